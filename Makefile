@@ -1,0 +1,54 @@
+# Lexiton: `make demo` runs the look-up path end to end; `make check` builds both toolchains
+# and runs every test. Both run `deps` first, so either works on a fresh machine.
+BUILD ?= build
+NATIVE := $(BUILD)/native
+WIN32 := $(BUILD)/win32
+FUZZ := $(BUILD)/fuzz
+TYPE ?= Debug
+JOBS ?= $(shell nproc)
+CMAKE_NATIVE_FLAGS ?=
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps native win32 test-native test-win32 check demo fuzz fuzz-smoke clean
+
+all: native win32
+
+deps:
+	@scripts/deps.sh
+
+native: deps
+	@cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) $(CMAKE_NATIVE_FLAGS) >/dev/null
+	@cmake --build $(NATIVE) -j $(JOBS)
+
+win32: deps
+	@cmake -S . -B $(WIN32) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-mingw32.cmake >/dev/null
+	@cmake --build $(WIN32) -j $(JOBS)
+
+# Extra ctest arguments, e.g. `make test-native ARGS="-R chunk"`.
+test-native: native
+	@cd $(NATIVE) && ctest --output-on-failure -j $(JOBS) $(ARGS) </dev/null
+
+test-win32: win32
+	@scripts/wine-ctest $(WIN32) $(ARGS)
+
+# The fuzz build (clang, libFuzzer, ASan+UBSan); `make fuzz` runs every target FUZZ_SECONDS.
+fuzz-build: deps
+	@CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DLEXITON_FUZZ=ON -DLEXITON_SANITIZE=ON -DLEXITON_BENCH=OFF >/dev/null
+	@cmake --build $(FUZZ) -j $(JOBS)
+
+fuzz-smoke: fuzz-build
+	@cd $(FUZZ) && ctest --output-on-failure -j $(JOBS) </dev/null
+
+fuzz: fuzz-build
+	@scripts/fuzz-all $(FUZZ) $(FUZZ_SECONDS)
+
+check: deps
+	@scripts/check
+
+demo: deps native win32
+	@scripts/demo
+
+clean:
+	rm -rf $(BUILD) out

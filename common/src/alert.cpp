@@ -1,0 +1,79 @@
+#include <lexiton/alert.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+
+namespace lexiton {
+
+// Shows the alert the platform's way (alert_win.cpp, or stderr elsewhere).
+void showPlatformAlert(const Alert& alert);
+
+namespace {
+
+std::mutex gHookLock;
+AlertHook gHook = nullptr;
+void* gHookContext = nullptr;
+
+const char* iconName(AlertIcon icon) {
+  switch (icon) {
+    case AlertIcon::error: return "error";
+    case AlertIcon::warning: return "warning";
+    case AlertIcon::information: return "information";
+  }
+  return "?";
+}
+
+bool writeToAlertFile(const Alert& alert) {
+  const char* path = std::getenv("LEXITON_ALERT_FILE");
+  if (!path || !*path) return false;
+  static std::mutex fileLock;
+  std::lock_guard<std::mutex> guard(fileLock);
+  if (FILE* f = std::fopen(path, "ab")) {
+    const std::string line = formatAlertLine(alert) + "\n";
+    std::fwrite(line.data(), 1, line.size(), f);
+    std::fclose(f);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string formatAlertLine(const Alert& alert) {
+  std::string line = std::string(iconName(alert.icon)) + "|" + alert.caption + "|";
+  for (char c : alert.text) {
+    if (c == '\n') line += "\\n";
+    else if (c != '\r') line += c;
+  }
+  return line;
+}
+
+void showAlert(std::string_view text, std::string_view caption, AlertIcon icon) {
+  const Alert alert{std::string(text), std::string(caption), icon};
+  AlertHook hook;
+  void* context;
+  {
+    std::lock_guard<std::mutex> guard(gHookLock);
+    hook = gHook;
+    context = gHookContext;
+  }
+  if (hook) return hook(alert, context);
+  if (writeToAlertFile(alert)) return;
+  showPlatformAlert(alert);
+}
+
+AlertHook setAlertHook(AlertHook hook, void* context) {
+  std::lock_guard<std::mutex> guard(gHookLock);
+  AlertHook previous = gHook;
+  gHook = hook;
+  gHookContext = context;
+  return previous;
+}
+
+#ifndef _WIN32
+void showPlatformAlert(const Alert& alert) {
+  std::fprintf(stderr, "%s\n", formatAlertLine(alert).c_str());
+}
+#endif
+
+}  // namespace lexiton
