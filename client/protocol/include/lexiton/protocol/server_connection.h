@@ -1,0 +1,65 @@
+// The one connection of the client library to the translation server. Built from the settings
+// file; every operation returns a result code (see result_codes.h) and never throws.
+//
+// Thread use: `query` may run on several look-up workers at once while the user interface
+// calls `setProxy`; the HTTP transfer itself runs outside the connection's lock.
+#pragma once
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+namespace lexiton {
+class Profile;
+}
+
+namespace lexiton::protocol {
+
+class QuerySession;
+
+class ServerConnection {
+ public:
+  // Reads [Server Settings] Server_Address, Server_Timeout, SessionID, Proxy_Server,
+  // Proxy_Auth, Proxy_Type and [User Settings] Name, Password. The session is built lazily.
+  explicit ServerConnection(const lexiton::Profile& settings);
+  ~ServerConnection();
+  ServerConnection(const ServerConnection&) = delete;
+  ServerConnection& operator=(const ServerConnection&) = delete;
+
+  // One look-up. `text` is already encoded (see encodeQueryText); `mode` is the look-up mode.
+  // `out` receives the reply (result 0), "<server code> <text>" (result 1) or the message of
+  // the result code.
+  int query(std::string_view url, std::string_view text, int mode, std::string& out);
+  // Asks the server to drop the running request of this session; -1 when no session exists
+  // or an exception ended it.
+  int cancelQuery();
+  // Ends the server session; -1 when no session exists or an exception ended it.
+  int close();
+  // Stores the new proxy settings (and writes them to `store` when given); the next query
+  // builds a new session with them. `type` is "0" (HTTP) or "5" (SOCKS5).
+  void setProxy(std::string_view server, std::string_view type, std::string_view credentials,
+                lexiton::Profile* store = nullptr);
+
+ private:
+  std::mutex lock_;
+  std::string serverAddress_;
+  int timeoutSeconds_ = 0;
+  std::string user_;
+  std::string password_;
+  std::string sessionId_;
+  std::string proxyServer_;
+  std::string proxyAuth_;
+  int proxyType_ = 0;
+  bool rebuild_ = true;
+  std::shared_ptr<QuerySession> session_;
+};
+
+// The part of a long text that is sent around the pointer marker "&kvopoint;".
+std::string windowQueryText(std::string_view text);
+
+// UTF-16 look-up text to the single-byte "ASCII" form the query carries: bytes 32..127 as
+// they are, "&" and everything else as "&#x<HEX>;".
+std::string encodeQueryText(std::u16string_view text);
+
+}  // namespace lexiton::protocol

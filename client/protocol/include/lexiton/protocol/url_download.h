@@ -1,0 +1,55 @@
+// The HTTP transport (libcurl) and the session that posts query, cancel and session-end bodies.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "lexiton/protocol/client_packer.h"
+
+namespace lexiton::protocol {
+
+struct TransportSettings {
+  int timeoutSeconds = 0;  // 0: no overall limit, only the connect limit
+  std::string proxyServer;
+  int proxyType = 0;  // 5: SOCKS5, other: HTTP proxy
+  std::string proxyAuth;
+};
+
+class HttpTransport {
+ public:
+  static constexpr long kConnectTimeoutSeconds = 5;
+  static constexpr long kMaxRedirects = 15;
+  // Replies larger than this end the transfer (write error).
+  static constexpr std::size_t kMaxReplyBytes = 16u * 1024u * 1024u;
+
+  explicit HttpTransport(TransportSettings settings) : settings_(std::move(settings)) {}
+  // 0 ok, 1 libcurl error ("%d %s" in bodyOut), 2 time-out, 3 bad HTTP status. Throws
+  // VxException when no handle can be made.
+  int download(std::string& headersOut, std::string& bodyOut, std::string_view extraHeaders,
+               std::string_view postData, std::string_view url, bool proxyAuthRetry) const;
+  const TransportSettings& settings() const { return settings_; }
+
+ private:
+  TransportSettings settings_;
+};
+
+// The status code text of the first status line in collected header text.
+std::string statusCodeText(std::string_view headers);
+
+class QuerySession {
+ public:
+  QuerySession(std::string serverAddress, TransportSettings transport)
+      : serverAddress_(std::move(serverAddress)), transport_(std::move(transport)) {}
+  int sendQuery(std::string_view record, std::string_view sessionId, std::string& out);
+  int endSession(std::string_view sessionId);
+  int cancel(std::string_view sessionId);
+  int exchange(std::string_view body, std::string& out);
+
+ private:
+  int sendToken(std::string_view sessionId, const char* wherePrefix);
+  std::string serverAddress_;
+  HttpTransport transport_;
+  ClientPacker packer_;
+};
+
+}  // namespace lexiton::protocol

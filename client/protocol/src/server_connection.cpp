@@ -1,0 +1,192 @@
+// ServerConnection: settings, the text window, the query record and the lazily built session.
+#include "lexiton/protocol/server_connection.h"
+
+#include <cstdio>
+
+#include "lexiton/profile.h"
+#include "lexiton/protocol/pipe_format.h"
+#include "lexiton/protocol/request_fields.h"
+#include "lexiton/protocol/result_codes.h"
+#include "lexiton/protocol/url_download.h"
+
+namespace lexiton::protocol {
+
+namespace {
+constexpr std::string_view kMarker = "&kvopoint;";
+constexpr char kBlanks[] = " \t\f\n\r";
+constexpr std::size_t kPlainLimit = 1000;
+constexpr std::size_t kAfterMarker = 510;
+constexpr std::size_t kBeforeMarker = 500;
+constexpr char kServer[] = "Server Settings";
+constexpr char kUserSection[] = "User Settings";
+}  // namespace
+
+std::string windowQueryText(std::string_view text) {
+  const std::size_t p = text.find(kMarker);
+  if (p == std::string_view::npos) {
+    if (text.size() <= kPlainLimit) return std::string(text);
+    const auto blank = text.find_first_of(kBlanks, kPlainLimit);
+    if (blank != std::string_view::npos) {
+      const auto last = text.find_last_not_of(kBlanks, blank);
+      if (last != std::string_view::npos && last != 0) return std::string(text.substr(0, last + 1));
+    }
+    return std::string(text.substr(0, kPlainLimit));
+  }
+  std::string_view window = text;
+  const std::size_t e = p + kAfterMarker;
+  if (e < window.size()) {
+    const auto blank = window.find_first_of(kBlanks, e);
+    const auto last = window.find_last_not_of(kBlanks, blank);
+    if (last != std::string_view::npos && last > p + kMarker.size())
+      window = window.substr(0, last + 1);
+    else
+      window = window.substr(0, e);
+  }
+  if (p > kBeforeMarker) {
+    const std::size_t s = p - kBeforeMarker;
+    const auto blank = window.find_first_of(kBlanks, s);
+    const auto next =
+        blank == std::string_view::npos ? blank : window.find_first_not_of(kBlanks, blank);
+    window = window.substr(next != std::string_view::npos && next < p ? next : s);
+  }
+  return std::string(window);
+}
+
+std::string encodeQueryText(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char16_t unit : text) {
+    if (unit >= 32 && unit <= 127 && unit != u'&') {
+      out.push_back(static_cast<char>(unit));
+    } else {
+      char ref[16];
+      std::snprintf(ref, sizeof ref, "&#x%X;", static_cast<unsigned>(unit));
+      out += ref;
+    }
+  }
+  return out;
+}
+
+ServerConnection::ServerConnection(const lexiton::Profile& settings)
+    : serverAddress_(settings.readString(kServer, "Server_Address")),
+      timeoutSeconds_(leadingInt(settings.readString(kServer, "Server_Timeout"))),
+      user_(settings.readString(kUserSection, "Name")),
+      password_(settings.readString(kUserSection, "Password")),
+      sessionId_(settings.readString(kServer, "SessionID")),
+      proxyServer_(settings.readString(kServer, "Proxy_Server")),
+      proxyAuth_(settings.readString(kServer, "Proxy_Auth")),
+      proxyType_(leadingInt(settings.readString(kServer, "Proxy_Type"))) {}
+
+ServerConnection::~ServerConnection() = default;
+
+int ServerConnection::query(std::string_view url, std::string_view text, int mode,
+                            std::string& out) {
+  try {
+    out.clear();
+    const std::string windowed = windowQueryText(text);
+    std::shared_ptr<QuerySession> session;
+    std::string sessionId;
+    {
+      std::lock_guard<std::mutex> guard(lock_);
+      if (rebuild_) {
+        rebuild_ = false;
+        session_.reset();
+        try {
+          session_ = std::make_shared<QuerySession>(
+              serverAddress_, TransportSettings{timeoutSeconds_, proxyServer_, proxyType_, proxyAuth_});
+        } catch (...) {
+          out += "Error at initialisation!";
+          return -1;
+        }
+      }
+      session = session_;
+    }
+    PipeWriter record;
+    if (!windowed.empty()) {
+      if (!user_.empty()) record.writeKeyElement(fields::kUser, user_);
+      if (!password_.empty()) record.writeKeyElement(fields::kPassword, password_);
+      record.writeKeyElement(fields::kLanguage, fields::kLanguagePair);
+      record.writeKeyValue(fields::kAct, fields::kApplication);
+      record.writeKeyElement(fields::kEnc, fields::kEncoding);
+      record.writeKeyElement(fields::kForm, std::to_string(mode));
+      record.writeKeyElement(fields::kUrl, url);
+      record.writeKeyValue(fields::kData, windowed);
+    }
+    {
+      std::lock_guard<std::mutex> guard(lock_);
+      sessionId = sessionId_;
+    }
+    // A failed rebuild leaves no session until the settings change again.
+    if (!session) {
+      out = "Unknown exception in HTTP Query! ";
+      return -1;
+    }
+    int rc;
+    try {
+      rc = session->sendQuery(record.buffer(), sessionId, out);
+    } catch (...) {
+      out = "Unknown exception in HTTP Query! ";
+      return -1;
+    }
+    if (rc != 0) return rc;
+    PipeReader reader;
+    reader.append(out);
+    out.clear();
+    if (reader.readToken(out) == TokenKind::KeyEnd) {
+      std::string code;
+      reader.readToken(code);
+      std::size_t digits = 0;
+      while (digits < code.size() && code[digits] >= '0' && code[digits] <= '9') ++digits;
+      out = code.substr(0, digits) + " " + out;
+      return 1;
+    }
+    return 0;
+  } catch (...) {
+    out = "Unknown exception in HTTP Query! ";
+    return -1;
+  }
+}
+
+int ServerConnection::cancelQuery() {
+  try {
+    std::lock_guard<std::mutex> guard(lock_);
+    if (!session_) return -1;
+    return session_->cancel(sessionId_);
+  } catch (...) {
+    return -1;
+  }
+}
+
+int ServerConnection::close() {
+  try {
+    std::shared_ptr<QuerySession> session;
+    std::string sessionId;
+    {
+      std::lock_guard<std::mutex> guard(lock_);
+      session = session_;
+      sessionId = sessionId_;
+    }
+    if (!session) return -1;
+    return session->endSession(sessionId);
+  } catch (...) {
+    return -1;
+  }
+}
+
+void ServerConnection::setProxy(std::string_view server, std::string_view type,
+                                std::string_view credentials, lexiton::Profile* store) {
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    proxyServer_ = std::string(server);
+    proxyAuth_ = std::string(credentials);
+    proxyType_ = leadingInt(type);
+    rebuild_ = true;
+  }
+  if (store) {
+    store->writeString(kServer, "Proxy_Server", server);
+    store->writeString(kServer, "Proxy_Auth", credentials);
+    store->writeString(kServer, "Proxy_Type", type);
+  }
+}
+
+}  // namespace lexiton::protocol
