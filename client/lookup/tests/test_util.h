@@ -1,0 +1,34 @@
+// Writes a style sheet into a temporary file and loads it.
+#pragma once
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "lexiton/lookup/layout.h"
+
+namespace lexiton::test {
+
+inline std::string writeTemp(const std::string& content) {
+  static int n = 0;
+  std::string path = "layout_test_" + std::to_string(++n) + ".sty";
+  std::ofstream(path, std::ios::binary) << content;
+  return path;
+}
+
+inline Layout loadText(const std::string& content) {
+  std::string path = writeTemp(content);
+  Layout l(path);
+  std::remove(path.c_str());
+  return l;
+}
+
+inline int syntaxLine(const std::string& content) {
+  try {
+    loadText(content);
+  } catch (const layout_exception& e) {
+    return e.code() == 2 ? e.line() : -100 - e.code();
+  }
+  return 0;
+}
+
+}  // namespace lexiton::test
