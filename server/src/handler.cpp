@@ -127,6 +127,8 @@ bool unpackHex(const std::string& key, std::string_view packedHex, std::string& 
 }
 
 struct RequestHandler::Impl {
+    Impl(SessionStore& s, TranslateFn t, HandlerConfig c)
+        : store(s), translate(std::move(t)), config(std::move(c)) {}
     SessionStore& store;
     TranslateFn translate;
     HandlerConfig config;
@@ -149,7 +151,7 @@ struct RequestHandler::Impl {
 };
 
 RequestHandler::RequestHandler(SessionStore& store, TranslateFn translate, HandlerConfig config)
-    : impl_(std::make_unique<Impl>(Impl{store, std::move(translate), std::move(config), {}, {}})) {}
+    : impl_(std::make_unique<Impl>(store, std::move(translate), std::move(config))) {}
 
 RequestHandler::~RequestHandler() = default;
 
