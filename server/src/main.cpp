@@ -1,0 +1,141 @@
+// lexiton-server: "serve" answers the client's POSTs; "session" issues a session and writes
+// it into a client's lexiton.ini.
+#include "lexiton/server/handler.h"
+#include "lexiton/server/ini_file.h"
+#include "lexiton/server/request_form.h"
+#include "lexiton/server/session_store.h"
+
+#include <httplib.h>
+
+#include <pthread.h>
+#include <signal.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <string>
+#include <thread>
+
+namespace {
+
+constexpr std::int64_t kSessionLifetimeSeconds = 30LL * 24 * 3600;
+constexpr int kRequestTimeoutSeconds = 10;
+
+const char* kUsage =
+    "usage:\n"
+    "  lexiton-server serve --db FILE --listen HOST:PORT [--config FILE]\n"
+    "  lexiton-server session --db FILE --user NAME --password PASS --address URL --ini FILE\n";
+
+std::map<std::string, std::string> options(int argc, char** argv) {
+    std::map<std::string, std::string> o;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        if (std::strncmp(argv[i], "--", 2) != 0) throw std::runtime_error(std::string("unexpected ") + argv[i]);
+        o[argv[i] + 2] = argv[i + 1];
+    }
+    if ((argc - 2) % 2) throw std::runtime_error("option without value");
+    return o;
+}
+
+std::string need(const std::map<std::string, std::string>& o, const char* k) {
+    auto it = o.find(k);
+    if (it == o.end()) throw std::runtime_error(std::string("missing --") + k);
+    return it->second;
+}
+
+lexiton::server::HandlerConfig readConfig(const std::string& path) {
+    lexiton::server::HandlerConfig c;
+    if (path.empty()) return c;
+    FILE* f = std::fopen(path.c_str(), "r");
+    if (!f) throw std::runtime_error("cannot read " + path);
+    char line[512];
+    while (std::fgets(line, sizeof line, f)) {
+        std::string s(line);
+        while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.pop_back();
+        if (s.rfind("min_version=", 0) == 0) c.minimumVersion = s.substr(12);
+    }
+    std::fclose(f);
+    return c;
+}
+
+int serve(const std::map<std::string, std::string>& o) {
+    std::string listen = need(o, "listen");
+    auto colon = listen.rfind(':');
+    if (colon == std::string::npos) throw std::runtime_error("--listen needs HOST:PORT");
+    std::string host = listen.substr(0, colon);
+    int port = std::stoi(listen.substr(colon + 1));
+    auto config = readConfig(o.count("config") ? o.at("config") : "");
+
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGTERM);
+    sigaddset(&set, SIGINT);
+    pthread_sigmask(SIG_BLOCK, &set, nullptr);
+
+    lexiton::server::SessionStore store(need(o, "db"));
+    lexiton::server::RequestHandler handler(store, lexiton::server::defaultTranslator(), config);
+
+    httplib::Server server;
+    server.set_payload_max_length(lexiton::server::kMaxBodyBytes);
+    server.set_read_timeout(kRequestTimeoutSeconds, 0);
+    server.set_write_timeout(kRequestTimeoutSeconds, 0);
+    auto answer = [&](const httplib::Request& req, httplib::Response& res) {
+        auto start = std::chrono::steady_clock::now();
+        std::string note;
+        std::string body = req.method == "POST" ? handler.handle(req.body, &note)
+                                                : (note = "get", lexiton::server::kStatusNoPostedData);
+        res.set_content(body, "text/plain");
+        auto us = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+        // No secrets: the body (session name, packed data) never reaches the log.
+        std::fprintf(stderr, "%s %s %s %zu %s %lldus\n", req.remote_addr.c_str(), req.method.c_str(),
+                     req.path.c_str(), req.body.size(), note.c_str(), static_cast<long long>(us));
+    };
+    server.Post(".*", answer);
+    server.Get(".*", answer);
+
+    std::thread waiter([&] {
+        int sig = 0;
+        sigwait(&set, &sig);
+        server.stop();
+    });
+    if (!server.bind_to_port(host, port)) {
+        std::fprintf(stderr, "cannot listen on %s\n", listen.c_str());
+        pthread_kill(waiter.native_handle(), SIGTERM);
+        waiter.join();
+        return 1;
+    }
+    std::fprintf(stderr, "listening on %s\n", listen.c_str());
+    server.listen_after_bind();
+    pthread_kill(waiter.native_handle(), SIGTERM);
+    waiter.join();
+    return 0;
+}
+
+int session(const std::map<std::string, std::string>& o) {
+    lexiton::server::SessionStore store(need(o, "db"));
+    std::string user = need(o, "user");
+    if (!store.ensureUser(user, need(o, "password"))) {
+        std::fprintf(stderr, "user %s exists with another password\n", user.c_str());
+        return 1;
+    }
+    std::string id = store.createSession(user, kSessionLifetimeSeconds);
+    lexiton::server::setIniValues(need(o, "ini"), "Server Settings",
+                                  {{"SessionID", id}, {"Server_Address", need(o, "address")}, {"Server_Mode", "1"}});
+    std::printf("%s\n", id.substr(0, lexiton::server::kSessionNameLength).c_str());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        if (argc >= 2 && std::strcmp(argv[1], "serve") == 0) return serve(options(argc, argv));
+        if (argc >= 2 && std::strcmp(argv[1], "session") == 0) return session(options(argc, argv));
+        std::fputs(kUsage, stderr);
+        return 2;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "lexiton-server: %s\n%s", e.what(), kUsage);
+        return 2;
+    }
+}

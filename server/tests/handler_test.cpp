@@ -1,0 +1,159 @@
+// The handler answered directly, with a real SQLite store in a temporary file.
+#include "lexiton/server/handler.h"
+#include "lexiton/server/ini_file.h"
+#include "lexiton/server/request_form.h"
+#include "lexiton/server/session_store.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+using namespace lexiton::server;
+
+namespace {
+
+std::string keyOf(const std::string& id) {
+    std::string key;
+    for (std::size_t i = 40; i + 1 < id.size(); i += 2) key += static_cast<char>(std::stoi(id.substr(i, 2), nullptr, 16));
+    return key;
+}
+
+struct Fixture : ::testing::Test {
+    std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                ("lexsrv-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                 std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    std::unique_ptr<SessionStore> store;
+    std::string id, key;
+    void SetUp() override {
+        std::filesystem::create_directories(dir);
+        store = std::make_unique<SessionStore>((dir / "s.db").string());
+        ASSERT_TRUE(store->ensureUser("anna", "secret"));
+        id = store->createSession("anna", 3600);
+        key = keyOf(id);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+    std::string body(const std::string& record, const std::string& where = "Korvell", const std::string& who = "1.2.3.44lx") {
+        return "who=" + who + "&where=" + where + "&what=" + id.substr(0, 40) + packHex(key, record);
+    }
+    std::string reply(const std::string& packed) {
+        std::string out;
+        EXPECT_TRUE(unpackHex(key, packed, out)) << packed;
+        return out;
+    }
+};
+
+const std::string kRecord =
+    "usr|:anna|;pass|:secret|;lng|:En-Hu|;act|:lexiton|.enc|:ASCII|;frm|:1|;url|:|;dat|:The &kvopoint;houses are big.|.";
+
+}  // namespace
+
+TEST(RequestForm, ParsesFieldsAndRejectsIncompleteBodies) {
+    auto f = parseRequestForm("who=1.2.3.44lx&where=storno,Korvell&what=abc");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->who, "1.2.3.44lx");
+    EXPECT_EQ(requestKind(*f), RequestKind::Cancel);
+    EXPECT_FALSE(parseRequestForm(""));
+    EXPECT_FALSE(parseRequestForm("who=1&where=2"));
+    EXPECT_FALSE(parseRequestForm(std::string(kMaxBodyBytes + 1, 'a')));
+    std::string whole = "who=1.2.3.44lx&where=Korvell&what=x";
+    for (std::size_t n = 0; n < whole.size(); ++n) (void)parseRequestForm(whole.substr(0, n));
+}
+
+TEST(RequestForm, ComparesVersions) {
+    EXPECT_FALSE(versionOlderThan("1.2.3.44lx", "1.2.3"));
+    EXPECT_TRUE(versionOlderThan("1.2.2.44lx", "1.2.3"));
+    EXPECT_TRUE(versionOlderThan("", "1.2.3"));
+    EXPECT_FALSE(versionOlderThan("2.0", "1.2.3"));
+}
+
+TEST(Packing, RoundTripsAndRejectsTampering) {
+    std::string key(32, 'k');
+    std::string p = packHex(key, "");
+    EXPECT_EQ(p.size(), 32u);
+    std::string out;
+    EXPECT_TRUE(unpackHex(key, packHex(key, "h\xE1z|x"), out));
+    EXPECT_EQ(out, "h\xE1z|x");
+    std::string bad = p;
+    bad[0] = bad[0] == '0' ? '1' : '0';
+    EXPECT_FALSE(unpackHex(key, bad, out));
+    EXPECT_FALSE(unpackHex(std::string(32, 'j'), p, out));
+    EXPECT_FALSE(unpackHex(key, p.substr(0, 31), out));
+}
+
+TEST_F(Fixture, AnswersQueryWithHungarianWords) {
+    RequestHandler h(*store, defaultTranslator());
+    std::string r = reply(h.handle(body(kRecord)));
+    EXPECT_NE(r.find("h\xE1z"), std::string::npos) << r;
+    EXPECT_EQ(r.substr(r.size() - 2), "|.");
+}
+
+TEST_F(Fixture, StatusLines) {
+    RequestHandler h(*store, defaultTranslator());
+    EXPECT_EQ(h.handle(""), kStatusNoPostedData);
+    EXPECT_EQ(h.handle(body(kRecord, "Korvell", "1.2.2.44lx")), kStatusUpdateClient);
+    std::string unknown = "who=1.2.3.44lx&where=Korvell&what=" + std::string(40, 'Z') + packHex(key, kRecord);
+    EXPECT_EQ(h.handle(unknown), kStatusWrongSession);
+    std::string wrongKey = "who=1.2.3.44lx&where=Korvell&what=" + id.substr(0, 40) + packHex(std::string(32, 'x'), kRecord);
+    EXPECT_EQ(h.handle(wrongKey), kStatusWrongSession);
+    std::string otherLng = kRecord;
+    otherLng.replace(otherLng.find("En-Hu"), 5, "En-De");
+    EXPECT_EQ(h.handle(body(otherLng)), kStatusUnsupportedService);
+    EXPECT_EQ(h.handle(body("garbage|")), kStatusWrongQuery);
+    EXPECT_EQ(h.handle(body("dat|:x|.")), kStatusWrongQuery);
+}
+
+TEST_F(Fixture, WrongPasswordIsAnErrorRecord) {
+    RequestHandler h(*store, defaultTranslator());
+    std::string rec = kRecord;
+    rec.replace(rec.find("secret"), 6, "wrong");
+    EXPECT_EQ(reply(h.handle(body(rec))), "Wrong username or password.|:1011|.");
+}
+
+TEST_F(Fixture, TranslatorErrorBecomesErrorRecord) {
+    RequestHandler h(*store, [](const std::string&) { return TranslateResult{1, "1010 not|english"}; });
+    EXPECT_EQ(reply(h.handle(body(kRecord))), "not||english|:1010|.");
+}
+
+TEST_F(Fixture, SessionEndForgetsTheSession) {
+    RequestHandler h(*store, defaultTranslator());
+    EXPECT_EQ(reply(h.handle(body(std::string(40, '0'), "sessionend,Korvell"))), "");
+    EXPECT_EQ(h.handle(body(kRecord)), kStatusWrongSession);
+}
+
+TEST_F(Fixture, StornoInterruptsRunningQuery) {
+    std::atomic<bool> started{false}, release{false};
+    RequestHandler h(*store, [&](const std::string&) {
+        started = true;
+        while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return TranslateResult{0, "x"};
+    });
+    std::string result;
+    std::thread q([&] { result = h.handle(body(kRecord)); });
+    while (!started) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    h.handle(body(std::string(40, '0'), "storno,Korvell"));
+    release = true;
+    q.join();
+    EXPECT_EQ(result, kStatusInterrupted);
+}
+
+TEST(IniFile, SetsKeysAndKeepsOthers) {
+    auto p = std::filesystem::temp_directory_path() / "lexsrv-ini-test.ini";
+    {
+        std::ofstream o(p);
+        o << "[dict]\nUserLang=1038\n[server settings]\nServer_Mode=0\nProxy_Type=5\n";
+    }
+    setIniValues(p.string(), "Server Settings", {{"SessionID", "abc"}, {"Server_Mode", "1"}});
+    std::ifstream in(p);
+    std::string all((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(all.find("UserLang=1038"), std::string::npos);
+    EXPECT_NE(all.find("Proxy_Type=5"), std::string::npos);
+    EXPECT_NE(all.find("Server_Mode=1"), std::string::npos);
+    EXPECT_EQ(all.find("Server_Mode=0"), std::string::npos);
+    EXPECT_NE(all.find("SessionID=abc"), std::string::npos);
+    std::filesystem::remove(p);
+}
