@@ -1,0 +1,60 @@
+// The compiled English-Hungarian dictionary: a read-only image loaded whole from a file,
+// with bounded, validated reads, and English word-form look-up.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lexiton {
+
+struct DictionaryEntry {
+  std::string headword;               // UTF-8, as the source writes it
+  std::string pronunciation;          // UTF-8, may be empty
+  std::vector<std::string> senses;    // UTF-8, common meaning first
+};
+
+class Dictionary {
+ public:
+  class cExc : public std::runtime_error {
+   public:
+    using std::runtime_error::runtime_error;
+  };
+  static constexpr std::size_t kMaxFileSize = 256u * 1024u * 1024u;
+  static constexpr std::size_t kMaxKeyLength = 256;
+
+  // Both throw cExc when the file is missing, truncated or inconsistent.
+  static Dictionary loadFile(const std::string& path);
+  static Dictionary fromBytes(std::string bytes);
+
+  Dictionary(const Dictionary&) = delete;
+  Dictionary& operator=(const Dictionary&) = delete;
+  Dictionary(Dictionary&&) noexcept = default;
+  Dictionary& operator=(Dictionary&&) noexcept = default;
+
+  std::size_t size() const { return count_; }
+  // Exact key look-up (key is lower-case UTF-8).
+  bool findExact(std::string_view key, DictionaryEntry& out) const;
+  // Look-up through English word forms ("houses", "went", "don't", "John's").
+  bool find(std::string_view word, DictionaryEntry& out) const;
+  // Candidate base forms of an English word, most likely first (the word itself first).
+  static std::vector<std::string> baseForms(std::string_view word);
+
+ private:
+  Dictionary() = default;
+  void validate();
+  std::string_view key(std::size_t i) const;
+  std::string bytes_;
+  std::size_t count_ = 0;
+  std::size_t stringsStart_ = 0;
+};
+
+// The default file name of the compiled dictionary, placed next to the programs.
+inline constexpr const char* kDictionaryFileName = "lexiton-en-hu.dict";
+
+// Hungarian legacy-letter repair: the source writes "ô"/"û" for "ő"/"ű" (UTF-8 in, UTF-8 out).
+std::string repairHungarian(std::string_view utf8);
+
+}  // namespace lexiton

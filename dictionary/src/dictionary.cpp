@@ -1,0 +1,118 @@
+// Loading and validating the compiled dictionary image, and exact look-up by key.
+//
+// Layout (all integers little-endian 32-bit):
+//   "LXDC0001", count, stringsSize, count x {keyOff, keyLen, bodyOff, bodyLen}, strings.
+// Offsets are relative to the start of the strings; keys are sorted bytewise; a body is
+// "headword\npronunciation\nsense\nsense...".
+#include "lexiton/dictionary.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace lexiton {
+namespace {
+constexpr std::string_view kMagic = "LXDC0001";
+constexpr std::size_t kHeaderSize = 16;
+constexpr std::size_t kRecordSize = 16;
+
+uint32_t readU32(std::string_view b, std::size_t at) {
+  return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 |
+         uint32_t(uint8_t(b[at + 2])) << 16 | uint32_t(uint8_t(b[at + 3])) << 24;
+}
+}  // namespace
+
+Dictionary Dictionary::loadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw cExc("dictionary file cannot be opened: " + path);
+  in.seekg(0, std::ios::end);
+  auto len = in.tellg();
+  if (len < 0 || std::size_t(len) > kMaxFileSize) throw cExc("dictionary file too large");
+  in.seekg(0);
+  std::string bytes(std::size_t(len), '\0');
+  if (!in.read(bytes.data(), len)) throw cExc("dictionary file cannot be read");
+  return fromBytes(std::move(bytes));
+}
+
+Dictionary Dictionary::fromBytes(std::string bytes) {
+  Dictionary d;
+  d.bytes_ = std::move(bytes);
+  d.validate();
+  return d;
+}
+
+void Dictionary::validate() {
+  std::string_view b = bytes_;
+  if (b.size() < kHeaderSize || b.substr(0, 8) != kMagic) throw cExc("not a dictionary file");
+  uint64_t count = readU32(b, 8), strings = readU32(b, 12);
+  uint64_t need = kHeaderSize + count * kRecordSize + strings;
+  if (need != b.size()) throw cExc("dictionary file truncated or damaged (size)");
+  count_ = std::size_t(count);
+  stringsStart_ = std::size_t(kHeaderSize + count * kRecordSize);
+  std::string_view prev;
+  for (std::size_t i = 0; i < count_; ++i) {
+    std::size_t r = kHeaderSize + i * kRecordSize;
+    uint64_t ko = readU32(b, r), kl = readU32(b, r + 4), bo = readU32(b, r + 8),
+             bl = readU32(b, r + 12);
+    if (ko + kl > strings || bo + bl > strings || kl == 0 || kl > kMaxKeyLength)
+      throw cExc("dictionary file damaged (entry outside the file)");
+    std::string_view k = b.substr(stringsStart_ + ko, kl);
+    if (i > 0 && !(prev < k)) throw cExc("dictionary file damaged (keys out of order)");
+    prev = k;
+  }
+}
+
+std::string_view Dictionary::key(std::size_t i) const {
+  std::string_view b = bytes_;
+  std::size_t r = kHeaderSize + i * kRecordSize;
+  return b.substr(stringsStart_ + readU32(b, r), readU32(b, r + 4));
+}
+
+bool Dictionary::findExact(std::string_view k, DictionaryEntry& out) const {
+  std::size_t lo = 0, hi = count_;
+  while (lo < hi) {
+    std::size_t mid = lo + (hi - lo) / 2;
+    if (key(mid) < k) lo = mid + 1; else hi = mid;
+  }
+  if (lo >= count_ || key(lo) != k) return false;
+  std::string_view b = bytes_;
+  std::size_t r = kHeaderSize + lo * kRecordSize;
+  std::string_view body = b.substr(stringsStart_ + readU32(b, r + 8), readU32(b, r + 12));
+  out = DictionaryEntry{};
+  int field = 0;
+  while (true) {
+    std::size_t nl = body.find('\n');
+    std::string_view line = body.substr(0, nl);
+    if (field == 0) out.headword = line;
+    else if (field == 1) out.pronunciation = line;
+    else if (!line.empty()) out.senses.emplace_back(line);
+    ++field;
+    if (nl == std::string_view::npos) break;
+    body.remove_prefix(nl + 1);
+  }
+  return !out.senses.empty();
+}
+
+bool Dictionary::find(std::string_view word, DictionaryEntry& out) const {
+  if (word.empty() || word.size() > kMaxKeyLength) return false;
+  for (const std::string& f : baseForms(word))
+    if (findExact(f, out)) return true;
+  return false;
+}
+
+std::string repairHungarian(std::string_view s) {
+  std::string r;
+  r.reserve(s.size());
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (uint8_t(s[i]) == 0xC3 && i + 1 < s.size()) {
+      uint8_t c = uint8_t(s[i + 1]);
+      const char* rep = c == 0xB4 ? "\xC5\x91" : c == 0xBB ? "\xC5\xB1" : c == 0x94 ? "\xC5\x90"
+                      : c == 0x9B ? "\xC5\xB0" : nullptr;
+      if (rep) { r += rep; ++i; continue; }
+    }
+    r += s[i];
+  }
+  return r;
+}
+
+}  // namespace lexiton

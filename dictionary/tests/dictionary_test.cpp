@@ -1,0 +1,70 @@
+// Runs against the dictionary the build compiled from Debian's FreeDict data.
+#include <lexiton/dictionary.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace lexiton {
+namespace {
+
+const Dictionary& shipped() {
+  static const Dictionary dict = Dictionary::loadFile(kDictionaryFileName);
+  return dict;
+}
+
+std::string firstSense(std::string_view word) {
+  DictionaryEntry entry;
+  if (!shipped().find(word, entry) || entry.senses.empty()) return "<none>";
+  return entry.senses.front();
+}
+
+TEST(CompiledDictionaryTest, CommonMeaningsComeFirst) {
+  EXPECT_GT(shipped().size(), 50000u);
+  EXPECT_EQ(firstSense("house"), "h\xC3\xA1z");  // ház
+  EXPECT_EQ(firstSense("big"), "nagy");
+  EXPECT_EQ(firstSense("book"), "k\xC3\xB6nyv");  // könyv
+}
+
+TEST(CompiledDictionaryTest, LegacyLettersAreRepaired) {
+  // The source writes ő and ű as ô and û.
+  EXPECT_EQ(repairHungarian("t\xC3\xBBz \xC3\xB4r"), "t\xC5\xB1z \xC5\x91r");
+  DictionaryEntry entry;
+  ASSERT_TRUE(shipped().findExact("fire", entry));
+  bool sawU = false;
+  for (const std::string& sense : entry.senses) {
+    EXPECT_EQ(sense.find("\xC3\xBB"), std::string::npos) << sense;
+    sawU |= sense.find("t\xC5\xB1z") != std::string::npos;
+  }
+  EXPECT_TRUE(sawU);
+}
+
+TEST(CompiledDictionaryTest, InflectedFormsFindTheirEntries) {
+  for (const char* word : {"houses", "went", "children", "bigger", "don't", "John's", "Houses"}) {
+    DictionaryEntry entry;
+    EXPECT_TRUE(shipped().find(word, entry)) << word;
+  }
+  DictionaryEntry entry;
+  ASSERT_TRUE(shipped().find("went", entry));
+  EXPECT_EQ(entry.headword, "go");
+}
+
+TEST(DictionaryFileTest, DamagedFilesAreRejectedNotOverread) {
+  std::ifstream in(kDictionaryFileName, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_GT(bytes.size(), 4096u);
+  for (std::size_t n : {std::size_t(0), std::size_t(7), std::size_t(16), std::size_t(100), bytes.size() - 1}) {
+    EXPECT_THROW(Dictionary::fromBytes(bytes.substr(0, n)), Dictionary::cExc) << "prefix " << n;
+  }
+  std::string lying = bytes;
+  lying[8] = '\xFF';  // the entry count no longer matches the size
+  EXPECT_THROW(Dictionary::fromBytes(lying), Dictionary::cExc);
+  std::string badMagic = bytes;
+  badMagic[0] = 'X';
+  EXPECT_THROW(Dictionary::fromBytes(badMagic), Dictionary::cExc);
+}
+
+}  // namespace
+}  // namespace lexiton
