@@ -5,6 +5,8 @@
 // Usage: dictc ENG-HUN.index ENG-HUN.dict.dz HUN-ENG.index HUN-ENG.dict.dz OUT
 #include <zlib.h>
 
+#include "lexiton/hungarian_repair.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -57,20 +59,6 @@ uint64_t b64(std::string_view s) {
   return v;
 }
 
-// The source writes "ô"/"û" (and capitals) where Hungarian has "ő"/"ű".
-std::string repair(std::string_view s) {
-  std::string r;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (uint8_t(s[i]) == 0xC3 && i + 1 < s.size()) {
-      uint8_t c = uint8_t(s[i + 1]);
-      const char* rep = c == 0xB4 ? "\xC5\x91" : c == 0xBB ? "\xC5\xB1" : c == 0x94 ? "\xC5\x90"
-                      : c == 0x9B ? "\xC5\xB0" : nullptr;
-      if (rep) { r += rep; ++i; continue; }
-    }
-    r += s[i];
-  }
-  return r;
-}
 
 std::string lower(std::string_view s) {
   std::string r;
@@ -118,9 +106,9 @@ Entry parseArticle(std::string_view text) {
     std::size_t i = 0;
     while (i < t.size() && std::isdigit(uint8_t(t[i]))) ++i;
     if (i > 0 && i + 1 < t.size() && t[i] == '.' && t[i + 1] == ' ') t = trim(t.substr(i + 2));
-    if (!t.empty()) e.senses.push_back(repair(t));
+    if (!t.empty()) e.senses.push_back(lexiton::repairHungarian(t));
   }
-  e.headword = repair(e.headword);
+  e.headword = lexiton::repairHungarian(e.headword);
   return e;
 }
 

@@ -1,6 +1,8 @@
 // The compiled English-Hungarian dictionary: a read-only image loaded whole from a file,
 // with bounded, validated reads, and English word-form look-up.
 #pragma once
+
+#include "lexiton/hungarian_repair.h"
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -53,8 +55,5 @@ class Dictionary {
 
 // The default file name of the compiled dictionary, placed next to the programs.
 inline constexpr const char* kDictionaryFileName = "lexiton-en-hu.dict";
-
-// Hungarian legacy-letter repair: the source writes "ô"/"û" for "ő"/"ű" (UTF-8 in, UTF-8 out).
-std::string repairHungarian(std::string_view utf8);
 
 }  // namespace lexiton
