@@ -1,0 +1,39 @@
+// Where a look-up's query goes. The client library answers through the translation server
+// (protocol::ServerConnection); the stand-alone library answers in-process with the
+// translator over the compiled dictionary. The pipeline sees only this interface, so both
+// libraries share every other line of the look-up.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace lexiton {
+class Profile;
+}
+
+namespace lexiton::lookup {
+
+class QueryBackend {
+ public:
+  virtual ~QueryBackend() = default;
+  // One look-up: `url` names the text's source, `text` is the encoded query text with the
+  // pointer marker, `mode` the request mode. Returns a result code; `out` receives the reply
+  // (0), "<number> <text>" (1) or the server's text for other codes. Never throws.
+  virtual int query(std::string_view url, std::string_view text, int mode, std::string& out) = 0;
+  // Drops the running request; -1 when there is nothing to cancel.
+  virtual int cancelQuery() = 0;
+  // Ends the session; -1 when there is none.
+  virtual int close() = 0;
+  // New proxy settings from the proxy dialog; backends without a network ignore them.
+  virtual void setProxy(std::string_view server, std::string_view type,
+                        std::string_view credentials) {}
+};
+
+// Each library that exports the look-up entries defines this once. `serverMode` is the
+// [Server Settings] Server_Mode rule; `moduleDir` is the folder of the library itself (with a
+// trailing separator), where its data files lie. Null means no look-ups are made.
+std::unique_ptr<QueryBackend> makeQueryBackend(Profile& settings, bool serverMode,
+                                               const std::string& moduleDir);
+
+}  // namespace lexiton::lookup
