@@ -72,3 +72,14 @@ TEST(AboutTexts, CorruptInputWholeAndTruncatedGivesNothingOrTheText) {
   EXPECT_TRUE(texts(chunk("0000", "not zlib at all") + kTerminator, "1038").empty());
   EXPECT_TRUE(texts(std::string("0000\xFF\xFF\xFF\xFF", 8), "1038").empty());
 }
+
+TEST(AboutTexts, ShippedFileHasBothLanguages) {
+  const auto hungarian = readAboutTexts("kvo.cri", "1038");
+  ASSERT_EQ(hungarian.size(), 1u);
+  EXPECT_EQ(hungarian[0].rfind("{\\rtf1", 0), 0u);
+  EXPECT_NE(hungarian[0].find("Angol-magyar olvas\\'e1st seg\\'edt\\'f5 program"), std::string::npos);
+  const auto english = readAboutTexts("kvo.cri", "1033");
+  ASSERT_EQ(english.size(), 1u);
+  EXPECT_NE(english[0].find("English-Hungarian reading aid"), std::string::npos);
+  EXPECT_EQ(english[0].back(), '}');
+}
