@@ -18,6 +18,18 @@ using namespace lexiton::test;
 
 namespace {
 
+#ifdef _WIN32
+const char kVoicer[] = "voicer.dll";
+const char kNoVoicer[] = "no-voicer.dll";
+const char kLibraryWithoutSpeech[] = "kernel32.dll";
+void setVoicerLog(const std::string& path) { _putenv(("LEXITON_VOICER_LOG=" + path).c_str()); }
+#else
+const char kVoicer[] = "./voicer.so";
+const char kNoVoicer[] = "./no-voicer.so";
+const char kLibraryWithoutSpeech[] = "libz.so.1";
+void setVoicerLog(const std::string& path) { setenv("LEXITON_VOICER_LOG", path.c_str(), 1); }
+#endif
+
 std::string compressed(const std::string& text) {
   uLongf size = compressBound(static_cast<uLong>(text.size()));
   std::string out(size, '\0');
@@ -37,7 +49,7 @@ std::string chunk(const std::string& tag, const std::string& data) {
 class State : public ::testing::Test {
  protected:
   State() {
-    setenv("LEXITON_VOICER_LOG", voicerLog.c_str(), 1);
+    setVoicerLog(voicerLog);
     std::remove(voicerLog.c_str());
     writeFile(aboutFile, chunk("1038", compressed("{\\rtf1 magyar}")) +
                              chunk("0000", compressed("{\\rtf1 english}")) + std::string(4, '\0'));
@@ -46,7 +58,7 @@ class State : public ::testing::Test {
     for (const std::string& f : {ini, voicerLog, aboutFile}) std::remove(f.c_str());
   }
 
-  std::unique_ptr<LibraryState> make(std::string speechLibrary = "./voicer.so") {
+  std::unique_ptr<LibraryState> make(std::string speechLibrary = kVoicer) {
     LibraryOptions options;
     options.speechLibrary = std::move(speechLibrary);
     options.aboutFile = aboutFile;
@@ -141,7 +153,7 @@ TEST_F(State, SpeechSettingsAndBinding) {
     EXPECT_EQ(state->speechOn(), c.on);
   }
   // A missing library, or one without both entries, silently means no speech.
-  for (const char* library : {"./no-voicer.so", "libz.so.1"}) {
+  for (const char* library : {kNoVoicer, kLibraryWithoutSpeech}) {
     auto state = make(library);
     ASSERT_EQ(init(*state, "[Source Language Audio Settings]\nState=On\n"), 0);
     EXPECT_FALSE(state->speechOn());
@@ -151,7 +163,7 @@ TEST_F(State, SpeechSettingsAndBinding) {
 
 TEST_F(State, LookUpThroughTheStateSpeaksModesAndClosesTheSession) {
   ReplyServer server([](const std::string&) {
-    return Reply{"<surf-ss>one</surf-ss><surf-st>egy</surf-st><surf-ss>1</surf-ss><surf-st>I</surf-st>"};
+    return ServerReply{"<surf-ss>one</surf-ss><surf-st>egy</surf-st><surf-ss>1</surf-ss><surf-st>I</surf-st>"};
   });
   auto state = make();
   ASSERT_EQ(init(*state, "[Server Settings]\nServer_Address=" + server.url() + "\nSessionID=" +
@@ -186,7 +198,7 @@ TEST_F(State, LookUpThroughTheStateSpeaksModesAndClosesTheSession) {
 }
 
 TEST_F(State, UpgradeChoiceAsksTheHostToQuit) {
-  ReplyServer server([](const std::string&) { return Reply{"1701 Client needs to be updated! ", false}; });
+  ReplyServer server([](const std::string&) { return ServerReply{"1701 Client needs to be updated! ", false}; });
   auto state = make();
   ASSERT_EQ(init(*state, "[Server Settings]\nServer_Address=" + server.url() + "\nSessionID=" +
                              kSessionName + kSessionKey + "\n[dict]\nUserLang=1033\n"),
