@@ -5,7 +5,9 @@
 #include <lexiton/profile.h>
 #include <zlib.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "lexiton/lookup/exports.h"
 #include "lexiton/lookup/library_state.h"
@@ -232,6 +234,65 @@ TEST_F(State, ProxyDialogWritesTheConfirmedSettings) {
   EXPECT_EQ(settings->readString("Server Settings", "Proxy_Auth"), "");
   EXPECT_EQ(settings->readString("Server Settings", "Proxy_Type"), "0");
   EXPECT_EQ(settings->readString("Server Settings", "Server_Mode"), "0");
+}
+
+TEST_F(State, ConfirmedProxyCarriesTheNextLookUp) {
+  // The translation server's name does not resolve; only a proxy can reach "it". The reply
+  // server answers whatever reaches it, so it stands in for the proxy and the server at once.
+  ReplyServer proxy([](const std::string&) { return ServerReply{"<surf-ss>a</surf-ss><surf-st>b</surf-st>"}; });
+  const std::string proxyHostPort = proxy.url().substr(7, proxy.url().size() - 7 - 2);
+  auto state = make();
+  ASSERT_EQ(init(*state, "[Server Settings]\nServer_Address=http://translation.invalid/q\nSessionID=" +
+                             kSessionName + kSessionKey + "\nServer_Timeout=5\n[dict]\nUserLang=1033\n"),
+            0);
+  std::vector<uint8_t> bytes(8192);
+  LxByteArray result{bytes.data(), 0, 8192};
+  const std::u16string text = u"a";
+  const LxWideString wide{reinterpret_cast<const uint16_t*>(text.data()), 1};
+  int count = 0;
+  ASSERT_TRUE(state->lookup(&wide, 1, &result, &count, nullptr, "", nullptr, "", "Trigger"));
+  EXPECT_EQ(chunkText(result.data, result.size, "plai").rfind("Error: There is no connection to the Korvell server!", 0), 0u);
+  EXPECT_TRUE(proxy.records().empty());
+
+  dialogs->confirmProxy = true;
+  dialogs->proxyServer = proxyHostPort;
+  dialogs->proxyType = "0";
+  EXPECT_EQ(state->proxyDialog(1033, nullptr), 0);
+  ASSERT_TRUE(state->lookup(&wide, 1, &result, &count, nullptr, "", nullptr, "", "Trigger"));
+  EXPECT_EQ(chunkText(result.data, result.size, "plai"), "EN: a%0D%0AHU: b%0D%0A");
+  EXPECT_EQ(proxy.records().size(), 1u);
+  EXPECT_EQ(openProfile(ini)->readString("Server Settings", "Proxy_Server"), proxyHostPort);
+}
+
+TEST_F(State, CloseWhileLookUpsRunLetsThemFinish) {
+  ReplyServer server([](const std::string& record) {
+    return ServerReply{"<surf-ss>" + recordField(record, "url") + "</surf-ss><surf-st>x</surf-st>", true, 300};
+  });
+  auto state = make();
+  ASSERT_EQ(init(*state, "[Server Settings]\nServer_Address=" + server.url() + "\nSessionID=" +
+                             kSessionName + kSessionKey + "\n[Source Language Audio Settings]\nState=On\n"),
+            0);
+  auto lookUp = [&state](std::string source, std::string* plain, bool* produced) {
+    std::vector<uint8_t> bytes(8192);
+    LxByteArray result{bytes.data(), 0, 8192};
+    const std::u16string text = u"word";
+    const LxWideString wide{reinterpret_cast<const uint16_t*>(text.data()), 4};
+    int count = 0;
+    *produced = state->lookup(&wide, 0, &result, &count, nullptr, "", nullptr, "", source.c_str());
+    *plain = *produced ? chunkText(result.data, result.size, "plai") : "";
+  };
+  std::string first, second;
+  bool firstProduced = false, secondProduced = false;
+  std::thread a(lookUp, "one", &first, &firstProduced);
+  std::thread b(lookUp, "two", &second, &secondProduced);
+  while (server.records().size() < 2) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  EXPECT_EQ(state->close(), 0);  // style sheet and speech go while both wait for their replies
+  a.join();
+  b.join();
+  EXPECT_TRUE(firstProduced);
+  EXPECT_TRUE(secondProduced);
+  EXPECT_EQ(first, "EN: one%0D%0AHU: x%0D%0A");
+  EXPECT_EQ(second, "EN: two%0D%0AHU: x%0D%0A");
 }
 
 TEST(Exports, EveryEntryWorksBeforeAndAfterInit) {
