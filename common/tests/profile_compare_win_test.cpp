@@ -209,3 +209,15 @@ TEST(ProfileAgainstSystem, WritesKeepTheRestOfTheFile) {
   EXPECT_TRUE(freshPortable->writeString("S", "k", "v"));
   EXPECT_EQ(readFile(freshPortable->path()), readFile(freshSystem->path()));
 }
+
+TEST(ProfileAgainstSystem, ABareFileNameIsInTheCurrentFolder) {
+  char current[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, current);
+  const std::string name = "lexiton_profile_bare.ini";
+  std::ofstream(std::string(current) + "\\" + name, std::ios::binary | std::ios::trunc) << "[s]\r\nk=here\r\n";
+  EXPECT_EQ(lexiton::openProfile(name)->readString("s", "k"), "here");
+  EXPECT_EQ(lexiton::openProfile(name)->path(), name);
+  EXPECT_TRUE(lexiton::openProfile(name)->writeString("s", "k", "again"));
+  EXPECT_EQ(lexiton::openPortableProfile(name)->readString("s", "k"), "again");
+  DeleteFileA((std::string(current) + "\\" + name).c_str());
+}
