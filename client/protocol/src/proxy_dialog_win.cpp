@@ -1,5 +1,4 @@
 // The proxy settings dialog: a modeless dialog run to its end inside runProxyDialog.
-#include <exception>
 
 #include "dialog_support_win.h"
 #include "lexiton/protocol/proxy_settings.h"
