@@ -1,7 +1,8 @@
 // lexiton-server: "serve" answers the client's POSTs; "session" issues a session and writes
 // it into a client's lexiton.ini.
+#include "lexiton/profile.h"
+#include "lexiton/server/dictionary_translator.h"
 #include "lexiton/server/handler.h"
-#include "lexiton/server/ini_file.h"
 #include "lexiton/server/request_form.h"
 #include "lexiton/server/session_store.h"
 
@@ -25,7 +26,8 @@ constexpr int kRequestTimeoutSeconds = 10;
 
 const char* kUsage =
     "usage:\n"
-    "  lexiton-server serve --db FILE --listen HOST:PORT [--config FILE]\n"
+    "  lexiton-server serve --db FILE --listen HOST:PORT [--config FILE] [--dict FILE]\n"
+    "    (--dict: the compiled dictionary, by default lexiton-en-hu.dict beside the program)\n"
     "  lexiton-server session --db FILE --user NAME --password PASS --address URL --ini FILE\n";
 
 std::map<std::string, std::string> options(int argc, char** argv) {
@@ -73,8 +75,12 @@ int serve(const std::map<std::string, std::string>& o) {
     sigaddset(&set, SIGINT);
     pthread_sigmask(SIG_BLOCK, &set, nullptr);
 
+    // The dictionary is loaded before the port is taken: without it there is nothing to serve.
+    const std::string dict = o.count("dict") ? o.at("dict") : lexiton::server::defaultDictionaryPath();
+    lexiton::server::TranslateFn translate = lexiton::server::dictionaryTranslator(dict);
+
     lexiton::server::SessionStore store(need(o, "db"));
-    lexiton::server::RequestHandler handler(store, lexiton::server::defaultTranslator(), config);
+    lexiton::server::RequestHandler handler(store, std::move(translate), config);
 
     httplib::Server server;
     server.set_payload_max_length(lexiton::server::kMaxBodyBytes);
@@ -120,8 +126,12 @@ int session(const std::map<std::string, std::string>& o) {
         return 1;
     }
     std::string id = store.createSession(user, kSessionLifetimeSeconds);
-    lexiton::server::setIniValues(need(o, "ini"), "Server Settings",
-                                  {{"SessionID", id}, {"Server_Address", need(o, "address")}, {"Server_Mode", "1"}});
+    // The client's own settings-file rules: other keys, sections and comments stay as they are.
+    auto ini = lexiton::openPortableProfile(need(o, "ini"));
+    const std::string address = need(o, "address");
+    for (const auto& [key, value] : {std::pair<const char*, std::string>{"SessionID", id},
+                                     {"Server_Address", address}, {"Server_Mode", "1"}})
+        if (!ini->writeString("Server Settings", key, value)) throw std::runtime_error("cannot write " + ini->path());
     std::printf("%s\n", id.substr(0, lexiton::server::kSessionNameLength).c_str());
     return 0;
 }
