@@ -6,7 +6,10 @@
 // Latency is measured from the moment a request was due, not from when it was sent, so a
 // server that falls behind shows it in the percentiles instead of hiding it (open loop).
 //
-// usage: lexiton-loadgen --ini FILE --rate PER_SECOND --seconds N [--connections C]
+// Like the client, which makes a new transfer per look-up, every request opens its own
+// connection unless --keep-alive 1 is given.
+//
+// usage: lexiton-loadgen --ini FILE --rate PER_SECOND --seconds N [--connections C] [--keep-alive 0|1]
 #include <httplib.h>
 
 #include <algorithm>
@@ -52,6 +55,7 @@ struct Options {
   int rate = 200;
   int seconds = 60;
   int connections = 8;
+  bool keepAlive = false;
 };
 
 Options parse(int argc, char** argv) {
@@ -62,6 +66,7 @@ Options parse(int argc, char** argv) {
     else if (k == "--rate") o.rate = std::stoi(v);
     else if (k == "--seconds") o.seconds = std::stoi(v);
     else if (k == "--connections") o.connections = std::stoi(v);
+    else if (k == "--keep-alive") o.keepAlive = v == "1";
     else throw std::runtime_error("unknown option " + k);
   }
   if (o.ini.empty() || o.rate < 1 || o.rate > kMaxRate || o.seconds < 1 || o.seconds > kMaxSeconds ||
@@ -142,7 +147,7 @@ int main(int argc, char** argv) {
 
     auto worker = [&] {
       httplib::Client client(target.host, target.port);
-      client.set_keep_alive(true);
+      client.set_keep_alive(o.keepAlive);
       client.set_connection_timeout(kTimeoutSeconds, 0);
       client.set_read_timeout(kTimeoutSeconds, 0);
       const lexiton::protocol::ClientPacker packer;

@@ -23,6 +23,11 @@ namespace {
 
 constexpr std::int64_t kSessionLifetimeSeconds = 30LL * 24 * 3600;
 constexpr int kRequestTimeoutSeconds = 10;
+// Each open connection holds one worker while it lives, so idle kept-alive connections must
+// not outlast a short pause, and there are more workers than a single client ever opens.
+constexpr int kWorkerThreads = 32;
+constexpr int kKeepAliveSeconds = 2;
+constexpr std::size_t kKeepAliveRequests = 100;
 
 const char* kUsage =
     "usage:\n"
@@ -86,6 +91,9 @@ int serve(const std::map<std::string, std::string>& o) {
     server.set_payload_max_length(lexiton::server::kMaxBodyBytes);
     server.set_read_timeout(kRequestTimeoutSeconds, 0);
     server.set_write_timeout(kRequestTimeoutSeconds, 0);
+    server.set_keep_alive_timeout(kKeepAliveSeconds);
+    server.set_keep_alive_max_count(kKeepAliveRequests);
+    server.new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
     auto answer = [&](const httplib::Request& req, httplib::Response& res) {
         auto start = std::chrono::steady_clock::now();
         std::string note;
