@@ -122,6 +122,24 @@ TEST_F(Fixture, StatusLines) {
     EXPECT_EQ(h.handle(body("dat|:x|.")), kStatusWrongQuery);
 }
 
+TEST_F(Fixture, TruncatedRecordsAreWrongQueriesNeverTranslations) {
+    RequestHandler h(*store, defaultTranslator());
+    for (std::size_t n = 1; n < kRecord.size(); ++n) {
+        const std::string answer = h.handle(body(kRecord.substr(0, n)));
+        // A prefix that ends right after a value may be a complete record without "dat".
+        EXPECT_TRUE(answer == kStatusWrongQuery || answer == kStatusUnsupportedService ||
+                    reply(answer).find("Wrong username") != std::string::npos)
+            << n << ": " << answer;
+    }
+    const std::string whole = reply(h.handle(body(kRecord)));
+    EXPECT_NE(whole.find("<HL>houses</HL>"), std::string::npos) << whole;
+    // a record of only keys, and one far past the token limit
+    EXPECT_EQ(h.handle(body("lng|:act|:")), kStatusWrongQuery);
+    std::string many;
+    for (int i = 0; i < 100; ++i) many += "k" + std::to_string(i) + "|:v|;";
+    EXPECT_EQ(h.handle(body(many + kRecord)), kStatusWrongQuery);
+}
+
 TEST_F(Fixture, WrongPasswordIsAnErrorRecord) {
     RequestHandler h(*store, defaultTranslator());
     std::string rec = kRecord;

@@ -53,6 +53,13 @@ TEST(ServerProcess, SessionServeQueryAndTerminate) {
     EXPECT_NE(iniText.find("Proxy_Type=5"), std::string::npos);
     EXPECT_NE(iniText.find("; settings"), std::string::npos);
 
+    // Without its dictionary the server does not start.
+    const std::string noDict = "./lexiton-server serve --db " + db + " --listen 127.0.0.1:" + std::to_string(port) +
+                               " --dict " + (dir / "missing.dict").string() + " 2>/dev/null";
+    const int refused = std::system(noDict.c_str());
+    ASSERT_TRUE(WIFEXITED(refused));
+    EXPECT_EQ(WEXITSTATUS(refused), 2);
+
     pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
