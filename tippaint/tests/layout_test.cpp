@@ -86,6 +86,9 @@ TEST(TipPainterSetUp, AutomaticTextColourFollowsBrightness) {
   EXPECT_EQ(brightness(make_colour(0, 0, 0)), 0);
   EXPECT_EQ(brightness(make_colour(255, 255, 255)), 255);
   EXPECT_EQ(brightness(make_colour(128, 128, 128)), 128);
+  EXPECT_EQ(brightness(make_colour(255, 0, 0)), 132);
+  // Every grey is its own brightness, on every floating-point unit.
+  for (int k = 0; k < 256; ++k) EXPECT_EQ(brightness(make_colour(k, k, k)), k) << k;
   EXPECT_EQ(automatic_text_colour(make_colour(0, 0, 0)), make_colour(255, 255, 255));
   EXPECT_EQ(automatic_text_colour(make_colour(255, 255, 255)), make_colour(0, 0, 0));
   EXPECT_EQ(automatic_text_colour(make_colour(128, 128, 128)), make_colour(255, 255, 255));
