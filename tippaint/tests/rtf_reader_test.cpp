@@ -332,6 +332,26 @@ TEST(RtfReaderBounds, GroupDepth) {
   EXPECT_EQ(error_of(std::string(1000000, '{')), RTFException::kGroupsTooDeep);
 }
 
+TEST(RtfReaderBounds, DocumentSizeAndReaders) {
+  // Runs that alternate format, each a node of the document.
+  std::string runs = "{\\rtf1";
+  for (std::size_t i = 0; i < RichDocument::kMaxNodes / 2; ++i) runs += "a{\\b b}";
+  EXPECT_EQ(error_of(runs + "}"), RTFException::kTooLarge);
+  std::string paragraphs = "{\\rtf1";
+  for (std::size_t i = 0; i < RichDocument::kMaxNodes / 2; ++i) paragraphs += "\\par";
+  EXPECT_EQ(error_of(paragraphs + "}"), RTFException::kTooLarge);
+  std::string fewer = "{\\rtf1";
+  for (int i = 0; i < 1000; ++i) fewer += "a{\\b b}\\par";
+  EXPECT_EQ(error_of(fewer + "}"), -1);
+
+  // Every font entry needs a reader of its own; their number is bounded.
+  std::string fonts = "{\\rtf1{\\fonttbl";
+  for (int i = 0; i < 20000; ++i) fonts += "{\\f0 A;}";
+  EXPECT_EQ(error_of(fonts + "}x}"), RTFException::kTooLarge);
+  // Colour tables too.
+  EXPECT_EQ(error_of("{\\rtf1{\\colortbl" + std::string(5000, ';') + "}x}"), RTFException::kTooLarge);
+}
+
 TEST(RtfReaderInput, StopsAtTheClosingBraceOfTheFirstDocument) {
   RichDocument doc;
   const std::string buffer = "{\\rtf1 a}-{\\rtf1 b}";
