@@ -42,6 +42,8 @@ void render(const std::uint8_t* data, std::size_t size) {
     }
     const tippaint::Size size = painter.result_size();
     if (size.width < tippaint::kMinimumTooltipWidth) __builtin_trap();
+    // Nothing moves the content up into the header band.
+    if (size.height < tippaint::kFirstTextLine || painter.y() < tippaint::kFirstTextLine) __builtin_trap();
   }
   if (surface.live_fonts() != 0) __builtin_trap();
 }

@@ -247,11 +247,19 @@ TEST(TipPainterSpacing, ExactMinimumAndMultiple) {
   EXPECT_EQ(line_step("\\sl360\\slmult1"), 24);
   EXPECT_EQ(line_step("\\sl0"), 16);           // 0 is automatic
   EXPECT_EQ(line_step("\\sl1000"), 16);
+  // Nothing moves the next line above the current one.
+  EXPECT_EQ(line_step("\\sl-240\\slmult1"), 0);
+  EXPECT_EQ(line_step("\\sl-1"), 0);
 
   Painted spaced;
   paint(spaced, {"{\\rtf1\\sb150\\sa300 a\\par\\pard b}"});
   EXPECT_EQ(spaced.at(0).y, 41);
   EXPECT_EQ(spaced.at(1).y, 41 + 16 + 20);
+  Painted negative;
+  paint(negative, {"{\\rtf1\\sb-3000 a\\par\\sa-3000 b\\par c}"});
+  EXPECT_EQ(negative.at(0).y, 31);
+  EXPECT_EQ(negative.at(1).y, 47);
+  EXPECT_EQ(negative.at(2).y, 63);
 }
 
 TEST(TipPainterSpacing, EmptyParagraphsAreBlankLines) {
