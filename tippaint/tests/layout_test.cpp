@@ -387,6 +387,36 @@ TEST(TipPainterDocuments, SeparatorAndTruncation) {
   EXPECT_TRUE(blank.truncated);
 }
 
+TEST(TipPainterDocuments, ClientTooltip) {
+  // What the client's style sheet writes: 8-point lines (11 pixels: ascent 8, descent 3), the
+  // target line indented by 120 twips (8 pixels), a small glue paragraph and the footer.
+  const std::string header =
+      "{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc0"
+      "{\\fonttbl{\\f0\\fswiss\\fcharset238 MS Sans Serif;}{\\f1\\fswiss\\fcharset238 Tahoma;}}"
+      "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green0\\blue128;\\red128\\green0\\blue0;"
+      "\\red96\\green96\\blue96;\\red192\\green0\\blue0;}\\pard\\plain\\f0\\fs16 ";
+  Painted p;
+  paint(p, {header + "{\\pard\\plain\\f0\\fs16\\cf2 The {\\b houses} are big.\\par}"
+                     "{\\pard\\plain\\li120\\f0\\fs16\\cf3\\i A h\\'e1zak nagyok.\\par}"
+                     "{\\pard\\plain\\f0\\fs8 \\par}"
+                     "{\\pard\\plain\\f1\\fs14\\cf4 Lexiton\\par}}"});
+  ASSERT_EQ(p.surface.texts.size(), 5u);
+  EXPECT_EQ(p.text(0), "The ");
+  EXPECT_EQ(p.text(1), "houses");
+  EXPECT_EQ(p.at(1), (Point{6 + 4 * 5, 31}));
+  EXPECT_EQ(p.surface.texts[1].font.weight, FontSpec::kBold);
+  EXPECT_EQ(p.surface.texts[0].colour, make_colour(0, 0, 128));
+  EXPECT_EQ(p.surface.texts[0].font.charset, 238);
+  EXPECT_EQ(p.text(3), "A h\xe1zak nagyok.");
+  EXPECT_EQ(p.at(3), (Point{14, 42}));
+  EXPECT_TRUE(p.surface.texts[3].font.italic);
+  EXPECT_EQ(p.surface.texts[3].colour, make_colour(128, 0, 0));
+  // The 4-point glue line is 5 pixels (ascent 3, descent 2); the 7-point footer 9.
+  EXPECT_EQ(p.at(4), (Point{6, 42 + 11 + 5}));
+  EXPECT_EQ(p.surface.texts[4].font.face, "Tahoma");
+  EXPECT_EQ(p.size, (Size{120, 42 + 11 + 5 + 9}));
+}
+
 TEST(TipPainterDocuments, ZeroHeightLinesAreBounded) {
   std::string rtf = "{\\rtf1\\sl-1";
   for (int i = 0; i < 3000; ++i) rtf += " x\\par";
