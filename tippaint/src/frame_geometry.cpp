@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace tippaint {
+namespace tippaint::frame {
 
 Size finalSize(Size content, FramePath path, int wordMarkWidth, int makerLogoWidth) {
   Size size = content;
@@ -147,4 +147,4 @@ std::uint32_t blendLogoPixel(std::uint32_t ground, std::uint32_t onBlack, std::u
   return out;
 }
 
-}  // namespace tippaint
+}  // namespace tippaint::frame

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace tippaint {
+namespace tippaint::frame {
 namespace {
 
 constexpr Size kScreen{1024, 768};
@@ -198,4 +198,4 @@ TEST(LogoBlend, OpaqueTransparentAndHalf) {
 }
 
 }  // namespace
-}  // namespace tippaint
+}  // namespace tippaint::frame

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-namespace tippaint {
+namespace tippaint::frame {
 
 // The header band with the two logos takes the top of every tooltip; content starts below.
 inline constexpr int kHeaderHeight = 30;
@@ -119,4 +119,4 @@ std::uint8_t blendLogoChannel(std::uint8_t ground, std::uint8_t onBlack, std::ui
 std::uint32_t blendLogoPixel(std::uint32_t ground, std::uint32_t onBlack, std::uint32_t onWhite,
                              std::uint32_t colour);
 
-}  // namespace tippaint
+}  // namespace tippaint::frame
