@@ -4,7 +4,7 @@
 
 namespace tippaint::frame {
 
-Size finalSize(Size content, FramePath path, int wordMarkWidth, int makerLogoWidth) {
+Size final_size(Size content, FramePath path, int wordMarkWidth, int makerLogoWidth) {
   Size size = content;
   size.width += path == FramePath::Rtf ? kRtfExtraWidth : kPlainListExtraWidth;
   size.height += kExtraHeight;
@@ -12,7 +12,7 @@ Size finalSize(Size content, FramePath path, int wordMarkWidth, int makerLogoWid
   return size;
 }
 
-Placement placeTooltip(int pointerX, int pointerY, Size size, Size screen) {
+Placement place_tooltip(int pointerX, int pointerY, Size size, Size screen) {
   Placement place{pointerX, pointerY + kPointerDrop, Corner::TopLeft};
   int corner = 0;
   if (screen.width < place.x + size.width + kScreenMargin) {
@@ -35,11 +35,11 @@ Placement placeTooltip(int pointerX, int pointerY, Size size, Size screen) {
   return place;
 }
 
-Box bodyBox(Size size) {
+Box body_box(Size size) {
   return Box{0, kBodyTop, size.width - 1, size.height - kBodyBottomInset};
 }
 
-BubblePoints bubbleOutline(Corner corner, Box body) {
+BubblePoints bubble_outline(Corner corner, Box body) {
   const int L = body.left, T = body.top, R = body.right, B = body.bottom;
   BubblePoints p;
   p[0] = corner == Corner::TopLeft ? Point{L, T - 6} : Point{L, T + 6};
@@ -78,7 +78,7 @@ BubblePoints bubbleOutline(Corner corner, Box body) {
   return p;
 }
 
-BubblePoints bubbleRegion(Corner corner, Box body, SystemFamily family) {
+BubblePoints bubble_region(Corner corner, Box body, SystemFamily family) {
   const int L = body.left, T = body.top, R = body.right + 1, B = body.bottom + 1;
   BubblePoints p;
   p[0] = corner == Corner::TopLeft ? Point{L, T - 6} : Point{L, T + 6};
@@ -119,7 +119,7 @@ BubblePoints bubbleRegion(Corner corner, Box body, SystemFamily family) {
   return p;
 }
 
-BandStrip bandStrip(int k, int width, std::uint32_t background, double factor) {
+BandStrip band_strip(int k, int width, std::uint32_t background, double factor) {
   const double darkest = 1.0 - std::clamp(factor, 0.0, 1.0);
   const double f = darkest + (1.0 - darkest) * k / double(kBandStrips);
   auto scaled = [&](int shift) { return std::uint32_t(f * double((background >> shift) & 0xFF)) << shift; };
@@ -131,18 +131,18 @@ BandStrip bandStrip(int k, int width, std::uint32_t background, double factor) {
   return strip;
 }
 
-std::uint8_t blendLogoChannel(std::uint8_t ground, std::uint8_t onBlack, std::uint8_t onWhite,
+std::uint8_t blend_logo_channel(std::uint8_t ground, std::uint8_t onBlack, std::uint8_t onWhite,
                               std::uint8_t colour) {
   const int t = std::max(0, int(onWhite) - int(onBlack));
   return std::uint8_t((int(ground) * t + int(colour) * (255 - t)) / 255);
 }
 
-std::uint32_t blendLogoPixel(std::uint32_t ground, std::uint32_t onBlack, std::uint32_t onWhite,
+std::uint32_t blend_logo_pixel(std::uint32_t ground, std::uint32_t onBlack, std::uint32_t onWhite,
                              std::uint32_t colour) {
   std::uint32_t out = 0;
   for (int shift = 0; shift < 24; shift += 8) {
     auto at = [shift](std::uint32_t c) { return std::uint8_t((c >> shift) & 0xFF); };
-    out |= std::uint32_t(blendLogoChannel(at(ground), at(onBlack), at(onWhite), at(colour))) << shift;
+    out |= std::uint32_t(blend_logo_channel(at(ground), at(onBlack), at(onWhite), at(colour))) << shift;
   }
   return out;
 }

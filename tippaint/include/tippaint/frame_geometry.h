@@ -82,22 +82,22 @@ using BubblePoints = std::array<Point, kBubblePoints>;
 
 // The tooltip's size from the painted content's extent: the frame's margins, and never
 // narrower than the two logos with their gap.
-Size finalSize(Size content, FramePath path, int wordMarkWidth, int makerLogoWidth);
+Size final_size(Size content, FramePath path, int wordMarkWidth, int makerLogoWidth);
 
 // Where the tooltip of `size` goes for a pointer at (pointerX, pointerY) on a screen of
 // `screen`: below and right of the pointer when it fits, flipped left or up when not, and
 // pushed back to 0 (with no pointing corner) when even that leaves the screen.
-Placement placeTooltip(int pointerX, int pointerY, Size size, Size screen);
+Placement place_tooltip(int pointerX, int pointerY, Size size, Size screen);
 
 // The bubble's body inside a tooltip of `size`; the points stick out beyond it.
-Box bodyBox(Size size);
+Box body_box(Size size);
 
 // The polyline that draws the bubble's edge.
-BubblePoints bubbleOutline(Corner corner, Box body);
+BubblePoints bubble_outline(Corner corner, Box body);
 
 // The polygon of the window region: right and bottom one further (regions leave out their
 // right and bottom edges) and slightly wider curves.
-BubblePoints bubbleRegion(Corner corner, Box body, SystemFamily family);
+BubblePoints bubble_region(Corner corner, Box body, SystemFamily family);
 
 // One vertical strip of the header band: x from `left` up to `right`, in `colour` (0xBBGGRR).
 struct BandStrip {
@@ -108,15 +108,15 @@ struct BandStrip {
 
 // Strip `k` (0..kBandStrips-1) of a band `width` pixels wide over `background`: from 15 % of
 // the background at the left to nearly all of it at the right. `factor` is clamped to 0..1.
-BandStrip bandStrip(int k, int width, std::uint32_t background, double factor = kBandFactor);
+BandStrip band_strip(int k, int width, std::uint32_t background, double factor = kBandFactor);
 
 // One channel of a logo pixel laid over the band: `ground` is what is there, `onBlack`,
 // `onWhite` and `colour` the logo's three images; their difference is the transparency.
-std::uint8_t blendLogoChannel(std::uint8_t ground, std::uint8_t onBlack, std::uint8_t onWhite,
+std::uint8_t blend_logo_channel(std::uint8_t ground, std::uint8_t onBlack, std::uint8_t onWhite,
                               std::uint8_t colour);
 
 // The same over the three channels of 0xBBGGRR colours.
-std::uint32_t blendLogoPixel(std::uint32_t ground, std::uint32_t onBlack, std::uint32_t onWhite,
+std::uint32_t blend_logo_pixel(std::uint32_t ground, std::uint32_t onBlack, std::uint32_t onWhite,
                              std::uint32_t colour);
 
 }  // namespace tippaint::frame
