@@ -73,6 +73,11 @@ class TipPainter {
  private:
   class LineBreaker;
 
+  bool would_truncate(int height) const;
+  // Draws "..." instead of the next line and ends the tooltip's content.
+  void truncate(int max_right);
+  void advance(int pixels);
+
   Surface& dc_;
   DeviceCaps caps_;
   Colour background_;
@@ -82,6 +87,7 @@ class TipPainter {
   Size result_size_{kMinimumTooltipWidth, kFirstTextLine};
   int y_ = kFirstTextLine;
   bool truncated_ = false;
+  int lines_ = 0;
 };
 
 }  // namespace tippaint
