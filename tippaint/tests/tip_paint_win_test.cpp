@@ -13,11 +13,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
 namespace tippaint::win {
 namespace {
+
+// A crash must end the test program, not wait in wine's debugger for a person.
+LONG WINAPI end_on_crash(EXCEPTION_POINTERS*) { return EXCEPTION_EXECUTE_HANDLER; }
+const auto kCrashFilter = SetUnhandledExceptionFilter(end_on_crash);
 
 using Bytes = std::vector<std::uint8_t>;
 constexpr COLORREF kPaleYellow = 0xE1FFFF;
@@ -49,7 +54,9 @@ class TipPaintTest : public ::testing::Test {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string name = std::string("tippaint-png/") + info->test_suite_name() + "." + info->name() + "-" +
                              std::to_string(++shots_) + ".png";
-    if (outcome.region) EXPECT_TRUE(canvas_.write_png(name, outcome)) << name;
+    if (outcome.region) {
+      EXPECT_TRUE(canvas_.write_png(name, outcome)) << name;
+    }
     return outcome;
   }
 
@@ -152,7 +159,7 @@ TEST_F(TipPaintTest, HeaderBandRunsFromDarkToTheBackground) {
     EXPECT_EQ(canvas_.pixel(8, 11), band_at(8, w, background));
     EXPECT_EQ(canvas_.pixel(w - 8, 11), band_at(w - 8, w, background));
     EXPECT_EQ(canvas_.pixel(0, 0), frame::band_strip(0, w, background).colour);
-    EXPECT_EQ(canvas_.pixel(w - 1, 30), frame::band_strip(255, w, background).colour);
+    EXPECT_EQ(canvas_.pixel(w - 1, 0), frame::band_strip(255, w, background).colour);
     // Below the band the background shows.
     EXPECT_EQ(canvas_.pixel(w / 2, 32), background);
   }
@@ -220,8 +227,9 @@ TEST_F(TipPaintTest, LogosAreLaidOverTheBand) {
 // Counts content pixels (below the band, inside the body) of exactly `colour`.
 int content_pixels(const TooltipCanvas& canvas, const PaintOutcome& o, COLORREF colour) {
   int n = 0;
-  for (int y = frame::kContentTop; y < o.size.bottom - frame::kBodyBottomInset - 1; ++y)
-    for (int x = 1; x < o.size.right - 2; ++x) n += canvas.pixel(x, y) == colour;
+  // Clear of the outline's rounded corners.
+  for (int y = frame::kContentTop; y < o.size.bottom - frame::kBodyBottomInset - 6; ++y)
+    for (int x = 6; x < o.size.right - 6; ++x) n += canvas.pixel(x, y) == colour;
   return n;
 }
 
@@ -236,7 +244,9 @@ TEST_F(TipPaintTest, AutomaticTextColourFollowsTheBackground) {
     ASSERT_EQ(o.result, 1);
     EXPECT_GT(content_pixels(canvas_, o, c.text), 30);
     const COLORREF other = c.text == 0xFFFFFF ? 0x000000 : 0xFFFFFF;
-    if (other != c.background) EXPECT_EQ(content_pixels(canvas_, o, other), 0);
+    if (other != c.background) {
+      EXPECT_EQ(content_pixels(canvas_, o, other), 0);
+    }
   }
 }
 
@@ -309,35 +319,41 @@ TEST_F(TipPaintTest, ResultsWithNothingToPaintOrLyingLengthsPaintNothing) {
 }
 
 // A plain list as the local dictionary engine gives it: words that point into this process.
-struct PlainList {
-  std::vector<std::string> texts;
-  std::vector<std::uint32_t> words;
-
-  explicit PlainList(std::string headword) { add_text(std::move(headword)); }
-  std::uint32_t text_word(std::size_t i) const { return std::uint32_t(reinterpret_cast<std::uintptr_t>(texts[i].c_str())); }
-  void add_text(std::string t) {
-    texts.reserve(512);  // keeps c_str() pointers stable
-    texts.push_back(std::move(t));
-    words.push_back(0);  // patched in bytes()
+class PlainList {
+ public:
+  explicit PlainList(std::string headword) { text(std::move(headword)); }
+  void line(std::string t, std::uint32_t style = 0) {
+    text(std::move(t));
+    value(style);
   }
-  void line(std::string text, std::uint32_t style = 0) {
-    add_text(std::move(text));
-    words.push_back(style);
-  }
-  void heading(std::string text, std::uint32_t style = 0) {
-    words.push_back(0xFFFFFFFF);  // marks the null word, patched in bytes()
-    add_text(std::move(text));
-    words.push_back(style);
+  void heading(std::string t, std::uint32_t style = 0) {
+    value(0);
+    text(std::move(t));
+    value(style);
   }
   Bytes bytes(std::string_view tag) const {
     std::string payload;
-    std::size_t text = 0;
-    for (std::uint32_t w : words) {
-      std::uint32_t value = w == 0 ? text_word(text++) : w == 0xFFFFFFFF ? 0 : w;
-      payload.append(reinterpret_cast<const char*>(&value), 4);
+    for (const Word& w : words_) {
+      const std::uint32_t v =
+          w.text < 0 ? w.value : std::uint32_t(reinterpret_cast<std::uintptr_t>(texts_[std::size_t(w.text)].c_str()));
+      payload.append(reinterpret_cast<const char*>(&v), 4);
     }
     return chunk_list({{tag, payload}});
   }
+
+ private:
+  struct Word {
+    int text = -1;  // index into texts_, or -1 for a plain value
+    std::uint32_t value = 0;
+  };
+  void text(std::string t) {
+    texts_.push_back(std::move(t));
+    words_.push_back({int(texts_.size() - 1), 0});
+  }
+  void value(std::uint32_t v) { words_.push_back({-1, v}); }
+
+  std::deque<std::string> texts_;  // c_str() pointers stay put as texts are added
+  std::vector<Word> words_;
 };
 
 TEST_F(TipPaintTest, PlainListWithHeadingsAndLines) {
@@ -375,10 +391,18 @@ TEST_F(TipPaintTest, StyledPlainListWithIconsAndFonts) {
   list.line("null style");
   const PaintOutcome o = paint(list.bytes("QX2L"), 100, 100);
   EXPECT_EQ(o.result, 1);
-  // The heading's icon at x 4 and the line's at x 22, both solid red.
-  const int first_entry_y = 33 + 12 + 3;
-  EXPECT_EQ(canvas_.pixel(4 + 5, first_entry_y + 5), 0x0000FFu);
-  EXPECT_GT(content_pixels(canvas_, o, 0x0000FF), 2 * kListIconWidth * kListIconHeight - 10);
+  // The heading's icon from x 4 and the line's from x 22, both whole and solid red.
+  auto red_in_column = [&](int x) {
+    int n = 0;
+    for (int y = frame::kContentTop; y < o.size.bottom; ++y) n += canvas_.pixel(x, y) == 0x0000FF;
+    return n;
+  };
+  EXPECT_EQ(red_in_column(3), 0);
+  EXPECT_EQ(red_in_column(4), kListIconHeight);
+  EXPECT_EQ(red_in_column(21), kListIconHeight);
+  EXPECT_EQ(red_in_column(22), kListIconHeight);
+  EXPECT_EQ(red_in_column(39), kListIconHeight);
+  EXPECT_EQ(red_in_column(40), 0);
 }
 
 TEST_F(TipPaintTest, LongPlainListEndsWithAnEllipsisAboveTheScreenBottom) {
