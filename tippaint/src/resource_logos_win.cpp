@@ -4,12 +4,37 @@
 #include <tippaint/win/gdi_handles.h>
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
 namespace tippaint::win {
 namespace {
 
+// As a DIB section, so the pixels can be read from memory instead of one GDI call each.
 Bitmap load_bitmap(HMODULE module, int id) {
-  return Bitmap(static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+  return Bitmap(static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+// The pixels of a 24- or 32-bit DIB section, row by row from the top; nothing for other kinds.
+std::optional<std::vector<Colour>> dib_pixels(HBITMAP bitmap, SIZE size) {
+  DIBSECTION dib{};
+  if (GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return std::nullopt;
+  const int bytes_per_pixel = dib.dsBm.bmBitsPixel / 8;
+  if ((bytes_per_pixel != 3 && bytes_per_pixel != 4) || dib.dsBmih.biCompression != BI_RGB ||
+      dib.dsBm.bmWidth != size.cx || dib.dsBm.bmHeight != size.cy)
+    return std::nullopt;
+  const bool bottom_up = dib.dsBmih.biHeight > 0;
+  const auto* bits = static_cast<const std::uint8_t*>(dib.dsBm.bmBits);
+  std::vector<Colour> out;
+  out.reserve(std::size_t(size.cx) * std::size_t(size.cy));
+  for (int j = 0; j < size.cy; ++j) {
+    const std::uint8_t* row = bits + std::size_t(bottom_up ? size.cy - 1 - j : j) * dib.dsBm.bmWidthBytes;
+    for (int i = 0; i < size.cx; ++i) {
+      const std::uint8_t* p = row + std::size_t(i) * bytes_per_pixel;
+      out.push_back(RGB(p[2], p[1], p[0]));
+    }
+  }
+  return out;
 }
 
 SIZE bitmap_size(HBITMAP bitmap) {
@@ -46,6 +71,16 @@ std::optional<LogoPixels> ResourceLogos::load(Logo logo, bool palette) {
   LogoPixels pixels;
   pixels.width = size.cx;
   pixels.height = size.cy;
+  GdiFlush();  // drawing into the selected bitmaps is finished before their bits are read
+  auto on_black = dib_pixels(bitmaps[0].get(), size);
+  auto on_white = dib_pixels(bitmaps[1].get(), size);
+  auto colour = dib_pixels(bitmaps[2].get(), size);
+  if (on_black && on_white && colour) {
+    pixels.on_black = std::move(*on_black);
+    pixels.on_white = std::move(*on_white);
+    pixels.colour = std::move(*colour);
+    return pixels;
+  }
   const std::size_t count = std::size_t(size.cx) * std::size_t(size.cy);
   pixels.on_black.reserve(count);
   pixels.on_white.reserve(count);

@@ -2,9 +2,10 @@
 // painted again and again into a screen-sized off-screen canvas as the host's first tooltip
 // would be. Prints the median, fastest and slowest call.
 //
-//   tippaint_paint_bench [--dll FILE] [--runs N] [--write-result FILE]
+//   tippaint_paint_bench [--dll FILE] [--runs N] [--write-result FILE] [--frame-only 1]
 //
-// --write-result also saves the measured result list, for lexiton-paint.
+// --write-result also saves the measured result list, for lexiton-paint. --frame-only paints
+// a result without documents instead: the screen fill, band, logos and shape alone.
 #include "tooltip_canvas_win.h"
 
 #include <lexiton/byte_store.h>
@@ -50,6 +51,14 @@ std::vector<std::uint8_t> three_alternatives() {
   return store.bytes();
 }
 
+std::vector<std::uint8_t> empty_result() {
+  lexiton::VectorStore store;
+  lexiton::ChunkList list(store);
+  list.clear();
+  list.add("QXR1", "no documents");
+  return store.bytes();
+}
+
 double now_us() {
   static const double per_us = [] {
     LARGE_INTEGER f;
@@ -66,13 +75,15 @@ double now_us() {
 int main(int argc, char** argv) {
   std::string dll = "mtippaint.dll", write_to;
   int runs = kDefaultRuns;
+  bool frame_only = false;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string arg = argv[i];
     if (arg == "--dll") dll = argv[i + 1];
     else if (arg == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
     else if (arg == "--write-result") write_to = argv[i + 1];
+    else if (arg == "--frame-only") frame_only = std::atoi(argv[i + 1]) != 0;
   }
-  const auto result = three_alternatives();
+  const auto result = frame_only ? empty_result() : three_alternatives();
   if (!write_to.empty()) {
     std::ofstream(write_to, std::ios::binary).write(reinterpret_cast<const char*>(result.data()), std::streamsize(result.size()));
   }
