@@ -13,7 +13,7 @@
 
 namespace tippaint {
 
-// Deeper nesting than any writer of ours produces by a wide margin.
+// The reader refuses deeper group nesting than this; no writer of ours comes near it.
 inline constexpr int kMaxGroupDepth = 256;
 // A control word's parameter must fit an int32; more digits than this are refused outright.
 inline constexpr int kMaxParameterDigits = 10;
