@@ -15,11 +15,15 @@ int clamp_to_int(std::int64_t value) {
 }  // namespace
 
 int brightness(Colour colour) {
-  const double r = red_of(colour) / 256.0;
-  const double g = green_of(colour) / 256.0;
-  const double b = blue_of(colour) / 256.0;
-  return static_cast<int>(256.0 * std::sqrt(0.25 * r * r + 0.64 * g * g + 0.04 * b * b) /
-                          std::sqrt(0.93));
+  // 256 * sqrt(0.25 r^2 + 0.64 g^2 + 0.04 b^2) / sqrt(0.93) with r = R / 256 (and so on) is
+  // sqrt((25 R^2 + 64 G^2 + 4 B^2) / 93); taking the integer root exactly keeps greys such as
+  // 0x808080 on 128 whatever the floating-point unit does.
+  const std::int64_t r = red_of(colour), g = green_of(colour), b = blue_of(colour);
+  const std::int64_t weighted = 25 * r * r + 64 * g * g + 4 * b * b;
+  auto k = static_cast<std::int64_t>(std::sqrt(static_cast<double>(weighted) / 93.0));
+  while (k > 0 && 93 * k * k > weighted) --k;
+  while (93 * (k + 1) * (k + 1) <= weighted) ++k;
+  return static_cast<int>(k);
 }
 
 Colour automatic_text_colour(Colour background) {

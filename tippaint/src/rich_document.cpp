@@ -4,8 +4,13 @@
 
 namespace tippaint {
 
+void RichDocument::count_node() {
+  if (++nodes_ > kMaxNodes) throw RTFException(RTFException::kTooLarge);
+}
+
 Section& RichDocument::ensure_section() {
   if (section_pending_) {
+    count_node();
     sections_.emplace_back();
     section_pending_ = false;
   }
@@ -15,6 +20,7 @@ Section& RichDocument::ensure_section() {
 Paragraph& RichDocument::ensure_paragraph() {
   Section& section = ensure_section();
   if (section.paragraph_pending) {
+    count_node();
     section.paragraphs.emplace_back();
     section.paragraph_pending = false;
   }
@@ -24,6 +30,7 @@ Paragraph& RichDocument::ensure_paragraph() {
 Span& RichDocument::ensure_span() {
   Paragraph& paragraph = ensure_paragraph();
   if (paragraph.span_pending) {
+    count_node();
     paragraph.spans.emplace_back();
     paragraph.span_pending = false;
   }
@@ -32,18 +39,21 @@ Span& RichDocument::ensure_span() {
 
 void RichDocument::add_text_run(const CharFormat& format, std::string text) {
   ensure_section();
+  count_node();
   const LayoutItem* item = &text_runs_.emplace_back(format, std::move(text));
   ensure_span().items.push_back(item);
 }
 
 void RichDocument::add_wide_text_run(const CharFormat& format, std::u16string text) {
   ensure_section();
+  count_node();
   const LayoutItem* item = &wide_text_runs_.emplace_back(format, std::move(text));
   ensure_span().items.push_back(item);
 }
 
 void RichDocument::add_picture(PictureItem picture) {
   ensure_section();
+  count_node();
   const LayoutItem* item = &pictures_.emplace_back(std::move(picture));
   ensure_span().items.push_back(item);
 }

@@ -18,6 +18,9 @@ namespace tippaint::rtf {
 inline constexpr std::int32_t kMaxFontNumber = 4095;
 // Most colour-table entries a document may define.
 inline constexpr std::size_t kMaxColours = 4096;
+// Most destination readers one parse may make (one per font entry and per collected font
+// string); a real font table has a few dozen.
+inline constexpr std::size_t kMaxReaders = 16384;
 
 class DestinationReader;
 
@@ -73,6 +76,7 @@ class ReaderPool {
   explicit ReaderPool(RtfEventSink& sink) : sink_(sink) {}
   template <class Reader, class... Args>
   Reader* make(Args&&... args) {
+    if (readers_.size() >= kMaxReaders) throw RTFException(RTFException::kTooLarge);
     auto reader = std::make_unique<Reader>(sink_, std::forward<Args>(args)...);
     Reader* raw = reader.get();
     readers_.push_back(std::move(reader));

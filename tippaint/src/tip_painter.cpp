@@ -166,8 +166,9 @@ class TipPainter::LineBreaker {
     // A spacing of 0 ("\sl0") means automatic, as in every RTF writer, rather than lines
     // painted over each other.
     if (spacing == ParaFormat::kAutoLineSpacing || spacing == 0) return natural;
+    // A negative multiple would move the following lines up over the ones already painted.
     if (format_.line_multiple != 0)
-      return static_cast<int>(static_cast<std::int64_t>(natural) * spacing / 240);
+      return static_cast<int>(std::max<std::int64_t>(0, static_cast<std::int64_t>(natural) * spacing / 240));
     if (spacing > 0) return std::max(natural, twips_to_pixels(spacing, dpi_y));
     return twips_to_pixels(-spacing, dpi_y);
   }
@@ -238,7 +239,8 @@ void TipPainter::render_document(const RichDocument& document) {
                         twips_to_pixels(section.format.margin_right, caps_.dpi_x);
     for (const Paragraph& paragraph : section.paragraphs) {
       const ParaFormat& format = paragraph.format;
-      advance(twips_to_pixels(format.space_before, caps_.dpi_y));
+      // Negative spacing would paint over earlier lines and the header band: it counts as 0.
+      advance(std::max(0, twips_to_pixels(format.space_before, caps_.dpi_y)));
       const int indent_left = twips_to_pixels(format.left_indent, caps_.dpi_x);
       const int indent_right = twips_to_pixels(format.right_indent, caps_.dpi_x);
       const int indent_first = twips_to_pixels(format.first_indent, caps_.dpi_x);
@@ -264,7 +266,7 @@ void TipPainter::render_document(const RichDocument& document) {
                             line_counter, max_right);
         if (!breaker.run()) return;
       }
-      advance(twips_to_pixels(format.space_after, caps_.dpi_y));
+      advance(std::max(0, twips_to_pixels(format.space_after, caps_.dpi_y)));
     }
   }
   result_size_.width = std::max(result_size_.width, max_right);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tippaint/formats.h"
+#include "tippaint/rtf_exception.h"
 #include "tippaint/surface.h"
 
 namespace tippaint {
@@ -119,6 +120,11 @@ struct Section {
 
 class RichDocument {
  public:
+  // Items, spans, paragraphs and sections one document may hold in all. A tooltip holds a
+  // few dozen lines; the bound keeps a hostile buffer from turning every few bytes into a
+  // node many times their size. Beyond it building throws RTFException kTooLarge.
+  static constexpr std::size_t kMaxNodes = 1 << 18;
+
   RichDocument() = default;
   RichDocument(const RichDocument&) = delete;  // spans point into this document's stores
   RichDocument& operator=(const RichDocument&) = delete;
@@ -143,6 +149,7 @@ class RichDocument {
   Section& ensure_section();
   Paragraph& ensure_paragraph();
   Span& ensure_span();
+  void count_node();
 
   // Deques keep item addresses stable while spans refer to them.
   std::deque<TextRun> text_runs_;
@@ -150,6 +157,7 @@ class RichDocument {
   std::deque<PictureItem> pictures_;
   std::vector<Section> sections_;
   bool section_pending_ = true;
+  std::size_t nodes_ = 0;
 };
 
 }  // namespace tippaint
