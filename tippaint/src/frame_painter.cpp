@@ -12,13 +12,6 @@ namespace {
 
 constexpr Colour kBlack = 0x000000;
 
-std::vector<tippaint::Point> surface_points(const BubblePoints& points) {
-  std::vector<tippaint::Point> out;
-  out.reserve(points.size());
-  for (const frame::Point& p : points) out.push_back({p.x, p.y});
-  return out;
-}
-
 }  // namespace
 
 void paint_header_band(Surface& surface, int width, Colour background, double factor) {
@@ -68,7 +61,7 @@ FrameResult finish_frame(Surface& surface, LogoSource& logos, const FrameRequest
   result.placement = place_tooltip(request.pointer_x, request.pointer_y, result.size,
                                    {caps.screen_width, caps.screen_height});
   const Box body = body_box(result.size);
-  const std::vector<tippaint::Point> outline = surface_points(bubble_outline(result.placement.corner, body));
+  const BubblePoints outline = bubble_outline(result.placement.corner, body);
   // The RTF painter's outline uses whatever pen the host's context holds; plain lists are
   // always edged in black.
   surface.polyline(outline, request.path == FramePath::PlainList ? std::optional<Colour>(kBlack) : std::nullopt);

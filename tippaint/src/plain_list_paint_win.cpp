@@ -90,7 +90,7 @@ class ListPainter {
 int paint_plain_list(HDC dc, const PaintableChunk& chunk, const TipPaintOutput& out, COLORREF background,
                      const char* title) noexcept {
   try {
-    const auto words = readPlainListWords(chunk.data, chunk.size);
+    const auto words = read_plain_list_words(chunk.data, chunk.size);
     if (!words) return 0;
     GdiSurface surface(dc);
     const DeviceCaps caps = surface.caps();

@@ -7,7 +7,7 @@
 namespace tippaint {
 namespace {
 
-std::optional<ResultKind> paintedKind(const lexiton::ChunkTag& tag) {
+std::optional<ResultKind> painted_kind(const lexiton::ChunkTag& tag) {
   const std::string_view name(tag.data(), tag.size());
   if (name == "QXR1") return ResultKind::Rtf;
   if (name == "HVR2") return ResultKind::PlainList;
@@ -15,19 +15,19 @@ std::optional<ResultKind> paintedKind(const lexiton::ChunkTag& tag) {
   return std::nullopt;
 }
 
-std::uint32_t wordAt(const std::uint8_t* p) {
+std::uint32_t word_at(const std::uint8_t* p) {
   return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
          std::uint32_t(p[3]) << 24;
 }
 
 }  // namespace
 
-std::optional<PaintableChunk> findPaintableChunk(const std::uint8_t* list, std::size_t size) {
+std::optional<PaintableChunk> find_paintable_chunk(const std::uint8_t* list, std::size_t size) {
   if (!list) return std::nullopt;
   std::optional<PaintableChunk> found;
   try {
     lexiton::ChunkView(list, size).forEach([&](const lexiton::Chunk& chunk) {
-      if (auto kind = paintedKind(chunk.tag)) {
+      if (auto kind = painted_kind(chunk.tag)) {
         found = PaintableChunk{*kind, chunk.data, chunk.size};
         return false;
       }
@@ -39,7 +39,7 @@ std::optional<PaintableChunk> findPaintableChunk(const std::uint8_t* list, std::
   return found;
 }
 
-RtfPayloadStep nextRtfPayloadStep(std::string_view payload, std::size_t at) {
+RtfPayloadStep next_rtf_payload_step(std::string_view payload, std::size_t at) {
   for (; at < payload.size(); ++at) {
     if (payload.substr(at, kRtfDocumentStart.size()) == kRtfDocumentStart)
       return {RtfPayloadStep::Kind::Document, at};
@@ -48,24 +48,24 @@ RtfPayloadStep nextRtfPayloadStep(std::string_view payload, std::size_t at) {
   return {RtfPayloadStep::Kind::End, payload.size()};
 }
 
-std::optional<PlainListWords> readPlainListWords(const std::uint8_t* payload, std::uint32_t size) {
+std::optional<PlainListWords> read_plain_list_words(const std::uint8_t* payload, std::uint32_t size) {
   const std::size_t words = size / 4;
   if (!payload || words == 0) return std::nullopt;
   PlainListWords list;
-  list.headword = wordAt(payload);
+  list.headword = word_at(payload);
   std::size_t i = 1;
   while (i < words) {
-    const std::uint32_t first = wordAt(payload + 4 * i);
+    const std::uint32_t first = word_at(payload + 4 * i);
     if (first != 0) {
       if (i + 2 > words) break;
-      list.entries.push_back({false, first, wordAt(payload + 4 * (i + 1))});
+      list.entries.push_back({false, first, word_at(payload + 4 * (i + 1))});
       i += 2;
       continue;
     }
     if (i + 3 > words) break;
-    const std::uint32_t text = wordAt(payload + 4 * (i + 1));
+    const std::uint32_t text = word_at(payload + 4 * (i + 1));
     if (text == 0) break;
-    list.entries.push_back({true, text, wordAt(payload + 4 * (i + 2))});
+    list.entries.push_back({true, text, word_at(payload + 4 * (i + 2))});
     i += 3;
   }
   list.cut = i < words;

@@ -25,7 +25,7 @@ void render_chunk(TipPainter& painter, const PaintableChunk& chunk) {
   const std::uint8_t* const end = chunk.data + chunk.size;
   std::size_t at = 0;
   for (;;) {
-    const RtfPayloadStep step = nextRtfPayloadStep(payload, at);
+    const RtfPayloadStep step = next_rtf_payload_step(payload, at);
     if (step.kind == RtfPayloadStep::Kind::End) return;
     if (step.kind == RtfPayloadStep::Kind::Rule) {
       painter.draw_separator();
@@ -94,7 +94,7 @@ extern "C" int __cdecl TipPaint(const LxByteArray* result, HDC* dc, RECT* size, 
   using namespace tippaint;
   try {
     if (!result || !dc || !*dc || !size || !region || !x || !y) return 0;
-    const auto chunk = findPaintableChunk(result->data, result->size);
+    const auto chunk = find_paintable_chunk(result->data, result->size);
     if (!chunk) return 0;
     const win::TipPaintOutput out{size, region, x, y};
     if (chunk->kind == ResultKind::Rtf) return win::paint_rtf(*dc, *chunk, out, background);

@@ -356,6 +356,24 @@ class PlainList {
   std::vector<Word> words_;
 };
 
+TEST_F(TipPaintTest, HostContextKeepsItsSelectedObjects) {
+  PlainList list("headword");
+  list.line("a line");
+  const Bytes results[] = {rtf_result("{\\rtf1 painted}"), rtf_result("{\\rtf1 broken"), list.bytes("HVR2")};
+  const UINT objects[] = {OBJ_FONT, OBJ_PEN, OBJ_BRUSH, OBJ_BITMAP};
+  HGDIOBJ before[4];
+  for (int i = 0; i < 4; ++i) before[i] = GetCurrentObject(canvas_.dc(), objects[i]);
+  for (int round = 0; round < 20; ++round) {
+    for (const Bytes& result : results) {
+      PaintOutcome o = canvas_.paint(paint_, result, 100, 100, kPaleYellow);
+      EXPECT_TRUE(o.region);
+      for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(GetCurrentObject(canvas_.dc(), objects[i]), before[i]) << i;
+      }
+    }
+  }
+}
+
 TEST_F(TipPaintTest, PlainListWithHeadingsAndLines) {
   PlainList list("headword");
   list.heading("noun");

@@ -4,6 +4,8 @@
 // case can be checked natively; the GDI side only draws what this computes.
 #pragma once
 
+#include <tippaint/surface.h>
+
 #include <array>
 #include <cstdint>
 
@@ -51,11 +53,8 @@ enum class FramePath { Rtf, PlainList };
 // Windows 95/98/ME round one region point differently.
 enum class SystemFamily { NT, Win9x };
 
-struct Point {
-  int x = 0;
-  int y = 0;
-  friend bool operator==(const Point&, const Point&) = default;
-};
+// The drawing surface's point, so outlines go to it unconverted.
+using Point = tippaint::Point;
 
 struct Box {
   int left = 0;

@@ -25,7 +25,7 @@ struct PaintableChunk {
 };
 
 // The first chunk with one of the three painted tags; other chunks are stepped over.
-std::optional<PaintableChunk> findPaintableChunk(const std::uint8_t* list, std::size_t size);
+std::optional<PaintableChunk> find_paintable_chunk(const std::uint8_t* list, std::size_t size);
 
 // The walk through an RTF chunk: documents start with "{\rtf1", a "-" between them asks for a
 // rule, every other byte (line ends, blanks) is stepped over.
@@ -38,7 +38,7 @@ struct RtfPayloadStep {
 };
 
 // The next step at or after `at`.
-RtfPayloadStep nextRtfPayloadStep(std::string_view payload, std::size_t at);
+RtfPayloadStep next_rtf_payload_step(std::string_view payload, std::size_t at);
 
 // A plain list as 32-bit words of the producer's process: pointers to NUL-terminated texts,
 // bitmap handles or ListStyle records. Word 0 is the headword; then entries of two words (a
@@ -58,7 +58,7 @@ struct PlainListWords {
 };
 
 // Nothing when the payload does not even hold the headword word.
-std::optional<PlainListWords> readPlainListWords(const std::uint8_t* payload, std::uint32_t size);
+std::optional<PlainListWords> read_plain_list_words(const std::uint8_t* payload, std::uint32_t size);
 
 // Plain-list texts are read through raw pointers; no line of a tooltip is longer than this.
 inline constexpr std::size_t kMaxPlainListText = 4096;
