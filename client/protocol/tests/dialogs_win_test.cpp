@@ -15,9 +15,11 @@
 #include <thread>
 #include <vector>
 
+#include "dialog_driver_win.h"
 #include "lexiton/protocol/dialog_runners.h"
 
 using namespace lexiton::protocol;
+using namespace dialog_driver;
 
 namespace {
 
@@ -26,9 +28,6 @@ namespace uc = upgrade_control;
 
 constexpr int kEnglish = 1033;
 constexpr int kHungarian = 1038;
-constexpr UINT kTickMs = 20;
-// A dialog still open after this many ticks has stopped following the script.
-constexpr int kMaxTicks = 250;
 
 void* module() { return GetModuleHandleW(nullptr); }
 
@@ -40,68 +39,6 @@ bool waitForWindow(const wchar_t* caption) {
   }
   return false;
 }
-
-// Runs one step per timer tick against the dialog in `slot`, once the dialog exists. When the
-// script is done, or the dialog outlives the tick limit, the dialog is closed.
-class Script {
- public:
-  using Step = std::function<void(HWND)>;
-  Script(WindowSlot& slot, std::vector<Step> steps) : slot_(slot), steps_(std::move(steps)) {
-    current_ = this;
-    timer_ = SetTimer(nullptr, 0, kTickMs, tick);
-  }
-  ~Script() {
-    KillTimer(nullptr, timer_);
-    current_ = nullptr;
-  }
-  Script(const Script&) = delete;
-  Script& operator=(const Script&) = delete;
-
-  std::size_t stepsRun() const { return next_; }
-  bool timedOut() const { return timedOut_; }
-
- private:
-  static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (current_) current_->advance();
-  }
-  void advance() {
-    HWND dialog = static_cast<HWND>(slot_.load());
-    if (!dialog || !IsWindow(dialog)) return;
-    if (++ticks_ > kMaxTicks) {
-      timedOut_ = true;
-      DestroyWindow(dialog);
-      return;
-    }
-    if (next_ < steps_.size()) steps_[next_++](dialog);
-  }
-
-  static inline Script* current_ = nullptr;
-  WindowSlot& slot_;
-  std::vector<Step> steps_;
-  std::size_t next_ = 0;
-  int ticks_ = 0;
-  bool timedOut_ = false;
-  UINT_PTR timer_ = 0;
-};
-
-HWND item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
-void click(HWND dialog, int id) { SendMessageW(item(dialog, id), BM_CLICK, 0, 0); }
-void setText(HWND dialog, int id, const char* text) {
-  SendMessageA(item(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-}
-std::string text(HWND window) {
-  char buffer[512] = {};
-  GetWindowTextA(window, buffer, sizeof buffer);
-  return buffer;
-}
-std::wstring wideText(HWND window) {
-  wchar_t buffer[512] = {};
-  GetWindowTextW(window, buffer, 512);
-  return buffer;
-}
-std::string text(HWND dialog, int id) { return text(item(dialog, id)); }
-bool enabled(HWND dialog, int id) { return IsWindowEnabled(item(dialog, id)) != FALSE; }
-bool checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 // The enabled state of (HTTP, SOCKS5, user name, password), and the always-enabled rest.
 void expectEnabled(HWND dialog, bool type, bool credentials) {
@@ -195,13 +132,13 @@ class DialogTest : public ::testing::Test {
   }
 
   int runProxy(std::vector<Script::Step> steps, int language = kEnglish) {
-    Script script(slot, std::move(steps));
+    Script script(inSlot(slot), std::move(steps));
     const int result = runProxyDialog(module(), nullptr, language, server, type, credentials, slot);
     EXPECT_FALSE(script.timedOut());
     return result;
   }
   int runUpgrade(std::vector<Script::Step> steps, int language = kEnglish) {
-    Script script(slot, std::move(steps));
+    Script script(inSlot(slot), std::move(steps));
     const int result = runUpgradeDialog(module(), nullptr, language, &slot);
     EXPECT_FALSE(script.timedOut());
     return result;
@@ -547,7 +484,7 @@ TEST_F(DialogTest, LibraryDialogsCloseWhateverIsOpen) {
         else std::this_thread::sleep_for(std::chrono::milliseconds(10));
       }
     });
-    Script script(probe, std::move(steps));
+    Script script(inSlot(probe), std::move(steps));
     proxyResult = raw->runProxy(kEnglish, nullptr, s, t, c);
     finder.join();
     EXPECT_FALSE(script.timedOut());
