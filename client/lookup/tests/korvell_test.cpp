@@ -122,7 +122,7 @@ TEST(ShippedStyleSheet, WholeRepliesAsTheLookupConvertsThem) {
       {"<SRC>a <surf-ss>b</surf-ss><surf-source>c</surf-source><surf-st>d</surf-st></SRC>",
        std::string(kSrc) + "a bcd" + kPar},
       {"<NOT_FOUND>Nincs tal\xe1lat.</NOT_FOUND>",
-       std::string(kSrc) + "Nincs tal\\'e1lat." + kPar},
+       "{\\pard\\plain\\li120\\f0\\fs16\\cf4\\i Nincs tal\\'e1lat." + std::string(kPar)},
       // An error text with markup characters escaped by the look-up.
       {"<errmsg>There is no connection to the Korvell server! (&lt;html&gt;)</errmsg>",
        "{\\pard\\plain\\f0\\fs16\\cf5\\b There is no connection to the Korvell server! (<html>)" +
