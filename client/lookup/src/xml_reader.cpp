@@ -261,6 +261,22 @@ private:
 
 void Layout::convert(ConvertStream& stream) const { Conversion(*this, stream).run(); }
 
+std::string Layout::escapeText(std::string_view text) const {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b == 0) continue;
+    if (b == '&') out += "&amp;";
+    else if (b == '<') out += "&lt;";
+    else if (b == '>') out += "&gt;";
+    else if (pseudoTags_ && b == pseudoLt_) out += "&plt;";
+    else if (pseudoTags_ && b == pseudoGt_) out += "&pgt;";
+    else out.push_back(c);
+  }
+  return out;
+}
+
 std::string Layout::convert(std::string_view fragment) const {
   std::string out;
   StringConvertStream s(fragment, out);

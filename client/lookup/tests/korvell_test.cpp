@@ -122,7 +122,7 @@ TEST(ShippedStyleSheet, WholeRepliesAsTheLookupConvertsThem) {
       {"<SRC>a <surf-ss>b</surf-ss><surf-source>c</surf-source><surf-st>d</surf-st></SRC>",
        std::string(kSrc) + "a bcd" + kPar},
       {"<NOT_FOUND>Nincs tal\xe1lat.</NOT_FOUND>",
-       std::string(kSrc) + "Nincs tal\\'e1lat." + kPar},
+       "{\\pard\\plain\\li120\\f0\\fs16\\cf4\\i Nincs tal\\'e1lat." + std::string(kPar)},
       // An error text with markup characters escaped by the look-up.
       {"<errmsg>There is no connection to the Korvell server! (&lt;html&gt;)</errmsg>",
        "{\\pard\\plain\\f0\\fs16\\cf5\\b There is no connection to the Korvell server! (<html>)" +
@@ -157,10 +157,27 @@ TEST(ShippedStyleSheet, EveryPipelineAndServerTagNestsWithBalancedBraces) {
   }
 }
 
-TEST(ShippedStyleSheet, UnescapedMarkupInATextStopsTheConversion) {
-  // A look-up must escape "<" and "&" in texts it wraps (server messages, footer texts).
+TEST(ShippedStyleSheet, TextsFromOutsideAreEscapedBeforeTheyAreWrapped) {
+  // Unescaped, a server's message or a footer text can stop the conversion.
   EXPECT_THROW(shipped().convert("<errmsg>(<html>)</errmsg>"), xml_exception);
   EXPECT_THROW(shipped().convert("<footer>Tom & Jerry</footer>"), xml_exception);
+  EXPECT_THROW(shipped().convert(std::string("<errmsg>(\0)</errmsg>", 18)), xml_exception);
+  // Escaped, every byte but the dropped line breaks and zero comes back as text.
+  std::string all, expected;
+  for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+  for (int b = 1; b < 256; ++b) {
+    if (b == '\r' || b == '\n') continue;
+    if (b >= 128) {
+      static const char hex[] = "0123456789abcdef";
+      expected += std::string("\\'") + hex[b >> 4] + hex[b & 15];
+    } else {
+      if (b == '\\' || b == '{' || b == '}') expected += '\\';
+      expected += static_cast<char>(b);
+    }
+  }
+  const std::string rtf = shipped().convert("<errmsg>" + shipped().escapeText(all) + "</errmsg>");
+  EXPECT_EQ(body(rtf), "{\\pard\\plain\\f0\\fs16\\cf5\\b " + expected + kPar);
+  EXPECT_EQ(shipped().escapeText("1202 Error (<html>) & more"), "1202 Error (&lt;html&gt;) &amp; more");
 }
 
 TEST(ShippedStyleSheet, CharactersBeyondSixteenBitsBecomeSurrogatePairs) {

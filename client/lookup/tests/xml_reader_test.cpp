@@ -163,6 +163,8 @@ TEST(XmlReaderTags, EmptyEndTagsAndJoinedNames) {
 
 TEST(XmlReaderTags, PseudoTags) {
   Layout l = base("\"pseudo tags\" 1\n");
+  EXPECT_EQ(l.convert("<a>" + l.escapeText("\x8b<b\x9b&") + "</a>"), "H[a\x8b<b\x9b&a]F");
+  EXPECT_EQ(base().escapeText("\x8b<"), "\x8b&lt;");
   EXPECT_EQ(l.convert("\x8b" "a" "\x9b" "x" "\x8b" "/a" "\x9b"), "H[axa]F");
   EXPECT_EQ(l.convert("&plt;&pgt;"), "H\x8b\x9b" "F");
   EXPECT_EQ(base().convert("\x8b" "a" "\x9b"), "H\x8b" "a" "\x9b" "F");
