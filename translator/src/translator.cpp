@@ -43,6 +43,13 @@ std::string wordUtf8(const std::u32string& t, const Word& w) {
   return out;
 }
 
+// "it's" -> "it", "you're" -> "you": the pronoun of a contraction, whose dictionary entry
+// ("it", the tag game) would otherwise answer. Empty when there is no apostrophe.
+std::string contractionStem(const std::string& lower) {
+  const std::size_t apostrophe = lower.find('\'');
+  return apostrophe == std::string::npos || apostrophe == 0 ? std::string() : lower.substr(0, apostrophe);
+}
+
 bool isArticle(std::string_view w) {
   for (std::string_view a : kArticles)
     if (w.size() == a.size() && std::equal(w.begin(), w.end(), a.begin(),
@@ -135,7 +142,7 @@ void SentenceTranslation::findUnits() {
         DictionaryEntry verb;
         if (dict_.findVerb(words_[i], verb)) entry = std::move(verb);
       }
-      if (n < 2 && coreWordSenses(lower, u.senses)) {
+      if (n < 2 && (coreWordSenses(lower, u.senses) || coreWordSenses(contractionStem(lower), u.senses))) {
         u.article = lower == kDefiniteArticle;
       } else if (capitalInside && (n == 0 || (n == 1 && !entry.headword.empty() &&
                                               !(entry.headword[0] >= 'A' && entry.headword[0] <= 'Z')))) {
