@@ -40,7 +40,7 @@ class Pipeline : public ::testing::Test {
     backend = makeQueryBackend(*settings, true, "");
   }
 
-  Reply answer(const std::string& record) { return respond ? respond(record) : reply; }
+  ServerReply answer(const std::string& record) { return respond ? respond(record) : reply; }
 
   LookupContext context(QueryBackend* b) {
     LookupContext c;
@@ -75,8 +75,8 @@ class Pipeline : public ::testing::Test {
 
   std::string iniPath = "pipeline_test.ini";
   int timeoutSeconds = 5;
-  Reply reply;
-  std::function<Reply(const std::string&)> respond;
+  ServerReply reply;
+  std::function<ServerReply(const std::string&)> respond;
   ReplyServer server;
   Layout layout;
   std::unique_ptr<QueryBackend> backend;
@@ -278,7 +278,7 @@ TEST_F(Pipeline, TwoLookUpsAtOnceEachGetTheirOwnReply) {
   respond = [](const std::string& record) {
     const std::string dat = recordField(record, "dat");
     const std::string word = dat.substr(0, dat.find('&'));
-    return Reply{"<surf-ss>" + word + "</surf-ss><surf-st>" + word + "-hu</surf-st>", true, 200};
+    return ServerReply{"<surf-ss>" + word + "</surf-ss><surf-st>" + word + "-hu</surf-st>", true, 200};
   };
   auto lookUp = [this](std::u16string text, std::string* plainOut, int* count) {
     LookupRequest request;
