@@ -27,6 +27,13 @@ bool Dictionary::find(std::string_view word, DictionaryEntry& out) const {
   return false;
 }
 
+bool Dictionary::findVerb(std::string_view word, DictionaryEntry& out) const {
+  if (word.empty() || word.size() > kMaxKeyLength) return false;
+  for (const std::string& f : baseForms(word))
+    if (findExact(std::string(kInfinitive) + f, out)) return true;
+  return false;
+}
+
 std::size_t Dictionary::findLongest(const std::vector<std::string_view>& words,
                                     DictionaryEntry& out) const {
   if (words.empty()) return 0;

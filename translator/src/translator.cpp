@@ -15,6 +15,10 @@ namespace {
 
 // A phrase never starts with an article: "the house" is the parliament, "the houses" are not.
 constexpr std::string_view kArticles[] = {"the", "a", "an"};
+// After these words comes a verb: "you mean" is "to mean", not the adjective "mean".
+constexpr std::string_view kBeforeVerb[] = {
+    "i", "you", "we", "they", "he", "she", "to", "will", "would", "can", "could", "must", "should",
+    "may", "might", "don't", "doesn't", "didn't", "won't", "can't", "not", "let's", "shall"};
 // Letters with accents beyond this share (one in eight) mark a text that is not English.
 constexpr std::size_t kAccentRatio = 8;
 
@@ -37,6 +41,13 @@ std::string wordUtf8(const std::u32string& t, const Word& w) {
   std::string out;
   for (std::size_t i = w.begin; i < w.end; ++i) appendUtf8(out, t[i] == 0x2019 ? U'\'' : t[i]);
   return out;
+}
+
+// "it's" -> "it", "you're" -> "you": the pronoun of a contraction, whose dictionary entry
+// ("it", the tag game) would otherwise answer. Empty when there is no apostrophe.
+std::string contractionStem(const std::string& lower) {
+  const std::size_t apostrophe = lower.find('\'');
+  return apostrophe == std::string::npos || apostrophe == 0 ? std::string() : lower.substr(0, apostrophe);
 }
 
 bool isArticle(std::string_view w) {
@@ -93,6 +104,10 @@ class SentenceTranslation {
       if (text_[k] != ' ' && text_[k] != '\t' && text_[k] != 0xA0) return false;
     return true;
   }
+  bool afterVerbContext(std::size_t i) const {
+    const std::string prev = lowerAscii(words_[i - 1]);
+    return std::find(std::begin(kBeforeVerb), std::end(kBeforeVerb), prev) != std::end(kBeforeVerb);
+  }
   bool startsSentence() const {
     for (std::size_t k = s_.begin; k < s_.words.front().begin; ++k)
       if (isLetter(text_[k])) return false;
@@ -120,13 +135,19 @@ void SentenceTranslation::findUnits() {
              ++k)
           run.push_back(words_[k]);
       DictionaryEntry entry;
-      const std::size_t n = dict_.findLongest(run, entry);
+      std::size_t n = dict_.findLongest(run, entry);
       const std::string lower = lowerAscii(words_[i]);
-      if (n < 2 && coreWordSenses(lower, u.senses)) {
+      const bool capitalInside = i > 0 && text_[w.begin] >= 'A' && text_[w.begin] <= 'Z';
+      if (n == 1 && i > 0 && afterVerbContext(i)) {
+        DictionaryEntry verb;
+        if (dict_.findVerb(words_[i], verb)) entry = std::move(verb);
+      }
+      if (n < 2 && (coreWordSenses(lower, u.senses) || coreWordSenses(contractionStem(lower), u.senses))) {
         u.article = lower == kDefiniteArticle;
-      } else if (n == 1 && i > 0 && text_[w.begin] >= 'A' && text_[w.begin] <= 'Z' &&
-                 !entry.headword.empty() && !(entry.headword[0] >= 'A' && entry.headword[0] <= 'Z')) {
-        // "John" inside a sentence is a name, not the dictionary's "john" (a toilet).
+      } else if (capitalInside && (n == 0 || (n == 1 && !entry.headword.empty() &&
+                                              !(entry.headword[0] >= 'A' && entry.headword[0] <= 'Z')))) {
+        // "John" inside a sentence is a name, not the dictionary's "john" (a toilet); so is a
+        // capitalised word the dictionary does not know.
         u.name = true;
       } else if (n > 0) {
         u.wordCount = n;
@@ -157,9 +178,9 @@ bool SentenceTranslation::looksEnglish() const {
   if (accented * kAccentRatio > letters) return false;
   std::size_t wordsWithLetters = 0, knownWords = 0;
   for (const Unit& u : units_) {
-    if (!s_.words[u.firstWord].hasLetter) continue;
+    if (!s_.words[u.firstWord].hasLetter || u.name) continue;
     wordsWithLetters += u.wordCount;
-    if (u.known || u.name) knownWords += u.wordCount;
+    if (u.known) knownWords += u.wordCount;
   }
   return wordsWithLetters < 2 || knownWords * 2 >= wordsWithLetters;
 }

@@ -94,6 +94,27 @@ TEST(ShippedTranslatorTest, OnlyTheSentenceUnderThePointerIsTranslated) {
   EXPECT_NE(between(r.reply, "<surf-st>", "</surf-st>").find(" John."), std::string::npos) << r.reply;
 }
 
+TEST(ShippedTranslatorTest, AWordWhereAVerbMustStandIsTheVerb) {
+  // "mean" is first an adjective ("átlagos"); after "you" it is the verb "to mean"
+  Translation r = shipped().translate("I know what you &kvopoint;mean.");
+  ASSERT_EQ(r.code, 0) << r.reply;
+  const std::string verb = between(r.reply, "<surf-st>", "</surf-st>") + between(r.reply, "<surf-st>", "</surf-st>", 1);
+  EXPECT_NE(verb.find("<chunk>jelent</chunk>"), std::string::npos) << r.reply;
+  EXPECT_NE(verb.find("<chunk>gondol</chunk>"), std::string::npos) << r.reply;
+  r = shipped().translate("The &kvopoint;mean value.");
+  EXPECT_EQ(r.reply.find("jelent"), std::string::npos) << r.reply;
+  // the pronoun of a contraction is the core word, not the dictionary's "it" (a game)
+  r = shipped().translate("It&#x2019;s a well-known &kvopoint;fact.");
+  ASSERT_EQ(r.code, 0) << r.reply;
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>").substr(0, 17), "<chunk>Az</chunk>") << r.reply;
+  EXPECT_NE(r.reply.find("<HL>fact</HL>"), std::string::npos) << r.reply;
+  // capitalised words the dictionary lacks are names: neither underlined nor counted against
+  // the text being English
+  r = shipped().translate("Yesterday Krisztina and Zsolt &kvopoint;visited Kecskemet.");
+  ASSERT_EQ(r.code, 0) << r.reply;
+  EXPECT_EQ(r.reply.find("<orig>"), std::string::npos) << r.reply;
+}
+
 TEST(SmallTranslatorTest, LongestPhraseWinsAndFormsAreUndone) {
   Translator t = small({{"look", "", {"n\xC3\xA9z"}},
                         {"look up", "", {"felkeres"}},

@@ -45,6 +45,9 @@ class Dictionary {
   // Look-up through English word forms ("houses", "went", "don't", "John's"); a verb the data
   // only lists in the infinitive ("to abandon") is found too.
   bool find(std::string_view word, DictionaryEntry& out) const;
+  // The verb entry ("to mean") of a word that also has another ("mean", the adjective); for
+  // a word that stands where a verb must ("you mean"). False when there is no verb entry.
+  bool findVerb(std::string_view word, DictionaryEntry& out) const;
   // The longest entry that the first words of `words` spell, trying up to kMaxPhraseWords
   // words and the word forms of the first and the last word ("gave up" finds "to give up",
   // "ice creams" finds "ice cream"). Returns how many words it covers; 0 when not even the
