@@ -43,12 +43,18 @@ class Script {
   }
   void advance() {
     HWND dialog = locate_();
-    if (!dialog || !IsWindow(dialog)) return;
+    const bool found = dialog && IsWindow(dialog);
     if (++ticks_ > kMaxTicks) {
-      timedOut_ = true;
-      DestroyWindow(dialog);
+      // A dialog that never showed up would keep its runner's loop waiting forever; a quit
+      // message ends that loop, and the test fails on timedOut() instead of hanging.
+      if (!timedOut_) {
+        timedOut_ = true;
+        if (found) DestroyWindow(dialog);
+        else PostQuitMessage(0);
+      }
       return;
     }
+    if (!found) return;
     if (next_ < steps_.size()) steps_[next_++](dialog);
   }
 

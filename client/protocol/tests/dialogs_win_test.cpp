@@ -31,13 +31,34 @@ constexpr int kHungarian = 1038;
 
 void* module() { return GetModuleHandleW(nullptr); }
 
+// Lets messages that other threads send to this thread's windows through while it waits:
+// when a dialog on another thread opens or closes, activation moves between the threads'
+// windows by sent messages, and a thread that waits without pumping would deadlock them.
+void pumpSentMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
 // Waits for a top-level window with this caption (opened by another thread).
 bool waitForWindow(const wchar_t* caption) {
   for (int i = 0; i < 500; ++i) {
     if (FindWindowW(nullptr, caption)) return true;
+    pumpSentMessages();
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   return false;
+}
+
+// Joins a thread that runs a dialog once `done` holds, pumping meanwhile (see above).
+void joinPumping(std::thread& thread, const std::atomic<bool>& done) {
+  for (int i = 0; i < 1000 && !done.load(); ++i) {
+    pumpSentMessages();
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  thread.join();
 }
 
 // The enabled state of (HTTP, SOCKS5, user name, password), and the always-enabled rest.
@@ -467,7 +488,11 @@ TEST_F(DialogTest, LibraryDialogsCloseWhateverIsOpen) {
   auto* raw = dialogs.get();
   // The upgrade notice, shown from a look-up thread, closed by the host's thread.
   std::atomic<int> upgradeResult{-5};
-  std::thread lookup([&] { upgradeResult = raw->runUpgrade(kEnglish, nullptr); });
+  std::atomic<bool> lookupDone{false};
+  std::thread lookup([&] {
+    upgradeResult = raw->runUpgrade(kEnglish, nullptr);
+    lookupDone = true;
+  });
   std::string s = "p:1", t = "0", c;
   int proxyResult = -5;
   {
@@ -489,15 +514,19 @@ TEST_F(DialogTest, LibraryDialogsCloseWhateverIsOpen) {
     finder.join();
     EXPECT_FALSE(script.timedOut());
   }
-  lookup.join();
+  joinPumping(lookup, lookupDone);
   EXPECT_EQ(proxyResult, kProxyCancelled);
   EXPECT_EQ(upgradeResult.load(), kUpgradeExit);  // closed before the user chose
   EXPECT_EQ(s, "p:1");
   // Nothing open: closing again is harmless, and the next dialog opens normally.
   raw->destroyAll();
-  std::thread again([&] { upgradeResult = raw->runUpgrade(kEnglish, nullptr); });
+  std::atomic<bool> againDone{false};
+  std::thread again([&] {
+    upgradeResult = raw->runUpgrade(kEnglish, nullptr);
+    againDone = true;
+  });
   EXPECT_TRUE(waitForWindow(L"Lexiton Upgrade"));
   raw->destroyAll();
-  again.join();
+  joinPumping(again, againDone);
   EXPECT_EQ(upgradeResult.load(), kUpgradeExit);
 }
