@@ -426,5 +426,29 @@ TEST(TipPainterDocuments, ZeroHeightLinesAreBounded) {
   EXPECT_LT(p.surface.texts.size(), 3000u);
 }
 
+TEST(TipPainterBounds, NegativePictureWidthsDoNotOverflowTheLine) {
+  // Each picture is -143165576 pixels wide; fifteen of them used to take the used width below
+  // the int range and wrap, pushing the rest onto lines of their own.
+  std::string rtf = "{\\rtf1 ";
+  for (int i = 0; i < 20; ++i) rtf += "{\\pict\\emfblip\\picwgoal-2147483648\\pichgoal150 01}";
+  Painted p;
+  paint(p, {rtf + "x}"});
+  ASSERT_EQ(p.surface.metafiles.size(), 20u);
+  for (const auto& picture : p.surface.metafiles) EXPECT_EQ(picture.dest.top, 31 + 4);
+  ASSERT_EQ(p.surface.texts.size(), 1u);
+  EXPECT_EQ(p.at(0).y, 31 + 14 - 12);
+}
+
+TEST(TipPainterBounds, HugeMultipleSpacingTruncates) {
+  // A picture about 143 million pixels high with the largest multiple: the line height used to
+  // wrap around the int range and move the following lines up.
+  Painted p;
+  paint(p, {"{\\rtf1\\sl32767\\slmult1 {\\pict\\emfblip\\picwgoal150\\pichgoal2147483647 01}\\par b}"});
+  EXPECT_TRUE(p.truncated);
+  ASSERT_EQ(p.surface.texts.size(), 1u);
+  EXPECT_EQ(p.text(0), "...");
+  EXPECT_EQ(p.size.height, 31 + 16);
+}
+
 }  // namespace
 }  // namespace tippaint
