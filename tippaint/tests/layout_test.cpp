@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "rtf_test_support.h"
@@ -185,6 +186,57 @@ TEST(TipPainterLines, LongWordsAreCut) {
   EXPECT_EQ(huge.text(0), "a");
   EXPECT_EQ(huge.text(2), "c");
   EXPECT_EQ(huge.at(1).y - huge.at(0).y, 133);
+}
+
+// Combining marks and joiners advance by nothing: this surface gives 'z' and U+0301 no width.
+class ZeroAdvanceSurface : public FixedSurface {
+ public:
+  int text_fit(FontId font, std::string_view text, int max_width) override {
+    if (max_width < 1) return 0;
+    int width = 0, n = 0;
+    for (char c : text) {
+      width += c == 'z' ? 0 : advance_of(spec(font));
+      if (width > max_width) break;
+      ++n;
+    }
+    return n;
+  }
+  int text_width(FontId font, std::string_view text) override {
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) { return c != 'z'; })) *
+           advance_of(spec(font));
+  }
+  int wide_text_width(FontId font, std::u16string_view text) override {
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char16_t c) { return c != 0x301; })) *
+           advance_of(spec(font));
+  }
+
+ private:
+  FontSpec spec(FontId) const { return font_spec(CharFormat{}, 96, false); }
+};
+
+TEST(TipPainterLines, TextWithoutAdvanceStaysOnItsLine) {
+  // Five hundred glyphs without advance and "a b" fit one 80-pixel line; fitting used to look
+  // at no more than twice the width in bytes and cut the run into lines of 176.
+  ZeroAdvanceSurface surface;
+  TipPainter painter(surface, make_colour(255, 255, 225));
+  RichDocument narrow;
+  parse_document("{\\rtf1" + page(80) + " " + std::string(500, 'z') + "a b}", narrow);
+  painter.render_document(narrow);
+  ASSERT_EQ(surface.texts.size(), 1u);
+  EXPECT_EQ(surface.texts[0].text.size(), 503u);
+  EXPECT_EQ(painter.y(), 31 + 16);
+
+  std::string marks = "{\\rtf1" + page(80) + "\\uc0 ";
+  for (int i = 0; i < 500; ++i) marks += "\\u769";
+  RichDocument wide;
+  parse_document(marks + "\\u97\\u32\\u98 c}", wide);
+  surface.texts.clear();
+  painter.render_document(wide);
+  ASSERT_EQ(surface.texts.size(), 2u);
+  EXPECT_EQ(surface.texts[0].text.size(), 503u);
+  EXPECT_EQ(surface.texts[1].text, u"c");
+  EXPECT_EQ(surface.texts[1].y, 47);
+  EXPECT_EQ(painter.y(), 47 + 16);
 }
 
 TEST(TipPainterLines, Alignment) {
