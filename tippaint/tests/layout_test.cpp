@@ -239,6 +239,28 @@ TEST(TipPainterLines, TextWithoutAdvanceStaysOnItsLine) {
   EXPECT_EQ(painter.y(), 47 + 16);
 }
 
+TEST(TipPainterLines, LinesOfAParagraphShareItsFirstLineAndSpanFont) {
+  // The first-line indent belongs to the paragraph's first line, also across \line, and a
+  // blank span is a line of its own.
+  Painted p;
+  paint(p, {"{\\rtf1\\fi300 a\\line b\\par\\line c\\line d}"});
+  ASSERT_EQ(p.surface.texts.size(), 4u);
+  EXPECT_EQ(p.at(0), (Point{26, 31}));
+  EXPECT_EQ(p.at(1), (Point{6, 47}));
+  EXPECT_EQ(p.at(2), (Point{6, 79}));
+  EXPECT_EQ(p.at(3), (Point{6, 95}));
+
+  // A line is at least as high as the font in force at the end of its span (20-point: ascent
+  // 20, descent 7), whatever the size of the text on it.
+  Painted tall;
+  paint(tall, {"{\\rtf1{\\fs16 a}\\fs40\\line{\\fs16 b}}"});
+  ASSERT_EQ(tall.surface.texts.size(), 2u);
+  EXPECT_EQ(tall.at(0), (Point{6, 31 + 20 - 8}));
+  // The last span ends with the document, in the same 20-point font.
+  EXPECT_EQ(tall.at(1), (Point{6, 31 + 27 + 20 - 8}));
+  EXPECT_EQ(tall.size.height, 31 + 27 + 27);
+}
+
 TEST(TipPainterLines, Alignment) {
   // Runs of 50 and 30 pixels (10-pixel characters at 15 points) on a 200-pixel line.
   Painted centred;
