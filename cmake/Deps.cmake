@@ -13,6 +13,8 @@ if(LEXITON_WIN32)
   if(NOT EXISTS ${prefix}/lib/libcryptopp.a)
     message(FATAL_ERROR "mingw dependencies missing in ${prefix}: run 'make deps' first")
   endif()
+  # Static zlib: no zlib1.dll travels with the deliverables (or exists in the wine prefix).
+  set(ZLIB_USE_STATIC_LIBS ON)
   find_package(ZLIB REQUIRED)
   add_library(lexiton::zlib INTERFACE IMPORTED)
   target_link_libraries(lexiton::zlib INTERFACE ZLIB::ZLIB)

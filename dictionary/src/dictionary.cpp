@@ -93,11 +93,4 @@ bool Dictionary::findExact(std::string_view k, DictionaryEntry& out) const {
   return !out.senses.empty();
 }
 
-bool Dictionary::find(std::string_view word, DictionaryEntry& out) const {
-  if (word.empty() || word.size() > kMaxKeyLength) return false;
-  for (const std::string& f : baseForms(word))
-    if (findExact(f, out)) return true;
-  return false;
-}
-
 }  // namespace lexiton

@@ -1,5 +1,6 @@
 // Runs against the dictionary the build compiled from Debian's FreeDict data.
 #include <lexiton/dictionary.h>
+#include <lexiton/dictionary_image.h>
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,43 @@ TEST(CompiledDictionaryTest, InflectedFormsFindTheirEntries) {
   DictionaryEntry entry;
   ASSERT_TRUE(shipped().find("went", entry));
   EXPECT_EQ(entry.headword, "go");
+}
+
+TEST(CompiledDictionaryTest, MultiWordEntriesMatchLongestFirst) {
+  DictionaryEntry entry;
+  std::vector<std::string_view> words{"gave", "up", "quickly"};
+  EXPECT_EQ(shipped().findLongest(words, entry), 2u);
+  EXPECT_EQ(entry.headword, "to give up");
+  words = {"Looked", "up"};
+  EXPECT_EQ(shipped().findLongest(words, entry), 2u);
+  words = {"houses", "are"};
+  EXPECT_EQ(shipped().findLongest(words, entry), 1u);
+  EXPECT_EQ(entry.headword, "house");
+  words = {"qwzxv", "up"};
+  EXPECT_EQ(shipped().findLongest(words, entry), 0u);
+  EXPECT_EQ(shipped().findLongest({}, entry), 0u);
+  // a verb the data lists only in the infinitive
+  EXPECT_TRUE(shipped().find("abandoned", entry));
+}
+
+TEST(BuiltDictionaryTest, PhrasesFormsAndLimits) {
+  const Dictionary d = Dictionary::fromBytes(compileDictionaryImage(
+      {{"ice cream", "", {"fagylalt"}}, {"ice", "", {"j\xC3\xA9g"}}, {"to look up to", "", {"feln\xC3\xA9z"}},
+       {"a b c d e f", "", {"hat"}}, {"a b c d e f g", "", {"h\xC3\xA9t"}}}));
+  DictionaryEntry entry;
+  std::vector<std::string_view> words{"ice", "creams"};
+  EXPECT_EQ(d.findLongest(words, entry), 2u);
+  EXPECT_EQ(entry.senses.front(), "fagylalt");
+  words = {"ice", "cold"};
+  EXPECT_EQ(d.findLongest(words, entry), 1u);
+  words = {"Looking", "up", "to"};
+  EXPECT_EQ(d.findLongest(words, entry), 3u);
+  words = {"a", "b", "c", "d", "e", "f", "g"};  // seven words are beyond the phrase limit
+  EXPECT_EQ(d.findLongest(words, entry), Dictionary::kMaxPhraseWords);
+  EXPECT_EQ(entry.senses.front(), "hat");
+  const std::string longWord(Dictionary::kMaxKeyLength, 'x');
+  words = {longWord, longWord};
+  EXPECT_EQ(d.findLongest(words, entry), 0u);
 }
 
 TEST(DictionaryFileTest, DamagedFilesAreRejectedNotOverread) {

@@ -1,7 +1,8 @@
 // lexiton-server: "serve" answers the client's POSTs; "session" issues a session and writes
 // it into a client's lexiton.ini.
+#include "lexiton/profile.h"
+#include "lexiton/server/dictionary_translator.h"
 #include "lexiton/server/handler.h"
-#include "lexiton/server/ini_file.h"
 #include "lexiton/server/request_form.h"
 #include "lexiton/server/session_store.h"
 
@@ -22,10 +23,16 @@ namespace {
 
 constexpr std::int64_t kSessionLifetimeSeconds = 30LL * 24 * 3600;
 constexpr int kRequestTimeoutSeconds = 10;
+// Each open connection holds one worker while it lives, so idle kept-alive connections must
+// not outlast a short pause, and there are more workers than a single client ever opens.
+constexpr int kWorkerThreads = 32;
+constexpr int kKeepAliveSeconds = 2;
+constexpr std::size_t kKeepAliveRequests = 100;
 
 const char* kUsage =
     "usage:\n"
-    "  lexiton-server serve --db FILE --listen HOST:PORT [--config FILE]\n"
+    "  lexiton-server serve --db FILE --listen HOST:PORT [--config FILE] [--dict FILE]\n"
+    "    (--dict: the compiled dictionary, by default lexiton-en-hu.dict beside the program)\n"
     "  lexiton-server session --db FILE --user NAME --password PASS --address URL --ini FILE\n";
 
 std::map<std::string, std::string> options(int argc, char** argv) {
@@ -73,13 +80,20 @@ int serve(const std::map<std::string, std::string>& o) {
     sigaddset(&set, SIGINT);
     pthread_sigmask(SIG_BLOCK, &set, nullptr);
 
+    // The dictionary is loaded before the port is taken: without it there is nothing to serve.
+    const std::string dict = o.count("dict") ? o.at("dict") : lexiton::server::defaultDictionaryPath();
+    lexiton::server::TranslateFn translate = lexiton::server::dictionaryTranslator(dict);
+
     lexiton::server::SessionStore store(need(o, "db"));
-    lexiton::server::RequestHandler handler(store, lexiton::server::defaultTranslator(), config);
+    lexiton::server::RequestHandler handler(store, std::move(translate), config);
 
     httplib::Server server;
     server.set_payload_max_length(lexiton::server::kMaxBodyBytes);
     server.set_read_timeout(kRequestTimeoutSeconds, 0);
     server.set_write_timeout(kRequestTimeoutSeconds, 0);
+    server.set_keep_alive_timeout(kKeepAliveSeconds);
+    server.set_keep_alive_max_count(kKeepAliveRequests);
+    server.new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
     auto answer = [&](const httplib::Request& req, httplib::Response& res) {
         auto start = std::chrono::steady_clock::now();
         std::string note;
@@ -120,8 +134,12 @@ int session(const std::map<std::string, std::string>& o) {
         return 1;
     }
     std::string id = store.createSession(user, kSessionLifetimeSeconds);
-    lexiton::server::setIniValues(need(o, "ini"), "Server Settings",
-                                  {{"SessionID", id}, {"Server_Address", need(o, "address")}, {"Server_Mode", "1"}});
+    // The client's own settings-file rules: other keys, sections and comments stay as they are.
+    auto ini = lexiton::openPortableProfile(need(o, "ini"));
+    const std::string address = need(o, "address");
+    for (const auto& [key, value] : {std::pair<const char*, std::string>{"SessionID", id},
+                                     {"Server_Address", address}, {"Server_Mode", "1"}})
+        if (!ini->writeString("Server Settings", key, value)) throw std::runtime_error("cannot write " + ini->path());
     std::printf("%s\n", id.substr(0, lexiton::server::kSessionNameLength).c_str());
     return 0;
 }

@@ -1,6 +1,8 @@
 // The handler answered directly, with a real SQLite store in a temporary file.
+#include "lexiton/dictionary.h"
+#include "lexiton/protocol/client_packer.h"
+#include "lexiton/server/dictionary_translator.h"
 #include "lexiton/server/handler.h"
-#include "lexiton/server/ini_file.h"
 #include "lexiton/server/request_form.h"
 #include "lexiton/server/session_store.h"
 
@@ -17,10 +19,23 @@ using namespace lexiton::server;
 
 namespace {
 
-std::string keyOf(const std::string& id) {
-    std::string key;
-    for (std::size_t i = 40; i + 1 < id.size(); i += 2) key += static_cast<char>(std::stoi(id.substr(i, 2), nullptr, 16));
-    return key;
+std::string keyOf(const std::string& id) { return id.substr(40); }
+
+// The client's packing, as the client itself packs queries and unpacks replies.
+std::string packHex(const std::string& keyHex, const std::string& text) {
+    std::string out;
+    EXPECT_TRUE(lexiton::protocol::ClientPacker().pack(keyHex, text, out));
+    return out;
+}
+
+bool unpackHex(const std::string& keyHex, const std::string& packed, std::string& out) {
+    return lexiton::protocol::ClientPacker().unpack(keyHex, packed, out);
+}
+
+// The translator over the compiled dictionary, loaded once for every test.
+TranslateFn defaultTranslator() {
+    static const TranslateFn translate = dictionaryTranslator(lexiton::kDictionaryFileName);
+    return translate;
 }
 
 struct Fixture : ::testing::Test {
@@ -72,7 +87,7 @@ TEST(RequestForm, ComparesVersions) {
 }
 
 TEST(Packing, RoundTripsAndRejectsTampering) {
-    std::string key(32, 'k');
+    std::string key = lexiton::protocol::ClientPacker::toHex(std::string(32, 'k'));
     std::string p = packHex(key, "");
     EXPECT_EQ(p.size(), 32u);
     std::string out;
@@ -81,7 +96,7 @@ TEST(Packing, RoundTripsAndRejectsTampering) {
     std::string bad = p;
     bad[0] = bad[0] == '0' ? '1' : '0';
     EXPECT_FALSE(unpackHex(key, bad, out));
-    EXPECT_FALSE(unpackHex(std::string(32, 'j'), p, out));
+    EXPECT_FALSE(unpackHex(std::string(64, 'A'), p, out));
     EXPECT_FALSE(unpackHex(key, p.substr(0, 31), out));
 }
 
@@ -98,13 +113,31 @@ TEST_F(Fixture, StatusLines) {
     EXPECT_EQ(h.handle(body(kRecord, "Korvell", "1.2.2.44lx")), kStatusUpdateClient);
     std::string unknown = "who=1.2.3.44lx&where=Korvell&what=" + std::string(40, 'Z') + packHex(key, kRecord);
     EXPECT_EQ(h.handle(unknown), kStatusWrongSession);
-    std::string wrongKey = "who=1.2.3.44lx&where=Korvell&what=" + id.substr(0, 40) + packHex(std::string(32, 'x'), kRecord);
+    std::string wrongKey = "who=1.2.3.44lx&where=Korvell&what=" + id.substr(0, 40) + packHex(std::string(64, 'B'), kRecord);
     EXPECT_EQ(h.handle(wrongKey), kStatusWrongSession);
     std::string otherLng = kRecord;
     otherLng.replace(otherLng.find("En-Hu"), 5, "En-De");
     EXPECT_EQ(h.handle(body(otherLng)), kStatusUnsupportedService);
     EXPECT_EQ(h.handle(body("garbage|")), kStatusWrongQuery);
     EXPECT_EQ(h.handle(body("dat|:x|.")), kStatusWrongQuery);
+}
+
+TEST_F(Fixture, TruncatedRecordsAreWrongQueriesNeverTranslations) {
+    RequestHandler h(*store, defaultTranslator());
+    for (std::size_t n = 1; n < kRecord.size(); ++n) {
+        const std::string answer = h.handle(body(kRecord.substr(0, n)));
+        // A prefix that ends right after a value may be a complete record without "dat".
+        EXPECT_TRUE(answer == kStatusWrongQuery || answer == kStatusUnsupportedService ||
+                    reply(answer).find("Wrong username") != std::string::npos)
+            << n << ": " << answer;
+    }
+    const std::string whole = reply(h.handle(body(kRecord)));
+    EXPECT_NE(whole.find("<HL>houses</HL>"), std::string::npos) << whole;
+    // a record of only keys, and one far past the token limit
+    EXPECT_EQ(h.handle(body("lng|:act|:")), kStatusWrongQuery);
+    std::string many;
+    for (int i = 0; i < 100; ++i) many += "k" + std::to_string(i) + "|:v|;";
+    EXPECT_EQ(h.handle(body(many + kRecord)), kStatusWrongQuery);
 }
 
 TEST_F(Fixture, WrongPasswordIsAnErrorRecord) {
@@ -139,21 +172,4 @@ TEST_F(Fixture, StornoInterruptsRunningQuery) {
     release = true;
     q.join();
     EXPECT_EQ(result, kStatusInterrupted);
-}
-
-TEST(IniFile, SetsKeysAndKeepsOthers) {
-    auto p = std::filesystem::temp_directory_path() / "lexsrv-ini-test.ini";
-    {
-        std::ofstream o(p);
-        o << "[dict]\nUserLang=1038\n[server settings]\nServer_Mode=0\nProxy_Type=5\n";
-    }
-    setIniValues(p.string(), "Server Settings", {{"SessionID", "abc"}, {"Server_Mode", "1"}});
-    std::ifstream in(p);
-    std::string all((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_NE(all.find("UserLang=1038"), std::string::npos);
-    EXPECT_NE(all.find("Proxy_Type=5"), std::string::npos);
-    EXPECT_NE(all.find("Server_Mode=1"), std::string::npos);
-    EXPECT_EQ(all.find("Server_Mode=0"), std::string::npos);
-    EXPECT_NE(all.find("SessionID=abc"), std::string::npos);
-    std::filesystem::remove(p);
 }

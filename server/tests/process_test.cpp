@@ -1,5 +1,6 @@
 // The real program as a child process on a loopback port: session set-up, queries over HTTP,
 // clean exit on SIGTERM.
+#include "lexiton/protocol/client_packer.h"
 #include "lexiton/server/handler.h"
 #include "lexiton/server/request_form.h"
 
@@ -31,6 +32,12 @@ TEST(ServerProcess, SessionServeQueryAndTerminate) {
     auto dir = std::filesystem::temp_directory_path() / ("lexsrv-proc-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     auto db = (dir / "s.db").string(), ini = (dir / "lexiton.ini").string();
+    {
+        // The client's own keys and an older session: the session command replaces its keys
+        // and keeps everything else.
+        std::ofstream o(ini);
+        o << "; settings\n[dict]\nUserLang=1038\n[server settings]\nServer_Mode=0\nProxy_Type=5\n";
+    }
     const int port = 20000 + getpid() % 20000;
     std::string address = "http://127.0.0.1:" + std::to_string(port) + "/";
     std::string cmd = "./lexiton-server session --db " + db + " --user anna --password secret --address " +
@@ -41,6 +48,17 @@ TEST(ServerProcess, SessionServeQueryAndTerminate) {
     ASSERT_NE(at, std::string::npos);
     std::string id = iniText.substr(at + 10, 104);
     EXPECT_NE(iniText.find("Server_Mode=1"), std::string::npos);
+    EXPECT_EQ(iniText.find("Server_Mode=0"), std::string::npos);
+    EXPECT_NE(iniText.find("UserLang=1038"), std::string::npos);
+    EXPECT_NE(iniText.find("Proxy_Type=5"), std::string::npos);
+    EXPECT_NE(iniText.find("; settings"), std::string::npos);
+
+    // Without its dictionary the server does not start.
+    const std::string noDict = "./lexiton-server serve --db " + db + " --listen 127.0.0.1:" + std::to_string(port) +
+                               " --dict " + (dir / "missing.dict").string() + " 2>/dev/null";
+    const int refused = std::system(noDict.c_str());
+    ASSERT_TRUE(WIFEXITED(refused));
+    EXPECT_EQ(WEXITSTATUS(refused), 2);
 
     pid_t child = fork();
     ASSERT_GE(child, 0);
@@ -64,14 +82,16 @@ TEST(ServerProcess, SessionServeQueryAndTerminate) {
     }
     ASSERT_TRUE(up);
 
-    std::string key;
-    for (std::size_t i = 40; i + 1 < id.size(); i += 2) key += static_cast<char>(std::stoi(id.substr(i, 2), nullptr, 16));
+    const std::string key = id.substr(40);
+    const lexiton::protocol::ClientPacker packer;
+    std::string packed;
     std::string record = "lng|:En-Hu|;act|:lexiton|.enc|:ASCII|;frm|:1|;url|:|;dat|:The &kvopoint;houses are big.|.";
-    std::string body = "who=1.2.3.44lx&where=Korvell&what=" + id.substr(0, 40) + packHex(key, record);
+    ASSERT_TRUE(packer.pack(key, record, packed));
+    std::string body = "who=1.2.3.44lx&where=Korvell&what=" + id.substr(0, 40) + packed;
     auto r = client.Post("/", body, "application/x-www-form-urlencoded");
     ASSERT_TRUE(r);
     std::string plain;
-    ASSERT_TRUE(unpackHex(key, r->body, plain)) << r->body;
+    ASSERT_TRUE(packer.unpack(key, r->body, plain)) << r->body;
     EXPECT_NE(plain.find("h\xE1z"), std::string::npos) << plain;
 
     auto big = client.Post("/", std::string(kMaxBodyBytes + 10, 'a'), "application/x-www-form-urlencoded");

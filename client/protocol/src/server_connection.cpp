@@ -19,6 +19,11 @@ constexpr std::size_t kAfterMarker = 510;
 constexpr std::size_t kBeforeMarker = 500;
 constexpr char kServer[] = "Server Settings";
 constexpr char kUserSection[] = "User Settings";
+
+std::shared_ptr<QuerySession> buildQuerySession(const std::string& serverAddress,
+                                                const TransportSettings& transport) {
+  return std::make_shared<QuerySession>(serverAddress, transport);
+}
 }  // namespace
 
 std::string windowQueryText(std::string_view text) {
@@ -36,7 +41,8 @@ std::string windowQueryText(std::string_view text) {
   const std::size_t e = p + kAfterMarker;
   if (e < window.size()) {
     const auto blank = window.find_first_of(kBlanks, e);
-    const auto last = window.find_last_not_of(kBlanks, blank);
+    const auto last =
+        blank == std::string_view::npos ? blank : window.find_last_not_of(kBlanks, blank);
     if (last != std::string_view::npos && last > p + kMarker.size())
       window = window.substr(0, last + 1);
     else
@@ -67,7 +73,7 @@ std::string encodeQueryText(std::u16string_view text) {
   return out;
 }
 
-ServerConnection::ServerConnection(const lexiton::Profile& settings)
+ServerConnection::ServerConnection(const lexiton::Profile& settings, SessionBuilder builder)
     : serverAddress_(settings.readString(kServer, "Server_Address")),
       timeoutSeconds_(leadingInt(settings.readString(kServer, "Server_Timeout"))),
       user_(settings.readString(kUserSection, "Name")),
@@ -75,7 +81,8 @@ ServerConnection::ServerConnection(const lexiton::Profile& settings)
       sessionId_(settings.readString(kServer, "SessionID")),
       proxyServer_(settings.readString(kServer, "Proxy_Server")),
       proxyAuth_(settings.readString(kServer, "Proxy_Auth")),
-      proxyType_(leadingInt(settings.readString(kServer, "Proxy_Type"))) {}
+      proxyType_(leadingInt(settings.readString(kServer, "Proxy_Type"))),
+      builder_(builder ? std::move(builder) : SessionBuilder(buildQuerySession)) {}
 
 ServerConnection::~ServerConnection() = default;
 
@@ -92,8 +99,8 @@ int ServerConnection::query(std::string_view url, std::string_view text, int mod
         rebuild_ = false;
         session_.reset();
         try {
-          session_ = std::make_shared<QuerySession>(
-              serverAddress_, TransportSettings{timeoutSeconds_, proxyServer_, proxyType_, proxyAuth_});
+          session_ = builder_(serverAddress_,
+                              TransportSettings{timeoutSeconds_, proxyServer_, proxyType_, proxyAuth_});
         } catch (...) {
           out += "Error at initialisation!";
           return -1;

@@ -13,6 +13,11 @@ namespace lexiton::protocol {
 
 namespace {
 constexpr char kModuleFile[] = ".\\URLDownload.cpp";
+constexpr int kNoHandleLine = 106;
+constexpr int kOptionRefusedLine = 118;
+constexpr int kProxyAuthRequired = 407;
+// How much of a reply of unknown form the 1202 message shows.
+constexpr std::size_t kUnknownReplyShown = 50;
 
 size_t appendBlock(char* data, size_t size, size_t count, void* target) {
   auto* text = static_cast<std::string*>(target);
@@ -35,6 +40,9 @@ struct EasyHandle {
 };
 
 bool isBreak(char c) { return c == '\r' || c == '\n'; }
+
+// No status line (0), an interim 100 or 200.
+bool accepted(int status) { return status == 0 || status == 100 || status == 200; }
 }  // namespace
 
 std::string statusCodeText(std::string_view headers) {
@@ -49,6 +57,26 @@ std::string statusCodeText(std::string_view headers) {
   return std::string(headers.substr(start, end - start));
 }
 
+namespace {
+// libcurl's global set-up is not safe to race from several look-up workers; it runs once.
+bool curlReady() {
+  static const bool ready = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+  return ready;
+}
+
+template <typename Value>
+void setOption(CURL* h, CURLoption option, Value value) {
+  if (curl_easy_setopt(h, option, value) != CURLE_OK)
+    throw VxException(kModuleFile, kOptionRefusedLine, "Couldn't set cUrl option");
+}
+
+std::string leadingDigits(std::string_view text) {
+  std::size_t n = 0;
+  while (n < text.size() && text[n] >= '0' && text[n] <= '9') ++n;
+  return std::string(text.substr(0, n));
+}
+}  // namespace
+
 int HttpTransport::download(std::string& headersOut, std::string& bodyOut,
                             std::string_view extraHeaders, std::string_view postData,
                             std::string_view url, bool proxyAuthRetry) const {
@@ -56,31 +84,33 @@ int HttpTransport::download(std::string& headersOut, std::string& bodyOut,
   bodyOut.clear();
   int status = 0;
   {
+    if (!curlReady()) throw VxException(kModuleFile, kNoHandleLine, "Couldn't initialize cUrl");
     EasyHandle easy;
-    if (!easy.handle) throw VxException(kModuleFile, 106, "Couldn't initialize cUrl");
+    if (!easy.handle) throw VxException(kModuleFile, kNoHandleLine, "Couldn't initialize cUrl");
     CURL* h = easy.handle;
     // curl copies string options, so temporaries of std::string are safe below.
-    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
+    setOption(h, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
     if (settings_.timeoutSeconds != 0)
-      curl_easy_setopt(h, CURLOPT_TIMEOUT, static_cast<long>(settings_.timeoutSeconds));
-    curl_easy_setopt(h, CURLOPT_MAXREDIRS, kMaxRedirects);
-    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
+      setOption(h, CURLOPT_TIMEOUT, static_cast<long>(settings_.timeoutSeconds));
+    setOption(h, CURLOPT_MAXREDIRS, kMaxRedirects);
+    setOption(h, CURLOPT_FOLLOWLOCATION, 1L);
     if (!settings_.proxyServer.empty()) {
-      curl_easy_setopt(h, CURLOPT_PROXY, settings_.proxyServer.c_str());
+      setOption(h, CURLOPT_PROXY, settings_.proxyServer.c_str());
       if ((proxyAuthRetry && !settings_.proxyAuth.empty()) || settings_.proxyType == 5) {
-        curl_easy_setopt(h, CURLOPT_PROXYAUTH, proxyAuthRetry ? CURLAUTH_BASIC : CURLAUTH_NONE);
-        curl_easy_setopt(h, CURLOPT_PROXYUSERPWD, settings_.proxyAuth.c_str());
+        setOption(h, CURLOPT_PROXYAUTH, proxyAuthRetry ? CURLAUTH_BASIC : CURLAUTH_NONE);
+        setOption(h, CURLOPT_PROXYUSERPWD, settings_.proxyAuth.c_str());
       }
-      if (settings_.proxyType == 5) curl_easy_setopt(h, CURLOPT_PROXYTYPE, CURLPROXY_SOCKS5);
+      if (settings_.proxyType == 5) setOption(h, CURLOPT_PROXYTYPE, static_cast<long>(CURLPROXY_SOCKS5));
     }
     const std::string urlText(url);
-    curl_easy_setopt(h, CURLOPT_URL, urlText.c_str());
-    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, appendBlock);
-    curl_easy_setopt(h, CURLOPT_WRITEDATA, &bodyOut);
-    curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, appendBlock);
-    curl_easy_setopt(h, CURLOPT_HEADERDATA, &headersOut);
+    setOption(h, CURLOPT_URL, urlText.c_str());
+    setOption(h, CURLOPT_WRITEFUNCTION, appendBlock);
+    setOption(h, CURLOPT_WRITEDATA, static_cast<void*>(&bodyOut));
+    setOption(h, CURLOPT_HEADERFUNCTION, appendBlock);
+    setOption(h, CURLOPT_HEADERDATA, static_cast<void*>(&headersOut));
     char errorText[CURL_ERROR_SIZE] = {};
-    curl_easy_setopt(h, CURLOPT_ERRORBUFFER, errorText);
+    setOption(h, CURLOPT_ERRORBUFFER, static_cast<char*>(errorText));
+    // Only lines closed by a break are headers; a trailing unfinished line is not sent.
     std::size_t lineStart = 0;
     for (std::size_t i = 0; i < extraHeaders.size();) {
       if (!isBreak(extraHeaders[i])) {
@@ -90,60 +120,72 @@ int HttpTransport::download(std::string& headersOut, std::string& bodyOut,
       std::string line(extraHeaders.substr(lineStart, i - lineStart));
       while (i < extraHeaders.size() && isBreak(extraHeaders[i])) ++i;
       lineStart = i;
-      if (!line.empty()) easy.headers = curl_slist_append(easy.headers, line.c_str());
+      if (line.empty()) continue;
+      curl_slist* grown = curl_slist_append(easy.headers, line.c_str());
+      if (!grown) throw VxException(kModuleFile, kOptionRefusedLine, "Couldn't set cUrl option");
+      easy.headers = grown;
     }
-    if (easy.headers) curl_easy_setopt(h, CURLOPT_HTTPHEADER, easy.headers);
+    if (easy.headers) setOption(h, CURLOPT_HTTPHEADER, easy.headers);
     const std::string body(postData);
     if (!body.empty()) {
-      curl_easy_setopt(h, CURLOPT_POST, 1L);
-      curl_easy_setopt(h, CURLOPT_POSTFIELDSIZE, static_cast<long>(body.size()));
-      curl_easy_setopt(h, CURLOPT_POSTFIELDS, body.c_str());
+      setOption(h, CURLOPT_POST, 1L);
+      setOption(h, CURLOPT_POSTFIELDSIZE, static_cast<long>(body.size()));
+      setOption(h, CURLOPT_POSTFIELDS, body.c_str());
     }
-    CURLcode rc = curl_easy_perform(h);
-    if (rc != CURLE_OK) {
+    const CURLcode rc = curl_easy_perform(h);
+    if (!headersOut.empty()) status = leadingInt(statusCodeText(headersOut));
+    // A proxy (tinyproxy does) may refuse with 407 or 401 and close without reading the posted
+    // body; the reset that follows must not hide the complete refusal, or the retry with
+    // credentials never happens. Only a transfer whose status was accepted fails on its error.
+    if (rc != CURLE_OK && accepted(status)) {
       bodyOut = std::to_string(static_cast<int>(rc)) + " " + errorText;
       return rc == CURLE_OPERATION_TIMEDOUT ? 2 : 1;
     }
     if (headersOut.empty()) return 0;
-    status = leadingInt(statusCodeText(headersOut));
   }  // the handle is released before a retry starts
-  if (status == 0 || status == 100 || status == 200) return 0;
-  if (status == 407 && !settings_.proxyAuth.empty() && settings_.proxyType != 5 && !proxyAuthRetry)
+  if (accepted(status)) return 0;
+  if (status == kProxyAuthRequired && !settings_.proxyAuth.empty() && settings_.proxyType != 5 && !proxyAuthRetry)
     return download(headersOut, bodyOut, extraHeaders, postData, url, true);
   return 3;
 }
 
+int judgeExchange(int downloadResult, std::string_view headers, std::string_view body,
+                  std::string& out) {
+  switch (downloadResult) {
+    case 0:
+      break;
+    case 2:
+      out = resultMessage(1208);
+      return 1208;
+    case 3:
+      out = resultMessage(1203) + "(" + statusCodeText(headers) + ")";
+      return 1203;
+    default:  // the libcurl error number leads the text download left
+      out = resultMessage(1202) + "(" + leadingDigits(body) + ")";
+      return 1202;
+  }
+  // A server status line: digits, then a space.
+  const auto firstNonDigit = body.find_first_not_of("0123456789");
+  if (firstNonDigit != std::string_view::npos && body[firstNonDigit] == ' ') {
+    out.assign(body);
+    return leadingInt(body);
+  }
+  if (body.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos) {
+    out.assign(body);
+    return 0;
+  }
+  out = resultMessage(1202) + "(" + std::string(body.substr(0, kUnknownReplyShown)) + ")";
+  return 1202;
+}
+
 int QuerySession::exchange(std::string_view body, std::string& out) {
   try {
-    const std::string agent = std::string("User-Agent: ") + curl_version() + " (ClientPacker: " +
+    const std::string agent = std::string("User-Agent: libcurl/") +
+                              curl_version_info(CURLVERSION_NOW)->version + " (ClientPacker: " +
                               fields::kVersion + "." + fields::kBuildTag + ")\r\n";
     std::string headers, reply;
     const int rc = transport_.download(headers, reply, agent, body, serverAddress_, false);
-    if (rc == 3) {
-      out = resultMessage(1203) + "(" + statusCodeText(headers) + ")";
-      return 1203;
-    }
-    if (rc == 2) {
-      out = resultMessage(1208);
-      return 1208;
-    }
-    if (rc == 1) {
-      std::size_t digits = 0;
-      while (digits < reply.size() && reply[digits] >= '0' && reply[digits] <= '9') ++digits;
-      out = resultMessage(1202) + "(" + reply.substr(0, digits) + ")";
-      return 1202;
-    }
-    const auto firstNonDigit = reply.find_first_not_of("0123456789");
-    if (firstNonDigit != std::string::npos && reply[firstNonDigit] == ' ') {
-      out = reply;
-      return leadingInt(reply);
-    }
-    if (reply.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos) {
-      out = reply;
-      return 0;
-    }
-    out = resultMessage(1202) + "(" + reply.substr(0, 50) + ")";
-    return 1202;
+    return judgeExchange(rc, headers, reply, out);
   } catch (...) {
     out = resultMessage(1201);
     return 1201;

@@ -26,6 +26,9 @@ class Dictionary {
   };
   static constexpr std::size_t kMaxFileSize = 256u * 1024u * 1024u;
   static constexpr std::size_t kMaxKeyLength = 256;
+  // Longest multi-word entry tried ("give somebody a piece of one's mind" is rare; six covers
+  // phrasal verbs and set phrases).
+  static constexpr std::size_t kMaxPhraseWords = 6;
 
   // Both throw cExc when the file is missing, truncated or inconsistent.
   static Dictionary loadFile(const std::string& path);
@@ -39,8 +42,17 @@ class Dictionary {
   std::size_t size() const { return count_; }
   // Exact key look-up (key is lower-case UTF-8).
   bool findExact(std::string_view key, DictionaryEntry& out) const;
-  // Look-up through English word forms ("houses", "went", "don't", "John's").
+  // Look-up through English word forms ("houses", "went", "don't", "John's"); a verb the data
+  // only lists in the infinitive ("to abandon") is found too.
   bool find(std::string_view word, DictionaryEntry& out) const;
+  // The verb entry ("to mean") of a word that also has another ("mean", the adjective); for
+  // a word that stands where a verb must ("you mean"). False when there is no verb entry.
+  bool findVerb(std::string_view word, DictionaryEntry& out) const;
+  // The longest entry that the first words of `words` spell, trying up to kMaxPhraseWords
+  // words and the word forms of the first and the last word ("gave up" finds "to give up",
+  // "ice creams" finds "ice cream"). Returns how many words it covers; 0 when not even the
+  // first word has an entry.
+  std::size_t findLongest(const std::vector<std::string_view>& words, DictionaryEntry& out) const;
   // Candidate base forms of an English word, most likely first (the word itself first).
   static std::vector<std::string> baseForms(std::string_view word);
 

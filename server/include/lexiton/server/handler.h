@@ -43,13 +43,4 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
-// Server-side packing, the mirror of the client's: CRC-32 frame, AES-ECB, upper-case hex.
-std::string packHex(const std::string& key, const std::string& text);
-bool unpackHex(const std::string& key, std::string_view packedHex, std::string& out);
-
-}  // namespace lexiton::server
-
-namespace lexiton::server {
-// The translator the program serves with.
-TranslateFn defaultTranslator();
 }  // namespace lexiton::server

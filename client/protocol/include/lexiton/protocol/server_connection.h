@@ -5,6 +5,7 @@
 // calls `setProxy`; the HTTP transfer itself runs outside the connection's lock.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -17,12 +18,19 @@ class Profile;
 namespace lexiton::protocol {
 
 class QuerySession;
+struct TransportSettings;
 
 class ServerConnection {
  public:
+  // Builds the session a query runs on from the server address and the transport settings;
+  // throws when it cannot. The default makes a QuerySession; tests give one that fails to see
+  // how the connection lives on without a session.
+  using SessionBuilder =
+      std::function<std::shared_ptr<QuerySession>(const std::string&, const TransportSettings&)>;
+
   // Reads [Server Settings] Server_Address, Server_Timeout, SessionID, Proxy_Server,
   // Proxy_Auth, Proxy_Type and [User Settings] Name, Password. The session is built lazily.
-  explicit ServerConnection(const lexiton::Profile& settings);
+  explicit ServerConnection(const lexiton::Profile& settings, SessionBuilder builder = {});
   ~ServerConnection();
   ServerConnection(const ServerConnection&) = delete;
   ServerConnection& operator=(const ServerConnection&) = delete;
@@ -52,10 +60,13 @@ class ServerConnection {
   std::string proxyAuth_;
   int proxyType_ = 0;
   bool rebuild_ = true;
+  SessionBuilder builder_;
   std::shared_ptr<QuerySession> session_;
 };
 
-// The part of a long text that is sent around the pointer marker "&kvopoint;".
+// The part of a long text that is sent around the pointer marker "&kvopoint;". Where no blank
+// follows the end of the window, the text is cut at the window's end, so a long text without
+// blanks never goes out whole.
 std::string windowQueryText(std::string_view text);
 
 // UTF-16 look-up text to the single-byte "ASCII" form the query carries: bytes 32..127 as

@@ -24,7 +24,9 @@ class HttpTransport {
 
   explicit HttpTransport(TransportSettings settings) : settings_(std::move(settings)) {}
   // 0 ok, 1 libcurl error ("%d %s" in bodyOut), 2 time-out, 3 bad HTTP status. Throws
-  // VxException when no handle can be made.
+  // VxException when no handle can be made or libcurl refuses an option (a negative time-out,
+  // an address beyond libcurl's input limit): a transfer without that option would quietly
+  // do something else, such as bypass the proxy.
   int download(std::string& headersOut, std::string& bodyOut, std::string_view extraHeaders,
                std::string_view postData, std::string_view url, bool proxyAuthRetry) const;
   const TransportSettings& settings() const { return settings_; }
@@ -35,6 +37,13 @@ class HttpTransport {
 
 // The status code text of the first status line in collected header text.
 std::string statusCodeText(std::string_view headers);
+
+// What an exchange makes of a finished download: `downloadResult` is the value download
+// returned (0 to 3), `headers` and `body` what it collected. Sets `out` to the reply (result 0),
+// the server's status line (its code) or the message of 1202, 1203 or 1208. Pure, never throws
+// for any input.
+int judgeExchange(int downloadResult, std::string_view headers, std::string_view body,
+                  std::string& out);
 
 class QuerySession {
  public:

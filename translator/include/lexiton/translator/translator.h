@@ -1,0 +1,49 @@
+// The offline English-Hungarian translator: the sentence around the pointer, translated word
+// by word and phrase by phrase from the compiled dictionary into the reply markup the client
+// lays out. Deterministic and bounded; safe to call from several threads at once.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "lexiton/dictionary.h"
+
+namespace lexiton::translator {
+
+// The message number of a text that is not English.
+inline constexpr int kNotEnglish = 1010;
+inline constexpr char kNotEnglishReply[] = "1010 The text is not english.";
+// A sense longer than this is a gloss, not a translation; it is cut.
+inline constexpr std::size_t kMaxSenseBytes = 96;
+// The largest reply: two alternatives of a kMaxSentenceChars sentence, every character a
+// ten-byte reference in source and target, and the tags around them.
+inline constexpr std::size_t kMaxReplyBytes = 96u * 1024u;
+
+struct Translation {
+  int code = 0;       // 0: `reply` is the markup; 1: `reply` is "<message number> <text>"
+  std::string reply;
+};
+
+class Translator {
+ public:
+  explicit Translator(Dictionary dictionary) : dictionary_(std::move(dictionary)) {}
+  // Throws Dictionary::cExc when the file is missing or damaged.
+  static Translator fromFile(const std::string& path) { return Translator(Dictionary::loadFile(path)); }
+
+  Translator(const Translator&) = delete;
+  Translator& operator=(const Translator&) = delete;
+  Translator(Translator&&) noexcept = default;
+  Translator& operator=(Translator&&) noexcept = default;
+
+  // `encodedText` is the query text of the client (see query_text.h). Throws only
+  // std::bad_alloc.
+  Translation translate(std::string_view encodedText) const;
+
+  const Dictionary& dictionary() const { return dictionary_; }
+
+ private:
+  Dictionary dictionary_;
+};
+
+}  // namespace lexiton::translator

@@ -1,0 +1,86 @@
+// Decoding the client's single-byte query text into code points.
+#include "lexiton/translator/query_text.h"
+
+#include <algorithm>
+
+namespace lexiton::translator {
+namespace {
+
+constexpr std::size_t kMaxHexDigits = 6;
+constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t kMaxCodePoint = 0x10FFFF;
+
+int hexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// "&#x<hex>;" at the front of `s`: its value and length, or length 0.
+std::size_t readReference(std::string_view s, char32_t& value) {
+  if (s.size() < 5 || s.substr(0, 3) != "&#x") return 0;
+  char32_t v = 0;
+  std::size_t i = 3;
+  for (; i < s.size() && i - 3 < kMaxHexDigits && hexValue(s[i]) >= 0; ++i) v = v * 16 + char32_t(hexValue(s[i]));
+  if (i == 3 || i >= s.size() || s[i] != ';' || v > kMaxCodePoint) return 0;
+  value = v;
+  return i + 1;
+}
+
+bool isHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool isLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+// At most kMaxQueryBytes of `encoded`, centred on the marker when there is one.
+std::string_view bounded(std::string_view encoded) {
+  if (encoded.size() <= kMaxQueryBytes) return encoded;
+  std::size_t marker = encoded.find(kPointerMarker);
+  if (marker == std::string_view::npos) return encoded.substr(0, kMaxQueryBytes);
+  std::size_t start = marker > kMaxQueryBytes / 2 ? marker - kMaxQueryBytes / 2 : 0;
+  start = std::min(start, encoded.size() - kMaxQueryBytes);
+  return encoded.substr(start, kMaxQueryBytes);
+}
+
+}  // namespace
+
+QueryText decodeQueryText(std::string_view encoded) {
+  std::string_view s = bounded(encoded);
+  QueryText q;
+  q.text.reserve(s.size());
+  std::size_t i = 0;
+  while (i < s.size()) {
+    if (s[i] == '&') {
+      if (s.substr(i, kPointerMarker.size()) == kPointerMarker) {
+        if (!q.hasPointer) {
+          q.hasPointer = true;
+          q.pointer = q.text.size();
+        }
+        i += kPointerMarker.size();
+        continue;
+      }
+      char32_t v = 0;
+      if (std::size_t n = readReference(s.substr(i), v)) {
+        i += n;
+        if (isHighSurrogate(v)) {
+          char32_t low = 0;
+          std::size_t m = readReference(s.substr(i), low);
+          if (m && isLowSurrogate(low)) {
+            i += m;
+            v = 0x10000 + ((v - 0xD800) << 10) + (low - 0xDC00);
+          } else {
+            v = kReplacement;
+          }
+        } else if (isLowSurrogate(v) || v == 0) {
+          v = kReplacement;
+        }
+        q.text.push_back(v);
+        continue;
+      }
+    }
+    q.text.push_back(char32_t(static_cast<unsigned char>(s[i])));
+    ++i;
+  }
+  return q;
+}
+
+}  // namespace lexiton::translator

@@ -1,0 +1,129 @@
+// Sentence and word boundaries. Letters are Latin letters (with accents), digits and every
+// other script's characters; an apostrophe or hyphen between letters stays inside the word
+// ("don't", "John's", "well-known").
+#include "lexiton/translator/sentence.h"
+
+#include <algorithm>
+
+namespace lexiton::translator {
+namespace {
+
+constexpr char32_t kRightQuote = 0x2019;
+
+bool isDigit(char32_t c) { return c >= '0' && c <= '9'; }
+
+bool isLineBreak(char32_t c) { return c == '\n' || c == '\r' || c == 0x2028 || c == 0x2029; }
+
+bool isStop(char32_t c) { return c == '.' || c == '!' || c == '?'; }
+
+bool isClosing(char32_t c) {
+  return c == '"' || c == '\'' || c == ')' || c == ']' || c == kRightQuote || c == 0x201D;
+}
+
+bool isJoiner(char32_t c) { return c == '\'' || c == kRightQuote || c == '-'; }
+
+bool isWordChar(char32_t c) { return isLetter(c) || isDigit(c); }
+
+// True when a sentence ends right after index i.
+bool endsSentenceAt(const std::u32string& t, std::size_t i) {
+  if (isLineBreak(t[i])) return true;
+  if (!isStop(t[i])) return false;
+  std::size_t j = i + 1;
+  while (j < t.size() && (isStop(t[j]) || isClosing(t[j]))) ++j;
+  return j == t.size() || isBlank(t[j]);
+}
+
+}  // namespace
+
+bool isBlank(char32_t c) {
+  return c == ' ' || c == '\t' || c == '\f' || c == '\v' || isLineBreak(c) || c == 0xA0 ||
+         (c >= 0x2000 && c <= 0x200A) || c == 0x3000;
+}
+
+bool isLetter(char32_t c) {
+  if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return true;
+  if (c < 0xC0) return false;
+  if (c == 0xD7 || c == 0xF7) return false;  // multiplication and division signs
+  if (c >= 0x2000 && c <= 0x2BFF) return false;  // punctuation, symbols, arrows, boxes
+  if (c >= 0x3000 && c <= 0x303F) return false;  // CJK punctuation
+  if (c >= 0xD800 && c <= 0xDFFF) return false;
+  if (c >= 0xFE00 && c <= 0xFE0F) return false;
+  if (c == 0xFEFF || (c >= 0xFFF0 && c <= 0xFFFF)) return false;
+  return c < 0x1F000;  // emoji and pictographs are not letters
+}
+
+Sentence sentenceAround(const std::u32string& t, std::size_t pointer) {
+  Sentence s;
+  if (t.empty()) return s;
+  std::size_t p = std::min(pointer, t.size() - 1);
+  // A pointer on a stop belongs to the sentence the stop closes; start after the last end
+  // before it.
+  std::size_t begin = 0;
+  for (std::size_t i = p; i-- > 0;)
+    if (endsSentenceAt(t, i)) {
+      begin = i + 1;
+      // the closing marks and quotes after a stop belong to the sentence they close
+      while (begin < p && (isStop(t[begin]) || isClosing(t[begin]))) ++begin;
+      break;
+    }
+  std::size_t end = t.size();
+  for (std::size_t i = p; i < t.size(); ++i)
+    if (endsSentenceAt(t, i)) {
+      end = i + 1;
+      if (isStop(t[i]))  // the further stops and closing quotes of "big!?\""
+        while (end < t.size() && (isStop(t[end]) || isClosing(t[end]))) ++end;
+      break;
+    }
+  // Long run-on text: keep kMaxSentenceChars around the pointer.
+  if (end - begin > kMaxSentenceChars) {
+    std::size_t from = p > begin + kMaxSentenceChars / 2 ? p - kMaxSentenceChars / 2 : begin;
+    from = std::min(from, end - kMaxSentenceChars);
+    begin = from;
+    end = from + kMaxSentenceChars;
+  }
+  // The words; a word cut by the window edge is dropped with its part outside.
+  std::vector<Word> words;
+  std::size_t i = begin;
+  while (i < end) {
+    if (!isWordChar(t[i])) { ++i; continue; }
+    Word w{i, i, false};
+    while (w.end < end) {
+      char32_t c = t[w.end];
+      if (isWordChar(c)) {
+        w.hasLetter |= isLetter(c);
+        ++w.end;
+      } else if (isJoiner(c) && w.end + 1 < end && isWordChar(t[w.end + 1])) {
+        ++w.end;
+      } else {
+        break;
+      }
+    }
+    i = w.end;
+    bool cut = (w.begin == begin && begin > 0 && isWordChar(t[begin - 1])) ||
+               (w.end == end && end < t.size() && isWordChar(t[end]));
+    if (!cut) words.push_back(w);
+  }
+  // Keep kMaxSentenceWords around the pointer's word.
+  std::size_t pw = 0;
+  while (pw < words.size() && words[pw].end <= p) ++pw;
+  if (pw == words.size() && pw > 0) --pw;  // pointer after the last word
+  if (words.size() > kMaxSentenceWords) {
+    std::size_t first = pw > kMaxSentenceWords / 2 ? pw - kMaxSentenceWords / 2 : 0;
+    first = std::min(first, words.size() - kMaxSentenceWords);
+    words.erase(words.begin() + std::ptrdiff_t(first + kMaxSentenceWords), words.end());
+    words.erase(words.begin(), words.begin() + std::ptrdiff_t(first));
+    pw -= first;
+    begin = words.front().begin;
+    end = words.back().end;
+    if (end < t.size() && endsSentenceAt(t, end)) ++end;
+  }
+  while (begin < end && isBlank(t[begin])) ++begin;
+  while (end > begin && isBlank(t[end - 1])) --end;
+  s.begin = begin;
+  s.end = end;
+  s.words = std::move(words);
+  s.pointerWord = pw;
+  return s;
+}
+
+}  // namespace lexiton::translator

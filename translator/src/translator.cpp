@@ -1,0 +1,255 @@
+// Translation of one sentence: units (phrases or words) from the dictionary, a language check,
+// and the reply markup with the unit under the pointer highlighted.
+#include "lexiton/translator/translator.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core_words.h"
+#include "lexiton/translator/markup.h"
+#include "lexiton/translator/query_text.h"
+#include "lexiton/translator/sentence.h"
+
+namespace lexiton::translator {
+namespace {
+
+// A phrase never starts with an article: "the house" is the parliament, "the houses" are not.
+constexpr std::string_view kArticles[] = {"the", "a", "an"};
+// After these words comes a verb: "you mean" is "to mean", not the adjective "mean".
+constexpr std::string_view kBeforeVerb[] = {
+    "i", "you", "we", "they", "he", "she", "to", "will", "would", "can", "could", "must", "should",
+    "may", "might", "don't", "doesn't", "didn't", "won't", "can't", "not", "let's", "shall"};
+// Letters with accents beyond this share (one in eight) mark a text that is not English.
+constexpr std::size_t kAccentRatio = 8;
+
+struct Unit {
+  std::size_t firstWord = 0, wordCount = 1;
+  bool known = false;
+  bool article = false;             // "the": "a" or "az" by the next word
+  bool name = false;                // a capitalised word inside a sentence, kept as it stands
+  std::vector<std::string> senses;  // cleaned, the first kept senses
+};
+
+std::string lowerAscii(std::string_view w) {
+  std::string r(w);
+  for (char& c : r)
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+  return r;
+}
+
+std::string wordUtf8(const std::u32string& t, const Word& w) {
+  std::string out;
+  for (std::size_t i = w.begin; i < w.end; ++i) appendUtf8(out, t[i] == 0x2019 ? U'\'' : t[i]);
+  return out;
+}
+
+// "it's" -> "it", "you're" -> "you": the pronoun of a contraction, whose dictionary entry
+// ("it", the tag game) would otherwise answer. Empty when there is no apostrophe.
+std::string contractionStem(const std::string& lower) {
+  const std::size_t apostrophe = lower.find('\'');
+  return apostrophe == std::string::npos || apostrophe == 0 ? std::string() : lower.substr(0, apostrophe);
+}
+
+bool isArticle(std::string_view w) {
+  for (std::string_view a : kArticles)
+    if (w.size() == a.size() && std::equal(w.begin(), w.end(), a.begin(),
+                                           [](char x, char y) { return (x | 0x20) == y; }))
+      return true;
+  return false;
+}
+
+// Blanks and UTF-8 continuation: a sense cut at kMaxSenseBytes on a character boundary.
+std::string cleanSense(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  if (s.size() > kMaxSenseBytes) {
+    std::size_t n = kMaxSenseBytes;
+    while (n > 0 && (uint8_t(s[n]) & 0xC0) == 0x80) --n;
+    s = s.substr(0, n);
+  }
+  return std::string(s);
+}
+
+class SentenceTranslation {
+ public:
+  SentenceTranslation(const Dictionary& dict, const std::u32string& text, const Sentence& s)
+      : dict_(dict), text_(text), s_(s) {
+    for (const Word& w : s.words) words_.push_back(wordUtf8(text, w));
+    findUnits();
+  }
+
+  bool looksEnglish() const;
+  bool anyKnown() const {
+    return std::any_of(units_.begin(), units_.end(), [](const Unit& u) { return u.known; });
+  }
+  std::string source() const;
+  // The target with the highlighted unit in its sense number `hlSense`.
+  std::string target(std::size_t hlSense) const;
+  // The highlighted unit's second sense differs from its first.
+  bool hasAlternative() const {
+    const Unit* u = highlighted();
+    return u && u->known && u->senses.size() > 1 && u->senses[1] != u->senses[0];
+  }
+
+ private:
+  void findUnits();
+  const Unit* highlighted() const {
+    for (const Unit& u : units_)
+      if (s_.pointerWord >= u.firstWord && s_.pointerWord < u.firstWord + u.wordCount) return &u;
+    return nullptr;
+  }
+  // Only blanks (no line break, no punctuation) between word i and word i + 1.
+  bool joinedByBlanks(std::size_t i) const {
+    for (std::size_t k = s_.words[i].end; k < s_.words[i + 1].begin; ++k)
+      if (text_[k] != ' ' && text_[k] != '\t' && text_[k] != 0xA0) return false;
+    return true;
+  }
+  bool afterVerbContext(std::size_t i) const {
+    const std::string prev = lowerAscii(words_[i - 1]);
+    return std::find(std::begin(kBeforeVerb), std::end(kBeforeVerb), prev) != std::end(kBeforeVerb);
+  }
+  bool startsSentence() const {
+    for (std::size_t k = s_.begin; k < s_.words.front().begin; ++k)
+      if (isLetter(text_[k])) return false;
+    return true;
+  }
+
+  const Dictionary& dict_;
+  const std::u32string& text_;
+  const Sentence& s_;
+  std::vector<std::string> words_;
+  std::vector<Unit> units_;
+};
+
+void SentenceTranslation::findUnits() {
+  for (std::size_t i = 0; i < s_.words.size();) {
+    Unit u;
+    u.firstWord = i;
+    const Word& w = s_.words[i];
+    if (w.hasLetter && w.end - w.begin <= kMaxWordChars) {
+      std::vector<std::string_view> run{words_[i]};
+      if (!isArticle(words_[i]))
+        for (std::size_t k = i + 1; k < s_.words.size() && run.size() < Dictionary::kMaxPhraseWords &&
+                                    joinedByBlanks(k - 1) && s_.words[k].hasLetter &&
+                                    s_.words[k].end - s_.words[k].begin <= kMaxWordChars;
+             ++k)
+          run.push_back(words_[k]);
+      DictionaryEntry entry;
+      std::size_t n = dict_.findLongest(run, entry);
+      const std::string lower = lowerAscii(words_[i]);
+      const bool capitalInside = i > 0 && text_[w.begin] >= 'A' && text_[w.begin] <= 'Z';
+      if (n == 1 && i > 0 && afterVerbContext(i)) {
+        DictionaryEntry verb;
+        if (dict_.findVerb(words_[i], verb)) entry = std::move(verb);
+      }
+      if (n < 2 && (coreWordSenses(lower, u.senses) || coreWordSenses(contractionStem(lower), u.senses))) {
+        u.article = lower == kDefiniteArticle;
+      } else if (capitalInside && (n == 0 || (n == 1 && !entry.headword.empty() &&
+                                              !(entry.headword[0] >= 'A' && entry.headword[0] <= 'Z')))) {
+        // "John" inside a sentence is a name, not the dictionary's "john" (a toilet); so is a
+        // capitalised word the dictionary does not know.
+        u.name = true;
+      } else if (n > 0) {
+        u.wordCount = n;
+        for (const std::string& sense : entry.senses) {
+          std::string c = cleanSense(sense);
+          if (!c.empty()) u.senses.push_back(std::move(c));
+          if (u.senses.size() == 2) break;
+        }
+      }
+      u.known = !u.senses.empty();
+    }
+    i += u.wordCount;
+    units_.push_back(std::move(u));
+  }
+}
+
+bool SentenceTranslation::looksEnglish() const {
+  std::size_t letters = 0, accented = 0, otherScript = 0;
+  for (const Word& w : s_.words)
+    for (std::size_t k = w.begin; k < w.end; ++k) {
+      char32_t c = text_[k];
+      if (!isLetter(c)) continue;
+      ++letters;
+      if (c >= 0x250) ++otherScript;
+      else if (c >= 0x80) ++accented;
+    }
+  if (otherScript * 2 >= letters && otherScript > 0) return false;
+  if (accented * kAccentRatio > letters) return false;
+  std::size_t wordsWithLetters = 0, knownWords = 0;
+  for (const Unit& u : units_) {
+    if (!s_.words[u.firstWord].hasLetter || u.name) continue;
+    wordsWithLetters += u.wordCount;
+    if (u.known) knownWords += u.wordCount;
+  }
+  return wordsWithLetters < 2 || knownWords * 2 >= wordsWithLetters;
+}
+
+std::string SentenceTranslation::source() const {
+  std::string out;
+  std::u32string_view t(text_);
+  std::size_t at = s_.begin;
+  const Unit* hl = highlighted();
+  for (const Unit& u : units_) {
+    const std::size_t b = s_.words[u.firstWord].begin, e = s_.words[u.firstWord + u.wordCount - 1].end;
+    appendSourceText(out, t.substr(at, b - at));
+    const bool orig = !u.known && !u.name && s_.words[u.firstWord].hasLetter;
+    if (&u == hl) out += "<HL>";
+    if (orig) out += "<orig>";
+    appendSourceText(out, t.substr(b, e - b));
+    if (orig) out += "</orig>";
+    if (&u == hl) out += "</HL>";
+    at = e;
+  }
+  appendSourceText(out, t.substr(at, s_.end - at));
+  return out;
+}
+
+std::string SentenceTranslation::target(std::size_t hlSense) const {
+  const Unit* hl = highlighted();
+  // The sense each unit shows, before the article can look at the word after it.
+  std::vector<std::string> shown(units_.size());
+  for (std::size_t i = 0; i < units_.size(); ++i) {
+    const Unit& u = units_[i];
+    if (u.known) shown[i] = u.senses[&u == hl ? std::min(hlSense, u.senses.size() - 1) : 0];
+    else shown[i] = words_[u.firstWord];
+  }
+  for (std::size_t i = 0; i + 1 < units_.size(); ++i)
+    if (units_[i].article && startsWithVowel(shown[i + 1])) shown[i] = "az";
+  std::string out;
+  std::u32string_view t(text_);
+  std::size_t at = s_.begin;
+  for (std::size_t i = 0; i < units_.size(); ++i) {
+    const Unit& u = units_[i];
+    const std::size_t b = s_.words[u.firstWord].begin, e = s_.words[u.firstWord + u.wordCount - 1].end;
+    appendSourceText(out, t.substr(at, b - at));
+    if (u.known) {
+      const bool capital = i == 0 && startsSentence() && text_[b] >= 'A' && text_[b] <= 'Z';
+      out += "<chunk>";
+      appendTargetText(out, capital ? capitalized(shown[i]) : shown[i]);
+      out += "</chunk>";
+    } else {
+      appendSourceText(out, t.substr(b, e - b));
+    }
+    at = e;
+  }
+  appendSourceText(out, t.substr(at, s_.end - at));
+  return out;
+}
+
+}  // namespace
+
+Translation Translator::translate(std::string_view encodedText) const {
+  const QueryText q = decodeQueryText(encodedText);
+  const Sentence s = sentenceAround(q.text, q.hasPointer ? q.pointer : 0);
+  SentenceTranslation st(dictionary_, q.text, s);
+  if (!st.looksEnglish()) return {1, kNotEnglishReply};
+  const std::string source = st.source();
+  if (!st.anyKnown()) return {0, "<surf-source>" + source + "</surf-source>"};
+  std::string reply = "<surf-ss>" + source + "</surf-ss><surf-st>" + st.target(0) + "</surf-st>";
+  if (st.hasAlternative())
+    reply += "<surf-ss>" + source + "</surf-ss><surf-st>" + st.target(1) + "</surf-st>";
+  return {0, std::move(reply)};
+}
+
+}  // namespace lexiton::translator

@@ -1,0 +1,61 @@
+// Sentence and word boundaries around the pointer.
+#include "lexiton/translator/sentence.h"
+
+#include <gtest/gtest.h>
+
+namespace lexiton::translator {
+namespace {
+
+std::u32string words(const std::u32string& t, const Sentence& s) {
+  std::u32string out;
+  for (const Word& w : s.words) out += t.substr(w.begin, w.end - w.begin) + U"|";
+  return out;
+}
+
+TEST(SentenceTest, PicksTheSentenceAroundThePointer) {
+  const std::u32string t = U"First one. The houses are big! Last \"quoted.\" Next";
+  Sentence s = sentenceAround(t, t.find(U"houses") + 2);
+  EXPECT_EQ(t.substr(s.begin, s.end - s.begin), U"The houses are big!");
+  EXPECT_EQ(words(t, s), U"The|houses|are|big|");
+  EXPECT_EQ(s.pointerWord, 1u);
+  s = sentenceAround(t, t.find(U"big") + 3);  // on the stop itself
+  EXPECT_EQ(t.substr(s.begin, s.end - s.begin), U"The houses are big!");
+  EXPECT_EQ(s.pointerWord, 3u);
+  s = sentenceAround(t, t.find(U"Last"));
+  EXPECT_EQ(t.substr(s.begin, s.end - s.begin), U"Last \"quoted.\"");
+  s = sentenceAround(t, t.size());  // pointer after the end
+  EXPECT_EQ(t.substr(s.begin, s.end - s.begin), U"Next");
+}
+
+TEST(SentenceTest, WordsKeepApostrophesAndHyphensBetweenLetters) {
+  const std::u32string t = U"Don\u2019t touch John's well-known 3.5 'cat' -- ok";
+  Sentence s = sentenceAround(t, 0);
+  EXPECT_EQ(words(t, s), U"Don\u2019t|touch|John's|well-known|3|5|cat|ok|");
+  EXPECT_FALSE(s.words[4].hasLetter);
+  EXPECT_TRUE(s.words[0].hasLetter);
+}
+
+TEST(SentenceTest, LineBreaksEndSentencesAndDecimalsDoNot) {
+  const std::u32string t = U"a heading\nIt costs 3.5 dollars. Then";
+  Sentence s = sentenceAround(t, t.find(U"costs"));
+  EXPECT_EQ(t.substr(s.begin, s.end - s.begin), U"It costs 3.5 dollars.");
+  s = sentenceAround(t, 1);
+  EXPECT_EQ(t.substr(s.begin, s.end - s.begin), U"a heading");
+}
+
+TEST(SentenceTest, RunOnTextIsBoundedAroundThePointer) {
+  std::u32string t;
+  for (int i = 0; i < 2000; ++i) t += U"word ";
+  std::size_t p = 5000;
+  Sentence s = sentenceAround(t, p);
+  EXPECT_LE(s.end - s.begin, kMaxSentenceChars);
+  EXPECT_LE(s.words.size(), kMaxSentenceWords);
+  ASSERT_LT(s.pointerWord, s.words.size());
+  EXPECT_LE(s.words[s.pointerWord].begin, p);
+  EXPECT_GE(s.words[s.pointerWord].end, p);
+  EXPECT_TRUE(sentenceAround(U"", 0).words.empty());
+  EXPECT_TRUE(sentenceAround(U"...", 1).words.empty());
+}
+
+}  // namespace
+}  // namespace lexiton::translator
