@@ -12,7 +12,7 @@ class Sink : public tippaint::RtfEventSink {
   void on_binary(std::uint8_t) override {}
   void on_symbol(char) override {}
   void on_word(const std::string& n, bool, std::int32_t, bool) override {
-    if (n.empty() || n.size() > tippaint::kMaxWordLength) __builtin_trap();
+    if (n.empty() || n.size() > tippaint::kMaxWordLength + 1) __builtin_trap();
   }
   void on_group_open() override {}
   void on_group_close() override {}

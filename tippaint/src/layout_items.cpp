@@ -7,11 +7,15 @@
 namespace tippaint {
 namespace {
 
-// A glyph is at least half a pixel wide on average, so fitting never has to look at more
-// than about twice the available width; this keeps very long runs linear to lay out.
-int scan_limit(int available_width) {
+// Fitting looks at a window of the run that ordinary glyphs (half a pixel or more on
+// average) overfill, so a very long run costs what one line holds, not its whole length.
+int scan_window(int available_width) {
   return available_width > (kMaxExtent / 2) ? kMaxExtent + 16 : 2 * available_width + 16;
 }
+
+// When the whole window fitted (glyphs without advance, such as combining marks), the
+// window doubles; the work stays proportional to what the line takes.
+int wider_window(int window, int rest) { return window > rest / 2 ? rest : 2 * window; }
 
 int resolve_count(int length, int start, int count) {
   const int rest = std::max(0, length - start);
@@ -98,9 +102,15 @@ FitResult TextRun::fit(Surface& dc, int available_width, int start, bool extend_
     return result;
   }
   ScopedFont font(dc, font_spec(format, dc.caps().dpi_y, false));
-  const std::string_view rest(text.data() + start,
-                              static_cast<std::size_t>(std::min(length - start, scan_limit(available_width))));
-  int count = std::clamp(dc.text_fit(font.get(), rest, available_width), 0, static_cast<int>(rest.size()));
+  const int rest = length - start;
+  int window = std::min(rest, scan_window(available_width));
+  int count = 0;
+  while (true) {
+    const std::string_view part(text.data() + start, static_cast<std::size_t>(window));
+    count = std::clamp(dc.text_fit(font.get(), part, available_width), 0, window);
+    if (count < window || window == rest) break;
+    window = wider_window(window, rest);
+  }
   count = extend_over_spaces ? extend_spaces(text, start, count) : trim_spaces(text, start, count);
   result.count = count;
   result.reaches_end = start + count == length;
@@ -144,21 +154,25 @@ FitResult WideTextRun::fit(Surface& dc, int available_width, int start, bool ext
   }
   ScopedFont font(dc, font_spec(format, dc.caps().dpi_y, false));
   const std::u16string_view all(text);
-  const int limit = std::min(length - start, scan_limit(available_width));
+  const int rest = length - start;
   auto width_of = [&](int n) { return dc.wide_text_width(font.get(), all.substr(start, n)); };
   // Try everything first; otherwise the largest count that still fits, by halving.
-  int count = 0;
-  if (width_of(limit) <= available_width) {
-    count = limit;
-  } else {
-    int fits = 0, too_wide = limit;
+  int fits = 0;
+  int window = std::min(rest, scan_window(available_width));
+  while (width_of(window) <= available_width) {
+    fits = window;
+    if (window == rest) break;
+    window = wider_window(window, rest);
+  }
+  if (fits < window) {
+    int too_wide = window;
     while (too_wide - fits > 1) {
       const int middle = fits + (too_wide - fits) / 2;
       if (width_of(middle) <= available_width) fits = middle;
       else too_wide = middle;
     }
-    count = fits;
   }
+  int count = fits;
   count = extend_over_spaces ? extend_spaces(text, start, count) : trim_spaces(text, start, count);
   result.count = count;
   result.reaches_end = start + count == length;

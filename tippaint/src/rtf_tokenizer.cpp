@@ -72,8 +72,7 @@ void RtfTokenizer::escape_byte(std::uint8_t byte) {
 
 bool RtfTokenizer::word_name_byte(std::uint8_t byte) {
   if (is_lower(byte)) {
-    if (name_.size() >= kMaxWordLength) throw RTFException(RTFException::kWordTooLong);
-    name_.push_back(static_cast<char>(byte));
+    if (name_.size() <= kMaxWordLength) name_.push_back(static_cast<char>(byte));
     return true;
   }
   if (byte == '-') { negative_ = true; mode_ = Mode::Minus; return true; }
@@ -91,7 +90,8 @@ void RtfTokenizer::minus_byte(std::uint8_t byte) {
 }
 
 void RtfTokenizer::append_digit(int digit) {
-  if (++digits_ > kMaxParameterDigits) throw RTFException(RTFException::kParameterOutOfRange);
+  if ((parameter_ != 0 || digit != 0) && ++digits_ > kMaxParameterDigits)
+    throw RTFException(RTFException::kParameterOutOfRange);
   parameter_ = parameter_ * 10 + digit;
   // The negated form may reach INT32_MIN; the plain form only INT32_MAX.
   const std::int64_t limit = negative_ ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())

@@ -123,7 +123,9 @@ class TipPainter::LineBreaker {
         f.reaches_end = position + 1 >= it.length();
         used = avail;
       } else {
-        used = static_cast<int>(std::min<std::int64_t>(static_cast<std::int64_t>(used) + f.width, kMaxPosition));
+        // Negative picture widths lower the sum too; both ends are bounded so that the width
+        // still available can always be computed.
+        used = clamp_position(static_cast<std::int64_t>(used) + f.width);
       }
       pieces.push_back({index, position, f.count, f.reaches_end});
       if (!f.reaches_end) return pieces;
@@ -168,7 +170,7 @@ class TipPainter::LineBreaker {
     if (spacing == ParaFormat::kAutoLineSpacing || spacing == 0) return natural;
     // A negative multiple would move the following lines up over the ones already painted.
     if (format_.line_multiple != 0)
-      return static_cast<int>(std::max<std::int64_t>(0, static_cast<std::int64_t>(natural) * spacing / 240));
+      return clamp_position(std::max<std::int64_t>(0, static_cast<std::int64_t>(natural) * spacing / 240));
     if (spacing > 0) return std::max(natural, twips_to_pixels(spacing, dpi_y));
     return twips_to_pixels(-spacing, dpi_y);
   }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "rtf_test_support.h"
@@ -185,6 +186,79 @@ TEST(TipPainterLines, LongWordsAreCut) {
   EXPECT_EQ(huge.text(0), "a");
   EXPECT_EQ(huge.text(2), "c");
   EXPECT_EQ(huge.at(1).y - huge.at(0).y, 133);
+}
+
+// Combining marks and joiners advance by nothing: this surface gives 'z' and U+0301 no width.
+class ZeroAdvanceSurface : public FixedSurface {
+ public:
+  int text_fit(FontId font, std::string_view text, int max_width) override {
+    if (max_width < 1) return 0;
+    int width = 0, n = 0;
+    for (char c : text) {
+      width += c == 'z' ? 0 : advance_of(spec(font));
+      if (width > max_width) break;
+      ++n;
+    }
+    return n;
+  }
+  int text_width(FontId font, std::string_view text) override {
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) { return c != 'z'; })) *
+           advance_of(spec(font));
+  }
+  int wide_text_width(FontId font, std::u16string_view text) override {
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char16_t c) { return c != 0x301; })) *
+           advance_of(spec(font));
+  }
+
+ private:
+  FontSpec spec(FontId) const { return font_spec(CharFormat{}, 96, false); }
+};
+
+TEST(TipPainterLines, TextWithoutAdvanceStaysOnItsLine) {
+  // Five hundred glyphs without advance and "a b" fit one 80-pixel line; fitting used to look
+  // at no more than twice the width in bytes and cut the run into lines of 176.
+  ZeroAdvanceSurface surface;
+  TipPainter painter(surface, make_colour(255, 255, 225));
+  RichDocument narrow;
+  parse_document("{\\rtf1" + page(80) + " " + std::string(500, 'z') + "a b}", narrow);
+  painter.render_document(narrow);
+  ASSERT_EQ(surface.texts.size(), 1u);
+  EXPECT_EQ(surface.texts[0].text.size(), 503u);
+  EXPECT_EQ(painter.y(), 31 + 16);
+
+  std::string marks = "{\\rtf1" + page(80) + "\\uc0 ";
+  for (int i = 0; i < 500; ++i) marks += "\\u769";
+  RichDocument wide;
+  parse_document(marks + "\\u97\\u32\\u98 c}", wide);
+  surface.texts.clear();
+  painter.render_document(wide);
+  ASSERT_EQ(surface.texts.size(), 2u);
+  EXPECT_EQ(surface.texts[0].text.size(), 503u);
+  EXPECT_EQ(surface.texts[1].text, u"c");
+  EXPECT_EQ(surface.texts[1].y, 47);
+  EXPECT_EQ(painter.y(), 47 + 16);
+}
+
+TEST(TipPainterLines, LinesOfAParagraphShareItsFirstLineAndSpanFont) {
+  // The first-line indent belongs to the paragraph's first line, also across \line, and a
+  // blank span is a line of its own.
+  Painted p;
+  paint(p, {"{\\rtf1\\fi300 a\\line b\\par\\line c\\line d}"});
+  ASSERT_EQ(p.surface.texts.size(), 4u);
+  EXPECT_EQ(p.at(0), (Point{26, 31}));
+  EXPECT_EQ(p.at(1), (Point{6, 47}));
+  EXPECT_EQ(p.at(2), (Point{6, 79}));
+  EXPECT_EQ(p.at(3), (Point{6, 95}));
+
+  // A line is at least as high as the font in force at the end of its span (20-point: ascent
+  // 20, descent 7), whatever the size of the text on it.
+  Painted tall;
+  paint(tall, {"{\\rtf1{\\fs16 a}\\fs40\\line{\\fs16 b}}"});
+  ASSERT_EQ(tall.surface.texts.size(), 2u);
+  EXPECT_EQ(tall.at(0), (Point{6, 31 + 20 - 8}));
+  // The last span ends with the document, in the same 20-point font.
+  EXPECT_EQ(tall.at(1), (Point{6, 31 + 27 + 20 - 8}));
+  EXPECT_EQ(tall.size.height, 31 + 27 + 27);
 }
 
 TEST(TipPainterLines, Alignment) {
@@ -424,6 +498,30 @@ TEST(TipPainterDocuments, ZeroHeightLinesAreBounded) {
   paint(p, {rtf + "}"});
   EXPECT_TRUE(p.truncated);
   EXPECT_LT(p.surface.texts.size(), 3000u);
+}
+
+TEST(TipPainterBounds, NegativePictureWidthsDoNotOverflowTheLine) {
+  // Each picture is -143165576 pixels wide; fifteen of them used to take the used width below
+  // the int range and wrap, pushing the rest onto lines of their own.
+  std::string rtf = "{\\rtf1 ";
+  for (int i = 0; i < 20; ++i) rtf += "{\\pict\\emfblip\\picwgoal-2147483648\\pichgoal150 01}";
+  Painted p;
+  paint(p, {rtf + "x}"});
+  ASSERT_EQ(p.surface.metafiles.size(), 20u);
+  for (const auto& picture : p.surface.metafiles) EXPECT_EQ(picture.dest.top, 31 + 4);
+  ASSERT_EQ(p.surface.texts.size(), 1u);
+  EXPECT_EQ(p.at(0).y, 31 + 14 - 12);
+}
+
+TEST(TipPainterBounds, HugeMultipleSpacingTruncates) {
+  // A picture about 143 million pixels high with the largest multiple: the line height used to
+  // wrap around the int range and move the following lines up.
+  Painted p;
+  paint(p, {"{\\rtf1\\sl32767\\slmult1 {\\pict\\emfblip\\picwgoal150\\pichgoal2147483647 01}\\par b}"});
+  EXPECT_TRUE(p.truncated);
+  ASSERT_EQ(p.surface.texts.size(), 1u);
+  EXPECT_EQ(p.text(0), "...");
+  EXPECT_EQ(p.size.height, 31 + 16);
 }
 
 }  // namespace

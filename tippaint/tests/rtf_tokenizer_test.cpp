@@ -78,10 +78,14 @@ TEST(RtfTokenizer, ParametersAreBoundedNotWrapped) {
   EXPECT_EQ(run("\\f-2147483648 "), "Wf=-2147483648 ");
   EXPECT_EQ(error_of("\\f2147483648 "), RTFException::kParameterOutOfRange);
   EXPECT_EQ(error_of("\\f-2147483649 "), RTFException::kParameterOutOfRange);
-  // too many digits even with a small value
-  EXPECT_EQ(error_of("\\f00000000001 "), RTFException::kParameterOutOfRange);
-  EXPECT_EQ(error_of("\\" + std::string(kMaxWordLength + 1, 'a')), RTFException::kWordTooLong);
+  // Leading zeros are read whatever their number; the value decides.
+  EXPECT_EQ(run("\\f00000000001 "), "Wf=1 ");
+  EXPECT_EQ(run("\\f-" + std::string(100000, '0') + "7 "), "Wf=-7 ");
+  EXPECT_EQ(error_of("\\f" + std::string(100, '0') + "99999999999 "), RTFException::kParameterOutOfRange);
+  // An overlong name is kept one letter longer than any word, so it stays unknown.
   EXPECT_EQ(run("\\" + std::string(kMaxWordLength, 'a') + " "), "W" + std::string(kMaxWordLength, 'a') + " ");
+  EXPECT_EQ(run("\\" + std::string(100000, 'a') + "5 x"),
+            "W" + std::string(kMaxWordLength + 1, 'a') + "=5 Tx");
 }
 
 TEST(RtfTokenizer, EveryPrefixEndsCleanlyOrWithACode) {

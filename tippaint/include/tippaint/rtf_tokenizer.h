@@ -1,8 +1,9 @@
 // Byte-at-a-time RTF tokenizer: turns RTF bytes into text, symbol, control-word, binary and
 // group events for the reader. Every destination of the reader has its own tokenizer, so a
 // pending "\*" or "\bin" stays with the destination that saw it. Hostile input is bounded:
-// parameter digits and word length have fixed limits, so an overlong word fails with an
-// RTFException instead of wrapping a parameter silently; group depth is bounded by the reader.
+// a parameter beyond the int32 range fails with an RTFException instead of wrapping silently,
+// an overlong word name is kept short (and so stays unknown); group depth is bounded by the
+// reader.
 #pragma once
 
 #include <cstddef>
@@ -15,9 +16,11 @@ namespace tippaint {
 
 // The reader refuses deeper group nesting than this; no writer of ours comes near it.
 inline constexpr int kMaxGroupDepth = 256;
-// A control word's parameter must fit an int32; more digits than this are refused outright.
+// A control word's parameter must fit an int32; more significant digits than this are
+// refused outright (leading zeros do not count).
 inline constexpr int kMaxParameterDigits = 10;
-// Control-word names longer than any RTF word; refusing them keeps `name` small.
+// No RTF word is longer. Letters beyond one more than this are dropped, so an overlong word
+// reaches the readers as a name none of them knows and is ignored like any unknown word.
 inline constexpr std::size_t kMaxWordLength = 32;
 
 class RtfEventSink {
