@@ -33,18 +33,15 @@ bool RtfTokenizer::feed(std::uint8_t byte) {
 
 bool RtfTokenizer::text_byte(std::uint8_t byte) {
   switch (byte) {
-    case 0x00: throw RTFException(1);
+    case 0x00: throw RTFException(RTFException::kNulByte);
     case '\t': name_ = "tab"; dispatch_word(false, 1); return true;
     case '\r':
     case '\n': return true;
     case '\\': mode_ = Mode::Escape; return true;
     case '{':
-      if (depth_ >= kMaxGroupDepth) throw RTFException(8);
-      ++depth_;
       sink_.on_group_open();
       return true;
     case '}':
-      if (depth_ > 0) --depth_;
       sink_.on_group_close();
       return true;
     default: sink_.on_text(byte); return true;
@@ -69,13 +66,13 @@ void RtfTokenizer::escape_byte(std::uint8_t byte) {
     case '*': ignorable_ = true; return;
     case '-': case ':': case '_': case '|': case '~': sink_.on_symbol(static_cast<char>(byte)); return;
     case '\\': case '{': case '}': sink_.on_text(byte); return;
-    default: throw RTFException(2);
+    default: throw RTFException(RTFException::kBadEscape);
   }
 }
 
 bool RtfTokenizer::word_name_byte(std::uint8_t byte) {
   if (is_lower(byte)) {
-    if (name_.size() >= kMaxWordLength) throw RTFException(9);
+    if (name_.size() >= kMaxWordLength) throw RTFException(RTFException::kWordTooLong);
     name_.push_back(static_cast<char>(byte));
     return true;
   }
@@ -87,19 +84,19 @@ bool RtfTokenizer::word_name_byte(std::uint8_t byte) {
 }
 
 void RtfTokenizer::minus_byte(std::uint8_t byte) {
-  if (!is_digit(byte)) throw RTFException(3);
+  if (!is_digit(byte)) throw RTFException(RTFException::kMinusWithoutDigit);
   parameter_ = 0;
   append_digit(byte - '0');
   mode_ = Mode::Digits;
 }
 
 void RtfTokenizer::append_digit(int digit) {
-  if (++digits_ > kMaxParameterDigits) throw RTFException(7);
+  if (++digits_ > kMaxParameterDigits) throw RTFException(RTFException::kParameterOutOfRange);
   parameter_ = parameter_ * 10 + digit;
   // The negated form may reach INT32_MIN; the plain form only INT32_MAX.
   const std::int64_t limit = negative_ ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
                                        : std::numeric_limits<std::int32_t>::max();
-  if (parameter_ > limit) throw RTFException(7);
+  if (parameter_ > limit) throw RTFException(RTFException::kParameterOutOfRange);
 }
 
 bool RtfTokenizer::digits_byte(std::uint8_t byte) {
@@ -114,7 +111,7 @@ bool RtfTokenizer::digits_byte(std::uint8_t byte) {
 
 void RtfTokenizer::hex_byte(std::uint8_t byte) {
   const int digit = hex_digit(byte);
-  if (digit < 0) throw RTFException(4);
+  if (digit < 0) throw RTFException(RTFException::kBadHexDigit);
   if (mode_ == Mode::Hex1) { hex_value_ = digit; mode_ = Mode::Hex2; return; }
   mode_ = Mode::Text;
   sink_.on_text(static_cast<std::uint8_t>(hex_value_ * 16 + digit));

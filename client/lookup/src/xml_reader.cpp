@@ -23,6 +23,7 @@ unsigned char StringConvertStream::get() {
 namespace {
 
 constexpr std::size_t kMaxEntityName = 4;
+constexpr long kMaxSixteenBit = 0xFFFF;
 
 struct OpenElement {
   std::string name;
@@ -226,10 +227,20 @@ private:
     s_.put(static_cast<char>(b));
   }
 
+  // The renderer keeps 16 bits of a \u value, so a character beyond them goes out as its
+  // UTF-16 surrogate pair.
   void charValue() {
     if (hide_ > 0 || !l_.rtfEncoding()) return;
-    write("\\u" + std::to_string(value_) + " ");
+    if (value_ > kMaxSixteenBit) {
+      const long v = value_ - 0x10000;
+      writeUnit(0xD800 + (v >> 10));
+      writeUnit(0xDC00 + (v & 0x3FF));
+    } else {
+      writeUnit(value_);
+    }
   }
+
+  void writeUnit(long unit) { write("\\u" + std::to_string(unit) + " "); }
 
   void write(const std::string& s) {
     for (char c : s) s_.put(c);
@@ -249,6 +260,22 @@ private:
 }  // namespace
 
 void Layout::convert(ConvertStream& stream) const { Conversion(*this, stream).run(); }
+
+std::string Layout::escapeText(std::string_view text) const {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b == 0) continue;
+    if (b == '&') out += "&amp;";
+    else if (b == '<') out += "&lt;";
+    else if (b == '>') out += "&gt;";
+    else if (pseudoTags_ && b == pseudoLt_) out += "&plt;";
+    else if (pseudoTags_ && b == pseudoGt_) out += "&pgt;";
+    else out.push_back(c);
+  }
+  return out;
+}
 
 std::string Layout::convert(std::string_view fragment) const {
   std::string out;

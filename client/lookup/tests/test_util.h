@@ -15,11 +15,13 @@ inline std::string writeTemp(const std::string& content) {
   return path;
 }
 
+// The file goes whether the load succeeds or throws.
 inline Layout loadText(const std::string& content) {
-  std::string path = writeTemp(content);
-  Layout l(path);
-  std::remove(path.c_str());
-  return l;
+  struct Removed {
+    std::string path;
+    ~Removed() { std::remove(path.c_str()); }
+  } file{writeTemp(content)};
+  return Layout(file.path);
 }
 
 inline int syntaxLine(const std::string& content) {

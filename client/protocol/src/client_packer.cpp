@@ -6,8 +6,6 @@
 
 #include <cryptopp/aes.h>
 #include <cryptopp/crc.h>
-#include <cryptopp/hex.h>
-#include <cryptopp/filters.h>
 #include <cryptopp/osrng.h>
 
 namespace lexiton::protocol {
@@ -35,10 +33,16 @@ const CryptoPP::byte* bytes(const std::string& s) {
 }
 }  // namespace
 
+// A plain table walk: Crypto++'s HexEncoder filter chain took over half the time of packing
+// a 1 KB record.
 std::string ClientPacker::toHex(std::string_view data) {
-  std::string out;
-  CryptoPP::StringSource source(reinterpret_cast<const CryptoPP::byte*>(data.data()), data.size(),
-                                true, new CryptoPP::HexEncoder(new CryptoPP::StringSink(out), true));
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string out(data.size() * 2, '\0');
+  for (std::size_t i = 0; i < data.size(); ++i) {
+    const auto b = static_cast<unsigned char>(data[i]);
+    out[2 * i] = kDigits[b >> 4];
+    out[2 * i + 1] = kDigits[b & 15];
+  }
   return out;
 }
 

@@ -39,7 +39,8 @@ TEST(PortableProfile, WriteKeepsOtherLinesAndCutsLongValues) {
   ASSERT_TRUE(p->writeString("a", "X", "10"));
   ASSERT_TRUE(p->writeString("A", "z", "3"));
   ASSERT_TRUE(p->writeString("C", "w", std::string(300, 'v')));
-  EXPECT_EQ(readFile(path), "; keep me\r\n[A]\r\nX=10\r\nz=3\r\n\r\n[B]\r\ny=2\r\n[C]\r\nw=" +
+  // A replaced key keeps the spelling it has in the file, as the system writes it.
+  EXPECT_EQ(readFile(path), "; keep me\r\n[A]\r\nx=10\r\nz=3\r\n\r\n[B]\r\ny=2\r\n[C]\r\nw=" +
                                 std::string(300, 'v') + "\r\n");
   EXPECT_EQ(p->readString("C", "w").size(), lexiton::Profile::kValueLimit);
   std::remove(path.c_str());

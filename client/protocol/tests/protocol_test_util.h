@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -29,10 +30,12 @@ class SettingsFile {
  public:
   using Sections = std::map<std::string, std::map<std::string, std::string>>;
   explicit SettingsFile(const Sections& sections) {
+    // Unique across processes too: several work trees may run these tests at once.
+    static const unsigned run = std::random_device{}();
     static std::atomic<int> serial{0};
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = ::testing::TempDir() + "lexiton_" + (info ? info->name() : "x") + "_" +
-            std::to_string(++serial) + ".ini";
+    path_ = ::testing::TempDir() + "lexiton_" + std::to_string(run) + "_" +
+            (info ? info->name() : "x") + "_" + std::to_string(++serial) + ".ini";
     std::ofstream file(path_, std::ios::binary);
     for (const auto& [section, keys] : sections) {
       file << "[" << section << "]\r\n";

@@ -6,6 +6,8 @@
 #include "lexiton/protocol/server_connection.h"
 #include "protocol_test_util.h"
 #ifndef _WIN32
+#include <unistd.h>
+
 #include "proxy_process.h"
 #endif
 
@@ -115,7 +117,8 @@ namespace {
 
 TEST(Tinyproxy, BasicAuthenticationAfter407) {
   LoopbackServer server(translationServer([](const std::string&) { return std::string("through tinyproxy"); }));
-  const std::string config = ::testing::TempDir() + "lexiton_tinyproxy.conf";
+  const std::string config =
+      ::testing::TempDir() + "lexiton_tinyproxy_" + std::to_string(::getpid()) + ".conf";
   START_PROXY(proxy, "tinyproxy",
               tinyproxyCommand(proxyPath, proxyPort, "bob", "secret", config));
   std::string out;

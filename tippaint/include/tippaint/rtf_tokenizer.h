@@ -1,33 +1,24 @@
 // Byte-at-a-time RTF tokenizer: turns RTF bytes into text, symbol, control-word, binary and
-// group events for the reader. Hostile input is bounded: group nesting and parameter digits
-// have fixed limits, so a deep or overlong document fails with an RTFException instead of
-// exhausting the stack or wrapping a parameter silently.
+// group events for the reader. Every destination of the reader has its own tokenizer, so a
+// pending "\*" or "\bin" stays with the destination that saw it. Hostile input is bounded:
+// parameter digits and word length have fixed limits, so an overlong word fails with an
+// RTFException instead of wrapping a parameter silently; group depth is bounded by the reader.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "tippaint/rtf_exception.h"
+
 namespace tippaint {
 
-// Deeper nesting than any writer of ours produces by a wide margin.
+// The reader refuses deeper group nesting than this; no writer of ours comes near it.
 inline constexpr int kMaxGroupDepth = 256;
 // A control word's parameter must fit an int32; more digits than this are refused outright.
 inline constexpr int kMaxParameterDigits = 10;
 // Control-word names longer than any RTF word; refusing them keeps `name` small.
 inline constexpr std::size_t kMaxWordLength = 32;
-
-class RTFException {
- public:
-  // 0 end of input inside the document, 1 NUL byte, 2 bad byte after "\", 3 no digit after
-  // "-", 4 bad hexadecimal digit, 5 missing parameter, 6 unexpected parameter,
-  // 7 parameter out of range, 8 groups nested too deep, 9 control word too long.
-  explicit RTFException(int code) : code_(code) {}
-  int code() const { return code_; }
-
- private:
-  int code_;
-};
 
 class RtfEventSink {
  public:
@@ -47,7 +38,6 @@ class RtfTokenizer {
 
   // Returns false when the byte was not consumed and must be given again.
   bool feed(std::uint8_t byte);
-  int depth() const { return depth_; }
 
  private:
   enum class Mode { Text, Escape, WordName, Minus, Digits, Hex1, Hex2, Binary };
@@ -71,7 +61,6 @@ class RtfTokenizer {
   bool ignorable_ = false;
   int hex_value_ = 0;
   std::int64_t binary_left_ = 0;
-  int depth_ = 0;
 };
 
 }  // namespace tippaint

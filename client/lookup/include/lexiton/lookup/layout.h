@@ -77,6 +77,12 @@ public:
   void convert(ConvertStream& stream) const;
   std::string convert(std::string_view fragment) const;
 
+  // `text` written so that a conversion reads it back as exactly these text bytes: "&", "<",
+  // ">" (and the pseudo signs when pseudo tags are on) become entities, and zero bytes, which
+  // would end the fragment, are left out. For texts the look-up did not write itself, such as
+  // a server's message or the host's footer text, before they are wrapped in elements.
+  std::string escapeText(std::string_view text) const;
+
   const std::string& header() const { return header_; }
   const std::string& footer() const { return footer_; }
   const TagRule& rules() const { return root_; }

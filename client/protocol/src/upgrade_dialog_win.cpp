@@ -1,0 +1,155 @@
+// The upgrade notice: a modeless dialog run to its end inside runUpgradeDialog. It offers the
+// installer and the change history on the product's web site, and keeps out of the way by
+// minimising itself whenever the user turns to another window.
+#include "dialog_support_win.h"
+
+namespace lexiton::protocol {
+
+namespace {
+
+namespace id = upgrade_control;
+
+class UpgradeDialog {
+ public:
+  UpgradeDialog(HINSTANCE module, int language) : module_(module), language_(language) {}
+
+  static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lParam);
+    auto* self = reinterpret_cast<UpgradeDialog*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (!self) return FALSE;
+    try {
+      return self->handle(window, message, wParam);
+    } catch (...) {
+      self->close(window);
+      return TRUE;
+    }
+  }
+
+  int result() const { return result_; }
+  const bool& finished() const { return finished_; }
+
+ private:
+  INT_PTR handle(HWND window, UINT message, WPARAM wParam) {
+    switch (message) {
+      case WM_INITDIALOG:
+        return TRUE;
+      case WM_COMMAND:
+        command(window, LOWORD(wParam));
+        return TRUE;
+      case WM_CLOSE:
+        result_ = kUpgradeClosed;
+        close(window);
+        return TRUE;
+      case detail::kCloseRequest:
+        close(window);
+        return TRUE;
+      case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) minimise(window);
+        else bringBack(window);
+        return FALSE;
+      case WM_NCDESTROY:
+        SetWindowLongPtrW(window, DWLP_USER, 0);
+        finished_ = true;
+        detail::wakeLoop();
+        return FALSE;
+    }
+    return FALSE;
+  }
+
+  void command(HWND window, int control) {
+    switch (control) {
+      case id::download:
+        openPage(upgradeDownloadUrl());
+        result_ = kUpgradeDownload;
+        close(window);
+        break;
+      case id::history:
+        openPage(upgradeHistoryUrl(language_));
+        break;
+      case id::exit:
+        result_ = kUpgradeExit;
+        close(window);
+        break;
+      default:
+        bringBack(window);
+        break;
+    }
+  }
+
+  // The error box takes the focus; the notice must not shrink away behind it.
+  void openPage(const std::string& url) {
+    holdStill_ = true;
+    detail::openWebPage(module_, language_, url);
+    holdStill_ = false;
+  }
+
+  void minimise(HWND window) {
+    if (holdStill_ || closing_ || IsIconic(window)) return;
+    holdStill_ = true;
+    ShowWindow(window, SW_MINIMIZE);
+    holdStill_ = false;
+  }
+
+  void bringBack(HWND window) {
+    if (holdStill_ || closing_) return;
+    holdStill_ = true;
+    ShowWindow(window, SW_SHOW);
+    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+    holdStill_ = false;
+  }
+
+  void close(HWND window) {
+    closing_ = true;
+    DestroyWindow(window);
+  }
+
+  HINSTANCE module_;
+  int language_;
+  int result_ = kUpgradeExit;
+  bool finished_ = false;
+  bool holdStill_ = false;
+  bool closing_ = false;
+};
+
+}  // namespace
+
+int runUpgradeDialog(void* module, void* parentWindow, int language, WindowSlot* windowSlot) {
+  if (!windowSlot) return -1;
+  HWND parent = static_cast<HWND>(parentWindow);
+  const auto bringForward = [&] {
+    HWND open = detail::liveWindow(*windowSlot);
+    if (open && open != parent) {
+      ShowWindow(open, SW_SHOW);
+      ShowWindow(open, SW_RESTORE);
+    }
+  };
+  void* seen = windowSlot->load();
+  if (detail::liveWindow(*windowSlot)) {
+    bringForward();
+    return 0;
+  }
+  UpgradeDialog dialog(static_cast<HINSTANCE>(module), language);
+  const int templateId =
+      language == kHungarianLanguage ? kUpgradeDialogHungarian : kUpgradeDialogEnglish;
+  HWND window = CreateDialogParamW(static_cast<HINSTANCE>(module), MAKEINTRESOURCEW(templateId),
+                                   parent, UpgradeDialog::procedure, reinterpret_cast<LPARAM>(&dialog));
+  if (!window) {
+    // Without a window no quit would ever come: report the failure instead of waiting.
+    windowSlot->compare_exchange_strong(seen, nullptr);
+    return -1;
+  }
+  if (!windowSlot->compare_exchange_strong(seen, window)) {
+    // A look-up on another thread opened one meanwhile: that one stays.
+    DestroyWindow(window);
+    bringForward();
+    return 0;
+  }
+  ShowWindow(window, SW_SHOW);
+  const detail::LoopEnd end = detail::runDialogLoop(window, dialog.finished());
+  if (end != detail::LoopEnd::finished && IsWindow(window)) DestroyWindow(window);
+  void* mine = window;
+  windowSlot->compare_exchange_strong(mine, nullptr);
+  return end == detail::LoopEnd::error ? 0 : dialog.result();
+}
+
+}  // namespace lexiton::protocol

@@ -1,0 +1,53 @@
+// The Surface over a Windows device context: fonts made with CreateFontA and kept by id until
+// the layout deletes them, text measured and drawn with the ANSI and wide GDI calls, and every
+// drawing call leaving the DC's selected objects, colours and modes as it found them.
+#pragma once
+
+#include <tippaint/surface.h>
+#include <tippaint/win/gdi_handles.h>
+
+#include <windows.h>
+
+#include <map>
+
+namespace tippaint::win {
+
+LOGFONTA logfont_of(const FontSpec& spec);
+
+class GdiSurface final : public Surface {
+ public:
+  explicit GdiSurface(HDC dc);
+  GdiSurface(const GdiSurface&) = delete;
+  GdiSurface& operator=(const GdiSurface&) = delete;
+
+  HDC dc() const { return dc_; }
+  // The font behind an id, for GDI code that shares the painter's fonts; null for none.
+  HFONT font(FontId id) const;
+
+  DeviceCaps caps() const override { return caps_; }
+  FontId create_font(const FontSpec& spec) override;
+  void delete_font(FontId font) override;
+  FontMetrics metrics(FontId font) override;
+  int text_fit(FontId font, std::string_view text, int max_width) override;
+  int text_width(FontId font, std::string_view text) override;
+  int wide_text_width(FontId font, std::u16string_view text) override;
+  void draw_text(FontId font, int x, int y, std::string_view text, Colour text_colour,
+                 std::optional<Colour> background) override;
+  void draw_wide_text(FontId font, int x, int y, std::u16string_view text, Colour text_colour,
+                      std::optional<Colour> background) override;
+  bool fill_rect(const Rect& rect, Colour colour) override;
+  void draw_line(Point from, Point to, Colour colour) override;
+  void polyline(std::span<const Point> points, std::optional<Colour> colour) override;
+  bool play_metafile(const MetafileRef& metafile, const Rect& dest) override;
+  Colour get_pixel(int x, int y) override;
+  void set_pixel(int x, int y, Colour colour) override;
+  Colour nearest_colour(Colour colour) override;
+
+ private:
+  HDC dc_;
+  DeviceCaps caps_;
+  std::map<FontId, Font> fonts_;
+  FontId next_font_ = 1;
+};
+
+}  // namespace tippaint::win

@@ -1,0 +1,75 @@
+#include <tippaint/result_walk.h>
+
+#include <lexiton/chunk_list.h>
+
+#include <cstring>
+
+namespace tippaint {
+namespace {
+
+std::optional<ResultKind> painted_kind(const lexiton::ChunkTag& tag) {
+  const std::string_view name(tag.data(), tag.size());
+  if (name == "QXR1") return ResultKind::Rtf;
+  if (name == "HVR2") return ResultKind::PlainList;
+  if (name == "QX2L") return ResultKind::StyledPlainList;
+  return std::nullopt;
+}
+
+std::uint32_t word_at(const std::uint8_t* p) {
+  return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+         std::uint32_t(p[3]) << 24;
+}
+
+}  // namespace
+
+std::optional<PaintableChunk> find_paintable_chunk(const std::uint8_t* list, std::size_t size) {
+  if (!list) return std::nullopt;
+  std::optional<PaintableChunk> found;
+  try {
+    lexiton::ChunkView(list, size).forEach([&](const lexiton::Chunk& chunk) {
+      if (auto kind = painted_kind(chunk.tag)) {
+        found = PaintableChunk{*kind, chunk.data, chunk.size};
+        return false;
+      }
+      return true;
+    });
+  } catch (const lexiton::chunk_error&) {
+    // A fault after the painted chunk does not matter; one before it leaves nothing to paint.
+  }
+  return found;
+}
+
+RtfPayloadStep next_rtf_payload_step(std::string_view payload, std::size_t at) {
+  for (; at < payload.size(); ++at) {
+    if (payload.substr(at, kRtfDocumentStart.size()) == kRtfDocumentStart)
+      return {RtfPayloadStep::Kind::Document, at};
+    if (payload[at] == '-') return {RtfPayloadStep::Kind::Rule, at};
+  }
+  return {RtfPayloadStep::Kind::End, payload.size()};
+}
+
+std::optional<PlainListWords> read_plain_list_words(const std::uint8_t* payload, std::uint32_t size) {
+  const std::size_t words = size / 4;
+  if (!payload || words == 0) return std::nullopt;
+  PlainListWords list;
+  list.headword = word_at(payload);
+  std::size_t i = 1;
+  while (i < words) {
+    const std::uint32_t first = word_at(payload + 4 * i);
+    if (first != 0) {
+      if (i + 2 > words) break;
+      list.entries.push_back({false, first, word_at(payload + 4 * (i + 1))});
+      i += 2;
+      continue;
+    }
+    if (i + 3 > words) break;
+    const std::uint32_t text = word_at(payload + 4 * (i + 1));
+    if (text == 0) break;
+    list.entries.push_back({true, text, word_at(payload + 4 * (i + 2))});
+    i += 3;
+  }
+  list.cut = i < words;
+  return list;
+}
+
+}  // namespace tippaint
