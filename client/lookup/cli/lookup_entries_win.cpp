@@ -15,6 +15,12 @@ bool bindEntry(const win::Library& library, const char* name, Fn& entry, std::st
   return entry != nullptr;
 }
 
+// Optional, as it is for the host: the stand-alone LexitonSt.dll has no proxy dialog.
+bool bindOptional(const win::Library& library, LookupEntries& entries) {
+  entries.proxyDialog = library.bind<KVProxyDlgFn>("KVProxyDlg");
+  return true;
+}
+
 }  // namespace
 
 bool loadLookupEntries(const std::string& file, LookupEntries& entries, std::string& error) {
@@ -30,8 +36,7 @@ bool loadLookupEntries(const std::string& file, LookupEntries& entries, std::str
          bindEntry(library, "GetCopyRightInfo", entries.copyRightInfo, error) &&
          bindEntry(library, "KVStorno", entries.storno, error) &&
          bindEntry(library, "KVClose", entries.close, error) &&
-         bindEntry(library, "KVExit", entries.exit, error) &&
-         bindEntry(library, "KVProxyDlg", entries.proxyDialog, error);
+         bindEntry(library, "KVExit", entries.exit, error) && bindOptional(library, entries);
 }
 
 std::u16string argumentText(const char* argument) {
