@@ -111,7 +111,9 @@ std::string RequestHandler::handle(std::string_view body, std::string* logNote) 
 
     switch (requestKind(*form)) {
     case RequestKind::SessionEnd:
-        try { impl_->store.endSession(name); } catch (...) {}
+        // The client ends its session at every exit and starts the next one with the same
+        // identifier from its settings file, so ending drops only what the session was doing;
+        // the identifier stays valid until it expires.
         impl_->forget(name);
         note("sessionend");
         return packedRaw(keyHex, "");

@@ -1,6 +1,8 @@
 // lexiton-server: "serve" answers the client's POSTs; "session" issues a session and writes
 // it into a client's lexiton.ini.
 #include "lexiton/profile.h"
+#include "lexiton/protocol/server_connection.h"
+#include "lexiton/text_encoding.h"
 #include "lexiton/server/dictionary_translator.h"
 #include "lexiton/server/handler.h"
 #include "lexiton/server/request_form.h"
@@ -33,7 +35,9 @@ const char* kUsage =
     "usage:\n"
     "  lexiton-server serve --db FILE --listen HOST:PORT [--config FILE] [--dict FILE]\n"
     "    (--dict: the compiled dictionary, by default lexiton-en-hu.dict beside the program)\n"
-    "  lexiton-server session --db FILE --user NAME --password PASS --address URL --ini FILE\n";
+    "  lexiton-server session --db FILE --user NAME --password PASS --address URL --ini FILE\n"
+    "  lexiton-server translate --text TEXT [--pointer N] [--dict FILE]\n"
+    "    (prints the reply the server would send for TEXT with the pointer before character N)\n";
 
 std::map<std::string, std::string> options(int argc, char** argv) {
     std::map<std::string, std::string> o;
@@ -144,12 +148,27 @@ int session(const std::map<std::string, std::string>& o) {
     return 0;
 }
 
+// The reply for one text, shown in UTF-8: a way to see what the server answers without a client.
+int translate(const std::map<std::string, std::string>& o) {
+    const std::u16string text = lexiton::utf8ToUtf16(need(o, "text"));
+    const std::size_t pointer = o.count("pointer") ? std::stoul(o.at("pointer")) : 0;
+    if (pointer > text.size()) throw std::runtime_error("--pointer is beyond the text");
+    const std::string query = lexiton::protocol::encodeQueryText(std::u16string_view(text).substr(0, pointer)) +
+                              "&kvopoint;" + lexiton::protocol::encodeQueryText(std::u16string_view(text).substr(pointer));
+    const std::string dict = o.count("dict") ? o.at("dict") : lexiton::server::defaultDictionaryPath();
+    const lexiton::server::TranslateResult r = lexiton::server::dictionaryTranslator(dict)(query);
+    // Hungarian letters travel as Windows-1250 bytes.
+    std::printf("%d %s\n", r.code, lexiton::codePageToUtf8(r.text, lexiton::CodePage::windows1250).c_str());
+    return r.code == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     try {
         if (argc >= 2 && std::strcmp(argv[1], "serve") == 0) return serve(options(argc, argv));
         if (argc >= 2 && std::strcmp(argv[1], "session") == 0) return session(options(argc, argv));
+        if (argc >= 2 && std::strcmp(argv[1], "translate") == 0) return translate(options(argc, argv));
         std::fputs(kUsage, stderr);
         return 2;
     } catch (const std::exception& e) {

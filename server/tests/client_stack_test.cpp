@@ -108,7 +108,7 @@ TEST_F(ClientStack, NotEnglishIsTheServersErrorRecord) {
     EXPECT_EQ(out.substr(0, 5), "1010 ") << out;
 }
 
-TEST_F(ClientStack, WrongOrEndedSessionGives1708) {
+TEST_F(ClientStack, WrongSessionsGive1708AndAnEndedOneLivesOn) {
     // A session identifier of the wrong length never leaves the client.
     std::filesystem::path copy = dir / "short.ini";
     std::filesystem::copy_file(ini, copy, std::filesystem::copy_options::overwrite_existing);
@@ -131,14 +131,17 @@ TEST_F(ClientStack, WrongOrEndedSessionGives1708) {
         EXPECT_EQ(connection.query("", "The &kvopoint;houses.", 1, out), 1708);
         EXPECT_EQ(out.substr(0, 5), "1708 ") << out;
     }
-    // A session the client itself ended: the server has forgotten it.
+    // A session the client ended at its exit: the next start goes on with the same identifier.
     ASSERT_TRUE(shortSettings->writeString("Server Settings", "SessionID", id));
     auto settings = lexiton::openPortableProfile(copy.string());
-    ServerConnection connection(*settings);
-    ASSERT_EQ(connection.query("", "The &kvopoint;houses.", 1, out), 0) << out;
-    EXPECT_EQ(connection.close(), 0);
-    EXPECT_EQ(connection.query("", "The &kvopoint;houses.", 1, out), 1708);
-    EXPECT_EQ(out.substr(0, 5), "1708 ") << out;
+    {
+        ServerConnection connection(*settings);
+        ASSERT_EQ(connection.query("", "The &kvopoint;houses.", 1, out), 0) << out;
+        EXPECT_EQ(connection.close(), 0);
+    }
+    ServerConnection nextStart(*settings);
+    EXPECT_EQ(nextStart.query("", "The &kvopoint;houses.", 1, out), 0) << out;
+    EXPECT_NE(out.find("<HL>houses</HL>"), std::string::npos) << out;
 }
 
 }  // namespace

@@ -152,10 +152,15 @@ TEST_F(Fixture, TranslatorErrorBecomesErrorRecord) {
     EXPECT_EQ(reply(h.handle(body(kRecord))), "not||english|:1010|.");
 }
 
-TEST_F(Fixture, SessionEndForgetsTheSession) {
+TEST_F(Fixture, SessionEndKeepsTheIdentifierForTheNextStart) {
     RequestHandler h(*store, defaultTranslator());
     EXPECT_EQ(reply(h.handle(body(std::string(40, '0'), "sessionend,Korvell"))), "");
-    EXPECT_EQ(h.handle(body(kRecord)), kStatusWrongSession);
+    // the program starts again with the identifier in its settings file
+    EXPECT_NE(reply(h.handle(body(kRecord))).find("<HL>houses</HL>"), std::string::npos);
+    // an identifier past its lifetime is refused
+    const std::string expired = store->createSession("anna", 0);
+    const std::string packed = packHex(keyOf(expired), kRecord);
+    EXPECT_EQ(h.handle("who=1.2.3.44lx&where=Korvell&what=" + expired.substr(0, 40) + packed), kStatusWrongSession);
 }
 
 TEST_F(Fixture, StornoInterruptsRunningQuery) {

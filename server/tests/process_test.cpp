@@ -28,6 +28,19 @@ std::string readAll(const std::filesystem::path& p) {
 
 }  // namespace
 
+TEST(ServerProcess, TranslateCommandShowsTheReplyInUtf8) {
+    FILE* out = popen("./lexiton-server translate --text 'The houses are big.' --pointer 4", "r");
+    ASSERT_NE(out, nullptr);
+    std::string text;
+    char buf[4096];
+    while (std::size_t n = std::fread(buf, 1, sizeof buf, out)) text.append(buf, n);
+    const int status = pclose(out);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(text.rfind("0 <surf-ss>The <HL>houses</HL> are big.</surf-ss>", 0), 0u) << text;
+    EXPECT_NE(text.find("h\xC3\xA1z"), std::string::npos) << text;  // UTF-8 on the terminal
+    EXPECT_NE(std::system("./lexiton-server translate --text 'x' --pointer 5 2>/dev/null"), 0);
+}
+
 TEST(ServerProcess, SessionServeQueryAndTerminate) {
     auto dir = std::filesystem::temp_directory_path() / ("lexsrv-proc-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);

@@ -19,6 +19,8 @@ constexpr std::string_view kArticles[] = {"the", "a", "an"};
 constexpr std::string_view kBeforeVerb[] = {
     "i", "you", "we", "they", "he", "she", "to", "will", "would", "can", "could", "must", "should",
     "may", "might", "don't", "doesn't", "didn't", "won't", "can't", "not", "let's", "shall"};
+// Words this long count when telling a heading from a sentence with names.
+constexpr std::size_t kHeadingWordChars = 4;
 // Letters with accents beyond this share (one in eight) mark a text that is not English.
 constexpr std::size_t kAccentRatio = 8;
 
@@ -74,7 +76,17 @@ class SentenceTranslation {
  public:
   SentenceTranslation(const Dictionary& dict, const std::u32string& text, const Sentence& s)
       : dict_(dict), text_(text), s_(s) {
-    for (const Word& w : s.words) words_.push_back(wordUtf8(text, w));
+    // In a heading ("Terms of Service Agreement") capitals mark no names: every longer word
+    // after the first is capitalised, and there are at least two of them.
+    std::size_t longWords = 0, capitals = 0;
+    for (std::size_t i = 0; i < s.words.size(); ++i) {
+      const Word& w = s.words[i];
+      words_.push_back(wordUtf8(text, w));
+      if (i == 0 || w.end - w.begin < kHeadingWordChars) continue;
+      ++longWords;
+      capitals += text[w.begin] >= 'A' && text[w.begin] <= 'Z';
+    }
+    titleCase_ = longWords >= 2 && capitals == longWords;
     findUnits();
   }
 
@@ -119,6 +131,7 @@ class SentenceTranslation {
   const Sentence& s_;
   std::vector<std::string> words_;
   std::vector<Unit> units_;
+  bool titleCase_ = false;
 };
 
 void SentenceTranslation::findUnits() {
@@ -137,12 +150,17 @@ void SentenceTranslation::findUnits() {
       DictionaryEntry entry;
       std::size_t n = dict_.findLongest(run, entry);
       const std::string lower = lowerAscii(words_[i]);
-      const bool capitalInside = i > 0 && text_[w.begin] >= 'A' && text_[w.begin] <= 'Z';
+      const bool capitalInside = i > 0 && !titleCase_ && text_[w.begin] >= 'A' && text_[w.begin] <= 'Z';
       if (n == 1 && i > 0 && afterVerbContext(i)) {
         DictionaryEntry verb;
         if (dict_.findVerb(words_[i], verb)) entry = std::move(verb);
       }
-      if (n < 2 && (coreWordSenses(lower, u.senses) || coreWordSenses(contractionStem(lower), u.senses))) {
+      bool core = n < 2 && (coreWordSenses(lower, u.senses) || coreWordSenses(contractionStem(lower), u.senses));
+      // "came", "women": forms of core words the dictionary has no entry for
+      if (!core && n == 0)
+        for (const std::string& form : Dictionary::baseForms(words_[i]))
+          if ((core = coreWordSenses(form, u.senses))) break;
+      if (core) {
         u.article = lower == kDefiniteArticle;
       } else if (capitalInside && (n == 0 || (n == 1 && !entry.headword.empty() &&
                                               !(entry.headword[0] >= 'A' && entry.headword[0] <= 'Z')))) {

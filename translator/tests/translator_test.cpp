@@ -90,6 +90,7 @@ TEST(ShippedTranslatorTest, OnlyTheSentenceUnderThePointerIsTranslated) {
   ASSERT_EQ(r.code, 0);
   EXPECT_EQ(between(r.reply, "<surf-ss>", "</surf-ss>"), "John bought a <HL><orig>qwzxv</orig></HL> yesterday.");
   r = shipped().translate("I met &kvopoint;John.");
+  EXPECT_NE(r.reply.find("<chunk>tal\xE1lkozik</chunk>"), std::string::npos) << "a core verb by its past form: " << r.reply;
   EXPECT_NE(r.reply.find("<HL>John</HL>"), std::string::npos) << r.reply;
   EXPECT_NE(between(r.reply, "<surf-st>", "</surf-st>").find(" John."), std::string::npos) << r.reply;
 }
@@ -113,6 +114,11 @@ TEST(ShippedTranslatorTest, AWordWhereAVerbMustStandIsTheVerb) {
   r = shipped().translate("Yesterday Krisztina and Zsolt &kvopoint;visited Kecskemet.");
   ASSERT_EQ(r.code, 0) << r.reply;
   EXPECT_EQ(r.reply.find("<orig>"), std::string::npos) << r.reply;
+  // in a heading every word is capitalised and none of them is a name
+  r = shipped().translate("Small Houses &kvopoint;Near Green Fields");
+  ASSERT_EQ(r.code, 0) << r.reply;
+  EXPECT_NE(between(r.reply, "<surf-st>", "</surf-st>").find("<chunk>h\xE1z</chunk>"), std::string::npos) << r.reply;
+  EXPECT_EQ(count(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>"), 5) << r.reply;
 }
 
 TEST(SmallTranslatorTest, LongestPhraseWinsAndFormsAreUndone) {

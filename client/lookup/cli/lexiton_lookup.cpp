@@ -5,6 +5,9 @@
 //
 // Calls KVInit with the settings file, SetMode(1, 3) and Lookup, then prints the return value,
 // the count, the "plai" text and each "QXR1" document; --out writes the whole result list.
+// --lib names the look-up library: LexitonClt.dll by default on Windows; natively the client
+// library is linked in, and --lib loads a shared object with the same exports instead (with a
+// path, e.g. ./libLexitonSt.so).
 // Exit status: 0 when Lookup produced a result, 1 when it did not, 2 on a usage or load error.
 #include <lexiton/abi.h>
 #include <lexiton/chunk_list.h>
@@ -20,7 +23,7 @@
 namespace {
 
 struct Options {
-  std::string library = "LexitonClt.dll";
+  std::string library;  // empty: the default library
   std::string ini = "lexiton.ini";
   unsigned cursor = 0;
   std::string footer;

@@ -1,5 +1,6 @@
-// How lexiton-lookup reaches a look-up library: on Windows a DLL loaded by file name and bound
-// by name, as the host does; natively the same code linked in.
+// How lexiton-lookup reaches a look-up library: a library loaded by file name and bound by
+// name, as the host does (a DLL on Windows, a shared object natively); natively, when no file
+// is named, the client library's code linked into the program.
 #pragma once
 
 #include <string>
@@ -16,11 +17,12 @@ struct LookupEntries {
   KVStornoFn storno = nullptr;
   KVCloseFn close = nullptr;
   KVExitFn exit = nullptr;
-  KVProxyDlgFn proxyDialog = nullptr;
+  KVProxyDlgFn proxyDialog = nullptr;  // null for LexitonSt, which has no proxy dialog
 };
 
-// Fills `entries` from `file` (kept loaded until the process ends); false with `error` set
-// when the library cannot be loaded or lacks an entry.
+// Fills `entries` from `file` (kept loaded until the process ends); an empty `file` means the
+// default (LexitonClt.dll on Windows, the linked-in code natively). False with `error` set when
+// the library cannot be loaded or lacks an entry a look-up needs.
 bool loadLookupEntries(const std::string& file, LookupEntries& entries, std::string& error);
 
 // A command-line argument as UTF-16 (the process's code page on Windows, UTF-8 elsewhere).

@@ -1,12 +1,47 @@
-// Natively lexiton-lookup carries the client library's code itself; the file name is not used.
+// Natively lexiton-lookup carries the client library's code itself; a library named on the
+// command line (a shared object with the same exports, such as libLexitonSt.so) is loaded with
+// dlopen and bound by name instead. dlopen searches its own path list, not the current folder:
+// name the file with a path ("./libLexitonSt.so").
+#include <dlfcn.h>
 #include <lexiton/text_encoding.h>
 
 #include "lookup_entries.h"
 
 namespace lexiton::cli {
 
-bool loadLookupEntries(const std::string&, LookupEntries& entries, std::string&) {
-  entries = {&KVInit, &Lookup, &SetMode, &GetCopyRightInfo, &KVStorno, &KVClose, &KVExit, &KVProxyDlg};
+namespace {
+
+template <class Fn>
+bool bindEntry(void* library, const char* name, Fn& entry, std::string& error) {
+  entry = reinterpret_cast<Fn>(dlsym(library, name));
+  if (!entry) error = std::string("entry ") + name + " is missing";
+  return entry != nullptr;
+}
+
+}  // namespace
+
+bool loadLookupEntries(const std::string& file, LookupEntries& entries, std::string& error) {
+  if (file.empty()) {
+    entries = {&KVInit, &Lookup, &SetMode, &GetCopyRightInfo, &KVStorno, &KVClose, &KVExit, &KVProxyDlg};
+    return true;
+  }
+  // Stays loaded until the process ends, like the host's libraries.
+  void* library = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!library) {
+    const char* why = dlerror();
+    error = "cannot load " + file + (why ? std::string(" (") + why + ")" : std::string());
+    return false;
+  }
+  if (!(bindEntry(library, "KVInit", entries.init, error) &&
+        bindEntry(library, "Lookup", entries.lookup, error) &&
+        bindEntry(library, "SetMode", entries.setMode, error) &&
+        bindEntry(library, "GetCopyRightInfo", entries.copyRightInfo, error) &&
+        bindEntry(library, "KVStorno", entries.storno, error) &&
+        bindEntry(library, "KVClose", entries.close, error) &&
+        bindEntry(library, "KVExit", entries.exit, error))) {
+    return false;
+  }
+  entries.proxyDialog = reinterpret_cast<KVProxyDlgFn>(dlsym(library, "KVProxyDlg"));
   return true;
 }
 

@@ -17,21 +17,26 @@ bool bindEntry(const win::Library& library, const char* name, Fn& entry, std::st
 
 }  // namespace
 
-bool loadLookupEntries(const std::string& file, LookupEntries& entries, std::string& error) {
+bool loadLookupEntries(const std::string& named, LookupEntries& entries, std::string& error) {
+  const std::string file = named.empty() ? "LexitonClt.dll" : named;
   static win::Library library;
   library = win::Library(file);
   if (!library) {
     error = "cannot load " + file + " (error " + std::to_string(GetLastError()) + ")";
     return false;
   }
-  return bindEntry(library, "KVInit", entries.init, error) &&
-         bindEntry(library, "Lookup", entries.lookup, error) &&
-         bindEntry(library, "SetMode", entries.setMode, error) &&
-         bindEntry(library, "GetCopyRightInfo", entries.copyRightInfo, error) &&
-         bindEntry(library, "KVStorno", entries.storno, error) &&
-         bindEntry(library, "KVClose", entries.close, error) &&
-         bindEntry(library, "KVExit", entries.exit, error) &&
-         bindEntry(library, "KVProxyDlg", entries.proxyDialog, error);
+  if (!(bindEntry(library, "KVInit", entries.init, error) &&
+        bindEntry(library, "Lookup", entries.lookup, error) &&
+        bindEntry(library, "SetMode", entries.setMode, error) &&
+        bindEntry(library, "GetCopyRightInfo", entries.copyRightInfo, error) &&
+        bindEntry(library, "KVStorno", entries.storno, error) &&
+        bindEntry(library, "KVClose", entries.close, error) &&
+        bindEntry(library, "KVExit", entries.exit, error))) {
+    return false;
+  }
+  // LexitonSt has no proxy dialog; a look-up does not need one.
+  entries.proxyDialog = library.bind<KVProxyDlgFn>("KVProxyDlg");
+  return true;
 }
 
 std::u16string argumentText(const char* argument) {

@@ -1,5 +1,7 @@
-// The message pairs live as UTF-16 so that one table serves whichever single-byte code page
-// the process runs in (1250 on Hungarian Windows, where every letter here exists).
+// The message pairs, English and Hungarian. Hungarian texts are always Windows-1250 bytes, like
+// the server's reply and the protocol's messages they are laid out with: the style sheet's fonts
+// are Central European (charset 238) whatever code page the process runs in, and a 1252
+// conversion would turn "ő" and "ű" into other letters.
 #include "lexiton/lookup/message_table.h"
 
 #include <lexiton/text_encoding.h>
@@ -35,7 +37,8 @@ std::string lookupMessage(int number, int language) {
   for (const MessagePair& m : kMessages) {
     if (m.number == number) pair = &m;
   }
-  return toCodePage(language == kHungarian ? pair->hungarian : pair->english, systemCodePage());
+  if (language == kHungarian) return toCodePage(pair->hungarian, CodePage::windows1250);
+  return toCodePage(pair->english, CodePage::windows1252);
 }
 
 }  // namespace lexiton::lookup

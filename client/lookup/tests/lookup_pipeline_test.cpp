@@ -58,7 +58,7 @@ class Pipeline : public ::testing::Test {
     LookupRequest request;
     request.text = text;
     request.pointer = pointer;
-    request.notFoundText = "nothing found";
+    request.notFoundText = notFound;
     request.footerText = footer;
     request.sourceName = "MSWord";
     bytes.assign(64 * 1024, 0xCD);
@@ -84,6 +84,7 @@ class Pipeline : public ::testing::Test {
   RecordingDialogs dialogs;
   AlertRecorder alerts;
   int language = 1033;
+  std::string notFound = "nothing found";
   std::vector<uint8_t> bytes;
   LxByteArray array{};
   std::unique_ptr<ReservedStore> store;
@@ -156,6 +157,38 @@ TEST_F(Pipeline, SourceWithoutTranslationGetsTheNotFoundDocument) {
   EXPECT_EQ(qxr(), doc("<SRC>word</SRC>") + doc("<NOT_FOUND>nothing found</NOT_FOUND>"));
   EXPECT_EQ(plain(), "EN: word%0D%0A");
   EXPECT_EQ(speech.calls(), (std::vector<std::string>{"reset", "0:word", "1:"}));
+
+  // The host's fallback not-found text is "<???>": laid out as text, not taken for markup.
+  notFound = "<\?\?\?>";
+  const LookupOutcome fallback = run(u"word", 2);
+  EXPECT_TRUE(fallback.produced);
+  EXPECT_EQ(qxr(), doc("<SRC>word</SRC>") + doc("<NOT_FOUND>&lt;\?\?\?&gt;</NOT_FOUND>"));
+  EXPECT_TRUE(alerts.alerts().empty());
+}
+
+TEST_F(Pipeline, SuggestionSpansEndAtTheNextClosingTag) {
+  // An unclosed <suggest> never gets this far (the source's conversion rejects it); a nested
+  // one is valid markup, and the span it opens ends at the first closing tag after it.
+  reply.text = "<surf-ss>x<suggest>a<suggest>b</suggest>c</suggest>y</surf-ss><surf-st>z</surf-st>";
+  EXPECT_TRUE(run().produced);
+  EXPECT_EQ(plain(), "EN: xc</suggest>y%0D%0AHU: z%0D%0A");
+  EXPECT_EQ(speech.calls(), (std::vector<std::string>{"reset", "0:xc</suggest>y", "1:z"}));
+
+  reply.text = "<surf-ss>a<suggest>b</surf-ss><surf-st>x</surf-st>";
+  EXPECT_FALSE(run().produced);
+  ASSERT_EQ(alerts.alerts().size(), 1u);
+  EXPECT_EQ(alerts.alerts()[0].caption, "Xml exception");
+}
+
+TEST_F(Pipeline, AnErrorTakesThePlaceOfTheNotesButKeepsTheFooterText) {
+  // Mosaic and unknown words, then the server's message 1010: the footer shows no notes.
+  reply.text = "<surf-ss><orig>a</orig></surf-ss><surf-st><chunk>x</chunk><chunk>y</chunk></surf-st>|:1010|.";
+  EXPECT_TRUE(run(u"a", 1).produced);
+  EXPECT_EQ(qxr(), doc("<SRC><orig>a</orig></SRC>") + doc("<TRG><chunk>x</chunk><chunk>y</chunk></TRG>") +
+                       errorDoc("The text is not english.") + "-" + doc(""));
+  EXPECT_TRUE(run(u"a", 1, "Lexiton").produced);
+  EXPECT_EQ(documents(qxr()).back(), doc("<footer>Lexiton</footer>"));
+  EXPECT_EQ(plain(), "EN: a%0D%0AHU: xy%0D%0AError: The text is not english.");
 }
 
 TEST_F(Pipeline, ReplyWithoutSurfacesIsTranslationFailed) {

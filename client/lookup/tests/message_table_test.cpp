@@ -1,6 +1,8 @@
-// The look-up's message pairs in the process's single-byte code page.
+// The look-up's message pairs: English, and Hungarian as Windows-1250 bytes.
 #include <gtest/gtest.h>
 #include <lexiton/text_encoding.h>
+
+#include <cstdlib>
 
 #include "lexiton/lookup/message_table.h"
 
@@ -29,7 +31,7 @@ TEST(MessageTable, EnglishAndHungarianTextsByNumber) {
     SCOPED_TRACE(row.number);
     EXPECT_EQ(lookupMessage(row.number, 1033), row.english);
     EXPECT_EQ(lookupMessage(row.number, 0), row.english);
-    EXPECT_EQ(lookupMessage(row.number, 1038), toCodePage(row.hungarian, systemCodePage()));
+    EXPECT_EQ(lookupMessage(row.number, 1038), toCodePage(row.hungarian, CodePage::windows1250));
   }
 }
 
@@ -40,3 +42,18 @@ TEST(MessageTable, HungarianLettersAreSingleWindowsBytes) {
   EXPECT_EQ(toCodePage(u"ismeretlen szavak aláhúzva", CodePage::windows1250),
             toCodePage(u"ismeretlen szavak aláhúzva", CodePage::windows1252));
 }
+
+#ifndef _WIN32
+TEST(MessageTable, HungarianBytesDoNotFollowTheProcessCodePage) {
+  // The tooltip's fonts are Central European in every process, so a 1252 process must not
+  // get other bytes than a 1250 one.
+  ::unsetenv("LEXITON_CODEPAGE");
+  ASSERT_EQ(systemCodePage(), CodePage::windows1252);
+  const std::string in1252 = lookupMessage(1010, 1038);
+  ::setenv("LEXITON_CODEPAGE", "1250", 1);
+  ASSERT_EQ(systemCodePage(), CodePage::windows1250);
+  EXPECT_EQ(lookupMessage(1010, 1038), in1252);
+  EXPECT_EQ(in1252, "A sz\xF6veg nem angol!");
+  ::unsetenv("LEXITON_CODEPAGE");
+}
+#endif

@@ -1,5 +1,5 @@
-// The look-up's own messages (failures and notes), English and Hungarian, in the process's
-// single-byte code page.
+// The look-up's own messages (failures and notes), English and Hungarian; Hungarian texts are
+// Windows-1250 bytes in every process, English ones plain ASCII.
 #pragma once
 
 #include <string>
