@@ -173,6 +173,7 @@ TEST(ServerConnection, ReceiveFailuresGive1202) {
   LoopbackServer server([&longBody](const Request& r) {
     if (r.target == "/html") return Reply(200, "<html>");
     if (r.target == "/long") return Reply(200, longBody);
+    if (r.target == "/huge") return Reply(200, std::string(HttpTransport::kMaxReplyBytes + 16, 'A'));
     return Reply::dropped();
   });
   std::string out;
@@ -188,6 +189,9 @@ TEST(ServerConnection, ReceiveFailuresGive1202) {
   // The connection closes after the headers, before the announced body (CURLE_PARTIAL_FILE).
   EXPECT_EQ(run(server.url("/dropped")), 1202);
   EXPECT_EQ(out, "1202 Error receiving reply from server! (18)");
+  // A reply beyond the bound ends the transfer (CURLE_WRITE_ERROR) instead of filling memory.
+  EXPECT_EQ(run(server.url("/huge")), 1202);
+  EXPECT_EQ(out, "1202 Error receiving reply from server! (23)");
 
   std::string refused;
   {

@@ -2,15 +2,20 @@
 // and under wine (the same code on both: cpp-httplib on its own threads).
 //
 //   lexiton::test::LoopbackServer server([](const lexiton::test::Request& r) {
-//     return lexiton::test::Reply{200, "1709 Session interrupted!"};
+//     return lexiton::test::Reply(200, "1709 Session interrupted!");
 //   });
 //   post(server.url("/q"), ...);              // any method, any path reaches the handler
+//   // Reply::slow(delay, body), Reply::dropped(), Reply::redirect(url), Reply::proxyAuthRequired()
 //   EXPECT_EQ(server.requests().at(0).param("what"), ...);
 //
 // The handler runs on one of the server's worker threads, one call per received request; it
 // must be thread-safe if the test sends requests in parallel. A handler that throws answers 500.
-// Requests a proxy-aware client sends to the server as its proxy reach the handler too, with the
-// absolute URL as `target`, so the server can also stand in for an HTTP proxy (407, Location).
+// Requests a client sends to the server as its HTTP proxy reach the handler too, with the
+// absolute URL as `target`, so the server can also stand in for a proxy (407 and retry).
+// Every connection carries one request ("Connection: close").
+//
+// Link lexiton_test_support (tests/support/CMakeLists.txt). Natively it uses Debian's compiled
+// cpp-httplib; the mingw build compiles cpp-httplib's header from the dependency cache.
 //
 // The destructor stops the server: delayed replies are cut short, then the threads are joined.
 #pragma once
