@@ -13,10 +13,7 @@ namespace {
 constexpr char kDocumentStart[] = "{\\rtf1";
 constexpr std::size_t kDocumentStartLength = sizeof kDocumentStart - 1;
 
-void render(const std::uint8_t* data, std::size_t size) {
-  tippaint::DeviceCaps caps;
-  caps.screen_width = 640;
-  caps.screen_height = 480;
+void render(const std::uint8_t* data, std::size_t size, const tippaint::DeviceCaps& caps) {
   tippaint::FixedSurface surface(caps);
   {
     tippaint::TipPainter painter(surface, tippaint::make_colour(255, 255, 225));
@@ -51,6 +48,16 @@ void render(const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  render(data, size);
+  tippaint::DeviceCaps screen;
+  screen.screen_width = 640;
+  screen.screen_height = 480;
+  render(data, size, screen);
+  // A printer-like device: unequal, high resolutions and a tall page stress the conversions.
+  tippaint::DeviceCaps printer;
+  printer.dpi_x = 600;
+  printer.dpi_y = 1200;
+  printer.screen_width = 4960;
+  printer.screen_height = 14000;
+  render(data, size, printer);
   return 0;
 }

@@ -20,7 +20,7 @@ class RTFException {
   // Codes of the resource bounds that keep hostile input from exhausting memory or stack.
   static constexpr int kParameterOutOfRange = 10; // parameter beyond the int32 range
   static constexpr int kGroupsTooDeep = 11;       // more nested groups than kMaxGroupDepth
-  static constexpr int kWordTooLong = 12;         // control word longer than kMaxWordLength
+  static constexpr int kWordTooLong = 12;         // not raised: overlong words read as unknown
   static constexpr int kTooLarge = 13;            // document content beyond its fixed bounds
 
   explicit RTFException(int code) : code_(code) {}
