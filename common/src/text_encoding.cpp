@@ -13,7 +13,10 @@ const char16_t* upperHalf(CodePage page) {
   return page == CodePage::windows1250 ? kCp1250 : kCp1252;
 }
 
+}  // namespace
+
 void appendUtf8(std::string& out, char32_t c) {
+  if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = 0xFFFD;
   if (c < 0x80) {
     out += char(c);
   } else if (c < 0x800) {
@@ -30,8 +33,6 @@ void appendUtf8(std::string& out, char32_t c) {
     out += char(0x80 | (c & 0x3F));
   }
 }
-
-}  // namespace
 
 #ifndef _WIN32
 CodePage systemCodePage() {

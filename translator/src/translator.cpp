@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core_words.h"
+#include "lexiton/text_encoding.h"
 #include "lexiton/translator/markup.h"
 #include "lexiton/translator/query_text.h"
 #include "lexiton/translator/sentence.h"

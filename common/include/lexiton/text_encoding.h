@@ -23,6 +23,9 @@ std::u16string fromCodePage(std::string_view bytes, CodePage page);
 std::u16string utf8ToUtf16(std::string_view text);
 std::string utf16ToUtf8(std::u16string_view text);
 
+// One code point appended as UTF-8; surrogates and values past U+10FFFF become U+FFFD.
+void appendUtf8(std::string& out, char32_t c);
+
 std::string codePageToUtf8(std::string_view bytes, CodePage page);
 std::string utf8ToCodePage(std::string_view text, CodePage page, char replacement = '?');
 

@@ -18,7 +18,4 @@ void appendTargetText(std::string& out, std::string_view utf8);
 // The UTF-8 text with its first letter in capitals (ASCII and the Hungarian accented letters).
 std::string capitalized(std::string_view utf8);
 
-// A code point as UTF-8 (the replacement character for surrogates and values out of range).
-void appendUtf8(std::string& out, char32_t c);
-
 }  // namespace lexiton::translator
