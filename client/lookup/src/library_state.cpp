@@ -56,12 +56,12 @@ void LibraryState::publish(std::shared_ptr<const Configuration> configuration) {
   // The previous configuration goes when its last running look-up lets go of it.
 }
 
-Dialogs* LibraryState::dialogs() {
+std::shared_ptr<Dialogs> LibraryState::dialogs() {
   std::lock_guard<std::mutex> guard(lock_);
   if (!dialogs_) {
     dialogs_ = options_.dialogs ? options_.dialogs(currentModule()) : makeDialogs(currentModule());
   }
-  return dialogs_.get();
+  return dialogs_;
 }
 
 int LibraryState::init(void* ownerWindow, const char* settingsPath) {
@@ -99,6 +99,12 @@ int LibraryState::init(void* ownerWindow, const char* settingsPath) {
   aboutList_.count = static_cast<uint32_t>(aboutItems_.size());
 
   next->backend = makeQueryBackend(*settings, next->serverMode, currentModuleDirectory());
+  {
+    // KVExit closed the dialogs for good; a library initialised again opens them anew.
+    std::lock_guard<std::mutex> guard(lock_);
+    if (dialogsClosed_) dialogs_.reset();
+    dialogsClosed_ = false;
+  }
   dialogs();
   publish(std::move(next));
   return 0;
@@ -118,7 +124,8 @@ bool LibraryState::lookup(const LxWideString* text, unsigned pointer, LxByteArra
   context.styleSheet = configuration->styleSheet.get();
   context.backend = configuration->backend.get();
   context.speech = configuration->speech.get();
-  context.dialogs = dialogs();
+  const std::shared_ptr<Dialogs> dialogs = this->dialogs();
+  context.dialogs = dialogs.get();
   context.ownerWindow = configuration->ownerWindow;
   context.language = configuration->language;
   context.mode = mode_.load(std::memory_order_relaxed);
@@ -165,10 +172,11 @@ int LibraryState::close() {
 }
 
 bool LibraryState::exit() {
-  Dialogs* open = nullptr;
+  std::shared_ptr<Dialogs> open;
   {
     std::lock_guard<std::mutex> guard(lock_);
-    open = dialogs_.get();
+    open = dialogs_;
+    dialogsClosed_ = true;
   }
   if (open) open->destroyAll();
   return true;

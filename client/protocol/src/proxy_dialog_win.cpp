@@ -125,7 +125,8 @@ class ProxyDialog {
 }  // namespace
 
 int runProxyDialog(void* module, void* parentWindow, int language, std::string& server,
-                   std::string& type, std::string& credentials, WindowSlot& windowSlot) {
+                   std::string& type, std::string& credentials, WindowSlot& windowSlot,
+                   const std::atomic<bool>* cancelled) {
   HWND parent = static_cast<HWND>(parentWindow);
   void* seen = windowSlot.load();
   if (HWND open = detail::liveWindow(windowSlot)) {
@@ -143,7 +144,8 @@ int runProxyDialog(void* module, void* parentWindow, int language, std::string& 
     if (HWND open = detail::liveWindow(windowSlot); open && open != parent) SetForegroundWindow(open);
     return 0;
   }
-  ShowWindow(window, SW_SHOW);
+  if (cancelled && cancelled->load()) DestroyWindow(window);  // closed while it was being made
+  else ShowWindow(window, SW_SHOW);
   if (detail::runDialogLoop(window, dialog.finished()) != detail::LoopEnd::finished &&
       IsWindow(window))
     DestroyWindow(window);

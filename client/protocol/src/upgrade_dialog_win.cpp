@@ -113,7 +113,8 @@ class UpgradeDialog {
 
 }  // namespace
 
-int runUpgradeDialog(void* module, void* parentWindow, int language, WindowSlot* windowSlot) {
+int runUpgradeDialog(void* module, void* parentWindow, int language, WindowSlot* windowSlot,
+                     const std::atomic<bool>* cancelled) {
   if (!windowSlot) return -1;
   HWND parent = static_cast<HWND>(parentWindow);
   const auto bringForward = [&] {
@@ -144,7 +145,8 @@ int runUpgradeDialog(void* module, void* parentWindow, int language, WindowSlot*
     bringForward();
     return 0;
   }
-  ShowWindow(window, SW_SHOW);
+  if (cancelled && cancelled->load()) DestroyWindow(window);  // closed while it was being made
+  else ShowWindow(window, SW_SHOW);
   const detail::LoopEnd end = detail::runDialogLoop(window, dialog.finished());
   if (end != detail::LoopEnd::finished && IsWindow(window)) DestroyWindow(window);
   void* mine = window;

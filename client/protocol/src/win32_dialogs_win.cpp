@@ -2,6 +2,8 @@
 // library's own resources, at most one of each, both closable when the library is unloaded.
 #include <lexiton/lookup/dialogs.h>
 
+#include <atomic>
+
 #include "lexiton/protocol/dialog_runners.h"
 
 namespace lexiton::lookup {
@@ -16,22 +18,28 @@ class Win32Dialogs final : public Dialogs {
   Win32Dialogs& operator=(const Win32Dialogs&) = delete;
 
   int runUpgrade(int language, void* ownerWindow) override {
-    return protocol::runUpgradeDialog(module_, ownerWindow, language, &upgradeWindow_);
+    if (closed_) return 0;
+    return protocol::runUpgradeDialog(module_, ownerWindow, language, &upgradeWindow_, &closed_);
   }
 
   int runProxy(int language, void* parentWindow, std::string& server, std::string& type,
                std::string& credentials) override {
+    if (closed_) return 1;
     return protocol::runProxyDialog(module_, parentWindow, language, server, type, credentials,
-                                    proxyWindow_);
+                                    proxyWindow_, &closed_);
   }
 
+  // The library is about to be unloaded: a look-up still waiting for the server must not open
+  // a dialog afterwards, inside a module that is going away.
   void destroyAll() override {
+    closed_ = true;
     protocol::closeDialog(upgradeWindow_);
     protocol::closeDialog(proxyWindow_);
   }
 
  private:
   void* module_;
+  std::atomic<bool> closed_{false};
   protocol::WindowSlot upgradeWindow_{nullptr};
   protocol::WindowSlot proxyWindow_{nullptr};
 };

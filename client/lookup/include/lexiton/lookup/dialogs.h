@@ -18,7 +18,8 @@ class Dialogs {
   // confirmed (the texts then hold the user's choice), 1 when cancelled, 0 when already open.
   virtual int runProxy(int language, void* parentWindow, std::string& server, std::string& type,
                        std::string& credentials) = 0;
-  // Destroys whatever dialog is still open (the library is about to be unloaded).
+  // Destroys whatever dialog is still open; the library is about to be unloaded, so no dialog
+  // opens after this (upgrade 0, proxy 1).
   virtual void destroyAll() = 0;
 };
 

@@ -59,12 +59,14 @@ class LibraryState {
   struct Configuration;
   std::shared_ptr<const Configuration> current() const;
   void publish(std::shared_ptr<const Configuration> configuration);
-  Dialogs* dialogs();
+  // The open set of dialogs; a caller keeps it alive for as long as it uses it.
+  std::shared_ptr<Dialogs> dialogs();
 
   LibraryOptions options_;
   mutable std::mutex lock_;  // guards current_ and dialogs_ creation
   std::shared_ptr<const Configuration> current_;
-  std::unique_ptr<Dialogs> dialogs_;
+  std::shared_ptr<Dialogs> dialogs_;  // replaced by the next KVInit once KVExit closed it
+  bool dialogsClosed_ = false;
   std::atomic<int> mode_{0};
   std::vector<std::string> aboutTexts_;
   std::vector<const char*> aboutItems_;

@@ -53,12 +53,17 @@ inline constexpr int kUpgradeDownload = 2;
 // Shows the proxy dialog filled from the three settings texts and returns when it is gone: 2
 // when confirmed (the texts then hold the new settings), 1 when cancelled or closed; 0 at once,
 // texts untouched, when `windowSlot` already holds a live dialog (which is brought forward).
+// `cancelled`, when given, is set by whoever closes the dialogs for good (before it calls
+// closeDialog): a dialog created meanwhile closes at once instead of slipping past the close.
 int runProxyDialog(void* module, void* parentWindow, int language, std::string& server,
-                   std::string& type, std::string& credentials, WindowSlot& windowSlot);
+                   std::string& type, std::string& credentials, WindowSlot& windowSlot,
+                   const std::atomic<bool>* cancelled = nullptr);
 
 // Shows the upgrade notice and returns when it is gone: 2 "Download now", 1 "Exit", 0 closed
 // by its close box; 0 at once when one is open already (it is restored), -1 without a slot.
-int runUpgradeDialog(void* module, void* parentWindow, int language, WindowSlot* windowSlot);
+// `cancelled` as for runProxyDialog.
+int runUpgradeDialog(void* module, void* parentWindow, int language, WindowSlot* windowSlot,
+                     const std::atomic<bool>* cancelled = nullptr);
 
 // Closes the dialog held in `windowSlot`, from any thread; its runner then returns.
 void closeDialog(WindowSlot& windowSlot);
