@@ -90,6 +90,7 @@ bool Dictionary::findExact(std::string_view k, DictionaryEntry& out) const {
     if (nl == std::string_view::npos) break;
     body.remove_prefix(nl + 1);
   }
+  out.key = std::string(k);
   return !out.senses.empty();
 }
 

@@ -41,6 +41,14 @@ constexpr std::pair<std::string_view, std::string_view> kIrregular[] = {
     {"halves", "half"},
 };
 
+// Plurals that no ending rule spells; kept apart from kIrregular, which also holds verbs.
+constexpr std::pair<std::string_view, std::string_view> kIrregularPlurals[] = {
+    {"children", "child"}, {"men", "man"}, {"women", "woman"}, {"feet", "foot"},
+    {"teeth", "tooth"}, {"mice", "mouse"}, {"geese", "goose"}, {"people", "person"},
+    {"knives", "knife"}, {"wives", "wife"}, {"halves", "half"}, {"lives", "life"},
+    {"leaves", "leaf"}, {"wolves", "wolf"}, {"shelves", "shelf"},
+};
+
 bool isVowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
 
 void add(std::vector<std::string>& out, std::string s) {
@@ -94,6 +102,26 @@ std::vector<std::string> Dictionary::baseForms(std::string_view word) {
   if (ends(w, "est")) { stem(3, "", true); stem(2, ""); }
   if (ends(w, "ly")) stem(2, "");
   return out;
+}
+
+bool Dictionary::isPluralOf(std::string_view word, std::string_view base) {
+  std::string w;
+  for (char c : word) w += char(std::tolower(uint8_t(c)));
+  for (const auto& [plural, singular] : kIrregularPlurals)
+    if (w == plural) return base == singular;
+  if (base.empty() || w.size() <= base.size()) return false;
+  if (w.compare(0, base.size(), base) == 0) {
+    const std::string_view tail = std::string_view(w).substr(base.size());
+    if (tail == "s") return base.back() != 's' && base.back() != '\'';
+    const char last = base.back();
+    const bool takesEs = last == 's' || last == 'x' || last == 'z' || last == 'o' ||
+                         (base.size() > 1 && base[base.size() - 1] == 'h' &&
+                          (base[base.size() - 2] == 'c' || base[base.size() - 2] == 's'));
+    return tail == "es" && takesEs;
+  }
+  // "cities" of "city"
+  return base.size() > 1 && base.back() == 'y' && w.size() == base.size() + 2 &&
+         w.compare(0, base.size() - 1, base, 0, base.size() - 1) == 0 && ends(w, "ies");
 }
 
 }  // namespace lexiton

@@ -52,6 +52,28 @@ TEST(CompiledDictionaryTest, InflectedFormsFindTheirEntries) {
   EXPECT_EQ(entry.headword, "go");
 }
 
+TEST(CompiledDictionaryTest, TheKeyThatAnsweredTellsAPluralFromItsNoun) {
+  DictionaryEntry entry;
+  ASSERT_TRUE(shipped().find("Houses", entry));
+  EXPECT_EQ(entry.key, "house");
+  EXPECT_TRUE(Dictionary::isPluralOf("Houses", entry.key));
+  ASSERT_TRUE(shipped().find("house", entry));
+  EXPECT_FALSE(Dictionary::isPluralOf("house", entry.key));
+  ASSERT_TRUE(shipped().find("went", entry));
+  EXPECT_FALSE(Dictionary::isPluralOf("went", entry.key));
+  // regular, sibilant, -ies and irregular plurals
+  for (auto [word, base] : {std::pair{"cats", "cat"}, {"boxes", "box"}, {"churches", "church"},
+                            {"dishes", "dish"}, {"cities", "city"}, {"children", "child"},
+                            {"women", "woman"}, {"knives", "knife"}, {"potatoes", "potato"}})
+    EXPECT_TRUE(Dictionary::isPluralOf(word, base)) << word;
+  // not plurals: the word itself, a possessive, a verb form, "-es" after a plain consonant,
+  // an irregular plural of another word, a longer unrelated word
+  for (auto [word, base] : {std::pair{"cat", "cat"}, {"cat's", "cat"}, {"cated", "cat"},
+                            {"cates", "cat"}, {"children", "chil"}, {"catsup", "cat"},
+                            {"x", ""}, {"", "cat"}, {"cies", "cy"}})
+    EXPECT_FALSE(Dictionary::isPluralOf(word, base)) << word;
+}
+
 TEST(CompiledDictionaryTest, MultiWordEntriesMatchLongestFirst) {
   DictionaryEntry entry;
   std::vector<std::string_view> words{"gave", "up", "quickly"};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core_words.h"
+#include "hungarian_morphology.h"
 #include "lexiton/text_encoding.h"
 #include "lexiton/translator/markup.h"
 #include "lexiton/translator/query_text.h"
@@ -20,6 +21,24 @@ constexpr std::string_view kArticles[] = {"the", "a", "an"};
 constexpr std::string_view kBeforeVerb[] = {
     "i", "you", "we", "they", "he", "she", "to", "will", "would", "can", "could", "must", "should",
     "may", "might", "don't", "doesn't", "didn't", "won't", "can't", "not", "let's", "shall"};
+// Before a plural noun: "the houses", "my books", "two dogs". A word that is also a verb
+// ("houses", "runs") is only taken for a plural noun after one of these or before kPluralVerbs.
+constexpr std::string_view kNounContext[] = {
+    "the", "these", "those", "my", "your", "his", "her", "its", "our", "their", "some", "many",
+    "few", "all", "both", "several", "other", "such", "no", "any", "two", "three", "four", "five",
+    "six", "seven", "eight", "nine", "ten", "of", "in", "on", "at", "with", "for", "from", "about",
+    "by", "and", "or", "are", "were"};
+constexpr std::string_view kPluralVerbs[] = {"are", "were", "have", "do", "don't", "aren't", "weren't", "haven't"};
+// The present copula of the third person, which Hungarian leaves out before a predicate.
+constexpr std::string_view kCopulaSingular = "is", kCopulaPlural = "are";
+// Before the copula these make no subject that drops it: "there is" states existence, "where
+// is" asks, "you are" and "we are" keep "vagy"/"vagyunk".
+constexpr std::string_view kNoCopulaSubject[] = {"there", "here", "where", "what", "who", "which",
+                                                 "how", "why", "when", "you", "we", "i"};
+// Between the copula and its predicate: "is very big", "is a teacher".
+constexpr std::string_view kBeforePredicate[] = {"very", "quite", "so", "too", "rather", "really", "a", "an", "the"};
+// After the predicate the clause goes on with one of these: "is big and old".
+constexpr std::string_view kClauseJoiners[] = {"and", "but", "or"};
 // Words this long count when telling a heading from a sentence with names.
 constexpr std::size_t kHeadingWordChars = 4;
 // Letters with accents beyond this share (one in eight) mark a text that is not English.
@@ -30,6 +49,10 @@ struct Unit {
   bool known = false;
   bool article = false;             // "the": "a" or "az" by the next word
   bool name = false;                // a capitalised word inside a sentence, kept as it stands
+  bool core = false;                // from the core-word table, not the dictionary
+  bool pluralNoun = false;          // an English plural noun: its Hungarian sense takes "-k"
+  bool verbForm = false;            // a verb entry, or "-ing"/"-ed" answered by another key
+  std::string lower;                // the first word, lower-case
   std::vector<std::string> senses;  // cleaned, the first kept senses
 };
 
@@ -51,6 +74,15 @@ std::string wordUtf8(const std::u32string& t, const Word& w) {
 std::string contractionStem(const std::string& lower) {
   const std::size_t apostrophe = lower.find('\'');
   return apostrophe == std::string::npos || apostrophe == 0 ? std::string() : lower.substr(0, apostrophe);
+}
+
+template <std::size_t N>
+bool listed(const std::string_view (&list)[N], std::string_view w) {
+  return std::find(std::begin(list), std::end(list), w) != std::end(list);
+}
+
+bool endsWith(std::string_view w, std::string_view tail) {
+  return w.size() > tail.size() && w.substr(w.size() - tail.size()) == tail;
 }
 
 bool isArticle(std::string_view w) {
@@ -121,6 +153,17 @@ class SentenceTranslation {
     const std::string prev = lowerAscii(words_[i - 1]);
     return std::find(std::begin(kBeforeVerb), std::end(kBeforeVerb), prev) != std::end(kBeforeVerb);
   }
+  // A plural-looking word is a noun here, not a verb in the third person ("he runs").
+  bool nounContext(std::size_t i) const {
+    if (i > 0 && afterVerbContext(i)) return false;
+    DictionaryEntry verb;
+    if (!dict_.findVerb(words_[i], verb)) return true;
+    return (i == 0 || listed(kNounContext, lowerAscii(words_[i - 1]))) ||
+           (i + 1 < words_.size() && listed(kPluralVerbs, lowerAscii(words_[i + 1])));
+  }
+  // The last unit of the predicate after the copula unit c, or 0 when the copula must stay.
+  std::size_t predicateEnd(std::size_t c, const std::vector<std::string>& shown, bool subjectInside) const;
+  std::size_t lastWord(const Unit& u) const { return u.firstWord + u.wordCount - 1; }
   bool startsSentence() const {
     for (std::size_t k = s_.begin; k < s_.words.front().begin; ++k)
       if (isLetter(text_[k])) return false;
@@ -158,9 +201,23 @@ void SentenceTranslation::findUnits() {
       }
       bool core = n < 2 && (coreWordSenses(lower, u.senses) || coreWordSenses(contractionStem(lower), u.senses));
       // "came", "women": forms of core words the dictionary has no entry for
+      // "houses" answered by "house", "women" by the core word "woman"
+      std::string answeredBy;
+      if (!core && n == 1 && entry.key.compare(0, 3, "to ") != 0) answeredBy = entry.key;
+      // "-ing" after the copula is nearly always the continuous tense ("are sleeping"), even
+      // where the dictionary lists the form as an adjective; "-ed" only when it has no entry
+      u.verbForm = !core && n > 0 &&
+                   (entry.key.compare(0, 3, "to ") == 0 || (n == 1 && endsWith(lower, "ing")) ||
+                    (n == 1 && entry.key != lower && endsWith(lower, "ed")));
       if (!core && n == 0)
         for (const std::string& form : Dictionary::baseForms(words_[i]))
-          if ((core = coreWordSenses(form, u.senses))) break;
+          if ((core = coreWordSenses(form, u.senses))) {
+            answeredBy = form;
+            break;
+          }
+      u.pluralNoun = !answeredBy.empty() && Dictionary::isPluralOf(words_[i], answeredBy) && nounContext(i);
+      u.core = core;
+      u.lower = lower;
       if (core) {
         u.article = lower == kDefiniteArticle;
       } else if (capitalInside && (n == 0 || (n == 1 && !entry.headword.empty() &&
@@ -168,6 +225,7 @@ void SentenceTranslation::findUnits() {
         // "John" inside a sentence is a name, not the dictionary's "john" (a toilet); so is a
         // capitalised word the dictionary does not know.
         u.name = true;
+        u.pluralNoun = false;
       } else if (n > 0) {
         u.wordCount = n;
         for (const std::string& sense : entry.senses) {
@@ -233,6 +291,32 @@ std::string SentenceTranslation::target(std::size_t hlSense) const {
     if (u.known) shown[i] = u.senses[&u == hl ? std::min(hlSense, u.senses.size() - 1) : 0];
     else shown[i] = words_[u.firstWord];
   }
+  for (std::size_t i = 0; i < units_.size(); ++i)
+    if (units_[i].pluralNoun && units_[i].wordCount == 1) shown[i] = pluralOf(shown[i], WordClass::noun);
+  // "A házak nagyok.": the copula goes, and a plural subject's predicate takes the plural too.
+  // Kept when it is the word asked about, and wherever the rule below is unsure.
+  // A dictionary phrase of subject and copula ("they are": "ők vannak") loses its last word.
+  std::vector<bool> dropped(units_.size());
+  for (std::size_t i = 0; i < units_.size(); ++i) {
+    const Unit& u = units_[i];
+    const std::string verb = lowerAscii(words_[lastWord(u)]);
+    if (verb != kCopulaSingular && verb != kCopulaPlural) continue;
+    const std::string_view hungarian = verb == kCopulaSingular ? " van" : " vannak";
+    const bool alone = u.core && u.wordCount == 1 && &u != hl;
+    const bool withSubject = u.known && !u.core && u.wordCount == 2 && !listed(kNoCopulaSubject, u.lower) &&
+                             endsWith(shown[i], hungarian);
+    if (!alone && !withSubject) continue;
+    const std::size_t end = predicateEnd(i, shown, withSubject);
+    if (end == 0) continue;
+    if (alone) dropped[i] = true;
+    else shown[i].resize(shown[i].size() - hungarian.size());
+    // "nagyok és régiek" agree; "jó tanárok" has its plural on the noun already
+    bool nounInside = false;
+    for (std::size_t p = i + 1; p <= end; ++p) nounInside |= units_[p].pluralNoun;
+    if (verb == kCopulaPlural && !nounInside)
+      for (std::size_t p = i + 1; p <= end; ++p)
+        if (!units_[p].core && units_[p].wordCount == 1) shown[p] = pluralOf(shown[p], WordClass::adjective);
+  }
   for (std::size_t i = 0; i + 1 < units_.size(); ++i)
     if (units_[i].article && startsWithVowel(shown[i + 1])) shown[i] = "az";
   std::string out;
@@ -241,6 +325,10 @@ std::string SentenceTranslation::target(std::size_t hlSense) const {
   for (std::size_t i = 0; i < units_.size(); ++i) {
     const Unit& u = units_[i];
     const std::size_t b = s_.words[u.firstWord].begin, e = s_.words[u.firstWord + u.wordCount - 1].end;
+    if (dropped[i]) {
+      at = e;
+      continue;
+    }
     appendSourceText(out, t.substr(at, b - at));
     if (u.known) {
       const bool capital = i == 0 && startsSentence() && text_[b] >= 'A' && text_[b] <= 'Z';
@@ -254,6 +342,43 @@ std::string SentenceTranslation::target(std::size_t hlSense) const {
   }
   appendSourceText(out, t.substr(at, s_.end - at));
   return out;
+}
+
+std::size_t SentenceTranslation::predicateEnd(std::size_t c, const std::vector<std::string>& shown,
+                                              bool subjectInside) const {
+  if (c + 1 >= units_.size()) return 0;
+  // a subject right before: not a question ("Is it big?") and nothing like "there is"
+  if (!subjectInside) {
+    if (c == 0) return 0;
+    const Unit& subject = units_[c - 1];
+    if (!(subject.known || subject.name) || listed(kNoCopulaSubject, subject.lower) ||
+        !joinedByBlanks(lastWord(subject)))
+      return 0;
+  }
+  std::size_t p = c + 1;
+  while (p < units_.size() && units_[p].core && listed(kBeforePredicate, units_[p].lower) &&
+         joinedByBlanks(lastWord(units_[p - 1])))
+    ++p;
+  // then dictionary words up to the end of the clause; a core word ("on", "in", "here")
+  // makes it a place, "-ing" and "-ed" a verb form: "van" stays for those
+  auto predicateWord = [&](std::size_t k) {
+    const Unit& u = units_[k];
+    return u.known && !u.core && !u.name && !u.verbForm && !shown[k].empty() && shown[k][0] != '-';
+  };
+  std::size_t end = 0;
+  for (; p < units_.size(); ++p) {
+    if (!joinedByBlanks(lastWord(units_[p - 1]))) break;
+    // "big and old" goes on; "big and the garden is small" is a new clause
+    if (end != 0 && listed(kClauseJoiners, units_[p].lower)) {
+      if (p + 1 < units_.size() && joinedByBlanks(lastWord(units_[p])) && predicateWord(p + 1) &&
+          (p + 2 == units_.size() || !joinedByBlanks(lastWord(units_[p + 1]))))
+        continue;
+      break;
+    }
+    if (!predicateWord(p)) return 0;
+    end = p;
+  }
+  return end;
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ struct DictionaryEntry {
   std::string headword;               // UTF-8, as the source writes it
   std::string pronunciation;          // UTF-8, may be empty
   std::vector<std::string> senses;    // UTF-8, common meaning first
+  std::string key{};                  // the key that answered ("house" for "houses"); set by look-ups
 };
 
 class Dictionary {
@@ -55,6 +56,9 @@ class Dictionary {
   std::size_t findLongest(const std::vector<std::string_view>& words, DictionaryEntry& out) const;
   // Candidate base forms of an English word, most likely first (the word itself first).
   static std::vector<std::string> baseForms(std::string_view word);
+  // True when `word` is an English plural of the lower-case key `base` ("houses" of "house",
+  // "children" of "child"); "'s" and a word equal to its base are not plurals.
+  static bool isPluralOf(std::string_view word, std::string_view base);
 
  private:
   Dictionary() = default;

@@ -1,0 +1,129 @@
+// Hungarian plurals by vowel harmony and linking vowel, with the stems that break the rules
+// listed by hand. The words are handled as UTF-16: every Hungarian letter is one unit.
+#include "hungarian_morphology.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "lexiton/text_encoding.h"
+
+namespace lexiton::translator {
+namespace {
+
+constexpr char16_t kAAcute = 0xE1, kEAcute = 0xE9, kIAcute = 0xED, kOAcute = 0xF3, kOUml = 0xF6,
+                   kODouble = 0x151, kUAcute = 0xFA, kUUml = 0xFC, kUDouble = 0x171;
+
+// Stems whose plural shortens or drops a vowel, or takes "v": no suffix rule spells these.
+const std::pair<std::u16string_view, std::u16string_view> kIrregular[] = {
+    {u"mad\u00E1r", u"madarak"},      {u"szam\u00E1r", u"szamarak"},  {u"poh\u00E1r", u"poharak"},
+    {u"ny\u00E1r", u"nyarak"},        {u"l\u00F3", u"lovak"},          {u"t\u00F3", u"tavak"},
+    {u"k\u0151", u"k\u00F6vek"},      {u"v\u00EDz", u"vizek"},         {u"k\u00E9z", u"kezek"},
+    {u"\u00FAt", u"utak"},            {u"t\u0171z", u"t\u00FCzek"},    {u"lev\u00E9l", u"levelek"},
+    {u"keny\u00E9r", u"kenyerek"},    {u"eg\u00E9r", u"egerek"},       {u"n\u00E9v", u"nevek"},
+    {u"h\u00EDd", u"hidak"},          {u"f\u00E9rfi", u"f\u00E9rfiak"}, {u"bokor", u"bokrok"},
+    {u"torony", u"tornyok"},          {u"\u00F6k\u00F6r", u"\u00F6kr\u00F6k"}, {u"s\u00E1tor", u"s\u00E1trak"},
+    {u"\u00E1lom", u"\u00E1lmok"},    {u"dolog", u"dolgok"},           {u"teher", u"terhek"},
+    {u"kicsi", u"kicsik"},            {u"tet\u0151", u"tet\u0151k"},
+};
+
+// Nouns that link with "a"/"e" where the harmony rule says "o"/"ö" ("házak", "fülek").
+constexpr std::u16string_view kLoweringNouns[] = {
+    u"h\u00E1z", u"fal", u"hal", u"v\u00E1r", u"\u00E1g", u"fog", u"toll", u"l\u00E1b", u"gy\u00E1r",
+    u"\u00E1gy", u"t\u00E1rgy", u"nyak", u"hold", u"had", u"hang", u"h\u00E1t", u"tag", u"t\u00E1rs",
+    u"vonal", u"agy", u"\u00E1r", u"f\u00FCl", u"f\u00F6ld", u"k\u00F6nyv", u"sz\u00F6g", u"\u00F6v",
+};
+
+// Adjectives that link with "o" where adjectives mostly take "a" ("nagyok", but "magasak").
+constexpr std::u16string_view kRoundedAdjectives[] = {
+    u"nagy", u"gazdag", u"vastag", u"fiatal", u"vak", u"szabad", u"boldog", u"s\u00FCket",
+};
+
+// Singular nouns long enough to be taken for a plural.
+constexpr std::u16string_view kSingularLikePlural[] = {u"cs\u00FCt\u00F6rt\u00F6k", u"ny\u00FAlf\u00FCl\u00FCk"};
+
+bool isBackVowel(char16_t c) {
+  return c == u'a' || c == u'o' || c == u'u' || c == kAAcute || c == kOAcute || c == kUAcute;
+}
+bool isRoundedFront(char16_t c) { return c == kOUml || c == kODouble || c == kUUml || c == kUDouble; }
+bool isNeutral(char16_t c) { return c == u'i' || c == kIAcute || c == kEAcute; }
+bool isVowel(char16_t c) { return isBackVowel(c) || isRoundedFront(c) || isNeutral(c) || c == u'e'; }
+bool isLetter(char16_t c) {
+  return (c >= u'a' && c <= u'z') || isVowel(c);
+}
+
+template <std::size_t N>
+bool listed(const std::u16string_view (&list)[N], std::u16string_view w) {
+  return std::find(std::begin(list), std::end(list), w) != std::end(list);
+}
+
+std::size_t vowelCount(std::u16string_view w) {
+  return std::size_t(std::count_if(w.begin(), w.end(), isVowel));
+}
+
+// "a"/"e" or "o"/"e"/"\u00F6" before the "k"
+char16_t linkingVowel(Harmony h, bool lowering) {
+  switch (h) {
+    case Harmony::back: return lowering ? u'a' : u'o';
+    case Harmony::front: return u'e';
+    case Harmony::frontRounded: return lowering ? u'e' : kOUml;
+  }
+  return u'e';
+}
+
+std::u16string pluralOfWide(std::u16string w, WordClass cls) {
+  for (const auto& [singular, plural] : kIrregular)
+    if (w == singular) return std::u16string(plural);
+  const char16_t last = w.back();
+  if (last == u'a') { w.back() = kAAcute; return w + u'k'; }
+  if (last == u'e') { w.back() = kEAcute; return w + u'k'; }
+  const Harmony h = harmonyOf(w);
+  if (isVowel(last)) {
+    // "régiek", "hosszúak", "gyönyörűek"; nouns ("taxik", "kapuk") and "-ó/-ő" adjectives
+    // ("jók", "aprók") add the bare "k"
+    const bool links = cls == WordClass::adjective && (last == u'i' || last == kUAcute || last == kUDouble);
+    if (links) w += h == Harmony::back ? u'a' : u'e';
+    return w + u'k';
+  }
+  const bool lowering = cls == WordClass::noun ? listed(kLoweringNouns, w) : !listed(kRoundedAdjectives, w);
+  w += linkingVowel(h, lowering);
+  return w + u'k';
+}
+
+}  // namespace
+
+Harmony harmonyOf(std::u16string_view w) {
+  // i, í and é let an earlier back vowel decide ("papírok", "tányérok"); after a rounded one
+  // an é still counts as front ("ütések")
+  bool sawLongE = false;
+  for (auto it = w.rbegin(); it != w.rend(); ++it) {
+    if (isBackVowel(*it)) return Harmony::back;
+    if (isRoundedFront(*it)) return sawLongE ? Harmony::front : Harmony::frontRounded;
+    if (*it == u'e') return Harmony::front;
+    sawLongE |= *it == kEAcute;
+  }
+  return Harmony::front;  // only i, í, é: "kép", "víz"
+}
+
+bool isInflectableWord(std::string_view utf8) {
+  if (utf8.empty() || utf8.size() > kMaxInflectedBytes) return false;
+  const std::u16string w = utf8ToUtf16(utf8);
+  return w.size() >= 2 && std::all_of(w.begin(), w.end(), isLetter) && vowelCount(w) > 0;
+}
+
+bool looksPlural(std::string_view utf8) {
+  const std::u16string w = utf8ToUtf16(utf8);
+  if (w.size() < 3 || w.back() != u'k' || !isVowel(w[w.size() - 2])) return false;
+  if (listed(kSingularLikePlural, w)) return false;
+  const char16_t linking = w[w.size() - 2];
+  // "almák", "kefék": the lengthened stem vowel; otherwise a linking vowel after a stem of
+  // at least two syllables ("gyerekek", "tanárok")
+  if (linking == kAAcute || linking == kEAcute) return vowelCount(w) >= 2;
+  return vowelCount(w) >= 3;
+}
+
+std::string pluralOf(std::string_view utf8, WordClass cls) {
+  if (!isInflectableWord(utf8) || looksPlural(utf8)) return std::string(utf8);
+  return utf16ToUtf8(pluralOfWide(utf8ToUtf16(utf8), cls));
+}
+
+}  // namespace lexiton::translator
