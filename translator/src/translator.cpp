@@ -200,15 +200,15 @@ void SentenceTranslation::findUnits() {
         if (dict_.findVerb(words_[i], verb)) entry = std::move(verb);
       }
       bool core = n < 2 && (coreWordSenses(lower, u.senses) || coreWordSenses(contractionStem(lower), u.senses));
-      // "came", "women": forms of core words the dictionary has no entry for
-      // "houses" answered by "house", "women" by the core word "woman"
-      std::string answeredBy;
-      if (!core && n == 1 && entry.key.compare(0, 3, "to ") != 0) answeredBy = entry.key;
       // "-ing" after the copula is nearly always the continuous tense ("are sleeping"), even
       // where the dictionary lists the form as an adjective; "-ed" only when it has no entry
       u.verbForm = !core && n > 0 &&
                    (entry.key.compare(0, 3, "to ") == 0 || (n == 1 && endsWith(lower, "ing")) ||
                     (n == 1 && entry.key != lower && endsWith(lower, "ed")));
+      // the key that answered tells a plural: "houses" by "house", "women" by the core "woman"
+      std::string answeredBy;
+      if (!core && n == 1 && entry.key.compare(0, 3, "to ") != 0) answeredBy = entry.key;
+      // "came", "women": forms of core words the dictionary has no entry for
       if (!core && n == 0)
         for (const std::string& form : Dictionary::baseForms(words_[i]))
           if ((core = coreWordSenses(form, u.senses))) {
@@ -294,8 +294,8 @@ std::string SentenceTranslation::target(std::size_t hlSense) const {
   for (std::size_t i = 0; i < units_.size(); ++i)
     if (units_[i].pluralNoun && units_[i].wordCount == 1) shown[i] = pluralOf(shown[i], WordClass::noun);
   // "A házak nagyok.": the copula goes, and a plural subject's predicate takes the plural too.
-  // Kept when it is the word asked about, and wherever the rule below is unsure.
   // A dictionary phrase of subject and copula ("they are": "ők vannak") loses its last word.
+  // The copula stays when it is the word asked about, and wherever predicateEnd is unsure.
   std::vector<bool> dropped(units_.size());
   for (std::size_t i = 0; i < units_.size(); ++i) {
     const Unit& u = units_[i];

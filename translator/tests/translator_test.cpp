@@ -121,6 +121,86 @@ TEST(ShippedTranslatorTest, AWordWhereAVerbMustStandIsTheVerb) {
   EXPECT_EQ(count(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>"), 5) << r.reply;
 }
 
+TEST(ShippedTranslatorTest, PluralNounsAndTheDroppedCopulaReadAsHungarian) {
+  // "házak", "nagyok": the plural on the noun and on the predicate, no "vannak"
+  Translation r = shipped().translate("The &kvopoint;houses are big.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>A</chunk> <chunk>h\xE1zak</chunk> <chunk>nagyok</chunk>.");
+  // the second sense takes the plural too, and the article turns "az" before it
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>", 1),
+            "<chunk>Az</chunk> <chunk>\xE9p\xFCletek</chunk> <chunk>nagyok</chunk>.");
+  r = shipped().translate("The &kvopoint;house is big.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>A</chunk> <chunk>h\xE1z</chunk> <chunk>nagy</chunk>.");
+  // an irregular English plural, a dictionary entry that is already plural, a core word
+  r = shipped().translate("The &kvopoint;children are happy.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>A</chunk> <chunk>gyerekek</chunk> <chunk>vid\xE1mak</chunk>.");
+  r = shipped().translate("The &kvopoint;women are old.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>A</chunk> <chunk>n\xF5k</chunk> <chunk>r\xE9giek</chunk>.");
+  // the dictionary's "they are" loses its verb; two predicates joined by "and" both agree
+  r = shipped().translate("They are &kvopoint;big and old.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"),
+            "<chunk>\xD5k</chunk> <chunk>nagyok</chunk> <chunk>\xE9s</chunk> <chunk>r\xE9giek</chunk>.");
+  // existence keeps its verb; the continuous tense keeps the copula
+  r = shipped().translate("There are &kvopoint;houses.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>Vannak</chunk> <chunk>h\xE1zak</chunk>.");
+  r = shipped().translate("The cats are &kvopoint;sleeping.");
+  EXPECT_NE(r.reply.find("<chunk>vannak</chunk>"), std::string::npos) << r.reply;
+  // the copula under the pointer is shown, since it is the word asked about
+  r = shipped().translate("The houses &kvopoint;are big.");
+  EXPECT_EQ(between(r.reply, "<surf-ss>", "</surf-ss>"), "The houses <HL>are</HL> big.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"),
+            "<chunk>A</chunk> <chunk>h\xE1zak</chunk> <chunk>vannak</chunk> <chunk>nagy</chunk>.");
+}
+
+TEST(SmallTranslatorTest, PluralNounsAndCopulaByTheRules) {
+  Translator t = small({{"house", "", {"h\xC3\xA1z"}},
+                        {"to house", "", {"elsz\xC3\xA1ll\xC3\xA1sol"}},
+                        {"big", "", {"nagy"}},
+                        {"old", "", {"r\xC3\xA9gi"}},
+                        {"cat", "", {"macska"}},
+                        {"dog", "", {"kutya"}},
+                        {"run", "", {"fut\xC3\xA1s"}},
+                        {"to run", "", {"fut"}},
+                        {"table", "", {"asztal"}},
+                        {"teacher", "", {"tan\xC3\xA1r"}},
+                        {"good", "", {"j\xC3\xB3"}},
+                        {"person", "", {"ember"}},
+                        {"people", "", {"emberek"}}});
+  auto target = [&](const char* text) { return between(t.translate(text).reply, "<surf-st>", "</surf-st>"); };
+  EXPECT_EQ(target("The &kvopoint;houses are big."), "<chunk>A</chunk> <chunk>h\xE1zak</chunk> <chunk>nagyok</chunk>.");
+  EXPECT_EQ(target("&kvopoint;Houses are old."), "<chunk>H\xE1zak</chunk> <chunk>r\xE9giek</chunk>.");
+  EXPECT_EQ(target("The &kvopoint;cats are very big."),
+            "<chunk>A</chunk> <chunk>macsk\xE1k</chunk> <chunk>nagyon</chunk> <chunk>nagyok</chunk>.");
+  // the plural lies on the noun alone: "jó tanárok", not "jók tanárok"
+  EXPECT_EQ(target("The &kvopoint;cats are good teachers."),
+            "<chunk>A</chunk> <chunk>macsk\xE1k</chunk> <chunk>j\xF3</chunk> <chunk>tan\xE1rok</chunk>.");
+  EXPECT_EQ(target("The &kvopoint;house is a teacher."),
+            "<chunk>A</chunk> <chunk>h\xE1z</chunk> <chunk>egy</chunk> <chunk>tan\xE1r</chunk>.");
+  // an entry of the plural itself is taken as it stands
+  EXPECT_EQ(target("The &kvopoint;people are old."), "<chunk>Az</chunk> <chunk>emberek</chunk> <chunk>r\xE9giek</chunk>.");
+  // a third-person verb is no plural noun: after a pronoun, or after a noun when the word
+  // is also a verb; a word that is no verb is a noun after anything
+  EXPECT_EQ(target("He &kvopoint;runs."), "<chunk>\xD5</chunk> <chunk>fut</chunk>.");
+  EXPECT_EQ(target("The dog &kvopoint;runs."), "<chunk>A</chunk> <chunk>kutya</chunk> <chunk>fut\xE1s</chunk>.");
+  EXPECT_EQ(target("Old &kvopoint;cats."), "<chunk>R\xE9gi</chunk> <chunk>macsk\xE1k</chunk>.");
+  // place, existence, questions, the continuous tense and "you" keep the verb
+  EXPECT_EQ(target("The &kvopoint;house is on the table."),
+            "<chunk>A</chunk> <chunk>h\xE1z</chunk> <chunk>van</chunk> <chunk>-on/-en/-\xF6n</chunk> "
+            "<chunk>az</chunk> <chunk>asztal</chunk>.");
+  EXPECT_EQ(target("There are &kvopoint;houses."), "<chunk>Ott</chunk> <chunk>vannak</chunk> <chunk>h\xE1zak</chunk>.");
+  EXPECT_EQ(target("Is the &kvopoint;house big?"), "<chunk>Van</chunk> <chunk>a</chunk> <chunk>h\xE1z</chunk> <chunk>nagy</chunk>?");
+  EXPECT_EQ(target("The cats are &kvopoint;running."),
+            "<chunk>A</chunk> <chunk>macsk\xE1k</chunk> <chunk>vannak</chunk> <chunk>fut\xE1s</chunk>.");
+  EXPECT_EQ(target("You are &kvopoint;big."), "<chunk>Te</chunk> <chunk>vannak</chunk> <chunk>nagy</chunk>.");
+  // a comma ends the clause; a new clause after "and" keeps its own copula
+  EXPECT_EQ(target("The &kvopoint;house is big, old."), "<chunk>A</chunk> <chunk>h\xE1z</chunk> <chunk>nagy</chunk>, <chunk>r\xE9gi</chunk>.");
+  EXPECT_EQ(target("The &kvopoint;house is big and the cats are old."),
+            "<chunk>A</chunk> <chunk>h\xE1z</chunk> <chunk>nagy</chunk> <chunk>\xE9s</chunk> <chunk>a</chunk> "
+            "<chunk>macsk\xE1k</chunk> <chunk>r\xE9giek</chunk>.");
+  // the source markup is untouched by all of this
+  EXPECT_EQ(between(t.translate("The &kvopoint;houses are big.").reply, "<surf-ss>", "</surf-ss>"),
+            "The <HL>houses</HL> are big.");
+}
+
 TEST(SmallTranslatorTest, LongestPhraseWinsAndFormsAreUndone) {
   Translator t = small({{"look", "", {"n\xC3\xA9z"}},
                         {"look up", "", {"felkeres"}},
