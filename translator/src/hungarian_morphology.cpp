@@ -38,6 +38,23 @@ constexpr std::u16string_view kRoundedAdjectives[] = {
     u"nagy", u"gazdag", u"vastag", u"fiatal", u"vak", u"szabad", u"boldog", u"s\u00FCket",
 };
 
+// Verbs whose past no rule spells, matched at the end so that preverbs stay ("elmegy" ->
+// "elment"): present, past singular, past plural.
+struct IrregularVerb {
+  std::u16string_view present, past, pastPlural;
+};
+const IrregularVerb kIrregularVerbs[] = {
+    {u"megy", u"ment", u"mentek"},         {u"j\u00F6n", u"j\u00F6tt", u"j\u00F6ttek"},
+    {u"tesz", u"tett", u"tettek"},         {u"vesz", u"vett", u"vettek"},
+    {u"visz", u"vitt", u"vittek"},         {u"hisz", u"hitt", u"hittek"},
+    {u"lesz", u"lett", u"lettek"},         {u"eszik", u"evett", u"ettek"},
+    {u"iszik", u"ivott", u"ittak"},        {u"alszik", u"aludt", u"aludtak"},
+    {u"fekszik", u"fek\u00FCdt", u"fek\u00FCdtek"}, {u"n\u0151", u"n\u0151tt", u"n\u0151ttek"},
+};
+
+// Verbs whose only vowel is "i" or "í" yet take back suffixes ("írtak", "hívott").
+constexpr std::u16string_view kBackVerbsWithI[] = {u"\u00EDr", u"ny\u00EDr", u"h\u00EDv", u"sz\u00EDv", u"s\u00EDr", u"b\u00EDr"};
+
 // Singular nouns long enough to be taken for a plural.
 constexpr std::u16string_view kSingularLikePlural[] = {u"cs\u00FCt\u00F6rt\u00F6k", u"ny\u00FAlf\u00FCl\u00FCk"};
 
@@ -89,7 +106,52 @@ std::u16string pluralOfWide(std::u16string w, WordClass cls) {
   return w + u'k';
 }
 
+// The single consonants after which the past takes a bare "t" ("írt", "élt", "font", "fájt").
+bool takesBareT(std::u16string_view stem) {
+  if (stem.size() < 2) return false;
+  const char16_t last = stem.back(), before = stem[stem.size() - 2];
+  if (last == u'y' && stem.size() >= 3 && (before == u'n' || before == u'l')) return isVowel(stem[stem.size() - 3]);
+  return (last == u'l' || last == u'r' || last == u'n' || last == u'j') && isVowel(before);
+}
+
+// A stem ending in "t" or in two consonants ("hall", "játsz"), a two-letter consonant ("sz",
+// "gy") counting as one and a cluster before "d" ("kezd", "mond") as one.
+bool linksEveryPerson(std::u16string_view stem) {
+  if (stem.back() == u't') return true;
+  static constexpr std::u16string_view kDigraphs[] = {u"sz", u"zs", u"cs", u"gy", u"ny", u"ty", u"ly", u"dz"};
+  std::size_t last = 1;
+  for (std::u16string_view d : kDigraphs)
+    if (stem.size() >= 2 && stem.substr(stem.size() - 2) == d) last = 2;
+  if (stem.size() <= last || stem.back() == u'd') return false;
+  return !isVowel(stem[stem.size() - last - 1]);
+}
+
 }  // namespace
+
+std::string pastOf(std::string_view utf8, bool plural) {
+  if (!isInflectableWord(utf8)) return std::string(utf8);
+  std::u16string w = utf8ToUtf16(utf8);
+  for (const IrregularVerb& v : kIrregularVerbs)
+    if (w.size() >= v.present.size() && std::u16string_view(w).substr(w.size() - v.present.size()) == v.present)
+      return utf16ToUtf8(w.substr(0, w.size() - v.present.size()) + std::u16string(plural ? v.pastPlural : v.past));
+  if (w == u"van") return plural ? "voltak" : "volt";
+  // "-ik" verbs conjugate on the stem: "dolgozik" -> "dolgozott"
+  if (w.size() > 3 && w.compare(w.size() - 2, 2, u"ik") == 0 && !isVowel(w[w.size() - 3])) w.resize(w.size() - 2);
+  const bool backVerb = std::any_of(std::begin(kBackVerbsWithI), std::end(kBackVerbsWithI), [&](std::u16string_view v) {
+    return w.size() >= v.size() && std::u16string_view(w).substr(w.size() - v.size()) == v;
+  });
+  const Harmony h = backVerb ? Harmony::back : harmonyOf(w);
+  const std::u16string_view plain = plural ? (h == Harmony::back ? u"tak" : u"tek") : u"t";
+  const std::u16string linked = std::u16string{h == Harmony::back ? u'o' : h == Harmony::front ? u'e' : kOUml, u't', u't'} +
+                                std::u16string(plural ? (h == Harmony::back ? u"ak" : u"ek") : u"");
+  if (isVowel(w.back())) w += std::u16string(u"tt") + std::u16string(plural ? (h == Harmony::back ? u"ak" : u"ek") : u"");
+  else if (takesBareT(w)) w += plain;
+  // after "t" or a cluster every person links ("futottak", "hallottak"); after one other
+  // consonant only the singular does ("nézett" but "néztek", "kezdett" but "kezdtek")
+  else if (plural && !linksEveryPerson(w)) w += plain;
+  else w += linked;
+  return utf16ToUtf8(w);
+}
 
 Harmony harmonyOf(std::u16string_view w) {
   // i, í and é let an earlier back vowel decide ("papírok", "tányérok"); after a rounded one

@@ -32,4 +32,10 @@ bool looksPlural(std::string_view utf8);
 // inflectable or already looks plural.
 std::string pluralOf(std::string_view utf8, WordClass cls);
 
+// The past tense, third person, of a lower-case UTF-8 verb in its dictionary form (the third
+// person present: "ír", "néz", "dolgozik", "elmegy"): "írt", "nézett", "dolgozott", "elment";
+// with `plural` the third person plural ("írtak", "mentek"). The verb unchanged when it is not
+// one inflectable word.
+std::string pastOf(std::string_view utf8, bool plural);
+
 }  // namespace lexiton::translator

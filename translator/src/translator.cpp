@@ -39,6 +39,16 @@ constexpr std::string_view kNoCopulaSubject[] = {"there", "here", "where", "what
 constexpr std::string_view kBeforePredicate[] = {"very", "quite", "so", "too", "rather", "really", "a", "an", "the"};
 // After the predicate the clause goes on with one of these: "is big and old".
 constexpr std::string_view kClauseJoiners[] = {"and", "but", "or"};
+// Simple past forms (not participles) of irregular verbs: "went" is "ment" after a subject.
+constexpr std::string_view kSimplePast[] = {
+    "went", "came", "gave", "took", "made", "said", "got", "thought", "told", "found", "left",
+    "felt", "brought", "began", "kept", "held", "wrote", "stood", "heard", "meant", "met", "ran",
+    "paid", "sat", "spoke", "led", "grew", "lost", "fell", "sent", "built", "understood", "drew",
+    "broke", "spent", "drove", "bought", "wore", "chose", "sold", "caught", "taught", "fought",
+    "threw", "flew", "ate", "drank", "sang", "swam", "slept", "won", "forgot"};
+// Before these a past form is a participle or an infinitive ("has gone", "was taken").
+constexpr std::string_view kBeforeParticiple[] = {"is", "are", "was", "were", "be", "been", "being", "am",
+                                                  "have", "has", "had", "to", "will", "would"};
 // Words this long count when telling a heading from a sentence with names.
 constexpr std::size_t kHeadingWordChars = 4;
 // Letters with accents beyond this share (one in eight) mark a text that is not English.
@@ -52,6 +62,8 @@ struct Unit {
   bool core = false;                // from the core-word table, not the dictionary
   bool pluralNoun = false;          // an English plural noun: its Hungarian sense takes "-k"
   bool verbForm = false;            // a verb entry, or "-ing"/"-ed" answered by another key
+  bool pastVerb = false;            // a simple past after its subject: the sense takes the past
+  bool englishPlural = false;       // a plural form, whatever entry answered ("children")
   std::string lower;                // the first word, lower-case
   std::vector<std::string> senses;  // cleaned, the first kept senses
 };
@@ -199,6 +211,15 @@ void SentenceTranslation::findUnits() {
         DictionaryEntry verb;
         if (dict_.findVerb(words_[i], verb)) entry = std::move(verb);
       }
+      // "went", "played" right after a word that can be their subject
+      const bool pastPosition = n < 2 && i > 0 && joinedByBlanks(i - 1) &&
+                                (listed(kSimplePast, lower) || endsWith(lower, "ed")) &&
+                                !listed(kNounContext, lowerAscii(words_[i - 1])) &&
+                                !listed(kBeforeParticiple, lowerAscii(words_[i - 1]));
+      if (n == 1 && pastPosition && entry.key != lower && entry.key.compare(0, 3, "to ") != 0) {
+        DictionaryEntry verb;
+        if (dict_.findVerb(words_[i], verb)) entry = std::move(verb);
+      }
       bool core = n < 2 && (coreWordSenses(lower, u.senses) || coreWordSenses(contractionStem(lower), u.senses));
       // "-ing" after the copula is nearly always the continuous tense ("are sleeping"), even
       // where the dictionary lists the form as an adjective; "-ed" only when it has no entry
@@ -215,6 +236,11 @@ void SentenceTranslation::findUnits() {
             answeredBy = form;
             break;
           }
+      u.pastVerb = pastPosition && ((core && !answeredBy.empty() && answeredBy != lower) ||
+                                    (!core && n == 1 && entry.key.compare(0, 3, "to ") == 0));
+      if (n < 2)
+        for (const std::string& form : Dictionary::baseForms(words_[i]))
+          u.englishPlural = u.englishPlural || (form != lower && Dictionary::isPluralOf(lower, form));
       u.pluralNoun = !answeredBy.empty() && Dictionary::isPluralOf(words_[i], answeredBy) && nounContext(i);
       u.core = core;
       u.lower = lower;
@@ -225,7 +251,7 @@ void SentenceTranslation::findUnits() {
         // "John" inside a sentence is a name, not the dictionary's "john" (a toilet); so is a
         // capitalised word the dictionary does not know.
         u.name = true;
-        u.pluralNoun = false;
+        u.pluralNoun = u.pastVerb = false;
       } else if (n > 0) {
         u.wordCount = n;
         for (const std::string& sense : entry.senses) {
@@ -293,6 +319,17 @@ std::string SentenceTranslation::target(std::size_t hlSense) const {
   }
   for (std::size_t i = 0; i < units_.size(); ++i)
     if (units_[i].pluralNoun && units_[i].wordCount == 1) shown[i] = pluralOf(shown[i], WordClass::noun);
+  // "ment" after "he", "mentek" after "they" or a plural noun; "I", "we" and "you" would need
+  // other endings, so the verb stays as the dictionary gives it there
+  for (std::size_t i = 1; i < units_.size(); ++i) {
+    const Unit& subject = units_[i - 1];
+    if (!units_[i].pastVerb || units_[i].wordCount != 1 || !(subject.known || subject.name)) continue;
+    if (subject.lower == "i" || subject.lower == "we" || subject.lower == "you") continue;
+    if (subject.core && subject.lower != "he" && subject.lower != "she" && subject.lower != "it" &&
+        subject.lower != "they")
+      continue;
+    shown[i] = pastOf(shown[i], subject.lower == "they" || (subject.englishPlural && !subject.verbForm));
+  }
   // "A házak nagyok.": the copula goes, and a plural subject's predicate takes the plural too.
   // A dictionary phrase of subject and copula ("they are": "ők vannak") loses its last word.
   // The copula stays when it is the word asked about, and wherever predicateEnd is unsure.

@@ -201,6 +201,39 @@ TEST(SmallTranslatorTest, PluralNounsAndCopulaByTheRules) {
             "The <HL>houses</HL> are big.");
 }
 
+TEST(ShippedTranslatorTest, SimplePastAfterItsSubject) {
+  Translation r = shipped().translate("She &kvopoint;wrote a book.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"),
+            "<chunk>\xD5</chunk> <chunk>\xEDrt</chunk> <chunk>egy</chunk> <chunk>k\xF6nyv</chunk>.");
+  r = shipped().translate("They &kvopoint;wrote a book.");
+  EXPECT_NE(r.reply.find("<chunk>\xEDrtak</chunk>"), std::string::npos) << r.reply;
+  // a regular past through the verb entry, plural after a plural subject with its own entry
+  r = shipped().translate("The children &kvopoint;played.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"),
+            "<chunk>A</chunk> <chunk>gyerekek</chunk> <chunk>j\xE1tszottak</chunk>.");
+  // the first person keeps the dictionary form (its ending would differ)
+  r = shipped().translate("I &kvopoint;met John.");
+  EXPECT_NE(r.reply.find("<chunk>tal\xE1lkozik</chunk>"), std::string::npos) << r.reply;
+}
+
+TEST(SmallTranslatorTest, SimplePastByTheRules) {
+  Translator t = small({{"to go", "", {"megy"}},
+                        {"play", "", {"j\xC3\xA1t\xC3\xA9k"}},
+                        {"to play", "", {"j\xC3\xA1tszik"}},
+                        {"cat", "", {"macska"}},
+                        {"game", "", {"j\xC3\xA1tszma"}}});
+  auto target = [&](const char* text) { return between(t.translate(text).reply, "<surf-st>", "</surf-st>"); };
+  EXPECT_EQ(target("He &kvopoint;went."), "<chunk>\xD5</chunk> <chunk>ment</chunk>.");
+  EXPECT_EQ(target("The cats &kvopoint;went."), "<chunk>A</chunk> <chunk>macsk\xE1k</chunk> <chunk>mentek</chunk>.");
+  EXPECT_EQ(target("The cat &kvopoint;played."), "<chunk>A</chunk> <chunk>macska</chunk> <chunk>j\xE1tszott</chunk>.");
+  // no subject before it: an article, a participle after "was"/"has", the first person
+  EXPECT_EQ(target("The &kvopoint;played game."), "<chunk>A</chunk> <chunk>j\xE1t\xE9k</chunk> <chunk>j\xE1tszma</chunk>.");
+  EXPECT_EQ(target("It was &kvopoint;played."), "<chunk>Az</chunk> <chunk>volt</chunk> <chunk>j\xE1t\xE9k</chunk>.");
+  EXPECT_EQ(target("We &kvopoint;went."), "<chunk>Mi</chunk> <chunk>megy</chunk>.");
+  // "went" with "goes": only the simple past changes
+  EXPECT_EQ(target("He &kvopoint;goes."), "<chunk>\xD5</chunk> <chunk>megy</chunk>.");
+}
+
 TEST(SmallTranslatorTest, LongestPhraseWinsAndFormsAreUndone) {
   Translator t = small({{"look", "", {"n\xC3\xA9z"}},
                         {"look up", "", {"felkeres"}},
