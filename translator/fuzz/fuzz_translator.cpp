@@ -1,6 +1,6 @@
 // Arbitrary query texts through the translator over a small built dictionary: decoding,
 // sentence finding, phrase matching, the plural and copula rules and markup stay within their
-// bounds; the raw bytes also go through the plural suffixes as if they were a sense.
+// bounds; the raw bytes also go through the plural and past suffixes as if they were a sense.
 #include <cstdint>
 #include <cstdlib>
 
@@ -22,7 +22,9 @@ const lexiton::translator::Translator& translator() {
        {"bird", "", {"mad\xC3\xA1r"}},
        {"child", "", {"gyerek"}},
        {"people", "", {"emberek"}},
-       {"they are", "", {"\xC5\x91k vannak"}}})));
+       {"they are", "", {"\xC5\x91k vannak"}},
+       {"to go", "", {"elmegy"}},
+       {"to play", "", {"j\xC3\xA1tszik"}}})));
   return t;
 }
 }  // namespace
@@ -37,6 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string plural = lexiton::translator::pluralOf(word, cls);
     // an inflected word grew by a linking vowel and "k" at most; any other comes back as it was
     if (plural != word && plural.size() > lexiton::translator::kMaxInflectedBytes + 4) std::abort();
+    const std::string past = lexiton::translator::pastOf(word, cls == lexiton::translator::WordClass::noun);
+    // at most "-ottak" or a longer irregular past
+    if (past != word && past.size() > lexiton::translator::kMaxInflectedBytes + 8) std::abort();
   }
   return 0;
 }
