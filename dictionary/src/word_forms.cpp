@@ -112,7 +112,8 @@ bool Dictionary::isPluralOf(std::string_view word, std::string_view base) {
   if (base.empty() || w.size() <= base.size()) return false;
   if (w.compare(0, base.size(), base) == 0) {
     const std::string_view tail = std::string_view(w).substr(base.size());
-    if (tail == "s") return base.back() != 's' && base.back() != '\'';
+    // "is" and "as" are no plurals of "i" and "a"
+    if (tail == "s") return base.size() > 1 && base.back() != 's' && base.back() != '\'';
     const char last = base.back();
     const bool takesEs = last == 's' || last == 'x' || last == 'z' || last == 'o' ||
                          (base.size() > 1 && base[base.size() - 1] == 'h' &&
