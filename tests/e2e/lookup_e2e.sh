@@ -3,7 +3,7 @@
 #   - LexitonClt.dll in server mode asks the native lexiton-server on loopback;
 #   - LexitonSt.dll translates in-process with no server at all;
 # both through lexiton-lookup.exe with the pointer on a word, and one result of each painted by
-# tippaint.dll through lexiton-paint.exe. The checks read the result lists byte by byte:
+# tippaint.dll through lexiton-paint.exe. The checks read the result lists as raw bytes:
 # Hungarian letters must arrive as Windows-1250 bytes in "plai" and as \'xx escapes in the RTF.
 #
 #   lookup_e2e.sh NATIVE_BIN WIN32_BIN
@@ -61,7 +61,8 @@ for _ in 1 2 3 4 5; do
   "$server_exe" session --db "$db" --user e2e --password e2e-secret \
     --address "http://127.0.0.1:$try/" --ini "$ini" >"$work/session.out" ||
     fail "lexiton-server session failed"
-  "$server_exe" serve --db "$db" --listen "127.0.0.1:$try" 2>"$log" &
+  # Bounded, so it ends even if this script is killed before its trap runs (a ctest timeout).
+  timeout 150 "$server_exe" serve --db "$db" --listen "127.0.0.1:$try" 2>"$log" &
   server=$!
   # It prints "listening on" once the port is its own, or exits when the port is taken.
   for _ in $(seq 200); do
@@ -84,7 +85,7 @@ standalone_ini=$work/standalone.ini
 printf '[dict]\nUserLang=1038\n[Server Settings]\nServer_Mode=0\n' >"$standalone_ini"
 
 # --- one look-up: library, settings, word under the pointer, sentence -----------------------
-# Leaves the result list in $work/TAG.chunks and lexiton-lookup's output in $work/TAG.txt.
+# Leaves the result list in $work/TAG.chunks and lexiton-lookup's output in $work/TAG.out.
 look_up() {
   local tag=$1 lib=$2 settings=$3 word=$4 text=$5
   local before=${text%%"$word"*}
