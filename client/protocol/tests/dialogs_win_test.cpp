@@ -42,10 +42,13 @@ void pumpSentMessages() {
   }
 }
 
-// Waits for a top-level window with this caption (opened by another thread).
+// Waits for a top-level window with this caption (opened by another thread) to show. The
+// window exists while its thread is still creating it, before the dialog set knows it; a
+// shown dialog is one that closing the library's dialogs reaches.
 bool waitForWindow(const wchar_t* caption) {
   for (int i = 0; i < 500; ++i) {
-    if (FindWindowW(nullptr, caption)) return true;
+    HWND window = FindWindowW(nullptr, caption);
+    if (window && IsWindowVisible(window)) return true;
     pumpSentMessages();
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
