@@ -101,21 +101,22 @@ look_up() {
   [ -s "$work/$tag.chunks" ] || fail "$tag: --out wrote no result list"
 }
 
-# Checks one result list against the sentence looked up and the count lexiton-lookup printed:
-# "QXR1" holds at least one RTF document per alternative, separated by "-"; "plai" is the last
+# Checks one result list against the sentence looked up, the phrase the pointer marked (bold in
+# the RTF) and the count lexiton-lookup printed: "QXR1" holds at least one RTF document per
+# alternative, separated by "-", and the footer last; "plai" is the last
 # chunk, right before the terminator, with an "EN: "/"HU: " pair of lines per alternative.
 # Each later argument is a word that must be in the result, given as Python bytes
 # (Windows-1250): as it is in the plain text, and in the RTF with every byte above 127 written
 # as \'xx.
 check_result() {
-  local tag=$1 sentence=$2; shift 2
+  local tag=$1 sentence=$2 marked=$3; shift 3
   local count
   count=$(sed -n 's/^count: //p' "$work/$tag.out")
-  python3 - "$work/$tag.chunks" "$tag" "$sentence" "$count" "$@" <<'EOF' || fail "$tag: wrong result"
+  python3 - "$work/$tag.chunks" "$tag" "$sentence" "$marked" "$count" "$@" <<'EOF' || fail "$tag: wrong result"
 import ast, struct, sys
 
-path, tag, sentence, count = sys.argv[1], sys.argv[2], sys.argv[3].encode(), int(sys.argv[4])
-words = [ast.literal_eval(w) for w in sys.argv[5:]]
+path, tag, sentence, marked = sys.argv[1], sys.argv[2], sys.argv[3].encode(), sys.argv[4].encode()
+count, words = int(sys.argv[5]), [ast.literal_eval(w) for w in sys.argv[6:]]
 data = open(path, 'rb').read()
 chunks, at = [], 0
 while True:
@@ -147,6 +148,10 @@ if len(documents) < count:
 for d in documents:
     if not d.startswith(b'{\\rtf1') or not d.endswith(b'}') or d.count(b'{') != d.count(b'}'):
         sys.exit(f"{tag}: QXR1 holds a document that is not whole RTF: {d[:40]!r}...{d[-20:]!r}")
+if b'{\\b ' + marked + b'}' not in rtf:
+    sys.exit(f"{tag}: the pointer's phrase {marked!r} is not bold in QXR1")
+if b'Lexiton e2e\\par}' not in documents[-1]:
+    sys.exit(f"{tag}: the footer is not in the last document: {documents[-1][-60:]!r}")
 if any(b > 127 for b in rtf):
     sys.exit(f"{tag}: QXR1 holds raw bytes above 127; RTF escapes them")
 lines = plain.split(b'%0D%0A')
@@ -181,16 +186,16 @@ smoking="He gave up smoking."
 
 # Server mode: each look-up is one request in the access log.
 look_up server-houses LexitonClt.dll "$ini" houses "$houses"
-check_result server-houses "$houses" "b'h\\xe1z'" "b'\\xe9p\\xfclet'"
+check_result server-houses "$houses" houses "b'h\\xe1z'" "b'\\xe9p\\xfclet'"
 look_up server-smoking LexitonClt.dll "$ini" gave "$smoking"
-check_result server-smoking "$smoking" "b'\\xd5 felhagy a doh\\xe1nyz\\xe1ssal'" "b'abbahagyja a doh\\xe1nyz\\xe1st'"
+check_result server-smoking "$smoking" "gave up smoking" "b'\\xd5 felhagy a doh\\xe1nyz\\xe1ssal'" "b'abbahagyja a doh\\xe1nyz\\xe1st'"
 paint server-houses
 
 # Standalone: no server, the same answers.
 look_up offline-houses LexitonSt.dll "$standalone_ini" houses "$houses"
-check_result offline-houses "$houses" "b'h\\xe1z'" "b'\\xe9p\\xfclet'"
+check_result offline-houses "$houses" houses "b'h\\xe1z'" "b'\\xe9p\\xfclet'"
 look_up offline-smoking LexitonSt.dll "$standalone_ini" gave "$smoking"
-check_result offline-smoking "$smoking" "b'\\xd5 felhagy a doh\\xe1nyz\\xe1ssal'" "b'abbahagyja a doh\\xe1nyz\\xe1st'"
+check_result offline-smoking "$smoking" "gave up smoking" "b'\\xd5 felhagy a doh\\xe1nyz\\xe1ssal'" "b'abbahagyja a doh\\xe1nyz\\xe1st'"
 paint offline-smoking
 
 # Both libraries answer alike: the same plain text, byte for byte.
