@@ -22,7 +22,8 @@ native: deps
 
 win32: deps
 	@cmake -S . -B $(WIN32) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) \
-	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-mingw32.cmake >/dev/null
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-mingw32.cmake \
+	  -DLEXITON_NATIVE_BIN=$(CURDIR)/$(NATIVE)/bin >/dev/null
 	@cmake --build $(WIN32) -j $(JOBS)
 
 # Extra ctest arguments, e.g. `make test-native ARGS="-R chunk"`.

@@ -27,6 +27,10 @@ class UpgradeDialog {
 
   int result() const { return result_; }
   const bool& finished() const { return finished_; }
+  // Until the notice is in its slot it must stay hidden: activation during creation would
+  // otherwise show it where closing the library's dialogs cannot find it, and its loop would
+  // then wait for ever.
+  void registered() { registered_ = true; }
 
  private:
   INT_PTR handle(HWND window, UINT message, WPARAM wParam) {
@@ -84,14 +88,14 @@ class UpgradeDialog {
   }
 
   void minimise(HWND window) {
-    if (holdStill_ || closing_ || IsIconic(window)) return;
+    if (!registered_ || holdStill_ || closing_ || IsIconic(window)) return;
     holdStill_ = true;
     ShowWindow(window, SW_MINIMIZE);
     holdStill_ = false;
   }
 
   void bringBack(HWND window) {
-    if (holdStill_ || closing_) return;
+    if (!registered_ || holdStill_ || closing_) return;
     holdStill_ = true;
     ShowWindow(window, SW_SHOW);
     if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
@@ -108,6 +112,7 @@ class UpgradeDialog {
   int result_ = kUpgradeExit;
   bool finished_ = false;
   bool holdStill_ = false;
+  bool registered_ = false;
   bool closing_ = false;
 };
 
@@ -145,6 +150,7 @@ int runUpgradeDialog(void* module, void* parentWindow, int language, WindowSlot*
     bringForward();
     return 0;
   }
+  dialog.registered();
   if (cancelled && cancelled->load()) DestroyWindow(window);  // closed while it was being made
   else ShowWindow(window, SW_SHOW);
   const detail::LoopEnd end = detail::runDialogLoop(window, dialog.finished());

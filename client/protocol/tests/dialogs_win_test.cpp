@@ -42,10 +42,13 @@ void pumpSentMessages() {
   }
 }
 
-// Waits for a top-level window with this caption (opened by another thread).
+// Waits for a top-level window with this caption (opened by another thread) to show. The
+// window exists while its thread is still creating it, before the dialog set knows it; a
+// shown dialog is one that closing the library's dialogs reaches.
 bool waitForWindow(const wchar_t* caption) {
   for (int i = 0; i < 500; ++i) {
-    if (FindWindowW(nullptr, caption)) return true;
+    HWND window = FindWindowW(nullptr, caption);
+    if (window && IsWindowVisible(window)) return true;
     pumpSentMessages();
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
@@ -53,8 +56,13 @@ bool waitForWindow(const wchar_t* caption) {
 }
 
 // Joins a thread that runs a dialog once `done` holds, pumping meanwhile (see above).
+// A notice that outlives its budget is a failure: it is closed so the thread can be joined.
 void joinPumping(std::thread& thread, const std::atomic<bool>& done) {
-  for (int i = 0; i < 1000 && !done.load(); ++i) {
+  for (int i = 0; !done.load(); ++i) {
+    if (i == 1000) {
+      ADD_FAILURE() << "a dialog thread did not finish within 10 s";
+      if (HWND left = FindWindowW(nullptr, L"Lexiton Upgrade")) PostMessageW(left, WM_CLOSE, 0, 0);
+    }
     pumpSentMessages();
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
