@@ -117,8 +117,10 @@ class DialogWatcher {
  private:
   void run() {
     const auto deadline = std::chrono::steady_clock::now() + kDialogWait;
+    // A dialog becomes visible once its runner has recorded it and is about to pump its
+    // messages; before that the test's thread may still be creating it and could not answer.
     HWND dialog = nullptr;
-    while (!(dialog = dialogOf(threadId_))) {
+    while (!((dialog = dialogOf(threadId_)) && IsWindowVisible(dialog))) {
       if (stop_ || std::chrono::steady_clock::now() > deadline) return;
       std::this_thread::sleep_for(kDialogPoll);
     }
