@@ -1,28 +1,14 @@
 // Reading the about-text file: tag choice, inflation past the first buffer, corrupt input.
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include "lexiton/lookup/about_texts.h"
+#include "lookup_test_util.h"
 
 using namespace lexiton::lookup;
+using lexiton::test::chunk;
+using lexiton::test::deflated;
 
 namespace {
-
-std::string deflated(const std::string& text) {
-  uLongf size = compressBound(static_cast<uLong>(text.size()));
-  std::string out(size, '\0');
-  compress(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(text.data()),
-           static_cast<uLong>(text.size()));
-  out.resize(size);
-  return out;
-}
-
-std::string chunk(const std::string& tag, const std::string& data) {
-  std::string out = tag;
-  const uint32_t n = static_cast<uint32_t>(data.size());
-  for (int i = 0; i < 4; ++i) out += static_cast<char>((n >> (8 * i)) & 0xFF);
-  return out + data;
-}
 
 std::vector<std::string> texts(const std::string& file, std::string_view language) {
   return aboutTextsFromBytes(reinterpret_cast<const uint8_t*>(file.data()), file.size(), language);

@@ -3,7 +3,6 @@
 // process-wide one behind the exported entries.
 #include <gtest/gtest.h>
 #include <lexiton/profile.h>
-#include <zlib.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -32,29 +31,13 @@ const char kLibraryWithoutSpeech[] = "libz.so.1";
 void setVoicerLog(const std::string& path) { setenv("LEXITON_VOICER_LOG", path.c_str(), 1); }
 #endif
 
-std::string compressed(const std::string& text) {
-  uLongf size = compressBound(static_cast<uLong>(text.size()));
-  std::string out(size, '\0');
-  compress(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(text.data()),
-           static_cast<uLong>(text.size()));
-  out.resize(size);
-  return out;
-}
-
-std::string chunk(const std::string& tag, const std::string& data) {
-  std::string out = tag;
-  const uint32_t n = static_cast<uint32_t>(data.size());
-  for (int i = 0; i < 4; ++i) out += static_cast<char>((n >> (8 * i)) & 0xFF);
-  return out + data;
-}
-
 class State : public ::testing::Test {
  protected:
   State() {
     setVoicerLog(voicerLog);
     std::remove(voicerLog.c_str());
-    writeFile(aboutFile, chunk("1038", compressed("{\\rtf1 magyar}")) +
-                             chunk("0000", compressed("{\\rtf1 english}")) + std::string(4, '\0'));
+    writeFile(aboutFile, chunk("1038", deflated("{\\rtf1 magyar}")) +
+                             chunk("0000", deflated("{\\rtf1 english}")) + std::string(4, '\0'));
   }
   ~State() override {
     for (const std::string& f : {ini, voicerLog, aboutFile}) std::remove(f.c_str());

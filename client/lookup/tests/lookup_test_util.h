@@ -4,7 +4,9 @@
 
 #include <lexiton/alert.h>
 #include <lexiton/chunk_list.h>
+#include <zlib.h>
 
+#include <cstdint>
 #include <fstream>
 #include <mutex>
 #include <string>
@@ -84,6 +86,24 @@ class AlertRecorder {
   mutable std::mutex lock_;
   std::vector<Alert> alerts_;
 };
+
+// `text` compressed the way the about-text file stores it.
+inline std::string deflated(const std::string& text) {
+  uLongf size = compressBound(static_cast<uLong>(text.size()));
+  std::string out(size, '\0');
+  compress(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(text.data()),
+           static_cast<uLong>(text.size()));
+  out.resize(size);
+  return out;
+}
+
+// One chunk of a list file, written by hand: tag, little-endian length, data.
+inline std::string chunk(const std::string& tag, const std::string& data) {
+  std::string out = tag;
+  const uint32_t n = static_cast<uint32_t>(data.size());
+  for (int i = 0; i < 4; ++i) out += static_cast<char>((n >> (8 * i)) & 0xFF);
+  return out + data;
+}
 
 inline void writeFile(const std::string& path, const std::string& content) {
   std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
