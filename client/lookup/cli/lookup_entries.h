@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <type_traits>
 
 #include "lexiton/lookup/exports.h"
 
@@ -19,6 +20,24 @@ struct LookupEntries {
   KVExitFn exit = nullptr;
   KVProxyDlgFn proxyDialog = nullptr;  // null for LexitonSt, which has no proxy dialog
 };
+
+// Binds every entry through `find(name)`, which returns the entry's address or null: the seven
+// a look-up needs, or false with `error` naming the missing one; KVProxyDlg when it is there.
+template <class Find>
+bool bindLookupEntries(Find find, LookupEntries& entries, std::string& error) {
+  const auto bind = [&](const char* name, auto& entry) {
+    entry = reinterpret_cast<std::remove_reference_t<decltype(entry)>>(find(name));
+    if (!entry) error = std::string("entry ") + name + " is missing";
+    return entry != nullptr;
+  };
+  if (!(bind("KVInit", entries.init) && bind("Lookup", entries.lookup) &&
+        bind("SetMode", entries.setMode) && bind("GetCopyRightInfo", entries.copyRightInfo) &&
+        bind("KVStorno", entries.storno) && bind("KVClose", entries.close) &&
+        bind("KVExit", entries.exit)))
+    return false;
+  entries.proxyDialog = reinterpret_cast<KVProxyDlgFn>(find("KVProxyDlg"));
+  return true;
+}
 
 // Fills `entries` from `file` (kept loaded until the process ends); an empty `file` means the
 // default (LexitonClt.dll on Windows, the linked-in code natively). False with `error` set when

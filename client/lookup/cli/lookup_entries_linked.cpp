@@ -9,17 +9,6 @@
 
 namespace lexiton::cli {
 
-namespace {
-
-template <class Fn>
-bool bindEntry(void* library, const char* name, Fn& entry, std::string& error) {
-  entry = reinterpret_cast<Fn>(dlsym(library, name));
-  if (!entry) error = std::string("entry ") + name + " is missing";
-  return entry != nullptr;
-}
-
-}  // namespace
-
 bool loadLookupEntries(const std::string& file, LookupEntries& entries, std::string& error) {
   if (file.empty()) {
     entries = {&KVInit, &Lookup, &SetMode, &GetCopyRightInfo, &KVStorno, &KVClose, &KVExit, &KVProxyDlg};
@@ -32,17 +21,8 @@ bool loadLookupEntries(const std::string& file, LookupEntries& entries, std::str
     error = "cannot load " + file + (why ? std::string(" (") + why + ")" : std::string());
     return false;
   }
-  if (!(bindEntry(library, "KVInit", entries.init, error) &&
-        bindEntry(library, "Lookup", entries.lookup, error) &&
-        bindEntry(library, "SetMode", entries.setMode, error) &&
-        bindEntry(library, "GetCopyRightInfo", entries.copyRightInfo, error) &&
-        bindEntry(library, "KVStorno", entries.storno, error) &&
-        bindEntry(library, "KVClose", entries.close, error) &&
-        bindEntry(library, "KVExit", entries.exit, error))) {
-    return false;
-  }
-  entries.proxyDialog = reinterpret_cast<KVProxyDlgFn>(dlsym(library, "KVProxyDlg"));
-  return true;
+  return bindLookupEntries([library](const char* name) { return dlsym(library, name); }, entries,
+                           error);
 }
 
 std::u16string argumentText(const char* argument) { return utf8ToUtf16(argument); }
