@@ -90,6 +90,46 @@ int extend_spaces(const std::basic_string<Char>& text, int start, int count) {
 
 int picture_pad(int crop, int dpi) { return crop < 0 ? picture_twips_to_pixels(-crop, dpi) : 0; }
 
+// The two text kinds differ only in which surface calls measure and draw them.
+int text_width(Surface& dc, FontId font, std::string_view text) { return dc.text_width(font, text); }
+int text_width(Surface& dc, FontId font, std::u16string_view text) {
+  return dc.wide_text_width(font, text);
+}
+void draw_text(Surface& dc, FontId font, int x, int y, std::string_view text, Colour colour,
+               std::optional<Colour> background) {
+  dc.draw_text(font, x, y, text, colour, background);
+}
+void draw_text(Surface& dc, FontId font, int x, int y, std::u16string_view text, Colour colour,
+               std::optional<Colour> background) {
+  dc.draw_wide_text(font, x, y, text, colour, background);
+}
+
+template <class Char>
+MeasureResult measure_text(Surface& dc, const CharFormat& format, const std::basic_string<Char>& text,
+                           int start, int count, bool trim_trailing_spaces) {
+  int n = resolve_count(static_cast<int>(text.size()), start, count);
+  if (trim_trailing_spaces) n = trim_spaces(text, start, n);
+  MeasureResult result = run_metrics(dc, format);
+  result.trimmed_count = n;
+  if (n > 0) {
+    ScopedFont font(dc, font_spec(format, dc.caps().dpi_y, is_vertical(format)));
+    result.width = text_width(dc, font.get(), std::basic_string_view<Char>(text).substr(start, n));
+  }
+  return result;
+}
+
+template <class Char>
+void draw_text_run(Surface& dc, const CharFormat& format, const std::basic_string<Char>& text,
+                   int start, int count, int x, int y, Colour auto_text_colour) {
+  const int n = resolve_count(static_cast<int>(text.size()), start, count);
+  if (n == 0) return;
+  ScopedFont font(dc, font_spec(format, dc.caps().dpi_y, is_vertical(format)));
+  if (!font.valid()) return;
+  const int offset = vertical_offset(dc, format, font.get());
+  draw_text(dc, font.get(), x, y + offset, std::basic_string_view<Char>(text).substr(start, n),
+            text_colour(format, auto_text_colour), text_background(format));
+}
+
 }  // namespace
 
 // ---- TextRun
@@ -121,26 +161,12 @@ FitResult TextRun::fit(Surface& dc, int available_width, int start, bool extend_
 int TextRun::find_break(int start, int count) const { return find_text_break(text, start, count); }
 
 MeasureResult TextRun::measure(Surface& dc, int start, int count, bool trim_trailing_spaces) const {
-  int n = resolve_count(length(), start, count);
-  if (trim_trailing_spaces) n = trim_spaces(text, start, n);
-  MeasureResult result = run_metrics(dc, format);
-  result.trimmed_count = n;
-  if (n > 0) {
-    ScopedFont font(dc, font_spec(format, dc.caps().dpi_y, is_vertical(format)));
-    result.width = dc.text_width(font.get(), std::string_view(text).substr(start, n));
-  }
-  return result;
+  return measure_text(dc, format, text, start, count, trim_trailing_spaces);
 }
 
 void TextRun::draw(Surface& dc, int start, int count, int x, int y, Colour,
                    Colour auto_text_colour) const {
-  const int n = resolve_count(length(), start, count);
-  if (n == 0) return;
-  ScopedFont font(dc, font_spec(format, dc.caps().dpi_y, is_vertical(format)));
-  if (!font.valid()) return;
-  const int offset = vertical_offset(dc, format, font.get());
-  dc.draw_text(font.get(), x, y + offset, std::string_view(text).substr(start, n),
-               text_colour(format, auto_text_colour), text_background(format));
+  draw_text_run(dc, format, text, start, count, x, y, auto_text_colour);
 }
 
 // ---- WideTextRun
@@ -183,26 +209,12 @@ FitResult WideTextRun::fit(Surface& dc, int available_width, int start, bool ext
 int WideTextRun::find_break(int start, int count) const { return find_text_break(text, start, count); }
 
 MeasureResult WideTextRun::measure(Surface& dc, int start, int count, bool trim_trailing_spaces) const {
-  int n = resolve_count(length(), start, count);
-  if (trim_trailing_spaces) n = trim_spaces(text, start, n);
-  MeasureResult result = run_metrics(dc, format);
-  result.trimmed_count = n;
-  if (n > 0) {
-    ScopedFont font(dc, font_spec(format, dc.caps().dpi_y, is_vertical(format)));
-    result.width = dc.wide_text_width(font.get(), std::u16string_view(text).substr(start, n));
-  }
-  return result;
+  return measure_text(dc, format, text, start, count, trim_trailing_spaces);
 }
 
 void WideTextRun::draw(Surface& dc, int start, int count, int x, int y, Colour,
                        Colour auto_text_colour) const {
-  const int n = resolve_count(length(), start, count);
-  if (n == 0) return;
-  ScopedFont font(dc, font_spec(format, dc.caps().dpi_y, is_vertical(format)));
-  if (!font.valid()) return;
-  const int offset = vertical_offset(dc, format, font.get());
-  dc.draw_wide_text(font.get(), x, y + offset, std::u16string_view(text).substr(start, n),
-                    text_colour(format, auto_text_colour), text_background(format));
+  draw_text_run(dc, format, text, start, count, x, y, auto_text_colour);
 }
 
 // ---- PictureItem
