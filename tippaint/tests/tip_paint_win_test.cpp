@@ -484,8 +484,15 @@ TEST_F(TipPaintTest, LongPlainListEndsWithAnEllipsisAboveTheScreenBottom) {
   for (int i = 0; i < 200; ++i) list.line("entry " + std::to_string(i));
   const PaintOutcome o = paint(list.bytes("HVR2"), 10, 10);
   EXPECT_EQ(o.result, 1);
-  EXPECT_LE(o.size.bottom, screen().height + 13);
-  EXPECT_GT(o.size.bottom, screen().height - 60);
+  // Walk the rows as the painter does: each line one below the one before; the first entry
+  // that would start below the screen height - 36 becomes a bold "..." and the list ends.
+  const int line_height = std::max(12, int(list_text_extent(canvas_.dc(), "entry 0", false).cy));
+  int y = 33 + std::max(12, int(list_text_extent(canvas_.dc(), "many", true).cy)) + 3;
+  int lines = 0;
+  while (y <= screen().height - 36) y += line_height + 1, ++lines;
+  ASSERT_LT(lines, 200);
+  const int ellipsis_bottom = y + std::max(12, int(list_text_extent(canvas_.dc(), "...", true).cy));
+  EXPECT_EQ(o.size.bottom, ellipsis_bottom + 2 + 13);
 }
 
 TEST_F(TipPaintTest, BothPainterDllsPaintTheSame) {
