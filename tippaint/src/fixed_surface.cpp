@@ -88,8 +88,9 @@ bool FixedSurface::fill_rect(const Rect& rect, Colour colour) {
 
 void FixedSurface::draw_line(Point from, Point to, Colour colour) { lines.push_back({from, to, colour}); }
 
-void FixedSurface::polyline(std::span<const Point> points, std::optional<Colour>) {
+void FixedSurface::polyline(std::span<const Point> points, std::optional<Colour> colour) {
   polylines.emplace_back(points.begin(), points.end());
+  polyline_pens.push_back(colour);
 }
 
 bool FixedSurface::play_metafile(const MetafileRef& metafile, const Rect& dest) {

@@ -3,6 +3,7 @@
 #include <tippaint/draw_exception.h>
 
 #include <algorithm>
+#include <array>
 
 namespace tippaint {
 
@@ -56,7 +57,11 @@ FrameResult finish_frame(Surface& surface, LogoSource& logos, const FrameRequest
     result.logo_failure = e.code();
   }
 
-  if (request.rule_y) surface.draw_line({0, *request.rule_y}, {result.size.width, *request.rule_y}, kBlack);
+  // The rule under a plain list's headword is drawn in whatever pen the caller's context holds.
+  if (request.rule_y) {
+    const std::array<Point, 2> rule{Point{0, *request.rule_y}, Point{result.size.width, *request.rule_y}};
+    surface.polyline(rule, std::nullopt);
+  }
 
   result.placement = place_tooltip(request.pointer_x, request.pointer_y, result.size,
                                    {caps.screen_width, caps.screen_height});

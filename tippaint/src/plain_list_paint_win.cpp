@@ -34,6 +34,20 @@ std::string_view text_at(std::uint32_t word) {
   return std::string_view(text, strnlen(text, kMaxPlainListText));
 }
 
+class SavedFont {
+ public:
+  explicit SavedFont(HDC dc) : dc_(dc), font_(GetCurrentObject(dc, OBJ_FONT)) {}
+  ~SavedFont() {
+    if (font_) SelectObject(dc_, font_);
+  }
+  SavedFont(const SavedFont&) = delete;
+  SavedFont& operator=(const SavedFont&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ font_;
+};
+
 class ListPainter {
  public:
   ListPainter(HDC dc, int dpi_y)
@@ -41,7 +55,9 @@ class ListPainter {
         normal_(make_font(dpi_y, false)),
         bold_(make_font(dpi_y, true)),
         icons_(dc),
-        font_selection_(dc, bold_.get()) {}
+        saved_font_(dc) {
+    if (bold_) SelectObject(dc_, bold_.get());
+  }
 
   HFONT normal() const { return normal_.get(); }
   HFONT bold() const { return bold_.get(); }
@@ -80,8 +96,9 @@ class ListPainter {
   Font normal_;
   Font bold_;
   MemoryDc icons_;
-  // Declared last: the DC gets its own font back before the painter's fonts are deleted.
-  Selection font_selection_;
+  // Declared last: the DC gets its own font back before the painter's fonts are deleted, also
+  // when the painter's bold font could not be made and only the entries' fonts were selected.
+  SavedFont saved_font_;
   RECT box_{0, 0, 0, 0};
 };
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 namespace tippaint::frame {
 namespace {
@@ -135,6 +136,42 @@ TEST(Bubble, RegionPointsOfTheBottomRightCorner) {
   // The rounded corners of the region curve wider than those of the outline.
   EXPECT_EQ(r[1], (Point{0, 83}));
   EXPECT_EQ(r[19], (Point{6, 10}));
+}
+
+// Six points of a corner starting at index `first`.
+using Six = std::array<Point, 6>;
+void expectSix(const BubblePoints& p, int first, const Six& six) {
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(p[std::size_t(first + i)], six[std::size_t(i)]) << first + i;
+}
+
+TEST(Bubble, OutlinePointsOfEveryPointingCorner) {
+  const Box body{0, 10, 199, 89};
+  expectSix(bubble_outline(Corner::BottomLeft, body), 1, {{{0, 95}, {1, 94}, {1, 93}, {4, 90}, {5, 90}, {6, 89}}});
+  expectSix(bubble_outline(Corner::BottomRight, body), 7,
+            {{{193, 89}, {194, 90}, {195, 90}, {198, 93}, {198, 94}, {199, 95}}});
+  expectSix(bubble_outline(Corner::TopRight, body), 13,
+            {{{199, 4}, {198, 5}, {198, 6}, {195, 9}, {194, 9}, {193, 10}}});
+  const BubblePoints topLeft = bubble_outline(Corner::TopLeft, body);
+  expectSix(topLeft, 19, {{{6, 10}, {5, 9}, {4, 9}, {1, 6}, {1, 5}, {0, 4}}});
+}
+
+TEST(Bubble, RegionPointsRoundedAndPointing) {
+  // Right and bottom one further: 200 and 90 for this body.
+  const Box body{0, 10, 199, 89};
+  const BubblePoints rounded = bubble_region(Corner::None, body, SystemFamily::NT);
+  EXPECT_EQ(rounded[0], (Point{0, 16}));
+  expectSix(rounded, 1, {{{0, 83}, {1, 84}, {1, 85}, {4, 89}, {5, 88}, {6, 90}}});
+  expectSix(rounded, 7, {{{193, 90}, {194, 88}, {195, 89}, {199, 85}, {199, 84}, {200, 83}}});
+  expectSix(rounded, 13, {{{200, 16}, {199, 15}, {199, 14}, {196, 11}, {195, 11}, {194, 10}}});
+  expectSix(rounded, 19, {{{6, 10}, {5, 11}, {4, 11}, {1, 14}, {1, 15}, {0, 16}}});
+
+  expectSix(bubble_region(Corner::BottomLeft, body, SystemFamily::NT), 1,
+            {{{0, 95}, {1, 95}, {1, 94}, {4, 91}, {5, 91}, {6, 90}}});
+  expectSix(bubble_region(Corner::TopRight, body, SystemFamily::NT), 13,
+            {{{200, 4}, {199, 5}, {198, 6}, {195, 9}, {194, 9}, {193, 10}}});
+  const BubblePoints topLeft = bubble_region(Corner::TopLeft, body, SystemFamily::NT);
+  EXPECT_EQ(topLeft[0], (Point{0, 4}));
+  expectSix(topLeft, 19, {{{7, 10}, {6, 9}, {5, 9}, {2, 6}, {1, 5}, {0, 4}}});
 }
 
 TEST(Bubble, Win9xRegionDiffersInOnePointOfTheBottomLeftCurve) {

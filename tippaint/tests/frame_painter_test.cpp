@@ -74,6 +74,7 @@ TEST(FinishFrame, TrueColourBandLogosOutlineAndRegion) {
   ASSERT_EQ(surface.polylines.size(), 1u);
   EXPECT_EQ(surface.polylines[0].size(), std::size_t(frame::kBubblePoints));
   EXPECT_EQ(surface.polylines[0][0], (Point{0, 4}));
+  EXPECT_EQ(surface.polyline_pens, (std::vector<std::optional<Colour>>{std::nullopt}));
   EXPECT_TRUE(surface.lines.empty());
   EXPECT_EQ(r.region, frame::bubble_region(frame::Corner::TopLeft, frame::body_box(r.size), frame::SystemFamily::NT));
 }
@@ -97,11 +98,13 @@ TEST(FinishFrame, PlainListRuleAndBlackOutline) {
   r.rule_y = 50;
   const FrameResult result = finish_frame(surface, logos, r, frame::SystemFamily::NT);
   EXPECT_EQ(result.size, (frame::Size{133, 93}));
-  ASSERT_EQ(surface.lines.size(), 1u);
-  EXPECT_EQ(surface.lines[0].from, (Point{0, 50}));
-  EXPECT_EQ(surface.lines[0].to, (Point{133, 50}));
-  EXPECT_EQ(surface.lines[0].colour, 0u);
-  ASSERT_EQ(surface.polylines.size(), 1u);
+  // The rule across the final width, then the outline.
+  EXPECT_TRUE(surface.lines.empty());
+  ASSERT_EQ(surface.polylines.size(), 2u);
+  EXPECT_EQ(surface.polylines[0], (std::vector<Point>{{0, 50}, {133, 50}}));
+  EXPECT_EQ(surface.polylines[1].size(), std::size_t(frame::kBubblePoints));
+  // The rule in the caller's pen, the outline in black.
+  EXPECT_EQ(surface.polyline_pens, (std::vector<std::optional<Colour>>{std::nullopt, Colour{0}}));
 }
 
 TEST(FinishFrame, LogoFailureStillDeliversTheShape) {

@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <string>
 #include <vector>
@@ -423,13 +425,74 @@ TEST_F(TipPaintTest, StyledPlainListWithIconsAndFonts) {
   EXPECT_EQ(red_in_column(40), 0);
 }
 
+// The extent the plain-list painter measures for `text` in its 8-point font.
+SIZE list_text_extent(HDC dc, const char* text, bool bold) {
+  Font font(CreateFontA(-MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, bold ? 700 : 400, 0, 0, 0, 1, 0, 0,
+                        0, 0, "MS Sans Serif"));
+  Selection selected(dc, font.get());
+  const DWORD extent = GetTabbedTextExtentA(dc, text, int(std::strlen(text)), 0, nullptr);
+  return {LOWORD(extent), HIWORD(extent)};
+}
+
+TEST_F(TipPaintTest, PlainListRowsAndFinalSize) {
+  const SIZE headword = list_text_extent(canvas_.dc(), "headword", true);
+  const SIZE line = list_text_extent(canvas_.dc(), "a line", false);
+  const SIZE title = list_text_extent(canvas_.dc(), "Title", false);
+  ASSERT_LT(headword.cx + 6, 120);  // the headword's minimum width rules
+  const int headword_bottom = 33 + std::max(12, int(headword.cy));
+
+  // Headword only: its bottom grows by 2, the frame adds 3 and 13; the logos' width rules.
+  PlainList only("headword");
+  const PaintOutcome a = paint(only.bytes("HVR2"), 100, 100);
+  ASSERT_EQ(a.result, 1);
+  EXPECT_EQ(size_of(a), (frame::Size{3 + 120 + 3, headword_bottom + 2 + 13}));
+  EXPECT_EQ(rule_rows(canvas_, a, 0x000000), std::vector{headword_bottom + 1});
+
+  // A line goes 3 below the headword; the title pushes everything 3 below its own bottom.
+  PlainList list("headword");
+  list.line("a line");
+  const PaintOutcome b = paint(list.bytes("HVR2"), 100, 100);
+  const int line_bottom = headword_bottom + 3 + std::max(12, int(line.cy));
+  EXPECT_EQ(size_of(b), (frame::Size{126, line_bottom + 13}));
+  const PaintOutcome c = paint(list.bytes("HVR2"), 100, 100, kPaleYellow, "Title");
+  const int shift = std::max(12, int(title.cy)) + 3;
+  EXPECT_EQ(size_of(c), (frame::Size{126, line_bottom + shift + 13}));
+  EXPECT_EQ(rule_rows(canvas_, c, 0x000000), std::vector{headword_bottom + shift + 1});
+}
+
+TEST_F(TipPaintTest, RuleAndOutlinePens) {
+  // The host's context holds a red pen: the plain list's rule and the RTF outline use it, the
+  // plain list's outline is always black.
+  constexpr COLORREF kRed = 0x0000FF;
+  Pen red(CreatePen(PS_SOLID, 1, kRed));
+  Selection selected(canvas_.dc(), red.get());
+  ASSERT_TRUE(selected.ok());
+  PlainList list("headword");
+  list.line("a line");
+  const PaintOutcome plain = paint(list.bytes("HVR2"), 100, 100);
+  ASSERT_EQ(plain.result, 1);
+  EXPECT_EQ(rule_rows(canvas_, plain, kRed).size(), 1u);
+  EXPECT_TRUE(rule_rows(canvas_, plain, 0x000000).empty());
+  EXPECT_EQ(canvas_.pixel(0, frame::kBodyTop + 10), 0x000000u);
+  const PaintOutcome rtf = paint(rtf_result("{\\rtf1 text}"), 100, 100);
+  ASSERT_EQ(rtf.result, 1);
+  EXPECT_EQ(canvas_.pixel(0, frame::kBodyTop + 10), kRed);
+}
+
 TEST_F(TipPaintTest, LongPlainListEndsWithAnEllipsisAboveTheScreenBottom) {
   PlainList list("many");
   for (int i = 0; i < 200; ++i) list.line("entry " + std::to_string(i));
   const PaintOutcome o = paint(list.bytes("HVR2"), 10, 10);
   EXPECT_EQ(o.result, 1);
-  EXPECT_LE(o.size.bottom, screen().height + 13);
-  EXPECT_GT(o.size.bottom, screen().height - 60);
+  // Walk the rows as the painter does: each line one below the one before; the first entry
+  // that would start below the screen height - 36 becomes a bold "..." and the list ends.
+  const int line_height = std::max(12, int(list_text_extent(canvas_.dc(), "entry 0", false).cy));
+  int y = 33 + std::max(12, int(list_text_extent(canvas_.dc(), "many", true).cy)) + 3;
+  int lines = 0;
+  while (y <= screen().height - 36) y += line_height + 1, ++lines;
+  ASSERT_LT(lines, 200);
+  const int ellipsis_bottom = y + std::max(12, int(list_text_extent(canvas_.dc(), "...", true).cy));
+  EXPECT_EQ(o.size.bottom, ellipsis_bottom + 2 + 13);
 }
 
 TEST_F(TipPaintTest, BothPainterDllsPaintTheSame) {

@@ -63,6 +63,8 @@ class FixedSurface : public Surface {
   std::vector<LineOp> lines;
   std::vector<MetafileOp> metafiles;
   std::vector<std::vector<Point>> polylines;
+  // The pen of each polyline: a colour, or nothing for the surface's current pen.
+  std::vector<std::optional<Colour>> polyline_pens;
 
  private:
   const FontSpec* find(FontId font) const;
