@@ -93,7 +93,7 @@ class TipPainter::LineBreaker {
     const int baseline = painter_.y_ + ascent;
     for (std::size_t i = 0; i < pieces.size(); ++i) {
       const Piece& p = pieces[i];
-      const MeasureResult m = item(p).measure(dc_, p.start, p.count, trims(pieces, i));
+      const MeasureResult& m = measures[i];
       item(p).draw(dc_, p.start, m.trimmed_count, x, baseline - m.ascent, painter_.background_,
                    painter_.auto_text_colour_);
       x = clamp_position(static_cast<std::int64_t>(x) + m.width);
