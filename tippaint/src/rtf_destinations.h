@@ -171,14 +171,8 @@ struct PictureBuilder {
 
   void reset() { *this = PictureBuilder{}; }
 
-  bool is_enhanced = false;
   std::int32_t kind = kNone;
-  std::int32_t pic_width = 0, pic_height = 0;
-  std::int32_t goal_width = 0, goal_height = 0;
-  std::int16_t mapping_mode = 1;
-  std::int16_t scale_x = 100, scale_y = 100;
-  std::int16_t crop_left = 0, crop_right = 0, crop_top = 0, crop_bottom = 0;
-  std::vector<std::uint8_t> data;
+  PictureItem item;  // what the document receives when the kind is one we paint
   std::uint8_t half_byte = 0;
   bool have_half_byte = false;
 };

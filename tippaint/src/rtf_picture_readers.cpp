@@ -22,11 +22,11 @@ void PictureReader::on_text(std::uint8_t byte, GroupState&) {
     picture_.have_half_byte = true;
     return;
   }
-  picture_.data.push_back(static_cast<std::uint8_t>(picture_.half_byte * 16 + digit));
+  picture_.item.data.push_back(static_cast<std::uint8_t>(picture_.half_byte * 16 + digit));
   picture_.have_half_byte = false;
 }
 
-void PictureReader::on_binary(std::uint8_t byte, GroupState&) { picture_.data.push_back(byte); }
+void PictureReader::on_binary(std::uint8_t byte, GroupState&) { picture_.item.data.push_back(byte); }
 
 bool PictureReader::on_word(const std::string& name, bool has_parameter, std::int32_t parameter,
                             GroupState&) {
@@ -38,16 +38,16 @@ bool PictureReader::on_word(const std::string& name, bool has_parameter, std::in
   if (name == "wmetafile") {
     check_parameter(ParameterRule::kRequired, has_parameter);
     p.kind = PictureBuilder::kWmf;
-    p.mapping_mode = static_cast<std::int16_t>(parameter);
-    p.is_enhanced = false;
-    p.data.clear();
+    p.item.mapping_mode = static_cast<std::int16_t>(parameter);
+    p.item.is_enhanced = false;
+    p.item.data.clear();
     return true;
   }
   if (name == "emfblip") {
     check_parameter(ParameterRule::kNone, has_parameter);
     p.kind = PictureBuilder::kEmf;
-    p.is_enhanced = true;
-    p.data.clear();
+    p.item.is_enhanced = true;
+    p.item.data.clear();
     return true;
   }
   for (const Kind& kind : kPlainKinds) {
@@ -60,7 +60,7 @@ bool PictureReader::on_word(const std::string& name, bool has_parameter, std::in
   if (name == "pmmetafile") {
     check_parameter(ParameterRule::kRequired, has_parameter);
     p.kind = PictureBuilder::kOs2;
-    p.mapping_mode = static_cast<std::int16_t>(parameter);
+    p.item.mapping_mode = static_cast<std::int16_t>(parameter);
     return true;
   }
   if (name == "dibitmap" || name == "wbitmap") {
@@ -68,26 +68,26 @@ bool PictureReader::on_word(const std::string& name, bool has_parameter, std::in
     p.kind = name == "dibitmap" ? PictureBuilder::kDib : PictureBuilder::kDdb;
     return true;
   }
-  std::int32_t PictureBuilder::*size = nullptr;
-  if (name == "picw") size = &PictureBuilder::pic_width;
-  else if (name == "pich") size = &PictureBuilder::pic_height;
-  else if (name == "picwgoal") size = &PictureBuilder::goal_width;
-  else if (name == "pichgoal") size = &PictureBuilder::goal_height;
+  std::int32_t PictureItem::*size = nullptr;
+  if (name == "picw") size = &PictureItem::pic_width;
+  else if (name == "pich") size = &PictureItem::pic_height;
+  else if (name == "picwgoal") size = &PictureItem::goal_width;
+  else if (name == "pichgoal") size = &PictureItem::goal_height;
   if (size != nullptr) {
     check_parameter(ParameterRule::kRequired, has_parameter);
-    p.*size = parameter;
+    p.item.*size = parameter;
     return true;
   }
-  std::int16_t PictureBuilder::*value = nullptr;
-  if (name == "picscalex") value = &PictureBuilder::scale_x;
-  else if (name == "picscaley") value = &PictureBuilder::scale_y;
-  else if (name == "piccropl") value = &PictureBuilder::crop_left;
-  else if (name == "piccropr") value = &PictureBuilder::crop_right;
-  else if (name == "piccropt") value = &PictureBuilder::crop_top;
-  else if (name == "piccropb") value = &PictureBuilder::crop_bottom;
+  std::int16_t PictureItem::*value = nullptr;
+  if (name == "picscalex") value = &PictureItem::scale_x;
+  else if (name == "picscaley") value = &PictureItem::scale_y;
+  else if (name == "piccropl") value = &PictureItem::crop_left;
+  else if (name == "piccropr") value = &PictureItem::crop_right;
+  else if (name == "piccropt") value = &PictureItem::crop_top;
+  else if (name == "piccropb") value = &PictureItem::crop_bottom;
   if (value != nullptr) {
     check_parameter(ParameterRule::kRequired, has_parameter);
-    p.*value = static_cast<std::int16_t>(parameter);
+    p.item.*value = static_cast<std::int16_t>(parameter);
     return true;
   }
   return false;
@@ -96,21 +96,7 @@ bool PictureReader::on_word(const std::string& name, bool has_parameter, std::in
 void PictureReader::on_finished(const GroupState&) {
   const PictureBuilder& p = picture_;
   if (p.kind != PictureBuilder::kWmf && p.kind != PictureBuilder::kEmf) return;
-  PictureItem item;
-  item.is_enhanced = p.is_enhanced;
-  item.pic_width = p.pic_width;
-  item.pic_height = p.pic_height;
-  item.goal_width = p.goal_width;
-  item.goal_height = p.goal_height;
-  item.mapping_mode = p.mapping_mode;
-  item.scale_x = p.scale_x;
-  item.scale_y = p.scale_y;
-  item.crop_left = p.crop_left;
-  item.crop_right = p.crop_right;
-  item.crop_top = p.crop_top;
-  item.crop_bottom = p.crop_bottom;
-  item.data = p.data;
-  document_.add_picture(std::move(item));
+  document_.add_picture(p.item);
 }
 
 bool ObjectReader::on_word(const std::string& name, bool has_parameter, std::int32_t,
