@@ -104,6 +104,57 @@ void draw_text(Surface& dc, FontId font, int x, int y, std::u16string_view text,
   dc.draw_wide_text(font, x, y, text, colour, background);
 }
 
+// How many characters from `start` fit into `available_width`. The surface counts 8-bit text
+// itself; UTF-16 text has no such call, so the count is found by halving between the last
+// window that fitted and the first that did not.
+int fitting_count(Surface& dc, FontId font, std::string_view text, int start, int available_width) {
+  const int rest = static_cast<int>(text.size()) - start;
+  int window = std::min(rest, scan_window(available_width));
+  while (true) {
+    const int count = std::clamp(dc.text_fit(font, text.substr(start, window), available_width), 0, window);
+    if (count < window || window == rest) return count;
+    window = wider_window(window, rest);
+  }
+}
+
+int fitting_count(Surface& dc, FontId font, std::u16string_view text, int start, int available_width) {
+  const int rest = static_cast<int>(text.size()) - start;
+  auto width_of = [&](int n) { return dc.wide_text_width(font, text.substr(start, n)); };
+  int fits = 0;
+  int window = std::min(rest, scan_window(available_width));
+  while (width_of(window) <= available_width) {
+    fits = window;
+    if (window == rest) return fits;
+    window = wider_window(window, rest);
+  }
+  int too_wide = window;
+  while (too_wide - fits > 1) {
+    const int middle = fits + (too_wide - fits) / 2;
+    if (width_of(middle) <= available_width) fits = middle;
+    else too_wide = middle;
+  }
+  return fits;
+}
+
+template <class Char>
+FitResult fit_text(Surface& dc, const CharFormat& format, const std::basic_string<Char>& text,
+                   int available_width, int start, bool extend_over_spaces) {
+  FitResult result;
+  const int length = static_cast<int>(text.size());
+  if (available_width < 1 || start >= length) {
+    result.reaches_end = start >= length;
+    return result;
+  }
+  ScopedFont font(dc, font_spec(format, dc.caps().dpi_y, false));
+  const std::basic_string_view<Char> all(text);
+  int count = fitting_count(dc, font.get(), all, start, available_width);
+  count = extend_over_spaces ? extend_spaces(text, start, count) : trim_spaces(text, start, count);
+  result.count = count;
+  result.reaches_end = start + count == length;
+  if (count > 0) result.width = text_width(dc, font.get(), all.substr(start, count));
+  return result;
+}
+
 template <class Char>
 MeasureResult measure_text(Surface& dc, const CharFormat& format, const std::basic_string<Char>& text,
                            int start, int count, bool trim_trailing_spaces) {
@@ -135,27 +186,7 @@ void draw_text_run(Surface& dc, const CharFormat& format, const std::basic_strin
 // ---- TextRun
 
 FitResult TextRun::fit(Surface& dc, int available_width, int start, bool extend_over_spaces) const {
-  FitResult result;
-  const int length = this->length();
-  if (available_width < 1 || start >= length) {
-    result.reaches_end = start >= length;
-    return result;
-  }
-  ScopedFont font(dc, font_spec(format, dc.caps().dpi_y, false));
-  const int rest = length - start;
-  int window = std::min(rest, scan_window(available_width));
-  int count = 0;
-  while (true) {
-    const std::string_view part(text.data() + start, static_cast<std::size_t>(window));
-    count = std::clamp(dc.text_fit(font.get(), part, available_width), 0, window);
-    if (count < window || window == rest) break;
-    window = wider_window(window, rest);
-  }
-  count = extend_over_spaces ? extend_spaces(text, start, count) : trim_spaces(text, start, count);
-  result.count = count;
-  result.reaches_end = start + count == length;
-  if (count > 0) result.width = dc.text_width(font.get(), std::string_view(text).substr(start, count));
-  return result;
+  return fit_text(dc, format, text, available_width, start, extend_over_spaces);
 }
 
 int TextRun::find_break(int start, int count) const { return find_text_break(text, start, count); }
@@ -172,38 +203,7 @@ void TextRun::draw(Surface& dc, int start, int count, int x, int y, Colour,
 // ---- WideTextRun
 
 FitResult WideTextRun::fit(Surface& dc, int available_width, int start, bool extend_over_spaces) const {
-  FitResult result;
-  const int length = this->length();
-  if (available_width < 1 || start >= length) {
-    result.reaches_end = start >= length;
-    return result;
-  }
-  ScopedFont font(dc, font_spec(format, dc.caps().dpi_y, false));
-  const std::u16string_view all(text);
-  const int rest = length - start;
-  auto width_of = [&](int n) { return dc.wide_text_width(font.get(), all.substr(start, n)); };
-  // Try everything first; otherwise the largest count that still fits, by halving.
-  int fits = 0;
-  int window = std::min(rest, scan_window(available_width));
-  while (width_of(window) <= available_width) {
-    fits = window;
-    if (window == rest) break;
-    window = wider_window(window, rest);
-  }
-  if (fits < window) {
-    int too_wide = window;
-    while (too_wide - fits > 1) {
-      const int middle = fits + (too_wide - fits) / 2;
-      if (width_of(middle) <= available_width) fits = middle;
-      else too_wide = middle;
-    }
-  }
-  int count = fits;
-  count = extend_over_spaces ? extend_spaces(text, start, count) : trim_spaces(text, start, count);
-  result.count = count;
-  result.reaches_end = start + count == length;
-  if (count > 0) result.width = width_of(count);
-  return result;
+  return fit_text(dc, format, text, available_width, start, extend_over_spaces);
 }
 
 int WideTextRun::find_break(int start, int count) const { return find_text_break(text, start, count); }
