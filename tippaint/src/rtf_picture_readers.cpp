@@ -1,21 +1,12 @@
 // Pictures and embedded objects: Windows and enhanced metafiles become picture items; every
 // other picture kind is read and dropped, and an object shows the picture of its result.
+#include "hex_digit.h"
 #include "rtf_destinations.h"
 
 namespace tippaint::rtf {
-namespace {
-
-int hex_value(std::uint8_t byte) {
-  if (byte >= '0' && byte <= '9') return byte - '0';
-  if (byte >= 'a' && byte <= 'f') return byte - 'a' + 10;
-  if (byte >= 'A' && byte <= 'F') return byte - 'A' + 10;
-  return -1;
-}
-
-}  // namespace
 
 void PictureReader::on_text(std::uint8_t byte, GroupState&) {
-  const int digit = hex_value(byte);
+  const int digit = hex_digit(byte);
   if (digit < 0) return;
   if (!picture_.have_half_byte) {
     picture_.half_byte = static_cast<std::uint8_t>(digit);

@@ -3,17 +3,13 @@
 
 #include <limits>
 
+#include "hex_digit.h"
+
 namespace tippaint {
 namespace {
 
 bool is_lower(std::uint8_t b) { return b >= 'a' && b <= 'z'; }
 bool is_digit(std::uint8_t b) { return b >= '0' && b <= '9'; }
-int hex_digit(std::uint8_t b) {
-  if (is_digit(b)) return b - '0';
-  if (b >= 'a' && b <= 'f') return b - 'a' + 10;
-  if (b >= 'A' && b <= 'F') return b - 'A' + 10;
-  return -1;
-}
 
 }  // namespace
 
