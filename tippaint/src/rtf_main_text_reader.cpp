@@ -354,16 +354,8 @@ bool MainTextReader::handle_word(const std::string& name, bool has_parameter,
       document_.end_span(ch);
       break;
     case Word::kSpecial: special_character(static_cast<std::uint8_t>(value), state); break;
-    case Word::kSectionDefaults: {
-      state.section = SectionFormat{};
-      state.section.page_width = settings_.page.page_width;
-      state.section.page_height = settings_.page.page_height;
-      state.section.margin_left = settings_.page.margin_left;
-      state.section.margin_right = settings_.page.margin_right;
-      state.section.margin_top = settings_.page.margin_top;
-      state.section.margin_bottom = settings_.page.margin_bottom;
-      break;
-    }
+    // A section's defaults are the document's page.
+    case Word::kSectionDefaults: state.section = settings_.page; break;
     case Word::kParagraphDefaults: para = ParaFormat{}; break;
     case Word::kPlain:
       ch = CharFormat{};
