@@ -195,7 +195,6 @@ class TipPainter::LineBreaker {
 TipPainter::TipPainter(Surface& dc, Colour background)
     : dc_(dc), caps_(dc.caps()), background_(background),
       auto_text_colour_(automatic_text_colour(background)) {
-  result_size_ = {0, 0};
   if (!dc_.fill_rect({0, 0, caps_.screen_width, caps_.screen_height}, background_))
     throw DrawException(DrawException::kBrush);
   normal_font_ = dc_.create_font(painter_font_spec(caps_.dpi_y, false));
@@ -205,9 +204,6 @@ TipPainter::TipPainter(Surface& dc, Colour background)
     dc_.delete_font(normal_font_);
     throw DrawException(DrawException::kFont);
   }
-  y_ = kFirstTextLine;
-  truncated_ = false;
-  result_size_ = {kMinimumTooltipWidth, kFirstTextLine};
 }
 
 TipPainter::~TipPainter() {
