@@ -38,8 +38,7 @@ Colour text_colour(const CharFormat& format, Colour auto_text_colour) {
 // The line metrics of a run: the normal-size font's, grown by raising or lowering.
 MeasureResult run_metrics(Surface& dc, const CharFormat& format) {
   const int dpi_y = dc.caps().dpi_y;
-  ScopedFont font(dc, font_spec(format, dpi_y, false));
-  const FontMetrics m = dc.metrics(font.get());
+  const FontMetrics m = format_metrics(dc, format);
   MeasureResult result;
   result.ascent = m.ascent;
   result.descent = m.descent;
@@ -55,8 +54,7 @@ int vertical_offset(Surface& dc, const CharFormat& format, FontId reduced) {
   const int dpi_y = dc.caps().dpi_y;
   int offset = 0;
   if (format.vertical == CharFormat::kSubscript) {
-    ScopedFont normal(dc, font_spec(format, dpi_y, false));
-    const FontMetrics n = dc.metrics(normal.get());
+    const FontMetrics n = format_metrics(dc, format);
     const FontMetrics s = dc.metrics(reduced);
     offset = (n.ascent + n.descent) - (s.ascent + s.descent);
   }

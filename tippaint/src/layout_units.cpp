@@ -70,6 +70,11 @@ FontSpec font_spec(const CharFormat& format, int dpi_y, bool reduced) {
   return spec;
 }
 
+FontMetrics format_metrics(Surface& dc, const CharFormat& format) {
+  ScopedFont font(dc, font_spec(format, dc.caps().dpi_y, false));
+  return dc.metrics(font.get());
+}
+
 FontSpec painter_font_spec(int dpi_y, bool bold) {
   FontSpec spec;
   spec.height = -mul_div(8, dpi_y, 72);

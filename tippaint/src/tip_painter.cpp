@@ -64,7 +64,7 @@ class TipPainter::LineBreaker {
     break_line(pieces);
 
     // Metrics: the span's font, raised to every item's.
-    const MeasureResult span_metrics = font_metrics(span_.format);
+    const FontMetrics span_metrics = format_metrics(dc_, span_.format);
     int ascent = span_metrics.ascent;
     int descent = span_metrics.descent;
     std::int64_t width = 0;
@@ -175,12 +175,6 @@ class TipPainter::LineBreaker {
     return twips_to_pixels(-spacing, dpi_y);
   }
 
-  MeasureResult font_metrics(const CharFormat& format) {
-    ScopedFont font(dc_, font_spec(format, painter_.caps_.dpi_y, false));
-    const FontMetrics m = dc_.metrics(font.get());
-    return {0, m.ascent, m.descent, 0};
-  }
-
   const LayoutItem& item(const Piece& p) const { return *span_.items[p.index]; }
 
   TipPainter& painter_;
@@ -249,8 +243,7 @@ void TipPainter::render_document(const RichDocument& document) {
       for (const Span& span : paragraph.spans) {
         if (span.items.empty()) {
           // A blank line as high as the span's font; it may end the tooltip like any line.
-          ScopedFont font(dc_, font_spec(span.format, caps_.dpi_y, false));
-          const FontMetrics m = dc_.metrics(font.get());
+          const FontMetrics m = format_metrics(dc_, span.format);
           if (would_truncate(m.ascent + m.descent)) {
             truncate(max_right);
             return;

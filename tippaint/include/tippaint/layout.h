@@ -42,6 +42,8 @@ int half_points_to_pixels(int half_points, int dpi_y);
 // The font a character format paints in; `reduced` gives the two-thirds size of sub- and
 // superscript.
 FontSpec font_spec(const CharFormat& format, int dpi_y, bool reduced);
+// The metrics of a format's normal-size font on `dc`.
+FontMetrics format_metrics(Surface& dc, const CharFormat& format);
 // The painter's 8-point "MS Sans Serif" fonts and the 12-point bold one of the "..." line.
 FontSpec painter_font_spec(int dpi_y, bool bold);
 FontSpec ellipsis_font_spec(int dpi_y);
