@@ -1,36 +1,35 @@
-// Reads a tooltip payload the way the painter does (every "{\rtf1" a document, "-" a rule)
-// and lays each document out on the fixed-advance surface. Malformed input may only end in
-// an RTFException; no font may outlive its operation.
+// Walks a tooltip payload with the painter's own walk (every "{\rtf1" a document, "-" a rule)
+// and lays each document out on the fixed-advance surface. Malformed input may only end in an
+// RTFException; no font may outlive its operation.
 #include <cstdint>
-#include <cstring>
 
 #include "tippaint/fixed_surface.h"
 #include "tippaint/layout.h"
+#include "tippaint/result_walk.h"
 #include "tippaint/rtf_reader.h"
 
 namespace {
-
-constexpr char kDocumentStart[] = "{\\rtf1";
-constexpr std::size_t kDocumentStartLength = sizeof kDocumentStart - 1;
 
 void render(const std::uint8_t* data, std::size_t size, const tippaint::DeviceCaps& caps) {
   tippaint::FixedSurface surface(caps);
   {
     tippaint::TipPainter painter(surface, tippaint::make_colour(255, 255, 225));
-    const std::uint8_t* position = data;
-    const std::uint8_t* end = data + size;
+    const std::string_view payload(reinterpret_cast<const char*>(data), size);
+    std::size_t at = 0;
     try {
-      while (position < end && !painter.truncated()) {
-        if (static_cast<std::size_t>(end - position) >= kDocumentStartLength &&
-            std::memcmp(position, kDocumentStart, kDocumentStartLength) == 0) {
-          const std::uint8_t* before = position;
-          tippaint::RichDocument document;
-          tippaint::parse_document(position, end, document);
-          if (position <= before || position > end) __builtin_trap();
-          painter.render_document(document);
+      while (!painter.truncated()) {
+        const tippaint::RtfPayloadStep step = tippaint::next_rtf_payload_step(payload, at);
+        if (step.kind == tippaint::RtfPayloadStep::Kind::End) break;
+        if (step.kind == tippaint::RtfPayloadStep::Kind::Rule) {
+          painter.draw_separator();
+          at = step.offset + 1;
         } else {
-          if (*position == '-') painter.draw_separator();
-          ++position;
+          const std::uint8_t* position = data + step.offset;
+          tippaint::RichDocument document;
+          tippaint::parse_document(position, data + size, document);
+          if (position <= data + step.offset || position > data + size) __builtin_trap();
+          painter.render_document(document);
+          at = static_cast<std::size_t>(position - data);
         }
         if (surface.live_fonts() != 2) __builtin_trap();
       }
