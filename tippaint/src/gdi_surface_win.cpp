@@ -105,14 +105,15 @@ int GdiSurface::wide_text_width(FontId id, std::u16string_view text) {
   if (text.empty()) return 0;
   // Measured by drawing with the current position updated: what a wide run advances by when
   // painted, kerning and all, in a scratch context so nothing shows.
-  MemoryDc scratch(dc_);
+  if (!scratch_ || !*scratch_) scratch_.emplace(dc_);
+  const HDC scratch = scratch_->get();
   if (!scratch) return 0;
-  Selection selection(scratch.get(), font(id));
-  SetTextAlign(scratch.get(), TA_UPDATECP);
-  MoveToEx(scratch.get(), 0, 0, nullptr);
-  ExtTextOutW(scratch.get(), 0, 0, 0, nullptr, wide(text), UINT(length_of(text.size())), nullptr);
+  Selection selection(scratch, font(id));
+  SetTextAlign(scratch, TA_UPDATECP);
+  MoveToEx(scratch, 0, 0, nullptr);
+  ExtTextOutW(scratch, 0, 0, 0, nullptr, wide(text), UINT(length_of(text.size())), nullptr);
   POINT at{};
-  GetCurrentPositionEx(scratch.get(), &at);
+  GetCurrentPositionEx(scratch, &at);
   return at.x;
 }
 

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 
 namespace tippaint::win {
 
@@ -48,6 +49,9 @@ class GdiSurface final : public Surface {
   DeviceCaps caps_;
   std::map<FontId, Font> fonts_;
   FontId next_font_ = 1;
+  // Where wide text is measured, made at the first measurement and kept: fitting a line
+  // measures several times.
+  std::optional<MemoryDc> scratch_;
 };
 
 }  // namespace tippaint::win
