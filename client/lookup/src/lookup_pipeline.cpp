@@ -113,8 +113,8 @@ struct Working {
 
 // Sends the query; the outcome lands in `w`. Returns false when the look-up ends here (the
 // upgrade notice was shown).
-bool request(const LookupContext& context, const LookupRequest& request, Working& w,
-             LookupOutcome& outcome) {
+bool sendQuery(const LookupContext& context, const LookupRequest& request, Working& w,
+               LookupOutcome& outcome) {
   try {
     const std::string query = makeQueryText(request.text, request.pointer);
     const int code = context.backend->query(request.sourceName, query, context.mode + 1, w.reply);
@@ -278,7 +278,7 @@ LookupOutcome runLookup(const LookupContext& context, const LookupRequest& reque
   try {
     if (!context.styleSheet) return outcome;  // not initialised, or already closed
     Working w;
-    if (context.backend && !lookup::request(context, request, w, outcome)) return outcome;
+    if (context.backend && !sendQuery(context, request, w, outcome)) return outcome;
     outcome.count = layOut(context, request, w, result);
     outcome.produced = true;
   } catch (const layout_exception& e) {
