@@ -6,6 +6,7 @@
 // language), zlib-compressed, in a ChunkList. Plain C++ and zlib, so the cross build can compile
 // it with the host compiler.
 #include <lexiton/chunk_list.h>
+#include <lexiton/lookup/about_texts.h>
 #include <zlib.h>
 
 #include <cstdio>
@@ -17,8 +18,6 @@
 namespace {
 
 constexpr std::size_t kMaxTagLength = 4;
-// About texts are a few kilobytes; anything larger is a wrong file.
-constexpr std::size_t kMaxSource = 256 * 1024;
 
 bool readSource(const std::string& path, std::string& text) {
   std::ifstream in(path, std::ios::binary);
@@ -61,7 +60,8 @@ int main(int argc, char** argv) {
     if (list.find(tag)) return fail("tag given twice: " + tag);
     std::string text;
     if (!readSource(path, text)) return fail("cannot read " + path);
-    if (text.size() > kMaxSource) return fail(path + " is larger than an about text can be");
+    if (text.size() > lexiton::lookup::kMaxAboutText)
+      return fail(path + " is larger than an about text can be");
     if (text.rfind("{\\rtf1", 0) != 0) return fail(path + " is not an RTF document");
     std::string packed;
     if (!deflate(text, packed)) return fail("cannot compress " + path);

@@ -4,6 +4,7 @@
 #include <lexiton/profile.h>
 #include <lexiton/protocol/client_packer.h>
 #include <lexiton/test/loopback_server.h>
+#include <lexiton/test/test_session.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -16,8 +17,9 @@
 
 namespace {
 
-const std::string kSessionName(40, 'N');
-const std::string kSessionKey = "000102030405060708090A0B0C0D0E0F101112131415161718191A1B1C1D1E1F";
+using lexiton::test::kSessionKey;
+using lexiton::test::kSessionName;
+
 const std::string kReply =
     "<surf-ss>The <HL>houses</HL> on the <orig>hill</orig> are big.</surf-ss>"
     "<surf-st>A <chunk>h\xE1zak</chunk> <chunk>a dombon</chunk> nagyok.</surf-st>"

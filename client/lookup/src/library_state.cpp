@@ -7,7 +7,6 @@
 #include <lexiton/profile.h>
 #include <lexiton/text_encoding.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <utility>
 
@@ -23,7 +22,6 @@
 namespace lexiton::lookup {
 
 namespace {
-constexpr std::size_t kAlertBufferSize = 512;
 constexpr const char* kDictSection = "dict";
 constexpr const char* kServerSection = "Server Settings";
 }  // namespace
@@ -77,9 +75,8 @@ int LibraryState::init(void* ownerWindow, const char* settingsPath) {
   try {
     next->styleSheet = std::make_shared<const Layout>(options_.styleSheetFile);
   } catch (const layout_exception& e) {
-    char text[kAlertBufferSize];
-    std::snprintf(text, sizeof text, "korvell.sty: %d (line:%d)", e.code(), e.line());
-    showAlert(text, "Layout construction exception", AlertIcon::error);
+    showAlert("korvell.sty: " + std::to_string(e.code()) + " (line:" + std::to_string(e.line()) + ")",
+              "Layout construction exception", AlertIcon::error);
     return -1;
   }
 
@@ -91,8 +88,7 @@ int LibraryState::init(void* ownerWindow, const char* settingsPath) {
     next->speech = std::move(speech);
   }
 
-  std::vector<std::string> texts = readAboutTexts(options_.aboutFile, userLanguage);
-  aboutTexts_ = std::move(texts);
+  aboutTexts_ = readAboutTexts(options_.aboutFile, userLanguage);
   aboutItems_.clear();
   for (const std::string& t : aboutTexts_) aboutItems_.push_back(t.c_str());
   aboutList_.items = aboutItems_.data();

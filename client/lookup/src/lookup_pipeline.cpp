@@ -92,22 +92,6 @@ void removeSpans(std::string& text, std::string_view open, std::string_view clos
   }
 }
 
-// Texts that are not markup (messages, the host's footer and not-found texts) are escaped,
-// so a "<" in them cannot break the conversion.
-std::string escapeText(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
-
 std::string formatAlert(const char* format, auto... values) {
   char buffer[kAlertBufferSize];
   std::snprintf(buffer, sizeof buffer, format, values...);
@@ -129,8 +113,8 @@ struct Working {
 
 // Sends the query; the outcome lands in `w`. Returns false when the look-up ends here (the
 // upgrade notice was shown).
-bool request(const LookupContext& context, const LookupRequest& request, Working& w,
-             LookupOutcome& outcome) {
+bool sendQuery(const LookupContext& context, const LookupRequest& request, Working& w,
+               LookupOutcome& outcome) {
   try {
     const std::string query = makeQueryText(request.text, request.pointer);
     const int code = context.backend->query(request.sourceName, query, context.mode + 1, w.reply);
@@ -212,7 +196,7 @@ int layOut(const LookupContext& context, const LookupRequest& request, Working& 
         if (iteration > 0) break;
         w.status = 0;
         add(result, kDocuments,
-            layout.convert("<NOT_FOUND>" + escapeText(request.notFoundText) + "</NOT_FOUND>"));
+            layout.convert("<NOT_FOUND>" + layout.escapeText(request.notFoundText) + "</NOT_FOUND>"));
       }
       if (!target.empty()) add(result, kDocuments, layout.convert("<TRG>" + target + "</TRG>"));
       const std::size_t chunks = removeAll(target, "<chunk>");
@@ -253,21 +237,21 @@ int layOut(const LookupContext& context, const LookupRequest& request, Working& 
   bool footerDocument = false;
   std::string footerXml;
   if (w.status == -1) {
-    add(result, kDocuments, layout.convert("<errmsg>" + escapeText(w.reply) + "</errmsg>"));
+    add(result, kDocuments, layout.convert("<errmsg>" + layout.escapeText(w.reply) + "</errmsg>"));
     add(result, kPlainText, "Error: ");
     add(result, kPlainText, w.reply);
     footerDocument = true;
   } else if (!notes.numbers.empty()) {
     for (std::size_t i = 0; i < notes.numbers.size(); ++i) {
       if (i > 0) footerXml += "<msgglue></msgglue>";
-      footerXml += "<message>" + escapeText(lookupMessage(notes.numbers[i], context.language)) +
+      footerXml += "<message>" + layout.escapeText(lookupMessage(notes.numbers[i], context.language)) +
                    "</message>";
     }
     footerDocument = true;
   }
   if (!request.footerText.empty()) {
     if (!footerXml.empty()) footerXml += "<msgglue></msgglue>";
-    footerXml = "<footer>" + footerXml + escapeText(request.footerText) + "</footer>";
+    footerXml = "<footer>" + footerXml + layout.escapeText(request.footerText) + "</footer>";
     footerDocument = true;
   }
   if (footerDocument) {
@@ -294,7 +278,7 @@ LookupOutcome runLookup(const LookupContext& context, const LookupRequest& reque
   try {
     if (!context.styleSheet) return outcome;  // not initialised, or already closed
     Working w;
-    if (context.backend && !lookup::request(context, request, w, outcome)) return outcome;
+    if (context.backend && !sendQuery(context, request, w, outcome)) return outcome;
     outcome.count = layOut(context, request, w, result);
     outcome.produced = true;
   } catch (const layout_exception& e) {

@@ -25,12 +25,13 @@
 
 namespace {
 
+using lexiton::test::kSessionKey;
+using lexiton::test::kSessionName;
 using lexiton::test::LoopbackServer;
 using lexiton::test::Reply;
+using lexiton::test::ReplyServer;
 using lexiton::test::Request;
 
-const std::string kSessionName(40, 'N');
-const std::string kSessionKey = "000102030405060708090A0B0C0D0E0F101112131415161718191A1B1C1D1E1F";
 const char kIni[] = "lookup_wine_test.ini";
 const char kVoicerLog[] = "lookup_wine_voicer.log";
 const char kAlertFile[] = "lookup_wine_alerts.txt";
@@ -38,12 +39,6 @@ const char kAlertFile[] = "lookup_wine_alerts.txt";
 std::string readFile(const char* path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::string packed(const std::string& text) {
-  std::string out;
-  lexiton::protocol::ClientPacker().pack(kSessionKey, text, out);
-  return out;
 }
 
 std::string unpackedRecord(const Request& r) {
@@ -242,11 +237,12 @@ TEST_F(LookupLibrary, InitWithoutSettingsPathReportsThroughTheAlertFile) {
 TEST_F(LookupLibrary, WholeLookUpAgainstLoopbackServer) {
   LoopbackServer server([](const Request& r) {
     const std::string where = r.param("where");
-    if (where != "Korvell") return Reply(200, packed("ok"));
+    if (where != "Korvell") return Reply(200, ReplyServer::packed("ok"));
     const std::string record = unpackedRecord(r);
     if (record.find("dat|:fail") != std::string::npos) return Reply(200, "1709 Session interrupted!");
-    return Reply(200, packed("<surf-ss>The <HL>house</HL></surf-ss><surf-st>A <chunk>h\xE1z</chunk></surf-st>"
-                             "<surf-ss>house</surf-ss><surf-st>h\xE1z</surf-st>"));
+    return Reply(200, ReplyServer::packed(
+                          "<surf-ss>The <HL>house</HL></surf-ss><surf-st>A <chunk>h\xE1z</chunk></surf-st>"
+                          "<surf-ss>house</surf-ss><surf-st>h\xE1z</surf-st>"));
   });
   writeIni("[Server Settings]\r\nServer_Address=" + server.url("/q") + "\r\nSessionID=" + kSessionName +
            kSessionKey + "\r\nServer_Timeout=10\r\n[dict]\r\nUserLang=1038\r\n"
@@ -383,8 +379,8 @@ TEST_F(LookupLibrary, ProxyConfirmedInTheDialogCarriesTheNextLookUp) {
   // The loopback server answers as the translation server and, once it is the proxy, sees the
   // requests with the server's whole address as their target.
   LoopbackServer server([](const Request& r) {
-    if (r.param("where") != "Korvell") return Reply(200, packed("ok"));
-    return Reply(200, packed("<surf-ss>a</surf-ss><surf-st>b</surf-st>"));
+    if (r.param("where") != "Korvell") return Reply(200, ReplyServer::packed("ok"));
+    return Reply(200, ReplyServer::packed("<surf-ss>a</surf-ss><surf-st>b</surf-st>"));
   });
   writeIni(serverIni(server.url("/q"), 1033));
   ASSERT_EQ(e.init(nullptr, kIni), 0);

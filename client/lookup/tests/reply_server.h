@@ -6,6 +6,7 @@
 
 #include <lexiton/protocol/client_packer.h>
 #include <lexiton/test/loopback_server.h>
+#include <lexiton/test/test_session.h>
 
 #include <chrono>
 #include <functional>
@@ -14,10 +15,6 @@
 #include <vector>
 
 namespace lexiton::test {
-
-inline const std::string kSessionName(40, 'N');
-inline const std::string kSessionKey =
-    "000102030405060708090A0B0C0D0E0F101112131415161718191A1B1C1D1E1F";
 
 struct ServerReply {
   std::string text;

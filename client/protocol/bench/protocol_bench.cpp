@@ -12,12 +12,13 @@
 #include "lexiton/protocol/client_packer.h"
 #include "lexiton/protocol/server_connection.h"
 #include "lexiton/test/loopback_server.h"
+#include "lexiton/test/test_session.h"
 
 namespace {
 using lexiton::protocol::ClientPacker;
 
-const std::string kName(40, 'N');
-const std::string kKey = "000102030405060708090A0B0C0D0E0F101112131415161718191A1B1C1D1E1F";
+using lexiton::test::kSessionKey;
+using lexiton::test::kSessionName;
 
 std::string record(std::size_t size) {
   std::string text = "usr|:anna|;lng|:En-Hu|;act|:lexiton|.enc|:ASCII|;frm|:1|;url|:|;dat|:";
@@ -31,8 +32,8 @@ void BM_PackUnpack(benchmark::State& state) {
   const std::string clear = record(static_cast<std::size_t>(state.range(0)));
   std::string packed, back;
   for (auto _ : state) {
-    packer.pack(kKey, clear, packed);
-    packer.unpack(kKey, packed, back);
+    packer.pack(kSessionKey, clear, packed);
+    packer.unpack(kSessionKey, packed, back);
     benchmark::DoNotOptimize(back.data());
   }
   state.SetBytesProcessed(state.iterations() * state.range(0));
@@ -43,14 +44,14 @@ void BM_LoopbackQuery(benchmark::State& state) {
   const ClientPacker packer;
   lexiton::test::LoopbackServer server([&packer](const lexiton::test::Request& r) {
     std::string clear, packed;
-    packer.unpack(kKey, r.param("what").substr(kName.size()), clear);
-    packer.pack(kKey, "<surf-ss>The <HL>house</HL> is big.</surf-ss><surf-st>A h\xe1z nagy.</surf-st>",
-                packed);
+    packer.unpack(kSessionKey, r.param("what").substr(kSessionName.size()), clear);
+    packer.pack(kSessionKey,
+                "<surf-ss>The <HL>house</HL> is big.</surf-ss><surf-st>A h\xe1z nagy.</surf-st>", packed);
     return lexiton::test::Reply(200, packed);
   });
   const std::string path = "protocol_bench_settings.ini";
   std::ofstream(path) << "[Server Settings]\nServer_Address=" << server.url("/q")
-                      << "\nServer_Timeout=5\nSessionID=" << kName << kKey << "\n";
+                      << "\nServer_Timeout=5\nSessionID=" << kSessionName << kSessionKey << "\n";
   const auto settings = lexiton::openPortableProfile(path);
   lexiton::protocol::ServerConnection connection(*settings);
   const std::string text = "The house&kvopoint; is big.";

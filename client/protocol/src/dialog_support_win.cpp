@@ -87,6 +87,23 @@ HWND liveWindow(const WindowSlot& slot) {
   return window && IsWindow(window) ? window : nullptr;
 }
 
+std::optional<LoopEnd> runInSlot(WindowSlot& slot, void* seen, HWND window, const bool& finished,
+                                 const std::atomic<bool>* cancelled,
+                                 const std::function<void()>& registered) {
+  if (!slot.compare_exchange_strong(seen, window)) {
+    DestroyWindow(window);
+    return std::nullopt;
+  }
+  if (registered) registered();
+  if (cancelled && cancelled->load()) DestroyWindow(window);  // closed while it was being made
+  else ShowWindow(window, SW_SHOW);
+  const LoopEnd end = runDialogLoop(window, finished);
+  if (end != LoopEnd::finished && IsWindow(window)) DestroyWindow(window);
+  void* mine = window;
+  slot.compare_exchange_strong(mine, nullptr);
+  return end;
+}
+
 std::string controlText(HWND dialog, int control) {
   HWND item = GetDlgItem(dialog, control);
   if (!item) return {};

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "lexiton/protocol/dialog_runners.h"
@@ -30,6 +33,15 @@ void wakeLoop();
 
 // The live window in `slot`, or null.
 HWND liveWindow(const WindowSlot& slot);
+
+// Puts `window`, just created and still hidden, into `slot` if the slot still holds `seen`,
+// calls `registered`, shows the window (or destroys it at once when `cancelled` was set while
+// it was being made) and runs the dialog loop until it is gone; the slot is emptied again
+// afterwards. Nothing when another thread filled the slot first: then `window` is destroyed
+// and that thread's dialog stays.
+std::optional<LoopEnd> runInSlot(WindowSlot& slot, void* seen, HWND window, const bool& finished,
+                                 const std::atomic<bool>* cancelled,
+                                 const std::function<void()>& registered = {});
 
 // The control's text in the system code page, and setting it.
 std::string controlText(HWND dialog, int control);

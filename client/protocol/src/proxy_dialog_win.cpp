@@ -128,9 +128,13 @@ int runProxyDialog(void* module, void* parentWindow, int language, std::string& 
                    std::string& type, std::string& credentials, WindowSlot& windowSlot,
                    const std::atomic<bool>* cancelled) {
   HWND parent = static_cast<HWND>(parentWindow);
+  const auto bringForward = [&] {
+    HWND open = detail::liveWindow(windowSlot);
+    if (open && open != parent) SetForegroundWindow(open);
+  };
   void* seen = windowSlot.load();
-  if (HWND open = detail::liveWindow(windowSlot)) {
-    if (open != parent) SetForegroundWindow(open);
+  if (detail::liveWindow(windowSlot)) {
+    bringForward();
     return 0;
   }
   ProxyDialog dialog(server, type, credentials);
@@ -138,19 +142,11 @@ int runProxyDialog(void* module, void* parentWindow, int language, std::string& 
   HWND window = CreateDialogParamW(static_cast<HINSTANCE>(module), MAKEINTRESOURCEW(templateId), parent,
                                    ProxyDialog::procedure, reinterpret_cast<LPARAM>(&dialog));
   if (!window) return kProxyCancelled;
-  if (!windowSlot.compare_exchange_strong(seen, window)) {
+  if (!detail::runInSlot(windowSlot, seen, window, dialog.finished(), cancelled)) {
     // Another thread opened one meanwhile: that one stays.
-    DestroyWindow(window);
-    if (HWND open = detail::liveWindow(windowSlot); open && open != parent) SetForegroundWindow(open);
+    bringForward();
     return 0;
   }
-  if (cancelled && cancelled->load()) DestroyWindow(window);  // closed while it was being made
-  else ShowWindow(window, SW_SHOW);
-  if (detail::runDialogLoop(window, dialog.finished()) != detail::LoopEnd::finished &&
-      IsWindow(window))
-    DestroyWindow(window);
-  void* mine = window;
-  windowSlot.compare_exchange_strong(mine, nullptr);
   if (dialog.result() == kProxyConfirmed) {
     server = dialog.server();
     type = dialog.type();

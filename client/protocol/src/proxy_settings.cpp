@@ -34,28 +34,21 @@ ProxyForm openProxyForm(std::string_view server, std::string_view type, std::str
                         std::string_view internetProxy) {
   ProxyForm form;
   const bool socks5 = type == kProxyTypeSocks5;
-  if (!server.empty()) {
-    auto [address, port] = splitAtLastColon(server);
+  auto [address, port] = splitAtLastColon(server.empty() ? internetProxy : server);
+  form.address = std::move(address);
+  form.port = std::move(port);
+  form.useProxy = !server.empty();
+  form.useAuthentication = !credentials.empty() || socks5;
+  // The Internet settings' offer is shown with everything else as the form's defaults.
+  if (form.useProxy) {
     auto [user, password] = splitAtLastColon(credentials);
-    form.address = std::move(address);
-    form.port = std::move(port);
     form.user = std::move(user);
     form.password = std::move(password);
     form.socks5 = socks5;
     form.http = !socks5;
     form.typeEnabled = true;
-    form.credentialsEnabled = !credentials.empty() || socks5;
-  } else {
-    auto [address, port] = splitAtLastColon(internetProxy);
-    form.address = std::move(address);
-    form.port = std::move(port);
-    form.http = true;
-    form.socks5 = false;
-    form.typeEnabled = false;
-    form.credentialsEnabled = false;
+    form.credentialsEnabled = form.useAuthentication;
   }
-  form.useProxy = !server.empty();
-  form.useAuthentication = !credentials.empty() || socks5;
   return form;
 }
 

@@ -144,20 +144,14 @@ int runUpgradeDialog(void* module, void* parentWindow, int language, WindowSlot*
     windowSlot->compare_exchange_strong(seen, nullptr);
     return -1;
   }
-  if (!windowSlot->compare_exchange_strong(seen, window)) {
+  const auto end = detail::runInSlot(*windowSlot, seen, window, dialog.finished(), cancelled,
+                                     [&] { dialog.registered(); });
+  if (!end) {
     // A look-up on another thread opened one meanwhile: that one stays.
-    DestroyWindow(window);
     bringForward();
     return 0;
   }
-  dialog.registered();
-  if (cancelled && cancelled->load()) DestroyWindow(window);  // closed while it was being made
-  else ShowWindow(window, SW_SHOW);
-  const detail::LoopEnd end = detail::runDialogLoop(window, dialog.finished());
-  if (end != detail::LoopEnd::finished && IsWindow(window)) DestroyWindow(window);
-  void* mine = window;
-  windowSlot->compare_exchange_strong(mine, nullptr);
-  return end == detail::LoopEnd::error ? 0 : dialog.result();
+  return *end == detail::LoopEnd::error ? 0 : dialog.result();
 }
 
 }  // namespace lexiton::protocol

@@ -17,12 +17,12 @@
 #include "lexiton/profile.h"
 #include "lexiton/protocol/client_packer.h"
 #include "lexiton/test/loopback_server.h"
+#include "lexiton/test/test_session.h"
 
 namespace lexiton::protocol::test {
 
-inline const std::string kSessionName(40, 'N');
-inline const std::string kSessionKey =
-    "000102030405060708090A0B0C0D0E0F101112131415161718191A1B1C1D1E1F";
+using lexiton::test::kSessionKey;
+using lexiton::test::kSessionName;
 inline const std::string kSessionId = kSessionName + kSessionKey;
 
 // A "lexiton.ini" of the given sections in the test's temp folder, removed afterwards.
