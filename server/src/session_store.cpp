@@ -143,10 +143,4 @@ std::optional<Session> SessionStore::findSession(const std::string& name) {
     return s;
 }
 
-void SessionStore::endSession(const std::string& name) {
-    Statement del(db_, "DELETE FROM sessions WHERE name=?");
-    del.bind(1, name);
-    del.step();
-}
-
 }  // namespace lexiton::server
