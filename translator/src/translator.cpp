@@ -97,14 +97,6 @@ bool endsWith(std::string_view w, std::string_view tail) {
   return w.size() > tail.size() && w.substr(w.size() - tail.size()) == tail;
 }
 
-bool isArticle(std::string_view w) {
-  for (std::string_view a : kArticles)
-    if (w.size() == a.size() && std::equal(w.begin(), w.end(), a.begin(),
-                                           [](char x, char y) { return (x | 0x20) == y; }))
-      return true;
-  return false;
-}
-
 // Blanks and UTF-8 continuation: a sense cut at kMaxSenseBytes on a character boundary.
 std::string cleanSense(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -127,6 +119,7 @@ class SentenceTranslation {
     for (std::size_t i = 0; i < s.words.size(); ++i) {
       const Word& w = s.words[i];
       words_.push_back(wordUtf8(text, w));
+      lowers_.push_back(lowerAscii(words_.back()));
       if (i == 0 || w.end - w.begin < kHeadingWordChars) continue;
       ++longWords;
       capitals += text[w.begin] >= 'A' && text[w.begin] <= 'Z';
@@ -162,16 +155,15 @@ class SentenceTranslation {
     return true;
   }
   bool afterVerbContext(std::size_t i) const {
-    const std::string prev = lowerAscii(words_[i - 1]);
-    return std::find(std::begin(kBeforeVerb), std::end(kBeforeVerb), prev) != std::end(kBeforeVerb);
+    return listed(kBeforeVerb, lowers_[i - 1]);
   }
   // A plural-looking word is a noun here, not a verb in the third person ("he runs").
   bool nounContext(std::size_t i) const {
     if (i > 0 && afterVerbContext(i)) return false;
     DictionaryEntry verb;
     if (!dict_.findVerb(words_[i], verb)) return true;
-    return (i == 0 || listed(kNounContext, lowerAscii(words_[i - 1]))) ||
-           (i + 1 < words_.size() && listed(kPluralVerbs, lowerAscii(words_[i + 1])));
+    return (i == 0 || listed(kNounContext, lowers_[i - 1])) ||
+           (i + 1 < words_.size() && listed(kPluralVerbs, lowers_[i + 1]));
   }
   // The last unit of the predicate after the copula unit c, or 0 when the copula must stay.
   std::size_t predicateEnd(std::size_t c, const std::vector<std::string>& shown, bool subjectInside) const;
@@ -186,6 +178,7 @@ class SentenceTranslation {
   const std::u32string& text_;
   const Sentence& s_;
   std::vector<std::string> words_;
+  std::vector<std::string> lowers_;  // words_ in lower case, asked about again and again
   std::vector<Unit> units_;
   bool titleCase_ = false;
 };
@@ -197,7 +190,7 @@ void SentenceTranslation::findUnits() {
     const Word& w = s_.words[i];
     if (w.hasLetter && w.end - w.begin <= kMaxWordChars) {
       std::vector<std::string_view> run{words_[i]};
-      if (!isArticle(words_[i]))
+      if (!listed(kArticles, lowers_[i]))
         for (std::size_t k = i + 1; k < s_.words.size() && run.size() < Dictionary::kMaxPhraseWords &&
                                     joinedByBlanks(k - 1) && s_.words[k].hasLetter &&
                                     s_.words[k].end - s_.words[k].begin <= kMaxWordChars;
@@ -205,7 +198,7 @@ void SentenceTranslation::findUnits() {
           run.push_back(words_[k]);
       DictionaryEntry entry;
       std::size_t n = dict_.findLongest(run, entry);
-      const std::string lower = lowerAscii(words_[i]);
+      const std::string& lower = lowers_[i];
       const bool capitalInside = i > 0 && !titleCase_ && text_[w.begin] >= 'A' && text_[w.begin] <= 'Z';
       if (n == 1 && i > 0 && afterVerbContext(i)) {
         DictionaryEntry verb;
@@ -214,8 +207,8 @@ void SentenceTranslation::findUnits() {
       // "went", "played" right after a word that can be their subject
       const bool pastPosition = n < 2 && i > 0 && joinedByBlanks(i - 1) &&
                                 (listed(kSimplePast, lower) || endsWith(lower, "ed")) &&
-                                !listed(kNounContext, lowerAscii(words_[i - 1])) &&
-                                !listed(kBeforeParticiple, lowerAscii(words_[i - 1]));
+                                !listed(kNounContext, lowers_[i - 1]) &&
+                                !listed(kBeforeParticiple, lowers_[i - 1]);
       if (n == 1 && pastPosition && entry.key != lower && entry.key.compare(0, 3, "to ") != 0) {
         DictionaryEntry verb;
         if (dict_.findVerb(words_[i], verb)) entry = std::move(verb);
@@ -336,7 +329,7 @@ std::string SentenceTranslation::target(std::size_t hlSense) const {
   std::vector<bool> dropped(units_.size());
   for (std::size_t i = 0; i < units_.size(); ++i) {
     const Unit& u = units_[i];
-    const std::string verb = lowerAscii(words_[lastWord(u)]);
+    const std::string& verb = lowers_[lastWord(u)];
     if (verb != kCopulaSingular && verb != kCopulaPlural) continue;
     const std::string_view hungarian = verb == kCopulaSingular ? " van" : " vannak";
     const bool alone = u.core && u.wordCount == 1 && &u != hl;
