@@ -222,18 +222,19 @@ void SentenceTranslation::findUnits() {
       // the key that answered tells a plural: "houses" by "house", "women" by the core "woman"
       std::string answeredBy;
       if (!core && n == 1 && entry.key.compare(0, 3, "to ") != 0) answeredBy = entry.key;
+      // A single word's base forms serve the core-word and the plural checks below.
+      const std::vector<std::string> forms = n < 2 ? Dictionary::baseForms(words_[i]) : std::vector<std::string>();
       // "came", "women": forms of core words the dictionary has no entry for
       if (!core && n == 0)
-        for (const std::string& form : Dictionary::baseForms(words_[i]))
+        for (const std::string& form : forms)
           if ((core = coreWordSenses(form, u.senses))) {
             answeredBy = form;
             break;
           }
       u.pastVerb = pastPosition && ((core && !answeredBy.empty() && answeredBy != lower) ||
                                     (!core && n == 1 && entry.key.compare(0, 3, "to ") == 0));
-      if (n < 2)
-        for (const std::string& form : Dictionary::baseForms(words_[i]))
-          u.englishPlural = u.englishPlural || (form != lower && Dictionary::isPluralOf(lower, form));
+      for (const std::string& form : forms)
+        u.englishPlural = u.englishPlural || (form != lower && Dictionary::isPluralOf(lower, form));
       u.pluralNoun = !answeredBy.empty() && Dictionary::isPluralOf(words_[i], answeredBy) && nounContext(i);
       u.core = core;
       u.lower = lower;
@@ -287,7 +288,7 @@ std::string SentenceTranslation::source() const {
   std::size_t at = s_.begin;
   const Unit* hl = highlighted();
   for (const Unit& u : units_) {
-    const std::size_t b = s_.words[u.firstWord].begin, e = s_.words[u.firstWord + u.wordCount - 1].end;
+    const std::size_t b = s_.words[u.firstWord].begin, e = s_.words[lastWord(u)].end;
     appendSourceText(out, t.substr(at, b - at));
     const bool orig = !u.known && !u.name && s_.words[u.firstWord].hasLetter;
     if (&u == hl) out += "<HL>";
@@ -354,7 +355,7 @@ std::string SentenceTranslation::target(std::size_t hlSense) const {
   std::size_t at = s_.begin;
   for (std::size_t i = 0; i < units_.size(); ++i) {
     const Unit& u = units_[i];
-    const std::size_t b = s_.words[u.firstWord].begin, e = s_.words[u.firstWord + u.wordCount - 1].end;
+    const std::size_t b = s_.words[u.firstWord].begin, e = s_.words[lastWord(u)].end;
     if (dropped[i]) {
       at = e;
       continue;
