@@ -93,6 +93,9 @@ bool listed(const std::string_view (&list)[N], std::string_view w) {
   return std::find(std::begin(list), std::end(list), w) != std::end(list);
 }
 
+// The dictionary keys its verbs by the infinitive: "to give up".
+bool isVerbKey(std::string_view key) { return key.substr(0, 3) == "to "; }
+
 bool endsWith(std::string_view w, std::string_view tail) {
   return w.size() > tail.size() && w.substr(w.size() - tail.size()) == tail;
 }
@@ -209,7 +212,7 @@ void SentenceTranslation::findUnits() {
                                 (listed(kSimplePast, lower) || endsWith(lower, "ed")) &&
                                 !listed(kNounContext, lowers_[i - 1]) &&
                                 !listed(kBeforeParticiple, lowers_[i - 1]);
-      if (n == 1 && pastPosition && entry.key != lower && entry.key.compare(0, 3, "to ") != 0) {
+      if (n == 1 && pastPosition && entry.key != lower && !isVerbKey(entry.key)) {
         DictionaryEntry verb;
         if (dict_.findVerb(words_[i], verb)) entry = std::move(verb);
       }
@@ -217,11 +220,11 @@ void SentenceTranslation::findUnits() {
       // "-ing" after the copula is nearly always the continuous tense ("are sleeping"), even
       // where the dictionary lists the form as an adjective; "-ed" only when it has no entry
       u.verbForm = !core && n > 0 &&
-                   (entry.key.compare(0, 3, "to ") == 0 || (n == 1 && endsWith(lower, "ing")) ||
+                   (isVerbKey(entry.key) || (n == 1 && endsWith(lower, "ing")) ||
                     (n == 1 && entry.key != lower && endsWith(lower, "ed")));
       // the key that answered tells a plural: "houses" by "house", "women" by the core "woman"
       std::string answeredBy;
-      if (!core && n == 1 && entry.key.compare(0, 3, "to ") != 0) answeredBy = entry.key;
+      if (!core && n == 1 && !isVerbKey(entry.key)) answeredBy = entry.key;
       // A single word's base forms serve the core-word and the plural checks below.
       const std::vector<std::string> forms = n < 2 ? Dictionary::baseForms(words_[i]) : std::vector<std::string>();
       // "came", "women": forms of core words the dictionary has no entry for
@@ -232,7 +235,7 @@ void SentenceTranslation::findUnits() {
             break;
           }
       u.pastVerb = pastPosition && ((core && !answeredBy.empty() && answeredBy != lower) ||
-                                    (!core && n == 1 && entry.key.compare(0, 3, "to ") == 0));
+                                    (!core && n == 1 && isVerbKey(entry.key)));
       for (const std::string& form : forms)
         u.englishPlural = u.englishPlural || (form != lower && Dictionary::isPluralOf(lower, form));
       u.pluralNoun = !answeredBy.empty() && Dictionary::isPluralOf(words_[i], answeredBy) && nounContext(i);
