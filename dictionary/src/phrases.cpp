@@ -1,6 +1,5 @@
 // Multi-word entries: phrasal verbs and set phrases, matched longest first.
 #include <algorithm>
-#include <cctype>
 
 #include "lexiton/dictionary.h"
 
@@ -8,12 +7,6 @@ namespace lexiton {
 namespace {
 
 constexpr std::string_view kInfinitive = "to ";
-
-std::string lowered(std::string_view word) {
-  std::string w;
-  for (char c : word) w += c == '\x92' ? '\'' : char(std::tolower(uint8_t(c)));
-  return w;
-}
 
 // The verb entry ("to give") of the first of `forms` that has one.
 bool findInfinitive(const Dictionary& d, const std::vector<std::string>& forms, DictionaryEntry& out) {
@@ -45,7 +38,7 @@ std::size_t Dictionary::findLongest(const std::vector<std::string_view>& words,
                                     DictionaryEntry& out) const {
   if (words.empty()) return 0;
   // The same for every length tried; no key is made from a first word too long for one.
-  const std::string first = lowered(words.front());
+  const std::string first = lookupKey(words.front());
   const std::vector<std::string> firstForms =
       words.front().size() <= kMaxKeyLength ? baseForms(words.front()) : std::vector<std::string>();
   for (std::size_t n = std::min(words.size(), kMaxPhraseWords); n >= 2; --n) {
@@ -53,8 +46,8 @@ std::size_t Dictionary::findLongest(const std::vector<std::string_view>& words,
     for (std::size_t i = 0; i < n; ++i) total += words[i].size() + 1;
     if (total > kMaxKeyLength) continue;
     std::string middle;  // the words between the first and the last, as written
-    for (std::size_t i = 1; i + 1 < n; ++i) middle += lowered(words[i]) + " ";
-    const std::string last = lowered(words[n - 1]);
+    for (std::size_t i = 1; i + 1 < n; ++i) middle += lookupKey(words[i]) + " ";
+    const std::string last = lookupKey(words[n - 1]);
     // Inflection sits on the verb of a phrasal verb ("gave up") or on the noun at the end of
     // a compound ("ice creams"), never on both.
     std::vector<std::string> keys;
