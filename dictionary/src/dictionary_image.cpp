@@ -9,9 +9,10 @@
 namespace lexiton {
 namespace {
 
-void put32(std::string& o, std::size_t v) {
-  if (uint64_t(v) > 0xFFFFFFFFu) throw std::length_error("dictionary too large");
-  for (int i = 0; i < 4; ++i) o += char((uint64_t(v) >> (8 * i)) & 0xFF);
+// uint64_t: a 64-bit size_t can exceed the format's 32 bits, a 32-bit one never does.
+void put32(std::string& o, uint64_t v) {
+  if (v > 0xFFFFFFFFu) throw std::length_error("dictionary too large");
+  for (int i = 0; i < 4; ++i) o += char((v >> (8 * i)) & 0xFF);
 }
 
 }  // namespace
