@@ -12,12 +12,6 @@
 
 set(LEXITON_TEST_TIMEOUT 120 CACHE STRING "Per-test time limit in seconds")
 
-# The code a fuzz target calls lives in the modules' libraries: they must carry libFuzzer's
-# coverage counters too, or the fuzzer only sees its own entry function and mutates blindly.
-if(LEXITON_FUZZ)
-  add_compile_options(-fsanitize=fuzzer-no-link)
-endif()
-
 if(LEXITON_WIN32)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-exec CACHE FILEPATH "" FORCE)
 endif()

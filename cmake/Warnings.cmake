@@ -12,7 +12,8 @@ else()
     add_link_options(-fsanitize=address,undefined)
   endif()
   if(LEXITON_FUZZ)
-    # Coverage feedback from every library a fuzz target links, not only from the target.
+    # The code a fuzz target calls lives in the modules' libraries: they carry libFuzzer's
+    # coverage counters too, or the fuzzer only sees its own entry function and mutates blindly.
     add_compile_options(-fsanitize=fuzzer-no-link)
   endif()
   if(LEXITON_TSAN)

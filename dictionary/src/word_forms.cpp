@@ -63,12 +63,14 @@ bool ends(std::string_view w, std::string_view suf) {
 
 }  // namespace
 
-std::vector<std::string> Dictionary::baseForms(std::string_view word) {
+std::string Dictionary::lookupKey(std::string_view word) {
   std::string w;
-  for (char c : word) {
-    if (c == '\x92') c = '\'';
-    w += char(std::tolower(uint8_t(c)));
-  }
+  for (char c : word) w += c == '\x92' ? '\'' : char(std::tolower(uint8_t(c)));
+  return w;
+}
+
+std::vector<std::string> Dictionary::baseForms(std::string_view word) {
+  const std::string w = lookupKey(word);
   std::vector<std::string> out;
   add(out, w);
   if (ends(w, "'s") || ends(w, "s'")) add(out, w.substr(0, w.size() - 2));

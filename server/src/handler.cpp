@@ -4,6 +4,7 @@
 
 #include "lexiton/protocol/client_packer.h"
 #include "lexiton/protocol/pipe_format.h"
+#include "lexiton/protocol/request_fields.h"
 #include "lexiton/server/request_form.h"
 #include "lexiton/server/session_store.h"
 
@@ -17,9 +18,10 @@ namespace {
 constexpr std::size_t kMaxRecordTokens = 64;
 
 using protocol::TokenKind;
+using RecordFields = std::map<std::string, std::string, std::less<>>;
 
 // Keys followed by one value token each; a record is empty or has every required key.
-bool parseRecord(const std::string& record, std::map<std::string, std::string>& fields) {
+bool parseRecord(const std::string& record, RecordFields& fields) {
     protocol::PipeReader reader;
     reader.append(record);
     std::string key, value;
@@ -127,20 +129,23 @@ std::string RequestHandler::handle(std::string_view body, std::string* logNote) 
 
     std::uint64_t startGeneration = impl_->generation(name);
     if (plain.empty()) { note("empty-query"); return packedRaw(keyHex, ""); }
-    std::map<std::string, std::string> record;
+    RecordFields record;
     if (!parseRecord(plain, record)) { note("wrong-query"); return kStatusWrongQuery; }
-    auto field = [&](const char* k) -> const std::string* {
+    auto field = [&](std::string_view k) -> const std::string* {
         auto it = record.find(k);
         return it == record.end() ? nullptr : &it->second;
     };
-    const std::string* dat = field("dat");
-    const std::string* act = field("act");
-    const std::string* lng = field("lng");
+    const std::string* dat = field(protocol::fields::kData);
+    const std::string* act = field(protocol::fields::kAct);
+    const std::string* lng = field(protocol::fields::kLanguage);
     if (!dat || !act || !lng) { note("wrong-query"); return kStatusWrongQuery; }
-    if (*act != "lexiton" || *lng != "En-Hu") { note("unsupported"); return kStatusUnsupportedService; }
+    if (*act != protocol::fields::kApplication || *lng != protocol::fields::kLanguagePair) {
+        note("unsupported");
+        return kStatusUnsupportedService;
+    }
 
-    const std::string* usr = field("usr");
-    const std::string* pass = field("pass");
+    const std::string* usr = field(protocol::fields::kUser);
+    const std::string* pass = field(protocol::fields::kPassword);
     if (usr || pass) {
         bool ok = false;
         try {

@@ -7,6 +7,7 @@
 #include "lexiton/server/handler.h"
 #include "lexiton/server/request_form.h"
 #include "lexiton/server/session_store.h"
+#include "lexiton/translator/query_text.h"
 
 #include <httplib.h>
 
@@ -55,6 +56,12 @@ std::string need(const std::map<std::string, std::string>& o, const char* k) {
     return it->second;
 }
 
+// --dict, or the dictionary beside the program.
+std::string dictionaryPath(const std::map<std::string, std::string>& o) {
+    const auto it = o.find("dict");
+    return it != o.end() ? it->second : lexiton::server::defaultDictionaryPath();
+}
+
 lexiton::server::HandlerConfig readConfig(const std::string& path) {
     lexiton::server::HandlerConfig c;
     if (path.empty()) return c;
@@ -85,8 +92,7 @@ int serve(const std::map<std::string, std::string>& o) {
     pthread_sigmask(SIG_BLOCK, &set, nullptr);
 
     // The dictionary is loaded before the port is taken: without it there is nothing to serve.
-    const std::string dict = o.count("dict") ? o.at("dict") : lexiton::server::defaultDictionaryPath();
-    lexiton::server::TranslateFn translate = lexiton::server::dictionaryTranslator(dict);
+    lexiton::server::TranslateFn translate = lexiton::server::dictionaryTranslator(dictionaryPath(o));
 
     lexiton::server::SessionStore store(need(o, "db"));
     lexiton::server::RequestHandler handler(store, std::move(translate), config);
@@ -154,9 +160,9 @@ int translate(const std::map<std::string, std::string>& o) {
     const std::size_t pointer = o.count("pointer") ? std::stoul(o.at("pointer")) : 0;
     if (pointer > text.size()) throw std::runtime_error("--pointer is beyond the text");
     const std::string query = lexiton::protocol::encodeQueryText(std::u16string_view(text).substr(0, pointer)) +
-                              "&kvopoint;" + lexiton::protocol::encodeQueryText(std::u16string_view(text).substr(pointer));
-    const std::string dict = o.count("dict") ? o.at("dict") : lexiton::server::defaultDictionaryPath();
-    const lexiton::server::TranslateResult r = lexiton::server::dictionaryTranslator(dict)(query);
+                              std::string(lexiton::translator::kPointerMarker) +
+                              lexiton::protocol::encodeQueryText(std::u16string_view(text).substr(pointer));
+    const lexiton::server::TranslateResult r = lexiton::server::dictionaryTranslator(dictionaryPath(o))(query);
     // Hungarian letters travel as Windows-1250 bytes.
     std::printf("%d %s\n", r.code, lexiton::codePageToUtf8(r.text, lexiton::CodePage::windows1250).c_str());
     return r.code == 0 ? 0 : 1;

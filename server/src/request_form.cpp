@@ -30,8 +30,8 @@ std::optional<RequestForm> parseRequestForm(std::string_view body) {
 
 RequestKind requestKind(const RequestForm& form) {
     std::string_view where = form.where;
-    if (where.starts_with("sessionend,")) return RequestKind::SessionEnd;
-    if (where.starts_with("storno,")) return RequestKind::Cancel;
+    if (where.starts_with(protocol::fields::kSessionEndPrefix)) return RequestKind::SessionEnd;
+    if (where.starts_with(protocol::fields::kCancelPrefix)) return RequestKind::Cancel;
     return RequestKind::Query;
 }
 

@@ -1,7 +1,8 @@
 // One SQLite connection guarded by the library's serialized mode; statements are short.
 #include "lexiton/server/session_store.h"
 
-#include <cryptopp/hex.h>
+#include "lexiton/protocol/client_packer.h"
+
 #include <cryptopp/osrng.h>
 #include <cryptopp/pwdbased.h>
 #include <cryptopp/sha.h>
@@ -16,12 +17,6 @@ namespace {
 constexpr unsigned kPbkdf2Iterations = 20000;
 constexpr std::size_t kSaltBytes = 16;
 constexpr std::size_t kKeyBytes = 32;
-
-std::string hexOf(const std::string& raw) {
-    std::string out;
-    CryptoPP::StringSource(raw, true, new CryptoPP::HexEncoder(new CryptoPP::StringSink(out), true));
-    return out;
-}
 
 std::string randomBytes(std::size_t n) {
     CryptoPP::AutoSeededRandomPool rng;
@@ -126,12 +121,12 @@ bool SessionStore::checkPassword(const std::string& user, const std::string& pas
 }
 
 std::string SessionStore::createSession(const std::string& user, std::int64_t lifetimeSeconds) {
-    std::string name = hexOf(randomBytes(20));
+    std::string name = protocol::ClientPacker::toHex(randomBytes(20));
     std::string key = randomBytes(kKeyBytes);
     Statement ins(db_, "INSERT INTO sessions(name,key,user,expires) VALUES(?,?,?,?)");
     ins.bind(1, name).bind(2, key).bind(3, user).bind(4, now() + lifetimeSeconds);
     ins.step();
-    return name + hexOf(key);
+    return name + protocol::ClientPacker::toHex(key);
 }
 
 std::optional<Session> SessionStore::findSession(const std::string& name) {
@@ -141,12 +136,6 @@ std::optional<Session> SessionStore::findSession(const std::string& name) {
     Session s{name, q.text(0), q.text(1), q.integer(2)};
     if (s.expiresAt <= now()) return std::nullopt;
     return s;
-}
-
-void SessionStore::endSession(const std::string& name) {
-    Statement del(db_, "DELETE FROM sessions WHERE name=?");
-    del.bind(1, name);
-    del.step();
 }
 
 }  // namespace lexiton::server

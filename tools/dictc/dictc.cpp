@@ -5,6 +5,8 @@
 // Usage: dictc ENG-HUN.index ENG-HUN.dict.dz HUN-ENG.index HUN-ENG.dict.dz OUT
 #include <zlib.h>
 
+#include "lexiton/dictionary.h"
+#include "lexiton/dictionary_image.h"
 #include "lexiton/hungarian_repair.h"
 
 #include <algorithm>
@@ -23,12 +25,7 @@
 namespace {
 
 constexpr std::size_t kMaxData = 512u * 1024u * 1024u;
-constexpr std::size_t kMaxKey = 256;
-
-struct Entry {
-  std::string headword, pron;
-  std::vector<std::string> senses;
-};
+using Entry = lexiton::DictionaryEntry;
 
 std::string readGzip(const std::string& path) {
   gzFile f = gzopen(path.c_str(), "rb");
@@ -96,7 +93,7 @@ Entry parseArticle(std::string_view text) {
       auto slash = t.find(" /");
       if (slash != std::string::npos && t.size() > slash + 2 && t.back() == '/') {
         e.headword = trim(t.substr(0, slash));
-        e.pron = t.substr(slash + 2, t.size() - slash - 3);
+        e.pronunciation = t.substr(slash + 2, t.size() - slash - 3);
       } else {
         e.headword = t;
       }
@@ -127,7 +124,7 @@ std::map<std::string, Entry> readDict(const std::string& indexPath, const std::s
     if (off > data.size() || len > data.size() - off) throw std::runtime_error("index points outside data");
     Entry e = parseArticle(std::string_view(data).substr(off, len));
     std::string key = lower(e.headword);
-    if (key.empty() || key.size() > kMaxKey || e.senses.empty()) continue;
+    if (key.empty() || key.size() > lexiton::Dictionary::kMaxKeyLength || e.senses.empty()) continue;
     auto& slot = out[key];
     if (slot.headword.empty()) { slot = std::move(e); continue; }
     for (auto& s : e.senses)
@@ -170,11 +167,6 @@ void rank(std::map<std::string, Entry>& en) {
   }
 }
 
-void put32(std::string& o, uint64_t v) {
-  if (v > 0xFFFFFFFFu) throw std::runtime_error("dictionary too large");
-  for (int i = 0; i < 4; ++i) o += char((v >> (8 * i)) & 0xFF);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -189,20 +181,7 @@ int main(int argc, char** argv) {
     auto hu = readDict(argv[3], argv[4]);
     if (hu.empty()) throw std::runtime_error("empty Hungarian-English dictionary");
     rank(en);
-    std::string strings, table;
-    for (auto& [key, e] : en) {
-      std::string body = e.headword + "\n" + e.pron;
-      for (auto& s : e.senses) body += "\n" + s;
-      put32(table, strings.size()); put32(table, key.size());
-      strings += key;
-      put32(table, strings.size()); put32(table, body.size());
-      strings += body;
-    }
-    std::string out = "LXDC0001";
-    put32(out, en.size());
-    put32(out, strings.size());
-    out += table;
-    out += strings;
+    const std::string out = lexiton::dictionaryImage(en);
     std::string tmp = std::string(argv[5]) + ".tmp";
     {
       std::ofstream f(tmp, std::ios::binary | std::ios::trunc);

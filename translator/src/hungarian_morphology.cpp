@@ -3,6 +3,7 @@
 #include "hungarian_morphology.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "lexiton/text_encoding.h"
@@ -87,6 +88,24 @@ char16_t linkingVowel(Harmony h, bool lowering) {
   return u'e';
 }
 
+// The word as UTF-16 when it is one inflectable word (see isInflectableWord), else nothing.
+std::optional<std::u16string> inflectableWide(std::string_view utf8) {
+  if (utf8.empty() || utf8.size() > kMaxInflectedBytes) return std::nullopt;
+  std::u16string w = utf8ToUtf16(utf8);
+  if (w.size() < 2 || !std::all_of(w.begin(), w.end(), isLetter) || vowelCount(w) == 0) return std::nullopt;
+  return w;
+}
+
+bool looksPluralWide(std::u16string_view w) {
+  if (w.size() < 3 || w.back() != u'k' || !isVowel(w[w.size() - 2])) return false;
+  if (listed(kSingularLikePlural, w)) return false;
+  const char16_t linking = w[w.size() - 2];
+  // "almák", "kefék": the lengthened stem vowel; otherwise a linking vowel after a stem of
+  // at least two syllables ("gyerekek", "tanárok")
+  if (linking == kAAcute || linking == kEAcute) return vowelCount(w) >= 2;
+  return vowelCount(w) >= 3;
+}
+
 std::u16string pluralOfWide(std::u16string w, WordClass cls) {
   for (const auto& [singular, plural] : kIrregular)
     if (w == singular) return std::u16string(plural);
@@ -129,8 +148,9 @@ bool linksEveryPerson(std::u16string_view stem) {
 }  // namespace
 
 std::string pastOf(std::string_view utf8, bool plural) {
-  if (!isInflectableWord(utf8)) return std::string(utf8);
-  std::u16string w = utf8ToUtf16(utf8);
+  std::optional<std::u16string> inflectable = inflectableWide(utf8);
+  if (!inflectable) return std::string(utf8);
+  std::u16string& w = *inflectable;
   for (const IrregularVerb& v : kIrregularVerbs)
     if (w.size() >= v.present.size() && std::u16string_view(w).substr(w.size() - v.present.size()) == v.present)
       return utf16ToUtf8(w.substr(0, w.size() - v.present.size()) + std::u16string(plural ? v.pastPlural : v.past));
@@ -166,26 +186,14 @@ Harmony harmonyOf(std::u16string_view w) {
   return Harmony::front;  // only i, í, é: "kép", "víz"
 }
 
-bool isInflectableWord(std::string_view utf8) {
-  if (utf8.empty() || utf8.size() > kMaxInflectedBytes) return false;
-  const std::u16string w = utf8ToUtf16(utf8);
-  return w.size() >= 2 && std::all_of(w.begin(), w.end(), isLetter) && vowelCount(w) > 0;
-}
+bool isInflectableWord(std::string_view utf8) { return inflectableWide(utf8).has_value(); }
 
-bool looksPlural(std::string_view utf8) {
-  const std::u16string w = utf8ToUtf16(utf8);
-  if (w.size() < 3 || w.back() != u'k' || !isVowel(w[w.size() - 2])) return false;
-  if (listed(kSingularLikePlural, w)) return false;
-  const char16_t linking = w[w.size() - 2];
-  // "almák", "kefék": the lengthened stem vowel; otherwise a linking vowel after a stem of
-  // at least two syllables ("gyerekek", "tanárok")
-  if (linking == kAAcute || linking == kEAcute) return vowelCount(w) >= 2;
-  return vowelCount(w) >= 3;
-}
+bool looksPlural(std::string_view utf8) { return looksPluralWide(utf8ToUtf16(utf8)); }
 
 std::string pluralOf(std::string_view utf8, WordClass cls) {
-  if (!isInflectableWord(utf8) || looksPlural(utf8)) return std::string(utf8);
-  return utf16ToUtf8(pluralOfWide(utf8ToUtf16(utf8), cls));
+  std::optional<std::u16string> w = inflectableWide(utf8);
+  if (!w || looksPluralWide(*w)) return std::string(utf8);
+  return utf16ToUtf8(pluralOfWide(std::move(*w), cls));
 }
 
 }  // namespace lexiton::translator

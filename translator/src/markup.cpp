@@ -38,6 +38,8 @@ void appendSourceText(std::string& out, std::u32string_view text) {
 
 void appendTargetText(std::string& out, std::string_view utf8) {
   const std::u16string wide = utf8ToUtf16(utf8);
+  // One byte per UTF-16 unit, '\0' where Windows-1250 has no letter for it.
+  const std::string narrow = toCodePage(wide, CodePage::windows1250, '\0');
   for (std::size_t i = 0; i < wide.size(); ++i) {
     char16_t c = wide[i];
     if (appendEscaped(out, c)) continue;
@@ -48,8 +50,7 @@ void appendTargetText(std::string& out, std::string_view utf8) {
       ++i;
       continue;
     }
-    const std::string narrow = toCodePage(std::u16string_view(&c, 1), CodePage::windows1250, '\0');
-    if (narrow.size() == 1 && narrow[0] != '\0') out += narrow;
+    if (narrow[i] != '\0') out += narrow[i];
     else appendReference(out, c);
   }
 }

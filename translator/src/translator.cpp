@@ -93,16 +93,11 @@ bool listed(const std::string_view (&list)[N], std::string_view w) {
   return std::find(std::begin(list), std::end(list), w) != std::end(list);
 }
 
+// The dictionary keys its verbs by the infinitive: "to give up".
+bool isVerbKey(std::string_view key) { return key.substr(0, 3) == "to "; }
+
 bool endsWith(std::string_view w, std::string_view tail) {
   return w.size() > tail.size() && w.substr(w.size() - tail.size()) == tail;
-}
-
-bool isArticle(std::string_view w) {
-  for (std::string_view a : kArticles)
-    if (w.size() == a.size() && std::equal(w.begin(), w.end(), a.begin(),
-                                           [](char x, char y) { return (x | 0x20) == y; }))
-      return true;
-  return false;
 }
 
 // Blanks and UTF-8 continuation: a sense cut at kMaxSenseBytes on a character boundary.
@@ -127,6 +122,7 @@ class SentenceTranslation {
     for (std::size_t i = 0; i < s.words.size(); ++i) {
       const Word& w = s.words[i];
       words_.push_back(wordUtf8(text, w));
+      lowers_.push_back(lowerAscii(words_.back()));
       if (i == 0 || w.end - w.begin < kHeadingWordChars) continue;
       ++longWords;
       capitals += text[w.begin] >= 'A' && text[w.begin] <= 'Z';
@@ -162,16 +158,15 @@ class SentenceTranslation {
     return true;
   }
   bool afterVerbContext(std::size_t i) const {
-    const std::string prev = lowerAscii(words_[i - 1]);
-    return std::find(std::begin(kBeforeVerb), std::end(kBeforeVerb), prev) != std::end(kBeforeVerb);
+    return listed(kBeforeVerb, lowers_[i - 1]);
   }
   // A plural-looking word is a noun here, not a verb in the third person ("he runs").
   bool nounContext(std::size_t i) const {
     if (i > 0 && afterVerbContext(i)) return false;
     DictionaryEntry verb;
     if (!dict_.findVerb(words_[i], verb)) return true;
-    return (i == 0 || listed(kNounContext, lowerAscii(words_[i - 1]))) ||
-           (i + 1 < words_.size() && listed(kPluralVerbs, lowerAscii(words_[i + 1])));
+    return (i == 0 || listed(kNounContext, lowers_[i - 1])) ||
+           (i + 1 < words_.size() && listed(kPluralVerbs, lowers_[i + 1]));
   }
   // The last unit of the predicate after the copula unit c, or 0 when the copula must stay.
   std::size_t predicateEnd(std::size_t c, const std::vector<std::string>& shown, bool subjectInside) const;
@@ -186,6 +181,7 @@ class SentenceTranslation {
   const std::u32string& text_;
   const Sentence& s_;
   std::vector<std::string> words_;
+  std::vector<std::string> lowers_;  // words_ in lower case, asked about again and again
   std::vector<Unit> units_;
   bool titleCase_ = false;
 };
@@ -197,7 +193,7 @@ void SentenceTranslation::findUnits() {
     const Word& w = s_.words[i];
     if (w.hasLetter && w.end - w.begin <= kMaxWordChars) {
       std::vector<std::string_view> run{words_[i]};
-      if (!isArticle(words_[i]))
+      if (!listed(kArticles, lowers_[i]))
         for (std::size_t k = i + 1; k < s_.words.size() && run.size() < Dictionary::kMaxPhraseWords &&
                                     joinedByBlanks(k - 1) && s_.words[k].hasLetter &&
                                     s_.words[k].end - s_.words[k].begin <= kMaxWordChars;
@@ -205,7 +201,7 @@ void SentenceTranslation::findUnits() {
           run.push_back(words_[k]);
       DictionaryEntry entry;
       std::size_t n = dict_.findLongest(run, entry);
-      const std::string lower = lowerAscii(words_[i]);
+      const std::string& lower = lowers_[i];
       const bool capitalInside = i > 0 && !titleCase_ && text_[w.begin] >= 'A' && text_[w.begin] <= 'Z';
       if (n == 1 && i > 0 && afterVerbContext(i)) {
         DictionaryEntry verb;
@@ -214,9 +210,9 @@ void SentenceTranslation::findUnits() {
       // "went", "played" right after a word that can be their subject
       const bool pastPosition = n < 2 && i > 0 && joinedByBlanks(i - 1) &&
                                 (listed(kSimplePast, lower) || endsWith(lower, "ed")) &&
-                                !listed(kNounContext, lowerAscii(words_[i - 1])) &&
-                                !listed(kBeforeParticiple, lowerAscii(words_[i - 1]));
-      if (n == 1 && pastPosition && entry.key != lower && entry.key.compare(0, 3, "to ") != 0) {
+                                !listed(kNounContext, lowers_[i - 1]) &&
+                                !listed(kBeforeParticiple, lowers_[i - 1]);
+      if (n == 1 && pastPosition && entry.key != lower && !isVerbKey(entry.key)) {
         DictionaryEntry verb;
         if (dict_.findVerb(words_[i], verb)) entry = std::move(verb);
       }
@@ -224,23 +220,24 @@ void SentenceTranslation::findUnits() {
       // "-ing" after the copula is nearly always the continuous tense ("are sleeping"), even
       // where the dictionary lists the form as an adjective; "-ed" only when it has no entry
       u.verbForm = !core && n > 0 &&
-                   (entry.key.compare(0, 3, "to ") == 0 || (n == 1 && endsWith(lower, "ing")) ||
+                   (isVerbKey(entry.key) || (n == 1 && endsWith(lower, "ing")) ||
                     (n == 1 && entry.key != lower && endsWith(lower, "ed")));
       // the key that answered tells a plural: "houses" by "house", "women" by the core "woman"
       std::string answeredBy;
-      if (!core && n == 1 && entry.key.compare(0, 3, "to ") != 0) answeredBy = entry.key;
+      if (!core && n == 1 && !isVerbKey(entry.key)) answeredBy = entry.key;
+      // A single word's base forms serve the core-word and the plural checks below.
+      const std::vector<std::string> forms = n < 2 ? Dictionary::baseForms(words_[i]) : std::vector<std::string>();
       // "came", "women": forms of core words the dictionary has no entry for
       if (!core && n == 0)
-        for (const std::string& form : Dictionary::baseForms(words_[i]))
+        for (const std::string& form : forms)
           if ((core = coreWordSenses(form, u.senses))) {
             answeredBy = form;
             break;
           }
       u.pastVerb = pastPosition && ((core && !answeredBy.empty() && answeredBy != lower) ||
-                                    (!core && n == 1 && entry.key.compare(0, 3, "to ") == 0));
-      if (n < 2)
-        for (const std::string& form : Dictionary::baseForms(words_[i]))
-          u.englishPlural = u.englishPlural || (form != lower && Dictionary::isPluralOf(lower, form));
+                                    (!core && n == 1 && isVerbKey(entry.key)));
+      for (const std::string& form : forms)
+        u.englishPlural = u.englishPlural || (form != lower && Dictionary::isPluralOf(lower, form));
       u.pluralNoun = !answeredBy.empty() && Dictionary::isPluralOf(words_[i], answeredBy) && nounContext(i);
       u.core = core;
       u.lower = lower;
@@ -294,7 +291,7 @@ std::string SentenceTranslation::source() const {
   std::size_t at = s_.begin;
   const Unit* hl = highlighted();
   for (const Unit& u : units_) {
-    const std::size_t b = s_.words[u.firstWord].begin, e = s_.words[u.firstWord + u.wordCount - 1].end;
+    const std::size_t b = s_.words[u.firstWord].begin, e = s_.words[lastWord(u)].end;
     appendSourceText(out, t.substr(at, b - at));
     const bool orig = !u.known && !u.name && s_.words[u.firstWord].hasLetter;
     if (&u == hl) out += "<HL>";
@@ -336,7 +333,7 @@ std::string SentenceTranslation::target(std::size_t hlSense) const {
   std::vector<bool> dropped(units_.size());
   for (std::size_t i = 0; i < units_.size(); ++i) {
     const Unit& u = units_[i];
-    const std::string verb = lowerAscii(words_[lastWord(u)]);
+    const std::string& verb = lowers_[lastWord(u)];
     if (verb != kCopulaSingular && verb != kCopulaPlural) continue;
     const std::string_view hungarian = verb == kCopulaSingular ? " van" : " vannak";
     const bool alone = u.core && u.wordCount == 1 && &u != hl;
@@ -361,7 +358,7 @@ std::string SentenceTranslation::target(std::size_t hlSense) const {
   std::size_t at = s_.begin;
   for (std::size_t i = 0; i < units_.size(); ++i) {
     const Unit& u = units_[i];
-    const std::size_t b = s_.words[u.firstWord].begin, e = s_.words[u.firstWord + u.wordCount - 1].end;
+    const std::size_t b = s_.words[u.firstWord].begin, e = s_.words[lastWord(u)].end;
     if (dropped[i]) {
       at = e;
       continue;

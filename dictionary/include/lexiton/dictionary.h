@@ -54,6 +54,8 @@ class Dictionary {
   // "ice creams" finds "ice cream"). Returns how many words it covers; 0 when not even the
   // first word has an entry.
   std::size_t findLongest(const std::vector<std::string_view>& words, DictionaryEntry& out) const;
+  // The key a word is looked up under: lower case, the Windows-1252 apostrophe as "'".
+  static std::string lookupKey(std::string_view word);
   // Candidate base forms of an English word, most likely first (the word itself first).
   static std::vector<std::string> baseForms(std::string_view word);
   // True when `word` is an English plural of the lower-case key `base` ("houses" of "house",

@@ -5,18 +5,21 @@
 #include <string>
 #include <string_view>
 
+#include "lexiton/protocol/result_codes.h"
+
 namespace lexiton::server {
 
 class SessionStore;
 
-// Status-line texts the client judges by their leading number.
-inline constexpr const char* kStatusWrongSession = "1708 Wrong or expired session identification submitted!";
-inline constexpr const char* kStatusNoPostedData = "4040 No posted data (Usually running from a browser)! ";
-inline constexpr const char* kStatusUpdateClient = "1701 Client needs to be updated! ";
-inline constexpr const char* kStatusUnsupportedService = "1505 Unsupported service type!";
-inline constexpr const char* kStatusInterrupted = "1709 Session interrupted!";
-inline constexpr const char* kStatusWrongQuery = "1502 Wrong Query Submitted!";
-inline constexpr const char* kStatusProcessing = "1504 Error while processing! ";
+// Status-line texts the client judges by their leading number: the texts of the protocol's
+// own result-code table, so both ends read from one list.
+inline const std::string kStatusWrongSession = protocol::resultMessage(1708);
+inline const std::string kStatusNoPostedData = protocol::resultMessage(4040);
+inline const std::string kStatusUpdateClient = protocol::resultMessage(1701);
+inline const std::string kStatusUnsupportedService = protocol::resultMessage(1505);
+inline const std::string kStatusInterrupted = protocol::resultMessage(1709);
+inline const std::string kStatusWrongQuery = protocol::resultMessage(1502);
+inline const std::string kStatusProcessing = protocol::resultMessage(1504);
 
 struct TranslateResult {
     int code = 0;       // 0: text is the translation; 1: text is an error record "NNNN text"

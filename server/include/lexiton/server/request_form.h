@@ -6,11 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "lexiton/protocol/request_fields.h"
+
 namespace lexiton::server {
 
 // Bodies are a few kilobytes at most: a 1000-character window, escaped, packed and hexed.
 inline constexpr std::size_t kMaxBodyBytes = 64 * 1024;
-inline constexpr std::size_t kSessionNameLength = 40;
+inline constexpr std::size_t kSessionNameLength = protocol::fields::kSessionNameLength;
 
 enum class RequestKind { Query, SessionEnd, Cancel };
 

@@ -28,7 +28,6 @@ public:
     // Returns the 104-character session identifier.
     std::string createSession(const std::string& user, std::int64_t lifetimeSeconds);
     std::optional<Session> findSession(const std::string& name);
-    void endSession(const std::string& name);
 
 private:
     sqlite3* db_ = nullptr;

@@ -11,8 +11,7 @@
 
 namespace lexiton::translator {
 
-// The message number of a text that is not English.
-inline constexpr int kNotEnglish = 1010;
+// The reply to a text that is not English: its message number, then its text.
 inline constexpr char kNotEnglishReply[] = "1010 The text is not english.";
 // A sense longer than this is a gloss, not a translation; it is cut.
 inline constexpr std::size_t kMaxSenseBytes = 96;
