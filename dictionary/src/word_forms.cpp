@@ -64,8 +64,19 @@ bool ends(std::string_view w, std::string_view suf) {
 }  // namespace
 
 std::string Dictionary::lookupKey(std::string_view word) {
+  // Keys are UTF-8: the typographic apostrophe is the sequence E2 80 99 (a lone byte 0x92 is
+  // part of letters such as "\xC5\x92"), and only ASCII letters change case.
+  constexpr std::string_view kRightQuote = "\xE2\x80\x99";
   std::string w;
-  for (char c : word) w += c == '\x92' ? '\'' : char(std::tolower(uint8_t(c)));
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    if (word.substr(i, kRightQuote.size()) == kRightQuote) {
+      w += '\'';
+      i += kRightQuote.size() - 1;
+    } else {
+      const char c = word[i];
+      w += c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+    }
+  }
   return w;
 }
 

@@ -128,3 +128,12 @@ TEST(DictionaryFileTest, DamagedFilesAreRejectedNotOverread) {
 
 }  // namespace
 }  // namespace lexiton
+
+// Look-up keys are UTF-8: the typographic apostrophe becomes "'", and the byte 0x92 inside a
+// two-byte letter ("\xC5\x92" is "Œ") stays part of that letter.
+TEST(LookupKeyTest, Utf8ApostropheAndLettersSurvive) {
+  EXPECT_EQ(lexiton::Dictionary::lookupKey("Don\xE2\x80\x99t"), "don't");
+  EXPECT_EQ(lexiton::Dictionary::lookupKey("\xC5\x92uvre"), "\xC5\x92uvre");
+  EXPECT_EQ(lexiton::Dictionary::lookupKey("\xC4\x92GO"), "\xC4\x92go");
+  EXPECT_EQ(lexiton::Dictionary::lookupKey("\xE2\x80"), "\xE2\x80");  // a cut sequence is left alone
+}
