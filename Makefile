@@ -1,17 +1,21 @@
-# Lexiton: `make demo` runs the look-up path end to end; `make check` builds both toolchains
+# Lexiton: `make demo` runs the look-up path end to end; `make check` builds every toolchain
 # and runs every test. Both run `deps` first, so either works on a fresh machine.
+# Two Windows trees from the same sources: build/win32 (i686, the shipped deliverables) and
+# build/win64 (x86_64). The wine tests run on whichever this machine can execute
+# (scripts/wine-session.sh; LEXITON_WINE_ARCH=x86_64 forces the 64-bit path).
 BUILD ?= build
 NATIVE := $(BUILD)/native
 WIN32 := $(BUILD)/win32
+WIN64 := $(BUILD)/win64
 FUZZ := $(BUILD)/fuzz
 TYPE ?= Debug
 JOBS ?= $(shell nproc)
 CMAKE_NATIVE_FLAGS ?=
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps native win32 test-native test-win32 check demo fuzz fuzz-smoke clean
+.PHONY: all deps native win32 win64 test-native test-win32 test-win64 check demo fuzz fuzz-smoke clean
 
-all: native win32
+all: native win32 win64
 
 deps:
 	@scripts/deps.sh
@@ -26,12 +30,21 @@ win32: deps
 	  -DLEXITON_NATIVE_BIN=$(CURDIR)/$(NATIVE)/bin >/dev/null
 	@cmake --build $(WIN32) -j $(JOBS)
 
+win64: deps
+	@cmake -S . -B $(WIN64) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-mingw64.cmake \
+	  -DLEXITON_NATIVE_BIN=$(CURDIR)/$(NATIVE)/bin >/dev/null
+	@cmake --build $(WIN64) -j $(JOBS)
+
 # Extra ctest arguments, e.g. `make test-native ARGS="-R chunk"`.
 test-native: native
 	@cd $(NATIVE) && ctest --output-on-failure -j $(JOBS) $(ARGS) </dev/null
 
 test-win32: win32
 	@scripts/wine-ctest $(WIN32) $(ARGS)
+
+test-win64: win64
+	@scripts/wine-ctest $(WIN64) $(ARGS)
 
 # The fuzz build (clang, libFuzzer, ASan+UBSan); `make fuzz` runs every target FUZZ_SECONDS.
 fuzz-build: deps
@@ -48,7 +61,8 @@ fuzz: fuzz-build
 check: deps
 	@scripts/check
 
-demo: deps native win32
+# The demo builds and runs the Windows tree this machine can execute.
+demo: deps native
 	@scripts/demo
 
 clean:

@@ -1,6 +1,7 @@
 # The named dependencies as imported targets: lexiton::zlib, lexiton::cryptopp, lexiton::curl,
 # lexiton::gtest (with main), and natively benchmark::benchmark. Natively they come from Debian's
-# packages; for mingw from the cache that scripts/deps.sh fills.
+# packages; for mingw from the cache that scripts/deps.sh fills (mingw32 for i686, mingw64 for
+# x86_64).
 if(DEFINED ENV{LEXITON_CACHE})
   set(LEXITON_CACHE $ENV{LEXITON_CACHE})
 else()
@@ -9,7 +10,12 @@ endif()
 
 
 if(LEXITON_WIN32)
-  set(prefix ${LEXITON_CACHE}/mingw32)
+  # scripts/deps.sh fills one prefix per architecture.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(prefix ${LEXITON_CACHE}/mingw64)
+  else()
+    set(prefix ${LEXITON_CACHE}/mingw32)
+  endif()
   if(NOT EXISTS ${prefix}/lib/libcryptopp.a)
     message(FATAL_ERROR "mingw dependencies missing in ${prefix}: run 'make deps' first")
   endif()

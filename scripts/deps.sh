@@ -7,7 +7,6 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 cache=${LEXITON_CACHE:-/var/cache/lexiton}
-prefix="$cache/mingw32"
 mkdir -p "$cache"
 
 # One set-up at a time: builds in several work trees may call this together.
@@ -65,7 +64,13 @@ fetch_source() {
   printf '%s\n' "$dir"
 }
 
-toolchain="$here/../cmake/toolchain-mingw32.cmake"
+# The target of the cross builds below; `for_target` sets these for each architecture in turn.
+triplet= prefix= toolchain=
+for_target() {
+  triplet=$1
+  prefix="$cache/$2"
+  toolchain="$here/../cmake/toolchain-$2.cmake"
+}
 
 # The defines Crypto++ is built with; users must compile with exactly these (cmake/Deps.cmake).
 cryptopp_defines="-DNDEBUG -DCRYPTOPP_DISABLE_ASM"
@@ -74,10 +79,10 @@ build_cryptopp() {
   local stamp="$prefix/.cryptopp-$1" src
   [ -e "$stamp" ] && return 0
   src=$(fetch_source libcrypto++ libcrypto++)
-  log "cross-building Crypto++ $1 (a few minutes)"
+  log "cross-building Crypto++ $1 for $triplet (a few minutes)"
   make -C "$src" -f GNUmakefile-cross clean >/dev/null 2>&1 || true
-  make -C "$src" -f GNUmakefile-cross CXX=i686-w64-mingw32-g++-posix AR=i686-w64-mingw32-ar \
-    RANLIB=i686-w64-mingw32-ranlib CXXFLAGS="-O2 $cryptopp_defines" static -j"$(nproc)" >"$cache/cryptopp-build.log" 2>&1
+  make -C "$src" -f GNUmakefile-cross CXX=$triplet-g++-posix AR=$triplet-ar \
+    RANLIB=$triplet-ranlib CXXFLAGS="-O2 $cryptopp_defines" static -j"$(nproc)" >"$cache/cryptopp-build.log" 2>&1
   mkdir -p "$prefix/lib" "$prefix/include/cryptopp"
   cp "$src/libcryptopp.a" "$prefix/lib/"
   cp "$src"/*.h "$prefix/include/cryptopp/"
@@ -89,7 +94,7 @@ build_curl() {
   [ -e "$stamp" ] && return 0
   src=$(fetch_source curl curl)
   b="$cache/build-curl"
-  log "cross-building libcurl $1"
+  log "cross-building libcurl $1 for $triplet"
   rm -rf "$b"
   cmake -S "$src" -B "$b" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF -DCURL_USE_SCHANNEL=ON \
@@ -105,7 +110,7 @@ build_curl() {
 build_gtest() {
   local stamp="$prefix/.googletest-$1" b="$cache/build-gtest"
   [ -e "$stamp" ] && return 0
-  log "cross-building GoogleTest $1"
+  log "cross-building GoogleTest $1 for $triplet"
   rm -rf "$b"
   cmake -S /usr/src/googletest -B "$b" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -Dgtest_disable_pthreads=OFF \
@@ -119,11 +124,15 @@ build_gtest() {
 version_of() { dpkg-query -W -f='${Version}' "$1" 2>/dev/null | sed 's/[^A-Za-z0-9.+~-]/_/g'; }
 
 install_packages
-# The cross builds follow the versions of the native packages, so both toolchains use one release.
-build_cryptopp "$(version_of libcrypto++-dev)"
-build_curl "$(version_of libcurl4-openssl-dev)"
-build_gtest "$(version_of googletest)"
-for extra in "$here"/deps.d/*.sh; do
-  [ -e "$extra" ] && . "$extra"
+# The cross builds follow the versions of the native packages, so every toolchain uses one release.
+for target in "i686-w64-mingw32 mingw32" "x86_64-w64-mingw32 mingw64"; do
+  # shellcheck disable=SC2086
+  for_target $target
+  build_cryptopp "$(version_of libcrypto++-dev)"
+  build_curl "$(version_of libcurl4-openssl-dev)"
+  build_gtest "$(version_of googletest)"
+  for extra in "$here"/deps.d/*.sh; do
+    [ -e "$extra" ] && . "$extra"
+  done
 done
 [ -t 1 ] && log "ready (cache $cache)"; true

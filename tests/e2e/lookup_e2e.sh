@@ -6,12 +6,12 @@
 # tippaint.dll through lexiton-paint.exe. The checks read the result lists as raw bytes:
 # Hungarian letters must arrive as Windows-1250 bytes in "plai" and as \'xx escapes in the RTF.
 #
-#   lookup_e2e.sh NATIVE_BIN WIN32_BIN
+#   lookup_e2e.sh NATIVE_BIN WINDOWS_BIN
 # Run by ctest in the mingw build through scripts/wine-ctest, which provides WINEPREFIX and an
 # Xvfb DISPLAY of its own.
 set -u
 native_bin=${1:?usage: lookup_e2e.sh NATIVE_BIN WIN32_BIN}
-win_bin=${2:?usage: lookup_e2e.sh NATIVE_BIN WIN32_BIN}
+win_bin=${2:?usage: lookup_e2e.sh NATIVE_BIN WINDOWS_BIN}
 server_exe=$native_bin/lexiton-server
 
 fail() {
@@ -41,8 +41,11 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-export WINEDEBUG=${WINEDEBUG:--all} WINEARCH=win32
-winpath() { winepath -w "$1" 2>/dev/null; }
+# The harness exports the loader of the build's architecture; /usr/bin/wine would always pick
+# the 32-bit one.
+[ -x "${WINELOADER:-}" ] || fail "WINELOADER is not set: run through scripts/wine-ctest"
+export WINEDEBUG=${WINEDEBUG:--all}
+winpath() { "$WINELOADER" winepath -w "$1" 2>/dev/null; }
 
 # Alerts go to a file, so nothing ever waits for a person; none is expected.
 alerts=$work/alerts.txt
@@ -91,7 +94,7 @@ look_up() {
   local before=${text%%"$word"*}
   local rc=0
   # KVInit reads korvell.sty and kvo.cri from the working directory: the folder of the DLLs.
-  (cd "$win_bin" && timeout 60 wine lexiton-lookup.exe --lib "$lib" --ini "$(winpath "$settings")" \
+  (cd "$win_bin" && timeout 60 "$WINELOADER" lexiton-lookup.exe --lib "$lib" --ini "$(winpath "$settings")" \
      --cursor "${#before}" --source E2E --footer "Lexiton e2e" \
      --out "$(winpath "$work/$tag.chunks")" "$text") </dev/null >"$work/$tag.txt" 2>&1 || rc=$?
   tr -d '\r' <"$work/$tag.txt" >"$work/$tag.out"
@@ -172,7 +175,7 @@ EOF
 
 paint() {
   local tag=$1 rc=0
-  (cd "$win_bin" && timeout 60 wine lexiton-paint.exe --dll tippaint.dll --in "$(winpath "$work/$tag.chunks")" \
+  (cd "$win_bin" && timeout 60 "$WINELOADER" lexiton-paint.exe --dll tippaint.dll --in "$(winpath "$work/$tag.chunks")" \
      --out "$(winpath "$work/$tag.png")" --x 300 --y 200 --background 0xE1FFFF) </dev/null \
      >"$work/$tag.paint" 2>&1 || rc=$?
   [ "$rc" -eq 0 ] || fail "$tag: lexiton-paint returned $rc: $(tr -d '\r' <"$work/$tag.paint")"

@@ -21,8 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (steps > payload.size()) __builtin_trap();
   } else {
-    const auto list = tippaint::read_plain_list_words(chunk->data, chunk->size);
-    if (list && list->entries.size() * 2 > chunk->size / 4) __builtin_trap();
+    for (const std::size_t word_size : {4u, 8u}) {
+      const auto list = tippaint::read_plain_list_words(chunk->data, chunk->size, word_size);
+      if (list && list->entries.size() * 2 > chunk->size / word_size) __builtin_trap();
+    }
   }
   return 0;
 }

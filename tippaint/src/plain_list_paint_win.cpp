@@ -28,7 +28,7 @@ constexpr int kHeadingIconLeft = 4;
 // The list stops with "..." when the next entry would start this close to the screen bottom.
 constexpr int kBottomReserve = 36;
 
-std::string_view text_at(std::uint32_t word) {
+std::string_view text_at(std::uint64_t word) {
   const char* text = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(word));
   if (!text) return {};
   return std::string_view(text, strnlen(text, kMaxPlainListText));
@@ -107,7 +107,7 @@ class ListPainter {
 int paint_plain_list(HDC dc, const PaintableChunk& chunk, const TipPaintOutput& out, COLORREF background,
                      const char* title) noexcept {
   try {
-    const auto words = read_plain_list_words(chunk.data, chunk.size);
+    const auto words = read_plain_list_words(chunk.data, chunk.size, LX_PLAIN_LIST_WORD_SIZE);
     if (!words) return 0;
     GdiSurface surface(dc);
     const DeviceCaps caps = surface.caps();

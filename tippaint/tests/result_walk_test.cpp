@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -130,15 +131,24 @@ TEST(RtfPayload, DocumentsRulesAndNoise) {
   EXPECT_EQ(next_rtf_payload_step("ab", 5).kind, K::End);
 }
 
-Bytes words(std::initializer_list<std::uint32_t> ws) {
-  Bytes out;
-  for (auto w : ws) append_word(out, w);
-  return out;
-}
+// Plain-list words of either width: 4 bytes in the 32-bit build, 8 in the 64-bit one.
+class PlainListWidth : public ::testing::TestWithParam<std::size_t> {
+ protected:
+  std::size_t width() const { return GetParam(); }
+  Bytes words(std::initializer_list<std::uint64_t> ws) const {
+    Bytes out;
+    for (auto w : ws)
+      for (std::size_t i = 0; i < width(); ++i) out.push_back(std::uint8_t(w >> (8 * i)));
+    return out;
+  }
+  std::optional<PlainListWords> read(const Bytes& payload, std::size_t n) const {
+    return read_plain_list_words(payload.data(), std::uint32_t(n), width());
+  }
+};
 
-TEST(PlainList, LinesAndHeadings) {
+TEST_P(PlainListWidth, LinesAndHeadings) {
   const Bytes payload = words({0x1000, 0x2000, 0x11, 0, 0x3000, 0x22, 0x4000, 0});
-  const auto list = read_plain_list_words(payload.data(), std::uint32_t(payload.size()));
+  const auto list = read(payload, payload.size());
   ASSERT_TRUE(list);
   EXPECT_EQ(list->headword, 0x1000u);
   const std::vector<PlainListEntry> expected{{false, 0x2000, 0x11}, {true, 0x3000, 0x22}, {false, 0x4000, 0}};
@@ -146,33 +156,55 @@ TEST(PlainList, LinesAndHeadings) {
   EXPECT_FALSE(list->cut);
 }
 
-TEST(PlainList, HeadwordOnly) {
+TEST_P(PlainListWidth, HeadwordOnly) {
   const Bytes payload = words({0x1000});
-  const auto list = read_plain_list_words(payload.data(), 4);
+  const auto list = read(payload, width());
   ASSERT_TRUE(list);
   EXPECT_TRUE(list->entries.empty());
-  EXPECT_FALSE(read_plain_list_words(payload.data(), 3));
-  EXPECT_FALSE(read_plain_list_words(nullptr, 4));
+  EXPECT_FALSE(read(payload, width() - 1));
+  EXPECT_FALSE(read_plain_list_words(nullptr, std::uint32_t(width()), width()));
 }
 
-TEST(PlainList, CutEntriesAreDropped) {
+TEST_P(PlainListWidth, CutEntriesAreDropped) {
   const Bytes payload = words({0x1000, 0x2000, 0x11, 0, 0x3000, 0x22});
-  for (std::uint32_t n = 4; n <= payload.size(); ++n) {
-    Bytes cut(payload.begin(), payload.begin() + n);
-    const auto list = read_plain_list_words(cut.data(), n);
+  for (std::size_t n = width(); n <= payload.size(); ++n) {
+    const Bytes cut(payload.begin(), payload.begin() + std::ptrdiff_t(n));
+    const auto list = read(cut, n);
     ASSERT_TRUE(list);
-    const std::size_t whole = n >= 24 ? 2 : n >= 12 ? 1 : 0;
+    const std::size_t w = n / width();
+    const std::size_t whole = w >= 6 ? 2 : w >= 3 ? 1 : 0;
     EXPECT_EQ(list->entries.size(), whole) << n;
-    EXPECT_EQ(list->cut, n / 4 != 1 && n / 4 != 3 && n / 4 != 6) << n;
+    EXPECT_EQ(list->cut, w != 1 && w != 3 && w != 6) << n;
   }
 }
 
-TEST(PlainList, HeadingWithoutTextEndsTheList) {
+TEST_P(PlainListWidth, HeadingWithoutTextEndsTheList) {
   const Bytes payload = words({0x1000, 0x2000, 0x11, 0, 0, 0x22, 0x4000, 0});
-  const auto list = read_plain_list_words(payload.data(), std::uint32_t(payload.size()));
+  const auto list = read(payload, payload.size());
   ASSERT_TRUE(list);
   EXPECT_EQ(list->entries.size(), 1u);
   EXPECT_TRUE(list->cut);
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, PlainListWidth, ::testing::Values(4u, 8u));
+
+// A 64-bit process's pointers keep their upper half; the same bytes read as 4-byte words are
+// other words altogether.
+TEST(PlainList, WideWordsKeepTheirUpperHalf) {
+  Bytes payload;
+  for (std::uint64_t w : {0x00007FF612345678ull, 0x00007FF6AABBCCDDull, 0x0000000000000011ull})
+    for (int i = 0; i < 8; ++i) payload.push_back(std::uint8_t(w >> (8 * i)));
+  const auto wide = read_plain_list_words(payload.data(), std::uint32_t(payload.size()), 8);
+  ASSERT_TRUE(wide);
+  EXPECT_EQ(wide->headword, 0x00007FF612345678ull);
+  ASSERT_EQ(wide->entries.size(), 1u);
+  EXPECT_EQ(wide->entries[0], (PlainListEntry{false, 0x00007FF6AABBCCDDull, 0x11}));
+  EXPECT_EQ(read_plain_list_words(payload.data(), std::uint32_t(payload.size()), 4)->headword, 0x12345678u);
+}
+
+TEST(PlainList, OnlyPointerWidthsAreRead) {
+  const Bytes payload(16, 1);
+  for (std::size_t width : {0u, 1u, 2u, 3u, 5u, 16u}) EXPECT_FALSE(read_plain_list_words(payload.data(), 16, width)) << width;
 }
 
 }  // namespace

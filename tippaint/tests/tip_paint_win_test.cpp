@@ -320,25 +320,27 @@ TEST_F(TipPaintTest, ResultsWithNothingToPaintOrLyingLengthsPaintNothing) {
   EXPECT_EQ(region, nullptr);
 }
 
-// A plain list as the local dictionary engine gives it: words that point into this process.
+// A plain list as the local dictionary engine gives it: pointer-wide words that point into this
+// process.
 class PlainList {
  public:
   explicit PlainList(std::string headword) { text(std::move(headword)); }
-  void line(std::string t, std::uint32_t style = 0) {
+  void line(std::string t, std::uintptr_t style = 0) {
     text(std::move(t));
     value(style);
   }
-  void heading(std::string t, std::uint32_t style = 0) {
+  void heading(std::string t, std::uintptr_t style = 0) {
     value(0);
     text(std::move(t));
     value(style);
   }
   Bytes bytes(std::string_view tag) const {
+    static_assert(sizeof(std::uintptr_t) == LX_PLAIN_LIST_WORD_SIZE);
     std::string payload;
     for (const Word& w : words_) {
-      const std::uint32_t v =
-          w.text < 0 ? w.value : std::uint32_t(reinterpret_cast<std::uintptr_t>(texts_[std::size_t(w.text)].c_str()));
-      payload.append(reinterpret_cast<const char*>(&v), 4);
+      const std::uintptr_t v =
+          w.text < 0 ? w.value : reinterpret_cast<std::uintptr_t>(texts_[std::size_t(w.text)].c_str());
+      payload.append(reinterpret_cast<const char*>(&v), sizeof v);
     }
     return chunk_list({{tag, payload}});
   }
@@ -346,13 +348,13 @@ class PlainList {
  private:
   struct Word {
     int text = -1;  // index into texts_, or -1 for a plain value
-    std::uint32_t value = 0;
+    std::uintptr_t value = 0;
   };
   void text(std::string t) {
     texts_.push_back(std::move(t));
     words_.push_back({int(texts_.size() - 1), 0});
   }
-  void value(std::uint32_t v) { words_.push_back({-1, v}); }
+  void value(std::uintptr_t v) { words_.push_back({-1, v}); }
 
   std::deque<std::string> texts_;  // c_str() pointers stay put as texts are added
   std::vector<Word> words_;
@@ -405,9 +407,9 @@ TEST_F(TipPaintTest, StyledPlainListWithIconsAndFonts) {
   ListStyle with_icon{icon.get(), normal.get(), bold.get()};
   ListStyle without_icon{nullptr, normal.get(), bold.get()};
   PlainList list("styled");
-  list.heading("with icon", std::uint32_t(reinterpret_cast<std::uintptr_t>(&with_icon)));
-  list.line("line with icon", std::uint32_t(reinterpret_cast<std::uintptr_t>(&with_icon)));
-  list.heading("plain heading", std::uint32_t(reinterpret_cast<std::uintptr_t>(&without_icon)));
+  list.heading("with icon", reinterpret_cast<std::uintptr_t>(&with_icon));
+  list.line("line with icon", reinterpret_cast<std::uintptr_t>(&with_icon));
+  list.heading("plain heading", reinterpret_cast<std::uintptr_t>(&without_icon));
   list.line("null style");
   const PaintOutcome o = paint(list.bytes("QX2L"), 100, 100);
   EXPECT_EQ(o.result, 1);

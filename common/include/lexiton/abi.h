@@ -5,6 +5,7 @@
 // within the reserved capacity and never reallocates, so no block crosses heaps.
 #pragma once
 
+#include <stddef.h>
 #include <stdint.h>
 
 #ifdef __cplusplus
@@ -35,6 +36,34 @@ typedef struct LxTextList {
 #define LX_LOOKUP_RESULT_RESERVE 0xF00000u
 #define LX_LOCAL_RESULT_RESERVE 0x9000u
 
+// The width of one word of a plain list ("HVR2", "QX2L"): the words are pointers and handles of
+// the process that made the list, so they are as wide as its pointers. The shipped 32-bit
+// deliverables write 4-byte words; a 64-bit build writes 8-byte words.
+#define LX_PLAIN_LIST_WORD_SIZE sizeof(void*)
+
 #ifdef __cplusplus
 }
 #endif
+
+// These structs only ever travel between modules of one process, so their layout follows the
+// pointer size. Both layouts are fixed here, so a member added or reordered breaks the build of
+// either architecture rather than a library built at another time.
+#ifdef __cplusplus
+#define LX_ABI_ASSERT(condition, what) static_assert(condition, what)
+#else
+#define LX_ABI_ASSERT(condition, what) _Static_assert(condition, what)
+#endif
+#if UINTPTR_MAX == 0xFFFFFFFFu
+LX_ABI_ASSERT(sizeof(LxByteArray) == 12 && offsetof(LxByteArray, size) == 4 &&
+                  offsetof(LxByteArray, capacity) == 8,
+              "LxByteArray: 32-bit layout");
+LX_ABI_ASSERT(sizeof(LxWideString) == 8 && offsetof(LxWideString, length) == 4, "LxWideString: 32-bit layout");
+LX_ABI_ASSERT(sizeof(LxTextList) == 8 && offsetof(LxTextList, items) == 4, "LxTextList: 32-bit layout");
+#else
+LX_ABI_ASSERT(sizeof(LxByteArray) == 16 && offsetof(LxByteArray, size) == 8 &&
+                  offsetof(LxByteArray, capacity) == 12,
+              "LxByteArray: 64-bit layout");
+LX_ABI_ASSERT(sizeof(LxWideString) == 16 && offsetof(LxWideString, length) == 8, "LxWideString: 64-bit layout");
+LX_ABI_ASSERT(sizeof(LxTextList) == 16 && offsetof(LxTextList, items) == 8, "LxTextList: 64-bit layout");
+#endif
+#undef LX_ABI_ASSERT

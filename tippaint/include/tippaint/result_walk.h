@@ -40,25 +40,29 @@ struct RtfPayloadStep {
 // The next step at or after `at`.
 RtfPayloadStep next_rtf_payload_step(std::string_view payload, std::size_t at);
 
-// A plain list as 32-bit words of the producer's process: pointers to NUL-terminated texts,
-// bitmap handles or ListStyle records. Word 0 is the headword; then entries of two words (a
-// line: text, style) or three (a heading: 0, text, style).
+// A plain list as words of the producer's process: pointers to NUL-terminated texts, bitmap
+// handles or ListStyle records. Word 0 is the headword; then entries of two words (a line: text,
+// style) or three (a heading: 0, text, style). A word is as wide as a pointer of the process
+// that made it (LX_PLAIN_LIST_WORD_SIZE): 4 bytes in the 32-bit deliverables, 8 in a 64-bit
+// build, whose pointers do not fit in 32 bits.
 struct PlainListEntry {
   bool heading = false;
-  std::uint32_t text = 0;
-  std::uint32_t style = 0;
+  std::uint64_t text = 0;
+  std::uint64_t style = 0;
   friend bool operator==(const PlainListEntry&, const PlainListEntry&) = default;
 };
 
 struct PlainListWords {
-  std::uint32_t headword = 0;
+  std::uint64_t headword = 0;
   std::vector<PlainListEntry> entries;
   // True when the words ran out in the middle of an entry, or a heading had no text.
   bool cut = false;
 };
 
-// Nothing when the payload does not even hold the headword word.
-std::optional<PlainListWords> read_plain_list_words(const std::uint8_t* payload, std::uint32_t size);
+// Nothing when the payload does not even hold the headword word, or `word_size` is neither 4
+// nor 8. Little-endian words, as every Windows architecture stores them.
+std::optional<PlainListWords> read_plain_list_words(const std::uint8_t* payload, std::uint32_t size,
+                                                    std::size_t word_size);
 
 // Plain-list texts are read through raw pointers; no line of a tooltip is longer than this.
 inline constexpr std::size_t kMaxPlainListText = 4096;
