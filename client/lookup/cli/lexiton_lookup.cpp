@@ -11,6 +11,7 @@
 // Exit status: 0 when Lookup produced a result, 1 when it did not, 2 on a usage or load error.
 #include <lexiton/abi.h>
 #include <lexiton/chunk_list.h>
+#include <lexiton/chunk_tags.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -126,10 +127,10 @@ int main(int argc, char** argv) {
   if (produced) {
     try {
       const lexiton::ChunkView list(result.data, result.size);
-      if (auto plain = list.find("plai")) {
+      if (auto plain = list.find(lexiton::chunk_tags::kPlainText)) {
         std::printf("plai: %.*s\n", static_cast<int>(plain->size), reinterpret_cast<const char*>(plain->data));
       }
-      if (auto documents = list.find("QXR1")) printDocuments(documents->text());
+      if (auto documents = list.find(lexiton::chunk_tags::kDocuments)) printDocuments(documents->text());
     } catch (const lexiton::chunk_error& e) {
       std::fprintf(stderr, "lexiton-lookup: malformed result: %s\n", e.what());
     }

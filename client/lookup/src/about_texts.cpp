@@ -2,17 +2,18 @@
 #include "lexiton/lookup/about_texts.h"
 
 #include <lexiton/chunk_list.h>
+#include <lexiton/chunk_tags.h>
 #include <zlib.h>
 
 namespace lexiton::lookup {
 
 namespace {
-constexpr std::string_view kDefaultTag = "0000";
+using chunk_tags::kAnyLanguage;
 constexpr std::size_t kTagLength = 4;
 }  // namespace
 
 std::string aboutTag(std::string_view userLanguage) {
-  if (userLanguage.size() < kTagLength) return std::string(kDefaultTag);
+  if (userLanguage.size() < kTagLength) return std::string(kAnyLanguage);
   return std::string(userLanguage.substr(0, kTagLength));
 }
 
@@ -39,7 +40,7 @@ std::vector<std::string> aboutTextsFromBytes(const std::uint8_t* data, std::size
   try {
     const ChunkView list(data, size);
     auto chunk = list.find(aboutTag(userLanguage));
-    if (!chunk) chunk = list.find(kDefaultTag);
+    if (!chunk) chunk = list.find(kAnyLanguage);
     if (!chunk) return texts;
     if (auto text = inflateAboutText(chunk->text())) texts.push_back(std::move(*text));
   } catch (const chunk_error&) {

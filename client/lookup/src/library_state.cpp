@@ -29,7 +29,7 @@ constexpr const char* kServerSection = "Server Settings";
 struct LibraryState::Configuration {
   std::string settingsPath;
   void* ownerWindow = nullptr;
-  int language = kHungarian;
+  int language = kLanguageHungarian;
   bool serverMode = true;
   std::shared_ptr<const Layout> styleSheet;
   std::shared_ptr<QueryBackend> backend;
@@ -82,7 +82,7 @@ int LibraryState::init(void* ownerWindow, const char* settingsPath) {
 
   auto settings = openProfile(next->settingsPath);
   const std::string userLanguage = settings->readString(kDictSection, "UserLang");
-  next->language = userLanguage.empty() ? kHungarian : std::atoi(userLanguage.c_str());
+  next->language = userLanguage.empty() ? kLanguageHungarian : std::atoi(userLanguage.c_str());
   next->serverMode = settings->readString(kServerSection, "Server_Mode") != "0";
   if (speech && speechWanted([&](const char* section) { return settings->readString(section, "State"); })) {
     next->speech = std::move(speech);
@@ -195,7 +195,7 @@ int LibraryState::proxyDialog(int language, void* parentWindow) {
 
 int LibraryState::language() const {
   const auto c = current();
-  return c ? c->language : kHungarian;
+  return c ? c->language : kLanguageHungarian;
 }
 
 bool LibraryState::serverMode() const {

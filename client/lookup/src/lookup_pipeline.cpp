@@ -4,6 +4,8 @@
 #include "lexiton/lookup/lookup_pipeline.h"
 
 #include <lexiton/alert.h>
+#include <lexiton/chunk_tags.h>
+#include <lexiton/fixed_texts.h>
 #include <lexiton/protocol/pipe_format.h>
 #include <lexiton/protocol/result_codes.h>
 #include <lexiton/protocol/server_connection.h>
@@ -23,8 +25,8 @@ namespace lexiton::lookup {
 
 namespace {
 
-constexpr std::string_view kDocuments = "QXR1";
-constexpr std::string_view kPlainText = "plai";
+using chunk_tags::kDocuments;
+using chunk_tags::kPlainText;
 constexpr std::string_view kDocumentSeparator = "-";
 constexpr std::string_view kPlainLineBreak = "%0D%0A";
 constexpr std::string_view kAlternativeSpoken = "Vagy?";
@@ -32,9 +34,6 @@ constexpr std::string_view kAlternativeSpoken = "Vagy?";
 constexpr std::size_t kAlertBufferSize = 512;
 
 constexpr int kResultOk = 0;
-constexpr int kResultServerRecord = 1;
-constexpr int kResultTimedOut = 1208;
-constexpr int kResultUpgradeNeeded = 1701;
 
 // The caller's reserved block is full: the look-up cannot be completed.
 class result_overflow : public std::runtime_error {
@@ -124,18 +123,18 @@ bool sendQuery(const LookupContext& context, const LookupRequest& request, Worki
     }
     w.status = -1;
     switch (code) {
-      case kResultServerRecord: {
+      case protocol::number(protocol::ResultCode::Failed): {  // an error record from the server
         w.errorText = lookupMessage(protocol::leadingInt(w.reply), context.language);
         const std::size_t space = w.reply.find(' ');
         w.reply.erase(0, space == std::string::npos ? w.reply.size() : space);
         w.status = 1;
         break;
       }
-      case kResultTimedOut:
+      case protocol::number(protocol::ResultCode::TimedOut):
         w.reply = protocol::localizedResultText(code, context.language, w.reply);
         context.backend->cancelQuery();
         break;
-      case kResultUpgradeNeeded: {
+      case protocol::number(protocol::ResultCode::UpgradeNeeded): {
         const int choice =
             context.dialogs ? context.dialogs->runUpgrade(context.language, context.ownerWindow) : -1;
         // Only "Download now" (2) and "Exit" (1) mean the user wants to leave.
@@ -147,10 +146,10 @@ bool sendQuery(const LookupContext& context, const LookupRequest& request, Worki
     }
   } catch (const std::exception& e) {
     w.status = -1;
-    w.reply = std::string("Exception in KvoLexiton::process\n") + e.what();
+    w.reply = std::string(fixed_texts::kProcessException) + e.what();
   } catch (...) {
     w.status = -1;
-    w.reply = "Unknown exception in KvoLexiton::process";
+    w.reply = fixed_texts::kProcessUnknownException;
   }
   return true;
 }
@@ -282,13 +281,14 @@ LookupOutcome runLookup(const LookupContext& context, const LookupRequest& reque
     outcome.count = layOut(context, request, w, result);
     outcome.produced = true;
   } catch (const layout_exception& e) {
-    showAlert(formatAlert("[%d (line:%d)]", e.code(), e.line()), "Layout exception", AlertIcon::error);
+    showAlert(formatAlert(fixed_texts::kLayoutExceptionFormat, e.code(), e.line()), fixed_texts::kLayoutExceptionCaption,
+              AlertIcon::error);
   } catch (const xml_exception& e) {
     const std::string detail = e.text().empty() ? std::to_string(e.code()) : e.text();
-    showAlert(formatAlert("Exception occured converting xml to rtf (%s)", detail.c_str()),
-              "Xml exception", AlertIcon::error);
+    showAlert(formatAlert(fixed_texts::kXmlExceptionFormat, detail.c_str()), fixed_texts::kXmlExceptionCaption,
+              AlertIcon::error);
   } catch (...) {
-    showAlert("Unknown exception occured in Korvell dictcore.dll", "Exception", AlertIcon::error);
+    showAlert(fixed_texts::kLookupEntryException, fixed_texts::kLookupEntryExceptionCaption, AlertIcon::error);
   }
   return outcome;
 }

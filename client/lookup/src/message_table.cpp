@@ -37,7 +37,7 @@ std::string lookupMessage(int number, int language) {
   for (const MessagePair& m : kMessages) {
     if (m.number == number) pair = &m;
   }
-  if (language == kHungarian) return toCodePage(pair->hungarian, CodePage::windows1250);
+  if (isHungarian(language)) return toCodePage(pair->hungarian, CodePage::windows1250);
   return toCodePage(pair->english, CodePage::windows1252);
 }
 

@@ -1,4 +1,4 @@
-// Judges arbitrary finished downloads: the first byte picks download's result, the rest is
+// Judges arbitrary finished downloads: the first byte picks what the transfer came to, the rest is
 // split at the first NUL into header text and reply body. Whatever arrives, the result must be
 // one an exchange can give and the text must be the reply itself or a bounded message.
 #include <lexiton/protocol/url_download.h>
@@ -8,6 +8,7 @@
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using lexiton::protocol::DownloadOutcome;
   using lexiton::protocol::judgeExchange;
   if (size == 0) return 0;
   const int downloadResult = data[0] % 4;
@@ -16,7 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view headers = rest.substr(0, split);
   const std::string_view body = split == std::string_view::npos ? std::string_view() : rest.substr(split + 1);
   std::string out = "previous";
-  const int rc = judgeExchange(downloadResult, headers, body, out);
+  static constexpr DownloadOutcome kOutcomes[] = {DownloadOutcome::Ok, DownloadOutcome::TransferFailed,
+                                                 DownloadOutcome::TimedOut, DownloadOutcome::BadStatus};
+  const int rc = judgeExchange(kOutcomes[downloadResult], headers, body, out);
   constexpr std::size_t kLongestMessage = 64;
   constexpr std::size_t kShownBody = 50;
   const auto startsWith = [&out](std::string_view text) { return out.compare(0, text.size(), text) == 0; };

@@ -38,7 +38,7 @@ std::string upgradeDownloadUrl() {
 
 std::string upgradeHistoryUrl(int language) {
   return std::string(LEXITON_WEB_HOST) +
-         (language == kHungarianLanguage ? "/history.asp" : "/history.asp?lang=en");
+         (isHungarian(language) ? "/history.asp" : "/history.asp?lang=en");
 }
 
 UrlOpener setUrlOpener(UrlOpener opener, void* context) {
@@ -143,7 +143,7 @@ bool openWebPage(HINSTANCE module, int language, const std::string& url) {
     context = gOpenerContext;
   }
   if (opener(url, context)) return true;
-  const bool hungarian = language == kHungarianLanguage;
+  const bool hungarian = isHungarian(language);
   showAlert(loadText(module, hungarian ? kBrowserTextHungarian : kBrowserTextEnglish),
             loadText(module, hungarian ? kBrowserCaptionHungarian : kBrowserCaptionEnglish),
             AlertIcon::error);

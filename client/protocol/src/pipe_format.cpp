@@ -4,16 +4,13 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "lexiton/fixed_texts.h"
 #include "lexiton/protocol/result_codes.h"
 
 namespace lexiton::protocol {
 
 namespace {
-constexpr char kModuleFile[] = ".\\PipeFormat.cpp";
-
-[[noreturn]] void fail(int line, const char* details) {
-  throw VxException(kModuleFile, line, details);
-}
+[[noreturn]] void fail(const fixed_texts::ReportPlace& place) { throw VxException(place); }
 }  // namespace
 
 std::int32_t leadingInt(std::string_view text) {
@@ -102,7 +99,7 @@ TokenKind PipeReader::readToken(std::string& out) {
 
 bool PipeReader::readBool() {
   std::string token;
-  if (readToken(token) != TokenKind::ValueEnd) fail(129, "Invalid syntax: no boolean found!");
+  if (readToken(token) != TokenKind::ValueEnd) fail(fixed_texts::kPipeNoBoolean);
   return token == "TRUE";
 }
 
@@ -111,20 +108,20 @@ std::vector<bool> PipeReader::readBoolList() {
   std::string token;
   TokenKind kind;
   while ((kind = readToken(token)) == TokenKind::ElementEnd) list.push_back(token == "TRUE");
-  if (kind != TokenKind::ValueEnd) fail(148, "Invalid syntax: no boolean vector found!");
+  if (kind != TokenKind::ValueEnd) fail(fixed_texts::kPipeNoBooleanVector);
   return list;
 }
 
 std::int32_t PipeReader::readInt() {
   std::string token;
-  if (readToken(token) != TokenKind::ValueEnd) fail(159, "Invalid syntax: no integer found!");
+  if (readToken(token) != TokenKind::ValueEnd) fail(fixed_texts::kPipeNoInteger);
   return leadingInt(token);
 }
 
 std::uint32_t PipeReader::readUnsigned() {
   std::string token;
   if (readToken(token) != TokenKind::ValueEnd)
-    fail(170, "Invalid syntax: no unsigned integer found!");
+    fail(fixed_texts::kPipeNoUnsigned);
   return static_cast<std::uint32_t>(leadingInt(token));
 }
 
@@ -134,13 +131,13 @@ std::vector<std::uint32_t> PipeReader::readUnsignedList() {
   TokenKind kind;
   while ((kind = readToken(token)) == TokenKind::ElementEnd)
     list.push_back(static_cast<std::uint32_t>(leadingInt(token)));
-  if (kind != TokenKind::ValueEnd) fail(189, "Invalid syntax: no unsigned integer vector found!");
+  if (kind != TokenKind::ValueEnd) fail(fixed_texts::kPipeNoUnsignedVector);
   return list;
 }
 
 std::string PipeReader::readString() {
   std::string token;
-  if (readToken(token) != TokenKind::ValueEnd) fail(200, "Invalid syntax: no string found!");
+  if (readToken(token) != TokenKind::ValueEnd) fail(fixed_texts::kPipeNoString);
   return token;
 }
 
@@ -149,7 +146,7 @@ std::vector<std::string> PipeReader::readStringList() {
   std::string token;
   TokenKind kind;
   while ((kind = readToken(token)) == TokenKind::ElementEnd) list.push_back(token);
-  if (kind != TokenKind::ValueEnd) fail(219, "Invalid syntax: no string vector found!");
+  if (kind != TokenKind::ValueEnd) fail(fixed_texts::kPipeNoStringVector);
   return list;
 }
 

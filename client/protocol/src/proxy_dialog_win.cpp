@@ -138,7 +138,7 @@ int runProxyDialog(void* module, void* parentWindow, int language, std::string& 
     return 0;
   }
   ProxyDialog dialog(server, type, credentials);
-  const int templateId = language == kHungarianLanguage ? kProxyDialogHungarian : kProxyDialogEnglish;
+  const int templateId = isHungarian(language) ? kProxyDialogHungarian : kProxyDialogEnglish;
   HWND window = CreateDialogParamW(static_cast<HINSTANCE>(module), MAKEINTRESOURCEW(templateId), parent,
                                    ProxyDialog::procedure, reinterpret_cast<LPARAM>(&dialog));
   if (!window) return kProxyCancelled;

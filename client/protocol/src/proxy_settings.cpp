@@ -1,6 +1,8 @@
 // The proxy dialog's rules, kept apart from the window so they run and are tested anywhere.
 #include "lexiton/protocol/proxy_settings.h"
 
+#include "lexiton/protocol/pipe_format.h"
+
 namespace lexiton::protocol {
 
 std::string proxyFromInternetSettings(std::string_view proxyServer) {
@@ -28,6 +30,10 @@ std::string joinWithColon(std::string_view first, std::string_view second) {
     joined += second;
   }
   return joined;
+}
+
+ProxyType proxyTypeFromSetting(std::string_view text) {
+  return leadingInt(text) == static_cast<int>(ProxyType::Socks5) ? ProxyType::Socks5 : ProxyType::Http;
 }
 
 ProxyForm openProxyForm(std::string_view server, std::string_view type, std::string_view credentials,

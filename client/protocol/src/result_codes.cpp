@@ -1,46 +1,71 @@
 // Result-code texts, the string table and VxException's report.
 #include "lexiton/protocol/result_codes.h"
 
+#include <lexiton/language_ids.h>
+
 #include <ctime>
 #include <map>
+#include <string_view>
 
 namespace lexiton::protocol {
 
+namespace {
+
+struct ResultText {
+  ResultCode code;
+  const char* text;
+};
+
+// Exact texts, trailing spaces included: clients and servers of other builds compare them.
+constexpr ResultText kResultTexts[] = {
+    {ResultCode::Ok, "0 OK"},
+    {ResultCode::Failed, "1 FAILED"},
+    {ResultCode::ConnectionSetup, "1201 Could not initialize server connection component!"},
+    {ResultCode::ReceiveFailed, "1202 Error receiving reply from server! "},
+    {ResultCode::BadReply, "1203 Error in server's reply! "},
+    {ResultCode::DecodeFailed, "1204 Error in decoding reply!"},
+    {ResultCode::EncodeFailed, "1205 Error in encoding query!"},
+    {ResultCode::TimedOut, "1208 Query timed out!"},
+    {ResultCode::DecodeException, "1251 Exception in decoding reply!"},
+    {ResultCode::EncodeException, "1252 Exception in encoding query!"},
+    {ResultCode::Installation1, "1401 Installation error! Please contact us!"},
+    {ResultCode::Installation2, "1402 Installation error! Please contact us!"},
+    {ResultCode::Installation3, "1403 Installation error! Please contact us!"},
+    {ResultCode::Installation4, "1404 Installation error! Please contact us!"},
+    {ResultCode::Installation5, "1405 Installation error! Please contact us!"},
+    {ResultCode::UnsupportedServer, "1501 Unsupported server type! "},
+    {ResultCode::WrongQuery, "1502 Wrong Query Submitted!"},
+    {ResultCode::Initialisation, "1503 Error during initialization!"},
+    {ResultCode::Processing, "1504 Error while processing! "},
+    {ResultCode::UnsupportedService, "1505 Unsupported service type!"},
+    {ResultCode::ProviderConnect, "1601 Error connecting to content provider!"},
+    {ResultCode::ProviderSend, "1602 Error sending data to content provider!"},
+    {ResultCode::ProviderReceive, "1603 Error receiving data from content provider!"},
+    {ResultCode::ProviderNoData, "1604 Content provider didn't submit any data!"},
+    {ResultCode::UpgradeNeeded, "1701 Client needs to be updated! "},
+    {ResultCode::NewVersion, "1704 New client version available! "},
+    {ResultCode::WrongSession, "1708 Wrong or expired session identification submitted!"},
+    {ResultCode::SessionInterrupted, "1709 Session interrupted!"},
+    {ResultCode::NotAccepting, "1710 Not accepting connections (restarting service)!"},
+    {ResultCode::NoPostedData, "4040 No posted data (Usually running from a browser)! "},
+};
+
+constexpr const char* kUndefinedResult = "2000 Undefined Error!";
+
+}  // namespace
+
 std::string resultMessage(int code) {
-  static const std::map<int, const char*> table = {
-      {0, "0 OK"},
-      {1, "1 FAILED"},
-      {1201, "1201 Could not initialize server connection component!"},
-      {1202, "1202 Error receiving reply from server! "},
-      {1203, "1203 Error in server's reply! "},
-      {1204, "1204 Error in decoding reply!"},
-      {1205, "1205 Error in encoding query!"},
-      {1208, "1208 Query timed out!"},
-      {1251, "1251 Exception in decoding reply!"},
-      {1252, "1252 Exception in encoding query!"},
-      {1401, "1401 Installation error! Please contact us!"},
-      {1402, "1402 Installation error! Please contact us!"},
-      {1403, "1403 Installation error! Please contact us!"},
-      {1404, "1404 Installation error! Please contact us!"},
-      {1405, "1405 Installation error! Please contact us!"},
-      {1501, "1501 Unsupported server type! "},
-      {1502, "1502 Wrong Query Submitted!"},
-      {1503, "1503 Error during initialization!"},
-      {1504, "1504 Error while processing! "},
-      {1505, "1505 Unsupported service type!"},
-      {1601, "1601 Error connecting to content provider!"},
-      {1602, "1602 Error sending data to content provider!"},
-      {1603, "1603 Error receiving data from content provider!"},
-      {1604, "1604 Content provider didn't submit any data!"},
-      {1701, "1701 Client needs to be updated! "},
-      {1704, "1704 New client version available! "},
-      {1708, "1708 Wrong or expired session identification submitted!"},
-      {1709, "1709 Session interrupted!"},
-      {1710, "1710 Not accepting connections (restarting service)!"},
-      {4040, "4040 No posted data (Usually running from a browser)! "},
-  };
-  auto it = table.find(code);
-  return it == table.end() ? "2000 Undefined Error!" : it->second;
+  for (const ResultText& entry : kResultTexts)
+    if (number(entry.code) == code) return entry.text;
+  return kUndefinedResult;
+}
+
+std::string resultMessage(ResultCode code) { return resultMessage(number(code)); }
+
+int reportResult(ResultCode code, std::string& out, std::string_view detail) {
+  out = resultMessage(code);
+  out.append(detail);
+  return number(code);
 }
 
 // Hungarian entries are Windows-1250 single-byte text, as the message boxes show them.
@@ -64,26 +89,26 @@ std::string stringTableEntry(int id) {
 }
 
 std::string localizedResultText(int code, int language, std::string_view message) {
-  const bool hu = language == 1038;
+  const bool hu = isHungarian(language);
   auto tail = [&] {
     auto pos = message.rfind('(');
     return pos == std::string_view::npos ? std::string() : std::string(message.substr(pos));
   };
-  switch (code) {
-    case 1202:
-    case 1203:
+  switch (static_cast<ResultCode>(code)) {
+    case ResultCode::ReceiveFailed:
+    case ResultCode::BadReply:
       return stringTableEntry(hu ? 122 : 123) + " " + tail();
-    case 1208:
+    case ResultCode::TimedOut:
       return stringTableEntry(hu ? 135 : 136);
-    case 1504:
+    case ResultCode::Processing:
       return stringTableEntry(hu ? 132 : 129) + " " + tail();
-    case 1601:
-    case 1602:
-    case 1603:
+    case ResultCode::ProviderConnect:
+    case ResultCode::ProviderSend:
+    case ResultCode::ProviderReceive:
       return stringTableEntry(hu ? 131 : 130) + " (" + std::to_string(code) + ")";
-    case 1604:
+    case ResultCode::ProviderNoData:
       return stringTableEntry(hu ? 145 : 146);
-    case 1709:
+    case ResultCode::SessionInterrupted:
       return stringTableEntry(hu ? 139 : 140);
     default:
       return std::string(message);

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "lexiton/fixed_texts.h"
 #include "lexiton/profile.h"
 #include "lexiton/protocol/pipe_format.h"
 #include "lexiton/protocol/request_fields.h"
@@ -81,7 +82,7 @@ ServerConnection::ServerConnection(const lexiton::Profile& settings, SessionBuil
       sessionId_(settings.readString(kServer, "SessionID")),
       proxyServer_(settings.readString(kServer, "Proxy_Server")),
       proxyAuth_(settings.readString(kServer, "Proxy_Auth")),
-      proxyType_(leadingInt(settings.readString(kServer, "Proxy_Type"))),
+      proxyType_(proxyTypeFromSetting(settings.readString(kServer, "Proxy_Type"))),
       builder_(builder ? std::move(builder) : SessionBuilder(buildQuerySession)) {}
 
 ServerConnection::~ServerConnection() = default;
@@ -102,7 +103,7 @@ int ServerConnection::query(std::string_view url, std::string_view text, int mod
           session_ = builder_(serverAddress_,
                               TransportSettings{timeoutSeconds_, proxyServer_, proxyType_, proxyAuth_});
         } catch (...) {
-          out += "Error at initialisation!";
+          out += fixed_texts::kSessionSetupFailed;
           return -1;
         }
       }
@@ -125,14 +126,14 @@ int ServerConnection::query(std::string_view url, std::string_view text, int mod
     }
     // A failed rebuild leaves no session until the settings change again.
     if (!session) {
-      out = "Unknown exception in HTTP Query! ";
+      out = fixed_texts::kUnknownHttpException;
       return -1;
     }
     int rc;
     try {
       rc = session->sendQuery(record.buffer(), sessionId, out);
     } catch (...) {
-      out = "Unknown exception in HTTP Query! ";
+      out = fixed_texts::kUnknownHttpException;
       return -1;
     }
     if (rc != 0) return rc;
@@ -149,7 +150,7 @@ int ServerConnection::query(std::string_view url, std::string_view text, int mod
     }
     return 0;
   } catch (...) {
-    out = "Unknown exception in HTTP Query! ";
+    out = fixed_texts::kUnknownHttpException;
     return -1;
   }
 }
@@ -186,7 +187,7 @@ void ServerConnection::setProxy(std::string_view server, std::string_view type,
     std::lock_guard<std::mutex> guard(lock_);
     proxyServer_ = std::string(server);
     proxyAuth_ = std::string(credentials);
-    proxyType_ = leadingInt(type);
+    proxyType_ = proxyTypeFromSetting(type);
     rebuild_ = true;
   }
   if (store) {

@@ -136,7 +136,7 @@ int runUpgradeDialog(void* module, void* parentWindow, int language, WindowSlot*
   }
   UpgradeDialog dialog(static_cast<HINSTANCE>(module), language);
   const int templateId =
-      language == kHungarianLanguage ? kUpgradeDialogHungarian : kUpgradeDialogEnglish;
+      isHungarian(language) ? kUpgradeDialogHungarian : kUpgradeDialogEnglish;
   HWND window = CreateDialogParamW(static_cast<HINSTANCE>(module), MAKEINTRESOURCEW(templateId),
                                    parent, UpgradeDialog::procedure, reinterpret_cast<LPARAM>(&dialog));
   if (!window) {

@@ -12,9 +12,6 @@
 namespace lexiton::protocol {
 
 namespace {
-constexpr char kModuleFile[] = ".\\URLDownload.cpp";
-constexpr int kNoHandleLine = 106;
-constexpr int kOptionRefusedLine = 118;
 constexpr int kProxyAuthRequired = 407;
 // How much of a reply of unknown form the 1202 message shows.
 constexpr std::size_t kUnknownReplyShown = 50;
@@ -67,7 +64,7 @@ bool curlReady() {
 template <typename Value>
 void setOption(CURL* h, CURLoption option, Value value) {
   if (curl_easy_setopt(h, option, value) != CURLE_OK)
-    throw VxException(kModuleFile, kOptionRefusedLine, "Couldn't set cUrl option");
+    throw VxException(fixed_texts::kTransportOptionRefused);
 }
 
 std::string leadingDigits(std::string_view text) {
@@ -77,16 +74,16 @@ std::string leadingDigits(std::string_view text) {
 }
 }  // namespace
 
-int HttpTransport::download(std::string& headersOut, std::string& bodyOut,
+DownloadOutcome HttpTransport::download(std::string& headersOut, std::string& bodyOut,
                             std::string_view extraHeaders, std::string_view postData,
                             std::string_view url, bool proxyAuthRetry) const {
   headersOut.clear();
   bodyOut.clear();
   int status = 0;
   {
-    if (!curlReady()) throw VxException(kModuleFile, kNoHandleLine, "Couldn't initialize cUrl");
+    if (!curlReady()) throw VxException(fixed_texts::kTransportNoHandle);
     EasyHandle easy;
-    if (!easy.handle) throw VxException(kModuleFile, kNoHandleLine, "Couldn't initialize cUrl");
+    if (!easy.handle) throw VxException(fixed_texts::kTransportNoHandle);
     CURL* h = easy.handle;
     // curl copies string options, so temporaries of std::string are safe below.
     setOption(h, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
@@ -96,11 +93,11 @@ int HttpTransport::download(std::string& headersOut, std::string& bodyOut,
     setOption(h, CURLOPT_FOLLOWLOCATION, 1L);
     if (!settings_.proxyServer.empty()) {
       setOption(h, CURLOPT_PROXY, settings_.proxyServer.c_str());
-      if ((proxyAuthRetry && !settings_.proxyAuth.empty()) || settings_.proxyType == 5) {
+      if ((proxyAuthRetry && !settings_.proxyAuth.empty()) || settings_.proxyType == ProxyType::Socks5) {
         setOption(h, CURLOPT_PROXYAUTH, proxyAuthRetry ? CURLAUTH_BASIC : CURLAUTH_NONE);
         setOption(h, CURLOPT_PROXYUSERPWD, settings_.proxyAuth.c_str());
       }
-      if (settings_.proxyType == 5) setOption(h, CURLOPT_PROXYTYPE, static_cast<long>(CURLPROXY_SOCKS5));
+      if (settings_.proxyType == ProxyType::Socks5) setOption(h, CURLOPT_PROXYTYPE, static_cast<long>(CURLPROXY_SOCKS5));
     }
     const std::string urlText(url);
     setOption(h, CURLOPT_URL, urlText.c_str());
@@ -122,7 +119,7 @@ int HttpTransport::download(std::string& headersOut, std::string& bodyOut,
       lineStart = i;
       if (line.empty()) continue;
       curl_slist* grown = curl_slist_append(easy.headers, line.c_str());
-      if (!grown) throw VxException(kModuleFile, kOptionRefusedLine, "Couldn't set cUrl option");
+      if (!grown) throw VxException(fixed_texts::kTransportOptionRefused);
       easy.headers = grown;
     }
     if (easy.headers) setOption(h, CURLOPT_HTTPHEADER, easy.headers);
@@ -139,30 +136,28 @@ int HttpTransport::download(std::string& headersOut, std::string& bodyOut,
     // credentials never happens. Only a transfer whose status was accepted fails on its error.
     if (rc != CURLE_OK && accepted(status)) {
       bodyOut = std::to_string(static_cast<int>(rc)) + " " + errorText;
-      return rc == CURLE_OPERATION_TIMEDOUT ? 2 : 1;
+      return rc == CURLE_OPERATION_TIMEDOUT ? DownloadOutcome::TimedOut : DownloadOutcome::TransferFailed;
     }
-    if (headersOut.empty()) return 0;
+    if (headersOut.empty()) return DownloadOutcome::Ok;
   }  // the handle is released before a retry starts
-  if (accepted(status)) return 0;
-  if (status == kProxyAuthRequired && !settings_.proxyAuth.empty() && settings_.proxyType != 5 && !proxyAuthRetry)
+  if (accepted(status)) return DownloadOutcome::Ok;
+  if (status == kProxyAuthRequired && !settings_.proxyAuth.empty() && settings_.proxyType != ProxyType::Socks5 &&
+      !proxyAuthRetry)
     return download(headersOut, bodyOut, extraHeaders, postData, url, true);
-  return 3;
+  return DownloadOutcome::BadStatus;
 }
 
-int judgeExchange(int downloadResult, std::string_view headers, std::string_view body,
+int judgeExchange(DownloadOutcome download, std::string_view headers, std::string_view body,
                   std::string& out) {
-  switch (downloadResult) {
-    case 0:
+  switch (download) {
+    case DownloadOutcome::Ok:
       break;
-    case 2:
-      out = resultMessage(1208);
-      return 1208;
-    case 3:
-      out = resultMessage(1203) + "(" + statusCodeText(headers) + ")";
-      return 1203;
-    default:  // the libcurl error number leads the text download left
-      out = resultMessage(1202) + "(" + leadingDigits(body) + ")";
-      return 1202;
+    case DownloadOutcome::TimedOut:
+      return reportResult(ResultCode::TimedOut, out);
+    case DownloadOutcome::BadStatus:
+      return reportResult(ResultCode::BadReply, out, "(" + statusCodeText(headers) + ")");
+    case DownloadOutcome::TransferFailed:  // the libcurl error number leads the text download left
+      return reportResult(ResultCode::ReceiveFailed, out, "(" + leadingDigits(body) + ")");
   }
   // A server status line: digits, then a space.
   const auto firstNonDigit = body.find_first_not_of("0123456789");
@@ -174,8 +169,7 @@ int judgeExchange(int downloadResult, std::string_view headers, std::string_view
     out.assign(body);
     return 0;
   }
-  out = resultMessage(1202) + "(" + std::string(body.substr(0, kUnknownReplyShown)) + ")";
-  return 1202;
+  return reportResult(ResultCode::ReceiveFailed, out, "(" + std::string(body.substr(0, kUnknownReplyShown)) + ")");
 }
 
 int QuerySession::exchange(std::string_view body, std::string& out) {
@@ -184,18 +178,16 @@ int QuerySession::exchange(std::string_view body, std::string& out) {
                               curl_version_info(CURLVERSION_NOW)->version + " (ClientPacker: " +
                               fields::kVersion + "." + fields::kBuildTag + ")\r\n";
     std::string headers, reply;
-    const int rc = transport_.download(headers, reply, agent, body, serverAddress_, false);
-    return judgeExchange(rc, headers, reply, out);
+    const DownloadOutcome download = transport_.download(headers, reply, agent, body, serverAddress_, false);
+    return judgeExchange(download, headers, reply, out);
   } catch (...) {
-    out = resultMessage(1201);
-    return 1201;
+    return reportResult(ResultCode::ConnectionSetup, out);
   }
 }
 
 int QuerySession::sendQuery(std::string_view record, std::string_view sessionId, std::string& out) {
   if (sessionId.size() != fields::kSessionIdLength) {
-    out = resultMessage(1708) + "(xxx)";
-    return 1708;
+    return reportResult(ResultCode::WrongSession, out, "(xxx)");
   }
   std::string reply;
   try {
@@ -203,10 +195,7 @@ int QuerySession::sendQuery(std::string_view record, std::string_view sessionId,
     const std::string_view name = sessionId.substr(0, fields::kSessionNameLength);
     const std::string_view key = sessionId.substr(fields::kSessionNameLength);
     std::string packed;
-    if (!packer_.pack(key, record, packed)) {
-      out = resultMessage(1205);
-      return 1205;
-    }
+    if (!packer_.pack(key, record, packed)) return reportResult(ResultCode::EncodeFailed, out);
     const std::string body = std::string(fields::kWho) + fields::kVersion + "." + fields::kBuildTag +
                              fields::kWhere + fields::kProduct + fields::kWhat + std::string(name) +
                              packed;
@@ -216,20 +205,16 @@ int QuerySession::sendQuery(std::string_view record, std::string_view sessionId,
       return rc;
     }
   } catch (...) {
-    out = resultMessage(1252);
-    return 1252;
+    return reportResult(ResultCode::EncodeException, out);
   }
   try {
     std::string plain;
-    if (!packer_.unpack(sessionId.substr(fields::kSessionNameLength), reply, plain)) {
-      out = resultMessage(1204);
-      return 1204;
-    }
+    if (!packer_.unpack(sessionId.substr(fields::kSessionNameLength), reply, plain))
+      return reportResult(ResultCode::DecodeFailed, out);
     out = std::move(plain);
     return 0;
   } catch (...) {
-    out = resultMessage(1251);
-    return 1251;
+    return reportResult(ResultCode::DecodeException, out);
   }
 }
 
@@ -242,14 +227,14 @@ int QuerySession::sendToken(std::string_view sessionId, const char* wherePrefix)
                                      ? sessionId.substr(fields::kSessionNameLength)
                                      : std::string_view();
     std::string packed;
-    if (!packer_.pack(key, packer_.randomToken(), packed)) return 1205;
+    if (!packer_.pack(key, packer_.randomToken(), packed)) return number(ResultCode::EncodeFailed);
     const std::string body = std::string(fields::kWho) + fields::kVersion + "." + fields::kBuildTag +
                              fields::kWhere + wherePrefix + fields::kProduct + fields::kWhat +
                              std::string(name) + packed;
     std::string reply;
     return exchange(body, reply);
   } catch (...) {
-    return 1252;
+    return number(ResultCode::EncodeException);
   }
 }
 

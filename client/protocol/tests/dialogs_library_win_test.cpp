@@ -38,7 +38,7 @@ class ClientLibrary : public ::testing::Test {
     DeleteFileA(alerts_.c_str());
     _putenv(("LEXITON_ALERT_FILE=" + alerts_).c_str());
     module_ = LoadLibraryA("LexitonClt.dll");
-    if (!module_) GTEST_SKIP() << "LexitonClt.dll is not built";
+    ASSERT_NE(module_, nullptr) << "LexitonClt.dll did not load from the test's folder";
     init_ = bind<KVInitFn>("KVInit");
     close_ = bind<KVCloseFn>("KVClose");
     exit_ = bind<KVExitFn>("KVExit");

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "lexiton/protocol/result_codes.h"
 
 using namespace lexiton::protocol;
@@ -94,14 +98,23 @@ TEST(PipeFormat, UnknownPairIsLiteralAndEveryPrefixTerminates) {
   std::string out;
   EXPECT_EQ(r.readToken(out), TokenKind::ValueEnd);
   EXPECT_EQ(out, "a|xb");
+  // Every prefix yields exactly the tokens whose closing pair it holds, then nothing.
   const std::string whole = "k|||:v||x|;|q|.z";
+  using Token = std::pair<TokenKind, std::string>;
+  const std::vector<std::pair<std::size_t, Token>> closedAt = {
+      {5, {TokenKind::KeyEnd, "k|"}}, {11, {TokenKind::ElementEnd, "v|x"}}, {15, {TokenKind::ValueEnd, "|q"}}};
   for (std::size_t n = 0; n <= whole.size(); ++n) {
     PipeReader p;
     p.append(whole.substr(0, n));
-    int guard = 0;
-    while (p.readToken(out) != TokenKind::None && ++guard < 100) {
+    std::vector<Token> read, expected;
+    for (const auto& [end, token] : closedAt)
+      if (end <= n) expected.push_back(token);
+    for (std::size_t i = 0; i <= closedAt.size(); ++i) {
+      const TokenKind kind = p.readToken(out);
+      if (kind == TokenKind::None) break;
+      read.emplace_back(kind, out);
     }
-    EXPECT_LT(guard, 100);
+    EXPECT_EQ(read, expected) << "prefix of " << n;
   }
   // Byte by byte: tokens come out once complete.
   PipeReader b;

@@ -379,21 +379,21 @@ TEST(Transport, StatusCodeText) {
 
 TEST(Transport, JudgingOfFinishedDownloads) {
   std::string out;
-  EXPECT_EQ(judgeExchange(0, "", "0A1b", out), 0);
+  EXPECT_EQ(judgeExchange(DownloadOutcome::Ok, "", "0A1b", out), 0);
   EXPECT_EQ(out, "0A1b");
-  EXPECT_EQ(judgeExchange(0, "", "", out), 0);
+  EXPECT_EQ(judgeExchange(DownloadOutcome::Ok, "", "", out), 0);
   EXPECT_EQ(out, "");
-  EXPECT_EQ(judgeExchange(0, "", "1709 Session interrupted!", out), 1709);
-  EXPECT_EQ(judgeExchange(0, "", "12ab x", out), 1202);  // first non-digit is not a space
+  EXPECT_EQ(judgeExchange(DownloadOutcome::Ok, "", "1709 Session interrupted!", out), 1709);
+  EXPECT_EQ(judgeExchange(DownloadOutcome::Ok, "", "12ab x", out), 1202);  // first non-digit is not a space
   EXPECT_EQ(out, "1202 Error receiving reply from server! (12ab x)");
-  EXPECT_EQ(judgeExchange(0, "", " lead", out), 0);  // a status line without digits
+  EXPECT_EQ(judgeExchange(DownloadOutcome::Ok, "", " lead", out), 0);  // a status line without digits
   EXPECT_EQ(out, " lead");
-  EXPECT_EQ(judgeExchange(1, "", "7 Failed to connect", out), 1202);
+  EXPECT_EQ(judgeExchange(DownloadOutcome::TransferFailed, "", "7 Failed to connect", out), 1202);
   EXPECT_EQ(out, "1202 Error receiving reply from server! (7)");
-  EXPECT_EQ(judgeExchange(2, "", "28 timeout", out), 1208);
+  EXPECT_EQ(judgeExchange(DownloadOutcome::TimedOut, "", "28 timeout", out), 1208);
   EXPECT_EQ(out, "1208 Query timed out!");
-  EXPECT_EQ(judgeExchange(3, "HTTP/1.1 407 Proxy\r\n", "", out), 1203);
+  EXPECT_EQ(judgeExchange(DownloadOutcome::BadStatus, "HTTP/1.1 407 Proxy\r\n", "", out), 1203);
   EXPECT_EQ(out, "1203 Error in server's reply! (407)");
-  EXPECT_EQ(judgeExchange(3, "", "", out), 1203);
+  EXPECT_EQ(judgeExchange(DownloadOutcome::BadStatus, "", "", out), 1203);
   EXPECT_EQ(out, "1203 Error in server's reply! ()");
 }

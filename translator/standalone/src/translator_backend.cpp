@@ -5,10 +5,8 @@
 #include "lexiton/translator/translator.h"
 
 namespace lexiton::translator {
-namespace {
-constexpr int kInitialisationError = 1503;
-constexpr int kProcessingError = 1504;
-}  // namespace
+using protocol::reportResult;
+using protocol::ResultCode;
 
 TranslatorBackend::TranslatorBackend(const std::string& dictionaryPath) {
   try {
@@ -22,17 +20,13 @@ TranslatorBackend::~TranslatorBackend() = default;
 
 int TranslatorBackend::query(std::string_view, std::string_view text, int, std::string& out) {
   out.clear();
-  if (!translator_) {
-    out = protocol::resultMessage(kInitialisationError);
-    return kInitialisationError;
-  }
+  if (!translator_) return reportResult(ResultCode::Initialisation, out);
   try {
     Translation r = translator_->translate(text);
     out = std::move(r.reply);
     return r.code;
   } catch (...) {
-    out = protocol::resultMessage(kProcessingError);
-    return kProcessingError;
+    return reportResult(ResultCode::Processing, out);
   }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <lexiton/chunk_list.h>
+#include <lexiton/language_ids.h>
 
 #include <string>
 #include <string_view>
@@ -28,7 +29,7 @@ struct LookupContext {
   Speech* speech = nullptr;         // null: speech off
   Dialogs* dialogs = nullptr;       // null: the upgrade notice cannot be shown
   void* ownerWindow = nullptr;
-  int language = 1038;
+  int language = kLanguageHungarian;
   int mode = 0;                     // as SetMode stored it; requests carry mode + 1
 };
 

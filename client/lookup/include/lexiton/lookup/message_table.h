@@ -2,11 +2,12 @@
 // Windows-1250 bytes in every process, English ones plain ASCII.
 #pragma once
 
+#include <lexiton/language_ids.h>
+
 #include <string>
 
 namespace lexiton::lookup {
 
-inline constexpr int kHungarian = 1038;
 
 enum Message : int {
   kTranslationFailed1 = 1004,

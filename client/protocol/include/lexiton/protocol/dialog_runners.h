@@ -3,6 +3,8 @@
 // travel as void* so callers need not include windows.h.
 #pragma once
 
+#include <lexiton/language_ids.h>
+
 #include <atomic>
 #include <string>
 
@@ -10,7 +12,6 @@ namespace lexiton::protocol {
 
 // Template ids in the library's resources, per language, and the string ids of the box shown
 // when no browser starts.
-inline constexpr int kHungarianLanguage = 1038;
 inline constexpr int kProxyDialogHungarian = 123;
 inline constexpr int kProxyDialogEnglish = 137;
 inline constexpr int kUpgradeDialogHungarian = 113;

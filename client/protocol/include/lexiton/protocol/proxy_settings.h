@@ -29,9 +29,15 @@ SplitText splitAtLastColon(std::string_view text);
 // "first:second", or just `first` when `second` is empty.
 std::string joinWithColon(std::string_view first, std::string_view second);
 
-// Proxy_Type as the settings store it: "5" is SOCKS5, anything else an HTTP proxy.
+// The kind of proxy. Proxy_Type stores its number as text: 5 is SOCKS5, anything else an HTTP
+// proxy.
+enum class ProxyType : int { Http = 0, Socks5 = 5 };
 inline constexpr std::string_view kProxyTypeHttp = "0";
 inline constexpr std::string_view kProxyTypeSocks5 = "5";
+
+// The kind the transport uses for a stored Proxy_Type: its leading number (" 5" and "05" are
+// SOCKS5 too). The dialog checks "SOCKS5" only for the exact text "5".
+ProxyType proxyTypeFromSetting(std::string_view text);
 
 // The dialog's fields and check marks.
 struct ProxyForm {

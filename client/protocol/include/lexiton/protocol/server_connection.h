@@ -5,6 +5,8 @@
 // calls `setProxy`; the HTTP transfer itself runs outside the connection's lock.
 #pragma once
 
+#include <lexiton/protocol/proxy_settings.h>
+
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -58,7 +60,7 @@ class ServerConnection {
   std::string sessionId_;
   std::string proxyServer_;
   std::string proxyAuth_;
-  int proxyType_ = 0;
+  ProxyType proxyType_ = ProxyType::Http;
   bool rebuild_ = true;
   SessionBuilder builder_;
   std::shared_ptr<QuerySession> session_;
