@@ -70,10 +70,4 @@ AlertHook setAlertHook(AlertHook hook, void* context) {
   return previous;
 }
 
-#ifndef _WIN32
-void showPlatformAlert(const Alert& alert) {
-  std::fprintf(stderr, "%s\n", formatAlertLine(alert).c_str());
-}
-#endif
-
 }  // namespace lexiton

@@ -34,13 +34,6 @@ void appendUtf8(std::string& out, char32_t c) {
   }
 }
 
-#ifndef _WIN32
-CodePage systemCodePage() {
-  const char* forced = std::getenv("LEXITON_CODEPAGE");
-  return forced && std::strcmp(forced, "1250") == 0 ? CodePage::windows1250 : CodePage::windows1252;
-}
-#endif
-
 std::string toCodePage(std::u16string_view text, CodePage page, char replacement) {
   const char16_t* high = upperHalf(page);
   std::string out;

@@ -28,6 +28,7 @@
 #include "lexiton/protocol/client_packer.h"
 #include "lexiton/protocol/pipe_format.h"
 #include "lexiton/protocol/request_fields.h"
+#include "lexiton/protocol/query_text.h"
 #include "lexiton/protocol/server_connection.h"
 
 namespace {
@@ -76,7 +77,7 @@ Options parse(int argc, char** argv) {
 }
 
 std::string queryBody(const std::string& sessionId, std::u16string_view text, std::size_t pointer) {
-  const std::string marked = lexiton::protocol::encodeQueryText(text.substr(0, pointer)) + "&kvopoint;" +
+  const std::string marked = lexiton::protocol::encodeQueryText(text.substr(0, pointer)) + std::string(lexiton::protocol::kPointerMarker) +
                              lexiton::protocol::encodeQueryText(text.substr(pointer));
   lexiton::protocol::PipeWriter w;
   w.writeKeyElement(fields::kLanguage, fields::kLanguagePair);

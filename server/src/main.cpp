@@ -7,7 +7,7 @@
 #include "lexiton/server/handler.h"
 #include "lexiton/server/request_form.h"
 #include "lexiton/server/session_store.h"
-#include "lexiton/translator/query_text.h"
+#include "lexiton/protocol/query_text.h"
 
 #include <httplib.h>
 
@@ -160,7 +160,7 @@ int translate(const std::map<std::string, std::string>& o) {
     const std::size_t pointer = o.count("pointer") ? std::stoul(o.at("pointer")) : 0;
     if (pointer > text.size()) throw std::runtime_error("--pointer is beyond the text");
     const std::string query = lexiton::protocol::encodeQueryText(std::u16string_view(text).substr(0, pointer)) +
-                              std::string(lexiton::translator::kPointerMarker) +
+                              std::string(lexiton::protocol::kPointerMarker) +
                               lexiton::protocol::encodeQueryText(std::u16string_view(text).substr(pointer));
     const lexiton::server::TranslateResult r = lexiton::server::dictionaryTranslator(dictionaryPath(o))(query);
     // Hungarian letters travel as Windows-1250 bytes.

@@ -2,6 +2,7 @@
 // against the real lexiton-server program on a loopback port, with the settings file the
 // server's session command writes.
 #include "lexiton/profile.h"
+#include "lexiton/protocol/query_text.h"
 #include "lexiton/protocol/server_connection.h"
 
 #include <gtest/gtest.h>

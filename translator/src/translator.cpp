@@ -9,7 +9,7 @@
 #include "hungarian_morphology.h"
 #include "lexiton/text_encoding.h"
 #include "lexiton/translator/markup.h"
-#include "lexiton/translator/query_text.h"
+#include "lexiton/protocol/query_text.h"
 #include "lexiton/translator/sentence.h"
 
 namespace lexiton::translator {
@@ -418,7 +418,7 @@ std::size_t SentenceTranslation::predicateEnd(std::size_t c, const std::vector<s
 }  // namespace
 
 Translation Translator::translate(std::string_view encodedText) const {
-  const QueryText q = decodeQueryText(encodedText);
+  const protocol::QueryText q = protocol::decodeQueryText(encodedText);
   const Sentence s = sentenceAround(q.text, q.hasPointer ? q.pointer : 0);
   SentenceTranslation st(dictionary_, q.text, s);
   if (!st.looksEnglish()) return {1, kNotEnglishReply};

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "lexiton/dictionary_image.h"
-#include "lexiton/translator/query_text.h"
+#include "lexiton/protocol/query_text.h"
 
 namespace lexiton::translator {
 namespace {
@@ -275,7 +275,7 @@ TEST(SmallTranslatorTest, EmptyAndWordlessTextsAndBounds) {
     EXPECT_EQ(r.reply.substr(0, 13), "<surf-source>") << text;
   }
   std::string huge;
-  while (huge.size() < 4 * kMaxQueryBytes) huge += "apple &#x2713;&#x2713;&#x2713; ";
+  while (huge.size() < 4 * protocol::kMaxQueryBytes) huge += "apple &#x2713;&#x2713;&#x2713; ";
   huge.insert(huge.size() / 2, "&kvopoint;");
   Translation r = t.translate(huge);
   EXPECT_LE(r.reply.size(), kMaxReplyBytes);

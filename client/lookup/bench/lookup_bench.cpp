@@ -76,7 +76,7 @@ void BM_LookupLoopback(benchmark::State& state) {
                                       << "\nSessionID=" << kSessionName << kSessionKey
                                       << "\nServer_Timeout=10\n";
   auto settings = lexiton::openProfile(ini);
-  auto backend = lexiton::lookup::makeQueryBackend(*settings, true, "");
+  auto backend = lexiton::lookup::makeServerBackend(*settings, true, "");
   runOnce(state, *backend);
   std::remove(ini.c_str());
 }

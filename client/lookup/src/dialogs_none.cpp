@@ -14,6 +14,6 @@ class NoDialogs final : public Dialogs {
 
 }  // namespace
 
-std::unique_ptr<Dialogs> makeDialogs(void*) { return std::make_unique<NoDialogs>(); }
+std::unique_ptr<Dialogs> makeNoDialogs() { return std::make_unique<NoDialogs>(); }
 
 }  // namespace lexiton::lookup

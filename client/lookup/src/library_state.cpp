@@ -26,7 +26,14 @@ constexpr const char* kDictSection = "dict";
 constexpr const char* kServerSection = "Server Settings";
 }  // namespace
 
+struct LibraryState::AboutList {
+  std::vector<std::string> texts;
+  std::vector<const char*> items;
+  LxTextList list{0, nullptr};
+};
+
 struct LibraryState::Configuration {
+  std::shared_ptr<const AboutList> about;
   std::string settingsPath;
   void* ownerWindow = nullptr;
   int language = kLanguageHungarian;
@@ -57,7 +64,7 @@ void LibraryState::publish(std::shared_ptr<const Configuration> configuration) {
 std::shared_ptr<Dialogs> LibraryState::dialogs() {
   std::lock_guard<std::mutex> guard(lock_);
   if (!dialogs_) {
-    dialogs_ = options_.dialogs ? options_.dialogs(currentModule()) : makeDialogs(currentModule());
+    dialogs_ = options_.dialogs ? options_.dialogs(currentModule()) : makeNoDialogs();
   }
   return dialogs_;
 }
@@ -88,16 +95,18 @@ int LibraryState::init(void* ownerWindow, const char* settingsPath) {
     next->speech = std::move(speech);
   }
 
-  aboutTexts_ = readAboutTexts(options_.aboutFile, userLanguage);
-  aboutItems_.clear();
-  for (const std::string& t : aboutTexts_) aboutItems_.push_back(t.c_str());
-  aboutList_.items = aboutItems_.data();
-  aboutList_.count = static_cast<uint32_t>(aboutItems_.size());
+  auto about = std::make_shared<AboutList>();
+  about->texts = readAboutTexts(options_.aboutFile, userLanguage);
+  for (const std::string& t : about->texts) about->items.push_back(t.c_str());
+  about->list.items = about->items.data();
+  about->list.count = static_cast<uint32_t>(about->items.size());
+  next->about = about;
 
-  next->backend = makeQueryBackend(*settings, next->serverMode, currentModuleDirectory());
+  if (options_.backend) next->backend = options_.backend(*settings, next->serverMode, currentModuleDirectory());
   {
     // KVExit closed the dialogs for good; a library initialised again opens them anew.
     std::lock_guard<std::mutex> guard(lock_);
+    aboutLists_.push_back(std::move(about));
     if (dialogsClosed_) dialogs_.reset();
     dialogsClosed_ = false;
   }
@@ -193,6 +202,12 @@ int LibraryState::proxyDialog(int language, void* parentWindow) {
   return 0;
 }
 
+const LxTextList* LibraryState::copyRightInfo() const {
+  static const LxTextList kNone{0, nullptr};
+  const auto c = current();
+  return c && c->about ? &c->about->list : &kNone;
+}
+
 int LibraryState::language() const {
   const auto c = current();
   return c ? c->language : kLanguageHungarian;
@@ -211,11 +226,6 @@ bool LibraryState::speechOn() const {
 bool LibraryState::hasBackend() const {
   const auto c = current();
   return c && c->backend;
-}
-
-LibraryState& libraryState() {
-  static LibraryState state;
-  return state;
 }
 
 }  // namespace lexiton::lookup

@@ -8,7 +8,8 @@
 #include <lexiton/fixed_texts.h>
 #include <lexiton/protocol/pipe_format.h>
 #include <lexiton/protocol/result_codes.h>
-#include <lexiton/protocol/server_connection.h>
+#include <lexiton/protocol/query_text.h>
+#include <lexiton/protocol/reply_markup.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -22,6 +23,8 @@
 #include "lexiton/lookup/speech.h"
 
 namespace lexiton::lookup {
+
+namespace markup = protocol::markup;
 
 namespace {
 
@@ -49,17 +52,16 @@ void makeEmpty(ChunkList& result) {
   if (!result.clear()) throw result_overflow();
 }
 
-// Takes the text between `open` and the first `close` after it out of the front of `reply`;
-// the reply then starts after `close`. Nothing changes when either tag is missing.
-bool takeOut(std::string_view& reply, std::string_view open, std::string_view close,
-             std::string& out) {
-  const std::size_t start = reply.find(open);
+// Takes the text between the tag's opening and the first closing after it out of the front of
+// `reply`; the reply then starts after the closing. Nothing changes when either is missing.
+bool takeOut(std::string_view& reply, const markup::Tag& tag, std::string& out) {
+  const std::size_t start = reply.find(tag.open);
   if (start == std::string_view::npos) return false;
-  const std::size_t from = start + open.size();
-  const std::size_t end = reply.find(close, from);
+  const std::size_t from = start + tag.open.size();
+  const std::size_t end = reply.find(tag.close, from);
   if (end == std::string_view::npos) return false;
   out.assign(reply.substr(from, end - from));
-  reply.remove_prefix(end + close.size());
+  reply.remove_prefix(end + tag.close.size());
   return true;
 }
 
@@ -81,13 +83,13 @@ std::size_t removeAll(std::string& text, std::string_view tag) {
   return count;
 }
 
-// Removes each span from `open` through the next `close`; an unclosed `open` stays.
-void removeSpans(std::string& text, std::string_view open, std::string_view close) {
+// Removes each span from the tag's opening through the next closing; an unclosed one stays.
+void removeSpans(std::string& text, const markup::Tag& tag) {
   std::size_t from = 0;
-  while ((from = text.find(open, from)) != std::string::npos) {
-    const std::size_t end = text.find(close, from + open.size());
+  while ((from = text.find(tag.open, from)) != std::string::npos) {
+    const std::size_t end = text.find(tag.close, from + tag.open.size());
     if (end == std::string::npos) return;
-    text.erase(from, end + close.size() - from);
+    text.erase(from, end + tag.close.size() - from);
   }
 }
 
@@ -171,9 +173,9 @@ int layOut(const LookupContext& context, const LookupRequest& request, Working& 
     for (int iteration = 0;; ++iteration) {
       std::string source;
       std::string target;
-      bool haveSource = takeOut(rest, "<surf-ss>", "</surf-ss>", source);
+      bool haveSource = takeOut(rest, markup::kAlternativeSource, source);
       if (!haveSource && iteration == 0) {
-        haveSource = takeOut(rest, "<surf-source>", "</surf-source>", source);
+        haveSource = takeOut(rest, markup::kUntranslatedSource, source);
         if (haveSource && !source.empty()) allEmpty = false;
       }
       if (haveSource) {
@@ -183,13 +185,16 @@ int layOut(const LookupContext& context, const LookupRequest& request, Working& 
           if (speech) speech->speak(kAlternativeSpoken, Speech::kTargetLanguage);
         }
         add(result, kDocuments, sourceRtf);
-        for (std::string_view tag : {"<HL>", "</HL>", "<badword>", "</badword>"}) removeAll(source, tag);
-        const std::size_t unknownWords = removeAll(source, "<orig>");
-        removeAll(source, "</orig>");
+        for (const markup::Tag& tag : {markup::kPointed, markup::kMisspelt}) {
+          removeAll(source, tag.open);
+          removeAll(source, tag.close);
+        }
+        const std::size_t unknownWords = removeAll(source, markup::kUnknownWord.open);
+        removeAll(source, markup::kUnknownWord.close);
         if (unknownWords > 0) notes.add(kUnknownWordsUnderlined);
       }
 
-      const bool haveTarget = takeOut(rest, "<surf-st>", "</surf-st>", target);
+      const bool haveTarget = takeOut(rest, markup::kAlternativeTarget, target);
       if (haveTarget && !target.empty()) allEmpty = false;
       if (!haveTarget) {
         if (iteration > 0) break;
@@ -198,10 +203,10 @@ int layOut(const LookupContext& context, const LookupRequest& request, Working& 
             layout.convert("<NOT_FOUND>" + layout.escapeText(request.notFoundText) + "</NOT_FOUND>"));
       }
       if (!target.empty()) add(result, kDocuments, layout.convert("<TRG>" + target + "</TRG>"));
-      const std::size_t chunks = removeAll(target, "<chunk>");
-      removeAll(target, "</chunk>");
+      const std::size_t chunks = removeAll(target, markup::kPiece.open);
+      removeAll(target, markup::kPiece.close);
       if (chunks > 1) notes.add(kMosaicTranslation);
-      removeSpans(source, "<suggest>", "</suggest>");
+      removeSpans(source, markup::kSuggestion);
 
       if (!source.empty()) {
         add(result, kPlainText, "EN: ");
@@ -266,7 +271,7 @@ int layOut(const LookupContext& context, const LookupRequest& request, Working& 
 std::string makeQueryText(std::u16string_view text, std::size_t pointer) {
   pointer = std::min(pointer, text.size());
   std::string query = protocol::encodeQueryText(text.substr(0, pointer));
-  query += kPointerMarker;
+  query += protocol::kPointerMarker;
   if (pointer < text.size()) query += protocol::encodeQueryText(text.substr(pointer));
   return query;
 }

@@ -27,8 +27,7 @@ class ServerBackend final : public QueryBackend {
 
 }  // namespace
 
-std::unique_ptr<QueryBackend> makeQueryBackend(Profile& settings, bool serverMode,
-                                               const std::string& moduleDir) {
+std::unique_ptr<QueryBackend> makeServerBackend(Profile& settings, bool serverMode, const std::string&) {
   if (!serverMode) return nullptr;
   return std::make_unique<ServerBackend>(settings);
 }

@@ -10,6 +10,7 @@
 
 #include "lexiton/lookup/exports.h"
 #include "lexiton/lookup/library_state.h"
+#include "lexiton/lookup/query_backend.h"
 #include "lookup_test_util.h"
 #include "reply_server.h"
 
@@ -47,6 +48,7 @@ class State : public ::testing::Test {
     LibraryOptions options;
     options.speechLibrary = std::move(speechLibrary);
     options.aboutFile = aboutFile;
+    options.backend = makeServerBackend;
     options.dialogs = [this](void*) {
       auto d = std::make_unique<RecordingDialogs>();
       dialogs = d.get();
@@ -121,6 +123,24 @@ TEST_F(State, AboutTextsStayEmptyWhenTheFileIsMissingOrCorrupt) {
     ASSERT_EQ(init(*state, "[dict]\nUserLang=1038\n"), 0);
     EXPECT_EQ(state->copyRightInfo()->count, 0u);
   }
+}
+
+// The host may still read the list it was handed while a second KVInit publishes another: the
+// first list stays whole, and the next call hands out the new one.
+TEST_F(State, AboutListHandedOutSurvivesTheNextInit) {
+  auto state = make();
+  EXPECT_EQ(state->copyRightInfo()->count, 0u);  // before KVInit
+  ASSERT_EQ(init(*state, "[dict]\nUserLang=1038\n"), 0);
+  const LxTextList* first = state->copyRightInfo();
+  ASSERT_EQ(first->count, 1u);
+  ASSERT_EQ(init(*state, "[dict]\nUserLang=1033\n"), 0);
+  ASSERT_EQ(init(*state, "[dict]\nUserLang=1038\n"), 0);
+  EXPECT_EQ(first->count, 1u);
+  EXPECT_STREQ(first->items[0], "{\\rtf1 magyar}");
+  const LxTextList* last = state->copyRightInfo();
+  EXPECT_NE(last, first);
+  ASSERT_EQ(last->count, 1u);
+  EXPECT_STREQ(last->items[0], "{\\rtf1 magyar}");
 }
 
 TEST_F(State, SpeechSettingsAndBinding) {

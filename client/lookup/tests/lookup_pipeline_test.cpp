@@ -37,7 +37,7 @@ class Pipeline : public ::testing::Test {
 
   void rebuildBackend() {
     auto settings = openProfile(iniPath);
-    backend = makeQueryBackend(*settings, true, "");
+    backend = makeServerBackend(*settings, true, "");
   }
 
   ServerReply answer(const std::string& record) { return respond ? respond(record) : reply; }

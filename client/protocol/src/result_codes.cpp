@@ -2,6 +2,7 @@
 #include "lexiton/protocol/result_codes.h"
 
 #include <lexiton/language_ids.h>
+#include <lexiton/local_time.h>
 
 #include <ctime>
 #include <map>
@@ -117,13 +118,7 @@ std::string localizedResultText(int code, int language, std::string_view message
 
 namespace {
 std::string localTimeText() {
-  std::time_t now = std::time(nullptr);
-  std::tm parts{};
-#ifdef _WIN32
-  localtime_s(&parts, &now);
-#else
-  localtime_r(&now, &parts);
-#endif
+  const std::tm parts = localTime(std::time(nullptr));
   char text[24] = {};
   std::strftime(text, sizeof text, "%Y.%m.%d,%H:%M:%S", &parts);
   return text;

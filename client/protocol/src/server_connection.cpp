@@ -1,11 +1,10 @@
 // ServerConnection: settings, the text window, the query record and the lazily built session.
 #include "lexiton/protocol/server_connection.h"
 
-#include <cstdio>
-
 #include "lexiton/fixed_texts.h"
 #include "lexiton/profile.h"
 #include "lexiton/protocol/pipe_format.h"
+#include "lexiton/protocol/query_text.h"
 #include "lexiton/protocol/request_fields.h"
 #include "lexiton/protocol/result_codes.h"
 #include "lexiton/protocol/url_download.h"
@@ -13,11 +12,6 @@
 namespace lexiton::protocol {
 
 namespace {
-constexpr std::string_view kMarker = "&kvopoint;";
-constexpr char kBlanks[] = " \t\f\n\r";
-constexpr std::size_t kPlainLimit = 1000;
-constexpr std::size_t kAfterMarker = 510;
-constexpr std::size_t kBeforeMarker = 500;
 constexpr char kServer[] = "Server Settings";
 constexpr char kUserSection[] = "User Settings";
 
@@ -26,53 +20,6 @@ std::shared_ptr<QuerySession> buildQuerySession(const std::string& serverAddress
   return std::make_shared<QuerySession>(serverAddress, transport);
 }
 }  // namespace
-
-std::string windowQueryText(std::string_view text) {
-  const std::size_t p = text.find(kMarker);
-  if (p == std::string_view::npos) {
-    if (text.size() <= kPlainLimit) return std::string(text);
-    const auto blank = text.find_first_of(kBlanks, kPlainLimit);
-    if (blank != std::string_view::npos) {
-      const auto last = text.find_last_not_of(kBlanks, blank);
-      if (last != std::string_view::npos && last != 0) return std::string(text.substr(0, last + 1));
-    }
-    return std::string(text.substr(0, kPlainLimit));
-  }
-  std::string_view window = text;
-  const std::size_t e = p + kAfterMarker;
-  if (e < window.size()) {
-    const auto blank = window.find_first_of(kBlanks, e);
-    const auto last =
-        blank == std::string_view::npos ? blank : window.find_last_not_of(kBlanks, blank);
-    if (last != std::string_view::npos && last > p + kMarker.size())
-      window = window.substr(0, last + 1);
-    else
-      window = window.substr(0, e);
-  }
-  if (p > kBeforeMarker) {
-    const std::size_t s = p - kBeforeMarker;
-    const auto blank = window.find_first_of(kBlanks, s);
-    const auto next =
-        blank == std::string_view::npos ? blank : window.find_first_not_of(kBlanks, blank);
-    window = window.substr(next != std::string_view::npos && next < p ? next : s);
-  }
-  return std::string(window);
-}
-
-std::string encodeQueryText(std::u16string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char16_t unit : text) {
-    if (unit >= 32 && unit <= 127 && unit != u'&') {
-      out.push_back(static_cast<char>(unit));
-    } else {
-      char ref[16];
-      std::snprintf(ref, sizeof ref, "&#x%X;", static_cast<unsigned>(unit));
-      out += ref;
-    }
-  }
-  return out;
-}
 
 ServerConnection::ServerConnection(const lexiton::Profile& settings, SessionBuilder builder)
     : serverAddress_(settings.readString(kServer, "Server_Address")),

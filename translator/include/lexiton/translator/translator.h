@@ -35,7 +35,7 @@ class Translator {
   Translator(Translator&&) noexcept = default;
   Translator& operator=(Translator&&) noexcept = default;
 
-  // `encodedText` is the query text of the client (see query_text.h). Throws only
+  // `encodedText` is the query text of the client (see lexiton/protocol/query_text.h). Throws only
   // std::bad_alloc.
   Translation translate(std::string_view encodedText) const;
 

@@ -23,8 +23,11 @@ class Dialogs {
   virtual void destroyAll() = 0;
 };
 
-// The platform's dialogs; `module` is the library's own module handle (for its resources).
-// Without a windowing system: a set that opens nothing (upgrade 0, proxy 1).
-std::unique_ptr<Dialogs> makeDialogs(void* module);
+// A set that opens nothing (upgrade 0, proxy 1): for a library without dialogs of its own.
+std::unique_ptr<Dialogs> makeNoDialogs();
+
+// The client library's own dialogs from its resources; `module` is the library's module handle.
+// On Windows the proxy settings and the upgrade notice (lexiton_dialogs); elsewhere none.
+std::unique_ptr<Dialogs> makePlatformDialogs(void* module);
 
 }  // namespace lexiton::lookup

@@ -14,6 +14,7 @@
 
 namespace lexiton {
 class Layout;
+class Profile;
 }
 
 namespace lexiton::lookup {
@@ -22,12 +23,19 @@ class Dialogs;
 class QueryBackend;
 class Speech;
 
+// What makes one look-up library what it is: its backend and its dialogs (each library's entry
+// file hands over its own), and the files it reads.
 struct LibraryOptions {
+  // Builds the backend at KVInit from the settings, the [Server Settings] Server_Mode rule and
+  // the folder of the library itself (with a trailing separator). Empty, or null from it: no
+  // look-ups are made.
+  std::function<std::unique_ptr<QueryBackend>(Profile& settings, bool serverMode, const std::string& moduleDir)>
+      backend;
+  // Builds the dialogs for the library's module; none open when empty.
+  std::function<std::unique_ptr<Dialogs>(void* module)> dialogs;
   std::string speechLibrary = "voicer.dll";
   std::string styleSheetFile = "korvell.sty";
   std::string aboutFile = "kvo.cri";
-  // Builds the dialogs for the library's module; makeDialogs when empty.
-  std::function<std::unique_ptr<Dialogs>(void* module)> dialogs;
 };
 
 class LibraryState {
@@ -43,7 +51,8 @@ class LibraryState {
               int* reserved, const char* notFoundText, bool* quit, const char* footerText,
               const char* sourceName);
   int setMode(int passThrough, int mode);
-  const LxTextList* copyRightInfo() const { return &aboutList_; }
+  // The about texts of the last KVInit; an empty list before it.
+  const LxTextList* copyRightInfo() const;
   int storno();
   int close();
   bool exit();
@@ -57,6 +66,7 @@ class LibraryState {
 
  private:
   struct Configuration;
+  struct AboutList;
   std::shared_ptr<const Configuration> current() const;
   void publish(std::shared_ptr<const Configuration> configuration);
   // The open set of dialogs; a caller keeps it alive for as long as it uses it.
@@ -68,12 +78,13 @@ class LibraryState {
   std::shared_ptr<Dialogs> dialogs_;  // replaced by the next KVInit once KVExit closed it
   bool dialogsClosed_ = false;
   std::atomic<int> mode_{0};
-  std::vector<std::string> aboutTexts_;
-  std::vector<const char*> aboutItems_;
-  LxTextList aboutList_{0, nullptr};
+  // Every about list ever handed out stays valid for the library's life: a caller may still read
+  // one while a later KVInit publishes the next. One a KVInit, so a handful at most.
+  std::vector<std::shared_ptr<const AboutList>> aboutLists_;
 };
 
-// The instance the exports use, created on first use.
+// The instance the exports use. Each library's entry file defines it once, with that library's
+// options (its backend and dialogs).
 LibraryState& libraryState();
 
 }  // namespace lexiton::lookup

@@ -19,9 +19,6 @@ class QueryBackend;
 class Speech;
 class Dialogs;
 
-// The marker the query text carries where the pointer was.
-inline constexpr std::string_view kPointerMarker = "&kvopoint;";
-
 // What one look-up reads from the library state; all of it is only read during the call.
 struct LookupContext {
   const Layout* styleSheet = nullptr;

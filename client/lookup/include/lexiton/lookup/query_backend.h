@@ -30,10 +30,8 @@ class QueryBackend {
                         std::string_view credentials) {}
 };
 
-// Each library that exports the look-up entries defines this once. `serverMode` is the
-// [Server Settings] Server_Mode rule; `moduleDir` is the folder of the library itself (with a
-// trailing separator), where its data files lie. Null means no look-ups are made.
-std::unique_ptr<QueryBackend> makeQueryBackend(Profile& settings, bool serverMode,
-                                               const std::string& moduleDir);
+// LexitonClt's backend: the translation server through protocol::ServerConnection, and only in
+// server mode (null otherwise). The signature of LibraryOptions::backend.
+std::unique_ptr<QueryBackend> makeServerBackend(Profile& settings, bool serverMode, const std::string& moduleDir);
 
 }  // namespace lexiton::lookup

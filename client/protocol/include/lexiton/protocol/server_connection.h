@@ -66,13 +66,4 @@ class ServerConnection {
   std::shared_ptr<QuerySession> session_;
 };
 
-// The part of a long text that is sent around the pointer marker "&kvopoint;". Where no blank
-// follows the end of the window, the text is cut at the window's end, so a long text without
-// blanks never goes out whole.
-std::string windowQueryText(std::string_view text);
-
-// UTF-16 look-up text to the single-byte "ASCII" form the query carries: bytes 32..127 as
-// they are, "&" and everything else as "&#x<HEX>;".
-std::string encodeQueryText(std::u16string_view text);
-
 }  // namespace lexiton::protocol

@@ -4,7 +4,9 @@
 #include "dialog_support_win.h"
 #include "lexiton/protocol/proxy_settings.h"
 
-namespace lexiton::protocol::detail {
+namespace lexiton::lookup::detail {
+
+using protocol::kInternetProxyValueLimit;
 
 namespace {
 
@@ -49,4 +51,4 @@ std::string readInternetProxyServer() {
   return text.substr(0, text.find('\0'));
 }
 
-}  // namespace lexiton::protocol::detail
+}  // namespace lexiton::lookup::detail

@@ -16,8 +16,10 @@
 #include <vector>
 
 #include "dialog_driver_win.h"
-#include "lexiton/protocol/dialog_runners.h"
+#include "lexiton/lookup/dialog_runners.h"
+#include "lexiton/protocol/proxy_settings.h"
 
+using namespace lexiton::lookup;
 using namespace lexiton::protocol;
 using namespace dialog_driver;
 
@@ -492,7 +494,7 @@ TEST_F(DialogTest, UpgradeMinimisesWhenAnotherWindowIsActivated) {
 }
 
 TEST_F(DialogTest, LibraryDialogsCloseWhateverIsOpen) {
-  auto dialogs = lexiton::lookup::makeDialogs(module());
+  auto dialogs = lexiton::lookup::makePlatformDialogs(module());
   auto* raw = dialogs.get();
   // The upgrade notice, shown from a look-up thread, closed by the host's thread.
   std::atomic<int> upgradeResult{-5};

@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "lexiton/protocol/dialog_runners.h"
+#include "lexiton/lookup/dialog_runners.h"
 
 namespace lexiton::lookup {
 
@@ -19,13 +19,13 @@ class Win32Dialogs final : public Dialogs {
 
   int runUpgrade(int language, void* ownerWindow) override {
     if (closed_) return 0;
-    return protocol::runUpgradeDialog(module_, ownerWindow, language, &upgradeWindow_, &closed_);
+    return runUpgradeDialog(module_, ownerWindow, language, &upgradeWindow_, &closed_);
   }
 
   int runProxy(int language, void* parentWindow, std::string& server, std::string& type,
                std::string& credentials) override {
     if (closed_) return 1;
-    return protocol::runProxyDialog(module_, parentWindow, language, server, type, credentials,
+    return runProxyDialog(module_, parentWindow, language, server, type, credentials,
                                     proxyWindow_, &closed_);
   }
 
@@ -33,19 +33,19 @@ class Win32Dialogs final : public Dialogs {
   // a dialog afterwards, inside a module that is going away.
   void destroyAll() override {
     closed_ = true;
-    protocol::closeDialog(upgradeWindow_);
-    protocol::closeDialog(proxyWindow_);
+    closeDialog(upgradeWindow_);
+    closeDialog(proxyWindow_);
   }
 
  private:
   void* module_;
   std::atomic<bool> closed_{false};
-  protocol::WindowSlot upgradeWindow_{nullptr};
-  protocol::WindowSlot proxyWindow_{nullptr};
+  WindowSlot upgradeWindow_{nullptr};
+  WindowSlot proxyWindow_{nullptr};
 };
 
 }  // namespace
 
-std::unique_ptr<Dialogs> makeDialogs(void* module) { return std::make_unique<Win32Dialogs>(module); }
+std::unique_ptr<Dialogs> makePlatformDialogs(void* module) { return std::make_unique<Win32Dialogs>(module); }
 
 }  // namespace lexiton::lookup

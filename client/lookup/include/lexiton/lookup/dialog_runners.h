@@ -8,7 +8,7 @@
 #include <atomic>
 #include <string>
 
-namespace lexiton::protocol {
+namespace lexiton::lookup {
 
 // Template ids in the library's resources, per language, and the string ids of the box shown
 // when no browser starts.
@@ -78,4 +78,4 @@ std::string upgradeHistoryUrl(int language);
 using UrlOpener = bool (*)(const std::string& url, void* context);
 UrlOpener setUrlOpener(UrlOpener opener, void* context);
 
-}  // namespace lexiton::protocol
+}  // namespace lexiton::lookup

@@ -3,7 +3,7 @@
 // minimising itself whenever the user turns to another window.
 #include "dialog_support_win.h"
 
-namespace lexiton::protocol {
+namespace lexiton::lookup {
 
 namespace {
 
@@ -154,4 +154,4 @@ int runUpgradeDialog(void* module, void* parentWindow, int language, WindowSlot*
   return *end == detail::LoopEnd::error ? 0 : dialog.result();
 }
 
-}  // namespace lexiton::protocol
+}  // namespace lexiton::lookup

@@ -3,7 +3,13 @@
 #include "dialog_support_win.h"
 #include "lexiton/protocol/proxy_settings.h"
 
-namespace lexiton::protocol {
+namespace lexiton::lookup {
+
+using protocol::confirmProxyForm;
+using protocol::openProxyForm;
+using protocol::proxyFromInternetSettings;
+using protocol::ProxyForm;
+using protocol::ProxyTexts;
 
 namespace {
 
@@ -155,4 +161,4 @@ int runProxyDialog(void* module, void* parentWindow, int language, std::string& 
   return dialog.result();
 }
 
-}  // namespace lexiton::protocol
+}  // namespace lexiton::lookup

@@ -13,7 +13,7 @@
 #include "lexiton/profile.h"
 
 using namespace dialog_driver;
-namespace pc = lexiton::protocol::proxy_control;
+namespace pc = lexiton::lookup::proxy_control;
 
 namespace {
 

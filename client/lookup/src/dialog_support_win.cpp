@@ -12,7 +12,7 @@
 #define LEXITON_WEB_HOST "https://www.lexiton.hu"
 #endif
 
-namespace lexiton::protocol {
+namespace lexiton::lookup {
 
 namespace {
 
@@ -151,4 +151,4 @@ bool openWebPage(HINSTANCE module, int language, const std::string& url) {
 }
 
 }  // namespace detail
-}  // namespace lexiton::protocol
+}  // namespace lexiton::lookup

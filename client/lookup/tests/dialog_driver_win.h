@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "lexiton/protocol/dialog_runners.h"
+#include "lexiton/lookup/dialog_runners.h"
 
 namespace dialog_driver {
 
@@ -84,7 +84,7 @@ inline std::wstring wideText(HWND window) {
 }
 inline std::string text(HWND dialog, int id) { return text(item(dialog, id)); }
 
-inline Script::Locate inSlot(lexiton::protocol::WindowSlot& slot) {
+inline Script::Locate inSlot(lexiton::lookup::WindowSlot& slot) {
   return [&slot] { return static_cast<HWND>(slot.load()); };
 }
 inline Script::Locate byCaption(const wchar_t* caption) {

@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "lexiton/protocol/dialog_runners.h"
+#include "lexiton/lookup/dialog_runners.h"
 
-namespace lexiton::protocol::detail {
+namespace lexiton::lookup::detail {
 
 // Asks a dialog to destroy itself; sent by closeDialog, which may run on another thread than
 // the one that owns the window (only that thread may destroy it).
@@ -58,4 +58,4 @@ bool openWebPage(HINSTANCE module, int language, const std::string& url);
 // (also when the key or a value is missing or of the wrong type).
 std::string readInternetProxyServer();
 
-}  // namespace lexiton::protocol::detail
+}  // namespace lexiton::lookup::detail

@@ -1,10 +1,17 @@
-// Decoding the client's single-byte query text into code points.
-#include "lexiton/translator/query_text.h"
+// The query text: the client's encoding and windowing, the server's decoding into code points.
+#include "lexiton/protocol/query_text.h"
 
 #include <algorithm>
+#include <cstdio>
 
-namespace lexiton::translator {
+namespace lexiton::protocol {
 namespace {
+
+// The window the client sends: the whole text up to this long, else this much around the marker.
+constexpr char kBlanks[] = " \t\f\n\r";
+constexpr std::size_t kPlainLimit = 1000;
+constexpr std::size_t kAfterMarker = 510;
+constexpr std::size_t kBeforeMarker = 500;
 
 constexpr std::size_t kMaxHexDigits = 6;
 constexpr char32_t kReplacement = 0xFFFD;
@@ -83,4 +90,51 @@ QueryText decodeQueryText(std::string_view encoded) {
   return q;
 }
 
-}  // namespace lexiton::translator
+std::string windowQueryText(std::string_view text) {
+  const std::size_t p = text.find(kPointerMarker);
+  if (p == std::string_view::npos) {
+    if (text.size() <= kPlainLimit) return std::string(text);
+    const auto blank = text.find_first_of(kBlanks, kPlainLimit);
+    if (blank != std::string_view::npos) {
+      const auto last = text.find_last_not_of(kBlanks, blank);
+      if (last != std::string_view::npos && last != 0) return std::string(text.substr(0, last + 1));
+    }
+    return std::string(text.substr(0, kPlainLimit));
+  }
+  std::string_view window = text;
+  const std::size_t e = p + kAfterMarker;
+  if (e < window.size()) {
+    const auto blank = window.find_first_of(kBlanks, e);
+    const auto last =
+        blank == std::string_view::npos ? blank : window.find_last_not_of(kBlanks, blank);
+    if (last != std::string_view::npos && last > p + kPointerMarker.size())
+      window = window.substr(0, last + 1);
+    else
+      window = window.substr(0, e);
+  }
+  if (p > kBeforeMarker) {
+    const std::size_t s = p - kBeforeMarker;
+    const auto blank = window.find_first_of(kBlanks, s);
+    const auto next =
+        blank == std::string_view::npos ? blank : window.find_first_not_of(kBlanks, blank);
+    window = window.substr(next != std::string_view::npos && next < p ? next : s);
+  }
+  return std::string(window);
+}
+
+std::string encodeQueryText(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char16_t unit : text) {
+    if (unit >= 32 && unit <= 127 && unit != u'&') {
+      out.push_back(static_cast<char>(unit));
+    } else {
+      char ref[16];
+      std::snprintf(ref, sizeof ref, "&#x%X;", static_cast<unsigned>(unit));
+      out += ref;
+    }
+  }
+  return out;
+}
+
+}  // namespace lexiton::protocol
