@@ -24,13 +24,14 @@ native: deps
 	@cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) $(CMAKE_NATIVE_FLAGS) >/dev/null
 	@cmake --build $(NATIVE) -j $(JOBS)
 
-win32: deps
+# The Windows trees import their build-time tools from the native tree.
+win32: native
 	@cmake -S . -B $(WIN32) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-mingw32.cmake \
 	  -DLEXITON_NATIVE_BIN=$(CURDIR)/$(NATIVE)/bin >/dev/null
 	@cmake --build $(WIN32) -j $(JOBS)
 
-win64: deps
+win64: native
 	@cmake -S . -B $(WIN64) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-mingw64.cmake \
 	  -DLEXITON_NATIVE_BIN=$(CURDIR)/$(NATIVE)/bin >/dev/null

@@ -1,7 +1,7 @@
 // Loads abi_probe.dll by file name and checks that it appends into our reserved block in place.
 #include <lexiton/abi.h>
 #include <lexiton/chunk_list.h>
-#include <lexiton/win/library.h>
+#include <lexiton/library.h>
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -23,7 +23,7 @@ class AbiBoundaryTest : public ::testing::Test {
     ASSERT_NE(append_, nullptr);
     ASSERT_NE(wideLength_, nullptr);
   }
-  lexiton::win::Library probe_{"abi_probe.dll"};
+  lexiton::Library probe_{"abi_probe.dll"};
   AppendChunkFn append_ = nullptr;
   WideLengthFn wideLength_ = nullptr;
 };

@@ -6,7 +6,7 @@
 
 #include <lexiton/byte_store.h>
 #include <lexiton/chunk_list.h>
-#include <lexiton/win/library.h>
+#include <lexiton/library.h>
 
 #include "tooltip_canvas_win.h"
 
@@ -64,7 +64,7 @@ class TipPaintTest : public ::testing::Test {
 
   frame::Size screen() const { return {canvas_.width(), canvas_.height()}; }
 
-  lexiton::win::Library dll_{"tippaint.dll"};
+  lexiton::Library dll_{"tippaint.dll"};
   TipPaintFn paint_ = nullptr;
   TooltipCanvas canvas_;
   int shots_ = 0;
@@ -191,8 +191,8 @@ LogoImages read_logo(HMODULE module, int first_id) {
 }
 
 TEST_F(TipPaintTest, LogosAreLaidOverTheBand) {
-  const LogoImages mark = read_logo(dll_.get(), 101);
-  const LogoImages maker = read_logo(dll_.get(), 104);
+  const LogoImages mark = read_logo(static_cast<HMODULE>(dll_.get()), 101);
+  const LogoImages maker = read_logo(static_cast<HMODULE>(dll_.get()), 104);
   ASSERT_EQ(mark.width, 87);
   ASSERT_EQ(mark.height, 16);
   ASSERT_EQ(maker.width, 21);
@@ -498,7 +498,7 @@ TEST_F(TipPaintTest, LongPlainListEndsWithAnEllipsisAboveTheScreenBottom) {
 }
 
 TEST_F(TipPaintTest, BothPainterDllsPaintTheSame) {
-  lexiton::win::Library other("mtippaint.dll");
+  lexiton::Library other("mtippaint.dll");
   ASSERT_TRUE(other);
   const auto other_paint = other.bind<TipPaintFn>("TipPaint");
   ASSERT_NE(other_paint, nullptr);

@@ -8,7 +8,7 @@
 // written, 1 when painting produced nothing to write, 2 on bad arguments or a missing DLL.
 #include "tooltip_canvas_win.h"
 
-#include <lexiton/win/library.h>
+#include <lexiton/library.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: lexiton-paint --dll FILE --in RESULT --out PNG [--x X --y Y --background 0xBBGGRR]\n");
     return 2;
   }
-  lexiton::win::Library painter(options->dll);
+  lexiton::Library painter(options->dll);
   const auto paint = painter.bind<TipPaintFn>("TipPaint");
   if (!paint) {
     std::fprintf(stderr, "lexiton-paint: %s has no TipPaint\n", options->dll.c_str());

@@ -10,7 +10,7 @@
 
 #include <lexiton/byte_store.h>
 #include <lexiton/chunk_list.h>
-#include <lexiton/win/library.h>
+#include <lexiton/library.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
   if (!write_to.empty()) {
     std::ofstream(write_to, std::ios::binary).write(reinterpret_cast<const char*>(result.data()), std::streamsize(result.size()));
   }
-  lexiton::win::Library painter(dll);
+  lexiton::Library painter(dll);
   const auto paint = painter.bind<TipPaintFn>("TipPaint");
   tippaint::win::TooltipCanvas canvas;
   if (!paint || !canvas) {

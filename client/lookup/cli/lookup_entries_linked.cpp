@@ -1,8 +1,8 @@
 // Natively lexiton-lookup carries the client library's code itself; a library named on the
-// command line (a shared object with the same exports, such as libLexitonSt.so) is loaded with
-// dlopen and bound by name instead. dlopen searches its own path list, not the current folder:
-// name the file with a path ("./libLexitonSt.so").
-#include <dlfcn.h>
+// command line (a shared object with the same exports, such as libLexitonSt.so) is loaded and
+// bound by name instead. dlopen searches its own path list, not the current folder: name the
+// file with a path ("./libLexitonSt.so").
+#include <lexiton/library.h>
 #include <lexiton/text_encoding.h>
 
 #include "lookup_entries.h"
@@ -15,14 +15,13 @@ bool loadLookupEntries(const std::string& file, LookupEntries& entries, std::str
     return true;
   }
   // Stays loaded until the process ends, like the host's libraries.
-  void* library = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+  static Library library;
+  library = Library(file);
   if (!library) {
-    const char* why = dlerror();
-    error = "cannot load " + file + (why ? std::string(" (") + why + ")" : std::string());
+    error = "cannot load " + file + " (" + library.error() + ")";
     return false;
   }
-  return bindLookupEntries([library](const char* name) { return dlsym(library, name); }, entries,
-                           error);
+  return bindLookupEntries([](const char* name) { return library.symbol(name); }, entries, error);
 }
 
 std::u16string argumentText(const char* argument) { return utf8ToUtf16(argument); }

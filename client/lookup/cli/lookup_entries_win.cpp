@@ -1,6 +1,6 @@
 // The look-up DLL loaded by file name and bound by name, as the host binds it.
 #include <lexiton/text_encoding.h>
-#include <lexiton/win/library.h>
+#include <lexiton/library.h>
 
 #include "lookup_entries.h"
 
@@ -8,15 +8,14 @@ namespace lexiton::cli {
 
 bool loadLookupEntries(const std::string& named, LookupEntries& entries, std::string& error) {
   const std::string file = named.empty() ? "LexitonClt.dll" : named;
-  static win::Library library;
-  library = win::Library(file);
+  static Library library;
+  library = Library(file);
   if (!library) {
-    error = "cannot load " + file + " (error " + std::to_string(GetLastError()) + ")";
+    error = "cannot load " + file + " (" + library.error() + ")";
     return false;
   }
   // LexitonSt has no proxy dialog; a look-up does not need one.
-  return bindLookupEntries([](const char* name) { return library.bind<void*>(name); }, entries,
-                           error);
+  return bindLookupEntries([](const char* name) { return library.symbol(name); }, entries, error);
 }
 
 std::u16string argumentText(const char* argument) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "dialog_driver_win.h"
+#include "lexiton/library.h"
 #include "lexiton/profile.h"
 
 using namespace dialog_driver;
@@ -37,8 +38,8 @@ class ClientLibrary : public ::testing::Test {
     alerts_ = tempFile("lexiton_dialogs_library_alerts.txt");
     DeleteFileA(alerts_.c_str());
     _putenv(("LEXITON_ALERT_FILE=" + alerts_).c_str());
-    module_ = LoadLibraryA("LexitonClt.dll");
-    ASSERT_NE(module_, nullptr) << "LexitonClt.dll did not load from the test's folder";
+    library_ = lexiton::Library("LexitonClt.dll");
+    ASSERT_TRUE(library_) << "LexitonClt.dll did not load from the test's folder: " << library_.error();
     init_ = bind<KVInitFn>("KVInit");
     close_ = bind<KVCloseFn>("KVClose");
     exit_ = bind<KVExitFn>("KVExit");
@@ -52,20 +53,20 @@ class ClientLibrary : public ::testing::Test {
     ASSERT_EQ(init_(nullptr, ini_.c_str()), 0);
   }
   void TearDown() override {
-    if (!module_) return;
+    if (!library_) return;
     exit_(kEnglish, nullptr);
     close_();
-    FreeLibrary(module_);
+    library_.reset();
   }
   template <class Fn>
   Fn bind(const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+    return library_.bind<Fn>(name);
   }
   std::string setting(const char* key) {
     return lexiton::openPortableProfile(ini_)->readString("Server Settings", key);
   }
 
-  HMODULE module_ = nullptr;
+  lexiton::Library library_;
   KVInitFn init_ = nullptr;
   KVCloseFn close_ = nullptr;
   KVExitFn exit_ = nullptr;

@@ -8,7 +8,7 @@
 #include <lexiton/profile.h>
 #include <lexiton/protocol/client_packer.h>
 #include <lexiton/test/loopback_server.h>
-#include <lexiton/win/library.h>
+#include <lexiton/library.h>
 
 #include <atomic>
 #include <chrono>
@@ -174,7 +174,7 @@ class LookupLibrary : public ::testing::Test {
   static void SetUpTestSuite() {
     _putenv((std::string("LEXITON_VOICER_LOG=") + kVoicerLog).c_str());
     _putenv((std::string("LEXITON_ALERT_FILE=") + kAlertFile).c_str());
-    library = new lexiton::win::Library("LexitonClt.dll");
+    library = new lexiton::Library("LexitonClt.dll");
   }
   static void TearDownTestSuite() {
     delete library;
@@ -211,10 +211,10 @@ class LookupLibrary : public ::testing::Test {
     return o;
   }
 
-  static lexiton::win::Library* library;
+  static lexiton::Library* library;
   Entries e{};
 };
-lexiton::win::Library* LookupLibrary::library = nullptr;
+lexiton::Library* LookupLibrary::library = nullptr;
 
 TEST_F(LookupLibrary, EveryEntryIsExportedByItsPlainName) {
   EXPECT_NE(e.init, nullptr);

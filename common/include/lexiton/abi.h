@@ -8,6 +8,14 @@
 #include <stddef.h>
 #include <stdint.h>
 
+// The calling convention of every entry the libraries export and bind by name: the caller
+// cleans up. It only means something to the 32-bit compiler; x86_64 has one convention.
+#ifdef _WIN32
+#define LX_CDECL __cdecl
+#else
+#define LX_CDECL
+#endif
+
 #ifdef __cplusplus
 extern "C" {
 #endif

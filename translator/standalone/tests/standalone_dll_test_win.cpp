@@ -12,7 +12,7 @@
 #include "lexiton/abi.h"
 #include "lexiton/chunk_list.h"
 #include "lexiton/lookup/exports.h"
-#include "lexiton/win/library.h"
+#include "lexiton/library.h"
 
 namespace {
 
@@ -29,15 +29,15 @@ std::string chunk(const std::vector<uint8_t>& bytes, std::size_t size, std::stri
 }
 
 TEST(LexitonStDll, HasTheLookupExportsButNoProxyDialog) {
-  lexiton::win::Library dll("LexitonSt.dll");
-  ASSERT_TRUE(dll) << "LoadLibrary failed: " << GetLastError();
+  lexiton::Library dll("LexitonSt.dll");
+  ASSERT_TRUE(dll) << "LexitonSt.dll did not load: " << dll.error();
   for (const char* name : {"KVInit", "Lookup", "SetMode", "GetCopyRightInfo", "KVStorno", "KVClose", "KVExit"})
     EXPECT_NE(dll.bind<void (*)()>(name), nullptr) << name;
   EXPECT_EQ(dll.bind<void (*)()>("KVProxyDlg"), nullptr);
 }
 
 TEST(LexitonStDll, LooksUpHousesWithoutAServer) {
-  lexiton::win::Library dll("LexitonSt.dll");
+  lexiton::Library dll("LexitonSt.dll");
   ASSERT_TRUE(dll);
   Entries e{dll.bind<KVInitFn>("KVInit"), dll.bind<LookupFn>("Lookup"), dll.bind<KVCloseFn>("KVClose"),
             dll.bind<KVExitFn>("KVExit")};

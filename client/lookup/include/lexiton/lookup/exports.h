@@ -5,12 +5,6 @@
 
 #include <lexiton/abi.h>
 
-#ifdef _WIN32
-#define LX_CDECL __cdecl
-#else
-#define LX_CDECL
-#endif
-
 #ifdef __cplusplus
 extern "C" {
 #endif

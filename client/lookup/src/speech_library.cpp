@@ -1,5 +1,7 @@
-// "voicer.dll" bound by name; the module stays loaded for as long as the binding lives.
-#include <lexiton/win/library.h>
+// "voicer.dll" (a shared object of the same name elsewhere) loaded by name, its two entries
+// bound by name; the library stays loaded for as long as the binding lives.
+#include <lexiton/abi.h>
+#include <lexiton/library.h>
 
 #include "lexiton/lookup/speech.h"
 
@@ -7,12 +9,12 @@ namespace lexiton::lookup {
 
 namespace {
 
-using SpeakFn = void(__cdecl*)(const char* text, int language);
-using ResetSpeakFn = void(__cdecl*)();
+using SpeakFn = void(LX_CDECL*)(const char* text, int language);
+using ResetSpeakFn = void(LX_CDECL*)();
 
 class VoicerLibrary final : public Speech {
  public:
-  VoicerLibrary(win::Library library, SpeakFn speak, ResetSpeakFn reset)
+  VoicerLibrary(Library library, SpeakFn speak, ResetSpeakFn reset)
       : library_(std::move(library)), speak_(speak), reset_(reset) {}
   void reset() override { reset_(); }
   void speak(std::string_view text, int language) override {
@@ -21,7 +23,7 @@ class VoicerLibrary final : public Speech {
   }
 
  private:
-  win::Library library_;
+  Library library_;
   SpeakFn speak_;
   ResetSpeakFn reset_;
 };
@@ -29,7 +31,7 @@ class VoicerLibrary final : public Speech {
 }  // namespace
 
 std::unique_ptr<Speech> loadSpeechLibrary(const std::string& file) {
-  win::Library library(file);
+  Library library(file);
   if (!library) return nullptr;
   auto speak = library.bind<SpeakFn>("Speak");
   auto reset = library.bind<ResetSpeakFn>("ResetSpeak");
