@@ -1,12 +1,12 @@
 // Pictures and embedded objects: Windows and enhanced metafiles become picture items; every
 // other picture kind is read and dropped, and an object shows the picture of its result.
-#include "hex_digit.h"
+#include <lexiton/ascii.h>
 #include "rtf_destinations.h"
 
 namespace tippaint::rtf {
 
 void PictureReader::on_text(std::uint8_t byte, GroupState&) {
-  const int digit = hex_digit(byte);
+  const int digit = lexiton::ascii::hexDigit(byte);
   if (digit < 0) return;
   if (!picture_.have_half_byte) {
     picture_.half_byte = static_cast<std::uint8_t>(digit);

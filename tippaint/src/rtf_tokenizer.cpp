@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "hex_digit.h"
+#include <lexiton/ascii.h>
 
 namespace tippaint {
 namespace {
@@ -106,7 +106,7 @@ bool RtfTokenizer::digits_byte(std::uint8_t byte) {
 }
 
 void RtfTokenizer::hex_byte(std::uint8_t byte) {
-  const int digit = hex_digit(byte);
+  const int digit = lexiton::ascii::hexDigit(byte);
   if (digit < 0) throw RTFException(RTFException::kBadHexDigit);
   if (mode_ == Mode::Hex1) { hex_value_ = digit; mode_ = Mode::Hex2; return; }
   mode_ = Mode::Text;

@@ -2,6 +2,8 @@
 // and the reply markup with the unit under the pointer highlighted.
 #include "lexiton/translator/translator.h"
 
+#include "lexiton/ascii.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -68,13 +70,6 @@ struct Unit {
   std::vector<std::string> senses;  // cleaned, the first kept senses
 };
 
-std::string lowerAscii(std::string_view w) {
-  std::string r(w);
-  for (char& c : r)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return r;
-}
-
 std::string wordUtf8(const std::u32string& t, const Word& w) {
   std::string out;
   for (std::size_t i = w.begin; i < w.end; ++i) appendUtf8(out, t[i] == 0x2019 ? U'\'' : t[i]);
@@ -122,7 +117,7 @@ class SentenceTranslation {
     for (std::size_t i = 0; i < s.words.size(); ++i) {
       const Word& w = s.words[i];
       words_.push_back(wordUtf8(text, w));
-      lowers_.push_back(lowerAscii(words_.back()));
+      lowers_.push_back(ascii::lowered(words_.back()));
       if (i == 0 || w.end - w.begin < kHeadingWordChars) continue;
       ++longWords;
       capitals += text[w.begin] >= 'A' && text[w.begin] <= 'Z';

@@ -1,6 +1,8 @@
 // Loading a style sheet: line reading, sections, quoted strings, rule paths and options.
 #include "lexiton/lookup/layout.h"
 
+#include <lexiton/ascii.h>
+
 #include <fstream>
 #include <optional>
 #include <vector>
@@ -9,12 +11,6 @@ namespace lexiton {
 namespace {
 
 struct SyntaxError {};
-
-std::string lowerAscii(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -144,7 +140,7 @@ private:
     }
     TagRule* node = &l_.root_;
     for (auto seg : pathSegments(path)) {
-      if (l_.caseInsensitive_) seg = lowerAscii(seg);
+      if (l_.caseInsensitive_) seg = ascii::lowered(seg);
       node = &node->children[seg];
     }
     node->text = std::move(r.text);

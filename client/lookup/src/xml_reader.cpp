@@ -2,6 +2,8 @@
 // style sheet's rules. All conversion state lives here, never in the Layout.
 #include "lexiton/lookup/layout.h"
 
+#include <lexiton/ascii.h>
+
 #include <vector>
 
 namespace lexiton {
@@ -32,18 +34,6 @@ struct OpenElement {
 
 enum class State { Text, TagOpen, EndTagFirst, TagName, EntityStart, EntityName, CharRefStart,
                    DecimalRef, HexRefFirst, HexRef };
-
-std::string lowerAscii(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
-
-int hexDigit(unsigned char b) {
-  if (b >= '0' && b <= '9') return b - '0';
-  if (b >= 'A' && b <= 'F') return b - 'A' + 10;
-  return -1;
-}
 
 class Conversion {
 public:
@@ -110,12 +100,12 @@ private:
         else throw xml_exception(0);
         return;
       case State::HexRefFirst:
-        if (hexDigit(b) < 0) throw xml_exception(0);
-        addDigit(16, hexDigit(b));
+        if (ascii::upperHexDigit(b) < 0) throw xml_exception(0);
+        addDigit(16, ascii::upperHexDigit(b));
         state_ = State::HexRef;
         return;
       case State::HexRef:
-        if (hexDigit(b) >= 0) addDigit(16, hexDigit(b));
+        if (ascii::upperHexDigit(b) >= 0) addDigit(16, ascii::upperHexDigit(b));
         else if (b == ';') { charValue(); state_ = State::Text; }
         else throw xml_exception(0);
         return;
@@ -152,7 +142,7 @@ private:
       if (stack_.size() <= 1) throw xml_exception(2);
       if (!(l_.emptyEndTags() && tag_.empty())) {
         const std::string& open = stack_.back().name;
-        bool same = l_.caseInsensitiveTags() ? lowerAscii(open) == lowerAscii(tag_) : open == tag_;
+        bool same = l_.caseInsensitiveTags() ? ascii::lowered(open) == ascii::lowered(tag_) : open == tag_;
         if (!same) throw xml_exception(1);
       }
       std::string name = std::move(stack_.back().name);
@@ -172,7 +162,7 @@ private:
     const TagRule* textNode = nullptr;
     bool ci = l_.caseInsensitiveTags();
     auto step = [&](const std::string& token) {
-      auto it = node->children.find(ci ? lowerAscii(token) : token);
+      auto it = node->children.find(ci ? ascii::lowered(token) : token);
       if (it == node->children.end()) return false;
       node = &it->second;
       if (node->hasText) { d = D::Text; textNode = node; }

@@ -1,6 +1,8 @@
 // The query text: the client's encoding and windowing, the server's decoding into code points.
 #include "lexiton/protocol/query_text.h"
 
+#include <lexiton/ascii.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -17,19 +19,12 @@ constexpr std::size_t kMaxHexDigits = 6;
 constexpr char32_t kReplacement = 0xFFFD;
 constexpr char32_t kMaxCodePoint = 0x10FFFF;
 
-int hexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
 // "&#x<hex>;" at the front of `s`: its value and length, or length 0.
 std::size_t readReference(std::string_view s, char32_t& value) {
   if (s.size() < 5 || s.substr(0, 3) != "&#x") return 0;
   char32_t v = 0;
   std::size_t i = 3;
-  for (; i < s.size() && i - 3 < kMaxHexDigits && hexValue(s[i]) >= 0; ++i) v = v * 16 + char32_t(hexValue(s[i]));
+  for (; i < s.size() && i - 3 < kMaxHexDigits && ascii::hexDigit(s[i]) >= 0; ++i) v = v * 16 + char32_t(ascii::hexDigit(s[i]));
   if (i == 3 || i >= s.size() || s[i] != ';' || v > kMaxCodePoint) return 0;
   value = v;
   return i + 1;

@@ -2,6 +2,8 @@
 // replies shaped by the test's handler (status, headers, delay, a connection cut mid-reply).
 #include "lexiton/test/loopback_server.h"
 
+#include <lexiton/ascii.h>
+
 #include <httplib.h>
 
 #include <condition_variable>
@@ -27,21 +29,14 @@ bool sameName(std::string_view a, std::string_view b) {
   return true;
 }
 
-int hexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 std::string formDecode(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '+') {
       out.push_back(' ');
-    } else if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-               hexValue(text[i + 2]) >= 0) {
-      out.push_back(static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2])));
+    } else if (text[i] == '%' && i + 2 < text.size() && ascii::hexDigit(text[i + 1]) >= 0 &&
+               ascii::hexDigit(text[i + 2]) >= 0) {
+      out.push_back(static_cast<char>(ascii::hexDigit(text[i + 1]) * 16 + ascii::hexDigit(text[i + 2])));
       i += 2;
     } else {
       out.push_back(text[i]);
