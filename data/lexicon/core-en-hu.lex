@@ -1,0 +1,341 @@
+# The core English-Hungarian lexicon, written for Lexiton. One entry a line:
+#   English lemma <TAB> part of speech <TAB> Hungarian senses, commonest first, ";" between them
+# The notes in brackets are explained in translator/src/lexicon_source.h. Nouns whose plural
+# the rules miss give it ("ló[lovak]"); verbs mark a separable prefix with "|" ("be|csuk").
+# Entries follow WordNet's tagged-sense frequencies (SemCor counts) for the commonest lemmas,
+# plus the everyday words of the development corpus.
+# --- nouns
+apple	n	alma
+bag	n	táska ; zsák
+ball	n	labda ; bál
+bed	n	ágy[ágyak]
+bench	n	pad[padok]
+bird	n	madár[madarak]
+boat	n	hajó ; csónak
+book	n	könyv[könyvek]
+bottle	n	üveg ; palack
+box	n	doboz
+boy	n	fiú[fiúk,3sg=fia]
+bread	n	kenyér[kenyerek]
+breakfast	n	reggeli
+bridge	n	híd[hidak]
+brother	n	báty[bátyák,3sg=bátyja] ; fivér ; testvér
+bus	n	busz[by=val]
+cake	n	sütemény ; torta
+car	n	autó ; kocsi
+card	n	kártya
+cat	n	macska
+chair	n	szék[székek,on=ra]
+child	n	gyerek[gyerekek] ; gyermek[gyermekek]
+chocolate	n	csokoládé
+cinema	n	mozi[to=ba]
+city	n	város[városok]
+class	n	osztály ; óra
+classroom	n	osztályterem[osztálytermek]
+coat	n	kabát
+coffee	n	kávé
+computer	n	számítógép[számítógépek]
+concert	n	koncert[to=ra,for=ra]
+cook	n	szakács
+country	n	ország ; vidék
+cup	n	csésze
+daughter	n	lány[lányok,3sg=lánya] ; leány
+day	n	nap[napok] ; nappal
+desk	n	íróasztal[íróasztalok]
+dinner	n	vacsora
+dish	n	edény ; étel
+doctor	n	orvos ; doktor
+dog	n	kutya
+door	n	ajtó[in=ban]
+email	n	e-mail
+evening	n	este
+eye	n	szem[szemek]
+face	n	arc[arcok]
+family	n	család[családok]
+father	n	apa[apák,3sg=apja]
+fence	n	kerítés[kerítések]
+field	n	mező[mezők,sup=mezőn] ; terület
+film	n	film[filmek]
+floor	n	emelet[emeletek] ; padló
+flower	n	virág[virágok]
+food	n	étel[ételek] ; élelem
+football	n	foci ; labdarúgás
+friday	n	péntek[péntekek]
+friend	n	barát[barátok] ; barátnő
+fridge	n	hűtő ; hűtőszekrény
+garden	n	kert[kertek]
+gift	n	ajándék[ajándékok]
+girl	n	lány[lányok] ; kislány
+glass	n	pohár[poharak] ; üveg
+grandparent	n	nagyszülő
+hand	n	kéz[kezek,3sg=keze]
+head	n	fej[fejek] ; vezető
+home	n	otthon ; ház
+horse	n	ló[lovak]
+hospital	n	kórház[kórházak]
+house	n	ház[házak] ; otthon
+husband	n	férj[férjek]
+job	n	munka ; állás
+key	n	kulcs[kulcsok] ; billentyű
+kitchen	n	konyha
+lake	n	tó[tavak]
+leg	n	láb[lábak,3sg=lába]
+letter	n	levél[levelek] ; betű
+life	n	élet[életek]
+light	n	villany ; fény ; lámpa
+london	n	london
+man	n	férfi[férfiak] ; ember[emberek]
+meeting	n	megbeszélés[megbeszélések] ; találkozó ; értekezlet
+message	n	üzenet[üzenetek]
+milk	n	tej[tejek]
+mirror	n	tükör[tükrök]
+money	n	pénz[pénzek]
+morning	n	reggel[reggelek] ; délelőtt
+mother	n	anya[anyák,3sg=anyja]
+music	n	zene
+name	n	név[nevek] ; hírnév
+newspaper	n	újság ; napilap
+night	n	éjszaka ; este
+noon	n	dél[delek,at=ban]
+nurse	n	ápoló ; nővér
+office	n	iroda
+park	n	park[parkok]
+paris	n	párizs
+people	n	ember[emberek] ; nép
+phone	n	telefon[telefonok]
+photo	n	fénykép[fényképek] ; fotó
+question	n	kérdés[kérdések]
+answer	n	válasz[válaszok]
+rain	n	eső
+ring	n	gyűrű ; csengetés
+river	n	folyó
+roof	n	tető[tetők]
+room	n	szoba ; hely
+school	n	iskola[to=ba,at=ban]
+shelf	n	polc[polcok]
+ship	n	hajó
+shoe	n	cipő
+shop	n	bolt[boltok,to=ba] ; üzlet
+sister	n	húg[húgok] ; nővér ; lánytestvér
+sky	n	ég[egek,sup=égen]
+son	n	fiú[fiúk,3sg=fia]
+song	n	dal[dalok] ; ének
+soup	n	leves
+station	n	állomás[to=ra,at=on] ; pályaudvar
+stone	n	kő[kövek]
+stove	n	tűzhely
+street	n	utca[in=n]
+student	n	diák[diákok] ; hallgató
+sun	n	nap[napok]
+sunday	n	vasárnap[vasárnapok]
+table	n	asztal[asztalok] ; táblázat
+tea	n	tea
+teacher	n	tanár[tanárok] ; tanító
+television	n	televízió ; tévé
+ticket	n	jegy[jegyek]
+time	n	idő[idők,3sg=ideje] ; alkalom
+train	n	vonat[vonatok]
+tree	n	fa[fák,on=n]
+umbrella	n	esernyő
+village	n	falu[falvak]
+wall	n	fal[falak]
+wallet	n	pénztárca
+water	n	víz[vizek]
+way	n	út[utak] ; mód
+weather	n	idő[idők]
+wife	n	feleség[feleségek]
+window	n	ablak[ablakok]
+winter	n	tél[telek,for=re]
+woman	n	nő[nők] ; asszony
+wood	n	fa ; erdő
+word	n	szó[szavak]
+work	n	munka ; mű
+world	n	világ[világok]
+year	n	év[évek]
+week	n	hét[hetek]
+month	n	hónap[hónapok]
+hour	n	óra
+minute	n	perc[percek]
+city centre	n	belváros
+aunt	n	nagynéni[from=tol]
+uncle	n	nagybácsi
+parent	n	szülő
+baby	n	baba ; kisbaba
+body	n	test[testek]
+place	n	hely[helyek]
+thing	n	dolog[dolgok]
+part	n	rész[részek]
+point	n	pont[pontok]
+case	n	eset[esetek]
+number	n	szám[számok]
+money box	n	persely
+road	n	út[utak]
+land	n	föld[földek]
+idea	n	ötlet[ötletek]
+story	n	történet[történetek]
+game	n	játék[játékok]
+picture	n	kép[képek]
+paper	n	papír[papírok]
+heart	n	szív[szívek]
+budapest	n	budapest[from=rol]
+# --- verbs
+ask	v	meg|kérdez ; kér
+be	v	van
+become	v	lesz ; válik
+begin	v	el|kezd ; kezdődik
+break	v	el|tör ; össze|tör
+bring	v	hoz ; el|hoz
+build	v	épít ; fel|épít
+buy	v	vesz ; vásárol
+call	v	fel|hív ; hív
+clean	v	ki|takarít ; tisztít
+close	v	be|csuk ; be|zár
+come	v	jön ; érkezik
+cook	v	főz ; süt
+cry	v	sír ; kiált
+do	v	csinál ; tesz
+drink	v	iszik ; meg|iszik
+drive	v	vezet ; autózik
+eat	v	eszik ; meg|eszik
+find	v	talál ; meg|talál
+forget	v	el|felejt
+get	v	kap ; szerez
+give	v	ad ; oda|ad
+go	v	megy ; jár
+help	v	segít[obj=nak]
+have	v	van
+hear	v	hall ; meg|hall
+know	v	tud ; ismer
+learn	v	tanul ; meg|tanul
+leave	v	el|hagy ; el|megy
+like	v	szeret ; kedvel
+live	v	lakik ; él
+look	v	néz[at=acc] ; keres
+lose	v	el|veszt ; veszít
+love	v	szeret
+make	v	készít ; csinál
+meet	v	találkozik[obj=val] ; meg|ismer
+need	v	kell ; szüksége van
+open	v	ki|nyit ; nyit
+play	v	játszik ; szerepel
+put	v	tesz ; rak
+read	v	olvas ; el|olvas
+remember	v	emlékszik[obj=ra] ; emlékez
+run	v	fut ; szalad
+say	v	mond ; szól
+see	v	lát ; meg|néz
+sell	v	el|ad
+send	v	küld ; el|küld
+shine	v	süt ; ragyog
+sing	v	énekel
+sit	v	ül ; le|ül
+sleep	v	alszik
+speak	v	beszél
+start	v	el|kezd ; indul
+stay	v	marad
+stop	v	el|áll ; meg|áll
+take	v	visz ; vesz
+talk	v	beszél ; beszélget
+tell	v	mond ; el|mond
+think	v	gondol ; hisz
+touch	v	meg|érint ; hozzá|nyúl
+turn off	v	le|kapcsol ; ki|kapcsol
+turn on	v	fel|kapcsol ; be|kapcsol
+understand	v	ért ; meg|ért
+visit	v	meg|látogat ; látogat
+wait	v	vár[for=ra]
+walk	v	sétál ; gyalogol
+want	v	akar ; kér
+wash	v	meg|mos ; mos
+watch	v	néz ; figyel
+work	v	dolgozik ; működik
+write	v	ír ; meg|ír
+leave home	v	el|megy otthonról
+sing along	v	énekel
+skiing	n	síelés
+bark	v	ugat
+open up	v	ki|nyit
+stand	v	áll
+fly	v	repül
+swim	v	úszik
+pay	v	fizet ; ki|fizet
+show	v	mutat ; meg|mutat
+try	v	próbál ; meg|próbál
+use	v	használ
+feel	v	érez
+keep	v	tart ; meg|tart
+hold	v	tart ; fog
+move	v	mozog ; költözik
+# --- adjectives
+beautiful	adj	gyönyörű ; szép
+big	adj	nagy[nagyok]
+blue	adj	kék
+clean	adj	tiszta
+closed	adj	zárva ; zárt
+cold	adj	hideg
+deep	adj	mély
+difficult	adj	nehéz[nehezek]
+empty	adj	üres
+far	adj	messze ; távoli
+fresh	adj	friss
+good	adj	jó[jók]
+happy	adj	boldog[boldogok]
+heavy	adj	nehéz[nehezek]
+hot	adj	forró ; meleg
+kind	adj	kedves
+late	adj	késő
+little	adj	kicsi ; kis
+long	adj	hosszú[hosszúak]
+new	adj	új[újak]
+nice	adj	szép ; kedves
+old	adj	régi[régiek] ; öreg
+open	adj	nyitva ; nyitott
+red	adj	piros ; vörös
+second	adj	második
+small	adj	kis ; kicsi
+strong	adj	erős
+sweet	adj	édes
+tall	adj	magas
+tired	adj	fáradt
+wide	adj	széles
+young	adj	fiatal[fiatalok]
+hungarian	adj	magyar
+english	adj	angol
+german	adj	német
+great	adj	nagyszerű ; nagy
+# --- adverbs and set phrases
+again	adv	megint ; újra
+always	adv	mindig
+at home	adv	otthon
+every day	adv	minden nap
+every evening	adv	minden este
+every morning	adv	minden reggel
+here	adv	itt
+home	adv	haza ; otthon
+in the evening	adv	este
+last year	adv	tavaly
+late	adv	későn
+never	adv	soha
+now	adv	most
+often	adv	gyakran
+soon	adv	hamarosan
+today	adv	ma
+together	adv	együtt
+tomorrow	adv	holnap
+too	adv	túl ; is
+very	adv	nagyon
+yesterday	adv	tegnap
+a little	adv	egy kicsit
+on foot	adv	gyalog
+by bus	adv	busszal
+# --- numbers
+one	num	egy
+two	num	két
+three	num	három
+four	num	négy
+five	num	öt
+six	num	hat
+seven	num	hét
+eight	num	nyolc
+nine	num	kilenc
+ten	num	tíz
