@@ -134,7 +134,7 @@ std::string_view tagName(Tag t) {
   return kNames[std::size_t(t)];
 }
 
-std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words) const {
+std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase) const {
   // 1. contractions and function words; set phrases of the core lexicon
   std::vector<Token> toks;
   for (std::size_t i = 0; i < words.size(); ++i) {
@@ -214,6 +214,10 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     for (Tag tag : {Tag::noun, Tag::verb, Tag::adjective, Tag::adverb, Tag::number}) add(w, tag, VerbForm::base, false);
     for (const std::string& b : stripped(w, "s")) add(b, Tag::noun, VerbForm::base, true), add(b, Tag::verb, VerbForm::third, false);
     for (const std::string& b : stripped(w, "es")) add(b, Tag::noun, VerbForm::base, true), add(b, Tag::verb, VerbForm::third, false);
+    // plurals no exception list holds: "women", "knives"
+    if (endsWith(w, "men")) add(w.substr(0, w.size() - 3) + "man", Tag::noun, VerbForm::base, true);
+    if (endsWith(w, "ves")) add(w.substr(0, w.size() - 3) + "f", Tag::noun, VerbForm::base, true),
+                            add(w.substr(0, w.size() - 3) + "fe", Tag::noun, VerbForm::base, true);
     for (const std::string& b : stripped(w, "ed")) add(b, Tag::verb, VerbForm::past, false);
     for (const std::string& b : stripped(w, "ing")) add(b, Tag::verb, VerbForm::ing, false);
     return out;
@@ -229,7 +233,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     std::vector<Reading> rs = readings(t);
     const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
     if (rs.empty()) {
-      t.tag = capital ? Tag::name : Tag::noun;
+      t.tag = capital && !titleCase ? Tag::name : Tag::noun;
       continue;
     }
     const Token* prev = i > 0 ? &toks[i - 1] : nullptr;
@@ -254,9 +258,10 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     } else if (prevTag == Tag::modal || prevLower == "do" || prevLower == "does" || prevLower == "did" ||
                (prevTag == Tag::negation && !verbSeen)) {
       bonus(Tag::verb, VerbForm::base, 200);
-    } else if (prevTag == Tag::pronoun && (prev->lower == "i" || prev->lower == "you" || prev->lower == "we" ||
-                                            prev->lower == "they" || prev->lower == "he" || prev->lower == "she" ||
-                                            prev->lower == "it") && !verbSeen) {
+    } else if (prevTag == Tag::pronoun && (prev->lower == "i" || prev->lower == "we" || prev->lower == "they" ||
+                                            prev->lower == "he" || prev->lower == "she" ||
+                                            ((prev->lower == "you" || prev->lower == "it") &&
+                                             (!verbSeen || (i >= 2 && (toks[i - 2].tag == Tag::question || toks[i - 2].tag == Tag::conjunction)))))) {
       bonus(Tag::verb, std::nullopt, 200);
     } else if (prevTag == Tag::auxiliary && (prevLower == "is" || prevLower == "are" || prevLower == "am" ||
                                              prevLower == "was" || prevLower == "were" || prevLower == "be" || prevLower == "been")) {
@@ -277,7 +282,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
       bonus(Tag::noun, std::nullopt, 20);
       bonus(Tag::adverb, std::nullopt, 20);
     }
-    if (capital && i > 0) {
+    // a capital inside a sentence is a name, unless the core lexicon knows it ("Friday")
+    if (capital && i > 0 && !titleCase && !core_.find(t.lower, PartOfSpeech::noun)) {
       t.tag = Tag::name;
       continue;
     }

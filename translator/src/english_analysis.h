@@ -36,8 +36,8 @@ struct Token {
 class EnglishAnalyser {
  public:
   EnglishAnalyser(const lexicon::CoreLexicon& core, const Dictionary& dict) : core_(core), dict_(dict) {}
-  // `words` as written; `sentenceStart` tells whether the first word begins the sentence.
-  std::vector<Token> analyse(const std::vector<std::string>& words) const;
+  // `words` as written; in a heading (`titleCase`) capitals mark no names.
+  std::vector<Token> analyse(const std::vector<std::string>& words, bool titleCase = false) const;
 
  private:
   const lexicon::CoreLexicon& core_;

@@ -101,7 +101,9 @@ std::u16string attachCaseWide(std::u16string w, Case c, Harmony h, bool inflecte
   return lengthened(std::move(w)) + caseSuffix(c, h);
 }
 
+// A name keeps its capital ("Londonban").
 bool inflectable(std::u16string_view w) {
+  if (!w.empty() && w[0] >= u'A' && w[0] <= u'Z') w.remove_prefix(1);
   return !w.empty() && std::all_of(w.begin(), w.end(), letter) && std::any_of(w.begin(), w.end(), vowel);
 }
 
@@ -132,8 +134,9 @@ std::string attachCase(std::string_view form, Case c, int harmony) {
   std::u16string head = space == std::u16string::npos ? u"" : w.substr(0, space + 1);
   std::u16string last = space == std::u16string::npos ? w : w.substr(space + 1);
   if (!inflectable(last)) return std::string(form);
-  // an inflected form ends in a suffix consonant: "-k", "-m", "-d", "-nk", "-uk"
-  return utf16ToUtf8(head + attachCaseWide(last, c, harmonyFor(last, harmony), false));
+  std::u16string lower = last;
+  if (lower[0] >= u'A' && lower[0] <= u'Z') lower[0] = char16_t(lower[0] + 32);
+  return utf16ToUtf8(head + attachCaseWide(last, c, harmonyFor(lower, harmony), false));
 }
 
 std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case c) {

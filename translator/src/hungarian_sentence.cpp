@@ -6,6 +6,7 @@
 #include "hungarian_noun.h"
 #include "hungarian_verb.h"
 #include "lexiton/text_encoding.h"
+#include "lexiton/translator/markup.h"
 
 namespace lexiton::translator {
 namespace {
@@ -245,7 +246,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       emit(s ? attachCase(*s, c) : h.written, np.head, bool(s));
     } else {
       const bool known = h.entry || !h.dictionarySenses.empty();
+      const bool capital = !h.written.empty() && h.written[0] >= 'A' && h.written[0] <= 'Z' && np.head > 0;
       if (!known) emit(h.written, np.head, false);
+      else if (capital) emit(capitalized(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
       else emit(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c), np.head);
     }
   }
@@ -368,7 +371,8 @@ std::vector<HungarianWord> Generator::run() {
       a.definite = true, emitGenericArticle_ = true;
     if (objectCase != Case::accusative) a.definite = false;
   }
-  const bool dropSubject = subject && subject->pronoun && !(copula && !existential && subject->person == 3 && !subject->plural);
+  const bool dropSubject = subject && subject->pronoun && !(copula && !existential && subject->person == 3);
+  if (existential && !subject) a.plural = t_[be].plural;
 
   // 1. leading question words and time adverbs
   std::size_t pos = 0;
@@ -447,6 +451,15 @@ std::vector<HungarianWord> Generator::run() {
             if (a.plural && s) adj = cs && !cs->plural.empty() ? cs->plural : pluralOf(adj, WordClass::adjective);
             emit(adj, k, bool(s));
             pos = k + 1;
+            // "big and old": the second predicate agrees too
+            if (pos + 1 < n && t_[pos].lower == "and" && t_[pos + 1].tag == Tag::adjective && (pos + 2 == n || t_[pos + 2].tag != Tag::noun)) {
+              std::string second = plainSense(t_[pos + 1], sense(pos + 1)).value_or(t_[pos + 1].written);
+              const Sense* cs2 = coreSense(t_[pos + 1], sense(pos + 1));
+              if (a.plural) second = cs2 && !cs2->plural.empty() ? cs2->plural : pluralOf(second, WordClass::adjective);
+              emit("\xC3\xA9s", pos);
+              emit(second, pos + 1);
+              pos += 2;
+            }
           } else if (k < n && startsNounPhrase(k)) {
             NounPhrase pred = readNounPhrase(k);
             // "He is a doctor": no article before a predicate noun

@@ -150,6 +150,7 @@ class SentenceTranslation {
     stop = c;
     return true;
   }
+  bool titleCase() const { return titleCase_; }
   bool startsSentenceHere() const { return !s_.words.empty() && startsSentence(); }
   bool hasAlternative() const {
     const Unit* u = highlighted();
@@ -477,7 +478,7 @@ Translation Translator::translate(std::string_view encodedText) const {
       reply += "<surf-ss>" + source + "</surf-ss><surf-st>" + st.target(1) + "</surf-st>";
     return {0, std::move(reply)};
   }
-  const std::vector<Token> tokens = EnglishAnalyser(*core_, dictionary_).analyse(st.words());
+  const std::vector<Token> tokens = EnglishAnalyser(*core_, dictionary_).analyse(st.words(), st.titleCase());
   std::size_t pointed = 0;
   for (std::size_t i = 0; i < tokens.size(); ++i)
     if (s.pointerWord >= tokens[i].word && s.pointerWord < tokens[i].word + tokens[i].words) {
