@@ -20,7 +20,7 @@ bread	n	kenyér[kenyerek]
 breakfast	n	reggeli
 bridge	n	híd[hidak]
 brother	n	báty[bátyák,3sg=bátyja] ; fivér ; testvér
-bus	n	busz[by=val]
+bus	n	busz[in=n,on=n]
 cake	n	sütemény ; torta
 car	n	autó ; kocsi
 card	n	kártya
@@ -54,7 +54,7 @@ face	n	arc[arcok]
 family	n	család[családok]
 father	n	apa[apák,3sg=apja]
 fence	n	kerítés[kerítések]
-field	n	mező[mezők,sup=mezőn] ; terület
+field	n	mező[mezők,in=n] ; terület
 film	n	film[filmek]
 floor	n	emelet[emeletek] ; padló
 flower	n	virág[virágok]
@@ -67,7 +67,7 @@ garden	n	kert[kertek]
 gift	n	ajándék[ajándékok]
 girl	n	lány[lányok] ; kislány
 glass	n	pohár[poharak] ; üveg
-grandparent	n	nagyszülő
+grandparent	n	nagyszülő[nagyszülők,pp=nagyszülei]
 hand	n	kéz[kezek,3sg=keze]
 head	n	fej[fejek] ; vezető
 home	n	otthon ; ház
@@ -83,7 +83,7 @@ leg	n	láb[lábak,3sg=lába]
 letter	n	levél[levelek] ; betű
 life	n	élet[életek]
 light	n	villany ; fény ; lámpa
-london	n	london
+london	n	london[name]
 man	n	férfi[férfiak] ; ember[emberek]
 meeting	n	megbeszélés[megbeszélések] ; találkozó ; értekezlet
 message	n	üzenet[üzenetek]
@@ -100,7 +100,7 @@ noon	n	dél[delek,at=ban]
 nurse	n	ápoló ; nővér
 office	n	iroda
 park	n	park[parkok]
-paris	n	párizs
+paris	n	párizs[name]
 people	n	ember[emberek] ; nép
 phone	n	telefon[telefonok]
 photo	n	fénykép[fényképek] ; fotó
@@ -117,7 +117,7 @@ ship	n	hajó
 shoe	n	cipő
 shop	n	bolt[boltok,to=ba] ; üzlet
 sister	n	húg[húgok] ; nővér ; lánytestvér
-sky	n	ég[egek,sup=égen]
+sky	n	ég[egek,sup=égen,in=n]
 son	n	fiú[fiúk,3sg=fia]
 song	n	dal[dalok] ; ének
 soup	n	leves
@@ -127,7 +127,7 @@ stove	n	tűzhely
 street	n	utca[in=n]
 student	n	diák[diákok] ; hallgató
 sun	n	nap[napok]
-sunday	n	vasárnap[vasárnapok]
+sunday	n	vasárnap[vasárnapok,on=nom]
 table	n	asztal[asztalok] ; táblázat
 tea	n	tea
 teacher	n	tanár[tanárok] ; tanító
@@ -135,7 +135,7 @@ television	n	televízió ; tévé
 ticket	n	jegy[jegyek]
 time	n	idő[idők,3sg=ideje] ; alkalom
 train	n	vonat[vonatok]
-tree	n	fa[fák,on=n]
+tree	n	fa[fák,on=n,in=n]
 umbrella	n	esernyő
 village	n	falu[falvak]
 wall	n	fal[falak]
@@ -145,11 +145,11 @@ way	n	út[utak] ; mód
 weather	n	idő[idők]
 wife	n	feleség[feleségek]
 window	n	ablak[ablakok]
-winter	n	tél[telek,for=re]
+winter	n	tél[telek,for=ra]
 woman	n	nő[nők] ; asszony
 wood	n	fa ; erdő
 word	n	szó[szavak]
-work	n	munka ; mű
+work	n	munka[to=ba,at=ban] ; mű
 world	n	világ[világok]
 year	n	év[évek]
 week	n	hét[hetek]
@@ -159,7 +159,7 @@ minute	n	perc[percek]
 city centre	n	belváros
 aunt	n	nagynéni[from=tol]
 uncle	n	nagybácsi
-parent	n	szülő
+parent	n	szülő[szülők,pp=szülei]
 baby	n	baba ; kisbaba
 body	n	test[testek]
 place	n	hely[helyek]
@@ -177,19 +177,19 @@ game	n	játék[játékok]
 picture	n	kép[képek]
 paper	n	papír[papírok]
 heart	n	szív[szívek]
-budapest	n	budapest[from=rol]
+budapest	n	budapest[name,from=rol,in=n]
 # --- verbs
 ask	v	meg|kérdez ; kér
 be	v	van
 become	v	lesz ; válik
-begin	v	el|kezd ; kezdődik
+begin	v	el|kezd[intr=kezdődik] ; kezdődik
 break	v	el|tör ; össze|tör
 bring	v	hoz ; el|hoz
 build	v	épít ; fel|épít
 buy	v	vesz ; vásárol
 call	v	fel|hív ; hív
 clean	v	ki|takarít ; tisztít
-close	v	be|csuk ; be|zár
+close	v	be|csuk[intr=zár] ; be|zár
 come	v	jön ; érkezik
 cook	v	főz ; süt
 cry	v	sír ; kiált
@@ -200,14 +200,14 @@ eat	v	eszik ; meg|eszik
 find	v	talál ; meg|talál
 forget	v	el|felejt
 get	v	kap ; szerez
-give	v	ad ; oda|ad
+give	v	ad[to=nak] ; oda|ad
 go	v	megy ; jár
 help	v	segít[obj=nak]
 have	v	van
 hear	v	hall ; meg|hall
 know	v	tud ; ismer
-learn	v	tanul ; meg|tanul
-leave	v	el|hagy ; el|megy
+learn	v	tanul[obj=ul] ; meg|tanul
+leave	v	el|hagy[intr=indul] ; el|megy
 like	v	szeret ; kedvel
 live	v	lakik ; él
 look	v	néz[at=acc] ; keres
@@ -215,30 +215,30 @@ lose	v	el|veszt ; veszít
 love	v	szeret
 make	v	készít ; csinál
 meet	v	találkozik[obj=val] ; meg|ismer
-need	v	kell ; szüksége van
-open	v	ki|nyit ; nyit
+need	v	szükség[obj=ra] ; kell
+open	v	ki|nyit[intr=nyit] ; nyit
 play	v	játszik ; szerepel
-put	v	tesz ; rak
+put	v	tesz[in=ba,on=ra] ; rak
 read	v	olvas ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
 run	v	fut ; szalad
 say	v	mond ; szól
 see	v	lát ; meg|néz
 sell	v	el|ad
-send	v	küld ; el|küld
+send	v	küld[to=nak] ; el|küld
 shine	v	süt ; ragyog
 sing	v	énekel
 sit	v	ül ; le|ül
 sleep	v	alszik
-speak	v	beszél
-start	v	el|kezd ; indul
+speak	v	beszél[obj=ul]
+start	v	el|kezd[intr=kezdődik] ; indul
 stay	v	marad
 stop	v	el|áll ; meg|áll
 take	v	visz ; vesz
 talk	v	beszél ; beszélget
 tell	v	mond ; el|mond
 think	v	gondol ; hisz
-touch	v	meg|érint ; hozzá|nyúl
+touch	v	nyúl[obj=hoz] ; meg|érint
 turn off	v	le|kapcsol ; ki|kapcsol
 turn on	v	fel|kapcsol ; be|kapcsol
 understand	v	ért ; meg|ért
@@ -249,7 +249,7 @@ want	v	akar ; kér
 wash	v	meg|mos ; mos
 watch	v	néz ; figyel
 work	v	dolgozik ; működik
-write	v	ír ; meg|ír
+write	v	ír[to=nak] ; meg|ír
 leave home	v	el|megy otthonról
 sing along	v	énekel
 skiing	n	síelés
@@ -271,12 +271,12 @@ beautiful	adj	gyönyörű ; szép
 big	adj	nagy[nagyok]
 blue	adj	kék
 clean	adj	tiszta
-closed	adj	zárva ; zárt
+closed	adj	zárva[van] ; zárt
 cold	adj	hideg
 deep	adj	mély
 difficult	adj	nehéz[nehezek]
 empty	adj	üres
-far	adj	messze ; távoli
+far	adj	messze[van] ; távoli
 fresh	adj	friss
 good	adj	jó[jók]
 happy	adj	boldog[boldogok]
@@ -284,15 +284,15 @@ heavy	adj	nehéz[nehezek]
 hot	adj	forró ; meleg
 kind	adj	kedves
 late	adj	késő
-little	adj	kicsi ; kis
+little	adj	kis[pred=kicsi] ; kicsi
 long	adj	hosszú[hosszúak]
 new	adj	új[újak]
 nice	adj	szép ; kedves
 old	adj	régi[régiek] ; öreg
-open	adj	nyitva ; nyitott
+open	adj	nyitva[van] ; nyitott
 red	adj	piros ; vörös
 second	adj	második
-small	adj	kis ; kicsi
+small	adj	kis[pred=kicsi] ; kicsi
 strong	adj	erős
 sweet	adj	édes
 tall	adj	magas
@@ -339,3 +339,149 @@ seven	num	hét
 eight	num	nyolc
 nine	num	kilenc
 ten	num	tíz
+# --- languages, places and more of the commonest lemmas
+english	n	angol
+hungarian	n	magyar
+german	n	német
+french	n	francia
+flat	n	lakás[lakások]
+kind	n	fajta ; féle
+show	n	műsor ; előadás
+change	n	változás[változások] ; apró
+change	v	meg|változtat[intr=változik] ; cserél
+turn	v	fordul ; fordít
+fall	v	esik ; le|esik
+draw	v	rajzol ; húz
+catch	v	el|kap ; fog
+carry	v	visz ; hord
+follow	v	követ
+return	v	vissza|tér ; vissza|ad
+end	n	vég[végek] ; befejezés
+end	v	befejez[intr=végződik]
+fire	n	tűz[tüzek] ; tűzvész
+order	n	rendelés[rendelések] ; sorrend ; rend
+order	v	rendel ; meg|rendel
+sound	n	hang[hangok]
+study	v	tanul
+develop	v	fejleszt ; fejlődik
+check	v	ellenőriz
+free	adj	szabad[szabadok] ; ingyenes
+first	adj	első
+hit	v	üt ; meg|üt
+pull	v	húz
+reach	v	el|ér
+quiet	adj	csendes[csendesek]
+side	n	oldal[oldalak]
+walk	n	séta
+fix	v	meg|javít
+lock	v	be|zár
+miss	v	hiányzik ; le|késik
+offer	v	fel|ajánl ; kínál
+save	v	meg|ment ; spórol
+trust	v	bízik[obj=ban]
+hard	adj	nehéz[nehezek] ; kemény
+black	adj	fekete
+dark	adj	sötét
+help	n	segítség
+practice	v	gyakorol
+rule	n	szabály[szabályok]
+grow	v	nő ; termeszt
+receive	v	kap ; meg|kap
+answer	v	válaszol[obj=ra] ; felel
+dream	n	álom[álmok]
+drink	n	ital[italok]
+hope	v	remél
+invite	v	meg|hív
+jump	v	ugrik
+low	adj	alacsony[alacsonyak]
+plan	n	terv[tervek]
+quick	adj	gyors[gyorsak]
+ready	adj	kész[készek]
+accept	v	el|fogad
+arrive	v	meg|érkezik
+air	n	levegő
+arm	n	kar[karok]
+bank	n	bank[bankok] ; part
+best	adj	legjobb
+company	n	cég[cégek] ; társaság
+die	v	meg|hal
+price	n	ár[árak]
+rich	adj	gazdag[gazdagok]
+short	adj	rövid
+star	n	csillag[csillagok]
+warm	adj	meleg[melegek]
+easy	adj	könnyű[könnyűek]
+only	adv	csak
+just	adv	csak ; éppen
+sure	adj	biztos
+come back	v	vissza|jön
+get up	v	fel|kel
+give up	v	fel|ad ; abba|hagy
+go out	v	ki|megy ; el|megy
+go back	v	vissza|megy
+look for	v	keres
+pick up	v	fel|vesz
+put on	v	fel|vesz
+sit down	v	le|ül
+stand up	v	fel|áll
+wake up	v	fel|ébred
+afternoon	n	délután[délutánok]
+bathroom	n	fürdőszoba
+bicycle	n	kerékpár[kerékpárok]
+cheese	n	sajt[sajtok]
+clothes	n	ruha
+cow	n	tehén[tehenek]
+dress	n	ruha
+egg	n	tojás[tojások]
+fish	n	hal[halak]
+fruit	n	gyümölcs[gyümölcsök]
+hair	n	haj[hajak]
+hat	n	kalap[kalapok]
+holiday	n	szabadság ; ünnep
+hotel	n	szálloda ; hotel
+ice	n	jég[jegek]
+lunch	n	ebéd[ebédek]
+market	n	piac[piacok,to=ra,at=on,in=on]
+meat	n	hús[húsok]
+moon	n	hold[holdak]
+mountain	n	hegy[hegyek,on=n]
+nose	n	orr[orrok]
+pen	n	toll[tollak]
+plate	n	tányér[tányérok]
+restaurant	n	étterem[éttermek,to=ba]
+salt	n	só[sók]
+sea	n	tenger[tengerek]
+shirt	n	ing[ingek]
+snow	n	hó[havak]
+sugar	n	cukor[cukrok]
+summer	n	nyár[nyarak]
+tooth	n	fog[fogak]
+town	n	város[városok]
+wine	n	bor[borok]
+beer	n	sör[sörök]
+monday	n	hétfő[hétfők]
+saturday	n	szombat[szombatok]
+sad	adj	szomorú[szomorúak]
+hungry	adj	éhes[éhesek]
+busy	adj	elfoglalt
+cheap	adj	olcsó[olcsók]
+expensive	adj	drága
+important	adj	fontos[fontosak]
+interesting	adj	érdekes[érdekesek]
+ill	adj	beteg[betegek]
+bad	adj	rossz[rosszak]
+white	adj	fehér[fehérek]
+green	adj	zöld[zöldek]
+yellow	adj	sárga
+full	adj	tele ; teli
+early	adv	korán
+slowly	adv	lassan
+quickly	adv	gyorsan
+well	adv	jól
+still	adv	még ; még mindig
+already	adv	már
+sometimes	adv	néha
+usually	adv	általában
+everything	n	minden
+nothing	n	semmi
+something	n	valami

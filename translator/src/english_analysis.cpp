@@ -37,7 +37,7 @@ constexpr FunctionWord kFunctionWords[] = {
     {"between", Tag::preposition}, {"during", Tag::preposition}, {"across", Tag::preposition},
     {"through", Tag::preposition}, {"since", Tag::preposition}, {"around", Tag::preposition},
     {"against", Tag::preposition}, {"towards", Tag::preposition}, {"until", Tag::preposition}, {"till", Tag::preposition},
-    {"below", Tag::preposition}, {"like", Tag::preposition}, {"than", Tag::preposition},
+    {"below", Tag::preposition}, {"than", Tag::preposition},
     {"am", Tag::auxiliary, 1}, {"is", Tag::auxiliary}, {"are", Tag::auxiliary, 3, true}, {"was", Tag::auxiliary},
     {"were", Tag::auxiliary, 3, true}, {"be", Tag::auxiliary}, {"been", Tag::auxiliary}, {"being", Tag::auxiliary},
     {"have", Tag::auxiliary}, {"has", Tag::auxiliary}, {"had", Tag::auxiliary}, {"do", Tag::auxiliary},
@@ -178,7 +178,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
         t.tag = f->tag;
         t.person = f->person;
         t.plural = f->plural;
-      } else if (!p.empty() && p[0] >= '0' && p[0] <= '9') {
+      } else if ((!p.empty() && p[0] >= '0' && p[0] <= '9') || core_.find(p, PartOfSpeech::number)) {
         t.tag = Tag::number;
       }
       if (p == "there" || p == "here" || p == "please" || p == "let's") t.tag = Tag::other;
@@ -248,9 +248,15 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     };
     const bool nextNounish = i + 1 < toks.size() &&
                              (toks[i + 1].tag == Tag::other && !readings(toks[i + 1]).empty());
+    // after "and" between two nouns ("bread and milk") no new clause begins
+    const bool joinsNouns = prevTag == Tag::conjunction && i >= 2 && (toks[i - 2].tag == Tag::noun || toks[i - 2].tag == Tag::name);
     const bool startsClause = i == 0 || prevLower == "please" || (prevTag == Tag::negation && i == 2 && toks[0].lower == "do") ||
-                              prevLower == "let's" || prevTag == Tag::conjunction;
-    if (prevTag == Tag::determiner || prevTag == Tag::possessive || prevTag == Tag::number || prevTag == Tag::adjective ||
+                              prevLower == "let's" || (prevTag == Tag::conjunction && !joinsNouns);
+    if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
+      bonus(Tag::adjective, std::nullopt, 200);
+    } else if (joinsNouns) {
+      bonus(Tag::noun, std::nullopt, 100);
+    } else if (prevTag == Tag::determiner || prevTag == Tag::possessive || prevTag == Tag::number || prevTag == Tag::adjective ||
         prevTag == Tag::preposition) {
       bonus(Tag::noun, std::nullopt, 100);
       if (nextNounish) bonus(Tag::adjective, std::nullopt, 120);
@@ -270,14 +276,15 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
       bonus(Tag::verb, VerbForm::past, 100);
     } else if (prevTag == Tag::auxiliary && (prevLower == "have" || prevLower == "has" || prevLower == "had")) {
       bonus(Tag::verb, VerbForm::past, 200);
-    } else if (startsClause && !capital && i + 1 < toks.size()) {
+    } else if (startsClause && (i == 0 || !capital)) {
       bonus(Tag::verb, VerbForm::base, 150);  // an imperative: "Close the window."
-    } else if (startsClause && !capital && i + 1 == toks.size()) {
-      bonus(Tag::verb, VerbForm::base, 150);
     } else if (!verbSeen && (prevTag == Tag::noun || prevTag == Tag::name)) {
       bonus(Tag::verb, VerbForm::third, 150);
       bonus(Tag::verb, VerbForm::past, 150);
       if (prev->plural) bonus(Tag::verb, VerbForm::base, 150);
+    } else if (prevTag == Tag::verb) {
+      bonus(Tag::adverb, std::nullopt, 60);  // "came home": the adverb "haza"
+      bonus(Tag::noun, std::nullopt, 20);
     } else if (verbSeen) {
       bonus(Tag::noun, std::nullopt, 20);
       bonus(Tag::adverb, std::nullopt, 20);

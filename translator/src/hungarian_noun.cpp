@@ -72,13 +72,14 @@ std::u16string caseSuffix(Case c, Harmony h) {
     case Case::causal: return u"\u00E9rt";
     case Case::terminative: return u"ig";
     case Case::temporal: return u"kor";
+    case Case::essive: return pick2(h, u"ul", u"\u00FCl");
     default: return u"";
   }
 }
 
 // After these the accusative is a bare "t" ("asztalt", "pénzt", "sört").
 bool takesBareAccusative(std::u16string_view w) {
-  static constexpr std::u16string_view kEndings[] = {u"ny", u"ly", u"sz", u"zs", u"j", u"l", u"n", u"r", u"s", u"z"};
+  static constexpr std::u16string_view kEndings[] = {u"ny", u"sz", u"zs", u"j", u"l", u"n", u"r", u"s", u"z"};
   const std::size_t n = lastConsonantLength(w);
   if (w.size() <= n || !vowel(w[w.size() - n - 1])) return false;
   for (std::u16string_view e : kEndings)
@@ -125,6 +126,7 @@ Case caseNamed(std::string_view n) {
   if (n == "ert") return Case::causal;
   if (n == "ig") return Case::terminative;
   if (n == "kor") return Case::temporal;
+  if (n == "ul") return Case::essive;
   return Case::nominative;
 }
 
@@ -192,8 +194,8 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
     }
     const std::u16string stemVowel = regularVowel ? lengthened(w) : linking;  // before -m, -d, -tok
     if (plural) {
-      std::u16string base = regularVowel ? lengthened(w) + u"i" : lengthened(third) + u"i";
-      if (!regularVowel && third.size() >= 1) base = third + u"i";
+      std::u16string base = regularVowel ? lengthened(w) + u"i" : third + u"i";
+      if (!stem.possessedPlural.empty()) base = utf8ToUtf16(stem.possessedPlural);
       static const std::u16string_view kEnd[2][4] = {{u"", u"m", u"d", u""}, {u"", u"nk", u"", u"k"}};
       if (owner.plural && owner.person == 2) form = base + pick2(h, u"tok", u"tek");
       else form = base + std::u16string(kEnd[owner.plural][owner.person]);

@@ -13,7 +13,8 @@ namespace lexiton::translator {
 enum class Case {
   nominative, accusative, inessive /*-ban*/, illative /*-ba*/, elative /*-ból*/, superessive /*-on*/,
   sublative /*-ra*/, delative /*-ról*/, adessive /*-nál*/, allative /*-hoz*/, ablative /*-tól*/,
-  dative /*-nak*/, instrumental /*-val*/, causal /*-ért*/, terminative /*-ig*/, temporal /*-kor*/
+  dative /*-nak*/, instrumental /*-val*/, causal /*-ért*/, terminative /*-ig*/, temporal /*-kor*/,
+  essive /*-ul: "angolul"*/
 };
 
 // "ban", "on", "acc", ... as the lexicon notes write them; nominative for an unknown name.
@@ -31,6 +32,7 @@ struct NounStem {
   std::string accusative;   // overrides, or empty
   std::string possessive3;  // "lába"
   std::string superessive;  // "madáron"
+  std::string possessedPlural;  // "szülei"
   int harmony = -1;         // -1 by the spelling, else a Harmony value
 };
 

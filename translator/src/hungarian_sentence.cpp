@@ -103,6 +103,7 @@ NounStem nounStem(const Token& t, std::size_t index) {
     n.accusative = std::string(s->note("acc"));
     n.possessive3 = std::string(s->note("3sg"));
     n.superessive = std::string(s->note("sup"));
+    n.possessedPlural = std::string(s->note("pp"));
     if (s->back) n.harmony = int(Harmony::back);
     if (s->front) n.harmony = int(Harmony::front);
   } else if (auto p = plainSense(t, index)) {
@@ -147,7 +148,7 @@ class Generator {
     if (!text.empty()) out_.push_back({std::move(text), token, known});
   }
   std::size_t sense(std::size_t i) const { return senseIndex(t_[i], i, pointed_, sense_); }
-  void emitVerb(std::size_t verb, std::size_t firstAux, bool negative, bool future, bool past, bool imperative,
+  void emitVerb(std::size_t verb, bool hasObject, bool negative, bool future, bool past, bool imperative,
                 Agreement a, std::string_view modal);
 
   const std::vector<Token>& t_;
@@ -178,6 +179,13 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   while (k < t_.size() && (t_[k].tag == Tag::adjective || (t_[k].tag == Tag::adverb && t_[k].lower == "very"))) ++k;
   std::size_t head = k;
   while (k < t_.size() && (t_[k].tag == Tag::noun || t_[k].tag == Tag::name)) head = k++;
+  // "a cup of coffee": the measure stands before its substance, which takes the case
+  if (head < t_.size() && t_[head].tag == Tag::noun && listed(kMeasureNouns, t_[head].lemma) && k + 1 < t_.size() &&
+      t_[k].lower == "of" && (t_[k + 1].tag == Tag::noun || t_[k + 1].tag == Tag::adjective)) {
+    ++k;
+    while (k < t_.size() && t_[k].tag == Tag::adjective) ++k;
+    while (k < t_.size() && t_[k].tag == Tag::noun) head = k++;
+  }
   if (head >= t_.size() || (t_[head].tag != Tag::noun && t_[head].tag != Tag::name)) {
     head = k > i ? k - 1 : i;  // an adjective alone: "is big"
     if (k == i) k = i + 1;
@@ -213,7 +221,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     } else if (tk.tag == Tag::determiner) {
       const std::string& d = tk.lower;
       if (d == "the") emit("a", k);
-      else if (d == "a" || d == "an") { if (!possessorPerson) emit("egy", k); }
+      else if (d == "a" || d == "an") emit("egy", k);
       else if (d == "this" || d == "these") emit(d == "this" ? (c == Case::accusative ? "ezt" : "ez") : (c == Case::accusative ? "ezeket" : "ezek"), k), emit("a", k);
       else if (d == "that" || d == "those") emit(d == "that" ? (c == Case::accusative ? "azt" : "az") : (c == Case::accusative ? "azokat" : "azok"), k), emit("a", k);
       else if (d == "every" || d == "each" || d == "all") emit("minden", k), countable = false;
@@ -226,6 +234,8 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       const Numeral* n = numeral(tk.lower);
       emit(n ? std::string(n->before) : tk.written, k);
       countable = false;
+    } else if (tk.tag == Tag::preposition) {
+      continue;
     } else if (k != np.head && (tk.tag == Tag::adjective || tk.tag == Tag::adverb || tk.tag == Tag::noun || tk.tag == Tag::name)) {
       if (tk.tag == Tag::name) emit(tk.written, k, false);
       else if (auto s = plainSense(tk, sense(k))) emit(*s, k);
@@ -246,7 +256,8 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       emit(s ? attachCase(*s, c) : h.written, np.head, bool(s));
     } else {
       const bool known = h.entry || !h.dictionarySenses.empty();
-      const bool capital = !h.written.empty() && h.written[0] >= 'A' && h.written[0] <= 'Z' && np.head > 0;
+      const Sense* hs = coreSense(h, sense(np.head));
+      const bool capital = hs && hs->name;
       if (!known) emit(h.written, np.head, false);
       else if (capital) emit(capitalized(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
       else emit(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c), np.head);
@@ -255,12 +266,20 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   if (!post.empty()) emit(post, np.head);
 }
 
-void Generator::emitVerb(std::size_t verb, std::size_t, bool negative, bool future, bool past, bool imperative,
+void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool future, bool past, bool imperative,
                          Agreement a, std::string_view modal) {
   const Token& v = t_[verb];
   const Sense* s = coreSense(v, sense(verb));
   VerbStem stem;
-  if (s) {
+  if (s && s->word == "sz\xC3\xBCks\xC3\xA9g") {
+    // "I need": "szükségem van" (the need is the subject's, the thing needed takes "-ra")
+    emit(inflectNoun(NounStem{s->word, "", "", "", "", "", -1}, false, Possessor{a.person, a.plural}, Case::nominative), verb);
+    emit(negative ? (past ? "nem volt" : "nincs") : future ? "lesz" : past ? "volt" : "van", verb);
+    return;
+  }
+  if (s && !hasObject && !s->note("intr").empty()) {
+    stem.lemma = std::string(s->note("intr"));  // "The train leaves": "indul", not "elhagy"
+  } else if (s) {
     stem.lemma = s->word;
     stem.prefix = s->prefix;
     stem.past = std::string(s->note("past"));
@@ -316,7 +335,7 @@ std::vector<HungarianWord> Generator::run() {
       else if (k.lower == "should") modal = "kellene";
       else if (k.lower == "may" || k.lower == "might") modal = "";
       else if (isDo(k)) doSupport = true, past = past || k.lower == "did";
-      else if (isHave(k)) { have = i; past = past || true; }
+      else if (isHave(k)) { have = i; past = past || k.lower == "had"; }
       else if (isBe(k)) { be = i; past = past || k.lower == "was" || k.lower == "were"; }
     }
   }
@@ -357,7 +376,7 @@ std::vector<HungarianWord> Generator::run() {
   // the object right after the verb (or its particle)
   std::size_t afterVerb = mainVerb != n ? mainVerb + 1 : n;
   if (mainVerb != n && t_[mainVerb].words > 1) afterVerb = mainVerb + 1;
-  std::optional<NounPhrase> object;
+  std::optional<NounPhrase> object, indirect;
   Case objectCase = Case::accusative;
   const Sense* verbSense = mainVerb != n ? coreSense(t_[mainVerb], sense(mainVerb)) : nullptr;
   if (verbSense && !verbSense->note("obj").empty()) objectCase = caseNamed(verbSense->note("obj"));
@@ -370,8 +389,23 @@ std::vector<HungarianWord> Generator::run() {
         (t_[mainVerb].lemma == "like" || t_[mainVerb].lemma == "love" || t_[mainVerb].lemma == "hate"))
       a.definite = true, emitGenericArticle_ = true;
     if (objectCase != Case::accusative) a.definite = false;
+    // "gave me a book": the pronoun receives, the noun phrase after it is the object
+    if (object->pronoun && object->end < n && startsNounPhrase(object->end) && t_[object->end].tag != Tag::pronoun) {
+      indirect = object;
+      object = readNounPhrase(indirect->end);
+      a.youObject = false;
+      a.definite = object->definite;
+    }
   }
-  const bool dropSubject = subject && subject->pronoun && !(copula && !existential && subject->person == 3);
+  bool copulaLocation = false;
+  if (copula && be + 1 < n) {
+    const Token& after = t_[be + 1];
+    const Sense* as = coreSense(after, sense(be + 1));
+    copulaLocation = after.tag == Tag::preposition || after.lower == "here" || after.lower == "there" ||
+                     (after.tag == Tag::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
+                     (as && as->keepsCopula);
+  }
+  const bool dropSubject = subject && subject->pronoun && !(copula && !existential && !copulaLocation && subject->person == 3);
   if (existential && !subject) a.plural = t_[be].plural;
 
   // 1. leading question words and time adverbs
@@ -382,7 +416,9 @@ std::vector<HungarianWord> Generator::run() {
     if (tk.entry && (tk.tag == Tag::adverb || tk.tag == Tag::noun) && listed(kTimeAdverbs, tk.lemma)) {
       emit(plainSense(tk, sense(k)).value_or(tk.written), k);
       done[k] = true;
-    } else if (tk.tag == Tag::adverb && tk.entry && tk.lemma.find(' ') != std::string::npos && k + 1 == n) {
+    } else if (tk.tag == Tag::adverb && tk.entry && k + 1 == n &&
+               (tk.lemma.rfind("every ", 0) == 0 || tk.lemma.rfind("last ", 0) == 0 || tk.lemma.rfind("next ", 0) == 0 ||
+                tk.lemma.rfind("in the ", 0) == 0)) {
       // "every morning", "last year" at the end: a time phrase
       emit(plainSense(tk, sense(k)).value_or(tk.written), k);
       done[k] = true;
@@ -419,9 +455,8 @@ std::vector<HungarianWord> Generator::run() {
       }
       if (copula) {
         const std::size_t after = be + 1;
-        const bool location = after < n && (t_[after].tag == Tag::preposition || t_[after].lower == "here" ||
-                                            t_[after].lower == "there" || t_[after].lower == "at" ||
-                                            (t_[after].tag == Tag::adverb && t_[after].entry && t_[after].lemma.find(' ') != std::string::npos));
+        (void)after;
+        const bool location = copulaLocation;
         VerbStem van{"van", "", ""};
         Agreement ca = a;
         ca.definite = false;
@@ -448,6 +483,7 @@ std::vector<HungarianWord> Generator::run() {
             auto s = plainSense(t_[k], sense(k));
             const Sense* cs = coreSense(t_[k], sense(k));
             std::string adj = s.value_or(t_[k].written);
+            if (cs && !cs->note("pred").empty()) adj = std::string(cs->note("pred"));  // "kicsi", not "kis"
             if (a.plural && s) adj = cs && !cs->plural.empty() ? cs->plural : pluralOf(adj, WordClass::adjective);
             emit(adj, k, bool(s));
             pos = k + 1;
@@ -474,7 +510,7 @@ std::vector<HungarianWord> Generator::run() {
         continue;
       }
       if (mainVerb != n) {
-        emitVerb(mainVerb, firstAux, negative, future, past, imperative, a, modal);
+        emitVerb(mainVerb, object.has_value(), negative, future, past, imperative, a, modal);
         verbDone = true;
         pos = mainVerb + t_[mainVerb].words > 1 ? mainVerb + 1 : mainVerb + 1;
         if (t_[mainVerb].words > 1) pos = mainVerb + 1;
@@ -484,9 +520,15 @@ std::vector<HungarianWord> Generator::run() {
       pos = end;
       continue;
     }
+    if (indirect && pos == indirect->begin) {
+      emitNounPhrase(*indirect, Case::dative);
+      pos = indirect->end;
+      continue;
+    }
     if (object && pos == object->begin && !objectDone) {
       if (emitGenericArticle_) emit("a", pos);
-      emitNounPhrase(*object, objectCase);
+      // "felhívlak": the verb says "you" already
+      if (!(a.youObject && object->pronoun)) emitNounPhrase(*object, objectCase);
       lastCase = objectCase;
       pos = object->end;
       objectDone = true;

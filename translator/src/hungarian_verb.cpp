@@ -102,7 +102,17 @@ std::u16string pastStem(std::u16string_view s, Harmony h, bool& thirdLinks) {
   const bool bareY = (endsWith(s, u"ny") || endsWith(s, u"ly")) && s.size() >= 3 && vowel(s[s.size() - 3]);
   if (bareT || bareY) return std::u16string(s) + u"t";
   if (vowel(last)) return std::u16string(s) + u"tt";
-  if (last == u't') return linked;
+  if (endsWith(s, u"\u00E1ll")) return std::u16string(s) + u"t";  // "állt", "elállt"
+  if (last == u't') {
+    // "lát" and stems of two syllables with a short vowel before the "t" link only in the
+    // third person: "láttam" but "látott", "vezettem" but "vezetett"
+    const std::size_t vowels = std::size_t(std::count_if(s.begin(), s.end(), vowel));
+    if (endsWith(s, u"l\u00E1t") || (vowels >= 2 && !longVowel(before))) {
+      thirdLinks = true;
+      return std::u16string(s) + u"t";
+    }
+    return linked;
+  }
   static constexpr std::u16string_view kDigraphs[] = {u"sz", u"zs", u"cs", u"gy", u"ny", u"ty", u"ly"};
   std::size_t n = 1;
   for (std::u16string_view d : kDigraphs)

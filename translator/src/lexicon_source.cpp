@@ -5,10 +5,10 @@
 namespace lexiton::lexicon {
 namespace {
 
-constexpr std::string_view kCaseNames[] = {"acc", "ban", "ba",  "bol", "on",  "ra",  "rol", "nal",
-                                           "hoz", "tol", "nak", "val", "ert", "kor", "ig",  "n"};
+constexpr std::string_view kCaseNames[] = {"acc", "ban", "ba",  "bol", "on",  "ra",  "rol", "nal", "hoz",
+                                           "tol", "nak", "val", "ert", "kor", "ig",  "n",   "ul",  "nom"};
 constexpr std::string_view kNoteKeys[] = {"acc", "3sg", "sup", "obj", "past", "for", "at", "to", "in",
-                                          "on", "from", "with", "about", "into", "of", "by"};
+                                          "on", "from", "with", "about", "into", "of", "by", "intr", "pred", "pp"};
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -87,6 +87,8 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
     if (eq == std::string_view::npos) {
       if (n == "back") s.back = true;
       else if (n == "front") s.front = true;
+      else if (n == "name") s.name = true;
+      else if (n == "van") s.keepsCopula = true;
       else if (s.plural.empty() && hungarianWord(n, false) && (pos == PartOfSpeech::noun || pos == PartOfSpeech::adjective)) s.plural = std::string(n);
       else {
         error = "unknown note \"" + std::string(n) + "\"";
@@ -99,8 +101,9 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
       error = "unknown note \"" + std::string(key) + "=\"";
       return std::nullopt;
     }
-    const bool caseValued = key != "acc" && key != "3sg" && key != "sup" && key != "past";
-    if (caseValued ? !(isCaseName(value) || hungarianWord(value, false)) : !hungarianWord(value, false)) {
+    const bool caseValued = key != "acc" && key != "3sg" && key != "sup" && key != "past" && key != "intr" &&
+                            key != "pred" && key != "pp";
+    if (caseValued ? !isCaseName(value) : !hungarianWord(value, false)) {
       error = "bad value in \"" + std::string(n) + "\"";
       return std::nullopt;
     }

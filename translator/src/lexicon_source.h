@@ -15,6 +15,11 @@
 //                          a verb, for its complement; after a noun, for the noun itself)
 //             obj=nak:     a verb's English object takes this case instead of the accusative
 //             back, front: the vowel harmony when the spelling misleads ("férfi[back]")
+//             name:        a place name, written with a capital
+//             van:         a predicate that keeps the copula ("nyitva", "messze")
+//             intr=, pred=: the verb without an object ("indul"), the adjective as a predicate ("kicsi")
+//             pp=:         the stem of a possessed plural the rules miss ("szülei")
+//           Case names: acc ban ba bol on ra rol nal hoz tol nak val ert kor ig n ul nom
 #pragma once
 
 #include <cstddef>
@@ -38,6 +43,8 @@ struct Sense {
   std::string plural;    // given plural, or empty
   std::vector<std::pair<std::string, std::string>> notes;  // key=value notes in order
   bool back = false, front = false;
+  bool name = false;         // a place name, written with a capital ("London")
+  bool keepsCopula = false;  // a predicate that keeps "van" ("nyitva van", "messze van")
   // The value of note `key`, empty when absent.
   std::string_view note(std::string_view key) const;
 };
