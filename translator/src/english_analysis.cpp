@@ -267,7 +267,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     } else if (prevTag == Tag::pronoun && (prev->lower == "i" || prev->lower == "we" || prev->lower == "they" ||
                                             prev->lower == "he" || prev->lower == "she" ||
                                             ((prev->lower == "you" || prev->lower == "it") &&
-                                             (!verbSeen || (i >= 2 && (toks[i - 2].tag == Tag::question || toks[i - 2].tag == Tag::conjunction)))))) {
+                                             (!verbSeen || (i >= 2 && (toks[i - 2].tag == Tag::question || toks[i - 2].tag == Tag::conjunction ||
+                                                                        toks[i - 2].tag == Tag::modal || toks[i - 2].tag == Tag::auxiliary)))))) {
       bonus(Tag::verb, std::nullopt, 200);
     } else if (prevTag == Tag::auxiliary && (prevLower == "is" || prevLower == "are" || prevLower == "am" ||
                                              prevLower == "was" || prevLower == "were" || prevLower == "be" || prevLower == "been")) {
@@ -283,7 +284,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
       bonus(Tag::verb, VerbForm::past, 150);
       if (prev->plural) bonus(Tag::verb, VerbForm::base, 150);
     } else if (prevTag == Tag::verb) {
-      bonus(Tag::adverb, std::nullopt, 60);  // "came home": the adverb "haza"
+      if (!nextNounish) bonus(Tag::adverb, std::nullopt, 60);  // "came home": the adverb "haza"
       bonus(Tag::noun, std::nullopt, 20);
     } else if (verbSeen) {
       bonus(Tag::noun, std::nullopt, 20);

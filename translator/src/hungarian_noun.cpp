@@ -79,7 +79,7 @@ std::u16string caseSuffix(Case c, Harmony h) {
 
 // After these the accusative is a bare "t" ("asztalt", "pénzt", "sört").
 bool takesBareAccusative(std::u16string_view w) {
-  static constexpr std::u16string_view kEndings[] = {u"ny", u"sz", u"zs", u"j", u"l", u"n", u"r", u"s", u"z"};
+  static constexpr std::u16string_view kEndings[] = {u"ny", u"sz", u"zs", u"l", u"n", u"r", u"s", u"z"};
   const std::size_t n = lastConsonantLength(w);
   if (w.size() <= n || !vowel(w[w.size() - n - 1])) return false;
   for (std::u16string_view e : kEndings)
@@ -153,6 +153,7 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
   if (given < 0 && !stem.plural.empty()) {  // the plural's linking vowel tells the harmony ("férfiak")
     const char16_t v = pl[pl.size() - 2];
     if (v == u'a' || v == u'o' || v == kAAcute) given = int(Harmony::back);
+    else if (v == u'e' || v == kEAcute) given = harmonyOf(w) == Harmony::frontRounded ? int(Harmony::frontRounded) : int(Harmony::front);
   }
   const Harmony h = harmonyFor(w, given);
   const std::u16string linking = pl.substr(0, pl.size() - 1);            // "háza", "almá", "lova"
@@ -192,7 +193,10 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
       const bool j = !changed && !lowering && (last == u't' || last == u'd') ;
       third = consonantStem + (j ? pick2(h, u"ja", u"je") : pick2(h, u"a", u"e"));
     }
-    const std::u16string stemVowel = regularVowel ? lengthened(w) : linking;  // before -m, -d, -tok
+    std::u16string stemVowel = regularVowel ? lengthened(w) : linking;  // before -m, -d, -tok
+    // "fiú": "fia", so "fiam", "fiad"
+    const bool jSuffix = third.size() >= 2 && third[third.size() - 2] == u'j';
+    if (vowelFinal && !stem.possessive3.empty() && !jSuffix) stemVowel = third;
     if (plural) {
       std::u16string base = regularVowel ? lengthened(w) + u"i" : third + u"i";
       if (!stem.possessedPlural.empty()) base = utf8ToUtf16(stem.possessedPlural);

@@ -517,7 +517,9 @@ std::vector<HungarianWord> Generator::run() {
         // the particle of a phrasal verb was folded into the verb token
         continue;
       }
-      pos = end;
+      // auxiliaries without a verb after them ("Yes, I can."): nothing Hungarian says
+      (void)end;
+      ++pos;
       continue;
     }
     if (indirect && pos == indirect->begin) {

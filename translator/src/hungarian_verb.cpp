@@ -107,7 +107,7 @@ std::u16string pastStem(std::u16string_view s, Harmony h, bool& thirdLinks) {
     // "lát" and stems of two syllables with a short vowel before the "t" link only in the
     // third person: "láttam" but "látott", "vezettem" but "vezetett"
     const std::size_t vowels = std::size_t(std::count_if(s.begin(), s.end(), vowel));
-    if (endsWith(s, u"l\u00E1t") || (vowels >= 2 && !longVowel(before))) {
+    if (endsWith(s, u"l\u00E1t") || (vowels >= 2 && vowel(before) && !longVowel(before))) {
       thirdLinks = true;
       return std::u16string(s) + u"t";
     }
