@@ -81,7 +81,11 @@ std::u16string caseSuffix(Case c, Harmony h) {
 bool takesBareAccusative(std::u16string_view w) {
   static constexpr std::u16string_view kEndings[] = {u"ny", u"sz", u"zs", u"l", u"n", u"r", u"s", u"z"};
   const std::size_t n = lastConsonantLength(w);
-  if (w.size() <= n || !vowel(w[w.size() - n - 1])) return false;
+  if (w.size() <= n) return false;
+  const char16_t before = w[w.size() - n - 1];
+  // after a vowel; and a sibilant after n or r ("pénzt", "kurzust")
+  const bool sibilant = w.back() == u's' || w.back() == u'z';
+  if (!vowel(before) && !(sibilant && (before == u'n' || before == u'r'))) return false;
   for (std::u16string_view e : kEndings)
     if (w.size() > e.size() && w.substr(w.size() - e.size()) == e) return true;
   return false;

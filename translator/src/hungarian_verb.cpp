@@ -165,7 +165,10 @@ std::u16string regular(const Stem& st, Tense t, const Agreement& a, std::u16stri
   const Harmony h = st.h;
   const std::size_t i = index(a);
   if (t == Tense::present) {
-    if (a.youObject) return s + (needsLink(s) ? pick2(h, u"alak", u"elek") : pick2(h, u"lak", u"lek"));
+    // "látlak" but "tanítalak": a one-syllable stem in a long vowel and "t" does not link here
+    const bool oneSyllable = std::count_if(s.begin(), s.end(), vowel) == 1;
+    const bool linkYou = needsLink(s) && !(s.back() == u't' && oneSyllable);
+    if (a.youObject) return s + (linkYou ? pick2(h, u"alak", u"elek") : pick2(h, u"lak", u"lek"));
     if (!a.definite) {
       switch (i) {
         case 0: return s + (st.ik ? pick(h, u"om", u"em", u"\u00F6m") : pick(h, u"ok", u"ek", u"\u00F6k"));
