@@ -230,6 +230,11 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
       continue;
     }
     if (t.lower == "there" || t.lower == "here" || t.lower == "please" || t.lower == "let's") continue;
+    // intensifiers are adverbs wherever they stand: "is very kind"
+    if (t.lower == "very" || t.lower == "too" || t.lower == "quite" || t.lower == "really") {
+      t.tag = Tag::adverb;
+      continue;
+    }
     std::vector<Reading> rs = readings(t);
     const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
     if (rs.empty()) {
