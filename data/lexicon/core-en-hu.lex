@@ -157,7 +157,7 @@ month	n	hónap[hónapok]
 hour	n	óra
 minute	n	perc[percek]
 city centre	n	belváros
-aunt	n	nagynéni[from=tol]
+aunt	n	nagynéni[nagynénik,front,poss=nagynéné,from=tol]
 uncle	n	nagybácsi
 parent	n	szülő[szülők,pp=szülei]
 baby	n	baba ; kisbaba

@@ -201,6 +201,7 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
     // "fiú": "fia", so "fiam", "fiad"
     const bool jSuffix = third.size() >= 2 && third[third.size() - 2] == u'j';
     if (vowelFinal && !stem.possessive3.empty() && !jSuffix) stemVowel = third;
+    if (!stem.possessiveStem.empty()) stemVowel = utf8ToUtf16(stem.possessiveStem);
     if (plural) {
       std::u16string base = regularVowel ? lengthened(w) + u"i" : third + u"i";
       if (!stem.possessedPlural.empty()) base = utf8ToUtf16(stem.possessedPlural);
@@ -219,7 +220,9 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
     inflected = true;
   }
   // an inflected form follows its own last vowel ("könyveken"), a back word stays back ("kulcsaim")
-  const Harmony formHarmony = inflected && h != Harmony::back ? harmonyOf(form) : h;
+  // (a front compound stays front: "nagynénémtől")
+  const Harmony own = harmonyOf(form);
+  const Harmony formHarmony = inflected && h != Harmony::back && own != Harmony::back ? own : h;
   if (c == Case::accusative && inflected && !vowel(form.back())) return utf16ToUtf8(head + form + pick2(h, u"at", u"et"));
   return utf16ToUtf8(head + attachCaseWide(form, c, formHarmony, inflected));
 }

@@ -33,6 +33,7 @@ struct NounStem {
   std::string possessive3;  // "lába"
   std::string superessive;  // "madáron"
   std::string possessedPlural;  // "szülei"
+  std::string possessiveStem;   // "nagynéné", before "-m", "-d", "-tok"
   int harmony = -1;         // -1 by the spelling, else a Harmony value
 };
 

@@ -104,6 +104,7 @@ NounStem nounStem(const Token& t, std::size_t index) {
     n.possessive3 = std::string(s->note("3sg"));
     n.superessive = std::string(s->note("sup"));
     n.possessedPlural = std::string(s->note("pp"));
+    n.possessiveStem = std::string(s->note("poss"));
     if (s->back) n.harmony = int(Harmony::back);
     if (s->front) n.harmony = int(Harmony::front);
   } else if (auto p = plainSense(t, index)) {
@@ -273,7 +274,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   VerbStem stem;
   if (s && s->word == "sz\xC3\xBCks\xC3\xA9g") {
     // "I need": "szükségem van" (the need is the subject's, the thing needed takes "-ra")
-    emit(inflectNoun(NounStem{s->word, "", "", "", "", "", -1}, false, Possessor{a.person, a.plural}, Case::nominative), verb);
+    emit(inflectNoun(NounStem{s->word, "", "", "", "", "", "", -1}, false, Possessor{a.person, a.plural}, Case::nominative), verb);
     emit(negative ? (past ? "nem volt" : "nincs") : future ? "lesz" : past ? "volt" : "van", verb);
     return;
   }
@@ -303,6 +304,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     const std::string auxForm = modal == "kellene" ? "kellene" : conjugate(aux, past ? Tense::past : Tense::present, auxAgreement);
     if (negative) emit("nem", verb), emit(auxForm, verb), emit(stem.prefix + infinitiveOf(stem), verb);
     else if (!stem.prefix.empty()) emit(stem.prefix, verb), emit(auxForm, verb), emit(infinitiveOf(stem), verb);
+    else if (future) emit(infinitiveOf(stem), verb), emit(auxForm, verb);  // "Venni fogunk"
     else emit(auxForm, verb), emit(infinitiveOf(stem), verb);
     return;
   }
@@ -398,9 +400,11 @@ std::vector<HungarianWord> Generator::run() {
     }
   }
   bool copulaLocation = false;
-  if (copula && be + 1 < n) {
-    const Token& after = t_[be + 1];
-    const Sense* as = coreSense(after, sense(be + 1));
+  std::size_t afterBe = be + 1;  // the predicate, after any "not"
+  while (copula && afterBe < n && t_[afterBe].tag == Tag::negation) ++afterBe;
+  if (copula && afterBe < n) {
+    const Token& after = t_[afterBe];
+    const Sense* as = coreSense(after, sense(afterBe));
     copulaLocation = after.tag == Tag::preposition || after.lower == "here" || after.lower == "there" ||
                      (after.tag == Tag::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
                      (as && as->keepsCopula);
@@ -465,12 +469,14 @@ std::vector<HungarianWord> Generator::run() {
         if (existential || location || a.person != 3 || past || future || t_[0].tag == Tag::question) {
           if (negative && !past && !future && a.person == 3) form = a.plural ? "nincsenek" : "nincs";
           else if (negative) form = "nem " + form;
-          if (existential || t_[0].tag == Tag::question) emit(form, be);
+          // "nincs" stands before the place: "A kutya nincs a házban."
+          if (existential || t_[0].tag == Tag::question || (negative && location)) emit(form, be);
           else copulaTail.push_back({form, be, true});
         } else if (negative) {
           emit("nem", be);
         }
         pos = std::max(pos, be) + 1;
+        while (pos < n && t_[pos].tag == Tag::negation) ++pos;
         verbDone = true;
         // a predicate adjective agrees in number: "Az almák pirosak."
         if (pos < n && !location && !existential) {

@@ -19,6 +19,7 @@
 //             van:         a predicate that keeps the copula ("nyitva", "messze")
 //             intr=, pred=: the verb without an object ("indul"), the adjective as a predicate ("kicsi")
 //             pp=:         the stem of a possessed plural the rules miss ("szülei")
+//             poss=:       the stem before "-m", "-d" the rules miss ("nagynéné": "nagynéném")
 //           Case names: acc ban ba bol on ra rol nal hoz tol nak val ert kor ig n ul nom
 #pragma once
 
