@@ -112,6 +112,14 @@ bool inflectable(std::u16string_view w) {
   return !w.empty() && std::all_of(w.begin(), w.end(), letter) && std::any_of(w.begin(), w.end(), vowel);
 }
 
+// Letters, blanks, hyphens and capitals only, so that splitting off the last word and
+// converting back gives the same bytes.
+bool plainText(std::u16string_view w) {
+  return std::all_of(w.begin(), w.end(), [](char16_t c) {
+    return letter(c) || c == u' ' || c == u'-' || (c >= u'A' && c <= u'Z') || c == 0xC1 || c == 0xC9;
+  });
+}
+
 }  // namespace
 
 Case caseNamed(std::string_view n) {
@@ -136,6 +144,7 @@ Case caseNamed(std::string_view n) {
 
 std::string attachCase(std::string_view form, Case c, int harmony) {
   std::u16string w = utf8ToUtf16(form);
+  if (form.size() > 4 * kMaxInflectedBytes || !plainText(w)) return std::string(form);
   const std::size_t space = w.rfind(u' ');
   std::u16string head = space == std::u16string::npos ? u"" : w.substr(0, space + 1);
   std::u16string last = space == std::u16string::npos ? w : w.substr(space + 1);
@@ -147,11 +156,13 @@ std::string attachCase(std::string_view form, Case c, int harmony) {
 
 std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case c) {
   std::u16string all = utf8ToUtf16(stem.lemma);
+  if (stem.lemma.size() > 4 * kMaxInflectedBytes || !plainText(all)) return stem.lemma;
   const std::size_t space = all.rfind(u' ');
   const std::u16string head = space == std::u16string::npos ? u"" : all.substr(0, space + 1);
   const std::u16string w = space == std::u16string::npos ? all : all.substr(space + 1);
   if (!inflectable(w)) return stem.lemma;
   std::u16string pl = stem.plural.empty() ? utf8ToUtf16(pluralOf(utf16ToUtf8(w), WordClass::noun)) : utf8ToUtf16(stem.plural);
+  if (pl.size() < 2 || pl.back() != u'k' || !inflectable(pl)) pl = utf8ToUtf16(pluralOf(utf16ToUtf8(w), WordClass::noun));
   if (pl.size() < 2 || pl.back() != u'k') pl = w + u"ok";
   int given = stem.harmony;
   if (given < 0 && !stem.plural.empty()) {  // the plural's linking vowel tells the harmony ("férfiak")

@@ -155,6 +155,13 @@ Stem stemOf(std::u16string_view lemma) {
   return s;
 }
 
+// One lower-case Hungarian word of sensible length; anything else is left as it stands.
+bool conjugable(std::string_view utf8, std::u16string_view w) {
+  if (utf8.size() > kMaxInflectedBytes || w.size() < 2) return false;
+  return std::all_of(w.begin(), w.end(), [](char16_t c) { return (c >= u'a' && c <= u'z') || vowel(c); }) &&
+         std::any_of(w.begin(), w.end(), vowel);
+}
+
 const Irregular* irregularFor(std::u16string_view lemma) {
   for (const Irregular& v : kIrregular)
     if (lemma == v.lemma) return &v;
@@ -238,7 +245,7 @@ std::u16string regular(const Stem& st, Tense t, const Agreement& a, std::u16stri
 
 std::string conjugate(const VerbStem& v, Tense t, Agreement a) {
   const std::u16string lemma = utf8ToUtf16(v.lemma);
-  if (lemma.empty() || lemma.find(u' ') != std::u16string::npos) return v.lemma;
+  if (!conjugable(v.lemma, lemma)) return v.lemma;
   a.person = std::clamp(a.person, 1, 3);
   if (const Irregular* irr = irregularFor(lemma)) {
     const std::size_t i = index(a);
@@ -251,7 +258,7 @@ std::string conjugate(const VerbStem& v, Tense t, Agreement a) {
 
 std::string infinitiveOf(const VerbStem& v) {
   const std::u16string lemma = utf8ToUtf16(v.lemma);
-  if (lemma.empty() || lemma.find(u' ') != std::u16string::npos) return v.lemma;
+  if (!conjugable(v.lemma, lemma)) return v.lemma;
   if (const Irregular* irr = irregularFor(lemma)) return utf16ToUtf8(irr->infinitive);
   const Stem st = stemOf(lemma);
   return utf16ToUtf8(st.stem + (needsLink(st.stem) ? pick2(st.h, u"ani", u"eni") : u"ni"));

@@ -123,5 +123,15 @@ TEST(HungarianNounTest, PossessiveSuffixesForEachPerson) {
   EXPECT_EQ(form(parent, Case::accusative, true, {1, true}), "nagyszüleinket");
 }
 
+// Found by fuzzing: a phrase with bytes that are no UTF-8 grew when its last word was inflected.
+TEST(HungarianNounTest, TextThatIsNoHungarianPhraseComesBackUnchanged) {
+  const std::string junk = "Theg\xEF\xEF\xEF yurre ape";
+  EXPECT_EQ(inflectNoun(noun(junk.c_str()), true, {1, false}, Case::accusative), junk);
+  EXPECT_EQ(attachCase(junk, Case::inessive), junk);
+  EXPECT_EQ(attachCase("-ban/-ben", Case::inessive), "-ban/-ben");
+  EXPECT_EQ(inflectNoun(noun("egy pohár", "poharak"), false, {}, Case::accusative), "egy poharat")
+      << "a phrase inflects its last word";
+}
+
 }  // namespace
 }  // namespace lexiton::translator

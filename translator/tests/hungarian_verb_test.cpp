@@ -105,5 +105,14 @@ TEST(HungarianVerbTest, IrregularVerbsAndTheFormForYou) {
   EXPECT_EQ(conjugate(VerbStem{"segít", "", ""}, Tense::present, you), "segítelek");
 }
 
+// Found by fuzzing: bytes that are no Hungarian word grew into replacement characters.
+TEST(HungarianVerbTest, WhatIsNoHungarianWordComesBackUnchanged) {
+  const std::string junk = "y`\xFF\xFF\xFF\xFF\xFF\xFF";
+  EXPECT_EQ(conjugate(VerbStem{junk, "", ""}, Tense::past, Agreement{1, true, true, false}), junk);
+  EXPECT_EQ(infinitiveOf(VerbStem{junk, "", ""}), junk);
+  EXPECT_EQ(conjugate(VerbStem{"two words", "", ""}, Tense::present, Agreement{}), "two words");
+  EXPECT_EQ(conjugate(VerbStem{"Olvas", "", ""}, Tense::present, Agreement{}), "Olvas");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
