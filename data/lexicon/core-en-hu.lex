@@ -6,19 +6,19 @@
 # plus the everyday words of the development corpus.
 # --- nouns
 apple	n	alma
-bag	n	táska ; zsák
-ball	n	labda ; bál
+bag	n	táska ; zsák[3sg=zsákja]
+ball	n	labda ; bál[3sg=bálja]
 bed	n	ágy[ágyak]
 bench	n	pad[padok]
 bird	n	madár[madarak]
-boat	n	hajó ; csónak
+boat	n	hajó ; csónak[3sg=csónakja]
 book	n	könyv[könyvek]
-bottle	n	üveg ; palack
+bottle	n	üveg ; palack[3sg=palackja]
 box	n	doboz
 boy	n	fiú[fiúk,3sg=fia]
 bread	n	kenyér[kenyerek]
 breakfast	n	reggeli
-bridge	n	híd[hidak]
+bridge	n	híd[hidak,3sg=hídja]
 brother	n	báty[bátyák,3sg=bátyja] ; fivér ; testvér
 bus	n	busz[in=n,on=n]
 cake	n	sütemény ; torta
@@ -32,15 +32,15 @@ cinema	n	mozi[to=ba]
 city	n	város[városok]
 class	n	osztály ; óra
 classroom	n	osztályterem[osztálytermek]
-coat	n	kabát
+coat	n	kabát[kabátok,3sg=kabátja]
 coffee	n	kávé
 computer	n	számítógép[számítógépek]
 concert	n	koncert[to=ra,for=ra]
 cook	n	szakács
-country	n	ország ; vidék
+country	n	ország ; vidék[vidékek]
 cup	n	csésze
 daughter	n	lány[lányok,3sg=lánya] ; leány
-day	n	nap[napok] ; nappal
+day	n	nap[napok,3sg=napja] ; nappal
 desk	n	íróasztal[íróasztalok]
 dinner	n	vacsora
 dish	n	edény ; étel
@@ -55,13 +55,13 @@ family	n	család[családok]
 father	n	apa[apák,3sg=apja]
 fence	n	kerítés[kerítések]
 field	n	mező[mezők,in=n] ; terület
-film	n	film[filmek]
+film	n	film[filmek,3sg=filmje]
 floor	n	emelet[emeletek] ; padló
 flower	n	virág[virágok]
 food	n	étel[ételek] ; élelem
 football	n	foci ; labdarúgás
-friday	n	péntek[péntekek]
-friend	n	barát[barátok] ; barátnő
+friday	n	péntek[péntekek,3sg=péntekje]
+friend	n	barát[barátok,3sg=barátja] ; barátnő
 fridge	n	hűtő ; hűtőszekrény
 garden	n	kert[kertek]
 gift	n	ajándék[ajándékok]
@@ -93,17 +93,17 @@ money	n	pénz[pénzek]
 morning	n	reggel[reggelek] ; délelőtt
 mother	n	anya[anyák,3sg=anyja]
 music	n	zene
-name	n	név[nevek] ; hírnév
-newspaper	n	újság ; napilap
+name	n	név[nevek] ; hírnév[hírnevek]
+newspaper	n	újság ; napilap[3sg=napilapja]
 night	n	éjszaka ; este
 noon	n	dél[delek,at=ban]
 nurse	n	ápoló ; nővér
 office	n	iroda
-park	n	park[parkok]
+park	n	park[parkok,3sg=parkja]
 paris	n	párizs[name]
 people	n	ember[emberek] ; nép
-phone	n	telefon[telefonok]
-photo	n	fénykép[fényképek] ; fotó
+phone	n	telefon[telefonok,3sg=telefonja]
+photo	n	fénykép[fényképek,3sg=fényképe] ; fotó
 question	n	kérdés[kérdések]
 answer	n	válasz[válaszok]
 rain	n	eső
@@ -123,17 +123,17 @@ song	n	dal[dalok] ; ének
 soup	n	leves
 station	n	állomás[to=ra,at=on] ; pályaudvar
 stone	n	kő[kövek]
-stove	n	tűzhely
+stove	n	tűzhely[acc=tűzhelyet]
 street	n	utca[in=n]
-student	n	diák[diákok] ; hallgató
-sun	n	nap[napok]
-sunday	n	vasárnap[vasárnapok,on=nom]
-table	n	asztal[asztalok] ; táblázat
+student	n	diák[diákok,3sg=diákja] ; hallgató
+sun	n	nap[napok,3sg=napja]
+sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja]
+table	n	asztal[asztalok,3sg=asztala] ; táblázat
 tea	n	tea
 teacher	n	tanár[tanárok] ; tanító
 television	n	televízió ; tévé
 ticket	n	jegy[jegyek]
-time	n	idő[idők,3sg=ideje] ; alkalom
+time	n	idő[idők,3sg=ideje] ; alkalom[alkalmak]
 train	n	vonat[vonatok]
 tree	n	fa[fák,on=n,in=n]
 umbrella	n	esernyő
@@ -141,10 +141,10 @@ village	n	falu[falvak]
 wall	n	fal[falak]
 wallet	n	pénztárca
 water	n	víz[vizek]
-way	n	út[utak] ; mód
-weather	n	idő[idők]
+way	n	út[utak,3sg=útja] ; mód
+weather	n	idő[idők,3sg=ideje]
 wife	n	feleség[feleségek]
-window	n	ablak[ablakok]
+window	n	ablak[ablakok,3sg=ablaka]
 winter	n	tél[telek,for=ra]
 woman	n	nő[nők] ; asszony
 wood	n	fa ; erdő
@@ -153,7 +153,7 @@ work	n	munka[to=ba,at=ban] ; mű
 world	n	világ[világok]
 year	n	év[évek]
 week	n	hét[hetek]
-month	n	hónap[hónapok]
+month	n	hónap[hónapok,3sg=hónapja]
 hour	n	óra
 minute	n	perc[percek]
 city centre	n	belváros
@@ -161,21 +161,20 @@ aunt	n	nagynéni[nagynénik,front,poss=nagynéné,from=tol]
 uncle	n	nagybácsi
 parent	n	szülő[szülők,pp=szülei]
 baby	n	baba ; kisbaba
-body	n	test[testek]
+body	n	test[testek,3sg=teste]
 place	n	hely[helyek]
 thing	n	dolog[dolgok]
 part	n	rész[részek]
 point	n	pont[pontok]
 case	n	eset[esetek]
 number	n	szám[számok]
-money box	n	persely
-road	n	út[utak]
+road	n	út[utak,3sg=útja]
 land	n	föld[földek]
 idea	n	ötlet[ötletek]
 story	n	történet[történetek]
 game	n	játék[játékok]
 picture	n	kép[képek]
-paper	n	papír[papírok]
+paper	n	papír[papírok,3sg=papírja]
 heart	n	szív[szívek]
 budapest	n	budapest[name,from=rol,in=n]
 # --- verbs
@@ -190,9 +189,9 @@ buy	v	vesz ; vásárol
 call	v	fel|hív ; hív
 clean	v	ki|takarít ; tisztít
 close	v	be|csuk[intr=zár] ; be|zár
-come	v	jön ; érkezik
+come	v	jön[noobj] ; érkezik
 cook	v	főz ; süt
-cry	v	sír ; kiált
+cry	v	sír[noobj] ; kiált[noobj]
 do	v	csinál ; tesz
 drink	v	iszik ; meg|iszik
 drive	v	vezet ; autózik
@@ -201,7 +200,7 @@ find	v	talál ; meg|talál
 forget	v	el|felejt
 get	v	kap ; szerez
 give	v	ad[to=nak] ; oda|ad
-go	v	megy ; jár
+go	v	megy[noobj] ; jár[noobj]
 help	v	segít[obj=nak]
 have	v	van
 hear	v	hall ; meg|hall
@@ -209,33 +208,33 @@ know	v	tud ; ismer
 learn	v	tanul[obj=ul] ; meg|tanul
 leave	v	el|hagy[intr=indul] ; el|megy
 like	v	szeret ; kedvel
-live	v	lakik ; él
+live	v	lakik ; él[noobj]
 look	v	néz[at=acc] ; keres
 lose	v	el|veszt ; veszít
 love	v	szeret
 make	v	készít ; csinál
 meet	v	találkozik[obj=val] ; meg|ismer
-need	v	szükség[obj=ra] ; kell
+need	v	szükség[obj=ra] ; kell[noobj]
 open	v	ki|nyit[intr=nyit] ; nyit
 play	v	játszik ; szerepel
 put	v	tesz[in=ba,on=ra] ; rak
 read	v	olvas ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
-run	v	fut ; szalad
+run	v	fut[noobj] ; szalad[noobj]
 say	v	mond ; szól
 see	v	lát ; meg|néz
 sell	v	el|ad
 send	v	küld[to=nak] ; el|küld
-shine	v	süt ; ragyog
+shine	v	süt[noobj] ; ragyog
 sing	v	énekel
-sit	v	ül ; le|ül
+sit	v	ül[noobj] ; le|ül[noobj]
 sleep	v	alszik
 speak	v	beszél[obj=ul]
 start	v	el|kezd[intr=kezdődik] ; indul
-stay	v	marad
-stop	v	el|áll ; meg|áll
+stay	v	marad[noobj]
+stop	v	el|áll[noobj] ; meg|áll[noobj]
 take	v	visz ; vesz
-talk	v	beszél ; beszélget
+talk	v	beszél[noobj] ; beszélget
 tell	v	mond ; el|mond
 think	v	gondol ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
@@ -244,19 +243,16 @@ turn on	v	fel|kapcsol ; be|kapcsol
 understand	v	ért ; meg|ért
 visit	v	meg|látogat ; látogat
 wait	v	vár[for=ra]
-walk	v	sétál ; gyalogol
+walk	v	sétál[noobj] ; gyalogol[noobj]
 want	v	akar ; kér
 wash	v	meg|mos ; mos
 watch	v	néz ; figyel
 work	v	dolgozik ; működik
 write	v	ír[to=nak] ; meg|ír
-leave home	v	el|megy otthonról
-sing along	v	énekel
 skiing	n	síelés
-bark	v	ugat
-open up	v	ki|nyit
-stand	v	áll
-fly	v	repül
+bark	v	ugat[noobj]
+stand	v	áll[noobj]
+fly	v	repül[noobj]
 swim	v	úszik
 pay	v	fizet ; ki|fizet
 show	v	mutat ; meg|mutat
@@ -265,7 +261,7 @@ use	v	használ
 feel	v	érez
 keep	v	tart ; meg|tart
 hold	v	tart ; fog
-move	v	mozog ; költözik
+move	v	költözik[noobj]
 # --- adjectives
 beautiful	adj	gyönyörű ; szép
 big	adj	nagy[nagyok]
@@ -340,12 +336,12 @@ eight	num	nyolc
 nine	num	kilenc
 ten	num	tíz
 # --- languages, places and more of the commonest lemmas
-english	n	angol
-hungarian	n	magyar
-german	n	német
+english	n	angol[3sg=angolja]
+hungarian	n	magyar[3sg=magyarja]
+german	n	német[3sg=németje]
 french	n	francia
 flat	n	lakás[lakások]
-kind	n	fajta ; féle
+kind	n	fajta
 show	n	műsor ; előadás
 change	n	változás[változások] ; apró
 change	v	meg|változtat[intr=változik] ; cserél
@@ -355,27 +351,26 @@ draw	v	rajzol ; húz
 catch	v	el|kap ; fog
 carry	v	visz ; hord
 follow	v	követ
-return	v	vissza|tér ; vissza|ad
+return	v	vissza|tér[noobj] ; vissza|ad
 end	n	vég[végek] ; befejezés
 end	v	befejez[intr=végződik]
 fire	n	tűz[tüzek] ; tűzvész
 order	n	rendelés[rendelések] ; sorrend ; rend
 order	v	rendel ; meg|rendel
-sound	n	hang[hangok]
+sound	n	hang[hangok,3sg=hangja]
 study	v	tanul
 develop	v	fejleszt ; fejlődik
-check	v	ellenőriz
 free	adj	szabad[szabadok] ; ingyenes
 first	adj	első
 hit	v	üt ; meg|üt
 pull	v	húz
 reach	v	el|ér
 quiet	adj	csendes[csendesek]
-side	n	oldal[oldalak]
+side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
 fix	v	meg|javít
 lock	v	be|zár
-miss	v	hiányzik ; le|késik
+miss	v	le|késik[noobj]
 offer	v	fel|ajánl ; kínál
 save	v	meg|ment ; spórol
 trust	v	bízik[obj=ban]
@@ -385,7 +380,7 @@ dark	adj	sötét
 help	n	segítség
 practice	v	gyakorol
 rule	n	szabály[szabályok]
-grow	v	nő ; termeszt
+grow	v	nő[noobj] ; termeszt
 receive	v	kap ; meg|kap
 answer	v	válaszol[obj=ra] ; felel
 dream	n	álom[álmok]
@@ -401,10 +396,10 @@ accept	v	el|fogad
 arrive	v	meg|érkezik
 air	n	levegő
 arm	n	kar[karok]
-bank	n	bank[bankok] ; part
+bank	n	bank[bankok,3sg=bankja] ; part
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
-die	v	meg|hal
+die	v	meg|hal[noobj]
 price	n	ár[árak]
 rich	adj	gazdag[gazdagok]
 short	adj	rövid
@@ -417,17 +412,17 @@ sure	adj	biztos
 come back	v	vissza|jön
 get up	v	fel|kel
 give up	v	fel|ad ; abba|hagy
-go out	v	ki|megy ; el|megy
-go back	v	vissza|megy
+go out	v	ki|megy[noobj] ; el|megy[noobj]
+go back	v	vissza|megy[noobj]
 look for	v	keres
 pick up	v	fel|vesz
 put on	v	fel|vesz
-sit down	v	le|ül
-stand up	v	fel|áll
-wake up	v	fel|ébred
-afternoon	n	délután[délutánok]
+sit down	v	le|ül[noobj]
+stand up	v	fel|áll[noobj]
+wake up	v	fel|ébred[noobj]
+afternoon	n	délután[délutánok,3sg=délutánja]
 bathroom	n	fürdőszoba
-bicycle	n	kerékpár[kerékpárok]
+bicycle	n	kerékpár[kerékpárok,3sg=kerékpárja]
 cheese	n	sajt[sajtok]
 clothes	n	ruha
 cow	n	tehén[tehenek]
@@ -436,14 +431,14 @@ egg	n	tojás[tojások]
 fish	n	hal[halak]
 fruit	n	gyümölcs[gyümölcsök]
 hair	n	haj[hajak]
-hat	n	kalap[kalapok]
+hat	n	kalap[kalapok,3sg=kalapja]
 holiday	n	szabadság ; ünnep
 hotel	n	szálloda ; hotel
 ice	n	jég[jegek]
 lunch	n	ebéd[ebédek]
 market	n	piac[piacok,to=ra,at=on,in=on]
 meat	n	hús[húsok]
-moon	n	hold[holdak]
+moon	n	hold[holdak,3sg=holdja]
 mountain	n	hegy[hegyek,on=n]
 nose	n	orr[orrok]
 pen	n	toll[tollak]
@@ -460,7 +455,7 @@ town	n	város[városok]
 wine	n	bor[borok]
 beer	n	sör[sörök]
 monday	n	hétfő[hétfők]
-saturday	n	szombat[szombatok]
+saturday	n	szombat[szombatok,3sg=szombatja]
 sad	adj	szomorú[szomorúak]
 hungry	adj	éhes[éhesek]
 busy	adj	elfoglalt

@@ -10,7 +10,10 @@
 #include <sstream>
 
 #include "chrf.h"
+#include "core_lexicon.h"
 #include "dev_corpus.h"
+#include "hungarian_noun.h"
+#include "hungarian_verb.h"
 
 namespace lexiton::quality {
 namespace {
@@ -131,6 +134,58 @@ TEST(TranslationQualityTest, EveryFormTheCorpusProducesIsAHungarianWord) {
   std::string list;
   for (const std::string& w : rejected) list += " " + w;
   EXPECT_TRUE(rejected.empty()) << rejected.size() << " forms hunspell-hu does not know:" << list;
+}
+
+// Beyond the corpus: the commonest forms of every one-word noun and verb of the core lexicon.
+TEST(TranslationQualityTest, EveryCoreNounAndVerbInflectsIntoHungarianWords) {
+  using namespace lexiton::translator;
+  const HunspellHu hu;
+  const auto core = lexicon::CoreLexicon::loadFile(lexicon::kCoreLexiconFileName);
+  std::set<std::string> rejected;
+  std::size_t checked = 0;
+  auto check = [&](const std::string& w, const std::string& from) {
+    ++checked;
+    if (!hu.accepts(w)) rejected.insert(w + " (" + from + ")");
+  };
+  {
+    for (const lexicon::Entry& entry : core.all()) {
+      const lexicon::Entry* e = &entry;
+      for (const lexicon::Sense& s : e->senses) {
+        if (s.word.find(' ') != std::string::npos || s.word.find('-') != std::string::npos || s.name) continue;
+        // hunspell-hu knows "báty" only with a possessive ("bátyám", "bátyja")
+        if (s.word == "báty") continue;
+        if (e->pos == lexicon::PartOfSpeech::noun) {
+          NounStem n{s.word, s.plural, std::string(s.note("acc")), std::string(s.note("3sg")), std::string(s.note("sup")),
+                     std::string(s.note("pp")), std::string(s.note("poss")), -1};
+          if (s.back) n.harmony = int(Harmony::back);
+          if (s.front) n.harmony = int(Harmony::front);
+          for (Case c : {Case::nominative, Case::accusative, Case::inessive, Case::superessive, Case::instrumental,
+                         Case::allative, Case::sublative})
+            for (bool plural : {false, true}) check(inflectNoun(n, plural, {}, c), e->lemma);
+          check(inflectNoun(n, false, {1, false}, Case::nominative), e->lemma);
+          check(inflectNoun(n, false, {3, false}, Case::accusative), e->lemma);
+          check(inflectNoun(n, true, {1, false}, Case::accusative), e->lemma);
+        } else if (e->pos == lexicon::PartOfSpeech::verb && s.word != "sz\xC3\xBCks\xC3\xA9g" && s.word != "kell") {
+          // ("szükség" is a noun said with "van"; "kell" is impersonal and has no imperative)
+          const VerbStem v{s.word, "", std::string(s.note("past"))};
+          // the definite conjugation only where an object can stand: not "-ik" verbs nor "noobj"
+          const bool ik = s.word.size() > 2 && s.word.substr(s.word.size() - 2) == "ik";
+          const bool transitive = !s.noObject && !ik;
+          for (Tense t : {Tense::present, Tense::past})
+            for (int person : {1, 3})
+              for (bool plural : {false, true})
+                for (bool definite : {false, true})
+                  if (!definite || transitive) check(conjugate(v, t, Agreement{person, plural, definite, false}), e->lemma);
+          check(conjugate(v, Tense::imperative, Agreement{2, false, transitive, false}), e->lemma);
+          check(infinitiveOf(v), e->lemma);
+        }
+      }
+    }
+  }
+  EXPECT_GT(checked, 3000u);
+  std::string list;
+  for (const std::string& w : rejected) list += "\n  " + w;
+  EXPECT_TRUE(rejected.empty()) << rejected.size() << " of " << checked << " forms hunspell-hu does not know:" << list;
 }
 
 }  // namespace

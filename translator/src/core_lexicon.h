@@ -52,6 +52,7 @@ class CoreLexicon {
   const PosCounts* counts(std::string_view lemma) const;
   bool hasPhraseStarting(std::string_view firstWord) const { return phraseStarts_.count(std::string(firstWord)) > 0; }
   std::size_t size() const { return entries_.size(); }
+  const std::vector<Entry>& all() const { return entries_; }
 
  private:
   std::vector<Entry> entries_;

@@ -79,16 +79,25 @@ std::u16string caseSuffix(Case c, Harmony h) {
 
 // After these the accusative is a bare "t" ("asztalt", "pénzt", "sört").
 bool takesBareAccusative(std::u16string_view w) {
-  static constexpr std::u16string_view kEndings[] = {u"ny", u"sz", u"zs", u"l", u"n", u"r", u"s", u"z"};
+  static constexpr std::u16string_view kEndings[] = {u"ny", u"ly", u"sz", u"zs", u"l", u"n", u"r", u"s", u"z"};
   const std::size_t n = lastConsonantLength(w);
   if (w.size() <= n) return false;
+  const std::u16string_view last = w.substr(w.size() - n);  // "cs" is not "s"
   const char16_t before = w[w.size() - n - 1];
   // after a vowel; and a sibilant after n or r ("pénzt", "kurzust")
-  const bool sibilant = w.back() == u's' || w.back() == u'z';
+  const bool sibilant = last == u"s" || last == u"z";
   if (!vowel(before) && !(sibilant && (before == u'n' || before == u'r'))) return false;
-  for (std::u16string_view e : kEndings)
-    if (w.size() > e.size() && w.substr(w.size() - e.size()) == e) return true;
-  return false;
+  return std::find(std::begin(kEndings), std::end(kEndings), last) != std::end(kEndings);
+}
+
+// After a consonant the third person is mostly "-a/-e" ("könyve", "felesége", "élete"); "-ja/-je"
+// after "d" and after the "t" of one syllable or of a cluster ("családja", "kertje"). The many loanwords
+// with "-ja" ("parkja", "filmje") say so in the lexicon.
+bool thirdWithJ(std::u16string_view stem) {
+  if (stem.size() >= 2 && stem.back() == u'd') return true;  // "családja", "ebédje"
+  if (stem.size() < 2 || stem.back() != u't') return false;
+  const std::size_t vowels = std::size_t(std::count_if(stem.begin(), stem.end(), vowel));
+  return vowels == 1 || !vowel(stem[stem.size() - 2]);
 }
 
 std::u16string attachCaseWide(std::u16string w, Case c, Harmony h, bool inflectedForm) {
@@ -103,7 +112,10 @@ std::u16string attachCaseWide(std::u16string w, Case c, Harmony h, bool inflecte
     if (vowel(w.back())) return lengthened(std::move(w)) + u"n";
     return w + pick(h, u"on", u"en", u"\u00F6n");
   }
-  return lengthened(std::move(w)) + caseSuffix(c, h);
+  std::u16string suffix = caseSuffix(c, h);
+  // three equal consonants are written as two: "orr" + "ra" = "orra"
+  if (w.size() >= 2 && !suffix.empty() && w.back() == suffix[0] && w[w.size() - 2] == suffix[0]) suffix.erase(0, 1);
+  return lengthened(std::move(w)) + suffix;
 }
 
 // A name keeps its capital ("Londonban").
@@ -173,7 +185,7 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
   const Harmony h = harmonyFor(w, given);
   const std::u16string linking = pl.substr(0, pl.size() - 1);            // "háza", "almá", "lova"
   const bool vowelFinal = vowel(w.back());
-  const bool regularVowel = vowelFinal && linking == lengthened(w);
+  const bool regularVowel = vowelFinal && (linking == lengthened(w) || linking == w + u"a" || linking == w + u"e");
   // the consonant stem before a suffix vowel: "ház", "lov", "tükr", "kulcs"
   const std::u16string consonantStem = regularVowel ? lengthened(w) : (vowel(linking.back()) ? linking.substr(0, linking.size() - 1) : linking);
   const bool changed = !regularVowel && consonantStem != w;
@@ -204,8 +216,7 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
     if (!stem.possessive3.empty()) third = utf8ToUtf16(stem.possessive3);
     else if (regularVowel) third = lengthened(w) + pick2(h, u"ja", u"je");
     else {
-      const char16_t last = consonantStem.back();
-      const bool j = !changed && !lowering && (last == u't' || last == u'd') ;
+      const bool j = !changed && !lowering && thirdWithJ(consonantStem);
       third = consonantStem + (j ? pick2(h, u"ja", u"je") : pick2(h, u"a", u"e"));
     }
     std::u16string stemVowel = regularVowel ? lengthened(w) : linking;  // before -m, -d, -tok

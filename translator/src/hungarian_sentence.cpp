@@ -390,7 +390,7 @@ std::vector<HungarianWord> Generator::run() {
     if (!object->definite && t_[object->begin].tag != Tag::determiner && t_[object->begin].tag != Tag::number &&
         (t_[mainVerb].lemma == "like" || t_[mainVerb].lemma == "love" || t_[mainVerb].lemma == "hate"))
       a.definite = true, emitGenericArticle_ = true;
-    if (objectCase != Case::accusative) a.definite = false;
+    if (objectCase != Case::accusative || (verbSense && verbSense->noObject)) a.definite = false;
     // "gave me a book": the pronoun receives, the noun phrase after it is the object
     if (object->pronoun && object->end < n && startsNounPhrase(object->end) && t_[object->end].tag != Tag::pronoun) {
       indirect = object;

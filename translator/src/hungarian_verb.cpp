@@ -59,6 +59,19 @@ const Irregular kIrregular[] = {
     {u"alszik", {u"alszom", u"alszol", u"alszik", u"alszunk", u"alszotok", u"alszanak"}, {u"alszom", u"alszol", u"alszik", u"alszunk", u"alszotok", u"alszanak"},
      {u"aludtam", u"aludt\u00E1l", u"aludt", u"aludtunk", u"aludtatok", u"aludtak"}, {u"aludtam", u"aludt\u00E1l", u"aludt", u"aludtunk", u"aludtatok", u"aludtak"},
      u"aludj", u"aludj", u"aludni"},
+    {u"n\u0151", {u"n\u00F6v\u00F6k", u"n\u0151sz", u"n\u0151", u"n\u00F6v\u00FCnk", u"n\u0151t\u00F6k", u"n\u0151nek"},
+     {u"n\u00F6v\u00F6k", u"n\u0151sz", u"n\u0151", u"n\u00F6v\u00FCnk", u"n\u0151t\u00F6k", u"n\u0151nek"},
+     {u"n\u0151ttem", u"n\u0151tt\u00E9l", u"n\u0151tt", u"n\u0151tt\u00FCnk", u"n\u0151ttetek", u"n\u0151ttek"},
+     {u"n\u0151ttem", u"n\u0151tt\u00E9l", u"n\u0151tt", u"n\u0151tt\u00FCnk", u"n\u0151ttetek", u"n\u0151ttek"},
+     u"n\u0151j", u"n\u0151j", u"n\u0151ni"},
+    {u"eml\u00E9kszik", {u"eml\u00E9kszem", u"eml\u00E9kszel", u"eml\u00E9kszik", u"eml\u00E9ksz\u00FCnk", u"eml\u00E9keztek", u"eml\u00E9keznek"},
+     {u"eml\u00E9kszem", u"eml\u00E9kszel", u"eml\u00E9kszik", u"eml\u00E9ksz\u00FCnk", u"eml\u00E9keztek", u"eml\u00E9keznek"},
+     {u"eml\u00E9keztem", u"eml\u00E9kezt\u00E9l", u"eml\u00E9kezett", u"eml\u00E9kezt\u00FCnk", u"eml\u00E9keztetek", u"eml\u00E9keztek"},
+     {u"eml\u00E9keztem", u"eml\u00E9kezt\u00E9l", u"eml\u00E9kezett", u"eml\u00E9kezt\u00FCnk", u"eml\u00E9keztetek", u"eml\u00E9keztek"},
+     u"eml\u00E9kezz", u"eml\u00E9kezz", u"eml\u00E9kezni"},
+    {u"ugrik", {u"ugrom", u"ugrasz", u"ugrik", u"ugrunk", u"ugrotok", u"ugranak"}, {u"ugrom", u"ugrasz", u"ugrik", u"ugrunk", u"ugrotok", u"ugranak"},
+     {u"ugrottam", u"ugrott\u00E1l", u"ugrott", u"ugrottunk", u"ugrottatok", u"ugrottak"}, {u"ugrottam", u"ugrott\u00E1l", u"ugrott", u"ugrottunk", u"ugrottatok", u"ugrottak"},
+     u"ugorj", u"ugorj", u"ugrani"},
     {u"hisz", {u"hiszek", u"hiszel", u"hisz", u"hisz\u00FCnk", u"hisztek", u"hisznek"}, {u"hiszem", u"hiszed", u"hiszi", u"hissz\u00FCk", u"hiszitek", u"hiszik"},
      {u"hittem", u"hitt\u00E9l", u"hitt", u"hitt\u00FCnk", u"hittetek", u"hittek"}, {u"hittem", u"hitted", u"hitte", u"hitt\u00FCk", u"hitt\u00E9tek", u"hitt\u00E9k"},
      u"higgy", u"hidd", u"hinni"},
@@ -80,6 +93,7 @@ std::size_t sibilantLength(std::u16string_view w) {
 // ("mond", "hall", "játsz") or a long vowel and "t" ("tanít", "segít").
 bool needsLink(std::u16string_view w) {
   if (w.size() < 2) return false;
+  if (w == u"l\u00E1t" || endsWith(w, u"l\u00E1t")) return false;  // "látnak", "látni"
   if (w.back() == u't' && longVowel(w[w.size() - 2])) return true;
   static constexpr std::u16string_view kDigraphs[] = {u"sz", u"zs", u"cs", u"gy", u"ny", u"ty", u"ly"};
   std::size_t last = 1;
@@ -129,10 +143,15 @@ std::u16string pick(Harmony h, std::u16string_view b, std::u16string_view f, std
 std::u16string pick2(Harmony h, std::u16string_view b, std::u16string_view f) { return std::u16string(h == Harmony::back ? b : f); }
 
 // A suffix beginning with "j" after a sibilant doubles it instead: "olvas" + "ja" = "olvassa".
-std::u16string withJ(std::u16string_view s, std::u16string_view suffix) {
+// A sibilant doubled: "s" -> "ss", "sz" -> "ssz" ("játssza"), "z" -> "zz".
+std::u16string doubledSibilant(std::u16string_view s) {
   const std::size_t n = sibilantLength(s);
-  if (n == 0 || suffix.empty() || suffix[0] != u'j') return std::u16string(s) + std::u16string(suffix);
-  return std::u16string(s) + std::u16string(1, s[s.size() - n]) + std::u16string(suffix.substr(1));
+  return std::u16string(s.substr(0, s.size() - n)) + s[s.size() - n] + std::u16string(s.substr(s.size() - n));
+}
+
+std::u16string withJ(std::u16string_view s, std::u16string_view suffix) {
+  if (sibilantLength(s) == 0 || suffix.empty() || suffix[0] != u'j') return std::u16string(s) + std::u16string(suffix);
+  return doubledSibilant(s) + std::u16string(suffix.substr(1));
 }
 
 struct Stem {
@@ -148,7 +167,7 @@ Stem stemOf(std::u16string_view lemma) {
     s.ik = true;
   }
   static constexpr std::u16string_view kBackWithI[] = {u"\u00EDr", u"h\u00EDv", u"sz\u00EDv", u"s\u00EDr", u"ny\u00EDl", u"nyit",
-                                                    u"tiszt\u00EDt", u"szid", u"iszik"};
+                                                    u"tiszt\u00EDt", u"szid", u"iszik", u"b\u00EDz"};
   s.h = harmonyOf(s.stem);
   for (std::u16string_view b : kBackWithI)
     if (s.stem == b || (endsWith(s.stem, b) && s.stem.size() > b.size())) s.h = Harmony::back;
@@ -221,11 +240,17 @@ std::u16string regular(const Stem& st, Tense t, const Agreement& a, std::u16stri
   }
   // imperative: the stem with "j", which assimilates to a sibilant or a "t"
   std::u16string imp, impDef;
-  if (const std::size_t n = sibilantLength(s)) {
-    imp = s + std::u16string(1, s[s.size() - n]);
+  const std::size_t syllables = std::size_t(std::count_if(s.begin(), s.end(), vowel));
+  if (sibilantLength(s)) {
+    imp = doubledSibilant(s);
     impDef = s + u"d";
-  } else if (s.back() == u't' && s.size() >= 2 && vowel(s[s.size() - 2]) && !longVowel(s[s.size() - 2])) {
-    imp = s.substr(0, s.size() - 1) + u"ss";  // "nyiss", "fuss"
+  } else if (endsWith(s, u"szt") || endsWith(s, u"st")) {
+    const std::u16string base = s.substr(0, s.size() - 1);  // "fejleszt": "fejlessz", "fejleszd"
+    imp = doubledSibilant(base);
+    impDef = base + u"d";
+  } else if (s.back() == u't' && s.size() >= 2 && vowel(s[s.size() - 2]) &&
+             !(longVowel(s[s.size() - 2]) && syllables >= 2)) {
+    imp = s.substr(0, s.size() - 1) + u"ss";  // "nyiss", "fuss", "láss"
     impDef = s.substr(0, s.size() - 1) + u"sd";
   } else if (s.back() == u't') {
     imp = s + u"s";  // "taníts", "érts"

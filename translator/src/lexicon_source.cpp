@@ -89,6 +89,7 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
       else if (n == "front") s.front = true;
       else if (n == "name") s.name = true;
       else if (n == "van") s.keepsCopula = true;
+      else if (n == "noobj" && pos == PartOfSpeech::verb) s.noObject = true;
       else if (s.plural.empty() && hungarianWord(n, false) && (pos == PartOfSpeech::noun || pos == PartOfSpeech::adjective)) s.plural = std::string(n);
       else {
         error = "unknown note \"" + std::string(n) + "\"";

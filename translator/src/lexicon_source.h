@@ -17,6 +17,7 @@
 //             back, front: the vowel harmony when the spelling misleads ("férfi[back]")
 //             name:        a place name, written with a capital
 //             van:         a predicate that keeps the copula ("nyitva", "messze")
+//             noobj:       a verb that takes no accusative object ("fut", "marad")
 //             intr=, pred=: the verb without an object ("indul"), the adjective as a predicate ("kicsi")
 //             pp=:         the stem of a possessed plural the rules miss ("szülei")
 //             poss=:       the stem before "-m", "-d" the rules miss ("nagynéné": "nagynéném")
@@ -46,6 +47,7 @@ struct Sense {
   bool back = false, front = false;
   bool name = false;         // a place name, written with a capital ("London")
   bool keepsCopula = false;  // a predicate that keeps "van" ("nyitva van", "messze van")
+  bool noObject = false;     // a verb without an accusative object: never the definite conjugation
   // The value of note `key`, empty when absent.
   std::string_view note(std::string_view key) const;
 };

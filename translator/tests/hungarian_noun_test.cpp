@@ -83,7 +83,9 @@ TEST(HungarianNounTest, TheAccusativeLinksOrNotByTheLastSound) {
   EXPECT_EQ(form(noun("ablak", "ablakok"), Case::accusative), "ablakot");
   EXPECT_EQ(form(noun("ház", "házak"), Case::accusative), "házat") << "a lowering stem";
   EXPECT_EQ(form(noun("tej", "tejek"), Case::accusative), "tejet");
-  EXPECT_EQ(form(noun("tűzhely"), Case::accusative), "tűzhelyet");
+  EXPECT_EQ(form(noun("osztály"), Case::accusative), "osztályt");
+  EXPECT_EQ(form(noun("szakács"), Case::accusative), "szakácsot") << "\"cs\" is no \"s\"";
+  EXPECT_EQ(form(noun("férfi", "férfiak"), Case::accusative), "férfit") << "a linking plural is no stem change";
   EXPECT_EQ(form(noun("alma"), Case::accusative), "almát") << "a final a lengthens";
   EXPECT_EQ(form(noun("kefe"), Case::accusative), "kefét");
   EXPECT_EQ(form(noun("autó"), Case::accusative), "autót");
@@ -112,6 +114,12 @@ TEST(HungarianNounTest, PossessiveSuffixesForEachPerson) {
   EXPECT_EQ(form(noun("kert", "kertek"), Case::nominative, false, {3, false}), "kertje");
   EXPECT_EQ(form(noun("autó"), Case::nominative, false, {3, true}), "autójuk");
   EXPECT_EQ(form(noun("táska"), Case::illative, false, {1, false}), "táskámba");
+  // "-a/-e" after most consonants, "-ja/-je" after the "t" of one syllable or a cluster
+  EXPECT_EQ(form(noun("élet", "életek"), Case::nominative, false, {3, false}), "élete");
+  EXPECT_EQ(form(noun("könyv", "könyvek"), Case::nominative, false, {3, false}), "könyve");
+  EXPECT_EQ(form(noun("kert", "kertek"), Case::nominative, false, {3, false}), "kertje");
+  EXPECT_EQ(form(noun("szakács"), Case::nominative, false, {3, false}), "szakácsa");
+  EXPECT_EQ(form(noun("orr", "orrok"), Case::sublative), "orra") << "no three equal consonants";
   NounStem leg = noun("láb", "lábak");
   leg.possessive3 = "lába";
   EXPECT_EQ(form(leg, Case::accusative, false, {3, false}), "lábát") << "his leg";

@@ -44,6 +44,8 @@ TEST(HungarianVerbTest, IkVerbsConjugateOnTheirStem) {
   EXPECT_EQ(present("dolgozik", 3, true), "dolgoznak");
   EXPECT_EQ(present("lakik", 1, true), "lakunk");
   EXPECT_EQ(present("játszik", 3, true), "játszanak") << "a cluster links";
+  EXPECT_EQ(present("játszik", 3, false, true), "játssza") << "a doubled digraph";
+  EXPECT_EQ(present("bízik", 1, false), "bízom") << "a back verb of i-sounds";
   EXPECT_EQ(past("dolgozik", 3, false), "dolgozott");
   EXPECT_EQ(infinitiveOf(VerbStem{"dolgozik", "", ""}), "dolgozni");
 }
@@ -88,6 +90,10 @@ TEST(HungarianVerbTest, ImperativeAssimilatesItsJ) {
   EXPECT_EQ(imperative("ad", true), "add");
   EXPECT_EQ(imperative("tesz", true), "tedd");
   EXPECT_EQ(imperative("jön", false), "gyere");
+  EXPECT_EQ(imperative("lát", false), "láss");
+  EXPECT_EQ(imperative("fejleszt", false), "fejlessz");
+  EXPECT_EQ(imperative("fejleszt", true), "fejleszd");
+  EXPECT_EQ(imperative("játszik", false), "játssz");
 }
 
 TEST(HungarianVerbTest, IrregularVerbsAndTheFormForYou) {
@@ -99,6 +105,10 @@ TEST(HungarianVerbTest, IrregularVerbsAndTheFormForYou) {
   EXPECT_EQ(present("van", 3, true), "vannak");
   EXPECT_EQ(present("alszik", 3, true), "alszanak");
   EXPECT_EQ(infinitiveOf(VerbStem{"megy", "", ""}), "menni");
+  EXPECT_EQ(infinitiveOf(VerbStem{"lát", "", ""}), "látni");
+  EXPECT_EQ(present("nő", 1, true), "növünk");
+  EXPECT_EQ(present("emlékszik", 1, false), "emlékszem");
+  EXPECT_EQ(past("emlékszik", 3, false), "emlékezett");
   const Agreement you{1, false, false, true};
   EXPECT_EQ(conjugate(VerbStem{"lát", "", ""}, Tense::present, you), "látlak");
   EXPECT_EQ(conjugate(VerbStem{"fog", "", ""}, Tense::present, you), "foglak");
