@@ -3,21 +3,12 @@
 #include <stdexcept>
 
 #include "chrf.h"
+#include "split_fields.h"
 #include "lexiton/text_encoding.h"
 #include "lexiton/translator/query_text.h"
 
 namespace lexiton::quality {
 namespace {
-
-std::vector<std::string_view> split(std::string_view s, char sep) {
-  std::vector<std::string_view> out;
-  for (std::size_t at = 0;;) {
-    const std::size_t next = s.find(sep, at);
-    out.push_back(s.substr(at, next == std::string_view::npos ? std::string_view::npos : next - at));
-    if (next == std::string_view::npos) return out;
-    at = next + 1;
-  }
-}
 
 // Non-ASCII characters as the client's "&#x..;" references.
 std::string encodeQuery(std::string_view utf8) {
@@ -39,11 +30,11 @@ std::string encodeQuery(std::string_view utf8) {
 std::vector<CorpusSentence> readDevCorpus(std::string_view text) {
   std::vector<CorpusSentence> out;
   std::size_t lineNumber = 0;
-  for (std::string_view line : split(text, '\n')) {
+  for (std::string_view line : splitFields(text, '\n')) {
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || line.front() == '#') continue;
-    const auto fields = split(line, '\t');
+    const auto fields = splitFields(line, '\t');
     const std::size_t open = fields[0].find('['), close = fields[0].find(']');
     if (fields.size() != 3 || open == std::string_view::npos || close == std::string_view::npos || close < open + 2 ||
         fields[1].empty() || fields[2].empty())
@@ -55,7 +46,7 @@ std::vector<CorpusSentence> readDevCorpus(std::string_view text) {
     s.query = encodeQuery(en.substr(0, open)) + std::string(translator::kPointerMarker) +
               encodeQuery(en.substr(open + 1, close - open - 1)) + encodeQuery(en.substr(close + 1));
     s.reference = std::string(fields[1]);
-    for (std::string_view m : split(fields[2], '|'))
+    for (std::string_view m : splitFields(fields[2], '|'))
       if (!m.empty()) s.meanings.push_back(lowerHungarian(m));
     out.push_back(std::move(s));
   }

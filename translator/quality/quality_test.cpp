@@ -64,7 +64,7 @@ TEST(TranslationQualityTest, TheExampleSentencesReadAsHungarian) {
   EXPECT_EQ(target("Please &kvopoint;close the window."), "Csukd be az ablakot, kérlek.");
   EXPECT_EQ(target("I can't find my &kvopoint;keys."), "Nem találom a kulcsaimat.");
   EXPECT_EQ(target("The &kvopoint;apples are on the table."), "Az almák az asztalon vannak.");
-  EXPECT_EQ(target("He broke his &kvopoint;leg while skiing."), "Eltörte a lábát miközben síelés.");
+  EXPECT_EQ(target("He broke his &kvopoint;leg while skiing."), "Eltörte a lábát síelés közben.");
   EXPECT_EQ(target("She is reading a &kvopoint;book in the garden."), "Olvas egy könyvet a kertben.");
   // negation separates the prefix; "there is" is existence; the future with "fog"
   EXPECT_EQ(target("I did not &kvopoint;close the door."), "Nem csuktam be az ajtót.");

@@ -5,18 +5,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "split_fields.h"
+
 namespace lexiton::lexicon {
 namespace {
-
-std::vector<std::string_view> fields(std::string_view s) {
-  std::vector<std::string_view> out;
-  for (std::size_t at = 0;;) {
-    const std::size_t next = s.find('\t', at);
-    out.push_back(s.substr(at, next == std::string_view::npos ? std::string_view::npos : next - at));
-    if (next == std::string_view::npos) return out;
-    at = next + 1;
-  }
-}
 
 bool parseCount(std::string_view s, uint32_t& out) {
   if (s.empty() || s.size() > 9) return false;
@@ -82,13 +74,13 @@ CoreLexicon CoreLexicon::fromText(std::string_view text) {
       if (const std::size_t space = e->lemma.find(' '); space != std::string::npos) ++c.phraseStarts_[e->lemma.substr(0, space)];
       c.entries_.push_back(std::move(*e));
     } else if (line[0] == 'F') {
-      const auto f = fields(body);
+      const auto f = splitFields(body, '\t');
       std::optional<PartOfSpeech> pos;
       if (f.size() != 3 || !plainWord(f[0]) || !plainWord(f[1]) || !(pos = partOfSpeechNamed(f[2])))
         throw fail("malformed irregular form");
       c.forms_.emplace(std::string(f[0]), IrregularForm{std::string(f[1]), *pos});
     } else if (line[0] == 'W') {
-      const auto f = fields(body);
+      const auto f = splitFields(body, '\t');
       PosCounts n;
       if (f.size() != 5 || !plainWord(f[0]) || !parseCount(f[1], n.noun) || !parseCount(f[2], n.verb) ||
           !parseCount(f[3], n.adjective) || !parseCount(f[4], n.adverb))

@@ -244,9 +244,6 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     const Token* prev = i > 0 ? &toks[i - 1] : nullptr;
     const std::string prevLower = prev ? prev->lower : "";
     const Tag prevTag = prev ? prev->tag : Tag::other;
-    auto has = [&](Tag tag, std::optional<VerbForm> form = std::nullopt) {
-      return std::any_of(rs.begin(), rs.end(), [&](const Reading& r) { return r.tag == tag && (!form || r.form == *form); });
-    };
     auto bonus = [&](Tag tag, std::optional<VerbForm> form, double b) {
       for (Reading& r : rs)
         if (r.tag == tag && (!form || r.form == *form)) r.weight += b;
@@ -257,7 +254,9 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     const bool joinsNouns = prevTag == Tag::conjunction && i >= 2 && (toks[i - 2].tag == Tag::noun || toks[i - 2].tag == Tag::name);
     const bool startsClause = i == 0 || prevLower == "please" || (prevTag == Tag::negation && i == 2 && toks[0].lower == "do") ||
                               prevLower == "let's" || (prevTag == Tag::conjunction && !joinsNouns);
-    if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
+    if (prevLower == "while" && t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0) {
+      bonus(Tag::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
+    } else if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
       bonus(Tag::adjective, std::nullopt, 200);
     } else if (joinsNouns) {
       bonus(Tag::noun, std::nullopt, 100);

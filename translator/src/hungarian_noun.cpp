@@ -10,13 +10,9 @@
 namespace lexiton::translator {
 namespace {
 
-constexpr char16_t kAAcute = 0xE1, kEAcute = 0xE9, kIAcute = 0xED, kOAcute = 0xF3, kOUml = 0xF6, kODouble = 0x151,
-                   kUAcute = 0xFA, kUUml = 0xFC, kUDouble = 0x171;
+constexpr char16_t kAAcute = 0xE1, kEAcute = 0xE9, kOUml = 0xF6;
 
-bool vowel(char16_t c) {
-  return c == u'a' || c == u'e' || c == u'i' || c == u'o' || c == u'u' || c == kAAcute || c == kEAcute ||
-         c == kIAcute || c == kOAcute || c == kOUml || c == kODouble || c == kUAcute || c == kUUml || c == kUDouble;
-}
+bool vowel(char16_t c) { return isHungarianVowel(c); }
 bool letter(char16_t c) { return (c >= u'a' && c <= u'z') || vowel(c); }
 
 std::u16string lengthened(std::u16string w) {

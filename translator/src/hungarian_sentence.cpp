@@ -56,6 +56,12 @@ const Numeral* numeral(std::string_view w) {
   return nullptr;
 }
 
+// Question words and conjunctions, said where they stand.
+constexpr std::pair<std::string_view, std::string_view> kLinkWords[] = {
+    {"where", "hol"}, {"when", "mikor"}, {"what", "mi"}, {"who", "ki"}, {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"},
+    {"which", "melyik"}, {"and", "\xC3\xA9s"}, {"or", "vagy"}, {"but", "de"}, {"because", "mert"},
+    {"while", "mik\xC3\xB6zben"}, {"if", "ha"}, {"so", "\xC3\xADgy"}};
+
 template <std::size_t N>
 bool listed(const std::string_view (&list)[N], std::string_view w) {
   return std::find(std::begin(list), std::end(list), w) != std::end(list);
@@ -594,19 +600,22 @@ std::vector<HungarianWord> Generator::run() {
       pos = std::max(np.end, pos + 1);
       continue;
     }
-    if (tk.tag == Tag::question) {
-      static const std::pair<std::string_view, std::string_view> kWh[] = {
-          {"where", "hol"}, {"when", "mikor"}, {"what", "mi"}, {"who", "ki"}, {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"}, {"which", "melyik"}};
-      for (const auto& [e, h] : kWh)
-        if (e == tk.lower) emit(std::string(h), pos);
-      ++pos;
-      continue;
+    // "while skiing": the activity, then "közben"
+    if (tk.lower == "while" && pos + 1 < n && t_[pos + 1].lower.size() > 4 &&
+        t_[pos + 1].lower.compare(t_[pos + 1].lower.size() - 3, 3, "ing") == 0) {
+      const Token& act = t_[pos + 1];
+      const lexicon::Entry* gerund = nullptr;
+      if (act.entry && act.entry->pos == lexicon::PartOfSpeech::noun) gerund = act.entry;
+      if (gerund) {
+        emit(gerund->senses[0].word, pos + 1);
+        emit("k\xC3\xB6zben", pos);
+        pos += 2;
+        continue;
+      }
     }
-    if (tk.tag == Tag::conjunction) {
-      static const std::pair<std::string_view, std::string_view> kConj[] = {
-          {"and", "\xC3\xA9s"}, {"or", "vagy"}, {"but", "de"}, {"because", "mert"}, {"while", "mik\xC3\xB6zben"}, {"if", "ha"}, {"so", "\xC3\xADgy"}};
-      for (const auto& [e, h] : kConj)
-        if (e == tk.lower) emit(std::string(h), pos);
+    if (tk.tag == Tag::question || tk.tag == Tag::conjunction) {
+      for (const auto& [english, hungarian] : kLinkWords)
+        if (english == tk.lower) emit(std::string(hungarian), pos);
       ++pos;
       continue;
     }

@@ -9,16 +9,8 @@
 namespace lexiton::translator {
 namespace {
 
-constexpr char16_t kAAcute = 0xE1, kEAcute = 0xE9, kIAcute = 0xED, kOAcute = 0xF3, kOUml = 0xF6, kODouble = 0x151,
-                   kUAcute = 0xFA, kUUml = 0xFC, kUDouble = 0x171;
-
-bool vowel(char16_t c) {
-  return c == u'a' || c == u'e' || c == u'i' || c == u'o' || c == u'u' || c == kAAcute || c == kEAcute ||
-         c == kIAcute || c == kOAcute || c == kOUml || c == kODouble || c == kUAcute || c == kUUml || c == kUDouble;
-}
-bool longVowel(char16_t c) {
-  return c == kAAcute || c == kEAcute || c == kIAcute || c == kOAcute || c == kODouble || c == kUAcute || c == kUDouble;
-}
+bool vowel(char16_t c) { return isHungarianVowel(c); }
+bool longVowel(char16_t c) { return isLongHungarianVowel(c); }
 
 // Six persons: 1sg 2sg 3sg 1pl 2pl 3pl.
 using Six = std::array<const char16_t*, 6>;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "split_fields.h"
+
 namespace lexiton::lexicon {
 namespace {
 
@@ -14,16 +16,6 @@ std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
   return s;
-}
-
-std::vector<std::string_view> split(std::string_view s, char sep) {
-  std::vector<std::string_view> out;
-  for (std::size_t at = 0;;) {
-    const std::size_t next = s.find(sep, at);
-    out.push_back(s.substr(at, next == std::string_view::npos ? std::string_view::npos : next - at));
-    if (next == std::string_view::npos) return out;
-    at = next + 1;
-  }
 }
 
 // Lower-case Hungarian letters (UTF-8), and inside a phrase single spaces and hyphens.
@@ -81,7 +73,7 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
   }
   s.word = std::string(text);
   if (notes.empty()) return s;
-  for (std::string_view n : split(notes, ',')) {
+  for (std::string_view n : splitFields(notes, ',')) {
     n = trim(n);
     const std::size_t eq = n.find('=');
     if (eq == std::string_view::npos) {
@@ -150,7 +142,7 @@ bool isCaseName(std::string_view name) {
 }
 
 std::optional<Entry> parseEntryLine(std::string_view line, std::string& error) {
-  const auto fields = split(line, '\t');
+  const auto fields = splitFields(line, '\t');
   if (fields.size() != 3) {
     error = "expected three fields separated by tabs: lemma, part of speech, senses";
     return std::nullopt;
@@ -168,7 +160,7 @@ std::optional<Entry> parseEntryLine(std::string_view line, std::string& error) {
     return std::nullopt;
   }
   e.pos = *pos;
-  for (std::string_view text : split(fields[2], ';')) {
+  for (std::string_view text : splitFields(fields[2], ';')) {
     auto sense = parseSense(text, e.pos, error);
     if (!sense) return std::nullopt;
     if (e.senses.size() == kMaxSenses) {
