@@ -480,3 +480,9 @@ usually	adv	általában
 everything	n	minden
 nothing	n	semmi
 something	n	valami
+next year	adv	jövőre
+next week	adv	jövő héten
+last week	adv	múlt héten
+last night	adv	tegnap este
+this morning	adv	ma reggel
+this evening	adv	ma este

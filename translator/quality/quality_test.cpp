@@ -72,6 +72,10 @@ TEST(TranslationQualityTest, TheExampleSentencesReadAsHungarian) {
   EXPECT_EQ(target("We will &kvopoint;buy a house."), "Venni fogunk egy házat.");
   EXPECT_EQ(target("The dog is not &kvopoint;in the house."), "A kutya nincs a házban.");
   EXPECT_EQ(target("They have been &kvopoint;waiting for the bus."), "Várnak a buszra.");
+  // a place name is a definite object; a question's subject after the copula agrees
+  EXPECT_EQ(target("We will &kvopoint;visit London next year."), "Jövőre meg fogjuk látogatni Londont.");
+  EXPECT_EQ(target("Where are my &kvopoint;shoes?"), "Hol vannak a cipőim?");
+  EXPECT_EQ(target("The teacher &kvopoint;gave the students a book."), "A tanár adott a diákoknak egy könyvet.");
 }
 
 TEST(TranslationQualityTest, TheDevelopmentCorpusStaysAboveItsFloors) {

@@ -199,7 +199,8 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   }
   np.end = k;
   np.head = head;
-  np.name = t_[head].tag == Tag::name;
+  const Sense* headSense = coreSense(t_[head], 0);
+  np.name = t_[head].tag == Tag::name || (headSense && headSense->name);  // "London" is definite
   np.definite = np.definite || np.name;
   np.plural = t_[head].plural;
   return np;
@@ -381,6 +382,12 @@ std::vector<HungarianWord> Generator::run() {
       for (std::size_t k = subject->end; k + 1 < n && t_[k].lower == "and"; k = readNounPhrase(k + 1).end) a.plural = true;
     }
   }
+  // "Where are my shoes?": the subject stands after the copula
+  if (copula && !subject && !existential && be + 1 < n && startsNounPhrase(be + 1) && t_[0].tag == Tag::question) {
+    const NounPhrase after = readNounPhrase(be + 1);
+    a.person = after.person;
+    a.plural = after.plural;
+  }
   // the object right after the verb (or its particle)
   std::size_t afterVerb = mainVerb != n ? mainVerb + 1 : n;
   if (mainVerb != n && t_[mainVerb].words > 1) afterVerb = mainVerb + 1;
@@ -398,7 +405,10 @@ std::vector<HungarianWord> Generator::run() {
       a.definite = true, emitGenericArticle_ = true;
     if (objectCase != Case::accusative || (verbSense && verbSense->noObject)) a.definite = false;
     // "gave me a book": the pronoun receives, the noun phrase after it is the object
-    if (object->pronoun && object->end < n && startsNounPhrase(object->end) && t_[object->end].tag != Tag::pronoun) {
+    // "gave the students a book": so too a noun phrase, for verbs whose "to" is the dative
+    const bool givesTo = verbSense && verbSense->note("to") == "nak";
+    if ((object->pronoun || givesTo) && object->end < n && startsNounPhrase(object->end) &&
+        t_[object->end].tag != Tag::pronoun && t_[object->end].tag != Tag::adverb) {
       indirect = object;
       object = readNounPhrase(indirect->end);
       a.youObject = false;
