@@ -486,3 +486,184 @@ last week	adv	múlt héten
 last night	adv	tegnap este
 this morning	adv	ma reggel
 this evening	adv	ma este
+# --- more of the commonest lemmas: verbs
+allow	v	enged[obj=nak] ; meg|enged
+add	v	hozzá|ad
+agree	v	egyetért[noobj]
+believe	v	hisz[obj=nak]
+borrow	v	kölcsön|kér
+choose	v	választ ; ki|választ
+count	v	számol[noobj] ; meg|számol
+cut	v	vág ; le|vág
+dance	v	táncol[noobj]
+decide	v	dönt[noobj] ; el|dönt
+describe	v	le|ír
+enjoy	v	élvez
+explain	v	el|magyaráz ; magyaráz
+fill	v	meg|tölt
+finish	v	befejez ; be|fejez
+hate	v	utál ; gyűlöl
+hurry	v	siet[noobj]
+kill	v	meg|öl
+kiss	v	meg|csókol ; csókol
+laugh	v	nevet[noobj]
+lend	v	kölcsön|ad
+listen	v	hallgat[to=acc] ; figyel
+mean	v	jelent ; gondol
+pack	v	be|csomagol ; csomagol
+paint	v	fest ; ki|fest
+plant	v	ültet ; el|ültet
+promise	v	meg|ígér ; ígér
+rest	v	pihen[noobj]
+ride	v	lovagol[noobj] ; utazik
+ring	v	csenget[noobj] ; cseng[noobj]
+shout	v	kiabál[noobj] ; kiált[noobj]
+shut	v	be|csuk[intr=zár] ; be|zár
+snow	v	havazik
+steal	v	el|lop ; lop
+teach	v	tanít
+thank	v	meg|köszön ; köszön
+throw	v	dob ; el|dob
+travel	v	utazik
+wear	v	visel ; hord
+win	v	nyer ; meg|nyer
+wish	v	kíván
+worry	v	aggódik
+hide	v	el|rejt ; el|bújik
+kick	v	rúg ; meg|rúg
+lift	v	fel|emel
+feed	v	etet ; meg|etet
+knock	v	kopog[noobj] ; kopogtat
+carry on	v	folytat
+find out	v	ki|derít
+put down	v	le|tesz
+turn around	v	meg|fordul[noobj]
+# nouns
+animal	n	állat[állatok]
+beach	n	strand[strandok,3sg=strandja,to=ra,on=on]
+bedroom	n	hálószoba
+bill	n	számla
+blood	n	vér[vérek]
+bone	n	csont[csontok]
+building	n	épület[épületek]
+butter	n	vaj[vajak]
+button	n	gomb[gombok,3sg=gombja]
+camera	n	fényképezőgép[fényképezőgépek]
+candle	n	gyertya
+carpet	n	szőnyeg[szőnyegek]
+chicken	n	csirke
+church	n	templom[templomok,to=ba]
+cloud	n	felhő
+corner	n	sarok[sarkok]
+cousin	n	unokatestvér[unokatestvérek]
+customer	n	vásárló ; ügyfél[ügyfelek]
+dentist	n	fogorvos[fogorvosok]
+driver	n	sofőr[sofőrök,3sg=sofőrje] ; vezető
+ear	n	fül[fülek,acc=fület]
+earth	n	föld[földek] ; talaj[acc=talajt]
+exam	n	vizsga
+fork	n	villa
+garage	n	garázs[garázsok]
+glove	n	kesztyű
+gold	n	arany[aranyak]
+grass	n	fű[füvek]
+guest	n	vendég[vendégek]
+hill	n	domb[dombok,3sg=dombja,on=n]
+history	n	történelem[történelmek] ; történet
+hole	n	lyuk[lyukak]
+homework	n	házi feladat
+island	n	sziget[szigetek,on=n,in=n]
+jacket	n	dzseki ; kabát[kabátok,3sg=kabátja]
+knife	n	kés[kések]
+language	n	nyelv[nyelvek]
+lesson	n	óra ; lecke
+library	n	könyvtár[könyvtárak,3sg=könyvtára]
+map	n	térkép[térképek]
+medicine	n	gyógyszer[gyógyszerek]
+mouth	n	száj[szájak]
+neighbour	n	szomszéd[szomszédok]
+orange	n	narancs[narancsok]
+pair	n	pár[párok,3sg=párja]
+party	n	buli ; párt[pártok]
+passport	n	útlevél[útlevelek]
+pocket	n	zseb[zsebek]
+police	n	rendőrség[rendőrségek]
+present	n	ajándék[ajándékok] ; jelen
+problem	n	probléma ; gond
+queen	n	királynő
+king	n	király[királyok]
+radio	n	rádió
+rose	n	rózsa
+sandwich	n	szendvics[szendvicsek]
+sheep	n	birka ; juh[juhok]
+shower	n	zuhany[zuhanyok] ; zápor
+singer	n	énekes[énekesek]
+size	n	méret[méretek]
+skirt	n	szoknya
+smile	n	mosoly[mosolyok]
+soap	n	szappan[szappanok]
+sock	n	zokni
+sofa	n	kanapé
+spoon	n	kanál[kanalak]
+sport	n	sport[sportok]
+square	n	tér[terek] ; négyzet
+stamp	n	bélyeg[bélyegek]
+sweater	n	pulóver[pulóverek]
+swimming pool	n	uszoda
+tent	n	sátor[sátrak]
+taxi	n	taxi
+tomato	n	paradicsom[paradicsomok]
+towel	n	törölköző
+tower	n	torony[tornyok]
+traffic	n	forgalom[forgalmak]
+trousers	n	nadrág[nadrágok,3sg=nadrágja]
+vegetable	n	zöldség[zöldségek]
+wind	n	szél[szelek]
+wing	n	szárny[szárnyak]
+wolf	n	farkas[farkasok]
+writer	n	író
+zoo	n	állatkert[állatkertek,to=ba]
+# adjectives
+boring	adj	unalmas
+brave	adj	bátor[bátrak]
+careful	adj	óvatos
+clever	adj	okos
+comfortable	adj	kényelmes
+dangerous	adj	veszélyes
+dead	adj	halott
+delicious	adj	finom[finomak]
+different	adj	különböző ; más
+dry	adj	száraz
+favourite	adj	kedvenc
+friendly	adj	barátságos
+funny	adj	vicces
+high	adj	magas
+honest	adj	őszinte
+large	adj	nagy[nagyok]
+lazy	adj	lusta
+loud	adj	hangos
+lucky	adj	szerencsés
+narrow	adj	keskeny
+nervous	adj	ideges
+noisy	adj	zajos
+poor	adj	szegény
+pretty	adj	csinos
+proud	adj	büszke
+safe	adj	biztonságos
+sharp	adj	éles
+simple	adj	egyszerű[egyszerűek]
+slow	adj	lassú[lassúak]
+soft	adj	puha
+strange	adj	furcsa
+sunny	adj	napos
+thin	adj	vékony
+thick	adj	vastag[vastagok]
+ugly	adj	csúnya
+wet	adj	nedves ; vizes
+wonderful	adj	csodálatos
+wrong	adj	rossz[rosszak] ; helytelen
+alone	adv	egyedül
+outside	adv	kint
+inside	adv	bent
+upstairs	adv	fent
+downstairs	adv	lent
