@@ -667,3 +667,91 @@ outside	adv	kint
 inside	adv	bent
 upstairs	adv	fent
 downstairs	adv	lent
+# --- the rest of WordNet's two hundred commonest lemmas
+pass	v	el|halad[noobj] ; át|ad
+line	n	vonal[vonalak] ; sor[sorok]
+set	v	beállít ; le|tesz
+right	adv	jobbra ; pontosan
+right	adj	helyes ; jobb
+rise	v	emelkedik ; fel|kel[noobj]
+cover	v	be|takar ; fed
+clear	v	ki|tisztít ; tisztáz
+clear	adj	világos ; tiszta
+lead	v	vezet
+support	n	támogatás[támogatások]
+support	v	támogat
+form	n	forma ; űrlap[űrlapok,3sg=űrlapja]
+back	adv	vissza ; hátra
+back	n	hát[hátak,3sg=háta] ; hátsó rész
+charge	v	tölt ; fel|tölt
+strike	v	üt ; meg|üt
+center	n	központ[központok] ; közép[közepek]
+drop	v	le|ejt ; el|ejt
+force	n	erő ; kényszer
+force	v	kényszerít
+spread	v	terjed[noobj] ; szét|terít
+beat	v	meg|ver ; legyőz
+burn	v	ég[noobj] ; el|éget
+figure	n	alak[alakok,3sg=alakja] ; szám[számok]
+fit	v	passzol[noobj]
+last	adj	utolsó ; múlt
+mark	n	jel[jelek] ; jegy[jegyek]
+position	n	helyzet[helyzetek] ; pozíció
+raise	v	fel|emel ; emel
+sign	n	tábla ; jel[jelek]
+control	v	irányít
+down	adv	le ; lent
+level	n	szint[szintek]
+release	v	el|enged ; ki|ad
+roll	v	gurul[noobj] ; gurít
+settle	v	rendez ; le|telepedik
+stretch	v	nyújtózkodik ; ki|nyújt
+swing	v	leng[noobj] ; lenget
+deal	n	üzlet[üzletek] ; megállapodás
+gain	v	nyer ; szerez
+round	adj	kerek[kerekek]
+separate	v	el|választ ; szétválaszt
+solid	adj	szilárd
+base	n	alap[alapok,3sg=alapja]
+command	n	parancs[parancsok]
+piece	n	darab[darabok,3sg=darabja]
+view	n	kilátás[kilátások] ; nézet
+reduce	v	csökkent
+aim	n	cél[célok,3sg=célja]
+bear	n	medve
+blow	v	fúj
+claim	v	állít
+design	v	tervez
+firm	n	cég[cégek]
+ground	n	föld[földek] ; talaj[acc=talajt]
+interest	n	érdeklődés ; kamat[kamatok]
+measure	v	mér ; meg|mér
+model	n	modell[modellek,acc=modellt,3sg=modellje] ; minta
+press	n	sajtó
+project	n	terv[tervek] ; projekt[projektek]
+range	n	választék[választékok] ; tartomány[tartományok]
+record	n	lemez[lemezek] ; feljegyzés
+report	n	jelentés[jelentések] ; beszámoló
+report	v	jelent ; be|jelent
+sink	n	mosogató
+spring	n	tavasz[tavaszok] ; forrás
+stock	n	készlet[készletek]
+subject	n	tantárgy[tantárgyak] ; téma
+tie	n	nyakkendő
+voice	n	hang[hangok,3sg=hangja]
+extend	v	meg|hosszabbít
+represent	v	képvisel
+act	v	játszik
+active	adj	aktív ; tevékeny
+address	n	cím[címek]
+better	adj	jobb[jobbak]
+block	n	tömb[tömbök,3sg=tömbje] ; háztömb[háztömbök,3sg=háztömbje]
+color	n	szín[színek]
+colour	n	szín[színek]
+cross	v	át|kel[noobj] ; keresztez
+escape	v	el|menekül[noobj] ; meg|szökik
+file	n	fájl[fájlok,acc=fájlt,3sg=fájlja] ; irat[iratok]
+flow	v	folyik
+interest	v	érdekel
+note	v	meg|jegyez
+trouble	v	zavar
