@@ -10,7 +10,7 @@
 namespace lexiton::translator {
 namespace {
 
-constexpr char16_t kAAcute = 0xE1, kEAcute = 0xE9, kOUml = 0xF6;
+constexpr char16_t kAAcute = 0xE1, kEAcute = 0xE9;
 
 bool vowel(char16_t c) { return isHungarianVowel(c); }
 bool letter(char16_t c) { return (c >= u'a' && c <= u'z') || vowel(c); }
