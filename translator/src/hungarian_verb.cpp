@@ -16,19 +16,19 @@ bool longVowel(char16_t c) { return isLongHungarianVowel(c); }
 using Six = std::array<const char16_t*, 6>;
 struct Irregular {
   const char16_t* lemma;
-  Six presentIndef, presentDef, pastIndef, pastDef;
+  Six presentIndef, presentDef, pastIndef, pastDef;  // {} for a definite conjugation the verb lacks
   const char16_t *imperative, *imperativeDef, *infinitive;
 };
 
 const Irregular kIrregular[] = {
-    {u"van", {u"vagyok", u"vagy", u"van", u"vagyunk", u"vagytok", u"vannak"}, {u"vagyok", u"vagy", u"van", u"vagyunk", u"vagytok", u"vannak"},
-     {u"voltam", u"volt\u00E1l", u"volt", u"voltunk", u"voltatok", u"voltak"}, {u"voltam", u"volt\u00E1l", u"volt", u"voltunk", u"voltatok", u"voltak"},
+    {u"van", {u"vagyok", u"vagy", u"van", u"vagyunk", u"vagytok", u"vannak"}, {},
+     {u"voltam", u"volt\u00E1l", u"volt", u"voltunk", u"voltatok", u"voltak"}, {},
      u"legy\u00E9l", u"legy\u00E9l", u"lenni"},
-    {u"megy", {u"megyek", u"m\u00E9sz", u"megy", u"megy\u00FCnk", u"mentek", u"mennek"}, {u"megyek", u"m\u00E9sz", u"megy", u"megy\u00FCnk", u"mentek", u"mennek"},
-     {u"mentem", u"ment\u00E9l", u"ment", u"ment\u00FCnk", u"mentetek", u"mentek"}, {u"mentem", u"ment\u00E9l", u"ment", u"ment\u00FCnk", u"mentetek", u"mentek"},
+    {u"megy", {u"megyek", u"m\u00E9sz", u"megy", u"megy\u00FCnk", u"mentek", u"mennek"}, {},
+     {u"mentem", u"ment\u00E9l", u"ment", u"ment\u00FCnk", u"mentetek", u"mentek"}, {},
      u"menj", u"menj", u"menni"},
-    {u"j\u00F6n", {u"j\u00F6v\u00F6k", u"j\u00F6ssz", u"j\u00F6n", u"j\u00F6v\u00FCnk", u"j\u00F6ttök", u"j\u00F6nnek"}, {u"j\u00F6v\u00F6k", u"j\u00F6ssz", u"j\u00F6n", u"j\u00F6v\u00FCnk", u"j\u00F6ttök", u"j\u00F6nnek"},
-     {u"j\u00F6ttem", u"j\u00F6tt\u00E9l", u"j\u00F6tt", u"j\u00F6tt\u00FCnk", u"j\u00F6ttetek", u"j\u00F6ttek"}, {u"j\u00F6ttem", u"j\u00F6tt\u00E9l", u"j\u00F6tt", u"j\u00F6tt\u00FCnk", u"j\u00F6ttetek", u"j\u00F6ttek"},
+    {u"j\u00F6n", {u"j\u00F6v\u00F6k", u"j\u00F6ssz", u"j\u00F6n", u"j\u00F6v\u00FCnk", u"j\u00F6ttök", u"j\u00F6nnek"}, {},
+     {u"j\u00F6ttem", u"j\u00F6tt\u00E9l", u"j\u00F6tt", u"j\u00F6tt\u00FCnk", u"j\u00F6ttetek", u"j\u00F6ttek"}, {},
      u"gyere", u"gyere", u"j\u00F6nni"},
     {u"vesz", {u"veszek", u"veszel", u"vesz", u"vesz\u00FCnk", u"vesztek", u"vesznek"}, {u"veszem", u"veszed", u"veszi", u"vessz\u00FCk", u"veszitek", u"veszik"},
      {u"vettem", u"vett\u00E9l", u"vett", u"vett\u00FCnk", u"vettetek", u"vettek"}, {u"vettem", u"vetted", u"vette", u"vett\u00FCk", u"vett\u00E9tek", u"vett\u00E9k"},
@@ -39,8 +39,8 @@ const Irregular kIrregular[] = {
     {u"visz", {u"viszek", u"viszel", u"visz", u"visz\u00FCnk", u"visztek", u"visznek"}, {u"viszem", u"viszed", u"viszi", u"vissz\u00FCk", u"viszitek", u"viszik"},
      {u"vittem", u"vitt\u00E9l", u"vitt", u"vitt\u00FCnk", u"vittetek", u"vittek"}, {u"vittem", u"vitted", u"vitte", u"vitt\u00FCk", u"vitt\u00E9tek", u"vitt\u00E9k"},
      u"vigy\u00E9l", u"vidd", u"vinni"},
-    {u"lesz", {u"leszek", u"leszel", u"lesz", u"lesz\u00FCnk", u"lesztek", u"lesznek"}, {u"leszek", u"leszel", u"lesz", u"lesz\u00FCnk", u"lesztek", u"lesznek"},
-     {u"lettem", u"lett\u00E9l", u"lett", u"lett\u00FCnk", u"lettetek", u"lettek"}, {u"lettem", u"lett\u00E9l", u"lett", u"lett\u00FCnk", u"lettetek", u"lettek"},
+    {u"lesz", {u"leszek", u"leszel", u"lesz", u"lesz\u00FCnk", u"lesztek", u"lesznek"}, {},
+     {u"lettem", u"lett\u00E9l", u"lett", u"lett\u00FCnk", u"lettetek", u"lettek"}, {},
      u"legy\u00E9l", u"legy\u00E9l", u"lenni"},
     {u"eszik", {u"eszem", u"eszel", u"eszik", u"esz\u00FCnk", u"esztek", u"esznek"}, {u"eszem", u"eszed", u"eszi", u"essz\u00FCk", u"eszitek", u"eszik"},
      {u"ettem", u"ett\u00E9l", u"evett", u"ett\u00FCnk", u"ettetek", u"ettek"}, {u"ettem", u"etted", u"ette", u"ett\u00FCk", u"ett\u00E9tek", u"ett\u00E9k"},
@@ -48,21 +48,17 @@ const Irregular kIrregular[] = {
     {u"iszik", {u"iszom", u"iszol", u"iszik", u"iszunk", u"isztok", u"isznak"}, {u"iszom", u"iszod", u"issza", u"isszuk", u"isszátok", u"isszák"},
      {u"ittam", u"itt\u00E1l", u"ivott", u"ittunk", u"ittatok", u"ittak"}, {u"ittam", u"ittad", u"itta", u"ittuk", u"itt\u00E1tok", u"itt\u00E1k"},
      u"igy\u00E1l", u"idd", u"inni"},
-    {u"alszik", {u"alszom", u"alszol", u"alszik", u"alszunk", u"alszotok", u"alszanak"}, {u"alszom", u"alszol", u"alszik", u"alszunk", u"alszotok", u"alszanak"},
-     {u"aludtam", u"aludt\u00E1l", u"aludt", u"aludtunk", u"aludtatok", u"aludtak"}, {u"aludtam", u"aludt\u00E1l", u"aludt", u"aludtunk", u"aludtatok", u"aludtak"},
+    {u"alszik", {u"alszom", u"alszol", u"alszik", u"alszunk", u"alszotok", u"alszanak"}, {},
+     {u"aludtam", u"aludt\u00E1l", u"aludt", u"aludtunk", u"aludtatok", u"aludtak"}, {},
      u"aludj", u"aludj", u"aludni"},
-    {u"n\u0151", {u"n\u00F6v\u00F6k", u"n\u0151sz", u"n\u0151", u"n\u00F6v\u00FCnk", u"n\u0151t\u00F6k", u"n\u0151nek"},
-     {u"n\u00F6v\u00F6k", u"n\u0151sz", u"n\u0151", u"n\u00F6v\u00FCnk", u"n\u0151t\u00F6k", u"n\u0151nek"},
-     {u"n\u0151ttem", u"n\u0151tt\u00E9l", u"n\u0151tt", u"n\u0151tt\u00FCnk", u"n\u0151ttetek", u"n\u0151ttek"},
-     {u"n\u0151ttem", u"n\u0151tt\u00E9l", u"n\u0151tt", u"n\u0151tt\u00FCnk", u"n\u0151ttetek", u"n\u0151ttek"},
+    {u"n\u0151", {u"n\u00F6v\u00F6k", u"n\u0151sz", u"n\u0151", u"n\u00F6v\u00FCnk", u"n\u0151t\u00F6k", u"n\u0151nek"}, {},
+     {u"n\u0151ttem", u"n\u0151tt\u00E9l", u"n\u0151tt", u"n\u0151tt\u00FCnk", u"n\u0151ttetek", u"n\u0151ttek"}, {},
      u"n\u0151j", u"n\u0151j", u"n\u0151ni"},
-    {u"eml\u00E9kszik", {u"eml\u00E9kszem", u"eml\u00E9kszel", u"eml\u00E9kszik", u"eml\u00E9ksz\u00FCnk", u"eml\u00E9keztek", u"eml\u00E9keznek"},
-     {u"eml\u00E9kszem", u"eml\u00E9kszel", u"eml\u00E9kszik", u"eml\u00E9ksz\u00FCnk", u"eml\u00E9keztek", u"eml\u00E9keznek"},
-     {u"eml\u00E9keztem", u"eml\u00E9kezt\u00E9l", u"eml\u00E9kezett", u"eml\u00E9kezt\u00FCnk", u"eml\u00E9keztetek", u"eml\u00E9keztek"},
-     {u"eml\u00E9keztem", u"eml\u00E9kezt\u00E9l", u"eml\u00E9kezett", u"eml\u00E9kezt\u00FCnk", u"eml\u00E9keztetek", u"eml\u00E9keztek"},
+    {u"eml\u00E9kszik", {u"eml\u00E9kszem", u"eml\u00E9kszel", u"eml\u00E9kszik", u"eml\u00E9ksz\u00FCnk", u"eml\u00E9keztek", u"eml\u00E9keznek"}, {},
+     {u"eml\u00E9keztem", u"eml\u00E9kezt\u00E9l", u"eml\u00E9kezett", u"eml\u00E9kezt\u00FCnk", u"eml\u00E9keztetek", u"eml\u00E9keztek"}, {},
      u"eml\u00E9kezz", u"eml\u00E9kezz", u"eml\u00E9kezni"},
-    {u"ugrik", {u"ugrom", u"ugrasz", u"ugrik", u"ugrunk", u"ugrotok", u"ugranak"}, {u"ugrom", u"ugrasz", u"ugrik", u"ugrunk", u"ugrotok", u"ugranak"},
-     {u"ugrottam", u"ugrott\u00E1l", u"ugrott", u"ugrottunk", u"ugrottatok", u"ugrottak"}, {u"ugrottam", u"ugrott\u00E1l", u"ugrott", u"ugrottunk", u"ugrottatok", u"ugrottak"},
+    {u"ugrik", {u"ugrom", u"ugrasz", u"ugrik", u"ugrunk", u"ugrotok", u"ugranak"}, {},
+     {u"ugrottam", u"ugrott\u00E1l", u"ugrott", u"ugrottunk", u"ugrottatok", u"ugrottak"}, {},
      u"ugorj", u"ugorj", u"ugrani"},
     {u"hisz", {u"hiszek", u"hiszel", u"hisz", u"hisz\u00FCnk", u"hisztek", u"hisznek"}, {u"hiszem", u"hiszed", u"hiszi", u"hissz\u00FCk", u"hiszitek", u"hiszik"},
      {u"hittem", u"hitt\u00E9l", u"hitt", u"hitt\u00FCnk", u"hittetek", u"hittek"}, {u"hittem", u"hitted", u"hitte", u"hitt\u00FCk", u"hitt\u00E9tek", u"hitt\u00E9k"},
@@ -266,8 +262,9 @@ std::string conjugate(const VerbStem& v, Tense t, Agreement a) {
   a.person = std::clamp(a.person, 1, 3);
   if (const Irregular* irr = irregularFor(lemma)) {
     const std::size_t i = index(a);
-    if (t == Tense::present) return utf16ToUtf8(a.definite ? irr->presentDef[i] : irr->presentIndef[i]);
-    if (t == Tense::past) return utf16ToUtf8(a.definite ? irr->pastDef[i] : irr->pastIndef[i]);
+    // verbs without an object list no definite forms: the indefinite ones serve
+    if (t == Tense::present) return utf16ToUtf8(a.definite && irr->presentDef[i] ? irr->presentDef[i] : irr->presentIndef[i]);
+    if (t == Tense::past) return utf16ToUtf8(a.definite && irr->pastDef[i] ? irr->pastDef[i] : irr->pastIndef[i]);
     if (a.person == 2 && !a.plural) return utf16ToUtf8(a.definite ? irr->imperativeDef : irr->imperative);
   }
   return utf16ToUtf8(regular(stemOf(lemma), t, a, utf8ToUtf16(v.past)));
