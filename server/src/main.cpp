@@ -35,7 +35,8 @@ constexpr std::size_t kKeepAliveRequests = 100;
 const char* kUsage =
     "usage:\n"
     "  lexiton-server serve --db FILE --listen HOST:PORT [--config FILE] [--dict FILE]\n"
-    "    (--dict: the compiled dictionary, by default lexiton-en-hu.dict beside the program)\n"
+    "    (--dict: the compiled dictionary, by default lexiton-en-hu.dict beside the program;\n"
+    "     the core lexicon lexiton-core.lex is read from the same folder)\n"
     "  lexiton-server session --db FILE --user NAME --password PASS --address URL --ini FILE\n"
     "  lexiton-server translate --text TEXT [--pointer N] [--dict FILE]\n"
     "    (prints the reply the server would send for TEXT with the pointer before character N)\n";

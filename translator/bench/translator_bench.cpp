@@ -1,8 +1,12 @@
-// Speed of the offline translator over the compiled dictionary: loading it, and translating
-// the sentence around the pointer in a short and in a long text.
+// Speed of the offline translator over the compiled dictionary and core lexicon: loading them,
+// translating the sentence around the pointer in a short and in a long text, and the whole
+// development corpus.
 #include <benchmark/benchmark.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "lexiton/translator/translator.h"
 
@@ -37,6 +41,25 @@ void BM_TranslateLongWindow(benchmark::State& state) {
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(text.size()));
 }
 BENCHMARK(BM_TranslateLongWindow);
+
+// Every sentence of the development corpus, one after another: the time per sentence is the
+// reported time divided by the items (state.SetItemsProcessed).
+void BM_TranslateDevCorpus(benchmark::State& state) {
+  std::ifstream in(LEXITON_DEV_CORPUS, std::ios::binary);
+  std::vector<std::string> queries;
+  for (std::string line; std::getline(in, line);) {
+    const std::size_t tab = line.find('\t'), open = line.find('[');
+    if (line.empty() || line[0] == '#' || tab == std::string::npos || open > tab) continue;
+    std::string english = line.substr(0, tab);
+    english.replace(open, 1, "&kvopoint;");
+    english.erase(english.find(']'), 1);
+    queries.push_back(english);
+  }
+  for (auto _ : state)
+    for (const std::string& q : queries) benchmark::DoNotOptimize(shipped().translate(q));
+  state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(queries.size()));
+}
+BENCHMARK(BM_TranslateDevCorpus)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

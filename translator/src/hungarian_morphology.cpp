@@ -196,4 +196,9 @@ std::string pluralOf(std::string_view utf8, WordClass cls) {
   return utf16ToUtf8(pluralOfWide(std::move(*w), cls));
 }
 
+bool isHungarianVowel(char16_t c) { return isVowel(c); }
+bool isLongHungarianVowel(char16_t c) {
+  return c == kAAcute || c == kEAcute || c == kIAcute || c == kOAcute || c == kODouble || c == kUAcute || c == kUDouble;
+}
+
 }  // namespace lexiton::translator

@@ -19,6 +19,10 @@ inline constexpr std::size_t kMaxInflectedBytes = 64;
 enum class Harmony { back, front, frontRounded };
 Harmony harmonyOf(std::u16string_view word);
 
+// The Hungarian vowels (lower case, UTF-16), and the long ones among them (á é í ó ő ú ű).
+bool isHungarianVowel(char16_t c);
+bool isLongHungarianVowel(char16_t c);
+
 // True when the UTF-8 text is one lower-case Hungarian word (letters only, at least one
 // vowel) that a suffix may follow: not a phrase, a gloss like "-ban/-ben", or an abbreviation.
 bool isInflectableWord(std::string_view utf8);

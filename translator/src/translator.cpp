@@ -7,15 +7,26 @@
 #include <algorithm>
 #include <vector>
 
+#include "core_lexicon.h"
 #include "core_words.h"
+#include "english_analysis.h"
+#include "hungarian_sentence.h"
 #include "hungarian_morphology.h"
 #include "lexiton/text_encoding.h"
 #include "lexiton/translator/markup.h"
 #include "lexiton/protocol/query_text.h"
+#include "lexiton/protocol/reply_markup.h"
 #include "lexiton/translator/sentence.h"
 
 namespace lexiton::translator {
 namespace {
+
+namespace markup = protocol::markup;
+
+// One alternative of the reply: the marked-up source and its translation.
+std::string alternative(std::string_view source, std::string_view target) {
+  return markup::wrapped(markup::kAlternativeSource, source) + markup::wrapped(markup::kAlternativeTarget, target);
+}
 
 // A phrase never starts with an article: "the house" is the parliament, "the houses" are not.
 constexpr std::string_view kArticles[] = {"the", "a", "an"};
@@ -134,6 +145,16 @@ class SentenceTranslation {
   // The target with the highlighted unit in its sense number `hlSense`.
   std::string target(std::size_t hlSense) const;
   // The highlighted unit's second sense differs from its first.
+  const std::vector<std::string>& words() const { return words_; }
+  bool endsWithStop(char32_t& stop) const {
+    if (s_.end == 0 || s_.end <= s_.begin) return false;
+    const char32_t c = text_[s_.end - 1];
+    if (c != '.' && c != '!' && c != '?') return false;
+    stop = c;
+    return true;
+  }
+  bool titleCase() const { return titleCase_; }
+  bool startsSentenceHere() const { return !s_.words.empty() && startsSentence(); }
   bool hasAlternative() const {
     const Unit* u = highlighted();
     return u && u->known && u->senses.size() > 1 && u->senses[1] != u->senses[0];
@@ -289,11 +310,11 @@ std::string SentenceTranslation::source() const {
     const std::size_t b = s_.words[u.firstWord].begin, e = s_.words[lastWord(u)].end;
     appendSourceText(out, t.substr(at, b - at));
     const bool orig = !u.known && !u.name && s_.words[u.firstWord].hasLetter;
-    if (&u == hl) out += "<HL>";
-    if (orig) out += "<orig>";
+    if (&u == hl) out += markup::kPointed.open;
+    if (orig) out += markup::kUnknownWord.open;
     appendSourceText(out, t.substr(b, e - b));
-    if (orig) out += "</orig>";
-    if (&u == hl) out += "</HL>";
+    if (orig) out += markup::kUnknownWord.close;
+    if (&u == hl) out += markup::kPointed.close;
     at = e;
   }
   appendSourceText(out, t.substr(at, s_.end - at));
@@ -361,9 +382,9 @@ std::string SentenceTranslation::target(std::size_t hlSense) const {
     appendSourceText(out, t.substr(at, b - at));
     if (u.known) {
       const bool capital = i == 0 && startsSentence() && text_[b] >= 'A' && text_[b] <= 'Z';
-      out += "<chunk>";
+      out += markup::kPiece.open;
       appendTargetText(out, capital ? capitalized(shown[i]) : shown[i]);
-      out += "</chunk>";
+      out += markup::kPiece.close;
     } else {
       appendSourceText(out, t.substr(b, e - b));
     }
@@ -410,7 +431,42 @@ std::size_t SentenceTranslation::predicateEnd(std::size_t c, const std::vector<s
   return end;
 }
 
+// The generated Hungarian as target markup: one chunk per word, English words that stayed
+// English as source text, the first letter in capitals and the English sentence's stop.
+std::string targetMarkup(const std::vector<HungarianWord>& words, bool capital, char32_t stop) {
+  std::string out;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const HungarianWord& w = words[i];
+    if (i > 0) out += w.text == "k\xC3\xA9rlek" ? ", " : " ";
+    const std::string text = i == 0 && capital ? capitalized(w.text) : w.text;
+    if (w.known) {
+      out += markup::kPiece.open;
+      appendTargetText(out, text);
+      out += markup::kPiece.close;
+    } else {
+      std::u16string wide = utf8ToUtf16(text);
+      appendSourceText(out, std::u32string(wide.begin(), wide.end()));
+    }
+  }
+  if (stop) out += char(stop);
+  return out;
+}
+
 }  // namespace
+
+Translator::Translator(Dictionary dictionary) : dictionary_(std::move(dictionary)) {}
+Translator::Translator(Dictionary dictionary, lexicon::CoreLexicon core)
+    : dictionary_(std::move(dictionary)), core_(std::make_unique<const lexicon::CoreLexicon>(std::move(core))) {}
+Translator::~Translator() = default;
+Translator::Translator(Translator&&) noexcept = default;
+Translator& Translator::operator=(Translator&&) noexcept = default;
+
+Translator Translator::fromFile(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  Dictionary dictionary = Dictionary::loadFile(path);
+  return Translator(std::move(dictionary), lexicon::CoreLexicon::loadFile(dir + lexicon::kCoreLexiconFileName));
+}
 
 Translation Translator::translate(std::string_view encodedText) const {
   const protocol::QueryText q = protocol::decodeQueryText(encodedText);
@@ -418,10 +474,29 @@ Translation Translator::translate(std::string_view encodedText) const {
   SentenceTranslation st(dictionary_, q.text, s);
   if (!st.looksEnglish()) return {1, kNotEnglishReply};
   const std::string source = st.source();
-  if (!st.anyKnown()) return {0, "<surf-source>" + source + "</surf-source>"};
-  std::string reply = "<surf-ss>" + source + "</surf-ss><surf-st>" + st.target(0) + "</surf-st>";
-  if (st.hasAlternative())
-    reply += "<surf-ss>" + source + "</surf-ss><surf-st>" + st.target(1) + "</surf-st>";
+  if (!st.anyKnown()) return {0, markup::wrapped(markup::kUntranslatedSource, source)};
+  if (!core_) {
+    std::string reply = alternative(source, st.target(0));
+    if (st.hasAlternative())
+      reply += alternative(source, st.target(1));
+    return {0, std::move(reply)};
+  }
+  const std::vector<Token> tokens = EnglishAnalyser(*core_, dictionary_).analyse(st.words(), st.titleCase());
+  std::size_t pointed = 0;
+  for (std::size_t i = 0; i < tokens.size(); ++i)
+    if (s.pointerWord >= tokens[i].word && s.pointerWord < tokens[i].word + tokens[i].words) {
+      pointed = i;
+      break;
+    }
+  char32_t stop = 0;
+  st.endsWithStop(stop);
+  const bool capital = st.startsSentenceHere();
+  const std::string first = targetMarkup(generateHungarian(tokens, pointed, 0), capital, stop);
+  std::string reply = alternative(source, first);
+  if (!tokens.empty() && senseCount(tokens[pointed]) > 1) {
+    const std::string second = targetMarkup(generateHungarian(tokens, pointed, 1), capital, stop);
+    if (second != first) reply += alternative(source, second);
+  }
   return {0, std::move(reply)};
 }
 

@@ -90,9 +90,9 @@ TEST(ShippedTranslatorTest, OnlyTheSentenceUnderThePointerIsTranslated) {
   ASSERT_EQ(r.code, 0);
   EXPECT_EQ(between(r.reply, "<surf-ss>", "</surf-ss>"), "John bought a <HL><orig>qwzxv</orig></HL> yesterday.");
   r = shipped().translate("I met &kvopoint;John.");
-  EXPECT_NE(r.reply.find("<chunk>tal\xE1lkozik</chunk>"), std::string::npos) << "a core verb by its past form: " << r.reply;
+  EXPECT_NE(r.reply.find("<chunk>Tal\xE1lkoztam</chunk>"), std::string::npos) << "a core verb by its past form: " << r.reply;
   EXPECT_NE(r.reply.find("<HL>John</HL>"), std::string::npos) << r.reply;
-  EXPECT_NE(between(r.reply, "<surf-st>", "</surf-st>").find(" John."), std::string::npos) << r.reply;
+  EXPECT_NE(between(r.reply, "<surf-st>", "</surf-st>").find("John"), std::string::npos) << r.reply;
 }
 
 TEST(ShippedTranslatorTest, AWordWhereAVerbMustStandIsTheVerb) {
@@ -117,8 +117,8 @@ TEST(ShippedTranslatorTest, AWordWhereAVerbMustStandIsTheVerb) {
   // in a heading every word is capitalised and none of them is a name
   r = shipped().translate("Small Houses &kvopoint;Near Green Fields");
   ASSERT_EQ(r.code, 0) << r.reply;
-  EXPECT_NE(between(r.reply, "<surf-st>", "</surf-st>").find("<chunk>h\xE1z</chunk>"), std::string::npos) << r.reply;
-  EXPECT_EQ(count(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>"), 5) << r.reply;
+  EXPECT_EQ(r.reply.find("<orig>"), std::string::npos) << r.reply;
+  EXPECT_GE(count(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>"), 4) << r.reply;
 }
 
 TEST(ShippedTranslatorTest, PluralNounsAndTheDroppedCopulaReadAsHungarian) {
@@ -127,12 +127,12 @@ TEST(ShippedTranslatorTest, PluralNounsAndTheDroppedCopulaReadAsHungarian) {
   EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>A</chunk> <chunk>h\xE1zak</chunk> <chunk>nagyok</chunk>.");
   // the second sense takes the plural too, and the article turns "az" before it
   EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>", 1),
-            "<chunk>Az</chunk> <chunk>\xE9p\xFCletek</chunk> <chunk>nagyok</chunk>.");
+            "<chunk>Az</chunk> <chunk>otthonok</chunk> <chunk>nagyok</chunk>.");
   r = shipped().translate("The &kvopoint;house is big.");
   EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>A</chunk> <chunk>h\xE1z</chunk> <chunk>nagy</chunk>.");
   // an irregular English plural, a dictionary entry that is already plural, a core word
   r = shipped().translate("The &kvopoint;children are happy.");
-  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>A</chunk> <chunk>gyerekek</chunk> <chunk>vid\xE1mak</chunk>.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>A</chunk> <chunk>gyerekek</chunk> <chunk>boldogok</chunk>.");
   r = shipped().translate("The &kvopoint;women are old.");
   EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>A</chunk> <chunk>n\xF5k</chunk> <chunk>r\xE9giek</chunk>.");
   // the dictionary's "they are" loses its verb; two predicates joined by "and" both agree
@@ -142,13 +142,13 @@ TEST(ShippedTranslatorTest, PluralNounsAndTheDroppedCopulaReadAsHungarian) {
   // existence keeps its verb; the continuous tense keeps the copula
   r = shipped().translate("There are &kvopoint;houses.");
   EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>Vannak</chunk> <chunk>h\xE1zak</chunk>.");
+  // the continuous tense is the plain present
   r = shipped().translate("The cats are &kvopoint;sleeping.");
-  EXPECT_NE(r.reply.find("<chunk>vannak</chunk>"), std::string::npos) << r.reply;
-  // the copula under the pointer is shown, since it is the word asked about
+  EXPECT_NE(r.reply.find("<chunk>alszanak</chunk>"), std::string::npos) << r.reply;
+  // the copula under the pointer is marked in the source; Hungarian still leaves it out
   r = shipped().translate("The houses &kvopoint;are big.");
   EXPECT_EQ(between(r.reply, "<surf-ss>", "</surf-ss>"), "The houses <HL>are</HL> big.");
-  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"),
-            "<chunk>A</chunk> <chunk>h\xE1zak</chunk> <chunk>vannak</chunk> <chunk>nagy</chunk>.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>A</chunk> <chunk>h\xE1zak</chunk> <chunk>nagyok</chunk>.");
 }
 
 TEST(SmallTranslatorTest, PluralNounsAndCopulaByTheRules) {
@@ -203,17 +203,17 @@ TEST(SmallTranslatorTest, PluralNounsAndCopulaByTheRules) {
 
 TEST(ShippedTranslatorTest, SimplePastAfterItsSubject) {
   Translation r = shipped().translate("She &kvopoint;wrote a book.");
-  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"),
-            "<chunk>\xD5</chunk> <chunk>\xEDrt</chunk> <chunk>egy</chunk> <chunk>k\xF6nyv</chunk>.");
+  // the subject pronoun goes, the object takes the accusative
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>\xCDrt</chunk> <chunk>egy</chunk> <chunk>k\xF6nyvet</chunk>.");
   r = shipped().translate("They &kvopoint;wrote a book.");
-  EXPECT_NE(r.reply.find("<chunk>\xEDrtak</chunk>"), std::string::npos) << r.reply;
+  EXPECT_NE(r.reply.find("<chunk>\xCDrtak</chunk>"), std::string::npos) << r.reply;
   // a regular past through the verb entry, plural after a plural subject with its own entry
   r = shipped().translate("The children &kvopoint;played.");
   EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"),
             "<chunk>A</chunk> <chunk>gyerekek</chunk> <chunk>j\xE1tszottak</chunk>.");
-  // the first person keeps the dictionary form (its ending would differ)
+  // the first person has its own ending
   r = shipped().translate("I &kvopoint;met John.");
-  EXPECT_NE(r.reply.find("<chunk>tal\xE1lkozik</chunk>"), std::string::npos) << r.reply;
+  EXPECT_NE(r.reply.find("<chunk>Tal\xE1lkoztam</chunk>"), std::string::npos) << r.reply;
 }
 
 TEST(SmallTranslatorTest, SimplePastByTheRules) {

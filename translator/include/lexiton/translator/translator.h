@@ -4,10 +4,15 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "lexiton/dictionary.h"
+
+namespace lexiton::lexicon {
+class CoreLexicon;
+}
 
 namespace lexiton::translator {
 
@@ -26,14 +31,18 @@ struct Translation {
 
 class Translator {
  public:
-  explicit Translator(Dictionary dictionary) : dictionary_(std::move(dictionary)) {}
-  // Throws Dictionary::cExc when the file is missing or damaged.
-  static Translator fromFile(const std::string& path) { return Translator(Dictionary::loadFile(path)); }
+  // Without a core lexicon the dictionary alone answers.
+  explicit Translator(Dictionary dictionary);
+  Translator(Dictionary dictionary, lexicon::CoreLexicon core);
+  ~Translator();
+  // The dictionary at `path` and the core lexicon beside it (kCoreLexiconFileName). Throws
+  // std::runtime_error (Dictionary::cExc, CoreLexicon::cExc) when either is missing or damaged.
+  static Translator fromFile(const std::string& path);
 
   Translator(const Translator&) = delete;
   Translator& operator=(const Translator&) = delete;
-  Translator(Translator&&) noexcept = default;
-  Translator& operator=(Translator&&) noexcept = default;
+  Translator(Translator&&) noexcept;
+  Translator& operator=(Translator&&) noexcept;
 
   // `encodedText` is the query text of the client (see lexiton/protocol/query_text.h). Throws only
   // std::bad_alloc.
@@ -43,6 +52,7 @@ class Translator {
 
  private:
   Dictionary dictionary_;
+  std::unique_ptr<const lexicon::CoreLexicon> core_;
 };
 
 }  // namespace lexiton::translator

@@ -1,0 +1,196 @@
+// Translation quality on the development corpus, with real data: corpus chrF and the pointed
+// word's meaning must stay above their floors, the example sentences must read as Hungarian,
+// and every word form the translator writes for the corpus must be one hunspell-hu accepts.
+#include <hunspell/hunspell.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "chrf.h"
+#include "core_lexicon.h"
+#include "dev_corpus.h"
+#include "hungarian_noun.h"
+#include "hungarian_verb.h"
+
+namespace lexiton::quality {
+namespace {
+
+const translator::Translator& shipped() {
+  static const translator::Translator t = translator::Translator::fromFile(kDictionaryFileName);
+  return t;
+}
+
+std::vector<CorpusSentence> devCorpus() {
+  std::ifstream in(LEXITON_DEV_CORPUS, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return readDevCorpus(text.str());
+}
+
+std::string target(const char* english) { return firstTarget(shipped().translate(english).reply); }
+
+TEST(ChrfTest, IdenticalDisjointAndPartial) {
+  ChrfScore same;
+  same.add("Az almák az asztalon vannak.", "Az almák az asztalon vannak.");
+  EXPECT_DOUBLE_EQ(same.score(), 100.0);
+  ChrfScore none;
+  none.add("xyz", "abc");
+  EXPECT_DOUBLE_EQ(none.score(), 0.0);
+  ChrfScore blanks;
+  blanks.add("a  b c", "abc");
+  EXPECT_DOUBLE_EQ(blanks.score(), 100.0) << "blanks do not count";
+  ChrfScore partial;
+  partial.add("A mell ég az asztal.", "Az almák az asztalon vannak.");
+  EXPECT_GT(partial.score(), 10.0);
+  EXPECT_LT(partial.score(), 60.0);
+  EXPECT_DOUBLE_EQ(ChrfScore().score(), 0.0);
+}
+
+TEST(DevCorpusTest, MalformedLinesNameTheirLine) {
+  EXPECT_THROW(readDevCorpus("no brackets\tref\tstem\n"), std::runtime_error);
+  EXPECT_THROW(readDevCorpus("# comment\n[a] b\tref\n"), std::runtime_error);
+  const auto c = readDevCorpus("# comment\nI [like] tea.\tSzeretem a teát.\tszeret|kedvel\n");
+  ASSERT_EQ(c.size(), 1u);
+  EXPECT_EQ(c[0].english, "I like tea.");
+  EXPECT_EQ(c[0].query, "I &kvopoint;like tea.");
+  EXPECT_EQ(c[0].meanings.size(), 2u);
+}
+
+TEST(TranslationQualityTest, TheExampleSentencesReadAsHungarian) {
+  EXPECT_EQ(target("We &kvopoint;bought a new car yesterday."), "Tegnap vettünk egy új autót.");
+  EXPECT_EQ(target("Please &kvopoint;close the window."), "Csukd be az ablakot, kérlek.");
+  EXPECT_EQ(target("I can't find my &kvopoint;keys."), "Nem találom a kulcsaimat.");
+  EXPECT_EQ(target("The &kvopoint;apples are on the table."), "Az almák az asztalon vannak.");
+  EXPECT_EQ(target("He broke his &kvopoint;leg while skiing."), "Eltörte a lábát síelés közben.");
+  EXPECT_EQ(target("She is reading a &kvopoint;book in the garden."), "Olvas egy könyvet a kertben.");
+  // negation separates the prefix; "there is" is existence; the future with "fog"
+  EXPECT_EQ(target("I did not &kvopoint;close the door."), "Nem csuktam be az ajtót.");
+  EXPECT_EQ(target("There is a &kvopoint;dog in the garden."), "Van egy kutya a kertben.");
+  EXPECT_EQ(target("We will &kvopoint;buy a house."), "Venni fogunk egy házat.");
+  EXPECT_EQ(target("The dog is not &kvopoint;in the house."), "A kutya nincs a házban.");
+  EXPECT_EQ(target("They have been &kvopoint;waiting for the bus."), "Várnak a buszra.");
+  // a place name is a definite object; a question's subject after the copula agrees
+  EXPECT_EQ(target("We will &kvopoint;visit London next year."), "Jövőre meg fogjuk látogatni Londont.");
+  EXPECT_EQ(target("Where are my &kvopoint;shoes?"), "Hol vannak a cipőim?");
+  EXPECT_EQ(target("The teacher &kvopoint;gave the students a book."), "A tanár adott a diákoknak egy könyvet.");
+}
+
+TEST(TranslationQualityTest, TheDevelopmentCorpusStaysAboveItsFloors) {
+  const auto corpus = devCorpus();
+  ASSERT_GE(corpus.size(), 150u);
+  const CorpusResult r = scoreCorpus(shipped(), corpus);
+  EXPECT_GE(r.chrf, 50.0);
+  EXPECT_GE(double(r.pointedRight), 0.9 * double(r.sentences));
+}
+
+// hunspell-hu is a word-validity oracle here: it has no morphology of its own to generate with.
+class HunspellHu {
+ public:
+  HunspellHu() : h_(Hunspell_create("/usr/share/hunspell/hu_HU.aff", "/usr/share/hunspell/hu_HU.dic")) {}
+  ~HunspellHu() { Hunspell_destroy(h_); }
+  bool accepts(const std::string& w) const { return Hunspell_spell(h_, w.c_str()) != 0; }
+
+ private:
+  Hunhandle* h_;
+};
+
+std::vector<std::string> hungarianWords(const std::string& text) {
+  std::vector<std::string> out;
+  std::string w;
+  for (char c : text) {
+    if (c == ' ' || c == '.' || c == ',' || c == '?' || c == '!') {
+      if (!w.empty()) out.push_back(w);
+      w.clear();
+    } else {
+      w += c;
+    }
+  }
+  if (!w.empty()) out.push_back(w);
+  return out;
+}
+
+TEST(TranslationQualityTest, EveryFormTheCorpusProducesIsAHungarianWord) {
+  const HunspellHu hu;
+  ASSERT_TRUE(hu.accepts("házban") && !hu.accepts("házben")) << "hunspell-hu is not installed";
+  std::set<std::string> rejected;
+  std::size_t checked = 0;
+  for (const CorpusSentence& s : devCorpus()) {
+    const std::string reply = shipped().translate(s.query).reply;
+    // both alternatives: the second follows the first "</surf-st>"
+    std::string rest = reply;
+    for (std::size_t alt = 0; alt < 2; ++alt) {
+      const std::string text = firstTarget(rest);
+      for (const std::string& w : hungarianWords(text)) {
+        // names and English words kept as they stand are no Hungarian forms
+        if (w.find("&") != std::string::npos || s.english.find(w) != std::string::npos) continue;
+        ++checked;
+        if (!hu.accepts(w)) rejected.insert(w);
+      }
+      const std::size_t next = rest.find("</surf-st>");
+      if (next == std::string::npos) break;
+      rest = rest.substr(next + 10);
+    }
+  }
+  EXPECT_GT(checked, 800u);
+  std::string list;
+  for (const std::string& w : rejected) list += " " + w;
+  EXPECT_TRUE(rejected.empty()) << rejected.size() << " forms hunspell-hu does not know:" << list;
+}
+
+// Beyond the corpus: the commonest forms of every one-word noun and verb of the core lexicon.
+TEST(TranslationQualityTest, EveryCoreNounAndVerbInflectsIntoHungarianWords) {
+  using namespace lexiton::translator;
+  const HunspellHu hu;
+  const auto core = lexicon::CoreLexicon::loadFile(lexicon::kCoreLexiconFileName);
+  std::set<std::string> rejected;
+  std::size_t checked = 0;
+  auto check = [&](const std::string& w, const std::string& from) {
+    ++checked;
+    if (!hu.accepts(w)) rejected.insert(w + " (" + from + ")");
+  };
+  {
+    for (const lexicon::Entry& entry : core.all()) {
+      const lexicon::Entry* e = &entry;
+      for (const lexicon::Sense& s : e->senses) {
+        if (s.word.find(' ') != std::string::npos || s.word.find('-') != std::string::npos || s.name) continue;
+        // hunspell-hu knows "báty" only with a possessive ("bátyám", "bátyja")
+        if (s.word == "báty") continue;
+        if (e->pos == lexicon::PartOfSpeech::noun) {
+          NounStem n{s.word, s.plural, std::string(s.note("acc")), std::string(s.note("3sg")), std::string(s.note("sup")),
+                     std::string(s.note("pp")), std::string(s.note("poss")), -1};
+          if (s.back) n.harmony = int(Harmony::back);
+          if (s.front) n.harmony = int(Harmony::front);
+          for (Case c : {Case::nominative, Case::accusative, Case::inessive, Case::superessive, Case::instrumental,
+                         Case::allative, Case::sublative})
+            for (bool plural : {false, true}) check(inflectNoun(n, plural, {}, c), e->lemma);
+          check(inflectNoun(n, false, {1, false}, Case::nominative), e->lemma);
+          check(inflectNoun(n, false, {3, false}, Case::accusative), e->lemma);
+          check(inflectNoun(n, true, {1, false}, Case::accusative), e->lemma);
+        } else if (e->pos == lexicon::PartOfSpeech::verb && s.word != "sz\xC3\xBCks\xC3\xA9g" && s.word != "kell") {
+          // ("szükség" is a noun said with "van"; "kell" is impersonal and has no imperative)
+          const VerbStem v{s.word, "", std::string(s.note("past"))};
+          // the definite conjugation only where an object can stand: not "-ik" verbs nor "noobj"
+          const bool ik = s.word.size() > 2 && s.word.substr(s.word.size() - 2) == "ik";
+          const bool transitive = !s.noObject && !ik;
+          for (Tense t : {Tense::present, Tense::past})
+            for (int person : {1, 3})
+              for (bool plural : {false, true})
+                for (bool definite : {false, true})
+                  if (!definite || transitive) check(conjugate(v, t, Agreement{person, plural, definite, false}), e->lemma);
+          check(conjugate(v, Tense::imperative, Agreement{2, false, transitive, false}), e->lemma);
+          check(infinitiveOf(v), e->lemma);
+        }
+      }
+    }
+  }
+  EXPECT_GT(checked, 3000u);
+  std::string list;
+  for (const std::string& w : rejected) list += "\n  " + w;
+  EXPECT_TRUE(rejected.empty()) << rejected.size() << " of " << checked << " forms hunspell-hu does not know:" << list;
+}
+
+}  // namespace
+}  // namespace lexiton::quality

@@ -1,0 +1,49 @@
+// English analysis of one sentence: every word gets a lemma and a part of speech (with tense
+// and number for verbs and nouns), chosen among its possible readings by the words around it.
+// Function words come from a fixed table; content words from the core lexicon, WordNet's
+// irregular forms and sense counts (compiled into the same file) and the regular endings.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core_lexicon.h"
+#include "lexiton/dictionary.h"
+
+namespace lexiton::translator {
+
+enum class Tag {
+  determiner, possessive, pronoun, preposition, auxiliary, modal, negation, conjunction, question,
+  noun, verb, adjective, adverb, number, name, particle, infinitiveTo, other
+};
+
+enum class VerbForm { base, third, past, participle, ing };
+
+struct Token {
+  std::string lower;         // as written, lower case
+  std::string lemma;         // "buy" for "bought"; a function word's own lower case
+  Tag tag = Tag::other;
+  VerbForm form = VerbForm::base;
+  bool plural = false;       // plural noun, plural pronoun or determiner
+  int person = 3;            // pronouns and possessives: 1, 2, 3
+  std::size_t word = 0;      // index of the sentence word it comes from
+  std::size_t words = 1;     // words it covers (a phrasal verb, a set phrase)
+  const lexicon::Entry* entry = nullptr;   // the core lexicon's entry, if any
+  std::vector<std::string> dictionarySenses;  // FreeDict's, when the core lexicon has none
+  std::string written;       // as written (a name keeps its capital)
+};
+
+class EnglishAnalyser {
+ public:
+  EnglishAnalyser(const lexicon::CoreLexicon& core, const Dictionary& dict) : core_(core), dict_(dict) {}
+  // `words` as written; in a heading (`titleCase`) capitals mark no names.
+  std::vector<Token> analyse(const std::vector<std::string>& words, bool titleCase = false) const;
+
+ private:
+  const lexicon::CoreLexicon& core_;
+  const Dictionary& dict_;
+};
+
+std::string_view tagName(Tag t);
+
+}  // namespace lexiton::translator

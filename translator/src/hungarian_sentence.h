@@ -1,0 +1,26 @@
+// Hungarian from an analysed English sentence: noun phrases with their cases and possessive
+// suffixes, the verb conjugated for its subject, object, tense and negation, the copula left
+// out where Hungarian leaves it out, and time adverbs put first.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "english_analysis.h"
+
+namespace lexiton::translator {
+
+struct HungarianWord {
+  std::string text;        // UTF-8
+  std::size_t token = 0;   // the English token it renders
+  bool known = true;       // false: an English word kept as it stands
+};
+
+// `pointed` is the token under the pointer; its sense number `pointedSense` is used.
+std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, std::size_t pointed, std::size_t pointedSense);
+
+// The number of distinct Hungarian senses a token offers.
+std::size_t senseCount(const Token& t);
+
+}  // namespace lexiton::translator

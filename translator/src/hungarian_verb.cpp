@@ -1,0 +1,281 @@
+#include "hungarian_verb.h"
+
+#include <algorithm>
+#include <array>
+
+#include "hungarian_morphology.h"
+#include "lexiton/text_encoding.h"
+
+namespace lexiton::translator {
+namespace {
+
+bool vowel(char16_t c) { return isHungarianVowel(c); }
+bool longVowel(char16_t c) { return isLongHungarianVowel(c); }
+
+// Six persons: 1sg 2sg 3sg 1pl 2pl 3pl.
+using Six = std::array<const char16_t*, 6>;
+struct Irregular {
+  const char16_t* lemma;
+  Six presentIndef, presentDef, pastIndef, pastDef;  // {} for a definite conjugation the verb lacks
+  const char16_t *imperative, *imperativeDef, *infinitive;
+};
+
+const Irregular kIrregular[] = {
+    {u"van", {u"vagyok", u"vagy", u"van", u"vagyunk", u"vagytok", u"vannak"}, {},
+     {u"voltam", u"volt\u00E1l", u"volt", u"voltunk", u"voltatok", u"voltak"}, {},
+     u"legy\u00E9l", u"legy\u00E9l", u"lenni"},
+    {u"megy", {u"megyek", u"m\u00E9sz", u"megy", u"megy\u00FCnk", u"mentek", u"mennek"}, {},
+     {u"mentem", u"ment\u00E9l", u"ment", u"ment\u00FCnk", u"mentetek", u"mentek"}, {},
+     u"menj", u"menj", u"menni"},
+    {u"j\u00F6n", {u"j\u00F6v\u00F6k", u"j\u00F6ssz", u"j\u00F6n", u"j\u00F6v\u00FCnk", u"j\u00F6ttök", u"j\u00F6nnek"}, {},
+     {u"j\u00F6ttem", u"j\u00F6tt\u00E9l", u"j\u00F6tt", u"j\u00F6tt\u00FCnk", u"j\u00F6ttetek", u"j\u00F6ttek"}, {},
+     u"gyere", u"gyere", u"j\u00F6nni"},
+    {u"vesz", {u"veszek", u"veszel", u"vesz", u"vesz\u00FCnk", u"vesztek", u"vesznek"}, {u"veszem", u"veszed", u"veszi", u"vessz\u00FCk", u"veszitek", u"veszik"},
+     {u"vettem", u"vett\u00E9l", u"vett", u"vett\u00FCnk", u"vettetek", u"vettek"}, {u"vettem", u"vetted", u"vette", u"vett\u00FCk", u"vett\u00E9tek", u"vett\u00E9k"},
+     u"vegy\u00E9l", u"vedd", u"venni"},
+    {u"tesz", {u"teszek", u"teszel", u"tesz", u"tesz\u00FCnk", u"tesztek", u"tesznek"}, {u"teszem", u"teszed", u"teszi", u"tessz\u00FCk", u"teszitek", u"teszik"},
+     {u"tettem", u"tett\u00E9l", u"tett", u"tett\u00FCnk", u"tettetek", u"tettek"}, {u"tettem", u"tetted", u"tette", u"tett\u00FCk", u"tett\u00E9tek", u"tett\u00E9k"},
+     u"tegy\u00E9l", u"tedd", u"tenni"},
+    {u"visz", {u"viszek", u"viszel", u"visz", u"visz\u00FCnk", u"visztek", u"visznek"}, {u"viszem", u"viszed", u"viszi", u"vissz\u00FCk", u"viszitek", u"viszik"},
+     {u"vittem", u"vitt\u00E9l", u"vitt", u"vitt\u00FCnk", u"vittetek", u"vittek"}, {u"vittem", u"vitted", u"vitte", u"vitt\u00FCk", u"vitt\u00E9tek", u"vitt\u00E9k"},
+     u"vigy\u00E9l", u"vidd", u"vinni"},
+    {u"lesz", {u"leszek", u"leszel", u"lesz", u"lesz\u00FCnk", u"lesztek", u"lesznek"}, {},
+     {u"lettem", u"lett\u00E9l", u"lett", u"lett\u00FCnk", u"lettetek", u"lettek"}, {},
+     u"legy\u00E9l", u"legy\u00E9l", u"lenni"},
+    {u"eszik", {u"eszem", u"eszel", u"eszik", u"esz\u00FCnk", u"esztek", u"esznek"}, {u"eszem", u"eszed", u"eszi", u"essz\u00FCk", u"eszitek", u"eszik"},
+     {u"ettem", u"ett\u00E9l", u"evett", u"ett\u00FCnk", u"ettetek", u"ettek"}, {u"ettem", u"etted", u"ette", u"ett\u00FCk", u"ett\u00E9tek", u"ett\u00E9k"},
+     u"egy\u00E9l", u"edd", u"enni"},
+    {u"iszik", {u"iszom", u"iszol", u"iszik", u"iszunk", u"isztok", u"isznak"}, {u"iszom", u"iszod", u"issza", u"isszuk", u"isszátok", u"isszák"},
+     {u"ittam", u"itt\u00E1l", u"ivott", u"ittunk", u"ittatok", u"ittak"}, {u"ittam", u"ittad", u"itta", u"ittuk", u"itt\u00E1tok", u"itt\u00E1k"},
+     u"igy\u00E1l", u"idd", u"inni"},
+    {u"alszik", {u"alszom", u"alszol", u"alszik", u"alszunk", u"alszotok", u"alszanak"}, {},
+     {u"aludtam", u"aludt\u00E1l", u"aludt", u"aludtunk", u"aludtatok", u"aludtak"}, {},
+     u"aludj", u"aludj", u"aludni"},
+    {u"n\u0151", {u"n\u00F6v\u00F6k", u"n\u0151sz", u"n\u0151", u"n\u00F6v\u00FCnk", u"n\u0151t\u00F6k", u"n\u0151nek"}, {},
+     {u"n\u0151ttem", u"n\u0151tt\u00E9l", u"n\u0151tt", u"n\u0151tt\u00FCnk", u"n\u0151ttetek", u"n\u0151ttek"}, {},
+     u"n\u0151j", u"n\u0151j", u"n\u0151ni"},
+    {u"eml\u00E9kszik", {u"eml\u00E9kszem", u"eml\u00E9kszel", u"eml\u00E9kszik", u"eml\u00E9ksz\u00FCnk", u"eml\u00E9keztek", u"eml\u00E9keznek"}, {},
+     {u"eml\u00E9keztem", u"eml\u00E9kezt\u00E9l", u"eml\u00E9kezett", u"eml\u00E9kezt\u00FCnk", u"eml\u00E9keztetek", u"eml\u00E9keztek"}, {},
+     u"eml\u00E9kezz", u"eml\u00E9kezz", u"eml\u00E9kezni"},
+    {u"ugrik", {u"ugrom", u"ugrasz", u"ugrik", u"ugrunk", u"ugrotok", u"ugranak"}, {},
+     {u"ugrottam", u"ugrott\u00E1l", u"ugrott", u"ugrottunk", u"ugrottatok", u"ugrottak"}, {},
+     u"ugorj", u"ugorj", u"ugrani"},
+    {u"hisz", {u"hiszek", u"hiszel", u"hisz", u"hisz\u00FCnk", u"hisztek", u"hisznek"}, {u"hiszem", u"hiszed", u"hiszi", u"hissz\u00FCk", u"hiszitek", u"hiszik"},
+     {u"hittem", u"hitt\u00E9l", u"hitt", u"hitt\u00FCnk", u"hittetek", u"hittek"}, {u"hittem", u"hitted", u"hitte", u"hitt\u00FCk", u"hitt\u00E9tek", u"hitt\u00E9k"},
+     u"higgy", u"hidd", u"hinni"},
+};
+
+std::size_t index(const Agreement& a) { return std::size_t(a.person - 1) + (a.plural ? 3 : 0); }
+
+bool endsWith(std::u16string_view w, std::u16string_view t) { return w.size() >= t.size() && w.substr(w.size() - t.size()) == t; }
+
+// "s", "sz", "z", "dz": the second person takes "-ol/-el", and "j" assimilates to them.
+std::size_t sibilantLength(std::u16string_view w) {
+  if (endsWith(w, u"sz") || endsWith(w, u"dz")) return 2;
+  if (endsWith(w, u"zs") || endsWith(w, u"cs")) return 0;
+  if (endsWith(w, u"s") || endsWith(w, u"z")) return 1;
+  return 0;
+}
+
+// A stem that needs a linking vowel before a consonant suffix: two consonants at the end
+// ("mond", "hall", "játsz") or a long vowel and "t" ("tanít", "segít").
+bool needsLink(std::u16string_view w) {
+  if (w.size() < 2) return false;
+  if (w == u"l\u00E1t" || endsWith(w, u"l\u00E1t")) return false;  // "látnak", "látni"
+  if (w.back() == u't' && longVowel(w[w.size() - 2])) return true;
+  static constexpr std::u16string_view kDigraphs[] = {u"sz", u"zs", u"cs", u"gy", u"ny", u"ty", u"ly"};
+  std::size_t last = 1;
+  for (std::u16string_view d : kDigraphs)
+    if (endsWith(w, d)) last = 2;
+  if (w.size() <= last) return false;
+  const char16_t before = w[w.size() - last - 1];
+  if (vowel(before)) return false;
+  // "ll", "nn" count; "lt", "rt"... too
+  return true;
+}
+
+// The past stem before a personal ending: linked for "t" and clusters ("futott-", "hallott-"),
+// a bare "t" otherwise ("írt-", "nézt-"); and whether the third person indefinite links anyway.
+std::u16string pastStem(std::u16string_view s, Harmony h, bool& thirdLinks) {
+  const std::u16string linked = std::u16string(s) + (h == Harmony::back ? u"ott" : h == Harmony::front ? u"ett" : u"\u00F6tt");
+  thirdLinks = false;
+  const char16_t last = s.back(), before = s.size() >= 2 ? s[s.size() - 2] : u'a';
+  const bool bareT = (last == u'l' || last == u'r' || last == u'n' || last == u'j') && vowel(before);
+  const bool bareY = (endsWith(s, u"ny") || endsWith(s, u"ly")) && s.size() >= 3 && vowel(s[s.size() - 3]);
+  if (bareT || bareY) return std::u16string(s) + u"t";
+  if (vowel(last)) return std::u16string(s) + u"tt";
+  if (endsWith(s, u"\u00E1ll")) return std::u16string(s) + u"t";  // "állt", "elállt"
+  if (last == u't') {
+    // "lát" and stems of two syllables with a short vowel before the "t" link only in the
+    // third person: "láttam" but "látott", "vezettem" but "vezetett"
+    const std::size_t vowels = std::size_t(std::count_if(s.begin(), s.end(), vowel));
+    if (endsWith(s, u"l\u00E1t") || (vowels >= 2 && vowel(before) && !longVowel(before))) {
+      thirdLinks = true;
+      return std::u16string(s) + u"t";
+    }
+    return linked;
+  }
+  static constexpr std::u16string_view kDigraphs[] = {u"sz", u"zs", u"cs", u"gy", u"ny", u"ty", u"ly"};
+  std::size_t n = 1;
+  for (std::u16string_view d : kDigraphs)
+    if (endsWith(s, d)) n = 2;
+  const bool cluster = s.size() > n && !vowel(s[s.size() - n - 1]) && last != u'd';
+  if (cluster) return linked;
+  thirdLinks = true;
+  return std::u16string(s) + u"t";
+}
+
+std::u16string pick(Harmony h, std::u16string_view b, std::u16string_view f, std::u16string_view r) {
+  return std::u16string(h == Harmony::back ? b : h == Harmony::front ? f : r);
+}
+std::u16string pick2(Harmony h, std::u16string_view b, std::u16string_view f) { return std::u16string(h == Harmony::back ? b : f); }
+
+// A suffix beginning with "j" after a sibilant doubles it instead: "olvas" + "ja" = "olvassa".
+// A sibilant doubled: "s" -> "ss", "sz" -> "ssz" ("játssza"), "z" -> "zz".
+std::u16string doubledSibilant(std::u16string_view s) {
+  const std::size_t n = sibilantLength(s);
+  return std::u16string(s.substr(0, s.size() - n)) + s[s.size() - n] + std::u16string(s.substr(s.size() - n));
+}
+
+std::u16string withJ(std::u16string_view s, std::u16string_view suffix) {
+  if (sibilantLength(s) == 0 || suffix.empty() || suffix[0] != u'j') return std::u16string(s) + std::u16string(suffix);
+  return doubledSibilant(s) + std::u16string(suffix.substr(1));
+}
+
+struct Stem {
+  std::u16string stem;  // without "-ik"
+  bool ik = false;
+  Harmony h = Harmony::back;
+};
+
+Stem stemOf(std::u16string_view lemma) {
+  Stem s{std::u16string(lemma), false, Harmony::back};
+  if (s.stem.size() > 3 && endsWith(s.stem, u"ik") && !vowel(s.stem[s.stem.size() - 3])) {
+    s.stem.resize(s.stem.size() - 2);
+    s.ik = true;
+  }
+  static constexpr std::u16string_view kBackWithI[] = {u"\u00EDr", u"h\u00EDv", u"sz\u00EDv", u"s\u00EDr", u"ny\u00EDl", u"nyit",
+                                                    u"tiszt\u00EDt", u"szid", u"iszik", u"b\u00EDz"};
+  s.h = harmonyOf(s.stem);
+  for (std::u16string_view b : kBackWithI)
+    if (s.stem == b || (endsWith(s.stem, b) && s.stem.size() > b.size())) s.h = Harmony::back;
+  return s;
+}
+
+// One lower-case Hungarian word of sensible length; anything else is left as it stands.
+bool conjugable(std::string_view utf8, std::u16string_view w) {
+  if (utf8.size() > kMaxInflectedBytes || w.size() < 2) return false;
+  return std::all_of(w.begin(), w.end(), [](char16_t c) { return (c >= u'a' && c <= u'z') || vowel(c); }) &&
+         std::any_of(w.begin(), w.end(), vowel);
+}
+
+const Irregular* irregularFor(std::u16string_view lemma) {
+  for (const Irregular& v : kIrregular)
+    if (lemma == v.lemma) return &v;
+  return nullptr;
+}
+
+std::u16string regular(const Stem& st, Tense t, const Agreement& a, std::u16string_view givenPast) {
+  const std::u16string& s = st.stem;
+  const Harmony h = st.h;
+  const std::size_t i = index(a);
+  if (t == Tense::present) {
+    // "látlak" but "tanítalak": a one-syllable stem in a long vowel and "t" does not link here
+    const bool oneSyllable = std::count_if(s.begin(), s.end(), vowel) == 1;
+    const bool linkYou = needsLink(s) && !(s.back() == u't' && oneSyllable);
+    if (a.youObject) return s + (linkYou ? pick2(h, u"alak", u"elek") : pick2(h, u"lak", u"lek"));
+    if (!a.definite) {
+      switch (i) {
+        case 0: return s + (st.ik ? pick(h, u"om", u"em", u"\u00F6m") : pick(h, u"ok", u"ek", u"\u00F6k"));
+        case 1: return s + (sibilantLength(s) ? pick(h, u"ol", u"el", u"\u00F6l") : needsLink(s) ? pick2(h, u"asz", u"esz") : u"sz");
+        case 2: return st.ik ? s + u"ik" : s;
+        case 3: return s + pick2(h, u"unk", u"\u00FCnk");
+        case 4: return s + (needsLink(s) ? pick(h, u"otok", u"etek", u"\u00F6t\u00F6k") : pick(h, u"tok", u"tek", u"t\u00F6k"));
+        default: return s + (needsLink(s) ? pick2(h, u"anak", u"enek") : pick2(h, u"nak", u"nek"));
+      }
+    }
+    switch (i) {
+      case 0: return s + pick(h, u"om", u"em", u"\u00F6m");
+      case 1: return s + pick(h, u"od", u"ed", u"\u00F6d");
+      case 2: return h == Harmony::back ? withJ(s, u"ja") : s + u"i";
+      case 3: return withJ(s, h == Harmony::back ? u"juk" : u"j\u00FCk");
+      case 4: return h == Harmony::back ? withJ(s, u"j\u00E1tok") : s + u"itek";
+      default: return h == Harmony::back ? withJ(s, u"j\u00E1k") : s + u"ik";
+    }
+  }
+  if (t == Tense::past) {
+    bool thirdLinks = false;
+    std::u16string p = pastStem(s, h, thirdLinks);
+    std::u16string third = thirdLinks ? s + pick(h, u"ott", u"ett", u"\u00F6tt") : p;
+    if (!givenPast.empty()) {
+      third = std::u16string(givenPast);
+      p = third;
+      if (endsWith(p, u"ott") || endsWith(p, u"ett") || endsWith(p, u"\u00F6tt")) {
+        if (thirdLinks) p = p.substr(0, p.size() - 3) + u"t";
+      }
+    }
+    const Harmony e = h == Harmony::back ? Harmony::back : Harmony::front;
+    if (!a.definite) {
+      static constexpr std::u16string_view kBack[] = {u"am", u"\u00E1l", u"", u"unk", u"atok", u"ak"};
+      static constexpr std::u16string_view kFront[] = {u"em", u"\u00E9l", u"", u"\u00FCnk", u"etek", u"ek"};
+      if (i == 2) return third;
+      return p + std::u16string(e == Harmony::back ? kBack[i] : kFront[i]);
+    }
+    static constexpr std::u16string_view kBack[] = {u"am", u"ad", u"a", u"uk", u"\u00E1tok", u"\u00E1k"};
+    static constexpr std::u16string_view kFront[] = {u"em", u"ed", u"e", u"\u00FCk", u"\u00E9tek", u"\u00E9k"};
+    if (a.youObject) return p + pick2(e, u"alak", u"elek");
+    return p + std::u16string(e == Harmony::back ? kBack[i] : kFront[i]);
+  }
+  // imperative: the stem with "j", which assimilates to a sibilant or a "t"
+  std::u16string imp, impDef;
+  const std::size_t syllables = std::size_t(std::count_if(s.begin(), s.end(), vowel));
+  if (sibilantLength(s)) {
+    imp = doubledSibilant(s);
+    impDef = s + u"d";
+  } else if (endsWith(s, u"szt") || endsWith(s, u"st")) {
+    const std::u16string base = s.substr(0, s.size() - 1);  // "fejleszt": "fejlessz", "fejleszd"
+    imp = doubledSibilant(base);
+    impDef = base + u"d";
+  } else if (s.back() == u't' && s.size() >= 2 && vowel(s[s.size() - 2]) &&
+             !(longVowel(s[s.size() - 2]) && syllables >= 2)) {
+    imp = s.substr(0, s.size() - 1) + u"ss";  // "nyiss", "fuss", "láss"
+    impDef = s.substr(0, s.size() - 1) + u"sd";
+  } else if (s.back() == u't') {
+    imp = s + u"s";  // "taníts", "érts"
+    impDef = s + u"sd";
+  } else {
+    imp = s + u"j";
+    impDef = s + u"d";
+  }
+  const bool def = a.definite;
+  if (!a.plural && a.person == 2) return def ? impDef : imp;
+  if (a.plural && a.person == 1) return imp + (def ? pick2(h, u"uk", u"\u00FCk") : pick2(h, u"unk", u"\u00FCnk"));
+  if (a.plural && a.person == 2) return imp + (def ? pick2(h, u"\u00E1tok", u"\u00E9tek") : pick2(h, u"atok", u"etek"));
+  return imp + (def ? pick2(h, u"a", u"e") : pick(h, u"on", u"en", u"\u00F6n"));
+}
+
+}  // namespace
+
+std::string conjugate(const VerbStem& v, Tense t, Agreement a) {
+  const std::u16string lemma = utf8ToUtf16(v.lemma);
+  if (!conjugable(v.lemma, lemma)) return v.lemma;
+  a.person = std::clamp(a.person, 1, 3);
+  if (const Irregular* irr = irregularFor(lemma)) {
+    const std::size_t i = index(a);
+    // verbs without an object list no definite forms: the indefinite ones serve
+    if (t == Tense::present) return utf16ToUtf8(a.definite && irr->presentDef[i] ? irr->presentDef[i] : irr->presentIndef[i]);
+    if (t == Tense::past) return utf16ToUtf8(a.definite && irr->pastDef[i] ? irr->pastDef[i] : irr->pastIndef[i]);
+    if (a.person == 2 && !a.plural) return utf16ToUtf8(a.definite ? irr->imperativeDef : irr->imperative);
+  }
+  return utf16ToUtf8(regular(stemOf(lemma), t, a, utf8ToUtf16(v.past)));
+}
+
+std::string infinitiveOf(const VerbStem& v) {
+  const std::u16string lemma = utf8ToUtf16(v.lemma);
+  if (!conjugable(v.lemma, lemma)) return v.lemma;
+  if (const Irregular* irr = irregularFor(lemma)) return utf16ToUtf8(irr->infinitive);
+  const Stem st = stemOf(lemma);
+  return utf16ToUtf8(st.stem + (needsLink(st.stem) ? pick2(st.h, u"ani", u"eni") : u"ni"));
+}
+
+}  // namespace lexiton::translator

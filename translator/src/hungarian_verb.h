@@ -1,0 +1,32 @@
+// Hungarian verb conjugation: present, past and imperative in the indefinite and definite
+// conjugations, the infinitive, and the "-lak/-lek" form (I ... you). Irregular verbs (van,
+// megy, jön, eszik, vesz ...) have their paradigms listed; the rest follow from the stem, its
+// vowel harmony and its last sounds.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace lexiton::translator {
+
+enum class Tense { present, past, imperative };
+
+struct Agreement {
+  int person = 3;  // 1..3
+  bool plural = false;
+  bool definite = false;  // the definite conjugation: a definite object
+  bool youObject = false; // first person singular subject, second person object: "látlak"
+};
+
+struct VerbStem {
+  std::string lemma;   // the dictionary form: third person singular present ("olvas", "dolgozik")
+  std::string prefix;  // separable prefix ("be"), or empty
+  std::string past;    // the lexicon's third-person past when the rules would miss it
+};
+
+// The conjugated verb without its prefix.
+std::string conjugate(const VerbStem& v, Tense t, Agreement a);
+// The infinitive without its prefix ("olvasni", "menni", "enni").
+std::string infinitiveOf(const VerbStem& v);
+
+}  // namespace lexiton::translator

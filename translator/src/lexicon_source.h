@@ -1,0 +1,71 @@
+// One entry of the core lexicon as we write it: an English lemma, its part of speech and its
+// Hungarian senses, commonest first, each with what the Hungarian morphology needs. The same
+// reader serves the build-time compiler (which rejects a malformed entry with its line) and
+// the translator (which reads the compiled file). Plain standard C++: the compiler is also
+// built with the host compiler in the cross build.
+//
+// A line:   lemma <TAB> pos <TAB> sense ; sense ; ...
+//   pos:    n v adj adv num
+//   sense:  a Hungarian word (or a short fixed phrase), "|" after a separable verbal prefix
+//           ("be|csuk"), then optional notes in brackets, comma-separated:
+//             a bare word: the plural of a noun or adjective the rules would miss
+//                          ("ló[lovak]", "madár[madarak]", "tükör[tükrök]")
+//             acc=, 3sg=, sup=: the accusative, the third-person possessive, the "-on" case
+//             for=ra, at=acc, to=ba ...: the case a preposition takes with this word (after
+//                          a verb, for its complement; after a noun, for the noun itself)
+//             obj=nak:     a verb's English object takes this case instead of the accusative
+//             back, front: the vowel harmony when the spelling misleads ("férfi[back]")
+//             name:        a place name, written with a capital
+//             van:         a predicate that keeps the copula ("nyitva", "messze")
+//             noobj:       a verb that takes no accusative object ("fut", "marad")
+//             intr=, pred=: the verb without an object ("indul"), the adjective as a predicate ("kicsi")
+//             pp=:         the stem of a possessed plural the rules miss ("szülei")
+//             poss=:       the stem before "-m", "-d" the rules miss ("nagynéné": "nagynéném")
+//           Case names: acc ban ba bol on ra rol nal hoz tol nak val ert kor ig n ul nom
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace lexiton::lexicon {
+
+enum class PartOfSpeech { noun, verb, adjective, adverb, number };
+
+// "n", "v", "adj", "adv", "num".
+std::optional<PartOfSpeech> partOfSpeechNamed(std::string_view name);
+std::string_view partOfSpeechName(PartOfSpeech p);
+
+struct Sense {
+  std::string word;      // UTF-8, without the prefix
+  std::string prefix;    // a separable verbal prefix ("be"), or empty
+  std::string plural;    // given plural, or empty
+  std::vector<std::pair<std::string, std::string>> notes;  // key=value notes in order
+  bool back = false, front = false;
+  bool name = false;         // a place name, written with a capital ("London")
+  bool keepsCopula = false;  // a predicate that keeps "van" ("nyitva van", "messze van")
+  bool noObject = false;     // a verb without an accusative object: never the definite conjugation
+  // The value of note `key`, empty when absent.
+  std::string_view note(std::string_view key) const;
+};
+
+struct Entry {
+  std::string lemma;  // lower-case English, words separated by one space
+  PartOfSpeech pos = PartOfSpeech::noun;
+  std::vector<Sense> senses;
+};
+
+// The cases a note may name, as their suffix in back harmony ("ban" for "-ban/-ben").
+bool isCaseName(std::string_view name);
+
+// Reads one non-comment line; on failure returns nothing and says why in `error`.
+std::optional<Entry> parseEntryLine(std::string_view line, std::string& error);
+
+// The longest lemma the lexicon accepts (bytes) and the most senses kept per entry.
+inline constexpr std::size_t kMaxLemmaBytes = 64;
+inline constexpr std::size_t kMaxSenses = 8;
+
+}  // namespace lexiton::lexicon

@@ -1,0 +1,83 @@
+// English analysis over the shipped core lexicon and dictionary: each word's lemma and part of
+// speech as the context decides it.
+#include "english_analysis.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace lexiton::translator {
+namespace {
+
+struct Shipped {
+  Dictionary dict = Dictionary::loadFile(kDictionaryFileName);
+  lexicon::CoreLexicon core = lexicon::CoreLexicon::loadFile(lexicon::kCoreLexiconFileName);
+};
+const Shipped& shipped() {
+  static const Shipped s;
+  return s;
+}
+
+// "lemma/tag" for each token, space-separated; verbs add their form.
+std::string analysed(const std::string& sentence) {
+  std::istringstream in(sentence);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  std::string out;
+  for (const Token& t : EnglishAnalyser(shipped().core, shipped().dict).analyse(words)) {
+    if (!out.empty()) out += ' ';
+    out += t.lemma + "/" + std::string(tagName(t.tag));
+    if (t.tag == Tag::verb) {
+      static constexpr const char* kForms[] = {"base", "3sg", "past", "pp", "ing"};
+      out += std::string("/") + kForms[int(t.form)];
+    }
+    if (t.tag == Tag::noun && t.plural) out += "/pl";
+  }
+  return out;
+}
+
+TEST(EnglishAnalysisTest, TheContextPicksTheReading) {
+  // "bought" is the past of "buy", not a noun; "new" before a noun is an adjective
+  EXPECT_EQ(analysed("We bought a new car yesterday"), "we/pron buy/v/past a/det new/adj car/n yesterday/adv");
+  // a base verb opening the sentence is an imperative
+  EXPECT_EQ(analysed("Close the window"), "close/v/base the/det window/n");
+  EXPECT_EQ(analysed("Open the door"), "open/v/base the/det door/n");
+  // after a determiner a noun, a plural by its ending
+  EXPECT_EQ(analysed("The apples are on the table"), "the/det apple/n/pl are/aux on/prep the/det table/n");
+  // a contraction is its two words; after a modal a base verb; after a possessive a noun
+  EXPECT_EQ(analysed("I can't find my keys"), "i/pron can/modal not/neg find/v/base my/poss key/n/pl");
+  // after the copula "-ing" is the continuous verb
+  EXPECT_EQ(analysed("She is reading a book"), "she/pron is/aux read/v/ing a/det book/n");
+  // after "has" a past form is the participle; after a noun subject a finite verb
+  EXPECT_EQ(analysed("He has opened the box"), "he/pron has/aux open/v/pp the/det box/n");
+  EXPECT_EQ(analysed("The shop opens at nine"), "the/det shop/n open/v/3sg at/prep nine/num");
+  // a phrasal verb is one token; irregular plurals come from WordNet's lists
+  EXPECT_EQ(analysed("Turn off the light"), "turn/v/base the/det light/n");
+  EXPECT_EQ(analysed("The children are happy"), "the/det child/n/pl are/aux happy/adj");
+  EXPECT_EQ(analysed("The women are old"), "the/det woman/n/pl are/aux old/adj");
+  // "and" between nouns starts no clause: "milk" stays a noun
+  EXPECT_EQ(analysed("We bought bread and milk"), "we/pron buy/v/past bread/n and/conj milk/n");
+  // after "very" an adjective, though "kind" is mostly a noun
+  EXPECT_EQ(analysed("The doctor is very kind"), "the/det doctor/n is/aux very/adv kind/adj");
+  // a capital inside a sentence is a name unless the lexicon knows the word
+  EXPECT_EQ(analysed("We met Zsolt on Friday"), "we/pron meet/v/past zsolt/name on/prep friday/n");
+  // "to" before a base verb marks the infinitive
+  EXPECT_EQ(analysed("I want to sleep"), "i/pron want/v/base to/to sleep/v/base");
+}
+
+TEST(EnglishAnalysisTest, PhrasalVerbsAndSetPhrasesCoverTheirWords) {
+  std::vector<std::string> words = {"Turn", "off", "the", "light"};
+  auto tokens = EnglishAnalyser(shipped().core, shipped().dict).analyse(words);
+  ASSERT_FALSE(tokens.empty());
+  ASSERT_NE(tokens[0].entry, nullptr);
+  EXPECT_EQ(tokens[0].entry->lemma, "turn off");
+  EXPECT_EQ(tokens[0].words, 2u);
+  words = {"She", "is", "at", "home"};
+  tokens = EnglishAnalyser(shipped().core, shipped().dict).analyse(words);
+  ASSERT_EQ(tokens.size(), 3u);
+  EXPECT_EQ(tokens[2].lemma, "at home");
+  EXPECT_EQ(tokens[2].word, 2u);
+}
+
+}  // namespace
+}  // namespace lexiton::translator

@@ -1,0 +1,128 @@
+// Conjugation on verbs every Hungarian reader knows: both conjugations in the present, the
+// past, the imperative, "-ik" verbs, stems that need a linking vowel, irregular verbs and the
+// "I ... you" form.
+#include "hungarian_verb.h"
+
+#include <gtest/gtest.h>
+
+namespace lexiton::translator {
+namespace {
+
+std::string present(const char* verb, int person, bool plural, bool definite = false) {
+  return conjugate(VerbStem{verb, "", ""}, Tense::present, Agreement{person, plural, definite, false});
+}
+std::string past(const char* verb, int person, bool plural, bool definite = false) {
+  return conjugate(VerbStem{verb, "", ""}, Tense::past, Agreement{person, plural, definite, false});
+}
+std::string imperative(const char* verb, bool definite) {
+  return conjugate(VerbStem{verb, "", ""}, Tense::imperative, Agreement{2, false, definite, false});
+}
+
+TEST(HungarianVerbTest, PresentIndefiniteAndDefinite) {
+  EXPECT_EQ(present("olvas", 1, false), "olvasok");
+  EXPECT_EQ(present("olvas", 2, false), "olvasol") << "a sibilant stem takes -ol";
+  EXPECT_EQ(present("olvas", 3, true), "olvasnak");
+  EXPECT_EQ(present("olvas", 3, false, true), "olvassa") << "the j of -ja assimilates";
+  EXPECT_EQ(present("olvas", 1, true, true), "olvassuk");
+  EXPECT_EQ(present("olvas", 3, true, true), "olvassák");
+  EXPECT_EQ(present("néz", 1, false), "nézek");
+  EXPECT_EQ(present("néz", 3, false, true), "nézi");
+  EXPECT_EQ(present("néz", 1, true, true), "nézzük");
+  EXPECT_EQ(present("néz", 2, true, true), "nézitek");
+  EXPECT_EQ(present("főz", 1, false), "főzök") << "front rounded";
+  EXPECT_EQ(present("főz", 1, false, true), "főzöm");
+  EXPECT_EQ(present("vár", 2, false), "vársz");
+  EXPECT_EQ(present("vár", 2, true), "vártok");
+  EXPECT_EQ(present("ír", 3, false, true), "írja") << "ír is a back verb";
+  EXPECT_EQ(present("nyit", 3, false, true), "nyitja");
+}
+
+TEST(HungarianVerbTest, IkVerbsConjugateOnTheirStem) {
+  EXPECT_EQ(present("dolgozik", 1, false), "dolgozom");
+  EXPECT_EQ(present("dolgozik", 2, false), "dolgozol");
+  EXPECT_EQ(present("dolgozik", 3, false), "dolgozik");
+  EXPECT_EQ(present("dolgozik", 3, true), "dolgoznak");
+  EXPECT_EQ(present("lakik", 1, true), "lakunk");
+  EXPECT_EQ(present("játszik", 3, true), "játszanak") << "a cluster links";
+  EXPECT_EQ(present("játszik", 3, false, true), "játssza") << "a doubled digraph";
+  EXPECT_EQ(present("bízik", 1, false), "bízom") << "a back verb of i-sounds";
+  EXPECT_EQ(past("dolgozik", 3, false), "dolgozott");
+  EXPECT_EQ(infinitiveOf(VerbStem{"dolgozik", "", ""}), "dolgozni");
+}
+
+TEST(HungarianVerbTest, StemsThatNeedALinkingVowel) {
+  EXPECT_EQ(present("mond", 3, true), "mondanak");
+  EXPECT_EQ(present("mond", 2, false), "mondasz");
+  EXPECT_EQ(present("tanít", 3, true), "tanítanak");
+  EXPECT_EQ(infinitiveOf(VerbStem{"tanít", "", ""}), "tanítani");
+  EXPECT_EQ(infinitiveOf(VerbStem{"segít", "", ""}), "segíteni");
+  EXPECT_EQ(infinitiveOf(VerbStem{"olvas", "", ""}), "olvasni");
+}
+
+TEST(HungarianVerbTest, PastByTheLastSoundsOfTheStem) {
+  EXPECT_EQ(past("ír", 3, false), "írt");
+  EXPECT_EQ(past("ír", 1, false), "írtam");
+  EXPECT_EQ(past("ír", 3, true), "írtak");
+  EXPECT_EQ(past("néz", 3, false), "nézett") << "only the third person singular links";
+  EXPECT_EQ(past("néz", 1, false), "néztem");
+  EXPECT_EQ(past("néz", 3, true), "néztek");
+  EXPECT_EQ(past("fut", 1, false), "futottam") << "after t every person links";
+  EXPECT_EQ(past("lát", 3, false), "látott");
+  EXPECT_EQ(past("lát", 1, false), "láttam");
+  EXPECT_EQ(past("lát", 2, false, true), "láttad");
+  EXPECT_EQ(past("vezet", 1, true), "vezettünk");
+  EXPECT_EQ(past("vezet", 3, false), "vezetett");
+  EXPECT_EQ(past("tanít", 1, false), "tanítottam");
+  EXPECT_EQ(past("áll", 3, false), "állt");
+  EXPECT_EQ(past("csuk", 3, false, true), "csukta");
+  EXPECT_EQ(past("felejt", 3, false, true), "felejtette");
+  EXPECT_EQ(past("látogat", 1, true, true), "látogattuk");
+}
+
+TEST(HungarianVerbTest, ImperativeAssimilatesItsJ) {
+  EXPECT_EQ(imperative("csuk", true), "csukd");
+  EXPECT_EQ(imperative("csuk", false), "csukj");
+  EXPECT_EQ(imperative("olvas", false), "olvass");
+  EXPECT_EQ(imperative("olvas", true), "olvasd");
+  EXPECT_EQ(imperative("nyit", false), "nyiss");
+  EXPECT_EQ(imperative("nyit", true), "nyisd");
+  EXPECT_EQ(imperative("tanít", false), "taníts");
+  EXPECT_EQ(imperative("ad", true), "add");
+  EXPECT_EQ(imperative("tesz", true), "tedd");
+  EXPECT_EQ(imperative("jön", false), "gyere");
+  EXPECT_EQ(imperative("lát", false), "láss");
+  EXPECT_EQ(imperative("fejleszt", false), "fejlessz");
+  EXPECT_EQ(imperative("fejleszt", true), "fejleszd");
+  EXPECT_EQ(imperative("játszik", false), "játssz");
+}
+
+TEST(HungarianVerbTest, IrregularVerbsAndTheFormForYou) {
+  EXPECT_EQ(present("megy", 1, false), "megyek");
+  EXPECT_EQ(past("megy", 1, true), "mentünk");
+  EXPECT_EQ(past("vesz", 1, true), "vettünk");
+  EXPECT_EQ(present("vesz", 3, false, true), "veszi");
+  EXPECT_EQ(past("eszik", 1, false, true), "ettem");
+  EXPECT_EQ(present("van", 3, true), "vannak");
+  EXPECT_EQ(present("alszik", 3, true), "alszanak");
+  EXPECT_EQ(infinitiveOf(VerbStem{"megy", "", ""}), "menni");
+  EXPECT_EQ(infinitiveOf(VerbStem{"lát", "", ""}), "látni");
+  EXPECT_EQ(present("nő", 1, true), "növünk");
+  EXPECT_EQ(present("emlékszik", 1, false), "emlékszem");
+  EXPECT_EQ(past("emlékszik", 3, false), "emlékezett");
+  const Agreement you{1, false, false, true};
+  EXPECT_EQ(conjugate(VerbStem{"lát", "", ""}, Tense::present, you), "látlak");
+  EXPECT_EQ(conjugate(VerbStem{"fog", "", ""}, Tense::present, you), "foglak");
+  EXPECT_EQ(conjugate(VerbStem{"segít", "", ""}, Tense::present, you), "segítelek");
+}
+
+// Found by fuzzing: bytes that are no Hungarian word grew into replacement characters.
+TEST(HungarianVerbTest, WhatIsNoHungarianWordComesBackUnchanged) {
+  const std::string junk = "y`\xFF\xFF\xFF\xFF\xFF\xFF";
+  EXPECT_EQ(conjugate(VerbStem{junk, "", ""}, Tense::past, Agreement{1, true, true, false}), junk);
+  EXPECT_EQ(infinitiveOf(VerbStem{junk, "", ""}), junk);
+  EXPECT_EQ(conjugate(VerbStem{"two words", "", ""}, Tense::present, Agreement{}), "two words");
+  EXPECT_EQ(conjugate(VerbStem{"Olvas", "", ""}, Tense::present, Agreement{}), "Olvas");
+}
+
+}  // namespace
+}  // namespace lexiton::translator

@@ -1,0 +1,124 @@
+// The core lexicon's entry reader (which the build-time compiler runs on every line) and the
+// reader of the compiled file.
+#include "core_lexicon.h"
+#include "lexicon_source.h"
+
+#include <gtest/gtest.h>
+
+namespace lexiton::lexicon {
+namespace {
+
+std::optional<Entry> parse(const char* line) {
+  std::string error;
+  return parseEntryLine(line, error);
+}
+
+std::string whyNot(const char* line) {
+  std::string error;
+  EXPECT_FALSE(parseEntryLine(line, error).has_value()) << line;
+  return error;
+}
+
+TEST(LexiconSourceTest, AnEntryWithPrefixesPluralsAndNotes) {
+  auto e = parse("close\tv\tbe|csuk[intr=zár] ; be|zár");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->lemma, "close");
+  EXPECT_EQ(e->pos, PartOfSpeech::verb);
+  ASSERT_EQ(e->senses.size(), 2u);
+  EXPECT_EQ(e->senses[0].prefix, "be");
+  EXPECT_EQ(e->senses[0].word, "csuk");
+  EXPECT_EQ(e->senses[0].note("intr"), "zár");
+  EXPECT_EQ(e->senses[1].word, "zár");
+  e = parse("horse\tn\tló[lovak]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].plural, "lovak");
+  e = parse("leg\tn\tláb[lábak,3sg=lába]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].note("3sg"), "lába");
+  e = parse("turn off\tv\tle|kapcsol");
+  ASSERT_TRUE(e) << "a phrasal verb";
+  e = parse("london\tn\tlondon[name,to=ba]");
+  ASSERT_TRUE(e);
+  EXPECT_TRUE(e->senses[0].name);
+  e = parse("far\tadj\tmessze[van]");
+  ASSERT_TRUE(e);
+  EXPECT_TRUE(e->senses[0].keepsCopula);
+  e = parse("at home\tadv\totthon");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->pos, PartOfSpeech::adverb);
+  e = parse("a little\tadv\tegy kicsit");
+  ASSERT_TRUE(e) << "a fixed Hungarian phrase";
+}
+
+TEST(LexiconSourceTest, MalformedEntriesAreRejectedWithAReason) {
+  EXPECT_NE(whyNot("house n ház").find("three fields"), std::string::npos);
+  EXPECT_NE(whyNot("House\tn\tház").find("English lemma"), std::string::npos);
+  EXPECT_NE(whyNot("house\tx\tház").find("part of speech"), std::string::npos);
+  EXPECT_NE(whyNot("house\tn\tHáz").find("Hungarian word"), std::string::npos);
+  EXPECT_NE(whyNot("house\tn\thouse!").find("Hungarian word"), std::string::npos);
+  EXPECT_NE(whyNot("house\tn\tbe|ház").find("prefix"), std::string::npos);
+  EXPECT_NE(whyNot("house\tn\tház[házak").find("']'"), std::string::npos);
+  EXPECT_NE(whyNot("house\tn\tház[colour=kék]").find("unknown note"), std::string::npos);
+  EXPECT_NE(whyNot("wait\tv\tvár[for=re]").find("bad value"), std::string::npos) << "cases are named in back harmony";
+  EXPECT_NE(whyNot("house\tn\tház[back,front]").find("both"), std::string::npos);
+  EXPECT_NE(whyNot("go\tv\ta;b;c;d;e;f;g;h;i").find("senses"), std::string::npos);
+  EXPECT_NE(whyNot("house\tn\tház ; ").find("Hungarian word"), std::string::npos) << "an empty sense";
+  EXPECT_NE(whyNot("house\tn\tháá\xC3").find("Hungarian word"), std::string::npos) << "cut UTF-8";
+}
+
+TEST(CoreLexiconTest, ReadsEntriesFormsAndCounts) {
+  const CoreLexicon c = CoreLexicon::fromText(
+      "LEXITON-CORE 1\n"
+      "E\tbuy\tv\tvesz ; vásárol\n"
+      "E\tclose\tadj\tközeli\n"
+      "E\tclose\tv\tbe|csuk\n"
+      "E\tturn off\tv\tle|kapcsol\n"
+      "F\tbought\tbuy\tv\n"
+      "W\tbuy\t3\t40\t0\t0\n");
+  EXPECT_EQ(c.size(), 4u);
+  ASSERT_NE(c.find("close", PartOfSpeech::verb), nullptr);
+  EXPECT_EQ(c.find("close", PartOfSpeech::verb)->senses[0].word, "csuk");
+  EXPECT_EQ(c.find("close", PartOfSpeech::noun), nullptr);
+  EXPECT_EQ(c.entries("close").size(), 2u);
+  ASSERT_EQ(c.irregular("bought").size(), 1u);
+  EXPECT_EQ(c.irregular("bought")[0].lemma, "buy");
+  ASSERT_NE(c.counts("buy"), nullptr);
+  EXPECT_EQ(c.counts("buy")->of(PartOfSpeech::verb), 40u);
+  EXPECT_TRUE(c.hasPhraseStarting("turn"));
+  EXPECT_FALSE(c.hasPhraseStarting("buy"));
+}
+
+TEST(CoreLexiconTest, DamagedFilesNameTheirLine) {
+  auto fails = [](const char* text) {
+    try {
+      (void)CoreLexicon::fromText(text);
+    } catch (const CoreLexicon::cExc& e) {
+      return std::string(e.what());
+    }
+    return std::string("accepted");
+  };
+  EXPECT_NE(fails("").find("empty"), std::string::npos);
+  EXPECT_NE(fails("LEXITON-CORE 2\n").find("not a compiled"), std::string::npos);
+  EXPECT_NE(fails("LEXITON-CORE 1\nE\tbuy\tv\n").find("line 2"), std::string::npos);
+  EXPECT_NE(fails("LEXITON-CORE 1\nF\tbought\tbuy\n").find("irregular"), std::string::npos);
+  EXPECT_NE(fails("LEXITON-CORE 1\nW\tbuy\t1\t2\t3\tx\n").find("counts"), std::string::npos);
+  EXPECT_NE(fails("LEXITON-CORE 1\nW\tbuy\t1\t2\t3\t99999999999\n").find("counts"), std::string::npos);
+  EXPECT_NE(fails("LEXITON-CORE 1\nX\tbuy\n").find("unknown record"), std::string::npos);
+}
+
+// Every entry of the lexicon we ship is checked by lexc at build time; here it loads, holds
+// several hundred entries, and answers for the words the translator leans on.
+TEST(CoreLexiconTest, TheShippedLexiconLoads) {
+  const CoreLexicon c = CoreLexicon::loadFile(kCoreLexiconFileName);
+  EXPECT_GE(c.size(), 400u);
+  ASSERT_NE(c.find("buy", PartOfSpeech::verb), nullptr);
+  EXPECT_EQ(c.find("buy", PartOfSpeech::verb)->senses[0].word, "vesz");
+  ASSERT_NE(c.find("close", PartOfSpeech::verb), nullptr);
+  EXPECT_EQ(c.find("close", PartOfSpeech::verb)->senses[0].prefix, "be");
+  EXPECT_EQ(c.find("key", PartOfSpeech::noun)->senses[0].word, "kulcs");
+  EXPECT_FALSE(c.irregular("children").empty());
+  EXPECT_NE(c.counts("run"), nullptr);
+}
+
+}  // namespace
+}  // namespace lexiton::lexicon
