@@ -11,26 +11,18 @@
 #include <vector>
 
 #include "lexiton/profile.h"
+#include "lexiton/test/files.h"
 
 namespace {
 
-std::string tempPath(const std::string& name) {
-  char dir[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, dir);
-  return std::string(dir) + "lexiton_profile_" + name;
-}
+using lexiton::test::readFile;
+
+std::string tempPath(const std::string& name) { return lexiton::test::tempPath("lexiton_profile_" + name); }
 
 std::string writeFile(const std::string& name, const std::string& text) {
   const std::string path = tempPath(name);
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+  lexiton::test::writeFile(path, text);
   return path;
-}
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
 }
 
 const std::string kLong(300, 'v');

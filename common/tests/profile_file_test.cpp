@@ -7,18 +7,15 @@
 #include <sstream>
 
 #include "lexiton/profile.h"
+#include "lexiton/test/files.h"
 
 namespace {
+using lexiton::test::readFile;
+
 std::string writeFile(const std::string& name, const std::string& text) {
-  const std::string path = ::testing::TempDir() + "lexiton_profile_file_" + name;
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+  const std::string path = lexiton::test::tempPath("lexiton_profile_file_" + name);
+  lexiton::test::writeFile(path, text);
   return path;
-}
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
 }
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include "lexiton/protocol/client_packer.h"
 #include "lexiton/server/handler.h"
 #include "lexiton/server/request_form.h"
+#include "lexiton/test/files.h"
 
 #include <httplib.h>
 #include <gtest/gtest.h>
@@ -21,10 +22,7 @@ using namespace lexiton::server;
 
 namespace {
 
-std::string readAll(const std::filesystem::path& p) {
-    std::ifstream in(p);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
+std::string readAll(const std::filesystem::path& p) { return lexiton::test::readFile(p.string()); }
 
 }  // namespace
 

@@ -10,7 +10,9 @@
 namespace lexiton {
 namespace {
 
-struct SyntaxError {};
+struct SyntaxError : std::exception {
+  const char* what() const noexcept override { return "style sheet syntax error"; }
+};
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 

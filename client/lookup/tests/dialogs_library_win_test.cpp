@@ -12,6 +12,7 @@
 #include "dialog_driver_win.h"
 #include "lexiton/library.h"
 #include "lexiton/profile.h"
+#include "lexiton/test/files.h"
 
 using namespace dialog_driver;
 namespace pc = lexiton::lookup::proxy_control;
@@ -25,17 +26,13 @@ using KVProxyDlgFn = int(__cdecl*)(int, void*);
 
 constexpr int kEnglish = 1033;
 
-std::string tempFile(const char* name) {
-  char dir[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, dir);
-  return std::string(dir) + name;
-}
+using lexiton::test::tempPath;
 
 class ClientLibrary : public ::testing::Test {
  protected:
   void SetUp() override {
     // Whatever the library would show in a message box goes to this file instead.
-    alerts_ = tempFile("lexiton_dialogs_library_alerts.txt");
+    alerts_ = tempPath("lexiton_dialogs_library_alerts.txt");
     DeleteFileA(alerts_.c_str());
     _putenv(("LEXITON_ALERT_FILE=" + alerts_).c_str());
     library_ = lexiton::Library("LexitonClt.dll");
@@ -45,7 +42,7 @@ class ClientLibrary : public ::testing::Test {
     exit_ = bind<KVExitFn>("KVExit");
     proxy_ = bind<KVProxyDlgFn>("KVProxyDlg");
     ASSERT_TRUE(init_ && close_ && exit_ && proxy_);
-    ini_ = tempFile("lexiton_dialogs_library.ini");
+    ini_ = tempPath("lexiton_dialogs_library.ini");
     // No server connection: a confirmed proxy is only written to the file.
     std::ofstream(ini_, std::ios::binary | std::ios::trunc)
         << "[dict]\r\nUserLang=1033\r\n[Server Settings]\r\nServer_Mode=0\r\nProxy_Server=old:1\r\n"

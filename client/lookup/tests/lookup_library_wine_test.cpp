@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "lexiton/lookup/exports.h"
+#include "lexiton/test/files.h"
 #include "reply_server.h"
 
 namespace {
@@ -36,10 +37,7 @@ const char kIni[] = "lookup_wine_test.ini";
 const char kVoicerLog[] = "lookup_wine_voicer.log";
 const char kAlertFile[] = "lookup_wine_alerts.txt";
 
-std::string readFile(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using lexiton::test::readFile;
 
 std::string unpackedRecord(const Request& r) {
   std::string record;

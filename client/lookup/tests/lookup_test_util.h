@@ -14,6 +14,7 @@
 
 #include "lexiton/lookup/dialogs.h"
 #include "lexiton/lookup/speech.h"
+#include "lexiton/test/files.h"
 
 namespace lexiton::test {
 
@@ -105,14 +106,6 @@ inline std::string chunk(const std::string& tag, const std::string& data) {
   return out + data;
 }
 
-inline void writeFile(const std::string& path, const std::string& content) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-}
-
-inline std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // The data of one chunk of a result list ("" when absent).
 inline std::string chunkText(const uint8_t* data, std::size_t size, std::string_view tag) {

@@ -5,18 +5,15 @@
 #include <sstream>
 
 #include "lexiton/profile.h"
+#include "lexiton/test/files.h"
 
 namespace {
+using lexiton::test::readFile;
+
 std::string writeFile(const std::string& name, const std::string& text) {
-  const std::string path = ::testing::TempDir() + name;
-  std::ofstream(path, std::ios::binary) << text;
+  const std::string path = lexiton::test::tempPath(name);
+  lexiton::test::writeFile(path, text);
   return path;
-}
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
 }
 }  // namespace
 

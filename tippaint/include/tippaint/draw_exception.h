@@ -1,9 +1,11 @@
 // Failures of the painter's own drawing objects; caught by the painter export.
 #pragma once
 
+#include <exception>
+
 namespace tippaint {
 
-class DrawException {
+class DrawException : public std::exception {
  public:
   static constexpr int kFont = 0;          // a painter font cannot be created
   static constexpr int kMemoryDc = 1;      // a memory context for a logo cannot be created
@@ -12,6 +14,7 @@ class DrawException {
 
   explicit DrawException(int code) : code_(code) {}
   int code() const { return code_; }
+  const char* what() const noexcept override { return "tippaint drawing failure"; }
 
  private:
   int code_;

@@ -2,9 +2,11 @@
 // (the painter export) catches it, stops painting and reports failure.
 #pragma once
 
+#include <exception>
+
 namespace tippaint {
 
-class RTFException {
+class RTFException : public std::exception {
  public:
   // Codes of malformed documents.
   static constexpr int kEndOfInput = 0;          // buffer ended inside the outermost group
@@ -25,6 +27,7 @@ class RTFException {
 
   explicit RTFException(int code) : code_(code) {}
   int code() const { return code_; }
+  const char* what() const noexcept override { return "malformed RTF"; }
 
  private:
   int code_;

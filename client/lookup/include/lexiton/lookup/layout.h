@@ -12,11 +12,12 @@
 namespace lexiton {
 
 // Style-sheet load failure: code 0 cannot open, 1 read failure, 2 syntax error.
-class layout_exception {
+class layout_exception : public std::exception {
 public:
   layout_exception(int code, int line) : code_(code), line_(line) {}
   int code() const { return code_; }
   int line() const { return line_; }
+  const char* what() const noexcept override { return "style sheet failure"; }
 
 private:
   int code_;
@@ -25,11 +26,12 @@ private:
 
 // Conversion failure: 0 syntax, 1 end tag mismatch, 2 end tag with nothing open,
 // 3 input ended inside an element, 4 no rule decides a tag.
-class xml_exception {
+class xml_exception : public std::exception {
 public:
   xml_exception(int code, std::string text = {}) : code_(code), text_(std::move(text)) {}
   int code() const { return code_; }
   const std::string& text() const { return text_; }
+  const char* what() const noexcept override { return "malformed XML"; }
 
 private:
   int code_;
