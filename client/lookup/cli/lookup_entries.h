@@ -39,10 +39,16 @@ bool bindLookupEntries(Find find, LookupEntries& entries, std::string& error) {
   return true;
 }
 
+// The library loaded when none is named and none is linked in.
+inline constexpr const char* kDefaultLookupLibrary = "LexitonClt.dll";
+
 // Fills `entries` from `file` (kept loaded until the process ends); an empty `file` means the
-// default (LexitonClt.dll on Windows, the linked-in code natively). False with `error` set when
-// the library cannot be loaded or lacks an entry a look-up needs.
+// default (the linked-in code natively, kDefaultLookupLibrary on Windows). False with `error`
+// set when the library cannot be loaded or lacks an entry a look-up needs.
 bool loadLookupEntries(const std::string& file, LookupEntries& entries, std::string& error);
+
+// The entries linked into the program, where there are (natively); false elsewhere.
+bool linkedLookupEntries(LookupEntries& entries);
 
 // A command-line argument as UTF-16 (the process's code page on Windows, UTF-8 elsewhere).
 std::u16string argumentText(const char* argument);
