@@ -90,6 +90,17 @@ TEST_F(HostProgram, StartsPublishesItsWindowAndEndsInOrderOnEndOfSession) {
   EXPECT_EQ(iniValue("dict", "FeedbackText"), "0");
 }
 
+TEST_F(HostProgram, TheRealOnlineLibraryServesWithServerModeOne) {
+  HostProcess host("online");
+  host.place("LexitonSt.dll", "standin_empty.dll");
+  writeIni("[dict]\nUserLang=1038\n[Server Settings]\nServer_Mode=1\n");
+  host.start();
+  const auto record = host.waitForRecord();
+  ASSERT_TRUE(record) << alerts();
+  EXPECT_EQ(host.endSession(*record), 0u);
+  EXPECT_EQ(alerts(), "");
+}
+
 TEST_F(HostProgram, CustomColoursSurviveARunAndTheOldFormReadsAsWhites) {
   HostProcess host("colours");
   CustomColors colours{};
