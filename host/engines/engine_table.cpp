@@ -2,6 +2,8 @@
 
 #include <lexiton/fixed_texts.h>
 
+#include <type_traits>
+
 #include "startup/host_paths.h"
 
 namespace lexiton::host {
@@ -11,14 +13,12 @@ namespace {
 // The local engine's InitModule reports a failure so.
 constexpr int kInitModuleFailed = -1;
 
-using NoArgumentEntry = int (*)();
-
-// An entry with no arguments, called with the caller-cleans-up convention; whatever it throws
-// stays here.
-void callSwallowing(void* entry) {
+// An entry with no arguments whose result does not matter; whatever it throws stays here.
+template <class Entry>
+void callSwallowing(Entry entry) {
   if (!entry) return;
   try {
-    reinterpret_cast<NoArgumentEntry>(entry)();
+    entry();
   } catch (...) {
   }
 }
@@ -42,6 +42,11 @@ std::optional<EngineTable::Failure> EngineTable::bind(int hoverDictionaries,
                                                       const std::function<int()>& serverMode) {
   using namespace fixed_texts;
   auto bindEntry = [this](ModuleHandle module, const char* name) { return loader_.entry(module, name); };
+  // Binds `name` into the typed `entry`; true when it is there.
+  auto bindTyped = [this](ModuleHandle module, const char* name, auto& entry) {
+    entry = reinterpret_cast<std::remove_reference_t<decltype(entry)>>(loader_.entry(module, name));
+    return entry != nullptr;
+  };
 
   firstPainter_ = load(engine_files::kFirstPainter);
   if (!firstPainter_) return Failure{std::string(engine_files::kFirstPainter)};
@@ -50,17 +55,16 @@ std::optional<EngineTable::Failure> EngineTable::bind(int hoverDictionaries,
 
   dictionary_ = load(engine_files::kDictionary);
   if (!dictionary_) return Failure{std::string(engine_files::kDictionary)};
-  entries_.lookupRIFFW = bindEntry(dictionary_, "LookupRIFFW");
-  if (!entries_.lookupRIFFW) return Failure{std::string(kNameLookupRIFFW)};
-  entries_.initModule = bindEntry(dictionary_, "InitModule");
-  entries_.endModule = bindEntry(dictionary_, "EndModule");
-  entries_.dictConfig = bindEntry(dictionary_, "DictConfig");
-  entries_.getOpenDicts = bindEntry(dictionary_, "GetOpenDicts");
+  if (!bindTyped(dictionary_, "LookupRIFFW", entries_.lookupRIFFW)) return Failure{std::string(kNameLookupRIFFW)};
+  bindTyped(dictionary_, "InitModule", entries_.initModule);
+  bindTyped(dictionary_, "EndModule", entries_.endModule);
+  bindTyped(dictionary_, "DictConfig", entries_.dictConfig);
+  bindTyped(dictionary_, "GetOpenDicts", entries_.getOpenDicts);
 
   if (hoverDictionaries == 1) {
     // An engine without InitModule cannot be started, which is its failure too.
     int started = kInitModuleFailed;
-    if (entries_.initModule) started = reinterpret_cast<NoArgumentEntry>(entries_.initModule)();
+    if (entries_.initModule) started = entries_.initModule();
     if (started == kInitModuleFailed) return Failure{std::string(kNameLookupInit)};
     engineInitialised_ = true;
   }
@@ -72,26 +76,22 @@ std::optional<EngineTable::Failure> EngineTable::bind(int hoverDictionaries,
 
   textReader_ = load(engine_files::kTextReader);
   if (!textReader_) return Failure{std::string(engine_files::kTextReader)};
-  entries_.getMWord9WEx = bindEntry(textReader_, "GetMWord9W_Ex");
-  entries_.getIE4WEx = bindEntry(textReader_, "GetIE4W_Ex");
-  entries_.makeTidy = bindEntry(textReader_, "MakeTidy");
-  if (!entries_.getMWord9WEx || !entries_.getIE4WEx || !entries_.makeTidy)
-    return Failure{std::string(kNameTextReader)};
+  const bool reader = bindTyped(textReader_, "GetMWord9W_Ex", entries_.getMWord9WEx) &
+                      bindTyped(textReader_, "GetIE4W_Ex", entries_.getIE4WEx) &
+                      bindTyped(textReader_, "MakeTidy", entries_.makeTidy);
+  if (!reader) return Failure{std::string(kNameTextReader)};
 
   clientFile_ = std::string(serverMode() == 1 ? engine_files::kOnlineClient : engine_files::kStandaloneClient);
   client_ = load(clientFile_);
   if (!client_) return Failure{clientFile_};
-  entries_.lookup = bindEntry(client_, "Lookup");
-  entries_.setMode = bindEntry(client_, "SetMode");
-  entries_.getCopyRightInfo = bindEntry(client_, "GetCopyRightInfo");
-  entries_.kvInit = bindEntry(client_, "KVInit");
-  entries_.kvClose = bindEntry(client_, "KVClose");
-  entries_.kvStorno = bindEntry(client_, "KVStorno");
-  entries_.kvExit = bindEntry(client_, "KVExit");
-  entries_.kvProxyDlg = bindEntry(client_, "KVProxyDlg");
-  if (!entries_.lookup || !entries_.kvStorno || !entries_.setMode || !entries_.getCopyRightInfo ||
-      !entries_.kvInit || !entries_.kvClose)
-    return Failure{std::string(kNameClientEntries)};
+  // Every entry is bound before the verdict, so that unloading finds KVClose when it is there.
+  const bool client = bindTyped(client_, "Lookup", entries_.lookup) & bindTyped(client_, "SetMode", entries_.setMode) &
+                      bindTyped(client_, "GetCopyRightInfo", entries_.getCopyRightInfo) &
+                      bindTyped(client_, "KVInit", entries_.kvInit) & bindTyped(client_, "KVClose", entries_.kvClose) &
+                      bindTyped(client_, "KVStorno", entries_.kvStorno);
+  bindTyped(client_, "KVExit", entries_.kvExit);
+  bindTyped(client_, "KVProxyDlg", entries_.kvProxyDlg);
+  if (!client) return Failure{std::string(kNameClientEntries)};
   return std::nullopt;
 }
 

@@ -4,6 +4,9 @@
 // the names and the flags are the same code under test and in the program.
 #pragma once
 
+#include <lexiton/companion_exports.h>
+#include <lexiton/lookup/exports.h>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -70,26 +73,28 @@ class EngineTable {
   void setSecondTooltipEnabled(bool on) { secondTooltip_ = on && secondPainter_; }
   const std::string& clientFile() const { return clientFile_; }
 
-  // Bound entries; null when absent.
+  // Bound entries, typed by the headers both ends build against; null when absent. The
+  // painters' entry takes Windows types, so it is kept untyped here and typed by its caller
+  // (tippaint/win/tip_paint.h).
   struct Entries {
     void* firstTipPaint = nullptr;
-    void* lookupRIFFW = nullptr;
-    void* initModule = nullptr;
-    void* endModule = nullptr;
-    void* dictConfig = nullptr;
-    void* getOpenDicts = nullptr;
     void* secondTipPaint = nullptr;
-    void* getMWord9WEx = nullptr;
-    void* getIE4WEx = nullptr;
-    void* makeTidy = nullptr;
-    void* lookup = nullptr;
-    void* setMode = nullptr;
-    void* getCopyRightInfo = nullptr;
-    void* kvInit = nullptr;
-    void* kvClose = nullptr;
-    void* kvStorno = nullptr;
-    void* kvExit = nullptr;
-    void* kvProxyDlg = nullptr;
+    LookupRIFFWFn lookupRIFFW = nullptr;
+    InitModuleFn initModule = nullptr;
+    EndModuleFn endModule = nullptr;
+    DictConfigFn dictConfig = nullptr;
+    GetOpenDictsFn getOpenDicts = nullptr;
+    GetMWord9WExFn getMWord9WEx = nullptr;
+    GetIE4WExFn getIE4WEx = nullptr;
+    MakeTidyFn makeTidy = nullptr;
+    LookupFn lookup = nullptr;
+    SetModeFn setMode = nullptr;
+    GetCopyRightInfoFn getCopyRightInfo = nullptr;
+    KVInitFn kvInit = nullptr;
+    KVCloseFn kvClose = nullptr;
+    KVStornoFn kvStorno = nullptr;
+    KVExitFn kvExit = nullptr;
+    KVProxyDlgFn kvProxyDlg = nullptr;
   };
   const Entries& entries() const { return entries_; }
 

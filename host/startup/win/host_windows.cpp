@@ -146,7 +146,7 @@ void MainWindow::removeTrayAndHook() {
 }
 
 bool MainWindow::exitRoutine() {
-  if (auto kvExit = reinterpret_cast<KVExitFn>(engines_->entries().kvExit)) {
+  if (auto kvExit = engines_->entries().kvExit) {
     if (!kvExit(paths_.language, nullptr)) return false;
   }
   removeTrayAndHook();

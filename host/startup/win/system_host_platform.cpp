@@ -110,7 +110,7 @@ void SystemHostPlatform::destroyWindows() {
 }
 
 int SystemHostPlatform::initClient(const EngineTable& engines, const std::string& configPath) {
-  const auto kvInit = reinterpret_cast<KVInitFn>(engines.entries().kvInit);
+  const auto kvInit = engines.entries().kvInit;
   return kvInit ? kvInit(nullptr, configPath.c_str()) : -1;
 }
 
