@@ -45,3 +45,12 @@ lexiton_add_test(host_wine_tests WINE_ONLY TIMEOUT 600
 if(TARGET host_wine_tests)
   add_dependencies(host_wine_tests Lexiton standin_client standin_client_without_storno standin_empty)
 endif()
+
+# The Hungarian messages once more in the code page of a Hungarian system: wine takes 1250 from
+# the locale's name.
+if(TARGET host_wine_tests)
+  add_test(NAME host_wine_hu_tests
+    COMMAND host_wine_tests --gtest_filter=HostProgram.Hungarian*
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  set_tests_properties(host_wine_hu_tests PROPERTIES TIMEOUT 120 ENVIRONMENT "LC_ALL=hu_HU.UTF-8")
+endif()

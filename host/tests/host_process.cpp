@@ -180,13 +180,13 @@ HWND HostProcess::mainWindow(const SubscriberRecord& record) const {
   return found;
 }
 
-std::optional<DWORD> HostProcess::endSession(const SubscriberRecord& record) {
+std::optional<DWORD> HostProcess::endSession(const SubscriberRecord& record, std::chrono::milliseconds limit) {
   HWND main = mainWindow(record);
   if (!main) return std::nullopt;
   DWORD_PTR result = 0;
   SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
   SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
-  return waitForExit();
+  return waitForExit(limit);
 }
 
 }  // namespace lexiton::host::test

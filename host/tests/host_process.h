@@ -58,7 +58,8 @@ class HostProcess {
   // The window tagged "HVR " among the process's windows.
   HWND mainWindow(const SubscriberRecord& record) const;
   // The end-of-session messages to MainWindow, then the wait for the exit.
-  std::optional<DWORD> endSession(const SubscriberRecord& record);
+  std::optional<DWORD> endSession(const SubscriberRecord& record,
+                                  std::chrono::milliseconds limit = std::chrono::seconds(60));
   DWORD processId() const { return info_.dwProcessId; }
   bool running() const;
 

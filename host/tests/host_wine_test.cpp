@@ -10,6 +10,9 @@
 #include "shared/subscriber_record.h"
 #include "splash_test_images.h"
 #include "startup/custom_colors.h"
+#include "startup/splash_file.h"
+
+#include <lexiton/text_encoding.h>
 #include "startup/win/host_windows.h"
 
 namespace lexiton::host::test {
@@ -36,6 +39,7 @@ class HostProgram : public ::testing::Test {
     SetEnvironmentVariableA("LEXITON_STANDIN_LOG", log_.c_str());
     SetEnvironmentVariableA("LEXITON_STANDIN_INITMODULE", nullptr);
     SetEnvironmentVariableA("LEXITON_STANDIN_KVINIT", nullptr);
+    SetEnvironmentVariableA("LEXITON_STANDIN_KVEXIT", nullptr);
   }
 
   std::string ini() const { return dataDirectory_ + "lexiton.ini"; }
@@ -248,6 +252,50 @@ TEST_F(HostProgram, UnloadingOrderAsTheStandInsSawIt) {
             "dictcore.dll unload\n"
             "client unload\n");
   EXPECT_EQ(alerts(), "");
+}
+
+TEST_F(HostProgram, ALibraryThatRefusesTheExitKeepsTheProgramRunning) {
+  HostProcess host("exit_refused");
+  host.place("LexitonSt.dll", "standin_client.dll");
+  SetEnvironmentVariableA("LEXITON_STANDIN_KVEXIT", "0");
+  writeIni("[dict]\nUserLang=2057\nTTColor=5\n");
+  host.start();
+  SetEnvironmentVariableA("LEXITON_STANDIN_KVEXIT", nullptr);
+  const auto record = host.waitForRecord();
+  ASSERT_TRUE(record) << alerts();
+  // The end-of-session message is handled before SendMessage returns: a second is plenty.
+  EXPECT_FALSE(host.endSession(*record, std::chrono::seconds(1)));
+  EXPECT_TRUE(host.running());
+  EXPECT_EQ(log().find("ptrhook.dll ReleaseHook"), std::string::npos) << log();
+  EXPECT_EQ(iniValue("dict", "AutoRun"), "");
+}
+
+TEST_F(HostProgram, HungarianMessagesInTheSystemCodePage) {
+  if (GetACP() != 1250) GTEST_SKIP() << "needs a Central European code page (LC_ALL=hu_HU.UTF-8)";
+  HostProcess host("hungarian");
+  host.place("mtippaint.dll", "");
+  writeIni("[dict]\nUserLang=1038\n");
+  const std::string string26 = lexiton::utf8ToCodePage(
+      "A Lexiton egyik összetevője hiányzik vagy nem működik, ezért a program nem tud elindulni.",
+      lexiton::CodePage::windows1250);
+  EXPECT_EQ(runToAlert(host), "warning|Lexiton|" + string26 + " (.\\mtippaint.dll)\n");
+}
+
+TEST_F(HostProgram, TheSplashFilesHoldEveryLanguageInBothDepths) {
+  for (const char* name : {"win65K.spl", "win256.spl"}) {
+    const std::string file = readText(binFolder() + name);
+    for (int language : {1038, 2057, 0}) {
+      const auto image = readSplashImage(reinterpret_cast<const uint8_t*>(file.data()), file.size(), language);
+      ASSERT_TRUE(image) << name << " " << language;
+      const auto bitmap = describeBitmap(*image);
+      ASSERT_TRUE(bitmap);
+      EXPECT_EQ(bitmap->bitCount, std::string(name) == "win256.spl" ? 8 : 24);
+      EXPECT_EQ(bitmap->colourCount, std::string(name) == "win256.spl" ? 256u : 0u);
+    }
+    // Each language has a picture of its own.
+    EXPECT_NE(readSplashImage(reinterpret_cast<const uint8_t*>(file.data()), file.size(), 1038),
+              readSplashImage(reinterpret_cast<const uint8_t*>(file.data()), file.size(), 2057));
+  }
 }
 
 TEST_F(HostProgram, SecondCopyIsRefusedAndTheFirstKeepsItsRecord) {
