@@ -44,6 +44,9 @@ lexiton_add_test(host_wine_tests WINE_ONLY TIMEOUT 600
   LIBS lexiton_host_core lexiton_common lexiton::zlib advapi32 user32)
 if(TARGET host_wine_tests)
   add_dependencies(host_wine_tests Lexiton standin_client standin_client_without_storno standin_empty)
+  # One running host per wine session: the single-instance mutex and the shared block are
+  # system-wide, and the tests point the "AppData" shell folder at a folder of their own.
+  set_tests_properties(host_wine_tests PROPERTIES RESOURCE_LOCK lexiton_host)
 endif()
 
 # The Hungarian messages once more in the code page of a Hungarian system: wine takes 1250 from
@@ -52,5 +55,6 @@ if(TARGET host_wine_tests)
   add_test(NAME host_wine_hu_tests
     COMMAND host_wine_tests --gtest_filter=HostProgram.Hungarian*
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-  set_tests_properties(host_wine_hu_tests PROPERTIES TIMEOUT 120 ENVIRONMENT "LC_ALL=hu_HU.UTF-8")
+  set_tests_properties(host_wine_hu_tests PROPERTIES TIMEOUT 120 ENVIRONMENT "LC_ALL=hu_HU.UTF-8"
+    RESOURCE_LOCK lexiton_host)
 endif()
