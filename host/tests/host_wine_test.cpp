@@ -53,6 +53,14 @@ class HostProgram : public ::testing::Test {
   std::string alerts() { return readText(alerts_); }
   std::string log() { return readText(log_); }
 
+  // Writes the settings file, starts the program and waits until it has published its record.
+  std::optional<SubscriberRecord> startRunning(HostProcess& host, const std::string& settings,
+                                               const std::string& arguments = "") {
+    writeIni(settings);
+    host.start(arguments);
+    return host.waitForRecord();
+  }
+
   // Starts the program, expects it to end by itself with one alert, and returns that alert.
   std::string runToAlert(HostProcess& host, const std::string& arguments = "") {
     host.start(arguments);
@@ -67,9 +75,7 @@ class HostProgram : public ::testing::Test {
 
 TEST_F(HostProgram, StartsPublishesItsWindowAndEndsInOrderOnEndOfSession) {
   HostProcess host("normal");
-  writeIni("[dict]\nUserLang=2057\nTTColor=123456\nAutoRun=5\n");
-  host.start();
-  const auto record = host.waitForRecord();
+  const auto record = startRunning(host, "[dict]\nUserLang=2057\nTTColor=123456\nAutoRun=5\n");
   ASSERT_TRUE(record) << alerts();
   // A separate process reads the record under its mutex: the trigger window, the two 256s,
   // WM_COPYDATA, the host's process and thread, enabled.
@@ -97,9 +103,7 @@ TEST_F(HostProgram, StartsPublishesItsWindowAndEndsInOrderOnEndOfSession) {
 TEST_F(HostProgram, TheRealOnlineLibraryServesWithServerModeOne) {
   HostProcess host("online");
   host.place("LexitonSt.dll", "standin_empty.dll");
-  writeIni("[dict]\nUserLang=1038\n[Server Settings]\nServer_Mode=1\n");
-  host.start();
-  const auto record = host.waitForRecord();
+  const auto record = startRunning(host, "[dict]\nUserLang=1038\n[Server Settings]\nServer_Mode=1\n");
   ASSERT_TRUE(record) << alerts();
   EXPECT_EQ(host.endSession(*record), 0u);
   EXPECT_EQ(alerts(), "");
@@ -109,17 +113,13 @@ TEST_F(HostProgram, CustomColoursSurviveARunAndTheOldFormReadsAsWhites) {
   HostProcess host("colours");
   CustomColors colours{};
   for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = static_cast<uint32_t>(0x102030 + i);
-  writeIni("[dict]\nUserLang=2057\nCustomColors=" + formatCustomColors(colours) + "\n");
-  host.start();
-  auto record = host.waitForRecord();
+  auto record = startRunning(host, "[dict]\nUserLang=2057\nCustomColors=" + formatCustomColors(colours) + "\n");
   ASSERT_TRUE(record) << alerts();
   ASSERT_EQ(host.endSession(*record), 0u);
   EXPECT_EQ(parseCustomColors(iniValue("dict", "CustomColors")), colours);
 
   HostProcess again("colours_old_form");
-  writeIni("[dict]\nUserLang=2057\nCustomColors=\xFF\xFF\xFF\n");
-  again.start();
-  record = again.waitForRecord();
+  record = startRunning(again, "[dict]\nUserLang=2057\nCustomColors=\xFF\xFF\xFF\n");
   ASSERT_TRUE(record) << alerts();
   ASSERT_EQ(again.endSession(*record), 0u);
   EXPECT_EQ(iniValue("dict", "CustomColors"), formatCustomColors(whiteCustomColors()));
@@ -219,9 +219,7 @@ TEST_F(HostProgram, ServerModeChoosesTheOnlineLibrary) {
   HostProcess host("server_mode");
   host.place("LexitonClt.dll", "standin_client.dll");
   host.place("LexitonSt.dll", "standin_empty.dll");
-  writeIni("[dict]\nUserLang=2057\n[Server Settings]\nServer_Mode=1\n");
-  host.start();
-  const auto record = host.waitForRecord();
+  const auto record = startRunning(host, "[dict]\nUserLang=2057\n[Server Settings]\nServer_Mode=1\n");
   ASSERT_TRUE(record) << alerts();
   EXPECT_EQ(host.endSession(*record), 0u);
 
@@ -236,9 +234,7 @@ TEST_F(HostProgram, UnloadingOrderAsTheStandInsSawIt) {
   HostProcess host("unloading");
   host.place("LexitonSt.dll", "standin_client.dll");
   host.place("tippaint.dll", "");  // one tooltip only: no error
-  writeIni("[dict]\nUserLang=2057\nHVRDicts=1\n");
-  host.start();
-  const auto record = host.waitForRecord();
+  const auto record = startRunning(host, "[dict]\nUserLang=2057\nHVRDicts=1\n");
   ASSERT_TRUE(record) << alerts();
   DeleteFileA(log_.c_str());
   ASSERT_EQ(host.endSession(*record), 0u);
@@ -300,9 +296,7 @@ TEST_F(HostProgram, TheSplashFilesHoldEveryLanguageInBothDepths) {
 
 TEST_F(HostProgram, SecondCopyIsRefusedAndTheFirstKeepsItsRecord) {
   HostProcess first("first_copy");
-  writeIni("[dict]\nUserLang=2057\n");
-  first.start();
-  const auto record = first.waitForRecord();
+  const auto record = startRunning(first, "[dict]\nUserLang=2057\n");
   ASSERT_TRUE(record) << alerts();
   const auto before = record->bytes();
 
@@ -320,9 +314,7 @@ TEST_F(HostProgram, SecondCopyIsRefusedAndTheFirstKeepsItsRecord) {
 
 TEST_F(HostProgram, TrayClicksSwitchTheFlagAndAPeerHoldingTheLockOnlyKeepsTheOldOne) {
   HostProcess host("flag");
-  writeIni("[dict]\nUserLang=2057\n");
-  host.start();
-  const auto record = host.waitForRecord();
+  const auto record = startRunning(host, "[dict]\nUserLang=2057\n");
   ASSERT_TRUE(record) << alerts();
   HWND main = host.mainWindow(*record);
   auto click = [&] {
