@@ -46,4 +46,27 @@ inline constexpr std::string_view kLayoutExceptionCaption = "Layout exception";
 inline constexpr char kXmlExceptionFormat[] = "Exception occured converting xml to rtf (%s)";
 inline constexpr std::string_view kXmlExceptionCaption = "Xml exception";
 
+// The host's start-up texts that come before (or without) its language library, and the
+// caption of the shared block's failures.
+inline constexpr std::string_view kHostCaption = "Lexiton";
+inline constexpr std::string_view kIniOpenFailedPrefix = "Can't open .ini file! (";
+inline constexpr std::string_view kLanguageLoadFailedPrefix = "Can't load language resource (uires";
+inline constexpr std::string_view kEventSubscriberCaption = "Event Subscriber";
+
+// The texts of the named objects' exceptions.
+inline constexpr std::string_view kSharedMemoryCreation = "shared memory creation failed";
+inline constexpr std::string_view kSharedMemoryOpen = "shared memory open failed";
+inline constexpr std::string_view kSharedMemoryMapView = "map view of shared memory failed";
+inline constexpr std::string_view kMutexCreation = "mutex creation failed";
+inline constexpr std::string_view kMutexTimeOut = "mutex time out";
+inline constexpr std::string_view kBadAllocation = "bad allocation";
+
+// The names message 26 gives the parts that failed while binding the libraries.
+inline constexpr std::string_view kNameTipPaint = "TipPaint";
+inline constexpr std::string_view kNameLookupRIFFW = "LookupRIFFW";
+inline constexpr std::string_view kNameLookupInit = "LookupInit";
+inline constexpr std::string_view kNameTextReader = "GetMS";
+inline constexpr std::string_view kNameClientEntries = "Korvell";
+inline constexpr std::string_view kNameKVInit = "KVInit";
+
 }  // namespace lexiton::fixed_texts

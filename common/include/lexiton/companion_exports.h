@@ -1,0 +1,41 @@
+// The entry points of the outside companion libraries as the host binds them by name: the
+// pointer hook "ptrhook.dll", the text reader "textgrab.dll" and the local dictionary engine
+// "dictcore.dll". Stand-ins and real companions are built against this header. Everything is
+// caller-cleans-up (cdecl) except SetupHook, which cleans up its own arguments (stdcall).
+#pragma once
+
+#include <lexiton/abi.h>
+
+#ifdef _WIN32
+#define LX_COMPANION_CDECL __cdecl
+#define LX_COMPANION_STDCALL __stdcall
+#else
+#define LX_COMPANION_CDECL
+#define LX_COMPANION_STDCALL
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// ptrhook.dll: from SetupHook on, pointer moves and key presses are posted to `window`.
+typedef int(LX_COMPANION_STDCALL* SetupHookFn)(void* window, void* hookModule);
+typedef int(LX_COMPANION_CDECL* ReleaseHookFn)(void);
+
+// textgrab.dll: the text around a screen point; `buffer` holds `size` wide characters.
+typedef int(LX_COMPANION_CDECL* GetMWord9WExFn)(int x, int y, int reach, uint16_t* buffer, int size, int* cursor);
+typedef int(LX_COMPANION_CDECL* GetIE4WExFn)(int x, int y, int reach, uint16_t* buffer, int size, int* cursor,
+                                             char* source, int sourceSize);
+typedef int(LX_COMPANION_CDECL* MakeTidyFn)(const LxWideString* pending, uint16_t* buffer, int size, int* cursor);
+
+// dictcore.dll: the local dictionary. InitModule answers -1 on failure.
+typedef int(LX_COMPANION_CDECL* LookupRIFFWFn)(const uint16_t* text, int mode, LxByteArray* result, int* first,
+                                               int* second, const char* notFoundText, uint8_t* flag);
+typedef int(LX_COMPANION_CDECL* InitModuleFn)(void);
+typedef int(LX_COMPANION_CDECL* EndModuleFn)(void);
+typedef int(LX_COMPANION_CDECL* DictConfigFn)(int language, void* ownerWindow, int mode);
+typedef int(LX_COMPANION_CDECL* GetOpenDictsFn)(char* buffer, int size);
+
+#ifdef __cplusplus
+}
+#endif

@@ -1,0 +1,121 @@
+// EngineTable: the libraries the host loads by file name and the entries it binds by name, in
+// the fixed binding order with the name each failure is reported under, and the fixed unloading
+// order. The loading itself goes through ModuleLoader (LoadLibrary on Windows), so the order,
+// the names and the flags are the same code under test and in the program.
+#pragma once
+
+#include <lexiton/companion_exports.h>
+#include <lexiton/lookup/exports.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lexiton::host {
+
+using ModuleHandle = void*;
+
+class ModuleLoader {
+ public:
+  virtual ~ModuleLoader() = default;
+  virtual ModuleHandle load(const std::string& file) = 0;  // null when it does not load
+  virtual void* entry(ModuleHandle module, const char* name) = 0;
+  virtual void unload(ModuleHandle module) = 0;
+};
+
+// The file names as the host loads them.
+namespace engine_files {
+inline constexpr std::string_view kFirstPainter = ".\\mtippaint.dll";
+inline constexpr std::string_view kDictionary = ".\\dictcore.dll";
+inline constexpr std::string_view kSecondPainter = ".\\tippaint.dll";
+inline constexpr std::string_view kTextReader = ".\\textgrab.dll";
+inline constexpr std::string_view kOnlineClient = ".\\LexitonClt.dll";
+inline constexpr std::string_view kStandaloneClient = ".\\LexitonSt.dll";
+inline constexpr std::string_view kPointerHook = "ptrhook.dll";
+inline constexpr std::string_view kRichEdit1 = "RICHED32.DLL";
+inline constexpr std::string_view kRichEdit2 = "RichEd20.dll";
+// The names message 26 gives a missing rich-edit library.
+inline constexpr std::string_view kRichEdit1Name = "riched32.dll";
+inline constexpr std::string_view kRichEdit2Name = "riched20.dll";
+}  // namespace engine_files
+
+class EngineTable {
+ public:
+  // What binding failed on: the name message 26 shows.
+  struct Failure {
+    std::string name;
+  };
+
+  explicit EngineTable(ModuleLoader& loader) : loader_(loader) {}
+  ~EngineTable() { unload(); }
+  EngineTable(const EngineTable&) = delete;
+  EngineTable& operator=(const EngineTable&) = delete;
+
+  // The language library, and the two rich-text libraries of the dialogs (start-up steps 2, 6).
+  bool loadLanguageLibrary(int language);
+  // Nothing, or the name of the rich-edit library that failed.
+  std::optional<Failure> loadRichEdit();
+
+  // Binds in order: first painter, local engine (InitModule when [dict] HVRDicts is 1),
+  // second painter (optional), text reader, client library. `serverMode` reads [Server
+  // Settings] Server_Mode at the client step, as the file says then.
+  std::optional<Failure> bind(int hoverDictionaries, const std::function<int()>& serverMode);
+
+  // KVClose and EndModule (their exceptions swallowed), then every library in the fixed order.
+  // Safe to call again; what was never loaded is skipped.
+  void unload();
+
+  ModuleHandle languageLibrary() const { return language_; }
+  bool engineInitialised() const { return engineInitialised_; }
+  bool secondPainterAvailable() const { return secondPainter_; }
+  bool secondTooltipEnabled() const { return secondTooltip_; }
+  void setSecondTooltipEnabled(bool on) { secondTooltip_ = on && secondPainter_; }
+  const std::string& clientFile() const { return clientFile_; }
+
+  // Bound entries, typed by the headers both ends build against; null when absent. The
+  // painters' entry takes Windows types, so it is kept untyped here and typed by its caller
+  // (tippaint/win/tip_paint.h).
+  struct Entries {
+    void* firstTipPaint = nullptr;
+    void* secondTipPaint = nullptr;
+    LookupRIFFWFn lookupRIFFW = nullptr;
+    InitModuleFn initModule = nullptr;
+    EndModuleFn endModule = nullptr;
+    DictConfigFn dictConfig = nullptr;
+    GetOpenDictsFn getOpenDicts = nullptr;
+    GetMWord9WExFn getMWord9WEx = nullptr;
+    GetIE4WExFn getIE4WEx = nullptr;
+    MakeTidyFn makeTidy = nullptr;
+    LookupFn lookup = nullptr;
+    SetModeFn setMode = nullptr;
+    GetCopyRightInfoFn getCopyRightInfo = nullptr;
+    KVInitFn kvInit = nullptr;
+    KVCloseFn kvClose = nullptr;
+    KVStornoFn kvStorno = nullptr;
+    KVExitFn kvExit = nullptr;
+    KVProxyDlgFn kvProxyDlg = nullptr;
+  };
+  const Entries& entries() const { return entries_; }
+
+ private:
+  ModuleHandle load(std::string_view file) { return loader_.load(std::string(file)); }
+  void release(ModuleHandle& module);
+
+  ModuleLoader& loader_;
+  Entries entries_;
+  ModuleHandle firstPainter_ = nullptr;
+  ModuleHandle dictionary_ = nullptr;
+  ModuleHandle secondPainterModule_ = nullptr;
+  ModuleHandle textReader_ = nullptr;
+  ModuleHandle client_ = nullptr;
+  ModuleHandle richEdit1_ = nullptr;
+  ModuleHandle richEdit2_ = nullptr;
+  ModuleHandle language_ = nullptr;
+  std::string clientFile_;
+  bool engineInitialised_ = false;
+  bool secondPainter_ = false;
+  bool secondTooltip_ = false;
+};
+
+}  // namespace lexiton::host

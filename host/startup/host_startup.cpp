@@ -1,0 +1,176 @@
+#include "startup/host_startup.h"
+
+#include <lexiton/fixed_texts.h>
+#include <lexiton/ui_resources.h>
+
+#include "startup/command_line.h"
+
+namespace lexiton::host {
+
+namespace {
+
+namespace keys {
+constexpr std::string_view kDict = "dict";
+constexpr std::string_view kServer = "Server Settings";
+constexpr std::string_view kUserLang = "UserLang";
+constexpr std::string_view kServerMode = "Server_Mode";
+constexpr std::string_view kHoverDicts = "HVRDicts";
+constexpr std::string_view kTooltipColour = "TTColor";
+constexpr std::string_view kAutoRun = "AutoRun";
+constexpr std::string_view kCustomColors = "CustomColors";
+}  // namespace keys
+
+// One run of the start-up sequence; whatever a stop must undo is remembered as it is done.
+class Startup {
+ public:
+  explicit Startup(HostPlatform& platform) : p_(platform), engines_(platform.modules()) {}
+
+  int run() {
+    try {
+      if (!start()) {
+        cleanUp();
+        return kStartupEndedCode;
+      }
+    } catch (const cIni::cExc& e) {
+      // A settings file the host cannot read: one message, then the same stop as any other.
+      p_.alert(e.what(), fixed_texts::kHostCaption);
+      cleanUp();
+      return kStartupEndedCode;
+    }
+    const std::optional<int> code = p_.runMessageLoop();
+    // A loop that failed still ends the session and releases what it holds, in order.
+    cleanUp();
+    return code ? *code : kMessageLoopFailedCode;
+  }
+
+ private:
+  bool start() {
+    p_.enterProgramDirectory();
+    paths_ = locateDataDirectory(p_.appDataFolder());
+    p_.recordDataDirectory(paths_.dataDirectory);
+    p_.initCommonControls();
+    const CommandLine command = parseCommandLine(p_.commandLine());
+
+    if (!chooseLanguage(command)) return false;
+
+    if (!p_.ensureFile(localDictionaryPath(paths_))) return stop("lexidic.db");
+    // Read here as the sequence reads it; binding asks the file again.
+    cIni(p_.profile(), paths_.configPath).readInt(keys::kServer, keys::kServerMode, 0);
+
+    if (!p_.takeSingleInstanceLock()) {
+      p_.alert(p_.languageString(engines_.languageLibrary(), LXR_STRING_ANOTHER_COPY), caption());
+      return false;
+    }
+    locked_ = true;
+
+    if (auto failure = engines_.loadRichEdit()) return stop(failure->name);
+    if (!p_.probeLibrary(engine_files::kPointerHook)) return stop(engine_files::kPointerHook);
+
+    p_.showSplash(paths_.language);
+    if (command.sleep) p_.sleep(kSleepMilliseconds);
+
+    const int hoverDictionaries = cIni(p_.profile(), paths_.configPath).readInt(keys::kDict, keys::kHoverDicts, 0);
+    auto serverMode = [this] { return cIni(p_.profile(), paths_.configPath).readInt(keys::kServer, keys::kServerMode, 0); };
+    if (auto failure = engines_.bind(hoverDictionaries, serverMode)) return stop(failure->name);
+
+    windows_ = true;
+    if (!p_.createWindows(engines_, paths_)) return stop("");
+
+    if (p_.initClient(engines_, paths_.configPath) != 0) {
+      p_.alert(componentFailedText(p_.languageString(engines_.languageLibrary(), LXR_STRING_COMPONENT_FAILED), fixed_texts::kNameKVInit),
+               caption());
+      p_.removeTrayAndHook();
+      return false;
+    }
+
+    std::string error;
+    if (!p_.createEventSubscriber(error)) {
+      p_.alert(error, fixed_texts::kEventSubscriberCaption);
+      p_.alert(p_.languageString(engines_.languageLibrary(), LXR_STRING_COMPONENT_FAILED), caption());
+      return false;
+    }
+    subscriber_ = true;
+    p_.setEnabled(true);
+    return true;
+  }
+
+  bool chooseLanguage(const CommandLine& command) {
+    if (command.language) {
+      paths_.language = *command.language;
+    } else {
+      paths_.language = cIni(p_.profile(), paths_.configPath).readInt(keys::kDict, keys::kUserLang, 0);
+      if (paths_.language == 0) {
+        p_.alert(iniOpenFailedText(paths_.configPath), fixed_texts::kHostCaption);
+        return false;
+      }
+    }
+    if (!engines_.loadLanguageLibrary(paths_.language)) {
+      p_.alert(languageLoadFailedText(paths_.language), fixed_texts::kHostCaption);
+      return false;
+    }
+    try {
+      cIni(p_.profile(), paths_.configPath).writeInt(keys::kDict, keys::kUserLang, paths_.language);
+    } catch (const cIni::cExc&) {
+      // A data directory that cannot be written is reported by the next step, by name.
+    }
+    return true;
+  }
+
+  std::string caption() { return p_.languageString(engines_.languageLibrary(), LXR_STRING_CAPTION); }
+
+  // Shows message 26 naming `name` (string 26 alone when the name is empty); the caller ends.
+  bool stop(std::string_view name) {
+    p_.alert(componentFailedText(p_.languageString(engines_.languageLibrary(), LXR_STRING_COMPONENT_FAILED), name), caption());
+    return false;
+  }
+
+  // Undoes, in order, whatever was done: the shared block, the windows, the libraries, the lock.
+  void cleanUp() {
+    if (subscriber_) p_.removeEventSubscriber();
+    subscriber_ = false;
+    if (windows_) p_.destroyWindows();
+    windows_ = false;
+    engines_.unload();
+    if (locked_) p_.releaseSingleInstanceLock();
+    locked_ = false;
+  }
+
+  HostPlatform& p_;
+  EngineTable engines_;
+  HostPaths paths_;
+  bool locked_ = false;
+  bool windows_ = false;
+  bool subscriber_ = false;
+};
+
+}  // namespace
+
+WindowSettings readWindowSettings(ProfileFunctions& functions, const std::string& configPath) {
+  cIni ini(functions, configPath);
+  WindowSettings settings;
+  settings.tooltipColour = static_cast<uint32_t>(ini.readInt(keys::kDict, keys::kTooltipColour, 0));
+  settings.autoRun = ini.readInt(keys::kDict, keys::kAutoRun, 0) != 0;
+  settings.customColors = parseCustomColors(ini.readString(keys::kDict, keys::kCustomColors, ""));
+  return settings;
+}
+
+std::string saveWindowSettings(ProfileFunctions& functions, const std::string& configPath,
+                               const WindowSettings& settings) {
+  cIni ini(functions, configPath);
+  std::string firstFailure;
+  auto attempt = [&](auto&& write) {
+    try {
+      write();
+    } catch (const cIni::cExc& e) {
+      if (firstFailure.empty()) firstFailure = e.what();
+    }
+  };
+  attempt([&] { ini.writeInt(keys::kDict, keys::kTooltipColour, static_cast<int>(settings.tooltipColour)); });
+  attempt([&] { ini.writeInt(keys::kDict, keys::kAutoRun, settings.autoRun ? 1 : 0); });
+  attempt([&] { ini.writeString(keys::kDict, keys::kCustomColors, formatCustomColors(settings.customColors)); });
+  return firstFailure;
+}
+
+int runHost(HostPlatform& platform) { return Startup(platform).run(); }
+
+}  // namespace lexiton::host

@@ -1,0 +1,60 @@
+# The Windows side of the host: Lexiton.exe, the stand-in companions it binds until the real
+# ones exist, the stand-ins its tests put in a library's place, and the tests that run the real
+# program under wine.
+add_executable(Lexiton WIN32
+  startup/win/main_win.cpp
+  startup/win/system_host_platform.cpp
+  startup/win/system_profile_functions.cpp
+  startup/win/host_windows.cpp
+  startup/win/splash_window.cpp
+  shared/win/named_mutex.cpp
+  shared/win/shared_memory.cpp
+  shared/win/event_subscriber.cpp
+  res/lexiton.rc)
+target_include_directories(Lexiton PRIVATE ${CMAKE_SOURCE_DIR}/tippaint/include
+                                           ${CMAKE_SOURCE_DIR}/client/lookup/include)
+target_link_libraries(Lexiton PRIVATE lexiton_host_core lexiton_common comctl32 shell32 gdi32 user32 advapi32 msvfw32)
+add_dependencies(Lexiton uires1038 uires2057 lexiton_splash_files tippaint mtippaint LexitonSt LexitonClt)
+
+# Stand-in companions: only where no real library of that name is built.
+set(standins ${CMAKE_CURRENT_SOURCE_DIR}/tests/standins)
+foreach(companion ptrhook textgrab dictcore)
+  if(NOT TARGET ${companion})
+    add_library(${companion} SHARED ${standins}/${companion}_standin.cpp)
+    target_link_libraries(${companion} PRIVATE lexiton_common)
+    add_dependencies(Lexiton ${companion})
+  endif()
+endforeach()
+if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND TARGET ptrhook)
+  # The hook's stdcall entry is bound by its plain name.
+  target_link_options(ptrhook PRIVATE -Wl,--kill-at)
+endif()
+
+# Stand-ins the tests put in a library's place.
+add_library(standin_client SHARED ${standins}/client_standin.cpp)
+add_library(standin_client_without_storno SHARED ${standins}/client_standin.cpp)
+target_compile_definitions(standin_client_without_storno PRIVATE LEXITON_STANDIN_NO_STORNO)
+add_library(standin_empty SHARED ${standins}/empty_standin.cpp)
+foreach(t standin_client standin_client_without_storno)
+  target_link_libraries(${t} PRIVATE lexiton_common)
+endforeach()
+
+lexiton_add_test(host_wine_tests WINE_ONLY TIMEOUT 600
+  SOURCES tests/host_wine_test.cpp tests/host_process.cpp tests/splash_test_images.cpp
+  LIBS lexiton_host_core lexiton_common lexiton::zlib advapi32 user32)
+if(TARGET host_wine_tests)
+  add_dependencies(host_wine_tests Lexiton standin_client standin_client_without_storno standin_empty)
+  # One running host per wine session: the single-instance mutex and the shared block are
+  # system-wide, and the tests point the "AppData" shell folder at a folder of their own.
+  set_tests_properties(host_wine_tests PROPERTIES RESOURCE_LOCK lexiton_host)
+endif()
+
+# The Hungarian messages once more in the code page of a Hungarian system: wine takes 1250 from
+# the locale's name.
+if(TARGET host_wine_tests)
+  add_test(NAME host_wine_hu_tests
+    COMMAND host_wine_tests --gtest_filter=HostProgram.Hungarian*
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  set_tests_properties(host_wine_hu_tests PROPERTIES TIMEOUT 120 ENVIRONMENT "LC_ALL=hu_HU.UTF-8"
+    RESOURCE_LOCK lexiton_host)
+endif()
