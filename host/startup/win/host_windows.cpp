@@ -99,7 +99,7 @@ void MainWindow::initialise(HWND window) {
   }
 
   // The hook library is loaded again for the hook itself: the probe at start-up unloaded it.
-  hookLibrary_ = lexiton::win::Library(std::string(engine_files::kPointerHook));
+  hookLibrary_ = lexiton::Library(std::string(engine_files::kPointerHook));
   if (auto setup = hookLibrary_.bind<SetupHookFn>("SetupHook")) setup(window, hookLibrary_.get());
 
   window_.reset(window);  // the tray icon belongs to this window

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include <lexiton/win/library.h>
+#include <lexiton/library.h>
 
 #include <string>
 
@@ -77,7 +77,7 @@ class MainWindow {
   HostPaths paths_;
   WindowSettings settings_;
   std::string settingsError_;
-  lexiton::win::Library hookLibrary_;
+  lexiton::Library hookLibrary_;
   bool trayAdded_ = false;
   bool paused_ = false;
   EventSubscriber* subscriber_ = nullptr;

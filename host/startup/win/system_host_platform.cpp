@@ -91,7 +91,7 @@ void SystemHostPlatform::releaseSingleInstanceLock() {
 }
 
 bool SystemHostPlatform::probeLibrary(std::string_view file) {
-  return static_cast<bool>(lexiton::win::Library(std::string(file)));
+  return static_cast<bool>(lexiton::Library(std::string(file)));
 }
 
 void SystemHostPlatform::showSplash(int language) { SplashWindow::show(program_, language); }
