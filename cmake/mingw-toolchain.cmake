@@ -1,0 +1,17 @@
+# The part the two mingw toolchain files share: mingw-w64 with posix threads for the target
+# triplet LEXITON_MINGW_TRIPLET, with the static dependencies scripts/deps.sh cross-built into
+# the cache folder LEXITON_MINGW_CACHE_NAME (mingw32, mingw64).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_C_COMPILER ${LEXITON_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${LEXITON_MINGW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${LEXITON_MINGW_TRIPLET}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${LEXITON_MINGW_TRIPLET})
+if(DEFINED ENV{LEXITON_CACHE})
+  list(APPEND CMAKE_FIND_ROOT_PATH $ENV{LEXITON_CACHE}/${LEXITON_MINGW_CACHE_NAME})
+else()
+  list(APPEND CMAKE_FIND_ROOT_PATH /var/cache/lexiton/${LEXITON_MINGW_CACHE_NAME})
+endif()
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
