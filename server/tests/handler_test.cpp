@@ -46,7 +46,7 @@ struct Fixture : ::testing::Test {
     std::string id, key;
     void SetUp() override {
         std::filesystem::create_directories(dir);
-        store = std::make_unique<SessionStore>((dir / "s.db").string());
+        store = std::make_unique<SqliteSessionStore>((dir / "s.db").string());
         ASSERT_TRUE(store->ensureUser("anna", "secret"));
         id = store->createSession("anna", 3600);
         key = keyOf(id);
