@@ -284,7 +284,9 @@ void HttpServer::start() {
     // The layer's own hard limit sits above ours, so requests beyond ours can still be told 503.
     const unsigned hardLimit = o.maxConnections + std::max(16u, o.maxConnections / 4);
     const unsigned eventThreads = std::max(1u, o.eventThreads);
-    const unsigned flags = MHD_USE_EPOLL_INTERNAL_THREAD | MHD_ALLOW_SUSPEND_RESUME | MHD_USE_ITC;
+    unsigned flags = MHD_USE_EPOLL_INTERNAL_THREAD | MHD_ALLOW_SUSPEND_RESUME | MHD_USE_ITC;
+    // Turbo: read, write and accept first and ask epoll only when that would block.
+    if (o.turbo) flags |= MHD_USE_TURBO;
     MHD_OptionItem items[] = {
         {MHD_OPTION_LISTEN_SOCKET, s.listenFd, nullptr},
         {MHD_OPTION_CONNECTION_LIMIT, static_cast<intptr_t>(hardLimit), nullptr},

@@ -25,6 +25,7 @@ struct HttpOptions {
     unsigned eventThreads = 1;           // libmicrohttpd's epoll threads
     std::size_t maxBodyBytes = 64 * 1024;  // larger bodies are refused with 413
     std::chrono::milliseconds drainTimeout{10000};  // shutdown: time for requests in flight
+    bool turbo = true;                   // libmicrohttpd's MHD_USE_TURBO
 };
 
 struct HttpRequest {

@@ -57,7 +57,7 @@ protected:
 };
 
 // One SQLite connection (serialized mode) in WAL mode; ":memory:" for a private store.
-class SqliteSessionStore final : public SessionStore {
+class SqliteSessionStore : public SessionStore {
 public:
     explicit SqliteSessionStore(const std::string& path);
     ~SqliteSessionStore() override;
