@@ -420,6 +420,7 @@ class Generator {
   }
 
   void poll(Clock::time_point until) {
+    if (!reopen_.empty()) reopenDue();
     const auto wait = until - Clock::now();
     if (wait > Clock::duration::zero()) {
       itimerspec spec{};
@@ -523,11 +524,15 @@ class Generator {
     if (c->kind == Kind::Idle) {
       c->busy = false;
       c->heldIdle = kind.empty() && !r.close;
-      if (!kind.empty()) noteError("idle connection: " + kind);
+      if (!kind.empty()) {
+        noteError("idle connection: " + kind);
+        reopenBackground(c, true);
+        return true;
+      }
       return false;
     }
     if (c->kind == Kind::Slow) {
-      reopenBackground(c);
+      reopenBackground(c, r.status != 200);
       return true;
     }
     finish(c, kind.empty(), kind, r.close);
@@ -556,7 +561,7 @@ class Generator {
     }
     if (c->kind == Kind::Idle || c->kind == Kind::Slow) {
       if (!ok) noteError((c->kind == Kind::Idle ? "idle connection: " : "slow client: ") + kind);
-      reopenBackground(c);
+      reopenBackground(c, !ok);
       return;
     }
     if (c->busy) {
@@ -575,11 +580,24 @@ class Generator {
     drop(c);
   }
 
-  void reopenBackground(Conn* c) {
+  // A background connection the server closed is opened again: at once after an idle
+  // time-out, a second later after a refusal (so a full server is not flooded).
+  void reopenBackground(Conn* c, bool refused = false) {
     const Kind k = c->kind;
     (k == Kind::Idle ? idleReopened_ : slowReopened_) += 1;
     drop(c);
-    if (!stopping_) open(k, Clock::now(), 0);
+    reopen_.push_back({Clock::now() + (refused ? std::chrono::seconds(1) : std::chrono::seconds(0)), k});
+  }
+
+  void reopenDue() {
+    const auto now = Clock::now();
+    std::size_t n = reopen_.size();
+    while (n-- > 0 && !reopen_.empty()) {
+      auto [when, kind] = reopen_.front();
+      reopen_.pop_front();
+      if (when <= now) open(kind, now, 0);
+      else reopen_.push_back({when, kind});
+    }
   }
 
   void drop(Conn* c) {
@@ -605,7 +623,7 @@ class Generator {
   long long errors_ = 0, probeErrors_ = 0;
   long long idleReopened_ = 0, slowReopened_ = 0;
   std::size_t idleHeldAtStart_ = 0, slowOpenAtStart_ = 0;
-  bool stopping_ = false;
+  std::deque<std::pair<Clock::time_point, Kind>> reopen_;
   std::vector<double> latencies_, lags_, probeLatencies_;
   std::map<std::string, long long> errorKinds_;
 };

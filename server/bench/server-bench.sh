@@ -6,7 +6,10 @@
 #           lexiton-server's replies: this machine's limit for the same request pattern;
 #   held    lexiton-server again, with 1000 idle keep-alive connections and 50 clients sending
 #           a byte a second held open during the run (the server keeps idle connections for
-#           120 s here, so they stay open instead of being closed and reopened every 2 s).
+#           120 s here, so they stay open instead of being closed and reopened every 2 s);
+#   layers  the two candidate HTTP layers, libmicrohttpd and Boost.Beast, each answering a
+#           fixed body through the same worker-pool shape (lexiton-layer-compare, built when
+#           Boost's headers are installed).
 # Each run prints the load generator's report and the server's CPU time. Everything runs on
 # loopback, in a temporary folder, and is stopped at the end.
 #
@@ -21,7 +24,7 @@ while [ $# -gt 0 ]; do
     --rate) rate=$2; shift 2 ;;
     --seconds) seconds=$2; shift 2 ;;
     --keep-alive) keepalive=$2; shift 2 ;;
-    server|nginx|held) what+=("$1"); shift ;;
+    server|nginx|held|layers) what+=("$1"); shift ;;
     *) echo "unknown argument $1" >&2; exit 2 ;;
   esac
 done
@@ -54,7 +57,7 @@ echo "== $(date -u +%FT%TZ) on $(nproc) cores; load average before: $(cut -d' ' 
 port=$(free_port)
 "$bin/lexiton-server" session --db "$tmp/s.db" --user bench --password bench \
   --address "http://127.0.0.1:$port/" --ini "$tmp/lexiton.ini" >/dev/null
-reply_bytes=300
+reply_bytes=709  # the mean reply body of the loadgen's six sentences; a server run measures it again
 
 run_server() {  # name, extra server options, extra loadgen options
   local name=$1 sopts=$2 lopts=$3 spid before after
@@ -106,11 +109,30 @@ CONF
   kill -TERM "$npid"; wait "$npid" || true
 }
 
+run_layers() {
+  local layer lport lpid before after
+  [ -x "$bin/lexiton-layer-compare" ] || { echo "no lexiton-layer-compare (install libboost-dev)" >&2; return 1; }
+  for layer in mhd beast; do
+    lport=$(free_port)
+    "$bin/lexiton-layer-compare" --layer "$layer" --port "$lport" --bytes "$reply_bytes" 2>/dev/null &
+    lpid=$!; pids+=("$lpid")
+    wait_port "$lport"
+    before=$(cpu_seconds "$lpid")
+    echo "-- layer $layer (fixed $reply_bytes-byte body): lexiton-loadgen --peer http://127.0.0.1:$lport/ --rate $rate --seconds $seconds --keep-alive $keepalive"
+    "$bin/lexiton-loadgen" --peer "http://127.0.0.1:$lport/" --ini "$tmp/lexiton.ini" --rate "$rate" \
+      --seconds "$seconds" --keep-alive "$keepalive" | tee "$tmp/loadgen-$layer.txt" || true
+    after=$(cpu_seconds "$lpid")
+    awk -v a="$before" -v b="$after" -v s="$seconds" -v l="$layer" 'BEGIN{printf "%s CPU %.1f s (%.0f%% of one core)\n", l, b-a, 100*(b-a)/s}'
+    kill -TERM "$lpid"; wait "$lpid" || true
+  done
+}
+
 for w in "${what[@]}"; do
   case $w in
     server) run_server server "" "" ;;
     nginx) run_nginx ;;
     held) run_server held "--idle-seconds 120" "--idle 1000 --slow 50" ;;
+    layers) run_layers ;;
   esac
 done
 echo "== load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

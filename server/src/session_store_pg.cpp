@@ -66,6 +66,8 @@ public:
             PQfinish(conn_);
             throw std::runtime_error("cannot open session database: " + msg);
         }
+        // "relation already exists, skipping" and the like are not the log's business.
+        PQsetNoticeProcessor(conn_, [](void*, const char*) {}, nullptr);
         try {
             command("SELECT pg_advisory_lock(" + std::to_string(kSchemaLock) + ")");
             Result r(PQexec(conn_, kSchema));
