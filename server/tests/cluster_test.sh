@@ -165,4 +165,11 @@ served_b=$(grep -c ' ok ' "$tmp/server-b.log" || true)
 echo "look-ups through nginx: $ok of $lookups translated ($retried tried again, $failed failed); answers by A $served_a, by B $served_b"
 [ "$failed" -eq 0 ] || fail "$failed look-ups failed after A was killed"
 [ "$served_b" -gt "$((lookups - kill_after))" ] || fail "B did not carry the look-ups after A was killed"
+# B stops cleanly on SIGTERM; no sanitizer spoke in either server (sanitizer builds).
+kill -TERM "$pid_b"
+rc_b=0
+timeout 30 tail --pid="$pid_b" -f /dev/null || fail "B did not stop within 30 s of SIGTERM"
+wait "$pid_b" || rc_b=$?
+[ "$rc_b" -eq 0 ] || fail "B exited with status $rc_b after SIGTERM"
+! grep -q 'Sanitizer' "$tmp/server-a.log" "$tmp/server-b.log" || fail "a sanitizer reported in a server's log"
 echo "cluster_test: passed"
