@@ -633,6 +633,12 @@ class Generator {
 int main(int argc, char** argv) {
   try {
     const Options o = parse(argc, argv);
+    // One descriptor per connection: as many as the hard limit allows.
+    rlimit r{};
+    if (getrlimit(RLIMIT_NOFILE, &r) == 0 && r.rlim_cur < r.rlim_max) {
+      r.rlim_cur = r.rlim_max;
+      setrlimit(RLIMIT_NOFILE, &r);
+    }
     std::string sessionId, address;
     if (!o.ini.empty()) {
       auto settings = lexiton::openPortableProfile(o.ini);

@@ -71,8 +71,9 @@ run_server() {  # name, extra server options, extra loadgen options
   after=$(cpu_seconds "$spid")
   awk -v a="$before" -v b="$after" -v s="$seconds" 'BEGIN{printf "server CPU %.1f s (%.0f%% of one core)\n", b-a, 100*(b-a)/s}'
   kill -TERM "$spid"; wait "$spid" || true
-  grep -m1 -o 'mean [0-9]*' "$tmp/loadgen-$name.txt" | awk '{print $2}' >"$tmp/reply-bytes"
-  reply_bytes=$(cat "$tmp/reply-bytes")
+  local measured
+  measured=$(grep -m1 -o 'mean [0-9]*' "$tmp/loadgen-$name.txt" | awk '{print $2}' || true)
+  [ -n "$measured" ] && [ "$measured" -gt 0 ] && reply_bytes=$measured || true
 }
 
 run_nginx() {

@@ -207,7 +207,11 @@ struct HttpServer::Impl {
         self->answering.fetch_add(1);
         MHD_suspend_connection(c);
         auto task = [self, ex, c] {
-            ex->reply = self->handler(ex->request);
+            try {
+                ex->reply = self->handler(ex->request);
+            } catch (...) {
+                ex->reply = {MHD_HTTP_INTERNAL_SERVER_ERROR, {}};
+            }
             ex->replied = true;
             MHD_resume_connection(c);  // ex belongs to the event thread again
         };

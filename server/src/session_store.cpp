@@ -189,9 +189,14 @@ void SessionCache::recheck() {
     if (now < nextRecheck_.load(std::memory_order_relaxed)) return;
     std::unique_lock guard(recheckMutex_, std::try_to_lock);
     if (!guard.owns_lock()) return;  // another worker is asking the store right now
-    const std::int64_t g = store_.generation();
     nextRecheck_.store(now + std::chrono::duration_cast<std::chrono::nanoseconds>(recheckEvery_).count(),
                        std::memory_order_relaxed);
+    std::int64_t g = 0;
+    try {
+        g = store_.generation();
+    } catch (...) {
+        return;  // the store is out of reach: cached sessions go on, the next look-up asks again later
+    }
     if (generation_ && *generation_ == g) return;
     {
         std::unique_lock lock(mutex_);

@@ -189,10 +189,17 @@ public:
     using SqliteSessionStore::SqliteSessionStore;
     int sessionReads = 0;
     int userReads = 0;
+    bool down = false;  // the database is out of reach
+
+    std::int64_t generation() override {
+        if (down) throw std::runtime_error("store down");
+        return SqliteSessionStore::generation();
+    }
 
 protected:
     std::optional<Session> loadSession(const std::string& name) override {
         ++sessionReads;
+        if (down) throw std::runtime_error("store down");
         return SqliteSessionStore::loadSession(name);
     }
     std::optional<UserCredentials> findUser(const std::string& name) override {
@@ -280,6 +287,19 @@ TEST_F(CacheFixture, APasswordIsHashedOncePerSession) {
     EXPECT_EQ(reply(h.handle(body(otherUser))), "Wrong username or password.|:1011|.");
     EXPECT_NE(reply(h.handle(body(kRecord))).find("<HL>houses</HL>"), std::string::npos);
     EXPECT_EQ(counting->userReads, 2);
+}
+
+TEST_F(CacheFixture, CachedSessionsOutliveAStoreOutOfReach) {
+    RequestHandler h(*counting, defaultTranslator(), everyTime());
+    ASSERT_NE(reply(h.handle(body(noLogin))).find("<HL>houses</HL>"), std::string::npos);
+    counting->down = true;
+    EXPECT_NE(reply(h.handle(body(noLogin))).find("<HL>houses</HL>"), std::string::npos);
+    // A session not read before cannot be checked: the processing status line.
+    const std::string other = store->createSession("anna", 3600);
+    const std::string packed = packHex(keyOf(other), noLogin);
+    EXPECT_EQ(h.handle("who=1.2.3.44lx&where=Korvell&what=" + other.substr(0, 40) + packed), kStatusProcessing);
+    counting->down = false;
+    EXPECT_NE(h.handle("who=1.2.3.44lx&where=Korvell&what=" + other.substr(0, 40) + packed), kStatusProcessing);
 }
 
 TEST(SqliteStore, UsesWriteAheadLogging) {
