@@ -295,7 +295,7 @@ class Generator {
                 percentile(latencies_, 0.50), percentile(latencies_, 0.90), percentile(latencies_, 0.99),
                 percentile(latencies_, 0.999), latencies_.empty() ? 0.0 : latencies_.back());
     std::printf("reply body bytes: mean %llu\n", replies_ ? replyBytes_ / replies_ : 0ULL);
-    std::printf("send lag ms (due to sent): p99 %.2f  max %.2f\n", percentile(lags_, 0.99),
+    std::printf("send lag ms (due time to request written, connecting included): p99 %.2f  max %.2f\n", percentile(lags_, 0.99),
                 lags_.empty() ? 0.0 : lags_.back());
     std::printf("loadgen CPU %.1f s in %.1f s (%.0f%% of one core)\n", cpu, elapsed, 100.0 * cpu / elapsed);
     std::printf("new clients (one a second): %zu served, %lld failed, p99 %.2f ms, max %.2f ms\n",
@@ -336,7 +336,18 @@ class Generator {
 
   Conn* open(Kind kind, Clock::time_point due, int bodyIndex) {
     const int fd = ::socket(target_.address.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (fd < 0) throw std::runtime_error(std::string("socket: ") + std::strerror(errno));
+    if (fd < 0) {  // out of descriptors: this request fails, the run goes on
+      const std::string why = std::string("socket: ") + std::strerror(errno);
+      if (kind == Kind::Load) fail(why, due, Clock::now());
+      else if (kind == Kind::Probe) {
+        ++probeErrors_;
+        noteError("new client: " + why);
+      } else {
+        noteError("background: " + why);
+        reopen_.push_back({Clock::now() + std::chrono::seconds(1), kind});
+      }
+      return nullptr;
+    }
     const int one = 1;
     setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
     auto c = std::make_unique<Conn>();
@@ -633,11 +644,19 @@ class Generator {
 int main(int argc, char** argv) {
   try {
     const Options o = parse(argc, argv);
-    // One descriptor per connection: as many as the hard limit allows.
     rlimit r{};
-    if (getrlimit(RLIMIT_NOFILE, &r) == 0 && r.rlim_cur < r.rlim_max) {
-      r.rlim_cur = r.rlim_max;
-      setrlimit(RLIMIT_NOFILE, &r);
+    // One descriptor per connection: as many as the hard limit allows.
+    Options limited = o;
+    if (getrlimit(RLIMIT_NOFILE, &r) == 0) {
+      if (r.rlim_cur < r.rlim_max) {
+        r.rlim_cur = r.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &r);
+        getrlimit(RLIMIT_NOFILE, &r);
+      }
+      // Requests beyond the descriptors left count as errors instead of failing the run.
+      const long long room = static_cast<long long>(r.rlim_cur) - o.idle - o.slow - 64;
+      if (room < 1) throw std::runtime_error("not enough descriptors for the background connections");
+      limited.maxInFlight = static_cast<int>(std::min<long long>(o.maxInFlight, room));
     }
     std::string sessionId, address;
     if (!o.ini.empty()) {
@@ -656,7 +675,7 @@ int main(int argc, char** argv) {
       const std::size_t space = t.find(u' ');
       bodies.push_back(queryBody(sessionId, t, space == std::u16string::npos ? 0 : space + 1));
     }
-    Generator g(o, std::move(target), std::move(bodies), sessionId.substr(fields::kSessionNameLength));
+    Generator g(limited, std::move(target), std::move(bodies), sessionId.substr(fields::kSessionNameLength));
     return g.run();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "lexiton-loadgen: %s\n", e.what());
