@@ -14,16 +14,17 @@
 # loopback, in a temporary folder, and is stopped at the end.
 #
 # usage: server/bench/server-bench.sh [--build DIR] [--rate N] [--seconds N] [--keep-alive 0|1]
-#          [server] [nginx] [held]          (default: all three)
+#          [--server-options "..."] [server] [nginx] [held] [layers]   (default: the first three)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
-build=$here/build/bench rate=5000 seconds=60 keepalive=0 what=()
+build=$here/build/bench rate=5000 seconds=60 keepalive=0 what=() server_options=""
 while [ $# -gt 0 ]; do
   case $1 in
     --build) build=$2; shift 2 ;;
     --rate) rate=$2; shift 2 ;;
     --seconds) seconds=$2; shift 2 ;;
     --keep-alive) keepalive=$2; shift 2 ;;
+    --server-options) server_options=$2; shift 2 ;;
     server|nginx|held|layers) what+=("$1"); shift ;;
     *) echo "unknown argument $1" >&2; exit 2 ;;
   esac
@@ -61,11 +62,12 @@ reply_bytes=709  # the mean reply body of the loadgen's six sentences; a server 
 
 run_server() {  # name, extra server options, extra loadgen options
   local name=$1 sopts=$2 lopts=$3 spid before after
-  "$bin/lexiton-server" serve --db "$tmp/s.db" --listen "127.0.0.1:$port" $sopts 2>"$tmp/server-$name.log" &
+  "$bin/lexiton-server" serve --db "$tmp/s.db" --listen "127.0.0.1:$port" $server_options $sopts \
+    2>"$tmp/server-$name.log" &
   spid=$!; pids+=("$spid")
   wait_port "$port"
   before=$(cpu_seconds "$spid")
-  echo "-- $name: lexiton-loadgen --ini lexiton.ini --rate $rate --seconds $seconds --keep-alive $keepalive $lopts"
+  echo "-- $name (lexiton-server serve $server_options $sopts): lexiton-loadgen --ini lexiton.ini --rate $rate --seconds $seconds --keep-alive $keepalive $lopts"
   "$bin/lexiton-loadgen" --ini "$tmp/lexiton.ini" --rate "$rate" --seconds "$seconds" --keep-alive "$keepalive" \
     $lopts | tee "$tmp/loadgen-$name.txt" || true
   after=$(cpu_seconds "$spid")
