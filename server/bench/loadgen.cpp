@@ -1,27 +1,48 @@
-// lexiton-loadgen: holds a fixed request rate against a running lexiton-server for a fixed
-// time and reports latency percentiles. Requests are real client queries (the client's query
-// record, packed with the session key from the settings file the server's session command
-// wrote); every reply is unpacked and checked, and anything else counts as an error.
+// lexiton-loadgen: an open-loop load generator for lexiton-server (or, with --peer, for any
+// HTTP server, to measure the same request pattern against it).
 //
-// Latency is measured from the moment a request was due, not from when it was sent, so a
-// server that falls behind shows it in the percentiles instead of hiding it (open loop).
+// Requests are real client queries (the client's query record, packed with the session key
+// from the settings file the server's session command wrote). Against lexiton-server every
+// reply is unpacked and must be a translation; against a peer it must be a complete 200.
+//
+// Open loop: request i is due at start + i/rate and is sent then, whatever happened to the
+// requests before it (one epoll thread, non-blocking sockets, as many requests in flight as
+// the server leaves unanswered). Latency runs from the due time, so a server that falls
+// behind shows it in the percentiles instead of slowing the generator down (no coordinated
+// omission); the lag between due and actual send time is reported too, and so is the
+// generator's own CPU time.
 //
 // Like the client, which makes a new transfer per look-up, every request opens its own
-// connection unless --keep-alive 1 is given.
+// connection unless --keep-alive 1 is given. Background connections can be held open while
+// the load runs: --idle N keep-alive connections that made one request and then say nothing
+// (reopened when the server closes them), and --slow N clients that send a request one byte
+// a second. Once a second a new client (a fresh connection) is timed apart from the load.
 //
-// usage: lexiton-loadgen --ini FILE --rate PER_SECOND --seconds N [--connections C] [--keep-alive 0|1]
-#include <httplib.h>
+// usage: lexiton-loadgen (--ini FILE | --peer URL [--ini FILE]) --rate PER_SECOND --seconds N
+//          [--keep-alive 0|1] [--idle N] [--slow N] [--max-in-flight N]
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/epoll.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/timerfd.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <map>
-#include <mutex>
+#include <memory>
 #include <stdexcept>
 #include <string>
-#include <thread>
+#include <unordered_map>
 #include <vector>
 
 #include "lexiton/profile.h"
@@ -36,10 +57,10 @@ namespace {
 using Clock = std::chrono::steady_clock;
 namespace fields = lexiton::protocol::fields;
 
-constexpr int kMaxConnections = 256;
-constexpr int kMaxRate = 100000;
+constexpr int kMaxRate = 200000;
 constexpr int kMaxSeconds = 3600;
-constexpr int kTimeoutSeconds = 10;
+constexpr int kMaxBackground = 20000;
+constexpr double kTimeoutSeconds = 10;
 
 // Sentences with the pointer on one word each, as the pipeline marks them.
 const std::u16string kTexts[] = {
@@ -53,10 +74,13 @@ const std::u16string kTexts[] = {
 
 struct Options {
   std::string ini;
+  std::string peer;
   int rate = 200;
   int seconds = 60;
-  int connections = 8;
   bool keepAlive = false;
+  int idle = 0;
+  int slow = 0;
+  int maxInFlight = 20000;
 };
 
 Options parse(int argc, char** argv) {
@@ -64,15 +88,22 @@ Options parse(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string k = argv[i], v = argv[i + 1];
     if (k == "--ini") o.ini = v;
+    else if (k == "--peer") o.peer = v;
     else if (k == "--rate") o.rate = std::stoi(v);
     else if (k == "--seconds") o.seconds = std::stoi(v);
-    else if (k == "--connections") o.connections = std::stoi(v);
     else if (k == "--keep-alive") o.keepAlive = v == "1";
+    else if (k == "--idle") o.idle = std::stoi(v);
+    else if (k == "--slow") o.slow = std::stoi(v);
+    else if (k == "--max-in-flight") o.maxInFlight = std::stoi(v);
+    else if (k == "--connections") {}  // the closed-loop generator's option: nothing to set now
     else throw std::runtime_error("unknown option " + k);
   }
-  if (o.ini.empty() || o.rate < 1 || o.rate > kMaxRate || o.seconds < 1 || o.seconds > kMaxSeconds ||
-      o.connections < 1 || o.connections > kMaxConnections)
-    throw std::runtime_error("usage: lexiton-loadgen --ini FILE --rate N --seconds N [--connections C]");
+  if ((argc - 1) % 2) throw std::runtime_error("option without value");
+  if ((o.ini.empty() && o.peer.empty()) || o.rate < 1 || o.rate > kMaxRate || o.seconds < 1 ||
+      o.seconds > kMaxSeconds || o.idle < 0 || o.slow < 0 || o.idle + o.slow > kMaxBackground || o.maxInFlight < 1)
+    throw std::runtime_error(
+        "usage: lexiton-loadgen (--ini FILE | --peer URL [--ini FILE]) --rate N --seconds N "
+        "[--keep-alive 0|1] [--idle N] [--slow N] [--max-in-flight N]");
   return o;
 }
 
@@ -97,11 +128,13 @@ struct Target {
   std::string host;
   int port = 0;
   std::string path;
+  sockaddr_storage address{};
+  socklen_t addressLength = 0;
 };
 
 Target parseAddress(const std::string& url) {
   const std::string scheme = "http://";
-  if (url.rfind(scheme, 0) != 0) throw std::runtime_error("Server_Address must be http://HOST:PORT/");
+  if (url.rfind(scheme, 0) != 0) throw std::runtime_error("the address must be http://HOST:PORT/...: " + url);
   const std::string rest = url.substr(scheme.size());
   const auto slash = rest.find('/');
   const std::string hostPort = rest.substr(0, slash);
@@ -110,83 +143,541 @@ Target parseAddress(const std::string& url) {
   t.host = hostPort.substr(0, colon);
   t.port = colon == std::string::npos ? 80 : std::stoi(hostPort.substr(colon + 1));
   t.path = slash == std::string::npos ? "/" : rest.substr(slash);
+  addrinfo hints{};
+  hints.ai_socktype = SOCK_STREAM;
+  addrinfo* found = nullptr;
+  const std::string host = t.host.size() > 2 && t.host.front() == '[' ? t.host.substr(1, t.host.size() - 2) : t.host;
+  if (getaddrinfo(host.c_str(), std::to_string(t.port).c_str(), &hints, &found) != 0 || !found)
+    throw std::runtime_error("cannot resolve " + t.host);
+  std::memcpy(&t.address, found->ai_addr, found->ai_addrlen);
+  t.addressLength = found->ai_addrlen;
+  freeaddrinfo(found);
   return t;
 }
 
-double percentile(std::vector<double>& sorted, double p) {
+double percentile(const std::vector<double>& sorted, double p) {
   if (sorted.empty()) return 0;
-  const std::size_t i = std::min(sorted.size() - 1, static_cast<std::size_t>(p * double(sorted.size() - 1) + 0.5));
+  const std::size_t i = std::min(sorted.size() - 1, static_cast<std::size_t>(std::ceil(p * double(sorted.size())) - 1));
   return sorted[i];
 }
+
+double seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
+double millis(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double cpuSeconds() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+enum class Kind { Load, Probe, Idle, Slow };
+
+struct Conn {
+  int fd = -1;
+  Kind kind = Kind::Load;
+  bool connected = false;
+  bool reused = false;    // a kept-alive connection carrying another request
+  bool busy = false;      // a request is on it
+  bool heldIdle = false;  // an idle connection that has had its answer and now waits
+  std::string out;
+  std::size_t written = 0;
+  std::string in;
+  Clock::time_point due{}, sent{}, deadline{};
+  int bodyIndex = 0;
+};
+
+struct Reply {
+  int status = 0;
+  std::string body;
+  bool close = false;
+};
+
+// A complete reply at the front of `in`: true and the reply, with `used` bytes consumed.
+// Throws on what this generator does not read (chunked replies).
+bool takeReply(const std::string& in, Reply& r, std::size_t& used) {
+  const std::size_t end = in.find("\r\n\r\n");
+  if (end == std::string::npos) return false;
+  const std::string head = in.substr(0, end);
+  if (head.rfind("HTTP/1.", 0) != 0 || head.size() < 12) throw std::runtime_error("not an HTTP reply");
+  r.status = std::atoi(head.c_str() + 9);
+  std::string lower = head;
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+  if (lower.find("\r\ntransfer-encoding: chunked") != std::string::npos) throw std::runtime_error("chunked reply");
+  const std::size_t cl = lower.find("\r\ncontent-length:");
+  const std::size_t length = cl == std::string::npos ? 0 : std::strtoul(lower.c_str() + cl + 17, nullptr, 10);
+  r.close = lower.find("\r\nconnection: close") != std::string::npos;
+  if (in.size() < end + 4 + length) return false;
+  r.body = in.substr(end + 4, length);
+  used = end + 4 + length;
+  return true;
+}
+
+class Generator {
+ public:
+  Generator(const Options& o, Target target, std::vector<std::string> bodies, std::string keyHex)
+      : o_(o), target_(std::move(target)), bodies_(std::move(bodies)), keyHex_(std::move(keyHex)) {
+    epoll_ = epoll_create1(EPOLL_CLOEXEC);
+    timer_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (epoll_ < 0 || timer_ < 0) throw std::runtime_error("epoll");
+    epoll_event ev{};
+    ev.events = EPOLLIN;
+    ev.data.ptr = nullptr;  // the timer
+    epoll_ctl(epoll_, EPOLL_CTL_ADD, timer_, &ev);
+    for (std::size_t i = 0; i < bodies_.size(); ++i) {
+      requests_.push_back(request("POST", bodies_[i], !o_.keepAlive));
+    }
+    idleRequest_ = request("POST", bodies_[0], false);
+    slowRequest_ = request("POST", bodies_[0], false);
+  }
+
+  int run() {
+    const long long total = static_cast<long long>(o_.rate) * o_.seconds;
+    latencies_.reserve(static_cast<std::size_t>(total));
+    lags_.reserve(static_cast<std::size_t>(total));
+    const auto interval = std::chrono::nanoseconds(1000000000LL / o_.rate);
+
+    // Background connections first: they are open before the load starts.
+    for (int i = 0; i < o_.idle; ++i) open(Kind::Idle, Clock::now(), 0);
+    for (int i = 0; i < o_.slow; ++i) open(Kind::Slow, Clock::now(), 0);
+    const auto settle = Clock::now() + std::chrono::milliseconds(o_.idle + o_.slow > 0 ? 2000 : 100);
+    while (Clock::now() < settle) poll(settle);
+    idleHeldAtStart_ = heldIdle();
+    slowOpenAtStart_ = countOpen(Kind::Slow);
+
+    const double cpuBefore = cpuSeconds();
+    start_ = Clock::now();
+    long long next = 0;
+    long long probes = 0;
+    auto nextSlowTick = start_;
+    const auto loadEnd = start_ + interval * total;
+    while (next < total || inFlight_ > 0) {
+      const auto now = Clock::now();
+      while (next < total && start_ + interval * next <= now) {
+        const auto due = start_ + interval * next;
+        if (inFlight_ >= o_.maxInFlight) {
+          fail("in flight limit reached", due, now);
+        } else {
+          send(due, static_cast<int>(next % static_cast<long long>(bodies_.size())));
+        }
+        ++next;
+      }
+      // A new client each second, timed apart from the load.
+      while (probes < o_.seconds && start_ + std::chrono::seconds(probes) + std::chrono::milliseconds(500) <= now &&
+             now < loadEnd + std::chrono::seconds(1)) {
+        open(Kind::Probe, start_ + std::chrono::seconds(probes) + std::chrono::milliseconds(500), 0);
+        ++probes;
+      }
+      if (now >= nextSlowTick) {
+        slowTick();
+        nextSlowTick += std::chrono::seconds(1);
+      }
+      expire(now);
+      Clock::time_point wake = nextSlowTick;
+      if (next < total) wake = std::min<Clock::time_point>(wake, start_ + interval * next);
+      wake = std::min<Clock::time_point>(wake, now + std::chrono::milliseconds(50));
+      if (next >= total && inFlight_ == 0) break;
+      poll(wake);
+    }
+    const auto end = Clock::now();
+    const double cpu = cpuSeconds() - cpuBefore;
+    const std::size_t idleHeldAtEnd = heldIdle();
+    const std::size_t slowOpenAtEnd = countOpen(Kind::Slow);
+
+    const double elapsed = seconds(end - start_);
+    std::sort(latencies_.begin(), latencies_.end());
+    std::sort(lags_.begin(), lags_.end());
+    std::sort(probeLatencies_.begin(), probeLatencies_.end());
+    std::printf("target http://%s:%d%s (%s), %s\n", target_.host.c_str(), target_.port, target_.path.c_str(),
+                o_.peer.empty() ? "replies unpacked and checked" : "peer: any complete 200 counts",
+                o_.keepAlive ? "kept-alive connections" : "a new connection per request");
+    std::printf("requests %zu in %.1f s (%.1f per second, target %d), errors %lld\n", latencies_.size(), elapsed,
+                double(latencies_.size()) / elapsed, o_.rate, errors_);
+    std::printf("latency ms from the due time: p50 %.2f  p90 %.2f  p99 %.2f  p99.9 %.2f  max %.2f\n",
+                percentile(latencies_, 0.50), percentile(latencies_, 0.90), percentile(latencies_, 0.99),
+                percentile(latencies_, 0.999), latencies_.empty() ? 0.0 : latencies_.back());
+    std::printf("reply body bytes: mean %llu\n", replies_ ? replyBytes_ / replies_ : 0ULL);
+    std::printf("send lag ms (due time to request written, connecting included): p99 %.2f  max %.2f\n", percentile(lags_, 0.99),
+                lags_.empty() ? 0.0 : lags_.back());
+    std::printf("loadgen CPU %.1f s in %.1f s (%.0f%% of one core)\n", cpu, elapsed, 100.0 * cpu / elapsed);
+    std::printf("new clients (one a second): %zu served, %lld failed, p99 %.2f ms, max %.2f ms\n",
+                probeLatencies_.size(), probeErrors_, percentile(probeLatencies_, 0.99),
+                probeLatencies_.empty() ? 0.0 : probeLatencies_.back());
+    if (o_.idle)
+      std::printf("idle keep-alive connections: %zu of %d held at the start, %zu at the end, %lld closed by the "
+                  "server and reopened\n",
+                  idleHeldAtStart_, o_.idle, idleHeldAtEnd, idleReopened_);
+    if (o_.slow)
+      std::printf("slow clients (1 byte/s): %zu of %d open at the start, %zu at the end, %lld closed by the "
+                  "server and reopened\n",
+                  slowOpenAtStart_, o_.slow, slowOpenAtEnd, slowReopened_);
+    for (const auto& [kind, n] : errorKinds_) std::printf("error %lld x %s\n", n, kind.c_str());
+    return errors_ == 0 && probeErrors_ == 0 ? 0 : 1;
+  }
+
+ private:
+  std::string request(const char* method, const std::string& body, bool close) const {
+    return std::string(method) + " " + target_.path + " HTTP/1.1\r\nHost: " + target_.host + ":" +
+           std::to_string(target_.port) + "\r\nUser-Agent: lexiton-loadgen\r\nAccept: */*\r\n" +
+           "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: " + std::to_string(body.size()) +
+           "\r\n" + (close ? "Connection: close\r\n" : "") + "\r\n" + body;
+  }
+
+  std::size_t heldIdle() const {
+    std::size_t n = 0;
+    for (const auto& [p, c] : conns_)
+      if (c->kind == Kind::Idle && c->heldIdle) ++n;
+    return n;
+  }
+  std::size_t countOpen(Kind k) const {
+    std::size_t n = 0;
+    for (const auto& [p, c] : conns_)
+      if (c->kind == k && c->connected) ++n;
+    return n;
+  }
+
+  Conn* open(Kind kind, Clock::time_point due, int bodyIndex) {
+    const int fd = ::socket(target_.address.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) {  // out of descriptors: this request fails, the run goes on
+      const std::string why = std::string("socket: ") + std::strerror(errno);
+      if (kind == Kind::Load) fail(why, due, Clock::now());
+      else if (kind == Kind::Probe) {
+        ++probeErrors_;
+        noteError("new client: " + why);
+      } else {
+        noteError("background: " + why);
+        reopen_.push_back({Clock::now() + std::chrono::seconds(1), kind});
+      }
+      return nullptr;
+    }
+    const int one = 1;
+    setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+    auto c = std::make_unique<Conn>();
+    c->fd = fd;
+    c->kind = kind;
+    c->due = due;
+    c->bodyIndex = bodyIndex;
+    c->deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(kTimeoutSeconds));
+    if (kind == Kind::Load) c->out = requests_[static_cast<std::size_t>(bodyIndex)];
+    else if (kind == Kind::Probe) c->out = request("POST", bodies_[0], true);
+    else if (kind == Kind::Idle) c->out = idleRequest_;
+    if (kind == Kind::Load || kind == Kind::Probe || kind == Kind::Idle) c->busy = true;
+    Conn* raw = c.get();
+    conns_.emplace(raw, std::move(c));
+    if (kind == Kind::Load) ++inFlight_;
+    const int rc = ::connect(fd, reinterpret_cast<const sockaddr*>(&target_.address), target_.addressLength);
+    if (rc != 0 && errno != EINPROGRESS) {
+      const std::string why = std::string("connect: ") + std::strerror(errno);
+      finish(raw, false, why);
+      return nullptr;
+    }
+    epoll_event ev{};
+    ev.events = EPOLLIN | EPOLLOUT | EPOLLRDHUP;
+    ev.data.ptr = raw;
+    epoll_ctl(epoll_, EPOLL_CTL_ADD, fd, &ev);
+    return raw;
+  }
+
+  void send(Clock::time_point due, int bodyIndex) {
+    if (o_.keepAlive && !pool_.empty()) {
+      Conn* c = pool_.back();
+      pool_.pop_back();
+      c->reused = true;
+      c->busy = true;
+      c->due = due;
+      c->bodyIndex = bodyIndex;
+      c->out = requests_[static_cast<std::size_t>(bodyIndex)];
+      c->written = 0;
+      c->in.clear();
+      c->deadline = Clock::now() + std::chrono::seconds(static_cast<int>(kTimeoutSeconds));
+      ++inFlight_;
+      writeSome(c);
+      return;
+    }
+    open(Kind::Load, due, bodyIndex);
+  }
+
+  void writeSome(Conn* c) {
+    while (c->written < c->out.size()) {
+      const ssize_t n = ::send(c->fd, c->out.data() + c->written, c->out.size() - c->written, MSG_NOSIGNAL);
+      if (n > 0) {
+        if (c->written == 0 && (c->kind == Kind::Load)) lags_.push_back(millis(Clock::now() - c->due));
+        c->written += static_cast<std::size_t>(n);
+        continue;
+      }
+      if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return;
+      finish(c, false, std::string("send: ") + std::strerror(errno));
+      return;
+    }
+  }
+
+  // One byte a second on every slow client; a new one for each the server closed.
+  void slowTick() {
+    std::vector<Conn*> slow;
+    for (const auto& [p, c] : conns_)
+      if (c->kind == Kind::Slow && c->connected) slow.push_back(p);
+    for (Conn* c : slow) {
+      if (c->written >= slowRequest_.size()) continue;
+      const ssize_t n = ::send(c->fd, slowRequest_.data() + c->written, 1, MSG_NOSIGNAL);
+      if (n == 1) ++c->written;
+    }
+  }
+
+  void expire(Clock::time_point now) {
+    if (now < nextExpiry_) return;
+    nextExpiry_ = now + std::chrono::milliseconds(100);
+    std::vector<Conn*> late;
+    for (const auto& [p, c] : conns_)
+      if (c->busy && c->deadline <= now) late.push_back(p);
+    for (Conn* c : late) finish(c, false, "timed out");
+  }
+
+  void poll(Clock::time_point until) {
+    if (!reopen_.empty()) reopenDue();
+    const auto wait = until - Clock::now();
+    if (wait > Clock::duration::zero()) {
+      itimerspec spec{};
+      const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(until.time_since_epoch()).count();
+      spec.it_value.tv_sec = ns / 1000000000;
+      spec.it_value.tv_nsec = ns % 1000000000;
+      timerfd_settime(timer_, TFD_TIMER_ABSTIME, &spec, nullptr);
+    }
+    epoll_event events[256];
+    const int n = epoll_wait(epoll_, events, 256, wait > Clock::duration::zero() ? 1000 : 0);
+    for (int i = 0; i < n; ++i) {
+      auto* c = static_cast<Conn*>(events[i].data.ptr);
+      if (!c) {
+        std::uint64_t ticks = 0;
+        (void)::read(timer_, &ticks, sizeof ticks);
+        continue;
+      }
+      if (!conns_.count(c)) continue;  // finished by an earlier event of this round
+      handle(c, events[i].events);
+    }
+  }
+
+  void handle(Conn* c, std::uint32_t events) {
+    if (!c->connected && (events & (EPOLLOUT | EPOLLERR | EPOLLHUP))) {
+      int err = 0;
+      socklen_t len = sizeof err;
+      getsockopt(c->fd, SOL_SOCKET, SO_ERROR, &err, &len);
+      if (err != 0) {
+        finish(c, false, std::string("connect: ") + std::strerror(err));
+        return;
+      }
+      c->connected = true;
+      epoll_event ev{};
+      ev.events = EPOLLIN | EPOLLRDHUP;
+      ev.data.ptr = c;
+      epoll_ctl(epoll_, EPOLL_CTL_MOD, c->fd, &ev);
+      if (c->kind != Kind::Slow) writeSome(c);
+      if (!conns_.count(c)) return;
+    }
+    if (events & (EPOLLIN | EPOLLRDHUP | EPOLLHUP | EPOLLERR)) readSome(c);
+  }
+
+  void readSome(Conn* c) {
+    char buf[16384];
+    for (;;) {
+      const ssize_t n = ::recv(c->fd, buf, sizeof buf, 0);
+      if (n > 0) {
+        c->in.append(buf, static_cast<std::size_t>(n));
+        continue;
+      }
+      if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
+      // Closed by the server (or reset).
+      const bool nothing = c->in.empty();
+      if (tryReply(c)) return;
+      if (!conns_.count(c)) return;
+      if (c->kind == Kind::Idle || c->kind == Kind::Slow) {
+        reopenBackground(c);
+        return;
+      }
+      if (!c->busy) {  // an idle kept-alive connection the server closed
+        drop(c);
+        return;
+      }
+      if (c->reused && nothing) {  // the server closed it just before our request: send again
+        const auto due = c->due;
+        const int body = c->bodyIndex;
+        --inFlight_;
+        drop(c);
+        open(Kind::Load, due, body);
+        return;
+      }
+      finish(c, false, n == 0 ? "closed without a reply" : std::string("recv: ") + std::strerror(errno));
+      return;
+    }
+    tryReply(c);
+  }
+
+  // True when the connection was finished (a reply or an error).
+  bool tryReply(Conn* c) {
+    if (c->in.empty()) return false;
+    Reply r;
+    std::size_t used = 0;
+    try {
+      if (!takeReply(c->in, r, used)) return false;
+    } catch (const std::exception& e) {
+      finish(c, false, e.what());
+      return true;
+    }
+    c->in.erase(0, used);
+    if (c->kind == Kind::Load && r.status == 200) {
+      replyBytes_ += r.body.size();
+      ++replies_;
+    }
+    std::string kind;
+    if (r.status != 200) kind = "status " + std::to_string(r.status);
+    else if (!keyHex_.empty() && o_.peer.empty()) {
+      std::string plain;
+      if (!packer_.unpack(keyHex_, r.body, plain)) kind = "reply: " + r.body.substr(0, 40);
+      else if (plain.rfind("<surf-ss>", 0) != 0) kind = "translation: " + plain.substr(0, 40);
+    }
+    if (c->kind == Kind::Idle) {
+      c->busy = false;
+      c->heldIdle = kind.empty() && !r.close;
+      if (!kind.empty()) {
+        noteError("idle connection: " + kind);
+        reopenBackground(c, true);
+        return true;
+      }
+      return false;
+    }
+    if (c->kind == Kind::Slow) {
+      reopenBackground(c, r.status != 200);
+      return true;
+    }
+    finish(c, kind.empty(), kind, r.close);
+    return true;
+  }
+
+  void noteError(const std::string& kind) { ++errorKinds_[kind]; }
+
+  void fail(const std::string& kind, Clock::time_point due, Clock::time_point now) {
+    ++errors_;
+    noteError(kind);
+    latencies_.push_back(millis(now - due));
+  }
+
+  // The end of a request: its latency, its error if any; the connection is closed or pooled.
+  void finish(Conn* c, bool ok, const std::string& kind, bool serverCloses = true) {
+    const auto now = Clock::now();
+    if (c->kind == Kind::Probe) {
+      if (ok) probeLatencies_.push_back(millis(now - c->due));
+      else {
+        ++probeErrors_;
+        noteError("new client: " + kind);
+      }
+      drop(c);
+      return;
+    }
+    if (c->kind == Kind::Idle || c->kind == Kind::Slow) {
+      if (!ok) noteError((c->kind == Kind::Idle ? "idle connection: " : "slow client: ") + kind);
+      reopenBackground(c, !ok);
+      return;
+    }
+    if (c->busy) {
+      --inFlight_;
+      latencies_.push_back(millis(now - c->due));
+      if (!ok) {
+        ++errors_;
+        noteError(kind);
+      }
+    }
+    c->busy = false;
+    if (ok && o_.keepAlive && !serverCloses) {
+      pool_.push_back(c);
+      return;
+    }
+    drop(c);
+  }
+
+  // A background connection the server closed is opened again: at once after an idle
+  // time-out, a second later after a refusal (so a full server is not flooded).
+  void reopenBackground(Conn* c, bool refused = false) {
+    const Kind k = c->kind;
+    (k == Kind::Idle ? idleReopened_ : slowReopened_) += 1;
+    drop(c);
+    reopen_.push_back({Clock::now() + (refused ? std::chrono::seconds(1) : std::chrono::seconds(0)), k});
+  }
+
+  void reopenDue() {
+    const auto now = Clock::now();
+    std::size_t n = reopen_.size();
+    while (n-- > 0 && !reopen_.empty()) {
+      auto [when, kind] = reopen_.front();
+      reopen_.pop_front();
+      if (when <= now) open(kind, now, 0);
+      else reopen_.push_back({when, kind});
+    }
+  }
+
+  void drop(Conn* c) {
+    epoll_ctl(epoll_, EPOLL_CTL_DEL, c->fd, nullptr);
+    ::close(c->fd);
+    pool_.erase(std::remove(pool_.begin(), pool_.end(), c), pool_.end());
+    conns_.erase(c);
+  }
+
+  const Options& o_;
+  Target target_;
+  std::vector<std::string> bodies_;
+  std::vector<std::string> requests_;
+  std::string idleRequest_, slowRequest_;
+  std::string keyHex_;
+  const lexiton::protocol::ClientPacker packer_{};
+  int epoll_ = -1, timer_ = -1;
+  std::unordered_map<Conn*, std::unique_ptr<Conn>> conns_;
+  std::vector<Conn*> pool_;
+  Clock::time_point start_{}, nextExpiry_{};
+  long long inFlight_ = 0;
+  unsigned long long replyBytes_ = 0, replies_ = 0;
+  long long errors_ = 0, probeErrors_ = 0;
+  long long idleReopened_ = 0, slowReopened_ = 0;
+  std::size_t idleHeldAtStart_ = 0, slowOpenAtStart_ = 0;
+  std::deque<std::pair<Clock::time_point, Kind>> reopen_;
+  std::vector<double> latencies_, lags_, probeLatencies_;
+  std::map<std::string, long long> errorKinds_;
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
   try {
     const Options o = parse(argc, argv);
-    auto settings = lexiton::openPortableProfile(o.ini);
-    const std::string sessionId = settings->readString("Server Settings", "SessionID");
-    if (sessionId.size() != fields::kSessionIdLength) throw std::runtime_error("no session in " + o.ini);
-    const Target target = parseAddress(settings->readString("Server Settings", "Server_Address"));
-    const std::string keyHex = sessionId.substr(fields::kSessionNameLength);
-
+    rlimit r{};
+    // One descriptor per connection: as many as the hard limit allows.
+    Options limited = o;
+    if (getrlimit(RLIMIT_NOFILE, &r) == 0) {
+      if (r.rlim_cur < r.rlim_max) {
+        r.rlim_cur = r.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &r);
+        getrlimit(RLIMIT_NOFILE, &r);
+      }
+      // Requests beyond the descriptors left count as errors instead of failing the run.
+      const long long room = static_cast<long long>(r.rlim_cur) - o.idle - o.slow - 64;
+      if (room < 1) throw std::runtime_error("not enough descriptors for the background connections");
+      limited.maxInFlight = static_cast<int>(std::min<long long>(o.maxInFlight, room));
+    }
+    std::string sessionId, address;
+    if (!o.ini.empty()) {
+      auto settings = lexiton::openPortableProfile(o.ini);
+      sessionId = settings->readString("Server Settings", "SessionID");
+      if (sessionId.size() != fields::kSessionIdLength) throw std::runtime_error("no session in " + o.ini);
+      address = settings->readString("Server Settings", "Server_Address");
+    } else {
+      // A peer without a settings file: the same bodies, packed with a made-up session.
+      sessionId = std::string(fields::kSessionNameLength, 'A') + std::string(64, '7');
+    }
+    if (!o.peer.empty()) address = o.peer;
+    Target target = parseAddress(address);
     std::vector<std::string> bodies;
     for (const std::u16string& t : kTexts) {
       const std::size_t space = t.find(u' ');
       bodies.push_back(queryBody(sessionId, t, space == std::u16string::npos ? 0 : space + 1));
     }
-
-    const long long total = static_cast<long long>(o.rate) * o.seconds;
-    const auto interval = std::chrono::nanoseconds(1000000000LL / o.rate);
-    std::atomic<long long> next{0};
-    std::atomic<long long> errors{0};
-    std::mutex lock;
-    std::vector<double> latencies;  // milliseconds from due time to checked reply
-    latencies.reserve(static_cast<std::size_t>(total));
-    std::map<std::string, long long> errorKinds;
-    const Clock::time_point start = Clock::now() + std::chrono::milliseconds(100);
-
-    auto worker = [&] {
-      httplib::Client client(target.host, target.port);
-      client.set_keep_alive(o.keepAlive);
-      client.set_connection_timeout(kTimeoutSeconds, 0);
-      client.set_read_timeout(kTimeoutSeconds, 0);
-      const lexiton::protocol::ClientPacker packer;
-      std::vector<double> mine;
-      for (;;) {
-        const long long i = next.fetch_add(1);
-        if (i >= total) break;
-        const Clock::time_point due = start + interval * i;
-        std::this_thread::sleep_until(due);
-        const std::string& body = bodies[static_cast<std::size_t>(i) % bodies.size()];
-        auto res = client.Post(target.path, body, "application/x-www-form-urlencoded");
-        std::string plain, kind;
-        if (!res) kind = "transport: " + httplib::to_string(res.error());
-        else if (res->status != 200) kind = "status " + std::to_string(res->status);
-        else if (!packer.unpack(keyHex, res->body, plain)) kind = "reply: " + res->body.substr(0, 40);
-        else if (plain.rfind("<surf-ss>", 0) != 0) kind = "translation: " + plain.substr(0, 40);
-        mine.push_back(std::chrono::duration<double, std::milli>(Clock::now() - due).count());
-        if (!kind.empty()) {
-          ++errors;
-          std::lock_guard<std::mutex> guard(lock);
-          ++errorKinds[kind];
-        }
-      }
-      std::lock_guard<std::mutex> guard(lock);
-      latencies.insert(latencies.end(), mine.begin(), mine.end());
-    };
-    std::vector<std::thread> threads;
-    for (int c = 0; c < o.connections; ++c) threads.emplace_back(worker);
-    for (auto& t : threads) t.join();
-    const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-
-    std::sort(latencies.begin(), latencies.end());
-    std::printf("requests %zu in %.1f s (%.1f per second, target %d), errors %lld\n", latencies.size(), elapsed,
-                double(latencies.size()) / elapsed, o.rate, errors.load());
-    std::printf("latency ms: p50 %.2f  p90 %.2f  p99 %.2f  max %.2f\n", percentile(latencies, 0.50),
-                percentile(latencies, 0.90), percentile(latencies, 0.99), latencies.empty() ? 0.0 : latencies.back());
-    for (const auto& [kind, n] : errorKinds) std::printf("error %lld x %s\n", n, kind.c_str());
-    return errors.load() == 0 ? 0 : 1;
+    Generator g(limited, std::move(target), std::move(bodies), sessionId.substr(fields::kSessionNameLength));
+    return g.run();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "lexiton-loadgen: %s\n", e.what());
     return 2;

@@ -10,7 +10,7 @@
 
 namespace {
 struct Live {
-    lexiton::server::SessionStore store{":memory:"};
+    lexiton::server::SqliteSessionStore store{":memory:"};
     std::string id;
     std::string key;
     lexiton::server::RequestHandler handler{store, lexiton::server::translatorFunction(

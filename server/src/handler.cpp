@@ -63,8 +63,9 @@ std::string packedErrorRecord(const std::string& keyHex, std::string_view text, 
 
 struct RequestHandler::Impl {
     Impl(SessionStore& s, TranslateFn t, HandlerConfig c)
-        : store(s), translate(std::move(t)), config(std::move(c)) {}
+        : store(s), sessions(s, c.sessionRecheck), translate(std::move(t)), config(std::move(c)) {}
     SessionStore& store;
+    SessionCache sessions;
     TranslateFn translate;
     HandlerConfig config;
     std::mutex mutex;
@@ -100,7 +101,7 @@ std::string RequestHandler::handle(std::string_view body, std::string* logNote) 
     std::string_view packedQuery = std::string_view(form->what).substr(kSessionNameLength);
     std::optional<Session> session;
     try {
-        session = impl_->store.findSession(name);
+        session = impl_->sessions.find(name);
     } catch (...) {
         note("store-error");
         return kStatusProcessing;
@@ -115,8 +116,10 @@ std::string RequestHandler::handle(std::string_view body, std::string* logNote) 
     case RequestKind::SessionEnd:
         // The client ends its session at every exit and starts the next one with the same
         // identifier from its settings file, so ending drops only what the session was doing;
-        // the identifier stays valid until it expires.
+        // the identifier stays valid until it expires. Its cached copy is dropped: the next
+        // start reads it from the store again.
         impl_->forget(name);
+        impl_->sessions.forget(name);
         note("sessionend");
         return packedRaw(keyHex, "");
     case RequestKind::Cancel:
@@ -149,7 +152,7 @@ std::string RequestHandler::handle(std::string_view body, std::string* logNote) 
     if (usr || pass) {
         bool ok = false;
         try {
-            ok = usr && pass && *usr == session->user && impl_->store.checkPassword(*usr, *pass);
+            ok = usr && pass && impl_->sessions.checkPassword(*session, *usr, *pass);
         } catch (...) {}
         if (!ok) {
             note("wrong-login");
@@ -177,5 +180,7 @@ std::string RequestHandler::handle(std::string_view body, std::string* logNote) 
     note("ok");
     return packedText(keyHex, result.text);
 }
+
+std::size_t RequestHandler::cachedSessions() const { return impl_->sessions.size(); }
 
 }  // namespace lexiton::server

@@ -9,10 +9,11 @@
 #include "lexiton/server/session_store.h"
 #include "lexiton/protocol/query_text.h"
 
-#include <httplib.h>
+#include "lexiton/server/http_server.h"
 
 #include <pthread.h>
 #include <signal.h>
+#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdio>
@@ -20,24 +21,30 @@
 #include <iostream>
 #include <map>
 #include <string>
-#include <thread>
+#include <memory>
 
 namespace {
 
 constexpr std::int64_t kSessionLifetimeSeconds = 30LL * 24 * 3600;
-constexpr int kRequestTimeoutSeconds = 10;
-// Each open connection holds one worker while it lives, so idle kept-alive connections must
-// not outlast a short pause, and there are more workers than a single client ever opens.
-constexpr int kWorkerThreads = 32;
-constexpr int kKeepAliveSeconds = 2;
-constexpr std::size_t kKeepAliveRequests = 100;
+// Reading a request and writing its answer may pause this long; a connection waiting for its
+// next request is closed after kKeepAliveSeconds, and after kKeepAliveRequests requests.
+constexpr unsigned kRequestTimeoutSeconds = 10;
+constexpr unsigned kKeepAliveSeconds = 2;
+constexpr unsigned kKeepAliveRequests = 100;
+// Open connections cost the event loop almost nothing; the limit keeps descriptors and
+// memory bounded (about 40 KB a connection), and a request beyond it gets 503 and 1710.
+constexpr unsigned kMaxConnections = 4096;
+constexpr int kListenBacklog = 4096;
 
 const char* kUsage =
     "usage:\n"
-    "  lexiton-server serve --db FILE --listen HOST:PORT [--config FILE] [--dict FILE]\n"
+    "  lexiton-server serve --db DB --listen HOST:PORT [--config FILE] [--dict FILE]\n"
+    "       [--max-connections N] [--idle-seconds N] [--workers N] [--event-threads N] [--backlog N]\n"
     "    (--dict: the compiled dictionary, by default lexiton-en-hu.dict beside the program;\n"
-    "     the core lexicon lexiton-core.lex is read from the same folder)\n"
-    "  lexiton-server session --db FILE --user NAME --password PASS --address URL --ini FILE\n"
+    "     the core lexicon lexiton-core.lex is read from the same folder;\n"
+    "     --workers: translating threads, by default one per core)\n"
+    "  lexiton-server session --db DB --user NAME --password PASS --address URL --ini FILE\n"
+    "    (DB: a SQLite file, or postgresql://USER@HOST:PORT/NAME to share sessions between servers)\n"
     "  lexiton-server translate --text TEXT [--pointer N] [--dict FILE]\n"
     "    (prints the reply the server would send for TEXT with the pointer before character N)\n";
 
@@ -78,14 +85,50 @@ lexiton::server::HandlerConfig readConfig(const std::string& path) {
     return c;
 }
 
+unsigned number(const std::map<std::string, std::string>& o, const char* k, unsigned fallback) {
+    auto it = o.find(k);
+    if (it == o.end()) return fallback;
+    const unsigned long v = std::stoul(it->second);
+    if (v > 1000000) throw std::runtime_error(std::string("--") + k + " is too large");
+    return static_cast<unsigned>(v);
+}
+
+// Every connection is a descriptor: the soft limit goes up to the hard one.
+void raiseDescriptorLimit(unsigned connections) {
+    rlimit r{};
+    if (getrlimit(RLIMIT_NOFILE, &r) != 0) return;
+    if (r.rlim_cur < r.rlim_max) {
+        r.rlim_cur = r.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &r);
+    }
+    if (r.rlim_cur != RLIM_INFINITY && r.rlim_cur < connections + 64u)
+        std::fprintf(stderr, "warning: %llu descriptors allowed for %u connections\n",
+                     static_cast<unsigned long long>(r.rlim_cur), connections);
+}
+
 int serve(const std::map<std::string, std::string>& o) {
     std::string listen = need(o, "listen");
     auto colon = listen.rfind(':');
     if (colon == std::string::npos) throw std::runtime_error("--listen needs HOST:PORT");
-    std::string host = listen.substr(0, colon);
-    int port = std::stoi(listen.substr(colon + 1));
+    lexiton::server::HttpOptions http;
+    http.host = listen.substr(0, colon);
+    if (http.host.size() >= 2 && http.host.front() == '[' && http.host.back() == ']')
+        http.host = http.host.substr(1, http.host.size() - 2);
+    http.port = std::stoi(listen.substr(colon + 1));
+    http.listenBacklog = static_cast<int>(number(o, "backlog", kListenBacklog));
+    http.maxConnections = number(o, "max-connections", kMaxConnections);
+    http.idleSeconds = number(o, "idle-seconds", kKeepAliveSeconds);
+    http.requestSeconds = kRequestTimeoutSeconds;
+    http.keepAliveRequests = kKeepAliveRequests;
+    http.workers = number(o, "workers", 0);
+    http.eventThreads = number(o, "event-threads", 1);
+    http.maxBodyBytes = lexiton::server::kMaxBodyBytes;
+    if (http.maxConnections == 0 || http.idleSeconds == 0) throw std::runtime_error("limits must be positive");
     auto config = readConfig(o.count("config") ? o.at("config") : "");
+    raiseDescriptorLimit(http.maxConnections);
 
+    // Every thread (event loop, workers, libpq's) starts with these signals blocked; the main
+    // thread alone takes them with sigwait and then shuts the server down itself.
     sigset_t set;
     sigemptyset(&set);
     sigaddset(&set, SIGTERM);
@@ -95,56 +138,56 @@ int serve(const std::map<std::string, std::string>& o) {
     // The dictionary is loaded before the port is taken: without it there is nothing to serve.
     lexiton::server::TranslateFn translate = lexiton::server::dictionaryTranslator(dictionaryPath(o));
 
-    lexiton::server::SessionStore store(need(o, "db"));
-    lexiton::server::RequestHandler handler(store, std::move(translate), config);
+    std::unique_ptr<lexiton::server::SessionStore> store = lexiton::server::openSessionStore(need(o, "db"));
+    lexiton::server::RequestHandler handler(*store, std::move(translate), config);
 
-    httplib::Server server;
-    server.set_payload_max_length(lexiton::server::kMaxBodyBytes);
-    server.set_read_timeout(kRequestTimeoutSeconds, 0);
-    server.set_write_timeout(kRequestTimeoutSeconds, 0);
-    server.set_keep_alive_timeout(kKeepAliveSeconds);
-    server.set_keep_alive_max_count(kKeepAliveRequests);
-    server.new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
-    auto answer = [&](const httplib::Request& req, httplib::Response& res) {
-        auto start = std::chrono::steady_clock::now();
-        std::string note;
-        std::string body = req.method == "POST" ? handler.handle(req.body, &note)
-                                                : (note = "get", lexiton::server::kStatusNoPostedData);
-        res.set_content(body, "text/plain");
-        auto us = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+    auto logLine = [](const lexiton::server::HttpRequest& req, const char* note, long long us) {
         // No secrets: the body (session name, packed data) never reaches the log.
-        std::fprintf(stderr, "%s %s %s %zu %s %lldus\n", req.remote_addr.c_str(), req.method.c_str(),
-                     req.path.c_str(), req.body.size(), note.c_str(), static_cast<long long>(us));
+        std::fprintf(stderr, "%s %s %s %zu %s %lldus\n", req.remoteAddress.c_str(), req.method.c_str(),
+                     req.path.c_str(), req.body.size(), note, us);
     };
-    server.Post(".*", answer);
-    server.Get(".*", answer);
-
-    std::thread waiter([&] {
-        int sig = 0;
-        sigwait(&set, &sig);
-        server.stop();
+    auto answer = [&](const lexiton::server::HttpRequest& req) {
+        const auto start = std::chrono::steady_clock::now();
+        std::string note;
+        lexiton::server::HttpReply reply;
+        try {
+            reply.body = req.method == "POST" ? handler.handle(req.body, &note)
+                                              : (note = "get", lexiton::server::kStatusNoPostedData);
+        } catch (...) {
+            note = "error";
+            reply.body = lexiton::server::kStatusProcessing;
+        }
+        const auto us =
+            std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+        logLine(req, note.c_str(), static_cast<long long>(us));
+        return reply;
+    };
+    lexiton::server::HttpServer server(http, answer, [&](const lexiton::server::HttpRequest& req, const char* note) {
+        logLine(req, note, 0);
     });
-    if (!server.bind_to_port(host, port)) {
+    try {
+        server.start();
+    } catch (const std::exception& e) {
         std::fprintf(stderr, "cannot listen on %s\n", listen.c_str());
-        pthread_kill(waiter.native_handle(), SIGTERM);
-        waiter.join();
         return 1;
     }
     std::fprintf(stderr, "listening on %s\n", listen.c_str());
-    server.listen_after_bind();
-    pthread_kill(waiter.native_handle(), SIGTERM);
-    waiter.join();
+    int sig = 0;
+    sigwait(&set, &sig);
+    server.shutdown();
     return 0;
 }
 
 int session(const std::map<std::string, std::string>& o) {
-    lexiton::server::SessionStore store(need(o, "db"));
+    std::unique_ptr<lexiton::server::SessionStore> store = lexiton::server::openSessionStore(need(o, "db"));
     std::string user = need(o, "user");
-    if (!store.ensureUser(user, need(o, "password"))) {
+    if (!store->ensureUser(user, need(o, "password"))) {
         std::fprintf(stderr, "user %s exists with another password\n", user.c_str());
         return 1;
     }
-    std::string id = store.createSession(user, kSessionLifetimeSeconds);
+    // Writing the session changes the store's generation: running servers drop their cached
+    // sessions within a second and read them again.
+    std::string id = store->createSession(user, kSessionLifetimeSeconds);
     // The client's own settings-file rules: other keys, sections and comments stay as they are.
     auto ini = lexiton::openPortableProfile(need(o, "ini"));
     const std::string address = need(o, "address");

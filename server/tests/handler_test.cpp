@@ -7,6 +7,8 @@
 #include "lexiton/server/session_store.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -46,7 +48,7 @@ struct Fixture : ::testing::Test {
     std::string id, key;
     void SetUp() override {
         std::filesystem::create_directories(dir);
-        store = std::make_unique<SessionStore>((dir / "s.db").string());
+        store = std::make_unique<SqliteSessionStore>((dir / "s.db").string());
         ASSERT_TRUE(store->ensureUser("anna", "secret"));
         id = store->createSession("anna", 3600);
         key = keyOf(id);
@@ -177,4 +179,143 @@ TEST_F(Fixture, StornoInterruptsRunningQuery) {
     release = true;
     q.join();
     EXPECT_EQ(result, kStatusInterrupted);
+}
+
+namespace {
+
+// The SQLite store, counting what reaches it.
+class CountingStore : public SqliteSessionStore {
+public:
+    using SqliteSessionStore::SqliteSessionStore;
+    int sessionReads = 0;
+    int userReads = 0;
+    bool down = false;  // the database is out of reach
+
+    std::int64_t generation() override {
+        if (down) throw std::runtime_error("store down");
+        return SqliteSessionStore::generation();
+    }
+
+protected:
+    std::optional<Session> loadSession(const std::string& name) override {
+        ++sessionReads;
+        if (down) throw std::runtime_error("store down");
+        return SqliteSessionStore::loadSession(name);
+    }
+    std::optional<UserCredentials> findUser(const std::string& name) override {
+        ++userReads;
+        return SqliteSessionStore::findUser(name);
+    }
+};
+
+struct CacheFixture : Fixture {
+    std::unique_ptr<CountingStore> counting;
+    void SetUp() override {
+        Fixture::SetUp();
+        counting = std::make_unique<CountingStore>((dir / "s.db").string());
+    }
+    HandlerConfig everyTime() {
+        HandlerConfig c;
+        c.sessionRecheck = std::chrono::milliseconds(0);  // ask the store's generation at every look-up
+        return c;
+    }
+    const std::string noLogin = "lng|:En-Hu|;act|:lexiton|.enc|:ASCII|;frm|:1|;url|:|;dat|:The &kvopoint;houses are big.|.";
+};
+
+}  // namespace
+
+TEST_F(CacheFixture, ASessionIsReadFromTheStoreOnce) {
+    RequestHandler h(*counting, defaultTranslator());
+    for (int i = 0; i < 5; ++i) EXPECT_NE(reply(h.handle(body(noLogin))).find("<HL>houses</HL>"), std::string::npos);
+    EXPECT_EQ(counting->sessionReads, 1);
+    EXPECT_EQ(h.cachedSessions(), 1u);
+    // Unknown names are never kept: each is asked for again (a session made a moment ago is found).
+    const std::string unknown = "who=1.2.3.44lx&where=Korvell&what=" + std::string(40, 'Z') + packHex(key, noLogin);
+    EXPECT_EQ(h.handle(unknown), kStatusWrongSession);
+    EXPECT_EQ(h.handle(unknown), kStatusWrongSession);
+    EXPECT_EQ(counting->sessionReads, 3);
+    EXPECT_EQ(h.cachedSessions(), 1u);
+}
+
+TEST_F(CacheFixture, EndingASessionDropsItsCachedCopy) {
+    RequestHandler h(*counting, defaultTranslator());
+    ASSERT_NE(reply(h.handle(body(noLogin))).find("<HL>houses</HL>"), std::string::npos);
+    EXPECT_EQ(reply(h.handle(body(std::string(40, '0'), "sessionend,Korvell"))), "");
+    EXPECT_EQ(h.cachedSessions(), 0u);
+    EXPECT_EQ(counting->sessionReads, 1);
+    // The next start goes on with the same identifier, read from the store again.
+    EXPECT_NE(reply(h.handle(body(noLogin))).find("<HL>houses</HL>"), std::string::npos);
+    EXPECT_EQ(counting->sessionReads, 2);
+}
+
+TEST_F(CacheFixture, AWriteByAnotherProcessDropsEveryCachedSession) {
+    RequestHandler h(*counting, defaultTranslator(), everyTime());
+    ASSERT_NE(reply(h.handle(body(noLogin))).find("<HL>houses</HL>"), std::string::npos);
+    ASSERT_NE(reply(h.handle(body(noLogin))).find("<HL>houses</HL>"), std::string::npos);
+    EXPECT_EQ(counting->sessionReads, 1);
+    // Someone shortens the session in the database itself: the cached copy still answers ...
+    {
+        SqliteSessionStore raw((dir / "s.db").string());
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open((dir / "s.db").string().c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, "UPDATE sessions SET expires=1", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+    }
+    EXPECT_NE(reply(h.handle(body(noLogin))).find("<HL>houses</HL>"), std::string::npos);
+    // ... until the session command writes (here a second store on the same file, as the
+    // command's own process opens it): the generation changes and the cache is emptied.
+    SqliteSessionStore command((dir / "s.db").string());
+    const std::int64_t before = command.generation();
+    ASSERT_TRUE(command.ensureUser("bela", "pw"));
+    (void)command.createSession("bela", 3600);
+    EXPECT_EQ(command.generation(), before + 2);
+    EXPECT_EQ(h.handle(body(noLogin)), kStatusWrongSession);
+    EXPECT_EQ(counting->sessionReads, 2);
+    EXPECT_EQ(h.cachedSessions(), 0u);
+}
+
+TEST_F(CacheFixture, APasswordIsHashedOncePerSession) {
+    RequestHandler h(*counting, defaultTranslator());
+    for (int i = 0; i < 4; ++i) EXPECT_NE(reply(h.handle(body(kRecord))).find("<HL>houses</HL>"), std::string::npos);
+    EXPECT_EQ(counting->userReads, 1);
+    std::string wrong = kRecord;
+    wrong.replace(wrong.find("secret"), 6, "wrong");
+    EXPECT_EQ(reply(h.handle(body(wrong))), "Wrong username or password.|:1011|.");
+    EXPECT_EQ(counting->userReads, 2);
+    std::string otherUser = kRecord;
+    otherUser.replace(otherUser.find("anna"), 4, "bela");
+    EXPECT_EQ(reply(h.handle(body(otherUser))), "Wrong username or password.|:1011|.");
+    EXPECT_NE(reply(h.handle(body(kRecord))).find("<HL>houses</HL>"), std::string::npos);
+    EXPECT_EQ(counting->userReads, 2);
+}
+
+TEST_F(CacheFixture, CachedSessionsOutliveAStoreOutOfReach) {
+    RequestHandler h(*counting, defaultTranslator(), everyTime());
+    ASSERT_NE(reply(h.handle(body(noLogin))).find("<HL>houses</HL>"), std::string::npos);
+    counting->down = true;
+    EXPECT_NE(reply(h.handle(body(noLogin))).find("<HL>houses</HL>"), std::string::npos);
+    // A session not read before cannot be checked: the processing status line.
+    const std::string other = store->createSession("anna", 3600);
+    const std::string packed = packHex(keyOf(other), noLogin);
+    EXPECT_EQ(h.handle("who=1.2.3.44lx&where=Korvell&what=" + other.substr(0, 40) + packed), kStatusProcessing);
+    counting->down = false;
+    EXPECT_NE(h.handle("who=1.2.3.44lx&where=Korvell&what=" + other.substr(0, 40) + packed), kStatusProcessing);
+}
+
+TEST(SqliteStore, UsesWriteAheadLogging) {
+    const auto dir = std::filesystem::temp_directory_path() / ("lexsrv-wal-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    {
+        SqliteSessionStore store((dir / "s.db").string());
+        ASSERT_TRUE(store.ensureUser("anna", "secret"));
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open((dir / "s.db").string().c_str(), &db), SQLITE_OK);
+        sqlite3_stmt* st = nullptr;
+        ASSERT_EQ(sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &st, nullptr), SQLITE_OK);
+        ASSERT_EQ(sqlite3_step(st), SQLITE_ROW);
+        EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)), "wal");
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+    }
+    std::filesystem::remove_all(dir);
 }

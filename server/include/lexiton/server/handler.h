@@ -1,5 +1,6 @@
 // The whole request handler: form in, reply body out. The HTTP layer only moves bytes.
 #pragma once
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,6 +30,8 @@ using TranslateFn = std::function<TranslateResult(const std::string& queryText)>
 
 struct HandlerConfig {
     std::string minimumVersion = "1.2.3";
+    // How often the session cache asks the store whether another process wrote to it.
+    std::chrono::milliseconds sessionRecheck = std::chrono::seconds(1);
 };
 
 class RequestHandler {
@@ -40,6 +43,9 @@ public:
 
     // Answers one POST body; `logNote` receives a short secret-free outcome for the access log.
     std::string handle(std::string_view body, std::string* logNote = nullptr);
+
+    // Sessions held in memory right now.
+    std::size_t cachedSessions() const;
 
 private:
     struct Impl;
