@@ -17,9 +17,12 @@ void* gHookContext = nullptr;
 
 const char* iconName(AlertIcon icon) {
   switch (icon) {
-    case AlertIcon::error: return "error";
-    case AlertIcon::warning: return "warning";
-    case AlertIcon::information: return "information";
+    case AlertIcon::error:
+      return "error";
+    case AlertIcon::warning:
+      return "warning";
+    case AlertIcon::information:
+      return "information";
   }
   return "?";
 }
@@ -42,8 +45,10 @@ bool writeToAlertFile(const Alert& alert) {
 std::string formatAlertLine(const Alert& alert) {
   std::string line = std::string(iconName(alert.icon)) + "|" + alert.caption + "|";
   for (char c : alert.text) {
-    if (c == '\n') line += "\\n";
-    else if (c != '\r') line += c;
+    if (c == '\n')
+      line += "\\n";
+    else if (c != '\r')
+      line += c;
   }
   return line;
 }

@@ -70,18 +70,24 @@ int leadingNumber(std::string_view text) {
   unsigned base = 10;
   if (i + 1 < text.size() && text[i] == '0') {
     const char prefix = text[i + 1];  // the system knows only lower-case prefixes
-    if (prefix == 'x') base = 16;
-    else if (prefix == 'o') base = 8;
-    else if (prefix == 'b') base = 2;
+    if (prefix == 'x')
+      base = 16;
+    else if (prefix == 'o')
+      base = 8;
+    else if (prefix == 'b')
+      base = 2;
     if (base != 10) i += 2;
   }
   std::uint32_t total = 0;
   for (; i < text.size(); ++i) {
     const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
     unsigned digit;
-    if (c >= '0' && c <= '9') digit = static_cast<unsigned>(c - '0');
-    else if (c >= 'a' && c <= 'f') digit = static_cast<unsigned>(c - 'a' + 10);
-    else break;
+    if (c >= '0' && c <= '9')
+      digit = static_cast<unsigned>(c - '0');
+    else if (c >= 'a' && c <= 'f')
+      digit = static_cast<unsigned>(c - 'a' + 10);
+    else
+      break;
     if (digit >= base) break;
     total = total * base + digit;
   }

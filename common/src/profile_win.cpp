@@ -25,9 +25,9 @@ class SystemProfile final : public Profile {
   std::string readString(std::string_view section, std::string_view key,
                          std::string_view fallback) const override {
     char value[kValueLimit + 1] = {};
-    const DWORD length = GetPrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(),
-                                                  std::string(fallback).c_str(), value, sizeof value,
-                                                  file_.c_str());
+    const DWORD length =
+        GetPrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(),
+                                 std::string(fallback).c_str(), value, sizeof value, file_.c_str());
     return std::string(value, length < sizeof value ? length : kValueLimit);
   }
 

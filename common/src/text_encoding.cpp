@@ -9,9 +9,7 @@ namespace {
 
 #include "code_page_tables.inc"
 
-const char16_t* upperHalf(CodePage page) {
-  return page == CodePage::windows1250 ? kCp1250 : kCp1252;
-}
+const char16_t* upperHalf(CodePage page) { return page == CodePage::windows1250 ? kCp1250 : kCp1252; }
 
 }  // namespace
 
@@ -74,8 +72,10 @@ std::u16string utf8ToUtf16(std::string_view text) {
     bool ok = extra >= 0 && text.size() - i > std::size_t(extra);
     for (int k = 1; ok && k <= extra; ++k) {
       const unsigned char next = text[i + k];
-      if ((next & 0xC0) != 0x80) ok = false;
-      else c = (c << 6) | (next & 0x3F);
+      if ((next & 0xC0) != 0x80)
+        ok = false;
+      else
+        c = (c << 6) | (next & 0x3F);
     }
     static constexpr char32_t kMin[4] = {0, 0x80, 0x800, 0x10000};
     if (ok && (c < kMin[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))) ok = false;

@@ -5,8 +5,6 @@
 
 namespace lexiton {
 
-CodePage systemCodePage() {
-  return GetACP() == 1250 ? CodePage::windows1250 : CodePage::windows1252;
-}
+CodePage systemCodePage() { return GetACP() == 1250 ? CodePage::windows1250 : CodePage::windows1252; }
 
 }  // namespace lexiton

@@ -3,8 +3,8 @@
 #include <lexiton/abi.h>
 #include <lexiton/chunk_list.h>
 
-extern "C" __declspec(dllexport) int __cdecl AppendChunk(LxByteArray* array, const char* tag, const char* text,
-                                                         unsigned length) {
+extern "C" __declspec(dllexport) int __cdecl AppendChunk(LxByteArray* array, const char* tag,
+                                                         const char* text, unsigned length) {
   try {
     lexiton::ReservedStore store(*array);
     lexiton::ChunkList list(store);

@@ -57,8 +57,12 @@ const std::string kSample =
     "Nine=0b2\r\n"
     "PlusMinus=+-3\r\n"
     "LongNum=00000000000000000000000000000042\r\n"
-    "Long=" + kLong + "\r\n"
-    "QuotedLong=\"" + kLong + "\"\r\n"
+    "Long=" +
+    kLong +
+    "\r\n"
+    "QuotedLong=\"" +
+    kLong +
+    "\"\r\n"
     "Dup=first\r\n"
     "Dup=second\r\n"
     "Inner = a = b\r\n"
@@ -79,29 +83,45 @@ struct Query {
 };
 
 const std::vector<Query> kStringQueries = {
-    {"Server Settings", "Server_Address"}, {"SERVER SETTINGS", "server_address"},
-    {"Server Settings", "Quoted"},         {"Server Settings", "Single"},
-    {"Server Settings", "HalfQuote"},      {"Server Settings", "Mixed"},
-    {"Server Settings", "Empty"},          {"Server Settings", "QuotesOnly"},
-    {"Server Settings", "NoEquals"},       {"Server Settings", "Commented"},
-    {"Server Settings", "; Commented"},    {"Server Settings", "Long"},
-    {"Server Settings", "QuotedLong"},     {"Server Settings", "Dup"},
-    {"Server Settings", "Late"},           {"Server Settings", "Inner"},
-    {"Server Settings", "Tabbed"},         {"Server Settings", "Missing"},
-    {"Spaced Section", "k"},               {" Spaced Section ", "k"},
-    {"other", "Server_Address"},           {"missing", "k"},
-    {"Unclosed", "u"},                     {"Server Settings", " Num "},
+    {"Server Settings", "Server_Address"},
+    {"SERVER SETTINGS", "server_address"},
+    {"Server Settings", "Quoted"},
+    {"Server Settings", "Single"},
+    {"Server Settings", "HalfQuote"},
+    {"Server Settings", "Mixed"},
+    {"Server Settings", "Empty"},
+    {"Server Settings", "QuotesOnly"},
+    {"Server Settings", "NoEquals"},
+    {"Server Settings", "Commented"},
+    {"Server Settings", "; Commented"},
+    {"Server Settings", "Long"},
+    {"Server Settings", "QuotedLong"},
+    {"Server Settings", "Dup"},
+    {"Server Settings", "Late"},
+    {"Server Settings", "Inner"},
+    {"Server Settings", "Tabbed"},
+    {"Server Settings", "Missing"},
+    {"Spaced Section", "k"},
+    {" Spaced Section ", "k"},
+    {"other", "Server_Address"},
+    {"missing", "k"},
+    {"Unclosed", "u"},
+    {"Server Settings", " Num "},
 };
 
 const std::vector<Query> kIntQueries = {
-    {"Server Settings", "Num"},   {"Server Settings", "Plus"},  {"Server Settings", "Hex"},
-    {"Server Settings", "Spaces"}, {"Server Settings", "Huge"}, {"Server Settings", "Word"},
-    {"Server Settings", "Empty"}, {"Server Settings", "NoEquals"}, {"Server Settings", "Missing"},
-    {"missing", "Num"},           {"SERVER SETTINGS", "NUM"},   {"Server Settings", "Quoted"},
-    {"Server Settings", "QuotedNum"}, {"Server Settings", "Bin"}, {"Server Settings", "NegHex"},
-    {"Server Settings", "Oct"},   {"Server Settings", "Upper"}, {"Server Settings", "Big"},
-    {"Server Settings", "Blank"}, {"Server Settings", "Digits7"}, {"Server Settings", "Late"},
-    {" server settings ", " num "}, {"Server Settings", "Bad"}, {"Server Settings", "Nine"},
+    {"Server Settings", "Num"},       {"Server Settings", "Plus"},
+    {"Server Settings", "Hex"},       {"Server Settings", "Spaces"},
+    {"Server Settings", "Huge"},      {"Server Settings", "Word"},
+    {"Server Settings", "Empty"},     {"Server Settings", "NoEquals"},
+    {"Server Settings", "Missing"},   {"missing", "Num"},
+    {"SERVER SETTINGS", "NUM"},       {"Server Settings", "Quoted"},
+    {"Server Settings", "QuotedNum"}, {"Server Settings", "Bin"},
+    {"Server Settings", "NegHex"},    {"Server Settings", "Oct"},
+    {"Server Settings", "Upper"},     {"Server Settings", "Big"},
+    {"Server Settings", "Blank"},     {"Server Settings", "Digits7"},
+    {"Server Settings", "Late"},      {" server settings ", " num "},
+    {"Server Settings", "Bad"},       {"Server Settings", "Nine"},
     {"Server Settings", "PlusMinus"}, {"Server Settings", "LongNum"},
 };
 
@@ -111,7 +131,8 @@ void compareReads(const std::string& path) {
   for (const Query& q : kStringQueries)
     for (const char* fallback : {"", "fb", "fb  ", "\"q\""}) {
       SCOPED_TRACE(std::string(q.section) + "/" + q.key + " fallback [" + fallback + "]");
-      EXPECT_EQ(portable->readString(q.section, q.key, fallback), system->readString(q.section, q.key, fallback));
+      EXPECT_EQ(portable->readString(q.section, q.key, fallback),
+                system->readString(q.section, q.key, fallback));
     }
   for (const Query& q : kIntQueries)
     for (int fallback : {0, 7, -3}) {
@@ -166,8 +187,8 @@ TEST(ProfileAgainstSystem, WritesKeepTheRestOfTheFile) {
       {"server settings", "SERVER_ADDRESS", "http://new/"},  // existing, other case
       {"Server Settings", "Proxy_Server", "10.0.0.1:8080"},  // new key, existing section
       {"Server Settings", "Dup", "replaced"},
-      {"New Section", "Proxy_Type", "5"},                     // new section
-      {"other", "Server_Address", ""},                        // empty value
+      {"New Section", "Proxy_Type", "5"},  // new section
+      {"other", "Server_Address", ""},     // empty value
       {"Server Settings", "Proxy_Auth", " spaced "},
   };
   const auto systemPath = writeFile("write_system.ini", kSample);
@@ -183,9 +204,11 @@ TEST(ProfileAgainstSystem, WritesKeepTheRestOfTheFile) {
   compareReads(portablePath);
   auto systemAgain = lexiton::openProfile(systemPath);
   auto portableAgain = lexiton::openProfile(portablePath);
-  for (const Write& w : writes) EXPECT_EQ(systemAgain->readString(w.section, w.key), portableAgain->readString(w.section, w.key));
+  for (const Write& w : writes)
+    EXPECT_EQ(systemAgain->readString(w.section, w.key), portableAgain->readString(w.section, w.key));
   for (const Query& q : kStringQueries)
-    EXPECT_EQ(systemAgain->readString(q.section, q.key, "fb"), portableAgain->readString(q.section, q.key, "fb"))
+    EXPECT_EQ(systemAgain->readString(q.section, q.key, "fb"),
+              portableAgain->readString(q.section, q.key, "fb"))
         << q.section << "/" << q.key;
   // The comment lines survive.
   for (const auto& path : {systemPath, portablePath}) {
@@ -194,7 +217,8 @@ TEST(ProfileAgainstSystem, WritesKeepTheRestOfTheFile) {
     EXPECT_NE(text.find("; Commented=1"), std::string::npos) << path;
   }
   // A write to a file that does not exist yet creates it.
-  for (const auto& path : {tempPath("fresh_system.ini"), tempPath("fresh_portable.ini")}) DeleteFileA(path.c_str());
+  for (const auto& path : {tempPath("fresh_system.ini"), tempPath("fresh_portable.ini")})
+    DeleteFileA(path.c_str());
   auto freshSystem = lexiton::openProfile(tempPath("fresh_system.ini"));
   auto freshPortable = lexiton::openPortableProfile(tempPath("fresh_portable.ini"));
   EXPECT_TRUE(freshSystem->writeString("S", "k", "v"));
@@ -206,7 +230,8 @@ TEST(ProfileAgainstSystem, ABareFileNameIsInTheCurrentFolder) {
   char current[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, current);
   const std::string name = "lexiton_profile_bare.ini";
-  std::ofstream(std::string(current) + "\\" + name, std::ios::binary | std::ios::trunc) << "[s]\r\nk=here\r\n";
+  std::ofstream(std::string(current) + "\\" + name, std::ios::binary | std::ios::trunc)
+      << "[s]\r\nk=here\r\n";
   EXPECT_EQ(lexiton::openProfile(name)->readString("s", "k"), "here");
   EXPECT_EQ(lexiton::openProfile(name)->path(), name);
   EXPECT_TRUE(lexiton::openProfile(name)->writeString("s", "k", "again"));

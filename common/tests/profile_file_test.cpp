@@ -20,7 +20,8 @@ std::string writeFile(const std::string& name, const std::string& text) {
 }  // namespace
 
 TEST(PortableProfileRules, OnlyTheFirstSectionOfANameCounts) {
-  const auto path = writeFile("sections.ini", "[A]\r\nx=1\r\n[ a ]\r\nx=2\r\ny=3\r\n[Open\r\nz=4\r\n[B]c\r\nw=5\r\n");
+  const auto path =
+      writeFile("sections.ini", "[A]\r\nx=1\r\n[ a ]\r\nx=2\r\ny=3\r\n[Open\r\nz=4\r\n[B]c\r\nw=5\r\n");
   auto p = lexiton::openPortableProfile(path);
   EXPECT_EQ(p->readString("a", "x"), "1");
   EXPECT_EQ(p->readString("A", "y", "fb"), "fb");

@@ -28,9 +28,9 @@ TEST(Utf8Test, RoundTripsThroughUtf16) {
 }
 
 TEST(Utf8Test, MalformedInputBecomesReplacementCharacters) {
-  EXPECT_EQ(utf8ToUtf16("a\xC3"), u"a\uFFFD");                 // cut off
-  EXPECT_EQ(utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");         // overlong
-  EXPECT_EQ(utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // a surrogate
+  EXPECT_EQ(utf8ToUtf16("a\xC3"), u"a\uFFFD");                         // cut off
+  EXPECT_EQ(utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");                 // overlong
+  EXPECT_EQ(utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");       // a surrogate
   EXPECT_EQ(utf8ToUtf16("\xF4\x90\x80\x80").substr(0, 1), u"\uFFFD");  // past U+10FFFF
   EXPECT_EQ(utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
 }

@@ -17,8 +17,8 @@ constexpr std::size_t kHeaderSize = 16;
 constexpr std::size_t kRecordSize = 16;
 
 uint32_t readU32(std::string_view b, std::size_t at) {
-  return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 |
-         uint32_t(uint8_t(b[at + 2])) << 16 | uint32_t(uint8_t(b[at + 3])) << 24;
+  return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 | uint32_t(uint8_t(b[at + 2])) << 16 |
+         uint32_t(uint8_t(b[at + 3])) << 24;
 }
 }  // namespace
 
@@ -52,8 +52,7 @@ void Dictionary::validate() {
   std::string_view prev;
   for (std::size_t i = 0; i < count_; ++i) {
     std::size_t r = kHeaderSize + i * kRecordSize;
-    uint64_t ko = readU32(b, r), kl = readU32(b, r + 4), bo = readU32(b, r + 8),
-             bl = readU32(b, r + 12);
+    uint64_t ko = readU32(b, r), kl = readU32(b, r + 4), bo = readU32(b, r + 8), bl = readU32(b, r + 12);
     if (ko + kl > strings || bo + bl > strings || kl == 0 || kl > kMaxKeyLength)
       throw cExc("dictionary file damaged (entry outside the file)");
     std::string_view k = b.substr(stringsStart_ + ko, kl);
@@ -72,7 +71,10 @@ bool Dictionary::findExact(std::string_view k, DictionaryEntry& out) const {
   std::size_t lo = 0, hi = count_;
   while (lo < hi) {
     std::size_t mid = lo + (hi - lo) / 2;
-    if (key(mid) < k) lo = mid + 1; else hi = mid;
+    if (key(mid) < k)
+      lo = mid + 1;
+    else
+      hi = mid;
   }
   if (lo >= count_ || key(lo) != k) return false;
   std::string_view b = bytes_;
@@ -83,9 +85,12 @@ bool Dictionary::findExact(std::string_view k, DictionaryEntry& out) const {
   while (true) {
     std::size_t nl = body.find('\n');
     std::string_view line = body.substr(0, nl);
-    if (field == 0) out.headword = line;
-    else if (field == 1) out.pronunciation = line;
-    else if (!line.empty()) out.senses.emplace_back(line);
+    if (field == 0)
+      out.headword = line;
+    else if (field == 1)
+      out.pronunciation = line;
+    else if (!line.empty())
+      out.senses.emplace_back(line);
     ++field;
     if (nl == std::string_view::npos) break;
     body.remove_prefix(nl + 1);

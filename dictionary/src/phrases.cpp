@@ -34,8 +34,7 @@ bool Dictionary::findVerb(std::string_view word, DictionaryEntry& out) const {
   return lookable(word) && findInfinitive(*this, baseForms(word), out);
 }
 
-std::size_t Dictionary::findLongest(const std::vector<std::string_view>& words,
-                                    DictionaryEntry& out) const {
+std::size_t Dictionary::findLongest(const std::vector<std::string_view>& words, DictionaryEntry& out) const {
   if (words.empty()) return 0;
   // The same for every length tried; no key is made from a first word too long for one.
   const std::string first = lookupKey(words.front());

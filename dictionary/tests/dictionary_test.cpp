@@ -62,15 +62,29 @@ TEST(CompiledDictionaryTest, TheKeyThatAnsweredTellsAPluralFromItsNoun) {
   ASSERT_TRUE(shipped().find("went", entry));
   EXPECT_FALSE(Dictionary::isPluralOf("went", entry.key));
   // regular, sibilant, -ies and irregular plurals
-  for (auto [word, base] : {std::pair{"cats", "cat"}, {"boxes", "box"}, {"churches", "church"},
-                            {"dishes", "dish"}, {"cities", "city"}, {"children", "child"},
-                            {"women", "woman"}, {"knives", "knife"}, {"potatoes", "potato"}})
+  for (auto [word, base] : {std::pair{"cats", "cat"},
+                            {"boxes", "box"},
+                            {"churches", "church"},
+                            {"dishes", "dish"},
+                            {"cities", "city"},
+                            {"children", "child"},
+                            {"women", "woman"},
+                            {"knives", "knife"},
+                            {"potatoes", "potato"}})
     EXPECT_TRUE(Dictionary::isPluralOf(word, base)) << word;
   // not plurals: the word itself, a possessive, a verb form, "-es" after a plain consonant,
   // an irregular plural of another word, a longer unrelated word
-  for (auto [word, base] : {std::pair{"cat", "cat"}, {"cat's", "cat"}, {"cated", "cat"},
-                            {"cates", "cat"}, {"children", "chil"}, {"catsup", "cat"},
-                            {"x", ""}, {"", "cat"}, {"cies", "cy"}, {"is", "i"}, {"as", "a"}})
+  for (auto [word, base] : {std::pair{"cat", "cat"},
+                            {"cat's", "cat"},
+                            {"cated", "cat"},
+                            {"cates", "cat"},
+                            {"children", "chil"},
+                            {"catsup", "cat"},
+                            {"x", ""},
+                            {"", "cat"},
+                            {"cies", "cy"},
+                            {"is", "i"},
+                            {"as", "a"}})
     EXPECT_FALSE(Dictionary::isPluralOf(word, base)) << word;
 }
 
@@ -92,9 +106,11 @@ TEST(CompiledDictionaryTest, MultiWordEntriesMatchLongestFirst) {
 }
 
 TEST(BuiltDictionaryTest, PhrasesFormsAndLimits) {
-  const Dictionary d = Dictionary::fromBytes(compileDictionaryImage(
-      {{"ice cream", "", {"fagylalt"}}, {"ice", "", {"j\xC3\xA9g"}}, {"to look up to", "", {"feln\xC3\xA9z"}},
-       {"a b c d e f", "", {"hat"}}, {"a b c d e f g", "", {"h\xC3\xA9t"}}}));
+  const Dictionary d = Dictionary::fromBytes(compileDictionaryImage({{"ice cream", "", {"fagylalt"}},
+                                                                     {"ice", "", {"j\xC3\xA9g"}},
+                                                                     {"to look up to", "", {"feln\xC3\xA9z"}},
+                                                                     {"a b c d e f", "", {"hat"}},
+                                                                     {"a b c d e f g", "", {"h\xC3\xA9t"}}}));
   DictionaryEntry entry;
   std::vector<std::string_view> words{"ice", "creams"};
   EXPECT_EQ(d.findLongest(words, entry), 2u);
@@ -115,7 +131,8 @@ TEST(DictionaryFileTest, DamagedFilesAreRejectedNotOverread) {
   std::ifstream in(kDictionaryFileName, std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   ASSERT_GT(bytes.size(), 4096u);
-  for (std::size_t n : {std::size_t(0), std::size_t(7), std::size_t(16), std::size_t(100), bytes.size() - 1}) {
+  for (std::size_t n :
+       {std::size_t(0), std::size_t(7), std::size_t(16), std::size_t(100), bytes.size() - 1}) {
     EXPECT_THROW(Dictionary::fromBytes(bytes.substr(0, n)), Dictionary::cExc) << "prefix " << n;
   }
   std::string lying = bytes;

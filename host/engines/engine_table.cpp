@@ -55,7 +55,8 @@ std::optional<EngineTable::Failure> EngineTable::bind(int hoverDictionaries,
 
   dictionary_ = load(engine_files::kDictionary);
   if (!dictionary_) return Failure{std::string(engine_files::kDictionary)};
-  if (!bindTyped(dictionary_, "LookupRIFFW", entries_.lookupRIFFW)) return Failure{std::string(kNameLookupRIFFW)};
+  if (!bindTyped(dictionary_, "LookupRIFFW", entries_.lookupRIFFW))
+    return Failure{std::string(kNameLookupRIFFW)};
   bindTyped(dictionary_, "InitModule", entries_.initModule);
   bindTyped(dictionary_, "EndModule", entries_.endModule);
   bindTyped(dictionary_, "DictConfig", entries_.dictConfig);
@@ -81,14 +82,16 @@ std::optional<EngineTable::Failure> EngineTable::bind(int hoverDictionaries,
                       bindTyped(textReader_, "MakeTidy", entries_.makeTidy);
   if (!reader) return Failure{std::string(kNameTextReader)};
 
-  clientFile_ = std::string(serverMode() == 1 ? engine_files::kOnlineClient : engine_files::kStandaloneClient);
+  clientFile_ =
+      std::string(serverMode() == 1 ? engine_files::kOnlineClient : engine_files::kStandaloneClient);
   client_ = load(clientFile_);
   if (!client_) return Failure{clientFile_};
   // Every entry is bound before the verdict, so that unloading finds KVClose when it is there.
-  const bool client = bindTyped(client_, "Lookup", entries_.lookup) & bindTyped(client_, "SetMode", entries_.setMode) &
-                      bindTyped(client_, "GetCopyRightInfo", entries_.getCopyRightInfo) &
-                      bindTyped(client_, "KVInit", entries_.kvInit) & bindTyped(client_, "KVClose", entries_.kvClose) &
-                      bindTyped(client_, "KVStorno", entries_.kvStorno);
+  const bool client =
+      bindTyped(client_, "Lookup", entries_.lookup) & bindTyped(client_, "SetMode", entries_.setMode) &
+      bindTyped(client_, "GetCopyRightInfo", entries_.getCopyRightInfo) &
+      bindTyped(client_, "KVInit", entries_.kvInit) & bindTyped(client_, "KVClose", entries_.kvClose) &
+      bindTyped(client_, "KVStorno", entries_.kvStorno);
   bindTyped(client_, "KVExit", entries_.kvExit);
   bindTyped(client_, "KVProxyDlg", entries_.kvProxyDlg);
   if (!client) return Failure{std::string(kNameClientEntries)};

@@ -17,7 +17,8 @@ class ProfileFunctions {
   // `fallback` when the key is missing) into `buffer`, terminates it, returns the count.
   virtual std::size_t readString(const std::string& path, const char* section, const char* key,
                                  const char* fallback, char* buffer, std::size_t size) = 0;
-  virtual bool writeString(const std::string& path, const char* section, const char* key, const char* value) = 0;
+  virtual bool writeString(const std::string& path, const char* section, const char* key,
+                           const char* value) = 0;
   // Writes a null section, key and value to the file: the flush of the profile cache.
   virtual void flush(const std::string& path) = 0;
   // Whether the system is Windows 95; nothing when the version cannot be read.

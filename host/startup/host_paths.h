@@ -13,8 +13,8 @@ namespace lexiton::host {
 inline constexpr std::size_t kPathLimit = 259;
 
 struct HostPaths {
-  std::string dataDirectory;   // ends with a backslash
-  std::string configPath;      // the data directory's "lexiton.ini"
+  std::string dataDirectory;  // ends with a backslash
+  std::string configPath;     // the data directory's "lexiton.ini"
   int language = 0;
 };
 

@@ -69,15 +69,19 @@ class Startup {
     p_.showSplash(paths_.language);
     if (command.sleep) p_.sleep(kSleepMilliseconds);
 
-    const int hoverDictionaries = cIni(p_.profile(), paths_.configPath).readInt(keys::kDict, keys::kHoverDicts, 0);
-    auto serverMode = [this] { return cIni(p_.profile(), paths_.configPath).readInt(keys::kServer, keys::kServerMode, 0); };
+    const int hoverDictionaries =
+        cIni(p_.profile(), paths_.configPath).readInt(keys::kDict, keys::kHoverDicts, 0);
+    auto serverMode = [this] {
+      return cIni(p_.profile(), paths_.configPath).readInt(keys::kServer, keys::kServerMode, 0);
+    };
     if (auto failure = engines_.bind(hoverDictionaries, serverMode)) return stop(failure->name);
 
     windows_ = true;
     if (!p_.createWindows(engines_, paths_)) return stop("");
 
     if (p_.initClient(engines_, paths_.configPath) != 0) {
-      p_.alert(componentFailedText(p_.languageString(engines_.languageLibrary(), LXR_STRING_COMPONENT_FAILED), fixed_texts::kNameKVInit),
+      p_.alert(componentFailedText(p_.languageString(engines_.languageLibrary(), LXR_STRING_COMPONENT_FAILED),
+                                   fixed_texts::kNameKVInit),
                caption());
       p_.removeTrayAndHook();
       return false;
@@ -120,7 +124,9 @@ class Startup {
 
   // Shows message 26 naming `name` (string 26 alone when the name is empty); the caller ends.
   bool stop(std::string_view name) {
-    p_.alert(componentFailedText(p_.languageString(engines_.languageLibrary(), LXR_STRING_COMPONENT_FAILED), name), caption());
+    p_.alert(
+        componentFailedText(p_.languageString(engines_.languageLibrary(), LXR_STRING_COMPONENT_FAILED), name),
+        caption());
     return false;
   }
 
@@ -167,7 +173,8 @@ std::string saveWindowSettings(ProfileFunctions& functions, const std::string& c
   };
   attempt([&] { ini.writeInt(keys::kDict, keys::kTooltipColour, static_cast<int>(settings.tooltipColour)); });
   attempt([&] { ini.writeInt(keys::kDict, keys::kAutoRun, settings.autoRun ? 1 : 0); });
-  attempt([&] { ini.writeString(keys::kDict, keys::kCustomColors, formatCustomColors(settings.customColors)); });
+  attempt(
+      [&] { ini.writeString(keys::kDict, keys::kCustomColors, formatCustomColors(settings.customColors)); });
   return firstFailure;
 }
 

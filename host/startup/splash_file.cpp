@@ -45,7 +45,8 @@ std::optional<SplashBitmap> describeBitmap(const std::vector<uint8_t>& image) {
   constexpr uint32_t kPlainRgb = 0;
   constexpr uint32_t kBitFields = 3;
   constexpr int32_t kSideLimit = 16384;
-  if (!isWholeBitmapFile(image) || image.size() < kBitmapFileHeaderSize + kInfoHeaderSize) return std::nullopt;
+  if (!isWholeBitmapFile(image) || image.size() < kBitmapFileHeaderSize + kInfoHeaderSize)
+    return std::nullopt;
   const std::size_t info = kBitmapFileHeaderSize;
   const uint32_t headerSize = le32(image, info);
   SplashBitmap b;

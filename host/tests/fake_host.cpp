@@ -93,19 +93,23 @@ void addEveryLibrary(FakeLoader& loader, int language) {
   loader.libraries["RichEd20.dll"] = {};
   loader.libraries[".\\mtippaint.dll"] = {"TipPaint"};
   loader.libraries[".\\tippaint.dll"] = {"TipPaint"};
-  loader.libraries[".\\dictcore.dll"] = {"LookupRIFFW", "InitModule", "EndModule", "DictConfig", "GetOpenDicts"};
+  loader.libraries[".\\dictcore.dll"] = {"LookupRIFFW", "InitModule", "EndModule", "DictConfig",
+                                         "GetOpenDicts"};
   loader.libraries[".\\textgrab.dll"] = {"GetMWord9W_Ex", "GetIE4W_Ex", "MakeTidy"};
-  const std::set<std::string> client = {"Lookup", "SetMode", "GetCopyRightInfo", "KVInit",
-                                        "KVClose", "KVStorno", "KVExit", "KVProxyDlg"};
+  const std::set<std::string> client = {"Lookup",  "SetMode",  "GetCopyRightInfo", "KVInit",
+                                        "KVClose", "KVStorno", "KVExit",           "KVProxyDlg"};
   loader.libraries[".\\LexitonSt.dll"] = client;
   loader.libraries[".\\LexitonClt.dll"] = client;
 }
 
 std::string FakePlatform::languageString(ModuleHandle, int id) {
   switch (id) {
-    case 10: return "Another copy runs.";
-    case 11: return "Caption";
-    case 26: return "Component failed";
+    case 10:
+      return "Another copy runs.";
+    case 11:
+      return "Caption";
+    case 26:
+      return "Component failed";
   }
   return "";
 }

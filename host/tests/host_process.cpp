@@ -16,10 +16,10 @@ constexpr auto kPoll = std::chrono::milliseconds(20);
 constexpr UINT kSendTimeoutMs = 10000;
 
 // What a normal installation holds beside the program.
-const char* const kInstallation[] = {"Lexiton.exe",   "uires1038.dll", "uires2057.dll", "mtippaint.dll",
-                                     "tippaint.dll",  "dictcore.dll",  "textgrab.dll",  "ptrhook.dll",
-                                     "LexitonSt.dll", "LexitonClt.dll", "korvell.sty",  "kvo.cri",
-                                     "lexiton-en-hu.dict", "win65K.spl", "win256.spl"};
+const char* const kInstallation[] = {"Lexiton.exe",        "uires1038.dll",  "uires2057.dll", "mtippaint.dll",
+                                     "tippaint.dll",       "dictcore.dll",   "textgrab.dll",  "ptrhook.dll",
+                                     "LexitonSt.dll",      "LexitonClt.dll", "korvell.sty",   "kvo.cri",
+                                     "lexiton-en-hu.dict", "win65K.spl",     "win256.spl"};
 
 void linkOrCopy(const std::string& from, const std::string& to) {
   DeleteFileA(to.c_str());
@@ -33,8 +33,10 @@ void removeFolder(const std::string& folder) {
     do {
       const std::string name = found.cFileName;
       if (name == "." || name == "..") continue;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeFolder(folder + name + "\\");
-      else DeleteFileA((folder + name).c_str());
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        removeFolder(folder + name + "\\");
+      else
+        DeleteFileA((folder + name).c_str());
     } while (FindNextFileA(search, &found));
     FindClose(search);
   }
@@ -67,27 +69,32 @@ void writeText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
-bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool fileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 AppDataOverride::AppDataOverride() {
   HKEY key;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_READ, &key) != ERROR_SUCCESS) return;
   char value[MAX_PATH + 1] = {};
   DWORD size = MAX_PATH;
-  if (RegQueryValueExA(key, "AppData", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS)
+  if (RegQueryValueExA(key, "AppData", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) ==
+      ERROR_SUCCESS)
     original_ = value;
   RegCloseKey(key);
 }
 
 AppDataOverride::~AppDataOverride() {
-  if (original_) set(*original_);
-  else remove();
+  if (original_)
+    set(*original_);
+  else
+    remove();
 }
 
 void AppDataOverride::set(const std::string& folder) {
   HKEY key;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-      ERROR_SUCCESS)
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS)
     return;
   RegSetValueExA(key, "AppData", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
                  static_cast<DWORD>(folder.size() + 1));
@@ -104,7 +111,8 @@ void AppDataOverride::remove() {
 std::optional<SubscriberRecord> readSubscriberRecord() {
   HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, sharedMappingName(kSubscriberBlockName).c_str());
   if (!mapping) return std::nullopt;
-  HANDLE mutex = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, sharedMutexName(kSubscriberBlockName).c_str());
+  HANDLE mutex =
+      OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, sharedMutexName(kSubscriberBlockName).c_str());
   const void* view = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, SubscriberRecord::kSize);
   std::optional<SubscriberRecord> record;
   if (view && mutex && WaitForSingleObject(mutex, kSharedBlockWaitMs) == WAIT_OBJECT_0) {
@@ -139,16 +147,18 @@ HostProcess::~HostProcess() {
 }
 
 void HostProcess::place(const std::string& name, const std::string& source) {
-  if (source.empty()) DeleteFileA((folder_ + name).c_str());
-  else linkOrCopy(binFolder() + source, folder_ + name);
+  if (source.empty())
+    DeleteFileA((folder_ + name).c_str());
+  else
+    linkOrCopy(binFolder() + source, folder_ + name);
 }
 
 void HostProcess::start(const std::string& arguments) {
   std::string line = "\"" + folder_ + "Lexiton.exe\"" + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, binFolder().c_str(), &startup,
-                      &info_))
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, binFolder().c_str(),
+                      &startup, &info_))
     info_ = PROCESS_INFORMATION{};
 }
 
@@ -158,7 +168,8 @@ bool HostProcess::running() const {
 
 std::optional<DWORD> HostProcess::waitForExit(std::chrono::milliseconds limit) {
   if (!info_.hProcess) return std::nullopt;
-  if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0) return std::nullopt;
+  if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0)
+    return std::nullopt;
   DWORD code = 0;
   GetExitCodeProcess(info_.hProcess, &code);
   return code;
@@ -167,7 +178,8 @@ std::optional<DWORD> HostProcess::waitForExit(std::chrono::milliseconds limit) {
 std::optional<SubscriberRecord> HostProcess::waitForRecord(std::chrono::milliseconds limit) {
   const auto end = std::chrono::steady_clock::now() + limit;
   while (std::chrono::steady_clock::now() < end && running()) {
-    if (auto record = readSubscriberRecord(); record && record->processId == info_.dwProcessId && record->enabled)
+    if (auto record = readSubscriberRecord();
+        record && record->processId == info_.dwProcessId && record->enabled)
       return record;
     std::this_thread::sleep_for(kPoll);
   }
@@ -180,7 +192,8 @@ HWND HostProcess::mainWindow(const SubscriberRecord& record) const {
   return found;
 }
 
-std::optional<DWORD> HostProcess::endSession(const SubscriberRecord& record, std::chrono::milliseconds limit) {
+std::optional<DWORD> HostProcess::endSession(const SubscriberRecord& record,
+                                             std::chrono::milliseconds limit) {
   HWND main = mainWindow(record);
   if (!main) return std::nullopt;
   DWORD_PTR result = 0;

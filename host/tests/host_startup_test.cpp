@@ -121,12 +121,15 @@ TEST_P(HostStartupFailure, NamesThePartAndUndoesWhatWasDone) {
 INSTANTIATE_TEST_SUITE_P(
     Table, HostStartupFailure,
     ::testing::Values(
-        FailureRow{"riched32", [](FakePlatform& p) { p.loader.libraries.erase("RICHED32.DLL"); }, "riched32.dll"},
-        FailureRow{"riched20", [](FakePlatform& p) { p.loader.libraries.erase("RichEd20.dll"); }, "riched20.dll"},
+        FailureRow{"riched32", [](FakePlatform& p) { p.loader.libraries.erase("RICHED32.DLL"); },
+                   "riched32.dll"},
+        FailureRow{"riched20", [](FakePlatform& p) { p.loader.libraries.erase("RichEd20.dll"); },
+                   "riched20.dll"},
         FailureRow{"ptrhook", [](FakePlatform& p) { p.hookPresent = false; }, "ptrhook.dll"},
         FailureRow{"mtippaint", [](FakePlatform& p) { p.loader.libraries.erase(".\\mtippaint.dll"); },
                    ".\\mtippaint.dll"},
-        FailureRow{"TipPaint", [](FakePlatform& p) { p.loader.libraries[".\\mtippaint.dll"].clear(); }, "TipPaint"},
+        FailureRow{"TipPaint", [](FakePlatform& p) { p.loader.libraries[".\\mtippaint.dll"].clear(); },
+                   "TipPaint"},
         FailureRow{"dictcore", [](FakePlatform& p) { p.loader.libraries.erase(".\\dictcore.dll"); },
                    ".\\dictcore.dll"},
         FailureRow{"LookupRIFFW",
@@ -140,8 +143,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "LookupInit"},
         FailureRow{"textgrab", [](FakePlatform& p) { p.loader.libraries.erase(".\\textgrab.dll"); },
                    ".\\textgrab.dll"},
-        FailureRow{"MakeTidy", [](FakePlatform& p) { p.loader.libraries[".\\textgrab.dll"].erase("MakeTidy"); },
-                   "GetMS"},
+        FailureRow{"MakeTidy",
+                   [](FakePlatform& p) { p.loader.libraries[".\\textgrab.dll"].erase("MakeTidy"); }, "GetMS"},
         FailureRow{"LexitonSt", [](FakePlatform& p) { p.loader.libraries.erase(".\\LexitonSt.dll"); },
                    ".\\LexitonSt.dll"},
         FailureRow{"LexitonClt",
@@ -150,9 +153,11 @@ INSTANTIATE_TEST_SUITE_P(
                      p.loader.libraries.erase(".\\LexitonClt.dll");
                    },
                    ".\\LexitonClt.dll"},
-        FailureRow{"KVStorno", [](FakePlatform& p) { p.loader.libraries[".\\LexitonSt.dll"].erase("KVStorno"); },
+        FailureRow{"KVStorno",
+                   [](FakePlatform& p) { p.loader.libraries[".\\LexitonSt.dll"].erase("KVStorno"); },
                    "Korvell"},
-        FailureRow{"KVClose", [](FakePlatform& p) { p.loader.libraries[".\\LexitonSt.dll"].erase("KVClose"); },
+        FailureRow{"KVClose",
+                   [](FakePlatform& p) { p.loader.libraries[".\\LexitonSt.dll"].erase("KVClose"); },
                    "Korvell"}),
     [](const auto& info) { return std::string(info.param.what); });
 
@@ -203,11 +208,14 @@ TEST_F(HostStartup, FullRunBindsInOrderAndShutsDownInOrder) {
 TEST_F(HostStartup, ServerModeOneBindsTheOnlineClient) {
   for (const char* mode : std::initializer_list<const char*>{"1", "0", "2", nullptr}) {
     events().clear();
-    if (mode) platform.ini.values["Server Settings/Server_Mode"] = mode;
-    else platform.ini.values.erase("Server Settings/Server_Mode");
+    if (mode)
+      platform.ini.values["Server Settings/Server_Mode"] = mode;
+    else
+      platform.ini.values.erase("Server Settings/Server_Mode");
     run();
     const bool online = mode && std::string(mode) == "1";
-    EXPECT_TRUE(happened(online ? "load .\\LexitonClt.dll" : "load .\\LexitonSt.dll")) << (mode ? mode : "none");
+    EXPECT_TRUE(happened(online ? "load .\\LexitonClt.dll" : "load .\\LexitonSt.dll"))
+        << (mode ? mode : "none");
   }
 }
 
@@ -267,7 +275,8 @@ TEST(WindowSettings, ExitWritesEveryKeyAndReadsThemBack) {
   WindowSettings s;
   s.tooltipColour = 0x00E1FFFF;
   s.autoRun = true;
-  for (std::size_t i = 0; i < s.customColors.size(); ++i) s.customColors[i] = 0x010203 * static_cast<uint32_t>(i);
+  for (std::size_t i = 0; i < s.customColors.size(); ++i)
+    s.customColors[i] = 0x010203 * static_cast<uint32_t>(i);
   EXPECT_EQ(saveWindowSettings(ini, "x.ini", s), "");
   const WindowSettings back = readWindowSettings(ini, "x.ini");
   EXPECT_EQ(back.tooltipColour, s.tooltipColour);

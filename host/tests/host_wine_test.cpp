@@ -18,7 +18,8 @@
 namespace lexiton::host::test {
 namespace {
 
-const std::string kString26 = "A component Lexiton needs is missing or not working, so the program cannot start.";
+const std::string kString26 =
+    "A component Lexiton needs is missing or not working, so the program cannot start.";
 const std::string kString10 = "Lexiton is already running on this computer.";
 
 class HostProgram : public ::testing::Test {
@@ -113,7 +114,8 @@ TEST_F(HostProgram, CustomColoursSurviveARunAndTheOldFormReadsAsWhites) {
   HostProcess host("colours");
   CustomColors colours{};
   for (std::size_t i = 0; i < colours.size(); ++i) colours[i] = static_cast<uint32_t>(0x102030 + i);
-  auto record = startRunning(host, "[dict]\nUserLang=2057\nCustomColors=" + formatCustomColors(colours) + "\n");
+  auto record =
+      startRunning(host, "[dict]\nUserLang=2057\nCustomColors=" + formatCustomColors(colours) + "\n");
   ASSERT_TRUE(record) << alerts();
   ASSERT_EQ(host.endSession(*record), 0u);
   EXPECT_EQ(parseCustomColors(iniValue("dict", "CustomColors")), colours);
@@ -281,7 +283,8 @@ TEST_F(HostProgram, TheSplashFilesHoldEveryLanguageInBothDepths) {
   for (const char* name : {"win65K.spl", "win256.spl"}) {
     const std::string file = readText(binFolder() + name);
     for (int language : {1038, 2057, 0}) {
-      const auto image = readSplashImage(reinterpret_cast<const uint8_t*>(file.data()), file.size(), language);
+      const auto image =
+          readSplashImage(reinterpret_cast<const uint8_t*>(file.data()), file.size(), language);
       ASSERT_TRUE(image) << name << " " << language;
       const auto bitmap = describeBitmap(*image);
       ASSERT_TRUE(bitmap);
@@ -319,8 +322,8 @@ TEST_F(HostProgram, TrayClicksSwitchTheFlagAndAPeerHoldingTheLockOnlyKeepsTheOld
   HWND main = host.mainWindow(*record);
   auto click = [&] {
     DWORD_PTR result;
-    SendMessageTimeoutA(main, MainWindow::kTrayMessage, MainWindow::kTrayIconId, WM_LBUTTONUP, SMTO_ABORTIFHUNG,
-                        20000, &result);
+    SendMessageTimeoutA(main, MainWindow::kTrayMessage, MainWindow::kTrayIconId, WM_LBUTTONUP,
+                        SMTO_ABORTIFHUNG, 20000, &result);
   };
   click();
   EXPECT_EQ(readSubscriberRecord()->enabled, 0u);
@@ -328,7 +331,8 @@ TEST_F(HostProgram, TrayClicksSwitchTheFlagAndAPeerHoldingTheLockOnlyKeepsTheOld
   EXPECT_EQ(readSubscriberRecord()->enabled, 1u);
 
   // A peer holds the block's mutex for 6 s: the click's update gives up after 5 s, silently.
-  HANDLE mutex = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, sharedMutexName(kSubscriberBlockName).c_str());
+  HANDLE mutex =
+      OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, sharedMutexName(kSubscriberBlockName).c_str());
   ASSERT_NE(mutex, nullptr);
   std::thread peer([mutex] {
     WaitForSingleObject(mutex, INFINITE);
@@ -350,7 +354,8 @@ class HostSplash : public HostProgram {
  protected:
   // The size of the splash window the program showed; nothing when it showed none. A window
   // whose creation is refused exists for a moment at its initial size 0 x 0: that is none.
-  std::optional<SIZE> splashSize(HostProcess& host, const std::vector<uint8_t>& file, const std::string& ini) {
+  std::optional<SIZE> splashSize(HostProcess& host, const std::vector<uint8_t>& file,
+                                 const std::string& ini) {
     writeText(host.folder() + "win65K.spl", std::string(file.begin(), file.end()));
     writeText(host.folder() + "win256.spl", std::string(file.begin(), file.end()));
     writeIni(ini);
@@ -374,8 +379,9 @@ class HostSplash : public HostProgram {
 
 TEST_F(HostSplash, TheLanguageChunkIsShown) {
   HostProcess host("splash_language");
-  const auto size = splashSize(host, splashFile({{"0000", bitmapFile(80, 40)}, {"1038", bitmapFile(100, 50)}}),
-                               "[dict]\nUserLang=1038\n");
+  const auto size =
+      splashSize(host, splashFile({{"0000", bitmapFile(80, 40)}, {"1038", bitmapFile(100, 50)}}),
+                 "[dict]\nUserLang=1038\n");
   ASSERT_TRUE(size);
   EXPECT_EQ(size->cx, 100);
   EXPECT_EQ(size->cy, 50);
@@ -383,8 +389,9 @@ TEST_F(HostSplash, TheLanguageChunkIsShown) {
 
 TEST_F(HostSplash, OtherLanguagesGetTheAnyLanguageChunk) {
   HostProcess host("splash_fallback");
-  const auto size = splashSize(host, splashFile({{"0000", bitmapFile(80, 40)}, {"1038", bitmapFile(100, 50)}}),
-                               "[dict]\nUserLang=2057\n");
+  const auto size =
+      splashSize(host, splashFile({{"0000", bitmapFile(80, 40)}, {"1038", bitmapFile(100, 50)}}),
+                 "[dict]\nUserLang=2057\n");
   ASSERT_TRUE(size);
   EXPECT_EQ(size->cx, 80);
 }
@@ -408,7 +415,8 @@ TEST_F(HostSplash, AWrongSizeFieldShowsNothing) {
 TEST_F(HostSplash, OurOwnPictureIsShown) {
   HostProcess host("splash_ours");
   const std::string file = readText(binFolder() + "win65K.spl");
-  const auto size = splashSize(host, std::vector<uint8_t>(file.begin(), file.end()), "[dict]\nUserLang=1038\n");
+  const auto size =
+      splashSize(host, std::vector<uint8_t>(file.begin(), file.end()), "[dict]\nUserLang=1038\n");
   ASSERT_TRUE(size);
   EXPECT_GT(size->cx, 0);
 }

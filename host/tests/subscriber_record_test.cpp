@@ -13,9 +13,9 @@ TEST(SubscriberRecord, SevenLittleEndianFields) {
   r.threadId = 0x55667788;
   r.enabled = 1;
   const auto b = r.bytes();
-  const std::array<uint8_t, 28> expected = {0x03, 0x02, 0x01, 0x00, 0x00, 0x01, 0, 0, 0x00, 0x01, 0, 0,
-                                            74,   0,    0,    0,    0x44, 0x33, 0x22, 0x11, 0x88, 0x77,
-                                            0x66, 0x55, 1,    0,    0,    0};
+  const std::array<uint8_t, 28> expected = {0x03, 0x02, 0x01, 0x00, 0x00, 0x01, 0,    0,    0x00, 0x01,
+                                            0,    0,    74,   0,    0,    0,    0x44, 0x33, 0x22, 0x11,
+                                            0x88, 0x77, 0x66, 0x55, 1,    0,    0,    0};
   EXPECT_EQ(b, expected);
   const SubscriberRecord back = SubscriberRecord::fromBytes(b);
   EXPECT_EQ(back.window, r.window);
@@ -25,7 +25,8 @@ TEST(SubscriberRecord, SevenLittleEndianFields) {
 
 TEST(SubscriberRecord, ObjectNames) {
   EXPECT_EQ(sharedMutexName(kSubscriberBlockName), "{E5B3BB70-14BC-4288-AA71-7E6D8FCEDC4F}HMOUSE2C__mutex");
-  EXPECT_EQ(sharedMappingName(kSubscriberBlockName), "{E5B3BB70-14BC-4288-AA71-7E6D8FCEDC4F}HMOUSE2C__mapping");
+  EXPECT_EQ(sharedMappingName(kSubscriberBlockName),
+            "{E5B3BB70-14BC-4288-AA71-7E6D8FCEDC4F}HMOUSE2C__mapping");
 }
 
 }  // namespace

@@ -43,13 +43,20 @@ Rgb mix(Rgb a, Rgb b, double t) {
 // A 5 x 7 pixel font with the letters of the word mark.
 const char* glyph(char c) {
   switch (c) {
-    case 'L': return "10000100001000010000100001000011111";
-    case 'E': return "11111100001000011110100001000011111";
-    case 'X': return "10001100010101000100010101000110001";
-    case 'I': return "01110001000010000100001000010001110";
-    case 'T': return "11111001000010000100001000010000100";
-    case 'O': return "01110100011000110001100011000101110";
-    case 'N': return "10001110011010110011100011000110001";
+    case 'L':
+      return "10000100001000010000100001000011111";
+    case 'E':
+      return "11111100001000011110100001000011111";
+    case 'X':
+      return "10001100010101000100010101000110001";
+    case 'I':
+      return "01110001000010000100001000010001110";
+    case 'T':
+      return "11111001000010000100001000010000100";
+    case 'O':
+      return "01110100011000110001100011000101110";
+    case 'N':
+      return "10001110011010110011100011000110001";
   }
   return "00000000000000000000000000000000000";
 }
@@ -59,7 +66,8 @@ void text(Canvas& c, int x, int y, int scale, const std::string& word, Rgb colou
     const char* g = glyph(ch);
     for (int row = 0; row < 7; ++row)
       for (int col = 0; col < 5; ++col)
-        if (g[row * 5 + col] == '1') c.fill(x + col * scale, y + row * scale, x + (col + 1) * scale, y + (row + 1) * scale, colour);
+        if (g[row * 5 + col] == '1')
+          c.fill(x + col * scale, y + row * scale, x + (col + 1) * scale, y + (row + 1) * scale, colour);
     x += 6 * scale;
   }
 }
@@ -154,7 +162,9 @@ Canvas splash(const std::vector<Rgb>& band) {
   Canvas c(360, 200);
   for (int y = 0; y < c.height; ++y)
     for (int x = 0; x < c.width; ++x)
-      c.set(x, y, mix(Rgb{24, 64, 128}, Rgb{92, 156, 214}, (static_cast<double>(x) / c.width + static_cast<double>(y) / c.height) / 2));
+      c.set(x, y,
+            mix(Rgb{24, 64, 128}, Rgb{92, 156, 214},
+                (static_cast<double>(x) / c.width + static_cast<double>(y) / c.height) / 2));
   const Canvas mark = icon(96, Rgb{36, 120, 200});
   for (int y = 0; y < mark.height; ++y)
     for (int x = 0; x < mark.width; ++x)
@@ -250,7 +260,8 @@ bool writeSplash(const std::string& path, bool paletted) {
     const std::vector<uint8_t> file = paletted ? bitmap8(picture) : bitmap24(picture);
     uLongf length = compressBound(static_cast<uLong>(file.size()));
     std::vector<uint8_t> packed(length);
-    if (compress2(packed.data(), &length, file.data(), static_cast<uLong>(file.size()), 9) != Z_OK) return false;
+    if (compress2(packed.data(), &length, file.data(), static_cast<uLong>(file.size()), 9) != Z_OK)
+      return false;
     out.insert(out.end(), tag.begin(), tag.end());
     put32(out, static_cast<uint32_t>(length));
     out.insert(out.end(), packed.begin(), packed.begin() + length);
@@ -269,7 +280,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string dir = std::string(argv[1]) + "/";
-  const bool ok = writeIcon(dir + "active.ico", Rgb{36, 120, 200}) && writeIcon(dir + "paused.ico", Rgb{128, 128, 128}) &&
+  const bool ok = writeIcon(dir + "active.ico", Rgb{36, 120, 200}) &&
+                  writeIcon(dir + "paused.ico", Rgb{128, 128, 128}) &&
                   writeIcon(dir + "busy.ico", Rgb{224, 132, 20}) && writeSplash(dir + "win65K.spl", false) &&
                   writeSplash(dir + "win256.spl", true);
   if (!ok) std::fprintf(stderr, "host_art: cannot write into %s\n", argv[1]);

@@ -33,155 +33,159 @@ namespace net = boost::asio;
 using tcp = net::ip::tcp;
 
 class Pool {
-public:
-    explicit Pool(unsigned n) {
-        for (unsigned i = 0; i < n; ++i) threads_.emplace_back([this] { run(); });
+ public:
+  explicit Pool(unsigned n) {
+    for (unsigned i = 0; i < n; ++i) threads_.emplace_back([this] { run(); });
+  }
+  ~Pool() {
+    {
+      std::lock_guard l(m_);
+      closed_ = true;
     }
-    ~Pool() {
-        {
-            std::lock_guard l(m_);
-            closed_ = true;
-        }
-        cv_.notify_all();
-        for (auto& t : threads_) t.join();
+    cv_.notify_all();
+    for (auto& t : threads_) t.join();
+  }
+  void submit(std::function<void()> f) {
+    {
+      std::lock_guard l(m_);
+      q_.push_back(std::move(f));
     }
-    void submit(std::function<void()> f) {
-        {
-            std::lock_guard l(m_);
-            q_.push_back(std::move(f));
-        }
-        cv_.notify_one();
-    }
+    cv_.notify_one();
+  }
 
-private:
-    void run() {
-        for (;;) {
-            std::function<void()> f;
-            {
-                std::unique_lock l(m_);
-                cv_.wait(l, [&] { return closed_ || !q_.empty(); });
-                if (q_.empty()) return;
-                f = std::move(q_.front());
-                q_.pop_front();
-            }
-            f();
-        }
+ private:
+  void run() {
+    for (;;) {
+      std::function<void()> f;
+      {
+        std::unique_lock l(m_);
+        cv_.wait(l, [&] { return closed_ || !q_.empty(); });
+        if (q_.empty()) return;
+        f = std::move(q_.front());
+        q_.pop_front();
+      }
+      f();
     }
-    std::mutex m_;
-    std::condition_variable cv_;
-    std::deque<std::function<void()>> q_;
-    bool closed_ = false;
-    std::vector<std::thread> threads_;
+  }
+  std::mutex m_;
+  std::condition_variable cv_;
+  std::deque<std::function<void()>> q_;
+  bool closed_ = false;
+  std::vector<std::thread> threads_;
 };
 
 class Session : public std::enable_shared_from_this<Session> {
-public:
-    Session(tcp::socket s, Pool& pool, const std::string& body) : stream_(std::move(s)), pool_(pool), body_(body) {}
-    void start() { read(); }
+ public:
+  Session(tcp::socket s, Pool& pool, const std::string& body)
+      : stream_(std::move(s)), pool_(pool), body_(body) {}
+  void start() { read(); }
 
-private:
-    void read() {
-        parser_.emplace();
-        parser_->body_limit(64 * 1024);
-        stream_.expires_after(std::chrono::seconds(2));
-        http::async_read(stream_, buffer_, *parser_, [self = shared_from_this()](beast::error_code ec, std::size_t) {
-            if (ec) return self->close();
-            self->dispatch();
-        });
-    }
-    void dispatch() {
-        auto self = shared_from_this();
-        pool_.submit([self] {
-            std::string answer = self->body_;  // the handler's work would be here
-            net::post(self->stream_.get_executor(), [self, answer = std::move(answer)]() mutable {
-                self->write(std::move(answer));
-            });
-        });
-    }
-    void write(std::string answer) {
-        const auto& req = parser_->get();
-        res_ = {};
-        res_.result(http::status::ok);
-        res_.version(req.version());
-        res_.set(http::field::content_type, "text/plain");
-        res_.body() = std::move(answer);
-        res_.keep_alive(req.keep_alive());
-        res_.prepare_payload();
-        stream_.expires_after(std::chrono::seconds(10));
-        http::async_write(stream_, res_, [self = shared_from_this()](beast::error_code ec, std::size_t) {
-            if (ec || !self->res_.keep_alive()) return self->close();
-            self->read();
-        });
-    }
-    void close() {
-        beast::error_code ec;
-        stream_.socket().shutdown(tcp::socket::shutdown_send, ec);
-    }
+ private:
+  void read() {
+    parser_.emplace();
+    parser_->body_limit(64 * 1024);
+    stream_.expires_after(std::chrono::seconds(2));
+    http::async_read(stream_, buffer_, *parser_,
+                     [self = shared_from_this()](beast::error_code ec, std::size_t) {
+                       if (ec) return self->close();
+                       self->dispatch();
+                     });
+  }
+  void dispatch() {
+    auto self = shared_from_this();
+    pool_.submit([self] {
+      std::string answer = self->body_;  // the handler's work would be here
+      net::post(self->stream_.get_executor(),
+                [self, answer = std::move(answer)]() mutable { self->write(std::move(answer)); });
+    });
+  }
+  void write(std::string answer) {
+    const auto& req = parser_->get();
+    res_ = {};
+    res_.result(http::status::ok);
+    res_.version(req.version());
+    res_.set(http::field::content_type, "text/plain");
+    res_.body() = std::move(answer);
+    res_.keep_alive(req.keep_alive());
+    res_.prepare_payload();
+    stream_.expires_after(std::chrono::seconds(10));
+    http::async_write(stream_, res_, [self = shared_from_this()](beast::error_code ec, std::size_t) {
+      if (ec || !self->res_.keep_alive()) return self->close();
+      self->read();
+    });
+  }
+  void close() {
+    beast::error_code ec;
+    stream_.socket().shutdown(tcp::socket::shutdown_send, ec);
+  }
 
-    beast::tcp_stream stream_;
-    beast::flat_buffer buffer_;
-    std::optional<http::request_parser<http::string_body>> parser_;
-    http::response<http::string_body> res_;
-    Pool& pool_;
-    const std::string& body_;
+  beast::tcp_stream stream_;
+  beast::flat_buffer buffer_;
+  std::optional<http::request_parser<http::string_body>> parser_;
+  http::response<http::string_body> res_;
+  Pool& pool_;
+  const std::string& body_;
 };
 
 void accept(tcp::acceptor& acceptor, net::io_context& ioc, Pool& pool, const std::string& body) {
-    acceptor.async_accept(net::make_strand(ioc), [&](beast::error_code ec, tcp::socket s) {
-        if (!ec) std::make_shared<Session>(std::move(s), pool, body)->start();
-        accept(acceptor, ioc, pool, body);
-    });
+  acceptor.async_accept(net::make_strand(ioc), [&](beast::error_code ec, tcp::socket s) {
+    if (!ec) std::make_shared<Session>(std::move(s), pool, body)->start();
+    accept(acceptor, ioc, pool, body);
+  });
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string layer = "mhd";
-    int port = 0;
-    std::size_t bytes = 709;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string k = argv[i], v = argv[i + 1];
-        if (k == "--layer") layer = v;
-        else if (k == "--port") port = std::stoi(v);
-        else if (k == "--bytes") bytes = std::stoul(v);
-    }
-    const std::string body(bytes, 'a');
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    sigset_t set;
-    sigemptyset(&set);
-    sigaddset(&set, SIGTERM);
-    sigaddset(&set, SIGINT);
-    pthread_sigmask(SIG_BLOCK, &set, nullptr);
-    int sig = 0;
-    if (layer == "mhd") {
-        lexiton::server::HttpOptions o;
-        o.port = port;
-        o.workers = cores;
-        lexiton::server::HttpServer server(o, [&](const lexiton::server::HttpRequest&) {
-            return lexiton::server::HttpReply{200, body};
-        });
-        server.start();
-        std::fprintf(stderr, "mhd on %d\n", server.port());
-        sigwait(&set, &sig);
-        server.shutdown();
-    } else if (layer == "beast") {
-        net::io_context ioc(1);
-        Pool pool(cores);
-        tcp::acceptor acceptor(ioc);
-        const tcp::endpoint at(net::ip::make_address("127.0.0.1"), static_cast<unsigned short>(port));
-        acceptor.open(at.protocol());
-        acceptor.set_option(net::socket_base::reuse_address(true));
-        acceptor.bind(at);
-        acceptor.listen(4096);
-        accept(acceptor, ioc, pool, body);
-        std::thread loop([&] { ioc.run(); });
-        std::fprintf(stderr, "beast on %d\n", port);
-        sigwait(&set, &sig);
-        ioc.stop();
-        loop.join();
-    } else {
-        std::fprintf(stderr, "--layer mhd|beast\n");
-        return 2;
-    }
-    return 0;
+  std::string layer = "mhd";
+  int port = 0;
+  std::size_t bytes = 709;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string k = argv[i], v = argv[i + 1];
+    if (k == "--layer")
+      layer = v;
+    else if (k == "--port")
+      port = std::stoi(v);
+    else if (k == "--bytes")
+      bytes = std::stoul(v);
+  }
+  const std::string body(bytes, 'a');
+  const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+  sigset_t set;
+  sigemptyset(&set);
+  sigaddset(&set, SIGTERM);
+  sigaddset(&set, SIGINT);
+  pthread_sigmask(SIG_BLOCK, &set, nullptr);
+  int sig = 0;
+  if (layer == "mhd") {
+    lexiton::server::HttpOptions o;
+    o.port = port;
+    o.workers = cores;
+    lexiton::server::HttpServer server(o, [&](const lexiton::server::HttpRequest&) {
+      return lexiton::server::HttpReply{200, body};
+    });
+    server.start();
+    std::fprintf(stderr, "mhd on %d\n", server.port());
+    sigwait(&set, &sig);
+    server.shutdown();
+  } else if (layer == "beast") {
+    net::io_context ioc(1);
+    Pool pool(cores);
+    tcp::acceptor acceptor(ioc);
+    const tcp::endpoint at(net::ip::make_address("127.0.0.1"), static_cast<unsigned short>(port));
+    acceptor.open(at.protocol());
+    acceptor.set_option(net::socket_base::reuse_address(true));
+    acceptor.bind(at);
+    acceptor.listen(4096);
+    accept(acceptor, ioc, pool, body);
+    std::thread loop([&] { ioc.run(); });
+    std::fprintf(stderr, "beast on %d\n", port);
+    sigwait(&set, &sig);
+    ioc.stop();
+    loop.join();
+  } else {
+    std::fprintf(stderr, "--layer mhd|beast\n");
+    return 2;
+  }
+  return 0;
 }

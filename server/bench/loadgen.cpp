@@ -87,20 +87,31 @@ Options parse(int argc, char** argv) {
   Options o;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string k = argv[i], v = argv[i + 1];
-    if (k == "--ini") o.ini = v;
-    else if (k == "--peer") o.peer = v;
-    else if (k == "--rate") o.rate = std::stoi(v);
-    else if (k == "--seconds") o.seconds = std::stoi(v);
-    else if (k == "--keep-alive") o.keepAlive = v == "1";
-    else if (k == "--idle") o.idle = std::stoi(v);
-    else if (k == "--slow") o.slow = std::stoi(v);
-    else if (k == "--max-in-flight") o.maxInFlight = std::stoi(v);
-    else if (k == "--connections") {}  // the closed-loop generator's option: nothing to set now
-    else throw std::runtime_error("unknown option " + k);
+    if (k == "--ini")
+      o.ini = v;
+    else if (k == "--peer")
+      o.peer = v;
+    else if (k == "--rate")
+      o.rate = std::stoi(v);
+    else if (k == "--seconds")
+      o.seconds = std::stoi(v);
+    else if (k == "--keep-alive")
+      o.keepAlive = v == "1";
+    else if (k == "--idle")
+      o.idle = std::stoi(v);
+    else if (k == "--slow")
+      o.slow = std::stoi(v);
+    else if (k == "--max-in-flight")
+      o.maxInFlight = std::stoi(v);
+    else if (k == "--connections") {
+    }  // the closed-loop generator's option: nothing to set now
+    else
+      throw std::runtime_error("unknown option " + k);
   }
   if ((argc - 1) % 2) throw std::runtime_error("option without value");
   if ((o.ini.empty() && o.peer.empty()) || o.rate < 1 || o.rate > kMaxRate || o.seconds < 1 ||
-      o.seconds > kMaxSeconds || o.idle < 0 || o.slow < 0 || o.idle + o.slow > kMaxBackground || o.maxInFlight < 1)
+      o.seconds > kMaxSeconds || o.idle < 0 || o.slow < 0 || o.idle + o.slow > kMaxBackground ||
+      o.maxInFlight < 1)
     throw std::runtime_error(
         "usage: lexiton-loadgen (--ini FILE | --peer URL [--ini FILE]) --rate N --seconds N "
         "[--keep-alive 0|1] [--idle N] [--slow N] [--max-in-flight N]");
@@ -108,7 +119,8 @@ Options parse(int argc, char** argv) {
 }
 
 std::string queryBody(const std::string& sessionId, std::u16string_view text, std::size_t pointer) {
-  const std::string marked = lexiton::protocol::encodeQueryText(text.substr(0, pointer)) + std::string(lexiton::protocol::kPointerMarker) +
+  const std::string marked = lexiton::protocol::encodeQueryText(text.substr(0, pointer)) +
+                             std::string(lexiton::protocol::kPointerMarker) +
                              lexiton::protocol::encodeQueryText(text.substr(pointer));
   lexiton::protocol::PipeWriter w;
   w.writeKeyElement(fields::kLanguage, fields::kLanguagePair);
@@ -118,10 +130,11 @@ std::string queryBody(const std::string& sessionId, std::u16string_view text, st
   w.writeKeyElement(fields::kUrl, "");
   w.writeKeyValue(fields::kData, marked);
   std::string packed;
-  if (!lexiton::protocol::ClientPacker().pack(sessionId.substr(fields::kSessionNameLength), w.buffer(), packed))
+  if (!lexiton::protocol::ClientPacker().pack(sessionId.substr(fields::kSessionNameLength), w.buffer(),
+                                              packed))
     throw std::runtime_error("the session key in the settings file is not usable");
-  return std::string(fields::kWho) + fields::kVersion + "." + fields::kBuildTag + fields::kWhere + fields::kProduct +
-         fields::kWhat + sessionId.substr(0, fields::kSessionNameLength) + packed;
+  return std::string(fields::kWho) + fields::kVersion + "." + fields::kBuildTag + fields::kWhere +
+         fields::kProduct + fields::kWhat + sessionId.substr(0, fields::kSessionNameLength) + packed;
 }
 
 struct Target {
@@ -146,7 +159,8 @@ Target parseAddress(const std::string& url) {
   addrinfo hints{};
   hints.ai_socktype = SOCK_STREAM;
   addrinfo* found = nullptr;
-  const std::string host = t.host.size() > 2 && t.host.front() == '[' ? t.host.substr(1, t.host.size() - 2) : t.host;
+  const std::string host =
+      t.host.size() > 2 && t.host.front() == '[' ? t.host.substr(1, t.host.size() - 2) : t.host;
   if (getaddrinfo(host.c_str(), std::to_string(t.port).c_str(), &hints, &found) != 0 || !found)
     throw std::runtime_error("cannot resolve " + t.host);
   std::memcpy(&t.address, found->ai_addr, found->ai_addrlen);
@@ -157,7 +171,8 @@ Target parseAddress(const std::string& url) {
 
 double percentile(const std::vector<double>& sorted, double p) {
   if (sorted.empty()) return 0;
-  const std::size_t i = std::min(sorted.size() - 1, static_cast<std::size_t>(std::ceil(p * double(sorted.size())) - 1));
+  const std::size_t i =
+      std::min(sorted.size() - 1, static_cast<std::size_t>(std::ceil(p * double(sorted.size())) - 1));
   return sorted[i];
 }
 
@@ -167,7 +182,8 @@ double millis(Clock::duration d) { return std::chrono::duration<double, std::mil
 double cpuSeconds() {
   rusage u{};
   getrusage(RUSAGE_SELF, &u);
-  return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+  return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+         double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 enum class Kind { Load, Probe, Idle, Slow };
@@ -202,7 +218,8 @@ bool takeReply(const std::string& in, Reply& r, std::size_t& used) {
   r.status = std::atoi(head.c_str() + 9);
   std::string lower = head;
   std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-  if (lower.find("\r\ntransfer-encoding: chunked") != std::string::npos) throw std::runtime_error("chunked reply");
+  if (lower.find("\r\ntransfer-encoding: chunked") != std::string::npos)
+    throw std::runtime_error("chunked reply");
   const std::size_t cl = lower.find("\r\ncontent-length:");
   const std::size_t length = cl == std::string::npos ? 0 : std::strtoul(lower.c_str() + cl + 17, nullptr, 10);
   r.close = lower.find("\r\nconnection: close") != std::string::npos;
@@ -262,7 +279,8 @@ class Generator {
         ++next;
       }
       // A new client each second, timed apart from the load.
-      while (probes < o_.seconds && start_ + std::chrono::seconds(probes) + std::chrono::milliseconds(500) <= now &&
+      while (probes < o_.seconds &&
+             start_ + std::chrono::seconds(probes) + std::chrono::milliseconds(500) <= now &&
              now < loadEnd + std::chrono::seconds(1)) {
         open(Kind::Probe, start_ + std::chrono::seconds(probes) + std::chrono::milliseconds(500), 0);
         ++probes;
@@ -290,26 +308,28 @@ class Generator {
     std::printf("target http://%s:%d%s (%s), %s\n", target_.host.c_str(), target_.port, target_.path.c_str(),
                 o_.peer.empty() ? "replies unpacked and checked" : "peer: any complete 200 counts",
                 o_.keepAlive ? "kept-alive connections" : "a new connection per request");
-    std::printf("requests %zu in %.1f s (%.1f per second, target %d), errors %lld\n", latencies_.size(), elapsed,
-                double(latencies_.size()) / elapsed, o_.rate, errors_);
+    std::printf("requests %zu in %.1f s (%.1f per second, target %d), errors %lld\n", latencies_.size(),
+                elapsed, double(latencies_.size()) / elapsed, o_.rate, errors_);
     std::printf("latency ms from the due time: p50 %.2f  p90 %.2f  p99 %.2f  p99.9 %.2f  max %.2f\n",
                 percentile(latencies_, 0.50), percentile(latencies_, 0.90), percentile(latencies_, 0.99),
                 percentile(latencies_, 0.999), latencies_.empty() ? 0.0 : latencies_.back());
     std::printf("reply body bytes: mean %llu\n", replies_ ? replyBytes_ / replies_ : 0ULL);
-    std::printf("send lag ms (due time to request written, connecting included): p99 %.2f  max %.2f\n", percentile(lags_, 0.99),
-                lags_.empty() ? 0.0 : lags_.back());
+    std::printf("send lag ms (due time to request written, connecting included): p99 %.2f  max %.2f\n",
+                percentile(lags_, 0.99), lags_.empty() ? 0.0 : lags_.back());
     std::printf("loadgen CPU %.1f s in %.1f s (%.0f%% of one core)\n", cpu, elapsed, 100.0 * cpu / elapsed);
     std::printf("new clients (one a second): %zu served, %lld failed, p99 %.2f ms, max %.2f ms\n",
                 probeLatencies_.size(), probeErrors_, percentile(probeLatencies_, 0.99),
                 probeLatencies_.empty() ? 0.0 : probeLatencies_.back());
     if (o_.idle)
-      std::printf("idle keep-alive connections: %zu of %d held at the start, %zu at the end, %lld closed by the "
-                  "server and reopened\n",
-                  idleHeldAtStart_, o_.idle, idleHeldAtEnd, idleReopened_);
+      std::printf(
+          "idle keep-alive connections: %zu of %d held at the start, %zu at the end, %lld closed by the "
+          "server and reopened\n",
+          idleHeldAtStart_, o_.idle, idleHeldAtEnd, idleReopened_);
     if (o_.slow)
-      std::printf("slow clients (1 byte/s): %zu of %d open at the start, %zu at the end, %lld closed by the "
-                  "server and reopened\n",
-                  slowOpenAtStart_, o_.slow, slowOpenAtEnd, slowReopened_);
+      std::printf(
+          "slow clients (1 byte/s): %zu of %d open at the start, %zu at the end, %lld closed by the "
+          "server and reopened\n",
+          slowOpenAtStart_, o_.slow, slowOpenAtEnd, slowReopened_);
     for (const auto& [kind, n] : errorKinds_) std::printf("error %lld x %s\n", n, kind.c_str());
     return errors_ == 0 && probeErrors_ == 0 ? 0 : 1;
   }
@@ -318,8 +338,8 @@ class Generator {
   std::string request(const char* method, const std::string& body, bool close) const {
     return std::string(method) + " " + target_.path + " HTTP/1.1\r\nHost: " + target_.host + ":" +
            std::to_string(target_.port) + "\r\nUser-Agent: lexiton-loadgen\r\nAccept: */*\r\n" +
-           "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: " + std::to_string(body.size()) +
-           "\r\n" + (close ? "Connection: close\r\n" : "") + "\r\n" + body;
+           "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: " +
+           std::to_string(body.size()) + "\r\n" + (close ? "Connection: close\r\n" : "") + "\r\n" + body;
   }
 
   std::size_t heldIdle() const {
@@ -339,7 +359,8 @@ class Generator {
     const int fd = ::socket(target_.address.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0) {  // out of descriptors: this request fails, the run goes on
       const std::string why = std::string("socket: ") + std::strerror(errno);
-      if (kind == Kind::Load) fail(why, due, Clock::now());
+      if (kind == Kind::Load)
+        fail(why, due, Clock::now());
       else if (kind == Kind::Probe) {
         ++probeErrors_;
         noteError("new client: " + why);
@@ -356,10 +377,14 @@ class Generator {
     c->kind = kind;
     c->due = due;
     c->bodyIndex = bodyIndex;
-    c->deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(kTimeoutSeconds));
-    if (kind == Kind::Load) c->out = requests_[static_cast<std::size_t>(bodyIndex)];
-    else if (kind == Kind::Probe) c->out = request("POST", bodies_[0], true);
-    else if (kind == Kind::Idle) c->out = idleRequest_;
+    c->deadline = Clock::now() +
+                  std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(kTimeoutSeconds));
+    if (kind == Kind::Load)
+      c->out = requests_[static_cast<std::size_t>(bodyIndex)];
+    else if (kind == Kind::Probe)
+      c->out = request("POST", bodies_[0], true);
+    else if (kind == Kind::Idle)
+      c->out = idleRequest_;
     if (kind == Kind::Load || kind == Kind::Probe || kind == Kind::Idle) c->busy = true;
     Conn* raw = c.get();
     conns_.emplace(raw, std::move(c));
@@ -527,11 +552,14 @@ class Generator {
       ++replies_;
     }
     std::string kind;
-    if (r.status != 200) kind = "status " + std::to_string(r.status);
+    if (r.status != 200)
+      kind = "status " + std::to_string(r.status);
     else if (!keyHex_.empty() && o_.peer.empty()) {
       std::string plain;
-      if (!packer_.unpack(keyHex_, r.body, plain)) kind = "reply: " + r.body.substr(0, 40);
-      else if (plain.rfind("<surf-ss>", 0) != 0) kind = "translation: " + plain.substr(0, 40);
+      if (!packer_.unpack(keyHex_, r.body, plain))
+        kind = "reply: " + r.body.substr(0, 40);
+      else if (plain.rfind("<surf-ss>", 0) != 0)
+        kind = "translation: " + plain.substr(0, 40);
     }
     if (c->kind == Kind::Idle) {
       c->busy = false;
@@ -563,7 +591,8 @@ class Generator {
   void finish(Conn* c, bool ok, const std::string& kind, bool serverCloses = true) {
     const auto now = Clock::now();
     if (c->kind == Kind::Probe) {
-      if (ok) probeLatencies_.push_back(millis(now - c->due));
+      if (ok)
+        probeLatencies_.push_back(millis(now - c->due));
       else {
         ++probeErrors_;
         noteError("new client: " + kind);
@@ -607,8 +636,10 @@ class Generator {
     while (n-- > 0 && !reopen_.empty()) {
       auto [when, kind] = reopen_.front();
       reopen_.pop_front();
-      if (when <= now) open(kind, now, 0);
-      else reopen_.push_back({when, kind});
+      if (when <= now)
+        open(kind, now, 0);
+      else
+        reopen_.push_back({when, kind});
     }
   }
 

@@ -27,22 +27,22 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 std::string post(const std::string& body, bool close = false) {
-    return "POST / HTTP/1.1\r\nHost: x\r\nContent-Length: " + std::to_string(body.size()) + "\r\n" +
-           (close ? "Connection: close\r\n" : "") + "\r\n" + body;
+  return "POST / HTTP/1.1\r\nHost: x\r\nContent-Length: " + std::to_string(body.size()) + "\r\n" +
+         (close ? "Connection: close\r\n" : "") + "\r\n" + body;
 }
 
 std::string bodyOf(const std::string& reply) {
-    const auto end = reply.find("\r\n\r\n");
-    return end == std::string::npos ? std::string() : reply.substr(end + 4);
+  const auto end = reply.find("\r\n\r\n");
+  return end == std::string::npos ? std::string() : reply.substr(end + 4);
 }
 
 HttpOptions testOptions() {
-    HttpOptions o;
-    o.host = "127.0.0.1";
-    o.port = 0;
-    o.maxBodyBytes = 1000;
-    o.workers = 2;
-    return o;
+  HttpOptions o;
+  o.host = "127.0.0.1";
+  o.port = 0;
+  o.maxBodyBytes = 1000;
+  o.workers = 2;
+  return o;
 }
 
 HttpReply echo(const HttpRequest& r) { return {200, r.method + " " + std::to_string(r.body.size())}; }
@@ -50,182 +50,185 @@ HttpReply echo(const HttpRequest& r) { return {200, r.method + " " + std::to_str
 }  // namespace
 
 TEST(HttpServer, AnswersPostAndGetAndKeepsTheConnection) {
-    HttpServer server(testOptions(), echo);
-    server.start();
-    Client c(server.port());
-    ASSERT_TRUE(c.connected());
-    ASSERT_TRUE(c.send(post("abc")));
-    std::string r = c.reply();
-    EXPECT_EQ(r.rfind("HTTP/1.1 200", 0), 0u) << r;
-    EXPECT_EQ(bodyOf(r), "POST 3");
-    ASSERT_TRUE(c.send("GET /x HTTP/1.1\r\nHost: x\r\n\r\n"));
-    r = c.reply();
-    EXPECT_EQ(bodyOf(r), "GET 0") << r;
+  HttpServer server(testOptions(), echo);
+  server.start();
+  Client c(server.port());
+  ASSERT_TRUE(c.connected());
+  ASSERT_TRUE(c.send(post("abc")));
+  std::string r = c.reply();
+  EXPECT_EQ(r.rfind("HTTP/1.1 200", 0), 0u) << r;
+  EXPECT_EQ(bodyOf(r), "POST 3");
+  ASSERT_TRUE(c.send("GET /x HTTP/1.1\r\nHost: x\r\n\r\n"));
+  r = c.reply();
+  EXPECT_EQ(bodyOf(r), "GET 0") << r;
 }
 
 TEST(HttpServer, KeepAliveEndsAfterItsRequestCount) {
-    HttpOptions o = testOptions();
-    o.keepAliveRequests = 3;
-    HttpServer server(o, echo);
-    server.start();
-    Client c(server.port());
-    for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(c.send(post("x")));
-        const std::string r = c.reply();
-        EXPECT_EQ(bodyOf(r), "POST 1") << i;
-        EXPECT_EQ(r.find("Connection: close") != std::string::npos, i == 2) << r;
-    }
-    EXPECT_TRUE(c.closedWithin(2000ms));
+  HttpOptions o = testOptions();
+  o.keepAliveRequests = 3;
+  HttpServer server(o, echo);
+  server.start();
+  Client c(server.port());
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(c.send(post("x")));
+    const std::string r = c.reply();
+    EXPECT_EQ(bodyOf(r), "POST 1") << i;
+    EXPECT_EQ(r.find("Connection: close") != std::string::npos, i == 2) << r;
+  }
+  EXPECT_TRUE(c.closedWithin(2000ms));
 }
 
 TEST(HttpServer, BeyondTheConnectionLimitARequestGets503AndIsClosed) {
-    HttpOptions o = testOptions();
-    o.maxConnections = 4;
-    o.idleSeconds = 30;
-    HttpServer server(o, echo);
-    server.start();
-    std::vector<std::unique_ptr<Client>> held;
-    for (int i = 0; i < 4; ++i) {
-        held.push_back(std::make_unique<Client>(server.port()));
-        ASSERT_TRUE(held.back()->send(post("k")));
-        ASSERT_EQ(bodyOf(held.back()->reply()), "POST 1") << i;
-    }
-    Client extra(server.port());
-    ASSERT_TRUE(extra.connected());
-    ASSERT_TRUE(extra.send(post("k")));
-    const std::string refused = extra.reply();
-    EXPECT_EQ(refused.rfind("HTTP/1.1 503", 0), 0u) << refused;
-    EXPECT_EQ(bodyOf(refused).rfind("1710 ", 0), 0u) << refused;
-    EXPECT_TRUE(extra.closedWithin(2000ms));
-    // Room again once one of the held connections goes.
-    held.front()->close();
-    const auto until = Clock::now() + 3s;
-    while (server.connections() > 3 && Clock::now() < until) std::this_thread::sleep_for(5ms);
-    Client next(server.port());
-    ASSERT_TRUE(next.send(post("k")));
-    EXPECT_EQ(bodyOf(next.reply()), "POST 1");
+  HttpOptions o = testOptions();
+  o.maxConnections = 4;
+  o.idleSeconds = 30;
+  HttpServer server(o, echo);
+  server.start();
+  std::vector<std::unique_ptr<Client>> held;
+  for (int i = 0; i < 4; ++i) {
+    held.push_back(std::make_unique<Client>(server.port()));
+    ASSERT_TRUE(held.back()->send(post("k")));
+    ASSERT_EQ(bodyOf(held.back()->reply()), "POST 1") << i;
+  }
+  Client extra(server.port());
+  ASSERT_TRUE(extra.connected());
+  ASSERT_TRUE(extra.send(post("k")));
+  const std::string refused = extra.reply();
+  EXPECT_EQ(refused.rfind("HTTP/1.1 503", 0), 0u) << refused;
+  EXPECT_EQ(bodyOf(refused).rfind("1710 ", 0), 0u) << refused;
+  EXPECT_TRUE(extra.closedWithin(2000ms));
+  // Room again once one of the held connections goes.
+  held.front()->close();
+  const auto until = Clock::now() + 3s;
+  while (server.connections() > 3 && Clock::now() < until) std::this_thread::sleep_for(5ms);
+  Client next(server.port());
+  ASSERT_TRUE(next.send(post("k")));
+  EXPECT_EQ(bodyOf(next.reply()), "POST 1");
 }
 
 TEST(HttpServer, IdleConnectionsAreClosedAfterTheIdleTimeOut) {
-    HttpOptions o = testOptions();
-    o.idleSeconds = 1;
-    HttpServer server(o, echo);
-    server.start();
-    // Never a request.
-    Client silent(server.port());
-    const auto t0 = Clock::now();
-    EXPECT_TRUE(silent.closedWithin(4000ms));
-    EXPECT_GE(Clock::now() - t0, 800ms);
-    // Kept alive after a request, then nothing.
-    Client kept(server.port());
-    ASSERT_TRUE(kept.send(post("a")));
-    ASSERT_EQ(bodyOf(kept.reply()), "POST 1");
-    const auto t1 = Clock::now();
-    EXPECT_TRUE(kept.closedWithin(4000ms));
-    EXPECT_GE(Clock::now() - t1, 800ms);
-    const auto until = Clock::now() + 2s;
-    while (server.connections() > 0 && Clock::now() < until) std::this_thread::sleep_for(5ms);
-    EXPECT_EQ(server.connections(), 0u);
+  HttpOptions o = testOptions();
+  o.idleSeconds = 1;
+  HttpServer server(o, echo);
+  server.start();
+  // Never a request.
+  Client silent(server.port());
+  const auto t0 = Clock::now();
+  EXPECT_TRUE(silent.closedWithin(4000ms));
+  EXPECT_GE(Clock::now() - t0, 800ms);
+  // Kept alive after a request, then nothing.
+  Client kept(server.port());
+  ASSERT_TRUE(kept.send(post("a")));
+  ASSERT_EQ(bodyOf(kept.reply()), "POST 1");
+  const auto t1 = Clock::now();
+  EXPECT_TRUE(kept.closedWithin(4000ms));
+  EXPECT_GE(Clock::now() - t1, 800ms);
+  const auto until = Clock::now() + 2s;
+  while (server.connections() > 0 && Clock::now() < until) std::this_thread::sleep_for(5ms);
+  EXPECT_EQ(server.connections(), 0u);
 }
 
 TEST(HttpServer, ABodyOverTheLimitArrivingSlowlyIsRefusedAtOnce) {
-    std::atomic<int> calls{0};
-    HttpServer server(testOptions(), [&](const HttpRequest& r) {
-        ++calls;
-        return echo(r);
-    });
-    server.start();
-    // Announced: refused from the headers, before the body is read.
-    Client announced(server.port());
-    ASSERT_TRUE(announced.send("POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 5000\r\n\r\n"));
-    const auto t0 = Clock::now();
-    for (int i = 0; i < 3; ++i) {
-        announced.send("aaaa");
-        std::this_thread::sleep_for(50ms);
-    }
-    const std::string r = announced.reply(3000ms);
-    EXPECT_EQ(r.rfind("HTTP/1.1 413", 0), 0u) << r;
-    EXPECT_LT(Clock::now() - t0, 2000ms);
-    EXPECT_TRUE(announced.closedWithin(2000ms));
-    // Chunked, without a length: dropped once the body passes the limit.
-    Client chunked(server.port());
-    ASSERT_TRUE(chunked.send("POST / HTTP/1.1\r\nHost: x\r\nTransfer-Encoding: chunked\r\n\r\n"));
-    const std::string chunk = "c8\r\n" + std::string(200, 'b') + "\r\n";
-    bool closed = false;
-    for (int i = 0; i < 20 && !closed; ++i) {
-        chunked.send(chunk);
-        closed = chunked.closedWithin(100ms);
-    }
-    EXPECT_TRUE(closed);
-    EXPECT_EQ(calls.load(), 0);
-    // The server goes on.
-    Client next(server.port());
-    ASSERT_TRUE(next.send(post("ok")));
-    EXPECT_EQ(bodyOf(next.reply()), "POST 2");
+  std::atomic<int> calls{0};
+  HttpServer server(testOptions(), [&](const HttpRequest& r) {
+    ++calls;
+    return echo(r);
+  });
+  server.start();
+  // Announced: refused from the headers, before the body is read.
+  Client announced(server.port());
+  ASSERT_TRUE(announced.send("POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 5000\r\n\r\n"));
+  const auto t0 = Clock::now();
+  for (int i = 0; i < 3; ++i) {
+    announced.send("aaaa");
+    std::this_thread::sleep_for(50ms);
+  }
+  const std::string r = announced.reply(3000ms);
+  EXPECT_EQ(r.rfind("HTTP/1.1 413", 0), 0u) << r;
+  EXPECT_LT(Clock::now() - t0, 2000ms);
+  EXPECT_TRUE(announced.closedWithin(2000ms));
+  // Chunked, without a length: dropped once the body passes the limit.
+  Client chunked(server.port());
+  ASSERT_TRUE(chunked.send("POST / HTTP/1.1\r\nHost: x\r\nTransfer-Encoding: chunked\r\n\r\n"));
+  const std::string chunk = "c8\r\n" + std::string(200, 'b') + "\r\n";
+  bool closed = false;
+  for (int i = 0; i < 20 && !closed; ++i) {
+    chunked.send(chunk);
+    closed = chunked.closedWithin(100ms);
+  }
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(calls.load(), 0);
+  // The server goes on.
+  Client next(server.port());
+  ASSERT_TRUE(next.send(post("ok")));
+  EXPECT_EQ(bodyOf(next.reply()), "POST 2");
 }
 
 TEST(HttpServer, ClientsThatLeaveMidRequestCostNothing) {
-    std::atomic<int> calls{0};
-    HttpServer server(testOptions(), [&](const HttpRequest& r) {
-        ++calls;
-        std::this_thread::sleep_for(50ms);  // gone before the answer is ready
-        return echo(r);
-    });
-    server.start();
-    for (int i = 0; i < 20; ++i) {
-        Client c(server.port());
-        if (i % 3 == 0) c.send("POST / HTTP/1.1\r\nHost: x\r\nContent-Len");                         // mid-headers
-        else if (i % 3 == 1) c.send("POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 50\r\n\r\nabc");  // mid-body
-        else c.send(post("whole"));                                                                  // mid-answer
-    }
-    // Every connection is gone, no request is stuck in the layer, and the server goes on.
-    const auto until = Clock::now() + 5s;
-    while ((server.connections() > 0 || server.requestsInFlight() > 0) && Clock::now() < until)
-        std::this_thread::sleep_for(10ms);
-    EXPECT_EQ(server.connections(), 0u);
-    EXPECT_EQ(server.requestsInFlight(), 0u);
-    Client next(server.port());
-    ASSERT_TRUE(next.send(post("ok")));
-    EXPECT_EQ(bodyOf(next.reply()), "POST 2");
+  std::atomic<int> calls{0};
+  HttpServer server(testOptions(), [&](const HttpRequest& r) {
+    ++calls;
+    std::this_thread::sleep_for(50ms);  // gone before the answer is ready
+    return echo(r);
+  });
+  server.start();
+  for (int i = 0; i < 20; ++i) {
+    Client c(server.port());
+    if (i % 3 == 0)
+      c.send("POST / HTTP/1.1\r\nHost: x\r\nContent-Len");  // mid-headers
+    else if (i % 3 == 1)
+      c.send("POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 50\r\n\r\nabc");  // mid-body
+    else
+      c.send(post("whole"));  // mid-answer
+  }
+  // Every connection is gone, no request is stuck in the layer, and the server goes on.
+  const auto until = Clock::now() + 5s;
+  while ((server.connections() > 0 || server.requestsInFlight() > 0) && Clock::now() < until)
+    std::this_thread::sleep_for(10ms);
+  EXPECT_EQ(server.connections(), 0u);
+  EXPECT_EQ(server.requestsInFlight(), 0u);
+  Client next(server.port());
+  ASSERT_TRUE(next.send(post("ok")));
+  EXPECT_EQ(bodyOf(next.reply()), "POST 2");
 }
 
 TEST(HttpServer, ShutdownAnswersEveryRequestInFlightAndRefusesTheRest) {
-    std::atomic<int> started{0};
-    HttpServer server(testOptions(), [&](const HttpRequest& r) {
-        ++started;
-        std::this_thread::sleep_for(200ms);
-        return echo(r);
-    });
-    server.start();
-    const int port = server.port();
-    constexpr int kInFlight = 12;
-    // A kept-alive connection with nothing in flight, and one half-way through its request.
-    Client idle(port);
-    ASSERT_TRUE(idle.send(post("i")));
-    ASSERT_EQ(bodyOf(idle.reply()), "POST 1");
-    started = 0;
-    std::vector<std::unique_ptr<Client>> clients;
-    for (int i = 0; i < kInFlight; ++i) {
-        clients.push_back(std::make_unique<Client>(port));
-        ASSERT_TRUE(clients.back()->send(post(std::string(static_cast<std::size_t>(i + 1), 'q'))));
-    }
-    Client partial(port);
-    ASSERT_TRUE(partial.send("POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 10\r\n\r\nab"));
-    const auto until = Clock::now() + 5s;
-    while (started.load() < 2 && Clock::now() < until) std::this_thread::sleep_for(2ms);
+  std::atomic<int> started{0};
+  HttpServer server(testOptions(), [&](const HttpRequest& r) {
+    ++started;
+    std::this_thread::sleep_for(200ms);
+    return echo(r);
+  });
+  server.start();
+  const int port = server.port();
+  constexpr int kInFlight = 12;
+  // A kept-alive connection with nothing in flight, and one half-way through its request.
+  Client idle(port);
+  ASSERT_TRUE(idle.send(post("i")));
+  ASSERT_EQ(bodyOf(idle.reply()), "POST 1");
+  started = 0;
+  std::vector<std::unique_ptr<Client>> clients;
+  for (int i = 0; i < kInFlight; ++i) {
+    clients.push_back(std::make_unique<Client>(port));
+    ASSERT_TRUE(clients.back()->send(post(std::string(static_cast<std::size_t>(i + 1), 'q'))));
+  }
+  Client partial(port);
+  ASSERT_TRUE(partial.send("POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 10\r\n\r\nab"));
+  const auto until = Clock::now() + 5s;
+  while (started.load() < 2 && Clock::now() < until) std::this_thread::sleep_for(2ms);
 
-    std::thread stopper([&] { server.shutdown(); });
-    // Each request in flight is answered in full (and told the connection closes).
-    for (int i = 0; i < kInFlight; ++i) {
-        const std::string r = clients[static_cast<std::size_t>(i)]->reply(15000ms);
-        EXPECT_EQ(bodyOf(r), "POST " + std::to_string(i + 1)) << i << ": " << r;
-        EXPECT_TRUE(clients[static_cast<std::size_t>(i)]->closedWithin(15000ms)) << i;
-    }
-    stopper.join();
-    // The rest is closed, never left hanging; new connections are refused.
-    EXPECT_TRUE(idle.closedWithin(2000ms));
-    EXPECT_TRUE(partial.closedWithin(2000ms));
-    Client late(port);
-    EXPECT_TRUE(!late.connected() || late.closedWithin(2000ms));
-    server.shutdown();  // idempotent
+  std::thread stopper([&] { server.shutdown(); });
+  // Each request in flight is answered in full (and told the connection closes).
+  for (int i = 0; i < kInFlight; ++i) {
+    const std::string r = clients[static_cast<std::size_t>(i)]->reply(15000ms);
+    EXPECT_EQ(bodyOf(r), "POST " + std::to_string(i + 1)) << i << ": " << r;
+    EXPECT_TRUE(clients[static_cast<std::size_t>(i)]->closedWithin(15000ms)) << i;
+  }
+  stopper.join();
+  // The rest is closed, never left hanging; new connections are refused.
+  EXPECT_TRUE(idle.closedWithin(2000ms));
+  EXPECT_TRUE(partial.closedWithin(2000ms));
+  Client late(port);
+  EXPECT_TRUE(!late.connected() || late.closedWithin(2000ms));
+  server.shutdown();  // idempotent
 }

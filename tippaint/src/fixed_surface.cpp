@@ -73,8 +73,8 @@ void FixedSurface::draw_text(FontId font, int x, int y, std::string_view text, C
   texts.push_back(std::move(op));
 }
 
-void FixedSurface::draw_wide_text(FontId font, int x, int y, std::u16string_view text,
-                                  Colour text_colour, std::optional<Colour> background) {
+void FixedSurface::draw_wide_text(FontId font, int x, int y, std::u16string_view text, Colour text_colour,
+                                  std::optional<Colour> background) {
   const FontSpec* spec = find(font);
   if (spec == nullptr) return;
   texts.push_back(TextOp{*spec, x, y, std::u16string(text), true, text_colour, background});

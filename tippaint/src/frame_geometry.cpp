@@ -35,9 +35,7 @@ Placement place_tooltip(int pointerX, int pointerY, Size size, Size screen) {
   return place;
 }
 
-Box body_box(Size size) {
-  return Box{0, kBodyTop, size.width - 1, size.height - kBodyBottomInset};
-}
+Box body_box(Size size) { return Box{0, kBodyTop, size.width - 1, size.height - kBodyBottomInset}; }
 
 BubblePoints bubble_outline(Corner corner, Box body) {
   const int L = body.left, T = body.top, R = body.right, B = body.bottom;
@@ -132,13 +130,13 @@ BandStrip band_strip(int k, int width, std::uint32_t background, double factor) 
 }
 
 std::uint8_t blend_logo_channel(std::uint8_t ground, std::uint8_t onBlack, std::uint8_t onWhite,
-                              std::uint8_t colour) {
+                                std::uint8_t colour) {
   const int t = std::max(0, int(onWhite) - int(onBlack));
   return std::uint8_t((int(ground) * t + int(colour) * (255 - t)) / 255);
 }
 
 std::uint32_t blend_logo_pixel(std::uint32_t ground, std::uint32_t onBlack, std::uint32_t onWhite,
-                             std::uint32_t colour) {
+                               std::uint32_t colour) {
   std::uint32_t out = 0;
   for (int shift = 0; shift < 24; shift += 8) {
     auto at = [shift](std::uint32_t c) { return std::uint8_t((c >> shift) & 0xFF); };

@@ -22,7 +22,8 @@ void paint_header_band(Surface& surface, int width, Colour background, double fa
   }
   for (int k = 0; k < kBandStrips; ++k) {
     const BandStrip strip = band_strip(k, width, background, factor);
-    if (strip.right > strip.left) surface.fill_rect({strip.left, 0, strip.right, kHeaderHeight + 1}, strip.colour);
+    if (strip.right > strip.left)
+      surface.fill_rect({strip.left, 0, strip.right, kHeaderHeight + 1}, strip.colour);
   }
 }
 
@@ -41,7 +42,8 @@ int blend_logo(Surface& surface, const LogoPixels& logo, int anchor_x, int top, 
   return logo.width;
 }
 
-FrameResult finish_frame(Surface& surface, LogoSource& logos, const FrameRequest& request, SystemFamily family) {
+FrameResult finish_frame(Surface& surface, LogoSource& logos, const FrameRequest& request,
+                         SystemFamily family) {
   const DeviceCaps caps = surface.caps();
   FrameResult result;
   result.size = final_size(request.content, request.path, logos.colour_width(Logo::WordMark),
@@ -69,7 +71,8 @@ FrameResult finish_frame(Surface& surface, LogoSource& logos, const FrameRequest
   const BubblePoints outline = bubble_outline(result.placement.corner, body);
   // The RTF painter's outline uses whatever pen the host's context holds; plain lists are
   // always edged in black.
-  surface.polyline(outline, request.path == FramePath::PlainList ? std::optional<Colour>(kBlack) : std::nullopt);
+  surface.polyline(outline,
+                   request.path == FramePath::PlainList ? std::optional<Colour>(kBlack) : std::nullopt);
   result.region = bubble_region(result.placement.corner, body, family);
   return result;
 }

@@ -1,6 +1,5 @@
 #include <tippaint/win/gdi_surface.h>
 
-
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -89,7 +88,8 @@ int GdiSurface::text_fit(FontId id, std::string_view text, int max_width) {
   Selection selection(dc_, font(id));
   INT fit = 0;
   SIZE extent{};
-  if (!GetTextExtentExPointA(dc_, text.data(), length_of(text.size()), max_width, &fit, nullptr, &extent)) return 0;
+  if (!GetTextExtentExPointA(dc_, text.data(), length_of(text.size()), max_width, &fit, nullptr, &extent))
+    return 0;
   return fit;
 }
 

@@ -58,8 +58,7 @@ int vertical_offset(Surface& dc, const CharFormat& format, FontId reduced) {
     const FontMetrics s = dc.metrics(reduced);
     offset = (n.ascent + n.descent) - (s.ascent + s.descent);
   }
-  if (format.lowered > format.raised)
-    offset += half_points_to_pixels(format.lowered - format.raised, dpi_y);
+  if (format.lowered > format.raised) offset += half_points_to_pixels(format.lowered - format.raised, dpi_y);
   return offset;
 }
 
@@ -90,9 +89,7 @@ int picture_pad(int crop, int dpi) { return crop < 0 ? picture_twips_to_pixels(-
 
 // The two text kinds differ only in which surface calls measure and draw them.
 int text_width(Surface& dc, FontId font, std::string_view text) { return dc.text_width(font, text); }
-int text_width(Surface& dc, FontId font, std::u16string_view text) {
-  return dc.wide_text_width(font, text);
-}
+int text_width(Surface& dc, FontId font, std::u16string_view text) { return dc.wide_text_width(font, text); }
 void draw_text(Surface& dc, FontId font, int x, int y, std::string_view text, Colour colour,
                std::optional<Colour> background) {
   dc.draw_text(font, x, y, text, colour, background);
@@ -128,8 +125,10 @@ int fitting_count(Surface& dc, FontId font, std::u16string_view text, int start,
   int too_wide = window;
   while (too_wide - fits > 1) {
     const int middle = fits + (too_wide - fits) / 2;
-    if (width_of(middle) <= available_width) fits = middle;
-    else too_wide = middle;
+    if (width_of(middle) <= available_width)
+      fits = middle;
+    else
+      too_wide = middle;
   }
   return fits;
 }
@@ -168,8 +167,8 @@ MeasureResult measure_text(Surface& dc, const CharFormat& format, const std::bas
 }
 
 template <class Char>
-void draw_text_run(Surface& dc, const CharFormat& format, const std::basic_string<Char>& text,
-                   int start, int count, int x, int y, Colour auto_text_colour) {
+void draw_text_run(Surface& dc, const CharFormat& format, const std::basic_string<Char>& text, int start,
+                   int count, int x, int y, Colour auto_text_colour) {
   const int n = resolve_count(static_cast<int>(text.size()), start, count);
   if (n == 0) return;
   ScopedFont font(dc, font_spec(format, dc.caps().dpi_y, is_vertical(format)));
@@ -193,8 +192,7 @@ MeasureResult TextRun::measure(Surface& dc, int start, int count, bool trim_trai
   return measure_text(dc, format, text, start, count, trim_trailing_spaces);
 }
 
-void TextRun::draw(Surface& dc, int start, int count, int x, int y, Colour,
-                   Colour auto_text_colour) const {
+void TextRun::draw(Surface& dc, int start, int count, int x, int y, Colour, Colour auto_text_colour) const {
   draw_text_run(dc, format, text, start, count, x, y, auto_text_colour);
 }
 

@@ -115,13 +115,15 @@ int paint_plain_list(HDC dc, const PaintableChunk& chunk, const TipPaintOutput& 
 
     ListPainter list(dc, caps.dpi_y);
     int y = kListTop;
-    const std::string_view title_text = title ? std::string_view(title, strnlen(title, kMaxPlainListText)) : "";
+    const std::string_view title_text =
+        title ? std::string_view(title, strnlen(title, kMaxPlainListText)) : "";
     if (!title_text.empty()) {
       list.place(list.normal(), kTextLeft, kListTop, 0, kMinLineHeight, title_text);
       list.grow_bottom(2);
       y = list.box().bottom + 1;  // 3 below the title's own bottom
     }
-    const RECT headword = list.place(list.bold(), kTextLeft, y, kHeadwordMinWidth, kMinLineHeight, text_at(words->headword));
+    const RECT headword =
+        list.place(list.bold(), kTextLeft, y, kHeadwordMinWidth, kMinLineHeight, text_at(words->headword));
     list.grow_bottom(2);
     const int rule_y = headword.bottom + 1;
     y = headword.bottom + 3;
@@ -136,7 +138,8 @@ int paint_plain_list(HDC dc, const PaintableChunk& chunk, const TipPaintOutput& 
       ListStyle style{nullptr, list.normal(), list.bold()};
       if (styled) {
         // A producer's null style falls back to the painter's own fonts and no icon.
-        if (const auto* given = reinterpret_cast<const ListStyle*>(static_cast<std::uintptr_t>(entry.style))) style = *given;
+        if (const auto* given = reinterpret_cast<const ListStyle*>(static_cast<std::uintptr_t>(entry.style)))
+          style = *given;
       } else {
         style.icon = reinterpret_cast<HBITMAP>(static_cast<std::uintptr_t>(entry.style));
       }

@@ -12,7 +12,8 @@ namespace {
 
 // As a DIB section, so the pixels can be read from memory instead of one GDI call each.
 Bitmap load_bitmap(HMODULE module, int id) {
-  return Bitmap(static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  return Bitmap(static_cast<HBITMAP>(
+      LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 // The pixels of a 24- or 32-bit DIB section, row by row from the top; nothing for other kinds.

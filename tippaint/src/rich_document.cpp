@@ -68,9 +68,7 @@ void RichDocument::end_paragraph(const ParaFormat& format) {
   sections_.back().paragraph_pending = true;
 }
 
-void RichDocument::set_section_format(const SectionFormat& format) {
-  ensure_section().format = format;
-}
+void RichDocument::set_section_format(const SectionFormat& format) { ensure_section().format = format; }
 
 bool RichDocument::paragraph_pending() { return ensure_section().paragraph_pending; }
 

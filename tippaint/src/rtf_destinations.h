@@ -166,7 +166,15 @@ class ColorTableReader : public DestinationReader {
 
 struct PictureBuilder {
   enum Kind : std::int32_t {
-    kNone = 0, kEmf = 1, kPng = 2, kJpeg = 3, kMac = 4, kOs2 = 5, kWmf = 6, kDib = 7, kDdb = 8
+    kNone = 0,
+    kEmf = 1,
+    kPng = 2,
+    kJpeg = 3,
+    kMac = 4,
+    kOs2 = 5,
+    kWmf = 6,
+    kDib = 7,
+    kDdb = 8
   };
 
   void reset() { *this = PictureBuilder{}; }
@@ -196,7 +204,9 @@ class ObjectReader : public DestinationReader {
  public:
   ObjectReader(RtfEventSink& sink, PictureBuilder& picture, PictureReader& picture_reader,
                SkipReader& skip_reader)
-      : DestinationReader(sink), picture_(picture), picture_reader_(picture_reader),
+      : DestinationReader(sink),
+        picture_(picture),
+        picture_reader_(picture_reader),
         skip_reader_(skip_reader) {}
   bool on_word(const std::string& name, bool has_parameter, std::int32_t parameter,
                GroupState& state) override;
@@ -238,8 +248,7 @@ class MainTextReader : public DestinationReader {
   const std::vector<ColorEntry>& colours() const { return colours_; }
 
  private:
-  bool handle_word(const std::string& name, bool has_parameter, std::int32_t parameter,
-                   GroupState& state);
+  bool handle_word(const std::string& name, bool has_parameter, std::int32_t parameter, GroupState& state);
   void text_byte(std::uint8_t byte, GroupState& state);
   void special_character(std::uint8_t byte, GroupState& state);
   void unicode_character(std::int32_t value, GroupState& state);

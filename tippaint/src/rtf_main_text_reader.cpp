@@ -10,13 +10,52 @@ namespace tippaint::rtf {
 namespace {
 
 enum class Word {
-  kRtf, kCharsetKind, kAnsiCodePage, kUnicodeSkip, kDefaultFont, kFontTable, kColourTable,
-  kDefaultTab, kDocumentPage, kDocumentFlag, kTransMetafile, kSection, kParagraph, kPage,
-  kLine, kSpecial, kSectionDefaults, kParagraphDefaults, kPlain, kSectionPage, kKeep,
-  kAlignment, kParagraphLength, kCharFlag, kCapitals, kCharScale, kLowered, kRaised,
-  kVertical, kNoSuperSub, kRelief, kFont, kFontSize, kStrike, kUnderline, kHidden,
-  kForeground, kBackground, kHighlight, kShapePicture, kNonShapePicture, kPicture, kObject,
-  kField, kFieldInstruction, kUnicode
+  kRtf,
+  kCharsetKind,
+  kAnsiCodePage,
+  kUnicodeSkip,
+  kDefaultFont,
+  kFontTable,
+  kColourTable,
+  kDefaultTab,
+  kDocumentPage,
+  kDocumentFlag,
+  kTransMetafile,
+  kSection,
+  kParagraph,
+  kPage,
+  kLine,
+  kSpecial,
+  kSectionDefaults,
+  kParagraphDefaults,
+  kPlain,
+  kSectionPage,
+  kKeep,
+  kAlignment,
+  kParagraphLength,
+  kCharFlag,
+  kCapitals,
+  kCharScale,
+  kLowered,
+  kRaised,
+  kVertical,
+  kNoSuperSub,
+  kRelief,
+  kFont,
+  kFontSize,
+  kStrike,
+  kUnderline,
+  kHidden,
+  kForeground,
+  kBackground,
+  kHighlight,
+  kShapePicture,
+  kNonShapePicture,
+  kPicture,
+  kObject,
+  kField,
+  kFieldInstruction,
+  kUnicode
 };
 
 struct WordEntry {
@@ -157,24 +196,37 @@ const WordEntry* find_word(std::string_view name) {
 
 std::int16_t SectionFormat::*page_field(std::int32_t field) {
   switch (field) {
-    case kPaperW: return &SectionFormat::page_width;
-    case kPaperH: return &SectionFormat::page_height;
-    case kMargL: return &SectionFormat::margin_left;
-    case kMargR: return &SectionFormat::margin_right;
-    case kMargT: return &SectionFormat::margin_top;
-    default: return &SectionFormat::margin_bottom;
+    case kPaperW:
+      return &SectionFormat::page_width;
+    case kPaperH:
+      return &SectionFormat::page_height;
+    case kMargL:
+      return &SectionFormat::margin_left;
+    case kMargR:
+      return &SectionFormat::margin_right;
+    case kMargT:
+      return &SectionFormat::margin_top;
+    default:
+      return &SectionFormat::margin_bottom;
   }
 }
 
 std::int16_t ParaFormat::*paragraph_field(std::int32_t field) {
   switch (field) {
-    case kFirst: return &ParaFormat::first_indent;
-    case kLeftIndent: return &ParaFormat::left_indent;
-    case kRightIndent: return &ParaFormat::right_indent;
-    case kBefore: return &ParaFormat::space_before;
-    case kAfter: return &ParaFormat::space_after;
-    case kSpacing: return &ParaFormat::line_spacing;
-    default: return &ParaFormat::line_multiple;
+    case kFirst:
+      return &ParaFormat::first_indent;
+    case kLeftIndent:
+      return &ParaFormat::left_indent;
+    case kRightIndent:
+      return &ParaFormat::right_indent;
+    case kBefore:
+      return &ParaFormat::space_before;
+    case kAfter:
+      return &ParaFormat::space_after;
+    case kSpacing:
+      return &ParaFormat::line_spacing;
+    default:
+      return &ParaFormat::line_multiple;
   }
 }
 
@@ -258,8 +310,10 @@ void MainTextReader::on_symbol(char symbol, GroupState& state) {
     --state.skip_count;
     return;
   }
-  if (symbol == '~') text_byte(0xA0, state);
-  else if (symbol == '_') text_byte(0xAD, state);
+  if (symbol == '~')
+    text_byte(0xA0, state);
+  else if (symbol == '_')
+    text_byte(0xAD, state);
 }
 
 bool MainTextReader::on_word(const std::string& name, bool has_parameter, std::int32_t parameter,
@@ -303,8 +357,8 @@ void MainTextReader::apply_colour(std::int32_t number, bool background, CharForm
   }
 }
 
-bool MainTextReader::handle_word(const std::string& name, bool has_parameter,
-                                 std::int32_t parameter, GroupState& state) {
+bool MainTextReader::handle_word(const std::string& name, bool has_parameter, std::int32_t parameter,
+                                 GroupState& state) {
   const WordEntry* entry = find_word(name);
   if (entry == nullptr) return false;
   check_parameter(entry->rule, has_parameter);
@@ -313,14 +367,31 @@ bool MainTextReader::handle_word(const std::string& name, bool has_parameter,
   CharFormat& ch = state.character;
   ParaFormat& para = state.paragraph;
   switch (entry->word) {
-    case Word::kRtf: settings_.version = parameter; settings_.has_version = true; break;
-    case Word::kCharsetKind: settings_.charset_kind = value; break;
-    case Word::kAnsiCodePage: settings_.code_page = parameter; break;
-    case Word::kUnicodeSkip: state.unicode_skip = parameter; break;
-    case Word::kDefaultFont: settings_.default_font = parameter; break;
-    case Word::kFontTable: state.destination = font_table_reader_; break;
-    case Word::kColourTable: state.destination = colour_table_reader_; break;
-    case Word::kDefaultTab: settings_.default_tab = parameter; break;
+    case Word::kRtf:
+      settings_.version = parameter;
+      settings_.has_version = true;
+      break;
+    case Word::kCharsetKind:
+      settings_.charset_kind = value;
+      break;
+    case Word::kAnsiCodePage:
+      settings_.code_page = parameter;
+      break;
+    case Word::kUnicodeSkip:
+      state.unicode_skip = parameter;
+      break;
+    case Word::kDefaultFont:
+      settings_.default_font = parameter;
+      break;
+    case Word::kFontTable:
+      state.destination = font_table_reader_;
+      break;
+    case Word::kColourTable:
+      state.destination = colour_table_reader_;
+      break;
+    case Word::kDefaultTab:
+      settings_.default_tab = parameter;
+      break;
     case Word::kDocumentPage:
       settings_.page.*page_field(value) = low16(parameter);
       state.section.*page_field(value) = low16(parameter);
@@ -331,7 +402,8 @@ bool MainTextReader::handle_word(const std::string& name, bool has_parameter,
       *flags[value] = parameter;
       break;
     }
-    case Word::kTransMetafile: break;
+    case Word::kTransMetafile:
+      break;
     case Word::kSection:
       state.skip_count = 0;
       flush();
@@ -353,52 +425,107 @@ bool MainTextReader::handle_word(const std::string& name, bool has_parameter,
       state.skip_count = 0;
       document_.end_span(ch);
       break;
-    case Word::kSpecial: special_character(static_cast<std::uint8_t>(value), state); break;
+    case Word::kSpecial:
+      special_character(static_cast<std::uint8_t>(value), state);
+      break;
     // A section's defaults are the document's page.
-    case Word::kSectionDefaults: state.section = settings_.page; break;
-    case Word::kParagraphDefaults: para = ParaFormat{}; break;
+    case Word::kSectionDefaults:
+      state.section = settings_.page;
+      break;
+    case Word::kParagraphDefaults:
+      para = ParaFormat{};
+      break;
     case Word::kPlain:
       ch = CharFormat{};
       apply_font(settings_.default_font, ch);
       break;
-    case Word::kSectionPage: state.section.*page_field(value) = low16(parameter); break;
+    case Word::kSectionPage:
+      state.section.*page_field(value) = low16(parameter);
+      break;
     case Word::kKeep: {
       const bool bit = (parameter & 1) != 0;
-      if (value == kKeepTogether) para.keep_together = bit;
-      else if (value == kKeepNext) para.keep_with_next = bit;
-      else para.page_break_before = bit;
+      if (value == kKeepTogether)
+        para.keep_together = bit;
+      else if (value == kKeepNext)
+        para.keep_with_next = bit;
+      else
+        para.page_break_before = bit;
       break;
     }
-    case Word::kAlignment: para.alignment = value; break;
-    case Word::kParagraphLength: para.*paragraph_field(value) = low16(parameter); break;
-    case Word::kCharFlag: ch.set(value, (parameter & 1) != 0); break;
-    case Word::kCapitals: ch.capitals = on ? value : 0; break;
-    case Word::kCharScale: ch.scale_x = low16(parameter); break;
-    case Word::kLowered: ch.lowered = low16(has_parameter ? parameter : 6); break;
-    case Word::kRaised: ch.raised = low16(has_parameter ? parameter : 6); break;
-    case Word::kVertical: ch.vertical = on ? value : 0; break;
-    case Word::kNoSuperSub: ch.vertical = CharFormat::kNormal; break;
-    case Word::kRelief: ch.relief = on ? value : 0; break;
-    case Word::kFont: apply_font(parameter, ch); break;
-    case Word::kFontSize: ch.size = low16(parameter); break;
-    case Word::kStrike: ch.strike = on ? value : 0; break;
-    case Word::kUnderline: ch.underline = on ? value : 0; break;
-    case Word::kHidden: state.hidden = parameter; break;
-    case Word::kForeground: apply_colour(parameter, false, ch); break;
-    case Word::kBackground: apply_colour(parameter, true, ch); break;
+    case Word::kAlignment:
+      para.alignment = value;
+      break;
+    case Word::kParagraphLength:
+      para.*paragraph_field(value) = low16(parameter);
+      break;
+    case Word::kCharFlag:
+      ch.set(value, (parameter & 1) != 0);
+      break;
+    case Word::kCapitals:
+      ch.capitals = on ? value : 0;
+      break;
+    case Word::kCharScale:
+      ch.scale_x = low16(parameter);
+      break;
+    case Word::kLowered:
+      ch.lowered = low16(has_parameter ? parameter : 6);
+      break;
+    case Word::kRaised:
+      ch.raised = low16(has_parameter ? parameter : 6);
+      break;
+    case Word::kVertical:
+      ch.vertical = on ? value : 0;
+      break;
+    case Word::kNoSuperSub:
+      ch.vertical = CharFormat::kNormal;
+      break;
+    case Word::kRelief:
+      ch.relief = on ? value : 0;
+      break;
+    case Word::kFont:
+      apply_font(parameter, ch);
+      break;
+    case Word::kFontSize:
+      ch.size = low16(parameter);
+      break;
+    case Word::kStrike:
+      ch.strike = on ? value : 0;
+      break;
+    case Word::kUnderline:
+      ch.underline = on ? value : 0;
+      break;
+    case Word::kHidden:
+      state.hidden = parameter;
+      break;
+    case Word::kForeground:
+      apply_colour(parameter, false, ch);
+      break;
+    case Word::kBackground:
+      apply_colour(parameter, true, ch);
+      break;
     case Word::kHighlight:
       ch.flags = (ch.flags & ~CharFormat::kHighlightMask) | (parameter & CharFormat::kHighlightMask);
       break;
-    case Word::kShapePicture: state.destination = skip_reader_; break;
-    case Word::kNonShapePicture: break;
+    case Word::kShapePicture:
+      state.destination = skip_reader_;
+      break;
+    case Word::kNonShapePicture:
+      break;
     case Word::kPicture:
       picture_.reset();
       state.destination = picture_reader_;
       break;
-    case Word::kObject: state.destination = object_reader_; break;
-    case Word::kField: break;
-    case Word::kFieldInstruction: state.destination = skip_reader_; break;
-    case Word::kUnicode: unicode_character(parameter, state); break;
+    case Word::kObject:
+      state.destination = object_reader_;
+      break;
+    case Word::kField:
+      break;
+    case Word::kFieldInstruction:
+      state.destination = skip_reader_;
+      break;
+    case Word::kUnicode:
+      unicode_character(parameter, state);
+      break;
   }
   return true;
 }

@@ -22,7 +22,10 @@ void PictureReader::on_binary(std::uint8_t byte, GroupState&) { picture_.item.da
 bool PictureReader::on_word(const std::string& name, bool has_parameter, std::int32_t parameter,
                             GroupState&) {
   PictureBuilder& p = picture_;
-  struct Kind { const char* name; std::int32_t kind; };
+  struct Kind {
+    const char* name;
+    std::int32_t kind;
+  };
   static constexpr Kind kPlainKinds[] = {{"pngblip", PictureBuilder::kPng},
                                          {"pegblip", PictureBuilder::kJpeg},
                                          {"macpict", PictureBuilder::kMac}};
@@ -60,22 +63,32 @@ bool PictureReader::on_word(const std::string& name, bool has_parameter, std::in
     return true;
   }
   std::int32_t PictureItem::*size = nullptr;
-  if (name == "picw") size = &PictureItem::pic_width;
-  else if (name == "pich") size = &PictureItem::pic_height;
-  else if (name == "picwgoal") size = &PictureItem::goal_width;
-  else if (name == "pichgoal") size = &PictureItem::goal_height;
+  if (name == "picw")
+    size = &PictureItem::pic_width;
+  else if (name == "pich")
+    size = &PictureItem::pic_height;
+  else if (name == "picwgoal")
+    size = &PictureItem::goal_width;
+  else if (name == "pichgoal")
+    size = &PictureItem::goal_height;
   if (size != nullptr) {
     check_parameter(ParameterRule::kRequired, has_parameter);
     p.item.*size = parameter;
     return true;
   }
   std::int16_t PictureItem::*value = nullptr;
-  if (name == "picscalex") value = &PictureItem::scale_x;
-  else if (name == "picscaley") value = &PictureItem::scale_y;
-  else if (name == "piccropl") value = &PictureItem::crop_left;
-  else if (name == "piccropr") value = &PictureItem::crop_right;
-  else if (name == "piccropt") value = &PictureItem::crop_top;
-  else if (name == "piccropb") value = &PictureItem::crop_bottom;
+  if (name == "picscalex")
+    value = &PictureItem::scale_x;
+  else if (name == "picscaley")
+    value = &PictureItem::scale_y;
+  else if (name == "piccropl")
+    value = &PictureItem::crop_left;
+  else if (name == "piccropr")
+    value = &PictureItem::crop_right;
+  else if (name == "piccropt")
+    value = &PictureItem::crop_top;
+  else if (name == "piccropb")
+    value = &PictureItem::crop_bottom;
   if (value != nullptr) {
     check_parameter(ParameterRule::kRequired, has_parameter);
     p.item.*value = static_cast<std::int16_t>(parameter);
@@ -90,8 +103,7 @@ void PictureReader::on_finished(const GroupState&) {
   document_.add_picture(p.item);
 }
 
-bool ObjectReader::on_word(const std::string& name, bool has_parameter, std::int32_t,
-                           GroupState& state) {
+bool ObjectReader::on_word(const std::string& name, bool has_parameter, std::int32_t, GroupState& state) {
   if (name == "objdata") {
     check_parameter(ParameterRule::kNone, has_parameter);
     state.destination = &skip_reader_;

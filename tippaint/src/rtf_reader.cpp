@@ -36,8 +36,7 @@ class Parser : public RtfEventSink {
   void on_binary(std::uint8_t byte) override { top().destination->on_binary(byte, top()); }
   void on_symbol(char symbol) override { top().destination->on_symbol(symbol, top()); }
 
-  void on_word(const std::string& name, bool has_parameter, std::int32_t parameter,
-               bool ignorable) override {
+  void on_word(const std::string& name, bool has_parameter, std::int32_t parameter, bool ignorable) override {
     GroupState& state = top();
     DestinationReader* before = state.destination;
     if (before->on_word(name, has_parameter, parameter, state)) {

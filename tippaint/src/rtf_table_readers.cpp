@@ -11,34 +11,28 @@ namespace {
 
 // Searched by binary search; keep sorted byte-wise.
 constexpr std::array<std::string_view, 57> kSkippedDestinations = {
-    "annotation", "atnicn",   "atnid",    "atntime",  "author",   "bkmkend",   "bkmkstart",
-    "buptim",     "colortbl", "comment",  "creatim",  "doccomm",  "field",     "filetbl",
-    "fldinst",    "fldrslt",  "fontemb",  "fontfile", "fonttbl",  "footer",    "footerf",
-    "footerl",    "footerr",  "footnote", "ftncn",    "ftnsep",   "ftnsepc",   "header",
-    "headerf",    "headerl",  "headerr",  "info",     "keycode",  "keywords",  "nextfile",
-    "objalias",   "objclass", "objdata",  "object",   "objname",  "objsect",   "objtime",
-    "operator",   "pict",     "printim",  "result",   "revtbl",   "revtim",    "rtf",
-    "rxe",        "stylesheet", "subject", "tc",      "template", "title",     "txe",
+    "annotation", "atnicn",   "atnid",      "atntime",  "author",   "bkmkend",  "bkmkstart", "buptim",
+    "colortbl",   "comment",  "creatim",    "doccomm",  "field",    "filetbl",  "fldinst",   "fldrslt",
+    "fontemb",    "fontfile", "fonttbl",    "footer",   "footerf",  "footerl",  "footerr",   "footnote",
+    "ftncn",      "ftnsep",   "ftnsepc",    "header",   "headerf",  "headerl",  "headerr",   "info",
+    "keycode",    "keywords", "nextfile",   "objalias", "objclass", "objdata",  "object",    "objname",
+    "objsect",    "objtime",  "operator",   "pict",     "printim",  "result",   "revtbl",    "revtim",
+    "rtf",        "rxe",      "stylesheet", "subject",  "tc",       "template", "title",     "txe",
     "xe"};
 
 }  // namespace
 
 void check_parameter(ParameterRule rule, bool has_parameter) {
-  if (rule == ParameterRule::kRequired && !has_parameter)
-    throw RTFException(RTFException::kMissingParameter);
-  if (rule == ParameterRule::kNone && has_parameter)
-    throw RTFException(RTFException::kUnexpectedParameter);
+  if (rule == ParameterRule::kRequired && !has_parameter) throw RTFException(RTFException::kMissingParameter);
+  if (rule == ParameterRule::kNone && has_parameter) throw RTFException(RTFException::kUnexpectedParameter);
 }
 
 bool is_skipped_destination(const std::string& name) {
   static_assert(std::is_sorted(kSkippedDestinations.begin(), kSkippedDestinations.end()));
-  return std::binary_search(kSkippedDestinations.begin(), kSkippedDestinations.end(),
-                            std::string_view(name));
+  return std::binary_search(kSkippedDestinations.begin(), kSkippedDestinations.end(), std::string_view(name));
 }
 
-void TextCollector::on_text(std::uint8_t byte, GroupState&) {
-  target_().push_back(static_cast<char>(byte));
-}
+void TextCollector::on_text(std::uint8_t byte, GroupState&) { target_().push_back(static_cast<char>(byte)); }
 
 bool FontTableReader::on_word(const std::string& name, bool has_parameter, std::int32_t parameter,
                               GroupState& state) {
@@ -60,8 +54,11 @@ void FontEntryReader::on_text(std::uint8_t byte, GroupState&) {
 
 bool FontEntryReader::on_word(const std::string& name, bool has_parameter, std::int32_t parameter,
                               GroupState& state) {
-  struct Family { std::string_view name; std::int32_t value; };
-  static constexpr Family kFamilies[] = {{"fnil", 0x00},    {"froman", 0x10}, {"fswiss", 0x20},
+  struct Family {
+    std::string_view name;
+    std::int32_t value;
+  };
+  static constexpr Family kFamilies[] = {{"fnil", 0x00},    {"froman", 0x10},  {"fswiss", 0x20},
                                          {"fmodern", 0x30}, {"fscript", 0x40}, {"fdecor", 0x50},
                                          {"ftech", 0x60},   {"fbidi", 0x70}};
   for (const Family& family : kFamilies) {
@@ -72,26 +69,32 @@ bool FontEntryReader::on_word(const std::string& name, bool has_parameter, std::
     }
   }
   std::int32_t FontEntry::*number = nullptr;
-  if (name == "fcharset") number = &FontEntry::charset;
-  else if (name == "fprq") number = &FontEntry::pitch;
-  else if (name == "fbias") number = &FontEntry::bias;
-  else if (name == "cpg") number = &FontEntry::code_page;
+  if (name == "fcharset")
+    number = &FontEntry::charset;
+  else if (name == "fprq")
+    number = &FontEntry::pitch;
+  else if (name == "fbias")
+    number = &FontEntry::bias;
+  else if (name == "cpg")
+    number = &FontEntry::code_page;
   if (number != nullptr) {
     check_parameter(ParameterRule::kRequired, has_parameter);
     entry().*number = parameter;
     return true;
   }
   std::string FontEntry::*text = nullptr;
-  if (name == "panose") text = &FontEntry::panose;
-  else if (name == "fname") text = &FontEntry::real_name;
-  else if (name == "falt") text = &FontEntry::alt_name;
+  if (name == "panose")
+    text = &FontEntry::panose;
+  else if (name == "fname")
+    text = &FontEntry::real_name;
+  else if (name == "falt")
+    text = &FontEntry::alt_name;
   if (text != nullptr) {
     check_parameter(ParameterRule::kNone, has_parameter);
     std::vector<FontEntry>* fonts = &fonts_;
     const std::size_t slot = slot_;
-    state.destination = pool_.make<TextCollector>([fonts, slot, text]() -> std::string& {
-      return (*fonts)[slot].*text;
-    });
+    state.destination =
+        pool_.make<TextCollector>([fonts, slot, text]() -> std::string& { return (*fonts)[slot].*text; });
     return true;
   }
   return false;
@@ -107,9 +110,12 @@ void ColorTableReader::on_text(std::uint8_t byte, GroupState&) {
 bool ColorTableReader::on_word(const std::string& name, bool has_parameter, std::int32_t parameter,
                                GroupState&) {
   std::int32_t ColorEntry::*component = nullptr;
-  if (name == "red") component = &ColorEntry::red;
-  else if (name == "green") component = &ColorEntry::green;
-  else if (name == "blue") component = &ColorEntry::blue;
+  if (name == "red")
+    component = &ColorEntry::red;
+  else if (name == "green")
+    component = &ColorEntry::green;
+  else if (name == "blue")
+    component = &ColorEntry::blue;
   if (component == nullptr) return false;
   check_parameter(ParameterRule::kRequired, has_parameter);
   current_.*component = parameter;

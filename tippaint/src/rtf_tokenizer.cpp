@@ -15,32 +15,52 @@ bool is_digit(std::uint8_t b) { return b >= '0' && b <= '9'; }
 
 bool RtfTokenizer::feed(std::uint8_t byte) {
   switch (mode_) {
-    case Mode::Text: return text_byte(byte);
-    case Mode::Escape: escape_byte(byte); return true;
-    case Mode::WordName: return word_name_byte(byte);
-    case Mode::Minus: minus_byte(byte); return true;
-    case Mode::Digits: return digits_byte(byte);
+    case Mode::Text:
+      return text_byte(byte);
+    case Mode::Escape:
+      escape_byte(byte);
+      return true;
+    case Mode::WordName:
+      return word_name_byte(byte);
+    case Mode::Minus:
+      minus_byte(byte);
+      return true;
+    case Mode::Digits:
+      return digits_byte(byte);
     case Mode::Hex1:
-    case Mode::Hex2: hex_byte(byte); return true;
-    case Mode::Binary: binary_byte(byte); return true;
+    case Mode::Hex2:
+      hex_byte(byte);
+      return true;
+    case Mode::Binary:
+      binary_byte(byte);
+      return true;
   }
   return true;
 }
 
 bool RtfTokenizer::text_byte(std::uint8_t byte) {
   switch (byte) {
-    case 0x00: throw RTFException(RTFException::kNulByte);
-    case '\t': name_ = "tab"; dispatch_word(false, 1); return true;
+    case 0x00:
+      throw RTFException(RTFException::kNulByte);
+    case '\t':
+      name_ = "tab";
+      dispatch_word(false, 1);
+      return true;
     case '\r':
-    case '\n': return true;
-    case '\\': mode_ = Mode::Escape; return true;
+    case '\n':
+      return true;
+    case '\\':
+      mode_ = Mode::Escape;
+      return true;
     case '{':
       sink_.on_group_open();
       return true;
     case '}':
       sink_.on_group_close();
       return true;
-    default: sink_.on_text(byte); return true;
+    default:
+      sink_.on_text(byte);
+      return true;
   }
 }
 
@@ -55,14 +75,36 @@ void RtfTokenizer::escape_byte(std::uint8_t byte) {
     return;
   }
   switch (byte) {
-    case '\t': name_ = "tab"; dispatch_word(false, 1); return;
+    case '\t':
+      name_ = "tab";
+      dispatch_word(false, 1);
+      return;
     case '\r':
-    case '\n': name_ = "par"; dispatch_word(false, 1); return;
-    case '\'': hex_value_ = 0; mode_ = Mode::Hex1; return;
-    case '*': ignorable_ = true; return;
-    case '-': case ':': case '_': case '|': case '~': sink_.on_symbol(static_cast<char>(byte)); return;
-    case '\\': case '{': case '}': sink_.on_text(byte); return;
-    default: throw RTFException(RTFException::kBadEscape);
+    case '\n':
+      name_ = "par";
+      dispatch_word(false, 1);
+      return;
+    case '\'':
+      hex_value_ = 0;
+      mode_ = Mode::Hex1;
+      return;
+    case '*':
+      ignorable_ = true;
+      return;
+    case '-':
+    case ':':
+    case '_':
+    case '|':
+    case '~':
+      sink_.on_symbol(static_cast<char>(byte));
+      return;
+    case '\\':
+    case '{':
+    case '}':
+      sink_.on_text(byte);
+      return;
+    default:
+      throw RTFException(RTFException::kBadEscape);
   }
 }
 
@@ -71,8 +113,17 @@ bool RtfTokenizer::word_name_byte(std::uint8_t byte) {
     if (name_.size() <= kMaxWordLength) name_.push_back(static_cast<char>(byte));
     return true;
   }
-  if (byte == '-') { negative_ = true; mode_ = Mode::Minus; return true; }
-  if (is_digit(byte)) { parameter_ = 0; append_digit(byte - '0'); mode_ = Mode::Digits; return true; }
+  if (byte == '-') {
+    negative_ = true;
+    mode_ = Mode::Minus;
+    return true;
+  }
+  if (is_digit(byte)) {
+    parameter_ = 0;
+    append_digit(byte - '0');
+    mode_ = Mode::Digits;
+    return true;
+  }
   mode_ = Mode::Text;
   dispatch_word(false, 1);
   return byte == ' ';
@@ -96,19 +147,29 @@ void RtfTokenizer::append_digit(int digit) {
 }
 
 bool RtfTokenizer::digits_byte(std::uint8_t byte) {
-  if (is_digit(byte)) { append_digit(byte - '0'); return true; }
+  if (is_digit(byte)) {
+    append_digit(byte - '0');
+    return true;
+  }
   const std::int64_t value = negative_ ? -parameter_ : parameter_;
   mode_ = Mode::Text;
   const bool binary = name_ == "bin" && value > 0;
   dispatch_word(true, static_cast<std::int32_t>(value));
-  if (binary) { binary_left_ = value; mode_ = Mode::Binary; }
+  if (binary) {
+    binary_left_ = value;
+    mode_ = Mode::Binary;
+  }
   return byte == ' ';
 }
 
 void RtfTokenizer::hex_byte(std::uint8_t byte) {
   const int digit = lexiton::ascii::hexDigit(byte);
   if (digit < 0) throw RTFException(RTFException::kBadHexDigit);
-  if (mode_ == Mode::Hex1) { hex_value_ = digit; mode_ = Mode::Hex2; return; }
+  if (mode_ == Mode::Hex1) {
+    hex_value_ = digit;
+    mode_ = Mode::Hex2;
+    return;
+  }
   mode_ = Mode::Text;
   sink_.on_text(static_cast<std::uint8_t>(hex_value_ * 16 + digit));
 }

@@ -15,9 +15,7 @@ constexpr int kMaxLines = 2000;
 // The vertical position is kept within this range so spacing can never overflow it.
 constexpr std::int64_t kMaxPosition = 1 << 28;
 
-int clamp_position(std::int64_t y) {
-  return static_cast<int>(std::clamp(y, -kMaxPosition, kMaxPosition));
-}
+int clamp_position(std::int64_t y) { return static_cast<int>(std::clamp(y, -kMaxPosition, kMaxPosition)); }
 
 // One item's share of a line.
 struct Piece {
@@ -32,11 +30,18 @@ struct Piece {
 // Breaks and paints the lines of one span.
 class TipPainter::LineBreaker {
  public:
-  LineBreaker(TipPainter& painter, const Span& span, const ParaFormat& format, int left_first,
-              int left_other, int avail_first, int avail_other, int& line_counter, int& max_right)
-      : painter_(painter), dc_(painter.dc_), span_(span), format_(format), left_first_(left_first),
-        left_other_(left_other), avail_first_(avail_first), avail_other_(avail_other),
-        line_counter_(line_counter), max_right_(max_right) {}
+  LineBreaker(TipPainter& painter, const Span& span, const ParaFormat& format, int left_first, int left_other,
+              int avail_first, int avail_other, int& line_counter, int& max_right)
+      : painter_(painter),
+        dc_(painter.dc_),
+        span_(span),
+        format_(format),
+        left_first_(left_first),
+        left_other_(left_other),
+        avail_first_(avail_first),
+        avail_other_(avail_other),
+        line_counter_(line_counter),
+        max_right_(max_right) {}
 
   // Returns false when the tooltip was truncated.
   bool run() {
@@ -82,8 +87,10 @@ class TipPainter::LineBreaker {
     const int height = line_height(ascent + descent);
 
     int x = left + kLineIndent;
-    if (format_.alignment == ParaFormat::kRight) x += avail - line_width;
-    else if (format_.alignment == ParaFormat::kCentred) x += (avail - line_width) / 2;
+    if (format_.alignment == ParaFormat::kRight)
+      x += avail - line_width;
+    else if (format_.alignment == ParaFormat::kCentred)
+      x += (avail - line_width) / 2;
 
     if (painter_.would_truncate(height)) {
       painter_.truncate(max_right_);
@@ -187,7 +194,9 @@ class TipPainter::LineBreaker {
 };
 
 TipPainter::TipPainter(Surface& dc, Colour background)
-    : dc_(dc), caps_(dc.caps()), background_(background),
+    : dc_(dc),
+      caps_(dc.caps()),
+      background_(background),
       auto_text_colour_(automatic_text_colour(background)) {
   if (!dc_.fill_rect({0, 0, caps_.screen_width, caps_.screen_height}, background_))
     throw DrawException(DrawException::kBrush);
@@ -266,8 +275,7 @@ void TipPainter::render_document(const RichDocument& document) {
 
 void TipPainter::draw_separator() {
   result_size_.height += 2;
-  dc_.draw_line({0, result_size_.height}, {caps_.screen_width - 1, result_size_.height},
-                auto_text_colour_);
+  dc_.draw_line({0, result_size_.height}, {caps_.screen_width - 1, result_size_.height}, auto_text_colour_);
   result_size_.height += 1;
   y_ = result_size_.height;
 }

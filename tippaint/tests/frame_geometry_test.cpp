@@ -48,21 +48,24 @@ TEST(Placement, PushedBackOntoTheScreenHasNoPoint) {
   EXPECT_EQ(place_tooltip(500, 300, {1100, 700}, kScreen), (Placement{0, 0, Corner::None}));
 }
 
-TEST(Bubble, BodyLeavesRoomForThePoints) {
-  EXPECT_EQ(body_box({206, 113}), (Box{0, 10, 205, 102}));
-}
+TEST(Bubble, BodyLeavesRoomForThePoints) { EXPECT_EQ(body_box({206, 113}), (Box{0, 10, 205, 102})); }
 
-constexpr Corner kCorners[] = {Corner::TopLeft, Corner::BottomLeft, Corner::TopRight,
-                               Corner::BottomRight, Corner::None};
+constexpr Corner kCorners[] = {Corner::TopLeft, Corner::BottomLeft, Corner::TopRight, Corner::BottomRight,
+                               Corner::None};
 
 // The corner of `body` a pointing corner sticks out of, as the point 6 pixels beyond it.
 Point tipOf(Corner corner, Box b, int extra) {
   switch (corner) {
-    case Corner::TopLeft: return {b.left, b.top - 6};
-    case Corner::BottomLeft: return {b.left, b.bottom + extra};
-    case Corner::TopRight: return {b.right + (extra == 6 ? 0 : 1), b.top - 6};
-    case Corner::BottomRight: return {b.right + (extra == 6 ? 0 : 1), b.bottom + extra};
-    case Corner::None: break;
+    case Corner::TopLeft:
+      return {b.left, b.top - 6};
+    case Corner::BottomLeft:
+      return {b.left, b.bottom + extra};
+    case Corner::TopRight:
+      return {b.right + (extra == 6 ? 0 : 1), b.top - 6};
+    case Corner::BottomRight:
+      return {b.right + (extra == 6 ? 0 : 1), b.bottom + extra};
+    case Corner::None:
+      break;
   }
   return {};
 }
@@ -92,11 +95,10 @@ TEST(Bubble, OutlineIsClosedAndOnlyTheNamedCornerPoints) {
 
 TEST(Bubble, RoundedOutlineCorners) {
   const BubblePoints p = bubble_outline(Corner::None, Box{0, 10, 199, 89});
-  const BubblePoints expected{{{0, 16},  {0, 83},   {1, 84},   {1, 85},   {4, 88},
-                               {5, 88},  {6, 89},   {193, 89}, {194, 88}, {195, 88},
-                               {198, 85}, {198, 84}, {199, 83}, {199, 16}, {198, 15},
-                               {198, 14}, {195, 11}, {194, 11}, {193, 10}, {6, 10},
-                               {5, 11},  {4, 11},   {1, 14},   {1, 15},   {0, 16}}};
+  const BubblePoints expected{{{0, 16},   {0, 83},   {1, 84},   {1, 85},   {4, 88},   {5, 88},   {6, 89},
+                               {193, 89}, {194, 88}, {195, 88}, {198, 85}, {198, 84}, {199, 83}, {199, 16},
+                               {198, 15}, {198, 14}, {195, 11}, {194, 11}, {193, 10}, {6, 10},   {5, 11},
+                               {4, 11},   {1, 14},   {1, 15},   {0, 16}}};
   EXPECT_EQ(p, expected);
 }
 
@@ -118,8 +120,10 @@ TEST(Bubble, RegionCoversTheOutlineOneFurtherRightAndDown) {
     SCOPED_TRACE(int(corner));
     const BubblePoints r = bubble_region(corner, body, SystemFamily::NT);
     EXPECT_EQ(r.front(), r.back());
-    const auto [minX, maxX] = std::minmax_element(r.begin(), r.end(), [](Point a, Point b) { return a.x < b.x; });
-    const auto [minY, maxY] = std::minmax_element(r.begin(), r.end(), [](Point a, Point b) { return a.y < b.y; });
+    const auto [minX, maxX] =
+        std::minmax_element(r.begin(), r.end(), [](Point a, Point b) { return a.x < b.x; });
+    const auto [minY, maxY] =
+        std::minmax_element(r.begin(), r.end(), [](Point a, Point b) { return a.y < b.y; });
     EXPECT_EQ(minX->x, 0);
     EXPECT_EQ(maxX->x, 200);
     const bool pointsUp = corner == Corner::TopLeft || corner == Corner::TopRight;
@@ -146,7 +150,8 @@ void expectSix(const BubblePoints& p, int first, const Six& six) {
 
 TEST(Bubble, OutlinePointsOfEveryPointingCorner) {
   const Box body{0, 10, 199, 89};
-  expectSix(bubble_outline(Corner::BottomLeft, body), 1, {{{0, 95}, {1, 94}, {1, 93}, {4, 90}, {5, 90}, {6, 89}}});
+  expectSix(bubble_outline(Corner::BottomLeft, body), 1,
+            {{{0, 95}, {1, 94}, {1, 93}, {4, 90}, {5, 90}, {6, 89}}});
   expectSix(bubble_outline(Corner::BottomRight, body), 7,
             {{{193, 89}, {194, 90}, {195, 90}, {198, 93}, {198, 94}, {199, 95}}});
   expectSix(bubble_outline(Corner::TopRight, body), 13,

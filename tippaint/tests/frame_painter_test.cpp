@@ -76,7 +76,8 @@ TEST(FinishFrame, TrueColourBandLogosOutlineAndRegion) {
   EXPECT_EQ(surface.polylines[0][0], (Point{0, 4}));
   EXPECT_EQ(surface.polyline_pens, (std::vector<std::optional<Colour>>{std::nullopt}));
   EXPECT_TRUE(surface.lines.empty());
-  EXPECT_EQ(r.region, frame::bubble_region(frame::Corner::TopLeft, frame::body_box(r.size), frame::SystemFamily::NT));
+  EXPECT_EQ(r.region,
+            frame::bubble_region(frame::Corner::TopLeft, frame::body_box(r.size), frame::SystemFamily::NT));
 }
 
 TEST(FinishFrame, PaletteDisplayHasAFlatGreyBand) {
@@ -118,7 +119,8 @@ TEST(FinishFrame, LogoFailureStillDeliversTheShape) {
     EXPECT_EQ(r.logo_failure, code);
     EXPECT_EQ(r.size, (frame::Size{206, 113}));
     EXPECT_EQ(r.placement, (frame::Placement{900 - 206 - 2, 108, frame::Corner::TopRight}));
-    EXPECT_EQ(r.region, frame::bubble_region(frame::Corner::TopRight, frame::body_box(r.size), frame::SystemFamily::NT));
+    EXPECT_EQ(r.region, frame::bubble_region(frame::Corner::TopRight, frame::body_box(r.size),
+                                             frame::SystemFamily::NT));
     EXPECT_EQ(surface.polylines.size(), 1u);
   }
 }

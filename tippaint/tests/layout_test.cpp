@@ -14,9 +14,7 @@ namespace tippaint {
 namespace {
 
 // A page of `width` pixels at 96 dpi without margins: 15 twips a pixel.
-std::string page(int width) {
-  return "\\paperw" + std::to_string(width * 15) + "\\margl0\\margr0\\sectd";
-}
+std::string page(int width) { return "\\paperw" + std::to_string(width * 15) + "\\margl0\\margr0\\sectd"; }
 
 struct Painted {
   FixedSurface surface;
@@ -317,9 +315,9 @@ TEST(TipPainterSpacing, ExactMinimumAndMultiple) {
   EXPECT_EQ(line_step("\\sl-300"), 20);
   EXPECT_EQ(line_step("\\sl-300\\fs40"), 20);  // exact even when the font is taller
   EXPECT_EQ(line_step("\\sl300"), 20);
-  EXPECT_EQ(line_step("\\sl300\\fs40"), 27);   // a minimum only
+  EXPECT_EQ(line_step("\\sl300\\fs40"), 27);  // a minimum only
   EXPECT_EQ(line_step("\\sl360\\slmult1"), 24);
-  EXPECT_EQ(line_step("\\sl0"), 16);           // 0 is automatic
+  EXPECT_EQ(line_step("\\sl0"), 16);  // 0 is automatic
   EXPECT_EQ(line_step("\\sl1000"), 16);
   // Nothing moves the next line above the current one.
   EXPECT_EQ(line_step("\\sl-240\\slmult1"), 0);
@@ -376,7 +374,8 @@ TEST(TipPainterItems, ColoursAndFonts) {
 
 TEST(TipPainterItems, WideText) {
   Painted p;
-  paint(p, {"{\\rtf1" + page(80) + "\\uc0 \\u337\\u337\\u337\\u32\\u337\\u337\\u337\\u337\\u337\\u337\\u337\\u337}"});
+  paint(p, {"{\\rtf1" + page(80) +
+            "\\uc0 \\u337\\u337\\u337\\u32\\u337\\u337\\u337\\u337\\u337\\u337\\u337\\u337}"});
   ASSERT_EQ(p.surface.texts.size(), 2u);
   EXPECT_TRUE(p.surface.texts[0].wide);
   EXPECT_EQ(p.surface.texts[0].text, u"\u0151\u0151\u0151");
@@ -401,7 +400,8 @@ TEST(TipPainterItems, Pictures) {
         {"{\\rtf1 a{\\pict\\emfblip\\picwgoal300\\pichgoal300\\piccropl-150\\piccropt-150 01}b}"});
   ASSERT_EQ(inline_picture.surface.metafiles.size(), 1u);
   EXPECT_TRUE(inline_picture.surface.metafiles[0].enhanced);
-  EXPECT_EQ(inline_picture.surface.metafiles[0].dest, (Rect{14 + 10, 31 + 10 + 4, 14 + 10 + 20, 31 + 14 + 20}));
+  EXPECT_EQ(inline_picture.surface.metafiles[0].dest,
+            (Rect{14 + 10, 31 + 10 + 4, 14 + 10 + 20, 31 + 14 + 20}));
   EXPECT_EQ(inline_picture.at(0).y, 31 + 34 - 12);
   EXPECT_EQ(inline_picture.at(1).x, 14 + 30);
 

@@ -204,7 +204,8 @@ TEST(PlainList, WideWordsKeepTheirUpperHalf) {
 
 TEST(PlainList, OnlyPointerWidthsAreRead) {
   const Bytes payload(16, 1);
-  for (std::size_t width : {0u, 1u, 2u, 3u, 5u, 16u}) EXPECT_FALSE(read_plain_list_words(payload.data(), 16, width)) << width;
+  for (std::size_t width : {0u, 1u, 2u, 3u, 5u, 16u})
+    EXPECT_FALSE(read_plain_list_words(payload.data(), 16, width)) << width;
 }
 
 }  // namespace

@@ -137,9 +137,10 @@ TEST(RtfReaderFormats, CharacterWords) {
 
 TEST(RtfReaderFormats, ParagraphAndSectionWords) {
   RichDocument doc;
-  parse_document("{\\rtf1\\paperw10000\\margl100\\margr200\\sectd\\fi-100\\li300\\ri400\\sb10\\sa20"
-                 "\\sl-300\\slmult1\\keep\\keepn\\pagebb2 a\\par}",
-                 doc);
+  parse_document(
+      "{\\rtf1\\paperw10000\\margl100\\margr200\\sectd\\fi-100\\li300\\ri400\\sb10\\sa20"
+      "\\sl-300\\slmult1\\keep\\keepn\\pagebb2 a\\par}",
+      doc);
   const Section& section = doc.sections()[0];
   EXPECT_EQ(section.format.page_width, 10000);
   EXPECT_EQ(section.format.margin_left, 100);
@@ -175,8 +176,7 @@ TEST(RtfReaderTables, FontsAndColours) {
   EXPECT_EQ(first.size, 16);
   EXPECT_FALSE(first.has(CharFormat::kForegroundAuto));
   EXPECT_EQ(first.foreground, (Rgb{0, 0, 128}));
-  EXPECT_EQ(dump(doc),
-            "The +houses+ are +big+.|A h\xe1zak nagyok +w(0151)+s+w(0171)+r+w(0171)+.|Lexiton");
+  EXPECT_EQ(dump(doc), "The +houses+ are +big+.|A h\xe1zak nagyok +w(0151)+s+w(0171)+r+w(0171)+.|Lexiton");
   EXPECT_EQ(format_at(doc, 12).face_name(), "Tahoma");
 
   // Colour 0 of "{\colortbl;...}" is automatic.
@@ -193,9 +193,10 @@ TEST(RtfReaderTables, FontsAndColours) {
 
   // Font entries: family, pitch, character set; ";" dropped; long names cut to 31 bytes.
   RichDocument fonts;
-  parse_document("{\\rtf1\\deff2{\\fonttbl{\\f2\\froman\\fprq2\\fcharset204{\\*\\panose 0102}"
-                 "{\\*\\falt Alt}A;very-long-face-name-of-more-than-31-bytes;}}x}",
-                 fonts);
+  parse_document(
+      "{\\rtf1\\deff2{\\fonttbl{\\f2\\froman\\fprq2\\fcharset204{\\*\\panose 0102}"
+      "{\\*\\falt Alt}A;very-long-face-name-of-more-than-31-bytes;}}x}",
+      fonts);
   EXPECT_EQ(format_at(fonts, 0).face_name(), "Avery-long-face-name-of-more-th");
   EXPECT_EQ(format_at(fonts, 0).charset, 204);
   EXPECT_EQ(format_at(fonts, 0).pitch_and_family, 0x12);
@@ -247,7 +248,10 @@ TEST(RtfReaderText, SpecialCharactersAndSymbols) {
                        "\\ldblquote\\rdblquote}"),
             "\t;\x97\x96  \x95\x91\x92\x93\x94");
   EXPECT_EQ(parse_dump("{\\rtf1 a\tb}"), "a\tb");
-  EXPECT_EQ(parse_dump("{\\rtf1 a\\~b\\_c\\-d\\:e\\|f}"), "a\xa0" "b\xad" "cdef");
+  EXPECT_EQ(parse_dump("{\\rtf1 a\\~b\\_c\\-d\\:e\\|f}"),
+            "a\xa0"
+            "b\xad"
+            "cdef");
   EXPECT_EQ(parse_dump("{\\rtf1 \\\\\\{\\}}"), "\\{}");
   EXPECT_EQ(parse_dump("{\\rtf1 a\r\nb}"), "ab");
   // A backslash before a line end is a paragraph.
@@ -274,9 +278,10 @@ TEST(RtfReaderDestinations, SkippedAndIgnoredGroups) {
 
 TEST(RtfReaderDestinations, Pictures) {
   RichDocument doc;
-  parse_document("{\\rtf1{\\pict\\wmetafile8\\picw100\\pich50\\picwgoal1440\\pichgoal720"
-                 "\\picscalex50\\piccropl-20\\piccropt30 0102 0a0B\r\nff}}",
-                 doc);
+  parse_document(
+      "{\\rtf1{\\pict\\wmetafile8\\picw100\\pich50\\picwgoal1440\\pichgoal720"
+      "\\picscalex50\\piccropl-20\\piccropt30 0102 0a0B\r\nff}}",
+      doc);
   ASSERT_EQ(doc.pictures().size(), 1u);
   const PictureItem& pic = doc.pictures()[0];
   EXPECT_FALSE(pic.is_enhanced);

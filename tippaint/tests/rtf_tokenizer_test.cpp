@@ -12,9 +12,18 @@ namespace {
 class Trace : public RtfEventSink {
  public:
   std::string log;
-  void on_text(std::uint8_t b) override { log += 'T'; log += static_cast<char>(b); }
-  void on_binary(std::uint8_t b) override { log += 'B'; log += static_cast<char>(b); }
-  void on_symbol(char c) override { log += 'S'; log += c; }
+  void on_text(std::uint8_t b) override {
+    log += 'T';
+    log += static_cast<char>(b);
+  }
+  void on_binary(std::uint8_t b) override {
+    log += 'B';
+    log += static_cast<char>(b);
+  }
+  void on_symbol(char c) override {
+    log += 'S';
+    log += c;
+  }
   void on_word(const std::string& n, bool has, std::int32_t p, bool ign) override {
     log += "W" + n;
     if (has) log += "=" + std::to_string(p);
@@ -89,8 +98,7 @@ TEST(RtfTokenizer, ParametersAreBoundedNotWrapped) {
 }
 
 TEST(RtfTokenizer, EveryPrefixEndsCleanlyOrWithACode) {
-  const std::string doc =
-      "{\\rtf1{\\colortbl;\\red0\\green0\\blue160;}\\'f5\\u337?\\bin2 ab\\*\\x-5 \\par}";
+  const std::string doc = "{\\rtf1{\\colortbl;\\red0\\green0\\blue160;}\\'f5\\u337?\\bin2 ab\\*\\x-5 \\par}";
   const std::string whole = run(doc);
   for (std::size_t n = 0; n <= doc.size(); ++n) {
     const std::string prefix = doc.substr(0, n);

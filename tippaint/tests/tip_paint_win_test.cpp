@@ -54,8 +54,8 @@ class TipPaintTest : public ::testing::Test {
                      const char* title = nullptr) {
     PaintOutcome outcome = canvas_.paint(paint_, result, x, y, background, title);
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string name = std::string("tippaint-png/") + info->test_suite_name() + "." + info->name() + "-" +
-                             std::to_string(++shots_) + ".png";
+    const std::string name = std::string("tippaint-png/") + info->test_suite_name() + "." + info->name() +
+                             "-" + std::to_string(++shots_) + ".png";
     if (outcome.region) {
       EXPECT_TRUE(canvas_.write_png(name, outcome)) << name;
     }
@@ -155,7 +155,8 @@ COLORREF band_at(int x, int width, COLORREF background) {
 
 TEST_F(TipPaintTest, HeaderBandRunsFromDarkToTheBackground) {
   for (COLORREF background : {kPaleYellow, COLORREF(0x3060C0)}) {
-    const PaintOutcome o = paint(rtf_result("{\\rtf1 A band across the top of this tooltip}"), 100, 100, background);
+    const PaintOutcome o =
+        paint(rtf_result("{\\rtf1 A band across the top of this tooltip}"), 100, 100, background);
     const int w = o.size.right;
     // Row 11 is inside the body, between the outline and the logos.
     EXPECT_EQ(canvas_.pixel(8, 11), band_at(8, w, background));
@@ -176,7 +177,8 @@ LogoImages read_logo(HMODULE module, int first_id) {
   LogoImages logo;
   std::vector<COLORREF>* images[] = {&logo.on_black, &logo.on_white, &logo.colour};
   for (int i = 0; i < 3; ++i) {
-    Bitmap bitmap(static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(first_id + i), IMAGE_BITMAP, 0, 0, 0)));
+    Bitmap bitmap(
+        static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(first_id + i), IMAGE_BITMAP, 0, 0, 0)));
     if (!bitmap) return {};
     BITMAP info{};
     GetObjectA(bitmap.get(), sizeof info, &info);
@@ -292,7 +294,8 @@ TEST_F(TipPaintTest, PayloadWithoutDocumentsPaintsAnEmptyTooltip) {
 }
 
 TEST_F(TipPaintTest, FirstPaintedChunkAfterOtherTags) {
-  const PaintOutcome o = paint(chunk_list({{"plai", "twelve bytes"}, {"QXR1", "{\\rtf1 second chunk}"}}), 100, 100);
+  const PaintOutcome o =
+      paint(chunk_list({{"plai", "twelve bytes"}, {"QXR1", "{\\rtf1 second chunk}"}}), 100, 100);
   EXPECT_EQ(o.result, 1);
   EXPECT_TRUE(o.region);
 }
@@ -429,8 +432,8 @@ TEST_F(TipPaintTest, StyledPlainListWithIconsAndFonts) {
 
 // The extent the plain-list painter measures for `text` in its 8-point font.
 SIZE list_text_extent(HDC dc, const char* text, bool bold) {
-  Font font(CreateFontA(-MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, bold ? 700 : 400, 0, 0, 0, 1, 0, 0,
-                        0, 0, "MS Sans Serif"));
+  Font font(CreateFontA(-MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, bold ? 700 : 400, 0, 0, 0, 1,
+                        0, 0, 0, 0, "MS Sans Serif"));
   Selection selected(dc, font.get());
   const DWORD extent = GetTabbedTextExtentA(dc, text, int(std::strlen(text)), 0, nullptr);
   return {LOWORD(extent), HIWORD(extent)};

@@ -65,7 +65,9 @@ std::optional<Options> parse(int argc, char** argv) {
 int main(int argc, char** argv) {
   const auto options = parse(argc, argv);
   if (!options) {
-    std::fprintf(stderr, "usage: lexiton-paint --dll FILE --in RESULT --out PNG [--x X --y Y --background 0xBBGGRR]\n");
+    std::fprintf(
+        stderr,
+        "usage: lexiton-paint --dll FILE --in RESULT --out PNG [--x X --y Y --background 0xBBGGRR]\n");
     return 2;
   }
   lexiton::Library painter(options->dll);
@@ -79,7 +81,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "lexiton-paint: cannot read %s\n", options->in.c_str());
     return 2;
   }
-  const std::vector<std::uint8_t> result{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const std::vector<std::uint8_t> result{std::istreambuf_iterator<char>(file),
+                                         std::istreambuf_iterator<char>()};
 
   tippaint::win::TooltipCanvas canvas;
   if (!canvas) {

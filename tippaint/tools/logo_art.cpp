@@ -111,13 +111,22 @@ Strokes wordMarkStrokes(double& inkWidth) {
     s.shift(pen, first);
     pen += advance + spacing;
   };
-  glyph(7.5, [&] { s.line(0, cap, 0, base); s.line(0, base, 7.5, base); });
+  glyph(7.5, [&] {
+    s.line(0, cap, 0, base);
+    s.line(0, base, 7.5, base);
+  });
   glyph(7.2, [&] {
     s.line(0, mid, 7.2, mid);
     s.arc(3.6, mid, bowlRx, bowlRy, 0, 310);
   });
-  glyph(7.0, [&] { s.line(0, xh, 7.0, base); s.line(7.0, xh, 0, base); });
-  glyph(0.0, [&] { s.line(0, xh, 0, base); s.line(0, cap + 0.3, 0, cap + 0.5); });
+  glyph(7.0, [&] {
+    s.line(0, xh, 7.0, base);
+    s.line(7.0, xh, 0, base);
+  });
+  glyph(0.0, [&] {
+    s.line(0, xh, 0, base);
+    s.line(0, cap + 0.3, 0, cap + 0.5);
+  });
   glyph(5.0, [&] {
     s.line(1.6, cap + 0.5, 1.6, base - 1.6);
     s.arc(3.6, base - 1.6, 2.0, 1.6, 180, 290);
@@ -138,9 +147,8 @@ std::vector<double> wordMarkCoverage() {
   const Strokes strokes = wordMarkStrokes(ink);
   constexpr double halfWidth = 0.95;
   const double left = (kWordMarkWidth - ink) / 2;
-  return coverage(kWordMarkWidth, kLogoHeight, [&](double x, double y) {
-    return strokes.near(x - left, y, halfWidth);
-  });
+  return coverage(kWordMarkWidth, kLogoHeight,
+                  [&](double x, double y) { return strokes.near(x - left, y, halfWidth); });
 }
 
 bool insideRoundedRect(double x, double y, double l, double t, double r, double b, double radius) {
@@ -152,9 +160,8 @@ bool insideRoundedRect(double x, double y, double l, double t, double r, double 
 
 // The maker's tile and the "V" on it, as two coverages.
 void makerLogoCoverage(std::vector<double>& tile, std::vector<double>& mark) {
-  tile = coverage(kMakerLogoWidth, kLogoHeight, [](double x, double y) {
-    return insideRoundedRect(x, y, 1.5, 0.5, 19.5, 15.5, 3.5);
-  });
+  tile = coverage(kMakerLogoWidth, kLogoHeight,
+                  [](double x, double y) { return insideRoundedRect(x, y, 1.5, 0.5, 19.5, 15.5, 3.5); });
   Strokes v;
   v.line(5.5, 3.5, 10.5, 12.5);
   v.line(10.5, 12.5, 15.5, 3.5);
@@ -162,7 +169,8 @@ void makerLogoCoverage(std::vector<double>& tile, std::vector<double>& mark) {
 }
 
 Rgb mix(Rgb under, Rgb over, double a) {
-  return {under.r + (over.r - under.r) * a, under.g + (over.g - under.g) * a, under.b + (over.b - under.b) * a};
+  return {under.r + (over.r - under.r) * a, under.g + (over.g - under.g) * a,
+          under.b + (over.b - under.b) * a};
 }
 
 constexpr Rgb kBlack{0, 0, 0};
@@ -193,8 +201,14 @@ bool writeBmp(const std::string& path, const Image& image) {
   const int rowBytes = (image.width * 3 + 3) & ~3;
   const std::uint32_t dataSize = std::uint32_t(rowBytes) * image.height;
   std::vector<std::uint8_t> out;
-  auto u16 = [&](std::uint32_t v) { out.push_back(std::uint8_t(v)); out.push_back(std::uint8_t(v >> 8)); };
-  auto u32 = [&](std::uint32_t v) { u16(v & 0xFFFF); u16(v >> 16); };
+  auto u16 = [&](std::uint32_t v) {
+    out.push_back(std::uint8_t(v));
+    out.push_back(std::uint8_t(v >> 8));
+  };
+  auto u32 = [&](std::uint32_t v) {
+    u16(v & 0xFFFF);
+    u16(v >> 16);
+  };
   out.push_back('B');
   out.push_back('M');
   u32(14 + 40 + dataSize);

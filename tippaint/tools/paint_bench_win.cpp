@@ -27,7 +27,8 @@ constexpr int kWarmUpRuns = 5;
 const char kHeader[] =
     "{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc0"
     "{\\fonttbl{\\f0\\fswiss\\fcharset238 MS Sans Serif;}{\\f1\\fswiss\\fcharset238 Tahoma;}}"
-    "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green0\\blue128;\\red128\\green0\\blue0;\\red96\\green96\\blue96;"
+    "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green0\\blue128;\\red128\\green0\\blue0;"
+    "\\red96\\green96\\blue96;"
     "\\red192\\green0\\blue0;}"
     "\\pard\\plain\\f0\\fs16 ";
 
@@ -78,14 +79,19 @@ int main(int argc, char** argv) {
   bool frame_only = false;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string arg = argv[i];
-    if (arg == "--dll") dll = argv[i + 1];
-    else if (arg == "--runs") runs = std::max(1, std::atoi(argv[i + 1]));
-    else if (arg == "--write-result") write_to = argv[i + 1];
-    else if (arg == "--frame-only") frame_only = std::atoi(argv[i + 1]) != 0;
+    if (arg == "--dll")
+      dll = argv[i + 1];
+    else if (arg == "--runs")
+      runs = std::max(1, std::atoi(argv[i + 1]));
+    else if (arg == "--write-result")
+      write_to = argv[i + 1];
+    else if (arg == "--frame-only")
+      frame_only = std::atoi(argv[i + 1]) != 0;
   }
   const auto result = frame_only ? empty_result() : three_alternatives();
   if (!write_to.empty()) {
-    std::ofstream(write_to, std::ios::binary).write(reinterpret_cast<const char*>(result.data()), std::streamsize(result.size()));
+    std::ofstream(write_to, std::ios::binary)
+        .write(reinterpret_cast<const char*>(result.data()), std::streamsize(result.size()));
   }
   lexiton::Library painter(dll);
   const auto paint = painter.bind<TipPaintFn>("TipPaint");

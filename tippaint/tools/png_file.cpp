@@ -34,7 +34,8 @@ bool write_png_rgba(const std::string& path, int width, int height, const std::v
   }
   uLongf packed_size = compressBound(uLong(raw.size()));
   std::vector<std::uint8_t> packed(packed_size);
-  if (compress2(packed.data(), &packed_size, raw.data(), uLong(raw.size()), Z_BEST_COMPRESSION) != Z_OK) return false;
+  if (compress2(packed.data(), &packed_size, raw.data(), uLong(raw.size()), Z_BEST_COMPRESSION) != Z_OK)
+    return false;
   packed.resize(packed_size);
 
   std::vector<std::uint8_t> header;

@@ -36,8 +36,8 @@ class TooltipCanvas {
 
   // Calls TipPaint as the host does: transparent background mode, black text, null title
   // unless given, region initialised to null.
-  PaintOutcome paint(TipPaintFn paint, const std::vector<std::uint8_t>& result, int x, int y, COLORREF background,
-                     const char* title = nullptr);
+  PaintOutcome paint(TipPaintFn paint, const std::vector<std::uint8_t>& result, int x, int y,
+                     COLORREF background, const char* title = nullptr);
 
   // 0xBBGGRR of a canvas pixel.
   COLORREF pixel(int x, int y) const;

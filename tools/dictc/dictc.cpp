@@ -35,7 +35,10 @@ std::string readGzip(const std::string& path) {
   int n;
   while ((n = gzread(f, buf, sizeof buf)) > 0) {
     out.append(buf, std::size_t(n));
-    if (out.size() > kMaxData) { gzclose(f); throw std::runtime_error("data too large"); }
+    if (out.size() > kMaxData) {
+      gzclose(f);
+      throw std::runtime_error("data too large");
+    }
   }
   int err = 0;
   gzerror(f, &err);
@@ -45,8 +48,7 @@ std::string readGzip(const std::string& path) {
 }
 
 uint64_t b64(std::string_view s) {
-  static const std::string_view a =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  static const std::string_view a = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
   uint64_t v = 0;
   for (char c : s) {
     auto p = a.find(c);
@@ -56,18 +58,26 @@ uint64_t b64(std::string_view s) {
   return v;
 }
 
-
 std::string lower(std::string_view s) {
   std::string r;
   for (std::size_t i = 0; i < s.size(); ++i) {
     uint8_t c = uint8_t(s[i]);
-    if (c < 128) { r += char(std::tolower(c)); continue; }
+    if (c < 128) {
+      r += char(std::tolower(c));
+      continue;
+    }
     // Latin-1 and Hungarian capitals in UTF-8: C3 80..9E -> +0x20; C5 90/B0 -> +1.
     if (c == 0xC3 && i + 1 < s.size() && uint8_t(s[i + 1]) >= 0x80 && uint8_t(s[i + 1]) <= 0x9E) {
-      r += char(0xC3); r += char(uint8_t(s[i + 1]) + 0x20); ++i; continue;
+      r += char(0xC3);
+      r += char(uint8_t(s[i + 1]) + 0x20);
+      ++i;
+      continue;
     }
     if (c == 0xC5 && i + 1 < s.size() && (uint8_t(s[i + 1]) == 0x90 || uint8_t(s[i + 1]) == 0xB0)) {
-      r += char(0xC5); r += char(uint8_t(s[i + 1]) + 1); ++i; continue;
+      r += char(0xC5);
+      r += char(uint8_t(s[i + 1]) + 1);
+      ++i;
+      continue;
     }
     r += char(c);
   }
@@ -126,7 +136,10 @@ std::map<std::string, Entry> readDict(const std::string& indexPath, const std::s
     std::string key = lower(e.headword);
     if (key.empty() || key.size() > lexiton::Dictionary::kMaxKeyLength || e.senses.empty()) continue;
     auto& slot = out[key];
-    if (slot.headword.empty()) { slot = std::move(e); continue; }
+    if (slot.headword.empty()) {
+      slot = std::move(e);
+      continue;
+    }
     for (auto& s : e.senses)
       if (std::find(slot.senses.begin(), slot.senses.end(), s) == slot.senses.end())
         slot.senses.push_back(std::move(s));
@@ -156,8 +169,8 @@ void rank(std::map<std::string, Entry>& en) {
       std::size_t chars = 0;
       for (char c : l) chars += (uint8_t(c) & 0xC0) != 0x80;
       double words = double(1 + std::count(l.begin(), l.end(), ' '));
-      double s = 1.5 * std::log(1.0 + heads) + 0.5 * std::log(1.0 + uses[l]) -
-                 double(chars) / 6.0 - (words - 1.0);
+      double s =
+          1.5 * std::log(1.0 + heads) + 0.5 * std::log(1.0 + uses[l]) - double(chars) / 6.0 - (words - 1.0);
       score.emplace_back(-s, i);
     }
     std::stable_sort(score.begin(), score.end());

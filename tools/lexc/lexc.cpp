@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
     std::string error;
     auto e = parseEntryLine(raw, error);
     if (e && !seen.insert({e->lemma, std::string(partOfSpeechName(e->pos))}).second)
-      error = "a second entry for \"" + e->lemma + "\" as " + std::string(partOfSpeechName(e->pos)), e.reset();
+      error = "a second entry for \"" + e->lemma + "\" as " + std::string(partOfSpeechName(e->pos)),
+      e.reset();
     if (!e) {
       std::fprintf(stderr, "%s:%zu: %s\n", source.c_str(), lineNumber, error.c_str());
       ++errors;
@@ -79,7 +80,8 @@ int main(int argc, char** argv) {
   }
   if (errors) return 1;
   // WordNet's exception lists: "bought buy"; a form may list several lemmas.
-  const std::pair<const char*, const char*> exc[] = {{"noun.exc", "n"}, {"verb.exc", "v"}, {"adj.exc", "adj"}};
+  const std::pair<const char*, const char*> exc[] = {
+      {"noun.exc", "n"}, {"verb.exc", "v"}, {"adj.exc", "adj"}};
   std::size_t forms = 0;
   for (const auto& [file, pos] : exc) {
     if (!readFile(wordnet + "/" + file, text)) {
@@ -91,7 +93,8 @@ int main(int argc, char** argv) {
       std::string form, lemma;
       in >> form;
       while (in >> lemma)
-        if (simpleWord(form) && simpleWord(lemma)) out += "F\t" + form + "\t" + lemma + "\t" + pos + "\n", ++forms;
+        if (simpleWord(form) && simpleWord(lemma))
+          out += "F\t" + form + "\t" + lemma + "\t" + pos + "\n", ++forms;
     }
   }
   // Index files: "lemma pos synset_cnt p_cnt [ptr...] sense_cnt tagsense_cnt offsets".
@@ -117,8 +120,8 @@ int main(int argc, char** argv) {
     }
   }
   for (const auto& [lemma, c] : counts)
-    out += "W\t" + lemma + "\t" + std::to_string(c[0]) + "\t" + std::to_string(c[1]) + "\t" + std::to_string(c[2]) +
-           "\t" + std::to_string(c[3]) + "\n";
+    out += "W\t" + lemma + "\t" + std::to_string(c[0]) + "\t" + std::to_string(c[1]) + "\t" +
+           std::to_string(c[2]) + "\t" + std::to_string(c[3]) + "\n";
   // The translator must read what we write.
   try {
     (void)lexiton::lexicon::CoreLexicon::fromText(out);

@@ -14,21 +14,22 @@
 
 namespace {
 const lexiton::translator::Translator& translator() {
-  static const lexiton::translator::Translator t(lexiton::Dictionary::fromBytes(lexiton::compileDictionaryImage(
-      {{"house", "", {"h\xC3\xA1z", "\xC3\xA9p\xC3\xBClet"}},
-       {"big", "", {"nagy"}},
-       {"to give up", "", {"felad", "abbahagy"}},
-       {"fire", "", {"t\xC5\xB1z \xE2\x9C\x93"}},
-       {"ice cream", "", {"fagylalt"}},
-       {"john", "", {"budi"}},
-       {"to house", "", {"elsz\xC3\xA1ll\xC3\xA1sol"}},
-       {"old", "", {"r\xC3\xA9gi"}},
-       {"bird", "", {"mad\xC3\xA1r"}},
-       {"child", "", {"gyerek"}},
-       {"people", "", {"emberek"}},
-       {"they are", "", {"\xC5\x91k vannak"}},
-       {"to go", "", {"elmegy"}},
-       {"to play", "", {"j\xC3\xA1tszik"}}})),
+  static const lexiton::translator::Translator t(
+      lexiton::Dictionary::fromBytes(
+          lexiton::compileDictionaryImage({{"house", "", {"h\xC3\xA1z", "\xC3\xA9p\xC3\xBClet"}},
+                                           {"big", "", {"nagy"}},
+                                           {"to give up", "", {"felad", "abbahagy"}},
+                                           {"fire", "", {"t\xC5\xB1z \xE2\x9C\x93"}},
+                                           {"ice cream", "", {"fagylalt"}},
+                                           {"john", "", {"budi"}},
+                                           {"to house", "", {"elsz\xC3\xA1ll\xC3\xA1sol"}},
+                                           {"old", "", {"r\xC3\xA9gi"}},
+                                           {"bird", "", {"mad\xC3\xA1r"}},
+                                           {"child", "", {"gyerek"}},
+                                           {"people", "", {"emberek"}},
+                                           {"they are", "", {"\xC5\x91k vannak"}},
+                                           {"to go", "", {"elmegy"}},
+                                           {"to play", "", {"j\xC3\xA1tszik"}}})),
       lexiton::lexicon::CoreLexicon::fromText("LEXITON-CORE 1\n"
                                               "E\tbuy\tv\tvesz ; v\xC3\xA1s\xC3\xA1rol\n"
                                               "E\tclose\tv\tbe|csuk[intr=z\xC3\xA1r]\n"
@@ -64,12 +65,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tr::NounStem n;
     n.lemma = std::string(word);
     n.plural = std::string(text.substr(word.size(), 16));
-    const std::string f = tr::inflectNoun(n, size % 2, tr::Possessor{int(size % 4), size % 3 == 0}, tr::Case(c));
+    const std::string f =
+        tr::inflectNoun(n, size % 2, tr::Possessor{int(size % 4), size % 3 == 0}, tr::Case(c));
     if (f.size() > word.size() + 64) std::abort();
   }
   for (int t = 0; t < 3; ++t) {
-    const std::string f = tr::conjugate(tr::VerbStem{std::string(word), "", ""}, tr::Tense(t),
-                                        tr::Agreement{int(size % 5), size % 2 == 0, size % 3 == 0, size % 7 == 0});
+    const std::string f =
+        tr::conjugate(tr::VerbStem{std::string(word), "", ""}, tr::Tense(t),
+                      tr::Agreement{int(size % 5), size % 2 == 0, size % 3 == 0, size % 7 == 0});
     if (f.size() > word.size() + 64) std::abort();
   }
   return 0;

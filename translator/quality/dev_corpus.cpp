@@ -25,9 +25,10 @@ std::vector<CorpusSentence> readDevCorpus(std::string_view text) {
     if (line.empty() || line.front() == '#') continue;
     const auto fields = splitFields(line, '\t');
     const std::size_t open = fields[0].find('['), close = fields[0].find(']');
-    if (fields.size() != 3 || open == std::string_view::npos || close == std::string_view::npos || close < open + 2 ||
-        fields[1].empty() || fields[2].empty())
-      throw std::runtime_error("dev corpus line " + std::to_string(lineNumber) + ": expected \"[word]\", a reference and stems");
+    if (fields.size() != 3 || open == std::string_view::npos || close == std::string_view::npos ||
+        close < open + 2 || fields[1].empty() || fields[2].empty())
+      throw std::runtime_error("dev corpus line " + std::to_string(lineNumber) +
+                               ": expected \"[word]\", a reference and stems");
     CorpusSentence s;
     const std::string_view en = fields[0];
     s.english = std::string(en.substr(0, open)) + std::string(en.substr(open + 1, close - open - 1)) +
@@ -47,7 +48,8 @@ std::string firstTarget(std::string_view reply) {
   const std::size_t b = reply.find(open);
   if (b == std::string_view::npos) return {};
   const std::size_t e = reply.find(close, b);
-  std::string_view body = reply.substr(b + open.size(), e == std::string_view::npos ? std::string_view::npos : e - b - open.size());
+  std::string_view body = reply.substr(
+      b + open.size(), e == std::string_view::npos ? std::string_view::npos : e - b - open.size());
   std::string bytes;  // Windows-1250 with references resolved to '\x01'-free UTF-8 later
   std::string out;
   auto flush = [&] {
@@ -62,10 +64,14 @@ std::string firstTarget(std::string_view reply) {
       const std::size_t semi = body.find(';', i);
       const std::string_view ent = body.substr(i + 1, semi == std::string_view::npos ? 0 : semi - i - 1);
       flush();
-      if (ent.size() > 2 && ent[0] == '#' && ent[1] == 'x') appendUtf8(out, char32_t(std::stoul(std::string(ent.substr(2)), nullptr, 16)));
-      else if (ent == "amp") out += '&';
-      else if (ent == "lt") out += '<';
-      else if (ent == "gt") out += '>';
+      if (ent.size() > 2 && ent[0] == '#' && ent[1] == 'x')
+        appendUtf8(out, char32_t(std::stoul(std::string(ent.substr(2)), nullptr, 16)));
+      else if (ent == "amp")
+        out += '&';
+      else if (ent == "lt")
+        out += '<';
+      else if (ent == "gt")
+        out += '>';
       i = semi == std::string_view::npos ? body.size() : semi + 1;
     } else {
       bytes += body[i++];
@@ -78,9 +84,12 @@ std::string firstTarget(std::string_view reply) {
 std::string lowerHungarian(std::string_view utf8) {
   std::u16string w = utf8ToUtf16(utf8);
   for (char16_t& c : w) {
-    if (c >= u'A' && c <= u'Z') c = char16_t(c + 32);
-    else if (c >= 0xC0 && c <= 0xDE && c != 0xD7) c = char16_t(c + 32);
-    else if (c == 0x150 || c == 0x170) c = char16_t(c + 1);
+    if (c >= u'A' && c <= u'Z')
+      c = char16_t(c + 32);
+    else if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
+      c = char16_t(c + 32);
+    else if (c == 0x150 || c == 0x170)
+      c = char16_t(c + 1);
   }
   return utf16ToUtf8(w);
 }

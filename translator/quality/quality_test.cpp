@@ -75,7 +75,8 @@ TEST(TranslationQualityTest, TheExampleSentencesReadAsHungarian) {
   // a place name is a definite object; a question's subject after the copula agrees
   EXPECT_EQ(target("We will &kvopoint;visit London next year."), "Jövőre meg fogjuk látogatni Londont.");
   EXPECT_EQ(target("Where are my &kvopoint;shoes?"), "Hol vannak a cipőim?");
-  EXPECT_EQ(target("The teacher &kvopoint;gave the students a book."), "A tanár adott a diákoknak egy könyvet.");
+  EXPECT_EQ(target("The teacher &kvopoint;gave the students a book."),
+            "A tanár adott a diákoknak egy könyvet.");
 }
 
 TEST(TranslationQualityTest, TheDevelopmentCorpusStaysAboveItsFloors) {
@@ -155,21 +156,29 @@ TEST(TranslationQualityTest, EveryCoreNounAndVerbInflectsIntoHungarianWords) {
     for (const lexicon::Entry& entry : core.all()) {
       const lexicon::Entry* e = &entry;
       for (const lexicon::Sense& s : e->senses) {
-        if (s.word.find(' ') != std::string::npos || s.word.find('-') != std::string::npos || s.name) continue;
+        if (s.word.find(' ') != std::string::npos || s.word.find('-') != std::string::npos || s.name)
+          continue;
         // hunspell-hu knows "báty" only with a possessive ("bátyám", "bátyja")
         if (s.word == "báty") continue;
         if (e->pos == lexicon::PartOfSpeech::noun) {
-          NounStem n{s.word, s.plural, std::string(s.note("acc")), std::string(s.note("3sg")), std::string(s.note("sup")),
-                     std::string(s.note("pp")), std::string(s.note("poss")), -1};
+          NounStem n{s.word,
+                     s.plural,
+                     std::string(s.note("acc")),
+                     std::string(s.note("3sg")),
+                     std::string(s.note("sup")),
+                     std::string(s.note("pp")),
+                     std::string(s.note("poss")),
+                     -1};
           if (s.back) n.harmony = int(Harmony::back);
           if (s.front) n.harmony = int(Harmony::front);
-          for (Case c : {Case::nominative, Case::accusative, Case::inessive, Case::superessive, Case::instrumental,
-                         Case::allative, Case::sublative})
+          for (Case c : {Case::nominative, Case::accusative, Case::inessive, Case::superessive,
+                         Case::instrumental, Case::allative, Case::sublative})
             for (bool plural : {false, true}) check(inflectNoun(n, plural, {}, c), e->lemma);
           check(inflectNoun(n, false, {1, false}, Case::nominative), e->lemma);
           check(inflectNoun(n, false, {3, false}, Case::accusative), e->lemma);
           check(inflectNoun(n, true, {1, false}, Case::accusative), e->lemma);
-        } else if (e->pos == lexicon::PartOfSpeech::verb && s.word != "sz\xC3\xBCks\xC3\xA9g" && s.word != "kell") {
+        } else if (e->pos == lexicon::PartOfSpeech::verb && s.word != "sz\xC3\xBCks\xC3\xA9g" &&
+                   s.word != "kell") {
           // ("szükség" is a noun said with "van"; "kell" is impersonal and has no imperative)
           const VerbStem v{s.word, "", std::string(s.note("past"))};
           // the definite conjugation only where an object can stand: not "-ik" verbs nor "noobj"
@@ -179,7 +188,8 @@ TEST(TranslationQualityTest, EveryCoreNounAndVerbInflectsIntoHungarianWords) {
             for (int person : {1, 3})
               for (bool plural : {false, true})
                 for (bool definite : {false, true})
-                  if (!definite || transitive) check(conjugate(v, t, Agreement{person, plural, definite, false}), e->lemma);
+                  if (!definite || transitive)
+                    check(conjugate(v, t, Agreement{person, plural, definite, false}), e->lemma);
           check(conjugate(v, Tense::imperative, Agreement{2, false, transitive, false}), e->lemma);
           check(infinitiveOf(v), e->lemma);
         }
@@ -189,7 +199,8 @@ TEST(TranslationQualityTest, EveryCoreNounAndVerbInflectsIntoHungarianWords) {
   EXPECT_GT(checked, 3000u);
   std::string list;
   for (const std::string& w : rejected) list += "\n  " + w;
-  EXPECT_TRUE(rejected.empty()) << rejected.size() << " of " << checked << " forms hunspell-hu does not know:" << list;
+  EXPECT_TRUE(rejected.empty()) << rejected.size() << " of " << checked
+                                << " forms hunspell-hu does not know:" << list;
 }
 
 }  // namespace

@@ -27,11 +27,16 @@ bool plainWord(std::string_view s) {
 
 uint32_t PosCounts::of(PartOfSpeech p) const {
   switch (p) {
-    case PartOfSpeech::noun: return noun;
-    case PartOfSpeech::verb: return verb;
-    case PartOfSpeech::adjective: return adjective;
-    case PartOfSpeech::adverb: return adverb;
-    case PartOfSpeech::number: return 0;
+    case PartOfSpeech::noun:
+      return noun;
+    case PartOfSpeech::verb:
+      return verb;
+    case PartOfSpeech::adjective:
+      return adjective;
+    case PartOfSpeech::adverb:
+      return adverb;
+    case PartOfSpeech::number:
+      return 0;
   }
   return 0;
 }
@@ -71,7 +76,8 @@ CoreLexicon CoreLexicon::fromText(std::string_view text) {
       auto e = parseEntryLine(body, error);
       if (!e) throw fail(error);
       c.byLemma_.emplace(e->lemma, c.entries_.size());
-      if (const std::size_t space = e->lemma.find(' '); space != std::string::npos) ++c.phraseStarts_[e->lemma.substr(0, space)];
+      if (const std::size_t space = e->lemma.find(' '); space != std::string::npos)
+        ++c.phraseStarts_[e->lemma.substr(0, space)];
       c.entries_.push_back(std::move(*e));
     } else if (line[0] == 'F') {
       const auto f = splitFields(body, '\t');

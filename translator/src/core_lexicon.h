@@ -50,7 +50,9 @@ class CoreLexicon {
   // Irregular forms of a word ("left": leave/v, left/adj is not among them).
   std::vector<IrregularForm> irregular(std::string_view form) const;
   const PosCounts* counts(std::string_view lemma) const;
-  bool hasPhraseStarting(std::string_view firstWord) const { return phraseStarts_.count(std::string(firstWord)) > 0; }
+  bool hasPhraseStarting(std::string_view firstWord) const {
+    return phraseStarts_.count(std::string(firstWord)) > 0;
+  }
   std::size_t size() const { return entries_.size(); }
   const std::vector<Entry>& all() const { return entries_; }
 

@@ -17,38 +17,114 @@ struct FunctionWord {
 };
 
 constexpr FunctionWord kFunctionWords[] = {
-    {"the", Tag::determiner}, {"a", Tag::determiner}, {"an", Tag::determiner}, {"this", Tag::determiner},
-    {"that", Tag::determiner}, {"these", Tag::determiner, 3, true}, {"those", Tag::determiner, 3, true},
-    {"every", Tag::determiner}, {"each", Tag::determiner}, {"some", Tag::determiner, 3, true},
-    {"any", Tag::determiner, 3, true}, {"no", Tag::determiner}, {"many", Tag::determiner, 3, true},
-    {"much", Tag::determiner}, {"all", Tag::determiner, 3, true}, {"both", Tag::determiner, 3, true},
-    {"several", Tag::determiner, 3, true}, {"another", Tag::determiner}, {"more", Tag::determiner},
-    {"my", Tag::possessive, 1}, {"your", Tag::possessive, 2}, {"his", Tag::possessive, 3},
-    {"her", Tag::possessive, 3}, {"its", Tag::possessive, 3}, {"our", Tag::possessive, 1, true},
+    {"the", Tag::determiner},
+    {"a", Tag::determiner},
+    {"an", Tag::determiner},
+    {"this", Tag::determiner},
+    {"that", Tag::determiner},
+    {"these", Tag::determiner, 3, true},
+    {"those", Tag::determiner, 3, true},
+    {"every", Tag::determiner},
+    {"each", Tag::determiner},
+    {"some", Tag::determiner, 3, true},
+    {"any", Tag::determiner, 3, true},
+    {"no", Tag::determiner},
+    {"many", Tag::determiner, 3, true},
+    {"much", Tag::determiner},
+    {"all", Tag::determiner, 3, true},
+    {"both", Tag::determiner, 3, true},
+    {"several", Tag::determiner, 3, true},
+    {"another", Tag::determiner},
+    {"more", Tag::determiner},
+    {"my", Tag::possessive, 1},
+    {"your", Tag::possessive, 2},
+    {"his", Tag::possessive, 3},
+    {"her", Tag::possessive, 3},
+    {"its", Tag::possessive, 3},
+    {"our", Tag::possessive, 1, true},
     {"their", Tag::possessive, 3, true},
-    {"i", Tag::pronoun, 1}, {"you", Tag::pronoun, 2}, {"he", Tag::pronoun, 3}, {"she", Tag::pronoun, 3},
-    {"it", Tag::pronoun, 3}, {"we", Tag::pronoun, 1, true}, {"they", Tag::pronoun, 3, true},
-    {"me", Tag::pronoun, 1}, {"him", Tag::pronoun, 3}, {"us", Tag::pronoun, 1, true}, {"them", Tag::pronoun, 3, true},
-    {"in", Tag::preposition}, {"into", Tag::preposition}, {"on", Tag::preposition}, {"onto", Tag::preposition},
-    {"at", Tag::preposition}, {"to", Tag::preposition}, {"from", Tag::preposition}, {"with", Tag::preposition},
-    {"for", Tag::preposition}, {"of", Tag::preposition}, {"about", Tag::preposition}, {"by", Tag::preposition},
-    {"under", Tag::preposition}, {"behind", Tag::preposition}, {"near", Tag::preposition}, {"after", Tag::preposition},
-    {"before", Tag::preposition}, {"without", Tag::preposition}, {"over", Tag::preposition}, {"above", Tag::preposition},
-    {"between", Tag::preposition}, {"during", Tag::preposition}, {"across", Tag::preposition},
-    {"through", Tag::preposition}, {"since", Tag::preposition}, {"around", Tag::preposition},
-    {"against", Tag::preposition}, {"towards", Tag::preposition}, {"until", Tag::preposition}, {"till", Tag::preposition},
-    {"below", Tag::preposition}, {"than", Tag::preposition},
-    {"am", Tag::auxiliary, 1}, {"is", Tag::auxiliary}, {"are", Tag::auxiliary, 3, true}, {"was", Tag::auxiliary},
-    {"were", Tag::auxiliary, 3, true}, {"be", Tag::auxiliary}, {"been", Tag::auxiliary}, {"being", Tag::auxiliary},
-    {"have", Tag::auxiliary}, {"has", Tag::auxiliary}, {"had", Tag::auxiliary}, {"do", Tag::auxiliary},
-    {"does", Tag::auxiliary}, {"did", Tag::auxiliary},
-    {"will", Tag::modal}, {"would", Tag::modal}, {"can", Tag::modal}, {"could", Tag::modal}, {"must", Tag::modal},
-    {"should", Tag::modal}, {"may", Tag::modal}, {"might", Tag::modal}, {"shall", Tag::modal},
-    {"not", Tag::negation}, {"never", Tag::negation},
-    {"and", Tag::conjunction}, {"or", Tag::conjunction}, {"but", Tag::conjunction}, {"because", Tag::conjunction},
-    {"while", Tag::conjunction}, {"if", Tag::conjunction}, {"so", Tag::conjunction}, {"when", Tag::question},
-    {"where", Tag::question}, {"what", Tag::question}, {"who", Tag::question}, {"why", Tag::question},
-    {"how", Tag::question}, {"which", Tag::question},
+    {"i", Tag::pronoun, 1},
+    {"you", Tag::pronoun, 2},
+    {"he", Tag::pronoun, 3},
+    {"she", Tag::pronoun, 3},
+    {"it", Tag::pronoun, 3},
+    {"we", Tag::pronoun, 1, true},
+    {"they", Tag::pronoun, 3, true},
+    {"me", Tag::pronoun, 1},
+    {"him", Tag::pronoun, 3},
+    {"us", Tag::pronoun, 1, true},
+    {"them", Tag::pronoun, 3, true},
+    {"in", Tag::preposition},
+    {"into", Tag::preposition},
+    {"on", Tag::preposition},
+    {"onto", Tag::preposition},
+    {"at", Tag::preposition},
+    {"to", Tag::preposition},
+    {"from", Tag::preposition},
+    {"with", Tag::preposition},
+    {"for", Tag::preposition},
+    {"of", Tag::preposition},
+    {"about", Tag::preposition},
+    {"by", Tag::preposition},
+    {"under", Tag::preposition},
+    {"behind", Tag::preposition},
+    {"near", Tag::preposition},
+    {"after", Tag::preposition},
+    {"before", Tag::preposition},
+    {"without", Tag::preposition},
+    {"over", Tag::preposition},
+    {"above", Tag::preposition},
+    {"between", Tag::preposition},
+    {"during", Tag::preposition},
+    {"across", Tag::preposition},
+    {"through", Tag::preposition},
+    {"since", Tag::preposition},
+    {"around", Tag::preposition},
+    {"against", Tag::preposition},
+    {"towards", Tag::preposition},
+    {"until", Tag::preposition},
+    {"till", Tag::preposition},
+    {"below", Tag::preposition},
+    {"than", Tag::preposition},
+    {"am", Tag::auxiliary, 1},
+    {"is", Tag::auxiliary},
+    {"are", Tag::auxiliary, 3, true},
+    {"was", Tag::auxiliary},
+    {"were", Tag::auxiliary, 3, true},
+    {"be", Tag::auxiliary},
+    {"been", Tag::auxiliary},
+    {"being", Tag::auxiliary},
+    {"have", Tag::auxiliary},
+    {"has", Tag::auxiliary},
+    {"had", Tag::auxiliary},
+    {"do", Tag::auxiliary},
+    {"does", Tag::auxiliary},
+    {"did", Tag::auxiliary},
+    {"will", Tag::modal},
+    {"would", Tag::modal},
+    {"can", Tag::modal},
+    {"could", Tag::modal},
+    {"must", Tag::modal},
+    {"should", Tag::modal},
+    {"may", Tag::modal},
+    {"might", Tag::modal},
+    {"shall", Tag::modal},
+    {"not", Tag::negation},
+    {"never", Tag::negation},
+    {"and", Tag::conjunction},
+    {"or", Tag::conjunction},
+    {"but", Tag::conjunction},
+    {"because", Tag::conjunction},
+    {"while", Tag::conjunction},
+    {"if", Tag::conjunction},
+    {"so", Tag::conjunction},
+    {"when", Tag::question},
+    {"where", Tag::question},
+    {"what", Tag::question},
+    {"who", Tag::question},
+    {"why", Tag::question},
+    {"how", Tag::question},
+    {"which", Tag::question},
 };
 
 // Contractions as the words they stand for.
@@ -56,15 +132,18 @@ struct Contraction {
   std::string_view form, first, second;
 };
 constexpr Contraction kContractions[] = {
-    {"can't", "can", "not"}, {"cannot", "can", "not"}, {"don't", "do", "not"}, {"doesn't", "does", "not"},
-    {"didn't", "did", "not"}, {"won't", "will", "not"}, {"isn't", "is", "not"}, {"aren't", "are", "not"},
-    {"wasn't", "was", "not"}, {"weren't", "were", "not"}, {"haven't", "have", "not"}, {"hasn't", "has", "not"},
+    {"can't", "can", "not"},      {"cannot", "can", "not"},       {"don't", "do", "not"},
+    {"doesn't", "does", "not"},   {"didn't", "did", "not"},       {"won't", "will", "not"},
+    {"isn't", "is", "not"},       {"aren't", "are", "not"},       {"wasn't", "was", "not"},
+    {"weren't", "were", "not"},   {"haven't", "have", "not"},     {"hasn't", "has", "not"},
     {"couldn't", "could", "not"}, {"shouldn't", "should", "not"}, {"wouldn't", "would", "not"},
-    {"i'm", "i", "am"}, {"it's", "it", "is"}, {"he's", "he", "is"}, {"she's", "she", "is"}, {"that's", "that", "is"},
-    {"there's", "there", "is"}, {"what's", "what", "is"}, {"where's", "where", "is"}, {"you're", "you", "are"},
-    {"we're", "we", "are"}, {"they're", "they", "are"}, {"i've", "i", "have"}, {"we've", "we", "have"},
-    {"you've", "you", "have"}, {"they've", "they", "have"}, {"i'll", "i", "will"}, {"you'll", "you", "will"},
-    {"we'll", "we", "will"}, {"he'll", "he", "will"}, {"she'll", "she", "will"}, {"they'll", "they", "will"},
+    {"i'm", "i", "am"},           {"it's", "it", "is"},           {"he's", "he", "is"},
+    {"she's", "she", "is"},       {"that's", "that", "is"},       {"there's", "there", "is"},
+    {"what's", "what", "is"},     {"where's", "where", "is"},     {"you're", "you", "are"},
+    {"we're", "we", "are"},       {"they're", "they", "are"},     {"i've", "i", "have"},
+    {"we've", "we", "have"},      {"you've", "you", "have"},      {"they've", "they", "have"},
+    {"i'll", "i", "will"},        {"you'll", "you", "will"},      {"we'll", "we", "will"},
+    {"he'll", "he", "will"},      {"she'll", "she", "will"},      {"they'll", "they", "will"},
 };
 
 const FunctionWord* functionWord(std::string_view w) {
@@ -81,7 +160,9 @@ std::string lowerAscii(std::string_view w) {
   return r;
 }
 
-bool endsWith(std::string_view w, std::string_view t) { return w.size() > t.size() && w.substr(w.size() - t.size()) == t; }
+bool endsWith(std::string_view w, std::string_view t) {
+  return w.size() > t.size() && w.substr(w.size() - t.size()) == t;
+}
 bool isVowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
 
 struct Reading {
@@ -94,22 +175,32 @@ struct Reading {
 
 Tag tagOf(PartOfSpeech p) {
   switch (p) {
-    case PartOfSpeech::noun: return Tag::noun;
-    case PartOfSpeech::verb: return Tag::verb;
-    case PartOfSpeech::adjective: return Tag::adjective;
-    case PartOfSpeech::adverb: return Tag::adverb;
-    case PartOfSpeech::number: return Tag::number;
+    case PartOfSpeech::noun:
+      return Tag::noun;
+    case PartOfSpeech::verb:
+      return Tag::verb;
+    case PartOfSpeech::adjective:
+      return Tag::adjective;
+    case PartOfSpeech::adverb:
+      return Tag::adverb;
+    case PartOfSpeech::number:
+      return Tag::number;
   }
   return Tag::other;
 }
 
 PartOfSpeech posOf(Tag t) {
   switch (t) {
-    case Tag::verb: return PartOfSpeech::verb;
-    case Tag::adjective: return PartOfSpeech::adjective;
-    case Tag::adverb: return PartOfSpeech::adverb;
-    case Tag::number: return PartOfSpeech::number;
-    default: return PartOfSpeech::noun;
+    case Tag::verb:
+      return PartOfSpeech::verb;
+    case Tag::adjective:
+      return PartOfSpeech::adjective;
+    case Tag::adverb:
+      return PartOfSpeech::adverb;
+    case Tag::number:
+      return PartOfSpeech::number;
+    default:
+      return PartOfSpeech::noun;
   }
 }
 
@@ -121,7 +212,8 @@ std::vector<std::string> stripped(std::string_view w, std::string_view suffix) {
   if (base.size() < 2) return out;
   out.push_back(base);
   out.push_back(base + "e");
-  if (base.size() >= 3 && base.back() == base[base.size() - 2] && !isVowel(base.back())) out.push_back(base.substr(0, base.size() - 1));
+  if (base.size() >= 3 && base.back() == base[base.size() - 2] && !isVowel(base.back()))
+    out.push_back(base.substr(0, base.size() - 1));
   if (base.back() == 'i') out.push_back(base.substr(0, base.size() - 1) + "y");
   return out;
 }
@@ -129,8 +221,9 @@ std::vector<std::string> stripped(std::string_view w, std::string_view suffix) {
 }  // namespace
 
 std::string_view tagName(Tag t) {
-  static constexpr std::string_view kNames[] = {"det", "poss", "pron", "prep", "aux", "modal", "neg", "conj", "wh",
-                                                "n", "v", "adj", "adv", "num", "name", "part", "to", "other"};
+  static constexpr std::string_view kNames[] = {"det", "poss", "pron", "prep", "aux", "modal",
+                                                "neg", "conj", "wh",   "n",    "v",   "adj",
+                                                "adv", "num",  "name", "part", "to",  "other"};
   return kNames[std::size_t(t)];
 }
 
@@ -166,9 +259,12 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     for (const Contraction& k : kContractions)
       if (k.form == lower) c = &k;
     std::vector<std::string> parts;
-    if (c) parts = {std::string(c->first), std::string(c->second)};
-    else if (endsWith(lower, "'s") && !functionWord(lower)) parts = {lower.substr(0, lower.size() - 2)};
-    else parts = {lower};
+    if (c)
+      parts = {std::string(c->first), std::string(c->second)};
+    else if (endsWith(lower, "'s") && !functionWord(lower))
+      parts = {lower.substr(0, lower.size() - 2)};
+    else
+      parts = {lower};
     for (const std::string& p : parts) {
       Token t;
       t.lower = t.lemma = p;
@@ -211,13 +307,17 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
         add(f.lemma, Tag::adjective, VerbForm::base, false);
       }
     }
-    for (Tag tag : {Tag::noun, Tag::verb, Tag::adjective, Tag::adverb, Tag::number}) add(w, tag, VerbForm::base, false);
-    for (const std::string& b : stripped(w, "s")) add(b, Tag::noun, VerbForm::base, true), add(b, Tag::verb, VerbForm::third, false);
-    for (const std::string& b : stripped(w, "es")) add(b, Tag::noun, VerbForm::base, true), add(b, Tag::verb, VerbForm::third, false);
+    for (Tag tag : {Tag::noun, Tag::verb, Tag::adjective, Tag::adverb, Tag::number})
+      add(w, tag, VerbForm::base, false);
+    for (const std::string& b : stripped(w, "s"))
+      add(b, Tag::noun, VerbForm::base, true), add(b, Tag::verb, VerbForm::third, false);
+    for (const std::string& b : stripped(w, "es"))
+      add(b, Tag::noun, VerbForm::base, true), add(b, Tag::verb, VerbForm::third, false);
     // plurals no exception list holds: "women", "knives"
     if (endsWith(w, "men")) add(w.substr(0, w.size() - 3) + "man", Tag::noun, VerbForm::base, true);
-    if (endsWith(w, "ves")) add(w.substr(0, w.size() - 3) + "f", Tag::noun, VerbForm::base, true),
-                            add(w.substr(0, w.size() - 3) + "fe", Tag::noun, VerbForm::base, true);
+    if (endsWith(w, "ves"))
+      add(w.substr(0, w.size() - 3) + "f", Tag::noun, VerbForm::base, true),
+          add(w.substr(0, w.size() - 3) + "fe", Tag::noun, VerbForm::base, true);
     for (const std::string& b : stripped(w, "ed")) add(b, Tag::verb, VerbForm::past, false);
     for (const std::string& b : stripped(w, "ing")) add(b, Tag::verb, VerbForm::ing, false);
     return out;
@@ -226,7 +326,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   for (std::size_t i = 0; i < toks.size(); ++i) {
     Token& t = toks[i];
     if (t.tag != Tag::other || t.entry) {
-      if (t.tag == Tag::auxiliary || t.tag == Tag::modal) verbSeen = verbSeen || t.tag == Tag::modal || t.lower != "be";
+      if (t.tag == Tag::auxiliary || t.tag == Tag::modal)
+        verbSeen = verbSeen || t.tag == Tag::modal || t.lower != "be";
       continue;
     }
     if (t.lower == "there" || t.lower == "here" || t.lower == "please" || t.lower == "let's") continue;
@@ -248,11 +349,13 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
       for (Reading& r : rs)
         if (r.tag == tag && (!form || r.form == *form)) r.weight += b;
     };
-    const bool nextNounish = i + 1 < toks.size() &&
-                             (toks[i + 1].tag == Tag::other && !readings(toks[i + 1]).empty());
+    const bool nextNounish =
+        i + 1 < toks.size() && (toks[i + 1].tag == Tag::other && !readings(toks[i + 1]).empty());
     // after "and" between two nouns ("bread and milk") no new clause begins
-    const bool joinsNouns = prevTag == Tag::conjunction && i >= 2 && (toks[i - 2].tag == Tag::noun || toks[i - 2].tag == Tag::name);
-    const bool startsClause = i == 0 || prevLower == "please" || (prevTag == Tag::negation && i == 2 && toks[0].lower == "do") ||
+    const bool joinsNouns = prevTag == Tag::conjunction && i >= 2 &&
+                            (toks[i - 2].tag == Tag::noun || toks[i - 2].tag == Tag::name);
+    const bool startsClause = i == 0 || prevLower == "please" ||
+                              (prevTag == Tag::negation && i == 2 && toks[0].lower == "do") ||
                               prevLower == "let's" || (prevTag == Tag::conjunction && !joinsNouns);
     if (prevLower == "while" && t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0) {
       bonus(Tag::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
@@ -260,26 +363,30 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
       bonus(Tag::adjective, std::nullopt, 200);
     } else if (joinsNouns) {
       bonus(Tag::noun, std::nullopt, 100);
-    } else if (prevTag == Tag::determiner || prevTag == Tag::possessive || prevTag == Tag::number || prevTag == Tag::adjective ||
-        prevTag == Tag::preposition) {
+    } else if (prevTag == Tag::determiner || prevTag == Tag::possessive || prevTag == Tag::number ||
+               prevTag == Tag::adjective || prevTag == Tag::preposition) {
       bonus(Tag::noun, std::nullopt, 100);
       if (nextNounish) bonus(Tag::adjective, std::nullopt, 120);
       if (prevTag == Tag::preposition && prevLower == "to") bonus(Tag::verb, VerbForm::base, 60);
     } else if (prevTag == Tag::modal || prevLower == "do" || prevLower == "does" || prevLower == "did" ||
                (prevTag == Tag::negation && !verbSeen)) {
       bonus(Tag::verb, VerbForm::base, 200);
-    } else if (prevTag == Tag::pronoun && (prev->lower == "i" || prev->lower == "we" || prev->lower == "they" ||
-                                            prev->lower == "he" || prev->lower == "she" ||
-                                            ((prev->lower == "you" || prev->lower == "it") &&
-                                             (!verbSeen || (i >= 2 && (toks[i - 2].tag == Tag::question || toks[i - 2].tag == Tag::conjunction ||
-                                                                        toks[i - 2].tag == Tag::modal || toks[i - 2].tag == Tag::auxiliary)))))) {
+    } else if (prevTag == Tag::pronoun &&
+               (prev->lower == "i" || prev->lower == "we" || prev->lower == "they" || prev->lower == "he" ||
+                prev->lower == "she" ||
+                ((prev->lower == "you" || prev->lower == "it") &&
+                 (!verbSeen ||
+                  (i >= 2 && (toks[i - 2].tag == Tag::question || toks[i - 2].tag == Tag::conjunction ||
+                              toks[i - 2].tag == Tag::modal || toks[i - 2].tag == Tag::auxiliary)))))) {
       bonus(Tag::verb, std::nullopt, 200);
-    } else if (prevTag == Tag::auxiliary && (prevLower == "is" || prevLower == "are" || prevLower == "am" ||
-                                             prevLower == "was" || prevLower == "were" || prevLower == "be" || prevLower == "been")) {
+    } else if (prevTag == Tag::auxiliary &&
+               (prevLower == "is" || prevLower == "are" || prevLower == "am" || prevLower == "was" ||
+                prevLower == "were" || prevLower == "be" || prevLower == "been")) {
       bonus(Tag::verb, VerbForm::ing, 300);
       bonus(Tag::adjective, std::nullopt, 150);
       bonus(Tag::verb, VerbForm::past, 100);
-    } else if (prevTag == Tag::auxiliary && (prevLower == "have" || prevLower == "has" || prevLower == "had")) {
+    } else if (prevTag == Tag::auxiliary &&
+               (prevLower == "have" || prevLower == "has" || prevLower == "had")) {
       bonus(Tag::verb, VerbForm::past, 200);
     } else if (startsClause && (i == 0 || !capital)) {
       bonus(Tag::verb, VerbForm::base, 150);  // an imperative: "Close the window."
@@ -299,7 +406,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
       t.tag = Tag::name;
       continue;
     }
-    const Reading& best = *std::max_element(rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
+    const Reading& best = *std::max_element(
+        rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
     t.lemma = best.lemma;
     t.tag = best.tag;
     t.form = best.form;
@@ -307,13 +415,15 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     if (t.tag == Tag::verb) {
       verbSeen = true;
       // "has opened" and "was opened": the participle
-      if (t.form == VerbForm::past && prev && prev->tag == Tag::auxiliary && prevLower != "do" && prevLower != "did")
+      if (t.form == VerbForm::past && prev && prev->tag == Tag::auxiliary && prevLower != "do" &&
+          prevLower != "did")
         t.form = VerbForm::participle;
     }
   }
   // 3. "to" before a verb marks an infinitive; a particle after a verb that forms a phrasal verb
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
-    if (toks[i].lower == "to" && toks[i + 1].tag == Tag::verb && toks[i + 1].form == VerbForm::base) toks[i].tag = Tag::infinitiveTo;
+    if (toks[i].lower == "to" && toks[i + 1].tag == Tag::verb && toks[i + 1].form == VerbForm::base)
+      toks[i].tag = Tag::infinitiveTo;
   }
   std::vector<Token> out;
   for (std::size_t i = 0; i < toks.size(); ++i) {
@@ -326,11 +436,14 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
         ++i;
       }
     }
-    if (!t.entry && (t.tag == Tag::noun || t.tag == Tag::verb || t.tag == Tag::adjective || t.tag == Tag::adverb || t.tag == Tag::number))
+    if (!t.entry && (t.tag == Tag::noun || t.tag == Tag::verb || t.tag == Tag::adjective ||
+                     t.tag == Tag::adverb || t.tag == Tag::number))
       t.entry = core_.find(t.lemma, posOf(t.tag));
-    if (!t.entry && (t.tag == Tag::noun || t.tag == Tag::verb || t.tag == Tag::adjective || t.tag == Tag::adverb)) {
+    if (!t.entry &&
+        (t.tag == Tag::noun || t.tag == Tag::verb || t.tag == Tag::adjective || t.tag == Tag::adverb)) {
       DictionaryEntry d;
-      const bool found = t.tag == Tag::verb ? (dict_.findVerb(t.lemma, d) || dict_.find(t.lemma, d)) : dict_.find(t.lemma, d);
+      const bool found = t.tag == Tag::verb ? (dict_.findVerb(t.lemma, d) || dict_.find(t.lemma, d))
+                                            : dict_.find(t.lemma, d);
       if (found)
         for (const std::string& s : d.senses) {
           if (t.dictionarySenses.size() == 2) break;

@@ -13,24 +13,40 @@
 namespace lexiton::translator {
 
 enum class Tag {
-  determiner, possessive, pronoun, preposition, auxiliary, modal, negation, conjunction, question,
-  noun, verb, adjective, adverb, number, name, particle, infinitiveTo, other
+  determiner,
+  possessive,
+  pronoun,
+  preposition,
+  auxiliary,
+  modal,
+  negation,
+  conjunction,
+  question,
+  noun,
+  verb,
+  adjective,
+  adverb,
+  number,
+  name,
+  particle,
+  infinitiveTo,
+  other
 };
 
 enum class VerbForm { base, third, past, participle, ing };
 
 struct Token {
-  std::string lower;         // as written, lower case
-  std::string lemma;         // "buy" for "bought"; a function word's own lower case
+  std::string lower;  // as written, lower case
+  std::string lemma;  // "buy" for "bought"; a function word's own lower case
   Tag tag = Tag::other;
   VerbForm form = VerbForm::base;
-  bool plural = false;       // plural noun, plural pronoun or determiner
-  int person = 3;            // pronouns and possessives: 1, 2, 3
-  std::size_t word = 0;      // index of the sentence word it comes from
-  std::size_t words = 1;     // words it covers (a phrasal verb, a set phrase)
-  const lexicon::Entry* entry = nullptr;   // the core lexicon's entry, if any
+  bool plural = false;                        // plural noun, plural pronoun or determiner
+  int person = 3;                             // pronouns and possessives: 1, 2, 3
+  std::size_t word = 0;                       // index of the sentence word it comes from
+  std::size_t words = 1;                      // words it covers (a phrasal verb, a set phrase)
+  const lexicon::Entry* entry = nullptr;      // the core lexicon's entry, if any
   std::vector<std::string> dictionarySenses;  // FreeDict's, when the core lexicon has none
-  std::string written;       // as written (a name keeps its capital)
+  std::string written;                        // as written (a name keeps its capital)
 };
 
 class EnglishAnalyser {

@@ -16,22 +16,40 @@ constexpr char16_t kAAcute = 0xE1, kEAcute = 0xE9, kIAcute = 0xED, kOAcute = 0xF
 
 // Stems whose plural shortens or drops a vowel, or takes "v": no suffix rule spells these.
 const std::pair<std::u16string_view, std::u16string_view> kIrregular[] = {
-    {u"mad\u00E1r", u"madarak"},      {u"szam\u00E1r", u"szamarak"},  {u"poh\u00E1r", u"poharak"},
-    {u"ny\u00E1r", u"nyarak"},        {u"l\u00F3", u"lovak"},          {u"t\u00F3", u"tavak"},
-    {u"k\u0151", u"k\u00F6vek"},      {u"v\u00EDz", u"vizek"},         {u"k\u00E9z", u"kezek"},
-    {u"\u00FAt", u"utak"},            {u"t\u0171z", u"t\u00FCzek"},    {u"lev\u00E9l", u"levelek"},
-    {u"keny\u00E9r", u"kenyerek"},    {u"eg\u00E9r", u"egerek"},       {u"n\u00E9v", u"nevek"},
-    {u"h\u00EDd", u"hidak"},          {u"f\u00E9rfi", u"f\u00E9rfiak"}, {u"bokor", u"bokrok"},
-    {u"torony", u"tornyok"},          {u"\u00F6k\u00F6r", u"\u00F6kr\u00F6k"}, {u"s\u00E1tor", u"s\u00E1trak"},
-    {u"\u00E1lom", u"\u00E1lmok"},    {u"dolog", u"dolgok"},           {u"teher", u"terhek"},
-    {u"kicsi", u"kicsik"},            {u"tet\u0151", u"tet\u0151k"},
+    {u"mad\u00E1r", u"madarak"},
+    {u"szam\u00E1r", u"szamarak"},
+    {u"poh\u00E1r", u"poharak"},
+    {u"ny\u00E1r", u"nyarak"},
+    {u"l\u00F3", u"lovak"},
+    {u"t\u00F3", u"tavak"},
+    {u"k\u0151", u"k\u00F6vek"},
+    {u"v\u00EDz", u"vizek"},
+    {u"k\u00E9z", u"kezek"},
+    {u"\u00FAt", u"utak"},
+    {u"t\u0171z", u"t\u00FCzek"},
+    {u"lev\u00E9l", u"levelek"},
+    {u"keny\u00E9r", u"kenyerek"},
+    {u"eg\u00E9r", u"egerek"},
+    {u"n\u00E9v", u"nevek"},
+    {u"h\u00EDd", u"hidak"},
+    {u"f\u00E9rfi", u"f\u00E9rfiak"},
+    {u"bokor", u"bokrok"},
+    {u"torony", u"tornyok"},
+    {u"\u00F6k\u00F6r", u"\u00F6kr\u00F6k"},
+    {u"s\u00E1tor", u"s\u00E1trak"},
+    {u"\u00E1lom", u"\u00E1lmok"},
+    {u"dolog", u"dolgok"},
+    {u"teher", u"terhek"},
+    {u"kicsi", u"kicsik"},
+    {u"tet\u0151", u"tet\u0151k"},
 };
 
 // Nouns that link with "a"/"e" where the harmony rule says "o"/"ö" ("házak", "fülek").
 constexpr std::u16string_view kLoweringNouns[] = {
-    u"h\u00E1z", u"fal", u"hal", u"v\u00E1r", u"\u00E1g", u"fog", u"toll", u"l\u00E1b", u"gy\u00E1r",
-    u"\u00E1gy", u"t\u00E1rgy", u"nyak", u"hold", u"had", u"hang", u"h\u00E1t", u"tag", u"t\u00E1rs",
-    u"vonal", u"agy", u"\u00E1r", u"f\u00FCl", u"f\u00F6ld", u"k\u00F6nyv", u"sz\u00F6g", u"\u00F6v",
+    u"h\u00E1z", u"fal",       u"hal",        u"v\u00E1r",   u"\u00E1g", u"fog",  u"toll",
+    u"l\u00E1b", u"gy\u00E1r", u"\u00E1gy",   u"t\u00E1rgy", u"nyak",    u"hold", u"had",
+    u"hang",     u"h\u00E1t",  u"tag",        u"t\u00E1rs",  u"vonal",   u"agy",  u"\u00E1r",
+    u"f\u00FCl", u"f\u00F6ld", u"k\u00F6nyv", u"sz\u00F6g",  u"\u00F6v",
 };
 
 // Adjectives that link with "o" where adjectives mostly take "a" ("nagyok", but "magasak").
@@ -45,19 +63,27 @@ struct IrregularVerb {
   std::u16string_view present, past, pastPlural;
 };
 const IrregularVerb kIrregularVerbs[] = {
-    {u"megy", u"ment", u"mentek"},         {u"j\u00F6n", u"j\u00F6tt", u"j\u00F6ttek"},
-    {u"tesz", u"tett", u"tettek"},         {u"vesz", u"vett", u"vettek"},
-    {u"visz", u"vitt", u"vittek"},         {u"hisz", u"hitt", u"hittek"},
-    {u"lesz", u"lett", u"lettek"},         {u"eszik", u"evett", u"ettek"},
-    {u"iszik", u"ivott", u"ittak"},        {u"alszik", u"aludt", u"aludtak"},
-    {u"fekszik", u"fek\u00FCdt", u"fek\u00FCdtek"}, {u"n\u0151", u"n\u0151tt", u"n\u0151ttek"},
+    {u"megy", u"ment", u"mentek"},
+    {u"j\u00F6n", u"j\u00F6tt", u"j\u00F6ttek"},
+    {u"tesz", u"tett", u"tettek"},
+    {u"vesz", u"vett", u"vettek"},
+    {u"visz", u"vitt", u"vittek"},
+    {u"hisz", u"hitt", u"hittek"},
+    {u"lesz", u"lett", u"lettek"},
+    {u"eszik", u"evett", u"ettek"},
+    {u"iszik", u"ivott", u"ittak"},
+    {u"alszik", u"aludt", u"aludtak"},
+    {u"fekszik", u"fek\u00FCdt", u"fek\u00FCdtek"},
+    {u"n\u0151", u"n\u0151tt", u"n\u0151ttek"},
 };
 
 // Verbs whose only vowel is "i" or "í" yet take back suffixes ("írtak", "hívott").
-constexpr std::u16string_view kBackVerbsWithI[] = {u"\u00EDr", u"ny\u00EDr", u"h\u00EDv", u"sz\u00EDv", u"s\u00EDr", u"b\u00EDr"};
+constexpr std::u16string_view kBackVerbsWithI[] = {u"\u00EDr",   u"ny\u00EDr", u"h\u00EDv",
+                                                   u"sz\u00EDv", u"s\u00EDr",  u"b\u00EDr"};
 
 // Singular nouns long enough to be taken for a plural.
-constexpr std::u16string_view kSingularLikePlural[] = {u"cs\u00FCt\u00F6rt\u00F6k", u"ny\u00FAlf\u00FCl\u00FCk"};
+constexpr std::u16string_view kSingularLikePlural[] = {u"cs\u00FCt\u00F6rt\u00F6k",
+                                                       u"ny\u00FAlf\u00FCl\u00FCk"};
 
 bool isBackVowel(char16_t c) {
   return c == u'a' || c == u'o' || c == u'u' || c == kAAcute || c == kOAcute || c == kUAcute;
@@ -65,9 +91,7 @@ bool isBackVowel(char16_t c) {
 bool isRoundedFront(char16_t c) { return c == kOUml || c == kODouble || c == kUUml || c == kUDouble; }
 bool isNeutral(char16_t c) { return c == u'i' || c == kIAcute || c == kEAcute; }
 bool isVowel(char16_t c) { return isBackVowel(c) || isRoundedFront(c) || isNeutral(c) || c == u'e'; }
-bool isLetter(char16_t c) {
-  return (c >= u'a' && c <= u'z') || isVowel(c);
-}
+bool isLetter(char16_t c) { return (c >= u'a' && c <= u'z') || isVowel(c); }
 
 template <std::size_t N>
 bool listed(const std::u16string_view (&list)[N], std::u16string_view w) {
@@ -81,9 +105,12 @@ std::size_t vowelCount(std::u16string_view w) {
 // "a"/"e" or "o"/"e"/"\u00F6" before the "k"
 char16_t linkingVowel(Harmony h, bool lowering) {
   switch (h) {
-    case Harmony::back: return lowering ? u'a' : u'o';
-    case Harmony::front: return u'e';
-    case Harmony::frontRounded: return lowering ? u'e' : kOUml;
+    case Harmony::back:
+      return lowering ? u'a' : u'o';
+    case Harmony::front:
+      return u'e';
+    case Harmony::frontRounded:
+      return lowering ? u'e' : kOUml;
   }
   return u'e';
 }
@@ -110,8 +137,14 @@ std::u16string pluralOfWide(std::u16string w, WordClass cls) {
   for (const auto& [singular, plural] : kIrregular)
     if (w == singular) return std::u16string(plural);
   const char16_t last = w.back();
-  if (last == u'a') { w.back() = kAAcute; return w + u'k'; }
-  if (last == u'e') { w.back() = kEAcute; return w + u'k'; }
+  if (last == u'a') {
+    w.back() = kAAcute;
+    return w + u'k';
+  }
+  if (last == u'e') {
+    w.back() = kEAcute;
+    return w + u'k';
+  }
   const Harmony h = harmonyOf(w);
   if (isVowel(last)) {
     // "régiek", "hosszúak", "gyönyörűek"; nouns ("taxik", "kapuk") and "-ó/-ő" adjectives
@@ -129,7 +162,8 @@ std::u16string pluralOfWide(std::u16string w, WordClass cls) {
 bool takesBareT(std::u16string_view stem) {
   if (stem.size() < 2) return false;
   const char16_t last = stem.back(), before = stem[stem.size() - 2];
-  if (last == u'y' && stem.size() >= 3 && (before == u'n' || before == u'l')) return isVowel(stem[stem.size() - 3]);
+  if (last == u'y' && stem.size() >= 3 && (before == u'n' || before == u'l'))
+    return isVowel(stem[stem.size() - 3]);
   return (last == u'l' || last == u'r' || last == u'n' || last == u'j') && isVowel(before);
 }
 
@@ -152,24 +186,35 @@ std::string pastOf(std::string_view utf8, bool plural) {
   if (!inflectable) return std::string(utf8);
   std::u16string& w = *inflectable;
   for (const IrregularVerb& v : kIrregularVerbs)
-    if (w.size() >= v.present.size() && std::u16string_view(w).substr(w.size() - v.present.size()) == v.present)
-      return utf16ToUtf8(w.substr(0, w.size() - v.present.size()) + std::u16string(plural ? v.pastPlural : v.past));
+    if (w.size() >= v.present.size() &&
+        std::u16string_view(w).substr(w.size() - v.present.size()) == v.present)
+      return utf16ToUtf8(w.substr(0, w.size() - v.present.size()) +
+                         std::u16string(plural ? v.pastPlural : v.past));
   if (w == u"van") return plural ? "voltak" : "volt";
   // "-ik" verbs conjugate on the stem: "dolgozik" -> "dolgozott"
-  if (w.size() > 3 && w.compare(w.size() - 2, 2, u"ik") == 0 && !isVowel(w[w.size() - 3])) w.resize(w.size() - 2);
-  const bool backVerb = std::any_of(std::begin(kBackVerbsWithI), std::end(kBackVerbsWithI), [&](std::u16string_view v) {
-    return w.size() >= v.size() && std::u16string_view(w).substr(w.size() - v.size()) == v;
-  });
+  if (w.size() > 3 && w.compare(w.size() - 2, 2, u"ik") == 0 && !isVowel(w[w.size() - 3]))
+    w.resize(w.size() - 2);
+  const bool backVerb =
+      std::any_of(std::begin(kBackVerbsWithI), std::end(kBackVerbsWithI), [&](std::u16string_view v) {
+        return w.size() >= v.size() && std::u16string_view(w).substr(w.size() - v.size()) == v;
+      });
   const Harmony h = backVerb ? Harmony::back : harmonyOf(w);
   const std::u16string_view plain = plural ? (h == Harmony::back ? u"tak" : u"tek") : u"t";
-  const std::u16string linked = std::u16string{h == Harmony::back ? u'o' : h == Harmony::front ? u'e' : kOUml, u't', u't'} +
+  const std::u16string linked = std::u16string{h == Harmony::back    ? u'o'
+                                               : h == Harmony::front ? u'e'
+                                                                     : kOUml,
+                                               u't', u't'} +
                                 std::u16string(plural ? (h == Harmony::back ? u"ak" : u"ek") : u"");
-  if (isVowel(w.back())) w += std::u16string(u"tt") + std::u16string(plural ? (h == Harmony::back ? u"ak" : u"ek") : u"");
-  else if (takesBareT(w)) w += plain;
+  if (isVowel(w.back()))
+    w += std::u16string(u"tt") + std::u16string(plural ? (h == Harmony::back ? u"ak" : u"ek") : u"");
+  else if (takesBareT(w))
+    w += plain;
   // after "t" or a cluster every person links ("futottak", "hallottak"); after one other
   // consonant only the singular does ("nézett" but "néztek", "kezdett" but "kezdtek")
-  else if (plural && !linksEveryPerson(w)) w += plain;
-  else w += linked;
+  else if (plural && !linksEveryPerson(w))
+    w += plain;
+  else
+    w += linked;
   return utf16ToUtf8(w);
 }
 
@@ -198,7 +243,8 @@ std::string pluralOf(std::string_view utf8, WordClass cls) {
 
 bool isHungarianVowel(char16_t c) { return isVowel(c); }
 bool isLongHungarianVowel(char16_t c) {
-  return c == kAAcute || c == kEAcute || c == kIAcute || c == kOAcute || c == kODouble || c == kUAcute || c == kUDouble;
+  return c == kAAcute || c == kEAcute || c == kIAcute || c == kOAcute || c == kODouble || c == kUAcute ||
+         c == kUDouble;
 }
 
 }  // namespace lexiton::translator

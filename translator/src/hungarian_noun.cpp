@@ -16,8 +16,10 @@ bool vowel(char16_t c) { return isHungarianVowel(c); }
 bool letter(char16_t c) { return (c >= u'a' && c <= u'z') || vowel(c); }
 
 std::u16string lengthened(std::u16string w) {
-  if (!w.empty() && w.back() == u'a') w.back() = kAAcute;
-  else if (!w.empty() && w.back() == u'e') w.back() = kEAcute;
+  if (!w.empty() && w.back() == u'a')
+    w.back() = kAAcute;
+  else if (!w.empty() && w.back() == u'e')
+    w.back() = kEAcute;
   return w;
 }
 
@@ -30,12 +32,11 @@ std::size_t lastConsonantLength(std::u16string_view w) {
   return 1;
 }
 
-Harmony harmonyFor(std::u16string_view w, int given) {
-  return given >= 0 ? Harmony(given) : harmonyOf(w);
-}
+Harmony harmonyFor(std::u16string_view w, int given) { return given >= 0 ? Harmony(given) : harmonyOf(w); }
 
 // back / front / front rounded variants of one suffix
-std::u16string pick(Harmony h, std::u16string_view back, std::u16string_view front, std::u16string_view rounded) {
+std::u16string pick(Harmony h, std::u16string_view back, std::u16string_view front,
+                    std::u16string_view rounded) {
   return std::u16string(h == Harmony::back ? back : h == Harmony::front ? front : rounded);
 }
 std::u16string pick2(Harmony h, std::u16string_view back, std::u16string_view front) {
@@ -56,26 +57,41 @@ std::u16string withInstrumental(std::u16string w, Harmony h) {
 
 std::u16string caseSuffix(Case c, Harmony h) {
   switch (c) {
-    case Case::inessive: return pick2(h, u"ban", u"ben");
-    case Case::illative: return pick2(h, u"ba", u"be");
-    case Case::elative: return pick2(h, u"b\u00F3l", u"b\u0151l");
-    case Case::sublative: return pick2(h, u"ra", u"re");
-    case Case::delative: return pick2(h, u"r\u00F3l", u"r\u0151l");
-    case Case::adessive: return pick2(h, u"n\u00E1l", u"n\u00E9l");
-    case Case::allative: return pick(h, u"hoz", u"hez", u"h\u00F6z");
-    case Case::ablative: return pick2(h, u"t\u00F3l", u"t\u0151l");
-    case Case::dative: return pick2(h, u"nak", u"nek");
-    case Case::causal: return u"\u00E9rt";
-    case Case::terminative: return u"ig";
-    case Case::temporal: return u"kor";
-    case Case::essive: return pick2(h, u"ul", u"\u00FCl");
-    default: return u"";
+    case Case::inessive:
+      return pick2(h, u"ban", u"ben");
+    case Case::illative:
+      return pick2(h, u"ba", u"be");
+    case Case::elative:
+      return pick2(h, u"b\u00F3l", u"b\u0151l");
+    case Case::sublative:
+      return pick2(h, u"ra", u"re");
+    case Case::delative:
+      return pick2(h, u"r\u00F3l", u"r\u0151l");
+    case Case::adessive:
+      return pick2(h, u"n\u00E1l", u"n\u00E9l");
+    case Case::allative:
+      return pick(h, u"hoz", u"hez", u"h\u00F6z");
+    case Case::ablative:
+      return pick2(h, u"t\u00F3l", u"t\u0151l");
+    case Case::dative:
+      return pick2(h, u"nak", u"nek");
+    case Case::causal:
+      return u"\u00E9rt";
+    case Case::terminative:
+      return u"ig";
+    case Case::temporal:
+      return u"kor";
+    case Case::essive:
+      return pick2(h, u"ul", u"\u00FCl");
+    default:
+      return u"";
   }
 }
 
 // After these the accusative is a bare "t" ("asztalt", "pénzt", "sört").
 bool takesBareAccusative(std::u16string_view w) {
-  static constexpr std::u16string_view kEndings[] = {u"ny", u"ly", u"sz", u"zs", u"l", u"n", u"r", u"s", u"z"};
+  static constexpr std::u16string_view kEndings[] = {u"ny", u"ly", u"sz", u"zs", u"l",
+                                                     u"n",  u"r",  u"s",  u"z"};
   const std::size_t n = lastConsonantLength(w);
   if (w.size() <= n) return false;
   const std::u16string_view last = w.substr(w.size() - n);  // "cs" is not "s"
@@ -110,7 +126,8 @@ std::u16string attachCaseWide(std::u16string w, Case c, Harmony h, bool inflecte
   }
   std::u16string suffix = caseSuffix(c, h);
   // three equal consonants are written as two: "orr" + "ra" = "orra"
-  if (w.size() >= 2 && !suffix.empty() && w.back() == suffix[0] && w[w.size() - 2] == suffix[0]) suffix.erase(0, 1);
+  if (w.size() >= 2 && !suffix.empty() && w.back() == suffix[0] && w[w.size() - 2] == suffix[0])
+    suffix.erase(0, 1);
   return lengthened(std::move(w)) + suffix;
 }
 
@@ -169,21 +186,28 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
   const std::u16string head = space == std::u16string::npos ? u"" : all.substr(0, space + 1);
   const std::u16string w = space == std::u16string::npos ? all : all.substr(space + 1);
   if (!inflectable(w)) return stem.lemma;
-  std::u16string pl = stem.plural.empty() ? utf8ToUtf16(pluralOf(utf16ToUtf8(w), WordClass::noun)) : utf8ToUtf16(stem.plural);
-  if (pl.size() < 2 || pl.back() != u'k' || !inflectable(pl)) pl = utf8ToUtf16(pluralOf(utf16ToUtf8(w), WordClass::noun));
+  std::u16string pl =
+      stem.plural.empty() ? utf8ToUtf16(pluralOf(utf16ToUtf8(w), WordClass::noun)) : utf8ToUtf16(stem.plural);
+  if (pl.size() < 2 || pl.back() != u'k' || !inflectable(pl))
+    pl = utf8ToUtf16(pluralOf(utf16ToUtf8(w), WordClass::noun));
   if (pl.size() < 2 || pl.back() != u'k') pl = w + u"ok";
   int given = stem.harmony;
   if (given < 0 && !stem.plural.empty()) {  // the plural's linking vowel tells the harmony ("férfiak")
     const char16_t v = pl[pl.size() - 2];
-    if (v == u'a' || v == u'o' || v == kAAcute) given = int(Harmony::back);
-    else if (v == u'e' || v == kEAcute) given = harmonyOf(w) == Harmony::frontRounded ? int(Harmony::frontRounded) : int(Harmony::front);
+    if (v == u'a' || v == u'o' || v == kAAcute)
+      given = int(Harmony::back);
+    else if (v == u'e' || v == kEAcute)
+      given = harmonyOf(w) == Harmony::frontRounded ? int(Harmony::frontRounded) : int(Harmony::front);
   }
   const Harmony h = harmonyFor(w, given);
-  const std::u16string linking = pl.substr(0, pl.size() - 1);            // "háza", "almá", "lova"
+  const std::u16string linking = pl.substr(0, pl.size() - 1);  // "háza", "almá", "lova"
   const bool vowelFinal = vowel(w.back());
-  const bool regularVowel = vowelFinal && (linking == lengthened(w) || linking == w + u"a" || linking == w + u"e");
+  const bool regularVowel =
+      vowelFinal && (linking == lengthened(w) || linking == w + u"a" || linking == w + u"e");
   // the consonant stem before a suffix vowel: "ház", "lov", "tükr", "kulcs"
-  const std::u16string consonantStem = regularVowel ? lengthened(w) : (vowel(linking.back()) ? linking.substr(0, linking.size() - 1) : linking);
+  const std::u16string consonantStem =
+      regularVowel ? lengthened(w)
+                   : (vowel(linking.back()) ? linking.substr(0, linking.size() - 1) : linking);
   const bool changed = !regularVowel && consonantStem != w;
   const bool lowering = h == Harmony::back && !linking.empty() && linking.back() == u'a' && !vowelFinal;
 
@@ -209,8 +233,10 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
   } else {
     // third person singular first: the others and the plural possessed build on it
     std::u16string third;
-    if (!stem.possessive3.empty()) third = utf8ToUtf16(stem.possessive3);
-    else if (regularVowel) third = lengthened(w) + pick2(h, u"ja", u"je");
+    if (!stem.possessive3.empty())
+      third = utf8ToUtf16(stem.possessive3);
+    else if (regularVowel)
+      third = lengthened(w) + pick2(h, u"ja", u"je");
     else {
       const bool j = !changed && !lowering && thirdWithJ(consonantStem);
       third = consonantStem + (j ? pick2(h, u"ja", u"je") : pick2(h, u"a", u"e"));
@@ -224,8 +250,10 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
       std::u16string base = regularVowel ? lengthened(w) + u"i" : third + u"i";
       if (!stem.possessedPlural.empty()) base = utf8ToUtf16(stem.possessedPlural);
       static const std::u16string_view kEnd[2][4] = {{u"", u"m", u"d", u""}, {u"", u"nk", u"", u"k"}};
-      if (owner.plural && owner.person == 2) form = base + pick2(h, u"tok", u"tek");
-      else form = base + std::u16string(kEnd[owner.plural][owner.person]);
+      if (owner.plural && owner.person == 2)
+        form = base + pick2(h, u"tok", u"tek");
+      else
+        form = base + std::u16string(kEnd[owner.plural][owner.person]);
     } else if (!owner.plural) {
       form = owner.person == 1 ? stemVowel + u"m" : owner.person == 2 ? stemVowel + u"d" : third;
     } else if (owner.person == 1) {
@@ -241,7 +269,8 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
   // (a front compound stays front: "nagynénémtől")
   const Harmony own = harmonyOf(form);
   const Harmony formHarmony = inflected && h != Harmony::back && own != Harmony::back ? own : h;
-  if (c == Case::accusative && inflected && !vowel(form.back())) return utf16ToUtf8(head + form + pick2(h, u"at", u"et"));
+  if (c == Case::accusative && inflected && !vowel(form.back()))
+    return utf16ToUtf8(head + form + pick2(h, u"at", u"et"));
   return utf16ToUtf8(head + attachCaseWide(form, c, formHarmony, inflected));
 }
 

@@ -11,9 +11,22 @@ namespace lexiton::translator {
 
 // Suffix cases, named by their back-harmony form.
 enum class Case {
-  nominative, accusative, inessive /*-ban*/, illative /*-ba*/, elative /*-ból*/, superessive /*-on*/,
-  sublative /*-ra*/, delative /*-ról*/, adessive /*-nál*/, allative /*-hoz*/, ablative /*-tól*/,
-  dative /*-nak*/, instrumental /*-val*/, causal /*-ért*/, terminative /*-ig*/, temporal /*-kor*/,
+  nominative,
+  accusative,
+  inessive /*-ban*/,
+  illative /*-ba*/,
+  elative /*-ból*/,
+  superessive /*-on*/,
+  sublative /*-ra*/,
+  delative /*-ról*/,
+  adessive /*-nál*/,
+  allative /*-hoz*/,
+  ablative /*-tól*/,
+  dative /*-nak*/,
+  instrumental /*-val*/,
+  causal /*-ért*/,
+  terminative /*-ig*/,
+  temporal /*-kor*/,
   essive /*-ul: "angolul"*/
 };
 
@@ -27,14 +40,14 @@ struct Possessor {
 };
 
 struct NounStem {
-  std::string lemma;        // UTF-8, lower case
-  std::string plural;       // given by the lexicon, or empty for the rules
-  std::string accusative;   // overrides, or empty
-  std::string possessive3;  // "lába"
-  std::string superessive;  // "madáron"
+  std::string lemma;            // UTF-8, lower case
+  std::string plural;           // given by the lexicon, or empty for the rules
+  std::string accusative;       // overrides, or empty
+  std::string possessive3;      // "lába"
+  std::string superessive;      // "madáron"
   std::string possessedPlural;  // "szülei"
   std::string possessiveStem;   // "nagynéné", before "-m", "-d", "-tok"
-  int harmony = -1;         // -1 by the spelling, else a Harmony value
+  int harmony = -1;             // -1 by the spelling, else a Harmony value
 };
 
 // The inflected noun; a phrase inflects its last word. Words the rules cannot inflect (not

@@ -13,8 +13,10 @@ namespace {
 
 using lexicon::Sense;
 
-constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "now", "tonight", "soon", "later"};
-constexpr std::string_view kMeasureNouns[] = {"cup", "glass", "piece", "bottle", "kilo", "slice", "lot", "box", "loaf"};
+constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "now",
+                                             "tonight",   "soon",  "later"};
+constexpr std::string_view kMeasureNouns[] = {"cup",   "glass", "piece", "bottle", "kilo",
+                                              "slice", "lot",   "box",   "loaf"};
 // Verbs whose "can" Hungarian does not say: "I can't find" is "nem találom".
 constexpr std::string_view kPlainAfterCan[] = {"see", "hear", "find", "remember", "understand", "feel"};
 
@@ -22,20 +24,37 @@ struct Postposition {
   std::string_view english, hungarian;
 };
 constexpr Postposition kPostpositions[] = {
-    {"under", "alatt"}, {"behind", "m\xC3\xB6g\xC3\xB6tt"}, {"near", "k\xC3\xB6zel\xC3\xA9" "ben"}, {"after", "ut\xC3\xA1n"},
-    {"before", "el\xC5\x91tt"}, {"without", "n\xC3\xA9lk\xC3\xBCl"}, {"over", "f\xC3\xB6l\xC3\xB6tt"}, {"above", "f\xC3\xB6l\xC3\xB6tt"},
-    {"between", "k\xC3\xB6z\xC3\xB6tt"}, {"during", "alatt"}, {"across", "\xC3\xA1t"}, {"through", "kereszt\xC3\xBCl"},
-    {"since", "\xC3\xB3ta"}, {"around", "k\xC3\xB6r\xC3\xBCl"}, {"against", "ellen"}, {"towards", "fel\xC3\xA9"},
-    {"below", "alatt"}, {"like", "mint"}, {"than", "mint"},
+    {"under", "alatt"},
+    {"behind", "m\xC3\xB6g\xC3\xB6tt"},
+    {"near",
+     "k\xC3\xB6zel\xC3\xA9"
+     "ben"},
+    {"after", "ut\xC3\xA1n"},
+    {"before", "el\xC5\x91tt"},
+    {"without", "n\xC3\xA9lk\xC3\xBCl"},
+    {"over", "f\xC3\xB6l\xC3\xB6tt"},
+    {"above", "f\xC3\xB6l\xC3\xB6tt"},
+    {"between", "k\xC3\xB6z\xC3\xB6tt"},
+    {"during", "alatt"},
+    {"across", "\xC3\xA1t"},
+    {"through", "kereszt\xC3\xBCl"},
+    {"since", "\xC3\xB3ta"},
+    {"around", "k\xC3\xB6r\xC3\xBCl"},
+    {"against", "ellen"},
+    {"towards", "fel\xC3\xA9"},
+    {"below", "alatt"},
+    {"like", "mint"},
+    {"than", "mint"},
 };
 struct PrepCase {
   std::string_view english;
   Case c;
 };
 constexpr PrepCase kPrepCases[] = {
-    {"in", Case::inessive}, {"into", Case::illative}, {"on", Case::superessive}, {"onto", Case::sublative},
-    {"at", Case::adessive}, {"to", Case::allative}, {"from", Case::elative}, {"with", Case::instrumental},
-    {"for", Case::dative}, {"about", Case::delative}, {"by", Case::instrumental}, {"until", Case::terminative},
+    {"in", Case::inessive},      {"into", Case::illative},     {"on", Case::superessive},
+    {"onto", Case::sublative},   {"at", Case::adessive},       {"to", Case::allative},
+    {"from", Case::elative},     {"with", Case::instrumental}, {"for", Case::dative},
+    {"about", Case::delative},   {"by", Case::instrumental},   {"until", Case::terminative},
     {"till", Case::terminative},
 };
 
@@ -44,10 +63,19 @@ struct Numeral {
   std::string_view english, before, alone;
 };
 constexpr Numeral kNumerals[] = {
-    {"one", "egy", "egy"}, {"two", "k\xC3\xA9t", "kett\xC5\x91"}, {"three", "h\xC3\xA1rom", "h\xC3\xA1rom"},
-    {"four", "n\xC3\xA9gy", "n\xC3\xA9gy"}, {"five", "\xC3\xB6t", "\xC3\xB6t"}, {"six", "hat", "hat"},
-    {"seven", "h\xC3\xA9t", "h\xC3\xA9t"}, {"eight", "nyolc", "nyolc"}, {"nine", "kilenc", "kilenc"}, {"ten", "t\xC3\xADz", "t\xC3\xADz"},
-    {"eleven", "tizenegy", "tizenegy"}, {"twelve", "tizenk\xC3\xA9t", "tizenkett\xC5\x91"}, {"twenty", "h\xC3\xBAsz", "h\xC3\xBAsz"},
+    {"one", "egy", "egy"},
+    {"two", "k\xC3\xA9t", "kett\xC5\x91"},
+    {"three", "h\xC3\xA1rom", "h\xC3\xA1rom"},
+    {"four", "n\xC3\xA9gy", "n\xC3\xA9gy"},
+    {"five", "\xC3\xB6t", "\xC3\xB6t"},
+    {"six", "hat", "hat"},
+    {"seven", "h\xC3\xA9t", "h\xC3\xA9t"},
+    {"eight", "nyolc", "nyolc"},
+    {"nine", "kilenc", "kilenc"},
+    {"ten", "t\xC3\xADz", "t\xC3\xADz"},
+    {"eleven", "tizenegy", "tizenegy"},
+    {"twelve", "tizenk\xC3\xA9t", "tizenkett\xC5\x91"},
+    {"twenty", "h\xC3\xBAsz", "h\xC3\xBAsz"},
     {"hundred", "sz\xC3\xA1z", "sz\xC3\xA1z"},
 };
 const Numeral* numeral(std::string_view w) {
@@ -58,9 +86,11 @@ const Numeral* numeral(std::string_view w) {
 
 // Question words and conjunctions, said where they stand.
 constexpr std::pair<std::string_view, std::string_view> kLinkWords[] = {
-    {"where", "hol"}, {"when", "mikor"}, {"what", "mi"}, {"who", "ki"}, {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"},
-    {"which", "melyik"}, {"and", "\xC3\xA9s"}, {"or", "vagy"}, {"but", "de"}, {"because", "mert"},
-    {"while", "mik\xC3\xB6zben"}, {"if", "ha"}, {"so", "\xC3\xADgy"}};
+    {"where", "hol"},    {"when", "mikor"},       {"what", "mi"},
+    {"who", "ki"},       {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"},
+    {"which", "melyik"}, {"and", "\xC3\xA9s"},    {"or", "vagy"},
+    {"but", "de"},       {"because", "mert"},     {"while", "mik\xC3\xB6zben"},
+    {"if", "ha"},        {"so", "\xC3\xADgy"}};
 
 template <std::size_t N>
 bool listed(const std::string_view (&list)[N], std::string_view w) {
@@ -72,12 +102,18 @@ struct PronounForms {
   std::string_view english, nom, acc, dat, ins;
 };
 constexpr PronounForms kPronouns[] = {
-    {"i", "\xC3\xA9n", "engem", "nekem", "velem"}, {"me", "\xC3\xA9n", "engem", "nekem", "velem"},
-    {"you", "te", "t\xC3\xA9ged", "neked", "veled"}, {"he", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
-    {"she", "\xC5\x91", "\xC5\x91t", "neki", "vele"}, {"him", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
-    {"her", "\xC5\x91", "\xC5\x91t", "neki", "vele"}, {"it", "az", "azt", "neki", "vele"},
-    {"we", "mi", "minket", "nek\xC3\xBCnk", "vel\xC3\xBCnk"}, {"us", "mi", "minket", "nek\xC3\xBCnk", "vel\xC3\xBCnk"},
-    {"they", "\xC5\x91k", "\xC5\x91ket", "nekik", "vel\xC3\xBCk"}, {"them", "\xC5\x91k", "\xC5\x91ket", "nekik", "vel\xC3\xBCk"},
+    {"i", "\xC3\xA9n", "engem", "nekem", "velem"},
+    {"me", "\xC3\xA9n", "engem", "nekem", "velem"},
+    {"you", "te", "t\xC3\xA9ged", "neked", "veled"},
+    {"he", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
+    {"she", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
+    {"him", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
+    {"her", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
+    {"it", "az", "azt", "neki", "vele"},
+    {"we", "mi", "minket", "nek\xC3\xBCnk", "vel\xC3\xBCnk"},
+    {"us", "mi", "minket", "nek\xC3\xBCnk", "vel\xC3\xBCnk"},
+    {"they", "\xC5\x91k", "\xC5\x91ket", "nekik", "vel\xC3\xBCk"},
+    {"them", "\xC5\x91k", "\xC5\x91ket", "nekik", "vel\xC3\xBCk"},
 };
 const PronounForms* pronoun(std::string_view w) {
   for (const PronounForms& p : kPronouns)
@@ -122,11 +158,16 @@ NounStem nounStem(const Token& t, std::size_t index) {
 }
 
 bool isBe(const Token& t) {
-  return t.tag == Tag::auxiliary && (t.lower == "am" || t.lower == "is" || t.lower == "are" || t.lower == "was" ||
-                                     t.lower == "were" || t.lower == "be" || t.lower == "been" || t.lower == "being");
+  return t.tag == Tag::auxiliary &&
+         (t.lower == "am" || t.lower == "is" || t.lower == "are" || t.lower == "was" || t.lower == "were" ||
+          t.lower == "be" || t.lower == "been" || t.lower == "being");
 }
-bool isHave(const Token& t) { return t.tag == Tag::auxiliary && (t.lower == "have" || t.lower == "has" || t.lower == "had"); }
-bool isDo(const Token& t) { return t.tag == Tag::auxiliary && (t.lower == "do" || t.lower == "does" || t.lower == "did"); }
+bool isHave(const Token& t) {
+  return t.tag == Tag::auxiliary && (t.lower == "have" || t.lower == "has" || t.lower == "had");
+}
+bool isDo(const Token& t) {
+  return t.tag == Tag::auxiliary && (t.lower == "do" || t.lower == "does" || t.lower == "did");
+}
 
 struct NounPhrase {
   std::size_t begin = 0, end = 0;  // tokens [begin, end)
@@ -145,12 +186,14 @@ class Generator {
   bool startsNounPhrase(std::size_t i) const {
     if (i >= t_.size()) return false;
     const Tag g = t_[i].tag;
-    return g == Tag::determiner || g == Tag::possessive || g == Tag::noun || g == Tag::name || g == Tag::adjective ||
-           g == Tag::number || (g == Tag::pronoun) || (g == Tag::adverb && t_[i].lower == "very" && i + 1 < t_.size() && t_[i + 1].tag == Tag::adjective);
+    return g == Tag::determiner || g == Tag::possessive || g == Tag::noun || g == Tag::name ||
+           g == Tag::adjective || g == Tag::number || (g == Tag::pronoun) ||
+           (g == Tag::adverb && t_[i].lower == "very" && i + 1 < t_.size() &&
+            t_[i + 1].tag == Tag::adjective);
   }
   NounPhrase readNounPhrase(std::size_t i) const;
-  void emitNounPhrase(const NounPhrase& np, Case c, const std::string& post = "", std::optional<int> possessorPerson = {},
-                      bool possessorPlural = false);
+  void emitNounPhrase(const NounPhrase& np, Case c, const std::string& post = "",
+                      std::optional<int> possessorPerson = {}, bool possessorPlural = false);
   void emit(std::string text, std::size_t token, bool known = true) {
     if (!text.empty()) out_.push_back({std::move(text), token, known});
   }
@@ -176,19 +219,24 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     return np;
   }
   std::size_t k = i;
-  while (k < t_.size() && (t_[k].tag == Tag::determiner || t_[k].tag == Tag::possessive || t_[k].tag == Tag::number)) {
-    if (t_[k].tag == Tag::possessive || (t_[k].tag == Tag::determiner && t_[k].lower != "a" && t_[k].lower != "an" &&
-                                         t_[k].lower != "some" && t_[k].lower != "many" && t_[k].lower != "any" &&
-                                         t_[k].lower != "no" && t_[k].lower != "another" && t_[k].lower != "more"))
+  while (k < t_.size() &&
+         (t_[k].tag == Tag::determiner || t_[k].tag == Tag::possessive || t_[k].tag == Tag::number)) {
+    if (t_[k].tag == Tag::possessive ||
+        (t_[k].tag == Tag::determiner && t_[k].lower != "a" && t_[k].lower != "an" && t_[k].lower != "some" &&
+         t_[k].lower != "many" && t_[k].lower != "any" && t_[k].lower != "no" && t_[k].lower != "another" &&
+         t_[k].lower != "more"))
       np.definite = true;
     ++k;
   }
-  while (k < t_.size() && (t_[k].tag == Tag::adjective || (t_[k].tag == Tag::adverb && t_[k].lower == "very"))) ++k;
+  while (k < t_.size() &&
+         (t_[k].tag == Tag::adjective || (t_[k].tag == Tag::adverb && t_[k].lower == "very")))
+    ++k;
   std::size_t head = k;
   while (k < t_.size() && (t_[k].tag == Tag::noun || t_[k].tag == Tag::name)) head = k++;
   // "a cup of coffee": the measure stands before its substance, which takes the case
-  if (head < t_.size() && t_[head].tag == Tag::noun && listed(kMeasureNouns, t_[head].lemma) && k + 1 < t_.size() &&
-      t_[k].lower == "of" && (t_[k + 1].tag == Tag::noun || t_[k + 1].tag == Tag::adjective)) {
+  if (head < t_.size() && t_[head].tag == Tag::noun && listed(kMeasureNouns, t_[head].lemma) &&
+      k + 1 < t_.size() && t_[k].lower == "of" &&
+      (t_[k + 1].tag == Tag::noun || t_[k + 1].tag == Tag::adjective)) {
     ++k;
     while (k < t_.size() && t_[k].tag == Tag::adjective) ++k;
     while (k < t_.size() && t_[k].tag == Tag::noun) head = k++;
@@ -206,11 +254,15 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   return np;
 }
 
-void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& post, std::optional<int> possessorPerson,
-                               bool possessorPlural) {
+void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& post,
+                               std::optional<int> possessorPerson, bool possessorPlural) {
   if (np.pronoun) {
     const PronounForms* p = pronoun(t_[np.head].lower);
-    std::string_view form = p ? (c == Case::accusative ? p->acc : c == Case::dative ? p->dat : c == Case::instrumental ? p->ins : p->nom) : "";
+    std::string_view form = p ? (c == Case::accusative     ? p->acc
+                                 : c == Case::dative       ? p->dat
+                                 : c == Case::instrumental ? p->ins
+                                                           : p->nom)
+                              : "";
     if (p && c != Case::nominative && c != Case::accusative && c != Case::dative && c != Case::instrumental)
       emit(attachCase(std::string(p->nom), c), np.head);
     else
@@ -228,33 +280,58 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       emit("a", k);
     } else if (tk.tag == Tag::determiner) {
       const std::string& d = tk.lower;
-      if (d == "the") emit("a", k);
-      else if (d == "a" || d == "an") emit("egy", k);
-      else if (d == "this" || d == "these") emit(d == "this" ? (c == Case::accusative ? "ezt" : "ez") : (c == Case::accusative ? "ezeket" : "ezek"), k), emit("a", k);
-      else if (d == "that" || d == "those") emit(d == "that" ? (c == Case::accusative ? "azt" : "az") : (c == Case::accusative ? "azokat" : "azok"), k), emit("a", k);
-      else if (d == "every" || d == "each" || d == "all") emit("minden", k), countable = false;
-      else if (d == "some" || d == "several" || d == "any") emit("n\xC3\xA9h\xC3\xA1ny", k), countable = false;
-      else if (d == "many" || d == "much") emit("sok", k), countable = false;
-      else if (d == "more") emit("t\xC3\xB6" "bb", k), countable = false;
-      else if (d == "another") emit("egy", k), emit("m\xC3\xA1sik", k);
-      else if (d == "no") emit("semmi", k);
+      if (d == "the")
+        emit("a", k);
+      else if (d == "a" || d == "an")
+        emit("egy", k);
+      else if (d == "this" || d == "these")
+        emit(d == "this" ? (c == Case::accusative ? "ezt" : "ez")
+                         : (c == Case::accusative ? "ezeket" : "ezek"),
+             k),
+            emit("a", k);
+      else if (d == "that" || d == "those")
+        emit(d == "that" ? (c == Case::accusative ? "azt" : "az")
+                         : (c == Case::accusative ? "azokat" : "azok"),
+             k),
+            emit("a", k);
+      else if (d == "every" || d == "each" || d == "all")
+        emit("minden", k), countable = false;
+      else if (d == "some" || d == "several" || d == "any")
+        emit("n\xC3\xA9h\xC3\xA1ny", k), countable = false;
+      else if (d == "many" || d == "much")
+        emit("sok", k), countable = false;
+      else if (d == "more")
+        emit(
+            "t\xC3\xB6"
+            "bb",
+            k),
+            countable = false;
+      else if (d == "another")
+        emit("egy", k), emit("m\xC3\xA1sik", k);
+      else if (d == "no")
+        emit("semmi", k);
     } else if (tk.tag == Tag::number) {
       const Numeral* n = numeral(tk.lower);
       emit(n ? std::string(n->before) : tk.written, k);
       countable = false;
     } else if (tk.tag == Tag::preposition) {
       continue;
-    } else if (k != np.head && (tk.tag == Tag::adjective || tk.tag == Tag::adverb || tk.tag == Tag::noun || tk.tag == Tag::name)) {
-      if (tk.tag == Tag::name) emit(tk.written, k, false);
-      else if (auto s = plainSense(tk, sense(k))) emit(*s, k);
-      else emit(tk.written, k, false);
+    } else if (k != np.head && (tk.tag == Tag::adjective || tk.tag == Tag::adverb || tk.tag == Tag::noun ||
+                                tk.tag == Tag::name)) {
+      if (tk.tag == Tag::name)
+        emit(tk.written, k, false);
+      else if (auto s = plainSense(tk, sense(k)))
+        emit(*s, k);
+      else
+        emit(tk.written, k, false);
     }
   }
   (void)demonstrative;
   if (!countable) plural = false;
   if (possessorPerson) owner = {*possessorPerson, possessorPlural};
   const Token& h = t_[np.head];
-  if (np.head >= np.begin && np.head < np.end && (h.tag == Tag::noun || h.tag == Tag::name || h.tag == Tag::adjective)) {
+  if (np.head >= np.begin && np.head < np.end &&
+      (h.tag == Tag::noun || h.tag == Tag::name || h.tag == Tag::adjective)) {
     if (h.tag == Tag::name) {
       const bool known = h.entry != nullptr;
       std::string base = known ? plainSense(h, sense(np.head)).value_or(h.written) : h.written;
@@ -266,22 +343,27 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       const bool known = h.entry || !h.dictionarySenses.empty();
       const Sense* hs = coreSense(h, sense(np.head));
       const bool capital = hs && hs->name;
-      if (!known) emit(h.written, np.head, false);
-      else if (capital) emit(capitalized(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
-      else emit(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c), np.head);
+      if (!known)
+        emit(h.written, np.head, false);
+      else if (capital)
+        emit(capitalized(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
+      else
+        emit(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c), np.head);
     }
   }
   if (!post.empty()) emit(post, np.head);
 }
 
-void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool future, bool past, bool imperative,
-                         Agreement a, std::string_view modal) {
+void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool future, bool past,
+                         bool imperative, Agreement a, std::string_view modal) {
   const Token& v = t_[verb];
   const Sense* s = coreSense(v, sense(verb));
   VerbStem stem;
   if (s && s->word == "sz\xC3\xBCks\xC3\xA9g") {
     // "I need": "szükségem van" (the need is the subject's, the thing needed takes "-ra")
-    emit(inflectNoun(NounStem{s->word, "", "", "", "", "", "", -1}, false, Possessor{a.person, a.plural}, Case::nominative), verb);
+    emit(inflectNoun(NounStem{s->word, "", "", "", "", "", "", -1}, false, Possessor{a.person, a.plural},
+                     Case::nominative),
+         verb);
     emit(negative ? (past ? "nem volt" : "nincs") : future ? "lesz" : past ? "volt" : "van", verb);
     return;
   }
@@ -300,24 +382,33 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   if (imperative) {
     a.person = 2;
     const std::string form = conjugate(stem, Tense::imperative, a);
-    if (negative) emit("ne", verb), emit(form, verb), emit(stem.prefix, verb);
-    else emit(form, verb), emit(stem.prefix, verb);
+    if (negative)
+      emit("ne", verb), emit(form, verb), emit(stem.prefix, verb);
+    else
+      emit(form, verb), emit(stem.prefix, verb);
     return;
   }
   if (!modal.empty() || future) {
     VerbStem aux{future ? "fog" : std::string(modal), "", ""};
     Agreement auxAgreement = a;
     if (modal == "kell" || modal == "kellene") auxAgreement = Agreement{3, false, false, false};
-    const std::string auxForm = modal == "kellene" ? "kellene" : conjugate(aux, past ? Tense::past : Tense::present, auxAgreement);
-    if (negative) emit("nem", verb), emit(auxForm, verb), emit(stem.prefix + infinitiveOf(stem), verb);
-    else if (!stem.prefix.empty()) emit(stem.prefix, verb), emit(auxForm, verb), emit(infinitiveOf(stem), verb);
-    else if (future) emit(infinitiveOf(stem), verb), emit(auxForm, verb);  // "Venni fogunk"
-    else emit(auxForm, verb), emit(infinitiveOf(stem), verb);
+    const std::string auxForm =
+        modal == "kellene" ? "kellene" : conjugate(aux, past ? Tense::past : Tense::present, auxAgreement);
+    if (negative)
+      emit("nem", verb), emit(auxForm, verb), emit(stem.prefix + infinitiveOf(stem), verb);
+    else if (!stem.prefix.empty())
+      emit(stem.prefix, verb), emit(auxForm, verb), emit(infinitiveOf(stem), verb);
+    else if (future)
+      emit(infinitiveOf(stem), verb), emit(auxForm, verb);  // "Venni fogunk"
+    else
+      emit(auxForm, verb), emit(infinitiveOf(stem), verb);
     return;
   }
   const std::string form = conjugate(stem, past ? Tense::past : Tense::present, a);
-  if (negative) emit("nem", verb), emit(form, verb), emit(stem.prefix, verb);
-  else emit(stem.prefix + form, verb);
+  if (negative)
+    emit("nem", verb), emit(form, verb), emit(stem.prefix, verb);
+  else
+    emit(stem.prefix + form, verb);
 }
 
 std::vector<HungarianWord> Generator::run() {
@@ -337,29 +428,44 @@ std::vector<HungarianWord> Generator::run() {
     if (k.tag == Tag::modal || k.tag == Tag::auxiliary || k.tag == Tag::negation) {
       if (mainVerb != n) break;
       if (firstAux == n) firstAux = i;
-      if (k.tag == Tag::negation) negative = true;
-      else if (k.lower == "will" || k.lower == "shall") future = true;
-      else if (k.lower == "can" || k.lower == "could") modal = "tud", past = past || k.lower == "could";
-      else if (k.lower == "must") modal = "kell";
-      else if (k.lower == "should") modal = "kellene";
-      else if (k.lower == "may" || k.lower == "might") modal = "";
-      else if (isDo(k)) doSupport = true, past = past || k.lower == "did";
-      else if (isHave(k)) { have = i; past = past || k.lower == "had"; }
-      else if (isBe(k)) { be = i; past = past || k.lower == "was" || k.lower == "were"; }
+      if (k.tag == Tag::negation)
+        negative = true;
+      else if (k.lower == "will" || k.lower == "shall")
+        future = true;
+      else if (k.lower == "can" || k.lower == "could")
+        modal = "tud", past = past || k.lower == "could";
+      else if (k.lower == "must")
+        modal = "kell";
+      else if (k.lower == "should")
+        modal = "kellene";
+      else if (k.lower == "may" || k.lower == "might")
+        modal = "";
+      else if (isDo(k))
+        doSupport = true, past = past || k.lower == "did";
+      else if (isHave(k)) {
+        have = i;
+        past = past || k.lower == "had";
+      } else if (isBe(k)) {
+        be = i;
+        past = past || k.lower == "was" || k.lower == "were";
+      }
     }
   }
   if (mainVerb != n && t_[mainVerb].form == VerbForm::participle && have != n) past = true;
-  if (mainVerb != n && t_[mainVerb].form == VerbForm::ing && be != n) past = t_[be].lower == "was" || t_[be].lower == "were";
+  if (mainVerb != n && t_[mainVerb].form == VerbForm::ing && be != n)
+    past = t_[be].lower == "was" || t_[be].lower == "were";
   if (mainVerb != n && t_[mainVerb].form == VerbForm::past && have == n) past = true;
-  if (mainVerb != n && (t_[mainVerb].form == VerbForm::base || t_[mainVerb].form == VerbForm::third) && !doSupport && have == n && be == n)
+  if (mainVerb != n && (t_[mainVerb].form == VerbForm::base || t_[mainVerb].form == VerbForm::third) &&
+      !doSupport && have == n && be == n)
     past = past && !modal.empty();
   if (mainVerb != n && listed(kPlainAfterCan, t_[mainVerb].lemma) && modal == "tud") modal.clear();
   // a main "have" with an object is possession; a lone "be" is the copula
-  const bool possession = mainVerb == n && have != n && have + 1 < n && startsNounPhrase(have + 1) && !isBe(t_[have + 1]);
+  const bool possession =
+      mainVerb == n && have != n && have + 1 < n && startsNounPhrase(have + 1) && !isBe(t_[have + 1]);
   const bool copula = mainVerb == n && be != n && !possession;
   const bool imperative = mainVerb != n && t_[mainVerb].form == VerbForm::base && modal.empty() && !future &&
-                          (mainVerb == 0 || t_[0].lower == "please" || (doSupport && firstAux == 0 && negative) ||
-                           t_[0].lower == "let's");
+                          (mainVerb == 0 || t_[0].lower == "please" ||
+                           (doSupport && firstAux == 0 && negative) || t_[0].lower == "let's");
   // the subject: the noun phrase before the verb group, or after an inverted auxiliary
   std::optional<NounPhrase> subject;
   std::size_t i = 0;
@@ -369,7 +475,8 @@ std::vector<HungarianWord> Generator::run() {
   const std::size_t verbStart = copula ? be : possession ? have : firstAux;
   if (i < verbStart && startsNounPhrase(i)) subject = readNounPhrase(i);
   bool inverted = false;
-  if (!subject && verbStart < n && verbStart + 1 < n && t_[verbStart + 1].tag == Tag::pronoun && (t_[verbStart].tag == Tag::modal || isDo(t_[verbStart]))) {
+  if (!subject && verbStart < n && verbStart + 1 < n && t_[verbStart + 1].tag == Tag::pronoun &&
+      (t_[verbStart].tag == Tag::modal || isDo(t_[verbStart]))) {
     subject = readNounPhrase(verbStart + 1);
     inverted = true;
   }
@@ -379,11 +486,13 @@ std::vector<HungarianWord> Generator::run() {
     a.person = subject->person;
     a.plural = subject->plural;
     if (!subject->pronoun && subject->end > subject->begin) {
-      for (std::size_t k = subject->end; k + 1 < n && t_[k].lower == "and"; k = readNounPhrase(k + 1).end) a.plural = true;
+      for (std::size_t k = subject->end; k + 1 < n && t_[k].lower == "and"; k = readNounPhrase(k + 1).end)
+        a.plural = true;
     }
   }
   // "Where are my shoes?": the subject stands after the copula
-  if (copula && !subject && !existential && be + 1 < n && startsNounPhrase(be + 1) && t_[0].tag == Tag::question) {
+  if (copula && !subject && !existential && be + 1 < n && startsNounPhrase(be + 1) &&
+      t_[0].tag == Tag::question) {
     const NounPhrase after = readNounPhrase(be + 1);
     a.person = after.person;
     a.plural = after.plural;
@@ -397,10 +506,13 @@ std::vector<HungarianWord> Generator::run() {
   if (verbSense && !verbSense->note("obj").empty()) objectCase = caseNamed(verbSense->note("obj"));
   if (mainVerb != n && afterVerb < n && startsNounPhrase(afterVerb) && t_[afterVerb].tag != Tag::adverb) {
     object = readNounPhrase(afterVerb);
-    if (object->pronoun) a.definite = object->person == 3, a.youObject = object->person == 2 && a.person == 1 && !a.plural;
-    else a.definite = object->definite;
+    if (object->pronoun)
+      a.definite = object->person == 3, a.youObject = object->person == 2 && a.person == 1 && !a.plural;
+    else
+      a.definite = object->definite;
     // "I like coffee": a bare object of liking is generic, said with the article
-    if (!object->definite && t_[object->begin].tag != Tag::determiner && t_[object->begin].tag != Tag::number &&
+    if (!object->definite && t_[object->begin].tag != Tag::determiner &&
+        t_[object->begin].tag != Tag::number &&
         (t_[mainVerb].lemma == "like" || t_[mainVerb].lemma == "love" || t_[mainVerb].lemma == "hate"))
       a.definite = true, emitGenericArticle_ = true;
     if (objectCase != Case::accusative || (verbSense && verbSense->noObject)) a.definite = false;
@@ -421,11 +533,13 @@ std::vector<HungarianWord> Generator::run() {
   if (copula && afterBe < n) {
     const Token& after = t_[afterBe];
     const Sense* as = coreSense(after, sense(afterBe));
-    copulaLocation = after.tag == Tag::preposition || after.lower == "here" || after.lower == "there" ||
-                     (after.tag == Tag::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
-                     (as && as->keepsCopula);
+    copulaLocation =
+        after.tag == Tag::preposition || after.lower == "here" || after.lower == "there" ||
+        (after.tag == Tag::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
+        (as && as->keepsCopula);
   }
-  const bool dropSubject = subject && subject->pronoun && !(copula && !existential && !copulaLocation && subject->person == 3);
+  const bool dropSubject =
+      subject && subject->pronoun && !(copula && !existential && !copulaLocation && subject->person == 3);
   if (existential && !subject) a.plural = t_[be].plural;
 
   // 1. leading question words and time adverbs
@@ -437,8 +551,8 @@ std::vector<HungarianWord> Generator::run() {
       emit(plainSense(tk, sense(k)).value_or(tk.written), k);
       done[k] = true;
     } else if (tk.tag == Tag::adverb && tk.entry && k + 1 == n &&
-               (tk.lemma.rfind("every ", 0) == 0 || tk.lemma.rfind("last ", 0) == 0 || tk.lemma.rfind("next ", 0) == 0 ||
-                tk.lemma.rfind("in the ", 0) == 0)) {
+               (tk.lemma.rfind("every ", 0) == 0 || tk.lemma.rfind("last ", 0) == 0 ||
+                tk.lemma.rfind("next ", 0) == 0 || tk.lemma.rfind("in the ", 0) == 0)) {
       // "every morning", "last year" at the end: a time phrase
       emit(plainSense(tk, sense(k)).value_or(tk.written), k);
       done[k] = true;
@@ -450,9 +564,13 @@ std::vector<HungarianWord> Generator::run() {
   std::vector<HungarianWord> copulaTail;
   while (pos < n) {
     const Token& tk = t_[pos];
-    if (done[pos]) { ++pos; continue; }
+    if (done[pos]) {
+      ++pos;
+      continue;
+    }
     if (subject && pos == subject->begin) {
-      if (!dropSubject) emitNounPhrase(*subject, possession && !subject->pronoun ? Case::dative : Case::nominative);
+      if (!dropSubject)
+        emitNounPhrase(*subject, possession && !subject->pronoun ? Case::dative : Case::nominative);
       lastCase = Case::nominative;
       pos = subject->end;
       continue;
@@ -467,7 +585,8 @@ std::vector<HungarianWord> Generator::run() {
         emit(negative ? (past ? "nem volt" : "nincs") : (past ? "volt" : "van"), have);
         NounPhrase obj = readNounPhrase(have + 1);
         const int person = subject ? subject->person : 3;
-        emitNounPhrase(obj, Case::nominative, "", subject && subject->pronoun ? person : 3, subject && subject->pronoun && subject->plural);
+        emitNounPhrase(obj, Case::nominative, "", subject && subject->pronoun ? person : 3,
+                       subject && subject->pronoun && subject->plural);
         pos = obj.end;
         objectDone = true;
         verbDone = true;
@@ -483,11 +602,15 @@ std::vector<HungarianWord> Generator::run() {
         std::string form = conjugate(van, past ? Tense::past : Tense::present, ca);
         if (future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
         if (existential || location || a.person != 3 || past || future || t_[0].tag == Tag::question) {
-          if (negative && !past && !future && a.person == 3) form = a.plural ? "nincsenek" : "nincs";
-          else if (negative) form = "nem " + form;
+          if (negative && !past && !future && a.person == 3)
+            form = a.plural ? "nincsenek" : "nincs";
+          else if (negative)
+            form = "nem " + form;
           // "nincs" stands before the place: "A kutya nincs a házban."
-          if (existential || t_[0].tag == Tag::question || (negative && location)) emit(form, be);
-          else copulaTail.push_back({form, be, true});
+          if (existential || t_[0].tag == Tag::question || (negative && location))
+            emit(form, be);
+          else
+            copulaTail.push_back({form, be, true});
         } else if (negative) {
           emit("nem", be);
         }
@@ -506,14 +629,17 @@ std::vector<HungarianWord> Generator::run() {
             const Sense* cs = coreSense(t_[k], sense(k));
             std::string adj = s.value_or(t_[k].written);
             if (cs && !cs->note("pred").empty()) adj = std::string(cs->note("pred"));  // "kicsi", not "kis"
-            if (a.plural && s) adj = cs && !cs->plural.empty() ? cs->plural : pluralOf(adj, WordClass::adjective);
+            if (a.plural && s)
+              adj = cs && !cs->plural.empty() ? cs->plural : pluralOf(adj, WordClass::adjective);
             emit(adj, k, bool(s));
             pos = k + 1;
             // "big and old": the second predicate agrees too
-            if (pos + 1 < n && t_[pos].lower == "and" && t_[pos + 1].tag == Tag::adjective && (pos + 2 == n || t_[pos + 2].tag != Tag::noun)) {
+            if (pos + 1 < n && t_[pos].lower == "and" && t_[pos + 1].tag == Tag::adjective &&
+                (pos + 2 == n || t_[pos + 2].tag != Tag::noun)) {
               std::string second = plainSense(t_[pos + 1], sense(pos + 1)).value_or(t_[pos + 1].written);
               const Sense* cs2 = coreSense(t_[pos + 1], sense(pos + 1));
-              if (a.plural) second = cs2 && !cs2->plural.empty() ? cs2->plural : pluralOf(second, WordClass::adjective);
+              if (a.plural)
+                second = cs2 && !cs2->plural.empty() ? cs2->plural : pluralOf(second, WordClass::adjective);
               emit("\xC3\xA9s", pos);
               emit(second, pos + 1);
               pos += 2;
@@ -568,8 +694,11 @@ std::vector<HungarianWord> Generator::run() {
     }
     if (tk.tag == Tag::infinitiveTo && pos + 1 < n && t_[pos + 1].tag == Tag::verb) {
       const Sense* s = coreSense(t_[pos + 1], sense(pos + 1));
-      if (s) emit(s->prefix + infinitiveOf(VerbStem{s->word, s->prefix, ""}), pos + 1);
-      else emit(plainSense(t_[pos + 1], sense(pos + 1)).value_or(t_[pos + 1].written), pos + 1, t_[pos + 1].entry || !t_[pos + 1].dictionarySenses.empty());
+      if (s)
+        emit(s->prefix + infinitiveOf(VerbStem{s->word, s->prefix, ""}), pos + 1);
+      else
+        emit(plainSense(t_[pos + 1], sense(pos + 1)).value_or(t_[pos + 1].written), pos + 1,
+             t_[pos + 1].entry || !t_[pos + 1].dictionarySenses.empty());
       pos += 2;
       continue;
     }
@@ -630,13 +759,17 @@ std::vector<HungarianWord> Generator::run() {
       continue;
     }
     if (tk.tag == Tag::adverb || tk.tag == Tag::verb) {
-      if (auto s = plainSense(tk, sense(pos))) emit(tk.tag == Tag::verb ? *s : *s, pos);
-      else emit(tk.written, pos, false);
+      if (auto s = plainSense(tk, sense(pos)))
+        emit(tk.tag == Tag::verb ? *s : *s, pos);
+      else
+        emit(tk.written, pos, false);
       ++pos;
       continue;
     }
-    if (tk.lower == "here") emit("itt", pos);
-    else if (tk.lower == "there" && !existential) emit("ott", pos);
+    if (tk.lower == "here")
+      emit("itt", pos);
+    else if (tk.lower == "there" && !existential)
+      emit("ott", pos);
     ++pos;
   }
   (void)verbDone;
@@ -645,7 +778,8 @@ std::vector<HungarianWord> Generator::run() {
   for (std::size_t k = 0; k + 1 < out_.size(); ++k) {
     if (out_[k].text != "a") continue;
     const std::u16string next = utf8ToUtf16(out_[k + 1].text);
-    static constexpr std::u16string_view kVowels = u"aeiou\u00E1\u00E9\u00ED\u00F3\u00F6\u0151\u00FA\u00FC\u0171AEIOU\u00C1\u00C9";
+    static constexpr std::u16string_view kVowels =
+        u"aeiou\u00E1\u00E9\u00ED\u00F3\u00F6\u0151\u00FA\u00FC\u0171AEIOU\u00C1\u00C9";
     if (!next.empty() && kVowels.find(next[0]) != std::u16string_view::npos) out_[k].text = "az";
   }
   return out_;
@@ -658,7 +792,8 @@ std::size_t senseCount(const Token& t) {
   return t.dictionarySenses.size();
 }
 
-std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, std::size_t pointed, std::size_t pointedSense) {
+std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, std::size_t pointed,
+                                             std::size_t pointedSense) {
   return Generator(tokens, pointed, pointedSense).run();
 }
 

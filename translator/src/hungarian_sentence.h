@@ -12,13 +12,14 @@
 namespace lexiton::translator {
 
 struct HungarianWord {
-  std::string text;        // UTF-8
-  std::size_t token = 0;   // the English token it renders
-  bool known = true;       // false: an English word kept as it stands
+  std::string text;       // UTF-8
+  std::size_t token = 0;  // the English token it renders
+  bool known = true;      // false: an English word kept as it stands
 };
 
 // `pointed` is the token under the pointer; its sense number `pointedSense` is used.
-std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, std::size_t pointed, std::size_t pointedSense);
+std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, std::size_t pointed,
+                                             std::size_t pointedSense);
 
 // The number of distinct Hungarian senses a token offers.
 std::size_t senseCount(const Token& t);

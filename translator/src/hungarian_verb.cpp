@@ -21,53 +21,129 @@ struct Irregular {
 };
 
 const Irregular kIrregular[] = {
-    {u"van", {u"vagyok", u"vagy", u"van", u"vagyunk", u"vagytok", u"vannak"}, {},
-     {u"voltam", u"volt\u00E1l", u"volt", u"voltunk", u"voltatok", u"voltak"}, {},
-     u"legy\u00E9l", u"legy\u00E9l", u"lenni"},
-    {u"megy", {u"megyek", u"m\u00E9sz", u"megy", u"megy\u00FCnk", u"mentek", u"mennek"}, {},
-     {u"mentem", u"ment\u00E9l", u"ment", u"ment\u00FCnk", u"mentetek", u"mentek"}, {},
-     u"menj", u"menj", u"menni"},
-    {u"j\u00F6n", {u"j\u00F6v\u00F6k", u"j\u00F6ssz", u"j\u00F6n", u"j\u00F6v\u00FCnk", u"j\u00F6ttök", u"j\u00F6nnek"}, {},
-     {u"j\u00F6ttem", u"j\u00F6tt\u00E9l", u"j\u00F6tt", u"j\u00F6tt\u00FCnk", u"j\u00F6ttetek", u"j\u00F6ttek"}, {},
-     u"gyere", u"gyere", u"j\u00F6nni"},
-    {u"vesz", {u"veszek", u"veszel", u"vesz", u"vesz\u00FCnk", u"vesztek", u"vesznek"}, {u"veszem", u"veszed", u"veszi", u"vessz\u00FCk", u"veszitek", u"veszik"},
-     {u"vettem", u"vett\u00E9l", u"vett", u"vett\u00FCnk", u"vettetek", u"vettek"}, {u"vettem", u"vetted", u"vette", u"vett\u00FCk", u"vett\u00E9tek", u"vett\u00E9k"},
-     u"vegy\u00E9l", u"vedd", u"venni"},
-    {u"tesz", {u"teszek", u"teszel", u"tesz", u"tesz\u00FCnk", u"tesztek", u"tesznek"}, {u"teszem", u"teszed", u"teszi", u"tessz\u00FCk", u"teszitek", u"teszik"},
-     {u"tettem", u"tett\u00E9l", u"tett", u"tett\u00FCnk", u"tettetek", u"tettek"}, {u"tettem", u"tetted", u"tette", u"tett\u00FCk", u"tett\u00E9tek", u"tett\u00E9k"},
-     u"tegy\u00E9l", u"tedd", u"tenni"},
-    {u"visz", {u"viszek", u"viszel", u"visz", u"visz\u00FCnk", u"visztek", u"visznek"}, {u"viszem", u"viszed", u"viszi", u"vissz\u00FCk", u"viszitek", u"viszik"},
-     {u"vittem", u"vitt\u00E9l", u"vitt", u"vitt\u00FCnk", u"vittetek", u"vittek"}, {u"vittem", u"vitted", u"vitte", u"vitt\u00FCk", u"vitt\u00E9tek", u"vitt\u00E9k"},
-     u"vigy\u00E9l", u"vidd", u"vinni"},
-    {u"lesz", {u"leszek", u"leszel", u"lesz", u"lesz\u00FCnk", u"lesztek", u"lesznek"}, {},
-     {u"lettem", u"lett\u00E9l", u"lett", u"lett\u00FCnk", u"lettetek", u"lettek"}, {},
-     u"legy\u00E9l", u"legy\u00E9l", u"lenni"},
-    {u"eszik", {u"eszem", u"eszel", u"eszik", u"esz\u00FCnk", u"esztek", u"esznek"}, {u"eszem", u"eszed", u"eszi", u"essz\u00FCk", u"eszitek", u"eszik"},
-     {u"ettem", u"ett\u00E9l", u"evett", u"ett\u00FCnk", u"ettetek", u"ettek"}, {u"ettem", u"etted", u"ette", u"ett\u00FCk", u"ett\u00E9tek", u"ett\u00E9k"},
-     u"egy\u00E9l", u"edd", u"enni"},
-    {u"iszik", {u"iszom", u"iszol", u"iszik", u"iszunk", u"isztok", u"isznak"}, {u"iszom", u"iszod", u"issza", u"isszuk", u"isszátok", u"isszák"},
-     {u"ittam", u"itt\u00E1l", u"ivott", u"ittunk", u"ittatok", u"ittak"}, {u"ittam", u"ittad", u"itta", u"ittuk", u"itt\u00E1tok", u"itt\u00E1k"},
-     u"igy\u00E1l", u"idd", u"inni"},
-    {u"alszik", {u"alszom", u"alszol", u"alszik", u"alszunk", u"alszotok", u"alszanak"}, {},
-     {u"aludtam", u"aludt\u00E1l", u"aludt", u"aludtunk", u"aludtatok", u"aludtak"}, {},
-     u"aludj", u"aludj", u"aludni"},
-    {u"n\u0151", {u"n\u00F6v\u00F6k", u"n\u0151sz", u"n\u0151", u"n\u00F6v\u00FCnk", u"n\u0151t\u00F6k", u"n\u0151nek"}, {},
-     {u"n\u0151ttem", u"n\u0151tt\u00E9l", u"n\u0151tt", u"n\u0151tt\u00FCnk", u"n\u0151ttetek", u"n\u0151ttek"}, {},
-     u"n\u0151j", u"n\u0151j", u"n\u0151ni"},
-    {u"eml\u00E9kszik", {u"eml\u00E9kszem", u"eml\u00E9kszel", u"eml\u00E9kszik", u"eml\u00E9ksz\u00FCnk", u"eml\u00E9keztek", u"eml\u00E9keznek"}, {},
-     {u"eml\u00E9keztem", u"eml\u00E9kezt\u00E9l", u"eml\u00E9kezett", u"eml\u00E9kezt\u00FCnk", u"eml\u00E9keztetek", u"eml\u00E9keztek"}, {},
-     u"eml\u00E9kezz", u"eml\u00E9kezz", u"eml\u00E9kezni"},
-    {u"ugrik", {u"ugrom", u"ugrasz", u"ugrik", u"ugrunk", u"ugrotok", u"ugranak"}, {},
-     {u"ugrottam", u"ugrott\u00E1l", u"ugrott", u"ugrottunk", u"ugrottatok", u"ugrottak"}, {},
-     u"ugorj", u"ugorj", u"ugrani"},
-    {u"hisz", {u"hiszek", u"hiszel", u"hisz", u"hisz\u00FCnk", u"hisztek", u"hisznek"}, {u"hiszem", u"hiszed", u"hiszi", u"hissz\u00FCk", u"hiszitek", u"hiszik"},
-     {u"hittem", u"hitt\u00E9l", u"hitt", u"hitt\u00FCnk", u"hittetek", u"hittek"}, {u"hittem", u"hitted", u"hitte", u"hitt\u00FCk", u"hitt\u00E9tek", u"hitt\u00E9k"},
-     u"higgy", u"hidd", u"hinni"},
+    {u"van",
+     {u"vagyok", u"vagy", u"van", u"vagyunk", u"vagytok", u"vannak"},
+     {},
+     {u"voltam", u"volt\u00E1l", u"volt", u"voltunk", u"voltatok", u"voltak"},
+     {},
+     u"legy\u00E9l",
+     u"legy\u00E9l",
+     u"lenni"},
+    {u"megy",
+     {u"megyek", u"m\u00E9sz", u"megy", u"megy\u00FCnk", u"mentek", u"mennek"},
+     {},
+     {u"mentem", u"ment\u00E9l", u"ment", u"ment\u00FCnk", u"mentetek", u"mentek"},
+     {},
+     u"menj",
+     u"menj",
+     u"menni"},
+    {u"j\u00F6n",
+     {u"j\u00F6v\u00F6k", u"j\u00F6ssz", u"j\u00F6n", u"j\u00F6v\u00FCnk", u"j\u00F6ttök", u"j\u00F6nnek"},
+     {},
+     {u"j\u00F6ttem", u"j\u00F6tt\u00E9l", u"j\u00F6tt", u"j\u00F6tt\u00FCnk", u"j\u00F6ttetek",
+      u"j\u00F6ttek"},
+     {},
+     u"gyere",
+     u"gyere",
+     u"j\u00F6nni"},
+    {u"vesz",
+     {u"veszek", u"veszel", u"vesz", u"vesz\u00FCnk", u"vesztek", u"vesznek"},
+     {u"veszem", u"veszed", u"veszi", u"vessz\u00FCk", u"veszitek", u"veszik"},
+     {u"vettem", u"vett\u00E9l", u"vett", u"vett\u00FCnk", u"vettetek", u"vettek"},
+     {u"vettem", u"vetted", u"vette", u"vett\u00FCk", u"vett\u00E9tek", u"vett\u00E9k"},
+     u"vegy\u00E9l",
+     u"vedd",
+     u"venni"},
+    {u"tesz",
+     {u"teszek", u"teszel", u"tesz", u"tesz\u00FCnk", u"tesztek", u"tesznek"},
+     {u"teszem", u"teszed", u"teszi", u"tessz\u00FCk", u"teszitek", u"teszik"},
+     {u"tettem", u"tett\u00E9l", u"tett", u"tett\u00FCnk", u"tettetek", u"tettek"},
+     {u"tettem", u"tetted", u"tette", u"tett\u00FCk", u"tett\u00E9tek", u"tett\u00E9k"},
+     u"tegy\u00E9l",
+     u"tedd",
+     u"tenni"},
+    {u"visz",
+     {u"viszek", u"viszel", u"visz", u"visz\u00FCnk", u"visztek", u"visznek"},
+     {u"viszem", u"viszed", u"viszi", u"vissz\u00FCk", u"viszitek", u"viszik"},
+     {u"vittem", u"vitt\u00E9l", u"vitt", u"vitt\u00FCnk", u"vittetek", u"vittek"},
+     {u"vittem", u"vitted", u"vitte", u"vitt\u00FCk", u"vitt\u00E9tek", u"vitt\u00E9k"},
+     u"vigy\u00E9l",
+     u"vidd",
+     u"vinni"},
+    {u"lesz",
+     {u"leszek", u"leszel", u"lesz", u"lesz\u00FCnk", u"lesztek", u"lesznek"},
+     {},
+     {u"lettem", u"lett\u00E9l", u"lett", u"lett\u00FCnk", u"lettetek", u"lettek"},
+     {},
+     u"legy\u00E9l",
+     u"legy\u00E9l",
+     u"lenni"},
+    {u"eszik",
+     {u"eszem", u"eszel", u"eszik", u"esz\u00FCnk", u"esztek", u"esznek"},
+     {u"eszem", u"eszed", u"eszi", u"essz\u00FCk", u"eszitek", u"eszik"},
+     {u"ettem", u"ett\u00E9l", u"evett", u"ett\u00FCnk", u"ettetek", u"ettek"},
+     {u"ettem", u"etted", u"ette", u"ett\u00FCk", u"ett\u00E9tek", u"ett\u00E9k"},
+     u"egy\u00E9l",
+     u"edd",
+     u"enni"},
+    {u"iszik",
+     {u"iszom", u"iszol", u"iszik", u"iszunk", u"isztok", u"isznak"},
+     {u"iszom", u"iszod", u"issza", u"isszuk", u"isszátok", u"isszák"},
+     {u"ittam", u"itt\u00E1l", u"ivott", u"ittunk", u"ittatok", u"ittak"},
+     {u"ittam", u"ittad", u"itta", u"ittuk", u"itt\u00E1tok", u"itt\u00E1k"},
+     u"igy\u00E1l",
+     u"idd",
+     u"inni"},
+    {u"alszik",
+     {u"alszom", u"alszol", u"alszik", u"alszunk", u"alszotok", u"alszanak"},
+     {},
+     {u"aludtam", u"aludt\u00E1l", u"aludt", u"aludtunk", u"aludtatok", u"aludtak"},
+     {},
+     u"aludj",
+     u"aludj",
+     u"aludni"},
+    {u"n\u0151",
+     {u"n\u00F6v\u00F6k", u"n\u0151sz", u"n\u0151", u"n\u00F6v\u00FCnk", u"n\u0151t\u00F6k", u"n\u0151nek"},
+     {},
+     {u"n\u0151ttem", u"n\u0151tt\u00E9l", u"n\u0151tt", u"n\u0151tt\u00FCnk", u"n\u0151ttetek",
+      u"n\u0151ttek"},
+     {},
+     u"n\u0151j",
+     u"n\u0151j",
+     u"n\u0151ni"},
+    {u"eml\u00E9kszik",
+     {u"eml\u00E9kszem", u"eml\u00E9kszel", u"eml\u00E9kszik", u"eml\u00E9ksz\u00FCnk", u"eml\u00E9keztek",
+      u"eml\u00E9keznek"},
+     {},
+     {u"eml\u00E9keztem", u"eml\u00E9kezt\u00E9l", u"eml\u00E9kezett", u"eml\u00E9kezt\u00FCnk",
+      u"eml\u00E9keztetek", u"eml\u00E9keztek"},
+     {},
+     u"eml\u00E9kezz",
+     u"eml\u00E9kezz",
+     u"eml\u00E9kezni"},
+    {u"ugrik",
+     {u"ugrom", u"ugrasz", u"ugrik", u"ugrunk", u"ugrotok", u"ugranak"},
+     {},
+     {u"ugrottam", u"ugrott\u00E1l", u"ugrott", u"ugrottunk", u"ugrottatok", u"ugrottak"},
+     {},
+     u"ugorj",
+     u"ugorj",
+     u"ugrani"},
+    {u"hisz",
+     {u"hiszek", u"hiszel", u"hisz", u"hisz\u00FCnk", u"hisztek", u"hisznek"},
+     {u"hiszem", u"hiszed", u"hiszi", u"hissz\u00FCk", u"hiszitek", u"hiszik"},
+     {u"hittem", u"hitt\u00E9l", u"hitt", u"hitt\u00FCnk", u"hittetek", u"hittek"},
+     {u"hittem", u"hitted", u"hitte", u"hitt\u00FCk", u"hitt\u00E9tek", u"hitt\u00E9k"},
+     u"higgy",
+     u"hidd",
+     u"hinni"},
 };
 
 std::size_t index(const Agreement& a) { return std::size_t(a.person - 1) + (a.plural ? 3 : 0); }
 
-bool endsWith(std::u16string_view w, std::u16string_view t) { return w.size() >= t.size() && w.substr(w.size() - t.size()) == t; }
+bool endsWith(std::u16string_view w, std::u16string_view t) {
+  return w.size() >= t.size() && w.substr(w.size() - t.size()) == t;
+}
 
 // "s", "sz", "z", "dz": the second person takes "-ol/-el", and "j" assimilates to them.
 std::size_t sibilantLength(std::u16string_view w) {
@@ -97,7 +173,9 @@ bool needsLink(std::u16string_view w) {
 // The past stem before a personal ending: linked for "t" and clusters ("futott-", "hallott-"),
 // a bare "t" otherwise ("írt-", "nézt-"); and whether the third person indefinite links anyway.
 std::u16string pastStem(std::u16string_view s, Harmony h, bool& thirdLinks) {
-  const std::u16string linked = std::u16string(s) + (h == Harmony::back ? u"ott" : h == Harmony::front ? u"ett" : u"\u00F6tt");
+  const std::u16string linked = std::u16string(s) + (h == Harmony::back    ? u"ott"
+                                                     : h == Harmony::front ? u"ett"
+                                                                           : u"\u00F6tt");
   thirdLinks = false;
   const char16_t last = s.back(), before = s.size() >= 2 ? s[s.size() - 2] : u'a';
   const bool bareT = (last == u'l' || last == u'r' || last == u'n' || last == u'j') && vowel(before);
@@ -128,7 +206,9 @@ std::u16string pastStem(std::u16string_view s, Harmony h, bool& thirdLinks) {
 std::u16string pick(Harmony h, std::u16string_view b, std::u16string_view f, std::u16string_view r) {
   return std::u16string(h == Harmony::back ? b : h == Harmony::front ? f : r);
 }
-std::u16string pick2(Harmony h, std::u16string_view b, std::u16string_view f) { return std::u16string(h == Harmony::back ? b : f); }
+std::u16string pick2(Harmony h, std::u16string_view b, std::u16string_view f) {
+  return std::u16string(h == Harmony::back ? b : f);
+}
 
 // A suffix beginning with "j" after a sibilant doubles it instead: "olvas" + "ja" = "olvassa".
 // A sibilant doubled: "s" -> "ss", "sz" -> "ssz" ("játssza"), "z" -> "zz".
@@ -138,7 +218,8 @@ std::u16string doubledSibilant(std::u16string_view s) {
 }
 
 std::u16string withJ(std::u16string_view s, std::u16string_view suffix) {
-  if (sibilantLength(s) == 0 || suffix.empty() || suffix[0] != u'j') return std::u16string(s) + std::u16string(suffix);
+  if (sibilantLength(s) == 0 || suffix.empty() || suffix[0] != u'j')
+    return std::u16string(s) + std::u16string(suffix);
   return doubledSibilant(s) + std::u16string(suffix.substr(1));
 }
 
@@ -154,8 +235,9 @@ Stem stemOf(std::u16string_view lemma) {
     s.stem.resize(s.stem.size() - 2);
     s.ik = true;
   }
-  static constexpr std::u16string_view kBackWithI[] = {u"\u00EDr", u"h\u00EDv", u"sz\u00EDv", u"s\u00EDr", u"ny\u00EDl", u"nyit",
-                                                    u"tiszt\u00EDt", u"szid", u"iszik", u"b\u00EDz"};
+  static constexpr std::u16string_view kBackWithI[] = {
+      u"\u00EDr", u"h\u00EDv",     u"sz\u00EDv", u"s\u00EDr", u"ny\u00EDl",
+      u"nyit",    u"tiszt\u00EDt", u"szid",      u"iszik",    u"b\u00EDz"};
   s.h = harmonyOf(s.stem);
   for (std::u16string_view b : kBackWithI)
     if (s.stem == b || (endsWith(s.stem, b) && s.stem.size() > b.size())) s.h = Harmony::back;
@@ -186,21 +268,36 @@ std::u16string regular(const Stem& st, Tense t, const Agreement& a, std::u16stri
     if (a.youObject) return s + (linkYou ? pick2(h, u"alak", u"elek") : pick2(h, u"lak", u"lek"));
     if (!a.definite) {
       switch (i) {
-        case 0: return s + (st.ik ? pick(h, u"om", u"em", u"\u00F6m") : pick(h, u"ok", u"ek", u"\u00F6k"));
-        case 1: return s + (sibilantLength(s) ? pick(h, u"ol", u"el", u"\u00F6l") : needsLink(s) ? pick2(h, u"asz", u"esz") : u"sz");
-        case 2: return st.ik ? s + u"ik" : s;
-        case 3: return s + pick2(h, u"unk", u"\u00FCnk");
-        case 4: return s + (needsLink(s) ? pick(h, u"otok", u"etek", u"\u00F6t\u00F6k") : pick(h, u"tok", u"tek", u"t\u00F6k"));
-        default: return s + (needsLink(s) ? pick2(h, u"anak", u"enek") : pick2(h, u"nak", u"nek"));
+        case 0:
+          return s + (st.ik ? pick(h, u"om", u"em", u"\u00F6m") : pick(h, u"ok", u"ek", u"\u00F6k"));
+        case 1:
+          return s + (sibilantLength(s) ? pick(h, u"ol", u"el", u"\u00F6l")
+                      : needsLink(s)    ? pick2(h, u"asz", u"esz")
+                                        : u"sz");
+        case 2:
+          return st.ik ? s + u"ik" : s;
+        case 3:
+          return s + pick2(h, u"unk", u"\u00FCnk");
+        case 4:
+          return s + (needsLink(s) ? pick(h, u"otok", u"etek", u"\u00F6t\u00F6k")
+                                   : pick(h, u"tok", u"tek", u"t\u00F6k"));
+        default:
+          return s + (needsLink(s) ? pick2(h, u"anak", u"enek") : pick2(h, u"nak", u"nek"));
       }
     }
     switch (i) {
-      case 0: return s + pick(h, u"om", u"em", u"\u00F6m");
-      case 1: return s + pick(h, u"od", u"ed", u"\u00F6d");
-      case 2: return h == Harmony::back ? withJ(s, u"ja") : s + u"i";
-      case 3: return withJ(s, h == Harmony::back ? u"juk" : u"j\u00FCk");
-      case 4: return h == Harmony::back ? withJ(s, u"j\u00E1tok") : s + u"itek";
-      default: return h == Harmony::back ? withJ(s, u"j\u00E1k") : s + u"ik";
+      case 0:
+        return s + pick(h, u"om", u"em", u"\u00F6m");
+      case 1:
+        return s + pick(h, u"od", u"ed", u"\u00F6d");
+      case 2:
+        return h == Harmony::back ? withJ(s, u"ja") : s + u"i";
+      case 3:
+        return withJ(s, h == Harmony::back ? u"juk" : u"j\u00FCk");
+      case 4:
+        return h == Harmony::back ? withJ(s, u"j\u00E1tok") : s + u"itek";
+      default:
+        return h == Harmony::back ? withJ(s, u"j\u00E1k") : s + u"ik";
     }
   }
   if (t == Tense::past) {
@@ -222,7 +319,8 @@ std::u16string regular(const Stem& st, Tense t, const Agreement& a, std::u16stri
       return p + std::u16string(e == Harmony::back ? kBack[i] : kFront[i]);
     }
     static constexpr std::u16string_view kBack[] = {u"am", u"ad", u"a", u"uk", u"\u00E1tok", u"\u00E1k"};
-    static constexpr std::u16string_view kFront[] = {u"em", u"ed", u"e", u"\u00FCk", u"\u00E9tek", u"\u00E9k"};
+    static constexpr std::u16string_view kFront[] = {u"em",      u"ed",        u"e",
+                                                     u"\u00FCk", u"\u00E9tek", u"\u00E9k"};
     if (a.youObject) return p + pick2(e, u"alak", u"elek");
     return p + std::u16string(e == Harmony::back ? kBack[i] : kFront[i]);
   }
@@ -249,8 +347,10 @@ std::u16string regular(const Stem& st, Tense t, const Agreement& a, std::u16stri
   }
   const bool def = a.definite;
   if (!a.plural && a.person == 2) return def ? impDef : imp;
-  if (a.plural && a.person == 1) return imp + (def ? pick2(h, u"uk", u"\u00FCk") : pick2(h, u"unk", u"\u00FCnk"));
-  if (a.plural && a.person == 2) return imp + (def ? pick2(h, u"\u00E1tok", u"\u00E9tek") : pick2(h, u"atok", u"etek"));
+  if (a.plural && a.person == 1)
+    return imp + (def ? pick2(h, u"uk", u"\u00FCk") : pick2(h, u"unk", u"\u00FCnk"));
+  if (a.plural && a.person == 2)
+    return imp + (def ? pick2(h, u"\u00E1tok", u"\u00E9tek") : pick2(h, u"atok", u"etek"));
   return imp + (def ? pick2(h, u"a", u"e") : pick(h, u"on", u"en", u"\u00F6n"));
 }
 
@@ -263,8 +363,10 @@ std::string conjugate(const VerbStem& v, Tense t, Agreement a) {
   if (const Irregular* irr = irregularFor(lemma)) {
     const std::size_t i = index(a);
     // verbs without an object list no definite forms: the indefinite ones serve
-    if (t == Tense::present) return utf16ToUtf8(a.definite && irr->presentDef[i] ? irr->presentDef[i] : irr->presentIndef[i]);
-    if (t == Tense::past) return utf16ToUtf8(a.definite && irr->pastDef[i] ? irr->pastDef[i] : irr->pastIndef[i]);
+    if (t == Tense::present)
+      return utf16ToUtf8(a.definite && irr->presentDef[i] ? irr->presentDef[i] : irr->presentIndef[i]);
+    if (t == Tense::past)
+      return utf16ToUtf8(a.definite && irr->pastDef[i] ? irr->pastDef[i] : irr->pastIndef[i]);
     if (a.person == 2 && !a.plural) return utf16ToUtf8(a.definite ? irr->imperativeDef : irr->imperative);
   }
   return utf16ToUtf8(regular(stemOf(lemma), t, a, utf8ToUtf16(v.past)));

@@ -14,8 +14,8 @@ enum class Tense { present, past, imperative };
 struct Agreement {
   int person = 3;  // 1..3
   bool plural = false;
-  bool definite = false;  // the definite conjugation: a definite object
-  bool youObject = false; // first person singular subject, second person object: "látlak"
+  bool definite = false;   // the definite conjugation: a definite object
+  bool youObject = false;  // first person singular subject, second person object: "látlak"
 };
 
 struct VerbStem {

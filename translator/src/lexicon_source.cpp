@@ -7,10 +7,11 @@
 namespace lexiton::lexicon {
 namespace {
 
-constexpr std::string_view kCaseNames[] = {"acc", "ban", "ba",  "bol", "on",  "ra",  "rol", "nal", "hoz",
-                                           "tol", "nak", "val", "ert", "kor", "ig",  "n",   "ul",  "nom"};
-constexpr std::string_view kNoteKeys[] = {"acc", "3sg", "sup", "obj", "past", "for", "at", "to", "in",
-                                          "on", "from", "with", "about", "into", "of", "by", "intr", "pred", "pp", "poss"};
+constexpr std::string_view kCaseNames[] = {"acc", "ban", "ba",  "bol", "on",  "ra", "rol", "nal", "hoz",
+                                           "tol", "nak", "val", "ert", "kor", "ig", "n",   "ul",  "nom"};
+constexpr std::string_view kNoteKeys[] = {"acc", "3sg", "sup",  "obj",  "past", "for",   "at",
+                                          "to",  "in",  "on",   "from", "with", "about", "into",
+                                          "of",  "by",  "intr", "pred", "pp",   "poss"};
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -27,7 +28,8 @@ bool hungarianWord(std::string_view s, bool phrase) {
     if (phrase && (c == ' ' || c == '-') && i > 0 && i + 1 < s.size() && s[i - 1] != ' ') continue;
     if ((c == 0xC3 || c == 0xC5) && i + 1 < s.size()) {  // á é í ó ö ú ü, ő ű
       const unsigned char d = static_cast<unsigned char>(s[++i]);
-      const bool ok = c == 0xC3 ? (d == 0xA1 || d == 0xA9 || d == 0xAD || d == 0xB3 || d == 0xB6 || d == 0xBA || d == 0xBC)
+      const bool ok = c == 0xC3 ? (d == 0xA1 || d == 0xA9 || d == 0xAD || d == 0xB3 || d == 0xB6 ||
+                                   d == 0xBA || d == 0xBC)
                                 : (d == 0x91 || d == 0xB1);
       if (ok) continue;
     }
@@ -77,12 +79,19 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
     n = trim(n);
     const std::size_t eq = n.find('=');
     if (eq == std::string_view::npos) {
-      if (n == "back") s.back = true;
-      else if (n == "front") s.front = true;
-      else if (n == "name") s.name = true;
-      else if (n == "van") s.keepsCopula = true;
-      else if (n == "noobj" && pos == PartOfSpeech::verb) s.noObject = true;
-      else if (s.plural.empty() && hungarianWord(n, false) && (pos == PartOfSpeech::noun || pos == PartOfSpeech::adjective)) s.plural = std::string(n);
+      if (n == "back")
+        s.back = true;
+      else if (n == "front")
+        s.front = true;
+      else if (n == "name")
+        s.name = true;
+      else if (n == "van")
+        s.keepsCopula = true;
+      else if (n == "noobj" && pos == PartOfSpeech::verb)
+        s.noObject = true;
+      else if (s.plural.empty() && hungarianWord(n, false) &&
+               (pos == PartOfSpeech::noun || pos == PartOfSpeech::adjective))
+        s.plural = std::string(n);
       else {
         error = "unknown note \"" + std::string(n) + "\"";
         return std::nullopt;
@@ -122,11 +131,16 @@ std::optional<PartOfSpeech> partOfSpeechNamed(std::string_view name) {
 
 std::string_view partOfSpeechName(PartOfSpeech p) {
   switch (p) {
-    case PartOfSpeech::noun: return "n";
-    case PartOfSpeech::verb: return "v";
-    case PartOfSpeech::adjective: return "adj";
-    case PartOfSpeech::adverb: return "adv";
-    case PartOfSpeech::number: return "num";
+    case PartOfSpeech::noun:
+      return "n";
+    case PartOfSpeech::verb:
+      return "v";
+    case PartOfSpeech::adjective:
+      return "adj";
+    case PartOfSpeech::adverb:
+      return "adv";
+    case PartOfSpeech::number:
+      return "num";
   }
   return "n";
 }

@@ -40,9 +40,9 @@ std::optional<PartOfSpeech> partOfSpeechNamed(std::string_view name);
 std::string_view partOfSpeechName(PartOfSpeech p);
 
 struct Sense {
-  std::string word;      // UTF-8, without the prefix
-  std::string prefix;    // a separable verbal prefix ("be"), or empty
-  std::string plural;    // given plural, or empty
+  std::string word;                                        // UTF-8, without the prefix
+  std::string prefix;                                      // a separable verbal prefix ("be"), or empty
+  std::string plural;                                      // given plural, or empty
   std::vector<std::pair<std::string, std::string>> notes;  // key=value notes in order
   bool back = false, front = false;
   bool name = false;         // a place name, written with a capital ("London")

@@ -18,10 +18,17 @@ void appendReference(std::string& out, char32_t c) {
 // True when the ASCII character was written as an entity.
 bool appendEscaped(std::string& out, char32_t c) {
   switch (c) {
-    case '&': out += "&amp;"; return true;
-    case '<': out += "&lt;"; return true;
-    case '>': out += "&gt;"; return true;
-    default: return false;
+    case '&':
+      out += "&amp;";
+      return true;
+    case '<':
+      out += "&lt;";
+      return true;
+    case '>':
+      out += "&gt;";
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -30,9 +37,12 @@ bool appendEscaped(std::string& out, char32_t c) {
 void appendSourceText(std::string& out, std::u32string_view text) {
   for (char32_t c : text) {
     if (appendEscaped(out, c)) continue;
-    if (c < 0x20 || c == 0x7F) out += ' ';
-    else if (c < 0x80) out += char(c);
-    else appendReference(out, c);
+    if (c < 0x20 || c == 0x7F)
+      out += ' ';
+    else if (c < 0x80)
+      out += char(c);
+    else
+      appendReference(out, c);
   }
 }
 
@@ -43,15 +53,23 @@ void appendTargetText(std::string& out, std::string_view utf8) {
   for (std::size_t i = 0; i < wide.size(); ++i) {
     char16_t c = wide[i];
     if (appendEscaped(out, c)) continue;
-    if (c < 0x20 || c == 0x7F) { out += ' '; continue; }
-    if (c < 0x80) { out += char(c); continue; }
+    if (c < 0x20 || c == 0x7F) {
+      out += ' ';
+      continue;
+    }
+    if (c < 0x80) {
+      out += char(c);
+      continue;
+    }
     if (c >= 0xD800 && c <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF) {
       appendReference(out, 0x10000 + ((char32_t(c) - 0xD800) << 10) + (wide[i + 1] - 0xDC00));
       ++i;
       continue;
     }
-    if (narrow[i] != '\0') out += narrow[i];
-    else appendReference(out, c);
+    if (narrow[i] != '\0')
+      out += narrow[i];
+    else
+      appendReference(out, c);
   }
 }
 
@@ -63,8 +81,10 @@ std::string capitalized(std::string_view s) {
     r[0] = char(b0 - 'a' + 'A');
   } else if (r.size() > 1) {
     const auto b1 = uint8_t(r[1]);
-    if (b0 == 0xC3 && b1 >= 0xA0 && b1 <= 0xBE && b1 != 0xB7) r[1] = char(b1 - 0x20);  // á é í ó ö ú ü
-    else if (b0 == 0xC5 && (b1 == 0x91 || b1 == 0xB1)) r[1] = char(b1 - 1);          // ő ű
+    if (b0 == 0xC3 && b1 >= 0xA0 && b1 <= 0xBE && b1 != 0xB7)
+      r[1] = char(b1 - 0x20);  // á é í ó ö ú ü
+    else if (b0 == 0xC5 && (b1 == 0x91 || b1 == 0xB1))
+      r[1] = char(b1 - 1);  // ő ű
   }
   return r;
 }

@@ -43,7 +43,7 @@ bool isBlank(char32_t c) {
 bool isLetter(char32_t c) {
   if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return true;
   if (c < 0xC0) return false;
-  if (c == 0xD7 || c == 0xF7) return false;  // multiplication and division signs
+  if (c == 0xD7 || c == 0xF7) return false;      // multiplication and division signs
   if (c >= 0x2000 && c <= 0x2BFF) return false;  // punctuation, symbols, arrows, boxes
   if (c >= 0x3000 && c <= 0x303F) return false;  // CJK punctuation
   if (c >= 0xD800 && c <= 0xDFFF) return false;
@@ -85,7 +85,10 @@ Sentence sentenceAround(const std::u32string& t, std::size_t pointer) {
   std::vector<Word> words;
   std::size_t i = begin;
   while (i < end) {
-    if (!isWordChar(t[i])) { ++i; continue; }
+    if (!isWordChar(t[i])) {
+      ++i;
+      continue;
+    }
     Word w{i, i, false};
     while (w.end < end) {
       char32_t c = t[w.end];

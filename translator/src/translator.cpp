@@ -25,43 +25,48 @@ namespace markup = protocol::markup;
 
 // One alternative of the reply: the marked-up source and its translation.
 std::string alternative(std::string_view source, std::string_view target) {
-  return markup::wrapped(markup::kAlternativeSource, source) + markup::wrapped(markup::kAlternativeTarget, target);
+  return markup::wrapped(markup::kAlternativeSource, source) +
+         markup::wrapped(markup::kAlternativeTarget, target);
 }
 
 // A phrase never starts with an article: "the house" is the parliament, "the houses" are not.
 constexpr std::string_view kArticles[] = {"the", "a", "an"};
 // After these words comes a verb: "you mean" is "to mean", not the adjective "mean".
-constexpr std::string_view kBeforeVerb[] = {
-    "i", "you", "we", "they", "he", "she", "to", "will", "would", "can", "could", "must", "should",
-    "may", "might", "don't", "doesn't", "didn't", "won't", "can't", "not", "let's", "shall"};
+constexpr std::string_view kBeforeVerb[] = {"i",      "you",   "we",    "they",  "he",      "she",
+                                            "to",     "will",  "would", "can",   "could",   "must",
+                                            "should", "may",   "might", "don't", "doesn't", "didn't",
+                                            "won't",  "can't", "not",   "let's", "shall"};
 // Before a plural noun: "the houses", "my books", "two dogs". A word that is also a verb
 // ("houses", "runs") is only taken for a plural noun after one of these or before kPluralVerbs.
 constexpr std::string_view kNounContext[] = {
-    "the", "these", "those", "my", "your", "his", "her", "its", "our", "their", "some", "many",
-    "few", "all", "both", "several", "other", "such", "no", "any", "two", "three", "four", "five",
-    "six", "seven", "eight", "nine", "ten", "of", "in", "on", "at", "with", "for", "from", "about",
-    "by", "and", "or", "are", "were"};
-constexpr std::string_view kPluralVerbs[] = {"are", "were", "have", "do", "don't", "aren't", "weren't", "haven't"};
+    "the",  "these", "those", "my",    "your",    "his",   "her",  "its", "our", "their", "some",
+    "many", "few",   "all",   "both",  "several", "other", "such", "no",  "any", "two",   "three",
+    "four", "five",  "six",   "seven", "eight",   "nine",  "ten",  "of",  "in",  "on",    "at",
+    "with", "for",   "from",  "about", "by",      "and",   "or",   "are", "were"};
+constexpr std::string_view kPluralVerbs[] = {"are",   "were",   "have",    "do",
+                                             "don't", "aren't", "weren't", "haven't"};
 // The present copula of the third person, which Hungarian leaves out before a predicate.
 constexpr std::string_view kCopulaSingular = "is", kCopulaPlural = "are";
 // Before the copula these make no subject that drops it: "there is" states existence, "where
 // is" asks, "you are" and "we are" keep "vagy"/"vagyunk".
 constexpr std::string_view kNoCopulaSubject[] = {"there", "here", "where", "what", "who", "which",
-                                                 "how", "why", "when", "you", "we", "i"};
+                                                 "how",   "why",  "when",  "you",  "we",  "i"};
 // Between the copula and its predicate: "is very big", "is a teacher".
-constexpr std::string_view kBeforePredicate[] = {"very", "quite", "so", "too", "rather", "really", "a", "an", "the"};
+constexpr std::string_view kBeforePredicate[] = {"very",   "quite", "so", "too", "rather",
+                                                 "really", "a",     "an", "the"};
 // After the predicate the clause goes on with one of these: "is big and old".
 constexpr std::string_view kClauseJoiners[] = {"and", "but", "or"};
 // Simple past forms (not participles) of irregular verbs: "went" is "ment" after a subject.
 constexpr std::string_view kSimplePast[] = {
-    "went", "came", "gave", "took", "made", "said", "got", "thought", "told", "found", "left",
-    "felt", "brought", "began", "kept", "held", "wrote", "stood", "heard", "meant", "met", "ran",
-    "paid", "sat", "spoke", "led", "grew", "lost", "fell", "sent", "built", "understood", "drew",
-    "broke", "spent", "drove", "bought", "wore", "chose", "sold", "caught", "taught", "fought",
-    "threw", "flew", "ate", "drank", "sang", "swam", "slept", "won", "forgot"};
+    "went",   "came",  "gave",  "took",    "made",       "said",   "got",    "thought", "told",
+    "found",  "left",  "felt",  "brought", "began",      "kept",   "held",   "wrote",   "stood",
+    "heard",  "meant", "met",   "ran",     "paid",       "sat",    "spoke",  "led",     "grew",
+    "lost",   "fell",  "sent",  "built",   "understood", "drew",   "broke",  "spent",   "drove",
+    "bought", "wore",  "chose", "sold",    "caught",     "taught", "fought", "threw",   "flew",
+    "ate",    "drank", "sang",  "swam",    "slept",      "won",    "forgot"};
 // Before these a past form is a participle or an infinitive ("has gone", "was taken").
-constexpr std::string_view kBeforeParticiple[] = {"is", "are", "was", "were", "be", "been", "being", "am",
-                                                  "have", "has", "had", "to", "will", "would"};
+constexpr std::string_view kBeforeParticiple[] = {"is", "are",  "was", "were", "be", "been", "being",
+                                                  "am", "have", "has", "had",  "to", "will", "would"};
 // Words this long count when telling a heading from a sentence with names.
 constexpr std::size_t kHeadingWordChars = 4;
 // Letters with accents beyond this share (one in eight) mark a text that is not English.
@@ -173,9 +178,7 @@ class SentenceTranslation {
       if (text_[k] != ' ' && text_[k] != '\t' && text_[k] != 0xA0) return false;
     return true;
   }
-  bool afterVerbContext(std::size_t i) const {
-    return listed(kBeforeVerb, lowers_[i - 1]);
-  }
+  bool afterVerbContext(std::size_t i) const { return listed(kBeforeVerb, lowers_[i - 1]); }
   // A plural-looking word is a noun here, not a verb in the third person ("he runs").
   bool nounContext(std::size_t i) const {
     if (i > 0 && afterVerbContext(i)) return false;
@@ -210,9 +213,9 @@ void SentenceTranslation::findUnits() {
     if (w.hasLetter && w.end - w.begin <= kMaxWordChars) {
       std::vector<std::string_view> run{words_[i]};
       if (!listed(kArticles, lowers_[i]))
-        for (std::size_t k = i + 1; k < s_.words.size() && run.size() < Dictionary::kMaxPhraseWords &&
-                                    joinedByBlanks(k - 1) && s_.words[k].hasLetter &&
-                                    s_.words[k].end - s_.words[k].begin <= kMaxWordChars;
+        for (std::size_t k = i + 1;
+             k < s_.words.size() && run.size() < Dictionary::kMaxPhraseWords && joinedByBlanks(k - 1) &&
+             s_.words[k].hasLetter && s_.words[k].end - s_.words[k].begin <= kMaxWordChars;
              ++k)
           run.push_back(words_[k]);
       DictionaryEntry entry;
@@ -224,15 +227,15 @@ void SentenceTranslation::findUnits() {
         if (dict_.findVerb(words_[i], verb)) entry = std::move(verb);
       }
       // "went", "played" right after a word that can be their subject
-      const bool pastPosition = n < 2 && i > 0 && joinedByBlanks(i - 1) &&
-                                (listed(kSimplePast, lower) || endsWith(lower, "ed")) &&
-                                !listed(kNounContext, lowers_[i - 1]) &&
-                                !listed(kBeforeParticiple, lowers_[i - 1]);
+      const bool pastPosition =
+          n < 2 && i > 0 && joinedByBlanks(i - 1) && (listed(kSimplePast, lower) || endsWith(lower, "ed")) &&
+          !listed(kNounContext, lowers_[i - 1]) && !listed(kBeforeParticiple, lowers_[i - 1]);
       if (n == 1 && pastPosition && entry.key != lower && !isVerbKey(entry.key)) {
         DictionaryEntry verb;
         if (dict_.findVerb(words_[i], verb)) entry = std::move(verb);
       }
-      bool core = n < 2 && (coreWordSenses(lower, u.senses) || coreWordSenses(contractionStem(lower), u.senses));
+      bool core =
+          n < 2 && (coreWordSenses(lower, u.senses) || coreWordSenses(contractionStem(lower), u.senses));
       // "-ing" after the copula is nearly always the continuous tense ("are sleeping"), even
       // where the dictionary lists the form as an adjective; "-ed" only when it has no entry
       u.verbForm = !core && n > 0 &&
@@ -242,7 +245,8 @@ void SentenceTranslation::findUnits() {
       std::string answeredBy;
       if (!core && n == 1 && !isVerbKey(entry.key)) answeredBy = entry.key;
       // A single word's base forms serve the core-word and the plural checks below.
-      const std::vector<std::string> forms = n < 2 ? Dictionary::baseForms(words_[i]) : std::vector<std::string>();
+      const std::vector<std::string> forms =
+          n < 2 ? Dictionary::baseForms(words_[i]) : std::vector<std::string>();
       // "came", "women": forms of core words the dictionary has no entry for
       if (!core && n == 0)
         for (const std::string& form : forms)
@@ -287,8 +291,10 @@ bool SentenceTranslation::looksEnglish() const {
       char32_t c = text_[k];
       if (!isLetter(c)) continue;
       ++letters;
-      if (c >= 0x250) ++otherScript;
-      else if (c >= 0x80) ++accented;
+      if (c >= 0x250)
+        ++otherScript;
+      else if (c >= 0x80)
+        ++accented;
     }
   if (otherScript * 2 >= letters && otherScript > 0) return false;
   if (accented * kAccentRatio > letters) return false;
@@ -327,8 +333,10 @@ std::string SentenceTranslation::target(std::size_t hlSense) const {
   std::vector<std::string> shown(units_.size());
   for (std::size_t i = 0; i < units_.size(); ++i) {
     const Unit& u = units_[i];
-    if (u.known) shown[i] = u.senses[&u == hl ? std::min(hlSense, u.senses.size() - 1) : 0];
-    else shown[i] = words_[u.firstWord];
+    if (u.known)
+      shown[i] = u.senses[&u == hl ? std::min(hlSense, u.senses.size() - 1) : 0];
+    else
+      shown[i] = words_[u.firstWord];
   }
   for (std::size_t i = 0; i < units_.size(); ++i)
     if (units_[i].pluralNoun && units_[i].wordCount == 1) shown[i] = pluralOf(shown[i], WordClass::noun);
@@ -358,8 +366,10 @@ std::string SentenceTranslation::target(std::size_t hlSense) const {
     if (!alone && !withSubject) continue;
     const std::size_t end = predicateEnd(i, shown, withSubject);
     if (end == 0) continue;
-    if (alone) dropped[i] = true;
-    else shown[i].resize(shown[i].size() - hungarian.size());
+    if (alone)
+      dropped[i] = true;
+    else
+      shown[i].resize(shown[i].size() - hungarian.size());
     // "nagyok és régiek" agree; "jó tanárok" has its plural on the noun already
     bool nounInside = false;
     for (std::size_t p = i + 1; p <= end; ++p) nounInside |= units_[p].pluralNoun;
@@ -456,7 +466,8 @@ std::string targetMarkup(const std::vector<HungarianWord>& words, bool capital, 
 
 Translator::Translator(Dictionary dictionary) : dictionary_(std::move(dictionary)) {}
 Translator::Translator(Dictionary dictionary, lexicon::CoreLexicon core)
-    : dictionary_(std::move(dictionary)), core_(std::make_unique<const lexicon::CoreLexicon>(std::move(core))) {}
+    : dictionary_(std::move(dictionary)),
+      core_(std::make_unique<const lexicon::CoreLexicon>(std::move(core))) {}
 Translator::~Translator() = default;
 Translator::Translator(Translator&&) noexcept = default;
 Translator& Translator::operator=(Translator&&) noexcept = default;
@@ -465,7 +476,8 @@ Translator Translator::fromFile(const std::string& path) {
   const std::size_t slash = path.find_last_of("/\\");
   const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
   Dictionary dictionary = Dictionary::loadFile(path);
-  return Translator(std::move(dictionary), lexicon::CoreLexicon::loadFile(dir + lexicon::kCoreLexiconFileName));
+  return Translator(std::move(dictionary),
+                    lexicon::CoreLexicon::loadFile(dir + lexicon::kCoreLexiconFileName));
 }
 
 Translation Translator::translate(std::string_view encodedText) const {
@@ -477,8 +489,7 @@ Translation Translator::translate(std::string_view encodedText) const {
   if (!st.anyKnown()) return {0, markup::wrapped(markup::kUntranslatedSource, source)};
   if (!core_) {
     std::string reply = alternative(source, st.target(0));
-    if (st.hasAlternative())
-      reply += alternative(source, st.target(1));
+    if (st.hasAlternative()) reply += alternative(source, st.target(1));
     return {0, std::move(reply)};
   }
   const std::vector<Token> tokens = EnglishAnalyser(*core_, dictionary_).analyse(st.words(), st.titleCase());

@@ -38,7 +38,8 @@ std::string analysed(const std::string& sentence) {
 
 TEST(EnglishAnalysisTest, TheContextPicksTheReading) {
   // "bought" is the past of "buy", not a noun; "new" before a noun is an adjective
-  EXPECT_EQ(analysed("We bought a new car yesterday"), "we/pron buy/v/past a/det new/adj car/n yesterday/adv");
+  EXPECT_EQ(analysed("We bought a new car yesterday"),
+            "we/pron buy/v/past a/det new/adj car/n yesterday/adv");
   // a base verb opening the sentence is an imperative
   EXPECT_EQ(analysed("Close the window"), "close/v/base the/det window/n");
   EXPECT_EQ(analysed("Open the door"), "open/v/base the/det door/n");

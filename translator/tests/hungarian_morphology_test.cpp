@@ -32,43 +32,72 @@ TEST(HungarianMorphologyTest, HarmonyFollowsTheLastVowelThatIsNotNeutral) {
 }
 
 TEST(HungarianMorphologyTest, ConsonantFinalNounsLinkByHarmony) {
-  expectPlurals({{u"asztal", u"asztalok"}, {u"pap\u00EDr", u"pap\u00EDrok"}, {u"kert", u"kertek"},
-                 {u"k\u00E9p", u"k\u00E9pek"}, {u"gyerek", u"gyerekek"}, {u"gyermek", u"gyermekek"},
-                 {u"t\u00F6k", u"t\u00F6k\u00F6k"}, {u"sof\u0151r", u"sof\u0151r\u00F6k"},
-                 {u"tan\u00E1r", u"tan\u00E1rok"}, {u"\u00FCt\u00E9s", u"\u00FCt\u00E9sek"},
+  expectPlurals({{u"asztal", u"asztalok"},
+                 {u"pap\u00EDr", u"pap\u00EDrok"},
+                 {u"kert", u"kertek"},
+                 {u"k\u00E9p", u"k\u00E9pek"},
+                 {u"gyerek", u"gyerekek"},
+                 {u"gyermek", u"gyermekek"},
+                 {u"t\u00F6k", u"t\u00F6k\u00F6k"},
+                 {u"sof\u0151r", u"sof\u0151r\u00F6k"},
+                 {u"tan\u00E1r", u"tan\u00E1rok"},
+                 {u"\u00FCt\u00E9s", u"\u00FCt\u00E9sek"},
                  {u"t\u00E1ny\u00E9r", u"t\u00E1ny\u00E9rok"}},
                 WordClass::noun);
 }
 
 TEST(HungarianMorphologyTest, LoweringStemsTakeAOrE) {
-  expectPlurals({{u"h\u00E1z", u"h\u00E1zak"}, {u"fal", u"falak"}, {u"hal", u"halak"},
-                 {u"\u00E1gy", u"\u00E1gyak"}, {u"f\u00FCl", u"f\u00FClek"},
-                 {u"k\u00F6nyv", u"k\u00F6nyvek"}, {u"f\u00F6ld", u"f\u00F6ldek"}},
+  expectPlurals({{u"h\u00E1z", u"h\u00E1zak"},
+                 {u"fal", u"falak"},
+                 {u"hal", u"halak"},
+                 {u"\u00E1gy", u"\u00E1gyak"},
+                 {u"f\u00FCl", u"f\u00FClek"},
+                 {u"k\u00F6nyv", u"k\u00F6nyvek"},
+                 {u"f\u00F6ld", u"f\u00F6ldek"}},
                 WordClass::noun);
 }
 
 TEST(HungarianMorphologyTest, VowelFinalStemsTakeKAndLengthenAE) {
-  expectPlurals({{u"alma", u"alm\u00E1k"}, {u"kefe", u"kef\u00E9k"}, {u"kutya", u"kuty\u00E1k"},
-                 {u"fa", u"f\u00E1k"}, {u"aut\u00F3", u"aut\u00F3k"}, {u"taxi", u"taxik"},
-                 {u"kapu", u"kapuk"}, {u"cip\u0151", u"cip\u0151k"}, {u"k\u00E1v\u00E9", u"k\u00E1v\u00E9k"},
+  expectPlurals({{u"alma", u"alm\u00E1k"},
+                 {u"kefe", u"kef\u00E9k"},
+                 {u"kutya", u"kuty\u00E1k"},
+                 {u"fa", u"f\u00E1k"},
+                 {u"aut\u00F3", u"aut\u00F3k"},
+                 {u"taxi", u"taxik"},
+                 {u"kapu", u"kapuk"},
+                 {u"cip\u0151", u"cip\u0151k"},
+                 {u"k\u00E1v\u00E9", u"k\u00E1v\u00E9k"},
                  {u"n\u0151", u"n\u0151k"}},
                 WordClass::noun);
 }
 
 TEST(HungarianMorphologyTest, IrregularStemsComeFromTheTable) {
-  expectPlurals({{u"mad\u00E1r", u"madarak"}, {u"l\u00F3", u"lovak"}, {u"k\u0151", u"k\u00F6vek"},
-                 {u"v\u00EDz", u"vizek"}, {u"lev\u00E9l", u"levelek"}, {u"f\u00E9rfi", u"f\u00E9rfiak"},
-                 {u"torony", u"tornyok"}, {u"ny\u00E1r", u"nyarak"}},
+  expectPlurals({{u"mad\u00E1r", u"madarak"},
+                 {u"l\u00F3", u"lovak"},
+                 {u"k\u0151", u"k\u00F6vek"},
+                 {u"v\u00EDz", u"vizek"},
+                 {u"lev\u00E9l", u"levelek"},
+                 {u"f\u00E9rfi", u"f\u00E9rfiak"},
+                 {u"torony", u"tornyok"},
+                 {u"ny\u00E1r", u"nyarak"}},
                 WordClass::noun);
 }
 
 TEST(HungarianMorphologyTest, AdjectivesLinkWithAUnlessListed) {
-  expectPlurals({{u"nagy", u"nagyok"}, {u"fiatal", u"fiatalok"}, {u"magas", u"magasak"},
-                 {u"okos", u"okosak"}, {u"sz\u00E9p", u"sz\u00E9pek"}, {u"z\u00F6ld", u"z\u00F6ldek"},
-                 {u"r\u00E9gi", u"r\u00E9giek"}, {u"hossz\u00FA", u"hossz\u00FAak"},
-                 {u"gy\u00F6ny\u00F6r\u0171", u"gy\u00F6ny\u00F6r\u0171ek"}, {u"j\u00F3", u"j\u00F3k"},
-                 {u"apr\u00F3", u"apr\u00F3k"}, {u"dr\u00E1ga", u"dr\u00E1g\u00E1k"},
-                 {u"kicsi", u"kicsik"}, {u"vid\u00E1m", u"vid\u00E1mak"}},
+  expectPlurals({{u"nagy", u"nagyok"},
+                 {u"fiatal", u"fiatalok"},
+                 {u"magas", u"magasak"},
+                 {u"okos", u"okosak"},
+                 {u"sz\u00E9p", u"sz\u00E9pek"},
+                 {u"z\u00F6ld", u"z\u00F6ldek"},
+                 {u"r\u00E9gi", u"r\u00E9giek"},
+                 {u"hossz\u00FA", u"hossz\u00FAak"},
+                 {u"gy\u00F6ny\u00F6r\u0171", u"gy\u00F6ny\u00F6r\u0171ek"},
+                 {u"j\u00F3", u"j\u00F3k"},
+                 {u"apr\u00F3", u"apr\u00F3k"},
+                 {u"dr\u00E1ga", u"dr\u00E1g\u00E1k"},
+                 {u"kicsi", u"kicsik"},
+                 {u"vid\u00E1m", u"vid\u00E1mak"}},
                 WordClass::adjective);
 }
 
@@ -77,18 +106,29 @@ TEST(HungarianMorphologyTest, PastTenseOfTheThirdPerson) {
     std::u16string_view present, past, pastPlural;
   } cases[] = {
       // a bare "t" after a single l, r, n, j, ly, ny
-      {u"\u00EDr", u"\u00EDrt", u"\u00EDrtak"}, {u"k\u00E9r", u"k\u00E9rt", u"k\u00E9rtek"},
+      {u"\u00EDr", u"\u00EDrt", u"\u00EDrtak"},
+      {u"k\u00E9r", u"k\u00E9rt", u"k\u00E9rtek"},
       {u"tanul", u"tanult", u"tanultak"},
-      {u"h\u00EDv", u"h\u00EDvott", u"h\u00EDvtak"}, {u"\u00FCl", u"\u00FClt", u"\u00FCltek"},
+      {u"h\u00EDv", u"h\u00EDvott", u"h\u00EDvtak"},
+      {u"\u00FCl", u"\u00FClt", u"\u00FCltek"},
       // "-ott/-ett/-ött" after other consonants; the plural links only after "t" and clusters
-      {u"n\u00E9z", u"n\u00E9zett", u"n\u00E9ztek"}, {u"olvas", u"olvasott", u"olvastak"},
-      {u"fut", u"futott", u"futottak"}, {u"k\u00F6t", u"k\u00F6t\u00F6tt", u"k\u00F6t\u00F6ttek"},
-      {u"hall", u"hallott", u"hallottak"}, {u"kezd", u"kezdett", u"kezdtek"},
+      {u"n\u00E9z", u"n\u00E9zett", u"n\u00E9ztek"},
+      {u"olvas", u"olvasott", u"olvastak"},
+      {u"fut", u"futott", u"futottak"},
+      {u"k\u00F6t", u"k\u00F6t\u00F6tt", u"k\u00F6t\u00F6ttek"},
+      {u"hall", u"hallott", u"hallottak"},
+      {u"kezd", u"kezdett", u"kezdtek"},
       // "-ik" verbs on their stem
-      {u"dolgozik", u"dolgozott", u"dolgoztak"}, {u"\u00FAszik", u"\u00FAszott", u"\u00FAsztak"}, {u"j\u00E1tszik", u"j\u00E1tszott", u"j\u00E1tszottak"},
+      {u"dolgozik", u"dolgozott", u"dolgoztak"},
+      {u"\u00FAszik", u"\u00FAszott", u"\u00FAsztak"},
+      {u"j\u00E1tszik", u"j\u00E1tszott", u"j\u00E1tszottak"},
       // irregular, also behind a preverb
-      {u"megy", u"ment", u"mentek"}, {u"elmegy", u"elment", u"elmentek"}, {u"j\u00F6n", u"j\u00F6tt", u"j\u00F6ttek"},
-      {u"eszik", u"evett", u"ettek"}, {u"van", u"volt", u"voltak"}, {u"n\u0151", u"n\u0151tt", u"n\u0151ttek"},
+      {u"megy", u"ment", u"mentek"},
+      {u"elmegy", u"elment", u"elmentek"},
+      {u"j\u00F6n", u"j\u00F6tt", u"j\u00F6ttek"},
+      {u"eszik", u"evett", u"ettek"},
+      {u"van", u"volt", u"voltak"},
+      {u"n\u0151", u"n\u0151tt", u"n\u0151ttek"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(pastOf(u8(c.present), false), u8(c.past)) << u8(c.present);
@@ -99,8 +139,8 @@ TEST(HungarianMorphologyTest, PastTenseOfTheThirdPerson) {
 }
 
 TEST(HungarianMorphologyTest, PhrasesGlossesAndPluralsAreLeftAlone) {
-  for (std::u16string_view w : {u"iskol\u00E1ba j\u00E1r", u"-ban/-ben", u"ker.", u"Budapest", u"x",
-                                u"", u"gyerekek", u"alm\u00E1k", u"tan\u00E1rok", u"sz\u00E9k2", u"krk"})
+  for (std::u16string_view w : {u"iskol\u00E1ba j\u00E1r", u"-ban/-ben", u"ker.", u"Budapest", u"x", u"",
+                                u"gyerekek", u"alm\u00E1k", u"tan\u00E1rok", u"sz\u00E9k2", u"krk"})
     EXPECT_EQ(pluralOf(u8(w), WordClass::noun), u8(w)) << u8(w);
   EXPECT_FALSE(looksPlural(u8(u"sz\u00E9k"))) << "one syllable";
   EXPECT_FALSE(looksPlural(u8(u"cs\u00FCt\u00F6rt\u00F6k"))) << "listed singular";

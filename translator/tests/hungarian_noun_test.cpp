@@ -58,7 +58,8 @@ TEST(HungarianNounTest, MixedWordsTakeTheHarmonyOfTheirLastTelling) {
 
 TEST(HungarianNounTest, ChangingStemsFollowTheirPlural) {
   const NounStem lo = noun("ló", "lovak"), ko = noun("kő", "kövek"), madar = noun("madár", "madarak"),
-                 tukor = noun("tükör", "tükrök"), viz = noun("víz", "vizek"), kenyer = noun("kenyér", "kenyerek");
+                 tukor = noun("tükör", "tükrök"), viz = noun("víz", "vizek"),
+                 kenyer = noun("kenyér", "kenyerek");
   EXPECT_EQ(form(lo, Case::accusative), "lovat");
   EXPECT_EQ(form(lo, Case::nominative, true), "lovak");
   EXPECT_EQ(form(lo, Case::superessive), "lovon");
@@ -85,7 +86,8 @@ TEST(HungarianNounTest, TheAccusativeLinksOrNotByTheLastSound) {
   EXPECT_EQ(form(noun("tej", "tejek"), Case::accusative), "tejet");
   EXPECT_EQ(form(noun("osztály"), Case::accusative), "osztályt");
   EXPECT_EQ(form(noun("szakács"), Case::accusative), "szakácsot") << "\"cs\" is no \"s\"";
-  EXPECT_EQ(form(noun("férfi", "férfiak"), Case::accusative), "férfit") << "a linking plural is no stem change";
+  EXPECT_EQ(form(noun("férfi", "férfiak"), Case::accusative), "férfit")
+      << "a linking plural is no stem change";
   EXPECT_EQ(form(noun("alma"), Case::accusative), "almát") << "a final a lengthens";
   EXPECT_EQ(form(noun("kefe"), Case::accusative), "kefét");
   EXPECT_EQ(form(noun("autó"), Case::accusative), "autót");

@@ -59,7 +59,8 @@ TEST(LexiconSourceTest, MalformedEntriesAreRejectedWithAReason) {
   EXPECT_NE(whyNot("house\tn\tbe|ház").find("prefix"), std::string::npos);
   EXPECT_NE(whyNot("house\tn\tház[házak").find("']'"), std::string::npos);
   EXPECT_NE(whyNot("house\tn\tház[colour=kék]").find("unknown note"), std::string::npos);
-  EXPECT_NE(whyNot("wait\tv\tvár[for=re]").find("bad value"), std::string::npos) << "cases are named in back harmony";
+  EXPECT_NE(whyNot("wait\tv\tvár[for=re]").find("bad value"), std::string::npos)
+      << "cases are named in back harmony";
   EXPECT_NE(whyNot("house\tn\tház[back,front]").find("both"), std::string::npos);
   EXPECT_NE(whyNot("go\tv\ta;b;c;d;e;f;g;h;i").find("senses"), std::string::npos);
   EXPECT_NE(whyNot("house\tn\tház ; ").find("Hungarian word"), std::string::npos) << "an empty sense";

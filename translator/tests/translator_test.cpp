@@ -58,7 +58,8 @@ TEST(ShippedTranslatorTest, HousesAreBigWithThePointerOnHouses) {
 }
 
 TEST(ShippedTranslatorTest, PhrasalVerbIsHighlightedAsOnePhrase) {
-  for (const char* text : {"He &kvopoint;gave up.", "He gave &kvopoint;up.", "She &kvopoint;gives up easily."}) {
+  for (const char* text :
+       {"He &kvopoint;gave up.", "He gave &kvopoint;up.", "She &kvopoint;gives up easily."}) {
     Translation r = shipped().translate(text);
     ASSERT_EQ(r.code, 0) << text;
     const std::string source = between(r.reply, "<surf-ss>", "</surf-ss>");
@@ -71,10 +72,11 @@ TEST(ShippedTranslatorTest, PhrasalVerbIsHighlightedAsOnePhrase) {
 }
 
 TEST(ShippedTranslatorTest, TextThatIsNotEnglishGives1010) {
-  for (const char* text : {"A h&#xE1;zak &kvopoint;nagyok.",                       // Hungarian
-                           "Das Haus &kvopoint;ist gro&#xDF; und sch&#xF6;n.",     // German
-                           "&#x414;&#x43E;&#x43C; &kvopoint;&#x431;&#x43E;&#x43B;&#x44C;&#x448;&#x43E;&#x439;.",
-                           "Le chat &kvopoint;mange la souris grise."}) {
+  for (const char* text :
+       {"A h&#xE1;zak &kvopoint;nagyok.",                    // Hungarian
+        "Das Haus &kvopoint;ist gro&#xDF; und sch&#xF6;n.",  // German
+        "&#x414;&#x43E;&#x43C; &kvopoint;&#x431;&#x43E;&#x43B;&#x44C;&#x448;&#x43E;&#x439;.",
+        "Le chat &kvopoint;mange la souris grise."}) {
     Translation r = shipped().translate(text);
     EXPECT_EQ(r.code, 1) << text << " -> " << r.reply;
     EXPECT_EQ(r.reply.substr(0, 5), "1010 ") << text;
@@ -88,9 +90,11 @@ TEST(ShippedTranslatorTest, OnlyTheSentenceUnderThePointerIsTranslated) {
   // words and names: an unknown word is underlined, a name inside a sentence is kept
   r = shipped().translate("John bought a &kvopoint;qwzxv yesterday.");
   ASSERT_EQ(r.code, 0);
-  EXPECT_EQ(between(r.reply, "<surf-ss>", "</surf-ss>"), "John bought a <HL><orig>qwzxv</orig></HL> yesterday.");
+  EXPECT_EQ(between(r.reply, "<surf-ss>", "</surf-ss>"),
+            "John bought a <HL><orig>qwzxv</orig></HL> yesterday.");
   r = shipped().translate("I met &kvopoint;John.");
-  EXPECT_NE(r.reply.find("<chunk>Tal\xE1lkoztam</chunk>"), std::string::npos) << "a core verb by its past form: " << r.reply;
+  EXPECT_NE(r.reply.find("<chunk>Tal\xE1lkoztam</chunk>"), std::string::npos)
+      << "a core verb by its past form: " << r.reply;
   EXPECT_NE(r.reply.find("<HL>John</HL>"), std::string::npos) << r.reply;
   EXPECT_NE(between(r.reply, "<surf-st>", "</surf-st>").find("John"), std::string::npos) << r.reply;
 }
@@ -99,7 +103,8 @@ TEST(ShippedTranslatorTest, AWordWhereAVerbMustStandIsTheVerb) {
   // "mean" is first an adjective ("átlagos"); after "you" it is the verb "to mean"
   Translation r = shipped().translate("I know what you &kvopoint;mean.");
   ASSERT_EQ(r.code, 0) << r.reply;
-  const std::string verb = between(r.reply, "<surf-st>", "</surf-st>") + between(r.reply, "<surf-st>", "</surf-st>", 1);
+  const std::string verb =
+      between(r.reply, "<surf-st>", "</surf-st>") + between(r.reply, "<surf-st>", "</surf-st>", 1);
   EXPECT_NE(verb.find("<chunk>jelent</chunk>"), std::string::npos) << r.reply;
   EXPECT_NE(verb.find("<chunk>gondol</chunk>"), std::string::npos) << r.reply;
   r = shipped().translate("The &kvopoint;mean value.");
@@ -124,17 +129,21 @@ TEST(ShippedTranslatorTest, AWordWhereAVerbMustStandIsTheVerb) {
 TEST(ShippedTranslatorTest, PluralNounsAndTheDroppedCopulaReadAsHungarian) {
   // "házak", "nagyok": the plural on the noun and on the predicate, no "vannak"
   Translation r = shipped().translate("The &kvopoint;houses are big.");
-  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>A</chunk> <chunk>h\xE1zak</chunk> <chunk>nagyok</chunk>.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"),
+            "<chunk>A</chunk> <chunk>h\xE1zak</chunk> <chunk>nagyok</chunk>.");
   // the second sense takes the plural too, and the article turns "az" before it
   EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>", 1),
             "<chunk>Az</chunk> <chunk>otthonok</chunk> <chunk>nagyok</chunk>.");
   r = shipped().translate("The &kvopoint;house is big.");
-  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>A</chunk> <chunk>h\xE1z</chunk> <chunk>nagy</chunk>.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"),
+            "<chunk>A</chunk> <chunk>h\xE1z</chunk> <chunk>nagy</chunk>.");
   // an irregular English plural, a dictionary entry that is already plural, a core word
   r = shipped().translate("The &kvopoint;children are happy.");
-  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>A</chunk> <chunk>gyerekek</chunk> <chunk>boldogok</chunk>.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"),
+            "<chunk>A</chunk> <chunk>gyerekek</chunk> <chunk>boldogok</chunk>.");
   r = shipped().translate("The &kvopoint;women are old.");
-  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>A</chunk> <chunk>n\xF5k</chunk> <chunk>r\xE9giek</chunk>.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"),
+            "<chunk>A</chunk> <chunk>n\xF5k</chunk> <chunk>r\xE9giek</chunk>.");
   // the dictionary's "they are" loses its verb; two predicates joined by "and" both agree
   r = shipped().translate("They are &kvopoint;big and old.");
   EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"),
@@ -148,7 +157,8 @@ TEST(ShippedTranslatorTest, PluralNounsAndTheDroppedCopulaReadAsHungarian) {
   // the copula under the pointer is marked in the source; Hungarian still leaves it out
   r = shipped().translate("The houses &kvopoint;are big.");
   EXPECT_EQ(between(r.reply, "<surf-ss>", "</surf-ss>"), "The houses <HL>are</HL> big.");
-  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>A</chunk> <chunk>h\xE1zak</chunk> <chunk>nagyok</chunk>.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"),
+            "<chunk>A</chunk> <chunk>h\xE1zak</chunk> <chunk>nagyok</chunk>.");
 }
 
 TEST(SmallTranslatorTest, PluralNounsAndCopulaByTheRules) {
@@ -166,7 +176,8 @@ TEST(SmallTranslatorTest, PluralNounsAndCopulaByTheRules) {
                         {"person", "", {"ember"}},
                         {"people", "", {"emberek"}}});
   auto target = [&](const char* text) { return between(t.translate(text).reply, "<surf-st>", "</surf-st>"); };
-  EXPECT_EQ(target("The &kvopoint;houses are big."), "<chunk>A</chunk> <chunk>h\xE1zak</chunk> <chunk>nagyok</chunk>.");
+  EXPECT_EQ(target("The &kvopoint;houses are big."),
+            "<chunk>A</chunk> <chunk>h\xE1zak</chunk> <chunk>nagyok</chunk>.");
   EXPECT_EQ(target("&kvopoint;Houses are old."), "<chunk>H\xE1zak</chunk> <chunk>r\xE9giek</chunk>.");
   EXPECT_EQ(target("The &kvopoint;cats are very big."),
             "<chunk>A</chunk> <chunk>macsk\xE1k</chunk> <chunk>nagyon</chunk> <chunk>nagyok</chunk>.");
@@ -176,26 +187,32 @@ TEST(SmallTranslatorTest, PluralNounsAndCopulaByTheRules) {
   EXPECT_EQ(target("The &kvopoint;house is a teacher."),
             "<chunk>A</chunk> <chunk>h\xE1z</chunk> <chunk>egy</chunk> <chunk>tan\xE1r</chunk>.");
   // an entry of the plural itself is taken as it stands
-  EXPECT_EQ(target("The &kvopoint;people are old."), "<chunk>Az</chunk> <chunk>emberek</chunk> <chunk>r\xE9giek</chunk>.");
+  EXPECT_EQ(target("The &kvopoint;people are old."),
+            "<chunk>Az</chunk> <chunk>emberek</chunk> <chunk>r\xE9giek</chunk>.");
   // a third-person verb is no plural noun: after a pronoun, or after a noun when the word
   // is also a verb; a word that is no verb is a noun after anything
   EXPECT_EQ(target("He &kvopoint;runs."), "<chunk>\xD5</chunk> <chunk>fut</chunk>.");
-  EXPECT_EQ(target("The dog &kvopoint;runs."), "<chunk>A</chunk> <chunk>kutya</chunk> <chunk>fut\xE1s</chunk>.");
+  EXPECT_EQ(target("The dog &kvopoint;runs."),
+            "<chunk>A</chunk> <chunk>kutya</chunk> <chunk>fut\xE1s</chunk>.");
   EXPECT_EQ(target("Old &kvopoint;cats."), "<chunk>R\xE9gi</chunk> <chunk>macsk\xE1k</chunk>.");
   // place, existence, questions, the continuous tense and "you" keep the verb
   EXPECT_EQ(target("The &kvopoint;house is on the table."),
             "<chunk>A</chunk> <chunk>h\xE1z</chunk> <chunk>van</chunk> <chunk>-on/-en/-\xF6n</chunk> "
             "<chunk>az</chunk> <chunk>asztal</chunk>.");
-  EXPECT_EQ(target("There are &kvopoint;houses."), "<chunk>Ott</chunk> <chunk>vannak</chunk> <chunk>h\xE1zak</chunk>.");
-  EXPECT_EQ(target("Is the &kvopoint;house big?"), "<chunk>Van</chunk> <chunk>a</chunk> <chunk>h\xE1z</chunk> <chunk>nagy</chunk>?");
+  EXPECT_EQ(target("There are &kvopoint;houses."),
+            "<chunk>Ott</chunk> <chunk>vannak</chunk> <chunk>h\xE1zak</chunk>.");
+  EXPECT_EQ(target("Is the &kvopoint;house big?"),
+            "<chunk>Van</chunk> <chunk>a</chunk> <chunk>h\xE1z</chunk> <chunk>nagy</chunk>?");
   EXPECT_EQ(target("The cats are &kvopoint;running."),
             "<chunk>A</chunk> <chunk>macsk\xE1k</chunk> <chunk>vannak</chunk> <chunk>fut\xE1s</chunk>.");
   EXPECT_EQ(target("You are &kvopoint;big."), "<chunk>Te</chunk> <chunk>vannak</chunk> <chunk>nagy</chunk>.");
   // a comma ends the clause; a new clause after "and" keeps its own copula
-  EXPECT_EQ(target("The &kvopoint;house is big, old."), "<chunk>A</chunk> <chunk>h\xE1z</chunk> <chunk>nagy</chunk>, <chunk>r\xE9gi</chunk>.");
-  EXPECT_EQ(target("The &kvopoint;house is big and the cats are old."),
-            "<chunk>A</chunk> <chunk>h\xE1z</chunk> <chunk>nagy</chunk> <chunk>\xE9s</chunk> <chunk>a</chunk> "
-            "<chunk>macsk\xE1k</chunk> <chunk>r\xE9giek</chunk>.");
+  EXPECT_EQ(target("The &kvopoint;house is big, old."),
+            "<chunk>A</chunk> <chunk>h\xE1z</chunk> <chunk>nagy</chunk>, <chunk>r\xE9gi</chunk>.");
+  EXPECT_EQ(
+      target("The &kvopoint;house is big and the cats are old."),
+      "<chunk>A</chunk> <chunk>h\xE1z</chunk> <chunk>nagy</chunk> <chunk>\xE9s</chunk> <chunk>a</chunk> "
+      "<chunk>macsk\xE1k</chunk> <chunk>r\xE9giek</chunk>.");
   // the source markup is untouched by all of this
   EXPECT_EQ(between(t.translate("The &kvopoint;houses are big.").reply, "<surf-ss>", "</surf-ss>"),
             "The <HL>houses</HL> are big.");
@@ -204,7 +221,8 @@ TEST(SmallTranslatorTest, PluralNounsAndCopulaByTheRules) {
 TEST(ShippedTranslatorTest, SimplePastAfterItsSubject) {
   Translation r = shipped().translate("She &kvopoint;wrote a book.");
   // the subject pronoun goes, the object takes the accusative
-  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>\xCDrt</chunk> <chunk>egy</chunk> <chunk>k\xF6nyvet</chunk>.");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"),
+            "<chunk>\xCDrt</chunk> <chunk>egy</chunk> <chunk>k\xF6nyvet</chunk>.");
   r = shipped().translate("They &kvopoint;wrote a book.");
   EXPECT_NE(r.reply.find("<chunk>\xCDrtak</chunk>"), std::string::npos) << r.reply;
   // a regular past through the verb entry, plural after a plural subject with its own entry
@@ -224,11 +242,15 @@ TEST(SmallTranslatorTest, SimplePastByTheRules) {
                         {"game", "", {"j\xC3\xA1tszma"}}});
   auto target = [&](const char* text) { return between(t.translate(text).reply, "<surf-st>", "</surf-st>"); };
   EXPECT_EQ(target("He &kvopoint;went."), "<chunk>\xD5</chunk> <chunk>ment</chunk>.");
-  EXPECT_EQ(target("The cats &kvopoint;went."), "<chunk>A</chunk> <chunk>macsk\xE1k</chunk> <chunk>mentek</chunk>.");
-  EXPECT_EQ(target("The cat &kvopoint;played."), "<chunk>A</chunk> <chunk>macska</chunk> <chunk>j\xE1tszott</chunk>.");
+  EXPECT_EQ(target("The cats &kvopoint;went."),
+            "<chunk>A</chunk> <chunk>macsk\xE1k</chunk> <chunk>mentek</chunk>.");
+  EXPECT_EQ(target("The cat &kvopoint;played."),
+            "<chunk>A</chunk> <chunk>macska</chunk> <chunk>j\xE1tszott</chunk>.");
   // no subject before it: an article, a participle after "was"/"has", the first person
-  EXPECT_EQ(target("The &kvopoint;played game."), "<chunk>A</chunk> <chunk>j\xE1t\xE9k</chunk> <chunk>j\xE1tszma</chunk>.");
-  EXPECT_EQ(target("It was &kvopoint;played."), "<chunk>Az</chunk> <chunk>volt</chunk> <chunk>j\xE1t\xE9k</chunk>.");
+  EXPECT_EQ(target("The &kvopoint;played game."),
+            "<chunk>A</chunk> <chunk>j\xE1t\xE9k</chunk> <chunk>j\xE1tszma</chunk>.");
+  EXPECT_EQ(target("It was &kvopoint;played."),
+            "<chunk>Az</chunk> <chunk>volt</chunk> <chunk>j\xE1t\xE9k</chunk>.");
   EXPECT_EQ(target("We &kvopoint;went."), "<chunk>Mi</chunk> <chunk>megy</chunk>.");
   // "went" with "goes": only the simple past changes
   EXPECT_EQ(target("He &kvopoint;goes."), "<chunk>\xD5</chunk> <chunk>megy</chunk>.");
@@ -250,12 +272,13 @@ TEST(SmallTranslatorTest, LongestPhraseWinsAndFormsAreUndone) {
 }
 
 TEST(SmallTranslatorTest, HungarianLettersAreWindows1250AndTheRestReferences) {
-  Translator t = small({{"fire", "", {"t\xC5\xB1z", "\xC5\x91rt\xC5\xB1z \xE2\x9C\x93"}},
-                        {"apple", "", {"alma"}}});
+  Translator t =
+      small({{"fire", "", {"t\xC5\xB1z", "\xC5\x91rt\xC5\xB1z \xE2\x9C\x93"}}, {"apple", "", {"alma"}}});
   Translation r = t.translate("&kvopoint;Fire &#x26; apple <b>");
   ASSERT_EQ(r.code, 0) << r.reply;
   EXPECT_EQ(between(r.reply, "<surf-ss>", "</surf-ss>"), "<HL>Fire</HL> &amp; apple &lt;<orig>b</orig>&gt;");
-  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"), "<chunk>T\xFBz</chunk> &amp; <chunk>alma</chunk> &lt;b&gt;");
+  EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>"),
+            "<chunk>T\xFBz</chunk> &amp; <chunk>alma</chunk> &lt;b&gt;");
   EXPECT_EQ(between(r.reply, "<surf-st>", "</surf-st>", 1),
             "<chunk>\xD5rt\xFBz &#x2713;</chunk> &amp; <chunk>alma</chunk> &lt;b&gt;");
   // the article is "az" before a vowel

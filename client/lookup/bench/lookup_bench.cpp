@@ -72,9 +72,9 @@ void BM_LookupLoopback(benchmark::State& state) {
   lexiton::test::LoopbackServer server(
       [](const lexiton::test::Request&) { return lexiton::test::Reply(200, packed); });
   const std::string ini = "lookup_bench.ini";
-  std::ofstream(ini, std::ios::trunc) << "[Server Settings]\nServer_Address=" << server.url("/q")
-                                      << "\nSessionID=" << kSessionName << kSessionKey
-                                      << "\nServer_Timeout=10\n";
+  std::ofstream(ini, std::ios::trunc)
+      << "[Server Settings]\nServer_Address=" << server.url("/q") << "\nSessionID=" << kSessionName
+      << kSessionKey << "\nServer_Timeout=10\n";
   auto settings = lexiton::openProfile(ini);
   auto backend = lexiton::lookup::makeServerBackend(*settings, true, "");
   runOnce(state, *backend);

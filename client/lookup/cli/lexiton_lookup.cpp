@@ -119,8 +119,8 @@ int main(int argc, char** argv) {
   int count = 0;
   int reserved = -1;
   bool quit = false;
-  const bool produced = entries.lookup(&wide, o.cursor, &result, &count, &reserved, o.notFound.c_str(),
-                                       &quit, o.footer.c_str(), o.source.c_str());
+  const bool produced = entries.lookup(&wide, o.cursor, &result, &count, &reserved, o.notFound.c_str(), &quit,
+                                       o.footer.c_str(), o.source.c_str());
 
   std::printf("return: %s\ncount: %d\n", produced ? "true" : "false", count);
   if (quit) std::printf("quit: true\n");
@@ -128,7 +128,8 @@ int main(int argc, char** argv) {
     try {
       const lexiton::ChunkView list(result.data, result.size);
       if (auto plain = list.find(lexiton::chunk_tags::kPlainText)) {
-        std::printf("plai: %.*s\n", static_cast<int>(plain->size), reinterpret_cast<const char*>(plain->data));
+        std::printf("plai: %.*s\n", static_cast<int>(plain->size),
+                    reinterpret_cast<const char*>(plain->data));
       }
       if (auto documents = list.find(lexiton::chunk_tags::kDocuments)) printDocuments(documents->text());
     } catch (const lexiton::chunk_error& e) {

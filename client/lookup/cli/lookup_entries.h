@@ -30,10 +30,9 @@ bool bindLookupEntries(Find find, LookupEntries& entries, std::string& error) {
     if (!entry) error = std::string("entry ") + name + " is missing";
     return entry != nullptr;
   };
-  if (!(bind("KVInit", entries.init) && bind("Lookup", entries.lookup) &&
-        bind("SetMode", entries.setMode) && bind("GetCopyRightInfo", entries.copyRightInfo) &&
-        bind("KVStorno", entries.storno) && bind("KVClose", entries.close) &&
-        bind("KVExit", entries.exit)))
+  if (!(bind("KVInit", entries.init) && bind("Lookup", entries.lookup) && bind("SetMode", entries.setMode) &&
+        bind("GetCopyRightInfo", entries.copyRightInfo) && bind("KVStorno", entries.storno) &&
+        bind("KVClose", entries.close) && bind("KVExit", entries.exit)))
     return false;
   entries.proxyDialog = reinterpret_cast<KVProxyDlgFn>(find("KVProxyDlg"));
   return true;

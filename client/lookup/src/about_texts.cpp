@@ -22,9 +22,9 @@ std::optional<std::string> inflateAboutText(std::string_view compressed) {
   for (std::size_t room = kAboutTextStep; room <= kMaxAboutText; room += kAboutTextStep) {
     text.resize(room);
     uLongf length = static_cast<uLongf>(room);
-    const int rc = uncompress(reinterpret_cast<Bytef*>(text.data()), &length,
-                              reinterpret_cast<const Bytef*>(compressed.data()),
-                              static_cast<uLong>(compressed.size()));
+    const int rc =
+        uncompress(reinterpret_cast<Bytef*>(text.data()), &length,
+                   reinterpret_cast<const Bytef*>(compressed.data()), static_cast<uLong>(compressed.size()));
     if (rc == Z_OK) {
       text.resize(length);
       return text;

@@ -21,8 +21,8 @@ constexpr int kFirstStringBuffer = 32;
 constexpr int kMaxStringBuffer = 1 << 16;
 
 bool shellOpen(const std::string& url, void*) {
-  const auto code = reinterpret_cast<INT_PTR>(
-      ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  const auto code =
+      reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   return code > 32;
 }
 
@@ -37,8 +37,7 @@ std::string upgradeDownloadUrl() {
 }
 
 std::string upgradeHistoryUrl(int language) {
-  return std::string(LEXITON_WEB_HOST) +
-         (isHungarian(language) ? "/history.asp" : "/history.asp?lang=en");
+  return std::string(LEXITON_WEB_HOST) + (isHungarian(language) ? "/history.asp" : "/history.asp?lang=en");
 }
 
 UrlOpener setUrlOpener(UrlOpener opener, void* context) {
@@ -57,8 +56,8 @@ void closeDialog(WindowSlot& windowSlot) {
     return;
   }
   DWORD_PTR ignored = 0;
-  SendMessageTimeoutW(window, detail::kCloseRequest, 0, 0, SMTO_ABORTIFHUNG,
-                      detail::kCloseRequestTimeoutMs, &ignored);
+  SendMessageTimeoutW(window, detail::kCloseRequest, 0, 0, SMTO_ABORTIFHUNG, detail::kCloseRequestTimeoutMs,
+                      &ignored);
 }
 
 namespace detail {
@@ -95,8 +94,10 @@ std::optional<LoopEnd> runInSlot(WindowSlot& slot, void* seen, HWND window, cons
     return std::nullopt;
   }
   if (registered) registered();
-  if (cancelled && cancelled->load()) DestroyWindow(window);  // closed while it was being made
-  else ShowWindow(window, SW_SHOW);
+  if (cancelled && cancelled->load())
+    DestroyWindow(window);  // closed while it was being made
+  else
+    ShowWindow(window, SW_SHOW);
   const LoopEnd end = runDialogLoop(window, finished);
   if (end != LoopEnd::finished && IsWindow(window)) DestroyWindow(window);
   void* mine = window;
@@ -129,8 +130,7 @@ std::string loadText(HINSTANCE module, int id) {
   if (length <= 0) return {};
   const int bytes = WideCharToMultiByte(CP_ACP, 0, buffer.data(), length, nullptr, 0, nullptr, nullptr);
   std::string text(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
-  if (bytes > 0)
-    WideCharToMultiByte(CP_ACP, 0, buffer.data(), length, text.data(), bytes, nullptr, nullptr);
+  if (bytes > 0) WideCharToMultiByte(CP_ACP, 0, buffer.data(), length, text.data(), bytes, nullptr, nullptr);
   return text;
 }
 

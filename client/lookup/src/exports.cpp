@@ -19,8 +19,8 @@ bool LX_CDECL Lookup(const LxWideString* text, unsigned pointer, LxByteArray* re
                      int* reserved, const char* notFoundText, bool* quit, const char* footerText,
                      const char* sourceName) {
   try {
-    return libraryState().lookup(text, pointer, result, count, reserved, notFoundText, quit,
-                                 footerText, sourceName);
+    return libraryState().lookup(text, pointer, result, count, reserved, notFoundText, quit, footerText,
+                                 sourceName);
   } catch (...) {
     return false;
   }

@@ -37,8 +37,8 @@ std::string readInternetProxyServer() {
   DWORD type = 0;
   DWORD enabled = 0;
   DWORD size = sizeof(enabled);
-  if (RegQueryValueExA(key.get(), "ProxyEnable", nullptr, &type, reinterpret_cast<BYTE*>(&enabled),
-                       &size) != ERROR_SUCCESS ||
+  if (RegQueryValueExA(key.get(), "ProxyEnable", nullptr, &type, reinterpret_cast<BYTE*>(&enabled), &size) !=
+          ERROR_SUCCESS ||
       type != REG_DWORD || size != sizeof(enabled) || enabled != 1)
     return {};
   std::vector<char> value(kInternetProxyValueLimit + 1, '\0');

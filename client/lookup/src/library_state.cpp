@@ -102,7 +102,8 @@ int LibraryState::init(void* ownerWindow, const char* settingsPath) {
   about->list.count = static_cast<uint32_t>(about->items.size());
   next->about = about;
 
-  if (options_.backend) next->backend = options_.backend(*settings, next->serverMode, currentModuleDirectory());
+  if (options_.backend)
+    next->backend = options_.backend(*settings, next->serverMode, currentModuleDirectory());
   {
     // KVExit closed the dialogs for good; a library initialised again opens them anew.
     std::lock_guard<std::mutex> guard(lock_);
@@ -115,9 +116,9 @@ int LibraryState::init(void* ownerWindow, const char* settingsPath) {
   return 0;
 }
 
-bool LibraryState::lookup(const LxWideString* text, unsigned pointer, LxByteArray* result,
-                          int* count, int* reserved, const char* notFoundText, bool* quit,
-                          const char* footerText, const char* sourceName) {
+bool LibraryState::lookup(const LxWideString* text, unsigned pointer, LxByteArray* result, int* count,
+                          int* reserved, const char* notFoundText, bool* quit, const char* footerText,
+                          const char* sourceName) {
   if (count) *count = 0;
   if (quit) *quit = false;
   if (!result) return false;

@@ -157,8 +157,7 @@ bool sendQuery(const LookupContext& context, const LookupRequest& request, Worki
 }
 
 // Lays out the alternatives and the closing documents; throws on conversion failures.
-int layOut(const LookupContext& context, const LookupRequest& request, Working& w,
-           ChunkList& result) {
+int layOut(const LookupContext& context, const LookupRequest& request, Working& w, ChunkList& result) {
   const Layout& layout = *context.styleSheet;
   Speech* speech = context.speech;
   if (speech) speech->reset();
@@ -248,8 +247,8 @@ int layOut(const LookupContext& context, const LookupRequest& request, Working& 
   } else if (!notes.numbers.empty()) {
     for (std::size_t i = 0; i < notes.numbers.size(); ++i) {
       if (i > 0) footerXml += "<msgglue></msgglue>";
-      footerXml += "<message>" + layout.escapeText(lookupMessage(notes.numbers[i], context.language)) +
-                   "</message>";
+      footerXml +=
+          "<message>" + layout.escapeText(lookupMessage(notes.numbers[i], context.language)) + "</message>";
     }
     footerDocument = true;
   }
@@ -276,8 +275,7 @@ std::string makeQueryText(std::u16string_view text, std::size_t pointer) {
   return query;
 }
 
-LookupOutcome runLookup(const LookupContext& context, const LookupRequest& request,
-                        ChunkList& result) {
+LookupOutcome runLookup(const LookupContext& context, const LookupRequest& request, ChunkList& result) {
   LookupOutcome outcome;
   try {
     if (!context.styleSheet) return outcome;  // not initialised, or already closed
@@ -286,14 +284,15 @@ LookupOutcome runLookup(const LookupContext& context, const LookupRequest& reque
     outcome.count = layOut(context, request, w, result);
     outcome.produced = true;
   } catch (const layout_exception& e) {
-    showAlert(formatAlert(fixed_texts::kLayoutExceptionFormat, e.code(), e.line()), fixed_texts::kLayoutExceptionCaption,
-              AlertIcon::error);
+    showAlert(formatAlert(fixed_texts::kLayoutExceptionFormat, e.code(), e.line()),
+              fixed_texts::kLayoutExceptionCaption, AlertIcon::error);
   } catch (const xml_exception& e) {
     const std::string detail = e.text().empty() ? std::to_string(e.code()) : e.text();
-    showAlert(formatAlert(fixed_texts::kXmlExceptionFormat, detail.c_str()), fixed_texts::kXmlExceptionCaption,
-              AlertIcon::error);
+    showAlert(formatAlert(fixed_texts::kXmlExceptionFormat, detail.c_str()),
+              fixed_texts::kXmlExceptionCaption, AlertIcon::error);
   } catch (...) {
-    showAlert(fixed_texts::kLookupEntryException, fixed_texts::kLookupEntryExceptionCaption, AlertIcon::error);
+    showAlert(fixed_texts::kLookupEntryException, fixed_texts::kLookupEntryExceptionCaption,
+              AlertIcon::error);
   }
   return outcome;
 }

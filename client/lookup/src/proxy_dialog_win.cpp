@@ -7,8 +7,8 @@ namespace lexiton::lookup {
 
 using protocol::confirmProxyForm;
 using protocol::openProxyForm;
-using protocol::proxyFromInternetSettings;
 using protocol::ProxyForm;
+using protocol::proxyFromInternetSettings;
 using protocol::ProxyTexts;
 
 namespace {
@@ -130,9 +130,8 @@ class ProxyDialog {
 
 }  // namespace
 
-int runProxyDialog(void* module, void* parentWindow, int language, std::string& server,
-                   std::string& type, std::string& credentials, WindowSlot& windowSlot,
-                   const std::atomic<bool>* cancelled) {
+int runProxyDialog(void* module, void* parentWindow, int language, std::string& server, std::string& type,
+                   std::string& credentials, WindowSlot& windowSlot, const std::atomic<bool>* cancelled) {
   HWND parent = static_cast<HWND>(parentWindow);
   const auto bringForward = [&] {
     HWND open = detail::liveWindow(windowSlot);

@@ -16,8 +16,7 @@ class ServerBackend final : public QueryBackend {
   int cancelQuery() override { return connection_.cancelQuery(); }
   int close() override { return connection_.close(); }
   // The exports have written the keys already.
-  void setProxy(std::string_view server, std::string_view type,
-                std::string_view credentials) override {
+  void setProxy(std::string_view server, std::string_view type, std::string_view credentials) override {
     connection_.setProxy(server, type, credentials);
   }
 

@@ -87,7 +87,7 @@ enum class Section { None, Header, Footer, Tags, Options, Unknown };
 }  // namespace
 
 class StyleSheetReader {
-public:
+ public:
   explicit StyleSheetReader(Layout& l) : l_(l) {}
 
   void line(const std::string& raw) {
@@ -97,24 +97,39 @@ public:
     std::string s = raw.substr(b, e - b);
     if (s.empty() || s[0] == ';') return;
     if (s[0] == '[') {
-      if (s == "[header]") section_ = Section::Header;
-      else if (s == "[footer]") section_ = Section::Footer;
-      else if (s == "[tags]") section_ = Section::Tags;
-      else if (s == "[options]") section_ = Section::Options;
-      else section_ = Section::Unknown;
+      if (s == "[header]")
+        section_ = Section::Header;
+      else if (s == "[footer]")
+        section_ = Section::Footer;
+      else if (s == "[tags]")
+        section_ = Section::Tags;
+      else if (s == "[options]")
+        section_ = Section::Options;
+      else
+        section_ = Section::Unknown;
       return;
     }
     switch (section_) {
-      case Section::None: throw SyntaxError{};
-      case Section::Unknown: return;
-      case Section::Header: l_.header_ += wholeLineString(s); return;
-      case Section::Footer: l_.footer_ += wholeLineString(s); return;
-      case Section::Tags: tagLine(s); return;
-      case Section::Options: optionLine(s); return;
+      case Section::None:
+        throw SyntaxError{};
+      case Section::Unknown:
+        return;
+      case Section::Header:
+        l_.header_ += wholeLineString(s);
+        return;
+      case Section::Footer:
+        l_.footer_ += wholeLineString(s);
+        return;
+      case Section::Tags:
+        tagLine(s);
+        return;
+      case Section::Options:
+        optionLine(s);
+        return;
     }
   }
 
-private:
+ private:
   static std::string wholeLineString(const std::string& s) {
     std::size_t pos = 0;
     std::string v = quoted(s, pos);
@@ -134,8 +149,10 @@ private:
     pos = skipBlanks(s, pos);
     std::string rest = s.substr(pos);
     TagRule r;
-    if (rest == "hide") r.hide = true;
-    else if (rest == "show") r.show = true;
+    if (rest == "hide")
+      r.hide = true;
+    else if (rest == "show")
+      r.show = true;
     else {
       r.text = wholeLineString(rest);
       r.hasText = true;
@@ -157,14 +174,22 @@ private:
     if (pos >= s.size()) throw SyntaxError{};
     pos = skipBlanks(s, pos);
     std::string value = s.substr(pos);
-    if (name == "empty end-tags") l_.emptyEndTags_ = boolValue(value);
-    else if (name == "case-insensitive tags") l_.caseInsensitive_ = boolValue(value);
-    else if (name == "rtf encoding") l_.rtfEncoding_ = boolValue(value);
-    else if (name == "html encoding") l_.htmlEncoding_ = boolValue(value);
-    else if (name == "pseudo tags") l_.pseudoTags_ = boolValue(value);
-    else if (name == "dont escape") l_.dontEscape_ = boolValue(value);
-    else if (name == "pseudo lt sign") l_.pseudoLt_ = signValue(value);
-    else if (name == "pseudo gt sign") l_.pseudoGt_ = signValue(value);
+    if (name == "empty end-tags")
+      l_.emptyEndTags_ = boolValue(value);
+    else if (name == "case-insensitive tags")
+      l_.caseInsensitive_ = boolValue(value);
+    else if (name == "rtf encoding")
+      l_.rtfEncoding_ = boolValue(value);
+    else if (name == "html encoding")
+      l_.htmlEncoding_ = boolValue(value);
+    else if (name == "pseudo tags")
+      l_.pseudoTags_ = boolValue(value);
+    else if (name == "dont escape")
+      l_.dontEscape_ = boolValue(value);
+    else if (name == "pseudo lt sign")
+      l_.pseudoLt_ = signValue(value);
+    else if (name == "pseudo gt sign")
+      l_.pseudoGt_ = signValue(value);
   }
 
   Layout& l_;
@@ -182,7 +207,10 @@ Layout::Layout(const std::string& path) {
     bool sawNewline = false;
     int c;
     while ((c = in.get()) != std::char_traits<char>::eof()) {
-      if (c == '\n') { sawNewline = true; break; }
+      if (c == '\n') {
+        sawNewline = true;
+        break;
+      }
       if (c == '\r') continue;
       if (line.size() >= kMaxStyleLine) throw layout_exception(2, lineNo + 1);
       line.push_back(static_cast<char>(c));

@@ -48,8 +48,10 @@ class UpgradeDialog {
         close(window);
         return TRUE;
       case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) minimise(window);
-        else bringBack(window);
+        if (LOWORD(wParam) == WA_INACTIVE)
+          minimise(window);
+        else
+          bringBack(window);
         return FALSE;
       case WM_NCDESTROY:
         SetWindowLongPtrW(window, DWLP_USER, 0);
@@ -135,10 +137,9 @@ int runUpgradeDialog(void* module, void* parentWindow, int language, WindowSlot*
     return 0;
   }
   UpgradeDialog dialog(static_cast<HINSTANCE>(module), language);
-  const int templateId =
-      isHungarian(language) ? kUpgradeDialogHungarian : kUpgradeDialogEnglish;
-  HWND window = CreateDialogParamW(static_cast<HINSTANCE>(module), MAKEINTRESOURCEW(templateId),
-                                   parent, UpgradeDialog::procedure, reinterpret_cast<LPARAM>(&dialog));
+  const int templateId = isHungarian(language) ? kUpgradeDialogHungarian : kUpgradeDialogEnglish;
+  HWND window = CreateDialogParamW(static_cast<HINSTANCE>(module), MAKEINTRESOURCEW(templateId), parent,
+                                   UpgradeDialog::procedure, reinterpret_cast<LPARAM>(&dialog));
   if (!window) {
     // Without a window no quit would ever come: report the failure instead of waiting.
     windowSlot->compare_exchange_strong(seen, nullptr);

@@ -25,8 +25,7 @@ class Win32Dialogs final : public Dialogs {
   int runProxy(int language, void* parentWindow, std::string& server, std::string& type,
                std::string& credentials) override {
     if (closed_) return 1;
-    return runProxyDialog(module_, parentWindow, language, server, type, credentials,
-                                    proxyWindow_, &closed_);
+    return runProxyDialog(module_, parentWindow, language, server, type, credentials, proxyWindow_, &closed_);
   }
 
   // The library is about to be unloaded: a look-up still waiting for the server must not open

@@ -32,11 +32,21 @@ struct OpenElement {
   std::vector<std::string> closed;
 };
 
-enum class State { Text, TagOpen, EndTagFirst, TagName, EntityStart, EntityName, CharRefStart,
-                   DecimalRef, HexRefFirst, HexRef };
+enum class State {
+  Text,
+  TagOpen,
+  EndTagFirst,
+  TagName,
+  EntityStart,
+  EntityName,
+  CharRefStart,
+  DecimalRef,
+  HexRefFirst,
+  HexRef
+};
 
 class Conversion {
-public:
+ public:
   Conversion(const Layout& l, ConvertStream& s) : l_(l), s_(s) {}
 
   void run() {
@@ -52,7 +62,7 @@ public:
     write(l_.footer());
   }
 
-private:
+ private:
   bool isLt(unsigned char b) const { return b == '<' || (l_.pseudoTags() && b == l_.pseudoLt()); }
   bool isGt(unsigned char b) const { return b == '>' || (l_.pseudoTags() && b == l_.pseudoGt()); }
 
@@ -60,14 +70,26 @@ private:
     if (b == '\r' || b == '\n') return;
     switch (state_) {
       case State::Text:
-        if (isLt(b)) { tag_.clear(); endTag_ = false; state_ = State::TagOpen; }
-        else if (b == '&') { entity_.clear(); state_ = State::EntityStart; }
-        else textByte(b);
+        if (isLt(b)) {
+          tag_.clear();
+          endTag_ = false;
+          state_ = State::TagOpen;
+        } else if (b == '&') {
+          entity_.clear();
+          state_ = State::EntityStart;
+        } else
+          textByte(b);
         return;
       case State::TagOpen:
-        if (b == '/') { endTag_ = true; state_ = l_.emptyEndTags() ? State::TagName : State::EndTagFirst; }
-        else if (isGt(b)) throw xml_exception(0);
-        else { appendTag(b); state_ = State::TagName; }
+        if (b == '/') {
+          endTag_ = true;
+          state_ = l_.emptyEndTags() ? State::TagName : State::EndTagFirst;
+        } else if (isGt(b))
+          throw xml_exception(0);
+        else {
+          appendTag(b);
+          state_ = State::TagName;
+        }
         return;
       case State::EndTagFirst:
         if (b == '/' || isGt(b)) throw xml_exception(0);
@@ -76,28 +98,49 @@ private:
         return;
       case State::TagName:
         if (b == '/') throw xml_exception(0);
-        if (isGt(b)) { completeTag(); state_ = State::Text; }
-        else appendTag(b);
+        if (isGt(b)) {
+          completeTag();
+          state_ = State::Text;
+        } else
+          appendTag(b);
         return;
       case State::EntityStart:
         if (b == ';') throw xml_exception(0);
-        if (b == '#') { value_ = 0; state_ = State::CharRefStart; }
-        else { entity_.push_back(static_cast<char>(b)); state_ = State::EntityName; }
+        if (b == '#') {
+          value_ = 0;
+          state_ = State::CharRefStart;
+        } else {
+          entity_.push_back(static_cast<char>(b));
+          state_ = State::EntityName;
+        }
         return;
       case State::EntityName:
-        if (b == ';') { resolveEntity(); state_ = State::Text; }
-        else if (entity_.size() >= kMaxEntityName) throw xml_exception(0);
-        else entity_.push_back(static_cast<char>(b));
+        if (b == ';') {
+          resolveEntity();
+          state_ = State::Text;
+        } else if (entity_.size() >= kMaxEntityName)
+          throw xml_exception(0);
+        else
+          entity_.push_back(static_cast<char>(b));
         return;
       case State::CharRefStart:
-        if (b >= '0' && b <= '9') { value_ = b - '0'; state_ = State::DecimalRef; }
-        else if (b == 'x') { value_ = 0; state_ = State::HexRefFirst; }
-        else throw xml_exception(0);
+        if (b >= '0' && b <= '9') {
+          value_ = b - '0';
+          state_ = State::DecimalRef;
+        } else if (b == 'x') {
+          value_ = 0;
+          state_ = State::HexRefFirst;
+        } else
+          throw xml_exception(0);
         return;
       case State::DecimalRef:
-        if (b >= '0' && b <= '9') addDigit(10, b - '0');
-        else if (b == ';') { charValue(); state_ = State::Text; }
-        else throw xml_exception(0);
+        if (b >= '0' && b <= '9')
+          addDigit(10, b - '0');
+        else if (b == ';') {
+          charValue();
+          state_ = State::Text;
+        } else
+          throw xml_exception(0);
         return;
       case State::HexRefFirst:
         if (ascii::upperHexDigit(b) < 0) throw xml_exception(0);
@@ -105,9 +148,13 @@ private:
         state_ = State::HexRef;
         return;
       case State::HexRef:
-        if (ascii::upperHexDigit(b) >= 0) addDigit(16, ascii::upperHexDigit(b));
-        else if (b == ';') { charValue(); state_ = State::Text; }
-        else throw xml_exception(0);
+        if (ascii::upperHexDigit(b) >= 0)
+          addDigit(16, ascii::upperHexDigit(b));
+        else if (b == ';') {
+          charValue();
+          state_ = State::Text;
+        } else
+          throw xml_exception(0);
         return;
     }
   }
@@ -124,14 +171,22 @@ private:
   }
 
   void resolveEntity() {
-    if (entity_ == "amp") textByte('&');
-    else if (entity_ == "lt") textByte('<');
-    else if (entity_ == "gt") textByte('>');
-    else if (entity_ == "apos") textByte('\'');
-    else if (entity_ == "quot") textByte('"');
-    else if (l_.pseudoTags() && entity_ == "plt") textByte(l_.pseudoLt());
-    else if (l_.pseudoTags() && entity_ == "pgt") textByte(l_.pseudoGt());
-    else throw xml_exception(0);
+    if (entity_ == "amp")
+      textByte('&');
+    else if (entity_ == "lt")
+      textByte('<');
+    else if (entity_ == "gt")
+      textByte('>');
+    else if (entity_ == "apos")
+      textByte('\'');
+    else if (entity_ == "quot")
+      textByte('"');
+    else if (l_.pseudoTags() && entity_ == "plt")
+      textByte(l_.pseudoLt());
+    else if (l_.pseudoTags() && entity_ == "pgt")
+      textByte(l_.pseudoGt());
+    else
+      throw xml_exception(0);
   }
 
   void completeTag() {
@@ -165,9 +220,13 @@ private:
       auto it = node->children.find(ci ? ascii::lowered(token) : token);
       if (it == node->children.end()) return false;
       node = &it->second;
-      if (node->hasText) { d = D::Text; textNode = node; }
-      else if (node->hide) d = D::Hide;
-      else if (node->show) d = D::Show;
+      if (node->hasText) {
+        d = D::Text;
+        textNode = node;
+      } else if (node->hide)
+        d = D::Hide;
+      else if (node->show)
+        d = D::Show;
       return true;
     };
     [&] {
@@ -182,10 +241,16 @@ private:
       }
     }();
     switch (d) {
-      case D::None: throw xml_exception(4, "...");
-      case D::Hide: ++hide_; return nullptr;
-      case D::Show: --hide_; return nullptr;
-      case D::Text: return &textNode->text;
+      case D::None:
+        throw xml_exception(4, "...");
+      case D::Hide:
+        ++hide_;
+        return nullptr;
+      case D::Show:
+        --hide_;
+        return nullptr;
+      case D::Text:
+        return &textNode->text;
     }
     return nullptr;
   }
@@ -195,7 +260,10 @@ private:
     if (l_.rtfEncoding()) {
       if (b >= 128) {
         static const char hex[] = "0123456789abcdef";
-        s_.put('\\'); s_.put('\''); s_.put(hex[b >> 4]); s_.put(hex[b & 15]);
+        s_.put('\\');
+        s_.put('\'');
+        s_.put(hex[b >> 4]);
+        s_.put(hex[b & 15]);
         return;
       }
       if (b == '\\' || b == '{' || b == '}') {
@@ -206,12 +274,23 @@ private:
     }
     if (l_.htmlEncoding()) {
       switch (b) {
-        case '"': write("&quot;"); return;
-        case '&': write("&amp;"); return;
-        case '\'': write("&apos;"); return;
-        case '<': write("&lt;"); return;
-        case '>': write("&gt;"); return;
-        default: break;
+        case '"':
+          write("&quot;");
+          return;
+        case '&':
+          write("&amp;");
+          return;
+        case '\'':
+          write("&apos;");
+          return;
+        case '<':
+          write("&lt;");
+          return;
+        case '>':
+          write("&gt;");
+          return;
+        default:
+          break;
       }
     }
     s_.put(static_cast<char>(b));
@@ -257,12 +336,18 @@ std::string Layout::escapeText(std::string_view text) const {
   for (char c : text) {
     const auto b = static_cast<unsigned char>(c);
     if (b == 0) continue;
-    if (b == '&') out += "&amp;";
-    else if (b == '<') out += "&lt;";
-    else if (b == '>') out += "&gt;";
-    else if (pseudoTags_ && b == pseudoLt_) out += "&plt;";
-    else if (pseudoTags_ && b == pseudoGt_) out += "&pgt;";
-    else out.push_back(c);
+    if (b == '&')
+      out += "&amp;";
+    else if (b == '<')
+      out += "&lt;";
+    else if (b == '>')
+      out += "&gt;";
+    else if (pseudoTags_ && b == pseudoLt_)
+      out += "&plt;";
+    else if (pseudoTags_ && b == pseudoGt_)
+      out += "&pgt;";
+    else
+      out.push_back(c);
   }
   return out;
 }

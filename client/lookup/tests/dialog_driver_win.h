@@ -49,8 +49,10 @@ class Script {
       // message ends that loop, and the test fails on timedOut() instead of hanging.
       if (!timedOut_) {
         timedOut_ = true;
-        if (found) DestroyWindow(dialog);
-        else PostQuitMessage(0);
+        if (found)
+          DestroyWindow(dialog);
+        else
+          PostQuitMessage(0);
       }
       return;
     }

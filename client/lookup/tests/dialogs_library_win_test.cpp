@@ -74,17 +74,17 @@ class ClientLibrary : public ::testing::Test {
 }  // namespace
 
 TEST_F(ClientLibrary, ConfirmedProxyDialogWritesTheSettings) {
-  Script script(byCaption(L"Proxy Settings"),
-                {[](HWND d) {
-                   EXPECT_EQ(text(d, pc::address), "old");
-                   EXPECT_EQ(text(d, pc::port), "1");
-                   setText(d, pc::address, "10.0.0.1");
-                   setText(d, pc::port, "");
-                   if (!checked(d, pc::useAuthentication)) click(d, pc::useAuthentication);
-                   setText(d, pc::user, "bob");
-                   click(d, pc::socks5);
-                 },
-                 [](HWND d) { click(d, IDOK); }});
+  Script script(byCaption(L"Proxy Settings"), {[](HWND d) {
+                                                 EXPECT_EQ(text(d, pc::address), "old");
+                                                 EXPECT_EQ(text(d, pc::port), "1");
+                                                 setText(d, pc::address, "10.0.0.1");
+                                                 setText(d, pc::port, "");
+                                                 if (!checked(d, pc::useAuthentication))
+                                                   click(d, pc::useAuthentication);
+                                                 setText(d, pc::user, "bob");
+                                                 click(d, pc::socks5);
+                                               },
+                                               [](HWND d) { click(d, IDOK); }});
   EXPECT_EQ(proxy_(kEnglish, nullptr), 0);
   EXPECT_FALSE(script.timedOut());
   EXPECT_EQ(setting("Proxy_Server"), "10.0.0.1");
@@ -95,10 +95,10 @@ TEST_F(ClientLibrary, ConfirmedProxyDialogWritesTheSettings) {
 TEST_F(ClientLibrary, KVExitClosesAnOpenProxyDialog) {
   bool exited = false;
   Script script(byCaption(L"Proxy Settings"), {[&](HWND d) {
-                                                 setText(d, pc::address, "never.saved");
-                                                 exited = exit_(kEnglish, nullptr);
-                                                 EXPECT_FALSE(IsWindow(d));
-                                               }});
+                  setText(d, pc::address, "never.saved");
+                  exited = exit_(kEnglish, nullptr);
+                  EXPECT_FALSE(IsWindow(d));
+                }});
   EXPECT_EQ(proxy_(kEnglish, nullptr), 0);
   EXPECT_TRUE(exited);
   EXPECT_FALSE(script.timedOut());

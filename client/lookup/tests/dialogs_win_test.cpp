@@ -150,11 +150,9 @@ class DialogTest : public ::testing::Test {
           return r->browserWorks;
         },
         &recorder);
-    lexiton::setAlertHook(
-        [](const lexiton::Alert& alert, void* context) {
-          static_cast<Recorder*>(context)->alerts.push_back(alert);
-        },
-        &recorder);
+    lexiton::setAlertHook([](const lexiton::Alert& alert,
+                             void* context) { static_cast<Recorder*>(context)->alerts.push_back(alert); },
+                          &recorder);
   }
   void TearDown() override {
     setUrlOpener(nullptr, nullptr);
@@ -262,10 +260,8 @@ TEST_F(DialogTest, ProxyOffersTheInternetSettingsUnchecked) {
     const char* port;
   };
   for (const Case& c : {Case{1, "http=10.0.0.5:8080;ftp=10.0.0.6:21", "10.0.0.5", "8080"},
-                        Case{1, "ftp=10.0.0.6:21", "", ""},
-                        Case{1, "10.0.0.5:3128", "10.0.0.5", "3128"},
-                        Case{0, "10.0.0.5:3128", "", ""},
-                        Case{1, nullptr, "", ""}}) {
+                        Case{1, "ftp=10.0.0.6:21", "", ""}, Case{1, "10.0.0.5:3128", "10.0.0.5", "3128"},
+                        Case{0, "10.0.0.5:3128", "", ""}, Case{1, nullptr, "", ""}}) {
     SCOPED_TRACE(c.value ? c.value : "(no value)");
     internet.set(c.enable, c.value);
     server = "";
@@ -384,7 +380,8 @@ TEST_F(DialogTest, ProxyClosedFromAnotherThread) {
 TEST_F(DialogTest, UpgradeResults) {
   EXPECT_EQ(runUpgrade({[](HWND d) {
               EXPECT_EQ(text(d), "Lexiton Upgrade");
-              EXPECT_EQ(text(d, uc::message), "Lexiton needs to be upgraded.\nPlease download the latest version.");
+              EXPECT_EQ(text(d, uc::message),
+                        "Lexiton needs to be upgraded.\nPlease download the latest version.");
               EXPECT_EQ(text(d, uc::download), "&Download now");
               EXPECT_EQ(text(d, uc::history), "&History");
               EXPECT_EQ(text(d, uc::exit), "&Exit");
@@ -422,7 +419,8 @@ TEST_F(DialogTest, UpgradeHistoryKeepsTheDialogOpen) {
   const std::string en = upgradeHistoryUrl(kEnglish), hu = upgradeHistoryUrl(kHungarian);
   EXPECT_EQ(en.substr(en.find("/history")), "/history.asp?lang=en");
   EXPECT_EQ(hu.substr(hu.find("/history")), "/history.asp");
-  EXPECT_EQ(en.substr(0, en.find("/history")), upgradeDownloadUrl().substr(0, upgradeDownloadUrl().find("/download")));
+  EXPECT_EQ(en.substr(0, en.find("/history")),
+            upgradeDownloadUrl().substr(0, upgradeDownloadUrl().find("/download")));
 }
 
 TEST_F(DialogTest, UpgradeWithoutABrowserShowsTheErrorAndStillDownloads) {
@@ -444,7 +442,8 @@ TEST_F(DialogTest, UpgradeWithoutABrowserShowsTheErrorAndStillDownloads) {
             kUpgradeDownload);
   ASSERT_EQ(recorder.alerts.size(), 2u);
   for (const auto& alert : recorder.alerts) {
-    EXPECT_EQ(alert.text, systemText(L"Nem siker\u00fclt a saj\u00e1t b\u00f6ng\u00e9sz\u0151t elind\u00edtani!"));
+    EXPECT_EQ(alert.text,
+              systemText(L"Nem siker\u00fclt a saj\u00e1t b\u00f6ng\u00e9sz\u0151t elind\u00edtani!"));
     EXPECT_EQ(alert.caption, systemText(L"Saj\u00e1t b\u00f6ng\u00e9sz\u0151 ind\u00edt\u00e1sa"));
   }
 }
@@ -462,8 +461,8 @@ TEST_F(DialogTest, UpgradeSecondCallAndMissingSlot) {
 }
 
 TEST_F(DialogTest, UpgradeMinimisesWhenAnotherWindowIsActivated) {
-  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 200,
-                               100, nullptr, nullptr, nullptr, nullptr);
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 200, 100,
+                               nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(other, nullptr);
   const int result = runUpgrade({[](HWND d) {
                                    SetForegroundWindow(d);
@@ -515,8 +514,10 @@ TEST_F(DialogTest, LibraryDialogsCloseWhateverIsOpen) {
     std::thread finder([&] {
       for (int i = 0; i < 500 && !probe.load(); ++i) {
         HWND w = FindWindowW(nullptr, L"Proxy Settings");
-        if (w) probe = w;
-        else std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (w)
+          probe = w;
+        else
+          std::this_thread::sleep_for(std::chrono::milliseconds(10));
       }
     });
     Script script(inSlot(probe), std::move(steps));

@@ -44,8 +44,9 @@ TEST(ShippedStyleSheet, SourceAndTarget) {
 }
 
 TEST(ShippedStyleSheet, ServerMarkup) {
-  EXPECT_EQ(body(shipped().convert("<SRC><orig>zorg</orig> <badword>teh</badword><suggest>the</suggest> x</SRC>")),
-            "{\\pard\\plain\\f0\\fs16\\cf2 {\\ul zorg} {\\cf5 teh} x\\par}");
+  EXPECT_EQ(
+      body(shipped().convert("<SRC><orig>zorg</orig> <badword>teh</badword><suggest>the</suggest> x</SRC>")),
+      "{\\pard\\plain\\f0\\fs16\\cf2 {\\ul zorg} {\\cf5 teh} x\\par}");
   EXPECT_EQ(body(shipped().convert("<TRG>sz&#x151;l&#337; &amp; {x}</TRG>")),
             "{\\pard\\plain\\li120\\f0\\fs16\\cf3\\i sz\\u337 l\\u337  & \\{x\\}\\par}");
   EXPECT_EQ(body(shipped().convert("<TRG>\xF5\xFB</TRG>")),
@@ -53,12 +54,13 @@ TEST(ShippedStyleSheet, ServerMarkup) {
 }
 
 TEST(ShippedStyleSheet, PipelineTags) {
-  for (const char* t : {"SRC", "TRG", "NOT_FOUND", "errmsg", "footer", "message", "msgglue",
-                        "surf-ss", "surf-st", "surf-source", "HL", "badword", "orig", "chunk", "suggest"}) {
+  for (const char* t : {"SRC", "TRG", "NOT_FOUND", "errmsg", "footer", "message", "msgglue", "surf-ss",
+                        "surf-st", "surf-source", "HL", "badword", "orig", "chunk", "suggest"}) {
     std::string frag = std::string("<") + t + ">x</" + t + ">";
     EXPECT_NO_THROW(shipped().convert(frag)) << t;
   }
-  EXPECT_NO_THROW(shipped().convert("<NOT_FOUND>w</NOT_FOUND><message>m</message><msgglue></msgglue><footer>f</footer>"));
+  EXPECT_NO_THROW(
+      shipped().convert("<NOT_FOUND>w</NOT_FOUND><message>m</message><msgglue></msgglue><footer>f</footer>"));
   EXPECT_THROW(shipped().convert("<unknown>x</unknown>"), xml_exception);
 }
 
@@ -143,13 +145,13 @@ TEST(ShippedStyleSheet, WholeRepliesAsTheLookupConvertsThem) {
 }
 
 TEST(ShippedStyleSheet, EveryPipelineAndServerTagNestsWithBalancedBraces) {
-  const char* const tags[] = {"SRC", "TRG", "NOT_FOUND", "errmsg", "footer", "message", "msgglue",
-                              "surf-ss", "surf-st", "surf-source", "HL", "badword", "orig",
-                              "chunk", "suggest"};
+  const char* const tags[] = {"SRC",     "TRG",     "NOT_FOUND", "errmsg",  "footer",
+                              "message", "msgglue", "surf-ss",   "surf-st", "surf-source",
+                              "HL",      "badword", "orig",      "chunk",   "suggest"};
   for (const char* outer : tags) {
     for (const char* inner : tags) {
-      const std::string fragment = std::string("<") + outer + ">a{<" + inner + ">b\xe9&#x151;</" +
-                                   inner + ">}c</" + outer + ">";
+      const std::string fragment =
+          std::string("<") + outer + ">a{<" + inner + ">b\xe9&#x151;</" + inner + ">}c</" + outer + ">";
       std::string rtf;
       ASSERT_NO_THROW(rtf = shipped().convert(fragment)) << fragment;
       EXPECT_TRUE(balanced(rtf)) << rtf;

@@ -115,9 +115,8 @@ TEST_F(State, ServerModeAndLanguageRules) {
 }
 
 TEST_F(State, AboutTextsStayEmptyWhenTheFileIsMissingOrCorrupt) {
-  for (const std::string& content :
-       {std::string(), chunk("1038", "not zlib") + std::string(4, '\0'), chunk("0000", "xy"),
-        std::string("0000\xFF\xFF\xFF\x7F", 8)}) {
+  for (const std::string& content : {std::string(), chunk("1038", "not zlib") + std::string(4, '\0'),
+                                     chunk("0000", "xy"), std::string("0000\xFF\xFF\xFF\x7F", 8)}) {
     writeFile(aboutFile, content);
     auto state = make();
     ASSERT_EQ(init(*state, "[dict]\nUserLang=1038\n"), 0);
@@ -168,12 +167,12 @@ TEST_F(State, SpeechSettingsAndBinding) {
 
 TEST_F(State, LookUpThroughTheStateSpeaksModesAndClosesTheSession) {
   ReplyServer server([](const std::string&) {
-    return ServerReply{"<surf-ss>one</surf-ss><surf-st>egy</surf-st><surf-ss>1</surf-ss><surf-st>I</surf-st>"};
+    return ServerReply{
+        "<surf-ss>one</surf-ss><surf-st>egy</surf-st><surf-ss>1</surf-ss><surf-st>I</surf-st>"};
   });
   auto state = make();
-  ASSERT_EQ(init(*state, "[Server Settings]\nServer_Address=" + server.url() + "\nSessionID=" +
-                             kSessionName + kSessionKey +
-                             "\n[Source Language Audio Settings]\nState=On\n"),
+  ASSERT_EQ(init(*state, "[Server Settings]\nServer_Address=" + server.url() + "\nSessionID=" + kSessionName +
+                             kSessionKey + "\n[Source Language Audio Settings]\nState=On\n"),
             0);
   EXPECT_EQ(state->setMode(1, 3), 1);
   std::vector<uint8_t> bytes(LX_LOOKUP_RESULT_RESERVE);
@@ -203,10 +202,12 @@ TEST_F(State, LookUpThroughTheStateSpeaksModesAndClosesTheSession) {
 }
 
 TEST_F(State, UpgradeChoiceAsksTheHostToQuit) {
-  ReplyServer server([](const std::string&) { return ServerReply{"1701 Client needs to be updated! ", false}; });
+  ReplyServer server([](const std::string&) {
+    return ServerReply{"1701 Client needs to be updated! ", false};
+  });
   auto state = make();
-  ASSERT_EQ(init(*state, "[Server Settings]\nServer_Address=" + server.url() + "\nSessionID=" +
-                             kSessionName + kSessionKey + "\n[dict]\nUserLang=1033\n"),
+  ASSERT_EQ(init(*state, "[Server Settings]\nServer_Address=" + server.url() + "\nSessionID=" + kSessionName +
+                             kSessionKey + "\n[dict]\nUserLang=1033\n"),
             0);
   dialogs->upgradeChoice = 2;
   std::vector<uint8_t> bytes(4096);
@@ -222,7 +223,9 @@ TEST_F(State, UpgradeChoiceAsksTheHostToQuit) {
 
 TEST_F(State, ProxyDialogWritesTheConfirmedSettings) {
   auto state = make();
-  ASSERT_EQ(init(*state, "[Server Settings]\nServer_Mode=0\nProxy_Server=old:1\nProxy_Auth=bob\nProxy_Type=5\n"), 0);
+  ASSERT_EQ(
+      init(*state, "[Server Settings]\nServer_Mode=0\nProxy_Server=old:1\nProxy_Auth=bob\nProxy_Type=5\n"),
+      0);
   EXPECT_EQ(state->proxyDialog(1033, nullptr), 0);  // cancelled: nothing written
   EXPECT_EQ(dialogs->proxyShown, (std::vector<std::string>{"old:1", "5", "bob"}));
   auto settings = openProfile(ini);
@@ -242,7 +245,8 @@ TEST_F(State, ProxyDialogWritesTheConfirmedSettings) {
 TEST_F(State, ConfirmedProxyCarriesTheNextLookUp) {
   // The translation server's name does not resolve; only a proxy can reach "it". The reply
   // server answers whatever reaches it, so it stands in for the proxy and the server at once.
-  ReplyServer proxy([](const std::string&) { return ServerReply{"<surf-ss>a</surf-ss><surf-st>b</surf-st>"}; });
+  ReplyServer proxy(
+      [](const std::string&) { return ServerReply{"<surf-ss>a</surf-ss><surf-st>b</surf-st>"}; });
   const std::string proxyHostPort = proxy.url().substr(7, proxy.url().size() - 7 - 2);
   auto state = make();
   ASSERT_EQ(init(*state, "[Server Settings]\nServer_Address=http://translation.invalid/q\nSessionID=" +
@@ -254,7 +258,9 @@ TEST_F(State, ConfirmedProxyCarriesTheNextLookUp) {
   const LxWideString wide{reinterpret_cast<const uint16_t*>(text.data()), 1};
   int count = 0;
   ASSERT_TRUE(state->lookup(&wide, 1, &result, &count, nullptr, "", nullptr, "", "Trigger"));
-  EXPECT_EQ(chunkText(result.data, result.size, "plai").rfind("Error: There is no connection to the Korvell server!", 0), 0u);
+  EXPECT_EQ(chunkText(result.data, result.size, "plai")
+                .rfind("Error: There is no connection to the Korvell server!", 0),
+            0u);
   EXPECT_TRUE(proxy.records().empty());
 
   dialogs->confirmProxy = true;
@@ -269,11 +275,12 @@ TEST_F(State, ConfirmedProxyCarriesTheNextLookUp) {
 
 TEST_F(State, CloseWhileLookUpsRunLetsThemFinish) {
   ReplyServer server([](const std::string& record) {
-    return ServerReply{"<surf-ss>" + recordField(record, "url") + "</surf-ss><surf-st>x</surf-st>", true, 300};
+    return ServerReply{"<surf-ss>" + recordField(record, "url") + "</surf-ss><surf-st>x</surf-st>", true,
+                       300};
   });
   auto state = make();
-  ASSERT_EQ(init(*state, "[Server Settings]\nServer_Address=" + server.url() + "\nSessionID=" +
-                             kSessionName + kSessionKey + "\n[Source Language Audio Settings]\nState=On\n"),
+  ASSERT_EQ(init(*state, "[Server Settings]\nServer_Address=" + server.url() + "\nSessionID=" + kSessionName +
+                             kSessionKey + "\n[Source Language Audio Settings]\nState=On\n"),
             0);
   auto lookUp = [&state](std::string source, std::string* plain, bool* produced) {
     std::vector<uint8_t> bytes(8192);

@@ -47,7 +47,6 @@ std::string unpackedRecord(const Request& r) {
   return record;
 }
 
-
 // How long a test waits for a dialog to open, and then for it to go once it was answered.
 constexpr auto kDialogWait = std::chrono::seconds(20);
 constexpr auto kDialogPoll = std::chrono::milliseconds(20);
@@ -152,8 +151,9 @@ struct Outcome {
 
 std::string serverIni(const std::string& url, int language, int timeoutSeconds = 10) {
   return "[Server Settings]\r\nServer_Address=" + url + "\r\nSessionID=" + kSessionName + kSessionKey +
-         "\r\nServer_Timeout=" + std::to_string(timeoutSeconds) + "\r\n[dict]\r\nUserLang=" +
-         std::to_string(language) + "\r\n[Source Language Audio Settings]\r\nState=On\r\n";
+         "\r\nServer_Timeout=" + std::to_string(timeoutSeconds) +
+         "\r\n[dict]\r\nUserLang=" + std::to_string(language) +
+         "\r\n[Source Language Audio Settings]\r\nState=On\r\n";
 }
 
 struct Entries {
@@ -180,21 +180,24 @@ class LookupLibrary : public ::testing::Test {
   }
   void SetUp() override {
     ASSERT_TRUE(*library) << "LexitonClt.dll did not load";
-    e = {library->bind<KVInitFn>("KVInit"),       library->bind<LookupFn>("Lookup"),
-         library->bind<SetModeFn>("SetMode"),     library->bind<GetCopyRightInfoFn>("GetCopyRightInfo"),
-         library->bind<KVStornoFn>("KVStorno"),   library->bind<KVCloseFn>("KVClose"),
-         library->bind<KVExitFn>("KVExit"),       library->bind<KVProxyDlgFn>("KVProxyDlg")};
+    e = {library->bind<KVInitFn>("KVInit"),     library->bind<LookupFn>("Lookup"),
+         library->bind<SetModeFn>("SetMode"),   library->bind<GetCopyRightInfoFn>("GetCopyRightInfo"),
+         library->bind<KVStornoFn>("KVStorno"), library->bind<KVCloseFn>("KVClose"),
+         library->bind<KVExitFn>("KVExit"),     library->bind<KVProxyDlgFn>("KVProxyDlg")};
     std::remove(kVoicerLog);
     std::remove(kAlertFile);
   }
-  void writeIni(const std::string& content) { std::ofstream(kIni, std::ios::binary | std::ios::trunc) << content; }
+  void writeIni(const std::string& content) {
+    std::ofstream(kIni, std::ios::binary | std::ios::trunc) << content;
+  }
   std::string setting(const char* key) {
     return lexiton::openPortableProfile(kIni)->readString("Server Settings", key);
   }
 
   // One look-up as a host worker makes it; safe to call from several threads at once.
   Outcome lookUp(std::u16string_view text, unsigned pointer) {
-    const LxWideString wide{reinterpret_cast<const uint16_t*>(text.data()), static_cast<uint32_t>(text.size())};
+    const LxWideString wide{reinterpret_cast<const uint16_t*>(text.data()),
+                            static_cast<uint32_t>(text.size())};
     std::vector<uint8_t> bytes(LX_LOOKUP_RESULT_RESERVE);
     LxByteArray result{bytes.data(), 0, static_cast<uint32_t>(bytes.size())};
     Outcome o;
@@ -243,7 +246,8 @@ TEST_F(LookupLibrary, WholeLookUpAgainstLoopbackServer) {
                           "<surf-ss>house</surf-ss><surf-st>h\xE1z</surf-st>"));
   });
   writeIni("[Server Settings]\r\nServer_Address=" + server.url("/q") + "\r\nSessionID=" + kSessionName +
-           kSessionKey + "\r\nServer_Timeout=10\r\n[dict]\r\nUserLang=1038\r\n"
+           kSessionKey +
+           "\r\nServer_Timeout=10\r\n[dict]\r\nUserLang=1038\r\n"
            "[Source Language Audio Settings]\r\nState=On\r\n");
   ASSERT_EQ(e.init(nullptr, kIni), 0);
   const LxTextList* about = e.copyRightInfo();
@@ -302,8 +306,9 @@ TEST_F(LookupLibrary, WholeLookUpAgainstLoopbackServer) {
 }
 
 TEST_F(LookupLibrary, UpgradeNoticeExitAsksTheHostToQuitAndItsCloseBoxDoesNot) {
-  lexiton::test::ReplyServer server(
-      [](const std::string&) { return lexiton::test::ServerReply{"1701 Client needs to be updated! ", false}; });
+  lexiton::test::ReplyServer server([](const std::string&) {
+    return lexiton::test::ServerReply{"1701 Client needs to be updated! ", false};
+  });
   writeIni(serverIni(server.url(), 1033));
   ASSERT_EQ(e.init(nullptr, kIni), 0);
   struct Answer {
@@ -341,8 +346,9 @@ TEST_F(LookupLibrary, UpgradeNoticeExitAsksTheHostToQuitAndItsCloseBoxDoesNot) {
 }
 
 TEST_F(LookupLibrary, SecondUpgradeNoticeOnlyBringsTheOpenOneForward) {
-  lexiton::test::ReplyServer server(
-      [](const std::string&) { return lexiton::test::ServerReply{"1701 Client needs to be updated! ", false}; });
+  lexiton::test::ReplyServer server([](const std::string&) {
+    return lexiton::test::ServerReply{"1701 Client needs to be updated! ", false};
+  });
   writeIni(serverIni(server.url(), 1038));
   ASSERT_EQ(e.init(nullptr, kIni), 0);
   Outcome second;
@@ -449,7 +455,9 @@ TEST_F(LookupLibrary, HungarianTextsArriveAsWindows1250Bytes) {
   // The time-out's text comes from the protocol's table and has an "ő".
   const Outcome late = lookUp(u"slow", 4);
   ASSERT_TRUE(late.produced);
-  EXPECT_EQ(late.plain, "Error: A szerver nem v\xE1laszolt id\xF5" "ben!");
+  EXPECT_EQ(late.plain,
+            "Error: A szerver nem v\xE1laszolt id\xF5"
+            "ben!");
   EXPECT_NE(late.documents.find("id\\'f5ben"), std::string::npos);
 
   // Read as the host reads "plai", in the system code page: right only where that is 1250.

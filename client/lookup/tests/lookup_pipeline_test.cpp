@@ -25,12 +25,9 @@ const std::string kTwoAlternatives =
 // One look-up against the loopback server through the real connection.
 class Pipeline : public ::testing::Test {
  protected:
-  Pipeline()
-      : server([this](const std::string& record) { return answer(record); }),
-        layout("korvell.sty") {
-    writeFile(iniPath, "[Server Settings]\nServer_Address=" + server.url() +
-                           "\nSessionID=" + kSessionName + kSessionKey +
-                           "\nServer_Timeout=" + std::to_string(timeoutSeconds) + "\n");
+  Pipeline() : server([this](const std::string& record) { return answer(record); }), layout("korvell.sty") {
+    writeFile(iniPath, "[Server Settings]\nServer_Address=" + server.url() + "\nSessionID=" + kSessionName +
+                           kSessionKey + "\nServer_Timeout=" + std::to_string(timeoutSeconds) + "\n");
     rebuildBackend();
   }
   ~Pipeline() override { std::remove(iniPath.c_str()); }
@@ -117,9 +114,8 @@ TEST_F(Pipeline, TwoAlternativesAreSeparatedAndSpokenInOrder) {
   EXPECT_EQ(outcome.count, 2);
   const std::vector<std::string> docs = documents(qxr());
   ASSERT_EQ(docs.size(), 3u);  // SRC1 TRG1 - SRC2 TRG2 - the notes' footer
-  EXPECT_EQ(qxr(), doc("<SRC>The <HL>house</HL></SRC>") + doc("<TRG>A <chunk>h\xE1z</chunk></TRG>") +
-                       "-" + doc("<SRC>house <orig>hold</orig></SRC>") +
-                       doc("<TRG>h\xE1ztart\xE1s</TRG>") + "-" +
+  EXPECT_EQ(qxr(), doc("<SRC>The <HL>house</HL></SRC>") + doc("<TRG>A <chunk>h\xE1z</chunk></TRG>") + "-" +
+                       doc("<SRC>house <orig>hold</orig></SRC>") + doc("<TRG>h\xE1ztart\xE1s</TRG>") + "-" +
                        doc("<message>unknown words underlined</message>"));
   EXPECT_EQ(plain(), "EN: The house%0D%0AHU: A h\xE1z%0D%0AEN: house hold%0D%0AHU: h\xE1ztart\xE1s%0D%0A");
   EXPECT_EQ(speech.calls(), (std::vector<std::string>{"reset", "0:The house", "1:A h\xE1z", "1:Vagy?",
@@ -129,7 +125,8 @@ TEST_F(Pipeline, TwoAlternativesAreSeparatedAndSpokenInOrder) {
 TEST_F(Pipeline, NotesAreAddedOnceAndJoinTheFooterText) {
   reply.text =
       "<surf-ss><orig>a</orig> <orig>b</orig></surf-ss><surf-st><chunk>x</chunk><chunk>y</chunk></surf-st>"
-      "<surf-ss>c<suggest>see</suggest> d<suggest>e</suggest></surf-ss><surf-st><chunk>z</chunk><chunk>w</chunk></surf-st>";
+      "<surf-ss>c<suggest>see</suggest> "
+      "d<suggest>e</suggest></surf-ss><surf-st><chunk>z</chunk><chunk>w</chunk></surf-st>";
   const LookupOutcome outcome = run(u"ab", 1, "Press q <feedback>");
   EXPECT_TRUE(outcome.produced);
   EXPECT_EQ(outcome.count, 2);
@@ -192,8 +189,8 @@ TEST_F(Pipeline, AnErrorTakesThePlaceOfTheNotesButKeepsTheFooterText) {
 }
 
 TEST_F(Pipeline, ReplyWithoutSurfacesIsTranslationFailed) {
-  for (const char* text : {"<nothing/>", "", "<surf-ss>only a source</surf-ss>",
-                           "<surf-st></surf-st>", "</surf-ss>x<surf-ss>"}) {
+  for (const char* text : {"<nothing/>", "", "<surf-ss>only a source</surf-ss>", "<surf-st></surf-st>",
+                           "</surf-ss>x<surf-ss>"}) {
     SCOPED_TRACE(text);
     reply.text = text;
     const LookupOutcome outcome = run();
@@ -246,8 +243,8 @@ TEST_F(Pipeline, StatusCodesBecomeTheLocalizedErrorDocument) {
 
 TEST_F(Pipeline, TimeOutCancelsTheRequest) {
   timeoutSeconds = 1;
-  writeFile(iniPath, "[Server Settings]\nServer_Address=" + server.url() + "\nSessionID=" +
-                         kSessionName + kSessionKey + "\nServer_Timeout=1\n");
+  writeFile(iniPath, "[Server Settings]\nServer_Address=" + server.url() + "\nSessionID=" + kSessionName +
+                         kSessionKey + "\nServer_Timeout=1\n");
   rebuildBackend();
   reply = {"<surf-ss>late</surf-ss><surf-st>k\xE9s\xF5</surf-st>", true, 1600};
   const LookupOutcome outcome = run();

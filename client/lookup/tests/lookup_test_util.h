@@ -106,7 +106,6 @@ inline std::string chunk(const std::string& tag, const std::string& data) {
   return out + data;
 }
 
-
 // The data of one chunk of a result list ("" when absent).
 inline std::string chunkText(const uint8_t* data, std::size_t size, std::string_view tag) {
   auto chunk = ChunkView(data, size).find(tag);

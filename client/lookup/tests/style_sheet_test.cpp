@@ -29,19 +29,19 @@ TEST(StyleSheetLines, SectionsTrimmedAndCaseSensitive) {
 }
 
 TEST(StyleSheetLines, SyntaxErrorsCarryTheirRealLine) {
-  EXPECT_EQ(syntaxLine("\"a\"\n"), 1);                 // before any section
+  EXPECT_EQ(syntaxLine("\"a\"\n"), 1);                     // before any section
   EXPECT_EQ(syntaxLine("[header]\n\"a\"\n\"b\" x\n"), 3);  // text after the string
   EXPECT_EQ(syntaxLine("[header]\r\n\r\n;c\r\nx\r\n"), 4);
-  EXPECT_EQ(syntaxLine("[tags]\n\"<a>\"\n"), 2);         // no action
+  EXPECT_EQ(syntaxLine("[tags]\n\"<a>\"\n"), 2);  // no action
   EXPECT_EQ(syntaxLine("[tags]\n\"<a>\" hide x\n"), 2);
-  EXPECT_EQ(syntaxLine("[tags]\n\"\" \"t\"\n"), 2);      // empty path
+  EXPECT_EQ(syntaxLine("[tags]\n\"\" \"t\"\n"), 2);  // empty path
   EXPECT_EQ(syntaxLine("[tags]\n\"a\" \"t\"\n"), 2);
   EXPECT_EQ(syntaxLine("[tags]\n\"<a\" \"t\"\n"), 2);
   EXPECT_EQ(syntaxLine("[tags]\n\"<a> <b>\" \"t\"\n"), 2);
-  EXPECT_EQ(syntaxLine("[header]\n\"abc\n"), 2);        // unclosed
-  EXPECT_EQ(syntaxLine("[header]\n\"a\"12\n"), 2);      // byte code without closing quote
+  EXPECT_EQ(syntaxLine("[header]\n\"abc\n"), 2);    // unclosed
+  EXPECT_EQ(syntaxLine("[header]\n\"a\"12\n"), 2);  // byte code without closing quote
   EXPECT_EQ(syntaxLine("[header]\n\"a\"1x\"\n"), 2);
-  EXPECT_EQ(syntaxLine("[header]\nx\n"), 2);            // one byte
+  EXPECT_EQ(syntaxLine("[header]\nx\n"), 2);  // one byte
 }
 
 TEST(StyleSheetQuoted, ByteCodesAndDoubledQuotes) {
@@ -87,7 +87,9 @@ TEST(StyleSheetOptions, ValuesAndErrors) {
 }
 
 TEST(StyleSheetOptions, CaseInsensitiveAffectsOnlyLaterPaths) {
-  Layout l = loadText("[tags]\n\"<A>\" \"1\"\n[options]\n\"case-insensitive tags\" 1\n[tags]\n\"<B>\" \"2\"\n\"</B>\" \"3\"\n");
+  Layout l = loadText(
+      "[tags]\n\"<A>\" \"1\"\n[options]\n\"case-insensitive tags\" 1\n[tags]\n\"<B>\" \"2\"\n\"</B>\" "
+      "\"3\"\n");
   EXPECT_EQ(l.rules().children.count("A"), 1u);
   EXPECT_EQ(l.rules().children.count("b"), 1u);
   EXPECT_THROW(l.convert("<a></a>"), xml_exception);

@@ -11,7 +11,9 @@ const char* kBase =
     "[header]\n\"H\"\n[footer]\n\"F\"\n[tags]\n\"<a>\" \"[a\"\n\"</a>\" \"a]\"\n\"<b>\" \"[b\"\n"
     "\"</b>\" \"b]\"\n\"<h>\" hide\n\"</h>\" show\n";
 
-Layout base(const std::string& options = "") { return loadText(std::string(kBase) + "[options]\n" + options); }
+Layout base(const std::string& options = "") {
+  return loadText(std::string(kBase) + "[options]\n" + options);
+}
 
 int errorCode(const Layout& l, const std::string& in) {
   try {
@@ -97,8 +99,8 @@ void expectEveryWay(const Layout& l, const std::string& in, const std::string& o
     }
     EXPECT_EQ(code, prefixError(prefix)) << "prefix " << n << " of " << in;
     EXPECT_EQ(feed.gets(), n + 1) << "prefix " << n << " of " << in;
-    const std::string written = code < 0 ? feed.out().substr(0, feed.out().size() - l.footer().size())
-                                         : feed.out();
+    const std::string written =
+        code < 0 ? feed.out().substr(0, feed.out().size() - l.footer().size()) : feed.out();
     EXPECT_EQ(body.compare(0, written.size(), written), 0)
         << "prefix " << n << " wrote " << written << " of " << in;
   }
@@ -106,9 +108,7 @@ void expectEveryWay(const Layout& l, const std::string& in, const std::string& o
 
 }  // namespace
 
-TEST(XmlReaderText, EmptyInputIsHeaderAndFooter) {
-  EXPECT_EQ(base().convert(""), "HF");
-}
+TEST(XmlReaderText, EmptyInputIsHeaderAndFooter) { EXPECT_EQ(base().convert(""), "HF"); }
 
 TEST(XmlReaderText, EntitiesAndLineBreaks) {
   Layout l = base();
@@ -165,9 +165,24 @@ TEST(XmlReaderTags, PseudoTags) {
   Layout l = base("\"pseudo tags\" 1\n");
   EXPECT_EQ(l.convert("<a>" + l.escapeText("\x8b<b\x9b&") + "</a>"), "H[a\x8b<b\x9b&a]F");
   EXPECT_EQ(base().escapeText("\x8b<"), "\x8b&lt;");
-  EXPECT_EQ(l.convert("\x8b" "a" "\x9b" "x" "\x8b" "/a" "\x9b"), "H[axa]F");
-  EXPECT_EQ(l.convert("&plt;&pgt;"), "H\x8b\x9b" "F");
-  EXPECT_EQ(base().convert("\x8b" "a" "\x9b"), "H\x8b" "a" "\x9b" "F");
+  EXPECT_EQ(l.convert("\x8b"
+                      "a"
+                      "\x9b"
+                      "x"
+                      "\x8b"
+                      "/a"
+                      "\x9b"),
+            "H[axa]F");
+  EXPECT_EQ(l.convert("&plt;&pgt;"),
+            "H\x8b\x9b"
+            "F");
+  EXPECT_EQ(base().convert("\x8b"
+                           "a"
+                           "\x9b"),
+            "H\x8b"
+            "a"
+            "\x9b"
+            "F");
 }
 
 TEST(XmlReaderLimits, NestingAndNameLengthAreBounded) {
@@ -182,9 +197,7 @@ TEST(XmlReaderLimits, NestingAndNameLengthAreBounded) {
   EXPECT_NO_THROW(l.convert(ok));
 }
 
-TEST(XmlReaderInput, StopsAtZeroByte) {
-  EXPECT_EQ(base().convert(std::string("ab\0<c>", 6)), "HabF");
-}
+TEST(XmlReaderInput, StopsAtZeroByte) { EXPECT_EQ(base().convert(std::string("ab\0<c>", 6)), "HabF"); }
 
 TEST(LayoutRules, DeepestRuleDecides) {
   Layout l = loadText(

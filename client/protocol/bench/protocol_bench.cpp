@@ -45,8 +45,8 @@ void BM_LoopbackQuery(benchmark::State& state) {
   lexiton::test::LoopbackServer server([&packer](const lexiton::test::Request& r) {
     std::string clear, packed;
     packer.unpack(kSessionKey, r.param("what").substr(kSessionName.size()), clear);
-    packer.pack(kSessionKey,
-                "<surf-ss>The <HL>house</HL> is big.</surf-ss><surf-st>A h\xe1z nagy.</surf-st>", packed);
+    packer.pack(kSessionKey, "<surf-ss>The <HL>house</HL> is big.</surf-ss><surf-st>A h\xe1z nagy.</surf-st>",
+                packed);
     return lexiton::test::Reply(200, packed);
   });
   const std::string path = "protocol_bench_settings.ini";
@@ -60,7 +60,8 @@ void BM_LoopbackQuery(benchmark::State& state) {
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     if (connection.query("bench", text, 1, out) != 0) state.SkipWithError("query failed");
-    micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+    micros.push_back(
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
   }
   std::sort(micros.begin(), micros.end());
   if (!micros.empty()) {

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view body = split == std::string_view::npos ? std::string_view() : rest.substr(split + 1);
   std::string out = "previous";
   static constexpr DownloadOutcome kOutcomes[] = {DownloadOutcome::Ok, DownloadOutcome::TransferFailed,
-                                                 DownloadOutcome::TimedOut, DownloadOutcome::BadStatus};
+                                                  DownloadOutcome::TimedOut, DownloadOutcome::BadStatus};
   const int rc = judgeExchange(kOutcomes[downloadResult], headers, body, out);
   constexpr std::size_t kLongestMessage = 64;
   constexpr std::size_t kShownBody = 50;

@@ -17,15 +17,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
       std::string token;
       switch ((data[0] + step) % 8) {
-        case 0: reader.readBool(); break;
-        case 1: reader.readBoolList(); break;
-        case 2: reader.readInt(); break;
-        case 3: reader.readUnsigned(); break;
-        case 4: reader.readUnsignedList(); break;
-        case 5: reader.readString(); break;
-        case 6: reader.readStringList(); break;
+        case 0:
+          reader.readBool();
+          break;
+        case 1:
+          reader.readBoolList();
+          break;
+        case 2:
+          reader.readInt();
+          break;
+        case 3:
+          reader.readUnsigned();
+          break;
+        case 4:
+          reader.readUnsignedList();
+          break;
+        case 5:
+          reader.readString();
+          break;
+        case 6:
+          reader.readStringList();
+          break;
         default:
-          if (reader.readToken(token) != TokenKind::None && reader.buffer().size() >= before) __builtin_trap();
+          if (reader.readToken(token) != TokenKind::None && reader.buffer().size() >= before)
+            __builtin_trap();
       }
     } catch (...) {
     }

@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const char* type : {"0", "5"}) {
     const ProxyForm form = openProxyForm(server, type, credentials, offer);
     const ProxyTexts texts = confirmProxyForm(form, type);
-    if (!server.empty() && (texts.server != shown(server) || texts.credentials != shown(credentials) ||
-                            texts.type != type))
+    if (!server.empty() &&
+        (texts.server != shown(server) || texts.credentials != shown(credentials) || texts.type != type))
       __builtin_trap();
   }
   return 0;

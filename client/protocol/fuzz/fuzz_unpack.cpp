@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {
     if (!packer.unpack(key, packed, clear)) return 0;
     std::string again, back;
-    if (!packer.pack(key, clear, again) || !packer.unpack(key, again, back) || back != clear) __builtin_trap();
+    if (!packer.pack(key, clear, again) || !packer.unpack(key, again, back) || back != clear)
+      __builtin_trap();
   } catch (...) {
   }
   return 0;

@@ -20,8 +20,8 @@ std::uint32_t crc32(std::string_view text) {
   crc.Update(reinterpret_cast<const CryptoPP::byte*>(text.data()), text.size());
   CryptoPP::byte digest[4];
   crc.Final(digest);  // Crypto++ emits the CRC least significant byte first
-  return std::uint32_t(digest[0]) | std::uint32_t(digest[1]) << 8 |
-         std::uint32_t(digest[2]) << 16 | std::uint32_t(digest[3]) << 24;
+  return std::uint32_t(digest[0]) | std::uint32_t(digest[1]) << 8 | std::uint32_t(digest[2]) << 16 |
+         std::uint32_t(digest[3]) << 24;
 }
 
 void putLe32(std::string& out, std::uint32_t v) {
@@ -79,8 +79,7 @@ bool ClientPacker::pack(std::string_view keyHex, std::string_view text, std::str
   return true;
 }
 
-bool ClientPacker::unpack(std::string_view keyHex, std::string_view packedHex,
-                          std::string& out) const {
+bool ClientPacker::unpack(std::string_view keyHex, std::string_view packedHex, std::string& out) const {
   if (packedHex.size() > kMaxPackedHex) return false;
   const std::string key = fromHex(keyHex);
   if (!validKeyLength(key.size())) return false;

@@ -80,9 +80,15 @@ TokenKind PipeReader::readToken(std::string& out) {
     if (bar + 1 == buffer_.size()) return TokenKind::None;
     TokenKind kind;
     switch (buffer_[bar + 1]) {
-      case '.': kind = TokenKind::ValueEnd; break;
-      case ';': kind = TokenKind::ElementEnd; break;
-      case ':': kind = TokenKind::KeyEnd; break;
+      case '.':
+        kind = TokenKind::ValueEnd;
+        break;
+      case ';':
+        kind = TokenKind::ElementEnd;
+        break;
+      case ':':
+        kind = TokenKind::KeyEnd;
+        break;
       case '|':
         out.push_back('|');
         pos = bar + 2;
@@ -120,8 +126,7 @@ std::int32_t PipeReader::readInt() {
 
 std::uint32_t PipeReader::readUnsigned() {
   std::string token;
-  if (readToken(token) != TokenKind::ValueEnd)
-    fail(fixed_texts::kPipeNoUnsigned);
+  if (readToken(token) != TokenKind::ValueEnd) fail(fixed_texts::kPipeNoUnsigned);
   return static_cast<std::uint32_t>(leadingInt(token));
 }
 

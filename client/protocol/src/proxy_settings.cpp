@@ -77,9 +77,12 @@ ProxyTexts confirmProxyForm(const ProxyForm& form, std::string_view previousType
   }
   texts.server = joinWithColon(form.address, form.port);
   if (form.useAuthentication) texts.credentials = joinWithColon(form.user, form.password);
-  if (form.http) texts.type = std::string(kProxyTypeHttp);
-  else if (form.socks5) texts.type = std::string(kProxyTypeSocks5);
-  else texts.type = std::string(previousType);
+  if (form.http)
+    texts.type = std::string(kProxyTypeHttp);
+  else if (form.socks5)
+    texts.type = std::string(kProxyTypeSocks5);
+  else
+    texts.type = std::string(previousType);
   return texts;
 }
 

@@ -24,7 +24,8 @@ std::size_t readReference(std::string_view s, char32_t& value) {
   if (s.size() < 5 || s.substr(0, 3) != "&#x") return 0;
   char32_t v = 0;
   std::size_t i = 3;
-  for (; i < s.size() && i - 3 < kMaxHexDigits && ascii::hexDigit(s[i]) >= 0; ++i) v = v * 16 + char32_t(ascii::hexDigit(s[i]));
+  for (; i < s.size() && i - 3 < kMaxHexDigits && ascii::hexDigit(s[i]) >= 0; ++i)
+    v = v * 16 + char32_t(ascii::hexDigit(s[i]));
   if (i == 3 || i >= s.size() || s[i] != ';' || v > kMaxCodePoint) return 0;
   value = v;
   return i + 1;
@@ -100,8 +101,7 @@ std::string windowQueryText(std::string_view text) {
   const std::size_t e = p + kAfterMarker;
   if (e < window.size()) {
     const auto blank = window.find_first_of(kBlanks, e);
-    const auto last =
-        blank == std::string_view::npos ? blank : window.find_last_not_of(kBlanks, blank);
+    const auto last = blank == std::string_view::npos ? blank : window.find_last_not_of(kBlanks, blank);
     if (last != std::string_view::npos && last > p + kPointerMarker.size())
       window = window.substr(0, last + 1);
     else
@@ -110,8 +110,7 @@ std::string windowQueryText(std::string_view text) {
   if (p > kBeforeMarker) {
     const std::size_t s = p - kBeforeMarker;
     const auto blank = window.find_first_of(kBlanks, s);
-    const auto next =
-        blank == std::string_view::npos ? blank : window.find_first_not_of(kBlanks, blank);
+    const auto next = blank == std::string_view::npos ? blank : window.find_first_not_of(kBlanks, blank);
     window = window.substr(next != std::string_view::npos && next < p ? next : s);
   }
   return std::string(window);

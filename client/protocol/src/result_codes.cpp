@@ -78,7 +78,9 @@ std::string stringTableEntry(int id) {
       {130, "Couldn't establish connection to content provider!"},
       {131, "Nem lehetett kapcsolatot l\xE9tes\xEDteni a tartalomszolg\xE1ltat\xF3val!"},
       {132, "Hiba t\xF6rt\xE9nt a szerverben a k\xE9r\xE9s feldolgoz\xE1sa sor\xE1n!"},
-      {135, "A szerver nem v\xE1laszolt id\xF5" "ben!"},
+      {135,
+       "A szerver nem v\xE1laszolt id\xF5"
+       "ben!"},
       {136, "The server did not respond in time."},
       {139, "A k\xE9r\xE9s feldolgoz\xE1sa f\xE9lbemaradt!"},
       {140, "The query has been interrupted."},

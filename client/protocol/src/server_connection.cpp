@@ -34,8 +34,7 @@ ServerConnection::ServerConnection(const lexiton::Profile& settings, SessionBuil
 
 ServerConnection::~ServerConnection() = default;
 
-int ServerConnection::query(std::string_view url, std::string_view text, int mode,
-                            std::string& out) {
+int ServerConnection::query(std::string_view url, std::string_view text, int mode, std::string& out) {
   try {
     out.clear();
     const std::string windowed = windowQueryText(text);
@@ -128,8 +127,8 @@ int ServerConnection::close() {
   }
 }
 
-void ServerConnection::setProxy(std::string_view server, std::string_view type,
-                                std::string_view credentials, lexiton::Profile* store) {
+void ServerConnection::setProxy(std::string_view server, std::string_view type, std::string_view credentials,
+                                lexiton::Profile* store) {
   {
     std::lock_guard<std::mutex> guard(lock_);
     proxyServer_ = std::string(server);

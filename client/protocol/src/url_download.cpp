@@ -63,8 +63,7 @@ bool curlReady() {
 
 template <typename Value>
 void setOption(CURL* h, CURLoption option, Value value) {
-  if (curl_easy_setopt(h, option, value) != CURLE_OK)
-    throw VxException(fixed_texts::kTransportOptionRefused);
+  if (curl_easy_setopt(h, option, value) != CURLE_OK) throw VxException(fixed_texts::kTransportOptionRefused);
 }
 
 std::string leadingDigits(std::string_view text) {
@@ -75,8 +74,8 @@ std::string leadingDigits(std::string_view text) {
 }  // namespace
 
 DownloadOutcome HttpTransport::download(std::string& headersOut, std::string& bodyOut,
-                            std::string_view extraHeaders, std::string_view postData,
-                            std::string_view url, bool proxyAuthRetry) const {
+                                        std::string_view extraHeaders, std::string_view postData,
+                                        std::string_view url, bool proxyAuthRetry) const {
   headersOut.clear();
   bodyOut.clear();
   int status = 0;
@@ -97,7 +96,8 @@ DownloadOutcome HttpTransport::download(std::string& headersOut, std::string& bo
         setOption(h, CURLOPT_PROXYAUTH, proxyAuthRetry ? CURLAUTH_BASIC : CURLAUTH_NONE);
         setOption(h, CURLOPT_PROXYUSERPWD, settings_.proxyAuth.c_str());
       }
-      if (settings_.proxyType == ProxyType::Socks5) setOption(h, CURLOPT_PROXYTYPE, static_cast<long>(CURLPROXY_SOCKS5));
+      if (settings_.proxyType == ProxyType::Socks5)
+        setOption(h, CURLOPT_PROXYTYPE, static_cast<long>(CURLPROXY_SOCKS5));
     }
     const std::string urlText(url);
     setOption(h, CURLOPT_URL, urlText.c_str());
@@ -141,8 +141,8 @@ DownloadOutcome HttpTransport::download(std::string& headersOut, std::string& bo
     if (headersOut.empty()) return DownloadOutcome::Ok;
   }  // the handle is released before a retry starts
   if (accepted(status)) return DownloadOutcome::Ok;
-  if (status == kProxyAuthRequired && !settings_.proxyAuth.empty() && settings_.proxyType != ProxyType::Socks5 &&
-      !proxyAuthRetry)
+  if (status == kProxyAuthRequired && !settings_.proxyAuth.empty() &&
+      settings_.proxyType != ProxyType::Socks5 && !proxyAuthRetry)
     return download(headersOut, bodyOut, extraHeaders, postData, url, true);
   return DownloadOutcome::BadStatus;
 }
@@ -169,14 +169,15 @@ int judgeExchange(DownloadOutcome download, std::string_view headers, std::strin
     out.assign(body);
     return 0;
   }
-  return reportResult(ResultCode::ReceiveFailed, out, "(" + std::string(body.substr(0, kUnknownReplyShown)) + ")");
+  return reportResult(ResultCode::ReceiveFailed, out,
+                      "(" + std::string(body.substr(0, kUnknownReplyShown)) + ")");
 }
 
 int QuerySession::exchange(std::string_view body, std::string& out) {
   try {
     const std::string agent = std::string("User-Agent: libcurl/") +
-                              curl_version_info(CURLVERSION_NOW)->version + " (ClientPacker: " +
-                              fields::kVersion + "." + fields::kBuildTag + ")\r\n";
+                              curl_version_info(CURLVERSION_NOW)->version +
+                              " (ClientPacker: " + fields::kVersion + "." + fields::kBuildTag + ")\r\n";
     std::string headers, reply;
     const DownloadOutcome download = transport_.download(headers, reply, agent, body, serverAddress_, false);
     return judgeExchange(download, headers, reply, out);
@@ -197,8 +198,7 @@ int QuerySession::sendQuery(std::string_view record, std::string_view sessionId,
     std::string packed;
     if (!packer_.pack(key, record, packed)) return reportResult(ResultCode::EncodeFailed, out);
     const std::string body = std::string(fields::kWho) + fields::kVersion + "." + fields::kBuildTag +
-                             fields::kWhere + fields::kProduct + fields::kWhat + std::string(name) +
-                             packed;
+                             fields::kWhere + fields::kProduct + fields::kWhat + std::string(name) + packed;
     const int rc = exchange(body, reply);
     if (rc != 0) {
       out = reply;
@@ -220,9 +220,9 @@ int QuerySession::sendQuery(std::string_view record, std::string_view sessionId,
 
 int QuerySession::sendToken(std::string_view sessionId, const char* wherePrefix) {
   try {
-    const std::string_view name =
-        sessionId.size() > fields::kSessionNameLength ? sessionId.substr(0, fields::kSessionNameLength)
-                                                      : std::string_view();
+    const std::string_view name = sessionId.size() > fields::kSessionNameLength
+                                      ? sessionId.substr(0, fields::kSessionNameLength)
+                                      : std::string_view();
     const std::string_view key = sessionId.size() > fields::kSessionNameLength
                                      ? sessionId.substr(fields::kSessionNameLength)
                                      : std::string_view();
@@ -242,8 +242,6 @@ int QuerySession::endSession(std::string_view sessionId) {
   return sendToken(sessionId, fields::kSessionEndPrefix);
 }
 
-int QuerySession::cancel(std::string_view sessionId) {
-  return sendToken(sessionId, fields::kCancelPrefix);
-}
+int QuerySession::cancel(std::string_view sessionId) { return sendToken(sessionId, fields::kCancelPrefix); }
 
 }  // namespace lexiton::protocol

@@ -42,11 +42,14 @@ TEST(ClientPacker, BadKeysAndShortOrTamperedReplies) {
   tampered[0] = tampered[0] == 'A' ? 'B' : 'A';
   EXPECT_FALSE(p.unpack(kKey, tampered, back));
   EXPECT_FALSE(p.unpack(kKey, "zz", back));
-  EXPECT_TRUE(p.unpack(kKey.substr(0, 32), [&] {
-    std::string s;
-    p.pack(kKey.substr(0, 32), "k16", s);
-    return s;
-  }(), back));
+  EXPECT_TRUE(p.unpack(
+      kKey.substr(0, 32),
+      [&] {
+        std::string s;
+        p.pack(kKey.substr(0, 32), "k16", s);
+        return s;
+      }(),
+      back));
 }
 
 TEST(ClientPacker, HexAndRandomToken) {
@@ -70,12 +73,20 @@ TEST(ClientPacker, AgreesWithOpensslAndZlib) {
     std::ofstream f(dir + "packed.hex");
     f << packed;
   }
-  const std::string cmd = "python3 -c \"import binascii,sys,zlib;"
-                          "d=binascii.unhexlify(open('" + dir + "packed.hex').read());"
-                          "open('" + dir + "c.bin','wb').write(d)\" && openssl enc -d -aes-256-ecb -nopad -K " +
-                          kKey + " -in " + dir + "c.bin -out " + dir + "p.bin && python3 -c \"import zlib,struct;"
-                          "d=open('" + dir + "p.bin','rb').read();t=d[4:].rstrip(b' ');assert t.endswith(b'|');t=t[:-1];"
-                          "assert struct.unpack('<I',d[:4])[0]==zlib.crc32(t);print(t.decode())\" > " + dir + "plain.txt";
+  const std::string cmd =
+      "python3 -c \"import binascii,sys,zlib;"
+      "d=binascii.unhexlify(open('" +
+      dir +
+      "packed.hex').read());"
+      "open('" +
+      dir + "c.bin','wb').write(d)\" && openssl enc -d -aes-256-ecb -nopad -K " + kKey + " -in " + dir +
+      "c.bin -out " + dir +
+      "p.bin && python3 -c \"import zlib,struct;"
+      "d=open('" +
+      dir +
+      "p.bin','rb').read();t=d[4:].rstrip(b' ');assert t.endswith(b'|');t=t[:-1];"
+      "assert struct.unpack('<I',d[:4])[0]==zlib.crc32(t);print(t.decode())\" > " +
+      dir + "plain.txt";
   ASSERT_EQ(std::system(cmd.c_str()), 0);
   std::ifstream in(dir + "plain.txt");
   std::string line;

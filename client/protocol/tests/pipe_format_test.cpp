@@ -70,12 +70,17 @@ TEST(PipeFormat, FailuresCarryTheirLineAndConsumeTheOffendingToken) {
   };
   const Case cases[] = {
       {"TRUE|;", 129, "Invalid syntax: no boolean found!", [](PipeReader& r) { return int(r.readBool()); }},
-      {"TRUE|:", 148, "Invalid syntax: no boolean vector found!", [](PipeReader& r) { return int(r.readBoolList().size()); }},
+      {"TRUE|:", 148, "Invalid syntax: no boolean vector found!",
+       [](PipeReader& r) { return int(r.readBoolList().size()); }},
       {"1|:", 159, "Invalid syntax: no integer found!", [](PipeReader& r) { return r.readInt(); }},
-      {"1|;", 170, "Invalid syntax: no unsigned integer found!", [](PipeReader& r) { return int(r.readUnsigned()); }},
-      {"1|;2|:", 189, "Invalid syntax: no unsigned integer vector found!", [](PipeReader& r) { return int(r.readUnsignedList().size()); }},
-      {"s|:", 200, "Invalid syntax: no string found!", [](PipeReader& r) { return int(r.readString().size()); }},
-      {"s|;t|:", 219, "Invalid syntax: no string vector found!", [](PipeReader& r) { return int(r.readStringList().size()); }},
+      {"1|;", 170, "Invalid syntax: no unsigned integer found!",
+       [](PipeReader& r) { return int(r.readUnsigned()); }},
+      {"1|;2|:", 189, "Invalid syntax: no unsigned integer vector found!",
+       [](PipeReader& r) { return int(r.readUnsignedList().size()); }},
+      {"s|:", 200, "Invalid syntax: no string found!",
+       [](PipeReader& r) { return int(r.readString().size()); }},
+      {"s|;t|:", 219, "Invalid syntax: no string vector found!",
+       [](PipeReader& r) { return int(r.readStringList().size()); }},
   };
   for (const auto& c : cases) {
     PipeReader r;
@@ -101,8 +106,9 @@ TEST(PipeFormat, UnknownPairIsLiteralAndEveryPrefixTerminates) {
   // Every prefix yields exactly the tokens whose closing pair it holds, then nothing.
   const std::string whole = "k|||:v||x|;|q|.z";
   using Token = std::pair<TokenKind, std::string>;
-  const std::vector<std::pair<std::size_t, Token>> closedAt = {
-      {5, {TokenKind::KeyEnd, "k|"}}, {11, {TokenKind::ElementEnd, "v|x"}}, {15, {TokenKind::ValueEnd, "|q"}}};
+  const std::vector<std::pair<std::size_t, Token>> closedAt = {{5, {TokenKind::KeyEnd, "k|"}},
+                                                               {11, {TokenKind::ElementEnd, "v|x"}},
+                                                               {15, {TokenKind::ValueEnd, "|q"}}};
   for (std::size_t n = 0; n <= whole.size(); ++n) {
     PipeReader p;
     p.append(whole.substr(0, n));

@@ -34,8 +34,8 @@ class SettingsFile {
     static const unsigned run = std::random_device{}();
     static std::atomic<int> serial{0};
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = ::testing::TempDir() + "lexiton_" + std::to_string(run) + "_" +
-            (info ? info->name() : "x") + "_" + std::to_string(++serial) + ".ini";
+    path_ = ::testing::TempDir() + "lexiton_" + std::to_string(run) + "_" + (info ? info->name() : "x") +
+            "_" + std::to_string(++serial) + ".ini";
     std::ofstream file(path_, std::ios::binary);
     for (const auto& [section, keys] : sections) {
       file << "[" << section << "]\r\n";

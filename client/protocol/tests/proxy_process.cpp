@@ -58,17 +58,16 @@ std::string findProgram(const std::string& program) {
   return {};
 }
 
-std::vector<std::string> tinyproxyCommand(const std::string& program, int port,
-                                          const std::string& user, const std::string& password,
-                                          const std::string& configPath) {
+std::vector<std::string> tinyproxyCommand(const std::string& program, int port, const std::string& user,
+                                          const std::string& password, const std::string& configPath) {
   std::ofstream(configPath) << "Port " << port << "\nListen 127.0.0.1\nAllow 127.0.0.1\n"
                             << "BasicAuth " << user << " " << password << "\n"
                             << "Timeout 30\nMaxClients 20\nLogLevel Critical\n";
   return {program, "-d", "-c", configPath};
 }
 
-std::vector<std::string> microsocksCommand(const std::string& program, int port,
-                                           const std::string& user, const std::string& password) {
+std::vector<std::string> microsocksCommand(const std::string& program, int port, const std::string& user,
+                                           const std::string& password) {
   return {program, "-i", "127.0.0.1", "-p", std::to_string(port), "-u", user, "-P", password};
 }
 

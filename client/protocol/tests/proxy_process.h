@@ -34,11 +34,10 @@ int freeLoopbackPort();
 std::string findProgram(const std::string& program);
 
 // tinyproxy answering 407 to clients without the basic credentials `user`:`password`.
-std::vector<std::string> tinyproxyCommand(const std::string& program, int port,
-                                          const std::string& user, const std::string& password,
-                                          const std::string& configPath);
+std::vector<std::string> tinyproxyCommand(const std::string& program, int port, const std::string& user,
+                                          const std::string& password, const std::string& configPath);
 // microsocks, a SOCKS5 proxy that admits only `user`:`password`.
-std::vector<std::string> microsocksCommand(const std::string& program, int port,
-                                           const std::string& user, const std::string& password);
+std::vector<std::string> microsocksCommand(const std::string& program, int port, const std::string& user,
+                                           const std::string& password);
 
 }  // namespace lexiton::protocol::test

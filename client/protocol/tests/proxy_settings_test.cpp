@@ -77,8 +77,10 @@ TEST(ProxyTextSplitting, JoinsWithAColonOnlyWhenTheSecondPartIsThere) {
   for (const char* text : {"a:b", "host:8080", "x:y:z", "bob:"}) {
     const auto s = splitAtLastColon(text);
     const std::string back = joinWithColon(s.first, s.second);
-    if (s.second.empty()) EXPECT_EQ(back + ":", std::string(text).substr(0, back.size() + 1));
-    else EXPECT_EQ(back, text);
+    if (s.second.empty())
+      EXPECT_EQ(back + ":", std::string(text).substr(0, back.size() + 1));
+    else
+      EXPECT_EQ(back, text);
   }
 }
 

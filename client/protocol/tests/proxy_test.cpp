@@ -107,7 +107,7 @@ TEST(HttpProxy, ConfirmedProxyReachesTheNextQueryAndTheSettingsFile) {
 #ifndef _WIN32
 namespace {
 // A started proxy program, or a skip when the program is not installed.
-#define START_PROXY(var, program, command)                                              \
+#define START_PROXY(var, program, command)                                               \
   const std::string var##Path = findProgram(program);                                    \
   if (var##Path.empty()) GTEST_SKIP() << program " is not installed (scripts/packages)"; \
   const int var##Port = freeLoopbackPort();                                              \
@@ -116,11 +116,11 @@ namespace {
 }  // namespace
 
 TEST(Tinyproxy, BasicAuthenticationAfter407) {
-  LoopbackServer server(translationServer([](const std::string&) { return std::string("through tinyproxy"); }));
+  LoopbackServer server(
+      translationServer([](const std::string&) { return std::string("through tinyproxy"); }));
   const std::string config =
       ::testing::TempDir() + "lexiton_tinyproxy_" + std::to_string(::getpid()) + ".conf";
-  START_PROXY(proxy, "tinyproxy",
-              tinyproxyCommand(proxyPath, proxyPort, "bob", "secret", config));
+  START_PROXY(proxy, "tinyproxy", tinyproxyCommand(proxyPath, proxyPort, "bob", "secret", config));
   std::string out;
   {
     SettingsFile settings(viaProxy(server.url("/q"), proxy.hostPort(), "bob:secret", "0"));

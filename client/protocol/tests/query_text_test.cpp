@@ -20,7 +20,7 @@ TEST(QueryTextTest, ReferencesMarkerAndSurrogatePairs) {
 TEST(QueryTextTest, MalformedReferencesStayLiteral) {
   EXPECT_EQ(decodeQueryText("&#x;").text, U"&#x;");
   EXPECT_EQ(decodeQueryText("&#xZZ;").text, U"&#xZZ;");
-  EXPECT_EQ(decodeQueryText("&#x110000;").text, U"&#x110000;");  // beyond Unicode
+  EXPECT_EQ(decodeQueryText("&#x110000;").text, U"&#x110000;");    // beyond Unicode
   EXPECT_EQ(decodeQueryText("&#x1234567;").text, U"&#x1234567;");  // too many digits
   EXPECT_EQ(decodeQueryText("&#x41").text, U"&#x41");
   EXPECT_EQ(decodeQueryText("&#xD800;a").text, U"\uFFFDa");  // lone surrogate

@@ -16,11 +16,9 @@ TEST(ResultCodes, TableTextsAndUnknownCodes) {
 TEST(ResultCodes, LocalizedTexts) {
   EXPECT_EQ(localizedResultText(1203, 1033, "1203 Error in server's reply! (500)"),
             "There is no connection to the Korvell server! (500)");
-  EXPECT_EQ(localizedResultText(1202, 1033, "no paren"),
-            "There is no connection to the Korvell server! ");
+  EXPECT_EQ(localizedResultText(1202, 1033, "no paren"), "There is no connection to the Korvell server! ");
   EXPECT_EQ(localizedResultText(1602, 1038, "whatever (9)"), stringTableEntry(131) + " (1602)");
-  EXPECT_EQ(localizedResultText(1502, 1033, "1502 Wrong Query Submitted!"),
-            "1502 Wrong Query Submitted!");
+  EXPECT_EQ(localizedResultText(1502, 1033, "1502 Wrong Query Submitted!"), "1502 Wrong Query Submitted!");
   EXPECT_EQ(localizedResultText(1208, 1033, ""), "The server did not respond in time.");
   EXPECT_EQ(localizedResultText(1709, 1038, ""), stringTableEntry(139));
   EXPECT_EQ(localizedResultText(1604, 1033, ""), "Translation failed. (1)");

@@ -53,8 +53,7 @@ TEST(ServerConnection, ReplyRecordBodyAndHeader) {
   ASSERT_EQ(first.body.compare(0, prefix.size(), prefix), 0) << first.body;
   std::string record;
   ASSERT_TRUE(ClientPacker().unpack(kSessionKey, first.body.substr(prefix.size()), record));
-  EXPECT_EQ(record,
-            "usr|:anna|;lng|:En-Hu|;act|:lexiton|.enc|:ASCII|;frm|:1|;url|:src|;dat|:house|.");
+  EXPECT_EQ(record, "usr|:anna|;lng|:En-Hu|;act|:lexiton|.enc|:ASCII|;frm|:1|;url|:src|;dat|:house|.");
   const std::string agent = first.header("User-Agent");
   EXPECT_EQ(agent.rfind("libcurl/", 0), 0u) << agent;
   EXPECT_EQ(agent.substr(agent.find(' ')), " (ClientPacker: 1.2.3.44lx)");
@@ -270,9 +269,8 @@ TEST(ServerConnection, SessionEndWithAKeyThatCannotPackGives1205) {
 }
 
 TEST(ServerConnection, ParallelQueriesWhileTheProxyChanges) {
-  LoopbackServer server(translationServer([](const std::string& record) {
-    return record.substr(record.find("dat|:") + 5);
-  }));
+  LoopbackServer server(
+      translationServer([](const std::string& record) { return record.substr(record.find("dat|:") + 5); }));
   SettingsFile settings(serverSettings(server.url("/q")));
   ServerConnection c(settings.profile());
   constexpr int kThreads = 4;

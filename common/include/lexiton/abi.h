@@ -65,13 +65,15 @@ typedef struct LxTextList {
 LX_ABI_ASSERT(sizeof(LxByteArray) == 12 && offsetof(LxByteArray, size) == 4 &&
                   offsetof(LxByteArray, capacity) == 8,
               "LxByteArray: 32-bit layout");
-LX_ABI_ASSERT(sizeof(LxWideString) == 8 && offsetof(LxWideString, length) == 4, "LxWideString: 32-bit layout");
+LX_ABI_ASSERT(sizeof(LxWideString) == 8 && offsetof(LxWideString, length) == 4,
+              "LxWideString: 32-bit layout");
 LX_ABI_ASSERT(sizeof(LxTextList) == 8 && offsetof(LxTextList, items) == 4, "LxTextList: 32-bit layout");
 #else
 LX_ABI_ASSERT(sizeof(LxByteArray) == 16 && offsetof(LxByteArray, size) == 8 &&
                   offsetof(LxByteArray, capacity) == 12,
               "LxByteArray: 64-bit layout");
-LX_ABI_ASSERT(sizeof(LxWideString) == 16 && offsetof(LxWideString, length) == 8, "LxWideString: 64-bit layout");
+LX_ABI_ASSERT(sizeof(LxWideString) == 16 && offsetof(LxWideString, length) == 8,
+              "LxWideString: 64-bit layout");
 LX_ABI_ASSERT(sizeof(LxTextList) == 16 && offsetof(LxTextList, items) == 8, "LxTextList: 64-bit layout");
 #endif
 #undef LX_ABI_ASSERT

@@ -24,9 +24,9 @@ ChunkTag makeChunkTag(std::string_view tag);
 
 struct Chunk {
   ChunkTag tag;
-  std::size_t offset;      // of the chunk's tag within the list
-  const uint8_t* data;     // the chunk's data
-  uint32_t size;           // its length
+  std::size_t offset;   // of the chunk's tag within the list
+  const uint8_t* data;  // the chunk's data
+  uint32_t size;        // its length
 
   std::string_view text() const { return {reinterpret_cast<const char*>(data), size}; }
 };

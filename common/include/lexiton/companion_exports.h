@@ -23,14 +23,17 @@ typedef int(LX_COMPANION_STDCALL* SetupHookFn)(void* window, void* hookModule);
 typedef int(LX_COMPANION_CDECL* ReleaseHookFn)(void);
 
 // textgrab.dll: the text around a screen point; `buffer` holds `size` wide characters.
-typedef int(LX_COMPANION_CDECL* GetMWord9WExFn)(int x, int y, int reach, uint16_t* buffer, int size, int* cursor);
+typedef int(LX_COMPANION_CDECL* GetMWord9WExFn)(int x, int y, int reach, uint16_t* buffer, int size,
+                                                int* cursor);
 typedef int(LX_COMPANION_CDECL* GetIE4WExFn)(int x, int y, int reach, uint16_t* buffer, int size, int* cursor,
                                              char* source, int sourceSize);
-typedef int(LX_COMPANION_CDECL* MakeTidyFn)(const LxWideString* pending, uint16_t* buffer, int size, int* cursor);
+typedef int(LX_COMPANION_CDECL* MakeTidyFn)(const LxWideString* pending, uint16_t* buffer, int size,
+                                            int* cursor);
 
 // dictcore.dll: the local dictionary. InitModule answers -1 on failure.
-typedef int(LX_COMPANION_CDECL* LookupRIFFWFn)(const uint16_t* text, int mode, LxByteArray* result, int* first,
-                                               int* second, const char* notFoundText, uint8_t* flag);
+typedef int(LX_COMPANION_CDECL* LookupRIFFWFn)(const uint16_t* text, int mode, LxByteArray* result,
+                                               int* first, int* second, const char* notFoundText,
+                                               uint8_t* flag);
 typedef int(LX_COMPANION_CDECL* InitModuleFn)(void);
 typedef int(LX_COMPANION_CDECL* EndModuleFn)(void);
 typedef int(LX_COMPANION_CDECL* DictConfigFn)(int language, void* ownerWindow, int mode);

@@ -18,13 +18,16 @@ struct ReportPlace {
 
 // The pipe format's syntax errors, one per value kind.
 inline constexpr ReportPlace kPipeNoBoolean{".\\PipeFormat.cpp", 129, "Invalid syntax: no boolean found!"};
-inline constexpr ReportPlace kPipeNoBooleanVector{".\\PipeFormat.cpp", 148, "Invalid syntax: no boolean vector found!"};
+inline constexpr ReportPlace kPipeNoBooleanVector{".\\PipeFormat.cpp", 148,
+                                                  "Invalid syntax: no boolean vector found!"};
 inline constexpr ReportPlace kPipeNoInteger{".\\PipeFormat.cpp", 159, "Invalid syntax: no integer found!"};
-inline constexpr ReportPlace kPipeNoUnsigned{".\\PipeFormat.cpp", 170, "Invalid syntax: no unsigned integer found!"};
+inline constexpr ReportPlace kPipeNoUnsigned{".\\PipeFormat.cpp", 170,
+                                             "Invalid syntax: no unsigned integer found!"};
 inline constexpr ReportPlace kPipeNoUnsignedVector{".\\PipeFormat.cpp", 189,
                                                    "Invalid syntax: no unsigned integer vector found!"};
 inline constexpr ReportPlace kPipeNoString{".\\PipeFormat.cpp", 200, "Invalid syntax: no string found!"};
-inline constexpr ReportPlace kPipeNoStringVector{".\\PipeFormat.cpp", 219, "Invalid syntax: no string vector found!"};
+inline constexpr ReportPlace kPipeNoStringVector{".\\PipeFormat.cpp", 219,
+                                                 "Invalid syntax: no string vector found!"};
 
 // The HTTP transport: no libcurl handle, and an option libcurl refused.
 inline constexpr ReportPlace kTransportNoHandle{".\\URLDownload.cpp", 106, "Couldn't initialize cUrl"};

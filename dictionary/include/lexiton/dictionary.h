@@ -13,10 +13,10 @@
 namespace lexiton {
 
 struct DictionaryEntry {
-  std::string headword;               // UTF-8, as the source writes it
-  std::string pronunciation;          // UTF-8, may be empty
-  std::vector<std::string> senses;    // UTF-8, common meaning first
-  std::string key{};                  // the key that answered ("house" for "houses"); set by look-ups
+  std::string headword;             // UTF-8, as the source writes it
+  std::string pronunciation;        // UTF-8, may be empty
+  std::vector<std::string> senses;  // UTF-8, common meaning first
+  std::string key{};                // the key that answered ("house" for "houses"); set by look-ups
 };
 
 class Dictionary {

@@ -12,7 +12,8 @@ shared_memory::shared_memory(unsigned size, const std::string& shortName, bool c
   const std::string mappingName = sharedMappingName(shortName);
   created = false;
   if (create) {
-    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size, mappingName.c_str());
+    mapping_ =
+        CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, size, mappingName.c_str());
     const DWORD error = GetLastError();
     if (!mapping_) throw creation_exception(name_, error);
     created = error != ERROR_ALREADY_EXISTS;

@@ -42,8 +42,8 @@ INT_PTR CALLBACK DisplayWindow::procedure(HWND, UINT, WPARAM, LPARAM) {
 
 bool FeedbackOptionDialog::create(HMODULE languageLibrary, const std::string& configPath) {
   configPath_ = configPath;
-  window_.reset(CreateDialogParamA(languageLibrary, MAKEINTRESOURCEA(LXR_DIALOG_FEEDBACK), nullptr, &procedure,
-                                   reinterpret_cast<LPARAM>(this)));
+  window_.reset(CreateDialogParamA(languageLibrary, MAKEINTRESOURCEA(LXR_DIALOG_FEEDBACK), nullptr,
+                                   &procedure, reinterpret_cast<LPARAM>(this)));
   return static_cast<bool>(window_);
 }
 
@@ -115,8 +115,9 @@ void MainWindow::setTrayIcon(int iconId, int tipId, DWORD action) {
   icon.uCallbackMessage = kTrayMessage;
   const auto language = static_cast<HMODULE>(engines_->languageLibrary());
   // Shared icons: the system frees them with the library.
-  icon.hIcon = static_cast<HICON>(LoadImageA(language, MAKEINTRESOURCEA(iconId), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                             GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  icon.hIcon =
+      static_cast<HICON>(LoadImageA(language, MAKEINTRESOURCEA(iconId), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   LoadStringA(language, static_cast<UINT>(tipId), icon.szTip, sizeof icon.szTip);
   const bool done = Shell_NotifyIconA(action, &icon) != FALSE;
   if (action == NIM_ADD) trayAdded_ = done;
@@ -127,7 +128,8 @@ void MainWindow::togglePause() {
   // A peer holding the block too long only leaves the old flag there.
   if (subscriber_) subscriber_->setEnabled(!paused_);
   if (trayAdded_)
-    setTrayIcon(paused_ ? LXR_ICON_PAUSED : LXR_ICON_ACTIVE, paused_ ? LXR_STRING_PAUSED : LXR_STRING_ACTIVE, NIM_MODIFY);
+    setTrayIcon(paused_ ? LXR_ICON_PAUSED : LXR_ICON_ACTIVE, paused_ ? LXR_STRING_PAUSED : LXR_STRING_ACTIVE,
+                NIM_MODIFY);
 }
 
 void MainWindow::removeTrayAndHook() {

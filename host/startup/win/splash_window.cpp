@@ -30,7 +30,9 @@ struct SplashPicture {
   ~SplashPicture() {
     if (drawDib) DrawDibClose(drawDib);
   }
-  const BITMAPINFOHEADER* header() const { return reinterpret_cast<const BITMAPINFOHEADER*>(image.data() + 14); }
+  const BITMAPINFOHEADER* header() const {
+    return reinterpret_cast<const BITMAPINFOHEADER*>(image.data() + 14);
+  }
 };
 
 SplashPicture& picture() {
@@ -64,8 +66,8 @@ bool loadPicture(SplashPicture& p) {
   }
   std::memcpy(p.pixels, p.image.data() + p.description.pixelOffset, p.description.pixelSize);
 
-  const int entries = static_cast<int>(p.description.colourCount < kPaletteLimit ? p.description.colourCount
-                                                                                 : kPaletteLimit);
+  const int entries =
+      static_cast<int>(p.description.colourCount < kPaletteLimit ? p.description.colourCount : kPaletteLimit);
   if (entries > 0 && p.description.bitCount <= 8) {
     std::vector<uint8_t> storage(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * entries);
     auto* palette = reinterpret_cast<LOGPALETTE*>(storage.data());
@@ -105,7 +107,8 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       if (!loadPicture(p)) return -1;
       const int width = p.description.width, height = p.description.height;
       SetWindowPos(window, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                   (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+                   (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
       SetTimer(window, SplashWindow::kTimerId, SplashWindow::kShowMilliseconds, nullptr);
       return 0;
     }

@@ -30,11 +30,13 @@ void SystemHostPlatform::enterProgramDirectory() {
 
 std::optional<std::string> SystemHostPlatform::appDataFolder() {
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return std::nullopt;
   char value[kAppDataBytes + 1] = {};
   DWORD size = kAppDataBytes;
   DWORD type = 0;
-  const LONG result = RegQueryValueExA(key, kAppDataValue, nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+  const LONG result =
+      RegQueryValueExA(key, kAppDataValue, nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
   RegCloseKey(key);
   if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
   return std::string(value);
@@ -54,7 +56,9 @@ void SystemHostPlatform::initCommonControls() { InitCommonControls(); }
 
 std::string SystemHostPlatform::languageString(ModuleHandle language, int id) {
   char buffer[kStringBuffer] = {};
-  const int length = language ? LoadStringA(static_cast<HMODULE>(language), static_cast<UINT>(id), buffer, sizeof buffer) : 0;
+  const int length =
+      language ? LoadStringA(static_cast<HMODULE>(language), static_cast<UINT>(id), buffer, sizeof buffer)
+               : 0;
   return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
@@ -64,7 +68,8 @@ void SystemHostPlatform::alert(std::string_view text, std::string_view caption) 
 
 bool SystemHostPlatform::ensureFile(const std::string& path) {
   if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   CloseHandle(file);
   return true;
@@ -115,8 +120,8 @@ int SystemHostPlatform::initClient(const EngineTable& engines, const std::string
 }
 
 bool SystemHostPlatform::createEventSubscriber(std::string& error) {
-  if (subscriber_.create(std::string(kSubscriberBlockName), displayWindow_.handle(), SubscriberRecord::kFirstValue,
-                         SubscriberRecord::kSecondValue)) {
+  if (subscriber_.create(std::string(kSubscriberBlockName), displayWindow_.handle(),
+                         SubscriberRecord::kFirstValue, SubscriberRecord::kSecondValue)) {
     mainWindow_.setSubscriber(&subscriber_);
     return true;
   }

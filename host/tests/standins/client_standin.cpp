@@ -15,8 +15,8 @@ __declspec(dllexport) int LX_CDECL KVInit(void*, const char*) {
   lexiton::standin::note("client", "KVInit");
   return lexiton::standin::setting("LEXITON_STANDIN_KVINIT", 0);
 }
-__declspec(dllexport) bool LX_CDECL Lookup(const LxWideString*, unsigned, LxByteArray*, int*, int*, const char*,
-                                           bool*, const char*, const char*) {
+__declspec(dllexport) bool LX_CDECL Lookup(const LxWideString*, unsigned, LxByteArray*, int*, int*,
+                                           const char*, bool*, const char*, const char*) {
   return false;
 }
 __declspec(dllexport) int LX_CDECL SetMode(int, int) { return 0; }

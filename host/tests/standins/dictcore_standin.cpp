@@ -7,8 +7,8 @@
 LEXITON_STANDIN_DLLMAIN("dictcore.dll")
 
 extern "C" {
-__declspec(dllexport) int LX_COMPANION_CDECL LookupRIFFW(const uint16_t*, int, LxByteArray*, int*, int*,
-                                                         const char*, uint8_t*) {
+__declspec(dllexport) int LX_COMPANION_CDECL
+    LookupRIFFW(const uint16_t*, int, LxByteArray*, int*, int*, const char*, uint8_t*) {
   return 0;
 }
 __declspec(dllexport) int LX_COMPANION_CDECL InitModule(void) {

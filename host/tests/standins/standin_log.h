@@ -29,8 +29,8 @@ inline int setting(const char* name, int fallback) {
 }  // namespace lexiton::standin
 
 // Each stand-in notes its unloading, so the unloading order is observable.
-#define LEXITON_STANDIN_DLLMAIN(library)                                        \
-  extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {             \
+#define LEXITON_STANDIN_DLLMAIN(library)                                         \
+  extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {              \
     if (reason == DLL_PROCESS_DETACH) lexiton::standin::note(library, "unload"); \
-    return TRUE;                                                                \
+    return TRUE;                                                                 \
   }

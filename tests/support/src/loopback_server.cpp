@@ -93,8 +93,7 @@ Reply Reply::proxyAuthRequired() {
 }
 
 std::string basicAuthorization(std::string_view userColonPassword) {
-  static constexpr char kAlphabet[] =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
   std::string out = "Basic ";
   std::size_t i = 0;
   const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(userColonPassword[k]); };

@@ -25,9 +25,19 @@ class FixedSurface : public Surface {
     Colour colour = 0;
     std::optional<Colour> background;
   };
-  struct FillOp { Rect rect; Colour colour; };
-  struct LineOp { Point from, to; Colour colour; };
-  struct MetafileOp { bool enhanced; std::size_t bytes; Rect dest; };
+  struct FillOp {
+    Rect rect;
+    Colour colour;
+  };
+  struct LineOp {
+    Point from, to;
+    Colour colour;
+  };
+  struct MetafileOp {
+    bool enhanced;
+    std::size_t bytes;
+    Rect dest;
+  };
 
   explicit FixedSurface(DeviceCaps caps = {}) : caps_(caps) {}
 

@@ -45,12 +45,12 @@ struct CharFormat {
   std::int32_t strike = 0;     // 0 none, 1 single, 2 double
   std::int32_t underline = 0;  // 0 none, 1 words .. 17 double wave
   std::int16_t scale_x = 100;
-  std::int16_t lowered = 0;    // half-points
-  std::int16_t raised = 0;     // half-points
+  std::int16_t lowered = 0;                     // half-points
+  std::int16_t raised = 0;                      // half-points
   std::array<char, kMaxFaceLength + 1> face{};  // NUL-terminated; empty: the system chooses
   std::int16_t charset = 0;
   std::int16_t pitch_and_family = 0;
-  std::int16_t size = 24;      // half-points
+  std::int16_t size = 24;  // half-points
   Rgb background{255, 255, 255};
   Rgb foreground{0, 0, 0};
   std::int32_t flags = kBackgroundAuto | kForegroundAuto;

@@ -112,10 +112,10 @@ BandStrip band_strip(int k, int width, std::uint32_t background, double factor =
 // One channel of a logo pixel laid over the band: `ground` is what is there, `onBlack`,
 // `onWhite` and `colour` the logo's three images; their difference is the transparency.
 std::uint8_t blend_logo_channel(std::uint8_t ground, std::uint8_t onBlack, std::uint8_t onWhite,
-                              std::uint8_t colour);
+                                std::uint8_t colour);
 
 // The same over the three channels of 0xBBGGRR colours.
 std::uint32_t blend_logo_pixel(std::uint32_t ground, std::uint32_t onBlack, std::uint32_t onWhite,
-                             std::uint32_t colour);
+                               std::uint32_t colour);
 
 }  // namespace tippaint::frame

@@ -36,8 +36,8 @@ Colour automatic_text_colour(Colour background);
 int mul_div(int a, int b, int c);
 
 // Unit conversions; horizontal lengths take dpi_x, vertical ones dpi_y.
-int twips_to_pixels(int twips, int dpi);           // truncating
-int picture_twips_to_pixels(int twips, int dpi);   // rounded
+int twips_to_pixels(int twips, int dpi);          // truncating
+int picture_twips_to_pixels(int twips, int dpi);  // rounded
 int half_points_to_pixels(int half_points, int dpi_y);
 // The font a character format paints in; `reduced` gives the two-thirds size of sub- and
 // superscript.

@@ -15,9 +15,9 @@
 namespace tippaint {
 
 struct FitResult {
-  int count = 0;            // units that fit
-  bool reaches_end = false; // start + count is the end of the item
-  int width = 0;            // pixels of the counted units
+  int count = 0;             // units that fit
+  bool reaches_end = false;  // start + count is the end of the item
+  int width = 0;             // pixels of the counted units
 };
 
 struct MeasureResult {
@@ -96,7 +96,7 @@ class PictureItem : public LayoutItem {
   std::int32_t pic_width = 0, pic_height = 0;    // metafile extents (\picw, \pich)
   std::int32_t goal_width = 0, goal_height = 0;  // twips
   std::int16_t mapping_mode = 1;
-  std::int16_t scale_x = 100, scale_y = 100;     // percent; not painted
+  std::int16_t scale_x = 100, scale_y = 100;                                  // percent; not painted
   std::int16_t crop_left = 0, crop_right = 0, crop_top = 0, crop_bottom = 0;  // twips
   std::vector<std::uint8_t> data;
 };

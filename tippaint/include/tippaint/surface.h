@@ -91,8 +91,8 @@ class Surface {
   // Text drawn with its cell's top-left corner at (x, y). No background: transparent.
   virtual void draw_text(FontId font, int x, int y, std::string_view text, Colour text_colour,
                          std::optional<Colour> background) = 0;
-  virtual void draw_wide_text(FontId font, int x, int y, std::u16string_view text,
-                              Colour text_colour, std::optional<Colour> background) = 0;
+  virtual void draw_wide_text(FontId font, int x, int y, std::u16string_view text, Colour text_colour,
+                              std::optional<Colour> background) = 0;
 
   // A solid fill of the rectangle (right and bottom excluded); false when no brush can be made.
   virtual bool fill_rect(const Rect& rect, Colour colour) = 0;
@@ -113,8 +113,7 @@ class Surface {
 // Owns one font of a surface for one operation.
 class ScopedFont {
  public:
-  ScopedFont(Surface& surface, const FontSpec& spec)
-      : surface_(surface), font_(surface.create_font(spec)) {}
+  ScopedFont(Surface& surface, const FontSpec& spec) : surface_(surface), font_(surface.create_font(spec)) {}
   ~ScopedFont() {
     if (font_ != kNoFont) surface_.delete_font(font_);
   }

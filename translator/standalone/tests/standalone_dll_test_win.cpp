@@ -31,7 +31,8 @@ std::string chunk(const std::vector<uint8_t>& bytes, std::size_t size, std::stri
 TEST(LexitonStDll, HasTheLookupExportsButNoProxyDialog) {
   lexiton::Library dll("LexitonSt.dll");
   ASSERT_TRUE(dll) << "LexitonSt.dll did not load: " << dll.error();
-  for (const char* name : {"KVInit", "Lookup", "SetMode", "GetCopyRightInfo", "KVStorno", "KVClose", "KVExit"})
+  for (const char* name :
+       {"KVInit", "Lookup", "SetMode", "GetCopyRightInfo", "KVStorno", "KVClose", "KVExit"})
     EXPECT_NE(dll.bind<void (*)()>(name), nullptr) << name;
   EXPECT_EQ(dll.bind<void (*)()>("KVProxyDlg"), nullptr);
 }
@@ -44,7 +45,8 @@ TEST(LexitonStDll, LooksUpHousesWithoutAServer) {
   ASSERT_TRUE(e.init && e.lookup && e.close && e.exit);
   // An address nobody listens on: the look-up must not need it.
   std::ofstream("standalone_dll_test.ini", std::ios::trunc)
-      << "[dict]\r\nUserLang=1033\r\n[Server Settings]\r\nServer_Mode=0\r\nServer_Address=http://127.0.0.1:1/\r\n";
+      << "[dict]\r\nUserLang=1033\r\n[Server "
+         "Settings]\r\nServer_Mode=0\r\nServer_Address=http://127.0.0.1:1/\r\n";
   char full[MAX_PATH];
   ASSERT_GT(GetFullPathNameA("standalone_dll_test.ini", MAX_PATH, full, nullptr), 0u);
   ASSERT_EQ(e.init(nullptr, full), 0);
@@ -55,8 +57,8 @@ TEST(LexitonStDll, LooksUpHousesWithoutAServer) {
   LxWideString wide{reinterpret_cast<const uint16_t*>(text.data()), static_cast<uint32_t>(text.size())};
   int count = 0, reserved = 0;
   bool quit = false;
-  ASSERT_TRUE(e.lookup(&wide, static_cast<unsigned>(text.find(u"houses")), &array, &count, &reserved, "", &quit,
-                       "", "Notepad"));
+  ASSERT_TRUE(e.lookup(&wide, static_cast<unsigned>(text.find(u"houses")), &array, &count, &reserved, "",
+                       &quit, "", "Notepad"));
   EXPECT_FALSE(quit);
   EXPECT_GE(count, 1);
   const std::string qxr = chunk(bytes, array.size, "QXR1");

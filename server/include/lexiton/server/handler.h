@@ -23,33 +23,33 @@ inline const std::string kStatusWrongQuery = protocol::resultMessage(1502);
 inline const std::string kStatusProcessing = protocol::resultMessage(1504);
 
 struct TranslateResult {
-    int code = 0;       // 0: text is the translation; 1: text is an error record "NNNN text"
-    std::string text;
+  int code = 0;  // 0: text is the translation; 1: text is an error record "NNNN text"
+  std::string text;
 };
 using TranslateFn = std::function<TranslateResult(const std::string& queryText)>;
 
 struct HandlerConfig {
-    std::string minimumVersion = "1.2.3";
-    // How often the session cache asks the store whether another process wrote to it.
-    std::chrono::milliseconds sessionRecheck = std::chrono::seconds(1);
+  std::string minimumVersion = "1.2.3";
+  // How often the session cache asks the store whether another process wrote to it.
+  std::chrono::milliseconds sessionRecheck = std::chrono::seconds(1);
 };
 
 class RequestHandler {
-public:
-    RequestHandler(SessionStore& store, TranslateFn translate, HandlerConfig config = {});
-    ~RequestHandler();
-    RequestHandler(const RequestHandler&) = delete;
-    RequestHandler& operator=(const RequestHandler&) = delete;
+ public:
+  RequestHandler(SessionStore& store, TranslateFn translate, HandlerConfig config = {});
+  ~RequestHandler();
+  RequestHandler(const RequestHandler&) = delete;
+  RequestHandler& operator=(const RequestHandler&) = delete;
 
-    // Answers one POST body; `logNote` receives a short secret-free outcome for the access log.
-    std::string handle(std::string_view body, std::string* logNote = nullptr);
+  // Answers one POST body; `logNote` receives a short secret-free outcome for the access log.
+  std::string handle(std::string_view body, std::string* logNote = nullptr);
 
-    // Sessions held in memory right now.
-    std::size_t cachedSessions() const;
+  // Sessions held in memory right now.
+  std::size_t cachedSessions() const;
 
-private:
-    struct Impl;
-    std::unique_ptr<Impl> impl_;
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace lexiton::server

@@ -14,30 +14,30 @@
 namespace lexiton::server {
 
 struct HttpOptions {
-    std::string host = "127.0.0.1";
-    int port = 0;                        // 0: any free port (see HttpServer::port)
-    int listenBacklog = 4096;            // the kernel caps it at net.core.somaxconn
-    unsigned maxConnections = 4096;      // open connections served; more get 503 and are closed
-    unsigned idleSeconds = 2;            // a connection waiting for its (next) request
-    unsigned requestSeconds = 10;        // silence while a request is read or its reply written
-    unsigned keepAliveRequests = 100;    // requests on one connection; the last one closes it
-    unsigned workers = 0;                // handler threads; 0: one per core
-    unsigned eventThreads = 1;           // libmicrohttpd's epoll threads
-    std::size_t maxBodyBytes = 64 * 1024;  // larger bodies are refused with 413
-    std::chrono::milliseconds drainTimeout{10000};  // shutdown: time for requests in flight
-    bool turbo = true;                   // libmicrohttpd's MHD_USE_TURBO
+  std::string host = "127.0.0.1";
+  int port = 0;                                   // 0: any free port (see HttpServer::port)
+  int listenBacklog = 4096;                       // the kernel caps it at net.core.somaxconn
+  unsigned maxConnections = 4096;                 // open connections served; more get 503 and are closed
+  unsigned idleSeconds = 2;                       // a connection waiting for its (next) request
+  unsigned requestSeconds = 10;                   // silence while a request is read or its reply written
+  unsigned keepAliveRequests = 100;               // requests on one connection; the last one closes it
+  unsigned workers = 0;                           // handler threads; 0: one per core
+  unsigned eventThreads = 1;                      // libmicrohttpd's epoll threads
+  std::size_t maxBodyBytes = 64 * 1024;           // larger bodies are refused with 413
+  std::chrono::milliseconds drainTimeout{10000};  // shutdown: time for requests in flight
+  bool turbo = true;                              // libmicrohttpd's MHD_USE_TURBO
 };
 
 struct HttpRequest {
-    std::string method;
-    std::string path;
-    std::string remoteAddress;
-    std::string body;
+  std::string method;
+  std::string path;
+  std::string remoteAddress;
+  std::string body;
 };
 
 struct HttpReply {
-    unsigned status = 200;
-    std::string body;
+  unsigned status = 200;
+  std::string body;
 };
 
 // Runs on a worker thread, several at once; must not throw.
@@ -47,31 +47,31 @@ using HttpHandler = std::function<HttpReply(const HttpRequest&)>;
 using HttpRefusalLog = std::function<void(const HttpRequest&, const char* note)>;
 
 class HttpServer {
-public:
-    HttpServer(HttpOptions options, HttpHandler handler, HttpRefusalLog refusals = {});
-    ~HttpServer();  // shuts down when still running
-    HttpServer(const HttpServer&) = delete;
-    HttpServer& operator=(const HttpServer&) = delete;
+ public:
+  HttpServer(HttpOptions options, HttpHandler handler, HttpRefusalLog refusals = {});
+  ~HttpServer();  // shuts down when still running
+  HttpServer(const HttpServer&) = delete;
+  HttpServer& operator=(const HttpServer&) = delete;
 
-    // Binds, listens and starts the event loop and the workers; throws std::runtime_error when
-    // the address cannot be had.
-    void start();
-    int port() const;
+  // Binds, listens and starts the event loop and the workers; throws std::runtime_error when
+  // the address cannot be had.
+  void start();
+  int port() const;
 
-    // Stops taking connections (pending ones are reset), lets every request already read get
-    // its answer (each then closes its connection), waits for those answers up to the drain
-    // time-out, then closes the remaining connections and joins every thread. Idempotent;
-    // call it from the thread that called start(), never from a signal handler.
-    void shutdown();
+  // Stops taking connections (pending ones are reset), lets every request already read get
+  // its answer (each then closes its connection), waits for those answers up to the drain
+  // time-out, then closes the remaining connections and joins every thread. Idempotent;
+  // call it from the thread that called start(), never from a signal handler.
+  void shutdown();
 
-    // Open connections and requests being read, handled or answered right now.
-    unsigned connections() const;
-    unsigned requestsInFlight() const;
+  // Open connections and requests being read, handled or answered right now.
+  unsigned connections() const;
+  unsigned requestsInFlight() const;
 
-    struct Impl;
+  struct Impl;
 
-private:
-    std::unique_ptr<Impl> impl_;
+ private:
+  std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace lexiton::server

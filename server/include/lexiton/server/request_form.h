@@ -17,9 +17,9 @@ inline constexpr std::size_t kSessionNameLength = protocol::fields::kSessionName
 enum class RequestKind { Query, SessionEnd, Cancel };
 
 struct RequestForm {
-    std::string who;    // "1.2.3.44lx"
-    std::string where;  // "Korvell", "sessionend,Korvell" or "storno,Korvell"
-    std::string what;   // session name (40 characters) followed by the packed hex text
+  std::string who;    // "1.2.3.44lx"
+  std::string where;  // "Korvell", "sessionend,Korvell" or "storno,Korvell"
+  std::string what;   // session name (40 characters) followed by the packed hex text
 };
 
 // Splits a form body; values are taken verbatim (the client never percent-encodes).

@@ -21,8 +21,8 @@ struct ListStyle {
 // pointer position). `title` is an extra line above a plain list's headword (may be null).
 // Returns 1 when a tooltip was painted; 0 when the RTF reader or the drawing failed (the
 // frame, size, region and position are still delivered when the painter had been set up).
-typedef int(__cdecl* TipPaintFn)(const LxByteArray* result, HDC* dc, RECT* size, HRGN* region, int* x,
-                                 int* y, COLORREF background, const char* title);
+typedef int(__cdecl* TipPaintFn)(const LxByteArray* result, HDC* dc, RECT* size, HRGN* region, int* x, int* y,
+                                 COLORREF background, const char* title);
 
 int __cdecl TipPaint(const LxByteArray* result, HDC* dc, RECT* size, HRGN* region, int* x, int* y,
                      COLORREF background, const char* title);

@@ -22,7 +22,7 @@ struct Word {
 struct Sentence {
   std::size_t begin = 0, end = 0;  // [begin, end) in the text, blanks around trimmed
   std::vector<Word> words;
-  std::size_t pointerWord = 0;     // index into words; meaningless when words is empty
+  std::size_t pointerWord = 0;  // index into words; meaningless when words is empty
 };
 
 bool isLetter(char32_t c);

@@ -25,7 +25,7 @@ inline constexpr std::size_t kMaxSenseBytes = 96;
 inline constexpr std::size_t kMaxReplyBytes = 96u * 1024u;
 
 struct Translation {
-  int code = 0;       // 0: `reply` is the markup; 1: `reply` is "<message number> <text>"
+  int code = 0;  // 0: `reply` is the markup; 1: `reply` is "<message number> <text>"
   std::string reply;
 };
 

@@ -56,8 +56,8 @@ inline constexpr int kUpgradeDownload = 2;
 // texts untouched, when `windowSlot` already holds a live dialog (which is brought forward).
 // `cancelled`, when given, is set by whoever closes the dialogs for good (before it calls
 // closeDialog): a dialog created meanwhile closes at once instead of slipping past the close.
-int runProxyDialog(void* module, void* parentWindow, int language, std::string& server,
-                   std::string& type, std::string& credentials, WindowSlot& windowSlot,
+int runProxyDialog(void* module, void* parentWindow, int language, std::string& server, std::string& type,
+                   std::string& credentials, WindowSlot& windowSlot,
                    const std::atomic<bool>* cancelled = nullptr);
 
 // Shows the upgrade notice and returns when it is gone: 2 "Download now", 1 "Exit", 0 closed

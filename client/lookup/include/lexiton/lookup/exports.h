@@ -24,8 +24,8 @@ bool LX_CDECL KVExit(int language, void* ownerWindow);
 int LX_CDECL KVProxyDlg(int language, void* parentWindow);
 
 typedef int(LX_CDECL* KVInitFn)(void*, const char*);
-typedef bool(LX_CDECL* LookupFn)(const LxWideString*, unsigned, LxByteArray*, int*, int*,
-                                 const char*, bool*, const char*, const char*);
+typedef bool(LX_CDECL* LookupFn)(const LxWideString*, unsigned, LxByteArray*, int*, int*, const char*, bool*,
+                                 const char*, const char*);
 typedef int(LX_CDECL* SetModeFn)(int, int);
 typedef const LxTextList*(LX_CDECL* GetCopyRightInfoFn)(void);
 typedef int(LX_CDECL* KVStornoFn)(void);

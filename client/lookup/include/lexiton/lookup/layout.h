@@ -13,13 +13,13 @@ namespace lexiton {
 
 // Style-sheet load failure: code 0 cannot open, 1 read failure, 2 syntax error.
 class layout_exception : public std::exception {
-public:
+ public:
   layout_exception(int code, int line) : code_(code), line_(line) {}
   int code() const { return code_; }
   int line() const { return line_; }
   const char* what() const noexcept override { return "style sheet failure"; }
 
-private:
+ private:
   int code_;
   int line_;
 };
@@ -27,20 +27,20 @@ private:
 // Conversion failure: 0 syntax, 1 end tag mismatch, 2 end tag with nothing open,
 // 3 input ended inside an element, 4 no rule decides a tag.
 class xml_exception : public std::exception {
-public:
+ public:
   xml_exception(int code, std::string text = {}) : code_(code), text_(std::move(text)) {}
   int code() const { return code_; }
   const std::string& text() const { return text_; }
   const char* what() const noexcept override { return "malformed XML"; }
 
-private:
+ private:
   int code_;
   std::string text_;
 };
 
 // Source and sink of one conversion.
 class ConvertStream {
-public:
+ public:
   virtual ~ConvertStream() = default;
   virtual bool atEnd() const = 0;
   virtual unsigned char get() = 0;
@@ -49,13 +49,13 @@ public:
 
 // Reads a byte string (up to its first zero byte) and appends to a string it empties first.
 class StringConvertStream : public ConvertStream {
-public:
+ public:
   StringConvertStream(std::string_view in, std::string& out);
   bool atEnd() const override { return atEnd_; }
   unsigned char get() override;
   void put(char c) override { out_.push_back(c); }
 
-private:
+ private:
   std::string_view in_;
   std::size_t pos_ = 0;
   bool atEnd_ = false;
@@ -71,7 +71,7 @@ struct TagRule {
 };
 
 class Layout {
-public:
+ public:
   // Loads a style sheet; throws layout_exception.
   explicit Layout(const std::string& path);
 
@@ -97,7 +97,7 @@ public:
   unsigned char pseudoLt() const { return pseudoLt_; }
   unsigned char pseudoGt() const { return pseudoGt_; }
 
-private:
+ private:
   friend class StyleSheetReader;
   std::string header_;
   std::string footer_;

@@ -15,7 +15,7 @@
 namespace lexiton {
 class Layout;
 class Profile;
-}
+}  // namespace lexiton
 
 namespace lexiton::lookup {
 
@@ -29,7 +29,8 @@ struct LibraryOptions {
   // Builds the backend at KVInit from the settings, the [Server Settings] Server_Mode rule and
   // the folder of the library itself (with a trailing separator). Empty, or null from it: no
   // look-ups are made.
-  std::function<std::unique_ptr<QueryBackend>(Profile& settings, bool serverMode, const std::string& moduleDir)>
+  std::function<std::unique_ptr<QueryBackend>(Profile& settings, bool serverMode,
+                                              const std::string& moduleDir)>
       backend;
   // Builds the dialogs for the library's module; none open when empty.
   std::function<std::unique_ptr<Dialogs>(void* module)> dialogs;
@@ -47,9 +48,8 @@ class LibraryState {
 
   // The exports' bodies; each may throw, the exports catch.
   int init(void* ownerWindow, const char* settingsPath);
-  bool lookup(const LxWideString* text, unsigned pointer, LxByteArray* result, int* count,
-              int* reserved, const char* notFoundText, bool* quit, const char* footerText,
-              const char* sourceName);
+  bool lookup(const LxWideString* text, unsigned pointer, LxByteArray* result, int* count, int* reserved,
+              const char* notFoundText, bool* quit, const char* footerText, const char* sourceName);
   int setMode(int passThrough, int mode);
   // The about texts of the last KVInit; an empty list before it.
   const LxTextList* copyRightInfo() const;

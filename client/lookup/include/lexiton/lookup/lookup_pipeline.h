@@ -27,21 +27,21 @@ struct LookupContext {
   Dialogs* dialogs = nullptr;       // null: the upgrade notice cannot be shown
   void* ownerWindow = nullptr;
   int language = kLanguageHungarian;
-  int mode = 0;                     // as SetMode stored it; requests carry mode + 1
+  int mode = 0;  // as SetMode stored it; requests carry mode + 1
 };
 
 struct LookupRequest {
   std::u16string_view text;
-  std::size_t pointer = 0;          // at or past the end: the end of the text
+  std::size_t pointer = 0;  // at or past the end: the end of the text
   std::string_view notFoundText;
   std::string_view footerText;
   std::string_view sourceName;
 };
 
 struct LookupOutcome {
-  bool produced = false;            // the export's return value
+  bool produced = false;  // the export's return value
   int count = 0;
-  bool quit = false;                // the user left for an upgrade
+  bool quit = false;  // the user left for an upgrade
 };
 
 // The single-byte query text with the pointer marker in place.
@@ -49,7 +49,6 @@ std::string makeQueryText(std::u16string_view text, std::size_t pointer);
 
 // Runs the whole look-up into `result`. Never throws: a failure while laying out is shown as
 // a message box and ends with produced == false.
-LookupOutcome runLookup(const LookupContext& context, const LookupRequest& request,
-                        ChunkList& result);
+LookupOutcome runLookup(const LookupContext& context, const LookupRequest& request, ChunkList& result);
 
 }  // namespace lexiton::lookup

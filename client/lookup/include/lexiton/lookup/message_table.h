@@ -8,7 +8,6 @@
 
 namespace lexiton::lookup {
 
-
 enum Message : int {
   kTranslationFailed1 = 1004,
   kTranslationFailed2 = 1008,

@@ -26,12 +26,12 @@ class QueryBackend {
   // Ends the session; -1 when there is none.
   virtual int close() = 0;
   // New proxy settings from the proxy dialog; backends without a network ignore them.
-  virtual void setProxy(std::string_view server, std::string_view type,
-                        std::string_view credentials) {}
+  virtual void setProxy(std::string_view server, std::string_view type, std::string_view credentials) {}
 };
 
 // LexitonClt's backend: the translation server through protocol::ServerConnection, and only in
 // server mode (null otherwise). The signature of LibraryOptions::backend.
-std::unique_ptr<QueryBackend> makeServerBackend(Profile& settings, bool serverMode, const std::string& moduleDir);
+std::unique_ptr<QueryBackend> makeServerBackend(Profile& settings, bool serverMode,
+                                                const std::string& moduleDir);
 
 }  // namespace lexiton::lookup

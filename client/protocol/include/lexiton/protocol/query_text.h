@@ -15,7 +15,7 @@ inline constexpr std::size_t kMaxQueryBytes = 16u * 1024u;
 inline constexpr std::string_view kPointerMarker = "&kvopoint;";
 
 struct QueryText {
-  std::u32string text;  // code points; stray bytes above 127 are read as Latin-1
+  std::u32string text;      // code points; stray bytes above 127 are read as Latin-1
   std::size_t pointer = 0;  // index into text of the character under the pointer
   bool hasPointer = false;
 };

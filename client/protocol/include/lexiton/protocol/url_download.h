@@ -21,7 +21,7 @@ enum class DownloadOutcome {
   Ok,              // a reply (headers and body collected)
   TransferFailed,  // libcurl failed: "<number> <text>" in the body
   TimedOut,
-  BadStatus,       // an HTTP status other than 100 or 200
+  BadStatus,  // an HTTP status other than 100 or 200
 };
 
 class HttpTransport {
@@ -36,7 +36,7 @@ class HttpTransport {
   // time-out, an address beyond libcurl's input limit): a transfer without that option would
   // quietly do something else, such as bypass the proxy.
   DownloadOutcome download(std::string& headersOut, std::string& bodyOut, std::string_view extraHeaders,
-               std::string_view postData, std::string_view url, bool proxyAuthRetry) const;
+                           std::string_view postData, std::string_view url, bool proxyAuthRetry) const;
   const TransportSettings& settings() const { return settings_; }
 
  private:

@@ -15,7 +15,8 @@ inline std::string readFile(const std::string& path) {
 }
 
 inline void writeFile(const std::string& path, std::string_view content) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc).write(content.data(), std::streamsize(content.size()));
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(content.data(), std::streamsize(content.size()));
 }
 
 // `name` in the system's temporary folder (GetTempPath on Windows, TMPDIR or /tmp elsewhere).

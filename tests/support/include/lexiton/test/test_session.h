@@ -7,7 +7,6 @@
 namespace lexiton::test {
 
 inline const std::string kSessionName(40, 'N');
-inline const std::string kSessionKey =
-    "000102030405060708090A0B0C0D0E0F101112131415161718191A1B1C1D1E1F";
+inline const std::string kSessionKey = "000102030405060708090A0B0C0D0E0F101112131415161718191A1B1C1D1E1F";
 
 }  // namespace lexiton::test
