@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <cerrno>
 #include <cstdlib>
 #include <deque>
 #include <mutex>
@@ -108,8 +109,8 @@ std::string addressText(const sockaddr* a) {
   return text;
 }
 
-// A listening socket of our own: its backlog and address are ours to choose, and its
-// descriptor is closed by us only after every event thread has been joined.
+// A listening socket of our own: its backlog and address are ours to choose, it is accepted on
+// by a thread of ours, and its descriptor is closed only after every thread has been joined.
 int listenOn(const std::string& host, int port, int backlog) {
   addrinfo hints{};
   hints.ai_family = AF_UNSPEC;
@@ -121,7 +122,7 @@ int listenOn(const std::string& host, int port, int backlog) {
     throw std::runtime_error("cannot resolve " + host);
   int fd = -1;
   for (addrinfo* a = found; a && fd < 0; a = a->ai_next) {
-    fd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
+    fd = ::socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC, a->ai_protocol);
     if (fd < 0) continue;
     const int on = 1;
     setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
@@ -143,6 +144,8 @@ struct HttpServer::Impl {
   HttpRefusalLog refusals;
   MHD_Daemon* daemon = nullptr;
   int listenFd = -1;
+  unsigned hardLimit = 0;
+  std::thread acceptor;
   int boundPort = 0;
   std::unique_ptr<WorkerPool> pool;
   std::atomic<bool> stopping{false};
@@ -175,12 +178,14 @@ struct HttpServer::Impl {
     }
   }
 
+  // `open` counts connections from hand-over (acceptLoop) to close, so it includes those
+  // libmicrohttpd has not taken up yet.
   static void onConnection(void* cls, MHD_Connection*, void** socketContext,
                            MHD_ConnectionNotificationCode code) {
     auto* self = static_cast<Impl*>(cls);
     if (code == MHD_CONNECTION_NOTIFY_STARTED) {
       auto* s = new ConnectionState;
-      s->overLimit = self->open.fetch_add(1) + 1 > self->options.maxConnections;
+      s->overLimit = self->open.load() > self->options.maxConnections;
       *socketContext = s;
     } else {
       delete static_cast<ConnectionState*>(*socketContext);
@@ -253,6 +258,41 @@ struct HttpServer::Impl {
     return MHD_YES;
   }
 
+  // Accepting on a thread of its own: libmicrohttpd's loop accepts at most ten connections per
+  // turn, so when the loop is busy the kernel's queue overflows and clients wait for SYN
+  // retransmissions (seconds). Handed over with MHD_add_connection, new connections are all
+  // taken on the loop's next turn. The thread ends when shutdown() shuts the socket down.
+  void acceptLoop() {
+    for (;;) {
+      sockaddr_storage peer{};
+      socklen_t len = sizeof peer;
+      const int fd =
+          ::accept4(listenFd, reinterpret_cast<sockaddr*>(&peer), &len, SOCK_NONBLOCK | SOCK_CLOEXEC);
+      if (fd < 0) {
+        if (stopping.load()) return;
+        if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM)
+          std::this_thread::sleep_for(std::chrono::milliseconds(10));  // out of descriptors for now
+        else if (errno != EINTR && errno != ECONNABORTED && errno != EAGAIN && errno != EPROTO)
+          std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        continue;
+      }
+      if (stopping.load()) {
+        ::close(fd);
+        return;
+      }
+      // Beyond the hard limit a connection is closed at once. libmicrohttpd's own limit
+      // is set well above it and must never be reached through MHD_add_connection: in
+      // 0.9.75 that path returns without releasing a mutex, and the server deadlocks.
+      if (open.load() >= hardLimit) {
+        ::close(fd);
+        continue;
+      }
+      open.fetch_add(1);
+      if (MHD_add_connection(daemon, fd, reinterpret_cast<sockaddr*>(&peer), len) != MHD_YES)
+        open.fetch_sub(1);  // closed by libmicrohttpd
+    }
+  }
+
   static void onCompleted(void* cls, MHD_Connection* c, void** context, MHD_RequestTerminationCode) {
     auto* self = static_cast<Impl*>(cls);
     auto* ex = static_cast<Exchange*>(*context);
@@ -287,15 +327,17 @@ void HttpServer::start() {
                                                     : reinterpret_cast<sockaddr_in*>(&bound)->sin_port);
   const unsigned workers = o.workers ? o.workers : std::max(1u, std::thread::hardware_concurrency());
   s.pool = std::make_unique<WorkerPool>(workers);
-  // The layer's own hard limit sits above ours, so requests beyond ours can still be told 503.
-  const unsigned hardLimit = o.maxConnections + std::max(16u, o.maxConnections / 4);
+  // Up to the hard limit, requests beyond ours can still be told 503; libmicrohttpd's own
+  // limit lies far above both (see acceptLoop).
+  s.hardLimit = o.maxConnections + std::max(16u, o.maxConnections / 4);
+  const unsigned mhdLimit = s.hardLimit * 2 + 64;
   const unsigned eventThreads = std::max(1u, o.eventThreads);
-  unsigned flags = MHD_USE_EPOLL_INTERNAL_THREAD | MHD_ALLOW_SUSPEND_RESUME | MHD_USE_ITC;
+  unsigned flags =
+      MHD_USE_EPOLL_INTERNAL_THREAD | MHD_ALLOW_SUSPEND_RESUME | MHD_USE_ITC | MHD_USE_NO_LISTEN_SOCKET;
   // Turbo: read, write and accept first and ask epoll only when that would block.
   if (o.turbo) flags |= MHD_USE_TURBO;
   MHD_OptionItem items[] = {
-      {MHD_OPTION_LISTEN_SOCKET, s.listenFd, nullptr},
-      {MHD_OPTION_CONNECTION_LIMIT, static_cast<intptr_t>(hardLimit), nullptr},
+      {MHD_OPTION_CONNECTION_LIMIT, static_cast<intptr_t>(mhdLimit), nullptr},
       {MHD_OPTION_CONNECTION_TIMEOUT, static_cast<intptr_t>(o.idleSeconds), nullptr},
       {MHD_OPTION_NOTIFY_CONNECTION, reinterpret_cast<intptr_t>(&Impl::onConnection), &s},
       {MHD_OPTION_NOTIFY_COMPLETED, reinterpret_cast<intptr_t>(&Impl::onCompleted), &s},
@@ -311,6 +353,7 @@ void HttpServer::start() {
     s.listenFd = -1;
     throw std::runtime_error("cannot start the HTTP server on " + o.host + ":" + std::to_string(o.port));
   }
+  s.acceptor = std::thread([&s] { s.acceptLoop(); });
 }
 
 int HttpServer::port() const { return impl_->boundPort; }
@@ -319,10 +362,11 @@ void HttpServer::shutdown() {
   Impl& s = *impl_;
   if (!s.daemon) return;
   s.stopping = true;
-  // No more connections: the event threads stop accepting, and those still waiting in the
-  // kernel's queue are reset (a load balancer tries the next server at once).
-  MHD_quiesce_daemon(s.daemon);
+  // No more connections: the socket is shut down, which ends the accepting thread's accept()
+  // and resets the connections still waiting in the kernel's queue (a load balancer tries the
+  // next server at once).
   ::shutdown(s.listenFd, SHUT_RDWR);
+  if (s.acceptor.joinable()) s.acceptor.join();
   // Every request a worker holds is answered and its connection resumed; requests read from
   // now on are answered on the event thread (the pool refuses them). Answers go out with
   // "Connection: close".

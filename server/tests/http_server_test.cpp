@@ -232,3 +232,32 @@ TEST(HttpServer, ShutdownAnswersEveryRequestInFlightAndRefusesTheRest) {
   EXPECT_TRUE(!late.connected() || late.closedWithin(2000ms));
   server.shutdown();  // idempotent
 }
+
+TEST(HttpServer, BeyondTheHardLimitConnectionsAreClosedAndTheServerGoesOn) {
+  HttpOptions o = testOptions();
+  o.maxConnections = 4;  // the hard limit is 4 + 16
+  o.idleSeconds = 30;
+  HttpServer server(o, echo);
+  server.start();
+  std::vector<std::unique_ptr<Client>> crowd;
+  for (int i = 0; i < 40; ++i) crowd.push_back(std::make_unique<Client>(server.port()));
+  // Those past the hard limit are closed without a word; the rest stay open.
+  int closed = 0;
+  std::vector<bool> seen(crowd.size());
+  const auto deadline = Clock::now() + 10s;
+  while (closed < 40 - 20 && Clock::now() < deadline)
+    for (std::size_t i = 0; i < crowd.size(); ++i)
+      if (!seen[i] && crowd[i]->closedWithin(std::chrono::milliseconds(5))) {
+        seen[i] = true;
+        ++closed;
+      }
+  EXPECT_EQ(closed, 40 - 20);
+  EXPECT_LE(server.connections(), 20u);
+  crowd.clear();
+  const auto until = Clock::now() + 5s;
+  while (server.connections() > 0 && Clock::now() < until) std::this_thread::sleep_for(5ms);
+  Client next(server.port());
+  ASSERT_TRUE(next.send(post("after")));
+  EXPECT_EQ(bodyOf(next.reply()), "POST 5");
+  server.shutdown();
+}

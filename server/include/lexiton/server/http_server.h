@@ -1,7 +1,8 @@
-// The server's HTTP layer: libmicrohttpd's epoll event loop reads requests and writes replies;
-// the handler runs on a pool of worker threads sized to the cores, so a translation never
-// holds up the loop. Connections are bounded (beyond the limit a request gets a clear 503),
-// kept alive for a bounded number of requests, and closed after an idle pause.
+// The server's HTTP layer: a thread of its own accepts, libmicrohttpd's epoll event loop reads
+// requests and writes replies, and the handler runs on a pool of worker threads sized to the
+// cores, so a translation never holds up the loop. Connections are bounded (beyond the limit a
+// request gets a clear 503), kept alive for a bounded number of requests, and closed after an
+// idle pause. docs/server.md describes the whole layer.
 #pragma once
 
 #include <chrono>
