@@ -24,18 +24,17 @@ native: deps
 	@cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) $(CMAKE_NATIVE_FLAGS) >/dev/null
 	@cmake --build $(NATIVE) -j $(JOBS)
 
-# The Windows trees import their build-time tools from the native tree.
+# The Windows trees import their build-time tools from the native tree. One recipe for both:
+# $(1) the build folder, $(2) the toolchain file's suffix.
+windows_tree = cmake -S . -B $(1) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-$(2).cmake \
+	  -DLEXITON_NATIVE_BIN=$(CURDIR)/$(NATIVE)/bin >/dev/null && cmake --build $(1) -j $(JOBS)
+
 win32: native
-	@cmake -S . -B $(WIN32) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) \
-	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-mingw32.cmake \
-	  -DLEXITON_NATIVE_BIN=$(CURDIR)/$(NATIVE)/bin >/dev/null
-	@cmake --build $(WIN32) -j $(JOBS)
+	@$(call windows_tree,$(WIN32),mingw32)
 
 win64: native
-	@cmake -S . -B $(WIN64) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) \
-	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-mingw64.cmake \
-	  -DLEXITON_NATIVE_BIN=$(CURDIR)/$(NATIVE)/bin >/dev/null
-	@cmake --build $(WIN64) -j $(JOBS)
+	@$(call windows_tree,$(WIN64),mingw64)
 
 # Extra ctest arguments, e.g. `make test-native ARGS="-R chunk"`.
 test-native: native

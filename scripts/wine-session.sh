@@ -1,8 +1,10 @@
 # Sourced by the wine harness, the demo and scripts/wine-exec: which Windows architecture this
 # machine can run, and a private wine prefix for one build folder with an Xvfb display of its
 # own (wine creates no window without one), both shut down on exit.
-#   wine_arch                      prints i686 or x86_64: the architecture the wine tests run;
-#                                  fails loudly when the machine can run neither
+#   wine_arches                    prints the architectures (i686, x86_64) whose wine tests run
+#                                  here; fails loudly when the machine can run neither
+#   wine_arch                      prints the first of them
+#   wine_tree_for ARCH             prints the build folder's name (win32, win64)
 #   wine_arch_can_run ARCH         whether this machine can run wine for ARCH
 #   wine_loader_for ARCH           the wine loader for ARCH
 #   wine_session_start BUILD_DIR   sets WINEPREFIX, WINEARCH, WINELOADER and DISPLAY for the
@@ -31,19 +33,37 @@ wine_arch_can_run() {
   [ -x "$loader" ] && "$loader" --version >/dev/null 2>&1
 }
 
-wine_arch() {
-  local forced=${LEXITON_WINE_ARCH:-}
+# The architectures whose wine tests run here, in order: the one LEXITON_WINE_ARCH forces, else
+# every one this machine can run (i686 first). Fails loudly when there is none.
+wine_arches() {
+  local forced=${LEXITON_WINE_ARCH:-} arch found=()
   if [ -n "$forced" ]; then
     wine_arch_can_run "$forced" && { echo "$forced"; return 0; }
     echo "wine: LEXITON_WINE_ARCH=$forced, but $(wine_loader_for "$forced" 2>/dev/null || echo "its loader") cannot run on this machine" >&2
     return 1
   fi
-  local arch
   for arch in i686 x86_64; do
-    wine_arch_can_run "$arch" && { echo "$arch"; return 0; }
+    wine_arch_can_run "$arch" && found+=("$arch")
   done
+  [ ${#found[@]} -gt 0 ] && { echo "${found[*]}"; return 0; }
   echo "wine: this machine runs neither /usr/lib/wine/wine (32-bit) nor /usr/lib/wine/wine64: run 'make deps'" >&2
   return 1
+}
+
+# The first of them: the one a single run (the demo) uses.
+wine_arch() {
+  local arches
+  arches=$(wine_arches) || return 1
+  echo "${arches%% *}"
+}
+
+# The mingw build folder of an architecture: build/win32 holds i686, build/win64 x86_64.
+wine_tree_for() {
+  case $1 in
+    i686) echo win32 ;;
+    x86_64) echo win64 ;;
+    *) echo "wine: unknown architecture '$1' (i686 or x86_64)" >&2; return 1 ;;
+  esac
 }
 
 # The architecture of a Windows program, from the machine field of its PE header.

@@ -50,6 +50,9 @@ expect "(failed)" "a native tree" wine_arch_of_build "$work/native"
 expect /usr/lib/wine/wine "the 32-bit loader" wine_loader_for i686
 expect /usr/lib/wine/wine64 "the 64-bit loader" wine_loader_for x86_64
 expect "(failed)" "an unknown architecture" wine_loader_for arm64
+expect win32 "the 32-bit tree's folder" wine_tree_for i686
+expect win64 "the 64-bit tree's folder" wine_tree_for x86_64
+expect "(failed)" "an unknown architecture's folder" wine_tree_for arm64
 
 # LEXITON_WINE_ARCH forces one architecture, or fails where that one cannot run.
 expect "(failed)" "a forced unknown architecture" env LEXITON_WINE_ARCH=sparc bash -c ". '$scripts/wine-session.sh'; wine_arch"
