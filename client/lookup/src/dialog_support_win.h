@@ -31,6 +31,30 @@ LoopEnd runDialogLoop(HWND dialog, const bool& finished);
 // destroyed inside a sent message, which GetMessage handles without returning.
 void wakeLoop();
 
+// The procedure of a dialog object: the object rides in DWLP_USER from WM_INITDIALOG on and
+// answers through handle(window, message, wParam). An exception from handle ends the dialog
+// through fail(window): nothing may unwind through the system's dialog code.
+template <class Dialog>
+INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lParam);
+  auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
+  if (!self) return FALSE;
+  try {
+    return self->handle(window, message, wParam);
+  } catch (...) {
+    self->fail(window);
+    return TRUE;
+  }
+}
+
+// A dialog's answer to WM_NCDESTROY: the object lets go of the window, and the loop waiting for
+// it sees `finished`.
+inline void detachDialog(HWND window, bool& finished) {
+  SetWindowLongPtrW(window, DWLP_USER, 0);
+  finished = true;
+  wakeLoop();
+}
+
 // The live window in `slot`, or null.
 HWND liveWindow(const WindowSlot& slot);
 

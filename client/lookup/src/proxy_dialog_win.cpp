@@ -20,26 +20,14 @@ class ProxyDialog {
   ProxyDialog(std::string server, std::string type, std::string credentials)
       : server_(std::move(server)), type_(std::move(type)), credentials_(std::move(credentials)) {}
 
-  static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lParam);
-    auto* self = reinterpret_cast<ProxyDialog*>(GetWindowLongPtrW(window, DWLP_USER));
-    if (!self) return FALSE;
-    try {
-      return self->handle(window, message, wParam);
-    } catch (...) {
-      // Nothing may unwind through the system's dialog code; give up on the dialog instead.
-      DestroyWindow(window);
-      return TRUE;
-    }
-  }
-
   int result() const { return result_; }
   const bool& finished() const { return finished_; }
   const std::string& server() const { return server_; }
   const std::string& type() const { return type_; }
   const std::string& credentials() const { return credentials_; }
 
- private:
+  // For detail::dialogProcedure.
+  void fail(HWND window) { DestroyWindow(window); }
   INT_PTR handle(HWND window, UINT message, WPARAM wParam) {
     switch (message) {
       case WM_INITDIALOG:
@@ -53,14 +41,13 @@ class ProxyDialog {
         DestroyWindow(window);
         return TRUE;
       case WM_NCDESTROY:
-        SetWindowLongPtrW(window, DWLP_USER, 0);
-        finished_ = true;
-        detail::wakeLoop();
+        detail::detachDialog(window, finished_);
         return FALSE;
     }
     return FALSE;
   }
 
+ private:
   void open(HWND window) {
     const std::string offer =
         server_.empty() ? proxyFromInternetSettings(detail::readInternetProxyServer()) : std::string();
@@ -145,7 +132,7 @@ int runProxyDialog(void* module, void* parentWindow, int language, std::string& 
   ProxyDialog dialog(server, type, credentials);
   const int templateId = isHungarian(language) ? kProxyDialogHungarian : kProxyDialogEnglish;
   HWND window = CreateDialogParamW(static_cast<HINSTANCE>(module), MAKEINTRESOURCEW(templateId), parent,
-                                   ProxyDialog::procedure, reinterpret_cast<LPARAM>(&dialog));
+                                   detail::dialogProcedure<ProxyDialog>, reinterpret_cast<LPARAM>(&dialog));
   if (!window) return kProxyCancelled;
   if (!detail::runInSlot(windowSlot, seen, window, dialog.finished(), cancelled)) {
     // Another thread opened one meanwhile: that one stays.

@@ -13,18 +13,6 @@ class UpgradeDialog {
  public:
   UpgradeDialog(HINSTANCE module, int language) : module_(module), language_(language) {}
 
-  static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lParam);
-    auto* self = reinterpret_cast<UpgradeDialog*>(GetWindowLongPtrW(window, DWLP_USER));
-    if (!self) return FALSE;
-    try {
-      return self->handle(window, message, wParam);
-    } catch (...) {
-      self->close(window);
-      return TRUE;
-    }
-  }
-
   int result() const { return result_; }
   const bool& finished() const { return finished_; }
   // Until the notice is in its slot it must stay hidden: activation during creation would
@@ -32,7 +20,8 @@ class UpgradeDialog {
   // then wait for ever.
   void registered() { registered_ = true; }
 
- private:
+  // For detail::dialogProcedure.
+  void fail(HWND window) { close(window); }
   INT_PTR handle(HWND window, UINT message, WPARAM wParam) {
     switch (message) {
       case WM_INITDIALOG:
@@ -54,14 +43,13 @@ class UpgradeDialog {
           bringBack(window);
         return FALSE;
       case WM_NCDESTROY:
-        SetWindowLongPtrW(window, DWLP_USER, 0);
-        finished_ = true;
-        detail::wakeLoop();
+        detail::detachDialog(window, finished_);
         return FALSE;
     }
     return FALSE;
   }
 
+ private:
   void command(HWND window, int control) {
     switch (control) {
       case id::download:
@@ -139,7 +127,7 @@ int runUpgradeDialog(void* module, void* parentWindow, int language, WindowSlot*
   UpgradeDialog dialog(static_cast<HINSTANCE>(module), language);
   const int templateId = isHungarian(language) ? kUpgradeDialogHungarian : kUpgradeDialogEnglish;
   HWND window = CreateDialogParamW(static_cast<HINSTANCE>(module), MAKEINTRESOURCEW(templateId), parent,
-                                   UpgradeDialog::procedure, reinterpret_cast<LPARAM>(&dialog));
+                                   detail::dialogProcedure<UpgradeDialog>, reinterpret_cast<LPARAM>(&dialog));
   if (!window) {
     // Without a window no quit would ever come: report the failure instead of waiting.
     windowSlot->compare_exchange_strong(seen, nullptr);
