@@ -119,9 +119,7 @@ Options parse(int argc, char** argv) {
 }
 
 std::string queryBody(const std::string& sessionId, std::u16string_view text, std::size_t pointer) {
-  const std::string marked = lexiton::protocol::encodeQueryText(text.substr(0, pointer)) +
-                             std::string(lexiton::protocol::kPointerMarker) +
-                             lexiton::protocol::encodeQueryText(text.substr(pointer));
+  const std::string marked = lexiton::protocol::markedQueryText(text, pointer);
   lexiton::protocol::PipeWriter w;
   w.writeKeyElement(fields::kLanguage, fields::kLanguagePair);
   w.writeKeyValue(fields::kAct, fields::kApplication);

@@ -206,9 +206,7 @@ int translate(const std::map<std::string, std::string>& o) {
   const std::u16string text = lexiton::utf8ToUtf16(need(o, "text"));
   const std::size_t pointer = o.count("pointer") ? std::stoul(o.at("pointer")) : 0;
   if (pointer > text.size()) throw std::runtime_error("--pointer is beyond the text");
-  const std::string query = lexiton::protocol::encodeQueryText(std::u16string_view(text).substr(0, pointer)) +
-                            std::string(lexiton::protocol::kPointerMarker) +
-                            lexiton::protocol::encodeQueryText(std::u16string_view(text).substr(pointer));
+  const std::string query = lexiton::protocol::markedQueryText(text, pointer);
   const lexiton::server::TranslateResult r = lexiton::server::dictionaryTranslator(dictionaryPath(o))(query);
   // Hungarian letters travel as Windows-1250 bytes.
   std::printf("%d %s\n", r.code, lexiton::codePageToUtf8(r.text, lexiton::CodePage::windows1250).c_str());

@@ -8,13 +8,6 @@
 #include "lexiton/protocol/query_text.h"
 
 namespace lexiton::quality {
-namespace {
-
-// Non-ASCII characters as the client's "&#x..;" references.
-// The query as the client writes it.
-std::string encodeQuery(std::string_view utf8) { return protocol::encodeQueryText(utf8ToUtf16(utf8)); }
-
-}  // namespace
 
 std::vector<CorpusSentence> readDevCorpus(std::string_view text) {
   std::vector<CorpusSentence> out;
@@ -33,8 +26,8 @@ std::vector<CorpusSentence> readDevCorpus(std::string_view text) {
     const std::string_view en = fields[0];
     s.english = std::string(en.substr(0, open)) + std::string(en.substr(open + 1, close - open - 1)) +
                 std::string(en.substr(close + 1));
-    s.query = encodeQuery(en.substr(0, open)) + std::string(protocol::kPointerMarker) +
-              encodeQuery(en.substr(open + 1, close - open - 1)) + encodeQuery(en.substr(close + 1));
+    // The query as the client writes it, the pointer on the bracketed word's first letter.
+    s.query = protocol::markedQueryText(utf8ToUtf16(s.english), utf8ToUtf16(en.substr(0, open)).size());
     s.reference = std::string(fields[1]);
     for (std::string_view m : splitFields(fields[2], '|'))
       if (!m.empty()) s.meanings.push_back(lowerHungarian(m));

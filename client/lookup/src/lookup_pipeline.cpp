@@ -117,7 +117,7 @@ struct Working {
 bool sendQuery(const LookupContext& context, const LookupRequest& request, Working& w,
                LookupOutcome& outcome) {
   try {
-    const std::string query = makeQueryText(request.text, request.pointer);
+    const std::string query = protocol::markedQueryText(request.text, request.pointer);
     const int code = context.backend->query(request.sourceName, query, context.mode + 1, w.reply);
     if (code == kResultOk) {
       w.status = 1;
@@ -266,14 +266,6 @@ int layOut(const LookupContext& context, const LookupRequest& request, Working& 
 }
 
 }  // namespace
-
-std::string makeQueryText(std::u16string_view text, std::size_t pointer) {
-  pointer = std::min(pointer, text.size());
-  std::string query = protocol::encodeQueryText(text.substr(0, pointer));
-  query += protocol::kPointerMarker;
-  if (pointer < text.size()) query += protocol::encodeQueryText(text.substr(pointer));
-  return query;
-}
 
 LookupOutcome runLookup(const LookupContext& context, const LookupRequest& request, ChunkList& result) {
   LookupOutcome outcome;

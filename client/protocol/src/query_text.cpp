@@ -86,6 +86,14 @@ QueryText decodeQueryText(std::string_view encoded) {
   return q;
 }
 
+std::string markedQueryText(std::u16string_view text, std::size_t pointer) {
+  pointer = std::min(pointer, text.size());
+  std::string query = encodeQueryText(text.substr(0, pointer));
+  query += kPointerMarker;
+  query += encodeQueryText(text.substr(pointer));
+  return query;
+}
+
 std::string windowQueryText(std::string_view text) {
   const std::size_t p = text.find(kPointerMarker);
   if (p == std::string_view::npos) {

@@ -127,5 +127,18 @@ TEST(QueryText, EncodingOfWordContext) {
   EXPECT_EQ(encodeQueryText(u"\u001f\uffff"), "&#x1F;&#xFFFF;");
 }
 
+// The marker goes before the pointed character, at the end past it, and the server reads the
+// pointer back at the same place.
+TEST(QueryText, MarkedTextRoundTrips) {
+  EXPECT_EQ(markedQueryText(u"a\u00e9b", 1), "a&kvopoint;&#xE9;b");
+  EXPECT_EQ(markedQueryText(u"ab", 0), "&kvopoint;ab");
+  EXPECT_EQ(markedQueryText(u"ab", 2), "ab&kvopoint;");
+  EXPECT_EQ(markedQueryText(u"ab", 9), "ab&kvopoint;");
+  const QueryText q = decodeQueryText(markedQueryText(u"x\u0151y", 2));
+  EXPECT_EQ(q.text, U"x\u0151y");
+  EXPECT_TRUE(q.hasPointer);
+  EXPECT_EQ(q.pointer, 2u);
+}
+
 }  // namespace
 }  // namespace lexiton::protocol

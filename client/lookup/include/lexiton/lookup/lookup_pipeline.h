@@ -44,9 +44,6 @@ struct LookupOutcome {
   bool quit = false;  // the user left for an upgrade
 };
 
-// The single-byte query text with the pointer marker in place.
-std::string makeQueryText(std::u16string_view text, std::size_t pointer);
-
 // Runs the whole look-up into `result`. Never throws: a failure while laying out is shown as
 // a message box and ends with produced == false.
 LookupOutcome runLookup(const LookupContext& context, const LookupRequest& request, ChunkList& result);

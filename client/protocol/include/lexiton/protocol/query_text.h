@@ -28,6 +28,10 @@ QueryText decodeQueryText(std::string_view encoded);
 // 32..127 as they are, "&" and everything else as "&#x<HEX>;".
 std::string encodeQueryText(std::u16string_view text);
 
+// The whole query text: `text` encoded, with the pointer marker before the character at
+// `pointer` (at the end when `pointer` is past it).
+std::string markedQueryText(std::u16string_view text, std::size_t pointer);
+
 // The part of a long encoded text that the client sends around the pointer marker. Where no
 // blank follows the end of the window, the text is cut at the window's end, so a long text
 // without blanks never goes out whole.
