@@ -17,6 +17,7 @@
 #          [--server-options "..."] [server] [nginx] [held] [layers]   (default: the first three)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
+source "$here/server/tests/loopback_services.sh"
 build=$here/build/bench rate=5000 seconds=60 keepalive=0 what=() server_options=""
 while [ $# -gt 0 ]; do
   case $1 in
@@ -43,7 +44,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-free_port() { python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])'; }
 cpu_seconds() { awk -v t="$(getconf CLK_TCK)" '{print ($14+$15)/t}' "/proc/$1/stat"; }
 # A process and all its descendants (nginx: runuser, the master, the workers).
 tree_cpu() {
@@ -52,7 +52,6 @@ tree_cpu() {
   while [ -n "$kids" ]; do kids=$(for p in $kids; do pgrep -P "$p" || true; done); all="$all $kids"; done
   for p in $all; do cpu_seconds "$p" 2>/dev/null || true; done | awk '{s+=$1} END{print s+0}'
 }
-wait_port() { for _ in $(seq 200); do (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null && return 0; sleep 0.05; done; return 1; }
 
 echo "== $(date -u +%FT%TZ) on $(nproc) cores; load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 port=$(free_port)
@@ -81,25 +80,15 @@ run_server() {  # name, extra server options, extra loadgen options
 run_nginx() {
   local nport body npid before after
   nport=$(free_port)
-  mkdir -p "$tmp/nginx"
   body=$(head -c "$reply_bytes" /dev/zero | tr '\0' 'a')
-  cat >"$tmp/nginx/nginx.conf" <<CONF
-worker_processes auto;
-pid $tmp/nginx/nginx.pid;
-error_log $tmp/nginx/error.log;
-events { worker_connections 16384; }
-http {
-  access_log $tmp/nginx/access.log;
-  client_body_temp_path $tmp/nginx/body; proxy_temp_path $tmp/nginx/proxy;
-  fastcgi_temp_path $tmp/nginx/fastcgi; uwsgi_temp_path $tmp/nginx/uwsgi; scgi_temp_path $tmp/nginx/scgi;
+  nginx_config "$tmp/nginx" auto 16384 <<CONF
   keepalive_timeout 2s; keepalive_requests 100;
   server {
     listen 127.0.0.1:$nport backlog=4096;
     location / { default_type text/plain; return 200 "$body"; }
   }
-}
 CONF
-  chown -R nobody "$tmp/nginx"; chmod 755 "$tmp"
+  chmod 755 "$tmp"
   runuser -u nobody -- nginx -p "$tmp/nginx" -c "$tmp/nginx/nginx.conf" -g "daemon off;" 2>>"$tmp/nginx-stderr.log" &
   npid=$!; pids+=("$npid")
   wait_port "$nport" || { cat "$tmp/nginx/error.log" >&2; exit 1; }

@@ -13,6 +13,7 @@
 set -euo pipefail
 export LC_ALL=C
 bin=$(cd "${1:?usage: cluster_test.sh BIN_DIR}" && pwd)
+source "$(dirname "$0")/loopback_services.sh"
 lookups=${LOOKUPS:-40}
 kill_after=${KILL_AFTER:-12}
 
@@ -25,8 +26,6 @@ nginx_bin=$(command -v nginx || echo /usr/sbin/nginx)
 
 tmp=$(mktemp -d /tmp/lexiton-cluster.XXXXXX)
 chmod 755 "$tmp"
-as_service() { if [ "$(id -u)" -eq 0 ]; then runuser -u nobody -- "$@"; else "$@"; fi; }
-own() { if [ "$(id -u)" -eq 0 ]; then chown -R nobody "$@"; fi; }
 
 pids=()
 pg_started=0
@@ -46,16 +45,6 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
-
-free_port() { python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])'; }
-wait_port() {  # port, seconds
-  local i
-  for i in $(seq $(( $2 * 20 ))); do
-    (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null && return 0
-    sleep 0.05
-  done
-  return 1
-}
 
 # --- PostgreSQL: a cluster of its own, on a loopback port and a socket in the folder -------
 mkdir -p "$tmp/pg"
@@ -109,16 +98,7 @@ echo "session made for A served by A and by B"
 lookup "$tmp/bela.ini" >"$tmp/lookup-bela.txt" || { cat "$tmp/lookup-bela.txt"; fail "new session through B"; }
 
 # --- nginx in front of both ----------------------------------------------------------------
-mkdir -p "$tmp/nginx"
-cat >"$tmp/nginx/nginx.conf" <<CONF
-worker_processes 1;
-pid $tmp/nginx/nginx.pid;
-error_log $tmp/nginx/error.log;
-events { worker_connections 1024; }
-http {
-  access_log $tmp/nginx/access.log;
-  client_body_temp_path $tmp/nginx/body; proxy_temp_path $tmp/nginx/proxy;
-  fastcgi_temp_path $tmp/nginx/fastcgi; uwsgi_temp_path $tmp/nginx/uwsgi; scgi_temp_path $tmp/nginx/scgi;
+nginx_config "$tmp/nginx" 1 1024 <<CONF
   upstream lexiton {
     server 127.0.0.1:$port_a max_fails=1 fail_timeout=30s;
     server 127.0.0.1:$port_b max_fails=1 fail_timeout=30s;
@@ -135,9 +115,7 @@ http {
       proxy_next_upstream error timeout http_502 http_503 non_idempotent;
     }
   }
-}
 CONF
-own "$tmp/nginx"
 as_service "$nginx_bin" -p "$tmp/nginx" -c "$tmp/nginx/nginx.conf" -g "daemon off;" 2>"$tmp/nginx-stderr.log" &
 pids+=($!)
 wait_port "$port_n" 10 || fail "nginx did not come up"
