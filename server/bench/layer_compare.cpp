@@ -6,6 +6,7 @@
 //
 // usage: lexiton-layer-compare --layer mhd|beast --port N [--bytes N]
 #include "lexiton/server/http_server.h"
+#include "lexiton/server/worker_pool.h"
 
 #include <optional>
 #include <utility>
@@ -15,15 +16,11 @@
 
 #include <signal.h>
 
-#include <condition_variable>
 #include <cstdio>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace {
 
@@ -32,51 +29,9 @@ namespace http = beast::http;
 namespace net = boost::asio;
 using tcp = net::ip::tcp;
 
-class Pool {
- public:
-  explicit Pool(unsigned n) {
-    for (unsigned i = 0; i < n; ++i) threads_.emplace_back([this] { run(); });
-  }
-  ~Pool() {
-    {
-      std::lock_guard l(m_);
-      closed_ = true;
-    }
-    cv_.notify_all();
-    for (auto& t : threads_) t.join();
-  }
-  void submit(std::function<void()> f) {
-    {
-      std::lock_guard l(m_);
-      q_.push_back(std::move(f));
-    }
-    cv_.notify_one();
-  }
-
- private:
-  void run() {
-    for (;;) {
-      std::function<void()> f;
-      {
-        std::unique_lock l(m_);
-        cv_.wait(l, [&] { return closed_ || !q_.empty(); });
-        if (q_.empty()) return;
-        f = std::move(q_.front());
-        q_.pop_front();
-      }
-      f();
-    }
-  }
-  std::mutex m_;
-  std::condition_variable cv_;
-  std::deque<std::function<void()>> q_;
-  bool closed_ = false;
-  std::vector<std::thread> threads_;
-};
-
 class Session : public std::enable_shared_from_this<Session> {
  public:
-  Session(tcp::socket s, Pool& pool, const std::string& body)
+  Session(tcp::socket s, lexiton::server::WorkerPool& pool, const std::string& body)
       : stream_(std::move(s)), pool_(pool), body_(body) {}
   void start() { read(); }
 
@@ -123,11 +78,12 @@ class Session : public std::enable_shared_from_this<Session> {
   beast::flat_buffer buffer_;
   std::optional<http::request_parser<http::string_body>> parser_;
   http::response<http::string_body> res_;
-  Pool& pool_;
+  lexiton::server::WorkerPool& pool_;
   const std::string& body_;
 };
 
-void accept(tcp::acceptor& acceptor, net::io_context& ioc, Pool& pool, const std::string& body) {
+void accept(tcp::acceptor& acceptor, net::io_context& ioc, lexiton::server::WorkerPool& pool,
+            const std::string& body) {
   acceptor.async_accept(net::make_strand(ioc), [&](beast::error_code ec, tcp::socket s) {
     if (!ec) std::make_shared<Session>(std::move(s), pool, body)->start();
     accept(acceptor, ioc, pool, body);
@@ -170,7 +126,7 @@ int main(int argc, char** argv) {
     server.shutdown();
   } else if (layer == "beast") {
     net::io_context ioc(1);
-    Pool pool(cores);
+    lexiton::server::WorkerPool pool(cores);
     tcp::acceptor acceptor(ioc);
     const tcp::endpoint at(net::ip::make_address("127.0.0.1"), static_cast<unsigned short>(port));
     acceptor.open(at.protocol());

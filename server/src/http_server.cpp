@@ -8,6 +8,8 @@
 // writes before the event thread's next read.
 #include "lexiton/server/http_server.h"
 
+#include "lexiton/server/worker_pool.h"
+
 #include "lexiton/protocol/result_codes.h"
 
 #include <microhttpd.h>
@@ -20,68 +22,15 @@
 
 #include <algorithm>
 #include <atomic>
-#include <condition_variable>
 #include <cerrno>
+#include <condition_variable>
 #include <cstdlib>
-#include <deque>
 #include <mutex>
 #include <stdexcept>
 #include <thread>
-#include <vector>
 
 namespace lexiton::server {
 namespace {
-
-// A fixed set of threads over one queue. close() lets the queue run dry, then joins; a task
-// submitted after close() is refused, so the caller runs it itself.
-class WorkerPool {
- public:
-  explicit WorkerPool(unsigned threads) {
-    for (unsigned i = 0; i < threads; ++i) threads_.emplace_back([this] { run(); });
-  }
-  ~WorkerPool() { close(); }
-
-  bool submit(std::function<void()> task) {
-    {
-      std::lock_guard lock(mutex_);
-      if (closed_) return false;
-      queue_.push_back(std::move(task));
-    }
-    wake_.notify_one();
-    return true;
-  }
-
-  void close() {
-    {
-      std::lock_guard lock(mutex_);
-      if (closed_) return;
-      closed_ = true;
-    }
-    wake_.notify_all();
-    for (auto& t : threads_) t.join();
-  }
-
- private:
-  void run() {
-    for (;;) {
-      std::function<void()> task;
-      {
-        std::unique_lock lock(mutex_);
-        wake_.wait(lock, [&] { return closed_ || !queue_.empty(); });
-        if (queue_.empty()) return;  // closed and drained
-        task = std::move(queue_.front());
-        queue_.pop_front();
-      }
-      task();
-    }
-  }
-
-  std::mutex mutex_;
-  std::condition_variable wake_;
-  std::deque<std::function<void()>> queue_;
-  bool closed_ = false;
-  std::vector<std::thread> threads_;
-};
 
 // The refusal beyond the connection limit and while stopping: the protocol's own status line.
 const std::string kNotAccepting = protocol::resultMessage(1710);
