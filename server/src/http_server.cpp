@@ -33,7 +33,7 @@ namespace lexiton::server {
 namespace {
 
 // The refusal beyond the connection limit and while stopping: the protocol's own status line.
-const std::string kNotAccepting = protocol::resultMessage(1710);
+const std::string kNotAccepting = protocol::resultMessage(protocol::ResultCode::NotAccepting);
 
 struct ConnectionState {
   unsigned requests = 0;

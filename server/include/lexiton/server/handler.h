@@ -14,13 +14,15 @@ class SessionStore;
 
 // Status-line texts the client judges by their leading number: the texts of the protocol's
 // own result-code table, so both ends read from one list.
-inline const std::string kStatusWrongSession = protocol::resultMessage(1708);
-inline const std::string kStatusNoPostedData = protocol::resultMessage(4040);
-inline const std::string kStatusUpdateClient = protocol::resultMessage(1701);
-inline const std::string kStatusUnsupportedService = protocol::resultMessage(1505);
-inline const std::string kStatusInterrupted = protocol::resultMessage(1709);
-inline const std::string kStatusWrongQuery = protocol::resultMessage(1502);
-inline const std::string kStatusProcessing = protocol::resultMessage(1504);
+inline const std::string kStatusWrongSession = protocol::resultMessage(protocol::ResultCode::WrongSession);
+inline const std::string kStatusNoPostedData = protocol::resultMessage(protocol::ResultCode::NoPostedData);
+inline const std::string kStatusUpdateClient = protocol::resultMessage(protocol::ResultCode::UpgradeNeeded);
+inline const std::string kStatusUnsupportedService =
+    protocol::resultMessage(protocol::ResultCode::UnsupportedService);
+inline const std::string kStatusInterrupted =
+    protocol::resultMessage(protocol::ResultCode::SessionInterrupted);
+inline const std::string kStatusWrongQuery = protocol::resultMessage(protocol::ResultCode::WrongQuery);
+inline const std::string kStatusProcessing = protocol::resultMessage(protocol::ResultCode::Processing);
 
 struct TranslateResult {
   int code = 0;  // 0: text is the translation; 1: text is an error record "NNNN text"
