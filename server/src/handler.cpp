@@ -63,9 +63,8 @@ std::string packedErrorRecord(const std::string& keyHex, std::string_view text, 
 
 struct RequestHandler::Impl {
   Impl(SessionStore& s, TranslateFn t, HandlerConfig c)
-      : store(s), sessions(s, c.sessionRecheck), translate(std::move(t)), config(std::move(c)) {}
-  SessionStore& store;
-  SessionCache sessions;
+      : sessions(s, c.sessionRecheck), translate(std::move(t)), config(std::move(c)) {}
+  SessionCache sessions;  // every look-up of a session goes through the cache
   TranslateFn translate;
   HandlerConfig config;
   std::mutex mutex;
