@@ -1,5 +1,7 @@
 #include "startup/custom_colors.h"
 
+#include <lexiton/ascii.h>
+
 #include <cstdio>
 
 namespace lexiton::host {
@@ -9,13 +11,6 @@ namespace {
 constexpr std::size_t kDigits = 6;
 constexpr char kSeparator = ',';
 constexpr uint32_t kColorMask = 0x00FFFFFF;
-
-int hexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 }  // namespace
 
@@ -45,7 +40,7 @@ CustomColors parseCustomColors(std::string_view text) {
     if (i && text[at - 1] != kSeparator) return whiteCustomColors();
     uint32_t value = 0;
     for (std::size_t d = 0; d < kDigits; ++d) {
-      const int digit = hexValue(text[at + d]);
+      const int digit = ascii::hexDigit(static_cast<unsigned char>(text[at + d]));
       if (digit < 0) return whiteCustomColors();
       value = value << 4 | static_cast<uint32_t>(digit);
     }
