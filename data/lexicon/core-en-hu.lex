@@ -755,3 +755,305 @@ flow	v	folyik
 interest	v	érdekel
 note	v	meg|jegyez
 trouble	v	zavar
+# --- WordNet's commonest lemmas by tagged senses, ranks 1 to 450
+check	n	ellenőrzés[ellenőrzések] ; számla ; csekk[3sg=csekkje]
+check	v	meg|néz ; meg|vizsgál
+direct	v	irányít ; rendez
+direct	adj	közvetlen ; egyenes
+advance	n	előrelépés ; előleg[előlegek]
+advance	v	halad[noobj] ; előre|lép[noobj]
+crack	n	repedés[repedések] ; rés
+crack	v	meg|reped[noobj] ; meg|tör
+discharge	n	kibocsátás ; elbocsátás
+discharge	v	el|bocsát ; ki|enged
+shift	n	műszak[műszakok,3sg=műszakja] ; váltás[váltások]
+shift	v	áthelyez ; vált
+attack	n	támadás[támadások] ; roham[rohamok]
+attack	v	meg|támad ; támad
+bound	adj	köteles ; kötött
+care	n	gondoskodás ; gond[gondok]
+care	v	törődik[for=val] ; gondoz
+serve	v	szolgál ; fel|szolgál
+snap	v	el|pattan[noobj] ; csattan[noobj]
+strain	n	megterhelés ; feszültség[feszültségek]
+strain	v	meg|erőltet ; szűr
+yield	n	hozam[hozamok]
+yield	v	enged[obj=nak] ; hoz
+bar	n	bár[bárok,3sg=bárja] ; rúd[rudak,3sg=rúdja] ; rács[rácsok]
+bar	v	el|zár ; meg|akadályoz
+credit	n	hitel[hitelek] ; elismerés
+credit	v	jóváír
+dull	adj	unalmas ; tompa
+flash	n	villanás[villanások] ; vaku
+flash	v	villog[noobj] ; fel|villan[noobj]
+transfer	n	átutalás[átutalások] ; áthelyezés
+transfer	v	átutal ; áthelyez
+apply	v	alkalmaz ; jelentkezik[for=ra]
+around	adv	körül ; körbe
+burst	n	kitörés
+burst	v	ki|tör[noobj] ; szét|reped[noobj]
+crash	n	baleset[balesetek] ; ütközés ; összeomlás
+crash	v	le|zuhan[noobj] ; ütközik
+frame	n	keret[keretek] ; váz[vázak]
+frame	v	be|keretez
+hang	v	lóg[noobj] ; fel|akaszt
+issue	n	kérdés[kérdések] ; szám[számok] ; kiadás
+issue	v	ki|ad ; ki|bocsát
+loose	adj	laza ; bő
+march	n	menetelés ; felvonulás
+march	v	menetel[noobj] ; vonul[noobj]
+master	n	mester[mesterek] ; gazda
+master	v	el|sajátít
+match	n	mérkőzés[mérkőzések] ; gyufa
+match	v	meg|felel[obj=nak] ; passzol[noobj]
+notice	n	értesítés[értesítések] ; figyelem[figyelmek]
+notice	v	észre|vesz
+opposite	n	ellentét[ellentétek]
+opposite	adj	ellentétes ; szemközti
+pitch	n	hangmagasság ; pálya
+pitch	v	dob ; fel|ver
+post	n	posta ; állás[állások] ; oszlop[oszlopok]
+post	v	fel|ad ; ki|tesz
+power	n	hatalom[hatalmak] ; erő ; áram[áramok]
+relief	n	megkönnyebbülés ; segély[segélyek]
+rough	adj	durva ; egyenetlen
+score	n	eredmény[eredmények] ; pontszám[pontszámok]
+score	v	szerez ; pontoz
+shape	n	alak[alakok,3sg=alakja] ; forma
+shape	v	formál ; alakít
+share	n	rész[részek] ; részvény[részvények]
+share	v	meg|oszt ; oszt
+shoot	v	lövöldöz[noobj] ; forgat
+spot	n	folt[foltok] ; hely[helyek]
+spot	v	észre|vesz
+spur	n	sarkantyú
+spur	v	ösztönöz
+stage	n	színpad[színpadok,on=on] ; szakasz[szakaszok]
+stage	v	rendez
+strip	n	csík[csíkok,3sg=csíkja] ; sáv[sávok,3sg=sávja]
+strip	v	le|vetkőzik ; le|húz
+swell	v	dagad[noobj] ; duzzad[noobj]
+top	n	tető ; csúcs[csúcsok]
+top	adj	felső
+trace	n	nyom[nyomok] ; jel[jelek]
+trace	v	ki|nyomoz ; követ
+trade	n	kereskedelem[kereskedelmek] ; szakma
+trade	v	kereskedik ; cserél
+twist	n	csavar[csavarok,3sg=csavarja] ; fordulat[fordulatok]
+twist	v	csavar ; el|csavar
+wave	n	hullám[hullámok]
+wave	v	integet[noobj] ; lenget
+action	n	cselekvés[cselekvések] ; tett[tettek] ; akció
+advanced	adj	fejlett ; haladó
+approach	n	megközelítés[megközelítések]
+approach	v	közeledik ; meg|közelít
+average	n	átlag[átlagok]
+average	adj	átlagos
+away	adv	el ; távol
+band	n	zenekar[zenekarok] ; szalag[szalagok,3sg=szalagja]
+bang	n	durranás ; csattanás
+bang	v	csap ; dörömböl[noobj]
+beam	n	gerenda ; sugár[sugarak]
+beam	v	sugároz ; ragyog[noobj]
+bend	n	kanyar[kanyarok,3sg=kanyarja]
+bend	v	hajlít ; le|hajol[noobj]
+bid	n	ajánlat[ajánlatok] ; licit[licitek,3sg=licitje]
+bid	v	licitál[noobj] ; ajánl
+blind	adj	vak[vakok]
+bolt	n	csavar[csavarok,3sg=csavarja] ; retesz[reteszek]
+bolt	v	be|reteszel
+brush	n	kefe ; ecset[ecsetek]
+brush	v	kefél ; meg|fésül
+capture	n	elfogás
+capture	v	el|fog ; meg|szerez
+combine	v	egyesít ; össze|kapcsol
+concentrate	v	összpontosít ; koncentrál[noobj]
+contact	n	kapcsolat[kapcsolatok] ; érintkezés
+contact	v	meg|keres ; érintkezik
+content	n	tartalom[tartalmak]
+content	adj	elégedett
+date	n	dátum[dátumok] ; randevú
+date	v	keltez ; jár[with=val,noobj]
+defense	n	védelem[védelmek] ; védekezés
+demand	n	igény[igények] ; kereslet[keresletek]
+demand	v	követel
+double	adj	dupla ; kettős
+double	v	meg|dupláz ; meg|kettőz
+encounter	n	találkozás[találkozások]
+encounter	v	találkozik[obj=val] ; szembe|kerül
+establish	v	létre|hoz ; alapít
+exchange	n	csere ; árfolyam[árfolyamok]
+exchange	v	ki|cserél ; cserél
+exercise	n	gyakorlat[gyakorlatok] ; testmozgás
+exercise	v	edz[noobj] ; gyakorol
+foot	n	láb[lábak,3sg=lába] ; lábfej[lábfejek]
+front	n	elülső rész ; front[frontok,3sg=frontja]
+front	adj	elülső ; első
+glow	n	ragyogás ; izzás
+glow	v	ragyog[noobj]
+grant	n	támogatás[támogatások]
+grant	v	meg|ad ; engedélyez
+hurt	v	fáj[noobj] ; meg|sebesít
+introduce	v	be|mutat ; be|vezet
+label	n	címke
+label	v	fel|címkéz
+left	n	bal oldal
+left	adj	bal
+left	adv	balra
+lie	v	hever[noobj] ; hazudik
+load	n	teher[terhek] ; rakomány[rakományok]
+load	v	be|tölt ; meg|rak
+mass	n	tömeg[tömegek] ; mise
+material	n	anyag[anyagok]
+material	adj	anyagi
+middle	n	közép[közepek] ; középső rész
+middle	adj	középső
+mind	n	elme ; ész[eszek]
+mind	v	bán ; vigyáz[obj=ra]
+mount	v	fel|szerel ; fel|száll[obj=ra]
+observe	v	meg|figyel ; figyel
+passage	n	átjáró ; szakasz[szakaszok] ; folyosó
+professional	n	szakember[szakemberek] ; profi
+professional	adj	szakmai ; profi
+push	v	tol ; nyom
+rank	n	rang[rangok,3sg=rangja] ; rendfokozat[rendfokozatok]
+rank	v	rangsorol
+reason	n	ok[okok,3sg=oka] ; ész[eszek]
+reason	v	érvel[noobj]
+register	n	nyilvántartás ; regiszter[regiszterek]
+register	v	regisztrál ; be|jegyez
+regular	adj	rendszeres ; szabályos
+scene	n	jelenet[jelenetek] ; helyszín[helyszínek]
+seat	n	ülés[ülések] ; hely[helyek]
+seat	v	le|ültet
+service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek]
+shake	v	rázkódik ; meg|ráz
+shock	n	sokk[sokkok,3sg=sokkja] ; megrázkódtatás
+shock	v	meg|döbbent
+sight	n	látvány[látványok] ; látás
+slice	n	szelet[szeletek]
+slice	v	fel|szeletel
+slide	n	csúszda ; dia
+slide	v	csúszik
+slip	v	meg|csúszik ; el|csúszik
+space	n	tér[terek] ; hely[helyek]
+speed	n	sebesség[sebességek]
+speed	v	száguld[noobj] ; gyorsít
+spirit	n	szellem[szellemek] ; lélek[lelkek]
+straight	adj	egyenes
+straight	adv	egyenesen
+stream	n	patak[patakok,3sg=patakja] ; áramlat[áramlatok]
+stream	v	folyik ; közvetít
+string	n	zsinór[zsinórok,3sg=zsinórja] ; húr[húrok,3sg=húrja]
+submit	v	be|nyújt ; alá|vet
+suffer	v	szenved[noobj]
+sweep	v	söpör ; fel|söpör
+system	n	rendszer[rendszerek]
+test	n	teszt[tesztek] ; próba ; vizsga
+test	v	tesztel ; ki|próbál
+thrust	v	döf ; lök
+tight	adj	szoros ; feszes
+title	n	cím[címek]
+toss	v	fel|dob ; dob
+trap	n	csapda
+trap	v	el|fog ; csapdába ejt
+upset	adj	ideges ; feldúlt
+upset	v	fel|zaklat ; fel|borít
+absorb	v	el|nyel ; fel|szív
+amount	n	mennyiség[mennyiségek] ; összeg[összegek]
+appear	v	meg|jelenik ; tűnik
+balance	n	egyensúly[egyensúlyok] ; egyenleg[egyenlegek]
+balance	v	egyensúlyoz
+bond	n	kötelék[kötelékek] ; kötvény[kötvények]
+bounce	v	pattog[noobj] ; vissza|pattan[noobj]
+bow	n	íj[íjak] ; meghajlás ; masni
+bow	v	meg|hajol[noobj]
+bright	adj	fényes ; világos ; okos
+business	n	üzlet[üzletek] ; vállalkozás[vállalkozások]
+camp	n	tábor[táborok]
+camp	v	táborozik
+cause	n	ok[okok,3sg=oka] ; ügy[ügyek]
+cause	v	okoz
+challenge	n	kihívás[kihívások]
+challenge	v	ki|hív ; vitat
+chance	n	esély[esélyek] ; lehetőség[lehetőségek] ; véletlen
+character	n	jellem[jellemek] ; szereplő ; karakter[karakterek]
+column	n	oszlop[oszlopok] ; rovat[rovatok]
+common	adj	gyakori ; közös ; általános
+complete	adj	teljes ; kész[készek]
+complete	v	befejez ; ki|tölt
+concern	n	aggodalom[aggodalmak] ; ügy[ügyek]
+concern	v	érint ; aggaszt
+condition	n	állapot[állapotok] ; feltétel[feltételek]
+conduct	n	viselkedés
+conduct	v	vezet ; vezényel
+conflict	n	konfliktus[konfliktusok] ; ellentét[ellentétek]
+contract	n	szerződés[szerződések]
+contract	v	össze|húzódik ; szerződik
+couple	n	pár[párok,3sg=párja] ; házaspár[házaspárok,3sg=házaspárja]
+crown	n	korona
+crown	v	meg|koronáz
+cycle	n	ciklus[ciklusok] ; kerékpár[kerékpárok,3sg=kerékpárja]
+death	n	halál[halálok]
+decline	n	hanyatlás ; csökkenés
+decline	v	csökken[noobj] ; el|utasít
+deliver	v	kézbesít ; szállít
+determine	v	meg|határoz ; el|dönt
+development	n	fejlődés ; fejlesztés[fejlesztések]
+direction	n	irány[irányok] ; utasítás[utasítások]
+discover	v	fel|fedez ; rá|jön[noobj]
+drag	v	húz ; vonszol
+edge	n	szél[szélek] ; él[élek]
+effect	n	hatás[hatások] ; következmény[következmények]
+experience	n	tapasztalat[tapasztalatok] ; élmény[élmények]
+experience	v	át|él ; tapasztal
+favor	n	szívesség[szívességek] ; kegy[kegyek]
+favor	v	támogat ; előnyben részesít
+fight	n	harc[harcok] ; verekedés
+fight	v	harcol[noobj] ; verekedik
+fine	adj	finom[finomak] ; jó[jók] ; szép
+fine	n	bírság[bírságok]
+flood	n	árvíz[árvizek] ; áradat[áradatok]
+flood	v	el|áraszt
+focus	n	középpont[középpontok] ; fókusz[fókuszok]
+focus	v	összpontosít ; fókuszál
+gray	adj	szürke
+guard	n	őr[őrök] ; őrség
+guard	v	véd ; vigyáz[obj=ra]
+guide	n	vezető ; idegenvezető ; útmutató
+guide	v	vezet ; irányít
+increase	n	növekedés ; emelés
+increase	v	növel ; nő[noobj]
+lapse	n	kihagyás ; mulasztás
+lapse	v	le|jár[noobj]
+law	n	törvény[törvények] ; jog[jogok]
+living	n	megélhetés
+living	adj	élő
+loss	n	veszteség[veszteségek] ; elvesztés
+lost	adj	elveszett ; eltévedt
+major	adj	fő ; jelentős ; nagy[nagyok]
+mate	n	társ[társak] ; pajtás[pajtások]
+motion	n	mozgás[mozgások] ; indítvány[indítványok]
+movement	n	mozgás[mozgások] ; mozgalom[mozgalmak]
+much	adv	sokkal ; nagyon
+national	adj	nemzeti ; országos
+neglect	v	el|hanyagol
+occupy	v	el|foglal ; lefoglal
+operation	n	művelet[műveletek] ; műtét[műtétek] ; működés
+pace	n	tempó ; lépés[lépések]
+pattern	n	minta ; mintázat[mintázatok]
+pick	v	választ ; szed ; fel|vesz
+plain	n	síkság[síkságok]
+plain	adj	egyszerű[egyszerűek] ; sima
+pool	n	medence ; tócsa
+produce	v	termel ; gyárt ; elő|állít
+raw	adj	nyers
+rear	n	hátsó rész
+rear	adj	hátsó
+rear	v	fel|nevel
+recognize	v	fel|ismer ; el|ismer
+reference	n	hivatkozás[hivatkozások] ; utalás[utalások] ; ajánlás
+regard	n	tekintet[tekintetek] ; tisztelet
+regard	v	tekint ; tart
+relieve	v	enyhít ; fel|ment
+resolve	v	meg|old ; el|határoz
