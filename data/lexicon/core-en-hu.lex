@@ -1057,3 +1057,444 @@ regard	n	tekintet[tekintetek] ; tisztelet
 regard	v	tekint ; tart
 relieve	v	enyhít ; fel|ment
 resolve	v	meg|old ; el|határoz
+# --- WordNet's commonest lemmas by tagged senses, ranks 451 to 850
+counter	n	pult[pultok] ; számláló
+respect	n	tisztelet ; szempont[szempontok]
+respect	v	tisztel
+retire	v	vissza|vonul[noobj] ; nyugdíjba megy
+roar	n	üvöltés ; morajlás
+roar	v	üvölt[noobj] ; bömböl[noobj]
+screen	n	képernyő ; vászon[vásznak]
+screen	v	szűr ; vetít
+shade	n	árnyék[árnyékok] ; árnyalat[árnyalatok]
+shade	v	be|árnyékol
+shadow	n	árnyék[árnyékok]
+shot	n	lövés[lövések] ; felvétel[felvételek]
+silver	n	ezüst[ezüstök]
+silver	adj	ezüst
+special	adj	különleges ; speciális
+split	v	szét|választ ; el|oszt ; szét|válik
+state	n	állam[államok] ; állapot[állapotok]
+state	v	ki|jelent ; állít
+step	n	lépés[lépések] ; lépcsőfok[lépcsőfokok]
+step	v	lép[noobj]
+strength	n	erő ; erősség[erősségek]
+stress	n	feszültség[feszültségek] ; hangsúly[hangsúlyok]
+stress	v	hangsúlyoz
+stroke	n	agyvérzés[agyvérzések] ; ütés[ütések] ; vonás[vonások]
+stroke	v	simogat
+struggle	n	küzdelem[küzdelmek] ; harc[harcok]
+struggle	v	küzd[noobj] ; küszködik
+stuff	n	dolog[dolgok] ; cucc[cuccok]
+stuff	v	töm ; be|töm
+supply	n	ellátás ; készlet[készletek]
+supply	v	el|lát ; szállít
+surface	n	felület[felületek] ; felszín[felszínek]
+taste	n	íz[ízek] ; ízlés
+taste	v	ízlel ; meg|kóstol
+tone	n	hang[hangok,3sg=hangja] ; hangnem[hangnemek]
+track	n	nyom[nyomok] ; pálya ; vágány[vágányok]
+track	v	követ ; nyomon követ
+value	n	érték[értékek]
+value	v	értékel ; becsül
+weight	n	súly[súlyok] ; teher[terhek]
+wire	n	drót[drótok,3sg=drótja] ; vezeték[vezetékek]
+abandon	v	el|hagy ; fel|ad
+abstract	adj	elvont ; absztrakt
+abstract	n	kivonat[kivonatok] ; összefoglaló
+account	n	számla ; beszámoló
+anticipate	v	számít[obj=ra] ; előre lát
+appeal	n	fellebbezés ; vonzás ; kérés[kérések]
+appeal	v	fellebbez[noobj] ; kér
+area	n	terület[területek] ; környék[környékek]
+arouse	v	fel|kelt ; fel|ébreszt
+assure	v	biztosít ; meg|nyugtat
+attention	n	figyelem[figyelmek]
+authority	n	hatóság[hatóságok] ; tekintély[tekintélyek] ; hatalom[hatalmak]
+background	n	háttér[hátterek]
+belt	n	öv[övek,3sg=öve] ; szíj[szíjak]
+bind	v	köt ; meg|köt
+boost	n	lendület[lendületek] ; ösztönzés
+boost	v	növel ; fel|lendít
+border	n	határ[határok] ; szegély[szegélyek]
+brilliant	adj	ragyogó ; zseniális
+cast	n	szereposztás ; gipsz[gipszek]
+cast	v	vet ; dob ; önt
+circle	n	kör[körök]
+circle	v	kering[noobj] ; be|karikáz
+composition	n	összetétel ; fogalmazás[fogalmazások] ; zenemű[zeneművek]
+concentration	n	koncentráció ; összpontosítás
+conclusion	n	következtetés[következtetések] ; befejezés
+connect	v	össze|köt ; kapcsol
+consider	v	fontolgat ; tekint ; gondol
+continue	v	folytat[intr=folytatódik] ; folytatódik
+contrast	n	ellentét[ellentétek] ; kontraszt[kontrasztok]
+conventional	adj	hagyományos ; szokványos
+convert	v	át|alakít ; át|vált
+coordinate	v	össze|hangol
+core	n	mag[magok,3sg=magja] ; lényeg[lényegek]
+correct	adj	helyes ; pontos
+correct	v	ki|javít ; javít
+course	n	tanfolyam[tanfolyamok] ; fogás[fogások] ; pálya
+court	n	bíróság[bíróságok] ; udvar[udvarok] ; pálya
+crowd	n	tömeg[tömegek]
+crowd	v	tolong[noobj] ; zsúfol
+curse	n	átok[átkok]
+curse	v	átkoz ; káromkodik
+curve	n	görbe ; kanyar[kanyarok,3sg=kanyarja]
+curve	v	kanyarodik ; hajlít
+debate	n	vita
+debate	v	vitat ; meg|vitat
+degree	n	fok[fokok,3sg=foka] ; mérték[mértékek] ; diploma
+delicate	adj	kényes ; finom[finomak] ; törékeny
+desire	n	vágy[vágyak]
+desire	v	kíván ; vágyik[obj=ra]
+detail	n	részlet[részletek]
+detail	v	részletez
+distribute	v	el|oszt ; terjeszt
+divide	v	el|oszt ; oszt ; fel|oszt
+engage	v	le|köt ; alkalmaz
+enter	v	be|lép[noobj] ; be|megy[noobj] ; be|ír
+estimate	n	becslés[becslések]
+estimate	v	becsül ; fel|becsül
+even	adv	még ; is
+even	adj	egyenletes ; páros ; sima
+evidence	n	bizonyíték[bizonyítékok]
+expose	v	ki|tesz ; le|leplez
+express	v	ki|fejez
+express	adj	gyors[gyorsak] ; expressz
+expression	n	kifejezés[kifejezések] ; arckifejezés
+extreme	adj	szélsőséges ; rendkívüli
+extreme	n	véglet[végletek]
+fan	n	rajongó ; ventilátor[ventilátorok] ; legyező
+flight	n	repülés ; járat[járatok] ; menekülés
+flush	v	le|húz ; el|pirul[noobj]
+forward	adv	előre
+function	n	funkció ; működés ; függvény[függvények]
+function	v	működik
+further	adv	tovább ; továbbá
+further	adj	további
+gas	n	gáz[gázok] ; benzin[benzinek,3sg=benzinje]
+gay	adj	meleg[melegek] ; vidám
+grip	n	fogás[fogások] ; markolat[markolatok]
+grip	v	meg|ragad ; szorít
+guarantee	n	garancia ; biztosíték[biztosítékok]
+guarantee	v	garantál ; szavatol
+guess	n	találgatás ; tipp[tippek,3sg=tippje]
+guess	v	ki|talál ; találgat
+halt	n	megállás ; leállás
+halt	v	meg|áll[noobj] ; le|állít
+handle	n	fogantyú ; kilincs[kilincsek]
+handle	v	kezel ; el|intéz
+heat	n	hő ; hőség[hőségek] ; meleg[melegek]
+heat	v	fel|melegít ; melegít
+heave	v	emel ; fel|emel
+hollow	adj	üreges ; üres
+horn	n	szarv[szarvak] ; kürt[kürtök] ; duda
+host	n	házigazda ; műsorvezető
+identify	v	azonosít ; fel|ismer
+individual	n	személy[személyek]
+individual	adj	egyéni ; egyedi
+influence	n	befolyás[befolyások] ; hatás[hatások]
+influence	v	befolyásol
+interpret	v	értelmez ; tolmácsol
+judge	n	bíró
+judge	v	ítél ; meg|ítél
+judgment	n	ítélet[ítéletek] ; ítélőképesség
+lay	v	fektet ; le|fektet ; rak
+liberal	adj	liberális ; bőkezű
+limit	n	határ[határok] ; korlát[korlátok,3sg=korlátja]
+limit	v	korlátoz
+liquid	n	folyadék[folyadékok]
+liquid	adj	folyékony
+matter	n	ügy[ügyek] ; anyag[anyagok] ; dolog[dolgok]
+matter	v	számít[noobj]
+minor	adj	kisebb ; jelentéktelen
+north	n	észak[északok,3sg=északja]
+north	adj	északi
+north	adv	északra
+opening	n	nyílás[nyílások] ; megnyitó
+opening	adj	nyitó
+organize	v	szervez ; meg|szervez
+pale	adj	sápadt ; halvány
+passion	n	szenvedély[szenvedélyek]
+past	n	múlt[múltak,3sg=múltja]
+past	adj	elmúlt ; múlt
+past	adv	el
+plot	n	cselekmény[cselekmények] ; összeesküvés ; telek[telkek]
+plot	v	tervez ; ábrázol
+plunge	v	zuhan[noobj] ; bele|márt
+positive	adj	pozitív ; biztos
+pound	n	font[fontok,3sg=fontja]
+pound	v	dönget ; püföl
+prepare	v	elő|készít ; készít ; fel|készül
+president	n	elnök[elnökök]
+pressure	n	nyomás[nyomások]
+principle	n	elv[elvek] ; alapelv[alapelvek]
+program	n	program[programok,3sg=programja] ; műsor[műsorok]
+program	v	programoz
+protest	n	tiltakozás[tiltakozások]
+protest	v	tiltakozik
+race	n	verseny[versenyek] ; faj[fajok,acc=fajt]
+race	v	versenyez ; száguld[noobj]
+radical	adj	radikális ; gyökeres
+rage	n	düh ; őrjöngés
+rage	v	tombol[noobj] ; dühöng[noobj]
+rally	n	nagygyűlés
+rally	v	gyűjt ; össze|gyűjt
+rate	n	arány[arányok] ; ütem[ütemek] ; díj[díjak]
+rate	v	értékel ; osztályoz
+real	adj	valódi ; igazi ; valós
+refer	v	utal[to=ra] ; hivatkozik[to=ra]
+remove	v	el|távolít ; le|vesz
+repeat	v	meg|ismétel ; ismétel
+reserve	n	tartalék[tartalékok] ; rezervátum[rezervátumok]
+reserve	v	le|foglal ; fenn|tart
+resolution	n	határozat[határozatok] ; felbontás ; elhatározás
+reverse	n	ellentét[ellentétek] ; hátramenet[hátramenetek]
+reverse	v	meg|fordít ; vissza|fordít
+review	n	áttekintés[áttekintések] ; kritika ; felülvizsgálat[felülvizsgálatok]
+review	v	át|tekint ; felülvizsgál
+reward	n	jutalom[jutalmak]
+reward	v	meg|jutalmaz ; jutalmaz
+root	n	gyökér[gyökerek]
+rush	n	rohanás ; roham[rohamok]
+rush	v	rohan[noobj] ; siet[noobj]
+scale	n	skála ; mérleg[mérlegek] ; méret[méretek]
+search	n	keresés[keresések] ; kutatás[kutatások]
+search	v	keres ; át|kutat
+secret	n	titok[titkok]
+secret	adj	titkos
+section	n	rész[részek] ; szakasz[szakaszok] ; fejezet[fejezetek]
+secure	adj	biztonságos ; biztos
+secure	v	biztosít ; meg|szerez
+sense	n	érzék[érzékek] ; értelem[értelmek] ; érzés[érzések]
+sense	v	érez ; meg|érez
+smell	n	szag[szagok] ; illat[illatok]
+smell	v	szagol ; meg|szagol
+smooth	adj	sima ; egyenletes
+smooth	v	egyenget
+source	n	forrás[források]
+south	n	dél[delek]
+south	adj	déli
+south	adv	délre
+speech	n	beszéd[beszédek] ; előadás
+spell	n	varázslat[varázslatok] ; időszak[időszakok]
+spell	v	betűz ; le|betűz
+spray	n	permet
+spray	v	permetez ; fúj
+stake	n	tét[tétek] ; karó ; részesedés
+stall	n	stand[standok,3sg=standja] ; bódé
+stall	v	le|fullad[noobj] ; halogat
+stick	n	bot[botok,3sg=botja] ; pálca
+stick	v	ragaszt ; ragad[noobj] ; szúr
+stimulate	v	serkent ; ösztönöz
+stir	v	kever ; meg|kever ; mozdul[noobj]
+suffering	n	szenvedés[szenvedések]
+surge	n	hullám[hullámok] ; megugrás
+surge	v	meg|ugrik
+sustain	v	fenn|tart ; el|szenved
+switch	n	kapcsoló ; váltás[váltások]
+switch	v	vált ; kapcsol ; át|vált
+tap	n	csap[csapok,3sg=csapja] ; koppintás
+tap	v	koppint ; kopogtat
+tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
+tear	v	el|tép ; szakít
+tender	adj	gyengéd ; puha
+term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek]
+total	n	összeg[összegek] ; végösszeg[végösszegek]
+total	adj	teljes ; összes
+tough	adj	kemény ; nehéz[nehezek] ; szívós
+transport	n	szállítás ; közlekedés
+transport	v	szállít ; el|szállít
+trick	n	trükk[trükkök,3sg=trükkje] ; csel[cselek]
+trick	v	be|csap ; rá|szed
+trim	v	nyír ; le|nyír ; díszít
+tumble	v	bukfencezik ; le|esik
+up	adv	fel ; fent
+volume	n	hangerő ; kötet[kötetek] ; térfogat[térfogatok]
+vote	n	szavazat[szavazatok] ; szavazás[szavazások]
+vote	v	szavaz[noobj]
+wild	adj	vad[vadak] ; zabolátlan
+withdraw	v	vissza|von ; ki|vesz ; vissza|vonul[noobj]
+witness	n	tanú
+witness	v	lát ; tanúsít
+wonder	n	csoda ; csodálkozás
+wonder	v	csodálkozik ; tűnődik
+youth	n	ifjúság ; fiatalság
+adopt	v	el|fogad ; örökbe fogad
+affect	v	érint ; befolyásol ; hat[obj=ra]
+age	n	kor[korok] ; életkor[életkorok] ; korszak[korszakok]
+age	v	öregedik
+ahead	adv	előre ; előtt
+aid	n	segítség ; segély[segélyek]
+aid	v	segít[obj=nak]
+appearance	n	megjelenés ; külső
+appreciation	n	elismerés ; megbecsülés
+arise	v	fel|merül[noobj] ; keletkezik
+arrange	v	el|rendez ; meg|szervez
+arrangement	n	elrendezés ; megállapodás[megállapodások]
+assign	v	ki|jelöl ; ki|oszt
+association	n	egyesület[egyesületek] ; társulás ; kapcsolat[kapcsolatok]
+assume	v	fel|tételez ; vállal
+atmosphere	n	légkör[légkörök] ; hangulat[hangulatok]
+attend	v	jár[obj=ba,noobj] ; részt vesz
+award	n	díj[díjak] ; kitüntetés[kitüntetések]
+award	v	oda|ítél ; ad
+beginning	n	kezdet[kezdetek]
+benefit	n	előny[előnyök] ; haszon[hasznok] ; juttatás
+benefit	v	profitál[from=bol,noobj] ; segít[obj=nak]
+betray	v	el|árul ; árul
+bit	n	darab[darabok,3sg=darabja] ; kicsi ; bit[bitek]
+bite	n	harapás[harapások] ; falat[falatok,3sg=falatja]
+bite	v	harap ; meg|harap
+bitter	adj	keserű[keserűek]
+blame	n	hibáztatás ; felelősség
+blame	v	hibáztat
+blast	n	robbanás[robbanások] ; lökés
+blast	v	fel|robbant
+blaze	n	tűz[tüzek] ; lángolás
+blaze	v	lángol[noobj]
+bloom	n	virágzás ; virág[virágok]
+bloom	v	virágzik
+board	n	tábla ; deszka ; testület[testületek]
+board	v	fel|száll[noobj] ; be|száll[noobj]
+bottom	n	fenék[fenekek] ; alsó rész
+brass	n	réz[rezek]
+brief	adj	rövid ; tömör
+broad	adj	széles ; tág
+bull	n	bika
+bunch	n	csokor[csokrok] ; fürt[fürtök] ; csomó
+bury	v	el|temet ; temet
+buzz	v	zümmög[noobj] ; zúg[noobj]
+campaign	n	kampány[kampányok] ; hadjárat[hadjáratok]
+cap	n	sapka ; kupak[kupakok,3sg=kupakja]
+capable	adj	képes ; tehetséges
+capacity	n	kapacitás ; befogadóképesség ; képesség[képességek]
+captain	n	kapitány[kapitányok]
+carrier	n	szállító ; hordozó
+casual	adj	hétköznapi ; alkalmi ; laza
+chain	n	lánc[láncok]
+chatter	v	fecseg[noobj] ; csacsog[noobj]
+chill	n	hideg[hidegek] ; megfázás
+choke	v	fullad[noobj] ; fojtogat
+clap	v	tapsol[noobj]
+claw	n	karom[karmok]
+club	n	klub[klubok,3sg=klubja] ; bot[botok,3sg=botja]
+collapse	n	összeomlás
+collapse	v	össze|esik ; össze|dől[noobj]
+collect	v	gyűjt ; össze|gyűjt ; be|szed
+comb	n	fésű
+comb	v	fésül ; meg|fésül
+comfort	n	kényelem[kényelmek] ; vigasz[vigaszok]
+comfort	v	vigasztal ; meg|vigasztal
+commit	v	el|követ ; el|kötelez
+compose	v	komponál ; szerez ; alkot
+compound	n	vegyület[vegyületek] ; összetett szó
+compound	adj	összetett
+condemn	v	el|ítél ; el|marasztal
+confused	adj	zavaros ; összezavarodott
+connection	n	kapcsolat[kapcsolatok] ; csatlakozás[csatlakozások]
+construction	n	építés ; építkezés[építkezések] ; szerkezet[szerkezetek]
+contend	v	küzd[noobj] ; állít
+copy	n	másolat[másolatok] ; példány[példányok]
+copy	v	le|másol ; másol
+cost	n	költség[költségek] ; ár[árak]
+cost	v	kerül[noobj]
+creation	n	teremtés ; létrehozás ; alkotás[alkotások]
+crow	n	varjú
+crush	v	össze|tör ; össze|nyom
+dash	n	kötőjel[kötőjelek] ; rohanás
+dash	v	rohan[noobj] ; ver
+decay	n	bomlás ; romlás ; hanyatlás
+decay	v	rothad[noobj]
+declare	v	ki|jelent ; ki|hirdet
+deduction	n	levonás[levonások] ; következtetés[következtetések]
+defend	v	véd ; meg|véd
+delay	n	késés[késések] ; halasztás
+delay	v	késleltet ; el|halaszt
+deposit	n	előleg[előlegek] ; befizetés ; lerakódás
+deposit	v	be|fizet ; le|tesz
+derive	v	származtat ; ered[noobj]
+desperate	adj	kétségbeesett ; elkeseredett
+discipline	n	fegyelem[fegyelmek] ; tudományág[tudományágak]
+dissolve	v	fel|old ; fel|oszlat
+distance	n	távolság[távolságok]
+disturb	v	zavar ; meg|zavar
+disturbance	n	zavar[zavarok] ; zavargás[zavargások]
+division	n	osztás ; részleg[részlegek] ; megosztottság
+dodge	v	ki|tér[noobj] ; el|kerül
+draft	n	vázlat[vázlatok] ; tervezet[tervezetek] ; huzat[huzatok]
+drift	v	sodródik
+ease	n	könnyedség ; kényelem[kényelmek]
+ease	v	enyhít
+east	n	kelet[keletek]
+east	adj	keleti
+east	adv	keletre
+education	n	oktatás ; nevelés ; műveltség
+effective	adj	hatékony ; hatásos
+eliminate	v	ki|küszöböl ; ki|zár
+embrace	v	át|ölel ; ölel
+engagement	n	eljegyzés[eljegyzések] ; elkötelezettség
+entry	n	bejárat[bejáratok] ; belépés ; bejegyzés[bejegyzések]
+error	n	hiba ; tévedés[tévedések]
+erupt	v	ki|tör[noobj]
+establishment	n	létesítmény[létesítmények] ; létrehozás ; intézmény[intézmények]
+evil	n	gonosz[gonoszok] ; gonoszság
+evil	adj	gonosz
+examine	v	meg|vizsgál ; vizsgál
+excuse	n	kifogás[kifogások] ; mentség[mentségek]
+excuse	v	meg|bocsát ; ki|ment
+expand	v	tágul[noobj] ; növel
+extension	n	bővítés ; meghosszabbítás ; mellék[mellékek]
+extract	v	ki|von ; ki|húz
+factor	n	tényező
+fail	v	meg|bukik ; kudarcot vall
+failure	n	kudarc[kudarcok] ; hiba ; meghibásodás
+faint	adj	halvány ; gyenge
+faint	v	el|ájul[noobj]
+fair	adj	igazságos ; tisztességes ; szőke
+fair	n	vásár[vásárok]
+fancy	adj	díszes ; elegáns
+fear	n	félelem[félelmek]
+fear	v	fél[obj=tol] ; tart[obj=tol]
+feature	n	jellemző ; tulajdonság[tulajdonságok] ; vonás[vonások]
+feeling	n	érzés[érzések] ; érzelem[érzelmek]
+flag	n	zászló
+flare	n	fellángolás ; jelzőrakéta
+flock	n	nyáj[nyájak] ; csapat[csapatok]
+formation	n	képződés ; alakulat[alakulatok]
+formula	n	képlet[képletek] ; formula
+foul	adj	undorító ; szabálytalan
+freeze	v	fagy[noobj] ; meg|fagy[noobj] ; le|fagyaszt
+future	n	jövő[jövők]
+future	adj	jövőbeli ; jövendő
+gather	v	gyűjt ; össze|gyűlik
+general	adj	általános
+general	n	tábornok[tábornokok]
+gentle	adj	szelíd ; gyengéd
+gleam	v	csillog[noobj]
+grace	n	kecsesség ; kegyelem[kegyelmek]
+grind	v	őröl ; meg|őröl
+growth	n	növekedés ; fejlődés
+hail	n	jégeső
+hall	n	csarnok[csarnokok] ; terem[termek] ; előszoba
+harbor	n	kikötő
+heavily	adv	erősen ; nagyon ; nehezen
+honor	n	becsület ; tisztelet ; megtiszteltetés
+hook	n	horog[horgok] ; kampó
+humor	n	humor[humorok]
+idle	adj	tétlen ; üresjáratú
+image	n	kép[képek] ; imázs
+import	n	import[importok,3sg=importja] ; behozatal
+impulse	n	impulzus[impulzusok] ; késztetés
+indicate	v	jelez ; mutat
+interview	n	interjú ; állásinterjú
+interview	v	ki|kérdez ; interjút készít
+intimate	adj	bensőséges ; intim
+involve	v	érint ; be|von ; magában foglal
+jam	n	lekvár[lekvárok,3sg=lekvárja] ; dugó
+jerk	v	rándul[noobj] ; rángat
+join	v	csatlakozik[obj=hoz] ; össze|köt
+joke	n	vicc[viccek] ; tréfa
+joke	v	viccel[noobj] ; tréfál[noobj]
