@@ -1498,3 +1498,455 @@ jerk	v	rándul[noobj] ; rángat
 join	v	csatlakozik[obj=hoz] ; össze|köt
 joke	n	vicc[viccek] ; tréfa
 joke	v	viccel[noobj] ; tréfál[noobj]
+# --- WordNet's commonest lemmas by tagged senses, ranks 851 to 1284
+critical	adj	kritikus ; döntő
+complement	n	kiegészítés ; kiegészítő
+damn	adj	átkozott
+junior	adj	fiatalabb ; ifjabb ; alsóbb
+knot	n	csomó
+knot	v	meg|köt ; össze|csomóz
+lean	v	hajol[noobj] ; támaszkodik
+lean	adj	sovány ; szikár
+let	v	hagy ; enged[obj=nak]
+lightly	adv	könnyedén ; enyhén
+link	n	kapcsolat[kapcsolatok] ; hivatkozás[hivatkozások] ; láncszem[láncszemek]
+link	v	össze|kapcsol ; össze|köt
+lump	n	darab[darabok,3sg=darabja] ; csomó ; daganat[daganatok]
+maintain	v	fenn|tart ; karban|tart ; állít
+manage	v	irányít ; vezet ; boldogul[noobj]
+medium	n	közeg[közegek] ; eszköz[eszközök]
+medium	adj	közepes
+mention	n	említés[említések]
+mention	v	meg|említ ; említ
+mess	n	rendetlenség ; zűrzavar[zűrzavarok]
+moderate	adj	mérsékelt ; közepes
+modern	adj	modern
+nail	n	szög[szögek] ; köröm[körmök]
+nail	v	szögez ; fel|szögez
+net	n	háló
+net	adj	nettó
+nod	v	bólint[noobj] ; bólogat[noobj]
+object	n	tárgy[tárgyak] ; cél[célok,3sg=célja]
+object	v	tiltakozik ; kifogásol
+obscure	adj	homályos ; ismeretlen
+observation	n	megfigyelés[megfigyelések] ; észrevétel[észrevételek]
+off	adv	el ; le ; ki
+officer	n	tiszt[tisztek] ; rendőr[rendőrök] ; tisztviselő
+official	n	tisztviselő ; hivatalnok[hivatalnokok]
+official	adj	hivatalos
+operate	v	működik ; üzemeltet ; operál
+opinion	n	vélemény[vélemények]
+opposition	n	ellenzék[ellenzékek] ; ellenállás
+original	n	eredeti
+original	adj	eredeti
+parallel	adj	párhuzamos
+patch	n	folt[foltok] ; tapasz[tapaszok] ; parcella
+peak	n	csúcs[csúcsok] ; hegycsúcs[hegycsúcsok]
+personally	adv	személyesen
+physical	adj	fizikai ; testi
+pile	n	halom[halmok] ; kupac[kupacok]
+pile	v	halmoz ; fel|halmoz
+plane	n	repülőgép[repülőgépek] ; sík[síkok,3sg=síkja]
+poison	n	méreg[mérgek]
+poison	v	meg|mérgez ; mérgez
+polish	n	fényezés
+polish	v	fényesít ; csiszol
+pop	v	pukkan[noobj] ; ki|pattan[noobj]
+pot	n	fazék[fazekak] ; edény[edények] ; cserép[cserepek]
+pour	v	önt ; ki|tölt
+presence	n	jelenlét
+presentation	n	bemutatás ; előadás[előadások] ; prezentáció
+preserve	v	tartósít ; meg|tart
+prick	v	meg|szúr ; szúr
+primary	adj	elsődleges ; fő ; általános
+prime	adj	fő ; elsőrendű ; kiváló
+proceed	v	halad[noobj] ; folytat
+process	n	folyamat[folyamatok] ; eljárás[eljárások]
+process	v	fel|dolgoz
+progress	n	haladás ; fejlődés ; előrehaladás
+progress	v	halad[noobj] ; fejlődik
+propose	v	javasol ; meg|kér
+pure	adj	tiszta ; puszta
+reading	n	olvasás[olvasások] ; értelmezés
+rebel	n	lázadó
+rebel	v	lázad[noobj] ; fel|lázad[noobj]
+recall	v	vissza|emlékszik[obj=ra] ; vissza|hív
+recruit	v	fel|vesz
+reflection	n	tükröződés ; tükörkép[tükörképek] ; elmélkedés
+refuse	v	el|utasít ; vissza|utasít ; meg|tagad
+regret	n	sajnálat ; megbánás
+regret	v	sajnál ; meg|bán
+relate	v	kapcsolódik ; el|mesél
+render	v	tesz ; nyújt ; vissza|ad
+rent	n	lakbér[lakbérek] ; bérleti díj
+rent	v	bérel ; ki|bérel ; ki|ad
+representative	n	képviselő
+representative	adj	reprezentatív ; jellemző
+response	n	válasz[válaszok] ; reakció
+result	n	eredmény[eredmények] ; következmény[következmények]
+result	v	ered[noobj]
+rhythm	n	ritmus[ritmusok] ; ütem[ütemek]
+row	n	sor[sorok] ; veszekedés
+row	v	evez[noobj]
+sail	n	vitorla
+sail	v	hajózik ; vitorlázik
+scatter	v	szét|szór ; szór
+scream	n	sikoly[sikolyok] ; sikítás
+scream	v	sikolt[noobj] ; kiabál[noobj]
+seal	n	pecsét[pecsétek,3sg=pecsétje] ; fóka ; tömítés
+seal	v	le|zár ; le|pecsétel
+separation	n	elválasztás ; különválás ; szétválás
+sequence	n	sorrend[sorrendek] ; sorozat[sorozatok]
+settlement	n	település[települések] ; megegyezés ; rendezés
+severe	adj	súlyos ; szigorú
+sick	adj	beteg[betegek]
+silence	n	csend[csendek] ; hallgatás
+silence	v	el|hallgattat
+sketch	n	vázlat[vázlatok] ; jelenet[jelenetek]
+sketch	v	vázol ; fel|vázol
+slender	adj	karcsú[karcsúak] ; vékony
+smart	adj	okos ; elegáns
+social	adj	társadalmi ; szociális ; társasági
+spare	adj	tartalék ; szabad[szabadok]
+spare	v	kímél ; meg|kímél ; nélkülöz
+spark	n	szikra
+spark	v	ki|vált ; szikrázik
+specify	v	meg|határoz ; pontosít
+splash	v	fröcsköl ; loccsan[noobj]
+stain	n	folt[foltok]
+stain	v	be|szennyez ; foltot hagy
+standard	n	szabvány[szabványok] ; színvonal[színvonalak] ; mérce
+standard	adj	szabványos ; szokásos
+store	n	bolt[boltok] ; üzlet[üzletek] ; raktár[raktárak]
+store	v	tárol ; el|tesz
+structure	n	szerkezet[szerkezetek] ; felépítés ; építmény[építmények]
+style	n	stílus[stílusok] ; divat[divatok,3sg=divatja]
+suggest	v	javasol ; indítványoz
+suit	n	öltöny[öltönyök] ; per[perek]
+suit	v	meg|felel[obj=nak] ; passzol[noobj]
+sum	n	összeg[összegek]
+superior	adj	felsőbb ; kiváló ; jobb[jobbak]
+superior	n	felettes
+survey	n	felmérés[felmérések] ; áttekintés
+survey	v	fel|mér ; át|tekint
+suspect	n	gyanúsított[gyanúsítottak,3sg=gyanúsítottja]
+suspect	v	gyanít ; gyanúsít
+suspend	v	fel|függeszt ; fel|akaszt
+swallow	n	fecske ; korty[kortyok]
+swallow	v	le|nyel ; nyel
+target	n	cél[célok,3sg=célja] ; célpont[célpontok]
+third	adj	harmadik
+third	n	harmad[harmadok]
+thrill	n	izgalom[izgalmak] ; borzongás
+thrill	v	fel|villanyoz
+tip	n	hegy[hegyek] ; borravaló ; tipp[tippek,3sg=tippje]
+tip	v	fel|borít ; borravalót ad
+trail	n	ösvény[ösvények] ; nyom[nyomok]
+trail	v	követ ; vonszol
+translate	v	fordít ; le|fordít
+tread	v	lép[noobj] ; tapos
+treasure	n	kincs[kincsek]
+treat	v	kezel ; bánik[with=val] ; meg|vendégel
+understanding	n	megértés ; értelem[értelmek]
+unit	n	egység[egységek]
+unknown	adj	ismeretlen
+urge	n	késztetés ; vágy[vágyak]
+urge	v	sürget ; ösztönöz
+variable	n	változó
+variable	adj	változó
+variation	n	változat[változatok] ; eltérés[eltérések]
+venture	n	vállalkozás[vállalkozások]
+venture	v	meg|kockáztat ; merészkedik
+vision	n	látás ; látomás[látomások] ; jövőkép[jövőképek]
+volunteer	n	önkéntes
+volunteer	v	jelentkezik
+waste	n	hulladék[hulladékok] ; pazarlás ; szemét[szemetek]
+waste	v	pazarol ; el|pazarol ; el|veszteget
+welcome	v	fogad ; köszönt
+welcome	adj	szívesen látott
+west	n	nyugat[nyugatok]
+west	adj	nyugati
+west	adv	nyugatra
+wheel	n	kerék[kerekek] ; kormány[kormányok]
+wheel	v	tol ; gurít
+whip	n	ostor[ostorok]
+whip	v	meg|korbácsol ; fel|ver
+whirl	v	pörget
+whistle	v	fütyül[noobj] ; fütyörészik
+will	n	akarat[akaratok] ; végrendelet[végrendeletek]
+working	adj	működő ; dolgozó
+writing	n	írás[írások]
+zero	n	nulla
+abroad	adv	külföldön ; külföldre
+absolute	adj	abszolút ; teljes
+abstraction	n	elvonatkoztatás ; absztrakció
+academic	adj	tudományos ; akadémiai
+acceptance	n	elfogadás
+accommodate	v	el|szállásol ; alkalmazkodik
+accompany	v	el|kísér ; kísér
+ache	n	fájdalom[fájdalmak]
+ache	v	fáj[noobj]
+acknowledge	v	el|ismer ; beismer
+actual	adj	tényleges ; valódi
+adjust	v	be|állít ; igazít ; alkalmazkodik
+administer	v	irányít ; be|ad
+administration	n	igazgatás ; kormányzat[kormányzatok] ; adminisztráció
+admit	v	be|ismer ; el|ismer ; be|enged
+agent	n	ügynök[ügynökök] ; szer[szerek]
+agreement	n	megállapodás[megállapodások] ; egyetértés
+alarm	n	riasztó ; riadalom[riadalmak] ; ébresztőóra
+alarm	v	meg|ijeszt ; riaszt
+allowance	n	juttatás[juttatások] ; zsebpénz[zsebpénzek]
+along	adv	végig ; tovább
+alternate	adj	váltakozó
+american	n	amerikai
+american	adj	amerikai
+anchor	n	horgony[horgonyok]
+anchor	v	le|horgonyoz
+announce	v	be|jelent ; ki|hirdet
+apart	adv	külön ; szét
+appointed	adj	kijelölt ; kinevezett
+argument	n	vita ; érv[érvek]
+arrest	n	letartóztatás
+arrest	v	le|tartóztat
+art	n	művészet[művészetek]
+articulate	v	ki|fejez ; artikulál
+assert	v	állít ; ki|jelent
+assist	v	segít[obj=nak]
+associate	v	társít ; kapcsolatba hoz
+attempt	n	kísérlet[kísérletek] ; próbálkozás[próbálkozások]
+attempt	v	meg|próbál
+attraction	n	vonzás ; látványosság[látványosságok] ; vonzalom[vonzalmak]
+avoid	v	el|kerül ; kerül
+banish	v	száműz ; el|űz
+bat	n	denevér[denevérek] ; ütő
+behind	adv	hátul ; mögötte
+belong	v	tartozik[to=hoz]
+below	adv	lent ; alább
+binding	adj	kötelező
+blade	n	penge ; levél[levelek]
+blunt	adj	tompa ; nyers
+blur	v	el|homályosít
+bosom	n	kebel[keblek]
+brace	v	fel|készül[noobj] ; meg|támaszt
+brain	n	agy[agyak]
+brand	n	márka
+breath	n	lélegzet[lélegzetek] ; lehelet[leheletek]
+broaden	v	szélesít ; bővül[noobj]
+buckle	n	csat[csatok]
+bud	n	rügy[rügyek] ; bimbó
+butt	n	csikk[csikkek,3sg=csikkje]
+cable	n	kábel[kábelek]
+calm	adj	nyugodt ; csendes[csendesek]
+calm	v	meg|nyugtat ; nyugtat
+canvas	n	vászon[vásznak]
+capital	n	főváros[fővárosok] ; tőke ; nagybetű
+caution	n	óvatosság ; figyelmeztetés
+cement	n	cement[cementek]
+certain	adj	biztos ; bizonyos
+chamber	n	kamra ; terem[termek]
+charm	n	varázs[varázsok]
+chart	n	táblázat[táblázatok] ; diagram[diagramok,3sg=diagramja] ; térkép[térképek]
+chip	n	forgács[forgácsok]
+choice	n	választás[választások] ; választék[választékok]
+chorus	n	kórus[kórusok] ; refrén[refrének,3sg=refrénje]
+circulate	v	kering[noobj] ; terjed[noobj]
+cite	v	idéz ; hivatkozik[obj=ra]
+clearly	adv	világosan ; egyértelműen
+climax	n	csúcspont[csúcspontok] ; tetőpont[tetőpontok]
+clip	n	csipesz[csipeszek] ; klip[klipek,3sg=klipje]
+clip	v	le|nyír ; vág
+clutch	n	kuplung[kuplungok,3sg=kuplungja]
+clutch	v	szorongat ; meg|markol
+collection	n	gyűjtemény[gyűjtemények] ; gyűjtés
+comment	n	megjegyzés[megjegyzések] ; hozzászólás[hozzászólások]
+comment	v	meg|jegyez ; hozzá|szól[noobj]
+commission	n	bizottság[bizottságok] ; jutalék[jutalékok] ; megbízás
+community	n	közösség[közösségek]
+commute	v	ingázik
+compromise	n	kompromisszum[kompromisszumok]
+conception	n	felfogás ; fogantatás ; elképzelés[elképzelések]
+confirm	v	igazol ; jóvá|hagy
+confront	v	szembe|száll[obj=val,noobj]
+conservative	adj	konzervatív ; óvatos
+consideration	n	megfontolás ; szempont[szempontok] ; figyelmesség
+consume	v	fogyaszt ; el|fogyaszt
+contemplate	v	fontolgat ; szemlél
+contemporary	adj	kortárs ; korabeli
+contribute	v	hozzá|járul[noobj]
+contribution	n	hozzájárulás[hozzájárulások]
+conversion	n	átalakítás ; átváltás ; megtérés
+cool	adj	hűvös ; menő
+cool	v	le|hűl[noobj]
+cooperative	adj	együttműködő
+curl	n	fürt[fürtök]
+current	n	áram[áramok] ; áramlat[áramlatok]
+current	adj	jelenlegi ; mostani ; aktuális
+damage	n	kár[károk] ; sérülés[sérülések]
+damage	v	meg|rongál ; károsít
+danger	n	veszély[veszélyek]
+darkness	n	sötétség
+decision	n	döntés[döntések] ; határozat[határozatok]
+defeat	n	vereség[vereségek]
+defeat	v	le|győz
+defect	n	hiba ; fogyatékosság
+define	v	meg|határoz ; definiál
+demonstrate	v	bizonyít ; be|mutat ; tüntet[noobj]
+demonstration	n	bemutató ; tüntetés[tüntetések]
+denial	n	tagadás
+deny	v	tagad ; le|tagad ; meg|tagad
+depart	v	indul[noobj] ; el|távozik
+depression	n	depresszió ; mélyedés ; gazdasági válság
+devil	n	ördög[ördögök]
+difference	n	különbség[különbségek]
+difficulty	n	nehézség[nehézségek]
+dimension	n	méret[méretek] ; dimenzió
+dip	v	márt ; bele|márt ; süllyed[noobj]
+directly	adv	közvetlenül ; egyenesen
+dispatch	v	el|küld ; küld
+display	n	kijelző ; kiállítás ; megjelenítés
+display	v	ki|állít ; meg|jelenít ; mutat
+distinction	n	különbség[különbségek] ; megkülönböztetés ; kitüntetés
+distribution	n	elosztás ; terjesztés ; eloszlás
+dive	v	merül[noobj] ; le|merül[noobj] ; fejest ugrik
+divine	adj	isteni
+document	n	dokumentum[dokumentumok] ; irat[iratok]
+document	v	dokumentál
+doubt	n	kétség[kétségek]
+doubt	v	kételkedik ; kétségbe von
+drain	n	lefolyó
+drain	v	le|csapol ; le|folyik
+drama	n	dráma
+drown	v	meg|fullad[noobj] ; vízbe fullad
+drum	n	dob[dobok,3sg=dobja]
+dust	n	por[porok]
+dust	v	le|porol ; port töröl
+economy	n	gazdaság[gazdaságok] ; takarékosság
+element	n	elem[elemek]
+emerge	v	fel|bukkan[noobj] ; elő|bukkan[noobj]
+employment	n	foglalkoztatás ; munka ; alkalmazás
+endure	v	el|visel ; tűr ; ki|tart
+enemy	n	ellenség[ellenségek]
+energy	n	energia ; erő
+enlarge	v	nagyít ; meg|nagyít
+equal	adj	egyenlő
+essential	adj	lényeges ; alapvető ; nélkülözhetetlen
+example	n	példa
+excitement	n	izgalom[izgalmak] ; izgatottság
+exclude	v	ki|zár
+exhibit	n	kiállítási tárgy ; bizonyíték[bizonyítékok]
+exhibit	v	ki|állít ; mutat
+expedition	n	expedíció
+experiment	n	kísérlet[kísérletek]
+experiment	v	kísérletezik
+explode	v	fel|robban[noobj] ; robban[noobj]
+exposure	n	kitettség ; leleplezés ; expozíció
+fact	n	tény[tények]
+faith	n	hit[hitek,3sg=hite] ; bizalom[bizalmak]
+falter	v	meg|torpan[noobj] ; dadog[noobj]
+fantastic	adj	fantasztikus ; csodálatos
+farther	adv	távolabb ; messzebb
+fashion	n	divat[divatok,3sg=divatja] ; mód[módok]
+fast	adj	gyors[gyorsak]
+fast	adv	gyorsan
+fat	n	zsír[zsírok,3sg=zsírja]
+fat	adj	kövér ; zsíros
+fault	n	hiba ; vétek[vétkek]
+favorite	adj	kedvenc
+female	n	nő
+female	adj	női
+filter	n	szűrő
+filter	v	szűr ; meg|szűr
+fixed	adj	rögzített ; állandó ; fix
+flap	v	csapkod ; lobog[noobj]
+flexible	adj	rugalmas ; hajlékony
+fold	n	redő ; hajtás
+fold	v	össze|hajt ; hajt
+following	adj	következő
+fool	n	bolond[bolondok] ; hülye
+fool	v	be|csap ; bolondozik
+forecast	n	előrejelzés[előrejelzések]
+forecast	v	jósol ; előre jelez
+foreign	adj	külföldi ; idegen
+formulate	v	meg|fogalmaz ; fogalmaz
+fortune	n	vagyon[vagyonok] ; szerencse ; sors[sorsok,acc=sorsot]
+found	v	alapít ; meg|alapít
+frequent	adj	gyakori
+fumble	v	ügyetlenkedik ; kotorászik
+generate	v	termel ; létre|hoz ; generál
+gesture	n	gesztus[gesztusok] ; mozdulat[mozdulatok]
+giant	n	óriás[óriások]
+giant	adj	óriási
+gone	adj	elment ; elmúlt
+grade	n	osztályzat[osztályzatok] ; fokozat[fokozatok] ; évfolyam[évfolyamok]
+grade	v	osztályoz ; értékel
+graduate	n	diplomás ; végzős
+graduate	v	diplomázik ; le|érettségizik
+grave	n	sír[sírok,3sg=sírja]
+grave	adj	súlyos ; komoly
+greet	v	köszönt
+grim	adj	komor ; zord
+grounds	n	indok[indokok] ; terület[területek]
+group	n	csoport[csoportok] ; együttes[együttesek]
+group	v	csoportosít
+grumble	v	zsörtölődik ; panaszkodik
+half	n	fél[felek]
+half	adj	fél
+half	adv	félig
+happen	v	történik ; meg|történik
+harm	n	kár[károk] ; ártalom[ártalmak]
+harm	v	árt[obj=nak]
+hasten	v	siettet ; siet[noobj]
+heap	n	halom[halmok] ; kupac[kupacok]
+hearing	n	hallás ; meghallgatás[meghallgatások] ; tárgyalás
+height	n	magasság[magasságok]
+herd	n	csorda ; nyáj[nyájak]
+heroic	adj	hősies
+hop	v	ugrál[noobj] ; szökdécsel[noobj]
+hover	v	lebeg[noobj]
+however	adv	azonban ; viszont
+human	n	ember[emberek]
+human	adj	emberi
+humble	adj	szerény ; alázatos
+ideal	n	eszmény[eszmények]
+ideal	adj	ideális ; eszményi
+identity	n	személyazonosság ; identitás
+ignore	v	mellőz ; figyelmen kívül hagy
+illustration	n	illusztráció ; ábra ; szemléltetés
+imitation	n	utánzás ; utánzat[utánzatok]
+immediate	adj	azonnali ; közvetlen
+implement	v	végre|hajt ; meg|valósít
+impress	v	le|nyűgöz ; meg|hat
+include	v	tartalmaz ; bele|foglal
+indifferent	adj	közömbös
+induce	v	elő|idéz ; rá|vesz
+inner	adj	belső
+innocent	adj	ártatlan
+inspire	v	inspirál ; ösztönöz ; lelkesít
+institution	n	intézmény[intézmények]
+insure	v	biztosít
+intelligent	adj	intelligens ; okos
+interference	n	beavatkozás ; interferencia ; zavarás
+internal	adj	belső
+interpretation	n	értelmezés[értelmezések] ; tolmácsolás
+introduction	n	bevezetés[bevezetések] ; bemutatás
+inventory	n	leltár[leltárak] ; készlet[készletek]
+iron	n	vas[vasak] ; vasaló
+iron	v	vasal ; ki|vasal
+item	n	tétel[tételek] ; cikk[cikkek] ; tárgy[tárgyak]
+joint	n	ízület[ízületek] ; illesztés
+joint	adj	közös
+labor	n	munka ; munkaerő ; szülés
+launch	v	fel|bocsát ; el|kezd
+leadership	n	vezetés ; vezetőség
+leading	adj	vezető ; fő
+leap	n	ugrás[ugrások]
+leap	v	ugrik ; szökken[noobj]
+legal	adj	jogi ; törvényes
+legitimate	adj	törvényes ; jogos
+length	n	hosszúság
+linger	v	időzik ; el|időzik
+list	n	lista ; jegyzék[jegyzékek]
+list	v	fel|sorol
+literature	n	irodalom[irodalmak]
+litter	n	szemét[szemetek] ; alom[almok]
