@@ -1950,3 +1950,293 @@ list	n	lista ; jegyzék[jegyzékek]
 list	v	fel|sorol
 literature	n	irodalom[irodalmak]
 litter	n	szemét[szemetek] ; alom[almok]
+# --- WordNet's commonest lemmas by tagged senses, ranks 1285 to 1545
+then	adv	aztán ; akkor
+more	adv	jobban ; még ; többé
+next	adj	következő ; jövő
+out	adv	ki ; kint
+over	adv	át ; vége
+through	adv	át ; keresztül
+enough	adv	elég ; eléggé
+ever	adv	valaha ; valaha is
+above	adv	fent ; fölött
+near	adv	közel
+same	adj	ugyanaz ; azonos
+true	adj	igaz ; valódi ; hű
+lot	n	telek[telkek] ; tétel[tételek]
+squat	v	guggol[noobj]
+bluster	v	fenyegetőzik
+bristle	n	sörte
+crackle	v	ropog[noobj] ; serceg[noobj]
+culture	n	kultúra ; művelődés ; tenyészet[tenyészetek]
+damned	adj	átkozott
+dictate	v	diktál ; elő|ír
+diffuse	v	szét|terjed ; terjeszt
+din	n	zaj[zajok,acc=zajt] ; lárma
+disregard	v	figyelmen kívül hagy ; semmibe vesz
+hitch	n	akadály[akadályok] ; bökkenő
+hitch	v	fel|akaszt ; stoppol[noobj]
+holler	v	ordít[noobj] ; kiabál[noobj]
+jab	v	bök ; döf
+keynote	n	vezérgondolat[vezérgondolatok]
+locate	v	meg|talál ; el|helyez
+loom	v	fenyeget ; dereng[noobj]
+lurch	v	meg|tántorodik
+machine	n	gép[gépek]
+mail	n	posta ; levél[levelek]
+mail	v	fel|ad ; el|küld
+marshal	v	rendez ; fel|sorakoztat
+mask	n	maszk[maszkok,3sg=maszkja] ; álarc[álarcok]
+mature	adj	érett ; felnőtt
+melt	v	olvad[noobj] ; meg|olvaszt ; el|olvad
+memory	n	emlék[emlékek] ; emlékezet[emlékezetek] ; memória
+menace	n	fenyegetés[fenyegetések] ; veszély[veszélyek]
+military	adj	katonai
+military	n	hadsereg[hadseregek]
+mission	n	küldetés[küldetések] ; misszió ; képviselet
+mistake	n	hiba ; tévedés[tévedések]
+mistake	v	össze|téveszt ; félre|ért
+mix	v	kever ; össze|kever ; keveredik
+mixture	n	keverék[keverékek]
+mold	n	forma ; penész[penészek]
+moment	n	pillanat[pillanatok]
+naked	adj	meztelen ; csupasz
+native	adj	anyanyelvi ; őshonos ; szülő
+natural	adj	természetes
+naturally	adv	természetesen
+nature	n	természet[természetek] ; jelleg[jellegek]
+neat	adj	rendes ; csinos ; ügyes
+needle	n	tű
+negative	adj	negatív ; tagadó
+nest	n	fészek[fészkek]
+nuclear	adj	nukleáris ; atom
+occasion	n	alkalom[alkalmak] ; esemény[események]
+occupation	n	foglalkozás[foglalkozások] ; megszállás
+odd	adj	furcsa ; páratlan
+operational	adj	működő ; üzemi
+operator	n	kezelő ; üzemeltető
+oppose	v	ellenez ; szembe|száll[obj=val,noobj]
+orbit	n	pálya ; keringés
+ordinary	adj	hétköznapi ; közönséges ; átlagos
+organization	n	szervezet[szervezetek] ; szervezés
+orient	v	tájol ; irányít
+origin	n	eredet[eredetek] ; származás
+outline	n	vázlat[vázlatok] ; körvonal[körvonalak]
+outline	v	fel|vázol ; vázol
+output	n	kimenet[kimenetek] ; teljesítmény[teljesítmények] ; termelés
+overhead	adv	fent
+pain	n	fájdalom[fájdalmak]
+painting	n	festmény[festmények] ; festés
+panic	n	pánik[pánikok,3sg=pánikja]
+panic	v	pánikba esik
+parade	n	felvonulás[felvonulások] ; parádé
+particular	adj	különleges ; bizonyos ; sajátos
+pause	n	szünet[szünetek]
+pause	v	meg|áll[noobj] ; szünetet tart
+peace	n	béke
+perception	n	érzékelés ; felfogás
+perform	v	előad ; végez ; teljesít
+performance	n	előadás[előadások] ; teljesítmény[teljesítmények]
+permit	n	engedély[engedélyek]
+permit	v	engedélyez ; meg|enged
+personal	adj	személyes ; saját
+plead	v	vall ; kérlel
+plow	n	eke
+plow	v	szánt
+pole	n	rúd[rudak,3sg=rúdja] ; pólus[pólusok] ; oszlop[oszlopok]
+politics	n	politika
+popular	adj	népszerű[népszerűek] ; népi
+population	n	népesség[népességek] ; lakosság[lakosságok]
+port	n	kikötő ; port[portok,3sg=portja]
+portion	n	rész[részek] ; adag[adagok,3sg=adagja]
+pose	v	jelent ; pózol[noobj] ; fel|tesz
+possibility	n	lehetőség[lehetőségek]
+powerful	adj	erős ; hatalmas
+prayer	n	ima ; imádság[imádságok]
+precede	v	meg|előz ; előz
+prevail	v	érvényesül[noobj] ; győz[noobj]
+pride	n	büszkeség ; önérzet
+principal	adj	fő ; legfontosabb
+principal	n	igazgató
+print	n	nyomat[nyomatok] ; nyomtatás
+print	v	nyomtat ; ki|nyomtat
+proclaim	v	ki|kiált ; ki|hirdet
+product	n	termék[termékek]
+production	n	termelés ; gyártás ; előállítás
+profit	n	haszon[hasznok] ; nyereség[nyereségek]
+profit	v	profitál[noobj]
+projection	n	vetítés ; előrejelzés[előrejelzések]
+proper	adj	megfelelő ; helyes
+protection	n	védelem[védelmek] ; oltalom[oltalmak]
+prove	v	bizonyít ; be|bizonyít ; bizonyul[noobj]
+provide	v	biztosít ; nyújt ; el|lát
+provision	n	ellátás ; rendelkezés[rendelkezések]
+provoke	v	provokál ; ki|vált
+public	n	nyilvánosság ; közönség[közönségek]
+public	adj	nyilvános ; állami ; köz
+pulse	n	pulzus[pulzusok] ; ütem[ütemek]
+pump	n	szivattyú ; pumpa
+pump	v	pumpál ; szivattyúz
+purchase	n	vásárlás[vásárlások] ; vétel[vételek]
+purchase	v	vásárol ; meg|vásárol
+purse	n	pénztárca
+pursue	v	üldöz ; folytat
+qualify	v	képesít ; minősül[noobj] ; kvalifikál
+quality	n	minőség[minőségek] ; tulajdonság[tulajdonságok]
+ram	n	kos[kosok]
+ram	v	bele|rohan ; döngöl
+realize	v	rá|jön[noobj] ; meg|valósít ; fel|ismer
+receiver	n	kagyló ; vevő ; címzett
+reception	n	fogadás[fogadások] ; recepció
+reckon	v	gondol ; számol
+recognition	n	elismerés ; felismerés
+reconcile	v	ki|békít ; össze|egyeztet
+reflect	v	tükröz ; vissza|ver ; gondolkodik
+reject	v	el|utasít ; vissza|utasít
+relative	n	rokon[rokonok]
+relative	adj	relatív ; viszonylagos
+relax	v	pihen[noobj] ; lazít ; ki|kapcsolódik
+remain	v	marad[noobj] ; meg|marad[noobj]
+remote	adj	távoli
+repel	v	vissza|ver ; taszít
+replace	v	helyettesít ; le|cserél ; pótol
+replacement	n	csere ; pótlás ; helyettes
+request	n	kérés[kérések] ; kérelem[kérelmek]
+request	v	kér ; kérvényez
+require	v	igényel ; meg|követel
+reservation	n	foglalás[foglalások] ; fenntartás ; rezervátum[rezervátumok]
+residence	n	lakóhely[lakóhelyek] ; rezidencia ; lakás[lakások]
+resist	v	ellen|áll[obj=nak] ; ellenszegül[noobj]
+resistance	n	ellenállás
+restore	v	helyre|állít ; restaurál
+restrain	v	vissza|tart ; korlátoz
+restrict	v	korlátoz
+resume	v	folytat ; újra|kezd
+revive	v	fel|éleszt ; fel|elevenít ; fel|éled[noobj]
+rig	v	meg|hamisít ; fel|szerel
+ripple	n	fodrozódás ; hullámocska
+risk	n	kockázat[kockázatok] ; veszély[veszélyek]
+risk	v	kockáztat ; meg|kockáztat
+role	n	szerep[szerepek] ; feladat[feladatok]
+romantic	adj	romantikus
+routine	n	rutin[rutinok,3sg=rutinja] ; napirend[napirendek]
+routine	adj	rutinszerű ; szokásos
+runner	n	futó
+running	n	futás
+running	adj	folyó ; futó ; működő
+sacrifice	n	áldozat[áldozatok]
+sacrifice	v	fel|áldoz ; áldoz
+saddle	n	nyereg[nyergek]
+safety	n	biztonság ; védelem[védelmek]
+sanction	n	szankció ; jóváhagyás
+savage	adj	vad[vadak] ; kegyetlen
+scan	v	át|fut ; szkennel ; fürkész
+schedule	n	menetrend[menetrendek] ; ütemterv[ütemtervek] ; órarend[órarendek]
+schedule	v	ütemez ; be|ütemez
+scorn	n	megvetés
+scorn	v	meg|vet ; le|néz
+scrape	v	kapar ; le|kapar
+scratch	n	karcolás[karcolások] ; karc[karcok]
+scratch	v	vakar ; meg|karcol
+seize	v	meg|ragad ; le|foglal ; el|fog
+sentence	n	mondat[mondatok] ; ítélet[ítéletek]
+sentence	v	el|ítél
+series	n	sorozat[sorozatok] ; széria
+serious	adj	komoly ; súlyos
+shame	n	szégyen[szégyenek] ; kár[károk]
+sharpen	v	élesít ; ki|hegyez
+sheer	adj	puszta ; merő
+shell	n	kagyló ; héj[héjak] ; lövedék[lövedékek]
+shrink	v	zsugorodik ; össze|megy[noobj]
+signal	n	jel[jelek] ; jelzés[jelzések]
+signal	v	jelez ; int[noobj]
+significant	adj	jelentős ; fontos[fontosak]
+simply	adv	egyszerűen ; csupán
+skin	n	bőr[bőrök] ; héj[héjak]
+slant	n	lejtés ; nézőpont[nézőpontok]
+slash	v	vág ; meg|vág ; csökkent
+slaughter	n	mészárlás ; vágás
+slaughter	v	le|mészárol ; le|vág
+slit	n	rés ; hasíték[hasítékok]
+slump	v	le|roskad[noobj] ; vissza|esik
+snarl	v	vicsorít[noobj]
+soar	v	szárnyal[noobj] ; fel|szökik
+soil	n	talaj[acc=talajt] ; föld[földek]
+solution	n	megoldás[megoldások] ; oldat[oldatok]
+sore	adj	fájó ; sajgó
+soul	n	lélek[lelkek]
+southern	adj	déli
+sphere	n	gömb[gömbök,3sg=gömbje] ; terület[területek] ; szféra
+spiritual	adj	lelki ; szellemi
+splinter	n	szilánk[szilánkok,3sg=szilánkja]
+squeeze	v	szorít ; össze|nyom ; ki|facsar
+stable	adj	stabil ; állandó
+stable	n	istálló
+staff	n	személyzet[személyzetek] ; bot[botok,3sg=botja]
+statement	n	kijelentés[kijelentések] ; nyilatkozat[nyilatkozatok] ; kimutatás
+stem	n	szár[szárak] ; tő[tövek]
+stern	adj	szigorú ; komor
+stiff	adj	merev ; kemény
+sting	n	csípés[csípések]
+sting	v	meg|csíp ; csíp
+storm	n	vihar[viharok]
+storm	v	rohamoz ; tombol[noobj]
+straighten	v	ki|egyenesít ; egyenesít
+strand	n	szál[szálak] ; part[partok]
+stray	adj	kóbor ; eltévedt
+streak	n	csík[csíkok,3sg=csíkja] ; sorozat[sorozatok]
+structural	adj	szerkezeti
+sublime	adj	fenséges ; magasztos
+success	n	siker[sikerek]
+suggestion	n	javaslat[javaslatok] ; ötlet[ötletek]
+supplement	n	kiegészítés ; melléklet[mellékletek] ; pótlék[pótlékok]
+supreme	adj	legfelsőbb ; legfőbb
+surprise	n	meglepetés[meglepetések]
+surprise	v	meg|lep
+surrender	n	megadás ; kapituláció
+surrender	v	át|ad ; kapitulál[noobj]
+swarm	n	tömeg[tömegek]
+swarm	v	rajzik ; hemzseg[noobj]
+sway	v	hajladozik ; ingadozik ; befolyásol
+swear	v	káromkodik ; fogad
+tag	n	címke ; cédula
+tail	n	farok[farkak]
+tempt	v	csábít ; kísért
+tension	n	feszültség[feszültségek] ; feszesség
+threshold	n	küszöb[küszöbök,3sg=küszöbe]
+thunder	n	mennydörgés ; dörgés
+tick	v	ketyeg[noobj] ; ki|pipál
+tongue	n	nyelv[nyelvek]
+tool	n	szerszám[szerszámok] ; eszköz[eszközök]
+torment	n	gyötrelem[gyötrelmek]
+transmit	v	továbbít ; közvetít ; sugároz
+treatment	n	kezelés[kezelések] ; bánásmód[bánásmódok]
+trial	n	tárgyalás[tárgyalások] ; próba ; kísérlet[kísérletek]
+triple	adj	háromszoros ; hármas
+truth	n	igazság[igazságok]
+type	n	típus[típusok] ; fajta
+type	v	gépel
+unconscious	adj	eszméletlen ; öntudatlan
+undertake	v	vállal ; el|vállal
+union	n	szakszervezet[szakszervezetek] ; unió ; egyesülés
+utter	v	ki|mond ; ki|ejt
+various	adj	különféle ; különböző
+vary	v	változik ; el|tér[noobj] ; változtat
+veteran	n	veterán[veteránok,3sg=veteránja]
+violation	n	megsértés ; szabálysértés[szabálysértések]
+washington	n	washington[name]
+waver	v	habozik ; ingadozik
+weak	adj	gyenge
+weaken	v	gyengít ; gyengül[noobj]
+wealth	n	gazdagság ; vagyon[vagyonok]
+weave	v	fon
+weigh	v	mér ; le|mér ; nyom
+western	adj	nyugati
+wink	v	kacsint[noobj] ; pislog[noobj]
+wisdom	n	bölcsesség
+worship	n	istentisztelet[istentiszteletek] ; imádat
+worship	v	imád ; tisztel
+worth	n	érték[értékek]
+worth	adj	érdemes ; értékű
+wrap	v	be|csomagol ; csomagol ; be|takar
+yell	v	kiabál[noobj] ; ordít[noobj]
