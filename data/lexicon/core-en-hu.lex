@@ -2240,3 +2240,464 @@ worth	n	érték[értékek]
 worth	adj	érdemes ; értékű
 wrap	v	be|csomagol ; csomagol ; be|takar
 yell	v	kiabál[noobj] ; ordít[noobj]
+# --- WordNet's commonest lemmas by tagged senses, ranks 1546 to 2000
+able	adj	képes ; alkalmas
+abuse	n	visszaélés[visszaélések] ; bántalmazás
+abuse	v	vissza|él[obj=val,noobj] ; bántalmaz
+acceleration	n	gyorsulás ; gyorsítás
+access	n	hozzáférés[hozzáférések] ; bejutás
+accounting	n	könyvelés ; számvitel
+accumulation	n	felhalmozódás ; felhalmozás
+ace	n	ász[ászok]
+acquaintance	n	ismerős ; ismeretség[ismeretségek]
+acquire	v	szerez ; meg|szerez ; el|sajátít
+activity	n	tevékenység[tevékenységek] ; aktivitás
+acute	adj	heveny ; éles ; akut
+addition	n	kiegészítés ; összeadás ; bővítés
+adequate	adj	megfelelő ; elegendő
+adhere	v	ragaszkodik[to=hoz] ; tapad[noobj]
+adjacent	adj	szomszédos ; határos
+adjustment	n	beállítás[beállítások] ; igazítás ; alkalmazkodás
+adult	n	felnőtt[felnőttek,3sg=felnőttje]
+adult	adj	felnőtt
+advise	v	tanácsol ; javasol
+advocate	n	szószóló ; ügyvéd[ügyvédek]
+advocate	v	támogat ; szorgalmaz
+affair	n	ügy[ügyek] ; viszony[viszonyok]
+affirm	v	állít ; ki|jelent
+afraid	adj	félős ; ijedt
+aged	adj	idős ; éves
+agency	n	ügynökség[ügynökségek] ; hivatal[hivatalok]
+aggression	n	agresszió ; támadás[támadások]
+alien	adj	idegen ; külföldi
+align	v	igazít ; egy vonalba állít
+allot	v	ki|utal ; ki|oszt
+alter	v	meg|változtat ; változtat
+alternative	n	alternatíva ; lehetőség[lehetőségek]
+alternative	adj	alternatív ; más
+ambiguous	adj	kétértelmű[kétértelműek]
+ambush	n	les ; csapda
+analysis	n	elemzés[elemzések]
+anatomy	n	anatómia ; testfelépítés
+anger	n	düh ; harag[haragok,3sg=haragja]
+anger	v	fel|bosszant
+angle	n	szög[szögek] ; nézőpont[nézőpontok]
+anticipation	n	várakozás ; előrelátás
+appease	v	le|csillapít ; ki|engesztel
+application	n	alkalmazás[alkalmazások] ; jelentkezés[jelentkezések] ; kérvény[kérvények]
+appointment	n	időpont[időpontok] ; kinevezés[kinevezések] ; megbeszélés
+appreciate	v	értékel ; meg|becsül
+appropriate	adj	megfelelő ; helyénvaló
+approval	n	jóváhagyás ; helyeslés
+approximate	adj	hozzávetőleges ; közelítő
+arch	n	ív[ívek] ; boltív[boltívek]
+architecture	n	építészet ; felépítés
+array	n	sor[sorok] ; tömb[tömbök,3sg=tömbje]
+arrival	n	érkezés[érkezések]
+article	n	cikk[cikkek] ; névelő ; tárgy[tárgyak]
+artillery	n	tüzérség
+aside	adv	félre ; oldalt
+aspect	n	szempont[szempontok] ; vonatkozás[vonatkozások] ; oldal[oldalak,acc=oldalt,3sg=oldala]
+assault	n	támadás[támadások] ; testi sértés
+assemblage	n	gyűjtemény[gyűjtemények] ; összeállítás
+assemble	v	össze|szerel ; össze|gyűlik
+assembly	n	gyűlés[gyűlések] ; összeszerelés ; közgyűlés
+assignment	n	feladat[feladatok] ; megbízás
+assimilate	v	be|olvaszt ; asszimilál
+assumption	n	feltételezés[feltételezések] ; feltevés
+assurance	n	biztosíték[biztosítékok] ; magabiztosság ; biztosítás
+attach	v	csatol ; hozzá|köt
+attitude	n	hozzáállás ; magatartás ; viselkedés
+attribute	n	tulajdonság[tulajdonságok] ; jellemző
+attribute	v	tulajdonít
+automatic	adj	automatikus ; önműködő
+awaken	v	fel|ébreszt ; fel|ébred[noobj]
+awful	adj	szörnyű[szörnyűek] ; borzasztó
+awkward	adj	kínos ; esetlen ; ügyetlen
+backward	adv	hátra ; visszafelé
+bake	v	süt ; meg|süt
+ban	n	tilalom[tilalmak]
+bare	adj	csupasz ; puszta
+barrel	n	hordó ; cső[csövek]
+barricade	n	barikád[barikádok]
+barrier	n	akadály[akadályok] ; korlát[korlátok,3sg=korlátja] ; sorompó
+bath	n	fürdő ; kád[kádak,3sg=kádja]
+battery	n	elem[elemek] ; akkumulátor[akkumulátorok] ; üteg[ütegek]
+battle	n	csata ; ütközet[ütközetek]
+bay	n	öböl[öblök]
+bearing	n	tartás ; csapágy[csapágyak] ; vonatkozás[vonatkozások]
+beauty	n	szépség[szépségek]
+beg	v	kér ; koldul[noobj]
+behave	v	viselkedik
+behavior	n	viselkedés ; magatartás
+bell	n	csengő ; harang[harangok,3sg=harangja]
+birth	n	születés[születések]
+blanket	n	takaró ; pléd[plédek]
+bleat	v	béget[noobj] ; mekeg[noobj]
+blend	n	keverék[keverékek]
+blend	v	kever ; össze|kever
+bless	v	meg|áld ; áld
+blessed	adj	áldott ; szent
+blossom	n	virág[virágok] ; virágzás
+blossom	v	virágzik ; ki|virágzik
+boast	v	henceg[noobj] ; kérkedik
+boil	v	forral ; fel|forral ; főz
+bomb	n	bomba
+bomb	v	bombáz ; le|bombáz
+boom	n	fellendülés ; dörrenés
+boss	n	főnök[főnökök]
+bother	v	zavar ; bosszant ; törődik
+bowl	n	tál[tálak,3sg=tálja] ; tálka
+branch	n	ág[ágak] ; fiók[fiókok,3sg=fiókja] ; ágazat[ágazatok]
+breach	n	megszegés ; rés
+breathe	v	lélegzik
+breed	n	fajta
+breed	v	tenyészt ; szaporodik
+broken	adj	törött ; elromlott ; összetört
+brood	v	töpreng[noobj]
+brotherhood	n	testvériség
+brow	n	homlok[homlokok] ; szemöldök[szemöldökök]
+brown	adj	barna
+buck	n	bak[bakok,3sg=bakja] ; dollár[dollárok,3sg=dollárja]
+budget	n	költségvetés[költségvetések] ; keret[keretek]
+bulb	n	izzó ; hagyma ; gumó
+bulk	n	tömeg[tömegek] ; nagyobb rész
+bum	n	csavargó ; fenék[fenekek]
+bump	v	neki|ütközik ; bele|ütközik ; meg|üt
+bundle	n	köteg[kötegek] ; csomag[csomagok,3sg=csomagja]
+bunk	n	fekhely[fekhelyek]
+bush	n	bokor[bokrok] ; cserje
+cackle	v	kotkodácsol[noobj] ; vihog[noobj]
+can	n	doboz[dobozok] ; kanna
+captive	n	fogoly[foglyok]
+captive	adj	fogoly ; fogva tartott
+career	n	pálya ; karrier[karrierek,3sg=karrierje] ; pályafutás
+cart	n	kocsi ; szekér[szekerek] ; kiskocsi
+catalogue	n	katalógus[katalógusok] ; jegyzék[jegyzékek]
+ceiling	n	mennyezet[mennyezetek] ; plafon[plafonok,3sg=plafonja]
+celebrate	v	ünnepel ; meg|ünnepel
+celestial	adj	égi ; mennyei
+cell	n	sejt[sejtek] ; cella ; elem[elemek]
+ceremony	n	szertartás[szertartások] ; ünnepség[ünnepségek]
+certify	v	igazol ; tanúsít
+champion	n	bajnok[bajnokok] ; harcos[harcosok]
+channel	n	csatorna
+chapter	n	fejezet[fejezetek]
+characteristic	n	jellemző ; sajátosság[sajátosságok]
+characteristic	adj	jellemző ; jellegzetes
+charcoal	n	faszén[faszenek]
+charity	n	jótékonyság ; jótékonysági szervezet
+cheat	v	csal[noobj] ; meg|csal ; be|csap
+cheer	v	éljenez ; szurkol[noobj]
+chemical	n	vegyszer[vegyszerek]
+chemical	adj	vegyi ; kémiai
+chief	n	főnök[főnökök] ; vezető
+chief	adj	fő ; legfőbb
+christian	n	keresztény
+christian	adj	keresztény
+circumstance	n	körülmény[körülmények]
+circus	n	cirkusz[cirkuszok]
+clamor	n	lárma ; zaj[zajok,acc=zajt]
+clash	n	összecsapás[összecsapások] ; ütközés
+click	v	kattint ; kattan[noobj]
+climb	v	mászik ; fel|mászik
+cling	v	kapaszkodik ; ragaszkodik
+closely	adv	szorosan ; alaposan
+closet	n	szekrény[szekrények]
+cluster	n	csoport[csoportok] ; fürt[fürtök]
+coach	n	edző ; busz[in=n,on=n] ; kocsi
+code	n	kód[kódok] ; törvénykönyv[törvénykönyvek]
+coincide	v	egybe|esik
+collector	n	gyűjtő ; beszedő
+combat	n	harc[harcok] ; küzdelem[küzdelmek]
+coming	adj	eljövendő ; közelgő
+commence	v	el|kezd[intr=kezdődik] ; meg|kezd
+commend	v	dicsér ; meg|dicsér ; ajánl
+commercial	n	reklám[reklámok,3sg=reklámja]
+commercial	adj	kereskedelmi
+commitment	n	elkötelezettség ; vállalás ; kötelezettség[kötelezettségek]
+commonplace	adj	mindennapos ; közhelyes
+communication	n	kommunikáció ; közlés ; kapcsolattartás
+communist	n	kommunista
+communist	adj	kommunista
+compare	v	össze|hasonlít ; hasonlít
+competition	n	verseny[versenyek] ; konkurencia
+competitive	adj	versenyképes ; versengő
+complaint	n	panasz[panaszok]
+complex	adj	összetett ; bonyolult
+complex	n	komplexus[komplexusok] ; épületegyüttes
+compliment	n	dicséret[dicséretek]
+compliment	v	gratulál[obj=nak,noobj] ; dicsér
+component	n	alkatrész[alkatrészek] ; összetevő
+comprise	v	tartalmaz ; áll[of=bol,noobj]
+compulsion	n	kényszer[kényszerek]
+concede	v	el|ismer ; be|ismer
+conceive	v	el|képzel ; ki|talál ; fogan[noobj]
+concentrated	adj	tömény ; összpontosított
+conclude	v	be|fejez ; le|zár ; következtet
+condemnation	n	elítélés
+conductor	n	karmester[karmesterek] ; kalauz[kalauzok] ; vezető
+conference	n	konferencia ; értekezlet[értekezletek]
+confession	n	vallomás[vallomások] ; gyónás
+confidence	n	bizalom[bizalmak] ; magabiztosság
+confine	v	korlátoz ; be|zár
+conformity	n	megfelelés ; alkalmazkodás
+congratulate	v	gratulál[obj=nak,noobj]
+conjunction	n	kötőszó[kötőszavak] ; együttállás
+conquer	v	meg|hódít ; le|győz
+conscience	n	lelkiismeret[lelkiismeretek]
+conscious	adj	tudatos
+consequence	n	következmény[következmények]
+conspiracy	n	összeesküvés[összeesküvések]
+constant	adj	állandó ; folyamatos
+construct	v	épít ; meg|épít ; szerkeszt
+consult	v	konzultál[noobj] ; meg|kérdez ; utána|néz
+contain	v	tartalmaz
+contest	n	verseny[versenyek] ; vetélkedő
+contrary	n	ellentét[ellentétek]
+contrary	adj	ellentétes
+coolness	n	hűvösség ; hidegség
+corn	n	kukorica ; gabona
+correction	n	javítás ; helyesbítés
+correspond	v	meg|felel[obj=nak] ; levelez[noobj]
+corresponding	adj	megfelelő
+costume	n	jelmez[jelmezek] ; viselet[viseletek]
+countenance	n	arc[arcok] ; ábrázat[ábrázatok]
+counteract	v	ellensúlyoz
+cradle	n	bölcső
+craftsman	n	kézműves ; mesterember[mesteremberek]
+crawl	v	mászik ; kúszik
+crazy	adj	őrült ; bolond
+create	v	létre|hoz ; teremt ; alkot
+creature	n	teremtmény[teremtmények] ; lény[lények]
+creep	v	kúszik ; lopakodik
+criminal	n	bűnöző
+criminal	adj	bűnügyi ; büntetőjogi ; bűnös
+crimson	adj	bíbor ; karmazsinvörös
+criticism	n	kritika ; bírálat[bírálatok]
+crossroads	n	útkereszteződés ; válaszút[válaszutak,3sg=válaszútja]
+crouch	v	le|guggol[noobj]
+cruelty	n	kegyetlenség[kegyetlenségek]
+crystal	n	kristály[kristályok]
+crystallize	v	kristályosodik ; körvonalazódik
+cube	n	kocka
+cultural	adj	kulturális ; művelődési
+curb	n	járdaszegély[járdaszegélyek]
+curb	v	meg|fékez ; korlátoz
+cure	n	gyógymód[gyógymódok] ; gyógyulás
+cure	v	meg|gyógyít ; gyógyít
+cuss	v	káromkodik
+cutting	n	vágás ; kivágás ; dugvány[dugványok]
+dab	v	meg|érint ; nyomkod
+dare	v	mer ; merészel
+daring	adj	merész ; vakmerő
+dart	v	cikázik ; rohan[noobj]
+dawn	n	hajnal[hajnalok] ; kezdet[kezdetek]
+dear	adj	kedves ; drága
+debut	n	bemutatkozás ; debütálás
+deck	n	fedélzet[fedélzetek] ; pakli
+decrease	n	csökkenés
+decrease	v	csökken[noobj] ; csökkent
+decent	adj	tisztességes ; rendes
+defy	v	dacol[obj=val,noobj] ; szembe|száll[obj=val,noobj]
+delegate	n	küldött[küldöttek,3sg=küldöttje]
+delegate	v	át|ruház ; ki|küld
+delight	n	öröm[örömök] ; gyönyör[gyönyörök]
+delight	v	el|bűvöl ; gyönyörködtet
+denote	v	jelöl ; jelent
+denounce	v	el|ítél ; fel|jelent
+dense	adj	sűrű[sűrűek]
+dependent	adj	függő
+depict	v	ábrázol ; le|ír
+depth	n	mélység[mélységek]
+derivation	n	származtatás ; eredet[eredetek]
+descend	v	le|száll[noobj] ; le|ereszkedik ; származik
+descent	n	leszállás ; származás ; lejtő
+desert	n	sivatag[sivatagok]
+desert	v	el|hagy ; dezertál[noobj]
+despair	n	kétségbeesés
+despair	v	kétségbe esik
+destroy	v	el|pusztít ; le|rombol ; tönkre|tesz
+detached	adj	különálló ; tárgyilagos
+determination	n	elszántság ; meghatározás
+device	n	eszköz[eszközök] ; készülék[készülékek] ; szerkezet[szerkezetek]
+dialogue	n	párbeszéd[párbeszédek,3sg=párbeszéde]
+diffusion	n	terjedés ; elterjedés
+director	n	igazgató ; rendező
+dirty	adj	piszkos ; koszos
+disappearance	n	eltűnés
+disaster	n	katasztrófa ; csapás[csapások]
+discourage	v	el|bátortalanít ; le|beszél
+discovery	n	felfedezés[felfedezések]
+disdain	n	megvetés
+disk	n	lemez[lemezek] ; korong[korongok,3sg=korongja]
+dislike	n	ellenszenv
+dislike	v	utál
+dismiss	v	el|bocsát ; el|utasít ; el|enged
+disperse	v	szét|oszlat
+displacement	n	elmozdulás ; kiszorítás
+disposal	n	rendelkezés ; eltávolítás
+dispose	v	meg|szabadul[of=tol,noobj] ; el|rendez
+dispute	n	vita ; vitás kérdés
+dispute	v	vitat ; kétségbe von
+dissent	n	ellenvélemény ; nézeteltérés
+dissipate	v	el|oszlat ; el|tékozol
+distill	v	le|párol ; desztillál
+distinct	adj	különálló ; határozott ; eltérő
+distinguish	v	meg|különböztet ; különbséget tesz
+distortion	n	torzítás ; torzulás
+disturbed	adj	zavart ; nyugtalan
+diversion	n	eltérítés ; kitérő ; szórakozás
+divert	v	el|terel ; el|térít
+divorce	n	válás[válások]
+divorce	v	el|válik
+domestic	adj	hazai ; belföldi ; háztartási
+dominate	v	uralkodik[obj=on] ; ural
+dose	n	adag[adagok,3sg=adagja] ; dózis[dózisok]
+downward	adv	lefelé
+dramatically	adv	drámaian ; jelentősen
+dramatize	v	dramatizál ; el|túloz
+drape	v	le|terít
+drawing	n	rajz[rajzok] ; rajzolás ; sorsolás
+drill	v	fúr ; gyakoroltat
+drunk	adj	részeg
+duck	n	kacsa
+duck	v	le|hajol[noobj] ; el|hajol[noobj]
+due	adj	esedékes ; várható
+duration	n	időtartam[időtartamok]
+duty	n	kötelesség[kötelességek] ; vám[vámok,3sg=vámja] ; szolgálat[szolgálatok]
+dwell	v	lakik ; időzik
+earlier	adv	korábban
+earthy	adj	földes ; földhözragadt
+eastern	adj	keleti
+eccentric	adj	különc ; excentrikus
+echo	n	visszhang[visszhangok,3sg=visszhangja]
+eclipse	n	napfogyatkozás ; fogyatkozás
+economic	adj	gazdasági
+economical	adj	takarékos ; gazdaságos
+educate	v	tanít ; nevel ; oktat
+effort	n	erőfeszítés[erőfeszítések] ; igyekezet
+elaborate	adj	bonyolult ; kidolgozott ; gondos
+elbow	n	könyök[könyökök]
+electricity	n	elektromosság ; áram[áramok]
+elevate	v	emel ; fel|emel
+elevation	n	magasság[magasságok] ; emelkedés
+embarrassment	n	zavar[zavarok] ; szégyen[szégyenek]
+embody	v	meg|testesít
+emotional	adj	érzelmi ; érzelmes
+emphasis	n	hangsúly[hangsúlyok]
+employ	v	alkalmaz ; foglalkoztat
+enclose	v	mellékel ; körül|zár
+encourage	v	bátorít ; ösztönöz
+endeavor	n	törekvés[törekvések] ; igyekezet
+endorse	v	támogat ; jóvá|hagy
+engine	n	motor[motorok,3sg=motorja] ; mozdony[mozdonyok]
+enjoyment	n	élvezet[élvezetek] ; öröm[örömök]
+enlist	v	be|vonul[noobj] ; meg|nyer
+enthusiasm	n	lelkesedés
+entire	adj	egész ; teljes
+entrance	n	bejárat[bejáratok] ; belépés
+epic	adj	epikus ; hősi
+escort	n	kíséret[kíséretek]
+escort	v	el|kísér ; kísér
+essay	n	esszé ; dolgozat[dolgozatok]
+established	adj	megalapozott ; bevett
+eternity	n	örökkévalóság
+ethical	adj	etikai ; erkölcsös
+evolve	v	fejlődik ; ki|alakul[noobj]
+exact	adj	pontos
+examination	n	vizsga ; vizsgálat[vizsgálatok]
+exceed	v	meg|halad ; túl|lép
+excess	n	többlet[többletek] ; túlzás
+excited	adj	izgatott
+execute	v	végre|hajt ; ki|végez
+executive	n	vezető ; végrehajtó hatalom
+executive	adj	végrehajtó ; vezetői
+exert	v	ki|fejt ; gyakorol
+exhaust	v	ki|merít ; ki|fáraszt
+existing	adj	meglévő ; létező
+expect	v	vár ; számít[obj=ra]
+expense	n	költség[költségek] ; kiadás[kiadások]
+experimental	adj	kísérleti
+exploit	v	ki|használ ; ki|aknáz
+exploration	n	felfedezés ; kutatás[kutatások]
+explore	v	fel|fedez ; fel|tár
+exterior	n	külső ; külsőség
+external	adj	külső
+extraordinary	adj	rendkívüli
+extrapolate	v	extrapolál
+fade	v	el|halványul[noobj] ; fakul[noobj] ; el|hervad[noobj]
+faithful	adj	hű ; hűséges
+fake	adj	hamis ; hamisított
+familiar	adj	ismerős ; ismert ; bizalmas
+familiarity	n	jártasság ; bizalmasság
+fantasy	n	képzelet[képzeletek] ; ábránd[ábrándok] ; fantázia
+fasten	v	be|köt ; be|kapcsol
+fate	n	sors[sorsok,acc=sorsot] ; végzet[végzetek]
+favorable	adj	kedvező
+feast	n	lakoma ; ünnep[ünnepek]
+federal	adj	szövetségi
+fellow	n	fickó ; társ[társak]
+fierce	adj	heves ; vad[vadak]
+fighter	n	harcos[harcosok] ; vadászgép[vadászgépek]
+final	adj	végső ; utolsó
+final	n	döntő
+finally	adv	végül ; végre
+finding	n	megállapítás[megállapítások] ; lelet[leletek]
+finger	n	ujj[ujjak]
+firmly	adv	határozottan ; szilárdan
+fledgling	adj	kezdő ; újonc
+flip	v	meg|fordít
+float	v	lebeg[noobj] ; úszik
+flourish	v	virágzik ; fel|lendül[noobj]
+fluid	n	folyadék[folyadékok]
+fluid	adj	folyékony ; képlékeny
+flurry	n	kavarodás ; hózápor
+flutter	v	verdes ; lobog[noobj]
+foam	n	hab[habok,3sg=habja]
+fog	n	köd[ködök,3sg=köde]
+foil	n	fólia
+foil	v	meg|hiúsít
+folk	n	nép[népek]
+fond	adj	kedvelő ; gyengéd
+footstep	n	lépés[lépések]
+foresee	v	előre lát
+forever	adv	örökké ; mindörökre
+forge	v	kovácsol ; hamisít
+formal	adj	hivatalos ; formális
+former	adj	korábbi ; egykori ; előbbi
+formulation	n	megfogalmazás
+forth	adv	elő ; előre
+foundation	n	alap[alapok,3sg=alapja] ; alapítvány[alapítványok] ; alapítás
+fourth	adj	negyedik
+fraction	n	tört[törtek] ; töredék[töredékek]
+fraud	n	csalás[csalások] ; csaló
+frequency	n	gyakoriság ; frekvencia
+frost	n	fagy[fagyok]
+frozen	adj	fagyott ; fagyasztott ; befagyott
+fulfill	v	teljesít ; be|teljesít
+fully	adv	teljesen
+fun	n	mulatság[mulatságok] ; móka ; szórakozás
+fundamental	adj	alapvető
+furious	adj	dühös ; tomboló
+fury	n	düh ; őrjöngés
+fuse	n	biztosíték[biztosítékok]
+fuss	n	felhajtás ; hűhó
+gallop	v	vágtat[noobj] ; vágtázik
+gang	n	banda ; brigád[brigádok]
+gap	n	rés ; hézag[hézagok] ; szakadék[szakadékok]
+gathering	n	összejövetel[összejövetelek] ; gyűlés[gyűlések]
+generalization	n	általánosítás[általánosítások]
+generally	adv	általában
+generation	n	nemzedék[nemzedékek] ; generáció ; termelés
+generous	adj	nagylelkű[nagylelkűek] ; bőkezű[bőkezűek]
+genius	n	zseni ; tehetség[tehetségek]
+gently	adv	gyengéden ; óvatosan
+genuine	adj	valódi ; őszinte
+glad	adj	boldog[boldogok] ; vidám
+glance	n	pillantás[pillantások]
+glance	v	pillant[noobj] ; rá|pillant[noobj]
+glare	n	vakító fény ; dühös pillantás
+glimpse	n	futó pillantás ; bepillantás
+glint	n	csillogás ; villanás[villanások]
+glory	n	dicsőség[dicsőségek]
