@@ -1963,7 +1963,6 @@ above	adv	fent ; fölött
 near	adv	közel
 same	adj	ugyanaz ; azonos
 true	adj	igaz ; valódi ; hű
-lot	n	telek[telkek] ; tétel[tételek]
 squat	v	guggol[noobj]
 bluster	v	fenyegetőzik
 bristle	n	sörte
