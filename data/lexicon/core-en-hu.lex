@@ -1972,7 +1972,7 @@ damned	adj	átkozott
 dictate	v	diktál ; elő|ír
 diffuse	v	szét|terjed ; terjeszt
 din	n	zaj[zajok,acc=zajt] ; lárma
-disregard	v	figyelmen kívül hagy ; semmibe vesz
+disregard	v	mellőz ; figyelmen kívül hagy
 hitch	n	akadály[akadályok] ; bökkenő
 hitch	v	fel|akaszt ; stoppol[noobj]
 holler	v	ordít[noobj] ; kiabál[noobj]
@@ -2027,7 +2027,7 @@ overhead	adv	fent
 pain	n	fájdalom[fájdalmak]
 painting	n	festmény[festmények] ; festés
 panic	n	pánik[pánikok,3sg=pánikja]
-panic	v	pánikba esik
+panic	v	pánikol[noobj] ; pánikba esik
 parade	n	felvonulás[felvonulások] ; parádé
 particular	adj	különleges ; bizonyos ; sajátos
 pause	n	szünet[szünetek]
@@ -2515,7 +2515,7 @@ descent	n	leszállás ; származás ; lejtő
 desert	n	sivatag[sivatagok]
 desert	v	el|hagy ; dezertál[noobj]
 despair	n	kétségbeesés
-despair	v	kétségbe esik
+despair	v	kétségbe|esik
 destroy	v	el|pusztít ; le|rombol ; tönkre|tesz
 detached	adj	különálló ; tárgyilagos
 determination	n	elszántság ; meghatározás
@@ -2660,7 +2660,7 @@ foil	v	meg|hiúsít
 folk	n	nép[népek]
 fond	adj	kedvelő ; gyengéd
 footstep	n	lépés[lépések]
-foresee	v	előre lát
+foresee	v	előre|lát
 forever	adv	örökké ; mindörökre
 forge	v	kovácsol ; hamisít
 formal	adj	hivatalos ; formális
@@ -2700,3 +2700,637 @@ glare	n	vakító fény ; dühös pillantás
 glimpse	n	futó pillantás ; bepillantás
 glint	n	csillogás ; villanás[villanások]
 glory	n	dicsőség[dicsőségek]
+# --- WordNet's commonest lemmas by tagged senses, ranks 2001 to 2657
+glue	n	ragasztó
+glue	v	ragaszt ; fel|ragaszt
+goad	v	ösztökél ; noszogat
+golden	adj	arany ; aranyszínű
+gouge	v	ki|váj ; ki|szúr
+govern	v	kormányoz ; irányít
+government	n	kormány[kormányok] ; kormányzat[kormányzatok]
+grab	v	meg|ragad ; el|kap
+greek	adj	görög
+grievance	n	sérelem[sérelmek] ; panasz[panaszok]
+groom	n	vőlegény[vőlegények] ; lovász[lovászok]
+groom	v	ápol ; fel|készít
+gross	adj	bruttó ; durva ; undorító
+grotesque	adj	groteszk
+guidance	n	útmutatás ; irányítás ; tanácsadás
+gulp	v	nyel ; le|nyel
+habit	n	szokás[szokások]
+halfway	adv	félúton
+hammer	n	kalapács[kalapácsok]
+hammer	v	kalapál
+hamper	v	akadályoz ; gátol
+handicap	n	hátrány[hátrányok] ; fogyatékosság
+handling	n	kezelés
+harmony	n	harmónia ; összhang[összhangok,3sg=összhangja]
+haste	n	sietség
+haul	v	vonszol ; húz ; szállít
+haunt	v	kísért
+hazard	n	veszély[veszélyek] ; kockázat[kockázatok]
+headed	adj	tartó ; vezetett
+headquarters	n	központ[központok] ; főhadiszállás
+healthy	adj	egészséges
+heighten	v	fokoz ; növel
+hellenic	adj	hellén ; görög
+helpless	adj	tehetetlen ; gyámoltalan
+herald	v	jelez ; hírül ad
+hero	n	hős[hősök]
+hesitation	n	habozás ; tétovázás
+hinder	v	akadályoz ; gátol
+hint	n	utalás[utalások] ; célzás[célzások] ; tipp[tippek,3sg=tippje]
+hint	v	utal[noobj] ; sejtet
+hip	n	csípő
+historical	adj	történelmi ; történeti
+homely	adj	otthonos ; egyszerű[egyszerűek]
+honey	n	méz[mézek,acc=mézet]
+honour	n	becsület ; tisztelet ; megtiszteltetés
+horror	n	borzalom[borzalmak] ; rémület
+hostess	n	háziasszony
+huddle	v	össze|bújik
+hulk	n	roncs[roncsok]
+hunting	n	vadászat[vadászatok]
+hush	v	el|csendesít ; el|hallgattat
+icy	adj	jeges ; fagyos
+idiom	n	kifejezés[kifejezések] ; szólás[szólások]
+ignite	v	meg|gyújt ; lángra lobban
+illusion	n	illúzió ; csalódás ; látszat[látszatok]
+illustrate	v	illusztrál ; szemléltet
+imagination	n	képzelet[képzeletek] ; fantázia
+immediacy	n	közvetlenség
+impact	n	hatás[hatások] ; becsapódás
+implication	n	következmény[következmények] ; utalás[utalások]
+imply	v	jelent ; sugall ; utal[noobj]
+impose	v	ki|vet ; rá|kényszerít
+impossible	adj	lehetetlen
+impression	n	benyomás[benyomások] ; lenyomat[lenyomatok]
+improvement	n	javulás ; javítás ; fejlesztés
+inaugural	adj	beiktatási ; nyitó
+inch	n	hüvelyk[hüvelykek]
+inclination	n	hajlam[hajlamok] ; lejtés
+incline	v	hajlít ; dönt
+index	n	mutató ; tárgymutató
+indian	n	indiai
+indian	adj	indiai ; indián
+indicator	n	mutató ; jelző
+indifference	n	közöny ; közömbösség
+individualism	n	individualizmus
+induction	n	indukció ; beiktatás
+indulge	v	kényeztet ; el|kényeztet ; hódol[obj=nak,noobj]
+industrial	adj	ipari
+inevitable	adj	elkerülhetetlen
+infernal	adj	pokoli
+inform	v	tájékoztat ; értesít
+information	n	információ ; tájékoztatás ; adat[adatok]
+initiate	v	kezdeményez ; be|avat
+inmate	n	rab[rabok,3sg=rabja] ; fogvatartott[fogvatartottak,3sg=fogvatartottja]
+inquiry	n	vizsgálat[vizsgálatok] ; érdeklődés ; tudakozódás
+insert	v	be|illeszt ; be|dug ; be|szúr
+insight	n	belátás ; betekintés
+insignificant	adj	jelentéktelen
+insist	v	ragaszkodik[on=hoz] ; erősködik
+instant	n	pillanat[pillanatok]
+instant	adj	azonnali ; instant
+institute	n	intézet[intézetek]
+institute	v	létre|hoz ; be|vezet
+instruction	n	utasítás[utasítások] ; oktatás
+instrument	n	hangszer[hangszerek] ; műszer[műszerek] ; eszköz[eszközök]
+integral	adj	szerves ; integrált
+integrate	v	be|illeszt ; integrál
+integration	n	integráció ; beilleszkedés
+intellectual	n	értelmiségi
+intellectual	adj	szellemi ; értelmi
+intend	v	szándékozik ; tervez
+intensify	v	fokoz ; erősödik
+intent	n	szándék[szándékok]
+intent	adj	elszánt ; elmerült
+intermediate	adj	közbülső ; középhaladó
+interpose	v	közbe|vet ; közbe|lép[noobj]
+interrupt	v	félbe|szakít ; meg|szakít
+interval	n	időköz[időközök] ; szünet[szünetek] ; intervallum[intervallumok]
+invention	n	találmány[találmányok] ; feltalálás
+investigator	n	nyomozó ; kutató
+involved	adj	érintett ; bonyolult
+involvement	n	részvétel ; érintettség
+irregularity	n	szabálytalanság[szabálytalanságok]
+isolate	v	el|szigetel
+isolated	adj	elszigetelt ; elhagyatott
+isolation	n	elszigeteltség ; elszigetelés
+italian	n	olasz[olaszok]
+italian	adj	olasz
+japanese	adj	japán
+jar	n	befőttesüveg ; tégely[tégelyek]
+jaw	n	állkapocs[állkapcsok]
+jet	n	sugár[sugarak] ; sugárhajtású repülőgép
+jolt	n	rázkódás ; lökés
+juicy	adj	lédús ; szaftos
+justice	n	igazságosság ; igazság[igazságok] ; igazságszolgáltatás
+justify	v	igazol ; meg|indokol
+kid	n	gyerek[gyerekek] ; kölyök[kölykök]
+kid	v	ugrat ; viccel[noobj]
+kingdom	n	királyság[királyságok]
+knee	n	térd[térdek,3sg=térde]
+knit	v	köt ; meg|köt
+landscape	n	táj[tájak] ; tájkép[tájképek]
+lap	n	öl[ölek,3sg=öle] ; kör[körök]
+later	adv	később ; majd
+layer	n	réteg[rétegek]
+league	n	liga ; szövetség[szövetségek]
+lease	n	bérlet[bérletek] ; bérleti szerződés
+lecture	n	előadás[előadások]
+lecture	v	ki|oktat ; előadást tart
+less	adv	kevésbé
+lessen	v	csökkent ; enyhít
+liable	adj	felelős ; hajlamos
+liberty	n	szabadság ; szabadságjog
+license	n	engedély[engedélyek] ; jogosítvány[jogosítványok]
+lick	v	nyal ; meg|nyal
+lieutenant	n	hadnagy[hadnagyok]
+lighting	n	világítás
+likely	adj	valószínű
+likely	adv	valószínűleg
+limitation	n	korlátozás[korlátozások] ; korlát[korlátok,3sg=korlátja]
+limited	adj	korlátozott ; korlátolt
+limp	v	sántít[noobj] ; biceg[noobj]
+livid	adj	dühös ; holtsápadt
+loaded	adj	megrakott ; töltött
+local	adj	helyi
+location	n	hely[helyek] ; helyszín[helyszínek] ; elhelyezkedés
+lodge	v	el|szállásol ; be|nyújt
+log	n	napló ; fatörzs[fatörzsek]
+logic	n	logika
+loop	n	hurok[hurkok] ; kör[körök]
+loot	v	fosztogat ; ki|fosztogat
+lord	n	úr[urak] ; lord[lordok,3sg=lordja]
+lower	v	le|enged ; csökkent
+loyalty	n	hűség
+luck	n	szerencse
+lull	n	szélcsend ; nyugalom[nyugalmak]
+lurid	adj	rikító ; szörnyű[szörnyűek]
+lyric	adj	lírai
+mad	adj	őrült ; dühös
+magazine	n	magazin[magazinok,3sg=magazinja] ; folyóirat[folyóiratok]
+magnify	v	nagyít ; fel|nagyít
+magnitude	n	nagyság[nagyságok] ; méret[méretek]
+majority	n	többség[többségek]
+male	n	férfi[back]
+male	adj	férfi ; hím
+manner	n	mód[módok] ; modor[modorok]
+manufacture	v	gyárt ; elő|állít
+marked	adj	jelentős ; jelölt ; feltűnő
+marriage	n	házasság[házasságok]
+marvel	v	csodál ; ámul[noobj]
+massage	n	masszázs[masszázsok]
+massage	v	masszíroz
+mat	n	lábtörlő
+maturity	n	érettség ; lejárat[lejáratok]
+maximum	n	maximum[maximumok]
+maximum	adj	maximális ; legnagyobb
+mechanical	adj	mechanikus ; gépi
+mechanism	n	mechanizmus[mechanizmusok] ; szerkezet[szerkezetek]
+medical	adj	orvosi ; egészségügyi
+member	n	tag[tagok,3sg=tagja]
+mercy	n	kegyelem[kegyelmek] ; irgalom[irgalmak]
+merit	n	érdem[érdemek]
+mesh	n	háló ; szövevény
+meter	n	méter[méterek] ; mérő ; óra
+mill	n	malom[malmok] ; üzem[üzemek]
+mine	n	bánya ; akna
+miniature	adj	kicsinyített ; miniatűr
+miserable	adj	nyomorult ; szerencsétlen
+modest	adj	szerény
+monster	n	szörny[szörnyek] ; szörnyeteg[szörnyetegek]
+monstrous	adj	szörnyű[szörnyűek] ; óriási
+mortal	adj	halandó ; halálos
+mortar	n	habarcs[habarcsok] ; mozsár[mozsarak]
+motif	n	motívum[motívumok]
+motor	n	motor[motorok,3sg=motorja]
+mound	n	halom[halmok] ; domb[dombok,3sg=dombja]
+mountainous	adj	hegyes ; hegyvidéki
+multiply	v	szaporodik
+murder	n	gyilkosság[gyilkosságok]
+murder	v	meg|gyilkol ; meg|öl
+murmur	v	mormol ; zúg[noobj]
+muscular	adj	izmos ; izom
+musical	adj	zenei ; muzikális
+necessarily	adv	szükségszerűen ; feltétlenül
+network	n	hálózat[hálózatok]
+neurotic	adj	neurotikus
+neutral	adj	semleges
+news	n	hír[hírek]
+niche	n	fülke ; rés
+noble	adj	nemes ; előkelő
+northeast	n	északkelet[északkeletek]
+northern	adj	északi
+northwest	n	északnyugat[északnyugatok]
+notable	adj	figyelemre méltó ; nevezetes
+notion	n	fogalom[fogalmak] ; elképzelés[elképzelések]
+nucleus	n	mag[magok,3sg=magja] ; atommag[atommagok,3sg=atommagja]
+nut	n	dió ; mogyoró ; anyacsavar[anyacsavarok,3sg=anyacsavarja]
+objection	n	kifogás[kifogások] ; ellenvetés
+obliterate	v	el|töröl ; meg|semmisít
+obscurity	n	homály ; ismeretlenség
+obtain	v	szerez ; meg|szerez ; kap
+offense	n	bűncselekmény[bűncselekmények] ; sértés ; támadás[támadások]
+oil	n	olaj[olajok,acc=olajat] ; kőolaj[kőolajok,acc=kőolajat]
+oil	v	olajoz ; meg|olajoz
+oily	adj	olajos ; zsíros
+older	adj	idősebb ; régebbi
+omission	n	kihagyás ; mulasztás
+once	adv	egyszer ; valamikor
+organ	n	szerv[szervek] ; orgona
+outfit	n	öltözék[öltözékek] ; felszerelés
+outrage	n	felháborodás ; gaztett[gaztettek,3sg=gaztette]
+overall	adj	általános ; teljes
+overcome	v	le|győz ; le|küzd ; túl|jut[obj=on,noobj]
+overlook	v	el|néz ; figyelmen kívül hagy
+overseas	adv	külföldön ; tengerentúlon
+overture	n	nyitány[nyitányok]
+overturn	v	fel|borít ; meg|dönt
+owe	v	tartozik[obj=nak]
+package	n	csomag[csomagok,3sg=csomagja]
+pan	n	serpenyő ; lábas
+parcel	n	csomag[csomagok,3sg=csomagja] ; parcella
+pardon	n	bocsánat ; kegyelem[kegyelmek]
+pardon	v	meg|bocsát ; kegyelmez[noobj]
+particle	n	részecske
+partner	n	partner[partnerek] ; társ[társak]
+passing	adj	múló ; elhaladó
+pastel	adj	pasztell
+path	n	ösvény[ösvények] ; út[utak,3sg=útja]
+patrol	n	járőr[járőrök]
+patronize	v	le|kezel ; pártfogol
+pavement	n	járda ; kövezet[kövezetek]
+paw	n	mancs[mancsok]
+peculiarly	adv	különösen ; sajátosan
+penalty	n	büntetés[büntetések] ; tizenegyes[tizenegyesek]
+penetrate	v	át|hatol[noobj] ; be|hatol[noobj]
+penetration	n	behatolás
+persist	v	ki|tart[noobj] ; meg|marad[noobj]
+phantom	n	fantom[fantomok,3sg=fantomja] ; kísértet[kísértetek]
+phase	n	szakasz[szakaszok] ; fázis[fázisok]
+philosophy	n	filozófia ; bölcselet[bölcseletek]
+photograph	n	fénykép[fényképek] ; fotó
+photograph	v	fényképez ; le|fényképez
+phrase	n	kifejezés[kifejezések] ; szókapcsolat[szókapcsolatok]
+pickup	n	kisteherautó ; felvétel[felvételek]
+pilot	n	pilóta
+pin	n	gombostű ; tű
+pin	v	fel|tűz ; hozzá|tűz
+pioneer	n	úttörő
+pipe	n	cső[csövek] ; pipa
+pitcher	n	kancsó ; dobó
+pity	n	szánalom[szánalmak] ; kár[károk]
+pity	v	sajnál ; szán
+placement	n	elhelyezés
+planning	n	tervezés
+player	n	játékos[játékosok] ; lejátszó
+plenty	adv	bőven ; rengeteg
+plug	n	dugó ; csatlakozó ; konnektor[konnektorok]
+plug	v	be|dug
+policy	n	politika ; szabályzat[szabályzatok] ; kötvény[kötvények]
+political	adj	politikai
+pore	n	pórus[pórusok]
+portray	v	ábrázol ; alakít
+possess	v	birtokol ; bír
+possible	adj	lehetséges
+potent	adj	hatásos ; erős
+potential	n	lehetőség[lehetőségek]
+potential	adj	lehetséges ; potenciális
+powder	n	por[porok] ; púder[púderek]
+precaution	n	óvintézkedés[óvintézkedések] ; elővigyázatosság
+precisely	adv	pontosan
+prefer	v	preferál ; jobban szeret ; választ
+preparation	n	előkészület[előkészületek] ; felkészülés ; készítmény[készítmények]
+prey	n	zsákmány[zsákmányok] ; préda
+primitive	adj	primitív ; kezdetleges
+prize	n	díj[díjak] ; nyeremény[nyeremények]
+producer	n	producer[producerek] ; termelő ; gyártó
+productive	adj	termelékeny ; termékeny
+profess	v	vall ; állít
+profile	n	profil[profilok,3sg=profilja] ; arcél[arcélek]
+progression	n	haladás ; előrehaladás ; sorozat[sorozatok]
+prohibition	n	tilalom[tilalmak] ; szesztilalom[szesztilalmak]
+promote	v	elő|mozdít ; elő|léptet
+prompt	adj	azonnali ; gyors[gyorsak]
+promptly	adv	azonnal ; haladéktalanul
+property	n	tulajdon[tulajdonok] ; ingatlan[ingatlanok] ; tulajdonság[tulajdonságok]
+proportion	n	arány[arányok] ; hányad[hányadok,3sg=hányada]
+proposition	n	javaslat[javaslatok] ; állítás[állítások]
+prospect	n	kilátás[kilátások] ; lehetőség[lehetőségek]
+protestant	n	protestáns
+protestant	adj	protestáns
+pry	v	kíváncsiskodik ; fel|feszít
+publish	v	ki|ad ; közzé|tesz ; publikál
+puff	v	pöfékel ; fúj ; liheg[noobj]
+punch	n	ütés[ütések] ; puncs[puncsok]
+punch	v	meg|üt ; ki|lyukaszt
+purpose	n	cél[célok,3sg=célja] ; szándék[szándékok]
+qualified	adj	képzett ; szakképzett
+quietly	adv	csendesen ; halkan
+quit	v	ki|lép[noobj] ; abba|hagy ; fel|mond[noobj]
+quite	adv	egészen ; elég ; teljesen
+quiver	v	remeg[noobj] ; reszket[noobj]
+rack	n	állvány[állványok] ; tartó
+radius	n	sugár[sugarak]
+ragged	adj	rongyos ; szakadozott
+raid	n	rajtaütés[rajtaütések] ; razzia
+rail	n	sín[sínek,3sg=sínje] ; korlát[korlátok,3sg=korlátja]
+rare	adj	ritka ; véres
+rather	adv	inkább ; eléggé
+rating	n	értékelés[értékelések] ; besorolás
+rattle	v	csörget ; zörget
+react	v	reagál[noobj]
+reaction	n	reakció ; válasz[válaszok]
+reader	n	olvasó
+readiness	n	készenlét ; készség
+realism	n	realizmus
+reality	n	valóság[valóságok]
+rebuff	v	vissza|utasít ; el|utasít
+reconstruct	v	újjá|épít ; rekonstruál
+recover	v	meg|gyógyul[noobj] ; vissza|szerez ; fel|épül[noobj]
+recovery	n	gyógyulás ; felépülés ; fellendülés
+reduction	n	csökkentés ; csökkenés ; kedvezmény[kedvezmények]
+reel	n	orsó ; tekercs[tekercsek]
+reform	n	reform[reformok,3sg=reformja]
+refund	n	visszatérítés[visszatérítések]
+region	n	régió ; vidék[vidékek] ; térség[térségek]
+regulate	v	szabályoz
+regulation	n	szabályozás ; előírás[előírások] ; rendelet[rendeletek]
+reign	n	uralkodás ; uralom[uralmak]
+reign	v	uralkodik
+rejoice	v	örvendezik ; ujjong[noobj]
+relationship	n	kapcsolat[kapcsolatok] ; viszony[viszonyok]
+reliable	adj	megbízható
+reluctant	adj	vonakodó ; kelletlen
+remedy	n	orvosság[orvosságok] ; gyógymód[gyógymódok]
+rendering	n	előadás ; tolmácsolás ; kép[képek]
+repair	n	javítás[javítások]
+repair	v	meg|javít ; javít
+repetition	n	ismétlés[ismétlések]
+reply	n	válasz[válaszok] ; felelet[feleletek]
+reply	v	válaszol[to=ra] ; felel[noobj]
+representation	n	ábrázolás ; képviselet[képviseletek]
+reproach	n	szemrehányás[szemrehányások]
+republican	n	republikánus ; köztársaságpárti
+republican	adj	republikánus ; köztársasági
+requirement	n	követelmény[követelmények] ; feltétel[feltételek]
+research	n	kutatás[kutatások]
+research	v	kutat ; tanulmányoz
+reservoir	n	víztároló ; tározó
+resident	n	lakos[lakosok] ; lakó
+resignation	n	lemondás ; beletörődés
+resonance	n	rezonancia ; visszhang[visszhangok,3sg=visszhangja]
+resource	n	erőforrás[erőforrások] ; forrás[források]
+respectable	adj	tiszteletre méltó ; tekintélyes
+respite	n	haladék[haladékok] ; pihenő
+respond	v	válaszol[to=ra] ; reagál[noobj]
+responsibility	n	felelősség[felelősségek]
+restoration	n	helyreállítás ; restaurálás
+retain	v	meg|tart
+revision	n	felülvizsgálat[felülvizsgálatok] ; átdolgozás
+richness	n	gazdagság
+riddle	n	rejtvény[rejtvények] ; talány[talányok]
+rigid	adj	merev ; szigorú
+rip	v	el|tép ; szét|tép
+robe	n	köntös[köntösök]
+rock	n	szikla ; kő[kövek]
+rock	v	ringat ; rázkódik
+roman	adj	római
+rosy	adj	rózsás ; rózsaszínű
+rot	v	rothad[noobj] ; el|rothad[noobj]
+rotate	v	forgat
+roughly	adv	nagyjából ; durván
+roughness	n	érdesség ; durvaság
+ruin	n	rom[romok,3sg=romja] ; romlás
+ruin	v	tönkre|tesz ; el|ront
+russia	n	oroszország[name]
+russian	n	orosz[oroszok]
+russian	adj	orosz
+rustle	v	susog[noobj] ; zizeg[noobj]
+sacred	adj	szent ; szakrális
+sailing	n	vitorlázás ; hajózás
+saint	n	szent[szentek]
+sale	n	eladás[eladások] ; akció ; kiárusítás
+salute	v	köszönt
+sample	n	minta
+satisfaction	n	elégedettség ; megelégedés
+satisfy	v	ki|elégít ; meg|elégít
+saving	n	megtakarítás[megtakarítások]
+savor	v	ízlel ; élvez
+scent	n	illat[illatok] ; szag[szagok]
+scented	adj	illatos
+scheme	n	terv[tervek] ; séma ; konstrukció
+scramble	v	tolakodik ; össze|kever
+screech	v	rikolt[noobj]
+sculpture	n	szobor[szobrok] ; szobrászat
+secondhand	adj	használt
+sector	n	ágazat[ágazatok] ; szektor[szektorok]
+security	n	biztonság ; biztosíték[biztosítékok]
+seed	n	mag[magok,3sg=magja] ; vetőmag[vetőmagok,3sg=vetőmagja]
+seek	v	keres
+selection	n	kiválasztás ; választék[választékok] ; válogatás
+senior	adj	idősebb ; rangidős ; vezető
+sensation	n	érzés[érzések] ; szenzáció
+sensitivity	n	érzékenység
+session	n	ülés[ülések] ; ülésszak[ülésszakok,3sg=ülésszaka]
+setting	n	környezet[környezetek] ; beállítás[beállítások] ; helyszín[helyszínek]
+settled	adj	letelepedett ; rendezett
+several	adj	több ; számos
+severely	adv	súlyosan ; szigorúan
+shaft	n	akna ; tengely[tengelyek] ; nyél[nyelek]
+sharply	adv	élesen ; hirtelen
+sheath	n	hüvely[hüvelyek] ; tok[tokok,3sg=tokja]
+shed	n	fészer[fészerek] ; kamra
+shed	v	le|hullat ; ont
+sheet	n	lap[lapok,3sg=lapja] ; lepedő ; ív[ívek]
+shelter	n	menedék[menedékek] ; szállás
+shepherd	n	pásztor[pásztorok] ; juhász[juhászok]
+shield	n	pajzs[pajzsok]
+shiver	v	borzong[noobj] ; reszket[noobj]
+shortly	adv	hamarosan ; röviden
+shoulder	n	váll[vállak]
+shriek	n	sikoly[sikolyok] ; visítás
+sigh	v	sóhajt[noobj] ; sóhajtozik
+significance	n	jelentőség[jelentőségek]
+sin	n	bűn[bűnök]
+sincerity	n	őszinteség
+single	adj	egyetlen ; egyedülálló ; egyes
+singular	adj	egyes számú ; különös ; egyedülálló
+sitting	n	ülés[ülések]
+skip	v	ki|hagy ; ugrál[noobj]
+slot	n	nyílás[nyílások] ; rés ; idősáv[idősávok,3sg=idősávja]
+smash	v	össze|tör ; szét|zúz
+smoke	n	füst[füstök]
+smoke	v	cigarettázik ; füstöl
+smother	v	meg|fojt ; el|fojt
+sneer	v	gúnyolódik ; fitymál
+snort	v	horkant[noobj] ; prüszköl[noobj]
+soak	v	áztat ; be|áztat ; ázik
+sober	adj	józan
+softly	adv	halkan ; gyengéden
+sorrow	n	bánat[bánatok] ; szomorúság
+sort	n	fajta
+sour	adj	savanyú[savanyúak] ; mogorva
+sovereign	adj	szuverén ; független
+spade	n	ásó
+span	n	időtartam[időtartamok]
+spanish	adj	spanyol
+sparkle	v	szikrázik ; csillog[noobj]
+speaker	n	előadó ; szónok[szónokok] ; hangszóró
+specialize	v	szakosodik ; specializálódik
+speck	n	szemcse ; porszem[porszemek]
+speculate	v	spekulál[noobj] ; találgat
+speculation	n	spekuláció ; találgatás
+spend	v	költ ; el|költ ; tölt
+spill	v	ki|önt
+spoil	v	el|ront ; el|kényeztet
+sponsor	n	szponzor[szponzorok] ; támogató
+spy	n	kém[kémek]
+spy	v	kémkedik
+squarely	adv	egyenesen ; szemtől szembe
+stagger	v	meg|döbbent ; botladozik
+standing	n	rang[rangok,3sg=rangja] ; helyzet[helyzetek]
+stare	n	bámulás
+stare	v	bámul ; mered[noobj]
+starting	adj	kiinduló ; kezdő
+starve	v	éhezik ; éhen hal
+steady	adj	egyenletes ; állandó ; biztos
+steel	n	acél[acélok,3sg=acélja]
+steer	v	kormányoz ; irányít
+stoic	adj	sztoikus
+storage	n	tárolás ; raktár[raktárak]
+stout	adj	testes ; erős
+straw	n	szalma ; szívószál[szívószálak]
+stride	n	lépés[lépések]
+stumble	v	botladozik
+stump	n	csonk[csonkok,3sg=csonkja]
+stupid	adj	buta ; hülye
+subdivision	n	alegység[alegységek] ; felosztás
+subordinate	adj	alárendelt
+subscribe	v	elő|fizet[to=ra,noobj] ; fel|iratkozik
+substance	n	anyag[anyagok] ; lényeg[lényegek]
+substitute	n	helyettes ; pótlék[pótlékok]
+substitute	v	helyettesít ; pótol
+succession	n	egymásutániság ; öröklés ; sorozat[sorozatok]
+suck	v	szív ; szopik
+suddenly	adv	hirtelen ; váratlanul
+suite	n	lakosztály[lakosztályok]
+super	adj	szuper ; nagyszerű
+superiority	n	fölény ; felsőbbrendűség
+suppose	v	gondol ; fel|tételez ; vél
+suppress	v	el|fojt ; le|ver
+surpass	v	meg|halad
+surround	v	körül|vesz ; körbe|vesz
+survive	v	túl|él ; életben marad
+survivor	n	túlélő
+swamp	n	mocsár[mocsarak]
+symbolic	adj	szimbolikus ; jelképes
+sympathetic	adj	együttérző ; rokonszenves
+sympathy	n	együttérzés ; rokonszenv
+teaching	n	tanítás ; oktatás ; tan[tanok]
+tease	v	ugrat ; cukkol
+technical	adj	műszaki ; technikai
+telephone	n	telefon[telefonok,3sg=telefonja]
+telephone	v	fel|hív ; telefonál[noobj]
+temper	n	vérmérséklet ; indulat[indulatok] ; kedv[kedvek]
+temple	n	templom[templomok] ; halánték[halántékok]
+tend	v	gondoz ; ápol
+tendency	n	hajlam[hajlamok] ; tendencia ; irányzat[irányzatok]
+terrible	adj	szörnyű[szörnyűek] ; rettenetes
+testimony	n	tanúvallomás ; bizonyság[bizonyságok]
+testing	n	tesztelés ; vizsgálat[vizsgálatok]
+texture	n	szerkezet[szerkezetek] ; textúra ; tapintás
+thaw	v	el|olvad[noobj] ; fel|enged[noobj]
+theology	n	teológia ; hittudomány
+theory	n	elmélet[elméletek]
+there	adv	ott ; oda
+thought	n	gondolat[gondolatok] ; gondolkodás
+thoughtful	adj	figyelmes ; elgondolkodó
+thread	n	cérna ; fonal[fonalak] ; szál[szálak]
+threat	n	fenyegetés[fenyegetések] ; veszély[veszélyek]
+threaten	v	fenyeget ; meg|fenyeget
+throat	n	torok[torkok]
+throttle	n	fojtószelep[fojtószelepek]
+thud	n	puffanás ; tompa puffanás
+thump	v	üt ; dönget
+tighten	v	meg|húz ; meg|szorít ; szigorít
+timber	n	faanyag[faanyagok] ; épületfa
+timely	adj	időszerű ; kellő időben történő
+tire	n	gumiabroncs[gumiabroncsok] ; gumi
+tire	v	el|fárad[noobj] ; ki|fáraszt
+toast	n	pirítós[pirítósok] ; pohárköszöntő
+tolerance	n	tolerancia ; türelem[türelmek] ; tűrés
+tolerant	adj	toleráns ; türelmes
+toll	n	áldozat[áldozatok]
+torture	n	kínzás[kínzások]
+tour	n	túra ; körút[körutak,3sg=körútja] ; turné
+tract	n	terület[területek] ; traktus[traktusok] ; röpirat[röpiratok]
+transform	v	át|alakít ; át|változtat
+transition	n	átmenet[átmenetek]
+translation	n	fordítás[fordítások]
+transpose	v	fel|cserél ; át|helyez
+traverse	v	át|szel ; be|jár
+trend	n	irányzat[irányzatok] ; trend[trendek,3sg=trendje]
+trigger	n	ravasz[ravaszok] ; kiváltó ok
+trigger	v	ki|vált
+triumph	n	diadal[diadalok] ; győzelem[győzelmek]
+trot	v	üget[noobj]
+tube	n	cső[csövek] ; tubus[tubusok] ; metró
+tunnel	n	alagút[alagutak,3sg=alagútja]
+under	adv	alatt ; lent
+underestimate	v	alá|becsül ; le|becsül
+unfold	v	ki|bont ; ki|hajt ; ki|bontakozik
+unfortunate	adj	szerencsétlen ; sajnálatos
+uniform	n	egyenruha
+uniform	adj	egységes ; egyenletes
+unity	n	egység[egységek]
+unleash	v	ki|robbant ; szabadjára enged
+unlock	v	ki|nyit
+unstable	adj	instabil ; ingatag
+unusual	adj	szokatlan
+uphold	v	fenn|tart ; helyben|hagy
+upward	adv	felfelé
+used	adj	használt
+utility	n	közmű[közművek] ; hasznosság ; segédprogram[segédprogramok,3sg=segédprogramja]
+utmost	adj	legnagyobb ; legvégső
+vague	adj	homályos ; bizonytalan
+variety	n	változatosság ; fajta ; választék[választékok]
+vein	n	ér[erek]
+vent	n	szellőző ; nyílás[nyílások]
+verse	n	vers[versek,acc=verset] ; versszak[versszakok,3sg=versszaka]
+version	n	változat[változatok] ; verzió
+veto	n	vétó
+violate	v	meg|sért ; meg|szeg
+violence	n	erőszak[erőszakok]
+violent	adj	erőszakos ; heves
+vocabulary	n	szókincs[szókincsek] ; szójegyzék[szójegyzékek]
+vocal	adj	hangos ; vokális
+wail	v	jajgat[noobj] ; sír[noobj]
+wake	v	fel|ébred[noobj] ; fel|ébreszt
+wallow	v	dagonyázik
+war	n	háború
+ward	n	kórterem[kórtermek] ; kerület[kerületek]
+warmth	n	melegség ; meleg[melegek]
+wax	n	viasz[viaszok]
+weakness	n	gyengeség[gyengeségek]
+web	n	háló ; világháló ; pókháló
+whole	n	egész[egészek]
+whole	adj	egész ; teljes
+wicked	adj	gonosz ; rosszindulatú
+widely	adv	széles körben ; széltében
+widen	v	szélesít ; ki|szélesít ; szélesedik
+wildcat	n	vadmacska
+wise	adj	bölcs[bölcsek]
+withdrawal	n	visszavonás ; kivonulás ; pénzfelvétel
+withholding	n	visszatartás
+worker	n	munkás[munkások] ; dolgozó
+works	n	mű[művek] ; üzem[üzemek]
+worse	adj	rosszabb
+worse	adv	rosszabbul
+wound	n	seb[sebek,3sg=sebe] ; sérülés[sérülések]
+wound	v	meg|sebesít ; meg|sebez
+wrinkle	n	ránc[ráncok]
+yard	n	udvar[udvarok]
+yet	adv	még ; már
