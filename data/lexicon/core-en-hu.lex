@@ -3334,3 +3334,341 @@ wound	v	meg|sebesít ; meg|sebez
 wrinkle	n	ránc[ráncok]
 yard	n	udvar[udvarok]
 yet	adv	még ; már
+# --- WordNet's commonest lemmas by tagged senses, ranks 2658 to 3000
+abandonment	n	elhagyás ; feladás
+abide	v	el|visel ; betart
+ability	n	képesség[képességek] ; tehetség[tehetségek]
+abject	adj	nyomorúságos ; megalázó
+aboard	adv	fedélzeten ; fedélzetre
+abode	n	lakhely[lakhelyek] ; otthon[otthonok]
+abrupt	adj	hirtelen ; nyers
+absence	n	hiány[hiányok] ; távollét[távollétek]
+absent	adj	hiányzó ; távollévő
+absorbed	adj	elmerült ; elnyelt
+absorption	n	elnyelés ; felszívódás
+abstain	v	tartózkodik[from=tol]
+absurd	adj	abszurd ; nevetséges
+absurdity	n	képtelenség[képtelenségek] ; abszurditás
+academy	n	akadémia
+accelerate	v	gyorsít ; gyorsul[noobj]
+accelerator	n	gázpedál[gázpedálok,3sg=gázpedálja] ; gyorsító
+accent	n	akcentus[akcentusok] ; kiejtés ; hangsúly[hangsúlyok]
+accessory	n	kiegészítő ; tartozék[tartozékok]
+accident	n	baleset[balesetek] ; véletlen
+accompaniment	n	kíséret[kíséretek]
+accomplish	v	el|ér ; teljesít ; véghez visz
+accomplished	adj	képzett ; kiváló ; befejezett
+accord	v	meg|ad ; össze|hangol
+accordingly	adv	ennek megfelelően ; ezért
+accumulate	v	fel|halmoz ; össze|gyűjt ; fel|halmozódik
+accuracy	n	pontosság
+accurately	adv	pontosan
+acid	n	sav[savak]
+acid	adj	savas ; savanyú[savanyúak]
+acquaint	v	meg|ismertet
+acquiescence	n	beleegyezés ; belenyugvás
+across	adv	át ; keresztben ; túloldalon
+acting	n	színészet ; játék[játékok]
+acting	adj	megbízott ; ügyvezető
+activate	v	aktivál ; be|kapcsol
+actually	adv	valójában ; tulajdonképpen
+acutely	adv	élesen ; rendkívül
+adapt	v	alkalmaz ; át|alakít ; alkalmazkodik
+adequacy	n	megfelelőség ; elégségesség
+adjective	n	melléknév[melléknevek]
+administrator	n	adminisztrátor[adminisztrátorok] ; ügyintéző
+admirable	adj	csodálatra méltó ; bámulatos
+admiration	n	csodálat
+admire	v	csodál ; meg|csodál
+admission	n	belépés ; felvétel[felvételek] ; beismerés
+adolescent	n	serdülő ; kamasz[kamaszok]
+adolescent	adj	serdülő ; kamasz
+adventure	n	kaland[kalandok]
+advertising	n	reklám[reklámok,3sg=reklámja] ; hirdetés[hirdetések]
+aesthetic	adj	esztétikai
+affected	adj	érintett ; modoros
+affiliation	n	hovatartozás ; kapcsolat[kapcsolatok]
+affix	v	hozzá|csatol ; ragaszt
+afford	v	meg|fizet
+affront	n	sértés
+aggravate	v	súlyosbít ; bosszant
+aggregate	n	összesség ; összeg[összegek]
+aggregate	adj	összesített ; teljes
+aggressiveness	n	agresszivitás ; rámenősség
+aggressor	n	támadó ; agresszor[agresszorok]
+agitate	v	fel|kavar ; izgat ; agitál[noobj]
+agitated	adj	izgatott ; zaklatott
+agony	n	gyötrelem[gyötrelmek]
+agriculture	n	mezőgazdaság
+aide	n	segítő ; segéd[segédek]
+aisle	n	folyosó ; átjáró
+album	n	album[albumok]
+alert	adj	éber ; figyelmes
+alert	v	figyelmeztet ; riaszt
+alignment	n	igazítás ; elrendezés
+alike	adj	hasonló ; egyforma
+alike	adv	egyformán ; egyaránt
+alive	adj	élő ; életben
+allegation	n	állítás[állítások] ; vád[vádak,3sg=vádja]
+alleged	adj	állítólagos
+alleviate	v	enyhít ; csillapít
+alligator	n	aligátor[aligátorok]
+allocation	n	elosztás ; kiosztás ; juttatás
+allotment	n	kiutalás ; parcella
+ally	n	szövetséges[szövetségesek]
+aloud	adv	hangosan ; fennhangon
+alteration	n	változtatás[változtatások] ; átalakítás
+altogether	adv	teljesen ; összesen ; egészében
+amateur	n	amatőr[amatőrök] ; műkedvelő
+amateur	adj	amatőr ; műkedvelő
+amaze	v	meg|döbbent ; meg|lep ; ámulatba ejt
+amazing	adj	elképesztő ; csodálatos
+amber	n	borostyán[borostyánok,3sg=borostyánja] ; borostyánkő[borostyánkövek]
+ambiguity	n	kétértelműség[kétértelműségek]
+ambition	n	ambíció ; törekvés[törekvések]
+ambitious	adj	becsvágyó ; ambiciózus ; nagyratörő
+amend	v	módosít ; ki|javít
+amendment	n	módosítás[módosítások] ; kiegészítés
+america	n	amerika[name]
+amiable	adj	barátságos ; kedves
+ample	adj	bőséges ; tágas
+amuse	v	szórakoztat ; mulattat
+amusement	n	szórakozás ; mulatság[mulatságok]
+anachronism	n	anakronizmus
+analogy	n	analógia ; hasonlóság[hasonlóságok]
+analytic	adj	analitikus ; elemző
+analyze	v	elemez ; meg|vizsgál
+ancient	adj	ősi ; ókori
+angry	adj	dühös ; mérges
+anguish	n	gyötrelem[gyötrelmek]
+angular	adj	szögletes ; csontos
+animate	v	meg|elevenít ; élénkít
+animate	adj	élő ; eleven
+annihilation	n	megsemmisítés ; megsemmisülés
+announcement	n	bejelentés[bejelentések] ; közlemény[közlemények]
+annoyance	n	bosszúság[bosszúságok] ; bosszankodás
+anonymous	adj	névtelen ; anonim
+antagonistic	adj	ellenséges ; ellentétes
+antecedent	n	előzmény[előzmények]
+antenna	n	antenna
+anterior	adj	elülső ; korábbi
+antique	adj	antik ; régi[régiek]
+antiseptic	adj	fertőtlenítő ; antiszeptikus
+anxiety	n	szorongás[szorongások] ; aggodalom[aggodalmak]
+any	adv	egyáltalán
+apparent	adj	nyilvánvaló ; látszólagos
+appealing	adj	vonzó ; megnyerő
+applaud	v	tapsol[noobj] ; meg|tapsol
+appoint	v	ki|nevez ; ki|jelöl
+appointee	n	kinevezett
+apprehend	v	le|tartóztat ; fel|fog
+apprehension	n	aggodalom[aggodalmak] ; letartóztatás
+apprentice	n	tanonc[tanoncok] ; inas[inasok]
+approve	v	jóvá|hagy ; helyesel
+approximation	n	közelítés ; becslés[becslések]
+arc	n	ív[ívek]
+arched	adj	íves ; boltozatos
+arctic	adj	sarkvidéki ; északi-sarki ; fagyos
+argue	v	vitatkozik ; érvel[noobj]
+aristocracy	n	arisztokrácia ; nemesség
+army	n	hadsereg[hadseregek] ; sereg[seregek]
+aroused	adj	felizgatott ; felkeltett
+arraign	v	vádol ; bíróság elé állít
+arrow	n	nyíl[nyilak]
+artificial	adj	mesterséges
+artistic	adj	művészi ; művészeti
+ascertain	v	meg|állapít ; ki|derít
+ash	n	hamu
+asleep	adj	alvó
+asleep	adv	alva
+ass	n	szamár[szamarak] ; fenék[fenekek]
+assay	n	vizsgálat[vizsgálatok] ; elemzés[elemzések]
+assent	n	beleegyezés ; hozzájárulás
+assertion	n	állítás[állítások]
+assistance	n	segítség ; támogatás
+assistant	n	asszisztens[asszisztensek] ; segéd[segédek]
+assured	adj	biztos ; magabiztos
+astronomical	adj	csillagászati
+athletic	adj	atletikus ; sportos
+atlanta	n	atlanta[name]
+atlantic	adj	atlanti
+atomic	adj	atom ; atomi
+attachment	n	ragaszkodás ; melléklet[mellékletek] ; tartozék[tartozékok]
+attain	v	el|ér ; meg|szerez
+attainment	n	elérés ; teljesítmény[teljesítmények]
+attest	v	tanúsít ; igazol
+attic	n	padlás[padlások] ; padlásszoba
+attract	v	vonz ; magához vonz
+attractive	adj	vonzó ; csinos
+audacity	n	vakmerőség ; merészség
+audience	n	közönség[közönségek] ; hallgatóság
+audit	n	könyvvizsgálat[könyvvizsgálatok] ; ellenőrzés
+augment	v	növel
+authentic	adj	hiteles ; eredeti
+author	n	szerző ; író
+auxiliary	adj	segéd ; kiegészítő ; tartalék
+avert	v	el|hárít ; el|fordít
+awake	adj	ébren[van] ; éber
+awake	v	fel|ébred[noobj] ; fel|ébreszt
+awareness	n	tudatosság ; tudat[tudatok]
+awe	n	áhítat ; tisztelet
+awed	adj	áhítatos ; lenyűgözött
+awry	adv	félre ; ferdén
+babble	v	gagyog[noobj] ; fecseg[noobj]
+backbone	n	gerinc[gerincek] ; gerincoszlop[gerincoszlopok]
+backing	n	támogatás ; háttér[hátterek]
+badge	n	jelvény[jelvények]
+badly	adv	rosszul ; nagyon
+bait	n	csali ; csalétek[csalétkek]
+baked	adj	sült
+bald	adj	kopasz
+ballad	n	ballada
+ballet	n	balett[balettek]
+balloon	n	léggömb[léggömbök,3sg=léggömbje] ; lufi
+ballot	n	szavazólap[szavazólapok,3sg=szavazólapja] ; szavazás[szavazások]
+banana	n	banán[banánok,3sg=banánja]
+banging	n	dörömbölés ; csapkodás
+bankrupt	adj	tönkrement ; csődbe jutott
+bankruptcy	n	csőd[csődök] ; fizetésképtelenség
+banter	n	évődés ; ugratás
+barefoot	adv	mezítláb
+barely	adv	alig ; épphogy
+bargain	n	alku ; jó vétel
+bargain	v	alkudozik
+barge	n	uszály[uszályok] ; bárka
+barrage	n	özön[özönök]
+based	adj	alapuló ; székhelyű
+basic	adj	alapvető ; alap
+basis	n	alap[alapok,3sg=alapja] ; alapzat[alapzatok]
+basket	n	kosár[kosarak]
+bass	n	basszus[basszusok]
+bathe	v	fürdet ; meg|fürdet
+bathing	n	fürdés
+batter	n	tészta ; ütőjátékos
+batter	v	ütlegel ; dönget
+battered	adj	megtépázott ; bántalmazott
+beak	n	csőr[csőrök]
+beard	n	szakáll[szakállak]
+bearer	n	hordozó ; tulajdonos[tulajdonosok]
+beast	n	állat[állatok] ; vadállat[vadállatok]
+beckon	v	int[noobj] ; hív
+beef	n	marhahús[marhahúsok]
+beguile	v	el|bűvöl ; rá|szed
+being	n	lény[lények]
+belabor	v	el|páhol ; túlragoz
+belch	v	böfög[noobj] ; okád
+belching	n	böfögés
+belief	n	hit[hitek,3sg=hite] ; meggyőződés[meggyőződések]
+believer	n	hívő
+bellow	v	bömböl[noobj] ; ordít[noobj]
+belly	n	has[hasak]
+beset	v	ostromol ; sújt
+besides	adv	azonkívül ; ráadásul
+besmirch	v	be|mocskol ; be|sároz
+bestow	v	adományoz ; ruház
+bet	n	fogadás[fogadások] ; tét[tétek]
+bet	v	fogad[noobj]
+between	adv	között ; közben
+bewilder	v	össze|zavar ; meg|zavar
+beyond	adv	túl ; azon túl
+billion	n	milliárd[milliárdok,3sg=milliárdja]
+birthday	n	születésnap[születésnapok,3sg=születésnapja]
+biscuit	n	keksz[kekszek] ; aprósütemény
+bitterly	adv	keserűen ; keservesen
+bitterness	n	keserűség
+blackness	n	feketeség ; sötétség
+blackout	n	áramszünet[áramszünetek] ; elsötétítés
+blank	adj	üres ; kifejezéstelen
+blare	v	harsog[noobj] ; bömböl[noobj]
+blatant	adj	nyilvánvaló ; kirívó
+bleach	n	fehérítő
+bleach	v	fehérít ; ki|fehérít
+bleak	adj	sivár ; kietlen ; kilátástalan
+blight	n	csapás[csapások] ; üszög
+blindly	adv	vakon
+blink	v	pislog[noobj] ; pislákol[noobj]
+blistering	adj	perzselő ; tűző
+blithe	adj	vidám ; gondtalan
+blonde	n	szőke
+blonde	adj	szőke
+blunder	n	baklövés[baklövések] ; melléfogás
+bog	n	mocsár[mocsarak]
+bold	adj	merész ; bátor[bátrak] ; félkövér
+bolster	v	támogat ; alá|támaszt
+booking	n	foglalás[foglalások]
+boot	n	csizma ; bakancs[bakancsok] ; csomagtartó
+booth	n	fülke ; bódé ; stand
+bore	v	untat ; fúr
+bored	adj	unott ; unatkozó
+boundary	n	határ[határok] ; határvonal[határvonalak]
+braid	n	copf[copfok,3sg=copfja] ; fonat[fonatok]
+brandish	v	hadonászik ; lóbál
+breadth	n	szélesség ; kiterjedés
+breakthrough	n	áttörés[áttörések]
+breakup	n	szakítás ; felbomlás
+breast	n	mell[mellek] ; kebel[keblek]
+breathing	n	légzés ; lélegzés
+breathless	adj	lihegő ; kifulladt
+breeding	n	tenyésztés ; nevelés
+brevity	n	rövidség ; tömörség
+bribe	n	kenőpénz[kenőpénzek] ; megvesztegetés
+bribe	v	meg|veszteget ; le|fizet
+brick	n	tégla
+briefly	adv	röviden ; rövid ideig
+brilliance	n	ragyogás ; briliáns tehetség
+brilliantly	adv	ragyogóan ; briliánsan
+brisk	adj	élénk ; friss ; fürge
+british	adj	brit
+broadcast	n	adás[adások] ; közvetítés[közvetítések]
+broadcast	v	sugároz ; közvetít ; ad
+broadening	n	szélesítés ; bővítés
+broil	v	grillez ; roston süt
+bronze	n	bronz[bronzok,acc=bronzot]
+bronze	adj	bronz ; bronzszínű
+brook	n	patak[patakok,3sg=patakja] ; csermely
+bruise	n	zúzódás[zúzódások] ; kék folt
+bruise	v	meg|zúz ; össze|zúz
+brushed	adj	csiszolt ; kefélt
+brutality	n	brutalitás ; kegyetlenség[kegyetlenségek]
+brute	n	állat[állatok] ; vadállat[vadállatok]
+brute	adj	nyers ; brutális
+bubble	n	buborék[buborékok]
+bubble	v	bugyog[noobj]
+buddhist	n	buddhista
+buddhist	adj	buddhista
+buffer	n	ütköző ; puffer[pufferek]
+buffet	n	svédasztal[svédasztalok] ; büfé
+bug	n	bogár[bogarak] ; poloska ; programhiba
+bulge	n	kidudorodás ; dudor[dudorok]
+bulge	v	ki|dudorodik ; duzzad[noobj]
+bulging	adj	kidudorodó ; dülledő
+bulletin	n	közlöny[közlönyök] ; hírlevél[hírlevelek]
+bully	n	zsarnok[zsarnokok] ; kötekedő
+bully	v	terrorizál ; zaklat
+bunker	n	bunker[bunkerek] ; óvóhely[óvóhelyek]
+buoyant	adj	úszóképes ; derűs ; élénk
+burden	n	teher[terhek] ; nyűg
+bureau	n	iroda ; hivatal[hivatalok] ; komód[komódok]
+burrow	n	üreg[üregek] ; kotorék[kotorékok]
+bustle	n	sürgés-forgás ; nyüzsgés
+bygone	adj	elmúlt ; régmúlt
+bypass	n	elkerülő út
+bypass	v	meg|kerül ; el|kerül
+cabin	n	kabin[kabinok,3sg=kabinja] ; faház[faházak]
+cadre	n	káder[káderek] ; keret[keretek]
+cage	n	ketrec[ketrecek] ; kalitka
+calculate	v	ki|számít ; számol
+calculation	n	számítás[számítások] ; számolás
+calendar	n	naptár[naptárak]
+calf	n	borjú[borjak,3sg=borja,sup=borjún] ; vádli
+caliber	n	kaliber[kaliberek] ; színvonal[színvonalak]
+calmly	adv	nyugodtan
+candidate	n	jelölt[jelöltek,3sg=jelöltje] ; pályázó
+cane	n	bot[botok,3sg=botja]
+canter	v	poroszkál[noobj]
+cape	n	köpeny[köpenyek] ; hegyfok[hegyfokok,3sg=hegyfoka]
+rhyme	n	rím[rímek,3sg=rímje]
+picnic	n	piknik[piknikek,3sg=piknikje]
+southeast	n	délkelet[délkeletek]
+sporting	adj	sport ; sportos
+swirl	n	örvény[örvények]
