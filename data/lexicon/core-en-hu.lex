@@ -1011,7 +1011,7 @@ favor	n	szívesség[szívességek] ; kegy[kegyek]
 favor	v	támogat ; előnyben részesít
 fight	n	harc[harcok] ; verekedés
 fight	v	harcol[noobj] ; verekedik
-fine	adj	finom[finomak] ; jó[jók] ; szép
+fine	adj	jó[jók] ; szép ; finom[finomak]
 fine	n	bírság[bírságok]
 flood	n	árvíz[árvizek] ; áradat[áradatok]
 flood	v	el|áraszt
@@ -3672,3 +3672,25 @@ picnic	n	piknik[piknikek,3sg=piknikje]
 southeast	n	délkelet[délkeletek]
 sporting	adj	sport ; sportos
 swirl	n	örvény[örvények]
+# --- Frequent everyday words the tagged-sense ranking places low, and set phrases
+also	adv	is ; szintén
+really	adv	tényleg ; igazán ; valóban
+almost	adv	majdnem ; szinte
+maybe	adv	talán ; esetleg
+perhaps	adv	talán ; lehet
+probably	adv	valószínűleg
+else	adv	más ; különben
+seem	v	tűnik[noobj]
+own	adj	saját
+anything	n	bármi[front] ; valami
+someone	n	valaki[front]
+somebody	n	valaki[front]
+everyone	n	mindenki
+everybody	n	mindenki
+anyone	n	bárki[front] ; valaki[front]
+of course	adv	persze ; természetesen
+at least	adv	legalább
+at last	adv	végre
+in fact	adv	valójában ; tulajdonképpen
+at once	adv	azonnal ; egyszerre
+at all	adv	egyáltalán
