@@ -3694,3 +3694,35 @@ at last	adv	végre
 in fact	adv	valójában ; tulajdonképpen
 at once	adv	azonnal ; egyszerre
 at all	adv	egyáltalán
+# --- More of the first three thousand ranked lemmas
+classic	adj	klasszikus
+classic	n	klasszikus mű
+given	adj	adott ; bizonyos
+gleaming	adj	csillogó ; ragyogó
+appalling	adj	borzasztó ; megdöbbentő
+anatomical	adj	anatómiai
+scholastic	adj	iskolai ; skolasztikus
+anglican	adj	anglikán
+aegean	adj	égei
+assyrian	adj	asszír
+nazi	adj	náci
+schizophrenic	adj	skizofrén
+bask	v	sütkérezik
+boon	n	áldás ; előny[előnyök]
+compress	v	össze|nyom
+brooding	adj	merengő ; borongós
+polarize	v	polarizál
+postulate	v	fel|tételez
+precipitate	v	siettet ; ki|csap
+quack	n	kuruzsló
+rearward	adv	hátrafelé
+rumble	n	dübörgés ; moraj[morajok,acc=morajt]
+sluice	n	zsilip[zsilipek]
+spatter	v	fröcsköl ; be|fröcsköl
+surmise	v	sejt ; gyanít
+harness	v	hasznosít ; fel|szerszámoz
+overload	n	túlterhelés
+overload	v	túl|terhel
+commune	n	kommuna ; község[községek]
+poise	n	tartás ; egyensúly[egyensúlyok] ; önuralom[önuralmak]
+buff	n	rajongó ; szakértő

@@ -144,10 +144,10 @@ TEST(TranslationQualityTest, EveryFormTheCorpusProducesIsAHungarianWord) {
 // Every word of every sense of the core lexicon, whatever its part of speech, is a word
 // hunspell-hu knows: a misspelt or invented sense fails here before any form of it is made.
 TEST(TranslationQualityTest, EverySenseOfTheCoreLexiconIsAHungarianWord) {
-  using namespace lexiton::translator;
   const HunspellHu hu;
-  // Real words hunspell-hu lacks (keep this list short, each one checked in a dictionary).
-  const std::set<std::string> allowed = {};
+  // Real words hunspell-hu lacks (keep this list short, each one checked in a dictionary):
+  // "égei", the adjective of the Aegean ("az égei szigetek").
+  const std::set<std::string> allowed = {"\xC3\xA9gei"};
   const auto core = lexicon::CoreLexicon::loadFile(lexicon::kCoreLexiconFileName);
   std::set<std::string> rejected;
   std::size_t checked = 0;
@@ -159,7 +159,7 @@ TEST(TranslationQualityTest, EverySenseOfTheCoreLexiconIsAHungarianWord) {
         if (!hu.accepts(w) && !allowed.count(w)) rejected.insert(w + " (" + e.lemma + ")");
       }
     }
-  EXPECT_GT(checked, 1000u);
+  EXPECT_GT(checked, 5000u);
   std::string list;
   for (const std::string& w : rejected) list += "\n  " + w;
   EXPECT_TRUE(rejected.empty()) << rejected.size() << " of " << checked
