@@ -3408,7 +3408,7 @@ alert	v	figyelmeztet ; riaszt
 alignment	n	igazítás ; elrendezés
 alike	adj	hasonló ; egyforma
 alike	adv	egyformán ; egyaránt
-alive	adj	élő ; életben
+alive	adj	életben[van] ; élő
 allegation	n	állítás[állítások] ; vád[vádak,3sg=vádja]
 alleged	adj	állítólagos
 alleviate	v	enyhít ; csillapít
