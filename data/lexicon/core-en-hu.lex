@@ -3479,7 +3479,7 @@ artificial	adj	mesterséges
 artistic	adj	művészi ; művészeti
 ascertain	v	meg|állapít ; ki|derít
 ash	n	hamu
-asleep	adj	alvó
+asleep	adj	alva[van] ; alvó
 asleep	adv	alva
 ass	n	szamár[szamarak] ; fenék[fenekek]
 assay	n	vizsgálat[vizsgálatok] ; elemzés[elemzések]
