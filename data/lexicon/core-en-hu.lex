@@ -927,7 +927,7 @@ scene	n	jelenet[jelenetek] ; helyszín[helyszínek]
 seat	n	ülés[ülések] ; hely[helyek]
 seat	v	le|ültet
 service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek]
-shake	v	rázkódik ; meg|ráz
+shake	v	meg|ráz ; rázkódik
 shock	n	sokk[sokkok,3sg=sokkja] ; megrázkódtatás
 shock	v	meg|döbbent
 sight	n	látvány[látványok] ; látás
@@ -1126,7 +1126,7 @@ composition	n	összetétel ; fogalmazás[fogalmazások] ; zenemű[zeneművek]
 concentration	n	koncentráció ; összpontosítás
 conclusion	n	következtetés[következtetések] ; befejezés
 connect	v	össze|köt ; kapcsol
-consider	v	fontolgat ; tekint ; gondol
+consider	v	meg|fontol ; tekint ; gondol
 continue	v	folytat[intr=folytatódik] ; folytatódik
 contrast	n	ellentét[ellentétek] ; kontraszt[kontrasztok]
 conventional	adj	hagyományos ; szokványos
@@ -1201,7 +1201,7 @@ interpret	v	értelmez ; tolmácsol
 judge	n	bíró
 judge	v	ítél ; meg|ítél
 judgment	n	ítélet[ítéletek] ; ítélőképesség
-lay	v	fektet ; le|fektet ; rak
+lay	v	le|tesz[on=ra,in=ba] ; fektet ; rak
 liberal	adj	liberális ; bőkezű
 limit	n	határ[határok] ; korlát[korlátok,3sg=korlátja]
 limit	v	korlátoz
