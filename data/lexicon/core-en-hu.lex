@@ -1404,7 +1404,7 @@ cost	v	kerül[noobj]
 creation	n	teremtés ; létrehozás ; alkotás[alkotások]
 crow	n	varjú
 crush	v	össze|tör ; össze|nyom
-dash	n	kötőjel[kötőjelek] ; rohanás
+dash	n	gondolatjel[gondolatjelek] ; rohanás
 dash	v	rohan[noobj] ; ver
 decay	n	bomlás ; romlás ; hanyatlás
 decay	v	rothad[noobj]
@@ -1639,7 +1639,7 @@ third	adj	harmadik
 third	n	harmad[harmadok]
 thrill	n	izgalom[izgalmak] ; borzongás
 thrill	v	fel|villanyoz
-tip	n	hegy[hegyek] ; borravaló ; tipp[tippek,3sg=tippje]
+tip	n	tipp[tippek,3sg=tippje] ; borravaló ; hegy[hegyek]
 tip	v	fel|borít ; borravalót ad
 trail	n	ösvény[ösvények] ; nyom[nyomok]
 trail	v	követ ; vonszol
