@@ -163,6 +163,8 @@ std::string lowerAscii(std::string_view w) {
 bool endsWith(std::string_view w, std::string_view t) {
   return w.size() > t.size() && w.substr(w.size() - t.size()) == t;
 }
+bool isDoSupport(std::string_view w) { return w == "do" || w == "does" || w == "did"; }
+
 bool isVowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
 
 struct Reading {
@@ -368,8 +370,10 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
       bonus(Tag::noun, std::nullopt, 100);
       if (nextNounish) bonus(Tag::adjective, std::nullopt, 120);
       if (prevTag == Tag::preposition && prevLower == "to") bonus(Tag::verb, VerbForm::base, 60);
-    } else if (prevTag == Tag::modal || prevLower == "do" || prevLower == "does" || prevLower == "did" ||
-               (prevTag == Tag::negation && !verbSeen)) {
+    } else if (prevTag == Tag::modal || isDoSupport(prevLower) ||
+               (prevTag == Tag::negation && (!verbSeen || (i >= 2 && (toks[i - 2].tag == Tag::modal ||
+                                                                      isDoSupport(toks[i - 2].lower)))))) {
+      // "does not matter", "can't find": the negated auxiliary's verb.
       bonus(Tag::verb, VerbForm::base, 200);
     } else if (prevTag == Tag::pronoun &&
                (prev->lower == "i" || prev->lower == "we" || prev->lower == "they" || prev->lower == "he" ||

@@ -47,6 +47,9 @@ TEST(EnglishAnalysisTest, TheContextPicksTheReading) {
   EXPECT_EQ(analysed("The apples are on the table"), "the/det apple/n/pl are/aux on/prep the/det table/n");
   // a contraction is its two words; after a modal a base verb; after a possessive a noun
   EXPECT_EQ(analysed("I can't find my keys"), "i/pron can/modal not/neg find/v/base my/poss key/n/pl");
+  // a negated auxiliary is followed by its verb, even after a subject that is not a pronoun
+  EXPECT_EQ(analysed("It does not matter"), "it/pron does/aux not/neg matter/v/base");
+  EXPECT_EQ(analysed("The bus did not stop"), "the/det bus/n did/aux not/neg stop/v/base");
   // after the copula "-ing" is the continuous verb
   EXPECT_EQ(analysed("She is reading a book"), "she/pron is/aux read/v/ing a/det book/n");
   // after "has" a past form is the participle; after a noun subject a finite verb
