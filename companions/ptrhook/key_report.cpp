@@ -1,30 +1,19 @@
 #include "key_report.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace lexiton::ptrhook {
 
 namespace {
 
-// Shift, Control, Alt (both sides and generic), the Windows keys, Caps, Num and Scroll Lock.
+// Shift, Control and Alt (generic, left and right), the two Windows keys, and Caps, Num and
+// Scroll Lock.
+constexpr unsigned kModifiers[] = {0x10, 0x11, 0x12, 0xA0, 0xA1, 0xA2, 0xA3,
+                                   0xA4, 0xA5, 0x5B, 0x5C, 0x14, 0x90, 0x91};
+
 bool isModifier(unsigned virtualKey) {
-  switch (virtualKey) {
-    case 0x10:
-    case 0x11:
-    case 0x12:  // shift, control, menu
-    case 0xA0:
-    case 0xA1:
-    case 0xA2:
-    case 0xA3:
-    case 0xA4:
-    case 0xA5:
-    case 0x5B:
-    case 0x5C:  // left and right Windows keys
-    case 0x14:
-    case 0x90:
-    case 0x91:  // caps, num and scroll lock
-      return true;
-    default:
-      return false;
-  }
+  return std::find(std::begin(kModifiers), std::end(kModifiers), virtualKey) != std::end(kModifiers);
 }
 
 }  // namespace

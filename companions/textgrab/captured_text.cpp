@@ -97,7 +97,9 @@ bool deliver(std::u16string_view text, std::size_t cursor, uint16_t* buffer, int
   if (!paragraph) return false;
   const CapturedText cut = limitAround(std::move(*paragraph), static_cast<std::size_t>(bufferSize) - 1);
   if (cut.text.empty()) return false;
-  std::copy(cut.text.begin(), cut.text.end(), buffer);
+  // The caller reads up to the terminator: a NUL inside the text (a BSTR may hold one) would
+  // cut it short and leave the cursor outside, so it becomes a space.
+  std::transform(cut.text.begin(), cut.text.end(), buffer, [](char16_t c) { return c ? c : u' '; });
   buffer[cut.text.size()] = 0;
   if (cursorOut) *cursorOut = static_cast<int>(cut.cursor);
   return true;

@@ -32,7 +32,8 @@ std::size_t indexInCrLfText(std::u16string_view text, std::size_t index);
 
 // The paragraph around the cursor, cut to `bufferSize` - 1 characters, written to `buffer` with
 // its terminator; the cursor written to `cursor`. False, and nothing written, when there is no
-// text. `bufferSize` counts characters, terminator included.
+// text. `bufferSize` counts characters, terminator included. A NUL inside the text is written as
+// a space, so the terminator is the first NUL the caller meets.
 bool deliver(std::u16string_view text, std::size_t cursor, uint16_t* buffer, int bufferSize, int* cursorOut);
 
 }  // namespace lexiton::textgrab

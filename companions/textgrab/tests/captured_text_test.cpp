@@ -117,6 +117,15 @@ TEST(Deliver, NeverMoreThanTheBufferTerminatorIncluded) {
   EXPECT_LT(cursor, 9999);
 }
 
+TEST(Deliver, ANulInsideTheTextIsASpace) {
+  std::vector<uint16_t> buffer(16, 0xFFFF);
+  int cursor = -1;
+  const std::u16string text(u"ab\0cd", 5);
+  ASSERT_TRUE(deliver(text, 4, buffer.data(), 16, &cursor));
+  EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(buffer.data())), u"ab cd");
+  EXPECT_EQ(cursor, 4);
+}
+
 TEST(Deliver, NothingForAnEmptyParagraphOrATinyBuffer) {
   uint16_t buffer[4] = {7, 7, 7, 7};
   int cursor = 5;
