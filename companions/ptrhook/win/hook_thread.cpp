@@ -9,8 +9,6 @@ namespace lexiton::ptrhook::win {
 
 namespace {
 
-constexpr DWORD kStartWaitMs = 10000;
-
 // What the hook procedures need; they run on the hook thread only, so nothing here is shared.
 struct HookState {
   HWND target = nullptr;
@@ -139,20 +137,19 @@ bool HookThread::start(HWND target, HMODULE module) {
   if (!request.module) request.module = request.self;
   DWORD id = 0;
   HANDLE thread = CreateThread(nullptr, 0, &hookThreadMain, &request, 0, &id);
-  if (!thread) FreeLibrary(request.self);
-  bool installed = false;
-  if (thread) {
-    if (WaitForSingleObject(request.ready, kStartWaitMs) == WAIT_OBJECT_0 && request.installed) {
-      installed = true;
-    } else {
-      PostThreadMessageW(id, WM_QUIT, 0, 0);
-      WaitForSingleObject(thread, INFINITE);
-      CloseHandle(thread);
-      thread = nullptr;
-    }
+  if (!thread) {
+    FreeLibrary(request.self);
+    CloseHandle(request.ready);
+    return false;
   }
+  // Installing the hooks never blocks; a thread that could not install them ends by itself.
+  WaitForSingleObject(request.ready, INFINITE);
   CloseHandle(request.ready);
-  if (!installed) return false;
+  if (!request.installed) {
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    return false;
+  }
   thread_ = thread;
   threadId_ = id;
   return true;
