@@ -13,6 +13,9 @@ namespace {
 // How long UI Automation may take to reach a provider, and to get one answer from it.
 constexpr DWORD kConnectionTimeoutMs = 300;
 constexpr DWORD kTransactionTimeoutMs = 300;
+// How far up from the element at the point the text pattern is looked for: a browser's or an
+// editor's pattern sits on the document, above the text leaf the point falls on.
+constexpr int kPatternSearchDepth = 8;
 
 // The client object with its time limits, or nothing. Only IUIAutomation2 can be given limits,
 // and an unbounded call into another program is never made, so without it there is nothing.
@@ -66,6 +69,26 @@ class AutomationPointRange : public PointRange {
   IUIAutomationTextRange* point_;
 };
 
+// The text pattern of the element at the point or of its nearest ancestor that has one.
+ComPtr<IUIAutomationTextPattern> textPatternAt(IUIAutomation2* automation, POINT screenPoint) {
+  ComPtr<IUIAutomationTextPattern> pattern;
+  ComPtr<IUIAutomationElement> element;
+  ComPtr<IUIAutomationTreeWalker> walker;
+  if (FAILED(automation->ElementFromPoint(screenPoint, element.put())) || !element ||
+      FAILED(automation->get_ControlViewWalker(walker.put())) || !walker)
+    return pattern;
+  for (int level = 0; level < kPatternSearchDepth && element; ++level) {
+    if (SUCCEEDED(element->GetCurrentPatternAs(UIA_TextPatternId, IID_IUIAutomationTextPattern,
+                                               reinterpret_cast<void**>(pattern.put()))) &&
+        pattern)
+      break;
+    ComPtr<IUIAutomationElement> parent;
+    if (FAILED(walker->GetParentElement(element.get(), parent.put()))) break;
+    element = std::move(parent);
+  }
+  return pattern;
+}
+
 }  // namespace
 
 bool automationAvailable() { return static_cast<bool>(createAutomation()); }
@@ -73,13 +96,8 @@ bool automationAvailable() { return static_cast<bool>(createAutomation()); }
 std::optional<CapturedText> readAutomation(POINT screenPoint) {
   ComPtr<IUIAutomation2> automation = createAutomation();
   if (!automation) return std::nullopt;
-  ComPtr<IUIAutomationElement> element;
-  if (FAILED(automation->ElementFromPoint(screenPoint, element.put())) || !element) return std::nullopt;
-  ComPtr<IUIAutomationTextPattern> pattern;
-  if (FAILED(element->GetCurrentPatternAs(UIA_TextPatternId, IID_IUIAutomationTextPattern,
-                                          reinterpret_cast<void**>(pattern.put()))) ||
-      !pattern)
-    return std::nullopt;
+  ComPtr<IUIAutomationTextPattern> pattern = textPatternAt(automation.get(), screenPoint);
+  if (!pattern) return std::nullopt;
   ComPtr<IUIAutomationTextRange> point;
   if (FAILED(pattern->RangeFromPoint(screenPoint, point.put())) || !point) return std::nullopt;
   AutomationPointRange questions(point.get());
