@@ -49,7 +49,7 @@ lexiton_add_test(host_wine_tests WINE_ONLY TIMEOUT 600
   SOURCES tests/host_wine_test.cpp tests/host_process.cpp tests/splash_test_images.cpp
   LIBS lexiton_host_core lexiton_common lexiton::zlib advapi32 user32)
 if(TARGET host_wine_tests)
-  add_dependencies(host_wine_tests Lexiton standin_ptrhook standin_textgrab standin_dictcore standin_client standin_client_without_storno standin_empty)
+  add_dependencies(host_wine_tests Lexiton ptrhook textgrab standin_ptrhook standin_textgrab standin_dictcore standin_client standin_client_without_storno standin_empty)
   # One running host per wine session: the single-instance mutex and the shared block are
   # system-wide, and the tests point the "AppData" shell folder at a folder of their own.
   set_tests_properties(host_wine_tests PROPERTIES RESOURCE_LOCK lexiton_host)
