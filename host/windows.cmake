@@ -16,18 +16,24 @@ target_include_directories(Lexiton PRIVATE ${CMAKE_SOURCE_DIR}/tippaint/include
 target_link_libraries(Lexiton PRIVATE lexiton_host_core lexiton_common comctl32 shell32 gdi32 user32 advapi32 msvfw32)
 add_dependencies(Lexiton uires1038 uires2057 lexiton_splash_files tippaint mtippaint LexitonSt LexitonClt)
 
-# Stand-in companions: only where no real library of that name is built.
+# Stand-in companions. The host's tests always run with these (their log shows what the host
+# called and unloaded, in order); where no real library of the name is built, Lexiton.exe
+# binds a copy under the real name too.
 set(standins ${CMAKE_CURRENT_SOURCE_DIR}/tests/standins)
 foreach(companion ptrhook textgrab dictcore)
+  set(standin_targets standin_${companion})
   if(NOT TARGET ${companion})
-    add_library(${companion} SHARED ${standins}/${companion}_standin.cpp)
-    target_link_libraries(${companion} PRIVATE lexiton_common)
-    add_dependencies(Lexiton ${companion})
+    list(APPEND standin_targets ${companion})
   endif()
+  foreach(t ${standin_targets})
+    add_library(${t} SHARED ${standins}/${companion}_standin.cpp)
+    target_link_libraries(${t} PRIVATE lexiton_common)
+  endforeach()
+  add_dependencies(Lexiton ${companion})
 endforeach()
-if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND TARGET ptrhook)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   # The hook's stdcall entry is bound by its plain name.
-  target_link_options(ptrhook PRIVATE -Wl,--kill-at)
+  target_link_options(standin_ptrhook PRIVATE -Wl,--kill-at)
 endif()
 
 # Stand-ins the tests put in a library's place.
@@ -43,7 +49,7 @@ lexiton_add_test(host_wine_tests WINE_ONLY TIMEOUT 600
   SOURCES tests/host_wine_test.cpp tests/host_process.cpp tests/splash_test_images.cpp
   LIBS lexiton_host_core lexiton_common lexiton::zlib advapi32 user32)
 if(TARGET host_wine_tests)
-  add_dependencies(host_wine_tests Lexiton standin_client standin_client_without_storno standin_empty)
+  add_dependencies(host_wine_tests Lexiton ptrhook textgrab standin_ptrhook standin_textgrab standin_dictcore standin_client standin_client_without_storno standin_empty)
   # One running host per wine session: the single-instance mutex and the shared block are
   # system-wide, and the tests point the "AppData" shell folder at a folder of their own.
   set_tests_properties(host_wine_tests PROPERTIES RESOURCE_LOCK lexiton_host)

@@ -101,6 +101,17 @@ TEST_F(HostProgram, StartsPublishesItsWindowAndEndsInOrderOnEndOfSession) {
   EXPECT_EQ(iniValue("dict", "FeedbackText"), "0");
 }
 
+TEST_F(HostProgram, TheRealPointerHookAndTextReaderBindAndEndCleanly) {
+  HostProcess host("real_companions");
+  host.place("ptrhook.dll", "ptrhook.dll");
+  host.place("textgrab.dll", "textgrab.dll");
+  const auto record = startRunning(host, "[dict]\nUserLang=2057\n");
+  ASSERT_TRUE(record) << alerts();
+  // ReleaseHook ends the hook thread before the library is unloaded.
+  EXPECT_EQ(host.endSession(*record), 0u);
+  EXPECT_EQ(alerts(), "");
+}
+
 TEST_F(HostProgram, TheRealOnlineLibraryServesWithServerModeOne) {
   HostProcess host("online");
   host.place("LexitonSt.dll", "standin_empty.dll");

@@ -19,6 +19,14 @@ extern "C" {
 #endif
 
 // ptrhook.dll: from SetupHook on, pointer moves and key presses are posted to `window`.
+// The messages it receives: a move (wParam x, lParam y, screen coordinates) and a key press
+// (wParam the character, 0 for a key that gives none).
+#define LX_HOOK_POINTER_MOVED (0x0400 + 100)
+#define LX_HOOK_KEY_PRESSED (0x0400 + 101)
+// Windows does not say which process injected an input event. Code in the host's process marks
+// what it injects with this extra-information value, and the hook ignores injected events that
+// carry it, so the host never reacts to its own input.
+#define LX_HOST_INJECTED_INPUT 0x4C584E49u
 typedef int(LX_COMPANION_STDCALL* SetupHookFn)(void* window, void* hookModule);
 typedef int(LX_COMPANION_CDECL* ReleaseHookFn)(void);
 
