@@ -15,11 +15,10 @@ int length_of(std::size_t n) { return int(std::min<std::size_t>(n, std::numeric_
 
 const WCHAR* wide(std::u16string_view text) { return reinterpret_cast<const WCHAR*>(text.data()); }
 
-// Draws with the item's font and colours, then gives the DC back as it was.
+// Draws with the item's colours, then gives the DC its colours and mode back.
 class TextDrawing {
  public:
-  TextDrawing(HDC dc, HFONT font, Colour text_colour, std::optional<Colour> background)
-      : state_(dc), selection_(dc, font) {
+  TextDrawing(HDC dc, Colour text_colour, std::optional<Colour> background) : state_(dc) {
     SetTextColor(dc, text_colour);
     if (background) {
       SetBkMode(dc, OPAQUE);
@@ -31,7 +30,6 @@ class TextDrawing {
 
  private:
   TextStateGuard state_;
-  Selection selection_;
 };
 
 // Bits per pixel of what `dc` paints into: the selected bitmap of a memory DC, else the device.
@@ -42,6 +40,11 @@ int target_bits_per_pixel(HDC dc) {
     return bitmap.bmBitsPixel * bitmap.bmPlanes;
   }
   return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+}
+
+bool double_byte(int charset) {
+  return charset == SHIFTJIS_CHARSET || charset == HANGUL_CHARSET || charset == JOHAB_CHARSET ||
+         charset == GB2312_CHARSET || charset == CHINESEBIG5_CHARSET;
 }
 
 }  // namespace
@@ -70,6 +73,20 @@ GdiSurface::GdiSurface(HDC dc) : dc_(dc) {
   caps_.screen_height = GetDeviceCaps(dc, VERTRES);
   caps_.palette = GetDeviceCaps(dc, NUMCOLORS) != -1;
   caps_.exact_colours = !caps_.palette && target_bits_per_pixel(dc) >= 24;
+}
+
+GdiSurface::~GdiSurface() { restore_font(); }
+
+void GdiSurface::use_font(HFONT font) {
+  if (!font) return restore_font();
+  // Checked against the DC rather than remembered: code that shares the DC may select too.
+  if (GetCurrentObject(dc_, OBJ_FONT) == font) return;
+  const HGDIOBJ previous = SelectObject(dc_, font);
+  if (!original_font_ && previous && previous != HGDI_ERROR) original_font_ = previous;
+}
+
+void GdiSurface::restore_font() {
+  if (original_font_ && GetCurrentObject(dc_, OBJ_FONT) != original_font_) SelectObject(dc_, original_font_);
 }
 
 GdiSurface::CachedFont* GdiSurface::cached(FontId id) const {
@@ -115,8 +132,10 @@ void GdiSurface::drop_unused_fonts() {
   // Every font is selected out again by the call that selected it, so any may be deleted.
   for (auto it = font_cache_.begin(); unused > kMaxUnusedFonts && it != font_cache_.end();) {
     if (it->users == 0) {
+      if (GetCurrentObject(dc_, OBJ_FONT) == it->font.get()) restore_font();
       for (MeasuredText& m : measured_)
         if (m.font == it->font.get()) m = {};
+      if (fitted_.font == it->font.get()) fitted_ = {};
       it = font_cache_.erase(it);
       --unused;
     } else {
@@ -128,7 +147,7 @@ void GdiSurface::drop_unused_fonts() {
 FontMetrics GdiSurface::metrics(FontId id) {
   CachedFont* f = cached(id);
   if (f && f->metrics) return *f->metrics;
-  Selection selection(dc_, f ? f->font.get() : nullptr);
+  use_font(f ? f->font.get() : nullptr);
   TEXTMETRICA tm{};
   if (!GetTextMetricsA(dc_, &tm)) return {};
   const FontMetrics m{int(tm.tmAscent), int(tm.tmDescent)};
@@ -138,20 +157,31 @@ FontMetrics GdiSurface::metrics(FontId id) {
 
 int GdiSurface::text_fit(FontId id, std::string_view text, int max_width) {
   if (max_width < 1 || text.empty()) return 0;
-  Selection selection(dc_, font(id));
+  const CachedFont* f = cached(id);
+  use_font(f ? f->font.get() : nullptr);
   INT fit = 0;
   SIZE extent{};
-  if (!GetTextExtentExPointA(dc_, text.data(), length_of(text.size()), max_width, &fit, nullptr, &extent))
+  // Double-byte character sets count extents per character, not per byte: no prefixes kept.
+  const bool keep_prefixes = f && !double_byte(f->spec.charset);
+  std::vector<INT> extents(keep_prefixes ? text.size() : 0);
+  if (!GetTextExtentExPointA(dc_, text.data(), length_of(text.size()), max_width, &fit,
+                             keep_prefixes ? extents.data() : nullptr, &extent))
     return 0;
+  if (keep_prefixes) {
+    extents.resize(std::size_t(std::clamp<INT>(fit, 0, INT(extents.size()))));
+    fitted_ = {f->font.get(), std::string(text.substr(0, extents.size())), std::move(extents)};
+  }
   return fit;
 }
 
 int GdiSurface::text_width(FontId id, std::string_view text) {
   if (text.empty()) return 0;
   const HFONT f = font(id);
+  if (f && f == fitted_.font && text.size() <= fitted_.extents.size() && fitted_.text.starts_with(text))
+    return fitted_.extents[text.size() - 1];
   for (const MeasuredText& m : measured_)
     if (m.font == f && f && m.text == text) return m.width;
-  Selection selection(dc_, f);
+  use_font(f);
   SIZE extent{};
   if (!GetTextExtentPoint32A(dc_, text.data(), length_of(text.size()), &extent)) return 0;
   // Fonts live as long as the surface unless dropped unused; a dropped font's handle could be
@@ -183,7 +213,8 @@ void GdiSurface::draw_text(FontId id, int x, int y, std::string_view text, Colou
                            std::optional<Colour> background) {
   HFONT f = font(id);
   if (!f || text.empty()) return;
-  TextDrawing drawing(dc_, f, text_colour, background);
+  use_font(f);
+  TextDrawing drawing(dc_, text_colour, background);
   TextOutA(dc_, x, y, text.data(), length_of(text.size()));
 }
 
@@ -191,7 +222,8 @@ void GdiSurface::draw_wide_text(FontId id, int x, int y, std::u16string_view tex
                                 std::optional<Colour> background) {
   HFONT f = font(id);
   if (!f || text.empty()) return;
-  TextDrawing drawing(dc_, f, text_colour, background);
+  use_font(f);
+  TextDrawing drawing(dc_, text_colour, background);
   TextOutW(dc_, x, y, wide(text), length_of(text.size()));
 }
 

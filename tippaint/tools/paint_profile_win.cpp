@@ -21,10 +21,11 @@ enum Bucket { kFill, kFonts, kMeasure, kDraw, kPixels, kBuckets };
 
 // Runs f and adds its time to `bucket`.
 template <class F>
-auto timed(double& bucket, F f) {
+auto timed(double& bucket, int& calls, F f) {
   const Stopwatch watch;
   auto result = f();
   bucket += watch.milliseconds();
+  ++calls;
   return result;
 }
 
@@ -33,54 +34,57 @@ class TimingSurface final : public Surface {
  public:
   explicit TimingSurface(Surface& inner) : inner_(inner) {}
   std::array<double, kBuckets> spent{};
+  std::array<int, kBuckets> calls{};
 
   DeviceCaps caps() const override { return inner_.caps(); }
   FontId create_font(const FontSpec& spec) override {
-    return timed(spent[kFonts], [&] { return inner_.create_font(spec); });
+    return timed(spent[kFonts], calls[kFonts], [&] { return inner_.create_font(spec); });
   }
   void delete_font(FontId font) override {
-    timed(spent[kFonts], [&] { return (inner_.delete_font(font), 0); });
+    timed(spent[kFonts], calls[kFonts], [&] { return (inner_.delete_font(font), 0); });
   }
   FontMetrics metrics(FontId font) override {
-    return timed(spent[kFonts], [&] { return inner_.metrics(font); });
+    return timed(spent[kFonts], calls[kFonts], [&] { return inner_.metrics(font); });
   }
   int text_fit(FontId font, std::string_view text, int max_width) override {
-    return timed(spent[kMeasure], [&] { return inner_.text_fit(font, text, max_width); });
+    return timed(spent[kMeasure], calls[kMeasure], [&] { return inner_.text_fit(font, text, max_width); });
   }
   int text_width(FontId font, std::string_view text) override {
-    return timed(spent[kMeasure], [&] { return inner_.text_width(font, text); });
+    return timed(spent[kMeasure], calls[kMeasure], [&] { return inner_.text_width(font, text); });
   }
   int wide_text_width(FontId font, std::u16string_view text) override {
-    return timed(spent[kMeasure], [&] { return inner_.wide_text_width(font, text); });
+    return timed(spent[kMeasure], calls[kMeasure], [&] { return inner_.wide_text_width(font, text); });
   }
   void draw_text(FontId font, int x, int y, std::string_view text, Colour colour,
                  std::optional<Colour> background) override {
-    timed(spent[kDraw], [&] { return (inner_.draw_text(font, x, y, text, colour, background), 0); });
+    timed(spent[kDraw], calls[kDraw],
+          [&] { return (inner_.draw_text(font, x, y, text, colour, background), 0); });
   }
   void draw_wide_text(FontId font, int x, int y, std::u16string_view text, Colour colour,
                       std::optional<Colour> background) override {
-    timed(spent[kDraw], [&] { return (inner_.draw_wide_text(font, x, y, text, colour, background), 0); });
+    timed(spent[kDraw], calls[kDraw],
+          [&] { return (inner_.draw_wide_text(font, x, y, text, colour, background), 0); });
   }
   bool fill_rect(const Rect& rect, Colour colour) override {
-    return timed(spent[kFill], [&] { return inner_.fill_rect(rect, colour); });
+    return timed(spent[kFill], calls[kFill], [&] { return inner_.fill_rect(rect, colour); });
   }
   void draw_line(Point from, Point to, Colour colour) override {
-    timed(spent[kDraw], [&] { return (inner_.draw_line(from, to, colour), 0); });
+    timed(spent[kDraw], calls[kDraw], [&] { return (inner_.draw_line(from, to, colour), 0); });
   }
   void polyline(std::span<const Point> points, std::optional<Colour> colour) override {
-    timed(spent[kDraw], [&] { return (inner_.polyline(points, colour), 0); });
+    timed(spent[kDraw], calls[kDraw], [&] { return (inner_.polyline(points, colour), 0); });
   }
   bool play_metafile(const MetafileRef& metafile, const Rect& dest) override {
-    return timed(spent[kDraw], [&] { return inner_.play_metafile(metafile, dest); });
+    return timed(spent[kDraw], calls[kDraw], [&] { return inner_.play_metafile(metafile, dest); });
   }
   void draw_pixels(const Rect& rect, std::span<const Colour> pixels) override {
-    timed(spent[kPixels], [&] { return (inner_.draw_pixels(rect, pixels), 0); });
+    timed(spent[kPixels], calls[kPixels], [&] { return (inner_.draw_pixels(rect, pixels), 0); });
   }
   Colour get_pixel(int x, int y) override {
-    return timed(spent[kPixels], [&] { return inner_.get_pixel(x, y); });
+    return timed(spent[kPixels], calls[kPixels], [&] { return inner_.get_pixel(x, y); });
   }
   void set_pixel(int x, int y, Colour colour) override {
-    timed(spent[kPixels], [&] { return (inner_.set_pixel(x, y, colour), 0); });
+    timed(spent[kPixels], calls[kPixels], [&] { return (inner_.set_pixel(x, y, colour), 0); });
   }
   Colour nearest_colour(Colour colour) override { return inner_.nearest_colour(colour); }
 
@@ -89,10 +93,10 @@ class TimingSurface final : public Surface {
 };
 
 // The steps, in the order TipPaint takes them.
-const char* const kSteps[] = {"fill (screen)", "painter fonts",  "RTF reading",  "layout logic",
-                              "fonts per run", "text measuring", "text drawing", "logo sizes",
-                              "band",          "logos",          "band copy",    "outline",
-                              "region",        "total"};
+const char* const kSteps[] = {
+    "fill (screen)", "painter fonts", "RTF reading", "layout logic",  "fonts per run", "text measuring",
+    "text drawing",  "logo sizes",    "band",        "logos",         "band copy",     "outline",
+    "region",        "total",         "font calls",  "measure calls", "draw calls"};
 constexpr std::size_t kStepCount = std::size(kSteps);
 using StepTimes = std::array<double, kStepCount>;
 
@@ -106,6 +110,7 @@ StepTimes paint_steps(HMODULE module, HDC dc, const PaintableChunk& chunk, COLOR
   t[0] = surface.spent[kFill];
   t[1] = watch.milliseconds() - t[0];
   surface.spent = {};
+  surface.calls = {};
 
   double rendering = 0;
   const std::string_view payload(reinterpret_cast<const char*>(chunk.data), chunk.size);
@@ -171,6 +176,9 @@ StepTimes paint_steps(HMODULE module, HDC dc, const PaintableChunk& chunk, COLOR
   t[12] = watch.milliseconds();
   GdiFlush();
   t[13] = total.milliseconds();
+  t[14] = surface.calls[kFonts];
+  t[15] = surface.calls[kMeasure];
+  t[16] = surface.calls[kDraw];
   return t;
 }
 

@@ -1,7 +1,8 @@
 // The Surface over a Windows device context: fonts made with CreateFontA, one per format for
 // the surface's life (the layout asks for the same few fonts for every run it fits, measures
 // and draws), with their metrics, text measured and drawn with the ANSI and wide GDI calls, and every
-// drawing call leaving the DC's selected objects, colours and modes as it found them.
+// drawing call leaving the DC's colours, modes, pens and brushes as it found them; the font of
+// the last text call stays selected until the next or until the surface goes.
 #pragma once
 
 #include <tippaint/surface.h>
@@ -12,6 +13,7 @@
 #include <array>
 #include <list>
 #include <string>
+#include <vector>
 #include <map>
 #include <optional>
 
@@ -22,6 +24,8 @@ LOGFONTA logfont_of(const FontSpec& spec);
 class GdiSurface final : public Surface {
  public:
   explicit GdiSurface(HDC dc);
+  // Selects the DC's own font back.
+  ~GdiSurface() override;
   GdiSurface(const GdiSurface&) = delete;
   GdiSurface& operator=(const GdiSurface&) = delete;
 
@@ -69,16 +73,30 @@ class GdiSurface final : public Surface {
     int width = 0;
   };
   static constexpr std::size_t kMeasuredTexts = 8;
+  // Fitting a run yields the extent of every prefix that fits; the line's measurements that
+  // follow ask for such prefixes of the same text.
+  struct FittedPrefixes {
+    HFONT font = nullptr;
+    std::string text;
+    std::vector<INT> extents;  // extents[n - 1]: the width of the first n bytes
+  };
 
   CachedFont* cached(FontId id) const;
+  // Text calls leave their font selected for the next one (selecting a font costs more than
+  // measuring a short run); null selects the DC's own font, which goes back when the surface
+  // does.
+  void use_font(HFONT font);
+  void restore_font();
   void drop_unused_fonts();
 
   HDC dc_;
+  HGDIOBJ original_font_ = nullptr;
   DeviceCaps caps_;
   std::list<CachedFont> font_cache_;  // least recently made first
   std::map<FontId, CachedFont*> fonts_;
   std::array<MeasuredText, kMeasuredTexts> measured_{};
   std::size_t next_measured_ = 0;
+  FittedPrefixes fitted_;
   FontId next_font_ = 1;
   // Where wide text is measured, made at the first measurement and kept: fitting a line
   // measures several times.
