@@ -68,7 +68,8 @@ class ListPainter {
   // Text in `font` at (x + 3, y), at least min_width wide and min_height high; returns the
   // rectangle it took and adds it to the bounding box.
   RECT place(HFONT font, int x, int y, int min_width, int min_height, std::string_view text) {
-    if (font) SelectObject(dc_, font);
+    // Selecting a font costs more than placing a short line: only when it changes.
+    if (font && GetCurrentObject(dc_, OBJ_FONT) != font) SelectObject(dc_, font);
     const DWORD extent = GetTabbedTextExtentA(dc_, text.data(), int(text.size()), 0, nullptr);
     const int width = LOWORD(extent), height = HIWORD(extent);
     RECT rect{x + 3, y, x + std::max(min_width, width + 6), y + std::max(min_height, height)};
