@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string_view>
 
 namespace tippaint::win {
@@ -51,11 +52,7 @@ class SavedFont {
 class ListPainter {
  public:
   ListPainter(HDC dc, int dpi_y)
-      : dc_(dc),
-        normal_(make_font(dpi_y, false)),
-        bold_(make_font(dpi_y, true)),
-        icons_(dc),
-        saved_font_(dc) {
+      : dc_(dc), normal_(make_font(dpi_y, false)), bold_(make_font(dpi_y, true)), saved_font_(dc) {
     if (bold_) SelectObject(dc_, bold_.get());
   }
 
@@ -82,9 +79,12 @@ class ListPainter {
   }
 
   void icon(HBITMAP bitmap, int x, int y) {
-    if (!bitmap || !icons_) return;
-    Selection selection(icons_.get(), bitmap);
-    if (selection.ok()) BitBlt(dc_, x, y, kListIconWidth, kListIconHeight, icons_.get(), 0, 0, SRCCOPY);
+    if (!bitmap) return;
+    // Made at the first icon: most lists have none, and a DC is not free to make.
+    if (!icons_) icons_ = std::make_unique<MemoryDc>(dc_);
+    if (!*icons_) return;
+    Selection selection(icons_->get(), bitmap);
+    if (selection.ok()) BitBlt(dc_, x, y, kListIconWidth, kListIconHeight, icons_->get(), 0, 0, SRCCOPY);
   }
 
  private:
@@ -96,7 +96,7 @@ class ListPainter {
   HDC dc_;
   Font normal_;
   Font bold_;
-  MemoryDc icons_;
+  std::unique_ptr<MemoryDc> icons_;
   // Declared last: the DC gets its own font back before the painter's fonts are deleted, also
   // when the painter's bold font could not be made and only the entries' fonts were selected.
   SavedFont saved_font_;
