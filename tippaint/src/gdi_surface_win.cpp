@@ -72,7 +72,8 @@ GdiSurface::GdiSurface(HDC dc) : dc_(dc) {
   caps_.screen_width = GetDeviceCaps(dc, HORZRES);
   caps_.screen_height = GetDeviceCaps(dc, VERTRES);
   caps_.palette = GetDeviceCaps(dc, NUMCOLORS) != -1;
-  caps_.exact_colours = !caps_.palette && target_bits_per_pixel(dc) >= 24;
+  // A block of pixels is copied unscaled; per-pixel calls would follow another mapping mode.
+  caps_.exact_colours = !caps_.palette && target_bits_per_pixel(dc) >= 24 && GetMapMode(dc) == MM_TEXT;
 }
 
 GdiSurface::~GdiSurface() { restore_font(); }
