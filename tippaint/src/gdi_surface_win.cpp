@@ -130,7 +130,7 @@ void GdiSurface::delete_font(FontId id) {
 void GdiSurface::drop_unused_fonts() {
   std::size_t unused = 0;
   for (const CachedFont& f : font_cache_) unused += f.users == 0;
-  // Every font is selected out again by the call that selected it, so any may be deleted.
+  // A font that the last text call left selected goes out of the DC before it is deleted.
   for (auto it = font_cache_.begin(); unused > kMaxUnusedFonts && it != font_cache_.end();) {
     if (it->users == 0) {
       if (GetCurrentObject(dc_, OBJ_FONT) == it->font.get()) restore_font();
