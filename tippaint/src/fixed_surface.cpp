@@ -99,6 +99,13 @@ bool FixedSurface::play_metafile(const MetafileRef& metafile, const Rect& dest) 
   return true;
 }
 
+void FixedSurface::draw_pixels(const Rect& rect, std::span<const Colour> pixels) {
+  pixel_blocks.push_back(rect);
+  std::size_t at = 0;
+  for (int y = rect.top; y < rect.bottom; ++y)
+    for (int x = rect.left; x < rect.right && at < pixels.size(); ++x) set_pixel(x, y, pixels[at++]);
+}
+
 Colour FixedSurface::get_pixel(int x, int y) {
   const auto it = pixels_.find({x, y});
   return it == pixels_.end() ? 0 : it->second;

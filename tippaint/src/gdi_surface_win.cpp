@@ -1,7 +1,9 @@
 #include <tippaint/win/gdi_surface.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -13,11 +15,10 @@ int length_of(std::size_t n) { return int(std::min<std::size_t>(n, std::numeric_
 
 const WCHAR* wide(std::u16string_view text) { return reinterpret_cast<const WCHAR*>(text.data()); }
 
-// Draws with the item's font and colours, then gives the DC back as it was.
+// Draws with the item's colours, then gives the DC its colours and mode back.
 class TextDrawing {
  public:
-  TextDrawing(HDC dc, HFONT font, Colour text_colour, std::optional<Colour> background)
-      : state_(dc), selection_(dc, font) {
+  TextDrawing(HDC dc, Colour text_colour, std::optional<Colour> background) : state_(dc) {
     SetTextColor(dc, text_colour);
     if (background) {
       SetBkMode(dc, OPAQUE);
@@ -29,8 +30,22 @@ class TextDrawing {
 
  private:
   TextStateGuard state_;
-  Selection selection_;
 };
+
+// Bits per pixel of what `dc` paints into: the selected bitmap of a memory DC, else the device.
+int target_bits_per_pixel(HDC dc) {
+  if (GetObjectType(dc) == OBJ_MEMDC) {
+    BITMAP bitmap{};
+    if (!GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof bitmap, &bitmap)) return 0;
+    return bitmap.bmBitsPixel * bitmap.bmPlanes;
+  }
+  return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+}
+
+bool double_byte(int charset) {
+  return charset == SHIFTJIS_CHARSET || charset == HANGUL_CHARSET || charset == JOHAB_CHARSET ||
+         charset == GB2312_CHARSET || charset == CHINESEBIG5_CHARSET;
+}
 
 }  // namespace
 
@@ -57,47 +72,125 @@ GdiSurface::GdiSurface(HDC dc) : dc_(dc) {
   caps_.screen_width = GetDeviceCaps(dc, HORZRES);
   caps_.screen_height = GetDeviceCaps(dc, VERTRES);
   caps_.palette = GetDeviceCaps(dc, NUMCOLORS) != -1;
+  // A block of pixels is copied unscaled; per-pixel calls would follow another mapping mode.
+  caps_.exact_colours = !caps_.palette && target_bits_per_pixel(dc) >= 24 && GetMapMode(dc) == MM_TEXT;
+}
+
+GdiSurface::~GdiSurface() { restore_font(); }
+
+void GdiSurface::use_font(HFONT font) {
+  if (!font) return restore_font();
+  // Checked against the DC rather than remembered: code that shares the DC may select too.
+  if (GetCurrentObject(dc_, OBJ_FONT) == font) return;
+  const HGDIOBJ previous = SelectObject(dc_, font);
+  if (!original_font_ && previous && previous != HGDI_ERROR) original_font_ = previous;
+}
+
+void GdiSurface::restore_font() {
+  if (original_font_ && GetCurrentObject(dc_, OBJ_FONT) != original_font_) SelectObject(dc_, original_font_);
+}
+
+GdiSurface::CachedFont* GdiSurface::cached(FontId id) const {
+  auto it = fonts_.find(id);
+  return it == fonts_.end() ? nullptr : it->second;
 }
 
 HFONT GdiSurface::font(FontId id) const {
-  auto it = fonts_.find(id);
-  return it == fonts_.end() ? nullptr : it->second.get();
+  const CachedFont* f = cached(id);
+  return f ? f->font.get() : nullptr;
 }
 
 FontId GdiSurface::create_font(const FontSpec& spec) {
-  const LOGFONTA lf = logfont_of(spec);
-  Font font(CreateFontIndirectA(&lf));
-  if (!font) return kNoFont;
+  auto it = std::find_if(font_cache_.begin(), font_cache_.end(),
+                         [&](const CachedFont& f) { return f.spec == spec; });
+  if (it == font_cache_.end()) {
+    const LOGFONTA lf = logfont_of(spec);
+    Font font(CreateFontIndirectA(&lf));
+    if (!font) return kNoFont;
+    font_cache_.push_back({spec, std::move(font), std::nullopt, 0});
+    it = std::prev(font_cache_.end());
+  } else {
+    font_cache_.splice(font_cache_.end(), font_cache_, it);  // most recently used last
+  }
   const FontId id = next_font_++;
   if (next_font_ == kNoFont) ++next_font_;
-  fonts_.emplace(id, std::move(font));
+  ++it->users;
+  fonts_.emplace(id, &*it);
   return id;
 }
 
-void GdiSurface::delete_font(FontId id) { fonts_.erase(id); }
+void GdiSurface::delete_font(FontId id) {
+  auto it = fonts_.find(id);
+  if (it == fonts_.end()) return;
+  --it->second->users;
+  fonts_.erase(it);
+  drop_unused_fonts();
+}
+
+void GdiSurface::drop_unused_fonts() {
+  std::size_t unused = 0;
+  for (const CachedFont& f : font_cache_) unused += f.users == 0;
+  // A font that the last text call left selected goes out of the DC before it is deleted.
+  for (auto it = font_cache_.begin(); unused > kMaxUnusedFonts && it != font_cache_.end();) {
+    if (it->users == 0) {
+      if (GetCurrentObject(dc_, OBJ_FONT) == it->font.get()) restore_font();
+      for (MeasuredText& m : measured_)
+        if (m.font == it->font.get()) m = {};
+      if (fitted_.font == it->font.get()) fitted_ = {};
+      it = font_cache_.erase(it);
+      --unused;
+    } else {
+      ++it;
+    }
+  }
+}
 
 FontMetrics GdiSurface::metrics(FontId id) {
-  Selection selection(dc_, font(id));
+  CachedFont* f = cached(id);
+  if (f && f->metrics) return *f->metrics;
+  use_font(f ? f->font.get() : nullptr);
   TEXTMETRICA tm{};
   if (!GetTextMetricsA(dc_, &tm)) return {};
-  return {int(tm.tmAscent), int(tm.tmDescent)};
+  const FontMetrics m{int(tm.tmAscent), int(tm.tmDescent)};
+  if (f) f->metrics = m;
+  return m;
 }
 
 int GdiSurface::text_fit(FontId id, std::string_view text, int max_width) {
   if (max_width < 1 || text.empty()) return 0;
-  Selection selection(dc_, font(id));
+  const CachedFont* f = cached(id);
+  use_font(f ? f->font.get() : nullptr);
   INT fit = 0;
   SIZE extent{};
-  if (!GetTextExtentExPointA(dc_, text.data(), length_of(text.size()), max_width, &fit, nullptr, &extent))
+  // Double-byte character sets count extents per character, not per byte: no prefixes kept.
+  const bool keep_prefixes = f && !double_byte(f->spec.charset);
+  std::vector<INT> extents(keep_prefixes ? text.size() : 0);
+  if (!GetTextExtentExPointA(dc_, text.data(), length_of(text.size()), max_width, &fit,
+                             keep_prefixes ? extents.data() : nullptr, &extent))
     return 0;
+  if (keep_prefixes) {
+    extents.resize(std::size_t(std::clamp<INT>(fit, 0, INT(extents.size()))));
+    fitted_ = {f->font.get(), std::string(text.substr(0, extents.size())), std::move(extents)};
+  }
   return fit;
 }
 
 int GdiSurface::text_width(FontId id, std::string_view text) {
   if (text.empty()) return 0;
-  Selection selection(dc_, font(id));
+  const HFONT f = font(id);
+  if (f && f == fitted_.font && text.size() <= fitted_.extents.size() && fitted_.text.starts_with(text))
+    return fitted_.extents[text.size() - 1];
+  for (const MeasuredText& m : measured_)
+    if (m.font == f && f && m.text == text) return m.width;
+  use_font(f);
   SIZE extent{};
   if (!GetTextExtentPoint32A(dc_, text.data(), length_of(text.size()), &extent)) return 0;
+  // Fonts live as long as the surface unless dropped unused; a dropped font's handle could be
+  // reused, so only fonts still in the cache are remembered with their widths.
+  if (f) {
+    measured_[next_measured_] = {f, std::string(text), int(extent.cx)};
+    next_measured_ = (next_measured_ + 1) % kMeasuredTexts;
+  }
   return extent.cx;
 }
 
@@ -121,7 +214,8 @@ void GdiSurface::draw_text(FontId id, int x, int y, std::string_view text, Colou
                            std::optional<Colour> background) {
   HFONT f = font(id);
   if (!f || text.empty()) return;
-  TextDrawing drawing(dc_, f, text_colour, background);
+  use_font(f);
+  TextDrawing drawing(dc_, text_colour, background);
   TextOutA(dc_, x, y, text.data(), length_of(text.size()));
 }
 
@@ -129,7 +223,8 @@ void GdiSurface::draw_wide_text(FontId id, int x, int y, std::u16string_view tex
                                 std::optional<Colour> background) {
   HFONT f = font(id);
   if (!f || text.empty()) return;
-  TextDrawing drawing(dc_, f, text_colour, background);
+  use_font(f);
+  TextDrawing drawing(dc_, text_colour, background);
   TextOutW(dc_, x, y, wide(text), length_of(text.size()));
 }
 
@@ -176,6 +271,25 @@ bool GdiSurface::play_metafile(const MetafileRef& metafile, const Rect& dest) {
   if (!emf) return false;
   const RECT r{dest.left, dest.top, dest.right, dest.bottom};
   return PlayEnhMetaFile(dc_, emf.get(), &r) != FALSE;
+}
+
+void GdiSurface::draw_pixels(const Rect& rect, std::span<const Colour> pixels) {
+  const int width = rect.width(), height = rect.height();
+  if (width <= 0 || height <= 0 || pixels.size() < std::size_t(width) * std::size_t(height)) return;
+  // A top-down 32-bit DIB holds 0x00RRGGBB where a COLORREF holds 0x00BBGGRR.
+  std::vector<std::uint32_t> bits(pixels.size());
+  std::transform(pixels.begin(), pixels.end(), bits.begin(), [](Colour c) {
+    return std::uint32_t(GetRValue(c)) << 16 | std::uint32_t(GetGValue(c)) << 8 | GetBValue(c);
+  });
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  SetDIBitsToDevice(dc_, rect.left, rect.top, DWORD(width), DWORD(height), 0, 0, 0, UINT(height), bits.data(),
+                    &info, DIB_RGB_COLORS);
 }
 
 Colour GdiSurface::get_pixel(int x, int y) { return GetPixel(dc_, x, y); }

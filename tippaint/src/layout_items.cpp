@@ -1,5 +1,6 @@
 // What the three kinds of layout item do on a line: fit, break, measure and draw. Every
-// operation makes the item's font, uses it and deletes it; nothing is cached.
+// operation asks the surface for the item's font, uses it and gives it back; the surface
+// decides what a font costs (the GDI surface keeps one per format for the call).
 #include <algorithm>
 
 #include "tippaint/layout.h"

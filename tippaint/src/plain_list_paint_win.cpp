@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string_view>
 
 namespace tippaint::win {
@@ -51,11 +52,7 @@ class SavedFont {
 class ListPainter {
  public:
   ListPainter(HDC dc, int dpi_y)
-      : dc_(dc),
-        normal_(make_font(dpi_y, false)),
-        bold_(make_font(dpi_y, true)),
-        icons_(dc),
-        saved_font_(dc) {
+      : dc_(dc), normal_(make_font(dpi_y, false)), bold_(make_font(dpi_y, true)), saved_font_(dc) {
     if (bold_) SelectObject(dc_, bold_.get());
   }
 
@@ -68,7 +65,8 @@ class ListPainter {
   // Text in `font` at (x + 3, y), at least min_width wide and min_height high; returns the
   // rectangle it took and adds it to the bounding box.
   RECT place(HFONT font, int x, int y, int min_width, int min_height, std::string_view text) {
-    if (font) SelectObject(dc_, font);
+    // Selecting a font costs more than placing a short line: only when it changes.
+    if (font && GetCurrentObject(dc_, OBJ_FONT) != font) SelectObject(dc_, font);
     const DWORD extent = GetTabbedTextExtentA(dc_, text.data(), int(text.size()), 0, nullptr);
     const int width = LOWORD(extent), height = HIWORD(extent);
     RECT rect{x + 3, y, x + std::max(min_width, width + 6), y + std::max(min_height, height)};
@@ -81,9 +79,12 @@ class ListPainter {
   }
 
   void icon(HBITMAP bitmap, int x, int y) {
-    if (!bitmap || !icons_) return;
-    Selection selection(icons_.get(), bitmap);
-    if (selection.ok()) BitBlt(dc_, x, y, kListIconWidth, kListIconHeight, icons_.get(), 0, 0, SRCCOPY);
+    if (!bitmap) return;
+    // Made at the first icon: most lists have none, and a DC is not free to make.
+    if (!icons_) icons_ = std::make_unique<MemoryDc>(dc_);
+    if (!*icons_) return;
+    Selection selection(icons_->get(), bitmap);
+    if (selection.ok()) BitBlt(dc_, x, y, kListIconWidth, kListIconHeight, icons_->get(), 0, 0, SRCCOPY);
   }
 
  private:
@@ -95,7 +96,7 @@ class ListPainter {
   HDC dc_;
   Font normal_;
   Font bold_;
-  MemoryDc icons_;
+  std::unique_ptr<MemoryDc> icons_;
   // Declared last: the DC gets its own font back before the painter's fonts are deleted, also
   // when the painter's bold font could not be made and only the entries' fonts were selected.
   SavedFont saved_font_;

@@ -5,6 +5,9 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
+#include <mutex>
+#include <utility>
 #include <vector>
 
 namespace tippaint::win {
@@ -49,9 +52,37 @@ int first_id(Logo logo, bool palette) {
   return palette ? kMakerLogoPalette : kMakerLogoTrueColour;
 }
 
+// The bitmaps are resources of a loaded module and never change: each logo is read once per
+// module and kept for the life of the process (both painter DLLs share this code, and the host
+// paints from its interface thread while tests may paint from others).
+struct LogoCache {
+  std::mutex mutex;
+  std::map<std::pair<HMODULE, int>, LogoPixels> pixels;  // by module and first resource id
+  std::map<std::pair<HMODULE, int>, int> widths;         // by module and resource id
+};
+
+LogoCache& cache() {
+  static LogoCache c;
+  return c;
+}
+
 }  // namespace
 
 std::optional<LogoPixels> ResourceLogos::load(Logo logo, bool palette) {
+  const std::pair key{module_, first_id(logo, palette)};
+  {
+    std::lock_guard lock(cache().mutex);
+    if (auto it = cache().pixels.find(key); it != cache().pixels.end()) return it->second;
+  }
+  auto pixels = read(logo, palette);
+  if (pixels) {
+    std::lock_guard lock(cache().mutex);
+    cache().pixels.emplace(key, *pixels);
+  }
+  return pixels;
+}
+
+std::optional<LogoPixels> ResourceLogos::read(Logo logo, bool palette) {
   const int first = first_id(logo, palette);
   std::array<MemoryDc, 3> dcs{MemoryDc(nullptr), MemoryDc(nullptr), MemoryDc(nullptr)};
   for (const MemoryDc& dc : dcs)
@@ -97,8 +128,17 @@ std::optional<LogoPixels> ResourceLogos::load(Logo logo, bool palette) {
 }
 
 int ResourceLogos::colour_width(Logo logo) {
-  Bitmap colour = load_bitmap(module_, first_id(logo, false) + 2);
-  return colour ? int(bitmap_size(colour.get()).cx) : 0;
+  const std::pair key{module_, first_id(logo, false) + 2};
+  {
+    std::lock_guard lock(cache().mutex);
+    if (auto it = cache().widths.find(key); it != cache().widths.end()) return it->second;
+  }
+  Bitmap colour = load_bitmap(module_, key.second);
+  if (!colour) return 0;
+  const int width = int(bitmap_size(colour.get()).cx);
+  std::lock_guard lock(cache().mutex);
+  cache().widths.emplace(key, width);
+  return width;
 }
 
 }  // namespace tippaint::win

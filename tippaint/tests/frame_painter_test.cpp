@@ -80,6 +80,76 @@ TEST(FinishFrame, TrueColourBandLogosOutlineAndRegion) {
             frame::bubble_region(frame::Corner::TopLeft, frame::body_box(r.size), frame::SystemFamily::NT));
 }
 
+// The band colour at column x, from the strips' definition.
+Colour band_colour(int x, int width) {
+  for (int k = 0; k < frame::kBandStrips; ++k) {
+    const frame::BandStrip s = frame::band_strip(k, width, kBackground);
+    if (x >= s.left && x < s.right) return s.colour;
+  }
+  return 0xFFFFFFFF;
+}
+
+DeviceCaps exact_colours() {
+  DeviceCaps caps;
+  caps.exact_colours = true;
+  return caps;
+}
+
+TEST(FinishFrame, ExactColourTargetGetsBandAndLogosAsOneBlock) {
+  FixedSurface surface(exact_colours());
+  TestLogos logos;
+  const FrameResult r = finish_frame(surface, logos, request({200, 100}), frame::SystemFamily::NT);
+  EXPECT_FALSE(r.logo_failure);
+  EXPECT_TRUE(surface.fills.empty());
+  ASSERT_EQ(surface.pixel_blocks, (std::vector<Rect>{{0, 0, 206, 31}}));
+  // What strips and per-pixel blending over them give, pixel for pixel.
+  const LogoPixels mark = *logos.load(Logo::WordMark, false), maker = *logos.load(Logo::MakerLogo, false);
+  for (int y = 0; y < 31; ++y) {
+    for (int x = 0; x < 206; ++x) {
+      Colour expected = band_colour(x, 206);
+      const int maker_left = 206 - 5 - 21;
+      if (y >= 13 && y < 29 && x >= 3 && x < 3 + 87) {
+        const std::size_t at = std::size_t(y - 13) * 87 + (x - 3);
+        expected = frame::blend_logo_pixel(expected, mark.on_black[at], mark.on_white[at], mark.colour[at]);
+      } else if (y >= 13 && y < 29 && x >= maker_left && x < maker_left + 21) {
+        const std::size_t at = std::size_t(y - 13) * 21 + (x - maker_left);
+        expected =
+            frame::blend_logo_pixel(expected, maker.on_black[at], maker.on_white[at], maker.colour[at]);
+      }
+      ASSERT_EQ(surface.get_pixel(x, y), expected) << x << ", " << y;
+    }
+  }
+  // The clear half of the maker's logo shows the band, the opaque half the logo.
+  EXPECT_EQ(surface.get_pixel(206 - 5 - 21, 13), band_colour(206 - 5 - 21, 206));
+  EXPECT_EQ(surface.get_pixel(206 - 5 - 1, 28), 0xFF0000u);
+}
+
+TEST(FinishFrame, ExactColourTargetKeepsTheBandWhenALogoFails) {
+  FixedSurface surface(exact_colours());
+  TestLogos logos;
+  logos.fail_with = DrawException::kSelectBitmap;
+  const FrameResult r = finish_frame(surface, logos, request({200, 100}), frame::SystemFamily::NT);
+  EXPECT_EQ(r.logo_failure, DrawException::kSelectBitmap);
+  ASSERT_EQ(surface.pixel_blocks.size(), 1u);
+  EXPECT_EQ(surface.get_pixel(3, 13), band_colour(3, 206));
+  EXPECT_EQ(surface.polylines.size(), 1u);
+}
+
+TEST(FinishFrame, BandWiderThanTheScreenOrOnAPaletteIsPaintedInStrips) {
+  DeviceCaps caps = exact_colours();
+  caps.screen_width = 300;
+  FixedSurface wide(caps);
+  TestLogos logos;
+  finish_frame(wide, logos, request({400, 100}), frame::SystemFamily::NT);
+  EXPECT_TRUE(wide.pixel_blocks.empty());
+  EXPECT_EQ(wide.fills.size(), 256u);
+  caps.palette = true;
+  FixedSurface palette(caps);
+  finish_frame(palette, logos, request({100, 100}), frame::SystemFamily::NT);
+  EXPECT_TRUE(palette.pixel_blocks.empty());
+  EXPECT_EQ(palette.fills.size(), 1u);
+}
+
 TEST(FinishFrame, PaletteDisplayHasAFlatGreyBand) {
   DeviceCaps caps;
   caps.palette = true;

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <type_traits>
+#include <vector>
 
 namespace tippaint::win {
 namespace {
@@ -69,8 +71,8 @@ class GdiSurfaceTest : public ::testing::Test {
     SetTextColor(dc_.get(), 0x00FF00);
   }
 
+  // The font of the last text call stays selected while the surface lives.
   void expect_dc_untouched() {
-    EXPECT_EQ(GetCurrentObject(dc_.get(), OBJ_FONT), font_before_);
     EXPECT_EQ(GetCurrentObject(dc_.get(), OBJ_PEN), pen_before_);
     EXPECT_EQ(GetBkMode(dc_.get()), OPAQUE);
     EXPECT_EQ(GetBkColor(dc_.get()), 0x0000FFu);
@@ -123,6 +125,63 @@ TEST_F(GdiSurfaceTest, MeasuresAndDrawsWithoutChangingTheDc) {
   surface.set_pixel(1, 1, 0xABCDEF);
   EXPECT_EQ(surface.get_pixel(1, 1), 0xABCDEFu);
   surface.delete_font(font);
+}
+
+TEST_F(GdiSurfaceTest, TheDcsOwnFontGoesBackWithTheSurface) {
+  const HGDIOBJ own = GetCurrentObject(dc_.get(), OBJ_FONT);
+  {
+    GdiSurface surface(dc_.get());
+    const FontId font = surface.create_font(painter_font_spec(surface.caps().dpi_y, true));
+    const int bold = surface.text_width(font, "houses");
+    EXPECT_NE(GetCurrentObject(dc_.get(), OBJ_FONT), own);
+    // Without a font the DC's own measures, and is selected again to do it.
+    const int own_width = surface.text_width(kNoFont, "houses");
+    EXPECT_EQ(GetCurrentObject(dc_.get(), OBJ_FONT), own);
+    EXPECT_NE(own_width, 0);
+    // The same font made again is the same logical font, measured the same.
+    const FontId again = surface.create_font(painter_font_spec(surface.caps().dpi_y, true));
+    EXPECT_EQ(surface.font(again), surface.font(font));
+    EXPECT_EQ(surface.text_width(again, "houses"), bold);
+    surface.draw_text(again, 0, 0, "houses", 0x000000, std::nullopt);
+    surface.delete_font(font);
+    surface.delete_font(again);
+  }
+  EXPECT_EQ(GetCurrentObject(dc_.get(), OBJ_FONT), own);
+}
+
+TEST_F(GdiSurfaceTest, FittingKnowsTheWidthOfEveryPrefixThatFits) {
+  GdiSurface surface(dc_.get());
+  const FontId font = surface.create_font(painter_font_spec(surface.caps().dpi_y, false));
+  const std::string text = "The houses are big.";
+  const int fit = surface.text_fit(font, text, 60);
+  ASSERT_GT(fit, 3);
+  ASSERT_LT(fit, int(text.size()));
+  // Every width asked after fitting is what measuring the text afresh gives.
+  std::vector<int> after_fit;
+  for (int n = 1; n <= int(text.size()); ++n)
+    after_fit.push_back(surface.text_width(font, text.substr(0, n)));
+  GdiSurface fresh(dc_.get());
+  const FontId font2 = fresh.create_font(painter_font_spec(fresh.caps().dpi_y, false));
+  for (int n = 1; n <= int(text.size()); ++n)
+    EXPECT_EQ(after_fit[n - 1], fresh.text_width(font2, text.substr(0, n))) << n;
+  // A text that only starts like the fitted one is measured, not taken from the prefixes.
+  EXPECT_EQ(surface.text_width(font, "The hoxxx"), fresh.text_width(font2, "The hoxxx"));
+  fresh.delete_font(font2);
+  surface.delete_font(font);
+}
+
+TEST_F(GdiSurfaceTest, PixelBlocksLandExactlyOnATrueColourBitmap) {
+  GdiSurface surface(dc_.get());
+  EXPECT_TRUE(surface.caps().exact_colours);
+  const std::vector<Colour> block{0x010203, 0xFFFFFF, 0x00FF00, 0x123456, 0xABCDEF, 0x000000};
+  surface.draw_pixels({10, 20, 13, 22}, block);
+  for (int i = 0; i < 6; ++i)
+    EXPECT_EQ(surface.get_pixel(10 + i % 3, 20 + i / 3), block[std::size_t(i)]) << i;
+  // A block of a monochrome bitmap would not keep its colours.
+  MemoryDc mono(dc_.get());
+  Bitmap one_bit(CreateBitmap(8, 8, 1, 1, nullptr));
+  Selection selected(mono.get(), one_bit.get());
+  EXPECT_FALSE(GdiSurface(mono.get()).caps().exact_colours);
 }
 
 TEST_F(GdiSurfaceTest, MetafileThatCannotBeMadeDrawsNothing) {

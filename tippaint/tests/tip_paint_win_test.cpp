@@ -1,6 +1,9 @@
 // TipPaint through the DLL loaded by file name, painting with real GDI into a screen-sized
 // memory DC of a DIB section as the host's tooltip windows do. Every painted tooltip is also
-// written to tippaint-png/ in the bin folder for a person to look at.
+// written to tippaint-png/ in the bin folder for a person to look at, and compared pixel by
+// pixel with its golden image in tests/goldens, so faster painting code must paint exactly
+// what the goldens show. LEXITON_WRITE_GOLDENS=1 writes the goldens instead (only from code
+// whose pixels are known good).
 #include <tippaint/frame_geometry.h>
 #include <tippaint/win/tip_paint.h>
 
@@ -8,6 +11,8 @@
 #include <lexiton/chunk_list.h>
 #include <lexiton/library.h>
 
+#include "png_file.h"
+#include "sample_tooltips_win.h"
 #include "tooltip_canvas_win.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +20,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <deque>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -26,17 +31,8 @@ namespace {
 LONG WINAPI end_on_crash(EXCEPTION_POINTERS*) { return EXCEPTION_EXECUTE_HANDLER; }
 const auto kCrashFilter = SetUnhandledExceptionFilter(end_on_crash);
 
-using Bytes = std::vector<std::uint8_t>;
 constexpr COLORREF kPaleYellow = 0xE1FFFF;
 constexpr int kEmptyWidth = 126;  // the logos' width plus their gap and the frame
-
-Bytes chunk_list(std::initializer_list<std::pair<std::string_view, std::string_view>> chunks) {
-  lexiton::VectorStore store;
-  lexiton::ChunkList list(store);
-  list.clear();
-  for (auto [tag, data] : chunks) list.add(tag, data);
-  return store.bytes();
-}
 
 Bytes rtf_result(std::string_view rtf) { return chunk_list({{"plai", "plain text"}, {"QXR1", rtf}}); }
 
@@ -58,8 +54,29 @@ class TipPaintTest : public ::testing::Test {
                              "-" + std::to_string(++shots_) + ".png";
     if (outcome.region) {
       EXPECT_TRUE(canvas_.write_png(name, outcome)) << name;
+      compare_with_golden(
+          std::string(info->test_suite_name()) + "." + info->name() + "-" + std::to_string(shots_) + ".png",
+          canvas_.tooltip_image(outcome));
     }
     return outcome;
+  }
+
+  static void compare_with_golden(const std::string& name, const RgbaImage& painted) {
+    const std::string path = std::string(LEXITON_TIPPAINT_GOLDENS) + "/" + name;
+    if (const char* write = std::getenv("LEXITON_WRITE_GOLDENS"); write && *write == '1') {
+      EXPECT_TRUE(write_png_rgba(path, painted.width, painted.height, painted.rgba)) << path;
+      return;
+    }
+    RgbaImage golden;
+    ASSERT_TRUE(read_png_rgba(path, golden)) << "no golden image " << path;
+    ASSERT_EQ(painted.width, golden.width) << name;
+    ASSERT_EQ(painted.height, golden.height) << name;
+    std::size_t differing = 0, first = 0;
+    for (std::size_t i = 0; i < golden.rgba.size(); i += 4) {
+      if (std::memcmp(&golden.rgba[i], &painted.rgba[i], 4) != 0 && differing++ == 0) first = i / 4;
+    }
+    EXPECT_EQ(differing, 0u) << name << ": first differing pixel at (" << first % golden.width << ", "
+                             << first / golden.width << ")";
   }
 
   frame::Size screen() const { return {canvas_.width(), canvas_.height()}; }
@@ -325,44 +342,6 @@ TEST_F(TipPaintTest, ResultsWithNothingToPaintOrLyingLengthsPaintNothing) {
 
 // A plain list as the local dictionary engine gives it: pointer-wide words that point into this
 // process.
-class PlainList {
- public:
-  explicit PlainList(std::string headword) { text(std::move(headword)); }
-  void line(std::string t, std::uintptr_t style = 0) {
-    text(std::move(t));
-    value(style);
-  }
-  void heading(std::string t, std::uintptr_t style = 0) {
-    value(0);
-    text(std::move(t));
-    value(style);
-  }
-  Bytes bytes(std::string_view tag) const {
-    static_assert(sizeof(std::uintptr_t) == LX_PLAIN_LIST_WORD_SIZE);
-    std::string payload;
-    for (const Word& w : words_) {
-      const std::uintptr_t v =
-          w.text < 0 ? w.value : reinterpret_cast<std::uintptr_t>(texts_[std::size_t(w.text)].c_str());
-      payload.append(reinterpret_cast<const char*>(&v), sizeof v);
-    }
-    return chunk_list({{tag, payload}});
-  }
-
- private:
-  struct Word {
-    int text = -1;  // index into texts_, or -1 for a plain value
-    std::uintptr_t value = 0;
-  };
-  void text(std::string t) {
-    texts_.push_back(std::move(t));
-    words_.push_back({int(texts_.size() - 1), 0});
-  }
-  void value(std::uintptr_t v) { words_.push_back({-1, v}); }
-
-  std::deque<std::string> texts_;  // c_str() pointers stay put as texts are added
-  std::vector<Word> words_;
-};
-
 TEST_F(TipPaintTest, HostContextKeepsItsSelectedObjects) {
   PlainList list("headword");
   list.line("a line");
@@ -513,6 +492,18 @@ TEST_F(TipPaintTest, BothPainterDllsPaintTheSame) {
   EXPECT_EQ(a.x, b.x);
   EXPECT_EQ(a.y, b.y);
   EXPECT_TRUE(EqualRgn(a.region.get(), b.region.get()));
+}
+
+// The benchmark's tooltips, so what is timed is also what is kept pixel-exact.
+TEST_F(TipPaintTest, SampleTooltipsPaintAsBefore) {
+  for (const SampleTooltip& sample : sample_tooltips()) {
+    SCOPED_TRACE(sample.name);
+    for (COLORREF background : {kPaleYellow, COLORREF(0x3060C0)}) {
+      const PaintOutcome o = paint(sample.result, 300, 200, background);
+      EXPECT_EQ(o.result, 1);
+      EXPECT_GT(o.size.bottom, 60);
+    }
+  }
 }
 
 }  // namespace

@@ -1,16 +1,20 @@
-// Times TipPaint under wine: a three-alternative translation result with notes and a footer,
-// painted again and again into a screen-sized off-screen canvas as the host's first tooltip
-// would be. Prints the median, fastest and slowest call.
+// Times TipPaint against the platform's rich-edit control on the same tooltips, in one process,
+// interleaved: for each sample tooltip (sample_tooltips_win.h) every round paints it once with
+// each, in alternating order, into the same screen-sized off-screen canvas. The rich-edit side
+// does what a host built on the control would: EM_STREAMIN of each RTF document, then
+// EM_FORMATRANGE into the canvas's memory DC, one document below the other. Prints median and
+// 90th percentile of both and the ratio of the medians, then where TipPaint's time goes.
 //
-//   tippaint_paint_bench [--dll FILE] [--runs N] [--write-result FILE] [--frame-only 1]
+//   tippaint_paint_bench [--dll FILE] [--runs N] [--write-result FILE] [--no-profile]
 //
-// --write-result also saves the measured result list, for lexiton-paint. --frame-only paints
-// a result without documents instead: the screen fill, band, logos and shape alone.
+// --write-result saves the three-alternative result list, for lexiton-paint.
+#include "paint_profile_win.h"
+#include "sample_tooltips_win.h"
 #include "tooltip_canvas_win.h"
 
-#include <lexiton/byte_store.h>
-#include <lexiton/chunk_list.h>
 #include <lexiton/library.h>
+
+#include <richedit.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -21,100 +25,144 @@
 
 namespace {
 
-constexpr int kDefaultRuns = 200;
-constexpr int kWarmUpRuns = 5;
+using namespace tippaint::win;
 
-const char kHeader[] =
-    "{\\rtf1\\ansi\\ansicpg1250\\deff0\\uc0"
-    "{\\fonttbl{\\f0\\fswiss\\fcharset238 MS Sans Serif;}{\\f1\\fswiss\\fcharset238 Tahoma;}}"
-    "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green0\\blue128;\\red128\\green0\\blue0;"
-    "\\red96\\green96\\blue96;"
-    "\\red192\\green0\\blue0;}"
-    "\\pard\\plain\\f0\\fs16 ";
+constexpr int kDefaultRuns = 300;
+constexpr int kWarmUpRuns = 10;
+constexpr COLORREF kPaleYellow = 0xE1FFFF;
+// The rich-edit documents are formatted as wide as TipPaint's text area.
+constexpr int kTextWidth = 576;
+constexpr int kTwipsPerInch = 1440;
 
-std::string alternative(const std::string& source, const std::string& target) {
-  return std::string(kHeader) + "{\\pard\\plain\\f0\\fs16\\cf2 " + source + "\\par}" +
-         "{\\pard\\plain\\li120\\f0\\fs16\\cf3\\i " + target + "\\par}}";
+// An RTF stream read from memory.
+struct StreamSource {
+  const std::string* text;
+  std::size_t at = 0;
+};
+
+DWORD CALLBACK read_stream(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+  auto* source = reinterpret_cast<StreamSource*>(cookie);
+  const std::size_t n = std::min<std::size_t>(std::size_t(wanted), source->text->size() - source->at);
+  std::copy_n(source->text->data() + source->at, n, buffer);
+  source->at += n;
+  *given = LONG(n);
+  return 0;
 }
 
-// What the client library writes for a reply with three alternatives, a note and a footer.
-std::vector<std::uint8_t> three_alternatives() {
-  std::string rtf = alternative("The {\\b houses} are big.", "A {\\b h\\'e1zak} nagyok.");
-  rtf += "-" + alternative("The houses are {\\b big}.", "A h\\'e1zak {\\b nagyok}.");
-  rtf += "-" + alternative("{\\b The houses} are big.", "{\\b A h\\'e1zak} nagyok.");
-  rtf += "-" + std::string(kHeader) + "{\\pard\\plain\\f0\\fs16\\cf4\\i mosaic translation\\par}" +
-         "{\\pard\\plain\\f0\\fs8 \\par}" + "{\\pard\\plain\\f1\\fs14\\cf4 Lexiton online translation\\par}}";
-  lexiton::VectorStore store;
-  lexiton::ChunkList list(store);
-  list.clear();
-  list.add("QXR1", rtf);
-  list.add("plai", "The houses are big. = A h\xe1zak nagyok.");
-  return store.bytes();
-}
+// The platform's rich-edit control in a hidden window, painting into a given DC.
+class RichEditPainter {
+ public:
+  RichEditPainter() : library_("riched20.dll") {
+    if (library_)
+      window_ = CreateWindowExA(0, RICHEDIT_CLASSA, "", WS_POPUP | ES_MULTILINE, 0, 0, kTextWidth, 400,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
+  ~RichEditPainter() {
+    if (window_) DestroyWindow(window_);
+  }
+  RichEditPainter(const RichEditPainter&) = delete;
+  RichEditPainter& operator=(const RichEditPainter&) = delete;
 
-std::vector<std::uint8_t> empty_result() {
-  lexiton::VectorStore store;
-  lexiton::ChunkList list(store);
-  list.clear();
-  list.add("QXR1", "no documents");
-  return store.bytes();
-}
+  explicit operator bool() const { return window_ != nullptr; }
 
-double now_us() {
-  static const double per_us = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return double(f.QuadPart) / 1e6;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return double(t.QuadPart) / per_us;
+  // Streams in and formats every document, one below the other; returns the bottom in twips.
+  int paint(HDC dc, const std::vector<std::string>& documents) {
+    const int twips_x = kTwipsPerInch / GetDeviceCaps(dc, LOGPIXELSX);
+    const int twips_y = kTwipsPerInch / GetDeviceCaps(dc, LOGPIXELSY);
+    int top = 0;
+    for (const std::string& rtf : documents) {
+      StreamSource source{&rtf};
+      EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, read_stream};
+      SendMessageA(window_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+      FORMATRANGE range{};
+      range.hdc = dc;
+      range.hdcTarget = dc;
+      range.rc = {0, top, kTextWidth * twips_x, GetDeviceCaps(dc, VERTRES) * twips_y};
+      range.rcPage = range.rc;
+      range.chrg = {0, -1};
+      SendMessageA(window_, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+      SendMessageA(window_, EM_FORMATRANGE, FALSE, 0);  // frees the control's cached formatting
+      top = range.rc.bottom;
+    }
+    return top;
+  }
+
+ private:
+  lexiton::Library library_;
+  HWND window_ = nullptr;
+};
+
+struct Spread {
+  double median = 0;
+  double p90 = 0;
+};
+
+Spread spread(std::vector<double> times) {
+  std::sort(times.begin(), times.end());
+  return {times[times.size() / 2], times[std::min(times.size() - 1, times.size() * 9 / 10)]};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string dll = "mtippaint.dll", write_to;
+  std::string dll = "tippaint.dll", write_to;
   int runs = kDefaultRuns;
-  bool frame_only = false;
-  for (int i = 1; i + 1 < argc; i += 2) {
+  bool profile = true;
+  for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
+    const char* value = i + 1 < argc ? argv[i + 1] : "";
     if (arg == "--dll")
-      dll = argv[i + 1];
+      dll = value, ++i;
     else if (arg == "--runs")
-      runs = std::max(1, std::atoi(argv[i + 1]));
+      runs = std::max(1, std::atoi(value)), ++i;
     else if (arg == "--write-result")
-      write_to = argv[i + 1];
-    else if (arg == "--frame-only")
-      frame_only = std::atoi(argv[i + 1]) != 0;
+      write_to = value, ++i;
+    else if (arg == "--no-profile")
+      profile = false;
   }
-  const auto result = frame_only ? empty_result() : three_alternatives();
+  const auto& samples = sample_tooltips();
   if (!write_to.empty()) {
+    const Bytes& result = samples[1].result;
     std::ofstream(write_to, std::ios::binary)
         .write(reinterpret_cast<const char*>(result.data()), std::streamsize(result.size()));
   }
   lexiton::Library painter(dll);
   const auto paint = painter.bind<TipPaintFn>("TipPaint");
-  tippaint::win::TooltipCanvas canvas;
-  if (!paint || !canvas) {
-    std::fprintf(stderr, "tippaint_paint_bench: cannot load %s or make a canvas\n", dll.c_str());
+  TooltipCanvas canvas;
+  RichEditPainter rich_edit;
+  if (!paint || !canvas || !rich_edit) {
+    std::fprintf(stderr, "tippaint_paint_bench: cannot load %s, make a canvas or a rich-edit control\n",
+                 dll.c_str());
     return 1;
   }
-  for (int i = 0; i < kWarmUpRuns; ++i) canvas.paint(paint, result, 100, 100, 0xE1FFFF);
-  std::vector<double> times;
-  int painted = 0;
-  RECT size{};
-  for (int i = 0; i < runs; ++i) {
-    const double start = now_us();
-    const auto outcome = canvas.paint(paint, result, 100, 100, 0xE1FFFF);
-    times.push_back(now_us() - start);
-    painted += outcome.result;
-    size = outcome.size;
+
+  std::printf("%s against riched20.dll, %d interleaved rounds after %d warm-up rounds, milliseconds\n",
+              dll.c_str(), runs, kWarmUpRuns);
+  std::printf("%-20s %9s %9s %9s %9s %7s  %s\n", "tooltip", "rich med", "rich p90", "tip med", "tip p90",
+              "ratio", "TipPaint size");
+  bool all_painted = true;
+  for (const SampleTooltip& sample : samples) {
+    std::vector<double> rich_times, tip_times;
+    PaintOutcome last;
+    for (int i = -kWarmUpRuns; i < runs; ++i) {
+      // Alternating which goes first keeps either from always finding warm caches.
+      for (int turn = 0; turn < 2; ++turn) {
+        const bool tip_turn = (turn == 0) == (i % 2 == 0);
+        const Stopwatch watch;
+        if (tip_turn) {
+          last = canvas.paint(paint, sample.result, 300, 200, kPaleYellow);
+        } else {
+          rich_edit.paint(canvas.dc(), sample.rich_edit_rtf);
+          GdiFlush();
+        }
+        if (i >= 0) (tip_turn ? tip_times : rich_times).push_back(watch.milliseconds());
+        if (tip_turn && last.result != 1) all_painted = false;
+      }
+    }
+    const Spread rich = spread(rich_times), tip = spread(tip_times);
+    std::printf("%-20s %9.3f %9.3f %9.3f %9.3f %7.2f  %ld x %ld\n", sample.name.c_str(), rich.median,
+                rich.p90, tip.median, tip.p90, tip.median / rich.median, last.size.right, last.size.bottom);
   }
-  std::sort(times.begin(), times.end());
-  std::printf("%s: %d runs, %d painted, tooltip %ld x %ld, %zu-byte result\n", dll.c_str(), runs, painted,
-              size.right, size.bottom, result.size());
-  std::printf("median %.0f us, fastest %.0f us, slowest %.0f us\n", times[times.size() / 2], times.front(),
-              times.back());
-  return painted == runs ? 0 : 1;
+  if (profile) print_paint_profile(static_cast<HMODULE>(painter.get()), canvas.dc(), samples, runs);
+  return all_painted ? 0 : 1;
 }

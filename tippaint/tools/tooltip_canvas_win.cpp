@@ -50,20 +50,28 @@ COLORREF TooltipCanvas::pixel(int x, int y) const {
   return RGB((bgrx >> 16) & 0xFF, (bgrx >> 8) & 0xFF, bgrx & 0xFF);
 }
 
-bool TooltipCanvas::write_png(const std::string& path, const PaintOutcome& outcome) const {
+RgbaImage TooltipCanvas::tooltip_image(const PaintOutcome& outcome) const {
+  RgbaImage image;
   const int w = std::min<int>(outcome.size.right - outcome.size.left + 1, width_);
   const int h = std::min<int>(outcome.size.bottom - outcome.size.top + 1, height_);
-  if (w <= 0 || h <= 0) return false;
-  std::vector<std::uint8_t> rgba;
-  rgba.reserve(std::size_t(w) * h * 4);
+  if (w <= 0 || h <= 0) return image;
+  image.width = w;
+  image.height = h;
+  image.rgba.reserve(std::size_t(w) * h * 4);
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
       const COLORREF c = pixel(outcome.size.left + x, outcome.size.top + y);
       const bool inside = outcome.region && PtInRegion(outcome.region.get(), x, y);
-      rgba.insert(rgba.end(), {GetRValue(c), GetGValue(c), GetBValue(c), std::uint8_t(inside ? 255 : 0)});
+      image.rgba.insert(image.rgba.end(),
+                        {GetRValue(c), GetGValue(c), GetBValue(c), std::uint8_t(inside ? 255 : 0)});
     }
   }
-  return write_png_rgba(path, w, h, rgba);
+  return image;
+}
+
+bool TooltipCanvas::write_png(const std::string& path, const PaintOutcome& outcome) const {
+  const RgbaImage image = tooltip_image(outcome);
+  return write_png_rgba(path, image.width, image.height, image.rgba);
 }
 
 }  // namespace tippaint::win

@@ -4,6 +4,8 @@
 // the returned region.
 #pragma once
 
+#include "png_file.h"
+
 #include <tippaint/win/gdi_handles.h>
 #include <tippaint/win/tip_paint.h>
 
@@ -42,8 +44,10 @@ class TooltipCanvas {
   // 0xBBGGRR of a canvas pixel.
   COLORREF pixel(int x, int y) const;
 
-  // The painted rectangle (right and bottom inclusive, as the host shows it) as a PNG; pixels
-  // outside the region are transparent.
+  // The painted rectangle (right and bottom inclusive, as the host shows it); pixels outside
+  // the region are transparent.
+  RgbaImage tooltip_image(const PaintOutcome& outcome) const;
+  // The same as a PNG file.
   bool write_png(const std::string& path, const PaintOutcome& outcome) const;
 
  private:

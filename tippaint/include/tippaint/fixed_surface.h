@@ -63,6 +63,7 @@ class FixedSurface : public Surface {
   void polyline(std::span<const Point> points, std::optional<Colour> colour) override;
   // Metafiles without data cannot be made, as with GDI.
   bool play_metafile(const MetafileRef& metafile, const Rect& dest) override;
+  void draw_pixels(const Rect& rect, std::span<const Colour> pixels) override;
   Colour get_pixel(int x, int y) override;
   void set_pixel(int x, int y, Colour colour) override;
   Colour nearest_colour(Colour colour) override { return colour; }
@@ -72,6 +73,7 @@ class FixedSurface : public Surface {
   std::vector<FillOp> fills;
   std::vector<LineOp> lines;
   std::vector<MetafileOp> metafiles;
+  std::vector<Rect> pixel_blocks;
   std::vector<std::vector<Point>> polylines;
   // The pen of each polyline: a colour, or nothing for the surface's current pen.
   std::vector<std::optional<Colour>> polyline_pens;

@@ -55,6 +55,20 @@ struct FrameResult {
 // gradient from dark to nearly the full background colour.
 void paint_header_band(Surface& surface, int width, Colour background, double factor = frame::kBandFactor);
 
+// The band with both logos laid over it, composed in memory: what paint_header_band and
+// blend_logo paint on a true-colour target, as one block of pixels.
+struct HeaderImage {
+  int width = 0;
+  int height = 0;
+  std::vector<Colour> pixels;  // row by row from the top
+
+  // Lays `logo` over the image as blend_logo lays it over a surface; returns its width.
+  int blend(const LogoPixels& logo, int anchor_x, int top, bool right_aligned);
+};
+
+// The true-colour band over (0, 0, width, kHeaderHeight + 1), without logos.
+HeaderImage header_band_image(int width, Colour background, double factor = frame::kBandFactor);
+
 // Lays `logo` over what is painted, its left edge at anchor_x (or its right edge when
 // right-aligned), and returns its width.
 int blend_logo(Surface& surface, const LogoPixels& logo, int anchor_x, int top, bool right_aligned);

@@ -32,6 +32,9 @@ struct DeviceCaps {
   int screen_width = 1024;  // HORZRES
   int screen_height = 768;  // VERTRES
   bool palette = false;     // NUMCOLORS is not -1
+  // Every 24-bit colour written reads back unchanged (a true-colour target of 24 or 32 bits
+  // per pixel), so a block of pixels composed in memory paints what per-pixel calls would.
+  bool exact_colours = false;
 };
 
 // Everything a logical font is made from (CreateFontA's arguments that vary).
@@ -103,6 +106,9 @@ class Surface {
 
   // Plays the metafile stretched into `dest`; false (nothing drawn) when it cannot be made.
   virtual bool play_metafile(const MetafileRef& metafile, const Rect& dest) = 0;
+
+  // Copies rect.width() x rect.height() colours, row by row from the top, to the rectangle.
+  virtual void draw_pixels(const Rect& rect, std::span<const Colour> pixels) = 0;
 
   virtual Colour get_pixel(int x, int y) = 0;
   virtual void set_pixel(int x, int y, Colour colour) = 0;

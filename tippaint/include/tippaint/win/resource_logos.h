@@ -21,6 +21,9 @@ class ResourceLogos final : public LogoSource {
   int colour_width(Logo logo) override;
 
  private:
+  // The three bitmaps' pixels, read from the module's resources.
+  std::optional<LogoPixels> read(Logo logo, bool palette);
+
   HMODULE module_;
 };
 
