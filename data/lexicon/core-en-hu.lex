@@ -250,6 +250,7 @@ watch	v	néz ; figyel
 work	v	dolgozik ; működik
 write	v	ír[to=nak] ; meg|ír
 skiing	n	síelés
+smoking	n	dohányzás
 bark	v	ugat[noobj]
 stand	v	áll[noobj]
 fly	v	repül[noobj]

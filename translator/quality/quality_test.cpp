@@ -77,6 +77,9 @@ TEST(TranslationQualityTest, TheExampleSentencesReadAsHungarian) {
   EXPECT_EQ(target("Where are my &kvopoint;shoes?"), "Hol vannak a cipőim?");
   EXPECT_EQ(target("The teacher &kvopoint;gave the students a book."),
             "A tanár adott a diákoknak egy könyvet.");
+  // a bare gerund names an activity, said with the article; a negated auxiliary's verb
+  EXPECT_EQ(target("He gave up &kvopoint;smoking last year."), "Tavaly feladta a dohányzást.");
+  EXPECT_EQ(target("It does not &kvopoint;matter."), "Nem számít.");
 }
 
 TEST(TranslationQualityTest, TheDevelopmentCorpusStaysAboveItsFloors) {

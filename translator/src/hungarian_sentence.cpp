@@ -510,10 +510,15 @@ std::vector<HungarianWord> Generator::run() {
       a.definite = object->person == 3, a.youObject = object->person == 2 && a.person == 1 && !a.plural;
     else
       a.definite = object->definite;
-    // "I like coffee": a bare object of liking is generic, said with the article
-    if (!object->definite && t_[object->begin].tag != Tag::determiner &&
-        t_[object->begin].tag != Tag::number &&
-        (t_[mainVerb].lemma == "like" || t_[mainVerb].lemma == "love" || t_[mainVerb].lemma == "hate"))
+    // "I like coffee": a bare object of liking is generic, said with the article; so is an
+    // activity named by a bare gerund ("gave up smoking": "abbahagyta a dohányzást")
+    const Token& first = t_[object->begin];
+    const bool bareGerund = object->end == object->begin + 1 && first.tag == Tag::noun && !object->plural &&
+                            first.lower.size() > 4 &&
+                            first.lower.compare(first.lower.size() - 3, 3, "ing") == 0;
+    if (!object->definite && first.tag != Tag::determiner && first.tag != Tag::number &&
+        (bareGerund || t_[mainVerb].lemma == "like" || t_[mainVerb].lemma == "love" ||
+         t_[mainVerb].lemma == "hate"))
       a.definite = true, emitGenericArticle_ = true;
     if (objectCase != Case::accusative || (verbSense && verbSense->noObject)) a.definite = false;
     // "gave me a book": the pronoun receives, the noun phrase after it is the object
