@@ -30,7 +30,10 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND TARGET ptrhook)
   target_link_options(ptrhook PRIVATE -Wl,--kill-at)
 endif()
 
-# Stand-ins the tests put in a library's place.
+# Stand-ins the tests put in a library's place. The host's tests read the order of the calls
+# from the stand-in dictionary's log, so they keep it in place of the real "dictcore.dll".
+add_library(standin_dictcore SHARED ${standins}/dictcore_standin.cpp)
+target_link_libraries(standin_dictcore PRIVATE lexiton_common)
 add_library(standin_client SHARED ${standins}/client_standin.cpp)
 add_library(standin_client_without_storno SHARED ${standins}/client_standin.cpp)
 target_compile_definitions(standin_client_without_storno PRIVATE LEXITON_STANDIN_NO_STORNO)
@@ -43,7 +46,8 @@ lexiton_add_test(host_wine_tests WINE_ONLY TIMEOUT 600
   SOURCES tests/host_wine_test.cpp tests/host_process.cpp tests/splash_test_images.cpp
   LIBS lexiton_host_core lexiton_common lexiton::zlib advapi32 user32)
 if(TARGET host_wine_tests)
-  add_dependencies(host_wine_tests Lexiton standin_client standin_client_without_storno standin_empty)
+  add_dependencies(host_wine_tests Lexiton standin_client standin_client_without_storno standin_empty
+    standin_dictcore)
   # One running host per wine session: the single-instance mutex and the shared block are
   # system-wide, and the tests point the "AppData" shell folder at a folder of their own.
   set_tests_properties(host_wine_tests PROPERTIES RESOURCE_LOCK lexiton_host)

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <thread>
+#include <utility>
 
 #include "startup/win/host_windows.h"
 
@@ -15,11 +16,23 @@ constexpr const char* kShellFolders = "SOFTWARE\\Microsoft\\Windows\\CurrentVers
 constexpr auto kPoll = std::chrono::milliseconds(20);
 constexpr UINT kSendTimeoutMs = 10000;
 
-// What a normal installation holds beside the program.
-const char* const kInstallation[] = {"Lexiton.exe",        "uires1038.dll",  "uires2057.dll", "mtippaint.dll",
-                                     "tippaint.dll",       "dictcore.dll",   "textgrab.dll",  "ptrhook.dll",
-                                     "LexitonSt.dll",      "LexitonClt.dll", "korvell.sty",   "kvo.cri",
-                                     "lexiton-en-hu.dict", "win65K.spl",     "win256.spl"};
+// What a normal installation holds beside the program, and the build's file each comes from:
+// the dictionary is the stand-in, whose log tells the tests how the host called it.
+const std::pair<const char*, const char*> kInstallation[] = {{"Lexiton.exe", "Lexiton.exe"},
+                                                             {"uires1038.dll", "uires1038.dll"},
+                                                             {"uires2057.dll", "uires2057.dll"},
+                                                             {"mtippaint.dll", "mtippaint.dll"},
+                                                             {"tippaint.dll", "tippaint.dll"},
+                                                             {"dictcore.dll", "standin_dictcore.dll"},
+                                                             {"textgrab.dll", "textgrab.dll"},
+                                                             {"ptrhook.dll", "ptrhook.dll"},
+                                                             {"LexitonSt.dll", "LexitonSt.dll"},
+                                                             {"LexitonClt.dll", "LexitonClt.dll"},
+                                                             {"korvell.sty", "korvell.sty"},
+                                                             {"kvo.cri", "kvo.cri"},
+                                                             {"lexiton-en-hu.dict", "lexiton-en-hu.dict"},
+                                                             {"win65K.spl", "win65K.spl"},
+                                                             {"win256.spl", "win256.spl"}};
 
 void linkOrCopy(const std::string& from, const std::string& to) {
   DeleteFileA(to.c_str());
@@ -133,7 +146,7 @@ HostProcess::HostProcess(const std::string& name) {
   folder_ = runs + name + "\\";
   removeFolder(folder_);
   CreateDirectoryA(folder_.c_str(), nullptr);
-  for (const char* file : kInstallation) place(file, file);
+  for (const auto& [name, source] : kInstallation) place(name, source);
 }
 
 HostProcess::~HostProcess() {
