@@ -25,6 +25,12 @@ foreach(companion ptrhook textgrab dictcore)
     add_dependencies(Lexiton ${companion})
   endif()
 endforeach()
+# A real companion built in this tree lies beside the program too.
+foreach(companion dictcore voicer)
+  if(TARGET ${companion})
+    add_dependencies(Lexiton ${companion})
+  endif()
+endforeach()
 if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND TARGET ptrhook)
   # The hook's stdcall entry is bound by its plain name.
   target_link_options(ptrhook PRIVATE -Wl,--kill-at)
