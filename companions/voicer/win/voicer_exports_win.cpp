@@ -17,7 +17,10 @@ constexpr std::chrono::milliseconds kIdle{30000};
 // The longest text taken from a caller: the client library speaks one translation.
 constexpr std::size_t kMaxTextBytes = 64 * 1024;
 
-SpeechQueue queue;
+// Never destroyed: at process exit the speaking thread is killed where it stands, often
+// waiting on the queue's condition variable, and destroying that at the library's detach would
+// wait for a waiter that no longer runs.
+SpeechQueue& queue = *new SpeechQueue;
 
 DWORD WINAPI speakingThread(LPVOID module) {
   {
