@@ -31,6 +31,9 @@ TEST(ShippedDictionariesTest, EverydayWords) {
   EXPECT_EQ(firstSense(both(), u"He gave @up smoking"), "give up: felad");
   EXPECT_EQ(firstSense(both(), u"He @gave up smoking"), "give up: felad");
   EXPECT_EQ(firstSense(both(), u"A @h\u00E1zak nagyok."), "h\xC3\xA1z: house");
+  EXPECT_EQ(firstSense(both(), u"an @ice cream"), "ice cream: fagylalt");
+  EXPECT_EQ(firstSense(both(), u"two ice @creams, please"), "ice cream: fagylalt");
+  EXPECT_EQ(both().entryFor(u"She will @look after him")->headword, "look after");
 }
 
 TEST(ShippedDictionariesTest, PartsOfSpeechAreNamed) {
