@@ -270,6 +270,17 @@ TEST(DictcoreWithoutDictionaries, InitModuleFails) {
     char buffer[16] = {'x', 'x'};
     dll.bind<GetOpenDictsFn>("GetOpenDicts")(buffer, sizeof buffer);
     EXPECT_EQ(buffer[0], '\0');
+    // Its settings dialog offers only what is installed: nothing.
+    bool boxes = true;
+    {
+      dialog_driver::Script script(
+          dialog_driver::byCaption(L"Dictionaries"),
+          {[&](HWND d) { boxes = dialog_driver::item(d, 1001) || dialog_driver::item(d, 1002); },
+           [](HWND d) { dialog_driver::click(d, IDOK); }});
+      EXPECT_EQ(dll.bind<DictConfigFn>("DictConfig")(2057, nullptr, 1), 1);
+      EXPECT_FALSE(script.timedOut());
+    }
+    EXPECT_FALSE(boxes);
     dll.bind<EndModuleFn>("EndModule")();
   }
   DeleteFileA((folder + "dictcore.dll").c_str());

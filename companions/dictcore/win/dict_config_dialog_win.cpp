@@ -74,6 +74,7 @@ class DialogTemplate {
 };
 
 struct DialogState {
+  const std::vector<std::size_t>* installed;
   std::vector<std::string>* open;
 };
 
@@ -82,7 +83,7 @@ INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_INITDIALOG: {
       SetWindowLongPtrW(window, DWLP_USER, lParam);
       const auto* state = reinterpret_cast<DialogState*>(lParam);
-      for (std::size_t i = 0; i < std::size(kDictionaries); ++i) {
+      for (std::size_t i : *state->installed) {
         const bool isOpen =
             std::find(state->open->begin(), state->open->end(), kDictionaries[i].id) != state->open->end();
         CheckDlgButton(window, kFirstDictionaryBox + int(i), isOpen ? BST_CHECKED : BST_UNCHECKED);
@@ -93,7 +94,7 @@ INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       if (LOWORD(wParam) == IDOK) {
         auto* state = reinterpret_cast<DialogState*>(GetWindowLongPtrW(window, DWLP_USER));
         state->open->clear();
-        for (std::size_t i = 0; i < std::size(kDictionaries); ++i)
+        for (std::size_t i : *state->installed)
           if (IsDlgButtonChecked(window, kFirstDictionaryBox + int(i)) == BST_CHECKED)
             state->open->emplace_back(kDictionaries[i].id);
         EndDialog(window, IDOK);
@@ -114,25 +115,26 @@ std::wstring dictConfigCaption(int language) {
   return isHungarian(language) ? wide("Sz\xC3\xB3t\xC3\xA1rak") : L"Dictionaries";
 }
 
-bool runDictConfigDialog(int language, HWND owner, std::vector<std::string>& open) {
+bool runDictConfigDialog(int language, HWND owner, const std::vector<std::size_t>& installed,
+                         std::vector<std::string>& open) {
   const bool hu = isHungarian(language);
-  const short boxes = short(std::size(kDictionaries));
+  const short boxes = short(installed.size());
   const short buttonsY = short(kMargin + kLineHeight * (boxes + 1) + kMargin);
   DialogTemplate t(dictConfigCaption(language), short(buttonsY + kButtonHeight + kMargin), WORD(boxes + 3));
   t.item(kStaticClass, WORD(-1), SS_LEFT, kMargin, kMargin, kWidth - 2 * kMargin, kLineHeight - 2,
          hu ? wide("A bubor\xC3\xA9kban keresett sz\xC3\xB3t\xC3\xA1rak:")
             : L"Dictionaries the hover tooltip looks words up in:");
   for (short i = 0; i < boxes; ++i) {
-    const InstalledDictionary& d = kDictionaries[std::size_t(i)];
-    t.item(kButtonClass, WORD(kFirstDictionaryBox + i), BS_AUTOCHECKBOX | WS_TABSTOP, kMargin,
-           short(kMargin + kLineHeight * (i + 1)), kWidth - 2 * kMargin, kLineHeight - 2,
+    const InstalledDictionary& d = kDictionaries[installed[std::size_t(i)]];
+    t.item(kButtonClass, WORD(kFirstDictionaryBox + installed[std::size_t(i)]), BS_AUTOCHECKBOX | WS_TABSTOP,
+           kMargin, short(kMargin + kLineHeight * (i + 1)), kWidth - 2 * kMargin, kLineHeight - 2,
            wide(hu ? d.hungarianName : d.englishName));
   }
   t.item(kButtonClass, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, short(kWidth - 2 * (kButtonWidth + kMargin)),
          buttonsY, kButtonWidth, kButtonHeight, L"OK");
   t.item(kButtonClass, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, short(kWidth - kButtonWidth - kMargin), buttonsY,
          kButtonWidth, kButtonHeight, hu ? wide("M\xC3\xA9gse") : L"Cancel");
-  DialogState state{&open};
+  DialogState state{&installed, &open};
   std::vector<std::string> before = open;
   const INT_PTR answer = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), t.get(), owner, procedure,
                                                  reinterpret_cast<LPARAM>(&state));

@@ -62,6 +62,16 @@ int openChosen() {
   return 0;
 }
 
+// The dictionaries whose files lie beside the library, as indices into kDictionaries.
+std::vector<std::size_t> installedDictionaries() {
+  std::vector<std::size_t> installed;
+  const std::string folder = libraryFolder();
+  for (std::size_t i = 0; i < std::size(kDictionaries); ++i)
+    if (GetFileAttributesA((folder + std::string(kDictionaries[i].file)).c_str()) != INVALID_FILE_ATTRIBUTES)
+      installed.push_back(i);
+  return installed;
+}
+
 }  // namespace
 }  // namespace lexiton::dictcore
 
@@ -132,7 +142,7 @@ __declspec(dllexport) int LX_COMPANION_CDECL DictConfig(int language, void* owne
   try {
     const auto profile = lexiton::openProfile(configPath());
     std::vector<std::string> open = chosenDictionaries(*profile);
-    if (!runDictConfigDialog(language, static_cast<HWND>(owner), open)) return 0;
+    if (!runDictConfigDialog(language, static_cast<HWND>(owner), installedDictionaries(), open)) return 0;
     if (!saveChoice(*profile, open)) return 0;
     openChosen();
     return 1;
