@@ -199,7 +199,10 @@ void rankEnglish(std::map<std::string, Entry>& hu, const std::map<std::string, E
       }
   }
   constexpr std::size_t kUnranked = 1000;
-  for (auto& [key, e] : hu) {
+  for (auto& entry : hu) {
+    // Named, not a structured binding: the lambdas below capture it.
+    const std::string& key = entry.first;
+    Entry& e = entry.second;
     const auto rankUnder = [&](const std::string& sense) {
       const auto it = en.find(lower(sense));
       if (it == en.end()) return kUnranked;
