@@ -31,6 +31,10 @@ foreach(companion ptrhook textgrab dictcore)
   endforeach()
   add_dependencies(Lexiton ${companion})
 endforeach()
+# The speech library lies beside the program too.
+if(TARGET voicer)
+  add_dependencies(Lexiton voicer)
+endif()
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   # The hook's stdcall entry is bound by its plain name.
   target_link_options(standin_ptrhook PRIVATE -Wl,--kill-at)

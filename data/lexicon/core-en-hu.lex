@@ -436,6 +436,7 @@ hat	n	kalap[kalapok,3sg=kalapja]
 holiday	n	szabadság ; ünnep
 hotel	n	szálloda ; hotel
 ice	n	jég[jegek]
+ice cream	n	fagylalt
 lunch	n	ebéd[ebédek]
 market	n	piac[piacok,to=ra,at=on,in=on]
 meat	n	hús[húsok]

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <thread>
+#include <utility>
 
 #include "startup/win/host_windows.h"
 

@@ -1,6 +1,7 @@
 #include "startup/win/system_host_platform.h"
 
 #include <lexiton/alert.h>
+#include <lexiton/data_directory_record.h>
 #include <lexiton/lookup/exports.h>
 
 #include <commctrl.h>
@@ -14,7 +15,6 @@ namespace {
 
 constexpr const char* kShellFolders = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr const char* kAppDataValue = "AppData";
-constexpr const char* kDataDirectories = "Software\\Veltrix\\AppDataDirs";
 constexpr DWORD kAppDataBytes = 260;
 constexpr std::size_t kStringBuffer = 256;
 
@@ -44,7 +44,7 @@ std::optional<std::string> SystemHostPlatform::appDataFolder() {
 
 void SystemHostPlatform::recordDataDirectory(const std::string& dataDirectory) {
   HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kDataDirectories, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kDataDirectoriesKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                       nullptr) != ERROR_SUCCESS)
     return;
   RegSetValueExA(key, programFile_.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(dataDirectory.c_str()),
