@@ -1,46 +1,15 @@
-// Owners for COM: one interface reference (Release), one VARIANT (VariantClear), and the
+// Owners for COM: one interface reference (lexiton/win/com_ptr.h), one VARIANT (VariantClear), and the
 // apartment of the calling thread, entered for one reading and left again if this entered it.
 #pragma once
 
 #include <windows.h>
 #include <oleauto.h>
 
-#include <utility>
+#include <lexiton/win/com_ptr.h>
 
 namespace lexiton::textgrab::win {
 
-template <class Interface>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ~ComPtr() { reset(); }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
-  ComPtr& operator=(ComPtr&& other) noexcept {
-    if (this != &other) {
-      reset();
-      p_ = std::exchange(other.p_, nullptr);
-    }
-    return *this;
-  }
-
-  Interface* get() const { return p_; }
-  Interface* operator->() const { return p_; }
-  explicit operator bool() const { return p_ != nullptr; }
-  // For an out argument: releases what is held first.
-  Interface** put() {
-    reset();
-    return &p_;
-  }
-  void reset() {
-    if (p_) p_->Release();
-    p_ = nullptr;
-  }
-
- private:
-  Interface* p_ = nullptr;
-};
+using lexiton::win::ComPtr;
 
 class Variant {
  public:

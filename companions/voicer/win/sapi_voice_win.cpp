@@ -2,6 +2,8 @@
 
 #include <sapi.h>
 
+#include <lexiton/win/com_ptr.h>
+
 #include <string>
 
 namespace lexiton::voicer {
@@ -13,30 +15,7 @@ constexpr const wchar_t* kHungarianVoices[] = {L"Language=40E"};
 // How often a wait for the previous voice to finish looks for a purge.
 constexpr DWORD kWaitSliceMs = 50;
 
-// Owner of one COM interface pointer.
-template <class T>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ~ComPtr() { reset(); }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  ComPtr(ComPtr&& o) noexcept : p_(o.p_) { o.p_ = nullptr; }
-  T* get() const { return p_; }
-  T* operator->() const { return p_; }
-  T** put() {
-    reset();
-    return &p_;
-  }
-  explicit operator bool() const { return p_ != nullptr; }
-  void reset() {
-    if (p_) p_->Release();
-    p_ = nullptr;
-  }
-
- private:
-  T* p_ = nullptr;
-};
+using lexiton::win::ComPtr;
 
 // The first installed voice with one of `attributes`, or null.
 ComPtr<ISpObjectToken> findVoice(const wchar_t* const* attributes, std::size_t count) {
