@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "dialog_driver_win.h"
+#include "plain_list_texts.h"
 #include "tooltip_canvas_win.h"
 
 namespace {
@@ -84,24 +85,8 @@ struct LocalResult {
   LxByteArray array;
 };
 
-// Headword first, headings as "#text".
 std::vector<std::string> listTexts(const LocalResult& r) {
-  const auto chunk = lexiton::ChunkView(r.bytes.data(), r.array.size).find("HVR2");
-  if (!chunk) return {};
-  std::vector<std::uintptr_t> w(chunk->size / sizeof(std::uintptr_t));
-  std::memcpy(w.data(), chunk->data, w.size() * sizeof(std::uintptr_t));
-  auto text = [](std::uintptr_t p) { return std::string(reinterpret_cast<const char*>(p)); };
-  std::vector<std::string> out{text(w[0])};
-  for (std::size_t i = 1; i < w.size();) {
-    if (w[i] == 0) {
-      out.push_back("#" + text(w[i + 1]));
-      i += 3;
-    } else {
-      out.push_back(text(w[i]));
-      i += 2;
-    }
-  }
-  return out;
+  return plainListTexts(r.bytes.data(), r.array.size);
 }
 
 class DictcoreLibrary : public ::testing::Test {

@@ -1,4 +1,5 @@
 #include "plain_list.h"
+#include "plain_list_texts.h"
 
 #include <lexiton/chunk_list.h>
 #include <lexiton/language_ids.h>
@@ -10,24 +11,8 @@
 namespace lexiton::dictcore {
 namespace {
 
-// The texts a list's words point to: headword first, headings marked with "#".
 std::vector<std::string> readBack(const std::vector<uint8_t>& bytes, uint32_t size) {
-  const auto chunk = ChunkView(bytes.data(), size).find("HVR2");
-  if (!chunk) return {};
-  std::vector<std::uintptr_t> w(chunk->size / sizeof(std::uintptr_t));
-  std::memcpy(w.data(), chunk->data, w.size() * sizeof(std::uintptr_t));
-  auto text = [](std::uintptr_t p) { return std::string(reinterpret_cast<const char*>(p)); };
-  std::vector<std::string> out{text(w[0])};
-  for (std::size_t i = 1; i < w.size();) {
-    if (w[i] == 0) {
-      out.push_back("#" + text(w[i + 1]));
-      i += 3;
-    } else {
-      out.push_back(text(w[i]));
-      i += 2;
-    }
-  }
-  return out;
+  return plainListTexts(bytes.data(), size);
 }
 
 HoverEntry went() {
