@@ -106,12 +106,13 @@ TEST(HttpProxy, ConfirmedProxyReachesTheNextQueryAndTheSettingsFile) {
 
 #ifndef _WIN32
 namespace {
-// A started proxy program, or a skip when the program is not installed.
-#define START_PROXY(var, program, command)                                               \
-  const std::string var##Path = findProgram(program);                                    \
-  if (var##Path.empty()) GTEST_SKIP() << program " is not installed (scripts/packages)"; \
-  const int var##Port = freeLoopbackPort();                                              \
-  ProxyProcess var(command, var##Port);                                                  \
+// A started proxy program. The programs are in the package lists, so a missing one is a
+// failure of the set-up, never a reason to skip.
+#define START_PROXY(var, program, command)                                                        \
+  const std::string var##Path = findProgram(program);                                             \
+  if (var##Path.empty()) FAIL() << program " is not installed (scripts/packages; run make deps)"; \
+  const int var##Port = freeLoopbackPort();                                                       \
+  ProxyProcess var(command, var##Port);                                                           \
   ASSERT_TRUE(var.ready()) << program " did not start"
 }  // namespace
 
