@@ -28,7 +28,7 @@ native: deps
 # $(1) the build folder, $(2) the toolchain file's suffix.
 windows_tree = cmake -S . -B $(1) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-$(2).cmake \
-	  -DLEXITON_NATIVE_BIN=$(CURDIR)/$(NATIVE)/bin >/dev/null && cmake --build $(1) -j $(JOBS)
+	  -DLEXITON_NATIVE_BIN=$(abspath $(NATIVE))/bin >/dev/null && cmake --build $(1) -j $(JOBS)
 
 win32: native
 	@$(call windows_tree,$(WIN32),mingw32)
@@ -59,11 +59,11 @@ fuzz: fuzz-build
 	@scripts/fuzz-all $(FUZZ) $(FUZZ_SECONDS)
 
 check: deps
-	@scripts/check
+	@BUILD=$(BUILD) TYPE=$(TYPE) scripts/check
 
 # The demo builds and runs the Windows tree this machine can execute.
 demo: deps native
-	@scripts/demo
+	@BUILD=$(BUILD) TYPE=$(TYPE) scripts/demo
 
 clean:
 	rm -rf $(BUILD) out

@@ -123,6 +123,7 @@ int main(int argc, char** argv) {
                                        o.footer.c_str(), o.source.c_str());
 
   std::printf("return: %s\ncount: %d\n", produced ? "true" : "false", count);
+  bool sound = produced;
   if (quit) std::printf("quit: true\n");
   if (produced) {
     try {
@@ -134,14 +135,18 @@ int main(int argc, char** argv) {
       if (auto documents = list.find(lexiton::chunk_tags::kDocuments)) printDocuments(documents->text());
     } catch (const lexiton::chunk_error& e) {
       std::fprintf(stderr, "lexiton-lookup: malformed result: %s\n", e.what());
+      sound = false;
     }
   }
   if (!o.out.empty()) {
     std::ofstream out(o.out, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(result.data), result.size);
-    if (!out) std::fprintf(stderr, "lexiton-lookup: cannot write %s\n", o.out.c_str());
+    if (!out) {
+      std::fprintf(stderr, "lexiton-lookup: cannot write %s\n", o.out.c_str());
+      sound = false;
+    }
   }
   entries.exit(0, nullptr);
   entries.close();
-  return produced ? 0 : 1;
+  return sound ? 0 : 1;
 }
