@@ -6,10 +6,13 @@
 //   installer_probe end SECONDS       ends it through the end-of-session messages, as Windows
 //                                     does at log-off, and waits until it has gone
 //   installer_probe tray-icons        prints how many tray icons are on show
+//   installer_probe windows           lists every window: handle, class, process, visibility
 // Exit code 0 when what was asked happened in time, 1 otherwise.
 //
-// Tray icons are counted as wine's notification area shows them (explorer's "__wine_tray_icon"
-// windows): the test runs in a prefix of its own, where Lexiton's is the only one.
+// Tray icons are counted as wine shows them: without a notification area on the X display, its
+// X11 driver puts each icon in a "__winex11_tray_icon" window of a stand-alone tray; explorer's
+// own tray (a virtual desktop) uses "__wine_tray_icon" windows. The test runs in a prefix of its
+// own, where Lexiton's is the only icon.
 #include <windows.h>
 
 #include <chrono>
@@ -35,7 +38,9 @@ constexpr UINT kSendTimeoutMs = 10000;
 BOOL CALLBACK countTrayIcon(HWND window, LPARAM count) {
   char name[64] = {};
   GetClassNameA(window, name, sizeof name);
-  if (std::string(name) == "__wine_tray_icon" && IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
+  const std::string kind = name;
+  if ((kind == "__winex11_tray_icon" || kind == "__wine_tray_icon") && IsWindowVisible(window))
+    ++*reinterpret_cast<int*>(count);
   return TRUE;
 }
 
@@ -108,6 +113,17 @@ int endSession(Clock::time_point end) {
   return ended ? 0 : 1;
 }
 
+BOOL CALLBACK listWindow(HWND window, LPARAM depth) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  std::printf("%*s%p %s pid %lu%s\n", int(depth) * 2, "", static_cast<void*>(window), name,
+              static_cast<unsigned long>(process), IsWindowVisible(window) ? " visible" : "");
+  if (depth == 0) EnumChildWindows(window, &listWindow, 1);
+  return TRUE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,10 +131,14 @@ int main(int argc, char** argv) {
   const auto end = Clock::now() + std::chrono::seconds(argc > 2 ? std::atoi(argv[2]) : 60);
   if (command == "running") return waitRunning(end);
   if (command == "end") return endSession(end);
+  if (command == "windows") {
+    EnumWindows(&listWindow, 0);
+    return 0;
+  }
   if (command == "tray-icons") {
     std::printf("tray icons: %d\n", trayIconCount());
     return 0;
   }
-  std::fprintf(stderr, "usage: installer_probe running|end|tray-icons [SECONDS]\n");
+  std::fprintf(stderr, "usage: installer_probe running|end|tray-icons|windows [SECONDS]\n");
   return 2;
 }
