@@ -1,7 +1,8 @@
 # The core English-Hungarian lexicon, written for Lexiton. One entry a line:
 #   English lemma <TAB> part of speech <TAB> Hungarian senses, commonest first, ";" between them
-# The notes in brackets are explained in translator/src/lexicon_source.h. Nouns whose plural
-# the rules miss give it ("ló[lovak]"); verbs mark a separable prefix with "|" ("be|csuk").
+# The notes in brackets are explained in lexicon/include/lexiton/lexicon/lexicon_source.h.
+# Nouns whose plural the rules miss give it ("ló[lovak]"); verbs mark a separable prefix with
+# "|" ("be|csuk").
 # Entries follow WordNet's tagged-sense frequencies (SemCor counts) for the commonest lemmas,
 # plus the everyday words of the development corpus.
 # --- nouns

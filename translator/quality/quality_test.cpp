@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "chrf.h"
-#include "core_lexicon.h"
+#include "lexiton/lexicon/core_lexicon.h"
 #include "dev_corpus.h"
 #include "hungarian_noun.h"
 #include "hungarian_verb.h"

@@ -158,15 +158,15 @@ NounStem nounStem(const Token& t, std::size_t index) {
 }
 
 bool isBe(const Token& t) {
-  return t.tag == Tag::auxiliary &&
+  return t.tag == PartOfSpeech::auxiliary &&
          (t.lower == "am" || t.lower == "is" || t.lower == "are" || t.lower == "was" || t.lower == "were" ||
           t.lower == "be" || t.lower == "been" || t.lower == "being");
 }
 bool isHave(const Token& t) {
-  return t.tag == Tag::auxiliary && (t.lower == "have" || t.lower == "has" || t.lower == "had");
+  return t.tag == PartOfSpeech::auxiliary && (t.lower == "have" || t.lower == "has" || t.lower == "had");
 }
 bool isDo(const Token& t) {
-  return t.tag == Tag::auxiliary && (t.lower == "do" || t.lower == "does" || t.lower == "did");
+  return t.tag == PartOfSpeech::auxiliary && (t.lower == "do" || t.lower == "does" || t.lower == "did");
 }
 
 struct NounPhrase {
@@ -185,11 +185,12 @@ class Generator {
  private:
   bool startsNounPhrase(std::size_t i) const {
     if (i >= t_.size()) return false;
-    const Tag g = t_[i].tag;
-    return g == Tag::determiner || g == Tag::possessive || g == Tag::noun || g == Tag::name ||
-           g == Tag::adjective || g == Tag::number || (g == Tag::pronoun) ||
-           (g == Tag::adverb && t_[i].lower == "very" && i + 1 < t_.size() &&
-            t_[i + 1].tag == Tag::adjective);
+    const PartOfSpeech g = t_[i].tag;
+    return g == PartOfSpeech::determiner || g == PartOfSpeech::possessive || g == PartOfSpeech::noun ||
+           g == PartOfSpeech::name || g == PartOfSpeech::adjective || g == PartOfSpeech::number ||
+           (g == PartOfSpeech::pronoun) ||
+           (g == PartOfSpeech::adverb && t_[i].lower == "very" && i + 1 < t_.size() &&
+            t_[i + 1].tag == PartOfSpeech::adjective);
   }
   NounPhrase readNounPhrase(std::size_t i) const;
   void emitNounPhrase(const NounPhrase& np, Case c, const std::string& post = "",
@@ -210,7 +211,7 @@ class Generator {
 NounPhrase Generator::readNounPhrase(std::size_t i) const {
   NounPhrase np;
   np.begin = i;
-  if (t_[i].tag == Tag::pronoun) {
+  if (t_[i].tag == PartOfSpeech::pronoun) {
     np.end = i + 1;
     np.head = i;
     np.pronoun = np.definite = true;
@@ -219,36 +220,36 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     return np;
   }
   std::size_t k = i;
-  while (k < t_.size() &&
-         (t_[k].tag == Tag::determiner || t_[k].tag == Tag::possessive || t_[k].tag == Tag::number)) {
-    if (t_[k].tag == Tag::possessive ||
-        (t_[k].tag == Tag::determiner && t_[k].lower != "a" && t_[k].lower != "an" && t_[k].lower != "some" &&
-         t_[k].lower != "many" && t_[k].lower != "any" && t_[k].lower != "no" && t_[k].lower != "another" &&
-         t_[k].lower != "more"))
+  while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
+                           t_[k].tag == PartOfSpeech::number)) {
+    if (t_[k].tag == PartOfSpeech::possessive ||
+        (t_[k].tag == PartOfSpeech::determiner && t_[k].lower != "a" && t_[k].lower != "an" &&
+         t_[k].lower != "some" && t_[k].lower != "many" && t_[k].lower != "any" && t_[k].lower != "no" &&
+         t_[k].lower != "another" && t_[k].lower != "more"))
       np.definite = true;
     ++k;
   }
-  while (k < t_.size() &&
-         (t_[k].tag == Tag::adjective || (t_[k].tag == Tag::adverb && t_[k].lower == "very")))
+  while (k < t_.size() && (t_[k].tag == PartOfSpeech::adjective ||
+                           (t_[k].tag == PartOfSpeech::adverb && t_[k].lower == "very")))
     ++k;
   std::size_t head = k;
-  while (k < t_.size() && (t_[k].tag == Tag::noun || t_[k].tag == Tag::name)) head = k++;
+  while (k < t_.size() && (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::name)) head = k++;
   // "a cup of coffee": the measure stands before its substance, which takes the case
-  if (head < t_.size() && t_[head].tag == Tag::noun && listed(kMeasureNouns, t_[head].lemma) &&
+  if (head < t_.size() && t_[head].tag == PartOfSpeech::noun && listed(kMeasureNouns, t_[head].lemma) &&
       k + 1 < t_.size() && t_[k].lower == "of" &&
-      (t_[k + 1].tag == Tag::noun || t_[k + 1].tag == Tag::adjective)) {
+      (t_[k + 1].tag == PartOfSpeech::noun || t_[k + 1].tag == PartOfSpeech::adjective)) {
     ++k;
-    while (k < t_.size() && t_[k].tag == Tag::adjective) ++k;
-    while (k < t_.size() && t_[k].tag == Tag::noun) head = k++;
+    while (k < t_.size() && t_[k].tag == PartOfSpeech::adjective) ++k;
+    while (k < t_.size() && t_[k].tag == PartOfSpeech::noun) head = k++;
   }
-  if (head >= t_.size() || (t_[head].tag != Tag::noun && t_[head].tag != Tag::name)) {
+  if (head >= t_.size() || (t_[head].tag != PartOfSpeech::noun && t_[head].tag != PartOfSpeech::name)) {
     head = k > i ? k - 1 : i;  // an adjective alone: "is big"
     if (k == i) k = i + 1;
   }
   np.end = k;
   np.head = head;
   const Sense* headSense = coreSense(t_[head], 0);
-  np.name = t_[head].tag == Tag::name || (headSense && headSense->name);  // "London" is definite
+  np.name = t_[head].tag == PartOfSpeech::name || (headSense && headSense->name);  // "London" is definite
   np.definite = np.definite || np.name;
   np.plural = t_[head].plural;
   return np;
@@ -275,10 +276,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   std::string demonstrative;
   for (std::size_t k = np.begin; k < np.end; ++k) {
     const Token& tk = t_[k];
-    if (tk.tag == Tag::possessive) {
+    if (tk.tag == PartOfSpeech::possessive) {
       owner = {tk.person, tk.plural};
       emit("a", k);
-    } else if (tk.tag == Tag::determiner) {
+    } else if (tk.tag == PartOfSpeech::determiner) {
       const std::string& d = tk.lower;
       if (d == "the")
         emit("a", k);
@@ -310,15 +311,15 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("egy", k), emit("m\xC3\xA1sik", k);
       else if (d == "no")
         emit("semmi", k);
-    } else if (tk.tag == Tag::number) {
+    } else if (tk.tag == PartOfSpeech::number) {
       const Numeral* n = numeral(tk.lower);
       emit(n ? std::string(n->before) : tk.written, k);
       countable = false;
-    } else if (tk.tag == Tag::preposition) {
+    } else if (tk.tag == PartOfSpeech::preposition) {
       continue;
-    } else if (k != np.head && (tk.tag == Tag::adjective || tk.tag == Tag::adverb || tk.tag == Tag::noun ||
-                                tk.tag == Tag::name)) {
-      if (tk.tag == Tag::name)
+    } else if (k != np.head && (tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::adverb ||
+                                tk.tag == PartOfSpeech::noun || tk.tag == PartOfSpeech::name)) {
+      if (tk.tag == PartOfSpeech::name)
         emit(tk.written, k, false);
       else if (auto s = plainSense(tk, sense(k)))
         emit(*s, k);
@@ -331,12 +332,12 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   if (possessorPerson) owner = {*possessorPerson, possessorPlural};
   const Token& h = t_[np.head];
   if (np.head >= np.begin && np.head < np.end &&
-      (h.tag == Tag::noun || h.tag == Tag::name || h.tag == Tag::adjective)) {
-    if (h.tag == Tag::name) {
+      (h.tag == PartOfSpeech::noun || h.tag == PartOfSpeech::name || h.tag == PartOfSpeech::adjective)) {
+    if (h.tag == PartOfSpeech::name) {
       const bool known = h.entry != nullptr;
       std::string base = known ? plainSense(h, sense(np.head)).value_or(h.written) : h.written;
       emit(c == Case::nominative ? base : attachCase(base, c), np.head, known);
-    } else if (h.tag == Tag::adjective) {
+    } else if (h.tag == PartOfSpeech::adjective) {
       auto s = plainSense(h, sense(np.head));
       emit(s ? attachCase(*s, c) : h.written, np.head, bool(s));
     } else {
@@ -419,16 +420,16 @@ std::vector<HungarianWord> Generator::run() {
   std::string modal;
   for (std::size_t i = 0; i < n; ++i) {
     const Token& k = t_[i];
-    if (k.tag == Tag::verb && mainVerb == n) {
+    if (k.tag == PartOfSpeech::verb && mainVerb == n) {
       mainVerb = i;
       if (k.form == VerbForm::past && !(i > 0 && isHave(t_[i - 1]))) past = past || true;
       if (firstAux == n) firstAux = i;
       break;
     }
-    if (k.tag == Tag::modal || k.tag == Tag::auxiliary || k.tag == Tag::negation) {
+    if (k.tag == PartOfSpeech::modal || k.tag == PartOfSpeech::auxiliary || k.tag == PartOfSpeech::negation) {
       if (mainVerb != n) break;
       if (firstAux == n) firstAux = i;
-      if (k.tag == Tag::negation)
+      if (k.tag == PartOfSpeech::negation)
         negative = true;
       else if (k.lower == "will" || k.lower == "shall")
         future = true;
@@ -469,14 +470,15 @@ std::vector<HungarianWord> Generator::run() {
   // the subject: the noun phrase before the verb group, or after an inverted auxiliary
   std::optional<NounPhrase> subject;
   std::size_t i = 0;
-  while (i < n && (t_[i].tag == Tag::question || t_[i].lower == "please" || t_[i].tag == Tag::adverb ||
-                   (t_[i].tag == Tag::noun && t_[i].entry && listed(kTimeAdverbs, t_[i].lemma))))
+  while (i < n && (t_[i].tag == PartOfSpeech::question || t_[i].lower == "please" ||
+                   t_[i].tag == PartOfSpeech::adverb ||
+                   (t_[i].tag == PartOfSpeech::noun && t_[i].entry && listed(kTimeAdverbs, t_[i].lemma))))
     ++i;
   const std::size_t verbStart = copula ? be : possession ? have : firstAux;
   if (i < verbStart && startsNounPhrase(i)) subject = readNounPhrase(i);
   bool inverted = false;
-  if (!subject && verbStart < n && verbStart + 1 < n && t_[verbStart + 1].tag == Tag::pronoun &&
-      (t_[verbStart].tag == Tag::modal || isDo(t_[verbStart]))) {
+  if (!subject && verbStart < n && verbStart + 1 < n && t_[verbStart + 1].tag == PartOfSpeech::pronoun &&
+      (t_[verbStart].tag == PartOfSpeech::modal || isDo(t_[verbStart]))) {
     subject = readNounPhrase(verbStart + 1);
     inverted = true;
   }
@@ -492,7 +494,7 @@ std::vector<HungarianWord> Generator::run() {
   }
   // "Where are my shoes?": the subject stands after the copula
   if (copula && !subject && !existential && be + 1 < n && startsNounPhrase(be + 1) &&
-      t_[0].tag == Tag::question) {
+      t_[0].tag == PartOfSpeech::question) {
     const NounPhrase after = readNounPhrase(be + 1);
     a.person = after.person;
     a.plural = after.plural;
@@ -504,7 +506,8 @@ std::vector<HungarianWord> Generator::run() {
   Case objectCase = Case::accusative;
   const Sense* verbSense = mainVerb != n ? coreSense(t_[mainVerb], sense(mainVerb)) : nullptr;
   if (verbSense && !verbSense->note("obj").empty()) objectCase = caseNamed(verbSense->note("obj"));
-  if (mainVerb != n && afterVerb < n && startsNounPhrase(afterVerb) && t_[afterVerb].tag != Tag::adverb) {
+  if (mainVerb != n && afterVerb < n && startsNounPhrase(afterVerb) &&
+      t_[afterVerb].tag != PartOfSpeech::adverb) {
     object = readNounPhrase(afterVerb);
     if (object->pronoun)
       a.definite = object->person == 3, a.youObject = object->person == 2 && a.person == 1 && !a.plural;
@@ -513,10 +516,10 @@ std::vector<HungarianWord> Generator::run() {
     // "I like coffee": a bare object of liking is generic, said with the article; so is an
     // activity named by a bare gerund ("gave up smoking": "abbahagyta a dohányzást")
     const Token& first = t_[object->begin];
-    const bool bareGerund = object->end == object->begin + 1 && first.tag == Tag::noun && !object->plural &&
-                            first.lower.size() > 4 &&
+    const bool bareGerund = object->end == object->begin + 1 && first.tag == PartOfSpeech::noun &&
+                            !object->plural && first.lower.size() > 4 &&
                             first.lower.compare(first.lower.size() - 3, 3, "ing") == 0;
-    if (!object->definite && first.tag != Tag::determiner && first.tag != Tag::number &&
+    if (!object->definite && first.tag != PartOfSpeech::determiner && first.tag != PartOfSpeech::number &&
         (bareGerund || t_[mainVerb].lemma == "like" || t_[mainVerb].lemma == "love" ||
          t_[mainVerb].lemma == "hate"))
       a.definite = true, emitGenericArticle_ = true;
@@ -525,7 +528,7 @@ std::vector<HungarianWord> Generator::run() {
     // "gave the students a book": so too a noun phrase, for verbs whose "to" is the dative
     const bool givesTo = verbSense && verbSense->note("to") == "nak";
     if ((object->pronoun || givesTo) && object->end < n && startsNounPhrase(object->end) &&
-        t_[object->end].tag != Tag::pronoun && t_[object->end].tag != Tag::adverb) {
+        t_[object->end].tag != PartOfSpeech::pronoun && t_[object->end].tag != PartOfSpeech::adverb) {
       indirect = object;
       object = readNounPhrase(indirect->end);
       a.youObject = false;
@@ -534,13 +537,13 @@ std::vector<HungarianWord> Generator::run() {
   }
   bool copulaLocation = false;
   std::size_t afterBe = be + 1;  // the predicate, after any "not"
-  while (copula && afterBe < n && t_[afterBe].tag == Tag::negation) ++afterBe;
+  while (copula && afterBe < n && t_[afterBe].tag == PartOfSpeech::negation) ++afterBe;
   if (copula && afterBe < n) {
     const Token& after = t_[afterBe];
     const Sense* as = coreSense(after, sense(afterBe));
     copulaLocation =
-        after.tag == Tag::preposition || after.lower == "here" || after.lower == "there" ||
-        (after.tag == Tag::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
+        after.tag == PartOfSpeech::preposition || after.lower == "here" || after.lower == "there" ||
+        (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
         (as && as->keepsCopula);
   }
   const bool dropSubject =
@@ -552,10 +555,11 @@ std::vector<HungarianWord> Generator::run() {
   std::vector<bool> done(n);
   for (std::size_t k = 0; k < n; ++k) {
     const Token& tk = t_[k];
-    if (tk.entry && (tk.tag == Tag::adverb || tk.tag == Tag::noun) && listed(kTimeAdverbs, tk.lemma)) {
+    if (tk.entry && (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::noun) &&
+        listed(kTimeAdverbs, tk.lemma)) {
       emit(plainSense(tk, sense(k)).value_or(tk.written), k);
       done[k] = true;
-    } else if (tk.tag == Tag::adverb && tk.entry && k + 1 == n &&
+    } else if (tk.tag == PartOfSpeech::adverb && tk.entry && k + 1 == n &&
                (tk.lemma.rfind("every ", 0) == 0 || tk.lemma.rfind("last ", 0) == 0 ||
                 tk.lemma.rfind("next ", 0) == 0 || tk.lemma.rfind("in the ", 0) == 0)) {
       // "every morning", "last year" at the end: a time phrase
@@ -606,13 +610,14 @@ std::vector<HungarianWord> Generator::run() {
         ca.definite = false;
         std::string form = conjugate(van, past ? Tense::past : Tense::present, ca);
         if (future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
-        if (existential || location || a.person != 3 || past || future || t_[0].tag == Tag::question) {
+        if (existential || location || a.person != 3 || past || future ||
+            t_[0].tag == PartOfSpeech::question) {
           if (negative && !past && !future && a.person == 3)
             form = a.plural ? "nincsenek" : "nincs";
           else if (negative)
             form = "nem " + form;
           // "nincs" stands before the place: "A kutya nincs a házban."
-          if (existential || t_[0].tag == Tag::question || (negative && location))
+          if (existential || t_[0].tag == PartOfSpeech::question || (negative && location))
             emit(form, be);
           else
             copulaTail.push_back({form, be, true});
@@ -620,7 +625,7 @@ std::vector<HungarianWord> Generator::run() {
           emit("nem", be);
         }
         pos = std::max(pos, be) + 1;
-        while (pos < n && t_[pos].tag == Tag::negation) ++pos;
+        while (pos < n && t_[pos].tag == PartOfSpeech::negation) ++pos;
         verbDone = true;
         // a predicate adjective agrees in number: "Az almák pirosak."
         if (pos < n && !location && !existential) {
@@ -629,7 +634,8 @@ std::vector<HungarianWord> Generator::run() {
             emit(t_[k].lower == "very" ? "nagyon" : "t\xC3\xBAl", k);
             ++k;
           }
-          if (k < n && t_[k].tag == Tag::adjective && (k + 1 == n || t_[k + 1].tag != Tag::noun)) {
+          if (k < n && t_[k].tag == PartOfSpeech::adjective &&
+              (k + 1 == n || t_[k + 1].tag != PartOfSpeech::noun)) {
             auto s = plainSense(t_[k], sense(k));
             const Sense* cs = coreSense(t_[k], sense(k));
             std::string adj = s.value_or(t_[k].written);
@@ -639,8 +645,8 @@ std::vector<HungarianWord> Generator::run() {
             emit(adj, k, bool(s));
             pos = k + 1;
             // "big and old": the second predicate agrees too
-            if (pos + 1 < n && t_[pos].lower == "and" && t_[pos + 1].tag == Tag::adjective &&
-                (pos + 2 == n || t_[pos + 2].tag != Tag::noun)) {
+            if (pos + 1 < n && t_[pos].lower == "and" && t_[pos + 1].tag == PartOfSpeech::adjective &&
+                (pos + 2 == n || t_[pos + 2].tag != PartOfSpeech::noun)) {
               std::string second = plainSense(t_[pos + 1], sense(pos + 1)).value_or(t_[pos + 1].written);
               const Sense* cs2 = coreSense(t_[pos + 1], sense(pos + 1));
               if (a.plural)
@@ -689,15 +695,15 @@ std::vector<HungarianWord> Generator::run() {
       objectDone = true;
       continue;
     }
-    if (tk.tag == Tag::conjunction && tk.lower == "and" && pos + 1 < n && startsNounPhrase(pos + 1) &&
-        lastCase != Case::nominative) {
+    if (tk.tag == PartOfSpeech::conjunction && tk.lower == "and" && pos + 1 < n &&
+        startsNounPhrase(pos + 1) && lastCase != Case::nominative) {
       emit("\xC3\xA9s", pos);
       NounPhrase np = readNounPhrase(pos + 1);
       emitNounPhrase(np, lastCase);
       pos = np.end;
       continue;
     }
-    if (tk.tag == Tag::infinitiveTo && pos + 1 < n && t_[pos + 1].tag == Tag::verb) {
+    if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n && t_[pos + 1].tag == PartOfSpeech::verb) {
       const Sense* s = coreSense(t_[pos + 1], sense(pos + 1));
       if (s)
         emit(s->prefix + infinitiveOf(VerbStem{s->word, s->prefix, ""}), pos + 1);
@@ -707,7 +713,7 @@ std::vector<HungarianWord> Generator::run() {
       pos += 2;
       continue;
     }
-    if (tk.tag == Tag::preposition && pos + 1 < n && startsNounPhrase(pos + 1)) {
+    if (tk.tag == PartOfSpeech::preposition && pos + 1 < n && startsNounPhrase(pos + 1)) {
       NounPhrase np = readNounPhrase(pos + 1);
       // "a cup of coffee": a measure and its substance side by side
       const std::string& p = tk.lower;
@@ -716,7 +722,7 @@ std::vector<HungarianWord> Generator::run() {
       if (verbSense && !verbSense->note(p).empty()) c = caseNamed(verbSense->note(p));
       const Sense* headSense = coreSense(t_[np.head], sense(np.head));
       if (!c && headSense && !headSense->note(p).empty()) c = caseNamed(headSense->note(p));
-      if (!c && p == "at" && t_[np.head].tag == Tag::number) {
+      if (!c && p == "at" && t_[np.head].tag == PartOfSpeech::number) {
         const Numeral* num = numeral(t_[np.head].lower);
         emit(attachCase(num ? std::string(num->alone) : t_[np.head].written, Case::temporal), np.head);
         pos = np.end;
@@ -737,8 +743,9 @@ std::vector<HungarianWord> Generator::run() {
       ++pos;
       continue;
     }
-    if (tk.tag == Tag::determiner || tk.tag == Tag::noun || tk.tag == Tag::adjective || tk.tag == Tag::name ||
-        tk.tag == Tag::number || tk.tag == Tag::possessive || (tk.tag == Tag::pronoun)) {
+    if (tk.tag == PartOfSpeech::determiner || tk.tag == PartOfSpeech::noun ||
+        tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::name || tk.tag == PartOfSpeech::number ||
+        tk.tag == PartOfSpeech::possessive || (tk.tag == PartOfSpeech::pronoun)) {
       NounPhrase np = readNounPhrase(pos);
       emitNounPhrase(np, Case::nominative);
       pos = std::max(np.end, pos + 1);
@@ -749,7 +756,7 @@ std::vector<HungarianWord> Generator::run() {
         t_[pos + 1].lower.compare(t_[pos + 1].lower.size() - 3, 3, "ing") == 0) {
       const Token& act = t_[pos + 1];
       const lexicon::Entry* gerund = nullptr;
-      if (act.entry && act.entry->pos == lexicon::PartOfSpeech::noun) gerund = act.entry;
+      if (act.entry && act.entry->pos == PartOfSpeech::noun) gerund = act.entry;
       if (gerund) {
         emit(gerund->senses[0].word, pos + 1);
         emit("k\xC3\xB6zben", pos);
@@ -757,15 +764,15 @@ std::vector<HungarianWord> Generator::run() {
         continue;
       }
     }
-    if (tk.tag == Tag::question || tk.tag == Tag::conjunction) {
+    if (tk.tag == PartOfSpeech::question || tk.tag == PartOfSpeech::conjunction) {
       for (const auto& [english, hungarian] : kLinkWords)
         if (english == tk.lower) emit(std::string(hungarian), pos);
       ++pos;
       continue;
     }
-    if (tk.tag == Tag::adverb || tk.tag == Tag::verb) {
+    if (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::verb) {
       if (auto s = plainSense(tk, sense(pos)))
-        emit(tk.tag == Tag::verb ? *s : *s, pos);
+        emit(tk.tag == PartOfSpeech::verb ? *s : *s, pos);
       else
         emit(tk.written, pos, false);
       ++pos;

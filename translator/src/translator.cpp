@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core_lexicon.h"
+#include "lexiton/lexicon/core_lexicon.h"
 #include "core_words.h"
 #include "english_analysis.h"
 #include "hungarian_sentence.h"

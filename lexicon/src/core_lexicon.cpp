@@ -1,11 +1,11 @@
-#include "core_lexicon.h"
+#include "lexiton/lexicon/core_lexicon.h"
 
 #include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <sstream>
 
-#include "split_fields.h"
+#include "lexiton/lexicon/split_fields.h"
 
 namespace lexiton::lexicon {
 namespace {
@@ -35,10 +35,9 @@ uint32_t PosCounts::of(PartOfSpeech p) const {
       return adjective;
     case PartOfSpeech::adverb:
       return adverb;
-    case PartOfSpeech::number:
-      return 0;
+    default:
+      return 0;  // WordNet counts no numbers and no function words
   }
-  return 0;
 }
 
 CoreLexicon CoreLexicon::loadFile(const std::string& path) {
