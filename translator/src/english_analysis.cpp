@@ -187,35 +187,41 @@ std::vector<std::string> stripped(std::string_view w, std::string_view suffix) {
   return out;
 }
 
-}  // namespace
+// The longest set phrase of the core lexicon that starts at word i ("at home", "every
+// morning"), as one token; nothing when none does. Phrasal verbs are joined later, once the
+// verb is known.
+std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::vector<std::string>& words,
+                                 std::size_t i, const std::string& lower) {
+  if (!core.hasPhraseStarting(lower)) return std::nullopt;
+  std::string phrase = lower;
+  std::size_t best = 0;
+  const lexicon::Entry* bestEntry = nullptr;
+  for (std::size_t k = i + 1; k < words.size() && k < i + 4; ++k) {
+    phrase += " " + lowerAscii(words[k]);
+    for (const lexicon::Entry* e : core.entries(phrase))
+      if (e->pos != PartOfSpeech::verb) best = k - i + 1, bestEntry = e;
+  }
+  if (!bestEntry) return std::nullopt;
+  Token t;
+  t.lower = t.lemma = bestEntry->lemma;
+  t.tag = bestEntry->pos;
+  t.entry = bestEntry;
+  t.word = i;
+  t.words = best;
+  t.written = words[i];
+  return t;
+}
 
-std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase) const {
-  // 1. contractions and function words; set phrases of the core lexicon
+// Contractions split, function words tagged from the table, numbers, set phrases joined; every
+// other word stays PartOfSpeech::other until its reading is chosen.
+std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<std::string>& words) {
   std::vector<Token> toks;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string lower = lowerAscii(words[i]);
-    // the longest core phrase that starts here ("at home", "turn off", "every morning")
-    if (core_.hasPhraseStarting(lower)) {
-      std::string phrase = lower;
-      std::size_t best = 0;
-      const lexicon::Entry* bestEntry = nullptr;
-      for (std::size_t k = i + 1; k < words.size() && k < i + 4; ++k) {
-        phrase += " " + lowerAscii(words[k]);
-        for (const lexicon::Entry* e : core_.entries(phrase))
-          if (e->pos != PartOfSpeech::verb) best = k - i + 1, bestEntry = e;
-      }
-      if (bestEntry) {
-        Token t;
-        t.lower = t.lemma = bestEntry->lemma;
-        t.tag = bestEntry->pos;
-        t.entry = bestEntry;
-        t.word = i;
-        t.words = best;
-        t.written = words[i];
-        toks.push_back(t);
-        i += best - 1;
-        continue;
-      }
+    if (std::optional<Token> phrase = setPhraseAt(core, words, i, lower)) {
+      i += phrase->words - 1;
+      toks.push_back(std::move(*phrase));
+      continue;
     }
     const Contraction* c = nullptr;
     for (const Contraction& k : kContractions)
@@ -236,193 +242,245 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
         t.tag = f->tag;
         t.person = f->person;
         t.plural = f->plural;
-      } else if ((!p.empty() && p[0] >= '0' && p[0] <= '9') || core_.find(p, PartOfSpeech::number)) {
+      } else if ((!p.empty() && p[0] >= '0' && p[0] <= '9') || core.find(p, PartOfSpeech::number)) {
         t.tag = PartOfSpeech::number;
       }
       if (p == "there" || p == "here" || p == "please" || p == "let's") t.tag = PartOfSpeech::other;
       toks.push_back(std::move(t));
     }
   }
-  // 2. content words: readings, then the one the context calls for
-  auto readings = [&](const Token& t) {
-    std::vector<Reading> out;
-    auto weigh = [&](const std::string& lemma, PartOfSpeech tag) -> double {
-      double w = 0;
-      if (core_.find(lemma, tag)) w += 50;
-      if (const lexicon::PosCounts* c = core_.counts(lemma)) {
-        const uint32_t n = c->of(tag);
-        if (n) w += 1 + std::log2(double(n));
-      }
-      return w;
-    };
-    auto add = [&](const std::string& lemma, PartOfSpeech tag, VerbForm form, bool plural) {
-      const double w = weigh(lemma, tag);
-      if (w > 0) out.push_back({lemma, tag, form, plural, w});
-    };
-    const std::string& w = t.lower;
-    for (const lexicon::IrregularForm& f : core_.irregular(w)) {
-      if (f.pos == PartOfSpeech::verb) {
-        add(f.lemma, PartOfSpeech::verb, VerbForm::past, false);
-      } else if (f.pos == PartOfSpeech::noun) {
-        add(f.lemma, PartOfSpeech::noun, VerbForm::base, true);
-      } else {
-        add(f.lemma, PartOfSpeech::adjective, VerbForm::base, false);
-      }
+  return toks;
+}
+
+// Every reading a content word may have (lemma, part of speech, form), weighed by the core
+// lexicon and WordNet's sense counts; none when nothing knows the word.
+std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t) {
+  std::vector<Reading> out;
+  auto weigh = [&](const std::string& lemma, PartOfSpeech tag) -> double {
+    double w = 0;
+    if (core.find(lemma, tag)) w += 50;
+    if (const lexicon::PosCounts* c = core.counts(lemma)) {
+      const uint32_t n = c->of(tag);
+      if (n) w += 1 + std::log2(double(n));
     }
-    for (PartOfSpeech tag : {PartOfSpeech::noun, PartOfSpeech::verb, PartOfSpeech::adjective,
-                             PartOfSpeech::adverb, PartOfSpeech::number})
-      add(w, tag, VerbForm::base, false);
-    for (const std::string& b : stripped(w, "s"))
-      add(b, PartOfSpeech::noun, VerbForm::base, true), add(b, PartOfSpeech::verb, VerbForm::third, false);
-    for (const std::string& b : stripped(w, "es"))
-      add(b, PartOfSpeech::noun, VerbForm::base, true), add(b, PartOfSpeech::verb, VerbForm::third, false);
-    // plurals no exception list holds: "women", "knives"
-    if (endsWith(w, "men")) add(w.substr(0, w.size() - 3) + "man", PartOfSpeech::noun, VerbForm::base, true);
-    if (endsWith(w, "ves"))
-      add(w.substr(0, w.size() - 3) + "f", PartOfSpeech::noun, VerbForm::base, true),
-          add(w.substr(0, w.size() - 3) + "fe", PartOfSpeech::noun, VerbForm::base, true);
-    for (const std::string& b : stripped(w, "ed")) add(b, PartOfSpeech::verb, VerbForm::past, false);
-    for (const std::string& b : stripped(w, "ing")) add(b, PartOfSpeech::verb, VerbForm::ing, false);
-    return out;
+    return w;
   };
-  bool verbSeen = false;
-  for (std::size_t i = 0; i < toks.size(); ++i) {
-    Token& t = toks[i];
-    if (t.tag != PartOfSpeech::other || t.entry) {
-      if (t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal)
-        verbSeen = verbSeen || t.tag == PartOfSpeech::modal || t.lower != "be";
-      continue;
-    }
-    if (t.lower == "there" || t.lower == "here" || t.lower == "please" || t.lower == "let's") continue;
-    // intensifiers are adverbs wherever they stand: "is very kind"
-    if (t.lower == "very" || t.lower == "too" || t.lower == "quite" || t.lower == "really") {
-      t.tag = PartOfSpeech::adverb;
-      continue;
-    }
-    std::vector<Reading> rs = readings(t);
-    const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
-    if (rs.empty()) {
-      t.tag = capital && !titleCase ? PartOfSpeech::name : PartOfSpeech::noun;
-      continue;
-    }
-    const Token* prev = i > 0 ? &toks[i - 1] : nullptr;
-    const std::string prevLower = prev ? prev->lower : "";
-    const PartOfSpeech prevTag = prev ? prev->tag : PartOfSpeech::other;
-    auto bonus = [&](PartOfSpeech tag, std::optional<VerbForm> form, double b) {
-      for (Reading& r : rs)
-        if (r.tag == tag && (!form || r.form == *form)) r.weight += b;
-    };
-    const bool nextNounish =
-        i + 1 < toks.size() && (toks[i + 1].tag == PartOfSpeech::other && !readings(toks[i + 1]).empty());
-    // after "and" between two nouns ("bread and milk") no new clause begins
-    const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 &&
-                            (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name);
-    const bool startsClause = i == 0 || prevLower == "please" ||
-                              (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") ||
-                              prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns);
-    if (prevLower == "while" && t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0) {
-      bonus(PartOfSpeech::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
-    } else if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
-      bonus(PartOfSpeech::adjective, std::nullopt, 200);
-    } else if (joinsNouns) {
-      bonus(PartOfSpeech::noun, std::nullopt, 100);
-    } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
-               prevTag == PartOfSpeech::number || prevTag == PartOfSpeech::adjective ||
-               prevTag == PartOfSpeech::preposition) {
-      bonus(PartOfSpeech::noun, std::nullopt, 100);
-      if (nextNounish) bonus(PartOfSpeech::adjective, std::nullopt, 120);
-      if (prevTag == PartOfSpeech::preposition && prevLower == "to")
-        bonus(PartOfSpeech::verb, VerbForm::base, 60);
-    } else if (prevTag == PartOfSpeech::modal || isDoSupport(prevLower) ||
-               (prevTag == PartOfSpeech::negation &&
-                (!verbSeen ||
-                 (i >= 2 && (toks[i - 2].tag == PartOfSpeech::modal || isDoSupport(toks[i - 2].lower)))))) {
-      // "does not matter", "can't find": the negated auxiliary's verb.
-      bonus(PartOfSpeech::verb, VerbForm::base, 200);
-    } else if (prevTag == PartOfSpeech::pronoun &&
-               (prev->lower == "i" || prev->lower == "we" || prev->lower == "they" || prev->lower == "he" ||
-                prev->lower == "she" ||
-                ((prev->lower == "you" || prev->lower == "it") &&
-                 (!verbSeen || (i >= 2 && (toks[i - 2].tag == PartOfSpeech::question ||
-                                           toks[i - 2].tag == PartOfSpeech::conjunction ||
-                                           toks[i - 2].tag == PartOfSpeech::modal ||
-                                           toks[i - 2].tag == PartOfSpeech::auxiliary)))))) {
-      bonus(PartOfSpeech::verb, std::nullopt, 200);
-    } else if (prevTag == PartOfSpeech::auxiliary &&
-               (prevLower == "is" || prevLower == "are" || prevLower == "am" || prevLower == "was" ||
-                prevLower == "were" || prevLower == "be" || prevLower == "been")) {
-      bonus(PartOfSpeech::verb, VerbForm::ing, 300);
-      bonus(PartOfSpeech::adjective, std::nullopt, 150);
-      bonus(PartOfSpeech::verb, VerbForm::past, 100);
-    } else if (prevTag == PartOfSpeech::auxiliary &&
-               (prevLower == "have" || prevLower == "has" || prevLower == "had")) {
-      bonus(PartOfSpeech::verb, VerbForm::past, 200);
-    } else if (startsClause && (i == 0 || !capital)) {
-      bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
-    } else if (!verbSeen && (prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name)) {
-      bonus(PartOfSpeech::verb, VerbForm::third, 150);
-      bonus(PartOfSpeech::verb, VerbForm::past, 150);
-      if (prev->plural) bonus(PartOfSpeech::verb, VerbForm::base, 150);
-    } else if (prevTag == PartOfSpeech::verb) {
-      if (!nextNounish) bonus(PartOfSpeech::adverb, std::nullopt, 60);  // "came home": the adverb "haza"
-      bonus(PartOfSpeech::noun, std::nullopt, 20);
-    } else if (verbSeen) {
-      bonus(PartOfSpeech::noun, std::nullopt, 20);
-      bonus(PartOfSpeech::adverb, std::nullopt, 20);
-    }
-    // a capital inside a sentence is a name, unless the core lexicon knows it ("Friday")
-    if (capital && i > 0 && !titleCase && !core_.find(t.lower, PartOfSpeech::noun)) {
-      t.tag = PartOfSpeech::name;
-      continue;
-    }
-    const Reading& best = *std::max_element(
-        rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
-    t.lemma = best.lemma;
-    t.tag = best.tag;
-    t.form = best.form;
-    t.plural = best.plural;
-    if (t.tag == PartOfSpeech::verb) {
-      verbSeen = true;
-      // "has opened" and "was opened": the participle
-      if (t.form == VerbForm::past && prev && prev->tag == PartOfSpeech::auxiliary && prevLower != "do" &&
-          prevLower != "did")
-        t.form = VerbForm::participle;
+  auto add = [&](const std::string& lemma, PartOfSpeech tag, VerbForm form, bool plural) {
+    const double w = weigh(lemma, tag);
+    if (w > 0) out.push_back({lemma, tag, form, plural, w});
+  };
+  const std::string& w = t.lower;
+  for (const lexicon::IrregularForm& f : core.irregular(w)) {
+    if (f.pos == PartOfSpeech::verb) {
+      add(f.lemma, PartOfSpeech::verb, VerbForm::past, false);
+    } else if (f.pos == PartOfSpeech::noun) {
+      add(f.lemma, PartOfSpeech::noun, VerbForm::base, true);
+    } else {
+      add(f.lemma, PartOfSpeech::adjective, VerbForm::base, false);
     }
   }
-  // 3. "to" before a verb marks an infinitive; a particle after a verb that forms a phrasal verb
-  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+  for (PartOfSpeech tag : {PartOfSpeech::noun, PartOfSpeech::verb, PartOfSpeech::adjective,
+                           PartOfSpeech::adverb, PartOfSpeech::number})
+    add(w, tag, VerbForm::base, false);
+  for (const std::string& b : stripped(w, "s"))
+    add(b, PartOfSpeech::noun, VerbForm::base, true), add(b, PartOfSpeech::verb, VerbForm::third, false);
+  for (const std::string& b : stripped(w, "es"))
+    add(b, PartOfSpeech::noun, VerbForm::base, true), add(b, PartOfSpeech::verb, VerbForm::third, false);
+  // plurals no exception list holds: "women", "knives"
+  if (endsWith(w, "men")) add(w.substr(0, w.size() - 3) + "man", PartOfSpeech::noun, VerbForm::base, true);
+  if (endsWith(w, "ves"))
+    add(w.substr(0, w.size() - 3) + "f", PartOfSpeech::noun, VerbForm::base, true),
+        add(w.substr(0, w.size() - 3) + "fe", PartOfSpeech::noun, VerbForm::base, true);
+  for (const std::string& b : stripped(w, "ed")) add(b, PartOfSpeech::verb, VerbForm::past, false);
+  for (const std::string& b : stripped(w, "ing")) add(b, PartOfSpeech::verb, VerbForm::ing, false);
+  return out;
+}
+
+// Chooses the readings of the content words in order, by the words before them.
+class ReadingChooser {
+ public:
+  ReadingChooser(const lexicon::CoreLexicon& core, std::vector<Token>& toks, bool titleCase)
+      : core_(core), toks_(toks), titleCase_(titleCase) {}
+  void run() {
+    for (std::size_t i = 0; i < toks_.size(); ++i) choose(i);
+  }
+
+ private:
+  void choose(std::size_t i);
+  void weighByContext(std::size_t i, std::vector<Reading>& rs) const;
+
+  const lexicon::CoreLexicon& core_;
+  std::vector<Token>& toks_;
+  const bool titleCase_;
+  bool verbSeen_ = false;
+};
+
+void ReadingChooser::choose(std::size_t i) {
+  Token& t = toks_[i];
+  if (t.tag != PartOfSpeech::other || t.entry) {
+    if (t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal)
+      verbSeen_ = verbSeen_ || t.tag == PartOfSpeech::modal || t.lower != "be";
+    return;
+  }
+  if (t.lower == "there" || t.lower == "here" || t.lower == "please" || t.lower == "let's") return;
+  // intensifiers are adverbs wherever they stand: "is very kind"
+  if (t.lower == "very" || t.lower == "too" || t.lower == "quite" || t.lower == "really") {
+    t.tag = PartOfSpeech::adverb;
+    return;
+  }
+  std::vector<Reading> rs = readingsOf(core_, t);
+  const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+  if (rs.empty()) {
+    t.tag = capital && !titleCase_ ? PartOfSpeech::name : PartOfSpeech::noun;
+    return;
+  }
+  weighByContext(i, rs);
+  // a capital inside a sentence is a name, unless the core lexicon knows it ("Friday")
+  if (capital && i > 0 && !titleCase_ && !core_.find(t.lower, PartOfSpeech::noun)) {
+    t.tag = PartOfSpeech::name;
+    return;
+  }
+  const Reading& best = *std::max_element(
+      rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
+  t.lemma = best.lemma;
+  t.tag = best.tag;
+  t.form = best.form;
+  t.plural = best.plural;
+  if (t.tag == PartOfSpeech::verb) {
+    verbSeen_ = true;
+    // "has opened" and "was opened": the participle
+    const Token* prev = i > 0 ? &toks_[i - 1] : nullptr;
+    if (t.form == VerbForm::past && prev && prev->tag == PartOfSpeech::auxiliary && prev->lower != "do" &&
+        prev->lower != "did")
+      t.form = VerbForm::participle;
+  }
+}
+
+// The bonuses the words before token i give its readings: a noun after a determiner, a verb
+// after a subject pronoun or a modal, an imperative at the start, ...
+void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) const {
+  const Token& t = toks_[i];
+  const std::vector<Token>& toks = toks_;
+  const bool verbSeen = verbSeen_;
+  const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+  const Token* prev = i > 0 ? &toks[i - 1] : nullptr;
+  const std::string prevLower = prev ? prev->lower : "";
+  const PartOfSpeech prevTag = prev ? prev->tag : PartOfSpeech::other;
+  auto bonus = [&](PartOfSpeech tag, std::optional<VerbForm> form, double b) {
+    for (Reading& r : rs)
+      if (r.tag == tag && (!form || r.form == *form)) r.weight += b;
+  };
+  const bool nextNounish = i + 1 < toks.size() && (toks[i + 1].tag == PartOfSpeech::other &&
+                                                   !readingsOf(core_, toks[i + 1]).empty());
+  // after "and" between two nouns ("bread and milk") no new clause begins
+  const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 &&
+                          (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name);
+  const bool startsClause = i == 0 || prevLower == "please" ||
+                            (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") ||
+                            prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns);
+  if (prevLower == "while" && t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0) {
+    bonus(PartOfSpeech::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
+  } else if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
+    bonus(PartOfSpeech::adjective, std::nullopt, 200);
+  } else if (joinsNouns) {
+    bonus(PartOfSpeech::noun, std::nullopt, 100);
+  } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
+             prevTag == PartOfSpeech::number || prevTag == PartOfSpeech::adjective ||
+             prevTag == PartOfSpeech::preposition) {
+    bonus(PartOfSpeech::noun, std::nullopt, 100);
+    if (nextNounish) bonus(PartOfSpeech::adjective, std::nullopt, 120);
+    if (prevTag == PartOfSpeech::preposition && prevLower == "to")
+      bonus(PartOfSpeech::verb, VerbForm::base, 60);
+  } else if (prevTag == PartOfSpeech::modal || isDoSupport(prevLower) ||
+             (prevTag == PartOfSpeech::negation &&
+              (!verbSeen ||
+               (i >= 2 && (toks[i - 2].tag == PartOfSpeech::modal || isDoSupport(toks[i - 2].lower)))))) {
+    // "does not matter", "can't find": the negated auxiliary's verb.
+    bonus(PartOfSpeech::verb, VerbForm::base, 200);
+  } else if (prevTag == PartOfSpeech::pronoun &&
+             (prev->lower == "i" || prev->lower == "we" || prev->lower == "they" || prev->lower == "he" ||
+              prev->lower == "she" ||
+              ((prev->lower == "you" || prev->lower == "it") &&
+               (!verbSeen ||
+                (i >= 2 &&
+                 (toks[i - 2].tag == PartOfSpeech::question || toks[i - 2].tag == PartOfSpeech::conjunction ||
+                  toks[i - 2].tag == PartOfSpeech::modal || toks[i - 2].tag == PartOfSpeech::auxiliary)))))) {
+    bonus(PartOfSpeech::verb, std::nullopt, 200);
+  } else if (prevTag == PartOfSpeech::auxiliary &&
+             (prevLower == "is" || prevLower == "are" || prevLower == "am" || prevLower == "was" ||
+              prevLower == "were" || prevLower == "be" || prevLower == "been")) {
+    bonus(PartOfSpeech::verb, VerbForm::ing, 300);
+    bonus(PartOfSpeech::adjective, std::nullopt, 150);
+    bonus(PartOfSpeech::verb, VerbForm::past, 100);
+  } else if (prevTag == PartOfSpeech::auxiliary &&
+             (prevLower == "have" || prevLower == "has" || prevLower == "had")) {
+    bonus(PartOfSpeech::verb, VerbForm::past, 200);
+  } else if (startsClause && (i == 0 || !capital)) {
+    bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
+  } else if (!verbSeen && (prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name)) {
+    bonus(PartOfSpeech::verb, VerbForm::third, 150);
+    bonus(PartOfSpeech::verb, VerbForm::past, 150);
+    if (prev->plural) bonus(PartOfSpeech::verb, VerbForm::base, 150);
+  } else if (prevTag == PartOfSpeech::verb) {
+    if (!nextNounish) bonus(PartOfSpeech::adverb, std::nullopt, 60);  // "came home": the adverb "haza"
+    bonus(PartOfSpeech::noun, std::nullopt, 20);
+  } else if (verbSeen) {
+    bonus(PartOfSpeech::noun, std::nullopt, 20);
+    bonus(PartOfSpeech::adverb, std::nullopt, 20);
+  }
+}
+
+// "to" before a verb marks an infinitive.
+void markInfinitives(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
     if (toks[i].lower == "to" && toks[i + 1].tag == PartOfSpeech::verb && toks[i + 1].form == VerbForm::base)
       toks[i].tag = PartOfSpeech::infinitiveTo;
-  }
+}
+
+// A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
+// become one token.
+std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
   std::vector<Token> out;
   for (std::size_t i = 0; i < toks.size(); ++i) {
     Token t = std::move(toks[i]);
     if (t.tag == PartOfSpeech::verb && i + 1 < toks.size()) {
-      const lexicon::Entry* phrasal = core_.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb);
+      const lexicon::Entry* phrasal = core.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb);
       if (phrasal) {
         t.entry = phrasal;
         t.words = toks[i + 1].word + toks[i + 1].words - t.word;
         ++i;
       }
     }
-    if (!t.entry &&
-        (t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::verb || t.tag == PartOfSpeech::adjective ||
-         t.tag == PartOfSpeech::adverb || t.tag == PartOfSpeech::number))
-      t.entry = core_.find(t.lemma, t.tag);
-    if (!t.entry && (t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::verb ||
-                     t.tag == PartOfSpeech::adjective || t.tag == PartOfSpeech::adverb)) {
-      DictionaryEntry d;
-      const bool found = t.tag == PartOfSpeech::verb ? (dict_.findVerb(t.lemma, d) || dict_.find(t.lemma, d))
-                                                     : dict_.find(t.lemma, d);
-      if (found)
-        for (const std::string& s : d.senses) {
-          if (t.dictionarySenses.size() == 2) break;
-          if (!s.empty() && s.size() < 48) t.dictionarySenses.push_back(s);
-        }
-    }
     out.push_back(std::move(t));
   }
   return out;
+}
+
+// A content word's senses: its core lexicon entry, else FreeDict's first short senses.
+void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Token& t) {
+  const bool content = t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::verb ||
+                       t.tag == PartOfSpeech::adjective || t.tag == PartOfSpeech::adverb;
+  if (!t.entry && (content || t.tag == PartOfSpeech::number)) t.entry = core.find(t.lemma, t.tag);
+  if (t.entry || !content) return;
+  DictionaryEntry d;
+  const bool found = t.tag == PartOfSpeech::verb ? (dict.findVerb(t.lemma, d) || dict.find(t.lemma, d))
+                                                 : dict.find(t.lemma, d);
+  if (!found) return;
+  for (const std::string& s : d.senses) {
+    if (t.dictionarySenses.size() == 2) break;
+    if (!s.empty() && s.size() < 48) t.dictionarySenses.push_back(s);
+  }
+}
+
+}  // namespace
+
+std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase) const {
+  std::vector<Token> toks = tokenize(core_, words);
+  ReadingChooser(core_, toks, titleCase).run();
+  markInfinitives(toks);
+  toks = joinPhrasalVerbs(core_, std::move(toks));
+  for (Token& t : toks) lookUpSenses(core_, dict_, t);
+  return toks;
 }
 
 }  // namespace lexiton::translator

@@ -176,10 +176,35 @@ struct NounPhrase {
   int person = 3;
 };
 
+// The verb group of a clause: its auxiliaries, negation and main verb (token indices, the
+// token count when absent), and what they make of the clause.
+struct VerbGroup {
+  std::size_t main = 0, firstAux = 0, be = 0, have = 0;
+  bool negative = false, future = false, past = false, doSupport = false;
+  std::string modal;        // the Hungarian modal verb ("tud", "kell", "kellene"), or empty
+  bool possession = false;  // a main "have" with an object: "van" with a possessive
+  bool copula = false;      // a lone "be"
+  bool imperative = false;
+};
+
+// The roles of a clause, found before anything is said.
+struct ClauseRoles {
+  VerbGroup verb;
+  std::size_t verbStart = 0;  // where the verb group is said
+  std::optional<NounPhrase> subject, object, indirect;
+  bool inverted = false;        // "Can you help": the subject after the auxiliary
+  bool existential = false;     // "there is"
+  bool copulaLocation = false;  // "is in the garden": the copula stays
+  bool dropSubject = false;     // a pronoun subject the verb's ending says already
+  Agreement agreement;
+  Case objectCase = Case::accusative;
+  const Sense* verbSense = nullptr;
+};
+
 class Generator {
  public:
   Generator(const std::vector<Token>& t, std::size_t pointed, std::size_t sense)
-      : t_(t), pointed_(pointed), sense_(sense) {}
+      : t_(t), n_(t.size()), pointed_(pointed), sense_(sense) {}
   std::vector<HungarianWord> run();
 
  private:
@@ -202,10 +227,36 @@ class Generator {
   void emitVerb(std::size_t verb, bool hasObject, bool negative, bool future, bool past, bool imperative,
                 Agreement a, std::string_view modal);
 
+  // Finding the roles.
+  VerbGroup readVerbGroup() const;
+  void findSubject(ClauseRoles& r) const;
+  void agreeWithSubject(ClauseRoles& r) const;
+  void findObjects(ClauseRoles& r);
+  void placeCopula(ClauseRoles& r) const;
+
+  // Saying the clause: each returns the token after what it said.
+  void emitLeadingAdverbs();
+  std::size_t emitPart(std::size_t pos);
+  std::size_t emitVerbGroup(std::size_t pos);
+  std::size_t emitPossession();
+  std::size_t emitCopula(std::size_t pos);
+  std::size_t emitPredicate(std::size_t pos);
+  std::size_t emitObject(std::size_t pos);
+  std::size_t emitInfinitive(std::size_t pos);
+  std::size_t emitPrepositionalPhrase(std::size_t pos);
+  std::optional<std::size_t> emitActivityWhile(std::size_t pos);
+  void finish();
+
   const std::vector<Token>& t_;
+  const std::size_t n_;
   std::size_t pointed_, sense_;
   std::vector<HungarianWord> out_;
   bool emitGenericArticle_ = false;  // "I like coffee": "Szeretem a kávét"
+  ClauseRoles roles_;
+  std::vector<bool> done_;                 // tokens already said out of order
+  bool objectDone_ = false;                // the object was said with the verb ("van egy kutyája")
+  Case lastCase_ = Case::nominative;       // "with milk and sugar": "and" keeps the case
+  std::vector<HungarianWord> copulaTail_;  // words said at the end: "vannak", "kérlek"
 };
 
 NounPhrase Generator::readNounPhrase(std::size_t i) const {
@@ -273,7 +324,6 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   }
   Possessor owner;
   bool countable = true, plural = np.plural;
-  std::string demonstrative;
   for (std::size_t k = np.begin; k < np.end; ++k) {
     const Token& tk = t_[k];
     if (tk.tag == PartOfSpeech::possessive) {
@@ -327,7 +377,6 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit(tk.written, k, false);
     }
   }
-  (void)demonstrative;
   if (!countable) plural = false;
   if (possessorPerson) owner = {*possessorPerson, possessorPlural};
   const Token& h = t_[np.head];
@@ -412,381 +461,392 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     emit(stem.prefix + form, verb);
 }
 
-std::vector<HungarianWord> Generator::run() {
-  const std::size_t n = t_.size();
-  // the verb group: auxiliaries, negation and the main verb
-  std::size_t mainVerb = n, firstAux = n, be = n, have = n;
-  bool negative = false, future = false, past = false, doSupport = false;
-  std::string modal;
+VerbGroup Generator::readVerbGroup() const {
+  const std::size_t n = n_;
+  VerbGroup g;
+  g.main = g.firstAux = g.be = g.have = n;
   for (std::size_t i = 0; i < n; ++i) {
     const Token& k = t_[i];
-    if (k.tag == PartOfSpeech::verb && mainVerb == n) {
-      mainVerb = i;
-      if (k.form == VerbForm::past && !(i > 0 && isHave(t_[i - 1]))) past = past || true;
-      if (firstAux == n) firstAux = i;
+    if (k.tag == PartOfSpeech::verb) {
+      g.main = i;
+      if (k.form == VerbForm::past && !(i > 0 && isHave(t_[i - 1]))) g.past = true;
+      if (g.firstAux == n) g.firstAux = i;
       break;
     }
-    if (k.tag == PartOfSpeech::modal || k.tag == PartOfSpeech::auxiliary || k.tag == PartOfSpeech::negation) {
-      if (mainVerb != n) break;
-      if (firstAux == n) firstAux = i;
-      if (k.tag == PartOfSpeech::negation)
-        negative = true;
-      else if (k.lower == "will" || k.lower == "shall")
-        future = true;
-      else if (k.lower == "can" || k.lower == "could")
-        modal = "tud", past = past || k.lower == "could";
-      else if (k.lower == "must")
-        modal = "kell";
-      else if (k.lower == "should")
-        modal = "kellene";
-      else if (k.lower == "may" || k.lower == "might")
-        modal = "";
-      else if (isDo(k))
-        doSupport = true, past = past || k.lower == "did";
-      else if (isHave(k)) {
-        have = i;
-        past = past || k.lower == "had";
-      } else if (isBe(k)) {
-        be = i;
-        past = past || k.lower == "was" || k.lower == "were";
-      }
+    if (k.tag != PartOfSpeech::modal && k.tag != PartOfSpeech::auxiliary && k.tag != PartOfSpeech::negation)
+      continue;
+    if (g.firstAux == n) g.firstAux = i;
+    if (k.tag == PartOfSpeech::negation)
+      g.negative = true;
+    else if (k.lower == "will" || k.lower == "shall")
+      g.future = true;
+    else if (k.lower == "can" || k.lower == "could")
+      g.modal = "tud", g.past = g.past || k.lower == "could";
+    else if (k.lower == "must")
+      g.modal = "kell";
+    else if (k.lower == "should")
+      g.modal = "kellene";
+    else if (k.lower == "may" || k.lower == "might")
+      g.modal = "";
+    else if (isDo(k))
+      g.doSupport = true, g.past = g.past || k.lower == "did";
+    else if (isHave(k)) {
+      g.have = i;
+      g.past = g.past || k.lower == "had";
+    } else if (isBe(k)) {
+      g.be = i;
+      g.past = g.past || k.lower == "was" || k.lower == "were";
     }
   }
-  if (mainVerb != n && t_[mainVerb].form == VerbForm::participle && have != n) past = true;
-  if (mainVerb != n && t_[mainVerb].form == VerbForm::ing && be != n)
-    past = t_[be].lower == "was" || t_[be].lower == "were";
-  if (mainVerb != n && t_[mainVerb].form == VerbForm::past && have == n) past = true;
-  if (mainVerb != n && (t_[mainVerb].form == VerbForm::base || t_[mainVerb].form == VerbForm::third) &&
-      !doSupport && have == n && be == n)
-    past = past && !modal.empty();
-  if (mainVerb != n && listed(kPlainAfterCan, t_[mainVerb].lemma) && modal == "tud") modal.clear();
-  // a main "have" with an object is possession; a lone "be" is the copula
-  const bool possession =
-      mainVerb == n && have != n && have + 1 < n && startsNounPhrase(have + 1) && !isBe(t_[have + 1]);
-  const bool copula = mainVerb == n && be != n && !possession;
-  const bool imperative = mainVerb != n && t_[mainVerb].form == VerbForm::base && modal.empty() && !future &&
-                          (mainVerb == 0 || t_[0].lower == "please" ||
-                           (doSupport && firstAux == 0 && negative) || t_[0].lower == "let's");
-  // the subject: the noun phrase before the verb group, or after an inverted auxiliary
-  std::optional<NounPhrase> subject;
-  std::size_t i = 0;
-  while (i < n && (t_[i].tag == PartOfSpeech::question || t_[i].lower == "please" ||
-                   t_[i].tag == PartOfSpeech::adverb ||
-                   (t_[i].tag == PartOfSpeech::noun && t_[i].entry && listed(kTimeAdverbs, t_[i].lemma))))
-    ++i;
-  const std::size_t verbStart = copula ? be : possession ? have : firstAux;
-  if (i < verbStart && startsNounPhrase(i)) subject = readNounPhrase(i);
-  bool inverted = false;
-  if (!subject && verbStart < n && verbStart + 1 < n && t_[verbStart + 1].tag == PartOfSpeech::pronoun &&
-      (t_[verbStart].tag == PartOfSpeech::modal || isDo(t_[verbStart]))) {
-    subject = readNounPhrase(verbStart + 1);
-    inverted = true;
+  if (g.main != n) {
+    const VerbForm form = t_[g.main].form;
+    if (form == VerbForm::participle && g.have != n) g.past = true;
+    if (form == VerbForm::ing && g.be != n) g.past = t_[g.be].lower == "was" || t_[g.be].lower == "were";
+    if (form == VerbForm::past && g.have == n) g.past = true;
+    if ((form == VerbForm::base || form == VerbForm::third) && !g.doSupport && g.have == n && g.be == n)
+      g.past = g.past && !g.modal.empty();
+    if (listed(kPlainAfterCan, t_[g.main].lemma) && g.modal == "tud") g.modal.clear();
   }
-  const bool existential = copula && be > 0 && t_[be - 1].lower == "there";
-  Agreement a;
-  if (subject) {
-    a.person = subject->person;
-    a.plural = subject->plural;
-    if (!subject->pronoun && subject->end > subject->begin) {
-      for (std::size_t k = subject->end; k + 1 < n && t_[k].lower == "and"; k = readNounPhrase(k + 1).end)
+  // a main "have" with an object is possession; a lone "be" is the copula
+  g.possession =
+      g.main == n && g.have != n && g.have + 1 < n && startsNounPhrase(g.have + 1) && !isBe(t_[g.have + 1]);
+  g.copula = g.main == n && g.be != n && !g.possession;
+  g.imperative = g.main != n && t_[g.main].form == VerbForm::base && g.modal.empty() && !g.future &&
+                 (g.main == 0 || t_[0].lower == "please" || (g.doSupport && g.firstAux == 0 && g.negative) ||
+                  t_[0].lower == "let's");
+  return g;
+}
+
+// The subject: the noun phrase before the verb group, or after an inverted auxiliary.
+void Generator::findSubject(ClauseRoles& r) const {
+  const VerbGroup& g = r.verb;
+  std::size_t i = 0;
+  while (i < n_ && (t_[i].tag == PartOfSpeech::question || t_[i].lower == "please" ||
+                    t_[i].tag == PartOfSpeech::adverb ||
+                    (t_[i].tag == PartOfSpeech::noun && t_[i].entry && listed(kTimeAdverbs, t_[i].lemma))))
+    ++i;
+  r.verbStart = g.copula ? g.be : g.possession ? g.have : g.firstAux;
+  if (i < r.verbStart && startsNounPhrase(i)) r.subject = readNounPhrase(i);
+  if (!r.subject && r.verbStart < n_ && r.verbStart + 1 < n_ &&
+      t_[r.verbStart + 1].tag == PartOfSpeech::pronoun &&
+      (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]))) {
+    r.subject = readNounPhrase(r.verbStart + 1);
+    r.inverted = true;
+  }
+  r.existential = g.copula && g.be > 0 && t_[g.be - 1].lower == "there";
+}
+
+void Generator::agreeWithSubject(ClauseRoles& r) const {
+  const VerbGroup& g = r.verb;
+  Agreement& a = r.agreement;
+  if (r.subject) {
+    a.person = r.subject->person;
+    a.plural = r.subject->plural;
+    if (!r.subject->pronoun && r.subject->end > r.subject->begin) {
+      for (std::size_t k = r.subject->end; k + 1 < n_ && t_[k].lower == "and"; k = readNounPhrase(k + 1).end)
         a.plural = true;
     }
   }
   // "Where are my shoes?": the subject stands after the copula
-  if (copula && !subject && !existential && be + 1 < n && startsNounPhrase(be + 1) &&
+  if (g.copula && !r.subject && !r.existential && g.be + 1 < n_ && startsNounPhrase(g.be + 1) &&
       t_[0].tag == PartOfSpeech::question) {
-    const NounPhrase after = readNounPhrase(be + 1);
+    const NounPhrase after = readNounPhrase(g.be + 1);
     a.person = after.person;
     a.plural = after.plural;
   }
-  // the object right after the verb (or its particle)
-  std::size_t afterVerb = mainVerb != n ? mainVerb + 1 : n;
-  if (mainVerb != n && t_[mainVerb].words > 1) afterVerb = mainVerb + 1;
-  std::optional<NounPhrase> object, indirect;
-  Case objectCase = Case::accusative;
-  const Sense* verbSense = mainVerb != n ? coreSense(t_[mainVerb], sense(mainVerb)) : nullptr;
-  if (verbSense && !verbSense->note("obj").empty()) objectCase = caseNamed(verbSense->note("obj"));
-  if (mainVerb != n && afterVerb < n && startsNounPhrase(afterVerb) &&
-      t_[afterVerb].tag != PartOfSpeech::adverb) {
-    object = readNounPhrase(afterVerb);
-    if (object->pronoun)
-      a.definite = object->person == 3, a.youObject = object->person == 2 && a.person == 1 && !a.plural;
-    else
-      a.definite = object->definite;
-    // "I like coffee": a bare object of liking is generic, said with the article; so is an
-    // activity named by a bare gerund ("gave up smoking": "abbahagyta a dohányzást")
-    const Token& first = t_[object->begin];
-    const bool bareGerund = object->end == object->begin + 1 && first.tag == PartOfSpeech::noun &&
-                            !object->plural && first.lower.size() > 4 &&
-                            first.lower.compare(first.lower.size() - 3, 3, "ing") == 0;
-    if (!object->definite && first.tag != PartOfSpeech::determiner && first.tag != PartOfSpeech::number &&
-        (bareGerund || t_[mainVerb].lemma == "like" || t_[mainVerb].lemma == "love" ||
-         t_[mainVerb].lemma == "hate"))
-      a.definite = true, emitGenericArticle_ = true;
-    if (objectCase != Case::accusative || (verbSense && verbSense->noObject)) a.definite = false;
-    // "gave me a book": the pronoun receives, the noun phrase after it is the object
-    // "gave the students a book": so too a noun phrase, for verbs whose "to" is the dative
-    const bool givesTo = verbSense && verbSense->note("to") == "nak";
-    if ((object->pronoun || givesTo) && object->end < n && startsNounPhrase(object->end) &&
-        t_[object->end].tag != PartOfSpeech::pronoun && t_[object->end].tag != PartOfSpeech::adverb) {
-      indirect = object;
-      object = readNounPhrase(indirect->end);
-      a.youObject = false;
-      a.definite = object->definite;
-    }
+}
+
+// The object right after the verb (or its particle), and a receiver before it.
+void Generator::findObjects(ClauseRoles& r) {
+  const std::size_t mainVerb = r.verb.main;
+  Agreement& a = r.agreement;
+  const std::size_t afterVerb = mainVerb != n_ ? mainVerb + 1 : n_;
+  r.verbSense = mainVerb != n_ ? coreSense(t_[mainVerb], sense(mainVerb)) : nullptr;
+  const Sense* verbSense = r.verbSense;
+  if (verbSense && !verbSense->note("obj").empty()) r.objectCase = caseNamed(verbSense->note("obj"));
+  if (mainVerb == n_ || afterVerb >= n_ || !startsNounPhrase(afterVerb) ||
+      t_[afterVerb].tag == PartOfSpeech::adverb)
+    return;
+  std::optional<NounPhrase>& object = r.object;
+  object = readNounPhrase(afterVerb);
+  if (object->pronoun)
+    a.definite = object->person == 3, a.youObject = object->person == 2 && a.person == 1 && !a.plural;
+  else
+    a.definite = object->definite;
+  // "I like coffee": a bare object of liking is generic, said with the article; so is an
+  // activity named by a bare gerund ("gave up smoking": "abbahagyta a dohányzást")
+  const Token& first = t_[object->begin];
+  const bool bareGerund = object->end == object->begin + 1 && first.tag == PartOfSpeech::noun &&
+                          !object->plural && first.lower.size() > 4 &&
+                          first.lower.compare(first.lower.size() - 3, 3, "ing") == 0;
+  if (!object->definite && first.tag != PartOfSpeech::determiner && first.tag != PartOfSpeech::number &&
+      (bareGerund || t_[mainVerb].lemma == "like" || t_[mainVerb].lemma == "love" ||
+       t_[mainVerb].lemma == "hate"))
+    a.definite = true, emitGenericArticle_ = true;
+  if (r.objectCase != Case::accusative || (verbSense && verbSense->noObject)) a.definite = false;
+  // "gave me a book": the pronoun receives, the noun phrase after it is the object
+  // "gave the students a book": so too a noun phrase, for verbs whose "to" is the dative
+  const bool givesTo = verbSense && verbSense->note("to") == "nak";
+  if ((object->pronoun || givesTo) && object->end < n_ && startsNounPhrase(object->end) &&
+      t_[object->end].tag != PartOfSpeech::pronoun && t_[object->end].tag != PartOfSpeech::adverb) {
+    r.indirect = object;
+    object = readNounPhrase(r.indirect->end);
+    a.youObject = false;
+    a.definite = object->definite;
   }
-  bool copulaLocation = false;
-  std::size_t afterBe = be + 1;  // the predicate, after any "not"
-  while (copula && afterBe < n && t_[afterBe].tag == PartOfSpeech::negation) ++afterBe;
-  if (copula && afterBe < n) {
+}
+
+// Whether the copula names a place (and stays), and whether the subject pronoun drops.
+void Generator::placeCopula(ClauseRoles& r) const {
+  const VerbGroup& g = r.verb;
+  std::size_t afterBe = g.be + 1;  // the predicate, after any "not"
+  while (g.copula && afterBe < n_ && t_[afterBe].tag == PartOfSpeech::negation) ++afterBe;
+  if (g.copula && afterBe < n_) {
     const Token& after = t_[afterBe];
     const Sense* as = coreSense(after, sense(afterBe));
-    copulaLocation =
+    r.copulaLocation =
         after.tag == PartOfSpeech::preposition || after.lower == "here" || after.lower == "there" ||
         (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
         (as && as->keepsCopula);
   }
-  const bool dropSubject =
-      subject && subject->pronoun && !(copula && !existential && !copulaLocation && subject->person == 3);
-  if (existential && !subject) a.plural = t_[be].plural;
+  r.dropSubject = r.subject && r.subject->pronoun &&
+                  !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3);
+  if (r.existential && !r.subject) r.agreement.plural = t_[g.be].plural;
+}
 
-  // 1. leading question words and time adverbs
-  std::size_t pos = 0;
-  std::vector<bool> done(n);
-  for (std::size_t k = 0; k < n; ++k) {
+// Question words and time adverbs open the Hungarian sentence.
+void Generator::emitLeadingAdverbs() {
+  for (std::size_t k = 0; k < n_; ++k) {
     const Token& tk = t_[k];
     if (tk.entry && (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::noun) &&
         listed(kTimeAdverbs, tk.lemma)) {
       emit(plainSense(tk, sense(k)).value_or(tk.written), k);
-      done[k] = true;
-    } else if (tk.tag == PartOfSpeech::adverb && tk.entry && k + 1 == n &&
+      done_[k] = true;
+    } else if (tk.tag == PartOfSpeech::adverb && tk.entry && k + 1 == n_ &&
                (tk.lemma.rfind("every ", 0) == 0 || tk.lemma.rfind("last ", 0) == 0 ||
                 tk.lemma.rfind("next ", 0) == 0 || tk.lemma.rfind("in the ", 0) == 0)) {
       // "every morning", "last year" at the end: a time phrase
       emit(plainSense(tk, sense(k)).value_or(tk.written), k);
-      done[k] = true;
+      done_[k] = true;
     }
   }
-  // 2. the sentence in order, each part rendered by its role
-  bool verbDone = false, objectDone = false;
-  Case lastCase = Case::nominative;
-  std::vector<HungarianWord> copulaTail;
-  while (pos < n) {
-    const Token& tk = t_[pos];
-    if (done[pos]) {
-      ++pos;
-      continue;
-    }
-    if (subject && pos == subject->begin) {
-      if (!dropSubject)
-        emitNounPhrase(*subject, possession && !subject->pronoun ? Case::dative : Case::nominative);
-      lastCase = Case::nominative;
-      pos = subject->end;
-      continue;
-    }
-    if (pos == firstAux || pos == verbStart || (inverted && pos == verbStart)) {
-      // the verb group
-      std::size_t end = std::max(pos, mainVerb != n ? mainVerb + 1 : std::max(be, have) + 1);
-      if (inverted) {
-        // "Can you help": skip the auxiliary; the pronoun is the subject
-      }
-      if (possession) {
-        emit(negative ? (past ? "nem volt" : "nincs") : (past ? "volt" : "van"), have);
-        NounPhrase obj = readNounPhrase(have + 1);
-        const int person = subject ? subject->person : 3;
-        emitNounPhrase(obj, Case::nominative, "", subject && subject->pronoun ? person : 3,
-                       subject && subject->pronoun && subject->plural);
-        pos = obj.end;
-        objectDone = true;
-        verbDone = true;
-        continue;
-      }
-      if (copula) {
-        const std::size_t after = be + 1;
-        (void)after;
-        const bool location = copulaLocation;
-        VerbStem van{"van", "", ""};
-        Agreement ca = a;
-        ca.definite = false;
-        std::string form = conjugate(van, past ? Tense::past : Tense::present, ca);
-        if (future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
-        if (existential || location || a.person != 3 || past || future ||
-            t_[0].tag == PartOfSpeech::question) {
-          if (negative && !past && !future && a.person == 3)
-            form = a.plural ? "nincsenek" : "nincs";
-          else if (negative)
-            form = "nem " + form;
-          // "nincs" stands before the place: "A kutya nincs a házban."
-          if (existential || t_[0].tag == PartOfSpeech::question || (negative && location))
-            emit(form, be);
-          else
-            copulaTail.push_back({form, be, true});
-        } else if (negative) {
-          emit("nem", be);
-        }
-        pos = std::max(pos, be) + 1;
-        while (pos < n && t_[pos].tag == PartOfSpeech::negation) ++pos;
-        verbDone = true;
-        // a predicate adjective agrees in number: "Az almák pirosak."
-        if (pos < n && !location && !existential) {
-          std::size_t k = pos;
-          if (t_[k].lower == "very" || t_[k].lower == "too") {
-            emit(t_[k].lower == "very" ? "nagyon" : "t\xC3\xBAl", k);
-            ++k;
-          }
-          if (k < n && t_[k].tag == PartOfSpeech::adjective &&
-              (k + 1 == n || t_[k + 1].tag != PartOfSpeech::noun)) {
-            auto s = plainSense(t_[k], sense(k));
-            const Sense* cs = coreSense(t_[k], sense(k));
-            std::string adj = s.value_or(t_[k].written);
-            if (cs && !cs->note("pred").empty()) adj = std::string(cs->note("pred"));  // "kicsi", not "kis"
-            if (a.plural && s)
-              adj = cs && !cs->plural.empty() ? cs->plural : pluralOf(adj, WordClass::adjective);
-            emit(adj, k, bool(s));
-            pos = k + 1;
-            // "big and old": the second predicate agrees too
-            if (pos + 1 < n && t_[pos].lower == "and" && t_[pos + 1].tag == PartOfSpeech::adjective &&
-                (pos + 2 == n || t_[pos + 2].tag != PartOfSpeech::noun)) {
-              std::string second = plainSense(t_[pos + 1], sense(pos + 1)).value_or(t_[pos + 1].written);
-              const Sense* cs2 = coreSense(t_[pos + 1], sense(pos + 1));
-              if (a.plural)
-                second = cs2 && !cs2->plural.empty() ? cs2->plural : pluralOf(second, WordClass::adjective);
-              emit("\xC3\xA9s", pos);
-              emit(second, pos + 1);
-              pos += 2;
-            }
-          } else if (k < n && startsNounPhrase(k)) {
-            NounPhrase pred = readNounPhrase(k);
-            // "He is a doctor": no article before a predicate noun
-            NounPhrase bare = pred;
-            if (t_[bare.begin].lower == "a" || t_[bare.begin].lower == "an") ++bare.begin;
-            emitNounPhrase(bare, Case::nominative);
-            pos = pred.end;
-          } else {
-            pos = k;
-          }
-        }
-        continue;
-      }
-      if (mainVerb != n) {
-        emitVerb(mainVerb, object.has_value(), negative, future, past, imperative, a, modal);
-        verbDone = true;
-        pos = mainVerb + t_[mainVerb].words > 1 ? mainVerb + 1 : mainVerb + 1;
-        if (t_[mainVerb].words > 1) pos = mainVerb + 1;
-        // the particle of a phrasal verb was folded into the verb token
-        continue;
-      }
-      // auxiliaries without a verb after them ("Yes, I can."): nothing Hungarian says
-      (void)end;
-      ++pos;
-      continue;
-    }
-    if (indirect && pos == indirect->begin) {
-      emitNounPhrase(*indirect, Case::dative);
-      pos = indirect->end;
-      continue;
-    }
-    if (object && pos == object->begin && !objectDone) {
-      if (emitGenericArticle_) emit("a", pos);
-      // "felhívlak": the verb says "you" already
-      if (!(a.youObject && object->pronoun)) emitNounPhrase(*object, objectCase);
-      lastCase = objectCase;
-      pos = object->end;
-      objectDone = true;
-      continue;
-    }
-    if (tk.tag == PartOfSpeech::conjunction && tk.lower == "and" && pos + 1 < n &&
-        startsNounPhrase(pos + 1) && lastCase != Case::nominative) {
+}
+
+std::size_t Generator::emitPossession() {
+  const VerbGroup& g = roles_.verb;
+  const std::optional<NounPhrase>& subject = roles_.subject;
+  emit(g.negative ? (g.past ? "nem volt" : "nincs") : (g.past ? "volt" : "van"), g.have);
+  const NounPhrase obj = readNounPhrase(g.have + 1);
+  const int person = subject ? subject->person : 3;
+  emitNounPhrase(obj, Case::nominative, "", subject && subject->pronoun ? person : 3,
+                 subject && subject->pronoun && subject->plural);
+  objectDone_ = true;
+  return obj.end;
+}
+
+std::size_t Generator::emitCopula(std::size_t pos) {
+  const VerbGroup& g = roles_.verb;
+  const Agreement& a = roles_.agreement;
+  const bool location = roles_.copulaLocation, existential = roles_.existential;
+  Agreement ca = a;
+  ca.definite = false;
+  std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
+  if (g.future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
+  const bool question = t_[0].tag == PartOfSpeech::question;
+  if (existential || location || a.person != 3 || g.past || g.future || question) {
+    if (g.negative && !g.past && !g.future && a.person == 3)
+      form = a.plural ? "nincsenek" : "nincs";
+    else if (g.negative)
+      form = "nem " + form;
+    // "nincs" stands before the place: "A kutya nincs a házban."
+    if (existential || question || (g.negative && location))
+      emit(form, g.be);
+    else
+      copulaTail_.push_back({form, g.be, true});
+  } else if (g.negative) {
+    emit("nem", g.be);
+  }
+  pos = std::max(pos, g.be) + 1;
+  while (pos < n_ && t_[pos].tag == PartOfSpeech::negation) ++pos;
+  if (pos < n_ && !location && !existential) pos = emitPredicate(pos);
+  return pos;
+}
+
+// The predicate after the copula. An adjective agrees in number: "Az almák pirosak."
+std::size_t Generator::emitPredicate(std::size_t pos) {
+  const Agreement& a = roles_.agreement;
+  std::size_t k = pos;
+  if (t_[k].lower == "very" || t_[k].lower == "too") {
+    emit(t_[k].lower == "very" ? "nagyon" : "t\xC3\xBAl", k);
+    ++k;
+  }
+  if (k < n_ && t_[k].tag == PartOfSpeech::adjective &&
+      (k + 1 == n_ || t_[k + 1].tag != PartOfSpeech::noun)) {
+    auto s = plainSense(t_[k], sense(k));
+    const Sense* cs = coreSense(t_[k], sense(k));
+    std::string adj = s.value_or(t_[k].written);
+    if (cs && !cs->note("pred").empty()) adj = std::string(cs->note("pred"));  // "kicsi", not "kis"
+    if (a.plural && s) adj = cs && !cs->plural.empty() ? cs->plural : pluralOf(adj, WordClass::adjective);
+    emit(adj, k, bool(s));
+    pos = k + 1;
+    // "big and old": the second predicate agrees too
+    if (pos + 1 < n_ && t_[pos].lower == "and" && t_[pos + 1].tag == PartOfSpeech::adjective &&
+        (pos + 2 == n_ || t_[pos + 2].tag != PartOfSpeech::noun)) {
+      std::string second = plainSense(t_[pos + 1], sense(pos + 1)).value_or(t_[pos + 1].written);
+      const Sense* cs2 = coreSense(t_[pos + 1], sense(pos + 1));
+      if (a.plural)
+        second = cs2 && !cs2->plural.empty() ? cs2->plural : pluralOf(second, WordClass::adjective);
       emit("\xC3\xA9s", pos);
-      NounPhrase np = readNounPhrase(pos + 1);
-      emitNounPhrase(np, lastCase);
-      pos = np.end;
-      continue;
-    }
-    if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n && t_[pos + 1].tag == PartOfSpeech::verb) {
-      const Sense* s = coreSense(t_[pos + 1], sense(pos + 1));
-      if (s)
-        emit(s->prefix + infinitiveOf(VerbStem{s->word, s->prefix, ""}), pos + 1);
-      else
-        emit(plainSense(t_[pos + 1], sense(pos + 1)).value_or(t_[pos + 1].written), pos + 1,
-             t_[pos + 1].entry || !t_[pos + 1].dictionarySenses.empty());
+      emit(second, pos + 1);
       pos += 2;
-      continue;
     }
-    if (tk.tag == PartOfSpeech::preposition && pos + 1 < n && startsNounPhrase(pos + 1)) {
-      NounPhrase np = readNounPhrase(pos + 1);
-      // "a cup of coffee": a measure and its substance side by side
-      const std::string& p = tk.lower;
-      std::string post;
-      std::optional<Case> c;
-      if (verbSense && !verbSense->note(p).empty()) c = caseNamed(verbSense->note(p));
-      const Sense* headSense = coreSense(t_[np.head], sense(np.head));
-      if (!c && headSense && !headSense->note(p).empty()) c = caseNamed(headSense->note(p));
-      if (!c && p == "at" && t_[np.head].tag == PartOfSpeech::number) {
-        const Numeral* num = numeral(t_[np.head].lower);
-        emit(attachCase(num ? std::string(num->alone) : t_[np.head].written, Case::temporal), np.head);
-        pos = np.end;
-        continue;
-      }
-      if (!c && p == "of") c = Case::nominative;
-      for (const Postposition& pp : kPostpositions)
-        if (!c && pp.english == p) c = Case::nominative, post = std::string(pp.hungarian);
-      for (const PrepCase& pc : kPrepCases)
-        if (!c && pc.english == p) c = pc.c;
-      emitNounPhrase(np, c.value_or(Case::nominative), post);
-      lastCase = c.value_or(Case::nominative);
-      pos = np.end;
-      continue;
-    }
-    if (tk.lower == "please") {
-      copulaTail.push_back({"k\xC3\xA9rlek", pos, true});
-      ++pos;
-      continue;
-    }
-    if (tk.tag == PartOfSpeech::determiner || tk.tag == PartOfSpeech::noun ||
-        tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::name || tk.tag == PartOfSpeech::number ||
-        tk.tag == PartOfSpeech::possessive || (tk.tag == PartOfSpeech::pronoun)) {
-      NounPhrase np = readNounPhrase(pos);
-      emitNounPhrase(np, Case::nominative);
-      pos = std::max(np.end, pos + 1);
-      continue;
-    }
-    // "while skiing": the activity, then "közben"
-    if (tk.lower == "while" && pos + 1 < n && t_[pos + 1].lower.size() > 4 &&
-        t_[pos + 1].lower.compare(t_[pos + 1].lower.size() - 3, 3, "ing") == 0) {
-      const Token& act = t_[pos + 1];
-      const lexicon::Entry* gerund = nullptr;
-      if (act.entry && act.entry->pos == PartOfSpeech::noun) gerund = act.entry;
-      if (gerund) {
-        emit(gerund->senses[0].word, pos + 1);
-        emit("k\xC3\xB6zben", pos);
-        pos += 2;
-        continue;
-      }
-    }
-    if (tk.tag == PartOfSpeech::question || tk.tag == PartOfSpeech::conjunction) {
-      for (const auto& [english, hungarian] : kLinkWords)
-        if (english == tk.lower) emit(std::string(hungarian), pos);
-      ++pos;
-      continue;
-    }
-    if (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::verb) {
-      if (auto s = plainSense(tk, sense(pos)))
-        emit(tk.tag == PartOfSpeech::verb ? *s : *s, pos);
-      else
-        emit(tk.written, pos, false);
-      ++pos;
-      continue;
-    }
-    if (tk.lower == "here")
-      emit("itt", pos);
-    else if (tk.lower == "there" && !existential)
-      emit("ott", pos);
-    ++pos;
+    return pos;
   }
-  (void)verbDone;
-  for (HungarianWord& w : copulaTail) out_.push_back(std::move(w));
-  // "a" before a vowel is "az"
+  if (k < n_ && startsNounPhrase(k)) {
+    const NounPhrase pred = readNounPhrase(k);
+    // "He is a doctor": no article before a predicate noun
+    NounPhrase bare = pred;
+    if (t_[bare.begin].lower == "a" || t_[bare.begin].lower == "an") ++bare.begin;
+    emitNounPhrase(bare, Case::nominative);
+    return pred.end;
+  }
+  return k;
+}
+
+std::size_t Generator::emitVerbGroup(std::size_t pos) {
+  const VerbGroup& g = roles_.verb;
+  if (g.possession) return emitPossession();
+  if (g.copula) return emitCopula(pos);
+  if (g.main != n_) {
+    emitVerb(g.main, roles_.object.has_value(), g.negative, g.future, g.past, g.imperative, roles_.agreement,
+             g.modal);
+    return g.main + 1;  // the particle of a phrasal verb was folded into the verb token
+  }
+  // auxiliaries without a verb after them ("Yes, I can."): nothing Hungarian says
+  return pos + 1;
+}
+
+std::size_t Generator::emitObject(std::size_t pos) {
+  const NounPhrase& object = *roles_.object;
+  if (emitGenericArticle_) emit("a", pos);
+  // "felhívlak": the verb says "you" already
+  if (!(roles_.agreement.youObject && object.pronoun)) emitNounPhrase(object, roles_.objectCase);
+  lastCase_ = roles_.objectCase;
+  objectDone_ = true;
+  return object.end;
+}
+
+// "to" and its verb: the infinitive.
+std::size_t Generator::emitInfinitive(std::size_t pos) {
+  const Token& verb = t_[pos + 1];
+  if (const Sense* s = coreSense(verb, sense(pos + 1)))
+    emit(s->prefix + infinitiveOf(VerbStem{s->word, s->prefix, ""}), pos + 1);
+  else
+    emit(plainSense(verb, sense(pos + 1)).value_or(verb.written), pos + 1,
+         verb.entry || !verb.dictionarySenses.empty());
+  return pos + 2;
+}
+
+// A preposition and its noun phrase: the case the verb or the noun asks for, a time with "-kor",
+// a postposition, or the preposition's own case.
+std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
+  const NounPhrase np = readNounPhrase(pos + 1);
+  const std::string& p = t_[pos].lower;
+  const Sense* verbSense = roles_.verbSense;
+  std::string post;
+  std::optional<Case> c;
+  if (verbSense && !verbSense->note(p).empty()) c = caseNamed(verbSense->note(p));
+  const Sense* headSense = coreSense(t_[np.head], sense(np.head));
+  if (!c && headSense && !headSense->note(p).empty()) c = caseNamed(headSense->note(p));
+  if (!c && p == "at" && t_[np.head].tag == PartOfSpeech::number) {
+    const Numeral* num = numeral(t_[np.head].lower);
+    emit(attachCase(num ? std::string(num->alone) : t_[np.head].written, Case::temporal), np.head);
+    return np.end;
+  }
+  // "a cup of coffee": a measure and its substance side by side
+  if (!c && p == "of") c = Case::nominative;
+  for (const Postposition& pp : kPostpositions)
+    if (!c && pp.english == p) c = Case::nominative, post = std::string(pp.hungarian);
+  for (const PrepCase& pc : kPrepCases)
+    if (!c && pc.english == p) c = pc.c;
+  emitNounPhrase(np, c.value_or(Case::nominative), post);
+  lastCase_ = c.value_or(Case::nominative);
+  return np.end;
+}
+
+// "while skiing": the activity, then "közben"; nothing when the activity is no noun.
+std::optional<std::size_t> Generator::emitActivityWhile(std::size_t pos) {
+  if (t_[pos].lower != "while" || pos + 1 >= n_) return std::nullopt;
+  const Token& act = t_[pos + 1];
+  if (act.lower.size() <= 4 || act.lower.compare(act.lower.size() - 3, 3, "ing") != 0) return std::nullopt;
+  if (!act.entry || act.entry->pos != PartOfSpeech::noun) return std::nullopt;
+  emit(act.entry->senses[0].word, pos + 1);
+  emit("k\xC3\xB6zben", pos);
+  return pos + 2;
+}
+
+// The part of the sentence that starts at `pos`, rendered by its role.
+std::size_t Generator::emitPart(std::size_t pos) {
+  const ClauseRoles& r = roles_;
+  const Token& tk = t_[pos];
+  if (done_[pos]) return pos + 1;
+  if (r.subject && pos == r.subject->begin) {
+    if (!r.dropSubject)
+      emitNounPhrase(*r.subject, r.verb.possession && !r.subject->pronoun ? Case::dative : Case::nominative);
+    lastCase_ = Case::nominative;
+    return r.subject->end;
+  }
+  if (pos == r.verb.firstAux || pos == r.verbStart) return emitVerbGroup(pos);
+  if (r.indirect && pos == r.indirect->begin) {
+    emitNounPhrase(*r.indirect, Case::dative);
+    return r.indirect->end;
+  }
+  if (r.object && pos == r.object->begin && !objectDone_) return emitObject(pos);
+  if (tk.tag == PartOfSpeech::conjunction && tk.lower == "and" && pos + 1 < n_ && startsNounPhrase(pos + 1) &&
+      lastCase_ != Case::nominative) {
+    emit("\xC3\xA9s", pos);
+    const NounPhrase np = readNounPhrase(pos + 1);
+    emitNounPhrase(np, lastCase_);
+    return np.end;
+  }
+  if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::verb)
+    return emitInfinitive(pos);
+  if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ && startsNounPhrase(pos + 1))
+    return emitPrepositionalPhrase(pos);
+  if (tk.lower == "please") {
+    copulaTail_.push_back({"k\xC3\xA9rlek", pos, true});
+    return pos + 1;
+  }
+  if (tk.tag == PartOfSpeech::determiner || tk.tag == PartOfSpeech::noun ||
+      tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::name || tk.tag == PartOfSpeech::number ||
+      tk.tag == PartOfSpeech::possessive || tk.tag == PartOfSpeech::pronoun) {
+    const NounPhrase np = readNounPhrase(pos);
+    emitNounPhrase(np, Case::nominative);
+    return std::max(np.end, pos + 1);
+  }
+  if (auto next = emitActivityWhile(pos)) return *next;
+  if (tk.tag == PartOfSpeech::question || tk.tag == PartOfSpeech::conjunction) {
+    for (const auto& [english, hungarian] : kLinkWords)
+      if (english == tk.lower) emit(std::string(hungarian), pos);
+    return pos + 1;
+  }
+  if (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::verb) {
+    if (auto s = plainSense(tk, sense(pos)))
+      emit(*s, pos);
+    else
+      emit(tk.written, pos, false);
+    return pos + 1;
+  }
+  if (tk.lower == "here")
+    emit("itt", pos);
+  else if (tk.lower == "there" && !r.existential)
+    emit("ott", pos);
+  return pos + 1;
+}
+
+// The words kept for the end, and "a" before a vowel made "az".
+void Generator::finish() {
+  for (HungarianWord& w : copulaTail_) out_.push_back(std::move(w));
   for (std::size_t k = 0; k + 1 < out_.size(); ++k) {
     if (out_[k].text != "a") continue;
     const std::u16string next = utf8ToUtf16(out_[k + 1].text);
@@ -794,6 +854,18 @@ std::vector<HungarianWord> Generator::run() {
         u"aeiou\u00E1\u00E9\u00ED\u00F3\u00F6\u0151\u00FA\u00FC\u0171AEIOU\u00C1\u00C9";
     if (!next.empty() && kVowels.find(next[0]) != std::u16string_view::npos) out_[k].text = "az";
   }
+}
+
+std::vector<HungarianWord> Generator::run() {
+  roles_.verb = readVerbGroup();
+  findSubject(roles_);
+  agreeWithSubject(roles_);
+  findObjects(roles_);
+  placeCopula(roles_);
+  done_.assign(n_, false);
+  emitLeadingAdverbs();
+  for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
+  finish();
   return out_;
 }
 
