@@ -252,6 +252,18 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
   return toks;
 }
 
+// Words after which "to" and a verb make an infinitive, not a preposition and a noun.
+bool takesInfinitive(const Token& t) {
+  static constexpr std::string_view kWords[] = {
+      "have",   "has",      "had",   "going",     "ought",    "used",  "able",   "want",   "like",
+      "love",   "hate",     "need",  "try",       "decide",   "plan",  "hope",   "begin",  "start",
+      "forget", "remember", "learn", "seem",      "wish",     "agree", "refuse", "manage", "promise",
+      "expect", "afford",   "offer", "prefer",    "continue", "fail",  "happy",  "glad",   "ready",
+      "sorry",  "easy",     "hard",  "difficult", "important"};
+  return std::find(std::begin(kWords), std::end(kWords), t.lemma) != std::end(kWords) ||
+         std::find(std::begin(kWords), std::end(kWords), t.lower) != std::end(kWords);
+}
+
 // Every reading a content word may have (lemma, part of speech, form), weighed by the core
 // lexicon and WordNet's sense counts; none when nothing knows the word.
 std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t) {
@@ -308,6 +320,7 @@ class ReadingChooser {
  private:
   void choose(std::size_t i);
   void weighByContext(std::size_t i, std::vector<Reading>& rs) const;
+  bool passiveAt(std::size_t i) const;
 
   const lexicon::CoreLexicon& core_;
   std::vector<Token>& toks_;
@@ -340,12 +353,15 @@ void ReadingChooser::choose(std::size_t i) {
     t.tag = PartOfSpeech::name;
     return;
   }
-  const Reading& best = *std::max_element(
+  const Reading* best = &*std::max_element(
       rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
-  t.lemma = best.lemma;
-  t.tag = best.tag;
-  t.form = best.form;
-  t.plural = best.plural;
+  if (best->tag == PartOfSpeech::adjective && passiveAt(i))
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::verb && r.form == VerbForm::past) best = &r;
+  t.lemma = best->lemma;
+  t.tag = best->tag;
+  t.form = best->form;
+  t.plural = best->plural;
   if (t.tag == PartOfSpeech::verb) {
     verbSeen_ = true;
     // "has opened" and "was opened": the participle
@@ -354,6 +370,23 @@ void ReadingChooser::choose(std::size_t i) {
         prev->lower != "did")
       t.form = VerbForm::participle;
   }
+}
+
+// After a form of "be", a participle that is also an adjective ("closed") is a passive when
+// someone did it ("by"), or when a past event has its time or place ("was closed in 2010");
+// otherwise the adjective names a state ("The shop is closed").
+bool ReadingChooser::passiveAt(std::size_t i) const {
+  if (i == 0) return false;
+  const std::string& be = toks_[i - 1].lower;
+  if (toks_[i - 1].tag != PartOfSpeech::auxiliary) return false;
+  if (be != "is" && be != "are" && be != "was" && be != "were" && be != "be" && be != "been" && be != "am")
+    return false;
+  if (i + 1 >= toks_.size()) return false;
+  const Token& next = toks_[i + 1];
+  if (next.lower == "by") return true;
+  const bool pastEvent = be == "was" || be == "were" || be == "been" || be == "be";
+  return pastEvent && (next.tag == PartOfSpeech::preposition || next.tag == PartOfSpeech::number ||
+                       next.lower == "yesterday" || next.lower == "last" || next.lower == "today");
 }
 
 // The bonuses the words before token i give its readings: a noun after a determiner, a verb

@@ -185,6 +185,7 @@ struct VerbGroup {
   bool possession = false;  // a main "have" with an object: "van" with a possessive
   bool copula = false;      // a lone "be"
   bool imperative = false;
+  bool passive = false;  // "was closed": Hungarian says who did it, or "they", actively
 };
 
 // The roles of a clause, found before anything is said.
@@ -192,20 +193,32 @@ struct ClauseRoles {
   VerbGroup verb;
   std::size_t verbStart = 0;  // where the verb group is said
   std::optional<NounPhrase> subject, object, indirect;
-  bool inverted = false;        // "Can you help": the subject after the auxiliary
-  bool existential = false;     // "there is"
-  bool copulaLocation = false;  // "is in the garden": the copula stays
-  bool dropSubject = false;     // a pronoun subject the verb's ending says already
+  std::optional<NounPhrase> agent;  // a passive's "by" phrase, the Hungarian subject
+  std::size_t agentBy = 0;          // its "by"
+  bool inverted = false;            // "Can you help": the subject after the auxiliary
+  bool existential = false;         // "there is"
+  bool copulaLocation = false;      // "is in the garden": the copula stays
+  bool dropSubject = false;         // a pronoun subject the verb's ending says already
   Agreement agreement;
   Case objectCase = Case::accusative;
   const Sense* verbSense = nullptr;
 };
 
+// What a clause hands the next one: "I got up and went home" keeps the first person.
+struct ClauseContext {
+  bool known = false;  // a clause before this one had a subject, or a relative clause's noun
+  Agreement subject;
+  bool imperative = false;
+};
+
 class Generator {
  public:
-  Generator(const std::vector<Token>& t, std::size_t pointed, std::size_t sense)
-      : t_(t), n_(t.size()), pointed_(pointed), sense_(sense) {}
+  Generator(const std::vector<Token>& t, std::size_t pointed, std::size_t sense,
+            const ClauseContext& before = {})
+      : t_(t), n_(t.size()), pointed_(pointed), sense_(sense), before_(before) {}
   std::vector<HungarianWord> run();
+  // What the next clause inherits, once run.
+  ClauseContext context() const;
 
  private:
   bool startsNounPhrase(std::size_t i) const {
@@ -232,6 +245,8 @@ class Generator {
   void findSubject(ClauseRoles& r) const;
   void agreeWithSubject(ClauseRoles& r) const;
   void findObjects(ClauseRoles& r);
+  void findAgent(ClauseRoles& r) const;
+  std::size_t emitPassiveSubject(std::size_t pos);
   void placeCopula(ClauseRoles& r) const;
 
   // Saying the clause: each returns the token after what it said.
@@ -250,6 +265,7 @@ class Generator {
   const std::vector<Token>& t_;
   const std::size_t n_;
   std::size_t pointed_, sense_;
+  const ClauseContext before_;
   std::vector<HungarianWord> out_;
   bool emitGenericArticle_ = false;  // "I like coffee": "Szeretem a kávét"
   ClauseRoles roles_;
@@ -347,8 +363,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
             emit("a", k);
       else if (d == "every" || d == "each" || d == "all")
         emit("minden", k), countable = false;
-      else if (d == "some" || d == "several" || d == "any")
+      else if (d == "several" || (d == "some" && np.plural))
         emit("n\xC3\xA9h\xC3\xA1ny", k), countable = false;
+      else if (d == "any" || d == "some")
+        countable = false;  // "Van pénzed?", "Nincs időm": Hungarian says no quantity
       else if (d == "many" || d == "much")
         emit("sok", k), countable = false;
       else if (d == "more")
@@ -438,12 +456,29 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       emit(form, verb), emit(stem.prefix, verb);
     return;
   }
-  if (!modal.empty() || future) {
+  if (modal == "hat") {
+    stem = potentialOf(stem);  // "ülhetsz", "mehetünk": conjugated as any verb below
+  } else if (modal == "cond") {
+    const std::string form = conditionalOf(stem, a);  // "szeretnék", "megvenném"
+    if (negative)
+      emit("nem", verb), emit(form, verb), emit(stem.prefix, verb);
+    else
+      emit(stem.prefix + form, verb);
+    return;
+  } else if (modal == "kell" || modal == "kellene") {
+    // "mennem kell", "be kell fejeznem", "nem kell mennie": the infinitive carries the person
+    const std::string need = modal == "kellene" ? "kellene" : past ? "kellett" : "kell";
+    const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
+    if (negative)
+      emit("nem", verb), emit(need, verb), emit(stem.prefix + inf, verb);
+    else if (!stem.prefix.empty())
+      emit(stem.prefix, verb), emit(need, verb), emit(inf, verb);
+    else
+      emit(inf, verb), emit(need, verb);
+    return;
+  } else if (!modal.empty() || future) {
     VerbStem aux{future ? "fog" : std::string(modal), "", ""};
-    Agreement auxAgreement = a;
-    if (modal == "kell" || modal == "kellene") auxAgreement = Agreement{3, false, false, false};
-    const std::string auxForm =
-        modal == "kellene" ? "kellene" : conjugate(aux, past ? Tense::past : Tense::present, auxAgreement);
+    const std::string auxForm = conjugate(aux, past ? Tense::past : Tense::present, a);
     if (negative)
       emit("nem", verb), emit(auxForm, verb), emit(stem.prefix + infinitiveOf(stem), verb);
     else if (!stem.prefix.empty())
@@ -467,6 +502,13 @@ VerbGroup Generator::readVerbGroup() const {
   g.main = g.firstAux = g.be = g.have = n;
   for (std::size_t i = 0; i < n; ++i) {
     const Token& k = t_[i];
+    // "is going to buy": the future
+    if (k.tag == PartOfSpeech::verb && k.lemma == "go" && k.form == VerbForm::ing && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.future = true;
+      continue;
+    }
     if (k.tag == PartOfSpeech::verb) {
       g.main = i;
       if (k.form == VerbForm::past && !(i > 0 && isHave(t_[i - 1]))) g.past = true;
@@ -484,10 +526,15 @@ VerbGroup Generator::readVerbGroup() const {
       g.modal = "tud", g.past = g.past || k.lower == "could";
     else if (k.lower == "must")
       g.modal = "kell";
-    else if (k.lower == "should")
+    else if (k.lower == "should" || k.lower == "ought")
       g.modal = "kellene";
     else if (k.lower == "may" || k.lower == "might")
-      g.modal = "";
+      g.modal = "hat";
+    else if (k.lower == "would")
+      g.modal = "cond";
+    else if (isHave(k) && i + 2 < n && t_[i + 1].tag == PartOfSpeech::infinitiveTo &&
+             t_[i + 2].tag == PartOfSpeech::verb)
+      g.modal = "kell", g.past = g.past || k.lower == "had";  // "have to go": "mennem kell"
     else if (isDo(k))
       g.doSupport = true, g.past = g.past || k.lower == "did";
     else if (isHave(k)) {
@@ -514,6 +561,9 @@ VerbGroup Generator::readVerbGroup() const {
   g.imperative = g.main != n && t_[g.main].form == VerbForm::base && g.modal.empty() && !g.future &&
                  (g.main == 0 || t_[0].lower == "please" || (g.doSupport && g.firstAux == 0 && g.negative) ||
                   t_[0].lower == "let's");
+  g.passive = g.main != n && g.be != n && g.be < g.main && t_[g.main].form == VerbForm::participle;
+  // "and went home" goes on with the subject before; "and close the window" with the imperative
+  if (before_.known && !before_.imperative) g.imperative = false;
   return g;
 }
 
@@ -539,6 +589,7 @@ void Generator::findSubject(ClauseRoles& r) const {
 void Generator::agreeWithSubject(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
   Agreement& a = r.agreement;
+  if (!r.subject && before_.known) a.person = before_.subject.person, a.plural = before_.subject.plural;
   if (r.subject) {
     a.person = r.subject->person;
     a.plural = r.subject->plural;
@@ -564,11 +615,23 @@ void Generator::findObjects(ClauseRoles& r) {
   r.verbSense = mainVerb != n_ ? coreSense(t_[mainVerb], sense(mainVerb)) : nullptr;
   const Sense* verbSense = r.verbSense;
   if (verbSense && !verbSense->note("obj").empty()) r.objectCase = caseNamed(verbSense->note("obj"));
-  if (mainVerb == n_ || afterVerb >= n_ || !startsNounPhrase(afterVerb) ||
-      t_[afterVerb].tag == PartOfSpeech::adverb)
+  if (r.verb.passive) {
+    findAgent(r);
+    return;
+  }
+  // "would like to order a pizza": the infinitive's object, in the case its verb asks for
+  std::size_t objectStart = afterVerb;
+  if (mainVerb != n_ && afterVerb + 2 < n_ && t_[afterVerb].tag == PartOfSpeech::infinitiveTo &&
+      t_[afterVerb + 1].tag == PartOfSpeech::verb) {
+    objectStart = afterVerb + 2;
+    const Sense* inf = coreSense(t_[afterVerb + 1], sense(afterVerb + 1));
+    r.objectCase = inf && !inf->note("obj").empty() ? caseNamed(inf->note("obj")) : Case::accusative;
+  }
+  if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
+      t_[objectStart].tag == PartOfSpeech::adverb)
     return;
   std::optional<NounPhrase>& object = r.object;
-  object = readNounPhrase(afterVerb);
+  object = readNounPhrase(objectStart);
   if (object->pronoun)
     a.definite = object->person == 3, a.youObject = object->person == 2 && a.person == 1 && !a.plural;
   else
@@ -583,7 +646,8 @@ void Generator::findObjects(ClauseRoles& r) {
       (bareGerund || t_[mainVerb].lemma == "like" || t_[mainVerb].lemma == "love" ||
        t_[mainVerb].lemma == "hate"))
     a.definite = true, emitGenericArticle_ = true;
-  if (r.objectCase != Case::accusative || (verbSense && verbSense->noObject)) a.definite = false;
+  if (r.objectCase != Case::accusative || (verbSense && verbSense->noObject))
+    a.definite = a.youObject = false;
   // "gave me a book": the pronoun receives, the noun phrase after it is the object
   // "gave the students a book": so too a noun phrase, for verbs whose "to" is the dative
   const bool givesTo = verbSense && verbSense->note("to") == "nak";
@@ -594,6 +658,26 @@ void Generator::findObjects(ClauseRoles& r) {
     a.youObject = false;
     a.definite = object->definite;
   }
+}
+
+// A passive clause: the English subject is the Hungarian object, and whoever did it ("by my
+// sister") the subject; without one, the verb says "they" ("lezárták az utat").
+void Generator::findAgent(ClauseRoles& r) const {
+  Agreement& a = r.agreement;
+  a = Agreement{3, true, false, false};
+  for (std::size_t k = r.verb.main + 1; k + 1 < n_; ++k)
+    if (t_[k].lower == "by" && startsNounPhrase(k + 1)) {
+      r.agent = readNounPhrase(k + 1);
+      r.agentBy = k;
+      a.person = r.agent->person;
+      a.plural = r.agent->plural;
+      break;
+    }
+  if (!r.subject) return;
+  const Sense* s = r.verbSense;
+  if (r.objectCase != Case::accusative || (s && s->noObject)) return;
+  a.definite = r.subject->pronoun ? r.subject->person == 3 : r.subject->definite;
+  a.youObject = r.subject->pronoun && r.subject->person == 2 && a.person == 1 && !a.plural;
 }
 
 // Whether the copula names a place (and stays), and whether the subject pronoun drops.
@@ -609,7 +693,7 @@ void Generator::placeCopula(ClauseRoles& r) const {
         (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
         (as && as->keepsCopula);
   }
-  r.dropSubject = r.subject && r.subject->pronoun &&
+  r.dropSubject = r.subject && r.subject->pronoun && !g.passive &&
                   !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3);
   if (r.existential && !r.subject) r.agreement.plural = t_[g.be].plural;
 }
@@ -630,6 +714,22 @@ void Generator::emitLeadingAdverbs() {
       done_[k] = true;
     }
   }
+}
+
+// A passive's English subject as the object, and the "by" phrase as the subject before the verb:
+// "A levelet a nővérem írta."
+std::size_t Generator::emitPassiveSubject(std::size_t pos) {
+  const ClauseRoles& r = roles_;
+  const NounPhrase& patient = *r.subject;
+  if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun))
+    emitNounPhrase(patient, r.objectCase);
+  if (r.agent) {
+    emitNounPhrase(*r.agent, Case::nominative);
+    for (std::size_t k = r.agentBy; k < r.agent->end; ++k) done_[k] = true;
+  }
+  lastCase_ = r.objectCase;
+  (void)pos;
+  return patient.end;
 }
 
 std::size_t Generator::emitPossession() {
@@ -718,8 +818,8 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
   if (g.possession) return emitPossession();
   if (g.copula) return emitCopula(pos);
   if (g.main != n_) {
-    emitVerb(g.main, roles_.object.has_value(), g.negative, g.future, g.past, g.imperative, roles_.agreement,
-             g.modal);
+    emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
+             g.imperative, roles_.agreement, g.modal);
     return g.main + 1;  // the particle of a phrasal verb was folded into the verb token
   }
   // auxiliaries without a verb after them ("Yes, I can."): nothing Hungarian says
@@ -760,7 +860,9 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   if (!c && headSense && !headSense->note(p).empty()) c = caseNamed(headSense->note(p));
   if (!c && p == "at" && t_[np.head].tag == PartOfSpeech::number) {
     const Numeral* num = numeral(t_[np.head].lower);
-    emit(attachCase(num ? std::string(num->alone) : t_[np.head].written, Case::temporal), np.head);
+    emit(num ? attachCase(std::string(num->alone), Case::temporal)
+             : numberWithCase(t_[np.head].written, Case::temporal),
+         np.head);
     return np.end;
   }
   // "a cup of coffee": a measure and its substance side by side
@@ -769,6 +871,13 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     if (!c && pp.english == p) c = Case::nominative, post = std::string(pp.hungarian);
   for (const PrepCase& pc : kPrepCases)
     if (!c && pc.english == p) c = pc.c;
+  // a year or another number in digits: "1900-ban"
+  if (np.end == np.begin + 1 && t_[np.head].tag == PartOfSpeech::number && post.empty() &&
+      !t_[np.head].written.empty() && t_[np.head].written[0] >= '0' && t_[np.head].written[0] <= '9') {
+    emit(numberWithCase(t_[np.head].written, c.value_or(Case::nominative)), np.head);
+    lastCase_ = c.value_or(Case::nominative);
+    return np.end;
+  }
   emitNounPhrase(np, c.value_or(Case::nominative), post);
   lastCase_ = c.value_or(Case::nominative);
   return np.end;
@@ -791,8 +900,11 @@ std::size_t Generator::emitPart(std::size_t pos) {
   const Token& tk = t_[pos];
   if (done_[pos]) return pos + 1;
   if (r.subject && pos == r.subject->begin) {
+    if (r.verb.passive) return emitPassiveSubject(pos);
+    // "Péternek van egy kutyája", "A gyerekeknek aludniuk kell": the owner, the one who must
+    const bool dative = r.verb.possession || r.verb.modal == "kell" || r.verb.modal == "kellene";
     if (!r.dropSubject)
-      emitNounPhrase(*r.subject, r.verb.possession && !r.subject->pronoun ? Case::dative : Case::nominative);
+      emitNounPhrase(*r.subject, dative && !r.subject->pronoun ? Case::dative : Case::nominative);
     lastCase_ = Case::nominative;
     return r.subject->end;
   }
@@ -856,12 +968,23 @@ void Generator::finish() {
   }
 }
 
+ClauseContext Generator::context() const {
+  ClauseContext c = before_;
+  if (roles_.subject) c.known = true, c.subject = Agreement{roles_.agreement.person, roles_.agreement.plural};
+  c.imperative = roles_.verb.imperative;
+  if (roles_.verb.imperative) c.known = true;
+  return c;
+}
+
 std::vector<HungarianWord> Generator::run() {
   roles_.verb = readVerbGroup();
   findSubject(roles_);
   agreeWithSubject(roles_);
   findObjects(roles_);
   placeCopula(roles_);
+  // "Can I help you?": "Segíthetek?"
+  if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
+    roles_.verb.modal = "hat";
   done_.assign(n_, false);
   emitLeadingAdverbs();
   for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
@@ -877,8 +1000,31 @@ std::size_t senseCount(const Token& t) {
 }
 
 std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, std::size_t pointed,
-                                             std::size_t pointedSense) {
-  return Generator(tokens, pointed, pointedSense).run();
+                                             std::size_t pointedSense, const SentenceShape& shape) {
+  const std::vector<Clause> clauses = splitClauses(tokens, shape);
+  if (clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
+    return Generator(tokens, pointed, pointedSense).run();
+  std::vector<HungarianWord> out;
+  ClauseContext context;
+  for (std::size_t k = 0; k < clauses.size(); ++k) {
+    const Clause& c = clauses[k];
+    const std::size_t first = out.size();
+    if (!c.link.empty()) out.push_back({c.link, c.begin, true});
+    // a relative clause's verb agrees with the noun the link word stands for
+    if (c.relative && c.begin > 0)
+      context = ClauseContext{true, Agreement{3, tokens[c.begin - 1].plural, false, false}, false};
+    const std::vector<Token> body(tokens.begin() + std::ptrdiff_t(c.body),
+                                  tokens.begin() + std::ptrdiff_t(c.end));
+    const std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
+    Generator g(body, localPointed, pointedSense, context);
+    for (HungarianWord w : g.run()) {
+      w.token += c.body;
+      out.push_back(std::move(w));
+    }
+    if (k > 0 && out.size() > first) out[first].commaBefore = true;
+    context = g.context();
+  }
+  return out;
 }
 
 }  // namespace lexiton::translator
