@@ -202,7 +202,7 @@ forget	v	el|felejt
 get	v	kap ; szerez
 give	v	ad[to=nak] ; oda|ad
 go	v	megy[noobj] ; jár[noobj]
-help	v	segít[obj=nak]
+help	v	segít[obj=nak,with=ban]
 have	v	van
 hear	v	hall ; meg|hall
 know	v	tud ; ismer
@@ -235,9 +235,9 @@ start	v	el|kezd[intr=kezdődik] ; indul
 stay	v	marad[noobj]
 stop	v	el|áll[noobj] ; meg|áll[noobj]
 take	v	visz ; vesz
-talk	v	beszél[noobj] ; beszélget
+talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
 tell	v	mond ; el|mond
-think	v	gondol ; hisz
+think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
 turn off	v	le|kapcsol ; ki|kapcsol
 turn on	v	fel|kapcsol ; be|kapcsol
@@ -256,7 +256,7 @@ bark	v	ugat[noobj]
 stand	v	áll[noobj]
 fly	v	repül[noobj]
 swim	v	úszik
-pay	v	fizet ; ki|fizet
+pay	v	fizet[for=ert] ; ki|fizet
 show	v	mutat ; meg|mutat
 try	v	próbál ; meg|próbál
 use	v	használ
@@ -395,7 +395,7 @@ plan	n	terv[tervek]
 quick	adj	gyors[gyorsak]
 ready	adj	kész[készek]
 accept	v	el|fogad
-arrive	v	meg|érkezik
+arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
 arm	n	kar[karok]
 bank	n	bank[bankok,3sg=bankja] ; part
@@ -492,7 +492,7 @@ this evening	adv	ma este
 # --- more of the commonest lemmas: verbs
 allow	v	enged[obj=nak] ; meg|enged
 add	v	hozzá|ad
-agree	v	egyetért[noobj]
+agree	v	egyetért[noobj,with=val]
 believe	v	hisz[obj=nak]
 borrow	v	kölcsön|kér
 choose	v	választ ; ki|választ
@@ -504,12 +504,12 @@ describe	v	le|ír
 enjoy	v	élvez
 explain	v	el|magyaráz ; magyaráz
 fill	v	meg|tölt
-finish	v	befejez ; be|fejez
+finish	v	be|fejez
 hate	v	utál ; gyűlöl
 hurry	v	siet[noobj]
 kill	v	meg|öl
 kiss	v	meg|csókol ; csókol
-laugh	v	nevet[noobj]
+laugh	v	nevet[noobj,at=on]
 lend	v	kölcsön|ad
 listen	v	hallgat[to=acc] ; figyel
 mean	v	jelent ; gondol
@@ -531,7 +531,7 @@ travel	v	utazik
 wear	v	visel ; hord
 win	v	nyer ; meg|nyer
 wish	v	kíván
-worry	v	aggódik
+worry	v	aggódik[about=ert]
 hide	v	el|rejt ; el|bújik
 kick	v	rúg ; meg|rúg
 lift	v	fel|emel
@@ -3729,3 +3729,153 @@ overload	v	túl|terhel
 commune	n	kommuna ; község[községek]
 poise	n	tartás ; egyensúly[egyensúlyok] ; önuralom[önuralmak]
 buff	n	rajongó ; szakértő
+# --- Verbs whose object or complement Hungarian puts in a case of its own, phrasal verbs
+# with their own Hungarian verb, and the everyday words of news, instructions, e-mail and
+# fiction that the lists above lack
+depend	v	függ[noobj,on=tol]
+rely	v	támaszkodik[on=ra] ; számít[on=ra]
+consist	v	áll[of=bol]
+complain	v	panaszkodik[about=rol]
+remind	v	emlékeztet[of=ra,about=ra]
+warn	v	figyelmeztet[about=ra,of=ra]
+cancel	v	le|mond ; töröl
+postpone	v	el|halaszt
+demolish	v	le|bont
+rescue	v	meg|ment
+whisper	v	suttog
+howl	v	üvölt
+injure	v	meg|sebesít
+rebuild	v	újjá|épít
+take after	v	hasonlít[obj=ra]
+call off	v	le|fúj ; le|mond
+turn down	v	el|utasít ; le|halkít
+run out	v	ki|fogy[of=bol,noobj]
+get over	v	ki|hever
+give in	v	enged[noobj]
+look after	v	vigyáz[obj=ra] ; gondoz
+ask for	v	kér
+put off	v	el|halaszt
+set up	v	létre|hoz ; fel|állít
+take off	v	le|vesz ; fel|száll
+fill in	v	ki|tölt
+throw away	v	ki|dob
+write down	v	le|ír
+grow up	v	fel|nő[noobj]
+give back	v	vissza|ad
+bring back	v	vissza|hoz
+show up	v	meg|jelenik[noobj]
+come in	v	be|jön
+get on	v	fel|száll[noobj]
+get off	v	le|száll[noobj]
+a lot of	adj	sok
+lots of	adj	sok
+a few	adj	néhány
+every week	adv	minden héten
+every year	adv	minden évben
+every month	adv	minden hónapban
+every night	adv	minden éjjel
+every weekend	adv	minden hétvégén
+tonight	adv	ma este
+twice	adv	kétszer
+few	adj	kevés
+eleven	num	tizenegy
+twelve	num	tizenkét
+fourteen	num	tizennégy
+twenty	num	húsz
+thirty	num	harminc
+hundred	num	száz
+thousand	num	ezer
+airport	n	repülőtér[repülőterek,acc=repülőteret,3sg=repülőtere,at=n,in=n,to=ra,from=rol]
+bakery	n	pékség
+barn	n	pajta
+carpenter	n	asztalos
+castle	n	vár[várak,3sg=vára]
+centre	n	központ[központok,3sg=központja]
+championship	n	bajnokság
+coast	n	part[partok,3sg=partja,on=n] ; tengerpart
+confirmation	n	visszaigazolás
+council	n	tanács ; önkormányzat
+countryside	n	vidék[vidékek]
+deadline	n	határidő[határidők,acc=határidőt,3sg=határideje]
+delivery	n	szállítás ; kézbesítés
+dictionary	n	szótár[szótárak,3sg=szótára]
+donation	n	adomány
+earthquake	n	földrengés
+election	n	választás
+envelope	n	boríték[borítékok,3sg=borítékja]
+exit	n	kijárat[kijáratok,3sg=kijárata]
+factory	n	gyár[gyárak,3sg=gyára]
+farm	n	farm[farmok,3sg=farmja] ; tanya
+farmer	n	gazda ; farmer
+festival	n	fesztivál[fesztiválok,3sg=fesztiválja]
+flour	n	liszt[lisztek,3sg=lisztje]
+flu	n	influenza
+forest	n	erdő[erdők,acc=erdőt,3sg=erdeje]
+goose	n	liba
+grandmother	n	nagymama
+health	n	egészség
+helmet	n	sisak[sisakok,3sg=sisakja]
+ingredient	n	hozzávaló
+invoice	n	számla
+journalist	n	újságíró
+journey	n	utazás ; út[utak,3sg=útja]
+lid	n	fedő[fedők,acc=fedőt,3sg=fedője]
+manager	n	vezető[vezetők,acc=vezetőt,3sg=vezetője] ; menedzser
+marathon	n	maraton[maratonok,3sg=maratonja]
+mayor	n	polgármester
+medal	n	érem[érmek,acc=érmet,3sg=érme]
+metro	n	metró
+mouse	n	egér[egerek,acc=egeret,3sg=egere]
+midnight	n	éjfél[éjfelek,acc=éjfélt,3sg=éjfele]
+minister	n	miniszter
+motorway	n	autópálya
+museum	n	múzeum[múzeumok,3sg=múzeuma]
+noise	n	zaj[zajok,acc=zajt,3sg=zaja]
+onion	n	hagyma
+organiser	n	szervező[szervezők,acc=szervezőt,3sg=szervezője]
+page	n	oldal[oldalak,acc=oldalt,3sg=oldala]
+parliament	n	parlament[parlamentek,3sg=parlamentje]
+password	n	jelszó[jelszavak,acc=jelszót,3sg=jelszava]
+pasta	n	tészta
+pensioner	n	nyugdíjas
+percent	n	százalék[százalékok,3sg=százaléka]
+pharmacist	n	gyógyszerész
+postman	n	postás
+programme	n	program[programok,3sg=programja] ; műsor
+quarter	n	negyed
+railway	n	vasút[vasutak,acc=vasutat,3sg=vasútja]
+recipe	n	recept[receptek,3sg=receptje]
+renovation	n	felújítás
+rice	n	rizs
+robbery	n	rablás
+sauce	n	szósz
+scissors	n	olló
+shore	n	part[partok,3sg=partja,on=n]
+situation	n	helyzet[helyzetek,3sg=helyzete]
+software	n	szoftver
+soldier	n	katona
+stairs	n	lépcső[lépcsők,acc=lépcsőt,3sg=lépcsője]
+steam	n	gőz
+swimmer	n	úszó
+tablet	n	tabletta
+tax	n	adó
+team	n	csapat[csapatok,3sg=csapata]
+tourist	n	turista
+tram	n	villamos[villamosok,3sg=villamosa]
+tray	n	tálca
+trip	n	kirándulás ; út[utak,3sg=útja]
+tyre	n	gumi
+university	n	egyetem[egyetemek,3sg=egyeteme,at=n,in=n]
+vaccine	n	vakcina ; oltóanyag
+visitor	n	látogató
+wedding	n	esküvő[esküvők,acc=esküvőt,3sg=esküvője]
+weekday	n	hétköznap[hétköznapok,3sg=hétköznapja]
+weekend	n	hétvége[hétvégék,3sg=hétvégéje,for=ra,at=n,on=n]
+elderly	adj	idős
+extra	adj	extra
+forbidden	adj	tilos
+latest	adj	legújabb
+married	adj	házas
+salty	adj	sós
+secondary	adj	másodlagos
+wooden	adj	fa

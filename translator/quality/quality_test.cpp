@@ -231,5 +231,44 @@ TEST(TranslationQualityTest, EveryCoreNounAndVerbInflectsIntoHungarianWords) {
                                 << " forms hunspell-hu does not know:" << list;
 }
 
+// The forms the modal verbs ask for, of every one-word verb of the core lexicon: "kell" with the
+// personal infinitive, "would" as the conditional, "may" as the "-hat/-het" stem.
+TEST(TranslationQualityTest, EveryCoreVerbTakesTheModalFormsHunspellKnows) {
+  using namespace lexiton::translator;
+  const HunspellHu hu;
+  const auto core = lexicon::CoreLexicon::loadFile(lexicon::kCoreLexiconFileName);
+  std::set<std::string> rejected;
+  std::size_t checked = 0;
+  auto check = [&](const std::string& w, const std::string& from) {
+    ++checked;
+    if (!hu.accepts(w)) rejected.insert(w + " (" + from + ")");
+  };
+  for (const lexicon::Entry& e : core.all()) {
+    if (e.pos != lexicon::PartOfSpeech::verb) continue;
+    for (const lexicon::Sense& s : e.senses) {
+      if (s.word.find(' ') != std::string::npos || s.word == "sz\xC3\xBCks\xC3\xA9g" || s.word == "kell")
+        continue;
+      const VerbStem v{s.word, "", std::string(s.note("past"))};
+      const bool ik = s.word.size() > 2 && s.word.substr(s.word.size() - 2) == "ik";
+      const bool transitive = !s.noObject && !ik;
+      for (int person : {1, 2, 3})
+        for (bool plural : {false, true}) {
+          check(personalInfinitiveOf(v, person, plural), e.lemma);
+          check(conditionalOf(v, Agreement{person, plural, false, false}), e.lemma);
+        }
+      if (transitive) check(conditionalOf(v, Agreement{1, false, true, false}), e.lemma);
+      const VerbStem may = potentialOf(v);
+      check(conjugate(may, Tense::present, Agreement{3, false, false, false}), e.lemma);
+      check(conjugate(may, Tense::present, Agreement{2, false, false, false}), e.lemma);
+      check(conjugate(may, Tense::present, Agreement{1, true, false, false}), e.lemma);
+    }
+  }
+  EXPECT_GT(checked, 3000u);
+  std::string list;
+  for (const std::string& w : rejected) list += "\n  " + w;
+  EXPECT_TRUE(rejected.empty()) << rejected.size() << " of " << checked
+                                << " forms hunspell-hu does not know:" << list;
+}
+
 }  // namespace
 }  // namespace lexiton::quality

@@ -393,14 +393,31 @@ std::u16string infinitiveBase(const VerbStem& v) {
 // verbs with a paradigm of their own, the stem's ("lennem", "mennem").
 Harmony baseHarmony(std::u16string_view lemma, std::u16string_view base) {
   if (lemma == u"iszik") return Harmony::back;
+  // a linking vowel decides: "tanítanom", "döntenem"
+  if (base.size() >= 2 && base.back() == u'n' &&
+      (base[base.size() - 2] == u'a' || base[base.size() - 2] == u'e'))
+    return base[base.size() - 2] == u'a' ? Harmony::back : Harmony::front;
   return irregularFor(lemma) ? harmonyOf(base) : stemOf(lemma).h;
 }
 
 // Verbs whose "-hat/-het" stem the rules would miss.
 constexpr std::pair<std::u16string_view, std::u16string_view> kPotentialStems[] = {
-    {u"megy", u"mehet"}, {u"j\u00F6n", u"j\u00F6het"}, {u"eszik", u"ehet"},  {u"iszik", u"ihat"},
-    {u"vesz", u"vehet"}, {u"tesz", u"tehet"},          {u"visz", u"vihet"},  {u"hisz", u"hihet"},
-    {u"van", u"lehet"},  {u"lesz", u"lehet"},          {u"alszik", u"alhat"}};
+    {u"megy", u"mehet"},
+    {u"j\u00F6n", u"j\u00F6het"},
+    {u"eszik", u"ehet"},
+    {u"iszik", u"ihat"},
+    {u"vesz", u"vehet"},
+    {u"tesz", u"tehet"},
+    {u"visz", u"vihet"},
+    {u"hisz", u"hihet"},
+    {u"van", u"lehet"},
+    {u"lesz", u"lehet"},
+    {u"alszik", u"alhat"},
+    // stems with a hidden vowel
+    {u"eml\u00E9kszik", u"eml\u00E9kezhet"},
+    {u"ugrik", u"ugorhat"},
+    {u"l\u00E9legzik", u"l\u00E9legezhet"},
+    {u"vir\u00E1gzik", u"vir\u00E1gozhat"}};
 
 }  // namespace
 
@@ -425,6 +442,8 @@ std::string conditionalOf(const VerbStem& v, Agreement a) {
   if (!conjugable(v.lemma, lemma)) return v.lemma;
   const std::u16string base = infinitiveBase(v);
   const bool back = baseHarmony(lemma, base) == Harmony::back;
+  // verbs without an object list no definite forms: the indefinite ones serve
+  if (const Irregular* irr = irregularFor(lemma); irr && !irr->presentDef[0]) a.definite = false;
   const std::size_t i = std::size_t(std::clamp(a.person, 1, 3) - 1) + (a.plural ? 3 : 0);
   static constexpr std::u16string_view kBackIndef[] = {u"n\u00E9k",  u"n\u00E1l",   u"na",
                                                        u"n\u00E1nk", u"n\u00E1tok", u"n\u00E1nak"};
