@@ -52,6 +52,11 @@ constexpr FunctionWord kFunctionWords[] = {
     {"him", PartOfSpeech::pronoun, 3},
     {"us", PartOfSpeech::pronoun, 1, true},
     {"them", PartOfSpeech::pronoun, 3, true},
+    {"mine", PartOfSpeech::pronoun, 1},
+    {"yours", PartOfSpeech::pronoun, 2},
+    {"hers", PartOfSpeech::pronoun, 3},
+    {"ours", PartOfSpeech::pronoun, 1, true},
+    {"theirs", PartOfSpeech::pronoun, 3, true},
     {"in", PartOfSpeech::preposition},
     {"into", PartOfSpeech::preposition},
     {"on", PartOfSpeech::preposition},
@@ -171,7 +176,15 @@ struct Reading {
   VerbForm form = VerbForm::base;
   bool plural = false;
   double weight = 0;
+  int degree = 0;
 };
+
+// The degree an adjective's form shows: "better", "bigger" 1; "best", "biggest" 2.
+int degreeOfForm(std::string_view w) {
+  if (w == "best" || w == "worst" || w == "least" || w == "most" || endsWith(w, "est")) return 2;
+  if (w == "better" || w == "worse" || w == "less" || w == "more" || endsWith(w, "er")) return 1;
+  return 0;
+}
 
 // Candidate lemmas of a regular ending: "stopped" -> stop, "liked" -> like, "studied" -> study.
 std::vector<std::string> stripped(std::string_view w, std::string_view suffix) {
@@ -227,9 +240,10 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
     for (const Contraction& k : kContractions)
       if (k.form == lower) c = &k;
     std::vector<std::string> parts;
+    const bool possessor = !c && endsWith(lower, "'s") && !functionWord(lower);
     if (c)
       parts = {std::string(c->first), std::string(c->second)};
-    else if (endsWith(lower, "'s") && !functionWord(lower))
+    else if (possessor)
       parts = {lower.substr(0, lower.size() - 2)};
     else
       parts = {lower};
@@ -237,7 +251,8 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
       Token t;
       t.lower = t.lemma = p;
       t.word = i;
-      t.written = c ? p : words[i];
+      t.written = c ? p : possessor ? words[i].substr(0, words[i].size() - 2) : words[i];
+      t.possessor = possessor;
       if (const FunctionWord* f = functionWord(p)) {
         t.tag = f->tag;
         t.person = f->person;
@@ -277,9 +292,9 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
     }
     return w;
   };
-  auto add = [&](const std::string& lemma, PartOfSpeech tag, VerbForm form, bool plural) {
+  auto add = [&](const std::string& lemma, PartOfSpeech tag, VerbForm form, bool plural, int degree = 0) {
     const double w = weigh(lemma, tag);
-    if (w > 0) out.push_back({lemma, tag, form, plural, w});
+    if (w > 0) out.push_back({lemma, tag, form, plural, w, degree});
   };
   const std::string& w = t.lower;
   for (const lexicon::IrregularForm& f : core.irregular(w)) {
@@ -288,7 +303,7 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
     } else if (f.pos == PartOfSpeech::noun) {
       add(f.lemma, PartOfSpeech::noun, VerbForm::base, true);
     } else {
-      add(f.lemma, PartOfSpeech::adjective, VerbForm::base, false);
+      add(f.lemma, PartOfSpeech::adjective, VerbForm::base, false, degreeOfForm(w));
     }
   }
   for (PartOfSpeech tag : {PartOfSpeech::noun, PartOfSpeech::verb, PartOfSpeech::adjective,
@@ -304,6 +319,9 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
     add(w.substr(0, w.size() - 3) + "f", PartOfSpeech::noun, VerbForm::base, true),
         add(w.substr(0, w.size() - 3) + "fe", PartOfSpeech::noun, VerbForm::base, true);
   for (const std::string& b : stripped(w, "ed")) add(b, PartOfSpeech::verb, VerbForm::past, false);
+  // "older", "happiest": the adjective's degrees
+  for (const std::string& b : stripped(w, "er")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 1);
+  for (const std::string& b : stripped(w, "est")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 2);
   for (const std::string& b : stripped(w, "ing")) add(b, PartOfSpeech::verb, VerbForm::ing, false);
   return out;
 }
@@ -362,6 +380,13 @@ void ReadingChooser::choose(std::size_t i) {
   t.tag = best->tag;
   t.form = best->form;
   t.plural = best->plural;
+  t.degree = best->degree;
+  // "more expensive", "the most beautiful": the degree is the adjective's
+  if (t.tag == PartOfSpeech::adjective && i > 0 &&
+      (toks_[i - 1].lower == "more" || toks_[i - 1].lower == "most")) {
+    t.degree = toks_[i - 1].lower == "more" ? 1 : 2;
+    toks_[i - 1].tag = PartOfSpeech::particle;
+  }
   if (t.tag == PartOfSpeech::verb) {
     verbSeen_ = true;
     // "has opened" and "was opened": the participle
@@ -448,6 +473,9 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (prevTag == PartOfSpeech::auxiliary &&
              (prevLower == "have" || prevLower == "has" || prevLower == "had")) {
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
+  } else if (startsClause && i + 1 < toks.size() &&
+             (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
+    bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Time is money": a subject, not an imperative
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
   } else if (!verbSeen && (prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name)) {
@@ -460,6 +488,22 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (verbSeen) {
     bonus(PartOfSpeech::noun, std::nullopt, 20);
     bonus(PartOfSpeech::adverb, std::nullopt, 20);
+  }
+}
+
+// "her" is the object pronoun where no noun phrase follows it: "I saw her yesterday", "for her".
+void objectHer(std::vector<Token>& toks) {
+  static constexpr std::string_view kNotANoun[] = {
+      "yesterday", "today", "tomorrow", "now",   "again", "last",   "next", "every", "this", "that",
+      "very",      "too",   "so",       "there", "here",  "please", "soon", "later", "a",    "the"};
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    if (toks[i].lower != "her") continue;
+    const bool last = i + 1 == toks.size();
+    const Token* next = last ? nullptr : &toks[i + 1];
+    if (!next || (next->tag != PartOfSpeech::other && next->tag != PartOfSpeech::number) ||
+        std::find(std::begin(kNotANoun), std::end(kNotANoun), next->lower) != std::end(kNotANoun) ||
+        endsWith(next->lower, "ly"))
+      toks[i].tag = PartOfSpeech::pronoun;
   }
 }
 
@@ -509,6 +553,7 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
 
 std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase) const {
   std::vector<Token> toks = tokenize(core_, words);
+  objectHer(toks);
   ReadingChooser(core_, toks, titleCase).run();
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));

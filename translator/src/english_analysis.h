@@ -30,6 +30,8 @@ struct Token {
   const lexicon::Entry* entry = nullptr;      // the core lexicon's entry, if any
   std::vector<std::string> dictionarySenses;  // FreeDict's, when the core lexicon has none
   std::string written;                        // as written (a name keeps its capital)
+  int degree = 0;                             // an adjective's: 1 comparative ("older"), 2 superlative
+  bool possessor = false;                     // written with "'s": "Anna's bag"
 };
 
 class EnglishAnalyser {

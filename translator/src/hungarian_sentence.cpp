@@ -44,7 +44,6 @@ constexpr Postposition kPostpositions[] = {
     {"towards", "fel\xC3\xA9"},
     {"below", "alatt"},
     {"like", "mint"},
-    {"than", "mint"},
 };
 struct PrepCase {
   std::string_view english;
@@ -114,6 +113,13 @@ constexpr PronounForms kPronouns[] = {
     {"us", "mi", "minket", "nek\xC3\xBCnk", "vel\xC3\xBCnk"},
     {"they", "\xC5\x91k", "\xC5\x91ket", "nekik", "vel\xC3\xBCk"},
     {"them", "\xC5\x91k", "\xC5\x91ket", "nekik", "vel\xC3\xBCk"},
+    {"mine", "az eny\xC3\xA9m", "az eny\xC3\xA9met", "az eny\xC3\xA9mnek", "az eny\xC3\xA9mmel"},
+    {"yours", "a ti\xC3\xA9d", "a ti\xC3\xA9det", "a ti\xC3\xA9dnek", "a ti\xC3\xA9ddel"},
+    {"hers", "az \xC3\xB6v\xC3\xA9", "az \xC3\xB6v\xC3\xA9t", "az \xC3\xB6v\xC3\xA9nek",
+     "az \xC3\xB6v\xC3\xA9vel"},
+    {"ours", "a mi\xC3\xA9nk", "a mi\xC3\xA9nket", "a mi\xC3\xA9nknek", "a mi\xC3\xA9nkkel"},
+    {"theirs", "az \xC3\xB6v\xC3\xA9k", "az \xC3\xB6v\xC3\xA9ket", "az \xC3\xB6v\xC3\xA9knek",
+     "az \xC3\xB6v\xC3\xA9kkel"},
 };
 const PronounForms* pronoun(std::string_view w) {
   for (const PronounForms& p : kPronouns)
@@ -132,9 +138,14 @@ const Sense* coreSense(const Token& t, std::size_t index) {
 
 // The Hungarian word of a content token: the core sense, else FreeDict's, else nothing.
 std::optional<std::string> plainSense(const Token& t, std::size_t index) {
-  if (const Sense* s = coreSense(t, index)) return s->prefix + s->word;
-  if (!t.dictionarySenses.empty()) return t.dictionarySenses[std::min(index, t.dictionarySenses.size() - 1)];
-  return std::nullopt;
+  std::optional<std::string> word;
+  if (const Sense* s = coreSense(t, index))
+    word = s->prefix + s->word;
+  else if (!t.dictionarySenses.empty())
+    word = t.dictionarySenses[std::min(index, t.dictionarySenses.size() - 1)];
+  // "older": "régebbi"; "the tallest": "a legmagasabb"
+  if (word && t.degree > 0 && t.tag == PartOfSpeech::adjective) word = degreeOf(*word, t.degree);
+  return word;
 }
 
 NounStem nounStem(const Token& t, std::size_t index) {
@@ -173,6 +184,7 @@ struct NounPhrase {
   std::size_t begin = 0, end = 0;  // tokens [begin, end)
   std::size_t head = 0;
   bool definite = false, plural = false, pronoun = false, name = false;
+  bool possessed = false;  // the head has an owner before it ("Anna táskája")
   int person = 3;
 };
 
@@ -300,7 +312,15 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
                            (t_[k].tag == PartOfSpeech::adverb && t_[k].lower == "very")))
     ++k;
   std::size_t head = k;
-  while (k < t_.size() && (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::name)) head = k++;
+  while (k < t_.size() && (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::name)) {
+    head = k++;
+    // "Anna's bag", "the teacher's old desk": the possessed noun follows its owner
+    if (t_[head].possessor && k < t_.size() &&
+        (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::adjective)) {
+      while (k < t_.size() && t_[k].tag == PartOfSpeech::adjective) ++k;
+      np.possessed = true;
+    }
+  }
   // "a cup of coffee": the measure stands before its substance, which takes the case
   if (head < t_.size() && t_[head].tag == PartOfSpeech::noun && listed(kMeasureNouns, t_[head].lemma) &&
       k + 1 < t_.size() && t_[k].lower == "of" &&
@@ -317,7 +337,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   np.head = head;
   const Sense* headSense = coreSense(t_[head], 0);
   np.name = t_[head].tag == PartOfSpeech::name || (headSense && headSense->name);  // "London" is definite
-  np.definite = np.definite || np.name;
+  np.definite = np.definite || np.name || np.possessed;
   np.plural = t_[head].plural;
   return np;
 }
@@ -396,6 +416,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     }
   }
   if (!countable) plural = false;
+  if (np.possessed) owner = {3, false};
   if (possessorPerson) owner = {*possessorPerson, possessorPlural};
   const Token& h = t_[np.head];
   if (np.head >= np.begin && np.head < np.end &&
@@ -776,6 +797,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
 std::size_t Generator::emitPredicate(std::size_t pos) {
   const Agreement& a = roles_.agreement;
   std::size_t k = pos;
+  while (k + 1 < n_ && t_[k].tag == PartOfSpeech::particle) ++k;  // "more expensive"
   if (t_[k].lower == "very" || t_[k].lower == "too") {
     emit(t_[k].lower == "very" ? "nagyon" : "t\xC3\xBAl", k);
     ++k;
@@ -785,7 +807,8 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
     auto s = plainSense(t_[k], sense(k));
     const Sense* cs = coreSense(t_[k], sense(k));
     std::string adj = s.value_or(t_[k].written);
-    if (cs && !cs->note("pred").empty()) adj = std::string(cs->note("pred"));  // "kicsi", not "kis"
+    if (cs && !cs->note("pred").empty() && !t_[k].degree)
+      adj = std::string(cs->note("pred"));  // "kicsi", not "kis"
     if (a.plural && s) adj = cs && !cs->plural.empty() ? cs->plural : pluralOf(adj, WordClass::adjective);
     emit(adj, k, bool(s));
     pos = k + 1;
@@ -866,6 +889,13 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     return np.end;
   }
   // "a cup of coffee": a measure and its substance side by side
+  // "older than yours": ", mint a tiéd"
+  if (!c && p == "than") {
+    out_.push_back({"mint", pos, true, true});
+    emitNounPhrase(np, Case::nominative);
+    lastCase_ = Case::nominative;
+    return np.end;
+  }
   if (!c && p == "of") c = Case::nominative;
   for (const Postposition& pp : kPostpositions)
     if (!c && pp.english == p) c = Case::nominative, post = std::string(pp.hungarian);
