@@ -3599,6 +3599,7 @@ bog	n	mocsár[mocsarak]
 bold	adj	merész ; bátor[bátrak] ; félkövér
 bolster	v	támogat ; alá|támaszt
 booking	n	foglalás[foglalások]
+book	v	le|foglal ; foglal
 boot	n	csizma ; bakancs[bakancsok] ; csomagtartó
 booth	n	fülke ; bódé ; stand
 bore	v	untat ; fúr
@@ -3776,6 +3777,11 @@ every month	adv	minden hónapban
 every night	adv	minden éjjel
 every weekend	adv	minden hétvégén
 tonight	adv	ma este
+ago	adv	ezelőtt
+all day	adv	egész nap
+all night	adv	egész éjjel
+all the time	adv	folyton
+for sale	adj	eladó
 twice	adv	kétszer
 few	adj	kevés
 eleven	num	tizenegy

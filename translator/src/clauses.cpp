@@ -96,23 +96,30 @@ class Splitter {
                              (t_[i].tag == PartOfSpeech::verb &&
                               (t_[i].form == VerbForm::past || t_[i].form == VerbForm::third)));
   }
-  bool startsClause(std::size_t i, std::size_t clauseBegin) const;
+  bool startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const;
   Clause clauseAt(std::size_t begin, std::size_t end, bool first) const;
 
   const std::vector<Token>& t_;
   const SentenceShape& shape_;
 };
 
-bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin) const {
+bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const {
   const Token& t = t_[i];
-  const bool verbBefore = verbIn(clauseBegin, i);
-  if (!verbBefore) return false;
   const bool verbAfter = verbIn(i, t_.size());
   if (!verbAfter) return false;
   const Token& prev = t_[i - 1];
+  // a relative clause may follow the subject before its verb: "The house, which is old, ..."
   if (const Relative* r = relative(t.lower); r && (isNounish(prev) || pauseBefore(i))) {
     if (t.lower != "that" || prev.tag != PartOfSpeech::verb) return verbAt(i + 1) || finiteClauseAt(i + 1);
   }
+  const bool verbBefore = verbIn(clauseBegin, i);
+  if (!verbBefore) return false;
+  // "..., which is old, is for sale": the main clause goes on after the relative one
+  // "The man who lives here is a doctor": a second verb group after the relative one
+  if (inRelative && verbAt(i) &&
+      (pauseBefore(i) || ((t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal) &&
+                          !isVerbal(prev) && prev.tag != PartOfSpeech::negation)))
+    return true;
   if (t.lower == "that") return prev.tag == PartOfSpeech::verb && (finiteClauseAt(i + 1) || verbAt(i + 1));
   if (t.lower == "and" || t.lower == "or")
     return finiteClauseAt(i + 1) ||
@@ -152,8 +159,12 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
 
 std::vector<Clause> Splitter::run() {
   std::vector<std::size_t> starts{0};
+  bool inRelative = false;
   for (std::size_t i = 1; i < t_.size(); ++i)
-    if (startsClause(i, starts.back())) starts.push_back(i);
+    if (startsClause(i, starts.back(), inRelative)) {
+      starts.push_back(i);
+      inRelative = relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb);
+    }
   std::vector<Clause> out;
   for (std::size_t k = 0; k < starts.size(); ++k)
     out.push_back(clauseAt(starts[k], k + 1 < starts.size() ? starts[k + 1] : t_.size(), k == 0));

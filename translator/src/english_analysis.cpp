@@ -438,6 +438,13 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                             prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns);
   if (prevLower == "while" && t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0) {
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
+  } else if (prevLower == "more" || prevLower == "most") {
+    bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "more interesting": a degree
+  } else if ((prevLower == "who" || prevLower == "which" || prevLower == "that") &&
+             (i == 1 || toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name)) {
+    // "the man who lives here", "Who lives here?": the relative's or the question's verb
+    bonus(PartOfSpeech::verb, VerbForm::third, 200);
+    bonus(PartOfSpeech::verb, VerbForm::past, 200);
   } else if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
     bonus(PartOfSpeech::adjective, std::nullopt, 200);
   } else if (joinsNouns) {
@@ -449,6 +456,9 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     if (nextNounish) bonus(PartOfSpeech::adjective, std::nullopt, 120);
     if (prevTag == PartOfSpeech::preposition && prevLower == "to")
       bonus(PartOfSpeech::verb, VerbForm::base, 60);
+    // "have to go", "would like to order", "is going to rain": an infinitive
+    if (prevLower == "to" && i >= 2 && takesInfinitive(toks[i - 2]))
+      bonus(PartOfSpeech::verb, VerbForm::base, 300);
   } else if (prevTag == PartOfSpeech::modal || isDoSupport(prevLower) ||
              (prevTag == PartOfSpeech::negation &&
               (!verbSeen ||

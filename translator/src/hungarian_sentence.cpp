@@ -114,7 +114,15 @@ constexpr PronounForms kPronouns[] = {
     {"they", "\xC5\x91k", "\xC5\x91ket", "nekik", "vel\xC3\xBCk"},
     {"them", "\xC5\x91k", "\xC5\x91ket", "nekik", "vel\xC3\xBCk"},
     {"mine", "az eny\xC3\xA9m", "az eny\xC3\xA9met", "az eny\xC3\xA9mnek", "az eny\xC3\xA9mmel"},
-    {"yours", "a ti\xC3\xA9d", "a ti\xC3\xA9det", "a ti\xC3\xA9dnek", "a ti\xC3\xA9ddel"},
+    {"yours",
+     "a ti\xC3\xA9"
+     "d",
+     "a ti\xC3\xA9"
+     "det",
+     "a ti\xC3\xA9"
+     "dnek",
+     "a ti\xC3\xA9"
+     "ddel"},
     {"hers", "az \xC3\xB6v\xC3\xA9", "az \xC3\xB6v\xC3\xA9t", "az \xC3\xB6v\xC3\xA9nek",
      "az \xC3\xB6v\xC3\xA9vel"},
     {"ours", "a mi\xC3\xA9nk", "a mi\xC3\xA9nket", "a mi\xC3\xA9nknek", "a mi\xC3\xA9nkkel"},
@@ -125,6 +133,32 @@ const PronounForms* pronoun(std::string_view w) {
   for (const PronounForms& p : kPronouns)
     if (p.english == w) return &p;
   return nullptr;
+}
+
+// A personal pronoun in a local case: the case's own stem with a personal ending ("rám",
+// "benne", "tőlünk", "hozzájuk"); nothing for a case without such forms.
+std::optional<std::string> pronounInCase(int person, bool plural, Case c) {
+  struct Forms {
+    Case c;
+    std::string_view stem;
+    std::string_view endings[6];  // 1sg 2sg 3sg 1pl 2pl 3pl
+  };
+  static constexpr Forms kForms[] = {
+      {Case::sublative, "r\xC3\xA1", {"m", "d", "", "nk", "tok", "juk"}},
+      {Case::inessive, "benn", {"em", "ed", "e", "\xC3\xBCnk", "etek", "\xC3\xBCk"}},
+      {Case::illative, "bel\xC3\xA9", {"m", "d", "", "nk", "tek", "j\xC3\xBCk"}},
+      {Case::elative, "bel\xC5\x91l", {"em", "ed", "e", "\xC3\xBCnk", "etek", "\xC3\xBCk"}},
+      {Case::superessive, "rajt", {"am", "ad", "a", "unk", "atok", "uk"}},
+      {Case::delative, "r\xC3\xB3l", {"am", "ad", "a", "unk", "atok", "uk"}},
+      {Case::adessive, "n\xC3\xA1l", {"am", "ad", "a", "unk", "atok", "uk"}},
+      {Case::allative, "hozz\xC3\xA1", {"m", "d", "", "nk", "tok", "juk"}},
+      {Case::ablative, "t\xC5\x91l", {"em", "ed", "e", "\xC3\xBCnk", "etek", "\xC3\xBCk"}},
+      {Case::causal, "\xC3\xA9rt", {"em", "ed", "e", "\xC3\xBCnk", "etek", "\xC3\xBCk"}},
+  };
+  const std::size_t i = std::size_t(std::clamp(person, 1, 3) - 1) + (plural ? 3 : 0);
+  for (const Forms& f : kForms)
+    if (f.c == c) return std::string(f.stem) + std::string(f.endings[i]);
+  return std::nullopt;
 }
 
 std::size_t senseIndex(const Token& t, std::size_t self, std::size_t pointed, std::size_t pointedSense) {
@@ -221,6 +255,8 @@ struct ClauseContext {
   bool known = false;  // a clause before this one had a subject, or a relative clause's noun
   Agreement subject;
   bool imperative = false;
+  bool past = false;      // the clause before is in the past
+  bool reported = false;  // this clause is what someone said or thought: "He said that ..."
 };
 
 class Generator {
@@ -229,6 +265,8 @@ class Generator {
             const ClauseContext& before = {})
       : t_(t), n_(t.size()), pointed_(pointed), sense_(sense), before_(before) {}
   std::vector<HungarianWord> run();
+  // A "that" clause follows as this clause's object.
+  void objectClauseFollows() { objectClause_ = true; }
   // What the next clause inherits, once run.
   ClauseContext context() const;
 
@@ -265,12 +303,23 @@ class Generator {
   void emitLeadingAdverbs();
   std::size_t emitPart(std::size_t pos);
   std::size_t emitVerbGroup(std::size_t pos);
+  void emitGoalFirst();
   std::size_t emitPossession();
   std::size_t emitCopula(std::size_t pos);
   std::size_t emitPredicate(std::size_t pos);
   std::size_t emitObject(std::size_t pos);
   std::size_t emitInfinitive(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
+  struct PrepositionChoice {
+    std::optional<Case> c;
+    std::string post;  // a postposition ("alatt"), after the noun phrase
+    bool own = true;   // the preposition's own case, not one the verb or the noun asks for
+  };
+  PrepositionChoice choosePreposition(std::size_t pos, const NounPhrase& np) const;
+  bool isDuration(const NounPhrase& np) const;
+  std::optional<std::size_t> emitClockTime(std::size_t pos);
+  std::optional<std::size_t> emitTimeAgo(std::size_t pos);
+  void findPerfectDuration();
   std::optional<std::size_t> emitActivityWhile(std::size_t pos);
   void finish();
 
@@ -281,6 +330,9 @@ class Generator {
   std::vector<HungarianWord> out_;
   bool emitGenericArticle_ = false;  // "I like coffee": "Szeretem a kávét"
   ClauseRoles roles_;
+  std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
+  bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
+  bool objectClausePronoun_ = false;       // ... and the verb has no other object: "azt" before it
   std::vector<bool> done_;                 // tokens already said out of order
   bool objectDone_ = false;                // the object was said with the verb ("van egy kutyája")
   Case lastCase_ = Case::nominative;       // "with milk and sugar": "and" keeps the case
@@ -352,7 +404,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
                                                            : p->nom)
                               : "";
     if (p && c != Case::nominative && c != Case::accusative && c != Case::dative && c != Case::instrumental)
-      emit(attachCase(std::string(p->nom), c), np.head);
+      emit(pronounInCase(t_[np.head].person, t_[np.head].plural, c)
+               .value_or(attachCase(std::string(p->nom), c)),
+           np.head);
     else
       emit(std::string(form), np.head);
     if (!post.empty()) emit(post, np.head);
@@ -409,6 +463,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
                                 tk.tag == PartOfSpeech::noun || tk.tag == PartOfSpeech::name)) {
       if (tk.tag == PartOfSpeech::name)
         emit(tk.written, k, false);
+      else if (tk.possessor && tk.tag == PartOfSpeech::noun && owner.person &&
+               (tk.entry || !tk.dictionarySenses.empty()))
+        emit(inflectNoun(nounStem(tk, sense(k)), tk.plural, owner, Case::nominative), k);  // "a húgom autója"
       else if (auto s = plainSense(tk, sense(k)))
         emit(*s, k);
       else
@@ -583,6 +640,8 @@ VerbGroup Generator::readVerbGroup() const {
                  (g.main == 0 || t_[0].lower == "please" || (g.doSupport && g.firstAux == 0 && g.negative) ||
                   t_[0].lower == "let's");
   g.passive = g.main != n && g.be != n && g.be < g.main && t_[g.main].form == VerbForm::participle;
+  // Hungarian keeps the tense of what was said: "He said he was tired": "fáradt"
+  if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
   // "and went home" goes on with the subject before; "and close the window" with the imperative
   if (before_.known && !before_.imperative) g.imperative = false;
   return g;
@@ -597,7 +656,18 @@ void Generator::findSubject(ClauseRoles& r) const {
                     (t_[i].tag == PartOfSpeech::noun && t_[i].entry && listed(kTimeAdverbs, t_[i].lemma))))
     ++i;
   r.verbStart = g.copula ? g.be : g.possession ? g.have : g.firstAux;
+  // "Two days ago I saw him": the time is no subject
+  if (i < r.verbStart && startsNounPhrase(i) && t_[i].tag != PartOfSpeech::pronoun) {
+    const NounPhrase time = readNounPhrase(i);
+    if (time.end < n_ && t_[time.end].lower == "ago") i = time.end + 1;
+  }
   if (i < r.verbStart && startsNounPhrase(i)) r.subject = readNounPhrase(i);
+  // "Do you have any money?": the subject after "do" when "have" is the verb
+  if (!r.subject && g.possession && g.firstAux < g.have && isDo(t_[g.firstAux]) &&
+      t_[g.firstAux + 1].tag == PartOfSpeech::pronoun) {
+    r.subject = readNounPhrase(g.firstAux + 1);
+    r.inverted = true;
+  }
   if (!r.subject && r.verbStart < n_ && r.verbStart + 1 < n_ &&
       t_[r.verbStart + 1].tag == PartOfSpeech::pronoun &&
       (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]))) {
@@ -649,10 +719,21 @@ void Generator::findObjects(ClauseRoles& r) {
     r.objectCase = inf && !inf->note("obj").empty() ? caseNamed(inf->note("obj")) : Case::accusative;
   }
   if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
-      t_[objectStart].tag == PartOfSpeech::adverb)
+      t_[objectStart].tag == PartOfSpeech::adverb) {
+    // "He said that ...": the clause is the object, "azt" stands for it
+    if (objectClause_ && mainVerb != n_ && r.objectCase == Case::accusative &&
+        !(verbSense && verbSense->noObject)) {
+      a.definite = true;
+      objectClausePronoun_ = !r.verb.negative;
+    }
     return;
+  }
   std::optional<NounPhrase>& object = r.object;
   object = readNounPhrase(objectStart);
+  if (object->end < n_ && t_[object->end].lower == "ago") {  // "left two days ago": a time, no object
+    object.reset();
+    return;
+  }
   if (object->pronoun)
     a.definite = object->person == 3, a.youObject = object->person == 2 && a.person == 1 && !a.plural;
   else
@@ -672,7 +753,10 @@ void Generator::findObjects(ClauseRoles& r) {
   // "gave me a book": the pronoun receives, the noun phrase after it is the object
   // "gave the students a book": so too a noun phrase, for verbs whose "to" is the dative
   const bool givesTo = verbSense && verbSense->note("to") == "nak";
-  if ((object->pronoun || givesTo) && object->end < n_ && startsNounPhrase(object->end) &&
+  const bool timeAfter = object->end < n_ && startsNounPhrase(object->end) &&
+                         readNounPhrase(object->end).end < n_ &&
+                         t_[readNounPhrase(object->end).end].lower == "ago";
+  if ((object->pronoun || givesTo) && !timeAfter && object->end < n_ && startsNounPhrase(object->end) &&
       t_[object->end].tag != PartOfSpeech::pronoun && t_[object->end].tag != PartOfSpeech::adverb) {
     r.indirect = object;
     object = readNounPhrase(r.indirect->end);
@@ -716,7 +800,14 @@ void Generator::placeCopula(ClauseRoles& r) const {
   }
   r.dropSubject = r.subject && r.subject->pronoun && !g.passive &&
                   !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3);
-  if (r.existential && !r.subject) r.agreement.plural = t_[g.be].plural;
+  if (r.existential && !r.subject) {
+    r.agreement.plural = t_[g.be].plural;
+    // "There are a lot of people": "Sok ember van", the counted noun stays singular
+    const Token* q = g.be + 1 < n_ ? &t_[g.be + 1] : nullptr;
+    if (q && (q->tag == PartOfSpeech::number || q->lower == "many" || q->lower == "several" ||
+              q->lemma == "a lot of" || q->lemma == "lots of" || q->lemma == "a few"))
+      r.agreement.plural = false;
+  }
 }
 
 // Question words and time adverbs open the Hungarian sentence.
@@ -836,11 +927,33 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
   return k;
 }
 
+// A verb without a prefix takes the place before it for where the action goes: "moziba mentünk",
+// not "mentünk a moziba". Negation, modals, the future and an object keep the order.
+void Generator::emitGoalFirst() {
+  const VerbGroup& g = roles_.verb;
+  const std::size_t after = g.main + 1;
+  if (g.negative || !g.modal.empty() || g.future || g.imperative || g.passive || roles_.object ||
+      objectClausePronoun_ || after + 1 >= n_ || t_[after].tag != PartOfSpeech::preposition ||
+      !startsNounPhrase(after + 1) || done_[after])
+    return;
+  if (roles_.verbSense && !roles_.verbSense->prefix.empty()) return;
+  const NounPhrase np = readNounPhrase(after + 1);
+  if (np.pronoun) return;
+  const PrepositionChoice choice = choosePreposition(after, np);
+  if (!choice.c || !choice.post.empty() ||
+      (*choice.c != Case::illative && *choice.c != Case::sublative && *choice.c != Case::allative))
+    return;
+  const std::size_t end = emitPrepositionalPhrase(after);
+  for (std::size_t k = after; k < end; ++k) done_[k] = true;
+}
+
 std::size_t Generator::emitVerbGroup(std::size_t pos) {
   const VerbGroup& g = roles_.verb;
   if (g.possession) return emitPossession();
   if (g.copula) return emitCopula(pos);
   if (g.main != n_) {
+    emitGoalFirst();
+    if (objectClausePronoun_) emit("azt", g.main);
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
     return g.main + 1;  // the particle of a phrasal verb was folded into the verb token
@@ -872,15 +985,39 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
 
 // A preposition and its noun phrase: the case the verb or the noun asks for, a time with "-kor",
 // a postposition, or the preposition's own case.
+// The case (or postposition) a preposition takes before `np`: the verb's note, the noun's,
+// then the preposition's own.
+Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const NounPhrase& np) const {
+  const std::string& p = t_[pos].lower;
+  const Sense* verbSense = roles_.verbSense;
+  PrepositionChoice r;
+  if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
+  const Sense* headSense = coreSense(t_[np.head], sense(np.head));
+  if (!r.c && headSense && !headSense->note(p).empty()) r.c = caseNamed(headSense->note(p));
+  r.own = !r.c;
+  for (const Postposition& pp : kPostpositions)
+    if (!r.c && pp.english == p && p != "than") r.c = Case::nominative, r.post = std::string(pp.hungarian);
+  // "to London": into the place a name names
+  if (!r.c && p == "to" && t_[np.head].tag == PartOfSpeech::name) r.c = Case::illative;
+  for (const PrepCase& pc : kPrepCases)
+    if (!r.c && pc.english == p) r.c = pc.c;
+  return r;
+}
+
 std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   const NounPhrase np = readNounPhrase(pos + 1);
   const std::string& p = t_[pos].lower;
-  const Sense* verbSense = roles_.verbSense;
   std::string post;
   std::optional<Case> c;
-  if (verbSense && !verbSense->note(p).empty()) c = caseNamed(verbSense->note(p));
-  const Sense* headSense = coreSense(t_[np.head], sense(np.head));
-  if (!c && headSense && !headSense->note(p).empty()) c = caseNamed(headSense->note(p));
+  if (const PrepositionChoice choice = choosePreposition(pos, np); !choice.own) c = choice.c;
+  // "for two years" with a perfect: "két éve"; else for as long as: "két évig"
+  if (!c && p == "for" && isDuration(np)) {
+    if (pos == perfectFor_)
+      emitNounPhrase(np, Case::nominative, "", 3, false);
+    else
+      emitNounPhrase(np, Case::terminative);
+    return np.end;
+  }
   if (!c && p == "at" && t_[np.head].tag == PartOfSpeech::number) {
     const Numeral* num = numeral(t_[np.head].lower);
     emit(num ? attachCase(std::string(num->alone), Case::temporal)
@@ -913,6 +1050,87 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   return np.end;
 }
 
+// Units of time: "two years", "a week" make a duration after "for".
+bool Generator::isDuration(const NounPhrase& np) const {
+  static constexpr std::string_view kUnits[] = {"second", "minute", "hour",   "day",     "week",
+                                                "month",  "year",   "decade", "century", "moment"};
+  if (np.pronoun || np.head >= n_ || !listed(kUnits, t_[np.head].lemma)) return false;
+  const Token& first = t_[np.begin];
+  return first.tag == PartOfSpeech::number || first.lower == "a" || first.lower == "an" ||
+         first.lower == "several" || first.lower == "many" || first.lemma == "a few";
+}
+
+// The time on the clock: "(at) half past six" is "fél hét(kor)", "a quarter to nine"
+// "háromnegyed kilenc", "quarter past ten" "negyed tizenegy", "seven o'clock" "hét óra".
+std::optional<std::size_t> Generator::emitClockTime(std::size_t pos) {
+  std::size_t k = pos;
+  const bool at = t_[k].lower == "at";
+  if (at) ++k;
+  if (k < n_ && t_[k].lower == "a") ++k;
+  auto hourOf = [&](const Token& t) -> int {
+    for (int h = 1; h <= 12; ++h)
+      if (kNumerals[h - 1].english == t.lower) return h;
+    if (t.written.size() <= 2 && !t.written.empty() &&
+        std::all_of(t.written.begin(), t.written.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+      const int h = std::stoi(t.written);
+      if (h >= 1 && h <= 12) return h;
+    }
+    return 0;
+  };
+  std::string_view part;
+  int hour = 0;
+  std::size_t end = 0;
+  if (k + 2 < n_ && (t_[k].lower == "half" || t_[k].lower == "quarter") &&
+      (t_[k + 1].lower == "past" || t_[k + 1].lower == "to") && (hour = hourOf(t_[k + 2])) != 0) {
+    const bool past = t_[k + 1].lower == "past";
+    if (t_[k].lower == "half" && !past) return std::nullopt;
+    part = t_[k].lower == "half" ? "f\xC3\xA9l" : past ? "negyed" : "h\xC3\xA1romnegyed";
+    if (past) hour = hour % 12 + 1;
+    end = k + 3;
+  } else if (k + 1 < n_ && t_[k + 1].lower == "o'clock" && (hour = hourOf(t_[k])) != 0) {
+    end = k + 2;
+  } else {
+    return std::nullopt;
+  }
+  if (!part.empty()) emit(std::string(part), k);
+  std::string word(kNumerals[hour - 1].alone);
+  if (part.empty()) {
+    emit(word, end - 2);
+    emit(at ? "\xC3\xB3rakor" : "\xC3\xB3ra", end - 1);
+  } else {
+    emit(at ? attachCase(word, Case::temporal) : word, end - 1);
+  }
+  return end;
+}
+
+// "two days ago": "két nappal ezelőtt".
+std::optional<std::size_t> Generator::emitTimeAgo(std::size_t pos) {
+  if (!startsNounPhrase(pos) || t_[pos].tag == PartOfSpeech::pronoun) return std::nullopt;
+  const NounPhrase np = readNounPhrase(pos);
+  if (np.end >= n_ || t_[np.end].lower != "ago") return std::nullopt;
+  emitNounPhrase(np, Case::instrumental);
+  emit("ezel\xC5\x91tt", np.end);
+  return np.end + 1;
+}
+
+// A perfect with "for two years" or "since" says what still holds: the present, with the
+// duration as "két éve".
+void Generator::findPerfectDuration() {
+  const VerbGroup& g = roles_.verb;
+  if (g.have == n_ || g.main == n_ || g.passive || t_[g.main].form != VerbForm::participle) return;
+  for (std::size_t k = g.main + 1; k < n_; ++k) {
+    if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) {
+      perfectFor_ = k;
+      roles_.verb.past = false;
+      return;
+    }
+    if (t_[k].lower == "since") {
+      roles_.verb.past = false;
+      return;
+    }
+  }
+}
+
 // "while skiing": the activity, then "közben"; nothing when the activity is no noun.
 std::optional<std::size_t> Generator::emitActivityWhile(std::size_t pos) {
   if (t_[pos].lower != "while" || pos + 1 >= n_) return std::nullopt;
@@ -933,12 +1151,21 @@ std::size_t Generator::emitPart(std::size_t pos) {
     if (r.verb.passive) return emitPassiveSubject(pos);
     // "Péternek van egy kutyája", "A gyerekeknek aludniuk kell": the owner, the one who must
     const bool dative = r.verb.possession || r.verb.modal == "kell" || r.verb.modal == "kellene";
+    // "Time is money", "Children like chocolate": a bare noun subject is generic, said with "a"
+    const Token& first = t_[r.subject->begin];
+    if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed &&
+        (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
+        t_[r.subject->head].tag == PartOfSpeech::noun)
+      emit("a", r.subject->begin);
     if (!r.dropSubject)
       emitNounPhrase(*r.subject, dative && !r.subject->pronoun ? Case::dative : Case::nominative);
     lastCase_ = Case::nominative;
     return r.subject->end;
   }
   if (pos == r.verb.firstAux || pos == r.verbStart) return emitVerbGroup(pos);
+  if (auto next = emitTimeAgo(pos)) return *next;
+  if (tk.lower == "at" || tk.lower == "half" || tk.lower == "quarter" || tk.tag == PartOfSpeech::number)
+    if (auto next = emitClockTime(pos)) return *next;
   if (r.indirect && pos == r.indirect->begin) {
     emitNounPhrase(*r.indirect, Case::dative);
     return r.indirect->end;
@@ -1002,6 +1229,8 @@ ClauseContext Generator::context() const {
   ClauseContext c = before_;
   if (roles_.subject) c.known = true, c.subject = Agreement{roles_.agreement.person, roles_.agreement.plural};
   c.imperative = roles_.verb.imperative;
+  c.past = roles_.verb.past;
+  c.reported = false;
   if (roles_.verb.imperative) c.known = true;
   return c;
 }
@@ -1012,6 +1241,7 @@ std::vector<HungarianWord> Generator::run() {
   agreeWithSubject(roles_);
   findObjects(roles_);
   placeCopula(roles_);
+  findPerfectDuration();
   // "Can I help you?": "Segíthetek?"
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
     roles_.verb.modal = "hat";
@@ -1046,7 +1276,10 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, s
     const std::vector<Token> body(tokens.begin() + std::ptrdiff_t(c.body),
                                   tokens.begin() + std::ptrdiff_t(c.end));
     const std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
+    context.reported = c.link == "hogy" && !c.relative && k > 0;
     Generator g(body, localPointed, pointedSense, context);
+    if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative)
+      g.objectClauseFollows();
     for (HungarianWord w : g.run()) {
       w.token += c.body;
       out.push_back(std::move(w));
