@@ -30,7 +30,7 @@ chair	n	szék[székek,on=ra]
 child	n	gyerek[gyerekek] ; gyermek[gyermekek]
 chocolate	n	csokoládé
 cinema	n	mozi[to=ba]
-city	n	város[városok]
+city	n	város[városok,to=ba]
 class	n	osztály ; óra
 classroom	n	osztályterem[osztálytermek]
 coat	n	kabát[kabátok,3sg=kabátja]
@@ -38,7 +38,7 @@ coffee	n	kávé
 computer	n	számítógép[számítógépek]
 concert	n	koncert[to=ra,for=ra]
 cook	n	szakács
-country	n	ország ; vidék[vidékek]
+country	n	ország[to=ba] ; vidék[vidékek]
 cup	n	csésze
 daughter	n	lány[lányok,3sg=lánya] ; leány
 day	n	nap[napok,3sg=napja] ; nappal
@@ -64,7 +64,7 @@ football	n	foci ; labdarúgás
 friday	n	péntek[péntekek,3sg=péntekje]
 friend	n	barát[barátok,3sg=barátja] ; barátnő
 fridge	n	hűtő ; hűtőszekrény
-garden	n	kert[kertek]
+garden	n	kert[kertek,to=ba]
 gift	n	ajándék[ajándékok]
 girl	n	lány[lányok] ; kislány
 glass	n	pohár[poharak] ; üveg
@@ -73,12 +73,12 @@ hand	n	kéz[kezek,3sg=keze]
 head	n	fej[fejek] ; vezető
 home	n	otthon ; ház
 horse	n	ló[lovak]
-hospital	n	kórház[kórházak]
+hospital	n	kórház[kórházak,to=ba]
 house	n	ház[házak] ; otthon
 husband	n	férj[férjek]
 job	n	munka ; állás
 key	n	kulcs[kulcsok] ; billentyű
-kitchen	n	konyha
+kitchen	n	konyha[to=ba]
 lake	n	tó[tavak]
 leg	n	láb[lábak,3sg=lába]
 letter	n	levél[levelek] ; betű
@@ -99,8 +99,8 @@ newspaper	n	újság ; napilap[3sg=napilapja]
 night	n	éjszaka ; este
 noon	n	dél[delek,at=ban]
 nurse	n	ápoló ; nővér
-office	n	iroda
-park	n	park[parkok,3sg=parkja]
+office	n	iroda[to=ba]
+park	n	park[parkok,3sg=parkja,to=ba]
 paris	n	párizs[name]
 people	n	ember[emberek] ; nép
 phone	n	telefon[telefonok,3sg=telefonja]
@@ -111,7 +111,7 @@ rain	n	eső
 ring	n	gyűrű ; csengetés
 river	n	folyó
 roof	n	tető[tetők]
-room	n	szoba ; hely
+room	n	szoba[to=ba] ; hely
 school	n	iskola[to=ba,at=ban]
 shelf	n	polc[polcok]
 ship	n	hajó
@@ -138,7 +138,7 @@ time	n	idő[idők,3sg=ideje] ; alkalom[alkalmak]
 train	n	vonat[vonatok]
 tree	n	fa[fák,on=n,in=n]
 umbrella	n	esernyő
-village	n	falu[falvak]
+village	n	falu[falvak,to=ba]
 wall	n	fal[falak]
 wallet	n	pénztárca
 water	n	víz[vizek]
@@ -398,7 +398,7 @@ accept	v	el|fogad
 arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
 arm	n	kar[karok]
-bank	n	bank[bankok,3sg=bankja] ; part
+bank	n	bank[bankok,3sg=bankja,to=ba] ; part
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
 die	v	meg|hal[noobj]
@@ -423,7 +423,7 @@ sit down	v	le|ül[noobj]
 stand up	v	fel|áll[noobj]
 wake up	v	fel|ébred[noobj]
 afternoon	n	délután[délutánok,3sg=délutánja]
-bathroom	n	fürdőszoba
+bathroom	n	fürdőszoba[to=ba]
 bicycle	n	kerékpár[kerékpárok,3sg=kerékpárja]
 cheese	n	sajt[sajtok]
 clothes	n	ruha
@@ -435,7 +435,7 @@ fruit	n	gyümölcs[gyümölcsök]
 hair	n	haj[hajak]
 hat	n	kalap[kalapok,3sg=kalapja]
 holiday	n	szabadság ; ünnep
-hotel	n	szálloda ; hotel
+hotel	n	szálloda[to=ba] ; hotel
 ice	n	jég[jegek]
 ice cream	n	fagylalt
 lunch	n	ebéd[ebédek]
@@ -454,7 +454,7 @@ snow	n	hó[havak]
 sugar	n	cukor[cukrok]
 summer	n	nyár[nyarak]
 tooth	n	fog[fogak]
-town	n	város[városok]
+town	n	város[városok,to=ba]
 wine	n	bor[borok]
 beer	n	sör[sörök]
 monday	n	hétfő[hétfők]
@@ -544,7 +544,7 @@ turn around	v	meg|fordul[noobj]
 # nouns
 animal	n	állat[állatok]
 beach	n	strand[strandok,3sg=strandja,to=ra,on=on]
-bedroom	n	hálószoba
+bedroom	n	hálószoba[to=ba]
 bill	n	számla
 blood	n	vér[vérek]
 bone	n	csont[csontok]
@@ -580,14 +580,14 @@ jacket	n	dzseki ; kabát[kabátok,3sg=kabátja]
 knife	n	kés[kések]
 language	n	nyelv[nyelvek]
 lesson	n	óra ; lecke
-library	n	könyvtár[könyvtárak,3sg=könyvtára]
+library	n	könyvtár[könyvtárak,3sg=könyvtára,to=ba]
 map	n	térkép[térképek]
 medicine	n	gyógyszer[gyógyszerek]
 mouth	n	száj[szájak]
 neighbour	n	szomszéd[szomszédok]
 orange	n	narancs[narancsok]
 pair	n	pár[párok,3sg=párja]
-party	n	buli ; párt[pártok]
+party	n	buli[to=ba] ; párt[pártok]
 passport	n	útlevél[útlevelek]
 pocket	n	zseb[zsebek]
 police	n	rendőrség[rendőrségek]
@@ -1620,7 +1620,7 @@ stain	n	folt[foltok]
 stain	v	be|szennyez ; foltot hagy
 standard	n	szabvány[szabványok] ; színvonal[színvonalak] ; mérce
 standard	adj	szabványos ; szokásos
-store	n	bolt[boltok] ; üzlet[üzletek] ; raktár[raktárak]
+store	n	bolt[boltok,to=ba] ; üzlet[üzletek] ; raktár[raktárak]
 store	v	tárol ; el|tesz
 structure	n	szerkezet[szerkezetek] ; felépítés ; építmény[építmények]
 style	n	stílus[stílusok] ; divat[divatok,3sg=divatja]
@@ -3810,13 +3810,13 @@ earthquake	n	földrengés
 election	n	választás
 envelope	n	boríték[borítékok,3sg=borítékja]
 exit	n	kijárat[kijáratok,3sg=kijárata]
-factory	n	gyár[gyárak,3sg=gyára]
+factory	n	gyár[gyárak,3sg=gyára,to=ba]
 farm	n	farm[farmok,3sg=farmja] ; tanya
 farmer	n	gazda ; farmer
 festival	n	fesztivál[fesztiválok,3sg=fesztiválja]
 flour	n	liszt[lisztek,3sg=lisztje]
 flu	n	influenza
-forest	n	erdő[erdők,acc=erdőt,3sg=erdeje]
+forest	n	erdő[erdők,acc=erdőt,3sg=erdeje,to=ba]
 goose	n	liba
 grandmother	n	nagymama
 health	n	egészség
@@ -3835,7 +3835,7 @@ mouse	n	egér[egerek,acc=egeret,3sg=egere]
 midnight	n	éjfél[éjfelek,acc=éjfélt,3sg=éjfele]
 minister	n	miniszter
 motorway	n	autópálya
-museum	n	múzeum[múzeumok,3sg=múzeuma]
+museum	n	múzeum[múzeumok,3sg=múzeuma,to=ba]
 noise	n	zaj[zajok,acc=zajt,3sg=zaja]
 onion	n	hagyma
 organiser	n	szervező[szervezők,acc=szervezőt,3sg=szervezője]
@@ -3871,7 +3871,7 @@ tram	n	villamos[villamosok,3sg=villamosa]
 tray	n	tálca
 trip	n	kirándulás ; út[utak,3sg=útja]
 tyre	n	gumi
-university	n	egyetem[egyetemek,3sg=egyeteme,at=n,in=n]
+university	n	egyetem[egyetemek,3sg=egyeteme,at=n,in=n,to=ba]
 vaccine	n	vakcina ; oltóanyag
 visitor	n	látogató
 wedding	n	esküvő[esküvők,acc=esküvőt,3sg=esküvője]

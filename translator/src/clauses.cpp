@@ -118,14 +118,18 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // "The man who lives here is a doctor": a second verb group after the relative one
   if (inRelative && verbAt(i) &&
       (pauseBefore(i) || ((t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal) &&
-                          !isVerbal(prev) && prev.tag != PartOfSpeech::negation)))
+                          prev.tag != PartOfSpeech::auxiliary && prev.tag != PartOfSpeech::modal &&
+                          prev.tag != PartOfSpeech::negation)))
     return true;
   if (t.lower == "that") return prev.tag == PartOfSpeech::verb && (finiteClauseAt(i + 1) || verbAt(i + 1));
   if (t.lower == "and" || t.lower == "or")
     return finiteClauseAt(i + 1) ||
            (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb));
   if (subordinator(t.lower)) return pauseBefore(i) || finiteClauseAt(i + 1);
-  return pauseBefore(i) && (finiteClauseAt(i) || (t.tag == PartOfSpeech::verb && t.form == VerbForm::ing));
+  // after a comma: a new subject and verb, an "-ing" clause, or an imperative ("If you are
+  // hungry, eat something.")
+  return pauseBefore(i) && (finiteClauseAt(i) || (t.tag == PartOfSpeech::verb &&
+                                                  (t.form == VerbForm::ing || t.form == VerbForm::base)));
 }
 
 Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const {

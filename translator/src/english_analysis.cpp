@@ -366,8 +366,9 @@ void ReadingChooser::choose(std::size_t i) {
     return;
   }
   weighByContext(i, rs);
-  // a capital inside a sentence is a name, unless the core lexicon knows it ("Friday")
-  if (capital && i > 0 && !titleCase_ && !core_.find(t.lower, PartOfSpeech::noun)) {
+  // a capital inside a sentence is a name, unless the core lexicon knows it ("Friday"); so is a
+  // capitalised owner anywhere ("Peter's dog")
+  if (capital && (i > 0 || t.possessor) && !titleCase_ && !core_.find(t.lower, PartOfSpeech::noun)) {
     t.tag = PartOfSpeech::name;
     return;
   }

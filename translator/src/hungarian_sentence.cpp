@@ -161,6 +161,38 @@ std::optional<std::string> pronounInCase(int person, bool plural, Case c) {
   return std::nullopt;
 }
 
+// "ez" and "az" in the case of the noun they point at: "ebben", "arra", "ezeket".
+std::string demonstrative(bool near, bool plural, Case c) {
+  struct Forms {
+    Case c;
+    std::string_view nearForm, farForm;
+  };
+  static constexpr Forms kForms[] = {
+      {Case::accusative, "ezt", "azt"},
+      {Case::inessive, "ebben", "abban"},
+      {Case::illative, "ebbe", "abba"},
+      {Case::elative, "ebb\xC5\x91l", "abb\xC3\xB3l"},
+      {Case::superessive, "ezen", "azon"},
+      {Case::sublative, "erre", "arra"},
+      {Case::delative, "err\xC5\x91l", "arr\xC3\xB3l"},
+      {Case::adessive, "enn\xC3\xA9l", "ann\xC3\xA1l"},
+      {Case::allative, "ehhez", "ahhoz"},
+      {Case::ablative, "ett\xC5\x91l", "att\xC3\xB3l"},
+      {Case::dative, "ennek", "annak"},
+      {Case::instrumental, "ezzel", "azzal"},
+      {Case::causal, "ez\xC3\xA9rt", "az\xC3\xA9rt"},
+      {Case::terminative, "eddig", "addig"},
+  };
+  if (plural) {
+    const std::string stem = near ? "ezek" : "azok";
+    if (c == Case::nominative) return stem;
+    return attachCase(stem, c);
+  }
+  for (const Forms& f : kForms)
+    if (f.c == c) return std::string(near ? f.nearForm : f.farForm);
+  return near ? "ez" : "az";
+}
+
 std::size_t senseIndex(const Token& t, std::size_t self, std::size_t pointed, std::size_t pointedSense) {
   return self == pointed ? pointedSense : 0;
 }
@@ -257,6 +289,7 @@ struct ClauseContext {
   bool imperative = false;
   bool past = false;      // the clause before is in the past
   bool reported = false;  // this clause is what someone said or thought: "He said that ..."
+  bool linked = false;    // a link word joins this clause to the one before ("and went home")
 };
 
 class Generator {
@@ -425,17 +458,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("a", k);
       else if (d == "a" || d == "an")
         emit("egy", k);
-      else if (d == "this" || d == "these")
-        emit(d == "this" ? (c == Case::accusative ? "ezt" : "ez")
-                         : (c == Case::accusative ? "ezeket" : "ezek"),
-             k),
-            emit("a", k);
-      else if (d == "that" || d == "those")
-        emit(d == "that" ? (c == Case::accusative ? "azt" : "az")
-                         : (c == Case::accusative ? "azokat" : "azok"),
-             k),
-            emit("a", k);
-      else if (d == "every" || d == "each" || d == "all")
+      else if (d == "this" || d == "these" || d == "that" || d == "those") {
+        // the demonstrative takes the noun's case ("ebben a házban"); alone it is the noun
+        emit(demonstrative(d == "this" || d == "these", d == "these" || d == "those", c), k);
+        if (k + 1 < np.end) emit("a", k);
+      } else if (d == "every" || d == "each" || d == "all")
         emit("minden", k), countable = false;
       else if (d == "several" || (d == "some" && np.plural))
         emit("n\xC3\xA9h\xC3\xA1ny", k), countable = false;
@@ -643,7 +670,7 @@ VerbGroup Generator::readVerbGroup() const {
   // Hungarian keeps the tense of what was said: "He said he was tired": "fáradt"
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
   // "and went home" goes on with the subject before; "and close the window" with the imperative
-  if (before_.known && !before_.imperative) g.imperative = false;
+  if (before_.known && before_.linked && !before_.imperative) g.imperative = false;
   return g;
 }
 
@@ -741,9 +768,12 @@ void Generator::findObjects(ClauseRoles& r) {
   // "I like coffee": a bare object of liking is generic, said with the article; so is an
   // activity named by a bare gerund ("gave up smoking": "abbahagyta a dohányzást")
   const Token& first = t_[object->begin];
+  static constexpr std::string_view kNotGerunds[] = {"something", "anything", "nothing",  "everything",
+                                                     "morning",   "evening",  "building", "ceiling"};
   const bool bareGerund = object->end == object->begin + 1 && first.tag == PartOfSpeech::noun &&
                           !object->plural && first.lower.size() > 4 &&
-                          first.lower.compare(first.lower.size() - 3, 3, "ing") == 0;
+                          first.lower.compare(first.lower.size() - 3, 3, "ing") == 0 &&
+                          !listed(kNotGerunds, first.lower);
   if (!object->definite && first.tag != PartOfSpeech::determiner && first.tag != PartOfSpeech::number &&
       (bareGerund || t_[mainVerb].lemma == "like" || t_[mainVerb].lemma == "love" ||
        t_[mainVerb].lemma == "hate"))
@@ -998,7 +1028,7 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   for (const Postposition& pp : kPostpositions)
     if (!r.c && pp.english == p && p != "than") r.c = Case::nominative, r.post = std::string(pp.hungarian);
   // "to London": into the place a name names
-  if (!r.c && p == "to" && t_[np.head].tag == PartOfSpeech::name) r.c = Case::illative;
+  if (!r.c && p == "to" && np.name) r.c = Case::illative;
   for (const PrepCase& pc : kPrepCases)
     if (!r.c && pc.english == p) r.c = pc.c;
   return r;
@@ -1007,9 +1037,10 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
 std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   const NounPhrase np = readNounPhrase(pos + 1);
   const std::string& p = t_[pos].lower;
+  const PrepositionChoice choice = choosePreposition(pos, np);
   std::string post;
   std::optional<Case> c;
-  if (const PrepositionChoice choice = choosePreposition(pos, np); !choice.own) c = choice.c;
+  if (!choice.own) c = choice.c;
   // "for two years" with a perfect: "két éve"; else for as long as: "két évig"
   if (!c && p == "for" && isDuration(np)) {
     if (pos == perfectFor_)
@@ -1034,10 +1065,7 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     return np.end;
   }
   if (!c && p == "of") c = Case::nominative;
-  for (const Postposition& pp : kPostpositions)
-    if (!c && pp.english == p) c = Case::nominative, post = std::string(pp.hungarian);
-  for (const PrepCase& pc : kPrepCases)
-    if (!c && pc.english == p) c = pc.c;
+  if (!c) c = choice.c, post = choice.post;
   // a year or another number in digits: "1900-ban"
   if (np.end == np.begin + 1 && t_[np.head].tag == PartOfSpeech::number && post.empty() &&
       !t_[np.head].written.empty() && t_[np.head].written[0] >= '0' && t_[np.head].written[0] <= '9') {
@@ -1265,18 +1293,23 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, s
   if (clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
     return Generator(tokens, pointed, pointedSense).run();
   std::vector<HungarianWord> out;
-  ClauseContext context;
+  ClauseContext context, beforeRelative;
   for (std::size_t k = 0; k < clauses.size(); ++k) {
     const Clause& c = clauses[k];
     const std::size_t first = out.size();
     if (!c.link.empty()) out.push_back({c.link, c.begin, true});
     // a relative clause's verb agrees with the noun the link word stands for
-    if (c.relative && c.begin > 0)
+    if (c.relative && c.begin > 0) {
+      beforeRelative = context;
       context = ClauseContext{true, Agreement{3, tokens[c.begin - 1].plural, false, false}, false};
+    }
+    // after a relative clause the main clause goes on with its own subject
+    if (k > 0 && clauses[k - 1].relative && c.link.empty()) context = beforeRelative;
     const std::vector<Token> body(tokens.begin() + std::ptrdiff_t(c.body),
                                   tokens.begin() + std::ptrdiff_t(c.end));
     const std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
     context.reported = c.link == "hogy" && !c.relative && k > 0;
+    context.linked = !c.link.empty();
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative)
       g.objectClauseFollows();
