@@ -963,7 +963,8 @@ void Generator::emitGoalFirst() {
   const VerbGroup& g = roles_.verb;
   const std::size_t after = g.main + 1;
   if (g.negative || !g.modal.empty() || g.future || g.imperative || g.passive || roles_.object ||
-      objectClausePronoun_ || after + 1 >= n_ || t_[after].tag != PartOfSpeech::preposition ||
+      objectClausePronoun_ || after + 1 >= n_ ||
+      (t_[after].lower != "to" && t_[after].lower != "into" && t_[after].lower != "onto") ||
       !startsNounPhrase(after + 1) || done_[after])
     return;
   if (roles_.verbSense && !roles_.verbSense->prefix.empty()) return;
