@@ -149,7 +149,7 @@ window	n	ablak[ablakok,3sg=ablaka]
 winter	n	tél[telek,for=ra]
 woman	n	nő[nők] ; asszony
 wood	n	fa ; erdő
-word	n	szó[szavak]
+word	n	szó[szavak,acc=szót,3sg=szava]
 work	n	munka[to=ba,at=ban] ; mű
 world	n	világ[világok]
 year	n	év[évek]
@@ -163,7 +163,7 @@ uncle	n	nagybácsi
 parent	n	szülő[szülők,pp=szülei]
 baby	n	baba ; kisbaba
 body	n	test[testek,3sg=teste]
-place	n	hely[helyek]
+place	n	hely[helyek,in=n,at=n]
 thing	n	dolog[dolgok]
 part	n	rész[részek]
 point	n	pont[pontok]
@@ -1998,7 +1998,7 @@ military	n	hadsereg[hadseregek]
 mission	n	küldetés[küldetések] ; misszió ; képviselet
 mistake	n	hiba ; tévedés[tévedések]
 mistake	v	össze|téveszt ; félre|ért
-mix	v	kever ; össze|kever ; keveredik
+mix	v	össze|kever ; kever ; keveredik
 mixture	n	keverék[keverékek]
 mold	n	forma ; penész[penészek]
 moment	n	pillanat[pillanatok]
@@ -3885,3 +3885,29 @@ married	adj	házas
 salty	adj	sós
 secondary	adj	másodlagos
 wooden	adj	fa
+belongings	n	holmi
+binoculars	n	távcső[távcsövek,acc=távcsövet,3sg=távcsöve]
+chickenpox	n	bárányhimlő[bárányhimlők,acc=bárányhimlőt,3sg=bárányhimlője]
+colleague	n	kolléga
+diesel	n	gázolaj[gázolajok,3sg=gázolaja]
+dough	n	tészta
+fisherman	n	halász
+navigation	n	navigáció
+nightfall	n	alkonyat[alkonyatok,3sg=alkonyata]
+pinch	n	csipet[csipetek,3sg=csipete]
+removal	n	eltávolítás
+site	n	helyszín ; terület
+instead	adv	helyette
+shyly	adv	félénken
+other	adj	más ; másik
+most	adv	leginkább
+a lot	adv	sokat
+reopen	v	újra|nyit
+press	v	meg|nyom ; nyom
+rob	v	ki|rabol
+next month	adv	jövő hónapban
+last month	adv	múlt hónapban
+this year	adv	idén
+this week	adv	ezen a héten
+thank you	adv	köszönöm
+let me know	adv	szólj

@@ -33,13 +33,13 @@ constexpr Subordinator kSubordinators[] = {
 };
 // Words that stand for a noun before them and open a relative clause.
 struct Relative {
-  std::string_view english, subject, object;
+  std::string_view english, subject, object, subjects, objects;  // singular, then plural
 };
 constexpr Relative kRelatives[] = {
-    {"which", "amely", "amelyet"},
-    {"that", "amely", "amelyet"},
-    {"who", "aki", "akit"},
-    {"whom", "aki", "akit"},
+    {"which", "amely", "amelyet", "amelyek", "amelyeket"},
+    {"that", "amely", "amelyet", "amelyek", "amelyeket"},
+    {"who", "aki", "akit", "akik", "akiket"},
+    {"whom", "aki", "akit", "akik", "akiket"},
 };
 
 const Subordinator* subordinator(std::string_view w) {
@@ -143,7 +143,9 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
         r && begin > 0 && (t.lower != "that" || t_[begin - 1].tag != PartOfSpeech::verb)) {
       c.relative = true;
       c.relativeSubject = begin + 1 < end && isVerbal(t_[begin + 1]);
-      c.link = std::string(c.relativeSubject ? r->subject : r->object);
+      const bool plural = t_[begin - 1].plural;
+      c.link = std::string(c.relativeSubject ? (plural ? r->subjects : r->subject)
+                                             : (plural ? r->objects : r->object));
       c.body = begin + 1;
       return c;
     }

@@ -88,6 +88,8 @@ constexpr FunctionWord kFunctionWords[] = {
     {"until", PartOfSpeech::preposition},
     {"till", PartOfSpeech::preposition},
     {"below", PartOfSpeech::preposition},
+    {"along", PartOfSpeech::preposition},
+    {"beside", PartOfSpeech::preposition},
     {"than", PartOfSpeech::preposition},
     {"am", PartOfSpeech::auxiliary, 1},
     {"is", PartOfSpeech::auxiliary},

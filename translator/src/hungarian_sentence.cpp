@@ -43,6 +43,8 @@ constexpr Postposition kPostpositions[] = {
     {"against", "ellen"},
     {"towards", "fel\xC3\xA9"},
     {"below", "alatt"},
+    {"along", "ment\xC3\xA9n"},
+    {"beside", "mellett"},
     {"like", "mint"},
 };
 struct PrepCase {
@@ -582,8 +584,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       emit(inf, verb), emit(need, verb);
     return;
   } else if (!modal.empty() || future) {
-    VerbStem aux{future ? "fog" : std::string(modal), "", ""};
-    const std::string auxForm = conjugate(aux, past ? Tense::past : Tense::present, a);
+    const bool politeCan = modal == "tud-cond";
+    VerbStem aux{future ? "fog" : politeCan ? "tud" : std::string(modal), "", ""};
+    const std::string auxForm =
+        politeCan ? conditionalOf(aux, a) : conjugate(aux, past ? Tense::past : Tense::present, a);
     if (negative)
       emit("nem", verb), emit(auxForm, verb), emit(stem.prefix + infinitiveOf(stem), verb);
     else if (!stem.prefix.empty())
@@ -828,8 +832,11 @@ void Generator::placeCopula(ClauseRoles& r) const {
         (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
         (as && as->keepsCopula);
   }
+  // "It was a cold night": "Hideg éjszaka volt"; "he", "she" keep "ő" before a present predicate
+  const bool pastIt =
+      r.subject && r.subject->pronoun && t_[r.subject->head].lower == "it" && (g.past || g.future);
   r.dropSubject = r.subject && r.subject->pronoun && !g.passive &&
-                  !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3);
+                  (pastIt || !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3));
   if (r.existential && !r.subject) {
     r.agreement.plural = t_[g.be].plural;
     // "There are a lot of people": "Sok ember van", the counted noun stays singular
@@ -1271,6 +1278,9 @@ std::vector<HungarianWord> Generator::run() {
   findObjects(roles_);
   placeCopula(roles_);
   findPerfectDuration();
+  // "Could you send ...?": "El tudnád küldeni?", the polite conditional
+  if (roles_.verb.modal == "tud" && roles_.inverted && roles_.verb.past && roles_.agreement.person == 2)
+    roles_.verb.modal = "tud-cond", roles_.verb.past = false;
   // "Can I help you?": "Segíthetek?"
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
     roles_.verb.modal = "hat";
