@@ -3889,7 +3889,7 @@ belongings	n	holmi
 binoculars	n	távcső[távcsövek,acc=távcsövet,3sg=távcsöve]
 chickenpox	n	bárányhimlő[bárányhimlők,acc=bárányhimlőt,3sg=bárányhimlője]
 colleague	n	kolléga
-diesel	n	gázolaj[gázolajok,3sg=gázolaja]
+diesel	n	gázolaj[gázolajok,acc=gázolajat,3sg=gázolaja]
 dough	n	tészta
 fisherman	n	halász
 navigation	n	navigáció
