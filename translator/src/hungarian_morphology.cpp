@@ -261,10 +261,13 @@ std::string degreeOf(std::string_view utf8, int degree) {
       {u"kev\u00E9s", u"kevesebb"},
       {u"k\u00F6zel", u"k\u00F6zelebb"},
       {u"messze", u"messzebb"},
+      {u"tele", u"telibb"},
       {u"k\u00E9s\u0151", u"k\u00E9s\u0151bb"}};
   std::u16string c;
   for (const auto& [base, comparative] : kIrregular)
     if (*w == base) c = std::u16string(comparative);
+  const std::u16string_view wv(*w);
+  if (c.empty() && (wv.ends_with(u"bb") || wv.ends_with(u"bbi"))) c = *w;  // "jobb" is one already
   if (c.empty()) {
     const char16_t last = w->back();
     if (last == u'a')
