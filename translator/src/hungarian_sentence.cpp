@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "hungarian_function_words.h"
 #include "hungarian_noun.h"
 #include "hungarian_verb.h"
 #include "lexiton/text_encoding.h"
@@ -20,179 +21,9 @@ constexpr std::string_view kMeasureNouns[] = {"cup",   "glass", "piece", "bottle
 // Verbs whose "can" Hungarian does not say: "I can't find" is "nem találom".
 constexpr std::string_view kPlainAfterCan[] = {"see", "hear", "find", "remember", "understand", "feel"};
 
-struct Postposition {
-  std::string_view english, hungarian;
-};
-constexpr Postposition kPostpositions[] = {
-    {"under", "alatt"},
-    {"behind", "m\xC3\xB6g\xC3\xB6tt"},
-    {"near",
-     "k\xC3\xB6zel\xC3\xA9"
-     "ben"},
-    {"after", "ut\xC3\xA1n"},
-    {"before", "el\xC5\x91tt"},
-    {"without", "n\xC3\xA9lk\xC3\xBCl"},
-    {"over", "f\xC3\xB6l\xC3\xB6tt"},
-    {"above", "f\xC3\xB6l\xC3\xB6tt"},
-    {"between", "k\xC3\xB6z\xC3\xB6tt"},
-    {"during", "alatt"},
-    {"across", "\xC3\xA1t"},
-    {"through", "kereszt\xC3\xBCl"},
-    {"since", "\xC3\xB3ta"},
-    {"around", "k\xC3\xB6r\xC3\xBCl"},
-    {"against", "ellen"},
-    {"towards", "fel\xC3\xA9"},
-    {"below", "alatt"},
-    {"along", "ment\xC3\xA9n"},
-    {"beside", "mellett"},
-    {"like", "mint"},
-};
-struct PrepCase {
-  std::string_view english;
-  Case c;
-};
-constexpr PrepCase kPrepCases[] = {
-    {"in", Case::inessive},      {"into", Case::illative},     {"on", Case::superessive},
-    {"onto", Case::sublative},   {"at", Case::adessive},       {"to", Case::allative},
-    {"from", Case::elative},     {"with", Case::instrumental}, {"for", Case::dative},
-    {"about", Case::delative},   {"by", Case::instrumental},   {"until", Case::terminative},
-    {"till", Case::terminative},
-};
-
-// Hungarian numerals before a noun, and alone (before "-kor").
-struct Numeral {
-  std::string_view english, before, alone;
-};
-constexpr Numeral kNumerals[] = {
-    {"one", "egy", "egy"},
-    {"two", "k\xC3\xA9t", "kett\xC5\x91"},
-    {"three", "h\xC3\xA1rom", "h\xC3\xA1rom"},
-    {"four", "n\xC3\xA9gy", "n\xC3\xA9gy"},
-    {"five", "\xC3\xB6t", "\xC3\xB6t"},
-    {"six", "hat", "hat"},
-    {"seven", "h\xC3\xA9t", "h\xC3\xA9t"},
-    {"eight", "nyolc", "nyolc"},
-    {"nine", "kilenc", "kilenc"},
-    {"ten", "t\xC3\xADz", "t\xC3\xADz"},
-    {"eleven", "tizenegy", "tizenegy"},
-    {"twelve", "tizenk\xC3\xA9t", "tizenkett\xC5\x91"},
-    {"twenty", "h\xC3\xBAsz", "h\xC3\xBAsz"},
-    {"hundred", "sz\xC3\xA1z", "sz\xC3\xA1z"},
-};
-const Numeral* numeral(std::string_view w) {
-  for (const Numeral& n : kNumerals)
-    if (n.english == w) return &n;
-  return nullptr;
-}
-
-// Question words and conjunctions, said where they stand.
-constexpr std::pair<std::string_view, std::string_view> kLinkWords[] = {
-    {"where", "hol"},    {"when", "mikor"},       {"what", "mi"},
-    {"who", "ki"},       {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"},
-    {"which", "melyik"}, {"and", "\xC3\xA9s"},    {"or", "vagy"},
-    {"but", "de"},       {"because", "mert"},     {"while", "mik\xC3\xB6zben"},
-    {"if", "ha"},        {"so", "\xC3\xADgy"}};
-
 template <std::size_t N>
 bool listed(const std::string_view (&list)[N], std::string_view w) {
   return std::find(std::begin(list), std::end(list), w) != std::end(list);
-}
-
-// The personal pronouns in the cases we need: nominative, accusative, dative, instrumental.
-struct PronounForms {
-  std::string_view english, nom, acc, dat, ins;
-};
-constexpr PronounForms kPronouns[] = {
-    {"i", "\xC3\xA9n", "engem", "nekem", "velem"},
-    {"me", "\xC3\xA9n", "engem", "nekem", "velem"},
-    {"you", "te", "t\xC3\xA9ged", "neked", "veled"},
-    {"he", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
-    {"she", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
-    {"him", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
-    {"her", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
-    {"it", "az", "azt", "neki", "vele"},
-    {"we", "mi", "minket", "nek\xC3\xBCnk", "vel\xC3\xBCnk"},
-    {"us", "mi", "minket", "nek\xC3\xBCnk", "vel\xC3\xBCnk"},
-    {"they", "\xC5\x91k", "\xC5\x91ket", "nekik", "vel\xC3\xBCk"},
-    {"them", "\xC5\x91k", "\xC5\x91ket", "nekik", "vel\xC3\xBCk"},
-    {"mine", "az eny\xC3\xA9m", "az eny\xC3\xA9met", "az eny\xC3\xA9mnek", "az eny\xC3\xA9mmel"},
-    {"yours",
-     "a ti\xC3\xA9"
-     "d",
-     "a ti\xC3\xA9"
-     "det",
-     "a ti\xC3\xA9"
-     "dnek",
-     "a ti\xC3\xA9"
-     "ddel"},
-    {"hers", "az \xC3\xB6v\xC3\xA9", "az \xC3\xB6v\xC3\xA9t", "az \xC3\xB6v\xC3\xA9nek",
-     "az \xC3\xB6v\xC3\xA9vel"},
-    {"ours", "a mi\xC3\xA9nk", "a mi\xC3\xA9nket", "a mi\xC3\xA9nknek", "a mi\xC3\xA9nkkel"},
-    {"theirs", "az \xC3\xB6v\xC3\xA9k", "az \xC3\xB6v\xC3\xA9ket", "az \xC3\xB6v\xC3\xA9knek",
-     "az \xC3\xB6v\xC3\xA9kkel"},
-};
-const PronounForms* pronoun(std::string_view w) {
-  for (const PronounForms& p : kPronouns)
-    if (p.english == w) return &p;
-  return nullptr;
-}
-
-// A personal pronoun in a local case: the case's own stem with a personal ending ("rám",
-// "benne", "tőlünk", "hozzájuk"); nothing for a case without such forms.
-std::optional<std::string> pronounInCase(int person, bool plural, Case c) {
-  struct Forms {
-    Case c;
-    std::string_view stem;
-    std::string_view endings[6];  // 1sg 2sg 3sg 1pl 2pl 3pl
-  };
-  static constexpr Forms kForms[] = {
-      {Case::sublative, "r\xC3\xA1", {"m", "d", "", "nk", "tok", "juk"}},
-      {Case::inessive, "benn", {"em", "ed", "e", "\xC3\xBCnk", "etek", "\xC3\xBCk"}},
-      {Case::illative, "bel\xC3\xA9", {"m", "d", "", "nk", "tek", "j\xC3\xBCk"}},
-      {Case::elative, "bel\xC5\x91l", {"em", "ed", "e", "\xC3\xBCnk", "etek", "\xC3\xBCk"}},
-      {Case::superessive, "rajt", {"am", "ad", "a", "unk", "atok", "uk"}},
-      {Case::delative, "r\xC3\xB3l", {"am", "ad", "a", "unk", "atok", "uk"}},
-      {Case::adessive, "n\xC3\xA1l", {"am", "ad", "a", "unk", "atok", "uk"}},
-      {Case::allative, "hozz\xC3\xA1", {"m", "d", "", "nk", "tok", "juk"}},
-      {Case::ablative, "t\xC5\x91l", {"em", "ed", "e", "\xC3\xBCnk", "etek", "\xC3\xBCk"}},
-      {Case::causal, "\xC3\xA9rt", {"em", "ed", "e", "\xC3\xBCnk", "etek", "\xC3\xBCk"}},
-  };
-  const std::size_t i = std::size_t(std::clamp(person, 1, 3) - 1) + (plural ? 3 : 0);
-  for (const Forms& f : kForms)
-    if (f.c == c) return std::string(f.stem) + std::string(f.endings[i]);
-  return std::nullopt;
-}
-
-// "ez" and "az" in the case of the noun they point at: "ebben", "arra", "ezeket".
-std::string demonstrative(bool near, bool plural, Case c) {
-  struct Forms {
-    Case c;
-    std::string_view nearForm, farForm;
-  };
-  static constexpr Forms kForms[] = {
-      {Case::accusative, "ezt", "azt"},
-      {Case::inessive, "ebben", "abban"},
-      {Case::illative, "ebbe", "abba"},
-      {Case::elative, "ebb\xC5\x91l", "abb\xC3\xB3l"},
-      {Case::superessive, "ezen", "azon"},
-      {Case::sublative, "erre", "arra"},
-      {Case::delative, "err\xC5\x91l", "arr\xC3\xB3l"},
-      {Case::adessive, "enn\xC3\xA9l", "ann\xC3\xA1l"},
-      {Case::allative, "ehhez", "ahhoz"},
-      {Case::ablative, "ett\xC5\x91l", "att\xC3\xB3l"},
-      {Case::dative, "ennek", "annak"},
-      {Case::instrumental, "ezzel", "azzal"},
-      {Case::causal, "ez\xC3\xA9rt", "az\xC3\xA9rt"},
-      {Case::terminative, "eddig", "addig"},
-  };
-  if (plural) {
-    const std::string stem = near ? "ezek" : "azok";
-    if (c == Case::nominative) return stem;
-    return attachCase(stem, c);
-  }
-  for (const Forms& f : kForms)
-    if (f.c == c) return std::string(near ? f.nearForm : f.farForm);
-  return near ? "ez" : "az";
 }
 
 std::size_t senseIndex(const Token& t, std::size_t self, std::size_t pointed, std::size_t pointedSense) {
@@ -331,7 +162,7 @@ class Generator {
   void agreeWithSubject(ClauseRoles& r) const;
   void findObjects(ClauseRoles& r);
   void findAgent(ClauseRoles& r) const;
-  std::size_t emitPassiveSubject(std::size_t pos);
+  std::size_t emitPassiveSubject();
   void placeCopula(ClauseRoles& r) const;
 
   // Saying the clause: each returns the token after what it said.
@@ -867,7 +698,7 @@ void Generator::emitLeadingAdverbs() {
 
 // A passive's English subject as the object, and the "by" phrase as the subject before the verb:
 // "A levelet a nővérem írta."
-std::size_t Generator::emitPassiveSubject(std::size_t pos) {
+std::size_t Generator::emitPassiveSubject() {
   const ClauseRoles& r = roles_;
   const NounPhrase& patient = *r.subject;
   if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun))
@@ -877,7 +708,6 @@ std::size_t Generator::emitPassiveSubject(std::size_t pos) {
     for (std::size_t k = r.agentBy; k < r.agent->end; ++k) done_[k] = true;
   }
   lastCase_ = r.objectCase;
-  (void)pos;
   return patient.end;
 }
 
@@ -1033,12 +863,10 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   const Sense* headSense = coreSense(t_[np.head], sense(np.head));
   if (!r.c && headSense && !headSense->note(p).empty()) r.c = caseNamed(headSense->note(p));
   r.own = !r.c;
-  for (const Postposition& pp : kPostpositions)
-    if (!r.c && pp.english == p && p != "than") r.c = Case::nominative, r.post = std::string(pp.hungarian);
+  if (const auto post = postpositionFor(p); !r.c && post) r.c = Case::nominative, r.post = std::string(*post);
   // "to London": into the place a name names
   if (!r.c && p == "to" && np.name) r.c = Case::illative;
-  for (const PrepCase& pc : kPrepCases)
-    if (!r.c && pc.english == p) r.c = pc.c;
+  if (!r.c) r.c = caseOfPreposition(p);
   return r;
 }
 
@@ -1105,7 +933,7 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos) {
   if (k < n_ && t_[k].lower == "a") ++k;
   auto hourOf = [&](const Token& t) -> int {
     for (int h = 1; h <= 12; ++h)
-      if (kNumerals[h - 1].english == t.lower) return h;
+      if (clockHour(h).english == t.lower) return h;
     if (t.written.size() <= 2 && !t.written.empty() &&
         std::all_of(t.written.begin(), t.written.end(), [](char c) { return c >= '0' && c <= '9'; })) {
       const int h = std::stoi(t.written);
@@ -1129,7 +957,7 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos) {
     return std::nullopt;
   }
   if (!part.empty()) emit(std::string(part), k);
-  std::string word(kNumerals[hour - 1].alone);
+  std::string word(clockHour(hour).alone);
   if (part.empty()) {
     emit(word, end - 2);
     emit(at ? "\xC3\xB3rakor" : "\xC3\xB3ra", end - 1);
@@ -1184,7 +1012,7 @@ std::size_t Generator::emitPart(std::size_t pos) {
   const Token& tk = t_[pos];
   if (done_[pos]) return pos + 1;
   if (r.subject && pos == r.subject->begin) {
-    if (r.verb.passive) return emitPassiveSubject(pos);
+    if (r.verb.passive) return emitPassiveSubject();
     // "Péternek van egy kutyája", "A gyerekeknek aludniuk kell": the owner, the one who must
     const bool dative = r.verb.possession || r.verb.modal == "kell" || r.verb.modal == "kellene";
     // "Time is money", "Children like chocolate": a bare noun subject is generic, said with "a"
@@ -1231,8 +1059,7 @@ std::size_t Generator::emitPart(std::size_t pos) {
   }
   if (auto next = emitActivityWhile(pos)) return *next;
   if (tk.tag == PartOfSpeech::question || tk.tag == PartOfSpeech::conjunction) {
-    for (const auto& [english, hungarian] : kLinkWords)
-      if (english == tk.lower) emit(std::string(hungarian), pos);
+    if (const auto link = linkWord(tk.lower)) emit(std::string(*link), pos);
     return pos + 1;
   }
   if (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::verb) {
