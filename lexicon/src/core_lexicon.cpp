@@ -52,6 +52,10 @@ CoreLexicon CoreLexicon::loadFile(const std::string& path) {
 CoreLexicon CoreLexicon::fromText(std::string_view text) {
   if (text.size() > kMaxCoreFileSize) throw cExc("the core lexicon is too large");
   CoreLexicon c;
+  // one hash table sized once: most records are WordNet's counts, a tenth irregular forms
+  const std::size_t records = std::size_t(std::count(text.begin(), text.end(), '\n'));
+  c.counts_.reserve(records);
+  c.forms_.reserve(records / 8);
   std::size_t lineNumber = 0;
   bool sawMagic = false;
   for (std::size_t at = 0; at < text.size();) {
