@@ -236,7 +236,7 @@ stay	v	marad[noobj]
 stop	v	el|áll[noobj] ; meg|áll[noobj]
 take	v	visz ; vesz
 talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
-tell	v	mond ; el|mond
+tell	v	mond[to=nak] ; el|mond
 think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
 turn off	v	le|kapcsol ; ki|kapcsol
@@ -3894,6 +3894,7 @@ dough	n	tészta
 fisherman	n	halász
 navigation	n	navigáció
 nightfall	n	alkonyat[alkonyatok,3sg=alkonyata]
+scientist	n	tudós
 pinch	n	csipet[csipetek,3sg=csipete]
 removal	n	eltávolítás
 site	n	helyszín ; terület

@@ -26,6 +26,16 @@ bool listed(const std::string_view (&list)[N], std::string_view w) {
   return std::find(std::begin(list), std::end(list), w) != std::end(list);
 }
 
+// An adjective that counts the noun after it ("a lot of", "a few"): Hungarian says the noun in
+// the singular and without an article.
+bool countsItsNoun(const Token& t) {
+  if (t.tag != PartOfSpeech::adjective || !t.entry || t.entry->senses.empty()) return false;
+  const std::string& w = t.entry->senses.front().word;
+  return w == "sok" || w == "n\xC3\xA9h\xC3\xA1ny" || w == "kev\xC3\xA9s" ||
+         w == "t\xC3\xB6"
+              "bb";
+}
+
 std::size_t senseIndex(const Token& t, std::size_t self, std::size_t pointed, std::size_t pointedSense) {
   return self == pointed ? pointedSense : 0;
 }
@@ -161,7 +171,7 @@ class Generator {
   void findSubject(ClauseRoles& r) const;
   void agreeWithSubject(ClauseRoles& r) const;
   void findObjects(ClauseRoles& r);
-  void findAgent(ClauseRoles& r) const;
+  void findAgent(ClauseRoles& r);
   std::size_t emitPassiveSubject();
   void placeCopula(ClauseRoles& r) const;
 
@@ -257,6 +267,8 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   np.name = t_[head].tag == PartOfSpeech::name || (headSense && headSense->name);  // "London" is definite
   np.definite = np.definite || np.name || np.possessed;
   np.plural = t_[head].plural;
+  for (std::size_t m = np.begin; m < head; ++m)
+    if (countsItsNoun(t_[m])) np.plural = false;  // "a lot of tourists visited": "sok turista"
   return np;
 }
 
@@ -332,6 +344,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit(tk.written, k, false);
     }
   }
+  // "sok turista", "néhány ember": a counted noun stays singular
+  for (std::size_t k = np.begin; k < np.end; ++k)
+    if (k != np.head && countsItsNoun(t_[k])) countable = false;
   if (!countable) plural = false;
   if (np.possessed) owner = {3, false};
   if (possessorPerson) owner = {*possessorPerson, possessorPlural};
@@ -627,12 +642,18 @@ void Generator::findObjects(ClauseRoles& r) {
     object = readNounPhrase(r.indirect->end);
     a.youObject = false;
     a.definite = object->definite;
+  } else if (givesTo && object->pronoun && (object->end >= n_ || !startsNounPhrase(object->end))) {
+    // "He told me": the pronoun alone receives ("mondta nekem"); what was told is unsaid
+    r.indirect = object;
+    object.reset();
+    a.youObject = false;
+    a.definite = true;
   }
 }
 
 // A passive clause: the English subject is the Hungarian object, and whoever did it ("by my
 // sister") the subject; without one, the verb says "they" ("lezárták az utat").
-void Generator::findAgent(ClauseRoles& r) const {
+void Generator::findAgent(ClauseRoles& r) {
   Agreement& a = r.agreement;
   a = Agreement{3, true, false, false};
   for (std::size_t k = r.verb.main + 1; k + 1 < n_; ++k)
@@ -645,6 +666,10 @@ void Generator::findAgent(ClauseRoles& r) const {
     }
   if (!r.subject) return;
   const Sense* s = r.verbSense;
+  if (s && s->note("to") == "nak") {  // "I was told that ...": "Azt mondták nekem, hogy"
+    if (objectClause_) a.definite = true, objectClausePronoun_ = !r.verb.negative;
+    return;
+  }
   if (r.objectCase != Case::accusative || (s && s->noObject)) return;
   a.definite = r.subject->pronoun ? r.subject->person == 3 : r.subject->definite;
   a.youObject = r.subject->pronoun && r.subject->person == 2 && a.person == 1 && !a.plural;
@@ -701,7 +726,11 @@ void Generator::emitLeadingAdverbs() {
 std::size_t Generator::emitPassiveSubject() {
   const ClauseRoles& r = roles_;
   const NounPhrase& patient = *r.subject;
-  if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun))
+  // "I was told": "nekem mondták", the one told is the receiver, not the object
+  const bool receiver = r.verbSense && r.verbSense->note("to") == "nak";
+  if (receiver)
+    emitNounPhrase(patient, Case::dative);
+  else if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun))
     emitNounPhrase(patient, r.objectCase);
   if (r.agent) {
     emitNounPhrase(*r.agent, Case::nominative);
@@ -1017,7 +1046,7 @@ std::size_t Generator::emitPart(std::size_t pos) {
     const bool dative = r.verb.possession || r.verb.modal == "kell" || r.verb.modal == "kellene";
     // "Time is money", "Children like chocolate": a bare noun subject is generic, said with "a"
     const Token& first = t_[r.subject->begin];
-    if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed &&
+    if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
         (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
         t_[r.subject->head].tag == PartOfSpeech::noun)
       emit("a", r.subject->begin);

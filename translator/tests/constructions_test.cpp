@@ -56,6 +56,10 @@ TEST(ConstructionsTest, ThePassiveIsSaidActively) {
   EXPECT_EQ(hungarian("The car was repaired by my father."), "Az autót az apám megjavította.");
   EXPECT_EQ(hungarian("The museum was opened in 2003."), "A múzeumot kinyitották 2003-ban.");
   EXPECT_EQ(hungarian("I was invited to the party."), "Engem meghívtak a buliba.");
+  // the one told or given to receives, in the dative
+  EXPECT_EQ(hungarian("I was told that the invoice had been paid."),
+            "Nekem azt mondták, hogy a számlát fizették.");
+  EXPECT_EQ(hungarian("He told me the truth."), "Mondta nekem az igazságot.");
   // a participle that names a state stays the adjective
   EXPECT_EQ(hungarian("The shop is closed."), "A bolt zárva van.");
   EXPECT_EQ(analysed("the road was closed in 2010"), "the/det road/n was/aux close/v/pp in/prep 2010/num");
@@ -105,6 +109,7 @@ TEST(ConstructionsTest, TimeAndQuantity) {
   EXPECT_EQ(hungarian("Do you have a car?"), "Van egy autód?");
   EXPECT_EQ(hungarian("I don't have any time."), "Nincs időm.");
   EXPECT_EQ(hungarian("There are many people in the park."), "Van sok ember a parkban.");
+  EXPECT_EQ(hungarian("A lot of tourists visited the lake."), "Sok turista meglátogatta a tavat.");
 }
 
 TEST(ConstructionsTest, Modality) {
