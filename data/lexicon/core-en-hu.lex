@@ -1,7 +1,8 @@
 # The core English-Hungarian lexicon, written for Lexiton. One entry a line:
 #   English lemma <TAB> part of speech <TAB> Hungarian senses, commonest first, ";" between them
-# The notes in brackets are explained in translator/src/lexicon_source.h. Nouns whose plural
-# the rules miss give it ("ló[lovak]"); verbs mark a separable prefix with "|" ("be|csuk").
+# The notes in brackets are explained in lexicon/include/lexiton/lexicon/lexicon_source.h.
+# Nouns whose plural the rules miss give it ("ló[lovak]"); verbs mark a separable prefix with
+# "|" ("be|csuk").
 # Entries follow WordNet's tagged-sense frequencies (SemCor counts) for the commonest lemmas,
 # plus the everyday words of the development corpus.
 # --- nouns
@@ -29,7 +30,7 @@ chair	n	szék[székek,on=ra]
 child	n	gyerek[gyerekek] ; gyermek[gyermekek]
 chocolate	n	csokoládé
 cinema	n	mozi[to=ba]
-city	n	város[városok]
+city	n	város[városok,to=ba]
 class	n	osztály ; óra
 classroom	n	osztályterem[osztálytermek]
 coat	n	kabát[kabátok,3sg=kabátja]
@@ -37,7 +38,7 @@ coffee	n	kávé
 computer	n	számítógép[számítógépek]
 concert	n	koncert[to=ra,for=ra]
 cook	n	szakács
-country	n	ország ; vidék[vidékek]
+country	n	ország[to=ba] ; vidék[vidékek]
 cup	n	csésze
 daughter	n	lány[lányok,3sg=lánya] ; leány
 day	n	nap[napok,3sg=napja] ; nappal
@@ -63,7 +64,7 @@ football	n	foci ; labdarúgás
 friday	n	péntek[péntekek,3sg=péntekje]
 friend	n	barát[barátok,3sg=barátja] ; barátnő
 fridge	n	hűtő ; hűtőszekrény
-garden	n	kert[kertek]
+garden	n	kert[kertek,to=ba]
 gift	n	ajándék[ajándékok]
 girl	n	lány[lányok] ; kislány
 glass	n	pohár[poharak] ; üveg
@@ -72,12 +73,12 @@ hand	n	kéz[kezek,3sg=keze]
 head	n	fej[fejek] ; vezető
 home	n	otthon ; ház
 horse	n	ló[lovak]
-hospital	n	kórház[kórházak]
+hospital	n	kórház[kórházak,to=ba]
 house	n	ház[házak] ; otthon
 husband	n	férj[férjek]
 job	n	munka ; állás
 key	n	kulcs[kulcsok] ; billentyű
-kitchen	n	konyha
+kitchen	n	konyha[to=ba]
 lake	n	tó[tavak]
 leg	n	láb[lábak,3sg=lába]
 letter	n	levél[levelek] ; betű
@@ -98,8 +99,8 @@ newspaper	n	újság ; napilap[3sg=napilapja]
 night	n	éjszaka ; este
 noon	n	dél[delek,at=ban]
 nurse	n	ápoló ; nővér
-office	n	iroda
-park	n	park[parkok,3sg=parkja]
+office	n	iroda[to=ba]
+park	n	park[parkok,3sg=parkja,to=ba]
 paris	n	párizs[name]
 people	n	ember[emberek] ; nép
 phone	n	telefon[telefonok,3sg=telefonja]
@@ -110,7 +111,7 @@ rain	n	eső
 ring	n	gyűrű ; csengetés
 river	n	folyó
 roof	n	tető[tetők]
-room	n	szoba ; hely
+room	n	szoba[to=ba] ; hely
 school	n	iskola[to=ba,at=ban]
 shelf	n	polc[polcok]
 ship	n	hajó
@@ -137,7 +138,7 @@ time	n	idő[idők,3sg=ideje] ; alkalom[alkalmak]
 train	n	vonat[vonatok]
 tree	n	fa[fák,on=n,in=n]
 umbrella	n	esernyő
-village	n	falu[falvak]
+village	n	falu[falvak,to=ba]
 wall	n	fal[falak]
 wallet	n	pénztárca
 water	n	víz[vizek]
@@ -148,7 +149,7 @@ window	n	ablak[ablakok,3sg=ablaka]
 winter	n	tél[telek,for=ra]
 woman	n	nő[nők] ; asszony
 wood	n	fa ; erdő
-word	n	szó[szavak]
+word	n	szó[szavak,acc=szót,3sg=szava]
 work	n	munka[to=ba,at=ban] ; mű
 world	n	világ[világok]
 year	n	év[évek]
@@ -162,7 +163,7 @@ uncle	n	nagybácsi
 parent	n	szülő[szülők,pp=szülei]
 baby	n	baba ; kisbaba
 body	n	test[testek,3sg=teste]
-place	n	hely[helyek]
+place	n	hely[helyek,in=n,at=n]
 thing	n	dolog[dolgok]
 part	n	rész[részek]
 point	n	pont[pontok]
@@ -201,7 +202,7 @@ forget	v	el|felejt
 get	v	kap ; szerez
 give	v	ad[to=nak] ; oda|ad
 go	v	megy[noobj] ; jár[noobj]
-help	v	segít[obj=nak]
+help	v	segít[obj=nak,with=ban]
 have	v	van
 hear	v	hall ; meg|hall
 know	v	tud ; ismer
@@ -234,9 +235,9 @@ start	v	el|kezd[intr=kezdődik] ; indul
 stay	v	marad[noobj]
 stop	v	el|áll[noobj] ; meg|áll[noobj]
 take	v	visz ; vesz
-talk	v	beszél[noobj] ; beszélget
-tell	v	mond ; el|mond
-think	v	gondol ; hisz
+talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
+tell	v	mond[to=nak] ; el|mond
+think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
 turn off	v	le|kapcsol ; ki|kapcsol
 turn on	v	fel|kapcsol ; be|kapcsol
@@ -255,7 +256,7 @@ bark	v	ugat[noobj]
 stand	v	áll[noobj]
 fly	v	repül[noobj]
 swim	v	úszik
-pay	v	fizet ; ki|fizet
+pay	v	fizet[for=ert] ; ki|fizet
 show	v	mutat ; meg|mutat
 try	v	próbál ; meg|próbál
 use	v	használ
@@ -394,10 +395,10 @@ plan	n	terv[tervek]
 quick	adj	gyors[gyorsak]
 ready	adj	kész[készek]
 accept	v	el|fogad
-arrive	v	meg|érkezik
+arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
 arm	n	kar[karok]
-bank	n	bank[bankok,3sg=bankja] ; part
+bank	n	bank[bankok,3sg=bankja,to=ba] ; part
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
 die	v	meg|hal[noobj]
@@ -422,7 +423,7 @@ sit down	v	le|ül[noobj]
 stand up	v	fel|áll[noobj]
 wake up	v	fel|ébred[noobj]
 afternoon	n	délután[délutánok,3sg=délutánja]
-bathroom	n	fürdőszoba
+bathroom	n	fürdőszoba[to=ba]
 bicycle	n	kerékpár[kerékpárok,3sg=kerékpárja]
 cheese	n	sajt[sajtok]
 clothes	n	ruha
@@ -434,7 +435,7 @@ fruit	n	gyümölcs[gyümölcsök]
 hair	n	haj[hajak]
 hat	n	kalap[kalapok,3sg=kalapja]
 holiday	n	szabadság ; ünnep
-hotel	n	szálloda ; hotel
+hotel	n	szálloda[to=ba] ; hotel
 ice	n	jég[jegek]
 ice cream	n	fagylalt
 lunch	n	ebéd[ebédek]
@@ -453,7 +454,7 @@ snow	n	hó[havak]
 sugar	n	cukor[cukrok]
 summer	n	nyár[nyarak]
 tooth	n	fog[fogak]
-town	n	város[városok]
+town	n	város[városok,to=ba]
 wine	n	bor[borok]
 beer	n	sör[sörök]
 monday	n	hétfő[hétfők]
@@ -491,7 +492,7 @@ this evening	adv	ma este
 # --- more of the commonest lemmas: verbs
 allow	v	enged[obj=nak] ; meg|enged
 add	v	hozzá|ad
-agree	v	egyetért[noobj]
+agree	v	egyetért[noobj,with=val]
 believe	v	hisz[obj=nak]
 borrow	v	kölcsön|kér
 choose	v	választ ; ki|választ
@@ -503,12 +504,12 @@ describe	v	le|ír
 enjoy	v	élvez
 explain	v	el|magyaráz ; magyaráz
 fill	v	meg|tölt
-finish	v	befejez ; be|fejez
+finish	v	be|fejez
 hate	v	utál ; gyűlöl
 hurry	v	siet[noobj]
 kill	v	meg|öl
 kiss	v	meg|csókol ; csókol
-laugh	v	nevet[noobj]
+laugh	v	nevet[noobj,at=on]
 lend	v	kölcsön|ad
 listen	v	hallgat[to=acc] ; figyel
 mean	v	jelent ; gondol
@@ -530,7 +531,7 @@ travel	v	utazik
 wear	v	visel ; hord
 win	v	nyer ; meg|nyer
 wish	v	kíván
-worry	v	aggódik
+worry	v	aggódik[about=ert]
 hide	v	el|rejt ; el|bújik
 kick	v	rúg ; meg|rúg
 lift	v	fel|emel
@@ -543,7 +544,7 @@ turn around	v	meg|fordul[noobj]
 # nouns
 animal	n	állat[állatok]
 beach	n	strand[strandok,3sg=strandja,to=ra,on=on]
-bedroom	n	hálószoba
+bedroom	n	hálószoba[to=ba]
 bill	n	számla
 blood	n	vér[vérek]
 bone	n	csont[csontok]
@@ -579,14 +580,14 @@ jacket	n	dzseki ; kabát[kabátok,3sg=kabátja]
 knife	n	kés[kések]
 language	n	nyelv[nyelvek]
 lesson	n	óra ; lecke
-library	n	könyvtár[könyvtárak,3sg=könyvtára]
+library	n	könyvtár[könyvtárak,3sg=könyvtára,to=ba]
 map	n	térkép[térképek]
 medicine	n	gyógyszer[gyógyszerek]
 mouth	n	száj[szájak]
 neighbour	n	szomszéd[szomszédok]
 orange	n	narancs[narancsok]
 pair	n	pár[párok,3sg=párja]
-party	n	buli ; párt[pártok]
+party	n	buli[to=ba] ; párt[pártok]
 passport	n	útlevél[útlevelek]
 pocket	n	zseb[zsebek]
 police	n	rendőrség[rendőrségek]
@@ -1619,7 +1620,7 @@ stain	n	folt[foltok]
 stain	v	be|szennyez ; foltot hagy
 standard	n	szabvány[szabványok] ; színvonal[színvonalak] ; mérce
 standard	adj	szabványos ; szokásos
-store	n	bolt[boltok] ; üzlet[üzletek] ; raktár[raktárak]
+store	n	bolt[boltok,to=ba] ; üzlet[üzletek] ; raktár[raktárak]
 store	v	tárol ; el|tesz
 structure	n	szerkezet[szerkezetek] ; felépítés ; építmény[építmények]
 style	n	stílus[stílusok] ; divat[divatok,3sg=divatja]
@@ -1997,7 +1998,7 @@ military	n	hadsereg[hadseregek]
 mission	n	küldetés[küldetések] ; misszió ; képviselet
 mistake	n	hiba ; tévedés[tévedések]
 mistake	v	össze|téveszt ; félre|ért
-mix	v	kever ; össze|kever ; keveredik
+mix	v	össze|kever ; kever ; keveredik
 mixture	n	keverék[keverékek]
 mold	n	forma ; penész[penészek]
 moment	n	pillanat[pillanatok]
@@ -3598,6 +3599,7 @@ bog	n	mocsár[mocsarak]
 bold	adj	merész ; bátor[bátrak] ; félkövér
 bolster	v	támogat ; alá|támaszt
 booking	n	foglalás[foglalások]
+book	v	le|foglal ; foglal
 boot	n	csizma ; bakancs[bakancsok] ; csomagtartó
 booth	n	fülke ; bódé ; stand
 bore	v	untat ; fúr
@@ -3728,3 +3730,185 @@ overload	v	túl|terhel
 commune	n	kommuna ; község[községek]
 poise	n	tartás ; egyensúly[egyensúlyok] ; önuralom[önuralmak]
 buff	n	rajongó ; szakértő
+# --- Verbs whose object or complement Hungarian puts in a case of its own, phrasal verbs
+# with their own Hungarian verb, and the everyday words of news, instructions, e-mail and
+# fiction that the lists above lack
+depend	v	függ[noobj,on=tol]
+rely	v	támaszkodik[on=ra] ; számít[on=ra]
+consist	v	áll[of=bol]
+complain	v	panaszkodik[about=rol]
+remind	v	emlékeztet[of=ra,about=ra]
+warn	v	figyelmeztet[about=ra,of=ra]
+cancel	v	le|mond ; töröl
+postpone	v	el|halaszt
+demolish	v	le|bont
+rescue	v	meg|ment
+whisper	v	suttog
+howl	v	üvölt
+injure	v	meg|sebesít
+rebuild	v	újjá|épít
+take after	v	hasonlít[obj=ra]
+call off	v	le|fúj ; le|mond
+turn down	v	el|utasít ; le|halkít
+run out	v	ki|fogy[of=bol,noobj]
+get over	v	ki|hever
+give in	v	enged[noobj]
+look after	v	vigyáz[obj=ra] ; gondoz
+ask for	v	kér
+put off	v	el|halaszt
+set up	v	létre|hoz ; fel|állít
+take off	v	le|vesz ; fel|száll
+fill in	v	ki|tölt
+throw away	v	ki|dob
+write down	v	le|ír
+grow up	v	fel|nő[noobj]
+give back	v	vissza|ad
+bring back	v	vissza|hoz
+show up	v	meg|jelenik[noobj]
+come in	v	be|jön
+get on	v	fel|száll[noobj]
+get off	v	le|száll[noobj]
+a lot of	adj	sok
+lots of	adj	sok
+a few	adj	néhány
+every week	adv	minden héten
+every year	adv	minden évben
+every month	adv	minden hónapban
+every night	adv	minden éjjel
+every weekend	adv	minden hétvégén
+tonight	adv	ma este
+ago	adv	ezelőtt
+all day	adv	egész nap
+all night	adv	egész éjjel
+all the time	adv	folyton
+for sale	adj	eladó
+twice	adv	kétszer
+few	adj	kevés
+eleven	num	tizenegy
+twelve	num	tizenkét
+fourteen	num	tizennégy
+twenty	num	húsz
+thirty	num	harminc
+hundred	num	száz
+thousand	num	ezer
+airport	n	repülőtér[repülőterek,acc=repülőteret,3sg=repülőtere,at=n,in=n,to=ra,from=rol]
+bakery	n	pékség
+barn	n	pajta
+carpenter	n	asztalos
+castle	n	vár[várak,3sg=vára]
+centre	n	központ[központok,3sg=központja]
+championship	n	bajnokság
+coast	n	part[partok,3sg=partja,on=n] ; tengerpart
+confirmation	n	visszaigazolás
+council	n	tanács ; önkormányzat
+countryside	n	vidék[vidékek]
+deadline	n	határidő[határidők,acc=határidőt,3sg=határideje]
+delivery	n	szállítás ; kézbesítés
+dictionary	n	szótár[szótárak,3sg=szótára]
+donation	n	adomány
+earthquake	n	földrengés
+election	n	választás
+envelope	n	boríték[borítékok,3sg=borítékja]
+exit	n	kijárat[kijáratok,3sg=kijárata]
+factory	n	gyár[gyárak,3sg=gyára,to=ba]
+farm	n	farm[farmok,3sg=farmja] ; tanya
+farmer	n	gazda ; farmer
+festival	n	fesztivál[fesztiválok,3sg=fesztiválja]
+flour	n	liszt[lisztek,3sg=lisztje]
+flu	n	influenza
+forest	n	erdő[erdők,acc=erdőt,3sg=erdeje,to=ba]
+goose	n	liba
+grandmother	n	nagymama
+health	n	egészség
+helmet	n	sisak[sisakok,3sg=sisakja]
+ingredient	n	hozzávaló
+invoice	n	számla
+journalist	n	újságíró
+journey	n	utazás ; út[utak,3sg=útja]
+lid	n	fedő[fedők,acc=fedőt,3sg=fedője]
+manager	n	vezető[vezetők,acc=vezetőt,3sg=vezetője] ; menedzser
+marathon	n	maraton[maratonok,3sg=maratonja]
+mayor	n	polgármester
+medal	n	érem[érmek,acc=érmet,3sg=érme]
+metro	n	metró
+mouse	n	egér[egerek,acc=egeret,3sg=egere]
+midnight	n	éjfél[éjfelek,acc=éjfélt,3sg=éjfele]
+minister	n	miniszter
+motorway	n	autópálya
+museum	n	múzeum[múzeumok,3sg=múzeuma,to=ba]
+noise	n	zaj[zajok,acc=zajt,3sg=zaja]
+onion	n	hagyma
+organiser	n	szervező[szervezők,acc=szervezőt,3sg=szervezője]
+page	n	oldal[oldalak,acc=oldalt,3sg=oldala]
+parliament	n	parlament[parlamentek,3sg=parlamentje]
+password	n	jelszó[jelszavak,acc=jelszót,3sg=jelszava]
+pasta	n	tészta
+pensioner	n	nyugdíjas
+percent	n	százalék[százalékok,3sg=százaléka]
+pharmacist	n	gyógyszerész
+postman	n	postás
+programme	n	program[programok,3sg=programja] ; műsor
+quarter	n	negyed
+railway	n	vasút[vasutak,acc=vasutat,3sg=vasútja]
+recipe	n	recept[receptek,3sg=receptje]
+renovation	n	felújítás
+rice	n	rizs
+robbery	n	rablás
+sauce	n	szósz
+scissors	n	olló
+shore	n	part[partok,3sg=partja,on=n]
+situation	n	helyzet[helyzetek,3sg=helyzete]
+software	n	szoftver
+soldier	n	katona
+stairs	n	lépcső[lépcsők,acc=lépcsőt,3sg=lépcsője]
+steam	n	gőz
+swimmer	n	úszó
+tablet	n	tabletta
+tax	n	adó
+team	n	csapat[csapatok,3sg=csapata]
+tourist	n	turista
+tram	n	villamos[villamosok,3sg=villamosa]
+tray	n	tálca
+trip	n	kirándulás ; út[utak,3sg=útja]
+tyre	n	gumi
+university	n	egyetem[egyetemek,3sg=egyeteme,at=n,in=n,to=ba]
+vaccine	n	vakcina ; oltóanyag
+visitor	n	látogató
+wedding	n	esküvő[esküvők,acc=esküvőt,3sg=esküvője]
+weekday	n	hétköznap[hétköznapok,3sg=hétköznapja]
+weekend	n	hétvége[hétvégék,3sg=hétvégéje,for=ra,at=n,on=n]
+elderly	adj	idős
+extra	adj	extra
+forbidden	adj	tilos
+latest	adj	legújabb
+married	adj	házas
+salty	adj	sós
+secondary	adj	másodlagos
+wooden	adj	fa
+belongings	n	holmi
+binoculars	n	távcső[távcsövek,acc=távcsövet,3sg=távcsöve]
+chickenpox	n	bárányhimlő[bárányhimlők,acc=bárányhimlőt,3sg=bárányhimlője]
+colleague	n	kolléga
+diesel	n	gázolaj[gázolajok,acc=gázolajat,3sg=gázolaja]
+dough	n	tészta
+fisherman	n	halász
+navigation	n	navigáció
+nightfall	n	alkonyat[alkonyatok,3sg=alkonyata]
+scientist	n	tudós
+pinch	n	csipet[csipetek,3sg=csipete]
+removal	n	eltávolítás
+site	n	helyszín ; terület
+instead	adv	helyette
+shyly	adv	félénken
+other	adj	más ; másik
+most	adv	leginkább
+a lot	adv	sokat
+reopen	v	újra|nyit
+press	v	meg|nyom ; nyom
+rob	v	ki|rabol
+next month	adv	jövő hónapban
+last month	adv	múlt hónapban
+this year	adv	idén
+this week	adv	ezen a héten
+thank you	adv	köszönöm
+let me know	adv	szólj

@@ -7,124 +7,129 @@
 namespace lexiton::translator {
 namespace {
 
-using lexicon::PartOfSpeech;
-
 struct FunctionWord {
   std::string_view word;
-  Tag tag;
+  PartOfSpeech tag;
   int person = 3;
   bool plural = false;
 };
 
 constexpr FunctionWord kFunctionWords[] = {
-    {"the", Tag::determiner},
-    {"a", Tag::determiner},
-    {"an", Tag::determiner},
-    {"this", Tag::determiner},
-    {"that", Tag::determiner},
-    {"these", Tag::determiner, 3, true},
-    {"those", Tag::determiner, 3, true},
-    {"every", Tag::determiner},
-    {"each", Tag::determiner},
-    {"some", Tag::determiner, 3, true},
-    {"any", Tag::determiner, 3, true},
-    {"no", Tag::determiner},
-    {"many", Tag::determiner, 3, true},
-    {"much", Tag::determiner},
-    {"all", Tag::determiner, 3, true},
-    {"both", Tag::determiner, 3, true},
-    {"several", Tag::determiner, 3, true},
-    {"another", Tag::determiner},
-    {"more", Tag::determiner},
-    {"my", Tag::possessive, 1},
-    {"your", Tag::possessive, 2},
-    {"his", Tag::possessive, 3},
-    {"her", Tag::possessive, 3},
-    {"its", Tag::possessive, 3},
-    {"our", Tag::possessive, 1, true},
-    {"their", Tag::possessive, 3, true},
-    {"i", Tag::pronoun, 1},
-    {"you", Tag::pronoun, 2},
-    {"he", Tag::pronoun, 3},
-    {"she", Tag::pronoun, 3},
-    {"it", Tag::pronoun, 3},
-    {"we", Tag::pronoun, 1, true},
-    {"they", Tag::pronoun, 3, true},
-    {"me", Tag::pronoun, 1},
-    {"him", Tag::pronoun, 3},
-    {"us", Tag::pronoun, 1, true},
-    {"them", Tag::pronoun, 3, true},
-    {"in", Tag::preposition},
-    {"into", Tag::preposition},
-    {"on", Tag::preposition},
-    {"onto", Tag::preposition},
-    {"at", Tag::preposition},
-    {"to", Tag::preposition},
-    {"from", Tag::preposition},
-    {"with", Tag::preposition},
-    {"for", Tag::preposition},
-    {"of", Tag::preposition},
-    {"about", Tag::preposition},
-    {"by", Tag::preposition},
-    {"under", Tag::preposition},
-    {"behind", Tag::preposition},
-    {"near", Tag::preposition},
-    {"after", Tag::preposition},
-    {"before", Tag::preposition},
-    {"without", Tag::preposition},
-    {"over", Tag::preposition},
-    {"above", Tag::preposition},
-    {"between", Tag::preposition},
-    {"during", Tag::preposition},
-    {"across", Tag::preposition},
-    {"through", Tag::preposition},
-    {"since", Tag::preposition},
-    {"around", Tag::preposition},
-    {"against", Tag::preposition},
-    {"towards", Tag::preposition},
-    {"until", Tag::preposition},
-    {"till", Tag::preposition},
-    {"below", Tag::preposition},
-    {"than", Tag::preposition},
-    {"am", Tag::auxiliary, 1},
-    {"is", Tag::auxiliary},
-    {"are", Tag::auxiliary, 3, true},
-    {"was", Tag::auxiliary},
-    {"were", Tag::auxiliary, 3, true},
-    {"be", Tag::auxiliary},
-    {"been", Tag::auxiliary},
-    {"being", Tag::auxiliary},
-    {"have", Tag::auxiliary},
-    {"has", Tag::auxiliary},
-    {"had", Tag::auxiliary},
-    {"do", Tag::auxiliary},
-    {"does", Tag::auxiliary},
-    {"did", Tag::auxiliary},
-    {"will", Tag::modal},
-    {"would", Tag::modal},
-    {"can", Tag::modal},
-    {"could", Tag::modal},
-    {"must", Tag::modal},
-    {"should", Tag::modal},
-    {"may", Tag::modal},
-    {"might", Tag::modal},
-    {"shall", Tag::modal},
-    {"not", Tag::negation},
-    {"never", Tag::negation},
-    {"and", Tag::conjunction},
-    {"or", Tag::conjunction},
-    {"but", Tag::conjunction},
-    {"because", Tag::conjunction},
-    {"while", Tag::conjunction},
-    {"if", Tag::conjunction},
-    {"so", Tag::conjunction},
-    {"when", Tag::question},
-    {"where", Tag::question},
-    {"what", Tag::question},
-    {"who", Tag::question},
-    {"why", Tag::question},
-    {"how", Tag::question},
-    {"which", Tag::question},
+    {"the", PartOfSpeech::determiner},
+    {"a", PartOfSpeech::determiner},
+    {"an", PartOfSpeech::determiner},
+    {"this", PartOfSpeech::determiner},
+    {"that", PartOfSpeech::determiner},
+    {"these", PartOfSpeech::determiner, 3, true},
+    {"those", PartOfSpeech::determiner, 3, true},
+    {"every", PartOfSpeech::determiner},
+    {"each", PartOfSpeech::determiner},
+    {"some", PartOfSpeech::determiner, 3, true},
+    {"any", PartOfSpeech::determiner, 3, true},
+    {"no", PartOfSpeech::determiner},
+    {"many", PartOfSpeech::determiner, 3, true},
+    {"much", PartOfSpeech::determiner},
+    {"all", PartOfSpeech::determiner, 3, true},
+    {"both", PartOfSpeech::determiner, 3, true},
+    {"several", PartOfSpeech::determiner, 3, true},
+    {"another", PartOfSpeech::determiner},
+    {"more", PartOfSpeech::determiner},
+    {"my", PartOfSpeech::possessive, 1},
+    {"your", PartOfSpeech::possessive, 2},
+    {"his", PartOfSpeech::possessive, 3},
+    {"her", PartOfSpeech::possessive, 3},
+    {"its", PartOfSpeech::possessive, 3},
+    {"our", PartOfSpeech::possessive, 1, true},
+    {"their", PartOfSpeech::possessive, 3, true},
+    {"i", PartOfSpeech::pronoun, 1},
+    {"you", PartOfSpeech::pronoun, 2},
+    {"he", PartOfSpeech::pronoun, 3},
+    {"she", PartOfSpeech::pronoun, 3},
+    {"it", PartOfSpeech::pronoun, 3},
+    {"we", PartOfSpeech::pronoun, 1, true},
+    {"they", PartOfSpeech::pronoun, 3, true},
+    {"me", PartOfSpeech::pronoun, 1},
+    {"him", PartOfSpeech::pronoun, 3},
+    {"us", PartOfSpeech::pronoun, 1, true},
+    {"them", PartOfSpeech::pronoun, 3, true},
+    {"mine", PartOfSpeech::pronoun, 1},
+    {"yours", PartOfSpeech::pronoun, 2},
+    {"hers", PartOfSpeech::pronoun, 3},
+    {"ours", PartOfSpeech::pronoun, 1, true},
+    {"theirs", PartOfSpeech::pronoun, 3, true},
+    {"in", PartOfSpeech::preposition},
+    {"into", PartOfSpeech::preposition},
+    {"on", PartOfSpeech::preposition},
+    {"onto", PartOfSpeech::preposition},
+    {"at", PartOfSpeech::preposition},
+    {"to", PartOfSpeech::preposition},
+    {"from", PartOfSpeech::preposition},
+    {"with", PartOfSpeech::preposition},
+    {"for", PartOfSpeech::preposition},
+    {"of", PartOfSpeech::preposition},
+    {"about", PartOfSpeech::preposition},
+    {"by", PartOfSpeech::preposition},
+    {"under", PartOfSpeech::preposition},
+    {"behind", PartOfSpeech::preposition},
+    {"near", PartOfSpeech::preposition},
+    {"after", PartOfSpeech::preposition},
+    {"before", PartOfSpeech::preposition},
+    {"without", PartOfSpeech::preposition},
+    {"over", PartOfSpeech::preposition},
+    {"above", PartOfSpeech::preposition},
+    {"between", PartOfSpeech::preposition},
+    {"during", PartOfSpeech::preposition},
+    {"across", PartOfSpeech::preposition},
+    {"through", PartOfSpeech::preposition},
+    {"since", PartOfSpeech::preposition},
+    {"around", PartOfSpeech::preposition},
+    {"against", PartOfSpeech::preposition},
+    {"towards", PartOfSpeech::preposition},
+    {"until", PartOfSpeech::preposition},
+    {"till", PartOfSpeech::preposition},
+    {"below", PartOfSpeech::preposition},
+    {"along", PartOfSpeech::preposition},
+    {"beside", PartOfSpeech::preposition},
+    {"than", PartOfSpeech::preposition},
+    {"am", PartOfSpeech::auxiliary, 1},
+    {"is", PartOfSpeech::auxiliary},
+    {"are", PartOfSpeech::auxiliary, 3, true},
+    {"was", PartOfSpeech::auxiliary},
+    {"were", PartOfSpeech::auxiliary, 3, true},
+    {"be", PartOfSpeech::auxiliary},
+    {"been", PartOfSpeech::auxiliary},
+    {"being", PartOfSpeech::auxiliary},
+    {"have", PartOfSpeech::auxiliary},
+    {"has", PartOfSpeech::auxiliary},
+    {"had", PartOfSpeech::auxiliary},
+    {"do", PartOfSpeech::auxiliary},
+    {"does", PartOfSpeech::auxiliary},
+    {"did", PartOfSpeech::auxiliary},
+    {"will", PartOfSpeech::modal},
+    {"would", PartOfSpeech::modal},
+    {"can", PartOfSpeech::modal},
+    {"could", PartOfSpeech::modal},
+    {"must", PartOfSpeech::modal},
+    {"should", PartOfSpeech::modal},
+    {"may", PartOfSpeech::modal},
+    {"might", PartOfSpeech::modal},
+    {"shall", PartOfSpeech::modal},
+    {"not", PartOfSpeech::negation},
+    {"never", PartOfSpeech::negation},
+    {"and", PartOfSpeech::conjunction},
+    {"or", PartOfSpeech::conjunction},
+    {"but", PartOfSpeech::conjunction},
+    {"because", PartOfSpeech::conjunction},
+    {"while", PartOfSpeech::conjunction},
+    {"if", PartOfSpeech::conjunction},
+    {"so", PartOfSpeech::conjunction},
+    {"when", PartOfSpeech::question},
+    {"where", PartOfSpeech::question},
+    {"what", PartOfSpeech::question},
+    {"who", PartOfSpeech::question},
+    {"why", PartOfSpeech::question},
+    {"how", PartOfSpeech::question},
+    {"which", PartOfSpeech::question},
 };
 
 // Contractions as the words they stand for.
@@ -169,41 +174,18 @@ bool isVowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c 
 
 struct Reading {
   std::string lemma;
-  Tag tag;
+  PartOfSpeech tag;
   VerbForm form = VerbForm::base;
   bool plural = false;
   double weight = 0;
+  int degree = 0;
 };
 
-Tag tagOf(PartOfSpeech p) {
-  switch (p) {
-    case PartOfSpeech::noun:
-      return Tag::noun;
-    case PartOfSpeech::verb:
-      return Tag::verb;
-    case PartOfSpeech::adjective:
-      return Tag::adjective;
-    case PartOfSpeech::adverb:
-      return Tag::adverb;
-    case PartOfSpeech::number:
-      return Tag::number;
-  }
-  return Tag::other;
-}
-
-PartOfSpeech posOf(Tag t) {
-  switch (t) {
-    case Tag::verb:
-      return PartOfSpeech::verb;
-    case Tag::adjective:
-      return PartOfSpeech::adjective;
-    case Tag::adverb:
-      return PartOfSpeech::adverb;
-    case Tag::number:
-      return PartOfSpeech::number;
-    default:
-      return PartOfSpeech::noun;
-  }
+// The degree an adjective's form shows: "better", "bigger" 1; "best", "biggest" 2.
+int degreeOfForm(std::string_view w) {
+  if (w == "best" || w == "worst" || w == "least" || w == "most" || endsWith(w, "est")) return 2;
+  if (w == "better" || w == "worse" || w == "less" || w == "more" || endsWith(w, "er")) return 1;
+  return 0;
 }
 
 // Candidate lemmas of a regular ending: "stopped" -> stop, "liked" -> like, "studied" -> study.
@@ -220,50 +202,50 @@ std::vector<std::string> stripped(std::string_view w, std::string_view suffix) {
   return out;
 }
 
-}  // namespace
-
-std::string_view tagName(Tag t) {
-  static constexpr std::string_view kNames[] = {"det", "poss", "pron", "prep", "aux", "modal",
-                                                "neg", "conj", "wh",   "n",    "v",   "adj",
-                                                "adv", "num",  "name", "part", "to",  "other"};
-  return kNames[std::size_t(t)];
+// The longest set phrase of the core lexicon that starts at word i ("at home", "every
+// morning"), as one token; nothing when none does. Phrasal verbs are joined later, once the
+// verb is known.
+std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::vector<std::string>& words,
+                                 std::size_t i, const std::string& lower) {
+  if (!core.hasPhraseStarting(lower)) return std::nullopt;
+  std::string phrase = lower;
+  std::size_t best = 0;
+  const lexicon::Entry* bestEntry = nullptr;
+  for (std::size_t k = i + 1; k < words.size() && k < i + 4; ++k) {
+    phrase += " " + lowerAscii(words[k]);
+    for (const lexicon::Entry* e : core.entries(phrase))
+      if (e->pos != PartOfSpeech::verb) best = k - i + 1, bestEntry = e;
+  }
+  if (!bestEntry) return std::nullopt;
+  Token t;
+  t.lower = t.lemma = bestEntry->lemma;
+  t.tag = bestEntry->pos;
+  t.entry = bestEntry;
+  t.word = i;
+  t.words = best;
+  t.written = words[i];
+  return t;
 }
 
-std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase) const {
-  // 1. contractions and function words; set phrases of the core lexicon
+// Contractions split, function words tagged from the table, numbers, set phrases joined; every
+// other word stays PartOfSpeech::other until its reading is chosen.
+std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<std::string>& words) {
   std::vector<Token> toks;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string lower = lowerAscii(words[i]);
-    // the longest core phrase that starts here ("at home", "turn off", "every morning")
-    if (core_.hasPhraseStarting(lower)) {
-      std::string phrase = lower;
-      std::size_t best = 0;
-      const lexicon::Entry* bestEntry = nullptr;
-      for (std::size_t k = i + 1; k < words.size() && k < i + 4; ++k) {
-        phrase += " " + lowerAscii(words[k]);
-        for (const lexicon::Entry* e : core_.entries(phrase))
-          if (e->pos != PartOfSpeech::verb) best = k - i + 1, bestEntry = e;
-      }
-      if (bestEntry) {
-        Token t;
-        t.lower = t.lemma = bestEntry->lemma;
-        t.tag = tagOf(bestEntry->pos);
-        t.entry = bestEntry;
-        t.word = i;
-        t.words = best;
-        t.written = words[i];
-        toks.push_back(t);
-        i += best - 1;
-        continue;
-      }
+    if (std::optional<Token> phrase = setPhraseAt(core, words, i, lower)) {
+      i += phrase->words - 1;
+      toks.push_back(std::move(*phrase));
+      continue;
     }
     const Contraction* c = nullptr;
     for (const Contraction& k : kContractions)
       if (k.form == lower) c = &k;
     std::vector<std::string> parts;
+    const bool possessor = !c && endsWith(lower, "'s") && !functionWord(lower);
     if (c)
       parts = {std::string(c->first), std::string(c->second)};
-    else if (endsWith(lower, "'s") && !functionWord(lower))
+    else if (possessor)
       parts = {lower.substr(0, lower.size() - 2)};
     else
       parts = {lower};
@@ -271,192 +253,325 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
       Token t;
       t.lower = t.lemma = p;
       t.word = i;
-      t.written = c ? p : words[i];
+      t.written = c ? p : possessor ? words[i].substr(0, words[i].size() - 2) : words[i];
+      t.possessor = possessor;
       if (const FunctionWord* f = functionWord(p)) {
         t.tag = f->tag;
         t.person = f->person;
         t.plural = f->plural;
-      } else if ((!p.empty() && p[0] >= '0' && p[0] <= '9') || core_.find(p, PartOfSpeech::number)) {
-        t.tag = Tag::number;
+      } else if ((!p.empty() && p[0] >= '0' && p[0] <= '9') || core.find(p, PartOfSpeech::number)) {
+        t.tag = PartOfSpeech::number;
       }
-      if (p == "there" || p == "here" || p == "please" || p == "let's") t.tag = Tag::other;
+      if (p == "there" || p == "here" || p == "please" || p == "let's") t.tag = PartOfSpeech::other;
       toks.push_back(std::move(t));
     }
   }
-  // 2. content words: readings, then the one the context calls for
-  auto readings = [&](const Token& t) {
-    std::vector<Reading> out;
-    auto weigh = [&](const std::string& lemma, Tag tag) -> double {
-      double w = 0;
-      if (core_.find(lemma, posOf(tag))) w += 50;
-      if (const lexicon::PosCounts* c = core_.counts(lemma)) {
-        const uint32_t n = c->of(posOf(tag));
-        if (n) w += 1 + std::log2(double(n));
-      }
-      return w;
-    };
-    auto add = [&](const std::string& lemma, Tag tag, VerbForm form, bool plural) {
-      const double w = weigh(lemma, tag);
-      if (w > 0) out.push_back({lemma, tag, form, plural, w});
-    };
-    const std::string& w = t.lower;
-    for (const lexicon::IrregularForm& f : core_.irregular(w)) {
-      if (f.pos == PartOfSpeech::verb) {
-        add(f.lemma, Tag::verb, VerbForm::past, false);
-      } else if (f.pos == PartOfSpeech::noun) {
-        add(f.lemma, Tag::noun, VerbForm::base, true);
-      } else {
-        add(f.lemma, Tag::adjective, VerbForm::base, false);
-      }
+  return toks;
+}
+
+// Words after which "to" and a verb make an infinitive, not a preposition and a noun.
+bool takesInfinitive(const Token& t) {
+  static constexpr std::string_view kWords[] = {
+      "have",   "has",      "had",   "going",     "ought",    "used",  "able",   "want",   "like",
+      "love",   "hate",     "need",  "try",       "decide",   "plan",  "hope",   "begin",  "start",
+      "forget", "remember", "learn", "seem",      "wish",     "agree", "refuse", "manage", "promise",
+      "expect", "afford",   "offer", "prefer",    "continue", "fail",  "happy",  "glad",   "ready",
+      "sorry",  "easy",     "hard",  "difficult", "important"};
+  return std::find(std::begin(kWords), std::end(kWords), t.lemma) != std::end(kWords) ||
+         std::find(std::begin(kWords), std::end(kWords), t.lower) != std::end(kWords);
+}
+
+// Every reading a content word may have (lemma, part of speech, form), weighed by the core
+// lexicon and WordNet's sense counts; none when nothing knows the word.
+std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t) {
+  std::vector<Reading> out;
+  auto weigh = [&](const std::string& lemma, PartOfSpeech tag) -> double {
+    double w = 0;
+    if (core.find(lemma, tag)) w += 50;
+    if (const lexicon::PosCounts* c = core.counts(lemma)) {
+      const uint32_t n = c->of(tag);
+      if (n) w += 1 + std::log2(double(n));
     }
-    for (Tag tag : {Tag::noun, Tag::verb, Tag::adjective, Tag::adverb, Tag::number})
-      add(w, tag, VerbForm::base, false);
-    for (const std::string& b : stripped(w, "s"))
-      add(b, Tag::noun, VerbForm::base, true), add(b, Tag::verb, VerbForm::third, false);
-    for (const std::string& b : stripped(w, "es"))
-      add(b, Tag::noun, VerbForm::base, true), add(b, Tag::verb, VerbForm::third, false);
-    // plurals no exception list holds: "women", "knives"
-    if (endsWith(w, "men")) add(w.substr(0, w.size() - 3) + "man", Tag::noun, VerbForm::base, true);
-    if (endsWith(w, "ves"))
-      add(w.substr(0, w.size() - 3) + "f", Tag::noun, VerbForm::base, true),
-          add(w.substr(0, w.size() - 3) + "fe", Tag::noun, VerbForm::base, true);
-    for (const std::string& b : stripped(w, "ed")) add(b, Tag::verb, VerbForm::past, false);
-    for (const std::string& b : stripped(w, "ing")) add(b, Tag::verb, VerbForm::ing, false);
-    return out;
+    return w;
   };
-  bool verbSeen = false;
+  auto add = [&](const std::string& lemma, PartOfSpeech tag, VerbForm form, bool plural, int degree = 0) {
+    const double w = weigh(lemma, tag);
+    if (w > 0) out.push_back({lemma, tag, form, plural, w, degree});
+  };
+  const std::string& w = t.lower;
+  for (const lexicon::IrregularForm& f : core.irregular(w)) {
+    if (f.pos == PartOfSpeech::verb) {
+      add(f.lemma, PartOfSpeech::verb, VerbForm::past, false);
+    } else if (f.pos == PartOfSpeech::noun) {
+      add(f.lemma, PartOfSpeech::noun, VerbForm::base, true);
+    } else {
+      add(f.lemma, PartOfSpeech::adjective, VerbForm::base, false, degreeOfForm(w));
+    }
+  }
+  for (PartOfSpeech tag : {PartOfSpeech::noun, PartOfSpeech::verb, PartOfSpeech::adjective,
+                           PartOfSpeech::adverb, PartOfSpeech::number})
+    add(w, tag, VerbForm::base, false);
+  for (const std::string& b : stripped(w, "s"))
+    add(b, PartOfSpeech::noun, VerbForm::base, true), add(b, PartOfSpeech::verb, VerbForm::third, false);
+  for (const std::string& b : stripped(w, "es"))
+    add(b, PartOfSpeech::noun, VerbForm::base, true), add(b, PartOfSpeech::verb, VerbForm::third, false);
+  // plurals no exception list holds: "women", "knives"
+  if (endsWith(w, "men")) add(w.substr(0, w.size() - 3) + "man", PartOfSpeech::noun, VerbForm::base, true);
+  if (endsWith(w, "ves"))
+    add(w.substr(0, w.size() - 3) + "f", PartOfSpeech::noun, VerbForm::base, true),
+        add(w.substr(0, w.size() - 3) + "fe", PartOfSpeech::noun, VerbForm::base, true);
+  for (const std::string& b : stripped(w, "ed")) add(b, PartOfSpeech::verb, VerbForm::past, false);
+  // "older", "happiest": the adjective's degrees
+  for (const std::string& b : stripped(w, "er")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 1);
+  for (const std::string& b : stripped(w, "est")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 2);
+  for (const std::string& b : stripped(w, "ing")) add(b, PartOfSpeech::verb, VerbForm::ing, false);
+  return out;
+}
+
+// Chooses the readings of the content words in order, by the words before them.
+class ReadingChooser {
+ public:
+  ReadingChooser(const lexicon::CoreLexicon& core, std::vector<Token>& toks, bool titleCase)
+      : core_(core), toks_(toks), titleCase_(titleCase) {}
+  void run() {
+    for (std::size_t i = 0; i < toks_.size(); ++i) choose(i);
+  }
+
+ private:
+  void choose(std::size_t i);
+  void weighByContext(std::size_t i, std::vector<Reading>& rs) const;
+  bool passiveAt(std::size_t i) const;
+
+  const lexicon::CoreLexicon& core_;
+  std::vector<Token>& toks_;
+  const bool titleCase_;
+  bool verbSeen_ = false;
+};
+
+void ReadingChooser::choose(std::size_t i) {
+  Token& t = toks_[i];
+  if (t.tag != PartOfSpeech::other || t.entry) {
+    if (t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal)
+      verbSeen_ = verbSeen_ || t.tag == PartOfSpeech::modal || t.lower != "be";
+    return;
+  }
+  if (t.lower == "there" || t.lower == "here" || t.lower == "please" || t.lower == "let's") return;
+  // intensifiers are adverbs wherever they stand: "is very kind"
+  if (t.lower == "very" || t.lower == "too" || t.lower == "quite" || t.lower == "really") {
+    t.tag = PartOfSpeech::adverb;
+    return;
+  }
+  std::vector<Reading> rs = readingsOf(core_, t);
+  const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+  if (rs.empty()) {
+    t.tag = capital && !titleCase_ ? PartOfSpeech::name : PartOfSpeech::noun;
+    return;
+  }
+  weighByContext(i, rs);
+  // a capital inside a sentence is a name, unless the core lexicon knows it ("Friday"); so is a
+  // capitalised owner anywhere ("Peter's dog")
+  if (capital && (i > 0 || t.possessor) && !titleCase_ && !core_.find(t.lower, PartOfSpeech::noun)) {
+    t.tag = PartOfSpeech::name;
+    return;
+  }
+  const Reading* best = &*std::max_element(
+      rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
+  if (best->tag == PartOfSpeech::adjective && passiveAt(i))
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::verb && r.form == VerbForm::past) best = &r;
+  t.lemma = best->lemma;
+  t.tag = best->tag;
+  t.form = best->form;
+  t.plural = best->plural;
+  t.degree = best->degree;
+  // "more expensive", "the most beautiful": the degree is the adjective's
+  if (t.tag == PartOfSpeech::adjective && i > 0 &&
+      (toks_[i - 1].lower == "more" || toks_[i - 1].lower == "most")) {
+    t.degree = toks_[i - 1].lower == "more" ? 1 : 2;
+    toks_[i - 1].tag = PartOfSpeech::particle;
+  }
+  if (t.tag == PartOfSpeech::verb) {
+    verbSeen_ = true;
+    // "has opened" and "was opened": the participle
+    const Token* prev = i > 0 ? &toks_[i - 1] : nullptr;
+    if (t.form == VerbForm::past && prev && prev->tag == PartOfSpeech::auxiliary && prev->lower != "do" &&
+        prev->lower != "did")
+      t.form = VerbForm::participle;
+  }
+}
+
+// After a form of "be", a participle that is also an adjective ("closed") is a passive when
+// someone did it ("by"), or when a past event has its time or place ("was closed in 2010");
+// otherwise the adjective names a state ("The shop is closed").
+bool ReadingChooser::passiveAt(std::size_t i) const {
+  if (i == 0) return false;
+  const std::string& be = toks_[i - 1].lower;
+  if (toks_[i - 1].tag != PartOfSpeech::auxiliary) return false;
+  if (be != "is" && be != "are" && be != "was" && be != "were" && be != "be" && be != "been" && be != "am")
+    return false;
+  if (i + 1 >= toks_.size()) return false;
+  const Token& next = toks_[i + 1];
+  if (next.lower == "by") return true;
+  const bool pastEvent = be == "was" || be == "were" || be == "been" || be == "be";
+  return pastEvent && (next.tag == PartOfSpeech::preposition || next.tag == PartOfSpeech::number ||
+                       next.lower == "yesterday" || next.lower == "last" || next.lower == "today");
+}
+
+// The bonuses the words before token i give its readings: a noun after a determiner, a verb
+// after a subject pronoun or a modal, an imperative at the start, ...
+void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) const {
+  const Token& t = toks_[i];
+  const std::vector<Token>& toks = toks_;
+  const bool verbSeen = verbSeen_;
+  const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+  const Token* prev = i > 0 ? &toks[i - 1] : nullptr;
+  const std::string prevLower = prev ? prev->lower : "";
+  const PartOfSpeech prevTag = prev ? prev->tag : PartOfSpeech::other;
+  auto bonus = [&](PartOfSpeech tag, std::optional<VerbForm> form, double b) {
+    for (Reading& r : rs)
+      if (r.tag == tag && (!form || r.form == *form)) r.weight += b;
+  };
+  const bool nextNounish = i + 1 < toks.size() && (toks[i + 1].tag == PartOfSpeech::other &&
+                                                   !readingsOf(core_, toks[i + 1]).empty());
+  // after "and" between two nouns ("bread and milk") no new clause begins
+  const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 &&
+                          (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name);
+  const bool startsClause = i == 0 || prevLower == "please" ||
+                            (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") ||
+                            prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns);
+  if (prevLower == "while" && t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0) {
+    bonus(PartOfSpeech::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
+  } else if (prevLower == "more" || prevLower == "most") {
+    bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "more interesting": a degree
+  } else if ((prevLower == "who" || prevLower == "which" || prevLower == "that") &&
+             (i == 1 || toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name)) {
+    // "the man who lives here", "Who lives here?": the relative's or the question's verb
+    bonus(PartOfSpeech::verb, VerbForm::third, 200);
+    bonus(PartOfSpeech::verb, VerbForm::past, 200);
+  } else if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
+    bonus(PartOfSpeech::adjective, std::nullopt, 200);
+  } else if (joinsNouns) {
+    bonus(PartOfSpeech::noun, std::nullopt, 100);
+  } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
+             prevTag == PartOfSpeech::number || prevTag == PartOfSpeech::adjective ||
+             prevTag == PartOfSpeech::preposition) {
+    bonus(PartOfSpeech::noun, std::nullopt, 100);
+    if (nextNounish) bonus(PartOfSpeech::adjective, std::nullopt, 120);
+    if (prevTag == PartOfSpeech::preposition && prevLower == "to")
+      bonus(PartOfSpeech::verb, VerbForm::base, 60);
+    // "have to go", "would like to order", "is going to rain": an infinitive
+    if (prevLower == "to" && i >= 2 && takesInfinitive(toks[i - 2]))
+      bonus(PartOfSpeech::verb, VerbForm::base, 300);
+  } else if (prevTag == PartOfSpeech::modal || isDoSupport(prevLower) ||
+             (prevTag == PartOfSpeech::negation &&
+              (!verbSeen ||
+               (i >= 2 && (toks[i - 2].tag == PartOfSpeech::modal || isDoSupport(toks[i - 2].lower)))))) {
+    // "does not matter", "can't find": the negated auxiliary's verb.
+    bonus(PartOfSpeech::verb, VerbForm::base, 200);
+  } else if (prevTag == PartOfSpeech::pronoun &&
+             (prev->lower == "i" || prev->lower == "we" || prev->lower == "they" || prev->lower == "he" ||
+              prev->lower == "she" ||
+              ((prev->lower == "you" || prev->lower == "it") &&
+               (!verbSeen ||
+                (i >= 2 &&
+                 (toks[i - 2].tag == PartOfSpeech::question || toks[i - 2].tag == PartOfSpeech::conjunction ||
+                  toks[i - 2].tag == PartOfSpeech::modal || toks[i - 2].tag == PartOfSpeech::auxiliary)))))) {
+    bonus(PartOfSpeech::verb, std::nullopt, 200);
+  } else if (prevTag == PartOfSpeech::auxiliary &&
+             (prevLower == "is" || prevLower == "are" || prevLower == "am" || prevLower == "was" ||
+              prevLower == "were" || prevLower == "be" || prevLower == "been")) {
+    bonus(PartOfSpeech::verb, VerbForm::ing, 300);
+    bonus(PartOfSpeech::adjective, std::nullopt, 150);
+    bonus(PartOfSpeech::verb, VerbForm::past, 100);
+  } else if (prevTag == PartOfSpeech::auxiliary &&
+             (prevLower == "have" || prevLower == "has" || prevLower == "had")) {
+    bonus(PartOfSpeech::verb, VerbForm::past, 200);
+  } else if (startsClause && i + 1 < toks.size() &&
+             (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
+    bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Time is money": a subject, not an imperative
+  } else if (startsClause && (i == 0 || !capital)) {
+    bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
+  } else if (!verbSeen && (prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name)) {
+    bonus(PartOfSpeech::verb, VerbForm::third, 150);
+    bonus(PartOfSpeech::verb, VerbForm::past, 150);
+    if (prev->plural) bonus(PartOfSpeech::verb, VerbForm::base, 150);
+  } else if (prevTag == PartOfSpeech::verb) {
+    if (!nextNounish) bonus(PartOfSpeech::adverb, std::nullopt, 60);  // "came home": the adverb "haza"
+    bonus(PartOfSpeech::noun, std::nullopt, 20);
+  } else if (verbSeen) {
+    bonus(PartOfSpeech::noun, std::nullopt, 20);
+    bonus(PartOfSpeech::adverb, std::nullopt, 20);
+  }
+}
+
+// "her" is the object pronoun where no noun phrase follows it: "I saw her yesterday", "for her".
+void objectHer(std::vector<Token>& toks) {
+  static constexpr std::string_view kNotANoun[] = {
+      "yesterday", "today", "tomorrow", "now",   "again", "last",   "next", "every", "this", "that",
+      "very",      "too",   "so",       "there", "here",  "please", "soon", "later", "a",    "the"};
   for (std::size_t i = 0; i < toks.size(); ++i) {
-    Token& t = toks[i];
-    if (t.tag != Tag::other || t.entry) {
-      if (t.tag == Tag::auxiliary || t.tag == Tag::modal)
-        verbSeen = verbSeen || t.tag == Tag::modal || t.lower != "be";
-      continue;
-    }
-    if (t.lower == "there" || t.lower == "here" || t.lower == "please" || t.lower == "let's") continue;
-    // intensifiers are adverbs wherever they stand: "is very kind"
-    if (t.lower == "very" || t.lower == "too" || t.lower == "quite" || t.lower == "really") {
-      t.tag = Tag::adverb;
-      continue;
-    }
-    std::vector<Reading> rs = readings(t);
-    const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
-    if (rs.empty()) {
-      t.tag = capital && !titleCase ? Tag::name : Tag::noun;
-      continue;
-    }
-    const Token* prev = i > 0 ? &toks[i - 1] : nullptr;
-    const std::string prevLower = prev ? prev->lower : "";
-    const Tag prevTag = prev ? prev->tag : Tag::other;
-    auto bonus = [&](Tag tag, std::optional<VerbForm> form, double b) {
-      for (Reading& r : rs)
-        if (r.tag == tag && (!form || r.form == *form)) r.weight += b;
-    };
-    const bool nextNounish =
-        i + 1 < toks.size() && (toks[i + 1].tag == Tag::other && !readings(toks[i + 1]).empty());
-    // after "and" between two nouns ("bread and milk") no new clause begins
-    const bool joinsNouns = prevTag == Tag::conjunction && i >= 2 &&
-                            (toks[i - 2].tag == Tag::noun || toks[i - 2].tag == Tag::name);
-    const bool startsClause = i == 0 || prevLower == "please" ||
-                              (prevTag == Tag::negation && i == 2 && toks[0].lower == "do") ||
-                              prevLower == "let's" || (prevTag == Tag::conjunction && !joinsNouns);
-    if (prevLower == "while" && t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0) {
-      bonus(Tag::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
-    } else if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
-      bonus(Tag::adjective, std::nullopt, 200);
-    } else if (joinsNouns) {
-      bonus(Tag::noun, std::nullopt, 100);
-    } else if (prevTag == Tag::determiner || prevTag == Tag::possessive || prevTag == Tag::number ||
-               prevTag == Tag::adjective || prevTag == Tag::preposition) {
-      bonus(Tag::noun, std::nullopt, 100);
-      if (nextNounish) bonus(Tag::adjective, std::nullopt, 120);
-      if (prevTag == Tag::preposition && prevLower == "to") bonus(Tag::verb, VerbForm::base, 60);
-    } else if (prevTag == Tag::modal || isDoSupport(prevLower) ||
-               (prevTag == Tag::negation && (!verbSeen || (i >= 2 && (toks[i - 2].tag == Tag::modal ||
-                                                                      isDoSupport(toks[i - 2].lower)))))) {
-      // "does not matter", "can't find": the negated auxiliary's verb.
-      bonus(Tag::verb, VerbForm::base, 200);
-    } else if (prevTag == Tag::pronoun &&
-               (prev->lower == "i" || prev->lower == "we" || prev->lower == "they" || prev->lower == "he" ||
-                prev->lower == "she" ||
-                ((prev->lower == "you" || prev->lower == "it") &&
-                 (!verbSeen ||
-                  (i >= 2 && (toks[i - 2].tag == Tag::question || toks[i - 2].tag == Tag::conjunction ||
-                              toks[i - 2].tag == Tag::modal || toks[i - 2].tag == Tag::auxiliary)))))) {
-      bonus(Tag::verb, std::nullopt, 200);
-    } else if (prevTag == Tag::auxiliary &&
-               (prevLower == "is" || prevLower == "are" || prevLower == "am" || prevLower == "was" ||
-                prevLower == "were" || prevLower == "be" || prevLower == "been")) {
-      bonus(Tag::verb, VerbForm::ing, 300);
-      bonus(Tag::adjective, std::nullopt, 150);
-      bonus(Tag::verb, VerbForm::past, 100);
-    } else if (prevTag == Tag::auxiliary &&
-               (prevLower == "have" || prevLower == "has" || prevLower == "had")) {
-      bonus(Tag::verb, VerbForm::past, 200);
-    } else if (startsClause && (i == 0 || !capital)) {
-      bonus(Tag::verb, VerbForm::base, 150);  // an imperative: "Close the window."
-    } else if (!verbSeen && (prevTag == Tag::noun || prevTag == Tag::name)) {
-      bonus(Tag::verb, VerbForm::third, 150);
-      bonus(Tag::verb, VerbForm::past, 150);
-      if (prev->plural) bonus(Tag::verb, VerbForm::base, 150);
-    } else if (prevTag == Tag::verb) {
-      if (!nextNounish) bonus(Tag::adverb, std::nullopt, 60);  // "came home": the adverb "haza"
-      bonus(Tag::noun, std::nullopt, 20);
-    } else if (verbSeen) {
-      bonus(Tag::noun, std::nullopt, 20);
-      bonus(Tag::adverb, std::nullopt, 20);
-    }
-    // a capital inside a sentence is a name, unless the core lexicon knows it ("Friday")
-    if (capital && i > 0 && !titleCase && !core_.find(t.lower, PartOfSpeech::noun)) {
-      t.tag = Tag::name;
-      continue;
-    }
-    const Reading& best = *std::max_element(
-        rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
-    t.lemma = best.lemma;
-    t.tag = best.tag;
-    t.form = best.form;
-    t.plural = best.plural;
-    if (t.tag == Tag::verb) {
-      verbSeen = true;
-      // "has opened" and "was opened": the participle
-      if (t.form == VerbForm::past && prev && prev->tag == Tag::auxiliary && prevLower != "do" &&
-          prevLower != "did")
-        t.form = VerbForm::participle;
-    }
+    if (toks[i].lower != "her") continue;
+    const bool last = i + 1 == toks.size();
+    const Token* next = last ? nullptr : &toks[i + 1];
+    if (!next || (next->tag != PartOfSpeech::other && next->tag != PartOfSpeech::number) ||
+        std::find(std::begin(kNotANoun), std::end(kNotANoun), next->lower) != std::end(kNotANoun) ||
+        endsWith(next->lower, "ly"))
+      toks[i].tag = PartOfSpeech::pronoun;
   }
-  // 3. "to" before a verb marks an infinitive; a particle after a verb that forms a phrasal verb
-  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
-    if (toks[i].lower == "to" && toks[i + 1].tag == Tag::verb && toks[i + 1].form == VerbForm::base)
-      toks[i].tag = Tag::infinitiveTo;
-  }
+}
+
+// "to" before a verb marks an infinitive.
+void markInfinitives(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
+    if (toks[i].lower == "to" && toks[i + 1].tag == PartOfSpeech::verb && toks[i + 1].form == VerbForm::base)
+      toks[i].tag = PartOfSpeech::infinitiveTo;
+}
+
+// A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
+// become one token.
+std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
   std::vector<Token> out;
   for (std::size_t i = 0; i < toks.size(); ++i) {
     Token t = std::move(toks[i]);
-    if (t.tag == Tag::verb && i + 1 < toks.size()) {
-      const lexicon::Entry* phrasal = core_.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb);
+    if (t.tag == PartOfSpeech::verb && i + 1 < toks.size()) {
+      const lexicon::Entry* phrasal = core.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb);
       if (phrasal) {
         t.entry = phrasal;
         t.words = toks[i + 1].word + toks[i + 1].words - t.word;
         ++i;
       }
     }
-    if (!t.entry && (t.tag == Tag::noun || t.tag == Tag::verb || t.tag == Tag::adjective ||
-                     t.tag == Tag::adverb || t.tag == Tag::number))
-      t.entry = core_.find(t.lemma, posOf(t.tag));
-    if (!t.entry &&
-        (t.tag == Tag::noun || t.tag == Tag::verb || t.tag == Tag::adjective || t.tag == Tag::adverb)) {
-      DictionaryEntry d;
-      const bool found = t.tag == Tag::verb ? (dict_.findVerb(t.lemma, d) || dict_.find(t.lemma, d))
-                                            : dict_.find(t.lemma, d);
-      if (found)
-        for (const std::string& s : d.senses) {
-          if (t.dictionarySenses.size() == 2) break;
-          if (!s.empty() && s.size() < 48) t.dictionarySenses.push_back(s);
-        }
-    }
     out.push_back(std::move(t));
   }
   return out;
+}
+
+// A content word's senses: its core lexicon entry, else FreeDict's first short senses.
+void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Token& t) {
+  const bool content = t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::verb ||
+                       t.tag == PartOfSpeech::adjective || t.tag == PartOfSpeech::adverb;
+  if (!t.entry && (content || t.tag == PartOfSpeech::number)) t.entry = core.find(t.lemma, t.tag);
+  if (t.entry || !content) return;
+  DictionaryEntry d;
+  const bool found = t.tag == PartOfSpeech::verb ? (dict.findVerb(t.lemma, d) || dict.find(t.lemma, d))
+                                                 : dict.find(t.lemma, d);
+  if (!found) return;
+  for (const std::string& s : d.senses) {
+    if (t.dictionarySenses.size() == 2) break;
+    if (!s.empty() && s.size() < 48) t.dictionarySenses.push_back(s);
+  }
+}
+
+}  // namespace
+
+std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase) const {
+  std::vector<Token> toks = tokenize(core_, words);
+  objectHer(toks);
+  ReadingChooser(core_, toks, titleCase).run();
+  markInfinitives(toks);
+  toks = joinPhrasalVerbs(core_, std::move(toks));
+  for (Token& t : toks) lookUpSenses(core_, dict_, t);
+  return toks;
 }
 
 }  // namespace lexiton::translator

@@ -7,38 +7,21 @@
 #include <string>
 #include <vector>
 
-#include "core_lexicon.h"
 #include "lexiton/dictionary.h"
+#include "lexiton/lexicon/core_lexicon.h"
 
 namespace lexiton::translator {
 
-enum class Tag {
-  determiner,
-  possessive,
-  pronoun,
-  preposition,
-  auxiliary,
-  modal,
-  negation,
-  conjunction,
-  question,
-  noun,
-  verb,
-  adjective,
-  adverb,
-  number,
-  name,
-  particle,
-  infinitiveTo,
-  other
-};
+// Every token has a part of speech: a content word's comes from the lexicon and the context,
+// a function word's from a fixed table.
+using lexicon::PartOfSpeech;
 
 enum class VerbForm { base, third, past, participle, ing };
 
 struct Token {
   std::string lower;  // as written, lower case
   std::string lemma;  // "buy" for "bought"; a function word's own lower case
-  Tag tag = Tag::other;
+  PartOfSpeech tag = PartOfSpeech::other;
   VerbForm form = VerbForm::base;
   bool plural = false;                        // plural noun, plural pronoun or determiner
   int person = 3;                             // pronouns and possessives: 1, 2, 3
@@ -47,6 +30,8 @@ struct Token {
   const lexicon::Entry* entry = nullptr;      // the core lexicon's entry, if any
   std::vector<std::string> dictionarySenses;  // FreeDict's, when the core lexicon has none
   std::string written;                        // as written (a name keeps its capital)
+  int degree = 0;                             // an adjective's: 1 comparative ("older"), 2 superlative
+  bool possessor = false;                     // written with "'s": "Anna's bag"
 };
 
 class EnglishAnalyser {
@@ -59,7 +44,5 @@ class EnglishAnalyser {
   const lexicon::CoreLexicon& core_;
   const Dictionary& dict_;
 };
-
-std::string_view tagName(Tag t);
 
 }  // namespace lexiton::translator

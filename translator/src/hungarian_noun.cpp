@@ -274,4 +274,71 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
   return utf16ToUtf8(head + attachCaseWide(form, c, formHarmony, inflected));
 }
 
+namespace {
+
+// The vowel harmony of the last word said of a number in digits: the units ("öt", "hat"), else
+// the tens ("tíz", "húsz"), else "száz", else "ezer".
+Harmony numberHarmony(std::string_view digits) {
+  static constexpr Harmony kUnits[] = {Harmony::front, Harmony::front,        Harmony::front, Harmony::back,
+                                       Harmony::front, Harmony::frontRounded, Harmony::back,  Harmony::front,
+                                       Harmony::back,  Harmony::front};
+  static constexpr Harmony kTens[] = {Harmony::front, Harmony::front,        Harmony::back, Harmony::back,
+                                      Harmony::front, Harmony::frontRounded, Harmony::back, Harmony::front,
+                                      Harmony::back,  Harmony::front};
+  const std::size_t n = digits.size();
+  if (digits[n - 1] != '0') return kUnits[digits[n - 1] - '0'];
+  if (n >= 2 && digits[n - 2] != '0') return kTens[digits[n - 2] - '0'];
+  if (n >= 3 && digits[n - 3] != '0') return Harmony::back;  // "száz"
+  return Harmony::front;                                     // "ezer"
+}
+
+}  // namespace
+
+std::string numberWithCase(std::string_view digits, Case c) {
+  if (digits.empty() || digits.size() > 12 ||
+      !std::all_of(digits.begin(), digits.end(), [](char d) { return d >= '0' && d <= '9'; }))
+    return std::string(digits);
+  const bool back = numberHarmony(digits) == Harmony::back;
+  const bool rounded = numberHarmony(digits) == Harmony::frontRounded;
+  std::string_view suffix;
+  switch (c) {
+    case Case::inessive:
+      suffix = back ? "ban" : "ben";
+      break;
+    case Case::illative:
+      suffix = back ? "ba" : "be";
+      break;
+    case Case::elative:
+      suffix = back ? "b\xC3\xB3l" : "b\xC5\x91l";
+      break;
+    case Case::sublative:
+      suffix = back ? "ra" : "re";
+      break;
+    case Case::delative:
+      suffix = back ? "r\xC3\xB3l" : "r\xC5\x91l";
+      break;
+    case Case::adessive:
+      suffix = back ? "n\xC3\xA1l" : "n\xC3\xA9l";
+      break;
+    case Case::ablative:
+      suffix = back ? "t\xC3\xB3l" : "t\xC5\x91l";
+      break;
+    case Case::allative:
+      suffix = back ? "hoz" : rounded ? "h\xC3\xB6z" : "hez";
+      break;
+    case Case::dative:
+      suffix = back ? "nak" : "nek";
+      break;
+    case Case::terminative:
+      suffix = "ig";
+      break;
+    case Case::temporal:
+      suffix = "kor";
+      break;
+    default:
+      return std::string(digits);
+  }
+  return std::string(digits) + "-" + std::string(suffix);
+}
+
 }  // namespace lexiton::translator

@@ -1,7 +1,7 @@
 // The core lexicon's entry reader (which the build-time compiler runs on every line) and the
 // reader of the compiled file.
-#include "core_lexicon.h"
-#include "lexicon_source.h"
+#include "lexiton/lexicon/core_lexicon.h"
+#include "lexiton/lexicon/lexicon_source.h"
 
 #include <gtest/gtest.h>
 

@@ -31,13 +31,9 @@
 #include <utility>
 #include <vector>
 
+#include "lexiton/lexicon/part_of_speech.h"
+
 namespace lexiton::lexicon {
-
-enum class PartOfSpeech { noun, verb, adjective, adverb, number };
-
-// "n", "v", "adj", "adv", "num".
-std::optional<PartOfSpeech> partOfSpeechNamed(std::string_view name);
-std::string_view partOfSpeechName(PartOfSpeech p);
 
 struct Sense {
   std::string word;                                        // UTF-8, without the prefix

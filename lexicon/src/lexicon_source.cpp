@@ -1,8 +1,8 @@
-#include "lexicon_source.h"
+#include "lexiton/lexicon/lexicon_source.h"
 
 #include <algorithm>
 
-#include "split_fields.h"
+#include "lexiton/lexicon/split_fields.h"
 
 namespace lexiton::lexicon {
 namespace {
@@ -119,31 +119,6 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
 }
 
 }  // namespace
-
-std::optional<PartOfSpeech> partOfSpeechNamed(std::string_view name) {
-  if (name == "n") return PartOfSpeech::noun;
-  if (name == "v") return PartOfSpeech::verb;
-  if (name == "adj") return PartOfSpeech::adjective;
-  if (name == "adv") return PartOfSpeech::adverb;
-  if (name == "num") return PartOfSpeech::number;
-  return std::nullopt;
-}
-
-std::string_view partOfSpeechName(PartOfSpeech p) {
-  switch (p) {
-    case PartOfSpeech::noun:
-      return "n";
-    case PartOfSpeech::verb:
-      return "v";
-    case PartOfSpeech::adjective:
-      return "adj";
-    case PartOfSpeech::adverb:
-      return "adv";
-    case PartOfSpeech::number:
-      return "num";
-  }
-  return "n";
-}
 
 std::string_view Sense::note(std::string_view key) const {
   for (const auto& [k, v] : notes)

@@ -1,0 +1,149 @@
+// The constructions of everyday text, each as a general rule over the shipped lexicon: the
+// analysis that tells them apart, and the Hungarian each becomes (passive voice, phrasal verbs
+// and government, word class from context, possessives, degree, time and quantity, modality,
+// clauses, word order, articles).
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "dev_corpus.h"
+#include "english_analysis.h"
+#include "lexiton/translator/translator.h"
+
+namespace lexiton::translator {
+namespace {
+
+const Translator& shipped() {
+  static const Translator t = Translator::fromFile(kDictionaryFileName);
+  return t;
+}
+
+struct Sources {
+  Dictionary dict = Dictionary::loadFile(kDictionaryFileName);
+  lexicon::CoreLexicon core = lexicon::CoreLexicon::loadFile(lexicon::kCoreLexiconFileName);
+};
+const Sources& sources() {
+  static const Sources s;
+  return s;
+}
+
+// "lemma/pos" for each token; verbs add their form, adjectives their degree.
+std::string analysed(const std::string& sentence) {
+  std::istringstream in(sentence);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  std::string out;
+  for (const Token& t : EnglishAnalyser(sources().core, sources().dict).analyse(words)) {
+    if (!out.empty()) out += ' ';
+    out += t.lemma + "/" + std::string(partOfSpeechName(t.tag));
+    if (t.tag == PartOfSpeech::verb) {
+      static constexpr const char* kForms[] = {"base", "3sg", "past", "pp", "ing"};
+      out += std::string("/") + kForms[int(t.form)];
+    }
+    if (t.degree) out += "/" + std::to_string(t.degree);
+    if (t.possessor) out += "/owner";
+  }
+  return out;
+}
+
+// The first alternative's Hungarian, UTF-8 without markup; the pointer on the first word.
+std::string hungarian(const std::string& english) {
+  return quality::firstTarget(shipped().translate("&kvopoint;" + english).reply);
+}
+
+TEST(ConstructionsTest, ThePassiveIsSaidActively) {
+  // with its agent as the subject, and without one in the third person plural
+  EXPECT_EQ(hungarian("The car was repaired by my father."), "Az autót az apám megjavította.");
+  EXPECT_EQ(hungarian("The museum was opened in 2003."), "A múzeumot kinyitották 2003-ban.");
+  EXPECT_EQ(hungarian("I was invited to the party."), "Engem meghívtak a buliba.");
+  // the one told or given to receives, in the dative
+  EXPECT_EQ(hungarian("I was told that the invoice had been paid."),
+            "Nekem azt mondták, hogy a számlát fizették.");
+  EXPECT_EQ(hungarian("He told me the truth."), "Mondta nekem az igazságot.");
+  // a participle that names a state stays the adjective
+  EXPECT_EQ(hungarian("The shop is closed."), "A bolt zárva van.");
+  EXPECT_EQ(analysed("the road was closed in 2010"), "the/det road/n was/aux close/v/pp in/prep 2010/num");
+  EXPECT_EQ(analysed("the shop is closed"), "the/det shop/n is/aux closed/adj");
+}
+
+TEST(ConstructionsTest, PhrasalVerbsAndGovernmentTakeTheCaseOfTheHungarianVerb) {
+  EXPECT_EQ(hungarian("She looks after her brother."), "Vigyáz a bátyjára.");
+  EXPECT_EQ(hungarian("He turned down the job."), "Elutasította a munkát.");
+  EXPECT_EQ(hungarian("We ran out of bread."), "Kifogytunk kenyérből.");
+  EXPECT_EQ(hungarian("He laughed at the joke."), "Nevetett a viccen.");
+  EXPECT_EQ(hungarian("They depend on their parents."), "Függenek a szüleiktől.");
+  EXPECT_EQ(hungarian("I think of you often."), "Gondolok rád gyakran.");
+}
+
+TEST(ConstructionsTest, TheContextDecidesTheWordClass) {
+  EXPECT_EQ(analysed("we plan a trip"), "we/pron plan/v/base a/det trip/n");
+  EXPECT_EQ(analysed("the plan is good"), "the/det plan/n is/aux good/adj");
+  // a noun before an auxiliary opens no imperative
+  EXPECT_EQ(analysed("time is money"), "time/n is/aux money/n");
+  // after "have to", "would like to" a verb
+  EXPECT_EQ(analysed("i have to go now"), "i/pron have/aux to/to go/v/base now/adv");
+  // "her" with no noun after it is the object
+  EXPECT_EQ(analysed("i saw her yesterday"), "i/pron see/v/past her/pron yesterday/adv");
+  EXPECT_EQ(analysed("the man who lives here"), "the/det man/n who/wh live/v/3sg here/other");
+}
+
+TEST(ConstructionsTest, PluralsPossessivesAndDegree) {
+  EXPECT_EQ(hungarian("The mice are small."), "Az egerek kicsik.");
+  EXPECT_EQ(hungarian("Peter's dog is big."), "Peter kutyája nagy.");
+  EXPECT_EQ(hungarian("My sister's car is new."), "A húgom autója új.");
+  EXPECT_EQ(analysed("anna's bag"), "anna/n/owner bag/n");
+  EXPECT_EQ(hungarian("This house is bigger than that house."), "Ez a ház nagyobb, mint az a ház.");
+  EXPECT_EQ(hungarian("She is the happiest girl."), "Ő a legboldogabb lány.");
+  EXPECT_EQ(hungarian("This book is more interesting."), "Ez a könyv érdekesebb.");
+  EXPECT_EQ(analysed("worse and the biggest"), "bad/adj/1 and/conj the/det big/adj/2");
+}
+
+TEST(ConstructionsTest, TimeAndQuantity) {
+  EXPECT_EQ(hungarian("The film starts at half past seven."), "A film kezdődik fél nyolckor.");
+  EXPECT_EQ(hungarian("We left at a quarter to ten."), "Indultunk háromnegyed tízkor.");
+  EXPECT_EQ(hungarian("The bus comes at eight o'clock."), "A busz jön nyolc órakor.");
+  // a perfect that still holds is the present, its duration "... éve"
+  EXPECT_EQ(hungarian("He has worked here for three years."), "Dolgozik itt három éve.");
+  EXPECT_EQ(hungarian("We met three weeks ago."), "Találkoztunk három héttel ezelőtt.");
+  // "any" and "some" say no quantity; "many" counts a singular
+  EXPECT_EQ(hungarian("Do you have a car?"), "Van egy autód?");
+  EXPECT_EQ(hungarian("I don't have any time."), "Nincs időm.");
+  EXPECT_EQ(hungarian("There are many people in the park."), "Van sok ember a parkban.");
+  EXPECT_EQ(hungarian("A lot of tourists visited the lake."), "Sok turista meglátogatta a tavat.");
+}
+
+TEST(ConstructionsTest, Modality) {
+  EXPECT_EQ(hungarian("They have to go home."), "Menniük kell haza.");
+  EXPECT_EQ(hungarian("The children must sleep."), "A gyerekeknek aludniuk kell.");
+  EXPECT_EQ(hungarian("You must finish your homework."), "Be kell fejezned a házi feladatodat.");
+  EXPECT_EQ(hungarian("You may open the window."), "Kinyithatod az ablakot.");
+  EXPECT_EQ(hungarian("We would buy a house."), "Vennénk egy házat.");
+  EXPECT_EQ(hungarian("I would like to see the film."), "Szeretném látni a filmet.");
+  EXPECT_EQ(hungarian("Can we help you?"), "Segíthetünk neked?");
+}
+
+TEST(ConstructionsTest, ClausesAreSaidOneByOneWithTheirLinkWords) {
+  EXPECT_EQ(hungarian("She smiled, but she did not answer."), "Mosolyogott, de nem válaszolt.");
+  EXPECT_EQ(hungarian("If you are hungry, eat something."), "Ha éhes vagy, egyél valamit.");
+  EXPECT_EQ(hungarian("The book that I bought is good."), "A könyv, amelyet vettem, jó.");
+  EXPECT_EQ(hungarian("The man who lives here is a doctor."), "A férfi, aki lakik itt, orvos.");
+  // what someone said is the verb's object, and keeps its own tense
+  EXPECT_EQ(hungarian("She said that she was busy."), "Azt mondta, hogy ő elfoglalt.");
+  EXPECT_EQ(hungarian("I bought a new car, but it is too small."), "Vettem egy új autót, de az túl kicsi.");
+}
+
+TEST(ConstructionsTest, WordOrderAndArticles) {
+  // where the action goes stands before a verb without a prefix
+  EXPECT_EQ(hungarian("He went to London."), "Londonba ment.");
+  EXPECT_EQ(hungarian("We went to the park."), "A parkba mentünk.");
+  // a governed complement keeps its place
+  EXPECT_EQ(hungarian("We waited for the train."), "Vártunk a vonatra.");
+  // generic and abstract subjects take the article
+  EXPECT_EQ(hungarian("Money is not everything."), "A pénz nem minden.");
+  EXPECT_EQ(hungarian("Dogs like meat."), "A kutyák szeretik a húst.");
+  // the demonstrative takes the noun's case
+  EXPECT_EQ(hungarian("Who lives in this house?"), "Ki lakik ebben a házban?");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
