@@ -194,7 +194,9 @@ TEST(HttpServer, ClientsThatLeaveMidRequestCostNothing) {
 
 TEST(HttpServer, ShutdownAnswersEveryRequestInFlightAndRefusesTheRest) {
   std::atomic<int> started{0};
-  HttpServer server(testOptions(), [&](const HttpRequest& r) {
+  HttpOptions o = testOptions();
+  o.queueBound = std::chrono::milliseconds(0);  // every request queued, however long it waits
+  HttpServer server(o, [&](const HttpRequest& r) {
     ++started;
     std::this_thread::sleep_for(200ms);
     return echo(r);
