@@ -19,6 +19,7 @@
 #include <netinet/in.h>
 #include <pthread.h>
 #include <sys/epoll.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -142,9 +143,53 @@ struct HttpServer::Impl {
   int acceptEpoll = -1;
   std::uint32_t nextSerial = 1;
   std::unordered_map<int, Refusal> refusing;
+  std::atomic<unsigned> refusingCount{0};                  // refusing.size(), for the counters
   std::deque<std::pair<int, std::uint32_t>> refusalOrder;  // by deadline, which grows with time
 
   bool overQueueBound() const { return queueBound.count() > 0 && pool->backlog() > queueBound; }
+
+  // How far behind the event loop is. Connections handed over wait for the loop's next turn to
+  // be taken up (libmicrohttpd takes them in order, at the start of a turn), so the wait of the
+  // last one taken up, or the time since the loop last took one up while others wait, is the
+  // length of a turn: how long every connection's reading and writing is held up. The accepting
+  // thread stamps each connection's hand-over (by descriptor, in `handedOverAt`).
+  std::chrono::nanoseconds loopBound{0};
+  std::unique_ptr<std::atomic<std::int64_t>[]> handedOverAt;
+  int handedOverSlots = 0;
+  std::atomic<std::uint64_t> handedOver{0}, takenUp{0};
+  std::atomic<std::int64_t> loopLagNs{0};       // the wait of the last connection taken up
+  std::atomic<std::int64_t> loopProgressNs{0};  // when the loop last took one up
+
+  static std::int64_t nowNs() { return Clock::now().time_since_epoch().count(); }
+
+  bool loopBehind() const {
+    if (loopBound.count() == 0 || takenUp.load() == handedOver.load()) return false;
+    const std::int64_t stalled = nowNs() - loopProgressNs.load(std::memory_order_relaxed);
+    return std::max(loopLagNs.load(std::memory_order_relaxed), stalled) > loopBound.count();
+  }
+
+  // Accepting thread: the connection is about to be handed to the loop.
+  void noteHandOver(int fd) {
+    const std::int64_t now = nowNs();
+    if (takenUp.load() == handedOver.load()) {
+      // The loop has caught up: its clock starts again from here.
+      loopLagNs.store(0, std::memory_order_relaxed);
+      loopProgressNs.store(now, std::memory_order_relaxed);
+    }
+    if (fd < handedOverSlots) handedOverAt[fd].store(now, std::memory_order_relaxed);
+    handedOver.fetch_add(1);
+  }
+
+  // Event loop: a connection handed over is taken up.
+  void noteTakenUp(MHD_Connection* c) {
+    const std::int64_t now = nowNs();
+    const MHD_ConnectionInfo* info = MHD_get_connection_info(c, MHD_CONNECTION_INFO_CONNECTION_FD);
+    const int fd = info ? info->connect_fd : -1;
+    if (fd >= 0 && fd < handedOverSlots)
+      loopLagNs.store(now - handedOverAt[fd].load(std::memory_order_relaxed), std::memory_order_relaxed);
+    loopProgressNs.store(now, std::memory_order_relaxed);
+    takenUp.fetch_add(1);
+  }
 
   ConnectionState* state(MHD_Connection* c) {
     const MHD_ConnectionInfo* info = MHD_get_connection_info(c, MHD_CONNECTION_INFO_SOCKET_CONTEXT);
@@ -172,10 +217,11 @@ struct HttpServer::Impl {
 
   // `open` counts connections from hand-over (acceptLoop) to close, so it includes those
   // libmicrohttpd has not taken up yet.
-  static void onConnection(void* cls, MHD_Connection*, void** socketContext,
+  static void onConnection(void* cls, MHD_Connection* c, void** socketContext,
                            MHD_ConnectionNotificationCode code) {
     auto* self = static_cast<Impl*>(cls);
     if (code == MHD_CONNECTION_NOTIFY_STARTED) {
+      self->noteTakenUp(c);
       auto* s = new ConnectionState;
       s->overLimit = self->open.load() > self->options.maxConnections;
       *socketContext = s;
@@ -297,6 +343,7 @@ struct HttpServer::Impl {
     }
     for (auto& [fd, r] : refusing) ::close(fd);
     refusing.clear();
+    refusingCount.store(0, std::memory_order_relaxed);
     refusalOrder.clear();
   }
 
@@ -329,13 +376,16 @@ struct HttpServer::Impl {
         closedUnanswered.fetch_add(1, std::memory_order_relaxed);
         continue;
       }
-      if (overQueueBound()) {
+      if (overQueueBound() || loopBehind()) {
         refuse(fd);
         continue;
       }
       open.fetch_add(1);
-      if (MHD_add_connection(daemon, fd, reinterpret_cast<sockaddr*>(&peer), len) != MHD_YES)
-        open.fetch_sub(1);  // closed by libmicrohttpd
+      noteHandOver(fd);
+      if (MHD_add_connection(daemon, fd, reinterpret_cast<sockaddr*>(&peer), len) != MHD_YES) {
+        open.fetch_sub(1);  // closed by libmicrohttpd, never to be taken up
+        takenUp.fetch_add(1);
+      }
     }
     return true;
   }
@@ -362,6 +412,7 @@ struct HttpServer::Impl {
     const auto it =
         refusing.insert_or_assign(fd, Refusal{serial, false, Clock::now() + kRefusalLinger}).first;
     refusalOrder.emplace_back(fd, serial);
+    refusingCount.store(static_cast<unsigned>(refusing.size()), std::memory_order_relaxed);
     refusalReadable(it);
   }
 
@@ -392,6 +443,7 @@ struct HttpServer::Impl {
   void endRefusal(std::unordered_map<int, Refusal>::iterator it) {
     ::close(it->first);  // leaves the epoll set with it
     refusing.erase(it);
+    refusingCount.store(static_cast<unsigned>(refusing.size()), std::memory_order_relaxed);
   }
 
   void expireRefusals() {
@@ -443,6 +495,16 @@ void HttpServer::start() {
   const unsigned workers = o.workers ? o.workers : std::max(1u, std::thread::hardware_concurrency());
   s.pool = std::make_unique<WorkerPool>(workers);
   s.queueBound = o.queueBound;
+  // A healthy loop takes new connections up within a millisecond or two; a quarter of the
+  // queue bound (at least 5 ms) leaves it room for a busy turn.
+  s.loopBound = o.queueBound.count() == 0
+                    ? std::chrono::nanoseconds(0)
+                    : std::chrono::nanoseconds(std::max(o.queueBound / 4, std::chrono::milliseconds(5)));
+  rlimit files{};
+  s.handedOverSlots = getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur != RLIM_INFINITY
+                          ? static_cast<int>(std::min<rlim_t>(files.rlim_cur, 1 << 20))
+                          : 1 << 16;
+  s.handedOverAt = std::make_unique<std::atomic<std::int64_t>[]>(static_cast<std::size_t>(s.handedOverSlots));
   // Up to the hard limit, requests beyond ours can still be told 503; libmicrohttpd's own
   // limit lies far above both (see acceptLoop).
   s.hardLimit = o.maxConnections + std::max(16u, o.maxConnections / 4);
@@ -528,6 +590,7 @@ HttpCounters HttpServer::counters() const {
   c.overLimit = s.overLimit.load(std::memory_order_relaxed);
   c.closedUnanswered = s.closedUnanswered.load(std::memory_order_relaxed);
   c.open = s.open.load();
+  c.refusing = s.refusingCount.load(std::memory_order_relaxed);
   if (s.pool) {
     c.handled = s.pool->completed();
     c.queued = s.pool->queued();
@@ -535,6 +598,7 @@ HttpCounters HttpServer::counters() const {
     c.backlog = std::chrono::duration_cast<std::chrono::microseconds>(s.pool->backlog());
     c.meanHandlerTime = std::chrono::duration_cast<std::chrono::microseconds>(s.pool->meanTaskTime());
   }
+  c.loopLag = std::chrono::microseconds(s.loopLagNs.load(std::memory_order_relaxed) / 1000);
   return c;
 }
 

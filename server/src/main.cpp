@@ -122,10 +122,11 @@ void writeCounters(const lexiton::server::HttpCounters& c) {
   std::fprintf(stderr,
                "counters: accepted %" PRIu64 " handled %" PRIu64 " refused %" PRIu64 " (at accept %" PRIu64
                ", at dispatch %" PRIu64 ") over-limit %" PRIu64 " closed %" PRIu64
-               " open %u queued %zu (most %zu) backlog %lldus handler %lldus\n",
+               " open %u queued %zu (most %zu) backlog %lldus handler %lldus loop %lldus\n",
                c.accepted, c.handled, c.refusedAtAccept + c.refusedAtDispatch, c.refusedAtAccept,
                c.refusedAtDispatch, c.overLimit, c.closedUnanswered, c.open, c.queued, c.maxQueued,
-               static_cast<long long>(c.backlog.count()), static_cast<long long>(c.meanHandlerTime.count()));
+               static_cast<long long>(c.backlog.count()), static_cast<long long>(c.meanHandlerTime.count()),
+               static_cast<long long>(c.loopLag.count()));
 }
 
 int serve(const std::map<std::string, std::string>& o) {

@@ -61,10 +61,12 @@ struct HttpCounters {
   std::uint64_t overLimit = 0;           // 503 beyond the connection limit
   std::uint64_t closedUnanswered = 0;    // closed at once: beyond the hard limit, or refusals piling up
   unsigned open = 0;                     // connections handed to the event loop and not yet closed
+  unsigned refusing = 0;                 // refused connections the accepting thread still holds
   std::size_t queued = 0;                // requests waiting for a worker now
   std::size_t maxQueued = 0;             // the most that ever waited at once
   std::chrono::microseconds backlog{0};  // the time the workers need for what waits now
   std::chrono::microseconds meanHandlerTime{0};  // recent mean time of one request on a worker
+  std::chrono::microseconds loopLag{0};          // how long the event loop last took to take up a connection
 };
 
 class HttpServer {
