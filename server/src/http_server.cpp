@@ -495,11 +495,11 @@ void HttpServer::start() {
   const unsigned workers = o.workers ? o.workers : std::max(1u, std::thread::hardware_concurrency());
   s.pool = std::make_unique<WorkerPool>(workers);
   s.queueBound = o.queueBound;
-  // A healthy loop takes new connections up within a millisecond or two; a quarter of the
-  // queue bound (at least 5 ms) leaves it room for a busy turn.
+  // A healthy loop takes new connections up within a millisecond or two; half the queue bound
+  // (at least 5 ms) leaves it room for a busy turn or a moment without a core.
   s.loopBound = o.queueBound.count() == 0
                     ? std::chrono::nanoseconds(0)
-                    : std::chrono::nanoseconds(std::max(o.queueBound / 4, std::chrono::milliseconds(5)));
+                    : std::chrono::nanoseconds(std::max(o.queueBound / 2, std::chrono::milliseconds(5)));
   rlimit files{};
   s.handedOverSlots = getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur != RLIM_INFINITY
                           ? static_cast<int>(std::min<rlim_t>(files.rlim_cur, 1 << 20))
