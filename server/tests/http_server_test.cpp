@@ -304,8 +304,12 @@ TEST(HttpServer, ShutdownAnswersEveryRequestInFlightAndRefusesTheRest) {
   }
   Client partial(port);
   ASSERT_TRUE(partial.send("POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 10\r\n\r\nab"));
+  // Every connection has been taken from the kernel's queue (those still in it when the server
+  // stops are reset, not answered), and two requests are on the workers.
   const auto until = Clock::now() + 5s;
-  while (started.load() < 2 && Clock::now() < until) std::this_thread::sleep_for(2ms);
+  while ((started.load() < 2 || server.counters().accepted < kInFlight + 2) && Clock::now() < until)
+    std::this_thread::sleep_for(2ms);
+  ASSERT_EQ(server.counters().accepted, static_cast<std::uint64_t>(kInFlight + 2));
 
   std::thread stopper([&] { server.shutdown(); });
   // Each request in flight is answered in full (and told the connection closes).
