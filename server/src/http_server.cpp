@@ -61,6 +61,9 @@ constexpr std::size_t kConnectionMemory = 8 * 1024;
 // (and then for the client to close), at most this many at a time; beyond that they are closed.
 constexpr auto kRefusalLinger = std::chrono::seconds(2);
 constexpr std::size_t kMaxRefusing = 1024;
+// What a refused client may send before its connection is simply closed: a request of the
+// largest size served, and its headers.
+constexpr std::size_t kMaxRefusedBytes = 80 * 1024;
 
 struct ConnectionState {
   unsigned requests = 0;
@@ -141,6 +144,7 @@ struct HttpServer::Impl {
     std::uint32_t serial = 0;
     bool answered = false;  // the 503 is out and the writing side shut; waiting for the client to close
     Clock::time_point deadline;
+    std::size_t received = 0;
   };
   int acceptEpoll = -1;
   std::uint32_t nextSerial = 1;
@@ -363,7 +367,9 @@ struct HttpServer::Impl {
           return true;
         }
         if (errno == EINTR || errno == ECONNABORTED || errno == EPROTO) continue;
-        return true;  // EAGAIN: the queue is empty
+        if (errno != EAGAIN && errno != EWOULDBLOCK)
+          std::this_thread::sleep_for(std::chrono::milliseconds(1));  // never spin on an odd error
+        return true;
       }
       accepted.fetch_add(1, std::memory_order_relaxed);
       if (stopping.load()) {
@@ -412,7 +418,7 @@ struct HttpServer::Impl {
       return;
     }
     const auto it =
-        refusing.insert_or_assign(fd, Refusal{serial, false, Clock::now() + kRefusalLinger}).first;
+        refusing.insert_or_assign(fd, Refusal{serial, false, Clock::now() + kRefusalLinger, 0}).first;
     refusalOrder.emplace_back(fd, serial);
     refusingCount.store(static_cast<unsigned>(refusing.size()), std::memory_order_relaxed);
     refusalReadable(it);
@@ -426,6 +432,8 @@ struct HttpServer::Impl {
       const ssize_t r = ::recv(fd, buf, sizeof buf, 0);
       if (r > 0) {
         got = true;
+        it->second.received += static_cast<std::size_t>(r);
+        if (it->second.received > kMaxRefusedBytes) break;
         continue;
       }
       if (r < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
@@ -440,6 +448,7 @@ struct HttpServer::Impl {
       ::send(fd, kRefusalReply.data(), kRefusalReply.size(), MSG_NOSIGNAL);
       ::shutdown(fd, SHUT_WR);
     }
+    if (it->second.received > kMaxRefusedBytes) endRefusal(it);  // more than any request: not one
   }
 
   void endRefusal(std::unordered_map<int, Refusal>::iterator it) {
