@@ -89,7 +89,8 @@ TEST(ServerProcess, SessionServeQueryAndTerminate) {
   httplib::Client client("127.0.0.1", port);
   client.set_read_timeout(10, 0);
   bool up = false;
-  for (int i = 0; i < 200 && !up; ++i) {
+  // The dictionary is loaded before the port is taken: seconds under a sanitizer on a busy machine.
+  for (int i = 0; i < 1200 && !up; ++i) {
     auto g = client.Get("/");
     if (g) {
       up = true;
@@ -162,7 +163,7 @@ struct Served {
             static_cast<char*>(nullptr));
       _exit(127);
     }
-    for (int i = 0; i < 400; ++i) {
+    for (int i = 0; i < 1200; ++i) {
       lexiton::server::test_support::Client probe(port);
       if (probe.connected()) return true;
       std::this_thread::sleep_for(std::chrono::milliseconds(25));
