@@ -11,8 +11,8 @@
 #           fixed body through the same worker-pool shape (lexiton-layer-compare, built when
 #           Boost's headers are installed);
 #   overload  lexiton-server, then nginx, each past its capacity: the rate is stepped up from
-#           --from by --step (--step-seconds each) while a step is served with p99 <= 10 ms,
-#           no error and no refusal; the highest such rate is the knee. Then twice the knee for
+#           --from by --step (--step-seconds each) while a step is served with p99 <= 10 ms
+#           (--knee-p99), no error and no refusal; the highest such rate is the knee. Then twice the knee for
 #           --seconds, and one second at half the knee right after: goodput (served per second,
 #           and as a share of the knee), refused, p50/p99 of the served and of the refused.
 # Each run prints the load generator's report and the server's CPU time, and the kernel's count
@@ -20,7 +20,8 @@
 # Everything runs on loopback, in a temporary folder, and is stopped at the end.
 #
 # usage: server/bench/server-bench.sh [--build DIR] [--rate N] [--seconds N] [--keep-alive 0|1]
-#          [--server-options "..."] [--from N] [--step N] [--step-seconds N] [--quiet LOAD]
+#          [--server-options "..."] [--from N] [--step N] [--step-seconds N] [--knee-p99 MS]
+#          [--quiet LOAD]
 #          [server] [nginx] [held] [layers] [overload]   (default: the first three)
 # --quiet LOAD waits (at most 20 minutes) before each run until the one-minute load average is
 # below LOAD, so figures are taken while the machine is otherwise quiet.
@@ -28,7 +29,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 source "$here/server/tests/loopback_services.sh"
 build=$here/build/bench rate=5000 seconds=60 keepalive=0 what=() server_options=""
-from=2000 step=1000 step_seconds=10 quiet=""
+from=2000 step=1000 step_seconds=10 knee_p99=10 quiet=""
 while [ $# -gt 0 ]; do
   case $1 in
     --build) build=$2; shift 2 ;;
@@ -39,6 +40,7 @@ while [ $# -gt 0 ]; do
     --from) from=$2; shift 2 ;;
     --step) step=$2; shift 2 ;;
     --step-seconds) step_seconds=$2; shift 2 ;;
+    --knee-p99) knee_p99=$2; shift 2 ;;
     --quiet) quiet=$2; shift 2 ;;
     server|nginx|held|layers|overload) what+=("$1"); shift ;;
     *) echo "unknown argument $1" >&2; exit 2 ;;
@@ -178,13 +180,13 @@ overload_step() {
 overload_series() {
   local name=$1 cpu=$2 pid=$3 r knee=0 twice
   shift 3
-  echo "-- $name: stepping from $from/s by $step/s, $step_seconds s each (p99 <= 10 ms, no error, no refusal)"
+  echo "-- $name: stepping from $from/s by $step/s, $step_seconds s each (p99 <= $knee_p99 ms, no error, no refusal)"
   settle
   for ((r = from; r <= 200000; r += step)); do
     overload_step "$cpu" "$pid" "$r" "$step_seconds" 0 "$@"
     printf '   %6d/s: p99 %s ms, served %s/s, refused %s, errors %s; %s; generator late by up to %s ms\n' \
       "$r" "$p99" "$served_rate" "$refused" "$errors" "$step_cpu" "$lag"
-    if awk -v p="$p99" 'BEGIN{exit !(p > 10)}' || [ "$refused" != 0 ] || [ "$errors" != 0 ]; then break; fi
+    if awk -v p="$p99" -v k="$knee_p99" 'BEGIN{exit !(p > k)}' || [ "$refused" != 0 ] || [ "$errors" != 0 ]; then break; fi
     knee=$r
   done
   echo "   knee: $knee/s"
