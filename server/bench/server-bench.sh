@@ -21,7 +21,9 @@
 #
 # usage: server/bench/server-bench.sh [--build DIR] [--rate N] [--seconds N] [--keep-alive 0|1]
 #          [--server-options "..."] [--from N] [--step N] [--step-seconds N] [--knee-p99 MS]
-#          [--quiet LOAD]
+#          [--knee N] [--quiet LOAD]
+# --knee N skips the stepping and takes N/s as the knee, so two builds can be compared at the
+# same rates when the machine's noise decides the stepping more than the server does.
 #          [server] [nginx] [held] [layers] [overload]   (default: the first three)
 # --quiet LOAD waits (at most 20 minutes) before each run until the one-minute load average is
 # below LOAD, so figures are taken while the machine is otherwise quiet.
@@ -29,7 +31,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 source "$here/server/tests/loopback_services.sh"
 build=$here/build/bench rate=5000 seconds=60 keepalive=0 what=() server_options=""
-from=2000 step=1000 step_seconds=10 knee_p99=10 quiet=""
+from=2000 step=1000 step_seconds=10 knee_p99=10 quiet="" given_knee=0
 while [ $# -gt 0 ]; do
   case $1 in
     --build) build=$2; shift 2 ;;
@@ -41,6 +43,7 @@ while [ $# -gt 0 ]; do
     --step) step=$2; shift 2 ;;
     --step-seconds) step_seconds=$2; shift 2 ;;
     --knee-p99) knee_p99=$2; shift 2 ;;
+    --knee) given_knee=$2; shift 2 ;;
     --quiet) quiet=$2; shift 2 ;;
     server|nginx|held|layers|overload) what+=("$1"); shift ;;
     *) echo "unknown argument $1" >&2; exit 2 ;;
@@ -180,9 +183,18 @@ overload_step() {
 overload_series() {
   local name=$1 cpu=$2 pid=$3 r knee=0 twice
   shift 3
-  echo "-- $name: stepping from $from/s by $step/s, $step_seconds s each (p99 <= $knee_p99 ms, no error, no refusal)"
-  settle
-  for ((r = from; r <= 200000; r += step)); do
+  if [ "$given_knee" -gt 0 ]; then
+    echo "-- $name: the knee taken as $given_knee/s"
+    knee=$given_knee
+    settle
+    overload_step "$cpu" "$pid" "$knee" "$step_seconds" 0 "$@"
+    printf '   %6d/s: p99 %s ms, served %s/s, refused %s, errors %s; %s; generator late by up to %s ms\n' \
+      "$knee" "$p99" "$served_rate" "$refused" "$errors" "$step_cpu" "$lag"
+  else
+    echo "-- $name: stepping from $from/s by $step/s, $step_seconds s each (p99 <= $knee_p99 ms, no error, no refusal)"
+    settle
+  fi
+  for ((r = from; given_knee == 0 && r <= 200000; r += step)); do
     overload_step "$cpu" "$pid" "$r" "$step_seconds" 0 "$@"
     printf '   %6d/s: p99 %s ms, served %s/s, refused %s, errors %s; %s; generator late by up to %s ms\n' \
       "$r" "$p99" "$served_rate" "$refused" "$errors" "$step_cpu" "$lag"
