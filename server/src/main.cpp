@@ -40,8 +40,8 @@ constexpr int kListenBacklog = 4096;
 // workers longer than this: a served request then waits at most about this long, and the
 // rest are told at once instead of waiting for seconds.
 constexpr unsigned kQueueMilliseconds = 40;
-// The access log goes out in blocks, at least this often: a write per request cost a tenth of
-// the server's time. A crash loses at most the lines of this last moment.
+// The access log goes out in blocks, at least this often: a write per request cost several per
+// cent of the server's time. A crash loses at most the lines of this last moment.
 constexpr auto kLogFlushInterval = std::chrono::milliseconds(100);
 
 const char* kUsage =
