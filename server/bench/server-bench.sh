@@ -174,7 +174,7 @@ overload_step() {
   p99=$(awk '/^latency ms/{print $12}' "$out")
   read -r served_rate served_p50 served_p99 refused refused_p50 refused_p99 refused_max errors < <(
     sed -n 's/^overload: served [0-9]* (\([0-9.]*\) per second) p50 \([0-9.]*\) p99 \([0-9.]*\) ms; refused \([0-9]*\) p50 \([0-9.]*\) p99 \([0-9.]*\) max \([0-9.]*\) ms; errors \([0-9]*\)/\1 \2 \3 \4 \5 \6 \7 \8/p' "$out") || true
-  step_cpu=$(awk -v a="$before" -v b="$after_cpu" -v s="$s" -v n="$served_rate" 'BEGIN{printf "CPU %.0f%% of a core (%.3f ms per served request)", 100*(b-a)/s, (n > 0 ? 1000*(b-a)/(n*s) : 0)}')
+  step_cpu=$(awk -v a="$before" -v b="$after_cpu" -v s="$s" -v n="$served_rate" 'BEGIN{per = 0; if (n > 0) per = 1000*(b-a)/(n*s); printf "CPU %.0f%% of a core (%.3f ms per served request)", 100*(b-a)/s, per}')
   after_line=$(grep '^after:' "$out" || true)
   lag=$(awk '/^send lag/{print $NF}' "$out")
 }
