@@ -325,4 +325,17 @@ TEST(Transport, JudgingOfFinishedDownloads) {
   EXPECT_EQ(out, "1203 Error in server's reply! (407)");
   EXPECT_EQ(judgeExchange(DownloadOutcome::BadStatus, "", "", out), 1203);
   EXPECT_EQ(out, "1203 Error in server's reply! ()");
+  // A busy server's refusal is its not-accepting status, not a broken reply; a balancer's page,
+  // another status with the same line, or another code in a 503 stay bad replies.
+  const std::string busy = "1710 Not accepting connections (restarting service)!";
+  EXPECT_EQ(judgeExchange(DownloadOutcome::BadStatus, "HTTP/1.1 503 Service Unavailable\r\n", busy, out),
+            1710);
+  EXPECT_EQ(out, busy);
+  EXPECT_EQ(judgeExchange(DownloadOutcome::BadStatus, "HTTP/1.1 503 Service Unavailable\r\n",
+                          "<html>503</html>", out),
+            1203);
+  EXPECT_EQ(out, "1203 Error in server's reply! (503)");
+  EXPECT_EQ(judgeExchange(DownloadOutcome::BadStatus, "HTTP/1.1 500 Internal\r\n", busy, out), 1203);
+  EXPECT_EQ(judgeExchange(DownloadOutcome::BadStatus, "HTTP/1.1 503 x\r\n", "0 OK", out), 1203);
+  EXPECT_EQ(judgeExchange(DownloadOutcome::BadStatus, "HTTP/1.1 503 x\r\n", "17100 Not", out), 1203);
 }

@@ -151,11 +151,10 @@ TEST_F(ClientStack, WrongSessionsGive1708AndAnEndedOneLivesOn) {
   EXPECT_NE(out.find("<HL>houses</HL>"), std::string::npos) << out;
 }
 
-// A server over its queue bound refuses with 503 and the 1710 line. The client judges the HTTP
-// status before the body, so the look-up ends in 1203 with the status, which the user sees as
-// the localized "no connection to the server" text; and it makes exactly one request: nothing
-// is retried.
-TEST(ClientAgainstAnOverloadedServer, OneRequestPerLookUpEndingIn1203WithTheStatus) {
+// A server over its queue bound refuses with 503 and the 1710 line. The look-up ends in 1710,
+// which the user sees as the localized "server is busy" text, not as a broken reply; and the
+// client makes exactly one request: nothing is retried.
+TEST(ClientAgainstAnOverloadedServer, OneRequestPerLookUpEndingIn1710) {
   using namespace std::chrono_literals;
   using lexiton::server::test_support::Client;
   lexiton::server::HttpOptions o;
@@ -199,16 +198,17 @@ TEST(ClientAgainstAnOverloadedServer, OneRequestPerLookUpEndingIn1203WithTheStat
   ServerConnection connection(*settings);
   const lexiton::server::HttpCounters before = server.counters();
   std::string out;
-  EXPECT_EQ(connection.query("", "The &kvopoint;houses.", 1, out), 1203);
-  EXPECT_EQ(out, "1203 Error in server's reply! (503)");
+  EXPECT_EQ(connection.query("", "The &kvopoint;houses.", 1, out), 1710);
+  EXPECT_EQ(out, "1710 Not accepting connections (restarting service)!");
   const lexiton::server::HttpCounters after = server.counters();
   EXPECT_EQ(after.accepted - before.accepted, 1u);
   EXPECT_EQ(
       after.refusedAtAccept + after.refusedAtDispatch - before.refusedAtAccept - before.refusedAtDispatch,
       1u);
   using lexiton::protocol::localizedResultText;
-  EXPECT_EQ(localizedResultText(1203, 1033, out), "There is no connection to the Korvell server! (503)");
-  EXPECT_EQ(localizedResultText(1203, 1038, out), lexiton::protocol::stringTableEntry(122) + " (503)");
+  EXPECT_EQ(localizedResultText(1710, 1033, out),
+            "The Korvell server is busy; please try again in a moment.");
+  EXPECT_EQ(localizedResultText(1710, 1038, out), lexiton::protocol::stringTableEntry(141));
   std::filesystem::remove_all(dir);
 }
 
