@@ -87,7 +87,8 @@ std::string stringTableEntry(int id) {
       {145, "Sikertelen ford\xEDt\xE1s! (1)"},
       {146, "Translation failed. (1)"},
       {141,
-       "A Korvell szerver most t\xFAlterhelt, k\xE9rj\xFCk, pr\xF3b\xE1lja \xFAjra egy kis id\xF5 m\xFAlva!"},
+       "A Korvell szerver most t\xFAlterhelt, k\xE9rj\xFCk, pr\xF3"
+       "b\xE1lja \xFAjra egy kis id\xF5 m\xFAlva!"},
       {142, "The Korvell server is busy; please try again in a moment."},
   };
   auto it = table.find(id);
