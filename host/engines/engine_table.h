@@ -5,7 +5,8 @@
 #pragma once
 
 #include <lexiton/companion_exports.h>
-#include <lexiton/lookup/exports.h>
+#include <lexiton/lookup_exports.h>
+#include <lexiton/painter_exports.h>
 
 #include <functional>
 #include <optional>
@@ -73,12 +74,10 @@ class EngineTable {
   void setSecondTooltipEnabled(bool on) { secondTooltip_ = on && secondPainter_; }
   const std::string& clientFile() const { return clientFile_; }
 
-  // Bound entries, typed by the headers both ends build against; null when absent. The
-  // painters' entry takes Windows types, so it is kept untyped here and typed by its caller
-  // (tippaint/win/tip_paint.h).
+  // Bound entries, typed by the headers both ends build against; null when absent.
   struct Entries {
-    void* firstTipPaint = nullptr;
-    void* secondTipPaint = nullptr;
+    TipPaintFn firstTipPaint = nullptr;
+    TipPaintFn secondTipPaint = nullptr;
     LookupRIFFWFn lookupRIFFW = nullptr;
     InitModuleFn initModule = nullptr;
     EndModuleFn endModule = nullptr;

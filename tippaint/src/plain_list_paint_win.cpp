@@ -7,7 +7,7 @@
 #include <tippaint/win/gdi_surface.h>
 #include <tippaint/win/painter_module.h>
 #include <tippaint/win/resource_logos.h>
-#include <tippaint/win/tip_paint.h>
+#include <lexiton/painter_exports.h>
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 // The painter DLL's export: finds the chunk to paint in the host's result array and paints it
 // as RTF documents or as a plain list. Nothing thrown inside gets out.
-#include <tippaint/win/tip_paint.h>
+#include <lexiton/painter_exports.h>
 
 #include <tippaint/layout.h>
 #include <tippaint/rtf_reader.h>

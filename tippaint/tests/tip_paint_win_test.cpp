@@ -5,7 +5,7 @@
 // what the goldens show. LEXITON_WRITE_GOLDENS=1 writes the goldens instead (only from code
 // whose pixels are known good).
 #include <tippaint/frame_geometry.h>
-#include <tippaint/win/tip_paint.h>
+#include <lexiton/painter_exports.h>
 
 #include <lexiton/byte_store.h>
 #include <lexiton/chunk_list.h>

@@ -7,7 +7,7 @@
 #include "png_file.h"
 
 #include <tippaint/win/gdi_handles.h>
-#include <tippaint/win/tip_paint.h>
+#include <lexiton/painter_exports.h>
 
 #include <cstdint>
 #include <optional>

@@ -6,7 +6,7 @@
 #include <string>
 #include <type_traits>
 
-#include "lexiton/lookup/exports.h"
+#include "lexiton/lookup_exports.h"
 
 namespace lexiton::cli {
 

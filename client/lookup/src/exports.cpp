@@ -1,5 +1,5 @@
 // The exported entries: each hands over to the library state and lets nothing escape.
-#include "lexiton/lookup/exports.h"
+#include "lexiton/lookup_exports.h"
 
 #include "lexiton/lookup/library_state.h"
 

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "lexiton/lookup/exports.h"
+#include "lexiton/lookup_exports.h"
 #include "lexiton/lookup/library_state.h"
 #include "lexiton/lookup/query_backend.h"
 #include "lookup_test_util.h"

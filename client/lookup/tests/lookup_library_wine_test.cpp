@@ -20,7 +20,7 @@
 #include <thread>
 #include <vector>
 
-#include "lexiton/lookup/exports.h"
+#include "lexiton/lookup_exports.h"
 #include "lexiton/test/files.h"
 #include "reply_server.h"
 

@@ -3,7 +3,7 @@
 #include <lexiton/alert.h>
 #include <lexiton/companion_exports.h>
 #include <lexiton/fixed_texts.h>
-#include <lexiton/lookup/exports.h>
+#include <lexiton/lookup_exports.h>
 #include <lexiton/ui_resources.h>
 
 #include <shellapi.h>

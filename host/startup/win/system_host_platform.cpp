@@ -2,7 +2,7 @@
 
 #include <lexiton/alert.h>
 #include <lexiton/data_directory_record.h>
-#include <lexiton/lookup/exports.h>
+#include <lexiton/lookup_exports.h>
 
 #include <commctrl.h>
 

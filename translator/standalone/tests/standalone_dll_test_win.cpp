@@ -11,7 +11,7 @@
 
 #include "lexiton/abi.h"
 #include "lexiton/chunk_list.h"
-#include "lexiton/lookup/exports.h"
+#include "lexiton/lookup_exports.h"
 #include "lexiton/library.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "lexiton/alert.h"
 #include "lexiton/chunk_list.h"
 #include "lexiton/dictionary.h"
-#include "lexiton/lookup/exports.h"
+#include "lexiton/lookup_exports.h"
 #include "lexiton/translator/translator_backend.h"
 
 namespace {
