@@ -11,7 +11,6 @@ add_executable(Lexiton WIN32
   shared/win/shared_memory.cpp
   shared/win/event_subscriber.cpp
   res/lexiton.rc)
-target_include_directories(Lexiton PRIVATE ${CMAKE_SOURCE_DIR}/tippaint/include)
 target_link_libraries(Lexiton PRIVATE lexiton_host_core lexiton_common comctl32 shell32 gdi32 user32 advapi32 msvfw32)
 add_dependencies(Lexiton uires1038 uires2057 lexiton_splash_files tippaint mtippaint LexitonSt LexitonClt)
 

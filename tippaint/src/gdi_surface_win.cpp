@@ -8,6 +8,8 @@
 #include <vector>
 
 namespace tippaint::win {
+
+using namespace lexiton::win;
 namespace {
 
 // GDI counts string lengths in int.

@@ -3,7 +3,7 @@
 #include <tippaint/win/painter_paths.h>
 
 #include <tippaint/layout.h>
-#include <tippaint/win/gdi_handles.h>
+#include <lexiton/win/gdi_handles.h>
 #include <tippaint/win/gdi_surface.h>
 #include <tippaint/win/painter_module.h>
 #include <tippaint/win/resource_logos.h>
@@ -15,6 +15,8 @@
 #include <string_view>
 
 namespace tippaint::win {
+
+using namespace lexiton::win;
 namespace {
 
 constexpr int kListTop = 33;

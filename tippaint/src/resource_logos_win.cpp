@@ -1,7 +1,7 @@
 #include <tippaint/win/resource_logos.h>
 
 #include <tippaint/draw_exception.h>
-#include <tippaint/win/gdi_handles.h>
+#include <lexiton/win/gdi_handles.h>
 
 #include <array>
 #include <cstdint>
@@ -11,6 +11,8 @@
 #include <vector>
 
 namespace tippaint::win {
+
+using namespace lexiton::win;
 namespace {
 
 // As a DIB section, so the pixels can be read from memory instead of one GDI call each.

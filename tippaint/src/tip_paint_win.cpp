@@ -4,7 +4,7 @@
 
 #include <tippaint/layout.h>
 #include <tippaint/rtf_reader.h>
-#include <tippaint/win/gdi_handles.h>
+#include <lexiton/win/gdi_handles.h>
 #include <tippaint/win/gdi_surface.h>
 #include <tippaint/win/painter_module.h>
 #include <tippaint/win/painter_paths.h>
@@ -14,6 +14,8 @@
 #include <string_view>
 
 namespace tippaint::win {
+
+using namespace lexiton::win;
 namespace {
 
 HMODULE g_module = nullptr;

@@ -2,7 +2,7 @@
 // the previous object back, and the GDI surface measures and draws without leaving fonts,
 // colours or modes changed in the caller's DC.
 #include <tippaint/layout.h>
-#include <tippaint/win/gdi_handles.h>
+#include <lexiton/win/gdi_handles.h>
 #include <tippaint/win/gdi_surface.h>
 
 #include <gtest/gtest.h>
@@ -12,6 +12,8 @@
 #include <vector>
 
 namespace tippaint::win {
+
+using namespace lexiton::win;
 namespace {
 
 static_assert(!std::is_copy_constructible_v<Font> && !std::is_copy_assignable_v<Font>);

@@ -25,6 +25,8 @@
 #include <vector>
 
 namespace tippaint::win {
+
+using namespace lexiton::win;
 namespace {
 
 // A crash must end the test program, not wait in wine's debugger for a person.

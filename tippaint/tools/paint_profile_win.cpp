@@ -14,6 +14,8 @@
 #include <string>
 
 namespace tippaint::win {
+
+using namespace lexiton::win;
 namespace {
 
 // The kinds of surface call the layout makes.

@@ -6,6 +6,8 @@
 
 namespace tippaint::win {
 
+using namespace lexiton::win;
+
 TooltipCanvas::TooltipCanvas() : dc_(nullptr) {
   {
     WindowDc screen(nullptr);

@@ -6,7 +6,7 @@
 
 #include "png_file.h"
 
-#include <tippaint/win/gdi_handles.h>
+#include <lexiton/win/gdi_handles.h>
 #include <lexiton/painter_exports.h>
 
 #include <cstdint>
@@ -21,7 +21,7 @@ struct PaintOutcome {
   RECT size{};
   int x = 0;
   int y = 0;
-  Region region;
+  lexiton::win::Region region;
 };
 
 class TooltipCanvas {
@@ -53,10 +53,10 @@ class TooltipCanvas {
  private:
   int width_ = 0;
   int height_ = 0;
-  MemoryDc dc_;
-  Bitmap bitmap_;
+  lexiton::win::MemoryDc dc_;
+  lexiton::win::Bitmap bitmap_;
   std::uint32_t* bits_ = nullptr;
-  std::optional<Selection> selection_;
+  std::optional<lexiton::win::Selection> selection_;
 };
 
 }  // namespace tippaint::win

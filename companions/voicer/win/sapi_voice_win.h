@@ -4,10 +4,6 @@
 // are installed, the default voice otherwise.
 #pragma once
 
-#include <windows.h>
-
-#include <objbase.h>
-
 #include <memory>
 
 #include "speech_queue.h"
@@ -16,20 +12,5 @@ namespace lexiton::voicer {
 
 // Null when the system has no speech engine (CoCreateInstance of SpVoice fails).
 std::unique_ptr<Voice> makeSapiVoice();
-
-// COM for the calling thread (the speaking thread), released when the owner goes.
-class ComApartment {
- public:
-  ComApartment() : result_(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
-  ~ComApartment() {
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-  bool ok() const { return SUCCEEDED(result_); }
-
- private:
-  HRESULT result_;
-};
 
 }  // namespace lexiton::voicer

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <lexiton/abi.h>
+#include <lexiton/win/com_apartment.h>
 
 #include "sapi_voice_win.h"
 #include "speech_queue.h"
@@ -24,7 +25,7 @@ SpeechQueue& queue = *new SpeechQueue;
 
 DWORD WINAPI speakingThread(LPVOID module) {
   {
-    ComApartment com;
+    win::ComApartment com(COINIT_MULTITHREADED);
     std::unique_ptr<Voice> voice = com.ok() ? makeSapiVoice() : nullptr;
     queue.serve(voice.get(), kIdle);
   }

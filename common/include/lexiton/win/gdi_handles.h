@@ -1,13 +1,14 @@
-// Owners for the GDI handles the painter makes, and a guard for one DC selection. Owners are
-// move-only and free with the one call that matches how the handle was made; an object that
-// is selected into a DC must be selected out (the guard does that) before its owner dies.
+// Owners for GDI handles (the painters', the host's splash), and a guard for one DC selection.
+// Owners are move-only and free with the one call that matches how the handle was made; an
+// object that is selected into a DC must be selected out (the guard does that) before its owner
+// dies.
 #pragma once
 
 #include <windows.h>
 
 #include <utility>
 
-namespace tippaint::win {
+namespace lexiton::win {
 
 // A pen, brush, font, bitmap or region from a Create* call (DeleteObject).
 template <class Handle>
@@ -139,4 +140,4 @@ class TextStateGuard {
   int mode_;
 };
 
-}  // namespace tippaint::win
+}  // namespace lexiton::win

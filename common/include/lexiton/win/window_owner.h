@@ -1,11 +1,11 @@
-// Owner of one window (DestroyWindow), for the host's modeless dialogs and the splash.
+// Owner of one window (DestroyWindow): the host's windows, modeless dialogs and splash.
 #pragma once
 
 #include <windows.h>
 
 #include <utility>
 
-namespace lexiton::host {
+namespace lexiton::win {
 
 class WindowOwner {
  public:
@@ -28,4 +28,4 @@ class WindowOwner {
   HWND window_ = nullptr;
 };
 
-}  // namespace lexiton::host
+}  // namespace lexiton::win
