@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "lexiton/lookup/dialog_runners.h"
+#include "win/dialog_runners.h"
 
 namespace lexiton::lookup::detail {
 

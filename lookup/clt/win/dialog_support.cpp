@@ -1,5 +1,5 @@
 // The shared parts of the client library's dialogs.
-#include "dialog_support_win.h"
+#include "win/dialog_support.h"
 
 #include <shellapi.h>
 

@@ -1,5 +1,5 @@
 // The client library's two modeless dialogs, each run to its end inside the call: the proxy
-// settings and the upgrade notice. Windows only (the definitions live in *_win.cpp); handles
+// settings and the upgrade notice. Windows only (defined in this folder); handles
 // travel as void* so callers need not include windows.h.
 #pragma once
 

@@ -1,7 +1,7 @@
 // The proxy the user set for the system's Internet connections, offered by the proxy dialog.
 #include <vector>
 
-#include "dialog_support_win.h"
+#include "win/dialog_support.h"
 #include "lexiton/protocol/proxy_settings.h"
 
 namespace lexiton::lookup::detail {

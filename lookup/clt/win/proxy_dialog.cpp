@@ -1,6 +1,6 @@
 // The proxy settings dialog: a modeless dialog run to its end inside runProxyDialog.
 
-#include "dialog_support_win.h"
+#include "win/dialog_support.h"
 #include "lexiton/protocol/proxy_settings.h"
 
 namespace lexiton::lookup {

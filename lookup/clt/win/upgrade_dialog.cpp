@@ -1,7 +1,7 @@
 // The upgrade notice: a modeless dialog run to its end inside runUpgradeDialog. It offers the
 // installer and the change history on the product's web site, and keeps out of the way by
 // minimising itself whenever the user turns to another window.
-#include "dialog_support_win.h"
+#include "win/dialog_support.h"
 
 namespace lexiton::lookup {
 

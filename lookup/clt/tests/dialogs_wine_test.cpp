@@ -15,8 +15,8 @@
 #include <thread>
 #include <vector>
 
-#include "dialog_driver_win.h"
-#include "lexiton/lookup/dialog_runners.h"
+#include "lexiton/test/win/dialog_driver.h"
+#include "win/dialog_runners.h"
 #include "lexiton/protocol/proxy_settings.h"
 
 using namespace lexiton::lookup;
@@ -27,6 +27,11 @@ namespace {
 
 namespace pc = proxy_control;
 namespace uc = upgrade_control;
+
+// Finds the dialog a runner publishes in its window slot.
+Script::Locate inSlot(WindowSlot& slot) {
+  return [&slot] { return static_cast<HWND>(slot.load()); };
+}
 
 constexpr int kEnglish = 1033;
 constexpr int kHungarian = 1038;

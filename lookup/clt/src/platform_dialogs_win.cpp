@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "lexiton/lookup/dialog_runners.h"
+#include "win/dialog_runners.h"
 
 namespace lexiton::lookup {
 

@@ -1,5 +1,5 @@
 // Drives a dialog the way a user's clicks arrive: one scripted step per timer tick, sent as
-// messages to the dialog and its controls. For the wine tests of the client library's dialogs.
+// messages to the dialog and its controls. For the wine tests of the libraries' dialogs.
 #pragma once
 
 #include <windows.h>
@@ -7,8 +7,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "lexiton/lookup/dialog_runners.h"
 
 namespace dialog_driver {
 
@@ -86,9 +84,6 @@ inline std::wstring wideText(HWND window) {
 }
 inline std::string text(HWND dialog, int id) { return text(item(dialog, id)); }
 
-inline Script::Locate inSlot(lexiton::lookup::WindowSlot& slot) {
-  return [&slot] { return static_cast<HWND>(slot.load()); };
-}
 inline Script::Locate byCaption(const wchar_t* caption) {
   return [caption] { return FindWindowW(nullptr, caption); };
 }

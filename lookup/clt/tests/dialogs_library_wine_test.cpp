@@ -9,8 +9,10 @@
 #include <fstream>
 #include <string>
 
-#include "dialog_driver_win.h"
+#include "lexiton/test/win/dialog_driver.h"
+#include "win/dialog_runners.h"
 #include "lexiton/library.h"
+#include "lexiton/lookup_exports.h"
 #include "lexiton/profile.h"
 #include "lexiton/test/files.h"
 
@@ -18,11 +20,6 @@ using namespace dialog_driver;
 namespace pc = lexiton::lookup::proxy_control;
 
 namespace {
-
-using KVInitFn = int(__cdecl*)(void*, const char*);
-using KVCloseFn = int(__cdecl*)();
-using KVExitFn = bool(__cdecl*)(int, void*);
-using KVProxyDlgFn = int(__cdecl*)(int, void*);
 
 constexpr int kEnglish = 1033;
 
