@@ -1,12 +1,12 @@
 #include "startup/host_paths.h"
 
 #include <lexiton/fixed_texts.h>
+#include <lexiton/settings_keys.h>
 
 namespace lexiton::host {
 
 namespace {
 constexpr std::string_view kDataSubfolder = "\\Veltrix\\Lexiton\\";
-constexpr std::string_view kConfigFile = "lexiton.ini";
 constexpr std::string_view kLocalDictionaryFile = "lexidic.db";
 constexpr std::string_view kFallbackDirectory = ".\\";
 // String 26 this long leaves no room for a name.
@@ -29,7 +29,7 @@ HostPaths locateDataDirectory(const std::optional<std::string>& appDataFolder) {
   } else {
     paths.dataDirectory = std::string(kFallbackDirectory);
   }
-  paths.configPath = (paths.dataDirectory + std::string(kConfigFile)).substr(0, kPathLimit);
+  paths.configPath = (paths.dataDirectory + std::string(settings::kFileName)).substr(0, kPathLimit);
   return paths;
 }
 

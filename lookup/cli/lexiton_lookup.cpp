@@ -12,6 +12,7 @@
 #include <lexiton/abi.h>
 #include <lexiton/chunk_list.h>
 #include <lexiton/chunk_tags.h>
+#include <lexiton/settings_keys.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,7 +26,7 @@ namespace {
 
 struct Options {
   std::string library;  // empty: the default library
-  std::string ini = "lexiton.ini";
+  std::string ini{lexiton::settings::kFileName};
   unsigned cursor = 0;
   std::string footer;
   std::string source = "Trigger";

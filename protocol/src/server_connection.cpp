@@ -3,6 +3,7 @@
 
 #include "lexiton/fixed_texts.h"
 #include "lexiton/profile.h"
+#include "lexiton/settings_keys.h"
 #include "lexiton/protocol/pipe_format.h"
 #include "lexiton/protocol/query_text.h"
 #include "lexiton/protocol/request_fields.h"
@@ -12,8 +13,8 @@
 namespace lexiton::protocol {
 
 namespace {
-constexpr char kServer[] = "Server Settings";
-constexpr char kUserSection[] = "User Settings";
+namespace server_keys = settings::server;
+namespace user_keys = settings::user;
 
 std::shared_ptr<QuerySession> buildQuerySession(const std::string& serverAddress,
                                                 const TransportSettings& transport) {
@@ -22,14 +23,14 @@ std::shared_ptr<QuerySession> buildQuerySession(const std::string& serverAddress
 }  // namespace
 
 ServerConnection::ServerConnection(const lexiton::Profile& settings, SessionBuilder builder)
-    : serverAddress_(settings.readString(kServer, "Server_Address")),
-      timeoutSeconds_(leadingInt(settings.readString(kServer, "Server_Timeout"))),
-      user_(settings.readString(kUserSection, "Name")),
-      password_(settings.readString(kUserSection, "Password")),
-      sessionId_(settings.readString(kServer, "SessionID")),
-      proxyServer_(settings.readString(kServer, "Proxy_Server")),
-      proxyAuth_(settings.readString(kServer, "Proxy_Auth")),
-      proxyType_(proxyTypeFromSetting(settings.readString(kServer, "Proxy_Type"))),
+    : serverAddress_(settings.readString(server_keys::kSection, server_keys::kServerAddress)),
+      timeoutSeconds_(leadingInt(settings.readString(server_keys::kSection, server_keys::kServerTimeout))),
+      user_(settings.readString(user_keys::kSection, user_keys::kName)),
+      password_(settings.readString(user_keys::kSection, user_keys::kPassword)),
+      sessionId_(settings.readString(server_keys::kSection, server_keys::kSessionId)),
+      proxyServer_(settings.readString(server_keys::kSection, server_keys::kProxyServer)),
+      proxyAuth_(settings.readString(server_keys::kSection, server_keys::kProxyAuth)),
+      proxyType_(proxyTypeFromSetting(settings.readString(server_keys::kSection, server_keys::kProxyType))),
       builder_(builder ? std::move(builder) : SessionBuilder(buildQuerySession)) {}
 
 ServerConnection::~ServerConnection() = default;
@@ -137,9 +138,9 @@ void ServerConnection::setProxy(std::string_view server, std::string_view type, 
     rebuild_ = true;
   }
   if (store) {
-    store->writeString(kServer, "Proxy_Server", server);
-    store->writeString(kServer, "Proxy_Auth", credentials);
-    store->writeString(kServer, "Proxy_Type", type);
+    store->writeString(server_keys::kSection, server_keys::kProxyServer, server);
+    store->writeString(server_keys::kSection, server_keys::kProxyAuth, credentials);
+    store->writeString(server_keys::kSection, server_keys::kProxyType, type);
   }
 }
 

@@ -3,11 +3,10 @@
 #include <windows.h>
 
 #include <lexiton/data_directory_record.h>
+#include <lexiton/settings_keys.h>
 
 namespace lexiton::dictcore {
 namespace {
-
-constexpr const char* kConfigFile = "lexiton.ini";
 
 std::string folderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\') + 1); }
 
@@ -39,9 +38,9 @@ std::string configPath() {
       directory = value;
     RegCloseKey(key);
   }
-  if (directory.empty()) return libraryFolder() + kConfigFile;
+  if (directory.empty()) return libraryFolder() + std::string(settings::kFileName);
   if (directory.back() != '\\') directory += '\\';
-  return directory + kConfigFile;
+  return directory + std::string(settings::kFileName);
 }
 
 }  // namespace lexiton::dictcore

@@ -9,6 +9,7 @@
 #include <lexiton/companion_exports.h>
 #include <lexiton/language_ids.h>
 #include <lexiton/profile.h>
+#include <lexiton/settings_keys.h>
 #include <lexiton/text_encoding.h>
 
 #include <cstring>
@@ -27,8 +28,6 @@ namespace {
 
 // The host hands at most its text reader's buffer (10000 characters) with the marker.
 constexpr std::size_t kMaxTextUnits = 10001;
-constexpr const char* kHostSection = "dict";
-constexpr const char* kLanguageKey = "UserLang";
 
 std::shared_mutex libraryLock;
 std::unique_ptr<HoverLibrary> library;  // guarded by libraryLock
@@ -54,7 +53,8 @@ std::vector<std::string> allDictionaries() {
 // only offers after a successful InitModule.
 int openChosen() {
   const auto profile = openProfile(configPath());
-  const int language = profile->readInt(kHostSection, kLanguageKey, kLanguageEnglishUK);
+  const int language =
+      profile->readInt(settings::dict::kSection, settings::dict::kUserLang, kLanguageEnglishUK);
   auto opened = std::make_unique<HoverLibrary>(libraryFolder(), chosenDictionaries(*profile), language);
   if (!opened->anyOpen() && !HoverLibrary(libraryFolder(), allDictionaries(), language).anyOpen()) return -1;
   std::unique_lock lock(libraryLock);

@@ -5,6 +5,7 @@
 #include <lexiton/byte_store.h>
 #include <lexiton/chunk_list.h>
 #include <lexiton/profile.h>
+#include <lexiton/settings_keys.h>
 #include <lexiton/text_encoding.h>
 
 #include <cstdlib>
@@ -22,8 +23,8 @@
 namespace lexiton::lookup {
 
 namespace {
-constexpr const char* kDictSection = "dict";
-constexpr const char* kServerSection = "Server Settings";
+namespace dict_keys = settings::dict;
+namespace server_keys = settings::server;
 }  // namespace
 
 struct LibraryState::AboutList {
@@ -88,10 +89,12 @@ int LibraryState::init(void* ownerWindow, const char* settingsPath) {
   }
 
   auto settings = openProfile(next->settingsPath);
-  const std::string userLanguage = settings->readString(kDictSection, "UserLang");
+  const std::string userLanguage = settings->readString(dict_keys::kSection, dict_keys::kUserLang);
   next->language = userLanguage.empty() ? kLanguageHungarian : std::atoi(userLanguage.c_str());
-  next->serverMode = settings->readString(kServerSection, "Server_Mode") != "0";
-  if (speech && speechWanted([&](const char* section) { return settings->readString(section, "State"); })) {
+  next->serverMode = settings->readString(server_keys::kSection, server_keys::kServerMode) != "0";
+  if (speech && speechWanted([&](std::string_view section) {
+        return settings->readString(section, settings::audio::kState);
+      })) {
     next->speech = std::move(speech);
   }
 
@@ -192,13 +195,13 @@ int LibraryState::proxyDialog(int language, void* parentWindow) {
   const auto configuration = current();
   if (!configuration) return 0;  // no settings file to read or write
   auto settings = openProfile(configuration->settingsPath);
-  std::string server = settings->readString(kServerSection, "Proxy_Server");
-  std::string type = settings->readString(kServerSection, "Proxy_Type");
-  std::string credentials = settings->readString(kServerSection, "Proxy_Auth");
+  std::string server = settings->readString(server_keys::kSection, server_keys::kProxyServer);
+  std::string type = settings->readString(server_keys::kSection, server_keys::kProxyType);
+  std::string credentials = settings->readString(server_keys::kSection, server_keys::kProxyAuth);
   if (dialogs()->runProxy(language, parentWindow, server, type, credentials) != 2) return 0;
-  settings->writeString(kServerSection, "Proxy_Server", server);
-  settings->writeString(kServerSection, "Proxy_Auth", credentials);
-  settings->writeString(kServerSection, "Proxy_Type", type);
+  settings->writeString(server_keys::kSection, server_keys::kProxyServer, server);
+  settings->writeString(server_keys::kSection, server_keys::kProxyAuth, credentials);
+  settings->writeString(server_keys::kSection, server_keys::kProxyType, type);
   if (configuration->backend) configuration->backend->setProxy(server, type, credentials);
   return 0;
 }

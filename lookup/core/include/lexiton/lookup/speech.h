@@ -3,6 +3,8 @@
 // what is queued. The pipeline only decides what to say; tests hand it a recorder.
 #pragma once
 
+#include <lexiton/settings_keys.h>
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,8 +29,8 @@ std::unique_ptr<Speech> loadSpeechLibrary(const std::string& file);
 // the destination section's. `readState(section)` returns a section's State value.
 template <class ReadState>
 bool speechWanted(ReadState&& readState) {
-  if (readState("Source Language Audio Settings") == "On") return true;
-  return readState("Destination Language Audio Settings") == "On";
+  if (readState(settings::audio::kSourceSection) == "On") return true;
+  return readState(settings::audio::kDestinationSection) == "On";
 }
 
 }  // namespace lexiton::lookup
