@@ -115,7 +115,8 @@ class Startup {
 
   std::string caption() { return p_.languageString(engines_.languageLibrary(), LXR_STRING_CAPTION); }
 
-  // Shows message 26 naming `name` (string 26 alone when the name is empty); the caller ends.
+  // Shows the component-failed message naming `name` (the text alone when the name is empty);
+  // the caller ends.
   bool stop(std::string_view name) {
     p_.alert(
         componentFailedText(p_.languageString(engines_.languageLibrary(), LXR_STRING_COMPONENT_FAILED), name),
