@@ -39,7 +39,7 @@ foreach(language 1038 2057)
 endforeach()
 
 add_executable(Lexiton WIN32
-  startup/win/main_win.cpp
+  startup/win/main.cpp
   startup/win/system_host_platform.cpp
   startup/win/system_profile_functions.cpp
   startup/win/host_windows.cpp

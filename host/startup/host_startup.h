@@ -1,6 +1,6 @@
 // The host's life from process start to the end: the start-up sequence with its failure table,
 // the main message loop, the exit routine and the steps after the loop. The decisions are here;
-// the system calls are behind HostPlatform (host_platform_win.cpp in the program).
+// the system calls are behind HostPlatform (startup/win/system_host_platform.cpp in the program).
 #pragma once
 
 #include <optional>

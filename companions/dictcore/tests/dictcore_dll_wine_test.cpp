@@ -19,7 +19,7 @@
 
 #include <lexiton/test/win/dialog_driver.h>
 #include "plain_list_texts.h"
-#include "tooltip_canvas_win.h"
+#include "win/tooltip_canvas.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <lexiton/abi.h>
 #include <lexiton/win/com_apartment.h>
 
-#include "sapi_voice_win.h"
+#include "sapi_voice.h"
 #include "speech_queue.h"
 
 namespace lexiton::voicer {

@@ -12,8 +12,8 @@
 #include <lexiton/library.h>
 
 #include "png_file.h"
-#include "sample_tooltips_win.h"
-#include "tooltip_canvas_win.h"
+#include "win/sample_tooltips.h"
+#include "win/tooltip_canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dict_config_dialog_win.h"
+#include "dict_config_dialog.h"
 
 #include <lexiton/language_ids.h>
 #include <lexiton/text_encoding.h>

@@ -1,4 +1,4 @@
-#include "config_location_win.h"
+#include "config_location.h"
 
 #include <windows.h>
 

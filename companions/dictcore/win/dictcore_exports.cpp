@@ -19,8 +19,8 @@
 #include <mutex>
 #include <shared_mutex>
 
-#include "config_location_win.h"
-#include "dict_config_dialog_win.h"
+#include "config_location.h"
+#include "dict_config_dialog.h"
 #include "hover_library.h"
 
 namespace lexiton::dictcore {

@@ -1,4 +1,4 @@
-#include "lexiton/test/desktop_input_win.h"
+#include "lexiton/test/win/desktop_input.h"
 
 #include <windows.h>
 

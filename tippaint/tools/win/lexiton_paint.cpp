@@ -6,7 +6,7 @@
 // RESULT is a ChunkList file (as the client library writes one). Prints the painted
 // rectangle, the window position and TipPaint's return value; exits 0 when the PNG was
 // written, 1 when painting produced nothing to write, 2 on bad arguments or a missing DLL.
-#include "tooltip_canvas_win.h"
+#include "tooltip_canvas.h"
 
 #include <lexiton/library.h>
 

@@ -1,4 +1,4 @@
-#include "sapi_voice_win.h"
+#include "sapi_voice.h"
 
 #include <sapi.h>
 

@@ -1,5 +1,5 @@
 // Times TipPaint against the platform's rich-edit control on the same tooltips, in one process,
-// interleaved: for each sample tooltip (sample_tooltips_win.h) every round paints it once with
+// interleaved: for each sample tooltip (sample_tooltips.h) every round paints it once with
 // each, in alternating order, into the same screen-sized off-screen canvas. The rich-edit side
 // does what a host built on the control would: EM_STREAMIN of each RTF document, then
 // EM_FORMATRANGE into the canvas's memory DC, one document below the other. Prints median and
@@ -8,9 +8,9 @@
 //   tippaint_paint_bench [--dll FILE] [--runs N] [--write-result FILE] [--no-profile]
 //
 // --write-result saves the three-alternative result list, for lexiton-paint.
-#include "paint_profile_win.h"
-#include "sample_tooltips_win.h"
-#include "tooltip_canvas_win.h"
+#include "paint_profile.h"
+#include "sample_tooltips.h"
+#include "tooltip_canvas.h"
 
 #include <lexiton/library.h>
 

@@ -1,4 +1,4 @@
-#include "paint_profile_win.h"
+#include "paint_profile.h"
 
 #include <tippaint/frame_painter.h>
 #include <tippaint/layout.h>

@@ -3,7 +3,7 @@
 // the layout sorted into fonts, measuring and drawing.
 #pragma once
 
-#include "sample_tooltips_win.h"
+#include "sample_tooltips.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "tooltip_canvas_win.h"
+#include "tooltip_canvas.h"
 
 #include "png_file.h"
 

@@ -1,4 +1,4 @@
-#include "sample_tooltips_win.h"
+#include "sample_tooltips.h"
 
 #include <lexiton/abi.h>
 #include <lexiton/byte_store.h>
