@@ -44,9 +44,9 @@ add_executable(Lexiton WIN32
   startup/win/system_profile_functions.cpp
   startup/win/host_windows.cpp
   startup/win/splash_window.cpp
-  shared/win/named_mutex.cpp
-  shared/win/shared_memory.cpp
-  shared/win/event_subscriber.cpp
+  shared_memory/win/named_mutex.cpp
+  shared_memory/win/shared_memory.cpp
+  shared_memory/win/event_subscriber.cpp
   res/lexiton.rc)
 target_link_libraries(Lexiton PRIVATE lexiton_host_core lexiton_common comctl32 shell32 gdi32 user32 advapi32 msvfw32)
 add_dependencies(Lexiton uires1038 uires2057 lexiton_splash_files tippaint mtippaint LexitonSt LexitonClt)

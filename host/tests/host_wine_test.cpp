@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "host_process.h"
-#include "shared/subscriber_record.h"
+#include "shared_memory/subscriber_record.h"
 #include "splash_test_images.h"
 #include "startup/custom_colors.h"
 #include "startup/splash_file.h"

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "engines/engine_table.h"
-#include "shared/win/event_subscriber.h"
+#include "shared_memory/win/event_subscriber.h"
 #include "startup/host_startup.h"
 
 namespace lexiton::host {

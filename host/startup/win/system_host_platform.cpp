@@ -6,7 +6,7 @@
 
 #include <commctrl.h>
 
-#include "shared/subscriber_record.h"
+#include "shared_memory/subscriber_record.h"
 #include "startup/win/splash_window.h"
 
 namespace lexiton::host {

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "shared/named_object_exception.h"
+#include "shared_memory/named_object_exception.h"
 
 namespace lexiton::host {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "shared/win/shared_memory.h"
+#include "shared_memory/win/shared_memory.h"
 
 namespace lexiton::host {
 

@@ -1,9 +1,9 @@
-#include "shared/win/shared_memory.h"
+#include "shared_memory/win/shared_memory.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "shared/subscriber_record.h"
+#include "shared_memory/subscriber_record.h"
 
 namespace lexiton::host {
 

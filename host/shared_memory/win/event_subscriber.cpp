@@ -1,10 +1,10 @@
-#include "shared/win/event_subscriber.h"
+#include "shared_memory/win/event_subscriber.h"
 
 #include <lexiton/fixed_texts.h>
 
 #include <new>
 
-#include "shared/subscriber_record.h"
+#include "shared_memory/subscriber_record.h"
 
 namespace lexiton::host {
 

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "shared/named_object_exception.h"
-#include "shared/win/named_mutex.h"
+#include "shared_memory/named_object_exception.h"
+#include "shared_memory/win/named_mutex.h"
 
 namespace lexiton::host {
 

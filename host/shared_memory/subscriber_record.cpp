@@ -1,4 +1,4 @@
-#include "shared/subscriber_record.h"
+#include "shared_memory/subscriber_record.h"
 
 namespace lexiton::host {
 

@@ -1,4 +1,4 @@
-#include "shared/win/named_mutex.h"
+#include "shared_memory/win/named_mutex.h"
 
 namespace lexiton::host {
 
