@@ -1,6 +1,7 @@
 // lexiton-server: "serve" answers the client's POSTs; "session" issues a session and writes
 // it into a client's lexiton.ini.
 #include "lexiton/profile.h"
+#include "lexiton/settings_keys.h"
 #include "lexiton/protocol/server_connection.h"
 #include "lexiton/text_encoding.h"
 #include "lexiton/server/dictionary_translator.h"
@@ -192,10 +193,11 @@ int session(const std::map<std::string, std::string>& o) {
   // The client's own settings-file rules: other keys, sections and comments stay as they are.
   auto ini = lexiton::openPortableProfile(need(o, "ini"));
   const std::string address = need(o, "address");
-  for (const auto& [key, value] : {std::pair<const char*, std::string>{"SessionID", id},
-                                   {"Server_Address", address},
-                                   {"Server_Mode", "1"}})
-    if (!ini->writeString("Server Settings", key, value))
+  namespace keys = lexiton::settings::server;
+  for (const auto& [key, value] : {std::pair<std::string_view, std::string>{keys::kSessionId, id},
+                                   {keys::kServerAddress, address},
+                                   {keys::kServerMode, "1"}})
+    if (!ini->writeString(keys::kSection, key, value))
       throw std::runtime_error("cannot write " + ini->path());
   std::printf("%s\n", id.substr(0, lexiton::server::kSessionNameLength).c_str());
   return 0;
