@@ -91,7 +91,7 @@ void MainWindow::destroy() {
 
 void MainWindow::initialise(HWND window) {
   try {
-    settings_ = readWindowSettings(systemProfile(), paths_.configPath);
+    state_.settings = readWindowSettings(systemProfile(), paths_.configPath);
   } catch (const cIni::cExc& e) {
     // create() reports it once the dialog call has returned.
     settingsError_ = e.what();
@@ -124,11 +124,12 @@ void MainWindow::setTrayIcon(int iconId, int tipId, DWORD action) {
 }
 
 void MainWindow::togglePause() {
-  paused_ = !paused_;
+  bool& paused = state_.hover.paused;
+  paused = !paused;
   // A peer holding the block too long only leaves the old flag there.
-  if (subscriber_) subscriber_->setEnabled(!paused_);
+  if (subscriber_) subscriber_->setEnabled(!paused);
   if (trayAdded_)
-    setTrayIcon(paused_ ? LXR_ICON_PAUSED : LXR_ICON_ACTIVE, paused_ ? LXR_STRING_PAUSED : LXR_STRING_ACTIVE,
+    setTrayIcon(paused ? LXR_ICON_PAUSED : LXR_ICON_ACTIVE, paused ? LXR_STRING_PAUSED : LXR_STRING_ACTIVE,
                 NIM_MODIFY);
 }
 
@@ -152,7 +153,7 @@ bool MainWindow::exitRoutine() {
     if (!kvExit(paths_.language, nullptr)) return false;
   }
   removeTrayAndHook();
-  const std::string failure = saveWindowSettings(systemProfile(), paths_.configPath, settings_);
+  const std::string failure = saveWindowSettings(systemProfile(), paths_.configPath, state_.settings);
   if (!failure.empty()) warn(failure);
   PostQuitMessage(0);
   return true;
@@ -177,6 +178,8 @@ INT_PTR CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam,
       if (lParam == WM_LBUTTONUP) self->togglePause();
       return TRUE;
   }
+  for (MainWindowHandler* handler : self->handlers_)
+    if (handler->handle(window, message, wParam, lParam)) return TRUE;
   return FALSE;
 }
 

@@ -10,10 +10,13 @@
 #include <lexiton/win/window_owner.h>
 
 #include <string>
+#include <vector>
 
 #include "engines/engine_table.h"
 #include "shared_memory/win/event_subscriber.h"
 #include "startup/host_startup.h"
+#include "startup/host_state.h"
+#include "startup/win/main_window_handler.h"
 
 namespace lexiton::host {
 
@@ -66,6 +69,11 @@ class MainWindow {
   // The shared block whose flag a left click on the tray icon switches.
   void setSubscriber(EventSubscriber* subscriber) { subscriber_ = subscriber; }
 
+  // What the host's parts share; the settings are read when the window is created.
+  HostState& state() { return state_; }
+  // A part that answers some of this window's messages; it must outlive the window.
+  void addHandler(MainWindowHandler& handler) { handlers_.push_back(&handler); }
+
  private:
   static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void initialise(HWND window);
@@ -75,11 +83,11 @@ class MainWindow {
   win::WindowOwner window_;
   const EngineTable* engines_ = nullptr;
   HostPaths paths_;
-  WindowSettings settings_;
+  HostState state_;
+  std::vector<MainWindowHandler*> handlers_;
   std::string settingsError_;
   lexiton::Library hookLibrary_;
   bool trayAdded_ = false;
-  bool paused_ = false;
   EventSubscriber* subscriber_ = nullptr;
 };
 
