@@ -1,5 +1,8 @@
 #include "sapi_voice.h"
 
+// sapi.h needs the Windows types declared first.
+#include <windows.h>
+
 #include <sapi.h>
 
 #include <lexiton/win/com_ptr.h>
