@@ -44,11 +44,20 @@ add_executable(Lexiton WIN32
   startup/win/system_profile_functions.cpp
   startup/win/host_windows.cpp
   startup/win/splash_window.cpp
+  hover/win/hover_controller.cpp
+  hover/win/lookup_threads.cpp
+  hover/win/system_text_reader.cpp
+  tooltip/win/tooltip_surface.cpp
+  tooltip/win/display_window.cpp
+  tooltip/win/system_local_dictionary.cpp
   shared_memory/win/named_mutex.cpp
   shared_memory/win/shared_memory.cpp
   shared_memory/win/event_subscriber.cpp
   res/lexiton.rc)
 target_link_libraries(Lexiton PRIVATE lexiton_host_core lexiton_common comctl32 shell32 gdi32 user32 advapi32 msvfw32)
+# The program's manifest lies beside its resource script.
+target_compile_options(Lexiton PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${CMAKE_CURRENT_SOURCE_DIR}/res>)
+set_source_files_properties(res/lexiton.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/res/lexiton.manifest)
 add_dependencies(Lexiton uires1038 uires2057 lexiton_splash_files tippaint mtippaint LexitonSt LexitonClt)
 
 # Stand-in companions. The host's tests always run with these (their log shows what the host
