@@ -105,6 +105,18 @@ if(TARGET host_wine_tests)
     ENVIRONMENT "GTEST_FILTER=-HostProgram.Hungarian*")
 endif()
 
+# The pointer tracking and the tooltips of the real program with real pointer input (xdotool),
+# the real hook, text reader and hover dictionary, over a text window of the test.
+lexiton_add_test(host_hover_wine_tests WINE_ONLY TIMEOUT 900
+  SOURCES tests/hover_wine_test.cpp tests/hover_desktop.cpp tests/host_process.cpp
+  LIBS lexiton_host_core lexiton_common lexiton_desktop_input advapi32 user32 gdi32)
+if(TARGET host_hover_wine_tests)
+  add_dependencies(host_hover_wine_tests Lexiton ptrhook textgrab dictcore tippaint mtippaint LexitonSt
+    standin_client)
+  # One running host per wine session, and one test moving the pointer at a time.
+  set_tests_properties(host_hover_wine_tests PROPERTIES RESOURCE_LOCK "lexiton_host;lexiton_x_input")
+endif()
+
 # The Hungarian messages once more in the code page of a Hungarian system: wine takes 1250 from
 # the locale's name.
 if(TARGET host_wine_tests)
