@@ -44,11 +44,20 @@ add_executable(Lexiton WIN32
   startup/win/system_profile_functions.cpp
   startup/win/host_windows.cpp
   startup/win/splash_window.cpp
+  hover/win/hover_controller.cpp
+  hover/win/lookup_threads.cpp
+  hover/win/system_text_reader.cpp
+  tooltip/win/tooltip_surface.cpp
+  tooltip/win/display_window.cpp
+  tooltip/win/system_local_dictionary.cpp
   shared_memory/win/named_mutex.cpp
   shared_memory/win/shared_memory.cpp
   shared_memory/win/event_subscriber.cpp
   res/lexiton.rc)
 target_link_libraries(Lexiton PRIVATE lexiton_host_core lexiton_common comctl32 shell32 gdi32 user32 advapi32 msvfw32)
+# The program's manifest lies beside its resource script.
+target_compile_options(Lexiton PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${CMAKE_CURRENT_SOURCE_DIR}/res>)
+set_source_files_properties(res/lexiton.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/res/lexiton.manifest)
 add_dependencies(Lexiton uires1038 uires2057 lexiton_splash_files tippaint mtippaint LexitonSt LexitonClt)
 
 # Stand-in companions. The host's tests always run with these (their log shows what the host
@@ -100,6 +109,18 @@ if(TARGET host_wine_tests)
   # The Hungarian messages run in host_wine_hu_tests, under the code page they need.
   set_tests_properties(host_wine_tests PROPERTIES RESOURCE_LOCK lexiton_host
     ENVIRONMENT "GTEST_FILTER=-HostProgram.Hungarian*")
+endif()
+
+# The pointer tracking and the tooltips of the real program with real pointer input (xdotool),
+# the real hook, text reader and hover dictionary, over a text window of the test.
+lexiton_add_test(host_hover_wine_tests WINE_ONLY TIMEOUT 900
+  SOURCES tests/hover_wine_test.cpp tests/hover_desktop.cpp
+  LIBS lexiton_host_test_process lexiton_desktop_input gdi32)
+if(TARGET host_hover_wine_tests)
+  add_dependencies(host_hover_wine_tests Lexiton ptrhook textgrab dictcore tippaint mtippaint LexitonSt
+    standin_client)
+  # One running host per wine session, and one test moving the pointer at a time.
+  set_tests_properties(host_hover_wine_tests PROPERTIES RESOURCE_LOCK "lexiton_host;lexiton_x_input")
 endif()
 
 # The Hungarian messages once more in the code page of a Hungarian system: wine takes 1250 from

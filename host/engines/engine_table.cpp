@@ -103,8 +103,19 @@ void EngineTable::release(ModuleHandle& module) {
   module = nullptr;
 }
 
+int EngineTable::initClient(const std::string& configPath) {
+  return entries_.kvInit ? entries_.kvInit(nullptr, configPath.c_str()) : -1;
+}
+
+void EngineTable::closeClient() {
+  if (!client_ || clientClosed_) return;
+  clientClosed_ = true;
+  callSwallowing(entries_.kvClose);
+}
+
 void EngineTable::unload() {
-  if (client_) callSwallowing(entries_.kvClose);
+  closeClient();
+  clientClosed_ = false;
   if (dictionary_ && engineInitialised_) callSwallowing(entries_.endModule);
   entries_ = Entries{};
   engineInitialised_ = secondPainter_ = secondTooltip_ = false;

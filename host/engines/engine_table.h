@@ -63,7 +63,13 @@ class EngineTable {
   // Settings] Server_Mode at the client step, as the file says then.
   std::optional<Failure> bind(int hoverDictionaries, const std::function<int()>& serverMode);
 
-  // KVClose and EndModule (their exceptions swallowed), then every library in the fixed order.
+  // KVInit(null owner, path) of the bound client library: 0 when it is ready, -1 when unbound.
+  int initClient(const std::string& configPath);
+  // KVClose, once: the end of the session may close it before the libraries are unloaded.
+  void closeClient();
+
+  // KVClose (unless closed) and EndModule (their exceptions swallowed), then every library in
+  // the fixed order.
   // Safe to call again; what was never loaded is skipped.
   void unload();
 
@@ -115,6 +121,7 @@ class EngineTable {
   bool engineInitialised_ = false;
   bool secondPainter_ = false;
   bool secondTooltip_ = false;
+  bool clientClosed_ = false;
 };
 
 }  // namespace lexiton::host

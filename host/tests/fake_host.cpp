@@ -28,12 +28,17 @@ int kvClose() {
   events().push_back("call KVClose");
   throw std::runtime_error("session already gone");
 }
+int kvInit(void*, const char* path) {
+  events().push_back(std::string("call KVInit ") + path);
+  return kvInitResult;
+}
 int other() { return noted("entry"); }
 
 }  // namespace
 
 int initModuleResult = 0;
 bool endModuleThrows = false;
+int kvInitResult = 0;
 
 std::vector<std::string>& events() {
   static std::vector<std::string> list;
@@ -78,6 +83,7 @@ void* FakeLoader::entry(ModuleHandle module, const char* name) {
   if (n == "InitModule") return reinterpret_cast<void*>(&initModule);
   if (n == "EndModule") return reinterpret_cast<void*>(&endModule);
   if (n == "KVClose") return reinterpret_cast<void*>(&kvClose);
+  if (n == "KVInit") return reinterpret_cast<void*>(&kvInit);
   return reinterpret_cast<void*>(&other);
 }
 
@@ -137,14 +143,9 @@ bool FakePlatform::probeLibrary(std::string_view file) {
   return hookPresent;
 }
 
-bool FakePlatform::createWindows(const EngineTable&, const HostPaths&) {
+bool FakePlatform::createWindows(EngineTable&, const HostPaths&) {
   events().push_back("create windows");
   return windowsMade;
-}
-
-int FakePlatform::initClient(const EngineTable& engines, const std::string& path) {
-  events().push_back("KVInit " + engines.clientFile() + " " + path);
-  return kvInitResult;
 }
 
 bool FakePlatform::createEventSubscriber(std::string& error) {

@@ -179,6 +179,12 @@ void HostProcess::start(const std::string& arguments) {
     info_ = PROCESS_INFORMATION{};
 }
 
+void HostProcess::terminate() {
+  if (!running()) return;
+  TerminateProcess(info_.hProcess, 1);
+  WaitForSingleObject(info_.hProcess, 10000);
+}
+
 bool HostProcess::running() const {
   return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
 }

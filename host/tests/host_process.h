@@ -62,6 +62,8 @@ class HostProcess {
                                   std::chrono::milliseconds limit = std::chrono::seconds(60));
   DWORD processId() const { return info_.dwProcessId; }
   bool running() const;
+  // Ends the process at once, as Windows does after the end of a session was answered.
+  void terminate();
 
  private:
   std::string folder_;

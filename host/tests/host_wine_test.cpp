@@ -366,8 +366,8 @@ class HostSplash : public HostProgram {
  protected:
   // The size of the splash window the program showed; nothing when it showed none. A window
   // whose creation is refused exists for a moment at its initial size 0 x 0: that is none.
-  std::optional<SIZE> splashSize(HostProcess& host, const std::vector<uint8_t>& file,
-                                 const std::string& ini) {
+  std::optional<SIZE> splashSize(HostProcess& host, const std::vector<uint8_t>& file, const std::string& ini,
+                                 COLORREF* centre = nullptr) {
     writeText(host.folder() + "win65K.spl", std::string(file.begin(), file.end()));
     writeText(host.folder() + "win256.spl", std::string(file.begin(), file.end()));
     writeIni(ini);
@@ -377,7 +377,14 @@ class HostSplash : public HostProgram {
     while (std::chrono::steady_clock::now() < end && host.running()) {
       if (HWND splash = FindWindowA("HVR3SplashClass", nullptr)) {
         RECT r;
-        if (GetWindowRect(splash, &r) && r.right > r.left) seen = SIZE{r.right - r.left, r.bottom - r.top};
+        if (GetWindowRect(splash, &r) && r.right > r.left) {
+          seen = SIZE{r.right - r.left, r.bottom - r.top};
+          if (centre) {
+            HDC screen = GetDC(nullptr);
+            *centre = GetPixel(screen, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+            ReleaseDC(nullptr, screen);
+          }
+        }
       }
       if (auto record = readSubscriberRecord(); record && record->processId == host.processId()) {
         EXPECT_EQ(host.endSession(*record), 0u);
@@ -422,6 +429,17 @@ TEST_F(HostSplash, AWrongSizeFieldShowsNothing) {
   image[2] ^= 1;
   EXPECT_FALSE(splashSize(host, splashFile({{"0000", image}}), "[dict]\nUserLang=2057\n"));
   EXPECT_EQ(alerts(), "");
+}
+
+TEST_F(HostSplash, AnEightBitPictureShowsTheColoursOfItsTable) {
+  HostProcess host("splash_palette");
+  COLORREF centre = CLR_INVALID;
+  const auto size = splashSize(host, splashFile({{"0000", paletteBitmapFile(120, 60, 0xFF0000)}}),
+                               "[dict]\nUserLang=2057\n", &centre);
+  ASSERT_TRUE(size);
+  EXPECT_EQ(size->cx, 120);
+  // DrawDib reads the colour table behind the header it is given.
+  EXPECT_EQ(centre, RGB(255, 0, 0));
 }
 
 TEST_F(HostSplash, OurOwnPictureIsShown) {

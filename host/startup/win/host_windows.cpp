@@ -28,16 +28,6 @@ void warn(std::string_view text) { showAlert(text, fixed_texts::kHostCaption, Al
 
 }  // namespace
 
-bool DisplayWindow::create(HINSTANCE program) {
-  window_.reset(CreateDialogParamA(program, MAKEINTRESOURCEA(LXR_DIALOG_TOOLTIP), nullptr, &procedure, 0));
-  return static_cast<bool>(window_);
-}
-
-INT_PTR CALLBACK DisplayWindow::procedure(HWND, UINT, WPARAM, LPARAM) {
-  // The tooltip code fills these windows in; until then they only exist.
-  return FALSE;
-}
-
 bool FeedbackOptionDialog::create(HMODULE languageLibrary, const std::string& configPath) {
   configPath_ = configPath;
   window_.reset(CreateDialogParamA(languageLibrary, MAKEINTRESOURCEA(LXR_DIALOG_FEEDBACK), nullptr,
@@ -52,7 +42,7 @@ INT_PTR CALLBACK FeedbackOptionDialog::procedure(HWND window, UINT message, WPAR
     try {
       const int on = cIni(systemProfile(), self->configPath_)
                          .readInt(settings::dict::kSection, settings::dict::kFeedbackText, 0);
-      CheckDlgButton(window, LXR_CONTROL_FEEDBACK_CHECK, on == 1 ? BST_CHECKED : BST_UNCHECKED);
+      CheckDlgButton(window, LXR_CONTROL_FEEDBACK_CHECK, on != 0 ? BST_CHECKED : BST_UNCHECKED);
     } catch (const cIni::cExc& e) {
       warn(e.what());
     }
@@ -72,7 +62,7 @@ INT_PTR CALLBACK FeedbackOptionDialog::procedure(HWND window, UINT message, WPAR
   return FALSE;
 }
 
-bool MainWindow::create(const EngineTable& engines, const HostPaths& paths) {
+bool MainWindow::create(EngineTable& engines, const HostPaths& paths) {
   engines_ = &engines;
   paths_ = paths;
   window_.reset(CreateDialogParamA(static_cast<HMODULE>(engines.languageLibrary()),
@@ -91,7 +81,8 @@ void MainWindow::destroy() {
 
 void MainWindow::initialise(HWND window) {
   try {
-    settings_ = readWindowSettings(systemProfile(), paths_.configPath);
+    state_.settings = readWindowSettings(systemProfile(), paths_.configPath);
+    state_.feedbackText = readFeedbackText(systemProfile(), paths_.configPath);
   } catch (const cIni::cExc& e) {
     // create() reports it once the dialog call has returned.
     settingsError_ = e.what();
@@ -124,12 +115,23 @@ void MainWindow::setTrayIcon(int iconId, int tipId, DWORD action) {
 }
 
 void MainWindow::togglePause() {
-  paused_ = !paused_;
+  bool& paused = state_.hover.paused;
+  paused = !paused;
   // A peer holding the block too long only leaves the old flag there.
-  if (subscriber_) subscriber_->setEnabled(!paused_);
+  if (subscriber_) subscriber_->setEnabled(!paused);
   if (trayAdded_)
-    setTrayIcon(paused_ ? LXR_ICON_PAUSED : LXR_ICON_ACTIVE, paused_ ? LXR_STRING_PAUSED : LXR_STRING_ACTIVE,
+    setTrayIcon(paused ? LXR_ICON_PAUSED : LXR_ICON_ACTIVE, paused ? LXR_STRING_PAUSED : LXR_STRING_ACTIVE,
                 NIM_MODIFY);
+}
+
+void MainWindow::busyChanged() {
+  if (!trayAdded_) return;
+  const HoverState& hover = state_.hover;
+  if (hover.busy)
+    setTrayIcon(LXR_ICON_BUSY, LXR_STRING_BUSY, NIM_MODIFY);
+  else
+    setTrayIcon(hover.paused ? LXR_ICON_PAUSED : LXR_ICON_ACTIVE,
+                hover.paused ? LXR_STRING_PAUSED : LXR_STRING_ACTIVE, NIM_MODIFY);
 }
 
 void MainWindow::removeTrayAndHook() {
@@ -152,10 +154,20 @@ bool MainWindow::exitRoutine() {
     if (!kvExit(paths_.language, nullptr)) return false;
   }
   removeTrayAndHook();
-  const std::string failure = saveWindowSettings(systemProfile(), paths_.configPath, settings_);
+  const std::string failure = saveWindowSettings(systemProfile(), paths_.configPath, state_.settings);
   if (!failure.empty()) warn(failure);
   PostQuitMessage(0);
   return true;
+}
+
+void MainWindow::saveBeforeSessionEnds() {
+  try {
+    cIni(systemProfile(), paths_.configPath)
+        .writeInt(settings::dict::kSection, settings::dict::kFeedbackText, state_.feedbackText ? 1 : 0);
+  } catch (const cIni::cExc& e) {
+    warn(e.what());
+  }
+  engines_->closeClient();
 }
 
 INT_PTR CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -171,12 +183,19 @@ INT_PTR CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam,
       SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam) self->exitRoutine();
+      if (wParam && self->exitRoutine()) self->saveBeforeSessionEnds();
       return TRUE;
     case kTrayMessage:
       if (lParam == WM_LBUTTONUP) self->togglePause();
       return TRUE;
+    case WM_COMMAND:
+      // Until the tray's menu answers it.
+      if (LOWORD(wParam) != kSuppressDisplayCommand) break;
+      self->state_.display.suppressed = !self->state_.display.suppressed;
+      return TRUE;
   }
+  for (MainWindowHandler* handler : self->handlers_)
+    if (handler->handle(window, message, wParam, lParam)) return TRUE;
   return FALSE;
 }
 
