@@ -54,8 +54,9 @@ class HostPlatform {
 
   // The four windows, MainWindow tagged. MainWindow's creation reads the
   // window settings, installs the pointer hook and adds the tray icon. False when one could not
-  // be made (those that were are destroyed by destroyWindows).
-  virtual bool createWindows(const EngineTable& engines, const HostPaths& paths) = 0;
+  // be made (those that were are destroyed by destroyWindows). The windows read the table; the
+  // tray's Dictionaries command may start the local engine and switch the second tooltip.
+  virtual bool createWindows(EngineTable& engines, const HostPaths& paths) = 0;
   virtual void destroyWindows() = 0;
   // The tray icon and the pointer hook, as the exit routine removes them.
   virtual void removeTrayAndHook() = 0;

@@ -32,7 +32,8 @@ class MemoryProfile final : public ProfileFunctions {
 };
 
 // A library is a file name and the names of its entries; every entry is a function that notes
-// its call, and "InitModule" answers `initModuleResult`.
+// its call, "InitModule" answers `initModuleResult`, and "GetOpenDicts" copies
+// `openDictionaries` (zeros and all, cut to the buffer) into the buffer it is given.
 class FakeLoader final : public ModuleLoader {
  public:
   std::map<std::string, std::set<std::string>> libraries;
@@ -43,6 +44,7 @@ class FakeLoader final : public ModuleLoader {
 
 extern int initModuleResult;
 extern bool endModuleThrows;
+extern std::string openDictionaries;
 
 // The whole set of libraries a start-up binds, with every entry.
 void addEveryLibrary(FakeLoader& loader, int language);
@@ -77,7 +79,7 @@ class FakePlatform final : public HostPlatform {
   bool probeLibrary(std::string_view file) override;
   void showSplash(int language) override { events().push_back("splash " + std::to_string(language)); }
   void sleep(int ms) override { events().push_back("sleep " + std::to_string(ms)); }
-  bool createWindows(const EngineTable&, const HostPaths&) override;
+  bool createWindows(EngineTable&, const HostPaths&) override;
   void destroyWindows() override { events().push_back("destroy windows"); }
   void removeTrayAndHook() override { events().push_back("remove tray and hook"); }
   int initClient(const EngineTable& engines, const std::string& path) override;
