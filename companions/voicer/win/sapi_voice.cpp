@@ -1,5 +1,7 @@
 #include "sapi_voice.h"
 
+#include <windows.h>
+
 #include <sapi.h>
 
 #include <lexiton/win/com_ptr.h>
