@@ -38,17 +38,27 @@ foreach(language 1038 2057)
   add_dependencies(uires${language} lexiton_host_art)
 endforeach()
 
+# The tray over Windows, a library of its own so its tests can drive it as the pointer
+# tracking does.
+add_library(lexiton_host_tray STATIC
+  tray/win/tray.cpp
+  tray/win/about_box.cpp
+  tray/win/autorun_entry.cpp
+  tray/win/feedback_option_dialog.cpp
+  startup/win/system_profile_functions.cpp)
+target_link_libraries(lexiton_host_tray PUBLIC lexiton_host_core lexiton_common comdlg32 shell32 user32 advapi32)
+
 add_executable(Lexiton WIN32
   startup/win/main.cpp
   startup/win/system_host_platform.cpp
-  startup/win/system_profile_functions.cpp
   startup/win/host_windows.cpp
   startup/win/splash_window.cpp
   shared_memory/win/named_mutex.cpp
   shared_memory/win/shared_memory.cpp
   shared_memory/win/event_subscriber.cpp
   res/lexiton.rc)
-target_link_libraries(Lexiton PRIVATE lexiton_host_core lexiton_common comctl32 shell32 gdi32 user32 advapi32 msvfw32)
+target_link_libraries(Lexiton PRIVATE lexiton_host_tray lexiton_host_core lexiton_common comctl32 shell32 gdi32 user32
+  advapi32 msvfw32)
 add_dependencies(Lexiton uires1038 uires2057 lexiton_splash_files tippaint mtippaint LexitonSt LexitonClt)
 
 # Stand-in companions. The host's tests always run with these (their log shows what the host
@@ -94,6 +104,17 @@ if(TARGET host_wine_tests)
   # The Hungarian messages run in host_wine_hu_tests, under the code page they need.
   set_tests_properties(host_wine_tests PROPERTIES RESOURCE_LOCK lexiton_host
     ENVIRONMENT "GTEST_FILTER=-HostProgram.Hungarian*")
+endif()
+
+# The tray of the real program: its icon as the shell holds it, the menu and every command, the
+# dialogs driven through their controls.
+lexiton_add_test(tray_wine_tests WINE_ONLY TIMEOUT 400
+  SOURCES tests/tray_wine_test.cpp tests/tray_listener_wine_test.cpp tests/tray_icon_view.cpp tests/host_process.cpp
+  LIBS lexiton_host_tray lexiton_host_core lexiton_common lexiton_test_files advapi32 user32 gdi32 shell32)
+if(TARGET tray_wine_tests)
+  add_dependencies(tray_wine_tests Lexiton uires1038 uires2057 standin_ptrhook standin_textgrab standin_dictcore
+    standin_client)
+  set_tests_properties(tray_wine_tests PROPERTIES RESOURCE_LOCK lexiton_host)
 endif()
 
 # The Hungarian messages once more in the code page of a Hungarian system: wine takes 1250 from

@@ -101,10 +101,11 @@ bool SystemHostPlatform::probeLibrary(std::string_view file) {
 
 void SystemHostPlatform::showSplash(int language) { SplashWindow::show(program_, language); }
 
-bool SystemHostPlatform::createWindows(const EngineTable& engines, const HostPaths& paths) {
+bool SystemHostPlatform::createWindows(EngineTable& engines, const HostPaths& paths) {
   if (!displayWindow_.create(program_) || !displayWindowHvr_.create(program_)) return false;
-  if (!mainWindow_.create(engines, paths)) return false;
-  return feedbackDialog_.create(static_cast<HMODULE>(engines.languageLibrary()), paths.configPath);
+  if (!mainWindow_.create(engines, paths, displayWindow_.handle())) return false;
+  return feedbackDialog_.create(static_cast<HMODULE>(engines.languageLibrary()), paths.configPath,
+                                mainWindow_.state().feedbackText);
 }
 
 void SystemHostPlatform::destroyWindows() {

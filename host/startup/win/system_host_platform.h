@@ -35,7 +35,7 @@ class SystemHostPlatform final : public HostPlatform {
   bool probeLibrary(std::string_view file) override;
   void showSplash(int language) override;
   void sleep(int milliseconds) override { Sleep(static_cast<DWORD>(milliseconds)); }
-  bool createWindows(const EngineTable& engines, const HostPaths& paths) override;
+  bool createWindows(EngineTable& engines, const HostPaths& paths) override;
   void destroyWindows() override;
   void removeTrayAndHook() override { mainWindow_.removeTrayAndHook(); }
   int initClient(const EngineTable& engines, const std::string& configPath) override;
