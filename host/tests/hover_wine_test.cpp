@@ -17,7 +17,6 @@
 #include "host_process.h"
 #include "hover/trigger_message.h"
 #include "hover_desktop.h"
-#include "startup/win/host_windows.h"
 #include "tests/standins/client_standin_document.h"
 
 namespace lexiton::host::test {
@@ -371,8 +370,7 @@ TEST_F(HoverProgram, WithDisplaySuppressedNothingShowsWhileTheCycleRuns) {
   ASSERT_NO_FATAL_FAILURE(start("hover_suppressed", "standin_client.dll", "HVRDicts=1\n"));
   HWND main = host_->mainWindow(*record_);
   DWORD_PTR answer = 0;
-  SendMessageTimeoutA(main, WM_COMMAND, MainWindow::kSuppressDisplayCommand, 0, SMTO_ABORTIFHUNG, 5000,
-                      &answer);
+  SendMessageTimeoutA(main, WM_COMMAND, LXR_COMMAND_SUPPRESS, 0, SMTO_ABORTIFHUNG, 5000, &answer);
   restOn(L"houses");
   // The look-up runs and ends as shown, with nothing on the screen meanwhile.
   bool anything = false;
@@ -386,8 +384,7 @@ TEST_F(HoverProgram, WithDisplaySuppressedNothingShowsWhileTheCycleRuns) {
   Sleep(500);
   EXPECT_FALSE(anything || shown(display_) || shown(second_));
   // Back on: the next rest shows.
-  SendMessageTimeoutA(main, WM_COMMAND, MainWindow::kSuppressDisplayCommand, 0, SMTO_ABORTIFHUNG, 5000,
-                      &answer);
+  SendMessageTimeoutA(main, WM_COMMAND, LXR_COMMAND_SUPPRESS, 0, SMTO_ABORTIFHUNG, 5000, &answer);
   restOn(L"gardens");
   EXPECT_TRUE(waitUntil([&] { return shown(display_); }, 10000));
 }
