@@ -1,7 +1,5 @@
 #include "links/links.h"
 
-#include <lexiton/chunk_list.h>
-#include <lexiton/chunk_tags.h>
 #include <lexiton/language_ids.h>
 #include <lexiton/web_site.h>
 
@@ -61,18 +59,6 @@ std::string feedbackAddress(std::string_view plainText, int language) {
   // the script's own.
   if (language == kLanguageEnglishUK) address += kEnglishFeedback;
   return address;
-}
-
-std::string resultPlainText(const uint8_t* result, std::size_t size) {
-  if (!result) return {};
-  try {
-    const auto chunk = ChunkView(result, size).find(chunk_tags::kPlainText);
-    if (!chunk) return {};
-    const std::string_view text = chunk->text();
-    return std::string(text.substr(0, text.find('\0')));
-  } catch (const chunk_error&) {
-    return {};
-  }
 }
 
 std::string aboutFallback() { return "Lexiton, made by Veltrix\r\n" + webHost(); }

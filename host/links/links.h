@@ -4,8 +4,6 @@
 // the product's web site (lexiton/web_site.h); the opening itself is lexiton/shell_open.h's.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -27,10 +25,6 @@ std::string feedbackAddress(std::string_view plainText, int language);
 // The description as the query carries it, byte by byte: "&" becomes "%26", "#" "%23" and ";"
 // "%3B"; every other byte is kept (the look-up library already wrote line breaks as %0D%0A).
 std::string escapeDescription(std::string_view plainText);
-
-// The plain text of a look-up result: its "plai" chunk up to the first zero byte; empty when
-// the result has none or is malformed.
-std::string resultPlainText(const uint8_t* result, std::size_t size);
 
 // Between two about texts in the about box, as RTF.
 inline constexpr std::string_view kAboutSeparator = "{\\rtf1 \\par \\par}";

@@ -5,6 +5,7 @@
 #include <lexiton/chunk_list.h>
 #include <lexiton/web_site.h>
 
+#include "hover/lookup_request.h"
 #include "links/links.h"
 
 namespace lexiton::host::links {
@@ -58,21 +59,20 @@ std::vector<uint8_t> result(std::initializer_list<std::pair<std::string_view, st
 
 TEST(Links, ThePlainTextIsThePlaiChunkUpToItsFirstZero) {
   const auto bytes = result({{"QXR1", "{\\rtf1 x}"}, {"plai", std::string_view("house\0junk", 10)}});
-  EXPECT_EQ(resultPlainText(bytes.data(), bytes.size()), "house");
+  EXPECT_EQ(plainTextOf(bytes), "house");
 }
 
 TEST(Links, AResultWithoutPlaiGivesAnEmptyDescription) {
   const auto bytes = result({{"QXR1", "{\\rtf1 x}"}});
-  EXPECT_EQ(resultPlainText(bytes.data(), bytes.size()), "");
-  EXPECT_EQ(feedbackAddress(resultPlainText(bytes.data(), bytes.size()), 1038),
+  EXPECT_EQ(plainTextOf(bytes), "");
+  EXPECT_EQ(feedbackAddress(plainTextOf(bytes), 1038),
             webHost() + "/feedback.asp?description=&who=1.2.3.44lx");
 }
 
 TEST(Links, AMalformedResultGivesAnEmptyDescription) {
   auto bytes = result({{"QXR1", "{\\rtf1 x}"}, {"plai", "house"}});
   bytes[4] = 0xFF;  // the first chunk's length runs past the end
-  EXPECT_EQ(resultPlainText(bytes.data(), bytes.size()), "");
-  EXPECT_EQ(resultPlainText(nullptr, 0), "");
+  EXPECT_EQ(plainTextOf(bytes), "");
 }
 
 TEST(Links, TheAboutFallbackIsTwoLinesNamingTheMakerAndItsAddress) {
