@@ -103,11 +103,12 @@ foreach(t standin_client standin_client_without_storno)
   target_link_libraries(${t} PRIVATE lexiton_common)
 endforeach()
 
-# The real Lexiton.exe run under test (tests/host_process.h), for the host's tests and for the
-# installer's, which runs the installed program.
-add_library(lexiton_host_test_process STATIC tests/host_process.cpp)
+# The real Lexiton.exe run under test (tests/host_process.h) and its tray icon as the shell
+# shows it (tests/tray_icon_view.h), for the host's tests and for the installer's, which runs
+# the installed program.
+add_library(lexiton_host_test_process STATIC tests/host_process.cpp tests/tray_icon_view.cpp)
 target_include_directories(lexiton_host_test_process PUBLIC tests)
-target_link_libraries(lexiton_host_test_process PUBLIC lexiton_host_core lexiton_common advapi32 user32)
+target_link_libraries(lexiton_host_test_process PUBLIC lexiton_host_core lexiton_common advapi32 user32 gdi32)
 
 lexiton_add_test(host_wine_tests WINE_ONLY TIMEOUT 600
   SOURCES tests/host_wine_test.cpp tests/splash_test_images.cpp
@@ -125,7 +126,7 @@ endif()
 # the real hook, text reader and hover dictionary, over a text window of the test.
 lexiton_add_test(host_hover_wine_tests WINE_ONLY TIMEOUT 900
   SOURCES tests/hover_wine_test.cpp tests/hover_desktop.cpp
-  LIBS lexiton_host_test_process lexiton_desktop_input gdi32)
+  LIBS lexiton_host_test_process lexiton_desktop_input)
 if(TARGET host_hover_wine_tests)
   add_dependencies(host_hover_wine_tests Lexiton ptrhook textgrab dictcore tippaint mtippaint LexitonSt
     standin_client)
@@ -136,8 +137,8 @@ endif()
 # The tray of the real program: its icon as the shell holds it, the menu and every command, the
 # dialogs driven through their controls.
 lexiton_add_test(tray_wine_tests WINE_ONLY TIMEOUT 400
-  SOURCES tests/tray_wine_test.cpp tests/tray_listener_wine_test.cpp tests/tray_icon_view.cpp
-  LIBS lexiton_host_test_process lexiton_host_tray lexiton_test_files gdi32 shell32)
+  SOURCES tests/tray_wine_test.cpp tests/tray_listener_wine_test.cpp
+  LIBS lexiton_host_test_process lexiton_host_tray lexiton_test_files shell32)
 if(TARGET tray_wine_tests)
   add_dependencies(tray_wine_tests Lexiton uires1038 uires2057 standin_ptrhook standin_textgrab standin_dictcore
     standin_client)

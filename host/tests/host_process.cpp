@@ -277,12 +277,9 @@ bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limi
   }
 }
 
-void screenshot(const std::string& name) {
-  const char* folder = std::getenv("LEXITON_SCREENSHOT_DIR");
-  if (!folder || !*folder) return;
-  const std::string file = std::string(folder) + "/" + name + ".png";
+void screenshotTo(const std::string& unixFile) {
   // The Linux file as this program sees it, through wine's drive of the whole file system.
-  std::string windowsFile = "Z:" + file;
+  std::string windowsFile = "Z:" + unixFile;
   for (char& c : windowsFile)
     if (c == '/') c = '\\';
   DeleteFileA(windowsFile.c_str());
@@ -291,7 +288,7 @@ void screenshot(const std::string& name) {
   // waits for the picture.
   for (int waited = 0; FindWindowA("HVR3SplashClass", nullptr) && waited < 6000; waited += 50) Sleep(50);
   Sleep(300);
-  std::string line = "/usr/bin/import -window root " + file;
+  std::string line = "/usr/bin/import -window root " + unixFile;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
@@ -309,6 +306,12 @@ void screenshot(const std::string& name) {
     unchanged = size > 0 && size == last ? unchanged + 1 : 0;
     last = size;
   }
+}
+
+void screenshot(const std::string& name) {
+  const char* folder = std::getenv("LEXITON_SCREENSHOT_DIR");
+  if (!folder || !*folder) return;
+  screenshotTo(std::string(folder) + "/" + name + ".png");
 }
 
 }  // namespace lexiton::host::test

@@ -84,8 +84,10 @@ HWND waitForWindowOf(DWORD processId, const char* className, const char* caption
 // meanwhile (the dialog driver's timer runs on them); false after the limit.
 bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::seconds(20));
 
-// A picture of the whole display as NAME.png in the folder LEXITON_SCREENSHOT_DIR names (a
-// Linux path), taken with ImageMagick's import; nothing when the variable is unset.
+// A picture of the whole display in `unixFile` (a Linux path), taken with ImageMagick's import
+// once the program's splash has gone; returns when the file is written.
+void screenshotTo(const std::string& unixFile);
+// The same as NAME.png in the folder LEXITON_SCREENSHOT_DIR names; nothing when it is unset.
 void screenshot(const std::string& name);
 
 }  // namespace lexiton::host::test
