@@ -98,13 +98,33 @@ std::optional<EngineTable::Failure> EngineTable::bind(int hoverDictionaries,
   return std::nullopt;
 }
 
+bool HoverDictionarySwitch::ensureEngineStarted() {
+  if (table_.engineInitialised_) return true;
+  const auto initModule = table_.entries_.initModule;
+  if (!initModule || initModule() == kInitModuleFailed) return false;
+  table_.engineInitialised_ = true;
+  setSecondTooltipEnabled(true);
+  return true;
+}
+
 void EngineTable::release(ModuleHandle& module) {
   if (module) loader_.unload(module);
   module = nullptr;
 }
 
+int EngineTable::initClient(const std::string& configPath) {
+  return entries_.kvInit ? entries_.kvInit(nullptr, configPath.c_str()) : -1;
+}
+
+void EngineTable::closeClient() {
+  if (!client_ || clientClosed_) return;
+  clientClosed_ = true;
+  callSwallowing(entries_.kvClose);
+}
+
 void EngineTable::unload() {
-  if (client_) callSwallowing(entries_.kvClose);
+  closeClient();
+  clientClosed_ = false;
   if (dictionary_ && engineInitialised_) callSwallowing(entries_.endModule);
   entries_ = Entries{};
   engineInitialised_ = secondPainter_ = secondTooltip_ = false;

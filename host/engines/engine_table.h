@@ -63,7 +63,13 @@ class EngineTable {
   // Settings] Server_Mode at the client step, as the file says then.
   std::optional<Failure> bind(int hoverDictionaries, const std::function<int()>& serverMode);
 
-  // KVClose and EndModule (their exceptions swallowed), then every library in the fixed order.
+  // KVInit(null owner, path) of the bound client library: 0 when it is ready, -1 when unbound.
+  int initClient(const std::string& configPath);
+  // KVClose, once: the end of the session may close it before the libraries are unloaded.
+  void closeClient();
+
+  // KVClose (unless closed) and EndModule (their exceptions swallowed), then every library in
+  // the fixed order.
   // Safe to call again; what was never loaded is skipped.
   void unload();
 
@@ -71,7 +77,6 @@ class EngineTable {
   bool engineInitialised() const { return engineInitialised_; }
   bool secondPainterAvailable() const { return secondPainter_; }
   bool secondTooltipEnabled() const { return secondTooltip_; }
-  void setSecondTooltipEnabled(bool on) { secondTooltip_ = on && secondPainter_; }
   const std::string& clientFile() const { return clientFile_; }
 
   // Bound entries, typed by the headers both ends build against; null when absent.
@@ -98,6 +103,8 @@ class EngineTable {
   const Entries& entries() const { return entries_; }
 
  private:
+  friend class HoverDictionarySwitch;
+
   ModuleHandle load(std::string_view file) { return loader_.load(std::string(file)); }
   void release(ModuleHandle& module);
 
@@ -115,6 +122,25 @@ class EngineTable {
   bool engineInitialised_ = false;
   bool secondPainter_ = false;
   bool secondTooltip_ = false;
+  bool clientClosed_ = false;
+};
+
+// The one change the table sees after binding: the Dictionaries command may start the local
+// engine late and switches the second tooltip. Whoever runs that command holds this, never the
+// table itself, so everything else stays as binding left it.
+class HoverDictionarySwitch {
+ public:
+  explicit HoverDictionarySwitch(EngineTable& table) : table_(table) {}
+
+  // Starts the local engine with InitModule unless it runs already; false when it cannot
+  // (no InitModule, or it answered -1). A late start enables the second tooltip when its
+  // painter is there.
+  bool ensureEngineStarted();
+  // Only ever on when the second painter is there.
+  void setSecondTooltipEnabled(bool on) { table_.secondTooltip_ = on && table_.secondPainter_; }
+
+ private:
+  EngineTable& table_;
 };
 
 }  // namespace lexiton::host

@@ -16,7 +16,7 @@ namespace server = settings::server;
 // One run of the start-up sequence; whatever a stop must undo is remembered as it is done.
 class Startup {
  public:
-  explicit Startup(HostPlatform& platform) : p_(platform), engines_(platform.modules()) {}
+  explicit Startup(const HostPlatform& platform) : p_(platform), engines_(platform.modules) {}
 
   int run() {
     try {
@@ -26,11 +26,11 @@ class Startup {
       }
     } catch (const cIni::cExc& e) {
       // A settings file the host cannot read: one message, then the same stop as any other.
-      p_.alert(e.what(), fixed_texts::kHostCaption);
+      p_.display.alert(e.what(), fixed_texts::kHostCaption);
       cleanUp();
       return kStartupEndedCode;
     }
-    const std::optional<int> code = p_.runMessageLoop();
+    const std::optional<int> code = p_.loop.runMessageLoop();
     // A loop that failed still ends the session and releases what it holds, in order.
     cleanUp();
     return code ? *code : kMessageLoopFailedCode;
@@ -38,56 +38,60 @@ class Startup {
 
  private:
   bool start() {
-    p_.enterProgramDirectory();
-    paths_ = locateDataDirectory(p_.appDataFolder());
-    p_.recordDataDirectory(paths_.dataDirectory);
-    p_.initCommonControls();
-    const CommandLine command = parseCommandLine(p_.commandLine());
+    ProgramEnvironment& environment = p_.environment;
+    environment.enterProgramDirectory();
+    paths_ = locateDataDirectory(environment.appDataFolder());
+    environment.recordDataDirectory(paths_.dataDirectory);
+    environment.initCommonControls();
+    const CommandLine command = parseCommandLine(environment.commandLine());
 
     if (!chooseLanguage(command)) return false;
 
-    if (!p_.ensureFile(localDictionaryPath(paths_))) return stop("lexidic.db");
+    if (!environment.ensureFile(localDictionaryPath(paths_))) return stop("lexidic.db");
     // Read here as the sequence reads it; binding asks the file again.
-    cIni(p_.profile(), paths_.configPath).readInt(server::kSection, server::kServerMode, 0);
+    cIni(p_.profile, paths_.configPath).readInt(server::kSection, server::kServerMode, 0);
 
-    if (!p_.takeSingleInstanceLock()) {
-      p_.alert(p_.languageString(engines_.languageLibrary(), LXR_STRING_ANOTHER_COPY), caption());
+    if (!p_.instanceLock.takeSingleInstanceLock()) {
+      p_.display.alert(p_.display.languageString(engines_.languageLibrary(), LXR_STRING_ANOTHER_COPY),
+                       caption());
       return false;
     }
     locked_ = true;
 
     if (auto failure = engines_.loadRichEdit()) return stop(failure->name);
-    if (!p_.probeLibrary(engine_files::kPointerHook)) return stop(engine_files::kPointerHook);
+    if (!environment.probeLibrary(engine_files::kPointerHook)) return stop(engine_files::kPointerHook);
 
-    p_.showSplash(paths_.language);
-    if (command.sleep) p_.sleep(kSleepMilliseconds);
+    p_.display.showSplash(paths_.language);
+    if (command.sleep) p_.display.sleep(kSleepMilliseconds);
 
     const int hoverDictionaries =
-        cIni(p_.profile(), paths_.configPath).readInt(dict::kSection, dict::kHoverDicts, 0);
+        cIni(p_.profile, paths_.configPath).readInt(dict::kSection, dict::kHoverDicts, 0);
     auto serverMode = [this] {
-      return cIni(p_.profile(), paths_.configPath).readInt(server::kSection, server::kServerMode, 0);
+      return cIni(p_.profile, paths_.configPath).readInt(server::kSection, server::kServerMode, 0);
     };
     if (auto failure = engines_.bind(hoverDictionaries, serverMode)) return stop(failure->name);
 
     windows_ = true;
-    if (!p_.createWindows(engines_, paths_)) return stop("");
+    if (!p_.windows.createWindows(engines_, paths_)) return stop("");
 
-    if (p_.initClient(engines_, paths_.configPath) != 0) {
-      p_.alert(componentFailedText(p_.languageString(engines_.languageLibrary(), LXR_STRING_COMPONENT_FAILED),
-                                   fixed_texts::kNameKVInit),
-               caption());
-      p_.removeTrayAndHook();
+    if (engines_.initClient(paths_.configPath) != 0) {
+      p_.display.alert(componentFailedText(
+                           p_.display.languageString(engines_.languageLibrary(), LXR_STRING_COMPONENT_FAILED),
+                           fixed_texts::kNameKVInit),
+                       caption());
+      p_.windows.removeTrayAndHook();
       return false;
     }
 
     std::string error;
-    if (!p_.createEventSubscriber(error)) {
-      p_.alert(error, fixed_texts::kEventSubscriberCaption);
-      p_.alert(p_.languageString(engines_.languageLibrary(), LXR_STRING_COMPONENT_FAILED), caption());
+    if (!p_.sharedBlock.createEventSubscriber(error)) {
+      p_.display.alert(error, fixed_texts::kEventSubscriberCaption);
+      p_.display.alert(p_.display.languageString(engines_.languageLibrary(), LXR_STRING_COMPONENT_FAILED),
+                       caption());
       return false;
     }
     subscriber_ = true;
-    p_.setEnabled(true);
+    p_.sharedBlock.setEnabled(true);
     return true;
   }
 
@@ -95,47 +99,48 @@ class Startup {
     if (command.language) {
       paths_.language = *command.language;
     } else {
-      paths_.language = cIni(p_.profile(), paths_.configPath).readInt(dict::kSection, dict::kUserLang, 0);
+      paths_.language = cIni(p_.profile, paths_.configPath).readInt(dict::kSection, dict::kUserLang, 0);
       if (paths_.language == 0) {
-        p_.alert(iniOpenFailedText(paths_.configPath), fixed_texts::kHostCaption);
+        p_.display.alert(iniOpenFailedText(paths_.configPath), fixed_texts::kHostCaption);
         return false;
       }
     }
     if (!engines_.loadLanguageLibrary(paths_.language)) {
-      p_.alert(languageLoadFailedText(paths_.language), fixed_texts::kHostCaption);
+      p_.display.alert(languageLoadFailedText(paths_.language), fixed_texts::kHostCaption);
       return false;
     }
     try {
-      cIni(p_.profile(), paths_.configPath).writeInt(dict::kSection, dict::kUserLang, paths_.language);
+      cIni(p_.profile, paths_.configPath).writeInt(dict::kSection, dict::kUserLang, paths_.language);
     } catch (const cIni::cExc&) {
       // A data directory that cannot be written is reported by the next step, by name.
     }
     return true;
   }
 
-  std::string caption() { return p_.languageString(engines_.languageLibrary(), LXR_STRING_CAPTION); }
+  std::string caption() { return p_.display.languageString(engines_.languageLibrary(), LXR_STRING_CAPTION); }
 
   // Shows the component-failed message naming `name` (the text alone when the name is empty);
   // the caller ends.
   bool stop(std::string_view name) {
-    p_.alert(
-        componentFailedText(p_.languageString(engines_.languageLibrary(), LXR_STRING_COMPONENT_FAILED), name),
+    p_.display.alert(
+        componentFailedText(
+            p_.display.languageString(engines_.languageLibrary(), LXR_STRING_COMPONENT_FAILED), name),
         caption());
     return false;
   }
 
   // Undoes, in order, whatever was done: the shared block, the windows, the libraries, the lock.
   void cleanUp() {
-    if (subscriber_) p_.removeEventSubscriber();
+    if (subscriber_) p_.sharedBlock.removeEventSubscriber();
     subscriber_ = false;
-    if (windows_) p_.destroyWindows();
+    if (windows_) p_.windows.destroyWindows();
     windows_ = false;
     engines_.unload();
-    if (locked_) p_.releaseSingleInstanceLock();
+    if (locked_) p_.instanceLock.releaseSingleInstanceLock();
     locked_ = false;
   }
 
-  HostPlatform& p_;
+  const HostPlatform& p_;
   EngineTable engines_;
   HostPaths paths_;
   bool locked_ = false;
@@ -152,6 +157,14 @@ WindowSettings readWindowSettings(ProfileFunctions& functions, const std::string
   settings.autoRun = ini.readInt(dict::kSection, dict::kAutoRun, 0) != 0;
   settings.customColors = parseCustomColors(ini.readString(dict::kSection, dict::kCustomColors, ""));
   return settings;
+}
+
+bool readFeedbackText(ProfileFunctions& functions, const std::string& configPath) {
+  return cIni(functions, configPath).readInt(dict::kSection, dict::kFeedbackText, 0) != 0;
+}
+
+void saveFeedbackText(ProfileFunctions& functions, const std::string& configPath, bool on) {
+  cIni(functions, configPath).writeInt(dict::kSection, dict::kFeedbackText, on ? 1 : 0);
 }
 
 std::string saveWindowSettings(ProfileFunctions& functions, const std::string& configPath,
@@ -174,6 +187,6 @@ std::string saveWindowSettings(ProfileFunctions& functions, const std::string& c
   return firstFailure;
 }
 
-int runHost(HostPlatform& platform) { return Startup(platform).run(); }
+int runHost(const HostPlatform& platform) { return Startup(platform).run(); }
 
 }  // namespace lexiton::host

@@ -1,5 +1,6 @@
 #include "fake_host.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace lexiton::host::test {
@@ -28,12 +29,32 @@ int kvClose() {
   events().push_back("call KVClose");
   throw std::runtime_error("session already gone");
 }
+int kvInit(void*, const char* path) {
+  events().push_back(std::string("call KVInit ") + path);
+  return kvInitResult;
+}
+int dictConfig(int language, void* owner, int mode) {
+  events().push_back("call DictConfig " + std::to_string(language) + " " + (owner ? "owner" : "null") + " " +
+                     std::to_string(mode));
+  return 0;
+}
+int getOpenDicts(char* buffer, int size) {
+  events().push_back("call GetOpenDicts " + std::to_string(size));
+  openDictionaries.copy(buffer, std::min(openDictionaries.size(), static_cast<std::size_t>(size)));
+  return 0;
+}
+int kvProxyDlg(int language, void* owner) {
+  events().push_back("call KVProxyDlg " + std::to_string(language) + " " + (owner ? "owner" : "null"));
+  return 0;
+}
 int other() { return noted("entry"); }
 
 }  // namespace
 
 int initModuleResult = 0;
 bool endModuleThrows = false;
+int kvInitResult = 0;
+std::string openDictionaries;
 
 std::vector<std::string>& events() {
   static std::vector<std::string> list;
@@ -78,6 +99,10 @@ void* FakeLoader::entry(ModuleHandle module, const char* name) {
   if (n == "InitModule") return reinterpret_cast<void*>(&initModule);
   if (n == "EndModule") return reinterpret_cast<void*>(&endModule);
   if (n == "KVClose") return reinterpret_cast<void*>(&kvClose);
+  if (n == "KVInit") return reinterpret_cast<void*>(&kvInit);
+  if (n == "DictConfig") return reinterpret_cast<void*>(&dictConfig);
+  if (n == "GetOpenDicts") return reinterpret_cast<void*>(&getOpenDicts);
+  if (n == "KVProxyDlg") return reinterpret_cast<void*>(&kvProxyDlg);
   return reinterpret_cast<void*>(&other);
 }
 
@@ -137,14 +162,9 @@ bool FakePlatform::probeLibrary(std::string_view file) {
   return hookPresent;
 }
 
-bool FakePlatform::createWindows(const EngineTable&, const HostPaths&) {
+bool FakePlatform::createWindows(EngineTable&, const HostPaths&) {
   events().push_back("create windows");
   return windowsMade;
-}
-
-int FakePlatform::initClient(const EngineTable& engines, const std::string& path) {
-  events().push_back("KVInit " + engines.clientFile() + " " + path);
-  return kvInitResult;
 }
 
 bool FakePlatform::createEventSubscriber(std::string& error) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "startup/host_platform.h"
 #include "startup/host_startup.h"
 
 namespace lexiton::host::test {
@@ -32,7 +33,8 @@ class MemoryProfile final : public ProfileFunctions {
 };
 
 // A library is a file name and the names of its entries; every entry is a function that notes
-// its call, and "InitModule" answers `initModuleResult`.
+// its call, "InitModule" answers `initModuleResult`, "KVInit" `kvInitResult`, and "GetOpenDicts" copies
+// `openDictionaries` (zeros and all, cut to the buffer) into the buffer it is given.
 class FakeLoader final : public ModuleLoader {
  public:
   std::map<std::string, std::set<std::string>> libraries;
@@ -43,11 +45,19 @@ class FakeLoader final : public ModuleLoader {
 
 extern int initModuleResult;
 extern bool endModuleThrows;
+extern int kvInitResult;
+extern std::string openDictionaries;
 
 // The whole set of libraries a start-up binds, with every entry.
 void addEveryLibrary(FakeLoader& loader, int language);
 
-class FakePlatform final : public HostPlatform {
+// Each narrow interface of the start-up, recording in events(); platform() hands them to runHost.
+class FakePlatform final : public ProgramEnvironment,
+                           public StartupDisplay,
+                           public InstanceLock,
+                           public HostWindows,
+                           public SharedBlock,
+                           public MessageLoop {
  public:
   MemoryProfile ini;
   FakeLoader loader;
@@ -56,34 +66,37 @@ class FakePlatform final : public HostPlatform {
   bool lockFree = true;
   bool hookPresent = true;
   bool windowsMade = true;
-  int kvInitResult = 0;
   bool subscriberMade = true;
   std::optional<int> loopResult = 0;
   std::set<std::string> files;
   bool fileCreatable = true;
+
+  HostPlatform platform() { return {*this, ini, loader, *this, *this, *this, *this, *this}; }
 
   void enterProgramDirectory() override { events().push_back("enter program directory"); }
   std::optional<std::string> appDataFolder() override { return appData; }
   void recordDataDirectory(const std::string& d) override { events().push_back("record " + d); }
   void initCommonControls() override {}
   std::string commandLine() override { return line; }
-  ProfileFunctions& profile() override { return ini; }
-  ModuleLoader& modules() override { return loader; }
+  bool ensureFile(const std::string& path) override;
+  bool probeLibrary(std::string_view file) override;
+
   std::string languageString(ModuleHandle, int id) override;
   void alert(std::string_view text, std::string_view caption) override;
-  bool ensureFile(const std::string& path) override;
-  bool takeSingleInstanceLock() override;
-  void releaseSingleInstanceLock() override { events().push_back("release lock"); }
-  bool probeLibrary(std::string_view file) override;
   void showSplash(int language) override { events().push_back("splash " + std::to_string(language)); }
   void sleep(int ms) override { events().push_back("sleep " + std::to_string(ms)); }
-  bool createWindows(const EngineTable&, const HostPaths&) override;
+
+  bool takeSingleInstanceLock() override;
+  void releaseSingleInstanceLock() override { events().push_back("release lock"); }
+
+  bool createWindows(EngineTable&, const HostPaths&) override;
   void destroyWindows() override { events().push_back("destroy windows"); }
   void removeTrayAndHook() override { events().push_back("remove tray and hook"); }
-  int initClient(const EngineTable& engines, const std::string& path) override;
+
   bool createEventSubscriber(std::string& error) override;
   void setEnabled(bool on) override { events().push_back(on ? "enable" : "disable"); }
   void removeEventSubscriber() override { events().push_back("remove subscriber"); }
+
   std::optional<int> runMessageLoop() override {
     events().push_back("message loop");
     return loopResult;

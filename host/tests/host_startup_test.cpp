@@ -18,11 +18,12 @@ class HostStartup : public ::testing::Test {
     events().clear();
     initModuleResult = 0;
     endModuleThrows = false;
+    kvInitResult = 0;
     addEveryLibrary(platform.loader, 1038);
     addEveryLibrary(platform.loader, 2057);
     platform.ini.values["dict/UserLang"] = "1038";
   }
-  int run() { return runHost(platform); }
+  int run() { return runHost(platform.platform()); }
   bool happened(const std::string& e) { return std::count(events().begin(), events().end(), e) > 0; }
   std::size_t at(const std::string& e) {
     return std::find(events().begin(), events().end(), e) - events().begin();
@@ -162,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(HostStartup, KVInitFailureCleansUpInOrder) {
-  platform.kvInitResult = -1;
+  kvInitResult = -1;
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(platform.alerts, std::vector<std::string>{"Caption|Component failed (KVInit)"});
   const auto rest = tail("remove tray and hook");
@@ -195,7 +196,7 @@ TEST_F(HostStartup, FullRunBindsInOrderAndShutsDownInOrder) {
   EXPECT_LT(at("probe ptrhook.dll"), at("splash 1038"));
   EXPECT_LT(at("splash 1038"), at("load .\\mtippaint.dll"));
   EXPECT_LT(at("call InitModule"), at("load .\\tippaint.dll"));
-  EXPECT_LT(at("create windows"), at("KVInit .\\LexitonSt.dll " + kConfig));
+  EXPECT_LT(at("create windows"), at("call KVInit " + kConfig));
   EXPECT_LT(at("create subscriber"), at("enable"));
   EXPECT_EQ(tail("message loop"),
             (std::vector<std::string>{"message loop", "remove subscriber", "destroy windows", "call KVClose",
@@ -303,6 +304,21 @@ TEST(WindowSettings, AFailedWriteIsReportedOnceAndTheOthersAreStillTried) {
   const std::string failure = saveWindowSettings(ini, "x.ini", s);
   EXPECT_EQ(failure, "Cannot write [dict] TTColor (x.ini)");
   EXPECT_EQ(readWindowSettings(ini, "x.ini").customColors, s.customColors);
+}
+
+TEST(FeedbackText, AnyValueButZeroIsOnAndIsWrittenBackAsOne) {
+  MemoryProfile ini;
+  EXPECT_FALSE(readFeedbackText(ini, "x.ini"));
+  for (const char* on : {"1", "5", "-1"}) {
+    ini.values["dict/FeedbackText"] = on;
+    EXPECT_TRUE(readFeedbackText(ini, "x.ini")) << on;
+  }
+  saveFeedbackText(ini, "x.ini", readFeedbackText(ini, "x.ini"));
+  EXPECT_EQ(ini.values["dict/FeedbackText"], "1");
+  ini.values["dict/FeedbackText"] = "0";
+  EXPECT_FALSE(readFeedbackText(ini, "x.ini"));
+  saveFeedbackText(ini, "x.ini", false);
+  EXPECT_EQ(ini.values["dict/FeedbackText"], "0");
 }
 
 }  // namespace

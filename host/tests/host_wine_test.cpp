@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "host_process.h"
+#include "host_test_case.h"
 #include "shared_memory/subscriber_record.h"
 #include "splash_test_images.h"
 #include "startup/custom_colors.h"
@@ -22,57 +23,7 @@ const std::string kComponentFailedText =
     "A component Lexiton needs is missing or not working, so the program cannot start.";
 const std::string kAnotherCopyText = "Lexiton is already running on this computer.";
 
-class HostProgram : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dataFolder_ = binFolder() + "host_appdata\\";
-    CreateDirectoryA(dataFolder_.c_str(), nullptr);
-    appData_.set(binFolder() + "host_appdata");
-    dataDirectory_ = dataFolder_ + "Veltrix\\Lexiton\\";
-    CreateDirectoryA((dataFolder_ + "Veltrix").c_str(), nullptr);
-    CreateDirectoryA(dataDirectory_.c_str(), nullptr);
-    DeleteFileA(ini().c_str());
-    alerts_ = binFolder() + "host_alerts.txt";
-    log_ = binFolder() + "host_standins.log";
-    DeleteFileA(alerts_.c_str());
-    DeleteFileA(log_.c_str());
-    SetEnvironmentVariableA("LEXITON_ALERT_FILE", alerts_.c_str());
-    SetEnvironmentVariableA("LEXITON_STANDIN_LOG", log_.c_str());
-    SetEnvironmentVariableA("LEXITON_STANDIN_INITMODULE", nullptr);
-    SetEnvironmentVariableA("LEXITON_STANDIN_KVINIT", nullptr);
-    SetEnvironmentVariableA("LEXITON_STANDIN_KVEXIT", nullptr);
-  }
-
-  std::string ini() const { return dataDirectory_ + "lexiton.ini"; }
-  void writeIni(const std::string& text) { writeText(ini(), text); }
-  std::string iniValue(const std::string& section, const std::string& key, const std::string& path = {}) {
-    char value[512] = {};
-    GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value, sizeof value,
-                             (path.empty() ? ini() : path).c_str());
-    return value;
-  }
-  std::string alerts() { return readText(alerts_); }
-  std::string log() { return readText(log_); }
-
-  // Writes the settings file, starts the program and waits until it has published its record.
-  std::optional<SubscriberRecord> startRunning(HostProcess& host, const std::string& settings,
-                                               const std::string& arguments = "") {
-    writeIni(settings);
-    host.start(arguments);
-    return host.waitForRecord();
-  }
-
-  // Starts the program, expects it to end by itself with one alert, and returns that alert.
-  std::string runToAlert(HostProcess& host, const std::string& arguments = "") {
-    host.start(arguments);
-    const auto code = host.waitForExit();
-    EXPECT_EQ(code, 0u);
-    return alerts();
-  }
-
-  AppDataOverride appData_;
-  std::string dataFolder_, dataDirectory_, alerts_, log_;
-};
+class HostProgram : public HostTestCase {};
 
 TEST_F(HostProgram, StartsPublishesItsWindowAndEndsInOrderOnEndOfSession) {
   HostProcess host("normal");
@@ -334,8 +285,8 @@ TEST_F(HostProgram, TrayClicksSwitchTheFlagAndAPeerHoldingTheLockOnlyKeepsTheOld
   HWND main = host.mainWindow(*record);
   auto click = [&] {
     DWORD_PTR result;
-    SendMessageTimeoutA(main, MainWindow::kTrayMessage, MainWindow::kTrayIconId, WM_LBUTTONUP,
-                        SMTO_ABORTIFHUNG, 20000, &result);
+    SendMessageTimeoutA(main, Tray::kCallbackMessage, Tray::kIconId, WM_LBUTTONDOWN, SMTO_ABORTIFHUNG, 20000,
+                        &result);
   };
   click();
   EXPECT_EQ(readSubscriberRecord()->enabled, 0u);
@@ -366,8 +317,8 @@ class HostSplash : public HostProgram {
  protected:
   // The size of the splash window the program showed; nothing when it showed none. A window
   // whose creation is refused exists for a moment at its initial size 0 x 0: that is none.
-  std::optional<SIZE> splashSize(HostProcess& host, const std::vector<uint8_t>& file,
-                                 const std::string& ini) {
+  std::optional<SIZE> splashSize(HostProcess& host, const std::vector<uint8_t>& file, const std::string& ini,
+                                 COLORREF* centre = nullptr) {
     writeText(host.folder() + "win65K.spl", std::string(file.begin(), file.end()));
     writeText(host.folder() + "win256.spl", std::string(file.begin(), file.end()));
     writeIni(ini);
@@ -377,7 +328,14 @@ class HostSplash : public HostProgram {
     while (std::chrono::steady_clock::now() < end && host.running()) {
       if (HWND splash = FindWindowA("HVR3SplashClass", nullptr)) {
         RECT r;
-        if (GetWindowRect(splash, &r) && r.right > r.left) seen = SIZE{r.right - r.left, r.bottom - r.top};
+        if (GetWindowRect(splash, &r) && r.right > r.left) {
+          seen = SIZE{r.right - r.left, r.bottom - r.top};
+          if (centre) {
+            HDC screen = GetDC(nullptr);
+            *centre = GetPixel(screen, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+            ReleaseDC(nullptr, screen);
+          }
+        }
       }
       if (auto record = readSubscriberRecord(); record && record->processId == host.processId()) {
         EXPECT_EQ(host.endSession(*record), 0u);
@@ -422,6 +380,17 @@ TEST_F(HostSplash, AWrongSizeFieldShowsNothing) {
   image[2] ^= 1;
   EXPECT_FALSE(splashSize(host, splashFile({{"0000", image}}), "[dict]\nUserLang=2057\n"));
   EXPECT_EQ(alerts(), "");
+}
+
+TEST_F(HostSplash, AnEightBitPictureShowsTheColoursOfItsTable) {
+  HostProcess host("splash_palette");
+  COLORREF centre = CLR_INVALID;
+  const auto size = splashSize(host, splashFile({{"0000", paletteBitmapFile(120, 60, 0xFF0000)}}),
+                               "[dict]\nUserLang=2057\n", &centre);
+  ASSERT_TRUE(size);
+  EXPECT_EQ(size->cx, 120);
+  // DrawDib reads the colour table behind the header it is given.
+  EXPECT_EQ(centre, RGB(255, 0, 0));
 }
 
 TEST_F(HostSplash, OurOwnPictureIsShown) {

@@ -29,6 +29,29 @@ std::vector<uint8_t> bitmapFile(int width, int height, uint32_t bgr) {
   return b;
 }
 
+std::vector<uint8_t> paletteBitmapFile(int width, int height, uint32_t tableColour) {
+  const std::size_t stride = (static_cast<std::size_t>(width) + 3) / 4 * 4;
+  const std::size_t offset = 54 + 2 * 4;
+  const std::size_t size = offset + stride * height;
+  std::vector<uint8_t> b(size, 0);
+  b[0] = 'B';
+  b[1] = 'M';
+  put32(b, 2, static_cast<uint32_t>(size));
+  put32(b, 10, static_cast<uint32_t>(offset));
+  put32(b, 14, 40);
+  put32(b, 18, static_cast<uint32_t>(width));
+  put32(b, 22, static_cast<uint32_t>(height));
+  b[26] = 1;
+  b[28] = 8;
+  put32(b, 46, 2);  // colours used
+  // Entry 0 black, entry 1 the colour, as blue, green, red, 0.
+  b[58] = static_cast<uint8_t>(tableColour);
+  b[59] = static_cast<uint8_t>(tableColour >> 8);
+  b[60] = static_cast<uint8_t>(tableColour >> 16);
+  for (std::size_t i = offset; i < size; ++i) b[i] = 1;
+  return b;
+}
+
 std::vector<uint8_t> splashFile(const std::vector<std::pair<std::string, std::vector<uint8_t>>>& images) {
   std::vector<uint8_t> out;
   for (const auto& [tag, bytes] : images) {

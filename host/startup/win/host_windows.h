@@ -1,7 +1,7 @@
-// The host's four windows, all modeless dialogs, none visible and none owned: the two tooltip
-// windows from the program's own empty template, MainWindow and the hidden feedback-option
-// dialog from templates of the language library. Their behaviour beyond creation, tagging,
-// settings and the exit routine belongs to the tooltip, hover and tray code.
+// MainWindow and the hidden feedback-option dialog (tray/win/feedback_option_dialog.h): modeless
+// dialogs from templates of the language library, never visible and not owned. (The two tooltip
+// windows are the tooltip code's: tooltip/win/display_window.h.) Their behaviour beyond
+// creation, tagging, settings and the exit routine belongs to the hover and tray code.
 #pragma once
 
 #include <windows.h>
@@ -9,51 +9,35 @@
 #include <lexiton/library.h>
 #include <lexiton/win/window_owner.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "engines/engine_table.h"
+#include "hover/hover_listener.h"
 #include "shared_memory/win/event_subscriber.h"
 #include "startup/host_startup.h"
+#include "startup/host_state.h"
+#include "startup/win/main_window_handler.h"
+#include "tray/win/feedback_option_dialog.h"
+#include "tray/win/tray.h"
 
 namespace lexiton::host {
-
-// The first tooltip window; also the window the shared block names for trigger messages.
-class DisplayWindow {
- public:
-  bool create(HINSTANCE program);
-  HWND handle() const { return window_.get(); }
-  void destroy() { window_.reset(); }
-
- private:
-  static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  win::WindowOwner window_;
-};
-
-// The second tooltip window, for the local dictionary's result.
-class DisplayWindow_HVR : public DisplayWindow {};
-
-// Reads [dict] FeedbackText when it is created and saves it when it is destroyed.
-class FeedbackOptionDialog {
- public:
-  bool create(HMODULE languageLibrary, const std::string& configPath);
-  void destroy() { window_.reset(); }
-
- private:
-  static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  win::WindowOwner window_;
-  std::string configPath_;
-};
 
 class MainWindow {
  public:
   // The user-data tag "HVR " by which other windows and programs recognise it.
   static constexpr LONG_PTR kTag = 'H' | 'V' << 8 | 'R' << 16 | ' ' << 24;
-  static constexpr UINT kTrayMessage = WM_APP + 1;
-  static constexpr UINT kTrayIconId = 1;
+
+  MainWindow() : tray_(state_) { addHandler(tray_); }
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
   // Creates the dialog; its initialisation reads the window settings, installs the pointer
-  // hook and adds the tray icon. Throws cIni::cExc when the settings cannot be read.
-  bool create(const EngineTable& engines, const HostPaths& paths);
+  // hook and starts the tray (its menu and icon). The table is read, except that the tray's
+  // Dictionaries command may start the local engine; `displayWindow` owns the feedback page.
+  // Throws cIni::cExc when the settings cannot be read.
+  bool create(EngineTable& engines, const HostPaths& paths, HWND displayWindow);
   void destroy();
   HWND handle() const { return window_.get(); }
 
@@ -62,25 +46,37 @@ class MainWindow {
   // KVExit, then the tray icon and hook, the settings, the quit message; false when the
   // client library refused.
   bool exitRoutine();
+  // What the steps after the loop would save, done before the end of the session is answered
+  // (Windows may end the process as soon as it is): [dict] FeedbackText and KVClose.
+  void saveBeforeSessionEnds();
 
   // The shared block whose flag a left click on the tray icon switches.
-  void setSubscriber(EventSubscriber* subscriber) { subscriber_ = subscriber; }
+  void setSubscriber(EventSubscriber* subscriber) {
+    // A peer holding the block too long only leaves the old flag there.
+    tray_.setEnabledPublisher(
+        subscriber ? std::function<void(bool)>([subscriber](bool on) { subscriber->setEnabled(on); })
+                   : nullptr);
+  }
+  // What the pointer tracking reports to: the tray.
+  HoverListener& hoverListener() { return tray_; }
+
+  // What the host's parts share; the settings are read when the window is created.
+  HostState& state() { return state_; }
+  // A part that answers some of this window's messages; it must outlive the window.
+  void addHandler(MainWindowHandler& handler) { handlers_.push_back(&handler); }
 
  private:
   static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void initialise(HWND window);
-  void setTrayIcon(int iconId, int tipId, DWORD action);
-  void togglePause();
 
   win::WindowOwner window_;
-  const EngineTable* engines_ = nullptr;
+  EngineTable* engines_ = nullptr;
   HostPaths paths_;
-  WindowSettings settings_;
+  HostState state_;
+  Tray tray_;
+  std::vector<MainWindowHandler*> handlers_;
   std::string settingsError_;
   lexiton::Library hookLibrary_;
-  bool trayAdded_ = false;
-  bool paused_ = false;
-  EventSubscriber* subscriber_ = nullptr;
 };
 
 }  // namespace lexiton::host

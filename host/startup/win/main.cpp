@@ -7,5 +7,5 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   lexiton::host::SystemHostPlatform platform(instance);
-  return lexiton::host::runHost(platform);
+  return lexiton::host::runHost(platform.platform());
 }

@@ -92,9 +92,10 @@ void paint(HWND window) {
   HPALETTE previous = p.palette ? SelectPalette(dc, p.palette.get(), TRUE) : nullptr;
   if (p.palette) RealizePalette(dc);
   if (p.drawDib) {
-    BITMAPINFOHEADER header = *p.header();
-    DrawDibDraw(p.drawDib, dc, 0, 0, p.description.width, p.description.height, &header, p.pixels, 0, 0,
-                p.description.width, p.description.height, DDF_BACKGROUNDPAL);
+    // The header as it lies in the file, its colour table right behind it: DrawDib reads both.
+    DrawDibDraw(p.drawDib, dc, 0, 0, p.description.width, p.description.height,
+                const_cast<BITMAPINFOHEADER*>(p.header()), p.pixels, 0, 0, p.description.width,
+                p.description.height, DDF_BACKGROUNDPAL);
   }
   if (previous) SelectPalette(dc, previous, TRUE);
   EndPaint(window, &ps);

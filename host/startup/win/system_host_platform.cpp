@@ -101,26 +101,25 @@ bool SystemHostPlatform::probeLibrary(std::string_view file) {
 
 void SystemHostPlatform::showSplash(int language) { SplashWindow::show(program_, language); }
 
-bool SystemHostPlatform::createWindows(const EngineTable& engines, const HostPaths& paths) {
-  if (!displayWindow_.create(program_) || !displayWindowHvr_.create(program_)) return false;
-  if (!mainWindow_.create(engines, paths)) return false;
-  return feedbackDialog_.create(static_cast<HMODULE>(engines.languageLibrary()), paths.configPath);
+bool SystemHostPlatform::createWindows(EngineTable& engines, const HostPaths& paths) {
+  hover_ = std::make_unique<HoverController>(engines, mainWindow_.state(), mainWindow_.hoverListener());
+  if (!hover_->create(program_)) return false;
+  // The hook reports from MainWindow's creation on.
+  mainWindow_.addHandler(*hover_);
+  if (!mainWindow_.create(engines, paths, hover_->displayWindow())) return false;
+  hover_->setMainWindow(mainWindow_.handle());
+  return feedbackDialog_.create(static_cast<HMODULE>(engines.languageLibrary()), paths.configPath,
+                                mainWindow_.state().feedbackText);
 }
 
 void SystemHostPlatform::destroyWindows() {
   mainWindow_.destroy();
-  displayWindow_.destroy();
-  displayWindowHvr_.destroy();
+  if (hover_) hover_->destroy();
   feedbackDialog_.destroy();
 }
 
-int SystemHostPlatform::initClient(const EngineTable& engines, const std::string& configPath) {
-  const auto kvInit = engines.entries().kvInit;
-  return kvInit ? kvInit(nullptr, configPath.c_str()) : -1;
-}
-
 bool SystemHostPlatform::createEventSubscriber(std::string& error) {
-  if (subscriber_.create(std::string(kSubscriberBlockName), displayWindow_.handle(),
+  if (subscriber_.create(std::string(kSubscriberBlockName), hover_ ? hover_->displayWindow() : nullptr,
                          SubscriberRecord::kFirstValue, SubscriberRecord::kSecondValue)) {
     mainWindow_.setSubscriber(&subscriber_);
     return true;

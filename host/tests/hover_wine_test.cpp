@@ -1,0 +1,486 @@
+// The pointer tracking and the tooltips of the real Lexiton.exe under wine on Xvfb: the real
+// pointer hook and text reader over a text window of this test, both painters, the real hover
+// dictionary, and the real stand-alone look-up library or a client stand-in whose look-ups take
+// the time a test scripts and that logs what it is asked. The pointer moves for real (xdotool),
+// since the rest timer reads the pointer's position. Alerts go to a file; nothing waits for a
+// person.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <sstream>
+#include <vector>
+
+#include <lexiton/test/win/desktop_input.h>
+#include <lexiton/ui_resources.h>
+
+#include "host_process.h"
+#include "hover/trigger_message.h"
+#include "hover_desktop.h"
+#include "tests/standins/client_standin_document.h"
+
+namespace lexiton::host::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::wstring kText = L"The houses are big and the extraordinary gardens are green.";
+// Clear of the screen's top-left corner, where wine shows the notification area without a desktop.
+const POINT kTextOrigin{10, 150};
+// Nowhere: no window there but the desktop's.
+const POINT kNowhere{1000, 740};
+
+std::size_t indexOf(const std::wstring& word) { return kText.find(word); }
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) out.push_back(line);
+  return out;
+}
+
+std::size_t countOf(const std::string& text, const std::string& what) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+class HoverProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string data = binFolder() + "hover_appdata\\";
+    CreateDirectoryA(data.c_str(), nullptr);
+    CreateDirectoryA((data + "Veltrix").c_str(), nullptr);
+    dataDirectory_ = data + "Veltrix\\Lexiton\\";
+    CreateDirectoryA(dataDirectory_.c_str(), nullptr);
+    appData_.set(binFolder() + "hover_appdata");
+    alerts_ = binFolder() + "hover_alerts.txt";
+    log_ = binFolder() + "hover_standins.log";
+    trace_ = binFolder() + "hover_trace.txt";
+    for (const std::string* file : {&alerts_, &log_, &trace_}) DeleteFileA(file->c_str());
+    DeleteFileA(ini().c_str());
+    SetEnvironmentVariableA("LEXITON_ALERT_FILE", alerts_.c_str());
+    SetEnvironmentVariableA("LEXITON_STANDIN_LOG", log_.c_str());
+    SetEnvironmentVariableA("LEXITON_TRACE_FILE", trace_.c_str());
+    SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", nullptr);
+    SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_QUIT", nullptr);
+    ASSERT_TRUE(movePointer(kNowhere));
+  }
+
+  void TearDown() override {
+    if (host_ && host_->running() && record_) host_->endSession(*record_);
+    host_.reset();
+    movePointer(kNowhere);
+  }
+
+  std::string ini() const { return dataDirectory_ + "lexiton.ini"; }
+  std::string iniValue(const std::string& key) {
+    char value[512] = {};
+    GetPrivateProfileStringA("dict", key.c_str(), "", value, sizeof value, ini().c_str());
+    return value;
+  }
+  std::string alerts() { return readText(alerts_); }
+  std::string log() { return readText(log_); }
+
+  // Starts the program with the real hook, reader and hover dictionary and the client `client`
+  // ("LexitonSt.dll" itself or a stand-in) in a folder of its own, and waits until it runs.
+  void start(const std::string& name, const std::string& client, const std::string& settings) {
+    host_ = std::make_unique<HostProcess>(name);
+    host_->place("ptrhook.dll", "ptrhook.dll");
+    host_->place("textgrab.dll", "textgrab.dll");
+    host_->place("dictcore.dll", "dictcore.dll");
+    host_->place("lexiton-core.lex", "lexiton-core.lex");
+    host_->place("LexitonSt.dll", client);
+    // No splash: it would take the foreground from the text window for its 4.5 s.
+    host_->place("win65K.spl", "");
+    host_->place("win256.spl", "");
+    writeText(ini(), "[dict]\nUserLang=2057\n" + settings);
+    host_->start();
+    record_ = host_->waitForRecord();
+    ASSERT_TRUE(record_) << alerts();
+    display_ = reinterpret_cast<HWND>(static_cast<UINT_PTR>(record_->window));
+    second_ = secondTooltipOf(record_->threadId, display_);
+    ASSERT_NE(second_, nullptr);
+  }
+
+  // Rests the pointer on `word` of the text window; the time the pointer got there.
+  DWORD restOn(const std::wstring& word, int dx = 0) {
+    POINT at = text_.pointOn(indexOf(word));
+    at.x += dx;
+    const RECT edit = windowRect(text_.edit());
+    EXPECT_TRUE(PtInRect(&edit, at)) << "the word is out of view: " << at.x << "," << at.y;
+    EXPECT_TRUE(movePointer(at));
+    pointer_ = at;
+    return GetTickCount();
+  }
+
+  SIZE size(HWND window) {
+    const RECT r = windowRect(window);
+    return {r.right - r.left, r.bottom - r.top};
+  }
+  // The size of the first tooltip for the stand-in's answer about `word`.
+  SIZE expectedSize(const std::string& word) {
+    return paintedSize(binFolder() + "mtippaint.dll", lexiton::standin::scriptedDocument(word), word);
+  }
+
+  AppDataOverride appData_;
+  std::string dataDirectory_, alerts_, log_, trace_;
+  TextWindow text_{kText, kTextOrigin};
+  std::unique_ptr<HostProcess> host_;
+  std::optional<SubscriberRecord> record_;
+  HWND display_ = nullptr;
+  HWND second_ = nullptr;
+  POINT pointer_{};
+};
+
+TEST_F(HoverProgram, BothTooltipsAppearBesideThePointerAndTheApplicationKeepsTheFocus) {
+  ASSERT_NO_FATAL_FAILURE(start("hover_real", "LexitonSt.dll", "HVRDicts=1\n"));
+  ASSERT_EQ(GetForegroundWindow(), text_.frame());
+  const DWORD arrived = restOn(L"houses");
+  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 20000ms)) << alerts() << readText(trace_);
+  // Not before the pointer rested for the rest time.
+  EXPECT_GE(GetTickCount() - arrived, 450u);
+  const RECT first = windowRect(display_);
+  // Below and right of the pointer, the tip pointing at it.
+  EXPECT_EQ(first.left, pointer_.x);
+  EXPECT_EQ(first.top, pointer_.y + 8);
+  EXPECT_GT(first.right - first.left, 100);
+
+  ASSERT_TRUE(waitUntil([&] { return shown(second_); }, 10000ms)) << alerts();
+  const RECT second = windowRect(second_);
+  // Both in the painters' shape: the corners of their rectangles lie outside it.
+  for (HWND window : {display_, second_}) {
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(window, shape), COMPLEXREGION);
+    EXPECT_FALSE(PtInRegion(shape, 0, 0));
+    DeleteObject(shape);
+  }
+  // Out of the first one's way: below it, over its lower 21 pixels.
+  EXPECT_EQ(second.top, first.top + (first.bottom - first.top - 1) - 21);
+
+  // The application under the pointer keeps the foreground, its focus and its caret.
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetGUIThreadInfo(text_.threadId(), &info));
+  EXPECT_EQ(GetForegroundWindow(), text_.frame());
+  EXPECT_EQ(info.hwndActive, text_.frame());
+  EXPECT_EQ(info.hwndFocus, text_.edit());
+  EXPECT_EQ(info.hwndCaret, text_.edit());
+  // A click on a tooltip does not activate it.
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutA(display_, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(display_),
+                      MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN), SMTO_ABORTIFHUNG, 5000, &answer);
+  EXPECT_EQ(answer, static_cast<DWORD_PTR>(MA_NOACTIVATE));
+
+  // The look-up's trace: every stage, in order.
+  const auto traced = lines(readText(trace_));
+  ASSERT_FALSE(traced.empty());
+  const std::string& line = traced.back();
+  EXPECT_EQ(line.rfind("lookup ", 0), 0u) << line;
+  EXPECT_NE(line.find(" shown rest_fired=0.00 "), std::string::npos) << line;
+  EXPECT_EQ(line.find("=-"), std::string::npos) << line;
+  std::printf("trace: %s\n", line.c_str());
+
+  if (const char* shot = std::getenv("LEXITON_TEST_SCREENSHOT"); shot && *shot) {
+    screenshotTo(lexiton::test::unixPath(shot));
+    writeText(std::string(shot) + ".trace", line + "\n");
+  }
+  EXPECT_EQ(alerts(), "");
+}
+
+TEST_F(HoverProgram, TheTooltipHasThePaintersSizeAndHidesOnASixPixelMoveOrAKey) {
+  ASSERT_NO_FATAL_FAILURE(start("hover_moves", "standin_client.dll", ""));
+  restOn(L"houses");
+  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << alerts();
+  const SIZE expected = expectedSize("HOUSES");
+  ASSERT_GT(expected.cx, 0);
+  EXPECT_EQ(size(display_).cx, expected.cx);
+  EXPECT_EQ(size(display_).cy, expected.cy);
+  EXPECT_NE(log().find("client SetMode 1 3\nclient Lookup 1 "), std::string::npos) << log();
+
+  // Five pixels keep it. The rest timer, 500 ms after the tooltip came, looks again at a
+  // position five pixels away (and closes it to show it anew): the check must fall before.
+  bool kept = false;
+  for (int attempt = 0; attempt < 3 && !kept; ++attempt) {
+    ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
+    const DWORD since = GetTickCount();
+    POINT at = pointer_;
+    at.x += 5;
+    ASSERT_TRUE(movePointer(at));
+    pointer_ = at;
+    Sleep(100);
+    const bool stillShown = shown(display_);
+    if (GetTickCount() - since < 400) {
+      EXPECT_TRUE(stillShown);
+      kept = true;
+    }
+  }
+  EXPECT_TRUE(kept) << "xdotool too slow to move within the rest time";
+
+  // ',' leaves it, another key closes it.
+  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
+  Sleep(600);  // past the rest timer's look at the new position
+  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
+  ASSERT_TRUE(pressKey("comma"));
+  Sleep(400);
+  EXPECT_TRUE(shown(display_));
+  ASSERT_TRUE(pressKey("x"));
+  EXPECT_TRUE(waitUntil([&] { return !shown(display_); }, 3000ms));
+
+  // Six pixels close it.
+  restOn(L"gardens");
+  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << alerts();
+  POINT away = pointer_;
+  away.x += 6;
+  ASSERT_TRUE(movePointer(away));
+  // At once (the rest timer only shows it again, at the new place, half a second later).
+  EXPECT_TRUE(waitUntil([&] { return !shown(display_); }, 1500ms));
+  EXPECT_EQ(alerts(), "");
+}
+
+TEST_F(HoverProgram, ASecondLookUpBeforeTheFirstReturnsShowsOnlyTheSecondResult) {
+  SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", "3000,0");
+  ASSERT_NO_FATAL_FAILURE(start("hover_stale", "standin_client.dll", ""));
+  const SIZE first = expectedSize("HOUSES");
+  const SIZE second = expectedSize("EXTRAORDINARY");
+  ASSERT_NE(first.cx, second.cx);
+  restOn(L"houses");
+  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000ms));
+  // While the first look-up runs, the pointer moves to another word: the slow rest tick starts a
+  // second look-up there.
+  restOn(L"extraordinary");
+  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << log();
+  EXPECT_EQ(size(display_).cx, second.cx);
+  // Until well after the first look-up returned, the second result stays, and the first never
+  // shows.
+  const DWORD until = GetTickCount() + 4000;
+  while (GetTickCount() < until) {
+    if (shown(display_)) {
+      ASSERT_NE(size(display_).cx, first.cx);
+    }
+    Sleep(10);
+  }
+  EXPECT_NE(log().find("client Lookup 1 returned"), std::string::npos) << log();
+  EXPECT_TRUE(shown(display_));
+  EXPECT_EQ(countOf(log(), "client KVStorno"), 0u);
+  // Both ended in the trace: the first superseded, the second shown.
+  const std::string trace = readText(trace_);
+  EXPECT_NE(trace.find("lookup 1 superseded "), std::string::npos) << trace;
+  EXPECT_NE(trace.find("lookup 2 shown "), std::string::npos) << trace;
+}
+
+TEST_F(HoverProgram, AnEvaluationWithoutTextCancelsTheRunningLookUp) {
+  SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", "3000,0");
+  ASSERT_NO_FATAL_FAILURE(start("hover_storno", "standin_client.dll", ""));
+  restOn(L"houses");
+  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000ms));
+  ASSERT_TRUE(movePointer(kNowhere));
+  EXPECT_TRUE(waitUntil([&] { return log().find("client KVStorno") != std::string::npos; }, 5000ms)) << log();
+  Sleep(3500);
+  EXPECT_EQ(countOf(log(), "client KVStorno"), 1u);
+  EXPECT_FALSE(shown(display_));
+}
+
+// A trigger message as another program sends it, to the window the shared block names.
+bool sendTrigger(HWND window, const std::string& text, uint32_t cursor, uint32_t length) {
+  std::vector<uint8_t> block(trigger_layout::kTextOffset + text.size() + 1, 0);
+  std::memcpy(block.data(), trigger_layout::kIdentifier.data(), trigger_layout::kIdentifier.size());
+  std::memcpy(block.data() + trigger_layout::kTextLengthOffset, &length, 4);
+  std::memcpy(block.data() + trigger_layout::kCursorOffset, &cursor, 4);
+  std::memcpy(block.data() + trigger_layout::kTextOffset, text.data(), text.size());
+  COPYDATASTRUCT data{1, static_cast<DWORD>(block.size()), block.data()};
+  DWORD_PTR answer = 0;
+  return SendMessageTimeoutA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000,
+                             &answer) &&
+         answer == TRUE;
+}
+
+TEST_F(HoverProgram, ATriggerMessageStartsALookUpALyingOneIsIgnored) {
+  ASSERT_NO_FATAL_FAILURE(start("hover_trigger", "standin_client.dll", ""));
+  const std::string pushed = "first line\nThe gardens are green";
+  const uint32_t cursor = static_cast<uint32_t>(pushed.find("gardens"));
+  // Each message comes while the pointer is at a place not yet looked at, as the rest step needs.
+  POINT at{300, 600};
+  ASSERT_TRUE(movePointer(at));
+  EXPECT_TRUE(sendTrigger(display_, pushed, cursor, 500));  // a length past what was sent
+  at.x += 20;
+  ASSERT_TRUE(movePointer(at));
+  EXPECT_TRUE(sendTrigger(display_, pushed, static_cast<uint32_t>(pushed.size()) + 1,
+                          static_cast<uint32_t>(pushed.size())));  // a cursor past the text
+  Sleep(1000);
+  EXPECT_EQ(log().find("client Lookup"), std::string::npos) << log();
+
+  // The pending text waits for the next evaluation: should the rest timer have looked at the
+  // pointer's place just before the message came, the next place takes it.
+  bool lookedUp = false;
+  for (int attempt = 0; attempt < 4 && !lookedUp; ++attempt) {
+    at.x += 20;
+    ASSERT_TRUE(movePointer(at));
+    const bool sent =
+        attempt > 0 || sendTrigger(display_, pushed, cursor, static_cast<uint32_t>(pushed.size()));
+    EXPECT_TRUE(sent);
+    lookedUp = waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 2500ms);
+  }
+  ASSERT_TRUE(lookedUp) << log() << alerts();
+  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << log() << alerts();
+  const std::string calls = log();
+  EXPECT_NE(calls.find("client Lookup 1 The gardens are green|"), std::string::npos) << calls;
+  EXPECT_NE(calls.find("|Trigger|"), std::string::npos) << calls;
+  EXPECT_EQ(size(display_).cx, expectedSize("GARDENS").cx);
+  // Placed from where the pointer was.
+  EXPECT_EQ(windowRect(display_).left, at.x);
+  EXPECT_EQ(windowRect(display_).top, at.y + 8);
+  // Ignored while a tooltip is shown.
+  EXPECT_TRUE(sendTrigger(display_, "The houses", 4, 10));
+  Sleep(700);
+  EXPECT_EQ(countOf(log(), "client Lookup "), 2u) << log();  // the call and its "returned"
+}
+
+TEST_F(HoverProgram, TheSecondTooltipComesOnlyAfterTheFirst) {
+  // The local look-up answers at once, the client's after 1.5 s.
+  SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", "1500");
+  ASSERT_NO_FATAL_FAILURE(start("hover_second", "standin_client.dll", "HVRDicts=1\n"));
+  restOn(L"houses");
+  bool secondAlone = false;
+  const bool both = waitUntil(
+      [&] {
+        if (shown(second_) && !shown(display_)) secondAlone = true;
+        return shown(display_) && shown(second_);
+      },
+      10000ms);
+  ASSERT_TRUE(both) << alerts();
+  EXPECT_FALSE(secondAlone);
+  const RECT first = windowRect(display_), second = windowRect(second_);
+  EXPECT_EQ(second.top, first.top + (first.bottom - first.top - 1) - 21);
+  // Closing the first closes the second.
+  ASSERT_TRUE(pressKey("x"));
+  EXPECT_TRUE(waitUntil([&] { return !shown(display_) && !shown(second_); }, 3000ms));
+}
+
+TEST_F(HoverProgram, WithDisplaySuppressedNothingShowsWhileTheCycleRuns) {
+  ASSERT_NO_FATAL_FAILURE(start("hover_suppressed", "standin_client.dll", "HVRDicts=1\n"));
+  HWND main = host_->mainWindow(*record_);
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutA(main, WM_COMMAND, LXR_COMMAND_SUPPRESS, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+  restOn(L"houses");
+  // The look-up runs and ends as shown, with nothing on the screen meanwhile.
+  bool anything = false;
+  const bool ended = waitUntil(
+      [&] {
+        anything = anything || shown(display_) || shown(second_);
+        return readText(trace_).find("lookup 1 shown ") != std::string::npos;
+      },
+      10000ms);
+  EXPECT_TRUE(ended) << log() << readText(trace_);
+  Sleep(500);
+  EXPECT_FALSE(anything || shown(display_) || shown(second_));
+  // Back on: the next rest shows.
+  SendMessageTimeoutA(main, WM_COMMAND, LXR_COMMAND_SUPPRESS, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+  restOn(L"gardens");
+  EXPECT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
+}
+
+TEST_F(HoverProgram, TheEndOfTheSessionSavesBeforeItIsAnswered) {
+  // Any value but 0 is on: the look-ups carry the feedback hint.
+  ASSERT_NO_FATAL_FAILURE(start("hover_session_end", "standin_client.dll", "FeedbackText=5\n"));
+  restOn(L"houses");
+  ASSERT_TRUE(
+      waitUntil([&] { return log().find("client Lookup 1 returned") != std::string::npos; }, 10000ms));
+  char hint[256] = {};
+  HMODULE english =
+      LoadLibraryExA((binFolder() + "uires2057.dll").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  LoadStringA(english, LXR_STRING_FEEDBACK_HINT, hint, sizeof hint);
+  FreeLibrary(english);
+  EXPECT_NE(log().find("|" + std::string(hint) + "\n"), std::string::npos) << log();
+
+  HWND main = host_->mainWindow(*record_);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
+  SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 10000, &result);
+  // Windows may end the process as soon as the message is answered.
+  host_->terminate();
+  EXPECT_EQ(iniValue("FeedbackText"), "1");
+  EXPECT_NE(log().find("client KVExit\nclient KVClose\n"), std::string::npos) << log();
+}
+
+TEST_F(HoverProgram, ALookUpThatAsksToQuitEndsTheProgramThroughTheEndOfTheSession) {
+  SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_QUIT", "1");
+  ASSERT_NO_FATAL_FAILURE(start("hover_quit", "standin_client.dll", "TTColor=77\n"));
+  restOn(L"houses");
+  EXPECT_EQ(host_->waitForExit(std::chrono::seconds(20)), 0u) << log();
+  const std::string calls = log();
+  EXPECT_NE(calls.find("client KVExit\nclient KVClose\n"), std::string::npos) << calls;
+  EXPECT_EQ(iniValue("TTColor"), "77");
+  EXPECT_EQ(iniValue("FeedbackText"), "0");
+}
+
+TEST_F(HoverProgram, AWorkerStillInsideLookupKeepsTheLibraryLoadedToTheEnd) {
+  // The look-up returns only after the host closed the client, as the host unloads it.
+  SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", "kvclose");
+  ASSERT_NO_FATAL_FAILURE(start("hover_late_worker", "standin_client.dll", ""));
+  restOn(L"houses");
+  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 10000ms));
+  EXPECT_EQ(host_->endSession(*record_), 0u);
+  const std::string calls = log();
+  EXPECT_NE(calls.find("client unload at exit"), std::string::npos) << calls;
+  EXPECT_EQ(calls.find("client unload\n"), std::string::npos) << calls;
+}
+
+// The text at 96 and at 144 dpi (wine's LogPixels): the program is DPI-aware, so the painter
+// gets the display's real resolution and the text grows with it.
+class HoverDpi : public HoverProgram {
+ protected:
+  static void setLogPixels(std::optional<DWORD> dpi) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS)
+      return;
+    if (dpi)
+      RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&*dpi), sizeof *dpi);
+    else
+      RegDeleteValueA(key, "LogPixels");
+    RegCloseKey(key);
+  }
+  void TearDown() override {
+    HoverProgram::TearDown();
+    setLogPixels(std::nullopt);
+  }
+  SIZE tooltipAt(DWORD dpi, const std::string& name) {
+    setLogPixels(dpi);
+    start(name, "standin_client.dll", "");
+    restOn(L"extraordinary");
+    EXPECT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << alerts();
+    const SIZE shownSize = size(display_);
+    host_->endSession(*record_);
+    host_.reset();
+    movePointer(kNowhere);
+    return shownSize;
+  }
+};
+
+TEST(HoverManifest, TheProgramDeclaresItselfDpiAwareOnEveryMonitor) {
+  // Wine reports the display's resolution to every program, so the manifest is read back
+  // from the program file: Windows scales (and blurs) a program without it.
+  HMODULE program = LoadLibraryExA((binFolder() + "Lexiton.exe").c_str(), nullptr,
+                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(program, nullptr);
+  HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+  ASSERT_NE(found, nullptr);
+  const char* bytes = static_cast<const char*>(LockResource(LoadResource(program, found)));
+  const std::string manifest(bytes, SizeofResource(program, found));
+  FreeLibrary(program);
+  EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos) << manifest;
+  EXPECT_NE(manifest.find(">PerMonitorV2"), std::string::npos) << manifest;
+}
+
+TEST_F(HoverDpi, TheTextGrowsWithTheDpi) {
+  const SIZE normal = tooltipAt(96, "hover_dpi_96");
+  const SIZE large = tooltipAt(144, "hover_dpi_144");
+  ASSERT_GT(normal.cx, 0);
+  // The word's width grows by half; the frame's fixed parts do not.
+  EXPECT_GT(large.cx * 100, normal.cx * 125) << normal.cx << " -> " << large.cx;
+  EXPECT_GT(large.cy, normal.cy);
+}
+
+}  // namespace
+}  // namespace lexiton::host::test
