@@ -11,7 +11,7 @@ constexpr std::string_view kCaseNames[] = {"acc", "ban", "ba",  "bol", "on",  "r
                                            "tol", "nak", "val", "ert", "kor", "ig", "n",   "ul",  "nom"};
 constexpr std::string_view kNoteKeys[] = {"acc", "3sg", "sup",  "obj",  "past", "for",   "at",
                                           "to",  "in",  "on",   "from", "with", "about", "into",
-                                          "of",  "by",  "intr", "pred", "pp",   "poss"};
+                                          "of",  "by",  "intr", "pred", "pp",   "poss",  "time"};
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -89,6 +89,10 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
         s.keepsCopula = true;
       else if (n == "noobj" && pos == PartOfSpeech::verb)
         s.noObject = true;
+      else if (n == "person" && (pos == PartOfSpeech::adjective || pos == PartOfSpeech::noun))
+        s.person = true;
+      else if (n == "cap")
+        s.capital = true;
       else if (s.plural.empty() && hungarianWord(n, false) &&
                (pos == PartOfSpeech::noun || pos == PartOfSpeech::adjective))
         s.plural = std::string(n);
