@@ -227,9 +227,99 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
   return t;
 }
 
+// The English number words and their values; "hundred" and above multiply what stands before.
+struct NumberWord {
+  std::string_view word;
+  long long value;
+};
+constexpr NumberWord kNumberWords[] = {
+    {"zero", 0},         {"one", 1},      {"two", 2},        {"three", 3},     {"four", 4},
+    {"five", 5},         {"six", 6},      {"seven", 7},      {"eight", 8},     {"nine", 9},
+    {"ten", 10},         {"eleven", 11},  {"twelve", 12},    {"thirteen", 13}, {"fourteen", 14},
+    {"fifteen", 15},     {"sixteen", 16}, {"seventeen", 17}, {"eighteen", 18}, {"nineteen", 19},
+    {"twenty", 20},      {"thirty", 30},  {"forty", 40},     {"fifty", 50},    {"sixty", 60},
+    {"seventy", 70},     {"eighty", 80},  {"ninety", 90},    {"hundred", 100}, {"thousand", 1000},
+    {"million", 1000000}};
+
+// The value of one number word, hyphenated ("twenty-five") or in digits ("1900"); -1 if none.
+long long numberWordValue(std::string_view w) {
+  if (w.empty() || w.size() > 18) return -1;
+  if (std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return std::stoll(std::string(w));
+  if (const std::size_t hyphen = w.find('-'); hyphen != std::string_view::npos) {
+    const long long tens = numberWordValue(w.substr(0, hyphen)), unit = numberWordValue(w.substr(hyphen + 1));
+    return tens >= 20 && tens < 100 && tens % 10 == 0 && unit > 0 && unit < 10 ? tens + unit : -1;
+  }
+  for (const NumberWord& n : kNumberWords)
+    if (n.word == w) return n.value;
+  return -1;
+}
+
+// Number words in a row make one number: "two hundred and fifty" is 250, "a hundred" 100.
+std::vector<Token> joinNumbers(std::vector<Token> toks) {
+  std::vector<Token> out;
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    const bool article = (toks[i].lower == "a" || toks[i].lower == "one") && i + 1 < toks.size() &&
+                         (toks[i + 1].lower == "hundred" || toks[i + 1].lower == "thousand");
+    if (toks[i].tag != PartOfSpeech::number && !article) {
+      out.push_back(std::move(toks[i]));
+      continue;
+    }
+    long long total = 0, group = article ? 1 : 0;
+    std::size_t k = article ? i + 1 : i;
+    bool any = false;
+    for (; k < toks.size(); ++k) {
+      const long long v = numberWordValue(toks[k].lower);
+      if (v < 0 && toks[k].lower == "and" && any && k + 1 < toks.size() &&
+          numberWordValue(toks[k + 1].lower) > 0 && numberWordValue(toks[k + 1].lower) < 100)
+        continue;  // "two hundred and fifty"
+      if (v < 0 || toks[k].tag != PartOfSpeech::number) break;
+      const bool digits = toks[k].lower[0] >= '0' && toks[k].lower[0] <= '9';
+      if (digits && any) break;
+      any = true;
+      if (v >= 1000)
+        total += (group ? group : 1) * v, group = 0;
+      else if (v == 100)
+        group = (group ? group : 1) * 100;
+      else
+        group += v;
+      if (digits) {
+        ++k;
+        break;
+      }
+    }
+    if (!any) {
+      out.push_back(std::move(toks[i]));
+      continue;
+    }
+    Token t = std::move(toks[i]);
+    t.tag = PartOfSpeech::number;
+    t.value = total + group;
+    const Token& last = toks[k - 1];
+    t.words = last.word + last.words - t.word;
+    for (std::size_t m = i + 1; m < k; ++m)
+      t.lower += " " + toks[m].lower, t.written += " " + toks[m].written;
+    t.lemma = t.lower;
+    out.push_back(std::move(t));
+    i = k - 1;
+  }
+  return out;
+}
+
+// The noun entry of a word that has a sense of its own when written with a capital ("May",
+// "March"), if any.
+const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_view lower) {
+  const lexicon::Entry* e = core.find(lower, PartOfSpeech::noun);
+  if (!e) return nullptr;
+  for (const lexicon::Sense& s : e->senses)
+    if (s.capital) return e;
+  return nullptr;
+}
+
 // Contractions split, function words tagged from the table, numbers, set phrases joined; every
 // other word stays PartOfSpeech::other until its reading is chosen.
-std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<std::string>& words) {
+std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<std::string>& words,
+                            bool titleCase) {
   std::vector<Token> toks;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string lower = lowerAscii(words[i]);
@@ -255,11 +345,17 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
       t.word = i;
       t.written = c ? p : possessor ? words[i].substr(0, words[i].size() - 2) : words[i];
       t.possessor = possessor;
-      if (const FunctionWord* f = functionWord(p)) {
+      t.capitalised =
+          i > 0 && !c && !titleCase && !words[i].empty() && words[i][0] >= 'A' && words[i][0] <= 'Z';
+      if (const lexicon::Entry* month = t.capitalised ? capitalNoun(core, p) : nullptr) {
+        t.tag = PartOfSpeech::noun;  // "in May": the month, not the modal
+        t.entry = month;
+      } else if (const FunctionWord* f = functionWord(p)) {
         t.tag = f->tag;
         t.person = f->person;
         t.plural = f->plural;
-      } else if ((!p.empty() && p[0] >= '0' && p[0] <= '9') || core.find(p, PartOfSpeech::number)) {
+      } else if ((!p.empty() && p[0] >= '0' && p[0] <= '9') || core.find(p, PartOfSpeech::number) ||
+                 numberWordValue(p) >= 0) {
         t.tag = PartOfSpeech::number;
       }
       if (p == "there" || p == "here" || p == "please" || p == "let's") t.tag = PartOfSpeech::other;
@@ -361,8 +457,15 @@ void ReadingChooser::choose(std::size_t i) {
     t.tag = PartOfSpeech::adverb;
     return;
   }
-  std::vector<Reading> rs = readingsOf(core_, t);
   const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+  if (t.capitalised && !titleCase_) {
+    if (const lexicon::Entry* e = capitalNoun(core_, t.lower)) {  // "since March": the month
+      t.tag = PartOfSpeech::noun;
+      t.entry = e;
+      return;
+    }
+  }
+  std::vector<Reading> rs = readingsOf(core_, t);
   if (rs.empty()) {
     t.tag = capital && !titleCase_ ? PartOfSpeech::name : PartOfSpeech::noun;
     return;
@@ -529,11 +632,23 @@ void markInfinitives(std::vector<Token>& toks) {
 
 // A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
 // become one token.
+// Whether the words from `k` say when: a time noun ("May", "the morning") or a year.
+bool timeStartsAt(const lexicon::CoreLexicon& core, const std::vector<Token>& toks, std::size_t k) {
+  if (k < toks.size() && toks[k].lower == "the") ++k;
+  if (k >= toks.size()) return false;
+  const Token& t = toks[k];
+  if (t.tag == PartOfSpeech::number) return t.lower.size() == 4 && t.lower[0] >= '1' && t.lower[0] <= '2';
+  const lexicon::Entry* e =
+      t.tag == PartOfSpeech::noun ? (t.entry ? t.entry : core.find(t.lemma, t.tag)) : nullptr;
+  return e && e->pos == PartOfSpeech::noun && !e->senses.empty() && !e->senses.front().note("time").empty();
+}
+
 std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
   std::vector<Token> out;
   for (std::size_t i = 0; i < toks.size(); ++i) {
     Token t = std::move(toks[i]);
-    if (t.tag == PartOfSpeech::verb && i + 1 < toks.size()) {
+    // "come in May": the preposition says when, and makes no phrasal verb
+    if (t.tag == PartOfSpeech::verb && i + 1 < toks.size() && !timeStartsAt(core, toks, i + 2)) {
       const lexicon::Entry* phrasal = core.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb);
       if (phrasal) {
         t.entry = phrasal;
@@ -546,12 +661,108 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
   return out;
 }
 
+// A noun that names a unit of time and says when with a case of its own ("week": "héten").
+bool isTimeNoun(const Token& t) {
+  if (t.tag != PartOfSpeech::noun || t.possessor) return false;
+  const lexicon::Entry* e = t.entry;
+  return e && e->pos == PartOfSpeech::noun && !e->senses.empty() && !e->senses.front().note("time").empty();
+}
+bool isDayPart(std::string_view lemma) {
+  return lemma == "morning" || lemma == "afternoon" || lemma == "evening" || lemma == "night";
+}
+bool isDayName(std::string_view lemma) {
+  static constexpr std::string_view kDays[] = {"monday", "tuesday",  "wednesday", "thursday",
+                                               "friday", "saturday", "sunday"};
+  return std::find(std::begin(kDays), std::end(kDays), lemma) != std::end(kDays);
+}
+
+// Times said without a preposition become one token: "last spring", "this morning", "next
+// week", "every summer", "yesterday evening", "the next day", "(on) Tuesday evening", with
+// "early" or "late" before them ("early this morning").
+std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
+  using Deixis = TimePhrase::Deixis;
+  for (Token& t : toks)
+    if (t.tag == PartOfSpeech::noun && !t.entry) t.entry = core.find(t.lemma, PartOfSpeech::noun);
+  std::vector<Token> out;
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    std::size_t k = i;
+    TimePhrase time;
+    if (toks[k].lower == "early" || toks[k].lower == "late") {
+      (toks[k].lower == "early" ? time.early : time.late) = true;
+      ++k;
+    }
+    if (k + 1 < toks.size() && toks[k].lower == "on" && isDayName(toks[k + 1].lemma))
+      ++k;  // "on Tuesday evening"
+    std::optional<Deixis> deixis;
+    const std::string_view w = k < toks.size() ? std::string_view(toks[k].lower) : std::string_view();
+    // (the tokens before i are in `out` already)
+    const bool afterThe = k == i ? !out.empty() && out.back().lower == "the" : toks[k - 1].lower == "the";
+    if (w == "this" || w == "tonight")
+      deixis = Deixis::thisOne;
+    else if ((w == "last" || w == "next" || w == "every") && !afterThe)
+      deixis = w == "last" ? Deixis::last : w == "next" ? Deixis::next : Deixis::every;
+    else if ((w == "next" || w == "following") && afterThe && k == i && !out.empty())
+      deixis = Deixis::following;
+    else if (w == "yesterday" || w == "today" || w == "tomorrow")
+      deixis = w == "yesterday" ? Deixis::yesterday : w == "today" ? Deixis::today : Deixis::tomorrow;
+    else if (k < toks.size() && isDayName(toks[k].lemma) && isTimeNoun(toks[k]))
+      deixis = Deixis::day;
+    // "This winter was cold": a time before its verb is the subject
+    const bool subject = k + 2 < toks.size() && i == 0 &&
+                         (toks[k + 2].tag == PartOfSpeech::auxiliary ||
+                          toks[k + 2].tag == PartOfSpeech::modal || toks[k + 2].tag == PartOfSpeech::verb);
+    if (!deixis || subject || k + 1 >= toks.size() || !isTimeNoun(toks[k + 1]) || toks[k + 1].plural) {
+      out.push_back(std::move(toks[i]));
+      continue;
+    }
+    const Token& unit = toks[k + 1];
+    const bool anyUnit = *deixis == Deixis::thisOne || *deixis == Deixis::last || *deixis == Deixis::next ||
+                         *deixis == Deixis::every || *deixis == Deixis::following;
+    if (!anyUnit && !isDayPart(unit.lemma)) {
+      out.push_back(std::move(toks[i]));
+      continue;
+    }
+    time.deixis = *deixis;
+    time.unit = unit.entry;
+    if (*deixis == Deixis::day) time.day = toks[k].entry;
+    Token t = toks[i];
+    std::string words;
+    for (std::size_t m = i; m <= k + 1; ++m) words += (m > i ? " " : "") + toks[m].lower;
+    if (*deixis == Deixis::following) {  // "the next day": "the" too
+      t = std::move(out.back());
+      out.pop_back();
+      words = "the " + words;
+    }
+    t.tag = PartOfSpeech::adverb;
+    t.entry = nullptr;
+    t.time = time;
+    t.words = unit.word + unit.words - t.word;
+    t.lower = t.lemma = words;
+    out.push_back(std::move(t));
+    i = k + 1;
+  }
+  return out;
+}
+
+// An adjective before a noun that names a person is said of a person: "old man", "old women".
+void markAdjectivesOfPeople(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    if (toks[i].tag != PartOfSpeech::adjective) continue;
+    std::size_t k = i + 1;
+    while (k < toks.size() && toks[k].tag == PartOfSpeech::adjective) ++k;
+    if (k < toks.size() && toks[k].tag == PartOfSpeech::noun && toks[k].entry &&
+        toks[k].entry->pos == PartOfSpeech::noun && !toks[k].entry->senses.empty() &&
+        toks[k].entry->senses.front().person)
+      toks[i].ofPerson = true;
+  }
+}
+
 // A content word's senses: its core lexicon entry, else FreeDict's first short senses.
 void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Token& t) {
   const bool content = t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::verb ||
                        t.tag == PartOfSpeech::adjective || t.tag == PartOfSpeech::adverb;
   if (!t.entry && (content || t.tag == PartOfSpeech::number)) t.entry = core.find(t.lemma, t.tag);
-  if (t.entry || !content) return;
+  if (t.entry || !content || t.time) return;
   DictionaryEntry d;
   const bool found = t.tag == PartOfSpeech::verb ? (dict.findVerb(t.lemma, d) || dict.find(t.lemma, d))
                                                  : dict.find(t.lemma, d);
@@ -565,12 +776,14 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
 }  // namespace
 
 std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase) const {
-  std::vector<Token> toks = tokenize(core_, words);
+  std::vector<Token> toks = joinNumbers(tokenize(core_, words, titleCase));
   objectHer(toks);
   ReadingChooser(core_, toks, titleCase).run();
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
+  toks = joinTimePhrases(core_, std::move(toks));
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
+  markAdjectivesOfPeople(toks);
   return toks;
 }
 

@@ -36,13 +36,51 @@ bool countsItsNoun(const Token& t) {
               "bb";
 }
 
+// A number before its noun: in words as written in words ("kétszáz"), else in digits.
+std::string numberBeforeNoun(const Token& t) {
+  const bool digits = !t.lower.empty() && t.lower[0] >= '0' && t.lower[0] <= '9';
+  if (t.value >= 0 && !digits) return numberInWords(t.value, true);
+  const Numeral* n = numeral(t.lower);
+  return n ? std::string(n->before) : t.written;
+}
+
 std::size_t senseIndex(const Token& t, std::size_t self, std::size_t pointed, std::size_t pointedSense) {
   return self == pointed ? pointedSense : 0;
 }
 
+// Whether a sense suits the token here: a capitalised word takes its capital senses ("March":
+// "március"), an adjective said of a person its senses for people ("old man": "idős"), each
+// only where the entry has such senses, and the others otherwise.
+class SenseFilter {
+ public:
+  explicit SenseFilter(const Token& t) : t_(t) {
+    adjective_ = t.entry->pos == PartOfSpeech::adjective;
+    for (const Sense& s : t.entry->senses) {
+      (s.capital ? cap_ : plain_) = true;
+      (s.person ? person_ : thing_) = true;
+    }
+  }
+  bool suits(const Sense& s) const {
+    return (s.capital == t_.capitalised || !(t_.capitalised ? cap_ : plain_)) &&
+           (!adjective_ || s.person == t_.ofPerson || !(t_.ofPerson ? person_ : thing_));
+  }
+
+ private:
+  const Token& t_;
+  bool adjective_ = false, cap_ = false, plain_ = false, person_ = false, thing_ = false;
+};
+
+// The token's sense number `index` among those that suit it (the last one past the end).
 const Sense* coreSense(const Token& t, std::size_t index) {
   if (!t.entry || t.entry->senses.empty()) return nullptr;
-  return &t.entry->senses[std::min(index, t.entry->senses.size() - 1)];
+  const SenseFilter filter(t);
+  const Sense* found = nullptr;
+  for (const Sense& s : t.entry->senses) {
+    if (!filter.suits(s)) continue;
+    found = &s;
+    if (index-- == 0) break;
+  }
+  return found ? found : &t.entry->senses.front();
 }
 
 // The Hungarian word of a content token: the core sense, else FreeDict's, else nothing.
@@ -57,24 +95,110 @@ std::optional<std::string> plainSense(const Token& t, std::size_t index) {
   return word;
 }
 
+NounStem stemOfSense(const Sense& s) {
+  NounStem n;
+  n.lemma = s.word;
+  n.plural = s.plural;
+  n.accusative = std::string(s.note("acc"));
+  n.possessive3 = std::string(s.note("3sg"));
+  n.superessive = std::string(s.note("sup"));
+  n.possessedPlural = std::string(s.note("pp"));
+  n.possessiveStem = std::string(s.note("poss"));
+  if (s.back) n.harmony = int(Harmony::back);
+  if (s.front) n.harmony = int(Harmony::front);
+  return n;
+}
+
 NounStem nounStem(const Token& t, std::size_t index) {
   NounStem n;
   if (const Sense* s = coreSense(t, index)) {
-    n.lemma = s->word;
-    n.plural = s->plural;
-    n.accusative = std::string(s->note("acc"));
-    n.possessive3 = std::string(s->note("3sg"));
-    n.superessive = std::string(s->note("sup"));
-    n.possessedPlural = std::string(s->note("pp"));
-    n.possessiveStem = std::string(s->note("poss"));
-    if (s->back) n.harmony = int(Harmony::back);
-    if (s->front) n.harmony = int(Harmony::front);
+    n = stemOfSense(*s);
   } else if (auto p = plainSense(t, index)) {
     n.lemma = *p;
   } else {
     n.lemma = t.written;
   }
   return n;
+}
+
+// A time noun in the case that says "then": "héten", "tavasszal", "reggel".
+std::string timeCaseOf(const Sense& unit) {
+  const Case c = caseNamed(unit.note("time"));
+  return c == Case::nominative ? unit.word : inflectNoun(stemOfSense(unit), false, {}, c);
+}
+
+// The Hungarian words of a time said without a preposition: "tavaly tavasszal", "jövő héten",
+// "ma kora reggel", "minden nyáron", "másnap reggel", "kedd este".
+std::vector<std::string> timeWords(const TimePhrase& tp) {
+  using Deixis = TimePhrase::Deixis;
+  const Sense& unit = tp.unit->senses.front();
+  const std::string& lemma = tp.unit->lemma;
+  const bool year = lemma == "year", day = lemma == "day";
+  const bool dayPart = lemma == "morning" || lemma == "afternoon" || lemma == "evening" || lemma == "night";
+  const bool season =
+      lemma == "spring" || lemma == "summer" || lemma == "autumn" || lemma == "fall" || lemma == "winter";
+  std::vector<std::string> w;
+  // "ma kora reggel", "tegnap késő este": the part of a day, early or late
+  auto partOfDay = [&](std::string_view which) {
+    w.emplace_back(which);
+    if (tp.early) w.emplace_back("kora");
+    if (tp.late) w.emplace_back("k\xC3\xA9s\xC5\x91");
+    w.push_back(unit.word);
+  };
+  const std::string when = timeCaseOf(unit);
+  switch (tp.deixis) {
+    case Deixis::thisOne:
+      if (year)
+        w.emplace_back("id\xC3\xA9n");
+      else if (dayPart)
+        partOfDay("ma");
+      else if (season)
+        w.emplace_back("id\xC3\xA9n"), w.push_back(when);
+      else
+        w.push_back(demonstrative(true, false, caseNamed(unit.note("time")))), w.emplace_back("a"),
+            w.push_back(when);
+      break;
+    case Deixis::last:
+      if (year)
+        w.emplace_back("tavaly");
+      else if (season)
+        w.emplace_back("tavaly"), w.push_back(when);
+      else if (dayPart)
+        partOfDay("tegnap");
+      else
+        w.emplace_back("m\xC3\xBAlt"), w.push_back(when);
+      break;
+    case Deixis::next:
+    case Deixis::following:
+      if (day)
+        w.emplace_back("m\xC3\xA1snap");
+      else if (dayPart)
+        partOfDay("m\xC3\xA1snap");
+      else if (tp.deixis == Deixis::following)
+        w.emplace_back("a"), w.emplace_back("k\xC3\xB6vetkez\xC5\x91"), w.push_back(when);
+      else if (year)
+        w.emplace_back("j\xC3\xB6v\xC5\x91re");
+      else
+        w.emplace_back("j\xC3\xB6v\xC5\x91"), w.push_back(when);
+      break;
+    case Deixis::every:
+      w.emplace_back("minden"), w.push_back(when);
+      break;
+    case Deixis::yesterday:
+      partOfDay("tegnap");
+      break;
+    case Deixis::today:
+      partOfDay("ma");
+      break;
+    case Deixis::tomorrow:
+      partOfDay("holnap");
+      break;
+    case Deixis::day:
+      partOfDay(tp.day && !tp.day->senses.empty() ? std::string_view(tp.day->senses.front().word) : "");
+      break;
+  }
+  if (!w.empty() && w.front().empty()) w.erase(w.begin());
+  return w;
 }
 
 bool isBe(const Token& t) {
@@ -326,8 +450,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       else if (d == "no")
         emit("semmi", k);
     } else if (tk.tag == PartOfSpeech::number) {
-      const Numeral* n = numeral(tk.lower);
-      emit(n ? std::string(n->before) : tk.written, k);
+      emit(numberBeforeNoun(tk), k);
       countable = false;
     } else if (tk.tag == PartOfSpeech::preposition) {
       continue;
@@ -707,8 +830,11 @@ void Generator::placeCopula(ClauseRoles& r) const {
 void Generator::emitLeadingAdverbs() {
   for (std::size_t k = 0; k < n_; ++k) {
     const Token& tk = t_[k];
-    if (tk.entry && (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::noun) &&
-        listed(kTimeAdverbs, tk.lemma)) {
+    if (tk.time && tk.time->unit) {
+      for (std::string& w : timeWords(*tk.time)) emit(std::move(w), k);
+      done_[k] = true;
+    } else if (tk.entry && (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::noun) &&
+               listed(kTimeAdverbs, tk.lemma)) {
       emit(plainSense(tk, sense(k)).value_or(tk.written), k);
       done_[k] = true;
     } else if (tk.tag == PartOfSpeech::adverb && tk.entry && k + 1 == n_ &&
@@ -930,6 +1056,19 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     return np.end;
   }
   if (!c && p == "of") c = Case::nominative;
+  // "in May", "on Monday", "in the evening", "at midnight": a time noun in its own case
+  // ("májusban", "hétfőn", "este", "éjfélkor"), whatever case the verb gives a place ("arrive
+  // in March": "márciusban"); "the" goes with a bare time
+  if ((p == "in" || p == "on" || p == "at") && !np.pronoun && !t_[np.head].plural) {
+    const Sense* hs = coreSense(t_[np.head], sense(np.head));
+    if (hs && !hs->note("time").empty() && hs->note(p).empty() && t_[np.head].tag == PartOfSpeech::noun) {
+      NounPhrase bare = np;
+      if (t_[bare.begin].lower == "the" && bare.begin + 1 == bare.head) ++bare.begin;
+      emitNounPhrase(bare, caseNamed(hs->note("time")));
+      lastCase_ = caseNamed(hs->note("time"));
+      return np.end;
+    }
+  }
   if (!c) c = choice.c, post = choice.post;
   // a year or another number in digits: "1900-ban"
   if (np.end == np.begin + 1 && t_[np.head].tag == PartOfSpeech::number && post.empty() &&
@@ -1150,7 +1289,12 @@ std::vector<HungarianWord> Generator::run() {
 }  // namespace
 
 std::size_t senseCount(const Token& t) {
-  if (t.entry) return t.entry->senses.size();
+  if (t.entry) {
+    const SenseFilter filter(t);
+    const std::size_t n = std::size_t(std::count_if(t.entry->senses.begin(), t.entry->senses.end(),
+                                                    [&](const Sense& s) { return filter.suits(s); }));
+    return n ? n : t.entry->senses.size();
+  }
   return t.dictionarySenses.size();
 }
 

@@ -112,6 +112,31 @@ TEST(ConstructionsTest, TimeAndQuantity) {
   EXPECT_EQ(hungarian("A lot of tourists visited the lake."), "Sok turista meglátogatta a tavat.");
 }
 
+TEST(ConstructionsTest, TimesSaidWithoutAPrepositionTakeTheirOwnCase) {
+  EXPECT_EQ(hungarian("We met last spring."), "Tavaly tavasszal találkoztunk.");
+  EXPECT_EQ(hungarian("I saw him on Tuesday evening."), "Kedd este láttam őt.");
+  EXPECT_EQ(hungarian("Early this morning it rained."), "Ma kora reggel esett.");
+  EXPECT_EQ(hungarian("The next day we left."), "Másnap indultunk.");
+  // a time before its verb is the subject
+  EXPECT_EQ(hungarian("This winter was cold."), "Ez a tél hideg volt.");
+  // a month is the noun where it has a capital, whatever the verb's case for a place
+  EXPECT_EQ(hungarian("We arrived in March."), "Megérkeztünk márciusban.");
+  EXPECT_EQ(hungarian("He may come in May."), "Jöhet májusban.");
+  EXPECT_EQ(hungarian("The meeting is on Monday."), "A megbeszélés hétfőn van.");
+}
+
+TEST(ConstructionsTest, NumberWordsMakeOneNumber) {
+  EXPECT_EQ(hungarian("She bought three hundred apples."), "Vett háromszáz almát.");
+  EXPECT_EQ(hungarian("He paid two hundred and fifty pounds."), "Fizetett kétszázötven fontot.");
+  EXPECT_EQ(hungarian("The town has twenty-five thousand people."), "A városnak van huszonötezer embere.");
+  EXPECT_EQ(analysed("a hundred people"), "a hundred/num people/n");
+}
+
+TEST(ConstructionsTest, AnAdjectiveSaidOfAPersonTakesItsSenseForPeople) {
+  EXPECT_EQ(hungarian("The old woman smiled."), "Az idős nő mosolyogott.");
+  EXPECT_EQ(hungarian("The old house is empty."), "A régi ház üres.");
+}
+
 TEST(ConstructionsTest, Modality) {
   EXPECT_EQ(hungarian("They have to go home."), "Menniük kell haza.");
   EXPECT_EQ(hungarian("The children must sleep."), "A gyerekeknek aludniuk kell.");
