@@ -68,7 +68,7 @@ RELEASE64 := $(BUILD)/release-win64
 # $(1) the build folder, $(2) the toolchain file's suffix, $(3) the target, $(4) more settings.
 release_tree = cmake -S . -B $(1) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-$(2).cmake \
-	  -DLEXITON_NATIVE_BIN=$(CURDIR)/$(NATIVE)/bin $(4) >/dev/null && cmake --build $(1) -j $(JOBS) --target $(3)
+	  -DLEXITON_NATIVE_BIN=$(abspath $(NATIVE))/bin $(4) >/dev/null && cmake --build $(1) -j $(JOBS) --target $(3)
 
 installer: native
 	@$(call release_tree,$(RELEASE64),mingw64,lexiton_installer_stage,)

@@ -1,18 +1,53 @@
-# The Windows side of the host: Lexiton.exe, the stand-in companions it binds until the real
-# ones exist, the stand-ins its tests put in a library's place, and the tests that run the real
-# program under wine.
+# The Windows side of the host: its artwork and language libraries, Lexiton.exe, the stand-in
+# companions it binds until the real ones exist, the stand-ins its tests put in a library's
+# place, and the tests that run the real program under wine.
+
+# The artwork: the tray icons of the language libraries and the splash files.
+lexiton_host_tool(art_tool host_art)
+set(art_dir ${CMAKE_CURRENT_BINARY_DIR}/art)
+set(art_files ${art_dir}/active.ico ${art_dir}/paused.ico ${art_dir}/busy.ico
+              ${art_dir}/win65K.spl ${art_dir}/win256.spl)
+add_custom_command(OUTPUT ${art_files}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${art_dir}
+  COMMAND ${art_tool} ${art_dir}
+  DEPENDS ${art_tool} $<TARGET_FILE:${art_tool}>
+  COMMENT "Drawing the tray icons and the splash pictures")
+add_custom_target(lexiton_host_art DEPENDS ${art_files})
+
+# The splash files lie beside the program.
+foreach(splash win65K.spl win256.spl)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/bin/${splash}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${art_dir}/${splash} ${CMAKE_BINARY_DIR}/bin/${splash}
+    DEPENDS ${art_dir}/${splash})
+  list(APPEND splash_copies ${CMAKE_BINARY_DIR}/bin/${splash})
+endforeach()
+add_custom_target(lexiton_splash_files ALL DEPENDS ${splash_copies})
+
+# The language resource libraries "uires1038.dll" (Hungarian) and "uires2057.dll" (English):
+# resource-only DLLs with the host's strings, dialog templates and tray icons.
+foreach(language 1038 2057)
+  add_library(uires${language} SHARED res/uires${language}.rc)
+  set_target_properties(uires${language} PROPERTIES LINKER_LANGUAGE C)
+  # Resources only: no entry point, no runtime.
+  target_link_options(uires${language} PRIVATE -nostdlib -Wl,-e,0)
+  # The resource ids (lexiton/ui_resources.h) come with lexiton_common.
+  target_include_directories(uires${language} PRIVATE $<TARGET_PROPERTY:lexiton_common,INTERFACE_INCLUDE_DIRECTORIES>)
+  set_source_files_properties(res/uires${language}.rc PROPERTIES
+    OBJECT_DEPENDS "${art_dir}/active.ico;${art_dir}/paused.ico;${art_dir}/busy.ico")
+  target_compile_options(uires${language} PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${art_dir}>)
+  add_dependencies(uires${language} lexiton_host_art)
+endforeach()
+
 add_executable(Lexiton WIN32
-  startup/win/main_win.cpp
+  startup/win/main.cpp
   startup/win/system_host_platform.cpp
   startup/win/system_profile_functions.cpp
   startup/win/host_windows.cpp
   startup/win/splash_window.cpp
-  shared/win/named_mutex.cpp
-  shared/win/shared_memory.cpp
-  shared/win/event_subscriber.cpp
+  shared_memory/win/named_mutex.cpp
+  shared_memory/win/shared_memory.cpp
+  shared_memory/win/event_subscriber.cpp
   res/lexiton.rc)
-target_include_directories(Lexiton PRIVATE ${CMAKE_SOURCE_DIR}/tippaint/include
-                                           ${CMAKE_SOURCE_DIR}/client/lookup/include)
 target_link_libraries(Lexiton PRIVATE lexiton_host_core lexiton_common comctl32 shell32 gdi32 user32 advapi32 msvfw32)
 add_dependencies(Lexiton uires1038 uires2057 lexiton_splash_files tippaint mtippaint LexitonSt LexitonClt)
 
@@ -49,9 +84,15 @@ foreach(t standin_client standin_client_without_storno)
   target_link_libraries(${t} PRIVATE lexiton_common)
 endforeach()
 
+# The real Lexiton.exe run under test (tests/host_process.h), for the host's tests and for the
+# installer's, which runs the installed program.
+add_library(lexiton_host_test_process STATIC tests/host_process.cpp)
+target_include_directories(lexiton_host_test_process PUBLIC tests)
+target_link_libraries(lexiton_host_test_process PUBLIC lexiton_host_core lexiton_common advapi32 user32)
+
 lexiton_add_test(host_wine_tests WINE_ONLY TIMEOUT 600
-  SOURCES tests/host_wine_test.cpp tests/host_process.cpp tests/splash_test_images.cpp
-  LIBS lexiton_host_core lexiton_common lexiton::zlib advapi32 user32)
+  SOURCES tests/host_wine_test.cpp tests/splash_test_images.cpp
+  LIBS lexiton_host_test_process lexiton::zlib)
 if(TARGET host_wine_tests)
   add_dependencies(host_wine_tests Lexiton ptrhook textgrab standin_ptrhook standin_textgrab standin_dictcore standin_client standin_client_without_storno standin_empty)
   # One running host per wine session: the single-instance mutex and the shared block are

@@ -1,5 +1,5 @@
 // The portable settings file follows the system's private-profile rules where they are easy to
-// get wrong; profile_compare_win_test checks the same files against the system under wine.
+// get wrong; profile_compare_wine_test checks the same files against the system under wine.
 #include <gtest/gtest.h>
 
 #include <cstdio>

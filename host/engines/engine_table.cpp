@@ -41,7 +41,6 @@ std::optional<EngineTable::Failure> EngineTable::loadRichEdit() {
 std::optional<EngineTable::Failure> EngineTable::bind(int hoverDictionaries,
                                                       const std::function<int()>& serverMode) {
   using namespace fixed_texts;
-  auto bindEntry = [this](ModuleHandle module, const char* name) { return loader_.entry(module, name); };
   // Binds `name` into the typed `entry`; true when it is there.
   auto bindTyped = [this](ModuleHandle module, const char* name, auto& entry) {
     entry = reinterpret_cast<std::remove_reference_t<decltype(entry)>>(loader_.entry(module, name));
@@ -50,8 +49,8 @@ std::optional<EngineTable::Failure> EngineTable::bind(int hoverDictionaries,
 
   firstPainter_ = load(engine_files::kFirstPainter);
   if (!firstPainter_) return Failure{std::string(engine_files::kFirstPainter)};
-  entries_.firstTipPaint = bindEntry(firstPainter_, "TipPaint");
-  if (!entries_.firstTipPaint) return Failure{std::string(kNameTipPaint)};
+  if (!bindTyped(firstPainter_, "TipPaint", entries_.firstTipPaint))
+    return Failure{std::string(kNameTipPaint)};
 
   dictionary_ = load(engine_files::kDictionary);
   if (!dictionary_) return Failure{std::string(engine_files::kDictionary)};
@@ -71,7 +70,8 @@ std::optional<EngineTable::Failure> EngineTable::bind(int hoverDictionaries,
   }
 
   secondPainterModule_ = load(engine_files::kSecondPainter);
-  entries_.secondTipPaint = secondPainterModule_ ? bindEntry(secondPainterModule_, "TipPaint") : nullptr;
+  entries_.secondTipPaint = nullptr;
+  if (secondPainterModule_) bindTyped(secondPainterModule_, "TipPaint", entries_.secondTipPaint);
   secondPainter_ = entries_.secondTipPaint != nullptr;
   secondTooltip_ = secondPainter_ && engineInitialised_;
 

@@ -5,7 +5,8 @@
 #pragma once
 
 #include <lexiton/companion_exports.h>
-#include <lexiton/lookup/exports.h>
+#include <lexiton/lookup_exports.h>
+#include <lexiton/painter_exports.h>
 
 #include <functional>
 #include <optional>
@@ -35,14 +36,14 @@ inline constexpr std::string_view kStandaloneClient = ".\\LexitonSt.dll";
 inline constexpr std::string_view kPointerHook = "ptrhook.dll";
 inline constexpr std::string_view kRichEdit1 = "RICHED32.DLL";
 inline constexpr std::string_view kRichEdit2 = "RichEd20.dll";
-// The names message 26 gives a missing rich-edit library.
+// The names the component-failed message gives a missing rich-edit library.
 inline constexpr std::string_view kRichEdit1Name = "riched32.dll";
 inline constexpr std::string_view kRichEdit2Name = "riched20.dll";
 }  // namespace engine_files
 
 class EngineTable {
  public:
-  // What binding failed on: the name message 26 shows.
+  // What binding failed on: the name the component-failed message shows.
   struct Failure {
     std::string name;
   };
@@ -52,7 +53,7 @@ class EngineTable {
   EngineTable(const EngineTable&) = delete;
   EngineTable& operator=(const EngineTable&) = delete;
 
-  // The language library, and the two rich-text libraries of the dialogs (start-up steps 2, 6).
+  // The language library, and the two rich-text libraries of the dialogs.
   bool loadLanguageLibrary(int language);
   // Nothing, or the name of the rich-edit library that failed.
   std::optional<Failure> loadRichEdit();
@@ -73,12 +74,10 @@ class EngineTable {
   void setSecondTooltipEnabled(bool on) { secondTooltip_ = on && secondPainter_; }
   const std::string& clientFile() const { return clientFile_; }
 
-  // Bound entries, typed by the headers both ends build against; null when absent. The
-  // painters' entry takes Windows types, so it is kept untyped here and typed by its caller
-  // (tippaint/win/tip_paint.h).
+  // Bound entries, typed by the headers both ends build against; null when absent.
   struct Entries {
-    void* firstTipPaint = nullptr;
-    void* secondTipPaint = nullptr;
+    TipPaintFn firstTipPaint = nullptr;
+    TipPaintFn secondTipPaint = nullptr;
     LookupRIFFWFn lookupRIFFW = nullptr;
     InitModuleFn initModule = nullptr;
     EndModuleFn endModule = nullptr;

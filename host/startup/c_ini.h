@@ -1,5 +1,9 @@
 // cIni: the host's accessor of "lexiton.ini" over the system's profile functions. One short-
 // lived object per use; nobody keeps one open.
+// It stays beside common's Profile instead of over it because its rules are not Profile's: it
+// reads through a 512-byte buffer and refuses a value of 510 characters or more, where Profile
+// cuts every value at 255 bytes and could not tell such a value from a short one; and on
+// Windows 95 it flushes the profile cache, a call Profile has no use for.
 #pragma once
 
 #include <optional>

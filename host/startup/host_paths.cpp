@@ -1,15 +1,15 @@
 #include "startup/host_paths.h"
 
 #include <lexiton/fixed_texts.h>
+#include <lexiton/settings_keys.h>
 
 namespace lexiton::host {
 
 namespace {
 constexpr std::string_view kDataSubfolder = "\\Veltrix\\Lexiton\\";
-constexpr std::string_view kConfigFile = "lexiton.ini";
 constexpr std::string_view kLocalDictionaryFile = "lexidic.db";
 constexpr std::string_view kFallbackDirectory = ".\\";
-// String 26 this long leaves no room for a name.
+// A component-failed text this long leaves no room for a name.
 constexpr std::size_t kNamedMessageFloor = 256;
 }  // namespace
 
@@ -29,7 +29,7 @@ HostPaths locateDataDirectory(const std::optional<std::string>& appDataFolder) {
   } else {
     paths.dataDirectory = std::string(kFallbackDirectory);
   }
-  paths.configPath = (paths.dataDirectory + std::string(kConfigFile)).substr(0, kPathLimit);
+  paths.configPath = (paths.dataDirectory + std::string(settings::kFileName)).substr(0, kPathLimit);
   return paths;
 }
 
@@ -47,8 +47,8 @@ std::string languageLoadFailedText(int language) {
   return std::string(fixed_texts::kLanguageLoadFailedPrefix) + std::to_string(language) + ".dll)";
 }
 
-std::string componentFailedText(std::string_view string26, std::string_view name) {
-  std::string text(string26);
+std::string componentFailedText(std::string_view failedText, std::string_view name) {
+  std::string text(failedText);
   if (name.empty() || text.size() >= kNamedMessageFloor) return text;
   // " (" + name + ")" must end at character 259 at the latest.
   const std::size_t room = kPathLimit - text.size() - 3;

@@ -34,8 +34,9 @@ std::string languageLibraryName(int language);
 std::string iniOpenFailedText(std::string_view configPath);
 std::string languageLoadFailedText(int language);
 
-// String 26, a space and the name in parentheses, cut so the whole text stays within 259
-// characters; string 26 alone when it already has 256 characters or more, or no name is given.
-std::string componentFailedText(std::string_view string26, std::string_view name);
+// The language library's component-failed text (LXR_STRING_COMPONENT_FAILED), a space and the
+// name in parentheses, cut so the whole text stays within 259 characters; the text alone when it
+// already has 256 characters or more, or no name is given.
+std::string componentFailedText(std::string_view failedText, std::string_view name);
 
 }  // namespace lexiton::host

@@ -1,6 +1,7 @@
 #include "startup/host_startup.h"
 
 #include <lexiton/fixed_texts.h>
+#include <lexiton/settings_keys.h>
 #include <lexiton/ui_resources.h>
 
 #include "startup/command_line.h"
@@ -9,16 +10,8 @@ namespace lexiton::host {
 
 namespace {
 
-namespace keys {
-constexpr std::string_view kDict = "dict";
-constexpr std::string_view kServer = "Server Settings";
-constexpr std::string_view kUserLang = "UserLang";
-constexpr std::string_view kServerMode = "Server_Mode";
-constexpr std::string_view kHoverDicts = "HVRDicts";
-constexpr std::string_view kTooltipColour = "TTColor";
-constexpr std::string_view kAutoRun = "AutoRun";
-constexpr std::string_view kCustomColors = "CustomColors";
-}  // namespace keys
+namespace dict = settings::dict;
+namespace server = settings::server;
 
 // One run of the start-up sequence; whatever a stop must undo is remembered as it is done.
 class Startup {
@@ -55,7 +48,7 @@ class Startup {
 
     if (!p_.ensureFile(localDictionaryPath(paths_))) return stop("lexidic.db");
     // Read here as the sequence reads it; binding asks the file again.
-    cIni(p_.profile(), paths_.configPath).readInt(keys::kServer, keys::kServerMode, 0);
+    cIni(p_.profile(), paths_.configPath).readInt(server::kSection, server::kServerMode, 0);
 
     if (!p_.takeSingleInstanceLock()) {
       p_.alert(p_.languageString(engines_.languageLibrary(), LXR_STRING_ANOTHER_COPY), caption());
@@ -70,9 +63,9 @@ class Startup {
     if (command.sleep) p_.sleep(kSleepMilliseconds);
 
     const int hoverDictionaries =
-        cIni(p_.profile(), paths_.configPath).readInt(keys::kDict, keys::kHoverDicts, 0);
+        cIni(p_.profile(), paths_.configPath).readInt(dict::kSection, dict::kHoverDicts, 0);
     auto serverMode = [this] {
-      return cIni(p_.profile(), paths_.configPath).readInt(keys::kServer, keys::kServerMode, 0);
+      return cIni(p_.profile(), paths_.configPath).readInt(server::kSection, server::kServerMode, 0);
     };
     if (auto failure = engines_.bind(hoverDictionaries, serverMode)) return stop(failure->name);
 
@@ -102,7 +95,7 @@ class Startup {
     if (command.language) {
       paths_.language = *command.language;
     } else {
-      paths_.language = cIni(p_.profile(), paths_.configPath).readInt(keys::kDict, keys::kUserLang, 0);
+      paths_.language = cIni(p_.profile(), paths_.configPath).readInt(dict::kSection, dict::kUserLang, 0);
       if (paths_.language == 0) {
         p_.alert(iniOpenFailedText(paths_.configPath), fixed_texts::kHostCaption);
         return false;
@@ -113,7 +106,7 @@ class Startup {
       return false;
     }
     try {
-      cIni(p_.profile(), paths_.configPath).writeInt(keys::kDict, keys::kUserLang, paths_.language);
+      cIni(p_.profile(), paths_.configPath).writeInt(dict::kSection, dict::kUserLang, paths_.language);
     } catch (const cIni::cExc&) {
       // A data directory that cannot be written is reported by the next step, by name.
     }
@@ -122,7 +115,8 @@ class Startup {
 
   std::string caption() { return p_.languageString(engines_.languageLibrary(), LXR_STRING_CAPTION); }
 
-  // Shows message 26 naming `name` (string 26 alone when the name is empty); the caller ends.
+  // Shows the component-failed message naming `name` (the text alone when the name is empty);
+  // the caller ends.
   bool stop(std::string_view name) {
     p_.alert(
         componentFailedText(p_.languageString(engines_.languageLibrary(), LXR_STRING_COMPONENT_FAILED), name),
@@ -154,9 +148,9 @@ class Startup {
 WindowSettings readWindowSettings(ProfileFunctions& functions, const std::string& configPath) {
   cIni ini(functions, configPath);
   WindowSettings settings;
-  settings.tooltipColour = static_cast<uint32_t>(ini.readInt(keys::kDict, keys::kTooltipColour, 0));
-  settings.autoRun = ini.readInt(keys::kDict, keys::kAutoRun, 0) != 0;
-  settings.customColors = parseCustomColors(ini.readString(keys::kDict, keys::kCustomColors, ""));
+  settings.tooltipColour = static_cast<uint32_t>(ini.readInt(dict::kSection, dict::kTooltipColour, 0));
+  settings.autoRun = ini.readInt(dict::kSection, dict::kAutoRun, 0) != 0;
+  settings.customColors = parseCustomColors(ini.readString(dict::kSection, dict::kCustomColors, ""));
   return settings;
 }
 
@@ -171,10 +165,12 @@ std::string saveWindowSettings(ProfileFunctions& functions, const std::string& c
       if (firstFailure.empty()) firstFailure = e.what();
     }
   };
-  attempt([&] { ini.writeInt(keys::kDict, keys::kTooltipColour, static_cast<int>(settings.tooltipColour)); });
-  attempt([&] { ini.writeInt(keys::kDict, keys::kAutoRun, settings.autoRun ? 1 : 0); });
   attempt(
-      [&] { ini.writeString(keys::kDict, keys::kCustomColors, formatCustomColors(settings.customColors)); });
+      [&] { ini.writeInt(dict::kSection, dict::kTooltipColour, static_cast<int>(settings.tooltipColour)); });
+  attempt([&] { ini.writeInt(dict::kSection, dict::kAutoRun, settings.autoRun ? 1 : 0); });
+  attempt([&] {
+    ini.writeString(dict::kSection, dict::kCustomColors, formatCustomColors(settings.customColors));
+  });
   return firstFailure;
 }
 

@@ -1,6 +1,6 @@
 // The host's life from process start to the end: the start-up sequence with its failure table,
 // the main message loop, the exit routine and the steps after the loop. The decisions are here;
-// the system calls are behind HostPlatform (host_platform_win.cpp in the program).
+// the system calls are behind HostPlatform (startup/win/system_host_platform.cpp in the program).
 #pragma once
 
 #include <optional>
@@ -28,8 +28,8 @@ class HostPlatform {
  public:
   virtual ~HostPlatform() = default;
 
-  // Start-up step 1: the program's folder becomes the current one; the "AppData" shell
-  // folder (nothing when it cannot be read); the record of the data directory.
+  // The first thing the host does: the program's folder becomes the current one; the
+  // "AppData" shell folder (nothing when it cannot be read); the record of the data directory.
   virtual void enterProgramDirectory() = 0;
   virtual std::optional<std::string> appDataFolder() = 0;
   virtual void recordDataDirectory(const std::string& dataDirectory) = 0;
@@ -52,7 +52,7 @@ class HostPlatform {
   virtual void showSplash(int language) = 0;
   virtual void sleep(int milliseconds) = 0;
 
-  // Step 11 and 12: the four windows, MainWindow tagged. MainWindow's creation reads the
+  // The four windows, MainWindow tagged. MainWindow's creation reads the
   // window settings, installs the pointer hook and adds the tray icon. False when one could not
   // be made (those that were are destroyed by destroyWindows).
   virtual bool createWindows(const EngineTable& engines, const HostPaths& paths) = 0;
@@ -75,7 +75,7 @@ class HostPlatform {
 inline constexpr int kStartupEndedCode = 0;
 inline constexpr int kMessageLoopFailedCode = -1;
 
-// Steps 1 to 16, the loop and the steps after it; returns the process's exit code.
+// The start-up sequence, the loop and what follows it; returns the process's exit code.
 int runHost(HostPlatform& platform);
 
 // The part of the exit routine after KVExit agreed and the tray icon and hook went: the window

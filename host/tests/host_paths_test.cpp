@@ -53,7 +53,7 @@ TEST(ComponentFailedText, CutSoTheWholeStaysWithin259) {
   EXPECT_EQ(componentFailedText(std::string(255, 'x'), "abc").substr(255), " (a)");
 }
 
-TEST(ComponentFailedText, LongString26TakesNoName) {
+TEST(ComponentFailedText, LongComponentFailedTextTakesNoName) {
   EXPECT_EQ(componentFailedText(std::string(256, 'x'), "KVInit"), std::string(256, 'x'));
   EXPECT_EQ(componentFailedText(std::string(300, 'x'), "KVInit"), std::string(300, 'x'));
 }

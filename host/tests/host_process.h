@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "shared/subscriber_record.h"
+#include "shared_memory/subscriber_record.h"
 
 namespace lexiton::host::test {
 

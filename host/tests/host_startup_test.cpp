@@ -75,7 +75,7 @@ TEST_F(HostStartup, LanguageOptionWinsAndIsWrittenBack) {
   EXPECT_EQ(platform.ini.values["dict/UserLang"], "2057");
 }
 
-TEST_F(HostStartup, SecondCopyShowsString10AfterRewritingTheLanguage) {
+TEST_F(HostStartup, SecondCopyShowsTheAnotherCopyTextAfterRewritingTheLanguage) {
   platform.lockFree = false;
   platform.line = "Lexiton.exe /l2057";
   EXPECT_EQ(run(), 0);
@@ -173,7 +173,7 @@ TEST_F(HostStartup, KVInitFailureCleansUpInOrder) {
   EXPECT_FALSE(happened("create subscriber"));
 }
 
-TEST_F(HostStartup, SharedBlockFailureShowsItsTextThenString26) {
+TEST_F(HostStartup, SharedBlockFailureShowsItsTextThenTheComponentFailedText) {
   platform.subscriberMade = false;
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(platform.alerts, (std::vector<std::string>{"Event Subscriber|shared memory creation failed",

@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "host_process.h"
-#include "shared/subscriber_record.h"
+#include "shared_memory/subscriber_record.h"
 #include "splash_test_images.h"
 #include "startup/custom_colors.h"
 #include "startup/splash_file.h"
@@ -18,9 +18,9 @@
 namespace lexiton::host::test {
 namespace {
 
-const std::string kString26 =
+const std::string kComponentFailedText =
     "A component Lexiton needs is missing or not working, so the program cannot start.";
-const std::string kString10 = "Lexiton is already running on this computer.";
+const std::string kAnotherCopyText = "Lexiton is already running on this computer.";
 
 class HostProgram : public ::testing::Test {
  protected:
@@ -155,8 +155,8 @@ TEST_F(HostProgram, LanguageOptionRewritesUserLang) {
   HostProcess host("language_option");
   host.place("mtippaint.dll", "");
   writeIni("[dict]\nUserLang=1038\n");
-  // The English library's string 26 shows that 2057 was loaded.
-  EXPECT_EQ(runToAlert(host, "/l 2057"), "warning|Lexiton|" + kString26 + " (.\\mtippaint.dll)\n");
+  // The English library's component-failed text shows that 2057 was loaded.
+  EXPECT_EQ(runToAlert(host, "/l 2057"), "warning|Lexiton|" + kComponentFailedText + " (.\\mtippaint.dll)\n");
   EXPECT_EQ(iniValue("dict", "UserLang"), "2057");
 }
 
@@ -165,21 +165,21 @@ TEST_F(HostProgram, WithoutAppDataTheProgramFolderHoldsTheIni) {
   appData_.remove();
   host.place("mtippaint.dll", "");
   writeText(host.folder() + "lexiton.ini", "[dict]\nUserLang=2057\n");
-  EXPECT_EQ(runToAlert(host), "warning|Lexiton|" + kString26 + " (.\\mtippaint.dll)\n");
+  EXPECT_EQ(runToAlert(host), "warning|Lexiton|" + kComponentFailedText + " (.\\mtippaint.dll)\n");
   EXPECT_TRUE(fileExists(host.folder() + "lexidic.db"));
 }
 
 TEST_F(HostProgram, LocalDictionaryThatCannotBeCreatedIsNamed) {
   HostProcess host("no_data_directory");
   appData_.set(binFolder() + "host_appdata_missing");
-  EXPECT_EQ(runToAlert(host, "/l2057"), "warning|Lexiton|" + kString26 + " (lexidic.db)\n");
+  EXPECT_EQ(runToAlert(host, "/l2057"), "warning|Lexiton|" + kComponentFailedText + " (lexidic.db)\n");
 }
 
 struct Row {
   const char* name;
   const char* file;    // the library replaced
   const char* source;  // by this one ("" removes it)
-  const char* shown;   // the name message 26 gives
+  const char* shown;   // the name the component-failed message gives
 };
 
 class HostFailureTable : public HostProgram, public ::testing::WithParamInterface<Row> {};
@@ -190,7 +190,7 @@ TEST_P(HostFailureTable, NamesWhatFailedAndEnds) {
   host.place(row.file, row.source);
   host.place("LexitonSt.dll", std::string(row.file) == "LexitonSt.dll" ? row.source : "standin_client.dll");
   writeIni("[dict]\nUserLang=2057\n");
-  EXPECT_EQ(runToAlert(host), "warning|Lexiton|" + kString26 + " (" + row.shown + ")\n");
+  EXPECT_EQ(runToAlert(host), "warning|Lexiton|" + kComponentFailedText + " (" + row.shown + ")\n");
   EXPECT_FALSE(readSubscriberRecord());
 }
 
@@ -211,7 +211,7 @@ TEST_F(HostProgram, InitModuleFailingIsLookupInit) {
   HostProcess host("initmodule");
   SetEnvironmentVariableA("LEXITON_STANDIN_INITMODULE", "-1");
   writeIni("[dict]\nUserLang=2057\nHVRDicts=1\n");
-  EXPECT_EQ(runToAlert(host), "warning|Lexiton|" + kString26 + " (LookupInit)\n");
+  EXPECT_EQ(runToAlert(host), "warning|Lexiton|" + kComponentFailedText + " (LookupInit)\n");
   EXPECT_EQ(log().find("dictcore.dll EndModule"), std::string::npos);
 }
 
@@ -220,7 +220,7 @@ TEST_F(HostProgram, KVInitFailingCleansUp) {
   host.place("LexitonSt.dll", "standin_client.dll");
   SetEnvironmentVariableA("LEXITON_STANDIN_KVINIT", "-1");
   writeIni("[dict]\nUserLang=2057\n");
-  EXPECT_EQ(runToAlert(host), "warning|Lexiton|" + kString26 + " (KVInit)\n");
+  EXPECT_EQ(runToAlert(host), "warning|Lexiton|" + kComponentFailedText + " (KVInit)\n");
   const std::string calls = log();
   EXPECT_NE(calls.find("ptrhook.dll ReleaseHook\n"), std::string::npos) << calls;
   EXPECT_NE(calls.find("client KVClose\ntextgrab.dll unload\ndictcore.dll unload\nclient unload\n"),
@@ -240,7 +240,7 @@ TEST_F(HostProgram, ServerModeChoosesTheOnlineLibrary) {
   standalone.place("LexitonClt.dll", "standin_client.dll");
   standalone.place("LexitonSt.dll", "standin_empty.dll");
   writeIni("[dict]\nUserLang=2057\n[Server Settings]\nServer_Mode=2\n");
-  EXPECT_EQ(runToAlert(standalone), "warning|Lexiton|" + kString26 + " (Korvell)\n");
+  EXPECT_EQ(runToAlert(standalone), "warning|Lexiton|" + kComponentFailedText + " (Korvell)\n");
 }
 
 TEST_F(HostProgram, UnloadingOrderAsTheStandInsSawIt) {
@@ -285,10 +285,10 @@ TEST_F(HostProgram, HungarianMessagesInTheSystemCodePage) {
   HostProcess host("hungarian");
   host.place("mtippaint.dll", "");
   writeIni("[dict]\nUserLang=1038\n");
-  const std::string string26 = lexiton::utf8ToCodePage(
+  const std::string componentFailedText = lexiton::utf8ToCodePage(
       "A Lexiton egyik összetevője hiányzik vagy nem működik, ezért a program nem tud elindulni.",
       lexiton::CodePage::windows1250);
-  EXPECT_EQ(runToAlert(host), "warning|Lexiton|" + string26 + " (.\\mtippaint.dll)\n");
+  EXPECT_EQ(runToAlert(host), "warning|Lexiton|" + componentFailedText + " (.\\mtippaint.dll)\n");
 }
 
 TEST_F(HostProgram, TheSplashFilesHoldEveryLanguageInBothDepths) {

@@ -1,7 +1,7 @@
 // The 28-byte record of the shared block and the names of its system objects.
 #include <gtest/gtest.h>
 
-#include "shared/subscriber_record.h"
+#include "shared_memory/subscriber_record.h"
 
 namespace lexiton::host {
 namespace {

@@ -64,7 +64,8 @@ inline constexpr std::string_view kMutexCreation = "mutex creation failed";
 inline constexpr std::string_view kMutexTimeOut = "mutex time out";
 inline constexpr std::string_view kBadAllocation = "bad allocation";
 
-// The names message 26 gives the parts that failed while binding the libraries.
+// The names the component-failed message gives the parts that failed while binding the
+// libraries.
 inline constexpr std::string_view kNameTipPaint = "TipPaint";
 inline constexpr std::string_view kNameLookupRIFFW = "LookupRIFFW";
 inline constexpr std::string_view kNameLookupInit = "LookupInit";

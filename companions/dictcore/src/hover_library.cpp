@@ -1,5 +1,7 @@
 #include "hover_library.h"
 
+#include <lexiton/settings_keys.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -12,7 +14,8 @@ namespace lexiton::dictcore {
 std::vector<std::string> chosenDictionaries(const Profile& profile) {
   std::vector<std::string> open;
   for (const InstalledDictionary& d : kDictionaries)
-    if (profile.readInt(kChoiceSection, d.id, d.openByDefault ? 1 : 0) != 0) open.emplace_back(d.id);
+    if (profile.readInt(settings::hover_dictionaries::kSection, d.id, d.openByDefault ? 1 : 0) != 0)
+      open.emplace_back(d.id);
   return open;
 }
 
@@ -20,7 +23,7 @@ bool saveChoice(Profile& profile, const std::vector<std::string>& open) {
   bool ok = true;
   for (const InstalledDictionary& d : kDictionaries) {
     const bool isOpen = std::find(open.begin(), open.end(), d.id) != open.end();
-    ok = profile.writeString(kChoiceSection, d.id, isOpen ? "1" : "0") && ok;
+    ok = profile.writeString(settings::hover_dictionaries::kSection, d.id, isOpen ? "1" : "0") && ok;
   }
   return ok;
 }

@@ -37,10 +37,6 @@ inline constexpr InstalledDictionary kDictionaries[] = {
      "magyar-angol (FreeDict)", false},
 };
 
-// The section of "lexiton.ini" that says which dictionaries are open: one key per identifier,
-// 1 open, 0 closed; a missing key means the dictionary's default.
-inline constexpr std::string_view kChoiceSection = "Hover Dictionaries";
-
 // The identifiers the user chose to open, in kDictionaries order.
 std::vector<std::string> chosenDictionaries(const Profile& profile);
 // Writes the choice for every installed dictionary; false when the file cannot be written.

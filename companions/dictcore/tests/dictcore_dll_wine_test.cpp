@@ -17,9 +17,9 @@
 #include <thread>
 #include <vector>
 
-#include "dialog_driver_win.h"
+#include <lexiton/test/win/dialog_driver.h>
 #include "plain_list_texts.h"
-#include "tooltip_canvas_win.h"
+#include "win/tooltip_canvas.h"
 
 namespace {
 

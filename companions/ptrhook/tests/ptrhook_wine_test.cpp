@@ -13,7 +13,7 @@
 
 #include <lexiton/companion_exports.h>
 #include <lexiton/library.h>
-#include <lexiton/test/desktop_input_win.h>
+#include <lexiton/test/win/desktop_input.h>
 
 namespace {
 

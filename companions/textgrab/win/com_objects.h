@@ -1,14 +1,17 @@
-// Owners for COM: one interface reference (lexiton/win/com_ptr.h), one VARIANT (VariantClear), and the
-// apartment of the calling thread, entered for one reading and left again if this entered it.
+// Owners for COM as the readers use them: one interface reference (lexiton/win/com_ptr.h), one
+// VARIANT (VariantClear), and the calling thread's apartment (lexiton/win/com_apartment.h),
+// entered for one reading.
 #pragma once
 
 #include <windows.h>
 #include <oleauto.h>
 
+#include <lexiton/win/com_apartment.h>
 #include <lexiton/win/com_ptr.h>
 
 namespace lexiton::textgrab::win {
 
+using lexiton::win::ComApartment;
 using lexiton::win::ComPtr;
 
 class Variant {
@@ -25,21 +28,6 @@ class Variant {
 
  private:
   VARIANT v_;
-};
-
-class ComApartment {
- public:
-  ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComApartment() {
-    // Only a successful call (S_OK or S_FALSE) is balanced; a thread already in another
-    // apartment (RPC_E_CHANGED_MODE) is left as it was.
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  HRESULT result_;
 };
 
 }  // namespace lexiton::textgrab::win

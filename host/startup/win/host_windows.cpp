@@ -3,7 +3,8 @@
 #include <lexiton/alert.h>
 #include <lexiton/companion_exports.h>
 #include <lexiton/fixed_texts.h>
-#include <lexiton/lookup/exports.h>
+#include <lexiton/lookup_exports.h>
+#include <lexiton/settings_keys.h>
 #include <lexiton/ui_resources.h>
 
 #include <shellapi.h>
@@ -15,9 +16,6 @@
 namespace lexiton::host {
 
 namespace {
-
-constexpr std::string_view kDict = "dict";
-constexpr std::string_view kFeedbackText = "FeedbackText";
 
 template <class Object>
 Object* objectOf(HWND window) {
@@ -52,7 +50,8 @@ INT_PTR CALLBACK FeedbackOptionDialog::procedure(HWND window, UINT message, WPAR
     remember(window, lParam);
     auto* self = reinterpret_cast<FeedbackOptionDialog*>(lParam);
     try {
-      const int on = cIni(systemProfile(), self->configPath_).readInt(kDict, kFeedbackText, 0);
+      const int on = cIni(systemProfile(), self->configPath_)
+                         .readInt(settings::dict::kSection, settings::dict::kFeedbackText, 0);
       CheckDlgButton(window, LXR_CONTROL_FEEDBACK_CHECK, on == 1 ? BST_CHECKED : BST_UNCHECKED);
     } catch (const cIni::cExc& e) {
       warn(e.what());
@@ -63,7 +62,8 @@ INT_PTR CALLBACK FeedbackOptionDialog::procedure(HWND window, UINT message, WPAR
     if (auto* self = objectOf<FeedbackOptionDialog>(window)) {
       try {
         const bool on = IsDlgButtonChecked(window, LXR_CONTROL_FEEDBACK_CHECK) == BST_CHECKED;
-        cIni(systemProfile(), self->configPath_).writeInt(kDict, kFeedbackText, on ? 1 : 0);
+        cIni(systemProfile(), self->configPath_)
+            .writeInt(settings::dict::kSection, settings::dict::kFeedbackText, on ? 1 : 0);
       } catch (const cIni::cExc& e) {
         warn(e.what());
       }

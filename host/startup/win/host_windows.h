@@ -7,13 +7,13 @@
 #include <windows.h>
 
 #include <lexiton/library.h>
+#include <lexiton/win/window_owner.h>
 
 #include <string>
 
 #include "engines/engine_table.h"
-#include "shared/win/event_subscriber.h"
+#include "shared_memory/win/event_subscriber.h"
 #include "startup/host_startup.h"
-#include "startup/win/window_owner.h"
 
 namespace lexiton::host {
 
@@ -26,7 +26,7 @@ class DisplayWindow {
 
  private:
   static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  WindowOwner window_;
+  win::WindowOwner window_;
 };
 
 // The second tooltip window, for the local dictionary's result.
@@ -40,7 +40,7 @@ class FeedbackOptionDialog {
 
  private:
   static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  WindowOwner window_;
+  win::WindowOwner window_;
   std::string configPath_;
 };
 
@@ -72,7 +72,7 @@ class MainWindow {
   void setTrayIcon(int iconId, int tipId, DWORD action);
   void togglePause();
 
-  WindowOwner window_;
+  win::WindowOwner window_;
   const EngineTable* engines_ = nullptr;
   HostPaths paths_;
   WindowSettings settings_;

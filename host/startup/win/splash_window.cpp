@@ -1,6 +1,6 @@
 #include "startup/win/splash_window.h"
 
-#include <tippaint/win/gdi_handles.h>
+#include <lexiton/win/gdi_handles.h>
 #include <vfw.h>
 
 #include <cstring>
@@ -21,8 +21,8 @@ constexpr int kPaletteLimit = 256;
 struct SplashPicture {
   std::vector<uint8_t> image;
   SplashBitmap description;
-  tippaint::win::GdiObject<HPALETTE> palette;
-  tippaint::win::Bitmap bitmap;
+  win::GdiObject<HPALETTE> palette;
+  win::Bitmap bitmap;
   void* pixels = nullptr;
   HDRAWDIB drawDib = nullptr;
   int language = 0;

@@ -2,11 +2,11 @@
 
 #include <lexiton/alert.h>
 #include <lexiton/data_directory_record.h>
-#include <lexiton/lookup/exports.h>
+#include <lexiton/lookup_exports.h>
 
 #include <commctrl.h>
 
-#include "shared/subscriber_record.h"
+#include "shared_memory/subscriber_record.h"
 #include "startup/win/splash_window.h"
 
 namespace lexiton::host {

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "engines/win/system_module_loader.h"
-#include "shared/win/event_subscriber.h"
-#include "shared/win/named_mutex.h"
+#include "shared_memory/win/event_subscriber.h"
+#include "shared_memory/win/named_mutex.h"
 #include "startup/host_startup.h"
 #include "startup/win/host_windows.h"
 #include "startup/win/system_profile_functions.h"

@@ -6,7 +6,7 @@
 #pragma once
 
 #include <tippaint/surface.h>
-#include <tippaint/win/gdi_handles.h>
+#include <lexiton/win/gdi_handles.h>
 
 #include <windows.h>
 
@@ -57,7 +57,7 @@ class GdiSurface final : public Surface {
   // One logical font and its metrics, shared by every id made from the same spec.
   struct CachedFont {
     FontSpec spec;
-    Font font;
+    lexiton::win::Font font;
     std::optional<FontMetrics> metrics;
     int users = 0;  // ids not yet deleted
   };
@@ -100,7 +100,7 @@ class GdiSurface final : public Surface {
   FontId next_font_ = 1;
   // Where wide text is measured, made at the first measurement and kept: fitting a line
   // measures several times.
-  std::optional<MemoryDc> scratch_;
+  std::optional<lexiton::win::MemoryDc> scratch_;
 };
 
 }  // namespace tippaint::win

@@ -1,5 +1,6 @@
-// The two ways TipPaint paints a chunk: RTF documents through the layout, plain lists of
-// pointers straight with GDI. Both finish with the same frame and hand it to the caller.
+// The two ways TipPaint paints a chunk: RTF documents through the layout (rtf_paint.cpp), plain
+// lists of pointers straight with GDI (plain_list_paint.cpp). Both finish with the same frame
+// and hand it to the caller (frame_output.cpp); the export (tip_paint.cpp) only chooses.
 #pragma once
 
 #include <tippaint/frame_painter.h>
