@@ -195,6 +195,8 @@ std::vector<std::string> stripped(std::string_view w, std::string_view suffix) {
   std::string base(w.substr(0, w.size() - suffix.size()));
   if (base.size() < 2) return out;
   out.push_back(base);
+  // a lost "e", a doubled consonant and "y" only come back before a vowel: "cars" is no "care"
+  if (!isVowel(suffix.front())) return out;
   out.push_back(base + "e");
   if (base.size() >= 3 && base.back() == base[base.size() - 2] && !isVowel(base.back()))
     out.push_back(base.substr(0, base.size() - 1));
@@ -332,18 +334,21 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
     for (const Contraction& k : kContractions)
       if (k.form == lower) c = &k;
     std::vector<std::string> parts;
-    const bool possessor = !c && endsWith(lower, "'s") && !functionWord(lower);
+    // "Anna's", and a plural's bare apostrophe: "my parents'"
+    const bool pluralPossessor = !c && lower.size() > 2 && endsWith(lower, "s'");
+    const bool possessor = !c && ((endsWith(lower, "'s") && !functionWord(lower)) || pluralPossessor);
+    const std::size_t mark = pluralPossessor ? 1 : 2;
     if (c)
       parts = {std::string(c->first), std::string(c->second)};
     else if (possessor)
-      parts = {lower.substr(0, lower.size() - 2)};
+      parts = {lower.substr(0, lower.size() - mark)};
     else
       parts = {lower};
     for (const std::string& p : parts) {
       Token t;
       t.lower = t.lemma = p;
       t.word = i;
-      t.written = c ? p : possessor ? words[i].substr(0, words[i].size() - 2) : words[i];
+      t.written = c ? p : possessor ? words[i].substr(0, words[i].size() - mark) : words[i];
       t.possessor = possessor;
       t.capitalised =
           i > 0 && !c && !titleCase && !words[i].empty() && words[i][0] >= 'A' && words[i][0] <= 'Z';
@@ -542,7 +547,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   const bool startsClause = i == 0 || prevLower == "please" ||
                             (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") ||
                             prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns);
-  if (prevLower == "while" && t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0) {
+  if (prevTag == PartOfSpeech::verb && t.lower == "home") {
+    bonus(PartOfSpeech::adverb, std::nullopt, 300);  // "came home": where to, "haza"
+  } else if (prevLower == "while" && t.lower.size() > 4 &&
+             t.lower.compare(t.lower.size() - 3, 3, "ing") == 0) {
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
   } else if (prevLower == "more" || prevLower == "most") {
     bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "more interesting": a degree
@@ -557,7 +565,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::noun, std::nullopt, 100);
   } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
              prevTag == PartOfSpeech::number || prevTag == PartOfSpeech::adjective ||
-             prevTag == PartOfSpeech::preposition) {
+             prevTag == PartOfSpeech::preposition || (prev && prev->possessor)) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
     if (nextNounish) bonus(PartOfSpeech::adjective, std::nullopt, 120);
     if (prevTag == PartOfSpeech::preposition && prevLower == "to")
