@@ -101,6 +101,7 @@ noon	n	dél[delek,at=ban,time=ban]
 nurse	n	ápoló[person] ; nővér
 office	n	iroda[to=ba]
 park	n	park[parkok,3sg=parkja,to=ba]
+park	v	parkol[noobj] ; le|parkol
 paris	n	párizs[name]
 people	n	ember[emberek] ; nép
 phone	n	telefon[telefonok,3sg=telefonja]
@@ -142,6 +143,7 @@ village	n	falu[falvak,to=ba]
 wall	n	fal[falak]
 wallet	n	pénztárca
 water	n	víz[vizek]
+water	v	meg|öntöz ; locsol
 way	n	út[utak,3sg=útja] ; mód
 weather	n	idő[idők,3sg=ideje]
 wife	n	feleség[feleségek,person]
@@ -508,6 +510,7 @@ mean	v	jelent ; gondol
 pack	v	be|csomagol ; csomagol
 paint	v	fest ; ki|fest
 plant	v	ültet ; el|ültet
+plant	n	növény[növények] ; üzem[üzemek]
 promise	v	meg|ígér ; ígér
 rest	v	pihen[noobj]
 ride	v	lovagol[noobj] ; utazik
@@ -584,6 +587,7 @@ passport	n	útlevél[útlevelek]
 pocket	n	zseb[zsebek]
 police	n	rendőrség[rendőrségek]
 present	n	ajándék[ajándékok] ; jelen
+present	adj	jelen[van] ; jelenlegi
 problem	n	probléma ; gond
 queen	n	királynő
 king	n	király[királyok,person]
@@ -643,7 +647,7 @@ nervous	adj	ideges
 noisy	adj	zajos
 poor	adj	szegény
 pretty	adj	csinos
-proud	adj	büszke
+proud	adj	büszke[of=ra]
 safe	adj	biztonságos
 sharp	adj	éles
 simple	adj	egyszerű[egyszerűek]
@@ -709,7 +713,7 @@ separate	v	el|választ ; szétválaszt
 solid	adj	szilárd
 base	n	alap[alapok,3sg=alapja]
 command	n	parancs[parancsok]
-piece	n	darab[darabok,3sg=darabja]
+piece	n	darab[darabok,3sg=darabja,into=ra]
 view	n	kilátás[kilátások] ; nézet
 reduce	v	csökkent
 aim	n	cél[célok,3sg=célja]
@@ -1205,7 +1209,7 @@ liquid	adj	folyékony
 matter	n	ügy[ügyek] ; anyag[anyagok] ; dolog[dolgok]
 matter	v	számít[noobj]
 minor	adj	kisebb ; jelentéktelen
-north	n	észak[északok,3sg=északja]
+north	n	észak[északok,3sg=északja,in=n]
 north	adj	északi
 north	adv	északra
 opening	n	nyílás[nyílások] ; megnyitó
@@ -3567,7 +3571,7 @@ between	adv	között ; közben
 bewilder	v	össze|zavar ; meg|zavar
 beyond	adv	túl ; azon túl
 billion	n	milliárd[milliárdok,3sg=milliárdja]
-birthday	n	születésnap[születésnapok,3sg=születésnapja]
+birthday	n	születésnap[születésnapok,3sg=születésnapja,for=ra]
 biscuit	n	keksz[kekszek] ; aprósütemény
 bitterly	adv	keserűen ; keservesen
 bitterness	n	keserűség
@@ -3749,7 +3753,7 @@ look after	v	vigyáz[obj=ra] ; gondoz
 ask for	v	kér
 put off	v	el|halaszt
 set up	v	létre|hoz ; fel|állít
-take off	v	le|vesz ; fel|száll
+take off	v	le|vesz[intr=felszáll] ; fel|száll
 fill in	v	ki|tölt
 throw away	v	ki|dob
 write down	v	le|ír
@@ -3927,3 +3931,22 @@ canada	n	kanada[name]
 vienna	n	bécs[name]
 prague	n	prága[name]
 rome	n	róma[name]
+toy	n	játék[játékok,3sg=játéka]
+thief	n	tolvaj[tolvajok,acc=tolvajt,person]
+set off	v	el|indul[noobj]
+break up	v	szakít[noobj]
+call back	v	vissza|hív
+fall asleep	v	el|alszik[noobj]
+resign	v	le|mond[noobj]
+hire	v	fel|vesz ; alkalmaz
+prime minister	n	miniszterelnök[miniszterelnökök,person]
+kilo	n	kiló
+meal	n	étkezés[étkezések] ; étel
+on time	adv	időben
+cafe	n	kávézó[in=ban,at=ban,to=ba]
+bike	n	bicikli ; kerékpár[kerékpárok,3sg=kerékpárja]
+look up	v	ki|keres ; fel|néz
+everywhere	adv	mindenhol ; mindenütt
+nobody	n	senki[front]
+no one	n	senki[front]
+smile	v	el|mosolyodik[noobj]

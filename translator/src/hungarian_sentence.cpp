@@ -201,6 +201,15 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
   return w;
 }
 
+// "someone", "everything", "nobody": a pronoun the lexicon lists as a noun, never generic.
+bool isIndefinitePronoun(const Token& t) {
+  const std::string_view w = t.lemma;
+  const bool quantifier =
+      w.starts_with("some") || w.starts_with("any") || w.starts_with("every") || w.starts_with("no");
+  return t.tag == PartOfSpeech::noun && quantifier &&
+         (w.ends_with("one") || w.ends_with("body") || w.ends_with("thing"));
+}
+
 bool isBe(const Token& t) {
   return t.tag == PartOfSpeech::auxiliary &&
          (t.lower == "am" || t.lower == "is" || t.lower == "are" || t.lower == "was" || t.lower == "were" ||
@@ -303,7 +312,11 @@ class Generator {
   void emitLeadingAdverbs();
   std::size_t emitPart(std::size_t pos);
   std::size_t emitVerbGroup(std::size_t pos);
-  void emitGoalFirst();
+  bool passiveReceiver(const ClauseRoles& r) const;
+  bool emitGoalFirst();
+  bool emitBareObjectFirst();
+  bool emitTimeFirst();
+  void emitBeforeVerb();
   std::size_t emitPossession();
   std::size_t emitCopula(std::size_t pos);
   std::size_t emitPredicate(std::size_t pos);
@@ -329,6 +342,7 @@ class Generator {
   const ClauseContext before_;
   std::vector<HungarianWord> out_;
   bool emitGenericArticle_ = false;  // "I like coffee": "Szeretem a kávét"
+  bool splitPrefix_ = false;         // a complement before the verb: its prefix follows it
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
@@ -541,9 +555,13 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     else
       emit(stem.prefix + form, verb);
     return;
-  } else if (modal == "kell" || modal == "kellene") {
-    // "mennem kell", "be kell fejeznem", "nem kell mennie": the infinitive carries the person
-    const std::string need = modal == "kellene" ? "kellene" : past ? "kellett" : "kell";
+  } else if (modal == "kell" || modal == "kellene" || modal == "szabad") {
+    // "mennem kell", "be kell fejeznem", "nem kell mennie", "nem szabad használniuk": the
+    // infinitive carries the person
+    const std::string need = modal == "kellene"  ? "kellene"
+                             : modal == "szabad" ? (past ? "volt szabad" : "szabad")
+                             : past              ? "kellett"
+                                                 : "kell";
     const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
     if (negative)
       emit("nem", verb), emit(need, verb), emit(stem.prefix + inf, verb);
@@ -570,6 +588,8 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   const std::string form = conjugate(stem, past ? Tense::past : Tense::present, a);
   if (negative)
     emit("nem", verb), emit(form, verb), emit(stem.prefix, verb);
+  else if (splitPrefix_)
+    emit(form, verb), emit(stem.prefix, verb);
   else
     emit(stem.prefix + form, verb);
 }
@@ -577,6 +597,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
 VerbGroup Generator::readVerbGroup() const {
   const std::size_t n = n_;
   VerbGroup g;
+  bool must = false;
   g.main = g.firstAux = g.be = g.have = n;
   for (std::size_t i = 0; i < n; ++i) {
     const Token& k = t_[i];
@@ -603,7 +624,7 @@ VerbGroup Generator::readVerbGroup() const {
     else if (k.lower == "can" || k.lower == "could")
       g.modal = "tud", g.past = g.past || k.lower == "could";
     else if (k.lower == "must")
-      g.modal = "kell";
+      g.modal = "kell", must = true;
     else if (k.lower == "should" || k.lower == "ought")
       g.modal = "kellene";
     else if (k.lower == "may" || k.lower == "might")
@@ -623,6 +644,8 @@ VerbGroup Generator::readVerbGroup() const {
       g.past = g.past || k.lower == "was" || k.lower == "were";
     }
   }
+  // "must not" forbids: "nem szabad"; "don't have to" only frees ("nem kell")
+  if (must && g.negative) g.modal = "szabad";
   if (g.main != n) {
     const VerbForm form = t_[g.main].form;
     if (form == VerbForm::participle && g.have != n) g.past = true;
@@ -656,6 +679,12 @@ void Generator::findSubject(ClauseRoles& r) const {
                     (t_[i].tag == PartOfSpeech::noun && t_[i].entry && listed(kTimeAdverbs, t_[i].lemma))))
     ++i;
   r.verbStart = g.copula ? g.be : g.possession ? g.have : g.firstAux;
+  // "In the morning I drink tea": a leading prepositional phrase is no subject
+  while (i + 1 < r.verbStart && t_[i].tag == PartOfSpeech::preposition && startsNounPhrase(i + 1)) {
+    const std::size_t end = readNounPhrase(i + 1).end;
+    if (end >= r.verbStart || !startsNounPhrase(end)) break;
+    i = end;
+  }
   // "Two days ago I saw him": the time is no subject
   if (i < r.verbStart && startsNounPhrase(i) && t_[i].tag != PartOfSpeech::pronoun) {
     const NounPhrase time = readNounPhrase(i);
@@ -789,13 +818,21 @@ void Generator::findAgent(ClauseRoles& r) {
     }
   if (!r.subject) return;
   const Sense* s = r.verbSense;
-  if (s && s->note("to") == "nak") {  // "I was told that ...": "Azt mondták nekem, hogy"
+  if (passiveReceiver(r)) {  // "I was told that ...": "Azt mondták nekem, hogy"
     if (objectClause_) a.definite = true, objectClausePronoun_ = !r.verb.negative;
     return;
   }
   if (r.objectCase != Case::accusative || (s && s->noObject)) return;
   a.definite = r.subject->pronoun ? r.subject->person == 3 : r.subject->definite;
   a.youObject = r.subject->pronoun && r.subject->person == 2 && a.person == 1 && !a.plural;
+}
+
+// Whether a passive's subject is the one told or given to ("I was told": "nekem mondták"), who
+// must be a person: "The letters were sent" are what was sent.
+bool Generator::passiveReceiver(const ClauseRoles& r) const {
+  if (!r.subject || !r.verbSense || r.verbSense->note("to") != "nak") return false;
+  const Sense* patient = coreSense(t_[r.subject->head], sense(r.subject->head));
+  return r.subject->pronoun || (patient && patient->person);
 }
 
 // Whether the copula names a place (and stays), and whether the subject pronoun drops.
@@ -853,7 +890,7 @@ std::size_t Generator::emitPassiveSubject() {
   const ClauseRoles& r = roles_;
   const NounPhrase& patient = *r.subject;
   // "I was told": "nekem mondták", the one told is the receiver, not the object
-  const bool receiver = r.verbSense && r.verbSense->note("to") == "nak";
+  const bool receiver = passiveReceiver(r);
   if (receiver)
     emitNounPhrase(patient, Case::dative);
   else if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun))
@@ -951,23 +988,86 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
 
 // A verb without a prefix takes the place before it for where the action goes: "moziba mentünk",
 // not "mentünk a moziba". Negation, modals, the future and an object keep the order.
-void Generator::emitGoalFirst() {
+bool Generator::emitGoalFirst() {
   const VerbGroup& g = roles_.verb;
   const std::size_t after = g.main + 1;
-  if (g.negative || !g.modal.empty() || g.future || g.imperative || g.passive || roles_.object ||
-      objectClausePronoun_ || after + 1 >= n_ ||
+  if (g.passive || roles_.object || after + 1 >= n_ ||
       (t_[after].lower != "to" && t_[after].lower != "into" && t_[after].lower != "onto") ||
       !startsNounPhrase(after + 1) || done_[after])
-    return;
-  if (roles_.verbSense && !roles_.verbSense->prefix.empty()) return;
+    return false;
   const NounPhrase np = readNounPhrase(after + 1);
-  if (np.pronoun) return;
+  if (np.pronoun) return false;
   const PrepositionChoice choice = choosePreposition(after, np);
   if (!choice.c || !choice.post.empty() ||
       (*choice.c != Case::illative && *choice.c != Case::sublative && *choice.c != Case::allative))
-    return;
+    return false;
   const std::size_t end = emitPrepositionalPhrase(after);
   for (std::size_t k = after; k < end; ++k) done_[k] = true;
+  return true;
+}
+
+// A bare object stands before its verb: "teát iszom", "segítséget kért", "háromszáz almát
+// vett"; an object with an article, a possessive or a generic sense keeps its place.
+bool Generator::emitBareObjectFirst() {
+  const VerbGroup& g = roles_.verb;
+  if (!roles_.object || g.passive || emitGenericArticle_ || objectDone_) return false;
+  const NounPhrase& object = *roles_.object;
+  // "kenyeret és tejet" stays together after the verb
+  if (object.begin != g.main + 1 || object.pronoun || object.name || object.definite || object.possessed ||
+      (object.end < n_ && t_[object.end].lower == "and"))
+    return false;
+  const Token& first = t_[object.begin];
+  if (first.tag != PartOfSpeech::noun && first.tag != PartOfSpeech::adjective &&
+      first.tag != PartOfSpeech::number)
+    return false;
+  const std::size_t end = emitObject(object.begin);
+  for (std::size_t k = object.begin; k < end; ++k) done_[k] = true;
+  return true;
+}
+
+// A time with a number or its own case stands before the verb: "fél kilenckor nyit",
+// "1850-ben alapították", "március óta dolgozom", "két éve lakik itt".
+bool Generator::emitTimeFirst() {
+  const VerbGroup& g = roles_.verb;
+  for (std::size_t pos = g.main + 1; pos + 1 < n_; ++pos) {
+    if (done_[pos]) continue;
+    if (roles_.object && pos == roles_.object->begin) pos = roles_.object->end;
+    if (pos + 1 >= n_ || t_[pos].tag != PartOfSpeech::preposition || !startsNounPhrase(pos + 1)) continue;
+    const std::string& p = t_[pos].lower;
+    const NounPhrase np = readNounPhrase(pos + 1);
+    const Token& head = t_[np.head];
+    const bool year = np.end == np.begin + 1 && head.tag == PartOfSpeech::number && head.lower.size() == 4;
+    const Sense* hs = coreSense(head, sense(np.head));
+    const bool timeNoun = hs && !hs->note("time").empty() && head.tag == PartOfSpeech::noun && !head.plural;
+    std::size_t end = 0;
+    if (p == "at" && !np.pronoun)
+      if (const auto next = emitClockTime(pos)) end = *next;
+    if (!end && ((p == "for" && pos == perfectFor_) || (p == "since" && !np.pronoun) ||
+                 ((p == "in" || p == "on" || p == "at") && (year || timeNoun)) ||
+                 (p == "at" && np.end == np.begin + 1 && head.tag == PartOfSpeech::number)))
+      end = emitPrepositionalPhrase(pos);
+    if (!end) continue;
+    for (std::size_t k = pos; k < end; ++k) done_[k] = true;
+    return true;
+  }
+  return false;
+}
+
+// The one complement Hungarian's neutral order puts before a verb without a prefix; a passive's
+// time goes there even before a prefix, which then follows the verb ("pénteken küldték el").
+void Generator::emitBeforeVerb() {
+  const VerbGroup& g = roles_.verb;
+  if (g.negative || !g.modal.empty() || g.future || g.imperative || objectClausePronoun_ ||
+      t_[0].tag == PartOfSpeech::question || g.main + 1 >= n_)
+    return;
+  const Sense* vs = roles_.verbSense;
+  const bool intransitive =
+      vs && !roles_.object && !g.passive && !vs->note("intr").empty();  // "nyit", not "kinyit"
+  if (vs && !vs->prefix.empty() && !intransitive) {
+    if (g.passive && emitTimeFirst()) splitPrefix_ = true;
+    return;
+  }
+  if (!emitGoalFirst() && !emitBareObjectFirst()) emitTimeFirst();
 }
 
 std::size_t Generator::emitVerbGroup(std::size_t pos) {
@@ -975,7 +1075,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
   if (g.possession) return emitPossession();
   if (g.copula) return emitCopula(pos);
   if (g.main != n_) {
-    emitGoalFirst();
+    emitBeforeVerb();
     if (objectClausePronoun_) emit("azt", g.main);
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
@@ -1016,6 +1116,9 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   PrepositionChoice r;
   if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
   const Sense* headSense = coreSense(t_[np.head], sense(np.head));
+  // where the verb's action goes, the noun says how one gets there: "az állomásra érkezett"
+  if (r.c == Case::illative && headSense && !headSense->note("to").empty() && !np.pronoun)
+    r.c = caseNamed(headSense->note("to"));
   if (!r.c && headSense && !headSense->note(p).empty()) r.c = caseNamed(headSense->note(p));
   r.own = !r.c;
   if (const auto post = postpositionFor(p); !r.c && post) r.c = Case::nominative, r.post = std::string(*post);
@@ -1182,15 +1285,22 @@ std::size_t Generator::emitPart(std::size_t pos) {
   if (r.subject && pos == r.subject->begin) {
     if (r.verb.passive) return emitPassiveSubject();
     // "Péternek van egy kutyája", "A gyerekeknek aludniuk kell": the owner, the one who must
-    const bool dative = r.verb.possession || r.verb.modal == "kell" || r.verb.modal == "kellene";
+    const bool dative =
+        r.verb.possession || r.verb.modal == "kell" || r.verb.modal == "kellene" || r.verb.modal == "szabad";
     // "Time is money", "Children like chocolate": a bare noun subject is generic, said with "a"
     const Token& first = t_[r.subject->begin];
+    const bool indefinitePronoun = isIndefinitePronoun(t_[r.subject->head]);
     if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
         (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
-        t_[r.subject->head].tag == PartOfSpeech::noun)
+        t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun)
       emit("a", r.subject->begin);
     if (!r.dropSubject)
       emitNounPhrase(*r.subject, dative && !r.subject->pronoun ? Case::dative : Case::nominative);
+    // "Nobody knew": "Senki sem tudta"
+    if (indefinitePronoun &&
+        (t_[r.subject->head].lemma == "nobody" || t_[r.subject->head].lemma == "nothing" ||
+         t_[r.subject->head].lemma == "no one"))
+      emit("sem", r.subject->head);
     lastCase_ = Case::nominative;
     return r.subject->end;
   }
