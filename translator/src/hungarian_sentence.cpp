@@ -313,9 +313,13 @@ class Generator {
   std::size_t emitPart(std::size_t pos);
   std::size_t emitVerbGroup(std::size_t pos);
   bool passiveReceiver(const ClauseRoles& r) const;
+  bool subjectFollowsVerb() const;
+  std::size_t emitSubject();
+  std::size_t emitOtherPart(std::size_t pos);
   bool emitGoalFirst();
   bool emitBareObjectFirst();
   bool emitTimeFirst();
+  bool emitMannerFirst();
   void emitBeforeVerb();
   std::size_t emitPossession();
   std::size_t emitCopula(std::size_t pos);
@@ -343,6 +347,7 @@ class Generator {
   std::vector<HungarianWord> out_;
   bool emitGenericArticle_ = false;  // "I like coffee": "Szeretem a kávét"
   bool splitPrefix_ = false;         // a complement before the verb: its prefix follows it
+  bool subjectAfterVerb_ = false;    // a leading time: "Este elállt az eső"
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
@@ -884,6 +889,20 @@ void Generator::emitLeadingAdverbs() {
   }
 }
 
+// After a leading time, a verb with its prefix comes before a subject that did nothing to an
+// object: "Este elállt az eső", "Tavaly megjavították a hidat" (a passive without its agent).
+bool Generator::subjectFollowsVerb() const {
+  const ClauseRoles& r = roles_;
+  const VerbGroup& g = r.verb;
+  if (!r.subject || r.subject->pronoun || r.inverted || r.agent || r.object || g.main == n_ || g.negative ||
+      !g.modal.empty() || g.future || g.imperative || g.copula || g.possession ||
+      t_[0].tag == PartOfSpeech::question || r.subject->begin > g.main)
+    return false;
+  const Sense* vs = r.verbSense;
+  const bool intransitive = !g.passive && vs && !vs->note("intr").empty();
+  return vs && !vs->prefix.empty() && !intransitive;
+}
+
 // A passive's English subject as the object, and the "by" phrase as the subject before the verb:
 // "A levelet a nővérem írta."
 std::size_t Generator::emitPassiveSubject() {
@@ -1053,8 +1072,27 @@ bool Generator::emitTimeFirst() {
   return false;
 }
 
-// The one complement Hungarian's neutral order puts before a verb without a prefix; a passive's
-// time goes there even before a prefix, which then follows the verb ("pénteken küldték el").
+// How or how often, said before the verb: "korán felkelt", "lassan kinyílt", "gyakran gondolok".
+bool Generator::emitMannerFirst() {
+  static constexpr std::string_view kStayAfter[] = {
+      "here", "there", "now",  "too",  "also", "again", "still", "already", "yet",  "away",     "back",
+      "then", "so",    "very", "just", "even", "only",  "ever",  "else",    "once", "together", "abroad"};
+  const VerbGroup& g = roles_.verb;
+  std::size_t pos = g.main + 1;
+  if (roles_.object && roles_.object->begin == pos) pos = roles_.object->end;
+  const bool prefixed = roles_.verbSense && !roles_.verbSense->prefix.empty();
+  if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
+      (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
+      listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than"))
+    return false;
+  emit(plainSense(t_[pos], sense(pos)).value_or(t_[pos].written), pos);
+  done_[pos] = true;
+  return true;
+}
+
+// The one complement Hungarian's neutral order puts before a verb without a prefix. Before a
+// prefix only a time or the manner stands, and keeps the prefix on; a passive's time splits it
+// off ("pénteken küldték el").
 void Generator::emitBeforeVerb() {
   const VerbGroup& g = roles_.verb;
   if (g.negative || !g.modal.empty() || g.future || g.imperative || objectClausePronoun_ ||
@@ -1064,10 +1102,13 @@ void Generator::emitBeforeVerb() {
   const bool intransitive =
       vs && !roles_.object && !g.passive && !vs->note("intr").empty();  // "nyit", not "kinyit"
   if (vs && !vs->prefix.empty() && !intransitive) {
-    if (g.passive && emitTimeFirst()) splitPrefix_ = true;
+    if (g.passive && emitTimeFirst())
+      splitPrefix_ = true;
+    else if (!g.passive && !emitTimeFirst())
+      emitMannerFirst();
     return;
   }
-  if (!emitGoalFirst() && !emitBareObjectFirst()) emitTimeFirst();
+  if (!emitGoalFirst() && !emitBareObjectFirst() && !emitTimeFirst()) emitMannerFirst();
 }
 
 std::size_t Generator::emitVerbGroup(std::size_t pos) {
@@ -1164,11 +1205,13 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   // in March": "márciusban"); "the" goes with a bare time
   if ((p == "in" || p == "on" || p == "at") && !np.pronoun && !t_[np.head].plural) {
     const Sense* hs = coreSense(t_[np.head], sense(np.head));
-    if (hs && !hs->note("time").empty() && hs->note(p).empty() && t_[np.head].tag == PartOfSpeech::noun) {
+    if (hs && !hs->note("time").empty() && t_[np.head].tag == PartOfSpeech::noun) {
+      // the noun's own case with this preposition first: "at noon" is "délben"
+      const Case when = caseNamed(hs->note(p).empty() ? hs->note("time") : hs->note(p));
       NounPhrase bare = np;
       if (t_[bare.begin].lower == "the" && bare.begin + 1 == bare.head) ++bare.begin;
-      emitNounPhrase(bare, caseNamed(hs->note("time")));
-      lastCase_ = caseNamed(hs->note("time"));
+      emitNounPhrase(bare, when);
+      lastCase_ = when;
       return np.end;
     }
   }
@@ -1280,31 +1323,45 @@ std::optional<std::size_t> Generator::emitActivityWhile(std::size_t pos) {
 // The part of the sentence that starts at `pos`, rendered by its role.
 std::size_t Generator::emitPart(std::size_t pos) {
   const ClauseRoles& r = roles_;
-  const Token& tk = t_[pos];
   if (done_[pos]) return pos + 1;
-  if (r.subject && pos == r.subject->begin) {
-    if (r.verb.passive) return emitPassiveSubject();
-    // "Péternek van egy kutyája", "A gyerekeknek aludniuk kell": the owner, the one who must
-    const bool dative =
-        r.verb.possession || r.verb.modal == "kell" || r.verb.modal == "kellene" || r.verb.modal == "szabad";
-    // "Time is money", "Children like chocolate": a bare noun subject is generic, said with "a"
-    const Token& first = t_[r.subject->begin];
-    const bool indefinitePronoun = isIndefinitePronoun(t_[r.subject->head]);
-    if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
-        (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
-        t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun)
-      emit("a", r.subject->begin);
-    if (!r.dropSubject)
-      emitNounPhrase(*r.subject, dative && !r.subject->pronoun ? Case::dative : Case::nominative);
-    // "Nobody knew": "Senki sem tudta"
-    if (indefinitePronoun &&
-        (t_[r.subject->head].lemma == "nobody" || t_[r.subject->head].lemma == "nothing" ||
-         t_[r.subject->head].lemma == "no one"))
-      emit("sem", r.subject->head);
-    lastCase_ = Case::nominative;
-    return r.subject->end;
+  if (r.subject && pos == r.subject->begin && subjectAfterVerb_) return r.subject->end;
+  if (r.subject && pos == r.subject->begin) return emitSubject();
+  if (pos == r.verb.firstAux || pos == r.verbStart) {
+    const std::size_t next = emitVerbGroup(pos);
+    if (subjectAfterVerb_) emitSubject();
+    return next;
   }
-  if (pos == r.verb.firstAux || pos == r.verbStart) return emitVerbGroup(pos);
+  return emitOtherPart(pos);
+}
+
+// The subject in its place: a passive's as the object, an owner's or one who must in the dative.
+std::size_t Generator::emitSubject() {
+  const ClauseRoles& r = roles_;
+  if (r.verb.passive) return emitPassiveSubject();
+  // "Péternek van egy kutyája", "A gyerekeknek aludniuk kell": the owner, the one who must
+  const bool dative =
+      r.verb.possession || r.verb.modal == "kell" || r.verb.modal == "kellene" || r.verb.modal == "szabad";
+  // "Time is money", "Children like chocolate": a bare noun subject is generic, said with "a"
+  const Token& first = t_[r.subject->begin];
+  const bool indefinitePronoun = isIndefinitePronoun(t_[r.subject->head]);
+  if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
+      (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
+      t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun)
+    emit("a", r.subject->begin);
+  if (!r.dropSubject)
+    emitNounPhrase(*r.subject, dative && !r.subject->pronoun ? Case::dative : Case::nominative);
+  // "Nobody knew": "Senki sem tudta"
+  if (indefinitePronoun && (t_[r.subject->head].lemma == "nobody" || t_[r.subject->head].lemma == "nothing" ||
+                            t_[r.subject->head].lemma == "no one"))
+    emit("sem", r.subject->head);
+  lastCase_ = Case::nominative;
+  return r.subject->end;
+}
+
+// A part that is neither the subject nor the verb group.
+std::size_t Generator::emitOtherPart(std::size_t pos) {
+  const ClauseRoles& r = roles_;
+  const Token& tk = t_[pos];
   if (auto next = emitTimeAgo(pos)) return *next;
   if (tk.lower == "at" || tk.lower == "half" || tk.lower == "quarter" || tk.tag == PartOfSpeech::number)
     if (auto next = emitClockTime(pos)) return *next;
@@ -1391,6 +1448,7 @@ std::vector<HungarianWord> Generator::run() {
     roles_.verb.modal = "hat";
   done_.assign(n_, false);
   emitLeadingAdverbs();
+  subjectAfterVerb_ = !out_.empty() && subjectFollowsVerb();
   for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
   finish();
   return out_;

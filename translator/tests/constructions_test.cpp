@@ -123,7 +123,7 @@ TEST(ConstructionsTest, TimesSaidWithoutAPrepositionTakeTheirOwnCase) {
   // a time before its verb is the subject
   EXPECT_EQ(hungarian("This winter was cold."), "Ez a tél hideg volt.");
   // a month is the noun where it has a capital, whatever the verb's case for a place
-  EXPECT_EQ(hungarian("We arrived in March."), "Megérkeztünk márciusban.");
+  EXPECT_EQ(hungarian("We arrived in March."), "Márciusban megérkeztünk.");
   EXPECT_EQ(hungarian("He may come in May."), "Jöhet májusban.");
   EXPECT_EQ(hungarian("The meeting is on Monday."), "A megbeszélés hétfőn van.");
 }
@@ -171,6 +171,13 @@ TEST(ConstructionsTest, OneComplementStandsBeforeAVerbWithoutAPrefix) {
   EXPECT_EQ(hungarian("We bought bread and milk."), "Vettünk kenyeret és tejet.");
   EXPECT_EQ(hungarian("I bought a new car."), "Vettem egy új autót.");
   EXPECT_EQ(hungarian("I do not drink coffee."), "Nem iszom kávét.");
+  // before a prefix a time or the manner keeps the prefix on
+  EXPECT_EQ(hungarian("He got up early."), "Korán felkelt.");
+  EXPECT_EQ(hungarian("The minister resigned on Tuesday."), "A miniszter kedden lemondott.");
+  EXPECT_EQ(hungarian("We arrived at the station at noon."), "Délben megérkeztünk az állomásra.");
+  // after a leading time the prefixed verb comes before a subject that has no object
+  EXPECT_EQ(hungarian("The rain stopped in the evening."), "Este elállt az eső.");
+  EXPECT_EQ(hungarian("The bridge was repaired last year."), "Tavaly megjavították a hidat.");
 }
 
 TEST(ConstructionsTest, SubjectsAndOwnersOfEveryKind) {
@@ -183,7 +190,7 @@ TEST(ConstructionsTest, SubjectsAndOwnersOfEveryKind) {
   EXPECT_EQ(hungarian("You don't have to come."), "Nem kell jönnöd.");
   // where one arrives takes the noun's own case of going there
   EXPECT_EQ(hungarian("They arrived at the station."), "Megérkeztek az állomásra.");
-  EXPECT_EQ(hungarian("He came home late."), "Jött haza későn.");
+  EXPECT_EQ(hungarian("He came home late."), "Haza jött későn.");
 }
 
 TEST(ConstructionsTest, WordOrderAndArticles) {
