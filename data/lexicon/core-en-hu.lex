@@ -30,15 +30,15 @@ chair	n	szék[székek,on=ra]
 child	n	gyerek[gyerekek,person] ; gyermek[gyermekek]
 chocolate	n	csokoládé
 cinema	n	mozi[to=ba]
-city	n	város[városok,to=ba]
+city	n	város[városok,to=ba,attr=városi]
 class	n	osztály ; óra
 classroom	n	osztályterem[osztálytermek]
 coat	n	kabát[kabátok,3sg=kabátja]
 coffee	n	kávé
-computer	n	számítógép[számítógépek]
+computer	n	számítógép[számítógépek,attr=számítógépes]
 concert	n	koncert[to=ra,for=ra]
 cook	n	szakács[person]
-country	n	ország[to=ba] ; vidék[vidékek]
+country	n	ország[to=ba,attr=országos] ; vidék[vidékek]
 cup	n	csésze
 daughter	n	lány[lányok,3sg=lánya,person] ; leány
 day	n	nap[napok,3sg=napja,time=n] ; nappal
@@ -49,10 +49,10 @@ doctor	n	orvos[person] ; doktor
 dog	n	kutya
 door	n	ajtó[in=ban]
 email	n	e-mail
-evening	n	este[time=nom]
+evening	n	este[time=nom,attr=esti]
 eye	n	szem[szemek]
 face	n	arc[arcok]
-family	n	család[családok]
+family	n	család[családok,attr=családi]
 father	n	apa[apák,3sg=apja,person]
 fence	n	kerítés[kerítések]
 field	n	mező[mezők,in=n] ; terület
@@ -64,7 +64,7 @@ football	n	foci ; labdarúgás
 friday	n	péntek[péntekek,3sg=péntekje,time=n]
 friend	n	barát[barátok,3sg=barátja,person] ; barátnő
 fridge	n	hűtő ; hűtőszekrény
-garden	n	kert[kertek,to=ba]
+garden	n	kert[kertek,to=ba,attr=kerti]
 gift	n	ajándék[ajándékok]
 girl	n	lány[lányok,person] ; kislány
 glass	n	pohár[poharak] ; üveg
@@ -73,12 +73,12 @@ hand	n	kéz[kezek,3sg=keze]
 head	n	fej[fejek] ; vezető
 home	n	otthon ; ház
 horse	n	ló[lovak]
-hospital	n	kórház[kórházak,to=ba]
+hospital	n	kórház[kórházak,to=ba,attr=kórházi]
 house	n	ház[házak] ; otthon
 husband	n	férj[férjek,person]
 job	n	munka ; állás
 key	n	kulcs[kulcsok] ; billentyű
-kitchen	n	konyha[to=ba]
+kitchen	n	konyha[to=ba,attr=konyhai]
 lake	n	tó[tavak]
 leg	n	láb[lábak,3sg=lába]
 letter	n	levél[levelek] ; betű
@@ -91,12 +91,12 @@ message	n	üzenet[üzenetek]
 milk	n	tej[tejek]
 mirror	n	tükör[tükrök]
 money	n	pénz[pénzek]
-morning	n	reggel[reggelek,time=nom] ; délelőtt
+morning	n	reggel[reggelek,time=nom,attr=reggeli] ; délelőtt
 mother	n	anya[anyák,3sg=anyja,person]
 music	n	zene
 name	n	név[nevek] ; hírnév[hírnevek]
 newspaper	n	újság ; napilap[3sg=napilapja]
-night	n	éjszaka[time=nom] ; este
+night	n	éjszaka[time=nom,attr=éjszakai] ; este
 noon	n	dél[delek,at=ban,time=ban]
 nurse	n	ápoló[person] ; nővér
 office	n	iroda[to=ba]
@@ -113,7 +113,7 @@ ring	n	gyűrű ; csengetés
 river	n	folyó
 roof	n	tető[tetők]
 room	n	szoba[to=ba] ; hely
-school	n	iskola[to=ba,at=ban]
+school	n	iskola[to=ba,at=ban,attr=iskolai]
 shelf	n	polc[polcok]
 ship	n	hajó
 shoe	n	cipő
@@ -139,7 +139,7 @@ time	n	idő[idők,3sg=ideje] ; alkalom[alkalmak]
 train	n	vonat[vonatok]
 tree	n	fa[fák,on=n,in=n]
 umbrella	n	esernyő
-village	n	falu[falvak,to=ba]
+village	n	falu[falvak,to=ba,attr=falusi]
 wall	n	fal[falak]
 wallet	n	pénztárca
 water	n	víz[vizek]
@@ -148,7 +148,7 @@ way	n	út[utak,3sg=útja] ; mód
 weather	n	idő[idők,3sg=ideje]
 wife	n	feleség[feleségek,person]
 window	n	ablak[ablakok,3sg=ablaka]
-winter	n	tél[telek,for=ra,time=n]
+winter	n	tél[telek,for=ra,time=n,attr=téli]
 woman	n	nő[nők,person] ; asszony
 wood	n	fa ; erdő
 word	n	szó[szavak,acc=szót,3sg=szava]
@@ -441,17 +441,17 @@ lunch	n	ebéd[ebédek]
 market	n	piac[piacok,to=ra,at=on,in=on]
 meat	n	hús[húsok]
 moon	n	hold[holdak,3sg=holdja]
-mountain	n	hegy[hegyek,on=n]
+mountain	n	hegy[hegyek,on=n,attr=hegyi]
 nose	n	orr[orrok]
 pen	n	toll[tollak]
 plate	n	tányér[tányérok]
 restaurant	n	étterem[éttermek,to=ba]
 salt	n	só[sók]
-sea	n	tenger[tengerek]
+sea	n	tenger[tengerek,attr=tengeri]
 shirt	n	ing[ingek]
 snow	n	hó[havak]
 sugar	n	cukor[cukrok]
-summer	n	nyár[nyarak,time=n]
+summer	n	nyár[nyarak,time=n,attr=nyári]
 tooth	n	fog[fogak]
 town	n	város[városok,to=ba]
 wine	n	bor[borok]
@@ -567,13 +567,13 @@ gold	n	arany[aranyak]
 grass	n	fű[füvek]
 guest	n	vendég[vendégek,person]
 hill	n	domb[dombok,3sg=dombja,on=n]
-history	n	történelem[történelmek] ; történet
+history	n	történelem[történelmek,attr=történelmi] ; történet
 hole	n	lyuk[lyukak]
 homework	n	házi feladat
 island	n	sziget[szigetek,on=n,in=n]
 jacket	n	dzseki ; kabát[kabátok,3sg=kabátja]
 knife	n	kés[kések]
-language	n	nyelv[nyelvek]
+language	n	nyelv[nyelvek,attr=nyelvi]
 lesson	n	óra ; lecke
 library	n	könyvtár[könyvtárak,3sg=könyvtára,to=ba]
 map	n	térkép[térképek]
@@ -733,7 +733,7 @@ record	n	lemez[lemezek] ; feljegyzés
 report	n	jelentés[jelentések] ; beszámoló
 report	v	jelent ; be|jelent
 sink	n	mosogató
-spring	n	tavasz[tavaszok,time=val] ; forrás
+spring	n	tavasz[tavaszok,time=val,attr=tavaszi] ; forrás
 stock	n	készlet[készletek]
 subject	n	tantárgy[tantárgyak] ; téma
 tie	n	nyakkendő
@@ -968,7 +968,7 @@ bounce	v	pattog[noobj] ; vissza|pattan[noobj]
 bow	n	íj[íjak] ; meghajlás ; masni
 bow	v	meg|hajol[noobj]
 bright	adj	fényes ; világos ; okos
-business	n	üzlet[üzletek] ; vállalkozás[vállalkozások]
+business	n	üzlet[üzletek,attr=üzleti] ; vállalkozás[vállalkozások]
 camp	n	tábor[táborok]
 camp	v	táborozik
 cause	n	ok[okok,3sg=oka] ; ügy[ügyek]
@@ -1073,7 +1073,7 @@ silver	n	ezüst[ezüstök]
 silver	adj	ezüst
 special	adj	különleges ; speciális
 split	v	szét|választ ; el|oszt ; szét|válik
-state	n	állam[államok] ; állapot[állapotok]
+state	n	állam[államok,attr=állami] ; állapot[állapotok]
 state	v	ki|jelent ; állít
 step	n	lépés[lépések] ; lépcsőfok[lépcsőfokok]
 step	v	lép[noobj]
@@ -1708,7 +1708,7 @@ appointed	adj	kijelölt ; kinevezett
 argument	n	vita ; érv[érvek]
 arrest	n	letartóztatás
 arrest	v	le|tartóztat
-art	n	művészet[művészetek]
+art	n	művészet[művészetek,attr=művészeti]
 articulate	v	ki|fejez ; artikulál
 assert	v	állít ; ki|jelent
 assist	v	segít[obj=nak]
@@ -3571,7 +3571,7 @@ between	adv	között ; közben
 bewilder	v	össze|zavar ; meg|zavar
 beyond	adv	túl ; azon túl
 billion	n	milliárd[milliárdok,3sg=milliárdja]
-birthday	n	születésnap[születésnapok,3sg=születésnapja,for=ra]
+birthday	n	születésnap[születésnapok,3sg=születésnapja,for=ra,attr=születésnapi]
 biscuit	n	keksz[kekszek] ; aprósütemény
 bitterly	adv	keserűen ; keservesen
 bitterness	n	keserűség
@@ -3807,10 +3807,10 @@ farmer	n	gazda[person] ; farmer
 festival	n	fesztivál[fesztiválok,3sg=fesztiválja]
 flour	n	liszt[lisztek,3sg=lisztje]
 flu	n	influenza
-forest	n	erdő[erdők,acc=erdőt,3sg=erdeje,to=ba]
+forest	n	erdő[erdők,acc=erdőt,3sg=erdeje,to=ba,attr=erdei]
 goose	n	liba
 grandmother	n	nagymama[person]
-health	n	egészség
+health	n	egészség[attr=egészségügyi]
 helmet	n	sisak[sisakok,3sg=sisakja]
 ingredient	n	hozzávaló
 invoice	n	számla
@@ -3862,12 +3862,12 @@ tram	n	villamos[villamosok,3sg=villamosa]
 tray	n	tálca
 trip	n	kirándulás ; út[utak,3sg=útja]
 tyre	n	gumi
-university	n	egyetem[egyetemek,3sg=egyeteme,at=n,in=n,to=ba]
+university	n	egyetem[egyetemek,3sg=egyeteme,at=n,in=n,to=ba,attr=egyetemi]
 vaccine	n	vakcina ; oltóanyag
 visitor	n	látogató[person]
 wedding	n	esküvő[esküvők,acc=esküvőt,3sg=esküvője]
 weekday	n	hétköznap[hétköznapok,3sg=hétköznapja]
-weekend	n	hétvége[hétvégék,3sg=hétvégéje,for=ra,at=n,on=n,time=n]
+weekend	n	hétvége[hétvégék,3sg=hétvégéje,for=ra,at=n,on=n,time=n,attr=hétvégi]
 elderly	adj	idős
 extra	adj	extra
 forbidden	adj	tilos
@@ -3903,7 +3903,7 @@ let me know	adv	szólj
 tuesday	n	kedd[keddek,3sg=keddje,time=n]
 wednesday	n	szerda[time=n]
 thursday	n	csütörtök[csütörtökök,3sg=csütörtökje,time=n]
-autumn	n	ősz[őszök,acc=őszt,3sg=ősze,time=val]
+autumn	n	ősz[őszök,acc=őszt,3sg=ősze,time=val,attr=őszi]
 january	n	január[januárok,3sg=januárja,time=ban]
 february	n	február[februárok,3sg=februárja,time=ban]
 april	n	április[time=ban]
@@ -3915,7 +3915,7 @@ september	n	szeptember[szeptemberek,time=ban]
 october	n	október[októberek,time=ban]
 november	n	november[novemberek,time=ban]
 december	n	december[decemberek,time=ban]
-christmas	n	karácsony[karácsonyok,time=kor]
+christmas	n	karácsony[karácsonyok,time=kor,attr=karácsonyi]
 easter	n	húsvét[húsvétok,3sg=húsvétja,time=kor]
 new year	n	újév[újévek,time=kor]
 japan	n	japán[name]

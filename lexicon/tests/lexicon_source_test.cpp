@@ -62,6 +62,9 @@ TEST(LexiconSourceTest, TimesPeopleAndCapitalSenses) {
   e = parse("may\tn\tmájus[cap,time=ban]");
   ASSERT_TRUE(e);
   EXPECT_TRUE(e->senses[0].capital);
+  e = parse("city\tn\tváros[városok,attr=városi]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].note("attr"), "városi");
   EXPECT_FALSE(parse("go\tv\tmegy[person]")) << "only nouns and adjectives name people";
   EXPECT_NE(whyNot("week\tn\thét[time=ben]").find("bad value"), std::string::npos);
 }

@@ -312,6 +312,11 @@ class Generator {
   void emitLeadingAdverbs();
   std::size_t emitPart(std::size_t pos);
   std::size_t emitVerbGroup(std::size_t pos);
+  struct Modifier {
+    std::string word;
+    bool attributive = false;  // said as an adjective, not joined
+  };
+  std::optional<Modifier> compoundModifier(std::size_t k, const NounPhrase& np) const;
   bool passiveReceiver(const ClauseRoles& r) const;
   bool subjectFollowsVerb() const;
   std::size_t emitSubject();
@@ -435,6 +440,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   }
   Possessor owner;
   bool countable = true, plural = np.plural;
+  std::string compound;  // a noun before the head that makes one word with it
   for (std::size_t k = np.begin; k < np.end; ++k) {
     const Token& tk = t_[k];
     if (tk.tag == PartOfSpeech::possessive) {
@@ -480,6 +486,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       else if (tk.possessor && tk.tag == PartOfSpeech::noun && owner.person &&
                (tk.entry || !tk.dictionarySenses.empty()))
         emit(inflectNoun(nounStem(tk, sense(k)), tk.plural, owner, Case::nominative), k);  // "a húgom autója"
+      else if (const auto modifier = compoundModifier(k, np); modifier && modifier->attributive)
+        emit(modifier->word, k);  // "születésnapi buli"
+      else if (modifier)
+        compound = modifier->word;  // "buszállomás", "focimeccs": written as one word
       else if (auto s = plainSense(tk, sense(k)))
         emit(*s, k);
       else
@@ -511,10 +521,28 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       else if (capital)
         emit(capitalized(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
       else
-        emit(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c), np.head);
+        emit(compound + inflectNoun(nounStem(h, sense(np.head)), plural, owner, c), np.head);
     }
   }
   if (!post.empty()) emit(post, np.head);
+}
+
+// A noun right before the head noun: Hungarian writes the two as one word ("bus station":
+// "buszállomás", an "e-mail" joined with a hyphen), or says the first as its adjective where the
+// lexicon gives one ("birthday party": "születésnapi buli").
+std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, const NounPhrase& np) const {
+  const Token& tk = t_[k];
+  const Token& head = t_[np.head];
+  if (k + 1 != np.head || tk.tag != PartOfSpeech::noun || head.tag != PartOfSpeech::noun || tk.possessor ||
+      tk.plural || !head.entry || head.entry->pos != PartOfSpeech::noun)
+    return std::nullopt;
+  const Sense* ms = coreSense(tk, sense(k));
+  const Sense* hs = coreSense(head, sense(np.head));
+  if (!ms || !hs || ms->name || hs->name || ms->word.find(' ') != std::string::npos ||
+      hs->word.find(' ') != std::string::npos)
+    return std::nullopt;
+  if (!ms->note("attr").empty()) return Modifier{std::string(ms->note("attr")), true};
+  return Modifier{ms->word.find('-') != std::string::npos ? ms->word + "-" : ms->word, false};
 }
 
 void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool future, bool past,

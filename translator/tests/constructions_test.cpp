@@ -99,6 +99,10 @@ TEST(ConstructionsTest, PluralsPossessivesAndDegree) {
   EXPECT_EQ(hungarian("She is the happiest girl."), "Ő a legboldogabb lány.");
   EXPECT_EQ(hungarian("This book is more interesting."), "Ez a könyv érdekesebb.");
   EXPECT_EQ(analysed("worse and the biggest"), "bad/adj/1 and/conj the/det big/adj/2");
+  // two nouns are one word, or the first is its adjective where the lexicon gives one
+  EXPECT_EQ(hungarian("The bus station is closed."), "A buszállomás zárva van.");
+  EXPECT_EQ(hungarian("We went to a birthday party."), "Egy születésnapi buliba mentünk.");
+  EXPECT_EQ(hungarian("I lost my car key."), "Elvesztettem az autókulcsomat.");
 }
 
 TEST(ConstructionsTest, TimeAndQuantity) {

@@ -23,6 +23,8 @@
 //             poss=:       the stem before "-m", "-d" the rules miss ("nagynéné": "nagynéném")
 //             time=:       the case of a time noun that says "then" ("hétfőn", "tavasszal",
 //                          "reggel": time=n, time=val, time=nom)
+//             attr=:       the adjective a noun becomes before another noun ("születésnapi
+//                          buli"); without it the two nouns make one compound word
 //             person:      a noun that names a person ("férfi"), and an adjective's sense for
 //                          people ("old": "idős" of a man, "régi" else)
 //             cap:         the sense of the word written with a capital ("March": "március")
