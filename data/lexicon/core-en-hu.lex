@@ -50,7 +50,7 @@ dog	n	kutya
 door	n	ajtó[in=ban]
 email	n	e-mail
 evening	n	este[time=nom,attr=esti]
-eye	n	szem[szemek]
+eye	n	szem[szemek,pair]
 face	n	arc[arcok]
 family	n	család[családok,attr=családi]
 father	n	apa[apák,3sg=apja,person]
@@ -69,7 +69,7 @@ gift	n	ajándék[ajándékok]
 girl	n	lány[lányok,person] ; kislány
 glass	n	pohár[poharak] ; üveg
 grandparent	n	nagyszülő[nagyszülők,pp=nagyszülei,person]
-hand	n	kéz[kezek,3sg=keze]
+hand	n	kéz[kezek,3sg=keze,pair]
 head	n	fej[fejek] ; vezető
 home	n	otthon ; ház
 horse	n	ló[lovak]
@@ -80,7 +80,7 @@ job	n	munka ; állás
 key	n	kulcs[kulcsok] ; billentyű
 kitchen	n	konyha[to=ba,attr=konyhai]
 lake	n	tó[tavak]
-leg	n	láb[lábak,3sg=lába]
+leg	n	láb[lábak,3sg=lába,pair]
 letter	n	levél[levelek] ; betű
 life	n	élet[életek]
 light	n	villany ; fény ; lámpa
@@ -116,7 +116,7 @@ room	n	szoba[to=ba] ; hely
 school	n	iskola[to=ba,at=ban,attr=iskolai]
 shelf	n	polc[polcok]
 ship	n	hajó
-shoe	n	cipő
+shoe	n	cipő[pair]
 shop	n	bolt[boltok,to=ba] ; üzlet
 sister	n	húg[húgok,person] ; nővér ; lánytestvér
 sky	n	ég[egek,sup=égen,in=n]
@@ -396,7 +396,7 @@ ready	adj	kész[készek]
 accept	v	el|fogad
 arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
-arm	n	kar[karok]
+arm	n	kar[karok,pair]
 bank	n	bank[bankok,3sg=bankja,to=ba] ; part
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
@@ -557,12 +557,12 @@ cousin	n	unokatestvér[unokatestvérek,person]
 customer	n	vásárló[person] ; ügyfél[ügyfelek]
 dentist	n	fogorvos[fogorvosok,person]
 driver	n	sofőr[sofőrök,3sg=sofőrje,person] ; vezető
-ear	n	fül[fülek,acc=fület]
+ear	n	fül[fülek,acc=fület,pair]
 earth	n	föld[földek] ; talaj[acc=talajt]
 exam	n	vizsga
 fork	n	villa
 garage	n	garázs[garázsok]
-glove	n	kesztyű
+glove	n	kesztyű[pair]
 gold	n	arany[aranyak]
 grass	n	fű[füvek]
 guest	n	vendég[vendégek,person]
@@ -601,7 +601,7 @@ size	n	méret[méretek]
 skirt	n	szoknya
 smile	n	mosoly[mosolyok]
 soap	n	szappan[szappanok]
-sock	n	zokni
+sock	n	zokni[pair]
 sofa	n	kanapé
 spoon	n	kanál[kanalak]
 sport	n	sport[sportok]
@@ -885,7 +885,7 @@ exchange	n	csere ; árfolyam[árfolyamok]
 exchange	v	ki|cserél ; cserél
 exercise	n	gyakorlat[gyakorlatok] ; testmozgás
 exercise	v	edz[noobj] ; gyakorol
-foot	n	láb[lábak,3sg=lába] ; lábfej[lábfejek]
+foot	n	láb[lábak,3sg=lába,pair] ; lábfej[lábfejek]
 front	n	elülső rész ; front[frontok,3sg=frontja]
 front	adj	elülső ; első
 glow	n	ragyogás ; izzás
@@ -2829,7 +2829,7 @@ justify	v	igazol ; meg|indokol
 kid	n	gyerek[gyerekek,person] ; kölyök[kölykök]
 kid	v	ugrat ; viccel[noobj]
 kingdom	n	királyság[királyságok]
-knee	n	térd[térdek,3sg=térde]
+knee	n	térd[térdek,3sg=térde,pair]
 knit	v	köt ; meg|köt
 landscape	n	táj[tájak] ; tájkép[tájképek]
 lap	n	öl[ölek,3sg=öle] ; kör[körök]
@@ -3149,7 +3149,7 @@ shepherd	n	pásztor[pásztorok,person] ; juhász[juhászok]
 shield	n	pajzs[pajzsok]
 shiver	v	borzong[noobj] ; reszket[noobj]
 shortly	adv	hamarosan ; röviden
-shoulder	n	váll[vállak]
+shoulder	n	váll[vállak,pair]
 shriek	n	sikoly[sikolyok] ; visítás
 sigh	v	sóhajt[noobj] ; sóhajtozik
 significance	n	jelentőség[jelentőségek]
@@ -3596,7 +3596,7 @@ bold	adj	merész ; bátor[bátrak] ; félkövér
 bolster	v	támogat ; alá|támaszt
 booking	n	foglalás[foglalások]
 book	v	le|foglal ; foglal
-boot	n	csizma ; bakancs[bakancsok] ; csomagtartó
+boot	n	csizma[pair] ; bakancs[bakancsok] ; csomagtartó
 booth	n	fülke ; bódé ; stand
 bore	v	untat ; fúr
 bored	adj	unott ; unatkozó

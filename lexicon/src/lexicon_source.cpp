@@ -93,6 +93,8 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
         s.person = true;
       else if (n == "cap")
         s.capital = true;
+      else if (n == "pair" && pos == PartOfSpeech::noun)
+        s.pair = true;
       else if (s.plural.empty() && hungarianWord(n, false) &&
                (pos == PartOfSpeech::noun || pos == PartOfSpeech::adjective))
         s.plural = std::string(n);

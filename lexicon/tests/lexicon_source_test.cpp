@@ -65,7 +65,12 @@ TEST(LexiconSourceTest, TimesPeopleAndCapitalSenses) {
   e = parse("city\tn\tváros[városok,attr=városi]");
   ASSERT_TRUE(e);
   EXPECT_EQ(e->senses[0].note("attr"), "városi");
+  e = parse("eye\tn\tszem[szemek,pair]");
+  ASSERT_TRUE(e);
+  EXPECT_TRUE(e->senses[0].pair);
+  EXPECT_EQ(e->senses[0].plural, "szemek");
   EXPECT_FALSE(parse("go\tv\tmegy[person]")) << "only nouns and adjectives name people";
+  EXPECT_FALSE(parse("go\tv\tmegy[pair]")) << "only nouns come in pairs";
   EXPECT_NE(whyNot("week\tn\thét[time=ben]").find("bad value"), std::string::npos);
 }
 

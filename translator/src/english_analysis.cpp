@@ -85,6 +85,8 @@ constexpr FunctionWord kFunctionWords[] = {
     {"around", PartOfSpeech::preposition},
     {"against", PartOfSpeech::preposition},
     {"towards", PartOfSpeech::preposition},
+    {"despite", PartOfSpeech::preposition},
+    {"among", PartOfSpeech::preposition},
     {"until", PartOfSpeech::preposition},
     {"till", PartOfSpeech::preposition},
     {"below", PartOfSpeech::preposition},
@@ -318,6 +320,31 @@ const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_
   return nullptr;
 }
 
+// Prepositions of several words, each one Hungarian postposition: "because of the rain": "az eső
+// miatt".
+constexpr std::string_view kPhrasePrepositions[] = {"because of", "due to",       "instead of", "in front of",
+                                                    "next to",    "according to", "in spite of"};
+
+// The phrase preposition that starts at word `i`, as one token.
+std::optional<Token> phrasePrepositionAt(const std::vector<std::string>& words, std::size_t i) {
+  for (std::string_view phrase : kPhrasePrepositions) {
+    std::string joined;
+    std::size_t k = i;
+    while (k < words.size() && joined.size() < phrase.size()) {
+      if (!joined.empty()) joined += ' ';
+      joined += lowerAscii(words[k++]);
+    }
+    if (joined != phrase) continue;
+    Token t;
+    t.lower = t.lemma = t.written = std::string(phrase);
+    t.word = i;
+    t.words = k - i;
+    t.tag = PartOfSpeech::preposition;
+    return t;
+  }
+  return std::nullopt;
+}
+
 // Contractions split, function words tagged from the table, numbers, set phrases joined; every
 // other word stays PartOfSpeech::other until its reading is chosen.
 std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<std::string>& words,
@@ -325,6 +352,11 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
   std::vector<Token> toks;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string lower = lowerAscii(words[i]);
+    if (std::optional<Token> prep = phrasePrepositionAt(words, i)) {
+      i += prep->words - 1;
+      toks.push_back(std::move(*prep));
+      continue;
+    }
     if (std::optional<Token> phrase = setPhraseAt(core, words, i, lower)) {
       i += phrase->words - 1;
       toks.push_back(std::move(*phrase));
@@ -693,6 +725,32 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
     if (t.tag == PartOfSpeech::noun && !t.entry) t.entry = core.find(t.lemma, PartOfSpeech::noun);
   std::vector<Token> out;
   for (std::size_t i = 0; i < toks.size(); ++i) {
+    // "twice a day", "three times a week": how often, "naponta kétszer"
+    if (const int times = toks[i].lower == "once"    ? 1
+                          : toks[i].lower == "twice" ? 2
+                          : i + 1 < toks.size() && toks[i + 1].lemma == "time" && toks[i + 1].plural &&
+                                  toks[i].value > 2 && toks[i].value <= 10
+                              ? int(toks[i].value)
+                              : 0) {
+      const std::size_t per = i + (times > 2 ? 2 : 1);
+      if (per + 1 < toks.size() &&
+          (toks[per].lower == "a" || toks[per].lower == "per" || toks[per].lower == "an") &&
+          isTimeNoun(toks[per + 1]) && !toks[per + 1].plural) {
+        Token t = toks[i];
+        t.tag = PartOfSpeech::adverb;
+        t.entry = nullptr;
+        t.time = TimePhrase{};
+        t.time->deixis = Deixis::perUnit;
+        t.time->unit = toks[per + 1].entry;
+        t.time->times = times;
+        t.words = toks[per + 1].word + toks[per + 1].words - t.word;
+        for (std::size_t m = i + 1; m <= per + 1; ++m) t.lower += " " + toks[m].lower;
+        t.lemma = t.lower;
+        out.push_back(std::move(t));
+        i = per + 1;
+        continue;
+      }
+    }
     std::size_t k = i;
     TimePhrase time;
     if (toks[k].lower == "early" || toks[k].lower == "late") {

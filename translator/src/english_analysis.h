@@ -23,11 +23,23 @@ enum class VerbForm { base, third, past, participle, ing };
 // A time said without a preposition ("last spring", "this morning", "the next day", "Tuesday
 // evening"): which time the words point at, and the noun that names its unit.
 struct TimePhrase {
-  enum class Deixis : std::uint8_t { thisOne, last, next, every, yesterday, today, tomorrow, following, day };
+  enum class Deixis : std::uint8_t {
+    thisOne,
+    last,
+    next,
+    every,
+    yesterday,
+    today,
+    tomorrow,
+    following,
+    day,
+    perUnit
+  };
   Deixis deixis = Deixis::thisOne;
   const lexicon::Entry* unit = nullptr;  // "spring", "morning", "week"
   const lexicon::Entry* day = nullptr;   // the day before a part of it: "Tuesday" of "Tuesday evening"
   bool early = false, late = false;      // "early this morning": "ma kora reggel"
+  int times = 0;                         // how often per unit: "twice a day" is 2
 };
 
 struct Token {

@@ -196,6 +196,30 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
     case Deixis::day:
       partOfDay(tp.day && !tp.day->senses.empty() ? std::string_view(tp.day->senses.front().word) : "");
       break;
+    case Deixis::perUnit: {
+      static constexpr std::pair<std::string_view, std::string_view> kPer[] = {
+          {"day", "naponta"},
+          {"week", "hetente"},
+          {"month", "havonta"},
+          {"year", "\xC3\xA9vente"},
+          {"hour", "\xC3\xB3r\xC3\xA1nk\xC3\xA9nt"}};
+      static constexpr std::string_view kTimes[] = {"",
+                                                    "egyszer",
+                                                    "k\xC3\xA9tszer",
+                                                    "h\xC3\xA1romszor",
+                                                    "n\xC3\xA9gyszer",
+                                                    "\xC3\xB6tsz\xC3\xB6r",
+                                                    "hatszor",
+                                                    "h\xC3\xA9tszer",
+                                                    "nyolcszor",
+                                                    "kilencszer",
+                                                    "t\xC3\xADzszer"};
+      for (const auto& [english, hungarian] : kPer)
+        if (english == lemma) w.emplace_back(hungarian);
+      if (w.empty()) w.emplace_back("minden"), w.push_back(when);  // "once a season": "minden tavasszal"
+      w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
+      break;
+    }
   }
   if (!w.empty() && w.front().empty()) w.erase(w.begin());
   return w;
@@ -417,6 +441,12 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   np.plural = t_[head].plural;
   for (std::size_t m = np.begin; m < head; ++m)
     if (countsItsNoun(t_[m])) np.plural = false;  // "a lot of tourists visited": "sok turista"
+  // "my feet are cold": "a lábam hideg", one word for the pair
+  const Sense* pairSense = coreSense(t_[head], sense(head));
+  if (pairSense && pairSense->pair &&
+      (np.possessed || std::any_of(t_.begin() + long(np.begin), t_.begin() + long(head),
+                                   [](const Token& t) { return t.tag == PartOfSpeech::possessive; })))
+    np.plural = false;
   return np;
 }
 
@@ -1231,11 +1261,13 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   // "in May", "on Monday", "in the evening", "at midnight": a time noun in its own case
   // ("májusban", "hétfőn", "este", "éjfélkor"), whatever case the verb gives a place ("arrive
   // in March": "márciusban"); "the" goes with a bare time
-  if ((p == "in" || p == "on" || p == "at") && !np.pronoun && !t_[np.head].plural) {
+  if ((p == "in" || p == "on" || p == "at" || p == "by") && !np.pronoun && !t_[np.head].plural) {
     const Sense* hs = coreSense(t_[np.head], sense(np.head));
     if (hs && !hs->note("time").empty() && t_[np.head].tag == PartOfSpeech::noun) {
-      // the noun's own case with this preposition first: "at noon" is "délben"
-      const Case when = caseNamed(hs->note(p).empty() ? hs->note("time") : hs->note(p));
+      // the noun's own case with this preposition first: "at noon" is "délben"; "by Friday" is
+      // a deadline, "péntekig"
+      const Case when =
+          p == "by" ? Case::terminative : caseNamed(hs->note(p).empty() ? hs->note("time") : hs->note(p));
       NounPhrase bare = np;
       if (t_[bare.begin].lower == "the" && bare.begin + 1 == bare.head) ++bare.begin;
       emitNounPhrase(bare, when);

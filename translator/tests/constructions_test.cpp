@@ -132,6 +132,22 @@ TEST(ConstructionsTest, TimesSaidWithoutAPrepositionTakeTheirOwnCase) {
   EXPECT_EQ(hungarian("The meeting is on Monday."), "A megbeszélés hétfőn van.");
 }
 
+TEST(ConstructionsTest, HowOftenDeadlinesAndPostpositionsOfSeveralWords) {
+  EXPECT_EQ(hungarian("He drinks coffee twice a day."), "Naponta kétszer kávét iszik.");
+  EXPECT_EQ(hungarian("We meet three times a week."), "Hetente háromszor találkozunk.");
+  EXPECT_EQ(hungarian("Please reply by Friday."), "Válaszolj péntekig, kérlek.");
+  EXPECT_EQ(hungarian("The concert was cancelled because of the rain."),
+            "A koncertet lemondták az eső miatt.");
+  EXPECT_EQ(hungarian("The car is in front of the house."), "Az autó a ház előtt van.");
+}
+
+TEST(ConstructionsTest, OneOfAPairIsSingularForBoth) {
+  EXPECT_EQ(hungarian("My feet are cold."), "A lábam hideg.");
+  EXPECT_EQ(hungarian("Wash your hands."), "Mosd meg a kezedet.");
+  // without an owner the count stays
+  EXPECT_EQ(hungarian("The shoes are new."), "A cipők újak.");
+}
+
 TEST(ConstructionsTest, NumberWordsMakeOneNumber) {
   EXPECT_EQ(hungarian("She bought three hundred apples."), "Háromszáz almát vett.");
   EXPECT_EQ(hungarian("He paid two hundred and fifty pounds."), "Kétszázötven fontot fizetett.");

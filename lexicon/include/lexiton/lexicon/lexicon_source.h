@@ -27,6 +27,8 @@
 //                          buli"); without it the two nouns make one compound word
 //             person:      a noun that names a person ("férfi"), and an adjective's sense for
 //                          people ("old": "idős" of a man, "régi" else)
+//             pair:        a noun for one of a pair, singular where English counts both ("my
+//                          eyes": "a szemem", "his shoes": "a cipője")
 //             cap:         the sense of the word written with a capital ("March": "március")
 //           Case names: acc ban ba bol on ra rol nal hoz tol nak val ert kor ig n ul nom
 #pragma once
@@ -53,6 +55,7 @@ struct Sense {
   bool noObject = false;     // a verb without an accusative object: never the definite conjugation
   bool person = false;       // a noun naming a person, an adjective's sense for people ("idős")
   bool capital = false;      // the sense of the capitalised English word ("március" for "March")
+  bool pair = false;         // one of a pair: singular for both ("a szemem" for "my eyes")
   // The value of note `key`, empty when absent.
   std::string_view note(std::string_view key) const;
 };
