@@ -47,7 +47,7 @@ dinner	n	vacsora
 dish	n	edény ; étel
 doctor	n	orvos[person] ; doktor
 dog	n	kutya
-door	n	ajtó[in=ban]
+door	n	ajtó[in=ban,3sg=ajtaja]
 email	n	e-mail
 evening	n	este[time=nom,attr=esti]
 eye	n	szem[szemek,pair]
@@ -139,7 +139,7 @@ time	n	idő[idők,3sg=ideje] ; alkalom[alkalmak]
 train	n	vonat[vonatok]
 tree	n	fa[fák,on=n,in=n]
 umbrella	n	esernyő
-village	n	falu[falvak,to=ba,attr=falusi]
+village	n	falu[falvak,acc=falut,to=ba,attr=falusi]
 wall	n	fal[falak]
 wallet	n	pénztárca
 water	n	víz[vizek]
@@ -470,7 +470,7 @@ bad	adj	rossz[rosszak]
 white	adj	fehér[fehérek]
 green	adj	zöld[zöldek]
 yellow	adj	sárga
-full	adj	tele ; teli
+full	adj	tele[of=val] ; teli
 early	adv	korán
 slowly	adv	lassan
 quickly	adv	gyorsan
@@ -1022,7 +1022,7 @@ guard	v	véd ; vigyáz[obj=ra]
 guide	n	vezető[person] ; idegenvezető ; útmutató
 guide	v	vezet ; irányít
 increase	n	növekedés ; emelés
-increase	v	növel ; nő[noobj]
+increase	v	növel[intr=emelkedik] ; nő[noobj]
 lapse	n	kihagyás ; mulasztás
 lapse	v	le|jár[noobj]
 law	n	törvény[törvények] ; jog[jogok]
@@ -3192,7 +3192,7 @@ squarely	adv	egyenesen ; szemtől szembe
 stagger	v	meg|döbbent ; botladozik
 standing	n	rang[rangok,3sg=rangja] ; helyzet[helyzetek]
 stare	n	bámulás
-stare	v	bámul ; mered[noobj]
+stare	v	bámul[at=acc] ; mered[noobj]
 starting	adj	kiinduló ; kezdő
 starve	v	éhezik ; éhen hal
 steady	adj	egyenletes ; állandó ; biztos
@@ -3897,7 +3897,7 @@ a lot	adv	sokat
 reopen	v	újra|nyit
 press	v	meg|nyom ; nyom
 rob	v	ki|rabol
-thank you	adv	köszönöm
+thank you	adv	köszönöm[for=acc]
 let me know	adv	szólj
 # --- Days, months and seasons, places and the time each says; names of countries and cities
 tuesday	n	kedd[keddek,3sg=keddje,time=n]
@@ -3950,3 +3950,7 @@ everywhere	adv	mindenhol ; mindenütt
 nobody	n	senki[front]
 no one	n	senki[front]
 smile	v	el|mosolyodik[noobj]
+switch off	v	ki|kapcsol
+switch on	v	be|kapcsol
+carefully	adv	figyelmesen ; óvatosan
+for a long time	adv	sokáig

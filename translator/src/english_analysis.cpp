@@ -510,7 +510,10 @@ void ReadingChooser::choose(std::size_t i) {
   weighByContext(i, rs);
   // a capital inside a sentence is a name, unless the core lexicon knows it ("Friday"); so is a
   // capitalised owner anywhere ("Peter's dog")
-  if (capital && (i > 0 || t.possessor) && !titleCase_ && !core_.find(t.lower, PartOfSpeech::noun)) {
+  const bool knownNoun = std::any_of(rs.begin(), rs.end(), [&](const Reading& r) {
+    return r.tag == PartOfSpeech::noun && core_.find(r.lemma, PartOfSpeech::noun);
+  });  // "on Mondays" too
+  if (capital && (i > 0 || t.possessor) && !titleCase_ && !knownNoun) {
     t.tag = PartOfSpeech::name;
     return;
   }

@@ -250,7 +250,8 @@ struct NounPhrase {
   std::size_t begin = 0, end = 0;  // tokens [begin, end)
   std::size_t head = 0;
   bool definite = false, plural = false, pronoun = false, name = false;
-  bool possessed = false;  // the head has an owner before it ("Anna táskája")
+  bool possessed = false;   // the head has an owner before it ("Anna táskája")
+  std::size_t ofOwner = 0;  // where the owner after "of" begins ("the price of petrol"), or 0
   int person = 3;
 };
 
@@ -439,8 +440,24 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   np.name = t_[head].tag == PartOfSpeech::name || (headSense && headSense->name);  // "London" is definite
   np.definite = np.definite || np.name || np.possessed;
   np.plural = t_[head].plural;
+  // "a lot of tourists visited": "sok turista"; "all the students were": "minden diák volt"
   for (std::size_t m = np.begin; m < head; ++m)
-    if (countsItsNoun(t_[m])) np.plural = false;  // "a lot of tourists visited": "sok turista"
+    if (countsItsNoun(t_[m]) || (t_[m].tag == PartOfSpeech::determiner &&
+                                 (t_[m].lower == "all" || t_[m].lower == "every" || t_[m].lower == "each" ||
+                                  t_[m].lower == "many" || t_[m].lower == "several")))
+      np.plural = false;
+  // "the price of petrol": "a benzin ára", the owner first and the head possessed by it
+  if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && t_[k].lower == "of" &&
+      startsNounPhrase(k + 1) && t_[k + 1].tag != PartOfSpeech::pronoun && !countsItsNoun(t_[k + 1]) &&
+      std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head),
+                  [](const Token& t) { return t.tag == PartOfSpeech::adjective || t.lower == "the"; })) {
+    const Sense* hs = coreSense(t_[head], sense(head));
+    if (hs && hs->note("of").empty() && !hs->name) {
+      np.ofOwner = k + 1;
+      np.end = readNounPhrase(k + 1).end;
+      np.possessed = np.definite = true;
+    }
+  }
   // "my feet are cold": "a lábam hideg", one word for the pair
   const Sense* pairSense = coreSense(t_[head], sense(head));
   if (pairSense && pairSense->pair &&
@@ -471,13 +488,25 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   Possessor owner;
   bool countable = true, plural = np.plural;
   std::string compound;  // a noun before the head that makes one word with it
-  for (std::size_t k = np.begin; k < np.end; ++k) {
+  // "the price of petrol": the owner first, in the nominative, and the head without its article
+  const std::size_t own = np.ofOwner ? np.ofOwner - 1 : np.end;
+  if (np.ofOwner) {
+    const NounPhrase owner = readNounPhrase(np.ofOwner);
+    const Token& first = t_[owner.begin];
+    if (!owner.name && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
+      emit("a", owner.begin);  // "the price of petrol": "a benzin ára"
+    emitNounPhrase(owner, Case::nominative);
+  }
+  for (std::size_t k = np.begin; k < own; ++k) {
     const Token& tk = t_[k];
+    if (np.ofOwner && tk.lower == "the") continue;
     if (tk.tag == PartOfSpeech::possessive) {
       owner = {tk.person, tk.plural};
       emit("a", k);
     } else if (tk.tag == PartOfSpeech::determiner) {
       const std::string& d = tk.lower;
+      if (d == "the" && k > np.begin && t_[k - 1].lower == "all")
+        continue;  // "all the questions": "minden kérdés"
       if (d == "the")
         emit("a", k);
       else if (d == "a" || d == "an")
@@ -485,7 +514,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       else if (d == "this" || d == "these" || d == "that" || d == "those") {
         // the demonstrative takes the noun's case ("ebben a házban"); alone it is the noun
         emit(demonstrative(d == "this" || d == "these", d == "these" || d == "those", c), k);
-        if (k + 1 < np.end) emit("a", k);
+        if (k + 1 < own) emit("a", k);
       } else if (d == "every" || d == "each" || d == "all")
         emit("minden", k), countable = false;
       else if (d == "several" || (d == "some" && np.plural))
@@ -527,13 +556,13 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     }
   }
   // "sok turista", "néhány ember": a counted noun stays singular
-  for (std::size_t k = np.begin; k < np.end; ++k)
+  for (std::size_t k = np.begin; k < own; ++k)
     if (k != np.head && countsItsNoun(t_[k])) countable = false;
   if (!countable) plural = false;
   if (np.possessed) owner = {3, false};
   if (possessorPerson) owner = {*possessorPerson, possessorPlural};
   const Token& h = t_[np.head];
-  if (np.head >= np.begin && np.head < np.end &&
+  if (np.head >= np.begin && np.head < own &&
       (h.tag == PartOfSpeech::noun || h.tag == PartOfSpeech::name || h.tag == PartOfSpeech::adjective)) {
     if (h.tag == PartOfSpeech::name) {
       const bool known = h.entry != nullptr;
@@ -541,7 +570,12 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       emit(c == Case::nominative ? base : attachCase(base, c), np.head, known);
     } else if (h.tag == PartOfSpeech::adjective) {
       auto s = plainSense(h, sense(np.head));
-      emit(s ? attachCase(*s, c) : h.written, np.head, bool(s));
+      std::string form = s ? attachCase(*s, c) : h.written;
+      // an adjective said as a noun takes "-et" where a noun might take "-öt": "zöldet"
+      if (s && c == Case::accusative && form.size() > s->size() && form.ends_with("\xC3\xB6t") &&
+          !s->ends_with("\xC3\xB6"))
+        form = form.substr(0, form.size() - 3) + "et";
+      emit(form, np.head, bool(s));
     } else {
       const bool known = h.entry || !h.dictionarySenses.empty();
       const Sense* hs = coreSense(h, sense(np.head));
@@ -1016,7 +1050,17 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   }
   pos = std::max(pos, g.be) + 1;
   while (pos < n_ && t_[pos].tag == PartOfSpeech::negation) ++pos;
-  if (pos < n_ && !location && !existential) pos = emitPredicate(pos);
+  if (pos >= n_ || location || existential) return pos;
+  pos = emitPredicate(pos);
+  // "Büszkék vagyunk a lányunkra": what the predicate adjective governs follows the copula
+  const Sense* predicate = pos > 0 && t_[pos - 1].tag == PartOfSpeech::adjective
+                               ? coreSense(t_[pos - 1], sense(pos - 1))
+                               : nullptr;
+  if (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition &&
+      !predicate->note(t_[pos].lower).empty() && !copulaTail_.empty() && copulaTail_.back().token == g.be) {
+    out_.push_back(std::move(copulaTail_.back()));
+    copulaTail_.pop_back();
+  }
   return pos;
 }
 
@@ -1115,7 +1159,8 @@ bool Generator::emitTimeFirst() {
     const Token& head = t_[np.head];
     const bool year = np.end == np.begin + 1 && head.tag == PartOfSpeech::number && head.lower.size() == 4;
     const Sense* hs = coreSense(head, sense(np.head));
-    const bool timeNoun = hs && !hs->note("time").empty() && head.tag == PartOfSpeech::noun && !head.plural;
+    const bool timeNoun = hs && !hs->note("time").empty() && head.tag == PartOfSpeech::noun &&
+                          (!head.plural || (p == "on" && hs->note("time") == "n"));  // "hétfőnként"
     std::size_t end = 0;
     if (p == "at" && !np.pronoun)
       if (const auto next = emitClockTime(pos)) end = *next;
@@ -1133,8 +1178,8 @@ bool Generator::emitTimeFirst() {
 // How or how often, said before the verb: "korán felkelt", "lassan kinyílt", "gyakran gondolok".
 bool Generator::emitMannerFirst() {
   static constexpr std::string_view kStayAfter[] = {
-      "here", "there", "now",  "too",  "also", "again", "still", "already", "yet",  "away",     "back",
-      "then", "so",    "very", "just", "even", "only",  "ever",  "else",    "once", "together", "abroad"};
+      "here", "there", "now",  "too",  "also", "still", "already", "yet",  "away",     "back",  "then",
+      "so",   "very",  "just", "even", "only", "ever",  "else",    "once", "together", "abroad"};
   const VerbGroup& g = roles_.verb;
   std::size_t pos = g.main + 1;
   if (roles_.object && roles_.object->begin == pos) pos = roles_.object->end;
@@ -1214,6 +1259,12 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   const Sense* verbSense = roles_.verbSense;
   PrepositionChoice r;
   if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
+  // an adjective or a set phrase right before governs too: "proud of": "büszke vmire", "thank
+  // you for": "köszönöm" with the accusative
+  if (const Token* before = pos > 0 ? &t_[pos - 1] : nullptr;
+      !r.c && before && (before->tag == PartOfSpeech::adjective || before->tag == PartOfSpeech::adverb))
+    if (const Sense* bs = coreSense(*before, sense(pos - 1)); bs && !bs->note(p).empty())
+      r.c = caseNamed(bs->note(p));
   const Sense* headSense = coreSense(t_[np.head], sense(np.head));
   // where the verb's action goes, the noun says how one gets there: "az állomásra érkezett"
   if (r.c == Case::illative && headSense && !headSense->note("to").empty() && !np.pronoun)
@@ -1261,6 +1312,16 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   // "in May", "on Monday", "in the evening", "at midnight": a time noun in its own case
   // ("májusban", "hétfőn", "este", "éjfélkor"), whatever case the verb gives a place ("arrive
   // in March": "márciusban"); "the" goes with a bare time
+  // "on Mondays": "hétfőnként", every one of them
+  if (p == "on" && !np.pronoun && t_[np.head].plural && t_[np.head].tag == PartOfSpeech::noun &&
+      np.end == np.head + 1 && np.begin == np.head) {
+    const Sense* hs = coreSense(t_[np.head], sense(np.head));
+    if (hs && hs->note("time") == "n") {
+      emit(inflectNoun(nounStem(t_[np.head], sense(np.head)), false, {}, Case::superessive) + "k\xC3\xA9nt",
+           np.head);
+      return np.end;
+    }
+  }
   if ((p == "in" || p == "on" || p == "at" || p == "by") && !np.pronoun && !t_[np.head].plural) {
     const Sense* hs = coreSense(t_[np.head], sense(np.head));
     if (hs && !hs->note("time").empty() && t_[np.head].tag == PartOfSpeech::noun) {

@@ -136,9 +136,25 @@ TEST(ConstructionsTest, HowOftenDeadlinesAndPostpositionsOfSeveralWords) {
   EXPECT_EQ(hungarian("He drinks coffee twice a day."), "Naponta kétszer kávét iszik.");
   EXPECT_EQ(hungarian("We meet three times a week."), "Hetente háromszor találkozunk.");
   EXPECT_EQ(hungarian("Please reply by Friday."), "Válaszolj péntekig, kérlek.");
+  EXPECT_EQ(hungarian("We swim on Mondays."), "Hétfőnként úszunk.");
   EXPECT_EQ(hungarian("The concert was cancelled because of the rain."),
             "A koncertet lemondták az eső miatt.");
   EXPECT_EQ(hungarian("The car is in front of the house."), "Az autó a ház előtt van.");
+}
+
+TEST(ConstructionsTest, TheOwnerAfterOfComesFirst) {
+  EXPECT_EQ(hungarian("The government raised the price of petrol."), "A kormány felemelte a benzin árát.");
+  EXPECT_EQ(hungarian("The door of the house is open."), "A ház ajtaja nyitva van.");
+  // a measure stays a measure, and "all the" counts a singular
+  EXPECT_EQ(hungarian("I would like a cup of tea."), "Szeretnék egy csésze teát.");
+  EXPECT_EQ(hungarian("He answered all the questions."), "Válaszolt minden kérdésre.");
+  EXPECT_EQ(hungarian("All the students were present."), "Minden diák jelen volt.");
+}
+
+TEST(ConstructionsTest, AnAdjectiveOrASetPhraseGovernsTheCaseAfterIt) {
+  EXPECT_EQ(hungarian("We are proud of our daughter."), "Büszkék vagyunk a lányunkra.");
+  EXPECT_EQ(hungarian("The train was full of tourists."), "A vonat tele volt turistákkal.");
+  EXPECT_EQ(hungarian("Thank you for your help."), "Köszönöm a segítségedet.");
 }
 
 TEST(ConstructionsTest, OneOfAPairIsSingularForBoth) {
