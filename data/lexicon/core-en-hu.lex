@@ -29,16 +29,16 @@ cat	n	macska
 chair	n	szék[székek,on=ra]
 child	n	gyerek[gyerekek,person] ; gyermek[gyermekek]
 chocolate	n	csokoládé
-cinema	n	mozi[to=ba]
-city	n	város[városok,to=ba,attr=városi]
+cinema	n	mozi[to=ba,at=ban]
+city	n	város[városok,to=ba,attr=városi,at=ban]
 class	n	osztály ; óra
 classroom	n	osztályterem[osztálytermek]
 coat	n	kabát[kabátok,3sg=kabátja]
 coffee	n	kávé
 computer	n	számítógép[számítógépek,attr=számítógépes]
-concert	n	koncert[to=ra,for=ra]
+concert	n	koncert[to=ra,for=ra,at=on]
 cook	n	szakács[person]
-country	n	ország[to=ba,attr=országos] ; vidék[vidékek]
+country	n	ország[to=ba,attr=országos,at=ban] ; vidék[vidékek]
 cup	n	csésze
 daughter	n	lány[lányok,3sg=lánya,person] ; leány
 day	n	nap[napok,3sg=napja,time=n] ; nappal
@@ -64,7 +64,7 @@ football	n	foci ; labdarúgás
 friday	n	péntek[péntekek,3sg=péntekje,time=n]
 friend	n	barát[barátok,3sg=barátja,person] ; barátnő
 fridge	n	hűtő ; hűtőszekrény
-garden	n	kert[kertek,to=ba,attr=kerti]
+garden	n	kert[kertek,to=ba,attr=kerti,at=ban]
 gift	n	ajándék[ajándékok]
 girl	n	lány[lányok,person] ; kislány
 glass	n	pohár[poharak] ; üveg
@@ -73,12 +73,12 @@ hand	n	kéz[kezek,3sg=keze,pair]
 head	n	fej[fejek] ; vezető
 home	n	otthon ; ház
 horse	n	ló[lovak]
-hospital	n	kórház[kórházak,to=ba,attr=kórházi]
+hospital	n	kórház[kórházak,to=ba,attr=kórházi,at=ban]
 house	n	ház[házak] ; otthon
 husband	n	férj[férjek,person]
 job	n	munka ; állás
 key	n	kulcs[kulcsok] ; billentyű
-kitchen	n	konyha[to=ba,attr=konyhai]
+kitchen	n	konyha[to=ba,attr=konyhai,at=ban]
 lake	n	tó[tavak]
 leg	n	láb[lábak,3sg=lába,pair]
 letter	n	levél[levelek] ; betű
@@ -99,8 +99,8 @@ newspaper	n	újság ; napilap[3sg=napilapja]
 night	n	éjszaka[time=nom,attr=éjszakai] ; este
 noon	n	dél[delek,at=ban,time=ban]
 nurse	n	ápoló[person] ; nővér
-office	n	iroda[to=ba]
-park	n	park[parkok,3sg=parkja,to=ba]
+office	n	iroda[to=ba,at=ban]
+park	n	park[parkok,3sg=parkja,to=ba,at=ban]
 park	v	parkol[noobj] ; le|parkol
 paris	n	párizs[name]
 people	n	ember[emberek] ; nép
@@ -112,12 +112,12 @@ rain	n	eső
 ring	n	gyűrű ; csengetés
 river	n	folyó
 roof	n	tető[tetők]
-room	n	szoba[to=ba] ; hely
+room	n	szoba[to=ba,at=ban] ; hely
 school	n	iskola[to=ba,at=ban,attr=iskolai]
 shelf	n	polc[polcok]
 ship	n	hajó
 shoe	n	cipő[pair]
-shop	n	bolt[boltok,to=ba] ; üzlet
+shop	n	bolt[boltok,to=ba,at=ban] ; üzlet
 sister	n	húg[húgok,person] ; nővér ; lánytestvér
 sky	n	ég[egek,sup=égen,in=n]
 son	n	fiú[fiúk,3sg=fia,person]
@@ -139,7 +139,7 @@ time	n	idő[idők,3sg=ideje] ; alkalom[alkalmak]
 train	n	vonat[vonatok]
 tree	n	fa[fák,on=n,in=n]
 umbrella	n	esernyő
-village	n	falu[falvak,acc=falut,to=ba,attr=falusi]
+village	n	falu[falvak,acc=falut,to=ba,attr=falusi,at=ban]
 wall	n	fal[falak]
 wallet	n	pénztárca
 water	n	víz[vizek]
@@ -207,7 +207,7 @@ go	v	megy[noobj] ; jár[noobj]
 help	v	segít[obj=nak,with=ban]
 have	v	van
 hear	v	hall ; meg|hall
-know	v	tud ; ismer
+know	v	tud ; ismer[person]
 learn	v	tanul[obj=ul] ; meg|tanul
 leave	v	el|hagy[intr=indul] ; el|megy
 like	v	szeret ; kedvel
@@ -397,7 +397,7 @@ accept	v	el|fogad
 arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
 arm	n	kar[karok,pair]
-bank	n	bank[bankok,3sg=bankja,to=ba] ; part
+bank	n	bank[bankok,3sg=bankja,to=ba,at=ban] ; part
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
 die	v	meg|hal[noobj]
@@ -422,7 +422,7 @@ sit down	v	le|ül[noobj]
 stand up	v	fel|áll[noobj]
 wake up	v	fel|ébred[noobj]
 afternoon	n	délután[délutánok,3sg=délutánja,time=nom]
-bathroom	n	fürdőszoba[to=ba]
+bathroom	n	fürdőszoba[to=ba,at=ban]
 bicycle	n	kerékpár[kerékpárok,3sg=kerékpárja]
 cheese	n	sajt[sajtok]
 clothes	n	ruha
@@ -434,7 +434,7 @@ fruit	n	gyümölcs[gyümölcsök]
 hair	n	haj[hajak]
 hat	n	kalap[kalapok,3sg=kalapja]
 holiday	n	szabadság ; ünnep
-hotel	n	szálloda[to=ba] ; hotel
+hotel	n	szálloda[to=ba,at=ban] ; hotel
 ice	n	jég[jegek]
 ice cream	n	fagylalt
 lunch	n	ebéd[ebédek]
@@ -445,7 +445,7 @@ mountain	n	hegy[hegyek,on=n,attr=hegyi]
 nose	n	orr[orrok]
 pen	n	toll[tollak]
 plate	n	tányér[tányérok]
-restaurant	n	étterem[éttermek,to=ba]
+restaurant	n	étterem[éttermek,to=ba,at=ban]
 salt	n	só[sók]
 sea	n	tenger[tengerek,attr=tengeri]
 shirt	n	ing[ingek]
@@ -453,7 +453,7 @@ snow	n	hó[havak]
 sugar	n	cukor[cukrok]
 summer	n	nyár[nyarak,time=n,attr=nyári]
 tooth	n	fog[fogak]
-town	n	város[városok,to=ba]
+town	n	város[városok,to=ba,at=ban]
 wine	n	bor[borok]
 beer	n	sör[sörök]
 monday	n	hétfő[hétfők,time=n]
@@ -538,8 +538,8 @@ put down	v	le|tesz
 turn around	v	meg|fordul[noobj]
 # nouns
 animal	n	állat[állatok]
-beach	n	strand[strandok,3sg=strandja,to=ra,on=on]
-bedroom	n	hálószoba[to=ba]
+beach	n	strand[strandok,3sg=strandja,to=ra,on=on,at=on]
+bedroom	n	hálószoba[to=ba,at=ban]
 bill	n	számla
 blood	n	vér[vérek]
 bone	n	csont[csontok]
@@ -550,7 +550,7 @@ camera	n	fényképezőgép[fényképezőgépek]
 candle	n	gyertya
 carpet	n	szőnyeg[szőnyegek]
 chicken	n	csirke
-church	n	templom[templomok,to=ba]
+church	n	templom[templomok,to=ba,at=ban]
 cloud	n	felhő
 corner	n	sarok[sarkok]
 cousin	n	unokatestvér[unokatestvérek,person]
@@ -575,14 +575,14 @@ jacket	n	dzseki ; kabát[kabátok,3sg=kabátja]
 knife	n	kés[kések]
 language	n	nyelv[nyelvek,attr=nyelvi]
 lesson	n	óra ; lecke
-library	n	könyvtár[könyvtárak,3sg=könyvtára,to=ba]
+library	n	könyvtár[könyvtárak,3sg=könyvtára,to=ba,at=ban]
 map	n	térkép[térképek]
 medicine	n	gyógyszer[gyógyszerek]
 mouth	n	száj[szájak]
 neighbour	n	szomszéd[szomszédok,person]
 orange	n	narancs[narancsok]
 pair	n	pár[párok,3sg=párja]
-party	n	buli[to=ba] ; párt[pártok]
+party	n	buli[to=ba,at=ban] ; párt[pártok]
 passport	n	útlevél[útlevelek]
 pocket	n	zseb[zsebek]
 police	n	rendőrség[rendőrségek]
@@ -621,7 +621,7 @@ wind	n	szél[szelek]
 wing	n	szárny[szárnyak]
 wolf	n	farkas[farkasok]
 writer	n	író[person]
-zoo	n	állatkert[állatkertek,to=ba]
+zoo	n	állatkert[állatkertek,to=ba,at=ban]
 # adjectives
 boring	adj	unalmas
 brave	adj	bátor[bátrak]
@@ -1616,7 +1616,7 @@ stain	n	folt[foltok]
 stain	v	be|szennyez ; foltot hagy
 standard	n	szabvány[szabványok] ; színvonal[színvonalak] ; mérce
 standard	adj	szabványos ; szokásos
-store	n	bolt[boltok,to=ba] ; üzlet[üzletek] ; raktár[raktárak]
+store	n	bolt[boltok,to=ba,at=ban] ; üzlet[üzletek] ; raktár[raktárak]
 store	v	tárol ; el|tesz
 structure	n	szerkezet[szerkezetek] ; felépítés ; építmény[építmények]
 style	n	stílus[stílusok] ; divat[divatok,3sg=divatja]
@@ -3801,13 +3801,13 @@ earthquake	n	földrengés
 election	n	választás
 envelope	n	boríték[borítékok,3sg=borítékja]
 exit	n	kijárat[kijáratok,3sg=kijárata]
-factory	n	gyár[gyárak,3sg=gyára,to=ba]
+factory	n	gyár[gyárak,3sg=gyára,to=ba,at=ban]
 farm	n	farm[farmok,3sg=farmja] ; tanya
 farmer	n	gazda[person] ; farmer
 festival	n	fesztivál[fesztiválok,3sg=fesztiválja]
 flour	n	liszt[lisztek,3sg=lisztje]
 flu	n	influenza
-forest	n	erdő[erdők,acc=erdőt,3sg=erdeje,to=ba,attr=erdei]
+forest	n	erdő[erdők,acc=erdőt,3sg=erdeje,to=ba,attr=erdei,at=ban]
 goose	n	liba
 grandmother	n	nagymama[person]
 health	n	egészség[attr=egészségügyi]
@@ -3826,7 +3826,7 @@ mouse	n	egér[egerek,acc=egeret,3sg=egere]
 midnight	n	éjfél[éjfelek,acc=éjfélt,3sg=éjfele,time=kor]
 minister	n	miniszter[person]
 motorway	n	autópálya
-museum	n	múzeum[múzeumok,3sg=múzeuma,to=ba]
+museum	n	múzeum[múzeumok,3sg=múzeuma,to=ba,at=ban]
 noise	n	zaj[zajok,acc=zajt,3sg=zaja]
 onion	n	hagyma
 organiser	n	szervező[szervezők,acc=szervezőt,3sg=szervezője,person]
@@ -3921,12 +3921,12 @@ new year	n	újév[újévek,time=kor]
 japan	n	japán[name]
 europe	n	európa[name]
 austria	n	ausztria[name]
-germany	n	németország[name,in=n,to=ra,from=rol]
-hungary	n	magyarország[name,in=n,to=ra,from=rol]
+germany	n	németország[name,in=n,to=ra,from=rol,at=on]
+hungary	n	magyarország[name,in=n,to=ra,from=rol,at=on]
 england	n	anglia[name]
-france	n	franciaország[name,in=n,to=ra,from=rol]
-italy	n	olaszország[name,in=n,to=ra,from=rol]
-spain	n	spanyolország[name,in=n,to=ra,from=rol]
+france	n	franciaország[name,in=n,to=ra,from=rol,at=on]
+italy	n	olaszország[name,in=n,to=ra,from=rol,at=on]
+spain	n	spanyolország[name,in=n,to=ra,from=rol,at=on]
 canada	n	kanada[name]
 vienna	n	bécs[name]
 prague	n	prága[name]
@@ -3954,3 +3954,4 @@ switch off	v	ki|kapcsol
 switch on	v	be|kapcsol
 carefully	adv	figyelmesen ; óvatosan
 for a long time	adv	sokáig
+website	n	weboldal[weboldalak,acc=weboldalt,3sg=weboldala,on=n,to=ra]

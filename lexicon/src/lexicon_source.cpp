@@ -89,7 +89,8 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
         s.keepsCopula = true;
       else if (n == "noobj" && pos == PartOfSpeech::verb)
         s.noObject = true;
-      else if (n == "person" && (pos == PartOfSpeech::adjective || pos == PartOfSpeech::noun))
+      else if (n == "person" &&
+               (pos == PartOfSpeech::adjective || pos == PartOfSpeech::noun || pos == PartOfSpeech::verb))
         s.person = true;
       else if (n == "cap")
         s.capital = true;

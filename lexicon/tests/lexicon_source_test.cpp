@@ -69,7 +69,10 @@ TEST(LexiconSourceTest, TimesPeopleAndCapitalSenses) {
   ASSERT_TRUE(e);
   EXPECT_TRUE(e->senses[0].pair);
   EXPECT_EQ(e->senses[0].plural, "szemek");
-  EXPECT_FALSE(parse("go\tv\tmegy[person]")) << "only nouns and adjectives name people";
+  e = parse("know\tv\ttud ; ismer[person]");
+  ASSERT_TRUE(e);
+  EXPECT_TRUE(e->senses[1].person);
+  EXPECT_FALSE(parse("fast\tadv\tgyorsan[person]")) << "no adverb's sense is for people";
   EXPECT_FALSE(parse("go\tv\tmegy[pair]")) << "only nouns come in pairs";
   EXPECT_NE(whyNot("week\tn\thét[time=ben]").find("bad value"), std::string::npos);
 }

@@ -324,22 +324,36 @@ const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_
 // miatt".
 constexpr std::string_view kPhrasePrepositions[] = {"because of", "due to",       "instead of", "in front of",
                                                     "next to",    "according to", "in spite of"};
+// ... and the one pronoun of two words
+constexpr std::string_view kEachOther = "each other";
 
-// The phrase preposition that starts at word `i`, as one token.
-std::optional<Token> phrasePrepositionAt(const std::vector<std::string>& words, std::size_t i) {
+// The words from `i` if they are `phrase`, as one token.
+std::optional<Token> phraseAt(const std::vector<std::string>& words, std::size_t i, std::string_view phrase) {
+  std::string joined;
+  std::size_t k = i;
+  while (k < words.size() && joined.size() < phrase.size()) {
+    if (!joined.empty()) joined += ' ';
+    joined += lowerAscii(words[k++]);
+  }
+  if (joined != phrase) return std::nullopt;
+  Token t;
+  t.lower = t.lemma = t.written = std::string(phrase);
+  t.word = i;
+  t.words = k - i;
+  return t;
+}
+
+// The function word of several words that starts at word `i`, as one token.
+std::optional<Token> phraseFunctionWordAt(const std::vector<std::string>& words, std::size_t i) {
   for (std::string_view phrase : kPhrasePrepositions) {
-    std::string joined;
-    std::size_t k = i;
-    while (k < words.size() && joined.size() < phrase.size()) {
-      if (!joined.empty()) joined += ' ';
-      joined += lowerAscii(words[k++]);
+    if (std::optional<Token> t = phraseAt(words, i, phrase)) {
+      t->tag = PartOfSpeech::preposition;
+      return t;
     }
-    if (joined != phrase) continue;
-    Token t;
-    t.lower = t.lemma = t.written = std::string(phrase);
-    t.word = i;
-    t.words = k - i;
-    t.tag = PartOfSpeech::preposition;
+  }
+  if (std::optional<Token> t = phraseAt(words, i, kEachOther)) {
+    t->tag = PartOfSpeech::pronoun;  // "ismerjük egymást"
+    t->plural = true;
     return t;
   }
   return std::nullopt;
@@ -352,7 +366,7 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
   std::vector<Token> toks;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string lower = lowerAscii(words[i]);
-    if (std::optional<Token> prep = phrasePrepositionAt(words, i)) {
+    if (std::optional<Token> prep = phraseFunctionWordAt(words, i)) {
       i += prep->words - 1;
       toks.push_back(std::move(*prep));
       continue;
@@ -489,6 +503,17 @@ void ReadingChooser::choose(std::size_t i) {
     return;
   }
   if (t.lower == "there" || t.lower == "here" || t.lower == "please" || t.lower == "let's") return;
+  // "today", "yesterday": adverbs but after a determiner or an owner ("today's news" is one)
+  if ((t.lower == "today" || t.lower == "yesterday" || t.lower == "tomorrow" || t.lower == "tonight") &&
+      !t.possessor &&
+      !(i > 0 &&
+        (toks_[i - 1].tag == PartOfSpeech::determiner || toks_[i - 1].tag == PartOfSpeech::possessive ||
+         toks_[i - 1].tag == PartOfSpeech::preposition))) {
+    t.tag = PartOfSpeech::adverb;
+    t.entry = core_.find(t.lower, PartOfSpeech::adverb);
+    if (t.entry) return;
+    t.tag = PartOfSpeech::other;
+  }
   // intensifiers are adverbs wherever they stand: "is very kind"
   if (t.lower == "very" || t.lower == "too" || t.lower == "quite" || t.lower == "really") {
     t.tag = PartOfSpeech::adverb;
@@ -532,6 +557,20 @@ void ReadingChooser::choose(std::size_t i) {
       (toks_[i - 1].lower == "more" || toks_[i - 1].lower == "most")) {
     t.degree = toks_[i - 1].lower == "more" ? 1 : 2;
     toks_[i - 1].tag = PartOfSpeech::particle;
+  }
+  // "She read the book", "He put it there": after a singular subject the bare form is the past
+  if (t.tag == PartOfSpeech::verb && t.form == VerbForm::base && i > 0) {
+    const Token& subject = toks_[i - 1];
+    const bool singular =
+        (subject.tag == PartOfSpeech::pronoun && subject.person == 3 && !subject.plural &&
+         subject.lower != "you") ||
+        ((subject.tag == PartOfSpeech::noun || subject.tag == PartOfSpeech::name) && !subject.plural);
+    // the verbs whose past is their base form
+    static constexpr std::string_view kSameFormPast[] = {"put",  "set",  "cut",  "hit",    "let",  "read",
+                                                         "cost", "hurt", "shut", "spread", "quit", "bet"};
+    if (singular &&
+        std::find(std::begin(kSameFormPast), std::end(kSameFormPast), t.lemma) != std::end(kSameFormPast))
+      t.form = VerbForm::past;
   }
   if (t.tag == PartOfSpeech::verb) {
     verbSeen_ = true;
@@ -813,9 +852,25 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
   return out;
 }
 
-// An adjective before a noun that names a person is said of a person: "old man", "old women".
+bool namesPerson(const Token& t) {
+  if (t.tag == PartOfSpeech::pronoun) return t.lower != "it";
+  return t.tag == PartOfSpeech::noun && t.entry && t.entry->pos == PartOfSpeech::noun &&
+         !t.entry->senses.empty() && t.entry->senses.front().person;
+}
+
+// An adjective before a noun that names a person is said of a person: "old man", "old women";
+// a verb whose object is a person takes its sense for people: "know her": "ismeri".
 void markAdjectivesOfPeople(std::vector<Token>& toks) {
   for (std::size_t i = 0; i < toks.size(); ++i) {
+    if (toks[i].tag == PartOfSpeech::verb) {
+      std::size_t k = i + 1;
+      while (k < toks.size() &&
+             (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
+              toks[k].tag == PartOfSpeech::adjective))
+        ++k;
+      if (k < toks.size() && namesPerson(toks[k])) toks[i].ofPerson = true;
+      continue;
+    }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
     std::size_t k = i + 1;
     while (k < toks.size() && toks[k].tag == PartOfSpeech::adjective) ++k;

@@ -106,6 +106,7 @@ constexpr PronounForms kPronouns[] = {
     {"hers", "az \xC3\xB6v\xC3\xA9", "az \xC3\xB6v\xC3\xA9t", "az \xC3\xB6v\xC3\xA9nek",
      "az \xC3\xB6v\xC3\xA9vel"},
     {"ours", "a mi\xC3\xA9nk", "a mi\xC3\xA9nket", "a mi\xC3\xA9nknek", "a mi\xC3\xA9nkkel"},
+    {"each other", "egym\xC3\xA1s", "egym\xC3\xA1st", "egym\xC3\xA1snak", "egym\xC3\xA1ssal"},
     {"theirs", "az \xC3\xB6v\xC3\xA9k", "az \xC3\xB6v\xC3\xA9ket", "az \xC3\xB6v\xC3\xA9knek",
      "az \xC3\xB6v\xC3\xA9kkel"},
 };

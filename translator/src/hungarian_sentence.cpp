@@ -54,7 +54,7 @@ std::size_t senseIndex(const Token& t, std::size_t self, std::size_t pointed, st
 class SenseFilter {
  public:
   explicit SenseFilter(const Token& t) : t_(t) {
-    adjective_ = t.entry->pos == PartOfSpeech::adjective;
+    adjective_ = t.entry->pos == PartOfSpeech::adjective || t.entry->pos == PartOfSpeech::verb;
     for (const Sense& s : t.entry->senses) {
       (s.capital ? cap_ : plain_) = true;
       (s.person ? person_ : thing_) = true;
@@ -278,6 +278,7 @@ struct ClauseRoles {
   bool existential = false;         // "there is"
   bool copulaLocation = false;      // "is in the garden": the copula stays
   bool dropSubject = false;         // a pronoun subject the verb's ending says already
+  bool weather = false;             // "It is cold": "Hideg van", the copula stays
   Agreement agreement;
   Case objectCase = Case::accusative;
   const Sense* verbSense = nullptr;
@@ -945,9 +946,15 @@ void Generator::placeCopula(ClauseRoles& r) const {
         (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
         (as && as->keepsCopula);
   }
-  // "It was a cold night": "Hideg éjszaka volt"; "he", "she" keep "ő" before a present predicate
-  const bool pastIt =
-      r.subject && r.subject->pronoun && t_[r.subject->head].lower == "it" && (g.past || g.future);
+  // "It was a cold night": "Hideg éjszaka volt"; "It is important": "Fontos"; "It is cold":
+  // "Hideg van", the weather keeping its copula; "he", "she" keep "ő" before a present predicate
+  static constexpr std::string_view kWeather[] = {"cold",  "hot",    "warm",  "cool",  "dark",    "sunny",
+                                                  "windy", "cloudy", "foggy", "rainy", "freezing"};
+  const bool it = r.subject && r.subject->pronoun && t_[r.subject->head].lower == "it";
+  const bool itIsAdjective = it && g.copula && afterBe < n_ && t_[afterBe].tag == PartOfSpeech::adjective &&
+                             (afterBe + 1 >= n_ || t_[afterBe + 1].tag != PartOfSpeech::noun);
+  r.weather = itIsAdjective && listed(kWeather, t_[afterBe].lemma);
+  const bool pastIt = it && (g.past || g.future || itIsAdjective);
   r.dropSubject = r.subject && r.subject->pronoun && !g.passive &&
                   (pastIt || !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3));
   if (r.existential && !r.subject) {
@@ -1035,7 +1042,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
   if (g.future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
   const bool question = t_[0].tag == PartOfSpeech::question;
-  if (existential || location || a.person != 3 || g.past || g.future || question) {
+  if (existential || location || a.person != 3 || g.past || g.future || question || roles_.weather) {
     if (g.negative && !g.past && !g.future && a.person == 3)
       form = a.plural ? "nincsenek" : "nincs";
     else if (g.negative)
@@ -1056,8 +1063,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   const Sense* predicate = pos > 0 && t_[pos - 1].tag == PartOfSpeech::adjective
                                ? coreSense(t_[pos - 1], sense(pos - 1))
                                : nullptr;
-  if (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition &&
-      !predicate->note(t_[pos].lower).empty() && !copulaTail_.empty() && copulaTail_.back().token == g.be) {
+  if ((roles_.weather || (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition &&
+                          !predicate->note(t_[pos].lower).empty())) &&
+      !copulaTail_.empty() && copulaTail_.back().token == g.be) {
     out_.push_back(std::move(copulaTail_.back()));
     copulaTail_.pop_back();
   }

@@ -229,6 +229,25 @@ TEST(ConstructionsTest, SubjectsAndOwnersOfEveryKind) {
   EXPECT_EQ(hungarian("He came home late."), "Haza jött későn.");
 }
 
+TEST(ConstructionsTest, ClausesWithoutTheirLinkWord) {
+  // a relative clause right after its noun, and what is thought or said without "that"
+  EXPECT_EQ(hungarian("This is the film I saw yesterday."), "Ez a film, amelyet tegnap láttam.");
+  EXPECT_EQ(hungarian("I hope you are well."), "Azt remélem, hogy jó vagy.");
+  // a subject pronoun after a leading phrase opens no relative clause
+  EXPECT_EQ(hungarian("In the morning I drink tea."), "Reggel teát iszom.");
+}
+
+TEST(ConstructionsTest, PronounsAndTheSensesTheyAskFor) {
+  // "know" a person is "ismer"; "each other" is "egymás"
+  EXPECT_EQ(hungarian("We have known each other for ten years."), "Tíz éve ismerjük egymást.");
+  EXPECT_EQ(hungarian("I know the answer."), "Tudom a választ.");
+  // after a singular subject the bare form of "read" is the past
+  EXPECT_EQ(hungarian("She read the book."), "Olvasta a könyvet.");
+  // "it" with an adjective drops, and the weather keeps its copula
+  EXPECT_EQ(hungarian("It is cold today."), "Ma hideg van.");
+  EXPECT_EQ(hungarian("It is important."), "Fontos.");
+}
+
 TEST(ConstructionsTest, WordOrderAndArticles) {
   // where the action goes stands before a verb without a prefix
   EXPECT_EQ(hungarian("He went to London."), "Londonba ment.");

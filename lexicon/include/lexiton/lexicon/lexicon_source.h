@@ -25,8 +25,9 @@
 //                          "reggel": time=n, time=val, time=nom)
 //             attr=:       the adjective a noun becomes before another noun ("születésnapi
 //                          buli"); without it the two nouns make one compound word
-//             person:      a noun that names a person ("férfi"), and an adjective's sense for
-//                          people ("old": "idős" of a man, "régi" else)
+//             person:      a noun that names a person ("férfi"), an adjective's sense for
+//                          people ("old": "idős" of a man, "régi" else), a verb's sense for a
+//                          person as its object ("know": "ismer" someone, "tud" else)
 //             pair:        a noun for one of a pair, singular where English counts both ("my
 //                          eyes": "a szemem", "his shoes": "a cipője")
 //             cap:         the sense of the word written with a capital ("March": "március")
@@ -53,7 +54,7 @@ struct Sense {
   bool name = false;         // a place name, written with a capital ("London")
   bool keepsCopula = false;  // a predicate that keeps "van" ("nyitva van", "messze van")
   bool noObject = false;     // a verb without an accusative object: never the definite conjugation
-  bool person = false;       // a noun naming a person, an adjective's sense for people ("idős")
+  bool person = false;       // a noun naming a person, a sense for people ("idős", "ismer")
   bool capital = false;      // the sense of the capitalised English word ("március" for "March")
   bool pair = false;         // one of a pair: singular for both ("a szemem" for "my eyes")
   // The value of note `key`, empty when absent.
