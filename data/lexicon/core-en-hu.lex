@@ -48,7 +48,7 @@ dish	n	edény ; étel
 doctor	n	orvos[person] ; doktor
 dog	n	kutya
 door	n	ajtó[in=ban,3sg=ajtaja]
-email	n	e-mail
+email	n	e-mail[front]
 evening	n	este[time=nom,attr=esti]
 eye	n	szem[szemek,pair]
 face	n	arc[arcok]
@@ -346,7 +346,7 @@ kind	n	fajta
 show	n	műsor ; előadás
 change	n	változás[változások] ; apró
 change	v	meg|változtat[intr=változik] ; cserél
-turn	v	fordul ; fordít
+turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik ; le|esik
 draw	v	rajzol ; húz
 catch	v	el|kap ; fog
@@ -3955,3 +3955,10 @@ switch on	v	be|kapcsol
 carefully	adv	figyelmesen ; óvatosan
 for a long time	adv	sokáig
 website	n	weboldal[weboldalak,acc=weboldalt,3sg=weboldala,on=n,to=ra]
+interest rate	n	kamat[kamatok]
+hello	adv	szia ; helló
+to the left	adv	balra
+to the right	adv	jobbra
+on the left	adv	balra ; bal oldalon
+on the right	adv	jobbra ; jobb oldalon
+species	n	faj[fajok,acc=fajt,3sg=faja]

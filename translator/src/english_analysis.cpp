@@ -872,6 +872,13 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       continue;
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
+    // "my sister is older": a predicate said of a person
+    std::size_t b = i;
+    while (b > 0 && (toks[b - 1].lower == "very" || toks[b - 1].lower == "too" || toks[b - 1].lower == "so" ||
+                     toks[b - 1].tag == PartOfSpeech::particle || toks[b - 1].tag == PartOfSpeech::negation))
+      --b;
+    if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && namesPerson(toks[b - 2]))
+      toks[i].ofPerson = true;
     std::size_t k = i + 1;
     while (k < toks.size() && toks[k].tag == PartOfSpeech::adjective) ++k;
     if (k < toks.size() && toks[k].tag == PartOfSpeech::noun && toks[k].entry &&

@@ -225,6 +225,27 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
   return w;
 }
 
+// A postposition after a personal pronoun takes its ending: "mögötte", "nélkülem", "utánunk";
+// nothing for those whose forms the rules do not make ("felé", "körül").
+std::optional<std::string> personalPostposition(std::string_view post, int person, bool plural) {
+  static constexpr std::string_view kBack[] = {"alatt", "ut\xC3\xA1n", "miatt"};
+  static constexpr std::string_view kFront[] = {"m\xC3\xB6g\xC3\xB6tt",
+                                                "f\xC3\xB6l\xC3\xB6tt",
+                                                "k\xC3\xB6z\xC3\xB6tt",
+                                                "el\xC5\x91tt",
+                                                "mellett",
+                                                "helyett",
+                                                "n\xC3\xA9lk\xC3\xBCl",
+                                                "szerint",
+                                                "ellen"};
+  const bool back = listed(kBack, post);
+  if (!back && !listed(kFront, post)) return std::nullopt;
+  static constexpr std::string_view kBackEndings[] = {"am", "ad", "a", "unk", "atok", "uk"};
+  static constexpr std::string_view kFrontEndings[] = {"em", "ed", "e", "\xC3\xBCnk", "etek", "\xC3\xBCk"};
+  const int k = std::clamp(person, 1, 3) - 1 + (plural ? 3 : 0);
+  return std::string(post) + std::string(back ? kBackEndings[k] : kFrontEndings[k]);
+}
+
 // "someone", "everything", "nobody": a pronoun the lexicon lists as a noun, never generic.
 bool isIndefinitePronoun(const Token& t) {
   const std::string_view w = t.lemma;
@@ -470,6 +491,13 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
 
 void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& post,
                                std::optional<int> possessorPerson, bool possessorPlural) {
+  if (np.pronoun && !post.empty()) {
+    // "behind her": "mögötte", the postposition with the person's ending
+    if (auto personal = personalPostposition(post, t_[np.head].person, t_[np.head].plural)) {
+      emit(*personal, np.head);
+      return;
+    }
+  }
   if (np.pronoun) {
     const PronounForms* p = pronoun(t_[np.head].lower);
     std::string_view form = p ? (c == Case::accusative     ? p->acc
@@ -1468,8 +1496,10 @@ std::size_t Generator::emitSubject() {
   const ClauseRoles& r = roles_;
   if (r.verb.passive) return emitPassiveSubject();
   // "Péternek van egy kutyája", "A gyerekeknek aludniuk kell": the owner, the one who must
-  const bool dative =
-      r.verb.possession || r.verb.modal == "kell" || r.verb.modal == "kellene" || r.verb.modal == "szabad";
+  // "The hospital needs nurses": "A kórháznak ... szüksége van"
+  const bool dative = r.verb.possession || r.verb.modal == "kell" || r.verb.modal == "kellene" ||
+                      r.verb.modal == "szabad" ||
+                      (r.verbSense && r.verbSense->word == "sz\xC3\xBCks\xC3\xA9g");
   // "Time is money", "Children like chocolate": a bare noun subject is generic, said with "a"
   const Token& first = t_[r.subject->begin];
   const bool indefinitePronoun = isIndefinitePronoun(t_[r.subject->head]);

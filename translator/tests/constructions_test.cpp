@@ -174,6 +174,7 @@ TEST(ConstructionsTest, NumberWordsMakeOneNumber) {
 TEST(ConstructionsTest, AnAdjectiveSaidOfAPersonTakesItsSenseForPeople) {
   EXPECT_EQ(hungarian("The old woman smiled."), "Az idős nő elmosolyodott.");
   EXPECT_EQ(hungarian("The old house is empty."), "A régi ház üres.");
+  EXPECT_EQ(hungarian("My sister is older than me."), "A húgom idősebb, mint én.");
 }
 
 TEST(ConstructionsTest, Modality) {
@@ -235,6 +236,15 @@ TEST(ConstructionsTest, ClausesWithoutTheirLinkWord) {
   EXPECT_EQ(hungarian("I hope you are well."), "Azt remélem, hogy jó vagy.");
   // a subject pronoun after a leading phrase opens no relative clause
   EXPECT_EQ(hungarian("In the morning I drink tea."), "Reggel teát iszom.");
+}
+
+TEST(ConstructionsTest, PostpositionsAfterPronounsAndHyphenatedNouns) {
+  EXPECT_EQ(hungarian("She closed the door behind her."), "Becsukta az ajtót mögötte.");
+  EXPECT_EQ(hungarian("They left without us."), "Indultak nélkülünk.");
+  EXPECT_EQ(hungarian("Attach the file to the email."), "Csatold a fájlt az e-mailhez.");
+  EXPECT_EQ(hungarian("I write emails every day."), "Minden nap e-maileket írok.");
+  // the one who needs is in the dative
+  EXPECT_EQ(hungarian("The hospital needs more nurses."), "A kórháznak szüksége van több ápolóra.");
 }
 
 TEST(ConstructionsTest, PronounsAndTheSensesTheyAskFor) {
