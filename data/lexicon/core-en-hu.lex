@@ -3962,3 +3962,4 @@ to the right	adv	jobbra
 on the left	adv	balra ; bal oldalon
 on the right	adv	jobbra ; jobb oldalon
 species	n	faj[fajok,acc=fajt,3sg=faja]
+make sure	v	meg|győződik[noobj]

@@ -163,8 +163,12 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   if (subordinator(t.lower)) return pauseBefore(i) || finiteClauseAt(i + 1);
   // after a comma: a new subject and verb, an "-ing" clause, or an imperative ("If you are
   // hungry, eat something.")
-  return pauseBefore(i) && (finiteClauseAt(i) || (t.tag == PartOfSpeech::verb &&
-                                                  (t.form == VerbForm::ing || t.form == VerbForm::base)));
+  // ("..., please do not hesitate": an imperative after "please" too)
+  return pauseBefore(i) &&
+         (finiteClauseAt(i) ||
+          (t.tag == PartOfSpeech::verb && (t.form == VerbForm::ing || t.form == VerbForm::base)) ||
+          (t.lower == "please" && i + 1 < t_.size() &&
+           (t_[i + 1].tag == PartOfSpeech::verb || isVerbal(t_[i + 1]))));
 }
 
 Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const {

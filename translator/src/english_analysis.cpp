@@ -642,8 +642,15 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              prevTag == PartOfSpeech::preposition || (prev && prev->possessor)) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
     if (nextNounish) bonus(PartOfSpeech::adjective, std::nullopt, 120);
-    if (prevTag == PartOfSpeech::preposition && prevLower == "to")
+    if (prevTag == PartOfSpeech::preposition && prevLower == "to") {
       bonus(PartOfSpeech::verb, VerbForm::base, 60);
+      // "to contact me", "to book the tickets": an object follows a verb
+      const Token* next = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
+      if (next && (next->tag == PartOfSpeech::determiner || next->tag == PartOfSpeech::possessive ||
+                   (next->tag == PartOfSpeech::pronoun && next->lower != "i" && next->lower != "we" &&
+                    next->lower != "he" && next->lower != "she" && next->lower != "they")))
+        bonus(PartOfSpeech::verb, VerbForm::base, 100);
+    }
     // "have to go", "would like to order", "is going to rain": an infinitive
     if (prevLower == "to" && i >= 2 && takesInfinitive(toks[i - 2]))
       bonus(PartOfSpeech::verb, VerbForm::base, 300);

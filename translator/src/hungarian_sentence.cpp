@@ -867,10 +867,15 @@ void Generator::findObjects(ClauseRoles& r) {
   }
   // "would like to order a pizza": the infinitive's object, in the case its verb asks for
   std::size_t objectStart = afterVerb;
-  if (mainVerb != n_ && afterVerb + 2 < n_ && t_[afterVerb].tag == PartOfSpeech::infinitiveTo &&
-      t_[afterVerb + 1].tag == PartOfSpeech::verb) {
-    objectStart = afterVerb + 2;
-    const Sense* inf = coreSense(t_[afterVerb + 1], sense(afterVerb + 1));
+  // (past a time or place between: "decided on Tuesday to build a bridge")
+  std::size_t to = afterVerb;
+  if (to + 1 < n_ && t_[to].tag == PartOfSpeech::preposition && startsNounPhrase(to + 1) &&
+      t_[to + 1].tag != PartOfSpeech::pronoun)
+    to = readNounPhrase(to + 1).end;
+  if (mainVerb != n_ && to + 2 < n_ && t_[to].tag == PartOfSpeech::infinitiveTo &&
+      t_[to + 1].tag == PartOfSpeech::verb) {
+    objectStart = to + 2;
+    const Sense* inf = coreSense(t_[to + 1], sense(to + 1));
     r.objectCase = inf && !inf->note("obj").empty() ? caseNamed(inf->note("obj")) : Case::accusative;
   }
   if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
@@ -1339,7 +1344,12 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   // "a cup of coffee": a measure and its substance side by side
   // "older than yours": ", mint a tiéd"
   if (!c && p == "than") {
-    out_.push_back({"mint", pos, true, true});
+    // "more than two hundred": "több mint kétszáz", no comma before a number
+    const bool count =
+        pos > 0 &&
+        (t_[pos - 1].lower == "more" || t_[pos - 1].lower == "less" || t_[pos - 1].lower == "fewer") &&
+        t_[np.begin].tag == PartOfSpeech::number;
+    out_.push_back({"mint", pos, true, !count});
     emitNounPhrase(np, Case::nominative);
     lastCase_ = Case::nominative;
     return np.end;

@@ -247,6 +247,17 @@ TEST(ConstructionsTest, PostpositionsAfterPronounsAndHyphenatedNouns) {
   EXPECT_EQ(hungarian("The hospital needs more nurses."), "A kórháznak szüksége van több ápolóra.");
 }
 
+TEST(ConstructionsTest, LongerSentencesOfEMailAndNews) {
+  // an imperative after "please" opens a clause; "to" before an object is the infinitive's
+  EXPECT_EQ(hungarian("If you have any questions, please do not hesitate to contact me."),
+            "Ha van kérdésed, ne habozz megkeresni engem, kérlek.");
+  // the infinitive's object past a time between
+  EXPECT_EQ(hungarian("The council decided on Tuesday to build a new bridge."),
+            "A tanács kedden döntött építeni egy új hidat.");
+  EXPECT_EQ(hungarian("More than two hundred people lost their homes."),
+            "Több mint kétszáz ember elvesztette az otthonaikat.");
+}
+
 TEST(ConstructionsTest, PronounsAndTheSensesTheyAskFor) {
   // "know" a person is "ismer"; "each other" is "egymás"
   EXPECT_EQ(hungarian("We have known each other for ten years."), "Tíz éve ismerjük egymást.");
