@@ -193,12 +193,12 @@ call	v	fel|hív ; hív
 clean	v	ki|takarít ; tisztít
 close	v	be|csuk[intr=zár] ; be|zár
 come	v	jön[noobj] ; érkezik
-cook	v	főz ; süt
+cook	v	főz[perf=meg] ; süt
 cry	v	sír[noobj] ; kiált[noobj]
 do	v	csinál ; tesz
-drink	v	iszik ; meg|iszik
+drink	v	iszik[perf=meg] ; meg|iszik
 drive	v	vezet ; autózik
-eat	v	eszik ; meg|eszik
+eat	v	eszik[perf=meg] ; meg|eszik
 find	v	talál ; meg|talál
 forget	v	el|felejt
 get	v	kap ; szerez
@@ -208,7 +208,7 @@ help	v	segít[obj=nak,with=ban]
 have	v	van
 hear	v	hall ; meg|hall
 know	v	tud ; ismer[person]
-learn	v	tanul[obj=ul] ; meg|tanul
+learn	v	tanul[obj=ul,perf=meg] ; meg|tanul
 leave	v	el|hagy[intr=indul] ; el|megy
 like	v	szeret ; kedvel
 live	v	lakik ; él[noobj]
@@ -221,7 +221,7 @@ need	v	szükség[obj=ra] ; kell[noobj]
 open	v	ki|nyit[intr=nyit] ; nyit
 play	v	játszik ; szerepel
 put	v	tesz[in=ba,on=ra] ; rak
-read	v	olvas ; el|olvas
+read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
 run	v	fut[noobj] ; szalad[noobj]
 say	v	mond ; szól
@@ -249,9 +249,9 @@ wait	v	vár[for=ra]
 walk	v	sétál[noobj] ; gyalogol[noobj]
 want	v	akar ; kér
 wash	v	meg|mos ; mos
-watch	v	néz ; figyel
+watch	v	néz[perf=meg] ; figyel
 work	v	dolgozik ; működik
-write	v	ír[to=nak] ; meg|ír
+write	v	ír[to=nak,perf=meg] ; meg|ír
 skiing	n	síelés
 smoking	n	dohányzás
 bark	v	ugat[noobj]
@@ -382,7 +382,7 @@ help	n	segítség
 practice	v	gyakorol
 rule	n	szabály[szabályok]
 grow	v	nő[noobj] ; termeszt
-receive	v	kap ; meg|kap
+receive	v	kap[perf=meg] ; meg|kap
 answer	v	válaszol[obj=ra] ; felel
 dream	n	álom[álmok]
 drink	n	ital[italok]
@@ -508,7 +508,7 @@ lend	v	kölcsön|ad
 listen	v	hallgat[to=acc] ; figyel
 mean	v	jelent ; gondol
 pack	v	be|csomagol ; csomagol
-paint	v	fest ; ki|fest
+paint	v	fest[perf=ki] ; ki|fest
 plant	v	ültet ; el|ültet
 plant	n	növény[növények] ; üzem[üzemek]
 promise	v	meg|ígér ; ígér

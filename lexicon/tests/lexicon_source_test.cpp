@@ -69,6 +69,9 @@ TEST(LexiconSourceTest, TimesPeopleAndCapitalSenses) {
   ASSERT_TRUE(e);
   EXPECT_TRUE(e->senses[0].pair);
   EXPECT_EQ(e->senses[0].plural, "szemek");
+  e = parse("read\tv\tolvas[perf=el]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].note("perf"), "el");
   e = parse("know\tv\ttud ; ismer[person]");
   ASSERT_TRUE(e);
   EXPECT_TRUE(e->senses[1].person);

@@ -366,6 +366,7 @@ class Generator {
   std::optional<Modifier> compoundModifier(std::size_t k, const NounPhrase& np) const;
   bool passiveReceiver(const ClauseRoles& r) const;
   bool subjectFollowsVerb() const;
+  bool finishedPast() const;
   std::size_t emitSubject();
   std::size_t emitOtherPart(std::size_t pos);
   bool emitGoalFirst();
@@ -400,6 +401,7 @@ class Generator {
   bool emitGenericArticle_ = false;  // "I like coffee": "Szeretem a kávét"
   bool splitPrefix_ = false;         // a complement before the verb: its prefix follows it
   bool subjectAfterVerb_ = false;    // a leading time: "Este elállt az eső"
+  bool perfective_ = false;          // a finished past: the verb's perf= prefix
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
@@ -657,6 +659,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     stem.lemma = s->word;
     stem.prefix = s->prefix;
     stem.past = std::string(s->note("past"));
+    if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
   } else if (auto p = plainSense(v, sense(verb))) {
     stem.lemma = *p;
   } else {
@@ -1019,6 +1022,17 @@ void Generator::emitLeadingAdverbs() {
       done_[k] = true;
     }
   }
+}
+
+// A past action done to a definite object is finished: "read the book": "elolvasta"; not while
+// it went on ("was reading"), nor to an indefinite one ("írt egy könyvet", "teát ittam").
+bool Generator::finishedPast() const {
+  const ClauseRoles& r = roles_;
+  const VerbGroup& g = r.verb;
+  if (!g.past || g.passive || !g.modal.empty() || g.future || g.main == n_ || !r.object ||
+      t_[g.main].form == VerbForm::ing || r.object->pronoun)
+    return false;
+  return r.object->definite;
 }
 
 // After a leading time, a verb with its prefix comes before a subject that did nothing to an
@@ -1618,6 +1632,7 @@ std::vector<HungarianWord> Generator::run() {
   done_.assign(n_, false);
   emitLeadingAdverbs();
   subjectAfterVerb_ = !out_.empty() && subjectFollowsVerb();
+  perfective_ = finishedPast();
   for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
   finish();
   return out_;

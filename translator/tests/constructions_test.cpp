@@ -258,12 +258,21 @@ TEST(ConstructionsTest, LongerSentencesOfEMailAndNews) {
             "Több mint kétszáz ember elvesztette az otthonaikat.");
 }
 
+TEST(ConstructionsTest, AFinishedPastTakesItsPrefix) {
+  EXPECT_EQ(hungarian("She read the book."), "Elolvasta a könyvet.");
+  EXPECT_EQ(hungarian("We received your order yesterday."), "Tegnap megkaptuk a rendelésedet.");
+  // not while it went on, nor to a bare object, nor in the present
+  EXPECT_EQ(hungarian("She was reading the book."), "Olvasta a könyvet.");
+  EXPECT_EQ(hungarian("I drank tea."), "Teát ittam.");
+  EXPECT_EQ(hungarian("She reads the book."), "Olvassa a könyvet.");
+}
+
 TEST(ConstructionsTest, PronounsAndTheSensesTheyAskFor) {
   // "know" a person is "ismer"; "each other" is "egymás"
   EXPECT_EQ(hungarian("We have known each other for ten years."), "Tíz éve ismerjük egymást.");
   EXPECT_EQ(hungarian("I know the answer."), "Tudom a választ.");
   // after a singular subject the bare form of "read" is the past
-  EXPECT_EQ(hungarian("She read the book."), "Olvasta a könyvet.");
+  EXPECT_EQ(hungarian("He put the key on the table."), "Tette a kulcsot az asztalra.");
   // "it" with an adjective drops, and the weather keeps its copula
   EXPECT_EQ(hungarian("It is cold today."), "Ma hideg van.");
   EXPECT_EQ(hungarian("It is important."), "Fontos.");

@@ -25,6 +25,8 @@
 //                          "reggel": time=n, time=val, time=nom)
 //             attr=:       the adjective a noun becomes before another noun ("születésnapi
 //                          buli"); without it the two nouns make one compound word
+//             perf=:       the prefix that makes the verb's finished past before a definite
+//                          object ("read the book": "elolvasta", perf=el)
 //             person:      a noun that names a person ("férfi"), an adjective's sense for
 //                          people ("old": "idős" of a man, "régi" else), a verb's sense for a
 //                          person as its object ("know": "ismer" someone, "tud" else)
