@@ -719,8 +719,6 @@ void markInfinitives(std::vector<Token>& toks) {
       toks[i].tag = PartOfSpeech::infinitiveTo;
 }
 
-// A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
-// become one token.
 // Whether the words from `k` say when: a time noun ("May", "the morning") or a year.
 bool timeStartsAt(const lexicon::CoreLexicon& core, const std::vector<Token>& toks, std::size_t k) {
   if (k < toks.size() && toks[k].lower == "the") ++k;
@@ -732,6 +730,8 @@ bool timeStartsAt(const lexicon::CoreLexicon& core, const std::vector<Token>& to
   return e && e->pos == PartOfSpeech::noun && !e->senses.empty() && !e->senses.front().note("time").empty();
 }
 
+// A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
+// become one token.
 std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
   std::vector<Token> out;
   for (std::size_t i = 0; i < toks.size(); ++i) {
