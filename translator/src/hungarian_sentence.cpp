@@ -775,6 +775,15 @@ VerbGroup Generator::readVerbGroup() const {
   }
   // "must not" forbids: "nem szabad"; "don't have to" only frees ("nem kell")
   if (must && g.negative) g.modal = "szabad";
+  // "I will call you tomorrow": "Holnap felhívlak"; a time or a prefix says the future already
+  if (g.future && g.main != n && g.be == n && !g.negative && !g.imperative) {
+    const Sense* vs = coreSense(t_[g.main], sense(g.main));
+    const bool when = std::any_of(t_.begin(), t_.end(), [](const Token& t) {
+      return t.time || t.lower == "tomorrow" || t.lower == "tonight" || t.lower == "soon" ||
+             t.lower == "later";
+    });
+    if (when || (vs && !vs->prefix.empty())) g.future = false;
+  }
   if (g.main != n) {
     const VerbForm form = t_[g.main].form;
     if (form == VerbForm::participle && g.have != n) g.past = true;
@@ -880,6 +889,14 @@ void Generator::findObjects(ClauseRoles& r) {
     objectStart = to + 2;
     const Sense* inf = coreSense(t_[to + 1], sense(to + 1));
     r.objectCase = inf && !inf->note("obj").empty() ? caseNamed(inf->note("obj")) : Case::accusative;
+  }
+  // "stared at the letter": a preposition the verb turns into its object ("bámulta a levelet")
+  if (verbSense && objectStart + 1 < n_ && objectStart == afterVerb &&
+      t_[objectStart].tag == PartOfSpeech::preposition && verbSense->note(t_[objectStart].lower) == "acc" &&
+      startsNounPhrase(objectStart + 1)) {
+    const NounPhrase np = readNounPhrase(objectStart + 1);
+    a.definite = np.pronoun ? np.person == 3 : np.definite;
+    return;
   }
   if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
       t_[objectStart].tag == PartOfSpeech::adverb) {

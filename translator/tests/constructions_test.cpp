@@ -258,6 +258,15 @@ TEST(ConstructionsTest, LongerSentencesOfEMailAndNews) {
             "Több mint kétszáz ember elvesztette az otthonaikat.");
 }
 
+TEST(ConstructionsTest, AFutureWithItsTimeOrAPrefixIsThePresent) {
+  EXPECT_EQ(hungarian("I will call you tomorrow."), "Holnap felhívlak.");
+  EXPECT_EQ(hungarian("The company will hire fifty new workers."), "A cég felvesz ötven új munkást.");
+  // without either, "fog"
+  EXPECT_EQ(hungarian("We will buy a house."), "Venni fogunk egy házat.");
+  // a preposition the verb makes its object makes the verb definite
+  EXPECT_EQ(hungarian("She stared at the letter."), "Bámulta a levelet.");
+}
+
 TEST(ConstructionsTest, AFinishedPastTakesItsPrefix) {
   EXPECT_EQ(hungarian("She read the book."), "Elolvasta a könyvet.");
   EXPECT_EQ(hungarian("We received your order yesterday."), "Tegnap megkaptuk a rendelésedet.");
