@@ -371,7 +371,7 @@ class Generator {
   std::size_t emitOtherPart(std::size_t pos);
   bool emitGoalFirst();
   bool emitBareObjectFirst();
-  bool emitTimeFirst();
+  bool emitTimeFirst(std::size_t from);
   bool emitMannerFirst();
   void emitBeforeVerb();
   std::size_t emitPossession();
@@ -1121,6 +1121,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   }
   pos = std::max(pos, g.be) + 1;
   while (pos < n_ && t_[pos].tag == PartOfSpeech::negation) ++pos;
+  // "A múzeum hétfőnként zárva van": a time with its case before the predicate
+  if (pos < n_ && !existential && !g.negative && !question && t_[pos].tag != PartOfSpeech::preposition)
+    emitTimeFirst(pos + 1);
   if (pos >= n_ || location || existential) return pos;
   pos = emitPredicate(pos);
   // "Büszkék vagyunk a lányunkra": what the predicate adjective governs follows the copula
@@ -1220,9 +1223,8 @@ bool Generator::emitBareObjectFirst() {
 
 // A time with a number or its own case stands before the verb: "fél kilenckor nyit",
 // "1850-ben alapították", "március óta dolgozom", "két éve lakik itt".
-bool Generator::emitTimeFirst() {
-  const VerbGroup& g = roles_.verb;
-  for (std::size_t pos = g.main + 1; pos + 1 < n_; ++pos) {
+bool Generator::emitTimeFirst(std::size_t from) {
+  for (std::size_t pos = from; pos + 1 < n_; ++pos) {
     if (done_[pos]) continue;
     if (roles_.object && pos == roles_.object->begin) pos = roles_.object->end;
     if (pos + 1 >= n_ || t_[pos].tag != PartOfSpeech::preposition || !startsNounPhrase(pos + 1)) continue;
@@ -1277,13 +1279,13 @@ void Generator::emitBeforeVerb() {
   const bool intransitive =
       vs && !roles_.object && !g.passive && !vs->note("intr").empty();  // "nyit", not "kinyit"
   if (vs && !vs->prefix.empty() && !intransitive) {
-    if (g.passive && emitTimeFirst())
+    if (g.passive && emitTimeFirst(g.main + 1))
       splitPrefix_ = true;
-    else if (!g.passive && !emitTimeFirst())
+    else if (!g.passive && !emitTimeFirst(g.main + 1))
       emitMannerFirst();
     return;
   }
-  if (!emitGoalFirst() && !emitBareObjectFirst() && !emitTimeFirst()) emitMannerFirst();
+  if (!emitGoalFirst() && !emitBareObjectFirst() && !emitTimeFirst(g.main + 1)) emitMannerFirst();
 }
 
 std::size_t Generator::emitVerbGroup(std::size_t pos) {

@@ -137,6 +137,7 @@ TEST(ConstructionsTest, HowOftenDeadlinesAndPostpositionsOfSeveralWords) {
   EXPECT_EQ(hungarian("We meet three times a week."), "Hetente háromszor találkozunk.");
   EXPECT_EQ(hungarian("Please reply by Friday."), "Válaszolj péntekig, kérlek.");
   EXPECT_EQ(hungarian("We swim on Mondays."), "Hétfőnként úszunk.");
+  EXPECT_EQ(hungarian("The museum is closed on Mondays."), "A múzeum hétfőnként zárva van.");
   EXPECT_EQ(hungarian("The concert was cancelled because of the rain."),
             "A koncertet lemondták az eső miatt.");
   EXPECT_EQ(hungarian("The car is in front of the house."), "Az autó a ház előtt van.");
