@@ -50,6 +50,36 @@ TEST(LexiconSourceTest, AnEntryWithPrefixesPluralsAndNotes) {
   ASSERT_TRUE(e) << "a fixed Hungarian phrase";
 }
 
+TEST(LexiconSourceTest, TimesPeopleAndCapitalSenses) {
+  auto e = parse("week\tn\thét[hetek,time=n]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].plural, "hetek") << "a flag-like note does not take the plural's place";
+  EXPECT_EQ(e->senses[0].note("time"), "n");
+  e = parse("old\tadj\trégi ; idős[person]");
+  ASSERT_TRUE(e);
+  EXPECT_FALSE(e->senses[0].person);
+  EXPECT_TRUE(e->senses[1].person);
+  e = parse("may\tn\tmájus[cap,time=ban]");
+  ASSERT_TRUE(e);
+  EXPECT_TRUE(e->senses[0].capital);
+  e = parse("city\tn\tváros[városok,attr=városi]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].note("attr"), "városi");
+  e = parse("eye\tn\tszem[szemek,pair]");
+  ASSERT_TRUE(e);
+  EXPECT_TRUE(e->senses[0].pair);
+  EXPECT_EQ(e->senses[0].plural, "szemek");
+  e = parse("read\tv\tolvas[perf=el]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].note("perf"), "el");
+  e = parse("know\tv\ttud ; ismer[person]");
+  ASSERT_TRUE(e);
+  EXPECT_TRUE(e->senses[1].person);
+  EXPECT_FALSE(parse("fast\tadv\tgyorsan[person]")) << "no adverb's sense is for people";
+  EXPECT_FALSE(parse("go\tv\tmegy[pair]")) << "only nouns come in pairs";
+  EXPECT_NE(whyNot("week\tn\thét[time=ben]").find("bad value"), std::string::npos);
+}
+
 TEST(LexiconSourceTest, MalformedEntriesAreRejectedWithAReason) {
   EXPECT_NE(whyNot("house n ház").find("three fields"), std::string::npos);
   EXPECT_NE(whyNot("House\tn\tház").find("English lemma"), std::string::npos);

@@ -73,9 +73,12 @@ TEST(TranslationQualityTest, TheExampleSentencesReadAsHungarian) {
   EXPECT_EQ(target("We will &kvopoint;buy a house."), "Venni fogunk egy házat.");
   EXPECT_EQ(target("The dog is not &kvopoint;in the house."), "A kutya nincs a házban.");
   EXPECT_EQ(target("They have been &kvopoint;waiting for the bus."), "Várnak a buszra.");
-  // a place name is a definite object; a question's subject after the copula agrees
-  EXPECT_EQ(target("We will &kvopoint;visit London next year."), "Jövőre meg fogjuk látogatni Londont.");
-  EXPECT_EQ(target("Where are my &kvopoint;shoes?"), "Hol vannak a cipőim?");
+  // a place name is a definite object, and a future with its time is said in the present; a
+  // question's subject after the copula agrees
+  EXPECT_EQ(target("We will &kvopoint;visit London next year."), "Jövőre meglátogatjuk Londont.");
+  EXPECT_EQ(target("Where are my &kvopoint;keys?"), "Hol vannak a kulcsaim?");
+  // one of a pair is said once for both
+  EXPECT_EQ(target("Where are my &kvopoint;shoes?"), "Hol van a cipőm?");
   EXPECT_EQ(target("The teacher &kvopoint;gave the students a book."),
             "A tanár adott a diákoknak egy könyvet.");
   // a bare gerund names an activity, said with the article; a negated auxiliary's verb
@@ -278,13 +281,14 @@ std::vector<CorpusSentence> corpusAt(const char* path) {
   return readDevCorpus(text.str());
 }
 
-// The second development corpus (the constructions the first one lacks) keeps a floor too, and
-// every form the translator writes for it is a word hunspell-hu knows.
-TEST(TranslationQualityTest, TheSecondDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
-  const auto corpus = corpusAt(LEXITON_DEV2_CORPUS);
-  ASSERT_GE(corpus.size(), 60u);
+// The second and third development corpora (the constructions the first one lacks, and
+// everyday text with them) keep a floor too, and every form the translator writes for them is a
+// word hunspell-hu knows.
+void expectFloorInHungarianWords(const char* path, std::size_t minSentences, double floor) {
+  const auto corpus = corpusAt(path);
+  ASSERT_GE(corpus.size(), minSentences) << path;
   const CorpusResult r = scoreCorpus(shipped(), corpus);
-  EXPECT_GE(r.chrf, 60.0);
+  EXPECT_GE(r.chrf, floor) << path;
   const HunspellHu hu;
   std::set<std::string> rejected;
   for (std::size_t i = 0; i < corpus.size(); ++i)
@@ -293,7 +297,16 @@ TEST(TranslationQualityTest, TheSecondDevelopmentCorpusStaysAboveItsFloorInHunga
         rejected.insert(w);
   std::string list;
   for (const std::string& w : rejected) list += " " + w;
-  EXPECT_TRUE(rejected.empty()) << rejected.size() << " forms hunspell-hu does not know:" << list;
+  EXPECT_TRUE(rejected.empty()) << path << ": " << rejected.size()
+                                << " forms hunspell-hu does not know:" << list;
+}
+
+TEST(TranslationQualityTest, TheSecondDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
+  expectFloorInHungarianWords(LEXITON_DEV2_CORPUS, 60, 60.0);
+}
+
+TEST(TranslationQualityTest, TheThirdDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
+  expectFloorInHungarianWords(LEXITON_DEV3_CORPUS, 100, 60.0);
 }
 
 // The held-out corpus is only measured, never tuned on: here it must merely read (at least 150

@@ -42,6 +42,27 @@ constexpr Relative kRelatives[] = {
     {"whom", "aki", "akit", "akik", "akiket"},
 };
 
+// Verbs whose object may be a clause without "that": "I think he is right".
+constexpr std::string_view kThatlessVerbs[] = {"think",  "hope",    "know",     "believe", "say",   "guess",
+                                               "feel",   "wish",    "suppose",  "expect",  "hear",  "realize",
+                                               "notice", "promise", "remember", "forget",  "admit", "mean"};
+
+bool takesThatlessClause(const Token& t) {
+  return t.tag == PartOfSpeech::verb &&
+         std::find(std::begin(kThatlessVerbs), std::end(kThatlessVerbs), t.lemma) != std::end(kThatlessVerbs);
+}
+
+// A subject pronoun that opens a relative clause without a relative word: "the film I saw".
+bool subjectPronoun(const Token& t) {
+  return t.tag == PartOfSpeech::pronoun && (t.lower == "i" || t.lower == "you" || t.lower == "he" ||
+                                            t.lower == "she" || t.lower == "we" || t.lower == "they");
+}
+
+// A noun that a contact relative clause may follow: a common noun, not a name or pronoun.
+bool contactRelativeAfter(const Token& prev, const Token& t) {
+  return prev.tag == PartOfSpeech::noun && !prev.possessor && subjectPronoun(t);
+}
+
 const Subordinator* subordinator(std::string_view w) {
   for (const Subordinator& s : kSubordinators)
     if (s.english == w) return &s;
@@ -112,8 +133,22 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   if (const Relative* r = relative(t.lower); r && (isNounish(prev) || pauseBefore(i))) {
     if (t.lower != "that" || prev.tag != PartOfSpeech::verb) return verbAt(i + 1) || finiteClauseAt(i + 1);
   }
+  // "The book I bought is good": a relative clause without its word
+  // (after a verb, or after the noun phrase that opens the sentence, not "In the morning I ...")
+  if (contactRelativeAfter(prev, t) && finiteClauseAt(i) &&
+      (verbIn(clauseBegin, i) || std::all_of(t_.begin() + std::ptrdiff_t(clauseBegin),
+                                             t_.begin() + std::ptrdiff_t(i), [](const Token& k) {
+                                               return k.tag == PartOfSpeech::determiner ||
+                                                      k.tag == PartOfSpeech::possessive ||
+                                                      k.tag == PartOfSpeech::adjective ||
+                                                      k.tag == PartOfSpeech::noun ||
+                                                      k.tag == PartOfSpeech::number;
+                                             })))
+    return true;
   const bool verbBefore = verbIn(clauseBegin, i);
   if (!verbBefore) return false;
+  // "I think he is right": what is thought, without "that"
+  if (takesThatlessClause(prev) && finiteClauseAt(i)) return true;
   // "..., which is old, is for sale": the main clause goes on after the relative one
   // "The man who lives here is a doctor": a second verb group after the relative one
   if (inRelative && verbAt(i) &&
@@ -128,8 +163,12 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   if (subordinator(t.lower)) return pauseBefore(i) || finiteClauseAt(i + 1);
   // after a comma: a new subject and verb, an "-ing" clause, or an imperative ("If you are
   // hungry, eat something.")
-  return pauseBefore(i) && (finiteClauseAt(i) || (t.tag == PartOfSpeech::verb &&
-                                                  (t.form == VerbForm::ing || t.form == VerbForm::base)));
+  // ("..., please do not hesitate": an imperative after "please" too)
+  return pauseBefore(i) &&
+         (finiteClauseAt(i) ||
+          (t.tag == PartOfSpeech::verb && (t.form == VerbForm::ing || t.form == VerbForm::base)) ||
+          (t.lower == "please" && i + 1 < t_.size() &&
+           (t_[i + 1].tag == PartOfSpeech::verb || isVerbal(t_[i + 1]))));
 }
 
 Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const {
@@ -138,6 +177,19 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   c.end = end;
   if (begin >= end) return c;
   const Token& t = t_[begin];
+  if (!first && contactRelativeAfter(t_[begin - 1], t)) {
+    // the noun before is the clause's object: "amelyet", or "akit" for a person
+    const Token& noun = t_[begin - 1];
+    const bool person = noun.entry && !noun.entry->senses.empty() && noun.entry->senses.front().person;
+    const Relative* r = relative(person ? "who" : "which");
+    c.relative = true;
+    c.link = std::string(noun.plural ? r->objects : r->object);
+    return c;
+  }
+  if (!first && takesThatlessClause(t_[begin - 1]) && !subordinator(t.lower) && !relative(t.lower)) {
+    c.link = "hogy";
+    return c;
+  }
   if (!first) {
     if (const Relative* r = relative(t.lower);
         r && begin > 0 && (t.lower != "that" || t_[begin - 1].tag != PartOfSpeech::verb)) {
@@ -169,7 +221,9 @@ std::vector<Clause> Splitter::run() {
   for (std::size_t i = 1; i < t_.size(); ++i)
     if (startsClause(i, starts.back(), inRelative)) {
       starts.push_back(i);
-      inRelative = relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb);
+      inRelative =
+          (relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb)) ||
+          contactRelativeAfter(t_[i - 1], t_[i]);
     }
   std::vector<Clause> out;
   for (std::size_t k = 0; k < starts.size(); ++k)

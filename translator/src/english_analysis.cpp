@@ -85,6 +85,8 @@ constexpr FunctionWord kFunctionWords[] = {
     {"around", PartOfSpeech::preposition},
     {"against", PartOfSpeech::preposition},
     {"towards", PartOfSpeech::preposition},
+    {"despite", PartOfSpeech::preposition},
+    {"among", PartOfSpeech::preposition},
     {"until", PartOfSpeech::preposition},
     {"till", PartOfSpeech::preposition},
     {"below", PartOfSpeech::preposition},
@@ -195,6 +197,8 @@ std::vector<std::string> stripped(std::string_view w, std::string_view suffix) {
   std::string base(w.substr(0, w.size() - suffix.size()));
   if (base.size() < 2) return out;
   out.push_back(base);
+  // a lost "e", a doubled consonant and "y" only come back before a vowel: "cars" is no "care"
+  if (!isVowel(suffix.front())) return out;
   out.push_back(base + "e");
   if (base.size() >= 3 && base.back() == base[base.size() - 2] && !isVowel(base.back()))
     out.push_back(base.substr(0, base.size() - 1));
@@ -227,12 +231,146 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
   return t;
 }
 
+// The English number words and their values; "hundred" and above multiply what stands before.
+struct NumberWord {
+  std::string_view word;
+  long long value;
+};
+constexpr NumberWord kNumberWords[] = {
+    {"zero", 0},         {"one", 1},      {"two", 2},        {"three", 3},     {"four", 4},
+    {"five", 5},         {"six", 6},      {"seven", 7},      {"eight", 8},     {"nine", 9},
+    {"ten", 10},         {"eleven", 11},  {"twelve", 12},    {"thirteen", 13}, {"fourteen", 14},
+    {"fifteen", 15},     {"sixteen", 16}, {"seventeen", 17}, {"eighteen", 18}, {"nineteen", 19},
+    {"twenty", 20},      {"thirty", 30},  {"forty", 40},     {"fifty", 50},    {"sixty", 60},
+    {"seventy", 70},     {"eighty", 80},  {"ninety", 90},    {"hundred", 100}, {"thousand", 1000},
+    {"million", 1000000}};
+
+// The value of one number word, hyphenated ("twenty-five") or in digits ("1900"); -1 if none.
+long long numberWordValue(std::string_view w) {
+  if (w.empty() || w.size() > 18) return -1;
+  if (std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return std::stoll(std::string(w));
+  if (const std::size_t hyphen = w.find('-'); hyphen != std::string_view::npos) {
+    const long long tens = numberWordValue(w.substr(0, hyphen)), unit = numberWordValue(w.substr(hyphen + 1));
+    return tens >= 20 && tens < 100 && tens % 10 == 0 && unit > 0 && unit < 10 ? tens + unit : -1;
+  }
+  for (const NumberWord& n : kNumberWords)
+    if (n.word == w) return n.value;
+  return -1;
+}
+
+// Number words in a row make one number: "two hundred and fifty" is 250, "a hundred" 100.
+std::vector<Token> joinNumbers(std::vector<Token> toks) {
+  std::vector<Token> out;
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    const bool article = (toks[i].lower == "a" || toks[i].lower == "one") && i + 1 < toks.size() &&
+                         (toks[i + 1].lower == "hundred" || toks[i + 1].lower == "thousand");
+    if (toks[i].tag != PartOfSpeech::number && !article) {
+      out.push_back(std::move(toks[i]));
+      continue;
+    }
+    long long total = 0, group = article ? 1 : 0;
+    std::size_t k = article ? i + 1 : i;
+    bool any = false;
+    for (; k < toks.size(); ++k) {
+      const long long v = numberWordValue(toks[k].lower);
+      if (v < 0 && toks[k].lower == "and" && any && k + 1 < toks.size() &&
+          numberWordValue(toks[k + 1].lower) > 0 && numberWordValue(toks[k + 1].lower) < 100)
+        continue;  // "two hundred and fifty"
+      if (v < 0 || toks[k].tag != PartOfSpeech::number) break;
+      const bool digits = toks[k].lower[0] >= '0' && toks[k].lower[0] <= '9';
+      if (digits && any) break;
+      any = true;
+      if (v >= 1000)
+        total += (group ? group : 1) * v, group = 0;
+      else if (v == 100)
+        group = (group ? group : 1) * 100;
+      else
+        group += v;
+      if (digits) {
+        ++k;
+        break;
+      }
+    }
+    if (!any) {
+      out.push_back(std::move(toks[i]));
+      continue;
+    }
+    Token t = std::move(toks[i]);
+    t.tag = PartOfSpeech::number;
+    t.value = total + group;
+    const Token& last = toks[k - 1];
+    t.words = last.word + last.words - t.word;
+    for (std::size_t m = i + 1; m < k; ++m)
+      t.lower += " " + toks[m].lower, t.written += " " + toks[m].written;
+    t.lemma = t.lower;
+    out.push_back(std::move(t));
+    i = k - 1;
+  }
+  return out;
+}
+
+// The noun entry of a word that has a sense of its own when written with a capital ("May",
+// "March"), if any.
+const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_view lower) {
+  const lexicon::Entry* e = core.find(lower, PartOfSpeech::noun);
+  if (!e) return nullptr;
+  for (const lexicon::Sense& s : e->senses)
+    if (s.capital) return e;
+  return nullptr;
+}
+
+// Prepositions of several words, each one Hungarian postposition: "because of the rain": "az eső
+// miatt".
+constexpr std::string_view kPhrasePrepositions[] = {"because of", "due to",       "instead of", "in front of",
+                                                    "next to",    "according to", "in spite of"};
+// ... and the one pronoun of two words
+constexpr std::string_view kEachOther = "each other";
+
+// The words from `i` if they are `phrase`, as one token.
+std::optional<Token> phraseAt(const std::vector<std::string>& words, std::size_t i, std::string_view phrase) {
+  std::string joined;
+  std::size_t k = i;
+  while (k < words.size() && joined.size() < phrase.size()) {
+    if (!joined.empty()) joined += ' ';
+    joined += lowerAscii(words[k++]);
+  }
+  if (joined != phrase) return std::nullopt;
+  Token t;
+  t.lower = t.lemma = t.written = std::string(phrase);
+  t.word = i;
+  t.words = k - i;
+  return t;
+}
+
+// The function word of several words that starts at word `i`, as one token.
+std::optional<Token> phraseFunctionWordAt(const std::vector<std::string>& words, std::size_t i) {
+  for (std::string_view phrase : kPhrasePrepositions) {
+    if (std::optional<Token> t = phraseAt(words, i, phrase)) {
+      t->tag = PartOfSpeech::preposition;
+      return t;
+    }
+  }
+  if (std::optional<Token> t = phraseAt(words, i, kEachOther)) {
+    t->tag = PartOfSpeech::pronoun;  // "ismerjük egymást"
+    t->plural = true;
+    return t;
+  }
+  return std::nullopt;
+}
+
 // Contractions split, function words tagged from the table, numbers, set phrases joined; every
 // other word stays PartOfSpeech::other until its reading is chosen.
-std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<std::string>& words) {
+std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<std::string>& words,
+                            bool titleCase) {
   std::vector<Token> toks;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string lower = lowerAscii(words[i]);
+    if (std::optional<Token> prep = phraseFunctionWordAt(words, i)) {
+      i += prep->words - 1;
+      toks.push_back(std::move(*prep));
+      continue;
+    }
     if (std::optional<Token> phrase = setPhraseAt(core, words, i, lower)) {
       i += phrase->words - 1;
       toks.push_back(std::move(*phrase));
@@ -242,24 +380,33 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
     for (const Contraction& k : kContractions)
       if (k.form == lower) c = &k;
     std::vector<std::string> parts;
-    const bool possessor = !c && endsWith(lower, "'s") && !functionWord(lower);
+    // "Anna's", and a plural's bare apostrophe: "my parents'"
+    const bool pluralPossessor = !c && lower.size() > 2 && endsWith(lower, "s'");
+    const bool possessor = !c && ((endsWith(lower, "'s") && !functionWord(lower)) || pluralPossessor);
+    const std::size_t mark = pluralPossessor ? 1 : 2;
     if (c)
       parts = {std::string(c->first), std::string(c->second)};
     else if (possessor)
-      parts = {lower.substr(0, lower.size() - 2)};
+      parts = {lower.substr(0, lower.size() - mark)};
     else
       parts = {lower};
     for (const std::string& p : parts) {
       Token t;
       t.lower = t.lemma = p;
       t.word = i;
-      t.written = c ? p : possessor ? words[i].substr(0, words[i].size() - 2) : words[i];
+      t.written = c ? p : possessor ? words[i].substr(0, words[i].size() - mark) : words[i];
       t.possessor = possessor;
-      if (const FunctionWord* f = functionWord(p)) {
+      t.capitalised =
+          i > 0 && !c && !titleCase && !words[i].empty() && words[i][0] >= 'A' && words[i][0] <= 'Z';
+      if (const lexicon::Entry* month = t.capitalised ? capitalNoun(core, p) : nullptr) {
+        t.tag = PartOfSpeech::noun;  // "in May": the month, not the modal
+        t.entry = month;
+      } else if (const FunctionWord* f = functionWord(p)) {
         t.tag = f->tag;
         t.person = f->person;
         t.plural = f->plural;
-      } else if ((!p.empty() && p[0] >= '0' && p[0] <= '9') || core.find(p, PartOfSpeech::number)) {
+      } else if ((!p.empty() && p[0] >= '0' && p[0] <= '9') || core.find(p, PartOfSpeech::number) ||
+                 numberWordValue(p) >= 0) {
         t.tag = PartOfSpeech::number;
       }
       if (p == "there" || p == "here" || p == "please" || p == "let's") t.tag = PartOfSpeech::other;
@@ -356,13 +503,31 @@ void ReadingChooser::choose(std::size_t i) {
     return;
   }
   if (t.lower == "there" || t.lower == "here" || t.lower == "please" || t.lower == "let's") return;
+  // "today", "yesterday": adverbs but after a determiner or an owner ("today's news" is one)
+  if ((t.lower == "today" || t.lower == "yesterday" || t.lower == "tomorrow" || t.lower == "tonight") &&
+      !t.possessor &&
+      !(i > 0 &&
+        (toks_[i - 1].tag == PartOfSpeech::determiner || toks_[i - 1].tag == PartOfSpeech::possessive ||
+         toks_[i - 1].tag == PartOfSpeech::preposition))) {
+    t.tag = PartOfSpeech::adverb;
+    t.entry = core_.find(t.lower, PartOfSpeech::adverb);
+    if (t.entry) return;
+    t.tag = PartOfSpeech::other;
+  }
   // intensifiers are adverbs wherever they stand: "is very kind"
   if (t.lower == "very" || t.lower == "too" || t.lower == "quite" || t.lower == "really") {
     t.tag = PartOfSpeech::adverb;
     return;
   }
-  std::vector<Reading> rs = readingsOf(core_, t);
   const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+  if (t.capitalised && !titleCase_) {
+    if (const lexicon::Entry* e = capitalNoun(core_, t.lower)) {  // "since March": the month
+      t.tag = PartOfSpeech::noun;
+      t.entry = e;
+      return;
+    }
+  }
+  std::vector<Reading> rs = readingsOf(core_, t);
   if (rs.empty()) {
     t.tag = capital && !titleCase_ ? PartOfSpeech::name : PartOfSpeech::noun;
     return;
@@ -370,7 +535,10 @@ void ReadingChooser::choose(std::size_t i) {
   weighByContext(i, rs);
   // a capital inside a sentence is a name, unless the core lexicon knows it ("Friday"); so is a
   // capitalised owner anywhere ("Peter's dog")
-  if (capital && (i > 0 || t.possessor) && !titleCase_ && !core_.find(t.lower, PartOfSpeech::noun)) {
+  const bool knownNoun = std::any_of(rs.begin(), rs.end(), [&](const Reading& r) {
+    return r.tag == PartOfSpeech::noun && core_.find(r.lemma, PartOfSpeech::noun);
+  });  // "on Mondays" too
+  if (capital && (i > 0 || t.possessor) && !titleCase_ && !knownNoun) {
     t.tag = PartOfSpeech::name;
     return;
   }
@@ -389,6 +557,20 @@ void ReadingChooser::choose(std::size_t i) {
       (toks_[i - 1].lower == "more" || toks_[i - 1].lower == "most")) {
     t.degree = toks_[i - 1].lower == "more" ? 1 : 2;
     toks_[i - 1].tag = PartOfSpeech::particle;
+  }
+  // "She read the book", "He put it there": after a singular subject the bare form is the past
+  if (t.tag == PartOfSpeech::verb && t.form == VerbForm::base && i > 0) {
+    const Token& subject = toks_[i - 1];
+    const bool singular =
+        (subject.tag == PartOfSpeech::pronoun && subject.person == 3 && !subject.plural &&
+         subject.lower != "you") ||
+        ((subject.tag == PartOfSpeech::noun || subject.tag == PartOfSpeech::name) && !subject.plural);
+    // the verbs whose past is their base form
+    static constexpr std::string_view kSameFormPast[] = {"put",  "set",  "cut",  "hit",    "let",  "read",
+                                                         "cost", "hurt", "shut", "spread", "quit", "bet"};
+    if (singular &&
+        std::find(std::begin(kSameFormPast), std::end(kSameFormPast), t.lemma) != std::end(kSameFormPast))
+      t.form = VerbForm::past;
   }
   if (t.tag == PartOfSpeech::verb) {
     verbSeen_ = true;
@@ -439,7 +621,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   const bool startsClause = i == 0 || prevLower == "please" ||
                             (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") ||
                             prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns);
-  if (prevLower == "while" && t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0) {
+  if (prevTag == PartOfSpeech::verb && t.lower == "home") {
+    bonus(PartOfSpeech::adverb, std::nullopt, 300);  // "came home": where to, "haza"
+  } else if (prevLower == "while" && t.lower.size() > 4 &&
+             t.lower.compare(t.lower.size() - 3, 3, "ing") == 0) {
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
   } else if (prevLower == "more" || prevLower == "most") {
     bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "more interesting": a degree
@@ -454,11 +639,18 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::noun, std::nullopt, 100);
   } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
              prevTag == PartOfSpeech::number || prevTag == PartOfSpeech::adjective ||
-             prevTag == PartOfSpeech::preposition) {
+             prevTag == PartOfSpeech::preposition || (prev && prev->possessor)) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
     if (nextNounish) bonus(PartOfSpeech::adjective, std::nullopt, 120);
-    if (prevTag == PartOfSpeech::preposition && prevLower == "to")
+    if (prevTag == PartOfSpeech::preposition && prevLower == "to") {
       bonus(PartOfSpeech::verb, VerbForm::base, 60);
+      // "to contact me", "to book the tickets": an object follows a verb
+      const Token* next = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
+      if (next && (next->tag == PartOfSpeech::determiner || next->tag == PartOfSpeech::possessive ||
+                   (next->tag == PartOfSpeech::pronoun && next->lower != "i" && next->lower != "we" &&
+                    next->lower != "he" && next->lower != "she" && next->lower != "they")))
+        bonus(PartOfSpeech::verb, VerbForm::base, 100);
+    }
     // "have to go", "would like to order", "is going to rain": an infinitive
     if (prevLower == "to" && i >= 2 && takesInfinitive(toks[i - 2]))
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
@@ -527,13 +719,25 @@ void markInfinitives(std::vector<Token>& toks) {
       toks[i].tag = PartOfSpeech::infinitiveTo;
 }
 
+// Whether the words from `k` say when: a time noun ("May", "the morning") or a year.
+bool timeStartsAt(const lexicon::CoreLexicon& core, const std::vector<Token>& toks, std::size_t k) {
+  if (k < toks.size() && toks[k].lower == "the") ++k;
+  if (k >= toks.size()) return false;
+  const Token& t = toks[k];
+  if (t.tag == PartOfSpeech::number) return t.lower.size() == 4 && t.lower[0] >= '1' && t.lower[0] <= '2';
+  const lexicon::Entry* e =
+      t.tag == PartOfSpeech::noun ? (t.entry ? t.entry : core.find(t.lemma, t.tag)) : nullptr;
+  return e && e->pos == PartOfSpeech::noun && !e->senses.empty() && !e->senses.front().note("time").empty();
+}
+
 // A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
 // become one token.
 std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
   std::vector<Token> out;
   for (std::size_t i = 0; i < toks.size(); ++i) {
     Token t = std::move(toks[i]);
-    if (t.tag == PartOfSpeech::verb && i + 1 < toks.size()) {
+    // "come in May": the preposition says when, and makes no phrasal verb
+    if (t.tag == PartOfSpeech::verb && i + 1 < toks.size() && !timeStartsAt(core, toks, i + 2)) {
       const lexicon::Entry* phrasal = core.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb);
       if (phrasal) {
         t.entry = phrasal;
@@ -546,12 +750,157 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
   return out;
 }
 
+// A noun that names a unit of time and says when with a case of its own ("week": "héten").
+bool isTimeNoun(const Token& t) {
+  if (t.tag != PartOfSpeech::noun || t.possessor) return false;
+  const lexicon::Entry* e = t.entry;
+  return e && e->pos == PartOfSpeech::noun && !e->senses.empty() && !e->senses.front().note("time").empty();
+}
+bool isDayPart(std::string_view lemma) {
+  return lemma == "morning" || lemma == "afternoon" || lemma == "evening" || lemma == "night";
+}
+bool isDayName(std::string_view lemma) {
+  static constexpr std::string_view kDays[] = {"monday", "tuesday",  "wednesday", "thursday",
+                                               "friday", "saturday", "sunday"};
+  return std::find(std::begin(kDays), std::end(kDays), lemma) != std::end(kDays);
+}
+
+// Times said without a preposition become one token: "last spring", "this morning", "next
+// week", "every summer", "yesterday evening", "the next day", "(on) Tuesday evening", with
+// "early" or "late" before them ("early this morning").
+std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
+  using Deixis = TimePhrase::Deixis;
+  for (Token& t : toks)
+    if (t.tag == PartOfSpeech::noun && !t.entry) t.entry = core.find(t.lemma, PartOfSpeech::noun);
+  std::vector<Token> out;
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    // "twice a day", "three times a week": how often, "naponta kétszer"
+    if (const int times = toks[i].lower == "once"    ? 1
+                          : toks[i].lower == "twice" ? 2
+                          : i + 1 < toks.size() && toks[i + 1].lemma == "time" && toks[i + 1].plural &&
+                                  toks[i].value > 2 && toks[i].value <= 10
+                              ? int(toks[i].value)
+                              : 0) {
+      const std::size_t per = i + (times > 2 ? 2 : 1);
+      if (per + 1 < toks.size() &&
+          (toks[per].lower == "a" || toks[per].lower == "per" || toks[per].lower == "an") &&
+          isTimeNoun(toks[per + 1]) && !toks[per + 1].plural) {
+        Token t = toks[i];
+        t.tag = PartOfSpeech::adverb;
+        t.entry = nullptr;
+        t.time = TimePhrase{};
+        t.time->deixis = Deixis::perUnit;
+        t.time->unit = toks[per + 1].entry;
+        t.time->times = times;
+        t.words = toks[per + 1].word + toks[per + 1].words - t.word;
+        for (std::size_t m = i + 1; m <= per + 1; ++m) t.lower += " " + toks[m].lower;
+        t.lemma = t.lower;
+        out.push_back(std::move(t));
+        i = per + 1;
+        continue;
+      }
+    }
+    std::size_t k = i;
+    TimePhrase time;
+    if (toks[k].lower == "early" || toks[k].lower == "late") {
+      (toks[k].lower == "early" ? time.early : time.late) = true;
+      ++k;
+    }
+    if (k + 1 < toks.size() && toks[k].lower == "on" && isDayName(toks[k + 1].lemma))
+      ++k;  // "on Tuesday evening"
+    std::optional<Deixis> deixis;
+    const std::string_view w = k < toks.size() ? std::string_view(toks[k].lower) : std::string_view();
+    // (the tokens before i are in `out` already)
+    const bool afterThe = k == i ? !out.empty() && out.back().lower == "the" : toks[k - 1].lower == "the";
+    if (w == "this" || w == "tonight")
+      deixis = Deixis::thisOne;
+    else if ((w == "last" || w == "next" || w == "every") && !afterThe)
+      deixis = w == "last" ? Deixis::last : w == "next" ? Deixis::next : Deixis::every;
+    else if ((w == "next" || w == "following") && afterThe && k == i && !out.empty())
+      deixis = Deixis::following;
+    else if (w == "yesterday" || w == "today" || w == "tomorrow")
+      deixis = w == "yesterday" ? Deixis::yesterday : w == "today" ? Deixis::today : Deixis::tomorrow;
+    else if (k < toks.size() && isDayName(toks[k].lemma) && isTimeNoun(toks[k]))
+      deixis = Deixis::day;
+    // "This winter was cold": a time before its verb is the subject
+    const bool subject = k + 2 < toks.size() && i == 0 &&
+                         (toks[k + 2].tag == PartOfSpeech::auxiliary ||
+                          toks[k + 2].tag == PartOfSpeech::modal || toks[k + 2].tag == PartOfSpeech::verb);
+    if (!deixis || subject || k + 1 >= toks.size() || !isTimeNoun(toks[k + 1]) || toks[k + 1].plural) {
+      out.push_back(std::move(toks[i]));
+      continue;
+    }
+    const Token& unit = toks[k + 1];
+    const bool anyUnit = *deixis == Deixis::thisOne || *deixis == Deixis::last || *deixis == Deixis::next ||
+                         *deixis == Deixis::every || *deixis == Deixis::following;
+    if (!anyUnit && !isDayPart(unit.lemma)) {
+      out.push_back(std::move(toks[i]));
+      continue;
+    }
+    time.deixis = *deixis;
+    time.unit = unit.entry;
+    if (*deixis == Deixis::day) time.day = toks[k].entry;
+    Token t = toks[i];
+    std::string words;
+    for (std::size_t m = i; m <= k + 1; ++m) words += (m > i ? " " : "") + toks[m].lower;
+    if (*deixis == Deixis::following) {  // "the next day": "the" too
+      t = std::move(out.back());
+      out.pop_back();
+      words = "the " + words;
+    }
+    t.tag = PartOfSpeech::adverb;
+    t.entry = nullptr;
+    t.time = time;
+    t.words = unit.word + unit.words - t.word;
+    t.lower = t.lemma = words;
+    out.push_back(std::move(t));
+    i = k + 1;
+  }
+  return out;
+}
+
+bool namesPerson(const Token& t) {
+  if (t.tag == PartOfSpeech::pronoun) return t.lower != "it";
+  return t.tag == PartOfSpeech::noun && t.entry && t.entry->pos == PartOfSpeech::noun &&
+         !t.entry->senses.empty() && t.entry->senses.front().person;
+}
+
+// An adjective before a noun that names a person is said of a person: "old man", "old women";
+// a verb whose object is a person takes its sense for people: "know her": "ismeri".
+void markAdjectivesOfPeople(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    if (toks[i].tag == PartOfSpeech::verb) {
+      std::size_t k = i + 1;
+      while (k < toks.size() &&
+             (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
+              toks[k].tag == PartOfSpeech::adjective))
+        ++k;
+      if (k < toks.size() && namesPerson(toks[k])) toks[i].ofPerson = true;
+      continue;
+    }
+    if (toks[i].tag != PartOfSpeech::adjective) continue;
+    // "my sister is older": a predicate said of a person
+    std::size_t b = i;
+    while (b > 0 && (toks[b - 1].lower == "very" || toks[b - 1].lower == "too" || toks[b - 1].lower == "so" ||
+                     toks[b - 1].tag == PartOfSpeech::particle || toks[b - 1].tag == PartOfSpeech::negation))
+      --b;
+    if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && namesPerson(toks[b - 2]))
+      toks[i].ofPerson = true;
+    std::size_t k = i + 1;
+    while (k < toks.size() && toks[k].tag == PartOfSpeech::adjective) ++k;
+    if (k < toks.size() && toks[k].tag == PartOfSpeech::noun && toks[k].entry &&
+        toks[k].entry->pos == PartOfSpeech::noun && !toks[k].entry->senses.empty() &&
+        toks[k].entry->senses.front().person)
+      toks[i].ofPerson = true;
+  }
+}
+
 // A content word's senses: its core lexicon entry, else FreeDict's first short senses.
 void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Token& t) {
   const bool content = t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::verb ||
                        t.tag == PartOfSpeech::adjective || t.tag == PartOfSpeech::adverb;
   if (!t.entry && (content || t.tag == PartOfSpeech::number)) t.entry = core.find(t.lemma, t.tag);
-  if (t.entry || !content) return;
+  if (t.entry || !content || t.time) return;
   DictionaryEntry d;
   const bool found = t.tag == PartOfSpeech::verb ? (dict.findVerb(t.lemma, d) || dict.find(t.lemma, d))
                                                  : dict.find(t.lemma, d);
@@ -565,12 +914,14 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
 }  // namespace
 
 std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase) const {
-  std::vector<Token> toks = tokenize(core_, words);
+  std::vector<Token> toks = joinNumbers(tokenize(core_, words, titleCase));
   objectHer(toks);
   ReadingChooser(core_, toks, titleCase).run();
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
+  toks = joinTimePhrases(core_, std::move(toks));
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
+  markAdjectivesOfPeople(toks);
   return toks;
 }
 

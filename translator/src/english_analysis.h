@@ -4,6 +4,8 @@
 // irregular forms and sense counts (compiled into the same file) and the regular endings.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,28 @@ namespace lexiton::translator {
 using lexicon::PartOfSpeech;
 
 enum class VerbForm { base, third, past, participle, ing };
+
+// A time said without a preposition ("last spring", "this morning", "the next day", "Tuesday
+// evening"): which time the words point at, and the noun that names its unit.
+struct TimePhrase {
+  enum class Deixis : std::uint8_t {
+    thisOne,
+    last,
+    next,
+    every,
+    yesterday,
+    today,
+    tomorrow,
+    following,
+    day,
+    perUnit
+  };
+  Deixis deixis = Deixis::thisOne;
+  const lexicon::Entry* unit = nullptr;  // "spring", "morning", "week"
+  const lexicon::Entry* day = nullptr;   // the day before a part of it: "Tuesday" of "Tuesday evening"
+  bool early = false, late = false;      // "early this morning": "ma kora reggel"
+  int times = 0;                         // how often per unit: "twice a day" is 2
+};
 
 struct Token {
   std::string lower;  // as written, lower case
@@ -32,6 +56,10 @@ struct Token {
   std::string written;                        // as written (a name keeps its capital)
   int degree = 0;                             // an adjective's: 1 comparative ("older"), 2 superlative
   bool possessor = false;                     // written with "'s": "Anna's bag"
+  bool capitalised = false;                   // a capital inside the sentence: "March", "May"
+  bool ofPerson = false;                      // an adjective said of a person: "old man"
+  long long value = -1;                       // a number's value ("two hundred": 200), if known
+  std::optional<TimePhrase> time;             // the words make a time: "last spring"
 };
 
 class EnglishAnalyser {

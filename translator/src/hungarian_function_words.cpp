@@ -28,6 +28,15 @@ constexpr Postposition kPostpositions[] = {
     {"around", "k\xC3\xB6r\xC3\xBCl"},
     {"against", "ellen"},
     {"towards", "fel\xC3\xA9"},
+    {"because of", "miatt"},
+    {"due to", "miatt"},
+    {"instead of", "helyett"},
+    {"in front of", "el\xC5\x91tt"},
+    {"next to", "mellett"},
+    {"according to", "szerint"},
+    {"in spite of", "ellen\xC3\xA9re"},
+    {"despite", "ellen\xC3\xA9re"},
+    {"among", "k\xC3\xB6z\xC3\xB6tt"},
     {"below", "alatt"},
     {"along", "ment\xC3\xA9n"},
     {"beside", "mellett"},
@@ -97,6 +106,7 @@ constexpr PronounForms kPronouns[] = {
     {"hers", "az \xC3\xB6v\xC3\xA9", "az \xC3\xB6v\xC3\xA9t", "az \xC3\xB6v\xC3\xA9nek",
      "az \xC3\xB6v\xC3\xA9vel"},
     {"ours", "a mi\xC3\xA9nk", "a mi\xC3\xA9nket", "a mi\xC3\xA9nknek", "a mi\xC3\xA9nkkel"},
+    {"each other", "egym\xC3\xA1s", "egym\xC3\xA1st", "egym\xC3\xA1snak", "egym\xC3\xA1ssal"},
     {"theirs", "az \xC3\xB6v\xC3\xA9k", "az \xC3\xB6v\xC3\xA9ket", "az \xC3\xB6v\xC3\xA9knek",
      "az \xC3\xB6v\xC3\xA9kkel"},
 };
@@ -113,6 +123,43 @@ std::optional<Case> caseOfPreposition(std::string_view preposition) {
   for (const PrepCase& p : kPrepCases)
     if (p.english == preposition) return p.c;
   return std::nullopt;
+}
+
+std::string numberInWords(long long n, bool beforeNoun) {
+  static constexpr std::string_view kUnits[] = {
+      "",          "egy", "k\xC3\xA9t", "h\xC3\xA1rom", "n\xC3\xA9gy",
+      "\xC3\xB6t", "hat", "h\xC3\xA9t", "nyolc",        "kilenc"};
+  static constexpr std::string_view kTens[] = {"",         "t\xC3\xADz",   "h\xC3\xBAsz", "harminc",
+                                               "negyven",  "\xC3\xB6tven", "hatvan",      "hetven",
+                                               "nyolcvan", "kilencven"};
+  static constexpr std::string_view kTensBefore[] = {"", "tizen", "huszon"};  // "tizenkét", "huszonöt"
+  if (n < 0 || n >= 1000000000) return std::to_string(n);
+  if (n == 0) return "nulla";
+  // below a thousand; `last` when nothing follows, where 2 alone is "kettő"
+  auto group = [&](long long g, bool last) {
+    std::string out;
+    const long long hundreds = g / 100, tens = g % 100 / 10, units = g % 10;
+    if (hundreds > 1) out += kUnits[hundreds];
+    if (hundreds > 0) out += "sz\xC3\xA1z";
+    if (tens > 0) out += units > 0 && tens <= 2 ? kTensBefore[tens] : kTens[tens];
+    if (units == 2 && last && !beforeNoun)
+      out += "kett\xC5\x91";
+    else
+      out += kUnits[units];
+    return out;
+  };
+  std::string out;
+  const long long millions = n / 1000000, thousands = n / 1000 % 1000, rest = n % 1000;
+  if (millions) out += (millions > 1 ? group(millions, false) : std::string("egy")) + "milli\xC3\xB3";
+  if (thousands) {
+    if (!out.empty()) out += "-";
+    out += (thousands > 1 ? group(thousands, false) : std::string()) + "ezer";
+  }
+  if (rest) {
+    if (n > 2000 && !out.empty()) out += "-";  // "kétezer-tíz", but "ezerkilencszáz"
+    out += group(rest, true);
+  }
+  return out;
 }
 
 const Numeral* numeral(std::string_view english) {

@@ -170,7 +170,7 @@ Case caseNamed(std::string_view n) {
 std::string attachCase(std::string_view form, Case c, int harmony) {
   std::u16string w = utf8ToUtf16(form);
   if (form.size() > 4 * kMaxInflectedBytes || !plainText(w)) return std::string(form);
-  const std::size_t space = w.rfind(u' ');
+  const std::size_t space = w.find_last_of(u" -");  // "e-mailhez": the part after a hyphen
   std::u16string head = space == std::u16string::npos ? u"" : w.substr(0, space + 1);
   std::u16string last = space == std::u16string::npos ? w : w.substr(space + 1);
   if (!inflectable(last)) return std::string(form);
@@ -182,7 +182,7 @@ std::string attachCase(std::string_view form, Case c, int harmony) {
 std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case c) {
   std::u16string all = utf8ToUtf16(stem.lemma);
   if (stem.lemma.size() > 4 * kMaxInflectedBytes || !plainText(all)) return stem.lemma;
-  const std::size_t space = all.rfind(u' ');
+  const std::size_t space = all.find_last_of(u" -");
   const std::u16string head = space == std::u16string::npos ? u"" : all.substr(0, space + 1);
   const std::u16string w = space == std::u16string::npos ? all : all.substr(space + 1);
   if (!inflectable(w)) return stem.lemma;
@@ -192,6 +192,10 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
     pl = utf8ToUtf16(pluralOf(utf16ToUtf8(w), WordClass::noun));
   if (pl.size() < 2 || pl.back() != u'k') pl = w + u"ok";
   int given = stem.harmony;
+  // a word the lexicon marks front keeps its plural front too: "e-mailek", not "e-mailok"
+  if (stem.plural.empty() && given == int(Harmony::front) && pl.size() == w.size() + 2 &&
+      (pl[pl.size() - 2] == u'o' || pl[pl.size() - 2] == u'a'))
+    pl[pl.size() - 2] = u'e';
   if (given < 0 && !stem.plural.empty()) {  // the plural's linking vowel tells the harmony ("férfiak")
     const char16_t v = pl[pl.size() - 2];
     if (v == u'a' || v == u'o' || v == kAAcute)

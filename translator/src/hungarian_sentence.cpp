@@ -36,13 +36,51 @@ bool countsItsNoun(const Token& t) {
               "bb";
 }
 
+// A number before its noun: in words as written in words ("kétszáz"), else in digits.
+std::string numberBeforeNoun(const Token& t) {
+  const bool digits = !t.lower.empty() && t.lower[0] >= '0' && t.lower[0] <= '9';
+  if (t.value >= 0 && !digits) return numberInWords(t.value, true);
+  const Numeral* n = numeral(t.lower);
+  return n ? std::string(n->before) : t.written;
+}
+
 std::size_t senseIndex(const Token& t, std::size_t self, std::size_t pointed, std::size_t pointedSense) {
   return self == pointed ? pointedSense : 0;
 }
 
+// Whether a sense suits the token here: a capitalised word takes its capital senses ("March":
+// "március"), an adjective said of a person its senses for people ("old man": "idős"), each
+// only where the entry has such senses, and the others otherwise.
+class SenseFilter {
+ public:
+  explicit SenseFilter(const Token& t) : t_(t) {
+    adjective_ = t.entry->pos == PartOfSpeech::adjective || t.entry->pos == PartOfSpeech::verb;
+    for (const Sense& s : t.entry->senses) {
+      (s.capital ? cap_ : plain_) = true;
+      (s.person ? person_ : thing_) = true;
+    }
+  }
+  bool suits(const Sense& s) const {
+    return (s.capital == t_.capitalised || !(t_.capitalised ? cap_ : plain_)) &&
+           (!adjective_ || s.person == t_.ofPerson || !(t_.ofPerson ? person_ : thing_));
+  }
+
+ private:
+  const Token& t_;
+  bool adjective_ = false, cap_ = false, plain_ = false, person_ = false, thing_ = false;
+};
+
+// The token's sense number `index` among those that suit it (the last one past the end).
 const Sense* coreSense(const Token& t, std::size_t index) {
   if (!t.entry || t.entry->senses.empty()) return nullptr;
-  return &t.entry->senses[std::min(index, t.entry->senses.size() - 1)];
+  const SenseFilter filter(t);
+  const Sense* found = nullptr;
+  for (const Sense& s : t.entry->senses) {
+    if (!filter.suits(s)) continue;
+    found = &s;
+    if (index-- == 0) break;
+  }
+  return found ? found : &t.entry->senses.front();
 }
 
 // The Hungarian word of a content token: the core sense, else FreeDict's, else nothing.
@@ -57,24 +95,164 @@ std::optional<std::string> plainSense(const Token& t, std::size_t index) {
   return word;
 }
 
+NounStem stemOfSense(const Sense& s) {
+  NounStem n;
+  n.lemma = s.word;
+  n.plural = s.plural;
+  n.accusative = std::string(s.note("acc"));
+  n.possessive3 = std::string(s.note("3sg"));
+  n.superessive = std::string(s.note("sup"));
+  n.possessedPlural = std::string(s.note("pp"));
+  n.possessiveStem = std::string(s.note("poss"));
+  if (s.back) n.harmony = int(Harmony::back);
+  if (s.front) n.harmony = int(Harmony::front);
+  return n;
+}
+
 NounStem nounStem(const Token& t, std::size_t index) {
   NounStem n;
   if (const Sense* s = coreSense(t, index)) {
-    n.lemma = s->word;
-    n.plural = s->plural;
-    n.accusative = std::string(s->note("acc"));
-    n.possessive3 = std::string(s->note("3sg"));
-    n.superessive = std::string(s->note("sup"));
-    n.possessedPlural = std::string(s->note("pp"));
-    n.possessiveStem = std::string(s->note("poss"));
-    if (s->back) n.harmony = int(Harmony::back);
-    if (s->front) n.harmony = int(Harmony::front);
+    n = stemOfSense(*s);
   } else if (auto p = plainSense(t, index)) {
     n.lemma = *p;
   } else {
     n.lemma = t.written;
   }
   return n;
+}
+
+// A time noun in the case that says "then": "héten", "tavasszal", "reggel".
+std::string timeCaseOf(const Sense& unit) {
+  const Case c = caseNamed(unit.note("time"));
+  return c == Case::nominative ? unit.word : inflectNoun(stemOfSense(unit), false, {}, c);
+}
+
+// The Hungarian words of a time said without a preposition: "tavaly tavasszal", "jövő héten",
+// "ma kora reggel", "minden nyáron", "másnap reggel", "kedd este".
+std::vector<std::string> timeWords(const TimePhrase& tp) {
+  using Deixis = TimePhrase::Deixis;
+  const Sense& unit = tp.unit->senses.front();
+  const std::string& lemma = tp.unit->lemma;
+  const bool year = lemma == "year", day = lemma == "day";
+  const bool dayPart = lemma == "morning" || lemma == "afternoon" || lemma == "evening" || lemma == "night";
+  const bool season =
+      lemma == "spring" || lemma == "summer" || lemma == "autumn" || lemma == "fall" || lemma == "winter";
+  std::vector<std::string> w;
+  // "ma kora reggel", "tegnap késő este": the part of a day, early or late
+  auto partOfDay = [&](std::string_view which) {
+    w.emplace_back(which);
+    if (tp.early) w.emplace_back("kora");
+    if (tp.late) w.emplace_back("k\xC3\xA9s\xC5\x91");
+    w.push_back(unit.word);
+  };
+  const std::string when = timeCaseOf(unit);
+  switch (tp.deixis) {
+    case Deixis::thisOne:
+      if (year)
+        w.emplace_back("id\xC3\xA9n");
+      else if (dayPart)
+        partOfDay("ma");
+      else if (season)
+        w.emplace_back("id\xC3\xA9n"), w.push_back(when);
+      else
+        w.push_back(demonstrative(true, false, caseNamed(unit.note("time")))), w.emplace_back("a"),
+            w.push_back(when);
+      break;
+    case Deixis::last:
+      if (year)
+        w.emplace_back("tavaly");
+      else if (season)
+        w.emplace_back("tavaly"), w.push_back(when);
+      else if (dayPart)
+        partOfDay("tegnap");
+      else
+        w.emplace_back("m\xC3\xBAlt"), w.push_back(when);
+      break;
+    case Deixis::next:
+    case Deixis::following:
+      if (day)
+        w.emplace_back("m\xC3\xA1snap");
+      else if (dayPart)
+        partOfDay("m\xC3\xA1snap");
+      else if (tp.deixis == Deixis::following)
+        w.emplace_back("a"), w.emplace_back("k\xC3\xB6vetkez\xC5\x91"), w.push_back(when);
+      else if (year)
+        w.emplace_back("j\xC3\xB6v\xC5\x91re");
+      else
+        w.emplace_back("j\xC3\xB6v\xC5\x91"), w.push_back(when);
+      break;
+    case Deixis::every:
+      w.emplace_back("minden"), w.push_back(when);
+      break;
+    case Deixis::yesterday:
+      partOfDay("tegnap");
+      break;
+    case Deixis::today:
+      partOfDay("ma");
+      break;
+    case Deixis::tomorrow:
+      partOfDay("holnap");
+      break;
+    case Deixis::day:
+      partOfDay(tp.day && !tp.day->senses.empty() ? std::string_view(tp.day->senses.front().word) : "");
+      break;
+    case Deixis::perUnit: {
+      static constexpr std::pair<std::string_view, std::string_view> kPer[] = {
+          {"day", "naponta"},
+          {"week", "hetente"},
+          {"month", "havonta"},
+          {"year", "\xC3\xA9vente"},
+          {"hour", "\xC3\xB3r\xC3\xA1nk\xC3\xA9nt"}};
+      static constexpr std::string_view kTimes[] = {"",
+                                                    "egyszer",
+                                                    "k\xC3\xA9tszer",
+                                                    "h\xC3\xA1romszor",
+                                                    "n\xC3\xA9gyszer",
+                                                    "\xC3\xB6tsz\xC3\xB6r",
+                                                    "hatszor",
+                                                    "h\xC3\xA9tszer",
+                                                    "nyolcszor",
+                                                    "kilencszer",
+                                                    "t\xC3\xADzszer"};
+      for (const auto& [english, hungarian] : kPer)
+        if (english == lemma) w.emplace_back(hungarian);
+      if (w.empty()) w.emplace_back("minden"), w.push_back(when);  // "once a season": "minden tavasszal"
+      w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
+      break;
+    }
+  }
+  if (!w.empty() && w.front().empty()) w.erase(w.begin());
+  return w;
+}
+
+// A postposition after a personal pronoun takes its ending: "mögötte", "nélkülem", "utánunk";
+// nothing for those whose forms the rules do not make ("felé", "körül").
+std::optional<std::string> personalPostposition(std::string_view post, int person, bool plural) {
+  static constexpr std::string_view kBack[] = {"alatt", "ut\xC3\xA1n", "miatt"};
+  static constexpr std::string_view kFront[] = {"m\xC3\xB6g\xC3\xB6tt",
+                                                "f\xC3\xB6l\xC3\xB6tt",
+                                                "k\xC3\xB6z\xC3\xB6tt",
+                                                "el\xC5\x91tt",
+                                                "mellett",
+                                                "helyett",
+                                                "n\xC3\xA9lk\xC3\xBCl",
+                                                "szerint",
+                                                "ellen"};
+  const bool back = listed(kBack, post);
+  if (!back && !listed(kFront, post)) return std::nullopt;
+  static constexpr std::string_view kBackEndings[] = {"am", "ad", "a", "unk", "atok", "uk"};
+  static constexpr std::string_view kFrontEndings[] = {"em", "ed", "e", "\xC3\xBCnk", "etek", "\xC3\xBCk"};
+  const int k = std::clamp(person, 1, 3) - 1 + (plural ? 3 : 0);
+  return std::string(post) + std::string(back ? kBackEndings[k] : kFrontEndings[k]);
+}
+
+// "someone", "everything", "nobody": a pronoun the lexicon lists as a noun, never generic.
+bool isIndefinitePronoun(const Token& t) {
+  const std::string_view w = t.lemma;
+  const bool quantifier =
+      w.starts_with("some") || w.starts_with("any") || w.starts_with("every") || w.starts_with("no");
+  return t.tag == PartOfSpeech::noun && quantifier &&
+         (w.ends_with("one") || w.ends_with("body") || w.ends_with("thing"));
 }
 
 bool isBe(const Token& t) {
@@ -93,7 +271,8 @@ struct NounPhrase {
   std::size_t begin = 0, end = 0;  // tokens [begin, end)
   std::size_t head = 0;
   bool definite = false, plural = false, pronoun = false, name = false;
-  bool possessed = false;  // the head has an owner before it ("Anna táskája")
+  bool possessed = false;   // the head has an owner before it ("Anna táskája")
+  std::size_t ofOwner = 0;  // where the owner after "of" begins ("the price of petrol"), or 0
   int person = 3;
 };
 
@@ -120,6 +299,7 @@ struct ClauseRoles {
   bool existential = false;         // "there is"
   bool copulaLocation = false;      // "is in the garden": the copula stays
   bool dropSubject = false;         // a pronoun subject the verb's ending says already
+  bool weather = false;             // "It is cold": "Hideg van", the copula stays
   Agreement agreement;
   Case objectCase = Case::accusative;
   const Sense* verbSense = nullptr;
@@ -179,7 +359,21 @@ class Generator {
   void emitLeadingAdverbs();
   std::size_t emitPart(std::size_t pos);
   std::size_t emitVerbGroup(std::size_t pos);
-  void emitGoalFirst();
+  struct Modifier {
+    std::string word;
+    bool attributive = false;  // said as an adjective, not joined
+  };
+  std::optional<Modifier> compoundModifier(std::size_t k, const NounPhrase& np) const;
+  bool passiveReceiver(const ClauseRoles& r) const;
+  bool subjectFollowsVerb() const;
+  bool finishedPast() const;
+  std::size_t emitSubject();
+  std::size_t emitOtherPart(std::size_t pos);
+  bool emitGoalFirst();
+  bool emitBareObjectFirst();
+  bool emitTimeFirst(std::size_t from);
+  bool emitMannerFirst();
+  void emitBeforeVerb();
   std::size_t emitPossession();
   std::size_t emitCopula(std::size_t pos);
   std::size_t emitPredicate(std::size_t pos);
@@ -205,6 +399,9 @@ class Generator {
   const ClauseContext before_;
   std::vector<HungarianWord> out_;
   bool emitGenericArticle_ = false;  // "I like coffee": "Szeretem a kávét"
+  bool splitPrefix_ = false;         // a complement before the verb: its prefix follows it
+  bool subjectAfterVerb_ = false;    // a leading time: "Este elállt az eső"
+  bool perfective_ = false;          // a finished past: the verb's perf= prefix
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
@@ -267,13 +464,42 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   np.name = t_[head].tag == PartOfSpeech::name || (headSense && headSense->name);  // "London" is definite
   np.definite = np.definite || np.name || np.possessed;
   np.plural = t_[head].plural;
+  // "a lot of tourists visited": "sok turista"; "all the students were": "minden diák volt"
   for (std::size_t m = np.begin; m < head; ++m)
-    if (countsItsNoun(t_[m])) np.plural = false;  // "a lot of tourists visited": "sok turista"
+    if (countsItsNoun(t_[m]) || (t_[m].tag == PartOfSpeech::determiner &&
+                                 (t_[m].lower == "all" || t_[m].lower == "every" || t_[m].lower == "each" ||
+                                  t_[m].lower == "many" || t_[m].lower == "several")))
+      np.plural = false;
+  // "the price of petrol": "a benzin ára", the owner first and the head possessed by it
+  if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && t_[k].lower == "of" &&
+      startsNounPhrase(k + 1) && t_[k + 1].tag != PartOfSpeech::pronoun && !countsItsNoun(t_[k + 1]) &&
+      std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head),
+                  [](const Token& t) { return t.tag == PartOfSpeech::adjective || t.lower == "the"; })) {
+    const Sense* hs = coreSense(t_[head], sense(head));
+    if (hs && hs->note("of").empty() && !hs->name) {
+      np.ofOwner = k + 1;
+      np.end = readNounPhrase(k + 1).end;
+      np.possessed = np.definite = true;
+    }
+  }
+  // "my feet are cold": "a lábam hideg", one word for the pair
+  const Sense* pairSense = coreSense(t_[head], sense(head));
+  if (pairSense && pairSense->pair &&
+      (np.possessed || std::any_of(t_.begin() + long(np.begin), t_.begin() + long(head),
+                                   [](const Token& t) { return t.tag == PartOfSpeech::possessive; })))
+    np.plural = false;
   return np;
 }
 
 void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& post,
                                std::optional<int> possessorPerson, bool possessorPlural) {
+  if (np.pronoun && !post.empty()) {
+    // "behind her": "mögötte", the postposition with the person's ending
+    if (auto personal = personalPostposition(post, t_[np.head].person, t_[np.head].plural)) {
+      emit(*personal, np.head);
+      return;
+    }
+  }
   if (np.pronoun) {
     const PronounForms* p = pronoun(t_[np.head].lower);
     std::string_view form = p ? (c == Case::accusative     ? p->acc
@@ -292,13 +518,26 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   }
   Possessor owner;
   bool countable = true, plural = np.plural;
-  for (std::size_t k = np.begin; k < np.end; ++k) {
+  std::string compound;  // a noun before the head that makes one word with it
+  // "the price of petrol": the owner first, in the nominative, and the head without its article
+  const std::size_t own = np.ofOwner ? np.ofOwner - 1 : np.end;
+  if (np.ofOwner) {
+    const NounPhrase owner = readNounPhrase(np.ofOwner);
+    const Token& first = t_[owner.begin];
+    if (!owner.name && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
+      emit("a", owner.begin);  // "the price of petrol": "a benzin ára"
+    emitNounPhrase(owner, Case::nominative);
+  }
+  for (std::size_t k = np.begin; k < own; ++k) {
     const Token& tk = t_[k];
+    if (np.ofOwner && tk.lower == "the") continue;
     if (tk.tag == PartOfSpeech::possessive) {
       owner = {tk.person, tk.plural};
       emit("a", k);
     } else if (tk.tag == PartOfSpeech::determiner) {
       const std::string& d = tk.lower;
+      if (d == "the" && k > np.begin && t_[k - 1].lower == "all")
+        continue;  // "all the questions": "minden kérdés"
       if (d == "the")
         emit("a", k);
       else if (d == "a" || d == "an")
@@ -306,7 +545,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       else if (d == "this" || d == "these" || d == "that" || d == "those") {
         // the demonstrative takes the noun's case ("ebben a házban"); alone it is the noun
         emit(demonstrative(d == "this" || d == "these", d == "these" || d == "those", c), k);
-        if (k + 1 < np.end) emit("a", k);
+        if (k + 1 < own) emit("a", k);
       } else if (d == "every" || d == "each" || d == "all")
         emit("minden", k), countable = false;
       else if (d == "several" || (d == "some" && np.plural))
@@ -326,8 +565,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       else if (d == "no")
         emit("semmi", k);
     } else if (tk.tag == PartOfSpeech::number) {
-      const Numeral* n = numeral(tk.lower);
-      emit(n ? std::string(n->before) : tk.written, k);
+      emit(numberBeforeNoun(tk), k);
       countable = false;
     } else if (tk.tag == PartOfSpeech::preposition) {
       continue;
@@ -338,6 +576,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       else if (tk.possessor && tk.tag == PartOfSpeech::noun && owner.person &&
                (tk.entry || !tk.dictionarySenses.empty()))
         emit(inflectNoun(nounStem(tk, sense(k)), tk.plural, owner, Case::nominative), k);  // "a húgom autója"
+      else if (const auto modifier = compoundModifier(k, np); modifier && modifier->attributive)
+        emit(modifier->word, k);  // "születésnapi buli"
+      else if (modifier)
+        compound = modifier->word;  // "buszállomás", "focimeccs": written as one word
       else if (auto s = plainSense(tk, sense(k)))
         emit(*s, k);
       else
@@ -345,13 +587,13 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     }
   }
   // "sok turista", "néhány ember": a counted noun stays singular
-  for (std::size_t k = np.begin; k < np.end; ++k)
+  for (std::size_t k = np.begin; k < own; ++k)
     if (k != np.head && countsItsNoun(t_[k])) countable = false;
   if (!countable) plural = false;
   if (np.possessed) owner = {3, false};
   if (possessorPerson) owner = {*possessorPerson, possessorPlural};
   const Token& h = t_[np.head];
-  if (np.head >= np.begin && np.head < np.end &&
+  if (np.head >= np.begin && np.head < own &&
       (h.tag == PartOfSpeech::noun || h.tag == PartOfSpeech::name || h.tag == PartOfSpeech::adjective)) {
     if (h.tag == PartOfSpeech::name) {
       const bool known = h.entry != nullptr;
@@ -359,7 +601,12 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       emit(c == Case::nominative ? base : attachCase(base, c), np.head, known);
     } else if (h.tag == PartOfSpeech::adjective) {
       auto s = plainSense(h, sense(np.head));
-      emit(s ? attachCase(*s, c) : h.written, np.head, bool(s));
+      std::string form = s ? attachCase(*s, c) : h.written;
+      // an adjective said as a noun takes "-et" where a noun might take "-öt": "zöldet"
+      if (s && c == Case::accusative && form.size() > s->size() && form.ends_with("\xC3\xB6t") &&
+          !s->ends_with("\xC3\xB6"))
+        form = form.substr(0, form.size() - 3) + "et";
+      emit(form, np.head, bool(s));
     } else {
       const bool known = h.entry || !h.dictionarySenses.empty();
       const Sense* hs = coreSense(h, sense(np.head));
@@ -369,10 +616,28 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       else if (capital)
         emit(capitalized(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
       else
-        emit(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c), np.head);
+        emit(compound + inflectNoun(nounStem(h, sense(np.head)), plural, owner, c), np.head);
     }
   }
   if (!post.empty()) emit(post, np.head);
+}
+
+// A noun right before the head noun: Hungarian writes the two as one word ("bus station":
+// "buszállomás", an "e-mail" joined with a hyphen), or says the first as its adjective where the
+// lexicon gives one ("birthday party": "születésnapi buli").
+std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, const NounPhrase& np) const {
+  const Token& tk = t_[k];
+  const Token& head = t_[np.head];
+  if (k + 1 != np.head || tk.tag != PartOfSpeech::noun || head.tag != PartOfSpeech::noun || tk.possessor ||
+      tk.plural || !head.entry || head.entry->pos != PartOfSpeech::noun)
+    return std::nullopt;
+  const Sense* ms = coreSense(tk, sense(k));
+  const Sense* hs = coreSense(head, sense(np.head));
+  if (!ms || !hs || ms->name || hs->name || ms->word.find(' ') != std::string::npos ||
+      hs->word.find(' ') != std::string::npos)
+    return std::nullopt;
+  if (!ms->note("attr").empty()) return Modifier{std::string(ms->note("attr")), true};
+  return Modifier{ms->word.find('-') != std::string::npos ? ms->word + "-" : ms->word, false};
 }
 
 void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool future, bool past,
@@ -394,6 +659,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     stem.lemma = s->word;
     stem.prefix = s->prefix;
     stem.past = std::string(s->note("past"));
+    if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
   } else if (auto p = plainSense(v, sense(verb))) {
     stem.lemma = *p;
   } else {
@@ -418,9 +684,13 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     else
       emit(stem.prefix + form, verb);
     return;
-  } else if (modal == "kell" || modal == "kellene") {
-    // "mennem kell", "be kell fejeznem", "nem kell mennie": the infinitive carries the person
-    const std::string need = modal == "kellene" ? "kellene" : past ? "kellett" : "kell";
+  } else if (modal == "kell" || modal == "kellene" || modal == "szabad") {
+    // "mennem kell", "be kell fejeznem", "nem kell mennie", "nem szabad használniuk": the
+    // infinitive carries the person
+    const std::string need = modal == "kellene"  ? "kellene"
+                             : modal == "szabad" ? (past ? "volt szabad" : "szabad")
+                             : past              ? "kellett"
+                                                 : "kell";
     const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
     if (negative)
       emit("nem", verb), emit(need, verb), emit(stem.prefix + inf, verb);
@@ -447,6 +717,8 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   const std::string form = conjugate(stem, past ? Tense::past : Tense::present, a);
   if (negative)
     emit("nem", verb), emit(form, verb), emit(stem.prefix, verb);
+  else if (splitPrefix_)
+    emit(form, verb), emit(stem.prefix, verb);
   else
     emit(stem.prefix + form, verb);
 }
@@ -454,6 +726,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
 VerbGroup Generator::readVerbGroup() const {
   const std::size_t n = n_;
   VerbGroup g;
+  bool must = false;
   g.main = g.firstAux = g.be = g.have = n;
   for (std::size_t i = 0; i < n; ++i) {
     const Token& k = t_[i];
@@ -480,7 +753,7 @@ VerbGroup Generator::readVerbGroup() const {
     else if (k.lower == "can" || k.lower == "could")
       g.modal = "tud", g.past = g.past || k.lower == "could";
     else if (k.lower == "must")
-      g.modal = "kell";
+      g.modal = "kell", must = true;
     else if (k.lower == "should" || k.lower == "ought")
       g.modal = "kellene";
     else if (k.lower == "may" || k.lower == "might")
@@ -499,6 +772,17 @@ VerbGroup Generator::readVerbGroup() const {
       g.be = i;
       g.past = g.past || k.lower == "was" || k.lower == "were";
     }
+  }
+  // "must not" forbids: "nem szabad"; "don't have to" only frees ("nem kell")
+  if (must && g.negative) g.modal = "szabad";
+  // "I will call you tomorrow": "Holnap felhívlak"; a time or a prefix says the future already
+  if (g.future && g.main != n && g.be == n && !g.negative && !g.imperative) {
+    const Sense* vs = coreSense(t_[g.main], sense(g.main));
+    const bool when = std::any_of(t_.begin(), t_.end(), [](const Token& t) {
+      return t.time || t.lower == "tomorrow" || t.lower == "tonight" || t.lower == "soon" ||
+             t.lower == "later";
+    });
+    if (when || (vs && !vs->prefix.empty())) g.future = false;
   }
   if (g.main != n) {
     const VerbForm form = t_[g.main].form;
@@ -533,6 +817,12 @@ void Generator::findSubject(ClauseRoles& r) const {
                     (t_[i].tag == PartOfSpeech::noun && t_[i].entry && listed(kTimeAdverbs, t_[i].lemma))))
     ++i;
   r.verbStart = g.copula ? g.be : g.possession ? g.have : g.firstAux;
+  // "In the morning I drink tea": a leading prepositional phrase is no subject
+  while (i + 1 < r.verbStart && t_[i].tag == PartOfSpeech::preposition && startsNounPhrase(i + 1)) {
+    const std::size_t end = readNounPhrase(i + 1).end;
+    if (end >= r.verbStart || !startsNounPhrase(end)) break;
+    i = end;
+  }
   // "Two days ago I saw him": the time is no subject
   if (i < r.verbStart && startsNounPhrase(i) && t_[i].tag != PartOfSpeech::pronoun) {
     const NounPhrase time = readNounPhrase(i);
@@ -589,11 +879,24 @@ void Generator::findObjects(ClauseRoles& r) {
   }
   // "would like to order a pizza": the infinitive's object, in the case its verb asks for
   std::size_t objectStart = afterVerb;
-  if (mainVerb != n_ && afterVerb + 2 < n_ && t_[afterVerb].tag == PartOfSpeech::infinitiveTo &&
-      t_[afterVerb + 1].tag == PartOfSpeech::verb) {
-    objectStart = afterVerb + 2;
-    const Sense* inf = coreSense(t_[afterVerb + 1], sense(afterVerb + 1));
+  // (past a time or place between: "decided on Tuesday to build a bridge")
+  std::size_t to = afterVerb;
+  if (to + 1 < n_ && t_[to].tag == PartOfSpeech::preposition && startsNounPhrase(to + 1) &&
+      t_[to + 1].tag != PartOfSpeech::pronoun)
+    to = readNounPhrase(to + 1).end;
+  if (mainVerb != n_ && to + 2 < n_ && t_[to].tag == PartOfSpeech::infinitiveTo &&
+      t_[to + 1].tag == PartOfSpeech::verb) {
+    objectStart = to + 2;
+    const Sense* inf = coreSense(t_[to + 1], sense(to + 1));
     r.objectCase = inf && !inf->note("obj").empty() ? caseNamed(inf->note("obj")) : Case::accusative;
+  }
+  // "stared at the letter": a preposition the verb turns into its object ("bámulta a levelet")
+  if (verbSense && objectStart + 1 < n_ && objectStart == afterVerb &&
+      t_[objectStart].tag == PartOfSpeech::preposition && verbSense->note(t_[objectStart].lower) == "acc" &&
+      startsNounPhrase(objectStart + 1)) {
+    const NounPhrase np = readNounPhrase(objectStart + 1);
+    a.definite = np.pronoun ? np.person == 3 : np.definite;
+    return;
   }
   if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
       t_[objectStart].tag == PartOfSpeech::adverb) {
@@ -666,13 +969,21 @@ void Generator::findAgent(ClauseRoles& r) {
     }
   if (!r.subject) return;
   const Sense* s = r.verbSense;
-  if (s && s->note("to") == "nak") {  // "I was told that ...": "Azt mondták nekem, hogy"
+  if (passiveReceiver(r)) {  // "I was told that ...": "Azt mondták nekem, hogy"
     if (objectClause_) a.definite = true, objectClausePronoun_ = !r.verb.negative;
     return;
   }
   if (r.objectCase != Case::accusative || (s && s->noObject)) return;
   a.definite = r.subject->pronoun ? r.subject->person == 3 : r.subject->definite;
   a.youObject = r.subject->pronoun && r.subject->person == 2 && a.person == 1 && !a.plural;
+}
+
+// Whether a passive's subject is the one told or given to ("I was told": "nekem mondták"), who
+// must be a person: "The letters were sent" are what was sent.
+bool Generator::passiveReceiver(const ClauseRoles& r) const {
+  if (!r.subject || !r.verbSense || r.verbSense->note("to") != "nak") return false;
+  const Sense* patient = coreSense(t_[r.subject->head], sense(r.subject->head));
+  return r.subject->pronoun || (patient && patient->person);
 }
 
 // Whether the copula names a place (and stays), and whether the subject pronoun drops.
@@ -688,9 +999,15 @@ void Generator::placeCopula(ClauseRoles& r) const {
         (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
         (as && as->keepsCopula);
   }
-  // "It was a cold night": "Hideg éjszaka volt"; "he", "she" keep "ő" before a present predicate
-  const bool pastIt =
-      r.subject && r.subject->pronoun && t_[r.subject->head].lower == "it" && (g.past || g.future);
+  // "It was a cold night": "Hideg éjszaka volt"; "It is important": "Fontos"; "It is cold":
+  // "Hideg van", the weather keeping its copula; "he", "she" keep "ő" before a present predicate
+  static constexpr std::string_view kWeather[] = {"cold",  "hot",    "warm",  "cool",  "dark",    "sunny",
+                                                  "windy", "cloudy", "foggy", "rainy", "freezing"};
+  const bool it = r.subject && r.subject->pronoun && t_[r.subject->head].lower == "it";
+  const bool itIsAdjective = it && g.copula && afterBe < n_ && t_[afterBe].tag == PartOfSpeech::adjective &&
+                             (afterBe + 1 >= n_ || t_[afterBe + 1].tag != PartOfSpeech::noun);
+  r.weather = itIsAdjective && listed(kWeather, t_[afterBe].lemma);
+  const bool pastIt = it && (g.past || g.future || itIsAdjective);
   r.dropSubject = r.subject && r.subject->pronoun && !g.passive &&
                   (pastIt || !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3));
   if (r.existential && !r.subject) {
@@ -707,8 +1024,11 @@ void Generator::placeCopula(ClauseRoles& r) const {
 void Generator::emitLeadingAdverbs() {
   for (std::size_t k = 0; k < n_; ++k) {
     const Token& tk = t_[k];
-    if (tk.entry && (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::noun) &&
-        listed(kTimeAdverbs, tk.lemma)) {
+    if (tk.time && tk.time->unit) {
+      for (std::string& w : timeWords(*tk.time)) emit(std::move(w), k);
+      done_[k] = true;
+    } else if (tk.entry && (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::noun) &&
+               listed(kTimeAdverbs, tk.lemma)) {
       emit(plainSense(tk, sense(k)).value_or(tk.written), k);
       done_[k] = true;
     } else if (tk.tag == PartOfSpeech::adverb && tk.entry && k + 1 == n_ &&
@@ -721,13 +1041,38 @@ void Generator::emitLeadingAdverbs() {
   }
 }
 
+// A past action done to a definite object is finished: "read the book": "elolvasta"; not while
+// it went on ("was reading"), nor to an indefinite one ("írt egy könyvet", "teát ittam").
+bool Generator::finishedPast() const {
+  const ClauseRoles& r = roles_;
+  const VerbGroup& g = r.verb;
+  if (!g.past || g.passive || !g.modal.empty() || g.future || g.main == n_ || !r.object ||
+      t_[g.main].form == VerbForm::ing || r.object->pronoun)
+    return false;
+  return r.object->definite;
+}
+
+// After a leading time, a verb with its prefix comes before a subject that did nothing to an
+// object: "Este elállt az eső", "Tavaly megjavították a hidat" (a passive without its agent).
+bool Generator::subjectFollowsVerb() const {
+  const ClauseRoles& r = roles_;
+  const VerbGroup& g = r.verb;
+  if (!r.subject || r.subject->pronoun || r.inverted || r.agent || r.object || g.main == n_ || g.negative ||
+      !g.modal.empty() || g.future || g.imperative || g.copula || g.possession ||
+      t_[0].tag == PartOfSpeech::question || r.subject->begin > g.main)
+    return false;
+  const Sense* vs = r.verbSense;
+  const bool intransitive = !g.passive && vs && !vs->note("intr").empty();
+  return vs && !vs->prefix.empty() && !intransitive;
+}
+
 // A passive's English subject as the object, and the "by" phrase as the subject before the verb:
 // "A levelet a nővérem írta."
 std::size_t Generator::emitPassiveSubject() {
   const ClauseRoles& r = roles_;
   const NounPhrase& patient = *r.subject;
   // "I was told": "nekem mondták", the one told is the receiver, not the object
-  const bool receiver = r.verbSense && r.verbSense->note("to") == "nak";
+  const bool receiver = passiveReceiver(r);
   if (receiver)
     emitNounPhrase(patient, Case::dative);
   else if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun))
@@ -761,7 +1106,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
   if (g.future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
   const bool question = t_[0].tag == PartOfSpeech::question;
-  if (existential || location || a.person != 3 || g.past || g.future || question) {
+  if (existential || location || a.person != 3 || g.past || g.future || question || roles_.weather) {
     if (g.negative && !g.past && !g.future && a.person == 3)
       form = a.plural ? "nincsenek" : "nincs";
     else if (g.negative)
@@ -776,7 +1121,21 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   }
   pos = std::max(pos, g.be) + 1;
   while (pos < n_ && t_[pos].tag == PartOfSpeech::negation) ++pos;
-  if (pos < n_ && !location && !existential) pos = emitPredicate(pos);
+  // "A múzeum hétfőnként zárva van": a time with its case before the predicate
+  if (pos < n_ && !existential && !g.negative && !question && t_[pos].tag != PartOfSpeech::preposition)
+    emitTimeFirst(pos + 1);
+  if (pos >= n_ || location || existential) return pos;
+  pos = emitPredicate(pos);
+  // "Büszkék vagyunk a lányunkra": what the predicate adjective governs follows the copula
+  const Sense* predicate = pos > 0 && t_[pos - 1].tag == PartOfSpeech::adjective
+                               ? coreSense(t_[pos - 1], sense(pos - 1))
+                               : nullptr;
+  if ((roles_.weather || (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition &&
+                          !predicate->note(t_[pos].lower).empty())) &&
+      !copulaTail_.empty() && copulaTail_.back().token == g.be) {
+    out_.push_back(std::move(copulaTail_.back()));
+    copulaTail_.pop_back();
+  }
   return pos;
 }
 
@@ -825,23 +1184,108 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
 
 // A verb without a prefix takes the place before it for where the action goes: "moziba mentünk",
 // not "mentünk a moziba". Negation, modals, the future and an object keep the order.
-void Generator::emitGoalFirst() {
+bool Generator::emitGoalFirst() {
   const VerbGroup& g = roles_.verb;
   const std::size_t after = g.main + 1;
-  if (g.negative || !g.modal.empty() || g.future || g.imperative || g.passive || roles_.object ||
-      objectClausePronoun_ || after + 1 >= n_ ||
+  if (g.passive || roles_.object || after + 1 >= n_ ||
       (t_[after].lower != "to" && t_[after].lower != "into" && t_[after].lower != "onto") ||
       !startsNounPhrase(after + 1) || done_[after])
-    return;
-  if (roles_.verbSense && !roles_.verbSense->prefix.empty()) return;
+    return false;
   const NounPhrase np = readNounPhrase(after + 1);
-  if (np.pronoun) return;
+  if (np.pronoun) return false;
   const PrepositionChoice choice = choosePreposition(after, np);
   if (!choice.c || !choice.post.empty() ||
       (*choice.c != Case::illative && *choice.c != Case::sublative && *choice.c != Case::allative))
-    return;
+    return false;
   const std::size_t end = emitPrepositionalPhrase(after);
   for (std::size_t k = after; k < end; ++k) done_[k] = true;
+  return true;
+}
+
+// A bare object stands before its verb: "teát iszom", "segítséget kért", "háromszáz almát
+// vett"; an object with an article, a possessive or a generic sense keeps its place.
+bool Generator::emitBareObjectFirst() {
+  const VerbGroup& g = roles_.verb;
+  if (!roles_.object || g.passive || emitGenericArticle_ || objectDone_) return false;
+  const NounPhrase& object = *roles_.object;
+  // "kenyeret és tejet" stays together after the verb
+  if (object.begin != g.main + 1 || object.pronoun || object.name || object.definite || object.possessed ||
+      (object.end < n_ && t_[object.end].lower == "and"))
+    return false;
+  const Token& first = t_[object.begin];
+  if (first.tag != PartOfSpeech::noun && first.tag != PartOfSpeech::adjective &&
+      first.tag != PartOfSpeech::number)
+    return false;
+  const std::size_t end = emitObject(object.begin);
+  for (std::size_t k = object.begin; k < end; ++k) done_[k] = true;
+  return true;
+}
+
+// A time with a number or its own case stands before the verb: "fél kilenckor nyit",
+// "1850-ben alapították", "március óta dolgozom", "két éve lakik itt".
+bool Generator::emitTimeFirst(std::size_t from) {
+  for (std::size_t pos = from; pos + 1 < n_; ++pos) {
+    if (done_[pos]) continue;
+    if (roles_.object && pos == roles_.object->begin) pos = roles_.object->end;
+    if (pos + 1 >= n_ || t_[pos].tag != PartOfSpeech::preposition || !startsNounPhrase(pos + 1)) continue;
+    const std::string& p = t_[pos].lower;
+    const NounPhrase np = readNounPhrase(pos + 1);
+    const Token& head = t_[np.head];
+    const bool year = np.end == np.begin + 1 && head.tag == PartOfSpeech::number && head.lower.size() == 4;
+    const Sense* hs = coreSense(head, sense(np.head));
+    const bool timeNoun = hs && !hs->note("time").empty() && head.tag == PartOfSpeech::noun &&
+                          (!head.plural || (p == "on" && hs->note("time") == "n"));  // "hétfőnként"
+    std::size_t end = 0;
+    if (p == "at" && !np.pronoun)
+      if (const auto next = emitClockTime(pos)) end = *next;
+    if (!end && ((p == "for" && pos == perfectFor_) || (p == "since" && !np.pronoun) ||
+                 ((p == "in" || p == "on" || p == "at") && (year || timeNoun)) ||
+                 (p == "at" && np.end == np.begin + 1 && head.tag == PartOfSpeech::number)))
+      end = emitPrepositionalPhrase(pos);
+    if (!end) continue;
+    for (std::size_t k = pos; k < end; ++k) done_[k] = true;
+    return true;
+  }
+  return false;
+}
+
+// How or how often, said before the verb: "korán felkelt", "lassan kinyílt", "gyakran gondolok".
+bool Generator::emitMannerFirst() {
+  static constexpr std::string_view kStayAfter[] = {
+      "here", "there", "now",  "too",  "also", "still", "already", "yet",  "away",     "back",  "then",
+      "so",   "very",  "just", "even", "only", "ever",  "else",    "once", "together", "abroad"};
+  const VerbGroup& g = roles_.verb;
+  std::size_t pos = g.main + 1;
+  if (roles_.object && roles_.object->begin == pos) pos = roles_.object->end;
+  const bool prefixed = roles_.verbSense && !roles_.verbSense->prefix.empty();
+  if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
+      (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
+      listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than"))
+    return false;
+  emit(plainSense(t_[pos], sense(pos)).value_or(t_[pos].written), pos);
+  done_[pos] = true;
+  return true;
+}
+
+// The one complement Hungarian's neutral order puts before a verb without a prefix. Before a
+// prefix only a time or the manner stands, and keeps the prefix on; a passive's time splits it
+// off ("pénteken küldték el").
+void Generator::emitBeforeVerb() {
+  const VerbGroup& g = roles_.verb;
+  if (g.negative || !g.modal.empty() || g.future || g.imperative || objectClausePronoun_ ||
+      t_[0].tag == PartOfSpeech::question || g.main + 1 >= n_)
+    return;
+  const Sense* vs = roles_.verbSense;
+  const bool intransitive =
+      vs && !roles_.object && !g.passive && !vs->note("intr").empty();  // "nyit", not "kinyit"
+  if (vs && !vs->prefix.empty() && !intransitive) {
+    if (g.passive && emitTimeFirst(g.main + 1))
+      splitPrefix_ = true;
+    else if (!g.passive && !emitTimeFirst(g.main + 1))
+      emitMannerFirst();
+    return;
+  }
+  if (!emitGoalFirst() && !emitBareObjectFirst() && !emitTimeFirst(g.main + 1)) emitMannerFirst();
 }
 
 std::size_t Generator::emitVerbGroup(std::size_t pos) {
@@ -849,7 +1293,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
   if (g.possession) return emitPossession();
   if (g.copula) return emitCopula(pos);
   if (g.main != n_) {
-    emitGoalFirst();
+    emitBeforeVerb();
     if (objectClausePronoun_) emit("azt", g.main);
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
@@ -889,7 +1333,16 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   const Sense* verbSense = roles_.verbSense;
   PrepositionChoice r;
   if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
+  // an adjective or a set phrase right before governs too: "proud of": "büszke vmire", "thank
+  // you for": "köszönöm" with the accusative
+  if (const Token* before = pos > 0 ? &t_[pos - 1] : nullptr;
+      !r.c && before && (before->tag == PartOfSpeech::adjective || before->tag == PartOfSpeech::adverb))
+    if (const Sense* bs = coreSense(*before, sense(pos - 1)); bs && !bs->note(p).empty())
+      r.c = caseNamed(bs->note(p));
   const Sense* headSense = coreSense(t_[np.head], sense(np.head));
+  // where the verb's action goes, the noun says how one gets there: "az állomásra érkezett"
+  if (r.c == Case::illative && headSense && !headSense->note("to").empty() && !np.pronoun)
+    r.c = caseNamed(headSense->note("to"));
   if (!r.c && headSense && !headSense->note(p).empty()) r.c = caseNamed(headSense->note(p));
   r.own = !r.c;
   if (const auto post = postpositionFor(p); !r.c && post) r.c = Case::nominative, r.post = std::string(*post);
@@ -924,12 +1377,44 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   // "a cup of coffee": a measure and its substance side by side
   // "older than yours": ", mint a tiéd"
   if (!c && p == "than") {
-    out_.push_back({"mint", pos, true, true});
+    // "more than two hundred": "több mint kétszáz", no comma before a number
+    const bool count =
+        pos > 0 &&
+        (t_[pos - 1].lower == "more" || t_[pos - 1].lower == "less" || t_[pos - 1].lower == "fewer") &&
+        t_[np.begin].tag == PartOfSpeech::number;
+    out_.push_back({"mint", pos, true, !count});
     emitNounPhrase(np, Case::nominative);
     lastCase_ = Case::nominative;
     return np.end;
   }
   if (!c && p == "of") c = Case::nominative;
+  // "in May", "on Monday", "in the evening", "at midnight": a time noun in its own case
+  // ("májusban", "hétfőn", "este", "éjfélkor"), whatever case the verb gives a place ("arrive
+  // in March": "márciusban"); "the" goes with a bare time
+  // "on Mondays": "hétfőnként", every one of them
+  if (p == "on" && !np.pronoun && t_[np.head].plural && t_[np.head].tag == PartOfSpeech::noun &&
+      np.end == np.head + 1 && np.begin == np.head) {
+    const Sense* hs = coreSense(t_[np.head], sense(np.head));
+    if (hs && hs->note("time") == "n") {
+      emit(inflectNoun(nounStem(t_[np.head], sense(np.head)), false, {}, Case::superessive) + "k\xC3\xA9nt",
+           np.head);
+      return np.end;
+    }
+  }
+  if ((p == "in" || p == "on" || p == "at" || p == "by") && !np.pronoun && !t_[np.head].plural) {
+    const Sense* hs = coreSense(t_[np.head], sense(np.head));
+    if (hs && !hs->note("time").empty() && t_[np.head].tag == PartOfSpeech::noun) {
+      // the noun's own case with this preposition first: "at noon" is "délben"; "by Friday" is
+      // a deadline, "péntekig"
+      const Case when =
+          p == "by" ? Case::terminative : caseNamed(hs->note(p).empty() ? hs->note("time") : hs->note(p));
+      NounPhrase bare = np;
+      if (t_[bare.begin].lower == "the" && bare.begin + 1 == bare.head) ++bare.begin;
+      emitNounPhrase(bare, when);
+      lastCase_ = when;
+      return np.end;
+    }
+  }
   if (!c) c = choice.c, post = choice.post;
   // a year or another number in digits: "1900-ban"
   if (np.end == np.begin + 1 && t_[np.head].tag == PartOfSpeech::number && post.empty() &&
@@ -1038,24 +1523,47 @@ std::optional<std::size_t> Generator::emitActivityWhile(std::size_t pos) {
 // The part of the sentence that starts at `pos`, rendered by its role.
 std::size_t Generator::emitPart(std::size_t pos) {
   const ClauseRoles& r = roles_;
-  const Token& tk = t_[pos];
   if (done_[pos]) return pos + 1;
-  if (r.subject && pos == r.subject->begin) {
-    if (r.verb.passive) return emitPassiveSubject();
-    // "Péternek van egy kutyája", "A gyerekeknek aludniuk kell": the owner, the one who must
-    const bool dative = r.verb.possession || r.verb.modal == "kell" || r.verb.modal == "kellene";
-    // "Time is money", "Children like chocolate": a bare noun subject is generic, said with "a"
-    const Token& first = t_[r.subject->begin];
-    if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
-        (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
-        t_[r.subject->head].tag == PartOfSpeech::noun)
-      emit("a", r.subject->begin);
-    if (!r.dropSubject)
-      emitNounPhrase(*r.subject, dative && !r.subject->pronoun ? Case::dative : Case::nominative);
-    lastCase_ = Case::nominative;
-    return r.subject->end;
+  if (r.subject && pos == r.subject->begin && subjectAfterVerb_) return r.subject->end;
+  if (r.subject && pos == r.subject->begin) return emitSubject();
+  if (pos == r.verb.firstAux || pos == r.verbStart) {
+    const std::size_t next = emitVerbGroup(pos);
+    if (subjectAfterVerb_) emitSubject();
+    return next;
   }
-  if (pos == r.verb.firstAux || pos == r.verbStart) return emitVerbGroup(pos);
+  return emitOtherPart(pos);
+}
+
+// The subject in its place: a passive's as the object, an owner's or one who must in the dative.
+std::size_t Generator::emitSubject() {
+  const ClauseRoles& r = roles_;
+  if (r.verb.passive) return emitPassiveSubject();
+  // "Péternek van egy kutyája", "A gyerekeknek aludniuk kell": the owner, the one who must
+  // "The hospital needs nurses": "A kórháznak ... szüksége van"
+  const bool dative = r.verb.possession || r.verb.modal == "kell" || r.verb.modal == "kellene" ||
+                      r.verb.modal == "szabad" ||
+                      (r.verbSense && r.verbSense->word == "sz\xC3\xBCks\xC3\xA9g");
+  // "Time is money", "Children like chocolate": a bare noun subject is generic, said with "a"
+  const Token& first = t_[r.subject->begin];
+  const bool indefinitePronoun = isIndefinitePronoun(t_[r.subject->head]);
+  if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
+      (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
+      t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun)
+    emit("a", r.subject->begin);
+  if (!r.dropSubject)
+    emitNounPhrase(*r.subject, dative && !r.subject->pronoun ? Case::dative : Case::nominative);
+  // "Nobody knew": "Senki sem tudta"
+  if (indefinitePronoun && (t_[r.subject->head].lemma == "nobody" || t_[r.subject->head].lemma == "nothing" ||
+                            t_[r.subject->head].lemma == "no one"))
+    emit("sem", r.subject->head);
+  lastCase_ = Case::nominative;
+  return r.subject->end;
+}
+
+// A part that is neither the subject nor the verb group.
+std::size_t Generator::emitOtherPart(std::size_t pos) {
+  const ClauseRoles& r = roles_;
+  const Token& tk = t_[pos];
   if (auto next = emitTimeAgo(pos)) return *next;
   if (tk.lower == "at" || tk.lower == "half" || tk.lower == "quarter" || tk.tag == PartOfSpeech::number)
     if (auto next = emitClockTime(pos)) return *next;
@@ -1142,6 +1650,8 @@ std::vector<HungarianWord> Generator::run() {
     roles_.verb.modal = "hat";
   done_.assign(n_, false);
   emitLeadingAdverbs();
+  subjectAfterVerb_ = !out_.empty() && subjectFollowsVerb();
+  perfective_ = finishedPast();
   for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
   finish();
   return out_;
@@ -1150,7 +1660,12 @@ std::vector<HungarianWord> Generator::run() {
 }  // namespace
 
 std::size_t senseCount(const Token& t) {
-  if (t.entry) return t.entry->senses.size();
+  if (t.entry) {
+    const SenseFilter filter(t);
+    const std::size_t n = std::size_t(std::count_if(t.entry->senses.begin(), t.entry->senses.end(),
+                                                    [&](const Sense& s) { return filter.suits(s); }));
+    return n ? n : t.entry->senses.size();
+  }
   return t.dictionarySenses.size();
 }
 

@@ -4,6 +4,7 @@
 // (translation_quality_tests); here the rules' edges.
 #include <gtest/gtest.h>
 
+#include "hungarian_function_words.h"
 #include "hungarian_morphology.h"
 #include "hungarian_noun.h"
 #include "hungarian_verb.h"
@@ -82,6 +83,19 @@ TEST(NumberWithCaseTest, TheSuffixFollowsHowTheNumberIsSaid) {
   EXPECT_EQ(numberWithCase("12", Case::nominative), "12");
   EXPECT_EQ(numberWithCase("12a", Case::inessive), "12a") << "not digits alone";
   EXPECT_EQ(numberWithCase("", Case::inessive), "");
+}
+
+TEST(NumberInWordsTest, GroupsJoinAndAHyphenSeparatesThemAboveTwoThousand) {
+  EXPECT_EQ(numberInWords(250, true), "k\xC3\xA9tsz\xC3\xA1z\xC3\xB6tven");
+  EXPECT_EQ(numberInWords(12, true), "tizenk\xC3\xA9t");
+  EXPECT_EQ(numberInWords(12, false), "tizenkett\xC5\x91") << "2 alone at the end is kettő";
+  EXPECT_EQ(numberInWords(25, true), "huszon\xC3\xB6t");
+  EXPECT_EQ(numberInWords(30, true), "harminc");
+  EXPECT_EQ(numberInWords(1900, true), "ezerkilencsz\xC3\xA1z");
+  EXPECT_EQ(numberInWords(2010, true), "k\xC3\xA9tezer-t\xC3\xADz");
+  EXPECT_EQ(numberInWords(25000, true), "huszon\xC3\xB6tezer");
+  EXPECT_EQ(numberInWords(1000000, true), "egymilli\xC3\xB3");
+  EXPECT_EQ(numberInWords(0, true), "nulla");
 }
 
 }  // namespace
