@@ -137,7 +137,7 @@ TEST_F(HoverProgram, BothTooltipsAppearBesideThePointerAndTheApplicationKeepsThe
   ASSERT_NO_FATAL_FAILURE(start("hover_real", "LexitonSt.dll", "HVRDicts=1\n"));
   ASSERT_EQ(GetForegroundWindow(), text_.frame());
   const DWORD arrived = restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 20000ms)) << alerts() << readText(trace_);
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 20000ms)) << alerts() << readText(trace_);
   // Not before the pointer rested for the rest time.
   EXPECT_GE(GetTickCount() - arrived, 450u);
   const RECT first = windowRect(display_);
@@ -146,7 +146,7 @@ TEST_F(HoverProgram, BothTooltipsAppearBesideThePointerAndTheApplicationKeepsThe
   EXPECT_EQ(first.top, pointer_.y + 8);
   EXPECT_GT(first.right - first.left, 100);
 
-  ASSERT_TRUE(waitUntil([&] { return shown(second_); }, 10000ms)) << alerts();
+  ASSERT_TRUE(pollUntil([&] { return shown(second_); }, 10000ms)) << alerts();
   const RECT second = windowRect(second_);
   // Both in the painters' shape: the corners of their rectangles lie outside it.
   for (HWND window : {display_, second_}) {
@@ -191,7 +191,7 @@ TEST_F(HoverProgram, BothTooltipsAppearBesideThePointerAndTheApplicationKeepsThe
 TEST_F(HoverProgram, TheTooltipHasThePaintersSizeAndHidesOnASixPixelMoveOrAKey) {
   ASSERT_NO_FATAL_FAILURE(start("hover_moves", "standin_client.dll", ""));
   restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << alerts();
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms)) << alerts();
   const SIZE expected = expectedSize("HOUSES");
   ASSERT_GT(expected.cx, 0);
   EXPECT_EQ(size(display_).cx, expected.cx);
@@ -202,7 +202,7 @@ TEST_F(HoverProgram, TheTooltipHasThePaintersSizeAndHidesOnASixPixelMoveOrAKey) 
   // position five pixels away (and closes it to show it anew): the check must fall before.
   bool kept = false;
   for (int attempt = 0; attempt < 3 && !kept; ++attempt) {
-    ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
+    ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms));
     const DWORD since = GetTickCount();
     POINT at = pointer_;
     at.x += 5;
@@ -218,23 +218,23 @@ TEST_F(HoverProgram, TheTooltipHasThePaintersSizeAndHidesOnASixPixelMoveOrAKey) 
   EXPECT_TRUE(kept) << "xdotool too slow to move within the rest time";
 
   // ',' leaves it, another key closes it.
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms));
   Sleep(600);  // past the rest timer's look at the new position
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms));
   ASSERT_TRUE(pressKey("comma"));
   Sleep(400);
   EXPECT_TRUE(shown(display_));
   ASSERT_TRUE(pressKey("x"));
-  EXPECT_TRUE(waitUntil([&] { return !shown(display_); }, 3000ms));
+  EXPECT_TRUE(pollUntil([&] { return !shown(display_); }, 3000ms));
 
   // Six pixels close it.
   restOn(L"gardens");
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << alerts();
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms)) << alerts();
   POINT away = pointer_;
   away.x += 6;
   ASSERT_TRUE(movePointer(away));
   // At once (the rest timer only shows it again, at the new place, half a second later).
-  EXPECT_TRUE(waitUntil([&] { return !shown(display_); }, 1500ms));
+  EXPECT_TRUE(pollUntil([&] { return !shown(display_); }, 1500ms));
   EXPECT_EQ(alerts(), "");
 }
 
@@ -245,11 +245,11 @@ TEST_F(HoverProgram, ASecondLookUpBeforeTheFirstReturnsShowsOnlyTheSecondResult)
   const SIZE second = expectedSize("EXTRAORDINARY");
   ASSERT_NE(first.cx, second.cx);
   restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000ms));
+  ASSERT_TRUE(pollUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000ms));
   // While the first look-up runs, the pointer moves to another word: the slow rest tick starts a
   // second look-up there.
   restOn(L"extraordinary");
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << log();
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms)) << log();
   EXPECT_EQ(size(display_).cx, second.cx);
   // Until well after the first look-up returned, the second result stays, and the first never
   // shows.
@@ -273,9 +273,9 @@ TEST_F(HoverProgram, AnEvaluationWithoutTextCancelsTheRunningLookUp) {
   SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", "3000,0");
   ASSERT_NO_FATAL_FAILURE(start("hover_storno", "standin_client.dll", ""));
   restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000ms));
+  ASSERT_TRUE(pollUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000ms));
   ASSERT_TRUE(movePointer(kNowhere));
-  EXPECT_TRUE(waitUntil([&] { return log().find("client KVStorno") != std::string::npos; }, 5000ms)) << log();
+  EXPECT_TRUE(pollUntil([&] { return log().find("client KVStorno") != std::string::npos; }, 5000ms)) << log();
   Sleep(3500);
   EXPECT_EQ(countOf(log(), "client KVStorno"), 1u);
   EXPECT_FALSE(shown(display_));
@@ -319,10 +319,10 @@ TEST_F(HoverProgram, ATriggerMessageStartsALookUpALyingOneIsIgnored) {
     const bool sent =
         attempt > 0 || sendTrigger(display_, pushed, cursor, static_cast<uint32_t>(pushed.size()));
     EXPECT_TRUE(sent);
-    lookedUp = waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 2500ms);
+    lookedUp = pollUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 2500ms);
   }
   ASSERT_TRUE(lookedUp) << log() << alerts();
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << log() << alerts();
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms)) << log() << alerts();
   const std::string calls = log();
   EXPECT_NE(calls.find("client Lookup 1 The gardens are green|"), std::string::npos) << calls;
   EXPECT_NE(calls.find("|Trigger|"), std::string::npos) << calls;
@@ -342,7 +342,7 @@ TEST_F(HoverProgram, TheSecondTooltipComesOnlyAfterTheFirst) {
   ASSERT_NO_FATAL_FAILURE(start("hover_second", "standin_client.dll", "HVRDicts=1\n"));
   restOn(L"houses");
   bool secondAlone = false;
-  const bool both = waitUntil(
+  const bool both = pollUntil(
       [&] {
         if (shown(second_) && !shown(display_)) secondAlone = true;
         return shown(display_) && shown(second_);
@@ -354,7 +354,7 @@ TEST_F(HoverProgram, TheSecondTooltipComesOnlyAfterTheFirst) {
   EXPECT_EQ(second.top, first.top + (first.bottom - first.top - 1) - 21);
   // Closing the first closes the second.
   ASSERT_TRUE(pressKey("x"));
-  EXPECT_TRUE(waitUntil([&] { return !shown(display_) && !shown(second_); }, 3000ms));
+  EXPECT_TRUE(pollUntil([&] { return !shown(display_) && !shown(second_); }, 3000ms));
 }
 
 TEST_F(HoverProgram, WithDisplaySuppressedNothingShowsWhileTheCycleRuns) {
@@ -365,7 +365,7 @@ TEST_F(HoverProgram, WithDisplaySuppressedNothingShowsWhileTheCycleRuns) {
   restOn(L"houses");
   // The look-up runs and ends as shown, with nothing on the screen meanwhile.
   bool anything = false;
-  const bool ended = waitUntil(
+  const bool ended = pollUntil(
       [&] {
         anything = anything || shown(display_) || shown(second_);
         return readText(trace_).find("lookup 1 shown ") != std::string::npos;
@@ -377,7 +377,7 @@ TEST_F(HoverProgram, WithDisplaySuppressedNothingShowsWhileTheCycleRuns) {
   // Back on: the next rest shows.
   SendMessageTimeoutA(main, WM_COMMAND, LXR_COMMAND_SUPPRESS, 0, SMTO_ABORTIFHUNG, 5000, &answer);
   restOn(L"gardens");
-  EXPECT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
+  EXPECT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms));
 }
 
 TEST_F(HoverProgram, TheEndOfTheSessionSavesBeforeItIsAnswered) {
@@ -385,7 +385,7 @@ TEST_F(HoverProgram, TheEndOfTheSessionSavesBeforeItIsAnswered) {
   ASSERT_NO_FATAL_FAILURE(start("hover_session_end", "standin_client.dll", "FeedbackText=5\n"));
   restOn(L"houses");
   ASSERT_TRUE(
-      waitUntil([&] { return log().find("client Lookup 1 returned") != std::string::npos; }, 10000ms));
+      pollUntil([&] { return log().find("client Lookup 1 returned") != std::string::npos; }, 10000ms));
   char hint[256] = {};
   HMODULE english =
       LoadLibraryExA((binFolder() + "uires2057.dll").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -419,7 +419,7 @@ TEST_F(HoverProgram, AWorkerStillInsideLookupKeepsTheLibraryLoadedToTheEnd) {
   SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", "kvclose");
   ASSERT_NO_FATAL_FAILURE(start("hover_late_worker", "standin_client.dll", ""));
   restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 10000ms));
+  ASSERT_TRUE(pollUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 10000ms));
   EXPECT_EQ(host_->endSession(*record_), 0u);
   const std::string calls = log();
   EXPECT_NE(calls.find("client unload at exit"), std::string::npos) << calls;
@@ -449,7 +449,7 @@ class HoverDpi : public HoverProgram {
     setLogPixels(dpi);
     start(name, "standin_client.dll", "");
     restOn(L"extraordinary");
-    EXPECT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << alerts();
+    EXPECT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms)) << alerts();
     const SIZE shownSize = size(display_);
     host_->endSession(*record_);
     host_.reset();
