@@ -2,10 +2,12 @@
 // pointer hook and text reader over a text window of this test, both painters, the real hover
 // dictionary, and the real stand-alone look-up library or a client stand-in whose look-ups take
 // the time a test scripts and that logs what it is asked. The pointer moves for real (xdotool),
-// since the rest timer reads the pointer's position. Alerts go to a file; nothing waits for a
+// since the rest timer reads the pointer's position. Also where the pointer tracking meets the
+// tray: the feedback key and the busy icon. Alerts and opens go to files; nothing waits for a
 // person.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <sstream>
@@ -13,10 +15,13 @@
 
 #include <lexiton/test/win/desktop_input.h>
 #include <lexiton/ui_resources.h>
+#include <lexiton/web_site.h>
 
 #include "host_process.h"
 #include "hover/trigger_message.h"
 #include "hover_desktop.h"
+#include "tray/win/tray.h"
+#include "tray_icon_view.h"
 #include "tests/standins/client_standin_document.h"
 
 namespace lexiton::host::test {
@@ -57,11 +62,13 @@ class HoverProgram : public ::testing::Test {
     alerts_ = binFolder() + "hover_alerts.txt";
     log_ = binFolder() + "hover_standins.log";
     trace_ = binFolder() + "hover_trace.txt";
-    for (const std::string* file : {&alerts_, &log_, &trace_}) DeleteFileA(file->c_str());
+    opens_ = binFolder() + "hover_opens.txt";
+    for (const std::string* file : {&alerts_, &log_, &trace_, &opens_}) DeleteFileA(file->c_str());
     DeleteFileA(ini().c_str());
     SetEnvironmentVariableA("LEXITON_ALERT_FILE", alerts_.c_str());
     SetEnvironmentVariableA("LEXITON_STANDIN_LOG", log_.c_str());
     SetEnvironmentVariableA("LEXITON_TRACE_FILE", trace_.c_str());
+    SetEnvironmentVariableA("LEXITON_OPEN_FILE", opens_.c_str());
     SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", nullptr);
     SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_QUIT", nullptr);
     ASSERT_TRUE(movePointer(kNowhere));
@@ -81,6 +88,7 @@ class HoverProgram : public ::testing::Test {
   }
   std::string alerts() { return readText(alerts_); }
   std::string log() { return readText(log_); }
+  std::vector<std::string> opens() { return lines(readText(opens_)); }
 
   // Starts the program with the real hook, reader and hover dictionary and the client `client`
   // ("LexitonSt.dll" itself or a stand-in) in a folder of its own, and waits until it runs.
@@ -124,7 +132,7 @@ class HoverProgram : public ::testing::Test {
   }
 
   AppDataOverride appData_;
-  std::string dataDirectory_, alerts_, log_, trace_;
+  std::string dataDirectory_, alerts_, log_, trace_, opens_;
   TextWindow text_{kText, kTextOrigin};
   std::unique_ptr<HostProcess> host_;
   std::optional<SubscriberRecord> record_;
@@ -378,6 +386,78 @@ TEST_F(HoverProgram, WithDisplaySuppressedNothingShowsWhileTheCycleRuns) {
   SendMessageTimeoutA(main, WM_COMMAND, LXR_COMMAND_SUPPRESS, 0, SMTO_ABORTIFHUNG, 5000, &answer);
   restOn(L"gardens");
   EXPECT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms));
+}
+
+TEST_F(HoverProgram, TheFeedbackKeyOpensTheFeedbackPageOnEveryOtherPress) {
+  ASSERT_NO_FATAL_FAILURE(start("hover_feedback", "standin_client.dll", ""));
+  restOn(L"houses");
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms)) << alerts();
+  // The page of the result on show, owned by the first tooltip.
+  const std::string houses = "open|" + std::to_string(reinterpret_cast<std::uintptr_t>(display_)) + "|show|" +
+                             webHost() + "/feedback.asp?description=HOUSES&who=1.2.3.44lx&lang=en";
+  ASSERT_TRUE(pressKey("q"));
+  ASSERT_TRUE(pollUntil([&] { return opens().size() == 1; }, 5000ms)) << readText(opens_);
+  EXPECT_EQ(opens()[0], houses);
+  // The key leaves the tooltip on show. The second press opens nothing; the third opens the
+  // page again (the keys arrive in order, so once its page is there the second was handled).
+  EXPECT_TRUE(shown(display_));
+  ASSERT_TRUE(pressKey("q"));
+  ASSERT_TRUE(pressKey("q"));
+  ASSERT_TRUE(pollUntil([&] { return opens().size() == 2; }, 5000ms)) << readText(opens_);
+  EXPECT_EQ(opens(), (std::vector<std::string>{houses, houses}));
+  EXPECT_TRUE(shown(display_));
+
+  // The toggle is on and outlives the tooltip: on the next one the first press turns it off,
+  // the second opens that tooltip's page.
+  ASSERT_TRUE(pressKey("x"));
+  ASSERT_TRUE(pollUntil([&] { return !shown(display_); }, 3000ms));
+  restOn(L"gardens");
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms)) << alerts();
+  ASSERT_TRUE(pressKey("q"));
+  ASSERT_TRUE(pressKey("q"));
+  ASSERT_TRUE(pollUntil([&] { return opens().size() == 3; }, 5000ms)) << readText(opens_);
+  EXPECT_NE(opens()[2].find("?description=GARDENS&who="), std::string::npos) << opens()[2];
+  EXPECT_EQ(opens().size(), 3u);
+  EXPECT_EQ(alerts(), "");
+}
+
+TEST_F(HoverProgram, AClickOnTheIconWhileALookUpRunsKeepsTheBusyIconUntilTheLookUpEnds) {
+  SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", "3000");
+  ASSERT_NO_FATAL_FAILURE(start("hover_busy_click", "standin_client.dll", ""));
+  HMODULE english =
+      LoadLibraryExA((binFolder() + "uires2057.dll").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(english, nullptr);
+  const auto icon = [&] {
+    return trayIconOnShow(english, {LXR_ICON_ACTIVE, LXR_ICON_PAUSED, LXR_ICON_BUSY});
+  };
+  EXPECT_TRUE(pollUntil([&] { return icon() == LXR_ICON_ACTIVE; }, 10000ms));
+
+  restOn(L"houses");
+  ASSERT_TRUE(pollUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000ms))
+      << log();
+  EXPECT_TRUE(pollUntil([&] { return icon() == LXR_ICON_BUSY; }, 5000ms)) << log();
+
+  // The user pauses while the look-up runs: paused at once, and the icon says busy until the
+  // look-up has ended.
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(host_->mainWindow(*record_), Tray::kCallbackMessage, Tray::kIconId, WM_LBUTTONDOWN,
+                      SMTO_ABORTIFHUNG, 10000, &result);
+  EXPECT_EQ(readSubscriberRecord()->enabled, 0u);
+  bool busyThroughout = true;
+  const bool returned = pollUntil(
+      [&] {
+        // The icon first: while Lookup has not returned after it was read, the look-up ran.
+        const auto onShow = icon();
+        if (log().find("client Lookup 1 returned") != std::string::npos) return true;
+        if (onShow != LXR_ICON_BUSY) busyThroughout = false;
+        return false;
+      },
+      10000ms);
+  ASSERT_TRUE(returned) << log();
+  EXPECT_TRUE(busyThroughout);
+  EXPECT_TRUE(pollUntil([&] { return icon() == LXR_ICON_PAUSED; }, 5000ms));
+  FreeLibrary(english);
+  EXPECT_EQ(alerts(), "");
 }
 
 TEST_F(HoverProgram, TheEndOfTheSessionSavesBeforeItIsAnswered) {
