@@ -3,6 +3,7 @@
 #include <lexiton/painter_exports.h>
 #include <lexiton/test/win/desktop_input.h>
 
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -11,6 +12,9 @@ namespace lexiton::host::test {
 namespace {
 
 constexpr int kFontHeight = 20;
+// A key reaches the focus within a few tens of milliseconds; one not there after this was lost.
+constexpr auto kKeyLimit = std::chrono::milliseconds(1500);
+constexpr int kKeyAttempts = 3;
 
 void putChunk(std::vector<uint8_t>& list, const char* tag, const std::string& data) {
   list.insert(list.end(), tag, tag + 4);
@@ -31,6 +35,9 @@ TextWindow::TextWindow(const std::wstring& text, POINT origin) : text_(text) {
     HFONT font = CreateFontW(-kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
                              0, L"Arial");
     SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SetWindowLongPtrW(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    editDefault_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TextWindow::editProcedure)));
     lineHeight_ = kFontHeight;
     SetForegroundWindow(frame_);
     SetFocus(edit_);
@@ -53,6 +60,22 @@ TextWindow::TextWindow(const std::wstring& text, POINT origin) : text_(text) {
 TextWindow::~TextWindow() {
   PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
   thread_.join();
+}
+
+LRESULT CALLBACK TextWindow::editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<TextWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) ++self->keysDown_;
+  return CallWindowProcW(self->editDefault_, window, message, wParam, lParam);
+}
+
+bool TextWindow::press(const std::string& key) {
+  for (int attempt = 0; attempt < kKeyAttempts; ++attempt) {
+    const int before = keysDown_;
+    if (!lexiton::test::xdotool("key " + key)) return false;
+    if (pollUntil([&] { return keysDown_ > before; }, kKeyLimit)) return true;
+    std::printf("the key '%s' reached no program; pressed again\n", key.c_str());
+  }
+  return false;
 }
 
 POINT TextWindow::pointOn(std::size_t index) const {
@@ -136,7 +159,5 @@ bool movePointer(POINT to) {
   return lexiton::test::xdotool("mousemove " + std::to_string(to.x) + " " + std::to_string(to.y)) &&
          lexiton::test::waitForPointer(to.x, to.y);
 }
-
-bool pressKey(const std::string& key) { return lexiton::test::xdotool("key " + key); }
 
 }  // namespace lexiton::host::test

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -29,9 +30,19 @@ class TextWindow {
   // character whose left half is under a point).
   POINT pointOn(std::size_t index) const;
   const std::wstring& text() const { return text_; }
+  // Presses a key with xdotool ("x", "comma") and waits until the edit control has it. Under
+  // wine on Xvfb, a key pressed before this window's thread has taken the one before it is now
+  // and then lost before any program sees it, low-level hooks included (about one pair in
+  // forty on a busy machine). Waiting keeps the keys apart, as a person's are; a key that still
+  // reached no one is pressed again.
+  bool press(const std::string& key);
 
  private:
+  static LRESULT CALLBACK editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
   std::wstring text_;
+  WNDPROC editDefault_ = nullptr;
+  std::atomic<int> keysDown_{0};
   std::thread thread_;
   HWND frame_ = nullptr;
   HWND edit_ = nullptr;
@@ -58,7 +69,5 @@ SIZE paintedSize(const std::string& painterFile, const std::string& document, co
 
 // Moves the pointer with xdotool and waits until it is there.
 bool movePointer(POINT to);
-// Presses a key with xdotool ("x", "comma").
-bool pressKey(const std::string& key);
 
 }  // namespace lexiton::host::test

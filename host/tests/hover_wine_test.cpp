@@ -229,10 +229,10 @@ TEST_F(HoverProgram, TheTooltipHasThePaintersSizeAndHidesOnASixPixelMoveOrAKey) 
   ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms));
   Sleep(600);  // past the rest timer's look at the new position
   ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms));
-  ASSERT_TRUE(pressKey("comma"));
+  ASSERT_TRUE(text_.press("comma"));
   Sleep(400);
   EXPECT_TRUE(shown(display_));
-  ASSERT_TRUE(pressKey("x"));
+  ASSERT_TRUE(text_.press("x"));
   EXPECT_TRUE(pollUntil([&] { return !shown(display_); }, 3000ms));
 
   // Six pixels close it.
@@ -361,7 +361,7 @@ TEST_F(HoverProgram, TheSecondTooltipComesOnlyAfterTheFirst) {
   const RECT first = windowRect(display_), second = windowRect(second_);
   EXPECT_EQ(second.top, first.top + (first.bottom - first.top - 1) - 21);
   // Closing the first closes the second.
-  ASSERT_TRUE(pressKey("x"));
+  ASSERT_TRUE(text_.press("x"));
   EXPECT_TRUE(pollUntil([&] { return !shown(display_) && !shown(second_); }, 3000ms));
 }
 
@@ -395,26 +395,26 @@ TEST_F(HoverProgram, TheFeedbackKeyOpensTheFeedbackPageOnEveryOtherPress) {
   // The page of the result on show, owned by the first tooltip.
   const std::string houses = "open|" + std::to_string(reinterpret_cast<std::uintptr_t>(display_)) + "|show|" +
                              webHost() + "/feedback.asp?description=HOUSES&who=1.2.3.44lx&lang=en";
-  ASSERT_TRUE(pressKey("q"));
+  ASSERT_TRUE(text_.press("q"));
   ASSERT_TRUE(pollUntil([&] { return opens().size() == 1; }, 5000ms)) << readText(opens_);
   EXPECT_EQ(opens()[0], houses);
   // The key leaves the tooltip on show. The second press opens nothing; the third opens the
   // page again (the keys arrive in order, so once its page is there the second was handled).
   EXPECT_TRUE(shown(display_));
-  ASSERT_TRUE(pressKey("q"));
-  ASSERT_TRUE(pressKey("q"));
+  ASSERT_TRUE(text_.press("q"));
+  ASSERT_TRUE(text_.press("q"));
   ASSERT_TRUE(pollUntil([&] { return opens().size() == 2; }, 5000ms)) << readText(opens_);
   EXPECT_EQ(opens(), (std::vector<std::string>{houses, houses}));
   EXPECT_TRUE(shown(display_));
 
   // The toggle is on and outlives the tooltip: on the next one the first press turns it off,
   // the second opens that tooltip's page.
-  ASSERT_TRUE(pressKey("x"));
+  ASSERT_TRUE(text_.press("x"));
   ASSERT_TRUE(pollUntil([&] { return !shown(display_); }, 3000ms));
   restOn(L"gardens");
   ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms)) << alerts();
-  ASSERT_TRUE(pressKey("q"));
-  ASSERT_TRUE(pressKey("q"));
+  ASSERT_TRUE(text_.press("q"));
+  ASSERT_TRUE(text_.press("q"));
   ASSERT_TRUE(pollUntil([&] { return opens().size() == 3; }, 5000ms)) << readText(opens_);
   EXPECT_NE(opens()[2].find("?description=GARDENS&who="), std::string::npos) << opens()[2];
   EXPECT_EQ(opens().size(), 3u);
