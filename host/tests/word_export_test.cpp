@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -198,6 +199,9 @@ TEST_F(WordListExporterTest, WritesWhatTheExportCodeWrites) {
               0);
     EXPECT_EQ(readFile(out + "2"), expected) << name << " on standard output";
   }
+  // Reading leaves nothing beside the list.
+  EXPECT_FALSE(std::filesystem::exists(db_ + "-wal"));
+  EXPECT_FALSE(std::filesystem::exists(db_ + "-shm"));
 }
 
 TEST_F(WordListExporterTest, SaysWhatIsWrongWithItsExitCode) {

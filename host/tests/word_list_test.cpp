@@ -3,7 +3,6 @@
 // to be moved aside or cannot be used, and rows that survive a process killed right after
 // they were written.
 #include <gtest/gtest.h>
-#include <lexiton/alert.h>
 #include <lexiton/test/files.h>
 #include <signal.h>
 #include <sqlite3.h>
@@ -21,21 +20,6 @@
 namespace lexiton::host {
 namespace {
 
-class AlertRecorder {
- public:
-  AlertRecorder() { previous_ = setAlertHook(&AlertRecorder::record, this); }
-  ~AlertRecorder() { setAlertHook(previous_, nullptr); }
-  AlertRecorder(const AlertRecorder&) = delete;
-  AlertRecorder& operator=(const AlertRecorder&) = delete;
-  std::vector<Alert> alerts;
-
- private:
-  static void record(const Alert& alert, void* self) {
-    static_cast<AlertRecorder*>(self)->alerts.push_back(alert);
-  }
-  AlertHook previous_ = nullptr;
-};
-
 std::vector<WordRow> wordsIn(const std::string& path) {
   return WordListStore::openExisting(path, SqliteConnection::Mode::readOnly)->words();
 }
@@ -44,7 +28,7 @@ class WordListTest : public ::testing::Test {
  protected:
   void SetUp() override { path_ = test::freshFolder("lexiton_word_list_test") + "/lexidic.db"; }
   std::string path_;
-  AlertRecorder alerts_;
+  test::AlertRecorder alerts_;
 };
 
 TEST_F(WordListTest, RecordedLookUpsAreWrittenByTheListsThread) {

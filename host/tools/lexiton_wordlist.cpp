@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "wordlist/database_file.h"
 #include "wordlist/word_export.h"
 #include "wordlist/word_list_store.h"
 
@@ -107,10 +108,21 @@ int main(int argc, char** argv) {
   if (!options) return status;
 
   std::string text;
+  // Reading a list in write-ahead-log mode leaves an empty log and its index beside it, unless
+  // they were there already; those are removed again, so the folder stays as it was.
+  const std::string log = options->db + "-wal";
+  const std::string index = options->db + "-shm";
+  const bool hadLog = lexiton::host::fileExists(log) || lexiton::host::fileExists(index);
   try {
-    auto store = lexiton::host::WordListStore::openExisting(options->db,
-                                                            lexiton::host::SqliteConnection::Mode::readOnly);
-    lexiton::host::appendExport(text, store->words(), options->format);
+    {
+      auto store = lexiton::host::WordListStore::openExisting(
+          options->db, lexiton::host::SqliteConnection::Mode::readOnly);
+      lexiton::host::appendExport(text, store->words(), options->format);
+    }
+    if (!hadLog && lexiton::host::fileExists(log) && lexiton::host::fileSize(log) == 0) {
+      std::remove(log.c_str());
+      std::remove(index.c_str());
+    }
   } catch (const lexiton::host::WordListStore::NotWordList&) {
     std::cerr << "lexiton-wordlist: " << options->db << " is not a Lexiton word list\n";
     return kUnreadable;

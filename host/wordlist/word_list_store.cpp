@@ -116,7 +116,10 @@ std::string asideFileName(const std::string& path, std::time_t now, int attempt)
   std::snprintf(date, sizeof date, "-%04d-%02d-%02d-%02d%02d%02d", t.tm_year + 1900, t.tm_mon + 1, t.tm_mday,
                 t.tm_hour, t.tm_min, t.tm_sec);
   std::string name = stem + date;
-  if (attempt > 1) name += "-" + std::to_string(attempt);
+  if (attempt > 1) {
+    name += '-';
+    name += std::to_string(attempt);
+  }
   return name + extension;
 }
 
