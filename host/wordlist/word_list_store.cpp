@@ -90,7 +90,8 @@ auto inTransaction(SqliteConnection& connection, Work work) {
 }
 
 // The database and the two files SQLite keeps beside it, moved under the aside name. The log
-// goes first: a log left behind would be read into the new file made in the old one's place.
+// goes first: left behind, it would be taken for the log of the new file made in the old one's
+// place, which SQLite answers by deleting it.
 bool moveAside(const std::string& path, const std::string& aside) {
   const char* companions[] = {"-wal", "-shm"};
   for (const char* suffix : companions) {

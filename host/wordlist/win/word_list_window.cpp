@@ -173,10 +173,13 @@ void WordListWindow::initialise() {
 
   HWND list = item(LXR_CONTROL_WORDLIST_LIST);
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-  RECT widths{kColumnWidths[0], kColumnWidths[1], kColumnWidths[2], kColumnWidths[3]};
-  MapDialogRect(window_, &widths);
-  const int pixelWidths[kColumnCount - 1] = {int(widths.left), int(widths.top), int(widths.right),
-                                             int(widths.bottom)};
+  // Dialog units across, in the dialog's font.
+  int pixelWidths[kColumnCount - 1] = {};
+  for (int i = 0; i < kColumnCount - 1; ++i) {
+    RECT width{0, 0, kColumnWidths[i], 0};
+    MapDialogRect(window_, &width);
+    pixelWidths[i] = int(width.right);
+  }
   RECT client{};
   GetClientRect(list, &client);
   int used = 0;
