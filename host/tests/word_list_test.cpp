@@ -101,6 +101,28 @@ TEST_F(WordListTest, AFileThatIsNoDatabaseGivesOneAlertNamingWhereItWent) {
   EXPECT_EQ(alerts_.alerts.size(), 1u);
 }
 
+// A process under test gets its alerts in the file LEXITON_ALERT_FILE names, here with the
+// English texts a language library without them leaves.
+TEST(WordListAlertFile, TheMovedAsideAlertGoesToTheAlertFile) {
+  const std::string folder = test::freshFolder("lexiton_word_list_alert_file");
+  const std::string path = folder + "/lexidic.db";
+  const std::string alerts = folder + "/alerts.txt";
+  lexiton::test::writeFile(path, "PK\x03\x04 an archive, not a word list");
+  ASSERT_EQ(setenv("LEXITON_ALERT_FILE", alerts.c_str(), 1), 0);
+  std::string aside;
+  {
+    WordList list(path, {});
+    aside = list.opening().asidePath;
+  }
+  unsetenv("LEXITON_ALERT_FILE");
+  ASSERT_FALSE(aside.empty());
+  EXPECT_EQ(
+      lexiton::test::readFile(alerts),
+      "warning|Lexiton|Lexiton could not read your word list, so it started a new one. The old file was "
+      "kept as " +
+          aside + ".\n");
+}
+
 TEST_F(WordListTest, AListThatCannotBeOpenedSaysSoOnceAndKeepsNothing) {
   const std::string path = path_ + ".missing-folder/lexidic.db";
   WordList list(path, {});
