@@ -458,12 +458,10 @@ void WordListWindow::exportList(ExportFormat format) {
 }
 
 bool clearWordListAfterAsking(HMODULE languageLibrary, WordList& wordList) {
-  const std::wstring question = languageText(languageLibrary, LXR_STRING_CLEAR_WORDLIST_QUESTION);
-  std::wstring caption = languageText(languageLibrary, LXR_STRING_CAPTION);
-  if (caption.empty()) caption = L"Lexiton";
-  const int answer = MessageBoxW(WordListWindow::current(), question.c_str(), caption.c_str(),
-                                 MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
-  if (answer != IDYES) return false;
+  // Through the alerts' machinery, which a process under test answers from its environment.
+  if (!askYesNo(languageTextInCodePage(languageLibrary, LXR_STRING_CLEAR_WORDLIST_QUESTION),
+                captionOf(languageLibrary), WordListWindow::current()))
+    return false;
   const bool cleared = wordList.clear();
   if (!cleared)
     showAlert(languageTextInCodePage(languageLibrary, LXR_STRING_CLEAR_WORDLIST_FAILED),

@@ -78,9 +78,9 @@ class WordListWindow {
   SIZE initialClient_{};
 };
 
-// Asks the user whether to empty the word list (Yes/No, "No" the default) and empties it when
-// the answer is yes; an alert says so when it could not be emptied. The open window follows.
-// True when the list was emptied.
+// Asks the user whether to empty the word list (Yes/No, "No" the default; through askYesNo, so
+// a process under test answers from its environment) and empties it when the answer is yes; an alert says so
+// when it could not be emptied. The open window follows. True when the list was emptied.
 bool clearWordListAfterAsking(HMODULE languageLibrary, WordList& wordList);
 
 }  // namespace lexiton::host
