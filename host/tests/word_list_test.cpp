@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -51,6 +52,20 @@ TEST_F(WordListTest, RecordedLookUpsAreWrittenByTheListsThread) {
   // What was queued when the list went is written before it goes.
   EXPECT_EQ(WordListStore::openExisting(path_, SqliteConnection::Mode::readOnly)->lookupCount(), 4);
   EXPECT_TRUE(alerts_.alerts.empty());
+}
+
+TEST_F(WordListTest, CloseWritesWhatIsQueuedAndClosesTheFileAfterwardsNothingIsKept) {
+  WordList list(path_, {});
+  list.record(test::ordinaryLookups()[0]);
+  list.close();
+  // The last connection went: its log was checkpointed into the file and removed.
+  EXPECT_FALSE(std::filesystem::exists(path_ + "-wal"));
+  EXPECT_EQ(WordListStore::openExisting(path_, SqliteConnection::Mode::readOnly)->lookupCount(), 1);
+  list.record(test::ordinaryLookups()[1]);
+  list.flush();
+  EXPECT_FALSE(list.clear());
+  list.close();
+  EXPECT_EQ(WordListStore::openExisting(path_, SqliteConnection::Mode::readOnly)->lookupCount(), 1);
 }
 
 TEST_F(WordListTest, WithKeepingOffNothingIsKept) {

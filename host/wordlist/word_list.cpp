@@ -32,13 +32,15 @@ std::string withName(std::string text, const std::string& name) {
 WordList::WordList(std::string path, Texts texts)
     : path_(std::move(path)), texts_(std::move(texts)), writer_([this] { run(); }) {}
 
-WordList::~WordList() {
+WordList::~WordList() { close(); }
+
+void WordList::close() {
   {
     std::lock_guard<std::mutex> guard(lock_);
     stopping_ = true;
   }
   wake_.notify_one();
-  writer_.join();
+  if (writer_.joinable()) writer_.join();
 }
 
 void WordList::record(WordListEntry entry) {
@@ -47,7 +49,7 @@ void WordList::record(WordListEntry entry) {
   if (entry.seen == 0) entry.seen = std::time(nullptr);
   {
     std::lock_guard<std::mutex> guard(lock_);
-    if (!keeping_) return;
+    if (!keeping_ || stopping_) return;
     if (queue_.size() >= kQueueLimit) {
       ++dropped_;
       return;
@@ -71,6 +73,8 @@ bool WordList::keeping() const {
 bool WordList::clear() {
   bool cleared = false;
   std::unique_lock<std::mutex> guard(lock_);
+  // Closed: no writer would ever answer.
+  if (stopping_) return false;
   queue_.emplace_back(Clear{&cleared});
   const uint64_t target = ++queued_;
   wake_.notify_one();
@@ -117,7 +121,7 @@ void WordList::run() {
   std::unique_lock<std::mutex> guard(lock_);
   for (;;) {
     wake_.wait(guard, [&] { return stopping_ || !queue_.empty(); });
-    if (queue_.empty()) return;  // stopping, with everything written
+    if (queue_.empty()) break;  // stopping, with everything written
     std::deque<Command> commands;
     commands.swap(queue_);
     guard.unlock();
@@ -126,6 +130,9 @@ void WordList::run() {
     done_ += commands.size();
     written_.notify_all();
   }
+  guard.unlock();
+  // Closed by the thread that used it; the log is checkpointed into the file.
+  store_.reset();
 }
 
 // Runs of look-ups go in one transaction each; a clear ends a run.

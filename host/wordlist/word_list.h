@@ -34,7 +34,7 @@ class WordList {
   // WordListStore::openOrRecover) and shows one alert when it moved the file aside or cannot
   // keep the list.
   WordList(std::string path, Texts texts);
-  // Writes what is queued, then ends the writer.
+  // Writes what is queued, then ends the writer (close()).
   ~WordList();
   WordList(const WordList&) = delete;
   WordList& operator=(const WordList&) = delete;
@@ -50,6 +50,10 @@ class WordList {
   bool clear();
   // Returns once everything queued before the call is written (or could not be).
   void flush();
+  // Writes what is queued, ends the writer and closes the file, for the end of the program or of
+  // the session (Windows may end the process as soon as the session's end is answered). From
+  // then on nothing is kept and clear() fails.
+  void close();
   // What opening the file found; waits for the writer to open it.
   WordListOpening opening();
 
