@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The word list exported by the word-list window under wine (through its save-file dialog,
-# driven by wordlist_window_wine_tests) against the native command-line exporter on the same
-# file: both formats must be the same bytes.
+# driven by wordlist_window_wine_tests, and in the real Lexiton.exe after three look-ups, driven
+# by host_wordlist_wine_tests) against the native command-line exporter on the same file: both
+# formats must be the same bytes.
 #
 #   wordlist_export_e2e.sh NATIVE_BIN WINDOWS_BIN
 # Run by ctest in a mingw build through scripts/wine-ctest, which provides WINEPREFIX, DISPLAY
@@ -18,7 +19,9 @@ fail() {
 
 [ -x "$exporter" ] ||
   fail "no native lexiton-wordlist at $exporter: build the native tree first (make native)"
-[ -f "$win_bin/wordlist_window_wine_tests.exe" ] || fail "$win_bin/wordlist_window_wine_tests.exe is missing"
+for program in wordlist_window_wine_tests host_wordlist_wine_tests; do
+  [ -f "$win_bin/$program.exe" ] || fail "$win_bin/$program.exe is missing"
+done
 [ -n "${WINEPREFIX:-}" ] && [ -n "${DISPLAY:-}" ] && [ -x "${WINELOADER:-}" ] ||
   fail "WINEPREFIX, DISPLAY and WINELOADER are not set: run through scripts/wine-ctest"
 export WINEDEBUG=${WINEDEBUG:--all}
@@ -35,11 +38,20 @@ export LEXITON_WORDLIST_EXPORT_DIR
   --gtest_filter='WordListWindowTest.ExportsThroughTheSaveDialog*') ||
   fail "the window's export test failed"
 
-for format in csv tsv; do
-  [ -s "$work/window.$format" ] || fail "the window wrote no window.$format"
-  "$exporter" export --db "$work/lexidic.db" --format "$format" --out "$work/cli.$format" ||
-    fail "lexiton-wordlist export --format $format exited with $?"
-  cmp "$work/window.$format" "$work/cli.$format" || fail "the window's $format differs from the exporter's"
-  echo "wordlist_export_e2e: $format: $(wc -l <"$work/cli.$format") lines, the same from the window and the exporter"
+(cd "$win_bin" && timeout 200 "$WINELOADER" host_wordlist_wine_tests.exe \
+  --gtest_filter='WordListProgram.TheWindowsExports*') ||
+  fail "the program's export test failed"
+
+# Each export beside the list it came from: the window's (window.*, lexidic.db) and the
+# program's (program.*, program.db).
+for pair in window:lexidic program:program; do
+  exported=${pair%%:*} list=${pair##*:}
+  for format in csv tsv; do
+    [ -s "$work/$exported.$format" ] || fail "no $exported.$format was written"
+    "$exporter" export --db "$work/$list.db" --format "$format" --out "$work/cli.$format" ||
+      fail "lexiton-wordlist export --db $list.db --format $format exited with $?"
+    cmp "$work/$exported.$format" "$work/cli.$format" || fail "$exported.$format differs from the exporter's"
+    echo "wordlist_export_e2e: $exported.$format: $(wc -l <"$work/cli.$format") lines, the same from the exporter"
+  done
 done
 echo "wordlist_export_e2e: OK"

@@ -14,6 +14,7 @@
 #include <map>
 
 #include "real_program.h"
+#include "wordlist/word_export.h"
 #include "wordlist/word_list_store.h"
 
 namespace lexiton::host::test {
@@ -86,7 +87,9 @@ class WordListProgram : public RealProgram {
   // Ends the program's session and reads its word list back: the latest look-up of each word, by
   // word.
   std::map<std::string, WordListEntry> wordsAfterTheEnd(int64_t* lookups = nullptr) {
-    if (host_ && host_->running()) EXPECT_TRUE(host_->endSession(*record_));
+    if (host_ && host_->running()) {
+      EXPECT_TRUE(host_->endSession(*record_));
+    }
     std::map<std::string, WordListEntry> words;
     auto store = WordListStore::openExisting(database(), SqliteConnection::Mode::readOnly);
     for (const WordRow& row : store->words()) words[row.latest.word] = row.latest;
@@ -160,6 +163,60 @@ TEST_F(WordListProgram, TheWindowOpensFromTheMenuCommandAndListsTheWords) {
   command(LXR_COMMAND_WORDLIST);
   EXPECT_EQ(findWindowOf(host_->processId(), "#32770", "Word list"), window);
   EXPECT_TRUE(host_->endSession(*record_));
+  EXPECT_EQ(alerts(), "");
+}
+
+std::string environment(const char* name) {
+  char value[MAX_PATH] = {};
+  const DWORD length = GetEnvironmentVariableA(name, value, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? std::string(value, length) : std::string();
+}
+
+// Presses an export button of the program's word-list window and answers its save dialog with
+// `file`, as a user would; whether the dialog came and went.
+bool exportThroughTheWindow(HWND window, int button, const std::string& file) {
+  PostMessageW(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(GetDlgItem(window, button)));
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  HWND dialog = waitForWindowOf(processId, "#32770", "Export the word list");
+  if (!dialog) return false;
+  // The file name box: the combo box of the Explorer-style dialog, or the edit box of the old one.
+  constexpr int kFileNameCombo = 0x47C;
+  constexpr int kFileNameEdit = 0x480;
+  for (int box : {kFileNameCombo, kFileNameEdit})
+    if (HWND control = GetDlgItem(dialog, box)) SetWindowTextA(control, file.c_str());
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 10000, &answer);
+  return pollUntil([&] { return !IsWindow(dialog) && fileExists(file); }, 10000ms);
+}
+
+// With LEXITON_WORDLIST_EXPORT_DIR set, the exports and the list they came from are left there
+// (program.csv, program.tsv, program.db) for wordlist_export_e2e.sh, which compares them with
+// the native command-line exporter's.
+TEST_F(WordListProgram, TheWindowsExportsAreWhatTheExportCodeWritesForTheSameList) {
+  ASSERT_NO_FATAL_FAILURE(start("wordlist_export", "standin_client.dll", "HVRDicts=1\n"));
+  for (const wchar_t* word : {L"houses", L"smoking", L"gardens"}) ASSERT_NO_FATAL_FAILURE(lookUp(word));
+  command(LXR_COMMAND_WORDLIST);
+  HWND window = waitForWindowOf(host_->processId(), "#32770", "Word list");
+  ASSERT_TRUE(window);
+  const std::string kept = environment("LEXITON_WORDLIST_EXPORT_DIR");
+  const std::string folder = kept.empty() ? binFolder() : kept + "\\";
+  const std::string csv = folder + "program.csv", tsv = folder + "program.tsv";
+  DeleteFileA(csv.c_str());
+  DeleteFileA(tsv.c_str());
+  ASSERT_TRUE(exportThroughTheWindow(window, LXR_CONTROL_WORDLIST_EXPORT_CSV, csv)) << alerts();
+  ASSERT_TRUE(exportThroughTheWindow(window, LXR_CONTROL_WORDLIST_EXPORT_CARDS, tsv)) << alerts();
+  ASSERT_TRUE(host_->endSession(*record_));
+  const std::vector<WordRow> rows =
+      WordListStore::openExisting(database(), SqliteConnection::Mode::readOnly)->words();
+  EXPECT_EQ(rows.size(), 3u);
+  for (const auto& [file, format] :
+       {std::pair{csv, ExportFormat::csv}, std::pair{tsv, ExportFormat::flashCards}}) {
+    std::string expected;
+    appendExport(expected, rows, format);
+    EXPECT_EQ(readText(file), expected) << file;
+  }
+  if (!kept.empty()) CopyFileA(database().c_str(), (folder + "program.db").c_str(), FALSE);
   EXPECT_EQ(alerts(), "");
 }
 

@@ -59,9 +59,11 @@ if(LEXITON_WIN32 AND NOT LEXITON_FUZZ)
     add_dependencies(wordlist_window_wine_tests uires1038 uires2057)
   endif()
 
-  # The window's export against the native command-line exporter's, on the same file.
+  # The window's export, alone and in the real program, against the native command-line
+  # exporter's, on the same file.
   add_test(NAME wordlist_export_e2e
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/wordlist_export_e2e.sh ${LEXITON_NATIVE_BIN} ${CMAKE_BINARY_DIR}/bin
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-  set_tests_properties(wordlist_export_e2e PROPERTIES TIMEOUT 300)
+  # It also runs the real program over the test's text window (host_wordlist_wine_tests).
+  set_tests_properties(wordlist_export_e2e PROPERTIES TIMEOUT 400 RESOURCE_LOCK "lexiton_host;lexiton_x_input")
 endif()
