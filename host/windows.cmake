@@ -38,14 +38,16 @@ foreach(language 1038 2057)
   add_dependencies(uires${language} lexiton_host_art)
 endforeach()
 
-# The tray over Windows: the icon, its menu, the dialogs and the AutoRun entry.
+# The tray over Windows: the icon, its menu, the dialogs, the AutoRun entry and the word-list
+# window its commands open (lexiton_wordlist_win, wordlist/wordlist.cmake).
 add_library(lexiton_host_tray STATIC
   tray/win/tray.cpp
   tray/win/about_box.cpp
   tray/win/autorun_entry.cpp
   tray/win/feedback_option_dialog.cpp
   startup/win/system_profile_functions.cpp)
-target_link_libraries(lexiton_host_tray PUBLIC lexiton_host_core lexiton_common comdlg32 shell32 user32 advapi32)
+target_link_libraries(lexiton_host_tray PUBLIC lexiton_host_core lexiton_wordlist_win lexiton_common comdlg32 shell32
+  user32 advapi32)
 
 add_executable(Lexiton WIN32
   startup/win/main.cpp
@@ -124,13 +126,25 @@ endif()
 # The pointer tracking and the tooltips of the real program with real pointer input (xdotool),
 # the real hook, text reader and hover dictionary, over a text window of the test.
 lexiton_add_test(host_hover_wine_tests WINE_ONLY TIMEOUT 900
-  SOURCES tests/hover_wine_test.cpp tests/hover_desktop.cpp
+  SOURCES tests/hover_wine_test.cpp tests/real_program.cpp tests/hover_desktop.cpp
   LIBS lexiton_host_test_process lexiton_desktop_input)
 if(TARGET host_hover_wine_tests)
   add_dependencies(host_hover_wine_tests Lexiton ptrhook textgrab dictcore tippaint mtippaint LexitonSt
     standin_client)
   # One running host per wine session, and one test moving the pointer at a time.
   set_tests_properties(host_hover_wine_tests PROPERTIES RESOURCE_LOCK "lexiton_host;lexiton_x_input")
+endif()
+
+# The word list of the real program over the same desktop: the shown look-ups as rows, keeping
+# switched off, a password field, the window from the menu, clearing, the end of the session, a
+# file moved aside.
+lexiton_add_test(host_wordlist_wine_tests WINE_ONLY TIMEOUT 600
+  SOURCES tests/wordlist_program_wine_test.cpp tests/real_program.cpp tests/hover_desktop.cpp
+  LIBS lexiton_host_test_process lexiton_desktop_input lexiton_wordlist)
+if(TARGET host_wordlist_wine_tests)
+  add_dependencies(host_wordlist_wine_tests Lexiton ptrhook textgrab dictcore tippaint mtippaint LexitonSt
+    standin_client)
+  set_tests_properties(host_wordlist_wine_tests PROPERTIES RESOURCE_LOCK "lexiton_host;lexiton_x_input")
 endif()
 
 # The tray of the real program: its icon as the shell holds it, the menu and every command, the

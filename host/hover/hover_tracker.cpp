@@ -158,7 +158,9 @@ void HoverTracker::evaluate(ScreenPoint at, std::optional<double> firedAt) {
     }
     std::optional<double> evaluatedAt;
     if (p_.trace) evaluatedAt = p_.trace->now();
-    if (p_.tooltips.secondEnabled()) p_.tooltips.scheduleLocal(localLookupText(text, cursor));
+    const bool local = p_.tooltips.secondEnabled();
+    if (local) p_.tooltips.scheduleLocal(localLookupText(text, cursor));
+    if (p_.shownLookups) p_.shownLookups->lookupStarted(local);
     p_.lookups.setMode();
     setBusy(true);
     endTrace("superseded");
@@ -232,6 +234,8 @@ std::string_view HoverTracker::drawResult(LookupRequest& request) {
     p_.tooltips.showMain();
     if (traced_) traced_->shown = p_.trace->now();
     p_.timers.startRestTimer(kRestMs);
+    // Once the tooltip is up: the word list only copies what it keeps.
+    if (p_.shownLookups) p_.shownLookups->shown(request);
     return "shown";
   }
   // Declined by the painter, or the pointer moved on: measure the rest again.

@@ -12,6 +12,7 @@
 #include "hover/hover_state.h"
 #include "hover/latency_trace.h"
 #include "hover/lookup_request.h"
+#include "hover/shown_lookups.h"
 #include "hover/text_cuts.h"
 #include "hover/trigger_message.h"
 
@@ -95,7 +96,8 @@ class HoverTracker {
     LookupLauncher& lookups;
     TooltipControl& tooltips;
     HoverListener& listener;
-    LatencyTrace* trace = nullptr;  // null: nothing traced
+    LatencyTrace* trace = nullptr;                // null: nothing traced
+    ShownLookupListener* shownLookups = nullptr;  // null: shown look-ups are kept nowhere
   };
 
   explicit HoverTracker(const Parts& parts) : p_(parts) {}

@@ -156,6 +156,7 @@ WindowSettings readWindowSettings(ProfileFunctions& functions, const std::string
   settings.tooltipColour = static_cast<uint32_t>(ini.readInt(dict::kSection, dict::kTooltipColour, 0));
   settings.autoRun = ini.readInt(dict::kSection, dict::kAutoRun, 0) != 0;
   settings.customColors = parseCustomColors(ini.readString(dict::kSection, dict::kCustomColors, ""));
+  settings.keepWordList = ini.readInt(dict::kSection, dict::kKeepWordList, 1) != 0;
   return settings;
 }
 

@@ -21,6 +21,9 @@ struct WindowSettings {
   uint32_t tooltipColour = 0;  // [dict] TTColor; 0 = the system's tooltip colour
   bool autoRun = false;        // [dict] AutoRun; any non-zero value reads as set
   CustomColors customColors = whiteCustomColors();
+  // [dict] KeepWordList, 1 unless set otherwise; any non-zero value keeps. A privacy switch, so
+  // its command writes it at once rather than at exit.
+  bool keepWordList = true;
 };
 
 // Reads them with one cIni; throws cIni::cExc.

@@ -306,6 +306,15 @@ TEST(WindowSettings, AFailedWriteIsReportedOnceAndTheOthersAreStillTried) {
   EXPECT_EQ(readWindowSettings(ini, "x.ini").customColors, s.customColors);
 }
 
+TEST(WindowSettings, TheWordListIsKeptUnlessKeepWordListIsZero) {
+  MemoryProfile ini;
+  EXPECT_TRUE(readWindowSettings(ini, "x.ini").keepWordList);
+  ini.values["dict/KeepWordList"] = "0";
+  EXPECT_FALSE(readWindowSettings(ini, "x.ini").keepWordList);
+  ini.values["dict/KeepWordList"] = "7";
+  EXPECT_TRUE(readWindowSettings(ini, "x.ini").keepWordList);
+}
+
 TEST(FeedbackText, AnyValueButZeroIsOnAndIsWrittenBackAsOne) {
   MemoryProfile ini;
   EXPECT_FALSE(readFeedbackText(ini, "x.ini"));

@@ -24,14 +24,16 @@ void putChunk(std::vector<uint8_t>& list, const char* tag, const std::string& da
 
 }  // namespace
 
-TextWindow::TextWindow(const std::wstring& text, POINT origin) : text_(text) {
+TextWindow::TextWindow(const std::wstring& text, POINT origin, bool password) : text_(text) {
   HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  thread_ = std::thread([this, origin, ready] {
+  thread_ = std::thread([this, origin, ready, password] {
     threadId_ = GetCurrentThreadId();
     frame_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE | WS_BORDER, origin.x, origin.y, 1000,
                              60, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    edit_ = CreateWindowExW(0, L"EDIT", text_.c_str(), WS_CHILD | WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL,
-                            10, 10, 980, 40, frame_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    edit_ =
+        CreateWindowExW(0, L"EDIT", text_.c_str(),
+                        WS_CHILD | WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL | (password ? ES_PASSWORD : 0),
+                        10, 10, 980, 40, frame_, nullptr, GetModuleHandleW(nullptr), nullptr);
     HFONT font = CreateFontW(-kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
                              0, L"Arial");
     SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);

@@ -17,8 +17,8 @@ namespace lexiton::host::test {
 class TextWindow {
  public:
   // A read-only one-line edit control showing `text` in a large font, in a frame at `origin`;
-  // it is made the foreground window with the keyboard focus.
-  TextWindow(const std::wstring& text, POINT origin);
+  // it is made the foreground window with the keyboard focus. `password`: a password field.
+  TextWindow(const std::wstring& text, POINT origin, bool password = false);
   ~TextWindow();
   TextWindow(const TextWindow&) = delete;
   TextWindow& operator=(const TextWindow&) = delete;

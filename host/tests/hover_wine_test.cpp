@@ -10,16 +10,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <sstream>
 #include <vector>
 
 #include <lexiton/test/win/desktop_input.h>
 #include <lexiton/ui_resources.h>
 #include <lexiton/web_site.h>
 
-#include "host_process.h"
 #include "hover/trigger_message.h"
-#include "hover_desktop.h"
+#include "real_program.h"
 #include "tray/win/tray.h"
 #include "tray_icon_view.h"
 #include "tests/standins/client_standin_document.h"
@@ -30,19 +28,6 @@ namespace {
 using namespace std::chrono_literals;
 
 const std::wstring kText = L"The houses are big and the extraordinary gardens are green.";
-// Clear of the screen's top-left corner, where wine shows the notification area without a desktop.
-const POINT kTextOrigin{10, 150};
-// Nowhere: no window there but the desktop's.
-const POINT kNowhere{1000, 740};
-
-std::size_t indexOf(const std::wstring& word) { return kText.find(word); }
-
-std::vector<std::string> lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) out.push_back(line);
-  return out;
-}
 
 std::size_t countOf(const std::string& text, const std::string& what) {
   std::size_t n = 0;
@@ -50,95 +35,9 @@ std::size_t countOf(const std::string& text, const std::string& what) {
   return n;
 }
 
-class HoverProgram : public ::testing::Test {
+class HoverProgram : public RealProgram {
  protected:
-  void SetUp() override {
-    const std::string data = binFolder() + "hover_appdata\\";
-    CreateDirectoryA(data.c_str(), nullptr);
-    CreateDirectoryA((data + "Veltrix").c_str(), nullptr);
-    dataDirectory_ = data + "Veltrix\\Lexiton\\";
-    CreateDirectoryA(dataDirectory_.c_str(), nullptr);
-    appData_.set(binFolder() + "hover_appdata");
-    alerts_ = binFolder() + "hover_alerts.txt";
-    log_ = binFolder() + "hover_standins.log";
-    trace_ = binFolder() + "hover_trace.txt";
-    opens_ = binFolder() + "hover_opens.txt";
-    for (const std::string* file : {&alerts_, &log_, &trace_, &opens_}) DeleteFileA(file->c_str());
-    DeleteFileA(ini().c_str());
-    SetEnvironmentVariableA("LEXITON_ALERT_FILE", alerts_.c_str());
-    SetEnvironmentVariableA("LEXITON_STANDIN_LOG", log_.c_str());
-    SetEnvironmentVariableA("LEXITON_TRACE_FILE", trace_.c_str());
-    SetEnvironmentVariableA("LEXITON_OPEN_FILE", opens_.c_str());
-    SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", nullptr);
-    SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_QUIT", nullptr);
-    ASSERT_TRUE(movePointer(kNowhere));
-  }
-
-  void TearDown() override {
-    if (host_ && host_->running() && record_) host_->endSession(*record_);
-    host_.reset();
-    movePointer(kNowhere);
-  }
-
-  std::string ini() const { return dataDirectory_ + "lexiton.ini"; }
-  std::string iniValue(const std::string& key) {
-    char value[512] = {};
-    GetPrivateProfileStringA("dict", key.c_str(), "", value, sizeof value, ini().c_str());
-    return value;
-  }
-  std::string alerts() { return readText(alerts_); }
-  std::string log() { return readText(log_); }
-  std::vector<std::string> opens() { return lines(readText(opens_)); }
-
-  // Starts the program with the real hook, reader and hover dictionary and the client `client`
-  // ("LexitonSt.dll" itself or a stand-in) in a folder of its own, and waits until it runs.
-  void start(const std::string& name, const std::string& client, const std::string& settings) {
-    host_ = std::make_unique<HostProcess>(name);
-    host_->place("ptrhook.dll", "ptrhook.dll");
-    host_->place("textgrab.dll", "textgrab.dll");
-    host_->place("dictcore.dll", "dictcore.dll");
-    host_->place("lexiton-core.lex", "lexiton-core.lex");
-    host_->place("LexitonSt.dll", client);
-    // No splash: it would take the foreground from the text window for its 4.5 s.
-    host_->place("win65K.spl", "");
-    host_->place("win256.spl", "");
-    writeText(ini(), "[dict]\nUserLang=2057\n" + settings);
-    host_->start();
-    record_ = host_->waitForRecord();
-    ASSERT_TRUE(record_) << alerts();
-    display_ = reinterpret_cast<HWND>(static_cast<UINT_PTR>(record_->window));
-    second_ = secondTooltipOf(record_->threadId, display_);
-    ASSERT_NE(second_, nullptr);
-  }
-
-  // Rests the pointer on `word` of the text window; the time the pointer got there.
-  DWORD restOn(const std::wstring& word, int dx = 0) {
-    POINT at = text_.pointOn(indexOf(word));
-    at.x += dx;
-    const RECT edit = windowRect(text_.edit());
-    EXPECT_TRUE(PtInRect(&edit, at)) << "the word is out of view: " << at.x << "," << at.y;
-    EXPECT_TRUE(movePointer(at));
-    pointer_ = at;
-    return GetTickCount();
-  }
-
-  SIZE size(HWND window) {
-    const RECT r = windowRect(window);
-    return {r.right - r.left, r.bottom - r.top};
-  }
-  // The size of the first tooltip for the stand-in's answer about `word`.
-  SIZE expectedSize(const std::string& word) {
-    return paintedSize(binFolder() + "mtippaint.dll", lexiton::standin::scriptedDocument(word), word);
-  }
-
-  AppDataOverride appData_;
-  std::string dataDirectory_, alerts_, log_, trace_, opens_;
-  TextWindow text_{kText, kTextOrigin};
-  std::unique_ptr<HostProcess> host_;
-  std::optional<SubscriberRecord> record_;
-  HWND display_ = nullptr;
-  HWND second_ = nullptr;
-  POINT pointer_{};
+  HoverProgram() : RealProgram(kText) {}
 };
 
 TEST_F(HoverProgram, BothTooltipsAppearBesideThePointerAndTheApplicationKeepsTheFocus) {

@@ -211,5 +211,39 @@ TEST_F(TooltipPairTest, ARegionTheWindowNeverGotIsDeletedOnce) {
   EXPECT_EQ(log, (std::vector<std::string>{"main paint", "main show", "main paint"}));
 }
 
+// What the local look-up answered, in the same log as the windows.
+class LoggedAnswers final : public ShownLookupListener {
+ public:
+  explicit LoggedAnswers(std::vector<std::string>& log) : log_(log) {}
+  void lookupStarted(bool) override {}
+  void localAnswered(const std::vector<uint8_t>* list) override {
+    log_.push_back(list ? "answered" : "no answer");
+  }
+  void shown(const LookupRequest&) override {}
+
+ private:
+  std::vector<std::string>& log_;
+};
+
+TEST_F(TooltipPairTest, EveryLocalLookUpTellsItsAnswerAfterThePaintingOrThatNoneWillCome) {
+  LoggedAnswers answers(log);
+  TooltipPair told{
+      {main, second, timer, dictionary, monitors, engines, flags, hover, colour, "<\?\?\?>", &answers}};
+  told.scheduleLocal(u"The @houses");
+  told.localTimerFired();
+  EXPECT_EQ(log, (std::vector<std::string>{"second paint", "answered"}));
+  log.clear();
+  dictionary.found = false;
+  told.scheduleLocal(u"The @houses");
+  told.localTimerFired();
+  EXPECT_EQ(log, (std::vector<std::string>{"no answer"}));
+  log.clear();
+  // Closed before its timer fired: it will not come.
+  told.scheduleLocal(u"The @houses");
+  told.closeMain();
+  told.closeMain();
+  EXPECT_EQ(log, (std::vector<std::string>{"main hide", "no answer", "main hide"}));
+}
+
 }  // namespace
 }  // namespace lexiton::host::test

@@ -81,6 +81,12 @@ class RecordingDesktop final : public TrayDesktop {
                     (owner == OpenOwner::mainWindow ? "main" : "display") + "|" +
                     (show == ShellShow::normal ? "normal" : "show") + "|" + target);
   }
+  void openWordList() override { calls.push_back("word list window"); }
+  void clearWordList() override {
+    calls.push_back("clear word list");
+    if (duringDialog) duringDialog();
+  }
+  void keepWordList(bool on) override { calls.push_back(on ? "keep word list on" : "keep word list off"); }
   void setAutoRunEntry(bool on) override { calls.push_back(on ? "autorun entry on" : "autorun entry off"); }
   void exitProgram() override { calls.push_back("exit routine"); }
   void warn(const std::string& text) override { calls.push_back("warn " + text); }
@@ -128,14 +134,15 @@ using Calls = std::vector<std::string>;
 TEST_F(Tray, StartMakesTheMenuAddsTheIconAndSetsTheAutoRunEntry) {
   settings.autoRun = true;
   start();
-  EXPECT_EQ(desktop.take(), (Calls{"menu 13", "icon add 108 HoverMouse (on)", "autorun entry on"}));
+  EXPECT_EQ(desktop.take(),
+            (Calls{"menu 17", "icon add 108 HoverMouse (on)", "autorun entry on", "keep word list on"}));
   EXPECT_TRUE(controller->menu().find(LXR_COMMAND_AUTORUN)->checked);
 }
 
 TEST_F(Tray, TheMenuLeavesOutTheProxyWhenTheLibraryHasNoDialog) {
   loader.libraries[".\\LexitonSt.dll"].erase("KVProxyDlg");
   start();
-  EXPECT_EQ(desktop.take().front(), "menu 12");
+  EXPECT_EQ(desktop.take().front(), "menu 16");
   events().clear();
   controller->command(LXR_COMMAND_PROXY);
   EXPECT_TRUE(events().empty());
@@ -248,6 +255,46 @@ TEST_F(Tray, AutoRunFlipsTheSettingTheCheckMarkAndTheEntry) {
   controller->command(LXR_COMMAND_AUTORUN);
   EXPECT_FALSE(settings.autoRun);
   EXPECT_EQ(desktop.take(), (Calls{"item 1242", "autorun entry off"}));
+}
+
+TEST_F(Tray, KeepAWordListFlipsTheListTheCheckMarkAndTheSettingAtOnce) {
+  ini.values["dict/KeepWordList"] = "0";
+  settings.keepWordList = false;
+  start();
+  EXPECT_FALSE(controller->menu().find(LXR_COMMAND_KEEP_WORDLIST)->checked);
+  EXPECT_EQ(desktop.take().back(), "keep word list off");
+  controller->command(LXR_COMMAND_KEEP_WORDLIST);
+  EXPECT_TRUE(settings.keepWordList);
+  EXPECT_TRUE(controller->menu().find(LXR_COMMAND_KEEP_WORDLIST)->checked);
+  EXPECT_EQ(ini.values["dict/KeepWordList"], "1");
+  controller->command(LXR_COMMAND_KEEP_WORDLIST);
+  EXPECT_FALSE(settings.keepWordList);
+  EXPECT_EQ(ini.values["dict/KeepWordList"], "0");
+  EXPECT_EQ(desktop.take(),
+            (Calls{"item 1261 checked", "keep word list on", "item 1261", "keep word list off"}));
+}
+
+TEST_F(Tray, AKeepAWordListThatCannotBeSavedStillSwitchesAndSaysSo) {
+  ini.failKeys = {"KeepWordList"};
+  start();
+  desktop.take();
+  controller->command(LXR_COMMAND_KEEP_WORDLIST);
+  EXPECT_FALSE(settings.keepWordList);
+  const Calls calls = desktop.take();
+  ASSERT_EQ(calls.size(), 3u);
+  EXPECT_EQ(calls[1], "keep word list off");
+  EXPECT_EQ(calls[2], "warn Cannot write [dict] KeepWordList (C:\\data\\lexiton.ini)");
+}
+
+TEST_F(Tray, TheWordListOpensItsWindowAndClearingGreysItsItemWhileItAsks) {
+  start();
+  desktop.take();
+  bool greyedDuring = false;
+  desktop.duringDialog = [&] { greyedDuring = controller->menu().find(LXR_COMMAND_CLEAR_WORDLIST)->greyed; };
+  EXPECT_TRUE(controller->command(LXR_COMMAND_WORDLIST));
+  EXPECT_TRUE(controller->command(LXR_COMMAND_CLEAR_WORDLIST));
+  EXPECT_TRUE(greyedDuring);
+  EXPECT_EQ(desktop.take(), (Calls{"word list window", "item 1262 greyed", "clear word list", "item 1262"}));
 }
 
 TEST_F(Tray, SuppressionFlipsTheDisplayFlagAndMainWindowsCheckMark) {

@@ -17,26 +17,27 @@ std::vector<int> commands(const std::vector<TrayMenuItem>& items) {
 
 TEST(TrayMenuModel, EveryItemInOrderWithItsLabel) {
   const TrayMenu menu({true, true, false});
-  EXPECT_EQ(commands(menu.items()),
-            (std::vector<int>{1246, 1236, 1249, 1242, 0, 1239, 1248, 0, 1240, 1250, 1238, 0, 1237}));
+  EXPECT_EQ(commands(menu.items()), (std::vector<int>{1246, 1236, 1249, 1242, 0, 1260, 1261, 1262, 0, 1239,
+                                                      1248, 0, 1240, 1250, 1238, 0, 1237}));
   std::vector<int> labels;
   std::vector<std::string_view> literals;
   for (const auto& item : menu.items()) {
     labels.push_back(item.labelString);
     literals.push_back(item.literal);
     EXPECT_FALSE(item.greyed);
-    EXPECT_FALSE(item.checked);
+    // "Keep a word list" is on unless the settings say otherwise.
+    EXPECT_EQ(item.checked, item.command == LXR_COMMAND_KEEP_WORDLIST);
   }
-  EXPECT_EQ(labels, (std::vector<int>{39, 7, 44, 12, 0, 5, 42, 0, 0, 0, 4, 0, 3}));
-  EXPECT_EQ(literals[8], "&Veltrix");
-  EXPECT_EQ(literals[9], "K&orvell");
+  EXPECT_EQ(labels, (std::vector<int>{39, 7, 44, 12, 0, 200, 201, 202, 0, 5, 42, 0, 0, 0, 4, 0, 3}));
+  EXPECT_EQ(literals[12], "&Veltrix");
+  EXPECT_EQ(literals[13], "K&orvell");
   EXPECT_TRUE(menu.items()[4].separator());
 }
 
 TEST(TrayMenuModel, WithoutTheProxyDialogThereIsNoProxyItem) {
   const TrayMenu menu({false, true, false});
-  EXPECT_EQ(commands(menu.items()),
-            (std::vector<int>{1246, 1236, 1242, 0, 1239, 1248, 0, 1240, 1250, 1238, 0, 1237}));
+  EXPECT_EQ(commands(menu.items()), (std::vector<int>{1246, 1236, 1242, 0, 1260, 1261, 1262, 0, 1239, 1248, 0,
+                                                      1240, 1250, 1238, 0, 1237}));
   EXPECT_EQ(menu.find(LXR_COMMAND_PROXY), nullptr);
 }
 
@@ -55,10 +56,21 @@ TEST(TrayMenuModel, AutoRunStartsCheckedWhenTheSettingIsOn) {
   EXPECT_FALSE(TrayMenu({true, true, false}).find(LXR_COMMAND_AUTORUN)->checked);
 }
 
+TEST(TrayMenuModel, KeepAWordListStartsAsTheSettingSays) {
+  EXPECT_FALSE(TrayMenu({true, true, false, false}).find(LXR_COMMAND_KEEP_WORDLIST)->checked);
+  TrayMenu menu({true, true, false, true});
+  EXPECT_TRUE(menu.find(LXR_COMMAND_KEEP_WORDLIST)->checked);
+  EXPECT_TRUE(menu.setChecked(LXR_COMMAND_KEEP_WORDLIST, false));
+  EXPECT_FALSE(menu.find(LXR_COMMAND_KEEP_WORDLIST)->checked);
+  // The window and the question are commands, not switches.
+  EXPECT_FALSE(menu.find(LXR_COMMAND_WORDLIST)->checked);
+  EXPECT_FALSE(menu.find(LXR_COMMAND_CLEAR_WORDLIST)->checked);
+}
+
 TEST(TrayMenuModel, TheSystemMenuIsMadeBottomUp) {
   const TrayMenu menu({false, true, false});
-  EXPECT_EQ(commands(menu.insertionOrder()),
-            (std::vector<int>{1237, 0, 1238, 1250, 1240, 0, 1248, 1239, 0, 1242, 1236, 1246}));
+  EXPECT_EQ(commands(menu.insertionOrder()), (std::vector<int>{1237, 0, 1238, 1250, 1240, 0, 1248, 1239, 0,
+                                                               1262, 1261, 1260, 0, 1242, 1236, 1246}));
 }
 
 TEST(TrayMenuModel, OnlyItsOwnItemsChange) {

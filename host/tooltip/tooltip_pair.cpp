@@ -19,6 +19,8 @@ void TooltipPair::closeSecond() {
   if (p_.flags.localTimerRunning) {
     p_.localTimer.kill();
     p_.flags.localTimerRunning = false;
+    // The local look-up of this evaluation will not come.
+    tellLocalAnswer(false);
   }
 }
 
@@ -47,23 +49,35 @@ void TooltipPair::showMain() {
 void TooltipPair::localTimerFired() {
   p_.localTimer.kill();
   p_.flags.localTimerRunning = false;
+  // Told after the painting, so the second tooltip never waits for the word list.
+  tellLocalAnswer(lookUpAndPaintLocal());
+}
+
+bool TooltipPair::lookUpAndPaintLocal() {
+  bool answered = false;
   try {
     localResult_.reserve(kSharedResultReserve);
     localResult_.assign(ChunkView::kTerminatorSize, 0);
-    if (!secondEnabled() || !p_.dictionary.hoverDictionaryOpen()) return;
-    if (!p_.dictionary.lookUp(localText_, p_.localNotFoundText, localResult_)) return;
+    if (!secondEnabled() || !p_.dictionary.hoverDictionaryOpen()) return false;
+    if (!p_.dictionary.lookUp(localText_, p_.localNotFoundText, localResult_)) return false;
+    answered = true;
     p_.second.discardRegion();
     bool painted = true;
     if (!p_.flags.suppressed) {
       painted = p_.second.paint(localResult_, p_.hover.evaluatedPosition, p_.tooltipColour);
       if (!painted) p_.second.discardRegion();
     }
-    if (!painted) return;
+    if (!painted) return true;
     p_.flags.localPainted = true;
     tryShowSecond();
   } catch (...) {
     showAlert(hover_texts::kDrawingFailed, hover_texts::kSecondTooltipCaption, AlertIcon::warning);
   }
+  return answered;
+}
+
+void TooltipPair::tellLocalAnswer(bool answered) {
+  if (p_.shownLookups) p_.shownLookups->localAnswered(answered ? &localResult_ : nullptr);
 }
 
 void TooltipPair::tryShowSecond() {

@@ -13,6 +13,7 @@
 #include "engines/engine_table.h"
 #include "hover/hover_state.h"
 #include "hover/hover_tracker.h"
+#include "hover/shown_lookups.h"
 #include "tooltip/display_flags.h"
 #include "tooltip/placement.h"
 
@@ -78,6 +79,8 @@ class TooltipPair final : public TooltipControl {
     const HoverState& hover;        // the evaluated position
     const uint32_t& tooltipColour;  // [dict] TTColor as it is now
     std::string localNotFoundText;  // string 32, or "<???>"
+    // Told what each local look-up answered; null: nobody.
+    ShownLookupListener* shownLookups = nullptr;
   };
 
   explicit TooltipPair(Parts parts) : p_(std::move(parts)) {}
@@ -98,6 +101,9 @@ class TooltipPair final : public TooltipControl {
 
  private:
   void tryShowSecond();
+  // The local look-up and the second tooltip's painting; whether the engine answered.
+  bool lookUpAndPaintLocal();
+  void tellLocalAnswer(bool answered);
 
   Parts p_;
   std::u16string localText_;

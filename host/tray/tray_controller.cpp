@@ -1,5 +1,6 @@
 #include "tray/tray_controller.h"
 
+#include <lexiton/settings_keys.h>
 #include <lexiton/ui_resources.h>
 
 #include "links/links.h"
@@ -18,6 +19,7 @@ TrayMenuOptions menuOptions(const TrayParts& parts) {
   options.proxyDialog = parts.engines.entries().kvProxyDlg != nullptr;
   options.secondPainter = parts.engines.secondPainterAvailable();
   options.autoRun = parts.settings.autoRun;
+  options.keepWordList = parts.settings.keepWordList;
   return options;
 }
 
@@ -32,6 +34,7 @@ void TrayController::start() {
   desktop_.createMenu(menu_);
   updateIcon();
   desktop_.setAutoRunEntry(parts_.settings.autoRun);
+  desktop_.keepWordList(parts_.settings.keepWordList);
 }
 
 void TrayController::remove() {
@@ -153,6 +156,15 @@ bool TrayController::command(int id) {
     case LXR_COMMAND_FEEDBACK:
       modal(id, [this] { desktop_.runFeedbackOption(); });
       return true;
+    case LXR_COMMAND_WORDLIST:
+      desktop_.openWordList();
+      return true;
+    case LXR_COMMAND_KEEP_WORDLIST:
+      flipKeepWordList();
+      return true;
+    case LXR_COMMAND_CLEAR_WORDLIST:
+      modal(id, [this] { desktop_.clearWordList(); });
+      return true;
     case LXR_COMMAND_PROXY:
       if (auto proxyDialog = parts_.engines.entries().kvProxyDlg) proxyDialog(language, nullptr);
       return true;
@@ -165,6 +177,21 @@ void TrayController::flipAutoRun() {
   autoRun = !autoRun;
   setItem(LXR_COMMAND_AUTORUN, false, autoRun);
   desktop_.setAutoRunEntry(autoRun);
+}
+
+void TrayController::flipKeepWordList() {
+  bool& keep = parts_.settings.keepWordList;
+  keep = !keep;
+  setItem(LXR_COMMAND_KEEP_WORDLIST, false, keep);
+  desktop_.keepWordList(keep);
+  // Written at once: a switch the user turned off for privacy must not turn on again after a
+  // crash.
+  try {
+    cIni(parts_.profile, parts_.paths.configPath)
+        .writeInt(settings::dict::kSection, settings::dict::kKeepWordList, keep ? 1 : 0);
+  } catch (const cIni::cExc& e) {
+    desktop_.warn(e.what());
+  }
 }
 
 void TrayController::flipSuppressed() {

@@ -60,6 +60,12 @@ class TrayDesktop {
   virtual void runAboutBox() = 0;
   virtual void runFeedbackOption() = 0;
 
+  // The word list: its window (opened, or brought forward), the question before it is emptied
+  // (which empties it when the user agrees), and whether look-ups are kept.
+  virtual void openWordList() = 0;
+  virtual void clearWordList() = 0;
+  virtual void keepWordList(bool on) = 0;
+
   virtual void open(std::string_view verb, const std::string& target, OpenOwner owner, ShellShow show) = 0;
   // Writes the program's entry among the current user's programs that start with Windows, or
   // removes it.
@@ -89,8 +95,8 @@ class TrayController {
 
   TrayController(TrayDesktop& desktop, TrayParts parts);
 
-  // MainWindow was made: the menu, the icon, and the AutoRun entry brought in line with the
-  // setting.
+  // MainWindow was made: the menu, the icon, and the AutoRun entry and the word list's keeping
+  // brought in line with the settings.
   void start();
   // The exit routine: the icon deleted, the menu destroyed. Nothing is shown afterwards.
   void remove();
@@ -117,6 +123,7 @@ class TrayController {
   template <class Run>
   void modal(int command, Run&& run);
   void flipAutoRun();
+  void flipKeepWordList();
   void flipSuppressed();
   void dictionaries();
 

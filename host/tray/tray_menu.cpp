@@ -23,6 +23,12 @@ TrayMenu::TrayMenu(const TrayMenuOptions& options) {
   autoRun.checked = options.autoRun;
   items_.push_back(autoRun);
   items_.push_back(separator());
+  items_.push_back(labelled(LXR_COMMAND_WORDLIST, LXR_STRING_MENU_WORDLIST));
+  TrayMenuItem keepWordList = labelled(LXR_COMMAND_KEEP_WORDLIST, LXR_STRING_MENU_KEEP_WORDLIST);
+  keepWordList.checked = options.keepWordList;
+  items_.push_back(keepWordList);
+  items_.push_back(labelled(LXR_COMMAND_CLEAR_WORDLIST, LXR_STRING_MENU_CLEAR_WORDLIST));
+  items_.push_back(separator());
   items_.push_back(labelled(LXR_COMMAND_HELP, LXR_STRING_MENU_HELP));
   items_.push_back(labelled(LXR_COMMAND_FEEDBACK, LXR_STRING_MENU_FEEDBACK));
   items_.push_back(separator());

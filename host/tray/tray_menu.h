@@ -1,6 +1,7 @@
 // The tray icon's pop-up menu as the user sees it: its items from top to bottom with their
 // labels, which are greyed and which checked. The menu is built once when MainWindow is made;
-// afterwards only greyed (a modal dialog of an item is open) and checked (AutoRun) change.
+// afterwards only greyed (a modal dialog of an item is open) and checked (AutoRun, "Keep a word
+// list") change.
 // win/tray.cpp makes the system menu from this and mirrors every change into it.
 #pragma once
 
@@ -24,6 +25,7 @@ struct TrayMenuOptions {
   bool proxyDialog = false;    // the look-up library exports KVProxyDlg
   bool secondPainter = false;  // ".\tippaint.dll" and its TipPaint are there
   bool autoRun = false;        // [dict] AutoRun at start
+  bool keepWordList = true;    // [dict] KeepWordList at start
 };
 
 class TrayMenu {

@@ -31,4 +31,19 @@ AlertHook setAlertHook(AlertHook hook, void* context);
 // in the text written as "\n".
 std::string formatAlertLine(const Alert& alert);
 
+// A question answered yes or no ("No" the default), through the same machinery: a hook
+// installed with setQuestionHook answers it; else, with LEXITON_ALERT_FILE set, the line
+// "question|caption|text" is appended to that file and the answer is the next of the
+// comma-separated "yes" and "no" in LEXITON_QUESTION_ANSWERS (no once they run out); else the
+// platform asks: on Windows a message box with Yes and No owned by `owner` (may be null),
+// elsewhere a line on standard error and no. True for yes.
+bool askYesNo(std::string_view text, std::string_view caption, void* owner);
+
+// Called instead of asking; its return value is the answer. `question.icon` is not used.
+using QuestionHook = bool (*)(const Alert& question, void* context);
+QuestionHook setQuestionHook(QuestionHook hook, void* context);
+
+// The line LEXITON_ALERT_FILE receives for one question: "question|caption|text".
+std::string formatQuestionLine(std::string_view text, std::string_view caption);
+
 }  // namespace lexiton

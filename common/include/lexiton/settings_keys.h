@@ -17,6 +17,8 @@ inline constexpr std::string_view kUserLang = "UserLang";
 inline constexpr std::string_view kHoverDicts = "HVRDicts";  // 1: the hover dictionary is started
 inline constexpr std::string_view kTooltipColour = "TTColor";
 inline constexpr std::string_view kAutoRun = "AutoRun";
+// 1 (the default): every shown look-up goes into the word list; 0 keeps none.
+inline constexpr std::string_view kKeepWordList = "KeepWordList";
 inline constexpr std::string_view kCustomColors = "CustomColors";
 inline constexpr std::string_view kFeedbackText = "FeedbackText";
 // The name in the tray tip: DictName followed by the language id (DictName1038), else DictName.

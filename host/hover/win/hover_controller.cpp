@@ -40,13 +40,15 @@ HoverController::HoverController(const EngineTable& engines, HostState& state, H
       reader_(engines),
       dictionary_(engines),
       lookups_(engines, exchange_, state.feedbackText, trace_.get()),
+      recorder_(systemCodePage()),
       display_(engines.entries().firstTipPaint, monitors_, *this),
       second_(engines.entries().secondTipPaint, monitors_, *this),
       pair_({display_, second_, second_, dictionary_, monitors_, engines, state.display, state.hover,
              state.settings.tooltipColour,
-             languageString(engines.languageLibrary(), LXR_STRING_NOT_FOUND, hover_texts::kLocalNotFound)}),
+             languageString(engines.languageLibrary(), LXR_STRING_NOT_FOUND, hover_texts::kLocalNotFound),
+             &recorder_}),
       tracker_({state.hover, trigger_, *exchange_, display_, pointer_, reader_, lookups_, pair_, listener,
-                trace_.get()}) {
+                trace_.get(), &recorder_}) {
   lookups_.setTexts(
       {languageString(engines.languageLibrary(), LXR_STRING_NOT_FOUND, hover_texts::kLookupNotFound),
        languageString(engines.languageLibrary(), LXR_STRING_FEEDBACK_HINT, "")});

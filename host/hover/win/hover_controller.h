@@ -1,7 +1,7 @@
 // The pointer tracking and the two tooltips put together on Windows: the tooltip windows, the
 // tracker and the pair over the system's pointer, text reader, look-up library, local dictionary
-// and monitors. MainWindow hands it the hook's reports; the windows hand it their timers, the
-// trigger messages and their close messages.
+// and monitors, and the recorder that hands the shown look-ups to the word list. MainWindow hands it the
+// hook's reports; the windows hand it their timers, the trigger messages and their close messages.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +12,7 @@
 #include "hover/hover_tracker.h"
 #include "hover/win/lookup_threads.h"
 #include "hover/win/system_text_reader.h"
+#include "hover/word_list_recorder.h"
 #include "startup/host_state.h"
 #include "startup/win/main_window_handler.h"
 #include "tooltip/tooltip_pair.h"
@@ -35,6 +36,8 @@ class HoverController final : public MainWindowHandler,
   HWND displayWindow() const { return display_.handle(); }
   // MainWindow, once it exists: the window Lookup's quit request goes to.
   void setMainWindow(HWND window) { lookups_.setMainWindow(window); }
+  // The word list the shown look-ups go to; null: none (it closed).
+  void recordInto(WordList* wordList) { recorder_.recordInto(wordList); }
 
   // MainWindowHandler: the hook's reports.
   bool handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -63,6 +66,7 @@ class HoverController final : public MainWindowHandler,
   SystemTextReader reader_;
   SystemLocalDictionary dictionary_;
   LookupThreads lookups_;
+  WordListRecorder recorder_;
   DisplayWindow display_;
   DisplayWindow_HVR second_;
   TooltipPair pair_;

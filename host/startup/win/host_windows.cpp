@@ -7,6 +7,7 @@
 #include <lexiton/ui_resources.h>
 
 #include "startup/win/system_profile_functions.h"
+#include "wordlist/win/word_list_window.h"
 
 namespace lexiton::host {
 
@@ -23,10 +24,12 @@ void warn(std::string_view text) { showAlert(text, fixed_texts::kHostCaption, Al
 
 }  // namespace
 
-bool MainWindow::create(EngineTable& engines, const HostPaths& paths, HWND displayWindow) {
+bool MainWindow::create(EngineTable& engines, const HostPaths& paths, HWND displayWindow,
+                        WordList& wordList) {
   engines_ = &engines;
+  wordList_ = &wordList;
   paths_ = paths;
-  tray_.prepare(engines, paths, displayWindow, [this] { exitRoutine(); });
+  tray_.prepare(engines, paths, displayWindow, wordList, [this] { exitRoutine(); });
   window_.reset(CreateDialogParamA(static_cast<HMODULE>(engines.languageLibrary()),
                                    MAKEINTRESOURCEA(LXR_DIALOG_MAIN), nullptr, &procedure,
                                    reinterpret_cast<LPARAM>(this)));
@@ -84,6 +87,8 @@ void MainWindow::saveBeforeSessionEnds() {
     warn(e.what());
   }
   engines_->closeClient();
+  WordListWindow::close();
+  if (wordList_) wordList_->close();
 }
 
 INT_PTR CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

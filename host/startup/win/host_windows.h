@@ -35,9 +35,10 @@ class MainWindow {
 
   // Creates the dialog; its initialisation reads the window settings, installs the pointer
   // hook and starts the tray (its menu and icon). The table is read, except that the tray's
-  // Dictionaries command may start the local engine; `displayWindow` owns the feedback page.
+  // Dictionaries command may start the local engine; `displayWindow` owns the feedback page;
+  // `wordList` (which outlives the window) is what the tray's word-list commands work on.
   // Throws cIni::cExc when the settings cannot be read.
-  bool create(EngineTable& engines, const HostPaths& paths, HWND displayWindow);
+  bool create(EngineTable& engines, const HostPaths& paths, HWND displayWindow, WordList& wordList);
   void destroy();
   HWND handle() const { return window_.get(); }
 
@@ -47,7 +48,8 @@ class MainWindow {
   // client library refused.
   bool exitRoutine();
   // What the steps after the loop would save, done before the end of the session is answered
-  // (Windows may end the process as soon as it is): [dict] FeedbackText and KVClose.
+  // (Windows may end the process as soon as it is): [dict] FeedbackText, KVClose, and the word
+  // list written and closed.
   void saveBeforeSessionEnds();
 
   // The shared block whose flag a left click on the tray icon switches.
@@ -71,6 +73,7 @@ class MainWindow {
 
   win::WindowOwner window_;
   EngineTable* engines_ = nullptr;
+  WordList* wordList_ = nullptr;
   HostPaths paths_;
   HostState state_;
   Tray tray_;

@@ -3,11 +3,13 @@
 #include <lexiton/alert.h>
 #include <lexiton/data_directory_record.h>
 #include <lexiton/lookup_exports.h>
+#include <lexiton/ui_resources.h>
 
 #include <commctrl.h>
 
 #include "shared_memory/subscriber_record.h"
 #include "startup/win/splash_window.h"
+#include "wordlist/win/word_list_window.h"
 
 namespace lexiton::host {
 
@@ -102,20 +104,34 @@ bool SystemHostPlatform::probeLibrary(std::string_view file) {
 void SystemHostPlatform::showSplash(int language) { SplashWindow::show(program_, language); }
 
 bool SystemHostPlatform::createWindows(EngineTable& engines, const HostPaths& paths) {
+  // The list's own thread opens "lexidic.db" (made empty by the start-up when there was none)
+  // and shows its one alert, if any, while the start-up goes on.
+  const ModuleHandle language = engines.languageLibrary();
+  wordList_ = std::make_unique<WordList>(
+      localDictionaryPath(paths), WordList::Texts{languageString(language, LXR_STRING_CAPTION),
+                                                  languageString(language, LXR_STRING_WORDLIST_MOVED_ASIDE),
+                                                  languageString(language, LXR_STRING_WORDLIST_UNAVAILABLE)});
   hover_ = std::make_unique<HoverController>(engines, mainWindow_.state(), mainWindow_.hoverListener());
+  hover_->recordInto(wordList_.get());
   if (!hover_->create(program_)) return false;
   // The hook reports from MainWindow's creation on.
   mainWindow_.addHandler(*hover_);
-  if (!mainWindow_.create(engines, paths, hover_->displayWindow())) return false;
+  if (!mainWindow_.create(engines, paths, hover_->displayWindow(), *wordList_)) return false;
   hover_->setMainWindow(mainWindow_.handle());
   return feedbackDialog_.create(static_cast<HMODULE>(engines.languageLibrary()), paths.configPath,
                                 mainWindow_.state().feedbackText);
 }
 
 void SystemHostPlatform::destroyWindows() {
+  WordListWindow::close();
   mainWindow_.destroy();
-  if (hover_) hover_->destroy();
+  if (hover_) {
+    hover_->destroy();
+    hover_->recordInto(nullptr);
+  }
   feedbackDialog_.destroy();
+  // Writes what is queued and closes the file.
+  wordList_.reset();
 }
 
 bool SystemHostPlatform::createEventSubscriber(std::string& error) {

@@ -1,5 +1,5 @@
 // The start-up's narrow interfaces over Windows: the registry, files, the single-instance mutex,
-// the splash, the four windows, the shared block and the main message loop.
+// the splash, the four windows with the word list, the shared block and the main message loop.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +14,7 @@
 #include "startup/host_platform.h"
 #include "startup/win/host_windows.h"
 #include "startup/win/system_profile_functions.h"
+#include "wordlist/word_list.h"
 
 namespace lexiton::host {
 
@@ -57,6 +58,9 @@ class SystemHostPlatform final : public ProgramEnvironment,
   std::string programFile_;
   SystemModuleLoader loader_;
   std::unique_ptr<named_mutex> instanceLock_;
+  // The user's word list, which the pointer tracking records into and the tray's commands
+  // show, empty and switch; made with the windows, closed after them.
+  std::unique_ptr<WordList> wordList_;
   // Before MainWindow, which hands it messages until it is destroyed.
   std::unique_ptr<HoverController> hover_;
   MainWindow mainWindow_;

@@ -12,6 +12,7 @@
 #include "tray/win/about_box.h"
 #include "tray/win/autorun_entry.h"
 #include "tray/win/feedback_option_dialog.h"
+#include "wordlist/win/word_list_window.h"
 
 namespace lexiton::host {
 
@@ -26,9 +27,10 @@ constexpr char kTaskbarCreated[] = "TaskbarCreated";
 
 Tray::~Tray() { destroyMenu(); }
 
-void Tray::prepare(EngineTable& engines, const HostPaths& paths, HWND displayWindow,
+void Tray::prepare(EngineTable& engines, const HostPaths& paths, HWND displayWindow, WordList& wordList,
                    std::function<void()> exitRoutine) {
   engines_ = &engines;
+  wordList_ = &wordList;
   dictionaries_.emplace(engines);
   paths_ = paths;
   language_ = static_cast<HMODULE>(engines.languageLibrary());
@@ -176,6 +178,18 @@ void Tray::runAboutBox() { host::runAboutBox(language_, engines_->entries().getC
 
 void Tray::runFeedbackOption() {
   FeedbackOptionDialog::run(language_, paths_.configPath, state_.feedbackText);
+}
+
+void Tray::openWordList() {
+  if (wordList_) WordListWindow::open(language_, *wordList_);
+}
+
+void Tray::clearWordList() {
+  if (wordList_) clearWordListAfterAsking(language_, *wordList_);
+}
+
+void Tray::keepWordList(bool on) {
+  if (wordList_) wordList_->setKeeping(on);
 }
 
 void Tray::open(std::string_view verb, const std::string& target, OpenOwner owner, ShellShow show) {

@@ -13,6 +13,7 @@
 #include "startup/host_state.h"
 #include "startup/win/main_window_handler.h"
 #include "tray/tray_controller.h"
+#include "wordlist/word_list.h"
 
 namespace lexiton::host {
 
@@ -29,8 +30,8 @@ class Tray final : public MainWindowHandler, public HoverListener, private TrayD
 
   // What the tray works with, handed over before MainWindow is made: the table (read, and
   // changed only through the Dictionaries command's switch), the paths and language, the first
-  // tooltip window (the feedback page's owner) and the exit routine.
-  void prepare(EngineTable& engines, const HostPaths& paths, HWND displayWindow,
+  // tooltip window (the feedback page's owner), the word list and the exit routine.
+  void prepare(EngineTable& engines, const HostPaths& paths, HWND displayWindow, WordList& wordList,
                std::function<void()> exitRoutine);
   // MainWindow's initialisation: the menu, the icon, the AutoRun entry.
   void start(HWND mainWindow);
@@ -60,6 +61,9 @@ class Tray final : public MainWindowHandler, public HoverListener, private TrayD
   bool chooseColour(uint32_t& colour, CustomColors& custom) override;
   void runAboutBox() override;
   void runFeedbackOption() override;
+  void openWordList() override;
+  void clearWordList() override;
+  void keepWordList(bool on) override;
   void open(std::string_view verb, const std::string& target, OpenOwner owner, ShellShow show) override;
   void setAutoRunEntry(bool on) override;
   void exitProgram() override;
@@ -72,6 +76,7 @@ class Tray final : public MainWindowHandler, public HoverListener, private TrayD
   HMODULE language_ = nullptr;
   HWND main_ = nullptr;
   HWND display_ = nullptr;
+  WordList* wordList_ = nullptr;
   HMENU menu_ = nullptr;
   UINT taskbarCreated_ = 0;
   std::function<void(bool)> publishEnabled_;
