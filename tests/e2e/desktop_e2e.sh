@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The tray program end to end on the wine desktop: desktop_e2e_wine_tests.exe, with the native
+# lexiton-server on loopback for its server-mode tests (the settings file holding the session
+# goes to the tests as LEXITON_E2E_SESSION_INI).
+#
+#   desktop_e2e.sh NATIVE_BIN WINDOWS_BIN [gtest arguments]
+# Run by ctest in the mingw build through scripts/wine-ctest, which provides WINEPREFIX,
+# WINELOADER and an Xvfb DISPLAY of its own.
+set -u
+native_bin=${1:?usage: desktop_e2e.sh NATIVE_BIN WINDOWS_BIN}
+win_bin=${2:?usage: desktop_e2e.sh NATIVE_BIN WINDOWS_BIN}
+shift 2
+
+fail() {
+  echo "desktop_e2e: FAIL: $*" >&2
+  exit 1
+}
+
+[ -x "$native_bin/lexiton-server" ] ||
+  fail "no native lexiton-server in $native_bin: build the native tree first (make native)"
+[ -n "${WINEPREFIX:-}" ] && [ -n "${DISPLAY:-}" ] && [ -x "${WINELOADER:-}" ] ||
+  fail "WINEPREFIX, WINELOADER and DISPLAY are not set: run through scripts/wine-ctest"
+[ -f "$win_bin/desktop_e2e_wine_tests.exe" ] || fail "$win_bin/desktop_e2e_wine_tests.exe is missing"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/desktop_e2e.XXXXXX")
+. "$(dirname "$0")/server_session.sh"
+cleanup() {
+  server_session_stop 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# Bounded, so it ends even if this script is killed before its trap runs (a ctest timeout).
+SERVER_SESSION_SECONDS=900 server_session_start "$native_bin/lexiton-server" "$work" ||
+  fail "lexiton-server did not start"
+export LEXITON_E2E_SESSION_INI
+LEXITON_E2E_SESSION_INI=$("$WINELOADER" winepath -w "$server_ini" 2>/dev/null)
+[ -n "$LEXITON_E2E_SESSION_INI" ] || fail "winepath does not work in $WINEPREFIX"
+
+rc=0
+(cd "$win_bin" && "$WINELOADER" desktop_e2e_wine_tests.exe "$@") </dev/null || rc=$?
+if [ "$rc" -ne 0 ]; then
+  echo "lexiton-server's log:"
+  cat "$server_log"
+fi
+exit "$rc"

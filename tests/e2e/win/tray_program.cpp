@@ -1,0 +1,140 @@
+#include "tray_program.h"
+
+#include <array>
+#include <cstring>
+
+#include "desktop.h"
+#include "shared_memory/subscriber_record.h"
+#include "startup/win/host_windows.h"
+#include "startup/win/splash_window.h"
+
+namespace lexiton::e2e {
+
+namespace {
+
+using lexiton::host::SubscriberRecord;
+
+constexpr DWORD kSendLimitMs = 10000;
+
+// The shared block's record, read under its mutex as any program outside reads it.
+std::optional<SubscriberRecord> sharedRecord() {
+  using namespace lexiton::host;
+  HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, sharedMappingName(kSubscriberBlockName).c_str());
+  if (!mapping) return std::nullopt;
+  HANDLE mutex =
+      OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, sharedMutexName(kSubscriberBlockName).c_str());
+  const void* view = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, SubscriberRecord::kSize);
+  std::optional<SubscriberRecord> record;
+  if (view && mutex && WaitForSingleObject(mutex, kSharedBlockWaitMs) == WAIT_OBJECT_0) {
+    std::array<uint8_t, SubscriberRecord::kSize> bytes;
+    std::memcpy(bytes.data(), view, bytes.size());
+    ReleaseMutex(mutex);
+    record = SubscriberRecord::fromBytes(bytes);
+  }
+  if (view) UnmapViewOfFile(view);
+  if (mutex) CloseHandle(mutex);
+  CloseHandle(mapping);
+  return record;
+}
+
+struct ThreadWindows {
+  HWND first;
+  HWND second = nullptr;
+  HWND main = nullptr;
+};
+
+BOOL CALLBACK sortWindow(HWND window, LPARAM into) {
+  auto* found = reinterpret_cast<ThreadWindows*>(into);
+  if (GetWindowLongPtrA(window, GWLP_USERDATA) == lexiton::host::MainWindow::kTag)
+    found->main = window;
+  else if (window != found->first && (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_NOACTIVATE))
+    found->second = window;  // the other window made from the tooltips' template
+  return TRUE;
+}
+
+bool splashShown(DWORD processId) {
+  for (HWND w = FindWindowA(lexiton::host::SplashWindow::kClassName, nullptr); w;
+       w = FindWindowExA(nullptr, w, lexiton::host::SplashWindow::kClassName, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == processId && IsWindowVisible(w)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+TrayProgram::TrayProgram(const std::string& folder) {
+  std::string line = "\"" + folder + "Lexiton.exe\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                      &info))
+    return;
+  CloseHandle(info.hThread);
+  process_ = info.hProcess;
+  processId_ = info.dwProcessId;
+}
+
+std::unique_ptr<TrayProgram> TrayProgram::running() {
+  const auto record = sharedRecord();
+  if (!record || !record->window) return nullptr;
+  std::unique_ptr<TrayProgram> program(new TrayProgram());
+  program->keep_ = true;  // not this object's to end
+  program->processId_ = record->processId;
+  program->process_ =
+      OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | PROCESS_TERMINATE, FALSE,
+                  record->processId);
+  if (!program->process_) return nullptr;
+  program->first_ = reinterpret_cast<HWND>(static_cast<UINT_PTR>(record->window));
+  program->findWindows(record->threadId);
+  return program;
+}
+
+TrayProgram::~TrayProgram() {
+  if (!process_) return;
+  // A program a failed test left running must not outlive it.
+  if (!keep_ && alive()) {
+    TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, 5000);
+  }
+  CloseHandle(process_);
+}
+
+bool TrayProgram::alive() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+
+void TrayProgram::findWindows(DWORD threadId) {
+  ThreadWindows found{first_};
+  EnumThreadWindows(threadId, &sortWindow, reinterpret_cast<LPARAM>(&found));
+  second_ = found.second;
+  main_ = found.main;
+}
+
+bool TrayProgram::waitUntilReady(DWORD limitMs) {
+  std::optional<SubscriberRecord> record;
+  const bool published = waitUntil(
+      [&] {
+        record = sharedRecord();
+        return !alive() || (record && record->processId == processId_ && record->window && record->enabled);
+      },
+      limitMs);
+  if (!published || !alive()) return false;
+  first_ = reinterpret_cast<HWND>(static_cast<UINT_PTR>(record->window));
+  findWindows(record->threadId);
+  // The splash is made before the record is published and closes itself after its time.
+  return first_ && second_ && main_ && waitUntil([&] { return !splashShown(processId_); }, limitMs);
+}
+
+std::optional<DWORD> TrayProgram::endSession(DWORD limitMs) {
+  if (!process_ || !main_) return std::nullopt;
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutA(main_, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, kSendLimitMs, &answer);
+  SendMessageTimeoutA(main_, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, kSendLimitMs, &answer);
+  if (WaitForSingleObject(process_, limitMs) != WAIT_OBJECT_0) return std::nullopt;
+  DWORD code = 0;
+  GetExitCodeProcess(process_, &code);
+  return code;
+}
+
+}  // namespace lexiton::e2e
