@@ -79,10 +79,9 @@ DWORD windowsOf(DWORD processId) {
 
 ProcessCounts countsOf(HANDLE process, DWORD processId) {
   ProcessCounts counts;
-  PROCESS_MEMORY_COUNTERS_EX memory{};
+  PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
-  if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory))
-    counts.privateBytes = memory.PrivateUsage;
+  if (GetProcessMemoryInfo(process, &memory, sizeof memory)) counts.privateBytes = memory.PagefileUsage;
   counts.guiGdiObjects = GetGuiResources(process, GR_GDIOBJECTS);
   counts.guiUserObjects = GetGuiResources(process, GR_USEROBJECTS);
   counts.gdiTableObjects = gdiTableObjects(process);

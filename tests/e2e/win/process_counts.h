@@ -1,9 +1,11 @@
 // What another process holds, for the memory and handle figures of the latency benchmark: its
 // private memory, and its GDI and user objects counted two ways. GetGuiResources is what
-// Windows offers; wine 8 answers it with 0 (a stub), so the objects are also counted from what
-// the process itself holds: GDI objects in its GDI handle table (the table its PEB names, one
-// entry per live object), and its windows (top-level, child and message-only), the user objects
-// the program makes.
+// Windows offers; wine 8 answers it with 0 for every process (a stub), so the objects are also
+// counted from what the process itself holds: GDI objects in its GDI handle table (the table its
+// PEB names, one entry per live object), and its windows (top-level, child and message-only),
+// the user objects the program makes. Private memory is the process's commit charge as
+// GetProcessMemoryInfo gives it (PagefileUsage: wine leaves PrivateUsage at 0 and fills this one
+// from Linux's count of the process's anonymous memory, resident and swapped).
 #pragma once
 
 #include <windows.h>
