@@ -21,6 +21,7 @@ fail() {
 [ -n "${WINEPREFIX:-}" ] && [ -n "${DISPLAY:-}" ] && [ -x "${WINELOADER:-}" ] ||
   fail "WINEPREFIX, WINELOADER and DISPLAY are not set: run through scripts/wine-ctest"
 [ -f "$win_bin/desktop_e2e_wine_tests.exe" ] || fail "$win_bin/desktop_e2e_wine_tests.exe is missing"
+command -v python3 >/dev/null || fail "python3 is needed to read the test program's results"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/desktop_e2e.XXXXXX")
 . "$(dirname "$0")/server_session.sh"
@@ -38,8 +39,27 @@ export LEXITON_E2E_SESSION_INI
 LEXITON_E2E_SESSION_INI=$("$WINELOADER" winepath -w "$server_ini" 2>/dev/null)
 [ -n "$LEXITON_E2E_SESSION_INI" ] || fail "winepath does not work in $WINEPREFIX"
 
+# Under wine the test program's standard output sometimes stops partway (its handle is closed
+# while it spawns xdotool with wordpad open), so the results are also read from gtest's XML.
+results=$work/results.xml
 rc=0
-(cd "$win_bin" && "$WINELOADER" desktop_e2e_wine_tests.exe "$@") </dev/null || rc=$?
+(cd "$win_bin" && "$WINELOADER" desktop_e2e_wine_tests.exe \
+   --gtest_output="xml:$("$WINELOADER" winepath -w "$results" 2>/dev/null)" "$@") </dev/null || rc=$?
+python3 - "$results" <<'EOF' || rc=1
+import sys, xml.etree.ElementTree as tree
+try:
+    cases = list(tree.parse(sys.argv[1]).getroot().iter("testcase"))
+except (OSError, tree.ParseError) as e:
+    sys.exit(f"desktop_e2e: no results from the test program ({e})")
+if not cases:
+    sys.exit("desktop_e2e: the test program ran no test")
+for case in cases:
+    failures = case.findall("failure")
+    print(f"desktop_e2e: {case.get('classname')}.{case.get('name')}: "
+          f"{'FAILED' if failures else case.get('result', 'run')} in {case.get('time')} s")
+    for failure in failures:
+        print("  " + failure.get("message", "").replace("\n", "\n  "))
+EOF
 if [ "$rc" -ne 0 ]; then
   echo "lexiton-server's log:"
   cat "$server_log"
