@@ -13,7 +13,7 @@ JOBS ?= $(shell nproc)
 CMAKE_NATIVE_FLAGS ?=
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps native win32 win64 test-native test-win32 test-win64 check demo fuzz fuzz-smoke clean
+.PHONY: all deps native win32 win64 test-native test-win32 test-win64 check demo fuzz fuzz-smoke installer clean
 
 all: native win32 win64
 
@@ -60,6 +60,21 @@ fuzz: fuzz-build
 
 check: deps
 	@BUILD=$(BUILD) TYPE=$(TYPE) scripts/check
+
+# The shipped installer, $(BUILD)/Lexiton_setup.exe: Release builds of both Windows trees, each
+# staged stripped; the i686 tree's installer packs both (the 64-bit build for 64-bit Windows).
+RELEASE32 := $(BUILD)/release-win32
+RELEASE64 := $(BUILD)/release-win64
+# $(1) the build folder, $(2) the toolchain file's suffix, $(3) the target, $(4) more settings.
+release_tree = cmake -S . -B $(1) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-$(2).cmake \
+	  -DLEXITON_NATIVE_BIN=$(abspath $(NATIVE))/bin $(4) >/dev/null && cmake --build $(1) -j $(JOBS) --target $(3)
+
+installer: native
+	@$(call release_tree,$(RELEASE64),mingw64,lexiton_installer_stage,)
+	@$(call release_tree,$(RELEASE32),mingw32,lexiton_setup,-DLEXITON_INSTALLER_X64_STAGE=$(CURDIR)/$(RELEASE64)/installer/stage)
+	@cp $(RELEASE32)/installer/Lexiton_setup.exe $(BUILD)/Lexiton_setup.exe
+	@installer/tests/setup_contents.sh $(BUILD)/Lexiton_setup.exe $(RELEASE32)/installer/files.nsh
 
 # The demo builds and runs the Windows tree this machine can execute.
 demo: deps native

@@ -1,7 +1,7 @@
 # The named dependencies as imported targets: lexiton::zlib, lexiton::cryptopp, lexiton::curl,
-# lexiton::gtest (with main), and natively benchmark::benchmark. Natively they come from Debian's
-# packages; for mingw from the cache that scripts/deps.sh fills (mingw32 for i686, mingw64 for
-# x86_64).
+# lexiton::sqlite3, lexiton::gtest (with main), and natively benchmark::benchmark. Natively they
+# come from Debian's packages; for mingw from the cache that scripts/deps.sh fills (mingw32 for
+# i686, mingw64 for x86_64).
 if(DEFINED ENV{LEXITON_CACHE})
   set(LEXITON_CACHE $ENV{LEXITON_CACHE})
 else()
@@ -42,6 +42,11 @@ if(LEXITON_WIN32)
     INTERFACE_COMPILE_DEFINITIONS CURL_STATICLIB
     INTERFACE_LINK_LIBRARIES "ws2_32;crypt32;bcrypt;secur32;wldap32;normaliz;advapi32")
 
+  add_library(lexiton::sqlite3 STATIC IMPORTED)
+  set_target_properties(lexiton::sqlite3 PROPERTIES
+    IMPORTED_LOCATION ${prefix}/lib/libsqlite3.a
+    INTERFACE_INCLUDE_DIRECTORIES ${prefix}/include)
+
   add_library(lexiton::gtest STATIC IMPORTED)
   set_target_properties(lexiton::gtest PROPERTIES
     IMPORTED_LOCATION ${prefix}/lib/libgtest_main.a
@@ -64,6 +69,10 @@ else()
   find_package(CURL REQUIRED)
   add_library(lexiton::curl INTERFACE IMPORTED)
   target_link_libraries(lexiton::curl INTERFACE CURL::libcurl)
+
+  find_package(SQLite3 REQUIRED)
+  add_library(lexiton::sqlite3 INTERFACE IMPORTED)
+  target_link_libraries(lexiton::sqlite3 INTERFACE SQLite::SQLite3)
 
   find_package(GTest REQUIRED)
   add_library(lexiton::gtest INTERFACE IMPORTED)

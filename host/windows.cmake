@@ -38,10 +38,19 @@ foreach(language 1038 2057)
   add_dependencies(uires${language} lexiton_host_art)
 endforeach()
 
+# The tray over Windows, a library of its own so its tests can drive it as the pointer
+# tracking does.
+add_library(lexiton_host_tray STATIC
+  tray/win/tray.cpp
+  tray/win/about_box.cpp
+  tray/win/autorun_entry.cpp
+  tray/win/feedback_option_dialog.cpp
+  startup/win/system_profile_functions.cpp)
+target_link_libraries(lexiton_host_tray PUBLIC lexiton_host_core lexiton_common comdlg32 shell32 user32 advapi32)
+
 add_executable(Lexiton WIN32
   startup/win/main.cpp
   startup/win/system_host_platform.cpp
-  startup/win/system_profile_functions.cpp
   startup/win/host_windows.cpp
   startup/win/splash_window.cpp
   hover/win/hover_controller.cpp
@@ -54,7 +63,8 @@ add_executable(Lexiton WIN32
   shared_memory/win/shared_memory.cpp
   shared_memory/win/event_subscriber.cpp
   res/lexiton.rc)
-target_link_libraries(Lexiton PRIVATE lexiton_host_core lexiton_common comctl32 shell32 gdi32 user32 advapi32 msvfw32)
+target_link_libraries(Lexiton PRIVATE lexiton_host_tray lexiton_host_core lexiton_common comctl32 shell32 gdi32 user32
+  advapi32 msvfw32)
 # The program's manifest lies beside its resource script.
 target_compile_options(Lexiton PRIVATE $<$<COMPILE_LANGUAGE:RC>:-I${CMAKE_CURRENT_SOURCE_DIR}/res>)
 set_source_files_properties(res/lexiton.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/res/lexiton.manifest)
@@ -93,9 +103,16 @@ foreach(t standin_client standin_client_without_storno)
   target_link_libraries(${t} PRIVATE lexiton_common)
 endforeach()
 
+# The real Lexiton.exe run under test (tests/host_process.h) and its tray icon as the shell
+# shows it (tests/tray_icon_view.h), for the host's tests and for the installer's, which runs
+# the installed program.
+add_library(lexiton_host_test_process STATIC tests/host_process.cpp tests/tray_icon_view.cpp)
+target_include_directories(lexiton_host_test_process PUBLIC tests)
+target_link_libraries(lexiton_host_test_process PUBLIC lexiton_host_core lexiton_common advapi32 user32 gdi32)
+
 lexiton_add_test(host_wine_tests WINE_ONLY TIMEOUT 600
-  SOURCES tests/host_wine_test.cpp tests/host_process.cpp tests/splash_test_images.cpp
-  LIBS lexiton_host_core lexiton_common lexiton::zlib advapi32 user32)
+  SOURCES tests/host_wine_test.cpp tests/splash_test_images.cpp
+  LIBS lexiton_host_test_process lexiton::zlib)
 if(TARGET host_wine_tests)
   add_dependencies(host_wine_tests Lexiton ptrhook textgrab standin_ptrhook standin_textgrab standin_dictcore standin_client standin_client_without_storno standin_empty)
   # One running host per wine session: the single-instance mutex and the shared block are
@@ -108,13 +125,24 @@ endif()
 # The pointer tracking and the tooltips of the real program with real pointer input (xdotool),
 # the real hook, text reader and hover dictionary, over a text window of the test.
 lexiton_add_test(host_hover_wine_tests WINE_ONLY TIMEOUT 900
-  SOURCES tests/hover_wine_test.cpp tests/hover_desktop.cpp tests/host_process.cpp
-  LIBS lexiton_host_core lexiton_common lexiton_desktop_input advapi32 user32 gdi32)
+  SOURCES tests/hover_wine_test.cpp tests/hover_desktop.cpp
+  LIBS lexiton_host_test_process lexiton_desktop_input)
 if(TARGET host_hover_wine_tests)
   add_dependencies(host_hover_wine_tests Lexiton ptrhook textgrab dictcore tippaint mtippaint LexitonSt
     standin_client)
   # One running host per wine session, and one test moving the pointer at a time.
   set_tests_properties(host_hover_wine_tests PROPERTIES RESOURCE_LOCK "lexiton_host;lexiton_x_input")
+endif()
+
+# The tray of the real program: its icon as the shell holds it, the menu and every command, the
+# dialogs driven through their controls.
+lexiton_add_test(tray_wine_tests WINE_ONLY TIMEOUT 400
+  SOURCES tests/tray_wine_test.cpp tests/tray_listener_wine_test.cpp
+  LIBS lexiton_host_test_process lexiton_host_tray lexiton_test_files shell32)
+if(TARGET tray_wine_tests)
+  add_dependencies(tray_wine_tests Lexiton uires1038 uires2057 standin_ptrhook standin_textgrab standin_dictcore
+    standin_client)
+  set_tests_properties(tray_wine_tests PROPERTIES RESOURCE_LOCK lexiton_host)
 endif()
 
 # The Hungarian messages once more in the code page of a Hungarian system: wine takes 1250 from

@@ -117,7 +117,7 @@ wine_session_start() {
     return 1
   fi
   wine_use_arch "$arch" || return 1
-  export WINEPREFIX="$1/wineprefix" WINEDEBUG=-all
+  export WINEPREFIX="$1/wineprefix" WINEDEBUG=${LEXITON_WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree,mshtml="
   unset WINELOADERNOEXEC
   trap wine_session_cleanup EXIT

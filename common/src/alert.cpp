@@ -1,8 +1,8 @@
 #include <lexiton/alert.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <mutex>
+
+#include "test_record_file.h"
 
 namespace lexiton {
 
@@ -25,19 +25,6 @@ const char* iconName(AlertIcon icon) {
       return "information";
   }
   return "?";
-}
-
-bool writeToAlertFile(const Alert& alert) {
-  const char* path = std::getenv("LEXITON_ALERT_FILE");
-  if (!path || !*path) return false;
-  static std::mutex fileLock;
-  std::lock_guard<std::mutex> guard(fileLock);
-  if (FILE* f = std::fopen(path, "ab")) {
-    const std::string line = formatAlertLine(alert) + "\n";
-    std::fwrite(line.data(), 1, line.size(), f);
-    std::fclose(f);
-  }
-  return true;
 }
 
 }  // namespace
@@ -63,7 +50,7 @@ void showAlert(std::string_view text, std::string_view caption, AlertIcon icon) 
     context = gHookContext;
   }
   if (hook) return hook(alert, context);
-  if (writeToAlertFile(alert)) return;
+  if (detail::appendToRecordFile("LEXITON_ALERT_FILE", formatAlertLine(alert))) return;
   showPlatformAlert(alert);
 }
 

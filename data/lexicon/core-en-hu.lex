@@ -1,7 +1,8 @@
 # The core English-Hungarian lexicon, written for Lexiton. One entry a line:
 #   English lemma <TAB> part of speech <TAB> Hungarian senses, commonest first, ";" between them
-# The notes in brackets are explained in translator/src/lexicon_source.h. Nouns whose plural
-# the rules miss give it ("ló[lovak]"); verbs mark a separable prefix with "|" ("be|csuk").
+# The notes in brackets are explained in lexicon/include/lexiton/lexicon/lexicon_source.h.
+# Nouns whose plural the rules miss give it ("ló[lovak]"); verbs mark a separable prefix with
+# "|" ("be|csuk").
 # Entries follow WordNet's tagged-sense frequencies (SemCor counts) for the commonest lemmas,
 # plus the everyday words of the development corpus.
 # --- nouns
@@ -15,44 +16,44 @@ boat	n	hajó ; csónak[3sg=csónakja]
 book	n	könyv[könyvek]
 bottle	n	üveg ; palack[3sg=palackja]
 box	n	doboz
-boy	n	fiú[fiúk,3sg=fia]
+boy	n	fiú[fiúk,3sg=fia,person]
 bread	n	kenyér[kenyerek]
 breakfast	n	reggeli
 bridge	n	híd[hidak,3sg=hídja]
-brother	n	báty[bátyák,3sg=bátyja] ; fivér ; testvér
+brother	n	báty[bátyák,3sg=bátyja,person] ; fivér ; testvér
 bus	n	busz[in=n,on=n]
 cake	n	sütemény ; torta
 car	n	autó ; kocsi
 card	n	kártya
 cat	n	macska
 chair	n	szék[székek,on=ra]
-child	n	gyerek[gyerekek] ; gyermek[gyermekek]
+child	n	gyerek[gyerekek,person] ; gyermek[gyermekek]
 chocolate	n	csokoládé
-cinema	n	mozi[to=ba]
-city	n	város[városok]
+cinema	n	mozi[to=ba,at=ban]
+city	n	város[városok,to=ba,attr=városi,at=ban]
 class	n	osztály ; óra
 classroom	n	osztályterem[osztálytermek]
 coat	n	kabát[kabátok,3sg=kabátja]
 coffee	n	kávé
-computer	n	számítógép[számítógépek]
-concert	n	koncert[to=ra,for=ra]
-cook	n	szakács
-country	n	ország ; vidék[vidékek]
+computer	n	számítógép[számítógépek,attr=számítógépes]
+concert	n	koncert[to=ra,for=ra,at=on]
+cook	n	szakács[person]
+country	n	ország[to=ba,attr=országos,at=ban] ; vidék[vidékek]
 cup	n	csésze
-daughter	n	lány[lányok,3sg=lánya] ; leány
-day	n	nap[napok,3sg=napja] ; nappal
+daughter	n	lány[lányok,3sg=lánya,person] ; leány
+day	n	nap[napok,3sg=napja,time=n] ; nappal
 desk	n	íróasztal[íróasztalok]
 dinner	n	vacsora
 dish	n	edény ; étel
-doctor	n	orvos ; doktor
+doctor	n	orvos[person] ; doktor
 dog	n	kutya
-door	n	ajtó[in=ban]
-email	n	e-mail
-evening	n	este
-eye	n	szem[szemek]
+door	n	ajtó[in=ban,3sg=ajtaja]
+email	n	e-mail[front]
+evening	n	este[time=nom,attr=esti]
+eye	n	szem[szemek,pair]
 face	n	arc[arcok]
-family	n	család[családok]
-father	n	apa[apák,3sg=apja]
+family	n	család[családok,attr=családi]
+father	n	apa[apák,3sg=apja,person]
 fence	n	kerítés[kerítések]
 field	n	mező[mezők,in=n] ; terület
 film	n	film[filmek,3sg=filmje]
@@ -60,46 +61,47 @@ floor	n	emelet[emeletek] ; padló
 flower	n	virág[virágok]
 food	n	étel[ételek] ; élelem
 football	n	foci ; labdarúgás
-friday	n	péntek[péntekek,3sg=péntekje]
-friend	n	barát[barátok,3sg=barátja] ; barátnő
+friday	n	péntek[péntekek,3sg=péntekje,time=n]
+friend	n	barát[barátok,3sg=barátja,person] ; barátnő
 fridge	n	hűtő ; hűtőszekrény
-garden	n	kert[kertek]
+garden	n	kert[kertek,to=ba,attr=kerti,at=ban]
 gift	n	ajándék[ajándékok]
-girl	n	lány[lányok] ; kislány
+girl	n	lány[lányok,person] ; kislány
 glass	n	pohár[poharak] ; üveg
-grandparent	n	nagyszülő[nagyszülők,pp=nagyszülei]
-hand	n	kéz[kezek,3sg=keze]
+grandparent	n	nagyszülő[nagyszülők,pp=nagyszülei,person]
+hand	n	kéz[kezek,3sg=keze,pair]
 head	n	fej[fejek] ; vezető
 home	n	otthon ; ház
 horse	n	ló[lovak]
-hospital	n	kórház[kórházak]
+hospital	n	kórház[kórházak,to=ba,attr=kórházi,at=ban]
 house	n	ház[házak] ; otthon
-husband	n	férj[férjek]
+husband	n	férj[férjek,person]
 job	n	munka ; állás
 key	n	kulcs[kulcsok] ; billentyű
-kitchen	n	konyha
+kitchen	n	konyha[to=ba,attr=konyhai,at=ban]
 lake	n	tó[tavak]
-leg	n	láb[lábak,3sg=lába]
+leg	n	láb[lábak,3sg=lába,pair]
 letter	n	levél[levelek] ; betű
 life	n	élet[életek]
 light	n	villany ; fény ; lámpa
 london	n	london[name]
-man	n	férfi[férfiak] ; ember[emberek]
+man	n	férfi[férfiak,person] ; ember[emberek]
 meeting	n	megbeszélés[megbeszélések] ; találkozó ; értekezlet
 message	n	üzenet[üzenetek]
 milk	n	tej[tejek]
 mirror	n	tükör[tükrök]
 money	n	pénz[pénzek]
-morning	n	reggel[reggelek] ; délelőtt
-mother	n	anya[anyák,3sg=anyja]
+morning	n	reggel[reggelek,time=nom,attr=reggeli] ; délelőtt
+mother	n	anya[anyák,3sg=anyja,person]
 music	n	zene
 name	n	név[nevek] ; hírnév[hírnevek]
 newspaper	n	újság ; napilap[3sg=napilapja]
-night	n	éjszaka ; este
-noon	n	dél[delek,at=ban]
-nurse	n	ápoló ; nővér
-office	n	iroda
-park	n	park[parkok,3sg=parkja]
+night	n	éjszaka[time=nom,attr=éjszakai] ; este
+noon	n	dél[delek,at=ban,time=ban]
+nurse	n	ápoló[person] ; nővér
+office	n	iroda[to=ba,at=ban]
+park	n	park[parkok,3sg=parkja,to=ba,at=ban]
+park	v	parkol[noobj] ; le|parkol
 paris	n	párizs[name]
 people	n	ember[emberek] ; nép
 phone	n	telefon[telefonok,3sg=telefonja]
@@ -110,59 +112,60 @@ rain	n	eső
 ring	n	gyűrű ; csengetés
 river	n	folyó
 roof	n	tető[tetők]
-room	n	szoba ; hely
-school	n	iskola[to=ba,at=ban]
+room	n	szoba[to=ba,at=ban] ; hely
+school	n	iskola[to=ba,at=ban,attr=iskolai]
 shelf	n	polc[polcok]
 ship	n	hajó
-shoe	n	cipő
-shop	n	bolt[boltok,to=ba] ; üzlet
-sister	n	húg[húgok] ; nővér ; lánytestvér
+shoe	n	cipő[pair]
+shop	n	bolt[boltok,to=ba,at=ban] ; üzlet
+sister	n	húg[húgok,person] ; nővér ; lánytestvér
 sky	n	ég[egek,sup=égen,in=n]
-son	n	fiú[fiúk,3sg=fia]
+son	n	fiú[fiúk,3sg=fia,person]
 song	n	dal[dalok] ; ének
 soup	n	leves
 station	n	állomás[to=ra,at=on] ; pályaudvar
 stone	n	kő[kövek]
 stove	n	tűzhely[acc=tűzhelyet]
 street	n	utca[in=n]
-student	n	diák[diákok,3sg=diákja] ; hallgató
+student	n	diák[diákok,3sg=diákja,person] ; hallgató
 sun	n	nap[napok,3sg=napja]
-sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja]
+sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja,time=nom]
 table	n	asztal[asztalok,3sg=asztala] ; táblázat
 tea	n	tea
-teacher	n	tanár[tanárok] ; tanító
+teacher	n	tanár[tanárok,person] ; tanító
 television	n	televízió ; tévé
 ticket	n	jegy[jegyek]
 time	n	idő[idők,3sg=ideje] ; alkalom[alkalmak]
 train	n	vonat[vonatok]
 tree	n	fa[fák,on=n,in=n]
 umbrella	n	esernyő
-village	n	falu[falvak]
+village	n	falu[falvak,acc=falut,to=ba,attr=falusi,at=ban]
 wall	n	fal[falak]
 wallet	n	pénztárca
 water	n	víz[vizek]
+water	v	meg|öntöz ; locsol
 way	n	út[utak,3sg=útja] ; mód
 weather	n	idő[idők,3sg=ideje]
-wife	n	feleség[feleségek]
+wife	n	feleség[feleségek,person]
 window	n	ablak[ablakok,3sg=ablaka]
-winter	n	tél[telek,for=ra]
-woman	n	nő[nők] ; asszony
+winter	n	tél[telek,for=ra,time=n,attr=téli]
+woman	n	nő[nők,person] ; asszony
 wood	n	fa ; erdő
-word	n	szó[szavak]
+word	n	szó[szavak,acc=szót,3sg=szava]
 work	n	munka[to=ba,at=ban] ; mű
 world	n	világ[világok]
-year	n	év[évek]
-week	n	hét[hetek]
-month	n	hónap[hónapok,3sg=hónapja]
+year	n	év[évek,time=ban]
+week	n	hét[hetek,time=n]
+month	n	hónap[hónapok,3sg=hónapja,time=ban]
 hour	n	óra
 minute	n	perc[percek]
 city centre	n	belváros
-aunt	n	nagynéni[nagynénik,front,poss=nagynéné,from=tol]
-uncle	n	nagybácsi
-parent	n	szülő[szülők,pp=szülei]
-baby	n	baba ; kisbaba
+aunt	n	nagynéni[nagynénik,front,poss=nagynéné,from=tol,person]
+uncle	n	nagybácsi[person]
+parent	n	szülő[szülők,pp=szülei,person]
+baby	n	baba[person] ; kisbaba
 body	n	test[testek,3sg=teste]
-place	n	hely[helyek]
+place	n	hely[helyek,in=n,at=n]
 thing	n	dolog[dolgok]
 part	n	rész[részek]
 point	n	pont[pontok]
@@ -190,22 +193,22 @@ call	v	fel|hív ; hív
 clean	v	ki|takarít ; tisztít
 close	v	be|csuk[intr=zár] ; be|zár
 come	v	jön[noobj] ; érkezik
-cook	v	főz ; süt
+cook	v	főz[perf=meg] ; süt
 cry	v	sír[noobj] ; kiált[noobj]
 do	v	csinál ; tesz
-drink	v	iszik ; meg|iszik
+drink	v	iszik[perf=meg] ; meg|iszik
 drive	v	vezet ; autózik
-eat	v	eszik ; meg|eszik
+eat	v	eszik[perf=meg] ; meg|eszik
 find	v	talál ; meg|talál
 forget	v	el|felejt
 get	v	kap ; szerez
 give	v	ad[to=nak] ; oda|ad
 go	v	megy[noobj] ; jár[noobj]
-help	v	segít[obj=nak]
+help	v	segít[obj=nak,with=ban]
 have	v	van
 hear	v	hall ; meg|hall
-know	v	tud ; ismer
-learn	v	tanul[obj=ul] ; meg|tanul
+know	v	tud ; ismer[person]
+learn	v	tanul[obj=ul,perf=meg] ; meg|tanul
 leave	v	el|hagy[intr=indul] ; el|megy
 like	v	szeret ; kedvel
 live	v	lakik ; él[noobj]
@@ -218,7 +221,7 @@ need	v	szükség[obj=ra] ; kell[noobj]
 open	v	ki|nyit[intr=nyit] ; nyit
 play	v	játszik ; szerepel
 put	v	tesz[in=ba,on=ra] ; rak
-read	v	olvas ; el|olvas
+read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
 run	v	fut[noobj] ; szalad[noobj]
 say	v	mond ; szól
@@ -234,9 +237,9 @@ start	v	el|kezd[intr=kezdődik] ; indul
 stay	v	marad[noobj]
 stop	v	el|áll[noobj] ; meg|áll[noobj]
 take	v	visz ; vesz
-talk	v	beszél[noobj] ; beszélget
-tell	v	mond ; el|mond
-think	v	gondol ; hisz
+talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
+tell	v	mond[to=nak] ; el|mond
+think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
 turn off	v	le|kapcsol ; ki|kapcsol
 turn on	v	fel|kapcsol ; be|kapcsol
@@ -246,16 +249,16 @@ wait	v	vár[for=ra]
 walk	v	sétál[noobj] ; gyalogol[noobj]
 want	v	akar ; kér
 wash	v	meg|mos ; mos
-watch	v	néz ; figyel
+watch	v	néz[perf=meg] ; figyel
 work	v	dolgozik ; működik
-write	v	ír[to=nak] ; meg|ír
+write	v	ír[to=nak,perf=meg] ; meg|ír
 skiing	n	síelés
 smoking	n	dohányzás
 bark	v	ugat[noobj]
 stand	v	áll[noobj]
 fly	v	repül[noobj]
 swim	v	úszik
-pay	v	fizet ; ki|fizet
+pay	v	fizet[for=ert] ; ki|fizet
 show	v	mutat ; meg|mutat
 try	v	próbál ; meg|próbál
 use	v	használ
@@ -285,7 +288,7 @@ little	adj	kis[pred=kicsi] ; kicsi
 long	adj	hosszú[hosszúak]
 new	adj	új[újak]
 nice	adj	szép ; kedves
-old	adj	régi[régiek] ; öreg
+old	adj	régi[régiek] ; idős[person] ; öreg[person]
 open	adj	nyitva[van] ; nyitott
 red	adj	piros ; vörös
 second	adj	második
@@ -305,12 +308,9 @@ again	adv	megint ; újra
 always	adv	mindig
 at home	adv	otthon
 every day	adv	minden nap
-every evening	adv	minden este
-every morning	adv	minden reggel
 here	adv	itt
 home	adv	haza ; otthon
 in the evening	adv	este
-last year	adv	tavaly
 late	adv	későn
 never	adv	soha
 now	adv	most
@@ -338,15 +338,15 @@ nine	num	kilenc
 ten	num	tíz
 # --- languages, places and more of the commonest lemmas
 english	n	angol[3sg=angolja]
-hungarian	n	magyar[3sg=magyarja]
-german	n	német[3sg=németje]
+hungarian	n	magyar[3sg=magyarja,person]
+german	n	német[3sg=németje,person]
 french	n	francia
 flat	n	lakás[lakások]
 kind	n	fajta
 show	n	műsor ; előadás
 change	n	változás[változások] ; apró
 change	v	meg|változtat[intr=változik] ; cserél
-turn	v	fordul ; fordít
+turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik ; le|esik
 draw	v	rajzol ; húz
 catch	v	el|kap ; fog
@@ -382,7 +382,7 @@ help	n	segítség
 practice	v	gyakorol
 rule	n	szabály[szabályok]
 grow	v	nő[noobj] ; termeszt
-receive	v	kap ; meg|kap
+receive	v	kap[perf=meg] ; meg|kap
 answer	v	válaszol[obj=ra] ; felel
 dream	n	álom[álmok]
 drink	n	ital[italok]
@@ -394,10 +394,10 @@ plan	n	terv[tervek]
 quick	adj	gyors[gyorsak]
 ready	adj	kész[készek]
 accept	v	el|fogad
-arrive	v	meg|érkezik
+arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
-arm	n	kar[karok]
-bank	n	bank[bankok,3sg=bankja] ; part
+arm	n	kar[karok,pair]
+bank	n	bank[bankok,3sg=bankja,to=ba,at=ban] ; part
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
 die	v	meg|hal[noobj]
@@ -421,8 +421,8 @@ put on	v	fel|vesz
 sit down	v	le|ül[noobj]
 stand up	v	fel|áll[noobj]
 wake up	v	fel|ébred[noobj]
-afternoon	n	délután[délutánok,3sg=délutánja]
-bathroom	n	fürdőszoba
+afternoon	n	délután[délutánok,3sg=délutánja,time=nom]
+bathroom	n	fürdőszoba[to=ba,at=ban]
 bicycle	n	kerékpár[kerékpárok,3sg=kerékpárja]
 cheese	n	sajt[sajtok]
 clothes	n	ruha
@@ -434,30 +434,30 @@ fruit	n	gyümölcs[gyümölcsök]
 hair	n	haj[hajak]
 hat	n	kalap[kalapok,3sg=kalapja]
 holiday	n	szabadság ; ünnep
-hotel	n	szálloda ; hotel
+hotel	n	szálloda[to=ba,at=ban] ; hotel
 ice	n	jég[jegek]
 ice cream	n	fagylalt
 lunch	n	ebéd[ebédek]
 market	n	piac[piacok,to=ra,at=on,in=on]
 meat	n	hús[húsok]
 moon	n	hold[holdak,3sg=holdja]
-mountain	n	hegy[hegyek,on=n]
+mountain	n	hegy[hegyek,on=n,attr=hegyi]
 nose	n	orr[orrok]
 pen	n	toll[tollak]
 plate	n	tányér[tányérok]
-restaurant	n	étterem[éttermek,to=ba]
+restaurant	n	étterem[éttermek,to=ba,at=ban]
 salt	n	só[sók]
-sea	n	tenger[tengerek]
+sea	n	tenger[tengerek,attr=tengeri]
 shirt	n	ing[ingek]
 snow	n	hó[havak]
 sugar	n	cukor[cukrok]
-summer	n	nyár[nyarak]
+summer	n	nyár[nyarak,time=n,attr=nyári]
 tooth	n	fog[fogak]
-town	n	város[városok]
+town	n	város[városok,to=ba,at=ban]
 wine	n	bor[borok]
 beer	n	sör[sörök]
-monday	n	hétfő[hétfők]
-saturday	n	szombat[szombatok,3sg=szombatja]
+monday	n	hétfő[hétfők,time=n]
+saturday	n	szombat[szombatok,3sg=szombatja,time=n]
 sad	adj	szomorú[szomorúak]
 hungry	adj	éhes[éhesek]
 busy	adj	elfoglalt
@@ -470,7 +470,7 @@ bad	adj	rossz[rosszak]
 white	adj	fehér[fehérek]
 green	adj	zöld[zöldek]
 yellow	adj	sárga
-full	adj	tele ; teli
+full	adj	tele[of=val] ; teli
 early	adv	korán
 slowly	adv	lassan
 quickly	adv	gyorsan
@@ -482,16 +482,11 @@ usually	adv	általában
 everything	n	minden
 nothing	n	semmi
 something	n	valami
-next year	adv	jövőre
-next week	adv	jövő héten
-last week	adv	múlt héten
 last night	adv	tegnap este
-this morning	adv	ma reggel
-this evening	adv	ma este
 # --- more of the commonest lemmas: verbs
 allow	v	enged[obj=nak] ; meg|enged
 add	v	hozzá|ad
-agree	v	egyetért[noobj]
+agree	v	egyetért[noobj,with=val]
 believe	v	hisz[obj=nak]
 borrow	v	kölcsön|kér
 choose	v	választ ; ki|választ
@@ -503,18 +498,19 @@ describe	v	le|ír
 enjoy	v	élvez
 explain	v	el|magyaráz ; magyaráz
 fill	v	meg|tölt
-finish	v	befejez ; be|fejez
+finish	v	be|fejez
 hate	v	utál ; gyűlöl
 hurry	v	siet[noobj]
 kill	v	meg|öl
 kiss	v	meg|csókol ; csókol
-laugh	v	nevet[noobj]
+laugh	v	nevet[noobj,at=on]
 lend	v	kölcsön|ad
 listen	v	hallgat[to=acc] ; figyel
 mean	v	jelent ; gondol
 pack	v	be|csomagol ; csomagol
-paint	v	fest ; ki|fest
+paint	v	fest[perf=ki] ; ki|fest
 plant	v	ültet ; el|ültet
+plant	n	növény[növények] ; üzem[üzemek]
 promise	v	meg|ígér ; ígér
 rest	v	pihen[noobj]
 ride	v	lovagol[noobj] ; utazik
@@ -530,7 +526,7 @@ travel	v	utazik
 wear	v	visel ; hord
 win	v	nyer ; meg|nyer
 wish	v	kíván
-worry	v	aggódik
+worry	v	aggódik[about=ert]
 hide	v	el|rejt ; el|bújik
 kick	v	rúg ; meg|rúg
 lift	v	fel|emel
@@ -542,8 +538,8 @@ put down	v	le|tesz
 turn around	v	meg|fordul[noobj]
 # nouns
 animal	n	állat[állatok]
-beach	n	strand[strandok,3sg=strandja,to=ra,on=on]
-bedroom	n	hálószoba
+beach	n	strand[strandok,3sg=strandja,to=ra,on=on,at=on]
+bedroom	n	hálószoba[to=ba,at=ban]
 bill	n	számla
 blood	n	vér[vérek]
 bone	n	csont[csontok]
@@ -554,57 +550,58 @@ camera	n	fényképezőgép[fényképezőgépek]
 candle	n	gyertya
 carpet	n	szőnyeg[szőnyegek]
 chicken	n	csirke
-church	n	templom[templomok,to=ba]
+church	n	templom[templomok,to=ba,at=ban]
 cloud	n	felhő
 corner	n	sarok[sarkok]
-cousin	n	unokatestvér[unokatestvérek]
-customer	n	vásárló ; ügyfél[ügyfelek]
-dentist	n	fogorvos[fogorvosok]
-driver	n	sofőr[sofőrök,3sg=sofőrje] ; vezető
-ear	n	fül[fülek,acc=fület]
+cousin	n	unokatestvér[unokatestvérek,person]
+customer	n	vásárló[person] ; ügyfél[ügyfelek]
+dentist	n	fogorvos[fogorvosok,person]
+driver	n	sofőr[sofőrök,3sg=sofőrje,person] ; vezető
+ear	n	fül[fülek,acc=fület,pair]
 earth	n	föld[földek] ; talaj[acc=talajt]
 exam	n	vizsga
 fork	n	villa
 garage	n	garázs[garázsok]
-glove	n	kesztyű
+glove	n	kesztyű[pair]
 gold	n	arany[aranyak]
 grass	n	fű[füvek]
-guest	n	vendég[vendégek]
+guest	n	vendég[vendégek,person]
 hill	n	domb[dombok,3sg=dombja,on=n]
-history	n	történelem[történelmek] ; történet
+history	n	történelem[történelmek,attr=történelmi] ; történet
 hole	n	lyuk[lyukak]
 homework	n	házi feladat
 island	n	sziget[szigetek,on=n,in=n]
 jacket	n	dzseki ; kabát[kabátok,3sg=kabátja]
 knife	n	kés[kések]
-language	n	nyelv[nyelvek]
+language	n	nyelv[nyelvek,attr=nyelvi]
 lesson	n	óra ; lecke
-library	n	könyvtár[könyvtárak,3sg=könyvtára]
+library	n	könyvtár[könyvtárak,3sg=könyvtára,to=ba,at=ban]
 map	n	térkép[térképek]
 medicine	n	gyógyszer[gyógyszerek]
 mouth	n	száj[szájak]
-neighbour	n	szomszéd[szomszédok]
+neighbour	n	szomszéd[szomszédok,person]
 orange	n	narancs[narancsok]
 pair	n	pár[párok,3sg=párja]
-party	n	buli ; párt[pártok]
+party	n	buli[to=ba,at=ban] ; párt[pártok]
 passport	n	útlevél[útlevelek]
 pocket	n	zseb[zsebek]
 police	n	rendőrség[rendőrségek]
 present	n	ajándék[ajándékok] ; jelen
+present	adj	jelen[van] ; jelenlegi
 problem	n	probléma ; gond
 queen	n	királynő
-king	n	király[királyok]
+king	n	király[királyok,person]
 radio	n	rádió
 rose	n	rózsa
 sandwich	n	szendvics[szendvicsek]
 sheep	n	birka ; juh[juhok]
 shower	n	zuhany[zuhanyok] ; zápor
-singer	n	énekes[énekesek]
+singer	n	énekes[énekesek,person]
 size	n	méret[méretek]
 skirt	n	szoknya
 smile	n	mosoly[mosolyok]
 soap	n	szappan[szappanok]
-sock	n	zokni
+sock	n	zokni[pair]
 sofa	n	kanapé
 spoon	n	kanál[kanalak]
 sport	n	sport[sportok]
@@ -623,8 +620,8 @@ vegetable	n	zöldség[zöldségek]
 wind	n	szél[szelek]
 wing	n	szárny[szárnyak]
 wolf	n	farkas[farkasok]
-writer	n	író
-zoo	n	állatkert[állatkertek,to=ba]
+writer	n	író[person]
+zoo	n	állatkert[állatkertek,to=ba,at=ban]
 # adjectives
 boring	adj	unalmas
 brave	adj	bátor[bátrak]
@@ -650,7 +647,7 @@ nervous	adj	ideges
 noisy	adj	zajos
 poor	adj	szegény
 pretty	adj	csinos
-proud	adj	büszke
+proud	adj	büszke[of=ra]
 safe	adj	biztonságos
 sharp	adj	éles
 simple	adj	egyszerű[egyszerűek]
@@ -716,7 +713,7 @@ separate	v	el|választ ; szétválaszt
 solid	adj	szilárd
 base	n	alap[alapok,3sg=alapja]
 command	n	parancs[parancsok]
-piece	n	darab[darabok,3sg=darabja]
+piece	n	darab[darabok,3sg=darabja,into=ra]
 view	n	kilátás[kilátások] ; nézet
 reduce	v	csökkent
 aim	n	cél[célok,3sg=célja]
@@ -736,7 +733,7 @@ record	n	lemez[lemezek] ; feljegyzés
 report	n	jelentés[jelentések] ; beszámoló
 report	v	jelent ; be|jelent
 sink	n	mosogató
-spring	n	tavasz[tavaszok] ; forrás
+spring	n	tavasz[tavaszok,time=val,attr=tavaszi] ; forrás
 stock	n	készlet[készletek]
 subject	n	tantárgy[tantárgyak] ; téma
 tie	n	nyakkendő
@@ -802,9 +799,9 @@ hang	v	lóg[noobj] ; fel|akaszt
 issue	n	kérdés[kérdések] ; szám[számok] ; kiadás
 issue	v	ki|ad ; ki|bocsát
 loose	adj	laza ; bő
-march	n	menetelés ; felvonulás
+march	n	március[cap,time=ban] ; menetelés ; felvonulás
 march	v	menetel[noobj] ; vonul[noobj]
-master	n	mester[mesterek] ; gazda
+master	n	mester[mesterek,person] ; gazda
 master	v	el|sajátít
 match	n	mérkőzés[mérkőzések] ; gyufa
 match	v	meg|felel[obj=nak] ; passzol[noobj]
@@ -888,7 +885,7 @@ exchange	n	csere ; árfolyam[árfolyamok]
 exchange	v	ki|cserél ; cserél
 exercise	n	gyakorlat[gyakorlatok] ; testmozgás
 exercise	v	edz[noobj] ; gyakorol
-foot	n	láb[lábak,3sg=lába] ; lábfej[lábfejek]
+foot	n	láb[lábak,3sg=lába,pair] ; lábfej[lábfejek]
 front	n	elülső rész ; front[frontok,3sg=frontja]
 front	adj	elülső ; első
 glow	n	ragyogás ; izzás
@@ -915,7 +912,7 @@ mind	v	bán ; vigyáz[obj=ra]
 mount	v	fel|szerel ; fel|száll[obj=ra]
 observe	v	meg|figyel ; figyel
 passage	n	átjáró ; szakasz[szakaszok] ; folyosó
-professional	n	szakember[szakemberek] ; profi
+professional	n	szakember[szakemberek,person] ; profi
 professional	adj	szakmai ; profi
 push	v	tol ; nyom
 rank	n	rang[rangok,3sg=rangja] ; rendfokozat[rendfokozatok]
@@ -941,7 +938,7 @@ slip	v	meg|csúszik ; el|csúszik
 space	n	tér[terek] ; hely[helyek]
 speed	n	sebesség[sebességek]
 speed	v	száguld[noobj] ; gyorsít
-spirit	n	szellem[szellemek] ; lélek[lelkek]
+spirit	n	szellem[szellemek,person] ; lélek[lelkek]
 straight	adj	egyenes
 straight	adv	egyenesen
 stream	n	patak[patakok,3sg=patakja] ; áramlat[áramlatok]
@@ -971,7 +968,7 @@ bounce	v	pattog[noobj] ; vissza|pattan[noobj]
 bow	n	íj[íjak] ; meghajlás ; masni
 bow	v	meg|hajol[noobj]
 bright	adj	fényes ; világos ; okos
-business	n	üzlet[üzletek] ; vállalkozás[vállalkozások]
+business	n	üzlet[üzletek,attr=üzleti] ; vállalkozás[vállalkozások]
 camp	n	tábor[táborok]
 camp	v	táborozik
 cause	n	ok[okok,3sg=oka] ; ügy[ügyek]
@@ -1020,12 +1017,12 @@ flood	v	el|áraszt
 focus	n	középpont[középpontok] ; fókusz[fókuszok]
 focus	v	összpontosít ; fókuszál
 gray	adj	szürke
-guard	n	őr[őrök] ; őrség
+guard	n	őr[őrök,person] ; őrség
 guard	v	véd ; vigyáz[obj=ra]
-guide	n	vezető ; idegenvezető ; útmutató
+guide	n	vezető[person] ; idegenvezető ; útmutató
 guide	v	vezet ; irányít
 increase	n	növekedés ; emelés
-increase	v	növel ; nő[noobj]
+increase	v	növel[intr=emelkedik] ; nő[noobj]
 lapse	n	kihagyás ; mulasztás
 lapse	v	le|jár[noobj]
 law	n	törvény[törvények] ; jog[jogok]
@@ -1034,7 +1031,7 @@ living	adj	élő
 loss	n	veszteség[veszteségek] ; elvesztés
 lost	adj	elveszett ; eltévedt
 major	adj	fő ; jelentős ; nagy[nagyok]
-mate	n	társ[társak] ; pajtás[pajtások]
+mate	n	társ[társak,person] ; pajtás[pajtások]
 motion	n	mozgás[mozgások] ; indítvány[indítványok]
 movement	n	mozgás[mozgások] ; mozgalom[mozgalmak]
 much	adv	sokkal ; nagyon
@@ -1076,7 +1073,7 @@ silver	n	ezüst[ezüstök]
 silver	adj	ezüst
 special	adj	különleges ; speciális
 split	v	szét|választ ; el|oszt ; szét|válik
-state	n	állam[államok] ; állapot[állapotok]
+state	n	állam[államok,attr=állami] ; állapot[állapotok]
 state	v	ki|jelent ; állít
 step	n	lépés[lépések] ; lépcsőfok[lépcsőfokok]
 step	v	lép[noobj]
@@ -1193,14 +1190,14 @@ heat	v	fel|melegít ; melegít
 heave	v	emel ; fel|emel
 hollow	adj	üreges ; üres
 horn	n	szarv[szarvak] ; kürt[kürtök] ; duda
-host	n	házigazda ; műsorvezető
+host	n	házigazda[person] ; műsorvezető
 identify	v	azonosít ; fel|ismer
 individual	n	személy[személyek]
 individual	adj	egyéni ; egyedi
 influence	n	befolyás[befolyások] ; hatás[hatások]
 influence	v	befolyásol
 interpret	v	értelmez ; tolmácsol
-judge	n	bíró
+judge	n	bíró[person]
 judge	v	ítél ; meg|ítél
 judgment	n	ítélet[ítéletek] ; ítélőképesség
 lay	v	le|tesz[on=ra,in=ba] ; fektet ; rak
@@ -1212,7 +1209,7 @@ liquid	adj	folyékony
 matter	n	ügy[ügyek] ; anyag[anyagok] ; dolog[dolgok]
 matter	v	számít[noobj]
 minor	adj	kisebb ; jelentéktelen
-north	n	észak[északok,3sg=északja]
+north	n	észak[északok,3sg=északja,in=n]
 north	adj	északi
 north	adv	északra
 opening	n	nyílás[nyílások] ; megnyitó
@@ -1230,7 +1227,7 @@ positive	adj	pozitív ; biztos
 pound	n	font[fontok,3sg=fontja]
 pound	v	dönget ; püföl
 prepare	v	elő|készít ; készít ; fel|készül
-president	n	elnök[elnökök]
+president	n	elnök[elnökök,person]
 pressure	n	nyomás[nyomások]
 principle	n	elv[elvek] ; alapelv[alapelvek]
 program	n	program[programok,3sg=programja] ; műsor[műsorok]
@@ -1319,11 +1316,11 @@ vote	n	szavazat[szavazatok] ; szavazás[szavazások]
 vote	v	szavaz[noobj]
 wild	adj	vad[vadak] ; zabolátlan
 withdraw	v	vissza|von ; ki|vesz ; vissza|vonul[noobj]
-witness	n	tanú
+witness	n	tanú[person]
 witness	v	lát ; tanúsít
 wonder	n	csoda ; csodálkozás
 wonder	v	csodálkozik ; tűnődik
-youth	n	ifjúság ; fiatalság
+youth	n	ifjúság[person] ; fiatalság
 adopt	v	el|fogad ; örökbe fogad
 affect	v	érint ; befolyásol ; hat[obj=ra]
 age	n	kor[korok] ; életkor[életkorok] ; korszak[korszakok]
@@ -1373,8 +1370,8 @@ campaign	n	kampány[kampányok] ; hadjárat[hadjáratok]
 cap	n	sapka ; kupak[kupakok,3sg=kupakja]
 capable	adj	képes ; tehetséges
 capacity	n	kapacitás ; befogadóképesség ; képesség[képességek]
-captain	n	kapitány[kapitányok]
-carrier	n	szállító ; hordozó
+captain	n	kapitány[kapitányok,person]
+carrier	n	szállító[person] ; hordozó
 casual	adj	hétköznapi ; alkalmi ; laza
 chain	n	lánc[láncok]
 chatter	v	fecseg[noobj] ; csacsog[noobj]
@@ -1473,7 +1470,7 @@ future	n	jövő[jövők]
 future	adj	jövőbeli ; jövendő
 gather	v	gyűjt ; össze|gyűlik
 general	adj	általános
-general	n	tábornok[tábornokok]
+general	n	tábornok[tábornokok,person]
 gentle	adj	szelíd ; gyengéd
 gleam	v	csillog[noobj]
 grace	n	kecsesség ; kegyelem[kegyelmek]
@@ -1533,8 +1530,8 @@ object	v	tiltakozik ; kifogásol
 obscure	adj	homályos ; ismeretlen
 observation	n	megfigyelés[megfigyelések] ; észrevétel[észrevételek]
 off	adv	el ; le ; ki
-officer	n	tiszt[tisztek] ; rendőr[rendőrök] ; tisztviselő
-official	n	tisztviselő ; hivatalnok[hivatalnokok]
+officer	n	tiszt[tisztek,person] ; rendőr[rendőrök] ; tisztviselő
+official	n	tisztviselő[person] ; hivatalnok[hivatalnokok]
 official	adj	hivatalos
 operate	v	működik ; üzemeltet ; operál
 opinion	n	vélemény[vélemények]
@@ -1570,7 +1567,7 @@ progress	v	halad[noobj] ; fejlődik
 propose	v	javasol ; meg|kér
 pure	adj	tiszta ; puszta
 reading	n	olvasás[olvasások] ; értelmezés
-rebel	n	lázadó
+rebel	n	lázadó[person]
 rebel	v	lázad[noobj] ; fel|lázad[noobj]
 recall	v	vissza|emlékszik[obj=ra] ; vissza|hív
 recruit	v	fel|vesz
@@ -1582,7 +1579,7 @@ relate	v	kapcsolódik ; el|mesél
 render	v	tesz ; nyújt ; vissza|ad
 rent	n	lakbér[lakbérek] ; bérleti díj
 rent	v	bérel ; ki|bérel ; ki|ad
-representative	n	képviselő
+representative	n	képviselő[person]
 representative	adj	reprezentatív ; jellemző
 response	n	válasz[válaszok] ; reakció
 result	n	eredmény[eredmények] ; következmény[következmények]
@@ -1619,7 +1616,7 @@ stain	n	folt[foltok]
 stain	v	be|szennyez ; foltot hagy
 standard	n	szabvány[szabványok] ; színvonal[színvonalak] ; mérce
 standard	adj	szabványos ; szokásos
-store	n	bolt[boltok] ; üzlet[üzletek] ; raktár[raktárak]
+store	n	bolt[boltok,to=ba,at=ban] ; üzlet[üzletek] ; raktár[raktárak]
 store	v	tárol ; el|tesz
 structure	n	szerkezet[szerkezetek] ; felépítés ; építmény[építmények]
 style	n	stílus[stílusok] ; divat[divatok,3sg=divatja]
@@ -1628,10 +1625,10 @@ suit	n	öltöny[öltönyök] ; per[perek]
 suit	v	meg|felel[obj=nak] ; passzol[noobj]
 sum	n	összeg[összegek]
 superior	adj	felsőbb ; kiváló ; jobb[jobbak]
-superior	n	felettes
+superior	n	felettes[person]
 survey	n	felmérés[felmérések] ; áttekintés
 survey	v	fel|mér ; át|tekint
-suspect	n	gyanúsított[gyanúsítottak,3sg=gyanúsítottja]
+suspect	n	gyanúsított[gyanúsítottak,3sg=gyanúsítottja,person]
 suspect	v	gyanít ; gyanúsít
 suspend	v	fel|függeszt ; fel|akaszt
 swallow	n	fecske ; korty[kortyok]
@@ -1660,7 +1657,7 @@ variation	n	változat[változatok] ; eltérés[eltérések]
 venture	n	vállalkozás[vállalkozások]
 venture	v	meg|kockáztat ; merészkedik
 vision	n	látás ; látomás[látomások] ; jövőkép[jövőképek]
-volunteer	n	önkéntes
+volunteer	n	önkéntes[person]
 volunteer	v	jelentkezik
 waste	n	hulladék[hulladékok] ; pazarlás ; szemét[szemetek]
 waste	v	pazarol ; el|pazarol ; el|veszteget
@@ -1701,7 +1698,7 @@ alarm	v	meg|ijeszt ; riaszt
 allowance	n	juttatás[juttatások] ; zsebpénz[zsebpénzek]
 along	adv	végig ; tovább
 alternate	adj	váltakozó
-american	n	amerikai
+american	n	amerikai[person]
 american	adj	amerikai
 anchor	n	horgony[horgonyok]
 anchor	v	le|horgonyoz
@@ -1711,7 +1708,7 @@ appointed	adj	kijelölt ; kinevezett
 argument	n	vita ; érv[érvek]
 arrest	n	letartóztatás
 arrest	v	le|tartóztat
-art	n	művészet[művészetek]
+art	n	művészet[művészetek,attr=művészeti]
 articulate	v	ki|fejez ; artikulál
 assert	v	állít ; ki|jelent
 assist	v	segít[obj=nak]
@@ -1799,7 +1796,7 @@ denial	n	tagadás
 deny	v	tagad ; le|tagad ; meg|tagad
 depart	v	indul[noobj] ; el|távozik
 depression	n	depresszió ; mélyedés ; gazdasági válság
-devil	n	ördög[ördögök]
+devil	n	ördög[ördögök,person]
 difference	n	különbség[különbségek]
 difficulty	n	nehézség[nehézségek]
 dimension	n	méret[méretek] ; dimenzió
@@ -1865,7 +1862,7 @@ flexible	adj	rugalmas ; hajlékony
 fold	n	redő ; hajtás
 fold	v	össze|hajt ; hajt
 following	adj	következő
-fool	n	bolond[bolondok] ; hülye
+fool	n	bolond[bolondok,person] ; hülye
 fool	v	be|csap ; bolondozik
 forecast	n	előrejelzés[előrejelzések]
 forecast	v	jósol ; előre jelez
@@ -1882,7 +1879,7 @@ giant	adj	óriási
 gone	adj	elment ; elmúlt
 grade	n	osztályzat[osztályzatok] ; fokozat[fokozatok] ; évfolyam[évfolyamok]
 grade	v	osztályoz ; értékel
-graduate	n	diplomás ; végzős
+graduate	n	diplomás[person] ; végzős
 graduate	v	diplomázik ; le|érettségizik
 grave	n	sír[sírok,3sg=sírja]
 grave	adj	súlyos ; komoly
@@ -1997,7 +1994,7 @@ military	n	hadsereg[hadseregek]
 mission	n	küldetés[küldetések] ; misszió ; képviselet
 mistake	n	hiba ; tévedés[tévedések]
 mistake	v	össze|téveszt ; félre|ért
-mix	v	kever ; össze|kever ; keveredik
+mix	v	össze|kever ; kever ; keveredik
 mixture	n	keverék[keverékek]
 mold	n	forma ; penész[penészek]
 moment	n	pillanat[pillanatok]
@@ -2094,7 +2091,7 @@ recognition	n	elismerés ; felismerés
 reconcile	v	ki|békít ; össze|egyeztet
 reflect	v	tükröz ; vissza|ver ; gondolkodik
 reject	v	el|utasít ; vissza|utasít
-relative	n	rokon[rokonok]
+relative	n	rokon[rokonok,person]
 relative	adj	relatív ; viszonylagos
 relax	v	pihen[noobj] ; lazít ; ki|kapcsolódik
 remain	v	marad[noobj] ; meg|marad[noobj]
@@ -2122,7 +2119,7 @@ role	n	szerep[szerepek] ; feladat[feladatok]
 romantic	adj	romantikus
 routine	n	rutin[rutinok,3sg=rutinja] ; napirend[napirendek]
 routine	adj	rutinszerű ; szokásos
-runner	n	futó
+runner	n	futó[person]
 running	n	futás
 running	adj	folyó ; futó ; működő
 sacrifice	n	áldozat[áldozatok]
@@ -2165,7 +2162,7 @@ soar	v	szárnyal[noobj] ; fel|szökik
 soil	n	talaj[acc=talajt] ; föld[földek]
 solution	n	megoldás[megoldások] ; oldat[oldatok]
 sore	adj	fájó ; sajgó
-soul	n	lélek[lelkek]
+soul	n	lélek[lelkek,person]
 southern	adj	déli
 sphere	n	gömb[gömbök,3sg=gömbje] ; terület[területek] ; szféra
 spiritual	adj	lelki ; szellemi
@@ -2223,7 +2220,7 @@ union	n	szakszervezet[szakszervezetek] ; unió ; egyesülés
 utter	v	ki|mond ; ki|ejt
 various	adj	különféle ; különböző
 vary	v	változik ; el|tér[noobj] ; változtat
-veteran	n	veterán[veteránok,3sg=veteránja]
+veteran	n	veterán[veteránok,3sg=veteránja,person]
 violation	n	megsértés ; szabálysértés[szabálysértések]
 washington	n	washington[name]
 waver	v	habozik ; ingadozik
@@ -2259,10 +2256,10 @@ adequate	adj	megfelelő ; elegendő
 adhere	v	ragaszkodik[to=hoz] ; tapad[noobj]
 adjacent	adj	szomszédos ; határos
 adjustment	n	beállítás[beállítások] ; igazítás ; alkalmazkodás
-adult	n	felnőtt[felnőttek,3sg=felnőttje]
+adult	n	felnőtt[felnőttek,3sg=felnőttje,person]
 adult	adj	felnőtt
 advise	v	tanácsol ; javasol
-advocate	n	szószóló ; ügyvéd[ügyvédek]
+advocate	n	szószóló[person] ; ügyvéd[ügyvédek]
 advocate	v	támogat ; szorgalmaz
 affair	n	ügy[ügyek] ; viszony[viszonyok]
 affirm	v	állít ; ki|jelent
@@ -2346,7 +2343,7 @@ boil	v	forral ; fel|forral ; főz
 bomb	n	bomba
 bomb	v	bombáz ; le|bombáz
 boom	n	fellendülés ; dörrenés
-boss	n	főnök[főnökök]
+boss	n	főnök[főnökök,person]
 bother	v	zavar ; bosszant ; törődik
 bowl	n	tál[tálak,3sg=tálja] ; tálka
 branch	n	ág[ágak] ; fiók[fiókok,3sg=fiókja] ; ágazat[ágazatok]
@@ -2363,14 +2360,14 @@ buck	n	bak[bakok,3sg=bakja] ; dollár[dollárok,3sg=dollárja]
 budget	n	költségvetés[költségvetések] ; keret[keretek]
 bulb	n	izzó ; hagyma ; gumó
 bulk	n	tömeg[tömegek] ; nagyobb rész
-bum	n	csavargó ; fenék[fenekek]
+bum	n	csavargó[person] ; fenék[fenekek]
 bump	v	neki|ütközik ; bele|ütközik ; meg|üt
 bundle	n	köteg[kötegek] ; csomag[csomagok,3sg=csomagja]
 bunk	n	fekhely[fekhelyek]
 bush	n	bokor[bokrok] ; cserje
 cackle	v	kotkodácsol[noobj] ; vihog[noobj]
 can	n	doboz[dobozok] ; kanna
-captive	n	fogoly[foglyok]
+captive	n	fogoly[foglyok,person]
 captive	adj	fogoly ; fogva tartott
 career	n	pálya ; karrier[karrierek,3sg=karrierje] ; pályafutás
 cart	n	kocsi ; szekér[szekerek] ; kiskocsi
@@ -2381,7 +2378,7 @@ celestial	adj	égi ; mennyei
 cell	n	sejt[sejtek] ; cella ; elem[elemek]
 ceremony	n	szertartás[szertartások] ; ünnepség[ünnepségek]
 certify	v	igazol ; tanúsít
-champion	n	bajnok[bajnokok] ; harcos[harcosok]
+champion	n	bajnok[bajnokok,person] ; harcos[harcosok]
 channel	n	csatorna
 chapter	n	fejezet[fejezetek]
 characteristic	n	jellemző ; sajátosság[sajátosságok]
@@ -2392,9 +2389,9 @@ cheat	v	csal[noobj] ; meg|csal ; be|csap
 cheer	v	éljenez ; szurkol[noobj]
 chemical	n	vegyszer[vegyszerek]
 chemical	adj	vegyi ; kémiai
-chief	n	főnök[főnökök] ; vezető
+chief	n	főnök[főnökök,person] ; vezető
 chief	adj	fő ; legfőbb
-christian	n	keresztény
+christian	n	keresztény[person]
 christian	adj	keresztény
 circumstance	n	körülmény[körülmények]
 circus	n	cirkusz[cirkuszok]
@@ -2406,10 +2403,10 @@ cling	v	kapaszkodik ; ragaszkodik
 closely	adv	szorosan ; alaposan
 closet	n	szekrény[szekrények]
 cluster	n	csoport[csoportok] ; fürt[fürtök]
-coach	n	edző ; busz[in=n,on=n] ; kocsi
+coach	n	edző[person] ; busz[in=n,on=n] ; kocsi
 code	n	kód[kódok] ; törvénykönyv[törvénykönyvek]
 coincide	v	egybe|esik
-collector	n	gyűjtő ; beszedő
+collector	n	gyűjtő[person] ; beszedő
 combat	n	harc[harcok] ; küzdelem[küzdelmek]
 coming	adj	eljövendő ; közelgő
 commence	v	el|kezd[intr=kezdődik] ; meg|kezd
@@ -2419,7 +2416,7 @@ commercial	adj	kereskedelmi
 commitment	n	elkötelezettség ; vállalás ; kötelezettség[kötelezettségek]
 commonplace	adj	mindennapos ; közhelyes
 communication	n	kommunikáció ; közlés ; kapcsolattartás
-communist	n	kommunista
+communist	n	kommunista[person]
 communist	adj	kommunista
 compare	v	össze|hasonlít ; hasonlít
 competition	n	verseny[versenyek] ; konkurencia
@@ -2437,7 +2434,7 @@ conceive	v	el|képzel ; ki|talál ; fogan[noobj]
 concentrated	adj	tömény ; összpontosított
 conclude	v	be|fejez ; le|zár ; következtet
 condemnation	n	elítélés
-conductor	n	karmester[karmesterek] ; kalauz[kalauzok] ; vezető
+conductor	n	karmester[karmesterek,person] ; kalauz[kalauzok] ; vezető
 conference	n	konferencia ; értekezlet[értekezletek]
 confession	n	vallomás[vallomások] ; gyónás
 confidence	n	bizalom[bizalmak] ; magabiztosság
@@ -2466,13 +2463,13 @@ costume	n	jelmez[jelmezek] ; viselet[viseletek]
 countenance	n	arc[arcok] ; ábrázat[ábrázatok]
 counteract	v	ellensúlyoz
 cradle	n	bölcső
-craftsman	n	kézműves ; mesterember[mesteremberek]
+craftsman	n	kézműves[person] ; mesterember[mesteremberek]
 crawl	v	mászik ; kúszik
 crazy	adj	őrült ; bolond
 create	v	létre|hoz ; teremt ; alkot
 creature	n	teremtmény[teremtmények] ; lény[lények]
 creep	v	kúszik ; lopakodik
-criminal	n	bűnöző
+criminal	n	bűnöző[person]
 criminal	adj	bűnügyi ; büntetőjogi ; bűnös
 crimson	adj	bíbor ; karmazsinvörös
 criticism	n	kritika ; bírálat[bírálatok]
@@ -2493,7 +2490,7 @@ dab	v	meg|érint ; nyomkod
 dare	v	mer ; merészel
 daring	adj	merész ; vakmerő
 dart	v	cikázik ; rohan[noobj]
-dawn	n	hajnal[hajnalok] ; kezdet[kezdetek]
+dawn	n	hajnal[hajnalok,time=ban] ; kezdet[kezdetek]
 dear	adj	kedves ; drága
 debut	n	bemutatkozás ; debütálás
 deck	n	fedélzet[fedélzetek] ; pakli
@@ -2501,7 +2498,7 @@ decrease	n	csökkenés
 decrease	v	csökken[noobj] ; csökkent
 decent	adj	tisztességes ; rendes
 defy	v	dacol[obj=val,noobj] ; szembe|száll[obj=val,noobj]
-delegate	n	küldött[küldöttek,3sg=küldöttje]
+delegate	n	küldött[küldöttek,3sg=küldöttje,person]
 delegate	v	át|ruház ; ki|küld
 delight	n	öröm[örömök] ; gyönyör[gyönyörök]
 delight	v	el|bűvöl ; gyönyörködtet
@@ -2524,7 +2521,7 @@ determination	n	elszántság ; meghatározás
 device	n	eszköz[eszközök] ; készülék[készülékek] ; szerkezet[szerkezetek]
 dialogue	n	párbeszéd[párbeszédek,3sg=párbeszéde]
 diffusion	n	terjedés ; elterjedés
-director	n	igazgató ; rendező
+director	n	igazgató[person] ; rendező
 dirty	adj	piszkos ; koszos
 disappearance	n	eltűnés
 disaster	n	katasztrófa ; csapás[csapások]
@@ -2599,7 +2596,7 @@ enthusiasm	n	lelkesedés
 entire	adj	egész ; teljes
 entrance	n	bejárat[bejáratok] ; belépés
 epic	adj	epikus ; hősi
-escort	n	kíséret[kíséretek]
+escort	n	kíséret[kíséretek,person]
 escort	v	el|kísér ; kísér
 essay	n	esszé ; dolgozat[dolgozatok]
 established	adj	megalapozott ; bevett
@@ -2612,7 +2609,7 @@ exceed	v	meg|halad ; túl|lép
 excess	n	többlet[többletek] ; túlzás
 excited	adj	izgatott
 execute	v	végre|hajt ; ki|végez
-executive	n	vezető ; végrehajtó hatalom
+executive	n	vezető[person] ; végrehajtó hatalom
 executive	adj	végrehajtó ; vezetői
 exert	v	ki|fejt ; gyakorol
 exhaust	v	ki|merít ; ki|fáraszt
@@ -2638,9 +2635,9 @@ fate	n	sors[sorsok,acc=sorsot] ; végzet[végzetek]
 favorable	adj	kedvező
 feast	n	lakoma ; ünnep[ünnepek]
 federal	adj	szövetségi
-fellow	n	fickó ; társ[társak]
+fellow	n	fickó[person] ; társ[társak]
 fierce	adj	heves ; vad[vadak]
-fighter	n	harcos[harcosok] ; vadászgép[vadászgépek]
+fighter	n	harcos[harcosok,person] ; vadászgép[vadászgépek]
 final	adj	végső ; utolsó
 final	n	döntő
 finally	adv	végül ; végre
@@ -2692,7 +2689,7 @@ generalization	n	általánosítás[általánosítások]
 generally	adv	általában
 generation	n	nemzedék[nemzedékek] ; generáció ; termelés
 generous	adj	nagylelkű[nagylelkűek] ; bőkezű[bőkezűek]
-genius	n	zseni ; tehetség[tehetségek]
+genius	n	zseni[person] ; tehetség[tehetségek]
 gently	adv	gyengéden ; óvatosan
 genuine	adj	valódi ; őszinte
 glad	adj	boldog[boldogok] ; vidám
@@ -2713,7 +2710,7 @@ government	n	kormány[kormányok] ; kormányzat[kormányzatok]
 grab	v	meg|ragad ; el|kap
 greek	adj	görög
 grievance	n	sérelem[sérelmek] ; panasz[panaszok]
-groom	n	vőlegény[vőlegények] ; lovász[lovászok]
+groom	n	vőlegény[vőlegények,person] ; lovász[lovászok]
 groom	v	ápol ; fel|készít
 gross	adj	bruttó ; durva ; undorító
 grotesque	adj	groteszk
@@ -2738,7 +2735,7 @@ heighten	v	fokoz ; növel
 hellenic	adj	hellén ; görög
 helpless	adj	tehetetlen ; gyámoltalan
 herald	v	jelez ; hírül ad
-hero	n	hős[hősök]
+hero	n	hős[hősök,person]
 hesitation	n	habozás ; tétovázás
 hinder	v	akadályoz ; gátol
 hint	n	utalás[utalások] ; célzás[célzások] ; tipp[tippek,3sg=tippje]
@@ -2749,9 +2746,9 @@ homely	adj	otthonos ; egyszerű[egyszerűek]
 honey	n	méz[mézek,acc=mézet]
 honour	n	becsület ; tisztelet ; megtiszteltetés
 horror	n	borzalom[borzalmak] ; rémület
-hostess	n	háziasszony
+hostess	n	háziasszony[person]
 huddle	v	össze|bújik
-hulk	n	roncs[roncsok]
+hulk	n	roncs[roncsok,person]
 hunting	n	vadászat[vadászatok]
 hush	v	el|csendesít ; el|hallgattat
 icy	adj	jeges ; fagyos
@@ -2773,7 +2770,7 @@ inch	n	hüvelyk[hüvelykek]
 inclination	n	hajlam[hajlamok] ; lejtés
 incline	v	hajlít ; dönt
 index	n	mutató ; tárgymutató
-indian	n	indiai
+indian	n	indiai[person]
 indian	adj	indiai ; indián
 indicator	n	mutató ; jelző
 indifference	n	közöny ; közömbösség
@@ -2786,7 +2783,7 @@ infernal	adj	pokoli
 inform	v	tájékoztat ; értesít
 information	n	információ ; tájékoztatás ; adat[adatok]
 initiate	v	kezdeményez ; be|avat
-inmate	n	rab[rabok,3sg=rabja] ; fogvatartott[fogvatartottak,3sg=fogvatartottja]
+inmate	n	rab[rabok,3sg=rabja,person] ; fogvatartott[fogvatartottak,3sg=fogvatartottja]
 inquiry	n	vizsgálat[vizsgálatok] ; érdeklődés ; tudakozódás
 insert	v	be|illeszt ; be|dug ; be|szúr
 insight	n	belátás ; betekintés
@@ -2801,7 +2798,7 @@ instrument	n	hangszer[hangszerek] ; műszer[műszerek] ; eszköz[eszközök]
 integral	adj	szerves ; integrált
 integrate	v	be|illeszt ; integrál
 integration	n	integráció ; beilleszkedés
-intellectual	n	értelmiségi
+intellectual	n	értelmiségi[person]
 intellectual	adj	szellemi ; értelmi
 intend	v	szándékozik ; tervez
 intensify	v	fokoz ; erősödik
@@ -2812,14 +2809,14 @@ interpose	v	közbe|vet ; közbe|lép[noobj]
 interrupt	v	félbe|szakít ; meg|szakít
 interval	n	időköz[időközök] ; szünet[szünetek] ; intervallum[intervallumok]
 invention	n	találmány[találmányok] ; feltalálás
-investigator	n	nyomozó ; kutató
+investigator	n	nyomozó[person] ; kutató
 involved	adj	érintett ; bonyolult
 involvement	n	részvétel ; érintettség
 irregularity	n	szabálytalanság[szabálytalanságok]
 isolate	v	el|szigetel
 isolated	adj	elszigetelt ; elhagyatott
 isolation	n	elszigeteltség ; elszigetelés
-italian	n	olasz[olaszok]
+italian	n	olasz[olaszok,person]
 italian	adj	olasz
 japanese	adj	japán
 jar	n	befőttesüveg ; tégely[tégelyek]
@@ -2829,10 +2826,10 @@ jolt	n	rázkódás ; lökés
 juicy	adj	lédús ; szaftos
 justice	n	igazságosság ; igazság[igazságok] ; igazságszolgáltatás
 justify	v	igazol ; meg|indokol
-kid	n	gyerek[gyerekek] ; kölyök[kölykök]
+kid	n	gyerek[gyerekek,person] ; kölyök[kölykök]
 kid	v	ugrat ; viccel[noobj]
 kingdom	n	királyság[királyságok]
-knee	n	térd[térdek,3sg=térde]
+knee	n	térd[térdek,3sg=térde,pair]
 knit	v	köt ; meg|köt
 landscape	n	táj[tájak] ; tájkép[tájképek]
 lap	n	öl[ölek,3sg=öle] ; kör[körök]
@@ -2848,7 +2845,7 @@ liable	adj	felelős ; hajlamos
 liberty	n	szabadság ; szabadságjog
 license	n	engedély[engedélyek] ; jogosítvány[jogosítványok]
 lick	v	nyal ; meg|nyal
-lieutenant	n	hadnagy[hadnagyok]
+lieutenant	n	hadnagy[hadnagyok,person]
 lighting	n	világítás
 likely	adj	valószínű
 likely	adv	valószínűleg
@@ -2864,7 +2861,7 @@ log	n	napló ; fatörzs[fatörzsek]
 logic	n	logika
 loop	n	hurok[hurkok] ; kör[körök]
 loot	v	fosztogat ; ki|fosztogat
-lord	n	úr[urak] ; lord[lordok,3sg=lordja]
+lord	n	úr[urak,person] ; lord[lordok,3sg=lordja]
 lower	v	le|enged ; csökkent
 loyalty	n	hűség
 luck	n	szerencse
@@ -2892,7 +2889,7 @@ maximum	adj	maximális ; legnagyobb
 mechanical	adj	mechanikus ; gépi
 mechanism	n	mechanizmus[mechanizmusok] ; szerkezet[szerkezetek]
 medical	adj	orvosi ; egészségügyi
-member	n	tag[tagok,3sg=tagja]
+member	n	tag[tagok,3sg=tagja,person]
 mercy	n	kegyelem[kegyelmek] ; irgalom[irgalmak]
 merit	n	érdem[érdemek]
 mesh	n	háló ; szövevény
@@ -2902,7 +2899,7 @@ mine	n	bánya ; akna
 miniature	adj	kicsinyített ; miniatűr
 miserable	adj	nyomorult ; szerencsétlen
 modest	adj	szerény
-monster	n	szörny[szörnyek] ; szörnyeteg[szörnyetegek]
+monster	n	szörny[szörnyek,person] ; szörnyeteg[szörnyetegek]
 monstrous	adj	szörnyű[szörnyűek] ; óriási
 mortal	adj	halandó ; halálos
 mortar	n	habarcs[habarcsok] ; mozsár[mozsarak]
@@ -2957,7 +2954,7 @@ parcel	n	csomag[csomagok,3sg=csomagja] ; parcella
 pardon	n	bocsánat ; kegyelem[kegyelmek]
 pardon	v	meg|bocsát ; kegyelmez[noobj]
 particle	n	részecske
-partner	n	partner[partnerek] ; társ[társak]
+partner	n	partner[partnerek,person] ; társ[társak]
 passing	adj	múló ; elhaladó
 pastel	adj	pasztell
 path	n	ösvény[ösvények] ; út[utak,3sg=útja]
@@ -2970,24 +2967,24 @@ penalty	n	büntetés[büntetések] ; tizenegyes[tizenegyesek]
 penetrate	v	át|hatol[noobj] ; be|hatol[noobj]
 penetration	n	behatolás
 persist	v	ki|tart[noobj] ; meg|marad[noobj]
-phantom	n	fantom[fantomok,3sg=fantomja] ; kísértet[kísértetek]
+phantom	n	fantom[fantomok,3sg=fantomja,person] ; kísértet[kísértetek]
 phase	n	szakasz[szakaszok] ; fázis[fázisok]
 philosophy	n	filozófia ; bölcselet[bölcseletek]
 photograph	n	fénykép[fényképek] ; fotó
 photograph	v	fényképez ; le|fényképez
 phrase	n	kifejezés[kifejezések] ; szókapcsolat[szókapcsolatok]
 pickup	n	kisteherautó ; felvétel[felvételek]
-pilot	n	pilóta
+pilot	n	pilóta[person]
 pin	n	gombostű ; tű
 pin	v	fel|tűz ; hozzá|tűz
-pioneer	n	úttörő
+pioneer	n	úttörő[person]
 pipe	n	cső[csövek] ; pipa
-pitcher	n	kancsó ; dobó
+pitcher	n	kancsó[person] ; dobó
 pity	n	szánalom[szánalmak] ; kár[károk]
 pity	v	sajnál ; szán
 placement	n	elhelyezés
 planning	n	tervezés
-player	n	játékos[játékosok] ; lejátszó
+player	n	játékos[játékosok,person] ; lejátszó
 plenty	adv	bőven ; rengeteg
 plug	n	dugó ; csatlakozó ; konnektor[konnektorok]
 plug	v	be|dug
@@ -3005,10 +3002,10 @@ precaution	n	óvintézkedés[óvintézkedések] ; elővigyázatosság
 precisely	adv	pontosan
 prefer	v	preferál ; jobban szeret ; választ
 preparation	n	előkészület[előkészületek] ; felkészülés ; készítmény[készítmények]
-prey	n	zsákmány[zsákmányok] ; préda
+prey	n	zsákmány[zsákmányok,person] ; préda
 primitive	adj	primitív ; kezdetleges
 prize	n	díj[díjak] ; nyeremény[nyeremények]
-producer	n	producer[producerek] ; termelő ; gyártó
+producer	n	producer[producerek,person] ; termelő ; gyártó
 productive	adj	termelékeny ; termékeny
 profess	v	vall ; állít
 profile	n	profil[profilok,3sg=profilja] ; arcél[arcélek]
@@ -3021,7 +3018,7 @@ property	n	tulajdon[tulajdonok] ; ingatlan[ingatlanok] ; tulajdonság[tulajdons�
 proportion	n	arány[arányok] ; hányad[hányadok,3sg=hányada]
 proposition	n	javaslat[javaslatok] ; állítás[állítások]
 prospect	n	kilátás[kilátások] ; lehetőség[lehetőségek]
-protestant	n	protestáns
+protestant	n	protestáns[person]
 protestant	adj	protestáns
 pry	v	kíváncsiskodik ; fel|feszít
 publish	v	ki|ad ; közzé|tesz ; publikál
@@ -3045,7 +3042,7 @@ rating	n	értékelés[értékelések] ; besorolás
 rattle	v	csörget ; zörget
 react	v	reagál[noobj]
 reaction	n	reakció ; válasz[válaszok]
-reader	n	olvasó
+reader	n	olvasó[person]
 readiness	n	készenlét ; készség
 realism	n	realizmus
 reality	n	valóság[valóságok]
@@ -3075,13 +3072,13 @@ reply	n	válasz[válaszok] ; felelet[feleletek]
 reply	v	válaszol[to=ra] ; felel[noobj]
 representation	n	ábrázolás ; képviselet[képviseletek]
 reproach	n	szemrehányás[szemrehányások]
-republican	n	republikánus ; köztársaságpárti
+republican	n	republikánus[person] ; köztársaságpárti
 republican	adj	republikánus ; köztársasági
 requirement	n	követelmény[követelmények] ; feltétel[feltételek]
 research	n	kutatás[kutatások]
 research	v	kutat ; tanulmányoz
 reservoir	n	víztároló ; tározó
-resident	n	lakos[lakosok] ; lakó
+resident	n	lakos[lakosok,person] ; lakó
 resignation	n	lemondás ; beletörődés
 resonance	n	rezonancia ; visszhang[visszhangok,3sg=visszhangja]
 resource	n	erőforrás[erőforrások] ; forrás[források]
@@ -3108,12 +3105,12 @@ roughness	n	érdesség ; durvaság
 ruin	n	rom[romok,3sg=romja] ; romlás
 ruin	v	tönkre|tesz ; el|ront
 russia	n	oroszország[name]
-russian	n	orosz[oroszok]
+russian	n	orosz[oroszok,person]
 russian	adj	orosz
 rustle	v	susog[noobj] ; zizeg[noobj]
 sacred	adj	szent ; szakrális
 sailing	n	vitorlázás ; hajózás
-saint	n	szent[szentek]
+saint	n	szent[szentek,person]
 sale	n	eladás[eladások] ; akció ; kiárusítás
 salute	v	köszönt
 sample	n	minta
@@ -3148,11 +3145,11 @@ shed	n	fészer[fészerek] ; kamra
 shed	v	le|hullat ; ont
 sheet	n	lap[lapok,3sg=lapja] ; lepedő ; ív[ívek]
 shelter	n	menedék[menedékek] ; szállás
-shepherd	n	pásztor[pásztorok] ; juhász[juhászok]
+shepherd	n	pásztor[pásztorok,person] ; juhász[juhászok]
 shield	n	pajzs[pajzsok]
 shiver	v	borzong[noobj] ; reszket[noobj]
 shortly	adv	hamarosan ; röviden
-shoulder	n	váll[vállak]
+shoulder	n	váll[vállak,pair]
 shriek	n	sikoly[sikolyok] ; visítás
 sigh	v	sóhajt[noobj] ; sóhajtozik
 significance	n	jelentőség[jelentőségek]
@@ -3180,7 +3177,7 @@ spade	n	ásó
 span	n	időtartam[időtartamok]
 spanish	adj	spanyol
 sparkle	v	szikrázik ; csillog[noobj]
-speaker	n	előadó ; szónok[szónokok] ; hangszóró
+speaker	n	előadó[person] ; szónok[szónokok] ; hangszóró
 specialize	v	szakosodik ; specializálódik
 speck	n	szemcse ; porszem[porszemek]
 speculate	v	spekulál[noobj] ; találgat
@@ -3188,14 +3185,14 @@ speculation	n	spekuláció ; találgatás
 spend	v	költ ; el|költ ; tölt
 spill	v	ki|önt
 spoil	v	el|ront ; el|kényeztet
-sponsor	n	szponzor[szponzorok] ; támogató
-spy	n	kém[kémek]
+sponsor	n	szponzor[szponzorok,person] ; támogató
+spy	n	kém[kémek,person]
 spy	v	kémkedik
 squarely	adv	egyenesen ; szemtől szembe
 stagger	v	meg|döbbent ; botladozik
 standing	n	rang[rangok,3sg=rangja] ; helyzet[helyzetek]
 stare	n	bámulás
-stare	v	bámul ; mered[noobj]
+stare	v	bámul[at=acc] ; mered[noobj]
 starting	adj	kiinduló ; kezdő
 starve	v	éhezik ; éhen hal
 steady	adj	egyenletes ; állandó ; biztos
@@ -3226,7 +3223,7 @@ suppress	v	el|fojt ; le|ver
 surpass	v	meg|halad
 surround	v	körül|vesz ; körbe|vesz
 survive	v	túl|él ; életben marad
-survivor	n	túlélő
+survivor	n	túlélő[person]
 swamp	n	mocsár[mocsarak]
 symbolic	adj	szimbolikus ; jelképes
 sympathetic	adj	együttérző ; rokonszenves
@@ -3313,7 +3310,7 @@ wail	v	jajgat[noobj] ; sír[noobj]
 wake	v	fel|ébred[noobj] ; fel|ébreszt
 wallow	v	dagonyázik
 war	n	háború
-ward	n	kórterem[kórtermek] ; kerület[kerületek]
+ward	n	kórterem[kórtermek,person] ; kerület[kerületek]
 warmth	n	melegség ; meleg[melegek]
 wax	n	viasz[viaszok]
 weakness	n	gyengeség[gyengeségek]
@@ -3327,7 +3324,7 @@ wildcat	n	vadmacska
 wise	adj	bölcs[bölcsek]
 withdrawal	n	visszavonás ; kivonulás ; pénzfelvétel
 withholding	n	visszatartás
-worker	n	munkás[munkások] ; dolgozó
+worker	n	munkás[munkások,person] ; dolgozó
 works	n	mű[művek] ; üzem[üzemek]
 worse	adj	rosszabb
 worse	adv	rosszabbul
@@ -3378,12 +3375,12 @@ acutely	adv	élesen ; rendkívül
 adapt	v	alkalmaz ; át|alakít ; alkalmazkodik
 adequacy	n	megfelelőség ; elégségesség
 adjective	n	melléknév[melléknevek]
-administrator	n	adminisztrátor[adminisztrátorok] ; ügyintéző
+administrator	n	adminisztrátor[adminisztrátorok,person] ; ügyintéző
 admirable	adj	csodálatra méltó ; bámulatos
 admiration	n	csodálat
 admire	v	csodál ; meg|csodál
 admission	n	belépés ; felvétel[felvételek] ; beismerés
-adolescent	n	serdülő ; kamasz[kamaszok]
+adolescent	n	serdülő[person] ; kamasz[kamaszok]
 adolescent	adj	serdülő ; kamasz
 adventure	n	kaland[kalandok]
 advertising	n	reklám[reklámok,3sg=reklámja] ; hirdetés[hirdetések]
@@ -3397,12 +3394,12 @@ aggravate	v	súlyosbít ; bosszant
 aggregate	n	összesség ; összeg[összegek]
 aggregate	adj	összesített ; teljes
 aggressiveness	n	agresszivitás ; rámenősség
-aggressor	n	támadó ; agresszor[agresszorok]
+aggressor	n	támadó[person] ; agresszor[agresszorok]
 agitate	v	fel|kavar ; izgat ; agitál[noobj]
 agitated	adj	izgatott ; zaklatott
 agony	n	gyötrelem[gyötrelmek]
 agriculture	n	mezőgazdaság
-aide	n	segítő ; segéd[segédek]
+aide	n	segítő[person] ; segéd[segédek]
 aisle	n	folyosó ; átjáró
 album	n	album[albumok]
 alert	adj	éber ; figyelmes
@@ -3421,7 +3418,7 @@ ally	n	szövetséges[szövetségesek]
 aloud	adv	hangosan ; fennhangon
 alteration	n	változtatás[változtatások] ; átalakítás
 altogether	adv	teljesen ; összesen ; egészében
-amateur	n	amatőr[amatőrök] ; műkedvelő
+amateur	n	amatőr[amatőrök,person] ; műkedvelő
 amateur	adj	amatőr ; műkedvelő
 amaze	v	meg|döbbent ; meg|lep ; ámulatba ejt
 amazing	adj	elképesztő ; csodálatos
@@ -3451,7 +3448,7 @@ announcement	n	bejelentés[bejelentések] ; közlemény[közlemények]
 annoyance	n	bosszúság[bosszúságok] ; bosszankodás
 anonymous	adj	névtelen ; anonim
 antagonistic	adj	ellenséges ; ellentétes
-antecedent	n	előzmény[előzmények]
+antecedent	n	előzmény[előzmények,person]
 antenna	n	antenna
 anterior	adj	elülső ; korábbi
 antique	adj	antik ; régi[régiek]
@@ -3462,10 +3459,10 @@ apparent	adj	nyilvánvaló ; látszólagos
 appealing	adj	vonzó ; megnyerő
 applaud	v	tapsol[noobj] ; meg|tapsol
 appoint	v	ki|nevez ; ki|jelöl
-appointee	n	kinevezett
+appointee	n	kinevezett[person]
 apprehend	v	le|tartóztat ; fel|fog
 apprehension	n	aggodalom[aggodalmak] ; letartóztatás
-apprentice	n	tanonc[tanoncok] ; inas[inasok]
+apprentice	n	tanonc[tanoncok,person] ; inas[inasok]
 approve	v	jóvá|hagy ; helyesel
 approximation	n	közelítés ; becslés[becslések]
 arc	n	ív[ívek]
@@ -3488,7 +3485,7 @@ assay	n	vizsgálat[vizsgálatok] ; elemzés[elemzések]
 assent	n	beleegyezés ; hozzájárulás
 assertion	n	állítás[állítások]
 assistance	n	segítség ; támogatás
-assistant	n	asszisztens[asszisztensek] ; segéd[segédek]
+assistant	n	asszisztens[asszisztensek,person] ; segéd[segédek]
 assured	adj	biztos ; magabiztos
 astronomical	adj	csillagászati
 athletic	adj	atletikus ; sportos
@@ -3507,7 +3504,7 @@ audience	n	közönség[közönségek] ; hallgatóság
 audit	n	könyvvizsgálat[könyvvizsgálatok] ; ellenőrzés
 augment	v	növel
 authentic	adj	hiteles ; eredeti
-author	n	szerző ; író
+author	n	szerző[person] ; író
 auxiliary	adj	segéd ; kiegészítő ; tartalék
 avert	v	el|hárít ; el|fordít
 awake	adj	ébren[van] ; éber
@@ -3546,12 +3543,12 @@ basket	n	kosár[kosarak]
 bass	n	basszus[basszusok]
 bathe	v	fürdet ; meg|fürdet
 bathing	n	fürdés
-batter	n	tészta ; ütőjátékos
+batter	n	tészta[person] ; ütőjátékos
 batter	v	ütlegel ; dönget
 battered	adj	megtépázott ; bántalmazott
 beak	n	csőr[csőrök]
 beard	n	szakáll[szakállak]
-bearer	n	hordozó ; tulajdonos[tulajdonosok]
+bearer	n	hordozó[person] ; tulajdonos[tulajdonosok]
 beast	n	állat[állatok] ; vadállat[vadállatok]
 beckon	v	int[noobj] ; hív
 beef	n	marhahús[marhahúsok]
@@ -3561,7 +3558,7 @@ belabor	v	el|páhol ; túlragoz
 belch	v	böfög[noobj] ; okád
 belching	n	böfögés
 belief	n	hit[hitek,3sg=hite] ; meggyőződés[meggyőződések]
-believer	n	hívő
+believer	n	hívő[person]
 bellow	v	bömböl[noobj] ; ordít[noobj]
 belly	n	has[hasak]
 beset	v	ostromol ; sújt
@@ -3574,7 +3571,7 @@ between	adv	között ; közben
 bewilder	v	össze|zavar ; meg|zavar
 beyond	adv	túl ; azon túl
 billion	n	milliárd[milliárdok,3sg=milliárdja]
-birthday	n	születésnap[születésnapok,3sg=születésnapja]
+birthday	n	születésnap[születésnapok,3sg=születésnapja,for=ra,attr=születésnapi]
 biscuit	n	keksz[kekszek] ; aprósütemény
 bitterly	adv	keserűen ; keservesen
 bitterness	n	keserűség
@@ -3591,14 +3588,15 @@ blindly	adv	vakon
 blink	v	pislog[noobj] ; pislákol[noobj]
 blistering	adj	perzselő ; tűző
 blithe	adj	vidám ; gondtalan
-blonde	n	szőke
+blonde	n	szőke[person]
 blonde	adj	szőke
 blunder	n	baklövés[baklövések] ; melléfogás
 bog	n	mocsár[mocsarak]
 bold	adj	merész ; bátor[bátrak] ; félkövér
 bolster	v	támogat ; alá|támaszt
 booking	n	foglalás[foglalások]
-boot	n	csizma ; bakancs[bakancsok] ; csomagtartó
+book	v	le|foglal ; foglal
+boot	n	csizma[pair] ; bakancs[bakancsok] ; csomagtartó
 booth	n	fülke ; bódé ; stand
 bore	v	untat ; fúr
 bored	adj	unott ; unatkozó
@@ -3632,11 +3630,11 @@ bruise	n	zúzódás[zúzódások] ; kék folt
 bruise	v	meg|zúz ; össze|zúz
 brushed	adj	csiszolt ; kefélt
 brutality	n	brutalitás ; kegyetlenség[kegyetlenségek]
-brute	n	állat[állatok] ; vadállat[vadállatok]
+brute	n	állat[állatok,person] ; vadállat[vadállatok]
 brute	adj	nyers ; brutális
 bubble	n	buborék[buborékok]
 bubble	v	bugyog[noobj]
-buddhist	n	buddhista
+buddhist	n	buddhista[person]
 buddhist	adj	buddhista
 buffer	n	ütköző ; puffer[pufferek]
 buffet	n	svédasztal[svédasztalok] ; büfé
@@ -3645,7 +3643,7 @@ bulge	n	kidudorodás ; dudor[dudorok]
 bulge	v	ki|dudorodik ; duzzad[noobj]
 bulging	adj	kidudorodó ; dülledő
 bulletin	n	közlöny[közlönyök] ; hírlevél[hírlevelek]
-bully	n	zsarnok[zsarnokok] ; kötekedő
+bully	n	zsarnok[zsarnokok,person] ; kötekedő
 bully	v	terrorizál ; zaklat
 bunker	n	bunker[bunkerek] ; óvóhely[óvóhelyek]
 buoyant	adj	úszóképes ; derűs ; élénk
@@ -3665,7 +3663,7 @@ calendar	n	naptár[naptárak]
 calf	n	borjú[borjak,3sg=borja,sup=borjún] ; vádli
 caliber	n	kaliber[kaliberek] ; színvonal[színvonalak]
 calmly	adv	nyugodtan
-candidate	n	jelölt[jelöltek,3sg=jelöltje] ; pályázó
+candidate	n	jelölt[jelöltek,3sg=jelöltje,person] ; pályázó
 cane	n	bot[botok,3sg=botja]
 canter	v	poroszkál[noobj]
 cape	n	köpeny[köpenyek] ; hegyfok[hegyfokok,3sg=hegyfoka]
@@ -3716,7 +3714,7 @@ brooding	adj	merengő ; borongós
 polarize	v	polarizál
 postulate	v	fel|tételez
 precipitate	v	siettet ; ki|csap
-quack	n	kuruzsló
+quack	n	kuruzsló[person]
 rearward	adv	hátrafelé
 rumble	n	dübörgés ; moraj[morajok,acc=morajt]
 sluice	n	zsilip[zsilipek]
@@ -3727,4 +3725,241 @@ overload	n	túlterhelés
 overload	v	túl|terhel
 commune	n	kommuna ; község[községek]
 poise	n	tartás ; egyensúly[egyensúlyok] ; önuralom[önuralmak]
-buff	n	rajongó ; szakértő
+buff	n	rajongó[person] ; szakértő
+# --- Verbs whose object or complement Hungarian puts in a case of its own, phrasal verbs
+# with their own Hungarian verb, and the everyday words of news, instructions, e-mail and
+# fiction that the lists above lack
+depend	v	függ[noobj,on=tol]
+rely	v	támaszkodik[on=ra] ; számít[on=ra]
+consist	v	áll[of=bol]
+complain	v	panaszkodik[about=rol]
+remind	v	emlékeztet[of=ra,about=ra]
+warn	v	figyelmeztet[about=ra,of=ra]
+cancel	v	le|mond ; töröl
+postpone	v	el|halaszt
+demolish	v	le|bont
+rescue	v	meg|ment
+whisper	v	suttog
+howl	v	üvölt
+injure	v	meg|sebesít
+rebuild	v	újjá|épít
+take after	v	hasonlít[obj=ra]
+call off	v	le|fúj ; le|mond
+turn down	v	el|utasít ; le|halkít
+run out	v	ki|fogy[of=bol,noobj]
+get over	v	ki|hever
+give in	v	enged[noobj]
+look after	v	vigyáz[obj=ra] ; gondoz
+ask for	v	kér
+put off	v	el|halaszt
+set up	v	létre|hoz ; fel|állít
+take off	v	le|vesz[intr=felszáll] ; fel|száll
+fill in	v	ki|tölt
+throw away	v	ki|dob
+write down	v	le|ír
+grow up	v	fel|nő[noobj]
+give back	v	vissza|ad
+bring back	v	vissza|hoz
+show up	v	meg|jelenik[noobj]
+come in	v	be|jön
+get on	v	fel|száll[noobj]
+get off	v	le|száll[noobj]
+a lot of	adj	sok
+lots of	adj	sok
+a few	adj	néhány
+tonight	adv	ma este
+ago	adv	ezelőtt
+all day	adv	egész nap
+all night	adv	egész éjjel
+all the time	adv	folyton
+for sale	adj	eladó
+twice	adv	kétszer
+few	adj	kevés
+eleven	num	tizenegy
+twelve	num	tizenkét
+fourteen	num	tizennégy
+twenty	num	húsz
+thirty	num	harminc
+hundred	num	száz
+thousand	num	ezer
+airport	n	repülőtér[repülőterek,acc=repülőteret,3sg=repülőtere,at=n,in=n,to=ra,from=rol]
+bakery	n	pékség
+barn	n	pajta
+carpenter	n	asztalos[person]
+castle	n	vár[várak,3sg=vára]
+centre	n	központ[központok,3sg=központja]
+championship	n	bajnokság
+coast	n	part[partok,3sg=partja,on=n] ; tengerpart
+confirmation	n	visszaigazolás
+council	n	tanács ; önkormányzat
+countryside	n	vidék[vidékek]
+deadline	n	határidő[határidők,acc=határidőt,3sg=határideje]
+delivery	n	szállítás ; kézbesítés
+dictionary	n	szótár[szótárak,3sg=szótára]
+donation	n	adomány
+earthquake	n	földrengés
+election	n	választás
+envelope	n	boríték[borítékok,3sg=borítékja]
+exit	n	kijárat[kijáratok,3sg=kijárata]
+factory	n	gyár[gyárak,3sg=gyára,to=ba,at=ban]
+farm	n	farm[farmok,3sg=farmja] ; tanya
+farmer	n	gazda[person] ; farmer
+festival	n	fesztivál[fesztiválok,3sg=fesztiválja]
+flour	n	liszt[lisztek,3sg=lisztje]
+flu	n	influenza
+forest	n	erdő[erdők,acc=erdőt,3sg=erdeje,to=ba,attr=erdei,at=ban]
+goose	n	liba
+grandmother	n	nagymama[person]
+health	n	egészség[attr=egészségügyi]
+helmet	n	sisak[sisakok,3sg=sisakja]
+ingredient	n	hozzávaló
+invoice	n	számla
+journalist	n	újságíró[person]
+journey	n	utazás ; út[utak,3sg=útja]
+lid	n	fedő[fedők,acc=fedőt,3sg=fedője]
+manager	n	vezető[vezetők,acc=vezetőt,3sg=vezetője,person] ; menedzser
+marathon	n	maraton[maratonok,3sg=maratonja]
+mayor	n	polgármester[person]
+medal	n	érem[érmek,acc=érmet,3sg=érme]
+metro	n	metró
+mouse	n	egér[egerek,acc=egeret,3sg=egere]
+midnight	n	éjfél[éjfelek,acc=éjfélt,3sg=éjfele,time=kor]
+minister	n	miniszter[person]
+motorway	n	autópálya
+museum	n	múzeum[múzeumok,3sg=múzeuma,to=ba,at=ban]
+noise	n	zaj[zajok,acc=zajt,3sg=zaja]
+onion	n	hagyma
+organiser	n	szervező[szervezők,acc=szervezőt,3sg=szervezője,person]
+page	n	oldal[oldalak,acc=oldalt,3sg=oldala]
+parliament	n	parlament[parlamentek,3sg=parlamentje]
+password	n	jelszó[jelszavak,acc=jelszót,3sg=jelszava]
+pasta	n	tészta
+pensioner	n	nyugdíjas[person]
+percent	n	százalék[százalékok,3sg=százaléka]
+pharmacist	n	gyógyszerész[person]
+postman	n	postás[person]
+programme	n	program[programok,3sg=programja] ; műsor
+quarter	n	negyed
+railway	n	vasút[vasutak,acc=vasutat,3sg=vasútja]
+recipe	n	recept[receptek,3sg=receptje]
+renovation	n	felújítás
+rice	n	rizs
+robbery	n	rablás
+sauce	n	szósz
+scissors	n	olló
+shore	n	part[partok,3sg=partja,on=n]
+situation	n	helyzet[helyzetek,3sg=helyzete]
+software	n	szoftver
+soldier	n	katona[person]
+stairs	n	lépcső[lépcsők,acc=lépcsőt,3sg=lépcsője]
+steam	n	gőz
+swimmer	n	úszó[person]
+tablet	n	tabletta
+tax	n	adó
+team	n	csapat[csapatok,3sg=csapata]
+tourist	n	turista[person]
+tram	n	villamos[villamosok,3sg=villamosa]
+tray	n	tálca
+trip	n	kirándulás ; út[utak,3sg=útja]
+tyre	n	gumi
+university	n	egyetem[egyetemek,3sg=egyeteme,at=n,in=n,to=ba,attr=egyetemi]
+vaccine	n	vakcina ; oltóanyag
+visitor	n	látogató[person]
+wedding	n	esküvő[esküvők,acc=esküvőt,3sg=esküvője]
+weekday	n	hétköznap[hétköznapok,3sg=hétköznapja]
+weekend	n	hétvége[hétvégék,3sg=hétvégéje,for=ra,at=n,on=n,time=n,attr=hétvégi]
+elderly	adj	idős
+extra	adj	extra
+forbidden	adj	tilos
+latest	adj	legújabb
+married	adj	házas
+salty	adj	sós
+secondary	adj	másodlagos
+wooden	adj	fa
+belongings	n	holmi
+binoculars	n	távcső[távcsövek,acc=távcsövet,3sg=távcsöve]
+chickenpox	n	bárányhimlő[bárányhimlők,acc=bárányhimlőt,3sg=bárányhimlője]
+colleague	n	kolléga[person]
+diesel	n	gázolaj[gázolajok,acc=gázolajat,3sg=gázolaja,person]
+dough	n	tészta
+fisherman	n	halász[person]
+navigation	n	navigáció
+nightfall	n	alkonyat[alkonyatok,3sg=alkonyata]
+scientist	n	tudós[person]
+pinch	n	csipet[csipetek,3sg=csipete]
+removal	n	eltávolítás
+site	n	helyszín ; terület
+instead	adv	helyette
+shyly	adv	félénken
+other	adj	más ; másik
+most	adv	leginkább
+a lot	adv	sokat
+reopen	v	újra|nyit
+press	v	meg|nyom ; nyom
+rob	v	ki|rabol
+thank you	adv	köszönöm[for=acc]
+let me know	adv	szólj
+# --- Days, months and seasons, places and the time each says; names of countries and cities
+tuesday	n	kedd[keddek,3sg=keddje,time=n]
+wednesday	n	szerda[time=n]
+thursday	n	csütörtök[csütörtökök,3sg=csütörtökje,time=n]
+autumn	n	ősz[őszök,acc=őszt,3sg=ősze,time=val,attr=őszi]
+january	n	január[januárok,3sg=januárja,time=ban]
+february	n	február[februárok,3sg=februárja,time=ban]
+april	n	április[time=ban]
+may	n	május[cap,time=ban]
+june	n	június[time=ban]
+july	n	július[time=ban]
+august	n	augusztus[cap,time=ban]
+september	n	szeptember[szeptemberek,time=ban]
+october	n	október[októberek,time=ban]
+november	n	november[novemberek,time=ban]
+december	n	december[decemberek,time=ban]
+christmas	n	karácsony[karácsonyok,time=kor,attr=karácsonyi]
+easter	n	húsvét[húsvétok,3sg=húsvétja,time=kor]
+new year	n	újév[újévek,time=kor]
+japan	n	japán[name]
+europe	n	európa[name]
+austria	n	ausztria[name]
+germany	n	németország[name,in=n,to=ra,from=rol,at=on]
+hungary	n	magyarország[name,in=n,to=ra,from=rol,at=on]
+england	n	anglia[name]
+france	n	franciaország[name,in=n,to=ra,from=rol,at=on]
+italy	n	olaszország[name,in=n,to=ra,from=rol,at=on]
+spain	n	spanyolország[name,in=n,to=ra,from=rol,at=on]
+canada	n	kanada[name]
+vienna	n	bécs[name]
+prague	n	prága[name]
+rome	n	róma[name]
+toy	n	játék[játékok,3sg=játéka]
+thief	n	tolvaj[tolvajok,acc=tolvajt,person]
+set off	v	el|indul[noobj]
+break up	v	szakít[noobj]
+call back	v	vissza|hív
+fall asleep	v	el|alszik[noobj]
+resign	v	le|mond[noobj]
+hire	v	fel|vesz ; alkalmaz
+prime minister	n	miniszterelnök[miniszterelnökök,person]
+kilo	n	kiló
+meal	n	étkezés[étkezések] ; étel
+on time	adv	időben
+cafe	n	kávézó[in=ban,at=ban,to=ba]
+bike	n	bicikli ; kerékpár[kerékpárok,3sg=kerékpárja]
+look up	v	ki|keres ; fel|néz
+everywhere	adv	mindenhol ; mindenütt
+nobody	n	senki[front]
+no one	n	senki[front]
+smile	v	el|mosolyodik[noobj]
+switch off	v	ki|kapcsol
+switch on	v	be|kapcsol
+carefully	adv	figyelmesen ; óvatosan
+for a long time	adv	sokáig
+website	n	weboldal[weboldalak,acc=weboldalt,3sg=weboldala,on=n,to=ra]
+interest rate	n	kamat[kamatok]
+hello	adv	szia ; helló
+to the left	adv	balra
+to the right	adv	jobbra
+on the left	adv	balra ; bal oldalon
+on the right	adv	jobbra ; jobb oldalon
+species	n	faj[fajok,acc=fajt,3sg=faja]
+make sure	v	meg|győződik[noobj]

@@ -98,6 +98,15 @@ std::optional<EngineTable::Failure> EngineTable::bind(int hoverDictionaries,
   return std::nullopt;
 }
 
+bool HoverDictionarySwitch::ensureEngineStarted() {
+  if (table_.engineInitialised_) return true;
+  const auto initModule = table_.entries_.initModule;
+  if (!initModule || initModule() == kInitModuleFailed) return false;
+  table_.engineInitialised_ = true;
+  setSecondTooltipEnabled(true);
+  return true;
+}
+
 void EngineTable::release(ModuleHandle& module) {
   if (module) loader_.unload(module);
   module = nullptr;

@@ -77,7 +77,6 @@ class EngineTable {
   bool engineInitialised() const { return engineInitialised_; }
   bool secondPainterAvailable() const { return secondPainter_; }
   bool secondTooltipEnabled() const { return secondTooltip_; }
-  void setSecondTooltipEnabled(bool on) { secondTooltip_ = on && secondPainter_; }
   const std::string& clientFile() const { return clientFile_; }
 
   // Bound entries, typed by the headers both ends build against; null when absent.
@@ -104,6 +103,8 @@ class EngineTable {
   const Entries& entries() const { return entries_; }
 
  private:
+  friend class HoverDictionarySwitch;
+
   ModuleHandle load(std::string_view file) { return loader_.load(std::string(file)); }
   void release(ModuleHandle& module);
 
@@ -122,6 +123,24 @@ class EngineTable {
   bool secondPainter_ = false;
   bool secondTooltip_ = false;
   bool clientClosed_ = false;
+};
+
+// The one change the table sees after binding: the Dictionaries command may start the local
+// engine late and switches the second tooltip. Whoever runs that command holds this, never the
+// table itself, so everything else stays as binding left it.
+class HoverDictionarySwitch {
+ public:
+  explicit HoverDictionarySwitch(EngineTable& table) : table_(table) {}
+
+  // Starts the local engine with InitModule unless it runs already; false when it cannot
+  // (no InitModule, or it answered -1). A late start enables the second tooltip when its
+  // painter is there.
+  bool ensureEngineStarted();
+  // Only ever on when the second painter is there.
+  void setSecondTooltipEnabled(bool on) { table_.secondTooltip_ = on && table_.secondPainter_; }
+
+ private:
+  EngineTable& table_;
 };
 
 }  // namespace lexiton::host

@@ -163,6 +163,10 @@ bool readFeedbackText(ProfileFunctions& functions, const std::string& configPath
   return cIni(functions, configPath).readInt(dict::kSection, dict::kFeedbackText, 0) != 0;
 }
 
+void saveFeedbackText(ProfileFunctions& functions, const std::string& configPath, bool on) {
+  cIni(functions, configPath).writeInt(dict::kSection, dict::kFeedbackText, on ? 1 : 0);
+}
+
 std::string saveWindowSettings(ProfileFunctions& functions, const std::string& configPath,
                                const WindowSettings& settings) {
   cIni ini(functions, configPath);

@@ -35,6 +35,8 @@ int runHost(const HostPlatform& platform);
 
 // [dict] FeedbackText as the feedback-text flag: any value but 0 is on. Throws cIni::cExc.
 bool readFeedbackText(ProfileFunctions& functions, const std::string& configPath);
+// The flag written back as 1 or 0. Throws cIni::cExc.
+void saveFeedbackText(ProfileFunctions& functions, const std::string& configPath, bool on);
 
 // The part of the exit routine after KVExit agreed and the tray icon and hook went: the window
 // settings written with one cIni. A setting that cannot be written does not stop the others;

@@ -1,5 +1,6 @@
 #include "fake_host.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace lexiton::host::test {
@@ -32,6 +33,20 @@ int kvInit(void*, const char* path) {
   events().push_back(std::string("call KVInit ") + path);
   return kvInitResult;
 }
+int dictConfig(int language, void* owner, int mode) {
+  events().push_back("call DictConfig " + std::to_string(language) + " " + (owner ? "owner" : "null") + " " +
+                     std::to_string(mode));
+  return 0;
+}
+int getOpenDicts(char* buffer, int size) {
+  events().push_back("call GetOpenDicts " + std::to_string(size));
+  openDictionaries.copy(buffer, std::min(openDictionaries.size(), static_cast<std::size_t>(size)));
+  return 0;
+}
+int kvProxyDlg(int language, void* owner) {
+  events().push_back("call KVProxyDlg " + std::to_string(language) + " " + (owner ? "owner" : "null"));
+  return 0;
+}
 int other() { return noted("entry"); }
 
 }  // namespace
@@ -39,6 +54,7 @@ int other() { return noted("entry"); }
 int initModuleResult = 0;
 bool endModuleThrows = false;
 int kvInitResult = 0;
+std::string openDictionaries;
 
 std::vector<std::string>& events() {
   static std::vector<std::string> list;
@@ -84,6 +100,9 @@ void* FakeLoader::entry(ModuleHandle module, const char* name) {
   if (n == "EndModule") return reinterpret_cast<void*>(&endModule);
   if (n == "KVClose") return reinterpret_cast<void*>(&kvClose);
   if (n == "KVInit") return reinterpret_cast<void*>(&kvInit);
+  if (n == "DictConfig") return reinterpret_cast<void*>(&dictConfig);
+  if (n == "GetOpenDicts") return reinterpret_cast<void*>(&getOpenDicts);
+  if (n == "KVProxyDlg") return reinterpret_cast<void*>(&kvProxyDlg);
   return reinterpret_cast<void*>(&other);
 }
 

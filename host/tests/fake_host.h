@@ -33,7 +33,8 @@ class MemoryProfile final : public ProfileFunctions {
 };
 
 // A library is a file name and the names of its entries; every entry is a function that notes
-// its call, and "InitModule" answers `initModuleResult`.
+// its call, "InitModule" answers `initModuleResult`, "KVInit" `kvInitResult`, and "GetOpenDicts" copies
+// `openDictionaries` (zeros and all, cut to the buffer) into the buffer it is given.
 class FakeLoader final : public ModuleLoader {
  public:
   std::map<std::string, std::set<std::string>> libraries;
@@ -45,6 +46,7 @@ class FakeLoader final : public ModuleLoader {
 extern int initModuleResult;
 extern bool endModuleThrows;
 extern int kvInitResult;
+extern std::string openDictionaries;
 
 // The whole set of libraries a start-up binds, with every entry.
 void addEveryLibrary(FakeLoader& loader, int language);

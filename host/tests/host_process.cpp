@@ -225,4 +225,93 @@ std::optional<DWORD> HostProcess::endSession(const SubscriberRecord& record,
   return waitForExit(limit);
 }
 
+namespace {
+
+struct WindowQuery {
+  DWORD processId;
+  const char* className;
+  const char* caption;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK matchWindow(HWND window, LPARAM into) {
+  auto* query = reinterpret_cast<WindowQuery*>(into);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != query->processId || !IsWindowVisible(window)) return TRUE;
+  char name[256] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (lstrcmpiA(name, query->className) != 0) return TRUE;
+  if (query->caption) {
+    char caption[256] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    if (lstrcmpA(caption, query->caption) != 0) return TRUE;
+  }
+  query->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND findWindowOf(DWORD processId, const char* className, const char* caption) {
+  WindowQuery query{processId, className, caption};
+  EnumWindows(&matchWindow, reinterpret_cast<LPARAM>(&query));
+  return query.found;
+}
+
+HWND waitForWindowOf(DWORD processId, const char* className, const char* caption,
+                     std::chrono::milliseconds limit) {
+  HWND found = nullptr;
+  waitUntil([&] { return (found = findWindowOf(processId, className, caption)) != nullptr; }, limit);
+  return found;
+}
+
+bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  for (;;) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    if (done()) return true;
+    if (std::chrono::steady_clock::now() >= end) return false;
+    std::this_thread::sleep_for(kPoll);
+  }
+}
+
+void screenshotTo(const std::string& unixFile) {
+  // The Linux file as this program sees it, through wine's drive of the whole file system.
+  std::string windowsFile = "Z:" + unixFile;
+  for (char& c : windowsFile)
+    if (c == '/') c = '\\';
+  DeleteFileA(windowsFile.c_str());
+  // The program's splash closes by itself after a few seconds; then let the windows finish
+  // painting. No message of this thread is handled meanwhile, so a dialog driver's next step
+  // waits for the picture.
+  for (int waited = 0; FindWindowA("HVR3SplashClass", nullptr) && waited < 6000; waited += 50) Sleep(50);
+  Sleep(300);
+  std::string line = "/usr/bin/import -window root " + unixFile;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+    return;
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  // wine does not report a Linux program's end: wait for the file to stop growing for a while.
+  LONGLONG last = -1;
+  for (int unchanged = 0, polls = 0; unchanged < 10 && polls < 750; ++polls) {
+    Sleep(20);
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(windowsFile.c_str(), GetFileExInfoStandard, &data)) continue;
+    const LONGLONG size = (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    unchanged = size > 0 && size == last ? unchanged + 1 : 0;
+    last = size;
+  }
+}
+
+void screenshot(const std::string& name) {
+  const char* folder = std::getenv("LEXITON_SCREENSHOT_DIR");
+  if (!folder || !*folder) return;
+  screenshotTo(std::string(folder) + "/" + name + ".png");
+}
+
 }  // namespace lexiton::host::test

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,5 +73,21 @@ class HostProcess {
 
 // The bin folder the test runs in (with a trailing backslash).
 std::string binFolder();
+
+// A visible top-level window of the process `processId` with the class and (when given) the
+// caption, or null.
+HWND findWindowOf(DWORD processId, const char* className, const char* caption = nullptr);
+// The same, waited for up to `limit`.
+HWND waitForWindowOf(DWORD processId, const char* className, const char* caption = nullptr,
+                     std::chrono::milliseconds limit = std::chrono::seconds(20));
+// Waits until `done` holds, for up to `limit`, handling the test thread's own messages
+// meanwhile (the dialog driver's timer runs on them); false after the limit.
+bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::seconds(20));
+
+// A picture of the whole display in `unixFile` (a Linux path), taken with ImageMagick's import
+// once the program's splash has gone; returns when the file is written.
+void screenshotTo(const std::string& unixFile);
+// The same as NAME.png in the folder LEXITON_SCREENSHOT_DIR names; nothing when it is unset.
+void screenshot(const std::string& name);
 
 }  // namespace lexiton::host::test

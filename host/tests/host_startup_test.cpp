@@ -306,5 +306,20 @@ TEST(WindowSettings, AFailedWriteIsReportedOnceAndTheOthersAreStillTried) {
   EXPECT_EQ(readWindowSettings(ini, "x.ini").customColors, s.customColors);
 }
 
+TEST(FeedbackText, AnyValueButZeroIsOnAndIsWrittenBackAsOne) {
+  MemoryProfile ini;
+  EXPECT_FALSE(readFeedbackText(ini, "x.ini"));
+  for (const char* on : {"1", "5", "-1"}) {
+    ini.values["dict/FeedbackText"] = on;
+    EXPECT_TRUE(readFeedbackText(ini, "x.ini")) << on;
+  }
+  saveFeedbackText(ini, "x.ini", readFeedbackText(ini, "x.ini"));
+  EXPECT_EQ(ini.values["dict/FeedbackText"], "1");
+  ini.values["dict/FeedbackText"] = "0";
+  EXPECT_FALSE(readFeedbackText(ini, "x.ini"));
+  saveFeedbackText(ini, "x.ini", false);
+  EXPECT_EQ(ini.values["dict/FeedbackText"], "0");
+}
+
 }  // namespace
 }  // namespace lexiton::host::test

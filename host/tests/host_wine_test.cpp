@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "host_process.h"
+#include "host_test_case.h"
 #include "shared_memory/subscriber_record.h"
 #include "splash_test_images.h"
 #include "startup/custom_colors.h"
@@ -22,57 +23,7 @@ const std::string kComponentFailedText =
     "A component Lexiton needs is missing or not working, so the program cannot start.";
 const std::string kAnotherCopyText = "Lexiton is already running on this computer.";
 
-class HostProgram : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dataFolder_ = binFolder() + "host_appdata\\";
-    CreateDirectoryA(dataFolder_.c_str(), nullptr);
-    appData_.set(binFolder() + "host_appdata");
-    dataDirectory_ = dataFolder_ + "Veltrix\\Lexiton\\";
-    CreateDirectoryA((dataFolder_ + "Veltrix").c_str(), nullptr);
-    CreateDirectoryA(dataDirectory_.c_str(), nullptr);
-    DeleteFileA(ini().c_str());
-    alerts_ = binFolder() + "host_alerts.txt";
-    log_ = binFolder() + "host_standins.log";
-    DeleteFileA(alerts_.c_str());
-    DeleteFileA(log_.c_str());
-    SetEnvironmentVariableA("LEXITON_ALERT_FILE", alerts_.c_str());
-    SetEnvironmentVariableA("LEXITON_STANDIN_LOG", log_.c_str());
-    SetEnvironmentVariableA("LEXITON_STANDIN_INITMODULE", nullptr);
-    SetEnvironmentVariableA("LEXITON_STANDIN_KVINIT", nullptr);
-    SetEnvironmentVariableA("LEXITON_STANDIN_KVEXIT", nullptr);
-  }
-
-  std::string ini() const { return dataDirectory_ + "lexiton.ini"; }
-  void writeIni(const std::string& text) { writeText(ini(), text); }
-  std::string iniValue(const std::string& section, const std::string& key, const std::string& path = {}) {
-    char value[512] = {};
-    GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value, sizeof value,
-                             (path.empty() ? ini() : path).c_str());
-    return value;
-  }
-  std::string alerts() { return readText(alerts_); }
-  std::string log() { return readText(log_); }
-
-  // Writes the settings file, starts the program and waits until it has published its record.
-  std::optional<SubscriberRecord> startRunning(HostProcess& host, const std::string& settings,
-                                               const std::string& arguments = "") {
-    writeIni(settings);
-    host.start(arguments);
-    return host.waitForRecord();
-  }
-
-  // Starts the program, expects it to end by itself with one alert, and returns that alert.
-  std::string runToAlert(HostProcess& host, const std::string& arguments = "") {
-    host.start(arguments);
-    const auto code = host.waitForExit();
-    EXPECT_EQ(code, 0u);
-    return alerts();
-  }
-
-  AppDataOverride appData_;
-  std::string dataFolder_, dataDirectory_, alerts_, log_;
-};
+class HostProgram : public HostTestCase {};
 
 TEST_F(HostProgram, StartsPublishesItsWindowAndEndsInOrderOnEndOfSession) {
   HostProcess host("normal");
@@ -334,8 +285,8 @@ TEST_F(HostProgram, TrayClicksSwitchTheFlagAndAPeerHoldingTheLockOnlyKeepsTheOld
   HWND main = host.mainWindow(*record);
   auto click = [&] {
     DWORD_PTR result;
-    SendMessageTimeoutA(main, MainWindow::kTrayMessage, MainWindow::kTrayIconId, WM_LBUTTONUP,
-                        SMTO_ABORTIFHUNG, 20000, &result);
+    SendMessageTimeoutA(main, Tray::kCallbackMessage, Tray::kIconId, WM_LBUTTONDOWN, SMTO_ABORTIFHUNG, 20000,
+                        &result);
   };
   click();
   EXPECT_EQ(readSubscriberRecord()->enabled, 0u);

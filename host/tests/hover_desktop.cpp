@@ -62,15 +62,6 @@ POINT TextWindow::pointOn(std::size_t index) const {
   return point;
 }
 
-bool waitUntil(const std::function<bool()>& done, DWORD limitMs) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > limitMs) return false;
-    Sleep(5);
-  }
-  return true;
-}
-
 RECT windowRect(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);

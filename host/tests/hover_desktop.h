@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <thread>
 
@@ -37,9 +36,6 @@ class TextWindow {
   DWORD threadId_ = 0;
   int lineHeight_ = 0;
 };
-
-// Polls `done` every few milliseconds until it holds or `limitMs` passed; whether it held.
-bool waitUntil(const std::function<bool()>& done, DWORD limitMs);
 
 // The window's rectangle on the screen, and whether it is shown.
 RECT windowRect(HWND window);

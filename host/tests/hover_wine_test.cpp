@@ -17,11 +17,12 @@
 #include "host_process.h"
 #include "hover/trigger_message.h"
 #include "hover_desktop.h"
-#include "startup/win/host_windows.h"
 #include "tests/standins/client_standin_document.h"
 
 namespace lexiton::host::test {
 namespace {
+
+using namespace std::chrono_literals;
 
 const std::wstring kText = L"The houses are big and the extraordinary gardens are green.";
 // Clear of the screen's top-left corner, where wine shows the notification area without a desktop.
@@ -136,7 +137,7 @@ TEST_F(HoverProgram, BothTooltipsAppearBesideThePointerAndTheApplicationKeepsThe
   ASSERT_NO_FATAL_FAILURE(start("hover_real", "LexitonSt.dll", "HVRDicts=1\n"));
   ASSERT_EQ(GetForegroundWindow(), text_.frame());
   const DWORD arrived = restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 20000)) << alerts() << readText(trace_);
+  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 20000ms)) << alerts() << readText(trace_);
   // Not before the pointer rested for the rest time.
   EXPECT_GE(GetTickCount() - arrived, 450u);
   const RECT first = windowRect(display_);
@@ -145,7 +146,7 @@ TEST_F(HoverProgram, BothTooltipsAppearBesideThePointerAndTheApplicationKeepsThe
   EXPECT_EQ(first.top, pointer_.y + 8);
   EXPECT_GT(first.right - first.left, 100);
 
-  ASSERT_TRUE(waitUntil([&] { return shown(second_); }, 10000)) << alerts();
+  ASSERT_TRUE(waitUntil([&] { return shown(second_); }, 10000ms)) << alerts();
   const RECT second = windowRect(second_);
   // Both in the painters' shape: the corners of their rectangles lie outside it.
   for (HWND window : {display_, second_}) {
@@ -181,18 +182,7 @@ TEST_F(HoverProgram, BothTooltipsAppearBesideThePointerAndTheApplicationKeepsThe
   std::printf("trace: %s\n", line.c_str());
 
   if (const char* shot = std::getenv("LEXITON_TEST_SCREENSHOT"); shot && *shot) {
-    DeleteFileA(shot);
-    std::string command = "/usr/bin/import -window root " + lexiton::test::unixPath(shot);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &process)) {
-      CloseHandle(process.hThread);
-      CloseHandle(process.hProcess);
-    }
-    waitUntil([&] { return fileExists(shot); }, 10000);
-    Sleep(1500);  // the file is written in one go once it exists
+    screenshotTo(lexiton::test::unixPath(shot));
     writeText(std::string(shot) + ".trace", line + "\n");
   }
   EXPECT_EQ(alerts(), "");
@@ -201,7 +191,7 @@ TEST_F(HoverProgram, BothTooltipsAppearBesideThePointerAndTheApplicationKeepsThe
 TEST_F(HoverProgram, TheTooltipHasThePaintersSizeAndHidesOnASixPixelMoveOrAKey) {
   ASSERT_NO_FATAL_FAILURE(start("hover_moves", "standin_client.dll", ""));
   restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000)) << alerts();
+  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << alerts();
   const SIZE expected = expectedSize("HOUSES");
   ASSERT_GT(expected.cx, 0);
   EXPECT_EQ(size(display_).cx, expected.cx);
@@ -212,7 +202,7 @@ TEST_F(HoverProgram, TheTooltipHasThePaintersSizeAndHidesOnASixPixelMoveOrAKey) 
   // position five pixels away (and closes it to show it anew): the check must fall before.
   bool kept = false;
   for (int attempt = 0; attempt < 3 && !kept; ++attempt) {
-    ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000));
+    ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
     const DWORD since = GetTickCount();
     POINT at = pointer_;
     at.x += 5;
@@ -228,23 +218,23 @@ TEST_F(HoverProgram, TheTooltipHasThePaintersSizeAndHidesOnASixPixelMoveOrAKey) 
   EXPECT_TRUE(kept) << "xdotool too slow to move within the rest time";
 
   // ',' leaves it, another key closes it.
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000));
+  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
   Sleep(600);  // past the rest timer's look at the new position
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000));
+  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
   ASSERT_TRUE(pressKey("comma"));
   Sleep(400);
   EXPECT_TRUE(shown(display_));
   ASSERT_TRUE(pressKey("x"));
-  EXPECT_TRUE(waitUntil([&] { return !shown(display_); }, 3000));
+  EXPECT_TRUE(waitUntil([&] { return !shown(display_); }, 3000ms));
 
   // Six pixels close it.
   restOn(L"gardens");
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000)) << alerts();
+  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << alerts();
   POINT away = pointer_;
   away.x += 6;
   ASSERT_TRUE(movePointer(away));
   // At once (the rest timer only shows it again, at the new place, half a second later).
-  EXPECT_TRUE(waitUntil([&] { return !shown(display_); }, 1500));
+  EXPECT_TRUE(waitUntil([&] { return !shown(display_); }, 1500ms));
   EXPECT_EQ(alerts(), "");
 }
 
@@ -255,11 +245,11 @@ TEST_F(HoverProgram, ASecondLookUpBeforeTheFirstReturnsShowsOnlyTheSecondResult)
   const SIZE second = expectedSize("EXTRAORDINARY");
   ASSERT_NE(first.cx, second.cx);
   restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000));
+  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000ms));
   // While the first look-up runs, the pointer moves to another word: the slow rest tick starts a
   // second look-up there.
   restOn(L"extraordinary");
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000)) << log();
+  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << log();
   EXPECT_EQ(size(display_).cx, second.cx);
   // Until well after the first look-up returned, the second result stays, and the first never
   // shows.
@@ -283,9 +273,9 @@ TEST_F(HoverProgram, AnEvaluationWithoutTextCancelsTheRunningLookUp) {
   SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", "3000,0");
   ASSERT_NO_FATAL_FAILURE(start("hover_storno", "standin_client.dll", ""));
   restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000));
+  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000ms));
   ASSERT_TRUE(movePointer(kNowhere));
-  EXPECT_TRUE(waitUntil([&] { return log().find("client KVStorno") != std::string::npos; }, 5000)) << log();
+  EXPECT_TRUE(waitUntil([&] { return log().find("client KVStorno") != std::string::npos; }, 5000ms)) << log();
   Sleep(3500);
   EXPECT_EQ(countOf(log(), "client KVStorno"), 1u);
   EXPECT_FALSE(shown(display_));
@@ -329,10 +319,10 @@ TEST_F(HoverProgram, ATriggerMessageStartsALookUpALyingOneIsIgnored) {
     const bool sent =
         attempt > 0 || sendTrigger(display_, pushed, cursor, static_cast<uint32_t>(pushed.size()));
     EXPECT_TRUE(sent);
-    lookedUp = waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 2500);
+    lookedUp = waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 2500ms);
   }
   ASSERT_TRUE(lookedUp) << log() << alerts();
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000)) << log() << alerts();
+  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << log() << alerts();
   const std::string calls = log();
   EXPECT_NE(calls.find("client Lookup 1 The gardens are green|"), std::string::npos) << calls;
   EXPECT_NE(calls.find("|Trigger|"), std::string::npos) << calls;
@@ -357,22 +347,21 @@ TEST_F(HoverProgram, TheSecondTooltipComesOnlyAfterTheFirst) {
         if (shown(second_) && !shown(display_)) secondAlone = true;
         return shown(display_) && shown(second_);
       },
-      10000);
+      10000ms);
   ASSERT_TRUE(both) << alerts();
   EXPECT_FALSE(secondAlone);
   const RECT first = windowRect(display_), second = windowRect(second_);
   EXPECT_EQ(second.top, first.top + (first.bottom - first.top - 1) - 21);
   // Closing the first closes the second.
   ASSERT_TRUE(pressKey("x"));
-  EXPECT_TRUE(waitUntil([&] { return !shown(display_) && !shown(second_); }, 3000));
+  EXPECT_TRUE(waitUntil([&] { return !shown(display_) && !shown(second_); }, 3000ms));
 }
 
 TEST_F(HoverProgram, WithDisplaySuppressedNothingShowsWhileTheCycleRuns) {
   ASSERT_NO_FATAL_FAILURE(start("hover_suppressed", "standin_client.dll", "HVRDicts=1\n"));
   HWND main = host_->mainWindow(*record_);
   DWORD_PTR answer = 0;
-  SendMessageTimeoutA(main, WM_COMMAND, MainWindow::kSuppressDisplayCommand, 0, SMTO_ABORTIFHUNG, 5000,
-                      &answer);
+  SendMessageTimeoutA(main, WM_COMMAND, LXR_COMMAND_SUPPRESS, 0, SMTO_ABORTIFHUNG, 5000, &answer);
   restOn(L"houses");
   // The look-up runs and ends as shown, with nothing on the screen meanwhile.
   bool anything = false;
@@ -381,22 +370,22 @@ TEST_F(HoverProgram, WithDisplaySuppressedNothingShowsWhileTheCycleRuns) {
         anything = anything || shown(display_) || shown(second_);
         return readText(trace_).find("lookup 1 shown ") != std::string::npos;
       },
-      10000);
+      10000ms);
   EXPECT_TRUE(ended) << log() << readText(trace_);
   Sleep(500);
   EXPECT_FALSE(anything || shown(display_) || shown(second_));
   // Back on: the next rest shows.
-  SendMessageTimeoutA(main, WM_COMMAND, MainWindow::kSuppressDisplayCommand, 0, SMTO_ABORTIFHUNG, 5000,
-                      &answer);
+  SendMessageTimeoutA(main, WM_COMMAND, LXR_COMMAND_SUPPRESS, 0, SMTO_ABORTIFHUNG, 5000, &answer);
   restOn(L"gardens");
-  EXPECT_TRUE(waitUntil([&] { return shown(display_); }, 10000));
+  EXPECT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
 }
 
 TEST_F(HoverProgram, TheEndOfTheSessionSavesBeforeItIsAnswered) {
   // Any value but 0 is on: the look-ups carry the feedback hint.
   ASSERT_NO_FATAL_FAILURE(start("hover_session_end", "standin_client.dll", "FeedbackText=5\n"));
   restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 returned") != std::string::npos; }, 10000));
+  ASSERT_TRUE(
+      waitUntil([&] { return log().find("client Lookup 1 returned") != std::string::npos; }, 10000ms));
   char hint[256] = {};
   HMODULE english =
       LoadLibraryExA((binFolder() + "uires2057.dll").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -430,7 +419,7 @@ TEST_F(HoverProgram, AWorkerStillInsideLookupKeepsTheLibraryLoadedToTheEnd) {
   SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", "kvclose");
   ASSERT_NO_FATAL_FAILURE(start("hover_late_worker", "standin_client.dll", ""));
   restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 10000));
+  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 10000ms));
   EXPECT_EQ(host_->endSession(*record_), 0u);
   const std::string calls = log();
   EXPECT_NE(calls.find("client unload at exit"), std::string::npos) << calls;
@@ -460,7 +449,7 @@ class HoverDpi : public HoverProgram {
     setLogPixels(dpi);
     start(name, "standin_client.dll", "");
     restOn(L"extraordinary");
-    EXPECT_TRUE(waitUntil([&] { return shown(display_); }, 10000)) << alerts();
+    EXPECT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << alerts();
     const SIZE shownSize = size(display_);
     host_->endSession(*record_);
     host_.reset();

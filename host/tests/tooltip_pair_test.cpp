@@ -81,7 +81,7 @@ class TooltipPairTest : public ::testing::Test {
     addEveryLibrary(loader, 2057);
     engines.loadLanguageLibrary(2057);
     ASSERT_FALSE(engines.bind(0, [] { return 0; }));
-    engines.setSecondTooltipEnabled(true);
+    HoverDictionarySwitch(engines).setSecondTooltipEnabled(true);
     hover.evaluatedPosition = {100, 100};
   }
 
@@ -178,7 +178,7 @@ TEST_F(TooltipPairTest, ClosingTheFirstHidesTheSecondAndStopsAPendingLocalLookUp
 }
 
 TEST_F(TooltipPairTest, ASecondTooltipSwitchedOffDoesNothing) {
-  engines.setSecondTooltipEnabled(false);
+  HoverDictionarySwitch(engines).setSecondTooltipEnabled(false);
   EXPECT_FALSE(pair.secondEnabled());
   evaluate();
   pair.localTimerFired();
@@ -209,20 +209,6 @@ TEST_F(TooltipPairTest, ARegionTheWindowNeverGotIsDeletedOnce) {
   pair.discardMain();
   pair.paintMain(result, {100, 100});
   EXPECT_EQ(log, (std::vector<std::string>{"main paint", "main show", "main paint"}));
-}
-
-TEST(HoverDictionaryList, AnEntryBeginningWithTwoIsAHoverDictionary) {
-  const char both[] = "1HU-EN\0002EN-HU\0\0";
-  EXPECT_TRUE(listsHoverDictionary(both, sizeof both));
-  const char first[] = "1HU-EN\0\0";
-  EXPECT_FALSE(listsHoverDictionary(first, sizeof first));
-  const char empty[] = "\0\0002EN-HU";  // after the empty entry nothing counts
-  EXPECT_FALSE(listsHoverDictionary(empty, sizeof empty));
-  // A list that never ends is read to the buffer's end, not past it.
-  const char unterminated[4] = {'1', 'x', '1', 'y'};
-  EXPECT_FALSE(listsHoverDictionary(unterminated, sizeof unterminated));
-  const char late[4] = {'1', '\0', '2', 'x'};
-  EXPECT_TRUE(listsHoverDictionary(late, sizeof late));
 }
 
 }  // namespace

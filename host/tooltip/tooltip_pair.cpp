@@ -8,16 +8,6 @@
 
 namespace lexiton::host {
 
-bool listsHoverDictionary(const char* list, std::size_t size) {
-  std::size_t at = 0;
-  while (at < size && list[at] != '\0') {
-    if (list[at] == '2') return true;
-    while (at < size && list[at] != '\0') ++at;
-    ++at;  // past the entry's terminator
-  }
-  return false;
-}
-
 void TooltipPair::closeMain() {
   p_.main.hide();
   // The second tooltip never outlives the first, nor does a local look-up still to come.

@@ -65,10 +65,6 @@ class Monitors {
   virtual MonitorArea at(ScreenPoint point) = 0;
 };
 
-// Whether a GetOpenDicts list of `size` bytes names a hover dictionary: an entry that begins with
-// '2'. The list ends at its empty entry or at the end of the buffer, whichever comes first.
-bool listsHoverDictionary(const char* list, std::size_t size);
-
 class TooltipPair final : public TooltipControl {
  public:
   struct Parts {

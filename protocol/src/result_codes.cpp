@@ -86,6 +86,10 @@ std::string stringTableEntry(int id) {
       {140, "The query has been interrupted."},
       {145, "Sikertelen ford\xEDt\xE1s! (1)"},
       {146, "Translation failed. (1)"},
+      {141,
+       "A Korvell szerver most t\xFAlterhelt, k\xE9rj\xFCk, pr\xF3"
+       "b\xE1lja \xFAjra egy kis id\xF5 m\xFAlva!"},
+      {142, "The Korvell server is busy; please try again in a moment."},
   };
   auto it = table.find(id);
   return it == table.end() ? std::string() : it->second;
@@ -113,6 +117,8 @@ std::string localizedResultText(int code, int language, std::string_view message
       return stringTableEntry(hu ? 145 : 146);
     case ResultCode::SessionInterrupted:
       return stringTableEntry(hu ? 139 : 140);
+    case ResultCode::NotAccepting:  // a busy server: its English line would be all a user sees
+      return stringTableEntry(hu ? 141 : 142);
     default:
       return std::string(message);
   }

@@ -155,6 +155,12 @@ int judgeExchange(DownloadOutcome download, std::string_view headers, std::strin
     case DownloadOutcome::TimedOut:
       return reportResult(ResultCode::TimedOut, out);
     case DownloadOutcome::BadStatus:
+      // A server shedding load answers 503 with its not-accepting status line: the user is told
+      // the server is busy, not that its reply was broken. (A balancer's own 503 page is not
+      // such a line and stays a bad reply.) The server's text is not echoed, only its code.
+      if (statusCodeText(headers) == "503" &&
+          body.starts_with(std::to_string(number(ResultCode::NotAccepting)) + " "))
+        return reportResult(ResultCode::NotAccepting, out);
       return reportResult(ResultCode::BadReply, out, "(" + statusCodeText(headers) + ")");
     case DownloadOutcome::TransferFailed:  // the libcurl error number leads the text download left
       return reportResult(ResultCode::ReceiveFailed, out, "(" + leadingDigits(body) + ")");

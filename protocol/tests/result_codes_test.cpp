@@ -21,6 +21,9 @@ TEST(ResultCodes, LocalizedTexts) {
   EXPECT_EQ(localizedResultText(1502, 1033, "1502 Wrong Query Submitted!"), "1502 Wrong Query Submitted!");
   EXPECT_EQ(localizedResultText(1208, 1033, ""), "The server did not respond in time.");
   EXPECT_EQ(localizedResultText(1709, 1038, ""), stringTableEntry(139));
+  EXPECT_EQ(localizedResultText(1710, 1033, "1710 Not accepting connections (restarting service)!"),
+            "The Korvell server is busy; please try again in a moment.");
+  EXPECT_EQ(localizedResultText(1710, 1038, ""), stringTableEntry(141));
   EXPECT_EQ(localizedResultText(1604, 1033, ""), "Translation failed. (1)");
   EXPECT_EQ(localizedResultText(1504, 1033, "x (y)"),
             "An error occured in the server while processing the request! (y)");

@@ -18,8 +18,14 @@
 // (reopened when the server closes them), and --slow N clients that send a request one byte
 // a second. Once a second a new client (a fresh connection) is timed apart from the load.
 //
+// Overload: a 503 whose body is the protocol's 1710 line counts as refused, apart from errors,
+// and the report gives the served (goodput) and the refused requests their own percentiles.
+// --after-rate R --after-seconds N goes on at another rate once the main run's requests are
+// all due, and reports those N seconds apart: how the server serves right after a burst.
+//
 // usage: lexiton-loadgen (--ini FILE | --peer URL [--ini FILE]) --rate PER_SECOND --seconds N
 //          [--keep-alive 0|1] [--idle N] [--slow N] [--max-in-flight N]
+//          [--after-rate PER_SECOND --after-seconds N]
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netdb.h>
@@ -61,6 +67,7 @@ constexpr int kMaxRate = 200000;
 constexpr int kMaxSeconds = 3600;
 constexpr int kMaxBackground = 20000;
 constexpr double kTimeoutSeconds = 10;
+constexpr int kSendBatch = 32;
 
 // Sentences with the pointer on one word each, as the pipeline marks them.
 const std::u16string kTexts[] = {
@@ -81,6 +88,8 @@ struct Options {
   int idle = 0;
   int slow = 0;
   int maxInFlight = 20000;
+  int afterRate = 0;
+  int afterSeconds = 0;
 };
 
 Options parse(int argc, char** argv) {
@@ -103,6 +112,10 @@ Options parse(int argc, char** argv) {
       o.slow = std::stoi(v);
     else if (k == "--max-in-flight")
       o.maxInFlight = std::stoi(v);
+    else if (k == "--after-rate")
+      o.afterRate = std::stoi(v);
+    else if (k == "--after-seconds")
+      o.afterSeconds = std::stoi(v);
     else if (k == "--connections") {
     }  // the closed-loop generator's option: nothing to set now
     else
@@ -111,10 +124,12 @@ Options parse(int argc, char** argv) {
   if ((argc - 1) % 2) throw std::runtime_error("option without value");
   if ((o.ini.empty() && o.peer.empty()) || o.rate < 1 || o.rate > kMaxRate || o.seconds < 1 ||
       o.seconds > kMaxSeconds || o.idle < 0 || o.slow < 0 || o.idle + o.slow > kMaxBackground ||
-      o.maxInFlight < 1)
+      o.maxInFlight < 1 || o.afterRate < 0 || o.afterRate > kMaxRate || o.afterSeconds < 0 ||
+      o.afterSeconds > kMaxSeconds || (o.afterSeconds > 0) != (o.afterRate > 0))
     throw std::runtime_error(
         "usage: lexiton-loadgen (--ini FILE | --peer URL [--ini FILE]) --rate N --seconds N "
-        "[--keep-alive 0|1] [--idle N] [--slow N] [--max-in-flight N]");
+        "[--keep-alive 0|1] [--idle N] [--slow N] [--max-in-flight N] "
+        "[--after-rate N --after-seconds N]");
   return o;
 }
 
@@ -186,6 +201,18 @@ double cpuSeconds() {
 
 enum class Kind { Load, Probe, Idle, Slow };
 
+// How one request of the load ended: a good reply, the server's overload refusal, or anything
+// else.
+enum class Outcome { Served, Refused, Error };
+
+// The main run, and the seconds after it.
+struct Phase {
+  std::vector<double> all, served, refused;  // latencies, ms from the due time
+  long long errors = 0;
+};
+
+bool isRefusal(int status, const std::string& body) { return status == 503 && body.rfind("1710 ", 0) == 0; }
+
 struct Conn {
   int fd = -1;
   Kind kind = Kind::Load;
@@ -246,10 +273,12 @@ class Generator {
   }
 
   int run() {
-    const long long total = static_cast<long long>(o_.rate) * o_.seconds;
-    latencies_.reserve(static_cast<std::size_t>(total));
+    const long long mainTotal = static_cast<long long>(o_.rate) * o_.seconds;
+    const long long total = mainTotal + static_cast<long long>(o_.afterRate) * o_.afterSeconds;
+    phases_[0].all.reserve(static_cast<std::size_t>(mainTotal));
     lags_.reserve(static_cast<std::size_t>(total));
     const auto interval = std::chrono::nanoseconds(1000000000LL / o_.rate);
+    const auto afterInterval = std::chrono::nanoseconds(o_.afterRate ? 1000000000LL / o_.afterRate : 0);
 
     // Background connections first: they are open before the load starts.
     for (int i = 0; i < o_.idle; ++i) open(Kind::Idle, Clock::now(), 0);
@@ -261,14 +290,21 @@ class Generator {
 
     const double cpuBefore = cpuSeconds();
     start_ = Clock::now();
+    afterStart_ = start_ + interval * mainTotal;
+    auto dueOf = [&](long long i) {
+      return i < mainTotal ? start_ + interval * i : afterStart_ + afterInterval * (i - mainTotal);
+    };
     long long next = 0;
     long long probes = 0;
     auto nextSlowTick = start_;
-    const auto loadEnd = start_ + interval * total;
+    const auto loadEnd = dueOf(total);
     while (next < total || inFlight_ > 0) {
       const auto now = Clock::now();
-      while (next < total && start_ + interval * next <= now) {
-        const auto due = start_ + interval * next;
+      // At most a batch of new requests between two rounds of reading: a generator that has
+      // fallen behind must not open thousands of connections while the replies of the earlier
+      // ones wait unread (the server would see clients that never read its answers).
+      for (int batch = 0; batch < kSendBatch && next < total && dueOf(next) <= now; ++batch) {
+        const auto due = dueOf(next);
         if (inFlight_ >= o_.maxInFlight) {
           fail("in flight limit reached", due, now);
         } else {
@@ -289,7 +325,7 @@ class Generator {
       }
       expire(now);
       Clock::time_point wake = nextSlowTick;
-      if (next < total) wake = std::min<Clock::time_point>(wake, start_ + interval * next);
+      if (next < total) wake = std::min<Clock::time_point>(wake, dueOf(next));
       wake = std::min<Clock::time_point>(wake, now + std::chrono::milliseconds(50));
       if (next >= total && inFlight_ == 0) break;
       poll(wake);
@@ -299,18 +335,24 @@ class Generator {
     const std::size_t idleHeldAtEnd = heldIdle();
     const std::size_t slowOpenAtEnd = countOpen(Kind::Slow);
 
-    const double elapsed = seconds(end - start_);
-    std::sort(latencies_.begin(), latencies_.end());
+    const double elapsed = seconds(std::min(end, afterStart_) - start_);
+    for (Phase& p : phases_)
+      for (auto* v : {&p.all, &p.served, &p.refused}) std::sort(v->begin(), v->end());
     std::sort(lags_.begin(), lags_.end());
     std::sort(probeLatencies_.begin(), probeLatencies_.end());
+    const Phase& main = phases_[0];
+    const std::vector<double>& latencies = main.all;
     std::printf("target http://%s:%d%s (%s), %s\n", target_.host.c_str(), target_.port, target_.path.c_str(),
                 o_.peer.empty() ? "replies unpacked and checked" : "peer: any complete 200 counts",
                 o_.keepAlive ? "kept-alive connections" : "a new connection per request");
-    std::printf("requests %zu in %.1f s (%.1f per second, target %d), errors %lld\n", latencies_.size(),
-                elapsed, double(latencies_.size()) / elapsed, o_.rate, errors_);
+    std::printf("requests %zu in %.1f s (%.1f per second, target %d), errors %lld, refused %zu\n",
+                latencies.size(), elapsed, double(latencies.size()) / elapsed, o_.rate, main.errors,
+                main.refused.size());
     std::printf("latency ms from the due time: p50 %.2f  p90 %.2f  p99 %.2f  p99.9 %.2f  max %.2f\n",
-                percentile(latencies_, 0.50), percentile(latencies_, 0.90), percentile(latencies_, 0.99),
-                percentile(latencies_, 0.999), latencies_.empty() ? 0.0 : latencies_.back());
+                percentile(latencies, 0.50), percentile(latencies, 0.90), percentile(latencies, 0.99),
+                percentile(latencies, 0.999), latencies.empty() ? 0.0 : latencies.back());
+    printPhase("overload", main, o_.seconds);
+    if (o_.afterSeconds) printPhase("after", phases_[1], o_.afterSeconds);
     std::printf("reply body bytes: mean %llu\n", replies_ ? replyBytes_ / replies_ : 0ULL);
     std::printf("send lag ms (due time to request written, connecting included): p99 %.2f  max %.2f\n",
                 percentile(lags_, 0.99), lags_.empty() ? 0.0 : lags_.back());
@@ -329,10 +371,36 @@ class Generator {
           "server and reopened\n",
           slowOpenAtStart_, o_.slow, slowOpenAtEnd, slowReopened_);
     for (const auto& [kind, n] : errorKinds_) std::printf("error %lld x %s\n", n, kind.c_str());
-    return errors_ == 0 && probeErrors_ == 0 ? 0 : 1;
+    const bool clean = phases_[0].errors + phases_[1].errors == 0 && phases_[0].refused.empty() &&
+                       phases_[1].refused.empty() && probeErrors_ == 0;
+    return clean ? 0 : 1;
   }
 
  private:
+  // One line a script can read: served (goodput) and refused requests with their percentiles.
+  static void printPhase(const char* name, const Phase& p, int seconds) {
+    std::printf(
+        "%s: served %zu (%.1f per second) p50 %.2f p99 %.2f ms; refused %zu p50 %.2f p99 %.2f max %.2f ms; "
+        "errors %lld\n",
+        name, p.served.size(), double(p.served.size()) / seconds, percentile(p.served, 0.50),
+        percentile(p.served, 0.99), p.refused.size(), percentile(p.refused, 0.50),
+        percentile(p.refused, 0.99), p.refused.empty() ? 0.0 : p.refused.back(), p.errors);
+  }
+
+  Phase& phaseOf(Clock::time_point due) { return phases_[o_.afterSeconds && due >= afterStart_ ? 1 : 0]; }
+
+  void record(Clock::time_point due, Clock::time_point now, Outcome outcome) {
+    Phase& p = phaseOf(due);
+    const double ms = millis(now - due);
+    p.all.push_back(ms);
+    if (outcome == Outcome::Served)
+      p.served.push_back(ms);
+    else if (outcome == Outcome::Refused)
+      p.refused.push_back(ms);
+    else
+      ++p.errors;
+  }
+
   std::string request(const char* method, const std::string& body, bool close) const {
     return std::string(method) + " " + target_.path + " HTTP/1.1\r\nHost: " + target_.host + ":" +
            std::to_string(target_.port) + "\r\nUser-Agent: lexiton-loadgen\r\nAccept: */*\r\n" +
@@ -394,7 +462,10 @@ class Generator {
       return nullptr;
     }
     epoll_event ev{};
-    ev.events = EPOLLIN | EPOLLOUT | EPOLLRDHUP;
+    // Edge-triggered for both directions, registered once: reading and writing always go on
+    // until the socket would block, and the generator spends no system call on changing the
+    // set after connecting (its own CPU time limits how far past a server's capacity it goes).
+    ev.events = EPOLLIN | EPOLLOUT | EPOLLRDHUP | EPOLLET;
     ev.data.ptr = raw;
     epoll_ctl(epoll_, EPOLL_CTL_ADD, fd, &ev);
     return raw;
@@ -482,16 +553,12 @@ class Generator {
     if (!c->connected && (events & (EPOLLOUT | EPOLLERR | EPOLLHUP))) {
       int err = 0;
       socklen_t len = sizeof err;
-      getsockopt(c->fd, SOL_SOCKET, SO_ERROR, &err, &len);
+      if (events & (EPOLLERR | EPOLLHUP)) getsockopt(c->fd, SOL_SOCKET, SO_ERROR, &err, &len);
       if (err != 0) {
         finish(c, false, std::string("connect: ") + std::strerror(err));
         return;
       }
       c->connected = true;
-      epoll_event ev{};
-      ev.events = EPOLLIN | EPOLLRDHUP;
-      ev.data.ptr = c;
-      epoll_ctl(epoll_, EPOLL_CTL_MOD, c->fd, &ev);
       if (c->kind != Kind::Slow) writeSome(c);
       if (!conns_.count(c)) return;
     }
@@ -550,6 +617,10 @@ class Generator {
       ++replies_;
     }
     std::string kind;
+    if (c->kind == Kind::Load && isRefusal(r.status, r.body)) {
+      finish(c, false, "", true, true);
+      return true;
+    }
     if (r.status != 200)
       kind = "status " + std::to_string(r.status);
     else if (!keyHex_.empty() && o_.peer.empty()) {
@@ -580,13 +651,12 @@ class Generator {
   void noteError(const std::string& kind) { ++errorKinds_[kind]; }
 
   void fail(const std::string& kind, Clock::time_point due, Clock::time_point now) {
-    ++errors_;
     noteError(kind);
-    latencies_.push_back(millis(now - due));
+    record(due, now, Outcome::Error);
   }
 
   // The end of a request: its latency, its error if any; the connection is closed or pooled.
-  void finish(Conn* c, bool ok, const std::string& kind, bool serverCloses = true) {
+  void finish(Conn* c, bool ok, const std::string& kind, bool serverCloses = true, bool refused = false) {
     const auto now = Clock::now();
     if (c->kind == Kind::Probe) {
       if (ok)
@@ -605,11 +675,8 @@ class Generator {
     }
     if (c->busy) {
       --inFlight_;
-      latencies_.push_back(millis(now - c->due));
-      if (!ok) {
-        ++errors_;
-        noteError(kind);
-      }
+      record(c->due, now, ok ? Outcome::Served : refused ? Outcome::Refused : Outcome::Error);
+      if (!ok && !refused) noteError(kind);
     }
     c->busy = false;
     if (ok && o_.keepAlive && !serverCloses) {
@@ -642,8 +709,7 @@ class Generator {
   }
 
   void drop(Conn* c) {
-    epoll_ctl(epoll_, EPOLL_CTL_DEL, c->fd, nullptr);
-    ::close(c->fd);
+    ::close(c->fd);  // leaves the epoll set with it
     pool_.erase(std::remove(pool_.begin(), pool_.end(), c), pool_.end());
     conns_.erase(c);
   }
@@ -658,14 +724,15 @@ class Generator {
   int epoll_ = -1, timer_ = -1;
   std::unordered_map<Conn*, std::unique_ptr<Conn>> conns_;
   std::vector<Conn*> pool_;
-  Clock::time_point start_{}, nextExpiry_{};
+  Clock::time_point start_{}, afterStart_{}, nextExpiry_{};
   long long inFlight_ = 0;
   unsigned long long replyBytes_ = 0, replies_ = 0;
-  long long errors_ = 0, probeErrors_ = 0;
+  long long probeErrors_ = 0;
   long long idleReopened_ = 0, slowReopened_ = 0;
   std::size_t idleHeldAtStart_ = 0, slowOpenAtStart_ = 0;
   std::deque<std::pair<Clock::time_point, Kind>> reopen_;
-  std::vector<double> latencies_, lags_, probeLatencies_;
+  Phase phases_[2];
+  std::vector<double> lags_, probeLatencies_;
   std::map<std::string, long long> errorKinds_;
 };
 

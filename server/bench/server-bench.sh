@@ -9,16 +9,29 @@
 #           120 s here, so they stay open instead of being closed and reopened every 2 s);
 #   layers  the two candidate HTTP layers, libmicrohttpd and Boost.Beast, each answering a
 #           fixed body through the same worker-pool shape (lexiton-layer-compare, built when
-#           Boost's headers are installed).
-# Each run prints the load generator's report and the server's CPU time. Everything runs on
-# loopback, in a temporary folder, and is stopped at the end.
+#           Boost's headers are installed);
+#   overload  lexiton-server, then nginx, each past its capacity: the rate is stepped up from
+#           --from by --step (--step-seconds each) while a step is served with p99 <= 10 ms
+#           (--knee-p99), no error and no refusal; the highest such rate is the knee. Then twice the knee for
+#           --seconds, and one second at half the knee right after: goodput (served per second,
+#           and as a share of the knee), refused, p50/p99 of the served and of the refused.
+# Each run prints the load generator's report and the server's CPU time, and the kernel's count
+# of connections dropped from full listening queues (ListenOverflows, for the whole machine).
+# Everything runs on loopback, in a temporary folder, and is stopped at the end.
 #
 # usage: server/bench/server-bench.sh [--build DIR] [--rate N] [--seconds N] [--keep-alive 0|1]
-#          [--server-options "..."] [server] [nginx] [held] [layers]   (default: the first three)
+#          [--server-options "..."] [--from N] [--step N] [--step-seconds N] [--knee-p99 MS]
+#          [--knee N] [--quiet LOAD]
+# --knee N skips the stepping and takes N/s as the knee, so two builds can be compared at the
+# same rates when the machine's noise decides the stepping more than the server does.
+#          [server] [nginx] [held] [layers] [overload]   (default: the first three)
+# --quiet LOAD waits (at most 20 minutes) before each run until the one-minute load average is
+# below LOAD, so figures are taken while the machine is otherwise quiet.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 source "$here/server/tests/loopback_services.sh"
 build=$here/build/bench rate=5000 seconds=60 keepalive=0 what=() server_options=""
+from=2000 step=1000 step_seconds=10 knee_p99=10 quiet="" given_knee=0
 while [ $# -gt 0 ]; do
   case $1 in
     --build) build=$2; shift 2 ;;
@@ -26,7 +39,13 @@ while [ $# -gt 0 ]; do
     --seconds) seconds=$2; shift 2 ;;
     --keep-alive) keepalive=$2; shift 2 ;;
     --server-options) server_options=$2; shift 2 ;;
-    server|nginx|held|layers) what+=("$1"); shift ;;
+    --from) from=$2; shift 2 ;;
+    --step) step=$2; shift 2 ;;
+    --step-seconds) step_seconds=$2; shift 2 ;;
+    --knee-p99) knee_p99=$2; shift 2 ;;
+    --knee) given_knee=$2; shift 2 ;;
+    --quiet) quiet=$2; shift 2 ;;
+    server|nginx|held|layers|overload) what+=("$1"); shift ;;
     *) echo "unknown argument $1" >&2; exit 2 ;;
   esac
 done
@@ -45,6 +64,18 @@ cleanup() {
 trap cleanup EXIT
 
 cpu_seconds() { awk -v t="$(getconf CLK_TCK)" '{print ($14+$15)/t}' "/proc/$1/stat"; }
+load_now() { cut -d' ' -f1 /proc/loadavg; }
+listen_overflows() { nstat -az TcpExtListenOverflows 2>/dev/null | awk '/ListenOverflows/{print $2}'; }
+# Before a measured run: the load average, after waiting for a quiet machine when asked to.
+settle() {
+  local waited=0
+  if [ -n "$quiet" ]; then
+    while awk -v l="$(load_now)" -v q="$quiet" 'BEGIN{exit !(l >= q)}' && [ "$waited" -lt 1200 ]; do
+      sleep 10; waited=$((waited + 10))
+    done
+  fi
+  echo "   (load average $(cut -d' ' -f1-3 /proc/loadavg)$([ "$waited" -gt 0 ] && echo ", after waiting ${waited} s"); listen overflows so far $(listen_overflows))"
+}
 # A process and all its descendants (nginx: runuser, the master, the workers).
 tree_cpu() {
   local all=$1 p kids
@@ -65,6 +96,7 @@ run_server() {  # name, extra server options, extra loadgen options
     2>"$tmp/server-$name.log" &
   spid=$!; pids+=("$spid")
   wait_port "$port"
+  settle
   before=$(cpu_seconds "$spid")
   echo "-- $name (lexiton-server serve $server_options $sopts): lexiton-loadgen --ini lexiton.ini --rate $rate --seconds $seconds --keep-alive $keepalive $lopts"
   "$bin/lexiton-loadgen" --ini "$tmp/lexiton.ini" --rate "$rate" --seconds "$seconds" --keep-alive "$keepalive" \
@@ -77,8 +109,10 @@ run_server() {  # name, extra server options, extra loadgen options
   [ -n "$measured" ] && [ "$measured" -gt 0 ] && reply_bytes=$measured || true
 }
 
-run_nginx() {
-  local nport body npid before after
+# Starts nginx answering every POST with a fixed body of the server's reply size; sets nport
+# and npid.
+start_nginx() {
+  local body
   nport=$(free_port)
   body=$(head -c "$reply_bytes" /dev/zero | tr '\0' 'a')
   nginx_config "$tmp/nginx" auto 16384 <<CONF
@@ -92,6 +126,12 @@ CONF
   runuser -u nobody -- nginx -p "$tmp/nginx" -c "$tmp/nginx/nginx.conf" -g "daemon off;" 2>>"$tmp/nginx-stderr.log" &
   npid=$!; pids+=("$npid")
   wait_port "$nport" || { cat "$tmp/nginx/error.log" >&2; exit 1; }
+}
+
+run_nginx() {
+  local nport npid before after
+  start_nginx
+  settle
   before=$(tree_cpu "$npid")
   echo "-- nginx (fixed $reply_bytes-byte body): lexiton-loadgen --peer http://127.0.0.1:$nport/ --rate $rate --seconds $seconds --keep-alive $keepalive"
   "$bin/lexiton-loadgen" --peer "http://127.0.0.1:$nport/" --ini "$tmp/lexiton.ini" --rate "$rate" \
@@ -119,12 +159,79 @@ run_layers() {
   done
 }
 
+# One loadgen run against a target for the overload series; prints a summary line and leaves
+# the figures in the variables p99 served_rate served_p50 served_p99 refused refused_p50
+# refused_p99 refused_max errors (and after_* for the second after, when asked for).
+# args: cpu-function pid rate seconds after-rate loadgen-args...
+overload_step() {
+  local cpu=$1 pid=$2 r=$3 s=$4 after=$5 before after_cpu out=$tmp/step.txt
+  shift 5
+  before=$($cpu "$pid")
+  local extra=()
+  [ "$after" -gt 0 ] && extra=(--after-rate "$after" --after-seconds 1)
+  "$bin/lexiton-loadgen" "$@" --rate "$r" --seconds "$s" "${extra[@]}" >"$out" 2>&1 || true
+  after_cpu=$($cpu "$pid")
+  p99=$(awk '/^latency ms/{print $12}' "$out")
+  read -r served_rate served_p50 served_p99 refused refused_p50 refused_p99 refused_max errors < <(
+    sed -n 's/^overload: served [0-9]* (\([0-9.]*\) per second) p50 \([0-9.]*\) p99 \([0-9.]*\) ms; refused \([0-9]*\) p50 \([0-9.]*\) p99 \([0-9.]*\) max \([0-9.]*\) ms; errors \([0-9]*\)/\1 \2 \3 \4 \5 \6 \7 \8/p' "$out") || true
+  step_cpu=$(awk -v a="$before" -v b="$after_cpu" -v s="$s" -v n="$served_rate" 'BEGIN{per = 0; if (n > 0) per = 1000*(b-a)/(n*s); printf "CPU %.0f%% of a core (%.3f ms per served request)", 100*(b-a)/s, per}')
+  after_line=$(grep '^after:' "$out" || true)
+  lag=$(awk '/^send lag/{print $NF}' "$out")
+}
+
+# args: name cpu-function pid loadgen-args...
+overload_series() {
+  local name=$1 cpu=$2 pid=$3 r knee=0 twice
+  shift 3
+  if [ "$given_knee" -gt 0 ]; then
+    echo "-- $name: the knee taken as $given_knee/s"
+    knee=$given_knee
+    settle
+    overload_step "$cpu" "$pid" "$knee" "$step_seconds" 0 "$@"
+    printf '   %6d/s: p99 %s ms, served %s/s, refused %s, errors %s; %s; generator late by up to %s ms\n' \
+      "$knee" "$p99" "$served_rate" "$refused" "$errors" "$step_cpu" "$lag"
+  else
+    echo "-- $name: stepping from $from/s by $step/s, $step_seconds s each (p99 <= $knee_p99 ms, no error, no refusal)"
+    settle
+  fi
+  for ((r = from; given_knee == 0 && r <= 200000; r += step)); do
+    overload_step "$cpu" "$pid" "$r" "$step_seconds" 0 "$@"
+    printf '   %6d/s: p99 %s ms, served %s/s, refused %s, errors %s; %s; generator late by up to %s ms\n' \
+      "$r" "$p99" "$served_rate" "$refused" "$errors" "$step_cpu" "$lag"
+    if awk -v p="$p99" -v k="$knee_p99" 'BEGIN{exit !(p > k)}' || [ "$refused" != 0 ] || [ "$errors" != 0 ]; then break; fi
+    knee=$r
+  done
+  echo "   knee: $knee/s"
+  [ "$knee" -gt 0 ] || return 0
+  twice=$((2 * knee))
+  settle
+  overload_step "$cpu" "$pid" "$twice" "$seconds" $((knee / 2)) "$@"
+  echo "   twice the knee, $twice/s for $seconds s: goodput $served_rate/s ($(awk -v g="$served_rate" -v k="$knee" 'BEGIN{printf "%.0f", 100*g/k}')% of the knee), served p50 $served_p50 ms p99 $served_p99 ms; refused $refused (p50 $refused_p50 ms, p99 $refused_p99 ms, max $refused_max ms); errors $errors; $step_cpu; generator late by up to $lag ms"
+  echo "   right after, $((knee / 2))/s for 1 s: ${after_line#after: }"
+}
+
+run_overload() {
+  local spid nport npid
+  "$bin/lexiton-server" serve --db "$tmp/s.db" --listen "127.0.0.1:$port" $server_options \
+    --stats-seconds 1 2>"$tmp/server-overload.log" &
+  spid=$!; pids+=("$spid")
+  wait_port "$port"
+  overload_series "lexiton-server serve $server_options" cpu_seconds "$spid" --ini "$tmp/lexiton.ini"
+  echo "   the server's counters at the end: $(grep '^counters' "$tmp/server-overload.log" | tail -1)"
+  kill -TERM "$spid"; wait "$spid" || true
+  start_nginx
+  overload_series "nginx (fixed $reply_bytes-byte body)" tree_cpu "$npid" --peer "http://127.0.0.1:$nport/" \
+    --ini "$tmp/lexiton.ini"
+  kill -TERM "$npid"; wait "$npid" || true
+}
+
 for w in "${what[@]}"; do
   case $w in
     server) run_server server "" "" ;;
     nginx) run_nginx ;;
     held) run_server held "--idle-seconds 120" "--idle 1000 --slow 50" ;;
     layers) run_layers ;;
+    overload) run_overload ;;
   esac
 done
 echo "== load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

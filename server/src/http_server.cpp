@@ -17,7 +17,11 @@
 #include <arpa/inet.h>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <pthread.h>
+#include <sys/epoll.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -25,15 +29,41 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstdlib>
+#include <deque>
 #include <mutex>
 #include <stdexcept>
 #include <thread>
+#include <unordered_map>
 
 namespace lexiton::server {
 namespace {
 
-// The refusal beyond the connection limit and while stopping: the protocol's own status line.
+using Clock = std::chrono::steady_clock;
+
+// The refusal beyond the connection limit, over the queue bound and while stopping: the
+// protocol's own status line.
 const std::string kNotAccepting = protocol::resultMessage(protocol::ResultCode::NotAccepting);
+
+// The same refusal as the accepting thread writes it itself, without libmicrohttpd.
+const std::string kRefusalReply =
+    "HTTP/1.1 503 Service Unavailable\r\nContent-Type: text/plain\r\n"
+    "Retry-After: 1\r\nConnection: close\r\nContent-Length: " +
+    std::to_string(kNotAccepting.size()) + "\r\n\r\n" + kNotAccepting;
+
+// libmicrohttpd's memory pool per connection: a request's headers, the reply's headers and the
+// read buffer the body passes through. Its default of 32 KB cost a 16 KB memset per request
+// (the unused half of the read buffer is zeroed when it shrinks), a tenth of the event loop's
+// instructions; 8 KB still holds headers of several kilobytes, far more than the client or a
+// load balancer sends.
+constexpr std::size_t kConnectionMemory = 8 * 1024;
+
+// Refused connections the accepting thread answers at once may wait this long for the request
+// (and then for the client to close), at most this many at a time; beyond that they are closed.
+constexpr auto kRefusalLinger = std::chrono::seconds(2);
+constexpr std::size_t kMaxRefusing = 1024;
+// What a refused client may send before its connection is simply closed: a request of the
+// largest size served, and its headers.
+constexpr std::size_t kMaxRefusedBytes = 80 * 1024;
 
 struct ConnectionState {
   unsigned requests = 0;
@@ -41,6 +71,8 @@ struct ConnectionState {
 };
 
 struct Exchange {
+  HttpServer::Impl* server = nullptr;
+  MHD_Connection* connection = nullptr;
   HttpRequest request;
   HttpReply reply;
   bool replied = false;     // written by a worker before it resumes the connection
@@ -102,6 +134,68 @@ struct HttpServer::Impl {
   std::atomic<unsigned> answering{0};  // dispatched to a worker and not yet fully answered
   std::mutex drainMutex;
   std::condition_variable drained;
+  std::chrono::nanoseconds queueBound{0};
+  std::atomic<std::uint64_t> accepted{0}, refusedAtAccept{0}, refusedAtDispatch{0}, overLimit{0},
+      closedUnanswered{0};
+
+  // The accepting thread's own epoll set: the listening socket and the refused connections it
+  // answers itself. Only that thread touches `refusing`.
+  struct Refusal {
+    std::uint32_t serial = 0;
+    bool answered = false;  // the 503 is out and the writing side shut; waiting for the client to close
+    Clock::time_point deadline;
+    std::size_t received = 0;
+  };
+  int acceptEpoll = -1;
+  std::uint32_t nextSerial = 1;
+  std::unordered_map<int, Refusal> refusing;
+  std::atomic<unsigned> refusingCount{0};                  // refusing.size(), for the counters
+  std::deque<std::pair<int, std::uint32_t>> refusalOrder;  // by deadline, which grows with time
+
+  bool overQueueBound() const { return queueBound.count() > 0 && pool->backlog() > queueBound; }
+
+  // How far behind the event loop is. Connections handed over wait for the loop's next turn to
+  // be taken up (libmicrohttpd takes them in order, at the start of a turn), so the wait of the
+  // last one taken up, or the time since the loop last took one up while others wait, is the
+  // length of a turn: how long every connection's reading and writing is held up. The accepting
+  // thread stamps each connection's hand-over (by descriptor, in `handedOverAt`).
+  std::chrono::nanoseconds loopBound{0};
+  std::unique_ptr<std::atomic<std::int64_t>[]> handedOverAt;
+  int handedOverSlots = 0;
+  std::atomic<std::uint64_t> handedOver{0}, takenUp{0};
+  std::atomic<std::int64_t> loopLagNs{0};       // the wait of the last connection taken up
+  std::atomic<std::int64_t> loopProgressNs{0};  // when the loop last took one up
+
+  static std::int64_t nowNs() { return Clock::now().time_since_epoch().count(); }
+
+  bool loopBehind() const {
+    if (loopBound.count() == 0 || takenUp.load() == handedOver.load()) return false;
+    const std::int64_t stalled = nowNs() - loopProgressNs.load(std::memory_order_relaxed);
+    return std::max(loopLagNs.load(std::memory_order_relaxed), stalled) > loopBound.count();
+  }
+
+  // Accepting thread: the connection is about to be handed to the loop.
+  void noteHandOver(int fd) {
+    const std::int64_t now = nowNs();
+    if (takenUp.load() == handedOver.load()) {
+      // The loop has caught up: its clock starts again from here.
+      loopLagNs.store(0, std::memory_order_relaxed);
+      loopProgressNs.store(now, std::memory_order_relaxed);
+    }
+    if (fd < handedOverSlots) handedOverAt[fd].store(now, std::memory_order_relaxed);
+    handedOver.fetch_add(1);
+  }
+
+  // Event loop: a connection handed over is taken up.
+  void noteTakenUp(MHD_Connection* c) {
+    const std::int64_t now = nowNs();
+    const MHD_ConnectionInfo* info = MHD_get_connection_info(c, MHD_CONNECTION_INFO_CONNECTION_FD);
+    const int fd = info ? info->connect_fd : -1;
+    if (fd >= 0 && fd < handedOverSlots)
+      loopLagNs.store(now - handedOverAt[fd].load(std::memory_order_relaxed), std::memory_order_relaxed);
+    loopProgressNs.store(now, std::memory_order_relaxed);
+    takenUp.fetch_add(1);
+  }
 
   ConnectionState* state(MHD_Connection* c) {
     const MHD_ConnectionInfo* info = MHD_get_connection_info(c, MHD_CONNECTION_INFO_SOCKET_CONTEXT);
@@ -129,10 +223,11 @@ struct HttpServer::Impl {
 
   // `open` counts connections from hand-over (acceptLoop) to close, so it includes those
   // libmicrohttpd has not taken up yet.
-  static void onConnection(void* cls, MHD_Connection*, void** socketContext,
+  static void onConnection(void* cls, MHD_Connection* c, void** socketContext,
                            MHD_ConnectionNotificationCode code) {
     auto* self = static_cast<Impl*>(cls);
     if (code == MHD_CONNECTION_NOTIFY_STARTED) {
+      self->noteTakenUp(c);
       auto* s = new ConnectionState;
       s->overLimit = self->open.load() > self->options.maxConnections;
       *socketContext = s;
@@ -158,25 +253,36 @@ struct HttpServer::Impl {
       *size = 0;
       return MHD_YES;
     }
-    // The whole request is in: the connection waits, suspended, while a worker answers.
+    // The whole request is in. While the workers are further behind than the queue bound it
+    // is refused now, not queued: a request that came on a kept-alive connection, or one
+    // admitted a moment before the queue filled.
+    if (self->overQueueBound() && !self->stopping.load()) {
+      self->refusedAtDispatch.fetch_add(1, std::memory_order_relaxed);
+      return self->queue(c, MHD_HTTP_SERVICE_UNAVAILABLE, kNotAccepting, true);
+    }
+    // The connection waits, suspended, while a worker answers.
     ex->dispatched = true;
     self->answering.fetch_add(1);
     MHD_suspend_connection(c);
-    auto task = [self, ex, c] {
-      try {
-        ex->reply = self->handler(ex->request);
-      } catch (...) {
-        ex->reply = {MHD_HTTP_INTERNAL_SERVER_ERROR, {}};
-      }
-      ex->replied = true;
-      MHD_resume_connection(c);  // ex belongs to the event thread again
-    };
-    if (!self->pool->submit(task)) task();  // stopping: the pool has closed
+    if (!self->pool->submit([ex] { answer(ex); })) answer(ex);  // stopping: the pool has closed
     return MHD_YES;
+  }
+
+  // On a worker (or on the event thread while stopping).
+  static void answer(Exchange* ex) {
+    try {
+      ex->reply = ex->server->handler(ex->request);
+    } catch (...) {
+      ex->reply = {MHD_HTTP_INTERNAL_SERVER_ERROR, {}};
+    }
+    ex->replied = true;
+    MHD_resume_connection(ex->connection);  // ex belongs to the event thread again
   }
 
   MHD_Result begin(MHD_Connection* c, const char* url, const char* method, void** context) {
     auto* ex = new Exchange;
+    ex->server = this;
+    ex->connection = c;
     *context = ex;
     ex->request.method = method;
     ex->request.path = url;
@@ -188,6 +294,7 @@ struct HttpServer::Impl {
     const unsigned n = s ? ++s->requests : 1;
     ex->closeAfter = n >= options.keepAliveRequests;
     if (s && s->overLimit) {
+      overLimit.fetch_add(1, std::memory_order_relaxed);
       if (refusals) refusals(ex->request, "over-limit");
       return queue(c, MHD_HTTP_SERVICE_UNAVAILABLE, kNotAccepting, true);
     }
@@ -209,36 +316,158 @@ struct HttpServer::Impl {
 
   // Accepting on a thread of its own: libmicrohttpd's loop accepts at most ten connections per
   // turn, so when the loop is busy the kernel's queue overflows and clients wait for SYN
-  // retransmissions (seconds). Handed over with MHD_add_connection, new connections are all
-  // taken on the loop's next turn. The thread ends when shutdown() shuts the socket down.
+  // retransmissions (seconds). Here every connection waiting in the kernel's queue is taken at
+  // once, and while the workers are over the queue bound the thread answers the 503 itself
+  // (refuse()), so a refusal costs neither the event loop nor a worker anything. The thread
+  // ends when shutdown() shuts the listening socket down.
   void acceptLoop() {
+    pthread_setname_np(pthread_self(), "lexiton-accept");
+    epoll_event events[64];
     for (;;) {
+      int wait = 250;  // stopping is noticed within this even without a wake-up
+      if (!refusalOrder.empty()) {
+        const auto next = refusing.find(refusalOrder.front().first);
+        if (next != refusing.end()) {
+          const auto left =
+              std::chrono::ceil<std::chrono::milliseconds>(next->second.deadline - Clock::now());
+          wait = static_cast<int>(std::clamp<long long>(left.count(), 0, wait));
+        }
+      }
+      const int n = epoll_wait(acceptEpoll, events, 64, wait);
+      if (stopping.load()) break;
+      for (int i = 0; i < n; ++i) {
+        const int fd = static_cast<int>(events[i].data.u64 & 0xFFFFFFFFu);
+        const auto serial = static_cast<std::uint32_t>(events[i].data.u64 >> 32);
+        if (fd == listenFd && serial == 0) {
+          if (!acceptWaiting()) break;
+          continue;
+        }
+        const auto it = refusing.find(fd);
+        if (it != refusing.end() && it->second.serial == serial) refusalReadable(it);
+      }
+      expireRefusals();
+    }
+    for (auto& [fd, r] : refusing) ::close(fd);
+    refusing.clear();
+    refusingCount.store(0, std::memory_order_relaxed);
+    refusalOrder.clear();
+  }
+
+  // Takes every connection the kernel holds; false when the thread is to end.
+  bool acceptWaiting() {
+    for (int taken = 0; taken < 1024; ++taken) {
       sockaddr_storage peer{};
       socklen_t len = sizeof peer;
       const int fd =
           ::accept4(listenFd, reinterpret_cast<sockaddr*>(&peer), &len, SOCK_NONBLOCK | SOCK_CLOEXEC);
       if (fd < 0) {
-        if (stopping.load()) return;
-        if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM)
+        if (stopping.load()) return false;
+        if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
           std::this_thread::sleep_for(std::chrono::milliseconds(10));  // out of descriptors for now
-        else if (errno != EINTR && errno != ECONNABORTED && errno != EAGAIN && errno != EPROTO)
-          std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        continue;
+          return true;
+        }
+        if (errno == EINTR || errno == ECONNABORTED || errno == EPROTO) continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK)
+          std::this_thread::sleep_for(std::chrono::milliseconds(1));  // never spin on an odd error
+        return true;
       }
+      accepted.fetch_add(1, std::memory_order_relaxed);
       if (stopping.load()) {
         ::close(fd);
-        return;
+        return false;
       }
       // Beyond the hard limit a connection is closed at once. libmicrohttpd's own limit
       // is set well above it and must never be reached through MHD_add_connection: in
       // 0.9.75 that path returns without releasing a mutex, and the server deadlocks.
       if (open.load() >= hardLimit) {
         ::close(fd);
+        closedUnanswered.fetch_add(1, std::memory_order_relaxed);
+        continue;
+      }
+      if (overQueueBound() || loopBehind()) {
+        refuse(fd);
         continue;
       }
       open.fetch_add(1);
-      if (MHD_add_connection(daemon, fd, reinterpret_cast<sockaddr*>(&peer), len) != MHD_YES)
-        open.fetch_sub(1);  // closed by libmicrohttpd
+      noteHandOver(fd);
+      if (MHD_add_connection(daemon, fd, reinterpret_cast<sockaddr*>(&peer), len) != MHD_YES) {
+        open.fetch_sub(1);  // closed by libmicrohttpd, never to be taken up
+        takenUp.fetch_add(1);
+      }
+    }
+    return true;
+  }
+
+  // A refused connection is answered as soon as its request has arrived (usually it already
+  // has), then the writing side is shut and whatever else the client sends is read and thrown
+  // away until it closes: closing with unread data would reset the connection, and a client
+  // may then lose the answer.
+  void refuse(int fd) {
+    if (refusing.size() >= kMaxRefusing) {
+      ::close(fd);
+      closedUnanswered.fetch_add(1, std::memory_order_relaxed);
+      return;
+    }
+    const std::uint32_t serial = nextSerial++ | 1u;  // never 0, which marks the listening socket
+    epoll_event ev{};
+    ev.events = EPOLLIN | EPOLLRDHUP;
+    ev.data.u64 = std::uint64_t(serial) << 32 | static_cast<std::uint32_t>(fd);
+    if (epoll_ctl(acceptEpoll, EPOLL_CTL_ADD, fd, &ev) != 0) {
+      ::close(fd);
+      closedUnanswered.fetch_add(1, std::memory_order_relaxed);
+      return;
+    }
+    const auto it =
+        refusing.insert_or_assign(fd, Refusal{serial, false, Clock::now() + kRefusalLinger, 0}).first;
+    refusalOrder.emplace_back(fd, serial);
+    refusingCount.store(static_cast<unsigned>(refusing.size()), std::memory_order_relaxed);
+    refusalReadable(it);
+  }
+
+  void refusalReadable(std::unordered_map<int, Refusal>::iterator it) {
+    const int fd = it->first;
+    char buf[4096];
+    bool got = false;
+    for (;;) {
+      const ssize_t r = ::recv(fd, buf, sizeof buf, 0);
+      if (r > 0) {
+        got = true;
+        it->second.received += static_cast<std::size_t>(r);
+        if (it->second.received > kMaxRefusedBytes) break;
+        continue;
+      }
+      if (r < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
+      // The client closed (or reset): an answered refusal is done; an unanswered one had no
+      // request to answer.
+      endRefusal(it);
+      return;
+    }
+    if (got && !it->second.answered) {
+      it->second.answered = true;
+      refusedAtAccept.fetch_add(1, std::memory_order_relaxed);
+      ::send(fd, kRefusalReply.data(), kRefusalReply.size(), MSG_NOSIGNAL);
+      ::shutdown(fd, SHUT_WR);
+    }
+    if (it->second.received > kMaxRefusedBytes) endRefusal(it);  // more than any request: not one
+  }
+
+  void endRefusal(std::unordered_map<int, Refusal>::iterator it) {
+    ::close(it->first);  // leaves the epoll set with it
+    refusing.erase(it);
+    refusingCount.store(static_cast<unsigned>(refusing.size()), std::memory_order_relaxed);
+  }
+
+  void expireRefusals() {
+    const auto now = Clock::now();
+    while (!refusalOrder.empty()) {
+      const auto [fd, serial] = refusalOrder.front();
+      const auto it = refusing.find(fd);
+      if (it != refusing.end() && it->second.serial == serial) {
+        if (it->second.deadline > now) return;
+        if (!it->second.answered) closedUnanswered.fetch_add(1, std::memory_order_relaxed);
+        endRefusal(it);
+      }
+      refusalOrder.pop_front();
     }
   }
 
@@ -276,6 +505,17 @@ void HttpServer::start() {
                                                     : reinterpret_cast<sockaddr_in*>(&bound)->sin_port);
   const unsigned workers = o.workers ? o.workers : std::max(1u, std::thread::hardware_concurrency());
   s.pool = std::make_unique<WorkerPool>(workers);
+  s.queueBound = o.queueBound;
+  // A healthy loop takes new connections up within a millisecond or two; half the queue bound
+  // (at least 5 ms) leaves it room for a busy turn or a moment without a core.
+  s.loopBound = o.queueBound.count() == 0
+                    ? std::chrono::nanoseconds(0)
+                    : std::chrono::nanoseconds(std::max(o.queueBound / 2, std::chrono::milliseconds(5)));
+  rlimit files{};
+  s.handedOverSlots = getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur != RLIM_INFINITY
+                          ? static_cast<int>(std::min<rlim_t>(files.rlim_cur, 1 << 20))
+                          : 1 << 16;
+  s.handedOverAt = std::make_unique<std::atomic<std::int64_t>[]>(static_cast<std::size_t>(s.handedOverSlots));
   // Up to the hard limit, requests beyond ours can still be told 503; libmicrohttpd's own
   // limit lies far above both (see acceptLoop).
   s.hardLimit = o.maxConnections + std::max(16u, o.maxConnections / 4);
@@ -287,6 +527,7 @@ void HttpServer::start() {
   if (o.turbo) flags |= MHD_USE_TURBO;
   MHD_OptionItem items[] = {
       {MHD_OPTION_CONNECTION_LIMIT, static_cast<intptr_t>(mhdLimit), nullptr},
+      {MHD_OPTION_CONNECTION_MEMORY_LIMIT, static_cast<intptr_t>(kConnectionMemory), nullptr},
       {MHD_OPTION_CONNECTION_TIMEOUT, static_cast<intptr_t>(o.idleSeconds), nullptr},
       {MHD_OPTION_NOTIFY_CONNECTION, reinterpret_cast<intptr_t>(&Impl::onConnection), &s},
       {MHD_OPTION_NOTIFY_COMPLETED, reinterpret_cast<intptr_t>(&Impl::onCompleted), &s},
@@ -298,6 +539,21 @@ void HttpServer::start() {
                               MHD_OPTION_END);
   if (!s.daemon) {
     s.pool.reset();
+    ::close(s.listenFd);
+    s.listenFd = -1;
+    throw std::runtime_error("cannot start the HTTP server on " + o.host + ":" + std::to_string(o.port));
+  }
+  s.acceptEpoll = epoll_create1(EPOLL_CLOEXEC);
+  epoll_event ev{};
+  ev.events = EPOLLIN;
+  ev.data.u64 = static_cast<std::uint32_t>(s.listenFd);  // serial 0: the listening socket
+  if (s.acceptEpoll < 0 || epoll_ctl(s.acceptEpoll, EPOLL_CTL_ADD, s.listenFd, &ev) != 0 ||
+      fcntl(s.listenFd, F_SETFL, fcntl(s.listenFd, F_GETFL) | O_NONBLOCK) != 0) {
+    MHD_stop_daemon(s.daemon);
+    s.daemon = nullptr;
+    s.pool.reset();
+    if (s.acceptEpoll >= 0) ::close(s.acceptEpoll);
+    s.acceptEpoll = -1;
     ::close(s.listenFd);
     s.listenFd = -1;
     throw std::runtime_error("cannot start the HTTP server on " + o.host + ":" + std::to_string(o.port));
@@ -327,12 +583,34 @@ void HttpServer::shutdown() {
   // The rest (idle, or still sending a request) is closed; the event threads are joined.
   MHD_stop_daemon(s.daemon);
   s.daemon = nullptr;
-  s.pool.reset();
+  ::close(s.acceptEpoll);
+  s.acceptEpoll = -1;
   ::close(s.listenFd);
   s.listenFd = -1;
 }
 
 unsigned HttpServer::connections() const { return impl_->open.load(); }
 unsigned HttpServer::requestsInFlight() const { return impl_->answering.load(); }
+
+HttpCounters HttpServer::counters() const {
+  const Impl& s = *impl_;
+  HttpCounters c;
+  c.accepted = s.accepted.load(std::memory_order_relaxed);
+  c.refusedAtAccept = s.refusedAtAccept.load(std::memory_order_relaxed);
+  c.refusedAtDispatch = s.refusedAtDispatch.load(std::memory_order_relaxed);
+  c.overLimit = s.overLimit.load(std::memory_order_relaxed);
+  c.closedUnanswered = s.closedUnanswered.load(std::memory_order_relaxed);
+  c.open = s.open.load();
+  c.refusing = s.refusingCount.load(std::memory_order_relaxed);
+  if (s.pool) {
+    c.handled = s.pool->completed();
+    c.queued = s.pool->queued();
+    c.maxQueued = s.pool->maxQueued();
+    c.backlog = std::chrono::duration_cast<std::chrono::microseconds>(s.pool->backlog());
+    c.meanHandlerTime = std::chrono::duration_cast<std::chrono::microseconds>(s.pool->meanTaskTime());
+  }
+  c.loopLag = std::chrono::microseconds(s.loopLagNs.load(std::memory_order_relaxed) / 1000);
+  return c;
+}
 
 }  // namespace lexiton::server

@@ -17,6 +17,7 @@
 #include <sys/resource.h>
 
 #include <chrono>
+#include <cinttypes>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -36,14 +37,24 @@ constexpr unsigned kKeepAliveRequests = 100;
 // memory bounded (about 40 KB a connection), and a request beyond it gets 503 and 1710.
 constexpr unsigned kMaxConnections = 4096;
 constexpr int kListenBacklog = 4096;
+// Requests are refused with 503 and 1710 while the work queued ahead of them would take the
+// workers longer than this: a served request then waits at most about this long, and the
+// rest are told at once instead of waiting for seconds.
+constexpr unsigned kQueueMilliseconds = 40;
+// The access log goes out in blocks, at least this often: a write per request cost several per
+// cent of the server's time. A crash loses at most the lines of this last moment.
+constexpr auto kLogFlushInterval = std::chrono::milliseconds(100);
 
 const char* kUsage =
     "usage:\n"
     "  lexiton-server serve --db DB --listen HOST:PORT [--config FILE] [--dict FILE]\n"
     "       [--max-connections N] [--idle-seconds N] [--workers N] [--event-threads N] [--backlog N]\n"
+    "       [--queue-ms N] [--stats-seconds N]\n"
     "    (--dict: the compiled dictionary, by default lexiton-en-hu.dict beside the program;\n"
     "     the core lexicon lexiton-core.lex is read from the same folder;\n"
-    "     --workers: translating threads, by default one per core)\n"
+    "     --workers: translating threads, by default one per core;\n"
+    "     --queue-ms: refuse requests while the queued work would take longer, default 40, 0: never;\n"
+    "     --stats-seconds: a line of the server's counters this often, default 0: none)\n"
     "  lexiton-server session --db DB --user NAME --password PASS --address URL --ini FILE\n"
     "    (DB: a SQLite file, or postgresql://USER@HOST:PORT/NAME to share sessions between servers)\n"
     "  lexiton-server translate --text TEXT [--pointer N] [--dict FILE]\n"
@@ -107,7 +118,23 @@ void raiseDescriptorLimit(unsigned connections) {
                  static_cast<unsigned long long>(r.rlim_cur), connections);
 }
 
+// One line of the HTTP layer's counters (--stats-seconds), in the access log.
+void writeCounters(const lexiton::server::HttpCounters& c) {
+  std::fprintf(stderr,
+               "counters: accepted %" PRIu64 " handled %" PRIu64 " refused %" PRIu64 " (at accept %" PRIu64
+               ", at dispatch %" PRIu64 ") over-limit %" PRIu64 " closed %" PRIu64
+               " open %u queued %zu (most %zu) backlog %lldus handler %lldus loop %lldus\n",
+               c.accepted, c.handled, c.refusedAtAccept + c.refusedAtDispatch, c.refusedAtAccept,
+               c.refusedAtDispatch, c.overLimit, c.closedUnanswered, c.open, c.queued, c.maxQueued,
+               static_cast<long long>(c.backlog.count()), static_cast<long long>(c.meanHandlerTime.count()),
+               static_cast<long long>(c.loopLag.count()));
+}
+
 int serve(const std::map<std::string, std::string>& o) {
+  // Log lines collect in the stream's buffer (set before anything is written to it); the main
+  // thread flushes it every tenth of a second, and at exit.
+  static char logBuffer[64 * 1024];
+  std::setvbuf(stderr, logBuffer, _IOFBF, sizeof logBuffer);
   std::string listen = need(o, "listen");
   auto colon = listen.rfind(':');
   if (colon == std::string::npos) throw std::runtime_error("--listen needs HOST:PORT");
@@ -124,6 +151,8 @@ int serve(const std::map<std::string, std::string>& o) {
   http.workers = number(o, "workers", 0);
   http.eventThreads = number(o, "event-threads", 1);
   http.maxBodyBytes = lexiton::server::kMaxBodyBytes;
+  http.queueBound = std::chrono::milliseconds(number(o, "queue-ms", kQueueMilliseconds));
+  const unsigned statsSeconds = number(o, "stats-seconds", 0);
   if (http.maxConnections == 0 || http.idleSeconds == 0) throw std::runtime_error("limits must be positive");
   auto config = readConfig(o.count("config") ? o.at("config") : "");
   raiseDescriptorLimit(http.maxConnections);
@@ -174,9 +203,22 @@ int serve(const std::map<std::string, std::string>& o) {
     return 1;
   }
   std::fprintf(stderr, "listening on %s\n", listen.c_str());
-  int sig = 0;
-  sigwait(&set, &sig);
+  std::fflush(stderr);
+  // The main thread waits for the signal, flushing the access log and writing the counters
+  // line on the way.
+  auto nextStats = std::chrono::steady_clock::now() + std::chrono::seconds(statsSeconds);
+  for (;;) {
+    const timespec wait{0, std::chrono::duration_cast<std::chrono::nanoseconds>(kLogFlushInterval).count()};
+    if (sigtimedwait(&set, nullptr, &wait) >= 0) break;
+    if (statsSeconds && std::chrono::steady_clock::now() >= nextStats) {
+      writeCounters(server.counters());
+      nextStats += std::chrono::seconds(statsSeconds);
+    }
+    std::fflush(stderr);
+  }
   server.shutdown();
+  if (statsSeconds) writeCounters(server.counters());
+  std::fflush(stderr);
   return 0;
 }
 

@@ -1,9 +1,13 @@
 // The client's own protocol stack (ServerConnection: query record, ClientPacker, libcurl)
 // against the real lexiton-server program on a loopback port, with the settings file the
-// server's session command writes.
+// server's session command writes; and against the server's HTTP layer when it is overloaded.
 #include "lexiton/profile.h"
 #include "lexiton/protocol/query_text.h"
+#include "lexiton/protocol/result_codes.h"
 #include "lexiton/protocol/server_connection.h"
+#include "lexiton/server/http_server.h"
+
+#include "raw_client.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +16,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -144,6 +149,67 @@ TEST_F(ClientStack, WrongSessionsGive1708AndAnEndedOneLivesOn) {
   ServerConnection nextStart(*settings);
   EXPECT_EQ(nextStart.query("", "The &kvopoint;houses.", 1, out), 0) << out;
   EXPECT_NE(out.find("<HL>houses</HL>"), std::string::npos) << out;
+}
+
+// A server over its queue bound refuses with 503 and the 1710 line. The look-up ends in 1710,
+// which the user sees as the localized "server is busy" text, not as a broken reply; and the
+// client makes exactly one request: nothing is retried.
+TEST(ClientAgainstAnOverloadedServer, OneRequestPerLookUpEndingIn1710) {
+  using namespace std::chrono_literals;
+  using lexiton::server::test_support::Client;
+  lexiton::server::HttpOptions o;
+  o.workers = 1;
+  o.queueBound = 100ms;
+  std::atomic<int> started{0};
+  lexiton::server::HttpServer server(o, [&](const lexiton::server::HttpRequest&) {
+    ++started;
+    std::this_thread::sleep_for(300ms);  // a translation that takes its time
+    return lexiton::server::HttpReply{200, "0"};
+  });
+  server.start();
+  const std::string request = "POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 1\r\n\r\nq";
+  {
+    Client first(server.port());  // tells the pool how long a request takes
+    ASSERT_TRUE(first.send(request));
+    ASSERT_EQ(first.reply(5000ms).rfind("HTTP/1.1 200", 0), 0u);
+  }
+  // One request on the worker and one waiting behind it: 300 ms of work queued, over the bound.
+  Client running(server.port());
+  ASSERT_TRUE(running.send(request));
+  for (int i = 0; i < 500 && started < 2; ++i) std::this_thread::sleep_for(10ms);
+  Client queued(server.port());
+  ASSERT_TRUE(queued.send(request));
+  for (int i = 0; i < 500 && server.counters().queued < 1; ++i) std::this_thread::sleep_for(10ms);
+  ASSERT_EQ(server.counters().accepted, 3u);
+  ASSERT_GT(server.counters().backlog, o.queueBound);
+
+  const auto dir = std::filesystem::temp_directory_path() / ("lexsrv-overload-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string ini = (dir / "lexiton.ini").string();
+  {
+    auto settings = lexiton::openPortableProfile(ini);
+    ASSERT_TRUE(settings->writeString("Server Settings", "Server_Address",
+                                      "http://127.0.0.1:" + std::to_string(server.port()) + "/"));
+    ASSERT_TRUE(
+        settings->writeString("Server Settings", "SessionID", std::string(40, 'A') + std::string(64, '7')));
+    ASSERT_TRUE(settings->writeString("Server Settings", "Server_Timeout", "10"));
+  }
+  auto settings = lexiton::openPortableProfile(ini);
+  ServerConnection connection(*settings);
+  const lexiton::server::HttpCounters before = server.counters();
+  std::string out;
+  EXPECT_EQ(connection.query("", "The &kvopoint;houses.", 1, out), 1710);
+  EXPECT_EQ(out, "1710 Not accepting connections (restarting service)!");
+  const lexiton::server::HttpCounters after = server.counters();
+  EXPECT_EQ(after.accepted - before.accepted, 1u);
+  EXPECT_EQ(
+      after.refusedAtAccept + after.refusedAtDispatch - before.refusedAtAccept - before.refusedAtDispatch,
+      1u);
+  using lexiton::protocol::localizedResultText;
+  EXPECT_EQ(localizedResultText(1710, 1033, out),
+            "The Korvell server is busy; please try again in a moment.");
+  EXPECT_EQ(localizedResultText(1710, 1038, out), lexiton::protocol::stringTableEntry(141));
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

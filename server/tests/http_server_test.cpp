@@ -181,20 +181,116 @@ TEST(HttpServer, ClientsThatLeaveMidRequestCostNothing) {
     else
       c.send(post("whole"));  // mid-answer
   }
-  // Every connection is gone, no request is stuck in the layer, and the server goes on.
-  const auto until = Clock::now() + 5s;
-  while ((server.connections() > 0 || server.requestsInFlight() > 0) && Clock::now() < until)
-    std::this_thread::sleep_for(10ms);
-  EXPECT_EQ(server.connections(), 0u);
+  // Every connection has been taken from the kernel's queue and is gone again, and no request
+  // is stuck in the layer. (Waiting for the open count alone is not enough: the accepting
+  // thread may still be taking up connections of clients that left long ago.)
+  auto settled = [&] {
+    const HttpCounters c = server.counters();
+    return c.accepted == 20 && c.open == 0 && c.refusing == 0 && c.queued == 0 &&
+           server.requestsInFlight() == 0;
+  };
+  const auto until = Clock::now() + 10s;
+  while (!settled() && Clock::now() < until) std::this_thread::sleep_for(10ms);
+  const HttpCounters c = server.counters();
+  EXPECT_EQ(c.accepted, 20u);
+  EXPECT_EQ(c.open, 0u);
+  EXPECT_EQ(c.refusing, 0u);
+  EXPECT_EQ(c.queued, 0u);
   EXPECT_EQ(server.requestsInFlight(), 0u);
+  // The server goes on.
   Client next(server.port());
   ASSERT_TRUE(next.send(post("ok")));
   EXPECT_EQ(bodyOf(next.reply()), "POST 2");
 }
 
+TEST(HttpServer, ABurstBeyondTheQueueBoundIsRefusedAtOnceWhileTheQueuedRequestsComplete) {
+  HttpOptions o = testOptions();
+  o.workers = 1;
+  o.queueBound = 250ms;  // two or three requests of the stand-in
+  o.idleSeconds = 30;
+  std::atomic<int> handled{0};
+  std::atomic<bool> held{false};  // while set, the worker stays on its request
+  HttpServer server(o, [&](const HttpRequest& r) {
+    std::this_thread::sleep_for(100ms);  // a translation that takes its time
+    while (held.load()) std::this_thread::sleep_for(1ms);
+    ++handled;
+    return echo(r);
+  });
+  server.start();
+  // A kept-alive connection whose first request also tells the pool how long one takes.
+  Client kept(server.port());
+  ASSERT_TRUE(kept.send(post("k")));
+  ASSERT_EQ(bodyOf(kept.reply()), "POST 1");
+  handled = 0;
+
+  // The worker is held on the first request of the burst, so the queue stays full until the
+  // test lets it go.
+  held = true;
+  constexpr int kBurst = 24;
+  std::vector<std::string> outcomes(kBurst);
+  std::vector<std::thread> clients;
+  for (int i = 0; i < kBurst; ++i)
+    clients.emplace_back([&, i] {
+      Client c(server.port());
+      if (!c.connected() || !c.send(post(std::string(static_cast<std::size_t>(i + 1), 'b')))) return;
+      outcomes[static_cast<std::size_t>(i)] = c.reply(30000ms);
+    });
+  const auto until = Clock::now() + 20s;
+  auto refusedSoFar = [&] {
+    const HttpCounters c = server.counters();
+    return c.refusedAtAccept + c.refusedAtDispatch;
+  };
+  // Every request of the burst is either refused or waiting (one on the held worker): the
+  // refusals did not wait for the queue to move.
+  auto decided = [&] { return refusedSoFar() + server.counters().queued + 1 >= kBurst; };
+  while (!decided() && Clock::now() < until) std::this_thread::sleep_for(5ms);
+  ASSERT_TRUE(decided());
+  const std::uint64_t refusedWhileHeld = refusedSoFar();
+  // A request on the kept-alive connection while the queue is full is refused too.
+  ASSERT_TRUE(kept.send(post("again")));
+  const std::string keptReply = kept.reply(20000ms);
+  held = false;
+  for (auto& t : clients) t.join();
+
+  int served = 0, refused = 0;
+  for (int i = 0; i < kBurst; ++i) {
+    const std::string& out = outcomes[static_cast<std::size_t>(i)];
+    if (out.rfind("HTTP/1.1 200", 0) == 0) {
+      EXPECT_EQ(bodyOf(out), "POST " + std::to_string(i + 1));
+      ++served;
+    } else {
+      // The protocol's status line, and a clear word to a load balancer.
+      EXPECT_EQ(out.rfind("HTTP/1.1 503", 0), 0u) << i << ": " << out;
+      EXPECT_EQ(bodyOf(out).rfind("1710 ", 0), 0u) << out;
+      EXPECT_NE(out.find("Retry-After: 1\r\n"), std::string::npos) << out;
+      EXPECT_NE(out.find("Connection: close\r\n"), std::string::npos) << out;
+      ++refused;
+    }
+  }
+  EXPECT_EQ(keptReply.rfind("HTTP/1.1 503", 0), 0u) << keptReply;
+  EXPECT_EQ(bodyOf(keptReply).rfind("1710 ", 0), 0u) << keptReply;
+  // Some were queued and every one of them was answered; the rest were refused.
+  EXPECT_GE(served, 2);
+  EXPECT_GE(refused, kBurst / 2);
+  EXPECT_EQ(static_cast<std::uint64_t>(refused), refusedWhileHeld);
+  EXPECT_EQ(handled.load(), served);
+  const HttpCounters c = server.counters();
+  EXPECT_EQ(c.refusedAtAccept + c.refusedAtDispatch, static_cast<std::uint64_t>(refused + 1));
+  EXPECT_GE(c.maxQueued, 2u);
+
+  // Right after the burst the server serves normally.
+  for (int i = 0; i < 3; ++i) {
+    Client next(server.port());
+    ASSERT_TRUE(next.send(post("after")));
+    EXPECT_EQ(bodyOf(next.reply(5000ms)), "POST 5") << i;
+  }
+}
+
 TEST(HttpServer, ShutdownAnswersEveryRequestInFlightAndRefusesTheRest) {
   std::atomic<int> started{0};
-  HttpServer server(testOptions(), [&](const HttpRequest& r) {
+  HttpOptions o = testOptions();
+  o.queueBound = std::chrono::milliseconds(0);  // every request queued, however long it waits
+  HttpServer server(o, [&](const HttpRequest& r) {
     ++started;
     std::this_thread::sleep_for(200ms);
     return echo(r);
@@ -214,8 +310,12 @@ TEST(HttpServer, ShutdownAnswersEveryRequestInFlightAndRefusesTheRest) {
   }
   Client partial(port);
   ASSERT_TRUE(partial.send("POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 10\r\n\r\nab"));
+  // Every connection has been taken from the kernel's queue (those still in it when the server
+  // stops are reset, not answered), and two requests are on the workers.
   const auto until = Clock::now() + 5s;
-  while (started.load() < 2 && Clock::now() < until) std::this_thread::sleep_for(2ms);
+  while ((started.load() < 2 || server.counters().accepted < kInFlight + 2) && Clock::now() < until)
+    std::this_thread::sleep_for(2ms);
+  ASSERT_EQ(server.counters().accepted, static_cast<std::uint64_t>(kInFlight + 2));
 
   std::thread stopper([&] { server.shutdown(); });
   // Each request in flight is answered in full (and told the connection closes).

@@ -89,7 +89,8 @@ TEST(ServerProcess, SessionServeQueryAndTerminate) {
   httplib::Client client("127.0.0.1", port);
   client.set_read_timeout(10, 0);
   bool up = false;
-  for (int i = 0; i < 200 && !up; ++i) {
+  // The dictionary is loaded before the port is taken: seconds under a sanitizer on a busy machine.
+  for (int i = 0; i < 1200 && !up; ++i) {
     auto g = client.Get("/");
     if (g) {
       up = true;
@@ -162,7 +163,7 @@ struct Served {
             static_cast<char*>(nullptr));
       _exit(127);
     }
-    for (int i = 0; i < 400; ++i) {
+    for (int i = 0; i < 1200; ++i) {
       lexiton::server::test_support::Client probe(port);
       if (probe.connected()) return true;
       std::this_thread::sleep_for(std::chrono::milliseconds(25));
@@ -218,7 +219,8 @@ TEST(ServerProcess, SigtermWithRequestsInFlightAnswersOrClosesEachOne) {
   std::vector<std::string> failures;
   auto client = [&] {
     // New connections until the server no longer takes them; each request must either be
-    // answered in full or see its connection refused or closed with nothing sent back.
+    // answered in full, refused with the protocol's 503, or see its connection refused or
+    // closed with nothing sent back.
     for (int i = 0; i < 5000; ++i) {
       lexiton::server::test_support::Client c(s.port);
       const bool afterSignal = stopSent.load();
@@ -238,6 +240,11 @@ TEST(ServerProcess, SigtermWithRequestsInFlightAnswersOrClosesEachOne) {
       if (reply.rfind("HTTP/1.1 200", 0) == 0 && text.find("<HL>houses</HL>") != std::string::npos) {
         ++answered;
         if (afterSignal) ++answeredAfterSignal;
+      } else if (reply.rfind("HTTP/1.1 503", 0) == 0 &&
+                 reply.find("\r\n\r\n1710 Not accepting connections") != std::string::npos) {
+        // Eight clients without a pause can fill the queue (a slow build): a clear refusal.
+        ++refused;
+        if (stopSent.load()) return;
       } else {
         std::lock_guard lock(failuresLock);
         failures.push_back(reply.substr(0, 200));

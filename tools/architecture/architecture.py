@@ -6,7 +6,7 @@ usage: tools/architecture/architecture.py BUILD_DIR... [--out docs/architecture.
 Each BUILD_DIR is a configured tree (build/win32 for the Windows deliverables, build/native for
 the server and the build-time tools). The script asks CMake for each tree's graph
 (cmake --graphviz), keeps the project's own targets, drops tests, fuzzers, benchmarks and test
-stand-ins, and replaces everything below the marker line of the output file with lists of the
+stand-ins and the imported (system and third-party) targets, and replaces everything below the marker line of the output file with lists of the
 deliverables, companions, programs and libraries, each with the folder it is built from and
 the project targets it links, and a Mermaid diagram of the same graph.
 """
@@ -36,7 +36,9 @@ COMPANIONS = {
     "dictcore": "`dictcore.dll`, the hover dictionary",
     "voicer": "`voicer.dll`, the speech library",
 }
-NOT_PRODUCTION = re.compile(r"(_tests?$|^fuzz_|_bench$|^standin_|_recorder$|_target$|^abi_probe|_copy$)")
+# Tests, fuzzers, benchmarks, test stand-ins and test support; imported targets ("lexiton::zlib").
+NOT_PRODUCTION = re.compile(r"(_tests?$|^fuzz_|_bench$|^standin_|_recorder$|_target$|^abi_probe|_copy$|"
+                            r"^lexiton_test_|^lexiton_desktop_input$|::)")
 
 NODE = re.compile(r'^\s*"(node\d+)" \[ label = "([^"]+)", shape = (\w+) \];')
 EDGE = re.compile(r'^\s*"(node\d+)" -> "(node\d+)"')
@@ -107,24 +109,26 @@ def main():
         return f"| {name} | `{where.get(target, '?')}/` | {deps} |"
 
     lines = [MARKER, ""]
-    lines += ["### Deliverables", "", "| target | folder | links |", "|---|---|---|"]
+    lines += ["### Deliverables", "", "| target | folder | depends on |", "|---|---|---|"]
     lines += [row(t, f"`{t}`: {DELIVERABLES[t]}") for t in DELIVERABLES if t in kinds]
-    lines += ["", "### Companions", "", "| target | folder | links |", "|---|---|---|"]
+    lines += ["", "### Companions", "", "| target | folder | depends on |", "|---|---|---|"]
     lines += [row(t, f"`{t}`: {COMPANIONS[t]}") for t in COMPANIONS if t in kinds]
-    lines += ["", "### Programs and build-time tools", "", "| target | folder | links |", "|---|---|---|"]
+    lines += ["", "### Programs and build-time tools", "", "| target | folder | depends on |", "|---|---|---|"]
     lines += [row(t) for t in programs]
-    lines += ["", "### Libraries", "", "| target | folder | links |", "|---|---|---|"]
+    lines += ["", "### Libraries", "", "| target | folder | depends on |", "|---|---|---|"]
     lines += [row(t) for t in libraries]
 
     shown = [t for t in list(DELIVERABLES) + list(COMPANIONS) + libraries if t in kinds]
-    ids = {t: f"t{i}" for i, t in enumerate(shown)}
-    lines += ["", "### Who links whom", "", "```mermaid", "graph LR"]
+    ids = {t: re.sub(r"\W", "_", t) for t in shown}
+    lines += ["", "### Who depends on whom", "",
+              "Nearly everything links `lexiton_common`; those arrows are left out of the diagram.", "",
+              "```mermaid", "graph LR"]
     for t in shown:
         shape = ("([", "])") if t in DELIVERABLES or t in COMPANIONS else ("[", "]")
         lines.append(f"  {ids[t]}{shape[0]}{t}{shape[1]}")
     for t in shown:
         for d in links(t):
-            if d in ids:
+            if d in ids and d != "lexiton_common":
                 lines.append(f"  {ids[t]} --> {ids[d]}")
     lines += ["```", ""]
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "core_lexicon.h"
-#include "lexicon_source.h"
+#include "lexiton/lexicon/core_lexicon.h"
+#include "lexiton/lexicon/lexicon_source.h"
 
 namespace {
 

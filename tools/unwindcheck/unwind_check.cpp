@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -39,11 +38,16 @@ std::vector<fs::path> binariesUnder(const std::vector<std::string>& paths) {
   return found;
 }
 
+// In one read: a Debug build taking the bytes one at a time through a stream iterator needed a
+// minute and a half for one tree's binaries.
 bool readFile(const fs::path& path, std::vector<uint8_t>& bytes) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
+  const std::streamoff size = in.tellg();
+  if (size < 0) return false;
+  bytes.resize(static_cast<std::size_t>(size));
+  in.seekg(0);
+  return static_cast<bool>(in.read(reinterpret_cast<char*>(bytes.data()), size));
 }
 
 // Written beside the file and renamed over it, so a failed write never leaves half a program.

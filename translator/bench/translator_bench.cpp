@@ -1,6 +1,6 @@
-// Speed of the offline translator over the compiled dictionary and core lexicon: loading them,
-// translating the sentence around the pointer in a short and in a long text, and the whole
-// development corpus.
+// Speed of the offline translator over the compiled dictionary and core lexicon: loading them
+// (and the core lexicon alone), translating the sentence around the pointer in a short and in a
+// long text, and the whole development corpus.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "lexiton/lexicon/core_lexicon.h"
 #include "lexiton/translator/translator.h"
 
 namespace {
@@ -23,6 +24,13 @@ void BM_LoadDictionary(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(Translator::fromFile(lexiton::kDictionaryFileName));
 }
 BENCHMARK(BM_LoadDictionary)->Unit(benchmark::kMillisecond);
+
+// The compiled core lexicon alone, as the translator and the hover dictionary load it.
+void BM_LoadCoreLexicon(benchmark::State& state) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(lexiton::lexicon::CoreLexicon::loadFile(lexiton::lexicon::kCoreLexiconFileName));
+}
+BENCHMARK(BM_LoadCoreLexicon)->Unit(benchmark::kMillisecond);
 
 void BM_TranslateSentence(benchmark::State& state) {
   const std::string text = "I don't know what you &kvopoint;mean, but he gave up smoking last year.";

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "core_lexicon.h"
+#include "lexiton/lexicon/core_lexicon.h"
 #include "hungarian_morphology.h"
 #include "hungarian_noun.h"
 #include "hungarian_verb.h"

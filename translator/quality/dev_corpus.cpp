@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "chrf.h"
-#include "split_fields.h"
+#include "lexiton/lexicon/split_fields.h"
 #include "lexiton/text_encoding.h"
 #include "lexiton/protocol/query_text.h"
 

@@ -1,15 +1,19 @@
-// lexiton-score: translates the development corpus and prints corpus chrF and how often the
-// pointed word's reference meaning appears; with --show, every sentence beside its reference.
+// lexiton-score: translates each corpus named (the development corpora, the held-out corpus)
+// and prints, one line per corpus, its chrF2 and how often the pointed word's reference meaning
+// appears; with --show, every sentence beside its reference first.
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "dev_corpus.h"
 
 int main(int argc, char** argv) {
-  std::string corpusPath, dictPath = lexiton::kDictionaryFileName;
+  std::vector<std::string> corpusPaths;
+  std::string dictPath = lexiton::kDictionaryFileName;
   bool show = false;
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--show"))
@@ -17,27 +21,30 @@ int main(int argc, char** argv) {
     else if (!std::strcmp(argv[i], "--dict") && i + 1 < argc)
       dictPath = argv[++i];
     else
-      corpusPath = argv[i];
+      corpusPaths.push_back(argv[i]);
   }
-  if (corpusPath.empty()) {
-    std::fprintf(stderr, "usage: lexiton-score CORPUS.tsv [--dict FILE] [--show]\n");
+  if (corpusPaths.empty()) {
+    std::fprintf(stderr, "usage: lexiton-score CORPUS.tsv... [--dict FILE] [--show]\n");
     return 2;
   }
   try {
-    std::ifstream in(corpusPath, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + corpusPath);
-    std::stringstream text;
-    text << in.rdbuf();
-    const auto corpus = lexiton::quality::readDevCorpus(text.str());
     const auto translator = lexiton::translator::Translator::fromFile(dictPath);
-    const auto r = lexiton::quality::scoreCorpus(translator, corpus);
-    if (show)
-      for (std::size_t i = 0; i < corpus.size(); ++i)
-        std::cout << corpus[i].english << "\n  = " << r.hypotheses[i] << "\n  ~ " << corpus[i].reference
-                  << "\n";
-    std::printf("sentences %zu  chrF %.1f  pointed meaning %zu/%zu (%.1f %%)\n", r.sentences, r.chrf,
-                r.pointedRight, r.sentences,
-                r.sentences ? 100.0 * double(r.pointedRight) / double(r.sentences) : 0.0);
+    for (const std::string& path : corpusPaths) {
+      std::ifstream in(path, std::ios::binary);
+      if (!in) throw std::runtime_error("cannot read " + path);
+      std::stringstream text;
+      text << in.rdbuf();
+      const auto corpus = lexiton::quality::readDevCorpus(text.str());
+      const auto r = lexiton::quality::scoreCorpus(translator, corpus);
+      if (show)
+        for (std::size_t i = 0; i < corpus.size(); ++i)
+          std::cout << corpus[i].english << "\n  = " << r.hypotheses[i] << "\n  ~ " << corpus[i].reference
+                    << "\n";
+      const std::string name = path.substr(path.find_last_of("/\\") + 1);
+      std::printf("%-22s sentences %3zu  chrF2 %.1f  pointed meaning %zu/%zu (%.1f %%)\n", name.c_str(),
+                  r.sentences, r.chrf, r.pointedRight, r.sentences,
+                  r.sentences ? 100.0 * double(r.pointedRight) / double(r.sentences) : 0.0);
+    }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "lexiton-score: %s\n", e.what());
     return 1;

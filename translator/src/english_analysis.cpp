@@ -7,124 +7,131 @@
 namespace lexiton::translator {
 namespace {
 
-using lexicon::PartOfSpeech;
-
 struct FunctionWord {
   std::string_view word;
-  Tag tag;
+  PartOfSpeech tag;
   int person = 3;
   bool plural = false;
 };
 
 constexpr FunctionWord kFunctionWords[] = {
-    {"the", Tag::determiner},
-    {"a", Tag::determiner},
-    {"an", Tag::determiner},
-    {"this", Tag::determiner},
-    {"that", Tag::determiner},
-    {"these", Tag::determiner, 3, true},
-    {"those", Tag::determiner, 3, true},
-    {"every", Tag::determiner},
-    {"each", Tag::determiner},
-    {"some", Tag::determiner, 3, true},
-    {"any", Tag::determiner, 3, true},
-    {"no", Tag::determiner},
-    {"many", Tag::determiner, 3, true},
-    {"much", Tag::determiner},
-    {"all", Tag::determiner, 3, true},
-    {"both", Tag::determiner, 3, true},
-    {"several", Tag::determiner, 3, true},
-    {"another", Tag::determiner},
-    {"more", Tag::determiner},
-    {"my", Tag::possessive, 1},
-    {"your", Tag::possessive, 2},
-    {"his", Tag::possessive, 3},
-    {"her", Tag::possessive, 3},
-    {"its", Tag::possessive, 3},
-    {"our", Tag::possessive, 1, true},
-    {"their", Tag::possessive, 3, true},
-    {"i", Tag::pronoun, 1},
-    {"you", Tag::pronoun, 2},
-    {"he", Tag::pronoun, 3},
-    {"she", Tag::pronoun, 3},
-    {"it", Tag::pronoun, 3},
-    {"we", Tag::pronoun, 1, true},
-    {"they", Tag::pronoun, 3, true},
-    {"me", Tag::pronoun, 1},
-    {"him", Tag::pronoun, 3},
-    {"us", Tag::pronoun, 1, true},
-    {"them", Tag::pronoun, 3, true},
-    {"in", Tag::preposition},
-    {"into", Tag::preposition},
-    {"on", Tag::preposition},
-    {"onto", Tag::preposition},
-    {"at", Tag::preposition},
-    {"to", Tag::preposition},
-    {"from", Tag::preposition},
-    {"with", Tag::preposition},
-    {"for", Tag::preposition},
-    {"of", Tag::preposition},
-    {"about", Tag::preposition},
-    {"by", Tag::preposition},
-    {"under", Tag::preposition},
-    {"behind", Tag::preposition},
-    {"near", Tag::preposition},
-    {"after", Tag::preposition},
-    {"before", Tag::preposition},
-    {"without", Tag::preposition},
-    {"over", Tag::preposition},
-    {"above", Tag::preposition},
-    {"between", Tag::preposition},
-    {"during", Tag::preposition},
-    {"across", Tag::preposition},
-    {"through", Tag::preposition},
-    {"since", Tag::preposition},
-    {"around", Tag::preposition},
-    {"against", Tag::preposition},
-    {"towards", Tag::preposition},
-    {"until", Tag::preposition},
-    {"till", Tag::preposition},
-    {"below", Tag::preposition},
-    {"than", Tag::preposition},
-    {"am", Tag::auxiliary, 1},
-    {"is", Tag::auxiliary},
-    {"are", Tag::auxiliary, 3, true},
-    {"was", Tag::auxiliary},
-    {"were", Tag::auxiliary, 3, true},
-    {"be", Tag::auxiliary},
-    {"been", Tag::auxiliary},
-    {"being", Tag::auxiliary},
-    {"have", Tag::auxiliary},
-    {"has", Tag::auxiliary},
-    {"had", Tag::auxiliary},
-    {"do", Tag::auxiliary},
-    {"does", Tag::auxiliary},
-    {"did", Tag::auxiliary},
-    {"will", Tag::modal},
-    {"would", Tag::modal},
-    {"can", Tag::modal},
-    {"could", Tag::modal},
-    {"must", Tag::modal},
-    {"should", Tag::modal},
-    {"may", Tag::modal},
-    {"might", Tag::modal},
-    {"shall", Tag::modal},
-    {"not", Tag::negation},
-    {"never", Tag::negation},
-    {"and", Tag::conjunction},
-    {"or", Tag::conjunction},
-    {"but", Tag::conjunction},
-    {"because", Tag::conjunction},
-    {"while", Tag::conjunction},
-    {"if", Tag::conjunction},
-    {"so", Tag::conjunction},
-    {"when", Tag::question},
-    {"where", Tag::question},
-    {"what", Tag::question},
-    {"who", Tag::question},
-    {"why", Tag::question},
-    {"how", Tag::question},
-    {"which", Tag::question},
+    {"the", PartOfSpeech::determiner},
+    {"a", PartOfSpeech::determiner},
+    {"an", PartOfSpeech::determiner},
+    {"this", PartOfSpeech::determiner},
+    {"that", PartOfSpeech::determiner},
+    {"these", PartOfSpeech::determiner, 3, true},
+    {"those", PartOfSpeech::determiner, 3, true},
+    {"every", PartOfSpeech::determiner},
+    {"each", PartOfSpeech::determiner},
+    {"some", PartOfSpeech::determiner, 3, true},
+    {"any", PartOfSpeech::determiner, 3, true},
+    {"no", PartOfSpeech::determiner},
+    {"many", PartOfSpeech::determiner, 3, true},
+    {"much", PartOfSpeech::determiner},
+    {"all", PartOfSpeech::determiner, 3, true},
+    {"both", PartOfSpeech::determiner, 3, true},
+    {"several", PartOfSpeech::determiner, 3, true},
+    {"another", PartOfSpeech::determiner},
+    {"more", PartOfSpeech::determiner},
+    {"my", PartOfSpeech::possessive, 1},
+    {"your", PartOfSpeech::possessive, 2},
+    {"his", PartOfSpeech::possessive, 3},
+    {"her", PartOfSpeech::possessive, 3},
+    {"its", PartOfSpeech::possessive, 3},
+    {"our", PartOfSpeech::possessive, 1, true},
+    {"their", PartOfSpeech::possessive, 3, true},
+    {"i", PartOfSpeech::pronoun, 1},
+    {"you", PartOfSpeech::pronoun, 2},
+    {"he", PartOfSpeech::pronoun, 3},
+    {"she", PartOfSpeech::pronoun, 3},
+    {"it", PartOfSpeech::pronoun, 3},
+    {"we", PartOfSpeech::pronoun, 1, true},
+    {"they", PartOfSpeech::pronoun, 3, true},
+    {"me", PartOfSpeech::pronoun, 1},
+    {"him", PartOfSpeech::pronoun, 3},
+    {"us", PartOfSpeech::pronoun, 1, true},
+    {"them", PartOfSpeech::pronoun, 3, true},
+    {"mine", PartOfSpeech::pronoun, 1},
+    {"yours", PartOfSpeech::pronoun, 2},
+    {"hers", PartOfSpeech::pronoun, 3},
+    {"ours", PartOfSpeech::pronoun, 1, true},
+    {"theirs", PartOfSpeech::pronoun, 3, true},
+    {"in", PartOfSpeech::preposition},
+    {"into", PartOfSpeech::preposition},
+    {"on", PartOfSpeech::preposition},
+    {"onto", PartOfSpeech::preposition},
+    {"at", PartOfSpeech::preposition},
+    {"to", PartOfSpeech::preposition},
+    {"from", PartOfSpeech::preposition},
+    {"with", PartOfSpeech::preposition},
+    {"for", PartOfSpeech::preposition},
+    {"of", PartOfSpeech::preposition},
+    {"about", PartOfSpeech::preposition},
+    {"by", PartOfSpeech::preposition},
+    {"under", PartOfSpeech::preposition},
+    {"behind", PartOfSpeech::preposition},
+    {"near", PartOfSpeech::preposition},
+    {"after", PartOfSpeech::preposition},
+    {"before", PartOfSpeech::preposition},
+    {"without", PartOfSpeech::preposition},
+    {"over", PartOfSpeech::preposition},
+    {"above", PartOfSpeech::preposition},
+    {"between", PartOfSpeech::preposition},
+    {"during", PartOfSpeech::preposition},
+    {"across", PartOfSpeech::preposition},
+    {"through", PartOfSpeech::preposition},
+    {"since", PartOfSpeech::preposition},
+    {"around", PartOfSpeech::preposition},
+    {"against", PartOfSpeech::preposition},
+    {"towards", PartOfSpeech::preposition},
+    {"despite", PartOfSpeech::preposition},
+    {"among", PartOfSpeech::preposition},
+    {"until", PartOfSpeech::preposition},
+    {"till", PartOfSpeech::preposition},
+    {"below", PartOfSpeech::preposition},
+    {"along", PartOfSpeech::preposition},
+    {"beside", PartOfSpeech::preposition},
+    {"than", PartOfSpeech::preposition},
+    {"am", PartOfSpeech::auxiliary, 1},
+    {"is", PartOfSpeech::auxiliary},
+    {"are", PartOfSpeech::auxiliary, 3, true},
+    {"was", PartOfSpeech::auxiliary},
+    {"were", PartOfSpeech::auxiliary, 3, true},
+    {"be", PartOfSpeech::auxiliary},
+    {"been", PartOfSpeech::auxiliary},
+    {"being", PartOfSpeech::auxiliary},
+    {"have", PartOfSpeech::auxiliary},
+    {"has", PartOfSpeech::auxiliary},
+    {"had", PartOfSpeech::auxiliary},
+    {"do", PartOfSpeech::auxiliary},
+    {"does", PartOfSpeech::auxiliary},
+    {"did", PartOfSpeech::auxiliary},
+    {"will", PartOfSpeech::modal},
+    {"would", PartOfSpeech::modal},
+    {"can", PartOfSpeech::modal},
+    {"could", PartOfSpeech::modal},
+    {"must", PartOfSpeech::modal},
+    {"should", PartOfSpeech::modal},
+    {"may", PartOfSpeech::modal},
+    {"might", PartOfSpeech::modal},
+    {"shall", PartOfSpeech::modal},
+    {"not", PartOfSpeech::negation},
+    {"never", PartOfSpeech::negation},
+    {"and", PartOfSpeech::conjunction},
+    {"or", PartOfSpeech::conjunction},
+    {"but", PartOfSpeech::conjunction},
+    {"because", PartOfSpeech::conjunction},
+    {"while", PartOfSpeech::conjunction},
+    {"if", PartOfSpeech::conjunction},
+    {"so", PartOfSpeech::conjunction},
+    {"when", PartOfSpeech::question},
+    {"where", PartOfSpeech::question},
+    {"what", PartOfSpeech::question},
+    {"who", PartOfSpeech::question},
+    {"why", PartOfSpeech::question},
+    {"how", PartOfSpeech::question},
+    {"which", PartOfSpeech::question},
 };
 
 // Contractions as the words they stand for.
@@ -169,41 +176,18 @@ bool isVowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c 
 
 struct Reading {
   std::string lemma;
-  Tag tag;
+  PartOfSpeech tag;
   VerbForm form = VerbForm::base;
   bool plural = false;
   double weight = 0;
+  int degree = 0;
 };
 
-Tag tagOf(PartOfSpeech p) {
-  switch (p) {
-    case PartOfSpeech::noun:
-      return Tag::noun;
-    case PartOfSpeech::verb:
-      return Tag::verb;
-    case PartOfSpeech::adjective:
-      return Tag::adjective;
-    case PartOfSpeech::adverb:
-      return Tag::adverb;
-    case PartOfSpeech::number:
-      return Tag::number;
-  }
-  return Tag::other;
-}
-
-PartOfSpeech posOf(Tag t) {
-  switch (t) {
-    case Tag::verb:
-      return PartOfSpeech::verb;
-    case Tag::adjective:
-      return PartOfSpeech::adjective;
-    case Tag::adverb:
-      return PartOfSpeech::adverb;
-    case Tag::number:
-      return PartOfSpeech::number;
-    default:
-      return PartOfSpeech::noun;
-  }
+// The degree an adjective's form shows: "better", "bigger" 1; "best", "biggest" 2.
+int degreeOfForm(std::string_view w) {
+  if (w == "best" || w == "worst" || w == "least" || w == "most" || endsWith(w, "est")) return 2;
+  if (w == "better" || w == "worse" || w == "less" || w == "more" || endsWith(w, "er")) return 1;
+  return 0;
 }
 
 // Candidate lemmas of a regular ending: "stopped" -> stop, "liked" -> like, "studied" -> study.
@@ -213,6 +197,8 @@ std::vector<std::string> stripped(std::string_view w, std::string_view suffix) {
   std::string base(w.substr(0, w.size() - suffix.size()));
   if (base.size() < 2) return out;
   out.push_back(base);
+  // a lost "e", a doubled consonant and "y" only come back before a vowel: "cars" is no "care"
+  if (!isVowel(suffix.front())) return out;
   out.push_back(base + "e");
   if (base.size() >= 3 && base.back() == base[base.size() - 2] && !isVowel(base.back()))
     out.push_back(base.substr(0, base.size() - 1));
@@ -220,243 +206,723 @@ std::vector<std::string> stripped(std::string_view w, std::string_view suffix) {
   return out;
 }
 
-}  // namespace
-
-std::string_view tagName(Tag t) {
-  static constexpr std::string_view kNames[] = {"det", "poss", "pron", "prep", "aux", "modal",
-                                                "neg", "conj", "wh",   "n",    "v",   "adj",
-                                                "adv", "num",  "name", "part", "to",  "other"};
-  return kNames[std::size_t(t)];
+// The longest set phrase of the core lexicon that starts at word i ("at home", "every
+// morning"), as one token; nothing when none does. Phrasal verbs are joined later, once the
+// verb is known.
+std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::vector<std::string>& words,
+                                 std::size_t i, const std::string& lower) {
+  if (!core.hasPhraseStarting(lower)) return std::nullopt;
+  std::string phrase = lower;
+  std::size_t best = 0;
+  const lexicon::Entry* bestEntry = nullptr;
+  for (std::size_t k = i + 1; k < words.size() && k < i + 4; ++k) {
+    phrase += " " + lowerAscii(words[k]);
+    for (const lexicon::Entry* e : core.entries(phrase))
+      if (e->pos != PartOfSpeech::verb) best = k - i + 1, bestEntry = e;
+  }
+  if (!bestEntry) return std::nullopt;
+  Token t;
+  t.lower = t.lemma = bestEntry->lemma;
+  t.tag = bestEntry->pos;
+  t.entry = bestEntry;
+  t.word = i;
+  t.words = best;
+  t.written = words[i];
+  return t;
 }
 
-std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase) const {
-  // 1. contractions and function words; set phrases of the core lexicon
+// The English number words and their values; "hundred" and above multiply what stands before.
+struct NumberWord {
+  std::string_view word;
+  long long value;
+};
+constexpr NumberWord kNumberWords[] = {
+    {"zero", 0},         {"one", 1},      {"two", 2},        {"three", 3},     {"four", 4},
+    {"five", 5},         {"six", 6},      {"seven", 7},      {"eight", 8},     {"nine", 9},
+    {"ten", 10},         {"eleven", 11},  {"twelve", 12},    {"thirteen", 13}, {"fourteen", 14},
+    {"fifteen", 15},     {"sixteen", 16}, {"seventeen", 17}, {"eighteen", 18}, {"nineteen", 19},
+    {"twenty", 20},      {"thirty", 30},  {"forty", 40},     {"fifty", 50},    {"sixty", 60},
+    {"seventy", 70},     {"eighty", 80},  {"ninety", 90},    {"hundred", 100}, {"thousand", 1000},
+    {"million", 1000000}};
+
+// The value of one number word, hyphenated ("twenty-five") or in digits ("1900"); -1 if none.
+long long numberWordValue(std::string_view w) {
+  if (w.empty() || w.size() > 18) return -1;
+  if (std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return std::stoll(std::string(w));
+  if (const std::size_t hyphen = w.find('-'); hyphen != std::string_view::npos) {
+    const long long tens = numberWordValue(w.substr(0, hyphen)), unit = numberWordValue(w.substr(hyphen + 1));
+    return tens >= 20 && tens < 100 && tens % 10 == 0 && unit > 0 && unit < 10 ? tens + unit : -1;
+  }
+  for (const NumberWord& n : kNumberWords)
+    if (n.word == w) return n.value;
+  return -1;
+}
+
+// Number words in a row make one number: "two hundred and fifty" is 250, "a hundred" 100.
+std::vector<Token> joinNumbers(std::vector<Token> toks) {
+  std::vector<Token> out;
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    const bool article = (toks[i].lower == "a" || toks[i].lower == "one") && i + 1 < toks.size() &&
+                         (toks[i + 1].lower == "hundred" || toks[i + 1].lower == "thousand");
+    if (toks[i].tag != PartOfSpeech::number && !article) {
+      out.push_back(std::move(toks[i]));
+      continue;
+    }
+    long long total = 0, group = article ? 1 : 0;
+    std::size_t k = article ? i + 1 : i;
+    bool any = false;
+    for (; k < toks.size(); ++k) {
+      const long long v = numberWordValue(toks[k].lower);
+      if (v < 0 && toks[k].lower == "and" && any && k + 1 < toks.size() &&
+          numberWordValue(toks[k + 1].lower) > 0 && numberWordValue(toks[k + 1].lower) < 100)
+        continue;  // "two hundred and fifty"
+      if (v < 0 || toks[k].tag != PartOfSpeech::number) break;
+      const bool digits = toks[k].lower[0] >= '0' && toks[k].lower[0] <= '9';
+      if (digits && any) break;
+      any = true;
+      if (v >= 1000)
+        total += (group ? group : 1) * v, group = 0;
+      else if (v == 100)
+        group = (group ? group : 1) * 100;
+      else
+        group += v;
+      if (digits) {
+        ++k;
+        break;
+      }
+    }
+    if (!any) {
+      out.push_back(std::move(toks[i]));
+      continue;
+    }
+    Token t = std::move(toks[i]);
+    t.tag = PartOfSpeech::number;
+    t.value = total + group;
+    const Token& last = toks[k - 1];
+    t.words = last.word + last.words - t.word;
+    for (std::size_t m = i + 1; m < k; ++m)
+      t.lower += " " + toks[m].lower, t.written += " " + toks[m].written;
+    t.lemma = t.lower;
+    out.push_back(std::move(t));
+    i = k - 1;
+  }
+  return out;
+}
+
+// The noun entry of a word that has a sense of its own when written with a capital ("May",
+// "March"), if any.
+const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_view lower) {
+  const lexicon::Entry* e = core.find(lower, PartOfSpeech::noun);
+  if (!e) return nullptr;
+  for (const lexicon::Sense& s : e->senses)
+    if (s.capital) return e;
+  return nullptr;
+}
+
+// Prepositions of several words, each one Hungarian postposition: "because of the rain": "az eső
+// miatt".
+constexpr std::string_view kPhrasePrepositions[] = {"because of", "due to",       "instead of", "in front of",
+                                                    "next to",    "according to", "in spite of"};
+// ... and the one pronoun of two words
+constexpr std::string_view kEachOther = "each other";
+
+// The words from `i` if they are `phrase`, as one token.
+std::optional<Token> phraseAt(const std::vector<std::string>& words, std::size_t i, std::string_view phrase) {
+  std::string joined;
+  std::size_t k = i;
+  while (k < words.size() && joined.size() < phrase.size()) {
+    if (!joined.empty()) joined += ' ';
+    joined += lowerAscii(words[k++]);
+  }
+  if (joined != phrase) return std::nullopt;
+  Token t;
+  t.lower = t.lemma = t.written = std::string(phrase);
+  t.word = i;
+  t.words = k - i;
+  return t;
+}
+
+// The function word of several words that starts at word `i`, as one token.
+std::optional<Token> phraseFunctionWordAt(const std::vector<std::string>& words, std::size_t i) {
+  for (std::string_view phrase : kPhrasePrepositions) {
+    if (std::optional<Token> t = phraseAt(words, i, phrase)) {
+      t->tag = PartOfSpeech::preposition;
+      return t;
+    }
+  }
+  if (std::optional<Token> t = phraseAt(words, i, kEachOther)) {
+    t->tag = PartOfSpeech::pronoun;  // "ismerjük egymást"
+    t->plural = true;
+    return t;
+  }
+  return std::nullopt;
+}
+
+// Contractions split, function words tagged from the table, numbers, set phrases joined; every
+// other word stays PartOfSpeech::other until its reading is chosen.
+std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<std::string>& words,
+                            bool titleCase) {
   std::vector<Token> toks;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string lower = lowerAscii(words[i]);
-    // the longest core phrase that starts here ("at home", "turn off", "every morning")
-    if (core_.hasPhraseStarting(lower)) {
-      std::string phrase = lower;
-      std::size_t best = 0;
-      const lexicon::Entry* bestEntry = nullptr;
-      for (std::size_t k = i + 1; k < words.size() && k < i + 4; ++k) {
-        phrase += " " + lowerAscii(words[k]);
-        for (const lexicon::Entry* e : core_.entries(phrase))
-          if (e->pos != PartOfSpeech::verb) best = k - i + 1, bestEntry = e;
-      }
-      if (bestEntry) {
-        Token t;
-        t.lower = t.lemma = bestEntry->lemma;
-        t.tag = tagOf(bestEntry->pos);
-        t.entry = bestEntry;
-        t.word = i;
-        t.words = best;
-        t.written = words[i];
-        toks.push_back(t);
-        i += best - 1;
-        continue;
-      }
+    if (std::optional<Token> prep = phraseFunctionWordAt(words, i)) {
+      i += prep->words - 1;
+      toks.push_back(std::move(*prep));
+      continue;
+    }
+    if (std::optional<Token> phrase = setPhraseAt(core, words, i, lower)) {
+      i += phrase->words - 1;
+      toks.push_back(std::move(*phrase));
+      continue;
     }
     const Contraction* c = nullptr;
     for (const Contraction& k : kContractions)
       if (k.form == lower) c = &k;
     std::vector<std::string> parts;
+    // "Anna's", and a plural's bare apostrophe: "my parents'"
+    const bool pluralPossessor = !c && lower.size() > 2 && endsWith(lower, "s'");
+    const bool possessor = !c && ((endsWith(lower, "'s") && !functionWord(lower)) || pluralPossessor);
+    const std::size_t mark = pluralPossessor ? 1 : 2;
     if (c)
       parts = {std::string(c->first), std::string(c->second)};
-    else if (endsWith(lower, "'s") && !functionWord(lower))
-      parts = {lower.substr(0, lower.size() - 2)};
+    else if (possessor)
+      parts = {lower.substr(0, lower.size() - mark)};
     else
       parts = {lower};
     for (const std::string& p : parts) {
       Token t;
       t.lower = t.lemma = p;
       t.word = i;
-      t.written = c ? p : words[i];
-      if (const FunctionWord* f = functionWord(p)) {
+      t.written = c ? p : possessor ? words[i].substr(0, words[i].size() - mark) : words[i];
+      t.possessor = possessor;
+      t.capitalised =
+          i > 0 && !c && !titleCase && !words[i].empty() && words[i][0] >= 'A' && words[i][0] <= 'Z';
+      if (const lexicon::Entry* month = t.capitalised ? capitalNoun(core, p) : nullptr) {
+        t.tag = PartOfSpeech::noun;  // "in May": the month, not the modal
+        t.entry = month;
+      } else if (const FunctionWord* f = functionWord(p)) {
         t.tag = f->tag;
         t.person = f->person;
         t.plural = f->plural;
-      } else if ((!p.empty() && p[0] >= '0' && p[0] <= '9') || core_.find(p, PartOfSpeech::number)) {
-        t.tag = Tag::number;
+      } else if ((!p.empty() && p[0] >= '0' && p[0] <= '9') || core.find(p, PartOfSpeech::number) ||
+                 numberWordValue(p) >= 0) {
+        t.tag = PartOfSpeech::number;
       }
-      if (p == "there" || p == "here" || p == "please" || p == "let's") t.tag = Tag::other;
+      if (p == "there" || p == "here" || p == "please" || p == "let's") t.tag = PartOfSpeech::other;
       toks.push_back(std::move(t));
     }
   }
-  // 2. content words: readings, then the one the context calls for
-  auto readings = [&](const Token& t) {
-    std::vector<Reading> out;
-    auto weigh = [&](const std::string& lemma, Tag tag) -> double {
-      double w = 0;
-      if (core_.find(lemma, posOf(tag))) w += 50;
-      if (const lexicon::PosCounts* c = core_.counts(lemma)) {
-        const uint32_t n = c->of(posOf(tag));
-        if (n) w += 1 + std::log2(double(n));
-      }
-      return w;
-    };
-    auto add = [&](const std::string& lemma, Tag tag, VerbForm form, bool plural) {
-      const double w = weigh(lemma, tag);
-      if (w > 0) out.push_back({lemma, tag, form, plural, w});
-    };
-    const std::string& w = t.lower;
-    for (const lexicon::IrregularForm& f : core_.irregular(w)) {
-      if (f.pos == PartOfSpeech::verb) {
-        add(f.lemma, Tag::verb, VerbForm::past, false);
-      } else if (f.pos == PartOfSpeech::noun) {
-        add(f.lemma, Tag::noun, VerbForm::base, true);
-      } else {
-        add(f.lemma, Tag::adjective, VerbForm::base, false);
-      }
+  return toks;
+}
+
+// Words after which "to" and a verb make an infinitive, not a preposition and a noun.
+bool takesInfinitive(const Token& t) {
+  static constexpr std::string_view kWords[] = {
+      "have",   "has",      "had",   "going",     "ought",    "used",  "able",   "want",   "like",
+      "love",   "hate",     "need",  "try",       "decide",   "plan",  "hope",   "begin",  "start",
+      "forget", "remember", "learn", "seem",      "wish",     "agree", "refuse", "manage", "promise",
+      "expect", "afford",   "offer", "prefer",    "continue", "fail",  "happy",  "glad",   "ready",
+      "sorry",  "easy",     "hard",  "difficult", "important"};
+  return std::find(std::begin(kWords), std::end(kWords), t.lemma) != std::end(kWords) ||
+         std::find(std::begin(kWords), std::end(kWords), t.lower) != std::end(kWords);
+}
+
+// Every reading a content word may have (lemma, part of speech, form), weighed by the core
+// lexicon and WordNet's sense counts; none when nothing knows the word.
+std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t) {
+  std::vector<Reading> out;
+  auto weigh = [&](const std::string& lemma, PartOfSpeech tag) -> double {
+    double w = 0;
+    if (core.find(lemma, tag)) w += 50;
+    if (const lexicon::PosCounts* c = core.counts(lemma)) {
+      const uint32_t n = c->of(tag);
+      if (n) w += 1 + std::log2(double(n));
     }
-    for (Tag tag : {Tag::noun, Tag::verb, Tag::adjective, Tag::adverb, Tag::number})
-      add(w, tag, VerbForm::base, false);
-    for (const std::string& b : stripped(w, "s"))
-      add(b, Tag::noun, VerbForm::base, true), add(b, Tag::verb, VerbForm::third, false);
-    for (const std::string& b : stripped(w, "es"))
-      add(b, Tag::noun, VerbForm::base, true), add(b, Tag::verb, VerbForm::third, false);
-    // plurals no exception list holds: "women", "knives"
-    if (endsWith(w, "men")) add(w.substr(0, w.size() - 3) + "man", Tag::noun, VerbForm::base, true);
-    if (endsWith(w, "ves"))
-      add(w.substr(0, w.size() - 3) + "f", Tag::noun, VerbForm::base, true),
-          add(w.substr(0, w.size() - 3) + "fe", Tag::noun, VerbForm::base, true);
-    for (const std::string& b : stripped(w, "ed")) add(b, Tag::verb, VerbForm::past, false);
-    for (const std::string& b : stripped(w, "ing")) add(b, Tag::verb, VerbForm::ing, false);
-    return out;
+    return w;
   };
-  bool verbSeen = false;
+  auto add = [&](const std::string& lemma, PartOfSpeech tag, VerbForm form, bool plural, int degree = 0) {
+    const double w = weigh(lemma, tag);
+    if (w > 0) out.push_back({lemma, tag, form, plural, w, degree});
+  };
+  const std::string& w = t.lower;
+  for (const lexicon::IrregularForm& f : core.irregular(w)) {
+    if (f.pos == PartOfSpeech::verb) {
+      add(f.lemma, PartOfSpeech::verb, VerbForm::past, false);
+    } else if (f.pos == PartOfSpeech::noun) {
+      add(f.lemma, PartOfSpeech::noun, VerbForm::base, true);
+    } else {
+      add(f.lemma, PartOfSpeech::adjective, VerbForm::base, false, degreeOfForm(w));
+    }
+  }
+  for (PartOfSpeech tag : {PartOfSpeech::noun, PartOfSpeech::verb, PartOfSpeech::adjective,
+                           PartOfSpeech::adverb, PartOfSpeech::number})
+    add(w, tag, VerbForm::base, false);
+  for (const std::string& b : stripped(w, "s"))
+    add(b, PartOfSpeech::noun, VerbForm::base, true), add(b, PartOfSpeech::verb, VerbForm::third, false);
+  for (const std::string& b : stripped(w, "es"))
+    add(b, PartOfSpeech::noun, VerbForm::base, true), add(b, PartOfSpeech::verb, VerbForm::third, false);
+  // plurals no exception list holds: "women", "knives"
+  if (endsWith(w, "men")) add(w.substr(0, w.size() - 3) + "man", PartOfSpeech::noun, VerbForm::base, true);
+  if (endsWith(w, "ves"))
+    add(w.substr(0, w.size() - 3) + "f", PartOfSpeech::noun, VerbForm::base, true),
+        add(w.substr(0, w.size() - 3) + "fe", PartOfSpeech::noun, VerbForm::base, true);
+  for (const std::string& b : stripped(w, "ed")) add(b, PartOfSpeech::verb, VerbForm::past, false);
+  // "older", "happiest": the adjective's degrees
+  for (const std::string& b : stripped(w, "er")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 1);
+  for (const std::string& b : stripped(w, "est")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 2);
+  for (const std::string& b : stripped(w, "ing")) add(b, PartOfSpeech::verb, VerbForm::ing, false);
+  return out;
+}
+
+// Chooses the readings of the content words in order, by the words before them.
+class ReadingChooser {
+ public:
+  ReadingChooser(const lexicon::CoreLexicon& core, std::vector<Token>& toks, bool titleCase)
+      : core_(core), toks_(toks), titleCase_(titleCase) {}
+  void run() {
+    for (std::size_t i = 0; i < toks_.size(); ++i) choose(i);
+  }
+
+ private:
+  void choose(std::size_t i);
+  void weighByContext(std::size_t i, std::vector<Reading>& rs) const;
+  bool passiveAt(std::size_t i) const;
+
+  const lexicon::CoreLexicon& core_;
+  std::vector<Token>& toks_;
+  const bool titleCase_;
+  bool verbSeen_ = false;
+};
+
+void ReadingChooser::choose(std::size_t i) {
+  Token& t = toks_[i];
+  if (t.tag != PartOfSpeech::other || t.entry) {
+    if (t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal)
+      verbSeen_ = verbSeen_ || t.tag == PartOfSpeech::modal || t.lower != "be";
+    return;
+  }
+  if (t.lower == "there" || t.lower == "here" || t.lower == "please" || t.lower == "let's") return;
+  // "today", "yesterday": adverbs but after a determiner or an owner ("today's news" is one)
+  if ((t.lower == "today" || t.lower == "yesterday" || t.lower == "tomorrow" || t.lower == "tonight") &&
+      !t.possessor &&
+      !(i > 0 &&
+        (toks_[i - 1].tag == PartOfSpeech::determiner || toks_[i - 1].tag == PartOfSpeech::possessive ||
+         toks_[i - 1].tag == PartOfSpeech::preposition))) {
+    t.tag = PartOfSpeech::adverb;
+    t.entry = core_.find(t.lower, PartOfSpeech::adverb);
+    if (t.entry) return;
+    t.tag = PartOfSpeech::other;
+  }
+  // intensifiers are adverbs wherever they stand: "is very kind"
+  if (t.lower == "very" || t.lower == "too" || t.lower == "quite" || t.lower == "really") {
+    t.tag = PartOfSpeech::adverb;
+    return;
+  }
+  const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+  if (t.capitalised && !titleCase_) {
+    if (const lexicon::Entry* e = capitalNoun(core_, t.lower)) {  // "since March": the month
+      t.tag = PartOfSpeech::noun;
+      t.entry = e;
+      return;
+    }
+  }
+  std::vector<Reading> rs = readingsOf(core_, t);
+  if (rs.empty()) {
+    t.tag = capital && !titleCase_ ? PartOfSpeech::name : PartOfSpeech::noun;
+    return;
+  }
+  weighByContext(i, rs);
+  // a capital inside a sentence is a name, unless the core lexicon knows it ("Friday"); so is a
+  // capitalised owner anywhere ("Peter's dog")
+  const bool knownNoun = std::any_of(rs.begin(), rs.end(), [&](const Reading& r) {
+    return r.tag == PartOfSpeech::noun && core_.find(r.lemma, PartOfSpeech::noun);
+  });  // "on Mondays" too
+  if (capital && (i > 0 || t.possessor) && !titleCase_ && !knownNoun) {
+    t.tag = PartOfSpeech::name;
+    return;
+  }
+  const Reading* best = &*std::max_element(
+      rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
+  if (best->tag == PartOfSpeech::adjective && passiveAt(i))
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::verb && r.form == VerbForm::past) best = &r;
+  t.lemma = best->lemma;
+  t.tag = best->tag;
+  t.form = best->form;
+  t.plural = best->plural;
+  t.degree = best->degree;
+  // "more expensive", "the most beautiful": the degree is the adjective's
+  if (t.tag == PartOfSpeech::adjective && i > 0 &&
+      (toks_[i - 1].lower == "more" || toks_[i - 1].lower == "most")) {
+    t.degree = toks_[i - 1].lower == "more" ? 1 : 2;
+    toks_[i - 1].tag = PartOfSpeech::particle;
+  }
+  // "She read the book", "He put it there": after a singular subject the bare form is the past
+  if (t.tag == PartOfSpeech::verb && t.form == VerbForm::base && i > 0) {
+    const Token& subject = toks_[i - 1];
+    const bool singular =
+        (subject.tag == PartOfSpeech::pronoun && subject.person == 3 && !subject.plural &&
+         subject.lower != "you") ||
+        ((subject.tag == PartOfSpeech::noun || subject.tag == PartOfSpeech::name) && !subject.plural);
+    // the verbs whose past is their base form
+    static constexpr std::string_view kSameFormPast[] = {"put",  "set",  "cut",  "hit",    "let",  "read",
+                                                         "cost", "hurt", "shut", "spread", "quit", "bet"};
+    if (singular &&
+        std::find(std::begin(kSameFormPast), std::end(kSameFormPast), t.lemma) != std::end(kSameFormPast))
+      t.form = VerbForm::past;
+  }
+  if (t.tag == PartOfSpeech::verb) {
+    verbSeen_ = true;
+    // "has opened" and "was opened": the participle
+    const Token* prev = i > 0 ? &toks_[i - 1] : nullptr;
+    if (t.form == VerbForm::past && prev && prev->tag == PartOfSpeech::auxiliary && prev->lower != "do" &&
+        prev->lower != "did")
+      t.form = VerbForm::participle;
+  }
+}
+
+// After a form of "be", a participle that is also an adjective ("closed") is a passive when
+// someone did it ("by"), or when a past event has its time or place ("was closed in 2010");
+// otherwise the adjective names a state ("The shop is closed").
+bool ReadingChooser::passiveAt(std::size_t i) const {
+  if (i == 0) return false;
+  const std::string& be = toks_[i - 1].lower;
+  if (toks_[i - 1].tag != PartOfSpeech::auxiliary) return false;
+  if (be != "is" && be != "are" && be != "was" && be != "were" && be != "be" && be != "been" && be != "am")
+    return false;
+  if (i + 1 >= toks_.size()) return false;
+  const Token& next = toks_[i + 1];
+  if (next.lower == "by") return true;
+  const bool pastEvent = be == "was" || be == "were" || be == "been" || be == "be";
+  return pastEvent && (next.tag == PartOfSpeech::preposition || next.tag == PartOfSpeech::number ||
+                       next.lower == "yesterday" || next.lower == "last" || next.lower == "today");
+}
+
+// The bonuses the words before token i give its readings: a noun after a determiner, a verb
+// after a subject pronoun or a modal, an imperative at the start, ...
+void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) const {
+  const Token& t = toks_[i];
+  const std::vector<Token>& toks = toks_;
+  const bool verbSeen = verbSeen_;
+  const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+  const Token* prev = i > 0 ? &toks[i - 1] : nullptr;
+  const std::string prevLower = prev ? prev->lower : "";
+  const PartOfSpeech prevTag = prev ? prev->tag : PartOfSpeech::other;
+  auto bonus = [&](PartOfSpeech tag, std::optional<VerbForm> form, double b) {
+    for (Reading& r : rs)
+      if (r.tag == tag && (!form || r.form == *form)) r.weight += b;
+  };
+  const bool nextNounish = i + 1 < toks.size() && (toks[i + 1].tag == PartOfSpeech::other &&
+                                                   !readingsOf(core_, toks[i + 1]).empty());
+  // after "and" between two nouns ("bread and milk") no new clause begins
+  const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 &&
+                          (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name);
+  const bool startsClause = i == 0 || prevLower == "please" ||
+                            (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") ||
+                            prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns);
+  if (prevTag == PartOfSpeech::verb && t.lower == "home") {
+    bonus(PartOfSpeech::adverb, std::nullopt, 300);  // "came home": where to, "haza"
+  } else if (prevLower == "while" && t.lower.size() > 4 &&
+             t.lower.compare(t.lower.size() - 3, 3, "ing") == 0) {
+    bonus(PartOfSpeech::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
+  } else if (prevLower == "more" || prevLower == "most") {
+    bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "more interesting": a degree
+  } else if ((prevLower == "who" || prevLower == "which" || prevLower == "that") &&
+             (i == 1 || toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name)) {
+    // "the man who lives here", "Who lives here?": the relative's or the question's verb
+    bonus(PartOfSpeech::verb, VerbForm::third, 200);
+    bonus(PartOfSpeech::verb, VerbForm::past, 200);
+  } else if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
+    bonus(PartOfSpeech::adjective, std::nullopt, 200);
+  } else if (joinsNouns) {
+    bonus(PartOfSpeech::noun, std::nullopt, 100);
+  } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
+             prevTag == PartOfSpeech::number || prevTag == PartOfSpeech::adjective ||
+             prevTag == PartOfSpeech::preposition || (prev && prev->possessor)) {
+    bonus(PartOfSpeech::noun, std::nullopt, 100);
+    if (nextNounish) bonus(PartOfSpeech::adjective, std::nullopt, 120);
+    if (prevTag == PartOfSpeech::preposition && prevLower == "to") {
+      bonus(PartOfSpeech::verb, VerbForm::base, 60);
+      // "to contact me", "to book the tickets": an object follows a verb
+      const Token* next = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
+      if (next && (next->tag == PartOfSpeech::determiner || next->tag == PartOfSpeech::possessive ||
+                   (next->tag == PartOfSpeech::pronoun && next->lower != "i" && next->lower != "we" &&
+                    next->lower != "he" && next->lower != "she" && next->lower != "they")))
+        bonus(PartOfSpeech::verb, VerbForm::base, 100);
+    }
+    // "have to go", "would like to order", "is going to rain": an infinitive
+    if (prevLower == "to" && i >= 2 && takesInfinitive(toks[i - 2]))
+      bonus(PartOfSpeech::verb, VerbForm::base, 300);
+  } else if (prevTag == PartOfSpeech::modal || isDoSupport(prevLower) ||
+             (prevTag == PartOfSpeech::negation &&
+              (!verbSeen ||
+               (i >= 2 && (toks[i - 2].tag == PartOfSpeech::modal || isDoSupport(toks[i - 2].lower)))))) {
+    // "does not matter", "can't find": the negated auxiliary's verb.
+    bonus(PartOfSpeech::verb, VerbForm::base, 200);
+  } else if (prevTag == PartOfSpeech::pronoun &&
+             (prev->lower == "i" || prev->lower == "we" || prev->lower == "they" || prev->lower == "he" ||
+              prev->lower == "she" ||
+              ((prev->lower == "you" || prev->lower == "it") &&
+               (!verbSeen ||
+                (i >= 2 &&
+                 (toks[i - 2].tag == PartOfSpeech::question || toks[i - 2].tag == PartOfSpeech::conjunction ||
+                  toks[i - 2].tag == PartOfSpeech::modal || toks[i - 2].tag == PartOfSpeech::auxiliary)))))) {
+    bonus(PartOfSpeech::verb, std::nullopt, 200);
+  } else if (prevTag == PartOfSpeech::auxiliary &&
+             (prevLower == "is" || prevLower == "are" || prevLower == "am" || prevLower == "was" ||
+              prevLower == "were" || prevLower == "be" || prevLower == "been")) {
+    bonus(PartOfSpeech::verb, VerbForm::ing, 300);
+    bonus(PartOfSpeech::adjective, std::nullopt, 150);
+    bonus(PartOfSpeech::verb, VerbForm::past, 100);
+  } else if (prevTag == PartOfSpeech::auxiliary &&
+             (prevLower == "have" || prevLower == "has" || prevLower == "had")) {
+    bonus(PartOfSpeech::verb, VerbForm::past, 200);
+  } else if (startsClause && i + 1 < toks.size() &&
+             (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
+    bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Time is money": a subject, not an imperative
+  } else if (startsClause && (i == 0 || !capital)) {
+    bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
+  } else if (!verbSeen && (prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name)) {
+    bonus(PartOfSpeech::verb, VerbForm::third, 150);
+    bonus(PartOfSpeech::verb, VerbForm::past, 150);
+    if (prev->plural) bonus(PartOfSpeech::verb, VerbForm::base, 150);
+  } else if (prevTag == PartOfSpeech::verb) {
+    if (!nextNounish) bonus(PartOfSpeech::adverb, std::nullopt, 60);  // "came home": the adverb "haza"
+    bonus(PartOfSpeech::noun, std::nullopt, 20);
+  } else if (verbSeen) {
+    bonus(PartOfSpeech::noun, std::nullopt, 20);
+    bonus(PartOfSpeech::adverb, std::nullopt, 20);
+  }
+}
+
+// "her" is the object pronoun where no noun phrase follows it: "I saw her yesterday", "for her".
+void objectHer(std::vector<Token>& toks) {
+  static constexpr std::string_view kNotANoun[] = {
+      "yesterday", "today", "tomorrow", "now",   "again", "last",   "next", "every", "this", "that",
+      "very",      "too",   "so",       "there", "here",  "please", "soon", "later", "a",    "the"};
   for (std::size_t i = 0; i < toks.size(); ++i) {
-    Token& t = toks[i];
-    if (t.tag != Tag::other || t.entry) {
-      if (t.tag == Tag::auxiliary || t.tag == Tag::modal)
-        verbSeen = verbSeen || t.tag == Tag::modal || t.lower != "be";
-      continue;
-    }
-    if (t.lower == "there" || t.lower == "here" || t.lower == "please" || t.lower == "let's") continue;
-    // intensifiers are adverbs wherever they stand: "is very kind"
-    if (t.lower == "very" || t.lower == "too" || t.lower == "quite" || t.lower == "really") {
-      t.tag = Tag::adverb;
-      continue;
-    }
-    std::vector<Reading> rs = readings(t);
-    const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
-    if (rs.empty()) {
-      t.tag = capital && !titleCase ? Tag::name : Tag::noun;
-      continue;
-    }
-    const Token* prev = i > 0 ? &toks[i - 1] : nullptr;
-    const std::string prevLower = prev ? prev->lower : "";
-    const Tag prevTag = prev ? prev->tag : Tag::other;
-    auto bonus = [&](Tag tag, std::optional<VerbForm> form, double b) {
-      for (Reading& r : rs)
-        if (r.tag == tag && (!form || r.form == *form)) r.weight += b;
-    };
-    const bool nextNounish =
-        i + 1 < toks.size() && (toks[i + 1].tag == Tag::other && !readings(toks[i + 1]).empty());
-    // after "and" between two nouns ("bread and milk") no new clause begins
-    const bool joinsNouns = prevTag == Tag::conjunction && i >= 2 &&
-                            (toks[i - 2].tag == Tag::noun || toks[i - 2].tag == Tag::name);
-    const bool startsClause = i == 0 || prevLower == "please" ||
-                              (prevTag == Tag::negation && i == 2 && toks[0].lower == "do") ||
-                              prevLower == "let's" || (prevTag == Tag::conjunction && !joinsNouns);
-    if (prevLower == "while" && t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0) {
-      bonus(Tag::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
-    } else if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
-      bonus(Tag::adjective, std::nullopt, 200);
-    } else if (joinsNouns) {
-      bonus(Tag::noun, std::nullopt, 100);
-    } else if (prevTag == Tag::determiner || prevTag == Tag::possessive || prevTag == Tag::number ||
-               prevTag == Tag::adjective || prevTag == Tag::preposition) {
-      bonus(Tag::noun, std::nullopt, 100);
-      if (nextNounish) bonus(Tag::adjective, std::nullopt, 120);
-      if (prevTag == Tag::preposition && prevLower == "to") bonus(Tag::verb, VerbForm::base, 60);
-    } else if (prevTag == Tag::modal || isDoSupport(prevLower) ||
-               (prevTag == Tag::negation && (!verbSeen || (i >= 2 && (toks[i - 2].tag == Tag::modal ||
-                                                                      isDoSupport(toks[i - 2].lower)))))) {
-      // "does not matter", "can't find": the negated auxiliary's verb.
-      bonus(Tag::verb, VerbForm::base, 200);
-    } else if (prevTag == Tag::pronoun &&
-               (prev->lower == "i" || prev->lower == "we" || prev->lower == "they" || prev->lower == "he" ||
-                prev->lower == "she" ||
-                ((prev->lower == "you" || prev->lower == "it") &&
-                 (!verbSeen ||
-                  (i >= 2 && (toks[i - 2].tag == Tag::question || toks[i - 2].tag == Tag::conjunction ||
-                              toks[i - 2].tag == Tag::modal || toks[i - 2].tag == Tag::auxiliary)))))) {
-      bonus(Tag::verb, std::nullopt, 200);
-    } else if (prevTag == Tag::auxiliary &&
-               (prevLower == "is" || prevLower == "are" || prevLower == "am" || prevLower == "was" ||
-                prevLower == "were" || prevLower == "be" || prevLower == "been")) {
-      bonus(Tag::verb, VerbForm::ing, 300);
-      bonus(Tag::adjective, std::nullopt, 150);
-      bonus(Tag::verb, VerbForm::past, 100);
-    } else if (prevTag == Tag::auxiliary &&
-               (prevLower == "have" || prevLower == "has" || prevLower == "had")) {
-      bonus(Tag::verb, VerbForm::past, 200);
-    } else if (startsClause && (i == 0 || !capital)) {
-      bonus(Tag::verb, VerbForm::base, 150);  // an imperative: "Close the window."
-    } else if (!verbSeen && (prevTag == Tag::noun || prevTag == Tag::name)) {
-      bonus(Tag::verb, VerbForm::third, 150);
-      bonus(Tag::verb, VerbForm::past, 150);
-      if (prev->plural) bonus(Tag::verb, VerbForm::base, 150);
-    } else if (prevTag == Tag::verb) {
-      if (!nextNounish) bonus(Tag::adverb, std::nullopt, 60);  // "came home": the adverb "haza"
-      bonus(Tag::noun, std::nullopt, 20);
-    } else if (verbSeen) {
-      bonus(Tag::noun, std::nullopt, 20);
-      bonus(Tag::adverb, std::nullopt, 20);
-    }
-    // a capital inside a sentence is a name, unless the core lexicon knows it ("Friday")
-    if (capital && i > 0 && !titleCase && !core_.find(t.lower, PartOfSpeech::noun)) {
-      t.tag = Tag::name;
-      continue;
-    }
-    const Reading& best = *std::max_element(
-        rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
-    t.lemma = best.lemma;
-    t.tag = best.tag;
-    t.form = best.form;
-    t.plural = best.plural;
-    if (t.tag == Tag::verb) {
-      verbSeen = true;
-      // "has opened" and "was opened": the participle
-      if (t.form == VerbForm::past && prev && prev->tag == Tag::auxiliary && prevLower != "do" &&
-          prevLower != "did")
-        t.form = VerbForm::participle;
-    }
+    if (toks[i].lower != "her") continue;
+    const bool last = i + 1 == toks.size();
+    const Token* next = last ? nullptr : &toks[i + 1];
+    if (!next || (next->tag != PartOfSpeech::other && next->tag != PartOfSpeech::number) ||
+        std::find(std::begin(kNotANoun), std::end(kNotANoun), next->lower) != std::end(kNotANoun) ||
+        endsWith(next->lower, "ly"))
+      toks[i].tag = PartOfSpeech::pronoun;
   }
-  // 3. "to" before a verb marks an infinitive; a particle after a verb that forms a phrasal verb
-  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
-    if (toks[i].lower == "to" && toks[i + 1].tag == Tag::verb && toks[i + 1].form == VerbForm::base)
-      toks[i].tag = Tag::infinitiveTo;
-  }
+}
+
+// "to" before a verb marks an infinitive.
+void markInfinitives(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
+    if (toks[i].lower == "to" && toks[i + 1].tag == PartOfSpeech::verb && toks[i + 1].form == VerbForm::base)
+      toks[i].tag = PartOfSpeech::infinitiveTo;
+}
+
+// Whether the words from `k` say when: a time noun ("May", "the morning") or a year.
+bool timeStartsAt(const lexicon::CoreLexicon& core, const std::vector<Token>& toks, std::size_t k) {
+  if (k < toks.size() && toks[k].lower == "the") ++k;
+  if (k >= toks.size()) return false;
+  const Token& t = toks[k];
+  if (t.tag == PartOfSpeech::number) return t.lower.size() == 4 && t.lower[0] >= '1' && t.lower[0] <= '2';
+  const lexicon::Entry* e =
+      t.tag == PartOfSpeech::noun ? (t.entry ? t.entry : core.find(t.lemma, t.tag)) : nullptr;
+  return e && e->pos == PartOfSpeech::noun && !e->senses.empty() && !e->senses.front().note("time").empty();
+}
+
+// A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
+// become one token.
+std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
   std::vector<Token> out;
   for (std::size_t i = 0; i < toks.size(); ++i) {
     Token t = std::move(toks[i]);
-    if (t.tag == Tag::verb && i + 1 < toks.size()) {
-      const lexicon::Entry* phrasal = core_.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb);
+    // "come in May": the preposition says when, and makes no phrasal verb
+    if (t.tag == PartOfSpeech::verb && i + 1 < toks.size() && !timeStartsAt(core, toks, i + 2)) {
+      const lexicon::Entry* phrasal = core.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb);
       if (phrasal) {
         t.entry = phrasal;
         t.words = toks[i + 1].word + toks[i + 1].words - t.word;
         ++i;
       }
     }
-    if (!t.entry && (t.tag == Tag::noun || t.tag == Tag::verb || t.tag == Tag::adjective ||
-                     t.tag == Tag::adverb || t.tag == Tag::number))
-      t.entry = core_.find(t.lemma, posOf(t.tag));
-    if (!t.entry &&
-        (t.tag == Tag::noun || t.tag == Tag::verb || t.tag == Tag::adjective || t.tag == Tag::adverb)) {
-      DictionaryEntry d;
-      const bool found = t.tag == Tag::verb ? (dict_.findVerb(t.lemma, d) || dict_.find(t.lemma, d))
-                                            : dict_.find(t.lemma, d);
-      if (found)
-        for (const std::string& s : d.senses) {
-          if (t.dictionarySenses.size() == 2) break;
-          if (!s.empty() && s.size() < 48) t.dictionarySenses.push_back(s);
-        }
-    }
     out.push_back(std::move(t));
   }
   return out;
+}
+
+// A noun that names a unit of time and says when with a case of its own ("week": "héten").
+bool isTimeNoun(const Token& t) {
+  if (t.tag != PartOfSpeech::noun || t.possessor) return false;
+  const lexicon::Entry* e = t.entry;
+  return e && e->pos == PartOfSpeech::noun && !e->senses.empty() && !e->senses.front().note("time").empty();
+}
+bool isDayPart(std::string_view lemma) {
+  return lemma == "morning" || lemma == "afternoon" || lemma == "evening" || lemma == "night";
+}
+bool isDayName(std::string_view lemma) {
+  static constexpr std::string_view kDays[] = {"monday", "tuesday",  "wednesday", "thursday",
+                                               "friday", "saturday", "sunday"};
+  return std::find(std::begin(kDays), std::end(kDays), lemma) != std::end(kDays);
+}
+
+// Times said without a preposition become one token: "last spring", "this morning", "next
+// week", "every summer", "yesterday evening", "the next day", "(on) Tuesday evening", with
+// "early" or "late" before them ("early this morning").
+std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
+  using Deixis = TimePhrase::Deixis;
+  for (Token& t : toks)
+    if (t.tag == PartOfSpeech::noun && !t.entry) t.entry = core.find(t.lemma, PartOfSpeech::noun);
+  std::vector<Token> out;
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    // "twice a day", "three times a week": how often, "naponta kétszer"
+    if (const int times = toks[i].lower == "once"    ? 1
+                          : toks[i].lower == "twice" ? 2
+                          : i + 1 < toks.size() && toks[i + 1].lemma == "time" && toks[i + 1].plural &&
+                                  toks[i].value > 2 && toks[i].value <= 10
+                              ? int(toks[i].value)
+                              : 0) {
+      const std::size_t per = i + (times > 2 ? 2 : 1);
+      if (per + 1 < toks.size() &&
+          (toks[per].lower == "a" || toks[per].lower == "per" || toks[per].lower == "an") &&
+          isTimeNoun(toks[per + 1]) && !toks[per + 1].plural) {
+        Token t = toks[i];
+        t.tag = PartOfSpeech::adverb;
+        t.entry = nullptr;
+        t.time = TimePhrase{};
+        t.time->deixis = Deixis::perUnit;
+        t.time->unit = toks[per + 1].entry;
+        t.time->times = times;
+        t.words = toks[per + 1].word + toks[per + 1].words - t.word;
+        for (std::size_t m = i + 1; m <= per + 1; ++m) t.lower += " " + toks[m].lower;
+        t.lemma = t.lower;
+        out.push_back(std::move(t));
+        i = per + 1;
+        continue;
+      }
+    }
+    std::size_t k = i;
+    TimePhrase time;
+    if (toks[k].lower == "early" || toks[k].lower == "late") {
+      (toks[k].lower == "early" ? time.early : time.late) = true;
+      ++k;
+    }
+    if (k + 1 < toks.size() && toks[k].lower == "on" && isDayName(toks[k + 1].lemma))
+      ++k;  // "on Tuesday evening"
+    std::optional<Deixis> deixis;
+    const std::string_view w = k < toks.size() ? std::string_view(toks[k].lower) : std::string_view();
+    // (the tokens before i are in `out` already)
+    const bool afterThe = k == i ? !out.empty() && out.back().lower == "the" : toks[k - 1].lower == "the";
+    if (w == "this" || w == "tonight")
+      deixis = Deixis::thisOne;
+    else if ((w == "last" || w == "next" || w == "every") && !afterThe)
+      deixis = w == "last" ? Deixis::last : w == "next" ? Deixis::next : Deixis::every;
+    else if ((w == "next" || w == "following") && afterThe && k == i && !out.empty())
+      deixis = Deixis::following;
+    else if (w == "yesterday" || w == "today" || w == "tomorrow")
+      deixis = w == "yesterday" ? Deixis::yesterday : w == "today" ? Deixis::today : Deixis::tomorrow;
+    else if (k < toks.size() && isDayName(toks[k].lemma) && isTimeNoun(toks[k]))
+      deixis = Deixis::day;
+    // "This winter was cold": a time before its verb is the subject
+    const bool subject = k + 2 < toks.size() && i == 0 &&
+                         (toks[k + 2].tag == PartOfSpeech::auxiliary ||
+                          toks[k + 2].tag == PartOfSpeech::modal || toks[k + 2].tag == PartOfSpeech::verb);
+    if (!deixis || subject || k + 1 >= toks.size() || !isTimeNoun(toks[k + 1]) || toks[k + 1].plural) {
+      out.push_back(std::move(toks[i]));
+      continue;
+    }
+    const Token& unit = toks[k + 1];
+    const bool anyUnit = *deixis == Deixis::thisOne || *deixis == Deixis::last || *deixis == Deixis::next ||
+                         *deixis == Deixis::every || *deixis == Deixis::following;
+    if (!anyUnit && !isDayPart(unit.lemma)) {
+      out.push_back(std::move(toks[i]));
+      continue;
+    }
+    time.deixis = *deixis;
+    time.unit = unit.entry;
+    if (*deixis == Deixis::day) time.day = toks[k].entry;
+    Token t = toks[i];
+    std::string words;
+    for (std::size_t m = i; m <= k + 1; ++m) words += (m > i ? " " : "") + toks[m].lower;
+    if (*deixis == Deixis::following) {  // "the next day": "the" too
+      t = std::move(out.back());
+      out.pop_back();
+      words = "the " + words;
+    }
+    t.tag = PartOfSpeech::adverb;
+    t.entry = nullptr;
+    t.time = time;
+    t.words = unit.word + unit.words - t.word;
+    t.lower = t.lemma = words;
+    out.push_back(std::move(t));
+    i = k + 1;
+  }
+  return out;
+}
+
+bool namesPerson(const Token& t) {
+  if (t.tag == PartOfSpeech::pronoun) return t.lower != "it";
+  return t.tag == PartOfSpeech::noun && t.entry && t.entry->pos == PartOfSpeech::noun &&
+         !t.entry->senses.empty() && t.entry->senses.front().person;
+}
+
+// An adjective before a noun that names a person is said of a person: "old man", "old women";
+// a verb whose object is a person takes its sense for people: "know her": "ismeri".
+void markAdjectivesOfPeople(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    if (toks[i].tag == PartOfSpeech::verb) {
+      std::size_t k = i + 1;
+      while (k < toks.size() &&
+             (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
+              toks[k].tag == PartOfSpeech::adjective))
+        ++k;
+      if (k < toks.size() && namesPerson(toks[k])) toks[i].ofPerson = true;
+      continue;
+    }
+    if (toks[i].tag != PartOfSpeech::adjective) continue;
+    // "my sister is older": a predicate said of a person
+    std::size_t b = i;
+    while (b > 0 && (toks[b - 1].lower == "very" || toks[b - 1].lower == "too" || toks[b - 1].lower == "so" ||
+                     toks[b - 1].tag == PartOfSpeech::particle || toks[b - 1].tag == PartOfSpeech::negation))
+      --b;
+    if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && namesPerson(toks[b - 2]))
+      toks[i].ofPerson = true;
+    std::size_t k = i + 1;
+    while (k < toks.size() && toks[k].tag == PartOfSpeech::adjective) ++k;
+    if (k < toks.size() && toks[k].tag == PartOfSpeech::noun && toks[k].entry &&
+        toks[k].entry->pos == PartOfSpeech::noun && !toks[k].entry->senses.empty() &&
+        toks[k].entry->senses.front().person)
+      toks[i].ofPerson = true;
+  }
+}
+
+// A content word's senses: its core lexicon entry, else FreeDict's first short senses.
+void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Token& t) {
+  const bool content = t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::verb ||
+                       t.tag == PartOfSpeech::adjective || t.tag == PartOfSpeech::adverb;
+  if (!t.entry && (content || t.tag == PartOfSpeech::number)) t.entry = core.find(t.lemma, t.tag);
+  if (t.entry || !content || t.time) return;
+  DictionaryEntry d;
+  const bool found = t.tag == PartOfSpeech::verb ? (dict.findVerb(t.lemma, d) || dict.find(t.lemma, d))
+                                                 : dict.find(t.lemma, d);
+  if (!found) return;
+  for (const std::string& s : d.senses) {
+    if (t.dictionarySenses.size() == 2) break;
+    if (!s.empty() && s.size() < 48) t.dictionarySenses.push_back(s);
+  }
+}
+
+}  // namespace
+
+std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase) const {
+  std::vector<Token> toks = joinNumbers(tokenize(core_, words, titleCase));
+  objectHer(toks);
+  ReadingChooser(core_, toks, titleCase).run();
+  markInfinitives(toks);
+  toks = joinPhrasalVerbs(core_, std::move(toks));
+  toks = joinTimePhrases(core_, std::move(toks));
+  for (Token& t : toks) lookUpSenses(core_, dict_, t);
+  markAdjectivesOfPeople(toks);
+  return toks;
 }
 
 }  // namespace lexiton::translator

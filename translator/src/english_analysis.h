@@ -4,41 +4,48 @@
 // irregular forms and sense counts (compiled into the same file) and the regular endings.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "core_lexicon.h"
 #include "lexiton/dictionary.h"
+#include "lexiton/lexicon/core_lexicon.h"
 
 namespace lexiton::translator {
 
-enum class Tag {
-  determiner,
-  possessive,
-  pronoun,
-  preposition,
-  auxiliary,
-  modal,
-  negation,
-  conjunction,
-  question,
-  noun,
-  verb,
-  adjective,
-  adverb,
-  number,
-  name,
-  particle,
-  infinitiveTo,
-  other
-};
+// Every token has a part of speech: a content word's comes from the lexicon and the context,
+// a function word's from a fixed table.
+using lexicon::PartOfSpeech;
 
 enum class VerbForm { base, third, past, participle, ing };
+
+// A time said without a preposition ("last spring", "this morning", "the next day", "Tuesday
+// evening"): which time the words point at, and the noun that names its unit.
+struct TimePhrase {
+  enum class Deixis : std::uint8_t {
+    thisOne,
+    last,
+    next,
+    every,
+    yesterday,
+    today,
+    tomorrow,
+    following,
+    day,
+    perUnit
+  };
+  Deixis deixis = Deixis::thisOne;
+  const lexicon::Entry* unit = nullptr;  // "spring", "morning", "week"
+  const lexicon::Entry* day = nullptr;   // the day before a part of it: "Tuesday" of "Tuesday evening"
+  bool early = false, late = false;      // "early this morning": "ma kora reggel"
+  int times = 0;                         // how often per unit: "twice a day" is 2
+};
 
 struct Token {
   std::string lower;  // as written, lower case
   std::string lemma;  // "buy" for "bought"; a function word's own lower case
-  Tag tag = Tag::other;
+  PartOfSpeech tag = PartOfSpeech::other;
   VerbForm form = VerbForm::base;
   bool plural = false;                        // plural noun, plural pronoun or determiner
   int person = 3;                             // pronouns and possessives: 1, 2, 3
@@ -47,6 +54,12 @@ struct Token {
   const lexicon::Entry* entry = nullptr;      // the core lexicon's entry, if any
   std::vector<std::string> dictionarySenses;  // FreeDict's, when the core lexicon has none
   std::string written;                        // as written (a name keeps its capital)
+  int degree = 0;                             // an adjective's: 1 comparative ("older"), 2 superlative
+  bool possessor = false;                     // written with "'s": "Anna's bag"
+  bool capitalised = false;                   // a capital inside the sentence: "March", "May"
+  bool ofPerson = false;                      // an adjective said of a person: "old man"
+  long long value = -1;                       // a number's value ("two hundred": 200), if known
+  std::optional<TimePhrase> time;             // the words make a time: "last spring"
 };
 
 class EnglishAnalyser {
@@ -59,7 +72,5 @@ class EnglishAnalyser {
   const lexicon::CoreLexicon& core_;
   const Dictionary& dict_;
 };
-
-std::string_view tagName(Tag t);
 
 }  // namespace lexiton::translator

@@ -241,6 +241,47 @@ std::string pluralOf(std::string_view utf8, WordClass cls) {
   return utf16ToUtf8(pluralOfWide(std::move(*w), cls));
 }
 
+std::string degreeOf(std::string_view utf8, int degree) {
+  std::optional<std::u16string> w = inflectableWide(utf8);
+  if (!w || degree <= 0) return std::string(utf8);
+  // the comparatives the rules below would miss
+  static constexpr std::pair<std::u16string_view, std::u16string_view> kIrregular[] = {
+      {u"j\u00F3", u"jobb"},
+      {u"sok", u"t\u00F6bb"},
+      {u"kis", u"kisebb"},
+      {u"kicsi", u"kisebb"},
+      {u"sz\u00E9p", u"szebb"},
+      {u"nagy", u"nagyobb"},
+      {u"hossz\u00FA", u"hosszabb"},
+      {u"lass\u00FA", u"lassabb"},
+      {u"k\u00F6nny\u0171", u"k\u00F6nnyebb"},
+      {u"neh\u00E9z", u"nehezebb"},
+      {u"b\u00E1tor", u"b\u00E1trabb"},
+      {u"r\u00E9gi", u"r\u00E9gebbi"},
+      {u"kev\u00E9s", u"kevesebb"},
+      {u"k\u00F6zel", u"k\u00F6zelebb"},
+      {u"messze", u"messzebb"},
+      {u"tele", u"telibb"},
+      {u"k\u00E9s\u0151", u"k\u00E9s\u0151bb"}};
+  std::u16string c;
+  for (const auto& [base, comparative] : kIrregular)
+    if (*w == base) c = std::u16string(comparative);
+  const std::u16string_view wv(*w);
+  if (c.empty() && (wv.ends_with(u"bb") || wv.ends_with(u"bbi"))) c = *w;  // "jobb" is one already
+  if (c.empty()) {
+    const char16_t last = w->back();
+    if (last == u'a')
+      c = w->substr(0, w->size() - 1) + kAAcute + u"bb";
+    else if (last == u'e')
+      c = w->substr(0, w->size() - 1) + kEAcute + u"bb";
+    else if (isVowel(last))
+      c = *w + u"bb";
+    else
+      c = *w + (harmonyOf(*w) == Harmony::back ? u"abb" : u"ebb");
+  }
+  return utf16ToUtf8(degree >= 2 ? u"leg" + c : c);
+}
+
 bool isHungarianVowel(char16_t c) { return isVowel(c); }
 bool isLongHungarianVowel(char16_t c) {
   return c == kAAcute || c == kEAcute || c == kIAcute || c == kOAcute || c == kODouble || c == kUAcute ||

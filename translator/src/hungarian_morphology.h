@@ -36,6 +36,10 @@ bool looksPlural(std::string_view utf8);
 // inflectable or already looks plural.
 std::string pluralOf(std::string_view utf8, WordClass cls);
 
+// An adjective's comparative (1: "nagyobb", "drágább", "szebb") or superlative (2:
+// "legnagyobb"); the word unchanged when it is not one inflectable word.
+std::string degreeOf(std::string_view utf8, int degree);
+
 // The past tense, third person, of a lower-case UTF-8 verb in its dictionary form (the third
 // person present: "ír", "néz", "dolgozik", "elmegy"): "írt", "nézett", "dolgozott", "elment";
 // with `plural` the third person plural ("írtak", "mentek"). The verb unchanged when it is not

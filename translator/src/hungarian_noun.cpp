@@ -170,7 +170,7 @@ Case caseNamed(std::string_view n) {
 std::string attachCase(std::string_view form, Case c, int harmony) {
   std::u16string w = utf8ToUtf16(form);
   if (form.size() > 4 * kMaxInflectedBytes || !plainText(w)) return std::string(form);
-  const std::size_t space = w.rfind(u' ');
+  const std::size_t space = w.find_last_of(u" -");  // "e-mailhez": the part after a hyphen
   std::u16string head = space == std::u16string::npos ? u"" : w.substr(0, space + 1);
   std::u16string last = space == std::u16string::npos ? w : w.substr(space + 1);
   if (!inflectable(last)) return std::string(form);
@@ -182,7 +182,7 @@ std::string attachCase(std::string_view form, Case c, int harmony) {
 std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case c) {
   std::u16string all = utf8ToUtf16(stem.lemma);
   if (stem.lemma.size() > 4 * kMaxInflectedBytes || !plainText(all)) return stem.lemma;
-  const std::size_t space = all.rfind(u' ');
+  const std::size_t space = all.find_last_of(u" -");
   const std::u16string head = space == std::u16string::npos ? u"" : all.substr(0, space + 1);
   const std::u16string w = space == std::u16string::npos ? all : all.substr(space + 1);
   if (!inflectable(w)) return stem.lemma;
@@ -192,6 +192,10 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
     pl = utf8ToUtf16(pluralOf(utf16ToUtf8(w), WordClass::noun));
   if (pl.size() < 2 || pl.back() != u'k') pl = w + u"ok";
   int given = stem.harmony;
+  // a word the lexicon marks front keeps its plural front too: "e-mailek", not "e-mailok"
+  if (stem.plural.empty() && given == int(Harmony::front) && pl.size() == w.size() + 2 &&
+      (pl[pl.size() - 2] == u'o' || pl[pl.size() - 2] == u'a'))
+    pl[pl.size() - 2] = u'e';
   if (given < 0 && !stem.plural.empty()) {  // the plural's linking vowel tells the harmony ("férfiak")
     const char16_t v = pl[pl.size() - 2];
     if (v == u'a' || v == u'o' || v == kAAcute)
@@ -272,6 +276,73 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
   if (c == Case::accusative && inflected && !vowel(form.back()))
     return utf16ToUtf8(head + form + pick2(h, u"at", u"et"));
   return utf16ToUtf8(head + attachCaseWide(form, c, formHarmony, inflected));
+}
+
+namespace {
+
+// The vowel harmony of the last word said of a number in digits: the units ("öt", "hat"), else
+// the tens ("tíz", "húsz"), else "száz", else "ezer".
+Harmony numberHarmony(std::string_view digits) {
+  static constexpr Harmony kUnits[] = {Harmony::front, Harmony::front,        Harmony::front, Harmony::back,
+                                       Harmony::front, Harmony::frontRounded, Harmony::back,  Harmony::front,
+                                       Harmony::back,  Harmony::front};
+  static constexpr Harmony kTens[] = {Harmony::front, Harmony::front,        Harmony::back, Harmony::back,
+                                      Harmony::front, Harmony::frontRounded, Harmony::back, Harmony::front,
+                                      Harmony::back,  Harmony::front};
+  const std::size_t n = digits.size();
+  if (digits[n - 1] != '0') return kUnits[digits[n - 1] - '0'];
+  if (n >= 2 && digits[n - 2] != '0') return kTens[digits[n - 2] - '0'];
+  if (n >= 3 && digits[n - 3] != '0') return Harmony::back;  // "száz"
+  return Harmony::front;                                     // "ezer"
+}
+
+}  // namespace
+
+std::string numberWithCase(std::string_view digits, Case c) {
+  if (digits.empty() || digits.size() > 12 ||
+      !std::all_of(digits.begin(), digits.end(), [](char d) { return d >= '0' && d <= '9'; }))
+    return std::string(digits);
+  const bool back = numberHarmony(digits) == Harmony::back;
+  const bool rounded = numberHarmony(digits) == Harmony::frontRounded;
+  std::string_view suffix;
+  switch (c) {
+    case Case::inessive:
+      suffix = back ? "ban" : "ben";
+      break;
+    case Case::illative:
+      suffix = back ? "ba" : "be";
+      break;
+    case Case::elative:
+      suffix = back ? "b\xC3\xB3l" : "b\xC5\x91l";
+      break;
+    case Case::sublative:
+      suffix = back ? "ra" : "re";
+      break;
+    case Case::delative:
+      suffix = back ? "r\xC3\xB3l" : "r\xC5\x91l";
+      break;
+    case Case::adessive:
+      suffix = back ? "n\xC3\xA1l" : "n\xC3\xA9l";
+      break;
+    case Case::ablative:
+      suffix = back ? "t\xC3\xB3l" : "t\xC5\x91l";
+      break;
+    case Case::allative:
+      suffix = back ? "hoz" : rounded ? "h\xC3\xB6z" : "hez";
+      break;
+    case Case::dative:
+      suffix = back ? "nak" : "nek";
+      break;
+    case Case::terminative:
+      suffix = "ig";
+      break;
+    case Case::temporal:
+      suffix = "kor";
+      break;
+    default:
+      return std::string(digits);
+  }
+  return std::string(digits) + "-" + std::string(suffix);
 }
 
 }  // namespace lexiton::translator

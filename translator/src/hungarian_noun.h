@@ -54,6 +54,11 @@ struct NounStem {
 // one Hungarian word) come back with the suffix after a hyphen.
 std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case c);
 
+// A number written in digits with a case suffix after a hyphen, in the harmony of how the
+// number is said: "1900-ban" (kilencszáz), "2010-ben" (kétezer-tíz), "6-kor". The digits as
+// they stand for a case whose suffix depends on more than the harmony.
+std::string numberWithCase(std::string_view digits, Case c);
+
 // A case suffix on any finished form ("kulcsaim" + accusative = "kulcsaimat").
 std::string attachCase(std::string_view form, Case c, int harmony = -1);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "hungarian_function_words.h"
 #include "hungarian_noun.h"
 #include "hungarian_verb.h"
 #include "lexiton/text_encoding.h"
@@ -20,135 +21,98 @@ constexpr std::string_view kMeasureNouns[] = {"cup",   "glass", "piece", "bottle
 // Verbs whose "can" Hungarian does not say: "I can't find" is "nem találom".
 constexpr std::string_view kPlainAfterCan[] = {"see", "hear", "find", "remember", "understand", "feel"};
 
-struct Postposition {
-  std::string_view english, hungarian;
-};
-constexpr Postposition kPostpositions[] = {
-    {"under", "alatt"},
-    {"behind", "m\xC3\xB6g\xC3\xB6tt"},
-    {"near",
-     "k\xC3\xB6zel\xC3\xA9"
-     "ben"},
-    {"after", "ut\xC3\xA1n"},
-    {"before", "el\xC5\x91tt"},
-    {"without", "n\xC3\xA9lk\xC3\xBCl"},
-    {"over", "f\xC3\xB6l\xC3\xB6tt"},
-    {"above", "f\xC3\xB6l\xC3\xB6tt"},
-    {"between", "k\xC3\xB6z\xC3\xB6tt"},
-    {"during", "alatt"},
-    {"across", "\xC3\xA1t"},
-    {"through", "kereszt\xC3\xBCl"},
-    {"since", "\xC3\xB3ta"},
-    {"around", "k\xC3\xB6r\xC3\xBCl"},
-    {"against", "ellen"},
-    {"towards", "fel\xC3\xA9"},
-    {"below", "alatt"},
-    {"like", "mint"},
-    {"than", "mint"},
-};
-struct PrepCase {
-  std::string_view english;
-  Case c;
-};
-constexpr PrepCase kPrepCases[] = {
-    {"in", Case::inessive},      {"into", Case::illative},     {"on", Case::superessive},
-    {"onto", Case::sublative},   {"at", Case::adessive},       {"to", Case::allative},
-    {"from", Case::elative},     {"with", Case::instrumental}, {"for", Case::dative},
-    {"about", Case::delative},   {"by", Case::instrumental},   {"until", Case::terminative},
-    {"till", Case::terminative},
-};
-
-// Hungarian numerals before a noun, and alone (before "-kor").
-struct Numeral {
-  std::string_view english, before, alone;
-};
-constexpr Numeral kNumerals[] = {
-    {"one", "egy", "egy"},
-    {"two", "k\xC3\xA9t", "kett\xC5\x91"},
-    {"three", "h\xC3\xA1rom", "h\xC3\xA1rom"},
-    {"four", "n\xC3\xA9gy", "n\xC3\xA9gy"},
-    {"five", "\xC3\xB6t", "\xC3\xB6t"},
-    {"six", "hat", "hat"},
-    {"seven", "h\xC3\xA9t", "h\xC3\xA9t"},
-    {"eight", "nyolc", "nyolc"},
-    {"nine", "kilenc", "kilenc"},
-    {"ten", "t\xC3\xADz", "t\xC3\xADz"},
-    {"eleven", "tizenegy", "tizenegy"},
-    {"twelve", "tizenk\xC3\xA9t", "tizenkett\xC5\x91"},
-    {"twenty", "h\xC3\xBAsz", "h\xC3\xBAsz"},
-    {"hundred", "sz\xC3\xA1z", "sz\xC3\xA1z"},
-};
-const Numeral* numeral(std::string_view w) {
-  for (const Numeral& n : kNumerals)
-    if (n.english == w) return &n;
-  return nullptr;
-}
-
-// Question words and conjunctions, said where they stand.
-constexpr std::pair<std::string_view, std::string_view> kLinkWords[] = {
-    {"where", "hol"},    {"when", "mikor"},       {"what", "mi"},
-    {"who", "ki"},       {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"},
-    {"which", "melyik"}, {"and", "\xC3\xA9s"},    {"or", "vagy"},
-    {"but", "de"},       {"because", "mert"},     {"while", "mik\xC3\xB6zben"},
-    {"if", "ha"},        {"so", "\xC3\xADgy"}};
-
 template <std::size_t N>
 bool listed(const std::string_view (&list)[N], std::string_view w) {
   return std::find(std::begin(list), std::end(list), w) != std::end(list);
 }
 
-// The personal pronouns in the cases we need: nominative, accusative, dative, instrumental.
-struct PronounForms {
-  std::string_view english, nom, acc, dat, ins;
-};
-constexpr PronounForms kPronouns[] = {
-    {"i", "\xC3\xA9n", "engem", "nekem", "velem"},
-    {"me", "\xC3\xA9n", "engem", "nekem", "velem"},
-    {"you", "te", "t\xC3\xA9ged", "neked", "veled"},
-    {"he", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
-    {"she", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
-    {"him", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
-    {"her", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
-    {"it", "az", "azt", "neki", "vele"},
-    {"we", "mi", "minket", "nek\xC3\xBCnk", "vel\xC3\xBCnk"},
-    {"us", "mi", "minket", "nek\xC3\xBCnk", "vel\xC3\xBCnk"},
-    {"they", "\xC5\x91k", "\xC5\x91ket", "nekik", "vel\xC3\xBCk"},
-    {"them", "\xC5\x91k", "\xC5\x91ket", "nekik", "vel\xC3\xBCk"},
-};
-const PronounForms* pronoun(std::string_view w) {
-  for (const PronounForms& p : kPronouns)
-    if (p.english == w) return &p;
-  return nullptr;
+// An adjective that counts the noun after it ("a lot of", "a few"): Hungarian says the noun in
+// the singular and without an article.
+bool countsItsNoun(const Token& t) {
+  if (t.tag != PartOfSpeech::adjective || !t.entry || t.entry->senses.empty()) return false;
+  const std::string& w = t.entry->senses.front().word;
+  return w == "sok" || w == "n\xC3\xA9h\xC3\xA1ny" || w == "kev\xC3\xA9s" ||
+         w == "t\xC3\xB6"
+              "bb";
+}
+
+// A number before its noun: in words as written in words ("kétszáz"), else in digits.
+std::string numberBeforeNoun(const Token& t) {
+  const bool digits = !t.lower.empty() && t.lower[0] >= '0' && t.lower[0] <= '9';
+  if (t.value >= 0 && !digits) return numberInWords(t.value, true);
+  const Numeral* n = numeral(t.lower);
+  return n ? std::string(n->before) : t.written;
 }
 
 std::size_t senseIndex(const Token& t, std::size_t self, std::size_t pointed, std::size_t pointedSense) {
   return self == pointed ? pointedSense : 0;
 }
 
+// Whether a sense suits the token here: a capitalised word takes its capital senses ("March":
+// "március"), an adjective said of a person its senses for people ("old man": "idős"), each
+// only where the entry has such senses, and the others otherwise.
+class SenseFilter {
+ public:
+  explicit SenseFilter(const Token& t) : t_(t) {
+    adjective_ = t.entry->pos == PartOfSpeech::adjective || t.entry->pos == PartOfSpeech::verb;
+    for (const Sense& s : t.entry->senses) {
+      (s.capital ? cap_ : plain_) = true;
+      (s.person ? person_ : thing_) = true;
+    }
+  }
+  bool suits(const Sense& s) const {
+    return (s.capital == t_.capitalised || !(t_.capitalised ? cap_ : plain_)) &&
+           (!adjective_ || s.person == t_.ofPerson || !(t_.ofPerson ? person_ : thing_));
+  }
+
+ private:
+  const Token& t_;
+  bool adjective_ = false, cap_ = false, plain_ = false, person_ = false, thing_ = false;
+};
+
+// The token's sense number `index` among those that suit it (the last one past the end).
 const Sense* coreSense(const Token& t, std::size_t index) {
   if (!t.entry || t.entry->senses.empty()) return nullptr;
-  return &t.entry->senses[std::min(index, t.entry->senses.size() - 1)];
+  const SenseFilter filter(t);
+  const Sense* found = nullptr;
+  for (const Sense& s : t.entry->senses) {
+    if (!filter.suits(s)) continue;
+    found = &s;
+    if (index-- == 0) break;
+  }
+  return found ? found : &t.entry->senses.front();
 }
 
 // The Hungarian word of a content token: the core sense, else FreeDict's, else nothing.
 std::optional<std::string> plainSense(const Token& t, std::size_t index) {
-  if (const Sense* s = coreSense(t, index)) return s->prefix + s->word;
-  if (!t.dictionarySenses.empty()) return t.dictionarySenses[std::min(index, t.dictionarySenses.size() - 1)];
-  return std::nullopt;
+  std::optional<std::string> word;
+  if (const Sense* s = coreSense(t, index))
+    word = s->prefix + s->word;
+  else if (!t.dictionarySenses.empty())
+    word = t.dictionarySenses[std::min(index, t.dictionarySenses.size() - 1)];
+  // "older": "régebbi"; "the tallest": "a legmagasabb"
+  if (word && t.degree > 0 && t.tag == PartOfSpeech::adjective) word = degreeOf(*word, t.degree);
+  return word;
+}
+
+NounStem stemOfSense(const Sense& s) {
+  NounStem n;
+  n.lemma = s.word;
+  n.plural = s.plural;
+  n.accusative = std::string(s.note("acc"));
+  n.possessive3 = std::string(s.note("3sg"));
+  n.superessive = std::string(s.note("sup"));
+  n.possessedPlural = std::string(s.note("pp"));
+  n.possessiveStem = std::string(s.note("poss"));
+  if (s.back) n.harmony = int(Harmony::back);
+  if (s.front) n.harmony = int(Harmony::front);
+  return n;
 }
 
 NounStem nounStem(const Token& t, std::size_t index) {
   NounStem n;
   if (const Sense* s = coreSense(t, index)) {
-    n.lemma = s->word;
-    n.plural = s->plural;
-    n.accusative = std::string(s->note("acc"));
-    n.possessive3 = std::string(s->note("3sg"));
-    n.superessive = std::string(s->note("sup"));
-    n.possessedPlural = std::string(s->note("pp"));
-    n.possessiveStem = std::string(s->note("poss"));
-    if (s->back) n.harmony = int(Harmony::back);
-    if (s->front) n.harmony = int(Harmony::front);
+    n = stemOfSense(*s);
   } else if (auto p = plainSense(t, index)) {
     n.lemma = *p;
   } else {
@@ -157,39 +121,220 @@ NounStem nounStem(const Token& t, std::size_t index) {
   return n;
 }
 
+// A time noun in the case that says "then": "héten", "tavasszal", "reggel".
+std::string timeCaseOf(const Sense& unit) {
+  const Case c = caseNamed(unit.note("time"));
+  return c == Case::nominative ? unit.word : inflectNoun(stemOfSense(unit), false, {}, c);
+}
+
+// The Hungarian words of a time said without a preposition: "tavaly tavasszal", "jövő héten",
+// "ma kora reggel", "minden nyáron", "másnap reggel", "kedd este".
+std::vector<std::string> timeWords(const TimePhrase& tp) {
+  using Deixis = TimePhrase::Deixis;
+  const Sense& unit = tp.unit->senses.front();
+  const std::string& lemma = tp.unit->lemma;
+  const bool year = lemma == "year", day = lemma == "day";
+  const bool dayPart = lemma == "morning" || lemma == "afternoon" || lemma == "evening" || lemma == "night";
+  const bool season =
+      lemma == "spring" || lemma == "summer" || lemma == "autumn" || lemma == "fall" || lemma == "winter";
+  std::vector<std::string> w;
+  // "ma kora reggel", "tegnap késő este": the part of a day, early or late
+  auto partOfDay = [&](std::string_view which) {
+    w.emplace_back(which);
+    if (tp.early) w.emplace_back("kora");
+    if (tp.late) w.emplace_back("k\xC3\xA9s\xC5\x91");
+    w.push_back(unit.word);
+  };
+  const std::string when = timeCaseOf(unit);
+  switch (tp.deixis) {
+    case Deixis::thisOne:
+      if (year)
+        w.emplace_back("id\xC3\xA9n");
+      else if (dayPart)
+        partOfDay("ma");
+      else if (season)
+        w.emplace_back("id\xC3\xA9n"), w.push_back(when);
+      else
+        w.push_back(demonstrative(true, false, caseNamed(unit.note("time")))), w.emplace_back("a"),
+            w.push_back(when);
+      break;
+    case Deixis::last:
+      if (year)
+        w.emplace_back("tavaly");
+      else if (season)
+        w.emplace_back("tavaly"), w.push_back(when);
+      else if (dayPart)
+        partOfDay("tegnap");
+      else
+        w.emplace_back("m\xC3\xBAlt"), w.push_back(when);
+      break;
+    case Deixis::next:
+    case Deixis::following:
+      if (day)
+        w.emplace_back("m\xC3\xA1snap");
+      else if (dayPart)
+        partOfDay("m\xC3\xA1snap");
+      else if (tp.deixis == Deixis::following)
+        w.emplace_back("a"), w.emplace_back("k\xC3\xB6vetkez\xC5\x91"), w.push_back(when);
+      else if (year)
+        w.emplace_back("j\xC3\xB6v\xC5\x91re");
+      else
+        w.emplace_back("j\xC3\xB6v\xC5\x91"), w.push_back(when);
+      break;
+    case Deixis::every:
+      w.emplace_back("minden"), w.push_back(when);
+      break;
+    case Deixis::yesterday:
+      partOfDay("tegnap");
+      break;
+    case Deixis::today:
+      partOfDay("ma");
+      break;
+    case Deixis::tomorrow:
+      partOfDay("holnap");
+      break;
+    case Deixis::day:
+      partOfDay(tp.day && !tp.day->senses.empty() ? std::string_view(tp.day->senses.front().word) : "");
+      break;
+    case Deixis::perUnit: {
+      static constexpr std::pair<std::string_view, std::string_view> kPer[] = {
+          {"day", "naponta"},
+          {"week", "hetente"},
+          {"month", "havonta"},
+          {"year", "\xC3\xA9vente"},
+          {"hour", "\xC3\xB3r\xC3\xA1nk\xC3\xA9nt"}};
+      static constexpr std::string_view kTimes[] = {"",
+                                                    "egyszer",
+                                                    "k\xC3\xA9tszer",
+                                                    "h\xC3\xA1romszor",
+                                                    "n\xC3\xA9gyszer",
+                                                    "\xC3\xB6tsz\xC3\xB6r",
+                                                    "hatszor",
+                                                    "h\xC3\xA9tszer",
+                                                    "nyolcszor",
+                                                    "kilencszer",
+                                                    "t\xC3\xADzszer"};
+      for (const auto& [english, hungarian] : kPer)
+        if (english == lemma) w.emplace_back(hungarian);
+      if (w.empty()) w.emplace_back("minden"), w.push_back(when);  // "once a season": "minden tavasszal"
+      w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
+      break;
+    }
+  }
+  if (!w.empty() && w.front().empty()) w.erase(w.begin());
+  return w;
+}
+
+// A postposition after a personal pronoun takes its ending: "mögötte", "nélkülem", "utánunk";
+// nothing for those whose forms the rules do not make ("felé", "körül").
+std::optional<std::string> personalPostposition(std::string_view post, int person, bool plural) {
+  static constexpr std::string_view kBack[] = {"alatt", "ut\xC3\xA1n", "miatt"};
+  static constexpr std::string_view kFront[] = {"m\xC3\xB6g\xC3\xB6tt",
+                                                "f\xC3\xB6l\xC3\xB6tt",
+                                                "k\xC3\xB6z\xC3\xB6tt",
+                                                "el\xC5\x91tt",
+                                                "mellett",
+                                                "helyett",
+                                                "n\xC3\xA9lk\xC3\xBCl",
+                                                "szerint",
+                                                "ellen"};
+  const bool back = listed(kBack, post);
+  if (!back && !listed(kFront, post)) return std::nullopt;
+  static constexpr std::string_view kBackEndings[] = {"am", "ad", "a", "unk", "atok", "uk"};
+  static constexpr std::string_view kFrontEndings[] = {"em", "ed", "e", "\xC3\xBCnk", "etek", "\xC3\xBCk"};
+  const int k = std::clamp(person, 1, 3) - 1 + (plural ? 3 : 0);
+  return std::string(post) + std::string(back ? kBackEndings[k] : kFrontEndings[k]);
+}
+
+// "someone", "everything", "nobody": a pronoun the lexicon lists as a noun, never generic.
+bool isIndefinitePronoun(const Token& t) {
+  const std::string_view w = t.lemma;
+  const bool quantifier =
+      w.starts_with("some") || w.starts_with("any") || w.starts_with("every") || w.starts_with("no");
+  return t.tag == PartOfSpeech::noun && quantifier &&
+         (w.ends_with("one") || w.ends_with("body") || w.ends_with("thing"));
+}
+
 bool isBe(const Token& t) {
-  return t.tag == Tag::auxiliary &&
+  return t.tag == PartOfSpeech::auxiliary &&
          (t.lower == "am" || t.lower == "is" || t.lower == "are" || t.lower == "was" || t.lower == "were" ||
           t.lower == "be" || t.lower == "been" || t.lower == "being");
 }
 bool isHave(const Token& t) {
-  return t.tag == Tag::auxiliary && (t.lower == "have" || t.lower == "has" || t.lower == "had");
+  return t.tag == PartOfSpeech::auxiliary && (t.lower == "have" || t.lower == "has" || t.lower == "had");
 }
 bool isDo(const Token& t) {
-  return t.tag == Tag::auxiliary && (t.lower == "do" || t.lower == "does" || t.lower == "did");
+  return t.tag == PartOfSpeech::auxiliary && (t.lower == "do" || t.lower == "does" || t.lower == "did");
 }
 
 struct NounPhrase {
   std::size_t begin = 0, end = 0;  // tokens [begin, end)
   std::size_t head = 0;
   bool definite = false, plural = false, pronoun = false, name = false;
+  bool possessed = false;   // the head has an owner before it ("Anna táskája")
+  std::size_t ofOwner = 0;  // where the owner after "of" begins ("the price of petrol"), or 0
   int person = 3;
+};
+
+// The verb group of a clause: its auxiliaries, negation and main verb (token indices, the
+// token count when absent), and what they make of the clause.
+struct VerbGroup {
+  std::size_t main = 0, firstAux = 0, be = 0, have = 0;
+  bool negative = false, future = false, past = false, doSupport = false;
+  std::string modal;        // the Hungarian modal verb ("tud", "kell", "kellene"), or empty
+  bool possession = false;  // a main "have" with an object: "van" with a possessive
+  bool copula = false;      // a lone "be"
+  bool imperative = false;
+  bool passive = false;  // "was closed": Hungarian says who did it, or "they", actively
+};
+
+// The roles of a clause, found before anything is said.
+struct ClauseRoles {
+  VerbGroup verb;
+  std::size_t verbStart = 0;  // where the verb group is said
+  std::optional<NounPhrase> subject, object, indirect;
+  std::optional<NounPhrase> agent;  // a passive's "by" phrase, the Hungarian subject
+  std::size_t agentBy = 0;          // its "by"
+  bool inverted = false;            // "Can you help": the subject after the auxiliary
+  bool existential = false;         // "there is"
+  bool copulaLocation = false;      // "is in the garden": the copula stays
+  bool dropSubject = false;         // a pronoun subject the verb's ending says already
+  bool weather = false;             // "It is cold": "Hideg van", the copula stays
+  Agreement agreement;
+  Case objectCase = Case::accusative;
+  const Sense* verbSense = nullptr;
+};
+
+// What a clause hands the next one: "I got up and went home" keeps the first person.
+struct ClauseContext {
+  bool known = false;  // a clause before this one had a subject, or a relative clause's noun
+  Agreement subject;
+  bool imperative = false;
+  bool past = false;      // the clause before is in the past
+  bool reported = false;  // this clause is what someone said or thought: "He said that ..."
+  bool linked = false;    // a link word joins this clause to the one before ("and went home")
 };
 
 class Generator {
  public:
-  Generator(const std::vector<Token>& t, std::size_t pointed, std::size_t sense)
-      : t_(t), pointed_(pointed), sense_(sense) {}
+  Generator(const std::vector<Token>& t, std::size_t pointed, std::size_t sense,
+            const ClauseContext& before = {})
+      : t_(t), n_(t.size()), pointed_(pointed), sense_(sense), before_(before) {}
   std::vector<HungarianWord> run();
+  // A "that" clause follows as this clause's object.
+  void objectClauseFollows() { objectClause_ = true; }
+  // What the next clause inherits, once run.
+  ClauseContext context() const;
 
  private:
   bool startsNounPhrase(std::size_t i) const {
     if (i >= t_.size()) return false;
-    const Tag g = t_[i].tag;
-    return g == Tag::determiner || g == Tag::possessive || g == Tag::noun || g == Tag::name ||
-           g == Tag::adjective || g == Tag::number || (g == Tag::pronoun) ||
-           (g == Tag::adverb && t_[i].lower == "very" && i + 1 < t_.size() &&
-            t_[i + 1].tag == Tag::adjective);
+    const PartOfSpeech g = t_[i].tag;
+    return g == PartOfSpeech::determiner || g == PartOfSpeech::possessive || g == PartOfSpeech::noun ||
+           g == PartOfSpeech::name || g == PartOfSpeech::adjective || g == PartOfSpeech::number ||
+           (g == PartOfSpeech::pronoun) ||
+           (g == PartOfSpeech::adverb && t_[i].lower == "very" && i + 1 < t_.size() &&
+            t_[i + 1].tag == PartOfSpeech::adjective);
   }
   NounPhrase readNounPhrase(std::size_t i) const;
   void emitNounPhrase(const NounPhrase& np, Case c, const std::string& post = "",
@@ -201,16 +346,76 @@ class Generator {
   void emitVerb(std::size_t verb, bool hasObject, bool negative, bool future, bool past, bool imperative,
                 Agreement a, std::string_view modal);
 
+  // Finding the roles.
+  VerbGroup readVerbGroup() const;
+  void findSubject(ClauseRoles& r) const;
+  void agreeWithSubject(ClauseRoles& r) const;
+  void findObjects(ClauseRoles& r);
+  void findAgent(ClauseRoles& r);
+  std::size_t emitPassiveSubject();
+  void placeCopula(ClauseRoles& r) const;
+
+  // Saying the clause: each returns the token after what it said.
+  void emitLeadingAdverbs();
+  std::size_t emitPart(std::size_t pos);
+  std::size_t emitVerbGroup(std::size_t pos);
+  struct Modifier {
+    std::string word;
+    bool attributive = false;  // said as an adjective, not joined
+  };
+  std::optional<Modifier> compoundModifier(std::size_t k, const NounPhrase& np) const;
+  bool passiveReceiver(const ClauseRoles& r) const;
+  bool subjectFollowsVerb() const;
+  bool finishedPast() const;
+  std::size_t emitSubject();
+  std::size_t emitOtherPart(std::size_t pos);
+  bool emitGoalFirst();
+  bool emitBareObjectFirst();
+  bool emitTimeFirst(std::size_t from);
+  bool emitMannerFirst();
+  void emitBeforeVerb();
+  std::size_t emitPossession();
+  std::size_t emitCopula(std::size_t pos);
+  std::size_t emitPredicate(std::size_t pos);
+  std::size_t emitObject(std::size_t pos);
+  std::size_t emitInfinitive(std::size_t pos);
+  std::size_t emitPrepositionalPhrase(std::size_t pos);
+  struct PrepositionChoice {
+    std::optional<Case> c;
+    std::string post;  // a postposition ("alatt"), after the noun phrase
+    bool own = true;   // the preposition's own case, not one the verb or the noun asks for
+  };
+  PrepositionChoice choosePreposition(std::size_t pos, const NounPhrase& np) const;
+  bool isDuration(const NounPhrase& np) const;
+  std::optional<std::size_t> emitClockTime(std::size_t pos);
+  std::optional<std::size_t> emitTimeAgo(std::size_t pos);
+  void findPerfectDuration();
+  std::optional<std::size_t> emitActivityWhile(std::size_t pos);
+  void finish();
+
   const std::vector<Token>& t_;
+  const std::size_t n_;
   std::size_t pointed_, sense_;
+  const ClauseContext before_;
   std::vector<HungarianWord> out_;
   bool emitGenericArticle_ = false;  // "I like coffee": "Szeretem a kávét"
+  bool splitPrefix_ = false;         // a complement before the verb: its prefix follows it
+  bool subjectAfterVerb_ = false;    // a leading time: "Este elállt az eső"
+  bool perfective_ = false;          // a finished past: the verb's perf= prefix
+  ClauseRoles roles_;
+  std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
+  bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
+  bool objectClausePronoun_ = false;       // ... and the verb has no other object: "azt" before it
+  std::vector<bool> done_;                 // tokens already said out of order
+  bool objectDone_ = false;                // the object was said with the verb ("van egy kutyája")
+  Case lastCase_ = Case::nominative;       // "with milk and sugar": "and" keeps the case
+  std::vector<HungarianWord> copulaTail_;  // words said at the end: "vannak", "kérlek"
 };
 
 NounPhrase Generator::readNounPhrase(std::size_t i) const {
   NounPhrase np;
   np.begin = i;
-  if (t_[i].tag == Tag::pronoun) {
+  if (t_[i].tag == PartOfSpeech::pronoun) {
     np.end = i + 1;
     np.head = i;
     np.pronoun = np.definite = true;
@@ -219,43 +424,82 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     return np;
   }
   std::size_t k = i;
-  while (k < t_.size() &&
-         (t_[k].tag == Tag::determiner || t_[k].tag == Tag::possessive || t_[k].tag == Tag::number)) {
-    if (t_[k].tag == Tag::possessive ||
-        (t_[k].tag == Tag::determiner && t_[k].lower != "a" && t_[k].lower != "an" && t_[k].lower != "some" &&
-         t_[k].lower != "many" && t_[k].lower != "any" && t_[k].lower != "no" && t_[k].lower != "another" &&
-         t_[k].lower != "more"))
+  while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
+                           t_[k].tag == PartOfSpeech::number)) {
+    if (t_[k].tag == PartOfSpeech::possessive ||
+        (t_[k].tag == PartOfSpeech::determiner && t_[k].lower != "a" && t_[k].lower != "an" &&
+         t_[k].lower != "some" && t_[k].lower != "many" && t_[k].lower != "any" && t_[k].lower != "no" &&
+         t_[k].lower != "another" && t_[k].lower != "more"))
       np.definite = true;
     ++k;
   }
-  while (k < t_.size() &&
-         (t_[k].tag == Tag::adjective || (t_[k].tag == Tag::adverb && t_[k].lower == "very")))
+  while (k < t_.size() && (t_[k].tag == PartOfSpeech::adjective ||
+                           (t_[k].tag == PartOfSpeech::adverb && t_[k].lower == "very")))
     ++k;
   std::size_t head = k;
-  while (k < t_.size() && (t_[k].tag == Tag::noun || t_[k].tag == Tag::name)) head = k++;
-  // "a cup of coffee": the measure stands before its substance, which takes the case
-  if (head < t_.size() && t_[head].tag == Tag::noun && listed(kMeasureNouns, t_[head].lemma) &&
-      k + 1 < t_.size() && t_[k].lower == "of" &&
-      (t_[k + 1].tag == Tag::noun || t_[k + 1].tag == Tag::adjective)) {
-    ++k;
-    while (k < t_.size() && t_[k].tag == Tag::adjective) ++k;
-    while (k < t_.size() && t_[k].tag == Tag::noun) head = k++;
+  while (k < t_.size() && (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::name)) {
+    head = k++;
+    // "Anna's bag", "the teacher's old desk": the possessed noun follows its owner
+    if (t_[head].possessor && k < t_.size() &&
+        (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::adjective)) {
+      while (k < t_.size() && t_[k].tag == PartOfSpeech::adjective) ++k;
+      np.possessed = true;
+    }
   }
-  if (head >= t_.size() || (t_[head].tag != Tag::noun && t_[head].tag != Tag::name)) {
+  // "a cup of coffee": the measure stands before its substance, which takes the case
+  if (head < t_.size() && t_[head].tag == PartOfSpeech::noun && listed(kMeasureNouns, t_[head].lemma) &&
+      k + 1 < t_.size() && t_[k].lower == "of" &&
+      (t_[k + 1].tag == PartOfSpeech::noun || t_[k + 1].tag == PartOfSpeech::adjective)) {
+    ++k;
+    while (k < t_.size() && t_[k].tag == PartOfSpeech::adjective) ++k;
+    while (k < t_.size() && t_[k].tag == PartOfSpeech::noun) head = k++;
+  }
+  if (head >= t_.size() || (t_[head].tag != PartOfSpeech::noun && t_[head].tag != PartOfSpeech::name)) {
     head = k > i ? k - 1 : i;  // an adjective alone: "is big"
     if (k == i) k = i + 1;
   }
   np.end = k;
   np.head = head;
   const Sense* headSense = coreSense(t_[head], 0);
-  np.name = t_[head].tag == Tag::name || (headSense && headSense->name);  // "London" is definite
-  np.definite = np.definite || np.name;
+  np.name = t_[head].tag == PartOfSpeech::name || (headSense && headSense->name);  // "London" is definite
+  np.definite = np.definite || np.name || np.possessed;
   np.plural = t_[head].plural;
+  // "a lot of tourists visited": "sok turista"; "all the students were": "minden diák volt"
+  for (std::size_t m = np.begin; m < head; ++m)
+    if (countsItsNoun(t_[m]) || (t_[m].tag == PartOfSpeech::determiner &&
+                                 (t_[m].lower == "all" || t_[m].lower == "every" || t_[m].lower == "each" ||
+                                  t_[m].lower == "many" || t_[m].lower == "several")))
+      np.plural = false;
+  // "the price of petrol": "a benzin ára", the owner first and the head possessed by it
+  if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && t_[k].lower == "of" &&
+      startsNounPhrase(k + 1) && t_[k + 1].tag != PartOfSpeech::pronoun && !countsItsNoun(t_[k + 1]) &&
+      std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head),
+                  [](const Token& t) { return t.tag == PartOfSpeech::adjective || t.lower == "the"; })) {
+    const Sense* hs = coreSense(t_[head], sense(head));
+    if (hs && hs->note("of").empty() && !hs->name) {
+      np.ofOwner = k + 1;
+      np.end = readNounPhrase(k + 1).end;
+      np.possessed = np.definite = true;
+    }
+  }
+  // "my feet are cold": "a lábam hideg", one word for the pair
+  const Sense* pairSense = coreSense(t_[head], sense(head));
+  if (pairSense && pairSense->pair &&
+      (np.possessed || std::any_of(t_.begin() + long(np.begin), t_.begin() + long(head),
+                                   [](const Token& t) { return t.tag == PartOfSpeech::possessive; })))
+    np.plural = false;
   return np;
 }
 
 void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& post,
                                std::optional<int> possessorPerson, bool possessorPlural) {
+  if (np.pronoun && !post.empty()) {
+    // "behind her": "mögötte", the postposition with the person's ending
+    if (auto personal = personalPostposition(post, t_[np.head].person, t_[np.head].plural)) {
+      emit(*personal, np.head);
+      return;
+    }
+  }
   if (np.pronoun) {
     const PronounForms* p = pronoun(t_[np.head].lower);
     std::string_view form = p ? (c == Case::accusative     ? p->acc
@@ -264,7 +508,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
                                                            : p->nom)
                               : "";
     if (p && c != Case::nominative && c != Case::accusative && c != Case::dative && c != Case::instrumental)
-      emit(attachCase(std::string(p->nom), c), np.head);
+      emit(pronounInCase(t_[np.head].person, t_[np.head].plural, c)
+               .value_or(attachCase(std::string(p->nom), c)),
+           np.head);
     else
       emit(std::string(form), np.head);
     if (!post.empty()) emit(post, np.head);
@@ -272,32 +518,40 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   }
   Possessor owner;
   bool countable = true, plural = np.plural;
-  std::string demonstrative;
-  for (std::size_t k = np.begin; k < np.end; ++k) {
+  std::string compound;  // a noun before the head that makes one word with it
+  // "the price of petrol": the owner first, in the nominative, and the head without its article
+  const std::size_t own = np.ofOwner ? np.ofOwner - 1 : np.end;
+  if (np.ofOwner) {
+    const NounPhrase owner = readNounPhrase(np.ofOwner);
+    const Token& first = t_[owner.begin];
+    if (!owner.name && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
+      emit("a", owner.begin);  // "the price of petrol": "a benzin ára"
+    emitNounPhrase(owner, Case::nominative);
+  }
+  for (std::size_t k = np.begin; k < own; ++k) {
     const Token& tk = t_[k];
-    if (tk.tag == Tag::possessive) {
+    if (np.ofOwner && tk.lower == "the") continue;
+    if (tk.tag == PartOfSpeech::possessive) {
       owner = {tk.person, tk.plural};
       emit("a", k);
-    } else if (tk.tag == Tag::determiner) {
+    } else if (tk.tag == PartOfSpeech::determiner) {
       const std::string& d = tk.lower;
+      if (d == "the" && k > np.begin && t_[k - 1].lower == "all")
+        continue;  // "all the questions": "minden kérdés"
       if (d == "the")
         emit("a", k);
       else if (d == "a" || d == "an")
         emit("egy", k);
-      else if (d == "this" || d == "these")
-        emit(d == "this" ? (c == Case::accusative ? "ezt" : "ez")
-                         : (c == Case::accusative ? "ezeket" : "ezek"),
-             k),
-            emit("a", k);
-      else if (d == "that" || d == "those")
-        emit(d == "that" ? (c == Case::accusative ? "azt" : "az")
-                         : (c == Case::accusative ? "azokat" : "azok"),
-             k),
-            emit("a", k);
-      else if (d == "every" || d == "each" || d == "all")
+      else if (d == "this" || d == "these" || d == "that" || d == "those") {
+        // the demonstrative takes the noun's case ("ebben a házban"); alone it is the noun
+        emit(demonstrative(d == "this" || d == "these", d == "these" || d == "those", c), k);
+        if (k + 1 < own) emit("a", k);
+      } else if (d == "every" || d == "each" || d == "all")
         emit("minden", k), countable = false;
-      else if (d == "some" || d == "several" || d == "any")
+      else if (d == "several" || (d == "some" && np.plural))
         emit("n\xC3\xA9h\xC3\xA1ny", k), countable = false;
+      else if (d == "any" || d == "some")
+        countable = false;  // "Van pénzed?", "Nincs időm": Hungarian says no quantity
       else if (d == "many" || d == "much")
         emit("sok", k), countable = false;
       else if (d == "more")
@@ -310,35 +564,49 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("egy", k), emit("m\xC3\xA1sik", k);
       else if (d == "no")
         emit("semmi", k);
-    } else if (tk.tag == Tag::number) {
-      const Numeral* n = numeral(tk.lower);
-      emit(n ? std::string(n->before) : tk.written, k);
+    } else if (tk.tag == PartOfSpeech::number) {
+      emit(numberBeforeNoun(tk), k);
       countable = false;
-    } else if (tk.tag == Tag::preposition) {
+    } else if (tk.tag == PartOfSpeech::preposition) {
       continue;
-    } else if (k != np.head && (tk.tag == Tag::adjective || tk.tag == Tag::adverb || tk.tag == Tag::noun ||
-                                tk.tag == Tag::name)) {
-      if (tk.tag == Tag::name)
+    } else if (k != np.head && (tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::adverb ||
+                                tk.tag == PartOfSpeech::noun || tk.tag == PartOfSpeech::name)) {
+      if (tk.tag == PartOfSpeech::name)
         emit(tk.written, k, false);
+      else if (tk.possessor && tk.tag == PartOfSpeech::noun && owner.person &&
+               (tk.entry || !tk.dictionarySenses.empty()))
+        emit(inflectNoun(nounStem(tk, sense(k)), tk.plural, owner, Case::nominative), k);  // "a húgom autója"
+      else if (const auto modifier = compoundModifier(k, np); modifier && modifier->attributive)
+        emit(modifier->word, k);  // "születésnapi buli"
+      else if (modifier)
+        compound = modifier->word;  // "buszállomás", "focimeccs": written as one word
       else if (auto s = plainSense(tk, sense(k)))
         emit(*s, k);
       else
         emit(tk.written, k, false);
     }
   }
-  (void)demonstrative;
+  // "sok turista", "néhány ember": a counted noun stays singular
+  for (std::size_t k = np.begin; k < own; ++k)
+    if (k != np.head && countsItsNoun(t_[k])) countable = false;
   if (!countable) plural = false;
+  if (np.possessed) owner = {3, false};
   if (possessorPerson) owner = {*possessorPerson, possessorPlural};
   const Token& h = t_[np.head];
-  if (np.head >= np.begin && np.head < np.end &&
-      (h.tag == Tag::noun || h.tag == Tag::name || h.tag == Tag::adjective)) {
-    if (h.tag == Tag::name) {
+  if (np.head >= np.begin && np.head < own &&
+      (h.tag == PartOfSpeech::noun || h.tag == PartOfSpeech::name || h.tag == PartOfSpeech::adjective)) {
+    if (h.tag == PartOfSpeech::name) {
       const bool known = h.entry != nullptr;
       std::string base = known ? plainSense(h, sense(np.head)).value_or(h.written) : h.written;
       emit(c == Case::nominative ? base : attachCase(base, c), np.head, known);
-    } else if (h.tag == Tag::adjective) {
+    } else if (h.tag == PartOfSpeech::adjective) {
       auto s = plainSense(h, sense(np.head));
-      emit(s ? attachCase(*s, c) : h.written, np.head, bool(s));
+      std::string form = s ? attachCase(*s, c) : h.written;
+      // an adjective said as a noun takes "-et" where a noun might take "-öt": "zöldet"
+      if (s && c == Case::accusative && form.size() > s->size() && form.ends_with("\xC3\xB6t") &&
+          !s->ends_with("\xC3\xB6"))
+        form = form.substr(0, form.size() - 3) + "et";
+      emit(form, np.head, bool(s));
     } else {
       const bool known = h.entry || !h.dictionarySenses.empty();
       const Sense* hs = coreSense(h, sense(np.head));
@@ -348,10 +616,28 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       else if (capital)
         emit(capitalized(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
       else
-        emit(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c), np.head);
+        emit(compound + inflectNoun(nounStem(h, sense(np.head)), plural, owner, c), np.head);
     }
   }
   if (!post.empty()) emit(post, np.head);
+}
+
+// A noun right before the head noun: Hungarian writes the two as one word ("bus station":
+// "buszállomás", an "e-mail" joined with a hyphen), or says the first as its adjective where the
+// lexicon gives one ("birthday party": "születésnapi buli").
+std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, const NounPhrase& np) const {
+  const Token& tk = t_[k];
+  const Token& head = t_[np.head];
+  if (k + 1 != np.head || tk.tag != PartOfSpeech::noun || head.tag != PartOfSpeech::noun || tk.possessor ||
+      tk.plural || !head.entry || head.entry->pos != PartOfSpeech::noun)
+    return std::nullopt;
+  const Sense* ms = coreSense(tk, sense(k));
+  const Sense* hs = coreSense(head, sense(np.head));
+  if (!ms || !hs || ms->name || hs->name || ms->word.find(' ') != std::string::npos ||
+      hs->word.find(' ') != std::string::npos)
+    return std::nullopt;
+  if (!ms->note("attr").empty()) return Modifier{std::string(ms->note("attr")), true};
+  return Modifier{ms->word.find('-') != std::string::npos ? ms->word + "-" : ms->word, false};
 }
 
 void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool future, bool past,
@@ -373,6 +659,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     stem.lemma = s->word;
     stem.prefix = s->prefix;
     stem.past = std::string(s->note("past"));
+    if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
   } else if (auto p = plainSense(v, sense(verb))) {
     stem.lemma = *p;
   } else {
@@ -388,12 +675,35 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       emit(form, verb), emit(stem.prefix, verb);
     return;
   }
-  if (!modal.empty() || future) {
-    VerbStem aux{future ? "fog" : std::string(modal), "", ""};
-    Agreement auxAgreement = a;
-    if (modal == "kell" || modal == "kellene") auxAgreement = Agreement{3, false, false, false};
+  if (modal == "hat") {
+    stem = potentialOf(stem);  // "ülhetsz", "mehetünk": conjugated as any verb below
+  } else if (modal == "cond") {
+    const std::string form = conditionalOf(stem, a);  // "szeretnék", "megvenném"
+    if (negative)
+      emit("nem", verb), emit(form, verb), emit(stem.prefix, verb);
+    else
+      emit(stem.prefix + form, verb);
+    return;
+  } else if (modal == "kell" || modal == "kellene" || modal == "szabad") {
+    // "mennem kell", "be kell fejeznem", "nem kell mennie", "nem szabad használniuk": the
+    // infinitive carries the person
+    const std::string need = modal == "kellene"  ? "kellene"
+                             : modal == "szabad" ? (past ? "volt szabad" : "szabad")
+                             : past              ? "kellett"
+                                                 : "kell";
+    const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
+    if (negative)
+      emit("nem", verb), emit(need, verb), emit(stem.prefix + inf, verb);
+    else if (!stem.prefix.empty())
+      emit(stem.prefix, verb), emit(need, verb), emit(inf, verb);
+    else
+      emit(inf, verb), emit(need, verb);
+    return;
+  } else if (!modal.empty() || future) {
+    const bool politeCan = modal == "tud-cond";
+    VerbStem aux{future ? "fog" : politeCan ? "tud" : std::string(modal), "", ""};
     const std::string auxForm =
-        modal == "kellene" ? "kellene" : conjugate(aux, past ? Tense::past : Tense::present, auxAgreement);
+        politeCan ? conditionalOf(aux, a) : conjugate(aux, past ? Tense::past : Tense::present, a);
     if (negative)
       emit("nem", verb), emit(auxForm, verb), emit(stem.prefix + infinitiveOf(stem), verb);
     else if (!stem.prefix.empty())
@@ -407,379 +717,905 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   const std::string form = conjugate(stem, past ? Tense::past : Tense::present, a);
   if (negative)
     emit("nem", verb), emit(form, verb), emit(stem.prefix, verb);
+  else if (splitPrefix_)
+    emit(form, verb), emit(stem.prefix, verb);
   else
     emit(stem.prefix + form, verb);
 }
 
-std::vector<HungarianWord> Generator::run() {
-  const std::size_t n = t_.size();
-  // the verb group: auxiliaries, negation and the main verb
-  std::size_t mainVerb = n, firstAux = n, be = n, have = n;
-  bool negative = false, future = false, past = false, doSupport = false;
-  std::string modal;
+VerbGroup Generator::readVerbGroup() const {
+  const std::size_t n = n_;
+  VerbGroup g;
+  bool must = false;
+  g.main = g.firstAux = g.be = g.have = n;
   for (std::size_t i = 0; i < n; ++i) {
     const Token& k = t_[i];
-    if (k.tag == Tag::verb && mainVerb == n) {
-      mainVerb = i;
-      if (k.form == VerbForm::past && !(i > 0 && isHave(t_[i - 1]))) past = past || true;
-      if (firstAux == n) firstAux = i;
+    // "is going to buy": the future
+    if (k.tag == PartOfSpeech::verb && k.lemma == "go" && k.form == VerbForm::ing && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.future = true;
+      continue;
+    }
+    if (k.tag == PartOfSpeech::verb) {
+      g.main = i;
+      if (k.form == VerbForm::past && !(i > 0 && isHave(t_[i - 1]))) g.past = true;
+      if (g.firstAux == n) g.firstAux = i;
       break;
     }
-    if (k.tag == Tag::modal || k.tag == Tag::auxiliary || k.tag == Tag::negation) {
-      if (mainVerb != n) break;
-      if (firstAux == n) firstAux = i;
-      if (k.tag == Tag::negation)
-        negative = true;
-      else if (k.lower == "will" || k.lower == "shall")
-        future = true;
-      else if (k.lower == "can" || k.lower == "could")
-        modal = "tud", past = past || k.lower == "could";
-      else if (k.lower == "must")
-        modal = "kell";
-      else if (k.lower == "should")
-        modal = "kellene";
-      else if (k.lower == "may" || k.lower == "might")
-        modal = "";
-      else if (isDo(k))
-        doSupport = true, past = past || k.lower == "did";
-      else if (isHave(k)) {
-        have = i;
-        past = past || k.lower == "had";
-      } else if (isBe(k)) {
-        be = i;
-        past = past || k.lower == "was" || k.lower == "were";
-      }
+    if (k.tag != PartOfSpeech::modal && k.tag != PartOfSpeech::auxiliary && k.tag != PartOfSpeech::negation)
+      continue;
+    if (g.firstAux == n) g.firstAux = i;
+    if (k.tag == PartOfSpeech::negation)
+      g.negative = true;
+    else if (k.lower == "will" || k.lower == "shall")
+      g.future = true;
+    else if (k.lower == "can" || k.lower == "could")
+      g.modal = "tud", g.past = g.past || k.lower == "could";
+    else if (k.lower == "must")
+      g.modal = "kell", must = true;
+    else if (k.lower == "should" || k.lower == "ought")
+      g.modal = "kellene";
+    else if (k.lower == "may" || k.lower == "might")
+      g.modal = "hat";
+    else if (k.lower == "would")
+      g.modal = "cond";
+    else if (isHave(k) && i + 2 < n && t_[i + 1].tag == PartOfSpeech::infinitiveTo &&
+             t_[i + 2].tag == PartOfSpeech::verb)
+      g.modal = "kell", g.past = g.past || k.lower == "had";  // "have to go": "mennem kell"
+    else if (isDo(k))
+      g.doSupport = true, g.past = g.past || k.lower == "did";
+    else if (isHave(k)) {
+      g.have = i;
+      g.past = g.past || k.lower == "had";
+    } else if (isBe(k)) {
+      g.be = i;
+      g.past = g.past || k.lower == "was" || k.lower == "were";
     }
   }
-  if (mainVerb != n && t_[mainVerb].form == VerbForm::participle && have != n) past = true;
-  if (mainVerb != n && t_[mainVerb].form == VerbForm::ing && be != n)
-    past = t_[be].lower == "was" || t_[be].lower == "were";
-  if (mainVerb != n && t_[mainVerb].form == VerbForm::past && have == n) past = true;
-  if (mainVerb != n && (t_[mainVerb].form == VerbForm::base || t_[mainVerb].form == VerbForm::third) &&
-      !doSupport && have == n && be == n)
-    past = past && !modal.empty();
-  if (mainVerb != n && listed(kPlainAfterCan, t_[mainVerb].lemma) && modal == "tud") modal.clear();
-  // a main "have" with an object is possession; a lone "be" is the copula
-  const bool possession =
-      mainVerb == n && have != n && have + 1 < n && startsNounPhrase(have + 1) && !isBe(t_[have + 1]);
-  const bool copula = mainVerb == n && be != n && !possession;
-  const bool imperative = mainVerb != n && t_[mainVerb].form == VerbForm::base && modal.empty() && !future &&
-                          (mainVerb == 0 || t_[0].lower == "please" ||
-                           (doSupport && firstAux == 0 && negative) || t_[0].lower == "let's");
-  // the subject: the noun phrase before the verb group, or after an inverted auxiliary
-  std::optional<NounPhrase> subject;
-  std::size_t i = 0;
-  while (i < n && (t_[i].tag == Tag::question || t_[i].lower == "please" || t_[i].tag == Tag::adverb ||
-                   (t_[i].tag == Tag::noun && t_[i].entry && listed(kTimeAdverbs, t_[i].lemma))))
-    ++i;
-  const std::size_t verbStart = copula ? be : possession ? have : firstAux;
-  if (i < verbStart && startsNounPhrase(i)) subject = readNounPhrase(i);
-  bool inverted = false;
-  if (!subject && verbStart < n && verbStart + 1 < n && t_[verbStart + 1].tag == Tag::pronoun &&
-      (t_[verbStart].tag == Tag::modal || isDo(t_[verbStart]))) {
-    subject = readNounPhrase(verbStart + 1);
-    inverted = true;
+  // "must not" forbids: "nem szabad"; "don't have to" only frees ("nem kell")
+  if (must && g.negative) g.modal = "szabad";
+  // "I will call you tomorrow": "Holnap felhívlak"; a time or a prefix says the future already
+  if (g.future && g.main != n && g.be == n && !g.negative && !g.imperative) {
+    const Sense* vs = coreSense(t_[g.main], sense(g.main));
+    const bool when = std::any_of(t_.begin(), t_.end(), [](const Token& t) {
+      return t.time || t.lower == "tomorrow" || t.lower == "tonight" || t.lower == "soon" ||
+             t.lower == "later";
+    });
+    if (when || (vs && !vs->prefix.empty())) g.future = false;
   }
-  const bool existential = copula && be > 0 && t_[be - 1].lower == "there";
-  Agreement a;
-  if (subject) {
-    a.person = subject->person;
-    a.plural = subject->plural;
-    if (!subject->pronoun && subject->end > subject->begin) {
-      for (std::size_t k = subject->end; k + 1 < n && t_[k].lower == "and"; k = readNounPhrase(k + 1).end)
+  if (g.main != n) {
+    const VerbForm form = t_[g.main].form;
+    if (form == VerbForm::participle && g.have != n) g.past = true;
+    if (form == VerbForm::ing && g.be != n) g.past = t_[g.be].lower == "was" || t_[g.be].lower == "were";
+    if (form == VerbForm::past && g.have == n) g.past = true;
+    if ((form == VerbForm::base || form == VerbForm::third) && !g.doSupport && g.have == n && g.be == n)
+      g.past = g.past && !g.modal.empty();
+    if (listed(kPlainAfterCan, t_[g.main].lemma) && g.modal == "tud") g.modal.clear();
+  }
+  // a main "have" with an object is possession; a lone "be" is the copula
+  g.possession =
+      g.main == n && g.have != n && g.have + 1 < n && startsNounPhrase(g.have + 1) && !isBe(t_[g.have + 1]);
+  g.copula = g.main == n && g.be != n && !g.possession;
+  g.imperative = g.main != n && t_[g.main].form == VerbForm::base && g.modal.empty() && !g.future &&
+                 (g.main == 0 || t_[0].lower == "please" || (g.doSupport && g.firstAux == 0 && g.negative) ||
+                  t_[0].lower == "let's");
+  g.passive = g.main != n && g.be != n && g.be < g.main && t_[g.main].form == VerbForm::participle;
+  // Hungarian keeps the tense of what was said: "He said he was tired": "fáradt"
+  if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
+  // "and went home" goes on with the subject before; "and close the window" with the imperative
+  if (before_.known && before_.linked && !before_.imperative) g.imperative = false;
+  return g;
+}
+
+// The subject: the noun phrase before the verb group, or after an inverted auxiliary.
+void Generator::findSubject(ClauseRoles& r) const {
+  const VerbGroup& g = r.verb;
+  std::size_t i = 0;
+  while (i < n_ && (t_[i].tag == PartOfSpeech::question || t_[i].lower == "please" ||
+                    t_[i].tag == PartOfSpeech::adverb ||
+                    (t_[i].tag == PartOfSpeech::noun && t_[i].entry && listed(kTimeAdverbs, t_[i].lemma))))
+    ++i;
+  r.verbStart = g.copula ? g.be : g.possession ? g.have : g.firstAux;
+  // "In the morning I drink tea": a leading prepositional phrase is no subject
+  while (i + 1 < r.verbStart && t_[i].tag == PartOfSpeech::preposition && startsNounPhrase(i + 1)) {
+    const std::size_t end = readNounPhrase(i + 1).end;
+    if (end >= r.verbStart || !startsNounPhrase(end)) break;
+    i = end;
+  }
+  // "Two days ago I saw him": the time is no subject
+  if (i < r.verbStart && startsNounPhrase(i) && t_[i].tag != PartOfSpeech::pronoun) {
+    const NounPhrase time = readNounPhrase(i);
+    if (time.end < n_ && t_[time.end].lower == "ago") i = time.end + 1;
+  }
+  if (i < r.verbStart && startsNounPhrase(i)) r.subject = readNounPhrase(i);
+  // "Do you have any money?": the subject after "do" when "have" is the verb
+  if (!r.subject && g.possession && g.firstAux < g.have && isDo(t_[g.firstAux]) &&
+      t_[g.firstAux + 1].tag == PartOfSpeech::pronoun) {
+    r.subject = readNounPhrase(g.firstAux + 1);
+    r.inverted = true;
+  }
+  if (!r.subject && r.verbStart < n_ && r.verbStart + 1 < n_ &&
+      t_[r.verbStart + 1].tag == PartOfSpeech::pronoun &&
+      (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]))) {
+    r.subject = readNounPhrase(r.verbStart + 1);
+    r.inverted = true;
+  }
+  r.existential = g.copula && g.be > 0 && t_[g.be - 1].lower == "there";
+}
+
+void Generator::agreeWithSubject(ClauseRoles& r) const {
+  const VerbGroup& g = r.verb;
+  Agreement& a = r.agreement;
+  if (!r.subject && before_.known) a.person = before_.subject.person, a.plural = before_.subject.plural;
+  if (r.subject) {
+    a.person = r.subject->person;
+    a.plural = r.subject->plural;
+    if (!r.subject->pronoun && r.subject->end > r.subject->begin) {
+      for (std::size_t k = r.subject->end; k + 1 < n_ && t_[k].lower == "and"; k = readNounPhrase(k + 1).end)
         a.plural = true;
     }
   }
   // "Where are my shoes?": the subject stands after the copula
-  if (copula && !subject && !existential && be + 1 < n && startsNounPhrase(be + 1) &&
-      t_[0].tag == Tag::question) {
-    const NounPhrase after = readNounPhrase(be + 1);
+  if (g.copula && !r.subject && !r.existential && g.be + 1 < n_ && startsNounPhrase(g.be + 1) &&
+      t_[0].tag == PartOfSpeech::question) {
+    const NounPhrase after = readNounPhrase(g.be + 1);
     a.person = after.person;
     a.plural = after.plural;
   }
-  // the object right after the verb (or its particle)
-  std::size_t afterVerb = mainVerb != n ? mainVerb + 1 : n;
-  if (mainVerb != n && t_[mainVerb].words > 1) afterVerb = mainVerb + 1;
-  std::optional<NounPhrase> object, indirect;
-  Case objectCase = Case::accusative;
-  const Sense* verbSense = mainVerb != n ? coreSense(t_[mainVerb], sense(mainVerb)) : nullptr;
-  if (verbSense && !verbSense->note("obj").empty()) objectCase = caseNamed(verbSense->note("obj"));
-  if (mainVerb != n && afterVerb < n && startsNounPhrase(afterVerb) && t_[afterVerb].tag != Tag::adverb) {
-    object = readNounPhrase(afterVerb);
-    if (object->pronoun)
-      a.definite = object->person == 3, a.youObject = object->person == 2 && a.person == 1 && !a.plural;
-    else
-      a.definite = object->definite;
-    // "I like coffee": a bare object of liking is generic, said with the article; so is an
-    // activity named by a bare gerund ("gave up smoking": "abbahagyta a dohányzást")
-    const Token& first = t_[object->begin];
-    const bool bareGerund = object->end == object->begin + 1 && first.tag == Tag::noun && !object->plural &&
-                            first.lower.size() > 4 &&
-                            first.lower.compare(first.lower.size() - 3, 3, "ing") == 0;
-    if (!object->definite && first.tag != Tag::determiner && first.tag != Tag::number &&
-        (bareGerund || t_[mainVerb].lemma == "like" || t_[mainVerb].lemma == "love" ||
-         t_[mainVerb].lemma == "hate"))
-      a.definite = true, emitGenericArticle_ = true;
-    if (objectCase != Case::accusative || (verbSense && verbSense->noObject)) a.definite = false;
-    // "gave me a book": the pronoun receives, the noun phrase after it is the object
-    // "gave the students a book": so too a noun phrase, for verbs whose "to" is the dative
-    const bool givesTo = verbSense && verbSense->note("to") == "nak";
-    if ((object->pronoun || givesTo) && object->end < n && startsNounPhrase(object->end) &&
-        t_[object->end].tag != Tag::pronoun && t_[object->end].tag != Tag::adverb) {
-      indirect = object;
-      object = readNounPhrase(indirect->end);
-      a.youObject = false;
-      a.definite = object->definite;
-    }
+}
+
+// The object right after the verb (or its particle), and a receiver before it.
+void Generator::findObjects(ClauseRoles& r) {
+  const std::size_t mainVerb = r.verb.main;
+  Agreement& a = r.agreement;
+  const std::size_t afterVerb = mainVerb != n_ ? mainVerb + 1 : n_;
+  r.verbSense = mainVerb != n_ ? coreSense(t_[mainVerb], sense(mainVerb)) : nullptr;
+  const Sense* verbSense = r.verbSense;
+  if (verbSense && !verbSense->note("obj").empty()) r.objectCase = caseNamed(verbSense->note("obj"));
+  if (r.verb.passive) {
+    findAgent(r);
+    return;
   }
-  bool copulaLocation = false;
-  std::size_t afterBe = be + 1;  // the predicate, after any "not"
-  while (copula && afterBe < n && t_[afterBe].tag == Tag::negation) ++afterBe;
-  if (copula && afterBe < n) {
+  // "would like to order a pizza": the infinitive's object, in the case its verb asks for
+  std::size_t objectStart = afterVerb;
+  // (past a time or place between: "decided on Tuesday to build a bridge")
+  std::size_t to = afterVerb;
+  if (to + 1 < n_ && t_[to].tag == PartOfSpeech::preposition && startsNounPhrase(to + 1) &&
+      t_[to + 1].tag != PartOfSpeech::pronoun)
+    to = readNounPhrase(to + 1).end;
+  if (mainVerb != n_ && to + 2 < n_ && t_[to].tag == PartOfSpeech::infinitiveTo &&
+      t_[to + 1].tag == PartOfSpeech::verb) {
+    objectStart = to + 2;
+    const Sense* inf = coreSense(t_[to + 1], sense(to + 1));
+    r.objectCase = inf && !inf->note("obj").empty() ? caseNamed(inf->note("obj")) : Case::accusative;
+  }
+  // "stared at the letter": a preposition the verb turns into its object ("bámulta a levelet")
+  if (verbSense && objectStart + 1 < n_ && objectStart == afterVerb &&
+      t_[objectStart].tag == PartOfSpeech::preposition && verbSense->note(t_[objectStart].lower) == "acc" &&
+      startsNounPhrase(objectStart + 1)) {
+    const NounPhrase np = readNounPhrase(objectStart + 1);
+    a.definite = np.pronoun ? np.person == 3 : np.definite;
+    return;
+  }
+  if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
+      t_[objectStart].tag == PartOfSpeech::adverb) {
+    // "He said that ...": the clause is the object, "azt" stands for it
+    if (objectClause_ && mainVerb != n_ && r.objectCase == Case::accusative &&
+        !(verbSense && verbSense->noObject)) {
+      a.definite = true;
+      objectClausePronoun_ = !r.verb.negative;
+    }
+    return;
+  }
+  std::optional<NounPhrase>& object = r.object;
+  object = readNounPhrase(objectStart);
+  if (object->end < n_ && t_[object->end].lower == "ago") {  // "left two days ago": a time, no object
+    object.reset();
+    return;
+  }
+  if (object->pronoun)
+    a.definite = object->person == 3, a.youObject = object->person == 2 && a.person == 1 && !a.plural;
+  else
+    a.definite = object->definite;
+  // "I like coffee": a bare object of liking is generic, said with the article; so is an
+  // activity named by a bare gerund ("gave up smoking": "abbahagyta a dohányzást")
+  const Token& first = t_[object->begin];
+  static constexpr std::string_view kNotGerunds[] = {"something", "anything", "nothing",  "everything",
+                                                     "morning",   "evening",  "building", "ceiling"};
+  const bool bareGerund = object->end == object->begin + 1 && first.tag == PartOfSpeech::noun &&
+                          !object->plural && first.lower.size() > 4 &&
+                          first.lower.compare(first.lower.size() - 3, 3, "ing") == 0 &&
+                          !listed(kNotGerunds, first.lower);
+  if (!object->definite && first.tag != PartOfSpeech::determiner && first.tag != PartOfSpeech::number &&
+      (bareGerund || t_[mainVerb].lemma == "like" || t_[mainVerb].lemma == "love" ||
+       t_[mainVerb].lemma == "hate"))
+    a.definite = true, emitGenericArticle_ = true;
+  if (r.objectCase != Case::accusative || (verbSense && verbSense->noObject))
+    a.definite = a.youObject = false;
+  // "gave me a book": the pronoun receives, the noun phrase after it is the object
+  // "gave the students a book": so too a noun phrase, for verbs whose "to" is the dative
+  const bool givesTo = verbSense && verbSense->note("to") == "nak";
+  const bool timeAfter = object->end < n_ && startsNounPhrase(object->end) &&
+                         readNounPhrase(object->end).end < n_ &&
+                         t_[readNounPhrase(object->end).end].lower == "ago";
+  if ((object->pronoun || givesTo) && !timeAfter && object->end < n_ && startsNounPhrase(object->end) &&
+      t_[object->end].tag != PartOfSpeech::pronoun && t_[object->end].tag != PartOfSpeech::adverb) {
+    r.indirect = object;
+    object = readNounPhrase(r.indirect->end);
+    a.youObject = false;
+    a.definite = object->definite;
+  } else if (givesTo && object->pronoun && (object->end >= n_ || !startsNounPhrase(object->end))) {
+    // "He told me": the pronoun alone receives ("mondta nekem"); what was told is unsaid
+    r.indirect = object;
+    object.reset();
+    a.youObject = false;
+    a.definite = true;
+  }
+}
+
+// A passive clause: the English subject is the Hungarian object, and whoever did it ("by my
+// sister") the subject; without one, the verb says "they" ("lezárták az utat").
+void Generator::findAgent(ClauseRoles& r) {
+  Agreement& a = r.agreement;
+  a = Agreement{3, true, false, false};
+  for (std::size_t k = r.verb.main + 1; k + 1 < n_; ++k)
+    if (t_[k].lower == "by" && startsNounPhrase(k + 1)) {
+      r.agent = readNounPhrase(k + 1);
+      r.agentBy = k;
+      a.person = r.agent->person;
+      a.plural = r.agent->plural;
+      break;
+    }
+  if (!r.subject) return;
+  const Sense* s = r.verbSense;
+  if (passiveReceiver(r)) {  // "I was told that ...": "Azt mondták nekem, hogy"
+    if (objectClause_) a.definite = true, objectClausePronoun_ = !r.verb.negative;
+    return;
+  }
+  if (r.objectCase != Case::accusative || (s && s->noObject)) return;
+  a.definite = r.subject->pronoun ? r.subject->person == 3 : r.subject->definite;
+  a.youObject = r.subject->pronoun && r.subject->person == 2 && a.person == 1 && !a.plural;
+}
+
+// Whether a passive's subject is the one told or given to ("I was told": "nekem mondták"), who
+// must be a person: "The letters were sent" are what was sent.
+bool Generator::passiveReceiver(const ClauseRoles& r) const {
+  if (!r.subject || !r.verbSense || r.verbSense->note("to") != "nak") return false;
+  const Sense* patient = coreSense(t_[r.subject->head], sense(r.subject->head));
+  return r.subject->pronoun || (patient && patient->person);
+}
+
+// Whether the copula names a place (and stays), and whether the subject pronoun drops.
+void Generator::placeCopula(ClauseRoles& r) const {
+  const VerbGroup& g = r.verb;
+  std::size_t afterBe = g.be + 1;  // the predicate, after any "not"
+  while (g.copula && afterBe < n_ && t_[afterBe].tag == PartOfSpeech::negation) ++afterBe;
+  if (g.copula && afterBe < n_) {
     const Token& after = t_[afterBe];
     const Sense* as = coreSense(after, sense(afterBe));
-    copulaLocation =
-        after.tag == Tag::preposition || after.lower == "here" || after.lower == "there" ||
-        (after.tag == Tag::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
+    r.copulaLocation =
+        after.tag == PartOfSpeech::preposition || after.lower == "here" || after.lower == "there" ||
+        (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
         (as && as->keepsCopula);
   }
-  const bool dropSubject =
-      subject && subject->pronoun && !(copula && !existential && !copulaLocation && subject->person == 3);
-  if (existential && !subject) a.plural = t_[be].plural;
+  // "It was a cold night": "Hideg éjszaka volt"; "It is important": "Fontos"; "It is cold":
+  // "Hideg van", the weather keeping its copula; "he", "she" keep "ő" before a present predicate
+  static constexpr std::string_view kWeather[] = {"cold",  "hot",    "warm",  "cool",  "dark",    "sunny",
+                                                  "windy", "cloudy", "foggy", "rainy", "freezing"};
+  const bool it = r.subject && r.subject->pronoun && t_[r.subject->head].lower == "it";
+  const bool itIsAdjective = it && g.copula && afterBe < n_ && t_[afterBe].tag == PartOfSpeech::adjective &&
+                             (afterBe + 1 >= n_ || t_[afterBe + 1].tag != PartOfSpeech::noun);
+  r.weather = itIsAdjective && listed(kWeather, t_[afterBe].lemma);
+  const bool pastIt = it && (g.past || g.future || itIsAdjective);
+  r.dropSubject = r.subject && r.subject->pronoun && !g.passive &&
+                  (pastIt || !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3));
+  if (r.existential && !r.subject) {
+    r.agreement.plural = t_[g.be].plural;
+    // "There are a lot of people": "Sok ember van", the counted noun stays singular
+    const Token* q = g.be + 1 < n_ ? &t_[g.be + 1] : nullptr;
+    if (q && (q->tag == PartOfSpeech::number || q->lower == "many" || q->lower == "several" ||
+              q->lemma == "a lot of" || q->lemma == "lots of" || q->lemma == "a few"))
+      r.agreement.plural = false;
+  }
+}
 
-  // 1. leading question words and time adverbs
-  std::size_t pos = 0;
-  std::vector<bool> done(n);
-  for (std::size_t k = 0; k < n; ++k) {
+// Question words and time adverbs open the Hungarian sentence.
+void Generator::emitLeadingAdverbs() {
+  for (std::size_t k = 0; k < n_; ++k) {
     const Token& tk = t_[k];
-    if (tk.entry && (tk.tag == Tag::adverb || tk.tag == Tag::noun) && listed(kTimeAdverbs, tk.lemma)) {
+    if (tk.time && tk.time->unit) {
+      for (std::string& w : timeWords(*tk.time)) emit(std::move(w), k);
+      done_[k] = true;
+    } else if (tk.entry && (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::noun) &&
+               listed(kTimeAdverbs, tk.lemma)) {
       emit(plainSense(tk, sense(k)).value_or(tk.written), k);
-      done[k] = true;
-    } else if (tk.tag == Tag::adverb && tk.entry && k + 1 == n &&
+      done_[k] = true;
+    } else if (tk.tag == PartOfSpeech::adverb && tk.entry && k + 1 == n_ &&
                (tk.lemma.rfind("every ", 0) == 0 || tk.lemma.rfind("last ", 0) == 0 ||
                 tk.lemma.rfind("next ", 0) == 0 || tk.lemma.rfind("in the ", 0) == 0)) {
       // "every morning", "last year" at the end: a time phrase
       emit(plainSense(tk, sense(k)).value_or(tk.written), k);
-      done[k] = true;
+      done_[k] = true;
     }
   }
-  // 2. the sentence in order, each part rendered by its role
-  bool verbDone = false, objectDone = false;
-  Case lastCase = Case::nominative;
-  std::vector<HungarianWord> copulaTail;
-  while (pos < n) {
-    const Token& tk = t_[pos];
-    if (done[pos]) {
-      ++pos;
-      continue;
-    }
-    if (subject && pos == subject->begin) {
-      if (!dropSubject)
-        emitNounPhrase(*subject, possession && !subject->pronoun ? Case::dative : Case::nominative);
-      lastCase = Case::nominative;
-      pos = subject->end;
-      continue;
-    }
-    if (pos == firstAux || pos == verbStart || (inverted && pos == verbStart)) {
-      // the verb group
-      std::size_t end = std::max(pos, mainVerb != n ? mainVerb + 1 : std::max(be, have) + 1);
-      if (inverted) {
-        // "Can you help": skip the auxiliary; the pronoun is the subject
-      }
-      if (possession) {
-        emit(negative ? (past ? "nem volt" : "nincs") : (past ? "volt" : "van"), have);
-        NounPhrase obj = readNounPhrase(have + 1);
-        const int person = subject ? subject->person : 3;
-        emitNounPhrase(obj, Case::nominative, "", subject && subject->pronoun ? person : 3,
-                       subject && subject->pronoun && subject->plural);
-        pos = obj.end;
-        objectDone = true;
-        verbDone = true;
-        continue;
-      }
-      if (copula) {
-        const std::size_t after = be + 1;
-        (void)after;
-        const bool location = copulaLocation;
-        VerbStem van{"van", "", ""};
-        Agreement ca = a;
-        ca.definite = false;
-        std::string form = conjugate(van, past ? Tense::past : Tense::present, ca);
-        if (future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
-        if (existential || location || a.person != 3 || past || future || t_[0].tag == Tag::question) {
-          if (negative && !past && !future && a.person == 3)
-            form = a.plural ? "nincsenek" : "nincs";
-          else if (negative)
-            form = "nem " + form;
-          // "nincs" stands before the place: "A kutya nincs a házban."
-          if (existential || t_[0].tag == Tag::question || (negative && location))
-            emit(form, be);
-          else
-            copulaTail.push_back({form, be, true});
-        } else if (negative) {
-          emit("nem", be);
-        }
-        pos = std::max(pos, be) + 1;
-        while (pos < n && t_[pos].tag == Tag::negation) ++pos;
-        verbDone = true;
-        // a predicate adjective agrees in number: "Az almák pirosak."
-        if (pos < n && !location && !existential) {
-          std::size_t k = pos;
-          if (t_[k].lower == "very" || t_[k].lower == "too") {
-            emit(t_[k].lower == "very" ? "nagyon" : "t\xC3\xBAl", k);
-            ++k;
-          }
-          if (k < n && t_[k].tag == Tag::adjective && (k + 1 == n || t_[k + 1].tag != Tag::noun)) {
-            auto s = plainSense(t_[k], sense(k));
-            const Sense* cs = coreSense(t_[k], sense(k));
-            std::string adj = s.value_or(t_[k].written);
-            if (cs && !cs->note("pred").empty()) adj = std::string(cs->note("pred"));  // "kicsi", not "kis"
-            if (a.plural && s)
-              adj = cs && !cs->plural.empty() ? cs->plural : pluralOf(adj, WordClass::adjective);
-            emit(adj, k, bool(s));
-            pos = k + 1;
-            // "big and old": the second predicate agrees too
-            if (pos + 1 < n && t_[pos].lower == "and" && t_[pos + 1].tag == Tag::adjective &&
-                (pos + 2 == n || t_[pos + 2].tag != Tag::noun)) {
-              std::string second = plainSense(t_[pos + 1], sense(pos + 1)).value_or(t_[pos + 1].written);
-              const Sense* cs2 = coreSense(t_[pos + 1], sense(pos + 1));
-              if (a.plural)
-                second = cs2 && !cs2->plural.empty() ? cs2->plural : pluralOf(second, WordClass::adjective);
-              emit("\xC3\xA9s", pos);
-              emit(second, pos + 1);
-              pos += 2;
-            }
-          } else if (k < n && startsNounPhrase(k)) {
-            NounPhrase pred = readNounPhrase(k);
-            // "He is a doctor": no article before a predicate noun
-            NounPhrase bare = pred;
-            if (t_[bare.begin].lower == "a" || t_[bare.begin].lower == "an") ++bare.begin;
-            emitNounPhrase(bare, Case::nominative);
-            pos = pred.end;
-          } else {
-            pos = k;
-          }
-        }
-        continue;
-      }
-      if (mainVerb != n) {
-        emitVerb(mainVerb, object.has_value(), negative, future, past, imperative, a, modal);
-        verbDone = true;
-        pos = mainVerb + t_[mainVerb].words > 1 ? mainVerb + 1 : mainVerb + 1;
-        if (t_[mainVerb].words > 1) pos = mainVerb + 1;
-        // the particle of a phrasal verb was folded into the verb token
-        continue;
-      }
-      // auxiliaries without a verb after them ("Yes, I can."): nothing Hungarian says
-      (void)end;
-      ++pos;
-      continue;
-    }
-    if (indirect && pos == indirect->begin) {
-      emitNounPhrase(*indirect, Case::dative);
-      pos = indirect->end;
-      continue;
-    }
-    if (object && pos == object->begin && !objectDone) {
-      if (emitGenericArticle_) emit("a", pos);
-      // "felhívlak": the verb says "you" already
-      if (!(a.youObject && object->pronoun)) emitNounPhrase(*object, objectCase);
-      lastCase = objectCase;
-      pos = object->end;
-      objectDone = true;
-      continue;
-    }
-    if (tk.tag == Tag::conjunction && tk.lower == "and" && pos + 1 < n && startsNounPhrase(pos + 1) &&
-        lastCase != Case::nominative) {
+}
+
+// A past action done to a definite object is finished: "read the book": "elolvasta"; not while
+// it went on ("was reading"), nor to an indefinite one ("írt egy könyvet", "teát ittam").
+bool Generator::finishedPast() const {
+  const ClauseRoles& r = roles_;
+  const VerbGroup& g = r.verb;
+  if (!g.past || g.passive || !g.modal.empty() || g.future || g.main == n_ || !r.object ||
+      t_[g.main].form == VerbForm::ing || r.object->pronoun)
+    return false;
+  return r.object->definite;
+}
+
+// After a leading time, a verb with its prefix comes before a subject that did nothing to an
+// object: "Este elállt az eső", "Tavaly megjavították a hidat" (a passive without its agent).
+bool Generator::subjectFollowsVerb() const {
+  const ClauseRoles& r = roles_;
+  const VerbGroup& g = r.verb;
+  if (!r.subject || r.subject->pronoun || r.inverted || r.agent || r.object || g.main == n_ || g.negative ||
+      !g.modal.empty() || g.future || g.imperative || g.copula || g.possession ||
+      t_[0].tag == PartOfSpeech::question || r.subject->begin > g.main)
+    return false;
+  const Sense* vs = r.verbSense;
+  const bool intransitive = !g.passive && vs && !vs->note("intr").empty();
+  return vs && !vs->prefix.empty() && !intransitive;
+}
+
+// A passive's English subject as the object, and the "by" phrase as the subject before the verb:
+// "A levelet a nővérem írta."
+std::size_t Generator::emitPassiveSubject() {
+  const ClauseRoles& r = roles_;
+  const NounPhrase& patient = *r.subject;
+  // "I was told": "nekem mondták", the one told is the receiver, not the object
+  const bool receiver = passiveReceiver(r);
+  if (receiver)
+    emitNounPhrase(patient, Case::dative);
+  else if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun))
+    emitNounPhrase(patient, r.objectCase);
+  if (r.agent) {
+    emitNounPhrase(*r.agent, Case::nominative);
+    for (std::size_t k = r.agentBy; k < r.agent->end; ++k) done_[k] = true;
+  }
+  lastCase_ = r.objectCase;
+  return patient.end;
+}
+
+std::size_t Generator::emitPossession() {
+  const VerbGroup& g = roles_.verb;
+  const std::optional<NounPhrase>& subject = roles_.subject;
+  emit(g.negative ? (g.past ? "nem volt" : "nincs") : (g.past ? "volt" : "van"), g.have);
+  const NounPhrase obj = readNounPhrase(g.have + 1);
+  const int person = subject ? subject->person : 3;
+  emitNounPhrase(obj, Case::nominative, "", subject && subject->pronoun ? person : 3,
+                 subject && subject->pronoun && subject->plural);
+  objectDone_ = true;
+  return obj.end;
+}
+
+std::size_t Generator::emitCopula(std::size_t pos) {
+  const VerbGroup& g = roles_.verb;
+  const Agreement& a = roles_.agreement;
+  const bool location = roles_.copulaLocation, existential = roles_.existential;
+  Agreement ca = a;
+  ca.definite = false;
+  std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
+  if (g.future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
+  const bool question = t_[0].tag == PartOfSpeech::question;
+  if (existential || location || a.person != 3 || g.past || g.future || question || roles_.weather) {
+    if (g.negative && !g.past && !g.future && a.person == 3)
+      form = a.plural ? "nincsenek" : "nincs";
+    else if (g.negative)
+      form = "nem " + form;
+    // "nincs" stands before the place: "A kutya nincs a házban."
+    if (existential || question || (g.negative && location))
+      emit(form, g.be);
+    else
+      copulaTail_.push_back({form, g.be, true});
+  } else if (g.negative) {
+    emit("nem", g.be);
+  }
+  pos = std::max(pos, g.be) + 1;
+  while (pos < n_ && t_[pos].tag == PartOfSpeech::negation) ++pos;
+  // "A múzeum hétfőnként zárva van": a time with its case before the predicate
+  if (pos < n_ && !existential && !g.negative && !question && t_[pos].tag != PartOfSpeech::preposition)
+    emitTimeFirst(pos + 1);
+  if (pos >= n_ || location || existential) return pos;
+  pos = emitPredicate(pos);
+  // "Büszkék vagyunk a lányunkra": what the predicate adjective governs follows the copula
+  const Sense* predicate = pos > 0 && t_[pos - 1].tag == PartOfSpeech::adjective
+                               ? coreSense(t_[pos - 1], sense(pos - 1))
+                               : nullptr;
+  if ((roles_.weather || (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition &&
+                          !predicate->note(t_[pos].lower).empty())) &&
+      !copulaTail_.empty() && copulaTail_.back().token == g.be) {
+    out_.push_back(std::move(copulaTail_.back()));
+    copulaTail_.pop_back();
+  }
+  return pos;
+}
+
+// The predicate after the copula. An adjective agrees in number: "Az almák pirosak."
+std::size_t Generator::emitPredicate(std::size_t pos) {
+  const Agreement& a = roles_.agreement;
+  std::size_t k = pos;
+  while (k + 1 < n_ && t_[k].tag == PartOfSpeech::particle) ++k;  // "more expensive"
+  if (t_[k].lower == "very" || t_[k].lower == "too") {
+    emit(t_[k].lower == "very" ? "nagyon" : "t\xC3\xBAl", k);
+    ++k;
+  }
+  if (k < n_ && t_[k].tag == PartOfSpeech::adjective &&
+      (k + 1 == n_ || t_[k + 1].tag != PartOfSpeech::noun)) {
+    auto s = plainSense(t_[k], sense(k));
+    const Sense* cs = coreSense(t_[k], sense(k));
+    std::string adj = s.value_or(t_[k].written);
+    if (cs && !cs->note("pred").empty() && !t_[k].degree)
+      adj = std::string(cs->note("pred"));  // "kicsi", not "kis"
+    if (a.plural && s) adj = cs && !cs->plural.empty() ? cs->plural : pluralOf(adj, WordClass::adjective);
+    emit(adj, k, bool(s));
+    pos = k + 1;
+    // "big and old": the second predicate agrees too
+    if (pos + 1 < n_ && t_[pos].lower == "and" && t_[pos + 1].tag == PartOfSpeech::adjective &&
+        (pos + 2 == n_ || t_[pos + 2].tag != PartOfSpeech::noun)) {
+      std::string second = plainSense(t_[pos + 1], sense(pos + 1)).value_or(t_[pos + 1].written);
+      const Sense* cs2 = coreSense(t_[pos + 1], sense(pos + 1));
+      if (a.plural)
+        second = cs2 && !cs2->plural.empty() ? cs2->plural : pluralOf(second, WordClass::adjective);
       emit("\xC3\xA9s", pos);
-      NounPhrase np = readNounPhrase(pos + 1);
-      emitNounPhrase(np, lastCase);
-      pos = np.end;
-      continue;
-    }
-    if (tk.tag == Tag::infinitiveTo && pos + 1 < n && t_[pos + 1].tag == Tag::verb) {
-      const Sense* s = coreSense(t_[pos + 1], sense(pos + 1));
-      if (s)
-        emit(s->prefix + infinitiveOf(VerbStem{s->word, s->prefix, ""}), pos + 1);
-      else
-        emit(plainSense(t_[pos + 1], sense(pos + 1)).value_or(t_[pos + 1].written), pos + 1,
-             t_[pos + 1].entry || !t_[pos + 1].dictionarySenses.empty());
+      emit(second, pos + 1);
       pos += 2;
-      continue;
     }
-    if (tk.tag == Tag::preposition && pos + 1 < n && startsNounPhrase(pos + 1)) {
-      NounPhrase np = readNounPhrase(pos + 1);
-      // "a cup of coffee": a measure and its substance side by side
-      const std::string& p = tk.lower;
-      std::string post;
-      std::optional<Case> c;
-      if (verbSense && !verbSense->note(p).empty()) c = caseNamed(verbSense->note(p));
-      const Sense* headSense = coreSense(t_[np.head], sense(np.head));
-      if (!c && headSense && !headSense->note(p).empty()) c = caseNamed(headSense->note(p));
-      if (!c && p == "at" && t_[np.head].tag == Tag::number) {
-        const Numeral* num = numeral(t_[np.head].lower);
-        emit(attachCase(num ? std::string(num->alone) : t_[np.head].written, Case::temporal), np.head);
-        pos = np.end;
-        continue;
-      }
-      if (!c && p == "of") c = Case::nominative;
-      for (const Postposition& pp : kPostpositions)
-        if (!c && pp.english == p) c = Case::nominative, post = std::string(pp.hungarian);
-      for (const PrepCase& pc : kPrepCases)
-        if (!c && pc.english == p) c = pc.c;
-      emitNounPhrase(np, c.value_or(Case::nominative), post);
-      lastCase = c.value_or(Case::nominative);
-      pos = np.end;
-      continue;
-    }
-    if (tk.lower == "please") {
-      copulaTail.push_back({"k\xC3\xA9rlek", pos, true});
-      ++pos;
-      continue;
-    }
-    if (tk.tag == Tag::determiner || tk.tag == Tag::noun || tk.tag == Tag::adjective || tk.tag == Tag::name ||
-        tk.tag == Tag::number || tk.tag == Tag::possessive || (tk.tag == Tag::pronoun)) {
-      NounPhrase np = readNounPhrase(pos);
-      emitNounPhrase(np, Case::nominative);
-      pos = std::max(np.end, pos + 1);
-      continue;
-    }
-    // "while skiing": the activity, then "közben"
-    if (tk.lower == "while" && pos + 1 < n && t_[pos + 1].lower.size() > 4 &&
-        t_[pos + 1].lower.compare(t_[pos + 1].lower.size() - 3, 3, "ing") == 0) {
-      const Token& act = t_[pos + 1];
-      const lexicon::Entry* gerund = nullptr;
-      if (act.entry && act.entry->pos == lexicon::PartOfSpeech::noun) gerund = act.entry;
-      if (gerund) {
-        emit(gerund->senses[0].word, pos + 1);
-        emit("k\xC3\xB6zben", pos);
-        pos += 2;
-        continue;
-      }
-    }
-    if (tk.tag == Tag::question || tk.tag == Tag::conjunction) {
-      for (const auto& [english, hungarian] : kLinkWords)
-        if (english == tk.lower) emit(std::string(hungarian), pos);
-      ++pos;
-      continue;
-    }
-    if (tk.tag == Tag::adverb || tk.tag == Tag::verb) {
-      if (auto s = plainSense(tk, sense(pos)))
-        emit(tk.tag == Tag::verb ? *s : *s, pos);
-      else
-        emit(tk.written, pos, false);
-      ++pos;
-      continue;
-    }
-    if (tk.lower == "here")
-      emit("itt", pos);
-    else if (tk.lower == "there" && !existential)
-      emit("ott", pos);
-    ++pos;
+    return pos;
   }
-  (void)verbDone;
-  for (HungarianWord& w : copulaTail) out_.push_back(std::move(w));
-  // "a" before a vowel is "az"
+  if (k < n_ && startsNounPhrase(k)) {
+    const NounPhrase pred = readNounPhrase(k);
+    // "He is a doctor": no article before a predicate noun
+    NounPhrase bare = pred;
+    if (t_[bare.begin].lower == "a" || t_[bare.begin].lower == "an") ++bare.begin;
+    emitNounPhrase(bare, Case::nominative);
+    return pred.end;
+  }
+  return k;
+}
+
+// A verb without a prefix takes the place before it for where the action goes: "moziba mentünk",
+// not "mentünk a moziba". Negation, modals, the future and an object keep the order.
+bool Generator::emitGoalFirst() {
+  const VerbGroup& g = roles_.verb;
+  const std::size_t after = g.main + 1;
+  if (g.passive || roles_.object || after + 1 >= n_ ||
+      (t_[after].lower != "to" && t_[after].lower != "into" && t_[after].lower != "onto") ||
+      !startsNounPhrase(after + 1) || done_[after])
+    return false;
+  const NounPhrase np = readNounPhrase(after + 1);
+  if (np.pronoun) return false;
+  const PrepositionChoice choice = choosePreposition(after, np);
+  if (!choice.c || !choice.post.empty() ||
+      (*choice.c != Case::illative && *choice.c != Case::sublative && *choice.c != Case::allative))
+    return false;
+  const std::size_t end = emitPrepositionalPhrase(after);
+  for (std::size_t k = after; k < end; ++k) done_[k] = true;
+  return true;
+}
+
+// A bare object stands before its verb: "teát iszom", "segítséget kért", "háromszáz almát
+// vett"; an object with an article, a possessive or a generic sense keeps its place.
+bool Generator::emitBareObjectFirst() {
+  const VerbGroup& g = roles_.verb;
+  if (!roles_.object || g.passive || emitGenericArticle_ || objectDone_) return false;
+  const NounPhrase& object = *roles_.object;
+  // "kenyeret és tejet" stays together after the verb
+  if (object.begin != g.main + 1 || object.pronoun || object.name || object.definite || object.possessed ||
+      (object.end < n_ && t_[object.end].lower == "and"))
+    return false;
+  const Token& first = t_[object.begin];
+  if (first.tag != PartOfSpeech::noun && first.tag != PartOfSpeech::adjective &&
+      first.tag != PartOfSpeech::number)
+    return false;
+  const std::size_t end = emitObject(object.begin);
+  for (std::size_t k = object.begin; k < end; ++k) done_[k] = true;
+  return true;
+}
+
+// A time with a number or its own case stands before the verb: "fél kilenckor nyit",
+// "1850-ben alapították", "március óta dolgozom", "két éve lakik itt".
+bool Generator::emitTimeFirst(std::size_t from) {
+  for (std::size_t pos = from; pos + 1 < n_; ++pos) {
+    if (done_[pos]) continue;
+    if (roles_.object && pos == roles_.object->begin) pos = roles_.object->end;
+    if (pos + 1 >= n_ || t_[pos].tag != PartOfSpeech::preposition || !startsNounPhrase(pos + 1)) continue;
+    const std::string& p = t_[pos].lower;
+    const NounPhrase np = readNounPhrase(pos + 1);
+    const Token& head = t_[np.head];
+    const bool year = np.end == np.begin + 1 && head.tag == PartOfSpeech::number && head.lower.size() == 4;
+    const Sense* hs = coreSense(head, sense(np.head));
+    const bool timeNoun = hs && !hs->note("time").empty() && head.tag == PartOfSpeech::noun &&
+                          (!head.plural || (p == "on" && hs->note("time") == "n"));  // "hétfőnként"
+    std::size_t end = 0;
+    if (p == "at" && !np.pronoun)
+      if (const auto next = emitClockTime(pos)) end = *next;
+    if (!end && ((p == "for" && pos == perfectFor_) || (p == "since" && !np.pronoun) ||
+                 ((p == "in" || p == "on" || p == "at") && (year || timeNoun)) ||
+                 (p == "at" && np.end == np.begin + 1 && head.tag == PartOfSpeech::number)))
+      end = emitPrepositionalPhrase(pos);
+    if (!end) continue;
+    for (std::size_t k = pos; k < end; ++k) done_[k] = true;
+    return true;
+  }
+  return false;
+}
+
+// How or how often, said before the verb: "korán felkelt", "lassan kinyílt", "gyakran gondolok".
+bool Generator::emitMannerFirst() {
+  static constexpr std::string_view kStayAfter[] = {
+      "here", "there", "now",  "too",  "also", "still", "already", "yet",  "away",     "back",  "then",
+      "so",   "very",  "just", "even", "only", "ever",  "else",    "once", "together", "abroad"};
+  const VerbGroup& g = roles_.verb;
+  std::size_t pos = g.main + 1;
+  if (roles_.object && roles_.object->begin == pos) pos = roles_.object->end;
+  const bool prefixed = roles_.verbSense && !roles_.verbSense->prefix.empty();
+  if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
+      (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
+      listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than"))
+    return false;
+  emit(plainSense(t_[pos], sense(pos)).value_or(t_[pos].written), pos);
+  done_[pos] = true;
+  return true;
+}
+
+// The one complement Hungarian's neutral order puts before a verb without a prefix. Before a
+// prefix only a time or the manner stands, and keeps the prefix on; a passive's time splits it
+// off ("pénteken küldték el").
+void Generator::emitBeforeVerb() {
+  const VerbGroup& g = roles_.verb;
+  if (g.negative || !g.modal.empty() || g.future || g.imperative || objectClausePronoun_ ||
+      t_[0].tag == PartOfSpeech::question || g.main + 1 >= n_)
+    return;
+  const Sense* vs = roles_.verbSense;
+  const bool intransitive =
+      vs && !roles_.object && !g.passive && !vs->note("intr").empty();  // "nyit", not "kinyit"
+  if (vs && !vs->prefix.empty() && !intransitive) {
+    if (g.passive && emitTimeFirst(g.main + 1))
+      splitPrefix_ = true;
+    else if (!g.passive && !emitTimeFirst(g.main + 1))
+      emitMannerFirst();
+    return;
+  }
+  if (!emitGoalFirst() && !emitBareObjectFirst() && !emitTimeFirst(g.main + 1)) emitMannerFirst();
+}
+
+std::size_t Generator::emitVerbGroup(std::size_t pos) {
+  const VerbGroup& g = roles_.verb;
+  if (g.possession) return emitPossession();
+  if (g.copula) return emitCopula(pos);
+  if (g.main != n_) {
+    emitBeforeVerb();
+    if (objectClausePronoun_) emit("azt", g.main);
+    emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
+             g.imperative, roles_.agreement, g.modal);
+    return g.main + 1;  // the particle of a phrasal verb was folded into the verb token
+  }
+  // auxiliaries without a verb after them ("Yes, I can."): nothing Hungarian says
+  return pos + 1;
+}
+
+std::size_t Generator::emitObject(std::size_t pos) {
+  const NounPhrase& object = *roles_.object;
+  if (emitGenericArticle_) emit("a", pos);
+  // "felhívlak": the verb says "you" already
+  if (!(roles_.agreement.youObject && object.pronoun)) emitNounPhrase(object, roles_.objectCase);
+  lastCase_ = roles_.objectCase;
+  objectDone_ = true;
+  return object.end;
+}
+
+// "to" and its verb: the infinitive.
+std::size_t Generator::emitInfinitive(std::size_t pos) {
+  const Token& verb = t_[pos + 1];
+  if (const Sense* s = coreSense(verb, sense(pos + 1)))
+    emit(s->prefix + infinitiveOf(VerbStem{s->word, s->prefix, ""}), pos + 1);
+  else
+    emit(plainSense(verb, sense(pos + 1)).value_or(verb.written), pos + 1,
+         verb.entry || !verb.dictionarySenses.empty());
+  return pos + 2;
+}
+
+// A preposition and its noun phrase: the case the verb or the noun asks for, a time with "-kor",
+// a postposition, or the preposition's own case.
+// The case (or postposition) a preposition takes before `np`: the verb's note, the noun's,
+// then the preposition's own.
+Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const NounPhrase& np) const {
+  const std::string& p = t_[pos].lower;
+  const Sense* verbSense = roles_.verbSense;
+  PrepositionChoice r;
+  if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
+  // an adjective or a set phrase right before governs too: "proud of": "büszke vmire", "thank
+  // you for": "köszönöm" with the accusative
+  if (const Token* before = pos > 0 ? &t_[pos - 1] : nullptr;
+      !r.c && before && (before->tag == PartOfSpeech::adjective || before->tag == PartOfSpeech::adverb))
+    if (const Sense* bs = coreSense(*before, sense(pos - 1)); bs && !bs->note(p).empty())
+      r.c = caseNamed(bs->note(p));
+  const Sense* headSense = coreSense(t_[np.head], sense(np.head));
+  // where the verb's action goes, the noun says how one gets there: "az állomásra érkezett"
+  if (r.c == Case::illative && headSense && !headSense->note("to").empty() && !np.pronoun)
+    r.c = caseNamed(headSense->note("to"));
+  if (!r.c && headSense && !headSense->note(p).empty()) r.c = caseNamed(headSense->note(p));
+  r.own = !r.c;
+  if (const auto post = postpositionFor(p); !r.c && post) r.c = Case::nominative, r.post = std::string(*post);
+  // "to London": into the place a name names
+  if (!r.c && p == "to" && np.name) r.c = Case::illative;
+  if (!r.c) r.c = caseOfPreposition(p);
+  return r;
+}
+
+std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
+  const NounPhrase np = readNounPhrase(pos + 1);
+  const std::string& p = t_[pos].lower;
+  const PrepositionChoice choice = choosePreposition(pos, np);
+  std::string post;
+  std::optional<Case> c;
+  if (!choice.own) c = choice.c;
+  // "for two years" with a perfect: "két éve"; else for as long as: "két évig"
+  if (!c && p == "for" && isDuration(np)) {
+    if (pos == perfectFor_)
+      emitNounPhrase(np, Case::nominative, "", 3, false);
+    else
+      emitNounPhrase(np, Case::terminative);
+    return np.end;
+  }
+  if (!c && p == "at" && t_[np.head].tag == PartOfSpeech::number) {
+    const Numeral* num = numeral(t_[np.head].lower);
+    emit(num ? attachCase(std::string(num->alone), Case::temporal)
+             : numberWithCase(t_[np.head].written, Case::temporal),
+         np.head);
+    return np.end;
+  }
+  // "a cup of coffee": a measure and its substance side by side
+  // "older than yours": ", mint a tiéd"
+  if (!c && p == "than") {
+    // "more than two hundred": "több mint kétszáz", no comma before a number
+    const bool count =
+        pos > 0 &&
+        (t_[pos - 1].lower == "more" || t_[pos - 1].lower == "less" || t_[pos - 1].lower == "fewer") &&
+        t_[np.begin].tag == PartOfSpeech::number;
+    out_.push_back({"mint", pos, true, !count});
+    emitNounPhrase(np, Case::nominative);
+    lastCase_ = Case::nominative;
+    return np.end;
+  }
+  if (!c && p == "of") c = Case::nominative;
+  // "in May", "on Monday", "in the evening", "at midnight": a time noun in its own case
+  // ("májusban", "hétfőn", "este", "éjfélkor"), whatever case the verb gives a place ("arrive
+  // in March": "márciusban"); "the" goes with a bare time
+  // "on Mondays": "hétfőnként", every one of them
+  if (p == "on" && !np.pronoun && t_[np.head].plural && t_[np.head].tag == PartOfSpeech::noun &&
+      np.end == np.head + 1 && np.begin == np.head) {
+    const Sense* hs = coreSense(t_[np.head], sense(np.head));
+    if (hs && hs->note("time") == "n") {
+      emit(inflectNoun(nounStem(t_[np.head], sense(np.head)), false, {}, Case::superessive) + "k\xC3\xA9nt",
+           np.head);
+      return np.end;
+    }
+  }
+  if ((p == "in" || p == "on" || p == "at" || p == "by") && !np.pronoun && !t_[np.head].plural) {
+    const Sense* hs = coreSense(t_[np.head], sense(np.head));
+    if (hs && !hs->note("time").empty() && t_[np.head].tag == PartOfSpeech::noun) {
+      // the noun's own case with this preposition first: "at noon" is "délben"; "by Friday" is
+      // a deadline, "péntekig"
+      const Case when =
+          p == "by" ? Case::terminative : caseNamed(hs->note(p).empty() ? hs->note("time") : hs->note(p));
+      NounPhrase bare = np;
+      if (t_[bare.begin].lower == "the" && bare.begin + 1 == bare.head) ++bare.begin;
+      emitNounPhrase(bare, when);
+      lastCase_ = when;
+      return np.end;
+    }
+  }
+  if (!c) c = choice.c, post = choice.post;
+  // a year or another number in digits: "1900-ban"
+  if (np.end == np.begin + 1 && t_[np.head].tag == PartOfSpeech::number && post.empty() &&
+      !t_[np.head].written.empty() && t_[np.head].written[0] >= '0' && t_[np.head].written[0] <= '9') {
+    emit(numberWithCase(t_[np.head].written, c.value_or(Case::nominative)), np.head);
+    lastCase_ = c.value_or(Case::nominative);
+    return np.end;
+  }
+  emitNounPhrase(np, c.value_or(Case::nominative), post);
+  lastCase_ = c.value_or(Case::nominative);
+  return np.end;
+}
+
+// Units of time: "two years", "a week" make a duration after "for".
+bool Generator::isDuration(const NounPhrase& np) const {
+  static constexpr std::string_view kUnits[] = {"second", "minute", "hour",   "day",     "week",
+                                                "month",  "year",   "decade", "century", "moment"};
+  if (np.pronoun || np.head >= n_ || !listed(kUnits, t_[np.head].lemma)) return false;
+  const Token& first = t_[np.begin];
+  return first.tag == PartOfSpeech::number || first.lower == "a" || first.lower == "an" ||
+         first.lower == "several" || first.lower == "many" || first.lemma == "a few";
+}
+
+// The time on the clock: "(at) half past six" is "fél hét(kor)", "a quarter to nine"
+// "háromnegyed kilenc", "quarter past ten" "negyed tizenegy", "seven o'clock" "hét óra".
+std::optional<std::size_t> Generator::emitClockTime(std::size_t pos) {
+  std::size_t k = pos;
+  const bool at = t_[k].lower == "at";
+  if (at) ++k;
+  if (k < n_ && t_[k].lower == "a") ++k;
+  auto hourOf = [&](const Token& t) -> int {
+    for (int h = 1; h <= 12; ++h)
+      if (clockHour(h).english == t.lower) return h;
+    if (t.written.size() <= 2 && !t.written.empty() &&
+        std::all_of(t.written.begin(), t.written.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+      const int h = std::stoi(t.written);
+      if (h >= 1 && h <= 12) return h;
+    }
+    return 0;
+  };
+  std::string_view part;
+  int hour = 0;
+  std::size_t end = 0;
+  if (k + 2 < n_ && (t_[k].lower == "half" || t_[k].lower == "quarter") &&
+      (t_[k + 1].lower == "past" || t_[k + 1].lower == "to") && (hour = hourOf(t_[k + 2])) != 0) {
+    const bool past = t_[k + 1].lower == "past";
+    if (t_[k].lower == "half" && !past) return std::nullopt;
+    part = t_[k].lower == "half" ? "f\xC3\xA9l" : past ? "negyed" : "h\xC3\xA1romnegyed";
+    if (past) hour = hour % 12 + 1;
+    end = k + 3;
+  } else if (k + 1 < n_ && t_[k + 1].lower == "o'clock" && (hour = hourOf(t_[k])) != 0) {
+    end = k + 2;
+  } else {
+    return std::nullopt;
+  }
+  if (!part.empty()) emit(std::string(part), k);
+  std::string word(clockHour(hour).alone);
+  if (part.empty()) {
+    emit(word, end - 2);
+    emit(at ? "\xC3\xB3rakor" : "\xC3\xB3ra", end - 1);
+  } else {
+    emit(at ? attachCase(word, Case::temporal) : word, end - 1);
+  }
+  return end;
+}
+
+// "two days ago": "két nappal ezelőtt".
+std::optional<std::size_t> Generator::emitTimeAgo(std::size_t pos) {
+  if (!startsNounPhrase(pos) || t_[pos].tag == PartOfSpeech::pronoun) return std::nullopt;
+  const NounPhrase np = readNounPhrase(pos);
+  if (np.end >= n_ || t_[np.end].lower != "ago") return std::nullopt;
+  emitNounPhrase(np, Case::instrumental);
+  emit("ezel\xC5\x91tt", np.end);
+  return np.end + 1;
+}
+
+// A perfect with "for two years" or "since" says what still holds: the present, with the
+// duration as "két éve".
+void Generator::findPerfectDuration() {
+  const VerbGroup& g = roles_.verb;
+  if (g.have == n_ || g.main == n_ || g.passive || t_[g.main].form != VerbForm::participle) return;
+  for (std::size_t k = g.main + 1; k < n_; ++k) {
+    if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) {
+      perfectFor_ = k;
+      roles_.verb.past = false;
+      return;
+    }
+    if (t_[k].lower == "since") {
+      roles_.verb.past = false;
+      return;
+    }
+  }
+}
+
+// "while skiing": the activity, then "közben"; nothing when the activity is no noun.
+std::optional<std::size_t> Generator::emitActivityWhile(std::size_t pos) {
+  if (t_[pos].lower != "while" || pos + 1 >= n_) return std::nullopt;
+  const Token& act = t_[pos + 1];
+  if (act.lower.size() <= 4 || act.lower.compare(act.lower.size() - 3, 3, "ing") != 0) return std::nullopt;
+  if (!act.entry || act.entry->pos != PartOfSpeech::noun) return std::nullopt;
+  emit(act.entry->senses[0].word, pos + 1);
+  emit("k\xC3\xB6zben", pos);
+  return pos + 2;
+}
+
+// The part of the sentence that starts at `pos`, rendered by its role.
+std::size_t Generator::emitPart(std::size_t pos) {
+  const ClauseRoles& r = roles_;
+  if (done_[pos]) return pos + 1;
+  if (r.subject && pos == r.subject->begin && subjectAfterVerb_) return r.subject->end;
+  if (r.subject && pos == r.subject->begin) return emitSubject();
+  if (pos == r.verb.firstAux || pos == r.verbStart) {
+    const std::size_t next = emitVerbGroup(pos);
+    if (subjectAfterVerb_) emitSubject();
+    return next;
+  }
+  return emitOtherPart(pos);
+}
+
+// The subject in its place: a passive's as the object, an owner's or one who must in the dative.
+std::size_t Generator::emitSubject() {
+  const ClauseRoles& r = roles_;
+  if (r.verb.passive) return emitPassiveSubject();
+  // "Péternek van egy kutyája", "A gyerekeknek aludniuk kell": the owner, the one who must
+  // "The hospital needs nurses": "A kórháznak ... szüksége van"
+  const bool dative = r.verb.possession || r.verb.modal == "kell" || r.verb.modal == "kellene" ||
+                      r.verb.modal == "szabad" ||
+                      (r.verbSense && r.verbSense->word == "sz\xC3\xBCks\xC3\xA9g");
+  // "Time is money", "Children like chocolate": a bare noun subject is generic, said with "a"
+  const Token& first = t_[r.subject->begin];
+  const bool indefinitePronoun = isIndefinitePronoun(t_[r.subject->head]);
+  if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
+      (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
+      t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun)
+    emit("a", r.subject->begin);
+  if (!r.dropSubject)
+    emitNounPhrase(*r.subject, dative && !r.subject->pronoun ? Case::dative : Case::nominative);
+  // "Nobody knew": "Senki sem tudta"
+  if (indefinitePronoun && (t_[r.subject->head].lemma == "nobody" || t_[r.subject->head].lemma == "nothing" ||
+                            t_[r.subject->head].lemma == "no one"))
+    emit("sem", r.subject->head);
+  lastCase_ = Case::nominative;
+  return r.subject->end;
+}
+
+// A part that is neither the subject nor the verb group.
+std::size_t Generator::emitOtherPart(std::size_t pos) {
+  const ClauseRoles& r = roles_;
+  const Token& tk = t_[pos];
+  if (auto next = emitTimeAgo(pos)) return *next;
+  if (tk.lower == "at" || tk.lower == "half" || tk.lower == "quarter" || tk.tag == PartOfSpeech::number)
+    if (auto next = emitClockTime(pos)) return *next;
+  if (r.indirect && pos == r.indirect->begin) {
+    emitNounPhrase(*r.indirect, Case::dative);
+    return r.indirect->end;
+  }
+  if (r.object && pos == r.object->begin && !objectDone_) return emitObject(pos);
+  if (tk.tag == PartOfSpeech::conjunction && tk.lower == "and" && pos + 1 < n_ && startsNounPhrase(pos + 1) &&
+      lastCase_ != Case::nominative) {
+    emit("\xC3\xA9s", pos);
+    const NounPhrase np = readNounPhrase(pos + 1);
+    emitNounPhrase(np, lastCase_);
+    return np.end;
+  }
+  if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::verb)
+    return emitInfinitive(pos);
+  if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ && startsNounPhrase(pos + 1))
+    return emitPrepositionalPhrase(pos);
+  if (tk.lower == "please") {
+    copulaTail_.push_back({"k\xC3\xA9rlek", pos, true});
+    return pos + 1;
+  }
+  if (tk.tag == PartOfSpeech::determiner || tk.tag == PartOfSpeech::noun ||
+      tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::name || tk.tag == PartOfSpeech::number ||
+      tk.tag == PartOfSpeech::possessive || tk.tag == PartOfSpeech::pronoun) {
+    const NounPhrase np = readNounPhrase(pos);
+    emitNounPhrase(np, Case::nominative);
+    return std::max(np.end, pos + 1);
+  }
+  if (auto next = emitActivityWhile(pos)) return *next;
+  if (tk.tag == PartOfSpeech::question || tk.tag == PartOfSpeech::conjunction) {
+    if (const auto link = linkWord(tk.lower)) emit(std::string(*link), pos);
+    return pos + 1;
+  }
+  if (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::verb) {
+    if (auto s = plainSense(tk, sense(pos)))
+      emit(*s, pos);
+    else
+      emit(tk.written, pos, false);
+    return pos + 1;
+  }
+  if (tk.lower == "here")
+    emit("itt", pos);
+  else if (tk.lower == "there" && !r.existential)
+    emit("ott", pos);
+  return pos + 1;
+}
+
+// The words kept for the end, and "a" before a vowel made "az".
+void Generator::finish() {
+  for (HungarianWord& w : copulaTail_) out_.push_back(std::move(w));
   for (std::size_t k = 0; k + 1 < out_.size(); ++k) {
     if (out_[k].text != "a") continue;
     const std::u16string next = utf8ToUtf16(out_[k + 1].text);
@@ -787,19 +1623,86 @@ std::vector<HungarianWord> Generator::run() {
         u"aeiou\u00E1\u00E9\u00ED\u00F3\u00F6\u0151\u00FA\u00FC\u0171AEIOU\u00C1\u00C9";
     if (!next.empty() && kVowels.find(next[0]) != std::u16string_view::npos) out_[k].text = "az";
   }
+}
+
+ClauseContext Generator::context() const {
+  ClauseContext c = before_;
+  if (roles_.subject) c.known = true, c.subject = Agreement{roles_.agreement.person, roles_.agreement.plural};
+  c.imperative = roles_.verb.imperative;
+  c.past = roles_.verb.past;
+  c.reported = false;
+  if (roles_.verb.imperative) c.known = true;
+  return c;
+}
+
+std::vector<HungarianWord> Generator::run() {
+  roles_.verb = readVerbGroup();
+  findSubject(roles_);
+  agreeWithSubject(roles_);
+  findObjects(roles_);
+  placeCopula(roles_);
+  findPerfectDuration();
+  // "Could you send ...?": "El tudnád küldeni?", the polite conditional
+  if (roles_.verb.modal == "tud" && roles_.inverted && roles_.verb.past && roles_.agreement.person == 2)
+    roles_.verb.modal = "tud-cond", roles_.verb.past = false;
+  // "Can I help you?": "Segíthetek?"
+  if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
+    roles_.verb.modal = "hat";
+  done_.assign(n_, false);
+  emitLeadingAdverbs();
+  subjectAfterVerb_ = !out_.empty() && subjectFollowsVerb();
+  perfective_ = finishedPast();
+  for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
+  finish();
   return out_;
 }
 
 }  // namespace
 
 std::size_t senseCount(const Token& t) {
-  if (t.entry) return t.entry->senses.size();
+  if (t.entry) {
+    const SenseFilter filter(t);
+    const std::size_t n = std::size_t(std::count_if(t.entry->senses.begin(), t.entry->senses.end(),
+                                                    [&](const Sense& s) { return filter.suits(s); }));
+    return n ? n : t.entry->senses.size();
+  }
   return t.dictionarySenses.size();
 }
 
 std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, std::size_t pointed,
-                                             std::size_t pointedSense) {
-  return Generator(tokens, pointed, pointedSense).run();
+                                             std::size_t pointedSense, const SentenceShape& shape) {
+  const std::vector<Clause> clauses = splitClauses(tokens, shape);
+  if (clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
+    return Generator(tokens, pointed, pointedSense).run();
+  std::vector<HungarianWord> out;
+  ClauseContext context, beforeRelative;
+  for (std::size_t k = 0; k < clauses.size(); ++k) {
+    const Clause& c = clauses[k];
+    const std::size_t first = out.size();
+    if (!c.link.empty()) out.push_back({c.link, c.begin, true});
+    // a relative clause's verb agrees with the noun the link word stands for
+    if (c.relative && c.begin > 0) {
+      beforeRelative = context;
+      context = ClauseContext{true, Agreement{3, tokens[c.begin - 1].plural, false, false}, false};
+    }
+    // after a relative clause the main clause goes on with its own subject
+    if (k > 0 && clauses[k - 1].relative && c.link.empty()) context = beforeRelative;
+    const std::vector<Token> body(tokens.begin() + std::ptrdiff_t(c.body),
+                                  tokens.begin() + std::ptrdiff_t(c.end));
+    const std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
+    context.reported = c.link == "hogy" && !c.relative && k > 0;
+    context.linked = !c.link.empty();
+    Generator g(body, localPointed, pointedSense, context);
+    if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative)
+      g.objectClauseFollows();
+    for (HungarianWord w : g.run()) {
+      w.token += c.body;
+      out.push_back(std::move(w));
+    }
+    if (k > 0 && out.size() > first) out[first].commaBefore = true;
+    context = g.context();
+  }
+  return out;
 }
 
 }  // namespace lexiton::translator

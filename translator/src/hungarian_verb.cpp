@@ -380,4 +380,96 @@ std::string infinitiveOf(const VerbStem& v) {
   return utf16ToUtf8(st.stem + (needsLink(st.stem) ? pick2(st.h, u"ani", u"eni") : u"ni"));
 }
 
+namespace {
+
+// The infinitive without its "-ni" ("olvas", "men", "taníta"): the conditional's stem, and with
+// "n" the personal infinitive's.
+std::u16string infinitiveBase(const VerbStem& v) {
+  const std::u16string inf = utf8ToUtf16(infinitiveOf(v));
+  return endsWith(inf, u"ni") ? inf.substr(0, inf.size() - 2) : inf;
+}
+
+// The harmony of the endings after that stem: the verb's own ("írnom", "innom"), or for the
+// verbs with a paradigm of their own, the stem's ("lennem", "mennem").
+Harmony baseHarmony(std::u16string_view lemma, std::u16string_view base) {
+  if (lemma == u"iszik") return Harmony::back;
+  // a linking vowel decides: "tanítanom", "döntenem"
+  if (base.size() >= 2 && base.back() == u'n' &&
+      (base[base.size() - 2] == u'a' || base[base.size() - 2] == u'e'))
+    return base[base.size() - 2] == u'a' ? Harmony::back : Harmony::front;
+  return irregularFor(lemma) ? harmonyOf(base) : stemOf(lemma).h;
+}
+
+// Verbs whose "-hat/-het" stem the rules would miss.
+constexpr std::pair<std::u16string_view, std::u16string_view> kPotentialStems[] = {
+    {u"megy", u"mehet"},
+    {u"j\u00F6n", u"j\u00F6het"},
+    {u"eszik", u"ehet"},
+    {u"iszik", u"ihat"},
+    {u"vesz", u"vehet"},
+    {u"tesz", u"tehet"},
+    {u"visz", u"vihet"},
+    {u"hisz", u"hihet"},
+    {u"van", u"lehet"},
+    {u"lesz", u"lehet"},
+    {u"alszik", u"alhat"},
+    // stems with a hidden vowel
+    {u"eml\u00E9kszik", u"eml\u00E9kezhet"},
+    {u"ugrik", u"ugorhat"},
+    {u"l\u00E9legzik", u"l\u00E9legezhet"},
+    {u"vir\u00E1gzik", u"vir\u00E1gozhat"}};
+
+}  // namespace
+
+std::string personalInfinitiveOf(const VerbStem& v, int person, bool plural) {
+  const std::u16string lemma = utf8ToUtf16(v.lemma);
+  if (!conjugable(v.lemma, lemma)) return infinitiveOf(v);
+  const std::u16string base = infinitiveBase(v) + u"n";
+  const Harmony h = baseHarmony(lemma, base);
+  const std::size_t i = std::size_t(std::clamp(person, 1, 3) - 1) + (plural ? 3 : 0);
+  static constexpr std::u16string_view kBack[] = {u"om", u"od", u"ia", u"unk", u"otok", u"iuk"};
+  static constexpr std::u16string_view kFront[] = {u"em", u"ed", u"ie", u"\u00FCnk", u"etek", u"i\u00FCk"};
+  static constexpr std::u16string_view kRounded[] = {u"\u00F6m",  u"\u00F6d",        u"ie",
+                                                     u"\u00FCnk", u"\u00F6t\u00F6k", u"i\u00FCk"};
+  const std::u16string_view ending = h == Harmony::back    ? kBack[i]
+                                     : h == Harmony::front ? kFront[i]
+                                                           : kRounded[i];
+  return utf16ToUtf8(base + std::u16string(ending));
+}
+
+std::string conditionalOf(const VerbStem& v, Agreement a) {
+  const std::u16string lemma = utf8ToUtf16(v.lemma);
+  if (!conjugable(v.lemma, lemma)) return v.lemma;
+  const std::u16string base = infinitiveBase(v);
+  const bool back = baseHarmony(lemma, base) == Harmony::back;
+  // verbs without an object list no definite forms: the indefinite ones serve
+  if (const Irregular* irr = irregularFor(lemma); irr && !irr->presentDef[0]) a.definite = false;
+  const std::size_t i = std::size_t(std::clamp(a.person, 1, 3) - 1) + (a.plural ? 3 : 0);
+  static constexpr std::u16string_view kBackIndef[] = {u"n\u00E9k",  u"n\u00E1l",   u"na",
+                                                       u"n\u00E1nk", u"n\u00E1tok", u"n\u00E1nak"};
+  static constexpr std::u16string_view kFrontIndef[] = {u"n\u00E9k",  u"n\u00E9l",   u"ne",
+                                                        u"n\u00E9nk", u"n\u00E9tek", u"n\u00E9nek"};
+  static constexpr std::u16string_view kBackDef[] = {u"n\u00E1m",  u"n\u00E1d",   u"n\u00E1",
+                                                     u"n\u00E1nk", u"n\u00E1tok", u"n\u00E1k"};
+  static constexpr std::u16string_view kFrontDef[] = {u"n\u00E9m",  u"n\u00E9d",   u"n\u00E9",
+                                                      u"n\u00E9nk", u"n\u00E9tek", u"n\u00E9k"};
+  std::u16string_view ending;
+  if (a.youObject)
+    ending = back ? u"n\u00E1lak" : u"n\u00E9lek";
+  else if (a.definite)
+    ending = back ? kBackDef[i] : kFrontDef[i];
+  else
+    ending = back ? kBackIndef[i] : kFrontIndef[i];
+  return utf16ToUtf8(base + std::u16string(ending));
+}
+
+VerbStem potentialOf(const VerbStem& v) {
+  const std::u16string lemma = utf8ToUtf16(v.lemma);
+  if (!conjugable(v.lemma, lemma)) return v;
+  for (const auto& [verb, potential] : kPotentialStems)
+    if (lemma == verb) return VerbStem{utf16ToUtf8(potential), v.prefix, ""};
+  const Stem st = stemOf(lemma);
+  return VerbStem{utf16ToUtf8(st.stem + pick2(st.h, u"hat", u"het")), v.prefix, ""};
+}
+
 }  // namespace lexiton::translator

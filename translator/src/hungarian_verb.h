@@ -1,5 +1,6 @@
 // Hungarian verb conjugation: present, past and imperative in the indefinite and definite
-// conjugations, the infinitive, and the "-lak/-lek" form (I ... you). Irregular verbs (van,
+// conjugations, the conditional, the infinitive (also with personal endings), the "-hat/-het"
+// stem, and the "-lak/-lek" form (I ... you). Irregular verbs (van,
 // megy, jön, eszik, vesz ...) have their paradigms listed; the rest follow from the stem, its
 // vowel harmony and its last sounds.
 #pragma once
@@ -28,5 +29,15 @@ struct VerbStem {
 std::string conjugate(const VerbStem& v, Tense t, Agreement a);
 // The infinitive without its prefix ("olvasni", "menni", "enni").
 std::string infinitiveOf(const VerbStem& v);
+
+// The infinitive with a personal ending, as "kell" wants it: "mennem", "olvasnod", "tanulnia".
+std::string personalInfinitiveOf(const VerbStem& v, int person, bool plural);
+
+// The conditional ("would"): "olvasnék", "mennénk", "szeretné", "látnálak".
+std::string conditionalOf(const VerbStem& v, Agreement a);
+
+// The verb with "-hat/-het" ("may", "can I"): a stem that conjugates as any other ("ülhet",
+// "mehet", "lehet"); the prefix stays apart.
+VerbStem potentialOf(const VerbStem& v);
 
 }  // namespace lexiton::translator

@@ -97,6 +97,10 @@ Sentence sentenceAround(const std::u32string& t, std::size_t pointer) {
         ++w.end;
       } else if (isJoiner(c) && w.end + 1 < end && isWordChar(t[w.end + 1])) {
         ++w.end;
+      } else if ((c == '\'' || c == kRightQuote) && w.end > w.begin && t[w.end - 1] == 's' &&
+                 w.end + 2 < end && isBlank(t[w.end + 1]) && isLetter(t[w.end + 2])) {
+        ++w.end;  // a plural owner's apostrophe: "my parents' house"
+        break;
       } else {
         break;
       }

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core_lexicon.h"
+#include "lexiton/lexicon/core_lexicon.h"
 #include "core_words.h"
 #include "english_analysis.h"
 #include "hungarian_sentence.h"
@@ -159,6 +159,12 @@ class SentenceTranslation {
     return true;
   }
   bool titleCase() const { return titleCase_; }
+  // Punctuation other than blanks between word i and word i + 1 ("home, the children").
+  std::vector<bool> pausesAfterWords() const {
+    std::vector<bool> out(s_.words.size());
+    for (std::size_t i = 0; i + 1 < s_.words.size(); ++i) out[i] = !joinedByBlanks(i);
+    return out;
+  }
   bool startsSentenceHere() const { return !s_.words.empty() && startsSentence(); }
   bool hasAlternative() const {
     const Unit* u = highlighted();
@@ -447,7 +453,7 @@ std::string targetMarkup(const std::vector<HungarianWord>& words, bool capital, 
   std::string out;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const HungarianWord& w = words[i];
-    if (i > 0) out += w.text == "k\xC3\xA9rlek" ? ", " : " ";
+    if (i > 0) out += w.commaBefore || w.text == "k\xC3\xA9rlek" ? ", " : " ";
     const std::string text = i == 0 && capital ? capitalized(w.text) : w.text;
     if (w.known) {
       out += markup::kPiece.open;
@@ -502,10 +508,11 @@ Translation Translator::translate(std::string_view encodedText) const {
   char32_t stop = 0;
   st.endsWithStop(stop);
   const bool capital = st.startsSentenceHere();
-  const std::string first = targetMarkup(generateHungarian(tokens, pointed, 0), capital, stop);
+  const SentenceShape shape{st.pausesAfterWords(), stop == '?'};
+  const std::string first = targetMarkup(generateHungarian(tokens, pointed, 0, shape), capital, stop);
   std::string reply = alternative(source, first);
   if (!tokens.empty() && senseCount(tokens[pointed]) > 1) {
-    const std::string second = targetMarkup(generateHungarian(tokens, pointed, 1), capital, stop);
+    const std::string second = targetMarkup(generateHungarian(tokens, pointed, 1, shape), capital, stop);
     if (second != first) reply += alternative(source, second);
   }
   return {0, std::move(reply)};

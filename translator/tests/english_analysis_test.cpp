@@ -26,12 +26,12 @@ std::string analysed(const std::string& sentence) {
   std::string out;
   for (const Token& t : EnglishAnalyser(shipped().core, shipped().dict).analyse(words)) {
     if (!out.empty()) out += ' ';
-    out += t.lemma + "/" + std::string(tagName(t.tag));
-    if (t.tag == Tag::verb) {
+    out += t.lemma + "/" + std::string(partOfSpeechName(t.tag));
+    if (t.tag == PartOfSpeech::verb) {
       static constexpr const char* kForms[] = {"base", "3sg", "past", "pp", "ing"};
       out += std::string("/") + kForms[int(t.form)];
     }
-    if (t.tag == Tag::noun && t.plural) out += "/pl";
+    if (t.tag == PartOfSpeech::noun && t.plural) out += "/pl";
   }
   return out;
 }

@@ -33,6 +33,10 @@ TEST(SentenceTest, WordsKeepApostrophesAndHyphensBetweenLetters) {
   EXPECT_EQ(words(t, s), U"Don\u2019t|touch|John's|well-known|3|5|cat|ok|");
   EXPECT_FALSE(s.words[4].hasLetter);
   EXPECT_TRUE(s.words[0].hasLetter);
+  // a plural owner keeps its apostrophe before the next word; a closing quote does not
+  const std::u32string owners = U"My parents' house, the 'dogs'. Cats'";
+  s = sentenceAround(owners, 0);
+  EXPECT_EQ(words(owners, s), U"My|parents'|house|the|dogs|");
 }
 
 TEST(SentenceTest, LineBreaksEndSentencesAndDecimalsDoNot) {

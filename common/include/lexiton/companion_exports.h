@@ -1,6 +1,7 @@
-// The entry points of the outside companion libraries as the host binds them by name: the
-// pointer hook "ptrhook.dll", the text reader "textgrab.dll" and the local dictionary engine
-// "dictcore.dll". Stand-ins and real companions are built against this header. Everything is
+// The entry points of the outside companion libraries as they are bound by name: the pointer
+// hook "ptrhook.dll", the text reader "textgrab.dll" and the local dictionary engine
+// "dictcore.dll", which the host binds, and the speech library "voicer.dll", which the look-up
+// libraries bind. Stand-ins and real companions are built against this header. Everything is
 // caller-cleans-up (cdecl) except SetupHook, which cleans up its own arguments (stdcall).
 #pragma once
 
@@ -46,6 +47,12 @@ typedef int(LX_COMPANION_CDECL* InitModuleFn)(void);
 typedef int(LX_COMPANION_CDECL* EndModuleFn)(void);
 typedef int(LX_COMPANION_CDECL* DictConfigFn)(int language, void* ownerWindow, int mode);
 typedef int(LX_COMPANION_CDECL* GetOpenDictsFn)(char* buffer, int size);
+
+// voicer.dll: the speech library, bound by the look-up libraries (not the host). Speak queues
+// a text in the system code page for the source-language (0) or target-language (1) voice and
+// returns at once; ResetSpeak drops what is queued.
+typedef void(LX_COMPANION_CDECL* SpeakFn)(const char* text, int language);
+typedef void(LX_COMPANION_CDECL* ResetSpeakFn)(void);
 
 #ifdef __cplusplus
 }

@@ -19,6 +19,8 @@ inline constexpr std::string_view kTooltipColour = "TTColor";
 inline constexpr std::string_view kAutoRun = "AutoRun";
 inline constexpr std::string_view kCustomColors = "CustomColors";
 inline constexpr std::string_view kFeedbackText = "FeedbackText";
+// The name in the tray tip: DictName followed by the language id (DictName1038), else DictName.
+inline constexpr std::string_view kDictName = "DictName";
 }  // namespace dict
 
 // The translation server: which look-up library the host loads, and how LexitonClt reaches the
@@ -48,7 +50,8 @@ inline constexpr std::string_view kDestinationSection = "Destination Language Au
 inline constexpr std::string_view kState = "State";
 }  // namespace audio
 
-// The hover dictionaries the user chose: one key per dictionary identifier, 1 open, 0 closed.
+// The hover dictionaries the user chose: one key per dictionary identifier, 1 open, 0 closed; a
+// missing key means the dictionary's default.
 namespace hover_dictionaries {
 inline constexpr std::string_view kSection = "Hover Dictionaries";
 }  // namespace hover_dictionaries

@@ -34,6 +34,21 @@
 #define LXR_DIALOG_FEEDBACK 143
 #define LXR_CONTROL_FEEDBACK_CHECK 1068
 
+/* MainWindow's commands: the tray menu's items, and the two its own template offers (show
+   MainWindow; hide the tooltips, a check box there). */
+#define LXR_COMMAND_SHOW_MAIN 1235
+#define LXR_COMMAND_COLOUR 1236
+#define LXR_COMMAND_EXIT 1237
+#define LXR_COMMAND_ABOUT 1238
+#define LXR_COMMAND_HELP 1239
+#define LXR_COMMAND_MAKER_PAGE 1240
+#define LXR_COMMAND_AUTORUN 1242
+#define LXR_COMMAND_SUPPRESS 1245
+#define LXR_COMMAND_DICTIONARIES 1246
+#define LXR_COMMAND_FEEDBACK 1248
+#define LXR_COMMAND_PROXY 1249
+#define LXR_COMMAND_FAMILY_PAGE 1250
+
 /* Tray icons: active, paused, busy. */
 #define LXR_ICON_ACTIVE 108
 #define LXR_ICON_PAUSED 109

@@ -8,25 +8,7 @@
 namespace lexiton::dictcore {
 namespace {
 
-using lexicon::PartOfSpeech;
-
 constexpr std::string_view kInfinitive = "to ";
-
-Part partOf(PartOfSpeech p) {
-  switch (p) {
-    case PartOfSpeech::noun:
-      return Part::noun;
-    case PartOfSpeech::verb:
-      return Part::verb;
-    case PartOfSpeech::adjective:
-      return Part::adjective;
-    case PartOfSpeech::adverb:
-      return Part::adverb;
-    case PartOfSpeech::number:
-      return Part::number;
-  }
-  return Part::unknown;
-}
 
 std::string shownSense(const lexicon::Sense& s) { return s.prefix + s.word; }
 
@@ -44,7 +26,7 @@ std::string withoutInfinitiveMark(std::string_view ipa) {
 // Collects senses part by part, each sense once, within the tooltip's limits.
 class SectionBuilder {
  public:
-  void add(Part part, const std::string& sense) {
+  void add(PartOfSpeech part, const std::string& sense) {
     if (sense.empty() || std::find(seen_.begin(), seen_.end(), sense) != seen_.end()) return;
     seen_.push_back(sense);
     for (auto& s : sections_)
@@ -55,7 +37,7 @@ class SectionBuilder {
     sections_.push_back({part, {sense}});
   }
   // Sections in `order` first, the rest as they came; each cut to its share of the tooltip.
-  std::vector<EntrySection> take(const std::vector<Part>& order) {
+  std::vector<EntrySection> take(const std::vector<PartOfSpeech>& order) {
     std::stable_sort(sections_.begin(), sections_.end(), [&](const EntrySection& a, const EntrySection& b) {
       return rank(order, a.part) < rank(order, b.part);
     });
@@ -72,7 +54,7 @@ class SectionBuilder {
   }
 
  private:
-  static std::size_t rank(const std::vector<Part>& order, Part p) {
+  static std::size_t rank(const std::vector<PartOfSpeech>& order, PartOfSpeech p) {
     return std::size_t(std::find(order.begin(), order.end(), p) - order.begin());
   }
   std::vector<EntrySection> sections_;
@@ -81,30 +63,31 @@ class SectionBuilder {
 
 // The part of speech FreeDict's senses of a lemma most likely have: its verbs are separate
 // "to ..." entries, so the lemma's other part WordNet sees most often.
-Part likelyPartOfPlainEntry(const lexicon::CoreLexicon* core, const std::string& lemma) {
+PartOfSpeech likelyPartOfPlainEntry(const lexicon::CoreLexicon* core, const std::string& lemma) {
   const lexicon::PosCounts* counts = core ? core->counts(lemma) : nullptr;
-  if (!counts) return Part::unknown;
-  const std::pair<uint32_t, Part> parts[] = {
-      {counts->noun, Part::noun}, {counts->adjective, Part::adjective}, {counts->adverb, Part::adverb}};
+  if (!counts) return PartOfSpeech::other;
+  const std::pair<uint32_t, PartOfSpeech> parts[] = {{counts->noun, PartOfSpeech::noun},
+                                                     {counts->adjective, PartOfSpeech::adjective},
+                                                     {counts->adverb, PartOfSpeech::adverb}};
   const auto best = std::max_element(std::begin(parts), std::end(parts),
                                      [](const auto& a, const auto& b) { return a.first < b.first; });
-  return best->first > 0 ? best->second : Part::unknown;
+  return best->first > 0 ? best->second : PartOfSpeech::other;
 }
 
 // Everything both sources know of `lemma`, or nothing when neither knows it.
 std::optional<HoverEntry> gather(const EnglishSources& src, const std::string& lemma,
-                                 std::optional<Part> hint) {
+                                 std::optional<PartOfSpeech> hint) {
   HoverEntry entry;
   SectionBuilder sections;
-  std::vector<Part> order;
+  std::vector<PartOfSpeech> order;
   if (hint) order.push_back(*hint);
-  std::vector<std::pair<std::string, Part>> corePart;  // a core sense's part, for FreeDict's senses
+  std::vector<std::pair<std::string, PartOfSpeech>> corePart;  // a core sense's part, for FreeDict's senses
   if (src.core)
     for (const lexicon::Entry* e : src.core->entries(lemma)) {
-      order.push_back(partOf(e->pos));
+      order.push_back(e->pos);
       for (const lexicon::Sense& s : e->senses) {
-        sections.add(partOf(e->pos), shownSense(s));
-        corePart.emplace_back(shownSense(s), partOf(e->pos));
+        sections.add(e->pos, shownSense(s));
+        corePart.emplace_back(shownSense(s), e->pos);
       }
     }
   const bool known = !corePart.empty();
@@ -113,9 +96,9 @@ std::optional<HoverEntry> gather(const EnglishSources& src, const std::string& l
   if (src.dictionary && src.dictionary->findExact(lemma, plain)) {
     found = true;
     entry.pronunciation = plain.pronunciation;
-    const Part likely = likelyPartOfPlainEntry(src.core, lemma);
+    const PartOfSpeech likely = likelyPartOfPlainEntry(src.core, lemma);
     for (const std::string& s : plain.senses) {
-      Part part = likely;
+      PartOfSpeech part = likely;
       for (const auto& [sense, p] : corePart)
         if (sense == s) part = p;
       sections.add(part, s);
@@ -125,15 +108,15 @@ std::optional<HoverEntry> gather(const EnglishSources& src, const std::string& l
   if (src.dictionary && src.dictionary->findExact(std::string(kInfinitive) + lemma, verb)) {
     found = true;
     if (entry.pronunciation.empty()) entry.pronunciation = withoutInfinitiveMark(verb.pronunciation);
-    for (const std::string& s : verb.senses) sections.add(Part::verb, s);
+    for (const std::string& s : verb.senses) sections.add(PartOfSpeech::verb, s);
   }
   if (!found) return std::nullopt;
   // After the hint and the core lexicon's order, the parts WordNet sees most often.
   if (const lexicon::PosCounts* counts = src.core ? src.core->counts(lemma) : nullptr) {
-    std::vector<std::pair<uint32_t, Part>> seen = {{counts->noun, Part::noun},
-                                                   {counts->verb, Part::verb},
-                                                   {counts->adjective, Part::adjective},
-                                                   {counts->adverb, Part::adverb}};
+    std::vector<std::pair<uint32_t, PartOfSpeech>> seen = {{counts->noun, PartOfSpeech::noun},
+                                                           {counts->verb, PartOfSpeech::verb},
+                                                           {counts->adjective, PartOfSpeech::adjective},
+                                                           {counts->adverb, PartOfSpeech::adverb}};
     std::stable_sort(seen.begin(), seen.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
     for (const auto& [n, p] : seen) order.push_back(p);
@@ -146,21 +129,21 @@ std::optional<HoverEntry> gather(const EnglishSources& src, const std::string& l
 
 // The lemmas a word form may stand for, most likely first, with the part of speech the form
 // itself shows ("went" is a verb, "bigger" an adjective).
-std::vector<std::pair<std::string, std::optional<Part>>> lemmasOf(const EnglishSources& src,
-                                                                  std::string_view word) {
-  std::vector<std::pair<std::string, std::optional<Part>>> out;
+std::vector<std::pair<std::string, std::optional<PartOfSpeech>>> lemmasOf(const EnglishSources& src,
+                                                                          std::string_view word) {
+  std::vector<std::pair<std::string, std::optional<PartOfSpeech>>> out;
   const std::string key = Dictionary::lookupKey(word);
-  auto add = [&](std::string lemma, std::optional<Part> part) {
+  auto add = [&](std::string lemma, std::optional<PartOfSpeech> part) {
     for (const auto& [l, p] : out)
       if (l == lemma) return;
     out.emplace_back(std::move(lemma), part);
   };
   add(key, std::nullopt);
   if (src.core)
-    for (const lexicon::IrregularForm& f : src.core->irregular(key)) add(f.lemma, partOf(f.pos));
-  std::optional<Part> shown;
-  if (endsWith(key, "ing") || endsWith(key, "ed")) shown = Part::verb;
-  if (endsWith(key, "er") || endsWith(key, "est")) shown = Part::adjective;
+    for (const lexicon::IrregularForm& f : src.core->irregular(key)) add(f.lemma, f.pos);
+  std::optional<PartOfSpeech> shown;
+  if (endsWith(key, "ing") || endsWith(key, "ed")) shown = PartOfSpeech::verb;
+  if (endsWith(key, "er") || endsWith(key, "est")) shown = PartOfSpeech::adjective;
   for (const std::string& base : Dictionary::baseForms(word)) add(base, base == key ? std::nullopt : shown);
   return out;
 }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core_lexicon.h"
+#include "lexiton/lexicon/core_lexicon.h"
 #include "lexiton/dictionary.h"
 #include "marked_words.h"
 
@@ -20,10 +20,12 @@ namespace lexiton::dictcore {
 inline constexpr std::size_t kMaxSenseLines = 10;
 inline constexpr std::size_t kMaxSensesPerPart = 5;
 
-enum class Part { noun, verb, adjective, adverb, number, unknown };
+// A section's part of speech; PartOfSpeech::other where nothing tells (FreeDict's plain senses
+// without WordNet's counts).
+using lexicon::PartOfSpeech;
 
 struct EntrySection {
-  Part part = Part::unknown;
+  PartOfSpeech part = PartOfSpeech::other;
   std::vector<std::string> senses;  // UTF-8
 };
 

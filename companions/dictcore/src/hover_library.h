@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core_lexicon.h"
+#include "lexiton/lexicon/core_lexicon.h"
 #include "hover_entry.h"
 #include "lexiton/dictionary.h"
 

@@ -57,23 +57,22 @@ std::string drawable(std::string_view utf8, CodePage page) {
 
 }  // namespace
 
-std::string_view partHeading(Part part, int language) {
+std::string_view partHeading(PartOfSpeech part, int language) {
   const bool hu = isHungarian(language);
   switch (part) {
-    case Part::noun:
+    case PartOfSpeech::noun:
       return hu ? "f\xC5\x91n\xC3\xA9v" : "noun";
-    case Part::verb:
+    case PartOfSpeech::verb:
       return hu ? "ige" : "verb";
-    case Part::adjective:
+    case PartOfSpeech::adjective:
       return hu ? "mell\xC3\xA9kn\xC3\xA9v" : "adjective";
-    case Part::adverb:
+    case PartOfSpeech::adverb:
       return hu ? "hat\xC3\xA1roz\xC3\xB3sz\xC3\xB3" : "adverb";
-    case Part::number:
+    case PartOfSpeech::number:
       return hu ? "sz\xC3\xA1mn\xC3\xA9v" : "numeral";
-    case Part::unknown:
-      return {};
+    default:
+      return {};  // the hover entry has no other parts of speech
   }
-  return {};
 }
 
 std::string headwordLine(const HoverEntry& entry) {

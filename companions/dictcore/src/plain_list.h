@@ -19,8 +19,8 @@ namespace lexiton::dictcore {
 // painter's fonts draw "»" in both code pages.
 inline constexpr std::string_view kFormArrow = " \xC2\xBB ";
 
-// The heading of a part of speech in the user's language (UTF-8); empty for Part::unknown.
-std::string_view partHeading(Part part, int language);
+// The heading of a part of speech in the user's language (UTF-8); empty for PartOfSpeech::other.
+std::string_view partHeading(PartOfSpeech part, int language);
 
 // The headword line: the form, the arrow, the headword, and the pronunciation where the
 // painter's fonts can draw it.

@@ -22,10 +22,10 @@ TEST_F(HoverEntryTest, IrregularPastLeadsToTheVerb) {
   EXPECT_EQ(e->headword, "go");
   EXPECT_EQ(e->form, "went");
   ASSERT_GE(e->sections.size(), 2u);
-  EXPECT_EQ(e->sections[0].part, Part::verb);
+  EXPECT_EQ(e->sections[0].part, PartOfSpeech::verb);
   EXPECT_EQ(e->sections[0].senses, (std::vector<std::string>{"megy", "j\xC3\xA1r", "elmegy"}));
   // FreeDict's senses of "go" follow, as the noun WordNet also knows.
-  EXPECT_EQ(e->sections[1].part, Part::noun);
+  EXPECT_EQ(e->sections[1].part, PartOfSpeech::noun);
   EXPECT_EQ(e->sections[1].senses.front(), "alku");
   EXPECT_EQ(e->pronunciation, "\xC9\xA1\xCB\x88\xC9\x99\xCA\x8A");
 }
@@ -48,7 +48,7 @@ TEST_F(HoverEntryTest, PhrasalVerbFromEitherWord) {
     EXPECT_EQ(e->headword, "give up");
     EXPECT_EQ(e->form, "gave up");
     ASSERT_EQ(e->sections.size(), 1u);
-    EXPECT_EQ(e->sections[0].part, Part::verb);
+    EXPECT_EQ(e->sections[0].part, PartOfSpeech::verb);
     EXPECT_EQ(e->sections[0].senses.front(), "felad");
   }
 }
@@ -80,7 +80,7 @@ TEST_F(HoverEntryTest, ComparativeAndPossessive) {
   const auto big = english(u"@big");
   ASSERT_TRUE(big);
   EXPECT_EQ(big->form, "");
-  EXPECT_EQ(big->sections[0].part, Part::adjective);
+  EXPECT_EQ(big->sections[0].part, PartOfSpeech::adjective);
 }
 
 TEST_F(HoverEntryTest, TooltipLimits) {
@@ -108,8 +108,8 @@ TEST_F(HoverEntryTest, FreeDictAloneStillAnswers) {
   EXPECT_EQ(e->headword, "go");
   // Without WordNet's counts FreeDict's plain senses have no part of speech; its "to go" does.
   ASSERT_EQ(e->sections.size(), 2u);
-  EXPECT_EQ(e->sections[0].part, Part::unknown);
-  EXPECT_EQ(e->sections[1].part, Part::verb);
+  EXPECT_EQ(e->sections[0].part, PartOfSpeech::other);
+  EXPECT_EQ(e->sections[1].part, PartOfSpeech::verb);
   EXPECT_EQ(e->sections[1].senses, std::vector<std::string>{"elmegy"});
 }
 

@@ -20,7 +20,7 @@ HoverEntry went() {
   e.headword = "go";
   e.form = "went";
   e.pronunciation = "\xC9\xA1\xCB\x88\xC9\x99\xCA\x8A";  // ɡˈəʊ
-  e.sections = {{Part::verb, {"megy", "j\xC3\xA1r"}}, {Part::noun, {"alku"}}};
+  e.sections = {{PartOfSpeech::verb, {"megy", "j\xC3\xA1r"}}, {PartOfSpeech::noun, {"alku"}}};
   return e;
 }
 
@@ -44,8 +44,8 @@ TEST(PlainListTest, HeadwordHeadingsAndLinesInTheCodePage) {
 
 TEST(PlainListTest, LettersTheCodePageLacksAreDrawnAlike) {
   HoverEntry e;
-  e.headword = "t\xC5\xB1z";                                // tűz
-  e.sections = {{Part::noun, {"\xC5\x91r", "\xC3\xA9g"}}};  // őr, ég
+  e.headword = "t\xC5\xB1z";                                        // tűz
+  e.sections = {{PartOfSpeech::noun, {"\xC5\x91r", "\xC3\xA9g"}}};  // őr, ég
   Reserve r(LX_LOCAL_RESULT_RESERVE);
   std::deque<std::string> texts;
   ASSERT_TRUE(appendEntryList(e, kLanguageHungarian, CodePage::windows1252, texts, r.array));
@@ -55,7 +55,7 @@ TEST(PlainListTest, LettersTheCodePageLacksAreDrawnAlike) {
 
 TEST(PlainListTest, EnglishHeadingsAndTheOtherSenses) {
   HoverEntry e = went();
-  e.sections.push_back({Part::unknown, {"numera"}});
+  e.sections.push_back({PartOfSpeech::other, {"numera"}});
   Reserve r(LX_LOCAL_RESULT_RESERVE);
   std::deque<std::string> texts;
   ASSERT_TRUE(appendEntryList(e, kLanguageEnglishUK, CodePage::windows1252, texts, r.array));

@@ -40,7 +40,7 @@ TEST(ShippedDictionariesTest, PartsOfSpeechAreNamed) {
   const auto e = both().entryFor(u"He @went home.");
   ASSERT_TRUE(e);
   EXPECT_EQ(e->form, "went");
-  EXPECT_EQ(e->sections[0].part, Part::verb);
+  EXPECT_EQ(e->sections[0].part, PartOfSpeech::verb);
   EXPECT_FALSE(e->pronunciation.empty());
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core_lexicon.h"
+#include "lexiton/lexicon/core_lexicon.h"
 #include "hover_entry.h"
 #include "marked_words.h"
 

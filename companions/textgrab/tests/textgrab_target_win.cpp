@@ -2,10 +2,14 @@
 // and where its characters are, measured in this process with EM_POSFROMCHAR.
 //   textgrab_target KIND REPORT INDEX...
 // KIND is edit, richedit, long (an Edit with one paragraph of over 30,000 characters) or
-// label-edit / label-richedit (a two-word text). For each INDEX the screen point of the left
+// label-edit / label-richedit (a two-word text), password (a password Edit holding two words),
+// or accessible / accessible-protected: a control of no standard class whose accessibility
+// object reports the same two words as its value, the second also in the protected state of a
+// browser's password field. For each INDEX the screen point of the left
 // half of that character is written to the REPORT file as "index x y", then "ready", after the
 // text itself as its first line (UTF-8, line breaks escaped). The program runs until it is ended.
 #include <windows.h>
+#include <oleacc.h>
 #include <richedit.h>
 #include <shellapi.h>
 
@@ -19,6 +23,7 @@ namespace {
 std::wstring textFor(const std::wstring& kind) {
   if (kind == L"label-edit") return L"Save as";
   if (kind == L"label-richedit") return L"Open file";
+  if (kind == L"password" || kind == L"accessible" || kind == L"accessible-protected") return L"hunter two";
   if (kind == L"long") {
     std::wstring text;
     for (int i = 0; i < 800; ++i) text += L"Filler words come here. ";
@@ -28,6 +33,111 @@ std::wstring textFor(const std::wstring& kind) {
   }
   return L"First paragraph is short.\r\nThe second paragraph holds several words. It has two sentences.\r\n"
          L"\r\nLast one after an empty line.";
+}
+
+// The accessibility object of the custom control: a text whose value is the two words, and
+// nothing else it is asked about.
+class FieldObject final : public IAccessible {
+ public:
+  explicit FieldObject(bool isProtected) : protected_(isProtected) {}
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
+    if (id == IID_IUnknown || id == IID_IDispatch || id == __uuidof(IAccessible)) {
+      *out = static_cast<IAccessible*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const LONG left = InterlockedDecrement(&references_);
+    if (left == 0) delete this;
+    return left;
+  }
+
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return *count = 0, S_OK; }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                   UINT*) override {
+    return E_NOTIMPL;
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return *parent = nullptr, S_FALSE; }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override { return *count = 0, S_OK; }
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch** child) override {
+    return *child = nullptr, S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE get_accName(VARIANT, BSTR* name) override { return *name = nullptr, S_FALSE; }
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT, BSTR* value) override {
+    *value = SysAllocString(L"hunter two");
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* text) override {
+    return *text = nullptr, S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT, VARIANT* role) override {
+    role->vt = VT_I4;
+    role->lVal = ROLE_SYSTEM_TEXT;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT, VARIANT* state) override {
+    state->vt = VT_I4;
+    state->lVal = STATE_SYSTEM_FOCUSABLE | (protected_ ? STATE_SYSTEM_PROTECTED : 0);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* text) override { return *text = nullptr, S_FALSE; }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) override {
+    *file = nullptr;
+    *topic = 0;
+    return S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR* text) override {
+    return *text = nullptr, S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override { return focus->vt = VT_EMPTY, S_FALSE; }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+    return selection->vt = VT_EMPTY, S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT, BSTR* text) override {
+    return *text = nullptr, S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE accLocation(LONG*, LONG*, LONG*, LONG*, VARIANT) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT* end) override {
+    return end->vt = VT_EMPTY, S_FALSE;
+  }
+  HRESULT STDMETHODCALLTYPE accHitTest(LONG, LONG, VARIANT* child) override {
+    child->vt = VT_I4;
+    child->lVal = CHILDID_SELF;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+ private:
+  LONG references_ = 1;
+  bool protected_;
+};
+
+bool fieldIsProtected = false;
+
+LRESULT CALLBACK fieldProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
+    auto* object = new FieldObject(fieldIsProtected);
+    // Wine's LresultFromObject takes no wParam but 0 (its reader sends another); and the
+    // interface's id from the header, since the import library's IID_IAccessible is a thunk.
+    (void)wParam;
+    const LRESULT result = LresultFromObject(__uuidof(IAccessible), 0, object);
+    object->Release();
+    return result;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 std::string utf8(const std::wstring& text) {
@@ -59,9 +169,26 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // frame is a plain window.
   HWND frame = CreateWindowExW(WS_EX_TOPMOST, L"TextgrabTargetFrame", L"textgrab target",
                                WS_POPUP | WS_VISIBLE, 0, 0, 1000, 700, nullptr, nullptr, instance, nullptr);
-  HWND control = CreateWindowExW(0, rich ? RICHEDIT_CLASSW : L"EDIT", L"",
-                                 WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL, 10, 10, 600, 600, frame,
-                                 nullptr, instance, nullptr);
+  const bool custom = kind == L"accessible" || kind == L"accessible-protected";
+  // The accessibility object is marshalled to the reader's process through COM.
+  if (custom) CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  fieldIsProtected = kind == L"accessible-protected";
+  WNDCLASSW fieldClass{};
+  fieldClass.lpfnWndProc = fieldProcedure;
+  fieldClass.hInstance = instance;
+  fieldClass.lpszClassName = L"TextgrabTargetField";
+  RegisterClassW(&fieldClass);
+  // A password field is a single-line Edit: Windows refuses ES_PASSWORD with ES_MULTILINE.
+  const bool oneLine = kind == L"password" || custom;
+  const DWORD style = kind == L"password" ? WS_CHILD | WS_VISIBLE | ES_PASSWORD | ES_AUTOHSCROLL
+                      : custom            ? WS_CHILD | WS_VISIBLE
+                                          : WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL;
+  HWND control =
+      CreateWindowExW(0,
+                      custom ? L"TextgrabTargetField"
+                      : rich ? RICHEDIT_CLASSW
+                             : L"EDIT",
+                      L"", style, 10, 10, 600, oneLine ? 30 : 600, frame, nullptr, instance, nullptr);
   const std::wstring text = textFor(kind);
   SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
   SetWindowTextW(control, text.c_str());
@@ -79,7 +206,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SendMessageW(control, EM_SETSEL, index, index);  // same indices in the long Edit
     SendMessageW(control, EM_SCROLLCARET, 0, 0);
     POINT at{};
-    if (rich) {
+    if (custom) {
+      at = {20 + index, 9};  // the field has no characters: any point inside it
+    } else if (rich) {
       // INDEX counts in the text as set, with CR LF; rich edit counts each line break once.
       int richIndex = index;
       for (int i = 0; i + 1 < index; ++i)

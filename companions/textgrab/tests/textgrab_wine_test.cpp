@@ -322,6 +322,36 @@ TEST_F(TextReader, AccessibilityGivesShortLabelsWholeAndRefusesLongerTexts) {
   }
 }
 
+// A password field is read by no method, though accessibility would hand out a short text whole.
+TEST_F(TextReader, APasswordFieldIsNeverRead) {
+  Target target("password", {1, 8});
+  ASSERT_TRUE(target.ready());
+  for (int index : {1, 8}) {
+    const Result r = read(target.at(index));
+    EXPECT_FALSE(r.found) << index;
+    EXPECT_EQ(r.text, u"") << index;
+  }
+  lexiton::textgrab::win::ComApartment apartment;
+  EXPECT_FALSE(lexiton::textgrab::win::readAccessible(target.at(1)));
+}
+
+// A control whose accessibility object gives its text as its value is read, unless the object
+// says the text is protected, as a browser's password field does.
+TEST_F(TextReader, AProtectedAccessibleTextIsNeverRead) {
+  {
+    Target open("accessible", {1});
+    ASSERT_TRUE(open.ready());
+    const Result r = read(open.at(1));
+    ASSERT_TRUE(r.found);
+    EXPECT_EQ(r.text, u"hunter two");
+  }
+  Target hidden("accessible-protected", {1});
+  ASSERT_TRUE(hidden.ready());
+  const Result r = read(hidden.at(1));
+  EXPECT_FALSE(r.found);
+  EXPECT_EQ(r.text, u"");
+}
+
 // Wine has no UI Automation client: the class is not registered, and asking must neither crash
 // nor start the debugger; the reader goes on to the next method.
 TEST_F(TextReader, WithoutUiAutomationTheReaderFallsBack) {

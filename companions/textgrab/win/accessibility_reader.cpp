@@ -46,6 +46,13 @@ bool holdsText(IAccessible* object, const VARIANT& child) {
   }
 }
 
+// A password field, whatever its program: its state says it hides its text.
+bool isProtected(IAccessible* object, const VARIANT& child) {
+  Variant state;
+  return SUCCEEDED(object->get_accState(child, state.put())) && state.get().vt == VT_I4 &&
+         (state.get().lVal & STATE_SYSTEM_PROTECTED);
+}
+
 }  // namespace
 
 std::optional<CapturedText> readAccessible(POINT screenPoint) {
@@ -53,7 +60,7 @@ std::optional<CapturedText> readAccessible(POINT screenPoint) {
   Variant child;
   if (FAILED(AccessibleObjectFromPoint(screenPoint, object.put(), child.put())) || !object)
     return std::nullopt;
-  if (!holdsText(object.get(), child.get())) return std::nullopt;
+  if (!holdsText(object.get(), child.get()) || isProtected(object.get(), child.get())) return std::nullopt;
   BSTR text = nullptr;
   std::u16string found;
   if (SUCCEEDED(object->get_accValue(child.get(), &text))) found = take(text);

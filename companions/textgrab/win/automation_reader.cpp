@@ -69,7 +69,13 @@ class AutomationPointRange : public PointRange {
   IUIAutomationTextRange* point_;
 };
 
-// The text pattern of the element at the point or of its nearest ancestor that has one.
+bool isPassword(IUIAutomationElement* element) {
+  BOOL password = FALSE;
+  return SUCCEEDED(element->get_CurrentIsPassword(&password)) && password;
+}
+
+// The text pattern of the element at the point or of its nearest ancestor that has one; nothing
+// when the element or one on the way up is a password field.
 ComPtr<IUIAutomationTextPattern> textPatternAt(IUIAutomation2* automation, POINT screenPoint) {
   ComPtr<IUIAutomationTextPattern> pattern;
   ComPtr<IUIAutomationElement> element;
@@ -78,6 +84,10 @@ ComPtr<IUIAutomationTextPattern> textPatternAt(IUIAutomation2* automation, POINT
       FAILED(automation->get_ControlViewWalker(walker.put())) || !walker)
     return pattern;
   for (int level = 0; level < kPatternSearchDepth && element; ++level) {
+    if (isPassword(element.get())) {
+      pattern.reset();
+      break;
+    }
     if (SUCCEEDED(element->GetCurrentPatternAs(UIA_TextPatternId, IID_IUIAutomationTextPattern,
                                                reinterpret_cast<void**>(pattern.put()))) &&
         pattern)

@@ -82,10 +82,14 @@ EditKind editKind(HWND window) {
   return EditKind::none;
 }
 
+bool isPasswordField(HWND window) {
+  // ES_PASSWORD's bit means other things in other classes' styles.
+  return editKind(window) != EditKind::none && (GetWindowLongPtrW(window, GWL_STYLE) & ES_PASSWORD);
+}
+
 std::optional<CapturedText> readEditControl(HWND window, POINT screenPoint) {
   const EditKind kind = editKind(window);
-  if (kind == EditKind::none) return std::nullopt;
-  if (GetWindowLongPtrW(window, GWL_STYLE) & ES_PASSWORD) return std::nullopt;
+  if (kind == EditKind::none || isPasswordField(window)) return std::nullopt;
   POINT client = screenPoint;
   RECT area{};
   if (!ScreenToClient(window, &client) || !GetClientRect(window, &area) || !PtInRect(&area, client))

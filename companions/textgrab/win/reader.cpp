@@ -35,7 +35,7 @@ bool isDocumentWindow(HWND window) {
 
 std::optional<Reading> readAt(POINT screenPoint) {
   const auto target = readableWindowAt(screenPoint);
-  if (!target) return std::nullopt;
+  if (!target || isPasswordField(target->first)) return std::nullopt;
   std::optional<CapturedText> text = readEditControl(target->first, screenPoint);
   if (!text) {
     ComApartment apartment;

@@ -9,6 +9,7 @@
 #include <tlhelp32.h>
 
 #include <lexiton/abi.h>
+#include <lexiton/companion_exports.h>
 #include <lexiton/library.h>
 
 #include <gtest/gtest.h>
@@ -18,9 +19,6 @@
 #include <thread>
 
 namespace {
-
-using SpeakFn = void(LX_CDECL*)(const char* text, int language);
-using ResetSpeakFn = void(LX_CDECL*)();
 
 std::string voicerPath() {
   char path[MAX_PATH] = {};

@@ -1,6 +1,5 @@
 #include "sapi_voice.h"
 
-// sapi.h needs the Windows types declared first.
 #include <windows.h>
 
 #include <sapi.h>

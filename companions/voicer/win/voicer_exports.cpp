@@ -5,7 +5,10 @@
 #include <windows.h>
 
 #include <lexiton/abi.h>
+#include <lexiton/companion_exports.h>
 #include <lexiton/win/com_apartment.h>
+
+#include <type_traits>
 
 #include "sapi_voice.h"
 #include "speech_queue.h"
@@ -79,3 +82,7 @@ __declspec(dllexport) void LX_CDECL ResetSpeak() {
   }
 }
 }
+
+// The entries as their callers bind them (lexiton/companion_exports.h).
+static_assert(std::is_same_v<decltype(&Speak), SpeakFn>);
+static_assert(std::is_same_v<decltype(&ResetSpeak), ResetSpeakFn>);

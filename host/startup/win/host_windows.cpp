@@ -4,12 +4,7 @@
 #include <lexiton/companion_exports.h>
 #include <lexiton/fixed_texts.h>
 #include <lexiton/lookup_exports.h>
-#include <lexiton/settings_keys.h>
 #include <lexiton/ui_resources.h>
-
-#include <shellapi.h>
-
-#include <cstring>
 
 #include "startup/win/system_profile_functions.h"
 
@@ -28,43 +23,10 @@ void warn(std::string_view text) { showAlert(text, fixed_texts::kHostCaption, Al
 
 }  // namespace
 
-bool FeedbackOptionDialog::create(HMODULE languageLibrary, const std::string& configPath) {
-  configPath_ = configPath;
-  window_.reset(CreateDialogParamA(languageLibrary, MAKEINTRESOURCEA(LXR_DIALOG_FEEDBACK), nullptr,
-                                   &procedure, reinterpret_cast<LPARAM>(this)));
-  return static_cast<bool>(window_);
-}
-
-INT_PTR CALLBACK FeedbackOptionDialog::procedure(HWND window, UINT message, WPARAM, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    remember(window, lParam);
-    auto* self = reinterpret_cast<FeedbackOptionDialog*>(lParam);
-    try {
-      const int on = cIni(systemProfile(), self->configPath_)
-                         .readInt(settings::dict::kSection, settings::dict::kFeedbackText, 0);
-      CheckDlgButton(window, LXR_CONTROL_FEEDBACK_CHECK, on != 0 ? BST_CHECKED : BST_UNCHECKED);
-    } catch (const cIni::cExc& e) {
-      warn(e.what());
-    }
-    return FALSE;
-  }
-  if (message == WM_DESTROY) {
-    if (auto* self = objectOf<FeedbackOptionDialog>(window)) {
-      try {
-        const bool on = IsDlgButtonChecked(window, LXR_CONTROL_FEEDBACK_CHECK) == BST_CHECKED;
-        cIni(systemProfile(), self->configPath_)
-            .writeInt(settings::dict::kSection, settings::dict::kFeedbackText, on ? 1 : 0);
-      } catch (const cIni::cExc& e) {
-        warn(e.what());
-      }
-    }
-  }
-  return FALSE;
-}
-
-bool MainWindow::create(EngineTable& engines, const HostPaths& paths) {
+bool MainWindow::create(EngineTable& engines, const HostPaths& paths, HWND displayWindow) {
   engines_ = &engines;
   paths_ = paths;
+  tray_.prepare(engines, paths, displayWindow, [this] { exitRoutine(); });
   window_.reset(CreateDialogParamA(static_cast<HMODULE>(engines.languageLibrary()),
                                    MAKEINTRESOURCEA(LXR_DIALOG_MAIN), nullptr, &procedure,
                                    reinterpret_cast<LPARAM>(this)));
@@ -82,7 +44,6 @@ void MainWindow::destroy() {
 void MainWindow::initialise(HWND window) {
   try {
     state_.settings = readWindowSettings(systemProfile(), paths_.configPath);
-    state_.feedbackText = readFeedbackText(systemProfile(), paths_.configPath);
   } catch (const cIni::cExc& e) {
     // create() reports it once the dialog call has returned.
     settingsError_ = e.what();
@@ -94,55 +55,11 @@ void MainWindow::initialise(HWND window) {
   if (auto setup = hookLibrary_.bind<SetupHookFn>("SetupHook")) setup(window, hookLibrary_.get());
 
   window_.reset(window);  // the tray icon belongs to this window
-  setTrayIcon(LXR_ICON_ACTIVE, LXR_STRING_ACTIVE, NIM_ADD);
-}
-
-void MainWindow::setTrayIcon(int iconId, int tipId, DWORD action) {
-  NOTIFYICONDATAA icon{};
-  icon.cbSize = sizeof icon;
-  icon.hWnd = window_.get();
-  icon.uID = kTrayIconId;
-  icon.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
-  icon.uCallbackMessage = kTrayMessage;
-  const auto language = static_cast<HMODULE>(engines_->languageLibrary());
-  // Shared icons: the system frees them with the library.
-  icon.hIcon =
-      static_cast<HICON>(LoadImageA(language, MAKEINTRESOURCEA(iconId), IMAGE_ICON,
-                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  LoadStringA(language, static_cast<UINT>(tipId), icon.szTip, sizeof icon.szTip);
-  const bool done = Shell_NotifyIconA(action, &icon) != FALSE;
-  if (action == NIM_ADD) trayAdded_ = done;
-}
-
-void MainWindow::togglePause() {
-  bool& paused = state_.hover.paused;
-  paused = !paused;
-  // A peer holding the block too long only leaves the old flag there.
-  if (subscriber_) subscriber_->setEnabled(!paused);
-  if (trayAdded_)
-    setTrayIcon(paused ? LXR_ICON_PAUSED : LXR_ICON_ACTIVE, paused ? LXR_STRING_PAUSED : LXR_STRING_ACTIVE,
-                NIM_MODIFY);
-}
-
-void MainWindow::busyChanged() {
-  if (!trayAdded_) return;
-  const HoverState& hover = state_.hover;
-  if (hover.busy)
-    setTrayIcon(LXR_ICON_BUSY, LXR_STRING_BUSY, NIM_MODIFY);
-  else
-    setTrayIcon(hover.paused ? LXR_ICON_PAUSED : LXR_ICON_ACTIVE,
-                hover.paused ? LXR_STRING_PAUSED : LXR_STRING_ACTIVE, NIM_MODIFY);
+  tray_.start(window);
 }
 
 void MainWindow::removeTrayAndHook() {
-  if (trayAdded_) {
-    NOTIFYICONDATAA icon{};
-    icon.cbSize = sizeof icon;
-    icon.hWnd = window_.get();
-    icon.uID = kTrayIconId;
-    Shell_NotifyIconA(NIM_DELETE, &icon);
-    trayAdded_ = false;
-  }
+  tray_.remove();
   if (hookLibrary_) {
     if (auto release = hookLibrary_.bind<ReleaseHookFn>("ReleaseHook")) release();
     hookLibrary_.reset();
@@ -162,8 +79,7 @@ bool MainWindow::exitRoutine() {
 
 void MainWindow::saveBeforeSessionEnds() {
   try {
-    cIni(systemProfile(), paths_.configPath)
-        .writeInt(settings::dict::kSection, settings::dict::kFeedbackText, state_.feedbackText ? 1 : 0);
+    saveFeedbackText(systemProfile(), paths_.configPath, state_.feedbackText);
   } catch (const cIni::cExc& e) {
     warn(e.what());
   }
@@ -184,14 +100,6 @@ INT_PTR CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam,
       return TRUE;
     case WM_ENDSESSION:
       if (wParam && self->exitRoutine()) self->saveBeforeSessionEnds();
-      return TRUE;
-    case kTrayMessage:
-      if (lParam == WM_LBUTTONUP) self->togglePause();
-      return TRUE;
-    case WM_COMMAND:
-      // Until the tray's menu answers it.
-      if (LOWORD(wParam) != kSuppressDisplayCommand) break;
-      self->state_.display.suppressed = !self->state_.display.suppressed;
       return TRUE;
   }
   for (MainWindowHandler* handler : self->handlers_)

@@ -1,7 +1,7 @@
-// MainWindow and the hidden feedback-option dialog: modeless dialogs from templates of the
-// language library, never visible and not owned. (The two tooltip windows are the tooltip
-// code's: tooltip/win/display_window.h.) Their behaviour beyond creation, tagging, settings and
-// the exit routine belongs to the hover and tray code.
+// MainWindow and the hidden feedback-option dialog (tray/win/feedback_option_dialog.h): modeless
+// dialogs from templates of the language library, never visible and not owned. (The two tooltip
+// windows are the tooltip code's: tooltip/win/display_window.h.) Their behaviour beyond
+// creation, tagging, settings and the exit routine belongs to the hover and tray code.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +9,7 @@
 #include <lexiton/library.h>
 #include <lexiton/win/window_owner.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,33 +19,25 @@
 #include "startup/host_startup.h"
 #include "startup/host_state.h"
 #include "startup/win/main_window_handler.h"
+#include "tray/win/feedback_option_dialog.h"
+#include "tray/win/tray.h"
 
 namespace lexiton::host {
 
-// Reads [dict] FeedbackText when it is created and saves it when it is destroyed.
-class FeedbackOptionDialog {
- public:
-  bool create(HMODULE languageLibrary, const std::string& configPath);
-  void destroy() { window_.reset(); }
-
- private:
-  static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  win::WindowOwner window_;
-  std::string configPath_;
-};
-
-class MainWindow final : public HoverListener {
+class MainWindow {
  public:
   // The user-data tag "HVR " by which other windows and programs recognise it.
   static constexpr LONG_PTR kTag = 'H' | 'V' << 8 | 'R' << 16 | ' ' << 24;
-  static constexpr UINT kTrayMessage = WM_APP + 1;
-  static constexpr UINT kTrayIconId = 1;
-  // The tray menu's command that switches display suppression.
-  static constexpr UINT kSuppressDisplayCommand = 1245;
+
+  MainWindow() : tray_(state_) { addHandler(tray_); }
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
   // Creates the dialog; its initialisation reads the window settings, installs the pointer
-  // hook and adds the tray icon. Throws cIni::cExc when the settings cannot be read.
-  bool create(EngineTable& engines, const HostPaths& paths);
+  // hook and starts the tray (its menu and icon). The table is read, except that the tray's
+  // Dictionaries command may start the local engine; `displayWindow` owns the feedback page.
+  // Throws cIni::cExc when the settings cannot be read.
+  bool create(EngineTable& engines, const HostPaths& paths, HWND displayWindow);
   void destroy();
   HWND handle() const { return window_.get(); }
 
@@ -57,12 +50,15 @@ class MainWindow final : public HoverListener {
   // (Windows may end the process as soon as it is): [dict] FeedbackText and KVClose.
   void saveBeforeSessionEnds();
 
-  // HoverListener, until the tray's own: the tray icon shows the busy state.
-  void busyChanged() override;
-  void feedbackRequested(std::string_view) override {}
-
   // The shared block whose flag a left click on the tray icon switches.
-  void setSubscriber(EventSubscriber* subscriber) { subscriber_ = subscriber; }
+  void setSubscriber(EventSubscriber* subscriber) {
+    // A peer holding the block too long only leaves the old flag there.
+    tray_.setEnabledPublisher(
+        subscriber ? std::function<void(bool)>([subscriber](bool on) { subscriber->setEnabled(on); })
+                   : nullptr);
+  }
+  // What the pointer tracking reports to: the tray.
+  HoverListener& hoverListener() { return tray_; }
 
   // What the host's parts share; the settings are read when the window is created.
   HostState& state() { return state_; }
@@ -72,18 +68,15 @@ class MainWindow final : public HoverListener {
  private:
   static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void initialise(HWND window);
-  void setTrayIcon(int iconId, int tipId, DWORD action);
-  void togglePause();
 
   win::WindowOwner window_;
   EngineTable* engines_ = nullptr;
   HostPaths paths_;
   HostState state_;
+  Tray tray_;
   std::vector<MainWindowHandler*> handlers_;
   std::string settingsError_;
   lexiton::Library hookLibrary_;
-  bool trayAdded_ = false;
-  EventSubscriber* subscriber_ = nullptr;
 };
 
 }  // namespace lexiton::host

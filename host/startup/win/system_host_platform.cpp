@@ -102,13 +102,14 @@ bool SystemHostPlatform::probeLibrary(std::string_view file) {
 void SystemHostPlatform::showSplash(int language) { SplashWindow::show(program_, language); }
 
 bool SystemHostPlatform::createWindows(EngineTable& engines, const HostPaths& paths) {
-  hover_ = std::make_unique<HoverController>(engines, mainWindow_.state(), mainWindow_);
+  hover_ = std::make_unique<HoverController>(engines, mainWindow_.state(), mainWindow_.hoverListener());
   if (!hover_->create(program_)) return false;
   // The hook reports from MainWindow's creation on.
   mainWindow_.addHandler(*hover_);
-  if (!mainWindow_.create(engines, paths)) return false;
+  if (!mainWindow_.create(engines, paths, hover_->displayWindow())) return false;
   hover_->setMainWindow(mainWindow_.handle());
-  return feedbackDialog_.create(static_cast<HMODULE>(engines.languageLibrary()), paths.configPath);
+  return feedbackDialog_.create(static_cast<HMODULE>(engines.languageLibrary()), paths.configPath,
+                                mainWindow_.state().feedbackText);
 }
 
 void SystemHostPlatform::destroyWindows() {

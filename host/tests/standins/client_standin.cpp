@@ -8,15 +8,17 @@
 // still running while the host unloads the library and ends). It answers with one document
 // showing the word under the cursor in capitals, and the same word as plain text, so a test can
 // tell which look-up a tooltip shows and paint the same document itself (scriptedDocument).
-// LEXITON_STANDIN_LOOKUP_QUIT=1 makes it ask the host to quit. Built a second time without
-// KVStorno (LEXITON_STANDIN_NO_STORNO), the library the host must refuse.
+// LEXITON_STANDIN_LOOKUP_QUIT=1 makes it ask the host to quit. The about texts are those
+// LEXITON_STANDIN_ABOUT_TEXTS names, separated by "|" (none when unset). Built a second time
+// without KVStorno (LEXITON_STANDIN_NO_STORNO), the library the host must refuse.
 #include <lexiton/abi.h>
 
 #define LX_CDECL __cdecl
 
+#include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <cstring>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -111,8 +113,23 @@ __declspec(dllexport) int LX_CDECL SetMode(int passThrough, int mode) {
   return 0;
 }
 __declspec(dllexport) const LxTextList* LX_CDECL GetCopyRightInfo(void) {
-  static const LxTextList empty{0, nullptr};
-  return &empty;
+  static std::vector<std::string> texts;
+  static std::vector<const char*> items;
+  static LxTextList list{0, nullptr};
+  texts.clear();
+  items.clear();
+  if (const char* named = std::getenv("LEXITON_STANDIN_ABOUT_TEXTS")) {
+    std::string all = named;
+    for (std::size_t at = 0; at <= all.size();) {
+      const std::size_t end = std::min(all.find('|', at), all.size());
+      texts.push_back(all.substr(at, end - at));
+      at = end + 1;
+    }
+  }
+  for (const std::string& text : texts) items.push_back(text.c_str());
+  list.count = static_cast<uint32_t>(items.size());
+  list.items = items.empty() ? nullptr : items.data();
+  return &list;
 }
 #ifndef LEXITON_STANDIN_NO_STORNO
 __declspec(dllexport) int LX_CDECL KVStorno(void) {

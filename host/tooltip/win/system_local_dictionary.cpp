@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "engines/open_dictionaries.h"
 #include "hover/lookup_request.h"
 
 namespace lexiton::host {
@@ -12,8 +13,8 @@ namespace lexiton::host {
 bool SystemLocalDictionary::hoverDictionaryOpen() {
   const auto list = engines_.entries().getOpenDicts;
   if (!list) return false;
-  char buffer[kOpenDictionariesBuffer] = {};
-  list(buffer, kOpenDictionariesBuffer);
+  char buffer[kLocalOpenDictionariesBuffer] = {};
+  list(buffer, kLocalOpenDictionariesBuffer);
   return listsHoverDictionary(buffer, sizeof buffer);
 }
 

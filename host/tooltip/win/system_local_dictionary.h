@@ -8,7 +8,7 @@
 namespace lexiton::host {
 
 // The buffer the open dictionaries are listed into, and the not-found text's.
-inline constexpr int kOpenDictionariesBuffer = 1024;
+inline constexpr int kLocalOpenDictionariesBuffer = 1024;
 inline constexpr std::size_t kLocalNotFoundBuffer = 256;
 
 class SystemLocalDictionary final : public LocalDictionary {

@@ -122,9 +122,8 @@ bool TooltipSurface::paint(const std::vector<uint8_t>& list, ScreenPoint pointer
 void TooltipSurface::show() {
   HWND window = window_.get();
   if (!window) return;
-  // The shape first, then the window shown in it: shown first, it would stand as a rectangle
-  // until the shape came. From here the window owns the region; a null one makes it a rectangle
-  // again.
+  // The shape first, so the window never shows as a rectangle; from here the window owns the
+  // region. A null region makes it a rectangle again.
   handRegion(window);
   SetWindowPos(window, HWND_TOPMOST, position_.x, position_.y, rect_.right - rect_.left + 1,
                rect_.bottom - rect_.top + 1, SWP_NOACTIVATE | SWP_SHOWWINDOW);

@@ -1,16 +1,12 @@
 // The shared parts of the client library's dialogs.
 #include "win/dialog_support.h"
 
-#include <shellapi.h>
-
 #include <mutex>
 #include <vector>
 
 #include "lexiton/alert.h"
-
-#ifndef LEXITON_WEB_HOST
-#define LEXITON_WEB_HOST "https://www.lexiton.hu"
-#endif
+#include "lexiton/shell_open.h"
+#include "lexiton/web_site.h"
 
 namespace lexiton::lookup {
 
@@ -20,11 +16,7 @@ namespace {
 constexpr int kFirstStringBuffer = 32;
 constexpr int kMaxStringBuffer = 1 << 16;
 
-bool shellOpen(const std::string& url, void*) {
-  const auto code =
-      reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-  return code > 32;
-}
+bool shellOpen(const std::string& url, void*) { return openInShell("open", url, nullptr, ShellShow::normal); }
 
 std::mutex gOpenerLock;
 UrlOpener gOpener = shellOpen;
@@ -32,12 +24,10 @@ void* gOpenerContext = nullptr;
 
 }  // namespace
 
-std::string upgradeDownloadUrl() {
-  return std::string(LEXITON_WEB_HOST) + "/download/lexiton/Lexiton_setup.exe";
-}
+std::string upgradeDownloadUrl() { return webHost() + "/download/lexiton/Lexiton_setup.exe"; }
 
 std::string upgradeHistoryUrl(int language) {
-  return std::string(LEXITON_WEB_HOST) + (isHungarian(language) ? "/history.asp" : "/history.asp?lang=en");
+  return webHost() + (isHungarian(language) ? "/history.asp" : "/history.asp?lang=en");
 }
 
 UrlOpener setUrlOpener(UrlOpener opener, void* context) {

@@ -1,6 +1,6 @@
 // "voicer.dll" (a shared object of the same name elsewhere) loaded by name, its two entries
 // bound by name; the library stays loaded for as long as the binding lives.
-#include <lexiton/abi.h>
+#include <lexiton/companion_exports.h>
 #include <lexiton/library.h>
 
 #include "lexiton/lookup/speech.h"
@@ -8,9 +8,6 @@
 namespace lexiton::lookup {
 
 namespace {
-
-using SpeakFn = void(LX_CDECL*)(const char* text, int language);
-using ResetSpeakFn = void(LX_CDECL*)();
 
 class VoicerLibrary final : public Speech {
  public:

@@ -1,8 +1,10 @@
 // The server's HTTP layer: a thread of its own accepts, libmicrohttpd's epoll event loop reads
 // requests and writes replies, and the handler runs on a pool of worker threads sized to the
-// cores, so a translation never holds up the loop. Connections are bounded (beyond the limit a
-// request gets a clear 503), kept alive for a bounded number of requests, and closed after an
-// idle pause. docs/server.md describes the whole layer.
+// cores, so a translation never holds up the loop. Work is bounded: while the workers' queue
+// holds more than they can clear within the queue bound, new requests get an immediate 503
+// instead of a place in the queue. Connections are bounded too (beyond the limit a request gets
+// a clear 503), kept alive for a bounded number of requests, and closed after an idle pause.
+// docs/server.md describes the whole layer.
 #pragma once
 
 #include <chrono>
@@ -26,7 +28,10 @@ struct HttpOptions {
   unsigned eventThreads = 1;                      // libmicrohttpd's epoll threads
   std::size_t maxBodyBytes = 64 * 1024;           // larger bodies are refused with 413
   std::chrono::milliseconds drainTimeout{10000};  // shutdown: time for requests in flight
-  bool turbo = true;                              // libmicrohttpd's MHD_USE_TURBO
+  // Requests are refused (503) while the work queued ahead of them would take the workers
+  // longer than this; zero queues without limit.
+  std::chrono::milliseconds queueBound{40};
+  bool turbo = true;  // libmicrohttpd's MHD_USE_TURBO
 };
 
 struct HttpRequest {
@@ -46,6 +51,23 @@ using HttpHandler = std::function<HttpReply(const HttpRequest&)>;
 
 // What the layer answers by itself (over the connection limit, while stopping); for the log.
 using HttpRefusalLog = std::function<void(const HttpRequest&, const char* note)>;
+
+// What the layer has done since start(), and where it stands now.
+struct HttpCounters {
+  std::uint64_t accepted = 0;            // connections taken from the listening socket
+  std::uint64_t handled = 0;             // requests answered by the handler
+  std::uint64_t refusedAtAccept = 0;     // 503 from the accepting thread: the queue was over its bound
+  std::uint64_t refusedAtDispatch = 0;   // 503 from the event loop: over the bound when the request was in
+  std::uint64_t overLimit = 0;           // 503 beyond the connection limit
+  std::uint64_t closedUnanswered = 0;    // closed at once: beyond the hard limit, or refusals piling up
+  unsigned open = 0;                     // connections handed to the event loop and not yet closed
+  unsigned refusing = 0;                 // refused connections the accepting thread still holds
+  std::size_t queued = 0;                // requests waiting for a worker now
+  std::size_t maxQueued = 0;             // the most that ever waited at once
+  std::chrono::microseconds backlog{0};  // the time the workers need for what waits now
+  std::chrono::microseconds meanHandlerTime{0};  // recent mean time of one request on a worker
+  std::chrono::microseconds loopLag{0};          // how long the event loop last took to take up a connection
+};
 
 class HttpServer {
  public:
@@ -68,6 +90,7 @@ class HttpServer {
   // Open connections and requests being read, handled or answered right now.
   unsigned connections() const;
   unsigned requestsInFlight() const;
+  HttpCounters counters() const;
 
   struct Impl;
 

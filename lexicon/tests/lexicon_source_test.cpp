@@ -1,7 +1,7 @@
 // The core lexicon's entry reader (which the build-time compiler runs on every line) and the
 // reader of the compiled file.
-#include "core_lexicon.h"
-#include "lexicon_source.h"
+#include "lexiton/lexicon/core_lexicon.h"
+#include "lexiton/lexicon/lexicon_source.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +48,36 @@ TEST(LexiconSourceTest, AnEntryWithPrefixesPluralsAndNotes) {
   EXPECT_EQ(e->pos, PartOfSpeech::adverb);
   e = parse("a little\tadv\tegy kicsit");
   ASSERT_TRUE(e) << "a fixed Hungarian phrase";
+}
+
+TEST(LexiconSourceTest, TimesPeopleAndCapitalSenses) {
+  auto e = parse("week\tn\thét[hetek,time=n]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].plural, "hetek") << "a flag-like note does not take the plural's place";
+  EXPECT_EQ(e->senses[0].note("time"), "n");
+  e = parse("old\tadj\trégi ; idős[person]");
+  ASSERT_TRUE(e);
+  EXPECT_FALSE(e->senses[0].person);
+  EXPECT_TRUE(e->senses[1].person);
+  e = parse("may\tn\tmájus[cap,time=ban]");
+  ASSERT_TRUE(e);
+  EXPECT_TRUE(e->senses[0].capital);
+  e = parse("city\tn\tváros[városok,attr=városi]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].note("attr"), "városi");
+  e = parse("eye\tn\tszem[szemek,pair]");
+  ASSERT_TRUE(e);
+  EXPECT_TRUE(e->senses[0].pair);
+  EXPECT_EQ(e->senses[0].plural, "szemek");
+  e = parse("read\tv\tolvas[perf=el]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].note("perf"), "el");
+  e = parse("know\tv\ttud ; ismer[person]");
+  ASSERT_TRUE(e);
+  EXPECT_TRUE(e->senses[1].person);
+  EXPECT_FALSE(parse("fast\tadv\tgyorsan[person]")) << "no adverb's sense is for people";
+  EXPECT_FALSE(parse("go\tv\tmegy[pair]")) << "only nouns come in pairs";
+  EXPECT_NE(whyNot("week\tn\thét[time=ben]").find("bad value"), std::string::npos);
 }
 
 TEST(LexiconSourceTest, MalformedEntriesAreRejectedWithAReason) {

@@ -1,11 +1,11 @@
-#include "core_lexicon.h"
+#include "lexiton/lexicon/core_lexicon.h"
 
 #include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <sstream>
 
-#include "split_fields.h"
+#include "lexiton/lexicon/split_fields.h"
 
 namespace lexiton::lexicon {
 namespace {
@@ -35,10 +35,9 @@ uint32_t PosCounts::of(PartOfSpeech p) const {
       return adjective;
     case PartOfSpeech::adverb:
       return adverb;
-    case PartOfSpeech::number:
-      return 0;
+    default:
+      return 0;  // WordNet counts no numbers and no function words
   }
-  return 0;
 }
 
 CoreLexicon CoreLexicon::loadFile(const std::string& path) {
@@ -53,6 +52,10 @@ CoreLexicon CoreLexicon::loadFile(const std::string& path) {
 CoreLexicon CoreLexicon::fromText(std::string_view text) {
   if (text.size() > kMaxCoreFileSize) throw cExc("the core lexicon is too large");
   CoreLexicon c;
+  // one hash table sized once: most records are WordNet's counts, a tenth irregular forms
+  const std::size_t records = std::size_t(std::count(text.begin(), text.end(), '\n'));
+  c.counts_.reserve(records);
+  c.forms_.reserve(records / 8);
   std::size_t lineNumber = 0;
   bool sawMagic = false;
   for (std::size_t at = 0; at < text.size();) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "core_lexicon.h"
-#include "lexicon_source.h"
+#include "lexiton/lexicon/core_lexicon.h"
+#include "lexiton/lexicon/lexicon_source.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

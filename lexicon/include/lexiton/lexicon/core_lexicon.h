@@ -14,7 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "lexicon_source.h"
+#include "lexiton/lexicon/lexicon_source.h"
 
 namespace lexiton::lexicon {
 
@@ -27,7 +27,8 @@ struct IrregularForm {
   PartOfSpeech pos;
 };
 
-// Sense counts per part of speech, plus one for every part of speech the lemma has at all.
+// Sense counts per part of speech, plus one for every part of speech the lemma has at all;
+// WordNet knows only nouns, verbs, adjectives and adverbs.
 struct PosCounts {
   uint32_t noun = 0, verb = 0, adjective = 0, adverb = 0;
   uint32_t of(PartOfSpeech p) const;

@@ -1,17 +1,17 @@
-#include "lexicon_source.h"
+#include "lexiton/lexicon/lexicon_source.h"
 
 #include <algorithm>
 
-#include "split_fields.h"
+#include "lexiton/lexicon/split_fields.h"
 
 namespace lexiton::lexicon {
 namespace {
 
 constexpr std::string_view kCaseNames[] = {"acc", "ban", "ba",  "bol", "on",  "ra", "rol", "nal", "hoz",
                                            "tol", "nak", "val", "ert", "kor", "ig", "n",   "ul",  "nom"};
-constexpr std::string_view kNoteKeys[] = {"acc", "3sg", "sup",  "obj",  "past", "for",   "at",
-                                          "to",  "in",  "on",   "from", "with", "about", "into",
-                                          "of",  "by",  "intr", "pred", "pp",   "poss"};
+constexpr std::string_view kNoteKeys[] = {"acc",  "3sg",  "sup",  "obj",  "past",  "for",  "at",  "to",
+                                          "in",   "on",   "from", "with", "about", "into", "of",  "by",
+                                          "intr", "pred", "pp",   "poss", "time",  "attr", "perf"};
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -89,6 +89,13 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
         s.keepsCopula = true;
       else if (n == "noobj" && pos == PartOfSpeech::verb)
         s.noObject = true;
+      else if (n == "person" &&
+               (pos == PartOfSpeech::adjective || pos == PartOfSpeech::noun || pos == PartOfSpeech::verb))
+        s.person = true;
+      else if (n == "cap")
+        s.capital = true;
+      else if (n == "pair" && pos == PartOfSpeech::noun)
+        s.pair = true;
       else if (s.plural.empty() && hungarianWord(n, false) &&
                (pos == PartOfSpeech::noun || pos == PartOfSpeech::adjective))
         s.plural = std::string(n);
@@ -104,7 +111,7 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
       return std::nullopt;
     }
     const bool caseValued = key != "acc" && key != "3sg" && key != "sup" && key != "past" && key != "intr" &&
-                            key != "pred" && key != "pp" && key != "poss";
+                            key != "pred" && key != "pp" && key != "poss" && key != "attr" && key != "perf";
     if (caseValued ? !isCaseName(value) : !hungarianWord(value, false)) {
       error = "bad value in \"" + std::string(n) + "\"";
       return std::nullopt;
@@ -119,31 +126,6 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
 }
 
 }  // namespace
-
-std::optional<PartOfSpeech> partOfSpeechNamed(std::string_view name) {
-  if (name == "n") return PartOfSpeech::noun;
-  if (name == "v") return PartOfSpeech::verb;
-  if (name == "adj") return PartOfSpeech::adjective;
-  if (name == "adv") return PartOfSpeech::adverb;
-  if (name == "num") return PartOfSpeech::number;
-  return std::nullopt;
-}
-
-std::string_view partOfSpeechName(PartOfSpeech p) {
-  switch (p) {
-    case PartOfSpeech::noun:
-      return "n";
-    case PartOfSpeech::verb:
-      return "v";
-    case PartOfSpeech::adjective:
-      return "adj";
-    case PartOfSpeech::adverb:
-      return "adv";
-    case PartOfSpeech::number:
-      return "num";
-  }
-  return "n";
-}
 
 std::string_view Sense::note(std::string_view key) const {
   for (const auto& [k, v] : notes)

@@ -21,6 +21,18 @@
 //             intr=, pred=: the verb without an object ("indul"), the adjective as a predicate ("kicsi")
 //             pp=:         the stem of a possessed plural the rules miss ("szülei")
 //             poss=:       the stem before "-m", "-d" the rules miss ("nagynéné": "nagynéném")
+//             time=:       the case of a time noun that says "then" ("hétfőn", "tavasszal",
+//                          "reggel": time=n, time=val, time=nom)
+//             attr=:       the adjective a noun becomes before another noun ("születésnapi
+//                          buli"); without it the two nouns make one compound word
+//             perf=:       the prefix that makes the verb's finished past before a definite
+//                          object ("read the book": "elolvasta", perf=el)
+//             person:      a noun that names a person ("férfi"), an adjective's sense for
+//                          people ("old": "idős" of a man, "régi" else), a verb's sense for a
+//                          person as its object ("know": "ismer" someone, "tud" else)
+//             pair:        a noun for one of a pair, singular where English counts both ("my
+//                          eyes": "a szemem", "his shoes": "a cipője")
+//             cap:         the sense of the word written with a capital ("March": "március")
 //           Case names: acc ban ba bol on ra rol nal hoz tol nak val ert kor ig n ul nom
 #pragma once
 
@@ -31,13 +43,9 @@
 #include <utility>
 #include <vector>
 
+#include "lexiton/lexicon/part_of_speech.h"
+
 namespace lexiton::lexicon {
-
-enum class PartOfSpeech { noun, verb, adjective, adverb, number };
-
-// "n", "v", "adj", "adv", "num".
-std::optional<PartOfSpeech> partOfSpeechNamed(std::string_view name);
-std::string_view partOfSpeechName(PartOfSpeech p);
 
 struct Sense {
   std::string word;                                        // UTF-8, without the prefix
@@ -48,6 +56,9 @@ struct Sense {
   bool name = false;         // a place name, written with a capital ("London")
   bool keepsCopula = false;  // a predicate that keeps "van" ("nyitva van", "messze van")
   bool noObject = false;     // a verb without an accusative object: never the definite conjugation
+  bool person = false;       // a noun naming a person, a sense for people ("idős", "ismer")
+  bool capital = false;      // the sense of the capitalised English word ("március" for "March")
+  bool pair = false;         // one of a pair: singular for both ("a szemem" for "my eyes")
   // The value of note `key`, empty when absent.
   std::string_view note(std::string_view key) const;
 };

@@ -1,5 +1,5 @@
 // The fields of a line between one separator character, empty fields kept: the lexicon source,
-// the compiled lexicon and the development corpus are all tab-separated text.
+// the compiled lexicon and the translator's quality corpora are all tab-separated text.
 #pragma once
 
 #include <string_view>

@@ -1,0 +1,241 @@
+#include "clauses.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace lexiton::translator {
+namespace {
+
+// Words that open a clause of their own, with the Hungarian word that links it.
+struct Subordinator {
+  std::string_view english, hungarian;
+};
+constexpr Subordinator kSubordinators[] = {
+    {"because", "mert"},
+    {"if", "ha"},
+    {"when", "amikor"},
+    {"while", "mik\xC3\xB6zben"},
+    {"although", "b\xC3\xA1r"},
+    {"though", "b\xC3\xA1r"},
+    {"unless", "hacsak nem"},
+    {"whether", "hogy"},
+    {"before", "miel\xC5\x91tt"},
+    {"after", "miut\xC3\xA1n"},
+    {"until", "am\xC3\xADg"},
+    {"since", "mi\xC3\xB3ta"},
+    {"as", "ahogy"},
+    {"where", "ahol"},
+    {"but", "de"},
+    {"and", "\xC3\xA9s"},
+    {"or", "vagy"},
+    {"so", "\xC3\xADgy"},
+    {"that", "hogy"},
+};
+// Words that stand for a noun before them and open a relative clause.
+struct Relative {
+  std::string_view english, subject, object, subjects, objects;  // singular, then plural
+};
+constexpr Relative kRelatives[] = {
+    {"which", "amely", "amelyet", "amelyek", "amelyeket"},
+    {"that", "amely", "amelyet", "amelyek", "amelyeket"},
+    {"who", "aki", "akit", "akik", "akiket"},
+    {"whom", "aki", "akit", "akik", "akiket"},
+};
+
+// Verbs whose object may be a clause without "that": "I think he is right".
+constexpr std::string_view kThatlessVerbs[] = {"think",  "hope",    "know",     "believe", "say",   "guess",
+                                               "feel",   "wish",    "suppose",  "expect",  "hear",  "realize",
+                                               "notice", "promise", "remember", "forget",  "admit", "mean"};
+
+bool takesThatlessClause(const Token& t) {
+  return t.tag == PartOfSpeech::verb &&
+         std::find(std::begin(kThatlessVerbs), std::end(kThatlessVerbs), t.lemma) != std::end(kThatlessVerbs);
+}
+
+// A subject pronoun that opens a relative clause without a relative word: "the film I saw".
+bool subjectPronoun(const Token& t) {
+  return t.tag == PartOfSpeech::pronoun && (t.lower == "i" || t.lower == "you" || t.lower == "he" ||
+                                            t.lower == "she" || t.lower == "we" || t.lower == "they");
+}
+
+// A noun that a contact relative clause may follow: a common noun, not a name or pronoun.
+bool contactRelativeAfter(const Token& prev, const Token& t) {
+  return prev.tag == PartOfSpeech::noun && !prev.possessor && subjectPronoun(t);
+}
+
+const Subordinator* subordinator(std::string_view w) {
+  for (const Subordinator& s : kSubordinators)
+    if (s.english == w) return &s;
+  return nullptr;
+}
+const Relative* relative(std::string_view w) {
+  for (const Relative& r : kRelatives)
+    if (r.english == w) return &r;
+  return nullptr;
+}
+
+bool isVerbal(const Token& t) {
+  return t.tag == PartOfSpeech::verb || t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal;
+}
+bool isNounish(const Token& t) {
+  return t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::name || t.tag == PartOfSpeech::pronoun;
+}
+
+class Splitter {
+ public:
+  Splitter(const std::vector<Token>& t, const SentenceShape& shape) : t_(t), shape_(shape) {}
+  std::vector<Clause> run();
+
+ private:
+  bool pauseBefore(std::size_t i) const {
+    const Token& prev = t_[i - 1];
+    const std::size_t word = prev.word + prev.words - 1;
+    return word < shape_.pauseAfterWord.size() && shape_.pauseAfterWord[word];
+  }
+  bool verbIn(std::size_t b, std::size_t e) const {
+    for (std::size_t k = b; k < e && k < t_.size(); ++k)
+      if (isVerbal(t_[k])) return true;
+    return false;
+  }
+  // A subject and a finite verb start at i: "I arrived", "the children were", "it rains".
+  bool finiteClauseAt(std::size_t i) const {
+    std::size_t k = i;
+    while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
+                             t_[k].tag == PartOfSpeech::number || t_[k].tag == PartOfSpeech::adjective))
+      ++k;
+    const std::size_t nounStart = k;
+    while (k < t_.size() && isNounish(t_[k]) && k - nounStart < 3) ++k;
+    if (k == nounStart || k >= t_.size()) return false;
+    const Token& v = t_[k];
+    return v.tag == PartOfSpeech::auxiliary || v.tag == PartOfSpeech::modal ||
+           (v.tag == PartOfSpeech::verb &&
+            (v.form == VerbForm::base || v.form == VerbForm::third || v.form == VerbForm::past));
+  }
+  // A finite verb without a subject: "and went home".
+  bool verbAt(std::size_t i) const {
+    return i < t_.size() && (t_[i].tag == PartOfSpeech::auxiliary || t_[i].tag == PartOfSpeech::modal ||
+                             (t_[i].tag == PartOfSpeech::verb &&
+                              (t_[i].form == VerbForm::past || t_[i].form == VerbForm::third)));
+  }
+  bool startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const;
+  Clause clauseAt(std::size_t begin, std::size_t end, bool first) const;
+
+  const std::vector<Token>& t_;
+  const SentenceShape& shape_;
+};
+
+bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const {
+  const Token& t = t_[i];
+  const bool verbAfter = verbIn(i, t_.size());
+  if (!verbAfter) return false;
+  const Token& prev = t_[i - 1];
+  // a relative clause may follow the subject before its verb: "The house, which is old, ..."
+  if (const Relative* r = relative(t.lower); r && (isNounish(prev) || pauseBefore(i))) {
+    if (t.lower != "that" || prev.tag != PartOfSpeech::verb) return verbAt(i + 1) || finiteClauseAt(i + 1);
+  }
+  // "The book I bought is good": a relative clause without its word
+  // (after a verb, or after the noun phrase that opens the sentence, not "In the morning I ...")
+  if (contactRelativeAfter(prev, t) && finiteClauseAt(i) &&
+      (verbIn(clauseBegin, i) || std::all_of(t_.begin() + std::ptrdiff_t(clauseBegin),
+                                             t_.begin() + std::ptrdiff_t(i), [](const Token& k) {
+                                               return k.tag == PartOfSpeech::determiner ||
+                                                      k.tag == PartOfSpeech::possessive ||
+                                                      k.tag == PartOfSpeech::adjective ||
+                                                      k.tag == PartOfSpeech::noun ||
+                                                      k.tag == PartOfSpeech::number;
+                                             })))
+    return true;
+  const bool verbBefore = verbIn(clauseBegin, i);
+  if (!verbBefore) return false;
+  // "I think he is right": what is thought, without "that"
+  if (takesThatlessClause(prev) && finiteClauseAt(i)) return true;
+  // "..., which is old, is for sale": the main clause goes on after the relative one
+  // "The man who lives here is a doctor": a second verb group after the relative one
+  if (inRelative && verbAt(i) &&
+      (pauseBefore(i) || ((t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal) &&
+                          prev.tag != PartOfSpeech::auxiliary && prev.tag != PartOfSpeech::modal &&
+                          prev.tag != PartOfSpeech::negation)))
+    return true;
+  if (t.lower == "that") return prev.tag == PartOfSpeech::verb && (finiteClauseAt(i + 1) || verbAt(i + 1));
+  if (t.lower == "and" || t.lower == "or")
+    return finiteClauseAt(i + 1) ||
+           (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb));
+  if (subordinator(t.lower)) return pauseBefore(i) || finiteClauseAt(i + 1);
+  // after a comma: a new subject and verb, an "-ing" clause, or an imperative ("If you are
+  // hungry, eat something.")
+  // ("..., please do not hesitate": an imperative after "please" too)
+  return pauseBefore(i) &&
+         (finiteClauseAt(i) ||
+          (t.tag == PartOfSpeech::verb && (t.form == VerbForm::ing || t.form == VerbForm::base)) ||
+          (t.lower == "please" && i + 1 < t_.size() &&
+           (t_[i + 1].tag == PartOfSpeech::verb || isVerbal(t_[i + 1]))));
+}
+
+Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const {
+  Clause c;
+  c.begin = c.body = begin;
+  c.end = end;
+  if (begin >= end) return c;
+  const Token& t = t_[begin];
+  if (!first && contactRelativeAfter(t_[begin - 1], t)) {
+    // the noun before is the clause's object: "amelyet", or "akit" for a person
+    const Token& noun = t_[begin - 1];
+    const bool person = noun.entry && !noun.entry->senses.empty() && noun.entry->senses.front().person;
+    const Relative* r = relative(person ? "who" : "which");
+    c.relative = true;
+    c.link = std::string(noun.plural ? r->objects : r->object);
+    return c;
+  }
+  if (!first && takesThatlessClause(t_[begin - 1]) && !subordinator(t.lower) && !relative(t.lower)) {
+    c.link = "hogy";
+    return c;
+  }
+  if (!first) {
+    if (const Relative* r = relative(t.lower);
+        r && begin > 0 && (t.lower != "that" || t_[begin - 1].tag != PartOfSpeech::verb)) {
+      c.relative = true;
+      c.relativeSubject = begin + 1 < end && isVerbal(t_[begin + 1]);
+      const bool plural = t_[begin - 1].plural;
+      c.link = std::string(c.relativeSubject ? (plural ? r->subjects : r->subject)
+                                             : (plural ? r->objects : r->object));
+      c.body = begin + 1;
+      return c;
+    }
+  }
+  // A question word opens a question, which the clause says itself ("Where is ...?"); the
+  // first clause never opens with "that", which is a determiner there.
+  if (first && (shape_.question || t.lower == "that") && t.tag != PartOfSpeech::conjunction) return c;
+  const bool linking = t.tag == PartOfSpeech::conjunction || t.tag == PartOfSpeech::question ||
+                       (t.tag == PartOfSpeech::preposition && finiteClauseAt(begin + 1)) ||
+                       (!first && t.lower == "that");
+  if (const Subordinator* s = subordinator(t.lower); s && linking && begin + 1 < end) {
+    c.link = std::string(s->hungarian);
+    c.body = begin + 1;
+  }
+  return c;
+}
+
+std::vector<Clause> Splitter::run() {
+  std::vector<std::size_t> starts{0};
+  bool inRelative = false;
+  for (std::size_t i = 1; i < t_.size(); ++i)
+    if (startsClause(i, starts.back(), inRelative)) {
+      starts.push_back(i);
+      inRelative =
+          (relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb)) ||
+          contactRelativeAfter(t_[i - 1], t_[i]);
+    }
+  std::vector<Clause> out;
+  for (std::size_t k = 0; k < starts.size(); ++k)
+    out.push_back(clauseAt(starts[k], k + 1 < starts.size() ? starts[k + 1] : t_.size(), k == 0));
+  return out;
+}
+
+}  // namespace
+
+std::vector<Clause> splitClauses(const std::vector<Token>& tokens, const SentenceShape& shape) {
+  if (tokens.empty()) return {};
+  return Splitter(tokens, shape).run();
+}
+
+}  // namespace lexiton::translator

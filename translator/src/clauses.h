@@ -1,0 +1,31 @@
+// The clauses of an English sentence: where one ends and the next begins, and the Hungarian
+// word that links each to the one before ("mert", "hogy", "amely"). Hungarian says each clause
+// with its own subject, verb and object, and sets a comma before every clause after the first.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "english_analysis.h"
+
+namespace lexiton::translator {
+
+// What the words alone do not tell: the punctuation between them and the sentence's stop.
+struct SentenceShape {
+  std::vector<bool> pauseAfterWord;  // a comma, semicolon, colon or dash after sentence word i
+  bool question = false;             // the sentence ends with "?"
+};
+
+struct Clause {
+  std::size_t begin = 0, end = 0;  // tokens [begin, end), the link word included
+  std::size_t body = 0;            // the first token after the link word
+  std::string link;                // the Hungarian link word, UTF-8, or empty
+  bool relative = false;           // the link word stands for the noun before it ("which")
+  bool relativeSubject = false;    // ... as the clause's subject ("amely"), not its object
+};
+
+// The clauses in order; one clause for a simple sentence.
+std::vector<Clause> splitClauses(const std::vector<Token>& tokens, const SentenceShape& shape);
+
+}  // namespace lexiton::translator

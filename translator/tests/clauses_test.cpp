@@ -1,0 +1,69 @@
+// Where the clauses of a sentence begin, and the Hungarian word that links each.
+#include "clauses.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace lexiton::translator {
+namespace {
+
+struct Sources {
+  Dictionary dict = Dictionary::loadFile(kDictionaryFileName);
+  lexicon::CoreLexicon core = lexicon::CoreLexicon::loadFile(lexicon::kCoreLexiconFileName);
+};
+const Sources& sources() {
+  static const Sources s;
+  return s;
+}
+
+// The clauses as "link:first words|...", a comma written after a word marking a pause.
+std::string clauses(const std::string& sentence, bool question = false) {
+  std::istringstream in(sentence);
+  std::vector<std::string> words;
+  SentenceShape shape;
+  shape.question = question;
+  for (std::string w; in >> w;) {
+    const bool comma = w.back() == ',';
+    if (comma) w.pop_back();
+    words.push_back(w);
+    shape.pauseAfterWord.push_back(comma);
+  }
+  const std::vector<Token> tokens = EnglishAnalyser(sources().core, sources().dict).analyse(words);
+  std::string out;
+  for (const Clause& c : splitClauses(tokens, shape)) {
+    if (!out.empty()) out += "|";
+    out += c.link + ":";
+    for (std::size_t k = c.body; k < c.end; ++k) out += (k > c.body ? " " : "") + tokens[k].lower;
+    if (c.relative) out += c.relativeSubject ? " (subject)" : " (object)";
+  }
+  return out;
+}
+
+TEST(ClausesTest, ASimpleSentenceIsOneClause) {
+  EXPECT_EQ(clauses("we bought a new car yesterday"), ":we bought a new car yesterday");
+  // a comma in a list starts no clause; neither does "and" between nouns
+  EXPECT_EQ(clauses("i bought apples, pears and plums"), ":i bought apples pears and plums");
+  EXPECT_EQ(clauses("where is the station", true), ":where is the station");
+}
+
+TEST(ClausesTest, LinkWordsAndCommasBetweenVerbs) {
+  EXPECT_EQ(clauses("i bought a car, but it is small"), ":i bought a car|de:it is small");
+  EXPECT_EQ(clauses("he is tired because he worked"), ":he is tired|mert:he worked");
+  EXPECT_EQ(clauses("when i arrived, the children were sleeping"),
+            "amikor:i arrived|:the children were sleeping");
+  EXPECT_EQ(clauses("he said that he was tired"), ":he said|hogy:he was tired");
+  EXPECT_EQ(clauses("i got up and went home"), ":i got|\xC3\xA9s:went home");  // "got up" is one token
+  // "that" before a noun is a determiner
+  EXPECT_EQ(clauses("i like that car"), ":i like that car");
+}
+
+TEST(ClausesTest, RelativeClausesInsideTheMainOne) {
+  EXPECT_EQ(clauses("the house, which is very old, is for sale"),
+            ":the house|amely:is very old (subject)|:is for sale");
+  EXPECT_EQ(clauses("the book that i bought is good"), ":the book|amelyet:i bought (object)|:is good");
+  EXPECT_EQ(clauses("the man who lives here is a doctor"), ":the man|aki:lives here (subject)|:is a doctor");
+}
+
+}  // namespace
+}  // namespace lexiton::translator

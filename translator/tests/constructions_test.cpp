@@ -1,0 +1,305 @@
+// The constructions of everyday text, each as a general rule over the shipped lexicon: the
+// analysis that tells them apart, and the Hungarian each becomes (passive voice, phrasal verbs
+// and government, word class from context, possessives, degree, time and quantity, modality,
+// clauses, word order, articles).
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "dev_corpus.h"
+#include "english_analysis.h"
+#include "lexiton/translator/translator.h"
+
+namespace lexiton::translator {
+namespace {
+
+const Translator& shipped() {
+  static const Translator t = Translator::fromFile(kDictionaryFileName);
+  return t;
+}
+
+struct Sources {
+  Dictionary dict = Dictionary::loadFile(kDictionaryFileName);
+  lexicon::CoreLexicon core = lexicon::CoreLexicon::loadFile(lexicon::kCoreLexiconFileName);
+};
+const Sources& sources() {
+  static const Sources s;
+  return s;
+}
+
+// "lemma/pos" for each token; verbs add their form, adjectives their degree.
+std::string analysed(const std::string& sentence) {
+  std::istringstream in(sentence);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  std::string out;
+  for (const Token& t : EnglishAnalyser(sources().core, sources().dict).analyse(words)) {
+    if (!out.empty()) out += ' ';
+    out += t.lemma + "/" + std::string(partOfSpeechName(t.tag));
+    if (t.tag == PartOfSpeech::verb) {
+      static constexpr const char* kForms[] = {"base", "3sg", "past", "pp", "ing"};
+      out += std::string("/") + kForms[int(t.form)];
+    }
+    if (t.degree) out += "/" + std::to_string(t.degree);
+    if (t.possessor) out += "/owner";
+  }
+  return out;
+}
+
+// The first alternative's Hungarian, UTF-8 without markup; the pointer on the first word.
+std::string hungarian(const std::string& english) {
+  return quality::firstTarget(shipped().translate("&kvopoint;" + english).reply);
+}
+
+TEST(ConstructionsTest, ThePassiveIsSaidActively) {
+  // with its agent as the subject, and without one in the third person plural
+  EXPECT_EQ(hungarian("The car was repaired by my father."), "Az autót az apám megjavította.");
+  EXPECT_EQ(hungarian("The museum was opened in 2003."), "A múzeumot 2003-ban nyitották ki.");
+  EXPECT_EQ(hungarian("I was invited to the party."), "Engem meghívtak a buliba.");
+  // the one told or given to receives, in the dative
+  EXPECT_EQ(hungarian("I was told that the invoice had been paid."),
+            "Nekem azt mondták, hogy a számlát fizették.");
+  EXPECT_EQ(hungarian("He told me the truth."), "Mondta nekem az igazságot.");
+  // only a person is the one told or sent to; what was sent is the object
+  EXPECT_EQ(hungarian("The letter was written by my sister."), "A levelet a húgom írta.");
+  EXPECT_EQ(hungarian("The letters were sent on Friday."), "A leveleket pénteken küldték.");
+  // a participle that names a state stays the adjective
+  EXPECT_EQ(hungarian("The shop is closed."), "A bolt zárva van.");
+  EXPECT_EQ(analysed("the road was closed in 2010"), "the/det road/n was/aux close/v/pp in/prep 2010/num");
+  EXPECT_EQ(analysed("the shop is closed"), "the/det shop/n is/aux closed/adj");
+}
+
+TEST(ConstructionsTest, PhrasalVerbsAndGovernmentTakeTheCaseOfTheHungarianVerb) {
+  EXPECT_EQ(hungarian("She looks after her brother."), "Vigyáz a bátyjára.");
+  EXPECT_EQ(hungarian("He turned down the job."), "Elutasította a munkát.");
+  EXPECT_EQ(hungarian("We ran out of bread."), "Kifogytunk kenyérből.");
+  EXPECT_EQ(hungarian("He laughed at the joke."), "Nevetett a viccen.");
+  EXPECT_EQ(hungarian("They depend on their parents."), "Függenek a szüleiktől.");
+  EXPECT_EQ(hungarian("I think of you often."), "Gondolok rád gyakran.");
+}
+
+TEST(ConstructionsTest, TheContextDecidesTheWordClass) {
+  EXPECT_EQ(analysed("we plan a trip"), "we/pron plan/v/base a/det trip/n");
+  EXPECT_EQ(analysed("the plan is good"), "the/det plan/n is/aux good/adj");
+  // a noun before an auxiliary opens no imperative
+  EXPECT_EQ(analysed("time is money"), "time/n is/aux money/n");
+  // after "have to", "would like to" a verb
+  EXPECT_EQ(analysed("i have to go now"), "i/pron have/aux to/to go/v/base now/adv");
+  // "her" with no noun after it is the object
+  EXPECT_EQ(analysed("i saw her yesterday"), "i/pron see/v/past her/pron yesterday/adv");
+  EXPECT_EQ(analysed("the man who lives here"), "the/det man/n who/wh live/v/3sg here/other");
+}
+
+TEST(ConstructionsTest, PluralsPossessivesAndDegree) {
+  EXPECT_EQ(hungarian("The mice are small."), "Az egerek kicsik.");
+  EXPECT_EQ(hungarian("Peter's dog is big."), "Peter kutyája nagy.");
+  EXPECT_EQ(hungarian("My sister's car is new."), "A húgom autója új.");
+  EXPECT_EQ(analysed("anna's bag"), "anna/n/owner bag/n");
+  EXPECT_EQ(hungarian("This house is bigger than that house."), "Ez a ház nagyobb, mint az a ház.");
+  EXPECT_EQ(hungarian("She is the happiest girl."), "Ő a legboldogabb lány.");
+  EXPECT_EQ(hungarian("This book is more interesting."), "Ez a könyv érdekesebb.");
+  EXPECT_EQ(analysed("worse and the biggest"), "bad/adj/1 and/conj the/det big/adj/2");
+  // two nouns are one word, or the first is its adjective where the lexicon gives one
+  EXPECT_EQ(hungarian("The bus station is closed."), "A buszállomás zárva van.");
+  EXPECT_EQ(hungarian("We went to a birthday party."), "Egy születésnapi buliba mentünk.");
+  EXPECT_EQ(hungarian("I lost my car key."), "Elvesztettem az autókulcsomat.");
+}
+
+TEST(ConstructionsTest, TimeAndQuantity) {
+  EXPECT_EQ(hungarian("The film starts at half past seven."), "A film fél nyolckor kezdődik.");
+  EXPECT_EQ(hungarian("We left at a quarter to ten."), "Háromnegyed tízkor indultunk.");
+  EXPECT_EQ(hungarian("The bus comes at eight o'clock."), "A busz nyolc órakor jön.");
+  // a perfect that still holds is the present, its duration "... éve"
+  EXPECT_EQ(hungarian("He has worked here for three years."), "Három éve dolgozik itt.");
+  EXPECT_EQ(hungarian("We met three weeks ago."), "Találkoztunk három héttel ezelőtt.");
+  // "any" and "some" say no quantity; "many" counts a singular
+  EXPECT_EQ(hungarian("Do you have a car?"), "Van egy autód?");
+  EXPECT_EQ(hungarian("I don't have any time."), "Nincs időm.");
+  EXPECT_EQ(hungarian("There are many people in the park."), "Van sok ember a parkban.");
+  EXPECT_EQ(hungarian("A lot of tourists visited the lake."), "Sok turista meglátogatta a tavat.");
+}
+
+TEST(ConstructionsTest, TimesSaidWithoutAPrepositionTakeTheirOwnCase) {
+  EXPECT_EQ(hungarian("We met last spring."), "Tavaly tavasszal találkoztunk.");
+  EXPECT_EQ(hungarian("I saw him on Tuesday evening."), "Kedd este láttam őt.");
+  EXPECT_EQ(hungarian("Early this morning it rained."), "Ma kora reggel esett.");
+  EXPECT_EQ(hungarian("The next day we left."), "Másnap indultunk.");
+  // a time before its verb is the subject
+  EXPECT_EQ(hungarian("This winter was cold."), "Ez a tél hideg volt.");
+  // a month is the noun where it has a capital, whatever the verb's case for a place
+  EXPECT_EQ(hungarian("We arrived in March."), "Márciusban megérkeztünk.");
+  EXPECT_EQ(hungarian("He may come in May."), "Jöhet májusban.");
+  EXPECT_EQ(hungarian("The meeting is on Monday."), "A megbeszélés hétfőn van.");
+}
+
+TEST(ConstructionsTest, HowOftenDeadlinesAndPostpositionsOfSeveralWords) {
+  EXPECT_EQ(hungarian("He drinks coffee twice a day."), "Naponta kétszer kávét iszik.");
+  EXPECT_EQ(hungarian("We meet three times a week."), "Hetente háromszor találkozunk.");
+  EXPECT_EQ(hungarian("Please reply by Friday."), "Válaszolj péntekig, kérlek.");
+  EXPECT_EQ(hungarian("We swim on Mondays."), "Hétfőnként úszunk.");
+  EXPECT_EQ(hungarian("The museum is closed on Mondays."), "A múzeum hétfőnként zárva van.");
+  EXPECT_EQ(hungarian("The concert was cancelled because of the rain."),
+            "A koncertet lemondták az eső miatt.");
+  EXPECT_EQ(hungarian("The car is in front of the house."), "Az autó a ház előtt van.");
+}
+
+TEST(ConstructionsTest, TheOwnerAfterOfComesFirst) {
+  EXPECT_EQ(hungarian("The government raised the price of petrol."), "A kormány felemelte a benzin árát.");
+  EXPECT_EQ(hungarian("The door of the house is open."), "A ház ajtaja nyitva van.");
+  // a measure stays a measure, and "all the" counts a singular
+  EXPECT_EQ(hungarian("I would like a cup of tea."), "Szeretnék egy csésze teát.");
+  EXPECT_EQ(hungarian("He answered all the questions."), "Válaszolt minden kérdésre.");
+  EXPECT_EQ(hungarian("All the students were present."), "Minden diák jelen volt.");
+}
+
+TEST(ConstructionsTest, AnAdjectiveOrASetPhraseGovernsTheCaseAfterIt) {
+  EXPECT_EQ(hungarian("We are proud of our daughter."), "Büszkék vagyunk a lányunkra.");
+  EXPECT_EQ(hungarian("The train was full of tourists."), "A vonat tele volt turistákkal.");
+  EXPECT_EQ(hungarian("Thank you for your help."), "Köszönöm a segítségedet.");
+}
+
+TEST(ConstructionsTest, OneOfAPairIsSingularForBoth) {
+  EXPECT_EQ(hungarian("My feet are cold."), "A lábam hideg.");
+  EXPECT_EQ(hungarian("Wash your hands."), "Mosd meg a kezedet.");
+  // without an owner the count stays
+  EXPECT_EQ(hungarian("The shoes are new."), "A cipők újak.");
+}
+
+TEST(ConstructionsTest, NumberWordsMakeOneNumber) {
+  EXPECT_EQ(hungarian("She bought three hundred apples."), "Háromszáz almát vett.");
+  EXPECT_EQ(hungarian("He paid two hundred and fifty pounds."), "Kétszázötven fontot fizetett.");
+  EXPECT_EQ(hungarian("The town has twenty-five thousand people."), "A városnak van huszonötezer embere.");
+  EXPECT_EQ(analysed("a hundred people"), "a hundred/num people/n");
+}
+
+TEST(ConstructionsTest, AnAdjectiveSaidOfAPersonTakesItsSenseForPeople) {
+  EXPECT_EQ(hungarian("The old woman smiled."), "Az idős nő elmosolyodott.");
+  EXPECT_EQ(hungarian("The old house is empty."), "A régi ház üres.");
+  EXPECT_EQ(hungarian("My sister is older than me."), "A húgom idősebb, mint én.");
+}
+
+TEST(ConstructionsTest, Modality) {
+  EXPECT_EQ(hungarian("They have to go home."), "Menniük kell haza.");
+  EXPECT_EQ(hungarian("The children must sleep."), "A gyerekeknek aludniuk kell.");
+  EXPECT_EQ(hungarian("You must finish your homework."), "Be kell fejezned a házi feladatodat.");
+  EXPECT_EQ(hungarian("You may open the window."), "Kinyithatod az ablakot.");
+  EXPECT_EQ(hungarian("We would buy a house."), "Vennénk egy házat.");
+  EXPECT_EQ(hungarian("I would like to see the film."), "Szeretném látni a filmet.");
+  EXPECT_EQ(hungarian("Can we help you?"), "Segíthetünk neked?");
+}
+
+TEST(ConstructionsTest, ClausesAreSaidOneByOneWithTheirLinkWords) {
+  EXPECT_EQ(hungarian("She smiled, but she did not answer."), "Elmosolyodott, de nem válaszolt.");
+  EXPECT_EQ(hungarian("If you are hungry, eat something."), "Ha éhes vagy, egyél valamit.");
+  EXPECT_EQ(hungarian("The book that I bought is good."), "A könyv, amelyet vettem, jó.");
+  EXPECT_EQ(hungarian("The man who lives here is a doctor."), "A férfi, aki lakik itt, orvos.");
+  // what someone said is the verb's object, and keeps its own tense
+  EXPECT_EQ(hungarian("She said that she was busy."), "Azt mondta, hogy ő elfoglalt.");
+  EXPECT_EQ(hungarian("I bought a new car, but it is too small."), "Vettem egy új autót, de az túl kicsi.");
+}
+
+TEST(ConstructionsTest, OneComplementStandsBeforeAVerbWithoutAPrefix) {
+  // a bare object, a time with a number, a duration, "since"
+  EXPECT_EQ(hungarian("In the morning I drink tea."), "Reggel teát iszom.");
+  EXPECT_EQ(hungarian("She asked for help."), "Segítséget kért.");
+  EXPECT_EQ(hungarian("The shop opens at half past eight."), "A bolt fél kilenckor nyit.");
+  EXPECT_EQ(hungarian("The school was founded in 1850."), "Az iskolát 1850-ben alapították.");
+  EXPECT_EQ(hungarian("I have been working here since March."), "Március óta dolgozom itt.");
+  // an object with an article or joined by "and" keeps its place, as negation keeps its own
+  EXPECT_EQ(hungarian("We bought bread and milk."), "Vettünk kenyeret és tejet.");
+  EXPECT_EQ(hungarian("I bought a new car."), "Vettem egy új autót.");
+  EXPECT_EQ(hungarian("I do not drink coffee."), "Nem iszom kávét.");
+  // before a prefix a time or the manner keeps the prefix on
+  EXPECT_EQ(hungarian("He got up early."), "Korán felkelt.");
+  EXPECT_EQ(hungarian("The minister resigned on Tuesday."), "A miniszter kedden lemondott.");
+  EXPECT_EQ(hungarian("We arrived at the station at noon."), "Délben megérkeztünk az állomásra.");
+  // after a leading time the prefixed verb comes before a subject that has no object
+  EXPECT_EQ(hungarian("The rain stopped in the evening."), "Este elállt az eső.");
+  EXPECT_EQ(hungarian("The bridge was repaired last year."), "Tavaly megjavították a hidat.");
+}
+
+TEST(ConstructionsTest, SubjectsAndOwnersOfEveryKind) {
+  EXPECT_EQ(hungarian("Nobody knew his name."), "Senki sem tudta a nevét.");
+  EXPECT_EQ(hungarian("My parents' house is big."), "A szüleim háza nagy.");
+  EXPECT_EQ(analysed("there were many cars"), "there/other were/aux many/det car/n");
+  // "must not" forbids, "don't have to" frees
+  EXPECT_EQ(hungarian("Students must not use their phones."),
+            "A diákoknak nem szabad használniuk a telefonjaikat.");
+  EXPECT_EQ(hungarian("You don't have to come."), "Nem kell jönnöd.");
+  // where one arrives takes the noun's own case of going there
+  EXPECT_EQ(hungarian("They arrived at the station."), "Megérkeztek az állomásra.");
+  EXPECT_EQ(hungarian("He came home late."), "Haza jött későn.");
+}
+
+TEST(ConstructionsTest, ClausesWithoutTheirLinkWord) {
+  // a relative clause right after its noun, and what is thought or said without "that"
+  EXPECT_EQ(hungarian("This is the film I saw yesterday."), "Ez a film, amelyet tegnap láttam.");
+  EXPECT_EQ(hungarian("I hope you are well."), "Azt remélem, hogy jó vagy.");
+  // a subject pronoun after a leading phrase opens no relative clause
+  EXPECT_EQ(hungarian("In the morning I drink tea."), "Reggel teát iszom.");
+}
+
+TEST(ConstructionsTest, PostpositionsAfterPronounsAndHyphenatedNouns) {
+  EXPECT_EQ(hungarian("She closed the door behind her."), "Becsukta az ajtót mögötte.");
+  EXPECT_EQ(hungarian("They left without us."), "Indultak nélkülünk.");
+  EXPECT_EQ(hungarian("Attach the file to the email."), "Csatold a fájlt az e-mailhez.");
+  EXPECT_EQ(hungarian("I write emails every day."), "Minden nap e-maileket írok.");
+  // the one who needs is in the dative
+  EXPECT_EQ(hungarian("The hospital needs more nurses."), "A kórháznak szüksége van több ápolóra.");
+}
+
+TEST(ConstructionsTest, LongerSentencesOfEMailAndNews) {
+  // an imperative after "please" opens a clause; "to" before an object is the infinitive's
+  EXPECT_EQ(hungarian("If you have any questions, please do not hesitate to contact me."),
+            "Ha van kérdésed, ne habozz megkeresni engem, kérlek.");
+  // the infinitive's object past a time between
+  EXPECT_EQ(hungarian("The council decided on Tuesday to build a new bridge."),
+            "A tanács kedden döntött építeni egy új hidat.");
+  EXPECT_EQ(hungarian("More than two hundred people lost their homes."),
+            "Több mint kétszáz ember elvesztette az otthonaikat.");
+}
+
+TEST(ConstructionsTest, AFutureWithItsTimeOrAPrefixIsThePresent) {
+  EXPECT_EQ(hungarian("I will call you tomorrow."), "Holnap felhívlak.");
+  EXPECT_EQ(hungarian("The company will hire fifty new workers."), "A cég felvesz ötven új munkást.");
+  // without either, "fog"
+  EXPECT_EQ(hungarian("We will buy a house."), "Venni fogunk egy házat.");
+  // a preposition the verb makes its object makes the verb definite
+  EXPECT_EQ(hungarian("She stared at the letter."), "Bámulta a levelet.");
+}
+
+TEST(ConstructionsTest, AFinishedPastTakesItsPrefix) {
+  EXPECT_EQ(hungarian("She read the book."), "Elolvasta a könyvet.");
+  EXPECT_EQ(hungarian("We received your order yesterday."), "Tegnap megkaptuk a rendelésedet.");
+  // not while it went on, nor to a bare object, nor in the present
+  EXPECT_EQ(hungarian("She was reading the book."), "Olvasta a könyvet.");
+  EXPECT_EQ(hungarian("I drank tea."), "Teát ittam.");
+  EXPECT_EQ(hungarian("She reads the book."), "Olvassa a könyvet.");
+}
+
+TEST(ConstructionsTest, PronounsAndTheSensesTheyAskFor) {
+  // "know" a person is "ismer"; "each other" is "egymás"
+  EXPECT_EQ(hungarian("We have known each other for ten years."), "Tíz éve ismerjük egymást.");
+  EXPECT_EQ(hungarian("I know the answer."), "Tudom a választ.");
+  // after a singular subject the bare form of "read" is the past
+  EXPECT_EQ(hungarian("He put the key on the table."), "Tette a kulcsot az asztalra.");
+  // "it" with an adjective drops, and the weather keeps its copula
+  EXPECT_EQ(hungarian("It is cold today."), "Ma hideg van.");
+  EXPECT_EQ(hungarian("It is important."), "Fontos.");
+}
+
+TEST(ConstructionsTest, WordOrderAndArticles) {
+  // where the action goes stands before a verb without a prefix
+  EXPECT_EQ(hungarian("He went to London."), "Londonba ment.");
+  EXPECT_EQ(hungarian("We went to the park."), "A parkba mentünk.");
+  // a governed complement keeps its place
+  EXPECT_EQ(hungarian("We waited for the train."), "Vártunk a vonatra.");
+  // generic and abstract subjects take the article
+  EXPECT_EQ(hungarian("Money is not everything."), "A pénz nem minden.");
+  EXPECT_EQ(hungarian("Dogs like meat."), "A kutyák szeretik a húst.");
+  // the demonstrative takes the noun's case
+  EXPECT_EQ(hungarian("Who lives in this house?"), "Ki lakik ebben a házban?");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
