@@ -4,21 +4,26 @@
 // an English text, and the pointer resting on a word for real (xdotool). Offline through
 // LexitonSt.dll, and in server mode through LexitonClt.dll against lexiton-server on loopback,
 // which desktop_e2e.sh starts and names in LEXITON_E2E_SESSION_INI (the settings file its session
-// was written into). Alerts go to a file; nothing waits for a person.
+// was written into). Alerts and the pages the program opens go to files; nothing waits for a
+// person.
 #include <gtest/gtest.h>
 
 #include <httplib.h>
 
 #include <lexiton/test/loopback_server.h>
+#include <lexiton/test/win/desktop_input.h>
 #include <lexiton/ui_resources.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "host_process.h"
+#include "tray_icon_view.h"
 #include "win/desktop.h"
-#include "win/notification_icon.h"
 #include "win/text_application.h"
 #include "win/tray_program.h"
 
@@ -26,6 +31,12 @@ namespace lexiton::e2e {
 namespace {
 
 using namespace std::chrono_literals;
+using lexiton::host::test::AppDataOverride;
+using lexiton::host::test::binFolder;
+using lexiton::host::test::readText;
+using lexiton::host::test::trayIconOnShow;
+using lexiton::host::test::waitUntil;
+using lexiton::host::test::writeText;
 
 // Two paragraphs; the words the pointer rests on are in the first, so a rich edit counts the
 // same characters before them as the file holds.
@@ -37,8 +48,8 @@ const std::string kText =
 const RECT kProgramArea{40, 90, 760, 360};
 // Nowhere: the desktop's own window there.
 const POINT kNowhere{1000, 740};
-constexpr DWORD kStartLimitMs = 60000;
-constexpr DWORD kTooltipLimitMs = 20000;
+constexpr auto kStartLimit = 60s;
+constexpr auto kTooltipLimit = 20s;
 // The rest time: the program looks again this long after the tooltips came.
 constexpr DWORD kRestMs = 500;
 // What a first tooltip for one sentence and a dictionary entry for one word measure at 96 dpi.
@@ -49,54 +60,62 @@ constexpr int kSecondOverlap = 21;
 
 SIZE sizeOf(const RECT& r) { return {r.right - r.left, r.bottom - r.top}; }
 
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) out.push_back(line);
+  return out;
+}
+
 class Desktop : public ::testing::Test {
  protected:
   void SetUp() override {
-    bin_ = programFolder();
-    appData_ = std::make_unique<AppDataFolder>(bin_ + "e2e_appdata");
+    bin_ = binFolder();
+    appData_.set(bin_ + "e2e_appdata");
     dataDirectory_ = makeDataDirectory(bin_ + "e2e_appdata");
     alerts_ = bin_ + "e2e_alerts.txt";
     trace_ = bin_ + "e2e_trace.txt";
+    opens_ = bin_ + "e2e_opens.txt";
     textFile_ = bin_ + "e2e_text.txt";
     for (const std::string& file : {alerts_, trace_, dataDirectory_ + "lexiton.ini"})
       DeleteFileA(file.c_str());
-    ASSERT_TRUE(writeFile(textFile_, kText));
+    writeText(textFile_, kText);
     SetEnvironmentVariableA("LEXITON_ALERT_FILE", alerts_.c_str());
     SetEnvironmentVariableA("LEXITON_TRACE_FILE", trace_.c_str());
+    SetEnvironmentVariableA("LEXITON_OPEN_FILE", opens_.c_str());
     english_ = LoadLibraryExA((bin_ + "uires2057.dll").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_TRUE(english_);
     ASSERT_TRUE(movePointer(kNowhere));
   }
 
   void TearDown() override {
-    if (host_ && host_->alive()) host_->endSession(kStartLimitMs);
+    if (host_ && host_->alive()) host_->endSession(kStartLimit);
     host_.reset();
     movePointer(kNowhere);
     if (english_) FreeLibrary(english_);
   }
 
-  std::string alerts() const { return readFile(alerts_); }
+  std::string alerts() const { return readText(alerts_); }
 
   // The settings an installation writes (English, the hover dictionaries on), after `server`.
   void startProgram(const std::string& server) {
-    ASSERT_TRUE(
-        writeFile(dataDirectory_ + "lexiton.ini", server + "[dict]\r\nUserLang=2057\r\nHVRDicts=1\r\n"));
+    writeText(dataDirectory_ + "lexiton.ini", server + "[dict]\r\nUserLang=2057\r\nHVRDicts=1\r\n");
     host_ = std::make_unique<TrayProgram>(bin_);
     ASSERT_TRUE(host_->started());
-    ASSERT_TRUE(host_->waitUntilReady(kStartLimitMs)) << "the program did not come up: " << alerts();
+    ASSERT_TRUE(host_->waitUntilReady(kStartLimit)) << "the program did not come up: " << alerts();
   }
 
   // The session settings desktop_e2e.sh had lexiton-server write.
   std::string sessionSettings() {
     const char* file = std::getenv("LEXITON_E2E_SESSION_INI");
-    const std::string settings = file ? readFile(file) : std::string();
+    const std::string settings = file ? readText(file) : std::string();
     EXPECT_NE(settings.find("Server_Mode=1"), std::string::npos)
         << "no server session: run this test through desktop_e2e.sh";
     return settings;
   }
 
   std::unique_ptr<TextApplication> open(TextProgram program) {
-    auto application = std::make_unique<TextApplication>(program, textFile_, kStartLimitMs);
+    auto application = std::make_unique<TextApplication>(program, textFile_, kStartLimit);
     EXPECT_TRUE(application->ready()) << "the text program did not open " << textFile_;
     if (application->ready()) {
       EXPECT_TRUE(application->placeAndActivate(kProgramArea));
@@ -115,6 +134,10 @@ class Desktop : public ::testing::Test {
     return *at;
   }
 
+  // Whether the notification area shows `icon` of the program's on and busy icons.
+  bool iconShown(int icon) const {
+    return trayIconOnShow(english_, {LXR_ICON_ACTIVE, LXR_ICON_BUSY}) == icon;
+  }
   bool bothShown() const { return visible(host_->firstTooltip()) && visible(host_->secondTooltip()); }
   bool noneShown() const { return !visible(host_->firstTooltip()) && !visible(host_->secondTooltip()); }
 
@@ -125,7 +148,7 @@ class Desktop : public ::testing::Test {
     ASSERT_TRUE(application->ready());
     ASSERT_TRUE(application->hasForegroundAndFocus());
     const POINT at = restOn(*application, "houses");
-    ASSERT_TRUE(waitUntil([&] { return bothShown(); }, kTooltipLimitMs)) << alerts() << readFile(trace_);
+    ASSERT_TRUE(waitUntil([&] { return bothShown(); }, kTooltipLimit)) << alerts() << readText(trace_);
 
     const RECT first = windowRect(host_->firstTooltip());
     const RECT second = windowRect(host_->secondTooltip());
@@ -148,7 +171,7 @@ class Desktop : public ::testing::Test {
     // place five pixels away (and shows them anew there): the check must come before.
     bool kept = false;
     for (int attempt = 0; attempt < 3 && !kept; ++attempt) {
-      ASSERT_TRUE(waitUntil([&] { return bothShown(); }, kTooltipLimitMs));
+      ASSERT_TRUE(waitUntil([&] { return bothShown(); }, kTooltipLimit));
       const DWORD since = GetTickCount();
       ASSERT_TRUE(movePointer({at.x + 5, at.y}));
       Sleep(100);
@@ -162,18 +185,32 @@ class Desktop : public ::testing::Test {
     }
     EXPECT_TRUE(kept) << "xdotool too slow to move within the rest time";
 
+    // 'q' twice records one feedback page for the result shown, and keeps the tooltips.
+    const POINT shownAt = restOn(*application, "gardens");
+    ASSERT_TRUE(waitUntil([&] { return bothShown(); }, kTooltipLimit)) << alerts();
+    const std::size_t opened = lines(readText(opens_)).size();
+    ASSERT_TRUE(lexiton::test::xdotool("key q q"));
+    EXPECT_TRUE(waitUntil([&] { return lines(readText(opens_)).size() > opened; }, 5s));
+    Sleep(kRestMs);
+    const auto recorded = lines(readText(opens_));
+    ASSERT_EQ(recorded.size(), opened + 1) << readText(opens_);
+    EXPECT_EQ(recorded.back().rfind("open|", 0), 0u) << recorded.back();
+    EXPECT_NE(
+        recorded.back().find("/feedback.asp?description=EN: The houses are big and the gardens are green."),
+        std::string::npos)
+        << recorded.back();
+    EXPECT_TRUE(bothShown());
+
     // Six pixels from where they were looked up close both at once (the rest timer shows them
     // again at the new place half a second later).
-    const POINT shownAt = restOn(*application, "gardens");
-    ASSERT_TRUE(waitUntil([&] { return bothShown(); }, kTooltipLimitMs)) << alerts();
     ASSERT_TRUE(movePointer({shownAt.x + 6, shownAt.y}));
-    EXPECT_TRUE(waitUntil([&] { return noneShown(); }, 1000));
+    EXPECT_TRUE(waitUntil([&] { return noneShown(); }, 1s));
     EXPECT_TRUE(application->hasForegroundAndFocus());
     ASSERT_TRUE(movePointer(kNowhere));
   }
 
-  std::string bin_, dataDirectory_, alerts_, trace_, textFile_;
-  std::unique_ptr<AppDataFolder> appData_;
+  std::string bin_, dataDirectory_, alerts_, trace_, opens_, textFile_;
+  AppDataOverride appData_;
   HMODULE english_ = nullptr;
   std::unique_ptr<TrayProgram> host_;
 };
@@ -183,8 +220,8 @@ TEST_F(Desktop, OfflineBothTooltipsShowOverNotepadAndWordpad) {
   tooltipsOver(TextProgram::notepad);
   tooltipsOver(TextProgram::wordpad);
   // Each look-up went the whole way; the program ends when the session does.
-  EXPECT_NE(readFile(trace_).find(" shown rest_fired=0.00 "), std::string::npos) << readFile(trace_);
-  EXPECT_EQ(host_->endSession(kStartLimitMs), 0u);
+  EXPECT_NE(readText(trace_).find(" shown rest_fired=0.00 "), std::string::npos) << readText(trace_);
+  EXPECT_EQ(host_->endSession(kStartLimit), 0u);
   EXPECT_EQ(alerts(), "");
 }
 
@@ -193,7 +230,7 @@ TEST_F(Desktop, ServerModeBothTooltipsShowOverNotepadAndWordpad) {
   ASSERT_NO_FATAL_FAILURE(startProgram(session));
   tooltipsOver(TextProgram::notepad);
   tooltipsOver(TextProgram::wordpad);
-  EXPECT_EQ(host_->endSession(kStartLimitMs), 0u);
+  EXPECT_EQ(host_->endSession(kStartLimit), 0u);
   EXPECT_EQ(alerts(), "");
 }
 
@@ -230,35 +267,23 @@ TEST_F(Desktop, TheBusyIconShowsWhileASlowServerAnswers) {
   session = readdressed(session, slow.url("/"), upstream);
   ASSERT_NE(upstream, "");
   ASSERT_NO_FATAL_FAILURE(startProgram(session));
-  ASSERT_TRUE(waitUntil(
-      [&] {
-        return iconOnShow(english_, {LXR_ICON_ACTIVE, LXR_ICON_BUSY}) == LXR_ICON_ACTIVE;
-      },
-      10000));
+  ASSERT_TRUE(waitUntil([&] { return iconShown(LXR_ICON_ACTIVE); }, 10s));
 
   const auto application = open(TextProgram::notepad);
   ASSERT_TRUE(application->ready());
   const std::size_t before = slow.requestCount();
   restOn(*application, "gardens");
-  ASSERT_TRUE(waitUntil([&] { return slow.requestCount() > before; }, kTooltipLimitMs)) << alerts();
+  ASSERT_TRUE(waitUntil([&] { return slow.requestCount() > before; }, kTooltipLimit)) << alerts();
   const DWORD asked = GetTickCount();
   // While the server holds its answer: busy, and no tooltip.
-  EXPECT_TRUE(waitUntil(
-      [&] {
-        return iconOnShow(english_, {LXR_ICON_ACTIVE, LXR_ICON_BUSY}) == LXR_ICON_BUSY;
-      },
-      2000));
+  EXPECT_TRUE(waitUntil([&] { return iconShown(LXR_ICON_BUSY); }, 2s));
   EXPECT_FALSE(visible(host_->firstTooltip()));
   // Then the answer's tooltip, and the icon back.
-  ASSERT_TRUE(waitUntil([&] { return visible(host_->firstTooltip()); }, kTooltipLimitMs)) << alerts();
+  ASSERT_TRUE(waitUntil([&] { return visible(host_->firstTooltip()); }, kTooltipLimit)) << alerts();
   EXPECT_GE(GetTickCount() - asked, static_cast<DWORD>(kServerDelay.count()) - 200);
-  EXPECT_TRUE(waitUntil(
-      [&] {
-        return iconOnShow(english_, {LXR_ICON_ACTIVE, LXR_ICON_BUSY}) == LXR_ICON_ACTIVE;
-      },
-      2000));
+  EXPECT_TRUE(waitUntil([&] { return iconShown(LXR_ICON_ACTIVE); }, 2s));
   EXPECT_TRUE(application->hasForegroundAndFocus());
-  EXPECT_EQ(host_->endSession(kStartLimitMs), 0u);
+  EXPECT_EQ(host_->endSession(kStartLimit), 0u);
   EXPECT_EQ(alerts(), "");
 }
 

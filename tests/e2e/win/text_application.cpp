@@ -4,13 +4,17 @@
 
 #include <vector>
 
-#include "desktop.h"
+#include "host_process.h"
 
 namespace lexiton::e2e {
 
 namespace {
 
+using lexiton::host::test::readText;
+using lexiton::host::test::waitUntil;
+
 constexpr DWORD kAskLimitMs = 2000;
+constexpr auto kActivateLimit = std::chrono::seconds(5);
 // Into the character from its left edge (an Edit control answers for the nearest caret position,
 // so a point left of the middle gives this character), and down into its line.
 constexpr int kIntoCharacter = 2;
@@ -52,7 +56,8 @@ std::optional<TextProgram> textProgramNamed(const std::string& name) {
   return std::nullopt;
 }
 
-TextApplication::TextApplication(TextProgram program, const std::string& file, DWORD limitMs)
+TextApplication::TextApplication(TextProgram program, const std::string& file,
+                                 std::chrono::milliseconds limit)
     : program_(program) {
   const ProgramNames names = namesOf(program);
   std::string line = std::string(names.command) + " \"" + file + "\"";
@@ -64,8 +69,8 @@ TextApplication::TextApplication(TextProgram program, const std::string& file, D
   CloseHandle(info.hThread);
   process_ = info.hProcess;
   // The rich edit's own count is at most the file's; WM_GETTEXTLENGTH may count each break twice.
-  const std::size_t length = shownLength(program, readFile(file));
-  waitUntil([&] { return findWindows(info.dwProcessId, length); }, limitMs);
+  const std::size_t length = shownLength(program, readText(file));
+  waitUntil([&] { return findWindows(info.dwProcessId, length); }, limit);
 }
 
 std::optional<TextApplication> TextApplication::find(TextProgram program) {
@@ -121,11 +126,13 @@ bool TextApplication::placeAndActivate(const RECT& area) {
   SetWindowPos(frame_, HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
                SWP_SHOWWINDOW);
   SetForegroundWindow(frame_);
-  // The caret to the start, so the text is shown from its beginning.
   DWORD_PTR ignored = 0;
+  // Keys pressed at the program for the tray program (the feedback key) leave its text as it is.
+  SendMessageTimeoutW(control_, EM_SETREADONLY, TRUE, 0, SMTO_ABORTIFHUNG, kAskLimitMs, &ignored);
+  // The caret to the start, so the text is shown from its beginning.
   SendMessageTimeoutW(control_, EM_SETSEL, 0, 0, SMTO_ABORTIFHUNG, kAskLimitMs, &ignored);
   SendMessageTimeoutW(control_, EM_SCROLLCARET, 0, 0, SMTO_ABORTIFHUNG, kAskLimitMs, &ignored);
-  return waitUntil([&] { return GetForegroundWindow() == frame_; }, 5000);
+  return waitUntil([&] { return GetForegroundWindow() == frame_; }, kActivateLimit);
 }
 
 std::wstring TextApplication::text() const {

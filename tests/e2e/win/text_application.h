@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -18,9 +19,9 @@ std::optional<TextProgram> textProgramNamed(const std::string& name);
 
 class TextApplication {
  public:
-  // Opens `file` (a Windows path) in the program and waits up to `limitMs` until its text
-  // control holds the file's text. Check ready().
-  TextApplication(TextProgram program, const std::string& file, DWORD limitMs);
+  // Opens `file` (a Windows path) in the program and waits up to `limit` until its text control
+  // holds the file's text. Check ready().
+  TextApplication(TextProgram program, const std::string& file, std::chrono::milliseconds limit);
   // The program's window that is open now, without owning its process.
   static std::optional<TextApplication> find(TextProgram program);
   ~TextApplication();
@@ -35,7 +36,8 @@ class TextApplication {
   DWORD threadId() const { return GetWindowThreadProcessId(frame_, nullptr); }
   const char* controlClass() const;
 
-  // Moves the window to `area` (screen coordinates) and makes it the foreground window.
+  // Moves the window to `area` (screen coordinates), makes its text read-only and the window the
+  // foreground window.
   bool placeAndActivate(const RECT& area);
   // The control's whole text (a rich edit counts each line break as one character).
   std::wstring text() const;

@@ -1,10 +1,8 @@
 #include "tray_program.h"
 
-#include <array>
-#include <cstring>
+#include <chrono>
 
-#include "desktop.h"
-#include "shared_memory/subscriber_record.h"
+#include "host_process.h"
 #include "startup/win/host_windows.h"
 #include "startup/win/splash_window.h"
 
@@ -13,29 +11,11 @@ namespace lexiton::e2e {
 namespace {
 
 using lexiton::host::SubscriberRecord;
+using lexiton::host::test::findWindowOf;
+using lexiton::host::test::readSubscriberRecord;
+using lexiton::host::test::waitUntil;
 
 constexpr DWORD kSendLimitMs = 10000;
-
-// The shared block's record, read under its mutex as any program outside reads it.
-std::optional<SubscriberRecord> sharedRecord() {
-  using namespace lexiton::host;
-  HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, sharedMappingName(kSubscriberBlockName).c_str());
-  if (!mapping) return std::nullopt;
-  HANDLE mutex =
-      OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, sharedMutexName(kSubscriberBlockName).c_str());
-  const void* view = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, SubscriberRecord::kSize);
-  std::optional<SubscriberRecord> record;
-  if (view && mutex && WaitForSingleObject(mutex, kSharedBlockWaitMs) == WAIT_OBJECT_0) {
-    std::array<uint8_t, SubscriberRecord::kSize> bytes;
-    std::memcpy(bytes.data(), view, bytes.size());
-    ReleaseMutex(mutex);
-    record = SubscriberRecord::fromBytes(bytes);
-  }
-  if (view) UnmapViewOfFile(view);
-  if (mutex) CloseHandle(mutex);
-  CloseHandle(mapping);
-  return record;
-}
 
 struct ThreadWindows {
   HWND first;
@@ -50,16 +30,6 @@ BOOL CALLBACK sortWindow(HWND window, LPARAM into) {
   else if (window != found->first && (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_NOACTIVATE))
     found->second = window;  // the other window made from the tooltips' template
   return TRUE;
-}
-
-bool splashShown(DWORD processId) {
-  for (HWND w = FindWindowA(lexiton::host::SplashWindow::kClassName, nullptr); w;
-       w = FindWindowExA(nullptr, w, lexiton::host::SplashWindow::kClassName, nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == processId && IsWindowVisible(w)) return true;
-  }
-  return false;
 }
 
 }  // namespace
@@ -78,7 +48,7 @@ TrayProgram::TrayProgram(const std::string& folder) {
 }
 
 std::unique_ptr<TrayProgram> TrayProgram::running() {
-  const auto record = sharedRecord();
+  const auto record = readSubscriberRecord();
   if (!record || !record->window) return nullptr;
   std::unique_ptr<TrayProgram> program(new TrayProgram());
   program->keep_ = true;  // not this object's to end
@@ -111,27 +81,28 @@ void TrayProgram::findWindows(DWORD threadId) {
   main_ = found.main;
 }
 
-bool TrayProgram::waitUntilReady(DWORD limitMs) {
+bool TrayProgram::waitUntilReady(std::chrono::milliseconds limit) {
   std::optional<SubscriberRecord> record;
   const bool published = waitUntil(
       [&] {
-        record = sharedRecord();
+        record = readSubscriberRecord();
         return !alive() || (record && record->processId == processId_ && record->window && record->enabled);
       },
-      limitMs);
+      limit);
   if (!published || !alive()) return false;
   first_ = reinterpret_cast<HWND>(static_cast<UINT_PTR>(record->window));
   findWindows(record->threadId);
   // The splash is made before the record is published and closes itself after its time.
-  return first_ && second_ && main_ && waitUntil([&] { return !splashShown(processId_); }, limitMs);
+  return first_ && second_ && main_ &&
+         waitUntil([&] { return !findWindowOf(processId_, lexiton::host::SplashWindow::kClassName); }, limit);
 }
 
-std::optional<DWORD> TrayProgram::endSession(DWORD limitMs) {
+std::optional<DWORD> TrayProgram::endSession(std::chrono::milliseconds limit) {
   if (!process_ || !main_) return std::nullopt;
   DWORD_PTR answer = 0;
   SendMessageTimeoutA(main_, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, kSendLimitMs, &answer);
   SendMessageTimeoutA(main_, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, kSendLimitMs, &answer);
-  if (WaitForSingleObject(process_, limitMs) != WAIT_OBJECT_0) return std::nullopt;
+  if (WaitForSingleObject(process_, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0) return std::nullopt;
   DWORD code = 0;
   GetExitCodeProcess(process_, &code);
   return code;

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,15 +31,15 @@ class TrayProgram {
   HANDLE process() const { return process_; }
 
   // Waits until the shared block names this program's window and the splash has gone (it takes
-  // the foreground while it is shown); whether both happened within `limitMs`.
-  bool waitUntilReady(DWORD limitMs);
+  // the foreground while it is shown); whether both happened within `limit`.
+  bool waitUntilReady(std::chrono::milliseconds limit);
   HWND firstTooltip() const { return first_; }
   HWND secondTooltip() const { return second_; }
   HWND mainWindow() const { return main_; }
 
   // WM_QUERYENDSESSION and WM_ENDSESSION to the main window, then the wait for the exit; the
-  // exit code, or nothing when it did not end within `limitMs`.
-  std::optional<DWORD> endSession(DWORD limitMs);
+  // exit code, or nothing when it did not end within `limit`.
+  std::optional<DWORD> endSession(std::chrono::milliseconds limit);
   // Leaves the program running when this object goes (a demo step that only starts it).
   void keepRunning() { keep_ = true; }
 

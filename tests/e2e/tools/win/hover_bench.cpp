@@ -11,6 +11,7 @@
 // Run by tests/e2e/bench/hover-bench.sh under wine on Xvfb.
 #include <windows.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "host_process.h"
 #include "win/desktop.h"
 #include "win/process_counts.h"
 #include "win/text_application.h"
@@ -27,9 +29,14 @@
 namespace {
 
 using namespace lexiton::e2e;
+using lexiton::host::test::AppDataOverride;
+using lexiton::host::test::binFolder;
+using lexiton::host::test::readText;
+using lexiton::host::test::waitUntil;
+using lexiton::host::test::writeText;
 
-constexpr DWORD kStartLimitMs = 90000;
-constexpr DWORD kLookupLimitMs = 20000;
+constexpr auto kStartLimit = std::chrono::seconds(90);
+constexpr auto kLookupLimit = std::chrono::seconds(20);
 // After the start, and after the last look-up, before counting: the program at rest.
 constexpr DWORD kSettleMs = 3000;
 // Words this long or longer are rested on; their first letters lie well apart.
@@ -66,14 +73,14 @@ int fail(const std::string& problem) {
 }
 
 std::size_t lineCount(const std::string& file) {
-  const std::string text = readFile(file);
+  const std::string text = readText(file);
   std::size_t lines = 0;
   for (char c : text) lines += c == '\n';
   return lines;
 }
 
 std::string lastLine(const std::string& file) {
-  std::string text = readFile(file);
+  std::string text = readText(file);
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
   return text.substr(text.find_last_of('\n') + 1);
 }
@@ -126,17 +133,17 @@ int main(int argc, char** argv) {
   }
   checkGdiTableCount();
 
-  const std::string bin = programFolder();
-  AppDataFolder appData(bin + "bench_appdata");
+  const std::string bin = binFolder();
+  AppDataOverride appData;
+  appData.set(bin + "bench_appdata");
   const std::string data = makeDataDirectory(bin + "bench_appdata");
-  if (!writeFile(data + "lexiton.ini", readFile(o.settings)))
-    return fail("cannot write " + data + "lexiton.ini");
+  writeText(data + "lexiton.ini", readText(o.settings));
   DeleteFileA(o.trace.c_str());
   movePointer(kNowhere);
 
   TrayProgram host(bin);
-  if (!host.started() || !host.waitUntilReady(kStartLimitMs)) return fail("Lexiton.exe did not come up");
-  TextApplication notepad(TextProgram::notepad, o.text, kStartLimitMs);
+  if (!host.started() || !host.waitUntilReady(kStartLimit)) return fail("Lexiton.exe did not come up");
+  TextApplication notepad(TextProgram::notepad, o.text, kStartLimit);
   if (!notepad.ready() || !notepad.placeAndActivate(kNotepadArea))
     return fail("notepad did not open the text");
   std::vector<POINT> points;
@@ -161,10 +168,10 @@ int main(int argc, char** argv) {
     }
     const std::size_t lines = lineCount(o.trace);
     if (!movePointer(points[static_cast<std::size_t>(i) % points.size()])) return fail("xdotool failed");
-    const bool ended = waitUntil([&] { return lineCount(o.trace) > lines; }, kLookupLimitMs);
-    if (!ended) return fail("look-up " + std::to_string(i + 1) + " did not end: " + readFile(o.trace));
+    const bool ended = waitUntil([&] { return lineCount(o.trace) > lines; }, kLookupLimit);
+    if (!ended) return fail("look-up " + std::to_string(i + 1) + " did not end: " + readText(o.trace));
     if (lastLine(o.trace).find(" shown ") == std::string::npos ||
-        !waitUntil([&] { return visible(host.secondTooltip()); }, kLookupLimitMs)) {
+        !waitUntil([&] { return visible(host.secondTooltip()); }, kLookupLimit)) {
       ++notShown;
       std::fprintf(stderr, "look-up %d: %s\n", i + 1, lastLine(o.trace).c_str());
     }
@@ -178,7 +185,7 @@ int main(int argc, char** argv) {
   printCounts("idle, after the start:", idle);
   if (warm) printCounts(("idle, after " + std::to_string(kWarmLookups) + " look-ups:").c_str(), *warm);
   printCounts("idle, after the look-ups:", after);
-  const auto code = host.endSession(kStartLimitMs);
+  const auto code = host.endSession(kStartLimit);
   if (!code || *code != 0) return fail("Lexiton.exe did not end cleanly with the session");
   return notShown == 0 ? 0 : 1;
 }

@@ -8,21 +8,24 @@
 //                                                one open), in that rectangle, in front
 //   lexiton-desktop rest PROGRAM WORD            rests the pointer on WORD of its text and waits
 //                                                for both tooltips; prints where they are
-//   lexiton-desktop read-text                    what the text reader reads at the pointer, as
-//                                                the tray program reads it: source, cursor, text
+//   lexiton-desktop feedback                     the feedback key twice: the one page opened,
+//                                                and the shown result's plain text it carries
 //   lexiton-desktop end-host                     ends the program the way Windows ends a session
 //
 // Exit status 0 when the step did what it says, 1 when it did not, 2 on a usage error.
 #include <windows.h>
-#include <shlobj.h>
 
-#include <lexiton/companion_exports.h>
-#include <lexiton/text_encoding.h>
+#include <lexiton/test/win/desktop_input.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "host_process.h"
 #include "win/desktop.h"
 #include "win/text_application.h"
 #include "win/tray_program.h"
@@ -30,13 +33,24 @@
 namespace {
 
 using namespace lexiton::e2e;
+using lexiton::host::test::binFolder;
+using lexiton::host::test::readText;
+using lexiton::host::test::waitUntil;
 
-constexpr DWORD kStartLimitMs = 90000;
-constexpr DWORD kTooltipLimitMs = 30000;
-// The text reader's buffers and reach, as the tray program hands them.
-constexpr int kTextBuffer = 10000;
-constexpr int kSourceBuffer = 1048;
-constexpr int kReach = 5;
+constexpr auto kStartLimit = std::chrono::seconds(90);
+constexpr auto kTooltipLimit = std::chrono::seconds(30);
+constexpr auto kOpenLimit = std::chrono::seconds(10);
+constexpr DWORD kSecondOpenMs = 500;
+// Where the feedback page's address carries the plain text.
+constexpr std::string_view kDescription = "?description=";
+constexpr std::string_view kWho = "&who=";
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) out.push_back(line);
+  return out;
+}
 
 int usage() {
   std::fprintf(
@@ -51,26 +65,21 @@ int fail(const std::string& problem) {
   return 1;
 }
 
-// The AppData shell folder as the tray program reads it; where none is recorded yet, the one the
-// shell names, recorded as Windows records it.
+// The AppData shell folder as the tray program reads it (wine's set-up of a prefix records it).
 int appData() {
-  std::string folder = appDataFolder();
-  if (folder.empty()) {
-    char path[MAX_PATH] = {};
-    if (FAILED(
-            SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path)))
-      return fail("the shell names no AppData folder");
-    folder = path;
-    recordAppDataFolder(folder);
-  }
-  std::printf("%s\n", folder.c_str());
+  char folder[MAX_PATH + 1] = {};
+  DWORD size = MAX_PATH;
+  if (RegGetValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                   "AppData", RRF_RT_REG_SZ, nullptr, folder, &size) != ERROR_SUCCESS)
+    return fail("no AppData shell folder is recorded");
+  std::printf("%s\n", folder);
   return 0;
 }
 
 int startHost() {
-  TrayProgram program(programFolder());
-  if (!program.started()) return fail("Lexiton.exe did not start from " + programFolder());
-  if (!program.waitUntilReady(kStartLimitMs))
+  TrayProgram program(binFolder());
+  if (!program.started()) return fail("Lexiton.exe did not start from " + binFolder());
+  if (!program.waitUntilReady(kStartLimit))
     return fail(program.alive() ? "Lexiton.exe did not publish its tooltip window, or its splash stayed"
                                 : "Lexiton.exe ended while starting");
   program.keepRunning();
@@ -84,7 +93,7 @@ int open(TextProgram which, const std::string& file, const RECT& area) {
   std::optional<TextApplication> started;
   TextApplication* application = found ? &*found : nullptr;
   if (!application) {
-    started.emplace(which, file, kStartLimitMs);
+    started.emplace(which, file, kStartLimit);
     if (!started->ready()) return fail("the program did not open " + file);
     started->keepRunning();
     application = &*started;
@@ -115,10 +124,10 @@ int rest(TextProgram which, const std::string& word) {
   const bool shownBefore = visible(host->firstTooltip());
   if (!movePointer(*at)) return fail("xdotool did not move the pointer");
   const DWORD rested = GetTickCount();
-  if (shownBefore && !waitUntil([&] { return !visible(host->firstTooltip()); }, kTooltipLimitMs))
+  if (shownBefore && !waitUntil([&] { return !visible(host->firstTooltip()); }, kTooltipLimit))
     return fail("the tooltips of the word before stayed");
   if (!waitUntil([&] { return visible(host->firstTooltip()) && visible(host->secondTooltip()); },
-                 kTooltipLimitMs))
+                 kTooltipLimit))
     return fail(visible(host->firstTooltip()) ? "only the first tooltip came" : "no tooltip came");
   std::printf("pointer on \"%s\" at %ld,%ld; both tooltips %lu ms later\n", word.c_str(), at->x, at->y,
               GetTickCount() - rested);
@@ -129,41 +138,38 @@ int rest(TextProgram which, const std::string& word) {
   return application->hasForegroundAndFocus() ? 0 : 1;
 }
 
-// The text reader's entries the tray program tries at a point of another program's window.
-int readText() {
-  HMODULE reader = LoadLibraryA((programFolder() + "textgrab.dll").c_str());
-  if (!reader) return fail("textgrab.dll did not load");
-  const auto document =
-      reinterpret_cast<GetMWord9WExFn>(reinterpret_cast<void*>(GetProcAddress(reader, "GetMWord9W_Ex")));
-  const auto window =
-      reinterpret_cast<GetIE4WExFn>(reinterpret_cast<void*>(GetProcAddress(reader, "GetIE4W_Ex")));
-  POINT at{};
-  GetCursorPos(&at);
-  static uint16_t buffer[kTextBuffer];
-  char source[kSourceBuffer] = {};
-  int cursor = 0;
-  std::string name;
-  if (document && (document(at.x, at.y, kReach, buffer, kTextBuffer, &cursor) & 0xFF)) {
-    name = "MSWord";
-  } else if (window &&
-             (window(at.x, at.y, kReach, buffer, kTextBuffer, &cursor, source, kSourceBuffer) & 0xFF)) {
-    name.assign(source, strnlen(source, kSourceBuffer));
-  } else {
-    FreeLibrary(reader);
-    return fail("the text reader finds no text at the pointer");
-  }
-  FreeLibrary(reader);
-  std::size_t length = 0;
-  while (length < kTextBuffer && buffer[length]) ++length;
-  std::printf("%s\n%d\n%s\n", name.c_str(), cursor,
-              lexiton::utf16ToUtf8(std::u16string(lexiton::wideView(buffer, length))).c_str());
+// The feedback key twice while the tooltips are shown: the program opens the feedback page for
+// the result it shows, once, with the result's plain text in the address. The open goes to the
+// file LEXITON_OPEN_FILE names; the plain text is printed as the address carries it (the system
+// code page, its lines joined by "%0D%0A").
+int feedback() {
+  const char* record = std::getenv("LEXITON_OPEN_FILE");
+  if (!record || !*record) return fail("LEXITON_OPEN_FILE names no file");
+  const auto openLines = [&] { return lines(readText(record)); };
+  const std::size_t before = openLines().size();
+  if (!lexiton::test::xdotool("key q q")) return fail("xdotool did not press the keys");
+  if (!waitUntil([&] { return openLines().size() > before; }, kOpenLimit)) return fail("no page was opened");
+  Sleep(kSecondOpenMs);  // a second open would come as soon
+  const auto opened = openLines();
+  if (opened.size() != before + 1) return fail(std::to_string(opened.size() - before) + " pages were opened");
+  const std::string& line = opened.back();
+  const std::size_t from = line.find(kDescription);
+  const std::size_t to = line.find(kWho);
+  if (from == std::string::npos || to == std::string::npos || to < from)
+    return fail("not a feedback page: " + line);
+  std::string text = line.substr(from + kDescription.size(), to - from - kDescription.size());
+  // The three characters the address escapes.
+  for (const auto& [escaped, plain] : {std::pair{"%26", '&'}, std::pair{"%23", '#'}, std::pair{"%3B", ';'}})
+    for (std::size_t at = text.find(escaped); at != std::string::npos; at = text.find(escaped, at + 1))
+      text.replace(at, 3, 1, plain);
+  std::printf("%s\n", text.c_str());
   return 0;
 }
 
 int endHost() {
   auto host = TrayProgram::running();
   if (!host) return fail("no Lexiton.exe runs");
-  const auto code = host->endSession(kStartLimitMs);
+  const auto code = host->endSession(kStartLimit);
   if (!code) return fail("Lexiton.exe did not end with the session");
   std::printf("Lexiton.exe ended with the session, exit code %lu\n", *code);
   return *code == 0 ? 0 : 1;
@@ -176,7 +182,7 @@ int main(int argc, char** argv) {
   const std::string command = argv[1];
   if (command == "appdata" && argc == 2) return appData();
   if (command == "start-host" && argc == 2) return startHost();
-  if (command == "read-text" && argc == 2) return readText();
+  if (command == "feedback" && argc == 2) return feedback();
   if (command == "end-host" && argc == 2) return endHost();
   if (argc < 3) return usage();
   const auto program = textProgramNamed(argv[2]);
