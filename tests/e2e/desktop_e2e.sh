@@ -23,14 +23,8 @@ fail() {
 [ -f "$win_bin/desktop_e2e_wine_tests.exe" ] || fail "$win_bin/desktop_e2e_wine_tests.exe is missing"
 command -v python3 >/dev/null || fail "python3 is needed to read the test program's results"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/desktop_e2e.XXXXXX")
 . "$(dirname "$0")/server_session.sh"
-cleanup() {
-  server_session_stop 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
+server_session_scratch desktop_e2e
 
 # Bounded, so it ends even if this script is killed before its trap runs (a ctest timeout).
 SERVER_SESSION_SECONDS=900 server_session_start "$native_bin/lexiton-server" "$work" ||
@@ -48,7 +42,9 @@ rc=0
 python3 - "$results" <<'EOF' || rc=1
 import sys, xml.etree.ElementTree as tree
 try:
-    cases = list(tree.parse(sys.argv[1]).getroot().iter("testcase"))
+    # A failure's message may quote bytes that are not UTF-8 (a result's Hungarian text).
+    text = open(sys.argv[1], "rb").read().decode("utf-8", errors="replace")
+    cases = list(tree.fromstring(text).iter("testcase"))
 except (OSError, tree.ParseError) as e:
     sys.exit(f"desktop_e2e: no results from the test program ({e})")
 if not cases:

@@ -77,7 +77,7 @@ class Desktop : public ::testing::Test {
     trace_ = bin_ + "e2e_trace.txt";
     opens_ = bin_ + "e2e_opens.txt";
     textFile_ = bin_ + "e2e_text.txt";
-    for (const std::string& file : {alerts_, trace_, dataDirectory_ + "lexiton.ini"})
+    for (const std::string& file : {alerts_, trace_, opens_, dataDirectory_ + "lexiton.ini"})
       DeleteFileA(file.c_str());
     writeText(textFile_, kText);
     SetEnvironmentVariableA("LEXITON_ALERT_FILE", alerts_.c_str());
@@ -190,7 +190,7 @@ class Desktop : public ::testing::Test {
     ASSERT_TRUE(waitUntil([&] { return bothShown(); }, kTooltipLimit)) << alerts();
     const std::size_t opened = lines(readText(opens_)).size();
     ASSERT_TRUE(lexiton::test::xdotool("key q q"));
-    EXPECT_TRUE(waitUntil([&] { return lines(readText(opens_)).size() > opened; }, 5s));
+    EXPECT_TRUE(waitUntil([&] { return lines(readText(opens_)).size() > opened; }, kTooltipLimit));
     Sleep(kRestMs);
     const auto recorded = lines(readText(opens_));
     ASSERT_EQ(recorded.size(), opened + 1) << readText(opens_);

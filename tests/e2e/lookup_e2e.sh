@@ -29,14 +29,8 @@ for f in lexiton-lookup.exe LexitonClt.dll LexitonSt.dll lexiton-paint.exe tippa
 done
 command -v python3 >/dev/null || fail "python3 is needed to read the result lists"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/lookup_e2e.XXXXXX")
 . "$(dirname "$0")/server_session.sh"
-cleanup() {
-  server_session_stop 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
+server_session_scratch lookup_e2e
 
 # The harness exports the loader of the build's architecture; /usr/bin/wine would always pick
 # the 32-bit one.

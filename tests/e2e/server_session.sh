@@ -10,6 +10,9 @@
 #       SERVER_SESSION_SECONDS (600), should the caller never stop it.
 #   server_session_stop
 #       SIGTERM, and the wait; fails when the server did not stop cleanly.
+#   server_session_scratch NAME
+#       a fresh folder for a test script in $work, removed, with the server stopped, when the
+#       script ends.
 
 server_session_start() {
   local exe=$1 folder=$2 user=${3:-e2e} try _
@@ -48,4 +51,10 @@ server_session_stop() {
   server_pid=""
   kill -TERM "$pid" 2>/dev/null
   wait "$pid"
+}
+
+server_session_scratch() {
+  work=$(mktemp -d "${TMPDIR:-/tmp}/$1.XXXXXX")
+  trap 'server_session_stop 2>/dev/null; rm -rf "$work"' EXIT
+  trap 'exit 130' INT TERM
 }
