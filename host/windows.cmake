@@ -38,8 +38,7 @@ foreach(language 1038 2057)
   add_dependencies(uires${language} lexiton_host_art)
 endforeach()
 
-# The tray over Windows, a library of its own so its tests can drive it as the pointer
-# tracking does.
+# The tray over Windows: the icon, its menu, the dialogs and the AutoRun entry.
 add_library(lexiton_host_tray STATIC
   tray/win/tray.cpp
   tray/win/about_box.cpp
@@ -137,8 +136,8 @@ endif()
 # The tray of the real program: its icon as the shell holds it, the menu and every command, the
 # dialogs driven through their controls.
 lexiton_add_test(tray_wine_tests WINE_ONLY TIMEOUT 400
-  SOURCES tests/tray_wine_test.cpp tests/tray_listener_wine_test.cpp
-  LIBS lexiton_host_test_process lexiton_host_tray lexiton_test_files shell32)
+  SOURCES tests/tray_wine_test.cpp
+  LIBS lexiton_host_test_process lexiton_test_files shell32)
 if(TARGET tray_wine_tests)
   add_dependencies(tray_wine_tests Lexiton uires1038 uires2057 standin_ptrhook standin_textgrab standin_dictcore
     standin_client)

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <chrono>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -36,6 +38,11 @@ class TextWindow {
   DWORD threadId_ = 0;
   int lineHeight_ = 0;
 };
+
+// Polls `done` every few milliseconds until it holds or `limit` passed; whether it held. It takes
+// no message of this thread: under wine, a thread that takes its messages while real keys are
+// played leaves the next programs' pointer and key hooks without input.
+bool pollUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
 
 // The window's rectangle on the screen, and whether it is shown.
 RECT windowRect(HWND window);

@@ -2,10 +2,12 @@
 // pointer hook and text reader over a text window of this test, both painters, the real hover
 // dictionary, and the real stand-alone look-up library or a client stand-in whose look-ups take
 // the time a test scripts and that logs what it is asked. The pointer moves for real (xdotool),
-// since the rest timer reads the pointer's position. Alerts go to a file; nothing waits for a
+// since the rest timer reads the pointer's position. Also where the pointer tracking meets the
+// tray: the feedback key and the busy icon. Alerts and opens go to files; nothing waits for a
 // person.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <sstream>
@@ -13,10 +15,13 @@
 
 #include <lexiton/test/win/desktop_input.h>
 #include <lexiton/ui_resources.h>
+#include <lexiton/web_site.h>
 
 #include "host_process.h"
 #include "hover/trigger_message.h"
 #include "hover_desktop.h"
+#include "tray/win/tray.h"
+#include "tray_icon_view.h"
 #include "tests/standins/client_standin_document.h"
 
 namespace lexiton::host::test {
@@ -57,11 +62,13 @@ class HoverProgram : public ::testing::Test {
     alerts_ = binFolder() + "hover_alerts.txt";
     log_ = binFolder() + "hover_standins.log";
     trace_ = binFolder() + "hover_trace.txt";
-    for (const std::string* file : {&alerts_, &log_, &trace_}) DeleteFileA(file->c_str());
+    opens_ = binFolder() + "hover_opens.txt";
+    for (const std::string* file : {&alerts_, &log_, &trace_, &opens_}) DeleteFileA(file->c_str());
     DeleteFileA(ini().c_str());
     SetEnvironmentVariableA("LEXITON_ALERT_FILE", alerts_.c_str());
     SetEnvironmentVariableA("LEXITON_STANDIN_LOG", log_.c_str());
     SetEnvironmentVariableA("LEXITON_TRACE_FILE", trace_.c_str());
+    SetEnvironmentVariableA("LEXITON_OPEN_FILE", opens_.c_str());
     SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", nullptr);
     SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_QUIT", nullptr);
     ASSERT_TRUE(movePointer(kNowhere));
@@ -81,6 +88,7 @@ class HoverProgram : public ::testing::Test {
   }
   std::string alerts() { return readText(alerts_); }
   std::string log() { return readText(log_); }
+  std::vector<std::string> opens() { return lines(readText(opens_)); }
 
   // Starts the program with the real hook, reader and hover dictionary and the client `client`
   // ("LexitonSt.dll" itself or a stand-in) in a folder of its own, and waits until it runs.
@@ -124,7 +132,7 @@ class HoverProgram : public ::testing::Test {
   }
 
   AppDataOverride appData_;
-  std::string dataDirectory_, alerts_, log_, trace_;
+  std::string dataDirectory_, alerts_, log_, trace_, opens_;
   TextWindow text_{kText, kTextOrigin};
   std::unique_ptr<HostProcess> host_;
   std::optional<SubscriberRecord> record_;
@@ -137,7 +145,7 @@ TEST_F(HoverProgram, BothTooltipsAppearBesideThePointerAndTheApplicationKeepsThe
   ASSERT_NO_FATAL_FAILURE(start("hover_real", "LexitonSt.dll", "HVRDicts=1\n"));
   ASSERT_EQ(GetForegroundWindow(), text_.frame());
   const DWORD arrived = restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 20000ms)) << alerts() << readText(trace_);
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 20000ms)) << alerts() << readText(trace_);
   // Not before the pointer rested for the rest time.
   EXPECT_GE(GetTickCount() - arrived, 450u);
   const RECT first = windowRect(display_);
@@ -146,7 +154,7 @@ TEST_F(HoverProgram, BothTooltipsAppearBesideThePointerAndTheApplicationKeepsThe
   EXPECT_EQ(first.top, pointer_.y + 8);
   EXPECT_GT(first.right - first.left, 100);
 
-  ASSERT_TRUE(waitUntil([&] { return shown(second_); }, 10000ms)) << alerts();
+  ASSERT_TRUE(pollUntil([&] { return shown(second_); }, 10000ms)) << alerts();
   const RECT second = windowRect(second_);
   // Both in the painters' shape: the corners of their rectangles lie outside it.
   for (HWND window : {display_, second_}) {
@@ -191,7 +199,7 @@ TEST_F(HoverProgram, BothTooltipsAppearBesideThePointerAndTheApplicationKeepsThe
 TEST_F(HoverProgram, TheTooltipHasThePaintersSizeAndHidesOnASixPixelMoveOrAKey) {
   ASSERT_NO_FATAL_FAILURE(start("hover_moves", "standin_client.dll", ""));
   restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << alerts();
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms)) << alerts();
   const SIZE expected = expectedSize("HOUSES");
   ASSERT_GT(expected.cx, 0);
   EXPECT_EQ(size(display_).cx, expected.cx);
@@ -202,7 +210,7 @@ TEST_F(HoverProgram, TheTooltipHasThePaintersSizeAndHidesOnASixPixelMoveOrAKey) 
   // position five pixels away (and closes it to show it anew): the check must fall before.
   bool kept = false;
   for (int attempt = 0; attempt < 3 && !kept; ++attempt) {
-    ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
+    ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms));
     const DWORD since = GetTickCount();
     POINT at = pointer_;
     at.x += 5;
@@ -218,23 +226,23 @@ TEST_F(HoverProgram, TheTooltipHasThePaintersSizeAndHidesOnASixPixelMoveOrAKey) 
   EXPECT_TRUE(kept) << "xdotool too slow to move within the rest time";
 
   // ',' leaves it, another key closes it.
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms));
   Sleep(600);  // past the rest timer's look at the new position
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms));
   ASSERT_TRUE(pressKey("comma"));
   Sleep(400);
   EXPECT_TRUE(shown(display_));
   ASSERT_TRUE(pressKey("x"));
-  EXPECT_TRUE(waitUntil([&] { return !shown(display_); }, 3000ms));
+  EXPECT_TRUE(pollUntil([&] { return !shown(display_); }, 3000ms));
 
   // Six pixels close it.
   restOn(L"gardens");
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << alerts();
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms)) << alerts();
   POINT away = pointer_;
   away.x += 6;
   ASSERT_TRUE(movePointer(away));
   // At once (the rest timer only shows it again, at the new place, half a second later).
-  EXPECT_TRUE(waitUntil([&] { return !shown(display_); }, 1500ms));
+  EXPECT_TRUE(pollUntil([&] { return !shown(display_); }, 1500ms));
   EXPECT_EQ(alerts(), "");
 }
 
@@ -245,11 +253,11 @@ TEST_F(HoverProgram, ASecondLookUpBeforeTheFirstReturnsShowsOnlyTheSecondResult)
   const SIZE second = expectedSize("EXTRAORDINARY");
   ASSERT_NE(first.cx, second.cx);
   restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000ms));
+  ASSERT_TRUE(pollUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000ms));
   // While the first look-up runs, the pointer moves to another word: the slow rest tick starts a
   // second look-up there.
   restOn(L"extraordinary");
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << log();
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms)) << log();
   EXPECT_EQ(size(display_).cx, second.cx);
   // Until well after the first look-up returned, the second result stays, and the first never
   // shows.
@@ -273,9 +281,9 @@ TEST_F(HoverProgram, AnEvaluationWithoutTextCancelsTheRunningLookUp) {
   SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", "3000,0");
   ASSERT_NO_FATAL_FAILURE(start("hover_storno", "standin_client.dll", ""));
   restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000ms));
+  ASSERT_TRUE(pollUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000ms));
   ASSERT_TRUE(movePointer(kNowhere));
-  EXPECT_TRUE(waitUntil([&] { return log().find("client KVStorno") != std::string::npos; }, 5000ms)) << log();
+  EXPECT_TRUE(pollUntil([&] { return log().find("client KVStorno") != std::string::npos; }, 5000ms)) << log();
   Sleep(3500);
   EXPECT_EQ(countOf(log(), "client KVStorno"), 1u);
   EXPECT_FALSE(shown(display_));
@@ -319,10 +327,10 @@ TEST_F(HoverProgram, ATriggerMessageStartsALookUpALyingOneIsIgnored) {
     const bool sent =
         attempt > 0 || sendTrigger(display_, pushed, cursor, static_cast<uint32_t>(pushed.size()));
     EXPECT_TRUE(sent);
-    lookedUp = waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 2500ms);
+    lookedUp = pollUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 2500ms);
   }
   ASSERT_TRUE(lookedUp) << log() << alerts();
-  ASSERT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << log() << alerts();
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms)) << log() << alerts();
   const std::string calls = log();
   EXPECT_NE(calls.find("client Lookup 1 The gardens are green|"), std::string::npos) << calls;
   EXPECT_NE(calls.find("|Trigger|"), std::string::npos) << calls;
@@ -342,7 +350,7 @@ TEST_F(HoverProgram, TheSecondTooltipComesOnlyAfterTheFirst) {
   ASSERT_NO_FATAL_FAILURE(start("hover_second", "standin_client.dll", "HVRDicts=1\n"));
   restOn(L"houses");
   bool secondAlone = false;
-  const bool both = waitUntil(
+  const bool both = pollUntil(
       [&] {
         if (shown(second_) && !shown(display_)) secondAlone = true;
         return shown(display_) && shown(second_);
@@ -354,7 +362,7 @@ TEST_F(HoverProgram, TheSecondTooltipComesOnlyAfterTheFirst) {
   EXPECT_EQ(second.top, first.top + (first.bottom - first.top - 1) - 21);
   // Closing the first closes the second.
   ASSERT_TRUE(pressKey("x"));
-  EXPECT_TRUE(waitUntil([&] { return !shown(display_) && !shown(second_); }, 3000ms));
+  EXPECT_TRUE(pollUntil([&] { return !shown(display_) && !shown(second_); }, 3000ms));
 }
 
 TEST_F(HoverProgram, WithDisplaySuppressedNothingShowsWhileTheCycleRuns) {
@@ -365,7 +373,7 @@ TEST_F(HoverProgram, WithDisplaySuppressedNothingShowsWhileTheCycleRuns) {
   restOn(L"houses");
   // The look-up runs and ends as shown, with nothing on the screen meanwhile.
   bool anything = false;
-  const bool ended = waitUntil(
+  const bool ended = pollUntil(
       [&] {
         anything = anything || shown(display_) || shown(second_);
         return readText(trace_).find("lookup 1 shown ") != std::string::npos;
@@ -377,7 +385,79 @@ TEST_F(HoverProgram, WithDisplaySuppressedNothingShowsWhileTheCycleRuns) {
   // Back on: the next rest shows.
   SendMessageTimeoutA(main, WM_COMMAND, LXR_COMMAND_SUPPRESS, 0, SMTO_ABORTIFHUNG, 5000, &answer);
   restOn(L"gardens");
-  EXPECT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms));
+  EXPECT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms));
+}
+
+TEST_F(HoverProgram, TheFeedbackKeyOpensTheFeedbackPageOnEveryOtherPress) {
+  ASSERT_NO_FATAL_FAILURE(start("hover_feedback", "standin_client.dll", ""));
+  restOn(L"houses");
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms)) << alerts();
+  // The page of the result on show, owned by the first tooltip.
+  const std::string houses = "open|" + std::to_string(reinterpret_cast<std::uintptr_t>(display_)) + "|show|" +
+                             webHost() + "/feedback.asp?description=HOUSES&who=1.2.3.44lx&lang=en";
+  ASSERT_TRUE(pressKey("q"));
+  ASSERT_TRUE(pollUntil([&] { return opens().size() == 1; }, 5000ms)) << readText(opens_);
+  EXPECT_EQ(opens()[0], houses);
+  // The key leaves the tooltip on show. The second press opens nothing; the third opens the
+  // page again (the keys arrive in order, so once its page is there the second was handled).
+  EXPECT_TRUE(shown(display_));
+  ASSERT_TRUE(pressKey("q"));
+  ASSERT_TRUE(pressKey("q"));
+  ASSERT_TRUE(pollUntil([&] { return opens().size() == 2; }, 5000ms)) << readText(opens_);
+  EXPECT_EQ(opens(), (std::vector<std::string>{houses, houses}));
+  EXPECT_TRUE(shown(display_));
+
+  // The toggle is on and outlives the tooltip: on the next one the first press turns it off,
+  // the second opens that tooltip's page.
+  ASSERT_TRUE(pressKey("x"));
+  ASSERT_TRUE(pollUntil([&] { return !shown(display_); }, 3000ms));
+  restOn(L"gardens");
+  ASSERT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms)) << alerts();
+  ASSERT_TRUE(pressKey("q"));
+  ASSERT_TRUE(pressKey("q"));
+  ASSERT_TRUE(pollUntil([&] { return opens().size() == 3; }, 5000ms)) << readText(opens_);
+  EXPECT_NE(opens()[2].find("?description=GARDENS&who="), std::string::npos) << opens()[2];
+  EXPECT_EQ(opens().size(), 3u);
+  EXPECT_EQ(alerts(), "");
+}
+
+TEST_F(HoverProgram, AClickOnTheIconWhileALookUpRunsKeepsTheBusyIconUntilTheLookUpEnds) {
+  SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", "3000");
+  ASSERT_NO_FATAL_FAILURE(start("hover_busy_click", "standin_client.dll", ""));
+  HMODULE english =
+      LoadLibraryExA((binFolder() + "uires2057.dll").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(english, nullptr);
+  const auto icon = [&] {
+    return trayIconOnShow(english, {LXR_ICON_ACTIVE, LXR_ICON_PAUSED, LXR_ICON_BUSY});
+  };
+  EXPECT_TRUE(pollUntil([&] { return icon() == LXR_ICON_ACTIVE; }, 10000ms));
+
+  restOn(L"houses");
+  ASSERT_TRUE(pollUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 5000ms))
+      << log();
+  EXPECT_TRUE(pollUntil([&] { return icon() == LXR_ICON_BUSY; }, 5000ms)) << log();
+
+  // The user pauses while the look-up runs: paused at once, and the icon says busy until the
+  // look-up has ended.
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(host_->mainWindow(*record_), Tray::kCallbackMessage, Tray::kIconId, WM_LBUTTONDOWN,
+                      SMTO_ABORTIFHUNG, 10000, &result);
+  EXPECT_EQ(readSubscriberRecord()->enabled, 0u);
+  bool busyThroughout = true;
+  const bool returned = pollUntil(
+      [&] {
+        // The icon first: while Lookup has not returned after it was read, the look-up ran.
+        const auto onShow = icon();
+        if (log().find("client Lookup 1 returned") != std::string::npos) return true;
+        if (onShow != LXR_ICON_BUSY) busyThroughout = false;
+        return false;
+      },
+      10000ms);
+  ASSERT_TRUE(returned) << log();
+  EXPECT_TRUE(busyThroughout);
+  EXPECT_TRUE(pollUntil([&] { return icon() == LXR_ICON_PAUSED; }, 5000ms));
+  FreeLibrary(english);
+  EXPECT_EQ(alerts(), "");
 }
 
 TEST_F(HoverProgram, TheEndOfTheSessionSavesBeforeItIsAnswered) {
@@ -385,7 +465,7 @@ TEST_F(HoverProgram, TheEndOfTheSessionSavesBeforeItIsAnswered) {
   ASSERT_NO_FATAL_FAILURE(start("hover_session_end", "standin_client.dll", "FeedbackText=5\n"));
   restOn(L"houses");
   ASSERT_TRUE(
-      waitUntil([&] { return log().find("client Lookup 1 returned") != std::string::npos; }, 10000ms));
+      pollUntil([&] { return log().find("client Lookup 1 returned") != std::string::npos; }, 10000ms));
   char hint[256] = {};
   HMODULE english =
       LoadLibraryExA((binFolder() + "uires2057.dll").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -419,7 +499,7 @@ TEST_F(HoverProgram, AWorkerStillInsideLookupKeepsTheLibraryLoadedToTheEnd) {
   SetEnvironmentVariableA("LEXITON_STANDIN_LOOKUP_DELAYS", "kvclose");
   ASSERT_NO_FATAL_FAILURE(start("hover_late_worker", "standin_client.dll", ""));
   restOn(L"houses");
-  ASSERT_TRUE(waitUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 10000ms));
+  ASSERT_TRUE(pollUntil([&] { return log().find("client Lookup 1 ") != std::string::npos; }, 10000ms));
   EXPECT_EQ(host_->endSession(*record_), 0u);
   const std::string calls = log();
   EXPECT_NE(calls.find("client unload at exit"), std::string::npos) << calls;
@@ -449,7 +529,7 @@ class HoverDpi : public HoverProgram {
     setLogPixels(dpi);
     start(name, "standin_client.dll", "");
     restOn(L"extraordinary");
-    EXPECT_TRUE(waitUntil([&] { return shown(display_); }, 10000ms)) << alerts();
+    EXPECT_TRUE(pollUntil([&] { return shown(display_); }, 10000ms)) << alerts();
     const SIZE shownSize = size(display_);
     host_->endSession(*record_);
     host_.reset();

@@ -57,7 +57,7 @@ struct Token {
   int degree = 0;                             // an adjective's: 1 comparative ("older"), 2 superlative
   bool possessor = false;                     // written with "'s": "Anna's bag"
   bool capitalised = false;                   // a capital inside the sentence: "March", "May"
-  bool ofPerson = false;                      // an adjective said of a person: "old man"
+  bool ofPerson = false;                      // said of a person: "old man", "know her"
   long long value = -1;                       // a number's value ("two hundred": 200), if known
   std::optional<TimePhrase> time;             // the words make a time: "last spring"
 };

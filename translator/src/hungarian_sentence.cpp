@@ -49,12 +49,13 @@ std::size_t senseIndex(const Token& t, std::size_t self, std::size_t pointed, st
 }
 
 // Whether a sense suits the token here: a capitalised word takes its capital senses ("March":
-// "március"), an adjective said of a person its senses for people ("old man": "idős"), each
-// only where the entry has such senses, and the others otherwise.
+// "március"), an adjective said of a person and a verb whose object is one their senses for
+// people ("old man": "idős", "know her": "ismer"), each only where the entry has such senses,
+// and the others otherwise.
 class SenseFilter {
  public:
   explicit SenseFilter(const Token& t) : t_(t) {
-    adjective_ = t.entry->pos == PartOfSpeech::adjective || t.entry->pos == PartOfSpeech::verb;
+    forPeople_ = t.entry->pos == PartOfSpeech::adjective || t.entry->pos == PartOfSpeech::verb;
     for (const Sense& s : t.entry->senses) {
       (s.capital ? cap_ : plain_) = true;
       (s.person ? person_ : thing_) = true;
@@ -62,12 +63,12 @@ class SenseFilter {
   }
   bool suits(const Sense& s) const {
     return (s.capital == t_.capitalised || !(t_.capitalised ? cap_ : plain_)) &&
-           (!adjective_ || s.person == t_.ofPerson || !(t_.ofPerson ? person_ : thing_));
+           (!forPeople_ || s.person == t_.ofPerson || !(t_.ofPerson ? person_ : thing_));
   }
 
  private:
   const Token& t_;
-  bool adjective_ = false, cap_ = false, plain_ = false, person_ = false, thing_ = false;
+  bool forPeople_ = false, cap_ = false, plain_ = false, person_ = false, thing_ = false;
 };
 
 // The token's sense number `index` among those that suit it (the last one past the end).
