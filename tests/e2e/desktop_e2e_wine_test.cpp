@@ -35,8 +35,8 @@ using lexiton::host::test::AppDataOverride;
 using lexiton::host::test::binFolder;
 using lexiton::host::test::readText;
 using lexiton::host::test::trayIconOnShow;
-using lexiton::host::test::waitUntil;
 using lexiton::host::test::writeText;
+using lexiton::test::pollUntil;
 
 // Two paragraphs; the words the pointer rests on are in the first, so a rich edit counts the
 // same characters before them as the file holds.
@@ -141,6 +141,24 @@ class Desktop : public ::testing::Test {
   bool bothShown() const { return visible(host_->firstTooltip()) && visible(host_->secondTooltip()); }
   bool noneShown() const { return !visible(host_->firstTooltip()) && !visible(host_->secondTooltip()); }
 
+  // Both tooltips shown and left as they are for longer than the rest time (the rest timer the
+  // show started has looked at the pointer again by then): keys meant for the result on show
+  // must not meet a tooltip still being shown, moved or replaced.
+  bool bothSettled() const {
+    const auto end = std::chrono::steady_clock::now() + kTooltipLimit;
+    while (std::chrono::steady_clock::now() < end) {
+      if (!pollUntil([&] { return bothShown(); }, kTooltipLimit)) return false;
+      const RECT first = windowRect(host_->firstTooltip()), second = windowRect(host_->secondTooltip());
+      const auto moved = [&] {
+        const RECT firstNow = windowRect(host_->firstTooltip()),
+                   secondNow = windowRect(host_->secondTooltip());
+        return !bothShown() || !EqualRect(&first, &firstNow) || !EqualRect(&second, &secondNow);
+      };
+      if (!pollUntil(moved, std::chrono::milliseconds(2 * kRestMs))) return true;
+    }
+    return false;
+  }
+
   // Both tooltips over `program`'s text, beside the pointer, with the program keeping the
   // foreground and the focus; a five-pixel move keeps them, a six-pixel move closes both.
   void tooltipsOver(TextProgram program) {
@@ -148,7 +166,7 @@ class Desktop : public ::testing::Test {
     ASSERT_TRUE(application->ready());
     ASSERT_TRUE(application->hasForegroundAndFocus());
     const POINT at = restOn(*application, "houses");
-    ASSERT_TRUE(waitUntil([&] { return bothShown(); }, kTooltipLimit)) << alerts() << readText(trace_);
+    ASSERT_TRUE(pollUntil([&] { return bothShown(); }, kTooltipLimit)) << alerts() << readText(trace_);
 
     const RECT first = windowRect(host_->firstTooltip());
     const RECT second = windowRect(host_->secondTooltip());
@@ -171,7 +189,7 @@ class Desktop : public ::testing::Test {
     // place five pixels away (and shows them anew there): the check must come before.
     bool kept = false;
     for (int attempt = 0; attempt < 3 && !kept; ++attempt) {
-      ASSERT_TRUE(waitUntil([&] { return bothShown(); }, kTooltipLimit));
+      ASSERT_TRUE(pollUntil([&] { return bothShown(); }, kTooltipLimit));
       const DWORD since = GetTickCount();
       ASSERT_TRUE(movePointer({at.x + 5, at.y}));
       Sleep(100);
@@ -187,10 +205,10 @@ class Desktop : public ::testing::Test {
 
     // 'q' twice records one feedback page for the result shown, and keeps the tooltips.
     const POINT shownAt = restOn(*application, "gardens");
-    ASSERT_TRUE(waitUntil([&] { return bothShown(); }, kTooltipLimit)) << alerts();
+    ASSERT_TRUE(bothSettled()) << alerts();
     const std::size_t opened = lines(readText(opens_)).size();
     ASSERT_TRUE(lexiton::test::xdotool("key q q"));
-    EXPECT_TRUE(waitUntil([&] { return lines(readText(opens_)).size() > opened; }, kTooltipLimit));
+    EXPECT_TRUE(pollUntil([&] { return lines(readText(opens_)).size() > opened; }, kTooltipLimit));
     Sleep(kRestMs);
     const auto recorded = lines(readText(opens_));
     ASSERT_EQ(recorded.size(), opened + 1) << readText(opens_);
@@ -204,7 +222,7 @@ class Desktop : public ::testing::Test {
     // Six pixels from where they were looked up close both at once (the rest timer shows them
     // again at the new place half a second later).
     ASSERT_TRUE(movePointer({shownAt.x + 6, shownAt.y}));
-    EXPECT_TRUE(waitUntil([&] { return noneShown(); }, 1s));
+    EXPECT_TRUE(pollUntil([&] { return noneShown(); }, 1s));
     EXPECT_TRUE(application->hasForegroundAndFocus());
     ASSERT_TRUE(movePointer(kNowhere));
   }
@@ -267,21 +285,21 @@ TEST_F(Desktop, TheBusyIconShowsWhileASlowServerAnswers) {
   session = readdressed(session, slow.url("/"), upstream);
   ASSERT_NE(upstream, "");
   ASSERT_NO_FATAL_FAILURE(startProgram(session));
-  ASSERT_TRUE(waitUntil([&] { return iconShown(LXR_ICON_ACTIVE); }, 10s));
+  ASSERT_TRUE(pollUntil([&] { return iconShown(LXR_ICON_ACTIVE); }, 10s));
 
   const auto application = open(TextProgram::notepad);
   ASSERT_TRUE(application->ready());
   const std::size_t before = slow.requestCount();
   restOn(*application, "gardens");
-  ASSERT_TRUE(waitUntil([&] { return slow.requestCount() > before; }, kTooltipLimit)) << alerts();
+  ASSERT_TRUE(pollUntil([&] { return slow.requestCount() > before; }, kTooltipLimit)) << alerts();
   const DWORD asked = GetTickCount();
   // While the server holds its answer: busy, and no tooltip.
-  EXPECT_TRUE(waitUntil([&] { return iconShown(LXR_ICON_BUSY); }, 2s));
+  EXPECT_TRUE(pollUntil([&] { return iconShown(LXR_ICON_BUSY); }, 2s));
   EXPECT_FALSE(visible(host_->firstTooltip()));
   // Then the answer's tooltip, and the icon back.
-  ASSERT_TRUE(waitUntil([&] { return visible(host_->firstTooltip()); }, kTooltipLimit)) << alerts();
+  ASSERT_TRUE(pollUntil([&] { return visible(host_->firstTooltip()); }, kTooltipLimit)) << alerts();
   EXPECT_GE(GetTickCount() - asked, static_cast<DWORD>(kServerDelay.count()) - 200);
-  EXPECT_TRUE(waitUntil([&] { return iconShown(LXR_ICON_ACTIVE); }, 2s));
+  EXPECT_TRUE(pollUntil([&] { return iconShown(LXR_ICON_ACTIVE); }, 2s));
   EXPECT_TRUE(application->hasForegroundAndFocus());
   EXPECT_EQ(host_->endSession(kStartLimit), 0u);
   EXPECT_EQ(alerts(), "");

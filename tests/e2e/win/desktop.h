@@ -1,8 +1,8 @@
 // The desktop as the end-to-end test, the demo and the latency benchmark see it from outside the
 // programs on it, under wine on the session's Xvfb display, beside what the host's test process
-// library gives (waiting, the shared block, the AppData folder, the tray icon on show): where
-// windows are, and real pointer moves (xdotool, which wine turns into hardware input as it does
-// a user's).
+// library gives (the shared block, the AppData folder, the tray icon on show) and the test input
+// library (xdotool, waiting without taking messages): where windows are, and real pointer moves
+// (xdotool, which wine turns into hardware input as it does a user's).
 #pragma once
 
 #include <windows.h>

@@ -2,6 +2,8 @@
 
 #include <richedit.h>
 
+#include <lexiton/test/win/desktop_input.h>
+
 #include <vector>
 
 #include "host_process.h"
@@ -11,7 +13,7 @@ namespace lexiton::e2e {
 namespace {
 
 using lexiton::host::test::readText;
-using lexiton::host::test::waitUntil;
+using lexiton::test::pollUntil;
 
 constexpr DWORD kAskLimitMs = 2000;
 constexpr auto kActivateLimit = std::chrono::seconds(5);
@@ -70,7 +72,7 @@ TextApplication::TextApplication(TextProgram program, const std::string& file,
   process_ = info.hProcess;
   // The rich edit's own count is at most the file's; WM_GETTEXTLENGTH may count each break twice.
   const std::size_t length = shownLength(program, readText(file));
-  waitUntil([&] { return findWindows(info.dwProcessId, length); }, limit);
+  pollUntil([&] { return findWindows(info.dwProcessId, length); }, limit);
 }
 
 std::optional<TextApplication> TextApplication::find(TextProgram program) {
@@ -132,7 +134,7 @@ bool TextApplication::placeAndActivate(const RECT& area) {
   // The caret to the start, so the text is shown from its beginning.
   SendMessageTimeoutW(control_, EM_SETSEL, 0, 0, SMTO_ABORTIFHUNG, kAskLimitMs, &ignored);
   SendMessageTimeoutW(control_, EM_SCROLLCARET, 0, 0, SMTO_ABORTIFHUNG, kAskLimitMs, &ignored);
-  return waitUntil([&] { return GetForegroundWindow() == frame_; }, kActivateLimit);
+  return pollUntil([&] { return GetForegroundWindow() == frame_; }, kActivateLimit);
 }
 
 std::wstring TextApplication::text() const {

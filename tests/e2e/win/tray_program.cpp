@@ -1,5 +1,7 @@
 #include "tray_program.h"
 
+#include <lexiton/test/win/desktop_input.h>
+
 #include <chrono>
 
 #include "host_process.h"
@@ -13,7 +15,7 @@ namespace {
 using lexiton::host::SubscriberRecord;
 using lexiton::host::test::findWindowOf;
 using lexiton::host::test::readSubscriberRecord;
-using lexiton::host::test::waitUntil;
+using lexiton::test::pollUntil;
 
 constexpr DWORD kSendLimitMs = 10000;
 
@@ -83,7 +85,7 @@ void TrayProgram::findWindows(DWORD threadId) {
 
 bool TrayProgram::waitUntilReady(std::chrono::milliseconds limit) {
   std::optional<SubscriberRecord> record;
-  const bool published = waitUntil(
+  const bool published = pollUntil(
       [&] {
         record = readSubscriberRecord();
         return !alive() || (record && record->processId == processId_ && record->window && record->enabled);
@@ -94,7 +96,7 @@ bool TrayProgram::waitUntilReady(std::chrono::milliseconds limit) {
   findWindows(record->threadId);
   // The splash is made before the record is published and closes itself after its time.
   return first_ && second_ && main_ &&
-         waitUntil([&] { return !findWindowOf(processId_, lexiton::host::SplashWindow::kClassName); }, limit);
+         pollUntil([&] { return !findWindowOf(processId_, lexiton::host::SplashWindow::kClassName); }, limit);
 }
 
 std::optional<DWORD> TrayProgram::endSession(std::chrono::milliseconds limit) {

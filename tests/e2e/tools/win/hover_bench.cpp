@@ -11,6 +11,8 @@
 // Run by tests/e2e/bench/hover-bench.sh under wine on Xvfb.
 #include <windows.h>
 
+#include <lexiton/test/win/desktop_input.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -32,8 +34,8 @@ using namespace lexiton::e2e;
 using lexiton::host::test::AppDataOverride;
 using lexiton::host::test::binFolder;
 using lexiton::host::test::readText;
-using lexiton::host::test::waitUntil;
 using lexiton::host::test::writeText;
+using lexiton::test::pollUntil;
 
 constexpr auto kStartLimit = std::chrono::seconds(90);
 constexpr auto kLookupLimit = std::chrono::seconds(20);
@@ -168,10 +170,10 @@ int main(int argc, char** argv) {
     }
     const std::size_t lines = lineCount(o.trace);
     if (!movePointer(points[static_cast<std::size_t>(i) % points.size()])) return fail("xdotool failed");
-    const bool ended = waitUntil([&] { return lineCount(o.trace) > lines; }, kLookupLimit);
+    const bool ended = pollUntil([&] { return lineCount(o.trace) > lines; }, kLookupLimit);
     if (!ended) return fail("look-up " + std::to_string(i + 1) + " did not end: " + readText(o.trace));
     if (lastLine(o.trace).find(" shown ") == std::string::npos ||
-        !waitUntil([&] { return visible(host.secondTooltip()); }, kLookupLimit)) {
+        !pollUntil([&] { return visible(host.secondTooltip()); }, kLookupLimit)) {
       ++notShown;
       std::fprintf(stderr, "look-up %d: %s\n", i + 1, lastLine(o.trace).c_str());
     }

@@ -35,7 +35,7 @@ namespace {
 using namespace lexiton::e2e;
 using lexiton::host::test::binFolder;
 using lexiton::host::test::readText;
-using lexiton::host::test::waitUntil;
+using lexiton::test::pollUntil;
 
 constexpr auto kStartLimit = std::chrono::seconds(90);
 constexpr auto kTooltipLimit = std::chrono::seconds(30);
@@ -124,9 +124,9 @@ int rest(TextProgram which, const std::string& word) {
   const bool shownBefore = visible(host->firstTooltip());
   if (!movePointer(*at)) return fail("xdotool did not move the pointer");
   const DWORD rested = GetTickCount();
-  if (shownBefore && !waitUntil([&] { return !visible(host->firstTooltip()); }, kTooltipLimit))
+  if (shownBefore && !pollUntil([&] { return !visible(host->firstTooltip()); }, kTooltipLimit))
     return fail("the tooltips of the word before stayed");
-  if (!waitUntil([&] { return visible(host->firstTooltip()) && visible(host->secondTooltip()); },
+  if (!pollUntil([&] { return visible(host->firstTooltip()) && visible(host->secondTooltip()); },
                  kTooltipLimit))
     return fail(visible(host->firstTooltip()) ? "only the first tooltip came" : "no tooltip came");
   std::printf("pointer on \"%s\" at %ld,%ld; both tooltips %lu ms later\n", word.c_str(), at->x, at->y,
@@ -148,7 +148,7 @@ int feedback() {
   const auto openLines = [&] { return lines(readText(record)); };
   const std::size_t before = openLines().size();
   if (!lexiton::test::xdotool("key q q")) return fail("xdotool did not press the keys");
-  if (!waitUntil([&] { return openLines().size() > before; }, kOpenLimit)) return fail("no page was opened");
+  if (!pollUntil([&] { return openLines().size() > before; }, kOpenLimit)) return fail("no page was opened");
   Sleep(kSecondOpenMs);  // a second open would come as soon
   const auto opened = openLines();
   if (opened.size() != before + 1) return fail(std::to_string(opened.size() - before) + " pages were opened");
