@@ -141,24 +141,6 @@ class Desktop : public ::testing::Test {
   bool bothShown() const { return visible(host_->firstTooltip()) && visible(host_->secondTooltip()); }
   bool noneShown() const { return !visible(host_->firstTooltip()) && !visible(host_->secondTooltip()); }
 
-  // Both tooltips shown and left as they are for longer than the rest time (the rest timer the
-  // show started has looked at the pointer again by then): keys meant for the result on show
-  // must not meet a tooltip still being shown, moved or replaced.
-  bool bothSettled() const {
-    const auto end = std::chrono::steady_clock::now() + kTooltipLimit;
-    while (std::chrono::steady_clock::now() < end) {
-      if (!pollUntil([&] { return bothShown(); }, kTooltipLimit)) return false;
-      const RECT first = windowRect(host_->firstTooltip()), second = windowRect(host_->secondTooltip());
-      const auto moved = [&] {
-        const RECT firstNow = windowRect(host_->firstTooltip()),
-                   secondNow = windowRect(host_->secondTooltip());
-        return !bothShown() || !EqualRect(&first, &firstNow) || !EqualRect(&second, &secondNow);
-      };
-      if (!pollUntil(moved, std::chrono::milliseconds(2 * kRestMs))) return true;
-    }
-    return false;
-  }
-
   // Both tooltips over `program`'s text, beside the pointer, with the program keeping the
   // foreground and the focus; a five-pixel move keeps them, a six-pixel move closes both.
   void tooltipsOver(TextProgram program) {
@@ -205,7 +187,8 @@ class Desktop : public ::testing::Test {
 
     // 'q' twice records one feedback page for the result shown, and keeps the tooltips.
     const POINT shownAt = restOn(*application, "gardens");
-    ASSERT_TRUE(bothSettled()) << alerts();
+    ASSERT_TRUE(host_->waitUntilTooltipsSettle(std::chrono::milliseconds(2 * kRestMs), kTooltipLimit))
+        << alerts();
     const std::size_t opened = lines(readText(opens_)).size();
     ASSERT_TRUE(lexiton::test::xdotool("key q q"));
     EXPECT_TRUE(pollUntil([&] { return lines(readText(opens_)).size() > opened; }, kTooltipLimit));

@@ -16,7 +16,7 @@
 namespace lexiton::e2e {
 
 struct ProcessCounts {
-  uint64_t privateBytes = 0;             // PROCESS_MEMORY_COUNTERS_EX::PrivateUsage
+  uint64_t privateBytes = 0;             // PROCESS_MEMORY_COUNTERS::PagefileUsage
   DWORD guiGdiObjects = 0;               // GetGuiResources(GR_GDIOBJECTS)
   DWORD guiUserObjects = 0;              // GetGuiResources(GR_USEROBJECTS)
   std::optional<DWORD> gdiTableObjects;  // live entries of the GDI handle table, stock objects aside

@@ -4,6 +4,7 @@
 
 #include <chrono>
 
+#include "desktop.h"
 #include "host_process.h"
 #include "startup/win/host_windows.h"
 #include "startup/win/splash_window.h"
@@ -97,6 +98,22 @@ bool TrayProgram::waitUntilReady(std::chrono::milliseconds limit) {
   // The splash is made before the record is published and closes itself after its time.
   return first_ && second_ && main_ &&
          pollUntil([&] { return !findWindowOf(processId_, lexiton::host::SplashWindow::kClassName); }, limit);
+}
+
+bool TrayProgram::waitUntilTooltipsSettle(std::chrono::milliseconds still,
+                                          std::chrono::milliseconds limit) const {
+  const auto bothShown = [&] { return visible(first_) && visible(second_); };
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < end) {
+    if (!pollUntil(bothShown, limit)) return false;
+    const RECT first = windowRect(first_), second = windowRect(second_);
+    const auto changed = [&] {
+      const RECT firstNow = windowRect(first_), secondNow = windowRect(second_);
+      return !bothShown() || !EqualRect(&first, &firstNow) || !EqualRect(&second, &secondNow);
+    };
+    if (!pollUntil(changed, still)) return true;
+  }
+  return false;
 }
 
 std::optional<DWORD> TrayProgram::endSession(std::chrono::milliseconds limit) {

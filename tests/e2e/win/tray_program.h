@@ -36,6 +36,11 @@ class TrayProgram {
   HWND firstTooltip() const { return first_; }
   HWND secondTooltip() const { return second_; }
   HWND mainWindow() const { return main_; }
+  // Waits until both tooltips are shown and have stayed shown where they are for `still`;
+  // whether that happened within `limit`. With `still` longer than the rest time, the rest timer
+  // that the show started has looked at the pointer again by then: keys meant for the result on
+  // show then meet no tooltip that is still being shown, moved or replaced.
+  bool waitUntilTooltipsSettle(std::chrono::milliseconds still, std::chrono::milliseconds limit) const;
 
   // WM_QUERYENDSESSION and WM_ENDSESSION to the main window, then the wait for the exit; the
   // exit code, or nothing when it did not end within `limit`.

@@ -41,6 +41,8 @@ constexpr auto kStartLimit = std::chrono::seconds(90);
 constexpr auto kTooltipLimit = std::chrono::seconds(30);
 constexpr auto kOpenLimit = std::chrono::seconds(10);
 constexpr DWORD kSecondOpenMs = 500;
+// Longer than the tray program's rest time: the tooltips stay this long before the keys.
+constexpr auto kSettled = std::chrono::milliseconds(1000);
 // Where the feedback page's address carries the plain text.
 constexpr std::string_view kDescription = "?description=";
 constexpr std::string_view kWho = "&who=";
@@ -56,7 +58,7 @@ int usage() {
   std::fprintf(
       stderr,
       "usage: lexiton-desktop appdata | start-host | open notepad|wordpad FILE LEFT TOP RIGHT BOTTOM\n"
-      "                       | rest notepad|wordpad WORD | read-text | end-host\n");
+      "                       | rest notepad|wordpad WORD | feedback | end-host\n");
   return 2;
 }
 
@@ -138,7 +140,7 @@ int rest(TextProgram which, const std::string& word) {
   return application->hasForegroundAndFocus() ? 0 : 1;
 }
 
-// The feedback key twice while the tooltips are shown: the program opens the feedback page for
+// The feedback key twice once the tooltips are shown and settled: the program opens the feedback page for
 // the result it shows, once, with the result's plain text in the address. The open goes to the
 // file LEXITON_OPEN_FILE names; the plain text is printed as the address carries it (the system
 // code page, its lines joined by "%0D%0A").
@@ -146,6 +148,9 @@ int feedback() {
   const char* record = std::getenv("LEXITON_OPEN_FILE");
   if (!record || !*record) return fail("LEXITON_OPEN_FILE names no file");
   const auto openLines = [&] { return lines(readText(record)); };
+  const auto host = TrayProgram::running();
+  if (!host) return fail("no Lexiton.exe runs");
+  if (!host->waitUntilTooltipsSettle(kSettled, kTooltipLimit)) return fail("the tooltips are not shown");
   const std::size_t before = openLines().size();
   if (!lexiton::test::xdotool("key q q")) return fail("xdotool did not press the keys");
   if (!pollUntil([&] { return openLines().size() > before; }, kOpenLimit)) return fail("no page was opened");
