@@ -53,6 +53,7 @@ struct Options {
 };
 
 bool parse(int argc, char** argv, Options& o) {
+  if (argc % 2 == 0) return false;  // an option without its value
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string key = argv[i], value = argv[i + 1];
     if (key == "--settings")
