@@ -210,6 +210,8 @@ void HoverTracker::poll() {
     std::lock_guard<RequestLock> hold(p_.exchange.requestLock);
     LookupRequest& request = p_.exchange.request;
     if (!request.resultReady || request.resultNumber != request.number) return;
+    // Taken: the worker's notice and the poll's tick both ask, and only the first may paint.
+    request.resultReady = false;
     setBusy(false);
     p_.timers.killResultPoll();
     if (traced_ && tracedNumber_ == request.resultNumber) {

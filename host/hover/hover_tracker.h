@@ -105,7 +105,7 @@ class HoverTracker {
   // The hook's reports.
   void pointerMoved(ScreenPoint at);
   void keyReported(unsigned character);
-  // Timer 1 and timer 102.
+  // Timer 1, and timer 102 or the worker's notice that the result is stored.
   void restTimerFired();
   void resultPollFired();
   // A trigger message; `text` is its text converted from the system code page, and `cursor` its

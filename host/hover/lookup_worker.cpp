@@ -58,14 +58,17 @@ void runLookupWorker(const WorkerJob& job) {
 
   if (quit && job.quitRequested) job.quitRequested();
 
-  std::lock_guard<RequestLock> hold(exchange.requestLock);
-  LookupRequest& request = exchange.request;
-  if (request.number != job.number) return;
-  const std::size_t size = array.size < array.capacity ? array.size : array.capacity;
-  copyChunkList(array.data, size, request.result);
-  request.resultReady = true;
-  request.drawPending = found && count > 0;
-  request.workerTimes = times;
+  {
+    std::lock_guard<RequestLock> hold(exchange.requestLock);
+    LookupRequest& request = exchange.request;
+    if (request.number != job.number) return;
+    const std::size_t size = array.size < array.capacity ? array.size : array.capacity;
+    copyChunkList(array.data, size, request.result);
+    request.resultReady = true;
+    request.drawPending = found && count > 0;
+    request.workerTimes = times;
+  }
+  if (job.resultStored) job.resultStored();
 }
 
 }  // namespace lexiton::host

@@ -21,6 +21,9 @@ struct WorkerJob {
   std::string footerText;    // string 41 when FeedbackText is on, else empty
   // Lookup asked the program to quit: the end-of-session path.
   std::function<void()> quitRequested;
+  // The result of the current request is stored (called outside the lock): the main thread may
+  // take it now rather than at the result poll's next tick.
+  std::function<void()> resultStored;
   LatencyClock* clock = nullptr;  // set only when the look-up is traced
 };
 

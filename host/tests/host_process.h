@@ -82,7 +82,7 @@ HWND waitForWindowOf(DWORD processId, const char* className, const char* caption
                      std::chrono::milliseconds limit = std::chrono::seconds(20));
 // Waits until `done` holds, for up to `limit`, handling the test thread's own messages
 // meanwhile (the dialog driver's timer runs on them); false after the limit. Tests that play
-// real keys wait with hover_desktop.h's pollUntil instead.
+// real keys wait with desktop_input.h's pollUntil instead.
 bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::seconds(20));
 
 // A picture of the whole display in `unixFile` (a Linux path), taken with ImageMagick's import

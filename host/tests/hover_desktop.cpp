@@ -87,15 +87,6 @@ POINT TextWindow::pointOn(std::size_t index) const {
   return point;
 }
 
-bool pollUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() >= end) return false;
-    Sleep(5);
-  }
-  return true;
-}
-
 RECT windowRect(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);

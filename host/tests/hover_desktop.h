@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <lexiton/test/win/desktop_input.h>
+
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -50,10 +52,8 @@ class TextWindow {
   int lineHeight_ = 0;
 };
 
-// Polls `done` every few milliseconds until it holds or `limit` passed; whether it held. It takes
-// no message of this thread: under wine, a thread that takes its messages while real keys are
-// played leaves the next programs' pointer and key hooks without input.
-bool pollUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
+// Waits without taking this thread's messages (see desktop_input.h).
+using lexiton::test::pollUntil;
 
 // The window's rectangle on the screen, and whether it is shown.
 RECT windowRect(HWND window);

@@ -219,6 +219,20 @@ TEST_F(HoverTrackerTest, APaintedResultAtTheRestPositionIsShownAndMeasuringStart
   EXPECT_TRUE(state.armed);
 }
 
+TEST_F(HoverTrackerTest, AResultIsPaintedOnceThoughTheNoticeAndThePollBothAsk) {
+  restOn({100, 100});
+  runWorker(0);
+  // The worker's notice takes the result before the poll's tick; a second notice, or a tick
+  // already on its way, finds nothing left to take.
+  tracker().resultPollFired();
+  EXPECT_EQ(tooltips.calls, (std::vector<std::string>{"paint", "show"}));
+  EXPECT_FALSE(timers.polling());
+  tracker().resultPollFired();
+  advance(kResultPollMs);
+  EXPECT_EQ(tooltips.calls, (std::vector<std::string>{"paint", "show"}));
+  EXPECT_EQ(listener.busy, (std::vector<bool>{true, false}));
+}
+
 TEST_F(HoverTrackerTest, APainterThatDeclinesOrAPointerThatMovedOnReArms) {
   tooltips.painterAnswer = false;
   restOn({100, 100});

@@ -48,6 +48,36 @@ TEST_F(LookupWorkerTest, AStaleRequestIsNeitherLookedUpNorStored) {
   EXPECT_FALSE(job.exchange->request.resultReady);
 }
 
+TEST_F(LookupWorkerTest, TheMainThreadIsToldOnceTheResultIsStoredAndTheLockFree) {
+  int told = 0;
+  job.resultStored = [&] {
+    ++told;
+    // Stored by now, and the lock already let go, so the main thread can take the result.
+    EXPECT_TRUE(job.exchange->request.resultReady);
+    std::unique_lock<RequestLock> free(job.exchange->requestLock, std::try_to_lock);
+    EXPECT_TRUE(free.owns_lock());
+  };
+  runLookupWorker(job);
+  EXPECT_EQ(told, 1);
+}
+
+TEST_F(LookupWorkerTest, NoOneIsToldOfAResultThatWasNotStored) {
+  int told = 0;
+  job.resultStored = [&] { ++told; };
+  // Replaced while Lookup ran: the result is thrown away.
+  ScriptedLookup::during = [&] {
+    std::lock_guard<RequestLock> hold(job.exchange->requestLock);
+    ++job.exchange->request.number;
+  };
+  runLookupWorker(job);
+  EXPECT_EQ(ScriptedLookup::calls, 1);
+  EXPECT_EQ(told, 0);
+  // Stale from the start: not even looked up.
+  runLookupWorker(job);
+  EXPECT_EQ(ScriptedLookup::calls, 1);
+  EXPECT_EQ(told, 0);
+}
+
 TEST_F(LookupWorkerTest, NothingToPaintIsStoredButNotPending) {
   ScriptedLookup::count = 0;
   runLookupWorker(job);

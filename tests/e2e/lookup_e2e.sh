@@ -29,17 +29,8 @@ for f in lexiton-lookup.exe LexitonClt.dll LexitonSt.dll lexiton-paint.exe tippa
 done
 command -v python3 >/dev/null || fail "python3 is needed to read the result lists"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/lookup_e2e.XXXXXX")
-server=""
-cleanup() {
-  if [ -n "$server" ]; then
-    kill -TERM "$server" 2>/dev/null
-    wait "$server" 2>/dev/null
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
+. "$(dirname "$0")/server_session.sh"
+server_session_scratch lookup_e2e
 
 # The harness exports the loader of the build's architecture; /usr/bin/wine would always pick
 # the 32-bit one.
@@ -54,33 +45,10 @@ LEXITON_ALERT_FILE=$(winpath "$alerts")
 [ -n "$LEXITON_ALERT_FILE" ] || fail "winepath does not work in $WINEPREFIX"
 
 # --- the server: a session in a fresh settings file, then serve on a free loopback port -----
-db=$work/lexiton.db
-ini=$work/lexiton.ini
-log=$work/server.log
-port=""
-for _ in 1 2 3 4 5; do
-  try=$((20000 + RANDOM % 40000))
-  rm -f "$ini"
-  "$server_exe" session --db "$db" --user e2e --password e2e-secret \
-    --address "http://127.0.0.1:$try/" --ini "$ini" >"$work/session.out" ||
-    fail "lexiton-server session failed"
-  # Bounded, so it ends even if this script is killed before its trap runs (a ctest timeout).
-  timeout 150 "$server_exe" serve --db "$db" --listen "127.0.0.1:$try" 2>"$log" &
-  server=$!
-  # It prints "listening on" once the port is its own, or exits when the port is taken.
-  for _ in $(seq 200); do
-    grep -q '^listening on' "$log" && break
-    kill -0 "$server" 2>/dev/null || break
-    sleep 0.05
-  done
-  if grep -q '^listening on' "$log"; then
-    port=$try
-    break
-  fi
-  wait "$server" 2>/dev/null
-  server=""
-done
-[ -n "$port" ] || fail "lexiton-server could not listen on a loopback port: $(cat "$log")"
+# Bounded, so it ends even if this script is killed before its trap runs (a ctest timeout).
+SERVER_SESSION_SECONDS=150 server_session_start "$server_exe" "$work" || fail "lexiton-server did not start"
+ini=$server_ini
+log=$server_log
 printf '[dict]\nUserLang=1038\n' >>"$ini"
 grep -q '^Server_Mode=1' "$ini" || fail "the session did not turn server mode on: $(cat "$ini")"
 
@@ -215,15 +183,12 @@ sys.exit(plai(sys.argv[1]) != plai(sys.argv[2]))' "$work/server-$t.chunks" "$wor
 done
 
 # The server logged each query as one line, without the session name or the packed text.
-kill -TERM "$server"
-wait "$server" || fail "lexiton-server did not stop cleanly on SIGTERM: $(cat "$log")"
-server=""
+server_session_stop || fail "lexiton-server did not stop cleanly on SIGTERM: $(cat "$log")"
 echo "server log:"
 cat "$log"
 queries=$(grep -cE '^127\.0\.0\.1 POST /[^ ]* [0-9]+ ok [0-9]+us$' "$log")
 [ "$queries" -eq 2 ] || fail "want one access-log line per server look-up (2), got $queries"
-session=$(head -n 1 "$work/session.out")
-[ -n "$session" ] && ! grep -qF "$session" "$log" || fail "the access log shows the session name"
+[ -n "$server_session" ] && ! grep -qF "$server_session" "$log" || fail "the access log shows the session name"
 grep -q 'e2e-secret' "$log" && fail "the access log shows the password"
 if [ -s "$alerts" ]; then fail "alerts were raised: $(cat "$alerts")"; fi
 echo "lookup_e2e: all checks passed"

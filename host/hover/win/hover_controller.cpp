@@ -55,7 +55,9 @@ HoverController::HoverController(const EngineTable& engines, HostState& state, H
 }
 
 bool HoverController::create(HINSTANCE program) {
-  return display_.create(program) && second_.create(program);
+  if (!display_.create(program) || !second_.create(program)) return false;
+  lookups_.setResultNotice(display_.handle(), DisplayWindow::kResultStoredMessage);
+  return true;
 }
 
 void HoverController::destroy() {

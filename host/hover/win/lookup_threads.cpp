@@ -50,6 +50,13 @@ void LookupThreads::startWorker(int number) {
     // the answer.
     if (main) SendMessageA(main, WM_ENDSESSION, TRUE, 0);
   };
+  // Posted, never sent: the worker does not wait for the main thread. A notice that arrives
+  // after the window has gone, at the end of the program, is lost with it.
+  if (resultWindow_) {
+    const HWND window = resultWindow_;
+    const UINT message = resultMessage_;
+    worker->job.resultStored = [window, message] { PostMessageA(window, message, 0, 0); };
+  }
   if (trace_) worker->job.clock = &trace_->clock();
   if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
                           reinterpret_cast<LPCSTR>(reinterpret_cast<void*>(lookup)), &worker->library))

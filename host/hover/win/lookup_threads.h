@@ -31,6 +31,11 @@ class LookupThreads final : public LookupLauncher {
   void setTexts(Texts texts) { texts_ = std::move(texts); }
   // The window that Lookup's quit request ends the session of.
   void setMainWindow(HWND window) { mainWindow_ = window; }
+  // The window each worker posts `message` to once its result is stored.
+  void setResultNotice(HWND window, UINT message) {
+    resultWindow_ = window;
+    resultMessage_ = message;
+  }
 
   void setMode() override;
   void storno() override;
@@ -44,6 +49,8 @@ class LookupThreads final : public LookupLauncher {
   LatencyTrace* trace_;
   Texts texts_;
   HWND mainWindow_ = nullptr;
+  HWND resultWindow_ = nullptr;
+  UINT resultMessage_ = 0;
 };
 
 }  // namespace lexiton::host

@@ -30,6 +30,9 @@ bool DisplayWindow::roleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
     case WM_CLOSE:
       events_.closeRequested();
       return true;
+    case kResultStoredMessage:
+      events_.resultPollFired();
+      return true;
   }
   return false;
 }

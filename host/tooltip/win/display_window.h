@@ -17,6 +17,9 @@ class DisplayWindow final : public TooltipSurface, public HoverTimers {
  public:
   static constexpr UINT_PTR kRestTimer = 1;
   static constexpr UINT_PTR kResultPollTimer = 102;
+  // A worker's notice that its result is stored: the result poll at once. The poll's timer stays
+  // as the fallback for a notice that never comes.
+  static constexpr UINT kResultStoredMessage = WM_APP + 2;
 
   class Events {
    public:

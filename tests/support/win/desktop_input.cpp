@@ -43,4 +43,13 @@ bool waitForPointer(int x, int y, unsigned limitMs) {
   }
 }
 
+bool pollUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() >= end) return false;
+    Sleep(5);
+  }
+  return true;
+}
+
 }  // namespace lexiton::test
