@@ -159,6 +159,7 @@ TEST_F(WordListProgram, TheWindowOpensFromTheMenuCommandAndListsTheWords) {
   EXPECT_EQ(words, (std::vector<std::string>{"gardens", "houses", "smoking"}));
   EXPECT_EQ(sentences, (std::vector<std::string>{"He gave up smoking last year.", "The gardens are green.",
                                                  "The houses are big."}));
+  screenshot("wordlist_window");
   // The command again brings the same window; the end of the session closes it.
   command(LXR_COMMAND_WORDLIST);
   EXPECT_EQ(findWindowOf(host_->processId(), "#32770", "Word list"), window);
