@@ -39,11 +39,7 @@ HoverTexts hoverTextsOfList(const std::vector<uint8_t>& list, CodePage page) {
 
 void WordListRecorder::lookupStarted(bool localScheduled) {
   // A tooltip still waiting for the previous evaluation's local answer goes without it.
-  if (waiting_) {
-    WordListEntry entry = std::move(*waiting_);
-    waiting_.reset();
-    record(std::move(entry));
-  }
+  recordWaiting();
   localPending_ = localScheduled;
   hover_ = {};
 }
@@ -53,11 +49,7 @@ void WordListRecorder::localAnswered(const std::vector<uint8_t>* list) {
   localPending_ = false;
   // Copied now: the list's texts live only until the engine's next look-up.
   hover_ = list && list_ ? hoverTextsOfList(*list, page_) : HoverTexts{};
-  if (waiting_) {
-    WordListEntry entry = std::move(*waiting_);
-    waiting_.reset();
-    record(std::move(entry));
-  }
+  recordWaiting();
 }
 
 void WordListRecorder::shown(const LookupRequest& request) {
@@ -74,6 +66,13 @@ void WordListRecorder::shown(const LookupRequest& request) {
     waiting_ = std::move(entry);
     return;
   }
+  record(std::move(entry));
+}
+
+void WordListRecorder::recordWaiting() {
+  if (!waiting_) return;
+  WordListEntry entry = std::move(*waiting_);
+  waiting_.reset();
   record(std::move(entry));
 }
 

@@ -30,6 +30,8 @@ class WordListRecorder final : public ShownLookupListener {
 
  private:
   void record(WordListEntry entry);
+  // The entry of a tooltip that waited for the local answer, with what is known now.
+  void recordWaiting();
 
   const CodePage page_;
   WordList* list_ = nullptr;
