@@ -8,19 +8,8 @@
 set -eu
 cd "$(dirname "$0")/../.."
 . scripts/wine-session.sh
-arch=${LEXITON_WINE_ARCH:-x86_64}
-case $arch in
-  i686) toolchain=mingw32 tree=build/win32-release ;;
-  *) toolchain=mingw64 tree=build/win64-release ;;
-esac
-if [ ! -f build/native/LexitonHostTools.cmake ]; then
-  cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-  cmake --build build/native --target logo_art host_art dictc aboutc lexc -j "$(nproc)"
-fi
-cmake -S . -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-$toolchain.cmake" \
-  -DLEXITON_NATIVE_BIN="$PWD/build/native/bin" >/dev/null
-cmake --build "$tree" --target tippaint_paint_bench -j "$(nproc)"
+. scripts/release-tree.sh
+release_tree tippaint_paint_bench
 wine_session_start "$PWD/$tree"
 cd "$tree/bin"
 "$WINELOADER" tippaint_paint_bench.exe "$@" </dev/null

@@ -26,21 +26,10 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-arch=${LEXITON_WINE_ARCH:-x86_64}
-case $arch in
-  i686) toolchain=mingw32 tree=build/win32-release ;;
-  *) toolchain=mingw64 tree=build/win64-release ;;
-esac
-if [ ! -f build/native/LexitonHostTools.cmake ]; then
-  cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-  cmake --build build/native --target logo_art host_art dictc aboutc lexc -j "$(nproc)"
-fi
+. scripts/release-tree.sh
+release_tree lexiton-hover-bench
 cmake -S . -B build/native-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/native-release --target lexiton-server -j "$(nproc)"
-cmake -S . -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$top/cmake/toolchain-$toolchain.cmake" \
-  -DLEXITON_NATIVE_BIN="$top/build/native/bin" >/dev/null
-cmake --build "$tree" --target lexiton-hover-bench -j "$(nproc)"
 
 work=$top/build/hover-bench
 rm -rf "$work"
