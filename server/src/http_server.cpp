@@ -18,6 +18,7 @@
 #include <netdb.h>
 #include <netinet/in.h>
 #include <pthread.h>
+#include <sched.h>
 #include <sys/epoll.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -64,6 +65,17 @@ constexpr std::size_t kMaxRefusing = 1024;
 // What a refused client may send before its connection is simply closed: a request of the
 // largest size served, and its headers.
 constexpr std::size_t kMaxRefusedBytes = 80 * 1024;
+
+// The cores this process may run on: a container's cpuset or taskset may allow fewer than the
+// machine has, and workers beyond them only take turns on the same cores (and make the backlog
+// estimate, which assumes they run side by side, too short).
+unsigned usableCores() {
+  cpu_set_t allowed;
+  CPU_ZERO(&allowed);
+  if (sched_getaffinity(0, sizeof allowed, &allowed) == 0 && CPU_COUNT(&allowed) > 0)
+    return static_cast<unsigned>(CPU_COUNT(&allowed));
+  return std::max(1u, std::thread::hardware_concurrency());
+}
 
 struct ConnectionState {
   unsigned requests = 0;
@@ -503,7 +515,7 @@ void HttpServer::start() {
   if (getsockname(s.listenFd, reinterpret_cast<sockaddr*>(&bound), &len) == 0)
     s.boundPort = ntohs(bound.ss_family == AF_INET6 ? reinterpret_cast<sockaddr_in6*>(&bound)->sin6_port
                                                     : reinterpret_cast<sockaddr_in*>(&bound)->sin_port);
-  const unsigned workers = o.workers ? o.workers : std::max(1u, std::thread::hardware_concurrency());
+  const unsigned workers = o.workers ? o.workers : usableCores();
   s.pool = std::make_unique<WorkerPool>(workers);
   s.queueBound = o.queueBound;
   // A healthy loop takes new connections up within a millisecond or two; half the queue bound

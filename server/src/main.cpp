@@ -52,7 +52,7 @@ const char* kUsage =
     "       [--queue-ms N] [--stats-seconds N]\n"
     "    (--dict: the compiled dictionary, by default lexiton-en-hu.dict beside the program;\n"
     "     the core lexicon lexiton-core.lex is read from the same folder;\n"
-    "     --workers: translating threads, by default one per core;\n"
+    "     --workers: translating threads, by default one per core the server may run on;\n"
     "     --queue-ms: refuse requests while the queued work would take longer, default 40, 0: never;\n"
     "     --stats-seconds: a line of the server's counters this often, default 0: none)\n"
     "  lexiton-server session --db DB --user NAME --password PASS --address URL --ini FILE\n"

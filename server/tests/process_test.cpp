@@ -11,6 +11,7 @@
 
 #include "raw_client.h"
 
+#include <sched.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -29,6 +30,14 @@ using namespace lexiton::server;
 namespace {
 
 std::string readAll(const std::filesystem::path& p) { return lexiton::test::readFile(p.string()); }
+
+// The threads of process `pid` with the name `name`.
+int threadsNamed(pid_t pid, const std::string& name) {
+  int n = 0;
+  for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task"))
+    if (readAll(task.path() / "comm") == name + "\n") ++n;
+  return n;
+}
 
 }  // namespace
 
@@ -81,6 +90,12 @@ TEST(ServerProcess, SessionServeQueryAndTerminate) {
   pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
+    // Allowed one core (as a container's cpuset may allow), the server starts one worker, not
+    // one per core of the machine.
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(sched_getcpu() < 0 ? 0 : sched_getcpu(), &one);
+    sched_setaffinity(0, sizeof one, &one);
     std::string listen = "127.0.0.1:" + std::to_string(port);
     execl("./lexiton-server", "lexiton-server", "serve", "--db", db.c_str(), "--listen", listen.c_str(),
           static_cast<char*>(nullptr));
@@ -100,6 +115,7 @@ TEST(ServerProcess, SessionServeQueryAndTerminate) {
     }
   }
   ASSERT_TRUE(up);
+  EXPECT_EQ(threadsNamed(child, "lexiton-work"), 1);
 
   const std::string key = id.substr(40);
   const lexiton::protocol::ClientPacker packer;

@@ -24,7 +24,7 @@ struct HttpOptions {
   unsigned idleSeconds = 2;                       // a connection waiting for its (next) request
   unsigned requestSeconds = 10;                   // silence while a request is read or its reply written
   unsigned keepAliveRequests = 100;               // requests on one connection; the last one closes it
-  unsigned workers = 0;                           // handler threads; 0: one per core
+  unsigned workers = 0;                           // handler threads; 0: one per core it may run on
   unsigned eventThreads = 1;                      // libmicrohttpd's epoll threads
   std::size_t maxBodyBytes = 64 * 1024;           // larger bodies are refused with 413
   std::chrono::milliseconds drainTimeout{10000};  // shutdown: time for requests in flight
