@@ -10,7 +10,9 @@
 // the server leaves unanswered). Latency runs from the due time, so a server that falls
 // behind shows it in the percentiles instead of slowing the generator down (no coordinated
 // omission); the lag between due and actual send time is reported too, and so is the
-// generator's own CPU time.
+// generator's own CPU time. Served and refused requests are also timed from their start (the
+// connect, or the request on a kept-alive connection): the server's share alone, which a
+// generator late by its own scheduling (a busy machine) would otherwise hide.
 //
 // Like the client, which makes a new transfer per look-up, every request opens its own
 // connection unless --keep-alive 1 is given. Background connections can be held open while
@@ -207,7 +209,8 @@ enum class Outcome { Served, Refused, Error };
 
 // The main run, and the seconds after it.
 struct Phase {
-  std::vector<double> all, served, refused;  // latencies, ms from the due time
+  std::vector<double> all, served, refused;               // latencies, ms from the due time
+  std::vector<double> servedFromStart, refusedFromStart;  // ms from the request's start
   long long errors = 0;
 };
 
@@ -223,7 +226,7 @@ struct Conn {
   std::string out;
   std::size_t written = 0;
   std::string in;
-  Clock::time_point due{}, sent{}, deadline{};
+  Clock::time_point due{}, started{}, deadline{};
   int bodyIndex = 0;
 };
 
@@ -337,7 +340,8 @@ class Generator {
 
     const double elapsed = seconds(std::min(end, afterStart_) - start_);
     for (Phase& p : phases_)
-      for (auto* v : {&p.all, &p.served, &p.refused}) std::sort(v->begin(), v->end());
+      for (auto* v : {&p.all, &p.served, &p.refused, &p.servedFromStart, &p.refusedFromStart})
+        std::sort(v->begin(), v->end());
     std::sort(lags_.begin(), lags_.end());
     std::sort(probeLatencies_.begin(), probeLatencies_.end());
     const Phase& main = phases_[0];
@@ -385,20 +389,29 @@ class Generator {
         name, p.served.size(), double(p.served.size()) / seconds, percentile(p.served, 0.50),
         percentile(p.served, 0.99), p.refused.size(), percentile(p.refused, 0.50),
         percentile(p.refused, 0.99), p.refused.empty() ? 0.0 : p.refused.back(), p.errors);
+    std::printf("%s from the start: served p50 %.2f p99 %.2f ms; refused p50 %.2f p99 %.2f max %.2f ms\n",
+                name, percentile(p.servedFromStart, 0.50), percentile(p.servedFromStart, 0.99),
+                percentile(p.refusedFromStart, 0.50), percentile(p.refusedFromStart, 0.99),
+                p.refusedFromStart.empty() ? 0.0 : p.refusedFromStart.back());
   }
 
   Phase& phaseOf(Clock::time_point due) { return phases_[o_.afterSeconds && due >= afterStart_ ? 1 : 0]; }
 
-  void record(Clock::time_point due, Clock::time_point now, Outcome outcome) {
+  // `started`: when the request's connect or send began (the due time when it never did).
+  void record(Clock::time_point due, Clock::time_point now, Outcome outcome, Clock::time_point started = {}) {
     Phase& p = phaseOf(due);
     const double ms = millis(now - due);
+    const double fromStart = millis(now - std::max(started, due));
     p.all.push_back(ms);
-    if (outcome == Outcome::Served)
+    if (outcome == Outcome::Served) {
       p.served.push_back(ms);
-    else if (outcome == Outcome::Refused)
+      p.servedFromStart.push_back(fromStart);
+    } else if (outcome == Outcome::Refused) {
       p.refused.push_back(ms);
-    else
+      p.refusedFromStart.push_back(fromStart);
+    } else {
       ++p.errors;
+    }
   }
 
   std::string request(const char* method, const std::string& body, bool close) const {
@@ -455,6 +468,7 @@ class Generator {
     Conn* raw = c.get();
     conns_.emplace(raw, std::move(c));
     if (kind == Kind::Load) ++inFlight_;
+    raw->started = Clock::now();
     const int rc = ::connect(fd, reinterpret_cast<const sockaddr*>(&target_.address), target_.addressLength);
     if (rc != 0 && errno != EINPROGRESS) {
       const std::string why = std::string("connect: ") + std::strerror(errno);
@@ -482,7 +496,8 @@ class Generator {
       c->out = requests_[static_cast<std::size_t>(bodyIndex)];
       c->written = 0;
       c->in.clear();
-      c->deadline = Clock::now() + std::chrono::seconds(static_cast<int>(kTimeoutSeconds));
+      c->started = Clock::now();
+      c->deadline = c->started + std::chrono::seconds(static_cast<int>(kTimeoutSeconds));
       ++inFlight_;
       writeSome(c);
       return;
@@ -675,7 +690,7 @@ class Generator {
     }
     if (c->busy) {
       --inFlight_;
-      record(c->due, now, ok ? Outcome::Served : refused ? Outcome::Refused : Outcome::Error);
+      record(c->due, now, ok ? Outcome::Served : refused ? Outcome::Refused : Outcome::Error, c->started);
       if (!ok && !refused) noteError(kind);
     }
     c->busy = false;
