@@ -165,6 +165,11 @@ struct HttpServer::Impl {
   std::deque<std::pair<int, std::uint32_t>> refusalOrder;  // by deadline, which grows with time
 
   bool overQueueBound() const { return queueBound.count() > 0 && pool->backlog() > queueBound; }
+  // The accepting thread admits new connections up to three quarters of the bound only: what it
+  // admits reaches the queue a moment later, after the requests admitted just before it, and a
+  // request refused there, at dispatch, has already waited for the loop and been read (the
+  // slowest refusals, past capacity, were those).
+  bool overAdmissionBound() const { return queueBound.count() > 0 && pool->backlog() > queueBound * 3 / 4; }
 
   // How far behind the event loop is. Connections handed over wait for the loop's next turn to
   // be taken up (libmicrohttpd takes them in order, at the start of a turn), so the wait of the
@@ -396,7 +401,7 @@ struct HttpServer::Impl {
         closedUnanswered.fetch_add(1, std::memory_order_relaxed);
         continue;
       }
-      if (overQueueBound() || loopBehind()) {
+      if (overAdmissionBound() || loopBehind()) {
         refuse(fd);
         continue;
       }
