@@ -21,10 +21,10 @@
 #
 # usage: server/bench/server-bench.sh [--build DIR] [--rate N] [--seconds N] [--keep-alive 0|1]
 #          [--server-options "..."] [--from N] [--step N] [--step-seconds N] [--knee-p99 MS]
-#          [--knee N] [--quiet LOAD]
+#          [--knee N] [--quiet LOAD] [--pin]
+#          [server] [nginx] [held] [layers] [overload]   (default: the first three)
 # --knee N skips the stepping and takes N/s as the knee, so two builds can be compared at the
 # same rates when the machine's noise decides the stepping more than the server does.
-#          [server] [nginx] [held] [layers] [overload]   (default: the first three)
 # --quiet LOAD waits (at most 20 minutes) before each run until the one-minute load average is
 # below LOAD, so figures are taken while the machine is otherwise quiet.
 # --pin puts the server (or nginx) on the first core and the load generator on the second, so
