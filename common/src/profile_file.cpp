@@ -149,7 +149,8 @@ class FileProfile final : public Profile {
     if (!done) {
       const std::string entry = std::string(key) + "=" + std::string(value);
       if (sectionEnd == std::string::npos) {
-        lines.push_back("[" + std::string(section) + "]");
+        // (Appended rather than "[" + ... + "]", which GCC 12 warns about wrongly: -Wrestrict.)
+        lines.push_back(std::string("[").append(section).append("]"));
         lines.push_back(entry);
       } else {
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(sectionEnd), entry);
