@@ -493,6 +493,7 @@ class ReadingChooser {
   std::vector<Token>& toks_;
   const bool titleCase_;
   bool verbSeen_ = false;
+  bool lastVerbPast_ = false;  // the last verb chosen is a simple past
 };
 
 void ReadingChooser::choose(std::size_t i) {
@@ -568,12 +569,15 @@ void ReadingChooser::choose(std::size_t i) {
     // the verbs whose past is their base form
     static constexpr std::string_view kSameFormPast[] = {"put",  "set",  "cut",  "hit",    "let",  "read",
                                                          "cost", "hurt", "shut", "spread", "quit", "bet"};
-    if (singular &&
+    // "opened the letter and read it": after "and" the tense of the verb before
+    const bool pastBefore = subject.lower == "and" && lastVerbPast_;
+    if ((singular || pastBefore) &&
         std::find(std::begin(kSameFormPast), std::end(kSameFormPast), t.lemma) != std::end(kSameFormPast))
       t.form = VerbForm::past;
   }
   if (t.tag == PartOfSpeech::verb) {
     verbSeen_ = true;
+    lastVerbPast_ = t.form == VerbForm::past;
     // "has opened" and "was opened": the participle
     const Token* prev = i > 0 ? &toks_[i - 1] : nullptr;
     if (t.form == VerbForm::past && prev && prev->tag == PartOfSpeech::auxiliary && prev->lower != "do" &&
@@ -613,18 +617,50 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     for (Reading& r : rs)
       if (r.tag == tag && (!form || r.form == *form)) r.weight += b;
   };
-  const bool nextNounish = i + 1 < toks.size() && (toks[i + 1].tag == PartOfSpeech::other &&
-                                                   !readingsOf(core_, toks[i + 1]).empty());
-  // after "and" between two nouns ("bread and milk") no new clause begins
-  const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 &&
+  // a noun (or an adjective before one) may follow: a set phrase ("the second traffic light"), or
+  // a word that may be one ("the light, please" has none), unless it is likelier the verb of a
+  // subject ("the light turns green")
+  const bool nextNounish = [&] {
+    if (i + 1 >= toks.size()) return false;
+    if (toks[i + 1].tag == PartOfSpeech::noun && toks[i + 1].entry) return true;
+    if (toks[i + 1].tag != PartOfSpeech::other) return false;
+    const std::vector<Reading> next = readingsOf(core_, toks[i + 1]);
+    if (std::none_of(next.begin(), next.end(), [](const Reading& r) {
+          return r.tag == PartOfSpeech::noun || r.tag == PartOfSpeech::adjective;
+        }))
+      return false;
+    const Reading& best = *std::max_element(
+        next.begin(), next.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
+    // (a subject stands first in its clause: "until the light turns green")
+    const std::string_view opener = i >= 2 ? std::string_view(toks[i - 2].lower) : std::string_view();
+    const bool subjectSlot = i < 2 || toks[i - 2].tag == PartOfSpeech::conjunction || opener == "until" ||
+                             opener == "before" || opener == "after" || opener == "that";
+    return !subjectSlot || best.tag != PartOfSpeech::verb || best.form != VerbForm::third;
+  }();
+  // after "and" between two nouns ("bread and milk") no new clause begins; a word with an
+  // object after it is a verb ("into pieces and fry them", "fill in the form and return it")
+  const Token* after = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
+  const bool objectFollows =
+      after && (after->tag == PartOfSpeech::determiner || after->tag == PartOfSpeech::possessive ||
+                (after->tag == PartOfSpeech::pronoun &&
+                 (after->lower == "it" || after->lower == "them" || after->lower == "me" ||
+                  after->lower == "him" || after->lower == "us")));
+  const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 && !objectFollows &&
                           (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name);
+  // "before leaving the house", "after eating lunch": the "-ing" verb of a clause of time, with
+  // its object or complement after it ("while skiing" alone names the activity)
+  const bool ing = t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0;
+  const bool timeClauseVerb =
+      ing && after && after->tag != PartOfSpeech::conjunction &&
+      (prevLower == "before" || prevLower == "after" || prevLower == "while" || prevLower == "when");
   const bool startsClause = i == 0 || prevLower == "please" ||
                             (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") ||
                             prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns);
   if (prevTag == PartOfSpeech::verb && t.lower == "home") {
     bonus(PartOfSpeech::adverb, std::nullopt, 300);  // "came home": where to, "haza"
-  } else if (prevLower == "while" && t.lower.size() > 4 &&
-             t.lower.compare(t.lower.size() - 3, 3, "ing") == 0) {
+  } else if (timeClauseVerb) {
+    bonus(PartOfSpeech::verb, VerbForm::ing, 300);
+  } else if (prevLower == "while" && ing) {
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
   } else if (prevLower == "more" || prevLower == "most") {
     bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "more interesting": a degree
@@ -876,6 +912,16 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
               toks[k].tag == PartOfSpeech::adjective))
         ++k;
       if (k < toks.size() && namesPerson(toks[k])) toks[i].ofPerson = true;
+      // "return the book", "run a shop": an object follows (a time noun says when, no object)
+      const Token* o = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
+      toks[i].hasObject =
+          o && !o->time &&
+          (o->tag == PartOfSpeech::determiner || o->tag == PartOfSpeech::possessive ||
+           o->tag == PartOfSpeech::number ||
+           (o->tag == PartOfSpeech::noun &&
+            !(o->entry && !o->entry->senses.empty() && !o->entry->senses.front().note("time").empty())) ||
+           (o->tag == PartOfSpeech::pronoun && o->lower != "i" && o->lower != "he" && o->lower != "she" &&
+            o->lower != "we" && o->lower != "they"));
       continue;
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
@@ -911,6 +957,23 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
   }
 }
 
+// "the old one", "a bigger one": the adjective stands for the noun, and Hungarian says no "one";
+// "much older": "sokkal idősebb".
+void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    if (toks[i].lower == "one" && toks[i - 1].tag == PartOfSpeech::adjective &&
+        (i + 1 == toks.size() || toks[i + 1].tag != PartOfSpeech::noun)) {
+      toks[i].tag = PartOfSpeech::particle;
+      toks[i].entry = nullptr;
+    }
+    if (toks[i - 1].lower == "much" && toks[i].tag == PartOfSpeech::adjective && toks[i].degree == 1 &&
+        (i + 1 == toks.size() || toks[i + 1].lower == "than" || toks[i + 1].tag != PartOfSpeech::noun)) {
+      toks[i - 1].tag = PartOfSpeech::adverb;
+      toks[i - 1].entry = core.find("much", PartOfSpeech::adverb);
+    }
+  }
+}
+
 }  // namespace
 
 std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase) const {
@@ -922,6 +985,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   toks = joinTimePhrases(core_, std::move(toks));
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   markAdjectivesOfPeople(toks);
+  markAdjectivesStandingAlone(core_, toks);
   return toks;
 }
 

@@ -31,9 +31,11 @@ bool listed(const std::string_view (&list)[N], std::string_view w) {
 bool countsItsNoun(const Token& t) {
   if (t.tag != PartOfSpeech::adjective || !t.entry || t.entry->senses.empty()) return false;
   const std::string& w = t.entry->senses.front().word;
-  return w == "sok" || w == "n\xC3\xA9h\xC3\xA1ny" || w == "kev\xC3\xA9s" ||
-         w == "t\xC3\xB6"
-              "bb";
+  const std::string more =
+      "t\xC3\xB6"
+      "bb";  // "több"; "thousands of" is "több ezer"
+  return w == "sok" || w == "n\xC3\xA9h\xC3\xA1ny" || w == "kev\xC3\xA9s" || w == more ||
+         w.starts_with(more + ' ');
 }
 
 // A number before its noun: in words as written in words ("kétszáz"), else in digits.
@@ -59,16 +61,19 @@ class SenseFilter {
     for (const Sense& s : t.entry->senses) {
       (s.capital ? cap_ : plain_) = true;
       (s.person ? person_ : thing_) = true;
+      if (!s.noObject) transitive_ = true;
     }
   }
   bool suits(const Sense& s) const {
     return (s.capital == t_.capitalised || !(t_.capitalised ? cap_ : plain_)) &&
-           (!forPeople_ || s.person == t_.ofPerson || !(t_.ofPerson ? person_ : thing_));
+           (!forPeople_ || s.person == t_.ofPerson || !(t_.ofPerson ? person_ : thing_)) &&
+           (!s.noObject || !t_.hasObject || !transitive_);  // "return the book": "visszaad"
   }
 
  private:
   const Token& t_;
   bool forPeople_ = false, cap_ = false, plain_ = false, person_ = false, thing_ = false;
+  bool transitive_ = false;  // a sense takes an object
 };
 
 // The token's sense number `index` among those that suit it (the last one past the end).
@@ -314,6 +319,7 @@ struct ClauseContext {
   bool past = false;      // the clause before is in the past
   bool reported = false;  // this clause is what someone said or thought: "He said that ..."
   bool linked = false;    // a link word joins this clause to the one before ("and went home")
+  bool gerund = false;    // an "-ing" clause: its verb is finite, with the subject and tense above
 };
 
 class Generator {
@@ -322,6 +328,11 @@ class Generator {
             const ClauseContext& before = {})
       : t_(t), n_(t.size()), pointed_(pointed), sense_(sense), before_(before) {}
   std::vector<HungarianWord> run();
+  // What the clause hands on, without saying it: its subject and tense.
+  ClauseContext runForContext() {
+    run();
+    return context();
+  }
   // A "that" clause follows as this clause's object.
   void objectClauseFollows() { objectClause_ = true; }
   // What the next clause inherits, once run.
@@ -806,6 +817,9 @@ VerbGroup Generator::readVerbGroup() const {
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
   // "and went home" goes on with the subject before; "and close the window" with the imperative
   if (before_.known && before_.linked && !before_.imperative) g.imperative = false;
+  // "after finishing the report, she went home": "miután befejezte"
+  if (before_.gerund && g.main != n && t_[g.main].form == VerbForm::ing && g.be == n)
+    g.past = before_.past, g.imperative = false;
   return g;
 }
 
@@ -1148,6 +1162,9 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
   if (t_[k].lower == "very" || t_[k].lower == "too") {
     emit(t_[k].lower == "very" ? "nagyon" : "t\xC3\xBAl", k);
     ++k;
+  } else if (t_[k].lower == "much" && t_[k].tag == PartOfSpeech::adverb) {
+    emit("sokkal", k);  // "much colder": "sokkal hidegebb"
+    ++k;
   }
   if (k < n_ && t_[k].tag == PartOfSpeech::adjective &&
       (k + 1 == n_ || t_[k + 1].tag != PartOfSpeech::noun)) {
@@ -1258,6 +1275,13 @@ bool Generator::emitMannerFirst() {
   const VerbGroup& g = roles_.verb;
   std::size_t pos = g.main + 1;
   if (roles_.object && roles_.object->begin == pos) pos = roles_.object->end;
+  // "forgot his umbrella on the train again": an adverb closing the clause comes first too
+  // ("two days ago" and "fell asleep" keep theirs)
+  static constexpr std::string_view kOwnPlace[] = {"ago",   "asleep", "alone", "apart",
+                                                   "ahead", "aside",  "awake"};
+  if (pos < n_ && t_[pos].tag != PartOfSpeech::adverb && t_.back().tag == PartOfSpeech::adverb &&
+      t_.back().entry && !t_.back().time && !listed(kOwnPlace, t_.back().lemma))
+    pos = n_ - 1;
   const bool prefixed = roles_.verbSense && !roles_.verbSense->prefix.empty();
   if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
       (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
@@ -1307,8 +1331,9 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
 std::size_t Generator::emitObject(std::size_t pos) {
   const NounPhrase& object = *roles_.object;
   if (emitGenericArticle_) emit("a", pos);
-  // "felhívlak": the verb says "you" already
-  if (!(roles_.agreement.youObject && object.pronoun)) emitNounPhrase(object, roles_.objectCase);
+  // "felhívlak": the verb says "you" already; "read it": "elolvasta", the definite verb says "it"
+  const bool it = object.pronoun && t_[object.head].lower == "it" && roles_.objectCase == Case::accusative;
+  if (!(roles_.agreement.youObject && object.pronoun) && !it) emitNounPhrase(object, roles_.objectCase);
   lastCase_ = roles_.objectCase;
   objectDone_ = true;
   return object.end;
@@ -1366,6 +1391,11 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
       emitNounPhrase(np, Case::nominative, "", 3, false);
     else
       emitNounPhrase(np, Case::terminative);
+    return np.end;
+  }
+  // "in ten minutes": "tíz perc múlva", ahead of now; "read it in two days": "két nap alatt"
+  if (!c && p == "in" && isDuration(np) && !np.pronoun) {
+    emitNounPhrase(np, Case::nominative, roles_.verb.past ? "alatt" : "m\xC3\xBAlva");
     return np.end;
   }
   if (!c && p == "at" && t_[np.head].tag == PartOfSpeech::number) {
@@ -1632,6 +1662,7 @@ ClauseContext Generator::context() const {
   c.imperative = roles_.verb.imperative;
   c.past = roles_.verb.past;
   c.reported = false;
+  c.gerund = false;
   if (roles_.verb.imperative) c.known = true;
   return c;
 }
@@ -1677,8 +1708,24 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, s
     return Generator(tokens, pointed, pointedSense).run();
   std::vector<HungarianWord> out;
   ClauseContext context, beforeRelative;
+  auto bodyOf = [&](const Clause& c) {
+    return std::vector<Token>(tokens.begin() + std::ptrdiff_t(c.body),
+                              tokens.begin() + std::ptrdiff_t(c.end));
+  };
   for (std::size_t k = 0; k < clauses.size(); ++k) {
     const Clause& c = clauses[k];
+    ClauseContext gerundContext;
+    if (c.gerund) {
+      // the subject and tense come from the clause it depends on, which follows an opening one:
+      // "Before leaving, check the windows": "Mielőtt elindulsz"
+      gerundContext = k == 0 && k + 1 < clauses.size()
+                          ? Generator(bodyOf(clauses[k + 1]), SIZE_MAX, 0).runForContext()
+                          : context;
+      if (gerundContext.imperative) gerundContext.subject = Agreement{2, false, false, false};
+      gerundContext.known = true;
+      gerundContext.imperative = false;
+      gerundContext.gerund = true;
+    }
     const std::size_t first = out.size();
     if (!c.link.empty()) out.push_back({c.link, c.begin, true});
     // a relative clause's verb agrees with the noun the link word stands for
@@ -1688,9 +1735,9 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, s
     }
     // after a relative clause the main clause goes on with its own subject
     if (k > 0 && clauses[k - 1].relative && c.link.empty()) context = beforeRelative;
-    const std::vector<Token> body(tokens.begin() + std::ptrdiff_t(c.body),
-                                  tokens.begin() + std::ptrdiff_t(c.end));
+    const std::vector<Token> body = bodyOf(c);
     const std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
+    if (c.gerund) context = gerundContext;
     context.reported = c.link == "hogy" && !c.relative && k > 0;
     context.linked = !c.link.empty();
     Generator g(body, localPointed, pointedSense, context);

@@ -75,7 +75,7 @@ TEST(ConstructionsTest, PhrasalVerbsAndGovernmentTakeTheCaseOfTheHungarianVerb) 
   EXPECT_EQ(hungarian("We ran out of bread."), "Kifogytunk kenyérből.");
   EXPECT_EQ(hungarian("He laughed at the joke."), "Nevetett a viccen.");
   EXPECT_EQ(hungarian("They depend on their parents."), "Függenek a szüleiktől.");
-  EXPECT_EQ(hungarian("I think of you often."), "Gondolok rád gyakran.");
+  EXPECT_EQ(hungarian("I think of you often."), "Gyakran gondolok rád.");
 }
 
 TEST(ConstructionsTest, TheContextDecidesTheWordClass) {
@@ -299,6 +299,35 @@ TEST(ConstructionsTest, WordOrderAndArticles) {
   EXPECT_EQ(hungarian("Dogs like meat."), "A kutyák szeretik a húst.");
   // the demonstrative takes the noun's case
   EXPECT_EQ(hungarian("Who lives in this house?"), "Ki lakik ebben a házban?");
+}
+
+TEST(ConstructionsTest, AnIngClauseOfTimeTakesTheSubjectAndTenseOfItsMainClause) {
+  EXPECT_EQ(analysed("after eating lunch"), "after/prep eat/v/ing lunch/n");
+  // the main clause follows and gives the subject and the past
+  EXPECT_EQ(hungarian("While reading the book, she fell asleep."), "Miközben olvasta a könyvet, elaludt.");
+  // an imperative before it: the clause speaks to "you"
+  EXPECT_EQ(hungarian("Wash the glass after using it."), "Mosd meg a poharat, miután használod.");
+}
+
+TEST(ConstructionsTest, SmallWordsHungarianLeavesOutOrSaysOtherwise) {
+  // "it" as the object: the definite verb says it
+  EXPECT_EQ(hungarian("We saw the film and liked it."), "Láttuk a filmet, és szerettük.");
+  // "much" before a comparative, "one" after an adjective
+  EXPECT_EQ(hungarian("My house is much bigger than yours."), "A házam sokkal nagyobb, mint a tiéd.");
+  EXPECT_EQ(hungarian("This car is older than the new one."), "Ez az autó régebbi, mint az új.");
+  // "in" with a duration: ahead of now "múlva", for a finished action "alatt"
+  EXPECT_EQ(hungarian("I will call you in two hours."), "Felhívlak két óra múlva.");
+  EXPECT_EQ(hungarian("She wrote the essay in three days."), "Megírta az esszét három nap alatt.");
+  // an adverb closing the clause goes before the verb too
+  EXPECT_EQ(hungarian("He painted the fence again."), "Megint kifestette a kerítést.");
+}
+
+TEST(ConstructionsTest, AVerbWithAnObjectTakesASenseThatHasOne) {
+  EXPECT_EQ(hungarian("Please return the book to the library."),
+            "Add vissza a könyvet a könyvtárba, kérlek.");
+  // a second imperative after "and", its object a pronoun
+  EXPECT_EQ(hungarian("Wash the apples and cut them into pieces."),
+            "Mosd meg az almákat, és vágd őket darabokra.");
 }
 
 }  // namespace
