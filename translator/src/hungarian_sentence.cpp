@@ -384,6 +384,7 @@ class Generator {
   bool emitGoalFirst();
   bool emitBareObjectFirst();
   bool emitTimeFirst(std::size_t from);
+  bool emitPlaceFirst();
   bool emitMannerFirst();
   void emitBeforeVerb();
   std::size_t emitPossession();
@@ -1267,6 +1268,30 @@ bool Generator::emitTimeFirst(std::size_t from) {
   return false;
 }
 
+// Where it happens, before a verb without a prefix or an object: "A gyerekek a kertben
+// játszanak", "Egy bankban dolgozik", "Berlinben lakik".
+bool Generator::emitPlaceFirst() {
+  const VerbGroup& g = roles_.verb;
+  const std::size_t after = g.main + 1;
+  if (g.passive || roles_.object || after + 1 >= n_ || done_[after] ||
+      (t_[after].lower != "in" && t_[after].lower != "at" && t_[after].lower != "on") ||
+      !startsNounPhrase(after + 1))
+    return false;
+  const NounPhrase np = readNounPhrase(after + 1);
+  // ("laughed at the clown" keeps its governed complement after the verb; "in the garden and
+  // the park" stays together)
+  if (np.pronoun || (np.end < n_ && t_[np.end].lower == "and") ||
+      (roles_.verbSense && !roles_.verbSense->note(t_[after].lower).empty()))
+    return false;
+  const PrepositionChoice choice = choosePreposition(after, np);
+  if (!choice.c || !choice.post.empty() ||
+      (*choice.c != Case::inessive && *choice.c != Case::superessive && *choice.c != Case::adessive))
+    return false;
+  const std::size_t end = emitPrepositionalPhrase(after);
+  for (std::size_t k = after; k < end; ++k) done_[k] = true;
+  return true;
+}
+
 // How or how often, said before the verb: "korán felkelt", "lassan kinyílt", "gyakran gondolok".
 bool Generator::emitMannerFirst() {
   static constexpr std::string_view kStayAfter[] = {
@@ -1310,7 +1335,8 @@ void Generator::emitBeforeVerb() {
       emitMannerFirst();
     return;
   }
-  if (!emitGoalFirst() && !emitBareObjectFirst() && !emitTimeFirst(g.main + 1)) emitMannerFirst();
+  if (!emitGoalFirst() && !emitBareObjectFirst() && !emitTimeFirst(g.main + 1) && !emitMannerFirst())
+    emitPlaceFirst();
 }
 
 std::size_t Generator::emitVerbGroup(std::size_t pos) {

@@ -322,6 +322,13 @@ TEST(ConstructionsTest, SmallWordsHungarianLeavesOutOrSaysOtherwise) {
   EXPECT_EQ(hungarian("He painted the fence again."), "Megint kifestette a kerítést.");
 }
 
+TEST(ConstructionsTest, APlaceStandsBeforeAVerbWithoutAPrefixOrAnObject) {
+  EXPECT_EQ(hungarian("The dog sleeps in the kitchen."), "A kutya a konyhában alszik.");
+  // a complement the verb governs keeps its place, and so does one joined to another
+  EXPECT_EQ(hungarian("They laughed at the teacher."), "Nevettek a tanáron.");
+  EXPECT_EQ(hungarian("He reads a book in the garden."), "Olvas egy könyvet a kertben.");
+}
+
 TEST(ConstructionsTest, AVerbWithAnObjectTakesASenseThatHasOne) {
   EXPECT_EQ(hungarian("Please return the book to the library."),
             "Add vissza a könyvet a könyvtárba, kérlek.");
