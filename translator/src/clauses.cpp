@@ -155,6 +155,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     return true;
   const bool verbBefore = verbIn(clauseBegin, i);
   if (!verbBefore) return false;
+  if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
   // "I think he is right": what is thought, without "that"
   if (takesThatlessClause(prev) && finiteClauseAt(i)) return true;
   // "..., which is old, is for sale": the main clause goes on after the relative one
@@ -198,6 +199,12 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     const Relative* r = relative(person ? "who" : "which");
     c.relative = true;
     c.link = std::string(noun.plural ? r->objects : r->object);
+    return c;
+  }
+  if (!first && t.tag == PartOfSpeech::infinitiveTo && t.purpose) {
+    c.link = "hogy";
+    c.body = begin + 1;
+    c.purpose = true;
     return c;
   }
   if (!first && takesThatlessClause(t_[begin - 1]) && !subordinator(t.lower) && !relative(t.lower)) {

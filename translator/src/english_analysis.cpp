@@ -475,6 +475,25 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
   return out;
 }
 
+// The American spelling of a British word the lexicon and WordNet know only that way:
+// "colour", "centre", "organised", "travelled", "catalogue"; empty when no rule applies.
+std::vector<std::string> americanSpellings(std::string_view w) {
+  std::vector<std::string> out;
+  auto replaced = [&](std::string_view from, std::string_view to) {
+    for (std::size_t p = w.find(from); p != std::string_view::npos; p = w.find(from, p + 1))
+      out.push_back(std::string(w.substr(0, p)) + std::string(to) + std::string(w.substr(p + from.size())));
+  };
+  replaced("our", "or");  // "colour", "neighbours", "favourite"
+  if (endsWith(w, "tre") || endsWith(w, "tres")) replaced("tre", "ter");  // "centre", "theatres"
+  replaced("is", "iz");                                                   // "organise", "realised"
+  replaced("isation", "ization");
+  replaced("ll", "l");  // "travelled", "cancelling", "traveller"
+  replaced("ogue", "og");
+  replaced("yre", "ire");  // "tyre"
+  replaced("mme", "m");    // "programme"
+  return out;
+}
+
 // Chooses the readings of the content words in order, by the words before them.
 class ReadingChooser {
  public:
@@ -529,6 +548,23 @@ void ReadingChooser::choose(std::size_t i) {
     }
   }
   std::vector<Reading> rs = readingsOf(core_, t);
+  // "organised", "theatre": the word as American English spells it, where only that spelling is
+  // in the core lexicon (or known at all)
+  auto inLexicon = [&](const std::vector<Reading>& readings) {
+    return std::any_of(readings.begin(), readings.end(),
+                       [&](const Reading& r) { return core_.find(r.lemma, r.tag) != nullptr; });
+  };
+  if (!(capital && i > 0) && !inLexicon(rs))
+    for (const std::string& american : americanSpellings(t.lower)) {
+      Token other = t;
+      other.lower = american;
+      if (std::vector<Reading> ars = readingsOf(core_, other);
+          inLexicon(ars) || (rs.empty() && !ars.empty())) {
+        rs = std::move(ars);
+        t.lower = american;
+        break;
+      }
+    }
   if (rs.empty()) {
     t.tag = capital && !titleCase_ ? PartOfSpeech::name : PartOfSpeech::noun;
     return;
@@ -755,6 +791,38 @@ void markInfinitives(std::vector<Token>& toks) {
       toks[i].tag = PartOfSpeech::infinitiveTo;
 }
 
+// "Press the button to start the machine", "I went out to buy bread": an infinitive after a
+// clause with a verb of its own says what for; not after a verb or an adjective that takes the
+// infinitive ("decided to leave", "happy to help"), one that asks someone ("asked me to call"),
+// a question word ("how to") or a noun the infinitive describes ("time to go").
+void markPurposes(std::vector<Token>& toks) {
+  static constexpr std::string_view kNotForPurpose[] = {
+      "ask",     "tell",   "want",    "allow",    "help",    "remind", "invite", "encourage", "would",
+      "order",   "teach",  "advise",  "force",    "let",     "make",   "use",    "how",       "what",
+      "where",   "when",   "which",   "whether",  "enough",  "too",    "time",   "way",       "chance",
+      "first",   "last",   "only",    "next",     "right",   "reason", "about",  "going",     "choose",
+      "tend",    "intend", "pretend", "threaten", "arrange", "claim",  "aim",    "prepare",   "hesitate",
+      "deserve", "dare",   "mean",    "vote",     "struggle"};
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    if (toks[i].tag != PartOfSpeech::infinitiveTo) continue;
+    bool verb = false, excluded = false;
+    for (std::size_t k = i; k-- > 0;) {
+      const Token& t = toks[k];
+      if (t.tag == PartOfSpeech::conjunction) break;
+      if (t.tag == PartOfSpeech::verb) verb = true;
+      if (takesInfinitive(t) ||
+          std::find(std::begin(kNotForPurpose), std::end(kNotForPurpose), t.lemma) !=
+              std::end(kNotForPurpose) ||
+          std::find(std::begin(kNotForPurpose), std::end(kNotForPurpose), t.lower) !=
+              std::end(kNotForPurpose))
+        excluded = true;
+    }
+    const PartOfSpeech before = toks[i - 1].tag;
+    toks[i].purpose = verb && !excluded && before != PartOfSpeech::adjective &&
+                      before != PartOfSpeech::question && before != PartOfSpeech::auxiliary;
+  }
+}
+
 // Whether the words from `k` say when: a time noun ("May", "the morning") or a year.
 bool timeStartsAt(const lexicon::CoreLexicon& core, const std::vector<Token>& toks, std::size_t k) {
   if (k < toks.size() && toks[k].lower == "the") ++k;
@@ -914,8 +982,9 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       if (k < toks.size() && namesPerson(toks[k])) toks[i].ofPerson = true;
       // "return the book", "run a shop": an object follows (a time noun says when, no object)
       const Token* o = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
+      // ("realised that ...": a clause, not an object)
       toks[i].hasObject =
-          o && !o->time &&
+          o && !o->time && o->lower != "that" &&
           (o->tag == PartOfSpeech::determiner || o->tag == PartOfSpeech::possessive ||
            o->tag == PartOfSpeech::number ||
            (o->tag == PartOfSpeech::noun &&
@@ -982,6 +1051,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   ReadingChooser(core_, toks, titleCase).run();
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
+  markPurposes(toks);
   toks = joinTimePhrases(core_, std::move(toks));
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   markAdjectivesOfPeople(toks);

@@ -320,6 +320,7 @@ struct ClauseContext {
   bool reported = false;  // this clause is what someone said or thought: "He said that ..."
   bool linked = false;    // a link word joins this clause to the one before ("and went home")
   bool gerund = false;    // an "-ing" clause: its verb is finite, with the subject and tense above
+  bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
 };
 
 class Generator {
@@ -688,6 +689,14 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       emit(form, verb), emit(stem.prefix, verb);
     return;
   }
+  if (modal == "subj") {
+    const std::string form = subjunctiveOf(stem, a);
+    if (negative)
+      emit("ne", verb), emit(form, verb), emit(stem.prefix, verb);
+    else
+      emit(stem.prefix + form, verb);
+    return;
+  }
   if (modal == "hat") {
     stem = potentialOf(stem);  // "ülhetsz", "mehetünk": conjugated as any verb below
   } else if (modal == "cond") {
@@ -821,6 +830,9 @@ VerbGroup Generator::readVerbGroup() const {
   // "after finishing the report, she went home": "miután befejezte"
   if (before_.gerund && g.main != n && t_[g.main].form == VerbForm::ing && g.be == n)
     g.past = before_.past, g.imperative = false;
+  // "to start the machine": "hogy elindítsd a gépet"
+  if (before_.purpose && g.main != n && g.modal.empty() && !g.future)
+    g.modal = "subj", g.past = false, g.imperative = false;
   return g;
 }
 
@@ -1688,7 +1700,7 @@ ClauseContext Generator::context() const {
   c.imperative = roles_.verb.imperative;
   c.past = roles_.verb.past;
   c.reported = false;
-  c.gerund = false;
+  c.gerund = c.purpose = false;
   if (roles_.verb.imperative) c.known = true;
   return c;
 }
@@ -1764,10 +1776,18 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, s
     const std::vector<Token> body = bodyOf(c);
     const std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
     if (c.gerund) context = gerundContext;
+    if (c.purpose) {
+      // the one who does it is the subject above, "you" after an imperative
+      if (context.imperative) context.subject = Agreement{2, false, false, false};
+      context.known = true;
+      context.imperative = false;
+      context.purpose = true;
+    }
     context.reported = c.link == "hogy" && !c.relative && k > 0;
     context.linked = !c.link.empty();
     Generator g(body, localPointed, pointedSense, context);
-    if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative)
+    if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
+        !clauses[k + 1].purpose)
       g.objectClauseFollows();
     for (HungarianWord w : g.run()) {
       w.token += c.body;

@@ -322,6 +322,20 @@ TEST(ConstructionsTest, SmallWordsHungarianLeavesOutOrSaysOtherwise) {
   EXPECT_EQ(hungarian("He painted the fence again."), "Megint kifestette a kerítést.");
 }
 
+TEST(ConstructionsTest, AnInfinitiveOfPurposeIsTheSubjunctiveAfterHogy) {
+  EXPECT_EQ(hungarian("Press the button to open the door."), "Nyomd meg a gombot, hogy kinyisd az ajtót.");
+  // the subject above; an irregular verb's own stem
+  EXPECT_EQ(hungarian("We went to the market to buy apples."), "A piacra mentünk, hogy vegyünk almákat.");
+  // a verb that takes the infinitive keeps it
+  EXPECT_EQ(hungarian("I want to buy a new car."), "Akarok venni egy új autót.");
+}
+
+TEST(ConstructionsTest, BritishSpellingsReadAsTheAmericanOnes) {
+  EXPECT_EQ(analysed("we organised a trip"), "we/pron organize/v/past a/det trip/n");
+  // only the American spelling is in the core lexicon: "rájöttünk", not a sense of "realise"
+  EXPECT_EQ(hungarian("We realised that it was late."), "Rájöttünk, hogy késő.");
+}
+
 TEST(ConstructionsTest, APlaceStandsBeforeAVerbWithoutAPrefixOrAnObject) {
   EXPECT_EQ(hungarian("The dog sleeps in the kitchen."), "A kutya a konyhában alszik.");
   // a complement the verb governs keeps its place, and so does one joined to another
