@@ -76,6 +76,14 @@ const Relative* relative(std::string_view w) {
 
 // "before leaving the house", "after eating", "while waiting": a clause of time whose verb is
 // an "-ing" form without a subject.
+// "Thank you for helping me": what is thanked for, "Köszönöm, hogy segítettél".
+bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) {
+  return i >= 1 && i + 1 < t.size() && t[i].lower == "for" && t[i + 1].tag == PartOfSpeech::verb &&
+         t[i + 1].form == VerbForm::ing &&
+         (t[i - 1].lower == "thanks" || t[i - 1].lower == "thank you" ||
+          (i >= 2 && t[i - 1].lower == "you" && t[i - 2].lower == "thank"));
+}
+
 bool gerundClauseAt(const std::vector<Token>& t, std::size_t i) {
   if (i + 1 >= t.size() || t[i + 1].tag != PartOfSpeech::verb || t[i + 1].form != VerbForm::ing) return false;
   const std::string& w = t[i].lower;
@@ -153,6 +161,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                                       k.tag == PartOfSpeech::number;
                                              })))
     return true;
+  if (thanksClauseAt(t_, i)) return true;
   const bool verbBefore = verbIn(clauseBegin, i);
   if (!verbBefore) return false;
   if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
@@ -205,6 +214,12 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = "hogy";
     c.body = begin + 1;
     c.purpose = true;
+    return c;
+  }
+  if (!first && thanksClauseAt(t_, begin)) {
+    c.link = "hogy";
+    c.body = begin + 1;
+    c.gerund = c.thanks = true;
     return c;
   }
   if (!first && takesThatlessClause(t_[begin - 1]) && !subordinator(t.lower) && !relative(t.lower)) {

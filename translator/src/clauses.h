@@ -25,6 +25,7 @@ struct Clause {
   bool relativeSubject = false;    // ... as the clause's subject ("amely"), not its object
   bool gerund = false;             // "before leaving": the "-ing" verb says what the subject of
                                    // the clause it depends on does, in that clause's tense
+  bool thanks = false;             // "thank you for helping": the one thanked did it ("segítettél")
   bool purpose = false;            // "to start the machine": "hogy elindítsd", the subjunctive
 };
 

@@ -686,9 +686,15 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   // "before leaving the house", "after eating lunch": the "-ing" verb of a clause of time, with
   // its object or complement after it ("while skiing" alone names the activity)
   const bool ing = t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0;
+  // ("thank you for helping": what is thanked for)
+  const bool thanks = prevLower == "for" && i >= 2 &&
+                      (toks[i - 2].lower == "thanks" || toks[i - 2].lower == "thank you" ||
+                       (i >= 3 && toks[i - 2].lower == "you" && toks[i - 3].lower == "thank"));
   const bool timeClauseVerb =
-      ing && after && after->tag != PartOfSpeech::conjunction &&
-      (prevLower == "before" || prevLower == "after" || prevLower == "while" || prevLower == "when");
+      ing &&
+      ((after && after->tag != PartOfSpeech::conjunction &&
+        (prevLower == "before" || prevLower == "after" || prevLower == "while" || prevLower == "when")) ||
+       thanks);
   const bool startsClause = i == 0 || prevLower == "please" ||
                             (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") ||
                             prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns);

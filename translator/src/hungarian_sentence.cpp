@@ -1760,6 +1760,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, s
                           ? Generator(bodyOf(clauses[k + 1]), SIZE_MAX, 0).runForContext()
                           : context;
       if (gerundContext.imperative) gerundContext.subject = Agreement{2, false, false, false};
+      // "Thank you for helping": "Köszönöm, hogy segítettél"
+      if (c.thanks) gerundContext.subject = Agreement{2, false, false, false}, gerundContext.past = true;
       gerundContext.known = true;
       gerundContext.imperative = false;
       gerundContext.gerund = true;

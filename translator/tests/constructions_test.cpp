@@ -307,6 +307,8 @@ TEST(ConstructionsTest, AnIngClauseOfTimeTakesTheSubjectAndTenseOfItsMainClause)
   EXPECT_EQ(hungarian("While reading the book, she fell asleep."), "Miközben olvasta a könyvet, elaludt.");
   // an imperative before it: the clause speaks to "you"
   EXPECT_EQ(hungarian("Wash the glass after using it."), "Mosd meg a poharat, miután használod.");
+  // what one thanks for: the one thanked did it
+  EXPECT_EQ(hungarian("Thank you for helping my son."), "Köszönöm, hogy segítettél a fiamnak.");
 }
 
 TEST(ConstructionsTest, SmallWordsHungarianLeavesOutOrSaysOtherwise) {
