@@ -1139,6 +1139,15 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       form = a.plural ? "nincsenek" : "nincs";
     else if (g.negative)
       form = "nem " + form;
+    // "Sok turista van a városban": a counted subject of "there is" comes first
+    if (existential && !g.negative && !question && g.be + 1 < n_ && !done_[g.be + 1] &&
+        startsNounPhrase(g.be + 1) &&
+        (countsItsNoun(t_[g.be + 1]) || t_[g.be + 1].tag == PartOfSpeech::number ||
+         t_[g.be + 1].lower == "many" || t_[g.be + 1].lower == "several")) {
+      const NounPhrase np = readNounPhrase(g.be + 1);
+      emitNounPhrase(np, Case::nominative);
+      for (std::size_t k = np.begin; k < np.end; ++k) done_[k] = true;
+    }
     // "nincs" stands before the place: "A kutya nincs a házban."
     if (existential || question || (g.negative && location))
       emit(form, g.be);

@@ -115,7 +115,7 @@ TEST(ConstructionsTest, TimeAndQuantity) {
   // "any" and "some" say no quantity; "many" counts a singular
   EXPECT_EQ(hungarian("Do you have a car?"), "Van egy autód?");
   EXPECT_EQ(hungarian("I don't have any time."), "Nincs időm.");
-  EXPECT_EQ(hungarian("There are many people in the park."), "Van sok ember a parkban.");
+  EXPECT_EQ(hungarian("There are many people in the park."), "Sok ember van a parkban.");
   EXPECT_EQ(hungarian("A lot of tourists visited the lake."), "Sok turista meglátogatta a tavat.");
 }
 
@@ -343,6 +343,12 @@ TEST(ConstructionsTest, APlaceStandsBeforeAVerbWithoutAPrefixOrAnObject) {
   // a complement the verb governs keeps its place, and so does one joined to another
   EXPECT_EQ(hungarian("They laughed at the teacher."), "Nevettek a tanáron.");
   EXPECT_EQ(hungarian("He reads a book in the garden."), "Olvas egy könyvet a kertben.");
+}
+
+TEST(ConstructionsTest, ACountedSubjectOfThereIsComesFirst) {
+  EXPECT_EQ(hungarian("There were three dogs in the garden."), "Három kutya volt a kertben.");
+  // the negation and an uncounted subject keep "van" first
+  EXPECT_EQ(hungarian("There is a cat in the kitchen."), "Van egy macska a konyhában.");
 }
 
 TEST(ConstructionsTest, AVerbWithAnObjectTakesASenseThatHasOne) {
