@@ -416,6 +416,7 @@ class Generator {
   bool splitPrefix_ = false;         // a complement before the verb: its prefix follows it
   bool subjectAfterVerb_ = false;    // a leading time: "Este elállt az eső"
   bool perfective_ = false;          // a finished past: the verb's perf= prefix
+  bool modalFocus_ = false;          // a complement before "kell" or "tud": "Több vizet kellene innod"
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
@@ -714,8 +715,8 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
                              : past              ? "kellett"
                                                  : "kell";
     const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
-    if (negative)
-      emit("nem", verb), emit(need, verb), emit(stem.prefix + inf, verb);
+    if (negative || modalFocus_)
+      emit(negative ? "nem" : "", verb), emit(need, verb), emit(stem.prefix + inf, verb);
     else if (!stem.prefix.empty())
       emit(stem.prefix, verb), emit(need, verb), emit(inf, verb);
     else
@@ -726,8 +727,8 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     VerbStem aux{future ? "fog" : politeCan ? "tud" : std::string(modal), "", ""};
     const std::string auxForm =
         politeCan ? conditionalOf(aux, a) : conjugate(aux, past ? Tense::past : Tense::present, a);
-    if (negative)
-      emit("nem", verb), emit(auxForm, verb), emit(stem.prefix + infinitiveOf(stem), verb);
+    if (negative || modalFocus_)
+      emit(negative ? "nem" : "", verb), emit(auxForm, verb), emit(stem.prefix + infinitiveOf(stem), verb);
     else if (!stem.prefix.empty())
       emit(stem.prefix, verb), emit(auxForm, verb), emit(infinitiveOf(stem), verb);
     else if (future)
@@ -1343,6 +1344,14 @@ bool Generator::emitMannerFirst() {
 // off ("pénteken küldték el").
 void Generator::emitBeforeVerb() {
   const VerbGroup& g = roles_.verb;
+  // "Több vizet kellene innod", "Iskolába kell mennem", "Három nyelvet tud": where one goes or a
+  // bare object stands before "kell" or "tud", the infinitive after them
+  if (!g.negative && !g.future && !g.imperative && !objectClausePronoun_ && !roles_.inverted &&
+      t_[0].tag != PartOfSpeech::question && g.main + 1 < n_ &&
+      (g.modal == "kell" || g.modal == "kellene" || g.modal == "tud")) {
+    modalFocus_ = emitGoalFirst() || emitBareObjectFirst();
+    return;
+  }
   if (g.negative || !g.modal.empty() || g.future || g.imperative || objectClausePronoun_ ||
       t_[0].tag == PartOfSpeech::question || g.main + 1 >= n_)
     return;

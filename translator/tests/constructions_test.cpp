@@ -351,6 +351,13 @@ TEST(ConstructionsTest, ACountedSubjectOfThereIsComesFirst) {
   EXPECT_EQ(hungarian("There is a cat in the kitchen."), "Van egy macska a konyhában.");
 }
 
+TEST(ConstructionsTest, WhereOneGoesOrABareObjectStandsBeforeKellAndTud) {
+  EXPECT_EQ(hungarian("I must go to school."), "Iskolába kell mennem.");
+  EXPECT_EQ(hungarian("She can cook soup."), "Levest tud főzni.");
+  // the negation keeps its own order
+  EXPECT_EQ(hungarian("I don't have to go to school."), "Nem kell mennem iskolába.");
+}
+
 TEST(ConstructionsTest, AVerbWithAnObjectTakesASenseThatHasOne) {
   EXPECT_EQ(hungarian("Please return the book to the library."),
             "Add vissza a könyvet a könyvtárba, kérlek.");
