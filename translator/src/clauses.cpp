@@ -74,8 +74,6 @@ const Relative* relative(std::string_view w) {
   return nullptr;
 }
 
-// "before leaving the house", "after eating", "while waiting": a clause of time whose verb is
-// an "-ing" form without a subject.
 // "Thank you for helping me": what is thanked for, "Köszönöm, hogy segítettél".
 bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) {
   return i >= 1 && i + 1 < t.size() && t[i].lower == "for" && t[i + 1].tag == PartOfSpeech::verb &&
@@ -84,6 +82,8 @@ bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) {
           (i >= 2 && t[i - 1].lower == "you" && t[i - 2].lower == "thank"));
 }
 
+// "before leaving the house", "after eating", "while waiting": a clause of time whose verb is
+// an "-ing" form without a subject.
 bool gerundClauseAt(const std::vector<Token>& t, std::size_t i) {
   if (i + 1 >= t.size() || t[i + 1].tag != PartOfSpeech::verb || t[i + 1].form != VerbForm::ing) return false;
   const std::string& w = t[i].lower;

@@ -31,7 +31,7 @@ bool listed(const std::string_view (&list)[N], std::string_view w) {
 bool countsItsNoun(const Token& t) {
   if (t.tag != PartOfSpeech::adjective || !t.entry || t.entry->senses.empty()) return false;
   const std::string& w = t.entry->senses.front().word;
-  const std::string more =
+  static const std::string more =
       "t\xC3\xB6"
       "bb";  // "több"; "thousands of" is "több ezer"
   return w == "sok" || w == "n\xC3\xA9h\xC3\xA1ny" || w == "kev\xC3\xA9s" || w == more ||
@@ -1745,6 +1745,15 @@ std::vector<HungarianWord> Generator::run() {
   return out_;
 }
 
+// The context of a clause whose verb has no subject of its own ("-ing", "to"): the subject of
+// the clause it depends on, "you" after an imperative.
+ClauseContext dependentOn(ClauseContext c) {
+  if (c.imperative) c.subject = Agreement{2, false, false, false};
+  c.known = true;
+  c.imperative = false;
+  return c;
+}
+
 }  // namespace
 
 std::size_t senseCount(const Token& t) {
@@ -1774,14 +1783,11 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, s
     if (c.gerund) {
       // the subject and tense come from the clause it depends on, which follows an opening one:
       // "Before leaving, check the windows": "Mielőtt elindulsz"
-      gerundContext = k == 0 && k + 1 < clauses.size()
-                          ? Generator(bodyOf(clauses[k + 1]), SIZE_MAX, 0).runForContext()
-                          : context;
-      if (gerundContext.imperative) gerundContext.subject = Agreement{2, false, false, false};
+      gerundContext = dependentOn(k == 0 && k + 1 < clauses.size()
+                                      ? Generator(bodyOf(clauses[k + 1]), SIZE_MAX, 0).runForContext()
+                                      : context);
       // "Thank you for helping": "Köszönöm, hogy segítettél"
       if (c.thanks) gerundContext.subject = Agreement{2, false, false, false}, gerundContext.past = true;
-      gerundContext.known = true;
-      gerundContext.imperative = false;
       gerundContext.gerund = true;
     }
     const std::size_t first = out.size();
@@ -1797,10 +1803,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, s
     const std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
     if (c.gerund) context = gerundContext;
     if (c.purpose) {
-      // the one who does it is the subject above, "you" after an imperative
-      if (context.imperative) context.subject = Agreement{2, false, false, false};
-      context.known = true;
-      context.imperative = false;
+      context = dependentOn(context);
       context.purpose = true;
     }
     context.reported = c.link == "hogy" && !c.relative && k > 0;
