@@ -282,8 +282,8 @@ std::vector<CorpusSentence> corpusAt(const char* path) {
 }
 
 // The second, third and fourth development corpora (the constructions the first one lacks,
-// everyday text with them, longer sentences) keep a floor too, and every form the translator writes for them is a
-// word hunspell-hu knows.
+// everyday text with them, longer sentences) keep a floor too, and every form the translator
+// writes for them is a word hunspell-hu knows.
 void expectFloorInHungarianWords(const char* path, std::size_t minSentences, double floor) {
   const auto corpus = corpusAt(path);
   ASSERT_GE(corpus.size(), minSentences) << path;
