@@ -4077,3 +4077,41 @@ frightened	adj	ijedt
 fuel	n	üzemanyag[üzemanyagok]
 pepper	n	bors[borsok,acc=borsot,3sg=borsa]
 deal	v	foglalkozik[with=val,noobj] ; oszt
+clumsy	adj	ügyetlen
+coastal	adj	tengerparti
+comfortably	adv	kényelmesen
+concrete	n	beton[betonok,3sg=betonja,pp=betonjai]
+creative	adj	kreatív
+critic	n	kritikus[kritikusok,person]
+crucial	adj	döntő ; kulcsfontosságú
+cute	adj	aranyos
+deadly	adj	halálos
+dealer	n	kereskedő[person]
+deputy	n	helyettes[helyettesek,person]
+diplomatic	adj	diplomáciai
+disabled	adj	fogyatékos
+disagreement	n	nézeteltérés[nézeteltérések]
+dramatic	adj	drámai
+dreadful	adj	borzasztó ; szörnyű
+earnings	n	kereset[keresetek]
+edition	n	kiadás[kiadások]
+educational	adj	oktatási
+effectively	adv	hatékonyan
+efficient	adj	hatékony
+empire	n	birodalom[birodalmak]
+endless	adj	végtelen
+ensure	v	biztosít
+entertain	v	szórakoztat
+entirely	adv	teljesen
+episode	n	epizód[epizódok] ; rész[részek]
+equality	n	egyenlőség[egyenlőségek]
+exaggerate	v	túloz
+exceptional	adj	kivételes
+expectation	n	elvárás[elvárások]
+fabric	n	anyag[anyagok] ; szövet[szövetek]
+fatal	adj	végzetes ; halálos
+finance	n	pénzügy[pénzügyek]
+flavor	n	íz[ízek]
+flesh	n	hús[húsok]
+fortunate	adj	szerencsés
+fragile	adj	törékeny
