@@ -84,6 +84,8 @@ leg	n	láb[lábak,3sg=lába,pair]
 letter	n	levél[levelek] ; betű
 life	n	élet[életek]
 light	n	villany ; fény ; lámpa
+light	adj	könnyű ; világos
+light	v	meg|gyújt ; meg|világít
 london	n	london[name]
 man	n	férfi[férfiak,person] ; ember[emberek]
 meeting	n	megbeszélés[megbeszélések] ; találkozó ; értekezlet
@@ -223,7 +225,7 @@ play	v	játszik ; szerepel
 put	v	tesz[in=ba,on=ra] ; rak
 read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
-run	v	fut[noobj] ; szalad[noobj]
+run	v	fut[noobj] ; szalad[noobj] ; vezet
 say	v	mond ; szól
 see	v	lát ; meg|néz
 sell	v	el|ad
@@ -337,10 +339,10 @@ eight	num	nyolc
 nine	num	kilenc
 ten	num	tíz
 # --- languages, places and more of the commonest lemmas
-english	n	angol[3sg=angolja]
-hungarian	n	magyar[3sg=magyarja,person]
-german	n	német[3sg=németje,person]
-french	n	francia
+english	n	angol[3sg=angolja,in=ul]
+hungarian	n	magyar[3sg=magyarja,person,in=ul]
+german	n	német[3sg=németje,person,in=ul]
+french	n	francia[in=ul]
 flat	n	lakás[lakások]
 kind	n	fajta
 show	n	műsor ; előadás
@@ -373,6 +375,7 @@ fix	v	meg|javít
 lock	v	be|zár
 miss	v	le|késik[noobj]
 offer	v	fel|ajánl ; kínál
+offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol
 trust	v	bízik[obj=ban]
 hard	adj	nehéz[nehezek] ; kemény
@@ -1791,7 +1794,7 @@ defeat	v	le|győz
 defect	n	hiba ; fogyatékosság
 define	v	meg|határoz ; definiál
 demonstrate	v	bizonyít ; be|mutat ; tüntet[noobj]
-demonstration	n	bemutató ; tüntetés[tüntetések]
+demonstration	n	tüntetés[tüntetések] ; bemutató
 denial	n	tagadás
 deny	v	tagad ; le|tagad ; meg|tagad
 depart	v	indul[noobj] ; el|távozik
@@ -3963,3 +3966,152 @@ on the left	adv	balra ; bal oldalon
 on the right	adv	jobbra ; jobb oldalon
 species	n	faj[fajok,acc=fajt,3sg=faja]
 make sure	v	meg|győződik[noobj]
+# --- Words of longer everyday sentences: idioms and phrasal verbs with their own Hungarian verb,
+# things of the home and the street, and more of the ranked lemmas in everyday use
+look forward	v	vár[to=acc]
+take care	v	gondoskodik[of=rol,noobj] ; vigyáz[of=ra,noobj]
+get home	v	haza|ér[noobj]
+thousands of	adj	több ezer
+hundreds of	adj	több száz
+millions of	adj	több millió
+traffic light	n	lámpa ; jelzőlámpa
+living room	n	nappali
+front door	n	bejárati ajtó
+primary school	n	általános iskola
+draw	n	döntetlen ; húzás
+drawer	n	fiók[fiókok,3sg=fiókja]
+stranger	n	idegen[idegenek,pp=idegenjei,person]
+winner	n	nyertes[nyertesek,person] ; győztes[győztesek,person]
+fry	v	meg|süt
+unplug	v	ki|húz
+ghost	n	kísértet[kísértetek] ; szellem[szellemek]
+cash	n	készpénz
+chest	n	mellkas ; láda
+chin	n	áll[állak,3sg=álla]
+celebration	n	ünneplés[ünneplések] ; ünnepség[ünnepségek]
+central	adj	központi
+category	n	kategória
+childhood	n	gyerekkor[gyerekkorok]
+careless	adj	figyelmetlen ; gondatlan
+chase	v	üldöz
+cent	n	cent
+clerk	n	hivatalnok[hivatalnokok,person] ; ügyintéző[person]
+client	n	ügyfél[ügyfelek,person]
+climate	n	éghajlat[éghajlatok] ; klíma
+clock	n	óra
+coin	n	érme
+collar	n	gallér[gallérok,3sg=gallérja,pp=gallérjai]
+comedy	n	vígjáték[vígjátékok]
+committee	n	bizottság[bizottságok]
+communicate	v	kommunikál
+companion	n	társ[társak,person]
+comparison	n	összehasonlítás[összehasonlítások]
+completely	adv	teljesen
+confess	v	be|vall
+confuse	v	össze|kever ; össze|zavar
+confusion	n	zűrzavar ; zavar
+constantly	adv	folyamatosan ; állandóan
+continent	n	kontinens
+cotton	n	pamut[pamutok,3sg=pamutja,pp=pamutjai]
+couch	n	kanapé
+crew	n	legénység[legénységek] ; személyzet[személyzetek]
+crime	n	bűncselekmény[bűncselekmények] ; bűnözés
+crisis	n	válság[válságok]
+crop	n	termés[termések]
+curious	adj	kíváncsi
+currency	n	pénznem ; valuta
+curtain	n	függöny[függönyök]
+cushion	n	párna
+custom	n	szokás[szokások]
+deaf	adj	süket
+debt	n	adósság[adósságok]
+deeply	adv	mélyen
+definition	n	meghatározás[meghatározások]
+democracy	n	demokrácia
+democratic	adj	demokratikus
+departure	n	indulás[indulások]
+destination	n	úti cél
+destruction	n	pusztítás[pusztítások]
+detective	n	nyomozó[person]
+diamond	n	gyémánt[gyémántok]
+dig	v	ás
+dirt	n	kosz[koszok]
+disappointment	n	csalódás[csalódások]
+discount	n	kedvezmény[kedvezmények]
+discuss	v	meg|beszél ; meg|vitat
+discussion	n	megbeszélés[megbeszélések] ; vita
+distant	adj	távoli
+dollar	n	dollár[dollárok,3sg=dollárja,pp=dollárjai]
+dozen	n	tucat[tucatok,3sg=tucatja,pp=tucatjai]
+drought	n	aszály[aszályok]
+drug	n	gyógyszer ; drog[drogok,3sg=drogja,pp=drogjai]
+earn	v	keres
+easily	adv	könnyen
+emergency	n	vészhelyzet[vészhelyzetek]
+environment	n	környezet[környezetek]
+equally	adv	egyformán ; egyenlően
+european	adj	európai
+event	n	esemény[események] ; rendezvény[rendezvények]
+exactly	adv	pontosan
+exception	n	kivétel[kivételek]
+exciting	adj	izgalmas
+exhibition	n	kiállítás[kiállítások]
+exist	v	létezik
+existence	n	létezés
+expert	n	szakértő[person]
+explanation	n	magyarázat[magyarázatok]
+explosion	n	robbanás[robbanások]
+extremely	adv	rendkívül ; nagyon
+fairly	adv	elég ; meglehetősen
+false	adj	hamis
+feather	n	toll[tollak]
+fever	n	láz[lázak,3sg=láza]
+fifteen	num	tizenöt
+fifty	num	ötven
+fifth	adj	ötödik
+forgive	v	meg|bocsát[obj=nak]
+fox	n	róka
+freedom	n	szabadság[szabadságok]
+frighten	v	meg|ijeszt
+frightened	adj	ijedt
+fuel	n	üzemanyag[üzemanyagok]
+pepper	n	bors[borsok,acc=borsot,3sg=borsa]
+deal	v	foglalkozik[with=val,noobj] ; oszt
+clumsy	adj	ügyetlen
+coastal	adj	tengerparti
+comfortably	adv	kényelmesen
+concrete	n	beton[betonok,3sg=betonja,pp=betonjai]
+creative	adj	kreatív
+critic	n	kritikus[kritikusok,person]
+crucial	adj	döntő ; kulcsfontosságú
+cute	adj	aranyos
+deadly	adj	halálos
+dealer	n	kereskedő[person]
+deputy	n	helyettes[helyettesek,person]
+diplomatic	adj	diplomáciai
+disabled	adj	fogyatékos
+disagreement	n	nézeteltérés[nézeteltérések]
+dramatic	adj	drámai
+dreadful	adj	borzasztó ; szörnyű
+earnings	n	kereset[keresetek]
+edition	n	kiadás[kiadások]
+educational	adj	oktatási
+effectively	adv	hatékonyan
+efficient	adj	hatékony
+empire	n	birodalom[birodalmak]
+endless	adj	végtelen
+ensure	v	biztosít
+entertain	v	szórakoztat
+entirely	adv	teljesen
+episode	n	epizód[epizódok] ; rész[részek]
+equality	n	egyenlőség[egyenlőségek]
+exaggerate	v	túloz
+exceptional	adj	kivételes
+expectation	n	elvárás[elvárások]
+fabric	n	anyag[anyagok] ; szövet[szövetek]
+fatal	adj	végzetes ; halálos
+finance	n	pénzügy[pénzügyek]
+flavor	n	íz[ízek]
+flesh	n	hús[húsok]
+fortunate	adj	szerencsés
+fragile	adj	törékeny

@@ -74,6 +74,22 @@ const Relative* relative(std::string_view w) {
   return nullptr;
 }
 
+// "Thank you for helping me": what is thanked for, "Köszönöm, hogy segítettél".
+bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) {
+  return i >= 1 && i + 1 < t.size() && t[i].lower == "for" && t[i + 1].tag == PartOfSpeech::verb &&
+         t[i + 1].form == VerbForm::ing &&
+         (t[i - 1].lower == "thanks" || t[i - 1].lower == "thank you" ||
+          (i >= 2 && t[i - 1].lower == "you" && t[i - 2].lower == "thank"));
+}
+
+// "before leaving the house", "after eating", "while waiting": a clause of time whose verb is
+// an "-ing" form without a subject.
+bool gerundClauseAt(const std::vector<Token>& t, std::size_t i) {
+  if (i + 1 >= t.size() || t[i + 1].tag != PartOfSpeech::verb || t[i + 1].form != VerbForm::ing) return false;
+  const std::string& w = t[i].lower;
+  return w == "before" || w == "after" || w == "while" || w == "when";
+}
+
 bool isVerbal(const Token& t) {
   return t.tag == PartOfSpeech::verb || t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal;
 }
@@ -145,8 +161,10 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                                       k.tag == PartOfSpeech::number;
                                              })))
     return true;
+  if (thanksClauseAt(t_, i)) return true;
   const bool verbBefore = verbIn(clauseBegin, i);
   if (!verbBefore) return false;
+  if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
   // "I think he is right": what is thought, without "that"
   if (takesThatlessClause(prev) && finiteClauseAt(i)) return true;
   // "..., which is old, is for sale": the main clause goes on after the relative one
@@ -157,10 +175,15 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                           prev.tag != PartOfSpeech::negation)))
     return true;
   if (t.lower == "that") return prev.tag == PartOfSpeech::verb && (finiteClauseAt(i + 1) || verbAt(i + 1));
+  // "Cut the onions and fry them": a second imperative
+  const std::size_t opening = t_[0].lower == "please" ? 1 : 0;
+  const bool imperatives = t_[opening].tag == PartOfSpeech::verb && t_[opening].form == VerbForm::base &&
+                           i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
+                           t_[i + 1].form == VerbForm::base;
   if (t.lower == "and" || t.lower == "or")
-    return finiteClauseAt(i + 1) ||
+    return finiteClauseAt(i + 1) || imperatives ||
            (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb));
-  if (subordinator(t.lower)) return pauseBefore(i) || finiteClauseAt(i + 1);
+  if (subordinator(t.lower)) return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i);
   // after a comma: a new subject and verb, an "-ing" clause, or an imperative ("If you are
   // hungry, eat something.")
   // ("..., please do not hesitate": an imperative after "please" too)
@@ -177,13 +200,26 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   c.end = end;
   if (begin >= end) return c;
   const Token& t = t_[begin];
-  if (!first && contactRelativeAfter(t_[begin - 1], t)) {
+  // (after a comma the clause is a new one: "After finishing the report, she went home")
+  if (!first && contactRelativeAfter(t_[begin - 1], t) && !pauseBefore(begin)) {
     // the noun before is the clause's object: "amelyet", or "akit" for a person
     const Token& noun = t_[begin - 1];
     const bool person = noun.entry && !noun.entry->senses.empty() && noun.entry->senses.front().person;
     const Relative* r = relative(person ? "who" : "which");
     c.relative = true;
     c.link = std::string(noun.plural ? r->objects : r->object);
+    return c;
+  }
+  if (!first && t.tag == PartOfSpeech::infinitiveTo && t.purpose) {
+    c.link = "hogy";
+    c.body = begin + 1;
+    c.purpose = true;
+    return c;
+  }
+  if (!first && thanksClauseAt(t_, begin)) {
+    c.link = "hogy";
+    c.body = begin + 1;
+    c.gerund = c.thanks = true;
     return c;
   }
   if (!first && takesThatlessClause(t_[begin - 1]) && !subordinator(t.lower) && !relative(t.lower)) {
@@ -207,10 +243,11 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   if (first && (shape_.question || t.lower == "that") && t.tag != PartOfSpeech::conjunction) return c;
   const bool linking = t.tag == PartOfSpeech::conjunction || t.tag == PartOfSpeech::question ||
                        (t.tag == PartOfSpeech::preposition && finiteClauseAt(begin + 1)) ||
-                       (!first && t.lower == "that");
+                       gerundClauseAt(t_, begin) || (!first && t.lower == "that");
   if (const Subordinator* s = subordinator(t.lower); s && linking && begin + 1 < end) {
     c.link = std::string(s->hungarian);
     c.body = begin + 1;
+    c.gerund = gerundClauseAt(t_, begin);
   }
   return c;
 }

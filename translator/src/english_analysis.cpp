@@ -475,6 +475,25 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
   return out;
 }
 
+// The American spelling of a British word the lexicon and WordNet know only that way:
+// "colour", "centre", "organised", "travelled", "catalogue"; empty when no rule applies.
+std::vector<std::string> americanSpellings(std::string_view w) {
+  std::vector<std::string> out;
+  auto replaced = [&](std::string_view from, std::string_view to) {
+    for (std::size_t p = w.find(from); p != std::string_view::npos; p = w.find(from, p + 1))
+      out.push_back(std::string(w.substr(0, p)) + std::string(to) + std::string(w.substr(p + from.size())));
+  };
+  replaced("our", "or");  // "colour", "neighbours", "favourite"
+  if (endsWith(w, "tre") || endsWith(w, "tres")) replaced("tre", "ter");  // "centre", "theatres"
+  replaced("is", "iz");                                                   // "organise", "realised"
+  replaced("isation", "ization");
+  replaced("ll", "l");  // "travelled", "cancelling", "traveller"
+  replaced("ogue", "og");
+  replaced("yre", "ire");  // "tyre"
+  replaced("mme", "m");    // "programme"
+  return out;
+}
+
 // Chooses the readings of the content words in order, by the words before them.
 class ReadingChooser {
  public:
@@ -493,6 +512,7 @@ class ReadingChooser {
   std::vector<Token>& toks_;
   const bool titleCase_;
   bool verbSeen_ = false;
+  bool lastVerbPast_ = false;  // the last verb chosen is a simple past
 };
 
 void ReadingChooser::choose(std::size_t i) {
@@ -528,6 +548,23 @@ void ReadingChooser::choose(std::size_t i) {
     }
   }
   std::vector<Reading> rs = readingsOf(core_, t);
+  // "organised", "theatre": the word as American English spells it, where only that spelling is
+  // in the core lexicon (or known at all)
+  auto inLexicon = [&](const std::vector<Reading>& readings) {
+    return std::any_of(readings.begin(), readings.end(),
+                       [&](const Reading& r) { return core_.find(r.lemma, r.tag) != nullptr; });
+  };
+  if (!(capital && i > 0) && !inLexicon(rs))
+    for (const std::string& american : americanSpellings(t.lower)) {
+      Token other = t;
+      other.lower = american;
+      if (std::vector<Reading> ars = readingsOf(core_, other);
+          inLexicon(ars) || (rs.empty() && !ars.empty())) {
+        rs = std::move(ars);
+        t.lower = american;
+        break;
+      }
+    }
   if (rs.empty()) {
     t.tag = capital && !titleCase_ ? PartOfSpeech::name : PartOfSpeech::noun;
     return;
@@ -568,12 +605,15 @@ void ReadingChooser::choose(std::size_t i) {
     // the verbs whose past is their base form
     static constexpr std::string_view kSameFormPast[] = {"put",  "set",  "cut",  "hit",    "let",  "read",
                                                          "cost", "hurt", "shut", "spread", "quit", "bet"};
-    if (singular &&
+    // "opened the letter and read it": after "and" the tense of the verb before
+    const bool pastBefore = subject.lower == "and" && lastVerbPast_;
+    if ((singular || pastBefore) &&
         std::find(std::begin(kSameFormPast), std::end(kSameFormPast), t.lemma) != std::end(kSameFormPast))
       t.form = VerbForm::past;
   }
   if (t.tag == PartOfSpeech::verb) {
     verbSeen_ = true;
+    lastVerbPast_ = t.form == VerbForm::past;
     // "has opened" and "was opened": the participle
     const Token* prev = i > 0 ? &toks_[i - 1] : nullptr;
     if (t.form == VerbForm::past && prev && prev->tag == PartOfSpeech::auxiliary && prev->lower != "do" &&
@@ -613,18 +653,56 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     for (Reading& r : rs)
       if (r.tag == tag && (!form || r.form == *form)) r.weight += b;
   };
-  const bool nextNounish = i + 1 < toks.size() && (toks[i + 1].tag == PartOfSpeech::other &&
-                                                   !readingsOf(core_, toks[i + 1]).empty());
-  // after "and" between two nouns ("bread and milk") no new clause begins
-  const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 &&
+  // a noun (or an adjective before one) may follow: a set phrase ("the second traffic light"), or
+  // a word that may be one ("the light, please" has none), unless it is likelier the verb of a
+  // subject ("the light turns green")
+  const bool nextNounish = [&] {
+    if (i + 1 >= toks.size()) return false;
+    if (toks[i + 1].tag == PartOfSpeech::noun && toks[i + 1].entry) return true;
+    if (toks[i + 1].tag != PartOfSpeech::other) return false;
+    const std::vector<Reading> next = readingsOf(core_, toks[i + 1]);
+    if (std::none_of(next.begin(), next.end(), [](const Reading& r) {
+          return r.tag == PartOfSpeech::noun || r.tag == PartOfSpeech::adjective;
+        }))
+      return false;
+    const Reading& best = *std::max_element(
+        next.begin(), next.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
+    // (a subject stands first in its clause: "until the light turns green")
+    const std::string_view opener = i >= 2 ? std::string_view(toks[i - 2].lower) : std::string_view();
+    const bool subjectSlot = i < 2 || toks[i - 2].tag == PartOfSpeech::conjunction || opener == "until" ||
+                             opener == "before" || opener == "after" || opener == "that";
+    return !subjectSlot || best.tag != PartOfSpeech::verb || best.form != VerbForm::third;
+  }();
+  // after "and" between two nouns ("bread and milk") no new clause begins; a word with an
+  // object after it is a verb ("into pieces and fry them", "fill in the form and return it")
+  const Token* after = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
+  const bool objectFollows =
+      after && (after->tag == PartOfSpeech::determiner || after->tag == PartOfSpeech::possessive ||
+                (after->tag == PartOfSpeech::pronoun &&
+                 (after->lower == "it" || after->lower == "them" || after->lower == "me" ||
+                  after->lower == "him" || after->lower == "us")));
+  const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 && !objectFollows &&
                           (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name);
+  // "before leaving the house", "after eating lunch": the "-ing" verb of a clause of time, with
+  // its object or complement after it ("while skiing" alone names the activity)
+  const bool ing = t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0;
+  // ("thank you for helping": what is thanked for)
+  const bool thanks = prevLower == "for" && i >= 2 &&
+                      (toks[i - 2].lower == "thanks" || toks[i - 2].lower == "thank you" ||
+                       (i >= 3 && toks[i - 2].lower == "you" && toks[i - 3].lower == "thank"));
+  const bool timeClauseVerb =
+      ing &&
+      ((after && after->tag != PartOfSpeech::conjunction &&
+        (prevLower == "before" || prevLower == "after" || prevLower == "while" || prevLower == "when")) ||
+       thanks);
   const bool startsClause = i == 0 || prevLower == "please" ||
                             (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") ||
                             prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns);
   if (prevTag == PartOfSpeech::verb && t.lower == "home") {
     bonus(PartOfSpeech::adverb, std::nullopt, 300);  // "came home": where to, "haza"
-  } else if (prevLower == "while" && t.lower.size() > 4 &&
-             t.lower.compare(t.lower.size() - 3, 3, "ing") == 0) {
+  } else if (timeClauseVerb) {
+    bonus(PartOfSpeech::verb, VerbForm::ing, 300);
+  } else if (prevLower == "while" && ing) {
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
   } else if (prevLower == "more" || prevLower == "most") {
     bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "more interesting": a degree
@@ -717,6 +795,38 @@ void markInfinitives(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
     if (toks[i].lower == "to" && toks[i + 1].tag == PartOfSpeech::verb && toks[i + 1].form == VerbForm::base)
       toks[i].tag = PartOfSpeech::infinitiveTo;
+}
+
+// "Press the button to start the machine", "I went out to buy bread": an infinitive after a
+// clause with a verb of its own says what for; not after a verb or an adjective that takes the
+// infinitive ("decided to leave", "happy to help"), one that asks someone ("asked me to call"),
+// a question word ("how to") or a noun the infinitive describes ("time to go").
+void markPurposes(std::vector<Token>& toks) {
+  static constexpr std::string_view kNotForPurpose[] = {
+      "ask",     "tell",   "want",    "allow",    "help",    "remind", "invite", "encourage", "would",
+      "order",   "teach",  "advise",  "force",    "let",     "make",   "use",    "how",       "what",
+      "where",   "when",   "which",   "whether",  "enough",  "too",    "time",   "way",       "chance",
+      "first",   "last",   "only",    "next",     "right",   "reason", "about",  "going",     "choose",
+      "tend",    "intend", "pretend", "threaten", "arrange", "claim",  "aim",    "prepare",   "hesitate",
+      "deserve", "dare",   "mean",    "vote",     "struggle"};
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    if (toks[i].tag != PartOfSpeech::infinitiveTo) continue;
+    bool verb = false, excluded = false;
+    for (std::size_t k = i; k-- > 0;) {
+      const Token& t = toks[k];
+      if (t.tag == PartOfSpeech::conjunction) break;
+      if (t.tag == PartOfSpeech::verb) verb = true;
+      if (takesInfinitive(t) ||
+          std::find(std::begin(kNotForPurpose), std::end(kNotForPurpose), t.lemma) !=
+              std::end(kNotForPurpose) ||
+          std::find(std::begin(kNotForPurpose), std::end(kNotForPurpose), t.lower) !=
+              std::end(kNotForPurpose))
+        excluded = true;
+    }
+    const PartOfSpeech before = toks[i - 1].tag;
+    toks[i].purpose = verb && !excluded && before != PartOfSpeech::adjective &&
+                      before != PartOfSpeech::question && before != PartOfSpeech::auxiliary;
+  }
 }
 
 // Whether the words from `k` say when: a time noun ("May", "the morning") or a year.
@@ -876,6 +986,17 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
               toks[k].tag == PartOfSpeech::adjective))
         ++k;
       if (k < toks.size() && namesPerson(toks[k])) toks[i].ofPerson = true;
+      // "return the book", "run a shop": an object follows (a time noun says when, no object)
+      const Token* o = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
+      // ("realised that ...": a clause, not an object)
+      toks[i].hasObject =
+          o && !o->time && o->lower != "that" &&
+          (o->tag == PartOfSpeech::determiner || o->tag == PartOfSpeech::possessive ||
+           o->tag == PartOfSpeech::number ||
+           (o->tag == PartOfSpeech::noun &&
+            !(o->entry && !o->entry->senses.empty() && !o->entry->senses.front().note("time").empty())) ||
+           (o->tag == PartOfSpeech::pronoun && o->lower != "i" && o->lower != "he" && o->lower != "she" &&
+            o->lower != "we" && o->lower != "they"));
       continue;
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
@@ -911,6 +1032,23 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
   }
 }
 
+// "the old one", "a bigger one": the adjective stands for the noun, and Hungarian says no "one";
+// "much older": "sokkal idősebb".
+void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    if (toks[i].lower == "one" && toks[i - 1].tag == PartOfSpeech::adjective &&
+        (i + 1 == toks.size() || toks[i + 1].tag != PartOfSpeech::noun)) {
+      toks[i].tag = PartOfSpeech::particle;
+      toks[i].entry = nullptr;
+    }
+    if (toks[i - 1].lower == "much" && toks[i].tag == PartOfSpeech::adjective && toks[i].degree == 1 &&
+        (i + 1 == toks.size() || toks[i + 1].lower == "than" || toks[i + 1].tag != PartOfSpeech::noun)) {
+      toks[i - 1].tag = PartOfSpeech::adverb;
+      toks[i - 1].entry = core.find("much", PartOfSpeech::adverb);
+    }
+  }
+}
+
 }  // namespace
 
 std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase) const {
@@ -919,9 +1057,11 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   ReadingChooser(core_, toks, titleCase).run();
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
+  markPurposes(toks);
   toks = joinTimePhrases(core_, std::move(toks));
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   markAdjectivesOfPeople(toks);
+  markAdjectivesStandingAlone(core_, toks);
   return toks;
 }
 

@@ -58,6 +58,8 @@ struct Token {
   bool possessor = false;                     // written with "'s": "Anna's bag"
   bool capitalised = false;                   // a capital inside the sentence: "March", "May"
   bool ofPerson = false;                      // said of a person: "old man", "know her"
+  bool hasObject = false;                     // a verb with an object after it: "return the book"
+  bool purpose = false;                       // the "to" of what for: "press it to start the machine"
   long long value = -1;                       // a number's value ("two hundred": 200), if known
   std::optional<TimePhrase> time;             // the words make a time: "last spring"
 };

@@ -31,9 +31,11 @@ bool listed(const std::string_view (&list)[N], std::string_view w) {
 bool countsItsNoun(const Token& t) {
   if (t.tag != PartOfSpeech::adjective || !t.entry || t.entry->senses.empty()) return false;
   const std::string& w = t.entry->senses.front().word;
-  return w == "sok" || w == "n\xC3\xA9h\xC3\xA1ny" || w == "kev\xC3\xA9s" ||
-         w == "t\xC3\xB6"
-              "bb";
+  static const std::string more =
+      "t\xC3\xB6"
+      "bb";  // "több"; "thousands of" is "több ezer"
+  return w == "sok" || w == "n\xC3\xA9h\xC3\xA1ny" || w == "kev\xC3\xA9s" || w == more ||
+         w.starts_with(more + ' ');
 }
 
 // A number before its noun: in words as written in words ("kétszáz"), else in digits.
@@ -59,16 +61,19 @@ class SenseFilter {
     for (const Sense& s : t.entry->senses) {
       (s.capital ? cap_ : plain_) = true;
       (s.person ? person_ : thing_) = true;
+      if (!s.noObject) transitive_ = true;
     }
   }
   bool suits(const Sense& s) const {
     return (s.capital == t_.capitalised || !(t_.capitalised ? cap_ : plain_)) &&
-           (!forPeople_ || s.person == t_.ofPerson || !(t_.ofPerson ? person_ : thing_));
+           (!forPeople_ || s.person == t_.ofPerson || !(t_.ofPerson ? person_ : thing_)) &&
+           (!s.noObject || !t_.hasObject || !transitive_);  // "return the book": "visszaad"
   }
 
  private:
   const Token& t_;
   bool forPeople_ = false, cap_ = false, plain_ = false, person_ = false, thing_ = false;
+  bool transitive_ = false;  // a sense takes an object
 };
 
 // The token's sense number `index` among those that suit it (the last one past the end).
@@ -314,6 +319,8 @@ struct ClauseContext {
   bool past = false;      // the clause before is in the past
   bool reported = false;  // this clause is what someone said or thought: "He said that ..."
   bool linked = false;    // a link word joins this clause to the one before ("and went home")
+  bool gerund = false;    // an "-ing" clause: its verb is finite, with the subject and tense above
+  bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
 };
 
 class Generator {
@@ -322,6 +329,11 @@ class Generator {
             const ClauseContext& before = {})
       : t_(t), n_(t.size()), pointed_(pointed), sense_(sense), before_(before) {}
   std::vector<HungarianWord> run();
+  // What the clause hands on, without saying it: its subject and tense.
+  ClauseContext runForContext() {
+    run();
+    return context();
+  }
   // A "that" clause follows as this clause's object.
   void objectClauseFollows() { objectClause_ = true; }
   // What the next clause inherits, once run.
@@ -373,6 +385,7 @@ class Generator {
   bool emitGoalFirst();
   bool emitBareObjectFirst();
   bool emitTimeFirst(std::size_t from);
+  bool emitPlaceFirst();
   bool emitMannerFirst();
   void emitBeforeVerb();
   std::size_t emitPossession();
@@ -403,6 +416,7 @@ class Generator {
   bool splitPrefix_ = false;         // a complement before the verb: its prefix follows it
   bool subjectAfterVerb_ = false;    // a leading time: "Este elállt az eső"
   bool perfective_ = false;          // a finished past: the verb's perf= prefix
+  bool modalFocus_ = false;          // a complement before "kell" or "tud": "Több vizet kellene innod"
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
@@ -676,6 +690,14 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       emit(form, verb), emit(stem.prefix, verb);
     return;
   }
+  if (modal == "subj") {
+    const std::string form = subjunctiveOf(stem, a);
+    if (negative)
+      emit("ne", verb), emit(form, verb), emit(stem.prefix, verb);
+    else
+      emit(stem.prefix + form, verb);
+    return;
+  }
   if (modal == "hat") {
     stem = potentialOf(stem);  // "ülhetsz", "mehetünk": conjugated as any verb below
   } else if (modal == "cond") {
@@ -693,8 +715,8 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
                              : past              ? "kellett"
                                                  : "kell";
     const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
-    if (negative)
-      emit("nem", verb), emit(need, verb), emit(stem.prefix + inf, verb);
+    if (negative || modalFocus_)
+      emit(negative ? "nem" : "", verb), emit(need, verb), emit(stem.prefix + inf, verb);
     else if (!stem.prefix.empty())
       emit(stem.prefix, verb), emit(need, verb), emit(inf, verb);
     else
@@ -705,8 +727,8 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     VerbStem aux{future ? "fog" : politeCan ? "tud" : std::string(modal), "", ""};
     const std::string auxForm =
         politeCan ? conditionalOf(aux, a) : conjugate(aux, past ? Tense::past : Tense::present, a);
-    if (negative)
-      emit("nem", verb), emit(auxForm, verb), emit(stem.prefix + infinitiveOf(stem), verb);
+    if (negative || modalFocus_)
+      emit(negative ? "nem" : "", verb), emit(auxForm, verb), emit(stem.prefix + infinitiveOf(stem), verb);
     else if (!stem.prefix.empty())
       emit(stem.prefix, verb), emit(auxForm, verb), emit(infinitiveOf(stem), verb);
     else if (future)
@@ -806,6 +828,12 @@ VerbGroup Generator::readVerbGroup() const {
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
   // "and went home" goes on with the subject before; "and close the window" with the imperative
   if (before_.known && before_.linked && !before_.imperative) g.imperative = false;
+  // "after finishing the report, she went home": "miután befejezte"
+  if (before_.gerund && g.main != n && t_[g.main].form == VerbForm::ing && g.be == n)
+    g.past = before_.past, g.imperative = false;
+  // "to start the machine": "hogy elindítsd a gépet"
+  if (before_.purpose && g.main != n && g.modal.empty() && !g.future)
+    g.modal = "subj", g.past = false, g.imperative = false;
   return g;
 }
 
@@ -1112,6 +1140,15 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       form = a.plural ? "nincsenek" : "nincs";
     else if (g.negative)
       form = "nem " + form;
+    // "Sok turista van a városban": a counted subject of "there is" comes first
+    if (existential && !g.negative && !question && g.be + 1 < n_ && !done_[g.be + 1] &&
+        startsNounPhrase(g.be + 1) &&
+        (countsItsNoun(t_[g.be + 1]) || t_[g.be + 1].tag == PartOfSpeech::number ||
+         t_[g.be + 1].lower == "many" || t_[g.be + 1].lower == "several")) {
+      const NounPhrase np = readNounPhrase(g.be + 1);
+      emitNounPhrase(np, Case::nominative);
+      for (std::size_t k = np.begin; k < np.end; ++k) done_[k] = true;
+    }
     // "nincs" stands before the place: "A kutya nincs a házban."
     if (existential || question || (g.negative && location))
       emit(form, g.be);
@@ -1147,6 +1184,9 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
   while (k + 1 < n_ && t_[k].tag == PartOfSpeech::particle) ++k;  // "more expensive"
   if (t_[k].lower == "very" || t_[k].lower == "too") {
     emit(t_[k].lower == "very" ? "nagyon" : "t\xC3\xBAl", k);
+    ++k;
+  } else if (t_[k].lower == "much" && t_[k].tag == PartOfSpeech::adverb) {
+    emit("sokkal", k);  // "much colder": "sokkal hidegebb"
     ++k;
   }
   if (k < n_ && t_[k].tag == PartOfSpeech::adjective &&
@@ -1250,6 +1290,30 @@ bool Generator::emitTimeFirst(std::size_t from) {
   return false;
 }
 
+// Where it happens, before a verb without a prefix or an object: "A gyerekek a kertben
+// játszanak", "Egy bankban dolgozik", "Berlinben lakik".
+bool Generator::emitPlaceFirst() {
+  const VerbGroup& g = roles_.verb;
+  const std::size_t after = g.main + 1;
+  if (g.passive || roles_.object || after + 1 >= n_ || done_[after] ||
+      (t_[after].lower != "in" && t_[after].lower != "at" && t_[after].lower != "on") ||
+      !startsNounPhrase(after + 1))
+    return false;
+  const NounPhrase np = readNounPhrase(after + 1);
+  // ("laughed at the clown" keeps its governed complement after the verb; "in the garden and
+  // the park" stays together)
+  if (np.pronoun || (np.end < n_ && t_[np.end].lower == "and") ||
+      (roles_.verbSense && !roles_.verbSense->note(t_[after].lower).empty()))
+    return false;
+  const PrepositionChoice choice = choosePreposition(after, np);
+  if (!choice.c || !choice.post.empty() ||
+      (*choice.c != Case::inessive && *choice.c != Case::superessive && *choice.c != Case::adessive))
+    return false;
+  const std::size_t end = emitPrepositionalPhrase(after);
+  for (std::size_t k = after; k < end; ++k) done_[k] = true;
+  return true;
+}
+
 // How or how often, said before the verb: "korán felkelt", "lassan kinyílt", "gyakran gondolok".
 bool Generator::emitMannerFirst() {
   static constexpr std::string_view kStayAfter[] = {
@@ -1258,6 +1322,13 @@ bool Generator::emitMannerFirst() {
   const VerbGroup& g = roles_.verb;
   std::size_t pos = g.main + 1;
   if (roles_.object && roles_.object->begin == pos) pos = roles_.object->end;
+  // "forgot his umbrella on the train again": an adverb closing the clause comes first too
+  // ("two days ago" and "fell asleep" keep theirs)
+  static constexpr std::string_view kOwnPlace[] = {"ago",   "asleep", "alone", "apart",
+                                                   "ahead", "aside",  "awake"};
+  if (pos < n_ && t_[pos].tag != PartOfSpeech::adverb && t_.back().tag == PartOfSpeech::adverb &&
+      t_.back().entry && !t_.back().time && !listed(kOwnPlace, t_.back().lemma))
+    pos = n_ - 1;
   const bool prefixed = roles_.verbSense && !roles_.verbSense->prefix.empty();
   if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
       (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
@@ -1273,6 +1344,14 @@ bool Generator::emitMannerFirst() {
 // off ("pénteken küldték el").
 void Generator::emitBeforeVerb() {
   const VerbGroup& g = roles_.verb;
+  // "Több vizet kellene innod", "Iskolába kell mennem", "Három nyelvet tud": where one goes or a
+  // bare object stands before "kell" or "tud", the infinitive after them
+  if (!g.negative && !g.future && !g.imperative && !objectClausePronoun_ && !roles_.inverted &&
+      t_[0].tag != PartOfSpeech::question && g.main + 1 < n_ &&
+      (g.modal == "kell" || g.modal == "kellene" || g.modal == "tud")) {
+    modalFocus_ = emitGoalFirst() || emitBareObjectFirst();
+    return;
+  }
   if (g.negative || !g.modal.empty() || g.future || g.imperative || objectClausePronoun_ ||
       t_[0].tag == PartOfSpeech::question || g.main + 1 >= n_)
     return;
@@ -1286,7 +1365,8 @@ void Generator::emitBeforeVerb() {
       emitMannerFirst();
     return;
   }
-  if (!emitGoalFirst() && !emitBareObjectFirst() && !emitTimeFirst(g.main + 1)) emitMannerFirst();
+  if (!emitGoalFirst() && !emitBareObjectFirst() && !emitTimeFirst(g.main + 1) && !emitMannerFirst())
+    emitPlaceFirst();
 }
 
 std::size_t Generator::emitVerbGroup(std::size_t pos) {
@@ -1307,8 +1387,9 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
 std::size_t Generator::emitObject(std::size_t pos) {
   const NounPhrase& object = *roles_.object;
   if (emitGenericArticle_) emit("a", pos);
-  // "felhívlak": the verb says "you" already
-  if (!(roles_.agreement.youObject && object.pronoun)) emitNounPhrase(object, roles_.objectCase);
+  // "felhívlak": the verb says "you" already; "read it": "elolvasta", the definite verb says "it"
+  const bool it = object.pronoun && t_[object.head].lower == "it" && roles_.objectCase == Case::accusative;
+  if (!(roles_.agreement.youObject && object.pronoun) && !it) emitNounPhrase(object, roles_.objectCase);
   lastCase_ = roles_.objectCase;
   objectDone_ = true;
   return object.end;
@@ -1366,6 +1447,11 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
       emitNounPhrase(np, Case::nominative, "", 3, false);
     else
       emitNounPhrase(np, Case::terminative);
+    return np.end;
+  }
+  // "in ten minutes": "tíz perc múlva", ahead of now; "read it in two days": "két nap alatt"
+  if (!c && p == "in" && isDuration(np) && !np.pronoun) {
+    emitNounPhrase(np, Case::nominative, roles_.verb.past ? "alatt" : "m\xC3\xBAlva");
     return np.end;
   }
   if (!c && p == "at" && t_[np.head].tag == PartOfSpeech::number) {
@@ -1632,6 +1718,7 @@ ClauseContext Generator::context() const {
   c.imperative = roles_.verb.imperative;
   c.past = roles_.verb.past;
   c.reported = false;
+  c.gerund = c.purpose = false;
   if (roles_.verb.imperative) c.known = true;
   return c;
 }
@@ -1658,6 +1745,15 @@ std::vector<HungarianWord> Generator::run() {
   return out_;
 }
 
+// The context of a clause whose verb has no subject of its own ("-ing", "to"): the subject of
+// the clause it depends on, "you" after an imperative.
+ClauseContext dependentOn(ClauseContext c) {
+  if (c.imperative) c.subject = Agreement{2, false, false, false};
+  c.known = true;
+  c.imperative = false;
+  return c;
+}
+
 }  // namespace
 
 std::size_t senseCount(const Token& t) {
@@ -1677,8 +1773,23 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, s
     return Generator(tokens, pointed, pointedSense).run();
   std::vector<HungarianWord> out;
   ClauseContext context, beforeRelative;
+  auto bodyOf = [&](const Clause& c) {
+    return std::vector<Token>(tokens.begin() + std::ptrdiff_t(c.body),
+                              tokens.begin() + std::ptrdiff_t(c.end));
+  };
   for (std::size_t k = 0; k < clauses.size(); ++k) {
     const Clause& c = clauses[k];
+    ClauseContext gerundContext;
+    if (c.gerund) {
+      // the subject and tense come from the clause it depends on, which follows an opening one:
+      // "Before leaving, check the windows": "Mielőtt elindulsz"
+      gerundContext = dependentOn(k == 0 && k + 1 < clauses.size()
+                                      ? Generator(bodyOf(clauses[k + 1]), SIZE_MAX, 0).runForContext()
+                                      : context);
+      // "Thank you for helping": "Köszönöm, hogy segítettél"
+      if (c.thanks) gerundContext.subject = Agreement{2, false, false, false}, gerundContext.past = true;
+      gerundContext.gerund = true;
+    }
     const std::size_t first = out.size();
     if (!c.link.empty()) out.push_back({c.link, c.begin, true});
     // a relative clause's verb agrees with the noun the link word stands for
@@ -1688,13 +1799,18 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, s
     }
     // after a relative clause the main clause goes on with its own subject
     if (k > 0 && clauses[k - 1].relative && c.link.empty()) context = beforeRelative;
-    const std::vector<Token> body(tokens.begin() + std::ptrdiff_t(c.body),
-                                  tokens.begin() + std::ptrdiff_t(c.end));
+    const std::vector<Token> body = bodyOf(c);
     const std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
+    if (c.gerund) context = gerundContext;
+    if (c.purpose) {
+      context = dependentOn(context);
+      context.purpose = true;
+    }
     context.reported = c.link == "hogy" && !c.relative && k > 0;
     context.linked = !c.link.empty();
     Generator g(body, localPointed, pointedSense, context);
-    if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative)
+    if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
+        !clauses[k + 1].purpose)
       g.objectClauseFollows();
     for (HungarianWord w : g.run()) {
       w.token += c.body;

@@ -257,6 +257,41 @@ const Irregular* irregularFor(std::u16string_view lemma) {
   return nullptr;
 }
 
+// The ending of the imperative (the subjunctive after "hogy") beyond "you": "vegyek", "vegyen",
+// "vegyük", "vegyenek".
+std::u16string subjunctiveEnding(Harmony h, const Agreement& a) {
+  static constexpr std::u16string_view kBack[] = {u"ak", u"", u"on", u"unk", u"atok", u"anak"};
+  static constexpr std::u16string_view kFront[] = {u"ek", u"", u"en", u"\u00FCnk", u"etek", u"enek"};
+  static constexpr std::u16string_view kBackDef[] = {u"am", u"", u"a", u"uk", u"\u00E1tok", u"\u00E1k"};
+  static constexpr std::u16string_view kFrontDef[] = {u"em", u"", u"e", u"\u00FCk", u"\u00E9tek", u"\u00E9k"};
+  const std::size_t i = index(a);
+  if (a.definite) return std::u16string(h == Harmony::back ? kBackDef[i] : kFrontDef[i]);
+  if (i == 2 && h == Harmony::frontRounded) return u"\u00F6n";
+  return std::u16string(h == Harmony::back ? kBack[i] : kFront[i]);
+}
+
+// The irregular verbs' imperative stems, for the persons beyond "you": "vegyen", "menjenek".
+struct IrregularImperative {
+  std::u16string_view lemma, stem;
+  Harmony h;
+};
+constexpr IrregularImperative kIrregularImperative[] = {
+    {u"van", u"legy", Harmony::front},
+    {u"lesz", u"legy", Harmony::front},
+    {u"megy", u"menj", Harmony::front},
+    {u"j\u00F6n", u"j\u00F6jj", Harmony::frontRounded},
+    {u"vesz", u"vegy", Harmony::front},
+    {u"tesz", u"tegy", Harmony::front},
+    {u"visz", u"vigy", Harmony::front},
+    {u"eszik", u"egy", Harmony::front},
+    {u"iszik", u"igy", Harmony::back},
+    {u"alszik", u"aludj", Harmony::back},
+    {u"hisz", u"higgy", Harmony::front},
+    {u"n\u0151", u"n\u0151j", Harmony::frontRounded},
+    {u"eml\u00E9kszik", u"eml\u00E9kezz", Harmony::front},
+    {u"ugrik", u"ugorj", Harmony::back},
+};
+
 std::u16string regular(const Stem& st, Tense t, const Agreement& a, std::u16string_view givenPast) {
   const std::u16string& s = st.stem;
   const Harmony h = st.h;
@@ -347,11 +382,7 @@ std::u16string regular(const Stem& st, Tense t, const Agreement& a, std::u16stri
   }
   const bool def = a.definite;
   if (!a.plural && a.person == 2) return def ? impDef : imp;
-  if (a.plural && a.person == 1)
-    return imp + (def ? pick2(h, u"uk", u"\u00FCk") : pick2(h, u"unk", u"\u00FCnk"));
-  if (a.plural && a.person == 2)
-    return imp + (def ? pick2(h, u"\u00E1tok", u"\u00E9tek") : pick2(h, u"atok", u"etek"));
-  return imp + (def ? pick2(h, u"a", u"e") : pick(h, u"on", u"en", u"\u00F6n"));
+  return imp + subjunctiveEnding(h, a);
 }
 
 }  // namespace
@@ -370,6 +401,17 @@ std::string conjugate(const VerbStem& v, Tense t, Agreement a) {
     if (a.person == 2 && !a.plural) return utf16ToUtf8(a.definite ? irr->imperativeDef : irr->imperative);
   }
   return utf16ToUtf8(regular(stemOf(lemma), t, a, utf8ToUtf16(v.past)));
+}
+
+std::string subjunctiveOf(const VerbStem& v, Agreement a) {
+  const std::u16string lemma = utf8ToUtf16(v.lemma);
+  a.person = std::clamp(a.person, 1, 3);
+  if (irregularFor(lemma) && !(a.person == 2 && !a.plural)) {
+    for (const IrregularImperative& irr : kIrregularImperative)
+      if (irr.lemma == lemma) return utf16ToUtf8(std::u16string(irr.stem) + subjunctiveEnding(irr.h, a));
+    return conjugate(v, Tense::present, a);
+  }
+  return conjugate(v, Tense::imperative, a);
 }
 
 std::string infinitiveOf(const VerbStem& v) {

@@ -27,6 +27,10 @@ struct VerbStem {
 
 // The conjugated verb without its prefix.
 std::string conjugate(const VerbStem& v, Tense t, Agreement a);
+// The subjunctive without its prefix, the imperative's forms in every person ("hogy elindítsd",
+// "hogy megvegyük"); for an irregular verb whose forms beyond "you" the paradigm lacks, the
+// present.
+std::string subjunctiveOf(const VerbStem& v, Agreement a);
 // The infinitive without its prefix ("olvasni", "menni", "enni").
 std::string infinitiveOf(const VerbStem& v);
 

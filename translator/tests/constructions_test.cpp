@@ -75,7 +75,7 @@ TEST(ConstructionsTest, PhrasalVerbsAndGovernmentTakeTheCaseOfTheHungarianVerb) 
   EXPECT_EQ(hungarian("We ran out of bread."), "Kifogytunk kenyérből.");
   EXPECT_EQ(hungarian("He laughed at the joke."), "Nevetett a viccen.");
   EXPECT_EQ(hungarian("They depend on their parents."), "Függenek a szüleiktől.");
-  EXPECT_EQ(hungarian("I think of you often."), "Gondolok rád gyakran.");
+  EXPECT_EQ(hungarian("I think of you often."), "Gyakran gondolok rád.");
 }
 
 TEST(ConstructionsTest, TheContextDecidesTheWordClass) {
@@ -115,7 +115,7 @@ TEST(ConstructionsTest, TimeAndQuantity) {
   // "any" and "some" say no quantity; "many" counts a singular
   EXPECT_EQ(hungarian("Do you have a car?"), "Van egy autód?");
   EXPECT_EQ(hungarian("I don't have any time."), "Nincs időm.");
-  EXPECT_EQ(hungarian("There are many people in the park."), "Van sok ember a parkban.");
+  EXPECT_EQ(hungarian("There are many people in the park."), "Sok ember van a parkban.");
   EXPECT_EQ(hungarian("A lot of tourists visited the lake."), "Sok turista meglátogatta a tavat.");
 }
 
@@ -299,6 +299,71 @@ TEST(ConstructionsTest, WordOrderAndArticles) {
   EXPECT_EQ(hungarian("Dogs like meat."), "A kutyák szeretik a húst.");
   // the demonstrative takes the noun's case
   EXPECT_EQ(hungarian("Who lives in this house?"), "Ki lakik ebben a házban?");
+}
+
+TEST(ConstructionsTest, AnIngClauseOfTimeTakesTheSubjectAndTenseOfItsMainClause) {
+  EXPECT_EQ(analysed("after eating lunch"), "after/prep eat/v/ing lunch/n");
+  // the main clause follows and gives the subject and the past
+  EXPECT_EQ(hungarian("While reading the book, she fell asleep."), "Miközben olvasta a könyvet, elaludt.");
+  // an imperative before it: the clause speaks to "you"
+  EXPECT_EQ(hungarian("Wash the glass after using it."), "Mosd meg a poharat, miután használod.");
+  // what one thanks for: the one thanked did it
+  EXPECT_EQ(hungarian("Thank you for helping my son."), "Köszönöm, hogy segítettél a fiamnak.");
+}
+
+TEST(ConstructionsTest, SmallWordsHungarianLeavesOutOrSaysOtherwise) {
+  // "it" as the object: the definite verb says it
+  EXPECT_EQ(hungarian("We saw the film and liked it."), "Láttuk a filmet, és szerettük.");
+  // "much" before a comparative, "one" after an adjective
+  EXPECT_EQ(hungarian("My house is much bigger than yours."), "A házam sokkal nagyobb, mint a tiéd.");
+  EXPECT_EQ(hungarian("This car is older than the new one."), "Ez az autó régebbi, mint az új.");
+  // "in" with a duration: ahead of now "múlva", for a finished action "alatt"
+  EXPECT_EQ(hungarian("I will call you in two hours."), "Felhívlak két óra múlva.");
+  EXPECT_EQ(hungarian("She wrote the essay in three days."), "Megírta az esszét három nap alatt.");
+  // an adverb closing the clause goes before the verb too
+  EXPECT_EQ(hungarian("He painted the fence again."), "Megint kifestette a kerítést.");
+}
+
+TEST(ConstructionsTest, AnInfinitiveOfPurposeIsTheSubjunctiveAfterHogy) {
+  EXPECT_EQ(hungarian("Press the button to open the door."), "Nyomd meg a gombot, hogy kinyisd az ajtót.");
+  // the subject above; an irregular verb's own stem
+  EXPECT_EQ(hungarian("We went to the market to buy apples."), "A piacra mentünk, hogy vegyünk almákat.");
+  // a verb that takes the infinitive keeps it
+  EXPECT_EQ(hungarian("I want to buy a new car."), "Akarok venni egy új autót.");
+}
+
+TEST(ConstructionsTest, BritishSpellingsReadAsTheAmericanOnes) {
+  EXPECT_EQ(analysed("we organised a trip"), "we/pron organize/v/past a/det trip/n");
+  // only the American spelling is in the core lexicon: "rájöttünk", not a sense of "realise"
+  EXPECT_EQ(hungarian("We realised that it was late."), "Rájöttünk, hogy késő.");
+}
+
+TEST(ConstructionsTest, APlaceStandsBeforeAVerbWithoutAPrefixOrAnObject) {
+  EXPECT_EQ(hungarian("The dog sleeps in the kitchen."), "A kutya a konyhában alszik.");
+  // a complement the verb governs keeps its place, and so does one joined to another
+  EXPECT_EQ(hungarian("They laughed at the teacher."), "Nevettek a tanáron.");
+  EXPECT_EQ(hungarian("He reads a book in the garden."), "Olvas egy könyvet a kertben.");
+}
+
+TEST(ConstructionsTest, ACountedSubjectOfThereIsComesFirst) {
+  EXPECT_EQ(hungarian("There were three dogs in the garden."), "Három kutya volt a kertben.");
+  // the negation and an uncounted subject keep "van" first
+  EXPECT_EQ(hungarian("There is a cat in the kitchen."), "Van egy macska a konyhában.");
+}
+
+TEST(ConstructionsTest, WhereOneGoesOrABareObjectStandsBeforeKellAndTud) {
+  EXPECT_EQ(hungarian("I must go to school."), "Iskolába kell mennem.");
+  EXPECT_EQ(hungarian("She can cook soup."), "Levest tud főzni.");
+  // the negation keeps its own order
+  EXPECT_EQ(hungarian("I don't have to go to school."), "Nem kell mennem iskolába.");
+}
+
+TEST(ConstructionsTest, AVerbWithAnObjectTakesASenseThatHasOne) {
+  EXPECT_EQ(hungarian("Please return the book to the library."),
+            "Add vissza a könyvet a könyvtárba, kérlek.");
+  // a second imperative after "and", its object a pronoun
+  EXPECT_EQ(hungarian("Wash the apples and cut them into pieces."),
+            "Mosd meg az almákat, és vágd őket darabokra.");
 }
 
 }  // namespace

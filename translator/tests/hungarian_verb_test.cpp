@@ -116,6 +116,25 @@ TEST(HungarianVerbTest, IrregularVerbsAndTheFormForYou) {
 }
 
 // Found by fuzzing: bytes that are no Hungarian word grew into replacement characters.
+std::string subjunctive(const char* verb, int person, bool plural, bool definite = false) {
+  return subjunctiveOf(VerbStem{verb, "", ""}, Agreement{person, plural, definite, false});
+}
+
+TEST(HungarianVerbTest, TheSubjunctiveInEveryPerson) {
+  EXPECT_EQ(subjunctive("olvas", 1, false), "olvassak");
+  EXPECT_EQ(subjunctive("olvas", 3, false, true), "olvassa");
+  EXPECT_EQ(subjunctive("k\xC3\xA9r", 1, false, true), "k\xC3\xA9rjem");
+  EXPECT_EQ(subjunctive("k\xC3\xA9r", 3, true), "k\xC3\xA9rjenek");
+  EXPECT_EQ(subjunctive("tan\xC3\xADt", 3, true, true), "tan\xC3\xADts\xC3\xA1k");
+  EXPECT_EQ(subjunctive("f\xC5\x91z", 3, false), "f\xC5\x91zz\xC3\xB6n") << "rounded harmony";
+  // irregular verbs by their own stem
+  EXPECT_EQ(subjunctive("vesz", 1, false), "vegyek");
+  EXPECT_EQ(subjunctive("megy", 3, true), "menjenek");
+  EXPECT_EQ(subjunctive("iszik", 3, false), "igyon");
+  EXPECT_EQ(subjunctive("j\xC3\xB6n", 3, false), "j\xC3\xB6jj\xC3\xB6n");
+  EXPECT_EQ(subjunctive("van", 1, true), "legy\xC3\xBCnk");
+}
+
 TEST(HungarianVerbTest, WhatIsNoHungarianWordComesBackUnchanged) {
   const std::string junk = "y`\xFF\xFF\xFF\xFF\xFF\xFF";
   EXPECT_EQ(conjugate(VerbStem{junk, "", ""}, Tense::past, Agreement{1, true, true, false}), junk);
