@@ -3,6 +3,8 @@
 #include <lexiton/painter_exports.h>
 #include <lexiton/test/win/desktop_input.h>
 
+#include <pthread.h>
+
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -52,6 +54,7 @@ TextWindow::TextWindow(const std::wstring& text, POINT origin, bool password) : 
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
+    loopEnded_ = true;
     DestroyWindow(frame_);
     DeleteObject(font);
   });
@@ -61,6 +64,14 @@ TextWindow::TextWindow(const std::wstring& text, POINT origin, bool password) : 
 
 TextWindow::~TextWindow() {
   PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+  // Under wine the window's thread now and then never wakes from GetMessageW again after the
+  // program under test has ended (a WM_QUIT posted from another process, later, did not wake it
+  // either), and the test hung in join() until ctest killed it. Such a thread is ended by force;
+  // the system then destroys its windows, so the next test starts on a clear screen.
+  if (!pollUntil([&] { return loopEnded_.load(); }, std::chrono::seconds(10))) {
+    std::printf("the text window's thread did not take its WM_QUIT; it is terminated\n");
+    TerminateThread(pthread_gethandle(thread_.native_handle()), 1);
+  }
   thread_.join();
 }
 

@@ -45,6 +45,7 @@ class TextWindow {
   std::wstring text_;
   WNDPROC editDefault_ = nullptr;
   std::atomic<int> keysDown_{0};
+  std::atomic<bool> loopEnded_{false};
   std::thread thread_;
   HWND frame_ = nullptr;
   HWND edit_ = nullptr;
