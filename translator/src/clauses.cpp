@@ -76,18 +76,15 @@ const Relative* relative(std::string_view w) {
 
 // "Thank you for helping me": what is thanked for, "Köszönöm, hogy segítettél".
 bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) {
-  return i >= 1 && i + 1 < t.size() && t[i].lower == "for" && t[i + 1].tag == PartOfSpeech::verb &&
-         t[i + 1].form == VerbForm::ing &&
-         (t[i - 1].lower == "thanks" || t[i - 1].lower == "thank you" ||
-          (i >= 2 && t[i - 1].lower == "you" && t[i - 2].lower == "thank"));
+  return i + 1 < t.size() && t[i].lower == "for" && t[i + 1].tag == PartOfSpeech::verb &&
+         t[i + 1].form == VerbForm::ing && thanksBefore(t, i);
 }
 
 // "before leaving the house", "after eating", "while waiting": a clause of time whose verb is
 // an "-ing" form without a subject.
 bool gerundClauseAt(const std::vector<Token>& t, std::size_t i) {
-  if (i + 1 >= t.size() || t[i + 1].tag != PartOfSpeech::verb || t[i + 1].form != VerbForm::ing) return false;
-  const std::string& w = t[i].lower;
-  return w == "before" || w == "after" || w == "while" || w == "when";
+  return i + 1 < t.size() && t[i + 1].tag == PartOfSpeech::verb && t[i + 1].form == VerbForm::ing &&
+         opensIngClauseOfTime(t[i].lower);
 }
 
 bool isVerbal(const Token& t) {
@@ -175,14 +172,15 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                           prev.tag != PartOfSpeech::negation)))
     return true;
   if (t.lower == "that") return prev.tag == PartOfSpeech::verb && (finiteClauseAt(i + 1) || verbAt(i + 1));
-  // "Cut the onions and fry them": a second imperative
-  const std::size_t opening = t_[0].lower == "please" ? 1 : 0;
-  const bool imperatives = t_[opening].tag == PartOfSpeech::verb && t_[opening].form == VerbForm::base &&
-                           i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
-                           t_[i + 1].form == VerbForm::base;
-  if (t.lower == "and" || t.lower == "or")
+  if (t.lower == "and" || t.lower == "or") {
+    // "Cut the onions and fry them": a second imperative
+    const std::size_t opening = t_[0].lower == "please" ? 1 : 0;
+    const bool imperatives = t_[opening].tag == PartOfSpeech::verb && t_[opening].form == VerbForm::base &&
+                             i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
+                             t_[i + 1].form == VerbForm::base;
     return finiteClauseAt(i + 1) || imperatives ||
            (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb));
+  }
   if (subordinator(t.lower)) return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i);
   // after a comma: a new subject and verb, an "-ing" clause, or an imperative ("If you are
   // hungry, eat something.")

@@ -687,14 +687,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   // its object or complement after it ("while skiing" alone names the activity)
   const bool ing = t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0;
   // ("thank you for helping": what is thanked for)
-  const bool thanks = prevLower == "for" && i >= 2 &&
-                      (toks[i - 2].lower == "thanks" || toks[i - 2].lower == "thank you" ||
-                       (i >= 3 && toks[i - 2].lower == "you" && toks[i - 3].lower == "thank"));
+  const bool thanks = prevLower == "for" && thanksBefore(toks, i - 1);
   const bool timeClauseVerb =
       ing &&
-      ((after && after->tag != PartOfSpeech::conjunction &&
-        (prevLower == "before" || prevLower == "after" || prevLower == "while" || prevLower == "when")) ||
-       thanks);
+      ((after && after->tag != PartOfSpeech::conjunction && opensIngClauseOfTime(prevLower)) || thanks);
   const bool startsClause = i == 0 || prevLower == "please" ||
                             (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") ||
                             prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns);
@@ -1050,6 +1046,17 @@ void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<T
 }
 
 }  // namespace
+
+bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
+  if (forIndex < 1 || forIndex >= t.size()) return false;
+  const std::string& before = t[forIndex - 1].lower;
+  return before == "thanks" || before == "thank you" ||
+         (forIndex >= 2 && before == "you" && t[forIndex - 2].lower == "thank");
+}
+
+bool opensIngClauseOfTime(std::string_view word) {
+  return word == "before" || word == "after" || word == "while" || word == "when";
+}
 
 std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase) const {
   std::vector<Token> toks = joinNumbers(tokenize(core_, words, titleCase));

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,12 @@ struct Token {
   long long value = -1;                       // a number's value ("two hundred": 200), if known
   std::optional<TimePhrase> time;             // the words make a time: "last spring"
 };
+
+// "thanks for", "thank you for": the words before `forIndex` thank for what follows it.
+bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex);
+// "before", "after", "while", "when": a clause of time whose verb may be an "-ing" form without
+// a subject ("before leaving the house").
+bool opensIngClauseOfTime(std::string_view word);
 
 class EnglishAnalyser {
  public:
