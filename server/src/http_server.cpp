@@ -82,6 +82,7 @@ struct ConnectionState {
   unsigned requests = 0;
   bool overLimit = false;
   std::int64_t handedOverNs = 0;  // when the accepting thread handed it to the loop
+  bool firstDone = false;         // its first request is answered, or it closed before one
 };
 
 struct Exchange {
@@ -180,9 +181,30 @@ struct HttpServer::Impl {
   // admits reaches the queue a moment later, after the requests admitted just before it, and a
   // request refused there, at dispatch, has already waited for the loop and been read (the
   // slowest refusals, past capacity, were those).
-  // Without workers the loop's lag is the wait (loopBehind).
   bool overAdmissionBound() const {
-    return pool && queueBound.count() > 0 && pool->backlog() > queueBound * 3 / 4;
+    return queueBound.count() > 0 && (pool ? pool->backlog() : loopBacklog()) > queueBound * 3 / 4;
+  }
+
+  // Without workers, what waits for the loop is the connections handed over whose first request
+  // it has not finished, and its pace is the time between two answers while it has more to do
+  // (on several event threads, the pace of all of them together). A kept-alive connection's
+  // later requests are not counted; their time shows in the pace.
+  std::atomic<std::uint64_t> firstRequestsDone{0};
+  std::atomic<std::int64_t> lastAnswerNs{0};
+  std::atomic<std::int64_t> paceNs{0};
+  std::atomic<bool> loopHadMore{false};
+
+  std::int64_t waitingForLoop() const {
+    return std::max<std::int64_t>(
+        0, static_cast<std::int64_t>(handedOver.load() - firstRequestsDone.load(std::memory_order_relaxed)));
+  }
+  std::chrono::nanoseconds loopBacklog() const {
+    return std::chrono::nanoseconds(waitingForLoop() * paceNs.load(std::memory_order_relaxed));
+  }
+  void noteFirstDone(ConnectionState* s) {
+    if (!s || s->firstDone) return;
+    s->firstDone = true;
+    firstRequestsDone.fetch_add(1, std::memory_order_relaxed);
   }
 
   // How far behind the event loop is. Connections handed over wait for the loop's next turn to
@@ -268,6 +290,7 @@ struct HttpServer::Impl {
       s->overLimit = self->open.load() > self->options.maxConnections;
       *socketContext = s;
     } else {
+      self->noteFirstDone(static_cast<ConnectionState*>(*socketContext));
       delete static_cast<ConnectionState*>(*socketContext);
       *socketContext = nullptr;
       self->open.fetch_sub(1);
@@ -331,6 +354,15 @@ struct HttpServer::Impl {
     const std::int64_t mean = meanOnLoopNs.load(std::memory_order_relaxed);
     meanOnLoopNs.store(mean == 0 ? took : mean + (took - mean) / 8, std::memory_order_relaxed);
     handledOnLoop.fetch_add(1, std::memory_order_relaxed);
+    const std::int64_t now = nowNs();
+    const std::int64_t gap = now - lastAnswerNs.exchange(now, std::memory_order_relaxed);
+    if (loopHadMore.load(std::memory_order_relaxed)) {
+      const std::int64_t pace = paceNs.load(std::memory_order_relaxed);
+      paceNs.store(pace == 0 ? gap : pace + (gap - pace) / 8, std::memory_order_relaxed);
+    } else if (paceNs.load(std::memory_order_relaxed) == 0) {
+      paceNs.store(took, std::memory_order_relaxed);  // a first guess: the answer alone
+    }
+    loopHadMore.store(waitingForLoop() > 1, std::memory_order_relaxed);
   }
 
   MHD_Result begin(MHD_Connection* c, const char* url, const char* method, void** context) {
@@ -449,6 +481,7 @@ struct HttpServer::Impl {
       if (MHD_add_connection(daemon, fd, reinterpret_cast<sockaddr*>(&peer), len) != MHD_YES) {
         open.fetch_sub(1);  // closed by libmicrohttpd, never to be taken up
         takenUp.fetch_add(1);
+        firstRequestsDone.fetch_add(1, std::memory_order_relaxed);
       }
     }
     return true;
@@ -534,6 +567,7 @@ struct HttpServer::Impl {
     *context = nullptr;
     const bool dispatched = ex->dispatched;
     delete ex;
+    self->noteFirstDone(self->state(c));
     // Waiting for the next request on a kept-alive connection: the idle time-out.
     MHD_set_connection_option(c, MHD_CONNECTION_OPTION_TIMEOUT, self->options.idleSeconds);
     if (dispatched) self->finishAnswering();
@@ -638,9 +672,15 @@ void HttpServer::shutdown() {
   // now on are answered on the event thread (the pool refuses them). Answers go out with
   // "Connection: close".
   if (s.pool) s.pool->close();
+  const auto drainEnd = Clock::now() + s.options.drainTimeout;
+  // Connections handed over are taken up by the loop first, so a request already sent on one is
+  // answered too; libmicrohttpd would close them unread. (A loop busy answering, without
+  // workers, may not have taken up the last ones yet.)
+  while (s.takenUp.load() != s.handedOver.load() && Clock::now() < drainEnd)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   {
     std::unique_lock lock(s.drainMutex);
-    s.drained.wait_for(lock, s.options.drainTimeout, [&] { return s.answering.load() == 0; });
+    s.drained.wait_until(lock, drainEnd, [&] { return s.answering.load() == 0; });
   }
   // The rest (idle, or still sending a request) is closed; the event threads are joined.
   MHD_stop_daemon(s.daemon);
@@ -666,6 +706,7 @@ HttpCounters HttpServer::counters() const {
   c.refusing = s.refusingCount.load(std::memory_order_relaxed);
   c.handled = s.handledOnLoop.load(std::memory_order_relaxed);
   c.meanHandlerTime = std::chrono::microseconds(s.meanOnLoopNs.load(std::memory_order_relaxed) / 1000);
+  c.backlog = std::chrono::duration_cast<std::chrono::microseconds>(s.loopBacklog());
   if (s.pool) {
     c.handled += s.pool->completed();
     c.queued = s.pool->queued();
