@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 namespace lexiton {
@@ -59,6 +60,20 @@ void Dictionary::validate() {
     if (i > 0 && !(prev < k)) throw cExc("dictionary file damaged (keys out of order)");
     prev = k;
   }
+  // At most half full; a record takes 16 bytes of the image, so the index adds at most half
+  // the image's size.
+  std::size_t slots = 16;
+  while (slots < 2 * count_) slots *= 2;
+  slots_.assign(slots, 0);
+  for (std::size_t i = 0; i < count_; ++i) slots_[slotOf(key(i))] = static_cast<std::uint32_t>(i + 1);
+}
+
+// The slot that holds `k`, or the empty slot where it would go (linear probing; the keys are
+// unique, as their strict order shows).
+std::size_t Dictionary::slotOf(std::string_view k) const {
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t s = std::hash<std::string_view>{}(k)&mask;; s = (s + 1) & mask)
+    if (slots_[s] == 0 || key(slots_[s] - 1) == k) return s;
 }
 
 std::string_view Dictionary::key(std::size_t i) const {
@@ -68,15 +83,10 @@ std::string_view Dictionary::key(std::size_t i) const {
 }
 
 bool Dictionary::findExact(std::string_view k, DictionaryEntry& out) const {
-  std::size_t lo = 0, hi = count_;
-  while (lo < hi) {
-    std::size_t mid = lo + (hi - lo) / 2;
-    if (key(mid) < k)
-      lo = mid + 1;
-    else
-      hi = mid;
-  }
-  if (lo >= count_ || key(lo) != k) return false;
+  if (slots_.empty()) return false;
+  const std::uint32_t found = slots_[slotOf(k)];
+  if (found == 0) return false;
+  const std::size_t lo = found - 1;
   std::string_view b = bytes_;
   std::size_t r = kHeaderSize + lo * kRecordSize;
   std::string_view body = b.substr(stringsStart_ + readU32(b, r + 8), readU32(b, r + 12));

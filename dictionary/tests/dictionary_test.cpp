@@ -127,6 +127,27 @@ TEST(BuiltDictionaryTest, PhrasesFormsAndLimits) {
   EXPECT_EQ(d.findLongest(words, entry), 0u);
 }
 
+// Every key answers with its own entry, and strings that are not keys (prefixes and
+// extensions of keys among them) answer nothing, whatever the number of entries.
+TEST(BuiltDictionaryTest, EveryKeyAndOnlyTheKeysAreFound) {
+  for (const int count : {0, 1, 7, 8, 9, 5000}) {
+    std::vector<DictionaryEntry> entries;
+    for (int i = 0; i < count; ++i)
+      entries.push_back({"w" + std::to_string(i), "", {"s" + std::to_string(i)}});
+    const Dictionary d = Dictionary::fromBytes(compileDictionaryImage(entries));
+    ASSERT_EQ(d.size(), std::size_t(count));
+    DictionaryEntry entry;
+    for (int i = 0; i < count; ++i) {
+      ASSERT_TRUE(d.findExact("w" + std::to_string(i), entry)) << i;
+      EXPECT_EQ(entry.senses.front(), "s" + std::to_string(i));
+      EXPECT_EQ(entry.key, "w" + std::to_string(i));
+    }
+    for (const std::string& missing : {std::string("w"), "w" + std::to_string(count), std::string("w01"),
+                                       std::string("x"), std::string("")})
+      EXPECT_FALSE(d.findExact(missing, entry)) << missing;
+  }
+}
+
 TEST(DictionaryFileTest, DamagedFilesAreRejectedNotOverread) {
   std::ifstream in(kDictionaryFileName, std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -1,6 +1,7 @@
 // HttpServer on libmicrohttpd: one or more epoll threads read and write; a complete request is
 // handed to the worker pool while its connection is suspended (the loop goes on with the
-// others), and the worker resumes the connection once the reply is ready.
+// others), and the worker resumes the connection once the reply is ready. Without workers the
+// event thread answers the request itself, within the same call.
 //
 // Ownership across threads: an Exchange (one request) belongs to the event thread of its
 // connection, except between MHD_suspend_connection and MHD_resume_connection, when exactly one
@@ -80,6 +81,8 @@ unsigned usableCores() {
 struct ConnectionState {
   unsigned requests = 0;
   bool overLimit = false;
+  std::int64_t handedOverNs = 0;  // when the accepting thread handed it to the loop
+  bool firstDone = false;         // its first request is answered, or it closed before one
 };
 
 struct Exchange {
@@ -87,9 +90,10 @@ struct Exchange {
   MHD_Connection* connection = nullptr;
   HttpRequest request;
   HttpReply reply;
-  bool replied = false;     // written by a worker before it resumes the connection
-  bool closeAfter = false;  // the last request this connection may make
-  bool dispatched = false;  // counted in Impl::answering
+  bool replied = false;        // written by a worker before it resumes the connection
+  bool closeAfter = false;     // the last request this connection may make
+  bool dispatched = false;     // counted in Impl::answering
+  std::int64_t arrivedNs = 0;  // steady clock: the connection's hand-over, or the request's start
 };
 
 std::string addressText(const sockaddr* a) {
@@ -140,10 +144,12 @@ struct HttpServer::Impl {
   unsigned hardLimit = 0;
   std::thread acceptor;
   int boundPort = 0;
-  std::unique_ptr<WorkerPool> pool;
+  std::unique_ptr<WorkerPool> pool;  // null: the event threads answer themselves
+  std::atomic<std::uint64_t> handledOnLoop{0};
+  std::atomic<std::int64_t> meanOnLoopNs{0};  // a moving mean; a lost update loses one sample
   std::atomic<bool> stopping{false};
   std::atomic<unsigned> open{0};
-  std::atomic<unsigned> answering{0};  // dispatched to a worker and not yet fully answered
+  std::atomic<unsigned> answering{0};  // dispatched and not yet fully answered
   std::mutex drainMutex;
   std::condition_variable drained;
   std::chrono::nanoseconds queueBound{0};
@@ -164,12 +170,42 @@ struct HttpServer::Impl {
   std::atomic<unsigned> refusingCount{0};                  // refusing.size(), for the counters
   std::deque<std::pair<int, std::uint32_t>> refusalOrder;  // by deadline, which grows with time
 
-  bool overQueueBound() const { return queueBound.count() > 0 && pool->backlog() > queueBound; }
+  // At dispatch. With workers: whether their backlog is over the whole bound. Without: whether
+  // this request has already waited longer than the bound (it is answered at once otherwise).
+  bool refuseAtDispatch(const Exchange& ex) const {
+    if (queueBound.count() == 0) return false;
+    if (pool) return pool->backlog() > queueBound;
+    return nowNs() - ex.arrivedNs > queueBound.count();
+  }
   // The accepting thread admits new connections up to three quarters of the bound only: what it
   // admits reaches the queue a moment later, after the requests admitted just before it, and a
   // request refused there, at dispatch, has already waited for the loop and been read (the
   // slowest refusals, past capacity, were those).
-  bool overAdmissionBound() const { return queueBound.count() > 0 && pool->backlog() > queueBound * 3 / 4; }
+  bool overAdmissionBound() const {
+    return queueBound.count() > 0 && (pool ? pool->backlog() : loopBacklog()) > queueBound * 3 / 4;
+  }
+
+  // Without workers, what waits for the loop is the connections handed over whose first request
+  // it has not finished, and its pace is the time between two answers while it has more to do
+  // (on several event threads, the pace of all of them together). A kept-alive connection's
+  // later requests are not counted; their time shows in the pace.
+  std::atomic<std::uint64_t> firstRequestsDone{0};
+  std::atomic<std::int64_t> lastAnswerNs{0};
+  std::atomic<std::int64_t> paceNs{0};
+  std::atomic<bool> loopHadMore{false};
+
+  std::int64_t waitingForLoop() const {
+    return std::max<std::int64_t>(
+        0, static_cast<std::int64_t>(handedOver.load() - firstRequestsDone.load(std::memory_order_relaxed)));
+  }
+  std::chrono::nanoseconds loopBacklog() const {
+    return std::chrono::nanoseconds(waitingForLoop() * paceNs.load(std::memory_order_relaxed));
+  }
+  void noteFirstDone(ConnectionState* s) {
+    if (!s || s->firstDone) return;
+    s->firstDone = true;
+    firstRequestsDone.fetch_add(1, std::memory_order_relaxed);
+  }
 
   // How far behind the event loop is. Connections handed over wait for the loop's next turn to
   // be taken up (libmicrohttpd takes them in order, at the start of a turn), so the wait of the
@@ -203,15 +239,20 @@ struct HttpServer::Impl {
     handedOver.fetch_add(1);
   }
 
-  // Event loop: a connection handed over is taken up.
-  void noteTakenUp(MHD_Connection* c) {
+  // Event loop: a connection handed over is taken up. Returns when it was handed over (now,
+  // when that is not known).
+  std::int64_t noteTakenUp(MHD_Connection* c) {
     const std::int64_t now = nowNs();
+    std::int64_t handed = now;
     const MHD_ConnectionInfo* info = MHD_get_connection_info(c, MHD_CONNECTION_INFO_CONNECTION_FD);
     const int fd = info ? info->connect_fd : -1;
-    if (fd >= 0 && fd < handedOverSlots)
-      loopLagNs.store(now - handedOverAt[fd].load(std::memory_order_relaxed), std::memory_order_relaxed);
+    if (fd >= 0 && fd < handedOverSlots) {
+      handed = handedOverAt[fd].load(std::memory_order_relaxed);
+      loopLagNs.store(now - handed, std::memory_order_relaxed);
+    }
     loopProgressNs.store(now, std::memory_order_relaxed);
     takenUp.fetch_add(1);
+    return handed;
   }
 
   ConnectionState* state(MHD_Connection* c) {
@@ -244,11 +285,12 @@ struct HttpServer::Impl {
                            MHD_ConnectionNotificationCode code) {
     auto* self = static_cast<Impl*>(cls);
     if (code == MHD_CONNECTION_NOTIFY_STARTED) {
-      self->noteTakenUp(c);
       auto* s = new ConnectionState;
+      s->handedOverNs = self->noteTakenUp(c);
       s->overLimit = self->open.load() > self->options.maxConnections;
       *socketContext = s;
     } else {
+      self->noteFirstDone(static_cast<ConnectionState*>(*socketContext));
       delete static_cast<ConnectionState*>(*socketContext);
       *socketContext = nullptr;
       self->open.fetch_sub(1);
@@ -273,27 +315,54 @@ struct HttpServer::Impl {
     // The whole request is in. While the workers are further behind than the queue bound it
     // is refused now, not queued: a request that came on a kept-alive connection, or one
     // admitted a moment before the queue filled.
-    if (self->overQueueBound() && !self->stopping.load()) {
+    if (!self->stopping.load() && self->refuseAtDispatch(*ex)) {
       self->refusedAtDispatch.fetch_add(1, std::memory_order_relaxed);
       return self->queue(c, MHD_HTTP_SERVICE_UNAVAILABLE, kNotAccepting, true);
     }
-    // The connection waits, suspended, while a worker answers.
     ex->dispatched = true;
     self->answering.fetch_add(1);
+    if (!self->pool) {
+      self->answerHere(*ex);
+      return self->queue(c, ex->reply.status, ex->reply.body, ex->closeAfter || self->stopping);
+    }
+    // The connection waits, suspended, while a worker answers.
     MHD_suspend_connection(c);
     if (!self->pool->submit([ex] { answer(ex); })) answer(ex);  // stopping: the pool has closed
     return MHD_YES;
   }
 
+  HttpReply handle(const HttpRequest& request) const {
+    try {
+      return handler(request);
+    } catch (...) {
+      return {MHD_HTTP_INTERNAL_SERVER_ERROR, {}};
+    }
+  }
+
   // On a worker (or on the event thread while stopping).
   static void answer(Exchange* ex) {
-    try {
-      ex->reply = ex->server->handler(ex->request);
-    } catch (...) {
-      ex->reply = {MHD_HTTP_INTERNAL_SERVER_ERROR, {}};
-    }
+    ex->reply = ex->server->handle(ex->request);
     ex->replied = true;
     MHD_resume_connection(ex->connection);  // ex belongs to the event thread again
+  }
+
+  // On the event thread, without workers.
+  void answerHere(Exchange& ex) {
+    const auto start = Clock::now();
+    ex.reply = handle(ex.request);
+    const std::int64_t took = (Clock::now() - start).count();
+    const std::int64_t mean = meanOnLoopNs.load(std::memory_order_relaxed);
+    meanOnLoopNs.store(mean == 0 ? took : mean + (took - mean) / 8, std::memory_order_relaxed);
+    handledOnLoop.fetch_add(1, std::memory_order_relaxed);
+    const std::int64_t now = nowNs();
+    const std::int64_t gap = now - lastAnswerNs.exchange(now, std::memory_order_relaxed);
+    if (loopHadMore.load(std::memory_order_relaxed)) {
+      const std::int64_t pace = paceNs.load(std::memory_order_relaxed);
+      paceNs.store(pace == 0 ? gap : pace + (gap - pace) / 8, std::memory_order_relaxed);
+    } else if (paceNs.load(std::memory_order_relaxed) == 0) {
+      paceNs.store(took, std::memory_order_relaxed);  // a first guess: the answer alone
+    }
+    loopHadMore.store(waitingForLoop() > 1, std::memory_order_relaxed);
   }
 
   MHD_Result begin(MHD_Connection* c, const char* url, const char* method, void** context) {
@@ -310,6 +379,8 @@ struct HttpServer::Impl {
     ConnectionState* s = state(c);
     const unsigned n = s ? ++s->requests : 1;
     ex->closeAfter = n >= options.keepAliveRequests;
+    // A connection's first request has waited since its hand-over; a later one, from here.
+    ex->arrivedNs = s && n == 1 ? s->handedOverNs : nowNs();
     if (s && s->overLimit) {
       overLimit.fetch_add(1, std::memory_order_relaxed);
       if (refusals) refusals(ex->request, "over-limit");
@@ -410,6 +481,7 @@ struct HttpServer::Impl {
       if (MHD_add_connection(daemon, fd, reinterpret_cast<sockaddr*>(&peer), len) != MHD_YES) {
         open.fetch_sub(1);  // closed by libmicrohttpd, never to be taken up
         takenUp.fetch_add(1);
+        firstRequestsDone.fetch_add(1, std::memory_order_relaxed);
       }
     }
     return true;
@@ -495,6 +567,7 @@ struct HttpServer::Impl {
     *context = nullptr;
     const bool dispatched = ex->dispatched;
     delete ex;
+    self->noteFirstDone(self->state(c));
     // Waiting for the next request on a kept-alive connection: the idle time-out.
     MHD_set_connection_option(c, MHD_CONNECTION_OPTION_TIMEOUT, self->options.idleSeconds);
     if (dispatched) self->finishAnswering();
@@ -520,14 +593,20 @@ void HttpServer::start() {
   if (getsockname(s.listenFd, reinterpret_cast<sockaddr*>(&bound), &len) == 0)
     s.boundPort = ntohs(bound.ss_family == AF_INET6 ? reinterpret_cast<sockaddr_in6*>(&bound)->sin6_port
                                                     : reinterpret_cast<sockaddr_in*>(&bound)->sin_port);
-  const unsigned workers = o.workers ? o.workers : usableCores();
-  s.pool = std::make_unique<WorkerPool>(workers);
+  const unsigned cores = usableCores();
+  const unsigned workers = o.workers ? *o.workers : cores > 1 ? cores : 0;
+  if (workers > 0) s.pool = std::make_unique<WorkerPool>(workers);
   s.queueBound = o.queueBound;
-  // A healthy loop takes new connections up within a millisecond or two; half the queue bound
-  // (at least 5 ms) leaves it room for a busy turn or a moment without a core.
-  s.loopBound = o.queueBound.count() == 0
-                    ? std::chrono::nanoseconds(0)
-                    : std::chrono::nanoseconds(std::max(o.queueBound / 2, std::chrono::milliseconds(5)));
+  // With workers, a healthy loop takes new connections up within a millisecond or two; half the
+  // queue bound (at least 5 ms) leaves it room for a busy turn or a moment without a core.
+  // Without, a turn of the loop includes the answers, and its lag is the wait of a new request:
+  // it is held to three quarters of the bound, as the workers' backlog is.
+  if (o.queueBound.count() == 0)
+    s.loopBound = std::chrono::nanoseconds(0);
+  else if (s.pool)
+    s.loopBound = std::max<std::chrono::nanoseconds>(o.queueBound / 2, std::chrono::milliseconds(5));
+  else
+    s.loopBound = o.queueBound * 3 / 4;
   rlimit files{};
   s.handedOverSlots = getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur != RLIM_INFINITY
                           ? static_cast<int>(std::min<rlim_t>(files.rlim_cur, 1 << 20))
@@ -592,10 +671,16 @@ void HttpServer::shutdown() {
   // Every request a worker holds is answered and its connection resumed; requests read from
   // now on are answered on the event thread (the pool refuses them). Answers go out with
   // "Connection: close".
-  s.pool->close();
+  if (s.pool) s.pool->close();
+  const auto drainEnd = Clock::now() + s.options.drainTimeout;
+  // Connections handed over are taken up by the loop first, so a request already sent on one is
+  // answered too; libmicrohttpd would close them unread. (A loop busy answering, without
+  // workers, may not have taken up the last ones yet.)
+  while (s.takenUp.load() != s.handedOver.load() && Clock::now() < drainEnd)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   {
     std::unique_lock lock(s.drainMutex);
-    s.drained.wait_for(lock, s.options.drainTimeout, [&] { return s.answering.load() == 0; });
+    s.drained.wait_until(lock, drainEnd, [&] { return s.answering.load() == 0; });
   }
   // The rest (idle, or still sending a request) is closed; the event threads are joined.
   MHD_stop_daemon(s.daemon);
@@ -619,8 +704,11 @@ HttpCounters HttpServer::counters() const {
   c.closedUnanswered = s.closedUnanswered.load(std::memory_order_relaxed);
   c.open = s.open.load();
   c.refusing = s.refusingCount.load(std::memory_order_relaxed);
+  c.handled = s.handledOnLoop.load(std::memory_order_relaxed);
+  c.meanHandlerTime = std::chrono::microseconds(s.meanOnLoopNs.load(std::memory_order_relaxed) / 1000);
+  c.backlog = std::chrono::duration_cast<std::chrono::microseconds>(s.loopBacklog());
   if (s.pool) {
-    c.handled = s.pool->completed();
+    c.handled += s.pool->completed();
     c.queued = s.pool->queued();
     c.maxQueued = s.pool->maxQueued();
     c.backlog = std::chrono::duration_cast<std::chrono::microseconds>(s.pool->backlog());

@@ -52,7 +52,8 @@ const char* kUsage =
     "       [--queue-ms N] [--stats-seconds N]\n"
     "    (--dict: the compiled dictionary, by default lexiton-en-hu.dict beside the program;\n"
     "     the core lexicon lexiton-core.lex is read from the same folder;\n"
-    "     --workers: translating threads, by default one per core the server may run on;\n"
+    "     --workers: translating threads, by default one per core the server may run on, none on\n"
+    "       a single core; 0: the event threads translate;\n"
     "     --queue-ms: refuse requests while the queued work would take longer, default 40, 0: never;\n"
     "     --stats-seconds: a line of the server's counters this often, default 0: none)\n"
     "  lexiton-server session --db DB --user NAME --password PASS --address URL --ini FILE\n"
@@ -148,7 +149,7 @@ int serve(const std::map<std::string, std::string>& o) {
   http.idleSeconds = number(o, "idle-seconds", kKeepAliveSeconds);
   http.requestSeconds = kRequestTimeoutSeconds;
   http.keepAliveRequests = kKeepAliveRequests;
-  http.workers = number(o, "workers", 0);
+  if (o.count("workers")) http.workers = number(o, "workers", 0);
   http.eventThreads = number(o, "event-threads", 1);
   http.maxBodyBytes = lexiton::server::kMaxBodyBytes;
   http.queueBound = std::chrono::milliseconds(number(o, "queue-ms", kQueueMilliseconds));

@@ -291,6 +291,71 @@ TEST(HttpServer, ABurstBeyondTheQueueBoundIsRefusedAtOnceWhileTheQueuedRequestsC
   }
 }
 
+// Without workers the event loop answers each request itself, so its lag is the wait of a new
+// request: while it is held past the bound, the accepting thread refuses new connections at
+// once, and a request the loop reaches only after the bound is refused, not served late.
+TEST(HttpServer, WithoutWorkersABurstWhileTheLoopIsHeldIsRefusedAtOnce) {
+  HttpOptions o = testOptions();
+  o.workers = 0;
+  o.queueBound = 100ms;
+  o.idleSeconds = 30;
+  std::atomic<bool> held{false};  // while set, the loop stays on its request
+  std::atomic<bool> holding{false};
+  std::atomic<int> handled{0};
+  HttpServer server(o, [&](const HttpRequest& r) {
+    holding = held.load();
+    while (held.load()) std::this_thread::sleep_for(1ms);
+    ++handled;
+    return echo(r);
+  });
+  server.start();
+  Client kept(server.port());
+  ASSERT_TRUE(kept.send(post("k")));
+  ASSERT_EQ(bodyOf(kept.reply()), "POST 1");
+
+  held = true;
+  ASSERT_TRUE(kept.send(post("kk")));
+  const auto until = Clock::now() + 20s;
+  while (!holding.load() && Clock::now() < until) std::this_thread::sleep_for(1ms);
+  ASSERT_TRUE(holding.load());
+  // Admitted: the loop had caught up when it came. It waits for the held loop.
+  Client early(server.port());
+  ASSERT_TRUE(early.send(post("e")));
+  while (server.counters().accepted < 2 && Clock::now() < until) std::this_thread::sleep_for(1ms);
+  std::this_thread::sleep_for(o.queueBound);
+
+  constexpr int kBurst = 16;
+  std::vector<std::string> outcomes(kBurst);
+  std::vector<std::thread> clients;
+  for (int i = 0; i < kBurst; ++i)
+    clients.emplace_back([&, i] {
+      Client c(server.port());
+      if (c.connected() && c.send(post("b"))) outcomes[static_cast<std::size_t>(i)] = c.reply(20000ms);
+    });
+  while (server.counters().refusedAtAccept < kBurst && Clock::now() < until) std::this_thread::sleep_for(2ms);
+  // Every refusal came while the loop was still held.
+  EXPECT_EQ(server.counters().refusedAtAccept, static_cast<std::uint64_t>(kBurst));
+  EXPECT_EQ(handled.load(), 1);
+  held = false;
+  for (auto& t : clients) t.join();
+  for (const std::string& out : outcomes) {
+    EXPECT_EQ(out.rfind("HTTP/1.1 503", 0), 0u) << out;
+    EXPECT_EQ(bodyOf(out).rfind("1710 ", 0), 0u) << out;
+  }
+  EXPECT_EQ(bodyOf(kept.reply(5000ms)), "POST 2");
+  const std::string late = early.reply(5000ms);
+  EXPECT_EQ(late.rfind("HTTP/1.1 503", 0), 0u) << late;
+  EXPECT_EQ(server.counters().refusedAtDispatch, 1u);
+
+  // Right after, the server serves normally.
+  for (int i = 0; i < 3; ++i) {
+    Client next(server.port());
+    ASSERT_TRUE(next.send(post("after")));
+    EXPECT_EQ(bodyOf(next.reply(5000ms)), "POST 5") << i;
+  }
+  EXPECT_EQ(server.counters().handled, 5u);
+}
+
 TEST(HttpServer, ShutdownAnswersEveryRequestInFlightAndRefusesTheRest) {
   std::atomic<int> started{0};
   HttpOptions o = testOptions();

@@ -1,10 +1,10 @@
 // The server's HTTP layer: a thread of its own accepts, libmicrohttpd's epoll event loop reads
 // requests and writes replies, and the handler runs on a pool of worker threads sized to the
-// cores, so a translation never holds up the loop. Work is bounded: while the workers' queue
-// holds more than they can clear within the queue bound, new requests get an immediate 503
-// instead of a place in the queue. Connections are bounded too (beyond the limit a request gets
-// a clear 503), kept alive for a bounded number of requests, and closed after an idle pause.
-// docs/server.md describes the whole layer.
+// cores, so a translation never holds up the loop (on a single core the loop answers itself).
+// Work is bounded: while the requests waiting would take longer than the queue bound, new
+// requests get an immediate 503 instead of a place in the queue. Connections are bounded too (beyond the
+// limit a request gets a clear 503), kept alive for a bounded number of requests, and closed after an idle
+// pause. docs/server.md describes the whole layer.
 #pragma once
 
 #include <chrono>
@@ -12,19 +12,24 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace lexiton::server {
 
 struct HttpOptions {
   std::string host = "127.0.0.1";
-  int port = 0;                                   // 0: any free port (see HttpServer::port)
-  int listenBacklog = 4096;                       // the kernel caps it at net.core.somaxconn
-  unsigned maxConnections = 4096;                 // open connections served; more get 503 and are closed
-  unsigned idleSeconds = 2;                       // a connection waiting for its (next) request
-  unsigned requestSeconds = 10;                   // silence while a request is read or its reply written
-  unsigned keepAliveRequests = 100;               // requests on one connection; the last one closes it
-  unsigned workers = 0;                           // handler threads; 0: one per core it may run on
+  int port = 0;                      // 0: any free port (see HttpServer::port)
+  int listenBacklog = 4096;          // the kernel caps it at net.core.somaxconn
+  unsigned maxConnections = 4096;    // open connections served; more get 503 and are closed
+  unsigned idleSeconds = 2;          // a connection waiting for its (next) request
+  unsigned requestSeconds = 10;      // silence while a request is read or its reply written
+  unsigned keepAliveRequests = 100;  // requests on one connection; the last one closes it
+  // Handler threads. Unset: one per core the server may run on, and none when that is a single
+  // core, where a worker only takes turns with the event loop and each hand-over costs two
+  // thread switches and a wake-up. 0: the event threads answer every request themselves, so a
+  // slow handler holds up the other connections of its thread.
+  std::optional<unsigned> workers;
   unsigned eventThreads = 1;                      // libmicrohttpd's epoll threads
   std::size_t maxBodyBytes = 64 * 1024;           // larger bodies are refused with 413
   std::chrono::milliseconds drainTimeout{10000};  // shutdown: time for requests in flight
