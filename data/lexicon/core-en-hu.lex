@@ -62,7 +62,7 @@ flower	n	virág[virágok]
 food	n	étel[ételek] ; élelem
 football	n	foci ; labdarúgás
 friday	n	péntek[péntekek,3sg=péntekje,time=n]
-friend	n	barát[barátok,3sg=barátja,person] ; barátnő
+friend	n	barát[barátok,3sg=barátja,pp=barátai,person] ; barátnő
 fridge	n	hűtő ; hűtőszekrény
 garden	n	kert[kertek,to=ba,attr=kerti,at=ban]
 gift	n	ajándék[ajándékok]
@@ -105,7 +105,7 @@ office	n	iroda[to=ba,at=ban]
 park	n	park[parkok,3sg=parkja,to=ba,at=ban]
 park	v	parkol[noobj] ; le|parkol
 paris	n	párizs[name]
-people	n	ember[emberek] ; nép
+people	n	ember[emberek,person] ; nép
 phone	n	telefon[telefonok,3sg=telefonja]
 photo	n	fénykép[fényképek,3sg=fényképe] ; fotó
 question	n	kérdés[kérdések]
@@ -190,7 +190,7 @@ begin	v	el|kezd[intr=kezdődik] ; kezdődik
 break	v	el|tör ; össze|tör
 bring	v	hoz ; el|hoz
 build	v	épít ; fel|épít
-buy	v	vesz ; vásárol
+buy	v	vesz[perf=meg] ; vásárol
 call	v	fel|hív ; hív
 clean	v	ki|takarít ; tisztít
 close	v	be|csuk[intr=zár] ; be|zár
@@ -201,7 +201,7 @@ do	v	csinál ; tesz
 drink	v	iszik[perf=meg] ; meg|iszik
 drive	v	vezet ; autózik
 eat	v	eszik[perf=meg] ; meg|eszik
-find	v	talál ; meg|talál
+find	v	talál[perf=meg] ; meg|talál
 forget	v	el|felejt
 get	v	kap ; szerez
 give	v	ad[to=nak] ; oda|ad
@@ -226,10 +226,10 @@ put	v	tesz[in=ba,on=ra] ; rak
 read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
 run	v	fut[noobj] ; szalad[noobj] ; vezet
-say	v	mond ; szól
+say	v	mond[to=nak] ; szól
 see	v	lát ; meg|néz
-sell	v	el|ad
-send	v	küld[to=nak] ; el|küld
+sell	v	el|ad[to=nak]
+send	v	küld[to=nak,perf=el] ; el|küld
 shine	v	süt[noobj] ; ragyog
 sing	v	énekel
 sit	v	ül[noobj] ; le|ül[noobj]
@@ -240,19 +240,19 @@ stay	v	marad[noobj]
 stop	v	el|áll[noobj] ; meg|áll[noobj]
 take	v	visz ; vesz
 talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
-tell	v	mond[to=nak] ; el|mond
+tell	v	mond[to=nak,perf=el] ; el|mond
 think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
 turn off	v	le|kapcsol ; ki|kapcsol
 turn on	v	fel|kapcsol ; be|kapcsol
-understand	v	ért ; meg|ért
+understand	v	ért[perf=meg] ; meg|ért
 visit	v	meg|látogat ; látogat
 wait	v	vár[for=ra]
 walk	v	sétál[noobj] ; gyalogol[noobj]
 want	v	akar ; kér
 wash	v	meg|mos ; mos
 watch	v	néz[perf=meg] ; figyel
-work	v	dolgozik ; működik
+work	v	dolgozik[thing=működik] ; működik
 write	v	ír[to=nak,perf=meg] ; meg|ír
 skiing	n	síelés
 smoking	n	dohányzás
@@ -260,8 +260,8 @@ bark	v	ugat[noobj]
 stand	v	áll[noobj]
 fly	v	repül[noobj]
 swim	v	úszik
-pay	v	fizet[for=ert] ; ki|fizet
-show	v	mutat ; meg|mutat
+pay	v	fizet[for=ert,perf=ki] ; ki|fizet
+show	v	mutat[to=nak] ; meg|mutat[to=nak]
 try	v	próbál ; meg|próbál
 use	v	használ
 feel	v	érez
@@ -373,8 +373,8 @@ side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
 fix	v	meg|javít
 lock	v	be|zár
-miss	v	le|késik[noobj]
-offer	v	fel|ajánl ; kínál
+miss	v	le|késik
+offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol
 trust	v	bízik[obj=ban]
@@ -497,9 +497,9 @@ count	v	számol[noobj] ; meg|számol
 cut	v	vág ; le|vág
 dance	v	táncol[noobj]
 decide	v	dönt[noobj] ; el|dönt
-describe	v	le|ír
+describe	v	le|ír[to=nak]
 enjoy	v	élvez
-explain	v	el|magyaráz ; magyaráz
+explain	v	el|magyaráz[to=nak] ; magyaráz[to=nak]
 fill	v	meg|tölt
 finish	v	be|fejez
 hate	v	utál ; gyűlöl
@@ -507,7 +507,7 @@ hurry	v	siet[noobj]
 kill	v	meg|öl
 kiss	v	meg|csókol ; csókol
 laugh	v	nevet[noobj,at=on]
-lend	v	kölcsön|ad
+lend	v	kölcsön|ad[to=nak]
 listen	v	hallgat[to=acc] ; figyel
 mean	v	jelent ; gondol
 pack	v	be|csomagol ; csomagol
@@ -522,12 +522,12 @@ shout	v	kiabál[noobj] ; kiált[noobj]
 shut	v	be|csuk[intr=zár] ; be|zár
 snow	v	havazik
 steal	v	el|lop ; lop
-teach	v	tanít
+teach	v	tanít[to=nak]
 thank	v	meg|köszön ; köszön
 throw	v	dob ; el|dob
 travel	v	utazik
 wear	v	visel ; hord
-win	v	nyer ; meg|nyer
+win	v	nyer[perf=meg] ; meg|nyer
 wish	v	kíván
 worry	v	aggódik[about=ert]
 hide	v	el|rejt ; el|bújik
@@ -896,7 +896,7 @@ glow	v	ragyog[noobj]
 grant	n	támogatás[támogatások]
 grant	v	meg|ad ; engedélyez
 hurt	v	fáj[noobj] ; meg|sebesít
-introduce	v	be|mutat ; be|vezet
+introduce	v	be|mutat[to=nak] ; be|vezet
 label	n	címke
 label	v	fel|címkéz
 left	n	bal oldal
@@ -3688,8 +3688,8 @@ own	adj	saját
 anything	n	bármi[front] ; valami
 someone	n	valaki[front]
 somebody	n	valaki[front]
-everyone	n	mindenki
-everybody	n	mindenki
+everyone	n	mindenki[person]
+everybody	n	mindenki[person]
 anyone	n	bárki[front] ; valaki[front]
 of course	adv	persze ; természetesen
 at least	adv	legalább

@@ -9,9 +9,9 @@ namespace {
 
 constexpr std::string_view kCaseNames[] = {"acc", "ban", "ba",  "bol", "on",  "ra", "rol", "nal", "hoz",
                                            "tol", "nak", "val", "ert", "kor", "ig", "n",   "ul",  "nom"};
-constexpr std::string_view kNoteKeys[] = {"acc",  "3sg",  "sup",  "obj",  "past",  "for",  "at",  "to",
-                                          "in",   "on",   "from", "with", "about", "into", "of",  "by",
-                                          "intr", "pred", "pp",   "poss", "time",  "attr", "perf"};
+constexpr std::string_view kNoteKeys[] = {"acc",  "3sg",  "sup",  "obj",  "past",  "for",  "at",   "to",
+                                          "in",   "on",   "from", "with", "about", "into", "of",   "by",
+                                          "intr", "pred", "pp",   "poss", "time",  "attr", "perf", "thing"};
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -111,7 +111,8 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
       return std::nullopt;
     }
     const bool caseValued = key != "acc" && key != "3sg" && key != "sup" && key != "past" && key != "intr" &&
-                            key != "pred" && key != "pp" && key != "poss" && key != "attr" && key != "perf";
+                            key != "pred" && key != "pp" && key != "poss" && key != "attr" && key != "perf" &&
+                            key != "thing";
     if (caseValued ? !isCaseName(value) : !hungarianWord(value, false)) {
       error = "bad value in \"" + std::string(n) + "\"";
       return std::nullopt;

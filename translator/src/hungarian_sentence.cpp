@@ -401,6 +401,7 @@ class Generator {
   };
   PrepositionChoice choosePreposition(std::size_t pos, const NounPhrase& np) const;
   bool isDuration(const NounPhrase& np) const;
+  bool saidOfThing(const ClauseRoles& r) const;
   std::optional<std::size_t> emitClockTime(std::size_t pos);
   std::optional<std::size_t> emitTimeAgo(std::size_t pos);
   void findPerfectDuration();
@@ -673,6 +674,8 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   } else if (s) {
     stem.lemma = s->word;
     stem.prefix = s->prefix;
+    if (!s->note("thing").empty() && verb == roles_.verb.main && saidOfThing(roles_))
+      stem.lemma = std::string(s->note("thing")), stem.prefix.clear();  // "A gép nem működik"
     stem.past = std::string(s->note("past"));
     if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
   } else if (auto p = plainSense(v, sense(verb))) {
@@ -943,6 +946,12 @@ void Generator::findObjects(ClauseRoles& r) {
     object.reset();
     return;
   }
+  // "speaks English": only a language is said in "-ul" ("angolul beszél"); "speaks three
+  // languages", "learned new words" keep the accusative ("három nyelvet beszél")
+  if (r.objectCase == Case::essive && !object->pronoun) {
+    const Sense* head = coreSense(t_[object->head], sense(object->head));
+    if (!head || head->note("in") != "ul") r.objectCase = Case::accusative;
+  }
   if (object->pronoun)
     a.definite = object->person == 3, a.youObject = object->person == 2 && a.person == 1 && !a.plural;
   else
@@ -1005,6 +1014,18 @@ void Generator::findAgent(ClauseRoles& r) {
   if (r.objectCase != Case::accusative || (s && s->noObject)) return;
   a.definite = r.subject->pronoun ? r.subject->person == 3 : r.subject->definite;
   a.youObject = r.subject->pronoun && r.subject->person == 2 && a.person == 1 && !a.plural;
+}
+
+// Whether the clause's subject is a thing, neither a person nor a pronoun for one ("The
+// machine works", "It works"; not "My sister works", "She works").
+bool Generator::saidOfThing(const ClauseRoles& r) const {
+  if (!r.subject || r.verb.passive) return false;
+  if (r.subject->pronoun)
+    return t_[r.subject->head].lower == "it" || t_[r.subject->head].lower == "this" ||
+           t_[r.subject->head].lower == "that";
+  if (r.subject->name) return false;
+  const Sense* head = coreSense(t_[r.subject->head], sense(r.subject->head));
+  return head && !head->person;
 }
 
 // Whether a passive's subject is the one told or given to ("I was told": "nekem mondták"), who
@@ -1426,6 +1447,12 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   if (r.c == Case::illative && headSense && !headSense->note("to").empty() && !np.pronoun)
     r.c = caseNamed(headSense->note("to"));
   if (!r.c && headSense && !headSense->note(p).empty()) r.c = caseNamed(headSense->note(p));
+  // "a letter from my teacher", "heard it from her": what comes from a person comes "-tól"
+  // ("a tanáromtól", "tőle"); from a place or a thing it comes out of it ("a boltból")
+  if (!r.c && p == "from" &&
+      (np.pronoun ? t_[np.head].lower != "it" && t_[np.head].lower != "this" && t_[np.head].lower != "that"
+                  : headSense && headSense->person))
+    r.c = Case::ablative;
   r.own = !r.c;
   if (const auto post = postpositionFor(p); !r.c && post) r.c = Case::nominative, r.post = std::string(*post);
   // "to London": into the place a name names
@@ -1441,8 +1468,9 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   std::string post;
   std::optional<Case> c;
   if (!choice.own) c = choice.c;
-  // "for two years" with a perfect: "két éve"; else for as long as: "két évig"
-  if (!c && p == "for" && isDuration(np)) {
+  // "for two years" with a perfect: "két éve"; else for as long as: "két évig", whatever the
+  // verb's "for" governs ("waited for an hour": "egy óráig várt", not "órára")
+  if (p == "for" && isDuration(np) && (!c || (roles_.verbSense && !roles_.verbSense->note(p).empty()))) {
     if (pos == perfectFor_)
       emitNounPhrase(np, Case::nominative, "", 3, false);
     else

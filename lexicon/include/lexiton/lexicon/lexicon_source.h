@@ -27,6 +27,8 @@
 //                          buli"); without it the two nouns make one compound word
 //             perf=:       the prefix that makes the verb's finished past before a definite
 //                          object ("read the book": "elolvasta", perf=el)
+//             thing=:      the verb said of a thing as its subject ("the machine works":
+//                          "működik", where a person "dolgozik")
 //             person:      a noun that names a person ("férfi"), an adjective's sense for
 //                          people ("old": "idős" of a man, "régi" else), a verb's sense for a
 //                          person as its object ("know": "ismer" someone, "tud" else)
