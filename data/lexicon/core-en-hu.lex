@@ -1156,7 +1156,7 @@ detail	v	részletez
 distribute	v	el|oszt ; terjeszt
 divide	v	el|oszt ; oszt ; fel|oszt
 engage	v	le|köt ; alkalmaz
-enter	v	be|lép[noobj] ; be|megy[noobj] ; be|ír
+enter	v	be|lép[obj=ba] ; be|megy[obj=ba] ; be|ír
 estimate	n	becslés[becslések]
 estimate	v	becsül ; fel|becsül
 even	adv	még ; is
@@ -4115,3 +4115,7 @@ flavor	n	íz[ízek]
 flesh	n	hús[húsok]
 fortunate	adj	szerencsés
 fragile	adj	törékeny
+take part	v	részt |vesz[in=ban,noobj]
+go to bed	v	le|fekszik[noobj]
+as soon as possible	adv	minél előbb
+shop	v	vásárol[noobj]

@@ -62,7 +62,9 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
     text = trim(text.substr(0, open));
   }
   if (const std::size_t bar = text.find('|'); bar != std::string_view::npos) {
-    if (pos != PartOfSpeech::verb || !hungarianWord(text.substr(0, bar), false)) {
+    // a prefix written apart keeps its space ("részt |vesz": "részt vett", "nem vett részt")
+    const std::size_t end = bar > 0 && text[bar - 1] == ' ' ? bar - 1 : bar;
+    if (pos != PartOfSpeech::verb || !hungarianWord(text.substr(0, end), false)) {
       error = "only a verb has a prefix before '|'";
       return std::nullopt;
     }

@@ -786,6 +786,38 @@ void objectHer(std::vector<Token>& toks) {
   }
 }
 
+// "likes swimming", "started learning", "went shopping": after a verb of liking, beginning or
+// going, an "-ing" verb is what Hungarian says with the infinitive ("szeret úszni", "kezdett
+// tanulni", "vásárolni ment"): it becomes "to" and the verb. "Enjoy" doing is liking it.
+void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kBefore[] = {"like",  "love",   "hate",     "enjoy", "start",
+                                                 "begin", "prefer", "continue", "go"};
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& v = toks[i];
+    Token& ing = toks[i + 1];
+    const bool endsInIng = ing.lower.size() > 5 && ing.lower.compare(ing.lower.size() - 3, 3, "ing") == 0;
+    if (v.tag != PartOfSpeech::verb || v.form == VerbForm::ing || !endsInIng || ing.words != 1 ||
+        std::find(std::begin(kBefore), std::end(kBefore), v.lemma) == std::end(kBefore))
+      continue;
+    // read as a noun in the object's place ("likes reading books"): its verb reading
+    if (ing.tag == PartOfSpeech::noun && !ing.plural)
+      for (const Reading& r : readingsOf(core, ing))
+        if (r.tag == PartOfSpeech::verb && r.form == VerbForm::ing) {
+          ing.tag = PartOfSpeech::verb, ing.lemma = r.lemma, ing.entry = nullptr;
+          break;
+        }
+    if (ing.tag != PartOfSpeech::verb) continue;
+    if (v.lemma == "enjoy") v.lemma = "like", v.entry = nullptr;
+    ing.form = VerbForm::base;
+    Token to;
+    to.lower = to.lemma = to.written = "to";
+    to.tag = PartOfSpeech::preposition;
+    to.word = ing.word;
+    to.words = 0;  // said by no word of its own
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(to));
+  }
+}
+
 // "to" before a verb marks an infinitive.
 void markInfinitives(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
@@ -806,7 +838,8 @@ void markPurposes(std::vector<Token>& toks) {
       "tend",    "intend", "pretend", "threaten", "arrange", "claim",  "aim",    "prepare",   "hesitate",
       "deserve", "dare",   "mean",    "vote",     "struggle"};
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
-    if (toks[i].tag != PartOfSpeech::infinitiveTo) continue;
+    // the "to" made for an "-ing" verb ("likes swimming") says no purpose
+    if (toks[i].tag != PartOfSpeech::infinitiveTo || toks[i].words == 0) continue;
     bool verb = false, excluded = false;
     for (std::size_t k = i; k-- > 0;) {
       const Token& t = toks[k];
@@ -845,10 +878,16 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
     // "come in May": the preposition says when, and makes no phrasal verb
     if (t.tag == PartOfSpeech::verb && i + 1 < toks.size() && !timeStartsAt(core, toks, i + 2)) {
       const lexicon::Entry* phrasal = core.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb);
+      std::size_t last = i + 1;
+      // three words: "went to bed": "lefeküdt"
+      if (!phrasal && i + 2 < toks.size()) {
+        phrasal = core.find(t.lemma + " " + toks[i + 1].lower + " " + toks[i + 2].lower, PartOfSpeech::verb);
+        last = i + 2;
+      }
       if (phrasal) {
         t.entry = phrasal;
-        t.words = toks[i + 1].word + toks[i + 1].words - t.word;
-        ++i;
+        t.words = toks[last].word + toks[last].words - t.word;
+        i = last;
       }
     }
     out.push_back(std::move(t));
@@ -1062,6 +1101,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   std::vector<Token> toks = joinNumbers(tokenize(core_, words, titleCase));
   objectHer(toks);
   ReadingChooser(core_, toks, titleCase).run();
+  infinitivesFromGerunds(core_, toks);
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
   markPurposes(toks);

@@ -763,6 +763,13 @@ VerbGroup Generator::readVerbGroup() const {
       g.future = true;
       continue;
     }
+    // "I need to finish": "be kell fejeznem", as "have to"
+    if (k.tag == PartOfSpeech::verb && k.lemma == "need" && k.form != VerbForm::ing && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.modal = "kell", g.past = g.past || k.form == VerbForm::past;
+      continue;
+    }
     if (k.tag == PartOfSpeech::verb) {
       g.main = i;
       if (k.form == VerbForm::past && !(i > 0 && isHave(t_[i - 1]))) g.past = true;

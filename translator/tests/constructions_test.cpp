@@ -59,7 +59,7 @@ TEST(ConstructionsTest, ThePassiveIsSaidActively) {
   // the one told or given to receives, in the dative
   EXPECT_EQ(hungarian("I was told that the invoice had been paid."),
             "Nekem azt mondták, hogy a számlát fizették.");
-  EXPECT_EQ(hungarian("He told me the truth."), "Mondta nekem az igazságot.");
+  EXPECT_EQ(hungarian("He told me the truth."), "Elmondta nekem az igazságot.");
   // only a person is the one told or sent to; what was sent is the object
   EXPECT_EQ(hungarian("The letter was written by my sister."), "A levelet a húgom írta.");
   EXPECT_EQ(hungarian("The letters were sent on Friday."), "A leveleket pénteken küldték.");
@@ -364,6 +364,54 @@ TEST(ConstructionsTest, AVerbWithAnObjectTakesASenseThatHasOne) {
   // a second imperative after "and", its object a pronoun
   EXPECT_EQ(hungarian("Wash the apples and cut them into pieces."),
             "Mosd meg az almákat, és vágd őket darabokra.");
+}
+
+TEST(ConstructionsTest, OnlyALanguageIsSaidInUl) {
+  EXPECT_EQ(hungarian("She speaks English."), "Angolul beszél.");
+  EXPECT_EQ(hungarian("He speaks four languages."), "Négy nyelvet beszél.");
+}
+
+TEST(ConstructionsTest, WhatComesFromAPersonComesTol) {
+  EXPECT_EQ(hungarian("I got a letter from my uncle."), "Kaptam egy levelet a nagybácsimtól.");
+  EXPECT_EQ(hungarian("Can you get the keys from her?"), "Tudod kapni a kulcsokat tőle?");
+  // from a place it comes out of it
+  EXPECT_EQ(hungarian("They moved from London to a small village in 2015."),
+            "2015-ben költöztek Londonból egy kis faluba.");
+}
+
+TEST(ConstructionsTest, ForADurationIsHowLongWhateverTheVerbGoverns) {
+  // "wait for" governs "-ra", yet "for three hours" is how long
+  EXPECT_EQ(hungarian("We waited for three hours."), "Vártunk három óráig.");
+  EXPECT_EQ(hungarian("We waited for the bus."), "Vártunk a buszra.");
+}
+
+TEST(ConstructionsTest, AVerbSaidOfAThingTakesItsSenseForThings) {
+  EXPECT_EQ(hungarian("The old radio does not work."), "A régi rádió nem működik.");
+  EXPECT_EQ(hungarian("My brother works in a bank."), "A bátyám egy bankban dolgozik.");
+}
+
+TEST(ConstructionsTest, NeedToIsKell) {
+  EXPECT_EQ(hungarian("I need to call my mother."), "Fel kell hívnom az anyámat.");
+  EXPECT_EQ(hungarian("He needed to sleep."), "Aludnia kellett.");
+}
+
+TEST(ConstructionsTest, IdiomsOfSeveralWordsAndAPrefixWrittenApart) {
+  // "részt vesz": the prefix stands apart, the verb conjugates
+  EXPECT_EQ(hungarian("They took part in the race."), "Részt vettek a versenyben.");
+  // three words make the verb; "going to" here is no future
+  EXPECT_EQ(hungarian("The children went to bed."), "A gyerekek lefeküdtek.");
+  EXPECT_EQ(hungarian("I am going to bed now."), "Most lefekszem.");
+}
+
+TEST(ConstructionsTest, AnIngVerbAfterLikingOrBeginningIsTheInfinitive) {
+  EXPECT_EQ(hungarian("She likes singing."), "Szeret énekelni.");
+  EXPECT_EQ(hungarian("He enjoys cooking for his friends."), "Szeret főzni a barátainak.");
+}
+
+TEST(ConstructionsTest, TheOneExplainedOrSoldToIsInTheDative) {
+  EXPECT_EQ(hungarian("She explained the problem to her boss."), "Elmagyarázta a problémát a főnökének.");
+  // a finished past before a definite object takes the prefix
+  EXPECT_EQ(hungarian("I bought the tickets yesterday."), "Tegnap megvettem a jegyeket.");
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 // A line:   lemma <TAB> pos <TAB> sense ; sense ; ...
 //   pos:    n v adj adv num
 //   sense:  a Hungarian word (or a short fixed phrase), "|" after a separable verbal prefix
-//           ("be|csuk"), then optional notes in brackets, comma-separated:
+//           ("be|csuk"; a space before "|" for a prefix written apart: "részt |vesz"),
+//           then optional notes in brackets, comma-separated:
 //             a bare word: the plural of a noun or adjective the rules would miss
 //                          ("ló[lovak]", "madár[madarak]", "tükör[tükrök]")
 //             acc=, 3sg=, sup=: the accusative, the third-person possessive, the "-on" case
