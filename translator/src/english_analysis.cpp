@@ -610,6 +610,14 @@ void ReadingChooser::choose(std::size_t i) {
     if ((singular || pastBefore) &&
         std::find(std::begin(kSameFormPast), std::end(kSameFormPast), t.lemma) != std::end(kSameFormPast))
       t.form = VerbForm::past;
+    // "came home and fell asleep": so too the past of another verb spelt as a base ("fell",
+    // "found", "saw", "left")
+    if (pastBefore && t.form == VerbForm::base)
+      for (const lexicon::IrregularForm& f : core_.irregular(t.lower))
+        if (f.pos == PartOfSpeech::verb && f.lemma != t.lemma) {
+          t.lemma = f.lemma, t.form = VerbForm::past, t.entry = nullptr;
+          break;
+        }
   }
   if (t.tag == PartOfSpeech::verb) {
     verbSeen_ = true;

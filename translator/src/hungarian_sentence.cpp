@@ -418,6 +418,7 @@ class Generator {
   bool subjectAfterVerb_ = false;    // a leading time: "Este elállt az eső"
   bool perfective_ = false;          // a finished past: the verb's perf= prefix
   bool modalFocus_ = false;          // a complement before "kell" or "tud": "Több vizet kellene innod"
+  bool homePrefix_ = false;          // "came home": "haza" is the verb's prefix ("hazajött")
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
@@ -684,6 +685,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     emit(v.written, verb, false);
     return;
   }
+  if (stem.prefix.empty() && homePrefix_ && verb == roles_.verb.main) stem.prefix = "haza";
   if (imperative) {
     a.person = 2;
     const std::string form = conjugate(stem, Tense::imperative, a);
@@ -1362,8 +1364,12 @@ bool Generator::emitMannerFirst() {
       (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
       listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than"))
     return false;
-  emit(plainSense(t_[pos], sense(pos)).value_or(t_[pos].written), pos);
   done_[pos] = true;
+  // "came home": "haza" is a prefix, one word with the verb ("hazajött")
+  if (t_[pos].lemma == "home" && plainSense(t_[pos], sense(pos)) == "haza")
+    homePrefix_ = true;
+  else
+    emit(plainSense(t_[pos], sense(pos)).value_or(t_[pos].written), pos);
   return true;
 }
 
