@@ -826,6 +826,43 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
   }
 }
 
+// "did not bring anything", "never saw anyone": after a negation in its clause "any-" is
+// Hungarian's negative ("nem hozott semmit", "senkit sem látott" with "nem").
+void negativeAny(std::vector<Token>& toks) {
+  bool negated = false;
+  for (Token& t : toks) {
+    if (t.tag == PartOfSpeech::conjunction) negated = false;
+    if (t.tag == PartOfSpeech::negation || t.lower == "never") negated = true;
+    if (!negated || t.tag != PartOfSpeech::noun) continue;
+    if (t.lower == "anything")
+      t.lemma = "nothing", t.entry = nullptr;
+    else if (t.lower == "anyone" || t.lower == "anybody")
+      t.lemma = "nobody", t.entry = nullptr;
+  }
+}
+
+// "works as a nurse", "As a child, I ...": "as" before a noun phrase without a verb after it
+// is what one is in that role ("ápolóként", "gyerekként"); not "as ... as", nor "as he said".
+void markAsRoles(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    if (toks[i].lower != "as" || (i >= 2 && toks[i - 2].lower == "as") ||
+        (i >= 3 && toks[i - 3].lower == "as"))  // "as tall as her brother"
+      continue;
+    std::size_t k = i + 1;
+    if (toks[k].lower == "a" || toks[k].lower == "an") {  // adjectives only after an article
+      ++k;
+      while (k < toks.size() && toks[k].tag == PartOfSpeech::adjective) ++k;
+    }
+    if (k >= toks.size() || toks[k].tag != PartOfSpeech::noun || toks[k].time || toks[k].lower == "as")
+      continue;
+    ++k;
+    if (k < toks.size() && (toks[k].tag == PartOfSpeech::verb || toks[k].tag == PartOfSpeech::auxiliary ||
+                            toks[k].tag == PartOfSpeech::modal || toks[k].lower == "as"))
+      continue;
+    toks[i].tag = PartOfSpeech::preposition;
+  }
+}
+
 // "to" before a verb marks an infinitive.
 void markInfinitives(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
@@ -1110,6 +1147,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   objectHer(toks);
   ReadingChooser(core_, toks, titleCase).run();
   infinitivesFromGerunds(core_, toks);
+  negativeAny(toks);
+  markAsRoles(toks);
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
   markPurposes(toks);

@@ -557,7 +557,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         continue;  // "all the questions": "minden kérdés"
       if (d == "the")
         emit("a", k);
-      else if (d == "a" || d == "an")
+      else if ((d == "a" || d == "an") && c != Case::formal)  // "as a teacher": "tanárként"
         emit("egy", k);
       else if (d == "this" || d == "these" || d == "that" || d == "those") {
         // the demonstrative takes the noun's case ("ebben a házban"); alone it is the noun

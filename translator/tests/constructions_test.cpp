@@ -228,7 +228,7 @@ TEST(ConstructionsTest, SubjectsAndOwnersOfEveryKind) {
   EXPECT_EQ(hungarian("You don't have to come."), "Nem kell jönnöd.");
   // where one arrives takes the noun's own case of going there
   EXPECT_EQ(hungarian("They arrived at the station."), "Megérkeztek az állomásra.");
-  EXPECT_EQ(hungarian("He came home late."), "Haza jött későn.");
+  EXPECT_EQ(hungarian("He came home late."), "Hazajött későn.");
 }
 
 TEST(ConstructionsTest, ClausesWithoutTheirLinkWord) {
@@ -406,6 +406,23 @@ TEST(ConstructionsTest, IdiomsOfSeveralWordsAndAPrefixWrittenApart) {
 TEST(ConstructionsTest, AnIngVerbAfterLikingOrBeginningIsTheInfinitive) {
   EXPECT_EQ(hungarian("She likes singing."), "Szeret énekelni.");
   EXPECT_EQ(hungarian("He enjoys cooking for his friends."), "Szeret főzni a barátainak.");
+}
+
+TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
+  EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
+  EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
+}
+
+TEST(ConstructionsTest, AnyAfterANegationIsNegative) {
+  EXPECT_EQ(hungarian("You do not have to bring anything."), "Nem kell hoznod semmit.");
+  EXPECT_EQ(hungarian("I did not see anyone in the garden."), "Nem láttam senkit a kertben.");
+}
+
+TEST(ConstructionsTest, HomeIsTheVerbsPrefix) {
+  EXPECT_EQ(hungarian("We walked home together."), "Hazasétáltunk együtt.");
+  EXPECT_EQ(hungarian("He did not come home."), "Nem jött haza.");
+  // after "and" and a past, "fell" is the past of "fall"
+  EXPECT_EQ(hungarian("He came home and fell asleep on the sofa."), "Hazajött, és elaludt a kanapén.");
 }
 
 TEST(ConstructionsTest, TheOneExplainedOrSoldToIsInTheDative) {

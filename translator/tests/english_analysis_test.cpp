@@ -81,6 +81,13 @@ TEST(EnglishAnalysisTest, AnIngVerbAfterLikingBeginningOrGoingIsTheInfinitive) {
   EXPECT_EQ(analysed("I saw a swimming pool"), "i/pron see/v/past a/det swimming pool/n");
 }
 
+TEST(EnglishAnalysisTest, AsBeforeANounPhraseIsARole) {
+  EXPECT_EQ(analysed("She works as a nurse"), "she/pron work/v/3sg as/prep a/det nurse/n");
+  // a comparison and a clause keep "as" a link word
+  EXPECT_EQ(analysed("She is as tall as her brother"),
+            "she/pron is/aux as/adv tall/adj as/n her/poss brother/n");
+}
+
 TEST(EnglishAnalysisTest, PhrasalVerbsAndSetPhrasesCoverTheirWords) {
   std::vector<std::string> words = {"Turn", "off", "the", "light"};
   auto tokens = EnglishAnalyser(shipped().core, shipped().dict).analyse(words);
