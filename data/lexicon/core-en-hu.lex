@@ -237,7 +237,7 @@ sleep	v	alszik
 speak	v	beszél[obj=ul]
 start	v	el|kezd[intr=kezdődik] ; indul
 stay	v	marad[noobj]
-stop	v	el|áll[noobj] ; meg|áll[noobj]
+stop	v	el|áll[noobj] ; meg|áll[noobj] ; meg|állít
 take	v	visz ; vesz
 talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
 tell	v	mond[to=nak,perf=el] ; el|mond
@@ -4119,3 +4119,97 @@ take part	v	részt |vesz[in=ban,noobj]
 go to bed	v	le|fekszik[noobj]
 as soon as possible	adv	minél előbb
 shop	v	vásárol[noobj]
+# --- everyday words of the news, the home, instructions and stories that had no entry, or
+# FreeDict's first sense misled ("toilet", "vehicle", "theatre", "user")
+update	n	frissítés[frissítések]
+update	v	frissít[perf=fel]
+receipt	n	nyugta
+passenger	n	utas[utasok,person]
+luggage	n	poggyász[poggyászok] ; csomag[csomagok]
+platform	n	peron[peronok]
+injury	n	sérülés[sérülések]
+ambulance	n	mentőautó ; mentő
+inflation	n	infláció
+refugee	n	menekült[menekültek,person]
+patient	n	beteg[betegek,person]
+patient	adj	türelmes
+surgery	n	műtét[műtétek]
+pill	n	tabletta
+symptom	n	tünet[tünetek]
+cough	n	köhögés[köhögések]
+cough	v	köhög[noobj]
+virus	n	vírus[vírusok]
+disease	n	betegség[betegségek]
+oven	n	sütő
+garlic	n	fokhagyma
+potato	n	krumpli ; burgonya
+carrot	n	répa ; sárgarépa
+chop	v	fel|vág
+screw	n	csavar[csavarok]
+screwdriver	n	csavarhúzó
+charger	n	töltő
+keyboard	n	billentyűzet[billentyűzetek]
+printer	n	nyomtató
+install	v	telepít[perf=fel] ; fel|szerel
+download	v	le|tölt
+upload	v	fel|tölt
+select	v	ki|választ
+restart	v	újra|indít
+loosen	v	meg|lazít
+prince	n	herceg[hercegek,person]
+princess	n	hercegnő[person]
+knight	n	lovag[lovagok,person]
+sword	n	kard[kardok]
+dragon	n	sárkány[sárkányok]
+witch	n	boszorkány[boszorkányok,person]
+corridor	n	folyosó[in=n]
+fireplace	n	kandalló
+pillow	n	párna
+nightmare	n	rémálom[rémálmok,3sg=rémálma]
+tremble	v	remeg[noobj]
+grin	v	vigyorog[noobj]
+hug	v	meg|ölel ; ölel
+neighbor	n	szomszéd[szomszédok,person]
+landlord	n	főbérlő[person]
+apartment	n	lakás[lakások]
+elevator	n	lift[liftek]
+theft	n	lopás[lopások]
+victim	n	áldozat[áldozatok]
+prison	n	börtön[börtönök,to=ba,at=ban]
+video	n	videó
+tv	n	tévé
+tradition	n	hagyomány[hagyományok]
+technique	n	technika ; módszer[módszerek]
+toilet	n	vécé ; mosdó
+user	n	felhasználó[person]
+vehicle	n	jármű[járművek,3sg=járműve]
+theatre	n	színház[színházak,to=ba,at=ban]
+theater	n	színház[színházak,to=ba,at=ban]
+signature	n	aláírás[aláírások]
+headache	n	fejfájás[fejfájások]
+melody	n	dallam[dallamok]
+ministry	n	minisztérium[minisztériumok]
+phenomenon	n	jelenség[jelenségek]
+quotation	n	idézet[idézetek]
+uncertainty	n	bizonytalanság[bizonytalanságok]
+task	n	feladat[feladatok]
+talent	n	tehetség[tehetségek]
+toe	n	lábujj[lábujjak]
+luxury	n	luxus
+journal	n	folyóirat[folyóiratok]
+unable	adj	képtelen
+suspicious	adj	gyanús
+strategic	adj	stratégiai
+stormy	adj	viharos
+painful	adj	fájdalmas
+psychological	adj	pszichológiai
+unsuccessful	adj	sikertelen
+upper	adj	felső
+torn	adj	szakadt
+prevent	v	meg|akadályoz
+forbid	v	meg|tilt
+vibrate	v	rezeg[noobj]
+shorten	v	le|rövidít
+overtake	v	meg|előz
+mislead	v	félre|vezet
+visibly	adv	láthatóan

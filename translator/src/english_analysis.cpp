@@ -1077,6 +1077,11 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
             !(o->entry && !o->entry->senses.empty() && !o->entry->senses.front().note("time").empty())) ||
            (o->tag == PartOfSpeech::pronoun && o->lower != "i" && o->lower != "he" && o->lower != "she" &&
             o->lower != "we" && o->lower != "they"));
+      // "were stopped": a passive's subject is what was done to ("megállították")
+      static constexpr std::string_view kBe[] = {"is", "are", "was", "were", "be", "been", "being"};
+      if (toks[i].form == VerbForm::participle && i > 0 &&
+          std::find(std::begin(kBe), std::end(kBe), toks[i - 1].lower) != std::end(kBe))
+        toks[i].hasObject = true;
       continue;
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;

@@ -408,6 +408,12 @@ TEST(ConstructionsTest, AnIngVerbAfterLikingOrBeginningIsTheInfinitive) {
   EXPECT_EQ(hungarian("He enjoys cooking for his friends."), "Szeret főzni a barátainak.");
 }
 
+TEST(ConstructionsTest, APassiveTakesTheVerbsSenseWithAnObject) {
+  // "stop" is "megáll" alone, "megállít" what is stopped
+  EXPECT_EQ(hungarian("The vehicles were stopped at the border."), "A járműveket megállították a határnál.");
+  EXPECT_EQ(hungarian("The police stopped the car."), "A rendőrség megállította az autót.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
