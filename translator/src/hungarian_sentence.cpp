@@ -882,7 +882,9 @@ void Generator::findSubject(ClauseRoles& r) const {
     r.subject = readNounPhrase(r.verbStart + 1);
     r.inverted = true;
   }
-  r.existential = g.copula && g.be > 0 && t_[g.be - 1].lower == "there";
+  // "there is", and in a question "is there" ("Is there a pharmacy near here?": "Van ...?")
+  r.existential = g.copula && ((g.be > 0 && t_[g.be - 1].lower == "there") ||
+                               (g.be == 0 && g.be + 1 < n_ && t_[g.be + 1].lower == "there"));
 }
 
 void Generator::agreeWithSubject(ClauseRoles& r) const {
@@ -1073,8 +1075,10 @@ void Generator::placeCopula(ClauseRoles& r) const {
     r.agreement.plural = t_[g.be].plural;
     // "There are a lot of people": "Sok ember van", the counted noun stays singular
     const Token* q = g.be + 1 < n_ ? &t_[g.be + 1] : nullptr;
-    if (q && (q->tag == PartOfSpeech::number || q->lower == "many" || q->lower == "several" ||
-              q->lemma == "a lot of" || q->lemma == "lots of" || q->lemma == "a few"))
+    if (q && q->lower == "there" && g.be + 2 < n_) q = &t_[g.be + 2];  // "Are there any eggs?": "Van tojás?"
+    if (q &&
+        (q->tag == PartOfSpeech::number || q->lower == "any" || q->lower == "many" || q->lower == "several" ||
+         q->lemma == "a lot of" || q->lemma == "lots of" || q->lemma == "a few"))
       r.agreement.plural = false;
   }
 }
@@ -1623,7 +1627,10 @@ std::optional<std::size_t> Generator::emitTimeAgo(std::size_t pos) {
 // duration as "két éve".
 void Generator::findPerfectDuration() {
   const VerbGroup& g = roles_.verb;
-  if (g.have == n_ || g.main == n_ || g.passive || t_[g.main].form != VerbForm::participle) return;
+  // "has lived", and "has been learning" as well
+  const bool continuous = t_[g.main].form == VerbForm::ing && g.be != n_ && g.be > g.have;
+  if (g.have == n_ || g.main == n_ || g.passive || (t_[g.main].form != VerbForm::participle && !continuous))
+    return;
   for (std::size_t k = g.main + 1; k < n_; ++k) {
     if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) {
       perfectFor_ = k;

@@ -414,6 +414,16 @@ TEST(ConstructionsTest, APassiveTakesTheVerbsSenseWithAnObject) {
   EXPECT_EQ(hungarian("The police stopped the car."), "A rendőrség megállította az autót.");
 }
 
+TEST(ConstructionsTest, IsThereAsksWithVan) {
+  EXPECT_EQ(hungarian("Is there a pharmacy near the station?"), "Van egy gyógyszertár az állomás közelében?");
+  // "any" says no quantity: singular, and "van"
+  EXPECT_EQ(hungarian("Are there any eggs in the fridge?"), "Van tojás a hűtőben?");
+}
+
+TEST(ConstructionsTest, APerfectContinuousWithForIsThePresentWithEve) {
+  EXPECT_EQ(hungarian("She has been learning French for three years."), "Franciául tanul három éve.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
