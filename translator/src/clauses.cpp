@@ -212,6 +212,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = "hogy";
     c.body = begin + 1;
     c.purpose = true;
+    c.request = t.request;
     return c;
   }
   if (!first && thanksClauseAt(t_, begin)) {

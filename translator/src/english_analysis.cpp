@@ -900,6 +900,18 @@ void markPurposes(std::vector<Token>& toks) {
     const PartOfSpeech before = toks[i - 1].tag;
     toks[i].purpose = verb && !excluded && before != PartOfSpeech::adjective &&
                       before != PartOfSpeech::question && before != PartOfSpeech::auxiliary;
+    // "told him to stay", "told the children to wait": what the one told is to do, a clause
+    // with that one as its subject ("azt mondta neki, hogy maradjon")
+    std::size_t k = i - 1;
+    if (toks[k].tag == PartOfSpeech::noun || toks[k].tag == PartOfSpeech::name ||
+        (toks[k].tag == PartOfSpeech::pronoun && toks[k].lower != "it")) {
+      while (k > 0 && toks[k].tag != PartOfSpeech::pronoun &&
+             (toks[k - 1].tag == PartOfSpeech::determiner || toks[k - 1].tag == PartOfSpeech::possessive ||
+              toks[k - 1].tag == PartOfSpeech::adjective))
+        --k;
+      if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && toks[k - 1].lemma == "tell")
+        toks[i].purpose = toks[i].request = true;
+    }
   }
 }
 

@@ -994,12 +994,15 @@ void Generator::findObjects(ClauseRoles& r) {
     object = readNounPhrase(r.indirect->end);
     a.youObject = false;
     a.definite = object->definite;
-  } else if (givesTo && object->pronoun && (object->end >= n_ || !startsNounPhrase(object->end))) {
-    // "He told me": the pronoun alone receives ("mondta nekem"); what was told is unsaid
+  } else if (givesTo && (object->pronoun || objectClause_) &&
+             (object->end >= n_ || !startsNounPhrase(object->end))) {
+    // "He told me": the pronoun alone receives ("mondta nekem"); what was told is unsaid, or
+    // the clause after ("told the children to wait": "azt mondta a gyerekeknek, hogy")
     r.indirect = object;
     object.reset();
     a.youObject = false;
     a.definite = true;
+    if (objectClause_) objectClausePronoun_ = !r.verb.negative;
   }
 }
 
@@ -1853,12 +1856,17 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, s
     if (c.purpose) {
       context = dependentOn(context);
       context.purpose = true;
+      if (c.request && c.begin > 0) {  // the one told is the subject
+        const Token& told = tokens[c.begin - 1];
+        context.subject =
+            Agreement{told.tag == PartOfSpeech::pronoun ? told.person : 3, told.plural, false, false};
+      }
     }
     context.reported = c.link == "hogy" && !c.relative && k > 0;
     context.linked = !c.link.empty();
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
-        !clauses[k + 1].purpose)
+        (!clauses[k + 1].purpose || clauses[k + 1].request))
       g.objectClauseFollows();
     for (HungarianWord w : g.run()) {
       w.token += c.body;

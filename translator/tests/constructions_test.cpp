@@ -424,6 +424,15 @@ TEST(ConstructionsTest, APerfectContinuousWithForIsThePresentWithEve) {
   EXPECT_EQ(hungarian("She has been learning French for three years."), "Franciául tanul három éve.");
 }
 
+TEST(ConstructionsTest, WhatOneIsToldToDoIsAClauseWithTheOneToldAsSubject) {
+  EXPECT_EQ(hungarian("The doctor told him to stay in bed for three days."),
+            "Az orvos azt mondta neki, hogy maradjon ágyban három napig.");
+  EXPECT_EQ(hungarian("She told the children to wait outside."),
+            "Azt mondta a gyerekeknek, hogy várjanak kint.");
+  // an infinitive of purpose keeps the subject above
+  EXPECT_EQ(hungarian("Press the button to start the machine."), "Nyomd meg a gombot, hogy elkezdd a gépet.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
