@@ -749,7 +749,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                (!verbSeen ||
                 (i >= 2 &&
                  (toks[i - 2].tag == PartOfSpeech::question || toks[i - 2].tag == PartOfSpeech::conjunction ||
-                  toks[i - 2].tag == PartOfSpeech::modal || toks[i - 2].tag == PartOfSpeech::auxiliary)))))) {
+                  toks[i - 2].tag == PartOfSpeech::modal || toks[i - 2].tag == PartOfSpeech::auxiliary ||
+                  // "before you clean it": the subject of a clause of time
+                  toks[i - 2].lower == "before" || toks[i - 2].lower == "after" ||
+                  toks[i - 2].lower == "until")))))) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);
   } else if (prevTag == PartOfSpeech::auxiliary &&
              (prevLower == "is" || prevLower == "are" || prevLower == "am" || prevLower == "was" ||

@@ -433,6 +433,12 @@ TEST(ConstructionsTest, WhatOneIsToldToDoIsAClauseWithTheOneToldAsSubject) {
   EXPECT_EQ(hungarian("I went out to buy bread."), "Kimentem, hogy vegyek kenyeret.");
 }
 
+TEST(ConstructionsTest, YouAfterBeforeOrUntilIsAClausesSubject) {
+  EXPECT_EQ(hungarian("Remove the battery before you clean the camera."),
+            "Távolítsd el az elemet, mielőtt kitakarítod a fényképezőgépet.");
+  EXPECT_EQ(hungarian("She stood before you in the queue."), "Állt előtted a sorban.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
