@@ -325,6 +325,7 @@ too	adv	túl ; is
 very	adv	nagyon
 yesterday	adv	tegnap
 a little	adv	egy kicsit
+a little	adj	egy kis
 on foot	adv	gyalog
 by bus	adv	busszal
 # --- numbers

@@ -866,6 +866,24 @@ void markAsRoles(std::vector<Token>& toks) {
   }
 }
 
+// "a little salt": before a noun "a little" counts it ("egy kis só"); else it is how much
+// ("egy kicsit").
+void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    if (t.lemma != "a little" || (t.tag != PartOfSpeech::adverb && t.tag != PartOfSpeech::adjective))
+      continue;
+    const Token* n = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
+    // (not a language: "speaks a little German" is "egy kicsit németül")
+    const lexicon::Entry* noun =
+        n && n->tag == PartOfSpeech::noun ? core.find(n->lemma, PartOfSpeech::noun) : nullptr;
+    const bool beforeNoun = n && n->tag == PartOfSpeech::noun && !n->time &&
+                            !(noun && !noun->senses.empty() && noun->senses.front().note("in") == "ul");
+    const PartOfSpeech tag = beforeNoun ? PartOfSpeech::adjective : PartOfSpeech::adverb;
+    if (const lexicon::Entry* e = core.find(t.lemma, tag)) t.tag = tag, t.entry = e;
+  }
+}
+
 // "to" before a verb marks an infinitive.
 void markInfinitives(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
@@ -1169,6 +1187,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   infinitivesFromGerunds(core_, toks);
   negativeAny(toks);
   markAsRoles(toks);
+  aLittle(core_, toks);
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
   markPurposes(toks);

@@ -439,6 +439,11 @@ TEST(ConstructionsTest, YouAfterBeforeOrUntilIsAClausesSubject) {
   EXPECT_EQ(hungarian("She stood before you in the queue."), "Állt előtted a sorban.");
 }
 
+TEST(ConstructionsTest, ALittleBeforeANounIsEgyKis) {
+  EXPECT_EQ(hungarian("Add a little salt and stir the soup."), "Adj hozzá egy kis sót, és keverd a levest.");
+  EXPECT_EQ(hungarian("Wait a little."), "Várj egy kicsit.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
