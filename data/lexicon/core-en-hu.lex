@@ -181,7 +181,7 @@ game	n	játék[játékok]
 picture	n	kép[képek]
 paper	n	papír[papírok,3sg=papírja]
 heart	n	szív[szívek]
-budapest	n	budapest[name,from=rol,in=n]
+budapest	n	budapest[name,from=rol,in=n,to=ra]
 # --- verbs
 ask	v	meg|kérdez ; kér
 be	v	van
@@ -1170,7 +1170,7 @@ expression	n	kifejezés[kifejezések] ; arckifejezés
 extreme	adj	szélsőséges ; rendkívüli
 extreme	n	véglet[végletek]
 fan	n	rajongó ; ventilátor[ventilátorok] ; legyező
-flight	n	repülés ; járat[járatok] ; menekülés
+flight	n	járat[járatok] ; repülés ; menekülés
 flush	v	le|húz ; el|pirul[noobj]
 forward	adv	előre
 function	n	funkció ; működés ; függvény[függvények]
@@ -3496,7 +3496,7 @@ athletic	adj	atletikus ; sportos
 atlanta	n	atlanta[name]
 atlantic	adj	atlanti
 atomic	adj	atom ; atomi
-attachment	n	ragaszkodás ; melléklet[mellékletek] ; tartozék[tartozékok]
+attachment	n	melléklet[mellékletek] ; ragaszkodás ; tartozék[tartozékok]
 attain	v	el|ér ; meg|szerez
 attainment	n	elérés ; teljesítmény[teljesítmények]
 attest	v	tanúsít ; igazol
@@ -4214,3 +4214,9 @@ shorten	v	le|rövidít
 overtake	v	meg|előz
 mislead	v	félre|vezet
 visibly	adv	láthatóan
+visit	n	látogatás[látogatások]
+advertisement	n	hirdetés[hirdetések]
+ad	n	hirdetés[hirdetések]
+szeged	n	szeged[name,in=n,to=ra,from=rol]
+pecs	n	pécs[name,in=n,to=ra,from=rol]
+miskolc	n	miskolc[name,in=n,to=ra,from=rol]

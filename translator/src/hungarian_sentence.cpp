@@ -1570,7 +1570,8 @@ bool Generator::isDuration(const NounPhrase& np) const {
   if (np.pronoun || np.head >= n_ || !listed(kUnits, t_[np.head].lemma)) return false;
   const Token& first = t_[np.begin];
   return first.tag == PartOfSpeech::number || first.lower == "a" || first.lower == "an" ||
-         first.lower == "several" || first.lower == "many" || first.lemma == "a few";
+         first.lower == "several" || first.lower == "many" || first.lemma == "a few" ||
+         (np.begin == np.head && t_[np.head].plural);  // "for hours": "órákig"
 }
 
 // The time on the clock: "(at) half past six" is "fél hét(kor)", "a quarter to nine"
