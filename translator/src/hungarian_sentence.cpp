@@ -483,9 +483,10 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   np.plural = t_[head].plural;
   // "a lot of tourists visited": "sok turista"; "all the students were": "minden diák volt"
   for (std::size_t m = np.begin; m < head; ++m)
-    if (countsItsNoun(t_[m]) || (t_[m].tag == PartOfSpeech::determiner &&
-                                 (t_[m].lower == "all" || t_[m].lower == "every" || t_[m].lower == "each" ||
-                                  t_[m].lower == "many" || t_[m].lower == "several")))
+    if (countsItsNoun(t_[m]) || t_[m].tag == PartOfSpeech::number ||
+        (t_[m].tag == PartOfSpeech::determiner &&
+         (t_[m].lower == "all" || t_[m].lower == "every" || t_[m].lower == "each" || t_[m].lower == "many" ||
+          t_[m].lower == "several")))
       np.plural = false;
   // "the price of petrol": "a benzin ára", the owner first and the head possessed by it
   if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && t_[k].lower == "of" &&
@@ -607,6 +608,12 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   for (std::size_t k = np.begin; k < own; ++k)
     if (k != np.head && countsItsNoun(t_[k])) countable = false;
   if (!countable) plural = false;
+  // "Many people lost their jobs": a counted subject is singular, and so is what it owns
+  // ("Sok ember elvesztette a munkáját")
+  if (owner.person == 3 && owner.plural && roles_.subject && !roles_.subject->pronoun &&
+      np.begin >= roles_.subject->end && !roles_.subject->plural &&
+      (t_[roles_.subject->head].plural || t_[roles_.subject->head].lemma == "people"))
+    owner.plural = false, plural = false;
   if (np.possessed) owner = {3, false};
   if (possessorPerson) owner = {*possessorPerson, possessorPlural};
   const Token& h = t_[np.head];

@@ -444,6 +444,12 @@ TEST(ConstructionsTest, ALittleBeforeANounIsEgyKis) {
   EXPECT_EQ(hungarian("Wait a little."), "Várj egy kicsit.");
 }
 
+TEST(ConstructionsTest, ACountedSubjectIsSingularAndSoIsWhatItOwns) {
+  EXPECT_EQ(hungarian("Many people lost their jobs."), "Sok ember elvesztette a munkáját.");
+  EXPECT_EQ(hungarian("Two students forgot their books."), "Két diák elfelejtette a könyvét.");
+  EXPECT_EQ(hungarian("The students forgot their books."), "A diákok elfelejtették a könyveiket.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
