@@ -4221,3 +4221,6 @@ szeged	n	szeged[name,in=n,to=ra,from=rol]
 pecs	n	pécs[name,in=n,to=ra,from=rol]
 miskolc	n	miskolc[name,in=n,to=ra,from=rol]
 e-mail	n	e-mail[front]
+piano	n	zongora
+guitar	n	gitár[gitárok]
+violin	n	hegedű

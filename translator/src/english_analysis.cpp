@@ -716,7 +716,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::verb, VerbForm::third, 200);
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
   } else if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
-    bonus(PartOfSpeech::adjective, std::nullopt, 200);
+    // ("plays very well": how, after a verb or its object, "nagyon jól")
+    const bool how = t.lower == "well" && i >= 2 && toks[i - 2].tag != PartOfSpeech::auxiliary &&
+                     toks[i - 2].tag != PartOfSpeech::pronoun;
+    bonus(how ? PartOfSpeech::adverb : PartOfSpeech::adjective, std::nullopt, 200);
   } else if (joinsNouns) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
   } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||

@@ -1422,6 +1422,12 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
   if (g.possession) return emitPossession();
   if (g.copula) return emitCopula(pos);
   if (g.main != n_) {
+    // "has already eaten", "will always remember": an adverb inside the verb group comes first
+    // ("Már evett", "Mindig emlékezni fog")
+    // ("does not always": "nem mindig" would need its own order; such an adverb stays unsaid)
+    for (std::size_t k = pos + 1; k < g.main && t_[k].tag != PartOfSpeech::negation; ++k)
+      if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && !done_[k] && t_[k].lower != "also")
+        if (auto word = plainSense(t_[k], sense(k))) emit(*word, k), done_[k] = true;
     emitBeforeVerb();
     if (objectClausePronoun_) emit("azt", g.main);
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,

@@ -450,6 +450,13 @@ TEST(ConstructionsTest, ACountedSubjectIsSingularAndSoIsWhatItOwns) {
   EXPECT_EQ(hungarian("The students forgot their books."), "A diákok elfelejtették a könyveiket.");
 }
 
+TEST(ConstructionsTest, AnAdverbInsideTheVerbGroupComesFirst) {
+  EXPECT_EQ(hungarian("He has already eaten."), "Már evett.");
+  EXPECT_EQ(hungarian("She has always helped me."), "Mindig segített nekem.");
+  // "very well" after a verb says how: "jól"
+  EXPECT_EQ(hungarian("She speaks English very well."), "Angolul beszél nagyon jól.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
