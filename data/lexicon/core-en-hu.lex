@@ -185,7 +185,7 @@ budapest	n	budapest[name,from=rol,in=n,to=ra]
 # --- verbs
 ask	v	meg|kérdez ; kér
 be	v	van
-become	v	lesz ; válik
+become	v	lesz[obj=nom] ; válik
 begin	v	el|kezd[intr=kezdődik] ; kezdődik
 break	v	el|tör ; össze|tör
 bring	v	hoz ; el|hoz

@@ -558,7 +558,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         continue;  // "all the questions": "minden kérdés"
       if (d == "the")
         emit("a", k);
-      else if ((d == "a" || d == "an") && c != Case::formal)  // "as a teacher": "tanárként"
+      else if ((d == "a" || d == "an") && c != Case::formal &&  // "as a teacher": "tanárként"
+               !(c == Case::nominative && objectDone_ == false && roles_.object &&
+                 roles_.object->begin == np.begin &&
+                 roles_.objectCase == Case::nominative))  // "became a doctor": "orvos lett"
         emit("egy", k);
       else if (d == "this" || d == "these" || d == "that" || d == "those") {
         // the demonstrative takes the noun's case ("ebben a házban"); alone it is the noun
@@ -1298,8 +1301,10 @@ bool Generator::emitBareObjectFirst() {
       (object.end < n_ && t_[object.end].lower == "and"))
     return false;
   const Token& first = t_[object.begin];
+  // "became a doctor": what one becomes is said bare, before the verb ("orvos lett")
+  const bool predicate = roles_.objectCase == Case::nominative && (first.lower == "a" || first.lower == "an");
   if (first.tag != PartOfSpeech::noun && first.tag != PartOfSpeech::adjective &&
-      first.tag != PartOfSpeech::number)
+      first.tag != PartOfSpeech::number && !predicate)
     return false;
   const std::size_t end = emitObject(object.begin);
   for (std::size_t k = object.begin; k < end; ++k) done_[k] = true;

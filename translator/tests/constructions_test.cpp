@@ -457,6 +457,11 @@ TEST(ConstructionsTest, AnAdverbInsideTheVerbGroupComesFirst) {
   EXPECT_EQ(hungarian("She speaks English very well."), "Angolul beszél nagyon jól.");
 }
 
+TEST(ConstructionsTest, WhatOneBecomesIsSaidBareBeforeTheVerb) {
+  EXPECT_EQ(hungarian("He became a famous writer."), "Híres író lett.");
+  EXPECT_EQ(hungarian("It became cold."), "Hideg lett.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
