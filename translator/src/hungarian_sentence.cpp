@@ -888,7 +888,8 @@ void Generator::findSubject(ClauseRoles& r) const {
   }
   if (!r.subject && r.verbStart < n_ && r.verbStart + 1 < n_ &&
       t_[r.verbStart + 1].tag == PartOfSpeech::pronoun &&
-      (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]))) {
+      (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]) ||
+       (isBe(t_[r.verbStart]) && g.main != n_))) {  // "What are you doing?"
     r.subject = readNounPhrase(r.verbStart + 1);
     r.inverted = true;
   }
@@ -1405,6 +1406,10 @@ void Generator::emitBeforeVerb() {
     modalFocus_ = emitGoalFirst() || emitBareObjectFirst();
     return;
   }
+  // "Why did you call me?": the question word is the focus, the prefix follows the verb
+  // ("Miért hívtál fel?", "Ki írta meg?")
+  if (t_[0].tag == PartOfSpeech::question && !g.negative && g.modal.empty() && !g.future && !g.imperative)
+    splitPrefix_ = true;
   if (g.negative || !g.modal.empty() || g.future || g.imperative || objectClausePronoun_ ||
       t_[0].tag == PartOfSpeech::question || g.main + 1 >= n_)
     return;
@@ -1705,7 +1710,8 @@ std::size_t Generator::emitSubject() {
   const bool indefinitePronoun = isIndefinitePronoun(t_[r.subject->head]);
   if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
       (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
-      t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun)
+      t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun &&
+      !(r.subject->begin > 0 && t_[r.subject->begin - 1].tag == PartOfSpeech::question))  // "Melyik busz"
     emit("a", r.subject->begin);
   if (!r.dropSubject)
     emitNounPhrase(*r.subject, dative && !r.subject->pronoun ? Case::dative : Case::nominative);
@@ -1753,7 +1759,14 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   }
   if (auto next = emitActivityWhile(pos)) return *next;
   if (tk.tag == PartOfSpeech::question || tk.tag == PartOfSpeech::conjunction) {
-    if (const auto link = linkWord(tk.lower)) emit(std::string(*link), pos);
+    // "What did she say?", "Who did you meet?": the question word is the object ("Mit", "Kit")
+    const bool asked = pos == 0 && (tk.lower == "what" || tk.lower == "who") && r.subject &&
+                       r.subject->begin > pos && !r.object && r.verb.main != n_ && !r.verb.passive &&
+                       r.objectCase == Case::accusative && !(r.verbSense && r.verbSense->noObject);
+    if (asked)
+      emit(tk.lower == "what" ? "mit" : "kit", pos);
+    else if (const auto link = linkWord(tk.lower))
+      emit(std::string(*link), pos);
     return pos + 1;
   }
   if (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::verb) {

@@ -462,6 +462,18 @@ TEST(ConstructionsTest, WhatOneBecomesIsSaidBareBeforeTheVerb) {
   EXPECT_EQ(hungarian("It became cold."), "Hideg lett.");
 }
 
+TEST(ConstructionsTest, AQuestionWordIsTheFocus) {
+  // the prefix follows the verb
+  EXPECT_EQ(hungarian("Why did you call me?"), "Miért hívtál fel engem?");
+  EXPECT_EQ(hungarian("How did you find the hotel?"), "Hogyan találtad meg a szállodát?");
+  // "what" and "who" asked of an object take the accusative; the subject after "are" agrees
+  EXPECT_EQ(hungarian("What are you doing?"), "Mit csinálsz?");
+  EXPECT_EQ(hungarian("What did she say?"), "Mit mondott?");
+  EXPECT_EQ(hungarian("When does the train leave?"), "Mikor indul?");
+  // "which" says the noun without an article
+  EXPECT_EQ(hungarian("Which bus goes to the airport?"), "Melyik busz megy a repülőtérre?");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
