@@ -402,6 +402,7 @@ class Generator {
   PrepositionChoice choosePreposition(std::size_t pos, const NounPhrase& np) const;
   bool isDuration(const NounPhrase& np) const;
   bool saidOfThing(const ClauseRoles& r) const;
+  std::size_t feelingPredicate(const ClauseRoles& r) const;
   std::optional<std::size_t> emitClockTime(std::size_t pos);
   std::optional<std::size_t> emitTimeAgo(std::size_t pos);
   void findPerfectDuration();
@@ -1053,6 +1054,22 @@ bool Generator::saidOfThing(const ClauseRoles& r) const {
   return head && !head->person;
 }
 
+// "right" or "sorry" after the copula of a pronoun, said as owning the truth ("igazad van") or
+// as regretting ("sajnálom"): its position, else the token count.
+std::size_t Generator::feelingPredicate(const ClauseRoles& r) const {
+  const VerbGroup& g = r.verb;
+  if (!g.copula || !r.subject || !r.subject->pronoun || r.existential) return n_;
+  std::size_t pred = g.be + 1;
+  while (pred < n_ && (t_[pred].tag == PartOfSpeech::negation || t_[pred].lower == "very")) ++pred;
+  if (pred >= n_ || (t_[pred].lower != "right" && t_[pred].lower != "sorry") ||
+      (t_[pred].tag != PartOfSpeech::adjective && t_[pred].tag != PartOfSpeech::adverb))
+    return n_;
+  if (pred + 1 < n_ &&
+      (t_[pred + 1].tag == PartOfSpeech::noun || t_[pred + 1].tag == PartOfSpeech::preposition))
+    return n_;
+  return pred;
+}
+
 // Whether a passive's subject is the one told or given to ("I was told": "nekem mondták"), who
 // must be a person: "The letters were sent" are what was sent.
 bool Generator::passiveReceiver(const ClauseRoles& r) const {
@@ -1084,7 +1101,8 @@ void Generator::placeCopula(ClauseRoles& r) const {
   r.weather = itIsAdjective && listed(kWeather, t_[afterBe].lemma);
   const bool pastIt = it && (g.past || g.future || itIsAdjective);
   r.dropSubject = r.subject && r.subject->pronoun && !g.passive &&
-                  (pastIt || !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3));
+                  (pastIt || !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3) ||
+                   feelingPredicate(r) != n_);
   if (r.existential && !r.subject) {
     r.agreement.plural = t_[g.be].plural;
     // "There are a lot of people": "Sok ember van", the counted noun stays singular
@@ -1183,6 +1201,25 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
   if (g.future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
   const bool question = t_[0].tag == PartOfSpeech::question;
+  // "You are right": "Igazad van", the one right owns the truth; "I am sorry": "Sajnálom"
+  if (const std::size_t pred = feelingPredicate(roles_); pred != n_) {
+    for (std::size_t k = g.be + 1; k < pred; ++k)
+      if (t_[k].lower == "very") emit("nagyon", k);
+    if (t_[pred].lower == "sorry") {
+      Agreement sa = a;
+      sa.definite = true;
+      if (g.negative) emit("nem", g.be);
+      emit(conjugate(VerbStem{"sajn\xC3\xA1l", "", ""}, g.past ? Tense::past : Tense::present, sa), pred);
+      return pred + 1;
+    }
+    const std::string truth = inflectNoun(NounStem{"igaz", "", "", "igaza", "", "", "igaza", -1}, false,
+                                          Possessor{a.person, a.plural}, Case::nominative);
+    if (g.negative)
+      emit(g.past ? "nem volt" : g.future ? "nem lesz" : "nincs", g.be), emit(truth, pred);
+    else
+      emit(truth, pred), emit(g.past ? "volt" : g.future ? "lesz" : "van", g.be);
+    return pred + 1;
+  }
   if (existential || location || a.person != 3 || g.past || g.future || question || roles_.weather) {
     if (g.negative && !g.past && !g.future && a.person == 3)
       form = a.plural ? "nincsenek" : "nincs";

@@ -474,6 +474,15 @@ TEST(ConstructionsTest, AQuestionWordIsTheFocus) {
   EXPECT_EQ(hungarian("Which bus goes to the airport?"), "Melyik busz megy a repülőtérre?");
 }
 
+TEST(ConstructionsTest, BeingRightOrSorryIsSaidAsHungarianDoes) {
+  EXPECT_EQ(hungarian("She was right."), "Igaza volt.");
+  EXPECT_EQ(hungarian("He is not right."), "Nincs igaza.");
+  EXPECT_EQ(hungarian("I am sorry, but I cannot come."), "Sajnálom, de nem tudok jönni.");
+  EXPECT_EQ(hungarian("We are very sorry."), "Nagyon sajnáljuk.");
+  // said of a thing, "right" is "helyes"
+  EXPECT_EQ(hungarian("The answer is right."), "A válasz helyes.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
