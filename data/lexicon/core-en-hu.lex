@@ -128,7 +128,7 @@ soup	n	leves
 station	n	állomás[to=ra,at=on] ; pályaudvar
 stone	n	kő[kövek]
 stove	n	tűzhely[acc=tűzhelyet]
-street	n	utca[in=n]
+street	n	utca[in=n,to=ra,from=rol]
 student	n	diák[diákok,3sg=diákja,person] ; hallgató
 sun	n	nap[napok,3sg=napja]
 sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja,time=nom]

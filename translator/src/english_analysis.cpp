@@ -957,7 +957,22 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
   for (std::size_t i = 0; i < toks.size(); ++i) {
     Token t = std::move(toks[i]);
     // "come in May": the preposition says when, and makes no phrasal verb
-    if (t.tag == PartOfSpeech::verb && i + 1 < toks.size() && !timeStartsAt(core, toks, i + 2)) {
+    // "ran out into the street": the particle says where, the verb keeps its own sense
+    // ("kiszaladt az utcára", not "kifogyott")
+    static constexpr std::pair<std::string_view, std::string_view> kDirections[] = {
+        {"out", "ki"}, {"in", "be"}, {"up", "fel"}, {"down", "le"}, {"back", "vissza"}, {"away", "el"}};
+    if (t.tag == PartOfSpeech::verb && i + 2 < toks.size() &&
+        (toks[i + 2].lower == "into" || toks[i + 2].lower == "onto" || toks[i + 2].lower == "through" ||
+         toks[i + 2].lower == "across" || toks[i + 2].lower == "towards"))
+      for (const auto& [particle, prefix] : kDirections)
+        if (toks[i + 1].lower == particle) {
+          t.prefix = std::string(prefix);
+          t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+          ++i;
+          break;
+        }
+    if (t.prefix.empty() && t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
+        !timeStartsAt(core, toks, i + 2)) {
       const lexicon::Entry* phrasal = core.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb);
       std::size_t last = i + 1;
       // three words: "went to bed": "lefeküdt"

@@ -697,6 +697,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     return;
   }
   if (stem.prefix.empty() && homePrefix_ && verb == roles_.verb.main) stem.prefix = "haza";
+  if (stem.prefix.empty()) stem.prefix = v.prefix;  // "kiszaladt"
   if (imperative) {
     a.person = 2;
     const std::string form = conjugate(stem, Tense::imperative, a);
@@ -1416,7 +1417,7 @@ bool Generator::emitMannerFirst() {
   if (pos < n_ && t_[pos].tag != PartOfSpeech::adverb && t_.back().tag == PartOfSpeech::adverb &&
       t_.back().entry && !t_.back().time && !listed(kOwnPlace, t_.back().lemma))
     pos = n_ - 1;
-  const bool prefixed = roles_.verbSense && !roles_.verbSense->prefix.empty();
+  const bool prefixed = (roles_.verbSense && !roles_.verbSense->prefix.empty()) || !t_[g.main].prefix.empty();
   if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
       (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
       listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than"))
@@ -1453,7 +1454,7 @@ void Generator::emitBeforeVerb() {
   const Sense* vs = roles_.verbSense;
   const bool intransitive =
       vs && !roles_.object && !g.passive && !vs->note("intr").empty();  // "nyit", not "kinyit"
-  if (vs && !vs->prefix.empty() && !intransitive) {
+  if (((vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty()) && !intransitive) {
     if (g.passive && emitTimeFirst(g.main + 1))
       splitPrefix_ = true;
     else if (!g.passive && !emitTimeFirst(g.main + 1))
@@ -1525,6 +1526,9 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   const Sense* headSense = coreSense(t_[np.head], sense(np.head));
   // where the verb's action goes, the noun says how one gets there: "az állomásra érkezett"
   if (r.c == Case::illative && headSense && !headSense->note("to").empty() && !np.pronoun)
+    r.c = caseNamed(headSense->note("to"));
+  // "ran into the street": "az utcára", as the noun says one goes there
+  if (!r.c && p == "into" && headSense && !headSense->note("to").empty() && !np.pronoun)
     r.c = caseNamed(headSense->note("to"));
   if (!r.c && headSense && !headSense->note(p).empty()) r.c = caseNamed(headSense->note(p));
   // "a letter from my teacher", "heard it from her": what comes from a person comes "-tól"

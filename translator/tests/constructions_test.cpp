@@ -483,6 +483,13 @@ TEST(ConstructionsTest, BeingRightOrSorryIsSaidAsHungarianDoes) {
   EXPECT_EQ(hungarian("The answer is right."), "A válasz helyes.");
 }
 
+TEST(ConstructionsTest, AParticleOfDirectionBeforeIntoIsThePrefix) {
+  // not the idiom "run out (of)": the particle says where, the verb keeps its sense
+  EXPECT_EQ(hungarian("The boy ran out into the street."), "A fiú kifutott az utcára.");
+  EXPECT_EQ(hungarian("We ran out of milk."), "Kifogytunk tejből.");
+  EXPECT_EQ(hungarian("She walked back into the house."), "Visszasétált a házba.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
