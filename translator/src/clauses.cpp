@@ -247,6 +247,17 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = std::string(s->hungarian);
     c.body = begin + 1;
     c.gerund = gerundClauseAt(t_, begin);
+    // "I know where he lives", "Do you know when it starts?": a question asked within, the
+    // question word itself ("hol", "mikor"), not the relative "ahol", "amikor"
+    static constexpr std::string_view kAsking[] = {"know",     "ask",    "wonder",     "tell",
+                                                   "remember", "forget", "understand", "explain",
+                                                   "show",     "see",    "decide"};
+    static constexpr std::pair<std::string_view, std::string_view> kQuestions[] = {
+        {"where", "hol"}, {"when", "mikor"}, {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"}};
+    if (!first && t_[begin - 1].tag == PartOfSpeech::verb &&
+        std::find(std::begin(kAsking), std::end(kAsking), t_[begin - 1].lemma) != std::end(kAsking))
+      for (const auto& [english, hungarian] : kQuestions)
+        if (t.lower == english) c.link = std::string(hungarian), c.question = true;
   }
   return c;
 }

@@ -321,6 +321,7 @@ struct ClauseContext {
   bool linked = false;    // a link word joins this clause to the one before ("and went home")
   bool gerund = false;    // an "-ing" clause: its verb is finite, with the subject and tense above
   bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
+  bool asked = false;     // a question within: "(Tudod,) hol van az állomás"
 };
 
 class Generator {
@@ -335,7 +336,8 @@ class Generator {
     return context();
   }
   // A "that" clause follows as this clause's object.
-  void objectClauseFollows() { objectClause_ = true; }
+  // The next clause is the verb's object: "azt" stands for it unless it is a question ("Tudod, hol").
+  void objectClauseFollows(bool pronoun = true) { objectClause_ = true, objectClauseSaid_ = pronoun; }
   // What the next clause inherits, once run.
   ClauseContext context() const;
 
@@ -424,6 +426,7 @@ class Generator {
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
   bool objectClausePronoun_ = false;       // ... and the verb has no other object: "azt" before it
+  bool objectClauseSaid_ = true;           // ... unless a question within is the object
   std::vector<bool> done_;                 // tokens already said out of order
   bool objectDone_ = false;                // the object was said with the verb ("van egy kutyája")
   Case lastCase_ = Case::nominative;       // "with milk and sugar": "and" keeps the case
@@ -960,7 +963,7 @@ void Generator::findObjects(ClauseRoles& r) {
     if (objectClause_ && mainVerb != n_ && r.objectCase == Case::accusative &&
         !(verbSense && verbSense->noObject)) {
       a.definite = true;
-      objectClausePronoun_ = !r.verb.negative;
+      objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
     }
     return;
   }
@@ -1015,7 +1018,7 @@ void Generator::findObjects(ClauseRoles& r) {
     object.reset();
     a.youObject = false;
     a.definite = true;
-    if (objectClause_) objectClausePronoun_ = !r.verb.negative;
+    if (objectClause_) objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
   }
 }
 
@@ -1035,7 +1038,7 @@ void Generator::findAgent(ClauseRoles& r) {
   if (!r.subject) return;
   const Sense* s = r.verbSense;
   if (passiveReceiver(r)) {  // "I was told that ...": "Azt mondták nekem, hogy"
-    if (objectClause_) a.definite = true, objectClausePronoun_ = !r.verb.negative;
+    if (objectClause_) a.definite = true, objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
     return;
   }
   if (r.objectCase != Case::accusative || (s && s->noObject)) return;
@@ -1201,7 +1204,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   ca.definite = false;
   std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
   if (g.future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
-  const bool question = t_[0].tag == PartOfSpeech::question;
+  const bool question = t_[0].tag == PartOfSpeech::question || before_.asked;
   // "You are right": "Igazad van", the one right owns the truth; "I am sorry": "Sajnálom"
   if (const std::size_t pred = feelingPredicate(roles_); pred != n_) {
     for (std::size_t k = g.be + 1; k < pred; ++k)
@@ -1842,7 +1845,7 @@ ClauseContext Generator::context() const {
   c.imperative = roles_.verb.imperative;
   c.past = roles_.verb.past;
   c.reported = false;
-  c.gerund = c.purpose = false;
+  c.gerund = c.purpose = c.asked = false;
   if (roles_.verb.imperative) c.known = true;
   return c;
 }
@@ -1862,7 +1865,10 @@ std::vector<HungarianWord> Generator::run() {
     roles_.verb.modal = "hat";
   done_.assign(n_, false);
   emitLeadingAdverbs();
-  subjectAfterVerb_ = !out_.empty() && subjectFollowsVerb();
+  // (in a question within, the verb follows the question word: "hol van az állomás")
+  subjectAfterVerb_ =
+      (!out_.empty() && subjectFollowsVerb()) ||
+      (before_.asked && roles_.subject && !roles_.subject->pronoun && !roles_.object && !roles_.verb.passive);
   perfective_ = finishedPast();
   for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
   finish();
@@ -1936,11 +1942,13 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, s
       }
     }
     context.reported = c.link == "hogy" && !c.relative && k > 0;
+    context.asked = c.question;
     context.linked = !c.link.empty();
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
         (!clauses[k + 1].purpose || clauses[k + 1].request))
       g.objectClauseFollows();
+    if (k + 1 < clauses.size() && clauses[k + 1].question) g.objectClauseFollows(false);
     for (HungarianWord w : g.run()) {
       w.token += c.body;
       out.push_back(std::move(w));

@@ -490,6 +490,11 @@ TEST(ConstructionsTest, AParticleOfDirectionBeforeIntoIsThePrefix) {
   EXPECT_EQ(hungarian("She walked back into the house."), "Visszasétált a házba.");
 }
 
+TEST(ConstructionsTest, AQuestionWithinTakesTheQuestionWordAndItsOrder) {
+  EXPECT_EQ(hungarian("Do you know where the station is?"), "Tudod, hol van az állomás?");
+  EXPECT_EQ(hungarian("I do not know when the film starts."), "Nem tudom, mikor kezdődik a film.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
