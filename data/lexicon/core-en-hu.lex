@@ -267,7 +267,7 @@ use	v	használ
 feel	v	érez
 keep	v	tart ; meg|tart
 hold	v	tart ; fog
-move	v	költözik[noobj]
+move	v	költözik[noobj,thing=mozog]
 # --- adjectives
 beautiful	adj	gyönyörű ; szép
 big	adj	nagy[nagyok]
@@ -1341,7 +1341,7 @@ assign	v	ki|jelöl ; ki|oszt
 association	n	egyesület[egyesületek] ; társulás ; kapcsolat[kapcsolatok]
 assume	v	fel|tételez ; vállal
 atmosphere	n	légkör[légkörök] ; hangulat[hangulatok]
-attend	v	jár[obj=ba,noobj] ; részt vesz
+attend	v	jár[obj=ba,noobj] ; részt |vesz[obj=on]
 award	n	díj[díjak] ; kitüntetés[kitüntetések]
 award	v	oda|ítél ; ad
 beginning	n	kezdet[kezdetek]
@@ -1403,7 +1403,7 @@ contend	v	küzd[noobj] ; állít
 copy	n	másolat[másolatok] ; példány[példányok]
 copy	v	le|másol ; másol
 cost	n	költség[költségek] ; ár[árak]
-cost	v	kerül[noobj]
+cost	v	kerül[obj=ba]
 creation	n	teremtés ; létrehozás ; alkotás[alkotások]
 crow	n	varjú
 crush	v	össze|tör ; össze|nyom
@@ -4224,3 +4224,12 @@ e-mail	n	e-mail[front]
 piano	n	zongora
 guitar	n	gitár[gitárok]
 violin	n	hegedű
+take place	v	le|zajlik[noobj]
+euro	n	euró
+measure	n	intézkedés[intézkedések] ; mérték[mértékek]
+firefighter	n	tűzoltó[person]
+invitation	n	meghívás[meghívások]
+best wishes	adv	üdvözlettel
+well	adj	jó[pred=jól]
+look out	v	ki|néz[of=on,noobj]
+about	adv	körülbelül ; nagyjából

@@ -887,6 +887,14 @@ void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "about 500 people", "around ten o'clock": before a number, how near ("körülbelül")
+void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
+    if ((toks[i].lower == "about" || toks[i].lower == "around") && toks[i + 1].tag == PartOfSpeech::number)
+      if (const lexicon::Entry* e = core.find("about", PartOfSpeech::adverb))
+        toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "about", toks[i].entry = e;
+}
+
 // "to" before a verb marks an infinitive.
 void markInfinitives(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
@@ -1206,6 +1214,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   negativeAny(toks);
   markAsRoles(toks);
   aLittle(core_, toks);
+  aboutANumber(core_, toks);
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
   markPurposes(toks);

@@ -495,6 +495,16 @@ TEST(ConstructionsTest, AQuestionWithinTakesTheQuestionWordAndItsOrder) {
   EXPECT_EQ(hungarian("I do not know when the film starts."), "Nem tudom, mikor kezdődik a film.");
 }
 
+TEST(ConstructionsTest, WordsOfTheNewsAndOfLetters) {
+  EXPECT_EQ(hungarian("About 500 people attended the meeting."),
+            "Körülbelül 500 ember részt vett a megbeszélésen.");
+  EXPECT_EQ(hungarian("The ticket costs 20 euros."), "A jegy 20 euróba kerül.");
+  // a thing that moves "mozog"; a person moves house ("költözik")
+  EXPECT_EQ(hungarian("The wind was blowing and the trees were moving."), "A szél fújt, és a fák mozogtak.");
+  EXPECT_EQ(hungarian("He looked out of the window and saw a stranger."),
+            "Kinézett az ablakon, és látott egy idegent.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
