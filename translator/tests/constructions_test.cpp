@@ -234,7 +234,7 @@ TEST(ConstructionsTest, SubjectsAndOwnersOfEveryKind) {
 TEST(ConstructionsTest, ClausesWithoutTheirLinkWord) {
   // a relative clause right after its noun, and what is thought or said without "that"
   EXPECT_EQ(hungarian("This is the film I saw yesterday."), "Ez a film, amelyet tegnap láttam.");
-  EXPECT_EQ(hungarian("I hope you are well."), "Azt remélem, hogy jó vagy.");
+  EXPECT_EQ(hungarian("I hope you are well."), "Azt remélem, hogy jól vagy.");
   // a subject pronoun after a leading phrase opens no relative clause
   EXPECT_EQ(hungarian("In the morning I drink tea."), "Reggel teát iszom.");
 }
