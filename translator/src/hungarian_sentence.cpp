@@ -406,6 +406,7 @@ class Generator {
   bool saidOfThing(const ClauseRoles& r) const;
   std::size_t feelingPredicate(const ClauseRoles& r) const;
   std::optional<std::size_t> emitClockTime(std::size_t pos);
+  std::optional<std::size_t> emitDate(std::size_t pos);
   std::optional<std::size_t> emitTimeAgo(std::size_t pos);
   void findPerfectDuration();
   std::optional<std::size_t> emitActivityWhile(std::size_t pos);
@@ -1548,7 +1549,56 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   return r;
 }
 
+// A day of a month as Hungarian writes it, its ordinal's case after a hyphen: "12-én" (on),
+// "12-ig" (by), "1-jén", "2-án", "20-án".
+std::string dayOfMonth(long long day, Case c) {
+  const std::string digits = std::to_string(day);
+  if (c == Case::terminative) return digits + "-ig";
+  if (c != Case::superessive) return digits + ".";
+  static constexpr std::string_view kOn[] = {"\xC3\xA9n", "\xC3\xA9n", "\xC3\xA9n", "\xC3\xA1n", "\xC3\xA9n",
+                                             "\xC3\xA9n", "\xC3\xA1n", "\xC3\xA9n", "\xC3\xA1n", "\xC3\xA9n"};
+  std::string_view suffix = kOn[day % 10];
+  if (day == 1) suffix = "j\xC3\xA9n";  // "elsején"
+  if (day == 2) suffix = "\xC3\xA1n";   // "másodikán"
+  if (day == 20 || day == 30) suffix = "\xC3\xA1n";
+  return digits + "-" + std::string(suffix);
+}
+
+// "on 12 May", "on May 12", "by 3 June 2021": "május 12-én", "2021. június 3-ig"; the token
+// after the date, or nothing when the phrase is no date.
+std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
+  const std::string& p = t_[pos].lower;
+  if ((p != "on" && p != "by") || pos + 2 >= n_) return std::nullopt;
+  static constexpr std::string_view kMonths[] = {"january",   "february", "march",    "april",
+                                                 "may",       "june",     "july",     "august",
+                                                 "september", "october",  "november", "december"};
+  auto month = [&](std::size_t k) -> const Sense* {
+    if (k >= n_ || t_[k].tag != PartOfSpeech::noun || !listed(kMonths, t_[k].lemma)) return nullptr;
+    const Sense* s = coreSense(t_[k], sense(k));
+    return s && !s->note("time").empty() ? s : nullptr;
+  };
+  auto day = [&](std::size_t k) {
+    return k < n_ && t_[k].tag == PartOfSpeech::number && t_[k].value >= 1 && t_[k].value <= 31;
+  };
+  std::size_t m = 0, d = 0;
+  if (day(pos + 1) && month(pos + 2))
+    d = pos + 1, m = pos + 2;
+  else if (month(pos + 1) && day(pos + 2))
+    m = pos + 1, d = pos + 2;
+  else
+    return std::nullopt;
+  std::size_t end = std::max(m, d) + 1;
+  if (end < n_ && t_[end].tag == PartOfSpeech::number && t_[end].value >= 1000) {  // the year first
+    emit(t_[end].written + ".", end);
+    ++end;
+  }
+  emit(month(m)->word, m);
+  emit(dayOfMonth(t_[d].value, p == "by" ? Case::terminative : Case::superessive), d);
+  return end;
+}
+
 std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
+  if (auto next = emitDate(pos)) return *next;
   const NounPhrase np = readNounPhrase(pos + 1);
   const std::string& p = t_[pos].lower;
   const PrepositionChoice choice = choosePreposition(pos, np);

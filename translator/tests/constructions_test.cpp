@@ -505,6 +505,12 @@ TEST(ConstructionsTest, WordsOfTheNewsAndOfLetters) {
             "Kinézett az ablakon, és látott egy idegent.");
 }
 
+TEST(ConstructionsTest, ADateIsTheMonthThenTheDayInItsCase) {
+  EXPECT_EQ(hungarian("The concert will take place on 12 May."), "A koncert május 12-én lezajlik.");
+  EXPECT_EQ(hungarian("We met on 20 July."), "Július 20-án találkoztunk.");
+  EXPECT_EQ(hungarian("Please reply by June 1."), "Válaszolj június 1-ig, kérlek.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
