@@ -4233,3 +4233,5 @@ best wishes	adv	üdvözlettel
 well	adj	jó[pred=jól]
 look out	v	ki|néz[of=on,noobj]
 about	adv	körülbelül ; nagyjából
+be born	v	születik[noobj]
+twin	n	iker[ikrek,person]

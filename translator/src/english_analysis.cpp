@@ -887,6 +887,15 @@ void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "was born": Hungarian says it actively, "született"
+void beingBorn(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i < toks.size(); ++i)
+    if (toks[i].lower == "born" && (toks[i - 1].lower == "was" || toks[i - 1].lower == "were"))
+      if (const lexicon::Entry* e = core.find("be born", PartOfSpeech::verb))
+        toks[i].tag = PartOfSpeech::verb, toks[i].lemma = "be born", toks[i].form = VerbForm::past,
+        toks[i].entry = e;
+}
+
 // "about 500 people", "around ten o'clock": before a number, how near ("körülbelül")
 void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
@@ -1215,6 +1224,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   markAsRoles(toks);
   aLittle(core_, toks);
   aboutANumber(core_, toks);
+  beingBorn(core_, toks);
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
   markPurposes(toks);

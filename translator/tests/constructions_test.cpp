@@ -511,6 +511,11 @@ TEST(ConstructionsTest, ADateIsTheMonthThenTheDayInItsCase) {
   EXPECT_EQ(hungarian("Please reply by June 1."), "Válaszolj június 1-ig, kérlek.");
 }
 
+TEST(ConstructionsTest, BeingBornIsSaidActively) {
+  EXPECT_EQ(hungarian("She was born on 3 March 1990."), "1990. március 3-án született.");
+  EXPECT_EQ(hungarian("The twins were born in 2010."), "Az ikrek 2010-ben születtek.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
