@@ -159,7 +159,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                              })))
     return true;
   if (thanksClauseAt(t_, i)) return true;
-  const bool verbBefore = verbIn(clauseBegin, i);
+  // ("let me know", one word in Hungarian, "szólj", is the clause's verb: "Szólj, ha ...")
+  const bool verbBefore = verbIn(clauseBegin, i) || (i > 0 && t_[i - 1].lemma == "let me know");
   if (!verbBefore) return false;
   if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
   // "I think he is right": what is thought, without "that"

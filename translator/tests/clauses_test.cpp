@@ -58,6 +58,11 @@ TEST(ClausesTest, LinkWordsAndCommasBetweenVerbs) {
   EXPECT_EQ(clauses("i like that car"), ":i like that car");
 }
 
+TEST(ClausesTest, LetMeKnowIsAClauseAndAQuestionWithinTakesItsWord) {
+  EXPECT_EQ(clauses("let me know if you have any questions"), ":let me know|ha:you have any questions");
+  EXPECT_EQ(clauses("do you know where the station is", true), ":do you know|hol:the station is");
+}
+
 TEST(ClausesTest, RelativeClausesInsideTheMainOne) {
   EXPECT_EQ(clauses("the house, which is very old, is for sale"),
             ":the house|amely:is very old (subject)|:is for sale");
