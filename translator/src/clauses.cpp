@@ -159,8 +159,11 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                              })))
     return true;
   if (thanksClauseAt(t_, i)) return true;
-  // ("let me know", one word in Hungarian, "szólj", is the clause's verb: "Szólj, ha ...")
-  const bool verbBefore = verbIn(clauseBegin, i) || (i > 0 && t_[i - 1].lemma == "let me know");
+  // ("let me know" and "thank you", one word in Hungarian, "szólj", "köszönöm", are their
+  // clause's verb: "Szólj, ha ...", "Köszönöm az e-mailedet, holnap válaszolok")
+  bool verbBefore = verbIn(clauseBegin, i);
+  for (std::size_t k = clauseBegin; k < i && !verbBefore; ++k)
+    verbBefore = t_[k].lemma == "let me know" || t_[k].lemma == "thank you";
   if (!verbBefore) return false;
   if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
   // "I think he is right": what is thought, without "that"

@@ -1074,6 +1074,8 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
       deixis = Deixis::thisOne;
     else if ((w == "last" || w == "next" || w == "every") && !afterThe)
       deixis = w == "last" ? Deixis::last : w == "next" ? Deixis::next : Deixis::every;
+    else if (w == "all" && !afterThe)
+      deixis = Deixis::whole;
     else if ((w == "next" || w == "following") && afterThe && k == i && !out.empty())
       deixis = Deixis::following;
     else if (w == "yesterday" || w == "today" || w == "tomorrow")
@@ -1090,7 +1092,7 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
     }
     const Token& unit = toks[k + 1];
     const bool anyUnit = *deixis == Deixis::thisOne || *deixis == Deixis::last || *deixis == Deixis::next ||
-                         *deixis == Deixis::every || *deixis == Deixis::following;
+                         *deixis == Deixis::every || *deixis == Deixis::following || *deixis == Deixis::whole;
     if (!anyUnit && !isDayPart(unit.lemma)) {
       out.push_back(std::move(toks[i]));
       continue;

@@ -34,7 +34,8 @@ struct TimePhrase {
     tomorrow,
     following,
     day,
-    perUnit
+    perUnit,
+    whole  // "all afternoon": "egész délután"
   };
   Deixis deixis = Deixis::thisOne;
   const lexicon::Entry* unit = nullptr;  // "spring", "morning", "week"

@@ -190,6 +190,9 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
     case Deixis::every:
       w.emplace_back("minden"), w.push_back(when);
       break;
+    case Deixis::whole:  // "all day": "egész nap"; "all week": "egész héten"
+      w.emplace_back("eg\xC3\xA9sz"), w.push_back(day ? unit.word : when);
+      break;
     case Deixis::yesterday:
       partOfDay("tegnap");
       break;

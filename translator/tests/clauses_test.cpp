@@ -60,6 +60,8 @@ TEST(ClausesTest, LinkWordsAndCommasBetweenVerbs) {
 
 TEST(ClausesTest, LetMeKnowIsAClauseAndAQuestionWithinTakesItsWord) {
   EXPECT_EQ(clauses("let me know if you have any questions"), ":let me know|ha:you have any questions");
+  EXPECT_EQ(clauses("thank you for your e-mail, I will reply tomorrow"),
+            ":thank you for your e-mail|:i will reply tomorrow");
   EXPECT_EQ(clauses("do you know where the station is", true), ":do you know|hol:the station is");
 }
 

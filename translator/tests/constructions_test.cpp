@@ -516,6 +516,11 @@ TEST(ConstructionsTest, BeingBornIsSaidActively) {
   EXPECT_EQ(hungarian("The twins were born in 2010."), "Az ikrek 2010-ben születtek.");
 }
 
+TEST(ConstructionsTest, AllBeforeATimeIsTheWholeOfIt) {
+  EXPECT_EQ(hungarian("I worked all day."), "Egész nap dolgoztam.");
+  EXPECT_EQ(hungarian("It rained all week."), "Egész héten esett.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
