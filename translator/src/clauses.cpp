@@ -182,7 +182,17 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     const bool imperatives = t_[opening].tag == PartOfSpeech::verb && t_[opening].form == VerbForm::base &&
                              i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
                              t_[i + 1].form == VerbForm::base;
-    return finiteClauseAt(i + 1) || imperatives ||
+    // "We get up early and go to school": a second present verb of "I", "we", "you", "they"
+    bool presentOfPerson = false;
+    if (i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb && t_[i + 1].form == VerbForm::base)
+      for (std::size_t k = clauseBegin; k + 1 < i && !presentOfPerson; ++k) {
+        std::size_t v = k + 1;  // ("I usually get up")
+        while (v < i && t_[v].tag == PartOfSpeech::adverb) ++v;
+        presentOfPerson =
+            (t_[k].lower == "i" || t_[k].lower == "we" || t_[k].lower == "you" || t_[k].lower == "they") &&
+            v < i && t_[v].tag == PartOfSpeech::verb && t_[v].form == VerbForm::base;
+      }
+    return finiteClauseAt(i + 1) || imperatives || presentOfPerson ||
            (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb));
   }
   if (subordinator(t.lower)) return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i);
