@@ -720,6 +720,9 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     const bool how = t.lower == "well" && i >= 2 && toks[i - 2].tag != PartOfSpeech::auxiliary &&
                      toks[i - 2].tag != PartOfSpeech::pronoun;
     bonus(how ? PartOfSpeech::adverb : PartOfSpeech::adjective, std::nullopt, 200);
+  } else if ((prevLower == "and" || prevLower == "or") && i >= 2 &&
+             toks[i - 2].tag == PartOfSpeech::adjective && nextNounish) {
+    bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "a cool and dry place": the second adjective
   } else if (joinsNouns) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
   } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
@@ -727,6 +730,17 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              prevTag == PartOfSpeech::preposition || (prev && prev->possessor)) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
     if (nextNounish) bonus(PartOfSpeech::adjective, std::nullopt, 120);
+    // "a cool and dry place": an adjective, "and" another, then the noun
+    auto reads = [&](std::size_t k, PartOfSpeech tag) {
+      if (k >= toks.size()) return false;
+      if (toks[k].tag != PartOfSpeech::other) return toks[k].tag == tag;
+      const std::vector<Reading> rs = readingsOf(core_, toks[k]);
+      return std::any_of(rs.begin(), rs.end(), [&](const Reading& r) { return r.tag == tag; });
+    };
+    if (i + 3 < toks.size() && (toks[i + 1].lower == "and" || toks[i + 1].lower == "or") &&
+        reads(i + 2, PartOfSpeech::adjective) && reads(i + 3, PartOfSpeech::noun) &&
+        core_.find(t.lower, PartOfSpeech::adjective))
+      bonus(PartOfSpeech::adjective, std::nullopt, 150);
     if (prevTag == PartOfSpeech::preposition && prevLower == "to") {
       bonus(PartOfSpeech::verb, VerbForm::base, 60);
       // "to contact me", "to book the tickets": an object follows a verb

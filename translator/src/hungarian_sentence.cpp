@@ -458,8 +458,13 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       np.definite = true;
     ++k;
   }
-  while (k < t_.size() && (t_[k].tag == PartOfSpeech::adjective ||
-                           (t_[k].tag == PartOfSpeech::adverb && t_[k].lower == "very")))
+  // ("a cool and dry place": adjectives joined by "and" or "or")
+  while (
+      k < t_.size() &&
+      (t_[k].tag == PartOfSpeech::adjective || (t_[k].tag == PartOfSpeech::adverb && t_[k].lower == "very") ||
+       ((t_[k].lower == "and" || t_[k].lower == "or") && k > i && t_[k - 1].tag == PartOfSpeech::adjective &&
+        k + 2 < t_.size() && t_[k + 1].tag == PartOfSpeech::adjective &&
+        (t_[k + 2].tag == PartOfSpeech::noun || t_[k + 2].tag == PartOfSpeech::adjective))))
     ++k;
   std::size_t head = k;
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::name)) {
@@ -598,6 +603,8 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       countable = false;
     } else if (tk.tag == PartOfSpeech::preposition) {
       continue;
+    } else if (tk.tag == PartOfSpeech::conjunction) {
+      emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", k);  // "hűvös és száraz"
     } else if (k != np.head && (tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::adverb ||
                                 tk.tag == PartOfSpeech::noun || tk.tag == PartOfSpeech::name)) {
       if (tk.tag == PartOfSpeech::name)

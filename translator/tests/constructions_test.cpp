@@ -521,6 +521,16 @@ TEST(ConstructionsTest, AllBeforeATimeIsTheWholeOfIt) {
   EXPECT_EQ(hungarian("It rained all week."), "Egész héten esett.");
 }
 
+TEST(ConstructionsTest, AdjectivesJoinedByAndBeforeTheirNoun) {
+  EXPECT_EQ(hungarian("Keep the medicine in a cool and dry place."),
+            "Tartsd a gyógyszert egy hűvös és száraz helyen.");
+  EXPECT_EQ(hungarian("We bought bread and milk."), "Vettünk kenyeret és tejet.");
+}
+
+TEST(ConstructionsTest, ASecondPresentVerbAfterAndAgreesWithItsSubject) {
+  EXPECT_EQ(hungarian("We get up early and go to school."), "Korán felkelünk, és iskolába megyünk.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
