@@ -4126,8 +4126,8 @@ update	n	frissítés[frissítések]
 update	v	frissít[perf=fel]
 receipt	n	nyugta
 passenger	n	utas[utasok,person]
-luggage	n	poggyász[poggyászok] ; csomag[csomagok]
-platform	n	peron[peronok]
+luggage	n	poggyász[poggyászok] ; csomag[csomagok,3sg=csomagja,pp=csomagjai]
+platform	n	peron[peronok,3sg=peronja,pp=peronjai]
 injury	n	sérülés[sérülések]
 ambulance	n	mentőautó ; mentő
 inflation	n	infláció
@@ -4146,7 +4146,7 @@ garlic	n	fokhagyma
 potato	n	krumpli ; burgonya
 carrot	n	répa ; sárgarépa
 chop	v	fel|vág
-screw	n	csavar[csavarok]
+screw	n	csavar[csavarok,3sg=csavarja,pp=csavarjai]
 screwdriver	n	csavarhúzó
 charger	n	töltő
 keyboard	n	billentyűzet[billentyűzetek]
@@ -4159,7 +4159,7 @@ restart	v	újra|indít
 loosen	v	meg|lazít
 prince	n	herceg[hercegek,person]
 princess	n	hercegnő[person]
-knight	n	lovag[lovagok,person]
+knight	n	lovag[lovagok,3sg=lovagja,pp=lovagjai,person]
 sword	n	kard[kardok]
 dragon	n	sárkány[sárkányok]
 witch	n	boszorkány[boszorkányok,person]
@@ -4168,7 +4168,6 @@ fireplace	n	kandalló
 pillow	n	párna
 nightmare	n	rémálom[rémálmok,3sg=rémálma]
 tremble	v	remeg[noobj]
-grin	v	vigyorog[noobj]
 hug	v	meg|ölel ; ölel
 neighbor	n	szomszéd[szomszédok,person]
 landlord	n	főbérlő[person]
@@ -4209,8 +4208,6 @@ upper	adj	felső
 torn	adj	szakadt
 prevent	v	meg|akadályoz
 forbid	v	meg|tilt
-vibrate	v	rezeg[noobj]
-shorten	v	le|rövidít
 overtake	v	meg|előz
 mislead	v	félre|vezet
 visibly	adv	láthatóan
@@ -4222,9 +4219,9 @@ pecs	n	pécs[name,in=n,to=ra,from=rol]
 miskolc	n	miskolc[name,in=n,to=ra,from=rol]
 e-mail	n	e-mail[front]
 piano	n	zongora
-guitar	n	gitár[gitárok]
+guitar	n	gitár[gitárok,3sg=gitárja,pp=gitárjai]
 violin	n	hegedű
-take place	v	le|zajlik[noobj]
+take place	v	van[noobj]
 euro	n	euró
 measure	n	intézkedés[intézkedések] ; mérték[mértékek]
 firefighter	n	tűzoltó[person]

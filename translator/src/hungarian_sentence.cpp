@@ -294,7 +294,8 @@ struct VerbGroup {
   bool possession = false;  // a main "have" with an object: "van" with a possessive
   bool copula = false;      // a lone "be"
   bool imperative = false;
-  bool passive = false;  // "was closed": Hungarian says who did it, or "they", actively
+  bool passive = false;     // "was closed": Hungarian says who did it, or "they", actively
+  bool futureOfBe = false;  // "will take place": "van" said "lesz"
 };
 
 // The roles of a clause, found before anything is said.
@@ -712,6 +713,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   }
   if (stem.prefix.empty() && homePrefix_ && verb == roles_.verb.main) stem.prefix = "haza";
   if (stem.prefix.empty()) stem.prefix = v.prefix;  // "kiszaladt"
+  if (verb == roles_.verb.main && roles_.verb.futureOfBe && stem.lemma == "van") stem.lemma = "lesz";
   if (imperative) {
     a.person = 2;
     const std::string form = conjugate(stem, Tense::imperative, a);
@@ -843,7 +845,10 @@ VerbGroup Generator::readVerbGroup() const {
       return t.time || t.lower == "tomorrow" || t.lower == "tonight" || t.lower == "soon" ||
              t.lower == "later";
     });
-    if (when || (vs && !vs->prefix.empty())) g.future = false;
+    // ("will become a doctor": "orvos lesz", the present of "lesz" is its future, and of "van")
+    if (vs && vs->word == "van") g.futureOfBe = true;
+    if (when || (vs && !vs->prefix.empty()) || (vs && (vs->word == "lesz" || vs->word == "van")))
+      g.future = false;
   }
   if (g.main != n) {
     const VerbForm form = t_[g.main].form;

@@ -245,8 +245,8 @@ Stem stemOf(std::u16string_view lemma) {
     s.ik = true;
   }
   static constexpr std::u16string_view kBackWithI[] = {
-      u"\u00EDr", u"h\u00EDv",     u"sz\u00EDv", u"s\u00EDr", u"ny\u00EDl",
-      u"nyit",    u"tiszt\u00EDt", u"szid",      u"iszik",    u"b\u00EDz"};
+      u"\u00EDr",      u"h\u00EDv", u"sz\u00EDv", u"s\u00EDr", u"ny\u00EDl",  u"nyit",
+      u"tiszt\u00EDt", u"szid",     u"iszik",     u"b\u00EDz", u"ind\u00EDt", u"tilt"};
   s.h = harmonyOf(s.stem);
   for (std::u16string_view b : kBackWithI)
     if (s.stem == b || (endsWith(s.stem, b) && s.stem.size() > b.size())) s.h = Harmony::back;

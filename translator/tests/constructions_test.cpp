@@ -460,6 +460,9 @@ TEST(ConstructionsTest, AnAdverbInsideTheVerbGroupComesFirst) {
 TEST(ConstructionsTest, WhatOneBecomesIsSaidBareBeforeTheVerb) {
   EXPECT_EQ(hungarian("He became a famous writer."), "Híres író lett.");
   EXPECT_EQ(hungarian("It became cold."), "Hideg lett.");
+  // the present of "lesz" is its future
+  EXPECT_EQ(hungarian("He will become a doctor."), "Orvos lesz.");
+  EXPECT_EQ(hungarian("The meeting took place yesterday."), "Tegnap a megbeszélés volt.");
 }
 
 TEST(ConstructionsTest, AQuestionWordIsTheFocus) {
@@ -506,7 +509,7 @@ TEST(ConstructionsTest, WordsOfTheNewsAndOfLetters) {
 }
 
 TEST(ConstructionsTest, ADateIsTheMonthThenTheDayInItsCase) {
-  EXPECT_EQ(hungarian("The concert will take place on 12 May."), "A koncert május 12-én lezajlik.");
+  EXPECT_EQ(hungarian("The concert will take place on 12 May."), "A koncert május 12-én lesz.");
   EXPECT_EQ(hungarian("We met on 20 July."), "Július 20-án találkoztunk.");
   EXPECT_EQ(hungarian("Please reply by June 1."), "Válaszolj június 1-ig, kérlek.");
 }
