@@ -62,11 +62,10 @@ struct Token {
   bool ofPerson = false;                      // said of a person: "old man", "know her"
   bool hasObject = false;                     // a verb with an object after it: "return the book"
   bool purpose = false;                       // the "to" of what for: "press it to start the machine"
-  bool request = false;
-  std::string prefix;    // a particle of direction said as the verb's prefix ("ran out into": "ki") // ... of
-                         // what one is told to do: "told him to stay"
-  long long value = -1;  // a number's value ("two hundred": 200), if known
-  std::optional<TimePhrase> time;  // the words make a time: "last spring"
+  bool request = false;                       // ... of what one is told to do: "told him to stay"
+  std::string prefix;                         // a particle of direction as the verb's prefix: "ki"
+  long long value = -1;                       // a number's value ("two hundred": 200), if known
+  std::optional<TimePhrase> time;             // the words make a time: "last spring"
 };
 
 // "thanks for", "thank you for": the words before `forIndex` thank for what follows it.

@@ -573,8 +573,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       if (d == "the")
         emit("a", k);
       else if ((d == "a" || d == "an") && c != Case::formal &&  // "as a teacher": "tanárként"
-               !(c == Case::nominative && objectDone_ == false && roles_.object &&
-                 roles_.object->begin == np.begin &&
+               !(c == Case::nominative && !objectDone_ && roles_.object && roles_.object->begin == np.begin &&
                  roles_.objectCase == Case::nominative))  // "became a doctor": "orvos lett"
         emit("egy", k);
       else if (d == "this" || d == "these" || d == "that" || d == "those") {
