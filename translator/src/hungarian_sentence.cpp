@@ -1633,7 +1633,8 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     emitNounPhrase(np, Case::nominative, roles_.verb.past ? "alatt" : "m\xC3\xBAlva");
     return np.end;
   }
-  if (!c && p == "at" && t_[np.head].tag == PartOfSpeech::number) {
+  if (p == "at" && t_[np.head].tag == PartOfSpeech::number &&
+      !np.pronoun) {  // a clock time, whatever the verb governs
     const Numeral* num = numeral(t_[np.head].lower);
     emit(num ? attachCase(std::string(num->alone), Case::temporal)
              : numberWithCase(t_[np.head].written, Case::temporal),

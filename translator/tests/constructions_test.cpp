@@ -534,6 +534,12 @@ TEST(ConstructionsTest, ASecondPresentVerbAfterAndAgreesWithItsSubject) {
   EXPECT_EQ(hungarian("We get up early and go to school."), "Korán felkelünk, és iskolába megyünk.");
 }
 
+TEST(ConstructionsTest, AClockTimeTakesKorWhateverTheVerbGoverns) {
+  // "arrive at" governs a place's case; "at nine" is a time
+  EXPECT_EQ(hungarian("We arrived at nine."), "Kilenckor megérkeztünk.");
+  EXPECT_EQ(hungarian("The train leaves at nine."), "A vonat kilenckor indul.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
