@@ -26,6 +26,13 @@ bool listed(const std::string_view (&list)[N], std::string_view w) {
   return std::find(std::begin(list), std::end(list), w) != std::end(list);
 }
 
+// Whether the words say when, so that a future is said in the present ("Holnap felhívlak").
+bool saysWhen(const std::vector<Token>& t) {
+  return std::any_of(t.begin(), t.end(), [](const Token& k) {
+    return k.time || k.lower == "tomorrow" || k.lower == "tonight" || k.lower == "soon" || k.lower == "later";
+  });
+}
+
 // An adjective that counts the noun after it ("a lot of", "a few"): Hungarian says the noun in
 // the singular and without an article.
 bool countsItsNoun(const Token& t) {
@@ -326,6 +333,7 @@ struct ClauseContext {
   bool gerund = false;    // an "-ing" clause: its verb is finite, with the subject and tense above
   bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
   bool asked = false;     // a question within: "(Tudod,) hol van az állomás"
+  bool when = false;      // a clause before says when: "If it rains tomorrow, we will stay" ("maradunk")
 };
 
 class Generator {
@@ -840,10 +848,7 @@ VerbGroup Generator::readVerbGroup() const {
   // "I will call you tomorrow": "Holnap felhívlak"; a time or a prefix says the future already
   if (g.future && g.main != n && g.be == n && !g.negative && !g.imperative) {
     const Sense* vs = coreSense(t_[g.main], sense(g.main));
-    const bool when = std::any_of(t_.begin(), t_.end(), [](const Token& t) {
-      return t.time || t.lower == "tomorrow" || t.lower == "tonight" || t.lower == "soon" ||
-             t.lower == "later";
-    });
+    const bool when = before_.when || saysWhen(t_);
     // ("will become a doctor": "orvos lesz", the present of "lesz" is its future, and of "van")
     if (vs && vs->word == "van") g.futureOfBe = true;
     if (when || (vs && !vs->prefix.empty()) || (vs && (vs->word == "lesz" || vs->word == "van")))
@@ -1911,6 +1916,7 @@ ClauseContext Generator::context() const {
   c.past = roles_.verb.past;
   c.reported = false;
   c.gerund = c.purpose = c.asked = false;
+  c.when = before_.when || saysWhen(t_);
   if (roles_.verb.imperative) c.known = true;
   return c;
 }

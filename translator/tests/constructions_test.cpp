@@ -540,6 +540,11 @@ TEST(ConstructionsTest, AClockTimeTakesKorWhateverTheVerbGoverns) {
   EXPECT_EQ(hungarian("The train leaves at nine."), "A vonat kilenckor indul.");
 }
 
+TEST(ConstructionsTest, AFutureAfterAClauseThatSaysWhenIsThePresent) {
+  EXPECT_EQ(hungarian("If it rains tomorrow, we will stay at home."), "Ha holnap esik, otthon maradunk.");
+  EXPECT_EQ(hungarian("Tomorrow I will call you and we will talk."), "Holnap felhívlak, és beszélünk.");
+}
+
 TEST(ConstructionsTest, ARoleAfterAsTakesKent) {
   EXPECT_EQ(hungarian("I used the box as a table."), "Használtam a dobozt asztalként.");
   EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
