@@ -3743,7 +3743,7 @@ cancel	v	le|mond ; töröl
 postpone	v	el|halaszt
 demolish	v	le|bont
 rescue	v	meg|ment
-whisper	v	suttog
+whisper	v	suttog[to=nak]
 howl	v	üvölt
 injure	v	meg|sebesít
 rebuild	v	újjá|épít
@@ -3953,7 +3953,7 @@ look up	v	ki|keres ; fel|néz
 everywhere	adv	mindenhol ; mindenütt
 nobody	n	senki[front]
 no one	n	senki[front]
-smile	v	el|mosolyodik[noobj]
+smile	v	el|mosolyodik[noobj,at=ra]
 switch off	v	ki|kapcsol
 switch on	v	be|kapcsol
 carefully	adv	figyelmesen ; óvatosan
