@@ -62,7 +62,7 @@ flower	n	virág[virágok]
 food	n	étel[ételek] ; élelem
 football	n	foci ; labdarúgás
 friday	n	péntek[péntekek,3sg=péntekje,time=n]
-friend	n	barát[barátok,3sg=barátja,person] ; barátnő
+friend	n	barát[barátok,3sg=barátja,pp=barátai,person] ; barátnő
 fridge	n	hűtő ; hűtőszekrény
 garden	n	kert[kertek,to=ba,attr=kerti,at=ban]
 gift	n	ajándék[ajándékok]
@@ -105,7 +105,7 @@ office	n	iroda[to=ba,at=ban]
 park	n	park[parkok,3sg=parkja,to=ba,at=ban]
 park	v	parkol[noobj] ; le|parkol
 paris	n	párizs[name]
-people	n	ember[emberek] ; nép
+people	n	ember[emberek,person] ; nép
 phone	n	telefon[telefonok,3sg=telefonja]
 photo	n	fénykép[fényképek,3sg=fényképe] ; fotó
 question	n	kérdés[kérdések]
@@ -128,7 +128,7 @@ soup	n	leves
 station	n	állomás[to=ra,at=on] ; pályaudvar
 stone	n	kő[kövek]
 stove	n	tűzhely[acc=tűzhelyet]
-street	n	utca[in=n]
+street	n	utca[in=n,to=ra,from=rol]
 student	n	diák[diákok,3sg=diákja,person] ; hallgató
 sun	n	nap[napok,3sg=napja]
 sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja,time=nom]
@@ -181,16 +181,16 @@ game	n	játék[játékok]
 picture	n	kép[képek]
 paper	n	papír[papírok,3sg=papírja]
 heart	n	szív[szívek]
-budapest	n	budapest[name,from=rol,in=n]
+budapest	n	budapest[name,from=rol,in=n,to=ra]
 # --- verbs
 ask	v	meg|kérdez ; kér
 be	v	van
-become	v	lesz ; válik
+become	v	lesz[obj=nom] ; válik
 begin	v	el|kezd[intr=kezdődik] ; kezdődik
 break	v	el|tör ; össze|tör
 bring	v	hoz ; el|hoz
 build	v	épít ; fel|épít
-buy	v	vesz ; vásárol
+buy	v	vesz[perf=meg] ; vásárol
 call	v	fel|hív ; hív
 clean	v	ki|takarít ; tisztít
 close	v	be|csuk[intr=zár] ; be|zár
@@ -201,7 +201,7 @@ do	v	csinál ; tesz
 drink	v	iszik[perf=meg] ; meg|iszik
 drive	v	vezet ; autózik
 eat	v	eszik[perf=meg] ; meg|eszik
-find	v	talál ; meg|talál
+find	v	talál[perf=meg] ; meg|talál
 forget	v	el|felejt
 get	v	kap ; szerez
 give	v	ad[to=nak] ; oda|ad
@@ -226,10 +226,10 @@ put	v	tesz[in=ba,on=ra] ; rak
 read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
 run	v	fut[noobj] ; szalad[noobj] ; vezet
-say	v	mond ; szól
+say	v	mond[to=nak] ; szól
 see	v	lát ; meg|néz
-sell	v	el|ad
-send	v	küld[to=nak] ; el|küld
+sell	v	el|ad[to=nak]
+send	v	küld[to=nak,perf=el] ; el|küld
 shine	v	süt[noobj] ; ragyog
 sing	v	énekel
 sit	v	ül[noobj] ; le|ül[noobj]
@@ -237,22 +237,22 @@ sleep	v	alszik
 speak	v	beszél[obj=ul]
 start	v	el|kezd[intr=kezdődik] ; indul
 stay	v	marad[noobj]
-stop	v	el|áll[noobj] ; meg|áll[noobj]
+stop	v	el|áll[noobj] ; meg|áll[noobj] ; meg|állít
 take	v	visz ; vesz
 talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
-tell	v	mond[to=nak] ; el|mond
+tell	v	mond[to=nak,perf=el] ; el|mond
 think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
 turn off	v	le|kapcsol ; ki|kapcsol
 turn on	v	fel|kapcsol ; be|kapcsol
-understand	v	ért ; meg|ért
+understand	v	ért[perf=meg] ; meg|ért
 visit	v	meg|látogat ; látogat
 wait	v	vár[for=ra]
 walk	v	sétál[noobj] ; gyalogol[noobj]
 want	v	akar ; kér
 wash	v	meg|mos ; mos
 watch	v	néz[perf=meg] ; figyel
-work	v	dolgozik ; működik
+work	v	dolgozik[thing=működik] ; működik
 write	v	ír[to=nak,perf=meg] ; meg|ír
 skiing	n	síelés
 smoking	n	dohányzás
@@ -260,14 +260,14 @@ bark	v	ugat[noobj]
 stand	v	áll[noobj]
 fly	v	repül[noobj]
 swim	v	úszik
-pay	v	fizet[for=ert] ; ki|fizet
-show	v	mutat ; meg|mutat
+pay	v	fizet[for=ert,perf=ki] ; ki|fizet
+show	v	mutat[to=nak] ; meg|mutat[to=nak]
 try	v	próbál ; meg|próbál
 use	v	használ
 feel	v	érez
 keep	v	tart ; meg|tart
 hold	v	tart ; fog
-move	v	költözik[noobj]
+move	v	költözik[noobj,thing=mozog]
 # --- adjectives
 beautiful	adj	gyönyörű ; szép
 big	adj	nagy[nagyok]
@@ -325,6 +325,7 @@ too	adv	túl ; is
 very	adv	nagyon
 yesterday	adv	tegnap
 a little	adv	egy kicsit
+a little	adj	egy kis
 on foot	adv	gyalog
 by bus	adv	busszal
 # --- numbers
@@ -373,8 +374,8 @@ side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
 fix	v	meg|javít
 lock	v	be|zár
-miss	v	le|késik[noobj]
-offer	v	fel|ajánl ; kínál
+miss	v	le|késik
+offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol
 trust	v	bízik[obj=ban]
@@ -497,9 +498,9 @@ count	v	számol[noobj] ; meg|számol
 cut	v	vág ; le|vág
 dance	v	táncol[noobj]
 decide	v	dönt[noobj] ; el|dönt
-describe	v	le|ír
+describe	v	le|ír[to=nak]
 enjoy	v	élvez
-explain	v	el|magyaráz ; magyaráz
+explain	v	el|magyaráz[to=nak] ; magyaráz[to=nak]
 fill	v	meg|tölt
 finish	v	be|fejez
 hate	v	utál ; gyűlöl
@@ -507,7 +508,7 @@ hurry	v	siet[noobj]
 kill	v	meg|öl
 kiss	v	meg|csókol ; csókol
 laugh	v	nevet[noobj,at=on]
-lend	v	kölcsön|ad
+lend	v	kölcsön|ad[to=nak]
 listen	v	hallgat[to=acc] ; figyel
 mean	v	jelent ; gondol
 pack	v	be|csomagol ; csomagol
@@ -522,12 +523,12 @@ shout	v	kiabál[noobj] ; kiált[noobj]
 shut	v	be|csuk[intr=zár] ; be|zár
 snow	v	havazik
 steal	v	el|lop ; lop
-teach	v	tanít
+teach	v	tanít[to=nak]
 thank	v	meg|köszön ; köszön
 throw	v	dob ; el|dob
 travel	v	utazik
 wear	v	visel ; hord
-win	v	nyer ; meg|nyer
+win	v	nyer[perf=meg] ; meg|nyer
 wish	v	kíván
 worry	v	aggódik[about=ert]
 hide	v	el|rejt ; el|bújik
@@ -896,7 +897,7 @@ glow	v	ragyog[noobj]
 grant	n	támogatás[támogatások]
 grant	v	meg|ad ; engedélyez
 hurt	v	fáj[noobj] ; meg|sebesít
-introduce	v	be|mutat ; be|vezet
+introduce	v	be|mutat[to=nak] ; be|vezet
 label	n	címke
 label	v	fel|címkéz
 left	n	bal oldal
@@ -1156,7 +1157,7 @@ detail	v	részletez
 distribute	v	el|oszt ; terjeszt
 divide	v	el|oszt ; oszt ; fel|oszt
 engage	v	le|köt ; alkalmaz
-enter	v	be|lép[noobj] ; be|megy[noobj] ; be|ír
+enter	v	be|lép[obj=ba] ; be|megy[obj=ba] ; be|ír
 estimate	n	becslés[becslések]
 estimate	v	becsül ; fel|becsül
 even	adv	még ; is
@@ -1169,7 +1170,7 @@ expression	n	kifejezés[kifejezések] ; arckifejezés
 extreme	adj	szélsőséges ; rendkívüli
 extreme	n	véglet[végletek]
 fan	n	rajongó ; ventilátor[ventilátorok] ; legyező
-flight	n	repülés ; járat[járatok] ; menekülés
+flight	n	járat[járatok] ; repülés ; menekülés
 flush	v	le|húz ; el|pirul[noobj]
 forward	adv	előre
 function	n	funkció ; működés ; függvény[függvények]
@@ -1340,7 +1341,7 @@ assign	v	ki|jelöl ; ki|oszt
 association	n	egyesület[egyesületek] ; társulás ; kapcsolat[kapcsolatok]
 assume	v	fel|tételez ; vállal
 atmosphere	n	légkör[légkörök] ; hangulat[hangulatok]
-attend	v	jár[obj=ba,noobj] ; részt vesz
+attend	v	jár[obj=ba,noobj] ; részt |vesz[obj=on]
 award	n	díj[díjak] ; kitüntetés[kitüntetések]
 award	v	oda|ítél ; ad
 beginning	n	kezdet[kezdetek]
@@ -1402,7 +1403,7 @@ contend	v	küzd[noobj] ; állít
 copy	n	másolat[másolatok] ; példány[példányok]
 copy	v	le|másol ; másol
 cost	n	költség[költségek] ; ár[árak]
-cost	v	kerül[noobj]
+cost	v	kerül[obj=ba]
 creation	n	teremtés ; létrehozás ; alkotás[alkotások]
 crow	n	varjú
 crush	v	össze|tör ; össze|nyom
@@ -3495,7 +3496,7 @@ athletic	adj	atletikus ; sportos
 atlanta	n	atlanta[name]
 atlantic	adj	atlanti
 atomic	adj	atom ; atomi
-attachment	n	ragaszkodás ; melléklet[mellékletek] ; tartozék[tartozékok]
+attachment	n	melléklet[mellékletek] ; ragaszkodás ; tartozék[tartozékok]
 attain	v	el|ér ; meg|szerez
 attainment	n	elérés ; teljesítmény[teljesítmények]
 attest	v	tanúsít ; igazol
@@ -3688,8 +3689,8 @@ own	adj	saját
 anything	n	bármi[front] ; valami
 someone	n	valaki[front]
 somebody	n	valaki[front]
-everyone	n	mindenki
-everybody	n	mindenki
+everyone	n	mindenki[person]
+everybody	n	mindenki[person]
 anyone	n	bárki[front] ; valaki[front]
 of course	adv	persze ; természetesen
 at least	adv	legalább
@@ -3742,7 +3743,7 @@ cancel	v	le|mond ; töröl
 postpone	v	el|halaszt
 demolish	v	le|bont
 rescue	v	meg|ment
-whisper	v	suttog
+whisper	v	suttog[to=nak]
 howl	v	üvölt
 injure	v	meg|sebesít
 rebuild	v	újjá|épít
@@ -3952,7 +3953,7 @@ look up	v	ki|keres ; fel|néz
 everywhere	adv	mindenhol ; mindenütt
 nobody	n	senki[front]
 no one	n	senki[front]
-smile	v	el|mosolyodik[noobj]
+smile	v	el|mosolyodik[noobj,at=ra]
 switch off	v	ki|kapcsol
 switch on	v	be|kapcsol
 carefully	adv	figyelmesen ; óvatosan
@@ -4115,3 +4116,119 @@ flavor	n	íz[ízek]
 flesh	n	hús[húsok]
 fortunate	adj	szerencsés
 fragile	adj	törékeny
+take part	v	részt |vesz[in=ban,noobj]
+go to bed	v	le|fekszik[noobj]
+as soon as possible	adv	minél előbb
+shop	v	vásárol[noobj]
+# --- everyday words of the news, the home, instructions and stories that had no entry, or
+# FreeDict's first sense misled ("toilet", "vehicle", "theatre", "user")
+update	n	frissítés[frissítések]
+update	v	frissít[perf=fel]
+receipt	n	nyugta
+passenger	n	utas[utasok,person]
+luggage	n	poggyász[poggyászok] ; csomag[csomagok,3sg=csomagja,pp=csomagjai]
+platform	n	peron[peronok,3sg=peronja,pp=peronjai]
+injury	n	sérülés[sérülések]
+ambulance	n	mentőautó ; mentő
+inflation	n	infláció
+refugee	n	menekült[menekültek,person]
+patient	n	beteg[betegek,person]
+patient	adj	türelmes
+surgery	n	műtét[műtétek]
+pill	n	tabletta
+symptom	n	tünet[tünetek]
+cough	n	köhögés[köhögések]
+cough	v	köhög[noobj]
+virus	n	vírus[vírusok]
+disease	n	betegség[betegségek]
+oven	n	sütő
+garlic	n	fokhagyma
+potato	n	krumpli ; burgonya
+carrot	n	répa ; sárgarépa
+chop	v	fel|vág
+screw	n	csavar[csavarok,3sg=csavarja,pp=csavarjai]
+screwdriver	n	csavarhúzó
+charger	n	töltő
+keyboard	n	billentyűzet[billentyűzetek]
+printer	n	nyomtató
+install	v	telepít[perf=fel] ; fel|szerel
+download	v	le|tölt
+upload	v	fel|tölt
+select	v	ki|választ
+restart	v	újra|indít
+loosen	v	meg|lazít
+prince	n	herceg[hercegek,person]
+princess	n	hercegnő[person]
+knight	n	lovag[lovagok,3sg=lovagja,pp=lovagjai,person]
+sword	n	kard[kardok]
+dragon	n	sárkány[sárkányok]
+witch	n	boszorkány[boszorkányok,person]
+corridor	n	folyosó[in=n]
+fireplace	n	kandalló
+pillow	n	párna
+nightmare	n	rémálom[rémálmok,3sg=rémálma]
+tremble	v	remeg[noobj]
+hug	v	meg|ölel ; ölel
+neighbor	n	szomszéd[szomszédok,person]
+landlord	n	főbérlő[person]
+apartment	n	lakás[lakások]
+elevator	n	lift[liftek]
+theft	n	lopás[lopások]
+victim	n	áldozat[áldozatok]
+prison	n	börtön[börtönök,to=ba,at=ban]
+video	n	videó
+tv	n	tévé
+tradition	n	hagyomány[hagyományok]
+technique	n	technika ; módszer[módszerek]
+toilet	n	vécé ; mosdó
+user	n	felhasználó[person]
+vehicle	n	jármű[járművek,3sg=járműve]
+theatre	n	színház[színházak,to=ba,at=ban]
+theater	n	színház[színházak,to=ba,at=ban]
+signature	n	aláírás[aláírások]
+headache	n	fejfájás[fejfájások]
+melody	n	dallam[dallamok]
+ministry	n	minisztérium[minisztériumok]
+phenomenon	n	jelenség[jelenségek]
+quotation	n	idézet[idézetek]
+uncertainty	n	bizonytalanság[bizonytalanságok]
+task	n	feladat[feladatok]
+talent	n	tehetség[tehetségek]
+toe	n	lábujj[lábujjak]
+luxury	n	luxus
+journal	n	folyóirat[folyóiratok]
+unable	adj	képtelen
+suspicious	adj	gyanús
+strategic	adj	stratégiai
+stormy	adj	viharos
+painful	adj	fájdalmas
+psychological	adj	pszichológiai
+unsuccessful	adj	sikertelen
+upper	adj	felső
+torn	adj	szakadt
+prevent	v	meg|akadályoz
+forbid	v	meg|tilt
+overtake	v	meg|előz
+mislead	v	félre|vezet
+visibly	adv	láthatóan
+visit	n	látogatás[látogatások]
+advertisement	n	hirdetés[hirdetések]
+ad	n	hirdetés[hirdetések]
+szeged	n	szeged[name,in=n,to=ra,from=rol]
+pecs	n	pécs[name,in=n,to=ra,from=rol]
+miskolc	n	miskolc[name,in=n,to=ra,from=rol]
+e-mail	n	e-mail[front]
+piano	n	zongora
+guitar	n	gitár[gitárok,3sg=gitárja,pp=gitárjai]
+violin	n	hegedű
+take place	v	van[noobj]
+euro	n	euró
+measure	n	intézkedés[intézkedések] ; mérték[mértékek]
+firefighter	n	tűzoltó[person]
+invitation	n	meghívás[meghívások]
+best wishes	adv	üdvözlettel
+well	adj	jó[pred=jól]
+look out	v	ki|néz[of=on,noobj]
+about	adv	körülbelül ; nagyjából
+be born	v	születik[noobj]
+twin	n	iker[ikrek,person]

@@ -9,9 +9,9 @@ namespace {
 
 constexpr std::string_view kCaseNames[] = {"acc", "ban", "ba",  "bol", "on",  "ra", "rol", "nal", "hoz",
                                            "tol", "nak", "val", "ert", "kor", "ig", "n",   "ul",  "nom"};
-constexpr std::string_view kNoteKeys[] = {"acc",  "3sg",  "sup",  "obj",  "past",  "for",  "at",  "to",
-                                          "in",   "on",   "from", "with", "about", "into", "of",  "by",
-                                          "intr", "pred", "pp",   "poss", "time",  "attr", "perf"};
+constexpr std::string_view kNoteKeys[] = {"acc",  "3sg",  "sup",  "obj",  "past",  "for",  "at",   "to",
+                                          "in",   "on",   "from", "with", "about", "into", "of",   "by",
+                                          "intr", "pred", "pp",   "poss", "time",  "attr", "perf", "thing"};
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -62,7 +62,9 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
     text = trim(text.substr(0, open));
   }
   if (const std::size_t bar = text.find('|'); bar != std::string_view::npos) {
-    if (pos != PartOfSpeech::verb || !hungarianWord(text.substr(0, bar), false)) {
+    // a prefix written apart keeps its space ("részt |vesz": "részt vett", "nem vett részt")
+    const std::size_t end = bar > 0 && text[bar - 1] == ' ' ? bar - 1 : bar;
+    if (pos != PartOfSpeech::verb || !hungarianWord(text.substr(0, end), false)) {
       error = "only a verb has a prefix before '|'";
       return std::nullopt;
     }
@@ -111,7 +113,8 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
       return std::nullopt;
     }
     const bool caseValued = key != "acc" && key != "3sg" && key != "sup" && key != "past" && key != "intr" &&
-                            key != "pred" && key != "pp" && key != "poss" && key != "attr" && key != "perf";
+                            key != "pred" && key != "pp" && key != "poss" && key != "attr" && key != "perf" &&
+                            key != "thing";
     if (caseValued ? !isCaseName(value) : !hungarianWord(value, false)) {
       error = "bad value in \"" + std::string(n) + "\"";
       return std::nullopt;

@@ -35,6 +35,15 @@ TEST(LexiconSourceTest, AnEntryWithPrefixesPluralsAndNotes) {
   e = parse("leg\tn\tláb[lábak,3sg=lába]");
   ASSERT_TRUE(e);
   EXPECT_EQ(e->senses[0].note("3sg"), "lába");
+  // a prefix written apart keeps its space; a verb's sense for a thing as its subject
+  e = parse("take part\tv\trészt |vesz[in=ban]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].prefix, "részt ");
+  EXPECT_EQ(e->senses[0].word, "vesz");
+  EXPECT_NE(whyNot("take part\tv\t |vesz").find("prefix"), std::string::npos);
+  e = parse("work\tv\tdolgozik[thing=működik]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].note("thing"), "működik");
   e = parse("turn off\tv\tle|kapcsol");
   ASSERT_TRUE(e) << "a phrasal verb";
   e = parse("london\tn\tlondon[name,to=ba]");

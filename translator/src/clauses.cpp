@@ -159,7 +159,11 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                              })))
     return true;
   if (thanksClauseAt(t_, i)) return true;
-  const bool verbBefore = verbIn(clauseBegin, i);
+  // ("let me know" and "thank you", one word in Hungarian, "szólj", "köszönöm", are their
+  // clause's verb: "Szólj, ha ...", "Köszönöm az e-mailedet, holnap válaszolok")
+  bool verbBefore = verbIn(clauseBegin, i);
+  for (std::size_t k = clauseBegin; k < i && !verbBefore; ++k)
+    verbBefore = t_[k].lemma == "let me know" || t_[k].lemma == "thank you";
   if (!verbBefore) return false;
   if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
   // "I think he is right": what is thought, without "that"
@@ -178,7 +182,17 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     const bool imperatives = t_[opening].tag == PartOfSpeech::verb && t_[opening].form == VerbForm::base &&
                              i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
                              t_[i + 1].form == VerbForm::base;
-    return finiteClauseAt(i + 1) || imperatives ||
+    // "We get up early and go to school": a second present verb of "I", "we", "you", "they"
+    bool presentOfPerson = false;
+    if (i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb && t_[i + 1].form == VerbForm::base)
+      for (std::size_t k = clauseBegin; k + 1 < i && !presentOfPerson; ++k) {
+        std::size_t v = k + 1;  // ("I usually get up")
+        while (v < i && t_[v].tag == PartOfSpeech::adverb) ++v;
+        presentOfPerson =
+            (t_[k].lower == "i" || t_[k].lower == "we" || t_[k].lower == "you" || t_[k].lower == "they") &&
+            v < i && t_[v].tag == PartOfSpeech::verb && t_[v].form == VerbForm::base;
+      }
+    return finiteClauseAt(i + 1) || imperatives || presentOfPerson ||
            (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb));
   }
   if (subordinator(t.lower)) return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i);
@@ -212,6 +226,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = "hogy";
     c.body = begin + 1;
     c.purpose = true;
+    c.request = t.request;
     return c;
   }
   if (!first && thanksClauseAt(t_, begin)) {
@@ -246,6 +261,17 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = std::string(s->hungarian);
     c.body = begin + 1;
     c.gerund = gerundClauseAt(t_, begin);
+    // "I know where he lives", "Do you know when it starts?": a question asked within, the
+    // question word itself ("hol", "mikor"), not the relative "ahol", "amikor"
+    static constexpr std::string_view kAsking[] = {"know",     "ask",    "wonder",     "tell",
+                                                   "remember", "forget", "understand", "explain",
+                                                   "show",     "see",    "decide"};
+    static constexpr std::pair<std::string_view, std::string_view> kQuestions[] = {
+        {"where", "hol"}, {"when", "mikor"}, {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"}};
+    if (!first && t_[begin - 1].tag == PartOfSpeech::verb &&
+        std::find(std::begin(kAsking), std::end(kAsking), t_[begin - 1].lemma) != std::end(kAsking))
+      for (const auto& [english, hungarian] : kQuestions)
+        if (t.lower == english) c.link = std::string(hungarian), c.question = true;
   }
   return c;
 }

@@ -610,6 +610,14 @@ void ReadingChooser::choose(std::size_t i) {
     if ((singular || pastBefore) &&
         std::find(std::begin(kSameFormPast), std::end(kSameFormPast), t.lemma) != std::end(kSameFormPast))
       t.form = VerbForm::past;
+    // "came home and fell asleep": so too the past of another verb spelt as a base ("fell",
+    // "found", "saw", "left")
+    if (pastBefore && t.form == VerbForm::base)
+      for (const lexicon::IrregularForm& f : core_.irregular(t.lower))
+        if (f.pos == PartOfSpeech::verb && f.lemma != t.lemma) {
+          t.lemma = f.lemma, t.form = VerbForm::past, t.entry = nullptr;
+          break;
+        }
   }
   if (t.tag == PartOfSpeech::verb) {
     verbSeen_ = true;
@@ -708,7 +716,13 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::verb, VerbForm::third, 200);
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
   } else if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
-    bonus(PartOfSpeech::adjective, std::nullopt, 200);
+    // ("plays very well": how, after a verb or its object, "nagyon jól")
+    const bool how = t.lower == "well" && i >= 2 && toks[i - 2].tag != PartOfSpeech::auxiliary &&
+                     toks[i - 2].tag != PartOfSpeech::pronoun;
+    bonus(how ? PartOfSpeech::adverb : PartOfSpeech::adjective, std::nullopt, 200);
+  } else if ((prevLower == "and" || prevLower == "or") && i >= 2 &&
+             toks[i - 2].tag == PartOfSpeech::adjective && nextNounish) {
+    bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "a cool and dry place": the second adjective
   } else if (joinsNouns) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
   } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
@@ -716,6 +730,17 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              prevTag == PartOfSpeech::preposition || (prev && prev->possessor)) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
     if (nextNounish) bonus(PartOfSpeech::adjective, std::nullopt, 120);
+    // "a cool and dry place": an adjective, "and" another, then the noun
+    auto reads = [&](std::size_t k, PartOfSpeech tag) {
+      if (k >= toks.size()) return false;
+      if (toks[k].tag != PartOfSpeech::other) return toks[k].tag == tag;
+      const std::vector<Reading> rs = readingsOf(core_, toks[k]);
+      return std::any_of(rs.begin(), rs.end(), [&](const Reading& r) { return r.tag == tag; });
+    };
+    if (i + 3 < toks.size() && (toks[i + 1].lower == "and" || toks[i + 1].lower == "or") &&
+        reads(i + 2, PartOfSpeech::adjective) && reads(i + 3, PartOfSpeech::noun) &&
+        core_.find(t.lower, PartOfSpeech::adjective))
+      bonus(PartOfSpeech::adjective, std::nullopt, 150);
     if (prevTag == PartOfSpeech::preposition && prevLower == "to") {
       bonus(PartOfSpeech::verb, VerbForm::base, 60);
       // "to contact me", "to book the tickets": an object follows a verb
@@ -741,7 +766,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                (!verbSeen ||
                 (i >= 2 &&
                  (toks[i - 2].tag == PartOfSpeech::question || toks[i - 2].tag == PartOfSpeech::conjunction ||
-                  toks[i - 2].tag == PartOfSpeech::modal || toks[i - 2].tag == PartOfSpeech::auxiliary)))))) {
+                  toks[i - 2].tag == PartOfSpeech::modal || toks[i - 2].tag == PartOfSpeech::auxiliary ||
+                  // "before you clean it": the subject of a clause of time
+                  toks[i - 2].lower == "before" || toks[i - 2].lower == "after" ||
+                  toks[i - 2].lower == "until")))))) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);
   } else if (prevTag == PartOfSpeech::auxiliary &&
              (prevLower == "is" || prevLower == "are" || prevLower == "am" || prevLower == "was" ||
@@ -786,6 +814,110 @@ void objectHer(std::vector<Token>& toks) {
   }
 }
 
+// "likes swimming", "started learning", "went shopping": after a verb of liking, beginning or
+// going, an "-ing" verb is what Hungarian says with the infinitive ("szeret úszni", "kezdett
+// tanulni", "vásárolni ment"): it becomes "to" and the verb. "Enjoy" doing is liking it.
+void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kBefore[] = {"like",  "love",   "hate",     "enjoy", "start",
+                                                 "begin", "prefer", "continue", "go"};
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& v = toks[i];
+    Token& ing = toks[i + 1];
+    const bool endsInIng = ing.lower.size() > 5 && ing.lower.compare(ing.lower.size() - 3, 3, "ing") == 0;
+    if (v.tag != PartOfSpeech::verb || v.form == VerbForm::ing || !endsInIng || ing.words != 1 ||
+        std::find(std::begin(kBefore), std::end(kBefore), v.lemma) == std::end(kBefore))
+      continue;
+    // read as a noun in the object's place ("likes reading books"): its verb reading
+    if (ing.tag == PartOfSpeech::noun && !ing.plural)
+      for (const Reading& r : readingsOf(core, ing))
+        if (r.tag == PartOfSpeech::verb && r.form == VerbForm::ing) {
+          ing.tag = PartOfSpeech::verb, ing.lemma = r.lemma, ing.entry = nullptr;
+          break;
+        }
+    if (ing.tag != PartOfSpeech::verb) continue;
+    if (v.lemma == "enjoy") v.lemma = "like", v.entry = nullptr;
+    ing.form = VerbForm::base;
+    Token to;
+    to.lower = to.lemma = to.written = "to";
+    to.tag = PartOfSpeech::preposition;
+    to.word = ing.word;
+    to.words = 0;  // said by no word of its own
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(to));
+  }
+}
+
+// "did not bring anything", "never saw anyone": after a negation in its clause "any-" is
+// Hungarian's negative ("nem hozott semmit", "senkit sem látott" with "nem").
+void negativeAny(std::vector<Token>& toks) {
+  bool negated = false;
+  for (Token& t : toks) {
+    if (t.tag == PartOfSpeech::conjunction) negated = false;
+    if (t.tag == PartOfSpeech::negation || t.lower == "never") negated = true;
+    if (!negated || t.tag != PartOfSpeech::noun) continue;
+    if (t.lower == "anything")
+      t.lemma = "nothing", t.entry = nullptr;
+    else if (t.lower == "anyone" || t.lower == "anybody")
+      t.lemma = "nobody", t.entry = nullptr;
+  }
+}
+
+// "works as a nurse", "As a child, I ...": "as" before a noun phrase without a verb after it
+// is what one is in that role ("ápolóként", "gyerekként"); not "as ... as", nor "as he said".
+void markAsRoles(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    if (toks[i].lower != "as" || (i >= 2 && toks[i - 2].lower == "as") ||
+        (i >= 3 && toks[i - 3].lower == "as"))  // "as tall as her brother"
+      continue;
+    std::size_t k = i + 1;
+    if (toks[k].lower == "a" || toks[k].lower == "an") {  // adjectives only after an article
+      ++k;
+      while (k < toks.size() && toks[k].tag == PartOfSpeech::adjective) ++k;
+    }
+    if (k >= toks.size() || toks[k].tag != PartOfSpeech::noun || toks[k].time || toks[k].lower == "as")
+      continue;
+    ++k;
+    if (k < toks.size() && (toks[k].tag == PartOfSpeech::verb || toks[k].tag == PartOfSpeech::auxiliary ||
+                            toks[k].tag == PartOfSpeech::modal || toks[k].lower == "as"))
+      continue;
+    toks[i].tag = PartOfSpeech::preposition;
+  }
+}
+
+// "a little salt": before a noun "a little" counts it ("egy kis só"); else it is how much
+// ("egy kicsit").
+void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    if (t.lemma != "a little" || (t.tag != PartOfSpeech::adverb && t.tag != PartOfSpeech::adjective))
+      continue;
+    const Token* n = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
+    // (not a language: "speaks a little German" is "egy kicsit németül")
+    const lexicon::Entry* noun =
+        n && n->tag == PartOfSpeech::noun ? core.find(n->lemma, PartOfSpeech::noun) : nullptr;
+    const bool beforeNoun = n && n->tag == PartOfSpeech::noun && !n->time &&
+                            !(noun && !noun->senses.empty() && noun->senses.front().note("in") == "ul");
+    const PartOfSpeech tag = beforeNoun ? PartOfSpeech::adjective : PartOfSpeech::adverb;
+    if (const lexicon::Entry* e = core.find(t.lemma, tag)) t.tag = tag, t.entry = e;
+  }
+}
+
+// "was born": Hungarian says it actively, "született"
+void beingBorn(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i < toks.size(); ++i)
+    if (toks[i].lower == "born" && (toks[i - 1].lower == "was" || toks[i - 1].lower == "were"))
+      if (const lexicon::Entry* e = core.find("be born", PartOfSpeech::verb))
+        toks[i].tag = PartOfSpeech::verb, toks[i].lemma = "be born", toks[i].form = VerbForm::past,
+        toks[i].entry = e;
+}
+
+// "about 500 people", "around ten o'clock": before a number, how near ("körülbelül")
+void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
+    if ((toks[i].lower == "about" || toks[i].lower == "around") && toks[i + 1].tag == PartOfSpeech::number)
+      if (const lexicon::Entry* e = core.find("about", PartOfSpeech::adverb))
+        toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "about", toks[i].entry = e;
+}
+
 // "to" before a verb marks an infinitive.
 void markInfinitives(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
@@ -806,7 +938,8 @@ void markPurposes(std::vector<Token>& toks) {
       "tend",    "intend", "pretend", "threaten", "arrange", "claim",  "aim",    "prepare",   "hesitate",
       "deserve", "dare",   "mean",    "vote",     "struggle"};
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
-    if (toks[i].tag != PartOfSpeech::infinitiveTo) continue;
+    // the "to" made for an "-ing" verb ("likes swimming") says no purpose
+    if (toks[i].tag != PartOfSpeech::infinitiveTo || toks[i].words == 0) continue;
     bool verb = false, excluded = false;
     for (std::size_t k = i; k-- > 0;) {
       const Token& t = toks[k];
@@ -822,6 +955,18 @@ void markPurposes(std::vector<Token>& toks) {
     const PartOfSpeech before = toks[i - 1].tag;
     toks[i].purpose = verb && !excluded && before != PartOfSpeech::adjective &&
                       before != PartOfSpeech::question && before != PartOfSpeech::auxiliary;
+    // "told him to stay", "told the children to wait": what the one told is to do, a clause
+    // with that one as its subject ("azt mondta neki, hogy maradjon")
+    std::size_t k = i - 1;
+    if (toks[k].tag == PartOfSpeech::noun || toks[k].tag == PartOfSpeech::name ||
+        (toks[k].tag == PartOfSpeech::pronoun && toks[k].lower != "it")) {
+      while (k > 0 && toks[k].tag != PartOfSpeech::pronoun &&
+             (toks[k - 1].tag == PartOfSpeech::determiner || toks[k - 1].tag == PartOfSpeech::possessive ||
+              toks[k - 1].tag == PartOfSpeech::adjective))
+        --k;
+      if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && toks[k - 1].lemma == "tell")
+        toks[i].purpose = toks[i].request = true;
+    }
   }
 }
 
@@ -843,12 +988,33 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
   for (std::size_t i = 0; i < toks.size(); ++i) {
     Token t = std::move(toks[i]);
     // "come in May": the preposition says when, and makes no phrasal verb
-    if (t.tag == PartOfSpeech::verb && i + 1 < toks.size() && !timeStartsAt(core, toks, i + 2)) {
+    // "ran out into the street": the particle says where, the verb keeps its own sense
+    // ("kiszaladt az utcára", not "kifogyott")
+    static constexpr std::pair<std::string_view, std::string_view> kDirections[] = {
+        {"out", "ki"}, {"in", "be"}, {"up", "fel"}, {"down", "le"}, {"back", "vissza"}, {"away", "el"}};
+    if (t.tag == PartOfSpeech::verb && i + 2 < toks.size() &&
+        (toks[i + 2].lower == "into" || toks[i + 2].lower == "onto" || toks[i + 2].lower == "through" ||
+         toks[i + 2].lower == "across" || toks[i + 2].lower == "towards"))
+      for (const auto& [particle, prefix] : kDirections)
+        if (toks[i + 1].lower == particle) {
+          t.prefix = std::string(prefix);
+          t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+          ++i;
+          break;
+        }
+    if (t.prefix.empty() && t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
+        !timeStartsAt(core, toks, i + 2)) {
       const lexicon::Entry* phrasal = core.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb);
+      std::size_t last = i + 1;
+      // three words: "went to bed": "lefeküdt"
+      if (!phrasal && i + 2 < toks.size()) {
+        phrasal = core.find(t.lemma + " " + toks[i + 1].lower + " " + toks[i + 2].lower, PartOfSpeech::verb);
+        last = i + 2;
+      }
       if (phrasal) {
         t.entry = phrasal;
-        t.words = toks[i + 1].word + toks[i + 1].words - t.word;
-        ++i;
+        t.words = toks[last].word + toks[last].words - t.word;
+        i = last;
       }
     }
     out.push_back(std::move(t));
@@ -922,6 +1088,8 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
       deixis = Deixis::thisOne;
     else if ((w == "last" || w == "next" || w == "every") && !afterThe)
       deixis = w == "last" ? Deixis::last : w == "next" ? Deixis::next : Deixis::every;
+    else if (w == "all" && !afterThe)
+      deixis = Deixis::whole;
     else if ((w == "next" || w == "following") && afterThe && k == i && !out.empty())
       deixis = Deixis::following;
     else if (w == "yesterday" || w == "today" || w == "tomorrow")
@@ -938,7 +1106,7 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
     }
     const Token& unit = toks[k + 1];
     const bool anyUnit = *deixis == Deixis::thisOne || *deixis == Deixis::last || *deixis == Deixis::next ||
-                         *deixis == Deixis::every || *deixis == Deixis::following;
+                         *deixis == Deixis::every || *deixis == Deixis::following || *deixis == Deixis::whole;
     if (!anyUnit && !isDayPart(unit.lemma)) {
       out.push_back(std::move(toks[i]));
       continue;
@@ -993,6 +1161,11 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
             !(o->entry && !o->entry->senses.empty() && !o->entry->senses.front().note("time").empty())) ||
            (o->tag == PartOfSpeech::pronoun && o->lower != "i" && o->lower != "he" && o->lower != "she" &&
             o->lower != "we" && o->lower != "they"));
+      // "were stopped": a passive's subject is what was done to ("megállították")
+      static constexpr std::string_view kBe[] = {"is", "are", "was", "were", "be", "been", "being"};
+      if (toks[i].form == VerbForm::participle && i > 0 &&
+          std::find(std::begin(kBe), std::end(kBe), toks[i - 1].lower) != std::end(kBe))
+        toks[i].hasObject = true;
       continue;
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
@@ -1062,6 +1235,12 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   std::vector<Token> toks = joinNumbers(tokenize(core_, words, titleCase));
   objectHer(toks);
   ReadingChooser(core_, toks, titleCase).run();
+  infinitivesFromGerunds(core_, toks);
+  negativeAny(toks);
+  markAsRoles(toks);
+  aLittle(core_, toks);
+  aboutANumber(core_, toks);
+  beingBorn(core_, toks);
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
   markPurposes(toks);

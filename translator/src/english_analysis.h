@@ -34,7 +34,8 @@ struct TimePhrase {
     tomorrow,
     following,
     day,
-    perUnit
+    perUnit,
+    whole  // "all afternoon": "egész délután"
   };
   Deixis deixis = Deixis::thisOne;
   const lexicon::Entry* unit = nullptr;  // "spring", "morning", "week"
@@ -61,6 +62,8 @@ struct Token {
   bool ofPerson = false;                      // said of a person: "old man", "know her"
   bool hasObject = false;                     // a verb with an object after it: "return the book"
   bool purpose = false;                       // the "to" of what for: "press it to start the machine"
+  bool request = false;                       // ... of what one is told to do: "told him to stay"
+  std::string prefix;                         // a particle of direction as the verb's prefix: "ki"
   long long value = -1;                       // a number's value ("two hundred": 200), if known
   std::optional<TimePhrase> time;             // the words make a time: "last spring"
 };

@@ -51,7 +51,7 @@ constexpr PrepCase kPrepCases[] = {
     {"onto", Case::sublative},   {"at", Case::adessive},       {"to", Case::allative},
     {"from", Case::elative},     {"with", Case::instrumental}, {"for", Case::dative},
     {"about", Case::delative},   {"by", Case::instrumental},   {"until", Case::terminative},
-    {"till", Case::terminative},
+    {"till", Case::terminative}, {"as", Case::formal},
 };
 
 constexpr Numeral kNumerals[] = {

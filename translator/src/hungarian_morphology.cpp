@@ -77,9 +77,9 @@ const IrregularVerb kIrregularVerbs[] = {
     {u"n\u0151", u"n\u0151tt", u"n\u0151ttek"},
 };
 
-// Verbs whose only vowel is "i" or "í" yet take back suffixes ("írtak", "hívott").
-constexpr std::u16string_view kBackVerbsWithI[] = {u"\u00EDr",   u"ny\u00EDr", u"h\u00EDv",
-                                                   u"sz\u00EDv", u"s\u00EDr",  u"b\u00EDr"};
+// Verbs whose only vowel is "i" or "í" yet take back suffixes ("írtak", "hívott", "indított").
+constexpr std::u16string_view kBackVerbsWithI[] = {u"\u00EDr",  u"ny\u00EDr", u"h\u00EDv",   u"sz\u00EDv",
+                                                   u"s\u00EDr", u"b\u00EDr",  u"ind\u00EDt", u"tilt"};
 
 // Singular nouns long enough to be taken for a plural.
 constexpr std::u16string_view kSingularLikePlural[] = {u"cs\u00FCt\u00F6rt\u00F6k",

@@ -83,6 +83,8 @@ std::u16string caseSuffix(Case c, Harmony h) {
       return u"kor";
     case Case::essive:
       return pick2(h, u"ul", u"\u00FCl");
+    case Case::formal:
+      return u"k\u00E9nt";
     default:
       return u"";
   }

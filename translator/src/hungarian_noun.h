@@ -27,7 +27,8 @@ enum class Case {
   causal /*-ért*/,
   terminative /*-ig*/,
   temporal /*-kor*/,
-  essive /*-ul: "angolul"*/
+  essive /*-ul: "angolul"*/,
+  formal /*-ként: "tanárként"*/
 };
 
 // "ban", "on", "acc", ... as the lexicon notes write them; nominative for an unknown name.

@@ -26,6 +26,13 @@ bool listed(const std::string_view (&list)[N], std::string_view w) {
   return std::find(std::begin(list), std::end(list), w) != std::end(list);
 }
 
+// Whether the words say when, so that a future is said in the present ("Holnap felhívlak").
+bool saysWhen(const std::vector<Token>& t) {
+  return std::any_of(t.begin(), t.end(), [](const Token& k) {
+    return k.time || k.lower == "tomorrow" || k.lower == "tonight" || k.lower == "soon" || k.lower == "later";
+  });
+}
+
 // An adjective that counts the noun after it ("a lot of", "a few"): Hungarian says the noun in
 // the singular and without an article.
 bool countsItsNoun(const Token& t) {
@@ -190,6 +197,9 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
     case Deixis::every:
       w.emplace_back("minden"), w.push_back(when);
       break;
+    case Deixis::whole:  // "all day": "egész nap"; "all week": "egész héten"
+      w.emplace_back("eg\xC3\xA9sz"), w.push_back(day ? unit.word : when);
+      break;
     case Deixis::yesterday:
       partOfDay("tegnap");
       break;
@@ -291,7 +301,8 @@ struct VerbGroup {
   bool possession = false;  // a main "have" with an object: "van" with a possessive
   bool copula = false;      // a lone "be"
   bool imperative = false;
-  bool passive = false;  // "was closed": Hungarian says who did it, or "they", actively
+  bool passive = false;     // "was closed": Hungarian says who did it, or "they", actively
+  bool futureOfBe = false;  // "will take place": "van" said "lesz"
 };
 
 // The roles of a clause, found before anything is said.
@@ -321,6 +332,8 @@ struct ClauseContext {
   bool linked = false;    // a link word joins this clause to the one before ("and went home")
   bool gerund = false;    // an "-ing" clause: its verb is finite, with the subject and tense above
   bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
+  bool asked = false;     // a question within: "(Tudod,) hol van az állomás"
+  bool when = false;      // a clause before says when: "If it rains tomorrow, we will stay" ("maradunk")
 };
 
 class Generator {
@@ -335,7 +348,8 @@ class Generator {
     return context();
   }
   // A "that" clause follows as this clause's object.
-  void objectClauseFollows() { objectClause_ = true; }
+  // The next clause is the verb's object: "azt" stands for it unless it is a question ("Tudod, hol").
+  void objectClauseFollows(bool pronoun = true) { objectClause_ = true, objectClauseSaid_ = pronoun; }
   // What the next clause inherits, once run.
   ClauseContext context() const;
 
@@ -401,7 +415,10 @@ class Generator {
   };
   PrepositionChoice choosePreposition(std::size_t pos, const NounPhrase& np) const;
   bool isDuration(const NounPhrase& np) const;
+  bool saidOfThing(const ClauseRoles& r) const;
+  std::size_t feelingPredicate(const ClauseRoles& r) const;
   std::optional<std::size_t> emitClockTime(std::size_t pos);
+  std::optional<std::size_t> emitDate(std::size_t pos);
   std::optional<std::size_t> emitTimeAgo(std::size_t pos);
   void findPerfectDuration();
   std::optional<std::size_t> emitActivityWhile(std::size_t pos);
@@ -417,10 +434,12 @@ class Generator {
   bool subjectAfterVerb_ = false;    // a leading time: "Este elállt az eső"
   bool perfective_ = false;          // a finished past: the verb's perf= prefix
   bool modalFocus_ = false;          // a complement before "kell" or "tud": "Több vizet kellene innod"
+  bool homePrefix_ = false;          // "came home": "haza" is the verb's prefix ("hazajött")
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
   bool objectClausePronoun_ = false;       // ... and the verb has no other object: "azt" before it
+  bool objectClauseSaid_ = true;           // ... unless a question within is the object
   std::vector<bool> done_;                 // tokens already said out of order
   bool objectDone_ = false;                // the object was said with the verb ("van egy kutyája")
   Case lastCase_ = Case::nominative;       // "with milk and sugar": "and" keeps the case
@@ -448,8 +467,13 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       np.definite = true;
     ++k;
   }
-  while (k < t_.size() && (t_[k].tag == PartOfSpeech::adjective ||
-                           (t_[k].tag == PartOfSpeech::adverb && t_[k].lower == "very")))
+  // ("a cool and dry place": adjectives joined by "and" or "or")
+  while (
+      k < t_.size() &&
+      (t_[k].tag == PartOfSpeech::adjective || (t_[k].tag == PartOfSpeech::adverb && t_[k].lower == "very") ||
+       ((t_[k].lower == "and" || t_[k].lower == "or") && k > i && t_[k - 1].tag == PartOfSpeech::adjective &&
+        k + 2 < t_.size() && t_[k + 1].tag == PartOfSpeech::adjective &&
+        (t_[k + 2].tag == PartOfSpeech::noun || t_[k + 2].tag == PartOfSpeech::adjective))))
     ++k;
   std::size_t head = k;
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::name)) {
@@ -481,9 +505,10 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   np.plural = t_[head].plural;
   // "a lot of tourists visited": "sok turista"; "all the students were": "minden diák volt"
   for (std::size_t m = np.begin; m < head; ++m)
-    if (countsItsNoun(t_[m]) || (t_[m].tag == PartOfSpeech::determiner &&
-                                 (t_[m].lower == "all" || t_[m].lower == "every" || t_[m].lower == "each" ||
-                                  t_[m].lower == "many" || t_[m].lower == "several")))
+    if (countsItsNoun(t_[m]) || t_[m].tag == PartOfSpeech::number ||
+        (t_[m].tag == PartOfSpeech::determiner &&
+         (t_[m].lower == "all" || t_[m].lower == "every" || t_[m].lower == "each" || t_[m].lower == "many" ||
+          t_[m].lower == "several")))
       np.plural = false;
   // "the price of petrol": "a benzin ára", the owner first and the head possessed by it
   if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && t_[k].lower == "of" &&
@@ -555,7 +580,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         continue;  // "all the questions": "minden kérdés"
       if (d == "the")
         emit("a", k);
-      else if (d == "a" || d == "an")
+      else if ((d == "a" || d == "an") && c != Case::formal &&  // "as a teacher": "tanárként"
+               !(c == Case::nominative && !objectDone_ && roles_.object && roles_.object->begin == np.begin &&
+                 roles_.objectCase == Case::nominative))  // "became a doctor": "orvos lett"
         emit("egy", k);
       else if (d == "this" || d == "these" || d == "that" || d == "those") {
         // the demonstrative takes the noun's case ("ebben a házban"); alone it is the noun
@@ -584,6 +611,8 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       countable = false;
     } else if (tk.tag == PartOfSpeech::preposition) {
       continue;
+    } else if (tk.tag == PartOfSpeech::conjunction) {
+      emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", k);  // "hűvös és száraz"
     } else if (k != np.head && (tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::adverb ||
                                 tk.tag == PartOfSpeech::noun || tk.tag == PartOfSpeech::name)) {
       if (tk.tag == PartOfSpeech::name)
@@ -605,6 +634,12 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   for (std::size_t k = np.begin; k < own; ++k)
     if (k != np.head && countsItsNoun(t_[k])) countable = false;
   if (!countable) plural = false;
+  // "Many people lost their jobs": a counted subject is singular, and so is what it owns
+  // ("Sok ember elvesztette a munkáját")
+  if (owner.person == 3 && owner.plural && roles_.subject && !roles_.subject->pronoun &&
+      np.begin >= roles_.subject->end && !roles_.subject->plural &&
+      (t_[roles_.subject->head].plural || t_[roles_.subject->head].lemma == "people"))
+    owner.plural = false, plural = false;
   if (np.possessed) owner = {3, false};
   if (possessorPerson) owner = {*possessorPerson, possessorPlural};
   const Token& h = t_[np.head];
@@ -673,6 +708,8 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   } else if (s) {
     stem.lemma = s->word;
     stem.prefix = s->prefix;
+    if (!s->note("thing").empty() && verb == roles_.verb.main && saidOfThing(roles_))
+      stem.lemma = std::string(s->note("thing")), stem.prefix.clear();  // "A gép nem működik"
     stem.past = std::string(s->note("past"));
     if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
   } else if (auto p = plainSense(v, sense(verb))) {
@@ -681,6 +718,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     emit(v.written, verb, false);
     return;
   }
+  if (stem.prefix.empty() && homePrefix_ && verb == roles_.verb.main) stem.prefix = "haza";
+  if (stem.prefix.empty()) stem.prefix = v.prefix;  // "kiszaladt"
+  if (verb == roles_.verb.main && roles_.verb.futureOfBe && stem.lemma == "van") stem.lemma = "lesz";
   if (imperative) {
     a.person = 2;
     const std::string form = conjugate(stem, Tense::imperative, a);
@@ -760,6 +800,13 @@ VerbGroup Generator::readVerbGroup() const {
       g.future = true;
       continue;
     }
+    // "I need to finish": "be kell fejeznem", as "have to"
+    if (k.tag == PartOfSpeech::verb && k.lemma == "need" && k.form != VerbForm::ing && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.modal = "kell", g.past = g.past || k.form == VerbForm::past;
+      continue;
+    }
     if (k.tag == PartOfSpeech::verb) {
       g.main = i;
       if (k.form == VerbForm::past && !(i > 0 && isHave(t_[i - 1]))) g.past = true;
@@ -801,11 +848,11 @@ VerbGroup Generator::readVerbGroup() const {
   // "I will call you tomorrow": "Holnap felhívlak"; a time or a prefix says the future already
   if (g.future && g.main != n && g.be == n && !g.negative && !g.imperative) {
     const Sense* vs = coreSense(t_[g.main], sense(g.main));
-    const bool when = std::any_of(t_.begin(), t_.end(), [](const Token& t) {
-      return t.time || t.lower == "tomorrow" || t.lower == "tonight" || t.lower == "soon" ||
-             t.lower == "later";
-    });
-    if (when || (vs && !vs->prefix.empty())) g.future = false;
+    const bool when = before_.when || saysWhen(t_);
+    // ("will become a doctor": "orvos lesz", the present of "lesz" is its future, and of "van")
+    if (vs && vs->word == "van") g.futureOfBe = true;
+    if (when || (vs && !vs->prefix.empty()) || (vs && (vs->word == "lesz" || vs->word == "van")))
+      g.future = false;
   }
   if (g.main != n) {
     const VerbForm form = t_[g.main].form;
@@ -866,11 +913,14 @@ void Generator::findSubject(ClauseRoles& r) const {
   }
   if (!r.subject && r.verbStart < n_ && r.verbStart + 1 < n_ &&
       t_[r.verbStart + 1].tag == PartOfSpeech::pronoun &&
-      (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]))) {
+      (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]) ||
+       (isBe(t_[r.verbStart]) && g.main != n_))) {  // "What are you doing?"
     r.subject = readNounPhrase(r.verbStart + 1);
     r.inverted = true;
   }
-  r.existential = g.copula && g.be > 0 && t_[g.be - 1].lower == "there";
+  // "there is", and in a question "is there" ("Is there a pharmacy near here?": "Van ...?")
+  r.existential = g.copula && ((g.be > 0 && t_[g.be - 1].lower == "there") ||
+                               (g.be == 0 && g.be + 1 < n_ && t_[g.be + 1].lower == "there"));
 }
 
 void Generator::agreeWithSubject(ClauseRoles& r) const {
@@ -933,7 +983,7 @@ void Generator::findObjects(ClauseRoles& r) {
     if (objectClause_ && mainVerb != n_ && r.objectCase == Case::accusative &&
         !(verbSense && verbSense->noObject)) {
       a.definite = true;
-      objectClausePronoun_ = !r.verb.negative;
+      objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
     }
     return;
   }
@@ -942,6 +992,12 @@ void Generator::findObjects(ClauseRoles& r) {
   if (object->end < n_ && t_[object->end].lower == "ago") {  // "left two days ago": a time, no object
     object.reset();
     return;
+  }
+  // "speaks English": only a language is said in "-ul" ("angolul beszél"); "speaks three
+  // languages", "learned new words" keep the accusative ("három nyelvet beszél")
+  if (r.objectCase == Case::essive && !object->pronoun) {
+    const Sense* head = coreSense(t_[object->head], sense(object->head));
+    if (!head || head->note("in") != "ul") r.objectCase = Case::accusative;
   }
   if (object->pronoun)
     a.definite = object->person == 3, a.youObject = object->person == 2 && a.person == 1 && !a.plural;
@@ -974,12 +1030,15 @@ void Generator::findObjects(ClauseRoles& r) {
     object = readNounPhrase(r.indirect->end);
     a.youObject = false;
     a.definite = object->definite;
-  } else if (givesTo && object->pronoun && (object->end >= n_ || !startsNounPhrase(object->end))) {
-    // "He told me": the pronoun alone receives ("mondta nekem"); what was told is unsaid
+  } else if (givesTo && (object->pronoun || objectClause_) &&
+             (object->end >= n_ || !startsNounPhrase(object->end))) {
+    // "He told me": the pronoun alone receives ("mondta nekem"); what was told is unsaid, or
+    // the clause after ("told the children to wait": "azt mondta a gyerekeknek, hogy")
     r.indirect = object;
     object.reset();
     a.youObject = false;
     a.definite = true;
+    if (objectClause_) objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
   }
 }
 
@@ -999,12 +1058,40 @@ void Generator::findAgent(ClauseRoles& r) {
   if (!r.subject) return;
   const Sense* s = r.verbSense;
   if (passiveReceiver(r)) {  // "I was told that ...": "Azt mondták nekem, hogy"
-    if (objectClause_) a.definite = true, objectClausePronoun_ = !r.verb.negative;
+    if (objectClause_) a.definite = true, objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
     return;
   }
   if (r.objectCase != Case::accusative || (s && s->noObject)) return;
   a.definite = r.subject->pronoun ? r.subject->person == 3 : r.subject->definite;
   a.youObject = r.subject->pronoun && r.subject->person == 2 && a.person == 1 && !a.plural;
+}
+
+// Whether the clause's subject is a thing, neither a person nor a pronoun for one ("The
+// machine works", "It works"; not "My sister works", "She works").
+bool Generator::saidOfThing(const ClauseRoles& r) const {
+  if (!r.subject || r.verb.passive) return false;
+  if (r.subject->pronoun)
+    return t_[r.subject->head].lower == "it" || t_[r.subject->head].lower == "this" ||
+           t_[r.subject->head].lower == "that";
+  if (r.subject->name) return false;
+  const Sense* head = coreSense(t_[r.subject->head], sense(r.subject->head));
+  return head && !head->person;
+}
+
+// "right" or "sorry" after the copula of a pronoun, said as owning the truth ("igazad van") or
+// as regretting ("sajnálom"): its position, else the token count.
+std::size_t Generator::feelingPredicate(const ClauseRoles& r) const {
+  const VerbGroup& g = r.verb;
+  if (!g.copula || !r.subject || !r.subject->pronoun || r.existential) return n_;
+  std::size_t pred = g.be + 1;
+  while (pred < n_ && (t_[pred].tag == PartOfSpeech::negation || t_[pred].lower == "very")) ++pred;
+  if (pred >= n_ || (t_[pred].lower != "right" && t_[pred].lower != "sorry") ||
+      (t_[pred].tag != PartOfSpeech::adjective && t_[pred].tag != PartOfSpeech::adverb))
+    return n_;
+  if (pred + 1 < n_ &&
+      (t_[pred + 1].tag == PartOfSpeech::noun || t_[pred + 1].tag == PartOfSpeech::preposition))
+    return n_;
+  return pred;
 }
 
 // Whether a passive's subject is the one told or given to ("I was told": "nekem mondták"), who
@@ -1038,13 +1125,16 @@ void Generator::placeCopula(ClauseRoles& r) const {
   r.weather = itIsAdjective && listed(kWeather, t_[afterBe].lemma);
   const bool pastIt = it && (g.past || g.future || itIsAdjective);
   r.dropSubject = r.subject && r.subject->pronoun && !g.passive &&
-                  (pastIt || !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3));
+                  (pastIt || !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3) ||
+                   feelingPredicate(r) != n_);
   if (r.existential && !r.subject) {
     r.agreement.plural = t_[g.be].plural;
     // "There are a lot of people": "Sok ember van", the counted noun stays singular
     const Token* q = g.be + 1 < n_ ? &t_[g.be + 1] : nullptr;
-    if (q && (q->tag == PartOfSpeech::number || q->lower == "many" || q->lower == "several" ||
-              q->lemma == "a lot of" || q->lemma == "lots of" || q->lemma == "a few"))
+    if (q && q->lower == "there" && g.be + 2 < n_) q = &t_[g.be + 2];  // "Are there any eggs?": "Van tojás?"
+    if (q &&
+        (q->tag == PartOfSpeech::number || q->lower == "any" || q->lower == "many" || q->lower == "several" ||
+         q->lemma == "a lot of" || q->lemma == "lots of" || q->lemma == "a few"))
       r.agreement.plural = false;
   }
 }
@@ -1134,7 +1224,26 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   ca.definite = false;
   std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
   if (g.future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
-  const bool question = t_[0].tag == PartOfSpeech::question;
+  const bool question = t_[0].tag == PartOfSpeech::question || before_.asked;
+  // "You are right": "Igazad van", the one right owns the truth; "I am sorry": "Sajnálom"
+  if (const std::size_t pred = feelingPredicate(roles_); pred != n_) {
+    for (std::size_t k = g.be + 1; k < pred; ++k)
+      if (t_[k].lower == "very") emit("nagyon", k);
+    if (t_[pred].lower == "sorry") {
+      Agreement sa = a;
+      sa.definite = true;
+      if (g.negative) emit("nem", g.be);
+      emit(conjugate(VerbStem{"sajn\xC3\xA1l", "", ""}, g.past ? Tense::past : Tense::present, sa), pred);
+      return pred + 1;
+    }
+    const std::string truth = inflectNoun(NounStem{"igaz", "", "", "igaza", "", "", "igaza", -1}, false,
+                                          Possessor{a.person, a.plural}, Case::nominative);
+    if (g.negative)
+      emit(g.past ? "nem volt" : g.future ? "nem lesz" : "nincs", g.be), emit(truth, pred);
+    else
+      emit(truth, pred), emit(g.past ? "volt" : g.future ? "lesz" : "van", g.be);
+    return pred + 1;
+  }
   if (existential || location || a.person != 3 || g.past || g.future || question || roles_.weather) {
     if (g.negative && !g.past && !g.future && a.person == 3)
       form = a.plural ? "nincsenek" : "nincs";
@@ -1254,8 +1363,10 @@ bool Generator::emitBareObjectFirst() {
       (object.end < n_ && t_[object.end].lower == "and"))
     return false;
   const Token& first = t_[object.begin];
+  // "became a doctor": what one becomes is said bare, before the verb ("orvos lett")
+  const bool predicate = roles_.objectCase == Case::nominative && (first.lower == "a" || first.lower == "an");
   if (first.tag != PartOfSpeech::noun && first.tag != PartOfSpeech::adjective &&
-      first.tag != PartOfSpeech::number)
+      first.tag != PartOfSpeech::number && !predicate)
     return false;
   const std::size_t end = emitObject(object.begin);
   for (std::size_t k = object.begin; k < end; ++k) done_[k] = true;
@@ -1329,13 +1440,17 @@ bool Generator::emitMannerFirst() {
   if (pos < n_ && t_[pos].tag != PartOfSpeech::adverb && t_.back().tag == PartOfSpeech::adverb &&
       t_.back().entry && !t_.back().time && !listed(kOwnPlace, t_.back().lemma))
     pos = n_ - 1;
-  const bool prefixed = roles_.verbSense && !roles_.verbSense->prefix.empty();
+  const bool prefixed = (roles_.verbSense && !roles_.verbSense->prefix.empty()) || !t_[g.main].prefix.empty();
   if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
       (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
       listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than"))
     return false;
-  emit(plainSense(t_[pos], sense(pos)).value_or(t_[pos].written), pos);
   done_[pos] = true;
+  // "came home": "haza" is a prefix, one word with the verb ("hazajött")
+  if (t_[pos].lemma == "home" && plainSense(t_[pos], sense(pos)) == "haza")
+    homePrefix_ = true;
+  else
+    emit(plainSense(t_[pos], sense(pos)).value_or(t_[pos].written), pos);
   return true;
 }
 
@@ -1352,13 +1467,17 @@ void Generator::emitBeforeVerb() {
     modalFocus_ = emitGoalFirst() || emitBareObjectFirst();
     return;
   }
+  // "Why did you call me?": the question word is the focus, the prefix follows the verb
+  // ("Miért hívtál fel?", "Ki írta meg?")
+  if (t_[0].tag == PartOfSpeech::question && !g.negative && g.modal.empty() && !g.future && !g.imperative)
+    splitPrefix_ = true;
   if (g.negative || !g.modal.empty() || g.future || g.imperative || objectClausePronoun_ ||
       t_[0].tag == PartOfSpeech::question || g.main + 1 >= n_)
     return;
   const Sense* vs = roles_.verbSense;
   const bool intransitive =
       vs && !roles_.object && !g.passive && !vs->note("intr").empty();  // "nyit", not "kinyit"
-  if (vs && !vs->prefix.empty() && !intransitive) {
+  if (((vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty()) && !intransitive) {
     if (g.passive && emitTimeFirst(g.main + 1))
       splitPrefix_ = true;
     else if (!g.passive && !emitTimeFirst(g.main + 1))
@@ -1374,6 +1493,12 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
   if (g.possession) return emitPossession();
   if (g.copula) return emitCopula(pos);
   if (g.main != n_) {
+    // "has already eaten", "will always remember": an adverb inside the verb group comes first
+    // ("Már evett", "Mindig emlékezni fog")
+    // ("does not always": "nem mindig" would need its own order; such an adverb stays unsaid)
+    for (std::size_t k = pos + 1; k < g.main && t_[k].tag != PartOfSpeech::negation; ++k)
+      if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && !done_[k] && t_[k].lower != "also")
+        if (auto word = plainSense(t_[k], sense(k))) emit(*word, k), done_[k] = true;
     emitBeforeVerb();
     if (objectClausePronoun_) emit("azt", g.main);
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
@@ -1425,7 +1550,16 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   // where the verb's action goes, the noun says how one gets there: "az állomásra érkezett"
   if (r.c == Case::illative && headSense && !headSense->note("to").empty() && !np.pronoun)
     r.c = caseNamed(headSense->note("to"));
+  // "ran into the street": "az utcára", as the noun says one goes there
+  if (!r.c && p == "into" && headSense && !headSense->note("to").empty() && !np.pronoun)
+    r.c = caseNamed(headSense->note("to"));
   if (!r.c && headSense && !headSense->note(p).empty()) r.c = caseNamed(headSense->note(p));
+  // "a letter from my teacher", "heard it from her": what comes from a person comes "-tól"
+  // ("a tanáromtól", "tőle"); from a place or a thing it comes out of it ("a boltból")
+  if (!r.c && p == "from" &&
+      (np.pronoun ? t_[np.head].lower != "it" && t_[np.head].lower != "this" && t_[np.head].lower != "that"
+                  : headSense && headSense->person))
+    r.c = Case::ablative;
   r.own = !r.c;
   if (const auto post = postpositionFor(p); !r.c && post) r.c = Case::nominative, r.post = std::string(*post);
   // "to London": into the place a name names
@@ -1434,15 +1568,65 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   return r;
 }
 
+// A day of a month as Hungarian writes it, its ordinal's case after a hyphen: "12-én" (on),
+// "12-ig" (by), "1-jén", "2-án", "20-án".
+std::string dayOfMonth(long long day, Case c) {
+  const std::string digits = std::to_string(day);
+  if (c == Case::terminative) return digits + "-ig";
+  if (c != Case::superessive) return digits + ".";
+  static constexpr std::string_view kOn[] = {"\xC3\xA9n", "\xC3\xA9n", "\xC3\xA9n", "\xC3\xA1n", "\xC3\xA9n",
+                                             "\xC3\xA9n", "\xC3\xA1n", "\xC3\xA9n", "\xC3\xA1n", "\xC3\xA9n"};
+  std::string_view suffix = kOn[day % 10];
+  if (day == 1) suffix = "j\xC3\xA9n";  // "elsején"
+  if (day == 2) suffix = "\xC3\xA1n";   // "másodikán"
+  if (day == 20 || day == 30) suffix = "\xC3\xA1n";
+  return digits + "-" + std::string(suffix);
+}
+
+// "on 12 May", "on May 12", "by 3 June 2021": "május 12-én", "2021. június 3-ig"; the token
+// after the date, or nothing when the phrase is no date.
+std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
+  const std::string& p = t_[pos].lower;
+  if ((p != "on" && p != "by") || pos + 2 >= n_) return std::nullopt;
+  static constexpr std::string_view kMonths[] = {"january",   "february", "march",    "april",
+                                                 "may",       "june",     "july",     "august",
+                                                 "september", "october",  "november", "december"};
+  auto month = [&](std::size_t k) -> const Sense* {
+    if (k >= n_ || t_[k].tag != PartOfSpeech::noun || !listed(kMonths, t_[k].lemma)) return nullptr;
+    const Sense* s = coreSense(t_[k], sense(k));
+    return s && !s->note("time").empty() ? s : nullptr;
+  };
+  auto day = [&](std::size_t k) {
+    return k < n_ && t_[k].tag == PartOfSpeech::number && t_[k].value >= 1 && t_[k].value <= 31;
+  };
+  std::size_t m = 0, d = 0;
+  if (day(pos + 1) && month(pos + 2))
+    d = pos + 1, m = pos + 2;
+  else if (month(pos + 1) && day(pos + 2))
+    m = pos + 1, d = pos + 2;
+  else
+    return std::nullopt;
+  std::size_t end = std::max(m, d) + 1;
+  if (end < n_ && t_[end].tag == PartOfSpeech::number && t_[end].value >= 1000) {  // the year first
+    emit(t_[end].written + ".", end);
+    ++end;
+  }
+  emit(month(m)->word, m);
+  emit(dayOfMonth(t_[d].value, p == "by" ? Case::terminative : Case::superessive), d);
+  return end;
+}
+
 std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
+  if (auto next = emitDate(pos)) return *next;
   const NounPhrase np = readNounPhrase(pos + 1);
   const std::string& p = t_[pos].lower;
   const PrepositionChoice choice = choosePreposition(pos, np);
   std::string post;
   std::optional<Case> c;
   if (!choice.own) c = choice.c;
-  // "for two years" with a perfect: "két éve"; else for as long as: "két évig"
-  if (!c && p == "for" && isDuration(np)) {
+  // "for two years" with a perfect: "két éve"; else for as long as: "két évig", whatever the
+  // verb's "for" governs ("waited for an hour": "egy óráig várt", not "órára")
+  if (p == "for" && isDuration(np) && (!c || (roles_.verbSense && !roles_.verbSense->note(p).empty()))) {
     if (pos == perfectFor_)
       emitNounPhrase(np, Case::nominative, "", 3, false);
     else
@@ -1454,7 +1638,8 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     emitNounPhrase(np, Case::nominative, roles_.verb.past ? "alatt" : "m\xC3\xBAlva");
     return np.end;
   }
-  if (!c && p == "at" && t_[np.head].tag == PartOfSpeech::number) {
+  if (p == "at" && t_[np.head].tag == PartOfSpeech::number &&
+      !np.pronoun) {  // a clock time, whatever the verb governs
     const Numeral* num = numeral(t_[np.head].lower);
     emit(num ? attachCase(std::string(num->alone), Case::temporal)
              : numberWithCase(t_[np.head].written, Case::temporal),
@@ -1522,7 +1707,8 @@ bool Generator::isDuration(const NounPhrase& np) const {
   if (np.pronoun || np.head >= n_ || !listed(kUnits, t_[np.head].lemma)) return false;
   const Token& first = t_[np.begin];
   return first.tag == PartOfSpeech::number || first.lower == "a" || first.lower == "an" ||
-         first.lower == "several" || first.lower == "many" || first.lemma == "a few";
+         first.lower == "several" || first.lower == "many" || first.lemma == "a few" ||
+         (np.begin == np.head && t_[np.head].plural);  // "for hours": "órákig"
 }
 
 // The time on the clock: "(at) half past six" is "fél hét(kor)", "a quarter to nine"
@@ -1582,7 +1768,10 @@ std::optional<std::size_t> Generator::emitTimeAgo(std::size_t pos) {
 // duration as "két éve".
 void Generator::findPerfectDuration() {
   const VerbGroup& g = roles_.verb;
-  if (g.have == n_ || g.main == n_ || g.passive || t_[g.main].form != VerbForm::participle) return;
+  // "has lived", and "has been learning" as well
+  const bool continuous = t_[g.main].form == VerbForm::ing && g.be != n_ && g.be > g.have;
+  if (g.have == n_ || g.main == n_ || g.passive || (t_[g.main].form != VerbForm::participle && !continuous))
+    return;
   for (std::size_t k = g.main + 1; k < n_; ++k) {
     if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) {
       perfectFor_ = k;
@@ -1635,7 +1824,8 @@ std::size_t Generator::emitSubject() {
   const bool indefinitePronoun = isIndefinitePronoun(t_[r.subject->head]);
   if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
       (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
-      t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun)
+      t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun &&
+      !(r.subject->begin > 0 && t_[r.subject->begin - 1].tag == PartOfSpeech::question))  // "Melyik busz"
     emit("a", r.subject->begin);
   if (!r.dropSubject)
     emitNounPhrase(*r.subject, dative && !r.subject->pronoun ? Case::dative : Case::nominative);
@@ -1683,7 +1873,14 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   }
   if (auto next = emitActivityWhile(pos)) return *next;
   if (tk.tag == PartOfSpeech::question || tk.tag == PartOfSpeech::conjunction) {
-    if (const auto link = linkWord(tk.lower)) emit(std::string(*link), pos);
+    // "What did she say?", "Who did you meet?": the question word is the object ("Mit", "Kit")
+    const bool asked = pos == 0 && (tk.lower == "what" || tk.lower == "who") && r.subject &&
+                       r.subject->begin > pos && !r.object && r.verb.main != n_ && !r.verb.passive &&
+                       r.objectCase == Case::accusative && !(r.verbSense && r.verbSense->noObject);
+    if (asked)
+      emit(tk.lower == "what" ? "mit" : "kit", pos);
+    else if (const auto link = linkWord(tk.lower))
+      emit(std::string(*link), pos);
     return pos + 1;
   }
   if (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::verb) {
@@ -1718,7 +1915,8 @@ ClauseContext Generator::context() const {
   c.imperative = roles_.verb.imperative;
   c.past = roles_.verb.past;
   c.reported = false;
-  c.gerund = c.purpose = false;
+  c.gerund = c.purpose = c.asked = false;
+  c.when = before_.when || saysWhen(t_);
   if (roles_.verb.imperative) c.known = true;
   return c;
 }
@@ -1738,7 +1936,10 @@ std::vector<HungarianWord> Generator::run() {
     roles_.verb.modal = "hat";
   done_.assign(n_, false);
   emitLeadingAdverbs();
-  subjectAfterVerb_ = !out_.empty() && subjectFollowsVerb();
+  // (in a question within, the verb follows the question word: "hol van az állomás")
+  subjectAfterVerb_ =
+      (!out_.empty() && subjectFollowsVerb()) ||
+      (before_.asked && roles_.subject && !roles_.subject->pronoun && !roles_.object && !roles_.verb.passive);
   perfective_ = finishedPast();
   for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
   finish();
@@ -1805,13 +2006,20 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, s
     if (c.purpose) {
       context = dependentOn(context);
       context.purpose = true;
+      if (c.request && c.begin > 0) {  // the one told is the subject
+        const Token& told = tokens[c.begin - 1];
+        context.subject =
+            Agreement{told.tag == PartOfSpeech::pronoun ? told.person : 3, told.plural, false, false};
+      }
     }
     context.reported = c.link == "hogy" && !c.relative && k > 0;
+    context.asked = c.question;
     context.linked = !c.link.empty();
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
-        !clauses[k + 1].purpose)
+        (!clauses[k + 1].purpose || clauses[k + 1].request))
       g.objectClauseFollows();
+    if (k + 1 < clauses.size() && clauses[k + 1].question) g.objectClauseFollows(false);
     for (HungarianWord w : g.run()) {
       w.token += c.body;
       out.push_back(std::move(w));

@@ -102,6 +102,15 @@ const Irregular kIrregular[] = {
      u"aludj",
      u"aludj",
      u"aludni"},
+    {u"fekszik",
+     {u"fekszem", u"fekszel", u"fekszik", u"feksz\u00FCnk", u"fekszetek", u"fekszenek"},
+     {},
+     {u"fek\u00FCdtem", u"fek\u00FCdt\u00E9l", u"fek\u00FCdt", u"fek\u00FCdt\u00FCnk", u"fek\u00FCdtetek",
+      u"fek\u00FCdtek"},
+     {},
+     u"fek\u00FCdj",
+     u"fek\u00FCdj",
+     u"fek\u00FCdni"},
     {u"n\u0151",
      {u"n\u00F6v\u00F6k", u"n\u0151sz", u"n\u0151", u"n\u00F6v\u00FCnk", u"n\u0151t\u00F6k", u"n\u0151nek"},
      {},
@@ -236,8 +245,8 @@ Stem stemOf(std::u16string_view lemma) {
     s.ik = true;
   }
   static constexpr std::u16string_view kBackWithI[] = {
-      u"\u00EDr", u"h\u00EDv",     u"sz\u00EDv", u"s\u00EDr", u"ny\u00EDl",
-      u"nyit",    u"tiszt\u00EDt", u"szid",      u"iszik",    u"b\u00EDz"};
+      u"\u00EDr",      u"h\u00EDv", u"sz\u00EDv", u"s\u00EDr", u"ny\u00EDl",  u"nyit",
+      u"tiszt\u00EDt", u"szid",     u"iszik",     u"b\u00EDz", u"ind\u00EDt", u"tilt"};
   s.h = harmonyOf(s.stem);
   for (std::u16string_view b : kBackWithI)
     if (s.stem == b || (endsWith(s.stem, b) && s.stem.size() > b.size())) s.h = Harmony::back;
@@ -286,6 +295,7 @@ constexpr IrregularImperative kIrregularImperative[] = {
     {u"eszik", u"egy", Harmony::front},
     {u"iszik", u"igy", Harmony::back},
     {u"alszik", u"aludj", Harmony::back},
+    {u"fekszik", u"fek\u00FCdj", Harmony::front},
     {u"hisz", u"higgy", Harmony::front},
     {u"n\u0151", u"n\u0151j", Harmony::frontRounded},
     {u"eml\u00E9kszik", u"eml\u00E9kezz", Harmony::front},
@@ -455,6 +465,7 @@ constexpr std::pair<std::u16string_view, std::u16string_view> kPotentialStems[] 
     {u"van", u"lehet"},
     {u"lesz", u"lehet"},
     {u"alszik", u"alhat"},
+    {u"fekszik", u"fekhet"},
     // stems with a hidden vowel
     {u"eml\u00E9kszik", u"eml\u00E9kezhet"},
     {u"ugrik", u"ugorhat"},

@@ -58,6 +58,17 @@ TEST(ClausesTest, LinkWordsAndCommasBetweenVerbs) {
   EXPECT_EQ(clauses("i like that car"), ":i like that car");
 }
 
+TEST(ClausesTest, LetMeKnowIsAClauseAndAQuestionWithinTakesItsWord) {
+  EXPECT_EQ(clauses("let me know if you have any questions"), ":let me know|ha:you have any questions");
+  // a second present verb of "we" after "and" is a clause of its own
+  EXPECT_EQ(clauses("we get up early and go to school"),
+            ":we get early|és:go to school");  // "get up" is one token
+  EXPECT_EQ(clauses("we bought bread and milk"), ":we bought bread and milk");
+  EXPECT_EQ(clauses("thank you for your e-mail, I will reply tomorrow"),
+            ":thank you for your e-mail|:i will reply tomorrow");
+  EXPECT_EQ(clauses("do you know where the station is", true), ":do you know|hol:the station is");
+}
+
 TEST(ClausesTest, RelativeClausesInsideTheMainOne) {
   EXPECT_EQ(clauses("the house, which is very old, is for sale"),
             ":the house|amely:is very old (subject)|:is for sale");

@@ -69,6 +69,25 @@ TEST(EnglishAnalysisTest, TheContextPicksTheReading) {
   EXPECT_EQ(analysed("I want to sleep"), "i/pron want/v/base to/to sleep/v/base");
 }
 
+TEST(EnglishAnalysisTest, AnIngVerbAfterLikingBeginningOrGoingIsTheInfinitive) {
+  // Hungarian says "szeret úszni", "kezdett tanulni", "vásárolni ment": "to" and the base verb
+  EXPECT_EQ(analysed("I like swimming"), "i/pron like/v/base to/to swim/v/base");
+  EXPECT_EQ(analysed("She started learning French"), "she/pron start/v/past to/to learn/v/base french/n");
+  EXPECT_EQ(analysed("They went shopping"), "they/pron go/v/past to/to shop/v/base");
+  // enjoying doing something is liking it
+  EXPECT_EQ(analysed("He enjoys cooking"), "he/pron like/v/3sg to/to cook/v/base");
+  // not after other verbs, nor a continuous "like"
+  EXPECT_EQ(analysed("She is reading a book"), "she/pron is/aux read/v/ing a/det book/n");
+  EXPECT_EQ(analysed("I saw a swimming pool"), "i/pron see/v/past a/det swimming pool/n");
+}
+
+TEST(EnglishAnalysisTest, AsBeforeANounPhraseIsARole) {
+  EXPECT_EQ(analysed("She works as a nurse"), "she/pron work/v/3sg as/prep a/det nurse/n");
+  // a comparison and a clause keep "as" a link word
+  EXPECT_EQ(analysed("She is as tall as her brother"),
+            "she/pron is/aux as/adv tall/adj as/n her/poss brother/n");
+}
+
 TEST(EnglishAnalysisTest, PhrasalVerbsAndSetPhrasesCoverTheirWords) {
   std::vector<std::string> words = {"Turn", "off", "the", "light"};
   auto tokens = EnglishAnalyser(shipped().core, shipped().dict).analyse(words);

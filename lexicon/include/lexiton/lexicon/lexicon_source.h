@@ -7,7 +7,8 @@
 // A line:   lemma <TAB> pos <TAB> sense ; sense ; ...
 //   pos:    n v adj adv num
 //   sense:  a Hungarian word (or a short fixed phrase), "|" after a separable verbal prefix
-//           ("be|csuk"), then optional notes in brackets, comma-separated:
+//           ("be|csuk"; a space before "|" for a prefix written apart: "részt |vesz"),
+//           then optional notes in brackets, comma-separated:
 //             a bare word: the plural of a noun or adjective the rules would miss
 //                          ("ló[lovak]", "madár[madarak]", "tükör[tükrök]")
 //             acc=, 3sg=, sup=: the accusative, the third-person possessive, the "-on" case
@@ -27,6 +28,8 @@
 //                          buli"); without it the two nouns make one compound word
 //             perf=:       the prefix that makes the verb's finished past before a definite
 //                          object ("read the book": "elolvasta", perf=el)
+//             thing=:      the verb said of a thing as its subject ("the machine works":
+//                          "működik", where a person "dolgozik")
 //             person:      a noun that names a person ("férfi"), an adjective's sense for
 //                          people ("old": "idős" of a man, "régi" else), a verb's sense for a
 //                          person as its object ("know": "ismer" someone, "tud" else)
