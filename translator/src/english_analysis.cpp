@@ -160,10 +160,18 @@ const FunctionWord* functionWord(std::string_view w) {
 }
 
 std::string lowerAscii(std::string_view w) {
+  constexpr std::string_view kApostrophe = "\xE2\x80\x99";  // the typographic one in UTF-8
   std::string r;
-  for (char c : w) r += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : (c == '\x92' ? '\'' : c);
-  // the typographic apostrophe in UTF-8
-  for (std::size_t p; (p = r.find("\xE2\x80\x99")) != std::string::npos;) r.replace(p, 3, "'");
+  r.reserve(w.size());
+  for (std::size_t i = 0; i < w.size(); ++i) {
+    const char c = w[i];
+    if (w.substr(i, kApostrophe.size()) == kApostrophe) {
+      r += '\'';
+      i += kApostrophe.size() - 1;
+    } else {
+      r += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : (c == '\x92' ? '\'' : c);
+    }
+  }
   return r;
 }
 

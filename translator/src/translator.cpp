@@ -375,7 +375,7 @@ std::string SentenceTranslation::target(std::size_t hlSense) const {
     if (alone)
       dropped[i] = true;
     else
-      shown[i].resize(shown[i].size() - hungarian.size());
+      shown[i].erase(shown[i].size() - hungarian.size());  // it ends with it (withSubject)
     // "nagyok és régiek" agree; "jó tanárok" has its plural on the noun already
     bool nounInside = false;
     for (std::size_t p = i + 1; p <= end; ++p) nounInside |= units_[p].pluralNoun;

@@ -69,8 +69,8 @@ struct HttpCounters {
   unsigned refusing = 0;                 // refused connections the accepting thread still holds
   std::size_t queued = 0;                // requests waiting for a worker now
   std::size_t maxQueued = 0;             // the most that ever waited at once
-  std::chrono::microseconds backlog{0};  // the time the workers need for what waits now
-  std::chrono::microseconds meanHandlerTime{0};  // recent mean time of one request on a worker
+  std::chrono::microseconds backlog{0};  // the time needed for what waits now (workers', or the loop's)
+  std::chrono::microseconds meanHandlerTime{0};  // recent mean time of one request's handler
   std::chrono::microseconds loopLag{0};          // how long the event loop last took to take up a connection
 };
 
