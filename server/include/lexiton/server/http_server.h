@@ -2,9 +2,9 @@
 // requests and writes replies, and the handler runs on a pool of worker threads sized to the
 // cores, so a translation never holds up the loop (on a single core the loop answers itself).
 // Work is bounded: while the requests waiting would take longer than the queue bound, new
-// requests get an immediate 503 instead of a place in the queue. Connections are bounded too (beyond the
-// limit a request gets a clear 503), kept alive for a bounded number of requests, and closed after an idle
-// pause. docs/server.md describes the whole layer.
+// requests get an immediate 503 instead of a place in the queue. Connections are bounded too
+// (beyond the limit a request gets a clear 503), kept alive for a bounded number of requests,
+// and closed after an idle pause. docs/server.md describes the whole layer.
 #pragma once
 
 #include <chrono>
