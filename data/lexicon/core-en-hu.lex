@@ -417,7 +417,7 @@ sure	adj	biztos
 come back	v	vissza|jön
 get up	v	fel|kel
 give up	v	fel|ad ; abba|hagy
-go out	v	ki|megy[noobj] ; el|megy[noobj]
+go out	v	ki|megy[noobj,thing=ki|alszik] ; el|megy[noobj]
 go back	v	vissza|megy[noobj]
 look for	v	keres
 pick up	v	fel|vesz
@@ -3902,6 +3902,7 @@ reopen	v	újra|nyit
 press	v	meg|nyom ; nyom
 rob	v	ki|rabol
 thank you	adv	köszönöm[for=acc]
+thanks	adv	köszönöm[for=acc]
 let me know	adv	szólj
 # --- Days, months and seasons, places and the time each says; names of countries and cities
 tuesday	n	kedd[keddek,3sg=keddje,time=n]

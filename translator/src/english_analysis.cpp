@@ -507,6 +507,20 @@ class ReadingChooser {
   void choose(std::size_t i);
   void weighByContext(std::size_t i, std::vector<Reading>& rs) const;
   bool passiveAt(std::size_t i) const;
+  // The noun phrase ending before `i` follows the auxiliary opening a question ("Does your
+  // brother ...", "When can the children ..."), so `i` is its verb.
+  bool askedOfNounBefore(std::size_t i) const {
+    std::size_t b = i;
+    while (b > 0 && (toks_[b - 1].tag == PartOfSpeech::noun || toks_[b - 1].tag == PartOfSpeech::name ||
+                     toks_[b - 1].tag == PartOfSpeech::adjective || toks_[b - 1].tag == PartOfSpeech::determiner ||
+                     toks_[b - 1].tag == PartOfSpeech::possessive || toks_[b - 1].tag == PartOfSpeech::number))
+      --b;
+    if (b == 0 || b == i) return false;
+    const Token& aux = toks_[b - 1];
+    return (aux.tag == PartOfSpeech::modal || isDoSupport(aux.lower)) &&
+           (b == 1 || toks_[b - 2].tag == PartOfSpeech::question ||
+            (b >= 3 && toks_[b - 3].tag == PartOfSpeech::question));  // "what time", "how much"
+  }
 
   const lexicon::CoreLexicon& core_;
   std::vector<Token>& toks_;
@@ -785,6 +799,8 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Time is money": a subject, not an imperative
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
+  } else if ((prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name) && askedOfNounBefore(i)) {
+    bonus(PartOfSpeech::verb, VerbForm::base, 300);  // "When does the shop open?": the verb
   } else if (!verbSeen && (prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name)) {
     bonus(PartOfSpeech::verb, VerbForm::third, 150);
     bonus(PartOfSpeech::verb, VerbForm::past, 150);
@@ -898,6 +914,35 @@ void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
                             !(noun && !noun->senses.empty() && noun->senses.front().note("in") == "ul");
     const PartOfSpeech tag = beforeNoun ? PartOfSpeech::adjective : PartOfSpeech::adverb;
     if (const lexicon::Entry* e = core.find(t.lemma, tag)) t.tag = tag, t.entry = e;
+  }
+}
+
+// "Thanks for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third person
+void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i < toks.size(); ++i)
+    if (toks[i].lower == "thanks" &&
+        (i == 0 || toks[i - 1].lower == "many") && (i + 1 == toks.size() || toks[i + 1].lower == "for"))
+      if (const lexicon::Entry* e = core.find("thanks", PartOfSpeech::adverb)) {
+        toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "thanks", toks[i].entry = e;
+        if (i > 0) toks[i - 1].tag = PartOfSpeech::particle, toks[i - 1].entry = nullptr;  // "many"
+      }
+}
+
+// "How old", "what time", "how much", "how many": one question of quantity; the question word
+// takes the pair as its lemma and the second word is said with it ("Hány éves?", "Hány óra van?").
+void questionsOfQuantity(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& q = toks[i];
+    Token& w = toks[i + 1];
+    const bool how = q.lower == "how" && (w.lower == "old" || w.lower == "much" || w.lower == "many");
+    const bool whatTime = q.lower == "what" && w.lower == "time";
+    if (q.tag != PartOfSpeech::question || !(how || whatTime)) continue;
+    q.lemma = q.lower + " " + w.lower;  // "Hány gyerek?", "Mennyi pénz?"
+    w.tag = PartOfSpeech::particle, w.entry = nullptr;
+    // "What time is it?": "Hány óra van?", no "it"
+    if (whatTime && i + 3 < toks.size() && (toks[i + 2].lower == "is" || toks[i + 2].lower == "was") &&
+        toks[i + 3].lower == "it")
+      toks[i + 3].tag = PartOfSpeech::particle, toks[i + 3].entry = nullptr;
   }
 }
 
@@ -1241,6 +1286,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   aLittle(core_, toks);
   aboutANumber(core_, toks);
   beingBorn(core_, toks);
+  thanks(core_, toks);
+  questionsOfQuantity(toks);
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
   markPurposes(toks);

@@ -26,6 +26,14 @@ bool listed(const std::string_view (&list)[N], std::string_view w) {
   return std::find(std::begin(list), std::end(list), w) != std::end(list);
 }
 
+// A verb of going or of putting somewhere: its "where" asks where to ("hová").
+bool movesSomewhere(const Token& verb) {
+  static constexpr std::string_view kMoving[] = {
+      "bring", "carry", "come", "drive", "fly",   "go",    "hang",   "hide", "hurry",
+      "move",  "put",   "ride", "run",   "rush",  "send",  "travel", "walk", "throw"};
+  return listed(kMoving, verb.lemma);
+}
+
 // Whether the words say when, so that a future is said in the present ("Holnap felhívlak").
 bool saysWhen(const std::vector<Token>& t) {
   return std::any_of(t.begin(), t.end(), [](const Token& k) {
@@ -364,6 +372,13 @@ class Generator {
             t_[i + 1].tag == PartOfSpeech::adjective);
   }
   NounPhrase readNounPhrase(std::size_t i) const;
+  // The noun phrase at `i` is followed by another member of its list ("and", "or", a comma).
+  bool continuesList(std::size_t i) const {
+    const NounPhrase np = readNounPhrase(i);
+    if (np.end >= n_) return false;
+    return t_[np.end].lower == "and" || t_[np.end].lower == "or" ||
+           (t_[np.end - 1].pauseAfter && startsNounPhrase(np.end) && continuesList(np.end));
+  }
   void emitNounPhrase(const NounPhrase& np, Case c, const std::string& post = "",
                       std::optional<int> possessorPerson = {}, bool possessorPlural = false);
   void emit(std::string text, std::size_t token, bool known = true) {
@@ -478,6 +493,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   std::size_t head = k;
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::name)) {
     head = k++;
+    if (t_[head].pauseAfter) break;  // "bread, milk": two members of a list, not one compound
     // "Anna's bag", "the teacher's old desk": the possessed noun follows its owner
     if (t_[head].possessor && k < t_.size() &&
         (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::adjective)) {
@@ -559,6 +575,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   Possessor owner;
   bool countable = true, plural = np.plural;
   std::string compound;  // a noun before the head that makes one word with it
+  std::size_t commaAt = SIZE_MAX;
   // "the price of petrol": the owner first, in the nominative, and the head without its article
   const std::size_t own = np.ofOwner ? np.ofOwner - 1 : np.end;
   if (np.ofOwner) {
@@ -615,6 +632,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", k);  // "hűvös és száraz"
     } else if (k != np.head && (tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::adverb ||
                                 tk.tag == PartOfSpeech::noun || tk.tag == PartOfSpeech::name)) {
+      // "a cool, dry place": "hűvös, száraz hely"
+      if (k > np.begin && t_[k - 1].pauseAfter && t_[k - 1].tag == PartOfSpeech::adjective &&
+          tk.tag == PartOfSpeech::adjective)
+        commaAt = out_.size();
       if (tk.tag == PartOfSpeech::name)
         emit(tk.written, k, false);
       else if (tk.possessor && tk.tag == PartOfSpeech::noun && owner.person &&
@@ -630,6 +651,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit(tk.written, k, false);
     }
   }
+  if (commaAt < out_.size()) out_[commaAt].commaBefore = true;
   // "sok turista", "néhány ember": a counted noun stays singular
   for (std::size_t k = np.begin; k < own; ++k)
     if (k != np.head && countsItsNoun(t_[k])) countable = false;
@@ -708,8 +730,13 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   } else if (s) {
     stem.lemma = s->word;
     stem.prefix = s->prefix;
-    if (!s->note("thing").empty() && verb == roles_.verb.main && saidOfThing(roles_))
-      stem.lemma = std::string(s->note("thing")), stem.prefix.clear();  // "A gép nem működik"
+    if (const std::string_view thing = s->note("thing"); !thing.empty() && verb == roles_.verb.main &&
+                                                         saidOfThing(roles_)) {
+      // "A gép nem működik"; with its own prefix "Kialudtak a lámpák"
+      const std::size_t bar = thing.find('|');
+      stem.prefix = bar == std::string_view::npos ? "" : std::string(thing.substr(0, bar));
+      stem.lemma = std::string(bar == std::string_view::npos ? thing : thing.substr(bar + 1));
+    }
     stem.past = std::string(s->note("past"));
     if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
   } else if (auto p = plainSense(v, sense(verb))) {
@@ -809,7 +836,9 @@ VerbGroup Generator::readVerbGroup() const {
     }
     if (k.tag == PartOfSpeech::verb) {
       g.main = i;
-      if (k.form == VerbForm::past && !(i > 0 && isHave(t_[i - 1]))) g.past = true;
+      // (after "does" or a modal the verb is its base, whatever its spelling: "does it cost")
+      if (k.form == VerbForm::past && !(i > 0 && isHave(t_[i - 1])) && !g.doSupport && g.modal.empty())
+        g.past = true;
       if (g.firstAux == n) g.firstAux = i;
       break;
     }
@@ -858,7 +887,7 @@ VerbGroup Generator::readVerbGroup() const {
     const VerbForm form = t_[g.main].form;
     if (form == VerbForm::participle && g.have != n) g.past = true;
     if (form == VerbForm::ing && g.be != n) g.past = t_[g.be].lower == "was" || t_[g.be].lower == "were";
-    if (form == VerbForm::past && g.have == n) g.past = true;
+    if (form == VerbForm::past && g.have == n && !g.doSupport && g.modal.empty()) g.past = true;
     if ((form == VerbForm::base || form == VerbForm::third) && !g.doSupport && g.have == n && g.be == n)
       g.past = g.past && !g.modal.empty();
     if (listed(kPlainAfterCan, t_[g.main].lemma) && g.modal == "tud") g.modal.clear();
@@ -918,6 +947,20 @@ void Generator::findSubject(ClauseRoles& r) const {
     r.subject = readNounPhrase(r.verbStart + 1);
     r.inverted = true;
   }
+  // "Where are you?", "How old is he?": a pronoun after the copula of a question is its subject
+  if (!r.subject && g.copula && g.be + 1 < n_ && t_[g.be + 1].tag == PartOfSpeech::pronoun &&
+      t_[g.be + 1].lower != "there" && t_[0].tag == PartOfSpeech::question) {
+    r.subject = readNounPhrase(g.be + 1);
+    r.inverted = true;
+  }
+  // "When does the train leave?", "Can your sister swim?": a noun subject between the
+  // auxiliary and its verb
+  if (!r.subject && r.verbStart < n_ && r.verbStart + 1 < n_ && g.main != n_ && g.main > r.verbStart + 1 &&
+      (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]) || isBe(t_[r.verbStart])) &&
+      startsNounPhrase(r.verbStart + 1) && t_[r.verbStart + 1].tag != PartOfSpeech::adjective) {
+    const NounPhrase np = readNounPhrase(r.verbStart + 1);
+    if (np.end == g.main) r.subject = np, r.inverted = true;
+  }
   // "there is", and in a question "is there" ("Is there a pharmacy near here?": "Van ...?")
   r.existential = g.copula && ((g.be > 0 && t_[g.be - 1].lower == "there") ||
                                (g.be == 0 && g.be + 1 < n_ && t_[g.be + 1].lower == "there"));
@@ -969,6 +1012,10 @@ void Generator::findObjects(ClauseRoles& r) {
     const Sense* inf = coreSense(t_[to + 1], sense(to + 1));
     r.objectCase = inf && !inf->note("obj").empty() ? caseNamed(inf->note("obj")) : Case::accusative;
   }
+  // "speaks a little English": how much stands between the verb and its object
+  if (objectStart + 1 < n_ && t_[objectStart].lemma == "a little" && t_[objectStart].tag == PartOfSpeech::adverb &&
+      startsNounPhrase(objectStart + 1))
+    ++objectStart;
   // "stared at the letter": a preposition the verb turns into its object ("bámulta a levelet")
   if (verbSense && objectStart + 1 < n_ && objectStart == afterVerb &&
       t_[objectStart].tag == PartOfSpeech::preposition && verbSense->note(t_[objectStart].lower) == "acc" &&
@@ -1024,7 +1071,8 @@ void Generator::findObjects(ClauseRoles& r) {
   const bool timeAfter = object->end < n_ && startsNounPhrase(object->end) &&
                          readNounPhrase(object->end).end < n_ &&
                          t_[readNounPhrase(object->end).end].lower == "ago";
-  if ((object->pronoun || givesTo) && !timeAfter && object->end < n_ && startsNounPhrase(object->end) &&
+  if ((object->pronoun || givesTo) && !timeAfter && !t_[object->end - 1].pauseAfter && object->end < n_ &&
+      startsNounPhrase(object->end) &&
       t_[object->end].tag != PartOfSpeech::pronoun && t_[object->end].tag != PartOfSpeech::adverb) {
     r.indirect = object;
     object = readNounPhrase(r.indirect->end);
@@ -1244,7 +1292,13 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       emit(truth, pred), emit(g.past ? "volt" : g.future ? "lesz" : "van", g.be);
     return pred + 1;
   }
-  if (existential || location || a.person != 3 || g.past || g.future || question || roles_.weather) {
+  // "How old is your daughter?": "Hány éves a lányod?", "What is your name?": "Mi a neved?";
+  // the question word is the predicate and the third person present says no copula
+  const std::string& asked = t_[0].lemma;
+  const bool predicateAsked = question && !before_.asked && t_[0].tag == PartOfSpeech::question &&
+                              (asked == "how old" || asked == "how much" || asked == "what" || asked == "who");
+  if (existential || location || a.person != 3 || g.past || g.future || (question && !predicateAsked) ||
+      roles_.weather) {
     if (g.negative && !g.past && !g.future && a.person == 3)
       form = a.plural ? "nincsenek" : "nincs";
     else if (g.negative)
@@ -1268,6 +1322,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   }
   pos = std::max(pos, g.be) + 1;
   while (pos < n_ && t_[pos].tag == PartOfSpeech::negation) ++pos;
+  // "Where are you?": "Hol vagy?", the pronoun after the copula is the subject, said as such
+  if (roles_.subject && roles_.inverted && roles_.subject->pronoun && pos == roles_.subject->begin)
+    pos = emitSubject();
   // "A múzeum hétfőnként zárva van": a time with its case before the predicate
   if (pos < n_ && !existential && !g.negative && !question && t_[pos].tag != PartOfSpeech::preposition)
     emitTimeFirst(pos + 1);
@@ -1360,7 +1417,7 @@ bool Generator::emitBareObjectFirst() {
   const NounPhrase& object = *roles_.object;
   // "kenyeret és tejet" stays together after the verb
   if (object.begin != g.main + 1 || object.pronoun || object.name || object.definite || object.possessed ||
-      (object.end < n_ && t_[object.end].lower == "and"))
+      (object.end < n_ && (t_[object.end].lower == "and" || continuesList(object.begin))))
     return false;
   const Token& first = t_[object.begin];
   // "became a doctor": what one becomes is said bare, before the verb ("orvos lett")
@@ -1804,7 +1861,11 @@ std::size_t Generator::emitPart(std::size_t pos) {
   if (r.subject && pos == r.subject->begin) return emitSubject();
   if (pos == r.verb.firstAux || pos == r.verbStart) {
     const std::size_t next = emitVerbGroup(pos);
-    if (subjectAfterVerb_) emitSubject();
+    // "When does the train leave?": "Mikor indul a vonat?", the noun subject inside the verb
+    // group follows the verb
+    if (subjectAfterVerb_ ||
+        (r.inverted && r.subject && !r.subject->pronoun && r.subject->begin > pos && r.subject->begin < next))
+      emitSubject();
     return next;
   }
   return emitOtherPart(pos);
@@ -1849,6 +1910,16 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     return r.indirect->end;
   }
   if (r.object && pos == r.object->begin && !objectDone_) return emitObject(pos);
+  // "kenyeret, tejet és tojást": a list's next member keeps the case
+  if (pos > 0 && t_[pos - 1].pauseAfter &&
+      (t_[pos - 1].tag == PartOfSpeech::noun || t_[pos - 1].tag == PartOfSpeech::name) && startsNounPhrase(pos) &&
+      t_[pos].tag != PartOfSpeech::pronoun && lastCase_ != Case::nominative && continuesList(pos)) {
+    const std::size_t first = out_.size();
+    const NounPhrase np = readNounPhrase(pos);
+    emitNounPhrase(np, lastCase_);
+    if (out_.size() > first) out_[first].commaBefore = true;
+    return np.end;
+  }
   if (tk.tag == PartOfSpeech::conjunction && tk.lower == "and" && pos + 1 < n_ && startsNounPhrase(pos + 1) &&
       lastCase_ != Case::nominative) {
     emit("\xC3\xA9s", pos);
@@ -1877,8 +1948,20 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     const bool asked = pos == 0 && (tk.lower == "what" || tk.lower == "who") && r.subject &&
                        r.subject->begin > pos && !r.object && r.verb.main != n_ && !r.verb.passive &&
                        r.objectCase == Case::accusative && !(r.verbSense && r.verbSense->noObject);
-    if (asked)
+    if (tk.lemma == "what time")  // "What time is it?": "Hány óra van?", "What time does it open?": "Hány órakor"
+      emit(r.verb.copula ? "h\xC3\xA1ny \xC3\xB3ra" : "h\xC3\xA1ny \xC3\xB3rakor", pos);
+    else if (asked)
       emit(tk.lower == "what" ? "mit" : "kit", pos);
+    else if (tk.lemma == "how old")
+      emit("h\xC3\xA1ny \xC3\xA9ves", pos);  // "How old is she?": "Hány éves?"
+    else if (tk.lemma == "how many")
+      emit("h\xC3\xA1ny", pos);  // "How many people came?": "Hány ember jött?"
+    else if (tk.lemma == "how much")  // "How much does it cost?": "Mennyibe kerül?"
+      emit(r.verb.main != n_ && t_[r.verb.main].lemma == "cost" ? "mennyibe" : "mennyi", pos);
+    else if (tk.lower == "where" && t_[n_ - 1].lower == "from")
+      emit("honnan", pos);  // "Where are you from?", "Where does it come from?"
+    else if (tk.lower == "where" && r.verb.main != n_ && !r.verb.copula && movesSomewhere(t_[r.verb.main]))
+      emit("hov\xC3\xA1", pos);  // "Where are you going?": "Hová mész?"
     else if (const auto link = linkWord(tk.lower))
       emit(std::string(*link), pos);
     return pos + 1;
@@ -1967,11 +2050,18 @@ std::size_t senseCount(const Token& t) {
   return t.dictionarySenses.size();
 }
 
-std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, std::size_t pointed,
+std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed, std::size_t pointed,
                                              std::size_t pointedSense, const SentenceShape& shape) {
-  const std::vector<Clause> clauses = splitClauses(tokens, shape);
+  // the pauses inside a clause separate the members of a list ("bread, milk and eggs")
+  std::vector<Token> marked = analysed;
+  for (Token& t : marked) {
+    const std::size_t last = t.word + t.words - 1;
+    t.pauseAfter = last < shape.pauseAfterWord.size() && shape.pauseAfterWord[last];
+  }
+  const std::vector<Token>& tokens = marked;
+  const std::vector<Clause> clauses = splitClauses(marked, shape);
   if (clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
-    return Generator(tokens, pointed, pointedSense).run();
+    return Generator(marked, pointed, pointedSense).run();
   std::vector<HungarianWord> out;
   ClauseContext context, beforeRelative;
   auto bodyOf = [&](const Clause& c) {

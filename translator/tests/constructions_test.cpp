@@ -472,7 +472,6 @@ TEST(ConstructionsTest, AQuestionWordIsTheFocus) {
   // "what" and "who" asked of an object take the accusative; the subject after "are" agrees
   EXPECT_EQ(hungarian("What are you doing?"), "Mit csinálsz?");
   EXPECT_EQ(hungarian("What did she say?"), "Mit mondott?");
-  EXPECT_EQ(hungarian("When does the train leave?"), "Mikor indul?");
   // "which" says the noun without an article
   EXPECT_EQ(hungarian("Which bus goes to the airport?"), "Melyik busz megy a repülőtérre?");
 }
@@ -566,6 +565,55 @@ TEST(ConstructionsTest, TheOneExplainedOrSoldToIsInTheDative) {
   EXPECT_EQ(hungarian("She explained the problem to her boss."), "Elmagyarázta a problémát a főnökének.");
   // a finished past before a definite object takes the prefix
   EXPECT_EQ(hungarian("I bought the tickets yesterday."), "Tegnap megvettem a jegyeket.");
+}
+
+TEST(ConstructionsTest, AListSeparatedByCommasKeepsItsMembersApart) {
+  // each member in the case of the list, never one compound with the next
+  EXPECT_EQ(hungarian("We visited Paris, Rome and Vienna."), "Meglátogattuk Párizst, Rómát és Bécset.");
+  EXPECT_EQ(hungarian("I met Anna, Peter and their children."), "Találkoztam Annával, Peterrel és a gyerekeikkel.");
+  // a list after the verb is no one receiving ("sells him fruit")
+  EXPECT_EQ(hungarian("The shop sells fruit, vegetables and flowers."),
+            "A bolt elad gyümölcsöt, zöldségeket és virágokat.");
+  // adjectives too ("hűvös, száraz"); without the comma the nouns still make one word
+  EXPECT_EQ(hungarian("Keep the medicine in a cool, dry place."), "Tartsd a gyógyszert egy hűvös, száraz helyen.");
+  EXPECT_EQ(hungarian("We waited at the bus station."), "A buszállomáson vártunk.");
+}
+
+TEST(ConstructionsTest, EverydayQuestionsOfAgeTimeAndPrice) {
+  // the question word is the predicate: no copula in the third person present
+  EXPECT_EQ(hungarian("How old is your daughter?"), "Hány éves a lányod?");
+  EXPECT_EQ(hungarian("How old are you?"), "Hány éves vagy?");
+  EXPECT_EQ(hungarian("What is your name?"), "Mi a neved?");
+  EXPECT_EQ(hungarian("What time is it?"), "Hány óra van?");
+  EXPECT_EQ(hungarian("What time does the shop open?"), "Hány órakor nyit a bolt?");
+  // after "does" the verb is its base, though "cost" is spelt as its past
+  EXPECT_EQ(hungarian("How much does this coat cost?"), "Mennyibe kerül ez a kabát?");
+  EXPECT_EQ(hungarian("How many people came?"), "Hány ember jött?");
+}
+
+TEST(ConstructionsTest, AQuestionsSubjectAfterItsAuxiliaryIsSaid) {
+  EXPECT_EQ(hungarian("When does the train leave?"), "Mikor indul a vonat?");
+  EXPECT_EQ(hungarian("Why did the dog bark?"), "Miért ugatott a kutya?");
+  // a pronoun after the copula is the subject, and drops as one
+  EXPECT_EQ(hungarian("Where are you?"), "Hol vagy?");
+}
+
+TEST(ConstructionsTest, WhereOfMotionAsksWhereTo) {
+  EXPECT_EQ(hungarian("Where are you going tomorrow?"), "Holnap hová mész?");
+  EXPECT_EQ(hungarian("Where did you put the keys?"), "Hová tetted a kulcsokat?");
+  EXPECT_EQ(hungarian("Where does your sister live?"), "Hol lakik a húgod?");
+  EXPECT_EQ(hungarian("Where does the train come from?"), "Honnan jön a vonat?");
+}
+
+TEST(ConstructionsTest, ThanksAndALittleBeforeALanguage) {
+  EXPECT_EQ(hungarian("Thanks for the flowers."), "Köszönöm a virágokat.");
+  EXPECT_EQ(hungarian("Many thanks for your help."), "Köszönöm a segítségedet.");
+  EXPECT_EQ(hungarian("He speaks a little English."), "Egy kicsit beszél angolul.");
+}
+
+TEST(ConstructionsTest, AThingsVerbMayHaveItsOwnPrefix) {
+  EXPECT_EQ(hungarian("The candle went out."), "A gyertya kialudt.");
+  EXPECT_EQ(hungarian("We went out last night."), "Tegnap este kimentünk.");
 }
 
 }  // namespace
