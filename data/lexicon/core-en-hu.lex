@@ -113,7 +113,7 @@ answer	n	válasz[válaszok]
 rain	n	eső
 ring	n	gyűrű ; csengetés
 river	n	folyó
-roof	n	tető[tetők]
+roof	n	tető[tetők,to=ra,at=on]
 room	n	szoba[to=ba,at=ban] ; hely
 school	n	iskola[to=ba,at=ban,attr=iskolai]
 shelf	n	polc[polcok]
@@ -322,6 +322,7 @@ today	adv	ma
 together	adv	együtt
 tomorrow	adv	holnap
 too	adv	túl ; is
+so	adv	olyan ; annyira
 very	adv	nagyon
 yesterday	adv	tegnap
 a little	adv	egy kicsit
@@ -3926,16 +3927,17 @@ new year	n	újév[újévek,time=kor]
 japan	n	japán[name]
 europe	n	európa[name]
 austria	n	ausztria[name]
-germany	n	németország[name,in=n,to=ra,from=rol,at=on]
+germany	n	németország[name]
 hungary	n	magyarország[name,in=n,to=ra,from=rol,at=on]
 england	n	anglia[name]
-france	n	franciaország[name,in=n,to=ra,from=rol,at=on]
-italy	n	olaszország[name,in=n,to=ra,from=rol,at=on]
-spain	n	spanyolország[name,in=n,to=ra,from=rol,at=on]
+france	n	franciaország[name]
+italy	n	olaszország[name]
+spain	n	spanyolország[name]
 canada	n	kanada[name]
 vienna	n	bécs[name]
 prague	n	prága[name]
 rome	n	róma[name]
+danube	n	duna[name]
 toy	n	játék[játékok,3sg=játéka]
 thief	n	tolvaj[tolvajok,acc=tolvajt,person]
 set off	v	el|indul[noobj]

@@ -511,9 +511,10 @@ class ReadingChooser {
   // brother ...", "When can the children ..."), so `i` is its verb.
   bool askedOfNounBefore(std::size_t i) const {
     std::size_t b = i;
-    while (b > 0 && (toks_[b - 1].tag == PartOfSpeech::noun || toks_[b - 1].tag == PartOfSpeech::name ||
-                     toks_[b - 1].tag == PartOfSpeech::adjective || toks_[b - 1].tag == PartOfSpeech::determiner ||
-                     toks_[b - 1].tag == PartOfSpeech::possessive || toks_[b - 1].tag == PartOfSpeech::number))
+    while (b > 0 &&
+           (toks_[b - 1].tag == PartOfSpeech::noun || toks_[b - 1].tag == PartOfSpeech::name ||
+            toks_[b - 1].tag == PartOfSpeech::adjective || toks_[b - 1].tag == PartOfSpeech::determiner ||
+            toks_[b - 1].tag == PartOfSpeech::possessive || toks_[b - 1].tag == PartOfSpeech::number))
       --b;
     if (b == 0 || b == i) return false;
     const Token& aux = toks_[b - 1];
@@ -899,6 +900,20 @@ void markAsRoles(std::vector<Token>& toks) {
   }
 }
 
+// "as tall as my father": "olyan magas, mint az apám"; the first "as" says how much ("so"),
+// the second is "than"'s "mint"
+void comparisonsOfEquality(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    if (toks[i].lower != "as" || toks[i + 2].lower != "as" ||
+        (toks[i + 1].tag != PartOfSpeech::adjective && toks[i + 1].tag != PartOfSpeech::adverb))
+      continue;
+    const lexicon::Entry* so = core.find("so", PartOfSpeech::adverb);
+    if (!so) continue;
+    toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "so", toks[i].entry = so;
+    toks[i + 2].tag = PartOfSpeech::preposition, toks[i + 2].lemma = "than";
+  }
+}
+
 // "a little salt": before a noun "a little" counts it ("egy kis só"); else it is how much
 // ("egy kicsit").
 void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -920,8 +935,8 @@ void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 // "Thanks for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third person
 void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i < toks.size(); ++i)
-    if (toks[i].lower == "thanks" &&
-        (i == 0 || toks[i - 1].lower == "many") && (i + 1 == toks.size() || toks[i + 1].lower == "for"))
+    if (toks[i].lower == "thanks" && (i == 0 || toks[i - 1].lower == "many") &&
+        (i + 1 == toks.size() || toks[i + 1].lower == "for"))
       if (const lexicon::Entry* e = core.find("thanks", PartOfSpeech::adverb)) {
         toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "thanks", toks[i].entry = e;
         if (i > 0) toks[i - 1].tag = PartOfSpeech::particle, toks[i - 1].entry = nullptr;  // "many"
@@ -1028,6 +1043,33 @@ bool timeStartsAt(const lexicon::CoreLexicon& core, const std::vector<Token>& to
 
 // A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
 // become one token.
+// Where a phrasal verb's particle stands after the verb at `verb` and its short object ("turn
+// the oven on", "take it off"), closing the clause; 0 if none does.
+std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb) {
+  static constexpr std::string_view kParticles[] = {"on", "off", "up", "down", "out", "away", "back"};
+  std::size_t j = verb + 1;
+  if (j < toks.size() && toks[j].tag == PartOfSpeech::pronoun && toks[j].lower != "i" &&
+      toks[j].lower != "he" && toks[j].lower != "she" && toks[j].lower != "we" && toks[j].lower != "they") {
+    ++j;
+  } else {
+    if (j >= toks.size() ||
+        (toks[j].tag != PartOfSpeech::determiner && toks[j].tag != PartOfSpeech::possessive))
+      return 0;
+    ++j;
+    while (j < toks.size() && j < verb + 6 &&
+           (toks[j].tag == PartOfSpeech::adjective || toks[j].tag == PartOfSpeech::noun))
+      ++j;
+    if (toks[j - 1].tag != PartOfSpeech::noun) return 0;
+  }
+  if (j >= toks.size() ||
+      std::find(std::begin(kParticles), std::end(kParticles), toks[j].lower) == std::end(kParticles))
+    return 0;
+  const bool closes = j + 1 == toks.size() || toks[j + 1].lower == "and" || toks[j + 1].lower == "but" ||
+                      toks[j + 1].lower == "before" || toks[j + 1].lower == "when" ||
+                      toks[j + 1].tag == PartOfSpeech::conjunction;
+  return closes ? j : 0;
+}
+
 std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
   std::vector<Token> out;
   for (std::size_t i = 0; i < toks.size(); ++i) {
@@ -1060,6 +1102,12 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
         t.entry = phrasal;
         t.words = toks[last].word + toks[last].words - t.word;
         i = last;
+      } else if (const std::size_t j = particleAfterObject(toks, i); j != 0) {
+        // "Turn the oven on", "Put your coat on": the particle after a short object
+        if (const lexicon::Entry* split = core.find(t.lemma + " " + toks[j].lower, PartOfSpeech::verb)) {
+          t.entry = split;
+          toks[j].tag = PartOfSpeech::particle, toks[j].entry = nullptr;
+        }
       }
     }
     out.push_back(std::move(t));
@@ -1283,6 +1331,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   infinitivesFromGerunds(core_, toks);
   negativeAny(toks);
   markAsRoles(toks);
+  comparisonsOfEquality(core_, toks);
   aLittle(core_, toks);
   aboutANumber(core_, toks);
   beingBorn(core_, toks);

@@ -28,9 +28,9 @@ bool listed(const std::string_view (&list)[N], std::string_view w) {
 
 // A verb of going or of putting somewhere: its "where" asks where to ("hová").
 bool movesSomewhere(const Token& verb) {
-  static constexpr std::string_view kMoving[] = {
-      "bring", "carry", "come", "drive", "fly",   "go",    "hang",   "hide", "hurry",
-      "move",  "put",   "ride", "run",   "rush",  "send",  "travel", "walk", "throw"};
+  static constexpr std::string_view kMoving[] = {"bring", "carry", "come",  "drive",  "fly",  "go",
+                                                 "hang",  "hide",  "hurry", "move",   "put",  "ride",
+                                                 "run",   "rush",  "send",  "travel", "walk", "throw"};
   return listed(kMoving, verb.lemma);
 }
 
@@ -372,6 +372,14 @@ class Generator {
             t_[i + 1].tag == PartOfSpeech::adjective);
   }
   NounPhrase readNounPhrase(std::size_t i) const;
+  // "the stolen car": a participle after the article of the noun phrase at `begin`, before its noun
+  bool participleBeforeNoun(std::size_t k, std::size_t begin) const {
+    return k > begin && k + 1 < t_.size() && t_[k].tag == PartOfSpeech::verb &&
+           (t_[k].form == VerbForm::participle || t_[k].form == VerbForm::past) && t_[k].entry &&
+           (t_[k - 1].tag == PartOfSpeech::determiner || t_[k - 1].tag == PartOfSpeech::possessive ||
+            t_[k - 1].tag == PartOfSpeech::adjective) &&
+           (t_[k + 1].tag == PartOfSpeech::noun || t_[k + 1].tag == PartOfSpeech::adjective);
+  }
   // The noun phrase at `i` is followed by another member of its list ("and", "or", a comma).
   bool continuesList(std::size_t i) const {
     const NounPhrase np = readNounPhrase(i);
@@ -486,6 +494,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   while (
       k < t_.size() &&
       (t_[k].tag == PartOfSpeech::adjective || (t_[k].tag == PartOfSpeech::adverb && t_[k].lower == "very") ||
+       participleBeforeNoun(k, i) ||
        ((t_[k].lower == "and" || t_[k].lower == "or") && k > i && t_[k - 1].tag == PartOfSpeech::adjective &&
         k + 2 < t_.size() && t_[k + 1].tag == PartOfSpeech::adjective &&
         (t_[k + 2].tag == PartOfSpeech::noun || t_[k + 2].tag == PartOfSpeech::adjective))))
@@ -628,6 +637,14 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       countable = false;
     } else if (tk.tag == PartOfSpeech::preposition) {
       continue;
+    } else if (tk.tag == PartOfSpeech::verb && participleBeforeNoun(k, np.begin)) {
+      // "the stolen car": "az ellopott autó", the participle is the finished past's third person
+      if (const Sense* vs = coreSense(tk, sense(k)); vs && vs->word.find(' ') == std::string::npos) {
+        const std::string prefix = vs->prefix.empty() ? std::string(vs->note("perf")) : vs->prefix;
+        emit(prefix + conjugate(VerbStem{vs->word, prefix, std::string(vs->note("past"))}, Tense::past,
+                                Agreement{3, false, false, false}),
+             k);
+      }
     } else if (tk.tag == PartOfSpeech::conjunction) {
       emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", k);  // "hűvös és száraz"
     } else if (k != np.head && (tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::adverb ||
@@ -730,8 +747,8 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   } else if (s) {
     stem.lemma = s->word;
     stem.prefix = s->prefix;
-    if (const std::string_view thing = s->note("thing"); !thing.empty() && verb == roles_.verb.main &&
-                                                         saidOfThing(roles_)) {
+    if (const std::string_view thing = s->note("thing");
+        !thing.empty() && verb == roles_.verb.main && saidOfThing(roles_)) {
       // "A gép nem működik"; with its own prefix "Kialudtak a lámpák"
       const std::size_t bar = thing.find('|');
       stem.prefix = bar == std::string_view::npos ? "" : std::string(thing.substr(0, bar));
@@ -1013,8 +1030,8 @@ void Generator::findObjects(ClauseRoles& r) {
     r.objectCase = inf && !inf->note("obj").empty() ? caseNamed(inf->note("obj")) : Case::accusative;
   }
   // "speaks a little English": how much stands between the verb and its object
-  if (objectStart + 1 < n_ && t_[objectStart].lemma == "a little" && t_[objectStart].tag == PartOfSpeech::adverb &&
-      startsNounPhrase(objectStart + 1))
+  if (objectStart + 1 < n_ && t_[objectStart].lemma == "a little" &&
+      t_[objectStart].tag == PartOfSpeech::adverb && startsNounPhrase(objectStart + 1))
     ++objectStart;
   // "stared at the letter": a preposition the verb turns into its object ("bámulta a levelet")
   if (verbSense && objectStart + 1 < n_ && objectStart == afterVerb &&
@@ -1072,8 +1089,8 @@ void Generator::findObjects(ClauseRoles& r) {
                          readNounPhrase(object->end).end < n_ &&
                          t_[readNounPhrase(object->end).end].lower == "ago";
   if ((object->pronoun || givesTo) && !timeAfter && !t_[object->end - 1].pauseAfter && object->end < n_ &&
-      startsNounPhrase(object->end) &&
-      t_[object->end].tag != PartOfSpeech::pronoun && t_[object->end].tag != PartOfSpeech::adverb) {
+      startsNounPhrase(object->end) && t_[object->end].tag != PartOfSpeech::pronoun &&
+      t_[object->end].tag != PartOfSpeech::adverb) {
     r.indirect = object;
     object = readNounPhrase(r.indirect->end);
     a.youObject = false;
@@ -1295,8 +1312,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   // "How old is your daughter?": "Hány éves a lányod?", "What is your name?": "Mi a neved?";
   // the question word is the predicate and the third person present says no copula
   const std::string& asked = t_[0].lemma;
-  const bool predicateAsked = question && !before_.asked && t_[0].tag == PartOfSpeech::question &&
-                              (asked == "how old" || asked == "how much" || asked == "what" || asked == "who");
+  const bool predicateAsked =
+      question && !before_.asked && t_[0].tag == PartOfSpeech::question &&
+      (asked == "how old" || asked == "how much" || asked == "what" || asked == "who");
   if (existential || location || a.person != 3 || g.past || g.future || (question && !predicateAsked) ||
       roles_.weather) {
     if (g.negative && !g.past && !g.future && a.person == 3)
@@ -1617,6 +1635,10 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
       (np.pronoun ? t_[np.head].lower != "it" && t_[np.head].lower != "this" && t_[np.head].lower != "that"
                   : headSense && headSense->person))
     r.c = Case::ablative;
+  // "from the roof", "from the station": off what one goes onto, "a tetőről", "az állomásról"
+  if (!r.c && p == "from" && headSense && !np.pronoun &&
+      (headSense->note("to") == "ra" || headSense->note("at") == "on" || headSense->note("in") == "n"))
+    r.c = Case::delative;
   r.own = !r.c;
   if (const auto post = postpositionFor(p); !r.c && post) r.c = Case::nominative, r.post = std::string(*post);
   // "to London": into the place a name names
@@ -1705,7 +1727,7 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   }
   // "a cup of coffee": a measure and its substance side by side
   // "older than yours": ", mint a tiéd"
-  if (!c && p == "than") {
+  if ((!c && p == "than") || t_[pos].lemma == "than") {  // "as tall as": "olyan magas, mint"
     // "more than two hundred": "több mint kétszáz", no comma before a number
     const bool count =
         pos > 0 &&
@@ -1912,8 +1934,9 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   if (r.object && pos == r.object->begin && !objectDone_) return emitObject(pos);
   // "kenyeret, tejet és tojást": a list's next member keeps the case
   if (pos > 0 && t_[pos - 1].pauseAfter &&
-      (t_[pos - 1].tag == PartOfSpeech::noun || t_[pos - 1].tag == PartOfSpeech::name) && startsNounPhrase(pos) &&
-      t_[pos].tag != PartOfSpeech::pronoun && lastCase_ != Case::nominative && continuesList(pos)) {
+      (t_[pos - 1].tag == PartOfSpeech::noun || t_[pos - 1].tag == PartOfSpeech::name) &&
+      startsNounPhrase(pos) && t_[pos].tag != PartOfSpeech::pronoun && lastCase_ != Case::nominative &&
+      continuesList(pos)) {
     const std::size_t first = out_.size();
     const NounPhrase np = readNounPhrase(pos);
     emitNounPhrase(np, lastCase_);
@@ -1948,14 +1971,15 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     const bool asked = pos == 0 && (tk.lower == "what" || tk.lower == "who") && r.subject &&
                        r.subject->begin > pos && !r.object && r.verb.main != n_ && !r.verb.passive &&
                        r.objectCase == Case::accusative && !(r.verbSense && r.verbSense->noObject);
-    if (tk.lemma == "what time")  // "What time is it?": "Hány óra van?", "What time does it open?": "Hány órakor"
+    if (tk.lemma ==
+        "what time")  // "What time is it?": "Hány óra van?", "What time does it open?": "Hány órakor"
       emit(r.verb.copula ? "h\xC3\xA1ny \xC3\xB3ra" : "h\xC3\xA1ny \xC3\xB3rakor", pos);
     else if (asked)
       emit(tk.lower == "what" ? "mit" : "kit", pos);
     else if (tk.lemma == "how old")
       emit("h\xC3\xA1ny \xC3\xA9ves", pos);  // "How old is she?": "Hány éves?"
     else if (tk.lemma == "how many")
-      emit("h\xC3\xA1ny", pos);  // "How many people came?": "Hány ember jött?"
+      emit("h\xC3\xA1ny", pos);       // "How many people came?": "Hány ember jött?"
     else if (tk.lemma == "how much")  // "How much does it cost?": "Mennyibe kerül?"
       emit(r.verb.main != n_ && t_[r.verb.main].lemma == "cost" ? "mennyibe" : "mennyi", pos);
     else if (tk.lower == "where" && t_[n_ - 1].lower == "from")

@@ -570,12 +570,14 @@ TEST(ConstructionsTest, TheOneExplainedOrSoldToIsInTheDative) {
 TEST(ConstructionsTest, AListSeparatedByCommasKeepsItsMembersApart) {
   // each member in the case of the list, never one compound with the next
   EXPECT_EQ(hungarian("We visited Paris, Rome and Vienna."), "Meglátogattuk Párizst, Rómát és Bécset.");
-  EXPECT_EQ(hungarian("I met Anna, Peter and their children."), "Találkoztam Annával, Peterrel és a gyerekeikkel.");
+  EXPECT_EQ(hungarian("I met Anna, Peter and their children."),
+            "Találkoztam Annával, Peterrel és a gyerekeikkel.");
   // a list after the verb is no one receiving ("sells him fruit")
   EXPECT_EQ(hungarian("The shop sells fruit, vegetables and flowers."),
             "A bolt elad gyümölcsöt, zöldségeket és virágokat.");
   // adjectives too ("hűvös, száraz"); without the comma the nouns still make one word
-  EXPECT_EQ(hungarian("Keep the medicine in a cool, dry place."), "Tartsd a gyógyszert egy hűvös, száraz helyen.");
+  EXPECT_EQ(hungarian("Keep the medicine in a cool, dry place."),
+            "Tartsd a gyógyszert egy hűvös, száraz helyen.");
   EXPECT_EQ(hungarian("We waited at the bus station."), "A buszállomáson vártunk.");
 }
 
@@ -614,6 +616,31 @@ TEST(ConstructionsTest, ThanksAndALittleBeforeALanguage) {
 TEST(ConstructionsTest, AThingsVerbMayHaveItsOwnPrefix) {
   EXPECT_EQ(hungarian("The candle went out."), "A gyertya kialudt.");
   EXPECT_EQ(hungarian("We went out last night."), "Tegnap este kimentünk.");
+}
+
+TEST(ConstructionsTest, AsTallAsIsOlyanMint) {
+  EXPECT_EQ(hungarian("My brother is as tall as my father."), "A bátyám olyan magas, mint az apám.");
+  // "as" alone keeps its role
+  EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
+}
+
+TEST(ConstructionsTest, AParticipleBeforeItsNounIsTheFinishedPast) {
+  EXPECT_EQ(hungarian("The police found the stolen car."), "A rendőrség megtalálta az ellopott autót.");
+  EXPECT_EQ(hungarian("He read the printed letter."), "Elolvasta a nyomtatott levelet.");
+}
+
+TEST(ConstructionsTest, APhrasalVerbsParticleAfterItsObject) {
+  EXPECT_EQ(hungarian("Put your coat on."), "Vedd fel a kabátodat.");
+  EXPECT_EQ(hungarian("She took her shoes off."), "Levette a cipőjét.");
+  // a preposition with its own noun phrase is no particle
+  EXPECT_EQ(hungarian("He put the book on the table."), "Tette a könyvet az asztalra.");
+}
+
+TEST(ConstructionsTest, FromWhatOneGoesOntoIsRol) {
+  EXPECT_EQ(hungarian("Firefighters saved a cat from the roof."),
+            "A tűzoltók megmentettek egy macskát a tetőről.");
+  EXPECT_EQ(hungarian("We had a wonderful time in Italy."), "Volt egy csodálatos időnk Olaszországban.");
+  EXPECT_EQ(hungarian("He lives in Hungary."), "Magyarországon lakik.");
 }
 
 }  // namespace
