@@ -1441,7 +1441,8 @@ bool Generator::emitBareObjectFirst() {
   // "became a doctor": what one becomes is said bare, before the verb ("orvos lett")
   const bool predicate = roles_.objectCase == Case::nominative && (first.lower == "a" || first.lower == "an");
   if (first.tag != PartOfSpeech::noun && first.tag != PartOfSpeech::adjective &&
-      first.tag != PartOfSpeech::number && !predicate)
+      first.tag != PartOfSpeech::number && !predicate && !countsItsNoun(first) && first.lower != "many" &&
+      first.lower != "several")  // "sok házat", "néhány házat"
     return false;
   const std::size_t end = emitObject(object.begin);
   for (std::size_t k = object.begin; k < end; ++k) done_[k] = true;
@@ -1553,9 +1554,15 @@ void Generator::emitBeforeVerb() {
   const bool intransitive =
       vs && !roles_.object && !g.passive && !vs->note("intr").empty();  // "nyit", not "kinyit"
   if (((vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty()) && !intransitive) {
-    if (g.passive && emitTimeFirst(g.main + 1))
+    if (g.passive) {
+      if (emitTimeFirst(g.main + 1)) splitPrefix_ = true;
+      return;
+    }
+    const bool time = emitTimeFirst(g.main + 1);
+    // "Új adókat jelentett be": a bare object takes the prefix's place, which follows the verb
+    if (emitBareObjectFirst())
       splitPrefix_ = true;
-    else if (!g.passive && !emitTimeFirst(g.main + 1))
+    else if (!time)
       emitMannerFirst();
     return;
   }

@@ -261,7 +261,8 @@ TEST(ConstructionsTest, LongerSentencesOfEMailAndNews) {
 
 TEST(ConstructionsTest, AFutureWithItsTimeOrAPrefixIsThePresent) {
   EXPECT_EQ(hungarian("I will call you tomorrow."), "Holnap felhívlak.");
-  EXPECT_EQ(hungarian("The company will hire fifty new workers."), "A cég felvesz ötven új munkást.");
+  // (a bare object takes the prefix's place)
+  EXPECT_EQ(hungarian("The company will hire fifty new workers."), "A cég ötven új munkást vesz fel.");
   // without either, "fog"
   EXPECT_EQ(hungarian("We will buy a house."), "Venni fogunk egy házat.");
   // a preposition the verb makes its object makes the verb definite
@@ -641,6 +642,15 @@ TEST(ConstructionsTest, FromWhatOneGoesOntoIsRol) {
             "A tűzoltók megmentettek egy macskát a tetőről.");
   EXPECT_EQ(hungarian("We had a wonderful time in Italy."), "Volt egy csodálatos időnk Olaszországban.");
   EXPECT_EQ(hungarian("He lives in Hungary."), "Magyarországon lakik.");
+}
+
+TEST(ConstructionsTest, ABareObjectTakesThePrefixsPlace) {
+  // before the verb, its prefix after it
+  EXPECT_EQ(hungarian("The government announced new taxes on Monday."),
+            "A kormány hétfőn új adókat jelentett be.");
+  EXPECT_EQ(hungarian("The storm damaged many houses."), "A vihar sok házat rongált meg.");
+  // an object with an article stays after the verb, which keeps its prefix
+  EXPECT_EQ(hungarian("The firefighters saved a cat."), "A tűzoltók megmentettek egy macskát.");
 }
 
 }  // namespace
