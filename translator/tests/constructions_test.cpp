@@ -653,5 +653,10 @@ TEST(ConstructionsTest, ABareObjectTakesThePrefixsPlace) {
   EXPECT_EQ(hungarian("The firefighters saved a cat."), "A tűzoltók megmentettek egy macskát.");
 }
 
+TEST(ConstructionsTest, AQuestionWithinPastTheOneAsked) {
+  EXPECT_EQ(hungarian("She asked him when the train leaves."), "Megkérdezte őt, mikor indul a vonat.");
+  EXPECT_EQ(hungarian("He asked me why I was tired."), "Megkérdezett engem, miért voltam fáradt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
