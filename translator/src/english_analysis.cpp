@@ -961,6 +961,30 @@ void questionsOfQuantity(std::vector<Token>& toks) {
   }
 }
 
+// "The man sitting next to me was reading": an "-ing" verb right after the subject's noun, with
+// at most a place of its own, before the clause's verb, describes the noun.
+void participlesAfterNouns(std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    // (the form by its spelling: after a noun the chooser may have read a finite verb)
+    if (toks[i].tag != PartOfSpeech::verb || !toks[i].lower.ends_with("ing") || !toks[i].entry ||
+        toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].possessor)
+      continue;
+    std::size_t j = i + 1;
+    if (toks[j].tag == PartOfSpeech::preposition) {
+      ++j;
+      while (j < toks.size() &&
+             (toks[j].tag == PartOfSpeech::determiner || toks[j].tag == PartOfSpeech::possessive ||
+              toks[j].tag == PartOfSpeech::adjective || toks[j].tag == PartOfSpeech::noun ||
+              toks[j].tag == PartOfSpeech::name || toks[j].tag == PartOfSpeech::pronoun))
+        ++j;
+      if (j == i + 2) continue;
+    }
+    if (j < toks.size() && (toks[j].tag == PartOfSpeech::auxiliary || toks[j].tag == PartOfSpeech::modal ||
+                            (toks[j].tag == PartOfSpeech::verb && toks[j].form != VerbForm::ing)))
+      toks[i].participle = true, toks[i].tag = PartOfSpeech::adjective;
+  }
+}
+
 // "was born": Hungarian says it actively, "született"
 void beingBorn(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 1; i < toks.size(); ++i)
@@ -1342,6 +1366,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   markPurposes(toks);
   toks = joinTimePhrases(core_, std::move(toks));
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
+  participlesAfterNouns(toks);
   markAdjectivesOfPeople(toks);
   markAdjectivesStandingAlone(core_, toks);
   return toks;

@@ -34,6 +34,32 @@ bool movesSomewhere(const Token& verb) {
   return listed(kMoving, verb.lemma);
 }
 
+// The present participle: "ül" "ülő", "olvas" "olvasó", "dolgozik" "dolgozó", "megy" "menő".
+std::string presentParticiple(const std::string& lemma) {
+  static constexpr std::pair<std::string_view, std::string_view> kIrregular[] = {
+      {"megy", "men\xC5\x91"},   {"j\xC3\xB6n", "j\xC3\xB6v\xC5\x91"},
+      {"eszik", "ev\xC5\x91"},   {"iszik", "iv\xC3\xB3"},
+      {"alszik", "alv\xC3\xB3"}, {"van", "l\xC3\xA9v\xC5\x91"},
+      {"tesz", "tev\xC5\x91"},   {"vesz", "vev\xC5\x91"},
+      {"visz", "viv\xC5\x91"},   {"hisz", "h\xC3\xADv\xC5\x91"},
+      {"lesz", "lev\xC5\x91"},   {"fekszik", "fekv\xC5\x91"}};
+  for (const auto& [verb, form] : kIrregular)
+    if (lemma == verb) return std::string(form);
+  std::string stem = lemma.ends_with("ik") && lemma.size() > 3 ? lemma.substr(0, lemma.size() - 2) : lemma;
+  // the last vowel decides: back "-ó", else "-ő"
+  const std::u16string u = utf8ToUtf16(stem);
+  static constexpr std::u16string_view kBack = u"aou\u00E1\u00F3\u00FA";
+  static constexpr std::u16string_view kVowels =
+      u"aeiou\u00E1\u00E9\u00ED\u00F3\u00F6\u0151\u00FA\u00FC\u0171";
+  bool back = false;
+  for (auto it = u.rbegin(); it != u.rend(); ++it)
+    if (kVowels.find(*it) != std::u16string_view::npos) {
+      back = kBack.find(*it) != std::u16string_view::npos;
+      break;
+    }
+  return stem + (back ? "\xC3\xB3" : "\xC5\x91");
+}
+
 // Whether the words say when, so that a future is said in the present ("Holnap felhívlak").
 bool saysWhen(const std::vector<Token>& t) {
   return std::any_of(t.begin(), t.end(), [](const Token& k) {
@@ -295,8 +321,9 @@ struct NounPhrase {
   std::size_t begin = 0, end = 0;  // tokens [begin, end)
   std::size_t head = 0;
   bool definite = false, plural = false, pronoun = false, name = false;
-  bool possessed = false;   // the head has an owner before it ("Anna táskája")
-  std::size_t ofOwner = 0;  // where the owner after "of" begins ("the price of petrol"), or 0
+  bool possessed = false;      // the head has an owner before it ("Anna táskája")
+  std::size_t ofOwner = 0;     // where the owner after "of" begins ("the price of petrol"), or 0
+  std::size_t participle = 0;  // an "-ing" verb after the head describing it, with its place, or 0
   int person = 3;
 };
 
@@ -522,6 +549,12 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     head = k > i ? k - 1 : i;  // an adjective alone: "is big"
     if (k == i) k = i + 1;
   }
+  // "the man sitting next to me": the participle and its place belong to the noun
+  if (k < t_.size() && t_[k].participle && head + 1 == k) {
+    np.participle = k++;
+    if (k + 1 < t_.size() && t_[k].tag == PartOfSpeech::preposition && startsNounPhrase(k + 1))
+      k = readNounPhrase(k + 1).end;
+  }
   np.end = k;
   np.head = head;
   const Sense* headSense = coreSense(t_[head], 0);
@@ -586,7 +619,25 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   std::string compound;  // a noun before the head that makes one word with it
   std::size_t commaAt = SIZE_MAX;
   // "the price of petrol": the owner first, in the nominative, and the head without its article
-  const std::size_t own = np.ofOwner ? np.ofOwner - 1 : np.end;
+  const std::size_t own = np.ofOwner ? np.ofOwner - 1 : np.participle ? np.participle : np.end;
+  // "a mellettem ülő férfi": the participle with its place after the article
+  bool described = !np.participle;
+  auto describe = [&] {
+    if (described) return;
+    described = true;
+    if (np.participle + 1 < np.end) {
+      // one article for both: "a kertben játszó gyerekek"
+      if (!out_.empty() && out_.back().text == "a" && np.participle + 2 < np.end &&
+          t_[np.participle + 2].lower == "the")
+        out_.pop_back();
+      emitPrepositionalPhrase(np.participle + 1);
+    }
+    const Token& v = t_[np.participle];
+    if (v.entry && !v.entry->senses.empty()) {
+      const lexicon::Sense& vs = v.entry->senses.front();
+      emit(vs.prefix + presentParticiple(vs.word), np.participle);
+    }
+  };
   if (np.ofOwner) {
     const NounPhrase owner = readNounPhrase(np.ofOwner);
     const Token& first = t_[owner.begin];
@@ -597,6 +648,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   for (std::size_t k = np.begin; k < own; ++k) {
     const Token& tk = t_[k];
     if (np.ofOwner && tk.lower == "the") continue;
+    if (tk.tag != PartOfSpeech::determiner && tk.tag != PartOfSpeech::possessive &&
+        tk.tag != PartOfSpeech::number)
+      describe();
     if (tk.tag == PartOfSpeech::possessive) {
       owner = {tk.person, tk.plural};
       emit("a", k);
@@ -681,6 +735,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     owner.plural = false, plural = false;
   if (np.possessed) owner = {3, false};
   if (possessorPerson) owner = {*possessorPerson, possessorPlural};
+  describe();
   const Token& h = t_[np.head];
   if (np.head >= np.begin && np.head < own &&
       (h.tag == PartOfSpeech::noun || h.tag == PartOfSpeech::name || h.tag == PartOfSpeech::adjective)) {

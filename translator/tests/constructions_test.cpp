@@ -658,5 +658,14 @@ TEST(ConstructionsTest, AQuestionWithinPastTheOneAsked) {
   EXPECT_EQ(hungarian("He asked me why I was tired."), "Megkérdezett engem, miért voltam fáradt.");
 }
 
+TEST(ConstructionsTest, AnIngVerbDescribingTheSubjectStandsBeforeIt) {
+  // with its place before it, and one article for both
+  EXPECT_EQ(hungarian("The man sitting next to me was reading a newspaper."),
+            "A mellettem ülő férfi olvasott egy újságot.");
+  EXPECT_EQ(hungarian("The children playing in the garden are hungry."), "A kertben játszó gyerekek éhesek.");
+  // after the copula it stays the verb
+  EXPECT_EQ(hungarian("The children are playing in the garden."), "A gyerekek a kertben játszanak.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
