@@ -88,7 +88,7 @@ light	adj	könnyű ; világos
 light	v	meg|gyújt ; meg|világít
 london	n	london[name]
 man	n	férfi[férfiak,person] ; ember[emberek]
-meeting	n	megbeszélés[megbeszélések] ; találkozó ; értekezlet
+meeting	n	megbeszélés[megbeszélések,to=ra,at=on] ; találkozó ; értekezlet
 message	n	üzenet[üzenetek]
 milk	n	tej[tejek]
 mirror	n	tükör[tükrök]
@@ -2440,7 +2440,7 @@ concentrated	adj	tömény ; összpontosított
 conclude	v	be|fejez ; le|zár ; következtet
 condemnation	n	elítélés
 conductor	n	karmester[karmesterek,person] ; kalauz[kalauzok] ; vezető
-conference	n	konferencia ; értekezlet[értekezletek]
+conference	n	konferencia[to=ra,at=on] ; értekezlet[értekezletek]
 confession	n	vallomás[vallomások] ; gyónás
 confidence	n	bizalom[bizalmak] ; magabiztosság
 confine	v	korlátoz ; be|zár
@@ -2842,7 +2842,7 @@ later	adv	később ; majd
 layer	n	réteg[rétegek]
 league	n	liga ; szövetség[szövetségek]
 lease	n	bérlet[bérletek] ; bérleti szerződés
-lecture	n	előadás[előadások]
+lecture	n	előadás[előadások,to=ra,at=on]
 lecture	v	ki|oktat ; előadást tart
 less	adv	kevésbé
 lessen	v	csökkent ; enyhít
@@ -3870,7 +3870,7 @@ tyre	n	gumi
 university	n	egyetem[egyetemek,3sg=egyeteme,at=n,in=n,to=ba,attr=egyetemi]
 vaccine	n	vakcina ; oltóanyag
 visitor	n	látogató[person]
-wedding	n	esküvő[esküvők,acc=esküvőt,3sg=esküvője]
+wedding	n	esküvő[esküvők,acc=esküvőt,3sg=esküvője,to=ra,at=on,for=ra]
 weekday	n	hétköznap[hétköznapok,3sg=hétköznapja]
 weekend	n	hétvége[hétvégék,3sg=hétvégéje,for=ra,at=n,on=n,time=n,attr=hétvégi]
 elderly	adj	idős

@@ -704,7 +704,9 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                 (after->tag == PartOfSpeech::pronoun &&
                  (after->lower == "it" || after->lower == "them" || after->lower == "me" ||
                   after->lower == "him" || after->lower == "us")));
-  const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 && !objectFollows &&
+  // ("add the sugar and stir well": how follows a verb)
+  const bool howFollows = after && (after->lower == "well" || after->lower.ends_with("ly"));
+  const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 && !objectFollows && !howFollows &&
                           (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name);
   // "before leaving the house", "after eating lunch": the "-ing" verb of a clause of time, with
   // its object or complement after it ("while skiing" alone names the activity)
@@ -735,6 +737,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     const bool how = t.lower == "well" && i >= 2 && toks[i - 2].tag != PartOfSpeech::auxiliary &&
                      toks[i - 2].tag != PartOfSpeech::pronoun;
     bonus(how ? PartOfSpeech::adverb : PartOfSpeech::adjective, std::nullopt, 200);
+  } else if (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::pronoun &&
+             (toks[i - 2].lower == "i" || toks[i - 2].lower == "we" || toks[i - 2].lower == "they" ||
+              toks[i - 2].lower == "he" || toks[i - 2].lower == "she" || toks[i - 2].lower == "you")) {
+    bonus(PartOfSpeech::verb, std::nullopt, 200);  // "I usually walk": the subject's verb
   } else if ((prevLower == "and" || prevLower == "or") && i >= 2 &&
              toks[i - 2].tag == PartOfSpeech::adjective && nextNounish) {
     bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "a cool and dry place": the second adjective

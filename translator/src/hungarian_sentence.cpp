@@ -1636,6 +1636,9 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     for (std::size_t k = pos + 1; k < g.main && t_[k].tag != PartOfSpeech::negation; ++k)
       if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && !done_[k] && t_[k].lower != "also")
         if (auto word = plainSense(t_[k], sense(k))) emit(*word, k), done_[k] = true;
+    // "never" is "soha" before the negated verb: "Soha nem néznek tévét"
+    for (std::size_t k = pos; k < g.main; ++k)
+      if (t_[k].lower == "never") emit("soha", k);
     emitBeforeVerb();
     if (objectClausePronoun_) emit("azt", g.main);
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,

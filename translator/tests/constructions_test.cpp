@@ -667,5 +667,13 @@ TEST(ConstructionsTest, AnIngVerbDescribingTheSubjectStandsBeforeIt) {
   EXPECT_EQ(hungarian("The children are playing in the garden."), "A gyerekek a kertben játszanak.");
 }
 
+TEST(ConstructionsTest, VerbsAfterAnAdverbOrAndAndNever) {
+  // after a subject pronoun and an adverb, a verb ("walk", not "séta")
+  EXPECT_EQ(hungarian("I usually walk to work."), "Általában munkába sétálok.");
+  // how after the word makes it a verb, not a noun joined to the one before
+  EXPECT_EQ(hungarian("Add the sugar and stir well."), "Add hozzá a cukrot, és keverj jól.");
+  EXPECT_EQ(hungarian("They never watch television."), "Soha nem néznek televíziót.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
