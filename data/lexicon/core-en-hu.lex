@@ -4235,3 +4235,72 @@ look out	v	ki|néz[of=on,noobj]
 about	adv	körülbelül ; nagyjából
 be born	v	születik[noobj]
 twin	n	iker[ikrek,person]
+# --- frequent words of news, stories and e-mail that the ranking places past 3,000
+imagine	v	el|képzel
+immediately	adv	azonnal
+improve	v	javít ; fejleszt
+industry	n	ipar[iparok]
+independent	adj	független
+independence	n	függetlenség[függetlenségek]
+guilty	adj	bűnös
+goal	n	cél[célok,3sg=célja,pp=céljai] ; gól[gólok,3sg=gólja,pp=góljai]
+gun	n	fegyver[fegyverek] ; pisztoly[pisztolyok]
+god	n	isten[istenek]
+hardly	adv	alig
+gate	n	kapu
+hunt	v	vadászik[obj=ra]
+heal	v	gyógyul[noobj]
+export	n	export[exportok]
+export	v	exportál
+fund	n	alap[alapok,3sg=alapja,pp=alapjai]
+incident	n	eset[esetek] ; incidens[incidensek]
+epidemic	n	járvány[járványok]
+china	n	kína[name]
+chinese	adj	kínai
+civil	adj	polgári
+colony	n	gyarmat[gyarmatok]
+commander	n	parancsnok[parancsnokok,person]
+congress	n	kongresszus[kongresszusok]
+constitution	n	alkotmány[alkotmányok]
+costly	adj	költséges
+daylight	n	napfény[napfények]
+designer	n	tervező[person]
+downtown	n	belváros[belvárosok]
+envy	n	irigység[irigységek]
+fighting	n	harc[harcok]
+girlfriend	n	barátnő[person]
+gossip	n	pletyka
+guy	n	srác[srácok,person]
+harvest	n	termés[termések] ; aratás[aratások]
+honestly	adv	őszintén
+hunger	n	éhség[éhségek]
+identical	adj	azonos
+importance	n	fontosság[fontosságok]
+impatient	adj	türelmetlen
+infect	v	meg|fertőz
+infectious	adj	fertőző
+insurance	n	biztosítás[biztosítások]
+international	adj	nemzetközi
+invest	v	be|fektet
+investigate	v	ki|vizsgál
+investigation	n	vizsgálat[vizsgálatok] ; nyomozás[nyomozások]
+investment	n	befektetés[befektetések]
+initiative	n	kezdeményezés[kezdeményezések]
+inspect	v	meg|vizsgál
+invent	v	fel|talál
+intention	n	szándék[szándékok]
+instantly	adv	azonnal
+initial	adj	kezdeti
+declaration	n	nyilatkozat[nyilatkozatok]
+dam	n	gát[gátak,3sg=gátja,pp=gátjai]
+editorial	n	vezércikk[vezércikkek]
+efficiency	n	hatékonyság[hatékonyságok]
+enterprise	n	vállalkozás[vállalkozások]
+equip	v	fel|szerel
+execution	n	kivégzés[kivégzések]
+expenditure	n	kiadás[kiadások]
+extensive	adj	kiterjedt
+guilt	n	bűntudat[bűntudatok]
+hut	n	kunyhó
+indirect	adj	közvetett
+inevitably	adv	elkerülhetetlenül
