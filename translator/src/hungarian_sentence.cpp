@@ -18,6 +18,9 @@ constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "
                                              "tonight",   "soon",  "later"};
 constexpr std::string_view kMeasureNouns[] = {"cup",   "glass", "piece", "bottle", "kilo",
                                               "slice", "lot",   "box",   "loaf"};
+// Adverbs of the whole sentence that open it as a time does.
+constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfortunately", "fortunately",
+                                                "luckily",  "eventually", "meanwhile",     "recently"};
 // Verbs whose "can" Hungarian does not say: "I can't find" is "nem találom".
 constexpr std::string_view kPlainAfterCan[] = {"see", "hear", "find", "remember", "understand", "feel"};
 
@@ -1268,6 +1271,11 @@ void Generator::emitLeadingAdverbs() {
       done_[k] = true;
     } else if (tk.entry && (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::noun) &&
                listed(kTimeAdverbs, tk.lemma)) {
+      emit(plainSense(tk, sense(k)).value_or(tk.written), k);
+      done_[k] = true;
+    } else if (k == 0 && tk.tag == PartOfSpeech::adverb && tk.entry && listed(kOpeningAdverbs, tk.lemma) &&
+               k + 1 < n_ && startsNounPhrase(k + 1)) {
+      // "Suddenly the lights went out": "Hirtelen kialudtak a lámpák", a prefixed verb after it
       emit(plainSense(tk, sense(k)).value_or(tk.written), k);
       done_[k] = true;
     } else if (tk.tag == PartOfSpeech::adverb && tk.entry && k + 1 == n_ &&
