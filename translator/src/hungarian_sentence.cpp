@@ -2179,7 +2179,14 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       gerundContext.gerund = true;
     }
     const std::size_t first = out.size();
-    if (!c.link.empty()) out.push_back({c.link, c.begin, true});
+    // "where she had gone": a question within of going asks where to ("hová")
+    if (c.question && c.link == "hol" &&
+        std::any_of(tokens.begin() + std::ptrdiff_t(c.body), tokens.begin() + std::ptrdiff_t(c.end),
+                    [](const Token& t) { return t.tag == PartOfSpeech::verb && movesSomewhere(t); }) &&
+        tokens[c.end - 1].lower != "from")
+      out.push_back({"hov\xC3\xA1", c.begin, true});
+    else if (!c.link.empty())
+      out.push_back({c.link, c.begin, true});
     // a relative clause's verb agrees with the noun the link word stands for
     if (c.relative && c.begin > 0) {
       beforeRelative = context;

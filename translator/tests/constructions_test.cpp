@@ -606,6 +606,9 @@ TEST(ConstructionsTest, WhereOfMotionAsksWhereTo) {
   EXPECT_EQ(hungarian("Where did you put the keys?"), "Hová tetted a kulcsokat?");
   EXPECT_EQ(hungarian("Where does your sister live?"), "Hol lakik a húgod?");
   EXPECT_EQ(hungarian("Where does the train come from?"), "Honnan jön a vonat?");
+  // so a question within
+  EXPECT_EQ(hungarian("Nobody knew where she had gone."), "Senki sem tudta, hová ment.");
+  EXPECT_EQ(hungarian("I know where he lives."), "Tudom, hol lakik.");
 }
 
 TEST(ConstructionsTest, ThanksAndALittleBeforeALanguage) {
