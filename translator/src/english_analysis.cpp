@@ -1071,8 +1071,6 @@ bool timeStartsAt(const lexicon::CoreLexicon& core, const std::vector<Token>& to
   return e && e->pos == PartOfSpeech::noun && !e->senses.empty() && !e->senses.front().note("time").empty();
 }
 
-// A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
-// become one token.
 // Where a phrasal verb's particle stands after the verb at `verb` and its short object ("turn
 // the oven on", "take it off"), closing the clause; 0 if none does.
 std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb) {
@@ -1100,6 +1098,8 @@ std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb
   return closes ? j : 0;
 }
 
+// A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
+// become one token.
 std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
   std::vector<Token> out;
   for (std::size_t i = 0; i < toks.size(); ++i) {

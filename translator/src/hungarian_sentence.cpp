@@ -2044,8 +2044,8 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     const bool asked = pos == 0 && (tk.lower == "what" || tk.lower == "who") && r.subject &&
                        r.subject->begin > pos && !r.object && r.verb.main != n_ && !r.verb.passive &&
                        r.objectCase == Case::accusative && !(r.verbSense && r.verbSense->noObject);
-    if (tk.lemma ==
-        "what time")  // "What time is it?": "Hány óra van?", "What time does it open?": "Hány órakor"
+    // "What time is it?": "Hány óra van?"; "What time does it open?": "Hány órakor"
+    if (tk.lemma == "what time")
       emit(r.verb.copula ? "h\xC3\xA1ny \xC3\xB3ra" : "h\xC3\xA1ny \xC3\xB3rakor", pos);
     else if (asked)
       emit(tk.lower == "what" ? "mit" : "kit", pos);
