@@ -949,6 +949,13 @@ void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
       }
 }
 
+// "such a big dog": "such" counts as the article ("ilyen nagy kutya")
+void suchA(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i].lower == "such" && (toks[i + 1].lower == "a" || toks[i + 1].lower == "an"))
+      toks[i].tag = PartOfSpeech::determiner, toks[i].entry = nullptr;
+}
+
 // "How old", "what time", "how much", "how many": one question of quantity; the question word
 // takes the pair as its lemma and the second word is said with it ("Hány éves?", "Hány óra van?").
 void questionsOfQuantity(std::vector<Token>& toks) {
@@ -1367,6 +1374,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   beingBorn(core_, toks);
   thanks(core_, toks);
   questionsOfQuantity(toks);
+  suchA(toks);
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
   markPurposes(toks);

@@ -516,7 +516,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     if (t_[k].tag == PartOfSpeech::possessive ||
         (t_[k].tag == PartOfSpeech::determiner && t_[k].lower != "a" && t_[k].lower != "an" &&
          t_[k].lower != "some" && t_[k].lower != "many" && t_[k].lower != "any" && t_[k].lower != "no" &&
-         t_[k].lower != "another" && t_[k].lower != "more"))
+         t_[k].lower != "another" && t_[k].lower != "more" && t_[k].lower != "such"))
       np.definite = true;
     ++k;
   }
@@ -661,7 +661,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       const std::string& d = tk.lower;
       if (d == "the" && k > np.begin && t_[k - 1].lower == "all")
         continue;  // "all the questions": "minden kérdés"
-      if (d == "the")
+      if (d == "such")
+        emit("ilyen", k);  // "such a big dog": "ilyen nagy kutya", without "egy"
+      else if ((d == "a" || d == "an") && k > np.begin && t_[k - 1].lower == "such")
+        continue;
+      else if (d == "the")
         emit("a", k);
       else if ((d == "a" || d == "an") && c != Case::formal &&  // "as a teacher": "tanárként"
                !(c == Case::nominative && !objectDone_ && roles_.object && roles_.object->begin == np.begin &&

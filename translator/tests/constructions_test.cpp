@@ -679,6 +679,8 @@ TEST(ConstructionsTest, VerbsAfterAnAdverbOrAndAndNever) {
   // how after the word makes it a verb, not a noun joined to the one before
   EXPECT_EQ(hungarian("Add the sugar and stir well."), "Add hozzá a cukrot, és keverj jól.");
   EXPECT_EQ(hungarian("They never watch television."), "Soha nem néznek televíziót.");
+  // "such a" is "ilyen" without "egy", and its noun phrase stays the object
+  EXPECT_EQ(hungarian("I have never seen such a big dog."), "Soha nem láttam ilyen nagy kutyát.");
 }
 
 }  // namespace
