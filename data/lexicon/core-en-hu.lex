@@ -88,7 +88,7 @@ light	adj	könnyű ; világos
 light	v	meg|gyújt ; meg|világít
 london	n	london[name]
 man	n	férfi[férfiak,person] ; ember[emberek]
-meeting	n	megbeszélés[megbeszélések] ; találkozó ; értekezlet
+meeting	n	megbeszélés[megbeszélések,to=ra,at=on] ; találkozó ; értekezlet
 message	n	üzenet[üzenetek]
 milk	n	tej[tejek]
 mirror	n	tükör[tükrök]
@@ -113,7 +113,7 @@ answer	n	válasz[válaszok]
 rain	n	eső
 ring	n	gyűrű ; csengetés
 river	n	folyó
-roof	n	tető[tetők]
+roof	n	tető[tetők,to=ra,at=on]
 room	n	szoba[to=ba,at=ban] ; hely
 school	n	iskola[to=ba,at=ban,attr=iskolai]
 shelf	n	polc[polcok]
@@ -322,6 +322,7 @@ today	adv	ma
 together	adv	együtt
 tomorrow	adv	holnap
 too	adv	túl ; is
+so	adv	olyan ; annyira
 very	adv	nagyon
 yesterday	adv	tegnap
 a little	adv	egy kicsit
@@ -417,7 +418,7 @@ sure	adj	biztos
 come back	v	vissza|jön
 get up	v	fel|kel
 give up	v	fel|ad ; abba|hagy
-go out	v	ki|megy[noobj] ; el|megy[noobj]
+go out	v	ki|megy[noobj,thing=ki|alszik] ; el|megy[noobj]
 go back	v	vissza|megy[noobj]
 look for	v	keres
 pick up	v	fel|vesz
@@ -2439,7 +2440,7 @@ concentrated	adj	tömény ; összpontosított
 conclude	v	be|fejez ; le|zár ; következtet
 condemnation	n	elítélés
 conductor	n	karmester[karmesterek,person] ; kalauz[kalauzok] ; vezető
-conference	n	konferencia ; értekezlet[értekezletek]
+conference	n	konferencia[to=ra,at=on] ; értekezlet[értekezletek]
 confession	n	vallomás[vallomások] ; gyónás
 confidence	n	bizalom[bizalmak] ; magabiztosság
 confine	v	korlátoz ; be|zár
@@ -2841,7 +2842,7 @@ later	adv	később ; majd
 layer	n	réteg[rétegek]
 league	n	liga ; szövetség[szövetségek]
 lease	n	bérlet[bérletek] ; bérleti szerződés
-lecture	n	előadás[előadások]
+lecture	n	előadás[előadások,to=ra,at=on]
 lecture	v	ki|oktat ; előadást tart
 less	adv	kevésbé
 lessen	v	csökkent ; enyhít
@@ -3869,7 +3870,7 @@ tyre	n	gumi
 university	n	egyetem[egyetemek,3sg=egyeteme,at=n,in=n,to=ba,attr=egyetemi]
 vaccine	n	vakcina ; oltóanyag
 visitor	n	látogató[person]
-wedding	n	esküvő[esküvők,acc=esküvőt,3sg=esküvője]
+wedding	n	esküvő[esküvők,acc=esküvőt,3sg=esküvője,to=ra,at=on,for=ra]
 weekday	n	hétköznap[hétköznapok,3sg=hétköznapja]
 weekend	n	hétvége[hétvégék,3sg=hétvégéje,for=ra,at=n,on=n,time=n,attr=hétvégi]
 elderly	adj	idős
@@ -3902,6 +3903,7 @@ reopen	v	újra|nyit
 press	v	meg|nyom ; nyom
 rob	v	ki|rabol
 thank you	adv	köszönöm[for=acc]
+thanks	adv	köszönöm[for=acc]
 let me know	adv	szólj
 # --- Days, months and seasons, places and the time each says; names of countries and cities
 tuesday	n	kedd[keddek,3sg=keddje,time=n]
@@ -3925,16 +3927,17 @@ new year	n	újév[újévek,time=kor]
 japan	n	japán[name]
 europe	n	európa[name]
 austria	n	ausztria[name]
-germany	n	németország[name,in=n,to=ra,from=rol,at=on]
+germany	n	németország[name]
 hungary	n	magyarország[name,in=n,to=ra,from=rol,at=on]
 england	n	anglia[name]
-france	n	franciaország[name,in=n,to=ra,from=rol,at=on]
-italy	n	olaszország[name,in=n,to=ra,from=rol,at=on]
-spain	n	spanyolország[name,in=n,to=ra,from=rol,at=on]
+france	n	franciaország[name]
+italy	n	olaszország[name]
+spain	n	spanyolország[name]
 canada	n	kanada[name]
 vienna	n	bécs[name]
 prague	n	prága[name]
 rome	n	róma[name]
+danube	n	duna[name]
 toy	n	játék[játékok,3sg=játéka]
 thief	n	tolvaj[tolvajok,acc=tolvajt,person]
 set off	v	el|indul[noobj]
@@ -4232,3 +4235,72 @@ look out	v	ki|néz[of=on,noobj]
 about	adv	körülbelül ; nagyjából
 be born	v	születik[noobj]
 twin	n	iker[ikrek,person]
+# --- frequent words of news, stories and e-mail that the ranking places past 3,000
+imagine	v	el|képzel
+immediately	adv	azonnal
+improve	v	javít ; fejleszt
+industry	n	ipar[iparok]
+independent	adj	független
+independence	n	függetlenség[függetlenségek]
+guilty	adj	bűnös
+goal	n	cél[célok,3sg=célja,pp=céljai] ; gól[gólok,3sg=gólja,pp=góljai]
+gun	n	fegyver[fegyverek] ; pisztoly[pisztolyok]
+god	n	isten[istenek]
+hardly	adv	alig
+gate	n	kapu
+hunt	v	vadászik[obj=ra]
+heal	v	gyógyul[noobj]
+export	n	export[exportok]
+export	v	exportál
+fund	n	alap[alapok,3sg=alapja,pp=alapjai]
+incident	n	eset[esetek] ; incidens[incidensek]
+epidemic	n	járvány[járványok]
+china	n	kína[name]
+chinese	adj	kínai
+civil	adj	polgári
+colony	n	gyarmat[gyarmatok]
+commander	n	parancsnok[parancsnokok,person]
+congress	n	kongresszus[kongresszusok]
+constitution	n	alkotmány[alkotmányok]
+costly	adj	költséges
+daylight	n	napfény[napfények]
+designer	n	tervező[person]
+downtown	n	belváros[belvárosok]
+envy	n	irigység[irigységek]
+fighting	n	harc[harcok]
+girlfriend	n	barátnő[person]
+gossip	n	pletyka
+guy	n	srác[srácok,person]
+harvest	n	termés[termések] ; aratás[aratások]
+honestly	adv	őszintén
+hunger	n	éhség[éhségek]
+identical	adj	azonos
+importance	n	fontosság[fontosságok]
+impatient	adj	türelmetlen
+infect	v	meg|fertőz
+infectious	adj	fertőző
+insurance	n	biztosítás[biztosítások]
+international	adj	nemzetközi
+invest	v	be|fektet
+investigate	v	ki|vizsgál
+investigation	n	vizsgálat[vizsgálatok] ; nyomozás[nyomozások]
+investment	n	befektetés[befektetések]
+initiative	n	kezdeményezés[kezdeményezések]
+inspect	v	meg|vizsgál
+invent	v	fel|talál
+intention	n	szándék[szándékok]
+instantly	adv	azonnal
+initial	adj	kezdeti
+declaration	n	nyilatkozat[nyilatkozatok]
+dam	n	gát[gátak,3sg=gátja,pp=gátjai]
+editorial	n	vezércikk[vezércikkek]
+efficiency	n	hatékonyság[hatékonyságok]
+enterprise	n	vállalkozás[vállalkozások]
+equip	v	fel|szerel
+execution	n	kivégzés[kivégzések]
+expenditure	n	kiadás[kiadások]
+extensive	adj	kiterjedt
+guilt	n	bűntudat[bűntudatok]
+hut	n	kunyhó
+indirect	adj	közvetett
+inevitably	adv	elkerülhetetlenül

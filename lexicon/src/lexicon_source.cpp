@@ -115,7 +115,12 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
     const bool caseValued = key != "acc" && key != "3sg" && key != "sup" && key != "past" && key != "intr" &&
                             key != "pred" && key != "pp" && key != "poss" && key != "attr" && key != "perf" &&
                             key != "thing";
-    if (caseValued ? !isCaseName(value) : !hungarianWord(value, false)) {
+    // a thing's verb may have its own prefix: "the lights went out", "ki|alszik"
+    const std::size_t bar = key == "thing" ? value.find('|') : std::string_view::npos;
+    const bool wordOk = bar == std::string_view::npos
+                            ? hungarianWord(value, false)
+                            : hungarianWord(value.substr(0, bar), false) && hungarianWord(value.substr(bar + 1), false);
+    if (caseValued ? !isCaseName(value) : !wordOk) {
       error = "bad value in \"" + std::string(n) + "\"";
       return std::nullopt;
     }

@@ -44,6 +44,11 @@ TEST(LexiconSourceTest, AnEntryWithPrefixesPluralsAndNotes) {
   e = parse("work\tv\tdolgozik[thing=működik]");
   ASSERT_TRUE(e);
   EXPECT_EQ(e->senses[0].note("thing"), "működik");
+  e = parse("go out\tv\tki|megy[thing=ki|alszik]");
+  ASSERT_TRUE(e) << "a thing's verb with its own prefix";
+  EXPECT_EQ(e->senses[0].note("thing"), "ki|alszik");
+  EXPECT_FALSE(parse("go out\tv\tki|megy[thing=ki|]")) << "a prefix without its verb";
+  EXPECT_FALSE(parse("go out\tv\tki|megy[thing=|alszik]"));
   e = parse("turn off\tv\tle|kapcsol");
   ASSERT_TRUE(e) << "a phrasal verb";
   e = parse("london\tn\tlondon[name,to=ba]");

@@ -317,6 +317,10 @@ TEST(TranslationQualityTest, TheFifthDevelopmentCorpusStaysAboveItsFloorInHungar
   expectFloorInHungarianWords(LEXITON_DEV5_CORPUS, 70, 65.0);
 }
 
+TEST(TranslationQualityTest, TheSixthDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
+  expectFloorInHungarianWords(LEXITON_DEV6_CORPUS, 55, 68.0);
+}
+
 // The held-out corpus is only measured, never tuned on: here it must merely read (at least 150
 // sentences), so lexiton-score can report it beside the development corpora.
 TEST(TranslationQualityTest, TheHeldOutCorpusReads) {

@@ -25,6 +25,7 @@ constexpr Subordinator kSubordinators[] = {
     {"since", "mi\xC3\xB3ta"},
     {"as", "ahogy"},
     {"where", "ahol"},
+    {"why", "mi\xC3\xA9rt"},  // "asked me why he left": a question within
     {"but", "de"},
     {"and", "\xC3\xA9s"},
     {"or", "vagy"},
@@ -268,8 +269,11 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
                                                    "show",     "see",    "decide"};
     static constexpr std::pair<std::string_view, std::string_view> kQuestions[] = {
         {"where", "hol"}, {"when", "mikor"}, {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"}};
-    if (!first && t_[begin - 1].tag == PartOfSpeech::verb &&
-        std::find(std::begin(kAsking), std::end(kAsking), t_[begin - 1].lemma) != std::end(kAsking))
+    // ("asked me why", "tell us where": past the one asked or told)
+    const std::size_t verb =
+        !first && begin >= 2 && t_[begin - 1].tag == PartOfSpeech::pronoun ? begin - 2 : begin - 1;
+    if (!first && t_[verb].tag == PartOfSpeech::verb &&
+        std::find(std::begin(kAsking), std::end(kAsking), t_[verb].lemma) != std::end(kAsking))
       for (const auto& [english, hungarian] : kQuestions)
         if (t.lower == english) c.link = std::string(hungarian), c.question = true;
   }

@@ -515,6 +515,21 @@ class ReadingChooser {
   void choose(std::size_t i);
   void weighByContext(std::size_t i, std::vector<Reading>& rs) const;
   bool passiveAt(std::size_t i) const;
+  // The noun phrase ending before `i` follows the auxiliary opening a question ("Does your
+  // brother ...", "When can the children ..."), so `i` is its verb.
+  bool askedOfNounBefore(std::size_t i) const {
+    std::size_t b = i;
+    while (b > 0 &&
+           (toks_[b - 1].tag == PartOfSpeech::noun || toks_[b - 1].tag == PartOfSpeech::name ||
+            toks_[b - 1].tag == PartOfSpeech::adjective || toks_[b - 1].tag == PartOfSpeech::determiner ||
+            toks_[b - 1].tag == PartOfSpeech::possessive || toks_[b - 1].tag == PartOfSpeech::number))
+      --b;
+    if (b == 0 || b == i) return false;
+    const Token& aux = toks_[b - 1];
+    return (aux.tag == PartOfSpeech::modal || isDoSupport(aux.lower)) &&
+           (b == 1 || toks_[b - 2].tag == PartOfSpeech::question ||
+            (b >= 3 && toks_[b - 3].tag == PartOfSpeech::question));  // "what time", "how much"
+  }
 
   const lexicon::CoreLexicon& core_;
   std::vector<Token>& toks_;
@@ -697,7 +712,9 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                 (after->tag == PartOfSpeech::pronoun &&
                  (after->lower == "it" || after->lower == "them" || after->lower == "me" ||
                   after->lower == "him" || after->lower == "us")));
-  const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 && !objectFollows &&
+  // ("add the sugar and stir well": how follows a verb)
+  const bool howFollows = after && (after->lower == "well" || after->lower.ends_with("ly"));
+  const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 && !objectFollows && !howFollows &&
                           (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name);
   // "before leaving the house", "after eating lunch": the "-ing" verb of a clause of time, with
   // its object or complement after it ("while skiing" alone names the activity)
@@ -728,6 +745,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     const bool how = t.lower == "well" && i >= 2 && toks[i - 2].tag != PartOfSpeech::auxiliary &&
                      toks[i - 2].tag != PartOfSpeech::pronoun;
     bonus(how ? PartOfSpeech::adverb : PartOfSpeech::adjective, std::nullopt, 200);
+  } else if (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::pronoun &&
+             (toks[i - 2].lower == "i" || toks[i - 2].lower == "we" || toks[i - 2].lower == "they" ||
+              toks[i - 2].lower == "he" || toks[i - 2].lower == "she" || toks[i - 2].lower == "you")) {
+    bonus(PartOfSpeech::verb, std::nullopt, 200);  // "I usually walk": the subject's verb
   } else if ((prevLower == "and" || prevLower == "or") && i >= 2 &&
              toks[i - 2].tag == PartOfSpeech::adjective && nextNounish) {
     bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "a cool and dry place": the second adjective
@@ -793,6 +814,8 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Time is money": a subject, not an imperative
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
+  } else if ((prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name) && askedOfNounBefore(i)) {
+    bonus(PartOfSpeech::verb, VerbForm::base, 300);  // "When does the shop open?": the verb
   } else if (!verbSeen && (prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name)) {
     bonus(PartOfSpeech::verb, VerbForm::third, 150);
     bonus(PartOfSpeech::verb, VerbForm::past, 150);
@@ -891,6 +914,20 @@ void markAsRoles(std::vector<Token>& toks) {
   }
 }
 
+// "as tall as my father": "olyan magas, mint az apám"; the first "as" says how much ("so"),
+// the second is "than"'s "mint"
+void comparisonsOfEquality(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    if (toks[i].lower != "as" || toks[i + 2].lower != "as" ||
+        (toks[i + 1].tag != PartOfSpeech::adjective && toks[i + 1].tag != PartOfSpeech::adverb))
+      continue;
+    const lexicon::Entry* so = core.find("so", PartOfSpeech::adverb);
+    if (!so) continue;
+    toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "so", toks[i].entry = so;
+    toks[i + 2].tag = PartOfSpeech::preposition, toks[i + 2].lemma = "than";
+  }
+}
+
 // "a little salt": before a noun "a little" counts it ("egy kis só"); else it is how much
 // ("egy kicsit").
 void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -906,6 +943,66 @@ void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
                             !(noun && !noun->senses.empty() && noun->senses.front().note("in") == "ul");
     const PartOfSpeech tag = beforeNoun ? PartOfSpeech::adjective : PartOfSpeech::adverb;
     if (const lexicon::Entry* e = core.find(t.lemma, tag)) t.tag = tag, t.entry = e;
+  }
+}
+
+// "Thanks for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third person
+void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i < toks.size(); ++i)
+    if (toks[i].lower == "thanks" && (i == 0 || toks[i - 1].lower == "many") &&
+        (i + 1 == toks.size() || toks[i + 1].lower == "for"))
+      if (const lexicon::Entry* e = core.find("thanks", PartOfSpeech::adverb)) {
+        toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "thanks", toks[i].entry = e;
+        if (i > 0) toks[i - 1].tag = PartOfSpeech::particle, toks[i - 1].entry = nullptr;  // "many"
+      }
+}
+
+// "such a big dog": "such" counts as the article ("ilyen nagy kutya")
+void suchA(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i].lower == "such" && (toks[i + 1].lower == "a" || toks[i + 1].lower == "an"))
+      toks[i].tag = PartOfSpeech::determiner, toks[i].entry = nullptr;
+}
+
+// "How old", "what time", "how much", "how many": one question of quantity; the question word
+// takes the pair as its lemma and the second word is said with it ("Hány éves?", "Hány óra van?").
+void questionsOfQuantity(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& q = toks[i];
+    Token& w = toks[i + 1];
+    const bool how = q.lower == "how" && (w.lower == "old" || w.lower == "much" || w.lower == "many");
+    const bool whatTime = q.lower == "what" && w.lower == "time";
+    if (q.tag != PartOfSpeech::question || !(how || whatTime)) continue;
+    q.lemma = q.lower + " " + w.lower;  // "Hány gyerek?", "Mennyi pénz?"
+    w.tag = PartOfSpeech::particle, w.entry = nullptr;
+    // "What time is it?": "Hány óra van?", no "it"
+    if (whatTime && i + 3 < toks.size() && (toks[i + 2].lower == "is" || toks[i + 2].lower == "was") &&
+        toks[i + 3].lower == "it")
+      toks[i + 3].tag = PartOfSpeech::particle, toks[i + 3].entry = nullptr;
+  }
+}
+
+// "The man sitting next to me was reading": an "-ing" verb right after the subject's noun, with
+// at most a place of its own, before the clause's verb, describes the noun.
+void participlesAfterNouns(std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    // (the form by its spelling: after a noun the chooser may have read a finite verb)
+    if (toks[i].tag != PartOfSpeech::verb || !toks[i].lower.ends_with("ing") || !toks[i].entry ||
+        toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].possessor)
+      continue;
+    std::size_t j = i + 1;
+    if (toks[j].tag == PartOfSpeech::preposition) {
+      ++j;
+      while (j < toks.size() &&
+             (toks[j].tag == PartOfSpeech::determiner || toks[j].tag == PartOfSpeech::possessive ||
+              toks[j].tag == PartOfSpeech::adjective || toks[j].tag == PartOfSpeech::noun ||
+              toks[j].tag == PartOfSpeech::name || toks[j].tag == PartOfSpeech::pronoun))
+        ++j;
+      if (j == i + 2) continue;
+    }
+    if (j < toks.size() && (toks[j].tag == PartOfSpeech::auxiliary || toks[j].tag == PartOfSpeech::modal ||
+                            (toks[j].tag == PartOfSpeech::verb && toks[j].form != VerbForm::ing)))
+      toks[i].participle = true, toks[i].tag = PartOfSpeech::adjective;
   }
 }
 
@@ -989,6 +1086,33 @@ bool timeStartsAt(const lexicon::CoreLexicon& core, const std::vector<Token>& to
   return e && e->pos == PartOfSpeech::noun && !e->senses.empty() && !e->senses.front().note("time").empty();
 }
 
+// Where a phrasal verb's particle stands after the verb at `verb` and its short object ("turn
+// the oven on", "take it off"), closing the clause; 0 if none does.
+std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb) {
+  static constexpr std::string_view kParticles[] = {"on", "off", "up", "down", "out", "away", "back"};
+  std::size_t j = verb + 1;
+  if (j < toks.size() && toks[j].tag == PartOfSpeech::pronoun && toks[j].lower != "i" &&
+      toks[j].lower != "he" && toks[j].lower != "she" && toks[j].lower != "we" && toks[j].lower != "they") {
+    ++j;
+  } else {
+    if (j >= toks.size() ||
+        (toks[j].tag != PartOfSpeech::determiner && toks[j].tag != PartOfSpeech::possessive))
+      return 0;
+    ++j;
+    while (j < toks.size() && j < verb + 6 &&
+           (toks[j].tag == PartOfSpeech::adjective || toks[j].tag == PartOfSpeech::noun))
+      ++j;
+    if (toks[j - 1].tag != PartOfSpeech::noun) return 0;
+  }
+  if (j >= toks.size() ||
+      std::find(std::begin(kParticles), std::end(kParticles), toks[j].lower) == std::end(kParticles))
+    return 0;
+  const bool closes = j + 1 == toks.size() || toks[j + 1].lower == "and" || toks[j + 1].lower == "but" ||
+                      toks[j + 1].lower == "before" || toks[j + 1].lower == "when" ||
+                      toks[j + 1].tag == PartOfSpeech::conjunction;
+  return closes ? j : 0;
+}
+
 // A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
 // become one token.
 std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
@@ -1023,6 +1147,12 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
         t.entry = phrasal;
         t.words = toks[last].word + toks[last].words - t.word;
         i = last;
+      } else if (const std::size_t j = particleAfterObject(toks, i); j != 0) {
+        // "Turn the oven on", "Put your coat on": the particle after a short object
+        if (const lexicon::Entry* split = core.find(t.lemma + " " + toks[j].lower, PartOfSpeech::verb)) {
+          t.entry = split;
+          toks[j].tag = PartOfSpeech::particle, toks[j].entry = nullptr;
+        }
       }
     }
     out.push_back(std::move(t));
@@ -1246,14 +1376,19 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   infinitivesFromGerunds(core_, toks);
   negativeAny(toks);
   markAsRoles(toks);
+  comparisonsOfEquality(core_, toks);
   aLittle(core_, toks);
   aboutANumber(core_, toks);
   beingBorn(core_, toks);
+  thanks(core_, toks);
+  questionsOfQuantity(toks);
+  suchA(toks);
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
   markPurposes(toks);
   toks = joinTimePhrases(core_, std::move(toks));
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
+  participlesAfterNouns(toks);
   markAdjectivesOfPeople(toks);
   markAdjectivesStandingAlone(core_, toks);
   return toks;

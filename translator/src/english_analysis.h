@@ -66,6 +66,9 @@ struct Token {
   std::string prefix;                         // a particle of direction as the verb's prefix: "ki"
   long long value = -1;                       // a number's value ("two hundred": 200), if known
   std::optional<TimePhrase> time;             // the words make a time: "last spring"
+  bool pauseAfter = false;                    // a comma or the like follows: "bread, milk and eggs"
+  bool participle = false;                    // an "-ing" verb describing the noun before it:
+                                              // "the man sitting next to me" ("a mellettem ülő férfi")
 };
 
 // "thanks for", "thank you for": the words before `forIndex` thank for what follows it.

@@ -18,12 +18,49 @@ constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "
                                              "tonight",   "soon",  "later"};
 constexpr std::string_view kMeasureNouns[] = {"cup",   "glass", "piece", "bottle", "kilo",
                                               "slice", "lot",   "box",   "loaf"};
+// Adverbs of the whole sentence that open it as a time does.
+constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfortunately", "fortunately",
+                                                "luckily",  "eventually", "meanwhile",     "recently"};
 // Verbs whose "can" Hungarian does not say: "I can't find" is "nem találom".
 constexpr std::string_view kPlainAfterCan[] = {"see", "hear", "find", "remember", "understand", "feel"};
 
 template <std::size_t N>
 bool listed(const std::string_view (&list)[N], std::string_view w) {
   return std::find(std::begin(list), std::end(list), w) != std::end(list);
+}
+
+// A verb of going or of putting somewhere: its "where" asks where to ("hová").
+bool movesSomewhere(const Token& verb) {
+  static constexpr std::string_view kMoving[] = {"bring", "carry", "come",  "drive",  "fly",  "go",
+                                                 "hang",  "hide",  "hurry", "move",   "put",  "ride",
+                                                 "run",   "rush",  "send",  "travel", "walk", "throw"};
+  return listed(kMoving, verb.lemma);
+}
+
+// The present participle: "ül" "ülő", "olvas" "olvasó", "dolgozik" "dolgozó", "megy" "menő".
+std::string presentParticiple(const std::string& lemma) {
+  static constexpr std::pair<std::string_view, std::string_view> kIrregular[] = {
+      {"megy", "men\xC5\x91"},   {"j\xC3\xB6n", "j\xC3\xB6v\xC5\x91"},
+      {"eszik", "ev\xC5\x91"},   {"iszik", "iv\xC3\xB3"},
+      {"alszik", "alv\xC3\xB3"}, {"van", "l\xC3\xA9v\xC5\x91"},
+      {"tesz", "tev\xC5\x91"},   {"vesz", "vev\xC5\x91"},
+      {"visz", "viv\xC5\x91"},   {"hisz", "h\xC3\xADv\xC5\x91"},
+      {"lesz", "lev\xC5\x91"},   {"fekszik", "fekv\xC5\x91"}};
+  for (const auto& [verb, form] : kIrregular)
+    if (lemma == verb) return std::string(form);
+  std::string stem = lemma.ends_with("ik") && lemma.size() > 3 ? lemma.substr(0, lemma.size() - 2) : lemma;
+  // the last vowel decides: back "-ó", else "-ő"
+  const std::u16string u = utf8ToUtf16(stem);
+  static constexpr std::u16string_view kBack = u"aou\u00E1\u00F3\u00FA";
+  static constexpr std::u16string_view kVowels =
+      u"aeiou\u00E1\u00E9\u00ED\u00F3\u00F6\u0151\u00FA\u00FC\u0171";
+  bool back = false;
+  for (auto it = u.rbegin(); it != u.rend(); ++it)
+    if (kVowels.find(*it) != std::u16string_view::npos) {
+      back = kBack.find(*it) != std::u16string_view::npos;
+      break;
+    }
+  return stem + (back ? "\xC3\xB3" : "\xC5\x91");
 }
 
 // Whether the words say when, so that a future is said in the present ("Holnap felhívlak").
@@ -287,8 +324,9 @@ struct NounPhrase {
   std::size_t begin = 0, end = 0;  // tokens [begin, end)
   std::size_t head = 0;
   bool definite = false, plural = false, pronoun = false, name = false;
-  bool possessed = false;   // the head has an owner before it ("Anna táskája")
-  std::size_t ofOwner = 0;  // where the owner after "of" begins ("the price of petrol"), or 0
+  bool possessed = false;      // the head has an owner before it ("Anna táskája")
+  std::size_t ofOwner = 0;     // where the owner after "of" begins ("the price of petrol"), or 0
+  std::size_t participle = 0;  // an "-ing" verb after the head describing it, with its place, or 0
   int person = 3;
 };
 
@@ -364,6 +402,21 @@ class Generator {
             t_[i + 1].tag == PartOfSpeech::adjective);
   }
   NounPhrase readNounPhrase(std::size_t i) const;
+  // "the stolen car": a participle after the article of the noun phrase at `begin`, before its noun
+  bool participleBeforeNoun(std::size_t k, std::size_t begin) const {
+    return k > begin && k + 1 < t_.size() && t_[k].tag == PartOfSpeech::verb &&
+           (t_[k].form == VerbForm::participle || t_[k].form == VerbForm::past) && t_[k].entry &&
+           (t_[k - 1].tag == PartOfSpeech::determiner || t_[k - 1].tag == PartOfSpeech::possessive ||
+            t_[k - 1].tag == PartOfSpeech::adjective) &&
+           (t_[k + 1].tag == PartOfSpeech::noun || t_[k + 1].tag == PartOfSpeech::adjective);
+  }
+  // The noun phrase at `i` is followed by another member of its list ("and", "or", a comma).
+  bool continuesList(std::size_t i) const {
+    const NounPhrase np = readNounPhrase(i);
+    if (np.end >= n_) return false;
+    return t_[np.end].lower == "and" || t_[np.end].lower == "or" ||
+           (t_[np.end - 1].pauseAfter && startsNounPhrase(np.end) && continuesList(np.end));
+  }
   void emitNounPhrase(const NounPhrase& np, Case c, const std::string& post = "",
                       std::optional<int> possessorPerson = {}, bool possessorPlural = false);
   void emit(std::string text, std::size_t token, bool known = true) {
@@ -463,7 +516,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     if (t_[k].tag == PartOfSpeech::possessive ||
         (t_[k].tag == PartOfSpeech::determiner && t_[k].lower != "a" && t_[k].lower != "an" &&
          t_[k].lower != "some" && t_[k].lower != "many" && t_[k].lower != "any" && t_[k].lower != "no" &&
-         t_[k].lower != "another" && t_[k].lower != "more"))
+         t_[k].lower != "another" && t_[k].lower != "more" && t_[k].lower != "such"))
       np.definite = true;
     ++k;
   }
@@ -471,6 +524,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   while (
       k < t_.size() &&
       (t_[k].tag == PartOfSpeech::adjective || (t_[k].tag == PartOfSpeech::adverb && t_[k].lower == "very") ||
+       participleBeforeNoun(k, i) ||
        ((t_[k].lower == "and" || t_[k].lower == "or") && k > i && t_[k - 1].tag == PartOfSpeech::adjective &&
         k + 2 < t_.size() && t_[k + 1].tag == PartOfSpeech::adjective &&
         (t_[k + 2].tag == PartOfSpeech::noun || t_[k + 2].tag == PartOfSpeech::adjective))))
@@ -478,6 +532,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   std::size_t head = k;
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::name)) {
     head = k++;
+    if (t_[head].pauseAfter) break;  // "bread, milk": two members of a list, not one compound
     // "Anna's bag", "the teacher's old desk": the possessed noun follows its owner
     if (t_[head].possessor && k < t_.size() &&
         (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::adjective)) {
@@ -496,6 +551,12 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   if (head >= t_.size() || (t_[head].tag != PartOfSpeech::noun && t_[head].tag != PartOfSpeech::name)) {
     head = k > i ? k - 1 : i;  // an adjective alone: "is big"
     if (k == i) k = i + 1;
+  }
+  // "the man sitting next to me": the participle and its place belong to the noun
+  if (k < t_.size() && t_[k].participle && head + 1 == k) {
+    np.participle = k++;
+    if (k + 1 < t_.size() && t_[k].tag == PartOfSpeech::preposition && startsNounPhrase(k + 1))
+      k = readNounPhrase(k + 1).end;
   }
   np.end = k;
   np.head = head;
@@ -559,8 +620,27 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   Possessor owner;
   bool countable = true, plural = np.plural;
   std::string compound;  // a noun before the head that makes one word with it
+  std::size_t commaAt = SIZE_MAX;
   // "the price of petrol": the owner first, in the nominative, and the head without its article
-  const std::size_t own = np.ofOwner ? np.ofOwner - 1 : np.end;
+  const std::size_t own = np.ofOwner ? np.ofOwner - 1 : np.participle ? np.participle : np.end;
+  // "a mellettem ülő férfi": the participle with its place after the article
+  bool described = !np.participle;
+  auto describe = [&] {
+    if (described) return;
+    described = true;
+    if (np.participle + 1 < np.end) {
+      // one article for both: "a kertben játszó gyerekek"
+      if (!out_.empty() && out_.back().text == "a" && np.participle + 2 < np.end &&
+          t_[np.participle + 2].lower == "the")
+        out_.pop_back();
+      emitPrepositionalPhrase(np.participle + 1);
+    }
+    const Token& v = t_[np.participle];
+    if (v.entry && !v.entry->senses.empty()) {
+      const lexicon::Sense& vs = v.entry->senses.front();
+      emit(vs.prefix + presentParticiple(vs.word), np.participle);
+    }
+  };
   if (np.ofOwner) {
     const NounPhrase owner = readNounPhrase(np.ofOwner);
     const Token& first = t_[owner.begin];
@@ -571,6 +651,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   for (std::size_t k = np.begin; k < own; ++k) {
     const Token& tk = t_[k];
     if (np.ofOwner && tk.lower == "the") continue;
+    if (tk.tag != PartOfSpeech::determiner && tk.tag != PartOfSpeech::possessive &&
+        tk.tag != PartOfSpeech::number)
+      describe();
     if (tk.tag == PartOfSpeech::possessive) {
       owner = {tk.person, tk.plural};
       emit("a", k);
@@ -578,7 +661,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       const std::string& d = tk.lower;
       if (d == "the" && k > np.begin && t_[k - 1].lower == "all")
         continue;  // "all the questions": "minden kérdés"
-      if (d == "the")
+      if (d == "such")
+        emit("ilyen", k);  // "such a big dog": "ilyen nagy kutya", without "egy"
+      else if ((d == "a" || d == "an") && k > np.begin && t_[k - 1].lower == "such")
+        continue;
+      else if (d == "the")
         emit("a", k);
       else if ((d == "a" || d == "an") && c != Case::formal &&  // "as a teacher": "tanárként"
                !(c == Case::nominative && !objectDone_ && roles_.object && roles_.object->begin == np.begin &&
@@ -611,10 +698,22 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       countable = false;
     } else if (tk.tag == PartOfSpeech::preposition) {
       continue;
+    } else if (tk.tag == PartOfSpeech::verb && participleBeforeNoun(k, np.begin)) {
+      // "the stolen car": "az ellopott autó", the participle is the finished past's third person
+      if (const Sense* vs = coreSense(tk, sense(k)); vs && vs->word.find(' ') == std::string::npos) {
+        const std::string prefix = vs->prefix.empty() ? std::string(vs->note("perf")) : vs->prefix;
+        emit(prefix + conjugate(VerbStem{vs->word, prefix, std::string(vs->note("past"))}, Tense::past,
+                                Agreement{3, false, false, false}),
+             k);
+      }
     } else if (tk.tag == PartOfSpeech::conjunction) {
       emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", k);  // "hűvös és száraz"
     } else if (k != np.head && (tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::adverb ||
                                 tk.tag == PartOfSpeech::noun || tk.tag == PartOfSpeech::name)) {
+      // "a cool, dry place": "hűvös, száraz hely"
+      if (k > np.begin && t_[k - 1].pauseAfter && t_[k - 1].tag == PartOfSpeech::adjective &&
+          tk.tag == PartOfSpeech::adjective)
+        commaAt = out_.size();
       if (tk.tag == PartOfSpeech::name)
         emit(tk.written, k, false);
       else if (tk.possessor && tk.tag == PartOfSpeech::noun && owner.person &&
@@ -630,6 +729,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit(tk.written, k, false);
     }
   }
+  if (commaAt < out_.size()) out_[commaAt].commaBefore = true;
   // "sok turista", "néhány ember": a counted noun stays singular
   for (std::size_t k = np.begin; k < own; ++k)
     if (k != np.head && countsItsNoun(t_[k])) countable = false;
@@ -642,6 +742,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     owner.plural = false, plural = false;
   if (np.possessed) owner = {3, false};
   if (possessorPerson) owner = {*possessorPerson, possessorPlural};
+  describe();
   const Token& h = t_[np.head];
   if (np.head >= np.begin && np.head < own &&
       (h.tag == PartOfSpeech::noun || h.tag == PartOfSpeech::name || h.tag == PartOfSpeech::adjective)) {
@@ -708,8 +809,13 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   } else if (s) {
     stem.lemma = s->word;
     stem.prefix = s->prefix;
-    if (!s->note("thing").empty() && verb == roles_.verb.main && saidOfThing(roles_))
-      stem.lemma = std::string(s->note("thing")), stem.prefix.clear();  // "A gép nem működik"
+    if (const std::string_view thing = s->note("thing");
+        !thing.empty() && verb == roles_.verb.main && saidOfThing(roles_)) {
+      // "A gép nem működik"; with its own prefix "Kialudtak a lámpák"
+      const std::size_t bar = thing.find('|');
+      stem.prefix = bar == std::string_view::npos ? "" : std::string(thing.substr(0, bar));
+      stem.lemma = std::string(bar == std::string_view::npos ? thing : thing.substr(bar + 1));
+    }
     stem.past = std::string(s->note("past"));
     if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
   } else if (auto p = plainSense(v, sense(verb))) {
@@ -809,7 +915,9 @@ VerbGroup Generator::readVerbGroup() const {
     }
     if (k.tag == PartOfSpeech::verb) {
       g.main = i;
-      if (k.form == VerbForm::past && !(i > 0 && isHave(t_[i - 1]))) g.past = true;
+      // (after "does" or a modal the verb is its base, whatever its spelling: "does it cost")
+      if (k.form == VerbForm::past && !(i > 0 && isHave(t_[i - 1])) && !g.doSupport && g.modal.empty())
+        g.past = true;
       if (g.firstAux == n) g.firstAux = i;
       break;
     }
@@ -858,7 +966,7 @@ VerbGroup Generator::readVerbGroup() const {
     const VerbForm form = t_[g.main].form;
     if (form == VerbForm::participle && g.have != n) g.past = true;
     if (form == VerbForm::ing && g.be != n) g.past = t_[g.be].lower == "was" || t_[g.be].lower == "were";
-    if (form == VerbForm::past && g.have == n) g.past = true;
+    if (form == VerbForm::past && g.have == n && !g.doSupport && g.modal.empty()) g.past = true;
     if ((form == VerbForm::base || form == VerbForm::third) && !g.doSupport && g.have == n && g.be == n)
       g.past = g.past && !g.modal.empty();
     if (listed(kPlainAfterCan, t_[g.main].lemma) && g.modal == "tud") g.modal.clear();
@@ -918,6 +1026,20 @@ void Generator::findSubject(ClauseRoles& r) const {
     r.subject = readNounPhrase(r.verbStart + 1);
     r.inverted = true;
   }
+  // "Where are you?", "How old is he?": a pronoun after the copula of a question is its subject
+  if (!r.subject && g.copula && g.be + 1 < n_ && t_[g.be + 1].tag == PartOfSpeech::pronoun &&
+      t_[g.be + 1].lower != "there" && t_[0].tag == PartOfSpeech::question) {
+    r.subject = readNounPhrase(g.be + 1);
+    r.inverted = true;
+  }
+  // "When does the train leave?", "Can your sister swim?": a noun subject between the
+  // auxiliary and its verb
+  if (!r.subject && r.verbStart < n_ && r.verbStart + 1 < n_ && g.main != n_ && g.main > r.verbStart + 1 &&
+      (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]) || isBe(t_[r.verbStart])) &&
+      startsNounPhrase(r.verbStart + 1) && t_[r.verbStart + 1].tag != PartOfSpeech::adjective) {
+    const NounPhrase np = readNounPhrase(r.verbStart + 1);
+    if (np.end == g.main) r.subject = np, r.inverted = true;
+  }
   // "there is", and in a question "is there" ("Is there a pharmacy near here?": "Van ...?")
   r.existential = g.copula && ((g.be > 0 && t_[g.be - 1].lower == "there") ||
                                (g.be == 0 && g.be + 1 < n_ && t_[g.be + 1].lower == "there"));
@@ -969,6 +1091,10 @@ void Generator::findObjects(ClauseRoles& r) {
     const Sense* inf = coreSense(t_[to + 1], sense(to + 1));
     r.objectCase = inf && !inf->note("obj").empty() ? caseNamed(inf->note("obj")) : Case::accusative;
   }
+  // "speaks a little English": how much stands between the verb and its object
+  if (objectStart + 1 < n_ && t_[objectStart].lemma == "a little" &&
+      t_[objectStart].tag == PartOfSpeech::adverb && startsNounPhrase(objectStart + 1))
+    ++objectStart;
   // "stared at the letter": a preposition the verb turns into its object ("bámulta a levelet")
   if (verbSense && objectStart + 1 < n_ && objectStart == afterVerb &&
       t_[objectStart].tag == PartOfSpeech::preposition && verbSense->note(t_[objectStart].lower) == "acc" &&
@@ -1024,8 +1150,9 @@ void Generator::findObjects(ClauseRoles& r) {
   const bool timeAfter = object->end < n_ && startsNounPhrase(object->end) &&
                          readNounPhrase(object->end).end < n_ &&
                          t_[readNounPhrase(object->end).end].lower == "ago";
-  if ((object->pronoun || givesTo) && !timeAfter && object->end < n_ && startsNounPhrase(object->end) &&
-      t_[object->end].tag != PartOfSpeech::pronoun && t_[object->end].tag != PartOfSpeech::adverb) {
+  if ((object->pronoun || givesTo) && !timeAfter && !t_[object->end - 1].pauseAfter && object->end < n_ &&
+      startsNounPhrase(object->end) && t_[object->end].tag != PartOfSpeech::pronoun &&
+      t_[object->end].tag != PartOfSpeech::adverb) {
     r.indirect = object;
     object = readNounPhrase(r.indirect->end);
     a.youObject = false;
@@ -1150,6 +1277,11 @@ void Generator::emitLeadingAdverbs() {
                listed(kTimeAdverbs, tk.lemma)) {
       emit(plainSense(tk, sense(k)).value_or(tk.written), k);
       done_[k] = true;
+    } else if (k == 0 && tk.tag == PartOfSpeech::adverb && tk.entry && listed(kOpeningAdverbs, tk.lemma) &&
+               k + 1 < n_ && startsNounPhrase(k + 1)) {
+      // "Suddenly the lights went out": "Hirtelen kialudtak a lámpák", a prefixed verb after it
+      emit(plainSense(tk, sense(k)).value_or(tk.written), k);
+      done_[k] = true;
     } else if (tk.tag == PartOfSpeech::adverb && tk.entry && k + 1 == n_ &&
                (tk.lemma.rfind("every ", 0) == 0 || tk.lemma.rfind("last ", 0) == 0 ||
                 tk.lemma.rfind("next ", 0) == 0 || tk.lemma.rfind("in the ", 0) == 0)) {
@@ -1244,7 +1376,14 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       emit(truth, pred), emit(g.past ? "volt" : g.future ? "lesz" : "van", g.be);
     return pred + 1;
   }
-  if (existential || location || a.person != 3 || g.past || g.future || question || roles_.weather) {
+  // "How old is your daughter?": "Hány éves a lányod?", "What is your name?": "Mi a neved?";
+  // the question word is the predicate and the third person present says no copula
+  const std::string& asked = t_[0].lemma;
+  const bool predicateAsked =
+      question && !before_.asked && t_[0].tag == PartOfSpeech::question &&
+      (asked == "how old" || asked == "how much" || asked == "what" || asked == "who");
+  if (existential || location || a.person != 3 || g.past || g.future || (question && !predicateAsked) ||
+      roles_.weather) {
     if (g.negative && !g.past && !g.future && a.person == 3)
       form = a.plural ? "nincsenek" : "nincs";
     else if (g.negative)
@@ -1268,6 +1407,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   }
   pos = std::max(pos, g.be) + 1;
   while (pos < n_ && t_[pos].tag == PartOfSpeech::negation) ++pos;
+  // "Where are you?": "Hol vagy?", the pronoun after the copula is the subject, said as such
+  if (roles_.subject && roles_.inverted && roles_.subject->pronoun && pos == roles_.subject->begin)
+    pos = emitSubject();
   // "A múzeum hétfőnként zárva van": a time with its case before the predicate
   if (pos < n_ && !existential && !g.negative && !question && t_[pos].tag != PartOfSpeech::preposition)
     emitTimeFirst(pos + 1);
@@ -1360,13 +1502,14 @@ bool Generator::emitBareObjectFirst() {
   const NounPhrase& object = *roles_.object;
   // "kenyeret és tejet" stays together after the verb
   if (object.begin != g.main + 1 || object.pronoun || object.name || object.definite || object.possessed ||
-      (object.end < n_ && t_[object.end].lower == "and"))
+      (object.end < n_ && (t_[object.end].lower == "and" || continuesList(object.begin))))
     return false;
   const Token& first = t_[object.begin];
   // "became a doctor": what one becomes is said bare, before the verb ("orvos lett")
   const bool predicate = roles_.objectCase == Case::nominative && (first.lower == "a" || first.lower == "an");
   if (first.tag != PartOfSpeech::noun && first.tag != PartOfSpeech::adjective &&
-      first.tag != PartOfSpeech::number && !predicate)
+      first.tag != PartOfSpeech::number && !predicate && !countsItsNoun(first) && first.lower != "many" &&
+      first.lower != "several")  // "sok házat", "néhány házat"
     return false;
   const std::size_t end = emitObject(object.begin);
   for (std::size_t k = object.begin; k < end; ++k) done_[k] = true;
@@ -1478,9 +1621,15 @@ void Generator::emitBeforeVerb() {
   const bool intransitive =
       vs && !roles_.object && !g.passive && !vs->note("intr").empty();  // "nyit", not "kinyit"
   if (((vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty()) && !intransitive) {
-    if (g.passive && emitTimeFirst(g.main + 1))
+    if (g.passive) {
+      if (emitTimeFirst(g.main + 1)) splitPrefix_ = true;
+      return;
+    }
+    const bool time = emitTimeFirst(g.main + 1);
+    // "Új adókat jelentett be": a bare object takes the prefix's place, which follows the verb
+    if (emitBareObjectFirst())
       splitPrefix_ = true;
-    else if (!g.passive && !emitTimeFirst(g.main + 1))
+    else if (!time)
       emitMannerFirst();
     return;
   }
@@ -1499,6 +1648,9 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     for (std::size_t k = pos + 1; k < g.main && t_[k].tag != PartOfSpeech::negation; ++k)
       if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && !done_[k] && t_[k].lower != "also")
         if (auto word = plainSense(t_[k], sense(k))) emit(*word, k), done_[k] = true;
+    // "never" is "soha" before the negated verb: "Soha nem néznek tévét"
+    for (std::size_t k = pos; k < g.main; ++k)
+      if (t_[k].lower == "never") emit("soha", k);
     emitBeforeVerb();
     if (objectClausePronoun_) emit("azt", g.main);
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
@@ -1560,6 +1712,10 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
       (np.pronoun ? t_[np.head].lower != "it" && t_[np.head].lower != "this" && t_[np.head].lower != "that"
                   : headSense && headSense->person))
     r.c = Case::ablative;
+  // "from the roof", "from the station": off what one goes onto, "a tetőről", "az állomásról"
+  if (!r.c && p == "from" && headSense && !np.pronoun &&
+      (headSense->note("to") == "ra" || headSense->note("at") == "on" || headSense->note("in") == "n"))
+    r.c = Case::delative;
   r.own = !r.c;
   if (const auto post = postpositionFor(p); !r.c && post) r.c = Case::nominative, r.post = std::string(*post);
   // "to London": into the place a name names
@@ -1648,7 +1804,7 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   }
   // "a cup of coffee": a measure and its substance side by side
   // "older than yours": ", mint a tiéd"
-  if (!c && p == "than") {
+  if ((!c && p == "than") || t_[pos].lemma == "than") {  // "as tall as": "olyan magas, mint"
     // "more than two hundred": "több mint kétszáz", no comma before a number
     const bool count =
         pos > 0 &&
@@ -1804,7 +1960,11 @@ std::size_t Generator::emitPart(std::size_t pos) {
   if (r.subject && pos == r.subject->begin) return emitSubject();
   if (pos == r.verb.firstAux || pos == r.verbStart) {
     const std::size_t next = emitVerbGroup(pos);
-    if (subjectAfterVerb_) emitSubject();
+    // "When does the train leave?": "Mikor indul a vonat?", the noun subject inside the verb
+    // group follows the verb
+    if (subjectAfterVerb_ ||
+        (r.inverted && r.subject && !r.subject->pronoun && r.subject->begin > pos && r.subject->begin < next))
+      emitSubject();
     return next;
   }
   return emitOtherPart(pos);
@@ -1849,6 +2009,17 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     return r.indirect->end;
   }
   if (r.object && pos == r.object->begin && !objectDone_) return emitObject(pos);
+  // "kenyeret, tejet és tojást": a list's next member keeps the case
+  if (pos > 0 && t_[pos - 1].pauseAfter &&
+      (t_[pos - 1].tag == PartOfSpeech::noun || t_[pos - 1].tag == PartOfSpeech::name) &&
+      startsNounPhrase(pos) && t_[pos].tag != PartOfSpeech::pronoun && lastCase_ != Case::nominative &&
+      continuesList(pos)) {
+    const std::size_t first = out_.size();
+    const NounPhrase np = readNounPhrase(pos);
+    emitNounPhrase(np, lastCase_);
+    if (out_.size() > first) out_[first].commaBefore = true;
+    return np.end;
+  }
   if (tk.tag == PartOfSpeech::conjunction && tk.lower == "and" && pos + 1 < n_ && startsNounPhrase(pos + 1) &&
       lastCase_ != Case::nominative) {
     emit("\xC3\xA9s", pos);
@@ -1877,8 +2048,21 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     const bool asked = pos == 0 && (tk.lower == "what" || tk.lower == "who") && r.subject &&
                        r.subject->begin > pos && !r.object && r.verb.main != n_ && !r.verb.passive &&
                        r.objectCase == Case::accusative && !(r.verbSense && r.verbSense->noObject);
-    if (asked)
+    // "What time is it?": "Hány óra van?"; "What time does it open?": "Hány órakor"
+    if (tk.lemma == "what time")
+      emit(r.verb.copula ? "h\xC3\xA1ny \xC3\xB3ra" : "h\xC3\xA1ny \xC3\xB3rakor", pos);
+    else if (asked)
       emit(tk.lower == "what" ? "mit" : "kit", pos);
+    else if (tk.lemma == "how old")
+      emit("h\xC3\xA1ny \xC3\xA9ves", pos);  // "How old is she?": "Hány éves?"
+    else if (tk.lemma == "how many")
+      emit("h\xC3\xA1ny", pos);       // "How many people came?": "Hány ember jött?"
+    else if (tk.lemma == "how much")  // "How much does it cost?": "Mennyibe kerül?"
+      emit(r.verb.main != n_ && t_[r.verb.main].lemma == "cost" ? "mennyibe" : "mennyi", pos);
+    else if (tk.lower == "where" && t_[n_ - 1].lower == "from")
+      emit("honnan", pos);  // "Where are you from?", "Where does it come from?"
+    else if (tk.lower == "where" && r.verb.main != n_ && !r.verb.copula && movesSomewhere(t_[r.verb.main]))
+      emit("hov\xC3\xA1", pos);  // "Where are you going?": "Hová mész?"
     else if (const auto link = linkWord(tk.lower))
       emit(std::string(*link), pos);
     return pos + 1;
@@ -1967,11 +2151,18 @@ std::size_t senseCount(const Token& t) {
   return t.dictionarySenses.size();
 }
 
-std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, std::size_t pointed,
+std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed, std::size_t pointed,
                                              std::size_t pointedSense, const SentenceShape& shape) {
-  const std::vector<Clause> clauses = splitClauses(tokens, shape);
+  // the pauses inside a clause separate the members of a list ("bread, milk and eggs")
+  std::vector<Token> marked = analysed;
+  for (Token& t : marked) {
+    const std::size_t last = t.word + t.words - 1;
+    t.pauseAfter = last < shape.pauseAfterWord.size() && shape.pauseAfterWord[last];
+  }
+  const std::vector<Token>& tokens = marked;
+  const std::vector<Clause> clauses = splitClauses(marked, shape);
   if (clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
-    return Generator(tokens, pointed, pointedSense).run();
+    return Generator(marked, pointed, pointedSense).run();
   std::vector<HungarianWord> out;
   ClauseContext context, beforeRelative;
   auto bodyOf = [&](const Clause& c) {
@@ -1992,7 +2183,14 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& tokens, s
       gerundContext.gerund = true;
     }
     const std::size_t first = out.size();
-    if (!c.link.empty()) out.push_back({c.link, c.begin, true});
+    // "where she had gone": a question within of going asks where to ("hová")
+    if (c.question && c.link == "hol" &&
+        std::any_of(tokens.begin() + std::ptrdiff_t(c.body), tokens.begin() + std::ptrdiff_t(c.end),
+                    [](const Token& t) { return t.tag == PartOfSpeech::verb && movesSomewhere(t); }) &&
+        tokens[c.end - 1].lower != "from")
+      out.push_back({"hov\xC3\xA1", c.begin, true});
+    else if (!c.link.empty())
+      out.push_back({c.link, c.begin, true});
     // a relative clause's verb agrees with the noun the link word stands for
     if (c.relative && c.begin > 0) {
       beforeRelative = context;

@@ -16,7 +16,7 @@ struct HungarianWord {
   std::string text;          // UTF-8
   std::size_t token = 0;     // the English token it renders
   bool known = true;         // false: an English word kept as it stands
-  bool commaBefore = false;  // it opens a clause after the first: Hungarian sets a comma there
+  bool commaBefore = false;  // it opens a clause after the first, or a list's next member
 };
 
 // `pointed` is the token under the pointer; its sense number `pointedSense` is used. The

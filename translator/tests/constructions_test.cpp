@@ -261,7 +261,8 @@ TEST(ConstructionsTest, LongerSentencesOfEMailAndNews) {
 
 TEST(ConstructionsTest, AFutureWithItsTimeOrAPrefixIsThePresent) {
   EXPECT_EQ(hungarian("I will call you tomorrow."), "Holnap felhívlak.");
-  EXPECT_EQ(hungarian("The company will hire fifty new workers."), "A cég felvesz ötven új munkást.");
+  // (a bare object takes the prefix's place)
+  EXPECT_EQ(hungarian("The company will hire fifty new workers."), "A cég ötven új munkást vesz fel.");
   // without either, "fog"
   EXPECT_EQ(hungarian("We will buy a house."), "Venni fogunk egy házat.");
   // a preposition the verb makes its object makes the verb definite
@@ -472,7 +473,6 @@ TEST(ConstructionsTest, AQuestionWordIsTheFocus) {
   // "what" and "who" asked of an object take the accusative; the subject after "are" agrees
   EXPECT_EQ(hungarian("What are you doing?"), "Mit csinálsz?");
   EXPECT_EQ(hungarian("What did she say?"), "Mit mondott?");
-  EXPECT_EQ(hungarian("When does the train leave?"), "Mikor indul?");
   // "which" says the noun without an article
   EXPECT_EQ(hungarian("Which bus goes to the airport?"), "Melyik busz megy a repülőtérre?");
 }
@@ -566,6 +566,121 @@ TEST(ConstructionsTest, TheOneExplainedOrSoldToIsInTheDative) {
   EXPECT_EQ(hungarian("She explained the problem to her boss."), "Elmagyarázta a problémát a főnökének.");
   // a finished past before a definite object takes the prefix
   EXPECT_EQ(hungarian("I bought the tickets yesterday."), "Tegnap megvettem a jegyeket.");
+}
+
+TEST(ConstructionsTest, AListSeparatedByCommasKeepsItsMembersApart) {
+  // each member in the case of the list, never one compound with the next
+  EXPECT_EQ(hungarian("We visited Paris, Rome and Vienna."), "Meglátogattuk Párizst, Rómát és Bécset.");
+  EXPECT_EQ(hungarian("I met Anna, Peter and their children."),
+            "Találkoztam Annával, Peterrel és a gyerekeikkel.");
+  // a list after the verb is no one receiving ("sells him fruit")
+  EXPECT_EQ(hungarian("The shop sells fruit, vegetables and flowers."),
+            "A bolt elad gyümölcsöt, zöldségeket és virágokat.");
+  // adjectives too ("hűvös, száraz"); without the comma the nouns still make one word
+  EXPECT_EQ(hungarian("Keep the medicine in a cool, dry place."),
+            "Tartsd a gyógyszert egy hűvös, száraz helyen.");
+  EXPECT_EQ(hungarian("We waited at the bus station."), "A buszállomáson vártunk.");
+}
+
+TEST(ConstructionsTest, EverydayQuestionsOfAgeTimeAndPrice) {
+  // the question word is the predicate: no copula in the third person present
+  EXPECT_EQ(hungarian("How old is your daughter?"), "Hány éves a lányod?");
+  EXPECT_EQ(hungarian("How old are you?"), "Hány éves vagy?");
+  EXPECT_EQ(hungarian("What is your name?"), "Mi a neved?");
+  EXPECT_EQ(hungarian("What time is it?"), "Hány óra van?");
+  EXPECT_EQ(hungarian("What time does the shop open?"), "Hány órakor nyit a bolt?");
+  // after "does" the verb is its base, though "cost" is spelt as its past
+  EXPECT_EQ(hungarian("How much does this coat cost?"), "Mennyibe kerül ez a kabát?");
+  EXPECT_EQ(hungarian("How many people came?"), "Hány ember jött?");
+}
+
+TEST(ConstructionsTest, AQuestionsSubjectAfterItsAuxiliaryIsSaid) {
+  EXPECT_EQ(hungarian("When does the train leave?"), "Mikor indul a vonat?");
+  EXPECT_EQ(hungarian("Why did the dog bark?"), "Miért ugatott a kutya?");
+  // a pronoun after the copula is the subject, and drops as one
+  EXPECT_EQ(hungarian("Where are you?"), "Hol vagy?");
+}
+
+TEST(ConstructionsTest, WhereOfMotionAsksWhereTo) {
+  EXPECT_EQ(hungarian("Where are you going tomorrow?"), "Holnap hová mész?");
+  EXPECT_EQ(hungarian("Where did you put the keys?"), "Hová tetted a kulcsokat?");
+  EXPECT_EQ(hungarian("Where does your sister live?"), "Hol lakik a húgod?");
+  EXPECT_EQ(hungarian("Where does the train come from?"), "Honnan jön a vonat?");
+  // so a question within
+  EXPECT_EQ(hungarian("Nobody knew where she had gone."), "Senki sem tudta, hová ment.");
+  EXPECT_EQ(hungarian("I know where he lives."), "Tudom, hol lakik.");
+}
+
+TEST(ConstructionsTest, ThanksAndALittleBeforeALanguage) {
+  EXPECT_EQ(hungarian("Thanks for the flowers."), "Köszönöm a virágokat.");
+  EXPECT_EQ(hungarian("Many thanks for your help."), "Köszönöm a segítségedet.");
+  EXPECT_EQ(hungarian("He speaks a little English."), "Egy kicsit beszél angolul.");
+}
+
+TEST(ConstructionsTest, AThingsVerbMayHaveItsOwnPrefix) {
+  EXPECT_EQ(hungarian("The candle went out."), "A gyertya kialudt.");
+  // after an adverb opening the sentence, the prefixed verb comes before its subject
+  EXPECT_EQ(hungarian("Suddenly the lights went out."), "Hirtelen kialudtak a villanyok.");
+  EXPECT_EQ(hungarian("Finally the train arrived."), "Végül megérkezett a vonat.");
+  EXPECT_EQ(hungarian("We went out last night."), "Tegnap este kimentünk.");
+}
+
+TEST(ConstructionsTest, AsTallAsIsOlyanMint) {
+  EXPECT_EQ(hungarian("My brother is as tall as my father."), "A bátyám olyan magas, mint az apám.");
+  // "as" alone keeps its role
+  EXPECT_EQ(hungarian("My aunt works as a nurse."), "A nagynéném dolgozik ápolóként.");
+}
+
+TEST(ConstructionsTest, AParticipleBeforeItsNounIsTheFinishedPast) {
+  EXPECT_EQ(hungarian("The police found the stolen car."), "A rendőrség megtalálta az ellopott autót.");
+  EXPECT_EQ(hungarian("He read the printed letter."), "Elolvasta a nyomtatott levelet.");
+}
+
+TEST(ConstructionsTest, APhrasalVerbsParticleAfterItsObject) {
+  EXPECT_EQ(hungarian("Put your coat on."), "Vedd fel a kabátodat.");
+  EXPECT_EQ(hungarian("She took her shoes off."), "Levette a cipőjét.");
+  // a preposition with its own noun phrase is no particle
+  EXPECT_EQ(hungarian("He put the book on the table."), "Tette a könyvet az asztalra.");
+}
+
+TEST(ConstructionsTest, FromWhatOneGoesOntoIsRol) {
+  EXPECT_EQ(hungarian("Firefighters saved a cat from the roof."),
+            "A tűzoltók megmentettek egy macskát a tetőről.");
+  EXPECT_EQ(hungarian("We had a wonderful time in Italy."), "Volt egy csodálatos időnk Olaszországban.");
+  EXPECT_EQ(hungarian("He lives in Hungary."), "Magyarországon lakik.");
+}
+
+TEST(ConstructionsTest, ABareObjectTakesThePrefixsPlace) {
+  // before the verb, its prefix after it
+  EXPECT_EQ(hungarian("The government announced new taxes on Monday."),
+            "A kormány hétfőn új adókat jelentett be.");
+  EXPECT_EQ(hungarian("The storm damaged many houses."), "A vihar sok házat rongált meg.");
+  // an object with an article stays after the verb, which keeps its prefix
+  EXPECT_EQ(hungarian("The firefighters saved a cat."), "A tűzoltók megmentettek egy macskát.");
+}
+
+TEST(ConstructionsTest, AQuestionWithinPastTheOneAsked) {
+  EXPECT_EQ(hungarian("She asked him when the train leaves."), "Megkérdezte őt, mikor indul a vonat.");
+  EXPECT_EQ(hungarian("He asked me why I was tired."), "Megkérdezett engem, miért voltam fáradt.");
+}
+
+TEST(ConstructionsTest, AnIngVerbDescribingTheSubjectStandsBeforeIt) {
+  // with its place before it, and one article for both
+  EXPECT_EQ(hungarian("The man sitting next to me was reading a newspaper."),
+            "A mellettem ülő férfi olvasott egy újságot.");
+  EXPECT_EQ(hungarian("The children playing in the garden are hungry."), "A kertben játszó gyerekek éhesek.");
+  // after the copula it stays the verb
+  EXPECT_EQ(hungarian("The children are playing in the garden."), "A gyerekek a kertben játszanak.");
+}
+
+TEST(ConstructionsTest, VerbsAfterAnAdverbOrAndAndNever) {
+  // after a subject pronoun and an adverb, a verb ("walk", not "séta")
+  EXPECT_EQ(hungarian("I usually walk to work."), "Általában munkába sétálok.");
+  // how after the word makes it a verb, not a noun joined to the one before
+  EXPECT_EQ(hungarian("Add the sugar and stir well."), "Add hozzá a cukrot, és keverj jól.");
+  EXPECT_EQ(hungarian("They never watch television."), "Soha nem néznek televíziót.");
+  // "such a" is "ilyen" without "egy", and its noun phrase stays the object
+  EXPECT_EQ(hungarian("I have never seen such a big dog."), "Soha nem láttam ilyen nagy kutyát.");
 }
 
 }  // namespace

@@ -83,9 +83,9 @@ TEST(EnglishAnalysisTest, AnIngVerbAfterLikingBeginningOrGoingIsTheInfinitive) {
 
 TEST(EnglishAnalysisTest, AsBeforeANounPhraseIsARole) {
   EXPECT_EQ(analysed("She works as a nurse"), "she/pron work/v/3sg as/prep a/det nurse/n");
-  // a comparison and a clause keep "as" a link word
+  // a comparison of equality is "so ... than" ("olyan magas, mint"), no role
   EXPECT_EQ(analysed("She is as tall as her brother"),
-            "she/pron is/aux as/adv tall/adj as/n her/poss brother/n");
+            "she/pron is/aux so/adv tall/adj than/prep her/poss brother/n");
 }
 
 TEST(EnglishAnalysisTest, PhrasalVerbsAndSetPhrasesCoverTheirWords) {

@@ -29,7 +29,8 @@
 //             perf=:       the prefix that makes the verb's finished past before a definite
 //                          object ("read the book": "elolvasta", perf=el)
 //             thing=:      the verb said of a thing as its subject ("the machine works":
-//                          "működik", where a person "dolgozik")
+//                          "működik", where a person "dolgozik"), with its own prefix after
+//                          "|" ("the lights went out": "ki|alszik")
 //             person:      a noun that names a person ("férfi"), an adjective's sense for
 //                          people ("old": "idős" of a man, "régi" else), a verb's sense for a
 //                          person as its object ("know": "ismer" someone, "tud" else)
