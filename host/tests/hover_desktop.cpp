@@ -49,10 +49,20 @@ TextWindow::TextWindow(const std::wstring& text, POINT origin, bool password) : 
     SendMessageW(edit_, EM_SETSEL, 0, 0);
     SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
     SetEvent(ready);
+    // A wait with a time-out, not GetMessageW: under wine the thread now and then missed a wake-up
+    // and slept in GetMessageW for good while messages waited (the program's reads of the text,
+    // WM_QUIT), and the test failed or hung. Looking every 50 ms takes them all the same.
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
+    for (bool quit = false; !quit;) {
+      MsgWaitForMultipleObjectsEx(0, nullptr, 50, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+          quit = true;
+          break;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+      }
     }
     loopEnded_ = true;
     DestroyWindow(frame_);
@@ -64,10 +74,9 @@ TextWindow::TextWindow(const std::wstring& text, POINT origin, bool password) : 
 
 TextWindow::~TextWindow() {
   PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-  // Under wine the window's thread now and then never wakes from GetMessageW again after the
-  // program under test has ended (a WM_QUIT posted from another process, later, did not wake it
-  // either), and the test hung in join() until ctest killed it. Such a thread is ended by force;
-  // the system then destroys its windows, so the next test starts on a clear screen.
+  // Should the thread still not take it (it hung in join() until ctest killed it, when it waited
+  // in GetMessageW), it is ended by force; the system then destroys its windows, so the next test
+  // starts on a clear screen.
   if (!pollUntil([&] { return loopEnded_.load(); }, std::chrono::seconds(10))) {
     std::printf("the text window's thread did not take its WM_QUIT; it is terminated\n");
     TerminateThread(pthread_gethandle(thread_.native_handle()), 1);
