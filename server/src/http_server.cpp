@@ -146,7 +146,7 @@ struct HttpServer::Impl {
   int boundPort = 0;
   std::unique_ptr<WorkerPool> pool;  // null: the event threads answer themselves
   std::atomic<std::uint64_t> handledOnLoop{0};
-  std::atomic<std::int64_t> meanOnLoopNs{0};  // a moving mean; a lost update loses one sample
+  std::atomic<std::int64_t> meanOnLoopNs{0};  // addToMean
   std::atomic<bool> stopping{false};
   std::atomic<unsigned> open{0};
   std::atomic<unsigned> answering{0};  // dispatched and not yet fully answered
@@ -346,22 +346,26 @@ struct HttpServer::Impl {
     MHD_resume_connection(ex->connection);  // ex belongs to the event thread again
   }
 
+  // A moving mean over the last few samples, quick to follow a change of load; a lost update
+  // (several event threads) loses one sample.
+  static void addToMean(std::atomic<std::int64_t>& mean, std::int64_t sample) {
+    const std::int64_t m = mean.load(std::memory_order_relaxed);
+    mean.store(m == 0 ? sample : m + (sample - m) / 8, std::memory_order_relaxed);
+  }
+
   // On the event thread, without workers.
   void answerHere(Exchange& ex) {
     const auto start = Clock::now();
     ex.reply = handle(ex.request);
     const std::int64_t took = (Clock::now() - start).count();
-    const std::int64_t mean = meanOnLoopNs.load(std::memory_order_relaxed);
-    meanOnLoopNs.store(mean == 0 ? took : mean + (took - mean) / 8, std::memory_order_relaxed);
+    addToMean(meanOnLoopNs, took);
     handledOnLoop.fetch_add(1, std::memory_order_relaxed);
     const std::int64_t now = nowNs();
     const std::int64_t gap = now - lastAnswerNs.exchange(now, std::memory_order_relaxed);
-    if (loopHadMore.load(std::memory_order_relaxed)) {
-      const std::int64_t pace = paceNs.load(std::memory_order_relaxed);
-      paceNs.store(pace == 0 ? gap : pace + (gap - pace) / 8, std::memory_order_relaxed);
-    } else if (paceNs.load(std::memory_order_relaxed) == 0) {
+    if (loopHadMore.load(std::memory_order_relaxed))
+      addToMean(paceNs, gap);
+    else if (paceNs.load(std::memory_order_relaxed) == 0)
       paceNs.store(took, std::memory_order_relaxed);  // a first guess: the answer alone
-    }
     loopHadMore.store(waitingForLoop() > 1, std::memory_order_relaxed);
   }
 
