@@ -239,6 +239,9 @@ SectionEnd
 Section /o "un.$(SecRemoveSettingsName)" SecRemoveSettings
   Delete "$APPDATA\Veltrix\Lexiton\lexiton.ini"
   Delete "$APPDATA\Veltrix\Lexiton\lexidic.db"
+  ; SQLite's log and index beside the word list, left there when Lexiton did not end cleanly.
+  Delete "$APPDATA\Veltrix\Lexiton\lexidic.db-wal"
+  Delete "$APPDATA\Veltrix\Lexiton\lexidic.db-shm"
   RMDir "$APPDATA\Veltrix\Lexiton"
   RMDir "$APPDATA\Veltrix"
 SectionEnd

@@ -165,6 +165,9 @@ code=$?
 [ -f "$start_menu/Lexiton Help.lnk" ] || fail "no Start-menu entry for the English help"
 
 step "uninstalling with /REMOVESETTINGS"
+# The word list's SQLite log and index, as a program that did not end cleanly leaves them.
+printf 'log' >"$settings_dir/lexidic.db-wal"
+printf 'index' >"$settings_dir/lexidic.db-shm"
 wine "$program_dir/Uninstall.exe" /S /REMOVESETTINGS
 for _ in $(seq 300); do
   [ ! -d "$program_dir" ] && [ ! -d "$settings_dir" ] && break
