@@ -314,6 +314,7 @@ here	adv	itt
 home	adv	haza ; otthon
 in the evening	adv	este
 late	adv	későn
+sorry	adv	bocsánat
 never	adv	soha
 now	adv	most
 often	adv	gyakran
@@ -523,6 +524,7 @@ ring	v	csenget[noobj] ; cseng[noobj]
 shout	v	kiabál[noobj] ; kiált[noobj]
 shut	v	be|csuk[intr=zár] ; be|zár
 snow	v	havazik
+rain	v	esik[noobj]
 steal	v	el|lop ; lop
 teach	v	tanít[to=nak]
 thank	v	meg|köszön ; köszön

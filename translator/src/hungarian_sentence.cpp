@@ -1205,18 +1205,49 @@ bool Generator::saidOfThing(const ClauseRoles& r) const {
   return head && !head->person;
 }
 
+// Feelings English says with the copula and an adjective, Hungarian with a verb: "I am sorry"
+// "sajnálom", "afraid of dogs" "fél a kutyáktól", "I am late" "elkéstem"; what the feeling is
+// about takes the verb's case.
+struct FeelingVerb {
+  std::string_view adjective, verb, prefix, preposition;
+  Case about;
+};
+constexpr FeelingVerb kFeelingVerbs[] = {
+    {"sorry", "sajn\xC3\xA1l", "", "for", Case::accusative},
+    {"sorry", "sajn\xC3\xA1l", "", "about", Case::accusative},
+    {"afraid", "f\xC3\xA9l", "", "of", Case::ablative},
+    {"scared", "f\xC3\xA9l", "", "of", Case::ablative},
+    {"late", "k\xC3\xA9sik", "el", "for", Case::elative},
+};
+
+const FeelingVerb* feelingVerb(std::string_view adjective, std::string_view preposition = {}) {
+  for (const FeelingVerb& f : kFeelingVerbs)
+    if (f.adjective == adjective && (preposition.empty() || f.preposition == preposition)) return &f;
+  return nullptr;
+}
+
 // "right" or "sorry" after the copula of a pronoun, said as owning the truth ("igazad van") or
-// as regretting ("sajnálom"): its position, else the token count.
+// as regretting ("sajnálom"), and the other feelings said with a verb, of a pronoun or a
+// person: its position, else the token count.
 std::size_t Generator::feelingPredicate(const ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
-  if (!g.copula || !r.subject || !r.subject->pronoun || r.existential) return n_;
+  if (!g.copula || !r.subject || r.existential) return n_;
   std::size_t pred = g.be + 1;
   while (pred < n_ && (t_[pred].tag == PartOfSpeech::negation || t_[pred].lower == "very")) ++pred;
-  if (pred >= n_ || (t_[pred].lower != "right" && t_[pred].lower != "sorry") ||
-      (t_[pred].tag != PartOfSpeech::adjective && t_[pred].tag != PartOfSpeech::adverb))
+  if (pred >= n_ || (t_[pred].tag != PartOfSpeech::adjective && t_[pred].tag != PartOfSpeech::adverb))
     return n_;
-  if (pred + 1 < n_ &&
-      (t_[pred + 1].tag == PartOfSpeech::noun || t_[pred + 1].tag == PartOfSpeech::preposition))
+  const bool right = t_[pred].lower == "right";
+  const FeelingVerb* f = feelingVerb(t_[pred].lower);
+  if (!right && !f) return n_;
+  // "right" and "sorry" only of a pronoun, "afraid" of a person, "late" of anyone or anything
+  // ("The train is late": "késik")
+  if (!r.subject->pronoun && (right || t_[pred].lower == "sorry")) return n_;
+  if (saidOfThing(r) && t_[pred].lower != "late") return n_;
+  if (r.subject->pronoun && t_[r.subject->head].lower == "it") return n_;
+  if (pred + 1 < n_ && t_[pred + 1].tag == PartOfSpeech::noun) return n_;
+  if (pred + 1 < n_ && t_[pred + 1].tag == PartOfSpeech::preposition &&
+      (right || !feelingVerb(t_[pred].lower, t_[pred + 1].lower) || pred + 2 >= n_ ||
+       !startsNounPhrase(pred + 2)))
     return n_;
   return pred;
 }
@@ -1361,12 +1392,33 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   if (const std::size_t pred = feelingPredicate(roles_); pred != n_) {
     for (std::size_t k = g.be + 1; k < pred; ++k)
       if (t_[k].lower == "very") emit("nagyon", k);
-    if (t_[pred].lower == "sorry") {
-      Agreement sa = a;
-      sa.definite = true;
+    if (const FeelingVerb* f = feelingVerb(t_[pred].lower)) {
+      const bool about = pred + 2 < n_ && t_[pred + 1].tag == PartOfSpeech::preposition;
+      if (about) f = feelingVerb(t_[pred].lower, t_[pred + 1].lower);
+      const std::optional<NounPhrase> what =
+          about ? std::optional<NounPhrase>(readNounPhrase(pred + 2)) : std::nullopt;
+      Agreement fa = a;
+      // "Sajnálom" says "it" by itself; "sajnálom a késést" of a definite object
+      fa.definite = f->about == Case::accusative && (!what || what->definite);
+      // "I am late": "Elkéstem", already so; "I will be late": "Késni fogok"; "The train is
+      // late": "A vonat késik"
+      const bool late = !f->prefix.empty() && !saidOfThing(roles_);
+      VerbStem stem{std::string(f->verb), std::string(late && !g.future ? f->prefix : ""), ""};
+      const Tense tense = g.past || (late && !g.future) ? Tense::past : Tense::present;
       if (g.negative) emit("nem", g.be);
-      emit(conjugate(VerbStem{"sajn\xC3\xA1l", "", ""}, g.past ? Tense::past : Tense::present, sa), pred);
-      return pred + 1;
+      if (g.future)
+        emit(infinitiveOf(stem), pred), emit(conjugate(VerbStem{"fog", "", ""}, Tense::present, ca), g.be);
+      else if (g.negative || question)  // "miért késtem el"
+        emit(conjugate(stem, tense, fa), pred), emit(stem.prefix, pred);
+      else
+        emit(stem.prefix + conjugate(stem, tense, fa), pred);
+      if (!what) return pred + 1;
+      // "afraid of dogs": "a kutyáktól", a bare noun said of all of its kind
+      if (t_[what->begin].tag == PartOfSpeech::noun || t_[what->begin].tag == PartOfSpeech::adjective)
+        emit("a", what->begin);
+      emitNounPhrase(*what, f->about);
+      for (std::size_t k = what->begin; k < what->end; ++k) done_[k] = true;
+      return what->end;
     }
     const std::string truth = inflectNoun(NounStem{"igaz", "", "", "igaza", "", "", "igaza", -1}, false,
                                           Possessor{a.person, a.plural}, Case::nominative);
@@ -1655,6 +1707,9 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     if (objectClausePronoun_) emit("azt", g.main);
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
+    if (roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "it" &&
+        t_[g.main].lemma == "rain")
+      emit("az", g.main), emit("es\xC5\x91", g.main);  // "It was raining": "esett az eső"
     return g.main + 1;  // the particle of a phrasal verb was folded into the verb token
   }
   // auxiliaries without a verb after them ("Yes, I can."): nothing Hungarian says

@@ -122,7 +122,7 @@ TEST(ConstructionsTest, TimeAndQuantity) {
 TEST(ConstructionsTest, TimesSaidWithoutAPrepositionTakeTheirOwnCase) {
   EXPECT_EQ(hungarian("We met last spring."), "Tavaly tavasszal találkoztunk.");
   EXPECT_EQ(hungarian("I saw him on Tuesday evening."), "Kedd este láttam őt.");
-  EXPECT_EQ(hungarian("Early this morning it rained."), "Ma kora reggel esett.");
+  EXPECT_EQ(hungarian("Early this morning it rained."), "Ma kora reggel esett az eső.");
   EXPECT_EQ(hungarian("The next day we left."), "Másnap indultunk.");
   // a time before its verb is the subject
   EXPECT_EQ(hungarian("This winter was cold."), "Ez a tél hideg volt.");
@@ -521,7 +521,7 @@ TEST(ConstructionsTest, BeingBornIsSaidActively) {
 
 TEST(ConstructionsTest, AllBeforeATimeIsTheWholeOfIt) {
   EXPECT_EQ(hungarian("I worked all day."), "Egész nap dolgoztam.");
-  EXPECT_EQ(hungarian("It rained all week."), "Egész héten esett.");
+  EXPECT_EQ(hungarian("It rained all week."), "Egész héten esett az eső.");
 }
 
 TEST(ConstructionsTest, AdjectivesJoinedByAndBeforeTheirNoun) {
@@ -541,7 +541,8 @@ TEST(ConstructionsTest, AClockTimeTakesKorWhateverTheVerbGoverns) {
 }
 
 TEST(ConstructionsTest, AFutureAfterAClauseThatSaysWhenIsThePresent) {
-  EXPECT_EQ(hungarian("If it rains tomorrow, we will stay at home."), "Ha holnap esik, otthon maradunk.");
+  EXPECT_EQ(hungarian("If it rains tomorrow, we will stay at home."),
+            "Ha holnap esik az eső, otthon maradunk.");
   EXPECT_EQ(hungarian("Tomorrow I will call you and we will talk."), "Holnap felhívlak, és beszélünk.");
 }
 
@@ -681,6 +682,29 @@ TEST(ConstructionsTest, VerbsAfterAnAdverbOrAndAndNever) {
   EXPECT_EQ(hungarian("They never watch television."), "Soha nem néznek televíziót.");
   // "such a" is "ilyen" without "egy", and its noun phrase stays the object
   EXPECT_EQ(hungarian("I have never seen such a big dog."), "Soha nem láttam ilyen nagy kutyát.");
+}
+
+TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
+  // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
+  EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
+  EXPECT_EQ(hungarian("The children are afraid of the dark."), "A gyerekek félnek a sötéttől.");
+  EXPECT_EQ(hungarian("I am sorry for the delay."), "Sajnálom a késést.");
+  EXPECT_EQ(hungarian("She is not afraid."), "Nem fél.");
+  // a person late is already so; a thing late is said in its own tense, without the prefix
+  EXPECT_EQ(hungarian("I am late."), "Elkéstem.");
+  EXPECT_EQ(hungarian("The train is late."), "A vonat késik.");
+  EXPECT_EQ(hungarian("I will be late."), "Késni fogok.");
+  // a question word is the focus: the prefix follows
+  EXPECT_EQ(hungarian("He asked me why I was late."), "Megkérdezett engem, miért késtem el.");
+  // "right" and "sorry" stay sayings of a pronoun only
+  EXPECT_EQ(hungarian("You are right."), "Igazad van.");
+}
+
+TEST(ConstructionsTest, RainNamesWhatFalls) {
+  EXPECT_EQ(hungarian("It was raining."), "Esett az eső.");
+  EXPECT_EQ(hungarian("It may rain."), "Eshet az eső.");
+  // the noun is never doubled
+  EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
 }
 
 }  // namespace
