@@ -424,6 +424,20 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
   return toks;
 }
 
+// The word at `i`, a comma after it, opens a list that an auxiliary follows ("Bread, milk and
+// eggs are on the table"): the list is the subject, not a command.
+bool listBeforeAuxiliary(const std::vector<Token>& toks, std::size_t i) {
+  if (!toks[i].pauseAfter) return false;
+  bool joined = false;
+  for (std::size_t k = i + 1; k < toks.size() && k < i + 12; ++k) {
+    if (toks[k].lower == "and" || toks[k].lower == "or") joined = true;
+    if (toks[k].tag == PartOfSpeech::auxiliary || toks[k].tag == PartOfSpeech::modal)
+      return joined && toks[k - 1].lower != "and";
+    if (toks[k].tag == PartOfSpeech::pronoun) return false;
+  }
+  return false;
+}
+
 // Words after which "to" and a verb make an infinitive, not a preposition and a noun.
 bool takesInfinitive(const Token& t) {
   static constexpr std::string_view kWords[] = {
@@ -531,6 +545,24 @@ class ReadingChooser {
             (b >= 3 && toks_[b - 3].tag == PartOfSpeech::question));  // "what time", "how much"
   }
 
+  // The sentence's first word, one the core lexicon does not know, is a name when what follows
+  // makes it the subject: another capital ("John Smith"), "and", or a verb of the
+  // past or of speaking ("John smiled", "Anna said").
+  bool namesOpeningSubject() const {
+    if (toks_.size() < 2) return false;
+    const Token& next = toks_[1];
+    static constexpr std::string_view kVerbs[] = {"said", "says", "told", "asked", "was",   "is",
+                                                  "has",  "had",  "will", "would", "could", "can"};
+    const bool capitalNext =
+        !next.written.empty() && next.written[0] >= 'A' && next.written[0] <= 'Z' && next.lower != "i";
+    if (capitalNext) return true;
+    // "Voters will choose": a plural is no name
+    if (toks_[0].lower.back() == 's') return false;
+    return next.lower == "and" ||
+           std::find(std::begin(kVerbs), std::end(kVerbs), next.lower) != std::end(kVerbs) ||
+           (next.lower.size() > 3 && next.lower.compare(next.lower.size() - 2, 2, "ed") == 0);
+  }
+
   const lexicon::CoreLexicon& core_;
   std::vector<Token>& toks_;
   const bool titleCase_;
@@ -590,6 +622,10 @@ void ReadingChooser::choose(std::size_t i) {
     }
   if (rs.empty()) {
     t.tag = capital && !titleCase_ ? PartOfSpeech::name : PartOfSpeech::noun;
+    return;
+  }
+  if (i == 0 && capital && !titleCase_ && !inLexicon(rs) && namesOpeningSubject()) {
+    t.tag = PartOfSpeech::name;  // "John smiled", "Anna and Tom", "John Smith": not "budi"
     return;
   }
   weighByContext(i, rs);
@@ -812,6 +848,8 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (startsClause && i + 1 < toks.size() &&
              (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Time is money": a subject, not an imperative
+  } else if (startsClause && listBeforeAuxiliary(toks, i)) {
+    bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Bread, milk and eggs are ...": a list subject
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
   } else if ((prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name) && askedOfNounBefore(i)) {
@@ -1369,8 +1407,13 @@ bool opensIngClauseOfTime(std::string_view word) {
   return word == "before" || word == "after" || word == "while" || word == "when";
 }
 
-std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase) const {
+std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase,
+                                            const std::vector<bool>& pausesAfterWords) const {
   std::vector<Token> toks = joinNumbers(tokenize(core_, words, titleCase));
+  for (Token& t : toks) {
+    const std::size_t last = t.word + t.words - 1;
+    t.pauseAfter = last < pausesAfterWords.size() && pausesAfterWords[last];
+  }
   objectHer(toks);
   ReadingChooser(core_, toks, titleCase).run();
   infinitivesFromGerunds(core_, toks);

@@ -684,6 +684,18 @@ TEST(ConstructionsTest, VerbsAfterAnAdverbOrAndAndNever) {
   EXPECT_EQ(hungarian("I have never seen such a big dog."), "Soha nem láttam ilyen nagy kutyát.");
 }
 
+TEST(ConstructionsTest, ANameOpeningTheSentenceStaysAName) {
+  // a word the core lexicon does not know, before a second capital, "and" or a past verb
+  EXPECT_EQ(hungarian("John Smith arrived on Monday."), "John Smith hétfőn megérkezett.");
+  EXPECT_EQ(hungarian("John smiled."), "John elmosolyodott.");
+  EXPECT_EQ(hungarian("Anna and Tom live in Leeds."), "Anna és Tom Leedsben laknak.");
+  // a plural is a noun however it starts
+  EXPECT_EQ(hungarian("Voters will choose a new mayor."),
+            "A szavazók választani fognak egy új polgármestert.");
+  // a list before an auxiliary is the subject, not a command
+  EXPECT_EQ(hungarian("Bread, milk and eggs are on the table.").substr(0, 9), "A kenyér");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
