@@ -2265,7 +2265,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
             Agreement{told.tag == PartOfSpeech::pronoun ? told.person : 3, told.plural, false, false};
       }
     }
-    context.reported = c.link == "hogy" && !c.relative && k > 0;
+    // "knew where the key was": a question within keeps its tense as what was said does ("hol van")
+    context.reported = (c.link == "hogy" || c.question) && !c.relative && k > 0;
     context.asked = c.question;
     context.linked = !c.link.empty();
     Generator g(body, localPointed, pointedSense, context);

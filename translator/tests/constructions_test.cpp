@@ -662,7 +662,11 @@ TEST(ConstructionsTest, ABareObjectTakesThePrefixsPlace) {
 
 TEST(ConstructionsTest, AQuestionWithinPastTheOneAsked) {
   EXPECT_EQ(hungarian("She asked him when the train leaves."), "Megkérdezte őt, mikor indul a vonat.");
-  EXPECT_EQ(hungarian("He asked me why I was tired."), "Megkérdezett engem, miért voltam fáradt.");
+  // what held when it was asked or known is said in the present, as a "that" clause is
+  EXPECT_EQ(hungarian("He asked me why I was tired."), "Megkérdezett engem, miért vagyok fáradt.");
+  EXPECT_EQ(hungarian("Nobody knew where the key was."), "Senki sem tudta, hol van a kulcs.");
+  // a perfect keeps the past
+  EXPECT_EQ(hungarian("Nobody knew where he had gone."), "Senki sem tudta, hová ment.");
 }
 
 TEST(ConstructionsTest, AnIngVerbDescribingTheSubjectStandsBeforeIt) {
