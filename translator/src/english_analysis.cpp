@@ -1013,6 +1013,9 @@ void questionsOfQuantity(std::vector<Token>& toks) {
     if (q.tag != PartOfSpeech::question || !(how || whatTime)) continue;
     q.lemma = q.lower + " " + w.lower;  // "Hány gyerek?", "Mennyi pénz?"
     w.tag = PartOfSpeech::particle, w.entry = nullptr;
+    // "How many children": Hungarian counts a singular ("Hány gyerek")
+    if (w.lower == "many" && i + 2 < toks.size() && toks[i + 2].tag == PartOfSpeech::noun)
+      toks[i + 2].plural = false;
     // "What time is it?": "Hány óra van?", no "it"
     if (whatTime && i + 3 < toks.size() && (toks[i + 2].lower == "is" || toks[i + 2].lower == "was") &&
         toks[i + 3].lower == "it")

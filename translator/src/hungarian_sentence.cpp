@@ -470,6 +470,7 @@ class Generator {
   bool isDuration(const NounPhrase& np) const;
   bool saidOfThing(const ClauseRoles& r) const;
   std::size_t feelingPredicate(const ClauseRoles& r) const;
+  std::optional<std::size_t> emitCountOfOwned(std::size_t pos);
   std::optional<std::size_t> emitClockTime(std::size_t pos);
   std::optional<std::size_t> emitDate(std::size_t pos);
   std::optional<std::size_t> emitTimeAgo(std::size_t pos);
@@ -1012,10 +1013,21 @@ void Generator::findSubject(ClauseRoles& r) const {
     const NounPhrase time = readNounPhrase(i);
     if (time.end < n_ && t_[time.end].lower == "ago") i = time.end + 1;
   }
+  // "How many rooms does the house have?": what is counted is the object, "the house" the subject
+  const std::size_t have = g.main != n_ ? g.main : g.have;
+  if (n_ > 0 && t_[0].lemma == "how many" && g.firstAux + 1 < have && have < n_ && isHave(t_[have]) &&
+      isDo(t_[g.firstAux]) && startsNounPhrase(g.firstAux + 1) &&
+      readNounPhrase(g.firstAux + 1).end == have) {
+    r.subject = readNounPhrase(g.firstAux + 1);
+    r.inverted = true;
+    return;
+  }
   if (i < r.verbStart && startsNounPhrase(i)) r.subject = readNounPhrase(i);
   // "Do you have any money?": the subject after "do" when "have" is the verb
-  if (!r.subject && g.possession && g.firstAux < g.have && isDo(t_[g.firstAux]) &&
-      t_[g.firstAux + 1].tag == PartOfSpeech::pronoun) {
+  // ("Does the house have a garden?" too)
+  if (!r.subject && g.possession && g.firstAux + 1 < g.have && isDo(t_[g.firstAux]) &&
+      (t_[g.firstAux + 1].tag == PartOfSpeech::pronoun ||
+       (startsNounPhrase(g.firstAux + 1) && readNounPhrase(g.firstAux + 1).end == g.have))) {
     r.subject = readNounPhrase(g.firstAux + 1);
     r.inverted = true;
   }
@@ -2052,6 +2064,28 @@ std::size_t Generator::emitSubject() {
   return r.subject->end;
 }
 
+// "How many children do you have?": "Hány gyereked van?", what is counted owned by the subject,
+// a noun subject in the dative after ("Hány szobája van a háznak?"); the token after the
+// question, or nothing when the words ask something else.
+std::optional<std::size_t> Generator::emitCountOfOwned(std::size_t pos) {
+  const ClauseRoles& r = roles_;
+  const std::size_t have = r.verb.main != n_ ? r.verb.main : r.verb.have;
+  if (pos != 0 || t_[pos].lemma != "how many" || have == n_ || !isHave(t_[have]) || !r.verb.doSupport ||
+      !r.subject || pos + 2 >= n_ || !startsNounPhrase(pos + 2))
+    return std::nullopt;
+  const NounPhrase counted = readNounPhrase(pos + 2);
+  if (counted.end != r.verb.firstAux || r.subject->begin <= counted.end || r.subject->end != have)
+    return std::nullopt;
+  const bool pronoun = r.subject->pronoun;
+  emit("h\xC3\xA1ny", pos);
+  emitNounPhrase(counted, Case::nominative, "", pronoun ? r.subject->person : 3,
+                 pronoun && r.subject->plural);
+  emit(r.verb.negative ? (r.verb.past ? "nem volt" : "nincs") : r.verb.past ? "volt" : "van", have);
+  if (!pronoun) emitNounPhrase(*r.subject, Case::dative);
+  for (std::size_t k = pos; k <= have; ++k) done_[k] = true;
+  return have + 1;
+}
+
 // A part that is neither the subject nor the verb group.
 std::size_t Generator::emitOtherPart(std::size_t pos) {
   const ClauseRoles& r = roles_;
@@ -2098,6 +2132,7 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     return std::max(np.end, pos + 1);
   }
   if (auto next = emitActivityWhile(pos)) return *next;
+  if (auto next = emitCountOfOwned(pos)) return *next;
   if (tk.tag == PartOfSpeech::question || tk.tag == PartOfSpeech::conjunction) {
     // "What did she say?", "Who did you meet?": the question word is the object ("Mit", "Kit")
     const bool asked = pos == 0 && (tk.lower == "what" || tk.lower == "who") && r.subject &&

@@ -700,6 +700,16 @@ TEST(ConstructionsTest, ANameOpeningTheSentenceStaysAName) {
   EXPECT_EQ(hungarian("Bread, milk and eggs are on the table.").substr(0, 9), "A kenyér");
 }
 
+TEST(ConstructionsTest, HowManyOfWhatOneHasIsOwned) {
+  EXPECT_EQ(hungarian("How many children do you have?"), "Hány gyereked van?");
+  // a noun owner in the dative after, in the tense of "do"
+  EXPECT_EQ(hungarian("How many rooms does the house have?"), "Hány szobája van a háznak?");
+  EXPECT_EQ(hungarian("How many brothers did your father have?"), "Hány bátyja volt az apádnak?");
+  EXPECT_EQ(hungarian("Does the house have a garden?"), "Van egy kertje a háznak?");
+  // counted otherwise, the noun is the subject, singular
+  EXPECT_EQ(hungarian("How many people came?"), "Hány ember jött?");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
