@@ -525,6 +525,13 @@ shout	v	kiabál[noobj] ; kiált[noobj]
 shut	v	be|csuk[intr=zár] ; be|zár
 snow	v	havazik
 rain	v	esik[noobj]
+reset	v	vissza|állít
+frog	n	béka
+bus stop	n	buszmegálló
+silent	adj	csendes[csendesek]
+somewhere	adv	valahol
+somewhere else	adv	máshol
+login	n	bejelentkezés[bejelentkezések]
 steal	v	el|lop ; lop
 teach	v	tanít[to=nak]
 thank	v	meg|köszön ; köszön
@@ -734,7 +741,7 @@ interest	n	érdeklődés ; kamat[kamatok]
 measure	v	mér ; meg|mér
 model	n	modell[modellek,acc=modellt,3sg=modellje] ; minta
 press	n	sajtó
-project	n	terv[tervek] ; projekt[projektek]
+project	n	projekt[projektek] ; terv[tervek]
 range	n	választék[választékok] ; tartomány[tartományok]
 record	n	lemez[lemezek] ; feljegyzés
 report	n	jelentés[jelentések] ; beszámoló
@@ -1515,7 +1522,7 @@ lean	v	hajol[noobj] ; támaszkodik
 lean	adj	sovány ; szikár
 let	v	hagy ; enged[obj=nak]
 lightly	adv	könnyedén ; enyhén
-link	n	kapcsolat[kapcsolatok] ; hivatkozás[hivatkozások] ; láncszem[láncszemek]
+link	n	link[linkek,3sg=linkje] ; kapcsolat[kapcsolatok] ; hivatkozás[hivatkozások] ; láncszem[láncszemek]
 link	v	össze|kapcsol ; össze|köt
 lump	n	darab[darabok,3sg=darabja] ; csomó ; daganat[daganatok]
 maintain	v	fenn|tart ; karban|tart ; állít
@@ -2068,7 +2075,7 @@ print	v	nyomtat ; ki|nyomtat
 proclaim	v	ki|kiált ; ki|hirdet
 product	n	termék[termékek]
 production	n	termelés ; gyártás ; előállítás
-profit	n	haszon[hasznok] ; nyereség[nyereségek]
+profit	n	nyereség[nyereségek] ; haszon[hasznok]
 profit	v	profitál[noobj]
 projection	n	vetítés ; előrejelzés[előrejelzések]
 proper	adj	megfelelő ; helyes
@@ -2404,7 +2411,7 @@ circumstance	n	körülmény[körülmények]
 circus	n	cirkusz[cirkuszok]
 clamor	n	lárma ; zaj[zajok,acc=zajt]
 clash	n	összecsapás[összecsapások] ; ütközés
-click	v	kattint ; kattan[noobj]
+click	v	kattint[obj=ra,on=ra] ; kattan[noobj]
 climb	v	mászik ; fel|mászik
 cling	v	kapaszkodik ; ragaszkodik
 closely	adv	szorosan ; alaposan

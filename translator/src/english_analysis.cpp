@@ -1175,6 +1175,20 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
           ++i;
           break;
         }
+    // "went outside", "looked inside": going or looking out or in, the verb's prefix ("kiment",
+    // "benézett"); "played outside" stays where it happened ("kint")
+    static constexpr std::string_view kGoingOrLooking[] = {"go",   "come", "run",  "walk",   "step", "hurry",
+                                                           "rush", "look", "peer", "glance", "move", "get"};
+    if (t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
+        (toks[i + 1].lower == "outside" || toks[i + 1].lower == "inside") &&
+        std::find(std::begin(kGoingOrLooking), std::end(kGoingOrLooking), t.lemma) !=
+            std::end(kGoingOrLooking) &&
+        (i + 2 == toks.size() || toks[i + 2].tag == PartOfSpeech::conjunction || toks[i + 2].lower == "and" ||
+         toks[i + 2].tag == PartOfSpeech::preposition)) {
+      t.prefix = toks[i + 1].lower == "outside" ? "ki" : "be";
+      t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+      ++i;
+    }
     if (t.prefix.empty() && t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
         !timeStartsAt(core, toks, i + 2)) {
       const lexicon::Entry* phrasal = core.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb);

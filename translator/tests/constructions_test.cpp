@@ -710,6 +710,13 @@ TEST(ConstructionsTest, HowManyOfWhatOneHasIsOwned) {
   EXPECT_EQ(hungarian("How many people came?"), "Hány ember jött?");
 }
 
+TEST(ConstructionsTest, GoingOrLookingOutsideIsTheVerbsPrefix) {
+  EXPECT_EQ(hungarian("He went outside."), "Kiment.");
+  EXPECT_EQ(hungarian("She opened the door and looked outside."), "Kinyitotta az ajtót, és kinézett.");
+  // what happens outside stays there
+  EXPECT_EQ(hungarian("The children were playing outside."), "A gyerekek kint játszottak.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
