@@ -525,13 +525,6 @@ shout	v	kiabál[noobj] ; kiált[noobj]
 shut	v	be|csuk[intr=zár] ; be|zár
 snow	v	havazik
 rain	v	esik[noobj]
-reset	v	vissza|állít
-frog	n	béka
-bus stop	n	buszmegálló
-silent	adj	csendes[csendesek]
-somewhere	adv	valahol
-somewhere else	adv	máshol
-login	n	bejelentkezés[bejelentkezések]
 steal	v	el|lop ; lop
 teach	v	tanít[to=nak]
 thank	v	meg|köszön ; köszön
@@ -4313,3 +4306,170 @@ guilt	n	bűntudat[bűntudatok]
 hut	n	kunyhó
 indirect	adj	közvetett
 inevitably	adv	elkerülhetetlenül
+# --- Everyday words of news, e-mail, instructions and stories that neither the ranking nor the
+# development corpora reached: nouns of the home, the office, the town, the news and nature
+advice	n	tanács[tanácsok]
+anniversary	n	évforduló
+app	n	alkalmazás[alkalmazások]
+bean	n	bab[3sg=babja]
+bride	n	menyasszony[menyasszonyok,person]
+bullet	n	golyó
+burger	n	hamburger[hamburgerek]
+cabinet	n	szekrény[szekrények] ; kormány
+century	n	század[századok]
+chairman	n	elnök[elnökök,person]
+chef	n	séf[person,3sg=séfje] ; szakács[person]
+cigarette	n	cigaretta
+citizen	n	állampolgár[állampolgárok,person]
+claim	n	állítás[állítások] ; igény[igények]
+cliff	n	szikla
+clinic	n	klinika ; rendelő
+cloth	n	ruha ; anyag[anyagok]
+college	n	főiskola
+conversation	n	beszélgetés[beszélgetések]
+cottage	n	házikó
+cream	n	krém[krémek] ; tejszín[tejszínek]
+cupboard	n	szekrény[szekrények]
+data	n	adat[adatok]
+decade	n	évtized[évtizedek]
+department	n	osztály[osztályok] ; részleg[részlegek]
+dessert	n	desszert[desszertek]
+diet	n	diéta ; étrend[étrendek]
+district	n	kerület[kerületek]
+donkey	n	szamár[szamarak]
+dot	n	pont[pontok]
+editor	n	szerkesztő[person]
+elephant	n	elefánt[elefántok]
+employee	n	alkalmazott[alkalmazottak,3sg=alkalmazottja,person]
+employer	n	munkaadó[person]
+engineer	n	mérnök[mérnökök,person]
+equipment	n	felszerelés[felszerelések]
+estate	n	birtok[birtokok]
+fee	n	díj[díjak]
+flame	n	láng[3sg=lángja]
+folder	n	mappa
+friendship	n	barátság[barátságok]
+frog	n	béka
+funeral	n	temetés[temetések]
+furniture	n	bútor[bútorok]
+gallery	n	galéria
+goat	n	kecske
+grandfather	n	nagyapa[nagyapák,3sg=nagyapja,person]
+ham	n	sonka
+harbour	n	kikötő
+headline	n	főcím[főcímek,front]
+highway	n	autópálya
+household	n	háztartás[háztartások]
+illness	n	betegség[betegségek]
+income	n	jövedelem[jövedelmek,acc=jövedelmet,3sg=jövedelme]
+ink	n	tinta
+insect	n	rovar[rovarok]
+jewel	n	ékszer[ékszerek]
+jury	n	esküdtszék[esküdtszékek]
+kiss	n	csók[3sg=csókja]
+lady	n	hölgy[hölgyek,person]
+lamp	n	lámpa
+laptop	n	laptop[3sg=laptopja]
+lawyer	n	ügyvéd[ügyvédek,person]
+leader	n	vezető[person]
+leaf	n	levél[levelek,acc=levelet,3sg=levele]
+lion	n	oroszlán[3sg=oroszlánja]
+liver	n	máj[májak]
+loan	n	hitel[hitelek] ; kölcsön[kölcsönök]
+lock	n	zár[zárak]
+lorry	n	teherautó
+menu	n	menü[menük] ; étlap[étlapok,3sg=étlapja]
+metal	n	fém[3sg=fémje]
+method	n	módszer[módszerek]
+mobile	n	mobil[3sg=mobilja]
+monkey	n	majom[majmok,acc=majmot,3sg=majma]
+mood	n	hangulat[hangulatok]
+movie	n	film[filmek,3sg=filmje]
+mushroom	n	gomba
+neck	n	nyak[nyakak]
+niece	n	unokahúg[unokahúgok,person]
+note	n	jegyzet[jegyzetek] ; üzenet[üzenetek]
+novel	n	regény[regények]
+ocean	n	óceán[óceánok,3sg=óceánja]
+owner	n	tulajdonos[tulajdonosok,person]
+paint	n	festék[festékek]
+pear	n	körte
+pencil	n	ceruza
+period	n	időszak[időszakok]
+permission	n	engedély[engedélyek]
+pet	n	háziállat[háziállatok]
+petrol	n	benzin[3sg=benzinje]
+photographer	n	fotós[fotósok,person] ; fényképész[fényképészek]
+pie	n	pite
+pig	n	disznó ; malac[malacok]
+planet	n	bolygó
+poem	n	vers[versek,acc=verset]
+poet	n	költő[person]
+politician	n	politikus[politikusok,person]
+pollution	n	szennyezés[szennyezések]
+portrait	n	portré
+priest	n	pap[person,3sg=papja]
+prisoner	n	rab[person,3sg=rabja]
+promise	n	ígéret[ígéretek]
+proof	n	bizonyíték[bizonyítékok]
+pub	n	kocsma
+pupil	n	diák[diákok,person,3sg=diákja] ; tanuló
+puzzle	n	rejtvény[rejtvények]
+queue	n	sor[sorok]
+rabbit	n	nyúl[nyulak,acc=nyulat,3sg=nyula]
+religion	n	vallás[vallások]
+reporter	n	riporter[riporterek,person]
+rescue	n	mentés[mentések]
+rope	n	kötél[kötelek,acc=kötelet,3sg=kötele]
+rubbish	n	szemét[szemetek,acc=szemetet,3sg=szemete]
+rug	n	szőnyeg[szőnyegek]
+rumour	n	pletyka
+salad	n	saláta
+salary	n	fizetés[fizetések]
+sand	n	homok[3sg=homokja]
+sausage	n	kolbász[kolbászok]
+scarf	n	sál[sálak]
+season	n	évszak[évszakok] ; szezon[3sg=szezonja]
+secretary	n	titkár[titkárok,person]
+snake	n	kígyó
+spider	n	pók[3sg=pókja]
+stadium	n	stadion[3sg=stadionja]
+stair	n	lépcső
+statue	n	szobor[szobrok,acc=szobrot,3sg=szobra]
+stomach	n	gyomor[gyomrok,acc=gyomrot,3sg=gyomra]
+strawberry	n	eper[eprek,acc=epret,3sg=epre]
+strike	n	sztrájk[3sg=sztrájkja]
+studio	n	stúdió
+suburb	n	külváros[külvárosok]
+suitcase	n	bőrönd[bőröndök]
+supper	n	vacsora
+surgeon	n	sebész[sebészek,person]
+swimming	n	úszás
+teenager	n	tinédzser[tinédzserek,person]
+temperature	n	hőmérséklet[hőmérsékletek]
+text	n	szöveg[szövegek]
+thumb	n	hüvelykujj[hüvelykujjak]
+tiger	n	tigris[tigrisek]
+timetable	n	menetrend[menetrendek]
+torch	n	zseblámpa
+trouble	n	baj[bajok,acc=bajt] ; gond[gondok]
+truck	n	teherautó
+turkey	n	pulyka
+valley	n	völgy[völgyek]
+van	n	furgon[3sg=furgonja]
+victory	n	győzelem[győzelmek,acc=győzelmet,3sg=győzelme]
+visa	n	vízum[vízumok]
+voter	n	szavazó[person]
+wage	n	bér[bérek]
+waiter	n	pincér[person,3sg=pincérje]
+wardrobe	n	szekrény[szekrények]
+warning	n	figyelmeztetés[figyelmeztetések]
+weapon	n	fegyver[fegyverek]
+widow	n	özvegy[özvegyek,person]
+wool	n	gyapjú
+bus stop	n	buszmegálló
+login	n	bejelentkezés[bejelentkezések]
+reset	v	vissza|állít
+silent	adj	csendes[csendesek]
+somewhere	adv	valahol
+somewhere else	adv	máshol
