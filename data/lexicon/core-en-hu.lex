@@ -4473,3 +4473,137 @@ reset	v	vissza|állít
 silent	adj	csendes[csendesek]
 somewhere	adv	valahol
 somewhere else	adv	máshol
+# --- Everyday verbs and adjectives no ranking reached ('famous', 'necessary', 'protect', 'solve')
+achieve	v	el|ér
+annoy	v	bosszant
+chat	v	beszélget[noobj]
+chew	v	rág
+cycle	v	biciklizik[noobj]
+decorate	v	díszít ; fel|díszít
+deserve	v	meg|érdemel
+disappear	v	el|tűnik[noobj]
+dress	v	fel|öltözik[noobj]
+dry	v	szárít ; meg|szárít
+fetch	v	hoz ; el|hoz
+fire	v	ki|rúg ; tüzel[noobj]
+kneel	v	térdel[noobj]
+land	v	le|száll[noobj]
+last	v	tart[noobj]
+mark	v	jelöl ; meg|jelöl
+marry	v	hozzá|megy[obj=hoz,intr=házasodik]
+obey	v	engedelmeskedik[obj=nak]
+occur	v	történik[noobj]
+offend	v	meg|sért
+own	v	birtokol
+plan	v	tervez ; meg|tervez
+point	v	mutat[at=ra]
+pray	v	imádkozik[noobj]
+present	v	be|mutat ; át|ad
+pretend	v	színlel
+protect	v	véd[from=tol] ; meg|véd
+punish	v	meg|büntet ; büntet
+recommend	v	ajánl ; javasol
+record	v	fel|vesz
+rub	v	dörzsöl
+sack	v	ki|rúg
+shave	v	borotválkozik[noobj] ; borotvál
+sign	v	alá|ír
+sink	v	el|süllyed[noobj]
+sneeze	v	tüsszent[noobj]
+solve	v	meg|old ; old
+sort	v	rendez ; válogat
+swap	v	cserél ; ki|cserél
+tie	v	köt ; meg|köt
+undress	v	le|vetkőzik[noobj]
+unpack	v	ki|csomagol
+vanish	v	el|tűnik[noobj]
+wander	v	vándorol[noobj] ; kóborol[noobj]
+warm	v	melegít ; fel|melegít
+yawn	v	ásít[noobj]
+annoyed	adj	bosszús
+anxious	adj	ideges ; aggódó
+boiling	adj	forró
+cheerful	adj	vidám
+cloudy	adj	felhős
+cruel	adj	kegyetlen
+damp	adj	nyirkos
+eager	adj	lelkes
+early	adj	korai
+electric	adj	elektromos
+enormous	adj	hatalmas ; óriási
+excellent	adj	kiváló
+famous	adj	híres
+firm	adj	szilárd ; határozott
+flat	adj	lapos
+fluent	adj	folyékony
+foggy	adj	ködös
+foolish	adj	ostoba
+global	adj	globális
+gorgeous	adj	gyönyörű
+grateful	adj	hálás
+greedy	adj	kapzsi
+grey	adj	szürke
+handsome	adj	jóképű
+harmful	adj	káros
+helpful	adj	segítőkész ; hasznos
+hidden	adj	rejtett
+horrible	adj	szörnyű
+huge	adj	hatalmas ; óriási
+illegal	adj	illegális ; törvénytelen
+jealous	adj	féltékeny
+lonely	adj	magányos
+lovely	adj	gyönyörű ; kedves
+main	adj	fő
+mild	adj	enyhe
+missing	adj	eltűnt ; hiányzó
+moral	adj	erkölcsi
+nasty	adj	csúnya ; undok
+nearby	adj	közeli
+necessary	adj	szükséges
+normal	adj	normális ; szokásos
+obvious	adj	nyilvánvaló
+perfect	adj	tökéletes
+pink	adj	rózsaszín
+pleasant	adj	kellemes
+polite	adj	udvarias
+pregnant	adj	terhes
+previous	adj	előző
+private	adj	privát ; magán
+purple	adj	lila
+rapid	adj	gyors
+recent	adj	legutóbbi ; friss
+relaxed	adj	nyugodt ; laza
+responsible	adj	felelős
+ripe	adj	érett
+royal	adj	királyi
+rude	adj	goromba ; durva
+scared	adj	ijedt
+selfish	adj	önző
+sensible	adj	értelmes
+shiny	adj	fényes
+shy	adj	félénk
+silly	adj	buta ; bolond
+similar	adj	hasonló
+slim	adj	karcsú
+spicy	adj	csípős
+steep	adj	meredek
+sticky	adj	ragacsos
+strict	adj	szigorú
+successful	adj	sikeres
+sudden	adj	hirtelen
+surprised	adj	meglepett
+tasty	adj	finom ; ízletes
+thirsty	adj	szomjas
+tidy	adj	rendes ; rendezett
+tiny	adj	apró ; pici
+traditional	adj	hagyományos
+typical	adj	tipikus ; jellemző
+unhappy	adj	boldogtalan
+urgent	adj	sürgős
+useful	adj	hasznos
+usual	adj	szokásos
+valuable	adj	értékes
+visible	adj	látható
+wealthy	adj	gazdag
+weird	adj	furcsa
+worried	adj	aggódó ; ideges
