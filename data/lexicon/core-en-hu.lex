@@ -4490,7 +4490,7 @@ kneel	v	térdel[noobj]
 land	v	le|száll[noobj]
 last	v	tart[noobj]
 mark	v	jelöl ; meg|jelöl
-marry	v	hozzá|megy[obj=hoz,intr=házasodik]
+marry	v	feleségül |megy[obj=hoz,intr=házasodik]
 obey	v	engedelmeskedik[obj=nak]
 occur	v	történik[noobj]
 offend	v	meg|sért
@@ -4607,3 +4607,51 @@ visible	adj	látható
 wealthy	adj	gazdag
 weird	adj	furcsa
 worried	adj	aggódó ; ideges
+# --- Everyday adverbs of manner, frequency and comment
+anyway	adv	amúgy ; mindenesetre
+apparently	adv	látszólag
+certainly	adv	biztosan
+currently	adv	jelenleg
+definitely	adv	biztosan ; határozottan
+deliberately	adv	szándékosan
+especially	adv	különösen
+eventually	adv	végül
+fortunately	adv	szerencsére
+frequently	adv	gyakran
+gradually	adv	fokozatosan
+highly	adv	nagyon ; rendkívül
+hopefully	adv	remélhetőleg
+indeed	adv	valóban
+lately	adv	mostanában
+loudly	adv	hangosan
+luckily	adv	szerencsére
+mainly	adv	főleg
+meanwhile	adv	közben ; eközben
+merely	adv	csupán
+mostly	adv	többnyire ; főleg
+nearly	adv	majdnem ; csaknem
+neatly	adv	rendesen ; szépen
+nevertheless	adv	mégis
+normally	adv	általában ; rendszerint
+obviously	adv	nyilvánvalóan
+occasionally	adv	néha ; alkalmanként
+otherwise	adv	különben ; egyébként
+politely	adv	udvariasan
+possibly	adv	talán ; esetleg
+previously	adv	korábban
+properly	adv	rendesen ; megfelelően
+rarely	adv	ritkán
+recently	adv	nemrég ; mostanában
+regularly	adv	rendszeresen
+sadly	adv	sajnos ; szomorúan
+seldom	adv	ritkán
+seriously	adv	komolyan ; súlyosan
+slightly	adv	kissé ; kicsit
+smoothly	adv	simán
+specifically	adv	kifejezetten
+strongly	adv	erősen
+surely	adv	biztosan
+tightly	adv	szorosan
+totally	adv	teljesen
+truly	adv	igazán
+unfortunately	adv	sajnos

@@ -420,6 +420,8 @@ class Generator {
   void emitNounPhrase(const NounPhrase& np, Case c, const std::string& post = "",
                       std::optional<int> possessorPerson = {}, bool possessorPlural = false);
   void emit(std::string text, std::size_t token, bool known = true) {
+    // a prefix written apart ("részt ") said after its verb ends its own word: "Nem vett részt"
+    while (!text.empty() && text.back() == ' ') text.pop_back();
     if (!text.empty()) out_.push_back({std::move(text), token, known});
   }
   std::size_t sense(std::size_t i) const { return senseIndex(t_[i], i, pointed_, sense_); }

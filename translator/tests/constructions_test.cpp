@@ -717,6 +717,11 @@ TEST(ConstructionsTest, GoingOrLookingOutsideIsTheVerbsPrefix) {
   EXPECT_EQ(hungarian("The children were playing outside."), "A gyerekek kint játszottak.");
 }
 
+TEST(ConstructionsTest, APrefixWrittenApartStandsAloneAfterANegatedVerb) {
+  EXPECT_EQ(hungarian("He did not take part in the meeting."), "Nem vett részt a megbeszélésben.");
+  EXPECT_EQ(hungarian("She married a doctor."), "Feleségül ment egy orvoshoz.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
