@@ -594,6 +594,14 @@ void ReadingChooser::choose(std::size_t i) {
     t.tag = PartOfSpeech::adverb;
     return;
   }
+  // "were still wet", "is still here": "still" says "még"
+  if (t.lower == "still" && !(i > 0 && toks_[i - 1].tag == PartOfSpeech::determiner)) {
+    if (const lexicon::Entry* e = core_.find("still", PartOfSpeech::adverb)) {
+      t.tag = PartOfSpeech::adverb;
+      t.entry = e;
+      return;
+    }
+  }
   const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
   if (t.capitalised && !titleCase_) {
     if (const lexicon::Entry* e = capitalNoun(core_, t.lower)) {  // "since March": the month
@@ -750,7 +758,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                   after->lower == "him" || after->lower == "us")));
   // ("add the sugar and stir well": how follows a verb)
   const bool howFollows = after && (after->lower == "well" || after->lower.ends_with("ly"));
+  // ("opened the door and sat down": a particle follows a verb)
+  const bool particleFollows =
+      after && (after->lower == "down" || after->lower == "up" || after->lower == "out" ||
+                after->lower == "back" || after->lower == "away" || after->lower == "off");
   const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 && !objectFollows && !howFollows &&
+                          !particleFollows &&
                           (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name);
   // "before leaving the house", "after eating lunch": the "-ing" verb of a clause of time, with
   // its object or complement after it ("while skiing" alone names the activity)

@@ -1277,8 +1277,10 @@ bool Generator::passiveReceiver(const ClauseRoles& r) const {
 // Whether the copula names a place (and stays), and whether the subject pronoun drops.
 void Generator::placeCopula(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
-  std::size_t afterBe = g.be + 1;  // the predicate, after any "not"
-  while (g.copula && afterBe < n_ && t_[afterBe].tag == PartOfSpeech::negation) ++afterBe;
+  std::size_t afterBe = g.be + 1;  // the predicate, after any "not" or "still"
+  while (g.copula && afterBe < n_ &&
+         (t_[afterBe].tag == PartOfSpeech::negation || t_[afterBe].lower == "still"))
+    ++afterBe;
   if (g.copula && afterBe < n_) {
     const Token& after = t_[afterBe];
     const Sense* as = coreSense(after, sense(afterBe));
@@ -1498,6 +1500,10 @@ std::size_t Generator::emitCopula(std::size_t pos) {
 std::size_t Generator::emitPredicate(std::size_t pos) {
   const Agreement& a = roles_.agreement;
   std::size_t k = pos;
+  if (k + 1 < n_ && t_[k].lower == "still" && t_[k].tag == PartOfSpeech::adverb) {
+    emit(plainSense(t_[k], sense(k)).value_or("m\xC3\xA9g"), k);  // "still wet": "még nedvesek"
+    ++k;
+  }
   while (k + 1 < n_ && t_[k].tag == PartOfSpeech::particle) ++k;  // "more expensive"
   if (t_[k].lower == "very" || t_[k].lower == "too") {
     emit(t_[k].lower == "very" ? "nagyon" : "t\xC3\xBAl", k);

@@ -722,6 +722,17 @@ TEST(ConstructionsTest, APrefixWrittenApartStandsAloneAfterANegatedVerb) {
   EXPECT_EQ(hungarian("She married a doctor."), "Feleségül ment egy orvoshoz.");
 }
 
+TEST(ConstructionsTest, AVerbWithItsParticleAfterAndStillBeforeAPredicate) {
+  // "and" after a noun joins no noun when a particle follows: the past of "sit", not a noun
+  EXPECT_EQ(analysed("She opened the door and sat down"),
+            "she/pron open/v/past the/det door/n and/conj sit/v/past");
+  EXPECT_EQ(hungarian("She opened the door and sat down."), "Kinyitotta az ajtót, és leült.");
+  // "still" is "még", and the predicate after it agrees and keeps its copula
+  EXPECT_EQ(hungarian("The streets were still wet."), "Az utcák még nedvesek voltak.");
+  EXPECT_EQ(hungarian("He is still here."), "Még itt van.");
+  EXPECT_EQ(hungarian("The shop is still open."), "A bolt még nyitva van.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
