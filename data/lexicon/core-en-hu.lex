@@ -4372,7 +4372,6 @@ lamp	n	lámpa
 laptop	n	laptop[3sg=laptopja]
 lawyer	n	ügyvéd[ügyvédek,person]
 leader	n	vezető[person]
-leaf	n	levél[levelek,acc=levelet,3sg=levele]
 lion	n	oroszlán[3sg=oroszlánja]
 liver	n	máj[májak]
 loan	n	hitel[hitelek] ; kölcsön[kölcsönök]
