@@ -358,7 +358,7 @@ catch	v	el|kap ; fog
 carry	v	visz ; hord
 follow	v	követ
 return	v	vissza|tér[noobj] ; vissza|ad
-end	n	vég[végek] ; befejezés
+end	n	vég[végek,at=n,in=n] ; befejezés
 end	v	befejez[intr=végződik]
 fire	n	tűz[tüzek] ; tűzvész
 order	n	rendelés[rendelések] ; sorrend ; rend
@@ -612,7 +612,7 @@ sock	n	zokni[pair]
 sofa	n	kanapé
 spoon	n	kanál[kanalak]
 sport	n	sport[sportok]
-square	n	tér[terek] ; négyzet
+square	n	tér[terek,in=n,at=n] ; négyzet
 stamp	n	bélyeg[bélyegek]
 sweater	n	pulóver[pulóverek]
 swimming pool	n	uszoda
@@ -839,7 +839,7 @@ stage	v	rendez
 strip	n	csík[csíkok,3sg=csíkja] ; sáv[sávok,3sg=sávja]
 strip	v	le|vetkőzik ; le|húz
 swell	v	dagad[noobj] ; duzzad[noobj]
-top	n	tető ; csúcs[csúcsok]
+top	n	tető[3sg=teteje,at=n,on=n] ; csúcs[csúcsok]
 top	adj	felső
 trace	n	nyom[nyomok] ; jel[jelek]
 trace	v	ki|nyomoz ; követ
@@ -912,7 +912,7 @@ load	v	be|tölt ; meg|rak
 mass	n	tömeg[tömegek] ; mise
 material	n	anyag[anyagok]
 material	adj	anyagi
-middle	n	közép[közepek] ; középső rész
+middle	n	közép[közepek,3sg=közepe,in=n] ; középső rész
 middle	adj	középső
 mind	n	elme ; ész[eszek]
 mind	v	bán ; vigyáz[obj=ra]
@@ -4654,3 +4654,5 @@ tightly	adv	szorosan
 totally	adv	teljesen
 truly	adv	igazán
 unfortunately	adv	sajnos
+seaside	n	tengerpart[tengerpartok,3sg=tengerpartja,to=ra,at=n,in=n]
+in the end	adv	végül

@@ -733,6 +733,14 @@ TEST(ConstructionsTest, AVerbWithItsParticleAfterAndStillBeforeAPredicate) {
   EXPECT_EQ(hungarian("The shop is still open."), "A bolt még nyitva van.");
 }
 
+TEST(ConstructionsTest, PartsOfAPlaceTakeTheirOwnCase) {
+  // the end, the top, the middle of something: "-n" on the owned part
+  EXPECT_EQ(hungarian("There is a shop at the end of the street."), "Van egy bolt az utca végén.");
+  EXPECT_EQ(hungarian("He stood at the top of the stairs."), "A lépcső tetején állt.");
+  EXPECT_EQ(hungarian("The house is in the middle of the forest."), "A ház az erdő közepén van.");
+  EXPECT_EQ(hungarian("In the end we stayed at home."), "Végül otthon maradtunk.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
