@@ -1411,6 +1411,15 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
 // "much older": "sokkal idősebb".
 void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 1; i < toks.size(); ++i) {
+    // ("the red one": after the article the word before "one" is read as a noun; it is the adjective)
+    if (toks[i].lower == "one" && i >= 2 && toks[i - 1].tag == PartOfSpeech::noun && !toks[i - 1].plural &&
+        toks[i - 2].tag == PartOfSpeech::determiner)
+      if (const lexicon::Entry* adjective = core.find(toks[i - 1].lower, PartOfSpeech::adjective)) {
+        toks[i - 1].tag = PartOfSpeech::adjective;
+        toks[i - 1].lemma = toks[i - 1].lower;
+        toks[i - 1].entry = adjective;
+        toks[i - 1].dictionarySenses.clear();
+      }
     if (toks[i].lower == "one" && toks[i - 1].tag == PartOfSpeech::adjective &&
         (i + 1 == toks.size() || toks[i + 1].tag != PartOfSpeech::noun)) {
       toks[i].tag = PartOfSpeech::particle;

@@ -1885,6 +1885,15 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
         pos > 0 &&
         (t_[pos - 1].lower == "more" || t_[pos - 1].lower == "less" || t_[pos - 1].lower == "fewer") &&
         t_[np.begin].tag == PartOfSpeech::number;
+    // "taller than me": "magasabb nálam", a personal pronoun in "-nál"
+    static constexpr std::string_view kPersonal[] = {"me", "you", "him", "her", "us",  "them",
+                                                     "i",  "he",  "she", "we",  "they"};
+    if (t_[pos].lower == "than" && np.pronoun && np.end == np.begin + 1 &&
+        listed(kPersonal, t_[np.head].lower)) {
+      emitNounPhrase(np, Case::adessive);
+      lastCase_ = Case::adessive;
+      return np.end;
+    }
     out_.push_back({"mint", pos, true, !count});
     emitNounPhrase(np, Case::nominative);
     lastCase_ = Case::nominative;

@@ -741,6 +741,16 @@ TEST(ConstructionsTest, PartsOfAPlaceTakeTheirOwnCase) {
   EXPECT_EQ(hungarian("In the end we stayed at home."), "Végül otthon maradtunk.");
 }
 
+TEST(ConstructionsTest, ThanAPersonalPronounAndTheAdjectiveStandingForItsNoun) {
+  EXPECT_EQ(hungarian("He is taller than me."), "Ő magasabb nálam.");
+  EXPECT_EQ(hungarian("They work harder than us.").ends_with("nálunk."), true);
+  // "as ... as" keeps "mint"
+  EXPECT_EQ(hungarian("She is as tall as me."), "Ő olyan magas, mint én.");
+  // an adjective read as a noun after the article is the adjective before "one"
+  EXPECT_EQ(hungarian("This car is cheaper than the red one."), "Ez az autó olcsóbb, mint a piros.");
+  EXPECT_EQ(hungarian("The new library is bigger than the old one."), "Az új könyvtár nagyobb, mint a régi.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
