@@ -528,6 +528,9 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       k < t_.size() &&
       (t_[k].tag == PartOfSpeech::adjective || (t_[k].tag == PartOfSpeech::adverb && t_[k].lower == "very") ||
        participleBeforeNoun(k, i) ||
+       // "the most expensive hotel": the degree's particle
+       (t_[k].tag == PartOfSpeech::particle && k + 1 < t_.size() &&
+        t_[k + 1].tag == PartOfSpeech::adjective && t_[k + 1].degree > 0) ||
        ((t_[k].lower == "and" || t_[k].lower == "or") && k > i && t_[k - 1].tag == PartOfSpeech::adjective &&
         k + 2 < t_.size() && t_[k + 1].tag == PartOfSpeech::adjective &&
         (t_[k + 2].tag == PartOfSpeech::noun || t_[k + 2].tag == PartOfSpeech::adjective))))
@@ -574,11 +577,19 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
          (t_[m].lower == "all" || t_[m].lower == "every" || t_[m].lower == "each" || t_[m].lower == "many" ||
           t_[m].lower == "several")))
       np.plural = false;
-  // "the price of petrol": "a benzin ára", the owner first and the head possessed by it
-  if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && t_[k].lower == "of" &&
+  // "the price of petrol": "a benzin ára", the owner first and the head possessed by it; so too
+  // the place a superlative ranks in ("the best hotel in the city": "a város legjobb szállodája")
+  const bool rankedIn =
+      k + 1 < t_.size() && t_[k].lower == "in" && !t_[k + 1].time &&
+      std::any_of(t_.begin() + long(np.begin), t_.begin() + long(head),
+                  [](const Token& t) { return t.tag == PartOfSpeech::adjective && t.degree == 2; }) &&
+      (t_[k + 1].lower == "the" || t_[k + 1].tag == PartOfSpeech::noun ||
+       t_[k + 1].tag == PartOfSpeech::name);
+  if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && (t_[k].lower == "of" || rankedIn) &&
       startsNounPhrase(k + 1) && t_[k + 1].tag != PartOfSpeech::pronoun && !countsItsNoun(t_[k + 1]) &&
-      std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head),
-                  [](const Token& t) { return t.tag == PartOfSpeech::adjective || t.lower == "the"; })) {
+      std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head), [](const Token& t) {
+        return t.tag == PartOfSpeech::adjective || t.lower == "the" || t.tag == PartOfSpeech::particle;
+      })) {
     const Sense* hs = coreSense(t_[head], sense(head));
     if (hs && hs->note("of").empty() && !hs->name) {
       np.ofOwner = k + 1;

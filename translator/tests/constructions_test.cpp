@@ -751,6 +751,16 @@ TEST(ConstructionsTest, ThanAPersonalPronounAndTheAdjectiveStandingForItsNoun) {
   EXPECT_EQ(hungarian("The new library is bigger than the old one."), "Az új könyvtár nagyobb, mint a régi.");
 }
 
+TEST(ConstructionsTest, ASuperlativeOwnedByThePlaceItRanksIn) {
+  EXPECT_EQ(hungarian("This is the best restaurant in the city."), "Ez a város legjobb étterme.");
+  EXPECT_EQ(hungarian("This is the most expensive hotel in the city."), "Ez a város legdrágább szállodája.");
+  EXPECT_EQ(hungarian("The cheapest room in the hotel is small."), "A szálloda legolcsóbb szobája kicsi.");
+  // without a superlative the place stays where the thing is
+  EXPECT_EQ(hungarian("The room in the hotel is small."), "A szoba a szállodában kicsi.");
+  // a comparative's particle belongs to its noun phrase
+  EXPECT_EQ(hungarian("She bought a more expensive car."), "Vett egy drágább autót.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
