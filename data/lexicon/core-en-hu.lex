@@ -974,7 +974,7 @@ bond	n	kötelék[kötelékek] ; kötvény[kötvények]
 bounce	v	pattog[noobj] ; vissza|pattan[noobj]
 bow	n	íj[íjak] ; meghajlás ; masni
 bow	v	meg|hajol[noobj]
-bright	adj	fényes ; világos ; okos
+bright	adj	világos ; fényes ; okos
 business	n	üzlet[üzletek,attr=üzleti] ; vállalkozás[vállalkozások]
 camp	n	tábor[táborok]
 camp	v	táborozik
@@ -4656,3 +4656,11 @@ truly	adv	igazán
 unfortunately	adv	sajnos
 seaside	n	tengerpart[tengerpartok,3sg=tengerpartja,to=ra,at=n,in=n]
 in the end	adv	végül
+on the way	adv	útközben
+on the way home	adv	hazafelé
+on my way home	adv	hazafelé
+on your way home	adv	hazafelé
+on his way home	adv	hazafelé
+on her way home	adv	hazafelé
+on our way home	adv	hazafelé
+on their way home	adv	hazafelé

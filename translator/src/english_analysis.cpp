@@ -799,8 +799,9 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
               toks[i - 2].lower == "he" || toks[i - 2].lower == "she" || toks[i - 2].lower == "you")) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);  // "I usually walk": the subject's verb
   } else if ((prevLower == "and" || prevLower == "or") && i >= 2 &&
-             toks[i - 2].tag == PartOfSpeech::adjective && nextNounish) {
-    bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "a cool and dry place": the second adjective
+             toks[i - 2].tag == PartOfSpeech::adjective && (nextNounish || !objectFollows)) {
+    // "a cool and dry place", "is bright and warm": the second adjective
+    bonus(PartOfSpeech::adjective, std::nullopt, 200);
   } else if (joinsNouns) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
   } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
@@ -1407,6 +1408,20 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
   }
 }
 
+// "half an hour", "half a kilo": "fél óra", half of one said before the noun, without "an"
+void halfOfOne(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i].lower == "half" && (toks[i + 1].lower == "a" || toks[i + 1].lower == "an") &&
+        toks[i + 2].tag == PartOfSpeech::noun)
+      if (const lexicon::Entry* half = core.find("half", PartOfSpeech::adjective)) {
+        toks[i].tag = PartOfSpeech::adjective;
+        toks[i].lemma = "half";
+        toks[i].entry = half;
+        toks[i].words = toks[i + 1].word + toks[i + 1].words - toks[i].word;
+        toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+      }
+}
+
 // "the old one", "a bigger one": the adjective stands for the noun, and Hungarian says no "one";
 // "much older": "sokkal idősebb".
 void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -1473,6 +1488,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   participlesAfterNouns(toks);
   markAdjectivesOfPeople(toks);
   markAdjectivesStandingAlone(core_, toks);
+  halfOfOne(core_, toks);
   return toks;
 }
 

@@ -831,6 +831,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       stem.lemma = std::string(bar == std::string_view::npos ? thing : thing.substr(bar + 1));
     }
     stem.past = std::string(s->note("past"));
+    // "took his hand": taking hold of a hand or an arm is "megfog" ("megfogta a kezét")
+    if (v.lemma == "take" && verb == roles_.verb.main && roles_.object && !roles_.object->pronoun &&
+        (t_[roles_.object->head].lemma == "hand" || t_[roles_.object->head].lemma == "arm"))
+      stem.lemma = "fog", stem.prefix = "meg";
     if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
   } else if (auto p = plainSense(v, sense(verb))) {
     stem.lemma = *p;
@@ -1958,6 +1962,7 @@ bool Generator::isDuration(const NounPhrase& np) const {
   if (np.pronoun || np.head >= n_ || !listed(kUnits, t_[np.head].lemma)) return false;
   const Token& first = t_[np.begin];
   return first.tag == PartOfSpeech::number || first.lower == "a" || first.lower == "an" ||
+         first.lemma == "half" ||  // "for half an hour": "fél óráig"
          first.lower == "several" || first.lower == "many" || first.lemma == "a few" ||
          (np.begin == np.head && t_[np.head].plural);  // "for hours": "órákig"
 }

@@ -761,6 +761,19 @@ TEST(ConstructionsTest, ASuperlativeOwnedByThePlaceItRanksIn) {
   EXPECT_EQ(hungarian("She bought a more expensive car."), "Vett egy drágább autót.");
 }
 
+TEST(ConstructionsTest, EverydayPhrasesOfTimeWayAndHold) {
+  // "half an hour" is "fél óra", a duration
+  EXPECT_EQ(hungarian("I waited for half an hour."), "Vártam fél óráig.");
+  EXPECT_EQ(hungarian("I have lived here for half a year."), "Fél éve lakom itt.");
+  EXPECT_EQ(hungarian("Can you buy milk on your way home?"), "Tudsz venni tejet hazafelé?");
+  // taking hold of a hand or an arm, and taking anything else
+  EXPECT_EQ(hungarian("She took his hand and smiled."), "Megfogta a kezét, és elmosolyodott.");
+  EXPECT_EQ(hungarian("She took the book."), "Vitte a könyvet.");
+  // two adjectives after the copula, the second no verb; a bright room is "világos"
+  EXPECT_EQ(hungarian("The room is bright and warm."), "A szoba világos és meleg.");
+  EXPECT_EQ(hungarian("The old house was dark and quiet."), "A régi ház sötét és csendes volt.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
