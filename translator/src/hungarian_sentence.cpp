@@ -1459,6 +1459,19 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       emit(truth, pred), emit(g.past ? "volt" : g.future ? "lesz" : "van", g.be);
     return pred + 1;
   }
+  // "I will be out of the office": "nem leszek az irodában", away from where one is found
+  if (!g.negative && !existential && g.be + 3 < n_ && t_[g.be + 1].lower == "out" &&
+      t_[g.be + 2].lower == "of" && startsNounPhrase(g.be + 3) &&
+      (t_[g.be + 3].tag == PartOfSpeech::determiner || t_[g.be + 3].tag == PartOfSpeech::possessive)) {
+    // (a bare noun is what ran out: "out of milk", "out of order")
+    const NounPhrase where = readNounPhrase(g.be + 3);
+    emit(!g.past && !g.future && a.person == 3 ? (a.plural ? "nincsenek" : "nincs") : "nem " + form, g.be);
+    const Sense* place = coreSense(t_[where.head], sense(where.head));
+    const std::string_view in = place ? place->note("in") : std::string_view();
+    emitNounPhrase(where, in.empty() ? Case::inessive : caseNamed(in));
+    for (std::size_t k = g.be + 1; k < where.end; ++k) done_[k] = true;
+    return where.end;
+  }
   // "How old is your daughter?": "Hány éves a lányod?", "What is your name?": "Mi a neved?";
   // the question word is the predicate and the third person present says no copula
   const std::string& asked = t_[0].lemma;

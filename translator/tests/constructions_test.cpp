@@ -774,6 +774,13 @@ TEST(ConstructionsTest, EverydayPhrasesOfTimeWayAndHold) {
   EXPECT_EQ(hungarian("The old house was dark and quiet."), "A régi ház sötét és csendes volt.");
 }
 
+TEST(ConstructionsTest, OutOfWhereOneIsFoundIsNotThere) {
+  EXPECT_EQ(hungarian("I will be out of the office until Monday."), "Nem leszek az irodában hétfőig.");
+  EXPECT_EQ(hungarian("I was out of the country last week."), "Múlt héten nem voltam az országban.");
+  // what ran out is no place
+  EXPECT_NE(hungarian("We are out of milk."), "Nem vagyunk tejben.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
