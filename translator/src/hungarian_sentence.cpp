@@ -1702,6 +1702,20 @@ bool Generator::emitMannerFirst() {
 // off ("pénteken küldték el").
 void Generator::emitBeforeVerb() {
   const VerbGroup& g = roles_.verb;
+  // "said nothing", "saw nobody": "semmit sem mondott", "senkit sem látott", the object and
+  // "sem" before the verb, whose prefix follows ("semmit sem vett észre")
+  if (roles_.object && !g.negative && !g.imperative && roles_.object->begin == roles_.object->head &&
+      roles_.objectCase == Case::accusative && !objectDone_) {
+    const std::string& o = t_[roles_.object->head].lemma;
+    if (o == "nothing" || o == "nobody" || o == "no one") {
+      emit(o == "nothing" ? "semmit" : "senkit", roles_.object->head);
+      emit("sem", roles_.object->head);
+      for (std::size_t k = roles_.object->begin; k < roles_.object->end; ++k) done_[k] = true;
+      objectDone_ = true;
+      splitPrefix_ = true;
+      return;
+    }
+  }
   // "Több vizet kellene innod", "Iskolába kell mennem", "Három nyelvet tud": where one goes or a
   // bare object stands before "kell" or "tud", the infinitive after them
   if (!g.negative && !g.future && !g.imperative && !objectClausePronoun_ && !roles_.inverted &&

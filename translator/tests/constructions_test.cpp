@@ -781,6 +781,15 @@ TEST(ConstructionsTest, OutOfWhereOneIsFoundIsNotThere) {
   EXPECT_NE(hungarian("We are out of milk."), "Nem vagyunk tejben.");
 }
 
+TEST(ConstructionsTest, NothingAndNobodyAsTheObjectTakeSem) {
+  EXPECT_EQ(hungarian("He said nothing."), "Semmit sem mondott.");
+  EXPECT_EQ(hungarian("I saw nobody in the street."), "Senkit sem láttam az utcán.");
+  // the prefix follows the verb
+  EXPECT_EQ(hungarian("She noticed nothing."), "Semmit sem vett észre.");
+  // as the subject as before
+  EXPECT_EQ(hungarian("Nobody said a word."), "Senki sem mondott egy szót.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
