@@ -4664,3 +4664,13 @@ on his way home	adv	hazafelé
 on her way home	adv	hazafelé
 on our way home	adv	hazafelé
 on their way home	adv	hazafelé
+exhausted	adj	kimerült
+disappointed	adj	csalódott
+satisfied	adj	elégedett
+delighted	adj	boldog
+amazed	adj	meglepett
+shocked	adj	megdöbbent
+divorced	adj	elvált
+crowded	adj	zsúfolt
+retired	adj	nyugdíjas
+glasses	n	szemüveg

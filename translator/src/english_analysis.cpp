@@ -390,7 +390,8 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
     std::vector<std::string> parts;
     // "Anna's", and a plural's bare apostrophe: "my parents'"
     const bool pluralPossessor = !c && lower.size() > 2 && endsWith(lower, "s'");
-    const bool possessor = !c && ((endsWith(lower, "'s") && !functionWord(lower)) || pluralPossessor);
+    const bool possessor =
+        !c && ((endsWith(lower, "'s") && !functionWord(lower) && lower != "let's") || pluralPossessor);
     const std::size_t mark = pluralPossessor ? 1 : 2;
     if (c)
       parts = {std::string(c->first), std::string(c->second)};
@@ -594,6 +595,14 @@ void ReadingChooser::choose(std::size_t i) {
     t.tag = PartOfSpeech::adverb;
     return;
   }
+  // "her glasses": what she wears is "szemüveg", one thing; "two glasses of water" are glasses
+  if (t.lower == "glasses" && i > 0 && toks_[i - 1].tag == PartOfSpeech::possessive)
+    if (const lexicon::Entry* e = core_.find("glasses", PartOfSpeech::noun)) {
+      t.tag = PartOfSpeech::noun;
+      t.lemma = "glasses";
+      t.entry = e;
+      return;
+    }
   // "were still wet", "is still here": "still" says "még"
   if (t.lower == "still" && !(i > 0 && toks_[i - 1].tag == PartOfSpeech::determiner)) {
     if (const lexicon::Entry* e = core_.find("still", PartOfSpeech::adverb)) {
@@ -862,6 +871,14 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (startsClause && i + 1 < toks.size() &&
              (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Time is money": a subject, not an imperative
+  } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::other &&
+             toks[i + 1].lower.size() > 3 && toks[i + 1].lower.back() == 's' &&
+             (toks[i + 2].tag == PartOfSpeech::auxiliary || toks[i + 2].tag == PartOfSpeech::modal)) {
+    // "Train services were cancelled", "Oil prices have risen": a noun before the plural subject
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
+  } else if (i == 1 && toks[0].tag == PartOfSpeech::noun && i + 1 < toks.size() &&
+             (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
+    bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Train services were": the compound's head
   } else if (startsClause && listBeforeAuxiliary(toks, i)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Bread, milk and eggs are ...": a list subject
   } else if (startsClause && (i == 0 || !capital)) {

@@ -847,7 +847,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   if (verb == roles_.verb.main && roles_.verb.futureOfBe && stem.lemma == "van") stem.lemma = "lesz";
   if (imperative) {
     a.person = 2;
-    const std::string form = conjugate(stem, Tense::imperative, a);
+    // "Let's go": "Menjünk", the first person plural of the same mood
+    const bool us = n_ > 0 && t_[0].lower == "let's";
+    if (us) a.person = 1, a.plural = true;
+    const std::string form = us ? subjunctiveOf(stem, a) : conjugate(stem, Tense::imperative, a);
     if (negative)
       emit("ne", verb), emit(form, verb), emit(stem.prefix, verb);
     else
@@ -1234,9 +1237,9 @@ bool Generator::saidOfThing(const ClauseRoles& r) const {
   return head && !head->person;
 }
 
-// Feelings English says with the copula and an adjective, Hungarian with a verb: "I am sorry"
-// "sajnálom", "afraid of dogs" "fél a kutyáktól", "I am late" "elkéstem"; what the feeling is
-// about takes the verb's case.
+// Feelings and states English says with the copula and an adjective, Hungarian with a verb: "I
+// am sorry" "sajnálom", "afraid of dogs" "fél a kutyáktól", "I am late" "elkéstem", "She is
+// back" "visszajött"; what the feeling is about takes the verb's case.
 struct FeelingVerb {
   std::string_view adjective, verb, prefix, preposition;
   Case about;
@@ -1247,6 +1250,7 @@ constexpr FeelingVerb kFeelingVerbs[] = {
     {"afraid", "f\xC3\xA9l", "", "of", Case::ablative},
     {"scared", "f\xC3\xA9l", "", "of", Case::ablative},
     {"late", "k\xC3\xA9sik", "el", "for", Case::elative},
+    {"back", "j\xC3\xB6n", "vissza", "from", Case::elative},
 };
 
 const FeelingVerb* feelingVerb(std::string_view adjective, std::string_view preposition = {}) {
@@ -1268,16 +1272,14 @@ std::size_t Generator::feelingPredicate(const ClauseRoles& r) const {
   const bool right = t_[pred].lower == "right";
   const FeelingVerb* f = feelingVerb(t_[pred].lower);
   if (!right && !f) return n_;
-  // "right" and "sorry" only of a pronoun, "afraid" of a person, "late" of anyone or anything
-  // ("The train is late": "késik")
+  // "right" and "sorry" only of a pronoun, "afraid" and "back" of a person, "late" of anyone or
+  // anything ("The train is late": "késik")
   if (!r.subject->pronoun && (right || t_[pred].lower == "sorry")) return n_;
   if (saidOfThing(r) && t_[pred].lower != "late") return n_;
   if (r.subject->pronoun && t_[r.subject->head].lower == "it") return n_;
   if (pred + 1 < n_ && t_[pred + 1].tag == PartOfSpeech::noun) return n_;
-  if (pred + 1 < n_ && t_[pred + 1].tag == PartOfSpeech::preposition &&
-      (right || !feelingVerb(t_[pred].lower, t_[pred + 1].lower) || pred + 2 >= n_ ||
-       !startsNounPhrase(pred + 2)))
-    return n_;
+  // ("right about it" is no truth owned; "back in ten minutes" says when, not what about)
+  if (pred + 1 < n_ && t_[pred + 1].tag == PartOfSpeech::preposition && right) return n_;
   return pred;
 }
 
@@ -1313,9 +1315,12 @@ void Generator::placeCopula(ClauseRoles& r) const {
                              (afterBe + 1 >= n_ || t_[afterBe + 1].tag != PartOfSpeech::noun);
   r.weather = itIsAdjective && listed(kWeather, t_[afterBe].lemma);
   const bool pastIt = it && (g.past || g.future || itIsAdjective);
-  r.dropSubject = r.subject && r.subject->pronoun && !g.passive &&
-                  (pastIt || !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3) ||
-                   feelingPredicate(r) != n_);
+  // ("She was tired": "Fáradt volt", the copula said; "She is tired": "Ő fáradt", no verb left)
+  r.dropSubject =
+      r.subject && r.subject->pronoun && !g.passive &&
+      (pastIt ||
+       !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past && !g.future) ||
+       feelingPredicate(r) != n_);
   if (r.existential && !r.subject) {
     r.agreement.plural = t_[g.be].plural;
     // "There are a lot of people": "Sok ember van", the counted noun stays singular
@@ -1424,8 +1429,12 @@ std::size_t Generator::emitCopula(std::size_t pos) {
     for (std::size_t k = g.be + 1; k < pred; ++k)
       if (t_[k].lower == "very") emit("nagyon", k);
     if (const FeelingVerb* f = feelingVerb(t_[pred].lower)) {
-      const bool about = pred + 2 < n_ && t_[pred + 1].tag == PartOfSpeech::preposition;
-      if (about) f = feelingVerb(t_[pred].lower, t_[pred + 1].lower);
+      // what the feeling is about, after its own preposition ("afraid of", "sorry for")
+      const FeelingVerb* own = pred + 2 < n_ && t_[pred + 1].tag == PartOfSpeech::preposition
+                                   ? feelingVerb(t_[pred].lower, t_[pred + 1].lower)
+                                   : nullptr;
+      const bool about = own && startsNounPhrase(pred + 2);
+      if (about) f = own;
       const std::optional<NounPhrase> what =
           about ? std::optional<NounPhrase>(readNounPhrase(pred + 2)) : std::nullopt;
       Agreement fa = a;
@@ -1434,18 +1443,20 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       // "I am late": "Elkéstem", already so; "I will be late": "Késni fogok"; "The train is
       // late": "A vonat késik"
       const bool late = !f->prefix.empty() && !saidOfThing(roles_);
-      VerbStem stem{std::string(f->verb), std::string(late && !g.future ? f->prefix : ""), ""};
+      VerbStem stem{std::string(f->verb), std::string(late ? f->prefix : ""), ""};
       const Tense tense = g.past || (late && !g.future) ? Tense::past : Tense::present;
       if (g.negative) emit("nem", g.be);
-      if (g.future)
-        emit(infinitiveOf(stem), pred), emit(conjugate(VerbStem{"fog", "", ""}, Tense::present, ca), g.be);
+      if (g.future)  // "El fogok késni", "Vissza fogok jönni"
+        emit(stem.prefix, pred), emit(conjugate(VerbStem{"fog", "", ""}, Tense::present, ca), g.be),
+            emit(infinitiveOf(stem), pred);
       else if (g.negative || question)  // "miért késtem el"
         emit(conjugate(stem, tense, fa), pred), emit(stem.prefix, pred);
       else
         emit(stem.prefix + conjugate(stem, tense, fa), pred);
       if (!what) return pred + 1;
       // "afraid of dogs": "a kutyáktól", a bare noun said of all of its kind
-      if (t_[what->begin].tag == PartOfSpeech::noun || t_[what->begin].tag == PartOfSpeech::adjective)
+      if (!what->name &&
+          (t_[what->begin].tag == PartOfSpeech::noun || t_[what->begin].tag == PartOfSpeech::adjective))
         emit("a", what->begin);
       emitNounPhrase(*what, f->about);
       for (std::size_t k = what->begin; k < what->end; ++k) done_[k] = true;

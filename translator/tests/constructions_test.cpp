@@ -790,6 +790,18 @@ TEST(ConstructionsTest, NothingAndNobodyAsTheObjectTakeSem) {
   EXPECT_EQ(hungarian("Nobody said a word."), "Senki sem mondott egy szót.");
 }
 
+TEST(ConstructionsTest, WordClassesOfEverydayOpeningsAndStates) {
+  // a noun before the plural subject of an auxiliary is no command
+  EXPECT_EQ(analysed("Train services were cancelled").substr(0, 8), "train/n ");
+  // "let's" is no owner
+  EXPECT_EQ(hungarian("Let's go home."), "Menjünk haza.");
+  // what one wears on one's eyes is one thing; glasses to drink from are glasses
+  EXPECT_EQ(hungarian("She is looking for her glasses."), "Keresi a szemüvegét.");
+  EXPECT_EQ(hungarian("He bought two glasses.").find("pohar") != std::string::npos, true);
+  // a state after the copula, not a passive
+  EXPECT_EQ(hungarian("She was exhausted."), "Kimerült volt.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
@@ -799,7 +811,10 @@ TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // a person late is already so; a thing late is said in its own tense, without the prefix
   EXPECT_EQ(hungarian("I am late."), "Elkéstem.");
   EXPECT_EQ(hungarian("The train is late."), "A vonat késik.");
-  EXPECT_EQ(hungarian("I will be late."), "Késni fogok.");
+  EXPECT_EQ(hungarian("I will be late."), "El fogok késni.");
+  // "back" is coming back: "Visszajött", "Vissza fogok jönni"
+  EXPECT_EQ(hungarian("She is back."), "Visszajött.");
+  EXPECT_EQ(hungarian("I will be back in ten minutes."), "Vissza fogok jönni tíz perc múlva.");
   // a question word is the focus: the prefix follows
   EXPECT_EQ(hungarian("He asked me why I was late."), "Megkérdezett engem, miért késtem el.");
   // "right" and "sorry" stay sayings of a pronoun only
