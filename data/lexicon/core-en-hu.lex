@@ -4674,3 +4674,5 @@ divorced	adj	elvált
 crowded	adj	zsúfolt
 retired	adj	nyugdíjas
 glasses	n	szemüveg
+break into	v	be|tör[obj=ba]
+peacefully	adv	békésen ; nyugodtan

@@ -835,6 +835,13 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     if (v.lemma == "take" && verb == roles_.verb.main && roles_.object && !roles_.object->pronoun &&
         (t_[roles_.object->head].lemma == "hand" || t_[roles_.object->head].lemma == "arm"))
       stem.lemma = "fog", stem.prefix = "meg";
+    // "spent the weekend at the lake": time is spent "tölt", money "költ"
+    if (v.lemma == "spend" && verb == roles_.verb.main && roles_.object && !roles_.object->pronoun) {
+      static constexpr std::string_view kSpans[] = {
+          "time", "weekend", "holiday", "life",      "night",   "day",    "week",   "month",    "year",
+          "hour", "minute",  "morning", "afternoon", "evening", "summer", "winter", "vacation", "childhood"};
+      if (listed(kSpans, t_[roles_.object->head].lemma)) stem.lemma = "t\xC3\xB6lt", stem.prefix.clear();
+    }
     if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
   } else if (auto p = plainSense(v, sense(verb))) {
     stem.lemma = *p;

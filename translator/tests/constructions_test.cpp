@@ -802,6 +802,12 @@ TEST(ConstructionsTest, WordClassesOfEverydayOpeningsAndStates) {
   EXPECT_EQ(hungarian("She was exhausted."), "Kimerült volt.");
 }
 
+TEST(ConstructionsTest, SpendingTimeOrMoneyAndBreakingIn) {
+  EXPECT_EQ(hungarian("We spent the weekend at the lake."), "Töltöttük a hétvégét a tónál.");
+  EXPECT_EQ(hungarian("He spent all his money.").rfind("Költötte", 0), 0u);
+  EXPECT_EQ(hungarian("Thieves broke into the house."), "A tolvajok betörtek a házba.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
