@@ -466,7 +466,7 @@ monday	n	hétfő[hétfők,time=n]
 saturday	n	szombat[szombatok,3sg=szombatja,time=n]
 sad	adj	szomorú[szomorúak]
 hungry	adj	éhes[éhesek]
-busy	adj	elfoglalt
+busy	adj	elfoglalt[person] ; forgalmas
 cheap	adj	olcsó[olcsók]
 expensive	adj	drága
 important	adj	fontos[fontosak]
@@ -692,7 +692,7 @@ back	n	hát[hátak,3sg=háta] ; hátsó rész
 charge	v	tölt ; fel|tölt
 strike	v	üt ; meg|üt
 center	n	központ[központok] ; közép[közepek]
-drop	v	le|ejt ; el|ejt
+drop	v	le|ejt[intr=csökken] ; el|ejt
 force	n	erő ; kényszer
 force	v	kényszerít
 spread	v	terjed[noobj] ; szét|terít
@@ -4676,3 +4676,5 @@ retired	adj	nyugdíjas
 glasses	n	szemüveg
 break into	v	be|tör[obj=ba]
 peacefully	adv	békésen ; nyugodtan
+apologize	v	bocsánatot |kér[for=ert,noobj]
+inconvenience	n	kellemetlenség[kellemetlenségek]

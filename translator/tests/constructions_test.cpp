@@ -808,6 +808,17 @@ TEST(ConstructionsTest, SpendingTimeOrMoneyAndBreakingIn) {
   EXPECT_EQ(hungarian("Thieves broke into the house."), "A tolvajok betörtek a házba.");
 }
 
+TEST(ConstructionsTest, SensesByWhatTheyAreSaidOf) {
+  // a busy person is "elfoglalt", a busy place "forgalmas"
+  EXPECT_EQ(hungarian("I am very busy today."), "Ma nagyon elfoglalt vagyok.");
+  EXPECT_EQ(hungarian("He works in a busy restaurant.").find("forgalmas") != std::string::npos, true);
+  // a temperature drops by itself, keys are dropped
+  EXPECT_EQ(hungarian("The temperature dropped.").find("csökkent") != std::string::npos, true);
+  EXPECT_EQ(hungarian("She dropped her keys."), "Leejtette a kulcsait.");
+  // an apology's object written apart
+  EXPECT_EQ(hungarian("He did not apologize."), "Nem kért bocsánatot.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
