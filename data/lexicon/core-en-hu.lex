@@ -4678,3 +4678,4 @@ break into	v	be|tör[obj=ba]
 peacefully	adv	békésen ; nyugodtan
 apologize	v	bocsánatot |kér[for=ert,noobj]
 inconvenience	n	kellemetlenség[kellemetlenségek]
+get married	v	össze|házasodik[noobj]

@@ -720,6 +720,7 @@ TEST(ConstructionsTest, GoingOrLookingOutsideIsTheVerbsPrefix) {
 TEST(ConstructionsTest, APrefixWrittenApartStandsAloneAfterANegatedVerb) {
   EXPECT_EQ(hungarian("He did not take part in the meeting."), "Nem vett részt a megbeszélésben.");
   EXPECT_EQ(hungarian("She married a doctor."), "Feleségül ment egy orvoshoz.");
+  EXPECT_EQ(hungarian("We got married in June."), "Júniusban összeházasodtunk.");
 }
 
 TEST(ConstructionsTest, AVerbWithItsParticleAfterAndStillBeforeAPredicate) {
