@@ -4676,6 +4676,7 @@ retired	adj	nyugdíjas
 glasses	n	szemüveg
 break into	v	be|tör[obj=ba]
 peacefully	adv	békésen ; nyugodtan
-apologize	v	bocsánatot |kér[for=ert,noobj]
+apologize	v	bocsánatot |kér[for=ert,to=tol,noobj]
 inconvenience	n	kellemetlenség[kellemetlenségek]
 get married	v	össze|házasodik[noobj]
+interested	adj	érdeklődő

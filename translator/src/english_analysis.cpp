@@ -657,7 +657,8 @@ void ReadingChooser::choose(std::size_t i) {
   }
   const Reading* best = &*std::max_element(
       rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
-  if (best->tag == PartOfSpeech::adjective && passiveAt(i))
+  // ("interested in history" names what one is interested in, no place where it was done)
+  if (best->tag == PartOfSpeech::adjective && t.lower != "interested" && passiveAt(i))
     for (const Reading& r : rs)
       if (r.tag == PartOfSpeech::verb && r.form == VerbForm::past) best = &r;
   t.lemma = best->lemma;
@@ -700,6 +701,8 @@ void ReadingChooser::choose(std::size_t i) {
     lastVerbPast_ = t.form == VerbForm::past;
     // "has opened" and "was opened": the participle
     const Token* prev = i > 0 ? &toks_[i - 1] : nullptr;
+    // ("was not locked", "has not finished": past the negation)
+    if (prev && prev->tag == PartOfSpeech::negation && i >= 2) prev = &toks_[i - 2];
     if (t.form == VerbForm::past && prev && prev->tag == PartOfSpeech::auxiliary && prev->lower != "do" &&
         prev->lower != "did")
       t.form = VerbForm::participle;
@@ -859,9 +862,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                   toks[i - 2].lower == "before" || toks[i - 2].lower == "after" ||
                   toks[i - 2].lower == "until")))))) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);
-  } else if (prevTag == PartOfSpeech::auxiliary &&
-             (prevLower == "is" || prevLower == "are" || prevLower == "am" || prevLower == "was" ||
-              prevLower == "were" || prevLower == "be" || prevLower == "been")) {
+  } else if ((prevTag == PartOfSpeech::auxiliary || (prevTag == PartOfSpeech::negation && i >= 2)) &&
+             [&] {  // ("is not interested": past the negation too)
+               const std::string_view be = prevTag == PartOfSpeech::negation ? toks[i - 2].lower : prevLower;
+               return be == "is" || be == "are" || be == "am" || be == "was" || be == "were" || be == "be" ||
+                      be == "been";
+             }()) {
     bonus(PartOfSpeech::verb, VerbForm::ing, 300);
     bonus(PartOfSpeech::adjective, std::nullopt, 150);
     bonus(PartOfSpeech::verb, VerbForm::past, 100);

@@ -1246,10 +1246,11 @@ bool Generator::saidOfThing(const ClauseRoles& r) const {
 
 // Feelings and states English says with the copula and an adjective, Hungarian with a verb: "I
 // am sorry" "sajnálom", "afraid of dogs" "fél a kutyáktól", "I am late" "elkéstem", "She is
-// back" "visszajött"; what the feeling is about takes the verb's case.
+// back" "visszajött"; what the feeling is about takes the verb's case or postposition.
 struct FeelingVerb {
   std::string_view adjective, verb, prefix, preposition;
   Case about;
+  std::string_view postposition = {};  // said after what it is about instead of a case
 };
 constexpr FeelingVerb kFeelingVerbs[] = {
     {"sorry", "sajn\xC3\xA1l", "", "for", Case::accusative},
@@ -1258,6 +1259,10 @@ constexpr FeelingVerb kFeelingVerbs[] = {
     {"scared", "f\xC3\xA9l", "", "of", Case::ablative},
     {"late", "k\xC3\xA9sik", "el", "for", Case::elative},
     {"back", "j\xC3\xB6n", "vissza", "from", Case::elative},
+    {"interested",
+     "\xC3\xA9rdekl\xC5\x91"
+     "dik",
+     "", "in", Case::nominative, "ir\xC3\xA1nt"},
 };
 
 const FeelingVerb* feelingVerb(std::string_view adjective, std::string_view preposition = {}) {
@@ -1465,7 +1470,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       if (!what->name &&
           (t_[what->begin].tag == PartOfSpeech::noun || t_[what->begin].tag == PartOfSpeech::adjective))
         emit("a", what->begin);
-      emitNounPhrase(*what, f->about);
+      emitNounPhrase(*what, f->about, std::string(f->postposition));  // "a történelem iránt"
       for (std::size_t k = what->begin; k < what->end; ++k) done_[k] = true;
       return what->end;
     }

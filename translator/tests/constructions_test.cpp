@@ -820,6 +820,16 @@ TEST(ConstructionsTest, SensesByWhatTheyAreSaidOf) {
   EXPECT_EQ(hungarian("He did not apologize."), "Nem kért bocsánatot.");
 }
 
+TEST(ConstructionsTest, InterestAndNegatedParticiples) {
+  // "interested in" is "érdeklődik ... iránt", negated and past too, never a passive
+  EXPECT_EQ(hungarian("He is interested in history."), "Érdeklődik a történelem iránt.");
+  EXPECT_EQ(hungarian("I am not interested in football."), "Nem érdeklődöm a foci iránt.");
+  EXPECT_EQ(hungarian("She was interested in the offer."), "Érdeklődött az ajánlat iránt.");
+  // a participle past "not" is still the passive's
+  EXPECT_EQ(hungarian("The door was not locked."), "Az ajtót nem zárták be.");
+  EXPECT_EQ(hungarian("The shop is not open."), "A bolt nincs nyitva.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
