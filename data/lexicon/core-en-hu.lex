@@ -4680,3 +4680,4 @@ apologize	v	bocsánatot |kér[for=ert,to=tol,noobj]
 inconvenience	n	kellemetlenség[kellemetlenségek]
 get married	v	össze|házasodik[noobj]
 interested	adj	érdeklődő
+patience	n	türelem[türelmek,acc=türelmet,3sg=türelme,poss=türelme]
