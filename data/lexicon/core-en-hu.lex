@@ -4681,3 +4681,4 @@ inconvenience	n	kellemetlenség[kellemetlenségek]
 get married	v	össze|házasodik[noobj]
 interested	adj	érdeklődő
 patience	n	türelem[türelmek,acc=türelmet,3sg=türelme,poss=türelme]
+put out	v	el|olt

@@ -1463,6 +1463,14 @@ void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<T
       toks[i].tag = PartOfSpeech::particle;
       toks[i].entry = nullptr;
     }
+    // ("much better": "better" and "worse" are comparatives of their own)
+    if (toks[i - 1].lower == "much" && (toks[i].lower == "better" || toks[i].lower == "worse"))
+      if (const lexicon::Entry* e = core.find(toks[i].lower, PartOfSpeech::adjective)) {
+        toks[i].tag = PartOfSpeech::adjective;
+        toks[i].lemma = toks[i].lower;
+        toks[i].entry = e;
+        toks[i].degree = 1;
+      }
     if (toks[i - 1].lower == "much" && toks[i].tag == PartOfSpeech::adjective && toks[i].degree == 1 &&
         (i + 1 == toks.size() || toks[i + 1].lower == "than" || toks[i + 1].tag != PartOfSpeech::noun)) {
       toks[i - 1].tag = PartOfSpeech::adverb;

@@ -830,6 +830,16 @@ TEST(ConstructionsTest, InterestAndNegatedParticiples) {
   EXPECT_EQ(hungarian("The shop is not open."), "A bolt nincs nyitva.");
 }
 
+TEST(ConstructionsTest, ThanBeforeAClauseAndMuchBefore) {
+  // "than" before a subject and its verb opens a clause ("mint")
+  EXPECT_EQ(hungarian("It was easier than I thought."), "Könnyebb volt, mint gondoltam.");
+  EXPECT_EQ(hungarian("The hotel was much better than we expected."),
+            "A szálloda sokkal jobb volt, mint vártunk.");
+  // before a noun or a number it stays in the clause
+  EXPECT_EQ(hungarian("More than 500 people came."), "Több mint 500 ember jött.");
+  EXPECT_EQ(hungarian("The weather is much worse today."), "Ma az idő sokkal rosszabb.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
