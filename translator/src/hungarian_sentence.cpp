@@ -941,6 +941,11 @@ VerbGroup Generator::readVerbGroup() const {
       g.modal = "kell", g.past = g.past || k.form == VerbForm::past;
       continue;
     }
+    // "It is important to drink water": the infinitive after the predicate is no main verb; the
+    // copula is ("Fontos vizet inni")
+    if (k.tag == PartOfSpeech::verb && i >= 3 && t_[i - 1].tag == PartOfSpeech::infinitiveTo &&
+        t_[i - 2].tag == PartOfSpeech::adjective && g.firstAux < i && t_[0].lower == "it")
+      break;
     if (k.tag == PartOfSpeech::verb) {
       g.main = i;
       // (after "does" or a modal the verb is its base, whatever its spelling: "does it cost")
@@ -1820,6 +1825,17 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
   else
     emit(plainSense(verb, sense(pos + 1)).value_or(verb.written), pos + 1,
          verb.entry || !verb.dictionarySenses.empty());
+  // "It is important to drink water": with no main verb in the clause the infinitive's object
+  // is its own, in the case the verb asks for ("vizet inni")
+  const Sense* vs = coreSense(verb, sense(pos + 1));
+  if (roles_.verb.main == n_ && pos + 2 < n_ && !done_[pos + 2] && startsNounPhrase(pos + 2) &&
+      !(vs && vs->noObject) && t_[pos + 2].tag != PartOfSpeech::pronoun) {
+    const NounPhrase object = readNounPhrase(pos + 2);
+    const std::string_view obj = vs ? vs->note("obj") : std::string_view();
+    emitNounPhrase(object, obj.empty() ? Case::accusative : caseNamed(obj));
+    for (std::size_t k = object.begin; k < object.end; ++k) done_[k] = true;
+    return object.end;
+  }
   return pos + 2;
 }
 

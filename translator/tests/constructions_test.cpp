@@ -840,6 +840,14 @@ TEST(ConstructionsTest, ThanBeforeAClauseAndMuchBefore) {
   EXPECT_EQ(hungarian("The weather is much worse today."), "Ma az idő sokkal rosszabb.");
 }
 
+TEST(ConstructionsTest, ItIsAnAdjectiveToDoSomething) {
+  // the predicate stays, and the infinitive keeps its object in the accusative
+  EXPECT_EQ(hungarian("It is easy to make mistakes."), "Könnyű készíteni hibákat.");
+  EXPECT_EQ(hungarian("It is important."), "Fontos.");
+  // a verb after "have to" is still the clause's
+  EXPECT_EQ(hungarian("We have to get up early."), "Fel kell kelnünk korán.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
