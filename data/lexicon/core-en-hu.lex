@@ -476,7 +476,7 @@ bad	adj	rossz[rosszak]
 white	adj	fehér[fehérek]
 green	adj	zöld[zöldek]
 yellow	adj	sárga
-full	adj	tele[of=val] ; teli
+full	adj	tele[tele,of=val] ; teli
 early	adv	korán
 slowly	adv	lassan
 quickly	adv	gyorsan
