@@ -4682,3 +4682,7 @@ get married	v	össze|házasodik[noobj]
 interested	adj	érdeklődő
 patience	n	türelem[türelmek,acc=türelmet,3sg=türelme,poss=türelme]
 put out	v	el|olt
+get dark	v	sötétedik[noobj]
+get cold	v	le|hűl[noobj]
+get better	v	javul[noobj]
+get lost	v	el|téved[noobj]
