@@ -4686,3 +4686,5 @@ get dark	v	sötétedik[noobj]
 get cold	v	le|hűl[noobj]
 get better	v	javul[noobj]
 get lost	v	el|téved[noobj]
+best regards	adv	üdvözlettel
+kind regards	adv	üdvözlettel
