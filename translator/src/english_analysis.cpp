@@ -425,10 +425,13 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
   return toks;
 }
 
-// The word at `i`, a comma after it, opens a list that an auxiliary follows ("Bread, milk and
-// eggs are on the table"): the list is the subject, not a command.
+// The word at `i`, a comma or "and" after it, opens a list that an auxiliary follows ("Bread,
+// milk and eggs are on the table"): the list is the subject, not a command.
 bool listBeforeAuxiliary(const std::vector<Token>& toks, std::size_t i) {
-  if (!toks[i].pauseAfter) return false;
+  // ("Bread and milk are cheap": "and" right after it as well)
+  if (!toks[i].pauseAfter &&
+      !(i + 1 < toks.size() && (toks[i + 1].lower == "and" || toks[i + 1].lower == "or")))
+    return false;
   bool joined = false;
   for (std::size_t k = i + 1; k < toks.size() && k < i + 12; ++k) {
     if (toks[k].lower == "and" || toks[k].lower == "or") joined = true;
@@ -774,8 +777,14 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   const bool particleFollows =
       after && (after->lower == "down" || after->lower == "up" || after->lower == "out" ||
                 after->lower == "back" || after->lower == "away" || after->lower == "off");
+  // ("add the sugar and stir": a word the core lexicon knows only as a verb joins no noun)
+  auto coreReading = [&](PartOfSpeech tag) {
+    return std::any_of(rs.begin(), rs.end(),
+                       [&](const Reading& r) { return r.tag == tag && core_.find(r.lemma, tag); });
+  };
+  const bool onlyAVerb = coreReading(PartOfSpeech::verb) && !coreReading(PartOfSpeech::noun);
   const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 && !objectFollows && !howFollows &&
-                          !particleFollows &&
+                          !particleFollows && !onlyAVerb &&
                           (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name);
   // "before leaving the house", "after eating lunch": the "-ing" verb of a clause of time, with
   // its object or complement after it ("while skiing" alone names the activity)

@@ -848,6 +848,15 @@ TEST(ConstructionsTest, ItIsAnAdjectiveToDoSomething) {
   EXPECT_EQ(hungarian("We have to get up early."), "Fel kell kelnünk korán.");
 }
 
+TEST(ConstructionsTest, VerbsAndNounsJoinedByAnd) {
+  // a word the core lexicon knows only as a verb goes on with the command
+  EXPECT_EQ(hungarian("Add the sugar and stir for two minutes."),
+            "Add hozzá a cukrot, és keverj két percig.");
+  // two nouns before an auxiliary are the subject
+  EXPECT_EQ(hungarian("Bread and milk are cheap.").rfind("A kenyér", 0), 0u);
+  EXPECT_EQ(hungarian("I bought apples and pears."), "Vettem almákat és körtéket.");
+}
+
 TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   // what the feeling is about takes the verb's case; a bare noun is said of its whole kind
   EXPECT_EQ(hungarian("I am afraid of dogs."), "Félek a kutyáktól.");
