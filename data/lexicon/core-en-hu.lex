@@ -4688,3 +4688,4 @@ get better	v	javul[noobj]
 get lost	v	el|téved[noobj]
 best regards	adv	üdvözlettel
 kind regards	adv	üdvözlettel
+say goodbye	v	el|köszön[noobj,to=tol]

@@ -944,7 +944,8 @@ VerbGroup Generator::readVerbGroup() const {
     // "It is important to drink water": the infinitive after the predicate is no main verb; the
     // copula is ("Fontos vizet inni")
     if (k.tag == PartOfSpeech::verb && i >= 3 && t_[i - 1].tag == PartOfSpeech::infinitiveTo &&
-        t_[i - 2].tag == PartOfSpeech::adjective && g.firstAux < i && t_[0].lower == "it")
+        t_[i - 2].tag == PartOfSpeech::adjective && g.firstAux < i &&
+        (t_[0].lower == "it" || t_[i - 2].lower == "sorry"))  // ("I'm sorry to hear": "Sajnálom")
       break;
     if (k.tag == PartOfSpeech::verb) {
       g.main = i;

@@ -287,6 +287,9 @@ TEST(ConstructionsTest, PronounsAndTheSensesTheyAskFor) {
   // "it" with an adjective drops, and the weather keeps its copula
   EXPECT_EQ(hungarian("It is cold today."), "Ma hideg van.");
   EXPECT_EQ(hungarian("It is important."), "Fontos.");
+  // so too sorrow: "Sajnálom"
+  EXPECT_EQ(hungarian("I'm sorry to hear that.").rfind("Sajnálom", 0), 0u);
+  EXPECT_EQ(hungarian("She said goodbye to her friends."), "Elköszönt a barátaitól.");
 }
 
 TEST(ConstructionsTest, WordOrderAndArticles) {
@@ -844,6 +847,9 @@ TEST(ConstructionsTest, ItIsAnAdjectiveToDoSomething) {
   // the predicate stays, and the infinitive keeps its object in the accusative
   EXPECT_EQ(hungarian("It is easy to make mistakes."), "Könnyű készíteni hibákat.");
   EXPECT_EQ(hungarian("It is important."), "Fontos.");
+  // so too sorrow: "Sajnálom"
+  EXPECT_EQ(hungarian("I'm sorry to hear that.").rfind("Sajnálom", 0), 0u);
+  EXPECT_EQ(hungarian("She said goodbye to her friends."), "Elköszönt a barátaitól.");
   // a verb after "have to" is still the clause's
   EXPECT_EQ(hungarian("We have to get up early."), "Fel kell kelnünk korán.");
 }
