@@ -314,6 +314,7 @@ here	adv	itt
 home	adv	haza ; otthon
 in the evening	adv	este
 late	adv	későn
+sorry	adv	bocsánat
 never	adv	soha
 now	adv	most
 often	adv	gyakran
@@ -357,7 +358,7 @@ catch	v	el|kap ; fog
 carry	v	visz ; hord
 follow	v	követ
 return	v	vissza|tér[noobj] ; vissza|ad
-end	n	vég[végek] ; befejezés
+end	n	vég[végek,at=n,in=n] ; befejezés
 end	v	befejez[intr=végződik]
 fire	n	tűz[tüzek] ; tűzvész
 order	n	rendelés[rendelések] ; sorrend ; rend
@@ -465,7 +466,7 @@ monday	n	hétfő[hétfők,time=n]
 saturday	n	szombat[szombatok,3sg=szombatja,time=n]
 sad	adj	szomorú[szomorúak]
 hungry	adj	éhes[éhesek]
-busy	adj	elfoglalt
+busy	adj	elfoglalt[person] ; forgalmas
 cheap	adj	olcsó[olcsók]
 expensive	adj	drága
 important	adj	fontos[fontosak]
@@ -475,7 +476,7 @@ bad	adj	rossz[rosszak]
 white	adj	fehér[fehérek]
 green	adj	zöld[zöldek]
 yellow	adj	sárga
-full	adj	tele[of=val] ; teli
+full	adj	tele[tele,of=val] ; teli
 early	adv	korán
 slowly	adv	lassan
 quickly	adv	gyorsan
@@ -523,6 +524,7 @@ ring	v	csenget[noobj] ; cseng[noobj]
 shout	v	kiabál[noobj] ; kiált[noobj]
 shut	v	be|csuk[intr=zár] ; be|zár
 snow	v	havazik
+rain	v	esik[noobj]
 steal	v	el|lop ; lop
 teach	v	tanít[to=nak]
 thank	v	meg|köszön ; köszön
@@ -610,7 +612,7 @@ sock	n	zokni[pair]
 sofa	n	kanapé
 spoon	n	kanál[kanalak]
 sport	n	sport[sportok]
-square	n	tér[terek] ; négyzet
+square	n	tér[terek,in=n,at=n] ; négyzet
 stamp	n	bélyeg[bélyegek]
 sweater	n	pulóver[pulóverek]
 swimming pool	n	uszoda
@@ -690,7 +692,7 @@ back	n	hát[hátak,3sg=háta] ; hátsó rész
 charge	v	tölt ; fel|tölt
 strike	v	üt ; meg|üt
 center	n	központ[központok] ; közép[közepek]
-drop	v	le|ejt ; el|ejt
+drop	v	le|ejt[intr=csökken] ; el|ejt
 force	n	erő ; kényszer
 force	v	kényszerít
 spread	v	terjed[noobj] ; szét|terít
@@ -732,7 +734,7 @@ interest	n	érdeklődés ; kamat[kamatok]
 measure	v	mér ; meg|mér
 model	n	modell[modellek,acc=modellt,3sg=modellje] ; minta
 press	n	sajtó
-project	n	terv[tervek] ; projekt[projektek]
+project	n	projekt[projektek] ; terv[tervek]
 range	n	választék[választékok] ; tartomány[tartományok]
 record	n	lemez[lemezek] ; feljegyzés
 report	n	jelentés[jelentések] ; beszámoló
@@ -837,7 +839,7 @@ stage	v	rendez
 strip	n	csík[csíkok,3sg=csíkja] ; sáv[sávok,3sg=sávja]
 strip	v	le|vetkőzik ; le|húz
 swell	v	dagad[noobj] ; duzzad[noobj]
-top	n	tető ; csúcs[csúcsok]
+top	n	tető[3sg=teteje,at=n,on=n] ; csúcs[csúcsok]
 top	adj	felső
 trace	n	nyom[nyomok] ; jel[jelek]
 trace	v	ki|nyomoz ; követ
@@ -910,7 +912,7 @@ load	v	be|tölt ; meg|rak
 mass	n	tömeg[tömegek] ; mise
 material	n	anyag[anyagok]
 material	adj	anyagi
-middle	n	közép[közepek] ; középső rész
+middle	n	közép[közepek,3sg=közepe,in=n] ; középső rész
 middle	adj	középső
 mind	n	elme ; ész[eszek]
 mind	v	bán ; vigyáz[obj=ra]
@@ -972,7 +974,7 @@ bond	n	kötelék[kötelékek] ; kötvény[kötvények]
 bounce	v	pattog[noobj] ; vissza|pattan[noobj]
 bow	n	íj[íjak] ; meghajlás ; masni
 bow	v	meg|hajol[noobj]
-bright	adj	fényes ; világos ; okos
+bright	adj	világos ; fényes ; okos
 business	n	üzlet[üzletek,attr=üzleti] ; vállalkozás[vállalkozások]
 camp	n	tábor[táborok]
 camp	v	táborozik
@@ -1513,7 +1515,7 @@ lean	v	hajol[noobj] ; támaszkodik
 lean	adj	sovány ; szikár
 let	v	hagy ; enged[obj=nak]
 lightly	adv	könnyedén ; enyhén
-link	n	kapcsolat[kapcsolatok] ; hivatkozás[hivatkozások] ; láncszem[láncszemek]
+link	n	link[linkek,3sg=linkje] ; kapcsolat[kapcsolatok] ; hivatkozás[hivatkozások] ; láncszem[láncszemek]
 link	v	össze|kapcsol ; össze|köt
 lump	n	darab[darabok,3sg=darabja] ; csomó ; daganat[daganatok]
 maintain	v	fenn|tart ; karban|tart ; állít
@@ -2066,7 +2068,7 @@ print	v	nyomtat ; ki|nyomtat
 proclaim	v	ki|kiált ; ki|hirdet
 product	n	termék[termékek]
 production	n	termelés ; gyártás ; előállítás
-profit	n	haszon[hasznok] ; nyereség[nyereségek]
+profit	n	nyereség[nyereségek] ; haszon[hasznok]
 profit	v	profitál[noobj]
 projection	n	vetítés ; előrejelzés[előrejelzések]
 proper	adj	megfelelő ; helyes
@@ -2402,7 +2404,7 @@ circumstance	n	körülmény[körülmények]
 circus	n	cirkusz[cirkuszok]
 clamor	n	lárma ; zaj[zajok,acc=zajt]
 clash	n	összecsapás[összecsapások] ; ütközés
-click	v	kattint ; kattan[noobj]
+click	v	kattint[obj=ra,on=ra] ; kattan[noobj]
 climb	v	mászik ; fel|mászik
 cling	v	kapaszkodik ; ragaszkodik
 closely	adv	szorosan ; alaposan
@@ -4304,3 +4306,386 @@ guilt	n	bűntudat[bűntudatok]
 hut	n	kunyhó
 indirect	adj	közvetett
 inevitably	adv	elkerülhetetlenül
+# --- Everyday words of news, e-mail, instructions and stories that neither the ranking nor the
+# development corpora reached: nouns of the home, the office, the town, the news and nature
+advice	n	tanács[tanácsok]
+anniversary	n	évforduló
+app	n	alkalmazás[alkalmazások]
+bean	n	bab[3sg=babja]
+bride	n	menyasszony[menyasszonyok,person]
+bullet	n	golyó
+burger	n	hamburger[hamburgerek]
+cabinet	n	szekrény[szekrények] ; kormány
+century	n	század[századok]
+chairman	n	elnök[elnökök,person]
+chef	n	séf[person,3sg=séfje] ; szakács[person]
+cigarette	n	cigaretta
+citizen	n	állampolgár[állampolgárok,person]
+claim	n	állítás[állítások] ; igény[igények]
+cliff	n	szikla
+clinic	n	klinika ; rendelő
+cloth	n	ruha ; anyag[anyagok]
+college	n	főiskola
+conversation	n	beszélgetés[beszélgetések]
+cottage	n	házikó
+cream	n	krém[krémek] ; tejszín[tejszínek]
+cupboard	n	szekrény[szekrények]
+data	n	adat[adatok]
+decade	n	évtized[évtizedek]
+department	n	osztály[osztályok] ; részleg[részlegek]
+dessert	n	desszert[desszertek]
+diet	n	diéta ; étrend[étrendek]
+district	n	kerület[kerületek]
+donkey	n	szamár[szamarak]
+dot	n	pont[pontok]
+editor	n	szerkesztő[person]
+elephant	n	elefánt[elefántok]
+employee	n	alkalmazott[alkalmazottak,3sg=alkalmazottja,person]
+employer	n	munkaadó[person]
+engineer	n	mérnök[mérnökök,person]
+equipment	n	felszerelés[felszerelések]
+estate	n	birtok[birtokok]
+fee	n	díj[díjak]
+flame	n	láng[3sg=lángja]
+folder	n	mappa
+friendship	n	barátság[barátságok]
+frog	n	béka
+funeral	n	temetés[temetések]
+furniture	n	bútor[bútorok]
+gallery	n	galéria
+goat	n	kecske
+grandfather	n	nagyapa[nagyapák,3sg=nagyapja,person]
+ham	n	sonka
+harbour	n	kikötő
+headline	n	főcím[főcímek,front]
+highway	n	autópálya
+household	n	háztartás[háztartások]
+illness	n	betegség[betegségek]
+income	n	jövedelem[jövedelmek,acc=jövedelmet,3sg=jövedelme]
+ink	n	tinta
+insect	n	rovar[rovarok]
+jewel	n	ékszer[ékszerek]
+jury	n	esküdtszék[esküdtszékek]
+kiss	n	csók[3sg=csókja]
+lady	n	hölgy[hölgyek,person]
+lamp	n	lámpa
+laptop	n	laptop[3sg=laptopja]
+lawyer	n	ügyvéd[ügyvédek,person]
+leader	n	vezető[person]
+lion	n	oroszlán[3sg=oroszlánja]
+liver	n	máj[májak]
+loan	n	hitel[hitelek] ; kölcsön[kölcsönök]
+lock	n	zár[zárak]
+lorry	n	teherautó
+menu	n	menü[menük] ; étlap[étlapok,3sg=étlapja]
+metal	n	fém[3sg=fémje]
+method	n	módszer[módszerek]
+mobile	n	mobil[3sg=mobilja]
+monkey	n	majom[majmok,acc=majmot,3sg=majma]
+mood	n	hangulat[hangulatok]
+movie	n	film[filmek,3sg=filmje]
+mushroom	n	gomba
+neck	n	nyak[nyakak]
+niece	n	unokahúg[unokahúgok,person]
+note	n	jegyzet[jegyzetek] ; üzenet[üzenetek]
+novel	n	regény[regények]
+ocean	n	óceán[óceánok,3sg=óceánja]
+owner	n	tulajdonos[tulajdonosok,person]
+paint	n	festék[festékek]
+pear	n	körte
+pencil	n	ceruza
+period	n	időszak[időszakok]
+permission	n	engedély[engedélyek]
+pet	n	háziállat[háziállatok]
+petrol	n	benzin[3sg=benzinje]
+photographer	n	fotós[fotósok,person] ; fényképész[fényképészek]
+pie	n	pite
+pig	n	disznó ; malac[malacok]
+planet	n	bolygó
+poem	n	vers[versek,acc=verset]
+poet	n	költő[person]
+politician	n	politikus[politikusok,person]
+pollution	n	szennyezés[szennyezések]
+portrait	n	portré
+priest	n	pap[person,3sg=papja]
+prisoner	n	rab[person,3sg=rabja]
+promise	n	ígéret[ígéretek]
+proof	n	bizonyíték[bizonyítékok]
+pub	n	kocsma
+pupil	n	diák[diákok,person,3sg=diákja] ; tanuló
+puzzle	n	rejtvény[rejtvények]
+queue	n	sor[sorok]
+rabbit	n	nyúl[nyulak,acc=nyulat,3sg=nyula]
+religion	n	vallás[vallások]
+reporter	n	riporter[riporterek,person]
+rescue	n	mentés[mentések]
+rope	n	kötél[kötelek,acc=kötelet,3sg=kötele]
+rubbish	n	szemét[szemetek,acc=szemetet,3sg=szemete]
+rug	n	szőnyeg[szőnyegek]
+rumour	n	pletyka
+salad	n	saláta
+salary	n	fizetés[fizetések]
+sand	n	homok[3sg=homokja]
+sausage	n	kolbász[kolbászok]
+scarf	n	sál[sálak]
+season	n	évszak[évszakok] ; szezon[3sg=szezonja]
+secretary	n	titkár[titkárok,person]
+snake	n	kígyó
+spider	n	pók[3sg=pókja]
+stadium	n	stadion[3sg=stadionja]
+stair	n	lépcső
+statue	n	szobor[szobrok,acc=szobrot,3sg=szobra]
+stomach	n	gyomor[gyomrok,acc=gyomrot,3sg=gyomra]
+strawberry	n	eper[eprek,acc=epret,3sg=epre]
+strike	n	sztrájk[3sg=sztrájkja]
+studio	n	stúdió
+suburb	n	külváros[külvárosok]
+suitcase	n	bőrönd[bőröndök]
+supper	n	vacsora
+surgeon	n	sebész[sebészek,person]
+swimming	n	úszás
+teenager	n	tinédzser[tinédzserek,person]
+temperature	n	hőmérséklet[hőmérsékletek]
+text	n	szöveg[szövegek]
+thumb	n	hüvelykujj[hüvelykujjak]
+tiger	n	tigris[tigrisek]
+timetable	n	menetrend[menetrendek]
+torch	n	zseblámpa
+trouble	n	baj[bajok,acc=bajt] ; gond[gondok]
+truck	n	teherautó
+turkey	n	pulyka
+valley	n	völgy[völgyek]
+van	n	furgon[3sg=furgonja]
+victory	n	győzelem[győzelmek,acc=győzelmet,3sg=győzelme]
+visa	n	vízum[vízumok]
+voter	n	szavazó[person]
+wage	n	bér[bérek]
+waiter	n	pincér[person,3sg=pincérje]
+wardrobe	n	szekrény[szekrények]
+warning	n	figyelmeztetés[figyelmeztetések]
+weapon	n	fegyver[fegyverek]
+widow	n	özvegy[özvegyek,person]
+wool	n	gyapjú
+bus stop	n	buszmegálló
+login	n	bejelentkezés[bejelentkezések]
+reset	v	vissza|állít
+silent	adj	csendes[csendesek]
+somewhere	adv	valahol
+somewhere else	adv	máshol
+# --- Everyday verbs and adjectives no ranking reached ('famous', 'necessary', 'protect', 'solve')
+achieve	v	el|ér
+annoy	v	bosszant
+chat	v	beszélget[noobj]
+chew	v	rág
+cycle	v	biciklizik[noobj]
+decorate	v	díszít ; fel|díszít
+deserve	v	meg|érdemel
+disappear	v	el|tűnik[noobj]
+dress	v	fel|öltözik[noobj]
+dry	v	szárít ; meg|szárít
+fetch	v	hoz ; el|hoz
+fire	v	ki|rúg ; tüzel[noobj]
+kneel	v	térdel[noobj]
+land	v	le|száll[noobj]
+last	v	tart[noobj]
+mark	v	jelöl ; meg|jelöl
+marry	v	feleségül |megy[obj=hoz,intr=házasodik]
+obey	v	engedelmeskedik[obj=nak]
+occur	v	történik[noobj]
+offend	v	meg|sért
+own	v	birtokol
+plan	v	tervez ; meg|tervez
+point	v	mutat[at=ra]
+pray	v	imádkozik[noobj]
+present	v	be|mutat ; át|ad
+pretend	v	színlel
+protect	v	véd[from=tol] ; meg|véd
+punish	v	meg|büntet ; büntet
+recommend	v	ajánl ; javasol
+record	v	fel|vesz
+rub	v	dörzsöl
+sack	v	ki|rúg
+shave	v	borotválkozik[noobj] ; borotvál
+sign	v	alá|ír
+sink	v	el|süllyed[noobj]
+sneeze	v	tüsszent[noobj]
+solve	v	meg|old ; old
+sort	v	rendez ; válogat
+swap	v	cserél ; ki|cserél
+tie	v	köt ; meg|köt
+undress	v	le|vetkőzik[noobj]
+unpack	v	ki|csomagol
+vanish	v	el|tűnik[noobj]
+wander	v	vándorol[noobj] ; kóborol[noobj]
+warm	v	melegít ; fel|melegít
+yawn	v	ásít[noobj]
+annoyed	adj	bosszús
+anxious	adj	ideges ; aggódó
+boiling	adj	forró
+cheerful	adj	vidám
+cloudy	adj	felhős
+cruel	adj	kegyetlen
+damp	adj	nyirkos
+eager	adj	lelkes
+early	adj	korai
+electric	adj	elektromos
+enormous	adj	hatalmas ; óriási
+excellent	adj	kiváló
+famous	adj	híres
+firm	adj	szilárd ; határozott
+flat	adj	lapos
+fluent	adj	folyékony
+foggy	adj	ködös
+foolish	adj	ostoba
+global	adj	globális
+gorgeous	adj	gyönyörű
+grateful	adj	hálás
+greedy	adj	kapzsi
+grey	adj	szürke
+handsome	adj	jóképű
+harmful	adj	káros
+helpful	adj	segítőkész ; hasznos
+hidden	adj	rejtett
+horrible	adj	szörnyű
+huge	adj	hatalmas ; óriási
+illegal	adj	illegális ; törvénytelen
+jealous	adj	féltékeny
+lonely	adj	magányos
+lovely	adj	gyönyörű ; kedves
+main	adj	fő
+mild	adj	enyhe
+missing	adj	eltűnt ; hiányzó
+moral	adj	erkölcsi
+nasty	adj	csúnya ; undok
+nearby	adj	közeli
+necessary	adj	szükséges
+normal	adj	normális ; szokásos
+obvious	adj	nyilvánvaló
+perfect	adj	tökéletes
+pink	adj	rózsaszín
+pleasant	adj	kellemes
+polite	adj	udvarias
+pregnant	adj	terhes
+previous	adj	előző
+private	adj	privát ; magán
+purple	adj	lila
+rapid	adj	gyors
+recent	adj	legutóbbi ; friss
+relaxed	adj	nyugodt ; laza
+responsible	adj	felelős
+ripe	adj	érett
+royal	adj	királyi
+rude	adj	goromba ; durva
+scared	adj	ijedt
+selfish	adj	önző
+sensible	adj	értelmes
+shiny	adj	fényes
+shy	adj	félénk
+silly	adj	buta ; bolond
+similar	adj	hasonló
+slim	adj	karcsú
+spicy	adj	csípős
+steep	adj	meredek
+sticky	adj	ragacsos
+strict	adj	szigorú
+successful	adj	sikeres
+sudden	adj	hirtelen
+surprised	adj	meglepett
+tasty	adj	finom ; ízletes
+thirsty	adj	szomjas
+tidy	adj	rendes ; rendezett
+tiny	adj	apró ; pici
+traditional	adj	hagyományos
+typical	adj	tipikus ; jellemző
+unhappy	adj	boldogtalan
+urgent	adj	sürgős
+useful	adj	hasznos
+usual	adj	szokásos
+valuable	adj	értékes
+visible	adj	látható
+wealthy	adj	gazdag
+weird	adj	furcsa
+worried	adj	aggódó ; ideges
+# --- Everyday adverbs of manner, frequency and comment
+anyway	adv	amúgy ; mindenesetre
+apparently	adv	látszólag
+certainly	adv	biztosan
+currently	adv	jelenleg
+definitely	adv	biztosan ; határozottan
+deliberately	adv	szándékosan
+especially	adv	különösen
+eventually	adv	végül
+fortunately	adv	szerencsére
+frequently	adv	gyakran
+gradually	adv	fokozatosan
+highly	adv	nagyon ; rendkívül
+hopefully	adv	remélhetőleg
+indeed	adv	valóban
+lately	adv	mostanában
+loudly	adv	hangosan
+luckily	adv	szerencsére
+mainly	adv	főleg
+meanwhile	adv	közben ; eközben
+merely	adv	csupán
+mostly	adv	többnyire ; főleg
+nearly	adv	majdnem ; csaknem
+neatly	adv	rendesen ; szépen
+nevertheless	adv	mégis
+normally	adv	általában ; rendszerint
+obviously	adv	nyilvánvalóan
+occasionally	adv	néha ; alkalmanként
+otherwise	adv	különben ; egyébként
+politely	adv	udvariasan
+possibly	adv	talán ; esetleg
+previously	adv	korábban
+properly	adv	rendesen ; megfelelően
+rarely	adv	ritkán
+recently	adv	nemrég ; mostanában
+regularly	adv	rendszeresen
+sadly	adv	sajnos ; szomorúan
+seldom	adv	ritkán
+seriously	adv	komolyan ; súlyosan
+slightly	adv	kissé ; kicsit
+smoothly	adv	simán
+specifically	adv	kifejezetten
+strongly	adv	erősen
+surely	adv	biztosan
+tightly	adv	szorosan
+totally	adv	teljesen
+truly	adv	igazán
+unfortunately	adv	sajnos
+seaside	n	tengerpart[tengerpartok,3sg=tengerpartja,to=ra,at=n,in=n]
+in the end	adv	végül
+on the way	adv	útközben
+on the way home	adv	hazafelé
+on my way home	adv	hazafelé
+on your way home	adv	hazafelé
+on his way home	adv	hazafelé
+on her way home	adv	hazafelé
+on our way home	adv	hazafelé
+on their way home	adv	hazafelé
+exhausted	adj	kimerült
+disappointed	adj	csalódott
+satisfied	adj	elégedett
+delighted	adj	boldog
+amazed	adj	meglepett
+shocked	adj	megdöbbent
+divorced	adj	elvált
+crowded	adj	zsúfolt
+retired	adj	nyugdíjas
+glasses	n	szemüveg
+break into	v	be|tör[obj=ba]
+peacefully	adv	békésen ; nyugodtan
+apologize	v	bocsánatot |kér[for=ert,to=tol,noobj]
+inconvenience	n	kellemetlenség[kellemetlenségek]
+get married	v	össze|házasodik[noobj]
+interested	adj	érdeklődő
+patience	n	türelem[türelmek,acc=türelmet,3sg=türelme,poss=türelme]
+put out	v	el|olt
+get dark	v	sötétedik[noobj]
+get cold	v	le|hűl[noobj]
+get better	v	javul[noobj]
+get lost	v	el|téved[noobj]
+best regards	adv	üdvözlettel
+kind regards	adv	üdvözlettel
+say goodbye	v	el|köszön[noobj,to=tol]

@@ -31,6 +31,7 @@ constexpr Subordinator kSubordinators[] = {
     {"or", "vagy"},
     {"so", "\xC3\xADgy"},
     {"that", "hogy"},
+    {"than", "mint"},  // "better than we expected": "jobb volt, mint vártuk"
 };
 // Words that stand for a noun before them and open a relative clause.
 struct Relative {

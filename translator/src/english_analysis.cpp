@@ -390,7 +390,8 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
     std::vector<std::string> parts;
     // "Anna's", and a plural's bare apostrophe: "my parents'"
     const bool pluralPossessor = !c && lower.size() > 2 && endsWith(lower, "s'");
-    const bool possessor = !c && ((endsWith(lower, "'s") && !functionWord(lower)) || pluralPossessor);
+    const bool possessor =
+        !c && ((endsWith(lower, "'s") && !functionWord(lower) && lower != "let's") || pluralPossessor);
     const std::size_t mark = pluralPossessor ? 1 : 2;
     if (c)
       parts = {std::string(c->first), std::string(c->second)};
@@ -422,6 +423,23 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
     }
   }
   return toks;
+}
+
+// The word at `i`, a comma or "and" after it, opens a list that an auxiliary follows ("Bread,
+// milk and eggs are on the table"): the list is the subject, not a command.
+bool listBeforeAuxiliary(const std::vector<Token>& toks, std::size_t i) {
+  // ("Bread and milk are cheap": "and" right after it as well)
+  if (!toks[i].pauseAfter &&
+      !(i + 1 < toks.size() && (toks[i + 1].lower == "and" || toks[i + 1].lower == "or")))
+    return false;
+  bool joined = false;
+  for (std::size_t k = i + 1; k < toks.size() && k < i + 12; ++k) {
+    if (toks[k].lower == "and" || toks[k].lower == "or") joined = true;
+    if (toks[k].tag == PartOfSpeech::auxiliary || toks[k].tag == PartOfSpeech::modal)
+      return joined && toks[k - 1].lower != "and";
+    if (toks[k].tag == PartOfSpeech::pronoun) return false;
+  }
+  return false;
 }
 
 // Words after which "to" and a verb make an infinitive, not a preposition and a noun.
@@ -531,6 +549,24 @@ class ReadingChooser {
             (b >= 3 && toks_[b - 3].tag == PartOfSpeech::question));  // "what time", "how much"
   }
 
+  // The sentence's first word, one the core lexicon does not know, is a name when what follows
+  // makes it the subject: another capital ("John Smith"), "and", or a verb of the
+  // past or of speaking ("John smiled", "Anna said").
+  bool namesOpeningSubject() const {
+    if (toks_.size() < 2) return false;
+    const Token& next = toks_[1];
+    static constexpr std::string_view kVerbs[] = {"said", "says", "told", "asked", "was",   "is",
+                                                  "has",  "had",  "will", "would", "could", "can"};
+    const bool capitalNext =
+        !next.written.empty() && next.written[0] >= 'A' && next.written[0] <= 'Z' && next.lower != "i";
+    if (capitalNext) return true;
+    // "Voters will choose": a plural is no name
+    if (toks_[0].lower.back() == 's') return false;
+    return next.lower == "and" ||
+           std::find(std::begin(kVerbs), std::end(kVerbs), next.lower) != std::end(kVerbs) ||
+           (next.lower.size() > 3 && next.lower.compare(next.lower.size() - 2, 2, "ed") == 0);
+  }
+
   const lexicon::CoreLexicon& core_;
   std::vector<Token>& toks_;
   const bool titleCase_;
@@ -562,6 +598,22 @@ void ReadingChooser::choose(std::size_t i) {
     t.tag = PartOfSpeech::adverb;
     return;
   }
+  // "her glasses": what she wears is "szemüveg", one thing; "two glasses of water" are glasses
+  if (t.lower == "glasses" && i > 0 && toks_[i - 1].tag == PartOfSpeech::possessive)
+    if (const lexicon::Entry* e = core_.find("glasses", PartOfSpeech::noun)) {
+      t.tag = PartOfSpeech::noun;
+      t.lemma = "glasses";
+      t.entry = e;
+      return;
+    }
+  // "were still wet", "is still here": "still" says "még"
+  if (t.lower == "still" && !(i > 0 && toks_[i - 1].tag == PartOfSpeech::determiner)) {
+    if (const lexicon::Entry* e = core_.find("still", PartOfSpeech::adverb)) {
+      t.tag = PartOfSpeech::adverb;
+      t.entry = e;
+      return;
+    }
+  }
   const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
   if (t.capitalised && !titleCase_) {
     if (const lexicon::Entry* e = capitalNoun(core_, t.lower)) {  // "since March": the month
@@ -592,6 +644,10 @@ void ReadingChooser::choose(std::size_t i) {
     t.tag = capital && !titleCase_ ? PartOfSpeech::name : PartOfSpeech::noun;
     return;
   }
+  if (i == 0 && capital && !titleCase_ && !inLexicon(rs) && namesOpeningSubject()) {
+    t.tag = PartOfSpeech::name;  // "John smiled", "Anna and Tom", "John Smith": not "budi"
+    return;
+  }
   weighByContext(i, rs);
   // a capital inside a sentence is a name, unless the core lexicon knows it ("Friday"); so is a
   // capitalised owner anywhere ("Peter's dog")
@@ -604,7 +660,8 @@ void ReadingChooser::choose(std::size_t i) {
   }
   const Reading* best = &*std::max_element(
       rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
-  if (best->tag == PartOfSpeech::adjective && passiveAt(i))
+  // ("interested in history" names what one is interested in, no place where it was done)
+  if (best->tag == PartOfSpeech::adjective && t.lower != "interested" && passiveAt(i))
     for (const Reading& r : rs)
       if (r.tag == PartOfSpeech::verb && r.form == VerbForm::past) best = &r;
   t.lemma = best->lemma;
@@ -647,6 +704,8 @@ void ReadingChooser::choose(std::size_t i) {
     lastVerbPast_ = t.form == VerbForm::past;
     // "has opened" and "was opened": the participle
     const Token* prev = i > 0 ? &toks_[i - 1] : nullptr;
+    // ("was not locked", "has not finished": past the negation)
+    if (prev && prev->tag == PartOfSpeech::negation && i >= 2) prev = &toks_[i - 2];
     if (t.form == VerbForm::past && prev && prev->tag == PartOfSpeech::auxiliary && prev->lower != "do" &&
         prev->lower != "did")
       t.form = VerbForm::participle;
@@ -714,7 +773,18 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                   after->lower == "him" || after->lower == "us")));
   // ("add the sugar and stir well": how follows a verb)
   const bool howFollows = after && (after->lower == "well" || after->lower.ends_with("ly"));
+  // ("opened the door and sat down": a particle follows a verb)
+  const bool particleFollows =
+      after && (after->lower == "down" || after->lower == "up" || after->lower == "out" ||
+                after->lower == "back" || after->lower == "away" || after->lower == "off");
+  // ("add the sugar and stir": a word the core lexicon knows only as a verb joins no noun)
+  auto coreReading = [&](PartOfSpeech tag) {
+    return std::any_of(rs.begin(), rs.end(),
+                       [&](const Reading& r) { return r.tag == tag && core_.find(r.lemma, tag); });
+  };
+  const bool onlyAVerb = coreReading(PartOfSpeech::verb) && !coreReading(PartOfSpeech::noun);
   const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 && !objectFollows && !howFollows &&
+                          !particleFollows && !onlyAVerb &&
                           (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name);
   // "before leaving the house", "after eating lunch": the "-ing" verb of a clause of time, with
   // its object or complement after it ("while skiing" alone names the activity)
@@ -750,8 +820,9 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
               toks[i - 2].lower == "he" || toks[i - 2].lower == "she" || toks[i - 2].lower == "you")) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);  // "I usually walk": the subject's verb
   } else if ((prevLower == "and" || prevLower == "or") && i >= 2 &&
-             toks[i - 2].tag == PartOfSpeech::adjective && nextNounish) {
-    bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "a cool and dry place": the second adjective
+             toks[i - 2].tag == PartOfSpeech::adjective && (nextNounish || !objectFollows)) {
+    // "a cool and dry place", "is bright and warm": the second adjective
+    bonus(PartOfSpeech::adjective, std::nullopt, 200);
   } else if (joinsNouns) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
   } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
@@ -800,9 +871,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                   toks[i - 2].lower == "before" || toks[i - 2].lower == "after" ||
                   toks[i - 2].lower == "until")))))) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);
-  } else if (prevTag == PartOfSpeech::auxiliary &&
-             (prevLower == "is" || prevLower == "are" || prevLower == "am" || prevLower == "was" ||
-              prevLower == "were" || prevLower == "be" || prevLower == "been")) {
+  } else if ((prevTag == PartOfSpeech::auxiliary || (prevTag == PartOfSpeech::negation && i >= 2)) &&
+             [&] {  // ("is not interested": past the negation too)
+               const std::string_view be = prevTag == PartOfSpeech::negation ? toks[i - 2].lower : prevLower;
+               return be == "is" || be == "are" || be == "am" || be == "was" || be == "were" || be == "be" ||
+                      be == "been";
+             }()) {
     bonus(PartOfSpeech::verb, VerbForm::ing, 300);
     bonus(PartOfSpeech::adjective, std::nullopt, 150);
     bonus(PartOfSpeech::verb, VerbForm::past, 100);
@@ -812,6 +886,16 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (startsClause && i + 1 < toks.size() &&
              (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Time is money": a subject, not an imperative
+  } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::other &&
+             toks[i + 1].lower.size() > 3 && toks[i + 1].lower.back() == 's' &&
+             (toks[i + 2].tag == PartOfSpeech::auxiliary || toks[i + 2].tag == PartOfSpeech::modal)) {
+    // "Train services were cancelled", "Oil prices have risen": a noun before the plural subject
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
+  } else if (i == 1 && toks[0].tag == PartOfSpeech::noun && i + 1 < toks.size() &&
+             (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
+    bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Train services were": the compound's head
+  } else if (startsClause && listBeforeAuxiliary(toks, i)) {
+    bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Bread, milk and eggs are ...": a list subject
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
   } else if ((prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name) && askedOfNounBefore(i)) {
@@ -975,6 +1059,9 @@ void questionsOfQuantity(std::vector<Token>& toks) {
     if (q.tag != PartOfSpeech::question || !(how || whatTime)) continue;
     q.lemma = q.lower + " " + w.lower;  // "Hány gyerek?", "Mennyi pénz?"
     w.tag = PartOfSpeech::particle, w.entry = nullptr;
+    // "How many children": Hungarian counts a singular ("Hány gyerek")
+    if (w.lower == "many" && i + 2 < toks.size() && toks[i + 2].tag == PartOfSpeech::noun)
+      toks[i + 2].plural = false;
     // "What time is it?": "Hány óra van?", no "it"
     if (whatTime && i + 3 < toks.size() && (toks[i + 2].lower == "is" || toks[i + 2].lower == "was") &&
         toks[i + 3].lower == "it")
@@ -1134,6 +1221,20 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
           ++i;
           break;
         }
+    // "went outside", "looked inside": going or looking out or in, the verb's prefix ("kiment",
+    // "benézett"); "played outside" stays where it happened ("kint")
+    static constexpr std::string_view kGoingOrLooking[] = {"go",   "come", "run",  "walk",   "step", "hurry",
+                                                           "rush", "look", "peer", "glance", "move", "get"};
+    if (t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
+        (toks[i + 1].lower == "outside" || toks[i + 1].lower == "inside") &&
+        std::find(std::begin(kGoingOrLooking), std::end(kGoingOrLooking), t.lemma) !=
+            std::end(kGoingOrLooking) &&
+        (i + 2 == toks.size() || toks[i + 2].tag == PartOfSpeech::conjunction || toks[i + 2].lower == "and" ||
+         toks[i + 2].tag == PartOfSpeech::preposition)) {
+      t.prefix = toks[i + 1].lower == "outside" ? "ki" : "be";
+      t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+      ++i;
+    }
     if (t.prefix.empty() && t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
         !timeStartsAt(core, toks, i + 2)) {
       const lexicon::Entry* phrasal = core.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb);
@@ -1339,15 +1440,46 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
   }
 }
 
+// "half an hour", "half a kilo": "fél óra", half of one said before the noun, without "an"
+void halfOfOne(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i].lower == "half" && (toks[i + 1].lower == "a" || toks[i + 1].lower == "an") &&
+        toks[i + 2].tag == PartOfSpeech::noun)
+      if (const lexicon::Entry* half = core.find("half", PartOfSpeech::adjective)) {
+        toks[i].tag = PartOfSpeech::adjective;
+        toks[i].lemma = "half";
+        toks[i].entry = half;
+        toks[i].words = toks[i + 1].word + toks[i + 1].words - toks[i].word;
+        toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+      }
+}
+
 // "the old one", "a bigger one": the adjective stands for the noun, and Hungarian says no "one";
 // "much older": "sokkal idősebb".
 void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 1; i < toks.size(); ++i) {
+    // ("the red one": after the article the word before "one" is read as a noun; it is the adjective)
+    if (toks[i].lower == "one" && i >= 2 && toks[i - 1].tag == PartOfSpeech::noun && !toks[i - 1].plural &&
+        toks[i - 2].tag == PartOfSpeech::determiner)
+      if (const lexicon::Entry* adjective = core.find(toks[i - 1].lower, PartOfSpeech::adjective)) {
+        toks[i - 1].tag = PartOfSpeech::adjective;
+        toks[i - 1].lemma = toks[i - 1].lower;
+        toks[i - 1].entry = adjective;
+        toks[i - 1].dictionarySenses.clear();
+      }
     if (toks[i].lower == "one" && toks[i - 1].tag == PartOfSpeech::adjective &&
         (i + 1 == toks.size() || toks[i + 1].tag != PartOfSpeech::noun)) {
       toks[i].tag = PartOfSpeech::particle;
       toks[i].entry = nullptr;
     }
+    // ("much better": "better" and "worse" are comparatives of their own)
+    if (toks[i - 1].lower == "much" && (toks[i].lower == "better" || toks[i].lower == "worse"))
+      if (const lexicon::Entry* e = core.find(toks[i].lower, PartOfSpeech::adjective)) {
+        toks[i].tag = PartOfSpeech::adjective;
+        toks[i].lemma = toks[i].lower;
+        toks[i].entry = e;
+        toks[i].degree = 1;
+      }
     if (toks[i - 1].lower == "much" && toks[i].tag == PartOfSpeech::adjective && toks[i].degree == 1 &&
         (i + 1 == toks.size() || toks[i + 1].lower == "than" || toks[i + 1].tag != PartOfSpeech::noun)) {
       toks[i - 1].tag = PartOfSpeech::adverb;
@@ -1369,8 +1501,13 @@ bool opensIngClauseOfTime(std::string_view word) {
   return word == "before" || word == "after" || word == "while" || word == "when";
 }
 
-std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase) const {
+std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase,
+                                            const std::vector<bool>& pausesAfterWords) const {
   std::vector<Token> toks = joinNumbers(tokenize(core_, words, titleCase));
+  for (Token& t : toks) {
+    const std::size_t last = t.word + t.words - 1;
+    t.pauseAfter = last < pausesAfterWords.size() && pausesAfterWords[last];
+  }
   objectHer(toks);
   ReadingChooser(core_, toks, titleCase).run();
   infinitivesFromGerunds(core_, toks);
@@ -1391,6 +1528,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   participlesAfterNouns(toks);
   markAdjectivesOfPeople(toks);
   markAdjectivesStandingAlone(core_, toks);
+  halfOfOne(core_, toks);
   return toks;
 }
 

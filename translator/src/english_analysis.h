@@ -80,8 +80,10 @@ bool opensIngClauseOfTime(std::string_view word);
 class EnglishAnalyser {
  public:
   EnglishAnalyser(const lexicon::CoreLexicon& core, const Dictionary& dict) : core_(core), dict_(dict) {}
-  // `words` as written; in a heading (`titleCase`) capitals mark no names.
-  std::vector<Token> analyse(const std::vector<std::string>& words, bool titleCase = false) const;
+  // `words` as written; in a heading (`titleCase`) capitals mark no names; a comma or the like
+  // after word i (`pausesAfterWords`) keeps a list's members apart ("Bread, milk and eggs are").
+  std::vector<Token> analyse(const std::vector<std::string>& words, bool titleCase = false,
+                             const std::vector<bool>& pausesAfterWords = {}) const;
 
  private:
   const lexicon::CoreLexicon& core_;

@@ -420,6 +420,8 @@ class Generator {
   void emitNounPhrase(const NounPhrase& np, Case c, const std::string& post = "",
                       std::optional<int> possessorPerson = {}, bool possessorPlural = false);
   void emit(std::string text, std::size_t token, bool known = true) {
+    // a prefix written apart ("részt ") said after its verb ends its own word: "Nem vett részt"
+    while (!text.empty() && text.back() == ' ') text.pop_back();
     if (!text.empty()) out_.push_back({std::move(text), token, known});
   }
   std::size_t sense(std::size_t i) const { return senseIndex(t_[i], i, pointed_, sense_); }
@@ -470,6 +472,7 @@ class Generator {
   bool isDuration(const NounPhrase& np) const;
   bool saidOfThing(const ClauseRoles& r) const;
   std::size_t feelingPredicate(const ClauseRoles& r) const;
+  std::optional<std::size_t> emitCountOfOwned(std::size_t pos);
   std::optional<std::size_t> emitClockTime(std::size_t pos);
   std::optional<std::size_t> emitDate(std::size_t pos);
   std::optional<std::size_t> emitTimeAgo(std::size_t pos);
@@ -525,6 +528,9 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       k < t_.size() &&
       (t_[k].tag == PartOfSpeech::adjective || (t_[k].tag == PartOfSpeech::adverb && t_[k].lower == "very") ||
        participleBeforeNoun(k, i) ||
+       // "the most expensive hotel": the degree's particle
+       (t_[k].tag == PartOfSpeech::particle && k + 1 < t_.size() &&
+        t_[k + 1].tag == PartOfSpeech::adjective && t_[k + 1].degree > 0) ||
        ((t_[k].lower == "and" || t_[k].lower == "or") && k > i && t_[k - 1].tag == PartOfSpeech::adjective &&
         k + 2 < t_.size() && t_[k + 1].tag == PartOfSpeech::adjective &&
         (t_[k + 2].tag == PartOfSpeech::noun || t_[k + 2].tag == PartOfSpeech::adjective))))
@@ -571,11 +577,19 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
          (t_[m].lower == "all" || t_[m].lower == "every" || t_[m].lower == "each" || t_[m].lower == "many" ||
           t_[m].lower == "several")))
       np.plural = false;
-  // "the price of petrol": "a benzin ára", the owner first and the head possessed by it
-  if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && t_[k].lower == "of" &&
+  // "the price of petrol": "a benzin ára", the owner first and the head possessed by it; so too
+  // the place a superlative ranks in ("the best hotel in the city": "a város legjobb szállodája")
+  const bool rankedIn =
+      k + 1 < t_.size() && t_[k].lower == "in" && !t_[k + 1].time &&
+      std::any_of(t_.begin() + long(np.begin), t_.begin() + long(head),
+                  [](const Token& t) { return t.tag == PartOfSpeech::adjective && t.degree == 2; }) &&
+      (t_[k + 1].lower == "the" || t_[k + 1].tag == PartOfSpeech::noun ||
+       t_[k + 1].tag == PartOfSpeech::name);
+  if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && (t_[k].lower == "of" || rankedIn) &&
       startsNounPhrase(k + 1) && t_[k + 1].tag != PartOfSpeech::pronoun && !countsItsNoun(t_[k + 1]) &&
-      std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head),
-                  [](const Token& t) { return t.tag == PartOfSpeech::adjective || t.lower == "the"; })) {
+      std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head), [](const Token& t) {
+        return t.tag == PartOfSpeech::adjective || t.lower == "the" || t.tag == PartOfSpeech::particle;
+      })) {
     const Sense* hs = coreSense(t_[head], sense(head));
     if (hs && hs->note("of").empty() && !hs->name) {
       np.ofOwner = k + 1;
@@ -817,6 +831,17 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       stem.lemma = std::string(bar == std::string_view::npos ? thing : thing.substr(bar + 1));
     }
     stem.past = std::string(s->note("past"));
+    // "took his hand": taking hold of a hand or an arm is "megfog" ("megfogta a kezét")
+    if (v.lemma == "take" && verb == roles_.verb.main && roles_.object && !roles_.object->pronoun &&
+        (t_[roles_.object->head].lemma == "hand" || t_[roles_.object->head].lemma == "arm"))
+      stem.lemma = "fog", stem.prefix = "meg";
+    // "spent the weekend at the lake": time is spent "tölt", money "költ"
+    if (v.lemma == "spend" && verb == roles_.verb.main && roles_.object && !roles_.object->pronoun) {
+      static constexpr std::string_view kSpans[] = {
+          "time", "weekend", "holiday", "life",      "night",   "day",    "week",   "month",    "year",
+          "hour", "minute",  "morning", "afternoon", "evening", "summer", "winter", "vacation", "childhood"};
+      if (listed(kSpans, t_[roles_.object->head].lemma)) stem.lemma = "t\xC3\xB6lt", stem.prefix.clear();
+    }
     if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
   } else if (auto p = plainSense(v, sense(verb))) {
     stem.lemma = *p;
@@ -829,7 +854,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   if (verb == roles_.verb.main && roles_.verb.futureOfBe && stem.lemma == "van") stem.lemma = "lesz";
   if (imperative) {
     a.person = 2;
-    const std::string form = conjugate(stem, Tense::imperative, a);
+    // "Let's go": "Menjünk", the first person plural of the same mood
+    const bool us = n_ > 0 && t_[0].lower == "let's";
+    if (us) a.person = 1, a.plural = true;
+    const std::string form = us ? subjunctiveOf(stem, a) : conjugate(stem, Tense::imperative, a);
     if (negative)
       emit("ne", verb), emit(form, verb), emit(stem.prefix, verb);
     else
@@ -913,6 +941,12 @@ VerbGroup Generator::readVerbGroup() const {
       g.modal = "kell", g.past = g.past || k.form == VerbForm::past;
       continue;
     }
+    // "It is important to drink water": the infinitive after the predicate is no main verb; the
+    // copula is ("Fontos vizet inni")
+    if (k.tag == PartOfSpeech::verb && i >= 3 && t_[i - 1].tag == PartOfSpeech::infinitiveTo &&
+        t_[i - 2].tag == PartOfSpeech::adjective && g.firstAux < i &&
+        (t_[0].lower == "it" || t_[i - 2].lower == "sorry"))  // ("I'm sorry to hear": "Sajnálom")
+      break;
     if (k.tag == PartOfSpeech::verb) {
       g.main = i;
       // (after "does" or a modal the verb is its base, whatever its spelling: "does it cost")
@@ -1012,10 +1046,21 @@ void Generator::findSubject(ClauseRoles& r) const {
     const NounPhrase time = readNounPhrase(i);
     if (time.end < n_ && t_[time.end].lower == "ago") i = time.end + 1;
   }
+  // "How many rooms does the house have?": what is counted is the object, "the house" the subject
+  const std::size_t have = g.main != n_ ? g.main : g.have;
+  if (n_ > 0 && t_[0].lemma == "how many" && g.firstAux + 1 < have && have < n_ && isHave(t_[have]) &&
+      isDo(t_[g.firstAux]) && startsNounPhrase(g.firstAux + 1) &&
+      readNounPhrase(g.firstAux + 1).end == have) {
+    r.subject = readNounPhrase(g.firstAux + 1);
+    r.inverted = true;
+    return;
+  }
   if (i < r.verbStart && startsNounPhrase(i)) r.subject = readNounPhrase(i);
   // "Do you have any money?": the subject after "do" when "have" is the verb
-  if (!r.subject && g.possession && g.firstAux < g.have && isDo(t_[g.firstAux]) &&
-      t_[g.firstAux + 1].tag == PartOfSpeech::pronoun) {
+  // ("Does the house have a garden?" too)
+  if (!r.subject && g.possession && g.firstAux + 1 < g.have && isDo(t_[g.firstAux]) &&
+      (t_[g.firstAux + 1].tag == PartOfSpeech::pronoun ||
+       (startsNounPhrase(g.firstAux + 1) && readNounPhrase(g.firstAux + 1).end == g.have))) {
     r.subject = readNounPhrase(g.firstAux + 1);
     r.inverted = true;
   }
@@ -1205,19 +1250,54 @@ bool Generator::saidOfThing(const ClauseRoles& r) const {
   return head && !head->person;
 }
 
+// Feelings and states English says with the copula and an adjective, Hungarian with a verb: "I
+// am sorry" "sajnálom", "afraid of dogs" "fél a kutyáktól", "I am late" "elkéstem", "She is
+// back" "visszajött"; what the feeling is about takes the verb's case or postposition.
+struct FeelingVerb {
+  std::string_view adjective, verb, prefix, preposition;
+  Case about;
+  std::string_view postposition = {};  // said after what it is about instead of a case
+};
+constexpr FeelingVerb kFeelingVerbs[] = {
+    {"sorry", "sajn\xC3\xA1l", "", "for", Case::accusative},
+    {"sorry", "sajn\xC3\xA1l", "", "about", Case::accusative},
+    {"afraid", "f\xC3\xA9l", "", "of", Case::ablative},
+    {"scared", "f\xC3\xA9l", "", "of", Case::ablative},
+    {"late", "k\xC3\xA9sik", "el", "for", Case::elative},
+    {"back", "j\xC3\xB6n", "vissza", "from", Case::elative},
+    {"interested",
+     "\xC3\xA9rdekl\xC5\x91"
+     "dik",
+     "", "in", Case::nominative, "ir\xC3\xA1nt"},
+};
+
+const FeelingVerb* feelingVerb(std::string_view adjective, std::string_view preposition = {}) {
+  for (const FeelingVerb& f : kFeelingVerbs)
+    if (f.adjective == adjective && (preposition.empty() || f.preposition == preposition)) return &f;
+  return nullptr;
+}
+
 // "right" or "sorry" after the copula of a pronoun, said as owning the truth ("igazad van") or
-// as regretting ("sajnálom"): its position, else the token count.
+// as regretting ("sajnálom"), and the other feelings said with a verb, of a pronoun or a
+// person: its position, else the token count.
 std::size_t Generator::feelingPredicate(const ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
-  if (!g.copula || !r.subject || !r.subject->pronoun || r.existential) return n_;
+  if (!g.copula || !r.subject || r.existential) return n_;
   std::size_t pred = g.be + 1;
   while (pred < n_ && (t_[pred].tag == PartOfSpeech::negation || t_[pred].lower == "very")) ++pred;
-  if (pred >= n_ || (t_[pred].lower != "right" && t_[pred].lower != "sorry") ||
-      (t_[pred].tag != PartOfSpeech::adjective && t_[pred].tag != PartOfSpeech::adverb))
+  if (pred >= n_ || (t_[pred].tag != PartOfSpeech::adjective && t_[pred].tag != PartOfSpeech::adverb))
     return n_;
-  if (pred + 1 < n_ &&
-      (t_[pred + 1].tag == PartOfSpeech::noun || t_[pred + 1].tag == PartOfSpeech::preposition))
-    return n_;
+  const bool right = t_[pred].lower == "right";
+  const FeelingVerb* f = feelingVerb(t_[pred].lower);
+  if (!right && !f) return n_;
+  // "right" and "sorry" only of a pronoun, "afraid" and "back" of a person, "late" of anyone or
+  // anything ("The train is late": "késik")
+  if (!r.subject->pronoun && (right || t_[pred].lower == "sorry")) return n_;
+  if (saidOfThing(r) && t_[pred].lower != "late") return n_;
+  if (r.subject->pronoun && t_[r.subject->head].lower == "it") return n_;
+  if (pred + 1 < n_ && t_[pred + 1].tag == PartOfSpeech::noun) return n_;
+  // ("right about it" is no truth owned; "back in ten minutes" says when, not what about)
+  if (pred + 1 < n_ && t_[pred + 1].tag == PartOfSpeech::preposition && right) return n_;
   return pred;
 }
 
@@ -1232,8 +1312,10 @@ bool Generator::passiveReceiver(const ClauseRoles& r) const {
 // Whether the copula names a place (and stays), and whether the subject pronoun drops.
 void Generator::placeCopula(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
-  std::size_t afterBe = g.be + 1;  // the predicate, after any "not"
-  while (g.copula && afterBe < n_ && t_[afterBe].tag == PartOfSpeech::negation) ++afterBe;
+  std::size_t afterBe = g.be + 1;  // the predicate, after any "not" or "still"
+  while (g.copula && afterBe < n_ &&
+         (t_[afterBe].tag == PartOfSpeech::negation || t_[afterBe].lower == "still"))
+    ++afterBe;
   if (g.copula && afterBe < n_) {
     const Token& after = t_[afterBe];
     const Sense* as = coreSense(after, sense(afterBe));
@@ -1251,9 +1333,12 @@ void Generator::placeCopula(ClauseRoles& r) const {
                              (afterBe + 1 >= n_ || t_[afterBe + 1].tag != PartOfSpeech::noun);
   r.weather = itIsAdjective && listed(kWeather, t_[afterBe].lemma);
   const bool pastIt = it && (g.past || g.future || itIsAdjective);
-  r.dropSubject = r.subject && r.subject->pronoun && !g.passive &&
-                  (pastIt || !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3) ||
-                   feelingPredicate(r) != n_);
+  // ("She was tired": "Fáradt volt", the copula said; "She is tired": "Ő fáradt", no verb left)
+  r.dropSubject =
+      r.subject && r.subject->pronoun && !g.passive &&
+      (pastIt ||
+       !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past && !g.future) ||
+       feelingPredicate(r) != n_);
   if (r.existential && !r.subject) {
     r.agreement.plural = t_[g.be].plural;
     // "There are a lot of people": "Sok ember van", the counted noun stays singular
@@ -1361,12 +1446,39 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   if (const std::size_t pred = feelingPredicate(roles_); pred != n_) {
     for (std::size_t k = g.be + 1; k < pred; ++k)
       if (t_[k].lower == "very") emit("nagyon", k);
-    if (t_[pred].lower == "sorry") {
-      Agreement sa = a;
-      sa.definite = true;
+    if (const FeelingVerb* f = feelingVerb(t_[pred].lower)) {
+      // what the feeling is about, after its own preposition ("afraid of", "sorry for")
+      const FeelingVerb* own = pred + 2 < n_ && t_[pred + 1].tag == PartOfSpeech::preposition
+                                   ? feelingVerb(t_[pred].lower, t_[pred + 1].lower)
+                                   : nullptr;
+      const bool about = own && startsNounPhrase(pred + 2);
+      if (about) f = own;
+      const std::optional<NounPhrase> what =
+          about ? std::optional<NounPhrase>(readNounPhrase(pred + 2)) : std::nullopt;
+      Agreement fa = a;
+      // "Sajnálom" says "it" by itself; "sajnálom a késést" of a definite object
+      fa.definite = f->about == Case::accusative && (!what || what->definite);
+      // "I am late": "Elkéstem", already so; "I will be late": "Késni fogok"; "The train is
+      // late": "A vonat késik"
+      const bool late = !f->prefix.empty() && !saidOfThing(roles_);
+      VerbStem stem{std::string(f->verb), std::string(late ? f->prefix : ""), ""};
+      const Tense tense = g.past || (late && !g.future) ? Tense::past : Tense::present;
       if (g.negative) emit("nem", g.be);
-      emit(conjugate(VerbStem{"sajn\xC3\xA1l", "", ""}, g.past ? Tense::past : Tense::present, sa), pred);
-      return pred + 1;
+      if (g.future)  // "El fogok késni", "Vissza fogok jönni"
+        emit(stem.prefix, pred), emit(conjugate(VerbStem{"fog", "", ""}, Tense::present, ca), g.be),
+            emit(infinitiveOf(stem), pred);
+      else if (g.negative || question)  // "miért késtem el"
+        emit(conjugate(stem, tense, fa), pred), emit(stem.prefix, pred);
+      else
+        emit(stem.prefix + conjugate(stem, tense, fa), pred);
+      if (!what) return pred + 1;
+      // "afraid of dogs": "a kutyáktól", a bare noun said of all of its kind
+      if (!what->name &&
+          (t_[what->begin].tag == PartOfSpeech::noun || t_[what->begin].tag == PartOfSpeech::adjective))
+        emit("a", what->begin);
+      emitNounPhrase(*what, f->about, std::string(f->postposition));  // "a történelem iránt"
+      for (std::size_t k = what->begin; k < what->end; ++k) done_[k] = true;
+      return what->end;
     }
     const std::string truth = inflectNoun(NounStem{"igaz", "", "", "igaza", "", "", "igaza", -1}, false,
                                           Possessor{a.person, a.plural}, Case::nominative);
@@ -1375,6 +1487,19 @@ std::size_t Generator::emitCopula(std::size_t pos) {
     else
       emit(truth, pred), emit(g.past ? "volt" : g.future ? "lesz" : "van", g.be);
     return pred + 1;
+  }
+  // "I will be out of the office": "nem leszek az irodában", away from where one is found
+  if (!g.negative && !existential && g.be + 3 < n_ && t_[g.be + 1].lower == "out" &&
+      t_[g.be + 2].lower == "of" && startsNounPhrase(g.be + 3) &&
+      (t_[g.be + 3].tag == PartOfSpeech::determiner || t_[g.be + 3].tag == PartOfSpeech::possessive)) {
+    // (a bare noun is what ran out: "out of milk", "out of order")
+    const NounPhrase where = readNounPhrase(g.be + 3);
+    emit(!g.past && !g.future && a.person == 3 ? (a.plural ? "nincsenek" : "nincs") : "nem " + form, g.be);
+    const Sense* place = coreSense(t_[where.head], sense(where.head));
+    const std::string_view in = place ? place->note("in") : std::string_view();
+    emitNounPhrase(where, in.empty() ? Case::inessive : caseNamed(in));
+    for (std::size_t k = g.be + 1; k < where.end; ++k) done_[k] = true;
+    return where.end;
   }
   // "How old is your daughter?": "Hány éves a lányod?", "What is your name?": "Mi a neved?";
   // the question word is the predicate and the third person present says no copula
@@ -1432,6 +1557,10 @@ std::size_t Generator::emitCopula(std::size_t pos) {
 std::size_t Generator::emitPredicate(std::size_t pos) {
   const Agreement& a = roles_.agreement;
   std::size_t k = pos;
+  if (k + 1 < n_ && t_[k].lower == "still" && t_[k].tag == PartOfSpeech::adverb) {
+    emit(plainSense(t_[k], sense(k)).value_or("m\xC3\xA9g"), k);  // "still wet": "még nedvesek"
+    ++k;
+  }
   while (k + 1 < n_ && t_[k].tag == PartOfSpeech::particle) ++k;  // "more expensive"
   if (t_[k].lower == "very" || t_[k].lower == "too") {
     emit(t_[k].lower == "very" ? "nagyon" : "t\xC3\xBAl", k);
@@ -1602,6 +1731,20 @@ bool Generator::emitMannerFirst() {
 // off ("pénteken küldték el").
 void Generator::emitBeforeVerb() {
   const VerbGroup& g = roles_.verb;
+  // "said nothing", "saw nobody": "semmit sem mondott", "senkit sem látott", the object and
+  // "sem" before the verb, whose prefix follows ("semmit sem vett észre")
+  if (roles_.object && !g.negative && !g.imperative && roles_.object->begin == roles_.object->head &&
+      roles_.objectCase == Case::accusative && !objectDone_) {
+    const std::string& o = t_[roles_.object->head].lemma;
+    if (o == "nothing" || o == "nobody" || o == "no one") {
+      emit(o == "nothing" ? "semmit" : "senkit", roles_.object->head);
+      emit("sem", roles_.object->head);
+      for (std::size_t k = roles_.object->begin; k < roles_.object->end; ++k) done_[k] = true;
+      objectDone_ = true;
+      splitPrefix_ = true;
+      return;
+    }
+  }
   // "Több vizet kellene innod", "Iskolába kell mennem", "Három nyelvet tud": where one goes or a
   // bare object stands before "kell" or "tud", the infinitive after them
   if (!g.negative && !g.future && !g.imperative && !objectClausePronoun_ && !roles_.inverted &&
@@ -1655,6 +1798,9 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     if (objectClausePronoun_) emit("azt", g.main);
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
+    if (roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "it" &&
+        t_[g.main].lemma == "rain")
+      emit("az", g.main), emit("es\xC5\x91", g.main);  // "It was raining": "esett az eső"
     return g.main + 1;  // the particle of a phrasal verb was folded into the verb token
   }
   // auxiliaries without a verb after them ("Yes, I can."): nothing Hungarian says
@@ -1680,6 +1826,17 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
   else
     emit(plainSense(verb, sense(pos + 1)).value_or(verb.written), pos + 1,
          verb.entry || !verb.dictionarySenses.empty());
+  // "It is important to drink water": with no main verb in the clause the infinitive's object
+  // is its own, in the case the verb asks for ("vizet inni")
+  const Sense* vs = coreSense(verb, sense(pos + 1));
+  if (roles_.verb.main == n_ && pos + 2 < n_ && !done_[pos + 2] && startsNounPhrase(pos + 2) &&
+      !(vs && vs->noObject) && t_[pos + 2].tag != PartOfSpeech::pronoun) {
+    const NounPhrase object = readNounPhrase(pos + 2);
+    const std::string_view obj = vs ? vs->note("obj") : std::string_view();
+    emitNounPhrase(object, obj.empty() ? Case::accusative : caseNamed(obj));
+    for (std::size_t k = object.begin; k < object.end; ++k) done_[k] = true;
+    return object.end;
+  }
   return pos + 2;
 }
 
@@ -1810,6 +1967,15 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
         pos > 0 &&
         (t_[pos - 1].lower == "more" || t_[pos - 1].lower == "less" || t_[pos - 1].lower == "fewer") &&
         t_[np.begin].tag == PartOfSpeech::number;
+    // "taller than me": "magasabb nálam", a personal pronoun in "-nál"
+    static constexpr std::string_view kPersonal[] = {"me", "you", "him", "her", "us",  "them",
+                                                     "i",  "he",  "she", "we",  "they"};
+    if (t_[pos].lower == "than" && np.pronoun && np.end == np.begin + 1 &&
+        listed(kPersonal, t_[np.head].lower)) {
+      emitNounPhrase(np, Case::adessive);
+      lastCase_ = Case::adessive;
+      return np.end;
+    }
     out_.push_back({"mint", pos, true, !count});
     emitNounPhrase(np, Case::nominative);
     lastCase_ = Case::nominative;
@@ -1863,6 +2029,7 @@ bool Generator::isDuration(const NounPhrase& np) const {
   if (np.pronoun || np.head >= n_ || !listed(kUnits, t_[np.head].lemma)) return false;
   const Token& first = t_[np.begin];
   return first.tag == PartOfSpeech::number || first.lower == "a" || first.lower == "an" ||
+         first.lemma == "half" ||  // "for half an hour": "fél óráig"
          first.lower == "several" || first.lower == "many" || first.lemma == "a few" ||
          (np.begin == np.head && t_[np.head].plural);  // "for hours": "órákig"
 }
@@ -1997,6 +2164,28 @@ std::size_t Generator::emitSubject() {
   return r.subject->end;
 }
 
+// "How many children do you have?": "Hány gyereked van?", what is counted owned by the subject,
+// a noun subject in the dative after ("Hány szobája van a háznak?"); the token after the
+// question, or nothing when the words ask something else.
+std::optional<std::size_t> Generator::emitCountOfOwned(std::size_t pos) {
+  const ClauseRoles& r = roles_;
+  const std::size_t have = r.verb.main != n_ ? r.verb.main : r.verb.have;
+  if (pos != 0 || t_[pos].lemma != "how many" || have == n_ || !isHave(t_[have]) || !r.verb.doSupport ||
+      !r.subject || pos + 2 >= n_ || !startsNounPhrase(pos + 2))
+    return std::nullopt;
+  const NounPhrase counted = readNounPhrase(pos + 2);
+  if (counted.end != r.verb.firstAux || r.subject->begin <= counted.end || r.subject->end != have)
+    return std::nullopt;
+  const bool pronoun = r.subject->pronoun;
+  emit("h\xC3\xA1ny", pos);
+  emitNounPhrase(counted, Case::nominative, "", pronoun ? r.subject->person : 3,
+                 pronoun && r.subject->plural);
+  emit(r.verb.negative ? (r.verb.past ? "nem volt" : "nincs") : r.verb.past ? "volt" : "van", have);
+  if (!pronoun) emitNounPhrase(*r.subject, Case::dative);
+  for (std::size_t k = pos; k <= have; ++k) done_[k] = true;
+  return have + 1;
+}
+
 // A part that is neither the subject nor the verb group.
 std::size_t Generator::emitOtherPart(std::size_t pos) {
   const ClauseRoles& r = roles_;
@@ -2043,6 +2232,7 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     return std::max(np.end, pos + 1);
   }
   if (auto next = emitActivityWhile(pos)) return *next;
+  if (auto next = emitCountOfOwned(pos)) return *next;
   if (tk.tag == PartOfSpeech::question || tk.tag == PartOfSpeech::conjunction) {
     // "What did she say?", "Who did you meet?": the question word is the object ("Mit", "Kit")
     const bool asked = pos == 0 && (tk.lower == "what" || tk.lower == "who") && r.subject &&
@@ -2210,7 +2400,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
             Agreement{told.tag == PartOfSpeech::pronoun ? told.person : 3, told.plural, false, false};
       }
     }
-    context.reported = c.link == "hogy" && !c.relative && k > 0;
+    // "knew where the key was": a question within keeps its tense as what was said does ("hol van")
+    context.reported = (c.link == "hogy" || c.question) && !c.relative && k > 0;
     context.asked = c.question;
     context.linked = !c.link.empty();
     Generator g(body, localPointed, pointedSense, context);

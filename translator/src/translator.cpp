@@ -498,7 +498,8 @@ Translation Translator::translate(std::string_view encodedText) const {
     if (st.hasAlternative()) reply += alternative(source, st.target(1));
     return {0, std::move(reply)};
   }
-  const std::vector<Token> tokens = EnglishAnalyser(*core_, dictionary_).analyse(st.words(), st.titleCase());
+  const std::vector<Token> tokens =
+      EnglishAnalyser(*core_, dictionary_).analyse(st.words(), st.titleCase(), st.pausesAfterWords());
   std::size_t pointed = 0;
   for (std::size_t i = 0; i < tokens.size(); ++i)
     if (s.pointerWord >= tokens[i].word && s.pointerWord < tokens[i].word + tokens[i].words) {
