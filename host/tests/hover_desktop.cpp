@@ -53,7 +53,7 @@ TextWindow::TextWindow(const std::wstring& text, POINT origin, bool password) : 
     // and slept in GetMessageW for good while messages waited (the program's reads of the text,
     // WM_QUIT), and the test failed or hung. Looking every 50 ms takes them all the same.
     MSG message;
-    for (bool quit = false; !quit;) {
+    for (bool quit = false; !quit; ++rounds_) {
       MsgWaitForMultipleObjectsEx(0, nullptr, 50, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
       while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
@@ -74,14 +74,21 @@ TextWindow::TextWindow(const std::wstring& text, POINT origin, bool password) : 
 
 TextWindow::~TextWindow() {
   PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
-  // Should the thread still not take it (it hung in join() until ctest killed it, when it waited
-  // in GetMessageW), it is ended by force; the system then destroys its windows, so the next test
-  // starts on a clear screen.
-  if (!pollUntil([&] { return loopEnded_.load(); }, std::chrono::seconds(10))) {
+  // A thread stuck in wine's wait for the pointer hook (see responsive()) never takes it: it is
+  // ended by force, and the system then destroys its windows, so the next test starts on a clear
+  // screen.
+  while (!loopEnded_ && responsive(kStuckAfter)) {
+  }
+  if (!loopEnded_) {
     std::printf("the text window's thread did not take its WM_QUIT; it is terminated\n");
     TerminateThread(pthread_gethandle(thread_.native_handle()), 1);
   }
   thread_.join();
+}
+
+bool TextWindow::responsive(std::chrono::milliseconds limit) const {
+  const unsigned before = rounds_;
+  return pollUntil([&] { return rounds_ != before || loopEnded_; }, limit);
 }
 
 LRESULT CALLBACK TextWindow::editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -18,6 +18,11 @@ namespace lexiton::host::test {
 
 class TextWindow {
  public:
+  // Longer than wine's two seconds for a low-level hook's answer, after which a thread waiting
+  // for a slow hook goes on: a window thread that goes no round of its loop for this long is
+  // stuck (see responsive()).
+  static constexpr std::chrono::milliseconds kStuckAfter{3000};
+
   // A read-only one-line edit control showing `text` in a large font, in a frame at `origin`;
   // it is made the foreground window with the keyboard focus. `password`: a password field.
   TextWindow(const std::wstring& text, POINT origin, bool password = false);
@@ -38,6 +43,12 @@ class TextWindow {
   // forty on a busy machine). Waiting keeps the keys apart, as a person's are; a key that still
   // reached no one is pressed again.
   bool press(const std::string& key);
+  // Whether the window's thread still goes round its message loop (it looks at its queue every
+  // 50 ms): false when it has not within `limit`. Under wine 8 the thread that takes a pointer
+  // event now and then never returns from wine's wait for the low-level mouse hook's answer,
+  // though the hook ran; nothing wakes it again, not the hook's time-out, not the end of the
+  // hooking program, not more input. Such a window reads as hung to every program.
+  bool responsive(std::chrono::milliseconds limit) const;
 
  private:
   static LRESULT CALLBACK editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -46,6 +57,7 @@ class TextWindow {
   WNDPROC editDefault_ = nullptr;
   std::atomic<int> keysDown_{0};
   std::atomic<bool> loopEnded_{false};
+  std::atomic<unsigned> rounds_{0};  // of the message loop
   std::thread thread_;
   HWND frame_ = nullptr;
   HWND edit_ = nullptr;

@@ -1,5 +1,6 @@
 #include "real_program.h"
 
+#include <cstdio>
 #include <sstream>
 
 #include "tests/standins/client_standin_document.h"
@@ -67,13 +68,24 @@ void RealProgram::start(const std::string& name, const std::string& client, cons
 }
 
 DWORD RealProgram::restOn(const std::wstring& word, int dx) {
-  POINT at = text_.pointOn(indexOf(word));
-  at.x += dx;
-  const RECT edit = windowRect(text_.edit());
-  EXPECT_TRUE(PtInRect(&edit, at)) << "the word is out of view: " << at.x << "," << at.y;
-  EXPECT_TRUE(movePointer(at));
-  pointer_ = at;
-  return GetTickCount();
+  constexpr int kWindows = 3;
+  for (int window = 1;; ++window) {
+    POINT at = text_->pointOn(indexOf(word));
+    at.x += dx;
+    const RECT edit = windowRect(text_->edit());
+    EXPECT_TRUE(PtInRect(&edit, at)) << "the word is out of view: " << at.x << "," << at.y;
+    EXPECT_TRUE(movePointer(at));
+    pointer_ = at;
+    const DWORD arrived = GetTickCount();
+    // The program under test reads the window only once the pointer rested; a stuck window
+    // would read as hung, and the test would fail for wine's sake.
+    if (window == kWindows || text_->responsive(TextWindow::kStuckAfter)) return arrived;
+    std::printf(
+        "the text window's thread got stuck in wine as the pointer came; a new window takes its place\n");
+    EXPECT_TRUE(movePointer(kNowhere));
+    text_.reset();
+    text_ = std::make_unique<TextWindow>(textShown_, kTextOrigin, password_);
+  }
 }
 
 SIZE RealProgram::size(HWND window) {

@@ -29,7 +29,9 @@ class RealProgram : public ::testing::Test {
  protected:
   // The text window shows `text`; `password` makes it a password field.
   explicit RealProgram(const std::wstring& text, bool password = false)
-      : text_(text, kTextOrigin, password) {}
+      : textShown_(text),
+        password_(password),
+        text_(std::make_unique<TextWindow>(text, kTextOrigin, password)) {}
 
   void SetUp() override;
   void TearDown() override;
@@ -39,13 +41,15 @@ class RealProgram : public ::testing::Test {
   std::string alerts() { return readText(alerts_); }
   std::string log() { return readText(log_); }
   std::vector<std::string> opens() { return lines(readText(opens_)); }
-  std::size_t indexOf(const std::wstring& word) const { return text_.text().find(word); }
+  std::size_t indexOf(const std::wstring& word) const { return text_->text().find(word); }
 
   // Starts the program with the real hook, reader and hover dictionary and the client `client`
   // ("LexitonSt.dll" itself or a stand-in) in a folder of its own, and waits until it runs.
   void start(const std::string& name, const std::string& client, const std::string& settings);
 
-  // Rests the pointer on `word` of the text window; the time the pointer got there.
+  // Rests the pointer on `word` of the text window; the time the pointer got there. A text window
+  // whose thread got stuck in wine as the pointer came (TextWindow::responsive) is replaced, and
+  // the pointer comes again.
   DWORD restOn(const std::wstring& word, int dx = 0);
 
   SIZE size(HWND window);
@@ -54,7 +58,9 @@ class RealProgram : public ::testing::Test {
 
   AppDataOverride appData_;
   std::string dataDirectory_, alerts_, log_, trace_, opens_;
-  TextWindow text_;
+  std::wstring textShown_;
+  bool password_;
+  std::unique_ptr<TextWindow> text_;
   std::unique_ptr<HostProcess> host_;
   std::optional<SubscriberRecord> record_;
   HWND display_ = nullptr;
