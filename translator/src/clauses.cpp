@@ -54,13 +54,8 @@ bool takesThatlessClause(const Token& t) {
          std::find(std::begin(kThatlessVerbs), std::end(kThatlessVerbs), t.lemma) != std::end(kThatlessVerbs);
 }
 
-// A subject pronoun that opens a relative clause without a relative word: "the film I saw".
-bool subjectPronoun(const Token& t) {
-  return t.tag == PartOfSpeech::pronoun && (t.lower == "i" || t.lower == "you" || t.lower == "he" ||
-                                            t.lower == "she" || t.lower == "we" || t.lower == "they");
-}
-
-// A noun that a contact relative clause may follow: a common noun, not a name or pronoun.
+// A noun that a contact relative clause may follow: a common noun, not a name or pronoun; a
+// subject pronoun opens the clause without a relative word ("the film I saw").
 bool contactRelativeAfter(const Token& prev, const Token& t) {
   return prev.tag == PartOfSpeech::noun && !prev.possessor && subjectPronoun(t);
 }

@@ -815,9 +815,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     const bool how = t.lower == "well" && i >= 2 && toks[i - 2].tag != PartOfSpeech::auxiliary &&
                      toks[i - 2].tag != PartOfSpeech::pronoun;
     bonus(how ? PartOfSpeech::adverb : PartOfSpeech::adjective, std::nullopt, 200);
-  } else if (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::pronoun &&
-             (toks[i - 2].lower == "i" || toks[i - 2].lower == "we" || toks[i - 2].lower == "they" ||
-              toks[i - 2].lower == "he" || toks[i - 2].lower == "she" || toks[i - 2].lower == "you")) {
+  } else if (prevTag == PartOfSpeech::adverb && i >= 2 && subjectPronoun(toks[i - 2])) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);  // "I usually walk": the subject's verb
   } else if ((prevLower == "and" || prevLower == "or") && i >= 2 &&
              toks[i - 2].tag == PartOfSpeech::adjective && (nextNounish || !objectFollows)) {
@@ -938,7 +936,7 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     Token& v = toks[i];
     Token& ing = toks[i + 1];
-    const bool endsInIng = ing.lower.size() > 5 && ing.lower.compare(ing.lower.size() - 3, 3, "ing") == 0;
+    const bool endsInIng = ing.lower.size() > 5 && endsWith(ing.lower, "ing");
     if (v.tag != PartOfSpeech::verb || v.form == VerbForm::ing || !endsInIng || ing.words != 1 ||
         std::find(std::begin(kBefore), std::end(kBefore), v.lemma) == std::end(kBefore))
       continue;
@@ -1499,6 +1497,11 @@ bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
 
 bool opensIngClauseOfTime(std::string_view word) {
   return word == "before" || word == "after" || word == "while" || word == "when";
+}
+
+bool subjectPronoun(const Token& t) {
+  return t.tag == PartOfSpeech::pronoun && (t.lower == "i" || t.lower == "you" || t.lower == "he" ||
+                                            t.lower == "she" || t.lower == "we" || t.lower == "they");
 }
 
 std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase,

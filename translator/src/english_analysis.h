@@ -76,6 +76,8 @@ bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex);
 // "before", "after", "while", "when": a clause of time whose verb may be an "-ing" form without
 // a subject ("before leaving the house").
 bool opensIngClauseOfTime(std::string_view word);
+// "I", "you", "he", "she", "we", "they": a pronoun that can only be a clause's subject.
+bool subjectPronoun(const Token& t);
 
 class EnglishAnalyser {
  public:
