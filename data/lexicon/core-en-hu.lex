@@ -48,7 +48,7 @@ dish	n	edény ; étel
 doctor	n	orvos[person] ; doktor
 dog	n	kutya
 door	n	ajtó[in=ban,3sg=ajtaja]
-email	n	e-mail[front]
+email	n	e-mail[front,3sg=e-mailje,pp=e-mailjei]
 evening	n	este[time=nom,attr=esti]
 eye	n	szem[szemek,pair]
 face	n	arc[arcok]
@@ -4222,7 +4222,7 @@ ad	n	hirdetés[hirdetések]
 szeged	n	szeged[name,in=n,to=ra,from=rol]
 pecs	n	pécs[name,in=n,to=ra,from=rol]
 miskolc	n	miskolc[name,in=n,to=ra,from=rol]
-e-mail	n	e-mail[front]
+e-mail	n	e-mail[front,3sg=e-mailje,pp=e-mailjei]
 piano	n	zongora
 guitar	n	gitár[gitárok,3sg=gitárja,pp=gitárjai]
 violin	n	hegedű
