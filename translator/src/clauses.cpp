@@ -174,14 +174,18 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     return true;
   if (t.lower == "that") return prev.tag == PartOfSpeech::verb && (finiteClauseAt(i + 1) || verbAt(i + 1));
   if (t.lower == "and" || t.lower == "or") {
-    // "Cut the onions and fry them": a second imperative
-    const std::size_t opening = t_[0].lower == "please" ? 1 : 0;
+    // "Cut the onions and fry them": a second imperative, also after a clause before it ("If it
+    // stops, switch it off and wait") or "then"
+    std::size_t opening = clauseBegin;
+    while (opening + 1 < i && (t_[opening].lower == "please" || t_[opening].lower == "then")) ++opening;
+    std::size_t next = i + 1;  // ("and then switch it on", "and slowly add the milk")
+    while (next + 1 < t_.size() && t_[next].tag == PartOfSpeech::adverb) ++next;
     const bool imperatives = t_[opening].tag == PartOfSpeech::verb && t_[opening].form == VerbForm::base &&
-                             i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
-                             t_[i + 1].form == VerbForm::base;
+                             next < t_.size() && t_[next].tag == PartOfSpeech::verb &&
+                             t_[next].form == VerbForm::base;
     // "We get up early and go to school": a second present verb of "I", "we", "you", "they"
     bool presentOfPerson = false;
-    if (i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb && t_[i + 1].form == VerbForm::base)
+    if (next < t_.size() && t_[next].tag == PartOfSpeech::verb && t_[next].form == VerbForm::base)
       for (std::size_t k = clauseBegin; k + 1 < i && !presentOfPerson; ++k) {
         std::size_t v = k + 1;  // ("I usually get up")
         while (v < i && t_[v].tag == PartOfSpeech::adverb) ++v;
@@ -199,6 +203,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   return pauseBefore(i) &&
          (finiteClauseAt(i) ||
           (t.tag == PartOfSpeech::verb && (t.form == VerbForm::ing || t.form == VerbForm::base)) ||
+          // "..., then open the door": the next instruction
+          (t.lower == "then" && i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
+           t_[i + 1].form == VerbForm::base) ||
           (t.lower == "please" && i + 1 < t_.size() &&
            (t_[i + 1].tag == PartOfSpeech::verb || isVerbal(t_[i + 1]))));
 }

@@ -1010,8 +1010,11 @@ VerbGroup Generator::readVerbGroup() const {
       g.main == n && g.have != n && g.have + 1 < n && startsNounPhrase(g.have + 1) && !isBe(t_[g.have + 1]);
   g.copula = g.main == n && g.be != n && !g.possession;
   g.imperative = g.main != n && t_[g.main].form == VerbForm::base && g.modal.empty() && !g.future &&
-                 (g.main == 0 || t_[0].lower == "please" || (g.doSupport && g.firstAux == 0 && g.negative) ||
-                  t_[0].lower == "let's");
+                 (g.main == 0 || t_[0].lower == "please" ||
+                  // ("then open the door", "slowly add the milk")
+                  std::all_of(t_.begin(), t_.begin() + std::ptrdiff_t(g.main),
+                              [](const Token& k) { return k.tag == PartOfSpeech::adverb; }) ||
+                  (g.doSupport && g.firstAux == 0 && g.negative) || t_[0].lower == "let's");
   g.passive = g.main != n && g.be != n && g.be < g.main && t_[g.main].form == VerbForm::participle;
   // Hungarian keeps the tense of what was said: "He said he was tired": "fáradt"
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;

@@ -889,5 +889,19 @@ TEST(ConstructionsTest, RainNamesWhatFalls) {
   EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
 }
 
+TEST(ConstructionsTest, InstructionsGoOnAsImperatives) {
+  // after a clause and its comma, a verb with its object is the instruction
+  EXPECT_EQ(hungarian("If it stops, switch it off and wait a minute."),
+            "Ha eláll, kapcsold ki, és várj egy percet.");
+  // "then" and an adverb before the next instruction keep it one
+  EXPECT_EQ(hungarian("Put it in the oven, then wait ten minutes."), "Tedd a sütőbe, aztán várj tíz percet.");
+  EXPECT_EQ(hungarian("Cut the bread and then slowly add the butter."),
+            "Vágd a kenyeret, és aztán lassan add hozzá a vajat.");
+  // a subject's second verb after an adverb is no instruction
+  EXPECT_EQ(hungarian("We often go to the cinema and sometimes eat there."),
+            "Gyakran a moziba megyünk, és néha eszünk ott.");
+  EXPECT_EQ(hungarian("Then he closed the door."), "Aztán becsukta az ajtót.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
