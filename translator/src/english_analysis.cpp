@@ -92,6 +92,7 @@ constexpr FunctionWord kFunctionWords[] = {
     {"below", PartOfSpeech::preposition},
     {"along", PartOfSpeech::preposition},
     {"beside", PartOfSpeech::preposition},
+    {"within", PartOfSpeech::preposition},
     {"than", PartOfSpeech::preposition},
     {"am", PartOfSpeech::auxiliary, 1},
     {"is", PartOfSpeech::auxiliary},

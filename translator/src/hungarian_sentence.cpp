@@ -1954,6 +1954,11 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     emitNounPhrase(np, Case::nominative, roles_.verb.past ? "alatt" : "m\xC3\xBAlva");
     return np.end;
   }
+  // "within three days", "within the city": "három napon belül", "a városon belül"
+  if (!c && p == "within" && !np.pronoun) {
+    emitNounPhrase(np, Case::superessive, "bel\xC3\xBCl");
+    return np.end;
+  }
   if (p == "at" && t_[np.head].tag == PartOfSpeech::number &&
       !np.pronoun) {  // a clock time, whatever the verb governs
     const Numeral* num = numeral(t_[np.head].lower);
@@ -2231,7 +2236,10 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::name || tk.tag == PartOfSpeech::number ||
       tk.tag == PartOfSpeech::possessive || tk.tag == PartOfSpeech::pronoun) {
     const NounPhrase np = readNounPhrase(pos);
-    emitNounPhrase(np, Case::nominative);
+    // "for at least four hours", "for about ten minutes": as long as, past the adverb ("-ig")
+    const bool howLong =
+        pos >= 2 && t_[pos - 1].tag == PartOfSpeech::adverb && t_[pos - 2].lower == "for" && isDuration(np);
+    emitNounPhrase(np, howLong ? Case::terminative : Case::nominative);
     return std::max(np.end, pos + 1);
   }
   if (auto next = emitActivityWhile(pos)) return *next;

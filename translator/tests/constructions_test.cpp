@@ -903,5 +903,15 @@ TEST(ConstructionsTest, InstructionsGoOnAsImperatives) {
   EXPECT_EQ(hungarian("Then he closed the door."), "Aztán becsukta az ajtót.");
 }
 
+TEST(ConstructionsTest, WithinAndHowLongPastAnAdverb) {
+  // "within" a time or a place is "belül" after the "-on" case
+  EXPECT_EQ(hungarian("Return the form within three days."), "Add vissza a formát három napon belül.");
+  EXPECT_EQ(hungarian("We will reply within five working days."), "Válaszolni fogunk öt működő napon belül.");
+  EXPECT_EQ(hungarian("There is a small shop within the station."), "Van egy kis bolt az állomáson belül.");
+  // "for" a duration is "-ig" also past "at least" or "about"
+  EXPECT_EQ(hungarian("Cook them for about ten minutes."), "Főzd őket körülbelül tíz percig.");
+  EXPECT_EQ(hungarian("Cook them for ten minutes."), "Főzd őket tíz percig.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
