@@ -1389,11 +1389,15 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
   for (std::size_t i = 0; i < toks.size(); ++i) {
     if (toks[i].tag == PartOfSpeech::verb) {
       std::size_t k = i + 1;
-      while (k < toks.size() &&
+      // ("knew that his mother ...": "that" before another determiner opens a clause, no object)
+      const bool clauseFollows = k + 1 < toks.size() && toks[k].lower == "that" &&
+                                 (toks[k + 1].tag == PartOfSpeech::determiner ||
+                                  toks[k + 1].tag == PartOfSpeech::possessive || subjectPronoun(toks[k + 1]));
+      while (k < toks.size() && !clauseFollows &&
              (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
               toks[k].tag == PartOfSpeech::adjective))
         ++k;
-      if (k < toks.size() && namesPerson(toks[k])) toks[i].ofPerson = true;
+      if (!clauseFollows && k < toks.size() && namesPerson(toks[k])) toks[i].ofPerson = true;
       // "return the book", "run a shop": an object follows (a time noun says when, no object)
       const Token* o = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
       // ("realised that ...": a clause, not an object)

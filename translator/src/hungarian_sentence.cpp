@@ -970,6 +970,8 @@ VerbGroup Generator::readVerbGroup() const {
       g.modal = "kellene";
     else if (k.lower == "may" || k.lower == "might")
       g.modal = "hat";
+    else if (k.lower == "would" && before_.reported && before_.past && i + 1 < n && t_[i + 1].lemma != "like")
+      g.future = true;  // "said that it would close": what was to come, "hogy bezárja"
     else if (k.lower == "would")
       g.modal = "cond";
     else if (isHave(k) && i + 2 < n && t_[i + 1].tag == PartOfSpeech::infinitiveTo &&
@@ -1798,7 +1800,11 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     for (std::size_t k = pos; k < g.main; ++k)
       if (t_[k].lower == "never") emit("soha", k);
     emitBeforeVerb();
-    if (objectClausePronoun_) emit("azt", g.main);
+    // ("Bejelentette, hogy": a prefixed verb needs no "azt", which would take the prefix's place)
+    const Sense* vs = roles_.verbSense;
+    const bool prefixed = (vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty() ||
+                          (perfective_ && vs && !vs->note("perf").empty());
+    if (objectClausePronoun_ && !prefixed) emit("azt", g.main);
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
     if (roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "it" &&

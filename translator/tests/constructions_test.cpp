@@ -913,5 +913,21 @@ TEST(ConstructionsTest, WithinAndHowLongPastAnAdverb) {
   EXPECT_EQ(hungarian("Cook them for ten minutes."), "Főzd őket tíz percig.");
 }
 
+TEST(ConstructionsTest, WhatWasSaidOrKnownAfterAPastVerb) {
+  // a prefixed verb needs no "azt" before it; a verb without a prefix keeps it
+  EXPECT_EQ(hungarian("The government announced that the motorway is open."),
+            "A kormány bejelentette, hogy az autópálya nyitva van.");
+  EXPECT_EQ(hungarian("I hope that you are well."), "Azt remélem, hogy jól vagy.");
+  // "would" of what was then to come is the future, which a prefix says in the present
+  EXPECT_EQ(hungarian("He said that he would write a letter."), "Azt mondta, hogy írni fog egy levelet.");
+  EXPECT_EQ(hungarian("He knew that his mother would be very angry."),
+            "Azt tudta, hogy az anyja nagyon dühös lesz.");
+  // ... but a wish and a condition keep the conditional
+  EXPECT_EQ(hungarian("She said she would like a cup of tea."), "Azt mondta, hogy szeretne egy csésze teát.");
+  EXPECT_EQ(hungarian("If I had money, I would buy a car."), "Ha volt pénzem, vennék egy autót.");
+  // "that" before a clause's subject is no person known: "tud", not "ismer"
+  EXPECT_EQ(hungarian("I know that man."), "Ismerem azt a férfit.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
