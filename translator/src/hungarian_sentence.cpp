@@ -1102,10 +1102,15 @@ void Generator::agreeWithSubject(ClauseRoles& r) const {
   if (r.subject) {
     a.person = r.subject->person;
     a.plural = r.subject->plural;
-    if (!r.subject->pronoun && r.subject->end > r.subject->begin) {
-      for (std::size_t k = r.subject->end; k + 1 < n_ && t_[k].lower == "and"; k = readNounPhrase(k + 1).end)
+    // "my brother and I", "you and Anna": the first person before the second, both before the third
+    if (r.subject->end > r.subject->begin)
+      for (std::size_t k = r.subject->end; k + 1 < n_ && t_[k].lower == "and" && startsNounPhrase(k + 1);) {
+        const NounPhrase next = readNounPhrase(k + 1);
+        if (next.end <= k + 1) break;
         a.plural = true;
-    }
+        if (next.pronoun) a.person = std::min(a.person, next.person);
+        k = next.end;
+      }
   }
   // "Where are my shoes?": the subject stands after the copula
   if (g.copula && !r.subject && !r.existential && g.be + 1 < n_ && startsNounPhrase(g.be + 1) &&
@@ -1339,8 +1344,11 @@ void Generator::placeCopula(ClauseRoles& r) const {
   r.weather = itIsAdjective && listed(kWeather, t_[afterBe].lemma);
   const bool pastIt = it && (g.past || g.future || itIsAdjective);
   // ("She was tired": "Fáradt volt", the copula said; "She is tired": "Ő fáradt", no verb left)
+  // ("You and Anna": "Te és Anna", a pronoun with another subject stays)
   r.dropSubject =
       r.subject && r.subject->pronoun && !g.passive &&
+      !(r.subject->end + 1 < n_ && t_[r.subject->end].lower == "and" &&
+        startsNounPhrase(r.subject->end + 1)) &&
       (pastIt ||
        !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past && !g.future) ||
        feelingPredicate(r) != n_);

@@ -929,5 +929,14 @@ TEST(ConstructionsTest, WhatWasSaidOrKnownAfterAPastVerb) {
   EXPECT_EQ(hungarian("I know that man."), "Ismerem azt a férfit.");
 }
 
+TEST(ConstructionsTest, SubjectsJoinedByAndAgreeWithTheFirstPerson) {
+  EXPECT_EQ(hungarian("Tom and I went to the cinema."), "Tom és én a moziba mentünk.");
+  EXPECT_EQ(hungarian("You and Anna are late."), "Te és Anna elkéstetek.");
+  EXPECT_EQ(hungarian("He and his wife live in London."), "Ő és a felesége Londonban laknak.");
+  // a clause of its own after "and" keeps its own subject
+  EXPECT_EQ(hungarian("I cooked dinner and she washed the dishes."),
+            "Vacsorát főztem, és megmosta az edényeket.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
