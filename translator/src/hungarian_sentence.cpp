@@ -1891,6 +1891,15 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
       (headSense->note("to") == "ra" || headSense->note("at") == "on" || headSense->note("in") == "n"))
     r.c = Case::delative;
   r.own = !r.c;
+  // "by the fire", "by the door": beside it ("a tűz mellett"); "by the end of the year": until
+  // then ("az év végéig"); a bare noun stays the means ("by bus": "busszal")
+  if (!r.c && p == "by" && !np.pronoun && !np.name &&
+      (t_[np.begin].tag == PartOfSpeech::determiner || t_[np.begin].tag == PartOfSpeech::possessive)) {
+    if (t_[np.head].lemma == "end" || (headSense && !headSense->note("time").empty()))
+      r.c = Case::terminative;
+    else
+      r.c = Case::nominative, r.post = "mellett";
+  }
   if (const auto post = postpositionFor(p); !r.c && post) r.c = Case::nominative, r.post = std::string(*post);
   // "to London": into the place a name names
   if (!r.c && p == "to" && np.name) r.c = Case::illative;

@@ -938,5 +938,15 @@ TEST(ConstructionsTest, SubjectsJoinedByAndAgreeWithTheFirstPerson) {
             "Vacsorát főztem, és megmosta az edényeket.");
 }
 
+TEST(ConstructionsTest, ByBesideUntilOrByMeans) {
+  // beside a thing with its article; until an end or a time; a bare noun is the means
+  EXPECT_EQ(hungarian("The old man sat by the fire."), "Az idős férfi ült a tűz mellett.");
+  EXPECT_EQ(hungarian("The company will close its factory by the end of the year."),
+            "A cég becsukja a gyárát az év végéig.");
+  EXPECT_EQ(hungarian("We went there by bus."), "Busszal mentünk ott.");
+  // a passive's "by" is who did it
+  EXPECT_EQ(hungarian("The letter was written by my sister."), "A levelet a húgom írta.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
