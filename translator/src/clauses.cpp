@@ -109,6 +109,10 @@ class Splitter {
   }
   // A subject and a finite verb start at i: "I arrived", "the children were", "it rains".
   bool finiteClauseAt(std::size_t i) const {
+    // "there is", "there were": existence, a clause of its own
+    if (i + 1 < t_.size() && t_[i].lower == "there" &&
+        (t_[i + 1].tag == PartOfSpeech::auxiliary || t_[i + 1].tag == PartOfSpeech::modal))
+      return true;
     std::size_t k = i;
     while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
                              t_[k].tag == PartOfSpeech::number || t_[k].tag == PartOfSpeech::adjective))

@@ -1353,6 +1353,7 @@ void Generator::placeCopula(ClauseRoles& r) const {
        !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past && !g.future) ||
        feelingPredicate(r) != n_);
   if (r.existential && !r.subject) {
+    r.agreement.person = 3;  // ("because there was a storm": no subject goes on from before)
     r.agreement.plural = t_[g.be].plural;
     // "There are a lot of people": "Sok ember van", the counted noun stays singular
     const Token* q = g.be + 1 < n_ ? &t_[g.be + 1] : nullptr;

@@ -948,5 +948,14 @@ TEST(ConstructionsTest, ByBesideUntilOrByMeans) {
   EXPECT_EQ(hungarian("The letter was written by my sister."), "A levelet a húgom írta.");
 }
 
+TEST(ConstructionsTest, ThereIsOpensAClauseOfItsOwn) {
+  // after "and" or a link word, with its own third person
+  EXPECT_EQ(hungarian("The keys are under the mat, and there is food in the fridge."),
+            "A kulcsok a lábtörlő alatt vannak, és van étel a hűtőben.");
+  EXPECT_EQ(hungarian("The house is old and there are two gardens."), "A ház régi, és két kert van.");
+  EXPECT_EQ(hungarian("I stayed at home because there was a storm."),
+            "Otthon maradtam, mert volt egy vihar.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
