@@ -1183,8 +1183,9 @@ bool timeStartsAt(const lexicon::CoreLexicon& core, const std::vector<Token>& to
 std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb) {
   static constexpr std::string_view kParticles[] = {"on", "off", "up", "down", "out", "away", "back"};
   std::size_t j = verb + 1;
-  if (j < toks.size() && toks[j].tag == PartOfSpeech::pronoun && toks[j].lower != "i" &&
-      toks[j].lower != "he" && toks[j].lower != "she" && toks[j].lower != "we" && toks[j].lower != "they") {
+  const bool pronounObject =
+      j < toks.size() && toks[j].tag == PartOfSpeech::pronoun && !subjectPronoun(toks[j]);
+  if (pronounObject || (j < toks.size() && toks[j].lower == "you")) {
     ++j;
   } else {
     if (j >= toks.size() ||
@@ -1199,9 +1200,10 @@ std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb
   if (j >= toks.size() ||
       std::find(std::begin(kParticles), std::end(kParticles), toks[j].lower) == std::end(kParticles))
     return 0;
-  const bool closes = j + 1 == toks.size() || toks[j + 1].lower == "and" || toks[j + 1].lower == "but" ||
-                      toks[j + 1].lower == "before" || toks[j + 1].lower == "when" ||
-                      toks[j + 1].tag == PartOfSpeech::conjunction;
+  // (a pronoun between says the particle is the verb's: "pick me up at the station")
+  const bool closes = j + 1 == toks.size() || j == verb + 2 || toks[j + 1].lower == "and" ||
+                      toks[j + 1].lower == "but" || toks[j + 1].lower == "before" ||
+                      toks[j + 1].lower == "when" || toks[j + 1].tag == PartOfSpeech::conjunction;
   return closes ? j : 0;
 }
 

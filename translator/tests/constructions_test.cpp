@@ -957,5 +957,12 @@ TEST(ConstructionsTest, ThereIsOpensAClauseOfItsOwn) {
             "Otthon maradtam, mert volt egy vihar.");
 }
 
+TEST(ConstructionsTest, APhrasalVerbsParticleAfterAPronounObject) {
+  // the pronoun between makes the particle the verb's, whatever follows
+  EXPECT_EQ(hungarian("Could you pick me up at the station?"), "Fel tudnál venni engem az állomáson?");
+  EXPECT_EQ(hungarian("He turned it on and left."), "Felkapcsolta, és indult.");
+  EXPECT_EQ(hungarian("Please turn the oven on."), "Kapcsold fel a sütőt, kérlek.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
