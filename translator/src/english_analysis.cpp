@@ -224,15 +224,23 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
   std::string phrase = lower;
   std::size_t best = 0;
   const lexicon::Entry* bestEntry = nullptr;
+  bool plural = false;
   for (std::size_t k = i + 1; k < words.size() && k < i + 4; ++k) {
-    phrase += " " + lowerAscii(words[k]);
+    const std::string last = lowerAscii(words[k]);
+    // a noun phrase's plural: "interest rates", "bus stops"
+    if (last.size() > 3 && last.back() == 's' && last[last.size() - 2] != 's')
+      if (const lexicon::Entry* e =
+              core.find(phrase + " " + last.substr(0, last.size() - 1), PartOfSpeech::noun))
+        best = k - i + 1, bestEntry = e, plural = true;
+    phrase += " " + last;
     for (const lexicon::Entry* e : core.entries(phrase))
-      if (e->pos != PartOfSpeech::verb) best = k - i + 1, bestEntry = e;
+      if (e->pos != PartOfSpeech::verb) best = k - i + 1, bestEntry = e, plural = false;
   }
   if (!bestEntry) return std::nullopt;
   Token t;
   t.lower = t.lemma = bestEntry->lemma;
   t.tag = bestEntry->pos;
+  t.plural = plural;
   t.entry = bestEntry;
   t.word = i;
   t.words = best;

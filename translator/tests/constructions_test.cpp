@@ -964,5 +964,12 @@ TEST(ConstructionsTest, APhrasalVerbsParticleAfterAPronounObject) {
   EXPECT_EQ(hungarian("Please turn the oven on."), "Kapcsold fel a sütőt, kérlek.");
 }
 
+TEST(ConstructionsTest, ASetPhraseInThePlural) {
+  EXPECT_EQ(hungarian("There are two bus stops near the school."),
+            "Két buszmegálló van az iskola közelében.");
+  EXPECT_EQ(hungarian("Interest rates are high."), "A kamatok magasak.");
+  EXPECT_EQ(hungarian("The interest rate is high."), "A kamat magas.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
