@@ -893,6 +893,11 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::verb, VerbForm::ing, 300);
     bonus(PartOfSpeech::adjective, std::nullopt, 150);
     bonus(PartOfSpeech::verb, VerbForm::past, 100);
+  } else if (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::auxiliary &&
+             (toks[i - 2].lower == "is" || toks[i - 2].lower == "are" || toks[i - 2].lower == "am" ||
+              toks[i - 2].lower == "was" || toks[i - 2].lower == "were") &&
+             ing && !coreReading(PartOfSpeech::adjective)) {  // (not "is really interesting")
+    bonus(PartOfSpeech::verb, VerbForm::ing, 300);            // "was already setting", "is still waiting"
   } else if (prevTag == PartOfSpeech::auxiliary &&
              (prevLower == "have" || prevLower == "has" || prevLower == "had")) {
     bonus(PartOfSpeech::verb, VerbForm::past, 200);

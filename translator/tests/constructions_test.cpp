@@ -971,5 +971,12 @@ TEST(ConstructionsTest, ASetPhraseInThePlural) {
   EXPECT_EQ(hungarian("The interest rate is high."), "A kamat magas.");
 }
 
+TEST(ConstructionsTest, AnIngVerbAfterTheCopulaAndAnAdverb) {
+  EXPECT_EQ(hungarian("The children were already sleeping."), "A gyerekek már aludtak.");
+  EXPECT_EQ(hungarian("She is still waiting for the bus."), "Még vár a buszra.");
+  EXPECT_EQ(analysed("the children were already sleeping"),
+            "the/det child/n were/aux already/adv sleep/v/ing");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
