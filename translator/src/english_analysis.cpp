@@ -571,9 +571,15 @@ class ReadingChooser {
     if (capitalNext) return true;
     // "Voters will choose": a plural is no name
     if (toks_[0].lower.back() == 's') return false;
-    return next.lower == "and" ||
-           std::find(std::begin(kVerbs), std::end(kVerbs), next.lower) != std::end(kVerbs) ||
-           (next.lower.size() > 3 && next.lower.compare(next.lower.size() - 2, 2, "ed") == 0);
+    if (next.lower == "and" ||
+        std::find(std::begin(kVerbs), std::end(kVerbs), next.lower) != std::end(kVerbs) ||
+        (next.lower.size() > 3 && next.lower.compare(next.lower.size() - 2, 2, "ed") == 0))
+      return true;
+    // "Anna woke up": a word that can only be a finite verb follows
+    const std::vector<Reading> after = readingsOf(core_, next);
+    return !after.empty() && std::all_of(after.begin(), after.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && (r.form == VerbForm::past || r.form == VerbForm::third);
+    });
   }
 
   const lexicon::CoreLexicon& core_;

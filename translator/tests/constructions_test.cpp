@@ -978,5 +978,11 @@ TEST(ConstructionsTest, AnIngVerbAfterTheCopulaAndAnAdverb) {
             "the/det child/n were/aux already/adv sleep/v/ing");
 }
 
+TEST(ConstructionsTest, ANameOpensTheSentenceBeforeAnIrregularPast) {
+  EXPECT_EQ(hungarian("Anna woke up in the middle of the night."), "Anna felébredett az éjszaka közepén.");
+  // a word the core lexicon knows stays a noun
+  EXPECT_EQ(hungarian("Birds sang in the garden."), "A madarak a kertben énekeltek.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
