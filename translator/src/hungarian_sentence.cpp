@@ -1846,9 +1846,18 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
          verb.entry || !verb.dictionarySenses.empty());
   // "It is important to drink water": with no main verb in the clause the infinitive's object
   // is its own, in the case the verb asks for ("vizet inni")
+  // ("a plan to build two schools", "asked everyone to contact them": so too after a verb whose
+  // own object stands elsewhere: "két iskolát", "őket"; "it" the infinitive says alone)
   const Sense* vs = coreSense(verb, sense(pos + 1));
-  if (roles_.verb.main == n_ && pos + 2 < n_ && !done_[pos + 2] && startsNounPhrase(pos + 2) &&
-      !(vs && vs->noObject) && t_[pos + 2].tag != PartOfSpeech::pronoun) {
+  const bool ownObject = roles_.verb.main == n_ || pos + 1 > roles_.verb.main + 1;
+  if (ownObject && roles_.verb.main != n_ && pos + 2 < n_ && !done_[pos + 2] && t_[pos + 2].lower == "it") {
+    done_[pos + 2] = true;
+    return pos + 3;
+  }
+  if (ownObject && pos + 2 < n_ && !done_[pos + 2] && startsNounPhrase(pos + 2) && !(vs && vs->noObject) &&
+      !(roles_.object && roles_.object->begin == pos + 2) &&
+      (roles_.verb.main == n_ || t_[pos + 2].tag != PartOfSpeech::pronoun || t_[pos + 2].lower != "it") &&
+      (roles_.verb.main != n_ || t_[pos + 2].tag != PartOfSpeech::pronoun)) {
     const NounPhrase object = readNounPhrase(pos + 2);
     const std::string_view obj = vs ? vs->note("obj") : std::string_view();
     emitNounPhrase(object, obj.empty() ? Case::accusative : caseNamed(obj));

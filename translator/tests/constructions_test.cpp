@@ -984,5 +984,13 @@ TEST(ConstructionsTest, ANameOpensTheSentenceBeforeAnIrregularPast) {
   EXPECT_EQ(hungarian("Birds sang in the garden."), "A madarak a kertben énekeltek.");
 }
 
+TEST(ConstructionsTest, AnInfinitiveAfterTheObjectHasItsOwnObject) {
+  EXPECT_EQ(hungarian("The council approved a new plan to build two schools."),
+            "A tanács jóváhagyott egy új tervet építeni két iskolát.");
+  EXPECT_EQ(hungarian("Use a clean towel to dry it."), "Használj egy tiszta törölközőt szárítani.");
+  // the main verb's own infinitive object is its object
+  EXPECT_EQ(hungarian("I would like to order a pizza."), "Szeretnék rendelni egy pizzát.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
