@@ -120,6 +120,10 @@ class Splitter {
     const std::size_t nounStart = k;
     while (k < t_.size() && isNounish(t_[k]) && k - nounStart < 3) ++k;
     if (k == nounStart || k >= t_.size()) return false;
+    // ("we really enjoyed", "the train finally arrived": an adverb inside)
+    if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && k + 1 < t_.size() &&
+        t_[k + 1].tag == PartOfSpeech::verb)
+      ++k;
     const Token& v = t_[k];
     return v.tag == PartOfSpeech::auxiliary || v.tag == PartOfSpeech::modal ||
            (v.tag == PartOfSpeech::verb &&
@@ -160,11 +164,11 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                              })))
     return true;
   if (thanksClauseAt(t_, i)) return true;
-  // ("let me know" and "thank you", one word in Hungarian, "szólj", "köszönöm", are their
+  // ("let me know", "thank you" and "thanks", one word in Hungarian, "szólj", "köszönöm", are their
   // clause's verb: "Szólj, ha ...", "Köszönöm az e-mailedet, holnap válaszolok")
   bool verbBefore = verbIn(clauseBegin, i);
   for (std::size_t k = clauseBegin; k < i && !verbBefore; ++k)
-    verbBefore = t_[k].lemma == "let me know" || t_[k].lemma == "thank you";
+    verbBefore = t_[k].lemma == "let me know" || t_[k].lemma == "thank you" || t_[k].lower == "thanks";
   if (!verbBefore) return false;
   if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
   // "I think he is right": what is thought, without "that"

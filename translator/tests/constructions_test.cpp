@@ -992,5 +992,12 @@ TEST(ConstructionsTest, AnInfinitiveAfterTheObjectHasItsOwnObject) {
   EXPECT_EQ(hungarian("I would like to order a pizza."), "Szeretnék rendelni egy pizzát.");
 }
 
+TEST(ConstructionsTest, AClauseWhoseSubjectAndVerbHaveAnAdverbBetween) {
+  EXPECT_EQ(hungarian("Thanks for the dinner, we really enjoyed the evening."),
+            "Köszönöm a vacsorát, tényleg élveztük az estét.");
+  EXPECT_EQ(hungarian("It was raining hard when the train finally arrived at the station."),
+            "Esett az eső erős, amikor a vonat végül megérkezett az állomásra.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
