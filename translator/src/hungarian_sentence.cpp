@@ -818,7 +818,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     emit(negative ? (past ? "nem volt" : "nincs") : future ? "lesz" : past ? "volt" : "van", verb);
     return;
   }
-  if (s && !hasObject && !s->note("intr").empty()) {
+  // ("started to laugh": an infinitive after is what is begun, "elkezdett nevetni")
+  const bool infinitiveAfter = verb + 2 < n_ && t_[verb + 1].tag == PartOfSpeech::infinitiveTo &&
+                               t_[verb + 2].tag == PartOfSpeech::verb;
+  if (s && !hasObject && !infinitiveAfter && !s->note("intr").empty()) {
     stem.lemma = std::string(s->note("intr"));  // "The train leaves": "indul", not "elhagy"
   } else if (s) {
     stem.lemma = s->word;

@@ -999,5 +999,12 @@ TEST(ConstructionsTest, AClauseWhoseSubjectAndVerbHaveAnAdverbBetween) {
             "Esett az eső erős, amikor a vonat végül megérkezett az állomásra.");
 }
 
+TEST(ConstructionsTest, AnInfinitiveIsWhatIsBegun) {
+  EXPECT_EQ(hungarian("She started to laugh."), "Elkezdett nevetni.");
+  EXPECT_EQ(hungarian("He began to cry."), "Elkezdett sírni.");
+  // without one the beginning is the subject's own
+  EXPECT_EQ(hungarian("The film started at eight."), "A film nyolckor kezdődött.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
