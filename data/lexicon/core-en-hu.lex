@@ -1455,7 +1455,7 @@ expand	v	tágul[noobj] ; növel
 extension	n	bővítés ; meghosszabbítás ; mellék[mellékek]
 extract	v	ki|von ; ki|húz
 factor	n	tényező
-fail	v	meg|bukik ; kudarcot vall
+fail	v	meg|bukik[thing=le|áll] ; kudarcot vall
 failure	n	kudarc[kudarcok] ; hiba ; meghibásodás
 faint	adj	halvány ; gyenge
 faint	v	el|ájul[noobj]
@@ -3141,7 +3141,7 @@ senior	adj	idősebb ; rangidős ; vezető
 sensation	n	érzés[érzések] ; szenzáció
 sensitivity	n	érzékenység
 session	n	ülés[ülések] ; ülésszak[ülésszakok,3sg=ülésszaka]
-setting	n	környezet[környezetek] ; beállítás[beállítások] ; helyszín[helyszínek]
+setting	n	beállítás[beállítások] ; környezet[környezetek] ; helyszín[helyszínek]
 settled	adj	letelepedett ; rendezett
 several	adj	több ; számos
 severely	adv	súlyosan ; szigorúan
@@ -4689,3 +4689,19 @@ get lost	v	el|téved[noobj]
 best regards	adv	üdvözlettel
 kind regards	adv	üdvözlettel
 say goodbye	v	el|köszön[noobj,to=tol]
+# --- Words and phrases of longer news, instructions, e-mail and stories: things that break down,
+# go on strike, hang upside down; what forms, menus and shops call things
+capital letter	n	nagybetű
+customer service	n	ügyfélszolgálat
+swimming costume	n	fürdőruha
+jewellery	n	ékszer
+heating	n	fűtés
+take-off	n	felszállás
+drill	n	fúró[fúrók]
+click	n	kattanás
+apply for	v	jelentkezik[obj=ra] ; pályázik[obj=ra]
+break down	v	meg|hibásodik[noobj] ; le|robban[noobj]
+go on strike	v	sztrájkol[noobj]
+turn round	v	meg|fordul[noobj]
+upside down	adv	fejjel lefelé
+let us know	adv	szólj nekünk
