@@ -365,7 +365,7 @@ order	n	rendelés[rendelések] ; sorrend ; rend
 order	v	rendel ; meg|rendel
 sound	n	hang[hangok,3sg=hangja]
 study	v	tanul
-develop	v	fejleszt ; fejlődik
+develop	v	fejleszt[intr=fejlődik] ; fejlődik
 free	adj	szabad[szabadok] ; ingyenes
 first	adj	első
 hit	v	üt ; meg|üt
@@ -933,7 +933,7 @@ scene	n	jelenet[jelenetek] ; helyszín[helyszínek]
 seat	n	ülés[ülések] ; hely[helyek]
 seat	v	le|ültet
 service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek]
-shake	v	meg|ráz ; rázkódik
+shake	v	meg|ráz[intr=remeg] ; rázkódik
 shock	n	sokk[sokkok,3sg=sokkja] ; megrázkódtatás
 shock	v	meg|döbbent
 sight	n	látvány[látványok] ; látás
@@ -1305,7 +1305,7 @@ switch	v	vált ; kapcsol ; át|vált
 tap	n	csap[csapok,3sg=csapja] ; koppintás
 tap	v	koppint ; kopogtat
 tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
-tear	v	el|tép ; szakít
+tear	v	el|tép[intr=szakad] ; szakít
 tender	adj	gyengéd ; puha
 term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek]
 total	n	összeg[összegek] ; végösszeg[végösszegek]
@@ -4240,7 +4240,7 @@ twin	n	iker[ikrek,person]
 # --- frequent words of news, stories and e-mail that the ranking places past 3,000
 imagine	v	el|képzel
 immediately	adv	azonnal
-improve	v	javít ; fejleszt
+improve	v	javít[intr=javul] ; fejleszt
 industry	n	ipar[iparok]
 independent	adj	független
 independence	n	függetlenség[függetlenségek]
@@ -4482,7 +4482,7 @@ decorate	v	díszít ; fel|díszít
 deserve	v	meg|érdemel
 disappear	v	el|tűnik[noobj]
 dress	v	fel|öltözik[noobj]
-dry	v	szárít ; meg|szárít
+dry	v	szárít[intr=szárad] ; meg|szárít
 fetch	v	hoz ; el|hoz
 fire	v	ki|rúg ; tüzel[noobj]
 kneel	v	térdel[noobj]
