@@ -135,6 +135,9 @@ class Splitter {
                              (t_[i].tag == PartOfSpeech::verb &&
                               (t_[i].form == VerbForm::past || t_[i].form == VerbForm::third)));
   }
+  bool soThat(std::size_t i) const {
+    return i + 1 < t_.size() && t_[i].lower == "so" && t_[i + 1].lower == "that";
+  }
   bool startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const;
   Clause clauseAt(std::size_t begin, std::size_t end, bool first) const;
 
@@ -204,6 +207,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     return finiteClauseAt(i + 1) || imperatives || presentOfPerson ||
            (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb));
   }
+  // "so that it stays fresh": what for, "hogy friss maradjon"
+  if (soThat(i)) return finiteClauseAt(i + 2);
   if (subordinator(t.lower)) return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i);
   // after a comma: a new subject and verb, an "-ing" clause, or an imperative ("If you are
   // hungry, eat something.")
@@ -232,6 +237,12 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     const Relative* r = relative(person ? "who" : "which");
     c.relative = true;
     c.link = std::string(noun.plural ? r->objects : r->object);
+    return c;
+  }
+  if (!first && soThat(begin) && begin + 2 < end) {
+    c.link = "hogy";
+    c.body = begin + 2;
+    c.purpose = true;
     return c;
   }
   if (!first && t.tag == PartOfSpeech::infinitiveTo && t.purpose) {

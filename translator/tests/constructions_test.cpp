@@ -1006,5 +1006,11 @@ TEST(ConstructionsTest, AnInfinitiveIsWhatIsBegun) {
   EXPECT_EQ(hungarian("The film started at eight."), "A film nyolckor kezdődött.");
 }
 
+TEST(ConstructionsTest, SoThatSaysWhatFor) {
+  EXPECT_EQ(hungarian("Store the bread in a paper bag so that it stays fresh."),
+            "Tárold a kenyeret egy papírtáskában, hogy maradjon friss.");
+  EXPECT_EQ(hungarian("Speak slowly so that everyone understands."), "Beszélj lassan, hogy mindenki értsen.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
