@@ -250,6 +250,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.body = begin + 1;
     c.purpose = true;
     c.request = t.request;
+    c.promised = t.promised;
     return c;
   }
   if (!first && thanksClauseAt(t_, begin)) {

@@ -1183,6 +1183,14 @@ void markPurposes(std::vector<Token>& toks) {
       if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && toks[k - 1].lemma == "tell")
         toks[i].purpose = toks[i].request = true;
     }
+    // "promised to write", "agreed to help": what the subject says it will do, a clause with
+    // the same subject ("megígérte, hogy ír")
+    if (toks[i - 1].tag == PartOfSpeech::verb &&
+        (toks[i - 1].lemma == "promise" || toks[i - 1].lemma == "agree" || toks[i - 1].lemma == "swear"))
+      toks[i].purpose = toks[i].promised = true;
+    if (i >= 2 && toks[i - 1].tag == PartOfSpeech::negation && toks[i - 2].tag == PartOfSpeech::verb &&
+        toks[i - 2].lemma == "promise")  // ("promised never to tell")
+      toks[i].purpose = toks[i].promised = true;
   }
 }
 

@@ -2440,7 +2440,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     if (c.gerund) context = gerundContext;
     if (c.purpose) {
       context = dependentOn(context);
-      context.purpose = true;
+      context.purpose = !c.promised;
       if (c.request && c.begin > 0) {  // the one told is the subject
         const Token& told = tokens[c.begin - 1];
         context.subject =
@@ -2453,7 +2453,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.linked = !c.link.empty();
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
-        (!clauses[k + 1].purpose || clauses[k + 1].request))
+        (!clauses[k + 1].purpose || clauses[k + 1].request || clauses[k + 1].promised))
       g.objectClauseFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].question) g.objectClauseFollows(false);
     for (HungarianWord w : g.run()) {

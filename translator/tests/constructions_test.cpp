@@ -1012,5 +1012,12 @@ TEST(ConstructionsTest, SoThatSaysWhatFor) {
   EXPECT_EQ(hungarian("Speak slowly so that everyone understands."), "Beszélj lassan, hogy mindenki értsen.");
 }
 
+TEST(ConstructionsTest, WhatOnePromisesIsAClauseWithTheSameSubject) {
+  EXPECT_EQ(hungarian("He promised to write to her every week."), "Megígérte, hogy minden héten ír neki.");
+  EXPECT_EQ(hungarian("I promise to call you tomorrow."), "Megígérem, hogy holnap felhívlak.");
+  // a purpose after another verb keeps the subjunctive
+  EXPECT_EQ(hungarian("She went to the shop to buy bread."), "A boltba ment, hogy vegyen kenyeret.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
