@@ -1842,11 +1842,13 @@ std::size_t Generator::emitObject(std::size_t pos) {
 // "to" and its verb: the infinitive.
 std::size_t Generator::emitInfinitive(std::size_t pos) {
   const Token& verb = t_[pos + 1];
-  if (const Sense* s = coreSense(verb, sense(pos + 1)))
-    emit(s->prefix + infinitiveOf(VerbStem{s->word, s->prefix, ""}), pos + 1);
-  else
-    emit(plainSense(verb, sense(pos + 1)).value_or(verb.written), pos + 1,
-         verb.entry || !verb.dictionarySenses.empty());
+  auto emitVerb = [&] {
+    if (const Sense* s = coreSense(verb, sense(pos + 1)))
+      emit(s->prefix + infinitiveOf(VerbStem{s->word, s->prefix, ""}), pos + 1);
+    else
+      emit(plainSense(verb, sense(pos + 1)).value_or(verb.written), pos + 1,
+           verb.entry || !verb.dictionarySenses.empty());
+  };
   // "It is important to drink water": with no main verb in the clause the infinitive's object
   // is its own, in the case the verb asks for ("vizet inni")
   // ("a plan to build two schools", "asked everyone to contact them": so too after a verb whose
@@ -1854,6 +1856,7 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
   const Sense* vs = coreSense(verb, sense(pos + 1));
   const bool ownObject = roles_.verb.main == n_ || pos + 1 > roles_.verb.main + 1;
   if (ownObject && roles_.verb.main != n_ && pos + 2 < n_ && !done_[pos + 2] && t_[pos + 2].lower == "it") {
+    emitVerb();
     done_[pos + 2] = true;
     return pos + 3;
   }
@@ -1863,10 +1866,17 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
       (roles_.verb.main != n_ || t_[pos + 2].tag != PartOfSpeech::pronoun)) {
     const NounPhrase object = readNounPhrase(pos + 2);
     const std::string_view obj = vs ? vs->note("obj") : std::string_view();
+    // a bare object stands before the infinitive ("vizet inni", "két iskolát építeni"); one
+    // with its article or a pronoun after it ("megkeresni őket")
+    const Token& first = t_[object.begin];
+    const bool bare = !object.pronoun && !object.definite && first.tag != PartOfSpeech::determiner;
+    if (!bare) emitVerb();
     emitNounPhrase(object, obj.empty() ? Case::accusative : caseNamed(obj));
+    if (bare) emitVerb();
     for (std::size_t k = object.begin; k < object.end; ++k) done_[k] = true;
     return object.end;
   }
+  emitVerb();
   return pos + 2;
 }
 

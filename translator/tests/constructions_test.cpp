@@ -844,8 +844,8 @@ TEST(ConstructionsTest, ThanBeforeAClauseAndMuchBefore) {
 }
 
 TEST(ConstructionsTest, ItIsAnAdjectiveToDoSomething) {
-  // the predicate stays, and the infinitive keeps its object in the accusative
-  EXPECT_EQ(hungarian("It is easy to make mistakes."), "Könnyű készíteni hibákat.");
+  // the predicate stays, and the infinitive keeps its object in the accusative, a bare one first
+  EXPECT_EQ(hungarian("It is easy to make mistakes."), "Könnyű hibákat készíteni.");
   EXPECT_EQ(hungarian("It is important."), "Fontos.");
   // so too sorrow: "Sajnálom"
   EXPECT_EQ(hungarian("I'm sorry to hear that.").rfind("Sajnálom", 0), 0u);
@@ -986,7 +986,9 @@ TEST(ConstructionsTest, ANameOpensTheSentenceBeforeAnIrregularPast) {
 
 TEST(ConstructionsTest, AnInfinitiveAfterTheObjectHasItsOwnObject) {
   EXPECT_EQ(hungarian("The council approved a new plan to build two schools."),
-            "A tanács jóváhagyott egy új tervet építeni két iskolát.");
+            "A tanács jóváhagyott egy új tervet két iskolát építeni.");
+  // a bare object stands before its infinitive
+  EXPECT_EQ(hungarian("It is important to drink water."), "Fontos vizet inni.");
   EXPECT_EQ(hungarian("Use a clean towel to dry it."), "Használj egy tiszta törölközőt szárítani.");
   // the main verb's own infinitive object is its object
   EXPECT_EQ(hungarian("I would like to order a pizza."), "Szeretnék rendelni egy pizzát.");
