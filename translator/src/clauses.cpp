@@ -183,6 +183,14 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                           prev.tag != PartOfSpeech::auxiliary && prev.tag != PartOfSpeech::modal &&
                           prev.tag != PartOfSpeech::negation)))
     return true;
+  // "The number of tourists who visited the island fell": a finite verb after the relative
+  // clause's own verb and its object is the main clause's
+  if (inRelative && t.tag == PartOfSpeech::verb && verbAt(i) &&
+      (prev.tag == PartOfSpeech::noun || prev.tag == PartOfSpeech::name ||
+       prev.tag == PartOfSpeech::adverb) &&
+      std::any_of(t_.begin() + std::ptrdiff_t(clauseBegin + 1), t_.begin() + std::ptrdiff_t(i),
+                  [](const Token& k) { return k.tag == PartOfSpeech::verb; }))
+    return true;
   if (t.lower == "that") return prev.tag == PartOfSpeech::verb && (finiteClauseAt(i + 1) || verbAt(i + 1));
   if (t.lower == "and" || t.lower == "or") {
     // "Cut the onions and fry them": a second imperative, also after a clause before it ("If it

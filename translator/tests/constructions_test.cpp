@@ -1021,5 +1021,12 @@ TEST(ConstructionsTest, WhatOnePromisesIsAClauseWithTheSameSubject) {
   EXPECT_EQ(hungarian("She went to the shop to buy bread."), "A boltba ment, hogy vegyen kenyeret.");
 }
 
+TEST(ConstructionsTest, TheMainVerbAfterARelativeClauseAndItsObject) {
+  EXPECT_EQ(hungarian("The number of tourists who visited the island fell by ten percent."),
+            "A turisták száma, akik meglátogatták a szigetet, esett tíz százalékkal.");
+  // a verb of the relative clause itself stays there
+  EXPECT_EQ(hungarian("I know the man who lives here."), "Ismerem a férfit, aki lakik itt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
