@@ -739,6 +739,8 @@ bool ReadingChooser::passiveAt(std::size_t i) const {
   if (i + 1 >= toks_.size()) return false;
   const Token& next = toks_[i + 1];
   if (next.lower == "by") return true;
+  // "have been married for forty years": how long a state has lasted
+  if (be == "been" && next.lower == "for") return false;
   const bool pastEvent = be == "was" || be == "were" || be == "been" || be == "be";
   return pastEvent && (next.tag == PartOfSpeech::preposition || next.tag == PartOfSpeech::number ||
                        next.lower == "yesterday" || next.lower == "last" || next.lower == "today");

@@ -2145,11 +2145,14 @@ std::optional<std::size_t> Generator::emitTimeAgo(std::size_t pos) {
 // duration as "két éve".
 void Generator::findPerfectDuration() {
   const VerbGroup& g = roles_.verb;
-  if (g.have == n_ || g.main == n_ || g.passive) return;  // no perfect ("The houses are big")
+  if (g.have == n_ || g.passive) return;  // no perfect ("The houses are big")
+  // "have been married for forty years": the copula's perfect, "negyven éve házasok"
+  const bool state = g.main == n_ && g.copula && g.be != n_ && g.be > g.have;
+  if (g.main == n_ && !state) return;
   // "has lived", and "has been learning" as well
-  const bool continuous = t_[g.main].form == VerbForm::ing && g.be != n_ && g.be > g.have;
-  if (t_[g.main].form != VerbForm::participle && !continuous) return;
-  for (std::size_t k = g.main + 1; k < n_; ++k) {
+  const bool continuous = !state && t_[g.main].form == VerbForm::ing && g.be != n_ && g.be > g.have;
+  if (!state && t_[g.main].form != VerbForm::participle && !continuous) return;
+  for (std::size_t k = (state ? g.be : g.main) + 1; k < n_; ++k) {
     if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) {
       perfectFor_ = k;
       roles_.verb.past = false;

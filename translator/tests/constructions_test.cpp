@@ -1028,5 +1028,12 @@ TEST(ConstructionsTest, TheMainVerbAfterARelativeClauseAndItsObject) {
   EXPECT_EQ(hungarian("I know the man who lives here."), "Ismerem a férfit, aki lakik itt.");
 }
 
+TEST(ConstructionsTest, AStateThatHasLastedIsThePresentWithItsDuration) {
+  EXPECT_EQ(hungarian("My parents have been married for forty years."), "A szüleim negyven éve házasak.");
+  EXPECT_EQ(hungarian("The shop has been closed for two weeks."), "A bolt két hete zárva van.");
+  EXPECT_EQ(hungarian("I have been ill since Monday."), "Hétfő óta beteg vagyok.");
+  EXPECT_EQ(hungarian("He has been here for an hour."), "Egy órája itt van.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
