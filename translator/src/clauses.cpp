@@ -259,6 +259,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.purpose = true;
     c.request = t.request;
     c.promised = t.promised;
+    c.awaited = t.awaited;
     return c;
   }
   if (!first && thanksClauseAt(t_, begin)) {

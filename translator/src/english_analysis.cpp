@@ -987,6 +987,25 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
   }
 }
 
+// "I look forward to seeing you": what one looks forward to is a clause of its own with the
+// same subject, in the subjunctive ("Várom, hogy lássalak"); the "-ing" verb is its verb.
+void awaitedAfterLookingForward(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    const Token& v = toks[i - 1];
+    Token& ing = toks[i + 1];
+    if (v.tag != PartOfSpeech::verb || !v.entry || v.entry->lemma != "look forward" ||
+        toks[i].lower != "to" || ing.words != 1 || !endsWith(ing.lower, "ing"))
+      continue;
+    for (const Reading& r : readingsOf(core, ing))
+      if (r.tag == PartOfSpeech::verb && r.form == VerbForm::ing) {
+        ing.tag = PartOfSpeech::verb, ing.lemma = r.lemma, ing.entry = nullptr, ing.form = VerbForm::base;
+        toks[i].tag = PartOfSpeech::infinitiveTo;
+        toks[i].purpose = toks[i].awaited = true;
+        break;
+      }
+  }
+}
+
 // "did not bring anything", "never saw anyone": after a negation in its clause "any-" is
 // Hungarian's negative ("nem hozott semmit", "senkit sem látott" with "nem").
 void negativeAny(std::vector<Token>& toks) {
@@ -1568,6 +1587,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
   markPurposes(toks);
+  awaitedAfterLookingForward(core_, toks);
   toks = joinTimePhrases(core_, std::move(toks));
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   participlesAfterNouns(toks);

@@ -2466,7 +2466,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.linked = !c.link.empty();
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
-        (!clauses[k + 1].purpose || clauses[k + 1].request || clauses[k + 1].promised))
+        (!clauses[k + 1].purpose || clauses[k + 1].request || clauses[k + 1].promised ||
+         clauses[k + 1].awaited))
       g.objectClauseFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].question) g.objectClauseFollows(false);
     for (HungarianWord w : g.run()) {

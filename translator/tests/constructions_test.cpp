@@ -1035,5 +1035,11 @@ TEST(ConstructionsTest, AStateThatHasLastedIsThePresentWithItsDuration) {
   EXPECT_EQ(hungarian("He has been here for an hour."), "Egy órája itt van.");
 }
 
+TEST(ConstructionsTest, WhatOneLooksForwardToIsAClauseInTheSubjunctive) {
+  EXPECT_EQ(hungarian("I look forward to seeing you."), "Azt várom, hogy lássalak.");
+  // a noun is what is awaited
+  EXPECT_EQ(hungarian("I look forward to the holiday."), "Várom a szabadságot.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
