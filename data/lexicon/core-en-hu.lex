@@ -4705,3 +4705,4 @@ go on strike	v	sztrájkol[noobj]
 turn round	v	meg|fordul[noobj]
 upside down	adv	fejjel lefelé
 let us know	adv	szólj nekünk
+anymore	adv	többé

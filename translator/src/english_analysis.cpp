@@ -987,6 +987,46 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
   }
 }
 
+// "The letters stopped coming", "the printer stops working", "Stop talking": to stop doing is
+// Hungarian's "no longer" ("nem jöttek többé", "nem működik többé", "Ne beszélj többé"): "stop"
+// becomes "do", "anymore" and "not", the "-ing" verb its verb.
+void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& stop = toks[i];
+    Token& ing = toks[i + 1];
+    if (stop.tag != PartOfSpeech::verb || stop.lemma != "stop" || stop.form == VerbForm::ing ||
+        stop.form == VerbForm::participle || ing.words != 1 || ing.lower.size() <= 5 ||
+        !endsWith(ing.lower, "ing"))
+      continue;
+    const std::vector<Reading> rs = readingsOf(core, ing);
+    const auto verb = std::find_if(rs.begin(), rs.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && r.form == VerbForm::ing;
+    });
+    if (verb == rs.end()) continue;
+    ing.tag = PartOfSpeech::verb, ing.lemma = verb->lemma, ing.entry = nullptr, ing.form = VerbForm::base;
+    stop.lower = stop.form == VerbForm::past ? "did" : stop.form == VerbForm::third ? "does" : "do";
+    stop.lemma = "do";
+    stop.tag = PartOfSpeech::auxiliary;
+    stop.entry = nullptr;
+    stop.form = VerbForm::base;
+    Token no;
+    no.lower = no.lemma = no.written = "not";
+    no.tag = PartOfSpeech::negation;
+    no.word = ing.word;
+    no.words = 0;  // said by no word of its own
+    Token anymore;
+    anymore.lower = anymore.lemma = anymore.written = "anymore";
+    anymore.tag = PartOfSpeech::adverb;
+    anymore.entry = core.find("anymore", PartOfSpeech::adverb);
+    anymore.word = ing.word;
+    anymore.words = 0;
+    // ("többé nem jöttek": before the negation, which keeps the verb's comma after it)
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(no));
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(anymore));
+    i += 3;
+  }
+}
+
 // "I look forward to seeing you": what one looks forward to is a clause of its own with the
 // same subject, in the subjunctive ("Várom, hogy lássalak"); the "-ing" verb is its verb.
 void awaitedAfterLookingForward(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -1575,6 +1615,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   objectHer(toks);
   ReadingChooser(core_, toks, titleCase).run();
   infinitivesFromGerunds(core_, toks);
+  stoppingAsNoLonger(core_, toks);
   negativeAny(toks);
   markAsRoles(toks);
   comparisonsOfEquality(core_, toks);

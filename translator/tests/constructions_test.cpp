@@ -1041,5 +1041,14 @@ TEST(ConstructionsTest, WhatOneLooksForwardToIsAClauseInTheSubjunctive) {
   EXPECT_EQ(hungarian("I look forward to the holiday."), "Várom a szabadságot.");
 }
 
+TEST(ConstructionsTest, ToStopDoingIsNoLonger) {
+  EXPECT_EQ(hungarian("The letters stopped coming."), "A levelek többé nem jöttek.");
+  EXPECT_EQ(hungarian("If the printer stops working, switch it off."),
+            "Ha a nyomtató többé nem működik, kapcsold ki.");
+  EXPECT_EQ(hungarian("Stop talking."), "Többé ne beszélj.");
+  // a stop without an "-ing" verb after it is no such thing
+  EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
