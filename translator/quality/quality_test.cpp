@@ -328,7 +328,7 @@ TEST(TranslationQualityTest, TheSeventhDevelopmentCorpusStaysAboveItsFloorInHung
 // Longer sentences (twelve to eighteen words): linked and relative clauses, infinitives with
 // their objects, times and places.
 TEST(TranslationQualityTest, TheEighthDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
-  expectFloorInHungarianWords(LEXITON_DEV8_CORPUS, 75, 52.0);
+  expectFloorInHungarianWords(LEXITON_DEV8_CORPUS, 75, 57.0);
 }
 
 // The held-out corpus is only measured, never tuned on: here it must merely read (at least 150
