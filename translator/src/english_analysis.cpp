@@ -988,7 +988,7 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
 }
 
 // "The letters stopped coming", "the printer stops working", "Stop talking": to stop doing is
-// Hungarian's "no longer" ("nem jöttek többé", "nem működik többé", "Ne beszélj többé"): "stop"
+// Hungarian's "no longer" ("többé nem jöttek", "többé nem működik", "Többé ne beszélj"): "stop"
 // becomes "do", "anymore" and "not", the "-ing" verb its verb.
 void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {

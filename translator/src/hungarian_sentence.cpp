@@ -1862,7 +1862,6 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
   }
   if (ownObject && pos + 2 < n_ && !done_[pos + 2] && startsNounPhrase(pos + 2) && !(vs && vs->noObject) &&
       !(roles_.object && roles_.object->begin == pos + 2) &&
-      (roles_.verb.main == n_ || t_[pos + 2].tag != PartOfSpeech::pronoun || t_[pos + 2].lower != "it") &&
       (roles_.verb.main != n_ || t_[pos + 2].tag != PartOfSpeech::pronoun)) {
     const NounPhrase object = readNounPhrase(pos + 2);
     const std::string_view obj = vs ? vs->note("obj") : std::string_view();
