@@ -901,6 +901,15 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::verb, VerbForm::ing, 300);
     bonus(PartOfSpeech::adjective, std::nullopt, 150);
     bonus(PartOfSpeech::verb, VerbForm::past, 100);
+    // "The film was interesting", "is boring": an "-ing" adjective of what one feels about a
+    // thing, not the verb ("érdekes", not "érdekelt"), unless an object follows
+    static constexpr std::string_view kFeltAbout[] = {
+        "interesting",   "boring",   "exciting",    "amazing",   "surprising", "shocking",
+        "disappointing", "annoying", "frightening", "confusing", "tiring",     "relaxing",
+        "embarrassing",  "worrying", "depressing",  "appalling"};
+    if (ing && !objectFollows && coreReading(PartOfSpeech::adjective) &&
+        std::find(std::begin(kFeltAbout), std::end(kFeltAbout), t.lower) != std::end(kFeltAbout))
+      bonus(PartOfSpeech::adjective, std::nullopt, 400);
   } else if (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::auxiliary &&
              (toks[i - 2].lower == "is" || toks[i - 2].lower == "are" || toks[i - 2].lower == "am" ||
               toks[i - 2].lower == "was" || toks[i - 2].lower == "were") &&

@@ -1050,5 +1050,12 @@ TEST(ConstructionsTest, ToStopDoingIsNoLonger) {
   EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
 }
 
+TEST(ConstructionsTest, AnIngAdjectiveOfFeelingAfterTheCopula) {
+  EXPECT_EQ(hungarian("The meeting was interesting."), "A megbeszélés érdekes volt.");
+  EXPECT_EQ(hungarian("The film was boring."), "A film unalmas volt.");
+  // with an object it is the verb
+  EXPECT_EQ(hungarian("This is boring the children."), "Ez untatja a gyerekeket.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
