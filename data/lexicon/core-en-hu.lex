@@ -4706,3 +4706,4 @@ turn round	v	meg|fordul[noobj]
 upside down	adv	fejjel lefelé
 let us know	adv	szólj nekünk
 anymore	adv	többé
+hi	adv	szia ; helló

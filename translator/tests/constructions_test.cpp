@@ -1057,5 +1057,13 @@ TEST(ConstructionsTest, AnIngAdjectiveOfFeelingAfterTheCopula) {
   EXPECT_EQ(hungarian("This is boring the children."), "Ez untatja a gyerekeket.");
 }
 
+TEST(ConstructionsTest, AGreetingAndItsNameStandAlone) {
+  EXPECT_EQ(hungarian("Hi, how are you?"), "Szia, hogyan vagy?");
+  EXPECT_EQ(hungarian("Dear Anna, I hope you are well."), "Kedves Anna, azt remélem, hogy jól vagy.");
+  // a time of the clause after stays in it
+  EXPECT_EQ(
+      hungarian("Hi Tom, we are having a party on Saturday evening.").rfind("Szia Tom, szombat este", 0), 0u);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
