@@ -4698,7 +4698,6 @@ jewellery	n	ékszer
 heating	n	fűtés
 take-off	n	felszállás
 drill	n	fúró[fúrók]
-click	n	kattanás
 apply for	v	jelentkezik[obj=ra] ; pályázik[obj=ra]
 break down	v	meg|hibásodik[noobj] ; le|robban[noobj]
 go on strike	v	sztrájkol[noobj]

@@ -121,7 +121,8 @@ class Splitter {
     while (k < t_.size() && isNounish(t_[k]) && k - nounStart < 3) ++k;
     if (k == nounStart || k >= t_.size()) return false;
     // ("we really enjoyed", "the train finally arrived": an adverb inside)
-    if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && k + 1 < t_.size() &&
+    // (not past a comma: "until you hear a click, then open the door")
+    if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && k + 1 < t_.size() && !pauseBefore(k) &&
         t_[k + 1].tag == PartOfSpeech::verb)
       ++k;
     const Token& v = t_[k];

@@ -999,6 +999,9 @@ TEST(ConstructionsTest, AClauseWhoseSubjectAndVerbHaveAnAdverbBetween) {
             "Köszönöm a vacsorát, tényleg élveztük az estét.");
   EXPECT_EQ(hungarian("It was raining hard when the train finally arrived at the station."),
             "Esett az eső erős, amikor a vonat végül megérkezett az állomásra.");
+  // ... but not past a comma
+  EXPECT_EQ(hungarian("Wait until you hear a bell, then open the door."),
+            "Várj, amíg hallasz egy csengőt, aztán nyisd ki az ajtót.");
 }
 
 TEST(ConstructionsTest, AnInfinitiveIsWhatIsBegun) {
