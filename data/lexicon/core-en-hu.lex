@@ -676,7 +676,7 @@ downstairs	adv	lent
 # --- the rest of WordNet's two hundred commonest lemmas
 pass	v	el|halad[noobj] ; át|ad
 line	n	vonal[vonalak] ; sor[sorok]
-set	v	beállít ; le|tesz
+set	v	beállít[thing=le|megy] ; le|tesz
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
 rise	v	emelkedik ; fel|kel[noobj]

@@ -148,15 +148,17 @@ class Splitter {
 
 bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const {
   const Token& t = t_[i];
-  const bool verbAfter = verbIn(i, t_.size());
-  if (!verbAfter) return false;
-  const Token& prev = t_[i - 1];
   // "Hi Tom, ...", "Dear Mr Smith, ...": a greeting and the name greeted stand alone
   if (pauseBefore(i) && clauseBegin == 0 &&
       (t_[0].lower == "hi" || t_[0].lower == "hello" || t_[0].lower == "dear") &&
-      std::all_of(t_.begin() + 1, t_.begin() + std::ptrdiff_t(i),
-                  [](const Token& k) { return k.tag == PartOfSpeech::name; }))
+      std::all_of(t_.begin() + 1, t_.begin() + std::ptrdiff_t(i), [](const Token& k) {
+        return k.tag == PartOfSpeech::name || k.lower == "mr" || k.lower == "mrs" || k.lower == "ms" ||
+               k.lower == "dr";
+      }))
     return true;
+  const bool verbAfter = verbIn(i, t_.size());
+  if (!verbAfter) return false;
+  const Token& prev = t_[i - 1];
   // a relative clause may follow the subject before its verb: "The house, which is old, ..."
   if (const Relative* r = relative(t.lower); r && (isNounish(prev) || pauseBefore(i))) {
     if (t.lower != "that" || prev.tag != PartOfSpeech::verb) return verbAt(i + 1) || finiteClauseAt(i + 1);

@@ -1063,9 +1063,16 @@ TEST(ConstructionsTest, AnIngAdjectiveOfFeelingAfterTheCopula) {
 TEST(ConstructionsTest, AGreetingAndItsNameStandAlone) {
   EXPECT_EQ(hungarian("Hi, how are you?"), "Szia, hogyan vagy?");
   EXPECT_EQ(hungarian("Dear Anna, I hope you are well."), "Kedves Anna, azt remélem, hogy jól vagy.");
+  EXPECT_EQ(hungarian("Dear Mr Smith, thank you for your letter."), "Kedves Mr Smith, köszönöm a leveledet.");
   // a time of the clause after stays in it
   EXPECT_EQ(
       hungarian("Hi Tom, we are having a party on Saturday evening.").rfind("Szia Tom, szombat este", 0), 0u);
+}
+
+TEST(ConstructionsTest, WhatTheSunDoesIsAThingsSense) {
+  EXPECT_EQ(hungarian("The sun was already setting behind the mountains."),
+            "A nap már lement a hegyek mögött.");
+  EXPECT_EQ(hungarian("She set the table."), "Beállította az asztalt.");
 }
 
 }  // namespace
