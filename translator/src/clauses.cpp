@@ -180,11 +180,13 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // clause's verb: "Szólj, ha ...", "Köszönöm az e-mailedet, holnap válaszolok")
   bool verbBefore = verbIn(clauseBegin, i);
   for (std::size_t k = clauseBegin; k < i && !verbBefore; ++k)
-    verbBefore = t_[k].lemma == "let me know" || t_[k].lemma == "thank you" || t_[k].lower == "thanks";
+    verbBefore = t_[k].lemma == "let me know" || t_[k].lemma == "thank you" || t_[k].lower == "thanks" ||
+                 t_[k].lower == "sorry";
   if (!verbBefore) return false;
   if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
-  // "I think he is right": what is thought, without "that"
-  if (takesThatlessClause(prev) && finiteClauseAt(i)) return true;
+  // "I think he is right": what is thought, without "that"; "Sorry I didn't answer": what one is
+  // sorry for ("Bocsánat, hogy nem válaszoltam")
+  if ((takesThatlessClause(prev) || prev.lower == "sorry") && finiteClauseAt(i)) return true;
   // "..., which is old, is for sale": the main clause goes on after the relative one
   // "The man who lives here is a doctor": a second verb group after the relative one
   if (inRelative && verbAt(i) &&
@@ -277,7 +279,10 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.gerund = c.thanks = true;
     return c;
   }
-  if (!first && takesThatlessClause(t_[begin - 1]) && !subordinator(t.lower) && !relative(t.lower)) {
+  // ("Sorry, I don't understand": after a comma "sorry" apologises alone)
+  if (!first &&
+      (takesThatlessClause(t_[begin - 1]) || (t_[begin - 1].lower == "sorry" && !pauseBefore(begin))) &&
+      !subordinator(t.lower) && !relative(t.lower)) {
     c.link = "hogy";
     return c;
   }

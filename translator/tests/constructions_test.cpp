@@ -1075,5 +1075,12 @@ TEST(ConstructionsTest, WhatTheSunDoesIsAThingsSense) {
   EXPECT_EQ(hungarian("She set the table."), "Beállította az asztalt.");
 }
 
+TEST(ConstructionsTest, WhatOneIsSorryForIsAClause) {
+  EXPECT_EQ(hungarian("Sorry I didn't answer yesterday."), "Bocsánat, hogy tegnap nem válaszoltam.");
+  EXPECT_EQ(hungarian("I'm sorry I'm late."), "Sajnálom, hogy elkéstem.");
+  // after a comma "sorry" apologises alone
+  EXPECT_EQ(hungarian("Sorry, I don't understand."), "Bocsánat, nem értek.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
