@@ -1372,7 +1372,15 @@ void Generator::placeCopula(ClauseRoles& r) const {
 void Generator::emitLeadingAdverbs() {
   for (std::size_t k = 0; k < n_; ++k) {
     const Token& tk = t_[k];
-    if (tk.time && tk.time->unit) {
+    if (tk.time && tk.time->unit && k > 0 && t_[k - 1].lower == "by" && !done_[k - 1]) {
+      // "by Friday afternoon", "by next week": until then, "péntek délutánig", "jövő hétig"
+      std::vector<std::string> words = timeWords(*tk.time);
+      const Sense& unit = tk.time->unit->senses.front();
+      if (!words.empty() && (words.back() == timeCaseOf(unit) || words.back() == unit.word))
+        words.back() = inflectNoun(stemOfSense(unit), false, {}, Case::terminative);
+      for (std::string& w : words) emit(std::move(w), k);
+      done_[k - 1] = done_[k] = true;
+    } else if (tk.time && tk.time->unit) {
       for (std::string& w : timeWords(*tk.time)) emit(std::move(w), k);
       done_[k] = true;
     } else if (tk.entry && (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::noun) &&

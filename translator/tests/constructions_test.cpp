@@ -1082,5 +1082,13 @@ TEST(ConstructionsTest, WhatOneIsSorryForIsAClause) {
   EXPECT_EQ(hungarian("Sorry, I don't understand."), "Bocsánat, nem értek.");
 }
 
+TEST(ConstructionsTest, ByATimeSaidWithoutAPrepositionIsUntilThen) {
+  EXPECT_EQ(hungarian("Please send me the report by Friday afternoon."),
+            "Péntek délutánig küldd nekem a jelentést, kérlek.");
+  EXPECT_EQ(hungarian("I will finish it by next week."), "Jövő hétig befejezem.");
+  // on that time it is when
+  EXPECT_EQ(hungarian("We met on Friday afternoon."), "Péntek délután találkoztunk.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
