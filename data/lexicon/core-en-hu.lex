@@ -48,7 +48,7 @@ dish	n	edény ; étel
 doctor	n	orvos[person] ; doktor
 dog	n	kutya
 door	n	ajtó[in=ban,3sg=ajtaja]
-email	n	e-mail[front]
+email	n	e-mail[front,3sg=e-mailje,pp=e-mailjei]
 evening	n	este[time=nom,attr=esti]
 eye	n	szem[szemek,pair]
 face	n	arc[arcok]
@@ -365,7 +365,7 @@ order	n	rendelés[rendelések] ; sorrend ; rend
 order	v	rendel ; meg|rendel
 sound	n	hang[hangok,3sg=hangja]
 study	v	tanul
-develop	v	fejleszt ; fejlődik
+develop	v	fejleszt[intr=fejlődik] ; fejlődik
 free	adj	szabad[szabadok] ; ingyenes
 first	adj	első
 hit	v	üt ; meg|üt
@@ -676,7 +676,7 @@ downstairs	adv	lent
 # --- the rest of WordNet's two hundred commonest lemmas
 pass	v	el|halad[noobj] ; át|ad
 line	n	vonal[vonalak] ; sor[sorok]
-set	v	beállít ; le|tesz
+set	v	beállít[thing=le|megy] ; le|tesz
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
 rise	v	emelkedik ; fel|kel[noobj]
@@ -933,7 +933,7 @@ scene	n	jelenet[jelenetek] ; helyszín[helyszínek]
 seat	n	ülés[ülések] ; hely[helyek]
 seat	v	le|ültet
 service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek]
-shake	v	meg|ráz ; rázkódik
+shake	v	meg|ráz[intr=remeg] ; rázkódik
 shock	n	sokk[sokkok,3sg=sokkja] ; megrázkódtatás
 shock	v	meg|döbbent
 sight	n	látvány[látványok] ; látás
@@ -1305,7 +1305,7 @@ switch	v	vált ; kapcsol ; át|vált
 tap	n	csap[csapok,3sg=csapja] ; koppintás
 tap	v	koppint ; kopogtat
 tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
-tear	v	el|tép ; szakít
+tear	v	el|tép[intr=szakad] ; szakít
 tender	adj	gyengéd ; puha
 term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek]
 total	n	összeg[összegek] ; végösszeg[végösszegek]
@@ -1455,7 +1455,7 @@ expand	v	tágul[noobj] ; növel
 extension	n	bővítés ; meghosszabbítás ; mellék[mellékek]
 extract	v	ki|von ; ki|húz
 factor	n	tényező
-fail	v	meg|bukik ; kudarcot vall
+fail	v	meg|bukik[thing=le|áll] ; kudarcot vall
 failure	n	kudarc[kudarcok] ; hiba ; meghibásodás
 faint	adj	halvány ; gyenge
 faint	v	el|ájul[noobj]
@@ -3141,7 +3141,7 @@ senior	adj	idősebb ; rangidős ; vezető
 sensation	n	érzés[érzések] ; szenzáció
 sensitivity	n	érzékenység
 session	n	ülés[ülések] ; ülésszak[ülésszakok,3sg=ülésszaka]
-setting	n	környezet[környezetek] ; beállítás[beállítások] ; helyszín[helyszínek]
+setting	n	beállítás[beállítások] ; környezet[környezetek] ; helyszín[helyszínek]
 settled	adj	letelepedett ; rendezett
 several	adj	több ; számos
 severely	adv	súlyosan ; szigorúan
@@ -4222,7 +4222,7 @@ ad	n	hirdetés[hirdetések]
 szeged	n	szeged[name,in=n,to=ra,from=rol]
 pecs	n	pécs[name,in=n,to=ra,from=rol]
 miskolc	n	miskolc[name,in=n,to=ra,from=rol]
-e-mail	n	e-mail[front]
+e-mail	n	e-mail[front,3sg=e-mailje,pp=e-mailjei]
 piano	n	zongora
 guitar	n	gitár[gitárok,3sg=gitárja,pp=gitárjai]
 violin	n	hegedű
@@ -4240,7 +4240,7 @@ twin	n	iker[ikrek,person]
 # --- frequent words of news, stories and e-mail that the ranking places past 3,000
 imagine	v	el|képzel
 immediately	adv	azonnal
-improve	v	javít ; fejleszt
+improve	v	javít[intr=javul] ; fejleszt
 industry	n	ipar[iparok]
 independent	adj	független
 independence	n	függetlenség[függetlenségek]
@@ -4482,7 +4482,7 @@ decorate	v	díszít ; fel|díszít
 deserve	v	meg|érdemel
 disappear	v	el|tűnik[noobj]
 dress	v	fel|öltözik[noobj]
-dry	v	szárít ; meg|szárít
+dry	v	szárít[intr=szárad] ; meg|szárít
 fetch	v	hoz ; el|hoz
 fire	v	ki|rúg ; tüzel[noobj]
 kneel	v	térdel[noobj]
@@ -4689,3 +4689,20 @@ get lost	v	el|téved[noobj]
 best regards	adv	üdvözlettel
 kind regards	adv	üdvözlettel
 say goodbye	v	el|köszön[noobj,to=tol]
+# --- Words and phrases of longer news, instructions, e-mail and stories: things that break down,
+# go on strike, hang upside down; what forms, menus and shops call things
+capital letter	n	nagybetű
+customer service	n	ügyfélszolgálat
+swimming costume	n	fürdőruha
+jewellery	n	ékszer
+heating	n	fűtés
+take-off	n	felszállás
+drill	n	fúró[fúrók]
+apply for	v	jelentkezik[obj=ra] ; pályázik[obj=ra]
+break down	v	meg|hibásodik[noobj] ; le|robban[noobj]
+go on strike	v	sztrájkol[noobj]
+turn round	v	meg|fordul[noobj]
+upside down	adv	fejjel lefelé
+let us know	adv	szólj nekünk
+anymore	adv	többé
+hi	adv	szia ; helló

@@ -26,6 +26,8 @@ bool hungarianWord(std::string_view s, bool phrase) {
     const unsigned char c = static_cast<unsigned char>(s[i]);
     if (c >= 'a' && c <= 'z') continue;
     if (phrase && (c == ' ' || c == '-') && i > 0 && i + 1 < s.size() && s[i - 1] != ' ') continue;
+    // a hyphen inside one word ("e-mailje"), as a note's form of a hyphenated sense needs
+    if (c == '-' && i > 0 && i + 1 < s.size() && s[i - 1] != '-' && s[i + 1] != '-') continue;
     if ((c == 0xC3 || c == 0xC5) && i + 1 < s.size()) {  // á é í ó ö ú ü, ő ű
       const unsigned char d = static_cast<unsigned char>(s[++i]);
       const bool ok = c == 0xC3 ? (d == 0xA1 || d == 0xA9 || d == 0xAD || d == 0xB3 || d == 0xB6 ||

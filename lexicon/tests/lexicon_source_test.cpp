@@ -92,6 +92,11 @@ TEST(LexiconSourceTest, TimesPeopleAndCapitalSenses) {
   EXPECT_FALSE(parse("fast\tadv\tgyorsan[person]")) << "no adverb's sense is for people";
   EXPECT_FALSE(parse("go\tv\tmegy[pair]")) << "only nouns come in pairs";
   EXPECT_NE(whyNot("week\tn\thét[time=ben]").find("bad value"), std::string::npos);
+  e = parse("e-mail\tn\te-mail[front,3sg=e-mailje,pp=e-mailjei]");
+  ASSERT_TRUE(e) << "a hyphenated sense's forms keep their hyphen";
+  EXPECT_EQ(e->senses[0].note("pp"), "e-mailjei");
+  EXPECT_NE(whyNot("e-mail\tn\te-mail[3sg=-mailje]").find("bad value"), std::string::npos);
+  EXPECT_NE(whyNot("e-mail\tn\te-mail[3sg=e--mailje]").find("bad value"), std::string::npos);
 }
 
 TEST(LexiconSourceTest, MalformedEntriesAreRejectedWithAReason) {

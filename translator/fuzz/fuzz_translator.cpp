@@ -39,6 +39,12 @@ const lexiton::translator::Translator& translator() {
                                               "E\tturn off\tv\tle|kapcsol\n"
                                               "E\tat home\tadv\totthon\n"
                                               "E\tnine\tnum\tkilenc\n"
+                                              "E\tstop\tv\tel|\xC3\xA1ll[noobj]\n"
+                                              "E\tlook forward\tv\tv\xC3\xA1r[to=acc]\n"
+                                              "E\tsee\tv\tl\xC3\xA1t\n"
+                                              "E\tanymore\tadv\tt\xC3\xB6"
+                                              "bb\xC3\xA9\n"
+                                              "E\tbus stop\tn\tbuszmeg\xC3\xA1ll\xC3\xB3\n"
                                               "F\tbought\tbuy\tv\n"
                                               "W\tbuy\t3\t40\t0\t0\n"));
   return t;

@@ -54,13 +54,8 @@ bool takesThatlessClause(const Token& t) {
          std::find(std::begin(kThatlessVerbs), std::end(kThatlessVerbs), t.lemma) != std::end(kThatlessVerbs);
 }
 
-// A subject pronoun that opens a relative clause without a relative word: "the film I saw".
-bool subjectPronoun(const Token& t) {
-  return t.tag == PartOfSpeech::pronoun && (t.lower == "i" || t.lower == "you" || t.lower == "he" ||
-                                            t.lower == "she" || t.lower == "we" || t.lower == "they");
-}
-
-// A noun that a contact relative clause may follow: a common noun, not a name or pronoun.
+// A noun that a contact relative clause may follow: a common noun, not a name or pronoun; a
+// subject pronoun opens the clause without a relative word ("the film I saw").
 bool contactRelativeAfter(const Token& prev, const Token& t) {
   return prev.tag == PartOfSpeech::noun && !prev.possessor && subjectPronoun(t);
 }
@@ -114,6 +109,10 @@ class Splitter {
   }
   // A subject and a finite verb start at i: "I arrived", "the children were", "it rains".
   bool finiteClauseAt(std::size_t i) const {
+    // "there is", "there were": existence, a clause of its own
+    if (i + 1 < t_.size() && t_[i].lower == "there" &&
+        (t_[i + 1].tag == PartOfSpeech::auxiliary || t_[i + 1].tag == PartOfSpeech::modal))
+      return true;
     std::size_t k = i;
     while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
                              t_[k].tag == PartOfSpeech::number || t_[k].tag == PartOfSpeech::adjective))
@@ -121,6 +120,11 @@ class Splitter {
     const std::size_t nounStart = k;
     while (k < t_.size() && isNounish(t_[k]) && k - nounStart < 3) ++k;
     if (k == nounStart || k >= t_.size()) return false;
+    // ("we really enjoyed", "the train finally arrived": an adverb inside)
+    // (not past a comma: "until you hear a click, then open the door")
+    if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && k + 1 < t_.size() && !pauseBefore(k) &&
+        t_[k + 1].tag == PartOfSpeech::verb)
+      ++k;
     const Token& v = t_[k];
     return v.tag == PartOfSpeech::auxiliary || v.tag == PartOfSpeech::modal ||
            (v.tag == PartOfSpeech::verb &&
@@ -132,6 +136,9 @@ class Splitter {
                              (t_[i].tag == PartOfSpeech::verb &&
                               (t_[i].form == VerbForm::past || t_[i].form == VerbForm::third)));
   }
+  bool soThat(std::size_t i) const {
+    return i + 1 < t_.size() && t_[i].lower == "so" && t_[i + 1].lower == "that";
+  }
   bool startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const;
   Clause clauseAt(std::size_t begin, std::size_t end, bool first) const;
 
@@ -141,6 +148,14 @@ class Splitter {
 
 bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const {
   const Token& t = t_[i];
+  // "Hi Tom, ...", "Dear Mr Smith, ...": a greeting and the name greeted stand alone
+  if (pauseBefore(i) && clauseBegin == 0 &&
+      (t_[0].lower == "hi" || t_[0].lower == "hello" || t_[0].lower == "dear") &&
+      std::all_of(t_.begin() + 1, t_.begin() + std::ptrdiff_t(i), [](const Token& k) {
+        return k.tag == PartOfSpeech::name || k.lower == "mr" || k.lower == "mrs" || k.lower == "ms" ||
+               k.lower == "dr";
+      }))
+    return true;
   const bool verbAfter = verbIn(i, t_.size());
   if (!verbAfter) return false;
   const Token& prev = t_[i - 1];
@@ -161,15 +176,17 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                              })))
     return true;
   if (thanksClauseAt(t_, i)) return true;
-  // ("let me know" and "thank you", one word in Hungarian, "szólj", "köszönöm", are their
+  // ("let me know", "thank you" and "thanks", one word in Hungarian, "szólj", "köszönöm", are their
   // clause's verb: "Szólj, ha ...", "Köszönöm az e-mailedet, holnap válaszolok")
   bool verbBefore = verbIn(clauseBegin, i);
   for (std::size_t k = clauseBegin; k < i && !verbBefore; ++k)
-    verbBefore = t_[k].lemma == "let me know" || t_[k].lemma == "thank you";
+    verbBefore = t_[k].lemma == "let me know" || t_[k].lemma == "thank you" || t_[k].lower == "thanks" ||
+                 t_[k].lower == "sorry";
   if (!verbBefore) return false;
   if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
-  // "I think he is right": what is thought, without "that"
-  if (takesThatlessClause(prev) && finiteClauseAt(i)) return true;
+  // "I think he is right": what is thought, without "that"; "Sorry I didn't answer": what one is
+  // sorry for ("Bocsánat, hogy nem válaszoltam")
+  if ((takesThatlessClause(prev) || prev.lower == "sorry") && finiteClauseAt(i)) return true;
   // "..., which is old, is for sale": the main clause goes on after the relative one
   // "The man who lives here is a doctor": a second verb group after the relative one
   if (inRelative && verbAt(i) &&
@@ -177,16 +194,28 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                           prev.tag != PartOfSpeech::auxiliary && prev.tag != PartOfSpeech::modal &&
                           prev.tag != PartOfSpeech::negation)))
     return true;
+  // "The number of tourists who visited the island fell": a finite verb after the relative
+  // clause's own verb and its object is the main clause's
+  if (inRelative && t.tag == PartOfSpeech::verb && verbAt(i) &&
+      (prev.tag == PartOfSpeech::noun || prev.tag == PartOfSpeech::name ||
+       prev.tag == PartOfSpeech::adverb) &&
+      std::any_of(t_.begin() + std::ptrdiff_t(clauseBegin + 1), t_.begin() + std::ptrdiff_t(i),
+                  [](const Token& k) { return k.tag == PartOfSpeech::verb; }))
+    return true;
   if (t.lower == "that") return prev.tag == PartOfSpeech::verb && (finiteClauseAt(i + 1) || verbAt(i + 1));
   if (t.lower == "and" || t.lower == "or") {
-    // "Cut the onions and fry them": a second imperative
-    const std::size_t opening = t_[0].lower == "please" ? 1 : 0;
+    // "Cut the onions and fry them": a second imperative, also after a clause before it ("If it
+    // stops, switch it off and wait") or "then"
+    std::size_t opening = clauseBegin;
+    while (opening + 1 < i && (t_[opening].lower == "please" || t_[opening].lower == "then")) ++opening;
+    std::size_t next = i + 1;  // ("and then switch it on", "and slowly add the milk")
+    while (next + 1 < t_.size() && t_[next].tag == PartOfSpeech::adverb) ++next;
     const bool imperatives = t_[opening].tag == PartOfSpeech::verb && t_[opening].form == VerbForm::base &&
-                             i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
-                             t_[i + 1].form == VerbForm::base;
+                             next < t_.size() && t_[next].tag == PartOfSpeech::verb &&
+                             t_[next].form == VerbForm::base;
     // "We get up early and go to school": a second present verb of "I", "we", "you", "they"
     bool presentOfPerson = false;
-    if (i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb && t_[i + 1].form == VerbForm::base)
+    if (next < t_.size() && t_[next].tag == PartOfSpeech::verb && t_[next].form == VerbForm::base)
       for (std::size_t k = clauseBegin; k + 1 < i && !presentOfPerson; ++k) {
         std::size_t v = k + 1;  // ("I usually get up")
         while (v < i && t_[v].tag == PartOfSpeech::adverb) ++v;
@@ -197,6 +226,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     return finiteClauseAt(i + 1) || imperatives || presentOfPerson ||
            (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb));
   }
+  // "so that it stays fresh": what for, "hogy friss maradjon"
+  if (soThat(i)) return finiteClauseAt(i + 2);
   if (subordinator(t.lower)) return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i);
   // after a comma: a new subject and verb, an "-ing" clause, or an imperative ("If you are
   // hungry, eat something.")
@@ -204,6 +235,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   return pauseBefore(i) &&
          (finiteClauseAt(i) ||
           (t.tag == PartOfSpeech::verb && (t.form == VerbForm::ing || t.form == VerbForm::base)) ||
+          // "..., then open the door": the next instruction
+          (t.lower == "then" && i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
+           t_[i + 1].form == VerbForm::base) ||
           (t.lower == "please" && i + 1 < t_.size() &&
            (t_[i + 1].tag == PartOfSpeech::verb || isVerbal(t_[i + 1]))));
 }
@@ -224,11 +258,19 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = std::string(noun.plural ? r->objects : r->object);
     return c;
   }
+  if (!first && soThat(begin) && begin + 2 < end) {
+    c.link = "hogy";
+    c.body = begin + 2;
+    c.purpose = true;
+    return c;
+  }
   if (!first && t.tag == PartOfSpeech::infinitiveTo && t.purpose) {
     c.link = "hogy";
     c.body = begin + 1;
     c.purpose = true;
     c.request = t.request;
+    c.promised = t.promised;
+    c.awaited = t.awaited;
     return c;
   }
   if (!first && thanksClauseAt(t_, begin)) {
@@ -237,7 +279,10 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.gerund = c.thanks = true;
     return c;
   }
-  if (!first && takesThatlessClause(t_[begin - 1]) && !subordinator(t.lower) && !relative(t.lower)) {
+  // ("Sorry, I don't understand": after a comma "sorry" apologises alone)
+  if (!first &&
+      (takesThatlessClause(t_[begin - 1]) || (t_[begin - 1].lower == "sorry" && !pauseBefore(begin))) &&
+      !subordinator(t.lower) && !relative(t.lower)) {
     c.link = "hogy";
     return c;
   }

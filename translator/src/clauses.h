@@ -27,6 +27,8 @@ struct Clause {
                                    // the clause it depends on does, in that clause's tense
   bool thanks = false;             // "thank you for helping": the one thanked did it ("segítettél")
   bool purpose = false;            // "to start the machine": "hogy elindítsd", the subjunctive
+  bool promised = false;           // "promised to write": "hogy ír", the same subject, indicative
+  bool awaited = false;            // "look forward to seeing you": "(várom,) hogy lássalak"
   bool question = false;           // "know where he lives": a question within ("hol lakik")
   bool request = false;            // "told him to stay": ... its subject the one told ("maradjon")
 };

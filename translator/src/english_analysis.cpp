@@ -92,6 +92,7 @@ constexpr FunctionWord kFunctionWords[] = {
     {"below", PartOfSpeech::preposition},
     {"along", PartOfSpeech::preposition},
     {"beside", PartOfSpeech::preposition},
+    {"within", PartOfSpeech::preposition},
     {"than", PartOfSpeech::preposition},
     {"am", PartOfSpeech::auxiliary, 1},
     {"is", PartOfSpeech::auxiliary},
@@ -223,15 +224,23 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
   std::string phrase = lower;
   std::size_t best = 0;
   const lexicon::Entry* bestEntry = nullptr;
+  bool plural = false;
   for (std::size_t k = i + 1; k < words.size() && k < i + 4; ++k) {
-    phrase += " " + lowerAscii(words[k]);
+    const std::string last = lowerAscii(words[k]);
+    // a noun phrase's plural: "interest rates", "bus stops"
+    if (last.size() > 3 && last.back() == 's' && last[last.size() - 2] != 's')
+      if (const lexicon::Entry* e =
+              core.find(phrase + " " + last.substr(0, last.size() - 1), PartOfSpeech::noun))
+        best = k - i + 1, bestEntry = e, plural = true;
+    phrase += " " + last;
     for (const lexicon::Entry* e : core.entries(phrase))
-      if (e->pos != PartOfSpeech::verb) best = k - i + 1, bestEntry = e;
+      if (e->pos != PartOfSpeech::verb) best = k - i + 1, bestEntry = e, plural = false;
   }
   if (!bestEntry) return std::nullopt;
   Token t;
   t.lower = t.lemma = bestEntry->lemma;
   t.tag = bestEntry->pos;
+  t.plural = plural;
   t.entry = bestEntry;
   t.word = i;
   t.words = best;
@@ -562,9 +571,15 @@ class ReadingChooser {
     if (capitalNext) return true;
     // "Voters will choose": a plural is no name
     if (toks_[0].lower.back() == 's') return false;
-    return next.lower == "and" ||
-           std::find(std::begin(kVerbs), std::end(kVerbs), next.lower) != std::end(kVerbs) ||
-           (next.lower.size() > 3 && next.lower.compare(next.lower.size() - 2, 2, "ed") == 0);
+    if (next.lower == "and" ||
+        std::find(std::begin(kVerbs), std::end(kVerbs), next.lower) != std::end(kVerbs) ||
+        (next.lower.size() > 3 && next.lower.compare(next.lower.size() - 2, 2, "ed") == 0))
+      return true;
+    // "Anna woke up": a word that can only be a finite verb follows
+    const std::vector<Reading> after = readingsOf(core_, next);
+    return !after.empty() && std::all_of(after.begin(), after.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && (r.form == VerbForm::past || r.form == VerbForm::third);
+    });
   }
 
   const lexicon::CoreLexicon& core_;
@@ -724,6 +739,8 @@ bool ReadingChooser::passiveAt(std::size_t i) const {
   if (i + 1 >= toks_.size()) return false;
   const Token& next = toks_[i + 1];
   if (next.lower == "by") return true;
+  // "have been married for forty years": how long a state has lasted
+  if (be == "been" && next.lower == "for") return false;
   const bool pastEvent = be == "was" || be == "were" || be == "been" || be == "be";
   return pastEvent && (next.tag == PartOfSpeech::preposition || next.tag == PartOfSpeech::number ||
                        next.lower == "yesterday" || next.lower == "last" || next.lower == "today");
@@ -796,8 +813,14 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
       ((after && after->tag != PartOfSpeech::conjunction && opensIngClauseOfTime(prevLower)) || thanks);
   const bool startsClause = i == 0 || prevLower == "please" ||
                             (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") ||
-                            prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns);
-  if (prevTag == PartOfSpeech::verb && t.lower == "home") {
+                            prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns) ||
+                            // "..., then open the door", "and then switch on the machine"; after a
+                            // clause and its comma, a verb with its object ("If it stops, switch it off")
+                            prevLower == "then" ||
+                            (prev && prev->pauseAfter && (objectFollows || particleFollows));
+  if (t.lower == "then") {
+    bonus(PartOfSpeech::adverb, std::nullopt, 400);  // "and then", never a noun
+  } else if (prevTag == PartOfSpeech::verb && t.lower == "home") {
     bonus(PartOfSpeech::adverb, std::nullopt, 300);  // "came home": where to, "haza"
   } else if (timeClauseVerb) {
     bonus(PartOfSpeech::verb, VerbForm::ing, 300);
@@ -815,9 +838,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     const bool how = t.lower == "well" && i >= 2 && toks[i - 2].tag != PartOfSpeech::auxiliary &&
                      toks[i - 2].tag != PartOfSpeech::pronoun;
     bonus(how ? PartOfSpeech::adverb : PartOfSpeech::adjective, std::nullopt, 200);
-  } else if (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::pronoun &&
-             (toks[i - 2].lower == "i" || toks[i - 2].lower == "we" || toks[i - 2].lower == "they" ||
-              toks[i - 2].lower == "he" || toks[i - 2].lower == "she" || toks[i - 2].lower == "you")) {
+  } else if (prevTag == PartOfSpeech::adverb && i >= 2 && subjectPronoun(toks[i - 2])) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);  // "I usually walk": the subject's verb
   } else if ((prevLower == "and" || prevLower == "or") && i >= 2 &&
              toks[i - 2].tag == PartOfSpeech::adjective && (nextNounish || !objectFollows)) {
@@ -880,6 +901,20 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::verb, VerbForm::ing, 300);
     bonus(PartOfSpeech::adjective, std::nullopt, 150);
     bonus(PartOfSpeech::verb, VerbForm::past, 100);
+    // "The film was interesting", "is boring": an "-ing" adjective of what one feels about a
+    // thing, not the verb ("érdekes", not "érdekelt"), unless an object follows
+    static constexpr std::string_view kFeltAbout[] = {
+        "interesting",   "boring",   "exciting",    "amazing",   "surprising", "shocking",
+        "disappointing", "annoying", "frightening", "confusing", "tiring",     "relaxing",
+        "embarrassing",  "worrying", "depressing",  "appalling"};
+    if (ing && !objectFollows && coreReading(PartOfSpeech::adjective) &&
+        std::find(std::begin(kFeltAbout), std::end(kFeltAbout), t.lower) != std::end(kFeltAbout))
+      bonus(PartOfSpeech::adjective, std::nullopt, 400);
+  } else if (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::auxiliary &&
+             (toks[i - 2].lower == "is" || toks[i - 2].lower == "are" || toks[i - 2].lower == "am" ||
+              toks[i - 2].lower == "was" || toks[i - 2].lower == "were") &&
+             ing && !coreReading(PartOfSpeech::adjective)) {  // (not "is really interesting")
+    bonus(PartOfSpeech::verb, VerbForm::ing, 300);            // "was already setting", "is still waiting"
   } else if (prevTag == PartOfSpeech::auxiliary &&
              (prevLower == "have" || prevLower == "has" || prevLower == "had")) {
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
@@ -938,7 +973,7 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     Token& v = toks[i];
     Token& ing = toks[i + 1];
-    const bool endsInIng = ing.lower.size() > 5 && ing.lower.compare(ing.lower.size() - 3, 3, "ing") == 0;
+    const bool endsInIng = ing.lower.size() > 5 && endsWith(ing.lower, "ing");
     if (v.tag != PartOfSpeech::verb || v.form == VerbForm::ing || !endsInIng || ing.words != 1 ||
         std::find(std::begin(kBefore), std::end(kBefore), v.lemma) == std::end(kBefore))
       continue;
@@ -958,6 +993,65 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
     to.word = ing.word;
     to.words = 0;  // said by no word of its own
     toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(to));
+  }
+}
+
+// "The letters stopped coming", "the printer stops working", "Stop talking": to stop doing is
+// Hungarian's "no longer" ("többé nem jöttek", "többé nem működik", "Többé ne beszélj"): "stop"
+// becomes "do", "anymore" and "not", the "-ing" verb its verb.
+void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& stop = toks[i];
+    Token& ing = toks[i + 1];
+    if (stop.tag != PartOfSpeech::verb || stop.lemma != "stop" || stop.form == VerbForm::ing ||
+        stop.form == VerbForm::participle || ing.words != 1 || ing.lower.size() <= 5 ||
+        !endsWith(ing.lower, "ing"))
+      continue;
+    const std::vector<Reading> rs = readingsOf(core, ing);
+    const auto verb = std::find_if(rs.begin(), rs.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && r.form == VerbForm::ing;
+    });
+    if (verb == rs.end()) continue;
+    ing.tag = PartOfSpeech::verb, ing.lemma = verb->lemma, ing.entry = nullptr, ing.form = VerbForm::base;
+    stop.lower = stop.form == VerbForm::past ? "did" : stop.form == VerbForm::third ? "does" : "do";
+    stop.lemma = "do";
+    stop.tag = PartOfSpeech::auxiliary;
+    stop.entry = nullptr;
+    stop.form = VerbForm::base;
+    Token no;
+    no.lower = no.lemma = no.written = "not";
+    no.tag = PartOfSpeech::negation;
+    no.word = ing.word;
+    no.words = 0;  // said by no word of its own
+    Token anymore;
+    anymore.lower = anymore.lemma = anymore.written = "anymore";
+    anymore.tag = PartOfSpeech::adverb;
+    anymore.entry = core.find("anymore", PartOfSpeech::adverb);
+    anymore.word = ing.word;
+    anymore.words = 0;
+    // ("többé nem jöttek": before the negation, which keeps the verb's comma after it)
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(no));
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(anymore));
+    i += 3;
+  }
+}
+
+// "I look forward to seeing you": what one looks forward to is a clause of its own with the
+// same subject, in the subjunctive ("Várom, hogy lássalak"); the "-ing" verb is its verb.
+void awaitedAfterLookingForward(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    const Token& v = toks[i - 1];
+    Token& ing = toks[i + 1];
+    if (v.tag != PartOfSpeech::verb || !v.entry || v.entry->lemma != "look forward" ||
+        toks[i].lower != "to" || ing.words != 1 || !endsWith(ing.lower, "ing"))
+      continue;
+    for (const Reading& r : readingsOf(core, ing))
+      if (r.tag == PartOfSpeech::verb && r.form == VerbForm::ing) {
+        ing.tag = PartOfSpeech::verb, ing.lemma = r.lemma, ing.entry = nullptr, ing.form = VerbForm::base;
+        toks[i].tag = PartOfSpeech::infinitiveTo;
+        toks[i].purpose = toks[i].awaited = true;
+        break;
+      }
   }
 }
 
@@ -1159,6 +1253,14 @@ void markPurposes(std::vector<Token>& toks) {
       if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && toks[k - 1].lemma == "tell")
         toks[i].purpose = toks[i].request = true;
     }
+    // "promised to write", "agreed to help": what the subject says it will do, a clause with
+    // the same subject ("megígérte, hogy ír")
+    if (toks[i - 1].tag == PartOfSpeech::verb &&
+        (toks[i - 1].lemma == "promise" || toks[i - 1].lemma == "agree" || toks[i - 1].lemma == "swear"))
+      toks[i].purpose = toks[i].promised = true;
+    if (i >= 2 && toks[i - 1].tag == PartOfSpeech::negation && toks[i - 2].tag == PartOfSpeech::verb &&
+        toks[i - 2].lemma == "promise")  // ("promised never to tell")
+      toks[i].purpose = toks[i].promised = true;
   }
 }
 
@@ -1178,8 +1280,9 @@ bool timeStartsAt(const lexicon::CoreLexicon& core, const std::vector<Token>& to
 std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb) {
   static constexpr std::string_view kParticles[] = {"on", "off", "up", "down", "out", "away", "back"};
   std::size_t j = verb + 1;
-  if (j < toks.size() && toks[j].tag == PartOfSpeech::pronoun && toks[j].lower != "i" &&
-      toks[j].lower != "he" && toks[j].lower != "she" && toks[j].lower != "we" && toks[j].lower != "they") {
+  const bool pronounObject =
+      j < toks.size() && toks[j].tag == PartOfSpeech::pronoun && !subjectPronoun(toks[j]);
+  if (pronounObject || (j < toks.size() && toks[j].lower == "you")) {
     ++j;
   } else {
     if (j >= toks.size() ||
@@ -1194,9 +1297,10 @@ std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb
   if (j >= toks.size() ||
       std::find(std::begin(kParticles), std::end(kParticles), toks[j].lower) == std::end(kParticles))
     return 0;
-  const bool closes = j + 1 == toks.size() || toks[j + 1].lower == "and" || toks[j + 1].lower == "but" ||
-                      toks[j + 1].lower == "before" || toks[j + 1].lower == "when" ||
-                      toks[j + 1].tag == PartOfSpeech::conjunction;
+  // (a pronoun between says the particle is the verb's: "pick me up at the station")
+  const bool closes = j + 1 == toks.size() || j == verb + 2 || toks[j + 1].lower == "and" ||
+                      toks[j + 1].lower == "but" || toks[j + 1].lower == "before" ||
+                      toks[j + 1].lower == "when" || toks[j + 1].tag == PartOfSpeech::conjunction;
   return closes ? j : 0;
 }
 
@@ -1384,11 +1488,15 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
   for (std::size_t i = 0; i < toks.size(); ++i) {
     if (toks[i].tag == PartOfSpeech::verb) {
       std::size_t k = i + 1;
-      while (k < toks.size() &&
+      // ("knew that his mother ...": "that" before another determiner opens a clause, no object)
+      const bool clauseFollows = k + 1 < toks.size() && toks[k].lower == "that" &&
+                                 (toks[k + 1].tag == PartOfSpeech::determiner ||
+                                  toks[k + 1].tag == PartOfSpeech::possessive || subjectPronoun(toks[k + 1]));
+      while (k < toks.size() && !clauseFollows &&
              (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
               toks[k].tag == PartOfSpeech::adjective))
         ++k;
-      if (k < toks.size() && namesPerson(toks[k])) toks[i].ofPerson = true;
+      if (!clauseFollows && k < toks.size() && namesPerson(toks[k])) toks[i].ofPerson = true;
       // "return the book", "run a shop": an object follows (a time noun says when, no object)
       const Token* o = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
       // ("realised that ...": a clause, not an object)
@@ -1501,6 +1609,11 @@ bool opensIngClauseOfTime(std::string_view word) {
   return word == "before" || word == "after" || word == "while" || word == "when";
 }
 
+bool subjectPronoun(const Token& t) {
+  return t.tag == PartOfSpeech::pronoun && (t.lower == "i" || t.lower == "you" || t.lower == "he" ||
+                                            t.lower == "she" || t.lower == "we" || t.lower == "they");
+}
+
 std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase,
                                             const std::vector<bool>& pausesAfterWords) const {
   std::vector<Token> toks = joinNumbers(tokenize(core_, words, titleCase));
@@ -1511,6 +1624,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   objectHer(toks);
   ReadingChooser(core_, toks, titleCase).run();
   infinitivesFromGerunds(core_, toks);
+  stoppingAsNoLonger(core_, toks);
   negativeAny(toks);
   markAsRoles(toks);
   comparisonsOfEquality(core_, toks);
@@ -1523,6 +1637,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
   markPurposes(toks);
+  awaitedAfterLookingForward(core_, toks);
   toks = joinTimePhrases(core_, std::move(toks));
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   participlesAfterNouns(toks);

@@ -63,6 +63,8 @@ struct Token {
   bool hasObject = false;                     // a verb with an object after it: "return the book"
   bool purpose = false;                       // the "to" of what for: "press it to start the machine"
   bool request = false;                       // ... of what one is told to do: "told him to stay"
+  bool promised = false;                      // ... of what one promises: "promised to write"
+  bool awaited = false;                       // ... of what one looks forward to: "to seeing you"
   std::string prefix;                         // a particle of direction as the verb's prefix: "ki"
   long long value = -1;                       // a number's value ("two hundred": 200), if known
   std::optional<TimePhrase> time;             // the words make a time: "last spring"
@@ -76,6 +78,8 @@ bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex);
 // "before", "after", "while", "when": a clause of time whose verb may be an "-ing" form without
 // a subject ("before leaving the house").
 bool opensIngClauseOfTime(std::string_view word);
+// "I", "you", "he", "she", "we", "they": a pronoun that can only be a clause's subject.
+bool subjectPronoun(const Token& t);
 
 class EnglishAnalyser {
  public:

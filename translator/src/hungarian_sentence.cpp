@@ -818,7 +818,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     emit(negative ? (past ? "nem volt" : "nincs") : future ? "lesz" : past ? "volt" : "van", verb);
     return;
   }
-  if (s && !hasObject && !s->note("intr").empty()) {
+  // ("started to laugh": an infinitive after is what is begun, "elkezdett nevetni")
+  const bool infinitiveAfter = verb + 2 < n_ && t_[verb + 1].tag == PartOfSpeech::infinitiveTo &&
+                               t_[verb + 2].tag == PartOfSpeech::verb;
+  if (s && !hasObject && !infinitiveAfter && !s->note("intr").empty()) {
     stem.lemma = std::string(s->note("intr"));  // "The train leaves": "indul", not "elhagy"
   } else if (s) {
     stem.lemma = s->word;
@@ -970,6 +973,8 @@ VerbGroup Generator::readVerbGroup() const {
       g.modal = "kellene";
     else if (k.lower == "may" || k.lower == "might")
       g.modal = "hat";
+    else if (k.lower == "would" && before_.reported && before_.past && i + 1 < n && t_[i + 1].lemma != "like")
+      g.future = true;  // "said that it would close": what was to come, "hogy bezárja"
     else if (k.lower == "would")
       g.modal = "cond";
     else if (isHave(k) && i + 2 < n && t_[i + 1].tag == PartOfSpeech::infinitiveTo &&
@@ -1010,8 +1015,11 @@ VerbGroup Generator::readVerbGroup() const {
       g.main == n && g.have != n && g.have + 1 < n && startsNounPhrase(g.have + 1) && !isBe(t_[g.have + 1]);
   g.copula = g.main == n && g.be != n && !g.possession;
   g.imperative = g.main != n && t_[g.main].form == VerbForm::base && g.modal.empty() && !g.future &&
-                 (g.main == 0 || t_[0].lower == "please" || (g.doSupport && g.firstAux == 0 && g.negative) ||
-                  t_[0].lower == "let's");
+                 (g.main == 0 || t_[0].lower == "please" ||
+                  // ("then open the door", "slowly add the milk")
+                  std::all_of(t_.begin(), t_.begin() + std::ptrdiff_t(g.main),
+                              [](const Token& k) { return k.tag == PartOfSpeech::adverb; }) ||
+                  (g.doSupport && g.firstAux == 0 && g.negative) || t_[0].lower == "let's");
   g.passive = g.main != n && g.be != n && g.be < g.main && t_[g.main].form == VerbForm::participle;
   // Hungarian keeps the tense of what was said: "He said he was tired": "fáradt"
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
@@ -1097,10 +1105,15 @@ void Generator::agreeWithSubject(ClauseRoles& r) const {
   if (r.subject) {
     a.person = r.subject->person;
     a.plural = r.subject->plural;
-    if (!r.subject->pronoun && r.subject->end > r.subject->begin) {
-      for (std::size_t k = r.subject->end; k + 1 < n_ && t_[k].lower == "and"; k = readNounPhrase(k + 1).end)
+    // "my brother and I", "you and Anna": the first person before the second, both before the third
+    if (r.subject->end > r.subject->begin)
+      for (std::size_t k = r.subject->end; k + 1 < n_ && t_[k].lower == "and" && startsNounPhrase(k + 1);) {
+        const NounPhrase next = readNounPhrase(k + 1);
+        if (next.end <= k + 1) break;
         a.plural = true;
-    }
+        if (next.pronoun) a.person = std::min(a.person, next.person);
+        k = next.end;
+      }
   }
   // "Where are my shoes?": the subject stands after the copula
   if (g.copula && !r.subject && !r.existential && g.be + 1 < n_ && startsNounPhrase(g.be + 1) &&
@@ -1334,12 +1347,16 @@ void Generator::placeCopula(ClauseRoles& r) const {
   r.weather = itIsAdjective && listed(kWeather, t_[afterBe].lemma);
   const bool pastIt = it && (g.past || g.future || itIsAdjective);
   // ("She was tired": "Fáradt volt", the copula said; "She is tired": "Ő fáradt", no verb left)
+  // ("You and Anna": "Te és Anna", a pronoun with another subject stays)
   r.dropSubject =
       r.subject && r.subject->pronoun && !g.passive &&
+      !(r.subject->end + 1 < n_ && t_[r.subject->end].lower == "and" &&
+        startsNounPhrase(r.subject->end + 1)) &&
       (pastIt ||
        !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past && !g.future) ||
        feelingPredicate(r) != n_);
   if (r.existential && !r.subject) {
+    r.agreement.person = 3;  // ("because there was a storm": no subject goes on from before)
     r.agreement.plural = t_[g.be].plural;
     // "There are a lot of people": "Sok ember van", the counted noun stays singular
     const Token* q = g.be + 1 < n_ ? &t_[g.be + 1] : nullptr;
@@ -1355,7 +1372,15 @@ void Generator::placeCopula(ClauseRoles& r) const {
 void Generator::emitLeadingAdverbs() {
   for (std::size_t k = 0; k < n_; ++k) {
     const Token& tk = t_[k];
-    if (tk.time && tk.time->unit) {
+    if (tk.time && tk.time->unit && k > 0 && t_[k - 1].lower == "by" && !done_[k - 1]) {
+      // "by Friday afternoon", "by next week": until then, "péntek délutánig", "jövő hétig"
+      std::vector<std::string> words = timeWords(*tk.time);
+      const Sense& unit = tk.time->unit->senses.front();
+      if (!words.empty() && (words.back() == timeCaseOf(unit) || words.back() == unit.word))
+        words.back() = inflectNoun(stemOfSense(unit), false, {}, Case::terminative);
+      for (std::string& w : words) emit(std::move(w), k);
+      done_[k - 1] = done_[k] = true;
+    } else if (tk.time && tk.time->unit) {
       for (std::string& w : timeWords(*tk.time)) emit(std::move(w), k);
       done_[k] = true;
     } else if (tk.entry && (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::noun) &&
@@ -1795,7 +1820,11 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     for (std::size_t k = pos; k < g.main; ++k)
       if (t_[k].lower == "never") emit("soha", k);
     emitBeforeVerb();
-    if (objectClausePronoun_) emit("azt", g.main);
+    // ("Bejelentette, hogy": a prefixed verb needs no "azt", which would take the prefix's place)
+    const Sense* vs = roles_.verbSense;
+    const bool prefixed = (vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty() ||
+                          (perfective_ && vs && !vs->note("perf").empty());
+    if (objectClausePronoun_ && !prefixed) emit("azt", g.main);
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
     if (roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "it" &&
@@ -1821,22 +1850,40 @@ std::size_t Generator::emitObject(std::size_t pos) {
 // "to" and its verb: the infinitive.
 std::size_t Generator::emitInfinitive(std::size_t pos) {
   const Token& verb = t_[pos + 1];
-  if (const Sense* s = coreSense(verb, sense(pos + 1)))
-    emit(s->prefix + infinitiveOf(VerbStem{s->word, s->prefix, ""}), pos + 1);
-  else
-    emit(plainSense(verb, sense(pos + 1)).value_or(verb.written), pos + 1,
-         verb.entry || !verb.dictionarySenses.empty());
+  auto emitVerb = [&] {
+    if (const Sense* s = coreSense(verb, sense(pos + 1)))
+      emit(s->prefix + infinitiveOf(VerbStem{s->word, s->prefix, ""}), pos + 1);
+    else
+      emit(plainSense(verb, sense(pos + 1)).value_or(verb.written), pos + 1,
+           verb.entry || !verb.dictionarySenses.empty());
+  };
   // "It is important to drink water": with no main verb in the clause the infinitive's object
   // is its own, in the case the verb asks for ("vizet inni")
+  // ("a plan to build two schools", "asked everyone to contact them": so too after a verb whose
+  // own object stands elsewhere: "két iskolát", "őket"; "it" the infinitive says alone)
   const Sense* vs = coreSense(verb, sense(pos + 1));
-  if (roles_.verb.main == n_ && pos + 2 < n_ && !done_[pos + 2] && startsNounPhrase(pos + 2) &&
-      !(vs && vs->noObject) && t_[pos + 2].tag != PartOfSpeech::pronoun) {
+  const bool ownObject = roles_.verb.main == n_ || pos + 1 > roles_.verb.main + 1;
+  if (ownObject && roles_.verb.main != n_ && pos + 2 < n_ && !done_[pos + 2] && t_[pos + 2].lower == "it") {
+    emitVerb();
+    done_[pos + 2] = true;
+    return pos + 3;
+  }
+  if (ownObject && pos + 2 < n_ && !done_[pos + 2] && startsNounPhrase(pos + 2) && !(vs && vs->noObject) &&
+      !(roles_.object && roles_.object->begin == pos + 2) &&
+      (roles_.verb.main != n_ || t_[pos + 2].tag != PartOfSpeech::pronoun)) {
     const NounPhrase object = readNounPhrase(pos + 2);
     const std::string_view obj = vs ? vs->note("obj") : std::string_view();
+    // a bare object stands before the infinitive ("vizet inni", "két iskolát építeni"); one
+    // with its article or a pronoun after it ("megkeresni őket")
+    const Token& first = t_[object.begin];
+    const bool bare = !object.pronoun && !object.definite && first.tag != PartOfSpeech::determiner;
+    if (!bare) emitVerb();
     emitNounPhrase(object, obj.empty() ? Case::accusative : caseNamed(obj));
+    if (bare) emitVerb();
     for (std::size_t k = object.begin; k < object.end; ++k) done_[k] = true;
     return object.end;
   }
+  emitVerb();
   return pos + 2;
 }
 
@@ -1874,6 +1921,15 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
       (headSense->note("to") == "ra" || headSense->note("at") == "on" || headSense->note("in") == "n"))
     r.c = Case::delative;
   r.own = !r.c;
+  // "by the fire", "by the door": beside it ("a tűz mellett"); "by the end of the year": until
+  // then ("az év végéig"); a bare noun stays the means ("by bus": "busszal")
+  if (!r.c && p == "by" && !np.pronoun && !np.name &&
+      (t_[np.begin].tag == PartOfSpeech::determiner || t_[np.begin].tag == PartOfSpeech::possessive)) {
+    if (t_[np.head].lemma == "end" || (headSense && !headSense->note("time").empty()))
+      r.c = Case::terminative;
+    else
+      r.c = Case::nominative, r.post = "mellett";
+  }
   if (const auto post = postpositionFor(p); !r.c && post) r.c = Case::nominative, r.post = std::string(*post);
   // "to London": into the place a name names
   if (!r.c && p == "to" && np.name) r.c = Case::illative;
@@ -1949,6 +2005,11 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   // "in ten minutes": "tíz perc múlva", ahead of now; "read it in two days": "két nap alatt"
   if (!c && p == "in" && isDuration(np) && !np.pronoun) {
     emitNounPhrase(np, Case::nominative, roles_.verb.past ? "alatt" : "m\xC3\xBAlva");
+    return np.end;
+  }
+  // "within three days", "within the city": "három napon belül", "a városon belül"
+  if (!c && p == "within" && !np.pronoun) {
+    emitNounPhrase(np, Case::superessive, "bel\xC3\xBCl");
     return np.end;
   }
   if (p == "at" && t_[np.head].tag == PartOfSpeech::number &&
@@ -2091,11 +2152,14 @@ std::optional<std::size_t> Generator::emitTimeAgo(std::size_t pos) {
 // duration as "két éve".
 void Generator::findPerfectDuration() {
   const VerbGroup& g = roles_.verb;
-  if (g.have == n_ || g.main == n_ || g.passive) return;  // no perfect ("The houses are big")
+  if (g.have == n_ || g.passive) return;  // no perfect ("The houses are big")
+  // "have been married for forty years": the copula's perfect, "negyven éve házasok"
+  const bool state = g.main == n_ && g.copula && g.be != n_ && g.be > g.have;
+  if (g.main == n_ && !state) return;
   // "has lived", and "has been learning" as well
-  const bool continuous = t_[g.main].form == VerbForm::ing && g.be != n_ && g.be > g.have;
-  if (t_[g.main].form != VerbForm::participle && !continuous) return;
-  for (std::size_t k = g.main + 1; k < n_; ++k) {
+  const bool continuous = !state && t_[g.main].form == VerbForm::ing && g.be != n_ && g.be > g.have;
+  if (!state && t_[g.main].form != VerbForm::participle && !continuous) return;
+  for (std::size_t k = (state ? g.be : g.main) + 1; k < n_; ++k) {
     if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) {
       perfectFor_ = k;
       roles_.verb.past = false;
@@ -2228,7 +2292,10 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::name || tk.tag == PartOfSpeech::number ||
       tk.tag == PartOfSpeech::possessive || tk.tag == PartOfSpeech::pronoun) {
     const NounPhrase np = readNounPhrase(pos);
-    emitNounPhrase(np, Case::nominative);
+    // "for at least four hours", "for about ten minutes": as long as, past the adverb ("-ig")
+    const bool howLong =
+        pos >= 2 && t_[pos - 1].tag == PartOfSpeech::adverb && t_[pos - 2].lower == "for" && isDuration(np);
+    emitNounPhrase(np, howLong ? Case::terminative : Case::nominative);
     return std::max(np.end, pos + 1);
   }
   if (auto next = emitActivityWhile(pos)) return *next;
@@ -2393,7 +2460,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     if (c.gerund) context = gerundContext;
     if (c.purpose) {
       context = dependentOn(context);
-      context.purpose = true;
+      context.purpose = !c.promised;
       if (c.request && c.begin > 0) {  // the one told is the subject
         const Token& told = tokens[c.begin - 1];
         context.subject =
@@ -2406,7 +2473,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.linked = !c.link.empty();
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
-        (!clauses[k + 1].purpose || clauses[k + 1].request))
+        (!clauses[k + 1].purpose || clauses[k + 1].request || clauses[k + 1].promised ||
+         clauses[k + 1].awaited))
       g.objectClauseFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].question) g.objectClauseFollows(false);
     for (HungarianWord w : g.run()) {

@@ -274,6 +274,7 @@ std::u16string subjunctiveEnding(Harmony h, const Agreement& a) {
   static constexpr std::u16string_view kBackDef[] = {u"am", u"", u"a", u"uk", u"\u00E1tok", u"\u00E1k"};
   static constexpr std::u16string_view kFrontDef[] = {u"em", u"", u"e", u"\u00FCk", u"\u00E9tek", u"\u00E9k"};
   const std::size_t i = index(a);
+  if (a.youObject && i == 0) return h == Harmony::back ? u"alak" : u"elek";  // "lássalak", "kérjelek"
   if (a.definite) return std::u16string(h == Harmony::back ? kBackDef[i] : kFrontDef[i]);
   if (i == 2 && h == Harmony::frontRounded) return u"\u00F6n";
   return std::u16string(h == Harmony::back ? kBack[i] : kFront[i]);

@@ -844,8 +844,8 @@ TEST(ConstructionsTest, ThanBeforeAClauseAndMuchBefore) {
 }
 
 TEST(ConstructionsTest, ItIsAnAdjectiveToDoSomething) {
-  // the predicate stays, and the infinitive keeps its object in the accusative
-  EXPECT_EQ(hungarian("It is easy to make mistakes."), "Könnyű készíteni hibákat.");
+  // the predicate stays, and the infinitive keeps its object in the accusative, a bare one first
+  EXPECT_EQ(hungarian("It is easy to make mistakes."), "Könnyű hibákat készíteni.");
   EXPECT_EQ(hungarian("It is important."), "Fontos.");
   // so too sorrow: "Sajnálom"
   EXPECT_EQ(hungarian("I'm sorry to hear that.").rfind("Sajnálom", 0), 0u);
@@ -887,6 +887,207 @@ TEST(ConstructionsTest, RainNamesWhatFalls) {
   EXPECT_EQ(hungarian("It may rain."), "Eshet az eső.");
   // the noun is never doubled
   EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
+}
+
+TEST(ConstructionsTest, InstructionsGoOnAsImperatives) {
+  // after a clause and its comma, a verb with its object is the instruction
+  EXPECT_EQ(hungarian("If it stops, switch it off and wait a minute."),
+            "Ha eláll, kapcsold ki, és várj egy percet.");
+  // "then" and an adverb before the next instruction keep it one
+  EXPECT_EQ(hungarian("Put it in the oven, then wait ten minutes."), "Tedd a sütőbe, aztán várj tíz percet.");
+  EXPECT_EQ(hungarian("Cut the bread and then slowly add the butter."),
+            "Vágd a kenyeret, és aztán lassan add hozzá a vajat.");
+  // a subject's second verb after an adverb is no instruction
+  EXPECT_EQ(hungarian("We often go to the cinema and sometimes eat there."),
+            "Gyakran a moziba megyünk, és néha eszünk ott.");
+  EXPECT_EQ(hungarian("Then he closed the door."), "Aztán becsukta az ajtót.");
+}
+
+TEST(ConstructionsTest, WithinAndHowLongPastAnAdverb) {
+  // "within" a time or a place is "belül" after the "-on" case
+  EXPECT_EQ(hungarian("Return the form within three days."), "Add vissza a formát három napon belül.");
+  EXPECT_EQ(hungarian("We will reply within five working days."), "Válaszolni fogunk öt működő napon belül.");
+  EXPECT_EQ(hungarian("There is a small shop within the station."), "Van egy kis bolt az állomáson belül.");
+  // "for" a duration is "-ig" also past "at least" or "about"
+  EXPECT_EQ(hungarian("Cook them for about ten minutes."), "Főzd őket körülbelül tíz percig.");
+  EXPECT_EQ(hungarian("Cook them for ten minutes."), "Főzd őket tíz percig.");
+}
+
+TEST(ConstructionsTest, WhatWasSaidOrKnownAfterAPastVerb) {
+  // a prefixed verb needs no "azt" before it; a verb without a prefix keeps it
+  EXPECT_EQ(hungarian("The government announced that the motorway is open."),
+            "A kormány bejelentette, hogy az autópálya nyitva van.");
+  EXPECT_EQ(hungarian("I hope that you are well."), "Azt remélem, hogy jól vagy.");
+  // "would" of what was then to come is the future, which a prefix says in the present
+  EXPECT_EQ(hungarian("He said that he would write a letter."), "Azt mondta, hogy írni fog egy levelet.");
+  EXPECT_EQ(hungarian("He knew that his mother would be very angry."),
+            "Azt tudta, hogy az anyja nagyon dühös lesz.");
+  // ... but a wish and a condition keep the conditional
+  EXPECT_EQ(hungarian("She said she would like a cup of tea."), "Azt mondta, hogy szeretne egy csésze teát.");
+  EXPECT_EQ(hungarian("If I had money, I would buy a car."), "Ha volt pénzem, vennék egy autót.");
+  // "that" before a clause's subject is no person known: "tud", not "ismer"
+  EXPECT_EQ(hungarian("I know that man."), "Ismerem azt a férfit.");
+}
+
+TEST(ConstructionsTest, SubjectsJoinedByAndAgreeWithTheFirstPerson) {
+  EXPECT_EQ(hungarian("Tom and I went to the cinema."), "Tom és én a moziba mentünk.");
+  EXPECT_EQ(hungarian("You and Anna are late."), "Te és Anna elkéstetek.");
+  EXPECT_EQ(hungarian("He and his wife live in London."), "Ő és a felesége Londonban laknak.");
+  // a clause of its own after "and" keeps its own subject
+  EXPECT_EQ(hungarian("I cooked dinner and she washed the dishes."),
+            "Vacsorát főztem, és megmosta az edényeket.");
+}
+
+TEST(ConstructionsTest, ByBesideUntilOrByMeans) {
+  // beside a thing with its article; until an end or a time; a bare noun is the means
+  EXPECT_EQ(hungarian("The old man sat by the fire."), "Az idős férfi ült a tűz mellett.");
+  EXPECT_EQ(hungarian("The company will close its factory by the end of the year."),
+            "A cég becsukja a gyárát az év végéig.");
+  EXPECT_EQ(hungarian("We went there by bus."), "Busszal mentünk ott.");
+  // a passive's "by" is who did it
+  EXPECT_EQ(hungarian("The letter was written by my sister."), "A levelet a húgom írta.");
+}
+
+TEST(ConstructionsTest, ThereIsOpensAClauseOfItsOwn) {
+  // after "and" or a link word, with its own third person
+  EXPECT_EQ(hungarian("The keys are under the mat, and there is food in the fridge."),
+            "A kulcsok a lábtörlő alatt vannak, és van étel a hűtőben.");
+  EXPECT_EQ(hungarian("The house is old and there are two gardens."), "A ház régi, és két kert van.");
+  EXPECT_EQ(hungarian("I stayed at home because there was a storm."),
+            "Otthon maradtam, mert volt egy vihar.");
+}
+
+TEST(ConstructionsTest, APhrasalVerbsParticleAfterAPronounObject) {
+  // the pronoun between makes the particle the verb's, whatever follows
+  EXPECT_EQ(hungarian("Could you pick me up at the station?"), "Fel tudnál venni engem az állomáson?");
+  EXPECT_EQ(hungarian("He turned it on and left."), "Felkapcsolta, és indult.");
+  EXPECT_EQ(hungarian("Please turn the oven on."), "Kapcsold fel a sütőt, kérlek.");
+}
+
+TEST(ConstructionsTest, ASetPhraseInThePlural) {
+  EXPECT_EQ(hungarian("There are two bus stops near the school."),
+            "Két buszmegálló van az iskola közelében.");
+  EXPECT_EQ(hungarian("Interest rates are high."), "A kamatok magasak.");
+  EXPECT_EQ(hungarian("The interest rate is high."), "A kamat magas.");
+}
+
+TEST(ConstructionsTest, AnIngVerbAfterTheCopulaAndAnAdverb) {
+  EXPECT_EQ(hungarian("The children were already sleeping."), "A gyerekek már aludtak.");
+  EXPECT_EQ(hungarian("She is still waiting for the bus."), "Még vár a buszra.");
+  EXPECT_EQ(analysed("the children were already sleeping"),
+            "the/det child/n were/aux already/adv sleep/v/ing");
+}
+
+TEST(ConstructionsTest, ANameOpensTheSentenceBeforeAnIrregularPast) {
+  EXPECT_EQ(hungarian("Anna woke up in the middle of the night."), "Anna felébredett az éjszaka közepén.");
+  // a word the core lexicon knows stays a noun
+  EXPECT_EQ(hungarian("Birds sang in the garden."), "A madarak a kertben énekeltek.");
+}
+
+TEST(ConstructionsTest, AnInfinitiveAfterTheObjectHasItsOwnObject) {
+  EXPECT_EQ(hungarian("The council approved a new plan to build two schools."),
+            "A tanács jóváhagyott egy új tervet két iskolát építeni.");
+  // a bare object stands before its infinitive
+  EXPECT_EQ(hungarian("It is important to drink water."), "Fontos vizet inni.");
+  EXPECT_EQ(hungarian("Use a clean towel to dry it."), "Használj egy tiszta törölközőt szárítani.");
+  // the main verb's own infinitive object is its object
+  EXPECT_EQ(hungarian("I would like to order a pizza."), "Szeretnék rendelni egy pizzát.");
+}
+
+TEST(ConstructionsTest, AClauseWhoseSubjectAndVerbHaveAnAdverbBetween) {
+  EXPECT_EQ(hungarian("Thanks for the dinner, we really enjoyed the evening."),
+            "Köszönöm a vacsorát, tényleg élveztük az estét.");
+  EXPECT_EQ(hungarian("It was raining hard when the train finally arrived at the station."),
+            "Esett az eső erős, amikor a vonat végül megérkezett az állomásra.");
+  // ... but not past a comma
+  EXPECT_EQ(hungarian("Wait until you hear a bell, then open the door."),
+            "Várj, amíg hallasz egy csengőt, aztán nyisd ki az ajtót.");
+}
+
+TEST(ConstructionsTest, AnInfinitiveIsWhatIsBegun) {
+  EXPECT_EQ(hungarian("She started to laugh."), "Elkezdett nevetni.");
+  EXPECT_EQ(hungarian("He began to cry."), "Elkezdett sírni.");
+  // without one the beginning is the subject's own
+  EXPECT_EQ(hungarian("The film started at eight."), "A film nyolckor kezdődött.");
+}
+
+TEST(ConstructionsTest, SoThatSaysWhatFor) {
+  EXPECT_EQ(hungarian("Store the bread in a paper bag so that it stays fresh."),
+            "Tárold a kenyeret egy papírtáskában, hogy maradjon friss.");
+  EXPECT_EQ(hungarian("Speak slowly so that everyone understands."), "Beszélj lassan, hogy mindenki értsen.");
+}
+
+TEST(ConstructionsTest, WhatOnePromisesIsAClauseWithTheSameSubject) {
+  EXPECT_EQ(hungarian("He promised to write to her every week."), "Megígérte, hogy minden héten ír neki.");
+  EXPECT_EQ(hungarian("I promise to call you tomorrow."), "Megígérem, hogy holnap felhívlak.");
+  // a purpose after another verb keeps the subjunctive
+  EXPECT_EQ(hungarian("She went to the shop to buy bread."), "A boltba ment, hogy vegyen kenyeret.");
+}
+
+TEST(ConstructionsTest, TheMainVerbAfterARelativeClauseAndItsObject) {
+  EXPECT_EQ(hungarian("The number of tourists who visited the island fell by ten percent."),
+            "A turisták száma, akik meglátogatták a szigetet, esett tíz százalékkal.");
+  // a verb of the relative clause itself stays there
+  EXPECT_EQ(hungarian("I know the man who lives here."), "Ismerem a férfit, aki lakik itt.");
+}
+
+TEST(ConstructionsTest, AStateThatHasLastedIsThePresentWithItsDuration) {
+  EXPECT_EQ(hungarian("My parents have been married for forty years."), "A szüleim negyven éve házasak.");
+  EXPECT_EQ(hungarian("The shop has been closed for two weeks."), "A bolt két hete zárva van.");
+  EXPECT_EQ(hungarian("I have been ill since Monday."), "Hétfő óta beteg vagyok.");
+  EXPECT_EQ(hungarian("He has been here for an hour."), "Egy órája itt van.");
+}
+
+TEST(ConstructionsTest, WhatOneLooksForwardToIsAClauseInTheSubjunctive) {
+  EXPECT_EQ(hungarian("I look forward to seeing you."), "Azt várom, hogy lássalak.");
+  // a noun is what is awaited
+  EXPECT_EQ(hungarian("I look forward to the holiday."), "Várom a szabadságot.");
+}
+
+TEST(ConstructionsTest, ToStopDoingIsNoLonger) {
+  EXPECT_EQ(hungarian("The letters stopped coming."), "A levelek többé nem jöttek.");
+  EXPECT_EQ(hungarian("If the printer stops working, switch it off."),
+            "Ha a nyomtató többé nem működik, kapcsold ki.");
+  EXPECT_EQ(hungarian("Stop talking."), "Többé ne beszélj.");
+  // a stop without an "-ing" verb after it is no such thing
+  EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
+}
+
+TEST(ConstructionsTest, AnIngAdjectiveOfFeelingAfterTheCopula) {
+  EXPECT_EQ(hungarian("The meeting was interesting."), "A megbeszélés érdekes volt.");
+  EXPECT_EQ(hungarian("The film was boring."), "A film unalmas volt.");
+  // with an object it is the verb
+  EXPECT_EQ(hungarian("This is boring the children."), "Ez untatja a gyerekeket.");
+}
+
+TEST(ConstructionsTest, AGreetingAndItsNameStandAlone) {
+  EXPECT_EQ(hungarian("Hi, how are you?"), "Szia, hogyan vagy?");
+  EXPECT_EQ(hungarian("Dear Anna, I hope you are well."), "Kedves Anna, azt remélem, hogy jól vagy.");
+  EXPECT_EQ(hungarian("Dear Mr Smith, thank you for your letter."), "Kedves Mr Smith, köszönöm a leveledet.");
+  // a time of the clause after stays in it
+  EXPECT_EQ(
+      hungarian("Hi Tom, we are having a party on Saturday evening.").rfind("Szia Tom, szombat este", 0), 0u);
+}
+
+TEST(ConstructionsTest, WhatTheSunDoesIsAThingsSense) {
+  EXPECT_EQ(hungarian("The sun was already setting behind the mountains."),
+            "A nap már lement a hegyek mögött.");
+  EXPECT_EQ(hungarian("She set the table."), "Beállította az asztalt.");
+}
+
+TEST(ConstructionsTest, WhatOneIsSorryForIsAClause) {
+  EXPECT_EQ(hungarian("Sorry I didn't answer yesterday."), "Bocsánat, hogy tegnap nem válaszoltam.");
+  EXPECT_EQ(hungarian("I'm sorry I'm late."), "Sajnálom, hogy elkéstem.");
+  // after a comma "sorry" apologises alone
+  EXPECT_EQ(hungarian("Sorry, I don't understand."), "Bocsánat, nem értek.");
+}
+
+TEST(ConstructionsTest, ByATimeSaidWithoutAPrepositionIsUntilThen) {
+  EXPECT_EQ(hungarian("Please send me the report by Friday afternoon."),
+            "Péntek délutánig küldd nekem a jelentést, kérlek.");
+  EXPECT_EQ(hungarian("I will finish it by next week."), "Jövő hétig befejezem.");
+  // on that time it is when
+  EXPECT_EQ(hungarian("We met on Friday afternoon."), "Péntek délután találkoztunk.");
 }
 
 }  // namespace

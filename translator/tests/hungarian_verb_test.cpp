@@ -133,6 +133,11 @@ TEST(HungarianVerbTest, TheSubjunctiveInEveryPerson) {
   EXPECT_EQ(subjunctive("iszik", 3, false), "igyon");
   EXPECT_EQ(subjunctive("j\xC3\xB6n", 3, false), "j\xC3\xB6jj\xC3\xB6n");
   EXPECT_EQ(subjunctive("van", 1, true), "legy\xC3\xBCnk");
+  // "I ... you": "-lak", "-lek" after the subjunctive's stem
+  const Agreement you{1, false, false, true};
+  EXPECT_EQ(subjunctiveOf(VerbStem{"l\xC3\xA1t", "", ""}, you), "l\xC3\xA1ssalak");
+  EXPECT_EQ(subjunctiveOf(VerbStem{"k\xC3\xA9r", "", ""}, you), "k\xC3\xA9rjelek");
+  EXPECT_EQ(subjunctiveOf(VerbStem{"vesz", "", ""}, you), "vegyelek");
 }
 
 TEST(HungarianVerbTest, WhatIsNoHungarianWordComesBackUnchanged) {
