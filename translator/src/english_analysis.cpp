@@ -434,6 +434,17 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
   return toks;
 }
 
+// A word English leaves unsaid ("to" in "likes to sing" for "likes singing"), said by no word of
+// its own and standing at the place of word `at`.
+Token impliedWord(std::string_view word, PartOfSpeech tag, std::size_t at) {
+  Token t;
+  t.lower = t.lemma = t.written = std::string(word);
+  t.tag = tag;
+  t.word = at;
+  t.words = 0;
+  return t;
+}
+
 // The word at `i`, a comma or "and" after it, opens a list that an auxiliary follows ("Bread,
 // milk and eggs are on the table"): the list is the subject, not a command.
 bool listBeforeAuxiliary(const std::vector<Token>& toks, std::size_t i) {
@@ -987,12 +998,7 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
     if (ing.tag != PartOfSpeech::verb) continue;
     if (v.lemma == "enjoy") v.lemma = "like", v.entry = nullptr;
     ing.form = VerbForm::base;
-    Token to;
-    to.lower = to.lemma = to.written = "to";
-    to.tag = PartOfSpeech::preposition;
-    to.word = ing.word;
-    to.words = 0;  // said by no word of its own
-    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(to));
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), impliedWord("to", PartOfSpeech::preposition, ing.word));
   }
 }
 
@@ -1018,19 +1024,11 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
     stop.tag = PartOfSpeech::auxiliary;
     stop.entry = nullptr;
     stop.form = VerbForm::base;
-    Token no;
-    no.lower = no.lemma = no.written = "not";
-    no.tag = PartOfSpeech::negation;
-    no.word = ing.word;
-    no.words = 0;  // said by no word of its own
-    Token anymore;
-    anymore.lower = anymore.lemma = anymore.written = "anymore";
-    anymore.tag = PartOfSpeech::adverb;
+    Token anymore = impliedWord("anymore", PartOfSpeech::adverb, ing.word);
     anymore.entry = core.find("anymore", PartOfSpeech::adverb);
-    anymore.word = ing.word;
-    anymore.words = 0;
+    const std::size_t word = ing.word;
     // ("többé nem jöttek": before the negation, which keeps the verb's comma after it)
-    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(no));
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), impliedWord("not", PartOfSpeech::negation, word));
     toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(anymore));
     i += 3;
   }
