@@ -49,9 +49,8 @@ TextWindow::TextWindow(const std::wstring& text, POINT origin, bool password) : 
     SendMessageW(edit_, EM_SETSEL, 0, 0);
     SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
     SetEvent(ready);
-    // A wait with a time-out, not GetMessageW: under wine the thread now and then missed a wake-up
-    // and slept in GetMessageW for good while messages waited (the program's reads of the text,
-    // WM_QUIT), and the test failed or hung. Looking every 50 ms takes them all the same.
+    // A wait with a time-out, not GetMessageW: the loop goes round at least every 50 ms, so its
+    // rounds tell a thread that lives from one stuck in wine (responsive()).
     MSG message;
     for (bool quit = false; !quit; ++rounds_) {
       MsgWaitForMultipleObjectsEx(0, nullptr, 50, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
