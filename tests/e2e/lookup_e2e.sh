@@ -60,12 +60,22 @@ printf '[dict]\nUserLang=1038\n[Server Settings]\nServer_Mode=0\n' >"$standalone
 look_up() {
   local tag=$1 lib=$2 settings=$3 word=$4 text=$5
   local before=${text%%"$word"*}
-  local rc=0
-  # KVInit reads korvell.sty and kvo.cri from the working directory: the folder of the DLLs.
-  (cd "$win_bin" && timeout 60 "$WINELOADER" lexiton-lookup.exe --lib "$lib" --ini "$(winpath "$settings")" \
-     --cursor "${#before}" --source E2E --footer "Lexiton e2e" \
-     --out "$(winpath "$work/$tag.chunks")" "$text") </dev/null >"$work/$tag.txt" 2>&1 || rc=$?
-  tr -d '\r' <"$work/$tag.txt" >"$work/$tag.out"
+  local rc attempt
+  for attempt in 1 2; do
+    rc=0
+    # KVInit reads korvell.sty and kvo.cri from the working directory: the folder of the DLLs.
+    (cd "$win_bin" && timeout 60 "$WINELOADER" lexiton-lookup.exe --lib "$lib" --ini "$(winpath "$settings")" \
+       --cursor "${#before}" --source E2E --footer "Lexiton e2e" \
+       --out "$(winpath "$work/$tag.chunks")" "$text") </dev/null >"$work/$tag.txt" 2>&1 || rc=$?
+    tr -d '\r' <"$work/$tag.txt" >"$work/$tag.out"
+    # Now and then wine's loader does not start the program itself but hands it to its start.exe,
+    # which then ends with 1, with "ShellExecuteEx failed" or nothing at all in the output,
+    # whatever the program did (about one run in twenty here). That is wine's launch, not the
+    # look-up: it is run once more.
+    [ "$rc" -eq 1 ] && [ "$attempt" -eq 1 ] &&
+      { grep -q '^ShellExecuteEx failed' "$work/$tag.out" || [ ! -s "$work/$tag.out" ]; } || break
+    echo "$tag: wine did not launch lexiton-lookup cleanly ($(head -c 200 "$work/$tag.out")); once more"
+  done
   [ "$rc" -eq 0 ] || fail "$tag: lexiton-lookup returned $rc: $(cat "$work/$tag.out")"
   grep -q '^return: true$' "$work/$tag.out" || fail "$tag: Lookup did not produce a result: $(cat "$work/$tag.out")"
   grep -q '^count: [1-9]' "$work/$tag.out" || fail "$tag: no alternatives counted: $(cat "$work/$tag.out")"
