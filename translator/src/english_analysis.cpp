@@ -180,6 +180,10 @@ bool endsWith(std::string_view w, std::string_view t) {
   return w.size() > t.size() && w.substr(w.size() - t.size()) == t;
 }
 bool isDoSupport(std::string_view w) { return w == "do" || w == "does" || w == "did"; }
+// Written with a capital first letter: a name, a month, a sentence's first word.
+bool startsWithCapital(const Token& t) {
+  return !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+}
 
 bool isVowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
 
@@ -577,14 +581,12 @@ class ReadingChooser {
     const Token& next = toks_[1];
     static constexpr std::string_view kVerbs[] = {"said", "says", "told", "asked", "was",   "is",
                                                   "has",  "had",  "will", "would", "could", "can"};
-    const bool capitalNext =
-        !next.written.empty() && next.written[0] >= 'A' && next.written[0] <= 'Z' && next.lower != "i";
-    if (capitalNext) return true;
+    if (startsWithCapital(next) && next.lower != "i") return true;
     // "Voters will choose": a plural is no name
     if (toks_[0].lower.back() == 's') return false;
     if (next.lower == "and" ||
         std::find(std::begin(kVerbs), std::end(kVerbs), next.lower) != std::end(kVerbs) ||
-        (next.lower.size() > 3 && next.lower.compare(next.lower.size() - 2, 2, "ed") == 0))
+        (next.lower.size() > 3 && endsWith(next.lower, "ed")))
       return true;
     // "Anna woke up": a word that can only be a finite verb follows
     const std::vector<Reading> after = readingsOf(core_, next);
@@ -640,7 +642,7 @@ void ReadingChooser::choose(std::size_t i) {
       return;
     }
   }
-  const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+  const bool capital = startsWithCapital(t);
   if (t.capitalised && !titleCase_) {
     if (const lexicon::Entry* e = capitalNoun(core_, t.lower)) {  // "since March": the month
       t.tag = PartOfSpeech::noun;
@@ -763,7 +765,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   const Token& t = toks_[i];
   const std::vector<Token>& toks = toks_;
   const bool verbSeen = verbSeen_;
-  const bool capital = !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+  const bool capital = startsWithCapital(t);
   const Token* prev = i > 0 ? &toks[i - 1] : nullptr;
   const std::string prevLower = prev ? prev->lower : "";
   const PartOfSpeech prevTag = prev ? prev->tag : PartOfSpeech::other;

@@ -23,6 +23,12 @@ constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfor
                                                 "luckily",  "eventually", "meanwhile",     "recently"};
 // Verbs whose "can" Hungarian does not say: "I can't find" is "nem találom".
 constexpr std::string_view kPlainAfterCan[] = {"see", "hear", "find", "remember", "understand", "feel"};
+// Determiners after which Hungarian counts its noun in the singular: "all the students were":
+// "minden diák volt".
+constexpr std::string_view kSingularAfter[] = {"all", "every", "each", "many", "several"};
+// Quantities after "there is" whose noun, and so the verb, stay singular: "There are a lot of
+// people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
+constexpr std::string_view kCountedExisting[] = {"any", "many", "several", "a lot of", "lots of", "a few"};
 
 template <std::size_t N>
 bool listed(const std::string_view (&list)[N], std::string_view w) {
@@ -573,9 +579,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   // "a lot of tourists visited": "sok turista"; "all the students were": "minden diák volt"
   for (std::size_t m = np.begin; m < head; ++m)
     if (countsItsNoun(t_[m]) || t_[m].tag == PartOfSpeech::number ||
-        (t_[m].tag == PartOfSpeech::determiner &&
-         (t_[m].lower == "all" || t_[m].lower == "every" || t_[m].lower == "each" || t_[m].lower == "many" ||
-          t_[m].lower == "several")))
+        (t_[m].tag == PartOfSpeech::determiner && listed(kSingularAfter, t_[m].lower)))
       np.plural = false;
   // "the price of petrol": "a benzin ára", the owner first and the head possessed by it; so too
   // the place a superlative ranks in ("the best hotel in the city": "a város legjobb szállodája")
@@ -1361,9 +1365,7 @@ void Generator::placeCopula(ClauseRoles& r) const {
     // "There are a lot of people": "Sok ember van", the counted noun stays singular
     const Token* q = g.be + 1 < n_ ? &t_[g.be + 1] : nullptr;
     if (q && q->lower == "there" && g.be + 2 < n_) q = &t_[g.be + 2];  // "Are there any eggs?": "Van tojás?"
-    if (q &&
-        (q->tag == PartOfSpeech::number || q->lower == "any" || q->lower == "many" || q->lower == "several" ||
-         q->lemma == "a lot of" || q->lemma == "lots of" || q->lemma == "a few"))
+    if (q && (q->tag == PartOfSpeech::number || listed(kCountedExisting, q->lemma)))
       r.agreement.plural = false;
   }
 }
