@@ -686,7 +686,7 @@ clear	adj	világos ; tiszta
 lead	v	vezet
 support	n	támogatás[támogatások]
 support	v	támogat
-form	n	forma ; űrlap[űrlapok,3sg=űrlapja]
+form	n	űrlap[űrlapok,3sg=űrlapja] ; forma
 back	adv	vissza ; hátra
 back	n	hát[hátak,3sg=háta] ; hátsó rész
 charge	v	tölt ; fel|tölt
@@ -698,7 +698,7 @@ force	v	kényszerít
 spread	v	terjed[noobj] ; szét|terít
 beat	v	meg|ver ; legyőz
 burn	v	ég[noobj] ; el|éget
-figure	n	alak[alakok,3sg=alakja] ; szám[számok]
+figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja]
 fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
@@ -816,7 +816,7 @@ notice	n	értesítés[értesítések] ; figyelem[figyelmek]
 notice	v	észre|vesz
 opposite	n	ellentét[ellentétek]
 opposite	adj	ellentétes ; szemközti
-pitch	n	hangmagasság ; pálya
+pitch	n	pálya ; hangmagasság
 pitch	v	dob ; fel|ver
 post	n	posta ; állás[állások] ; oszlop[oszlopok]
 post	v	fel|ad ; ki|tesz
@@ -1365,7 +1365,7 @@ bloom	n	virágzás ; virág[virágok]
 bloom	v	virágzik
 board	n	tábla ; deszka ; testület[testületek]
 board	v	fel|száll[noobj] ; be|száll[noobj]
-bottom	n	fenék[fenekek] ; alsó rész
+bottom	n	alj[3sg=alja,at=n] ; fenék[fenekek] ; alsó rész
 brass	n	réz[rezek]
 brief	adj	rövid ; tömör
 broad	adj	széles ; tág
@@ -3924,7 +3924,7 @@ october	n	október[októberek,time=ban]
 november	n	november[novemberek,time=ban]
 december	n	december[decemberek,time=ban]
 christmas	n	karácsony[karácsonyok,time=kor,attr=karácsonyi]
-easter	n	húsvét[húsvétok,3sg=húsvétja,time=kor]
+easter	n	húsvét[húsvétok,3sg=húsvétja,time=kor,attr=húsvéti]
 new year	n	újév[újévek,time=kor]
 japan	n	japán[name]
 europe	n	európa[name]
@@ -4706,3 +4706,105 @@ upside down	adv	fejjel lefelé
 let us know	adv	szólj nekünk
 anymore	adv	többé
 hi	adv	szia ; helló
+# --- The eighth round: nationalities (a person and an adjective, as "italian"), the everyday
+# nouns of news, instructions and e-mail that had no entry, and their set phrases
+african	adj	afrikai
+asian	adj	ázsiai
+austrian	adj	osztrák
+swiss	adj	svájci
+dutch	n	holland[person]
+dutch	adj	holland
+turkish	adj	török
+canadian	n	kanadai[person]
+canadian	adj	kanadai
+australian	adj	ausztrál
+irish	n	ír[person]
+irish	adj	ír
+scottish	adj	skót
+swedish	adj	svéd
+norwegian	adj	norvég
+danish	adj	dán
+finnish	adj	finn
+czech	adj	cseh
+slovak	adj	szlovák
+romanian	adj	román
+croatian	adj	horvát
+serbian	adj	szerb
+ukrainian	adj	ukrán
+portuguese	adj	portugál
+mexican	n	mexikói[person]
+mexican	adj	mexikói
+brazilian	adj	brazil
+arab	adj	arab
+welsh	adj	walesi
+belgian	n	belga[person]
+belgian	adj	belga
+egyptian	adj	egyiptomi
+israeli	adj	izraeli
+korean	adj	koreai
+vietnamese	adj	vietnámi
+thai	adj	thai
+european	n	európai[person]
+chinese	n	kínai[person]
+british	n	brit[person]
+french	adj	francia
+polish	adj	lengyel
+nightclub	n	szórakozóhely[szórakozóhelyek] ; éjszakai klub
+economist	n	közgazdász[közgazdászok,person]
+sunlight	n	napfény[napfények]
+newsletter	n	hírlevél[hírlevelek]
+recess	n	szünet[szünetek]
+maker	n	gyártó
+misuse	n	visszaélés[visszaélések,front]
+corruption	n	korrupció[attr=korrupciós]
+promotion	n	előléptetés ; akció
+burglary	n	betörés[betörések]
+packaging	n	csomagolás
+compartment	n	rekesz[rekeszek]
+questionnaire	n	kérdőív[kérdőívek,front]
+sunset	n	naplemente ; alkony
+scandal	n	botrány[botrányok]
+accusation	n	vád[vádak,3sg=vádja]
+warehouse	n	raktár[raktárak]
+unemployment	n	munkanélküliség
+microwave	n	mikró
+warranty	n	garancia ; jótállás
+pedestrian	n	gyalogos[person]
+cyclist	n	kerékpáros[person]
+talk	n	beszélgetés ; előadás
+talks	n	tárgyalás[tárgyalások]
+lift	n	lift ; felvonó
+drop	n	csepp[cseppek,3sg=cseppje,pp=cseppjei] ; esés
+date of birth	n	születési dátum
+meeting room	n	tárgyaló
+board meeting	n	igazgatósági ülés
+sales assistant	n	eladó[person]
+shop assistant	n	eladó[person]
+main road	n	főút[főutak,3sg=főútja]
+main square	n	főtér[főterek,in=n,at=n]
+main entrance	n	főbejárat[főbejáratok]
+main street	n	főutca
+power cable	n	tápkábel[tápkábelek]
+power cut	n	áramszünet[áramszünetek]
+per cent	n	százalék[százalékok]
+in a row	adv	sorozatban ; egymás után
+in the distance	adv	a távolban
+any longer	adv	tovább
+on a low heat	adv	lassú tűzön
+over a low heat	adv	lassú tűzön
+congratulations	adv	gratulálok[on=hoz]
+look into	v	ki|vizsgál ; nyomoz[noobj]
+call for	v	sürget ; követel
+go up	v	fel|megy[obj=on,thing=emelkedik]
+break out	v	ki|tör[noobj]
+give way	v	elsőbbséget |ad[noobj,to=nak] ; enged[noobj]
+stick to	v	ragaszkodik[obj=hoz]
+hang up	v	le|tesz ; fel|akaszt
+hurry up	v	siet[noobj]
+tear open	v	fel|tép
+for the first time	adv	először
+for the second time	adv	másodszor
+for the third time	adv	harmadszor
+for the fourth time	adv	negyedszer
+for the fifth time	adv	ötödször
+for the last time	adv	utoljára

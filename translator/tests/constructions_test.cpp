@@ -90,6 +90,13 @@ TEST(ConstructionsTest, TheContextDecidesTheWordClass) {
   EXPECT_EQ(analysed("the man who lives here"), "the/det man/n who/wh live/v/3sg here/other");
 }
 
+TEST(ConstructionsTest, PhrasalVerbsOfTheNewsAndTheirThingsSense) {
+  EXPECT_EQ(hungarian("Prices went up again."), "Az árak megint emelkedtek.");
+  EXPECT_EQ(hungarian("She went up the stairs."), "Felment a lépcsőn.");
+  EXPECT_EQ(hungarian("The police are looking into the theft."), "A rendőrség kivizsgálja a lopást.");
+  EXPECT_EQ(hungarian("Congratulations on your new job!"), "Gratulálok az új munkádhoz!");
+}
+
 TEST(ConstructionsTest, PluralsPossessivesAndDegree) {
   EXPECT_EQ(hungarian("The mice are small."), "Az egerek kicsik.");
   EXPECT_EQ(hungarian("Peter's dog is big."), "Peter kutyája nagy.");
@@ -905,7 +912,7 @@ TEST(ConstructionsTest, InstructionsGoOnAsImperatives) {
 
 TEST(ConstructionsTest, WithinAndHowLongPastAnAdverb) {
   // "within" a time or a place is "belül" after the "-on" case
-  EXPECT_EQ(hungarian("Return the form within three days."), "Add vissza a formát három napon belül.");
+  EXPECT_EQ(hungarian("Return the form within three days."), "Add vissza az űrlapot három napon belül.");
   EXPECT_EQ(hungarian("We will reply within five working days."), "Válaszolni fogunk öt működő napon belül.");
   EXPECT_EQ(hungarian("There is a small shop within the station."), "Van egy kis bolt az állomáson belül.");
   // "for" a duration is "-ig" also past "at least" or "about"
