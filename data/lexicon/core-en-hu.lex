@@ -4802,6 +4802,8 @@ stick to	v	ragaszkodik[obj=hoz]
 hang up	v	le|tesz ; fel|akaszt
 hurry up	v	siet[noobj]
 tear open	v	fel|tép
+at the bottom	adv	alul
+at the top	adv	felül ; fent
 for the first time	adv	először
 for the second time	adv	másodszor
 for the third time	adv	harmadszor

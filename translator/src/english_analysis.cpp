@@ -241,6 +241,10 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
       if (e->pos != PartOfSpeech::verb) best = k - i + 1, bestEntry = e, plural = false;
   }
   if (!bestEntry) return std::nullopt;
+  // "at the bottom" is "alul", but "at the bottom of the page" names the page's bottom
+  if (bestEntry->pos == PartOfSpeech::adverb && i + best < words.size() &&
+      lowerAscii(words[i + best]) == "of")
+    return std::nullopt;
   Token t;
   t.lower = t.lemma = bestEntry->lemma;
   t.tag = bestEntry->pos;
@@ -500,7 +504,8 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
     if (f.pos == PartOfSpeech::verb) {
       add(f.lemma, PartOfSpeech::verb, VerbForm::past, false);
     } else if (f.pos == PartOfSpeech::noun) {
-      add(f.lemma, PartOfSpeech::noun, VerbForm::base, true);
+      // ("gas" is listed as its own plural: one, as "a smell of gas" means)
+      add(f.lemma, PartOfSpeech::noun, VerbForm::base, f.lemma != w);
     } else {
       add(f.lemma, PartOfSpeech::adjective, VerbForm::base, false, degreeOfForm(w));
     }
@@ -518,9 +523,12 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
     add(w.substr(0, w.size() - 3) + "f", PartOfSpeech::noun, VerbForm::base, true),
         add(w.substr(0, w.size() - 3) + "fe", PartOfSpeech::noun, VerbForm::base, true);
   for (const std::string& b : stripped(w, "ed")) add(b, PartOfSpeech::verb, VerbForm::past, false);
-  // "older", "happiest": the adjective's degrees
-  for (const std::string& b : stripped(w, "er")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 1);
-  for (const std::string& b : stripped(w, "est")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 2);
+  // "older", "happiest": the adjective's degrees, unless the core lexicon has the word as a noun
+  // ("Easter" is "húsvét", not "more east")
+  if (!core.find(w, PartOfSpeech::noun)) {
+    for (const std::string& b : stripped(w, "er")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 1);
+    for (const std::string& b : stripped(w, "est")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 2);
+  }
   for (const std::string& b : stripped(w, "ing")) add(b, PartOfSpeech::verb, VerbForm::ing, false);
   return out;
 }
@@ -542,6 +550,11 @@ std::vector<std::string> americanSpellings(std::string_view w) {
   replaced("yre", "ire");  // "tyre"
   replaced("mme", "m");    // "programme"
   return out;
+}
+
+// "Mr", "Mrs", "Ms", "Dr": a name follows
+bool isTitle(const Token& t) {
+  return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr";
 }
 
 // Chooses the readings of the content words in order, by the words before them.
@@ -571,6 +584,24 @@ class ReadingChooser {
     return (aux.tag == PartOfSpeech::modal || isDoSupport(aux.lower)) &&
            (b == 1 || toks_[b - 2].tag == PartOfSpeech::question ||
             (b >= 3 && toks_[b - 3].tag == PartOfSpeech::question));  // "what time", "how much"
+  }
+
+  // The word at `i` is an adjective the core lexicon knows, before a noun: English writes those
+  // of nations with a capital ("three African countries": "afrikai"), a name has none after it
+  // (not "Mr Green yesterday")
+  bool knownAdjectiveBeforeNoun(std::size_t i, const std::vector<Reading>& rs) const {
+    const bool adjective = std::any_of(rs.begin(), rs.end(), [&](const Reading& r) {
+      return r.tag == PartOfSpeech::adjective && core_.find(r.lemma, PartOfSpeech::adjective);
+    });
+    if (!adjective || i + 1 >= toks_.size() || startsWithCapital(toks_[i + 1]) ||
+        (i > 0 && isTitle(toks_[i - 1])))
+      return false;
+    const std::vector<Reading> next = readingsOf(core_, toks_[i + 1]);
+    return std::any_of(next.begin(), next.end(),
+                       [](const Reading& r) { return r.tag == PartOfSpeech::noun; }) &&
+           std::none_of(next.begin(), next.end(), [&](const Reading& r) {
+             return r.tag == PartOfSpeech::adverb && core_.find(r.lemma, PartOfSpeech::adverb);
+           });
   }
 
   // The sentence's first word, one the core lexicon does not know, is a name when what follows
@@ -681,8 +712,9 @@ void ReadingChooser::choose(std::size_t i) {
   // capitalised owner anywhere ("Peter's dog")
   const bool knownNoun = std::any_of(rs.begin(), rs.end(), [&](const Reading& r) {
     return r.tag == PartOfSpeech::noun && core_.find(r.lemma, PartOfSpeech::noun);
-  });  // "on Mondays" too
-  if (capital && (i > 0 || t.possessor) && !titleCase_ && !knownNoun) {
+  });                                                                // "on Mondays" too
+  const bool adjectiveBeforeNoun = knownAdjectiveBeforeNoun(i, rs);  // "three African countries"
+  if (capital && (i > 0 || t.possessor) && !titleCase_ && !knownNoun && !adjectiveBeforeNoun) {
     t.tag = PartOfSpeech::name;
     return;
   }

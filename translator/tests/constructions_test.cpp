@@ -90,6 +90,23 @@ TEST(ConstructionsTest, TheContextDecidesTheWordClass) {
   EXPECT_EQ(analysed("the man who lives here"), "the/det man/n who/wh live/v/3sg here/other");
 }
 
+TEST(ConstructionsTest, AnAdjectiveWithACapitalBeforeItsNounIsTheAdjective) {
+  EXPECT_EQ(hungarian("They visited two Asian countries."), "Két ázsiai országot látogattak meg.");
+  // a name after a title stays one, before a time too
+  EXPECT_EQ(hungarian("We met Mr Green today."), "Ma találkoztunk Mr Greennel.");
+}
+
+TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
+  // "Easter" is no "more east"; "gas" no plural
+  EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
+  EXPECT_EQ(hungarian("The gas is dangerous."), "A gáz veszélyes.");
+}
+
+TEST(ConstructionsTest, APlaceAdverbBeforeOfIsTheNounWithItsOwner) {
+  EXPECT_EQ(hungarian("Sign the letter at the bottom."), "Írd alá a levelet alul.");
+  EXPECT_EQ(hungarian("Write your name at the bottom of the page."), "Írd a nevedet az oldal alján.");
+}
+
 TEST(ConstructionsTest, PhrasalVerbsOfTheNewsAndTheirThingsSense) {
   EXPECT_EQ(hungarian("Prices went up again."), "Az árak megint emelkedtek.");
   EXPECT_EQ(hungarian("She went up the stairs."), "Felment a lépcsőn.");
