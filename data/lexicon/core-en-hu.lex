@@ -827,7 +827,7 @@ score	n	eredmény[eredmények] ; pontszám[pontszámok]
 score	v	szerez ; pontoz
 shape	n	alak[alakok,3sg=alakja] ; forma
 shape	v	formál ; alakít
-share	n	rész[részek] ; részvény[részvények]
+share	n	rész[részek] ; részvény[részvények,pl]
 share	v	meg|oszt ; oszt
 shoot	v	lövöldöz[noobj] ; forgat
 spot	n	folt[foltok] ; hely[helyek]
@@ -4771,8 +4771,7 @@ microwave	n	mikró
 warranty	n	garancia ; jótállás
 pedestrian	n	gyalogos[person]
 cyclist	n	kerékpáros[person]
-talk	n	beszélgetés ; előadás
-talks	n	tárgyalás[tárgyalások]
+talk	n	beszélgetés ; előadás ; tárgyalás[tárgyalások,pl]
 lift	n	lift ; felvonó
 drop	n	csepp[cseppek,3sg=cseppje,pp=cseppjei] ; esés
 date of birth	n	születési dátum

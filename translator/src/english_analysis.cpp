@@ -586,6 +586,19 @@ class ReadingChooser {
             (b >= 3 && toks_[b - 3].tag == PartOfSpeech::question));  // "what time", "how much"
   }
 
+  // The word after `i` is an auxiliary, a modal or a word that can only be a finite verb
+  // ("attracted", "says")
+  bool verbFollows(std::size_t i) const {
+    if (i + 1 >= toks_.size()) return false;
+    const Token& next = toks_[i + 1];
+    if (next.tag == PartOfSpeech::auxiliary || next.tag == PartOfSpeech::modal) return true;
+    if (next.tag != PartOfSpeech::other) return false;
+    const std::vector<Reading> rs = readingsOf(core_, next);
+    return !rs.empty() && std::all_of(rs.begin(), rs.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && (r.form == VerbForm::past || r.form == VerbForm::third);
+    });
+  }
+
   // The word at `i` is an adjective the core lexicon knows, before a noun: English writes those
   // of nations with a capital ("three African countries": "afrikai"), a name has none after it
   // (not "Mr Green yesterday")
@@ -976,10 +989,24 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Train services were": the compound's head
   } else if (startsClause && listBeforeAuxiliary(toks, i)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Bread, milk and eggs are ...": a list subject
+  } else if (i == 0 && std::any_of(rs.begin(), rs.end(), [](const Reading& r) {
+               return r.tag == PartOfSpeech::verb && r.form == VerbForm::third;
+             })) {
+    // "Shares in the car maker dropped": a third person has no subject before it to agree with;
+    // the opening "-s" word is the plural subject
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
   } else if ((prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name) && askedOfNounBefore(i)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 300);  // "When does the shop open?": the verb
+  } else if (!verbSeen && prevTag == PartOfSpeech::noun && !prev->possessor &&
+             coreReading(PartOfSpeech::noun) && i >= 2 &&
+             (toks[i - 2].tag == PartOfSpeech::determiner || toks[i - 2].tag == PartOfSpeech::possessive ||
+              toks[i - 2].tag == PartOfSpeech::adjective) &&
+             verbFollows(i)) {
+    // "The football match was called off", "the village fair attracted": between a noun and the
+    // clause's verb, the compound's head
+    bonus(PartOfSpeech::noun, std::nullopt, 300);
   } else if (!verbSeen && (prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name)) {
     bonus(PartOfSpeech::verb, VerbForm::third, 150);
     bonus(PartOfSpeech::verb, VerbForm::past, 150);
@@ -1156,11 +1183,12 @@ void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
-// "Thanks for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third person
+// "Thanks (again) for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third person
 void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i < toks.size(); ++i)
     if (toks[i].lower == "thanks" && (i == 0 || toks[i - 1].lower == "many") &&
-        (i + 1 == toks.size() || toks[i + 1].lower == "for"))
+        (i + 1 == toks.size() || toks[i + 1].lower == "for" ||
+         (toks[i + 1].lower == "again" && i + 2 < toks.size() && toks[i + 2].lower == "for")))
       if (const lexicon::Entry* e = core.find("thanks", PartOfSpeech::adverb)) {
         toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "thanks", toks[i].entry = e;
         if (i > 0) toks[i - 1].tag = PartOfSpeech::particle, toks[i - 1].entry = nullptr;  // "many"

@@ -102,14 +102,15 @@ std::size_t senseIndex(const Token& t, std::size_t self, std::size_t pointed, st
 
 // Whether a sense suits the token here: a capitalised word takes its capital senses ("March":
 // "március"), an adjective said of a person and a verb whose object is one their senses for
-// people ("old man": "idős", "know her": "ismer"), each only where the entry has such senses,
-// and the others otherwise.
+// people ("old man": "idős", "know her": "ismer"), a plural noun its plural's senses ("talks":
+// "tárgyalások"), each only where the entry has such senses, and the others otherwise.
 class SenseFilter {
  public:
   explicit SenseFilter(const Token& t) : t_(t) {
     forPeople_ = t.entry->pos == PartOfSpeech::adjective || t.entry->pos == PartOfSpeech::verb;
     for (const Sense& s : t.entry->senses) {
       (s.capital ? cap_ : plain_) = true;
+      (s.ofPlural ? plural_ : singular_) = true;
       (s.person ? person_ : thing_) = true;
       if (!s.noObject) transitive_ = true;
     }
@@ -117,12 +118,14 @@ class SenseFilter {
   bool suits(const Sense& s) const {
     return (s.capital == t_.capitalised || !(t_.capitalised ? cap_ : plain_)) &&
            (!forPeople_ || s.person == t_.ofPerson || !(t_.ofPerson ? person_ : thing_)) &&
+           (s.ofPlural == t_.plural || !(t_.plural ? plural_ : singular_)) &&
            (!s.noObject || !t_.hasObject || !transitive_);  // "return the book": "visszaad"
   }
 
  private:
   const Token& t_;
   bool forPeople_ = false, cap_ = false, plain_ = false, person_ = false, thing_ = false;
+  bool plural_ = false, singular_ = false;
   bool transitive_ = false;  // a sense takes an object
 };
 
