@@ -16,7 +16,7 @@ boat	n	hajó ; csónak[3sg=csónakja]
 book	n	könyv[könyvek]
 bottle	n	üveg ; palack[3sg=palackja]
 box	n	doboz
-boy	n	fiú[fiúk,3sg=fia,person]
+boy	n	fiú[fiúk,3sg=fiúja,person]
 bread	n	kenyér[kenyerek]
 breakfast	n	reggeli
 bridge	n	híd[hidak,3sg=hídja]
@@ -257,7 +257,7 @@ write	v	ír[to=nak,perf=meg] ; meg|ír
 skiing	n	síelés
 smoking	n	dohányzás
 bark	v	ugat[noobj]
-stand	v	áll[noobj]
+stand	v	áll[noobj] ; bír
 fly	v	repül[noobj]
 swim	v	úszik
 pay	v	fizet[for=ert,perf=ki] ; ki|fizet
@@ -285,7 +285,7 @@ happy	adj	boldog[boldogok]
 heavy	adj	nehéz[nehezek]
 hot	adj	forró ; meleg
 kind	adj	kedves
-late	adj	késő
+late	adj	késői[pred=késő] ; késő
 little	adj	kis[pred=kicsi] ; kicsi
 long	adj	hosszú[hosszúak]
 new	adj	új[újak]
@@ -314,7 +314,7 @@ here	adv	itt
 home	adv	haza ; otthon
 in the evening	adv	este
 late	adv	későn
-sorry	adv	bocsánat
+sorry	adv	bocsánat[for=ert]
 never	adv	soha
 now	adv	most
 often	adv	gyakran
@@ -497,7 +497,7 @@ believe	v	hisz[obj=nak]
 borrow	v	kölcsön|kér
 choose	v	választ ; ki|választ
 count	v	számol[noobj] ; meg|számol
-cut	v	vág ; le|vág
+cut	v	vág[into=ra] ; le|vág
 dance	v	táncol[noobj]
 decide	v	dönt[noobj] ; el|dönt
 describe	v	le|ír[to=nak]
@@ -1151,7 +1151,7 @@ curve	n	görbe ; kanyar[kanyarok,3sg=kanyarja]
 curve	v	kanyarodik ; hajlít
 debate	n	vita
 debate	v	vitat ; meg|vitat
-degree	n	fok[fokok,3sg=foka] ; mérték[mértékek] ; diploma
+degree	n	fok[fokok,3sg=foka,at=n] ; mérték[mértékek] ; diploma
 delicate	adj	kényes ; finom[finomak] ; törékeny
 desire	n	vágy[vágyak]
 desire	v	kíván ; vágyik[obj=ra]
@@ -1320,7 +1320,7 @@ tumble	v	bukfencezik ; le|esik
 up	adv	fel ; fent
 volume	n	hangerő ; kötet[kötetek] ; térfogat[térfogatok]
 vote	n	szavazat[szavazatok] ; szavazás[szavazások]
-vote	v	szavaz[noobj]
+vote	v	szavaz[noobj,on=rol]
 wild	adj	vad[vadak] ; zabolátlan
 withdraw	v	vissza|von ; ki|vesz ; vissza|vonul[noobj]
 witness	n	tanú[person]
@@ -2104,7 +2104,7 @@ relax	v	pihen[noobj] ; lazít ; ki|kapcsolódik
 remain	v	marad[noobj] ; meg|marad[noobj]
 remote	adj	távoli
 repel	v	vissza|ver ; taszít
-replace	v	helyettesít ; le|cserél ; pótol
+replace	v	ki|cserél ; le|cserél ; helyettesít ; pótol
 replacement	n	csere ; pótlás ; helyettes
 request	n	kérés[kérések] ; kérelem[kérelmek]
 request	v	kér ; kérvényez
@@ -3961,7 +3961,7 @@ no one	n	senki[front]
 smile	v	el|mosolyodik[noobj,at=ra]
 switch off	v	ki|kapcsol
 switch on	v	be|kapcsol
-carefully	adv	figyelmesen ; óvatosan
+carefully	adv	óvatosan ; figyelmesen
 for a long time	adv	sokáig
 website	n	weboldal[weboldalak,acc=weboldalt,3sg=weboldala,on=n,to=ra]
 interest rate	n	kamat[kamatok]
@@ -4691,7 +4691,7 @@ kind regards	adv	üdvözlettel
 say goodbye	v	el|köszön[noobj,to=tol]
 # --- Words and phrases of longer news, instructions, e-mail and stories: things that break down,
 # go on strike, hang upside down; what forms, menus and shops call things
-capital letter	n	nagybetű
+capital letter	n	nagybetű[in=val]
 customer service	n	ügyfélszolgálat
 swimming costume	n	fürdőruha
 jewellery	n	ékszer
@@ -4809,3 +4809,22 @@ for the third time	adv	harmadszor
 for the fourth time	adv	negyedszer
 for the fifth time	adv	ötödször
 for the last time	adv	utoljára
+second	n	másodperc[másodpercek]
+use	n	használat[használatok]
+mum	n	anya[anyák,3sg=anyja,person]
+mom	n	anya[anyák,3sg=anyja,person]
+dad	n	apa[apák,3sg=apja,person]
+grandpa	n	nagyapa[nagyapák,3sg=nagyapja,person]
+grandma	n	nagymama[person]
+national team	n	válogatott[válogatottak,3sg=válogatottja,pp=válogatottjai]
+emergency landing	n	kényszerleszállás[kényszerleszállások]
+early election	n	előrehozott választás
+total amount	n	végösszeg[végösszegek]
+go dark	v	el|sötétül[noobj]
+plenty of	adj	sok
+without power	adv	áram nélkül
+overnight	adv	éjszakára ; egyik napról a másikra
+available	adj	elérhető ; szabad ; kapható
+injured	adj	sérült
+silently	adv	csendben ; nesztelenül
+peel	v	meg|hámoz

@@ -905,7 +905,9 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (joinsNouns) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
   } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
-             prevTag == PartOfSpeech::number || prevTag == PartOfSpeech::adjective ||
+             prevTag == PartOfSpeech::number ||
+             // ("If the screen goes dark, check the cable": a comma and an object end the phrase)
+             (prevTag == PartOfSpeech::adjective && !(prev->pauseAfter && objectFollows)) ||
              prevTag == PartOfSpeech::preposition || (prev && prev->possessor)) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
     if (nextNounish) bonus(PartOfSpeech::adjective, std::nullopt, 120);
@@ -1183,7 +1185,8 @@ void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
-// "Thanks (again) for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third person
+// "Thanks (again) for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third
+// person
 void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i < toks.size(); ++i)
     if (toks[i].lower == "thanks" && (i == 0 || toks[i - 1].lower == "many") &&

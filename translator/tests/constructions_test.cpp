@@ -104,6 +104,18 @@ TEST(ConstructionsTest, ANounBetweenANounAndTheVerbIsTheCompoundsHead) {
   EXPECT_EQ(hungarian("The peace talks failed."), "A béketárgyalások leálltak.");
 }
 
+TEST(ConstructionsTest, AnAdjectiveAndItsCommaEndTheNounPhraseBeforeAnInstruction) {
+  EXPECT_EQ(hungarian("If the room gets dark, light the candle."),
+            "Ha a szoba sötétedik, gyújtsd meg a gyertyát.");
+}
+
+TEST(ConstructionsTest, WordsOfInstructionsTakeTheirCase) {
+  EXPECT_EQ(hungarian("Bake it at 200 degrees."), "Süsd 200 fokon.");
+  EXPECT_EQ(hungarian("Sorry for the late answer."), "Bocsánat a késői válaszért.");
+  // an object chooses the sense that takes one
+  EXPECT_EQ(hungarian("I can't stand the heat."), "Nem tudom bírni a hőt.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
