@@ -6,8 +6,11 @@
 namespace lexiton::translator {
 namespace {
 
+// Most postpositions follow the nominative; some a case of their own ("through the forest": "az
+// erdőn keresztül", "apart from that": "ettől eltekintve").
 struct Postposition {
   std::string_view english, hungarian;
+  Case before = Case::nominative;
 };
 constexpr Postposition kPostpositions[] = {
     {"under", "alatt"},
@@ -22,8 +25,8 @@ constexpr Postposition kPostpositions[] = {
     {"above", "f\xC3\xB6l\xC3\xB6tt"},
     {"between", "k\xC3\xB6z\xC3\xB6tt"},
     {"during", "alatt"},
-    {"across", "\xC3\xA1t"},
-    {"through", "kereszt\xC3\xBCl"},
+    {"across", "\xC3\xA1t", Case::superessive},
+    {"through", "kereszt\xC3\xBCl", Case::superessive},
     {"since", "\xC3\xB3ta"},
     {"around", "k\xC3\xB6r\xC3\xBCl"},
     {"against", "ellen"},
@@ -41,6 +44,10 @@ constexpr Postposition kPostpositions[] = {
     {"along", "ment\xC3\xA9n"},
     {"beside", "mellett"},
     {"like", "mint"},
+    {"in case of", "eset\xC3\xA9n"},
+    {"apart from", "eltekintve", Case::ablative},
+    {"out of the reach of", "el\xC5\x91l elz\xC3\xA1rva"},
+    {"out of reach of", "el\xC5\x91l elz\xC3\xA1rva"},
 };
 struct PrepCase {
   std::string_view english;
@@ -113,9 +120,9 @@ constexpr PronounForms kPronouns[] = {
 
 }  // namespace
 
-std::optional<std::string_view> postpositionFor(std::string_view preposition) {
+std::optional<std::pair<std::string_view, Case>> postpositionFor(std::string_view preposition) {
   for (const Postposition& p : kPostpositions)
-    if (p.english == preposition) return p.hungarian;
+    if (p.english == preposition) return std::pair(p.hungarian, p.before);
   return std::nullopt;
 }
 

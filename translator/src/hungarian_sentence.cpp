@@ -1935,7 +1935,8 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
     else
       r.c = Case::nominative, r.post = "mellett";
   }
-  if (const auto post = postpositionFor(p); !r.c && post) r.c = Case::nominative, r.post = std::string(*post);
+  if (const auto post = postpositionFor(p); !r.c && post)
+    r.c = post->second, r.post = std::string(post->first);
   // "to London": into the place a name names
   if (!r.c && p == "to" && np.name) r.c = Case::illative;
   if (!r.c) r.c = caseOfPreposition(p);

@@ -116,6 +116,16 @@ TEST(ConstructionsTest, WordsOfInstructionsTakeTheirCase) {
   EXPECT_EQ(hungarian("I can't stand the heat."), "Nem tudom bírni a hőt.");
 }
 
+TEST(ConstructionsTest, APostpositionTakesTheCaseItAsksFor) {
+  EXPECT_EQ(hungarian("We walked through the park."), "Sétáltunk a parkon keresztül.");
+  EXPECT_EQ(hungarian("She looked through it."), "Nézett rajta keresztül.");
+  EXPECT_EQ(hungarian("Apart from the rain, it was nice."), "Az esőtől eltekintve szép volt.");
+  // prepositions of several words
+  EXPECT_EQ(hungarian("Keep the knives out of reach of children."),
+            "Tartsd a késeket gyerekek elől elzárva.");
+  EXPECT_EQ(hungarian("In case of rain, we stay at home.").rfind("Eső esetén", 0), 0u);
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
