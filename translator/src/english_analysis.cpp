@@ -1478,6 +1478,21 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
         i = per + 1;
         continue;
       }
+      // "knocked three times": how often in all, "háromszor"
+      if (times > 1 && i + 1 < toks.size() && toks[i + 1].lemma == "time" && toks[i + 1].entry) {
+        Token t = toks[i];
+        t.tag = PartOfSpeech::adverb;
+        t.entry = nullptr;
+        t.time = TimePhrase{};
+        t.time->deixis = Deixis::count;
+        t.time->unit = toks[i + 1].entry;
+        t.time->times = times;
+        t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+        t.lower = t.lemma = t.lower + " " + toks[i + 1].lower;
+        out.push_back(std::move(t));
+        ++i;
+        continue;
+      }
     }
     std::size_t k = i;
     TimePhrase time;

@@ -35,13 +35,14 @@ struct TimePhrase {
     following,
     day,
     perUnit,
-    whole  // "all afternoon": "egész délután"
+    whole,  // "all afternoon": "egész délután"
+    count   // "three times": "háromszor", how often in all
   };
   Deixis deixis = Deixis::thisOne;
   const lexicon::Entry* unit = nullptr;  // "spring", "morning", "week"
   const lexicon::Entry* day = nullptr;   // the day before a part of it: "Tuesday" of "Tuesday evening"
   bool early = false, late = false;      // "early this morning": "ma kora reggel"
-  int times = 0;                         // how often per unit: "twice a day" is 2
+  int times = 0;                         // how often per unit: "twice a day" is 2; or in all
 };
 
 struct Token {

@@ -16,8 +16,9 @@ using lexicon::Sense;
 
 constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "now",
                                              "tonight",   "soon",  "later"};
-constexpr std::string_view kMeasureNouns[] = {"cup",   "glass", "piece", "bottle", "kilo",
-                                              "slice", "lot",   "box",   "loaf"};
+constexpr std::string_view kMeasureNouns[] = {"cup",  "glass", "piece", "bottle", "kilo", "slice",
+                                              "lot",  "box",   "loaf",  "pinch",  "drop", "spoonful",
+                                              "bowl", "plate", "jar",   "pair"};
 // Adverbs of the whole sentence that open it as a time does.
 constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfortunately", "fortunately",
                                                 "luckily",  "eventually", "meanwhile",     "recently"};
@@ -196,6 +197,18 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
   const bool dayPart = lemma == "morning" || lemma == "afternoon" || lemma == "evening" || lemma == "night";
   const bool season =
       lemma == "spring" || lemma == "summer" || lemma == "autumn" || lemma == "fall" || lemma == "winter";
+  // how often: "kétszer", "háromszor"
+  static constexpr std::string_view kTimes[] = {"",
+                                                "egyszer",
+                                                "k\xC3\xA9tszer",
+                                                "h\xC3\xA1romszor",
+                                                "n\xC3\xA9gyszer",
+                                                "\xC3\xB6tsz\xC3\xB6r",
+                                                "hatszor",
+                                                "h\xC3\xA9tszer",
+                                                "nyolcszor",
+                                                "kilencszer",
+                                                "t\xC3\xADzszer"};
   std::vector<std::string> w;
   // "ma kora reggel", "tegnap késő este": the part of a day, early or late
   auto partOfDay = [&](std::string_view which) {
@@ -265,23 +278,15 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
           {"month", "havonta"},
           {"year", "\xC3\xA9vente"},
           {"hour", "\xC3\xB3r\xC3\xA1nk\xC3\xA9nt"}};
-      static constexpr std::string_view kTimes[] = {"",
-                                                    "egyszer",
-                                                    "k\xC3\xA9tszer",
-                                                    "h\xC3\xA1romszor",
-                                                    "n\xC3\xA9gyszer",
-                                                    "\xC3\xB6tsz\xC3\xB6r",
-                                                    "hatszor",
-                                                    "h\xC3\xA9tszer",
-                                                    "nyolcszor",
-                                                    "kilencszer",
-                                                    "t\xC3\xADzszer"};
       for (const auto& [english, hungarian] : kPer)
         if (english == lemma) w.emplace_back(hungarian);
       if (w.empty()) w.emplace_back("minden"), w.push_back(when);  // "once a season": "minden tavasszal"
       w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
       break;
     }
+    case Deixis::count:
+      w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
+      break;
   }
   if (!w.empty() && w.front().empty()) w.erase(w.begin());
   return w;
@@ -555,13 +560,16 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       np.possessed = true;
     }
   }
-  // "a cup of coffee": the measure stands before its substance, which takes the case
+  // "a cup of coffee": the measure stands before its substance, which takes the case and is
+  // counted in the singular ("a box of apples": "egy doboz almát")
+  bool measured = false;
   if (head < t_.size() && t_[head].tag == PartOfSpeech::noun && listed(kMeasureNouns, t_[head].lemma) &&
       k + 1 < t_.size() && t_[k].lower == "of" &&
       (t_[k + 1].tag == PartOfSpeech::noun || t_[k + 1].tag == PartOfSpeech::adjective)) {
     ++k;
     while (k < t_.size() && t_[k].tag == PartOfSpeech::adjective) ++k;
     while (k < t_.size() && t_[k].tag == PartOfSpeech::noun) head = k++;
+    measured = true;
   }
   if (head >= t_.size() || (t_[head].tag != PartOfSpeech::noun && t_[head].tag != PartOfSpeech::name)) {
     head = k > i ? k - 1 : i;  // an adjective alone: "is big"
@@ -578,7 +586,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   const Sense* headSense = coreSense(t_[head], 0);
   np.name = t_[head].tag == PartOfSpeech::name || (headSense && headSense->name);  // "London" is definite
   np.definite = np.definite || np.name || np.possessed;
-  np.plural = t_[head].plural;
+  np.plural = t_[head].plural && !measured;
   // "a lot of tourists visited": "sok turista"; "all the students were": "minden diák volt"
   for (std::size_t m = np.begin; m < head; ++m)
     if (countsItsNoun(t_[m]) || t_[m].tag == PartOfSpeech::number ||

@@ -126,6 +126,13 @@ TEST(ConstructionsTest, APostpositionTakesTheCaseItAsksFor) {
   EXPECT_EQ(hungarian("In case of rain, we stay at home.").rfind("Eső esetén", 0), 0u);
 }
 
+TEST(ConstructionsTest, HowOftenInAllAndWhatAMeasureCounts) {
+  EXPECT_EQ(hungarian("He came five times."), "Ötször jött.");
+  // after a measure the substance is singular
+  EXPECT_EQ(hungarian("I bought a box of apples."), "Vettem egy doboz almát.");
+  EXPECT_EQ(hungarian("Add a pinch of salt."), "Adj hozzá egy csipet sót.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
