@@ -911,7 +911,13 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              (prevTag == PartOfSpeech::adjective && !(prev->pauseAfter && objectFollows)) ||
              prevTag == PartOfSpeech::preposition || (prev && prev->possessor)) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
-    if (nextNounish) bonus(PartOfSpeech::adjective, std::nullopt, 120);
+    // ("the past three weeks": an adjective of order before a number too)
+    static constexpr std::string_view kBeforeANumber[] = {"past",      "last",  "previous",
+                                                          "following", "other", "final"};
+    if (nextNounish || (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::number &&
+                        std::find(std::begin(kBeforeANumber), std::end(kBeforeANumber), t.lower) !=
+                            std::end(kBeforeANumber)))
+      bonus(PartOfSpeech::adjective, std::nullopt, 120);
     // "a cool and dry place": an adjective, "and" another, then the noun
     auto reads = [&](std::size_t k, PartOfSpeech tag) {
       if (k >= toks.size()) return false;

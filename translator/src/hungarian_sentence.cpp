@@ -19,6 +19,9 @@ constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "
 constexpr std::string_view kMeasureNouns[] = {"cup",  "glass", "piece", "bottle", "kilo", "slice",
                                               "lot",  "box",   "loaf",  "pinch",  "drop", "spoonful",
                                               "bowl", "plate", "jar",   "pair"};
+// Nouns of a span of time, beside those with a time case of their own ("week": "héten").
+constexpr std::string_view kSpansOfTime[] = {"hour", "day",    "week",    "month",
+                                             "year", "decade", "weekend", "holiday"};
 // Adverbs of the whole sentence that open it as a time does.
 constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfortunately", "fortunately",
                                                 "luckily",  "eventually", "meanwhile",     "recently"};
@@ -542,6 +545,9 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       k < t_.size() &&
       (t_[k].tag == PartOfSpeech::adjective || (t_[k].tag == PartOfSpeech::adverb && t_[k].lower == "very") ||
        participleBeforeNoun(k, i) ||
+       // "the past three weeks": a number after the adjective, before the noun
+       (t_[k].tag == PartOfSpeech::number && k > i && t_[k - 1].tag == PartOfSpeech::adjective &&
+        k + 1 < t_.size() && t_[k + 1].tag == PartOfSpeech::noun) ||
        // "the most expensive hotel": the degree's particle
        (t_[k].tag == PartOfSpeech::particle && k + 1 < t_.size() &&
         t_[k + 1].tag == PartOfSpeech::adjective && t_[k + 1].degree > 0) ||
@@ -1943,6 +1949,10 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
     else
       r.c = Case::nominative, r.post = "mellett";
   }
+  // "over the past three weeks", "over the holidays": during that time, "az elmúlt három hét alatt"
+  if (!r.c && p == "over" && !np.pronoun && t_[np.head].tag == PartOfSpeech::noun &&
+      (listed(kSpansOfTime, t_[np.head].lemma) || (headSense && !headSense->note("time").empty())))
+    r.c = Case::nominative, r.post = "alatt";
   if (const auto post = postpositionFor(p); !r.c && post)
     r.c = post->second, r.post = std::string(post->first);
   // "to London": into the place a name names

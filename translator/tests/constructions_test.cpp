@@ -133,6 +133,15 @@ TEST(ConstructionsTest, HowOftenInAllAndWhatAMeasureCounts) {
   EXPECT_EQ(hungarian("Add a pinch of salt."), "Adj hozzá egy csipet sót.");
 }
 
+TEST(ConstructionsTest, OverASpanOfTimeIsDuringIt) {
+  EXPECT_EQ(hungarian("Prices have risen over the past three weeks."),
+            "Az árak emelkedtek az elmúlt három hét alatt.");
+  EXPECT_NE(hungarian("The shop will be closed over the holidays.").find("a szabadságok alatt"),
+            std::string::npos);
+  // over a thing it is above it
+  EXPECT_EQ(hungarian("The plane flew over the city."), "A repülőgép repült a város fölött.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
