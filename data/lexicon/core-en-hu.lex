@@ -61,7 +61,7 @@ floor	n	emelet[emeletek] ; padló
 flower	n	virág[virágok]
 food	n	étel[ételek] ; élelem
 football	n	foci ; labdarúgás
-friday	n	péntek[péntekek,3sg=péntekje,time=n]
+friday	n	péntek[péntekek,3sg=péntekje,time=n,attr=pénteki]
 friend	n	barát[barátok,3sg=barátja,pp=barátai,person] ; barátnő
 fridge	n	hűtő ; hűtőszekrény
 garden	n	kert[kertek,to=ba,attr=kerti,at=ban]
@@ -131,7 +131,7 @@ stove	n	tűzhely[acc=tűzhelyet]
 street	n	utca[in=n,to=ra,from=rol]
 student	n	diák[diákok,3sg=diákja,person] ; hallgató
 sun	n	nap[napok,3sg=napja]
-sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja,time=nom]
+sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja,time=nom,attr=vasárnapi]
 table	n	asztal[asztalok,3sg=asztala] ; táblázat
 tea	n	tea
 teacher	n	tanár[tanárok,person] ; tanító
@@ -462,8 +462,8 @@ tooth	n	fog[fogak]
 town	n	város[városok,to=ba,at=ban]
 wine	n	bor[borok]
 beer	n	sör[sörök]
-monday	n	hétfő[hétfők,time=n]
-saturday	n	szombat[szombatok,3sg=szombatja,time=n]
+monday	n	hétfő[hétfők,time=n,attr=hétfői]
+saturday	n	szombat[szombatok,3sg=szombatja,time=n,attr=szombati]
 sad	adj	szomorú[szomorúak]
 hungry	adj	éhes[éhesek]
 busy	adj	elfoglalt[person] ; forgalmas
@@ -3908,9 +3908,9 @@ thank you	adv	köszönöm[for=acc]
 thanks	adv	köszönöm[for=acc]
 let me know	adv	szólj
 # --- Days, months and seasons, places and the time each says; names of countries and cities
-tuesday	n	kedd[keddek,3sg=keddje,time=n]
-wednesday	n	szerda[time=n]
-thursday	n	csütörtök[csütörtökök,3sg=csütörtökje,time=n]
+tuesday	n	kedd[keddek,3sg=keddje,time=n,attr=keddi]
+wednesday	n	szerda[time=n,attr=szerdai]
+thursday	n	csütörtök[csütörtökök,3sg=csütörtökje,time=n,attr=csütörtöki]
 autumn	n	ősz[őszök,acc=őszt,3sg=ősze,time=val,attr=őszi]
 january	n	január[januárok,3sg=januárja,time=ban]
 february	n	február[februárok,3sg=februárja,time=ban]
@@ -4828,3 +4828,6 @@ available	adj	elérhető ; szabad ; kapható
 injured	adj	sérült
 silently	adv	csendben ; nesztelenül
 peel	v	meg|hámoz
+today	adj	mai
+yesterday	adj	tegnapi
+tomorrow	adj	holnapi

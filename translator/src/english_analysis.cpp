@@ -655,6 +655,16 @@ void ReadingChooser::choose(std::size_t i) {
     return;
   }
   if (t.lower == "there" || t.lower == "here" || t.lower == "please" || t.lower == "let's") return;
+  // "today's news", "yesterday's meeting": the day's adjective ("a mai hírek", "a tegnapi
+  // megbeszélés"), no owner
+  if ((t.lower == "today" || t.lower == "yesterday" || t.lower == "tomorrow") && t.possessor)
+    if (const lexicon::Entry* e = core_.find(t.lower, PartOfSpeech::adjective)) {
+      t.tag = PartOfSpeech::adjective;
+      t.entry = e;
+      t.possessor = false;
+      t.timeOwner = true;
+      return;
+    }
   // "today", "yesterday": adverbs but after a determiner or an owner ("today's news" is one)
   if ((t.lower == "today" || t.lower == "yesterday" || t.lower == "tomorrow" || t.lower == "tonight") &&
       !t.possessor &&
@@ -743,6 +753,13 @@ void ReadingChooser::choose(std::size_t i) {
   t.form = best->form;
   t.plural = best->plural;
   t.degree = best->degree;
+  // "Wednesday's defeat": a time that owns is the time before the noun, said as its adjective
+  // ("a szerdai vereség")
+  if (t.possessor && t.tag == PartOfSpeech::noun)
+    if (const lexicon::Entry* e = core_.find(t.lemma, PartOfSpeech::noun);
+        e && !e->senses.empty() && !e->senses.front().note("time").empty() &&
+        !e->senses.front().note("attr").empty())
+      t.possessor = false, t.timeOwner = true;
   // "more expensive", "the most beautiful": the degree is the adjective's
   if (t.tag == PartOfSpeech::adjective && i > 0 &&
       (toks_[i - 1].lower == "more" || toks_[i - 1].lower == "most")) {

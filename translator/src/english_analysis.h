@@ -59,6 +59,8 @@ struct Token {
   std::string written;                        // as written (a name keeps its capital)
   int degree = 0;                             // an adjective's: 1 comparative ("older"), 2 superlative
   bool possessor = false;                     // written with "'s": "Anna's bag"
+  bool timeOwner = false;                     // a time written with "'s", said as the noun's
+                                              // adjective: "yesterday's meeting" ("a tegnapi")
   bool capitalised = false;                   // a capital inside the sentence: "March", "May"
   bool ofPerson = false;                      // said of a person: "old man", "know her"
   bool hasObject = false;                     // a verb with an object after it: "return the book"

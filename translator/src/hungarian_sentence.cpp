@@ -591,7 +591,10 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   np.head = head;
   const Sense* headSense = coreSense(t_[head], 0);
   np.name = t_[head].tag == PartOfSpeech::name || (headSense && headSense->name);  // "London" is definite
-  np.definite = np.definite || np.name || np.possessed;
+  // ("yesterday's meeting": the time that owned says which one, "a tegnapi megbeszélés")
+  const bool timeOwner =
+      std::any_of(t_.begin() + i, t_.begin() + head, [](const Token& m) { return m.timeOwner; });
+  np.definite = np.definite || np.name || np.possessed || timeOwner;
   np.plural = t_[head].plural && !measured;
   // "a lot of tourists visited": "sok turista"; "all the students were": "minden diák volt"
   for (std::size_t m = np.begin; m < head; ++m)
@@ -749,6 +752,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       if (k > np.begin && t_[k - 1].pauseAfter && t_[k - 1].tag == PartOfSpeech::adjective &&
           tk.tag == PartOfSpeech::adjective)
         commaAt = out_.size();
+      // "yesterday's meeting": "a tegnapi megbeszélés", the article the owner stood for
+      if (tk.timeOwner && k == np.begin &&
+          (out_.empty() || (out_.back().text != "a" && out_.back().text != "az")))
+        emit("a", k);
       if (tk.tag == PartOfSpeech::name)
         emit(tk.written, k, false);
       else if (tk.possessor && tk.tag == PartOfSpeech::noun && owner.person &&
@@ -822,6 +829,8 @@ std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, co
   if (!ms || !hs || ms->name || hs->name || ms->word.find(' ') != std::string::npos ||
       hs->word.find(' ') != std::string::npos)
     return std::nullopt;
+  // a day before a part of it stands apart as it is: "Sunday mornings": "vasárnap reggel"
+  if (!ms->note("time").empty() && !hs->note("time").empty()) return Modifier{ms->word, true};
   if (!ms->note("attr").empty()) return Modifier{std::string(ms->note("attr")), true};
   return Modifier{ms->word.find('-') != std::string::npos ? ms->word + "-" : ms->word, false};
 }

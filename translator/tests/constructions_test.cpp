@@ -142,6 +142,13 @@ TEST(ConstructionsTest, OverASpanOfTimeIsDuringIt) {
   EXPECT_EQ(hungarian("The plane flew over the city."), "A repülőgép repült a város fölött.");
 }
 
+TEST(ConstructionsTest, ATimeThatOwnsIsTheNounsAdjective) {
+  EXPECT_EQ(hungarian("I missed yesterday's meeting."), "Lekéstem a tegnapi megbeszélést.");
+  EXPECT_EQ(hungarian("Saturday's match was cancelled."), "A szombati mérkőzést lemondták.");
+  // a day before a part of it stands apart
+  EXPECT_EQ(hungarian("We walk on Sunday mornings."), "Vasárnap reggeleken sétálunk.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
