@@ -4831,3 +4831,5 @@ peel	v	meg|hámoz
 today	adj	mai
 yesterday	adj	tegnapi
 tomorrow	adj	holnapi
+below	adj	alábbi
+above	adj	fenti

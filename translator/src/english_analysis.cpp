@@ -1274,6 +1274,34 @@ void participlesAfterNouns(std::vector<Token>& toks) {
   }
 }
 
+// "the key provided", "the address below": a participle of instructions and letters, or
+// "below" and "above", right after a noun and ending its phrase describe the noun, said before
+// it ("a mellékelt kulccsal", "az alábbi címre"); the core lexicon's adjective of the word where
+// it has one, the finished past otherwise ("the price shown": "a mutatott ár").
+void describingWordsAfterNouns(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kAfterTheirNoun[] = {"provided", "attached", "enclosed", "included",
+                                                         "required", "shown",    "listed",   "mentioned",
+                                                         "below",    "above"};
+  // (the clause's own verb stands before: "Tighten the screws with ...")
+  bool verbSeen = !toks.empty() && toks[0].tag == PartOfSpeech::verb;
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    const bool ends = t.pauseAfter || i + 1 == toks.size() || toks[i + 1].tag == PartOfSpeech::conjunction ||
+                      toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal;
+    if (verbSeen && ends && toks[i - 1].tag == PartOfSpeech::noun && !toks[i - 1].possessor &&
+        std::find(std::begin(kAfterTheirNoun), std::end(kAfterTheirNoun), t.lower) !=
+            std::end(kAfterTheirNoun) &&
+        t.tag != PartOfSpeech::noun) {
+      const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective);
+      if (t.tag != PartOfSpeech::verb && !adjective) continue;
+      if (adjective) t.entry = adjective, t.lemma = t.lower;
+      t.tag = PartOfSpeech::adjective;
+      t.participle = true;
+    }
+    verbSeen = verbSeen || t.tag == PartOfSpeech::verb;
+  }
+}
+
 // "was born": Hungarian says it actively, "született"
 void beingBorn(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 1; i < toks.size(); ++i)
@@ -1743,6 +1771,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   toks = joinTimePhrases(core_, std::move(toks));
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   participlesAfterNouns(toks);
+  describingWordsAfterNouns(core_, toks);
   markAdjectivesOfPeople(toks);
   markAdjectivesStandingAlone(core_, toks);
   halfOfOne(core_, toks);

@@ -47,6 +47,14 @@ bool movesSomewhere(const Token& verb) {
   return listed(kMoving, verb.lemma);
 }
 
+// The participle of a finished past, the third person of the past with the finishing prefix:
+// "ellopott", "mellékelt".
+std::string finishedParticiple(const Sense& vs) {
+  const std::string prefix = vs.prefix.empty() ? std::string(vs.note("perf")) : vs.prefix;
+  return prefix + conjugate(VerbStem{vs.word, prefix, std::string(vs.note("past"))}, Tense::past,
+                            Agreement{3, false, false, false});
+}
+
 // The present participle: "ül" "ülő", "olvas" "olvasó", "dolgozik" "dolgozó", "megy" "menő".
 std::string presentParticiple(const std::string& lemma) {
   static constexpr std::pair<std::string_view, std::string_view> kIrregular[] = {
@@ -674,7 +682,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       emitPrepositionalPhrase(np.participle + 1);
     }
     const Token& v = t_[np.participle];
-    if (v.entry && !v.entry->senses.empty()) {
+    if (v.entry && v.entry->pos == PartOfSpeech::adjective) {
+      if (auto s = plainSense(v, sense(np.participle))) emit(*s, np.participle);  // "az alábbi címre"
+    } else if (v.entry && !v.entry->senses.empty() && !v.lower.ends_with("ing")) {
+      emit(finishedParticiple(v.entry->senses.front()), np.participle);  // "a mutatott ár"
+    } else if (v.entry && !v.entry->senses.empty()) {
       const lexicon::Sense& vs = v.entry->senses.front();
       emit(vs.prefix + presentParticiple(vs.word), np.participle);
     }
@@ -737,13 +749,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     } else if (tk.tag == PartOfSpeech::preposition) {
       continue;
     } else if (tk.tag == PartOfSpeech::verb && participleBeforeNoun(k, np.begin)) {
-      // "the stolen car": "az ellopott autó", the participle is the finished past's third person
-      if (const Sense* vs = coreSense(tk, sense(k)); vs && vs->word.find(' ') == std::string::npos) {
-        const std::string prefix = vs->prefix.empty() ? std::string(vs->note("perf")) : vs->prefix;
-        emit(prefix + conjugate(VerbStem{vs->word, prefix, std::string(vs->note("past"))}, Tense::past,
-                                Agreement{3, false, false, false}),
-             k);
-      }
+      // "the stolen car": "az ellopott autó"
+      if (const Sense* vs = coreSense(tk, sense(k)); vs && vs->word.find(' ') == std::string::npos)
+        emit(finishedParticiple(*vs), k);
     } else if (tk.tag == PartOfSpeech::conjunction) {
       emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", k);  // "hűvös és száraz"
     } else if (k != np.head && (tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::adverb ||

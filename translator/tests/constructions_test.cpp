@@ -149,6 +149,13 @@ TEST(ConstructionsTest, ATimeThatOwnsIsTheNounsAdjective) {
   EXPECT_EQ(hungarian("We walk on Sunday mornings."), "Vasárnap reggeleken sétálunk.");
 }
 
+TEST(ConstructionsTest, AWordDescribingTheNounBeforeItIsSaidBeforeIt) {
+  EXPECT_EQ(hungarian("Send it to the address below."), "Küldd neki az alábbi címnek.");
+  EXPECT_EQ(hungarian("Use the key provided."), "Használd a biztosított kulcsot.");
+  // before a noun phrase "below" stays the postposition
+  EXPECT_EQ(hungarian("The box below the window is red."), "A doboz az ablak alatt piros.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
