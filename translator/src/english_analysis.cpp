@@ -34,6 +34,7 @@ constexpr FunctionWord kFunctionWords[] = {
     {"several", PartOfSpeech::determiner, 3, true},
     {"another", PartOfSpeech::determiner},
     {"more", PartOfSpeech::determiner},
+    {"most", PartOfSpeech::determiner, 3, true},
     {"my", PartOfSpeech::possessive, 1},
     {"your", PartOfSpeech::possessive, 2},
     {"his", PartOfSpeech::possessive, 3},
@@ -1046,6 +1047,15 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   }
 }
 
+// "most" counts the noun after it ("most people": "a legtöbb ember"); with none after it, as in
+// "most of them" or "like it most", it is the word of its own.
+void mostAlone(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i < toks.size(); ++i)
+    if (toks[i].lower == "most" && toks[i].tag == PartOfSpeech::determiner &&
+        (i + 1 == toks.size() || toks[i].pauseAfter || toks[i + 1].tag != PartOfSpeech::other))
+      toks[i].tag = PartOfSpeech::other;
+}
+
 // "her" is the object pronoun where no noun phrase follows it: "I saw her yesterday", "for her".
 void objectHer(std::vector<Token>& toks) {
   static constexpr std::string_view kNotANoun[] = {
@@ -1752,6 +1762,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     t.pauseAfter = last < pausesAfterWords.size() && pausesAfterWords[last];
   }
   objectHer(toks);
+  mostAlone(toks);
   ReadingChooser(core_, toks, titleCase).run();
   infinitivesFromGerunds(core_, toks);
   stoppingAsNoLonger(core_, toks);

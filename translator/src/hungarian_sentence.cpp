@@ -29,7 +29,7 @@ constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfor
 constexpr std::string_view kPlainAfterCan[] = {"see", "hear", "find", "remember", "understand", "feel"};
 // Determiners after which Hungarian counts its noun in the singular: "all the students were":
 // "minden diák volt".
-constexpr std::string_view kSingularAfter[] = {"all", "every", "each", "many", "several"};
+constexpr std::string_view kSingularAfter[] = {"all", "every", "each", "many", "several", "most"};
 // Quantities after "there is" whose noun, and so the verb, stay singular: "There are a lot of
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
 constexpr std::string_view kCountedExisting[] = {"any", "many", "several", "a lot of", "lots of", "a few"};
@@ -733,6 +733,13 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         countable = false;  // "Van pénzed?", "Nincs időm": Hungarian says no quantity
       else if (d == "many" || d == "much")
         emit("sok", k), countable = false;
+      else if (d == "most")
+        emit("a", k),
+            emit(
+                "legt\xC3\xB6"
+                "bb",
+                k),
+            countable = false;  // "most economists": "a legtöbb közgazdász"
       else if (d == "more")
         emit(
             "t\xC3\xB6"

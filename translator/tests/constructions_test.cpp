@@ -156,6 +156,11 @@ TEST(ConstructionsTest, AWordDescribingTheNounBeforeItIsSaidBeforeIt) {
   EXPECT_EQ(hungarian("The box below the window is red."), "A doboz az ablak alatt piros.");
 }
 
+TEST(ConstructionsTest, MostCountsTheNounAfterIt) {
+  EXPECT_EQ(hungarian("Most economists agree."), "A legtöbb közgazdász egyetért.");
+  EXPECT_EQ(hungarian("This is the most expensive hotel."), "Ez a legdrágább szálloda.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
