@@ -351,6 +351,8 @@ struct NounPhrase {
   bool definite = false, plural = false, pronoun = false, name = false;
   bool possessed = false;      // the head has an owner before it ("Anna táskája")
   std::size_t ofOwner = 0;     // where the owner after "of" begins ("the price of petrol"), or 0
+  std::size_t ofModifier = 0;  // a bare noun after "of" that makes one word with the head
+                               // ("a smell of gas": "gázszag"), or 0
   std::size_t participle = 0;  // an "-ing" verb after the head describing it, with its place, or 0
   int person = 3;
 };
@@ -629,6 +631,21 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       np.possessed = np.definite = true;
     }
   }
+  // "a smell of gas", "a series of burglaries", "accusations of corruption": a bare noun after
+  // "of" names the kind, one word with the head or its adjective before it ("gázszag",
+  // "betöréssorozat", "korrupciós vád"); not after a measure or a count ("a number of")
+  static constexpr std::string_view kCounts[] = {"number", "couple", "kind", "sort", "type", "lot",
+                                                 "lots",   "part",   "rest", "end",  "top",  "bottom"};
+  if (!np.ofOwner && t_[head].tag == PartOfSpeech::noun && t_[head].entry && !measured && k + 1 < t_.size() &&
+      t_[k].lower == "of" && t_[k + 1].tag == PartOfSpeech::noun && t_[k + 1].entry && !t_[k + 1].possessor &&
+      (k + 2 == t_.size() || t_[k + 2].tag != PartOfSpeech::noun) && !listed(kCounts, t_[head].lemma) &&
+      std::none_of(t_.begin() + long(np.begin), t_.begin() + long(head), [](const Token& t) {
+        return t.lower == "the" || t.tag == PartOfSpeech::possessive || t.possessor;
+      })) {
+    np.ofModifier = k + 1;
+    np.end = k + 2;
+    k = np.end;
+  }
   // "my feet are cold": "a lábam hideg", one word for the pair
   const Sense* pairSense = coreSense(t_[head], sense(head));
   if (pairSense && pairSense->pair &&
@@ -668,7 +685,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   std::string compound;  // a noun before the head that makes one word with it
   std::size_t commaAt = SIZE_MAX;
   // "the price of petrol": the owner first, in the nominative, and the head without its article
-  const std::size_t own = np.ofOwner ? np.ofOwner - 1 : np.participle ? np.participle : np.end;
+  const std::size_t own = np.ofOwner      ? np.ofOwner - 1
+                          : np.ofModifier ? np.ofModifier - 1
+                          : np.participle ? np.participle
+                                          : np.end;
   // "a mellettem ülő férfi": the participle with its place after the article
   bool described = !np.participle;
   auto describe = [&] {
@@ -800,6 +820,14 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   if (np.possessed) owner = {3, false};
   if (possessorPerson) owner = {*possessorPerson, possessorPlural};
   describe();
+  if (np.ofModifier)
+    if (const Sense* ms = coreSense(t_[np.ofModifier], sense(np.ofModifier));
+        ms && !ms->name && ms->word.find(' ') == std::string::npos) {
+      if (!ms->note("attr").empty())
+        emit(std::string(ms->note("attr")), np.ofModifier);  // "korrupciós vád"
+      else
+        compound = ms->word;  // "gázszag"
+    }
   const Token& h = t_[np.head];
   if (np.head >= np.begin && np.head < own &&
       (h.tag == PartOfSpeech::noun || h.tag == PartOfSpeech::name || h.tag == PartOfSpeech::adjective)) {

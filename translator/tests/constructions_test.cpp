@@ -161,6 +161,14 @@ TEST(ConstructionsTest, MostCountsTheNounAfterIt) {
   EXPECT_EQ(hungarian("This is the most expensive hotel."), "Ez a legdrágább szálloda.");
 }
 
+TEST(ConstructionsTest, ABareNounAfterOfNamesTheKind) {
+  EXPECT_EQ(hungarian("There was a smell of gas."), "Volt egy gázszag.");
+  EXPECT_EQ(hungarian("He denied all accusations of corruption."), "Tagadta minden korrupciós vádat.");
+  // a measure, and a definite owner, keep theirs
+  EXPECT_EQ(hungarian("I drank a cup of tea."), "Ittam egy csésze teát.");
+  EXPECT_EQ(hungarian("The price of bread rose."), "A kenyér ára emelkedett.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
