@@ -76,6 +76,7 @@ constexpr FunctionWord kFunctionWords[] = {
     {"after", PartOfSpeech::preposition},
     {"before", PartOfSpeech::preposition},
     {"without", PartOfSpeech::preposition},
+    {"except", PartOfSpeech::preposition},
     {"over", PartOfSpeech::preposition},
     {"above", PartOfSpeech::preposition},
     {"between", PartOfSpeech::preposition},
@@ -634,11 +635,19 @@ class ReadingChooser {
         std::find(std::begin(kVerbs), std::end(kVerbs), next.lower) != std::end(kVerbs) ||
         (next.lower.size() > 3 && endsWith(next.lower, "ed")))
       return true;
-    // "Anna woke up": a word that can only be a finite verb follows
+    // "Anna woke up": a word that can only be a finite verb follows; "Tom takes after": one the
+    // core lexicon has only as a verb, here in its third person or past
     const std::vector<Reading> after = readingsOf(core_, next);
-    return !after.empty() && std::all_of(after.begin(), after.end(), [](const Reading& r) {
+    auto finite = [](const Reading& r) {
       return r.tag == PartOfSpeech::verb && (r.form == VerbForm::past || r.form == VerbForm::third);
+    };
+    const bool coreVerb = std::any_of(after.begin(), after.end(), [&](const Reading& r) {
+      return finite(r) && core_.find(r.lemma, PartOfSpeech::verb);
     });
+    const bool coreNoun = std::any_of(after.begin(), after.end(), [&](const Reading& r) {
+      return r.tag == PartOfSpeech::noun && core_.find(r.lemma, PartOfSpeech::noun);
+    });
+    return !after.empty() && (std::all_of(after.begin(), after.end(), finite) || (coreVerb && !coreNoun));
   }
 
   const lexicon::CoreLexicon& core_;
@@ -1740,6 +1749,8 @@ void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<T
 
 bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
   if (forIndex < 1 || forIndex >= t.size()) return false;
+  // ("thanks again for ...")
+  if (forIndex >= 2 && t[forIndex - 1].lower == "again") --forIndex;
   const std::string& before = t[forIndex - 1].lower;
   return before == "thanks" || before == "thank you" ||
          (forIndex >= 2 && before == "you" && t[forIndex - 2].lower == "thank");

@@ -46,6 +46,7 @@ constexpr Postposition kPostpositions[] = {
     {"like", "mint"},
     {"in case of", "eset\xC3\xA9n"},
     {"apart from", "eltekintve", Case::ablative},
+    {"except", "kiv\xC3\xA9ve", Case::accusative},
     {"out of the reach of", "el\xC5\x91l elz\xC3\xA1rva"},
     {"out of reach of", "el\xC5\x91l elz\xC3\xA1rva"},
 };

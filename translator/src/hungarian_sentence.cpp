@@ -1967,6 +1967,8 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   const Sense* verbSense = roles_.verbSense;
   PrepositionChoice r;
   if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
+  // "drifted out of the kitchen": out of a place is from inside it, "a konyhából"
+  if (!r.c && p == "of" && pos > 0 && t_[pos - 1].lower == "out" && !np.pronoun) r.c = Case::elative;
   // an adjective or a set phrase right before governs too: "proud of": "büszke vmire", "thank
   // you for": "köszönöm" with the accusative
   if (const Token* before = pos > 0 ? &t_[pos - 1] : nullptr;

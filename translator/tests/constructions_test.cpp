@@ -169,6 +169,16 @@ TEST(ConstructionsTest, ABareNounAfterOfNamesTheKind) {
   EXPECT_EQ(hungarian("The price of bread rose."), "A kenyér ára emelkedett.");
 }
 
+TEST(ConstructionsTest, PrepositionsOfLettersAndStories) {
+  EXPECT_EQ(hungarian("Thanks again for helping me."), "Köszönöm megint, hogy segítettél nekem.");
+  EXPECT_EQ(hungarian("Everyone came except Tom."), "Mindenki jött Tomot kivéve.");
+  // out of a place is from inside it; "run out of" keeps its own case
+  EXPECT_NE(hungarian("He took the keys out of his pocket.").find("a zsebéből"), std::string::npos);
+  EXPECT_EQ(hungarian("We ran out of milk."), "Kifogytunk tejből.");
+  // an opening word only a name can be before a verb the lexicon has
+  EXPECT_EQ(hungarian("Tom takes after his father."), "Tom hasonlít az apjára.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
