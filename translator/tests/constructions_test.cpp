@@ -179,6 +179,11 @@ TEST(ConstructionsTest, PrepositionsOfLettersAndStories) {
   EXPECT_EQ(hungarian("Tom takes after his father."), "Tom hasonlít az apjára.");
 }
 
+TEST(ConstructionsTest, AReflexiveIsMagaInItsPersonWithTheDefiniteVerb) {
+  EXPECT_EQ(hungarian("I see myself in the mirror."), "Látom magamat a tükörben.");
+  EXPECT_EQ(hungarian("She bought herself a dress."), "Vett magának egy ruhát.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
