@@ -2077,7 +2077,7 @@ prove	v	bizonyít ; be|bizonyít ; bizonyul[noobj]
 provide	v	biztosít ; nyújt ; el|lát
 provision	n	ellátás ; rendelkezés[rendelkezések]
 provoke	v	provokál ; ki|vált
-public	n	nyilvánosság ; közönség[közönségek]
+public	n	nagyközönség[nagyközönségek] ; nyilvánosság ; közönség[közönségek]
 public	adj	nyilvános ; állami ; köz
 pulse	n	pulzus[pulzusok] ; ütem[ütemek]
 pump	n	szivattyú ; pumpa
@@ -4833,3 +4833,69 @@ yesterday	adj	tegnapi
 tomorrow	adj	holnapi
 below	adj	alábbi
 above	adj	fenti
+# --- Everyday words of weather, the kitchen, shops, post and travel, checked by part of speech
+sunshine	n	napsütés
+lightning	n	villám[villámok]
+heatwave	n	hőség ; kánikula
+breeze	n	szellő
+windy	adj	szeles
+rainy	adj	esős
+snowy	adj	havas
+humid	adj	párás
+heavy rain	n	heves eső
+heavy snow	n	nagy hó[havak]
+heavy traffic	n	nagy forgalom[forgalmak]
+strong wind	n	erős szél[szelek]
+old town	n	óváros[óvárosok,to=ba,at=ban]
+jail	n	börtön[börtönök,to=ba,at=ban]
+prescription	n	recept[receptek]
+pharmacy	n	gyógyszertár[gyógyszertárak,to=ba,at=ban] ; patika
+chemist	n	gyógyszerész[person] ; vegyész[person]
+freezer	n	fagyasztó
+kettle	n	vízforraló
+toaster	n	kenyérpirító
+saucepan	n	lábas
+frying pan	n	serpenyő
+mug	n	bögre
+jug	n	kancsó
+dishwasher	n	mosogatógép[mosogatógépek]
+vinegar	n	ecet[ecetek]
+cabbage	n	káposzta
+lettuce	n	saláta ; fejes saláta
+cucumber	n	uborka
+pea	n	borsó
+yoghurt	n	joghurt[joghurtok]
+pork	n	sertéshús ; disznóhús
+lamb	n	bárány[bárányok] ; bárányhús
+bacon	n	szalonna
+lemon	n	citrom[citromok]
+grape	n	szőlő
+cherry	n	cseresznye
+peach	n	őszibarack[őszibarackok,3sg=őszibarackja,pp=őszibarackjai]
+plum	n	szilva
+melon	n	dinnye
+spoonful	n	kanálnyi
+teaspoon	n	teáskanál[teáskanalak]
+tablespoon	n	evőkanál[evőkanalak]
+whisk	v	fel|ver
+whisk	n	habverő
+grate	v	le|reszel ; reszel
+grill	v	grillez
+grill	n	grill[grillek,acc=grillt,3sg=grillje,pp=grilljei] ; rács
+simmer	v	párol ; lassan főz
+rinse	v	ki|mos ; le|mos
+sender	n	feladó[person]
+recipient	n	címzett[person]
+agenda	n	napirend ; napirendi pont
+payment	n	fizetés ; befizetés
+shipment	n	szállítmány[szállítmányok]
+supplier	n	beszállító
+retirement	n	nyugdíj[nyugdíjak,3sg=nyugdíja] ; nyugdíjba vonulás
+vacation	n	szabadság ; vakáció
+cancellation	n	lemondás ; törlés
+sightseeing	n	városnézés[városnézések,front]
+cathedral	n	katedrális ; székesegyház[székesegyházak,acc=székesegyházat,3sg=székesegyháza]
+palace	n	palota
+monument	n	emlékmű[emlékművek]
+referee	n	játékvezető[person] ; bíró
+tournament	n	torna ; bajnokság
