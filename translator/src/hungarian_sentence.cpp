@@ -429,6 +429,13 @@ class Generator {
             t_[i + 1].tag == PartOfSpeech::adjective);
   }
   NounPhrase readNounPhrase(std::size_t i) const;
+  // A time the phrase names: a number ("from nine"), or a noun with a time case ("Monday").
+  bool timeLike(const NounPhrase& np) const {
+    if (np.pronoun) return false;
+    if (t_[np.head].tag == PartOfSpeech::number) return np.begin == np.head;
+    const Sense* hs = coreSense(t_[np.head], 0);
+    return t_[np.head].tag == PartOfSpeech::noun && hs && !hs->note("time").empty();
+  }
   // "the stolen car": a participle after the article of the noun phrase at `begin`, before its noun
   bool participleBeforeNoun(std::size_t k, std::size_t begin) const {
     return k > begin && k + 1 < t_.size() && t_[k].tag == PartOfSpeech::verb &&
@@ -1967,6 +1974,18 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   const Sense* verbSense = roles_.verbSense;
   PrepositionChoice r;
   if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
+  // "from nine to five", "from Monday to Friday": a span of time, "kilenctől ötig", "hétfőtől
+  // péntekig"
+  if (!r.c && p == "from" && timeLike(np) && np.end < n_ &&
+      (t_[np.end].lower == "to" || t_[np.end].lower == "until" || t_[np.end].lower == "till"))
+    r.c = Case::ablative;
+  if (!r.c && p == "to" && timeLike(np))
+    for (std::size_t k = pos; k-- > 0 && k + 4 >= pos;)
+      if (t_[k].lower == "from" && startsNounPhrase(k + 1)) {
+        const NounPhrase start = readNounPhrase(k + 1);
+        if (start.end == pos && timeLike(start)) r.c = Case::terminative;
+        break;
+      }
   // "drifted out of the kitchen": out of a place is from inside it, "a konyhából"
   if (!r.c && p == "of" && pos > 0 && t_[pos - 1].lower == "out" && !np.pronoun) r.c = Case::elative;
   // an adjective or a set phrase right before governs too: "proud of": "büszke vmire", "thank
@@ -2154,6 +2173,19 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
       !t_[np.head].written.empty() && t_[np.head].written[0] >= '0' && t_[np.head].written[0] <= '9') {
     emit(numberWithCase(t_[np.head].written, c.value_or(Case::nominative)), np.head);
     lastCase_ = c.value_or(Case::nominative);
+    return np.end;
+  }
+  // a number word alone takes the case on its form that stands alone: "tíztől tizenkettőig"; for
+  // a number of people it counts heads ("a table for six": "egy asztalt hat főre")
+  if (np.end == np.begin + 1 && t_[np.head].tag == PartOfSpeech::number && post.empty() &&
+      t_[np.head].value >= 0 && c && *c != Case::nominative) {
+    if (p == "for") {
+      emit(numberInWords(t_[np.head].value, true), np.head);
+      emit("f\xC5\x91re", np.head);
+    } else {
+      emit(attachCase(numberInWords(t_[np.head].value, false), *c), np.head);
+    }
+    lastCase_ = *c;
     return np.end;
   }
   emitNounPhrase(np, c.value_or(Case::nominative), post);

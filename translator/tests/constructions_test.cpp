@@ -184,6 +184,15 @@ TEST(ConstructionsTest, AReflexiveIsMagaInItsPersonWithTheDefiniteVerb) {
   EXPECT_EQ(hungarian("She bought herself a dress."), "Vett magának egy ruhát.");
 }
 
+TEST(ConstructionsTest, FromOneTimeToAnotherIsTolIg) {
+  EXPECT_EQ(hungarian("We work from Monday to Friday."), "Dolgozunk hétfőtől péntekig.");
+  EXPECT_EQ(hungarian("The room is booked from ten to twelve."), "A szobát lefoglalják tíztől tizenkettőig.");
+  // between places the cases of going
+  EXPECT_EQ(hungarian("We drove from Budapest to Vienna."), "Vezettünk Budapestről Bécsbe.");
+  // a number of people
+  EXPECT_EQ(hungarian("I booked a table for two."), "Lefoglaltam egy asztalt két főre.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
