@@ -1065,6 +1065,16 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   }
 }
 
+// "inside", "outside" before a noun phrase are its prepositions ("inside the box": "a dobozban",
+// "outside the station": "az állomás előtt"); alone they stay adverbs ("Wait inside": "bent").
+void placeAdverbsBeforeNounPhrases(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
+    if ((toks[i].lower == "inside" || toks[i].lower == "outside") && !toks[i].pauseAfter &&
+        (toks[i + 1].tag == PartOfSpeech::determiner || toks[i + 1].tag == PartOfSpeech::possessive ||
+         toks[i + 1].tag == PartOfSpeech::number))
+      toks[i].tag = PartOfSpeech::preposition;
+}
+
 // "most" counts the noun after it ("most people": "a legtöbb ember"); with none after it, as in
 // "most of them" or "like it most", it is the word of its own.
 void mostAlone(std::vector<Token>& toks) {
@@ -1783,6 +1793,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   }
   objectHer(toks);
   mostAlone(toks);
+  placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
   infinitivesFromGerunds(core_, toks);
   stoppingAsNoLonger(core_, toks);

@@ -47,6 +47,7 @@ constexpr Postposition kPostpositions[] = {
     {"in case of", "eset\xC3\xA9n"},
     {"apart from", "eltekintve", Case::ablative},
     {"except", "kiv\xC3\xA9ve", Case::accusative},
+    {"outside", "el\xC5\x91tt"},
     {"out of the reach of", "el\xC5\x91l elz\xC3\xA1rva"},
     {"out of reach of", "el\xC5\x91l elz\xC3\xA1rva"},
 };
@@ -59,7 +60,7 @@ constexpr PrepCase kPrepCases[] = {
     {"onto", Case::sublative},   {"at", Case::adessive},       {"to", Case::allative},
     {"from", Case::elative},     {"with", Case::instrumental}, {"for", Case::dative},
     {"about", Case::delative},   {"by", Case::instrumental},   {"until", Case::terminative},
-    {"till", Case::terminative}, {"as", Case::formal},
+    {"till", Case::terminative}, {"as", Case::formal},         {"inside", Case::inessive},
 };
 
 constexpr Numeral kNumerals[] = {

@@ -193,6 +193,12 @@ TEST(ConstructionsTest, FromOneTimeToAnotherIsTolIg) {
   EXPECT_EQ(hungarian("I booked a table for two."), "Lefoglaltam egy asztalt két főre.");
 }
 
+TEST(ConstructionsTest, InsideAndOutsideBeforeANounPhraseArePrepositions) {
+  EXPECT_EQ(hungarian("The keys are inside the box."), "A kulcsok a dobozban vannak.");
+  EXPECT_EQ(hungarian("They met outside the station."), "Találkoztak az állomás előtt.");
+  EXPECT_EQ(hungarian("Wait inside."), "Várj bent.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
