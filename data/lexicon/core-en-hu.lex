@@ -3687,7 +3687,7 @@ maybe	adv	talán ; esetleg
 perhaps	adv	talán ; lehet
 probably	adv	valószínűleg
 else	adv	más ; különben
-seem	v	tűnik[noobj]
+seem	v	tűnik[noobj,obj=nak]
 own	adj	saját
 anything	n	bármi[front] ; valami
 someone	n	valaki[front]

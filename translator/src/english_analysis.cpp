@@ -564,6 +564,21 @@ std::vector<std::string> americanSpellings(std::string_view w) {
   return out;
 }
 
+// "seem", "look", "appear": a verb of how something seems, before an adjective it names
+bool seemsLike(const Token& verb) {
+  return verb.tag == PartOfSpeech::verb &&
+         (verb.lemma == "seem" || verb.lemma == "look" || verb.lemma == "appear");
+}
+
+// "You look tired", "She appeared calm": with an adjective after it the verb is "seem", "tűnik"
+// with the adjective in "-nak/-nek" ("fáradtnak tűnsz").
+void lookingAsSeeming(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
+    if (seemsLike(toks[i]) && toks[i].lemma != "seem" && toks[i + 1].tag == PartOfSpeech::adjective &&
+        (i + 2 == toks.size() || toks[i + 2].tag != PartOfSpeech::noun))
+      toks[i].entry = core.find("seem", PartOfSpeech::verb);
+}
+
 // "Mr", "Mrs", "Ms", "Dr": a name follows
 bool isTitle(const Token& t) {
   return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr";
@@ -1056,6 +1071,8 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::verb, VerbForm::third, 150);
     bonus(PartOfSpeech::verb, VerbForm::past, 150);
     if (prev->plural) bonus(PartOfSpeech::verb, VerbForm::base, 150);
+  } else if (prevTag == PartOfSpeech::verb && seemsLike(*prev)) {
+    bonus(PartOfSpeech::adjective, std::nullopt, 250);  // "You look tired": how one seems, "fáradt"
   } else if (prevTag == PartOfSpeech::verb) {
     if (!nextNounish) bonus(PartOfSpeech::adverb, std::nullopt, 60);  // "came home": the adverb "haza"
     bonus(PartOfSpeech::noun, std::nullopt, 20);
@@ -1808,6 +1825,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   suchA(toks);
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
+  lookingAsSeeming(core_, toks);
   markPurposes(toks);
   awaitedAfterLookingForward(core_, toks);
   toks = joinTimePhrases(core_, std::move(toks));

@@ -199,6 +199,12 @@ TEST(ConstructionsTest, InsideAndOutsideBeforeANounPhraseArePrepositions) {
   EXPECT_EQ(hungarian("Wait inside."), "Várj bent.");
 }
 
+TEST(ConstructionsTest, LookingAnAdjectiveIsSeemingIt) {
+  EXPECT_EQ(hungarian("You look tired."), "Fáradtnak tűnsz.");
+  EXPECT_EQ(hungarian("It seems easy."), "Könnyűnek tűnik.");
+  EXPECT_EQ(hungarian("He looked at the picture."), "Nézte a képet.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
