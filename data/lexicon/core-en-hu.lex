@@ -4899,3 +4899,4 @@ palace	n	palota
 monument	n	emlékmű[emlékművek]
 referee	n	játékvezető[person] ; bíró
 tournament	n	torna ; bajnokság
+public money	n	közpénz[közpénzek]

@@ -2177,8 +2177,10 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   }
   // a number word alone takes the case on its form that stands alone: "tíztől tizenkettőig"; for
   // a number of people it counts heads ("a table for six": "egy asztalt hat főre")
+  // (not "for two or three days", a count of the noun after)
   if (np.end == np.begin + 1 && t_[np.head].tag == PartOfSpeech::number && post.empty() &&
-      t_[np.head].value >= 0 && c && *c != Case::nominative) {
+      t_[np.head].value >= 0 && c && *c != Case::nominative &&
+      (np.end == n_ || (t_[np.end].lower != "or" && t_[np.end].lower != "and"))) {
     if (p == "for") {
       emit(numberInWords(t_[np.head].value, true), np.head);
       emit("f\xC5\x91re", np.head);

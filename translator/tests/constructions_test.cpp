@@ -191,6 +191,7 @@ TEST(ConstructionsTest, FromOneTimeToAnotherIsTolIg) {
   EXPECT_EQ(hungarian("We drove from Budapest to Vienna."), "Vezettünk Budapestről Bécsbe.");
   // a number of people
   EXPECT_EQ(hungarian("I booked a table for two."), "Lefoglaltam egy asztalt két főre.");
+  EXPECT_EQ(hungarian("Store it for two or three days.").find("f\xC5\x91re"), std::string::npos);
 }
 
 TEST(ConstructionsTest, InsideAndOutsideBeforeANounPhraseArePrepositions) {
