@@ -723,6 +723,16 @@ void ReadingChooser::choose(std::size_t i) {
       t.entry = e;
       return;
     }
+  // "the second day", "came second", "the second of May": the ordinal; the unit of time only
+  // after one of it ("wait a second"; "ten seconds" is a plural)
+  if (t.lower == "second" &&
+      !(i > 0 && (toks_[i - 1].lower == "a" || toks_[i - 1].lower == "one" || toks_[i - 1].lower == "per" ||
+                  toks_[i - 1].lower == "each" || toks_[i - 1].lower == "every")))
+    if (const lexicon::Entry* e = core_.find("second", PartOfSpeech::adjective)) {
+      t.tag = PartOfSpeech::adjective;
+      t.entry = e;
+      return;
+    }
   // "were still wet", "is still here": "still" says "még"
   if (t.lower == "still" && !(i > 0 && toks_[i - 1].tag == PartOfSpeech::determiner)) {
     if (const lexicon::Entry* e = core_.find("still", PartOfSpeech::adverb)) {

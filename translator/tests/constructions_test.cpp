@@ -206,6 +206,12 @@ TEST(ConstructionsTest, LookingAnAdjectiveIsSeemingIt) {
   EXPECT_EQ(hungarian("He looked at the picture."), "Nézte a képet.");
 }
 
+TEST(ConstructionsTest, SecondIsTheOrdinalButAfterOneOfIt) {
+  EXPECT_EQ(hungarian("Wait a second."), "Várj egy másodpercet.");
+  EXPECT_EQ(hungarian("The second day was better."), "A második nap jobb volt.");
+  EXPECT_EQ(hungarian("We stay until the second of May.").find("másodperc"), std::string::npos);
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
