@@ -4900,3 +4900,51 @@ monument	n	emlékmű[emlékművek]
 referee	n	játékvezető[person] ; bíró
 tournament	n	torna ; bajnokság
 public money	n	közpénz[közpénzek]
+# --- Places, things and phrasal verbs of errands, e-mail and home that had no entry: the
+# compounds Hungarian says in one word of its own, and the phrasal verbs with their verb
+post office	n	posta[to=ra,at=n] ; postahivatal
+police station	n	rendőrség[rendőrségek,to=ra,at=n]
+car park	n	parkoló[to=ba,at=ban]
+traffic jam	n	dugó[dugók,in=ban]
+rush hour	n	csúcsidő[csúcsidők,3sg=csúcsideje]
+petrol station	n	benzinkút[benzinkutak,3sg=benzinkútja,to=hoz,at=nal]
+gas station	n	benzinkút[benzinkutak,3sg=benzinkútja,to=hoz,at=nal]
+supermarket	n	szupermarket[szupermarketek,to=ba,at=ban]
+washing machine	n	mosógép[mosógépek]
+driving licence	n	jogosítvány[jogosítványok]
+working day	n	munkanap[munkanapok,3sg=munkanapja,pp=munkanapjai]
+back door	n	hátsó ajtó
+red wine	n	vörös bor
+white wine	n	fehérbor[fehérborok]
+sales manager	n	értékesítési vezető[person]
+subscription	n	előfizetés[előfizetések]
+town hall	n	városháza[to=ba,at=ban]
+city hall	n	városháza[to=ba,at=ban]
+fire station	n	tűzoltóság
+bank account	n	bankszámla
+speed limit	n	sebességkorlátozás
+alarm clock	n	ébresztőóra
+dining room	n	ebédlő
+renew	v	meg|újít
+check in	v	be|jelentkezik[noobj]
+check out	v	ki|jelentkezik[noobj]
+log in	v	be|jelentkezik[noobj]
+log out	v	ki|jelentkezik[noobj]
+sign in	v	be|jelentkezik[noobj]
+sign up	v	fel|iratkozik[noobj,for=ra]
+lie down	v	le|dől[noobj]
+shut down	v	le|áll[noobj] ; le|állít
+slow down	v	le|lassul[noobj] ; le|lassít
+fill out	v	ki|tölt
+come across	v	rá|talál[obj=ra]
+run away	v	el|szalad[noobj] ; el|menekül[noobj]
+hold on	v	vár[noobj]
+turn up	v	meg|jelenik[noobj] ; fel|hangosít
+put away	v	el|tesz
+plug in	v	be|dug
+get in	v	be|száll[noobj]
+get out	v	ki|száll[noobj]
+clean up	v	fel|takarít
+top up	v	fel|tölt
+look around	v	körül|néz[noobj]
+drop off	v	le|tesz ; ki|tesz

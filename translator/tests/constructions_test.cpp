@@ -212,6 +212,13 @@ TEST(ConstructionsTest, SecondIsTheOrdinalButAfterOneOfIt) {
   EXPECT_EQ(hungarian("We stay until the second of May.").find("másodperc"), std::string::npos);
 }
 
+TEST(ConstructionsTest, PhrasalVerbsOfErrandsAndTheHome) {
+  EXPECT_EQ(hungarian("I came across an old photo."), "Rátaláltam egy régi fényképre.");
+  // a sense without an object where none follows, the transitive one before an object
+  EXPECT_EQ(hungarian("The computer shut down."), "A számítógép leállt.");
+  EXPECT_EQ(hungarian("Put away your toys."), "Tedd el a játékaidat.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
@@ -1046,7 +1053,7 @@ TEST(ConstructionsTest, InstructionsGoOnAsImperatives) {
 TEST(ConstructionsTest, WithinAndHowLongPastAnAdverb) {
   // "within" a time or a place is "belül" after the "-on" case
   EXPECT_EQ(hungarian("Return the form within three days."), "Add vissza az űrlapot három napon belül.");
-  EXPECT_EQ(hungarian("We will reply within five working days."), "Válaszolni fogunk öt működő napon belül.");
+  EXPECT_EQ(hungarian("We will reply within five working days."), "Válaszolni fogunk öt munkanapon belül.");
   EXPECT_EQ(hungarian("There is a small shop within the station."), "Van egy kis bolt az állomáson belül.");
   // "for" a duration is "-ig" also past "at least" or "about"
   EXPECT_EQ(hungarian("Cook them for about ten minutes."), "Főzd őket körülbelül tíz percig.");
