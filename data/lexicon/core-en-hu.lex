@@ -4948,3 +4948,4 @@ clean up	v	fel|takarít
 top up	v	fel|tölt
 look around	v	körül|néz[noobj]
 drop off	v	le|tesz ; ki|tesz
+ruined	adj	romos ; tönkrement

@@ -979,6 +979,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                         std::find(std::begin(kBeforeANumber), std::end(kBeforeANumber), t.lower) !=
                             std::end(kBeforeANumber)))
       bonus(PartOfSpeech::adjective, std::nullopt, 120);
+    // "visited the flooded villages": a participle the core lexicon has only as its verb is that
+    // verb's finished past ("az elárasztott falvakat"), not an adjective it cannot say; past the
+    // clause's verb, so that it is not taken for it
+    if (verbSeen && nextNounish && t.lower.ends_with("ed") && coreReading(PartOfSpeech::verb) &&
+        !coreReading(PartOfSpeech::adjective))
+      bonus(PartOfSpeech::verb, VerbForm::past, 130);
     // "a cool and dry place": an adjective, "and" another, then the noun
     auto reads = [&](std::size_t k, PartOfSpeech tag) {
       if (k >= toks.size()) return false;

@@ -219,6 +219,12 @@ TEST(ConstructionsTest, PhrasalVerbsOfErrandsAndTheHome) {
   EXPECT_EQ(hungarian("Put away your toys."), "Tedd el a játékaidat.");
 }
 
+TEST(ConstructionsTest, AParticipleTheLexiconHasOnlyAsAVerbIsItsFinishedPast) {
+  EXPECT_EQ(hungarian("They visited the flooded villages."), "Meglátogatták az elárasztott falvakat.");
+  // an adjective of its own wins
+  EXPECT_EQ(hungarian("We saw a ruined castle."), "Láttunk egy romos várat.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
