@@ -3760,7 +3760,7 @@ look after	v	vigyáz[obj=ra] ; gondoz
 ask for	v	kér
 put off	v	el|halaszt
 set up	v	létre|hoz ; fel|állít
-take off	v	le|vesz[intr=felszáll] ; fel|száll
+take off	v	le|vesz[intr=felszáll,thing=fel|száll] ; fel|száll
 fill in	v	ki|tölt
 throw away	v	ki|dob
 write down	v	le|ír
