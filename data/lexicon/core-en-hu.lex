@@ -4949,3 +4949,4 @@ top up	v	fel|tölt
 look around	v	körül|néz[noobj]
 drop off	v	le|tesz ; ki|tesz
 ruined	adj	romos ; tönkrement
+see you	adv	találkozunk ; viszlát

@@ -252,6 +252,13 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
       if (e->pos != PartOfSpeech::verb) best = k - i + 1, bestEntry = e, plural = false;
   }
   if (!bestEntry) return std::nullopt;
+  // "See you on Monday": "Hétfőn találkozunk"; a phrase of this kind opening with a verb is the
+  // verb after "to", a modal or a subject ("I hope to see you", "Can I see you?")
+  if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && core.find(lower, PartOfSpeech::verb))
+    if (const FunctionWord* f = functionWord(lowerAscii(words[i - 1]));
+        f && (f->tag == PartOfSpeech::modal || f->tag == PartOfSpeech::pronoun ||
+              lowerAscii(words[i - 1]) == "to"))
+      return std::nullopt;
   // "at the bottom" is "alul", but "at the bottom of the page" names the page's bottom
   if (bestEntry->pos == PartOfSpeech::adverb && i + best < words.size() &&
       lowerAscii(words[i + best]) == "of")

@@ -227,6 +227,11 @@ TEST(ConstructionsTest, AParticipleTheLexiconHasOnlyAsAVerbIsItsFinishedPast) {
   EXPECT_EQ(hungarian("We saw a ruined castle."), "Láttunk egy romos várat.");
 }
 
+TEST(ConstructionsTest, APhraseOfLettersOpeningWithAVerbIsTheVerbAfterAModal) {
+  EXPECT_EQ(hungarian("See you soon."), "Hamarosan találkozunk.");
+  EXPECT_EQ(hungarian("Can I see you tomorrow?"), "Holnap látlak?");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
