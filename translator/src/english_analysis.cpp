@@ -586,6 +586,21 @@ void lookingAsSeeming(const lexicon::CoreLexicon& core, std::vector<Token>& toks
       toks[i].entry = core.find("seem", PartOfSpeech::verb);
 }
 
+// "in the last year", "over the last three weeks": "last" before a span of time reaching to now is
+// "past", "elmúlt" ("az elmúlt évben"), where "the last bus" and "the last week of May" stay
+// "utolsó".
+void lastAsPast(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kSpans[] = {"hour", "day", "week", "month", "year", "decade"};
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    std::size_t k = i + 1;
+    if (toks[k].tag == PartOfSpeech::number && k + 1 < toks.size()) ++k;
+    if (toks[i].lower == "last" && toks[i].tag == PartOfSpeech::adjective && toks[i - 1].lower == "the" &&
+        toks[k].tag == PartOfSpeech::noun && !(k + 1 < toks.size() && toks[k + 1].lower == "of") &&
+        std::find(std::begin(kSpans), std::end(kSpans), toks[k].lemma) != std::end(kSpans))
+      if (const lexicon::Entry* past = core.find("past", PartOfSpeech::adjective)) toks[i].entry = past;
+  }
+}
+
 // "Mr", "Mrs", "Ms", "Dr": a name follows
 bool isTitle(const Token& t) {
   return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr";
@@ -1849,6 +1864,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
   lookingAsSeeming(core_, toks);
+  lastAsPast(core_, toks);
   markPurposes(toks);
   awaitedAfterLookingForward(core_, toks);
   toks = joinTimePhrases(core_, std::move(toks));

@@ -232,6 +232,11 @@ TEST(ConstructionsTest, APhraseOfLettersOpeningWithAVerbIsTheVerbAfterAModal) {
   EXPECT_EQ(hungarian("Can I see you tomorrow?"), "Holnap látlak?");
 }
 
+TEST(ConstructionsTest, TheLastSpanOfTimeIsThePastOne) {
+  EXPECT_EQ(hungarian("Prices rose in the last year."), "Az árak az elmúlt évben emelkedtek.");
+  EXPECT_EQ(hungarian("We missed the last bus."), "Lekéstük az utolsó buszt.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
