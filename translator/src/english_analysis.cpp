@@ -1670,7 +1670,12 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
       out.push_back(std::move(toks[i]));
       continue;
     }
-    const Token& unit = toks[k + 1];
+    // "every Monday morning": "minden hétfő reggel", the day and its part
+    const bool everyDayPart = *deixis == Deixis::every && isDayName(toks[k + 1].lemma) &&
+                              k + 2 < toks.size() && isDayPart(toks[k + 2].lemma) &&
+                              isTimeNoun(toks[k + 2]) && !toks[k + 2].plural;
+    const std::size_t last = everyDayPart ? k + 2 : k + 1;
+    const Token& unit = toks[last];
     const bool anyUnit = *deixis == Deixis::thisOne || *deixis == Deixis::last || *deixis == Deixis::next ||
                          *deixis == Deixis::every || *deixis == Deixis::following || *deixis == Deixis::whole;
     if (!anyUnit && !isDayPart(unit.lemma)) {
@@ -1680,9 +1685,10 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
     time.deixis = *deixis;
     time.unit = unit.entry;
     if (*deixis == Deixis::day) time.day = toks[k].entry;
+    if (everyDayPart) time.day = toks[k + 1].entry;
     Token t = toks[i];
     std::string words;
-    for (std::size_t m = i; m <= k + 1; ++m) words += (m > i ? " " : "") + toks[m].lower;
+    for (std::size_t m = i; m <= last; ++m) words += (m > i ? " " : "") + toks[m].lower;
     if (*deixis == Deixis::following) {  // "the next day": "the" too
       t = std::move(out.back());
       out.pop_back();
@@ -1694,7 +1700,7 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
     t.words = unit.word + unit.words - t.word;
     t.lower = t.lemma = words;
     out.push_back(std::move(t));
-    i = k + 1;
+    i = last;
   }
   return out;
 }

@@ -265,7 +265,10 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
         w.emplace_back("j\xC3\xB6v\xC5\x91"), w.push_back(when);
       break;
     case Deixis::every:
-      w.emplace_back("minden"), w.push_back(when);
+      if (tp.day && !tp.day->senses.empty())  // "minden hétfő reggel"
+        w.emplace_back("minden"), w.push_back(tp.day->senses.front().word), w.push_back(unit.word);
+      else
+        w.emplace_back("minden"), w.push_back(when);
       break;
     case Deixis::whole:  // "all day": "egész nap"; "all week": "egész héten"
       w.emplace_back("eg\xC3\xA9sz"), w.push_back(day ? unit.word : when);

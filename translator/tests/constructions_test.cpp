@@ -237,6 +237,11 @@ TEST(ConstructionsTest, TheLastSpanOfTimeIsThePastOne) {
   EXPECT_EQ(hungarian("We missed the last bus."), "Lekéstük az utolsó buszt.");
 }
 
+TEST(ConstructionsTest, EveryDayAndItsPart) {
+  EXPECT_EQ(hungarian("We meet every Friday evening."), "Minden péntek este találkozunk.");
+  EXPECT_EQ(hungarian("We meet every Friday."), "Minden pénteken találkozunk.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
