@@ -156,9 +156,9 @@ wood	n	fa ; erdő
 word	n	szó[szavak,acc=szót,3sg=szava]
 work	n	munka[to=ba,at=ban] ; mű
 world	n	világ[világok]
-year	n	év[évek,time=ban]
-week	n	hét[hetek,time=n]
-month	n	hónap[hónapok,3sg=hónapja,time=ban]
+year	n	év[évek,time=ban,attr=évi]
+week	n	hét[hetek,time=n,attr=heti]
+month	n	hónap[hónapok,3sg=hónapja,time=ban,attr=havi]
 hour	n	óra
 minute	n	perc[percek]
 city centre	n	belváros

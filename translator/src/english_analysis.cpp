@@ -601,6 +601,40 @@ void lastAsPast(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "the budget for next year": a time after "for" that a noun stands before says which one, the
+// time's adjective before the noun ("a jövő évi költségvetés", "a múlt heti számla", "az idei
+// terv"); the unit's adjective comes from its `attr=` note. "for" goes: the adjective is all.
+void timesOfNouns(std::vector<Token>& toks) {
+  using Deixis = TimePhrase::Deixis;
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    Token& when = toks[i + 1];
+    if (toks[i].lower != "for" || toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].possessor ||
+        !when.time || !when.time->unit || when.time->unit->senses.empty())
+      continue;
+    const TimePhrase& tp = *when.time;
+    const std::string attr(tp.unit->senses.front().note("attr"));
+    const bool year = tp.unit->lemma == "year";
+    std::string word;
+    if (attr.empty())
+      continue;
+    else if (tp.deixis == Deixis::next)
+      word = "j\xC3\xB6v\xC5\x91 " + attr;
+    else if (tp.deixis == Deixis::last)
+      word = year ? "tavalyi" : "m\xC3\xBAlt " + attr;
+    else if (tp.deixis == Deixis::thisOne && year)
+      word = "idei";
+    else
+      continue;
+    when.time.reset();
+    when.tag = PartOfSpeech::adjective;
+    when.entry = nullptr;
+    when.dictionarySenses = {word};
+    when.participle = true;  // said before the noun, as "the address below" is
+    when.word = toks[i].word, when.words += 1;
+    toks.erase(toks.begin() + long(i));
+  }
+}
+
 // "Mr", "Mrs", "Ms", "Dr": a name follows
 bool isTitle(const Token& t) {
   return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr";
@@ -1874,6 +1908,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   markPurposes(toks);
   awaitedAfterLookingForward(core_, toks);
   toks = joinTimePhrases(core_, std::move(toks));
+  timesOfNouns(toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   participlesAfterNouns(toks);
   describingWordsAfterNouns(core_, toks);

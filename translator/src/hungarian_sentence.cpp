@@ -712,7 +712,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       emitPrepositionalPhrase(np.participle + 1);
     }
     const Token& v = t_[np.participle];
-    if (v.entry && v.entry->pos == PartOfSpeech::adjective) {
+    if (!v.entry || v.entry->pos == PartOfSpeech::adjective) {
       if (auto s = plainSense(v, sense(np.participle))) emit(*s, np.participle);  // "az alábbi címre"
     } else if (v.entry && !v.entry->senses.empty() && !v.lower.ends_with("ing")) {
       emit(finishedParticiple(v.entry->senses.front()), np.participle);  // "a mutatott ár"

@@ -242,6 +242,14 @@ TEST(ConstructionsTest, EveryDayAndItsPart) {
   EXPECT_EQ(hungarian("We meet every Friday."), "Minden pénteken találkozunk.");
 }
 
+TEST(ConstructionsTest, ATimeForANounIsItsAdjective) {
+  EXPECT_EQ(hungarian("The council approved the budget for next year."),
+            "A tanács jóváhagyta a jövő évi költségvetést.");
+  EXPECT_EQ(hungarian("I paid the bill for last month."), "Kifizettem a múlt havi számlát.");
+  // after a verb the time is when
+  EXPECT_EQ(hungarian("We waited for next week."), "Jövő héten vártunk.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
