@@ -4950,3 +4950,43 @@ look around	v	körül|néz[noobj]
 drop off	v	le|tesz ; ki|tesz
 ruined	adj	romos ; tönkrement
 see you	adv	találkozunk ; viszlát
+# --- Everyday adjectives and adverbs that had no entry, checked by part of speech
+accurate	adj	pontos
+annual	adj	éves ; évi
+confident	adj	magabiztos
+daily	adj	napi
+digital	adj	digitális
+electronic	adj	elektronikus
+elegant	adj	elegáns
+experienced	adj	tapasztalt
+informal	adj	kötetlen
+invisible	adj	láthatatlan
+mental	adj	lelki ; szellemi
+mobile	adj	mobil
+monthly	adj	havi
+outdoor	adj	szabadtéri
+practical	adj	gyakorlati ; praktikus
+religious	adj	vallásos ; vallási
+sensitive	adj	érzékeny
+separate	adj	külön ; különálló
+unemployed	adj	munkanélküli
+unfair	adj	igazságtalan
+unique	adj	egyedi ; egyedülálló
+useless	adj	haszontalan
+weekly	adj	heti
+willing	adj	hajlandó
+anywhere	adv	bárhol ; sehol
+elsewhere	adv	máshol
+far	adv	messze ; messzire
+kindly	adv	kedvesen
+largely	adv	nagyrészt
+nearby	adv	a közelben
+nowhere	adv	sehol
+partly	adv	részben
+perfectly	adv	tökéletesen
+relatively	adv	viszonylag
+therefore	adv	ezért
+thoroughly	adv	alaposan
+typically	adv	jellemzően
+ultimately	adv	végül
+mobile phone	n	mobiltelefon[mobiltelefonok,3sg=mobiltelefonja,pp=mobiltelefonjai]
