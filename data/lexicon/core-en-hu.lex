@@ -4990,3 +4990,41 @@ thoroughly	adv	alaposan
 typically	adv	jellemzően
 ultimately	adv	végül
 mobile phone	n	mobiltelefon[mobiltelefonok,3sg=mobiltelefonja,pp=mobiltelefonjai]
+# --- Set phrases of any page: when, how and in what state
+at the moment	adv	jelenleg ; éppen
+by mistake	adv	véletlenül ; tévedésből
+by accident	adv	véletlenül
+on purpose	adv	szándékosan
+for example	adv	például
+for instance	adv	például
+in time	adv	időben
+at first	adv	először ; eleinte
+in general	adv	általában
+as well	adv	szintén
+at the same time	adv	ugyanakkor ; egyszerre
+in advance	adv	előre
+on average	adv	átlagosan
+in total	adv	összesen
+on the other hand	adv	másrészt
+by the way	adv	egyébként
+so far	adv	eddig
+out of order	adv	üzemen kívül[van]
+in person	adv	személyesen
+in danger	adv	veszélyben[van]
+at risk	adv	veszélyben[van]
+on fire	adv	lángokban[van]
+for free	adv	ingyen
+in public	adv	nyilvánosan
+nowadays	adv	manapság
+these days	adv	manapság
+all right	adv	jól ; rendben
+right now	adv	most
+from now on	adv	mostantól
+every time	adv	minden alkalommal
+each time	adv	minden alkalommal
+next time	adv	legközelebb
+last time	adv	legutóbb ; utoljára
+this time	adv	ezúttal
+out of date	adj	elavult
+up to date	adj	naprakész
+in love	adj	szerelmes[with=ba]

@@ -217,6 +217,9 @@ TEST(ConstructionsTest, PhrasalVerbsOfErrandsAndTheHome) {
   // a sense without an object where none follows, the transitive one before an object
   EXPECT_EQ(hungarian("The computer shut down."), "A számítógép leállt.");
   EXPECT_EQ(hungarian("Put away your toys."), "Tedd el a játékaidat.");
+  // set phrases of when, how and in what state
+  EXPECT_EQ(hungarian("She broke it by mistake."), "Véletlenül eltörte.");
+  EXPECT_EQ(hungarian("The lift is out of order."), "A lift üzemen kívül van.");
   // what a thing does: the flight "felszállt", where he "levette a kabátját"
   EXPECT_EQ(hungarian("Our flight took off at noon."), "A járatunk délben felszállt.");
 }
