@@ -5028,3 +5028,20 @@ this time	adv	ezúttal
 out of date	adj	elavult
 up to date	adj	naprakész
 in love	adj	szerelmes[with=ba]
+# --- Everyday verbs that had no entry
+accuse	v	meg|vádol[of=val]
+aim	v	céloz[at=ra]
+compete	v	versenyez[noobj,with=val]
+convince	v	meg|győz
+dream	v	álmodik[about=rol,of=rol]
+elect	v	meg|választ
+import	v	importál
+mend	v	meg|javít
+persuade	v	rá|beszél
+reveal	v	fel|fed
+scare	v	meg|ijeszt
+sew	v	varr
+ski	v	síel[noobj]
+spit	v	köp
+tour	v	bejár
+unite	v	egyesít
