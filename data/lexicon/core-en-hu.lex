@@ -5045,3 +5045,45 @@ ski	v	síel[noobj]
 spit	v	köp
 tour	v	bejár
 unite	v	egyesít
+# --- Everyday nouns that had no entry, checked by part of speech
+achievement	n	eredmény ; teljesítmény
+actor	n	színész[person]
+advantage	n	előny
+aircraft	n	repülőgép[repülőgépek]
+alcohol	n	alkohol[alkoholok,3sg=alkoholja,pp=alkoholjai]
+ankle	n	boka
+appetite	n	étvágy[étvágyak]
+artist	n	művész[person]
+balcony	n	erkély[erkélyek]
+bandage	n	kötés
+basement	n	pince[to=ba,at=ban]
+bucket	n	vödör[vödrök]
+cartoon	n	rajzfilm[rajzfilmek,3sg=rajzfilmje,pp=rajzfilmjei] ; karikatúra
+chemistry	n	kémia
+context	n	összefüggés ; kontextus
+courage	n	bátorság
+database	n	adatbázis
+description	n	leírás
+diary	n	napló
+emotion	n	érzelem[érzelmek]
+escape	n	szökés ; menekülés
+flavour	n	íz
+fountain	n	szökőkút[szökőkutak,3sg=szökőkútja]
+golf	n	golf[golfok,3sg=golfja,pp=golfjai]
+helicopter	n	helikopter[helikopterek]
+hobby	n	hobbi
+hope	n	remény
+humour	n	humor
+infection	n	fertőzés
+internet	n	internet[internetek,3sg=internetje,pp=internetjei]
+joy	n	öröm
+jump	n	ugrás
+jungle	n	dzsungel
+kidney	n	vese
+knowledge	n	tudás
+laboratory	n	laboratórium
+laugh	n	nevetés
+licence	n	engedély
+meaning	n	jelentés
+media	n	média
+mortgage	n	jelzálog ; lakáshitel
