@@ -5087,3 +5087,35 @@ licence	n	engedély
 meaning	n	jelentés
 media	n	média
 mortgage	n	jelzálog ; lakáshitel
+nation	n	nemzet[nemzetek]
+nerve	n	ideg[idegek]
+nonsense	n	butaság ; hülyeség
+opportunity	n	lehetőség
+option	n	lehetőség ; opció
+outcome	n	eredmény
+pension	n	nyugdíj[nyugdíjak,3sg=nyugdíja]
+percentage	n	százalék[százalékok,3sg=százaléka]
+person	n	személy[személyek,person] ; ember[emberek,person]
+plastic	n	műanyag[műanyagok]
+pleasure	n	öröm ; élvezet[élvezetek]
+poster	n	plakát[plakátok,3sg=plakátja,pp=plakátjai] ; poszter
+practice	n	gyakorlat[gyakorlatok] ; edzés
+profession	n	szakma
+professor	n	professzor[person]
+proposal	n	javaslat[javaslatok]
+quantity	n	mennyiség
+relation	n	kapcsolat[kapcsolatok] ; viszony
+route	n	útvonal[útvonalak,3sg=útvonala]
+sailor	n	tengerész[person]
+satellite	n	műhold[műholdak,3sg=műholdja,pp=műholdjai]
+scholarship	n	ösztöndíj[ösztöndíjak,3sg=ösztöndíja]
+science	n	tudomány
+servant	n	szolga[person]
+shopping	n	bevásárlás
+skill	n	készség ; képesség
+society	n	társadalom[társadalmak]
+strategy	n	stratégia
+symbol	n	szimbólum ; jelkép[jelképek]
+parking	n	parkolás
+palm	n	tenyér[tenyerek]
+pack	n	csomag[csomagok,3sg=csomagja,pp=csomagjai]
