@@ -289,7 +289,7 @@ late	adj	késői[pred=késő] ; késő
 little	adj	kis[pred=kicsi] ; kicsi
 long	adj	hosszú[hosszúak]
 new	adj	új[újak]
-nice	adj	szép ; kedves
+nice	adj	szép ; kedves[person]
 old	adj	régi[régiek] ; idős[person] ; öreg[person]
 open	adj	nyitva[van] ; nyitott
 red	adj	piros ; vörös
@@ -653,7 +653,7 @@ narrow	adj	keskeny
 nervous	adj	ideges
 noisy	adj	zajos
 poor	adj	szegény
-pretty	adj	csinos
+pretty	adj	szép ; csinos[person]
 proud	adj	büszke[of=ra]
 safe	adj	biztonságos
 sharp	adj	éles
@@ -4551,7 +4551,7 @@ huge	adj	hatalmas ; óriási
 illegal	adj	illegális ; törvénytelen
 jealous	adj	féltékeny
 lonely	adj	magányos
-lovely	adj	gyönyörű ; kedves
+lovely	adj	gyönyörű ; kedves[person]
 main	adj	fő
 mild	adj	enyhe
 missing	adj	eltűnt ; hiányzó

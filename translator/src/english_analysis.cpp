@@ -1784,10 +1784,12 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
     while (b > 0 && (toks[b - 1].lower == "very" || toks[b - 1].lower == "too" || toks[b - 1].lower == "so" ||
                      toks[b - 1].tag == PartOfSpeech::particle || toks[b - 1].tag == PartOfSpeech::negation))
       --b;
-    if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && namesPerson(toks[b - 2]))
-      toks[i].ofPerson = true;
+    // (not "We had nice weather": "have" owns the noun after the adjective)
     std::size_t k = i + 1;
     while (k < toks.size() && toks[k].tag == PartOfSpeech::adjective) ++k;
+    const bool nounAfter = k < toks.size() && toks[k].tag == PartOfSpeech::noun;
+    if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && namesPerson(toks[b - 2]) && !nounAfter)
+      toks[i].ofPerson = true;
     if (k < toks.size() && toks[k].tag == PartOfSpeech::noun && toks[k].entry &&
         toks[k].entry->pos == PartOfSpeech::noun && !toks[k].entry->senses.empty() &&
         toks[k].entry->senses.front().person)

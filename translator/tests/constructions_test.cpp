@@ -253,6 +253,11 @@ TEST(ConstructionsTest, ATimeForANounIsItsAdjective) {
   EXPECT_EQ(hungarian("We waited for next week."), "Jövő héten vártunk.");
 }
 
+TEST(ConstructionsTest, AnAdjectiveBeforeAThingIsNotSaidOfTheOwner) {
+  EXPECT_EQ(hungarian("We had nice weather."), "Volt szép időnk.");
+  EXPECT_EQ(hungarian("Your sister is very nice."), "A húgod nagyon kedves.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
