@@ -252,7 +252,7 @@ walk	v	sétál[noobj] ; gyalogol[noobj]
 want	v	akar ; kér
 wash	v	meg|mos ; mos
 watch	v	néz[perf=meg] ; figyel
-work	v	dolgozik[thing=működik] ; működik
+work	v	dolgozik[thing=működik,for=nal] ; működik
 write	v	ír[to=nak,perf=meg] ; meg|ír
 skiing	n	síelés
 smoking	n	dohányzás
@@ -736,7 +736,7 @@ model	n	modell[modellek,acc=modellt,3sg=modellje] ; minta
 press	n	sajtó
 project	n	projekt[projektek] ; terv[tervek]
 range	n	választék[választékok] ; tartomány[tartományok]
-record	n	lemez[lemezek] ; feljegyzés
+record	n	rekord[rekordok,3sg=rekordja,pp=rekordjai] ; feljegyzés ; lemez[lemezek]
 report	n	jelentés[jelentések] ; beszámoló
 report	v	jelent ; be|jelent
 sink	n	mosogató
@@ -4642,7 +4642,7 @@ properly	adv	rendesen ; megfelelően
 rarely	adv	ritkán
 recently	adv	nemrég ; mostanában
 regularly	adv	rendszeresen
-sadly	adv	sajnos ; szomorúan
+sadly	adv	szomorúan ; sajnos
 seldom	adv	ritkán
 seriously	adv	komolyan ; súlyosan
 slightly	adv	kissé ; kicsit
