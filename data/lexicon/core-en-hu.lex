@@ -1151,7 +1151,7 @@ curve	n	görbe ; kanyar[kanyarok,3sg=kanyarja]
 curve	v	kanyarodik ; hajlít
 debate	n	vita
 debate	v	vitat ; meg|vitat
-degree	n	fok[fokok,3sg=foka,at=n] ; mérték[mértékek] ; diploma
+degree	n	fok[fokok,3sg=foka,at=n,to=ra] ; mérték[mértékek] ; diploma
 delicate	adj	kényes ; finom[finomak] ; törékeny
 desire	n	vágy[vágyak]
 desire	v	kíván ; vágyik[obj=ra]
@@ -5119,3 +5119,12 @@ symbol	n	szimbólum ; jelkép[jelképek]
 parking	n	parkolás
 palm	n	tenyér[tenyerek]
 pack	n	csomag[csomagok,3sg=csomagja,pp=csomagjai]
+preheat	v	elő|melegít
+prescribe	v	fel|ír
+antibiotic	n	antibiotikum[antibiotikumok]
+sore throat	n	torokfájás[torokfájások]
+good morning	adv	jó reggelt
+good afternoon	adv	jó napot
+good evening	adv	jó estét
+good night	adv	jó éjszakát
+good luck	adv	sok szerencsét[with=hoz]

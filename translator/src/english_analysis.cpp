@@ -259,6 +259,12 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
         f && (f->tag == PartOfSpeech::modal || f->tag == PartOfSpeech::pronoun ||
               lowerAscii(words[i - 1]) == "to"))
       return std::nullopt;
+  // ("We had a good night", "at the moment he left": after an article or an owner the words are
+  // a noun phrase)
+  if (bestEntry->pos == PartOfSpeech::adverb && i > 0)
+    if (const FunctionWord* f = functionWord(lowerAscii(words[i - 1]));
+        f && (f->tag == PartOfSpeech::determiner || f->tag == PartOfSpeech::possessive))
+      return std::nullopt;
   // "at the bottom" is "alul", but "at the bottom of the page" names the page's bottom
   if (bestEntry->pos == PartOfSpeech::adverb && i + best < words.size() &&
       lowerAscii(words[i + best]) == "of")

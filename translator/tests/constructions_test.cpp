@@ -111,6 +111,7 @@ TEST(ConstructionsTest, AnAdjectiveAndItsCommaEndTheNounPhraseBeforeAnInstructio
 
 TEST(ConstructionsTest, WordsOfInstructionsTakeTheirCase) {
   EXPECT_EQ(hungarian("Bake it at 200 degrees."), "Süsd 200 fokon.");
+  EXPECT_EQ(hungarian("Preheat the oven to 200 degrees."), "Melegítsd elő a sütőt 200 fokra.");
   EXPECT_EQ(hungarian("Sorry for the late answer."), "Bocsánat a késői válaszért.");
   // an object chooses the sense that takes one
   EXPECT_EQ(hungarian("I can't stand the heat."), "Nem tudom bírni a hőt.");
@@ -233,6 +234,9 @@ TEST(ConstructionsTest, AParticipleTheLexiconHasOnlyAsAVerbIsItsFinishedPast) {
 TEST(ConstructionsTest, APhraseOfLettersOpeningWithAVerbIsTheVerbAfterAModal) {
   EXPECT_EQ(hungarian("See you soon."), "Hamarosan találkozunk.");
   EXPECT_EQ(hungarian("Can I see you tomorrow?"), "Holnap látlak?");
+  // greetings, but after an article the words of a noun phrase
+  EXPECT_EQ(hungarian("Good morning!"), "Jó reggelt!");
+  EXPECT_EQ(hungarian("We had a good night."), "Volt egy jó éjszakánk.");
 }
 
 TEST(ConstructionsTest, TheLastSpanOfTimeIsThePastOne) {
