@@ -426,7 +426,7 @@ pick up	v	fel|vesz
 put on	v	fel|vesz
 sit down	v	le|ül[noobj]
 stand up	v	fel|áll[noobj]
-wake up	v	fel|ébred[noobj]
+wake up	v	fel|ébred[noobj] ; fel|ébreszt
 afternoon	n	délután[délutánok,3sg=délutánja,time=nom]
 bathroom	n	fürdőszoba[to=ba,at=ban]
 bicycle	n	kerékpár[kerékpárok,3sg=kerékpárja]
@@ -4943,7 +4943,7 @@ turn up	v	meg|jelenik[noobj] ; fel|hangosít
 put away	v	el|tesz
 plug in	v	be|dug
 get in	v	be|száll[noobj]
-get out	v	ki|száll[noobj]
+get out	v	ki|száll[noobj,of=bol]
 clean up	v	fel|takarít
 top up	v	fel|tölt
 look around	v	körül|néz[noobj]
@@ -5128,3 +5128,4 @@ good afternoon	adv	jó napot
 good evening	adv	jó estét
 good night	adv	jó éjszakát
 good luck	adv	sok szerencsét[with=hoz]
+fall off	v	le|esik[noobj,obj=rol]

@@ -1577,6 +1577,19 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
     // "benézett"); "played outside" stays where it happened ("kint")
     static constexpr std::string_view kGoingOrLooking[] = {"go",   "come", "run",  "walk",   "step", "hurry",
                                                            "rush", "look", "peer", "glance", "move", "get"};
+    // "ran out of the room": going out of a place is the prefix and the place ("kiszaladt a
+    // szobából"), where "ran out of milk" is "kifogyott" (and looking or getting out has its
+    // phrasal verb: "kinézett az ablakon", "kiszállt az autóból")
+    static constexpr std::string_view kGoingOut[] = {"go",   "come",  "run",  "walk", "step", "hurry",
+                                                     "rush", "climb", "jump", "fly",  "drive"};
+    if (t.tag == PartOfSpeech::verb && i + 3 < toks.size() && toks[i + 1].lower == "out" &&
+        toks[i + 2].lower == "of" &&
+        (toks[i + 3].tag == PartOfSpeech::determiner || toks[i + 3].tag == PartOfSpeech::possessive) &&
+        std::find(std::begin(kGoingOut), std::end(kGoingOut), t.lemma) != std::end(kGoingOut)) {
+      t.prefix = "ki";
+      t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+      ++i;
+    }
     if (t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
         (toks[i + 1].lower == "outside" || toks[i + 1].lower == "inside") &&
         std::find(std::begin(kGoingOrLooking), std::end(kGoingOrLooking), t.lemma) !=
@@ -1599,6 +1612,7 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
       if (phrasal) {
         t.entry = phrasal;
         t.words = toks[last].word + toks[last].words - t.word;
+        t.pauseAfter = toks[last].pauseAfter;  // "When she woke up, the house ...": no object
         i = last;
       } else if (const std::size_t j = particleAfterObject(toks, i); j != 0) {
         // "Turn the oven on", "Put your coat on": the particle after a short object
@@ -1769,8 +1783,9 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       // "return the book", "run a shop": an object follows (a time noun says when, no object)
       const Token* o = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
       // ("realised that ...": a clause, not an object)
+      // ("When she woke up, the house was quiet": past a comma the next clause begins)
       toks[i].hasObject =
-          o && !o->time && o->lower != "that" &&
+          o && !toks[i].pauseAfter && !o->time && o->lower != "that" &&
           (o->tag == PartOfSpeech::determiner || o->tag == PartOfSpeech::possessive ||
            o->tag == PartOfSpeech::number ||
            (o->tag == PartOfSpeech::noun &&

@@ -1990,7 +1990,9 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
         break;
       }
   // "drifted out of the kitchen": out of a place is from inside it, "a konyhából"
-  if (!r.c && p == "of" && pos > 0 && t_[pos - 1].lower == "out" && !np.pronoun) r.c = Case::elative;
+  if (!r.c && p == "of" && pos > 0 && (t_[pos - 1].lower == "out" || t_[pos - 1].prefix == "ki") &&
+      !np.pronoun)
+    r.c = Case::elative;
   // an adjective or a set phrase right before governs too: "proud of": "büszke vmire", "thank
   // you for": "köszönöm" with the accusative
   if (const Token* before = pos > 0 ? &t_[pos - 1] : nullptr;

@@ -176,6 +176,11 @@ TEST(ConstructionsTest, PrepositionsOfLettersAndStories) {
   // out of a place is from inside it; "run out of" keeps its own case
   EXPECT_NE(hungarian("He took the keys out of his pocket.").find("a zsebéből"), std::string::npos);
   EXPECT_EQ(hungarian("We ran out of milk."), "Kifogytunk tejből.");
+  EXPECT_EQ(hungarian("The girl ran out of the room."), "A lány kifutott a szobából.");
+  EXPECT_EQ(hungarian("She looked out of the window."), "Kinézett az ablakon.");
+  // a phrasal verb before a comma has no object past it
+  EXPECT_EQ(hungarian("When she woke up, the house was quiet."), "Amikor felébredett, a ház csendes volt.");
+  EXPECT_EQ(hungarian("A strange noise woke him up."), "Egy furcsa zaj felébresztette őt.");
   // an opening word only a name can be before a verb the lexicon has
   EXPECT_EQ(hungarian("Tom takes after his father."), "Tom hasonlít az apjára.");
 }
