@@ -5129,3 +5129,6 @@ good evening	adv	jó estét
 good night	adv	jó éjszakát
 good luck	adv	sok szerencsét[with=hoz]
 fall off	v	le|esik[noobj,obj=rol]
+box office	n	jegypénztár[jegypénztárak,to=hoz,at=nal]
+public holiday	n	ünnepnap[ünnepnapok,3sg=ünnepnapja,time=n]
+opening hours	n	nyitvatartás

@@ -1419,8 +1419,10 @@ void describingWordsAfterNouns(const lexicon::CoreLexicon& core, std::vector<Tok
   bool verbSeen = !toks.empty() && toks[0].tag == PartOfSpeech::verb;
   for (std::size_t i = 1; i < toks.size(); ++i) {
     Token& t = toks[i];
+    // ("the link below to reset your password": an infinitive after the phrase too)
     const bool ends = t.pauseAfter || i + 1 == toks.size() || toks[i + 1].tag == PartOfSpeech::conjunction ||
-                      toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal;
+                      toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal ||
+                      toks[i + 1].tag == PartOfSpeech::infinitiveTo;
     if (verbSeen && ends && toks[i - 1].tag == PartOfSpeech::noun && !toks[i - 1].possessor &&
         std::find(std::begin(kAfterTheirNoun), std::end(kAfterTheirNoun), t.lower) !=
             std::end(kAfterTheirNoun) &&

@@ -152,6 +152,8 @@ TEST(ConstructionsTest, ATimeThatOwnsIsTheNounsAdjective) {
 
 TEST(ConstructionsTest, AWordDescribingTheNounBeforeItIsSaidBeforeIt) {
   EXPECT_EQ(hungarian("Send it to the address below."), "Küldd neki az alábbi címnek.");
+  EXPECT_EQ(hungarian("Click the link below to reset your password."),
+            "Kattints az alábbi linkre, hogy visszaállítsd a jelszavadat.");
   EXPECT_EQ(hungarian("Use the key provided."), "Használd a biztosított kulcsot.");
   // before a noun phrase "below" stays the postposition
   EXPECT_EQ(hungarian("The box below the window is red."), "A doboz az ablak alatt piros.");
