@@ -679,7 +679,7 @@ line	n	vonal[vonalak] ; sor[sorok]
 set	v	beállít[thing=le|megy] ; le|tesz
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
-rise	v	emelkedik ; fel|kel[noobj]
+rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj]
 cover	v	be|takar ; fed
 clear	v	ki|tisztít ; tisztáz
 clear	adj	világos ; tiszta
@@ -1475,7 +1475,7 @@ foul	adj	undorító ; szabálytalan
 freeze	v	fagy[noobj] ; meg|fagy[noobj] ; le|fagyaszt
 future	n	jövő[jövők]
 future	adj	jövőbeli ; jövendő
-gather	v	gyűjt ; össze|gyűlik
+gather	v	gyűjt[intr=gyülekezik] ; össze|gyűlik
 general	adj	általános
 general	n	tábornok[tábornokok,person]
 gentle	adj	szelíd ; gyengéd
@@ -5132,3 +5132,4 @@ fall off	v	le|esik[noobj,obj=rol]
 box office	n	jegypénztár[jegypénztárak,to=hoz,at=nal]
 public holiday	n	ünnepnap[ünnepnapok,3sg=ünnepnapja,time=n]
 opening hours	n	nyitvatartás
+unemployment rate	n	munkanélküliségi ráta

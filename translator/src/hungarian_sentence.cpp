@@ -429,7 +429,15 @@ class Generator {
            g == PartOfSpeech::name || g == PartOfSpeech::adjective || g == PartOfSpeech::number ||
            (g == PartOfSpeech::pronoun) ||
            (g == PartOfSpeech::adverb && t_[i].lower == "very" && i + 1 < t_.size() &&
-            t_[i + 1].tag == PartOfSpeech::adjective);
+            t_[i + 1].tag == PartOfSpeech::adjective) ||
+           countsANumber(i);
+  }
+  // "about twenty people", "at least three cars": an adverb of quantity before the phrase's
+  // number belongs to it ("legalább húsz embert")
+  bool countsANumber(std::size_t i) const {
+    static constexpr std::string_view kAboutANumber[] = {"about", "almost", "nearly", "at least", "at most"};
+    return i + 1 < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lower) &&
+           t_[i + 1].tag == PartOfSpeech::number;
   }
   NounPhrase readNounPhrase(std::size_t i) const;
   // A time the phrase names: a number ("from nine"), or a noun with a time case ("Monday").
@@ -550,7 +558,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     np.plural = t_[i].plural;
     return np;
   }
-  std::size_t k = i;
+  std::size_t k = countsANumber(i) ? i + 1 : i;
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
                            t_[k].tag == PartOfSpeech::number)) {
     if (t_[k].tag == PartOfSpeech::possessive ||
@@ -1245,7 +1253,7 @@ void Generator::findObjects(ClauseRoles& r) {
     return;
   }
   if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
-      t_[objectStart].tag == PartOfSpeech::adverb) {
+      (t_[objectStart].tag == PartOfSpeech::adverb && !countsANumber(objectStart))) {
     // "He said that ...": the clause is the object, "azt" stands for it
     if (objectClause_ && mainVerb != n_ && r.objectCase == Case::accusative &&
         !(verbSense && verbSense->noObject)) {
@@ -2205,7 +2213,7 @@ bool Generator::isDuration(const NounPhrase& np) const {
   static constexpr std::string_view kUnits[] = {"second", "minute", "hour",   "day",     "week",
                                                 "month",  "year",   "decade", "century", "moment"};
   if (np.pronoun || np.head >= n_ || !listed(kUnits, t_[np.head].lemma)) return false;
-  const Token& first = t_[np.begin];
+  const Token& first = t_[countsANumber(np.begin) ? np.begin + 1 : np.begin];  // ("about ten minutes")
   return first.tag == PartOfSpeech::number || first.lower == "a" || first.lower == "an" ||
          first.lemma == "half" ||  // "for half an hour": "fél óráig"
          first.lower == "several" || first.lower == "many" || first.lemma == "a few" ||

@@ -269,6 +269,11 @@ TEST(ConstructionsTest, AnAdjectiveBeforeAThingIsNotSaidOfTheOwner) {
   EXPECT_EQ(hungarian("Your sister is very nice."), "A húgod nagyon kedves.");
 }
 
+TEST(ConstructionsTest, AnAdverbOfQuantityBelongsToTheNumberAfterIt) {
+  EXPECT_EQ(hungarian("The fire killed about twenty people."), "A tűz megölt körülbelül húsz embert.");
+  EXPECT_EQ(hungarian("I waited for about ten minutes."), "Vártam körülbelül tíz percig.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
