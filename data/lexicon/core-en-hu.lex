@@ -779,7 +779,7 @@ attack	v	meg|támad ; támad
 bound	adj	köteles ; kötött
 care	n	gondoskodás ; gond[gondok]
 care	v	törődik[for=val] ; gondoz
-serve	v	szolgál ; fel|szolgál
+serve	v	tálal ; szolgál ; fel|szolgál
 snap	v	el|pattan[noobj] ; csattan[noobj]
 strain	n	megterhelés ; feszültség[feszültségek]
 strain	v	meg|erőltet ; szűr
@@ -1131,7 +1131,7 @@ circle	v	kering[noobj] ; be|karikáz
 composition	n	összetétel ; fogalmazás[fogalmazások] ; zenemű[zeneművek]
 concentration	n	koncentráció ; összpontosítás
 conclusion	n	következtetés[következtetések] ; befejezés
-connect	v	össze|köt ; kapcsol
+connect	v	csatlakoztat[to=hoz] ; össze|köt ; kapcsol
 consider	v	meg|fontol ; tekint ; gondol
 continue	v	folytat[intr=folytatódik] ; folytatódik
 contrast	n	ellentét[ellentétek] ; kontraszt[kontrasztok]
@@ -1821,7 +1821,7 @@ document	v	dokumentál
 doubt	n	kétség[kétségek]
 doubt	v	kételkedik ; kétségbe von
 drain	n	lefolyó
-drain	v	le|csapol ; le|folyik
+drain	v	le|szűr ; le|csapol ; le|folyik
 drama	n	dráma
 drown	v	meg|fullad[noobj] ; vízbe fullad
 drum	n	dob[dobok,3sg=dobja]
@@ -5133,3 +5133,6 @@ box office	n	jegypénztár[jegypénztárak,to=hoz,at=nal]
 public holiday	n	ünnepnap[ünnepnapok,3sg=ünnepnapja,time=n]
 opening hours	n	nyitvatartás
 unemployment rate	n	munkanélküliségi ráta
+finely	adv	apróra ; finoman
+automatically	adv	automatikusan
+expiry date	n	lejárati dátum
