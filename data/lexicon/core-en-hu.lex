@@ -5136,3 +5136,8 @@ unemployment rate	n	munkanélküliségi ráta
 finely	adv	apróra ; finoman
 automatically	adv	automatikusan
 expiry date	n	lejárati dátum
+forward	v	továbbít[to=nak]
+attendance	n	részvétel
+get back to	v	válaszol[obj=nak]
+reschedule	v	át|tesz
+apologies	adv	elnézést[for=ert]
