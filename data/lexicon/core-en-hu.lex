@@ -4882,7 +4882,7 @@ whisk	n	habverő
 grate	v	le|reszel ; reszel
 grill	v	grillez
 grill	n	grill[grillek,acc=grillt,3sg=grillje,pp=grilljei] ; rács
-simmer	v	párol ; lassan főz
+simmer	v	főz ; párol
 rinse	v	ki|mos ; le|mos
 sender	n	feladó[person]
 recipient	n	címzett[person]
@@ -5141,3 +5141,5 @@ attendance	n	részvétel
 get back to	v	válaszol[obj=nak]
 reschedule	v	át|tesz
 apologies	adv	elnézést[for=ert]
+little sister	n	húg[húgok,person]
+younger sister	n	húg[húgok,person]
