@@ -688,6 +688,22 @@ class ReadingChooser {
     });
   }
 
+  // "I've known Mark for years", "She met Rose": a capitalised word right after a verb, with no
+  // article, singular, is a name even where the lexicon has a common noun of it ("jel"), unless
+  // that noun is one written with a capital anyway (a day, a feast, a language: "speaks
+  // English", "celebrate Christmas") or the word is also an adjective ("Italian")
+  bool nameAsObject(std::size_t i, const std::vector<Reading>& rs) const {
+    if (i == 0 || toks_[i - 1].tag != PartOfSpeech::verb || toks_[i].possessor ||
+        core_.find(toks_[i].lower, PartOfSpeech::adjective))
+      return false;
+    const lexicon::Entry* e = core_.find(toks_[i].lower, PartOfSpeech::noun);
+    if (!e || e->senses.empty() || !e->senses.front().notes.empty() || e->senses.front().capital ||
+        e->senses.front().name)  // ("visited Paris": "Párizst")
+      return false;
+    return std::none_of(rs.begin(), rs.end(),
+                        [](const Reading& r) { return r.tag == PartOfSpeech::noun && r.plural; });
+  }
+
   // The word at `i` is an adjective the core lexicon knows, before a noun: English writes those
   // of nations with a capital ("three African countries": "afrikai"), a name has none after it
   // (not "Mr Green yesterday")
@@ -695,8 +711,9 @@ class ReadingChooser {
     const bool adjective = std::any_of(rs.begin(), rs.end(), [&](const Reading& r) {
       return r.tag == PartOfSpeech::adjective && core_.find(r.lemma, PartOfSpeech::adjective);
     });
-    if (!adjective || i + 1 >= toks_.size() || startsWithCapital(toks_[i + 1]) ||
-        (i > 0 && isTitle(toks_[i - 1])))
+    // (a content word follows: not "learn English at school")
+    if (!adjective || i + 1 >= toks_.size() || toks_[i + 1].tag != PartOfSpeech::other ||
+        startsWithCapital(toks_[i + 1]) || (i > 0 && isTitle(toks_[i - 1])))
       return false;
     const std::vector<Reading> next = readingsOf(core_, toks_[i + 1]);
     return std::any_of(next.begin(), next.end(),
@@ -844,7 +861,8 @@ void ReadingChooser::choose(std::size_t i) {
     return r.tag == PartOfSpeech::noun && core_.find(r.lemma, PartOfSpeech::noun);
   });                                                                // "on Mondays" too
   const bool adjectiveBeforeNoun = knownAdjectiveBeforeNoun(i, rs);  // "three African countries"
-  if (capital && (i > 0 || t.possessor) && !titleCase_ && !knownNoun && !adjectiveBeforeNoun) {
+  if (capital && (i > 0 || t.possessor) && !titleCase_ &&
+      ((!knownNoun && !adjectiveBeforeNoun) || nameAsObject(i, rs))) {
     t.tag = PartOfSpeech::name;
     return;
   }
@@ -1154,6 +1172,8 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (prevTag == PartOfSpeech::verb) {
     if (!nextNounish) bonus(PartOfSpeech::adverb, std::nullopt, 60);  // "came home": the adverb "haza"
     bonus(PartOfSpeech::noun, std::nullopt, 20);
+    // "loves Italian food": a capitalised adjective before its noun ("olasz étel", no compound)
+    if (capital && knownAdjectiveBeforeNoun(i, rs)) bonus(PartOfSpeech::adjective, std::nullopt, 60);
   } else if (verbSeen) {
     bonus(PartOfSpeech::noun, std::nullopt, 20);
     bonus(PartOfSpeech::adverb, std::nullopt, 20);
@@ -1781,7 +1801,9 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
              (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
               toks[k].tag == PartOfSpeech::adjective))
         ++k;
-      if (!clauseFollows && k < toks.size() && namesPerson(toks[k])) toks[i].ofPerson = true;
+      // (a name is a person or a place one knows as one knows people: "ismeri Markot")
+      if (!clauseFollows && k < toks.size() && (namesPerson(toks[k]) || toks[k].tag == PartOfSpeech::name))
+        toks[i].ofPerson = true;
       // "return the book", "run a shop": an object follows (a time noun says when, no object)
       const Token* o = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
       // ("realised that ...": a clause, not an object)

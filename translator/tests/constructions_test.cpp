@@ -94,6 +94,16 @@ TEST(ConstructionsTest, AnAdjectiveWithACapitalBeforeItsNounIsTheAdjective) {
   EXPECT_EQ(hungarian("They visited two Asian countries."), "Két ázsiai országot látogattak meg.");
   // a name after a title stays one, before a time too
   EXPECT_EQ(hungarian("We met Mr Green today."), "Ma találkoztunk Mr Greennel.");
+  EXPECT_EQ(hungarian("She loves Chinese food."), "Szereti a kínai ételt.");
+}
+
+TEST(ConstructionsTest, ACapitalisedWordAfterAVerbIsAName) {
+  // one knows a name as one knows a person
+  EXPECT_EQ(hungarian("I called Bill."), "Felhívtam Billet.");
+  EXPECT_EQ(hungarian("She met Rose yesterday."), "Tegnap találkozott Rosével.");
+  // a language, a feast and a place the lexicon names stay theirs
+  EXPECT_EQ(hungarian("We learn English at school."), "Angolul tanulunk iskolában.");
+  EXPECT_EQ(hungarian("We visited Paris, Rome and Vienna."), "Meglátogattuk Párizst, Rómát és Bécset.");
 }
 
 TEST(ConstructionsTest, ANounBetweenANounAndTheVerbIsTheCompoundsHead) {
