@@ -256,7 +256,7 @@ work	v	dolgozik[thing=működik,for=nal] ; működik
 write	v	ír[to=nak,perf=meg] ; meg|ír
 skiing	n	síelés
 smoking	n	dohányzás
-bark	v	ugat[noobj]
+bark	v	ugat[noobj,at=ra]
 stand	v	áll[noobj] ; bír
 fly	v	repül[noobj]
 swim	v	úszik
@@ -520,8 +520,8 @@ plant	n	növény[növények] ; üzem[üzemek]
 promise	v	meg|ígér ; ígér
 rest	v	pihen[noobj]
 ride	v	lovagol[noobj] ; utazik
-ring	v	csenget[noobj] ; cseng[noobj]
-shout	v	kiabál[noobj] ; kiált[noobj]
+ring	v	csenget[noobj,thing=cseng] ; cseng[noobj]
+shout	v	kiabál[noobj,for=ert,at=ra] ; kiált[noobj]
 shut	v	be|csuk[intr=zár] ; be|zár
 snow	v	havazik
 rain	v	esik[noobj]
@@ -2405,7 +2405,7 @@ circus	n	cirkusz[cirkuszok]
 clamor	n	lárma ; zaj[zajok,acc=zajt]
 clash	n	összecsapás[összecsapások] ; ütközés
 click	v	kattint[obj=ra,on=ra] ; kattan[noobj]
-climb	v	mászik ; fel|mászik
+climb	v	fel|mászik[obj=ra] ; mászik
 cling	v	kapaszkodik ; ragaszkodik
 closely	adv	szorosan ; alaposan
 closet	n	szekrény[szekrények]

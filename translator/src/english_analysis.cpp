@@ -1000,8 +1000,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                        [&](const Reading& r) { return r.tag == tag && core_.find(r.lemma, tag); });
   };
   const bool onlyAVerb = coreReading(PartOfSpeech::verb) && !coreReading(PartOfSpeech::noun);
+  // ("a red coat and black boots": an adjective before its noun joins none)
   const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 && !objectFollows && !howFollows &&
                           !particleFollows && !onlyAVerb &&
+                          !(nextNounish && coreReading(PartOfSpeech::adjective)) &&
                           (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name);
   // "before leaving the house", "after eating lunch": the "-ing" verb of a clause of time, with
   // its object or complement after it ("while skiing" alone names the activity)
@@ -1044,6 +1046,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              toks[i - 2].tag == PartOfSpeech::adjective && (nextNounish || !objectFollows)) {
     // "a cool and dry place", "is bright and warm": the second adjective
     bonus(PartOfSpeech::adjective, std::nullopt, 200);
+  } else if (prevTag == PartOfSpeech::conjunction && i >= 2 &&
+             (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name) &&
+             nextNounish && coreReading(PartOfSpeech::adjective)) {
+    bonus(PartOfSpeech::adjective, std::nullopt, 150);  // "a red coat and black boots": "fekete"
   } else if (joinsNouns) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
   } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
@@ -1300,7 +1306,11 @@ void negativeAny(std::vector<Token>& toks) {
   for (Token& t : toks) {
     if (t.tag == PartOfSpeech::conjunction) negated = false;
     if (t.tag == PartOfSpeech::negation || t.lower == "never") negated = true;
-    if (!negated || t.tag != PartOfSpeech::noun) continue;
+    if (!negated || (t.tag != PartOfSpeech::noun && t.tag != PartOfSpeech::adverb)) continue;
+    if (t.lower == "anywhere" && t.tag == PartOfSpeech::adverb) {
+      t.lemma = "nowhere", t.entry = nullptr;  // "could not find them anywhere": "sehol"
+      continue;
+    }
     if (t.lower == "anything")
       t.lemma = "nothing", t.entry = nullptr;
     else if (t.lower == "anyone" || t.lower == "anybody")

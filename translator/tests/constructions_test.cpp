@@ -284,6 +284,15 @@ TEST(ConstructionsTest, AnAdverbOfQuantityBelongsToTheNumberAfterIt) {
   EXPECT_EQ(hungarian("I waited for about ten minutes."), "Vártam körülbelül tíz percig.");
 }
 
+TEST(ConstructionsTest, AnAdjectiveAfterAndBeforeItsNounAndAnywhereAfterNot) {
+  EXPECT_EQ(hungarian("She was wearing a red coat and black boots."),
+            "Viselt egy piros kabátot és fekete csizmákat.");
+  EXPECT_EQ(hungarian("He could not find his keys anywhere."), "Nem találta meg a kulcsait sehol.");
+  // verbs with the case of what they are aimed at
+  EXPECT_EQ(hungarian("The boy climbed the tree."), "A fiú felmászott a fára.");
+  EXPECT_EQ(hungarian("He shouted for help."), "Kiabált segítségért.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
