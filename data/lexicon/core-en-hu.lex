@@ -2584,7 +2584,7 @@ educate	v	tanít ; nevel ; oktat
 effort	n	erőfeszítés[erőfeszítések] ; igyekezet
 elaborate	adj	bonyolult ; kidolgozott ; gondos
 elbow	n	könyök[könyökök]
-electricity	n	elektromosság ; áram[áramok]
+electricity	n	áram[áramok] ; elektromosság
 elevate	v	emel ; fel|emel
 elevation	n	magasság[magasságok] ; emelkedés
 embarrassment	n	zavar[zavarok] ; szégyen[szégyenek]
@@ -5143,3 +5143,4 @@ reschedule	v	át|tesz
 apologies	adv	elnézést[for=ert]
 little sister	n	húg[húgok,person]
 younger sister	n	húg[húgok,person]
+come into force	v	hatályba |lép[noobj]
