@@ -1724,6 +1724,26 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
         continue;
       }
     }
+    // "every two weeks", "every six months", "every four hours": "kéthetente", "hathavonta",
+    // "négyóránként"
+    if (toks[i].lower == "every" && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::number &&
+        toks[i + 1].value >= 2 && toks[i + 1].value <= 100 && toks[i + 2].tag == PartOfSpeech::noun &&
+        toks[i + 2].entry && toks[i + 2].plural &&
+        (toks[i + 2].lemma == "hour" || toks[i + 2].lemma == "day" || toks[i + 2].lemma == "week" ||
+         toks[i + 2].lemma == "month" || toks[i + 2].lemma == "year")) {
+      Token t = toks[i];
+      t.tag = PartOfSpeech::adverb;
+      t.entry = nullptr;
+      t.time = TimePhrase{};
+      t.time->deixis = Deixis::everyN;
+      t.time->unit = toks[i + 2].entry;
+      t.time->times = int(toks[i + 1].value);
+      t.words = toks[i + 2].word + toks[i + 2].words - t.word;
+      t.lower = t.lemma = "every " + toks[i + 1].lower + " " + toks[i + 2].lower;
+      out.push_back(std::move(t));
+      i += 2;
+      continue;
+    }
     std::size_t k = i;
     TimePhrase time;
     if (toks[k].lower == "early" || toks[k].lower == "late") {

@@ -36,7 +36,8 @@ struct TimePhrase {
     day,
     perUnit,
     whole,  // "all afternoon": "egész délután"
-    count   // "three times": "háromszor", how often in all
+    count,  // "three times": "háromszor", how often in all
+    everyN  // "every two weeks": "kéthetente", `times` the number of units
   };
   Deixis deixis = Deixis::thisOne;
   const lexicon::Entry* unit = nullptr;  // "spring", "morning", "week"

@@ -208,6 +208,13 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
   const bool dayPart = lemma == "morning" || lemma == "afternoon" || lemma == "evening" || lemma == "night";
   const bool season =
       lemma == "spring" || lemma == "summer" || lemma == "autumn" || lemma == "fall" || lemma == "winter";
+  // once per unit: "naponta", "hetente"
+  static constexpr std::pair<std::string_view, std::string_view> kPer[] = {
+      {"day", "naponta"},
+      {"week", "hetente"},
+      {"month", "havonta"},
+      {"year", "\xC3\xA9vente"},
+      {"hour", "\xC3\xB3r\xC3\xA1nk\xC3\xA9nt"}};
   // how often: "kétszer", "háromszor"
   static constexpr std::string_view kTimes[] = {"",
                                                 "egyszer",
@@ -286,12 +293,6 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
       partOfDay(tp.day && !tp.day->senses.empty() ? std::string_view(tp.day->senses.front().word) : "");
       break;
     case Deixis::perUnit: {
-      static constexpr std::pair<std::string_view, std::string_view> kPer[] = {
-          {"day", "naponta"},
-          {"week", "hetente"},
-          {"month", "havonta"},
-          {"year", "\xC3\xA9vente"},
-          {"hour", "\xC3\xB3r\xC3\xA1nk\xC3\xA9nt"}};
       for (const auto& [english, hungarian] : kPer)
         if (english == lemma) w.emplace_back(hungarian);
       if (w.empty()) w.emplace_back("minden"), w.push_back(when);  // "once a season": "minden tavasszal"
@@ -300,6 +301,10 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
     }
     case Deixis::count:
       w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
+      break;
+    case Deixis::everyN:  // "kéthetente", "hathavonta": the number and the unit's "every", one word
+      for (const auto& [english, hungarian] : kPer)
+        if (english == lemma) w.push_back(numberInWords(tp.times, true) + std::string(hungarian));
       break;
   }
   if (!w.empty() && w.front().empty()) w.erase(w.begin());

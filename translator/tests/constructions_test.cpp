@@ -264,6 +264,9 @@ TEST(ConstructionsTest, TheLastSpanOfTimeIsThePastOne) {
 TEST(ConstructionsTest, EveryDayAndItsPart) {
   EXPECT_EQ(hungarian("We meet every Friday evening."), "Minden péntek este találkozunk.");
   EXPECT_EQ(hungarian("We meet every Friday."), "Minden pénteken találkozunk.");
+  // every so many units: one word
+  EXPECT_EQ(hungarian("Replace the filter every six months."), "Hathavonta cseréld ki a szűrőt.");
+  EXPECT_EQ(hungarian("Take a tablet every four hours.").rfind("Négyóránként", 0), 0u);
 }
 
 TEST(ConstructionsTest, ATimeForANounIsItsAdjective) {
