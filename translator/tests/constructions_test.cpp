@@ -296,6 +296,12 @@ TEST(ConstructionsTest, AnAdjectiveAfterAndBeforeItsNounAndAnywhereAfterNot) {
   EXPECT_EQ(hungarian("He shouted for help."), "Kiabált segítségért.");
 }
 
+TEST(ConstructionsTest, TakeAndMakeWithTheirEverydayNouns) {
+  EXPECT_EQ(hungarian("He took a photo of the castle."), "Fényképet készített a várról.");
+  EXPECT_EQ(hungarian("We took a taxi to the station."), "Taxival mentünk az állomásra.");
+  EXPECT_EQ(hungarian("She made a mistake."), "Hibázott.");
+}
+
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
   // "Easter" is no "more east"; "gas" no plural
   EXPECT_EQ(hungarian("We bought the Easter eggs."), "Megvettük a húsvéti tojásokat.");
