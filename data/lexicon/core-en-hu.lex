@@ -5161,3 +5161,7 @@ make a mistake	v	hibázik[noobj]
 make a decision	v	dönt[noobj]
 make friends	v	barátokat |szerez[noobj]
 make the bed	v	be|ágyaz[noobj]
+valid	adj	érvényes
+out of stock	adj	elfogyott
+in stock	adv	raktáron[van]
+keep in touch	v	kapcsolatban |marad[noobj]
