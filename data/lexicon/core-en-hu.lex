@@ -267,7 +267,7 @@ use	v	használ
 feel	v	érez
 keep	v	tart ; meg|tart
 hold	v	tart ; fog
-move	v	költözik[noobj,thing=mozog]
+move	v	költözik[noobj,thing=mozog] ; át|tesz[to=ra] ; mozgat
 # --- adjectives
 beautiful	adj	gyönyörű ; szép
 big	adj	nagy[nagyok]

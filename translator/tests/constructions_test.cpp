@@ -300,6 +300,9 @@ TEST(ConstructionsTest, TakeAndMakeWithTheirEverydayNouns) {
   EXPECT_EQ(hungarian("He took a photo of the castle."), "Fényképet készített a várról.");
   EXPECT_EQ(hungarian("We took a taxi to the station."), "Taxival mentünk az állomásra.");
   EXPECT_EQ(hungarian("She made a mistake."), "Hibázott.");
+  // a meeting moved is put over to a day; people move house
+  EXPECT_EQ(hungarian("The meeting has been moved to Thursday."), "A megbeszélést áttették csütörtökre.");
+  EXPECT_EQ(hungarian("We moved to Budapest last year."), "Tavaly Budapestre költöztünk.");
 }
 
 TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
