@@ -534,7 +534,7 @@ wear	v	visel ; hord
 win	v	nyer[perf=meg] ; meg|nyer
 wish	v	kíván
 worry	v	aggódik[about=ert]
-hide	v	el|rejt ; el|bújik
+hide	v	el|rejt[intr=bújik] ; el|bújik
 kick	v	rúg ; meg|rúg
 lift	v	fel|emel
 feed	v	etet ; meg|etet
@@ -5165,3 +5165,7 @@ valid	adj	érvényes
 out of stock	adj	elfogyott
 in stock	adv	raktáron[van]
 keep in touch	v	kapcsolatban |marad[noobj]
+watch	n	karóra[karórák,3sg=karórája] ; óra
+in surprise	adv	meglepetten
+for a while	adv	egy ideig
+hide and seek	n	bújócska
