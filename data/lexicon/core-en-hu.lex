@@ -1455,7 +1455,7 @@ expand	v	tágul[noobj] ; növel
 extension	n	bővítés ; meghosszabbítás ; mellék[mellékek]
 extract	v	ki|von ; ki|húz
 factor	n	tényező
-fail	v	meg|bukik[thing=le|áll] ; kudarcot vall
+fail	v	meg|bukik[thing=le|áll,obj=on] ; kudarcot vall
 failure	n	kudarc[kudarcok] ; hiba ; meghibásodás
 faint	adj	halvány ; gyenge
 faint	v	el|ájul[noobj]
@@ -3018,7 +3018,7 @@ profess	v	vall ; állít
 profile	n	profil[profilok,3sg=profilja] ; arcél[arcélek]
 progression	n	haladás ; előrehaladás ; sorozat[sorozatok]
 prohibition	n	tilalom[tilalmak] ; szesztilalom[szesztilalmak]
-promote	v	elő|mozdít ; elő|léptet
+promote	v	elő|léptet[person] ; elő|mozdít
 prompt	adj	azonnali ; gyors[gyorsak]
 promptly	adv	azonnal ; haladéktalanul
 property	n	tulajdon[tulajdonok] ; ingatlan[ingatlanok] ; tulajdonság[tulajdonságok]
@@ -5169,3 +5169,6 @@ watch	n	karóra[karórák,3sg=karórája] ; óra
 in surprise	adv	meglepetten
 for a while	adv	egy ideig
 hide and seek	n	bújócska
+pull out	v	ki|húz
+part-time	adv	részmunkaidőben
+full-time	adv	teljes munkaidőben
