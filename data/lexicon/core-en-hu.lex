@@ -5172,3 +5172,17 @@ hide and seek	n	bújócska
 pull out	v	ki|húz
 part-time	adv	részmunkaidőben
 full-time	adv	teljes munkaidőben
+tank	n	tartály[tartályok]
+technology	n	technológia
+tennis	n	tenisz
+theme	n	téma
+topic	n	téma ; témakör
+tragedy	n	tragédia
+training	n	képzés ; edzés
+tune	n	dallam[dallamok]
+universe	n	világegyetem[világegyetemek]
+vase	n	váza
+waitress	n	pincérnő[person]
+wish	n	kívánság
+wrist	n	csukló
+zone	n	zóna
