@@ -280,7 +280,7 @@ difficult	adj	nehéz[nehezek]
 empty	adj	üres
 far	adj	messze[van] ; távoli
 fresh	adj	friss
-good	adj	jó[jók]
+good	adj	jó[jók,at=ban]
 happy	adj	boldog[boldogok]
 heavy	adj	nehéz[nehezek]
 hot	adj	forró ; meleg
@@ -1649,7 +1649,7 @@ tip	n	tipp[tippek,3sg=tippje] ; borravaló ; hegy[hegyek]
 tip	v	fel|borít ; borravalót ad
 trail	n	ösvény[ösvények] ; nyom[nyomok]
 trail	v	követ ; vonszol
-translate	v	fordít ; le|fordít
+translate	v	fordít[into=ra] ; le|fordít
 tread	v	lép[noobj] ; tapos
 treasure	n	kincs[kincsek]
 treat	v	kezel ; bánik[with=val] ; meg|vendégel
@@ -3445,7 +3445,7 @@ analogy	n	analógia ; hasonlóság[hasonlóságok]
 analytic	adj	analitikus ; elemző
 analyze	v	elemez ; meg|vizsgál
 ancient	adj	ősi ; ókori
-angry	adj	dühös ; mérges
+angry	adj	dühös[with=ra,at=ra] ; mérges
 anguish	n	gyötrelem[gyötrelmek]
 angular	adj	szögletes ; csontos
 animate	v	meg|elevenít ; élénkít
@@ -3879,7 +3879,7 @@ elderly	adj	idős
 extra	adj	extra
 forbidden	adj	tilos
 latest	adj	legújabb
-married	adj	házas
+married	adj	házas[to=val]
 salty	adj	sós
 secondary	adj	másodlagos
 wooden	adj	fa
@@ -4531,7 +4531,7 @@ early	adj	korai
 electric	adj	elektromos
 enormous	adj	hatalmas ; óriási
 excellent	adj	kiváló
-famous	adj	híres
+famous	adj	híres[for=rol]
 firm	adj	szilárd ; határozott
 flat	adj	lapos
 fluent	adj	folyékony
@@ -4572,7 +4572,7 @@ purple	adj	lila
 rapid	adj	gyors
 recent	adj	legutóbbi ; friss
 relaxed	adj	nyugodt ; laza
-responsible	adj	felelős
+responsible	adj	felelős[for=ert]
 ripe	adj	érett
 royal	adj	királyi
 rude	adj	goromba ; durva

@@ -125,6 +125,9 @@ TEST(ConstructionsTest, WordsOfInstructionsTakeTheirCase) {
   EXPECT_EQ(hungarian("Sorry for the late answer."), "Bocsánat a késői válaszért.");
   // an object chooses the sense that takes one
   EXPECT_EQ(hungarian("I can't stand the heat."), "Nem tudom bírni a hőt.");
+  // what an adjective governs
+  EXPECT_EQ(hungarian("She is responsible for the budget."), "Ő felelős a költségvetésért.");
+  EXPECT_EQ(hungarian("He was angry with his brother."), "Dühös volt a bátyjára.");
 }
 
 TEST(ConstructionsTest, APostpositionTakesTheCaseItAsksFor) {
