@@ -281,10 +281,10 @@ empty	adj	üres
 far	adj	messze[van] ; távoli
 fresh	adj	friss
 good	adj	jó[jók,at=ban]
-happy	adj	boldog[boldogok]
+happy	adj	boldog[boldogok,with=val]
 heavy	adj	nehéz[nehezek]
 hot	adj	forró ; meleg
-kind	adj	kedves
+kind	adj	kedves[to=hoz]
 late	adj	késői[pred=késő] ; késő
 little	adj	kis[pred=kicsi] ; kicsi
 long	adj	hosszú[hosszúak]
@@ -398,7 +398,7 @@ jump	v	ugrik
 low	adj	alacsony[alacsonyak]
 plan	n	terv[tervek]
 quick	adj	gyors[gyorsak]
-ready	adj	kész[készek]
+ready	adj	kész[készek,for=ra]
 accept	v	el|fogad
 arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
@@ -415,7 +415,7 @@ warm	adj	meleg[melegek]
 easy	adj	könnyű[könnyűek]
 only	adv	csak
 just	adv	csak ; éppen
-sure	adj	biztos
+sure	adj	biztos[about=ban,of=ban]
 come back	v	vissza|jön
 get up	v	fel|kel
 give up	v	fel|ad ; abba|hagy
@@ -466,13 +466,13 @@ monday	n	hétfő[hétfők,time=n,attr=hétfői]
 saturday	n	szombat[szombatok,3sg=szombatja,time=n,attr=szombati]
 sad	adj	szomorú[szomorúak]
 hungry	adj	éhes[éhesek]
-busy	adj	elfoglalt[person] ; forgalmas
+busy	adj	elfoglalt[person,with=val] ; forgalmas
 cheap	adj	olcsó[olcsók]
 expensive	adj	drága
 important	adj	fontos[fontosak]
 interesting	adj	érdekes[érdekesek]
 ill	adj	beteg[betegek]
-bad	adj	rossz[rosszak]
+bad	adj	rossz[rosszak,at=ban]
 white	adj	fehér[fehérek]
 green	adj	zöld[zöldek]
 yellow	adj	sárga
