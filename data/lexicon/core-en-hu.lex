@@ -208,7 +208,7 @@ give	v	ad[to=nak] ; oda|ad
 go	v	megy[noobj] ; jár[noobj]
 help	v	segít[obj=nak,with=ban]
 have	v	van
-hear	v	hall ; meg|hall
+hear	v	hall[about=rol,from=tol] ; meg|hall
 know	v	tud ; ismer[person]
 learn	v	tanul[obj=ul,perf=meg] ; meg|tanul
 leave	v	el|hagy[intr=indul] ; el|megy
@@ -778,7 +778,7 @@ attack	n	támadás[támadások] ; roham[rohamok]
 attack	v	meg|támad ; támad
 bound	adj	köteles ; kötött
 care	n	gondoskodás ; gond[gondok]
-care	v	törődik[for=val] ; gondoz
+care	v	törődik[for=val,about=val] ; gondoz
 serve	v	tálal ; szolgál ; fel|szolgál
 snap	v	el|pattan[noobj] ; csattan[noobj]
 strain	n	megterhelés ; feszültség[feszültségek]
@@ -873,7 +873,7 @@ brush	v	kefél ; meg|fésül
 capture	n	elfogás
 capture	v	el|fog ; meg|szerez
 combine	v	egyesít ; össze|kapcsol
-concentrate	v	összpontosít ; koncentrál[noobj]
+concentrate	v	koncentrál[noobj,on=ra] ; összpontosít
 contact	n	kapcsolat[kapcsolatok] ; érintkezés
 contact	v	meg|keres ; érintkezik
 content	n	tartalom[tartalmak]
@@ -952,7 +952,7 @@ stream	n	patak[patakok,3sg=patakja] ; áramlat[áramlatok]
 stream	v	folyik ; közvetít
 string	n	zsinór[zsinórok,3sg=zsinórja] ; húr[húrok,3sg=húrja]
 submit	v	be|nyújt ; alá|vet
-suffer	v	szenved[noobj]
+suffer	v	szenved[noobj,from=ban]
 sweep	v	söpör ; fel|söpör
 system	n	rendszer[rendszerek]
 test	n	teszt[tesztek] ; próba ; vizsga
@@ -1233,7 +1233,7 @@ plunge	v	zuhan[noobj] ; bele|márt
 positive	adj	pozitív ; biztos
 pound	n	font[fontok,3sg=fontja]
 pound	v	dönget ; püföl
-prepare	v	elő|készít ; készít ; fel|készül
+prepare	v	készít[intr=készül,for=ra] ; elő|készít ; fel|készül
 president	n	elnök[elnökök,person]
 pressure	n	nyomás[nyomások]
 principle	n	elv[elvek] ; alapelv[alapelvek]
@@ -3047,7 +3047,7 @@ rare	adj	ritka ; véres
 rather	adv	inkább ; eléggé
 rating	n	értékelés[értékelések] ; besorolás
 rattle	v	csörget ; zörget
-react	v	reagál[noobj]
+react	v	reagál[noobj,to=ra]
 reaction	n	reakció ; válasz[válaszok]
 reader	n	olvasó[person]
 readiness	n	készenlét ; készség
@@ -3055,7 +3055,7 @@ realism	n	realizmus
 reality	n	valóság[valóságok]
 rebuff	v	vissza|utasít ; el|utasít
 reconstruct	v	újjá|épít ; rekonstruál
-recover	v	meg|gyógyul[noobj] ; vissza|szerez ; fel|épül[noobj]
+recover	v	meg|gyógyul[noobj,from=bol] ; vissza|szerez ; fel|épül[noobj]
 recovery	n	gyógyulás ; felépülés ; fellendülés
 reduction	n	csökkentés ; csökkenés ; kedvezmény[kedvezmények]
 reel	n	orsó ; tekercs[tekercsek]

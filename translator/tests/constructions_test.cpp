@@ -128,6 +128,9 @@ TEST(ConstructionsTest, WordsOfInstructionsTakeTheirCase) {
   // what an adjective governs
   EXPECT_EQ(hungarian("She is responsible for the budget."), "Ő felelős a költségvetésért.");
   EXPECT_EQ(hungarian("He was angry with his brother."), "Dühös volt a bátyjára.");
+  // and verbs: without an object "prepare" is "készül", for what is coming "-ra"
+  EXPECT_EQ(hungarian("We are preparing for the exam."), "Készülünk a vizsgára.");
+  EXPECT_EQ(hungarian("She prepared dinner."), "Vacsorát készített.");
 }
 
 TEST(ConstructionsTest, APostpositionTakesTheCaseItAsksFor) {
