@@ -16,7 +16,7 @@ boat	n	hajó ; csónak[3sg=csónakja]
 book	n	könyv[könyvek]
 bottle	n	üveg ; palack[3sg=palackja]
 box	n	doboz
-boy	n	fiú[fiúk,3sg=fia,person]
+boy	n	fiú[fiúk,3sg=fiúja,person]
 bread	n	kenyér[kenyerek]
 breakfast	n	reggeli
 bridge	n	híd[hidak,3sg=hídja]
@@ -61,7 +61,7 @@ floor	n	emelet[emeletek] ; padló
 flower	n	virág[virágok]
 food	n	étel[ételek] ; élelem
 football	n	foci ; labdarúgás
-friday	n	péntek[péntekek,3sg=péntekje,time=n]
+friday	n	péntek[péntekek,3sg=péntekje,time=n,attr=pénteki]
 friend	n	barát[barátok,3sg=barátja,pp=barátai,person] ; barátnő
 fridge	n	hűtő ; hűtőszekrény
 garden	n	kert[kertek,to=ba,attr=kerti,at=ban]
@@ -131,7 +131,7 @@ stove	n	tűzhely[acc=tűzhelyet]
 street	n	utca[in=n,to=ra,from=rol]
 student	n	diák[diákok,3sg=diákja,person] ; hallgató
 sun	n	nap[napok,3sg=napja]
-sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja,time=nom]
+sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja,time=nom,attr=vasárnapi]
 table	n	asztal[asztalok,3sg=asztala] ; táblázat
 tea	n	tea
 teacher	n	tanár[tanárok,person] ; tanító
@@ -156,9 +156,9 @@ wood	n	fa ; erdő
 word	n	szó[szavak,acc=szót,3sg=szava]
 work	n	munka[to=ba,at=ban] ; mű
 world	n	világ[világok]
-year	n	év[évek,time=ban]
-week	n	hét[hetek,time=n]
-month	n	hónap[hónapok,3sg=hónapja,time=ban]
+year	n	év[évek,time=ban,attr=évi]
+week	n	hét[hetek,time=n,attr=heti]
+month	n	hónap[hónapok,3sg=hónapja,time=ban,attr=havi]
 hour	n	óra
 minute	n	perc[percek]
 city centre	n	belváros
@@ -208,7 +208,7 @@ give	v	ad[to=nak] ; oda|ad
 go	v	megy[noobj] ; jár[noobj]
 help	v	segít[obj=nak,with=ban]
 have	v	van
-hear	v	hall ; meg|hall
+hear	v	hall[about=rol,from=tol] ; meg|hall
 know	v	tud ; ismer[person]
 learn	v	tanul[obj=ul,perf=meg] ; meg|tanul
 leave	v	el|hagy[intr=indul] ; el|megy
@@ -252,12 +252,12 @@ walk	v	sétál[noobj] ; gyalogol[noobj]
 want	v	akar ; kér
 wash	v	meg|mos ; mos
 watch	v	néz[perf=meg] ; figyel
-work	v	dolgozik[thing=működik] ; működik
+work	v	dolgozik[thing=működik,for=nal] ; működik
 write	v	ír[to=nak,perf=meg] ; meg|ír
 skiing	n	síelés
 smoking	n	dohányzás
-bark	v	ugat[noobj]
-stand	v	áll[noobj]
+bark	v	ugat[noobj,at=ra]
+stand	v	áll[noobj] ; bír
 fly	v	repül[noobj]
 swim	v	úszik
 pay	v	fizet[for=ert,perf=ki] ; ki|fizet
@@ -267,7 +267,7 @@ use	v	használ
 feel	v	érez
 keep	v	tart ; meg|tart
 hold	v	tart ; fog
-move	v	költözik[noobj,thing=mozog]
+move	v	költözik[noobj,thing=mozog] ; át|tesz[to=ra] ; mozgat
 # --- adjectives
 beautiful	adj	gyönyörű ; szép
 big	adj	nagy[nagyok]
@@ -280,16 +280,16 @@ difficult	adj	nehéz[nehezek]
 empty	adj	üres
 far	adj	messze[van] ; távoli
 fresh	adj	friss
-good	adj	jó[jók]
-happy	adj	boldog[boldogok]
+good	adj	jó[jók,at=ban]
+happy	adj	boldog[boldogok,with=val]
 heavy	adj	nehéz[nehezek]
 hot	adj	forró ; meleg
-kind	adj	kedves
-late	adj	késő
+kind	adj	kedves[to=hoz]
+late	adj	késői[pred=késő] ; késő
 little	adj	kis[pred=kicsi] ; kicsi
 long	adj	hosszú[hosszúak]
 new	adj	új[újak]
-nice	adj	szép ; kedves
+nice	adj	szép ; kedves[person]
 old	adj	régi[régiek] ; idős[person] ; öreg[person]
 open	adj	nyitva[van] ; nyitott
 red	adj	piros ; vörös
@@ -314,7 +314,7 @@ here	adv	itt
 home	adv	haza ; otthon
 in the evening	adv	este
 late	adv	későn
-sorry	adv	bocsánat
+sorry	adv	bocsánat[for=ert]
 never	adv	soha
 now	adv	most
 often	adv	gyakran
@@ -398,7 +398,7 @@ jump	v	ugrik
 low	adj	alacsony[alacsonyak]
 plan	n	terv[tervek]
 quick	adj	gyors[gyorsak]
-ready	adj	kész[készek]
+ready	adj	kész[készek,for=ra]
 accept	v	el|fogad
 arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
@@ -415,7 +415,7 @@ warm	adj	meleg[melegek]
 easy	adj	könnyű[könnyűek]
 only	adv	csak
 just	adv	csak ; éppen
-sure	adj	biztos
+sure	adj	biztos[about=ban,of=ban]
 come back	v	vissza|jön
 get up	v	fel|kel
 give up	v	fel|ad ; abba|hagy
@@ -426,7 +426,7 @@ pick up	v	fel|vesz
 put on	v	fel|vesz
 sit down	v	le|ül[noobj]
 stand up	v	fel|áll[noobj]
-wake up	v	fel|ébred[noobj]
+wake up	v	fel|ébred[noobj] ; fel|ébreszt
 afternoon	n	délután[délutánok,3sg=délutánja,time=nom]
 bathroom	n	fürdőszoba[to=ba,at=ban]
 bicycle	n	kerékpár[kerékpárok,3sg=kerékpárja]
@@ -462,17 +462,17 @@ tooth	n	fog[fogak]
 town	n	város[városok,to=ba,at=ban]
 wine	n	bor[borok]
 beer	n	sör[sörök]
-monday	n	hétfő[hétfők,time=n]
-saturday	n	szombat[szombatok,3sg=szombatja,time=n]
+monday	n	hétfő[hétfők,time=n,attr=hétfői]
+saturday	n	szombat[szombatok,3sg=szombatja,time=n,attr=szombati]
 sad	adj	szomorú[szomorúak]
 hungry	adj	éhes[éhesek]
-busy	adj	elfoglalt[person] ; forgalmas
+busy	adj	elfoglalt[person,with=val] ; forgalmas
 cheap	adj	olcsó[olcsók]
 expensive	adj	drága
 important	adj	fontos[fontosak]
 interesting	adj	érdekes[érdekesek]
 ill	adj	beteg[betegek]
-bad	adj	rossz[rosszak]
+bad	adj	rossz[rosszak,at=ban]
 white	adj	fehér[fehérek]
 green	adj	zöld[zöldek]
 yellow	adj	sárga
@@ -497,7 +497,7 @@ believe	v	hisz[obj=nak]
 borrow	v	kölcsön|kér
 choose	v	választ ; ki|választ
 count	v	számol[noobj] ; meg|számol
-cut	v	vág ; le|vág
+cut	v	vág[into=ra] ; le|vág
 dance	v	táncol[noobj]
 decide	v	dönt[noobj] ; el|dönt
 describe	v	le|ír[to=nak]
@@ -520,8 +520,8 @@ plant	n	növény[növények] ; üzem[üzemek]
 promise	v	meg|ígér ; ígér
 rest	v	pihen[noobj]
 ride	v	lovagol[noobj] ; utazik
-ring	v	csenget[noobj] ; cseng[noobj]
-shout	v	kiabál[noobj] ; kiált[noobj]
+ring	v	csenget[noobj,thing=cseng] ; cseng[noobj]
+shout	v	kiabál[noobj,for=ert,at=ra] ; kiált[noobj]
 shut	v	be|csuk[intr=zár] ; be|zár
 snow	v	havazik
 rain	v	esik[noobj]
@@ -534,7 +534,7 @@ wear	v	visel ; hord
 win	v	nyer[perf=meg] ; meg|nyer
 wish	v	kíván
 worry	v	aggódik[about=ert]
-hide	v	el|rejt ; el|bújik
+hide	v	el|rejt[intr=bújik] ; el|bújik
 kick	v	rúg ; meg|rúg
 lift	v	fel|emel
 feed	v	etet ; meg|etet
@@ -653,7 +653,7 @@ narrow	adj	keskeny
 nervous	adj	ideges
 noisy	adj	zajos
 poor	adj	szegény
-pretty	adj	csinos
+pretty	adj	szép ; csinos[person]
 proud	adj	büszke[of=ra]
 safe	adj	biztonságos
 sharp	adj	éles
@@ -679,14 +679,14 @@ line	n	vonal[vonalak] ; sor[sorok]
 set	v	beállít[thing=le|megy] ; le|tesz
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
-rise	v	emelkedik ; fel|kel[noobj]
+rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj]
 cover	v	be|takar ; fed
 clear	v	ki|tisztít ; tisztáz
 clear	adj	világos ; tiszta
 lead	v	vezet
 support	n	támogatás[támogatások]
 support	v	támogat
-form	n	forma ; űrlap[űrlapok,3sg=űrlapja]
+form	n	űrlap[űrlapok,3sg=űrlapja] ; forma
 back	adv	vissza ; hátra
 back	n	hát[hátak,3sg=háta] ; hátsó rész
 charge	v	tölt ; fel|tölt
@@ -698,7 +698,7 @@ force	v	kényszerít
 spread	v	terjed[noobj] ; szét|terít
 beat	v	meg|ver ; legyőz
 burn	v	ég[noobj] ; el|éget
-figure	n	alak[alakok,3sg=alakja] ; szám[számok]
+figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja]
 fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
@@ -736,7 +736,7 @@ model	n	modell[modellek,acc=modellt,3sg=modellje] ; minta
 press	n	sajtó
 project	n	projekt[projektek] ; terv[tervek]
 range	n	választék[választékok] ; tartomány[tartományok]
-record	n	lemez[lemezek] ; feljegyzés
+record	n	rekord[rekordok,3sg=rekordja,pp=rekordjai] ; feljegyzés ; lemez[lemezek]
 report	n	jelentés[jelentések] ; beszámoló
 report	v	jelent ; be|jelent
 sink	n	mosogató
@@ -778,8 +778,8 @@ attack	n	támadás[támadások] ; roham[rohamok]
 attack	v	meg|támad ; támad
 bound	adj	köteles ; kötött
 care	n	gondoskodás ; gond[gondok]
-care	v	törődik[for=val] ; gondoz
-serve	v	szolgál ; fel|szolgál
+care	v	törődik[for=val,about=val] ; gondoz
+serve	v	tálal ; szolgál ; fel|szolgál
 snap	v	el|pattan[noobj] ; csattan[noobj]
 strain	n	megterhelés ; feszültség[feszültségek]
 strain	v	meg|erőltet ; szűr
@@ -816,7 +816,7 @@ notice	n	értesítés[értesítések] ; figyelem[figyelmek]
 notice	v	észre|vesz
 opposite	n	ellentét[ellentétek]
 opposite	adj	ellentétes ; szemközti
-pitch	n	hangmagasság ; pálya
+pitch	n	pálya ; hangmagasság
 pitch	v	dob ; fel|ver
 post	n	posta ; állás[állások] ; oszlop[oszlopok]
 post	v	fel|ad ; ki|tesz
@@ -827,7 +827,7 @@ score	n	eredmény[eredmények] ; pontszám[pontszámok]
 score	v	szerez ; pontoz
 shape	n	alak[alakok,3sg=alakja] ; forma
 shape	v	formál ; alakít
-share	n	rész[részek] ; részvény[részvények]
+share	n	rész[részek] ; részvény[részvények,pl]
 share	v	meg|oszt ; oszt
 shoot	v	lövöldöz[noobj] ; forgat
 spot	n	folt[foltok] ; hely[helyek]
@@ -873,7 +873,7 @@ brush	v	kefél ; meg|fésül
 capture	n	elfogás
 capture	v	el|fog ; meg|szerez
 combine	v	egyesít ; össze|kapcsol
-concentrate	v	összpontosít ; koncentrál[noobj]
+concentrate	v	koncentrál[noobj,on=ra] ; összpontosít
 contact	n	kapcsolat[kapcsolatok] ; érintkezés
 contact	v	meg|keres ; érintkezik
 content	n	tartalom[tartalmak]
@@ -952,7 +952,7 @@ stream	n	patak[patakok,3sg=patakja] ; áramlat[áramlatok]
 stream	v	folyik ; közvetít
 string	n	zsinór[zsinórok,3sg=zsinórja] ; húr[húrok,3sg=húrja]
 submit	v	be|nyújt ; alá|vet
-suffer	v	szenved[noobj]
+suffer	v	szenved[noobj,from=ban]
 sweep	v	söpör ; fel|söpör
 system	n	rendszer[rendszerek]
 test	n	teszt[tesztek] ; próba ; vizsga
@@ -1131,7 +1131,7 @@ circle	v	kering[noobj] ; be|karikáz
 composition	n	összetétel ; fogalmazás[fogalmazások] ; zenemű[zeneművek]
 concentration	n	koncentráció ; összpontosítás
 conclusion	n	következtetés[következtetések] ; befejezés
-connect	v	össze|köt ; kapcsol
+connect	v	csatlakoztat[to=hoz] ; össze|köt ; kapcsol
 consider	v	meg|fontol ; tekint ; gondol
 continue	v	folytat[intr=folytatódik] ; folytatódik
 contrast	n	ellentét[ellentétek] ; kontraszt[kontrasztok]
@@ -1151,7 +1151,7 @@ curve	n	görbe ; kanyar[kanyarok,3sg=kanyarja]
 curve	v	kanyarodik ; hajlít
 debate	n	vita
 debate	v	vitat ; meg|vitat
-degree	n	fok[fokok,3sg=foka] ; mérték[mértékek] ; diploma
+degree	n	fok[fokok,3sg=foka,at=n,to=ra] ; mérték[mértékek] ; diploma
 delicate	adj	kényes ; finom[finomak] ; törékeny
 desire	n	vágy[vágyak]
 desire	v	kíván ; vágyik[obj=ra]
@@ -1233,7 +1233,7 @@ plunge	v	zuhan[noobj] ; bele|márt
 positive	adj	pozitív ; biztos
 pound	n	font[fontok,3sg=fontja]
 pound	v	dönget ; püföl
-prepare	v	elő|készít ; készít ; fel|készül
+prepare	v	készít[intr=készül,for=ra] ; elő|készít ; fel|készül
 president	n	elnök[elnökök,person]
 pressure	n	nyomás[nyomások]
 principle	n	elv[elvek] ; alapelv[alapelvek]
@@ -1320,7 +1320,7 @@ tumble	v	bukfencezik ; le|esik
 up	adv	fel ; fent
 volume	n	hangerő ; kötet[kötetek] ; térfogat[térfogatok]
 vote	n	szavazat[szavazatok] ; szavazás[szavazások]
-vote	v	szavaz[noobj]
+vote	v	szavaz[noobj,on=rol]
 wild	adj	vad[vadak] ; zabolátlan
 withdraw	v	vissza|von ; ki|vesz ; vissza|vonul[noobj]
 witness	n	tanú[person]
@@ -1365,7 +1365,7 @@ bloom	n	virágzás ; virág[virágok]
 bloom	v	virágzik
 board	n	tábla ; deszka ; testület[testületek]
 board	v	fel|száll[noobj] ; be|száll[noobj]
-bottom	n	fenék[fenekek] ; alsó rész
+bottom	n	alj[3sg=alja,at=n] ; fenék[fenekek] ; alsó rész
 brass	n	réz[rezek]
 brief	adj	rövid ; tömör
 broad	adj	széles ; tág
@@ -1455,7 +1455,7 @@ expand	v	tágul[noobj] ; növel
 extension	n	bővítés ; meghosszabbítás ; mellék[mellékek]
 extract	v	ki|von ; ki|húz
 factor	n	tényező
-fail	v	meg|bukik[thing=le|áll] ; kudarcot vall
+fail	v	meg|bukik[thing=le|áll,obj=on] ; kudarcot vall
 failure	n	kudarc[kudarcok] ; hiba ; meghibásodás
 faint	adj	halvány ; gyenge
 faint	v	el|ájul[noobj]
@@ -1475,7 +1475,7 @@ foul	adj	undorító ; szabálytalan
 freeze	v	fagy[noobj] ; meg|fagy[noobj] ; le|fagyaszt
 future	n	jövő[jövők]
 future	adj	jövőbeli ; jövendő
-gather	v	gyűjt ; össze|gyűlik
+gather	v	gyűjt[intr=gyülekezik] ; össze|gyűlik
 general	adj	általános
 general	n	tábornok[tábornokok,person]
 gentle	adj	szelíd ; gyengéd
@@ -1649,7 +1649,7 @@ tip	n	tipp[tippek,3sg=tippje] ; borravaló ; hegy[hegyek]
 tip	v	fel|borít ; borravalót ad
 trail	n	ösvény[ösvények] ; nyom[nyomok]
 trail	v	követ ; vonszol
-translate	v	fordít ; le|fordít
+translate	v	fordít[into=ra] ; le|fordít
 tread	v	lép[noobj] ; tapos
 treasure	n	kincs[kincsek]
 treat	v	kezel ; bánik[with=val] ; meg|vendégel
@@ -1821,7 +1821,7 @@ document	v	dokumentál
 doubt	n	kétség[kétségek]
 doubt	v	kételkedik ; kétségbe von
 drain	n	lefolyó
-drain	v	le|csapol ; le|folyik
+drain	v	le|szűr ; le|csapol ; le|folyik
 drama	n	dráma
 drown	v	meg|fullad[noobj] ; vízbe fullad
 drum	n	dob[dobok,3sg=dobja]
@@ -2077,7 +2077,7 @@ prove	v	bizonyít ; be|bizonyít ; bizonyul[noobj]
 provide	v	biztosít ; nyújt ; el|lát
 provision	n	ellátás ; rendelkezés[rendelkezések]
 provoke	v	provokál ; ki|vált
-public	n	nyilvánosság ; közönség[közönségek]
+public	n	nagyközönség[nagyközönségek] ; nyilvánosság ; közönség[közönségek]
 public	adj	nyilvános ; állami ; köz
 pulse	n	pulzus[pulzusok] ; ütem[ütemek]
 pump	n	szivattyú ; pumpa
@@ -2104,7 +2104,7 @@ relax	v	pihen[noobj] ; lazít ; ki|kapcsolódik
 remain	v	marad[noobj] ; meg|marad[noobj]
 remote	adj	távoli
 repel	v	vissza|ver ; taszít
-replace	v	helyettesít ; le|cserél ; pótol
+replace	v	ki|cserél ; le|cserél ; helyettesít ; pótol
 replacement	n	csere ; pótlás ; helyettes
 request	n	kérés[kérések] ; kérelem[kérelmek]
 request	v	kér ; kérvényez
@@ -2405,7 +2405,7 @@ circus	n	cirkusz[cirkuszok]
 clamor	n	lárma ; zaj[zajok,acc=zajt]
 clash	n	összecsapás[összecsapások] ; ütközés
 click	v	kattint[obj=ra,on=ra] ; kattan[noobj]
-climb	v	mászik ; fel|mászik
+climb	v	fel|mászik[obj=ra] ; mászik
 cling	v	kapaszkodik ; ragaszkodik
 closely	adv	szorosan ; alaposan
 closet	n	szekrény[szekrények]
@@ -2584,7 +2584,7 @@ educate	v	tanít ; nevel ; oktat
 effort	n	erőfeszítés[erőfeszítések] ; igyekezet
 elaborate	adj	bonyolult ; kidolgozott ; gondos
 elbow	n	könyök[könyökök]
-electricity	n	elektromosság ; áram[áramok]
+electricity	n	áram[áramok] ; elektromosság
 elevate	v	emel ; fel|emel
 elevation	n	magasság[magasságok] ; emelkedés
 embarrassment	n	zavar[zavarok] ; szégyen[szégyenek]
@@ -3018,7 +3018,7 @@ profess	v	vall ; állít
 profile	n	profil[profilok,3sg=profilja] ; arcél[arcélek]
 progression	n	haladás ; előrehaladás ; sorozat[sorozatok]
 prohibition	n	tilalom[tilalmak] ; szesztilalom[szesztilalmak]
-promote	v	elő|mozdít ; elő|léptet
+promote	v	elő|léptet[person] ; elő|mozdít
 prompt	adj	azonnali ; gyors[gyorsak]
 promptly	adv	azonnal ; haladéktalanul
 property	n	tulajdon[tulajdonok] ; ingatlan[ingatlanok] ; tulajdonság[tulajdonságok]
@@ -3047,7 +3047,7 @@ rare	adj	ritka ; véres
 rather	adv	inkább ; eléggé
 rating	n	értékelés[értékelések] ; besorolás
 rattle	v	csörget ; zörget
-react	v	reagál[noobj]
+react	v	reagál[noobj,to=ra]
 reaction	n	reakció ; válasz[válaszok]
 reader	n	olvasó[person]
 readiness	n	készenlét ; készség
@@ -3055,7 +3055,7 @@ realism	n	realizmus
 reality	n	valóság[valóságok]
 rebuff	v	vissza|utasít ; el|utasít
 reconstruct	v	újjá|épít ; rekonstruál
-recover	v	meg|gyógyul[noobj] ; vissza|szerez ; fel|épül[noobj]
+recover	v	meg|gyógyul[noobj,from=bol] ; vissza|szerez ; fel|épül[noobj]
 recovery	n	gyógyulás ; felépülés ; fellendülés
 reduction	n	csökkentés ; csökkenés ; kedvezmény[kedvezmények]
 reel	n	orsó ; tekercs[tekercsek]
@@ -3445,7 +3445,7 @@ analogy	n	analógia ; hasonlóság[hasonlóságok]
 analytic	adj	analitikus ; elemző
 analyze	v	elemez ; meg|vizsgál
 ancient	adj	ősi ; ókori
-angry	adj	dühös ; mérges
+angry	adj	dühös[with=ra,at=ra] ; mérges
 anguish	n	gyötrelem[gyötrelmek]
 angular	adj	szögletes ; csontos
 animate	v	meg|elevenít ; élénkít
@@ -3687,7 +3687,7 @@ maybe	adv	talán ; esetleg
 perhaps	adv	talán ; lehet
 probably	adv	valószínűleg
 else	adv	más ; különben
-seem	v	tűnik[noobj]
+seem	v	tűnik[noobj,obj=nak]
 own	adj	saját
 anything	n	bármi[front] ; valami
 someone	n	valaki[front]
@@ -3760,7 +3760,7 @@ look after	v	vigyáz[obj=ra] ; gondoz
 ask for	v	kér
 put off	v	el|halaszt
 set up	v	létre|hoz ; fel|állít
-take off	v	le|vesz[intr=felszáll] ; fel|száll
+take off	v	le|vesz[intr=felszáll,thing=fel|száll] ; fel|száll
 fill in	v	ki|tölt
 throw away	v	ki|dob
 write down	v	le|ír
@@ -3879,7 +3879,7 @@ elderly	adj	idős
 extra	adj	extra
 forbidden	adj	tilos
 latest	adj	legújabb
-married	adj	házas
+married	adj	házas[to=val]
 salty	adj	sós
 secondary	adj	másodlagos
 wooden	adj	fa
@@ -3908,9 +3908,9 @@ thank you	adv	köszönöm[for=acc]
 thanks	adv	köszönöm[for=acc]
 let me know	adv	szólj
 # --- Days, months and seasons, places and the time each says; names of countries and cities
-tuesday	n	kedd[keddek,3sg=keddje,time=n]
-wednesday	n	szerda[time=n]
-thursday	n	csütörtök[csütörtökök,3sg=csütörtökje,time=n]
+tuesday	n	kedd[keddek,3sg=keddje,time=n,attr=keddi]
+wednesday	n	szerda[time=n,attr=szerdai]
+thursday	n	csütörtök[csütörtökök,3sg=csütörtökje,time=n,attr=csütörtöki]
 autumn	n	ősz[őszök,acc=őszt,3sg=ősze,time=val,attr=őszi]
 january	n	január[januárok,3sg=januárja,time=ban]
 february	n	február[februárok,3sg=februárja,time=ban]
@@ -3924,7 +3924,7 @@ october	n	október[októberek,time=ban]
 november	n	november[novemberek,time=ban]
 december	n	december[decemberek,time=ban]
 christmas	n	karácsony[karácsonyok,time=kor,attr=karácsonyi]
-easter	n	húsvét[húsvétok,3sg=húsvétja,time=kor]
+easter	n	húsvét[húsvétok,3sg=húsvétja,time=kor,attr=húsvéti]
 new year	n	újév[újévek,time=kor]
 japan	n	japán[name]
 europe	n	európa[name]
@@ -3961,7 +3961,7 @@ no one	n	senki[front]
 smile	v	el|mosolyodik[noobj,at=ra]
 switch off	v	ki|kapcsol
 switch on	v	be|kapcsol
-carefully	adv	figyelmesen ; óvatosan
+carefully	adv	óvatosan ; figyelmesen
 for a long time	adv	sokáig
 website	n	weboldal[weboldalak,acc=weboldalt,3sg=weboldala,on=n,to=ra]
 interest rate	n	kamat[kamatok]
@@ -4531,7 +4531,7 @@ early	adj	korai
 electric	adj	elektromos
 enormous	adj	hatalmas ; óriási
 excellent	adj	kiváló
-famous	adj	híres
+famous	adj	híres[for=rol]
 firm	adj	szilárd ; határozott
 flat	adj	lapos
 fluent	adj	folyékony
@@ -4551,7 +4551,7 @@ huge	adj	hatalmas ; óriási
 illegal	adj	illegális ; törvénytelen
 jealous	adj	féltékeny
 lonely	adj	magányos
-lovely	adj	gyönyörű ; kedves
+lovely	adj	gyönyörű ; kedves[person]
 main	adj	fő
 mild	adj	enyhe
 missing	adj	eltűnt ; hiányzó
@@ -4572,7 +4572,7 @@ purple	adj	lila
 rapid	adj	gyors
 recent	adj	legutóbbi ; friss
 relaxed	adj	nyugodt ; laza
-responsible	adj	felelős
+responsible	adj	felelős[for=ert]
 ripe	adj	érett
 royal	adj	királyi
 rude	adj	goromba ; durva
@@ -4642,7 +4642,7 @@ properly	adv	rendesen ; megfelelően
 rarely	adv	ritkán
 recently	adv	nemrég ; mostanában
 regularly	adv	rendszeresen
-sadly	adv	sajnos ; szomorúan
+sadly	adv	szomorúan ; sajnos
 seldom	adv	ritkán
 seriously	adv	komolyan ; súlyosan
 slightly	adv	kissé ; kicsit
@@ -4691,7 +4691,7 @@ kind regards	adv	üdvözlettel
 say goodbye	v	el|köszön[noobj,to=tol]
 # --- Words and phrases of longer news, instructions, e-mail and stories: things that break down,
 # go on strike, hang upside down; what forms, menus and shops call things
-capital letter	n	nagybetű
+capital letter	n	nagybetű[in=val]
 customer service	n	ügyfélszolgálat
 swimming costume	n	fürdőruha
 jewellery	n	ékszer
@@ -4706,3 +4706,483 @@ upside down	adv	fejjel lefelé
 let us know	adv	szólj nekünk
 anymore	adv	többé
 hi	adv	szia ; helló
+# --- The eighth round: nationalities (a person and an adjective, as "italian"), the everyday
+# nouns of news, instructions and e-mail that had no entry, and their set phrases
+african	adj	afrikai
+asian	adj	ázsiai
+austrian	adj	osztrák
+swiss	adj	svájci
+dutch	n	holland[person]
+dutch	adj	holland
+turkish	adj	török
+canadian	n	kanadai[person]
+canadian	adj	kanadai
+australian	adj	ausztrál
+irish	n	ír[person]
+irish	adj	ír
+scottish	adj	skót
+swedish	adj	svéd
+norwegian	adj	norvég
+danish	adj	dán
+finnish	adj	finn
+czech	adj	cseh
+slovak	adj	szlovák
+romanian	adj	román
+croatian	adj	horvát
+serbian	adj	szerb
+ukrainian	adj	ukrán
+portuguese	adj	portugál
+mexican	n	mexikói[person]
+mexican	adj	mexikói
+brazilian	adj	brazil
+arab	adj	arab
+welsh	adj	walesi
+belgian	n	belga[person]
+belgian	adj	belga
+egyptian	adj	egyiptomi
+israeli	adj	izraeli
+korean	adj	koreai
+vietnamese	adj	vietnámi
+thai	adj	thai
+european	n	európai[person]
+chinese	n	kínai[person]
+british	n	brit[person]
+french	adj	francia
+polish	adj	lengyel
+nightclub	n	szórakozóhely[szórakozóhelyek] ; éjszakai klub
+economist	n	közgazdász[közgazdászok,person]
+sunlight	n	napfény[napfények]
+newsletter	n	hírlevél[hírlevelek]
+recess	n	szünet[szünetek]
+maker	n	gyártó
+misuse	n	visszaélés[visszaélések,front]
+corruption	n	korrupció[attr=korrupciós]
+promotion	n	előléptetés ; akció
+burglary	n	betörés[betörések]
+packaging	n	csomagolás
+compartment	n	rekesz[rekeszek]
+questionnaire	n	kérdőív[kérdőívek,front]
+sunset	n	naplemente ; alkony
+scandal	n	botrány[botrányok]
+accusation	n	vád[vádak,3sg=vádja]
+warehouse	n	raktár[raktárak]
+unemployment	n	munkanélküliség
+microwave	n	mikró
+warranty	n	garancia ; jótállás
+pedestrian	n	gyalogos[person]
+cyclist	n	kerékpáros[person]
+talk	n	beszélgetés ; előadás ; tárgyalás[tárgyalások,pl]
+lift	n	lift ; felvonó
+drop	n	csepp[cseppek,3sg=cseppje,pp=cseppjei] ; esés
+date of birth	n	születési dátum
+meeting room	n	tárgyaló
+board meeting	n	igazgatósági ülés
+sales assistant	n	eladó[person]
+shop assistant	n	eladó[person]
+main road	n	főút[főutak,3sg=főútja]
+main square	n	főtér[főterek,in=n,at=n]
+main entrance	n	főbejárat[főbejáratok]
+main street	n	főutca
+power cable	n	tápkábel[tápkábelek]
+power cut	n	áramszünet[áramszünetek]
+per cent	n	százalék[százalékok]
+in a row	adv	sorozatban ; egymás után
+in the distance	adv	a távolban
+any longer	adv	tovább
+on a low heat	adv	lassú tűzön
+over a low heat	adv	lassú tűzön
+congratulations	adv	gratulálok[on=hoz]
+look into	v	ki|vizsgál ; nyomoz[noobj]
+call for	v	sürget ; követel
+go up	v	fel|megy[obj=on,thing=emelkedik]
+break out	v	ki|tör[noobj]
+give way	v	elsőbbséget |ad[noobj,to=nak] ; enged[noobj]
+stick to	v	ragaszkodik[obj=hoz]
+hang up	v	le|tesz ; fel|akaszt
+hurry up	v	siet[noobj]
+tear open	v	fel|tép
+at the bottom	adv	alul
+at the top	adv	felül ; fent
+for the first time	adv	először
+for the second time	adv	másodszor
+for the third time	adv	harmadszor
+for the fourth time	adv	negyedszer
+for the fifth time	adv	ötödször
+for the last time	adv	utoljára
+second	n	másodperc[másodpercek]
+use	n	használat[használatok]
+mum	n	anya[anyák,3sg=anyja,person]
+mom	n	anya[anyák,3sg=anyja,person]
+dad	n	apa[apák,3sg=apja,person]
+grandpa	n	nagyapa[nagyapák,3sg=nagyapja,person]
+grandma	n	nagymama[person]
+national team	n	válogatott[válogatottak,3sg=válogatottja,pp=válogatottjai]
+emergency landing	n	kényszerleszállás[kényszerleszállások]
+early election	n	előrehozott választás
+total amount	n	végösszeg[végösszegek]
+go dark	v	el|sötétül[noobj]
+plenty of	adj	sok
+without power	adv	áram nélkül
+overnight	adv	éjszakára ; egyik napról a másikra
+available	adj	elérhető ; szabad ; kapható
+injured	adj	sérült
+silently	adv	csendben ; nesztelenül
+peel	v	meg|hámoz
+today	adj	mai
+yesterday	adj	tegnapi
+tomorrow	adj	holnapi
+below	adj	alábbi
+above	adj	fenti
+# --- Everyday words of weather, the kitchen, shops, post and travel, checked by part of speech
+sunshine	n	napsütés
+lightning	n	villám[villámok]
+heatwave	n	hőség ; kánikula
+breeze	n	szellő
+windy	adj	szeles
+rainy	adj	esős
+snowy	adj	havas
+humid	adj	párás
+heavy rain	n	heves eső
+heavy snow	n	nagy hó[havak]
+heavy traffic	n	nagy forgalom[forgalmak]
+strong wind	n	erős szél[szelek]
+old town	n	óváros[óvárosok,to=ba,at=ban]
+jail	n	börtön[börtönök,to=ba,at=ban]
+prescription	n	recept[receptek]
+pharmacy	n	gyógyszertár[gyógyszertárak,to=ba,at=ban] ; patika
+chemist	n	gyógyszerész[person] ; vegyész[person]
+freezer	n	fagyasztó
+kettle	n	vízforraló
+toaster	n	kenyérpirító
+saucepan	n	lábas
+frying pan	n	serpenyő
+mug	n	bögre
+jug	n	kancsó
+dishwasher	n	mosogatógép[mosogatógépek]
+vinegar	n	ecet[ecetek]
+cabbage	n	káposzta
+lettuce	n	saláta ; fejes saláta
+cucumber	n	uborka
+pea	n	borsó
+yoghurt	n	joghurt[joghurtok]
+pork	n	sertéshús ; disznóhús
+lamb	n	bárány[bárányok] ; bárányhús
+bacon	n	szalonna
+lemon	n	citrom[citromok]
+grape	n	szőlő
+cherry	n	cseresznye
+peach	n	őszibarack[őszibarackok,3sg=őszibarackja,pp=őszibarackjai]
+plum	n	szilva
+melon	n	dinnye
+spoonful	n	kanálnyi
+teaspoon	n	teáskanál[teáskanalak]
+tablespoon	n	evőkanál[evőkanalak]
+whisk	v	fel|ver
+whisk	n	habverő
+grate	v	le|reszel ; reszel
+grill	v	grillez
+grill	n	grill[grillek,acc=grillt,3sg=grillje,pp=grilljei] ; rács
+simmer	v	főz ; párol
+rinse	v	ki|mos ; le|mos
+sender	n	feladó[person]
+recipient	n	címzett[person]
+agenda	n	napirend ; napirendi pont
+payment	n	fizetés ; befizetés
+shipment	n	szállítmány[szállítmányok]
+supplier	n	beszállító
+retirement	n	nyugdíj[nyugdíjak,3sg=nyugdíja] ; nyugdíjba vonulás
+vacation	n	szabadság ; vakáció
+cancellation	n	lemondás ; törlés
+sightseeing	n	városnézés[városnézések,front]
+cathedral	n	katedrális ; székesegyház[székesegyházak,acc=székesegyházat,3sg=székesegyháza]
+palace	n	palota
+monument	n	emlékmű[emlékművek]
+referee	n	játékvezető[person] ; bíró
+tournament	n	torna ; bajnokság
+public money	n	közpénz[közpénzek]
+# --- Places, things and phrasal verbs of errands, e-mail and home that had no entry: the
+# compounds Hungarian says in one word of its own, and the phrasal verbs with their verb
+post office	n	posta[to=ra,at=n] ; postahivatal
+police station	n	rendőrség[rendőrségek,to=ra,at=n]
+car park	n	parkoló[to=ba,at=ban]
+traffic jam	n	dugó[dugók,in=ban]
+rush hour	n	csúcsidő[csúcsidők,3sg=csúcsideje]
+petrol station	n	benzinkút[benzinkutak,3sg=benzinkútja,to=hoz,at=nal]
+gas station	n	benzinkút[benzinkutak,3sg=benzinkútja,to=hoz,at=nal]
+supermarket	n	szupermarket[szupermarketek,to=ba,at=ban]
+washing machine	n	mosógép[mosógépek]
+driving licence	n	jogosítvány[jogosítványok]
+working day	n	munkanap[munkanapok,3sg=munkanapja,pp=munkanapjai]
+back door	n	hátsó ajtó
+red wine	n	vörös bor
+white wine	n	fehérbor[fehérborok]
+sales manager	n	értékesítési vezető[person]
+subscription	n	előfizetés[előfizetések]
+town hall	n	városháza[to=ba,at=ban]
+city hall	n	városháza[to=ba,at=ban]
+fire station	n	tűzoltóság
+bank account	n	bankszámla
+speed limit	n	sebességkorlátozás
+alarm clock	n	ébresztőóra
+dining room	n	ebédlő
+renew	v	meg|újít
+check in	v	be|jelentkezik[noobj]
+check out	v	ki|jelentkezik[noobj]
+log in	v	be|jelentkezik[noobj]
+log out	v	ki|jelentkezik[noobj]
+sign in	v	be|jelentkezik[noobj]
+sign up	v	fel|iratkozik[noobj,for=ra]
+lie down	v	le|dől[noobj]
+shut down	v	le|áll[noobj] ; le|állít
+slow down	v	le|lassul[noobj] ; le|lassít
+fill out	v	ki|tölt
+come across	v	rá|talál[obj=ra]
+run away	v	el|szalad[noobj] ; el|menekül[noobj]
+hold on	v	vár[noobj]
+turn up	v	meg|jelenik[noobj] ; fel|hangosít
+put away	v	el|tesz
+plug in	v	be|dug
+get in	v	be|száll[noobj]
+get out	v	ki|száll[noobj,of=bol]
+clean up	v	fel|takarít
+top up	v	fel|tölt
+look around	v	körül|néz[noobj]
+drop off	v	le|tesz ; ki|tesz
+ruined	adj	romos ; tönkrement
+see you	adv	találkozunk ; viszlát
+# --- Everyday adjectives and adverbs that had no entry, checked by part of speech
+accurate	adj	pontos
+annual	adj	éves ; évi
+confident	adj	magabiztos
+daily	adj	napi
+digital	adj	digitális
+electronic	adj	elektronikus
+elegant	adj	elegáns
+experienced	adj	tapasztalt
+informal	adj	kötetlen
+invisible	adj	láthatatlan
+mental	adj	lelki ; szellemi
+mobile	adj	mobil
+monthly	adj	havi
+outdoor	adj	szabadtéri
+practical	adj	gyakorlati ; praktikus
+religious	adj	vallásos ; vallási
+sensitive	adj	érzékeny
+separate	adj	külön ; különálló
+unemployed	adj	munkanélküli
+unfair	adj	igazságtalan
+unique	adj	egyedi ; egyedülálló
+useless	adj	haszontalan
+weekly	adj	heti
+willing	adj	hajlandó
+anywhere	adv	bárhol ; sehol
+elsewhere	adv	máshol
+far	adv	messze ; messzire
+kindly	adv	kedvesen
+largely	adv	nagyrészt
+nearby	adv	a közelben
+nowhere	adv	sehol
+partly	adv	részben
+perfectly	adv	tökéletesen
+relatively	adv	viszonylag
+therefore	adv	ezért
+thoroughly	adv	alaposan
+typically	adv	jellemzően
+ultimately	adv	végül
+mobile phone	n	mobiltelefon[mobiltelefonok,3sg=mobiltelefonja,pp=mobiltelefonjai]
+# --- Set phrases of any page: when, how and in what state
+at the moment	adv	jelenleg ; éppen
+by mistake	adv	véletlenül ; tévedésből
+by accident	adv	véletlenül
+on purpose	adv	szándékosan
+for example	adv	például
+for instance	adv	például
+in time	adv	időben
+at first	adv	először ; eleinte
+in general	adv	általában
+as well	adv	szintén
+at the same time	adv	ugyanakkor ; egyszerre
+in advance	adv	előre
+on average	adv	átlagosan
+in total	adv	összesen
+on the other hand	adv	másrészt
+by the way	adv	egyébként
+so far	adv	eddig
+out of order	adv	üzemen kívül[van]
+in person	adv	személyesen
+in danger	adv	veszélyben[van]
+at risk	adv	veszélyben[van]
+on fire	adv	lángokban[van]
+for free	adv	ingyen
+in public	adv	nyilvánosan
+nowadays	adv	manapság
+these days	adv	manapság
+all right	adv	jól ; rendben
+right now	adv	most
+from now on	adv	mostantól
+every time	adv	minden alkalommal
+each time	adv	minden alkalommal
+next time	adv	legközelebb
+last time	adv	legutóbb ; utoljára
+this time	adv	ezúttal
+out of date	adj	elavult
+up to date	adj	naprakész
+in love	adj	szerelmes[with=ba]
+# --- Everyday verbs that had no entry
+accuse	v	meg|vádol[of=val]
+aim	v	céloz[at=ra]
+compete	v	versenyez[noobj,with=val]
+convince	v	meg|győz
+dream	v	álmodik[about=rol,of=rol]
+elect	v	meg|választ
+import	v	importál
+mend	v	meg|javít
+persuade	v	rá|beszél
+reveal	v	fel|fed
+scare	v	meg|ijeszt
+sew	v	varr
+ski	v	síel[noobj]
+spit	v	köp
+tour	v	bejár
+unite	v	egyesít
+# --- Everyday nouns that had no entry, checked by part of speech
+achievement	n	eredmény ; teljesítmény
+actor	n	színész[person]
+advantage	n	előny
+aircraft	n	repülőgép[repülőgépek]
+alcohol	n	alkohol[alkoholok,3sg=alkoholja,pp=alkoholjai]
+ankle	n	boka
+appetite	n	étvágy[étvágyak]
+artist	n	művész[person]
+balcony	n	erkély[erkélyek]
+bandage	n	kötés
+basement	n	pince[to=ba,at=ban]
+bucket	n	vödör[vödrök]
+cartoon	n	rajzfilm[rajzfilmek,3sg=rajzfilmje,pp=rajzfilmjei] ; karikatúra
+chemistry	n	kémia
+context	n	összefüggés ; kontextus
+courage	n	bátorság
+database	n	adatbázis
+description	n	leírás
+diary	n	napló
+emotion	n	érzelem[érzelmek]
+escape	n	szökés ; menekülés
+flavour	n	íz
+fountain	n	szökőkút[szökőkutak,3sg=szökőkútja]
+golf	n	golf[golfok,3sg=golfja,pp=golfjai]
+helicopter	n	helikopter[helikopterek]
+hobby	n	hobbi
+hope	n	remény
+humour	n	humor
+infection	n	fertőzés
+internet	n	internet[internetek,3sg=internetje,pp=internetjei]
+joy	n	öröm
+jump	n	ugrás
+jungle	n	dzsungel
+kidney	n	vese
+knowledge	n	tudás
+laboratory	n	laboratórium
+laugh	n	nevetés
+licence	n	engedély
+meaning	n	jelentés
+media	n	média
+mortgage	n	jelzálog ; lakáshitel
+nation	n	nemzet[nemzetek]
+nerve	n	ideg[idegek]
+nonsense	n	butaság ; hülyeség
+opportunity	n	lehetőség
+option	n	lehetőség ; opció
+outcome	n	eredmény
+pension	n	nyugdíj[nyugdíjak,3sg=nyugdíja]
+percentage	n	százalék[százalékok,3sg=százaléka]
+person	n	személy[személyek,person] ; ember[emberek,person]
+plastic	n	műanyag[műanyagok]
+pleasure	n	öröm ; élvezet[élvezetek]
+poster	n	plakát[plakátok,3sg=plakátja,pp=plakátjai] ; poszter
+practice	n	gyakorlat[gyakorlatok] ; edzés
+profession	n	szakma
+professor	n	professzor[person]
+proposal	n	javaslat[javaslatok]
+quantity	n	mennyiség
+relation	n	kapcsolat[kapcsolatok] ; viszony
+route	n	útvonal[útvonalak,3sg=útvonala]
+sailor	n	tengerész[person]
+satellite	n	műhold[műholdak,3sg=műholdja,pp=műholdjai]
+scholarship	n	ösztöndíj[ösztöndíjak,3sg=ösztöndíja]
+science	n	tudomány
+servant	n	szolga[person]
+shopping	n	bevásárlás
+skill	n	készség ; képesség
+society	n	társadalom[társadalmak]
+strategy	n	stratégia
+symbol	n	szimbólum ; jelkép[jelképek]
+parking	n	parkolás
+palm	n	tenyér[tenyerek]
+pack	n	csomag[csomagok,3sg=csomagja,pp=csomagjai]
+preheat	v	elő|melegít
+prescribe	v	fel|ír
+antibiotic	n	antibiotikum[antibiotikumok]
+sore throat	n	torokfájás[torokfájások]
+good morning	adv	jó reggelt
+good afternoon	adv	jó napot
+good evening	adv	jó estét
+good night	adv	jó éjszakát
+good luck	adv	sok szerencsét[with=hoz]
+fall off	v	le|esik[noobj,obj=rol]
+box office	n	jegypénztár[jegypénztárak,to=hoz,at=nal]
+public holiday	n	ünnepnap[ünnepnapok,3sg=ünnepnapja,time=n]
+opening hours	n	nyitvatartás
+unemployment rate	n	munkanélküliségi ráta
+finely	adv	apróra ; finoman
+automatically	adv	automatikusan
+expiry date	n	lejárati dátum
+forward	v	továbbít[to=nak]
+attendance	n	részvétel
+get back to	v	válaszol[obj=nak]
+reschedule	v	át|tesz
+apologies	adv	elnézést[for=ert]
+little sister	n	húg[húgok,person]
+younger sister	n	húg[húgok,person]
+come into force	v	hatályba |lép[noobj]
+# --- What "take", "make" and "do" mean with their everyday nouns
+take a photo	v	fényképet |készít[noobj,of=rol]
+take a picture	v	fényképet |készít[noobj,of=rol]
+take a breath	v	levegőt |vesz[noobj]
+take the bus	v	busszal |megy[noobj]
+take a bus	v	busszal |megy[noobj]
+take the train	v	vonattal |megy[noobj]
+take a train	v	vonattal |megy[noobj]
+take a taxi	v	taxival |megy[noobj]
+take a shower	v	zuhanyozik[noobj]
+take a seat	v	helyet |foglal[noobj]
+take a break	v	szünetet |tart[noobj]
+take a walk	v	sétál[noobj]
+make a mistake	v	hibázik[noobj]
+make a decision	v	dönt[noobj]
+make friends	v	barátokat |szerez[noobj]
+make the bed	v	be|ágyaz[noobj]
+valid	adj	érvényes
+out of stock	adj	elfogyott
+in stock	adv	raktáron[van]
+keep in touch	v	kapcsolatban |marad[noobj]
+watch	n	karóra[karórák,3sg=karórája] ; óra
+in surprise	adv	meglepetten
+for a while	adv	egy ideig
+hide and seek	n	bújócska
+pull out	v	ki|húz
+part-time	adv	részmunkaidőben
+full-time	adv	teljes munkaidőben
+tank	n	tartály[tartályok]
+technology	n	technológia
+tennis	n	tenisz
+theme	n	téma
+topic	n	téma ; témakör
+tragedy	n	tragédia
+training	n	képzés ; edzés
+tune	n	dallam[dallamok]
+universe	n	világegyetem[világegyetemek]
+vase	n	váza
+waitress	n	pincérnő[person]
+wish	n	kívánság
+wrist	n	csukló
+zone	n	zóna

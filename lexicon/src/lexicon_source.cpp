@@ -100,6 +100,8 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
         s.capital = true;
       else if (n == "pair" && pos == PartOfSpeech::noun)
         s.pair = true;
+      else if (n == "pl" && pos == PartOfSpeech::noun)
+        s.ofPlural = true;
       else if (s.plural.empty() && hungarianWord(n, false) &&
                (pos == PartOfSpeech::noun || pos == PartOfSpeech::adjective))
         s.plural = std::string(n);

@@ -91,6 +91,12 @@ TEST(LexiconSourceTest, TimesPeopleAndCapitalSenses) {
   EXPECT_TRUE(e->senses[1].person);
   EXPECT_FALSE(parse("fast\tadv\tgyorsan[person]")) << "no adverb's sense is for people";
   EXPECT_FALSE(parse("go\tv\tmegy[pair]")) << "only nouns come in pairs";
+  e = parse("talk\tn\tbeszélgetés ; tárgyalás[tárgyalások,pl]");
+  ASSERT_TRUE(e);
+  EXPECT_FALSE(e->senses[0].ofPlural);
+  EXPECT_TRUE(e->senses[1].ofPlural);
+  EXPECT_EQ(e->senses[1].plural, "tárgyalások") << "\"pl\" is no Hungarian plural";
+  EXPECT_FALSE(parse("talk\tv\tbeszél[pl]")) << "only a noun has a plural's sense";
   EXPECT_NE(whyNot("week\tn\thét[time=ben]").find("bad value"), std::string::npos);
   e = parse("e-mail\tn\te-mail[front,3sg=e-mailje,pp=e-mailjei]");
   ASSERT_TRUE(e) << "a hyphenated sense's forms keep their hyphen";

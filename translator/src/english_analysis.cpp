@@ -34,6 +34,7 @@ constexpr FunctionWord kFunctionWords[] = {
     {"several", PartOfSpeech::determiner, 3, true},
     {"another", PartOfSpeech::determiner},
     {"more", PartOfSpeech::determiner},
+    {"most", PartOfSpeech::determiner, 3, true},
     {"my", PartOfSpeech::possessive, 1},
     {"your", PartOfSpeech::possessive, 2},
     {"his", PartOfSpeech::possessive, 3},
@@ -57,6 +58,15 @@ constexpr FunctionWord kFunctionWords[] = {
     {"hers", PartOfSpeech::pronoun, 3},
     {"ours", PartOfSpeech::pronoun, 1, true},
     {"theirs", PartOfSpeech::pronoun, 3, true},
+    // the reflexives, whose Hungarian ("magát", "magamat") always takes the definite verb
+    {"myself", PartOfSpeech::pronoun, 3},
+    {"yourself", PartOfSpeech::pronoun, 3},
+    {"himself", PartOfSpeech::pronoun, 3},
+    {"herself", PartOfSpeech::pronoun, 3},
+    {"itself", PartOfSpeech::pronoun, 3},
+    {"ourselves", PartOfSpeech::pronoun, 3, true},
+    {"yourselves", PartOfSpeech::pronoun, 3, true},
+    {"themselves", PartOfSpeech::pronoun, 3, true},
     {"in", PartOfSpeech::preposition},
     {"into", PartOfSpeech::preposition},
     {"on", PartOfSpeech::preposition},
@@ -75,6 +85,7 @@ constexpr FunctionWord kFunctionWords[] = {
     {"after", PartOfSpeech::preposition},
     {"before", PartOfSpeech::preposition},
     {"without", PartOfSpeech::preposition},
+    {"except", PartOfSpeech::preposition},
     {"over", PartOfSpeech::preposition},
     {"above", PartOfSpeech::preposition},
     {"between", PartOfSpeech::preposition},
@@ -241,6 +252,23 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
       if (e->pos != PartOfSpeech::verb) best = k - i + 1, bestEntry = e, plural = false;
   }
   if (!bestEntry) return std::nullopt;
+  // "See you on Monday": "Hétfőn találkozunk"; a phrase of this kind opening with a verb is the
+  // verb after "to", a modal or a subject ("I hope to see you", "Can I see you?")
+  if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && core.find(lower, PartOfSpeech::verb))
+    if (const FunctionWord* f = functionWord(lowerAscii(words[i - 1]));
+        f && (f->tag == PartOfSpeech::modal || f->tag == PartOfSpeech::pronoun ||
+              lowerAscii(words[i - 1]) == "to"))
+      return std::nullopt;
+  // ("We had a good night", "at the moment he left": after an article or an owner the words are
+  // a noun phrase)
+  if (bestEntry->pos == PartOfSpeech::adverb && i > 0)
+    if (const FunctionWord* f = functionWord(lowerAscii(words[i - 1]));
+        f && (f->tag == PartOfSpeech::determiner || f->tag == PartOfSpeech::possessive))
+      return std::nullopt;
+  // "at the bottom" is "alul", but "at the bottom of the page" names the page's bottom
+  if (bestEntry->pos == PartOfSpeech::adverb && i + best < words.size() &&
+      lowerAscii(words[i + best]) == "of")
+    return std::nullopt;
   Token t;
   t.lower = t.lemma = bestEntry->lemma;
   t.tag = bestEntry->pos;
@@ -343,8 +371,9 @@ const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_
 
 // Prepositions of several words, each one Hungarian postposition: "because of the rain": "az eső
 // miatt".
-constexpr std::string_view kPhrasePrepositions[] = {"because of", "due to",       "instead of", "in front of",
-                                                    "next to",    "according to", "in spite of"};
+constexpr std::string_view kPhrasePrepositions[] = {
+    "because of",  "due to",     "instead of",          "in front of",     "next to",   "according to",
+    "in spite of", "in case of", "out of the reach of", "out of reach of", "apart from"};
 // ... and the one pronoun of two words
 constexpr std::string_view kEachOther = "each other";
 
@@ -500,7 +529,8 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
     if (f.pos == PartOfSpeech::verb) {
       add(f.lemma, PartOfSpeech::verb, VerbForm::past, false);
     } else if (f.pos == PartOfSpeech::noun) {
-      add(f.lemma, PartOfSpeech::noun, VerbForm::base, true);
+      // ("gas" is listed as its own plural: one, as "a smell of gas" means)
+      add(f.lemma, PartOfSpeech::noun, VerbForm::base, f.lemma != w);
     } else {
       add(f.lemma, PartOfSpeech::adjective, VerbForm::base, false, degreeOfForm(w));
     }
@@ -518,9 +548,12 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
     add(w.substr(0, w.size() - 3) + "f", PartOfSpeech::noun, VerbForm::base, true),
         add(w.substr(0, w.size() - 3) + "fe", PartOfSpeech::noun, VerbForm::base, true);
   for (const std::string& b : stripped(w, "ed")) add(b, PartOfSpeech::verb, VerbForm::past, false);
-  // "older", "happiest": the adjective's degrees
-  for (const std::string& b : stripped(w, "er")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 1);
-  for (const std::string& b : stripped(w, "est")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 2);
+  // "older", "happiest": the adjective's degrees, unless the core lexicon has the word as a noun
+  // ("Easter" is "húsvét", not "more east")
+  if (!core.find(w, PartOfSpeech::noun)) {
+    for (const std::string& b : stripped(w, "er")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 1);
+    for (const std::string& b : stripped(w, "est")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 2);
+  }
   for (const std::string& b : stripped(w, "ing")) add(b, PartOfSpeech::verb, VerbForm::ing, false);
   return out;
 }
@@ -542,6 +575,75 @@ std::vector<std::string> americanSpellings(std::string_view w) {
   replaced("yre", "ire");  // "tyre"
   replaced("mme", "m");    // "programme"
   return out;
+}
+
+// "seem", "look", "appear": a verb of how something seems, before an adjective it names
+bool seemsLike(const Token& verb) {
+  return verb.tag == PartOfSpeech::verb &&
+         (verb.lemma == "seem" || verb.lemma == "look" || verb.lemma == "appear");
+}
+
+// "You look tired", "She appeared calm": with an adjective after it the verb is "seem", "tűnik"
+// with the adjective in "-nak/-nek" ("fáradtnak tűnsz").
+void lookingAsSeeming(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
+    if (seemsLike(toks[i]) && toks[i].lemma != "seem" && toks[i + 1].tag == PartOfSpeech::adjective &&
+        (i + 2 == toks.size() || toks[i + 2].tag != PartOfSpeech::noun))
+      toks[i].entry = core.find("seem", PartOfSpeech::verb);
+}
+
+// "in the last year", "over the last three weeks": "last" before a span of time reaching to now is
+// "past", "elmúlt" ("az elmúlt évben"), where "the last bus" and "the last week of May" stay
+// "utolsó".
+void lastAsPast(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kSpans[] = {"hour", "day", "week", "month", "year", "decade"};
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    std::size_t k = i + 1;
+    if (toks[k].tag == PartOfSpeech::number && k + 1 < toks.size()) ++k;
+    if (toks[i].lower == "last" && toks[i].tag == PartOfSpeech::adjective && toks[i - 1].lower == "the" &&
+        toks[k].tag == PartOfSpeech::noun && !(k + 1 < toks.size() && toks[k + 1].lower == "of") &&
+        std::find(std::begin(kSpans), std::end(kSpans), toks[k].lemma) != std::end(kSpans))
+      if (const lexicon::Entry* past = core.find("past", PartOfSpeech::adjective)) toks[i].entry = past;
+  }
+}
+
+// "the budget for next year": a time after "for" that a noun stands before says which one, the
+// time's adjective before the noun ("a jövő évi költségvetés", "a múlt heti számla", "az idei
+// terv"); the unit's adjective comes from its `attr=` note. "for" goes: the adjective is all.
+void timesOfNouns(std::vector<Token>& toks) {
+  using Deixis = TimePhrase::Deixis;
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    Token& when = toks[i + 1];
+    if (toks[i].lower != "for" || toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].possessor ||
+        !when.time || !when.time->unit || when.time->unit->senses.empty())
+      continue;
+    const TimePhrase& tp = *when.time;
+    const std::string attr(tp.unit->senses.front().note("attr"));
+    const bool year = tp.unit->lemma == "year";
+    std::string word;
+    if (attr.empty())
+      continue;
+    else if (tp.deixis == Deixis::next)
+      word = "j\xC3\xB6v\xC5\x91 " + attr;
+    else if (tp.deixis == Deixis::last)
+      word = year ? "tavalyi" : "m\xC3\xBAlt " + attr;
+    else if (tp.deixis == Deixis::thisOne && year)
+      word = "idei";
+    else
+      continue;
+    when.time.reset();
+    when.tag = PartOfSpeech::adjective;
+    when.entry = nullptr;
+    when.dictionarySenses = {word};
+    when.participle = true;  // said before the noun, as "the address below" is
+    when.word = toks[i].word, when.words += 1;
+    toks.erase(toks.begin() + long(i));
+  }
+}
+
+// "Mr", "Mrs", "Ms", "Dr": a name follows
+bool isTitle(const Token& t) {
+  return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr";
 }
 
 // Chooses the readings of the content words in order, by the words before them.
@@ -573,6 +675,54 @@ class ReadingChooser {
             (b >= 3 && toks_[b - 3].tag == PartOfSpeech::question));  // "what time", "how much"
   }
 
+  // The word after `i` is an auxiliary, a modal or a word that can only be a finite verb
+  // ("attracted", "says")
+  bool verbFollows(std::size_t i) const {
+    if (i + 1 >= toks_.size()) return false;
+    const Token& next = toks_[i + 1];
+    if (next.tag == PartOfSpeech::auxiliary || next.tag == PartOfSpeech::modal) return true;
+    if (next.tag != PartOfSpeech::other) return false;
+    const std::vector<Reading> rs = readingsOf(core_, next);
+    return !rs.empty() && std::all_of(rs.begin(), rs.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && (r.form == VerbForm::past || r.form == VerbForm::third);
+    });
+  }
+
+  // "I've known Mark for years", "She met Rose": a capitalised word right after a verb, with no
+  // article, singular, is a name even where the lexicon has a common noun of it ("jel"), unless
+  // that noun is one written with a capital anyway (a day, a feast, a language: "speaks
+  // English", "celebrate Christmas") or the word is also an adjective ("Italian")
+  bool nameAsObject(std::size_t i, const std::vector<Reading>& rs) const {
+    if (i == 0 || toks_[i - 1].tag != PartOfSpeech::verb || toks_[i].possessor ||
+        core_.find(toks_[i].lower, PartOfSpeech::adjective))
+      return false;
+    const lexicon::Entry* e = core_.find(toks_[i].lower, PartOfSpeech::noun);
+    if (!e || e->senses.empty() || !e->senses.front().notes.empty() || e->senses.front().capital ||
+        e->senses.front().name)  // ("visited Paris": "Párizst")
+      return false;
+    return std::none_of(rs.begin(), rs.end(),
+                        [](const Reading& r) { return r.tag == PartOfSpeech::noun && r.plural; });
+  }
+
+  // The word at `i` is an adjective the core lexicon knows, before a noun: English writes those
+  // of nations with a capital ("three African countries": "afrikai"), a name has none after it
+  // (not "Mr Green yesterday")
+  bool knownAdjectiveBeforeNoun(std::size_t i, const std::vector<Reading>& rs) const {
+    const bool adjective = std::any_of(rs.begin(), rs.end(), [&](const Reading& r) {
+      return r.tag == PartOfSpeech::adjective && core_.find(r.lemma, PartOfSpeech::adjective);
+    });
+    // (a content word follows: not "learn English at school")
+    if (!adjective || i + 1 >= toks_.size() || toks_[i + 1].tag != PartOfSpeech::other ||
+        startsWithCapital(toks_[i + 1]) || (i > 0 && isTitle(toks_[i - 1])))
+      return false;
+    const std::vector<Reading> next = readingsOf(core_, toks_[i + 1]);
+    return std::any_of(next.begin(), next.end(),
+                       [](const Reading& r) { return r.tag == PartOfSpeech::noun; }) &&
+           std::none_of(next.begin(), next.end(), [&](const Reading& r) {
+             return r.tag == PartOfSpeech::adverb && core_.find(r.lemma, PartOfSpeech::adverb);
+           });
+  }
+
   // The sentence's first word, one the core lexicon does not know, is a name when what follows
   // makes it the subject: another capital ("John Smith"), "and", or a verb of the
   // past or of speaking ("John smiled", "Anna said").
@@ -588,11 +738,19 @@ class ReadingChooser {
         std::find(std::begin(kVerbs), std::end(kVerbs), next.lower) != std::end(kVerbs) ||
         (next.lower.size() > 3 && endsWith(next.lower, "ed")))
       return true;
-    // "Anna woke up": a word that can only be a finite verb follows
+    // "Anna woke up": a word that can only be a finite verb follows; "Tom takes after": one the
+    // core lexicon has only as a verb, here in its third person or past
     const std::vector<Reading> after = readingsOf(core_, next);
-    return !after.empty() && std::all_of(after.begin(), after.end(), [](const Reading& r) {
+    auto finite = [](const Reading& r) {
       return r.tag == PartOfSpeech::verb && (r.form == VerbForm::past || r.form == VerbForm::third);
+    };
+    const bool coreVerb = std::any_of(after.begin(), after.end(), [&](const Reading& r) {
+      return finite(r) && core_.find(r.lemma, PartOfSpeech::verb);
     });
+    const bool coreNoun = std::any_of(after.begin(), after.end(), [&](const Reading& r) {
+      return r.tag == PartOfSpeech::noun && core_.find(r.lemma, PartOfSpeech::noun);
+    });
+    return !after.empty() && (std::all_of(after.begin(), after.end(), finite) || (coreVerb && !coreNoun));
   }
 
   const lexicon::CoreLexicon& core_;
@@ -610,6 +768,16 @@ void ReadingChooser::choose(std::size_t i) {
     return;
   }
   if (t.lower == "there" || t.lower == "here" || t.lower == "please" || t.lower == "let's") return;
+  // "today's news", "yesterday's meeting": the day's adjective ("a mai hírek", "a tegnapi
+  // megbeszélés"), no owner
+  if ((t.lower == "today" || t.lower == "yesterday" || t.lower == "tomorrow") && t.possessor)
+    if (const lexicon::Entry* e = core_.find(t.lower, PartOfSpeech::adjective)) {
+      t.tag = PartOfSpeech::adjective;
+      t.entry = e;
+      t.possessor = false;
+      t.timeOwner = true;
+      return;
+    }
   // "today", "yesterday": adverbs but after a determiner or an owner ("today's news" is one)
   if ((t.lower == "today" || t.lower == "yesterday" || t.lower == "tomorrow" || t.lower == "tonight") &&
       !t.possessor &&
@@ -631,6 +799,16 @@ void ReadingChooser::choose(std::size_t i) {
     if (const lexicon::Entry* e = core_.find("glasses", PartOfSpeech::noun)) {
       t.tag = PartOfSpeech::noun;
       t.lemma = "glasses";
+      t.entry = e;
+      return;
+    }
+  // "the second day", "came second", "the second of May": the ordinal; the unit of time only
+  // after one of it ("wait a second"; "ten seconds" is a plural)
+  if (t.lower == "second" &&
+      !(i > 0 && (toks_[i - 1].lower == "a" || toks_[i - 1].lower == "one" || toks_[i - 1].lower == "per" ||
+                  toks_[i - 1].lower == "each" || toks_[i - 1].lower == "every")))
+    if (const lexicon::Entry* e = core_.find("second", PartOfSpeech::adjective)) {
+      t.tag = PartOfSpeech::adjective;
       t.entry = e;
       return;
     }
@@ -681,8 +859,10 @@ void ReadingChooser::choose(std::size_t i) {
   // capitalised owner anywhere ("Peter's dog")
   const bool knownNoun = std::any_of(rs.begin(), rs.end(), [&](const Reading& r) {
     return r.tag == PartOfSpeech::noun && core_.find(r.lemma, PartOfSpeech::noun);
-  });  // "on Mondays" too
-  if (capital && (i > 0 || t.possessor) && !titleCase_ && !knownNoun) {
+  });                                                                // "on Mondays" too
+  const bool adjectiveBeforeNoun = knownAdjectiveBeforeNoun(i, rs);  // "three African countries"
+  if (capital && (i > 0 || t.possessor) && !titleCase_ &&
+      ((!knownNoun && !adjectiveBeforeNoun) || nameAsObject(i, rs))) {
     t.tag = PartOfSpeech::name;
     return;
   }
@@ -697,6 +877,13 @@ void ReadingChooser::choose(std::size_t i) {
   t.form = best->form;
   t.plural = best->plural;
   t.degree = best->degree;
+  // "Wednesday's defeat": a time that owns is the time before the noun, said as its adjective
+  // ("a szerdai vereség")
+  if (t.possessor && t.tag == PartOfSpeech::noun)
+    if (const lexicon::Entry* e = core_.find(t.lemma, PartOfSpeech::noun);
+        e && !e->senses.empty() && !e->senses.front().note("time").empty() &&
+        !e->senses.front().note("attr").empty())
+      t.possessor = false, t.timeOwner = true;
   // "more expensive", "the most beautiful": the degree is the adjective's
   if (t.tag == PartOfSpeech::adjective && i > 0 &&
       (toks_[i - 1].lower == "more" || toks_[i - 1].lower == "most")) {
@@ -813,8 +1000,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                        [&](const Reading& r) { return r.tag == tag && core_.find(r.lemma, tag); });
   };
   const bool onlyAVerb = coreReading(PartOfSpeech::verb) && !coreReading(PartOfSpeech::noun);
+  // ("a red coat and black boots": an adjective before its noun joins none)
   const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 && !objectFollows && !howFollows &&
                           !particleFollows && !onlyAVerb &&
+                          !(nextNounish && coreReading(PartOfSpeech::adjective)) &&
                           (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name);
   // "before leaving the house", "after eating lunch": the "-ing" verb of a clause of time, with
   // its object or complement after it ("while skiing" alone names the activity)
@@ -857,13 +1046,31 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              toks[i - 2].tag == PartOfSpeech::adjective && (nextNounish || !objectFollows)) {
     // "a cool and dry place", "is bright and warm": the second adjective
     bonus(PartOfSpeech::adjective, std::nullopt, 200);
+  } else if (prevTag == PartOfSpeech::conjunction && i >= 2 &&
+             (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name) &&
+             nextNounish && coreReading(PartOfSpeech::adjective)) {
+    bonus(PartOfSpeech::adjective, std::nullopt, 150);  // "a red coat and black boots": "fekete"
   } else if (joinsNouns) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
   } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
-             prevTag == PartOfSpeech::number || prevTag == PartOfSpeech::adjective ||
+             prevTag == PartOfSpeech::number ||
+             // ("If the screen goes dark, check the cable": a comma and an object end the phrase)
+             (prevTag == PartOfSpeech::adjective && !(prev->pauseAfter && objectFollows)) ||
              prevTag == PartOfSpeech::preposition || (prev && prev->possessor)) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
-    if (nextNounish) bonus(PartOfSpeech::adjective, std::nullopt, 120);
+    // ("the past three weeks": an adjective of order before a number too)
+    static constexpr std::string_view kBeforeANumber[] = {"past",      "last",  "previous",
+                                                          "following", "other", "final"};
+    if (nextNounish || (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::number &&
+                        std::find(std::begin(kBeforeANumber), std::end(kBeforeANumber), t.lower) !=
+                            std::end(kBeforeANumber)))
+      bonus(PartOfSpeech::adjective, std::nullopt, 120);
+    // "visited the flooded villages": a participle the core lexicon has only as its verb is that
+    // verb's finished past ("az elárasztott falvakat"), not an adjective it cannot say; past the
+    // clause's verb, so that it is not taken for it
+    if (verbSeen && nextNounish && t.lower.ends_with("ed") && coreReading(PartOfSpeech::verb) &&
+        !coreReading(PartOfSpeech::adjective))
+      bonus(PartOfSpeech::verb, VerbForm::past, 130);
     // "a cool and dry place": an adjective, "and" another, then the noun
     auto reads = [&](std::size_t k, PartOfSpeech tag) {
       if (k >= toks.size()) return false;
@@ -944,21 +1151,58 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Train services were": the compound's head
   } else if (startsClause && listBeforeAuxiliary(toks, i)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Bread, milk and eggs are ...": a list subject
+  } else if (i == 0 && std::any_of(rs.begin(), rs.end(), [](const Reading& r) {
+               return r.tag == PartOfSpeech::verb && r.form == VerbForm::third;
+             })) {
+    // "Shares in the car maker dropped": a third person has no subject before it to agree with;
+    // the opening "-s" word is the plural subject
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
   } else if ((prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name) && askedOfNounBefore(i)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 300);  // "When does the shop open?": the verb
+  } else if (!verbSeen && prevTag == PartOfSpeech::noun && !prev->possessor &&
+             coreReading(PartOfSpeech::noun) && i >= 2 &&
+             (toks[i - 2].tag == PartOfSpeech::determiner || toks[i - 2].tag == PartOfSpeech::possessive ||
+              toks[i - 2].tag == PartOfSpeech::adjective) &&
+             verbFollows(i)) {
+    // "The football match was called off", "the village fair attracted": between a noun and the
+    // clause's verb, the compound's head
+    bonus(PartOfSpeech::noun, std::nullopt, 300);
   } else if (!verbSeen && (prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name)) {
     bonus(PartOfSpeech::verb, VerbForm::third, 150);
     bonus(PartOfSpeech::verb, VerbForm::past, 150);
     if (prev->plural) bonus(PartOfSpeech::verb, VerbForm::base, 150);
+  } else if (prevTag == PartOfSpeech::verb && seemsLike(*prev)) {
+    bonus(PartOfSpeech::adjective, std::nullopt, 250);  // "You look tired": how one seems, "fáradt"
   } else if (prevTag == PartOfSpeech::verb) {
     if (!nextNounish) bonus(PartOfSpeech::adverb, std::nullopt, 60);  // "came home": the adverb "haza"
     bonus(PartOfSpeech::noun, std::nullopt, 20);
+    // "loves Italian food": a capitalised adjective before its noun ("olasz étel", no compound)
+    if (capital && knownAdjectiveBeforeNoun(i, rs)) bonus(PartOfSpeech::adjective, std::nullopt, 60);
   } else if (verbSeen) {
     bonus(PartOfSpeech::noun, std::nullopt, 20);
     bonus(PartOfSpeech::adverb, std::nullopt, 20);
   }
+}
+
+// "inside", "outside" before a noun phrase are its prepositions ("inside the box": "a dobozban",
+// "outside the station": "az állomás előtt"); alone they stay adverbs ("Wait inside": "bent").
+void placeAdverbsBeforeNounPhrases(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
+    if ((toks[i].lower == "inside" || toks[i].lower == "outside") && !toks[i].pauseAfter &&
+        (toks[i + 1].tag == PartOfSpeech::determiner || toks[i + 1].tag == PartOfSpeech::possessive ||
+         toks[i + 1].tag == PartOfSpeech::number))
+      toks[i].tag = PartOfSpeech::preposition;
+}
+
+// "most" counts the noun after it ("most people": "a legtöbb ember"); with none after it, as in
+// "most of them" or "like it most", it is the word of its own.
+void mostAlone(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i < toks.size(); ++i)
+    if (toks[i].lower == "most" && toks[i].tag == PartOfSpeech::determiner &&
+        (i + 1 == toks.size() || toks[i].pauseAfter || toks[i + 1].tag != PartOfSpeech::other))
+      toks[i].tag = PartOfSpeech::other;
 }
 
 // "her" is the object pronoun where no noun phrase follows it: "I saw her yesterday", "for her".
@@ -1062,7 +1306,11 @@ void negativeAny(std::vector<Token>& toks) {
   for (Token& t : toks) {
     if (t.tag == PartOfSpeech::conjunction) negated = false;
     if (t.tag == PartOfSpeech::negation || t.lower == "never") negated = true;
-    if (!negated || t.tag != PartOfSpeech::noun) continue;
+    if (!negated || (t.tag != PartOfSpeech::noun && t.tag != PartOfSpeech::adverb)) continue;
+    if (t.lower == "anywhere" && t.tag == PartOfSpeech::adverb) {
+      t.lemma = "nowhere", t.entry = nullptr;  // "could not find them anywhere": "sehol"
+      continue;
+    }
     if (t.lower == "anything")
       t.lemma = "nothing", t.entry = nullptr;
     else if (t.lower == "anyone" || t.lower == "anybody")
@@ -1124,11 +1372,13 @@ void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
-// "Thanks for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third person
+// "Thanks (again) for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third
+// person
 void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i < toks.size(); ++i)
     if (toks[i].lower == "thanks" && (i == 0 || toks[i - 1].lower == "many") &&
-        (i + 1 == toks.size() || toks[i + 1].lower == "for"))
+        (i + 1 == toks.size() || toks[i + 1].lower == "for" ||
+         (toks[i + 1].lower == "again" && i + 2 < toks.size() && toks[i + 2].lower == "for")))
       if (const lexicon::Entry* e = core.find("thanks", PartOfSpeech::adverb)) {
         toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "thanks", toks[i].entry = e;
         if (i > 0) toks[i - 1].tag = PartOfSpeech::particle, toks[i - 1].entry = nullptr;  // "many"
@@ -1184,6 +1434,36 @@ void participlesAfterNouns(std::vector<Token>& toks) {
     if (j < toks.size() && (toks[j].tag == PartOfSpeech::auxiliary || toks[j].tag == PartOfSpeech::modal ||
                             (toks[j].tag == PartOfSpeech::verb && toks[j].form != VerbForm::ing)))
       toks[i].participle = true, toks[i].tag = PartOfSpeech::adjective;
+  }
+}
+
+// "the key provided", "the address below": a participle of instructions and letters, or
+// "below" and "above", right after a noun and ending its phrase describe the noun, said before
+// it ("a mellékelt kulccsal", "az alábbi címre"); the core lexicon's adjective of the word where
+// it has one, the finished past otherwise ("the price shown": "a mutatott ár").
+void describingWordsAfterNouns(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kAfterTheirNoun[] = {"provided", "attached", "enclosed", "included",
+                                                         "required", "shown",    "listed",   "mentioned",
+                                                         "below",    "above"};
+  // (the clause's own verb stands before: "Tighten the screws with ...")
+  bool verbSeen = !toks.empty() && toks[0].tag == PartOfSpeech::verb;
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    // ("the link below to reset your password": an infinitive after the phrase too)
+    const bool ends = t.pauseAfter || i + 1 == toks.size() || toks[i + 1].tag == PartOfSpeech::conjunction ||
+                      toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal ||
+                      toks[i + 1].tag == PartOfSpeech::infinitiveTo;
+    if (verbSeen && ends && toks[i - 1].tag == PartOfSpeech::noun && !toks[i - 1].possessor &&
+        std::find(std::begin(kAfterTheirNoun), std::end(kAfterTheirNoun), t.lower) !=
+            std::end(kAfterTheirNoun) &&
+        t.tag != PartOfSpeech::noun) {
+      const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective);
+      if (t.tag != PartOfSpeech::verb && !adjective) continue;
+      if (adjective) t.entry = adjective, t.lemma = t.lower;
+      t.tag = PartOfSpeech::adjective;
+      t.participle = true;
+    }
+    verbSeen = verbSeen || t.tag == PartOfSpeech::verb;
   }
 }
 
@@ -1329,6 +1609,19 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
     // "benézett"); "played outside" stays where it happened ("kint")
     static constexpr std::string_view kGoingOrLooking[] = {"go",   "come", "run",  "walk",   "step", "hurry",
                                                            "rush", "look", "peer", "glance", "move", "get"};
+    // "ran out of the room": going out of a place is the prefix and the place ("kiszaladt a
+    // szobából"), where "ran out of milk" is "kifogyott" (and looking or getting out has its
+    // phrasal verb: "kinézett az ablakon", "kiszállt az autóból")
+    static constexpr std::string_view kGoingOut[] = {"go",   "come",  "run",  "walk", "step", "hurry",
+                                                     "rush", "climb", "jump", "fly",  "drive"};
+    if (t.tag == PartOfSpeech::verb && i + 3 < toks.size() && toks[i + 1].lower == "out" &&
+        toks[i + 2].lower == "of" &&
+        (toks[i + 3].tag == PartOfSpeech::determiner || toks[i + 3].tag == PartOfSpeech::possessive) &&
+        std::find(std::begin(kGoingOut), std::end(kGoingOut), t.lemma) != std::end(kGoingOut)) {
+      t.prefix = "ki";
+      t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+      ++i;
+    }
     if (t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
         (toks[i + 1].lower == "outside" || toks[i + 1].lower == "inside") &&
         std::find(std::begin(kGoingOrLooking), std::end(kGoingOrLooking), t.lemma) !=
@@ -1351,6 +1644,7 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
       if (phrasal) {
         t.entry = phrasal;
         t.words = toks[last].word + toks[last].words - t.word;
+        t.pauseAfter = toks[last].pauseAfter;  // "When she woke up, the house ...": no object
         i = last;
       } else if (const std::size_t j = particleAfterObject(toks, i); j != 0) {
         // "Turn the oven on", "Put your coat on": the particle after a short object
@@ -1414,6 +1708,41 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
         i = per + 1;
         continue;
       }
+      // "knocked three times": how often in all, "háromszor"
+      if (times > 1 && i + 1 < toks.size() && toks[i + 1].lemma == "time" && toks[i + 1].entry) {
+        Token t = toks[i];
+        t.tag = PartOfSpeech::adverb;
+        t.entry = nullptr;
+        t.time = TimePhrase{};
+        t.time->deixis = Deixis::count;
+        t.time->unit = toks[i + 1].entry;
+        t.time->times = times;
+        t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+        t.lower = t.lemma = t.lower + " " + toks[i + 1].lower;
+        out.push_back(std::move(t));
+        ++i;
+        continue;
+      }
+    }
+    // "every two weeks", "every six months", "every four hours": "kéthetente", "hathavonta",
+    // "négyóránként"
+    if (toks[i].lower == "every" && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::number &&
+        toks[i + 1].value >= 2 && toks[i + 1].value <= 100 && toks[i + 2].tag == PartOfSpeech::noun &&
+        toks[i + 2].entry && toks[i + 2].plural &&
+        (toks[i + 2].lemma == "hour" || toks[i + 2].lemma == "day" || toks[i + 2].lemma == "week" ||
+         toks[i + 2].lemma == "month" || toks[i + 2].lemma == "year")) {
+      Token t = toks[i];
+      t.tag = PartOfSpeech::adverb;
+      t.entry = nullptr;
+      t.time = TimePhrase{};
+      t.time->deixis = Deixis::everyN;
+      t.time->unit = toks[i + 2].entry;
+      t.time->times = int(toks[i + 1].value);
+      t.words = toks[i + 2].word + toks[i + 2].words - t.word;
+      t.lower = t.lemma = "every " + toks[i + 1].lower + " " + toks[i + 2].lower;
+      out.push_back(std::move(t));
+      i += 2;
+      continue;
     }
     std::size_t k = i;
     TimePhrase time;
@@ -1447,7 +1776,12 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
       out.push_back(std::move(toks[i]));
       continue;
     }
-    const Token& unit = toks[k + 1];
+    // "every Monday morning": "minden hétfő reggel", the day and its part
+    const bool everyDayPart = *deixis == Deixis::every && isDayName(toks[k + 1].lemma) &&
+                              k + 2 < toks.size() && isDayPart(toks[k + 2].lemma) &&
+                              isTimeNoun(toks[k + 2]) && !toks[k + 2].plural;
+    const std::size_t last = everyDayPart ? k + 2 : k + 1;
+    const Token& unit = toks[last];
     const bool anyUnit = *deixis == Deixis::thisOne || *deixis == Deixis::last || *deixis == Deixis::next ||
                          *deixis == Deixis::every || *deixis == Deixis::following || *deixis == Deixis::whole;
     if (!anyUnit && !isDayPart(unit.lemma)) {
@@ -1457,9 +1791,10 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
     time.deixis = *deixis;
     time.unit = unit.entry;
     if (*deixis == Deixis::day) time.day = toks[k].entry;
+    if (everyDayPart) time.day = toks[k + 1].entry;
     Token t = toks[i];
     std::string words;
-    for (std::size_t m = i; m <= k + 1; ++m) words += (m > i ? " " : "") + toks[m].lower;
+    for (std::size_t m = i; m <= last; ++m) words += (m > i ? " " : "") + toks[m].lower;
     if (*deixis == Deixis::following) {  // "the next day": "the" too
       t = std::move(out.back());
       out.pop_back();
@@ -1471,7 +1806,7 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
     t.words = unit.word + unit.words - t.word;
     t.lower = t.lemma = words;
     out.push_back(std::move(t));
-    i = k + 1;
+    i = last;
   }
   return out;
 }
@@ -1496,12 +1831,15 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
              (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
               toks[k].tag == PartOfSpeech::adjective))
         ++k;
-      if (!clauseFollows && k < toks.size() && namesPerson(toks[k])) toks[i].ofPerson = true;
+      // (a name is a person or a place one knows as one knows people: "ismeri Markot")
+      if (!clauseFollows && k < toks.size() && (namesPerson(toks[k]) || toks[k].tag == PartOfSpeech::name))
+        toks[i].ofPerson = true;
       // "return the book", "run a shop": an object follows (a time noun says when, no object)
       const Token* o = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
       // ("realised that ...": a clause, not an object)
+      // ("When she woke up, the house was quiet": past a comma the next clause begins)
       toks[i].hasObject =
-          o && !o->time && o->lower != "that" &&
+          o && !toks[i].pauseAfter && !o->time && o->lower != "that" &&
           (o->tag == PartOfSpeech::determiner || o->tag == PartOfSpeech::possessive ||
            o->tag == PartOfSpeech::number ||
            (o->tag == PartOfSpeech::noun &&
@@ -1521,10 +1859,12 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
     while (b > 0 && (toks[b - 1].lower == "very" || toks[b - 1].lower == "too" || toks[b - 1].lower == "so" ||
                      toks[b - 1].tag == PartOfSpeech::particle || toks[b - 1].tag == PartOfSpeech::negation))
       --b;
-    if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && namesPerson(toks[b - 2]))
-      toks[i].ofPerson = true;
+    // (not "We had nice weather": "have" owns the noun after the adjective)
     std::size_t k = i + 1;
     while (k < toks.size() && toks[k].tag == PartOfSpeech::adjective) ++k;
+    const bool nounAfter = k < toks.size() && toks[k].tag == PartOfSpeech::noun;
+    if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && namesPerson(toks[b - 2]) && !nounAfter)
+      toks[i].ofPerson = true;
     if (k < toks.size() && toks[k].tag == PartOfSpeech::noun && toks[k].entry &&
         toks[k].entry->pos == PartOfSpeech::noun && !toks[k].entry->senses.empty() &&
         toks[k].entry->senses.front().person)
@@ -1600,6 +1940,8 @@ void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<T
 
 bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
   if (forIndex < 1 || forIndex >= t.size()) return false;
+  // ("thanks again for ...")
+  if (forIndex >= 2 && t[forIndex - 1].lower == "again") --forIndex;
   const std::string& before = t[forIndex - 1].lower;
   return before == "thanks" || before == "thank you" ||
          (forIndex >= 2 && before == "you" && t[forIndex - 2].lower == "thank");
@@ -1622,6 +1964,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     t.pauseAfter = last < pausesAfterWords.size() && pausesAfterWords[last];
   }
   objectHer(toks);
+  mostAlone(toks);
+  placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
   infinitivesFromGerunds(core_, toks);
   stoppingAsNoLonger(core_, toks);
@@ -1636,11 +1980,15 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   suchA(toks);
   markInfinitives(toks);
   toks = joinPhrasalVerbs(core_, std::move(toks));
+  lookingAsSeeming(core_, toks);
+  lastAsPast(core_, toks);
   markPurposes(toks);
   awaitedAfterLookingForward(core_, toks);
   toks = joinTimePhrases(core_, std::move(toks));
+  timesOfNouns(toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   participlesAfterNouns(toks);
+  describingWordsAfterNouns(core_, toks);
   markAdjectivesOfPeople(toks);
   markAdjectivesStandingAlone(core_, toks);
   halfOfOne(core_, toks);

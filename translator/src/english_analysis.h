@@ -35,13 +35,15 @@ struct TimePhrase {
     following,
     day,
     perUnit,
-    whole  // "all afternoon": "egész délután"
+    whole,  // "all afternoon": "egész délután"
+    count,  // "three times": "háromszor", how often in all
+    everyN  // "every two weeks": "kéthetente", `times` the number of units
   };
   Deixis deixis = Deixis::thisOne;
   const lexicon::Entry* unit = nullptr;  // "spring", "morning", "week"
   const lexicon::Entry* day = nullptr;   // the day before a part of it: "Tuesday" of "Tuesday evening"
   bool early = false, late = false;      // "early this morning": "ma kora reggel"
-  int times = 0;                         // how often per unit: "twice a day" is 2
+  int times = 0;                         // how often per unit: "twice a day" is 2; or in all
 };
 
 struct Token {
@@ -58,6 +60,8 @@ struct Token {
   std::string written;                        // as written (a name keeps its capital)
   int degree = 0;                             // an adjective's: 1 comparative ("older"), 2 superlative
   bool possessor = false;                     // written with "'s": "Anna's bag"
+  bool timeOwner = false;                     // a time written with "'s", said as the noun's
+                                              // adjective: "yesterday's meeting" ("a tegnapi")
   bool capitalised = false;                   // a capital inside the sentence: "March", "May"
   bool ofPerson = false;                      // said of a person: "old man", "know her"
   bool hasObject = false;                     // a verb with an object after it: "return the book"

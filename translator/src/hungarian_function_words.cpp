@@ -6,8 +6,11 @@
 namespace lexiton::translator {
 namespace {
 
+// Most postpositions follow the nominative; some a case of their own ("through the forest": "az
+// erdőn keresztül", "apart from that": "ettől eltekintve").
 struct Postposition {
   std::string_view english, hungarian;
+  Case before = Case::nominative;
 };
 constexpr Postposition kPostpositions[] = {
     {"under", "alatt"},
@@ -22,8 +25,8 @@ constexpr Postposition kPostpositions[] = {
     {"above", "f\xC3\xB6l\xC3\xB6tt"},
     {"between", "k\xC3\xB6z\xC3\xB6tt"},
     {"during", "alatt"},
-    {"across", "\xC3\xA1t"},
-    {"through", "kereszt\xC3\xBCl"},
+    {"across", "\xC3\xA1t", Case::superessive},
+    {"through", "kereszt\xC3\xBCl", Case::superessive},
     {"since", "\xC3\xB3ta"},
     {"around", "k\xC3\xB6r\xC3\xBCl"},
     {"against", "ellen"},
@@ -41,6 +44,12 @@ constexpr Postposition kPostpositions[] = {
     {"along", "ment\xC3\xA9n"},
     {"beside", "mellett"},
     {"like", "mint"},
+    {"in case of", "eset\xC3\xA9n"},
+    {"apart from", "eltekintve", Case::ablative},
+    {"except", "kiv\xC3\xA9ve", Case::accusative},
+    {"outside", "el\xC5\x91tt"},
+    {"out of the reach of", "el\xC5\x91l elz\xC3\xA1rva"},
+    {"out of reach of", "el\xC5\x91l elz\xC3\xA1rva"},
 };
 struct PrepCase {
   std::string_view english;
@@ -51,7 +60,7 @@ constexpr PrepCase kPrepCases[] = {
     {"onto", Case::sublative},   {"at", Case::adessive},       {"to", Case::allative},
     {"from", Case::elative},     {"with", Case::instrumental}, {"for", Case::dative},
     {"about", Case::delative},   {"by", Case::instrumental},   {"until", Case::terminative},
-    {"till", Case::terminative}, {"as", Case::formal},
+    {"till", Case::terminative}, {"as", Case::formal},         {"inside", Case::inessive},
 };
 
 constexpr Numeral kNumerals[] = {
@@ -93,6 +102,14 @@ constexpr PronounForms kPronouns[] = {
     {"us", "mi", "minket", "nek\xC3\xBCnk", "vel\xC3\xBCnk"},
     {"they", "\xC5\x91k", "\xC5\x91ket", "nekik", "vel\xC3\xBCk"},
     {"them", "\xC5\x91k", "\xC5\x91ket", "nekik", "vel\xC3\xBCk"},
+    {"myself", "magam", "magamat", "magamnak", "magammal"},
+    {"yourself", "magad", "magadat", "magadnak", "magaddal"},
+    {"himself", "maga", "mag\xC3\xA1t", "mag\xC3\xA1nak", "mag\xC3\xA1val"},
+    {"herself", "maga", "mag\xC3\xA1t", "mag\xC3\xA1nak", "mag\xC3\xA1val"},
+    {"itself", "maga", "mag\xC3\xA1t", "mag\xC3\xA1nak", "mag\xC3\xA1val"},
+    {"ourselves", "magunk", "magunkat", "magunknak", "magunkkal"},
+    {"yourselves", "magatok", "magatokat", "magatoknak", "magatokkal"},
+    {"themselves", "maguk", "magukat", "maguknak", "magukkal"},
     {"mine", "az eny\xC3\xA9m", "az eny\xC3\xA9met", "az eny\xC3\xA9mnek", "az eny\xC3\xA9mmel"},
     {"yours",
      "a ti\xC3\xA9"
@@ -113,9 +130,9 @@ constexpr PronounForms kPronouns[] = {
 
 }  // namespace
 
-std::optional<std::string_view> postpositionFor(std::string_view preposition) {
+std::optional<std::pair<std::string_view, Case>> postpositionFor(std::string_view preposition) {
   for (const Postposition& p : kPostpositions)
-    if (p.english == preposition) return p.hungarian;
+    if (p.english == preposition) return std::pair(p.hungarian, p.before);
   return std::nullopt;
 }
 

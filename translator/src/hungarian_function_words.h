@@ -6,13 +6,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "hungarian_noun.h"
 
 namespace lexiton::translator {
 
-// The postposition an English preposition becomes ("under": "alatt"), if any.
-std::optional<std::string_view> postpositionFor(std::string_view preposition);
+// The postposition an English preposition becomes ("under": "alatt") and the case of the noun
+// before it ("through": "keresztül" after "-on/-en/-ön"), if any.
+std::optional<std::pair<std::string_view, Case>> postpositionFor(std::string_view preposition);
 // The case an English preposition takes by itself ("in": -ban/-ben), if any.
 std::optional<Case> caseOfPreposition(std::string_view preposition);
 

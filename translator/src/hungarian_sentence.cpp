@@ -16,8 +16,12 @@ using lexicon::Sense;
 
 constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "now",
                                              "tonight",   "soon",  "later"};
-constexpr std::string_view kMeasureNouns[] = {"cup",   "glass", "piece", "bottle", "kilo",
-                                              "slice", "lot",   "box",   "loaf"};
+constexpr std::string_view kMeasureNouns[] = {"cup",  "glass", "piece", "bottle", "kilo", "slice",
+                                              "lot",  "box",   "loaf",  "pinch",  "drop", "spoonful",
+                                              "bowl", "plate", "jar",   "pair"};
+// Nouns of a span of time, beside those with a time case of their own ("week": "héten").
+constexpr std::string_view kSpansOfTime[] = {"hour", "day",    "week",    "month",
+                                             "year", "decade", "weekend", "holiday"};
 // Adverbs of the whole sentence that open it as a time does.
 constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfortunately", "fortunately",
                                                 "luckily",  "eventually", "meanwhile",     "recently"};
@@ -25,7 +29,7 @@ constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfor
 constexpr std::string_view kPlainAfterCan[] = {"see", "hear", "find", "remember", "understand", "feel"};
 // Determiners after which Hungarian counts its noun in the singular: "all the students were":
 // "minden diák volt".
-constexpr std::string_view kSingularAfter[] = {"all", "every", "each", "many", "several"};
+constexpr std::string_view kSingularAfter[] = {"all", "every", "each", "many", "several", "most"};
 // Quantities after "there is" whose noun, and so the verb, stay singular: "There are a lot of
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
 constexpr std::string_view kCountedExisting[] = {"any", "many", "several", "a lot of", "lots of", "a few"};
@@ -41,6 +45,14 @@ bool movesSomewhere(const Token& verb) {
                                                  "hang",  "hide",  "hurry", "move",   "put",  "ride",
                                                  "run",   "rush",  "send",  "travel", "walk", "throw"};
   return listed(kMoving, verb.lemma);
+}
+
+// The participle of a finished past, the third person of the past with the finishing prefix:
+// "ellopott", "mellékelt".
+std::string finishedParticiple(const Sense& vs) {
+  const std::string prefix = vs.prefix.empty() ? std::string(vs.note("perf")) : vs.prefix;
+  return prefix + conjugate(VerbStem{vs.word, prefix, std::string(vs.note("past"))}, Tense::past,
+                            Agreement{3, false, false, false});
 }
 
 // The present participle: "ül" "ülő", "olvas" "olvasó", "dolgozik" "dolgozó", "megy" "menő".
@@ -102,14 +114,15 @@ std::size_t senseIndex(const Token& t, std::size_t self, std::size_t pointed, st
 
 // Whether a sense suits the token here: a capitalised word takes its capital senses ("March":
 // "március"), an adjective said of a person and a verb whose object is one their senses for
-// people ("old man": "idős", "know her": "ismer"), each only where the entry has such senses,
-// and the others otherwise.
+// people ("old man": "idős", "know her": "ismer"), a plural noun its plural's senses ("talks":
+// "tárgyalások"), each only where the entry has such senses, and the others otherwise.
 class SenseFilter {
  public:
   explicit SenseFilter(const Token& t) : t_(t) {
     forPeople_ = t.entry->pos == PartOfSpeech::adjective || t.entry->pos == PartOfSpeech::verb;
     for (const Sense& s : t.entry->senses) {
       (s.capital ? cap_ : plain_) = true;
+      (s.ofPlural ? plural_ : singular_) = true;
       (s.person ? person_ : thing_) = true;
       if (!s.noObject) transitive_ = true;
     }
@@ -117,12 +130,14 @@ class SenseFilter {
   bool suits(const Sense& s) const {
     return (s.capital == t_.capitalised || !(t_.capitalised ? cap_ : plain_)) &&
            (!forPeople_ || s.person == t_.ofPerson || !(t_.ofPerson ? person_ : thing_)) &&
+           (s.ofPlural == t_.plural || !(t_.plural ? plural_ : singular_)) &&
            (!s.noObject || !t_.hasObject || !transitive_);  // "return the book": "visszaad"
   }
 
  private:
   const Token& t_;
   bool forPeople_ = false, cap_ = false, plain_ = false, person_ = false, thing_ = false;
+  bool plural_ = false, singular_ = false;
   bool transitive_ = false;  // a sense takes an object
 };
 
@@ -193,6 +208,25 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
   const bool dayPart = lemma == "morning" || lemma == "afternoon" || lemma == "evening" || lemma == "night";
   const bool season =
       lemma == "spring" || lemma == "summer" || lemma == "autumn" || lemma == "fall" || lemma == "winter";
+  // once per unit: "naponta", "hetente"
+  static constexpr std::pair<std::string_view, std::string_view> kPer[] = {
+      {"day", "naponta"},
+      {"week", "hetente"},
+      {"month", "havonta"},
+      {"year", "\xC3\xA9vente"},
+      {"hour", "\xC3\xB3r\xC3\xA1nk\xC3\xA9nt"}};
+  // how often: "kétszer", "háromszor"
+  static constexpr std::string_view kTimes[] = {"",
+                                                "egyszer",
+                                                "k\xC3\xA9tszer",
+                                                "h\xC3\xA1romszor",
+                                                "n\xC3\xA9gyszer",
+                                                "\xC3\xB6tsz\xC3\xB6r",
+                                                "hatszor",
+                                                "h\xC3\xA9tszer",
+                                                "nyolcszor",
+                                                "kilencszer",
+                                                "t\xC3\xADzszer"};
   std::vector<std::string> w;
   // "ma kora reggel", "tegnap késő este": the part of a day, early or late
   auto partOfDay = [&](std::string_view which) {
@@ -238,7 +272,10 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
         w.emplace_back("j\xC3\xB6v\xC5\x91"), w.push_back(when);
       break;
     case Deixis::every:
-      w.emplace_back("minden"), w.push_back(when);
+      if (tp.day && !tp.day->senses.empty())  // "minden hétfő reggel"
+        w.emplace_back("minden"), w.push_back(tp.day->senses.front().word), w.push_back(unit.word);
+      else
+        w.emplace_back("minden"), w.push_back(when);
       break;
     case Deixis::whole:  // "all day": "egész nap"; "all week": "egész héten"
       w.emplace_back("eg\xC3\xA9sz"), w.push_back(day ? unit.word : when);
@@ -256,29 +293,19 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
       partOfDay(tp.day && !tp.day->senses.empty() ? std::string_view(tp.day->senses.front().word) : "");
       break;
     case Deixis::perUnit: {
-      static constexpr std::pair<std::string_view, std::string_view> kPer[] = {
-          {"day", "naponta"},
-          {"week", "hetente"},
-          {"month", "havonta"},
-          {"year", "\xC3\xA9vente"},
-          {"hour", "\xC3\xB3r\xC3\xA1nk\xC3\xA9nt"}};
-      static constexpr std::string_view kTimes[] = {"",
-                                                    "egyszer",
-                                                    "k\xC3\xA9tszer",
-                                                    "h\xC3\xA1romszor",
-                                                    "n\xC3\xA9gyszer",
-                                                    "\xC3\xB6tsz\xC3\xB6r",
-                                                    "hatszor",
-                                                    "h\xC3\xA9tszer",
-                                                    "nyolcszor",
-                                                    "kilencszer",
-                                                    "t\xC3\xADzszer"};
       for (const auto& [english, hungarian] : kPer)
         if (english == lemma) w.emplace_back(hungarian);
       if (w.empty()) w.emplace_back("minden"), w.push_back(when);  // "once a season": "minden tavasszal"
       w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
       break;
     }
+    case Deixis::count:
+      w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
+      break;
+    case Deixis::everyN:  // "kéthetente", "hathavonta": the number and the unit's "every", one word
+      for (const auto& [english, hungarian] : kPer)
+        if (english == lemma) w.push_back(numberInWords(tp.times, true) + std::string(hungarian));
+      break;
   }
   if (!w.empty() && w.front().empty()) w.erase(w.begin());
   return w;
@@ -332,6 +359,8 @@ struct NounPhrase {
   bool definite = false, plural = false, pronoun = false, name = false;
   bool possessed = false;      // the head has an owner before it ("Anna táskája")
   std::size_t ofOwner = 0;     // where the owner after "of" begins ("the price of petrol"), or 0
+  std::size_t ofModifier = 0;  // a bare noun after "of" that makes one word with the head
+                               // ("a smell of gas": "gázszag"), or 0
   std::size_t participle = 0;  // an "-ing" verb after the head describing it, with its place, or 0
   int person = 3;
 };
@@ -405,9 +434,24 @@ class Generator {
            g == PartOfSpeech::name || g == PartOfSpeech::adjective || g == PartOfSpeech::number ||
            (g == PartOfSpeech::pronoun) ||
            (g == PartOfSpeech::adverb && t_[i].lower == "very" && i + 1 < t_.size() &&
-            t_[i + 1].tag == PartOfSpeech::adjective);
+            t_[i + 1].tag == PartOfSpeech::adjective) ||
+           countsANumber(i);
+  }
+  // "about twenty people", "at least three cars": an adverb of quantity before the phrase's
+  // number belongs to it ("legalább húsz embert")
+  bool countsANumber(std::size_t i) const {
+    static constexpr std::string_view kAboutANumber[] = {"about", "almost", "nearly", "at least", "at most"};
+    return i + 1 < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lower) &&
+           t_[i + 1].tag == PartOfSpeech::number;
   }
   NounPhrase readNounPhrase(std::size_t i) const;
+  // A time the phrase names: a number ("from nine"), or a noun with a time case ("Monday").
+  bool timeLike(const NounPhrase& np) const {
+    if (np.pronoun) return false;
+    if (t_[np.head].tag == PartOfSpeech::number) return np.begin == np.head;
+    const Sense* hs = coreSense(t_[np.head], 0);
+    return t_[np.head].tag == PartOfSpeech::noun && hs && !hs->note("time").empty();
+  }
   // "the stolen car": a participle after the article of the noun phrase at `begin`, before its noun
   bool participleBeforeNoun(std::size_t k, std::size_t begin) const {
     return k > begin && k + 1 < t_.size() && t_[k].tag == PartOfSpeech::verb &&
@@ -519,7 +563,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     np.plural = t_[i].plural;
     return np;
   }
-  std::size_t k = i;
+  std::size_t k = countsANumber(i) ? i + 1 : i;
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
                            t_[k].tag == PartOfSpeech::number)) {
     if (t_[k].tag == PartOfSpeech::possessive ||
@@ -534,6 +578,9 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       k < t_.size() &&
       (t_[k].tag == PartOfSpeech::adjective || (t_[k].tag == PartOfSpeech::adverb && t_[k].lower == "very") ||
        participleBeforeNoun(k, i) ||
+       // "the past three weeks": a number after the adjective, before the noun
+       (t_[k].tag == PartOfSpeech::number && k > i && t_[k - 1].tag == PartOfSpeech::adjective &&
+        k + 1 < t_.size() && t_[k + 1].tag == PartOfSpeech::noun) ||
        // "the most expensive hotel": the degree's particle
        (t_[k].tag == PartOfSpeech::particle && k + 1 < t_.size() &&
         t_[k + 1].tag == PartOfSpeech::adjective && t_[k + 1].degree > 0) ||
@@ -552,13 +599,16 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       np.possessed = true;
     }
   }
-  // "a cup of coffee": the measure stands before its substance, which takes the case
+  // "a cup of coffee": the measure stands before its substance, which takes the case and is
+  // counted in the singular ("a box of apples": "egy doboz almát")
+  bool measured = false;
   if (head < t_.size() && t_[head].tag == PartOfSpeech::noun && listed(kMeasureNouns, t_[head].lemma) &&
       k + 1 < t_.size() && t_[k].lower == "of" &&
       (t_[k + 1].tag == PartOfSpeech::noun || t_[k + 1].tag == PartOfSpeech::adjective)) {
     ++k;
     while (k < t_.size() && t_[k].tag == PartOfSpeech::adjective) ++k;
     while (k < t_.size() && t_[k].tag == PartOfSpeech::noun) head = k++;
+    measured = true;
   }
   if (head >= t_.size() || (t_[head].tag != PartOfSpeech::noun && t_[head].tag != PartOfSpeech::name)) {
     head = k > i ? k - 1 : i;  // an adjective alone: "is big"
@@ -574,8 +624,11 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   np.head = head;
   const Sense* headSense = coreSense(t_[head], 0);
   np.name = t_[head].tag == PartOfSpeech::name || (headSense && headSense->name);  // "London" is definite
-  np.definite = np.definite || np.name || np.possessed;
-  np.plural = t_[head].plural;
+  // ("yesterday's meeting": the time that owned says which one, "a tegnapi megbeszélés")
+  const bool timeOwner =
+      std::any_of(t_.begin() + i, t_.begin() + head, [](const Token& m) { return m.timeOwner; });
+  np.definite = np.definite || np.name || np.possessed || timeOwner;
+  np.plural = t_[head].plural && !measured;
   // "a lot of tourists visited": "sok turista"; "all the students were": "minden diák volt"
   for (std::size_t m = np.begin; m < head; ++m)
     if (countsItsNoun(t_[m]) || t_[m].tag == PartOfSpeech::number ||
@@ -600,6 +653,21 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       np.end = readNounPhrase(k + 1).end;
       np.possessed = np.definite = true;
     }
+  }
+  // "a smell of gas", "a series of burglaries", "accusations of corruption": a bare noun after
+  // "of" names the kind, one word with the head or its adjective before it ("gázszag",
+  // "betöréssorozat", "korrupciós vád"); not after a measure or a count ("a number of")
+  static constexpr std::string_view kCounts[] = {"number", "couple", "kind", "sort", "type", "lot",
+                                                 "lots",   "part",   "rest", "end",  "top",  "bottom"};
+  if (!np.ofOwner && t_[head].tag == PartOfSpeech::noun && t_[head].entry && !measured && k + 1 < t_.size() &&
+      t_[k].lower == "of" && t_[k + 1].tag == PartOfSpeech::noun && t_[k + 1].entry && !t_[k + 1].possessor &&
+      (k + 2 == t_.size() || t_[k + 2].tag != PartOfSpeech::noun) && !listed(kCounts, t_[head].lemma) &&
+      std::none_of(t_.begin() + long(np.begin), t_.begin() + long(head), [](const Token& t) {
+        return t.lower == "the" || t.tag == PartOfSpeech::possessive || t.possessor;
+      })) {
+    np.ofModifier = k + 1;
+    np.end = k + 2;
+    k = np.end;
   }
   // "my feet are cold": "a lábam hideg", one word for the pair
   const Sense* pairSense = coreSense(t_[head], sense(head));
@@ -640,7 +708,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   std::string compound;  // a noun before the head that makes one word with it
   std::size_t commaAt = SIZE_MAX;
   // "the price of petrol": the owner first, in the nominative, and the head without its article
-  const std::size_t own = np.ofOwner ? np.ofOwner - 1 : np.participle ? np.participle : np.end;
+  const std::size_t own = np.ofOwner      ? np.ofOwner - 1
+                          : np.ofModifier ? np.ofModifier - 1
+                          : np.participle ? np.participle
+                                          : np.end;
   // "a mellettem ülő férfi": the participle with its place after the article
   bool described = !np.participle;
   auto describe = [&] {
@@ -654,7 +725,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       emitPrepositionalPhrase(np.participle + 1);
     }
     const Token& v = t_[np.participle];
-    if (v.entry && !v.entry->senses.empty()) {
+    if (!v.entry || v.entry->pos == PartOfSpeech::adjective) {
+      if (auto s = plainSense(v, sense(np.participle))) emit(*s, np.participle);  // "az alábbi címre"
+    } else if (v.entry && !v.entry->senses.empty() && !v.lower.ends_with("ing")) {
+      emit(finishedParticiple(v.entry->senses.front()), np.participle);  // "a mutatott ár"
+    } else if (v.entry && !v.entry->senses.empty()) {
       const lexicon::Sense& vs = v.entry->senses.front();
       emit(vs.prefix + presentParticiple(vs.word), np.participle);
     }
@@ -701,6 +776,13 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         countable = false;  // "Van pénzed?", "Nincs időm": Hungarian says no quantity
       else if (d == "many" || d == "much")
         emit("sok", k), countable = false;
+      else if (d == "most")
+        emit("a", k),
+            emit(
+                "legt\xC3\xB6"
+                "bb",
+                k),
+            countable = false;  // "most economists": "a legtöbb közgazdász"
       else if (d == "more")
         emit(
             "t\xC3\xB6"
@@ -717,13 +799,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     } else if (tk.tag == PartOfSpeech::preposition) {
       continue;
     } else if (tk.tag == PartOfSpeech::verb && participleBeforeNoun(k, np.begin)) {
-      // "the stolen car": "az ellopott autó", the participle is the finished past's third person
-      if (const Sense* vs = coreSense(tk, sense(k)); vs && vs->word.find(' ') == std::string::npos) {
-        const std::string prefix = vs->prefix.empty() ? std::string(vs->note("perf")) : vs->prefix;
-        emit(prefix + conjugate(VerbStem{vs->word, prefix, std::string(vs->note("past"))}, Tense::past,
-                                Agreement{3, false, false, false}),
-             k);
-      }
+      // "the stolen car": "az ellopott autó"
+      if (const Sense* vs = coreSense(tk, sense(k)); vs && vs->word.find(' ') == std::string::npos)
+        emit(finishedParticiple(*vs), k);
     } else if (tk.tag == PartOfSpeech::conjunction) {
       emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", k);  // "hűvös és száraz"
     } else if (k != np.head && (tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::adverb ||
@@ -732,6 +810,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       if (k > np.begin && t_[k - 1].pauseAfter && t_[k - 1].tag == PartOfSpeech::adjective &&
           tk.tag == PartOfSpeech::adjective)
         commaAt = out_.size();
+      // "yesterday's meeting": "a tegnapi megbeszélés", the article the owner stood for
+      if (tk.timeOwner && k == np.begin &&
+          (out_.empty() || (out_.back().text != "a" && out_.back().text != "az")))
+        emit("a", k);
       if (tk.tag == PartOfSpeech::name)
         emit(tk.written, k, false);
       else if (tk.possessor && tk.tag == PartOfSpeech::noun && owner.person &&
@@ -761,6 +843,14 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   if (np.possessed) owner = {3, false};
   if (possessorPerson) owner = {*possessorPerson, possessorPlural};
   describe();
+  if (np.ofModifier)
+    if (const Sense* ms = coreSense(t_[np.ofModifier], sense(np.ofModifier));
+        ms && !ms->name && ms->word.find(' ') == std::string::npos) {
+      if (!ms->note("attr").empty())
+        emit(std::string(ms->note("attr")), np.ofModifier);  // "korrupciós vád"
+      else
+        compound = ms->word;  // "gázszag"
+    }
   const Token& h = t_[np.head];
   if (np.head >= np.begin && np.head < own &&
       (h.tag == PartOfSpeech::noun || h.tag == PartOfSpeech::name || h.tag == PartOfSpeech::adjective)) {
@@ -805,6 +895,8 @@ std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, co
   if (!ms || !hs || ms->name || hs->name || ms->word.find(' ') != std::string::npos ||
       hs->word.find(' ') != std::string::npos)
     return std::nullopt;
+  // a day before a part of it stands apart as it is: "Sunday mornings": "vasárnap reggel"
+  if (!ms->note("time").empty() && !hs->note("time").empty()) return Modifier{ms->word, true};
   if (!ms->note("attr").empty()) return Modifier{std::string(ms->note("attr")), true};
   return Modifier{ms->word.find('-') != std::string::npos ? ms->word + "-" : ms->word, false};
 }
@@ -1166,7 +1258,7 @@ void Generator::findObjects(ClauseRoles& r) {
     return;
   }
   if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
-      t_[objectStart].tag == PartOfSpeech::adverb) {
+      (t_[objectStart].tag == PartOfSpeech::adverb && !countsANumber(objectStart))) {
     // "He said that ...": the clause is the object, "azt" stands for it
     if (objectClause_ && mainVerb != n_ && r.objectCase == Case::accusative &&
         !(verbSense && verbSense->noObject)) {
@@ -1898,6 +1990,22 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   const Sense* verbSense = roles_.verbSense;
   PrepositionChoice r;
   if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
+  // "from nine to five", "from Monday to Friday": a span of time, "kilenctől ötig", "hétfőtől
+  // péntekig"
+  if (!r.c && p == "from" && timeLike(np) && np.end < n_ &&
+      (t_[np.end].lower == "to" || t_[np.end].lower == "until" || t_[np.end].lower == "till"))
+    r.c = Case::ablative;
+  if (!r.c && p == "to" && timeLike(np))
+    for (std::size_t k = pos; k-- > 0 && k + 4 >= pos;)
+      if (t_[k].lower == "from" && startsNounPhrase(k + 1)) {
+        const NounPhrase start = readNounPhrase(k + 1);
+        if (start.end == pos && timeLike(start)) r.c = Case::terminative;
+        break;
+      }
+  // "drifted out of the kitchen": out of a place is from inside it, "a konyhából"
+  if (!r.c && p == "of" && pos > 0 && (t_[pos - 1].lower == "out" || t_[pos - 1].prefix == "ki") &&
+      !np.pronoun)
+    r.c = Case::elative;
   // an adjective or a set phrase right before governs too: "proud of": "büszke vmire", "thank
   // you for": "köszönöm" with the accusative
   if (const Token* before = pos > 0 ? &t_[pos - 1] : nullptr;
@@ -1932,7 +2040,12 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
     else
       r.c = Case::nominative, r.post = "mellett";
   }
-  if (const auto post = postpositionFor(p); !r.c && post) r.c = Case::nominative, r.post = std::string(*post);
+  // "over the past three weeks", "over the holidays": during that time, "az elmúlt három hét alatt"
+  if (!r.c && p == "over" && !np.pronoun && t_[np.head].tag == PartOfSpeech::noun &&
+      (listed(kSpansOfTime, t_[np.head].lemma) || (headSense && !headSense->note("time").empty())))
+    r.c = Case::nominative, r.post = "alatt";
+  if (const auto post = postpositionFor(p); !r.c && post)
+    r.c = post->second, r.post = std::string(post->first);
   // "to London": into the place a name names
   if (!r.c && p == "to" && np.name) r.c = Case::illative;
   if (!r.c) r.c = caseOfPreposition(p);
@@ -2080,6 +2193,21 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     lastCase_ = c.value_or(Case::nominative);
     return np.end;
   }
+  // a number word alone takes the case on its form that stands alone: "tíztől tizenkettőig"; for
+  // a number of people it counts heads ("a table for six": "egy asztalt hat főre")
+  // (not "for two or three days", a count of the noun after)
+  if (np.end == np.begin + 1 && t_[np.head].tag == PartOfSpeech::number && post.empty() &&
+      t_[np.head].value >= 0 && c && *c != Case::nominative &&
+      (np.end == n_ || (t_[np.end].lower != "or" && t_[np.end].lower != "and"))) {
+    if (p == "for") {
+      emit(numberInWords(t_[np.head].value, true), np.head);
+      emit("f\xC5\x91re", np.head);
+    } else {
+      emit(attachCase(numberInWords(t_[np.head].value, false), *c), np.head);
+    }
+    lastCase_ = *c;
+    return np.end;
+  }
   emitNounPhrase(np, c.value_or(Case::nominative), post);
   lastCase_ = c.value_or(Case::nominative);
   return np.end;
@@ -2090,7 +2218,7 @@ bool Generator::isDuration(const NounPhrase& np) const {
   static constexpr std::string_view kUnits[] = {"second", "minute", "hour",   "day",     "week",
                                                 "month",  "year",   "decade", "century", "moment"};
   if (np.pronoun || np.head >= n_ || !listed(kUnits, t_[np.head].lemma)) return false;
-  const Token& first = t_[np.begin];
+  const Token& first = t_[countsANumber(np.begin) ? np.begin + 1 : np.begin];  // ("about ten minutes")
   return first.tag == PartOfSpeech::number || first.lower == "a" || first.lower == "an" ||
          first.lemma == "half" ||  // "for half an hour": "fél óráig"
          first.lower == "several" || first.lower == "many" || first.lemma == "a few" ||

@@ -37,6 +37,8 @@
 //             pair:        a noun for one of a pair, singular where English counts both ("my
 //                          eyes": "a szemem", "his shoes": "a cipője")
 //             cap:         the sense of the word written with a capital ("March": "március")
+//             pl:          a noun's sense in the English plural ("talks": "tárgyalások", where
+//                          "a talk" is "előadás")
 //           Case names: acc ban ba bol on ra rol nal hoz tol nak val ert kor ig n ul nom
 #pragma once
 
@@ -63,6 +65,7 @@ struct Sense {
   bool person = false;       // a noun naming a person, a sense for people ("idős", "ismer")
   bool capital = false;      // the sense of the capitalised English word ("március" for "March")
   bool pair = false;         // one of a pair: singular for both ("a szemem" for "my eyes")
+  bool ofPlural = false;     // the sense of the English plural ("talks": "tárgyalások")
   // The value of note `key`, empty when absent.
   std::string_view note(std::string_view key) const;
 };
