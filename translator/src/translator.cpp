@@ -142,9 +142,11 @@ class SentenceTranslation {
     findUnits();
   }
 
-  bool looksEnglish() const;
-  bool anyKnown() const {
-    return std::any_of(units_.begin(), units_.end(), [](const Unit& u) { return u.known; });
+  // `core`, when there is one, knows words the dictionary lacks ("hurt"): they count as English.
+  bool looksEnglish(const lexicon::CoreLexicon* core) const;
+  bool anyKnown(const lexicon::CoreLexicon* core) const {
+    return std::any_of(units_.begin(), units_.end(),
+                       [&](const Unit& u) { return u.known || coreKnows(core, u); });
   }
   std::string source() const;
   // The target with the highlighted unit in its sense number `hlSense`.
@@ -200,6 +202,17 @@ class SentenceTranslation {
     for (std::size_t k = s_.begin; k < s_.words.front().begin; ++k)
       if (isLetter(text_[k])) return false;
     return true;
+  }
+
+  // A one-word unit the dictionary does not know that the core lexicon has an entry for, as
+  // written or by a base form ("hurt", "itself"); WordNet's bare sense counts are not enough,
+  // as they know French words too ("chat", "mange").
+  bool coreKnows(const lexicon::CoreLexicon* core, const Unit& u) const {
+    if (!core || u.known || u.name || u.wordCount != 1 || !s_.words[u.firstWord].hasLetter) return false;
+    auto has = [&](std::string_view w) { return !core->entries(w).empty() || !core->irregular(w).empty(); };
+    if (has(u.lower)) return true;
+    const std::vector<std::string> forms = Dictionary::baseForms(u.lower);
+    return std::any_of(forms.begin(), forms.end(), has);
   }
 
   const Dictionary& dict_;
@@ -290,7 +303,7 @@ void SentenceTranslation::findUnits() {
   }
 }
 
-bool SentenceTranslation::looksEnglish() const {
+bool SentenceTranslation::looksEnglish(const lexicon::CoreLexicon* core) const {
   std::size_t letters = 0, accented = 0, otherScript = 0;
   for (const Word& w : s_.words)
     for (std::size_t k = w.begin; k < w.end; ++k) {
@@ -308,7 +321,7 @@ bool SentenceTranslation::looksEnglish() const {
   for (const Unit& u : units_) {
     if (!s_.words[u.firstWord].hasLetter || u.name) continue;
     wordsWithLetters += u.wordCount;
-    if (u.known) knownWords += u.wordCount;
+    if (u.known || coreKnows(core, u)) knownWords += u.wordCount;
   }
   return wordsWithLetters < 2 || knownWords * 2 >= wordsWithLetters;
 }
@@ -490,9 +503,9 @@ Translation Translator::translate(std::string_view encodedText) const {
   const protocol::QueryText q = protocol::decodeQueryText(encodedText);
   const Sentence s = sentenceAround(q.text, q.hasPointer ? q.pointer : 0);
   SentenceTranslation st(dictionary_, q.text, s);
-  if (!st.looksEnglish()) return {1, kNotEnglishReply};
+  if (!st.looksEnglish(core_.get())) return {1, kNotEnglishReply};
   const std::string source = st.source();
-  if (!st.anyKnown()) return {0, markup::wrapped(markup::kUntranslatedSource, source)};
+  if (!st.anyKnown(core_.get())) return {0, markup::wrapped(markup::kUntranslatedSource, source)};
   if (!core_) {
     std::string reply = alternative(source, st.target(0));
     if (st.hasAlternative()) reply += alternative(source, st.target(1));

@@ -83,6 +83,15 @@ TEST(ShippedTranslatorTest, TextThatIsNotEnglishGives1010) {
   }
 }
 
+// FreeDict lacks "hurt" and "himself"; the core lexicon has them, so the sentence is English.
+TEST(ShippedTranslatorTest, WordsOnlyTheCoreLexiconKnowsAreEnglish) {
+  for (const char* text : {"He &kvopoint;hurt himself.", "Tom &kvopoint;hurt himself badly."}) {
+    Translation r = shipped().translate(text);
+    ASSERT_EQ(r.code, 0) << text << " -> " << r.reply;
+    EXPECT_NE(between(r.reply, "<surf-st>", "</surf-st>").find("egsebes\xEDtette"), std::string::npos) << r.reply;
+  }
+}
+
 TEST(ShippedTranslatorTest, OnlyTheSentenceUnderThePointerIsTranslated) {
   Translation r = shipped().translate("I saw a dog. The &kvopoint;houses are big! Books are good.");
   ASSERT_EQ(r.code, 0);
