@@ -4706,3 +4706,103 @@ upside down	adv	fejjel lefelé
 let us know	adv	szólj nekünk
 anymore	adv	többé
 hi	adv	szia ; helló
+# --- everyday words of any page, by topic (eighth round)
+# money, banks and shopping
+payment	n	fizetés[fizetések] ; befizetés[befizetések] ; kifizetés[kifizetések]
+savings	n	megtakarítás[megtakarítások]
+investor	n	befektető[befektetők,person]
+shareholder	n	részvényes[részvényesek,person]
+atm	n	bankautomata[bankautomaták]
+revenue	n	bevétel[bevételek]
+turnover	n	forgalom[forgalmak,acc=forgalmat,3sg=forgalma,poss=forgalma]
+poverty	n	szegénység
+auction	n	árverés[árverések] ; aukció
+subscription	n	előfizetés[előfizetések]
+membership	n	tagság[tagságok]
+compensation	n	kártérítés[kártérítések] ; kártalanítás
+affordable	adj	megfizethető
+financial	adj	pénzügyi ; anyagi
+unpaid	adj	kifizetetlen
+profitable	adj	nyereséges ; jövedelmező
+annual	adj	éves ; évi
+monthly	adj	havi
+weekly	adj	heti
+daily	adj	napi ; mindennapi
+yearly	adj	éves ; évi
+annually	adv	évente
+refund	v	vissza|fizet ; vissza|térít
+supermarket	n	szupermarket[szupermarketek,to=ba,at=ban] ; élelmiszerbolt
+mall	n	bevásárlóközpont[bevásárlóközpontok,3sg=bevásárlóközpontja,to=ba,at=ban]
+checkout	n	pénztár[pénztárak]
+cashier	n	pénztáros[pénztárosok,person]
+trolley	n	bevásárlókocsi
+goods	n	áru[áruk] ; termék[termékek]
+shipping	n	szállítás[szállítások]
+warranty	n	jótállás[jótállások] ; garancia[garanciák]
+handbag	n	kézitáska[kézitáskák]
+# work and the office
+supplier	n	beszállító[beszállítók] ; szállító
+promotion	n	előléptetés[előléptetések] ; akció[akciók]
+applicant	n	jelentkező[jelentkezők,person] ; pályázó
+skill	n	készség[készségek] ; képesség[képességek] ; tudás
+knowledge	n	tudás ; ismeret[ismeretek]
+qualification	n	képesítés[képesítések] ; végzettség[végzettségek]
+certificate	n	bizonyítvány[bizonyítványok] ; igazolás[igazolások] ; tanúsítvány
+training	n	képzés[képzések] ; edzés[edzések]
+retirement	n	nyugdíj[nyugdíjak,3sg=nyugdíja] ; nyugdíjazás
+pension	n	nyugdíj[nyugdíjak,3sg=nyugdíja] ; panzió
+unemployment	n	munkanélküliség
+agenda	n	napirend[napirendek] ; program[programok,3sg=programja]
+proposal	n	javaslat[javaslatok,3sg=javaslata] ; ajánlat
+negotiation	n	tárgyalás[tárgyalások]
+receptionist	n	recepciós[recepciósok,person]
+accountant	n	könyvelő[könyvelők,person]
+consultant	n	tanácsadó[tanácsadók,person]
+overtime	n	túlóra[túlórák]
+vacation	n	szabadság[szabadságok] ; nyaralás[nyaralások]
+opportunity	n	lehetőség[lehetőségek] ; alkalom[alkalmak,acc=alkalmat,3sg=alkalma,poss=alkalma]
+advantage	n	előny[előnyök]
+disadvantage	n	hátrány[hátrányok]
+quantity	n	mennyiség[mennyiségek]
+maintenance	n	karbantartás[karbantartások]
+management	n	vezetés ; irányítás
+workshop	n	műhely[műhelyek]
+recommendation	n	ajánlás[ajánlások] ; javaslat[javaslatok,3sg=javaslata]
+reputation	n	hírnév[hírnevek,acc=hírnevet,3sg=hírneve,poss=hírneve]
+shortage	n	hiány[hiányok]
+vacancy	n	üresedés[üresedések] ; szabad hely
+shipment	n	szállítmány[szállítmányok]
+specialist	n	szakember[szakemberek,person] ; szakorvos
+temporary	adj	ideiglenes ; átmeneti
+permanent	adj	állandó ; végleges ; tartós
+available	adj	elérhető ; kapható ; szabad
+practical	adj	gyakorlati ; praktikus
+reasonable	adj	elfogadható ; észszerű
+satisfactory	adj	kielégítő
+acceptable	adj	elfogadható
+negotiate	v	tárgyal[with=val]
+participate	v	részt |vesz[noobj,in=ban]
+persuade	v	meg|győz
+predict	v	meg|jósol ; előre |jelez
+# health, the doctor and the body
+toothache	n	fogfájás[fogfájások]
+prescription	n	recept[receptek,3sg=receptje]
+pharmacy	n	gyógyszertár[gyógyszertárak,to=ba,at=ban] ; patika
+therapy	n	terápia[terápiák] ; kezelés
+vaccination	n	oltás[oltások]
+allergy	n	allergia[allergiák]
+infection	n	fertőzés[fertőzések]
+lung	n	tüdő[tüdők]
+kidney	n	vese[vesék]
+muscle	n	izom[izmok,acc=izmot,3sg=izma,poss=izmo]
+wrist	n	csukló[csuklók]
+ankle	n	boka[bokák,pair]
+forehead	n	homlok[homlokok,3sg=homloka]
+cheek	n	arc[arcok] ; orca
+lip	n	ajak[ajkak,acc=ajkat,3sg=ajka,poss=ajka,pair]
+eyebrow	n	szemöldök[szemöldökök,3sg=szemöldöke,pair]
+abdomen	n	has[hasak]
+appetite	n	étvágy[étvágyak]
+sweat	n	izzadság
+scar	n	sebhely[sebhelyek] ; heg
+abnormal	adj	rendellenes
