@@ -4806,3 +4806,142 @@ appetite	n	étvágy[étvágyak]
 sweat	n	izzadság
 scar	n	sebhely[sebhelyek] ; heg
 abnormal	adj	rendellenes
+# the home: rooms, furniture, appliances, cleaning
+armchair	n	fotel[fotelek,3sg=fotelje,in=ban]
+shampoo	n	sampon[samponok,3sg=samponja]
+toothbrush	n	fogkefe[fogkefék]
+toothpaste	n	fogkrém[fogkrémek]
+microwave	n	mikrohullámú sütő ; mikró
+dishwasher	n	mosogatógép[mosogatógépek]
+washing machine	n	mosógép[mosógépek]
+freezer	n	fagyasztó[fagyasztók] ; mélyhűtő
+kettle	n	vízforraló[vízforralók]
+garbage	n	szemét[szemetek,acc=szemetet,3sg=szemete,poss=szemete]
+trash	n	szemét[szemetek,acc=szemetet,3sg=szemete,poss=szemete]
+rubbish bin	n	szemetes[szemetesek]
+broom	n	seprű[seprűk]
+vacuum cleaner	n	porszívó[porszívók]
+laundry	n	szennyes ; mosás
+tenant	n	bérlő[bérlők,person] ; lakó
+basement	n	pince[pincék,to=ba,at=ban]
+balcony	n	erkély[erkélyek,to=ra,at=on]
+lawn	n	pázsit[pázsitok,3sg=pázsitja] ; gyep
+doorbell	n	csengő[csengők]
+hallway	n	folyosó[folyosók,to=ra,at=n] ; előszoba
+staircase	n	lépcsőház[lépcsőházak] ; lépcső
+lift	n	lift[liftek,3sg=liftje,in=ban] ; felvonó
+radiator	n	radiátor[radiátorok] ; fűtőtest
+heater	n	fűtőtest[fűtőtestek,3sg=fűtőteste] ; hősugárzó
+boiler	n	kazán[kazánok,3sg=kazánja] ; bojler
+air conditioning	n	légkondicionáló ; klíma
+plumber	n	vízvezeték-szerelő[vízvezeték-szerelők,person]
+electrician	n	villanyszerelő[villanyszerelők,person]
+mattress	n	matrac[matracok]
+duvet	n	paplan[paplanok,3sg=paplanja]
+hanger	n	vállfa[vállfák]
+bookcase	n	könyvespolc[könyvespolcok,on=n]
+vase	n	váza[vázák]
+tile	n	csempe[csempék]
+wallpaper	n	tapéta[tapéták] ; háttérkép[háttérképek,front]
+ladder	n	létra[létrák]
+bucket	n	vödör[vödrök,acc=vödröt,3sg=vödre,poss=vödrö]
+mop	n	felmosó[felmosók]
+sponge	n	szivacs[szivacsok]
+detergent	n	mosószer[mosószerek] ; mosogatószer
+tissue	n	papír zsebkendő ; szövet
+napkin	n	szalvéta[szalvéták]
+saucepan	n	lábas[lábasok] ; serpenyő
+frying pan	n	serpenyő[serpenyők]
+cutlery	n	evőeszköz[evőeszközök]
+corkscrew	n	dugóhúzó[dugóhúzók]
+toaster	n	kenyérpirító[kenyérpirítók]
+cooker	n	tűzhely[tűzhelyek]
+leak	n	szivárgás[szivárgások]
+socket	n	konnektor[konnektorok] ; aljzat
+thermostat	n	termosztát[termosztátok,3sg=termosztátja]
+padlock	n	lakat[lakatok,3sg=lakatja]
+smoke detector	n	füstérzékelő[füstérzékelők]
+fire extinguisher	n	tűzoltó készülék
+mailbox	n	postaláda[postaládák]
+letterbox	n	postaláda[postaládák]
+doorstep	n	küszöb[küszöbök,3sg=küszöbe,on=n]
+porch	n	veranda[verandák,on=n]
+chimney	n	kémény[kémények]
+hedge	n	sövény[sövények]
+gardener	n	kertész[kertészek,person]
+wipe	v	le|töröl ; meg|töröl
+tidy	v	rendet |rak[noobj] ; el|pakol
+vacuum	v	porszívóz
+scrub	v	súrol
+sew	v	varr
+mow	v	nyír ; le|nyír
+furnish	v	be|rendez
+# food and cooking
+snack	n	harapnivaló
+pizza	n	pizza[pizzák]
+cabbage	n	káposzta[káposzták]
+yoghurt	n	joghurt[joghurtok,3sg=joghurtja]
+yogurt	n	joghurt[joghurtok,3sg=joghurtja]
+juice	n	gyümölcslé[gyümölcslevek,acc=gyümölcslevet,3sg=gyümölcsleve]
+pork	n	sertéshús[sertéshúsok,3sg=sertéshúsa]
+bacon	n	szalonna[szalonnák]
+lemon	n	citrom[citromok,3sg=citroma]
+grape	n	szőlő[szőlők]
+cherry	n	cseresznye[cseresznyék]
+peach	n	őszibarack[őszibarackok,3sg=őszibarackja]
+plum	n	szilva[szilvák]
+apricot	n	sárgabarack[sárgabarackok,3sg=sárgabarackja] ; kajszi
+raspberry	n	málna[málnák]
+melon	n	dinnye[dinnyék]
+watermelon	n	görögdinnye[görögdinnyék]
+pineapple	n	ananász[ananászok]
+lettuce	n	saláta[saláták] ; fejes saláta
+cucumber	n	uborka[uborkák]
+pea	n	borsó[borsók]
+spinach	n	spenót[spenótok,3sg=spenótja]
+pumpkin	n	tök[tökök,3sg=töke]
+almond	n	mandula[mandulák]
+walnut	n	dió[diók]
+peanut	n	földimogyoró[földimogyorók]
+cereal	n	gabona[gabonák]
+porridge	n	zabkása[zabkásák]
+pancake	n	palacsinta[palacsinták]
+omelette	n	omlett[omlettek,3sg=omlettje]
+lamb	n	bárány[bárányok] ; bárányhús
+salmon	n	lazac[lazacok]
+tuna	n	tonhal[tonhalak]
+seafood	n	tenger gyümölcsei
+noodle	n	tészta[tészták] ; metélt
+spaghetti	n	spagetti
+mustard	n	mustár[mustárok]
+vinegar	n	ecet[ecetek,3sg=ecete]
+spice	n	fűszer[fűszerek]
+herb	n	fűszernövény[fűszernövények] ; gyógynövény
+cinnamon	n	fahéj[fahéjak,3sg=fahéja]
+vanilla	n	vanília[vaníliák]
+cookie	n	keksz[kekszek]
+popcorn	n	pattogatott kukorica
+candy	n	cukorka[cukorkák] ; édesség
+sweets	n	édesség[édességek] ; cukorka
+lemonade	n	limonádé[limonádék,back]
+vodka	n	vodka[vodkák]
+cocktail	n	koktél[koktélok,3sg=koktélja]
+mug	n	bögre[bögrék]
+teapot	n	teáskanna[teáskannák]
+flavour	n	íz[ízek]
+calorie	n	kalória[kalóriák]
+vitamin	n	vitamin[vitaminok,3sg=vitaminja]
+protein	n	fehérje[fehérjék]
+roast	v	süt[perf=meg]
+grill	v	grillez ; meg|süt
+peel	v	meg|hámoz ; hámoz
+grate	v	le|reszel ; reszel
+sip	v	kortyol ; kortyolgat
+cooked	adj	főtt ; sült
+vegetarian	adj	vegetáriánus
+vegan	adj	vegán
+rotten	adj	rohadt ; romlott
+stale	adj	száraz ; állott
+crispy	adj	ropogós
+greasy	adj	zsíros
+homemade	adj	házi
