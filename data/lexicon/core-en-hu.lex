@@ -4945,3 +4945,120 @@ stale	adj	száraz ; állott
 crispy	adj	ropogós
 greasy	adj	zsíros
 homemade	adj	házi
+# clothes and what one carries
+t-shirt	n	póló[pólók]
+jeans	n	farmer[farmerek]
+jumper	n	pulóver[pulóverek]
+pullover	n	pulóver[pulóverek]
+hoodie	n	kapucnis pulóver
+sandal	n	szandál[szandálok,3sg=szandálja,pair]
+trainer	n	edző[edzők,person]
+trainers	n	sportcipő[sportcipők,pair]
+sneaker	n	sportcipő[sportcipők,pair]
+zip	n	cipzár[cipzárak]
+zipper	n	cipzár[cipzárak]
+necklace	n	nyaklánc[nyakláncok]
+earring	n	fülbevaló[fülbevalók,pair]
+bracelet	n	karkötő[karkötők]
+watch	n	óra[órák] ; karóra
+sunglasses	n	napszemüveg[napszemüvegek]
+pyjamas	n	pizsama[pizsamák]
+pajamas	n	pizsama[pizsamák]
+underwear	n	alsónemű ; fehérnemű
+sleeve	n	ujj[ujjak,3sg=ujja]
+backpack	n	hátizsák[hátizsákok,3sg=hátizsákja]
+raincoat	n	esőkabát[esőkabátok,3sg=esőkabátja]
+blouse	n	blúz[blúzok]
+shorts	n	rövidnadrág[rövidnadrágok,3sg=rövidnadrágja]
+tights	n	harisnya[harisnyák]
+slipper	n	papucs[papucsok,pair]
+silk	n	selyem[selymek,acc=selymet,3sg=selyme,poss=selyme]
+leather	n	bőr[bőrök,attr=bőr]
+# family and the stages of life
+grandson	n	unoka[unokák,person]
+granddaughter	n	unoka[unokák,person]
+boyfriend	n	barát[barátok,3sg=barátja,pp=barátai,person]
+fiance	n	vőlegény[vőlegények,person]
+fiancee	n	menyasszony[menyasszonyok,person]
+stepfather	n	mostohaapa[mostohaapák,3sg=mostohaapja,person] ; nevelőapa
+stepmother	n	mostohaanya[mostohaanyák,3sg=mostohaanyja,person]
+mother-in-law	n	anyós[anyósok,person]
+father-in-law	n	após[apósok,person]
+son-in-law	n	vő[vők,3sg=veje,person]
+daughter-in-law	n	meny[menyek,person]
+brother-in-law	n	sógor[sógorok,person]
+sister-in-law	n	sógornő[sógornők,person]
+orphan	n	árva[árvák,person]
+widower	n	özvegy[özvegyek,person]
+toddler	n	kisgyerek[kisgyerekek,person]
+infant	n	csecsemő[csecsemők,person] ; kisbaba
+upbringing	n	neveltetés
+adolescence	n	serdülőkor[serdülőkorok]
+adulthood	n	felnőttkor[felnőttkorok]
+# animals
+rat	n	patkány[patkányok]
+deer	n	szarvas[szarvasok]
+bee	n	méh[méhek] ; méhecske
+mosquito	n	szúnyog[szúnyogok,3sg=szúnyogja]
+butterfly	n	pillangó[pillangók] ; lepke
+squirrel	n	mókus[mókusok]
+hedgehog	n	sündisznó[sündisznók]
+owl	n	bagoly[baglyok,acc=baglyot,3sg=baglya,poss=baglyo]
+eagle	n	sas[sasok]
+pigeon	n	galamb[galambok,3sg=galambja]
+parrot	n	papagáj[papagájok,acc=papagájt]
+swan	n	hattyú[hattyúk]
+turtle	n	teknős[teknősök]
+tortoise	n	teknős[teknősök]
+snail	n	csiga[csigák]
+worm	n	kukac[kukacok]
+ant	n	hangya[hangyák]
+wasp	n	darázs[darazsak,acc=darazsat,3sg=darazsa,poss=darazsa]
+beetle	n	bogár[bogarak,acc=bogarat,3sg=bogara,poss=bogara]
+whale	n	bálna[bálnák]
+dolphin	n	delfin[delfinek,3sg=delfinje]
+shark	n	cápa[cápák]
+crab	n	rák[rákok,3sg=rákja]
+kitten	n	kiscica[kiscicák] ; cica
+puppy	n	kiskutya[kiskutyák]
+camel	n	teve[tevék]
+giraffe	n	zsiráf[zsiráfok,3sg=zsiráfja]
+zebra	n	zebra[zebrák]
+kangaroo	n	kenguru[kenguruk]
+penguin	n	pingvin[pingvinek,3sg=pingvinje]
+fur	n	szőr[szőrök] ; bunda
+# nature, the land and the weather
+recycling	n	újrahasznosítás
+moss	n	moha[mohák]
+pond	n	tó[tavak,acc=tavat,3sg=tava,in=ban] ; kacsaúsztató
+waterfall	n	vízesés[vízesések]
+cave	n	barlang[barlangok,3sg=barlangja,to=ba,at=ban]
+volcano	n	vulkán[vulkánok,3sg=vulkánja]
+glacier	n	gleccser[gleccserek]
+meadow	n	rét[rétek,3sg=rétje,in=n] ; mező
+jungle	n	dzsungel[dzsungelek,in=ban]
+horizon	n	látóhatár[látóhatárok] ; horizont
+sunrise	n	napkelte[napkelték]
+sunset	n	naplemente[naplementék]
+dusk	n	alkony ; szürkület
+rainbow	n	szivárvány[szivárványok]
+breeze	n	szellő[szellők]
+hurricane	n	hurrikán[hurrikánok,3sg=hurrikánja]
+tornado	n	tornádó[tornádók]
+avalanche	n	lavina[lavinák]
+wildfire	n	erdőtűz[erdőtüzek,acc=erdőtüzet,3sg=erdőtüze,poss=erdőtüze]
+heatwave	n	hőség[hőségek] ; kánikula
+puddle	n	tócsa[tócsák] ; pocsolya
+mud	n	sár[sarak,acc=sarat,3sg=sara,poss=sara]
+thunderstorm	n	zivatar[zivatarok] ; vihar
+drizzle	n	szitálás ; szemerkélő eső
+environmental	adj	környezeti ; környezetvédelmi
+rural	adj	vidéki
+urban	adj	városi
+rainy	adj	esős
+windy	adj	szeles
+snowy	adj	havas
+frosty	adj	fagyos
+humid	adj	párás
+chilly	adj	hűvös
+breezy	adj	szellős
