@@ -5062,3 +5062,153 @@ frosty	adj	fagyos
 humid	adj	párás
 chilly	adj	hűvös
 breezy	adj	szellős
+# computers, phones and the web
+smartphone	n	okostelefon[okostelefonok,3sg=okostelefonja]
+mobile phone	n	mobiltelefon[mobiltelefonok,3sg=mobiltelefonja]
+hardware	n	hardver[hardverek]
+download	n	letöltés[letöltések]
+upload	n	feltöltés[feltöltések]
+installation	n	telepítés[telepítések] ; beszerelés
+option	n	lehetőség[lehetőségek] ; opció
+icon	n	ikon[ikonok,3sg=ikonja]
+browser	n	böngésző[böngészők]
+internet	n	internet[on=n,pp=internetjei]
+server	n	szerver[szerverek]
+database	n	adatbázis[adatbázisok]
+username	n	felhasználónév[felhasználónevek,acc=felhasználónevet,3sg=felhasználóneve,poss=felhasználóneve]
+notification	n	értesítés[értesítések]
+backup	n	biztonsági mentés ; mentés[mentések]
+chat	n	csevegés[csevegések] ; beszélgetés
+follower	n	követő[követők,person]
+touchscreen	n	érintőképernyő[érintőképernyők]
+headphones	n	fejhallgató[fejhallgatók]
+earphones	n	fülhallgató[fülhallgatók]
+microphone	n	mikrofon[mikrofonok,3sg=mikrofonja]
+webcam	n	webkamera[webkamerák]
+cursor	n	kurzor[kurzorok]
+pixel	n	pixel[pixelek] ; képpont
+interface	n	felület[felületek] ; kezelőfelület
+dashboard	n	műszerfal[műszerfalak] ; irányítópult
+toolbar	n	eszköztár[eszköztárak]
+shortcut	n	rövidebb út ; parancsikon[parancsikonok,3sg=parancsikonja]
+desktop	n	asztal[asztalok] ; asztali gép
+homepage	n	kezdőlap[kezdőlapok,pp=kezdőlapjai] ; honlap[honlapok,pp=honlapjai]
+bookmark	n	könyvjelző[könyvjelzők]
+upgrade	n	frissítés[frissítések] ; bővítés
+privacy	n	magánélet[magánéletek,3sg=magánélete]
+encryption	n	titkosítás[titkosítások]
+firewall	n	tűzfal[tűzfalak]
+antivirus	n	vírusirtó[vírusirtók]
+malware	n	kártevő[kártevők] ; kártékony program
+hacker	n	hekker[hekkerek,person]
+directory	n	könyvtár[könyvtárak]
+format	n	formátum[formátumok,3sg=formátuma]
+template	n	sablon[sablonok,3sg=sablonja]
+spreadsheet	n	táblázat[táblázatok,3sg=táblázata]
+graph	n	grafikon[grafikonok,3sg=grafikonja]
+font	n	betűtípus[betűtípusok]
+layout	n	elrendezés[elrendezések]
+recipient	n	címzett[címzettek,person]
+sender	n	feladó[feladók,person]
+forum	n	fórum[fórumok,on=n]
+blog	n	blog[blogok,3sg=blogja]
+subscriber	n	előfizető[előfizetők,person] ; feliratkozó
+manual	n	kézikönyv[kézikönyvek] ; használati útmutató
+instructions	n	használati útmutató ; utasítás[utasítások]
+online	adj	online ; internetes
+digital	adj	digitális
+electronic	adj	elektronikus
+wireless	adj	vezeték nélküli
+manual	adj	kézi
+compatible	adj	kompatibilis
+virtual	adj	virtuális
+mobile	adj	mobil ; hordozható
+default	adj	alapértelmezett
+invalid	adj	érvénytelen
+valid	adj	érvényes
+unavailable	adj	nem elérhető
+outdated	adj	elavult
+encrypted	adj	titkosított
+interactive	adj	interaktív
+delete	v	töröl ; ki|töröl
+paste	v	be|illeszt
+browse	v	böngész
+disconnect	v	le|választ ; szét|kapcsol
+reboot	v	újra|indít
+scroll	v	görget
+zoom	v	nagyít
+edit	v	szerkeszt
+format	v	formáz
+block	v	el|zár ; blokkol
+unsubscribe	v	le|iratkozik[noobj,from=rol]
+synchronize	v	szinkronizál
+sync	v	szinkronizál
+encrypt	v	titkosít
+recharge	v	fel|tölt
+enable	v	engedélyez ; lehetővé |tesz
+disable	v	ki|kapcsol ; letilt
+deactivate	v	ki|kapcsol
+configure	v	be|állít
+customize	v	testre |szab
+uninstall	v	el|távolít
+# school and university
+professor	n	professzor[professzorok,person] ; tanár
+semester	n	félév[félévek,time=ban]
+textbook	n	tankönyv[tankönyvek]
+notebook	n	füzet[füzetek,3sg=füzete] ; jegyzetfüzet
+eraser	n	radír[radírok,3sg=radírja]
+ruler	n	vonalzó[vonalzók] ; uralkodó
+science	n	tudomány[tudományok,attr=tudományos] ; természettudomány
+mathematics	n	matematika[attr=matematikai]
+maths	n	matek[matekok,3sg=matekja,back] ; matematika
+geography	n	földrajz[attr=földrajzi]
+biology	n	biológia[attr=biológiai]
+chemistry	n	kémia[attr=kémiai]
+physics	n	fizika[attr=fizikai]
+scholarship	n	ösztöndíj[ösztöndíjak,3sg=ösztöndíja]
+diploma	n	oklevél[oklevelek,acc=oklevelet,3sg=oklevele,poss=oklevele] ; diploma
+classmate	n	osztálytárs[osztálytársak,3sg=osztálytársa,person]
+headmaster	n	igazgató[igazgatók,person]
+tutor	n	oktató[oktatók,person] ; korrepetitor
+graduation	n	diplomaosztó[diplomaosztók] ; ballagás
+quiz	n	kvíz[kvízek] ; vetélkedő
+thesis	n	szakdolgozat[szakdolgozatok,3sg=szakdolgozata] ; tézis
+dissertation	n	disszertáció[disszertációk] ; értekezés
+seminar	n	szeminárium[szemináriumok,3sg=szemináriuma,to=ra,at=on]
+dormitory	n	kollégium[kollégiumok,3sg=kollégiuma,to=ba,at=ban]
+tuition	n	tandíj[tandíjak,3sg=tandíja] ; oktatás
+enrolment	n	beiratkozás[beiratkozások]
+enrollment	n	beiratkozás[beiratkozások]
+kindergarten	n	óvoda[óvodák,to=ba,at=ban]
+nursery	n	bölcsőde[bölcsődék,to=ba,at=ban] ; óvoda
+curriculum	n	tanterv[tantervek]
+syllabus	n	tananyag[tananyagok,3sg=tananyaga] ; tanmenet
+grammar	n	nyelvtan[nyelvtanok,attr=nyelvtani]
+spelling	n	helyesírás[attr=helyesírási]
+pronunciation	n	kiejtés[kiejtések]
+revise	v	át|néz ; át|dolgoz
+enrol	v	be|iratkozik[noobj,in=ra,on=ra]
+enroll	v	be|iratkozik[noobj,in=ra,on=ra]
+memorize	v	meg|jegyez ; be|magol
+pronounce	v	ki|ejt
+# feelings
+emotion	n	érzelem[érzelmek,acc=érzelmet,3sg=érzelme,poss=érzelme]
+happiness	n	boldogság
+sadness	n	szomorúság
+joy	n	öröm[örömök,3sg=öröme]
+jealousy	n	féltékenység
+loneliness	n	magány[3sg=magánya] ; magányosság
+grief	n	gyász[3sg=gyásza] ; bánat
+gratitude	n	hála
+boredom	n	unalom[unalmak,acc=unalmat,3sg=unalma,poss=unalma]
+frustration	n	csalódottság ; frusztráció
+courage	n	bátorság
+pleased	adj	elégedett ; boldog
+depressed	adj	levert ; depressziós
+stressed	adj	stresszes ; feszült
+confident	adj	magabiztos ; biztos
+terrified	adj	rémült
+thrilled	adj	boldog ; izgatott
+thankful	adj	hálás
+hopeful	adj	reménykedő ; bizakodó
+relieved	adj	megkönnyebbült
