@@ -5212,3 +5212,133 @@ thrilled	adj	boldog ; izgatott
 thankful	adj	hálás
 hopeful	adj	reménykedő ; bizakodó
 relieved	adj	megkönnyebbült
+# travel, traffic and the town
+baggage	n	poggyász[poggyászok]
+hostel	n	szálló[szállók,to=ba,at=ban] ; turistaszálló
+check-in	n	bejelentkezés[bejelentkezések] ; utasfelvétel
+terminal	n	terminál[terminálok,3sg=terminálja]
+boarding	n	beszállás[beszállások]
+sightseeing	n	városnézés[városnézések]
+souvenir	n	emléktárgy[emléktárgyak,3sg=emléktárgya]
+resort	n	üdülőhely[üdülőhelyek,to=ra,at=on] ; üdülő
+customs	n	vám[vámok,3sg=vámja,on=n] ; vámvizsgálat
+route	n	útvonal[útvonalak]
+crossing	n	átkelő[átkelők] ; kereszteződés
+roundabout	n	körforgalom[körforgalmak,acc=körforgalmat,3sg=körforgalma,poss=körforgalma,in=ban]
+parking	n	parkolás[parkolások]
+brake	n	fék[fékek]
+brake	v	fékez[noobj]
+avenue	n	sugárút[sugárutak,acc=sugárutat,3sg=sugárútja,in=n]
+playground	n	játszótér[játszóterek,acc=játszóteret,3sg=játszótere,poss=játszótere,to=ra,at=on]
+sidewalk	n	járda[járdák,on=n]
+neighbourhood	n	környék[környékek,in=n] ; szomszédság
+neighborhood	n	környék[környékek,in=n] ; szomszédság
+fare	n	viteldíj[viteldíjak,3sg=viteldíja]
+commuter	n	ingázó[ingázók,person]
+commute	n	ingázás[ingázások]
+cyclist	n	kerékpáros[kerékpárosok,person] ; biciklis
+pedestrian	n	gyalogos[gyalogosok,person]
+runway	n	kifutópálya[kifutópályák,on=n]
+cruise	n	hajóút[hajóutak,acc=hajóutat,3sg=hajóútja] ; körutazás
+ferry	n	komp[kompok,3sg=kompja,on=n]
+subway	n	metró[metrók,on=n]
+underground	n	metró[metrók,on=n]
+cab	n	taxi[taxik,in=ban]
+motorbike	n	motor[motorok,3sg=motorja,on=n]
+motorcycle	n	motor[motorok,3sg=motorja,on=n]
+scooter	n	robogó[robogók,on=n]
+licence	n	engedély[engedélyek] ; jogosítvány[jogosítványok]
+breakdown	n	meghibásodás[meghibásodások] ; összeomlás
+puncture	n	defekt[defektek,3sg=defektje]
+mechanic	n	szerelő[szerelők,person] ; autószerelő
+campsite	n	kemping[kempingek,3sg=kempingje,to=ba,at=ban]
+caravan	n	lakókocsi
+itinerary	n	útiterv[útitervek]
+excursion	n	kirándulás[kirándulások]
+guidebook	n	útikönyv[útikönyvek]
+brochure	n	prospektus[prospektusok] ; brosúra
+accommodation	n	szállás[szállások]
+tourism	n	turizmus[3sg=turizmusa,attr=turisztikai]
+pier	n	móló[mólók,on=n]
+lighthouse	n	világítótorony[világítótornyok,acc=világítótornyot,3sg=világítótornya,poss=világítótornyo]
+hitchhike	v	stoppol[noobj]
+# the law and crime
+attorney	n	ügyvéd[ügyvédek,3sg=ügyvédje,person]
+jail	n	börtön[börtönök,to=ba,at=ban]
+lawsuit	n	per[perek] ; kereset
+verdict	n	ítélet[ítéletek,3sg=ítélete]
+prosecutor	n	ügyész[ügyészek,person]
+defendant	n	vádlott[vádlottak,3sg=vádlottja,person]
+burglar	n	betörő[betörők,person]
+burglary	n	betörés[betörések]
+shoplifting	n	bolti lopás
+vandalism	n	rongálás[rongálások] ; vandalizmus
+kidnapping	n	emberrablás[emberrablások]
+hostage	n	túsz[túszok,person]
+terrorism	n	terrorizmus[3sg=terrorizmusa]
+terrorist	n	terrorista[terroristák,person]
+bribery	n	megvesztegetés[megvesztegetések]
+corruption	n	korrupció
+smuggling	n	csempészet[3sg=csempészete]
+scam	n	átverés[átverések] ; csalás
+offence	n	bűncselekmény[bűncselekmények] ; sértés
+bail	n	óvadék[óvadékok]
+custody	n	őrizet[őrizetek,3sg=őrizete] ; felügyeleti jog
+handcuffs	n	bilincs[bilincsek]
+accuse	v	vádol[of=val] ; meg|vádol
+convict	v	el|ítél[of=ert]
+acquit	v	fel|ment
+testify	v	tanúskodik[noobj]
+interrogate	v	ki|hallgat
+smuggle	v	csempész
+kidnap	v	el|rabol
+burgle	v	ki|rabol
+# politics and public life
+nation	n	nemzet[nemzetek,3sg=nemzete,attr=nemzeti]
+referendum	n	népszavazás[népszavazások]
+coalition	n	koalíció[koalíciók]
+senate	n	szenátus[szenátusok,3sg=szenátusa]
+embassy	n	nagykövetség[nagykövetségek,to=ra,at=on]
+ambassador	n	nagykövet[nagykövetek,3sg=nagykövete,person]
+diplomat	n	diplomata[diplomaták,person]
+treaty	n	szerződés[szerződések] ; egyezmény
+immigrant	n	bevándorló[bevándorlók,person]
+immigration	n	bevándorlás[bevándorlások]
+asylum	n	menedékjog[menedékjogok,3sg=menedékjoga]
+protester	n	tüntető[tüntetők,person]
+riot	n	zavargás[zavargások]
+minority	n	kisebbség[kisebbségek]
+poll	n	közvélemény-kutatás[közvélemény-kutatások] ; szavazás
+census	n	népszámlálás[népszámlálások]
+elect	v	meg|választ ; választ
+ban	v	be|tilt ; meg|tilt
+campaign	v	kampányol[noobj]
+# sport
+referee	n	játékvezető[játékvezetők,person] ; bíró
+tournament	n	torna[tornák] ; bajnokság
+tennis	n	tenisz
+basketball	n	kosárlabda[kosárlabdák]
+gym	n	edzőterem[edzőtermek,acc=edzőtermet,3sg=edzőterme,poss=edzőterme,to=ba,at=ban]
+volleyball	n	röplabda
+handball	n	kézilabda
+golf	n	golf[3sg=golfja]
+hockey	n	jégkorong[jégkorongok,3sg=jégkorongja]
+cycling	n	kerékpározás ; biciklizés
+athletics	n	atlétika
+trophy	n	trófea[trófeák] ; serleg
+semi-final	n	elődöntő[elődöntők,to=ba,at=ban]
+quarter-final	n	negyeddöntő[negyeddöntők,to=ba,at=ban]
+supporter	n	szurkoló[szurkolók,person] ; támogató
+goalkeeper	n	kapus[kapusok,person]
+striker	n	csatár[csatárok,person]
+defender	n	védő[védők,person]
+opponent	n	ellenfél[ellenfelek,acc=ellenfelet,3sg=ellenfele,poss=ellenfele,person]
+rival	n	rivális[riválisok,person]
+foul	n	szabálytalanság[szabálytalanságok]
+workout	n	edzés[edzések]
+fitness	n	erőnlét[3sg=erőnléte] ; fitnesz
+jogging	n	kocogás
+yoga	n	jóga
+compete	v	versenyez[noobj,with=val,for=ert]
+jog	v	kocog[noobj]
+tackle	v	kezel ; meg|old
