@@ -5342,3 +5342,184 @@ yoga	n	jóga
 compete	v	versenyez[noobj,with=val,for=ert]
 jog	v	kocog[noobj]
 tackle	v	kezel ; meg|old
+# news and public life: the abstract nouns of any article
+technology	n	technológia[technológiák,attr=technológiai] ; technika
+topic	n	téma[témák]
+status	n	állapot[állapotok,3sg=állapota] ; státusz
+society	n	társadalom[társadalmak,acc=társadalmat,3sg=társadalma,poss=társadalma,attr=társadalmi] ; egyesület
+means	n	eszköz[eszközök] ; mód
+meaning	n	jelentés[jelentések] ; értelem[értelmek,acc=értelmet,3sg=értelme,poss=értelme]
+pleasure	n	öröm[örömök,3sg=öröme] ; élvezet
+plastic	n	műanyag[műanyagok,3sg=műanyaga]
+plastic	adj	műanyag
+actor	n	színész[színészek,person]
+actress	n	színésznő[színésznők,person]
+alcohol	n	alkohol[alkoholok,3sg=alkoholja]
+achievement	n	eredmény[eredmények] ; teljesítmény
+accomplishment	n	teljesítmény[teljesítmények] ; eredmény
+aircraft	n	repülőgép[repülőgépek]
+airplane	n	repülőgép[repülőgépek]
+architect	n	építész[építészek,person]
+procedure	n	eljárás[eljárások]
+profession	n	szakma[szakmák] ; hivatás
+publication	n	kiadvány[kiadványok] ; megjelenés
+publisher	n	kiadó[kiadók]
+manufacturer	n	gyártó[gyártók]
+revolution	n	forradalom[forradalmak,acc=forradalmat,3sg=forradalma,poss=forradalma]
+symbol	n	jelkép[jelképek] ; szimbólum
+suspicion	n	gyanú[gyanúk]
+tragedy	n	tragédia[tragédiák]
+welfare	n	jólét[front,3sg=jóléte] ; szociális segély
+lack	n	hiány[hiányok]
+obligation	n	kötelezettség[kötelezettségek] ; kötelesség
+obstacle	n	akadály[akadályok]
+outcome	n	eredmény[eredmények] ; kimenetel
+perspective	n	nézőpont[nézőpontok,3sg=nézőpontja]
+personality	n	személyiség[személyiségek]
+percentage	n	százalék[százalékok]
+privilege	n	kiváltság[kiváltságok]
+probability	n	valószínűség[valószínűségek]
+prosperity	n	jólét[front,3sg=jóléte]
+province	n	tartomány[tartományok]
+rebellion	n	lázadás[lázadások]
+relation	n	kapcsolat[kapcsolatok,3sg=kapcsolata] ; viszony
+remark	n	megjegyzés[megjegyzések]
+reminder	n	emlékeztető[emlékeztetők]
+restriction	n	korlátozás[korlátozások]
+reunion	n	találkozó[találkozók,to=ra,at=n]
+revenge	n	bosszú[bosszúk]
+rumor	n	pletyka[pletykák] ; szóbeszéd
+scandal	n	botrány[botrányok]
+scenery	n	táj[tájak,3sg=tája] ; díszlet
+scholar	n	tudós[tudósok,person]
+spectator	n	néző[nézők,person]
+surroundings	n	környezet[környezetek,3sg=környezete]
+territory	n	terület[területek] ; felségterület
+terror	n	rettegés
+theme	n	téma[témák]
+thirst	n	szomjúság
+tale	n	mese[mesék] ; történet
+urgency	n	sürgősség
+usage	n	használat[használatok,3sg=használata]
+villain	n	gonosz[gonoszok,person] ; gazember
+voyage	n	utazás[utazások]
+warfare	n	hadviselés
+wreck	n	roncs[roncsok]
+catastrophe	n	katasztrófa[katasztrófák]
+certainty	n	bizonyosság
+clarity	n	világosság ; érthetőség
+clue	n	nyom[nyomok,3sg=nyoma] ; támpont
+compassion	n	együttérzés
+consent	n	beleegyezés ; hozzájárulás
+conservation	n	megőrzés
+consultation	n	konzultáció[konzultációk] ; tanácskozás
+context	n	összefüggés[összefüggések] ; kontextus
+contradiction	n	ellentmondás[ellentmondások]
+convenience	n	kényelem[kényelmek,acc=kényelmet,3sg=kényelme,poss=kényelme]
+cooperation	n	együttműködés[együttműködések]
+coordination	n	összehangolás ; koordináció
+correspondent	n	tudósító[tudósítók,person]
+coverage	n	tudósítás[tudósítások] ; lefedettség
+creator	n	alkotó[alkotók,person] ; teremtő
+criterion	n	kritérium[kritériumok,3sg=kritériuma] ; szempont
+destiny	n	sors[sorsok,acc=sorsot,3sg=sorsa]
+diagram	n	ábra[ábrák]
+dignity	n	méltóság
+diplomacy	n	diplomácia
+discrimination	n	megkülönböztetés ; diszkrimináció
+disgrace	n	szégyen[szégyenek,3sg=szégyene]
+distrust	n	bizalmatlanság
+effectiveness	n	hatékonyság
+encouragement	n	bátorítás
+engineering	n	mérnöki munka ; műszaki tudomány
+evaluation	n	értékelés[értékelések]
+exaggeration	n	túlzás[túlzások]
+extent	n	mérték[mértékek] ; kiterjedés
+feedback	n	visszajelzés[visszajelzések]
+flexibility	n	rugalmasság
+fragment	n	töredék[töredékek]
+framework	n	keret[keretek,3sg=kerete]
+freight	n	teher ; rakomány[rakományok]
+gear	n	sebesség[sebességek] ; felszerelés
+generator	n	generátor[generátorok]
+hardship	n	nehézség[nehézségek] ; nélkülözés
+humanity	n	emberiség ; emberség
+hypothesis	n	hipotézis[hipotézisek] ; feltevés
+identification	n	azonosítás[azonosítások] ; igazolvány
+impatience	n	türelmetlenség
+implementation	n	megvalósítás ; végrehajtás
+incentive	n	ösztönző ; ösztönzés
+innovation	n	innováció[innovációk] ; újítás
+inspiration	n	ihlet[ihletek,3sg=ihlete] ; inspiráció
+instance	n	eset[esetek,3sg=esete] ; példa
+insult	n	sértés[sértések]
+integrity	n	tisztesség ; sértetlenség
+intelligence	n	intelligencia ; hírszerzés
+intensity	n	intenzitás ; erősség
+interior	n	belső tér
+interpreter	n	tolmács[tolmácsok,person]
+interruption	n	megszakítás[megszakítások] ; félbeszakítás
+intersection	n	kereszteződés[kereszteződések,at=nal]
+intuition	n	megérzés[megérzések] ; intuíció
+invasion	n	invázió[inváziók] ; betörés
+irony	n	irónia
+junk	n	kacat[kacatok,3sg=kacatja]
+landing	n	leszállás[leszállások] ; lépcsőforduló
+landmark	n	nevezetesség[nevezetességek] ; tájékozódási pont
+landslide	n	földcsuszamlás[földcsuszamlások]
+lane	n	sáv[sávok,3sg=sávja,in=ban] ; ösvény
+lecturer	n	előadó[előadók,person] ; oktató
+legislation	n	jogszabály[jogszabályok] ; törvényhozás
+leisure	n	szabadidő[szabadidők,3sg=szabadideje]
+lover	n	szerető[szeretők,person] ; kedvelő
+machinery	n	gépezet[gépezetek,3sg=gépezete]
+magic	n	varázslat[varázslatok,3sg=varázslata] ; mágia
+masterpiece	n	remekmű[remekművek,acc=remekművet,3sg=remekműve]
+miracle	n	csoda[csodák]
+misfortune	n	szerencsétlenség[szerencsétlenségek] ; balszerencse
+missile	n	rakéta[rakéták]
+mist	n	köd[ködök,3sg=köde] ; pára
+misuse	n	visszaélés[visszaélések] ; helytelen használat
+mob	n	tömeg[tömegek]
+monopoly	n	monopólium[monopóliumok,3sg=monopóliuma]
+motive	n	indíték[indítékok] ; motiváció
+necessity	n	szükség[szükségek] ; szükségesség
+nickname	n	becenév[becenevek,acc=becenevet,3sg=beceneve,poss=beceneve]
+nonsense	n	hülyeség[hülyeségek] ; ostobaság
+objective	n	cél[célok,3sg=célja] ; célkitűzés
+orchestra	n	zenekar[zenekarok,3sg=zenekara]
+outlook	n	kilátás[kilátások] ; szemlélet
+ownership	n	tulajdonjog ; tulajdon
+palace	n	palota[paloták,to=ba,at=ban]
+panel	n	testület[testületek,3sg=testülete] ; panel
+patent	n	szabadalom[szabadalmak,acc=szabadalmat,3sg=szabadalma,poss=szabadalma]
+perfume	n	parfüm[parfümök,3sg=parfümje,pp=parfümjei]
+philosopher	n	filozófus[filozófusok,person]
+pirate	n	kalóz[kalózok,person]
+poetry	n	költészet[3sg=költészete]
+possession	n	birtok[birtokok,3sg=birtoka] ; tulajdon
+preference	n	előnyben részesítés ; kedvelés
+pursuit	n	üldözés ; törekvés
+quarrel	n	veszekedés[veszekedések] ; vita
+recording	n	felvétel[felvételek]
+refusal	n	elutasítás[elutasítások]
+regime	n	rendszer[rendszerek]
+rehabilitation	n	rehabilitáció ; rehabilitálás
+rejection	n	elutasítás[elutasítások]
+romance	n	románc[románcok] ; szerelem
+sailor	n	tengerész[tengerészek,person]
+simplicity	n	egyszerűség
+slavery	n	rabszolgaság
+squad	n	osztag[osztagok] ; keret
+stack	n	halom[halmok,acc=halmot,3sg=halma,poss=halmo] ; rakás
+surplus	n	többlet[többletek,3sg=többlete]
+suspense	n	feszültség
+tailor	n	szabó[szabók,person]
+tank	n	tartály[tartályok]
+tape	n	szalag[szalagok,3sg=szalagja]
+tide	n	árapály ; dagály
+transportation	n	közlekedés ; szállítás
+tune	n	dallam[dallamok,3sg=dallama]
+vessel	n	hajó[hajók] ; edény
+virtue	n	erény[erények]
+wit	n	szellemesség
