@@ -5217,7 +5217,7 @@ baggage	n	poggyász[poggyászok]
 hostel	n	szálló[szállók,to=ba,at=ban] ; turistaszálló
 check-in	n	bejelentkezés[bejelentkezések] ; utasfelvétel
 terminal	n	terminál[terminálok,3sg=terminálja]
-boarding	n	beszállás[beszállások]
+boarding pass	n	beszállókártya[beszállókártyák]
 sightseeing	n	városnézés[városnézések]
 souvenir	n	emléktárgy[emléktárgyak,3sg=emléktárgya]
 resort	n	üdülőhely[üdülőhelyek,to=ra,at=on] ; üdülő
@@ -5341,6 +5341,7 @@ jogging	n	kocogás
 yoga	n	jóga
 compete	v	versenyez[noobj,with=val,for=ert]
 jog	v	kocog[noobj]
+train	v	edz[noobj,for=ra] ; képez ; tanít
 tackle	v	kezel ; meg|old
 # news and public life: the abstract nouns of any article
 technology	n	technológia[technológiák,attr=technológiai] ; technika
@@ -5523,3 +5524,112 @@ tune	n	dallam[dallamok,3sg=dallama]
 vessel	n	hajó[hajók] ; edény
 virtue	n	erény[erények]
 wit	n	szellemesség
+# adjectives of any article, manual or story
+suitable	adj	megfelelő ; alkalmas
+specific	adj	konkrét ; meghatározott ; különleges
+unique	adj	egyedi ; egyedülálló
+willing	adj	hajlandó
+scientific	adj	tudományos
+accurate	adj	pontos
+aggressive	adj	agresszív
+religious	adj	vallási ; vallásos
+remarkable	adj	figyelemre méltó ; rendkívüli
+tremendous	adj	óriási ; hatalmas
+uncertain	adj	bizonytalan
+uncomfortable	adj	kényelmetlen ; kellemetlen
+mysterious	adj	titokzatos ; rejtélyes
+mental	adj	mentális ; lelki ; szellemi
+precious	adj	értékes ; drága
+precise	adj	pontos
+promising	adj	ígéretes
+realistic	adj	reális ; valósághű
+regional	adj	regionális ; területi
+ridiculous	adj	nevetséges
+sensitive	adj	érzékeny
+sophisticated	adj	kifinomult ; bonyolult
+spectacular	adj	látványos
+straightforward	adj	egyszerű ; egyenes
+substantial	adj	jelentős ; lényeges
+thorough	adj	alapos
+tragic	adj	tragikus
+transparent	adj	átlátszó ; átlátható
+widespread	adj	elterjedt ; széles körű
+worthy	adj	méltó ; érdemes
+annoying	adj	idegesítő ; bosszantó
+cautious	adj	óvatos
+classical	adj	klasszikus
+colourful	adj	színes
+colorful	adj	színes
+confusing	adj	zavaros ; zavarba ejtő
+continuous	adj	folyamatos ; folytonos
+corporate	adj	vállalati ; céges
+defective	adj	hibás
+diverse	adj	változatos ; sokféle
+embarrassing	adj	kínos
+evident	adj	nyilvánvaló
+handy	adj	hasznos ; praktikus ; kéznél
+harsh	adj	durva ; kemény ; szigorú
+hostile	adj	ellenséges
+informal	adj	kötetlen ; informális
+irregular	adj	szabálytalan ; rendhagyó
+occasional	adj	alkalmi ; időnkénti
+outdoor	adj	szabadtéri ; kültéri
+outstanding	adj	kiemelkedő ; kiváló
+partial	adj	részleges
+passive	adj	passzív
+persistent	adj	kitartó ; tartós
+# adverbs of comment, manner and degree
+absolutely	adv	teljesen ; abszolút
+approximately	adv	körülbelül ; megközelítőleg
+accidentally	adv	véletlenül
+angrily	adv	dühösen
+consequently	adv	ezért ; következésképpen
+desperately	adv	kétségbeesetten
+literally	adv	szó szerint ; szinte
+nervously	adv	idegesen
+officially	adv	hivatalosan
+originally	adv	eredetileg
+perfectly	adv	tökéletesen
+privately	adv	négyszemközt ; magánemberként
+reasonably	adv	elég ; viszonylag
+secretly	adv	titokban
+significantly	adv	jelentősen
+somehow	adv	valahogy
+somewhat	adv	némileg ; valamelyest
+strictly	adv	szigorúan
+surprisingly	adv	meglepően ; meglepő módon
+technically	adv	technikailag ; gyakorlatilag
+thoroughly	adv	alaposan
+thus	adv	így ; ezért
+unexpectedly	adv	váratlanul
+virtually	adv	gyakorlatilag ; szinte
+nowadays	adv	manapság ; napjainkban
+afterwards	adv	utána ; később
+# verbs of any article, manual or story
+reveal	v	fel|fed ; el|árul
+renew	v	meg|újít ; meg|hosszabbít
+repay	v	vissza|fizet
+verify	v	igazol ; meg|néz
+uncover	v	fel|tár ; le|leplez
+unite	v	egyesít
+conceal	v	el|rejt ; el|titkol
+deceive	v	meg|téveszt ; be|csap
+diagnose	v	diagnosztizál ; meg|állapít
+differ	v	különbözik[noobj,from=tol] ; eltér[noobj,from=tol]
+disclose	v	nyilvánosságra |hoz ; fel|fed
+disrupt	v	meg|zavar ; akadályoz
+emphasize	v	hangsúlyoz
+emphasise	v	hangsúlyoz
+enhance	v	javít ; fokoz
+expire	v	le|jár[noobj]
+hesitate	v	habozik[noobj] ; tétovázik[noobj]
+imitate	v	utánoz
+inject	v	be|fecskendez
+interfere	v	bele|avatkozik[noobj,in=ba,with=ba] ; zavar
+invade	v	meg|száll ; be|tör[obj=ba]
+irritate	v	bosszant ; irritál
+mend	v	meg|javít ; meg|foltoz
+merge	v	egyesít ; össze|olvad
+modify	v	módosít
+mourn	v	gyászol
+mutter	v	motyog ; dünnyög
