@@ -736,7 +736,7 @@ model	n	modell[modellek,acc=modellt,3sg=modellje] ; minta
 press	n	sajtó
 project	n	projekt[projektek] ; terv[tervek]
 range	n	választék[választékok] ; tartomány[tartományok]
-record	n	lemez[lemezek] ; feljegyzés
+record	n	rekord[rekordok,3sg=rekordja] ; feljegyzés ; lemez[lemezek]
 report	n	jelentés[jelentések] ; beszámoló
 report	v	jelent ; be|jelent
 sink	n	mosogató
@@ -816,7 +816,7 @@ notice	n	értesítés[értesítések] ; figyelem[figyelmek]
 notice	v	észre|vesz
 opposite	n	ellentét[ellentétek]
 opposite	adj	ellentétes ; szemközti
-pitch	n	hangmagasság ; pálya
+pitch	n	pálya[pályák,on=n] ; hangmagasság
 pitch	v	dob ; fel|ver
 post	n	posta ; állás[állások] ; oszlop[oszlopok]
 post	v	fel|ad ; ki|tesz
@@ -879,7 +879,7 @@ contact	v	meg|keres ; érintkezik
 content	n	tartalom[tartalmak]
 content	adj	elégedett
 date	n	dátum[dátumok] ; randevú
-date	v	keltez ; jár[with=val,noobj]
+date	v	jár[with=val,noobj] ; keltez
 defense	n	védelem[védelmek] ; védekezés
 demand	n	igény[igények] ; kereslet[keresletek]
 demand	v	követel
