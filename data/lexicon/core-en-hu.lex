@@ -879,7 +879,7 @@ contact	v	meg|keres ; érintkezik
 content	n	tartalom[tartalmak]
 content	adj	elégedett
 date	n	dátum[dátumok] ; randevú
-date	v	jár[with=val,noobj] ; keltez
+date	v	jár[obj=val,noobj]
 defense	n	védelem[védelmek] ; védekezés
 demand	n	igény[igények] ; kereslet[keresletek]
 demand	v	követel
@@ -4830,6 +4830,7 @@ doorbell	n	csengő[csengők]
 hallway	n	folyosó[folyosók,to=ra,at=n] ; előszoba
 staircase	n	lépcsőház[lépcsőházak] ; lépcső
 lift	n	lift[liftek,3sg=liftje,in=ban] ; felvonó
+out of order	adj	üzemen kívül[van] ; elromlott
 radiator	n	radiátor[radiátorok] ; fűtőtest
 heater	n	fűtőtest[fűtőtestek,3sg=fűtőteste] ; hősugárzó
 boiler	n	kazán[kazánok,3sg=kazánja] ; bojler
@@ -5229,7 +5230,7 @@ parking	n	parkolás[parkolások]
 brake	n	fék[fékek]
 brake	v	fékez[noobj]
 avenue	n	sugárút[sugárutak,acc=sugárutat,3sg=sugárútja,in=n]
-playground	n	játszótér[játszóterek,acc=játszóteret,3sg=játszótere,poss=játszótere,to=ra,at=on]
+playground	n	játszótér[játszóterek,acc=játszóteret,3sg=játszótere,poss=játszótere,to=ra,at=on,in=n]
 sidewalk	n	járda[járdák,on=n]
 neighbourhood	n	környék[környékek,in=n] ; szomszédság
 neighborhood	n	környék[környékek,in=n] ; szomszédság
