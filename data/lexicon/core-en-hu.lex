@@ -5073,7 +5073,7 @@ installation	n	telepítés[telepítések] ; beszerelés
 option	n	lehetőség[lehetőségek] ; opció
 icon	n	ikon[ikonok,3sg=ikonja]
 browser	n	böngésző[böngészők]
-internet	n	internet[on=n,pp=internetjei]
+internet	n	internet[on=n,to=ra,pp=internetjei]
 server	n	szerver[szerverek]
 database	n	adatbázis[adatbázisok]
 username	n	felhasználónév[felhasználónevek,acc=felhasználónevet,3sg=felhasználóneve,poss=felhasználóneve]
@@ -5606,6 +5606,7 @@ unexpectedly	adv	váratlanul
 virtually	adv	gyakorlatilag ; szinte
 nowadays	adv	manapság ; napjainkban
 afterwards	adv	utána ; később
+overnight	adv	éjjel ; egyik napról a másikra
 # verbs of any article, manual or story
 reveal	v	fel|fed ; el|árul
 renew	v	meg|újít ; meg|hosszabbít
