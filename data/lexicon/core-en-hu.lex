@@ -4849,7 +4849,7 @@ bucket	n	vödör[vödrök,acc=vödröt,3sg=vödre,poss=vödrö]
 mop	n	felmosó[felmosók]
 sponge	n	szivacs[szivacsok]
 detergent	n	mosószer[mosószerek] ; mosogatószer
-tissue	n	papír zsebkendő ; szövet
+tissue	n	zsebkendő[zsebkendők] ; szövet[szövetek]
 napkin	n	szalvéta[szalvéták]
 saucepan	n	lábas[lábasok] ; serpenyő
 frying pan	n	serpenyő[serpenyők]
