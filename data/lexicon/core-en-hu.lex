@@ -4938,7 +4938,6 @@ grill	v	grillez ; meg|süt
 peel	v	meg|hámoz ; hámoz
 grate	v	le|reszel ; reszel
 sip	v	kortyol ; kortyolgat
-cooked	adj	főtt ; sült
 vegetarian	adj	vegetáriánus
 vegan	adj	vegán
 rotten	adj	rohadt ; romlott
@@ -5129,7 +5128,6 @@ invalid	adj	érvénytelen
 valid	adj	érvényes
 unavailable	adj	nem elérhető
 outdated	adj	elavult
-encrypted	adj	titkosított
 interactive	adj	interaktív
 delete	v	töröl ; ki|töröl
 paste	v	be|illeszt
