@@ -5221,6 +5221,7 @@ sightseeing	n	városnézés[városnézések]
 souvenir	n	emléktárgy[emléktárgyak,3sg=emléktárgya]
 resort	n	üdülőhely[üdülőhelyek,to=ra,at=on] ; üdülő
 customs	n	vám[vámok,3sg=vámja,on=n] ; vámvizsgálat
+customs officer	n	vámtiszt[vámtisztek,3sg=vámtisztje,person]
 route	n	útvonal[útvonalak]
 crossing	n	átkelő[átkelők] ; kereszteződés
 roundabout	n	körforgalom[körforgalmak,acc=körforgalmat,3sg=körforgalma,poss=körforgalma,in=ban]
