@@ -5606,6 +5606,7 @@ virtually	adv	gyakorlatilag ; szinte
 nowadays	adv	manapság ; napjainkban
 afterwards	adv	utána ; később
 overnight	adv	éjjel ; egyik napról a másikra
+second	n	másodperc[másodpercek,3sg=másodperce,time=n]
 # verbs of any article, manual or story
 reveal	v	fel|fed ; el|árul
 renew	v	meg|újít ; meg|hosszabbít
