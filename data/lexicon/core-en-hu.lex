@@ -5202,6 +5202,8 @@ gratitude	n	hála
 boredom	n	unalom[unalmak,acc=unalmat,3sg=unalma,poss=unalma]
 frustration	n	csalódottság ; frusztráció
 courage	n	bátorság
+hope	n	remény[remények]
+worry	n	aggodalom[aggodalmak,acc=aggodalmat,3sg=aggodalma,poss=aggodalma] ; gond[gondok,3sg=gondja]
 pleased	adj	elégedett ; boldog
 depressed	adj	levert ; depressziós
 stressed	adj	stresszes ; feszült
@@ -5335,6 +5337,7 @@ defender	n	védő[védők,person]
 opponent	n	ellenfél[ellenfelek,acc=ellenfelet,3sg=ellenfele,poss=ellenfele,person]
 rival	n	rivális[riválisok,person]
 foul	n	szabálytalanság[szabálytalanságok]
+win	n	győzelem[győzelmek,acc=győzelmet,3sg=győzelme,poss=győzelme]
 workout	n	edzés[edzések]
 fitness	n	erőnlét[3sg=erőnléte] ; fitnesz
 jogging	n	kocogás
