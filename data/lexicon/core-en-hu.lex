@@ -816,7 +816,7 @@ notice	n	értesítés[értesítések] ; figyelem[figyelmek]
 notice	v	észre|vesz
 opposite	n	ellentét[ellentétek]
 opposite	adj	ellentétes ; szemközti
-pitch	n	pálya ; hangmagasság
+pitch	n	pálya[pályák,on=n] ; hangmagasság
 pitch	v	dob ; fel|ver
 post	n	posta ; állás[állások] ; oszlop[oszlopok]
 post	v	fel|ad ; ki|tesz
@@ -879,7 +879,7 @@ contact	v	meg|keres ; érintkezik
 content	n	tartalom[tartalmak]
 content	adj	elégedett
 date	n	dátum[dátumok] ; randevú
-date	v	keltez ; jár[with=val,noobj]
+date	v	jár[obj=val,noobj]
 defense	n	védelem[védelmek] ; védekezés
 demand	n	igény[igények] ; kereslet[keresletek]
 demand	v	követel
@@ -4755,24 +4755,24 @@ sunlight	n	napfény[napfények]
 newsletter	n	hírlevél[hírlevelek]
 recess	n	szünet[szünetek]
 maker	n	gyártó
-misuse	n	visszaélés[visszaélések,front]
+misuse	n	visszaélés[visszaélések,front] ; helytelen használat
 corruption	n	korrupció[attr=korrupciós]
-promotion	n	előléptetés ; akció
+promotion	n	előléptetés[előléptetések] ; akció[akciók]
 burglary	n	betörés[betörések]
 packaging	n	csomagolás
 compartment	n	rekesz[rekeszek]
 questionnaire	n	kérdőív[kérdőívek,front]
-sunset	n	naplemente ; alkony
+sunset	n	naplemente[naplementék] ; alkony
 scandal	n	botrány[botrányok]
 accusation	n	vád[vádak,3sg=vádja]
 warehouse	n	raktár[raktárak]
 unemployment	n	munkanélküliség
-microwave	n	mikró
-warranty	n	garancia ; jótállás
-pedestrian	n	gyalogos[person]
-cyclist	n	kerékpáros[person]
+microwave	n	mikró ; mikrohullámú sütő
+warranty	n	garancia[garanciák] ; jótállás[jótállások]
+pedestrian	n	gyalogos[person,gyalogosok]
+cyclist	n	kerékpáros[person,kerékpárosok] ; biciklis
 talk	n	beszélgetés ; előadás ; tárgyalás[tárgyalások,pl]
-lift	n	lift ; felvonó
+lift	n	lift[liftek,3sg=liftje,in=ban] ; felvonó
 drop	n	csepp[cseppek,3sg=cseppje,pp=cseppjei] ; esés
 date of birth	n	születési dátum
 meeting room	n	tárgyaló
@@ -4809,7 +4809,7 @@ for the third time	adv	harmadszor
 for the fourth time	adv	negyedszer
 for the fifth time	adv	ötödször
 for the last time	adv	utoljára
-second	n	másodperc[másodpercek]
+second	n	másodperc[másodpercek,3sg=másodperce,time=n]
 use	n	használat[használatok]
 mum	n	anya[anyák,3sg=anyja,person]
 mom	n	anya[anyák,3sg=anyja,person]
@@ -4823,11 +4823,11 @@ total amount	n	végösszeg[végösszegek]
 go dark	v	el|sötétül[noobj]
 plenty of	adj	sok
 without power	adv	áram nélkül
-overnight	adv	éjszakára ; egyik napról a másikra
+overnight	adv	éjszakára ; egyik napról a másikra ; éjjel
 available	adj	elérhető ; szabad ; kapható
 injured	adj	sérült
 silently	adv	csendben ; nesztelenül
-peel	v	meg|hámoz
+peel	v	meg|hámoz ; hámoz
 today	adj	mai
 yesterday	adj	tegnapi
 tomorrow	adj	holnapi
@@ -4836,8 +4836,8 @@ above	adj	fenti
 # --- Everyday words of weather, the kitchen, shops, post and travel, checked by part of speech
 sunshine	n	napsütés
 lightning	n	villám[villámok]
-heatwave	n	hőség ; kánikula
-breeze	n	szellő
+heatwave	n	hőség[hőségek] ; kánikula
+breeze	n	szellő[szellők]
 windy	adj	szeles
 rainy	adj	esős
 snowy	adj	havas
@@ -4848,57 +4848,57 @@ heavy traffic	n	nagy forgalom[forgalmak]
 strong wind	n	erős szél[szelek]
 old town	n	óváros[óvárosok,to=ba,at=ban]
 jail	n	börtön[börtönök,to=ba,at=ban]
-prescription	n	recept[receptek]
+prescription	n	recept[receptek,3sg=receptje]
 pharmacy	n	gyógyszertár[gyógyszertárak,to=ba,at=ban] ; patika
 chemist	n	gyógyszerész[person] ; vegyész[person]
-freezer	n	fagyasztó
-kettle	n	vízforraló
-toaster	n	kenyérpirító
-saucepan	n	lábas
-frying pan	n	serpenyő
-mug	n	bögre
+freezer	n	fagyasztó[fagyasztók] ; mélyhűtő
+kettle	n	vízforraló[vízforralók]
+toaster	n	kenyérpirító[kenyérpirítók]
+saucepan	n	lábas[lábasok] ; serpenyő
+frying pan	n	serpenyő[serpenyők]
+mug	n	bögre[bögrék]
 jug	n	kancsó
 dishwasher	n	mosogatógép[mosogatógépek]
-vinegar	n	ecet[ecetek]
-cabbage	n	káposzta
-lettuce	n	saláta ; fejes saláta
-cucumber	n	uborka
-pea	n	borsó
-yoghurt	n	joghurt[joghurtok]
-pork	n	sertéshús ; disznóhús
+vinegar	n	ecet[ecetek,3sg=ecete]
+cabbage	n	káposzta[káposzták]
+lettuce	n	saláta[saláták] ; fejes saláta
+cucumber	n	uborka[uborkák]
+pea	n	borsó[borsók]
+yoghurt	n	joghurt[joghurtok,3sg=joghurtja]
+pork	n	sertéshús[sertéshúsok,3sg=sertéshúsa] ; disznóhús
 lamb	n	bárány[bárányok] ; bárányhús
-bacon	n	szalonna
-lemon	n	citrom[citromok]
-grape	n	szőlő
-cherry	n	cseresznye
+bacon	n	szalonna[szalonnák]
+lemon	n	citrom[citromok,3sg=citroma]
+grape	n	szőlő[szőlők]
+cherry	n	cseresznye[cseresznyék]
 peach	n	őszibarack[őszibarackok,3sg=őszibarackja,pp=őszibarackjai]
-plum	n	szilva
-melon	n	dinnye
+plum	n	szilva[szilvák]
+melon	n	dinnye[dinnyék]
 spoonful	n	kanálnyi
 teaspoon	n	teáskanál[teáskanalak]
 tablespoon	n	evőkanál[evőkanalak]
 whisk	v	fel|ver
 whisk	n	habverő
 grate	v	le|reszel ; reszel
-grill	v	grillez
+grill	v	grillez ; meg|süt
 grill	n	grill[grillek,acc=grillt,3sg=grillje,pp=grilljei] ; rács
 simmer	v	főz ; párol
 rinse	v	ki|mos ; le|mos
-sender	n	feladó[person]
-recipient	n	címzett[person]
-agenda	n	napirend ; napirendi pont
-payment	n	fizetés ; befizetés
+sender	n	feladó[person,feladók]
+recipient	n	címzett[person,címzettek]
+agenda	n	napirend[napirendek] ; napirendi pont ; program[programok,3sg=programja]
+payment	n	fizetés[fizetések] ; befizetés[befizetések] ; kifizetés[kifizetések]
 shipment	n	szállítmány[szállítmányok]
-supplier	n	beszállító
-retirement	n	nyugdíj[nyugdíjak,3sg=nyugdíja] ; nyugdíjba vonulás
-vacation	n	szabadság ; vakáció
+supplier	n	beszállító[beszállítók] ; szállító
+retirement	n	nyugdíj[nyugdíjak,3sg=nyugdíja] ; nyugdíjba vonulás ; nyugdíjazás
+vacation	n	szabadság[szabadságok] ; vakáció ; nyaralás[nyaralások]
 cancellation	n	lemondás ; törlés
 sightseeing	n	városnézés[városnézések,front]
 cathedral	n	katedrális ; székesegyház[székesegyházak,acc=székesegyházat,3sg=székesegyháza]
-palace	n	palota
+palace	n	palota[paloták,to=ba,at=ban]
 monument	n	emlékmű[emlékművek]
-referee	n	játékvezető[person] ; bíró
-tournament	n	torna ; bajnokság
+referee	n	játékvezető[person,játékvezetők] ; bíró
+tournament	n	torna[tornák] ; bajnokság
 public money	n	közpénz[közpénzek]
 # --- Places, things and phrasal verbs of errands, e-mail and home that had no entry: the
 # compounds Hungarian says in one word of its own, and the phrasal verbs with their verb
@@ -4909,7 +4909,7 @@ traffic jam	n	dugó[dugók,in=ban]
 rush hour	n	csúcsidő[csúcsidők,3sg=csúcsideje]
 petrol station	n	benzinkút[benzinkutak,3sg=benzinkútja,to=hoz,at=nal]
 gas station	n	benzinkút[benzinkutak,3sg=benzinkútja,to=hoz,at=nal]
-supermarket	n	szupermarket[szupermarketek,to=ba,at=ban]
+supermarket	n	szupermarket[szupermarketek,to=ba,at=ban] ; élelmiszerbolt
 washing machine	n	mosógép[mosógépek]
 driving licence	n	jogosítvány[jogosítványok]
 working day	n	munkanap[munkanapok,3sg=munkanapja,pp=munkanapjai]
@@ -4925,7 +4925,7 @@ bank account	n	bankszámla
 speed limit	n	sebességkorlátozás
 alarm clock	n	ébresztőóra
 dining room	n	ebédlő
-renew	v	meg|újít
+renew	v	meg|újít ; meg|hosszabbít
 check in	v	be|jelentkezik[noobj]
 check out	v	ki|jelentkezik[noobj]
 log in	v	be|jelentkezik[noobj]
@@ -4953,18 +4953,18 @@ see you	adv	találkozunk ; viszlát
 # --- Everyday adjectives and adverbs that had no entry, checked by part of speech
 accurate	adj	pontos
 annual	adj	éves ; évi
-confident	adj	magabiztos
-daily	adj	napi
+confident	adj	magabiztos ; biztos
+daily	adj	napi ; mindennapi
 digital	adj	digitális
 electronic	adj	elektronikus
 elegant	adj	elegáns
 experienced	adj	tapasztalt
-informal	adj	kötetlen
+informal	adj	kötetlen ; informális
 invisible	adj	láthatatlan
-mental	adj	lelki ; szellemi
-mobile	adj	mobil
+mental	adj	lelki ; szellemi ; mentális
+mobile	adj	mobil ; hordozható
 monthly	adj	havi
-outdoor	adj	szabadtéri
+outdoor	adj	szabadtéri ; kültéri
 practical	adj	gyakorlati ; praktikus
 religious	adj	vallásos ; vallási
 sensitive	adj	érzékeny
@@ -5015,7 +5015,7 @@ at risk	adv	veszélyben[van]
 on fire	adv	lángokban[van]
 for free	adv	ingyen
 in public	adv	nyilvánosan
-nowadays	adv	manapság
+nowadays	adv	manapság ; napjainkban
 these days	adv	manapság
 all right	adv	jól ; rendben
 right now	adv	most
@@ -5029,16 +5029,16 @@ out of date	adj	elavult
 up to date	adj	naprakész
 in love	adj	szerelmes[with=ba]
 # --- Everyday verbs that had no entry
-accuse	v	meg|vádol[of=val]
+accuse	v	meg|vádol[of=val] ; vádol[of=val]
 aim	v	céloz[at=ra]
-compete	v	versenyez[noobj,with=val]
+compete	v	versenyez[noobj,with=val,for=ert]
 convince	v	meg|győz
 dream	v	álmodik[about=rol,of=rol]
-elect	v	meg|választ
+elect	v	meg|választ ; választ
 import	v	importál
-mend	v	meg|javít
-persuade	v	rá|beszél
-reveal	v	fel|fed
+mend	v	meg|javít ; meg|foltoz
+persuade	v	rá|beszél ; meg|győz
+reveal	v	fel|fed ; el|árul
 scare	v	meg|ijeszt
 sew	v	varr
 ski	v	síel[noobj]
@@ -5046,77 +5046,77 @@ spit	v	köp
 tour	v	bejár
 unite	v	egyesít
 # --- Everyday nouns that had no entry, checked by part of speech
-achievement	n	eredmény ; teljesítmény
-actor	n	színész[person]
-advantage	n	előny
+achievement	n	eredmény[eredmények] ; teljesítmény
+actor	n	színész[person,színészek]
+advantage	n	előny[előnyök]
 aircraft	n	repülőgép[repülőgépek]
 alcohol	n	alkohol[alkoholok,3sg=alkoholja,pp=alkoholjai]
-ankle	n	boka
+ankle	n	boka[bokák,pair]
 appetite	n	étvágy[étvágyak]
 artist	n	művész[person]
-balcony	n	erkély[erkélyek]
+balcony	n	erkély[erkélyek,to=ra,at=on]
 bandage	n	kötés
-basement	n	pince[to=ba,at=ban]
-bucket	n	vödör[vödrök]
+basement	n	pince[to=ba,at=ban,pincék]
+bucket	n	vödör[vödrök,acc=vödröt,3sg=vödre,poss=vödrö]
 cartoon	n	rajzfilm[rajzfilmek,3sg=rajzfilmje,pp=rajzfilmjei] ; karikatúra
-chemistry	n	kémia
-context	n	összefüggés ; kontextus
+chemistry	n	kémia[attr=kémiai]
+context	n	összefüggés[összefüggések] ; kontextus
 courage	n	bátorság
-database	n	adatbázis
+database	n	adatbázis[adatbázisok]
 description	n	leírás
 diary	n	napló
-emotion	n	érzelem[érzelmek]
+emotion	n	érzelem[érzelmek,acc=érzelmet,3sg=érzelme,poss=érzelme]
 escape	n	szökés ; menekülés
-flavour	n	íz
+flavour	n	íz[ízek]
 fountain	n	szökőkút[szökőkutak,3sg=szökőkútja]
 golf	n	golf[golfok,3sg=golfja,pp=golfjai]
 helicopter	n	helikopter[helikopterek]
 hobby	n	hobbi
-hope	n	remény
+hope	n	remény[remények]
 humour	n	humor
-infection	n	fertőzés
-internet	n	internet[internetek,3sg=internetje,pp=internetjei]
-joy	n	öröm
+infection	n	fertőzés[fertőzések]
+internet	n	internet[internetek,3sg=internetje,pp=internetjei,on=n,to=ra]
+joy	n	öröm[örömök,3sg=öröme]
 jump	n	ugrás
-jungle	n	dzsungel
-kidney	n	vese
-knowledge	n	tudás
+jungle	n	dzsungel[dzsungelek,in=ban]
+kidney	n	vese[vesék]
+knowledge	n	tudás ; ismeret[ismeretek]
 laboratory	n	laboratórium
 laugh	n	nevetés
-licence	n	engedély
-meaning	n	jelentés
+licence	n	engedély[engedélyek] ; jogosítvány[jogosítványok]
+meaning	n	jelentés[jelentések] ; értelem[értelmek,acc=értelmet,3sg=értelme,poss=értelme]
 media	n	média
 mortgage	n	jelzálog ; lakáshitel
-nation	n	nemzet[nemzetek]
+nation	n	nemzet[nemzetek,3sg=nemzete,attr=nemzeti]
 nerve	n	ideg[idegek]
-nonsense	n	butaság ; hülyeség
-opportunity	n	lehetőség
-option	n	lehetőség ; opció
-outcome	n	eredmény
-pension	n	nyugdíj[nyugdíjak,3sg=nyugdíja]
+nonsense	n	butaság ; hülyeség[hülyeségek] ; ostobaság
+opportunity	n	lehetőség[lehetőségek] ; alkalom[alkalmak,acc=alkalmat,3sg=alkalma,poss=alkalma]
+option	n	lehetőség[lehetőségek] ; opció
+outcome	n	eredmény[eredmények] ; kimenetel
+pension	n	nyugdíj[nyugdíjak,3sg=nyugdíja] ; panzió
 percentage	n	százalék[százalékok,3sg=százaléka]
 person	n	személy[személyek,person] ; ember[emberek,person]
-plastic	n	műanyag[műanyagok]
-pleasure	n	öröm ; élvezet[élvezetek]
+plastic	n	műanyag[műanyagok,3sg=műanyaga]
+pleasure	n	öröm[örömök,3sg=öröme] ; élvezet[élvezetek]
 poster	n	plakát[plakátok,3sg=plakátja,pp=plakátjai] ; poszter
 practice	n	gyakorlat[gyakorlatok] ; edzés
-profession	n	szakma
-professor	n	professzor[person]
-proposal	n	javaslat[javaslatok]
-quantity	n	mennyiség
-relation	n	kapcsolat[kapcsolatok] ; viszony
+profession	n	szakma[szakmák] ; hivatás
+professor	n	professzor[person,professzorok] ; tanár
+proposal	n	javaslat[javaslatok,3sg=javaslata] ; ajánlat
+quantity	n	mennyiség[mennyiségek]
+relation	n	kapcsolat[kapcsolatok,3sg=kapcsolata] ; viszony
 route	n	útvonal[útvonalak,3sg=útvonala]
-sailor	n	tengerész[person]
+sailor	n	tengerész[person,tengerészek]
 satellite	n	műhold[műholdak,3sg=műholdja,pp=műholdjai]
 scholarship	n	ösztöndíj[ösztöndíjak,3sg=ösztöndíja]
-science	n	tudomány
+science	n	tudomány[tudományok,attr=tudományos] ; természettudomány
 servant	n	szolga[person]
 shopping	n	bevásárlás
-skill	n	készség ; képesség
-society	n	társadalom[társadalmak]
+skill	n	készség[készségek] ; képesség[képességek] ; tudás
+society	n	társadalom[társadalmak,acc=társadalmat,3sg=társadalma,poss=társadalma,attr=társadalmi] ; egyesület
 strategy	n	stratégia
 symbol	n	szimbólum ; jelkép[jelképek]
-parking	n	parkolás
+parking	n	parkolás[parkolások]
 palm	n	tenyér[tenyerek]
 pack	n	csomag[csomagok,3sg=csomagja,pp=csomagjai]
 preheat	v	elő|melegít
@@ -5165,7 +5165,7 @@ valid	adj	érvényes
 out of stock	adj	elfogyott
 in stock	adv	raktáron[van]
 keep in touch	v	kapcsolatban |marad[noobj]
-watch	n	karóra[karórák,3sg=karórája] ; óra
+watch	n	karóra[karórák,3sg=karórája] ; óra[órák]
 in surprise	adv	meglepetten
 for a while	adv	egy ideig
 hide and seek	n	bújócska
@@ -5173,16 +5173,794 @@ pull out	v	ki|húz
 part-time	adv	részmunkaidőben
 full-time	adv	teljes munkaidőben
 tank	n	tartály[tartályok]
-technology	n	technológia
+technology	n	technológia[technológiák,attr=technológiai] ; technika
 tennis	n	tenisz
-theme	n	téma
-topic	n	téma ; témakör
-tragedy	n	tragédia
-training	n	képzés ; edzés
-tune	n	dallam[dallamok]
+theme	n	téma[témák]
+topic	n	téma[témák] ; témakör
+tragedy	n	tragédia[tragédiák]
+training	n	képzés[képzések] ; edzés[edzések]
+tune	n	dallam[dallamok,3sg=dallama]
 universe	n	világegyetem[világegyetemek]
-vase	n	váza
+vase	n	váza[vázák]
 waitress	n	pincérnő[person]
 wish	n	kívánság
-wrist	n	csukló
+wrist	n	csukló[csuklók]
 zone	n	zóna
+# --- everyday words of any page, by topic (eighth round)
+# money, banks and shopping
+savings	n	megtakarítás[megtakarítások]
+investor	n	befektető[befektetők,person]
+shareholder	n	részvényes[részvényesek,person]
+atm	n	bankautomata[bankautomaták]
+revenue	n	bevétel[bevételek]
+turnover	n	forgalom[forgalmak,acc=forgalmat,3sg=forgalma,poss=forgalma]
+poverty	n	szegénység
+auction	n	árverés[árverések] ; aukció
+membership	n	tagság[tagságok]
+compensation	n	kártérítés[kártérítések] ; kártalanítás
+affordable	adj	megfizethető
+financial	adj	pénzügyi ; anyagi
+unpaid	adj	kifizetetlen
+profitable	adj	nyereséges ; jövedelmező
+yearly	adj	éves ; évi
+annually	adv	évente
+refund	v	vissza|fizet ; vissza|térít
+mall	n	bevásárlóközpont[bevásárlóközpontok,3sg=bevásárlóközpontja,to=ba,at=ban]
+checkout	n	pénztár[pénztárak]
+cashier	n	pénztáros[pénztárosok,person]
+trolley	n	bevásárlókocsi
+goods	n	áru[áruk] ; termék[termékek]
+shipping	n	szállítás[szállítások]
+handbag	n	kézitáska[kézitáskák]
+# work and the office
+applicant	n	jelentkező[jelentkezők,person] ; pályázó
+qualification	n	képesítés[képesítések] ; végzettség[végzettségek]
+certificate	n	bizonyítvány[bizonyítványok] ; igazolás[igazolások] ; tanúsítvány
+negotiation	n	tárgyalás[tárgyalások]
+receptionist	n	recepciós[recepciósok,person]
+accountant	n	könyvelő[könyvelők,person]
+consultant	n	tanácsadó[tanácsadók,person]
+overtime	n	túlóra[túlórák]
+disadvantage	n	hátrány[hátrányok]
+maintenance	n	karbantartás[karbantartások]
+management	n	vezetés ; irányítás
+workshop	n	műhely[műhelyek]
+recommendation	n	ajánlás[ajánlások] ; javaslat[javaslatok,3sg=javaslata]
+reputation	n	hírnév[hírnevek,acc=hírnevet,3sg=hírneve,poss=hírneve]
+shortage	n	hiány[hiányok]
+vacancy	n	üresedés[üresedések] ; szabad hely
+specialist	n	szakember[szakemberek,person] ; szakorvos
+temporary	adj	ideiglenes ; átmeneti
+permanent	adj	állandó ; végleges ; tartós
+reasonable	adj	elfogadható ; észszerű
+satisfactory	adj	kielégítő
+acceptable	adj	elfogadható
+negotiate	v	tárgyal[with=val]
+participate	v	részt |vesz[noobj,in=ban]
+predict	v	meg|jósol ; előre |jelez
+# health, the doctor and the body
+toothache	n	fogfájás[fogfájások]
+therapy	n	terápia[terápiák] ; kezelés
+vaccination	n	oltás[oltások]
+allergy	n	allergia[allergiák]
+lung	n	tüdő[tüdők]
+muscle	n	izom[izmok,acc=izmot,3sg=izma,poss=izmo]
+forehead	n	homlok[homlokok,3sg=homloka]
+cheek	n	arc[arcok] ; orca
+lip	n	ajak[ajkak,acc=ajkat,3sg=ajka,poss=ajka,pair]
+eyebrow	n	szemöldök[szemöldökök,3sg=szemöldöke,pair]
+abdomen	n	has[hasak]
+sweat	n	izzadság
+scar	n	sebhely[sebhelyek] ; heg
+abnormal	adj	rendellenes
+# the home: rooms, furniture, appliances, cleaning
+armchair	n	fotel[fotelek,3sg=fotelje,in=ban]
+shampoo	n	sampon[samponok,3sg=samponja]
+toothbrush	n	fogkefe[fogkefék]
+toothpaste	n	fogkrém[fogkrémek]
+garbage	n	szemét[szemetek,acc=szemetet,3sg=szemete,poss=szemete]
+trash	n	szemét[szemetek,acc=szemetet,3sg=szemete,poss=szemete]
+rubbish bin	n	szemetes[szemetesek]
+broom	n	seprű[seprűk]
+vacuum cleaner	n	porszívó[porszívók]
+laundry	n	szennyes ; mosás
+tenant	n	bérlő[bérlők,person] ; lakó
+lawn	n	pázsit[pázsitok,3sg=pázsitja] ; gyep
+doorbell	n	csengő[csengők]
+hallway	n	folyosó[folyosók,to=ra,at=n] ; előszoba
+staircase	n	lépcsőház[lépcsőházak] ; lépcső
+out of order	adj	üzemen kívül[van] ; elromlott
+radiator	n	radiátor[radiátorok] ; fűtőtest
+heater	n	fűtőtest[fűtőtestek,3sg=fűtőteste] ; hősugárzó
+boiler	n	kazán[kazánok,3sg=kazánja] ; bojler
+air conditioning	n	légkondicionáló ; klíma
+plumber	n	vízvezeték-szerelő[vízvezeték-szerelők,person]
+electrician	n	villanyszerelő[villanyszerelők,person]
+mattress	n	matrac[matracok]
+duvet	n	paplan[paplanok,3sg=paplanja]
+hanger	n	vállfa[vállfák]
+bookcase	n	könyvespolc[könyvespolcok,on=n]
+tile	n	csempe[csempék]
+wallpaper	n	tapéta[tapéták] ; háttérkép[háttérképek,front]
+ladder	n	létra[létrák]
+mop	n	felmosó[felmosók]
+sponge	n	szivacs[szivacsok]
+detergent	n	mosószer[mosószerek] ; mosogatószer
+tissue	n	zsebkendő[zsebkendők] ; szövet[szövetek]
+napkin	n	szalvéta[szalvéták]
+cutlery	n	evőeszköz[evőeszközök]
+corkscrew	n	dugóhúzó[dugóhúzók]
+cooker	n	tűzhely[tűzhelyek]
+leak	n	szivárgás[szivárgások]
+socket	n	konnektor[konnektorok] ; aljzat
+thermostat	n	termosztát[termosztátok,3sg=termosztátja]
+padlock	n	lakat[lakatok,3sg=lakatja]
+smoke detector	n	füstérzékelő[füstérzékelők]
+fire extinguisher	n	tűzoltó készülék
+mailbox	n	postaláda[postaládák]
+letterbox	n	postaláda[postaládák]
+doorstep	n	küszöb[küszöbök,3sg=küszöbe,on=n]
+porch	n	veranda[verandák,on=n]
+chimney	n	kémény[kémények]
+hedge	n	sövény[sövények]
+gardener	n	kertész[kertészek,person]
+wipe	v	le|töröl ; meg|töröl
+tidy	v	rendet |rak[noobj] ; el|pakol
+vacuum	v	porszívóz
+scrub	v	súrol
+mow	v	nyír ; le|nyír
+furnish	v	be|rendez
+# food and cooking
+snack	n	harapnivaló
+pizza	n	pizza[pizzák]
+yogurt	n	joghurt[joghurtok,3sg=joghurtja]
+juice	n	gyümölcslé[gyümölcslevek,acc=gyümölcslevet,3sg=gyümölcsleve]
+apricot	n	sárgabarack[sárgabarackok,3sg=sárgabarackja] ; kajszi
+raspberry	n	málna[málnák]
+watermelon	n	görögdinnye[görögdinnyék]
+pineapple	n	ananász[ananászok]
+spinach	n	spenót[spenótok,3sg=spenótja]
+pumpkin	n	tök[tökök,3sg=töke]
+almond	n	mandula[mandulák]
+walnut	n	dió[diók]
+peanut	n	földimogyoró[földimogyorók]
+cereal	n	gabona[gabonák]
+porridge	n	zabkása[zabkásák]
+pancake	n	palacsinta[palacsinták]
+omelette	n	omlett[omlettek,3sg=omlettje]
+salmon	n	lazac[lazacok]
+tuna	n	tonhal[tonhalak]
+seafood	n	tenger gyümölcsei
+noodle	n	tészta[tészták] ; metélt
+spaghetti	n	spagetti
+mustard	n	mustár[mustárok]
+spice	n	fűszer[fűszerek]
+herb	n	fűszernövény[fűszernövények] ; gyógynövény
+cinnamon	n	fahéj[fahéjak,3sg=fahéja]
+vanilla	n	vanília[vaníliák]
+cookie	n	keksz[kekszek]
+popcorn	n	pattogatott kukorica
+candy	n	cukorka[cukorkák] ; édesség
+sweets	n	édesség[édességek] ; cukorka
+lemonade	n	limonádé[limonádék,back]
+vodka	n	vodka[vodkák]
+cocktail	n	koktél[koktélok,3sg=koktélja]
+teapot	n	teáskanna[teáskannák]
+calorie	n	kalória[kalóriák]
+vitamin	n	vitamin[vitaminok,3sg=vitaminja]
+protein	n	fehérje[fehérjék]
+roast	v	süt[perf=meg]
+sip	v	kortyol ; kortyolgat
+vegetarian	adj	vegetáriánus
+vegan	adj	vegán
+rotten	adj	rohadt ; romlott
+stale	adj	száraz ; állott
+crispy	adj	ropogós
+greasy	adj	zsíros
+homemade	adj	házi
+# clothes and what one carries
+t-shirt	n	póló[pólók]
+jeans	n	farmer[farmerek]
+jumper	n	pulóver[pulóverek]
+pullover	n	pulóver[pulóverek]
+hoodie	n	kapucnis pulóver
+sandal	n	szandál[szandálok,3sg=szandálja,pair]
+trainer	n	edző[edzők,person]
+trainers	n	sportcipő[sportcipők,pair]
+sneaker	n	sportcipő[sportcipők,pair]
+zip	n	cipzár[cipzárak]
+zipper	n	cipzár[cipzárak]
+necklace	n	nyaklánc[nyakláncok]
+earring	n	fülbevaló[fülbevalók,pair]
+bracelet	n	karkötő[karkötők]
+sunglasses	n	napszemüveg[napszemüvegek]
+pyjamas	n	pizsama[pizsamák]
+pajamas	n	pizsama[pizsamák]
+underwear	n	alsónemű ; fehérnemű
+sleeve	n	ujj[ujjak,3sg=ujja]
+backpack	n	hátizsák[hátizsákok,3sg=hátizsákja]
+raincoat	n	esőkabát[esőkabátok,3sg=esőkabátja]
+blouse	n	blúz[blúzok]
+shorts	n	rövidnadrág[rövidnadrágok,3sg=rövidnadrágja]
+tights	n	harisnya[harisnyák]
+slipper	n	papucs[papucsok,pair]
+silk	n	selyem[selymek,acc=selymet,3sg=selyme,poss=selyme]
+leather	n	bőr[bőrök,attr=bőr]
+# family and the stages of life
+grandson	n	unoka[unokák,person]
+granddaughter	n	unoka[unokák,person]
+boyfriend	n	barát[barátok,3sg=barátja,pp=barátai,person]
+fiance	n	vőlegény[vőlegények,person]
+fiancee	n	menyasszony[menyasszonyok,person]
+stepfather	n	mostohaapa[mostohaapák,3sg=mostohaapja,person] ; nevelőapa
+stepmother	n	mostohaanya[mostohaanyák,3sg=mostohaanyja,person]
+mother-in-law	n	anyós[anyósok,person]
+father-in-law	n	após[apósok,person]
+son-in-law	n	vő[vők,3sg=veje,person]
+daughter-in-law	n	meny[menyek,person]
+brother-in-law	n	sógor[sógorok,person]
+sister-in-law	n	sógornő[sógornők,person]
+orphan	n	árva[árvák,person]
+widower	n	özvegy[özvegyek,person]
+toddler	n	kisgyerek[kisgyerekek,person]
+infant	n	csecsemő[csecsemők,person] ; kisbaba
+upbringing	n	neveltetés
+adolescence	n	serdülőkor[serdülőkorok]
+adulthood	n	felnőttkor[felnőttkorok]
+# animals
+rat	n	patkány[patkányok]
+deer	n	szarvas[szarvasok]
+bee	n	méh[méhek] ; méhecske
+mosquito	n	szúnyog[szúnyogok,3sg=szúnyogja]
+butterfly	n	pillangó[pillangók] ; lepke
+squirrel	n	mókus[mókusok]
+hedgehog	n	sündisznó[sündisznók]
+owl	n	bagoly[baglyok,acc=baglyot,3sg=baglya,poss=baglyo]
+eagle	n	sas[sasok]
+pigeon	n	galamb[galambok,3sg=galambja]
+parrot	n	papagáj[papagájok,acc=papagájt]
+swan	n	hattyú[hattyúk]
+turtle	n	teknős[teknősök]
+tortoise	n	teknős[teknősök]
+snail	n	csiga[csigák]
+worm	n	kukac[kukacok]
+ant	n	hangya[hangyák]
+wasp	n	darázs[darazsak,acc=darazsat,3sg=darazsa,poss=darazsa]
+beetle	n	bogár[bogarak,acc=bogarat,3sg=bogara,poss=bogara]
+whale	n	bálna[bálnák]
+dolphin	n	delfin[delfinek,3sg=delfinje]
+shark	n	cápa[cápák]
+crab	n	rák[rákok,3sg=rákja]
+kitten	n	kiscica[kiscicák] ; cica
+puppy	n	kiskutya[kiskutyák]
+camel	n	teve[tevék]
+giraffe	n	zsiráf[zsiráfok,3sg=zsiráfja]
+zebra	n	zebra[zebrák]
+kangaroo	n	kenguru[kenguruk]
+penguin	n	pingvin[pingvinek,3sg=pingvinje]
+fur	n	szőr[szőrök] ; bunda
+# nature, the land and the weather
+recycling	n	újrahasznosítás
+moss	n	moha[mohák]
+pond	n	tó[tavak,acc=tavat,3sg=tava,in=ban] ; kacsaúsztató
+waterfall	n	vízesés[vízesések]
+cave	n	barlang[barlangok,3sg=barlangja,to=ba,at=ban]
+volcano	n	vulkán[vulkánok,3sg=vulkánja]
+glacier	n	gleccser[gleccserek]
+meadow	n	rét[rétek,3sg=rétje,in=n] ; mező
+horizon	n	látóhatár[látóhatárok] ; horizont
+sunrise	n	napkelte[napkelték]
+dusk	n	alkony ; szürkület
+rainbow	n	szivárvány[szivárványok]
+hurricane	n	hurrikán[hurrikánok,3sg=hurrikánja]
+tornado	n	tornádó[tornádók]
+avalanche	n	lavina[lavinák]
+wildfire	n	erdőtűz[erdőtüzek,acc=erdőtüzet,3sg=erdőtüze,poss=erdőtüze]
+puddle	n	tócsa[tócsák] ; pocsolya
+mud	n	sár[sarak,acc=sarat,3sg=sara,poss=sara]
+thunderstorm	n	zivatar[zivatarok] ; vihar
+drizzle	n	szitálás ; szemerkélő eső
+environmental	adj	környezeti ; környezetvédelmi
+rural	adj	vidéki
+urban	adj	városi
+frosty	adj	fagyos
+chilly	adj	hűvös
+breezy	adj	szellős
+# computers, phones and the web
+smartphone	n	okostelefon[okostelefonok,3sg=okostelefonja]
+hardware	n	hardver[hardverek]
+download	n	letöltés[letöltések]
+upload	n	feltöltés[feltöltések]
+installation	n	telepítés[telepítések] ; beszerelés
+icon	n	ikon[ikonok,3sg=ikonja]
+browser	n	böngésző[böngészők]
+server	n	szerver[szerverek]
+username	n	felhasználónév[felhasználónevek,acc=felhasználónevet,3sg=felhasználóneve,poss=felhasználóneve]
+notification	n	értesítés[értesítések]
+backup	n	biztonsági mentés ; mentés[mentések]
+chat	n	csevegés[csevegések] ; beszélgetés
+follower	n	követő[követők,person]
+touchscreen	n	érintőképernyő[érintőképernyők]
+headphones	n	fejhallgató[fejhallgatók]
+earphones	n	fülhallgató[fülhallgatók]
+microphone	n	mikrofon[mikrofonok,3sg=mikrofonja]
+webcam	n	webkamera[webkamerák]
+cursor	n	kurzor[kurzorok]
+pixel	n	pixel[pixelek] ; képpont
+interface	n	felület[felületek] ; kezelőfelület
+dashboard	n	műszerfal[műszerfalak] ; irányítópult
+toolbar	n	eszköztár[eszköztárak]
+shortcut	n	rövidebb út ; parancsikon[parancsikonok,3sg=parancsikonja]
+desktop	n	asztal[asztalok] ; asztali gép
+homepage	n	kezdőlap[kezdőlapok,pp=kezdőlapjai] ; honlap[honlapok,pp=honlapjai]
+bookmark	n	könyvjelző[könyvjelzők]
+upgrade	n	frissítés[frissítések] ; bővítés
+privacy	n	magánélet[magánéletek,3sg=magánélete]
+encryption	n	titkosítás[titkosítások]
+firewall	n	tűzfal[tűzfalak]
+antivirus	n	vírusirtó[vírusirtók]
+malware	n	kártevő[kártevők] ; kártékony program
+hacker	n	hekker[hekkerek,person]
+directory	n	könyvtár[könyvtárak]
+format	n	formátum[formátumok,3sg=formátuma]
+template	n	sablon[sablonok,3sg=sablonja]
+spreadsheet	n	táblázat[táblázatok,3sg=táblázata]
+graph	n	grafikon[grafikonok,3sg=grafikonja]
+font	n	betűtípus[betűtípusok]
+layout	n	elrendezés[elrendezések]
+forum	n	fórum[fórumok,on=n]
+blog	n	blog[blogok,3sg=blogja]
+subscriber	n	előfizető[előfizetők,person] ; feliratkozó
+manual	n	kézikönyv[kézikönyvek] ; használati útmutató
+instructions	n	használati útmutató ; utasítás[utasítások]
+online	adj	online ; internetes
+wireless	adj	vezeték nélküli
+manual	adj	kézi
+compatible	adj	kompatibilis
+virtual	adj	virtuális
+default	adj	alapértelmezett
+invalid	adj	érvénytelen
+unavailable	adj	nem elérhető
+outdated	adj	elavult
+interactive	adj	interaktív
+delete	v	töröl ; ki|töröl
+paste	v	be|illeszt
+browse	v	böngész
+disconnect	v	le|választ ; szét|kapcsol
+reboot	v	újra|indít
+scroll	v	görget
+zoom	v	nagyít
+edit	v	szerkeszt
+format	v	formáz
+block	v	el|zár ; blokkol
+unsubscribe	v	le|iratkozik[noobj,from=rol]
+synchronize	v	szinkronizál
+sync	v	szinkronizál
+encrypt	v	titkosít
+recharge	v	fel|tölt
+enable	v	engedélyez ; lehetővé |tesz
+disable	v	ki|kapcsol ; letilt
+deactivate	v	ki|kapcsol
+configure	v	be|állít
+customize	v	testre |szab
+uninstall	v	el|távolít
+# school and university
+semester	n	félév[félévek,time=ban]
+textbook	n	tankönyv[tankönyvek]
+notebook	n	füzet[füzetek,3sg=füzete] ; jegyzetfüzet
+eraser	n	radír[radírok,3sg=radírja]
+ruler	n	vonalzó[vonalzók] ; uralkodó
+mathematics	n	matematika[attr=matematikai]
+maths	n	matek[matekok,3sg=matekja,back] ; matematika
+geography	n	földrajz[attr=földrajzi]
+biology	n	biológia[attr=biológiai]
+physics	n	fizika[attr=fizikai]
+diploma	n	oklevél[oklevelek,acc=oklevelet,3sg=oklevele,poss=oklevele] ; diploma
+classmate	n	osztálytárs[osztálytársak,3sg=osztálytársa,person]
+headmaster	n	igazgató[igazgatók,person]
+tutor	n	oktató[oktatók,person] ; korrepetitor
+graduation	n	diplomaosztó[diplomaosztók] ; ballagás
+quiz	n	kvíz[kvízek] ; vetélkedő
+thesis	n	szakdolgozat[szakdolgozatok,3sg=szakdolgozata] ; tézis
+dissertation	n	disszertáció[disszertációk] ; értekezés
+seminar	n	szeminárium[szemináriumok,3sg=szemináriuma,to=ra,at=on]
+dormitory	n	kollégium[kollégiumok,3sg=kollégiuma,to=ba,at=ban]
+tuition	n	tandíj[tandíjak,3sg=tandíja] ; oktatás
+enrolment	n	beiratkozás[beiratkozások]
+enrollment	n	beiratkozás[beiratkozások]
+kindergarten	n	óvoda[óvodák,to=ba,at=ban]
+nursery	n	bölcsőde[bölcsődék,to=ba,at=ban] ; óvoda
+curriculum	n	tanterv[tantervek]
+syllabus	n	tananyag[tananyagok,3sg=tananyaga] ; tanmenet
+grammar	n	nyelvtan[nyelvtanok,attr=nyelvtani]
+spelling	n	helyesírás[attr=helyesírási]
+pronunciation	n	kiejtés[kiejtések]
+revise	v	át|néz ; át|dolgoz
+enrol	v	be|iratkozik[noobj,in=ra,on=ra]
+enroll	v	be|iratkozik[noobj,in=ra,on=ra]
+memorize	v	meg|jegyez ; be|magol
+pronounce	v	ki|ejt
+# feelings
+happiness	n	boldogság
+sadness	n	szomorúság
+jealousy	n	féltékenység
+loneliness	n	magány[3sg=magánya] ; magányosság
+grief	n	gyász[3sg=gyásza] ; bánat
+gratitude	n	hála
+boredom	n	unalom[unalmak,acc=unalmat,3sg=unalma,poss=unalma]
+frustration	n	csalódottság ; frusztráció
+worry	n	aggodalom[aggodalmak,acc=aggodalmat,3sg=aggodalma,poss=aggodalma] ; gond[gondok,3sg=gondja]
+pleased	adj	elégedett ; boldog
+depressed	adj	levert ; depressziós
+stressed	adj	stresszes ; feszült
+terrified	adj	rémült
+thrilled	adj	boldog ; izgatott
+thankful	adj	hálás
+hopeful	adj	reménykedő ; bizakodó
+relieved	adj	megkönnyebbült
+# travel, traffic and the town
+baggage	n	poggyász[poggyászok]
+hostel	n	szálló[szállók,to=ba,at=ban] ; turistaszálló
+check-in	n	bejelentkezés[bejelentkezések] ; utasfelvétel
+terminal	n	terminál[terminálok,3sg=terminálja]
+boarding pass	n	beszállókártya[beszállókártyák]
+souvenir	n	emléktárgy[emléktárgyak,3sg=emléktárgya]
+resort	n	üdülőhely[üdülőhelyek,to=ra,at=on] ; üdülő
+customs	n	vám[vámok,3sg=vámja,on=n] ; vámvizsgálat
+customs officer	n	vámtiszt[vámtisztek,3sg=vámtisztje,person]
+crossing	n	átkelő[átkelők] ; kereszteződés
+roundabout	n	körforgalom[körforgalmak,acc=körforgalmat,3sg=körforgalma,poss=körforgalma,in=ban]
+brake	n	fék[fékek]
+brake	v	fékez[noobj]
+avenue	n	sugárút[sugárutak,acc=sugárutat,3sg=sugárútja,in=n]
+playground	n	játszótér[játszóterek,acc=játszóteret,3sg=játszótere,poss=játszótere,to=ra,at=on,in=n]
+sidewalk	n	járda[járdák,on=n]
+neighbourhood	n	környék[környékek,in=n] ; szomszédság
+neighborhood	n	környék[környékek,in=n] ; szomszédság
+fare	n	viteldíj[viteldíjak,3sg=viteldíja]
+commuter	n	ingázó[ingázók,person]
+commute	n	ingázás[ingázások]
+runway	n	kifutópálya[kifutópályák,on=n]
+cruise	n	hajóút[hajóutak,acc=hajóutat,3sg=hajóútja] ; körutazás
+ferry	n	komp[kompok,3sg=kompja,on=n]
+subway	n	metró[metrók,on=n]
+underground	n	metró[metrók,on=n]
+cab	n	taxi[taxik,in=ban]
+motorbike	n	motor[motorok,3sg=motorja,on=n]
+motorcycle	n	motor[motorok,3sg=motorja,on=n]
+scooter	n	robogó[robogók,on=n]
+breakdown	n	meghibásodás[meghibásodások] ; összeomlás
+puncture	n	defekt[defektek,3sg=defektje]
+mechanic	n	szerelő[szerelők,person] ; autószerelő
+campsite	n	kemping[kempingek,3sg=kempingje,to=ba,at=ban]
+caravan	n	lakókocsi
+itinerary	n	útiterv[útitervek]
+excursion	n	kirándulás[kirándulások]
+guidebook	n	útikönyv[útikönyvek]
+brochure	n	prospektus[prospektusok] ; brosúra
+accommodation	n	szállás[szállások]
+tourism	n	turizmus[3sg=turizmusa,attr=turisztikai]
+pier	n	móló[mólók,on=n]
+lighthouse	n	világítótorony[világítótornyok,acc=világítótornyot,3sg=világítótornya,poss=világítótornyo]
+hitchhike	v	stoppol[noobj]
+# the law and crime
+attorney	n	ügyvéd[ügyvédek,3sg=ügyvédje,person]
+lawsuit	n	per[perek] ; kereset
+verdict	n	ítélet[ítéletek,3sg=ítélete]
+prosecutor	n	ügyész[ügyészek,person]
+defendant	n	vádlott[vádlottak,3sg=vádlottja,person]
+burglar	n	betörő[betörők,person]
+shoplifting	n	bolti lopás
+vandalism	n	rongálás[rongálások] ; vandalizmus
+kidnapping	n	emberrablás[emberrablások]
+hostage	n	túsz[túszok,person]
+terrorism	n	terrorizmus[3sg=terrorizmusa]
+terrorist	n	terrorista[terroristák,person]
+bribery	n	megvesztegetés[megvesztegetések]
+smuggling	n	csempészet[3sg=csempészete]
+scam	n	átverés[átverések] ; csalás
+offence	n	bűncselekmény[bűncselekmények] ; sértés
+bail	n	óvadék[óvadékok]
+custody	n	őrizet[őrizetek,3sg=őrizete] ; felügyeleti jog
+handcuffs	n	bilincs[bilincsek]
+convict	v	el|ítél[of=ert]
+acquit	v	fel|ment
+testify	v	tanúskodik[noobj]
+interrogate	v	ki|hallgat
+smuggle	v	csempész
+kidnap	v	el|rabol
+burgle	v	ki|rabol
+# politics and public life
+referendum	n	népszavazás[népszavazások]
+coalition	n	koalíció[koalíciók]
+senate	n	szenátus[szenátusok,3sg=szenátusa]
+embassy	n	nagykövetség[nagykövetségek,to=ra,at=on]
+ambassador	n	nagykövet[nagykövetek,3sg=nagykövete,person]
+diplomat	n	diplomata[diplomaták,person]
+treaty	n	szerződés[szerződések] ; egyezmény
+immigrant	n	bevándorló[bevándorlók,person]
+immigration	n	bevándorlás[bevándorlások]
+asylum	n	menedékjog[menedékjogok,3sg=menedékjoga]
+protester	n	tüntető[tüntetők,person]
+riot	n	zavargás[zavargások]
+minority	n	kisebbség[kisebbségek]
+poll	n	közvélemény-kutatás[közvélemény-kutatások] ; szavazás
+census	n	népszámlálás[népszámlálások]
+ban	v	be|tilt ; meg|tilt
+campaign	v	kampányol[noobj]
+# sport
+basketball	n	kosárlabda[kosárlabdák]
+gym	n	edzőterem[edzőtermek,acc=edzőtermet,3sg=edzőterme,poss=edzőterme,to=ba,at=ban]
+volleyball	n	röplabda
+handball	n	kézilabda
+hockey	n	jégkorong[jégkorongok,3sg=jégkorongja]
+cycling	n	kerékpározás ; biciklizés
+athletics	n	atlétika
+trophy	n	trófea[trófeák] ; serleg
+semi-final	n	elődöntő[elődöntők,to=ba,at=ban]
+quarter-final	n	negyeddöntő[negyeddöntők,to=ba,at=ban]
+supporter	n	szurkoló[szurkolók,person] ; támogató
+goalkeeper	n	kapus[kapusok,person]
+striker	n	csatár[csatárok,person]
+defender	n	védő[védők,person]
+opponent	n	ellenfél[ellenfelek,acc=ellenfelet,3sg=ellenfele,poss=ellenfele,person]
+rival	n	rivális[riválisok,person]
+foul	n	szabálytalanság[szabálytalanságok]
+win	n	győzelem[győzelmek,acc=győzelmet,3sg=győzelme,poss=győzelme]
+workout	n	edzés[edzések]
+fitness	n	erőnlét[3sg=erőnléte] ; fitnesz
+jogging	n	kocogás
+yoga	n	jóga
+jog	v	kocog[noobj]
+train	v	edz[noobj,for=ra] ; képez ; tanít
+tackle	v	kezel ; meg|old
+# news and public life: the abstract nouns of any article
+status	n	állapot[állapotok,3sg=állapota] ; státusz
+means	n	eszköz[eszközök] ; mód
+plastic	adj	műanyag
+actress	n	színésznő[színésznők,person]
+accomplishment	n	teljesítmény[teljesítmények] ; eredmény
+airplane	n	repülőgép[repülőgépek]
+architect	n	építész[építészek,person]
+procedure	n	eljárás[eljárások]
+publication	n	kiadvány[kiadványok] ; megjelenés
+publisher	n	kiadó[kiadók]
+manufacturer	n	gyártó[gyártók]
+revolution	n	forradalom[forradalmak,acc=forradalmat,3sg=forradalma,poss=forradalma]
+suspicion	n	gyanú[gyanúk]
+welfare	n	jólét[front,3sg=jóléte] ; szociális segély
+lack	n	hiány[hiányok]
+obligation	n	kötelezettség[kötelezettségek] ; kötelesség
+obstacle	n	akadály[akadályok]
+perspective	n	nézőpont[nézőpontok,3sg=nézőpontja]
+personality	n	személyiség[személyiségek]
+privilege	n	kiváltság[kiváltságok]
+probability	n	valószínűség[valószínűségek]
+prosperity	n	jólét[front,3sg=jóléte]
+province	n	tartomány[tartományok]
+rebellion	n	lázadás[lázadások]
+remark	n	megjegyzés[megjegyzések]
+reminder	n	emlékeztető[emlékeztetők]
+restriction	n	korlátozás[korlátozások]
+reunion	n	találkozó[találkozók,to=ra,at=n]
+revenge	n	bosszú[bosszúk]
+rumor	n	pletyka[pletykák] ; szóbeszéd
+scenery	n	táj[tájak,3sg=tája] ; díszlet
+scholar	n	tudós[tudósok,person]
+spectator	n	néző[nézők,person]
+surroundings	n	környezet[környezetek,3sg=környezete]
+territory	n	terület[területek] ; felségterület
+terror	n	rettegés
+thirst	n	szomjúság
+tale	n	mese[mesék] ; történet
+urgency	n	sürgősség
+usage	n	használat[használatok,3sg=használata]
+villain	n	gonosz[gonoszok,person] ; gazember
+voyage	n	utazás[utazások]
+warfare	n	hadviselés
+wreck	n	roncs[roncsok]
+catastrophe	n	katasztrófa[katasztrófák]
+certainty	n	bizonyosság
+clarity	n	világosság ; érthetőség
+clue	n	nyom[nyomok,3sg=nyoma] ; támpont
+compassion	n	együttérzés
+consent	n	beleegyezés ; hozzájárulás
+conservation	n	megőrzés
+consultation	n	konzultáció[konzultációk] ; tanácskozás
+contradiction	n	ellentmondás[ellentmondások]
+convenience	n	kényelem[kényelmek,acc=kényelmet,3sg=kényelme,poss=kényelme]
+cooperation	n	együttműködés[együttműködések]
+coordination	n	összehangolás ; koordináció
+correspondent	n	tudósító[tudósítók,person]
+coverage	n	tudósítás[tudósítások] ; lefedettség
+creator	n	alkotó[alkotók,person] ; teremtő
+criterion	n	kritérium[kritériumok,3sg=kritériuma] ; szempont
+destiny	n	sors[sorsok,acc=sorsot,3sg=sorsa]
+diagram	n	ábra[ábrák]
+dignity	n	méltóság
+diplomacy	n	diplomácia
+discrimination	n	megkülönböztetés ; diszkrimináció
+disgrace	n	szégyen[szégyenek,3sg=szégyene]
+distrust	n	bizalmatlanság
+effectiveness	n	hatékonyság
+encouragement	n	bátorítás
+engineering	n	mérnöki munka ; műszaki tudomány
+evaluation	n	értékelés[értékelések]
+exaggeration	n	túlzás[túlzások]
+extent	n	mérték[mértékek] ; kiterjedés
+feedback	n	visszajelzés[visszajelzések]
+flexibility	n	rugalmasság
+fragment	n	töredék[töredékek]
+framework	n	keret[keretek,3sg=kerete]
+freight	n	teher ; rakomány[rakományok]
+gear	n	sebesség[sebességek] ; felszerelés
+generator	n	generátor[generátorok]
+hardship	n	nehézség[nehézségek] ; nélkülözés
+humanity	n	emberiség ; emberség
+hypothesis	n	hipotézis[hipotézisek] ; feltevés
+identification	n	azonosítás[azonosítások] ; igazolvány
+impatience	n	türelmetlenség
+implementation	n	megvalósítás ; végrehajtás
+incentive	n	ösztönző ; ösztönzés
+innovation	n	innováció[innovációk] ; újítás
+inspiration	n	ihlet[ihletek,3sg=ihlete] ; inspiráció
+instance	n	eset[esetek,3sg=esete] ; példa
+insult	n	sértés[sértések]
+integrity	n	tisztesség ; sértetlenség
+intelligence	n	intelligencia ; hírszerzés
+intensity	n	intenzitás ; erősség
+interior	n	belső tér
+interpreter	n	tolmács[tolmácsok,person]
+interruption	n	megszakítás[megszakítások] ; félbeszakítás
+intersection	n	kereszteződés[kereszteződések,at=nal]
+intuition	n	megérzés[megérzések] ; intuíció
+invasion	n	invázió[inváziók] ; betörés
+irony	n	irónia
+junk	n	kacat[kacatok,3sg=kacatja]
+landing	n	leszállás[leszállások] ; lépcsőforduló
+landmark	n	nevezetesség[nevezetességek] ; tájékozódási pont
+landslide	n	földcsuszamlás[földcsuszamlások]
+lane	n	sáv[sávok,3sg=sávja,in=ban] ; ösvény
+lecturer	n	előadó[előadók,person] ; oktató
+legislation	n	jogszabály[jogszabályok] ; törvényhozás
+leisure	n	szabadidő[szabadidők,3sg=szabadideje]
+lover	n	szerető[szeretők,person] ; kedvelő
+machinery	n	gépezet[gépezetek,3sg=gépezete]
+magic	n	varázslat[varázslatok,3sg=varázslata] ; mágia
+masterpiece	n	remekmű[remekművek,acc=remekművet,3sg=remekműve]
+miracle	n	csoda[csodák]
+misfortune	n	szerencsétlenség[szerencsétlenségek] ; balszerencse
+missile	n	rakéta[rakéták]
+mist	n	köd[ködök,3sg=köde] ; pára
+mob	n	tömeg[tömegek]
+monopoly	n	monopólium[monopóliumok,3sg=monopóliuma]
+motive	n	indíték[indítékok] ; motiváció
+necessity	n	szükség[szükségek] ; szükségesség
+nickname	n	becenév[becenevek,acc=becenevet,3sg=beceneve,poss=beceneve]
+objective	n	cél[célok,3sg=célja] ; célkitűzés
+orchestra	n	zenekar[zenekarok,3sg=zenekara]
+outlook	n	kilátás[kilátások] ; szemlélet
+ownership	n	tulajdonjog ; tulajdon
+panel	n	testület[testületek,3sg=testülete] ; panel
+patent	n	szabadalom[szabadalmak,acc=szabadalmat,3sg=szabadalma,poss=szabadalma]
+perfume	n	parfüm[parfümök,3sg=parfümje,pp=parfümjei]
+philosopher	n	filozófus[filozófusok,person]
+pirate	n	kalóz[kalózok,person]
+poetry	n	költészet[3sg=költészete]
+possession	n	birtok[birtokok,3sg=birtoka] ; tulajdon
+preference	n	előnyben részesítés ; kedvelés
+pursuit	n	üldözés ; törekvés
+quarrel	n	veszekedés[veszekedések] ; vita
+recording	n	felvétel[felvételek]
+refusal	n	elutasítás[elutasítások]
+regime	n	rendszer[rendszerek]
+rehabilitation	n	rehabilitáció ; rehabilitálás
+rejection	n	elutasítás[elutasítások]
+romance	n	románc[románcok] ; szerelem
+simplicity	n	egyszerűség
+slavery	n	rabszolgaság
+squad	n	osztag[osztagok] ; keret
+stack	n	halom[halmok,acc=halmot,3sg=halma,poss=halmo] ; rakás
+surplus	n	többlet[többletek,3sg=többlete]
+suspense	n	feszültség
+tailor	n	szabó[szabók,person]
+tape	n	szalag[szalagok,3sg=szalagja]
+tide	n	árapály ; dagály
+transportation	n	közlekedés ; szállítás
+vessel	n	hajó[hajók] ; edény
+virtue	n	erény[erények]
+wit	n	szellemesség
+# adjectives of any article, manual or story
+suitable	adj	megfelelő ; alkalmas
+specific	adj	konkrét ; meghatározott ; különleges
+scientific	adj	tudományos
+aggressive	adj	agresszív
+remarkable	adj	figyelemre méltó ; rendkívüli
+tremendous	adj	óriási ; hatalmas
+uncertain	adj	bizonytalan
+uncomfortable	adj	kényelmetlen ; kellemetlen
+mysterious	adj	titokzatos ; rejtélyes
+precious	adj	értékes ; drága
+precise	adj	pontos
+promising	adj	ígéretes
+realistic	adj	reális ; valósághű
+regional	adj	regionális ; területi
+ridiculous	adj	nevetséges
+sophisticated	adj	kifinomult ; bonyolult
+spectacular	adj	látványos
+straightforward	adj	egyszerű ; egyenes
+substantial	adj	jelentős ; lényeges
+thorough	adj	alapos
+tragic	adj	tragikus
+transparent	adj	átlátszó ; átlátható
+widespread	adj	elterjedt ; széles körű
+worthy	adj	méltó ; érdemes
+annoying	adj	idegesítő ; bosszantó
+cautious	adj	óvatos
+classical	adj	klasszikus
+colourful	adj	színes
+colorful	adj	színes
+confusing	adj	zavaros ; zavarba ejtő
+continuous	adj	folyamatos ; folytonos
+corporate	adj	vállalati ; céges
+defective	adj	hibás
+diverse	adj	változatos ; sokféle
+embarrassing	adj	kínos
+evident	adj	nyilvánvaló
+handy	adj	hasznos ; praktikus ; kéznél
+harsh	adj	durva ; kemény ; szigorú
+hostile	adj	ellenséges
+irregular	adj	szabálytalan ; rendhagyó
+occasional	adj	alkalmi ; időnkénti
+outstanding	adj	kiemelkedő ; kiváló
+partial	adj	részleges
+passive	adj	passzív
+persistent	adj	kitartó ; tartós
+# adverbs of comment, manner and degree
+absolutely	adv	teljesen ; abszolút
+approximately	adv	körülbelül ; megközelítőleg
+accidentally	adv	véletlenül
+angrily	adv	dühösen
+consequently	adv	ezért ; következésképpen
+desperately	adv	kétségbeesetten
+literally	adv	szó szerint ; szinte
+nervously	adv	idegesen
+officially	adv	hivatalosan
+originally	adv	eredetileg
+privately	adv	négyszemközt ; magánemberként
+reasonably	adv	elég ; viszonylag
+secretly	adv	titokban
+significantly	adv	jelentősen
+somehow	adv	valahogy
+somewhat	adv	némileg ; valamelyest
+strictly	adv	szigorúan
+surprisingly	adv	meglepően ; meglepő módon
+technically	adv	technikailag ; gyakorlatilag
+thus	adv	így ; ezért
+unexpectedly	adv	váratlanul
+virtually	adv	gyakorlatilag ; szinte
+afterwards	adv	utána ; később
+# verbs of any article, manual or story
+repay	v	vissza|fizet
+verify	v	igazol ; meg|néz
+uncover	v	fel|tár ; le|leplez
+conceal	v	el|rejt ; el|titkol
+deceive	v	meg|téveszt ; be|csap
+diagnose	v	diagnosztizál ; meg|állapít
+differ	v	különbözik[noobj,from=tol] ; eltér[noobj,from=tol]
+disclose	v	nyilvánosságra |hoz ; fel|fed
+disrupt	v	meg|zavar ; akadályoz
+emphasize	v	hangsúlyoz
+emphasise	v	hangsúlyoz
+enhance	v	javít ; fokoz
+expire	v	le|jár[noobj]
+hesitate	v	habozik[noobj] ; tétovázik[noobj]
+imitate	v	utánoz
+inject	v	be|fecskendez
+interfere	v	bele|avatkozik[noobj,in=ba,with=ba] ; zavar
+invade	v	meg|száll ; be|tör[obj=ba]
+irritate	v	bosszant ; irritál
+merge	v	egyesít ; össze|olvad
+modify	v	módosít
+mourn	v	gyászol
+mutter	v	motyog ; dünnyög
