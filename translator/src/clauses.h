@@ -15,6 +15,7 @@ namespace lexiton::translator {
 struct SentenceShape {
   std::vector<bool> pauseAfterWord;  // a comma, semicolon, colon or dash after sentence word i
   bool question = false;             // the sentence ends with "?"
+  bool reportsSpeech = false;        // the words say who said the quotation before them
 };
 
 struct Clause {

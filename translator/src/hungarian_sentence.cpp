@@ -378,6 +378,7 @@ struct ClauseContext {
   bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
   bool asked = false;     // a question within: "(Tudod,) hol van az állomás"
   bool when = false;      // a clause before says when: "If it rains tomorrow, we will stay" ("maradunk")
+  bool saying = false;    // who said the quotation before: "– mondta csendesen", the verb first
 };
 
 class Generator {
@@ -858,6 +859,8 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   }
   if (stem.prefix.empty() && homePrefix_ && verb == roles_.verb.main) stem.prefix = "haza";
   if (stem.prefix.empty()) stem.prefix = v.prefix;  // "kiszaladt"
+  // a verb of saying after a quotation says how it was said, unfinished: "– kérdezte az anyja"
+  if (before_.saying && verb == roles_.verb.main) stem.prefix.clear();
   if (verb == roles_.verb.main && roles_.verb.futureOfBe && stem.lemma == "van") stem.lemma = "lesz";
   if (imperative) {
     a.person = 2;
@@ -2383,9 +2386,15 @@ std::vector<HungarianWord> Generator::run() {
   subjectAfterVerb_ =
       (!out_.empty() && subjectFollowsVerb()) ||
       (before_.asked && roles_.subject && !roles_.subject->pronoun && !roles_.object && !roles_.verb.passive);
-  perfective_ = finishedPast();
+  // the quotation is what was said, a definite object: "– mondta", "– kérdezte az anyja"
+  if (before_.saying && !roles_.object) roles_.agreement.definite = true;
+  perfective_ = finishedPast() && !before_.saying;
   for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
   finish();
+  if (before_.saying && roles_.verb.main != n_)
+    std::stable_partition(out_.begin(), out_.end(), [&](const HungarianWord& w) {
+      return w.token >= roles_.verb.firstAux && w.token <= roles_.verb.main;
+    });
   return out_;
 }
 
@@ -2420,10 +2429,11 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
   }
   const std::vector<Token>& tokens = marked;
   const std::vector<Clause> clauses = splitClauses(marked, shape);
-  if (clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
-    return Generator(marked, pointed, pointedSense).run();
-  std::vector<HungarianWord> out;
   ClauseContext context, beforeRelative;
+  context.saying = shape.reportsSpeech;
+  if (clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
+    return Generator(marked, pointed, pointedSense, context).run();
+  std::vector<HungarianWord> out;
   auto bodyOf = [&](const Clause& c) {
     return std::vector<Token>(tokens.begin() + std::ptrdiff_t(c.body),
                               tokens.begin() + std::ptrdiff_t(c.end));

@@ -1090,5 +1090,14 @@ TEST(ConstructionsTest, ByATimeSaidWithoutAPrepositionIsUntilThen) {
   EXPECT_EQ(hungarian("We met on Friday afternoon."), "Péntek délután találkoztunk.");
 }
 
+TEST(ConstructionsTest, QuotedSpeechAndWhoSaidIt) {
+  // the quotation in Hungarian quotes, the verb of saying after a dash, first and definite
+  EXPECT_EQ(hungarian("\"Close the window,\" she said quietly."),
+            "„Csukd be az ablakot” – mondta csendesen.");
+  // a question keeps its mark, the speaker after the verb is its subject, with no finishing prefix
+  EXPECT_EQ(hungarian("\"Where is the station?\" asked the old man."),
+            "„Hol van az állomás?” – kérdezte az idős férfi.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
