@@ -349,6 +349,9 @@ struct VerbGroup {
   bool futureOfBe = false;  // "will take place": "van" said "lesz"
 };
 
+// "must", "should", "have to", "must not": the one who must is said in the dative.
+bool mustDo(const VerbGroup& g) { return g.modal == "kell" || g.modal == "kellene" || g.modal == "szabad"; }
+
 // The roles of a clause, found before anything is said.
 struct ClauseRoles {
   VerbGroup verb;
@@ -441,6 +444,7 @@ class Generator {
   void agreeWithSubject(ClauseRoles& r) const;
   void findObjects(ClauseRoles& r);
   void findAgent(ClauseRoles& r);
+  bool namesATime(const NounPhrase& np) const;
   std::size_t emitPassiveSubject();
   void placeCopula(ClauseRoles& r) const;
 
@@ -898,7 +902,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
                              : modal == "szabad" ? (past ? "volt szabad" : "szabad")
                              : past              ? "kellett"
                                                  : "kell";
-    const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
+    // a passive without its agent says no one: "Az elemeket ki kell cserélni"
+    const bool noOne = verb == roles_.verb.main && roles_.verb.passive && !roles_.agent;
+    const std::string inf = noOne ? infinitiveOf(stem) : personalInfinitiveOf(stem, a.person, a.plural);
     if (negative || modalFocus_)
       emit(negative ? "nem" : "", verb), emit(need, verb), emit(stem.prefix + inf, verb);
     else if (!stem.prefix.empty())
@@ -1236,11 +1242,18 @@ void Generator::findObjects(ClauseRoles& r) {
 
 // A passive clause: the English subject is the Hungarian object, and whoever did it ("by my
 // sister") the subject; without one, the verb says "they" ("lezárták az utat").
+// "by 30 June", "by Friday", "by the end of the month": a deadline, no one who did it.
+bool Generator::namesATime(const NounPhrase& np) const {
+  if (np.pronoun || np.head >= n_) return false;
+  const Sense* s = coreSense(t_[np.head], sense(np.head));
+  return t_[np.head].time || t_[np.head].lemma == "end" || (s && !s->note("time").empty());
+}
+
 void Generator::findAgent(ClauseRoles& r) {
   Agreement& a = r.agreement;
   a = Agreement{3, true, false, false};
   for (std::size_t k = r.verb.main + 1; k + 1 < n_; ++k)
-    if (t_[k].lower == "by" && startsNounPhrase(k + 1)) {
+    if (t_[k].lower == "by" && startsNounPhrase(k + 1) && !namesATime(readNounPhrase(k + 1))) {
       r.agent = readNounPhrase(k + 1);
       r.agentBy = k;
       a.person = r.agent->person;
@@ -1444,7 +1457,8 @@ std::size_t Generator::emitPassiveSubject() {
   else if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun))
     emitNounPhrase(patient, r.objectCase);
   if (r.agent) {
-    emitNounPhrase(*r.agent, Case::nominative);
+    // "must be accompanied by an adult": the one who must, "felnőttnek kell kísérnie"
+    emitNounPhrase(*r.agent, mustDo(r.verb) && !r.agent->pronoun ? Case::dative : Case::nominative);
     for (std::size_t k = r.agentBy; k < r.agent->end; ++k) done_[k] = true;
   }
   lastCase_ = r.objectCase;
@@ -2212,9 +2226,8 @@ std::size_t Generator::emitSubject() {
   if (r.verb.passive) return emitPassiveSubject();
   // "Péternek van egy kutyája", "A gyerekeknek aludniuk kell": the owner, the one who must
   // "The hospital needs nurses": "A kórháznak ... szüksége van"
-  const bool dative = r.verb.possession || r.verb.modal == "kell" || r.verb.modal == "kellene" ||
-                      r.verb.modal == "szabad" ||
-                      (r.verbSense && r.verbSense->word == "sz\xC3\xBCks\xC3\xA9g");
+  const bool dative =
+      r.verb.possession || mustDo(r.verb) || (r.verbSense && r.verbSense->word == "sz\xC3\xBCks\xC3\xA9g");
   // "Time is money", "Children like chocolate": a bare noun subject is generic, said with "a"
   const Token& first = t_[r.subject->begin];
   const bool indefinitePronoun = isIndefinitePronoun(t_[r.subject->head]);

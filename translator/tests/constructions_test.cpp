@@ -1099,5 +1099,16 @@ TEST(ConstructionsTest, QuotedSpeechAndWhoSaidIt) {
             "„Hol van az állomás?” – kérdezte az idős férfi.");
 }
 
+TEST(ConstructionsTest, APassiveAfterMustSaysNoOneOrTheOneWhoMust) {
+  // without its agent the infinitive has no person; with one, the agent must, in the dative
+  EXPECT_EQ(hungarian("The windows must be cleaned every week."),
+            "Minden héten az ablakokat ki kell takarítani.");
+  EXPECT_EQ(hungarian("These boxes must not be opened."), "Ezeket a dobozokat nem szabad kinyitni.");
+  EXPECT_EQ(hungarian("The old bridge must be repaired by the council."),
+            "A régi hidat a tanácsnak meg kell javítania.");
+  // "by" a time is a deadline, no agent
+  EXPECT_EQ(hungarian("The report must be finished by Friday."), "A jelentést be kell fejezni péntekig.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
