@@ -1596,6 +1596,27 @@ void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<T
   }
 }
 
+// "remained closed", "stay calm", "looks pale": after a verb that links its subject to a state
+// as the copula does, a word that may be an adjective is one, unless a noun follows it.
+void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kLinking[] = {"remain", "stay", "seem", "look", "appear", "feel"};
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    const Token& verb = toks[i - 1];
+    Token& t = toks[i];
+    if (verb.tag != PartOfSpeech::verb ||
+        std::find(std::begin(kLinking), std::end(kLinking), verb.lemma) == std::end(kLinking) ||
+        t.tag == PartOfSpeech::adjective || (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun))
+      continue;
+    if (const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective)) {
+      t.tag = PartOfSpeech::adjective;
+      t.lemma = t.lower;
+      t.entry = adjective;
+      t.form = VerbForm::base;
+      t.dictionarySenses.clear();
+    }
+  }
+}
+
 }  // namespace
 
 bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
@@ -1643,6 +1664,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   participlesAfterNouns(toks);
   markAdjectivesOfPeople(toks);
   markAdjectivesStandingAlone(core_, toks);
+  predicatesOfLinkingVerbs(core_, toks);
   halfOfOne(core_, toks);
   return toks;
 }

@@ -349,6 +349,23 @@ struct VerbGroup {
   bool futureOfBe = false;  // "will take place": "van" said "lesz"
 };
 
+// Verbs that link their subject to an adjective as the copula does: "remained closed": "zárva
+// maradt"; what one seems is said in "-nak" ("looks pale": "sápadtnak tűnik").
+struct LinkingVerb {
+  std::string_view lemma, hungarian;
+  bool dative;
+};
+constexpr LinkingVerb kLinkingVerbs[] = {{"remain", "marad", false},       {"stay", "marad", false},
+                                         {"seem", "t\xC5\xB1nik", true},   {"look", "t\xC5\xB1nik", true},
+                                         {"appear", "t\xC5\xB1nik", true}, {"feel", "t\xC5\xB1nik", true}};
+
+const LinkingVerb* linkingVerb(const Token& t) {
+  if (t.tag != PartOfSpeech::verb) return nullptr;
+  for (const LinkingVerb& v : kLinkingVerbs)
+    if (t.lemma == v.lemma) return &v;
+  return nullptr;
+}
+
 // "must", "should", "have to", "must not": the one who must is said in the dative.
 bool mustDo(const VerbGroup& g) { return g.modal == "kell" || g.modal == "kellene" || g.modal == "szabad"; }
 
@@ -445,6 +462,8 @@ class Generator {
   void findObjects(ClauseRoles& r);
   void findAgent(ClauseRoles& r);
   bool namesATime(const NounPhrase& np) const;
+  std::size_t linkedPredicate() const;
+  void emitLinkedPredicate(std::size_t p);
   std::size_t emitPassiveSubject();
   void placeCopula(ClauseRoles& r) const;
 
@@ -861,6 +880,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     emit(v.written, verb, false);
     return;
   }
+  if (verb == roles_.verb.main && linkedPredicate() != n_) {  // "looks pale": "sápadtnak tűnik"
+    if (stem.lemma != linkingVerb(v)->hungarian)
+      stem = VerbStem{std::string(linkingVerb(v)->hungarian), "", ""};
+    stem.prefix.clear();
+  }
   if (stem.prefix.empty() && homePrefix_ && verb == roles_.verb.main) stem.prefix = "haza";
   if (stem.prefix.empty()) stem.prefix = v.prefix;  // "kiszaladt"
   // a verb of saying after a quotation says how it was said, unfinished: "– kérdezte az anyja"
@@ -1011,7 +1035,9 @@ VerbGroup Generator::readVerbGroup() const {
     const bool when = before_.when || saysWhen(t_);
     // ("will become a doctor": "orvos lesz", the present of "lesz" is its future, and of "van")
     if (vs && vs->word == "van") g.futureOfBe = true;
-    if (when || (vs && !vs->prefix.empty()) || (vs && (vs->word == "lesz" || vs->word == "van")))
+    // ("will remain closed": "zárva marad", a state that goes on)
+    if (when || (vs && !vs->prefix.empty()) ||
+        (vs && (vs->word == "lesz" || vs->word == "van" || vs->word == "marad")))
       g.future = false;
   }
   if (g.main != n) {
@@ -1149,6 +1175,7 @@ void Generator::findObjects(ClauseRoles& r) {
     findAgent(r);
     return;
   }
+  if (linkedPredicate() != n_) return;  // "remained closed": a state, no object
   // "would like to order a pizza": the infinitive's object, in the case its verb asks for
   std::size_t objectStart = afterVerb;
   // (past a time or place between: "decided on Tuesday to build a bridge")
@@ -1242,6 +1269,34 @@ void Generator::findObjects(ClauseRoles& r) {
 
 // A passive clause: the English subject is the Hungarian object, and whoever did it ("by my
 // sister") the subject; without one, the verb says "they" ("lezárták az utat").
+// The adjective a linking verb links its subject to ("remained closed"), or the token count.
+// "I feel tired" is the person's own feeling, not how a thing seems: only a thing "feels".
+std::size_t Generator::linkedPredicate() const {
+  const std::size_t v = roles_.verb.main;
+  if (v + 1 >= n_ || !linkingVerb(t_[v]) || t_[v + 1].tag != PartOfSpeech::adjective || !t_[v + 1].entry ||
+      (v + 2 < n_ && t_[v + 2].tag == PartOfSpeech::noun) || (t_[v].lemma == "feel" && !saidOfThing(roles_)))
+    return n_;
+  return v + 1;
+}
+
+void Generator::emitLinkedPredicate(std::size_t p) {
+  const Sense* s = coreSense(t_[p], sense(p));
+  const std::optional<std::string> word = plainSense(t_[p], sense(p));
+  if (!s || !word) return;
+  done_[p] = true;
+  if (linkingVerb(t_[roles_.verb.main])->dative) {
+    NounStem stem;
+    stem.lemma = *word;
+    emit(inflectNoun(stem, false, {}, Case::dative), p);  // "sápadtnak", "hidegebbnek"
+    return;
+  }
+  std::string adj = !s->note("pred").empty() && !t_[p].degree ? std::string(s->note("pred")) : *word;
+  // ("zárva", "nyitva" say a state and take no plural: "Az iskolák zárva maradnak")
+  if (roles_.agreement.plural && !s->keepsCopula)
+    adj = !s->plural.empty() && !t_[p].degree ? s->plural : pluralOf(adj, WordClass::adjective);
+  emit(adj, p);
+}
+
 // "by 30 June", "by Friday", "by the end of the month": a deadline, no one who did it.
 bool Generator::namesATime(const NounPhrase& np) const {
   if (np.pronoun || np.head >= n_) return false;
@@ -1838,7 +1893,12 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     // "never" is "soha" before the negated verb: "Soha nem néznek tévét"
     for (std::size_t k = pos; k < g.main; ++k)
       if (t_[k].lower == "never") emit("soha", k);
-    emitBeforeVerb();
+    // "zárva maradnak", "sápadtnak tűnsz"; negated after the verb ("nem maradt zárva")
+    const std::size_t linked = linkedPredicate();
+    if (linked != n_ && !g.negative)
+      emitLinkedPredicate(linked);
+    else
+      emitBeforeVerb();
     // ("Bejelentette, hogy": a prefixed verb needs no "azt", which would take the prefix's place)
     const Sense* vs = roles_.verbSense;
     const bool prefixed = (vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty() ||
@@ -1846,6 +1906,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     if (objectClausePronoun_ && !prefixed) emit("azt", g.main);
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
+    if (linked != n_ && g.negative) emitLinkedPredicate(linked);
     if (roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "it" &&
         t_[g.main].lemma == "rain")
       emit("az", g.main), emit("es\xC5\x91", g.main);  // "It was raining": "esett az eső"

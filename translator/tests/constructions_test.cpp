@@ -1013,7 +1013,7 @@ TEST(ConstructionsTest, AnInfinitiveIsWhatIsBegun) {
 
 TEST(ConstructionsTest, SoThatSaysWhatFor) {
   EXPECT_EQ(hungarian("Store the bread in a paper bag so that it stays fresh."),
-            "Tárold a kenyeret egy papírtáskában, hogy maradjon friss.");
+            "Tárold a kenyeret egy papírtáskában, hogy friss maradjon.");
   EXPECT_EQ(hungarian("Speak slowly so that everyone understands."), "Beszélj lassan, hogy mindenki értsen.");
 }
 
@@ -1108,6 +1108,18 @@ TEST(ConstructionsTest, APassiveAfterMustSaysNoOneOrTheOneWhoMust) {
             "A régi hidat a tanácsnak meg kell javítania.");
   // "by" a time is a deadline, no agent
   EXPECT_EQ(hungarian("The report must be finished by Friday."), "A jelentést be kell fejezni péntekig.");
+}
+
+TEST(ConstructionsTest, ALinkingVerbTakesItsStateBeforeIt) {
+  // "remain", "stay": the state before "marad", agreeing; "will remain" is the present
+  EXPECT_EQ(hungarian("The museum will remain closed."), "A múzeum zárva marad.");
+  EXPECT_EQ(hungarian("The children stayed quiet."), "A gyerekek csendesek maradtak.");
+  EXPECT_EQ(hungarian("The soup did not stay hot."), "A leves nem maradt forró.");
+  // what one seems, in "-nak" before "tűnik"; a thing "feels" so too
+  EXPECT_EQ(hungarian("You look tired."), "Fáradtnak tűnsz.");
+  EXPECT_EQ(hungarian("The room felt colder."), "A szoba hidegebbnek tűnt.");
+  // looking at something stays looking
+  EXPECT_EQ(hungarian("He looked at the picture."), "Nézte a képet.");
 }
 
 }  // namespace
