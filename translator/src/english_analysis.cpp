@@ -752,8 +752,13 @@ bool ReadingChooser::passiveAt(std::size_t i) const {
   if (i + 1 >= toks_.size()) return false;
   const Token& next = toks_[i + 1];
   if (next.lower == "by") return true;
-  // "have been married for forty years": how long a state has lasted
+  // "have been married for forty years": how long a state has lasted; "will be closed until
+  // Monday", "over the holidays": how long one will last
   if (be == "been" && next.lower == "for") return false;
+  static constexpr std::string_view kLasting[] = {"until", "till", "over", "during", "for", "from"};
+  if (be == "be" && i >= 2 && toks_[i - 2].lower == "will" &&
+      std::find(std::begin(kLasting), std::end(kLasting), next.lower) != std::end(kLasting))
+    return false;
   const bool pastEvent = be == "was" || be == "were" || be == "been" || be == "be";
   return pastEvent && (next.tag == PartOfSpeech::preposition || next.tag == PartOfSpeech::number ||
                        next.lower == "yesterday" || next.lower == "last" || next.lower == "today");

@@ -69,10 +69,18 @@ std::string presentParticiple(const std::string& lemma) {
   return stem + (back ? "\xC3\xB3" : "\xC5\x91");
 }
 
-// Whether the words say when, so that a future is said in the present ("Holnap felhívlak").
+// "by", "until", "till" before a time: the time is a deadline, said in "-ig" ("péntekig").
+bool deadline(std::string_view preposition) {
+  return preposition == "by" || preposition == "until" || preposition == "till";
+}
+
+// Whether the words say when, so that a future is said in the present ("Holnap felhívlak",
+// "A nyári szünet előtt szavaz"): a time, or a preposition that places it in time.
 bool saysWhen(const std::vector<Token>& t) {
+  static constexpr std::string_view kPrepositionsOfTime[] = {"before", "after", "until", "till", "during"};
   return std::any_of(t.begin(), t.end(), [](const Token& k) {
-    return k.time || k.lower == "tomorrow" || k.lower == "tonight" || k.lower == "soon" || k.lower == "later";
+    return k.time || k.lower == "tomorrow" || k.lower == "tonight" || k.lower == "soon" ||
+           k.lower == "later" || (k.tag == PartOfSpeech::preposition && listed(kPrepositionsOfTime, k.lower));
   });
 }
 
@@ -1030,7 +1038,9 @@ VerbGroup Generator::readVerbGroup() const {
   // "must not" forbids: "nem szabad"; "don't have to" only frees ("nem kell")
   if (must && g.negative) g.modal = "szabad";
   // "I will call you tomorrow": "Holnap felhívlak"; a time or a prefix says the future already
-  if (g.future && g.main != n && g.be == n && !g.negative && !g.imperative) {
+  // ("will be installed this weekend": "ezen a hétvégén telepítik", a passive too)
+  if (g.future && g.main != n && (g.be == n || t_[g.main].form == VerbForm::participle) && !g.negative &&
+      !g.imperative) {
     const Sense* vs = coreSense(t_[g.main], sense(g.main));
     const bool when = before_.when || saysWhen(t_);
     // ("will become a doctor": "orvos lesz", the present of "lesz" is its future, and of "van")
@@ -1445,12 +1455,16 @@ void Generator::placeCopula(ClauseRoles& r) const {
 void Generator::emitLeadingAdverbs() {
   for (std::size_t k = 0; k < n_; ++k) {
     const Token& tk = t_[k];
-    if (tk.time && tk.time->unit && k > 0 && t_[k - 1].lower == "by" && !done_[k - 1]) {
-      // "by Friday afternoon", "by next week": until then, "péntek délutánig", "jövő hétig"
+    const std::string_view before = k > 0 && !done_[k - 1] ? std::string_view(t_[k - 1].lower) : "";
+    if (tk.time && tk.time->unit && (deadline(before) || before == "since")) {
+      // "by Friday afternoon", "until next week": until then, "péntek délutánig", "jövő hétig";
+      // "since last Friday": "múlt péntek óta"
       std::vector<std::string> words = timeWords(*tk.time);
       const Sense& unit = tk.time->unit->senses.front();
       if (!words.empty() && (words.back() == timeCaseOf(unit) || words.back() == unit.word))
-        words.back() = inflectNoun(stemOfSense(unit), false, {}, Case::terminative);
+        words.back() =
+            before == "since" ? unit.word : inflectNoun(stemOfSense(unit), false, {}, Case::terminative);
+      if (before == "since") words.push_back("\xC3\xB3ta");
       for (std::string& w : words) emit(std::move(w), k);
       done_[k - 1] = done_[k] = true;
     } else if (tk.time && tk.time->unit) {
@@ -1637,14 +1651,18 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   // "A múzeum hétfőnként zárva van": a time with its case before the predicate
   if (pos < n_ && !existential && !g.negative && !question && t_[pos].tag != PartOfSpeech::preposition)
     emitTimeFirst(pos + 1);
-  if (pos >= n_ || location || existential) return pos;
+  // "A bolt zárva lesz hétfőig": a state that keeps its copula has it right after
+  const std::size_t state = pos < n_ && t_[pos].lower == "still" ? pos + 1 : pos;
+  const bool stateKept = location && state < n_ && t_[state].tag == PartOfSpeech::adjective;
+  if (pos >= n_ || (location && !stateKept) || existential) return pos;
   pos = emitPredicate(pos);
   // "Büszkék vagyunk a lányunkra": what the predicate adjective governs follows the copula
   const Sense* predicate = pos > 0 && t_[pos - 1].tag == PartOfSpeech::adjective
                                ? coreSense(t_[pos - 1], sense(pos - 1))
                                : nullptr;
-  if ((roles_.weather || (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition &&
-                          !predicate->note(t_[pos].lower).empty())) &&
+  if ((roles_.weather || stateKept ||
+       (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition &&
+        !predicate->note(t_[pos].lower).empty())) &&
       !copulaTail_.empty() && copulaTail_.back().token == g.be) {
     out_.push_back(std::move(copulaTail_.back()));
     copulaTail_.pop_back();
@@ -1674,8 +1692,9 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
     const Sense* cs = coreSense(t_[k], sense(k));
     std::string adj = s.value_or(t_[k].written);
     if (cs && !cs->note("pred").empty() && !t_[k].degree)
-      adj = std::string(cs->note("pred"));  // "kicsi", not "kis"
-    if (a.plural && s) adj = cs && !cs->plural.empty() ? cs->plural : pluralOf(adj, WordClass::adjective);
+      adj = std::string(cs->note("pred"));          // "kicsi", not "kis"
+    if (a.plural && s && !(cs && cs->keepsCopula))  // ("zárva", "nyitva" take no plural)
+      adj = cs && !cs->plural.empty() ? cs->plural : pluralOf(adj, WordClass::adjective);
     emit(adj, k, bool(s));
     pos = k + 1;
     // "big and old": the second predicate agrees too
@@ -2036,7 +2055,7 @@ std::string dayOfMonth(long long day, Case c) {
 // after the date, or nothing when the phrase is no date.
 std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
   const std::string& p = t_[pos].lower;
-  if ((p != "on" && p != "by") || pos + 2 >= n_) return std::nullopt;
+  if ((p != "on" && !deadline(p)) || pos + 2 >= n_) return std::nullopt;
   static constexpr std::string_view kMonths[] = {"january",   "february", "march",    "april",
                                                  "may",       "june",     "july",     "august",
                                                  "september", "october",  "november", "december"};
@@ -2061,7 +2080,7 @@ std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
     ++end;
   }
   emit(month(m)->word, m);
-  emit(dayOfMonth(t_[d].value, p == "by" ? Case::terminative : Case::superessive), d);
+  emit(dayOfMonth(t_[d].value, deadline(p) ? Case::terminative : Case::superessive), d);
   return end;
 }
 

@@ -1122,5 +1122,22 @@ TEST(ConstructionsTest, ALinkingVerbTakesItsStateBeforeIt) {
   EXPECT_EQ(hungarian("He looked at the picture."), "Nézte a képet.");
 }
 
+TEST(ConstructionsTest, AFutureThatSaysWhenIsThePresent) {
+  // a preposition of time says when as a time does; a passive's "they" too
+  EXPECT_EQ(hungarian("We will meet after lunch."), "Találkozunk ebéd után.");
+  EXPECT_EQ(hungarian("She will work until midnight."), "Dolgozik éjfélig.");
+  EXPECT_EQ(hungarian("The results will be announced next week."), "Jövő héten bejelentik az eredményeket.");
+  EXPECT_EQ(hungarian("We will not meet after lunch."), "Nem fogunk találkozni ebéd után.");
+  // a state that will last is the adjective, its copula right after it
+  EXPECT_EQ(hungarian("The library will be closed until next Monday."),
+            "Jövő hétfőig a könyvtár zárva lesz.");
+  EXPECT_EQ(hungarian("The gate will be open during the concert."), "A kapu nyitva lesz a koncert alatt.");
+}
+
+TEST(ConstructionsTest, UntilAndSinceATimeSaidWithoutAPreposition) {
+  EXPECT_EQ(hungarian("We stayed in Rome until 3 March."), "Rómában maradtunk március 3-ig.");
+  EXPECT_EQ(hungarian("He has worked there since last spring."), "Tavaly tavasz óta dolgozik ott.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
