@@ -493,7 +493,7 @@ class Generator {
   bool emitBareObjectFirst();
   bool emitTimeFirst(std::size_t from);
   bool emitPlaceFirst();
-  bool emitMannerFirst();
+  bool emitMannerFirst(bool howOnly = false);  // only how: "carefully", "well"
   void emitBeforeVerb();
   std::size_t emitPossession();
   std::size_t emitCopula(std::size_t pos);
@@ -1816,7 +1816,7 @@ bool Generator::emitPlaceFirst() {
 }
 
 // How or how often, said before the verb: "korán felkelt", "lassan kinyílt", "gyakran gondolok".
-bool Generator::emitMannerFirst() {
+bool Generator::emitMannerFirst(bool howOnly) {
   static constexpr std::string_view kStayAfter[] = {
       "here", "there", "now",  "too",  "also", "still", "already", "yet",  "away",     "back",  "then",
       "so",   "very",  "just", "even", "only", "ever",  "else",    "once", "together", "abroad"};
@@ -1833,7 +1833,8 @@ bool Generator::emitMannerFirst() {
   const bool prefixed = (roles_.verbSense && !roles_.verbSense->prefix.empty()) || !t_[g.main].prefix.empty();
   if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
       (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
-      listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than"))
+      listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than") ||
+      (howOnly && !t_[pos].lower.ends_with("ly") && t_[pos].lower != "well"))
     return false;
   done_[pos] = true;
   // "came home": "haza" is a prefix, one word with the verb ("hazajött")
@@ -1869,6 +1870,13 @@ void Generator::emitBeforeVerb() {
       t_[0].tag != PartOfSpeech::question && g.main + 1 < n_ &&
       (g.modal == "kell" || g.modal == "kellene" || g.modal == "tud")) {
     modalFocus_ = emitGoalFirst() || emitBareObjectFirst();
+    return;
+  }
+  // "Leave the building immediately", "stir well": "Azonnal hagyd el az épületet", "jól keverd",
+  // how stands before the imperative, whose prefix follows it anyway; where ("Fordulj balra")
+  // stays after
+  if (g.imperative && !g.negative && g.main + 1 < n_) {
+    emitMannerFirst(true);
     return;
   }
   // "Why did you call me?": the question word is the focus, the prefix follows the verb

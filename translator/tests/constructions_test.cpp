@@ -685,7 +685,7 @@ TEST(ConstructionsTest, VerbsAfterAnAdverbOrAndAndNever) {
   // after a subject pronoun and an adverb, a verb ("walk", not "séta")
   EXPECT_EQ(hungarian("I usually walk to work."), "Általában munkába sétálok.");
   // how after the word makes it a verb, not a noun joined to the one before
-  EXPECT_EQ(hungarian("Add the sugar and stir well."), "Add hozzá a cukrot, és keverj jól.");
+  EXPECT_EQ(hungarian("Add the sugar and stir well."), "Add hozzá a cukrot, és jól keverj.");
   EXPECT_EQ(hungarian("They never watch television."), "Soha nem néznek televíziót.");
   // "such a" is "ilyen" without "egy", and its noun phrase stays the object
   EXPECT_EQ(hungarian("I have never seen such a big dog."), "Soha nem láttam ilyen nagy kutyát.");
@@ -1014,7 +1014,7 @@ TEST(ConstructionsTest, AnInfinitiveIsWhatIsBegun) {
 TEST(ConstructionsTest, SoThatSaysWhatFor) {
   EXPECT_EQ(hungarian("Store the bread in a paper bag so that it stays fresh."),
             "Tárold a kenyeret egy papírtáskában, hogy friss maradjon.");
-  EXPECT_EQ(hungarian("Speak slowly so that everyone understands."), "Beszélj lassan, hogy mindenki értsen.");
+  EXPECT_EQ(hungarian("Speak slowly so that everyone understands."), "Lassan beszélj, hogy mindenki értsen.");
 }
 
 TEST(ConstructionsTest, WhatOnePromisesIsAClauseWithTheSameSubject) {
@@ -1137,6 +1137,13 @@ TEST(ConstructionsTest, AFutureThatSaysWhenIsThePresent) {
 TEST(ConstructionsTest, UntilAndSinceATimeSaidWithoutAPreposition) {
   EXPECT_EQ(hungarian("We stayed in Rome until 3 March."), "Rómában maradtunk március 3-ig.");
   EXPECT_EQ(hungarian("He has worked there since last spring."), "Tavaly tavasz óta dolgozik ott.");
+}
+
+TEST(ConstructionsTest, HowStandsBeforeTheImperative) {
+  EXPECT_EQ(hungarian("Close the door quietly."), "Csendesen csukd be az ajtót.");
+  EXPECT_EQ(hungarian("Mix the eggs well."), "Jól keverd össze a tojásokat.");
+  // where to stays after it
+  EXPECT_EQ(hungarian("Turn left at the bank.").rfind("Fordulj balra", 0), 0u);
 }
 
 }  // namespace
