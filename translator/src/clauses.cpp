@@ -301,6 +301,12 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   // A question word opens a question, which the clause says itself ("Where is ...?"); the
   // first clause never opens with "that", which is a determiner there.
   if (first && (shape_.question || t.lower == "that") && t.tag != PartOfSpeech::conjunction) return c;
+  // "..., as the knives are sharp": after a comma "as" gives the reason, "mert"
+  if (!first && t.lower == "as" && pauseBefore(begin) && finiteClauseAt(begin + 1)) {
+    c.link = "mert";
+    c.body = begin + 1;
+    return c;
+  }
   const bool linking = t.tag == PartOfSpeech::conjunction || t.tag == PartOfSpeech::question ||
                        (t.tag == PartOfSpeech::preposition && finiteClauseAt(begin + 1)) ||
                        gerundClauseAt(t_, begin) || (!first && t.lower == "that");

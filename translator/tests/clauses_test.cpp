@@ -76,5 +76,12 @@ TEST(ClausesTest, RelativeClausesInsideTheMainOne) {
   EXPECT_EQ(clauses("the man who lives here is a doctor"), ":the man|aki:lives here (subject)|:is a doctor");
 }
 
+TEST(ClausesTest, AsAfterACommaGivesTheReason) {
+  EXPECT_EQ(clauses("we stayed at home, as the weather was bad"),
+            ":we stayed at home|mert:the weather was bad");
+  // a role after "as" opens no clause
+  EXPECT_EQ(clauses("she works as a nurse"), ":she works as a nurse");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
