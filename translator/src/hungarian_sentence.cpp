@@ -69,6 +69,16 @@ std::string presentParticiple(const std::string& lemma) {
   return stem + (back ? "\xC3\xB3" : "\xC5\x91");
 }
 
+// Whether the words say a time yet to come or now: "this weekend", "tomorrow", "next week".
+bool saysWhenToCome(const std::vector<Token>& t) {
+  using D = TimePhrase::Deixis;
+  return std::any_of(t.begin(), t.end(), [](const Token& k) {
+    return (k.time && (k.time->deixis == D::thisOne || k.time->deixis == D::next ||
+                       k.time->deixis == D::today || k.time->deixis == D::tomorrow)) ||
+           k.lower == "tomorrow" || k.lower == "tonight" || k.lower == "soon";
+  });
+}
+
 // "by", "until", "till" before a time: the time is a deadline, said in "-ig" ("péntekig").
 bool deadline(std::string_view preposition) {
   return preposition == "by" || preposition == "until" || preposition == "till";
@@ -2475,9 +2485,14 @@ std::vector<HungarianWord> Generator::run() {
   findObjects(roles_);
   placeCopula(roles_);
   findPerfectDuration();
-  // "Could you send ...?": "El tudnád küldeni?", the polite conditional
-  if (roles_.verb.modal == "tud" && roles_.inverted && roles_.verb.past && roles_.agreement.person == 2)
+  // "Could you send ...?": "El tudnád küldeni?", the polite conditional; "Could we put off the
+  // call?": "El tudnánk halasztani?"
+  if (roles_.verb.modal == "tud" && roles_.inverted && roles_.verb.past)
     roles_.verb.modal = "tud-cond", roles_.verb.past = false;
+  // "Temperatures could reach 35 degrees this weekend": what may yet happen, "elérheti"
+  if (roles_.verb.modal == "tud" && roles_.verb.past && !roles_.inverted && !roles_.verb.negative &&
+      roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "could" && saysWhenToCome(t_))
+    roles_.verb.modal = "hat", roles_.verb.past = false;
   // "Can I help you?": "Segíthetek?"
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
     roles_.verb.modal = "hat";

@@ -1146,5 +1146,12 @@ TEST(ConstructionsTest, HowStandsBeforeTheImperative) {
   EXPECT_EQ(hungarian("Turn left at the bank.").rfind("Fordulj balra", 0), 0u);
 }
 
+TEST(ConstructionsTest, CouldAskedOrOfWhatIsToComeIsNoPast) {
+  EXPECT_EQ(hungarian("Could we meet on Friday?"), "Tudnánk találkozni pénteken?");
+  EXPECT_EQ(hungarian("The price could rise next year."), "Jövőre az ár emelkedhet.");
+  // past ability stays past
+  EXPECT_EQ(hungarian("He could swim when he was five."), "Tudott úszni, amikor öt volt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
