@@ -861,7 +861,13 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     emit(inflectNoun(NounStem{s->word, "", "", "", "", "", "", -1}, false, Possessor{a.person, a.plural},
                      Case::nominative),
          verb);
-    emit(negative ? (past ? "nem volt" : "nincs") : future ? "lesz" : past ? "volt" : "van", verb);
+    // ("You may need": "Szükséged lehet")
+    emit(negative         ? (past ? "nem volt" : "nincs")
+         : future         ? "lesz"
+         : past           ? "volt"
+         : modal == "hat" ? "lehet"
+                          : "van",
+         verb);
     return;
   }
   // ("started to laugh": an infinitive after is what is begun, "elkezdett nevetni")
@@ -1153,7 +1159,9 @@ void Generator::findSubject(ClauseRoles& r) const {
     if (np.end == g.main) r.subject = np, r.inverted = true;
   }
   // "there is", and in a question "is there" ("Is there a pharmacy near here?": "Van ...?")
+  // ("There may be a problem": past the modal)
   r.existential = g.copula && ((g.be > 0 && t_[g.be - 1].lower == "there") ||
+                               (g.firstAux > 0 && g.firstAux < g.be && t_[g.firstAux - 1].lower == "there") ||
                                (g.be == 0 && g.be + 1 < n_ && t_[g.be + 1].lower == "there"));
 }
 
@@ -1443,13 +1451,13 @@ void Generator::placeCopula(ClauseRoles& r) const {
   const bool pastIt = it && (g.past || g.future || itIsAdjective);
   // ("She was tired": "Fáradt volt", the copula said; "She is tired": "Ő fáradt", no verb left)
   // ("You and Anna": "Te és Anna", a pronoun with another subject stays)
-  r.dropSubject =
-      r.subject && r.subject->pronoun && !g.passive &&
-      !(r.subject->end + 1 < n_ && t_[r.subject->end].lower == "and" &&
-        startsNounPhrase(r.subject->end + 1)) &&
-      (pastIt ||
-       !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past && !g.future) ||
-       feelingPredicate(r) != n_);
+  r.dropSubject = r.subject && r.subject->pronoun && !g.passive &&
+                  !(r.subject->end + 1 < n_ && t_[r.subject->end].lower == "and" &&
+                    startsNounPhrase(r.subject->end + 1)) &&
+                  (pastIt ||
+                   !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past &&
+                     !g.future && g.modal != "hat") ||
+                   feelingPredicate(r) != n_);
   if (r.existential && !r.subject) {
     r.agreement.person = 3;  // ("because there was a storm": no subject goes on from before)
     r.agreement.plural = t_[g.be].plural;
@@ -1564,6 +1572,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   ca.definite = false;
   std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
   if (g.future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
+  // "He may be at home": "Otthon lehet", what may be so keeps its copula
+  const bool may = g.modal == "hat" && !g.past && !g.future;
+  if (may) form = conjugate(VerbStem{"lehet", "", ""}, Tense::present, ca);
   const bool question = t_[0].tag == PartOfSpeech::question || before_.asked;
   // "You are right": "Igazad van", the one right owns the truth; "I am sorry": "Sajnálom"
   if (const std::size_t pred = feelingPredicate(roles_); pred != n_) {
@@ -1583,8 +1594,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       fa.definite = f->about == Case::accusative && (!what || what->definite);
       // "I am late": "Elkéstem", already so; "I will be late": "Késni fogok"; "The train is
       // late": "A vonat késik"
-      const bool late = !f->prefix.empty() && !saidOfThing(roles_);
+      const bool late = !f->prefix.empty() && !saidOfThing(roles_) && !may;
       VerbStem stem{std::string(f->verb), std::string(late ? f->prefix : ""), ""};
+      if (may) stem = potentialOf(stem);  // "I may be late": "Késhetek"
       const Tense tense = g.past || (late && !g.future) ? Tense::past : Tense::present;
       if (g.negative) emit("nem", g.be);
       if (g.future)  // "El fogok késni", "Vissza fogok jönni"
@@ -1608,7 +1620,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
     if (g.negative)
       emit(g.past ? "nem volt" : g.future ? "nem lesz" : "nincs", g.be), emit(truth, pred);
     else
-      emit(truth, pred), emit(g.past ? "volt" : g.future ? "lesz" : "van", g.be);
+      emit(truth, pred), emit(g.past ? "volt" : g.future ? "lesz" : may ? "lehet" : "van", g.be);
     return pred + 1;
   }
   // "I will be out of the office": "nem leszek az irodában", away from where one is found
@@ -1630,8 +1642,8 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   const bool predicateAsked =
       question && !before_.asked && t_[0].tag == PartOfSpeech::question &&
       (asked == "how old" || asked == "how much" || asked == "what" || asked == "who");
-  if (existential || location || a.person != 3 || g.past || g.future || (question && !predicateAsked) ||
-      roles_.weather) {
+  if (existential || location || a.person != 3 || g.past || g.future || may ||
+      (question && !predicateAsked) || roles_.weather) {
     if (g.negative && !g.past && !g.future && a.person == 3)
       form = a.plural ? "nincsenek" : "nincs";
     else if (g.negative)

@@ -1153,5 +1153,16 @@ TEST(ConstructionsTest, CouldAskedOrOfWhatIsToComeIsNoPast) {
   EXPECT_EQ(hungarian("He could swim when he was five."), "Tudott úszni, amikor öt volt.");
 }
 
+TEST(ConstructionsTest, WhatMayBeSoSaysLehet) {
+  // the copula that may be so stays, as "lehet"; so does the need and the one who may be right
+  EXPECT_EQ(hungarian("He may be at home."), "Otthon lehet.");
+  EXPECT_EQ(hungarian("She may be tired."), "Fáradt lehet.");
+  EXPECT_EQ(hungarian("You might need an umbrella."), "Szükséged lehet egy esernyőre.");
+  EXPECT_EQ(hungarian("You may be right."), "Igazad lehet.");
+  EXPECT_EQ(hungarian("There may be a problem."), "Lehet egy probléma.");
+  // a feeling said with a verb takes "-hat"
+  EXPECT_EQ(hungarian("I may be late."), "Késhetek.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
