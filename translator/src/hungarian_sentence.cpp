@@ -1555,6 +1555,8 @@ std::size_t Generator::emitPassiveSubject() {
 std::size_t Generator::emitPossession() {
   const VerbGroup& g = roles_.verb;
   const std::optional<NounPhrase>& subject = roles_.subject;
+  // "január óta van egy új igazgatója", "kilenckor van egy megbeszélésem": a time first
+  if (!g.negative && t_[0].tag != PartOfSpeech::question) emitTimeFirst(g.have + 1);
   emit(g.negative ? (g.past ? "nem volt" : "nincs") : (g.past ? "volt" : "van"), g.have);
   const NounPhrase obj = readNounPhrase(g.have + 1);
   const int person = subject ? subject->person : 3;
@@ -2283,12 +2285,14 @@ void Generator::findPerfectDuration() {
   const VerbGroup& g = roles_.verb;
   if (g.have == n_ || g.passive) return;  // no perfect ("The houses are big")
   // "have been married for forty years": the copula's perfect, "negyven éve házasok"
-  const bool state = g.main == n_ && g.copula && g.be != n_ && g.be > g.have;
+  // "has had a new director since January": the possession's, "január óta új igazgatója van"
+  const bool owned = g.possession && g.firstAux < g.have && isHave(t_[g.firstAux]);
+  const bool state = owned || (g.main == n_ && g.copula && g.be != n_ && g.be > g.have);
   if (g.main == n_ && !state) return;
   // "has lived", and "has been learning" as well
   const bool continuous = !state && t_[g.main].form == VerbForm::ing && g.be != n_ && g.be > g.have;
   if (!state && t_[g.main].form != VerbForm::participle && !continuous) return;
-  for (std::size_t k = (state ? g.be : g.main) + 1; k < n_; ++k) {
+  for (std::size_t k = (owned ? g.have : state ? g.be : g.main) + 1; k < n_; ++k) {
     if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) {
       perfectFor_ = k;
       roles_.verb.past = false;

@@ -1164,5 +1164,12 @@ TEST(ConstructionsTest, WhatMayBeSoSaysLehet) {
   EXPECT_EQ(hungarian("I may be late."), "Késhetek.");
 }
 
+TEST(ConstructionsTest, APossessionThatHasLastedIsThePresent) {
+  EXPECT_EQ(hungarian("We have had this car for ten years."), "Tíz éve van ez az autónk.");
+  EXPECT_EQ(hungarian("She has had a cold since Monday."), "Hétfő óta van egy hidege.");
+  // a time with its case first as well
+  EXPECT_EQ(hungarian("I have a meeting at nine."), "Kilenckor van egy megbeszélésem.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
