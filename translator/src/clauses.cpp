@@ -223,8 +223,13 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
             (t_[k].lower == "i" || t_[k].lower == "we" || t_[k].lower == "you" || t_[k].lower == "they") &&
             v < i && t_[v].tag == PartOfSpeech::verb && t_[v].form == VerbForm::base;
       }
+    // ("and couldn't sleep", "and will call you": a modal, or an auxiliary that negates)
+    const bool modalAfter =
+        i + 2 < t_.size() &&
+        (t_[i + 1].tag == PartOfSpeech::modal ||
+         (t_[i + 1].tag == PartOfSpeech::auxiliary && t_[i + 2].tag == PartOfSpeech::negation));
     return finiteClauseAt(i + 1) || imperatives || presentOfPerson ||
-           (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb));
+           (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb || modalAfter));
   }
   // "so that it stays fresh": what for, "hogy friss maradjon"
   if (soThat(i)) return finiteClauseAt(i + 2);
@@ -232,6 +237,14 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // after a comma: a new subject and verb, an "-ing" clause, or an imperative ("If you are
   // hungry, eat something.")
   // ("..., please do not hesitate": an imperative after "please" too)
+  // "She picked up the phone, listened for a moment, then hung up": past verbs of one subject
+  const bool pastBefore =
+      std::any_of(t_.begin() + std::ptrdiff_t(clauseBegin), t_.begin() + std::ptrdiff_t(i),
+                  [](const Token& k) { return k.tag == PartOfSpeech::verb && k.form == VerbForm::past; });
+  const std::size_t then = t.lower == "then" ? i + 1 : i;
+  if (pauseBefore(i) && pastBefore && then < t_.size() && t_[then].tag == PartOfSpeech::verb &&
+      t_[then].form == VerbForm::past)
+    return true;
   return pauseBefore(i) &&
          (finiteClauseAt(i) ||
           (t.tag == PartOfSpeech::verb && (t.form == VerbForm::ing || t.form == VerbForm::base)) ||

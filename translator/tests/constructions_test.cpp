@@ -1171,5 +1171,13 @@ TEST(ConstructionsTest, APossessionThatHasLastedIsThePresent) {
   EXPECT_EQ(hungarian("I have a meeting at nine."), "Kilenckor van egy megbeszélésem.");
 }
 
+TEST(ConstructionsTest, PastVerbsOfOneSubjectAfterCommasAndAModalAfterAnd) {
+  // each a clause with the subject before, also after "then"
+  EXPECT_EQ(hungarian("She called, waited, then went home."), "Felhívott, várt, aztán hazament.");
+  // "and couldn't": the modal and its negation stay in the second clause
+  EXPECT_EQ(hungarian("I came home late and couldn't find my keys."),
+            "Hazajöttem későn, és nem találtam meg a kulcsaimat.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
