@@ -385,7 +385,9 @@ const LinkingVerb* linkingVerb(const Token& t) {
 }
 
 // "must", "should", "have to", "must not": the one who must is said in the dative.
-bool mustDo(const VerbGroup& g) { return g.modal == "kell" || g.modal == "kellene" || g.modal == "szabad"; }
+bool mustDo(const VerbGroup& g) {
+  return g.modal == "kell" || g.modal == "kellene" || g.modal == "szabad" || g.modal == "siker\xC3\xBCl";
+}
 
 // The roles of a clause, found before anything is said.
 struct ClauseRoles {
@@ -943,6 +945,12 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     else
       emit(stem.prefix + form, verb);
     return;
+  } else if (modal == "siker\xC3\xBCl") {
+    // "Sikerült megjavítanod?", "Nem sikerült elaludnom": the prefix stays on the infinitive
+    const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
+    emit(negative ? "nem" : "", verb), emit(past ? "siker\xC3\xBClt" : "siker\xC3\xBCl", verb),
+        emit(stem.prefix + inf, verb);
+    return;
   } else if (modal == "kell" || modal == "kellene" || modal == "szabad") {
     // "mennem kell", "be kell fejeznem", "nem kell mennie", "nem szabad használniuk": the
     // infinitive carries the person
@@ -996,6 +1004,13 @@ VerbGroup Generator::readVerbGroup() const {
         t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
       if (g.firstAux == n) g.firstAux = i;
       g.future = true;
+      continue;
+    }
+    // "managed to fix it": "sikerült megjavítania", the one who managed in the dative
+    if (k.tag == PartOfSpeech::verb && k.lemma == "manage" && k.form != VerbForm::ing && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.modal = "siker\xC3\xBCl", g.past = g.past || k.form == VerbForm::past;
       continue;
     }
     // "I need to finish": "be kell fejeznem", as "have to"

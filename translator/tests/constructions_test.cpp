@@ -1179,5 +1179,12 @@ TEST(ConstructionsTest, PastVerbsOfOneSubjectAfterCommasAndAModalAfterAnd) {
             "Hazajöttem későn, és nem találtam meg a kulcsaimat.");
 }
 
+TEST(ConstructionsTest, WhatOneManagesSaysSikerul) {
+  // the personal infinitive after "sikerült", the one who managed in the dative
+  EXPECT_EQ(hungarian("She managed to open the window."), "Sikerült kinyitnia az ablakot.");
+  EXPECT_EQ(hungarian("The team managed to win."), "A csapatnak sikerült nyernie.");
+  EXPECT_EQ(hungarian("We didn't manage to find the hotel."), "Nem sikerült találnunk a szállodát.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
