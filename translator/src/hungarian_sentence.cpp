@@ -419,6 +419,7 @@ struct ClauseContext {
   bool asked = false;     // a question within: "(Tudod,) hol van az állomás"
   bool when = false;      // a clause before says when: "If it rains tomorrow, we will stay" ("maradunk")
   bool saying = false;    // who said the quotation before: "– mondta csendesen", the verb first
+  bool formal = false;    // a notice to the public: "Kérjük, ne lépjen be", "you" said "Ön"
 };
 
 class Generator {
@@ -917,11 +918,12 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   if (before_.saying && verb == roles_.verb.main) stem.prefix.clear();
   if (verb == roles_.verb.main && roles_.verb.futureOfBe && stem.lemma == "van") stem.lemma = "lesz";
   if (imperative) {
-    a.person = 2;
+    a.person = before_.formal ? 3 : 2;  // "Ne lépjen be", formal; "Ne lépj be"
     // "Let's go": "Menjünk", the first person plural of the same mood
     const bool us = n_ > 0 && t_[0].lower == "let's";
     if (us) a.person = 1, a.plural = true;
-    const std::string form = us ? subjunctiveOf(stem, a) : conjugate(stem, Tense::imperative, a);
+    const std::string form =
+        us || before_.formal ? subjunctiveOf(stem, a) : conjugate(stem, Tense::imperative, a);
     if (negative)
       emit("ne", verb), emit(form, verb), emit(stem.prefix, verb);
     else
@@ -1187,6 +1189,7 @@ void Generator::agreeWithSubject(ClauseRoles& r) const {
   if (r.subject) {
     a.person = r.subject->person;
     a.plural = r.subject->plural;
+    if (before_.formal && a.person == 2) a.person = 3, a.plural = false;  // "ha szüksége van"
     // "my brother and I", "you and Anna": the first person before the second, both before the third
     if (r.subject->end > r.subject->begin)
       for (std::size_t k = r.subject->end; k + 1 < n_ && t_[k].lower == "and" && startsNounPhrase(k + 1);) {
@@ -1574,9 +1577,10 @@ std::size_t Generator::emitPossession() {
   if (!g.negative && t_[0].tag != PartOfSpeech::question) emitTimeFirst(g.have + 1);
   emit(g.negative ? (g.past ? "nem volt" : "nincs") : (g.past ? "volt" : "van"), g.have);
   const NounPhrase obj = readNounPhrase(g.have + 1);
-  const int person = subject ? subject->person : 3;
-  emitNounPhrase(obj, Case::nominative, "", subject && subject->pronoun ? person : 3,
-                 subject && subject->pronoun && subject->plural);
+  // (the subject's person as the verb agrees: formal "you" is the third, "Van kérdése")
+  const bool pronoun = subject && subject->pronoun;
+  emitNounPhrase(obj, Case::nominative, "", pronoun ? roles_.agreement.person : 3,
+                 pronoun && roles_.agreement.plural);
   objectDone_ = true;
   return obj.end;
 }
@@ -2432,7 +2436,10 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ && startsNounPhrase(pos + 1))
     return emitPrepositionalPhrase(pos);
   if (tk.lower == "please") {
-    copulaTail_.push_back({"k\xC3\xA9rlek", pos, true});
+    if (before_.formal && out_.empty())
+      emit("k\xC3\xA9rj\xC3\xBCk", pos);  // "Kérjük, ne lépjen be"
+    else
+      copulaTail_.push_back({"k\xC3\xA9rlek", pos, true});
     return pos + 1;
   }
   if (tk.tag == PartOfSpeech::determiner || tk.tag == PartOfSpeech::noun ||
@@ -2538,11 +2545,23 @@ std::vector<HungarianWord> Generator::run() {
   perfective_ = finishedPast() && !before_.saying;
   for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
   finish();
+  if (before_.formal && out_.size() > 1 && out_[0].text == "k\xC3\xA9rj\xC3\xBCk") out_[1].commaBefore = true;
   if (before_.saying && roles_.verb.main != n_)
     std::stable_partition(out_.begin(), out_.end(), [&](const HungarianWord& w) {
       return w.token >= roles_.verb.firstAux && w.token <= roles_.verb.main;
     });
   return out_;
+}
+
+// "Please do not enter", "please do not hesitate": a request written out in full, as notices,
+// forms and letters to customers put it, addresses the reader formally ("Kérjük, ne lépjen
+// be"). A bare imperative and "don't" stay familiar: instructions and talk are said both ways.
+bool formalNotice(const std::vector<Token>& t) {
+  for (std::size_t i = 0; i + 2 < t.size(); ++i)
+    if (t[i].lower == "please" && t[i + 1].lower == "do" && t[i + 2].tag == PartOfSpeech::negation &&
+        t[i + 2].word != t[i + 1].word)  // "do not", not "don't"
+      return true;
+  return false;
 }
 
 // The context of a clause whose verb has no subject of its own ("-ing", "to"): the subject of
@@ -2578,6 +2597,10 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
   const std::vector<Clause> clauses = splitClauses(marked, shape);
   ClauseContext context, beforeRelative;
   context.saying = shape.reportsSpeech;
+  const bool formal = context.formal = formalNotice(marked);
+  if (formal)  // "your ticket": "a jegyét"
+    for (Token& t : marked)
+      if (t.tag == PartOfSpeech::possessive && t.person == 2 && !t.plural) t.person = 3;
   if (clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
     return Generator(marked, pointed, pointedSense, context).run();
   std::vector<HungarianWord> out;
@@ -2630,6 +2653,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.reported = (c.link == "hogy" || c.question) && !c.relative && k > 0;
     context.asked = c.question;
     context.linked = !c.link.empty();
+    context.formal = formal;
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
         (!clauses[k + 1].purpose || clauses[k + 1].request || clauses[k + 1].promised ||

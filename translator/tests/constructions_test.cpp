@@ -251,7 +251,7 @@ TEST(ConstructionsTest, PostpositionsAfterPronounsAndHyphenatedNouns) {
 TEST(ConstructionsTest, LongerSentencesOfEMailAndNews) {
   // an imperative after "please" opens a clause; "to" before an object is the infinitive's
   EXPECT_EQ(hungarian("If you have any questions, please do not hesitate to contact me."),
-            "Ha van kérdésed, ne habozz megkeresni engem, kérlek.");
+            "Ha van kérdése, kérjük, ne habozzon megkeresni engem.");
   // the infinitive's object past a time between
   EXPECT_EQ(hungarian("The council decided on Tuesday to build a new bridge."),
             "A tanács kedden döntött építeni egy új hidat.");
@@ -1184,6 +1184,15 @@ TEST(ConstructionsTest, WhatOneManagesSaysSikerul) {
   EXPECT_EQ(hungarian("She managed to open the window."), "Sikerült kinyitnia az ablakot.");
   EXPECT_EQ(hungarian("The team managed to win."), "A csapatnak sikerült nyernie.");
   EXPECT_EQ(hungarian("We didn't manage to find the hotel."), "Nem sikerült találnunk a szállodát.");
+}
+
+TEST(ConstructionsTest, PleaseDoNotWrittenOutAddressesTheReaderFormally) {
+  // a notice: the formal imperative, "Kérjük" first, "your" of the third person
+  EXPECT_EQ(hungarian("Please do not touch the paintings."), "Kérjük, ne nyúljon a festményekhez.");
+  EXPECT_NE(hungarian("Please do not leave your bags here.").find("táskáit"), std::string::npos);
+  // "don't" and a bare imperative stay familiar
+  EXPECT_EQ(hungarian("Please don't go."), "Ne menj, kérlek.");
+  EXPECT_EQ(hungarian("Do not touch the paintings."), "Ne nyúlj a festményekhez.");
 }
 
 }  // namespace
