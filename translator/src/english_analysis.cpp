@@ -992,8 +992,13 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
     Token& v = toks[i];
     Token& ing = toks[i + 1];
     const bool endsInIng = ing.lower.size() > 5 && endsWith(ing.lower, "ing");
+    // "was seen leaving the bank": what one was seen doing, "látták elhagyni a bankot"
+    static constexpr std::string_view kPerceived[] = {"see", "hear", "notice", "watch"};
+    const bool perceived =
+        v.form == VerbForm::participle && i > 0 && toks[i - 1].tag == PartOfSpeech::auxiliary &&
+        std::find(std::begin(kPerceived), std::end(kPerceived), v.lemma) != std::end(kPerceived);
     if (v.tag != PartOfSpeech::verb || v.form == VerbForm::ing || !endsInIng || ing.words != 1 ||
-        std::find(std::begin(kBefore), std::end(kBefore), v.lemma) == std::end(kBefore))
+        (std::find(std::begin(kBefore), std::end(kBefore), v.lemma) == std::end(kBefore) && !perceived))
       continue;
     // read as a noun in the object's place ("likes reading books"): its verb reading
     if (ing.tag == PartOfSpeech::noun && !ing.plural)

@@ -1195,5 +1195,10 @@ TEST(ConstructionsTest, PleaseDoNotWrittenOutAddressesTheReaderFormally) {
   EXPECT_EQ(hungarian("Do not touch the paintings."), "Ne nyúlj a festményekhez.");
 }
 
+TEST(ConstructionsTest, WhatOneWasSeenDoingIsTheInfinitive) {
+  EXPECT_EQ(hungarian("The boy was seen leaving the shop."), "A fiút látták elhagyni a boltot.");
+  EXPECT_EQ(hungarian("She was heard singing in the garden."), "Hallották énekelni a kertben.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
