@@ -1093,9 +1093,12 @@ VerbGroup Generator::readVerbGroup() const {
     if (listed(kPlainAfterCan, t_[g.main].lemma) && g.modal == "tud") g.modal.clear();
   }
   // a main "have" with an object is possession; a lone "be" is the copula
-  g.possession =
-      g.main == n && g.have != n && g.have + 1 < n && startsNounPhrase(g.have + 1) && !isBe(t_[g.have + 1]);
+  // ("Have you been to London?": the perfect of the copula, no possession)
+  g.possession = g.main == n && g.have != n && g.have + 1 < n && startsNounPhrase(g.have + 1) &&
+                 !isBe(t_[g.have + 1]) && !(g.be != n && g.be > g.have);
   g.copula = g.main == n && g.be != n && !g.possession;
+  // "I have been ill": "Beteg voltam" (what has lasted till now is the present, below)
+  if (g.copula && g.have < g.be) g.past = true;
   g.imperative = g.main != n && t_[g.main].form == VerbForm::base && g.modal.empty() && !g.future &&
                  (g.main == 0 || t_[0].lower == "please" ||
                   // ("then open the door", "slowly add the milk")
@@ -1159,6 +1162,11 @@ void Generator::findSubject(ClauseRoles& r) const {
       (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]) ||
        (isBe(t_[r.verbStart]) && g.main != n_))) {  // "What are you doing?"
     r.subject = readNounPhrase(r.verbStart + 1);
+    r.inverted = true;
+  }
+  // "Where have you been?": the pronoun between "have" and "been"
+  if (!r.subject && g.copula && g.have + 1 < g.be && t_[g.have + 1].tag == PartOfSpeech::pronoun) {
+    r.subject = readNounPhrase(g.have + 1);
     r.inverted = true;
   }
   // "Where are you?", "How old is he?": a pronoun after the copula of a question is its subject

@@ -1200,5 +1200,12 @@ TEST(ConstructionsTest, WhatOneWasSeenDoingIsTheInfinitive) {
   EXPECT_EQ(hungarian("She was heard singing in the garden."), "Hallották énekelni a kertben.");
 }
 
+TEST(ConstructionsTest, ThePerfectOfTheCopulaIsThePast) {
+  EXPECT_EQ(hungarian("I have been ill."), "Beteg voltam.");
+  EXPECT_EQ(hungarian("Where have you been?"), "Hol voltál?");
+  // what has lasted till now stays the present
+  EXPECT_EQ(hungarian("We have been married for ten years."), "Tíz éve házasak vagyunk.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
