@@ -197,8 +197,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // "The number of tourists who visited the island fell": a finite verb after the relative
   // clause's own verb and its object is the main clause's
   if (inRelative && t.tag == PartOfSpeech::verb && verbAt(i) &&
-      (prev.tag == PartOfSpeech::noun || prev.tag == PartOfSpeech::name ||
-       prev.tag == PartOfSpeech::adverb) &&
+      (prev.tag == PartOfSpeech::noun || prev.tag == PartOfSpeech::name || prev.tag == PartOfSpeech::adverb ||
+       (prev.tag == PartOfSpeech::pronoun &&
+        !subjectPronoun(prev))) &&  // ("the invoice you sent us contains")
       std::any_of(t_.begin() + std::ptrdiff_t(clauseBegin + 1), t_.begin() + std::ptrdiff_t(i),
                   [](const Token& k) { return k.tag == PartOfSpeech::verb; }))
     return true;

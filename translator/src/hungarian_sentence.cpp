@@ -420,6 +420,7 @@ struct ClauseContext {
   bool when = false;      // a clause before says when: "If it rains tomorrow, we will stay" ("maradunk")
   bool saying = false;    // who said the quotation before: "– mondta csendesen", the verb first
   bool formal = false;    // a notice to the public: "Kérjük, ne lépjen be", "you" said "Ön"
+  bool relativeObject = false;  // the relative word is the object: "amelyet küldtél", indefinite
 };
 
 class Generator {
@@ -2548,6 +2549,9 @@ std::vector<HungarianWord> Generator::run() {
   subjectAfterVerb_ =
       (!out_.empty() && subjectFollowsVerb()) ||
       (before_.asked && roles_.subject && !roles_.subject->pronoun && !roles_.object && !roles_.verb.passive);
+  // "a számla, amelyet küldtél": the relative word takes the indefinite conjugation
+  if (before_.relativeObject && !roles_.object)
+    roles_.agreement.definite = roles_.agreement.youObject = false;
   // the quotation is what was said, a definite object: "– mondta", "– kérdezte az anyja"
   if (before_.saying && !roles_.object) roles_.agreement.definite = true;
   perfective_ = finishedPast() && !before_.saying;
@@ -2559,6 +2563,28 @@ std::vector<HungarianWord> Generator::run() {
       return w.token >= roles_.verb.firstAux && w.token <= roles_.verb.main;
     });
   return out_;
+}
+
+// The relative word of clause c; a preposition left at the clause's end gives it its case, the
+// verb's own where the lexicon names one: "the colleague I worked with": "akivel dolgoztam",
+// "the house I grew up in": "amelyben felnőttem".
+std::string relativeWord(const std::vector<Token>& t, const Clause& c) {
+  if (c.end < c.body + 2 || c.begin == 0 || t[c.end - 1].tag != PartOfSpeech::preposition) return c.link;
+  const Token& p = t[c.end - 1];
+  std::optional<Case> cs;
+  for (std::size_t k = c.end - 1; k-- > c.body && !cs;)
+    if (t[k].tag == PartOfSpeech::verb) {
+      if (const Sense* s = coreSense(t[k], 0); s && !s->note(p.lower).empty())
+        cs = caseNamed(s->note(p.lower));
+      break;
+    }
+  if (!cs) cs = caseOfPreposition(p.lower);
+  if (!cs) return c.link;
+  const bool person = c.link.starts_with("aki");
+  NounStem stem;
+  stem.lemma = person ? "aki" : "amely";
+  stem.harmony = int(Harmony::front);  // "akivel", "akiről"
+  return inflectNoun(stem, t[c.begin - 1].plural, {}, *cs);
 }
 
 // "Please do not enter", "please do not hesitate": a request written out in full, as notices,
@@ -2637,7 +2663,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
         tokens[c.end - 1].lower != "from")
       out.push_back({"hov\xC3\xA1", c.begin, true});
     else if (!c.link.empty())
-      out.push_back({c.link, c.begin, true});
+      out.push_back({c.relative ? relativeWord(tokens, c) : c.link, c.begin, true});
     // a relative clause's verb agrees with the noun the link word stands for
     if (c.relative && c.begin > 0) {
       beforeRelative = context;
@@ -2662,6 +2688,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.asked = c.question;
     context.linked = !c.link.empty();
     context.formal = formal;
+    context.relativeObject = c.relative && !c.link.empty() && c.link.back() == 't';  // "amelyet", "akit"
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
         (!clauses[k + 1].purpose || clauses[k + 1].request || clauses[k + 1].promised ||

@@ -1207,5 +1207,15 @@ TEST(ConstructionsTest, ThePerfectOfTheCopulaIsThePast) {
   EXPECT_EQ(hungarian("We have been married for ten years."), "Tíz éve házasak vagyunk.");
 }
 
+TEST(ConstructionsTest, TheRelativeWordTakesTheCaseOfItsPrepositionAndTheIndefinite) {
+  // a preposition left at the end of the relative clause
+  EXPECT_EQ(hungarian("This is the house I grew up in."), "Ez a ház, amelyben felnőttem.");
+  EXPECT_EQ(hungarian("The man she was talking to is my uncle."), "A férfi, akivel beszélt, a nagybácsim.");
+  EXPECT_EQ(hungarian("This is the knife I cut the bread with."), "Ez a kés, amellyel vágom a kenyeret.");
+  // the relative word as the object: the indefinite, and the main verb after a pronoun object
+  EXPECT_EQ(hungarian("The invoice you sent us contains an error."),
+            "A számla, amelyet küldtél nekünk, tartalmaz egy hibát.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
