@@ -79,6 +79,17 @@ bool saysWhenToCome(const std::vector<Token>& t) {
   });
 }
 
+// "three times": how many times, the number with "-szor/-szer/-ször" ("háromszor", "ötször"),
+// or nothing when the tokens at k say no such thing.
+std::optional<std::string> timesOver(const std::vector<Token>& t, std::size_t k) {
+  if (k + 1 >= t.size() || t[k].tag != PartOfSpeech::number || t[k].value < 1 || t[k + 1].lemma != "time" ||
+      !t[k + 1].plural)
+    return std::nullopt;
+  const std::string n = numberInWords(t[k].value, true);  // "két", "három"
+  const Harmony h = harmonyOf(utf8ToUtf16(n));
+  return n + (h == Harmony::back ? "szor" : h == Harmony::front ? "szer" : "sz\xC3\xB6r");
+}
+
 // "by", "until", "till" before a time: the time is a deadline, said in "-ig" ("péntekig").
 bool deadline(std::string_view preposition) {
   return preposition == "by" || preposition == "until" || preposition == "till";
@@ -508,6 +519,7 @@ class Generator {
   bool emitTimeFirst(std::size_t from);
   bool emitPlaceFirst();
   bool emitMannerFirst(bool howOnly = false);  // only how: "carefully", "well"
+  bool emitHowOftenFirst();
   void emitBeforeVerb();
   std::size_t emitPossession();
   std::size_t emitCopula(std::size_t pos);
@@ -1257,7 +1269,7 @@ void Generator::findObjects(ClauseRoles& r) {
     return;
   }
   if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
-      t_[objectStart].tag == PartOfSpeech::adverb) {
+      t_[objectStart].tag == PartOfSpeech::adverb || timesOver(t_, objectStart)) {  // ("met two times")
     // "He said that ...": the clause is the object, "azt" stands for it
     if (objectClause_ && mainVerb != n_ && r.objectCase == Case::accusative &&
         !(verbSense && verbSense->noObject)) {
@@ -1303,9 +1315,9 @@ void Generator::findObjects(ClauseRoles& r) {
   const bool timeAfter = object->end < n_ && startsNounPhrase(object->end) &&
                          readNounPhrase(object->end).end < n_ &&
                          t_[readNounPhrase(object->end).end].lower == "ago";
-  if ((object->pronoun || givesTo) && !timeAfter && !t_[object->end - 1].pauseAfter && object->end < n_ &&
-      startsNounPhrase(object->end) && t_[object->end].tag != PartOfSpeech::pronoun &&
-      t_[object->end].tag != PartOfSpeech::adverb) {
+  if ((object->pronoun || givesTo) && !timeAfter && !timesOver(t_, object->end) &&
+      !t_[object->end - 1].pauseAfter && object->end < n_ && startsNounPhrase(object->end) &&
+      t_[object->end].tag != PartOfSpeech::pronoun && t_[object->end].tag != PartOfSpeech::adverb) {
     r.indirect = object;
     object = readNounPhrase(r.indirect->end);
     a.youObject = false;
@@ -1868,6 +1880,17 @@ bool Generator::emitPlaceFirst() {
 }
 
 // How or how often, said before the verb: "korán felkelt", "lassan kinyílt", "gyakran gondolok".
+// "knocked three times": "Háromszor kopogott", how often before a verb without a prefix.
+bool Generator::emitHowOftenFirst() {
+  for (std::size_t k = roles_.verb.main + 1; k + 1 < n_; ++k)
+    if (const auto times = timesOver(t_, k); times && !done_[k]) {
+      emit(*times, k);
+      done_[k] = done_[k + 1] = true;
+      return true;
+    }
+  return false;
+}
+
 bool Generator::emitMannerFirst(bool howOnly) {
   static constexpr std::string_view kStayAfter[] = {
       "here", "there", "now",  "too",  "also", "still", "already", "yet",  "away",     "back",  "then",
@@ -1954,7 +1977,8 @@ void Generator::emitBeforeVerb() {
       emitMannerFirst();
     return;
   }
-  if (!emitGoalFirst() && !emitBareObjectFirst() && !emitTimeFirst(g.main + 1) && !emitMannerFirst())
+  if (!emitGoalFirst() && !emitBareObjectFirst() && !emitTimeFirst(g.main + 1) && !emitHowOftenFirst() &&
+      !emitMannerFirst())
     emitPlaceFirst();
 }
 
@@ -2444,6 +2468,10 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     return emitInfinitive(pos);
   if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ && startsNounPhrase(pos + 1))
     return emitPrepositionalPhrase(pos);
+  if (const auto times = timesOver(t_, pos)) {
+    emit(*times, pos);
+    return pos + 2;
+  }
   if (tk.lower == "please") {
     if (before_.formal && out_.empty())
       emit("k\xC3\xA9rj\xC3\xBCk", pos);  // "Kérjük, ne lépjen be"

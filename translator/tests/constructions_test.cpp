@@ -1217,5 +1217,12 @@ TEST(ConstructionsTest, TheRelativeWordTakesTheCaseOfItsPrepositionAndTheIndefin
             "A számla, amelyet küldtél nekünk, tartalmaz egy hibát.");
 }
 
+TEST(ConstructionsTest, HowManyTimesSaysSzor) {
+  // before a verb without a prefix, in the harmony of the number
+  EXPECT_EQ(hungarian("She knocked on the door three times."), "Háromszor kopogott az ajtón.");
+  EXPECT_EQ(hungarian("We met two times."), "Kétszer találkoztunk.");
+  EXPECT_EQ(hungarian("I saw him three times last week."), "Múlt héten háromszor láttam őt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
