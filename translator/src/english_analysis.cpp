@@ -1606,6 +1606,25 @@ void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<T
   }
 }
 
+// "I'm afraid I can't come", "I'm afraid the shop is closed": regret, not fear, said "sajnos"
+// ("Sajnos nem tudok jönni"); fear is of something or to do it ("afraid of dogs", "afraid to go").
+void regretfulAfraid(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    const std::string& next = toks[i + 3].lower;
+    if (toks[i].lower != "i" || toks[i + 1].lower != "am" || toks[i + 2].lower != "afraid" || next == "of" ||
+        next == "to" || next == "for" || toks[i + 2].pauseAfter)
+      continue;
+    const lexicon::Entry* unfortunately = core.find("unfortunately", PartOfSpeech::adverb);
+    if (!unfortunately) return;
+    Token& t = toks[i];
+    t.lower = t.lemma = "unfortunately";
+    t.tag = PartOfSpeech::adverb;
+    t.entry = unfortunately;
+    t.words = toks[i + 2].word + toks[i + 2].words - t.word;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + 3);
+  }
+}
+
 // "remained closed", "stay calm", "looks pale": after a verb that links its subject to a state
 // as the copula does, a word that may be an adjective is one, unless a noun follows it.
 void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -1663,6 +1682,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   aboutANumber(core_, toks);
   beingBorn(core_, toks);
   thanks(core_, toks);
+  regretfulAfraid(core_, toks);
   questionsOfQuantity(toks);
   suchA(toks);
   markInfinitives(toks);

@@ -1052,6 +1052,13 @@ VerbGroup Generator::readVerbGroup() const {
     if (k.tag != PartOfSpeech::modal && k.tag != PartOfSpeech::auxiliary && k.tag != PartOfSpeech::negation)
       continue;
     if (g.firstAux == n) g.firstAux = i;
+    // "will be able to come", "was able to help": "tud" ("Hétfőn nem tudok jönni")
+    if (isBe(k) && i + 3 < n && t_[i + 1].lower == "able" && t_[i + 2].tag == PartOfSpeech::infinitiveTo &&
+        t_[i + 3].tag == PartOfSpeech::verb) {
+      g.modal = "tud", g.future = false, g.past = g.past || k.lower == "was" || k.lower == "were";
+      i += 2;
+      continue;
+    }
     if (k.tag == PartOfSpeech::negation)
       g.negative = true;
     else if (k.lower == "will" || k.lower == "shall")

@@ -1224,5 +1224,14 @@ TEST(ConstructionsTest, HowManyTimesSaysSzor) {
   EXPECT_EQ(hungarian("I saw him three times last week."), "Múlt héten háromszor láttam őt.");
 }
 
+TEST(ConstructionsTest, BeingAbleIsTudAndIAmAfraidRegrets) {
+  // "will be able" is the present when it says when, as any future
+  EXPECT_EQ(hungarian("I won't be able to come tomorrow."), "Holnap nem tudok jönni.");
+  EXPECT_EQ(hungarian("She was able to help us."), "Tudott segíteni nekünk.");
+  // "I'm afraid" before a clause regrets; afraid of something fears it
+  EXPECT_EQ(hungarian("I'm afraid the shop is closed."), "Sajnos a bolt zárva van.");
+  EXPECT_EQ(hungarian("I'm afraid of dogs."), "Félek a kutyáktól.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
