@@ -120,6 +120,19 @@ class Splitter {
     const std::size_t nounStart = k;
     while (k < t_.size() && isNounish(t_[k]) && k - nounStart < 3) ++k;
     if (k == nounStart || k >= t_.size()) return false;
+    // ("a drop of blood appeared": the owner after "of" belongs to the subject)
+    if (t_[k].lower == "of" && k + 1 < t_.size() && !pauseBefore(k)) {
+      std::size_t o = k + 1;
+      while (o < t_.size() && (t_[o].tag == PartOfSpeech::determiner || t_[o].tag == PartOfSpeech::adjective))
+        ++o;
+      const std::size_t ownerStart = o;
+      while (o < t_.size() && (t_[o].tag == PartOfSpeech::noun || t_[o].tag == PartOfSpeech::name) &&
+             o - ownerStart < 3)
+        ++o;
+      if (o > ownerStart && o < t_.size()) k = o;
+    }
+    // ("her story, except ...": the verb of the clause follows its subject without a pause)
+    if (pauseBefore(k)) return false;
     // ("we really enjoyed", "the train finally arrived": an adverb inside)
     // (not past a comma: "until you hear a click, then open the door")
     if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && k + 1 < t_.size() && !pauseBefore(k) &&

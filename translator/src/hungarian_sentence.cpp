@@ -376,6 +376,7 @@ struct VerbGroup {
   bool imperative = false;
   bool passive = false;     // "was closed": Hungarian says who did it, or "they", actively
   bool futureOfBe = false;  // "will take place": "van" said "lesz"
+  bool likely = false;      // "is (un)likely to": "valószínűleg (nem)"
 };
 
 // Verbs that link their subject to an adjective as the copula does: "remained closed": "zárva
@@ -1010,7 +1011,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
 VerbGroup Generator::readVerbGroup() const {
   const std::size_t n = n_;
   VerbGroup g;
-  bool must = false;
+  bool must = false, likelyPast = false;
   g.main = g.firstAux = g.be = g.have = n;
   for (std::size_t i = 0; i < n; ++i) {
     const Token& k = t_[i];
@@ -1052,6 +1053,14 @@ VerbGroup Generator::readVerbGroup() const {
     if (k.tag != PartOfSpeech::modal && k.tag != PartOfSpeech::auxiliary && k.tag != PartOfSpeech::negation)
       continue;
     if (g.firstAux == n) g.firstAux = i;
+    // "is unlikely to recover": "valószínűleg nem gyógyul meg", said of the verb after
+    if (isBe(k) && i + 3 < n && (t_[i + 1].lower == "likely" || t_[i + 1].lower == "unlikely") &&
+        t_[i + 2].tag == PartOfSpeech::infinitiveTo && t_[i + 3].tag == PartOfSpeech::verb) {
+      g.likely = true, g.negative = g.negative || t_[i + 1].lower == "unlikely";
+      likelyPast = k.lower == "was" || k.lower == "were";
+      i += 2;
+      continue;
+    }
     // "will be able to come", "was able to help": "tud" ("Hétfőn nem tudok jönni")
     if (isBe(k) && i + 3 < n && t_[i + 1].lower == "able" && t_[i + 2].tag == PartOfSpeech::infinitiveTo &&
         t_[i + 3].tag == PartOfSpeech::verb) {
@@ -1111,6 +1120,7 @@ VerbGroup Generator::readVerbGroup() const {
     if ((form == VerbForm::base || form == VerbForm::third) && !g.doSupport && g.have == n && g.be == n)
       g.past = g.past && !g.modal.empty();
     if (listed(kPlainAfterCan, t_[g.main].lemma) && g.modal == "tud") g.modal.clear();
+    g.past = g.past || likelyPast;  // "was unlikely to win": "valószínűleg nem nyert"
   }
   // a main "have" with an object is possession; a lone "be" is the copula
   // ("Have you been to London?": the perfect of the copula, no possession)
@@ -2000,6 +2010,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     for (std::size_t k = pos + 1; k < g.main && t_[k].tag != PartOfSpeech::negation; ++k)
       if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && !done_[k] && t_[k].lower != "also")
         if (auto word = plainSense(t_[k], sense(k))) emit(*word, k), done_[k] = true;
+    if (g.likely) emit("val\xC3\xB3sz\xC3\xADn\xC5\xB1leg", g.firstAux);
     // "never" is "soha" before the negated verb: "Soha nem néznek tévét"
     for (std::size_t k = pos; k < g.main; ++k)
       if (t_[k].lower == "never") emit("soha", k);

@@ -83,5 +83,12 @@ TEST(ClausesTest, AsAfterACommaGivesTheReason) {
   EXPECT_EQ(clauses("she works as a nurse"), ":she works as a nurse");
 }
 
+TEST(ClausesTest, ASubjectWithItsOwnerAfterAndStartsAClause) {
+  EXPECT_EQ(clauses("the door opened and a cup of tea fell"), ":the door opened|és:a cup of tea fell");
+  // a noun and a verb apart by a comma make no clause of what is believed
+  EXPECT_EQ(clauses("nobody believed her story, except her brother"),
+            ":nobody believed her story|:except her brother");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

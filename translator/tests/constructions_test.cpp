@@ -1233,5 +1233,10 @@ TEST(ConstructionsTest, BeingAbleIsTudAndIAmAfraidRegrets) {
   EXPECT_EQ(hungarian("I'm afraid of dogs."), "Félek a kutyáktól.");
 }
 
+TEST(ConstructionsTest, WhatIsLikelyIsValoszinuleg) {
+  EXPECT_EQ(hungarian("Prices are likely to rise."), "Az árak valószínűleg emelkednek.");
+  EXPECT_EQ(hungarian("He was unlikely to win."), "Valószínűleg nem nyert.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
