@@ -1335,6 +1335,16 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
           ++i;
           break;
         }
+    // "jumped out of the box": out of a place is from it, the verb's prefix "ki" ("kiugrott a
+    // dobozból"), unless the lexicon knows the verb with "out" ("run out of": "kifogy")
+    if (t.tag == PartOfSpeech::verb && i + 3 < toks.size() && toks[i + 1].lower == "out" &&
+        toks[i + 2].lower == "of" && !core.find(t.lemma + " out", PartOfSpeech::verb) &&
+        !core.find(t.lemma + " out of", PartOfSpeech::verb)) {
+      t.prefix = "ki";
+      t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+      toks[i + 2].lower = toks[i + 2].lemma = "from";
+      ++i;
+    }
     // "went outside", "looked inside": going or looking out or in, the verb's prefix ("kiment",
     // "benézett"); "played outside" stays where it happened ("kint")
     static constexpr std::string_view kGoingOrLooking[] = {"go",   "come", "run",  "walk",   "step", "hurry",

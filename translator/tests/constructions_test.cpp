@@ -1238,5 +1238,11 @@ TEST(ConstructionsTest, WhatIsLikelyIsValoszinuleg) {
   EXPECT_EQ(hungarian("He was unlikely to win."), "Valószínűleg nem nyert.");
 }
 
+TEST(ConstructionsTest, OutOfAPlaceIsKiAndFromIt) {
+  EXPECT_EQ(hungarian("The cat jumped out of the box."), "A macska kiugrott a dobozból.");
+  // a verb the lexicon knows with "out" keeps its own sense
+  EXPECT_EQ(hungarian("We ran out of milk."), "Kifogytunk tejből.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
