@@ -22,6 +22,7 @@ constexpr Subordinator kSubordinators[] = {
     {"before", "miel\xC5\x91tt"},
     {"after", "miut\xC3\xA1n"},
     {"until", "am\xC3\xADg"},
+    {"by the time", "mire"},
     {"since", "mi\xC3\xB3ta"},
     {"as", "ahogy"},
     {"where", "ahol"},

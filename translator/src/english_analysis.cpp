@@ -1635,6 +1635,22 @@ void regretfulAfraid(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
   }
 }
 
+// "By the time we reached the village": a clause of time that says what had happened by then,
+// one word ("Mire beértünk a faluba"); "by the time" of a clock stays a phrase.
+void byTheTime(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i)
+    if (toks[i].lower == "by" && toks[i + 1].lower == "the" && toks[i + 2].lower == "time" &&
+        (subjectPronoun(toks[i + 3]) || toks[i + 3].tag == PartOfSpeech::determiner ||
+         toks[i + 3].tag == PartOfSpeech::possessive || toks[i + 3].tag == PartOfSpeech::name)) {
+      Token& t = toks[i];
+      t.lower = t.lemma = "by the time";
+      t.tag = PartOfSpeech::conjunction;
+      t.entry = nullptr;
+      t.words = toks[i + 2].word + toks[i + 2].words - t.word;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + 3);
+    }
+}
+
 // "remained closed", "stay calm", "looks pale": after a verb that links its subject to a state
 // as the copula does, a word that may be an adjective is one, unless a noun follows it.
 void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -1693,6 +1709,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   beingBorn(core_, toks);
   thanks(core_, toks);
   regretfulAfraid(core_, toks);
+  byTheTime(toks);
   questionsOfQuantity(toks);
   suchA(toks);
   markInfinitives(toks);

@@ -90,5 +90,10 @@ TEST(ClausesTest, ASubjectWithItsOwnerAfterAndStartsAClause) {
             ":nobody believed her story|:except her brother");
 }
 
+TEST(ClausesTest, ByTheTimeOpensAClauseOfTime) {
+  EXPECT_EQ(clauses("by the time we arrived, the film had started"), "mire:we arrived|:the film had started");
+  EXPECT_EQ(clauses("the film had started by the time we arrived"), ":the film had started|mire:we arrived");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
