@@ -2203,6 +2203,17 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
       emitNounPhrase(np, Case::terminative);
     return np.end;
   }
+  // "over the past three weeks", "in the last two years": "az elmúlt három hétben"
+  if ((p == "over" || p == "in" || p == "during" || p == "for") && pos + 3 < n_ &&
+      t_[pos + 1].lower == "the" && (t_[pos + 2].lower == "past" || t_[pos + 2].lower == "last") &&
+      t_[pos + 3].tag == PartOfSpeech::number) {
+    if (const NounPhrase counted = readNounPhrase(pos + 3); isDuration(counted)) {
+      emit("az", pos + 1), emit("elm\xC3\xBAlt", pos + 2);
+      emitNounPhrase(counted, Case::inessive);
+      lastCase_ = Case::inessive;
+      return counted.end;
+    }
+  }
   // "in ten minutes": "tíz perc múlva", ahead of now; "read it in two days": "két nap alatt"
   if (!c && p == "in" && isDuration(np) && !np.pronoun) {
     emitNounPhrase(np, Case::nominative, roles_.verb.past ? "alatt" : "m\xC3\xBAlva");

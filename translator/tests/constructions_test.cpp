@@ -1244,5 +1244,12 @@ TEST(ConstructionsTest, OutOfAPlaceIsKiAndFromIt) {
   EXPECT_EQ(hungarian("We ran out of milk."), "Kifogytunk tejből.");
 }
 
+TEST(ConstructionsTest, ThePastFewUnitsOfTimeAreAzElmult) {
+  EXPECT_EQ(hungarian("It has rained a lot in the last two days."),
+            "Sokat esett az eső az elmúlt két napban.");
+  EXPECT_NE(hungarian("Prices have risen over the past three weeks.").find("az elmúlt három hétben"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
