@@ -1264,9 +1264,11 @@ void markPurposes(std::vector<Token>& toks) {
         toks[i].purpose = toks[i].request = true;
     }
     // "promised to write", "agreed to help": what the subject says it will do, a clause with
-    // the same subject ("megígérte, hogy ír")
+    // the same subject ("megígérte, hogy ír"); so too what it hopes to do ("Azt reméljük, hogy
+    // hamarosan látunk")
+    static constexpr std::string_view kWillDo[] = {"promise", "agree", "swear", "hope"};
     if (toks[i - 1].tag == PartOfSpeech::verb &&
-        (toks[i - 1].lemma == "promise" || toks[i - 1].lemma == "agree" || toks[i - 1].lemma == "swear"))
+        std::find(std::begin(kWillDo), std::end(kWillDo), toks[i - 1].lemma) != std::end(kWillDo))
       toks[i].purpose = toks[i].promised = true;
     if (i >= 2 && toks[i - 1].tag == PartOfSpeech::negation && toks[i - 2].tag == PartOfSpeech::verb &&
         toks[i - 2].lemma == "promise")  // ("promised never to tell")

@@ -1829,8 +1829,11 @@ bool Generator::emitBareObjectFirst() {
   if (!roles_.object || g.passive || emitGenericArticle_ || objectDone_) return false;
   const NounPhrase& object = *roles_.object;
   // "kenyeret és tejet" stays together after the verb
-  if (object.begin != g.main + 1 || object.pronoun || object.name || object.definite || object.possessed ||
-      (object.end < n_ && (t_[object.end].lower == "and" || continuesList(object.begin))))
+  // ("plans to hire two hundred workers": "kétszáz munkást tervez felvenni", the infinitive's)
+  const bool ofInfinitive = object.begin == g.main + 3 && t_[g.main + 1].tag == PartOfSpeech::infinitiveTo &&
+                            t_[g.main + 2].tag == PartOfSpeech::verb;
+  if ((object.begin != g.main + 1 && !ofInfinitive) || object.pronoun || object.name || object.definite ||
+      object.possessed || (object.end < n_ && (t_[object.end].lower == "and" || continuesList(object.begin))))
     return false;
   const Token& first = t_[object.begin];
   // "became a doctor": what one becomes is said bare, before the verb ("orvos lett")

@@ -1251,5 +1251,14 @@ TEST(ConstructionsTest, ThePastFewUnitsOfTimeAreAzElmult) {
             std::string::npos);
 }
 
+TEST(ConstructionsTest, WhatOneHopesToDoAndTheInfinitivesBareObject) {
+  // what one hopes to do is a clause with the same subject
+  EXPECT_EQ(hungarian("We hope to finish the house next year."),
+            "Azt reméljük, hogy jövőre befejezzük a házat.");
+  // a bare object of the infinitive stands before the verb it depends on
+  EXPECT_EQ(hungarian("The school plans to buy three new buses."), "Az iskola három új buszt tervez venni.");
+  EXPECT_EQ(hungarian("She wants to learn new words."), "Új szavakat akar tanulni.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
