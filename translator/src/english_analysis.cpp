@@ -1555,6 +1555,20 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
 }
 
 // A content word's senses: its core lexicon entry, else FreeDict's first short senses.
+// A dictionary sense that explains with a placeholder ("vminek révén": "by means of sth") says
+// how the word is used, not a word to write.
+bool placeholderSense(std::string_view s) {
+  static constexpr std::string_view kPlaceholders[] = {"vmi", "vki", "vhol", "vhova", "vhonnan", "vmely"};
+  for (std::size_t at = 0; at < s.size();) {
+    const std::size_t end = std::min(s.find(' ', at), s.size());
+    const std::string_view w = s.substr(at, end - at);
+    for (std::string_view p : kPlaceholders)
+      if (w.starts_with(p)) return true;
+    at = end + 1;
+  }
+  return false;
+}
+
 void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Token& t) {
   const bool content = t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::verb ||
                        t.tag == PartOfSpeech::adjective || t.tag == PartOfSpeech::adverb;
@@ -1566,7 +1580,7 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
   if (!found) return;
   for (const std::string& s : d.senses) {
     if (t.dictionarySenses.size() == 2) break;
-    if (!s.empty() && s.size() < 48) t.dictionarySenses.push_back(s);
+    if (!s.empty() && s.size() < 48 && !placeholderSense(s)) t.dictionarySenses.push_back(s);
   }
 }
 

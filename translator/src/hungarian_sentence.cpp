@@ -550,12 +550,13 @@ class Generator {
   std::size_t pointed_, sense_;
   const ClauseContext before_;
   std::vector<HungarianWord> out_;
-  bool emitGenericArticle_ = false;  // "I like coffee": "Szeretem a kávét"
-  bool splitPrefix_ = false;         // a complement before the verb: its prefix follows it
-  bool subjectAfterVerb_ = false;    // a leading time: "Este elállt az eső"
-  bool perfective_ = false;          // a finished past: the verb's perf= prefix
-  bool modalFocus_ = false;          // a complement before "kell" or "tud": "Több vizet kellene innod"
-  bool homePrefix_ = false;          // "came home": "haza" is the verb's prefix ("hazajött")
+  bool emitGenericArticle_ = false;     // "I like coffee": "Szeretem a kávét"
+  bool splitPrefix_ = false;            // a complement before the verb: its prefix follows it
+  bool subjectAfterVerb_ = false;       // a leading time: "Este elállt az eső"
+  bool perfective_ = false;             // a finished past: the verb's perf= prefix
+  bool modalFocus_ = false;             // a complement before "kell" or "tud": "Több vizet kellene innod"
+  bool homePrefix_ = false;             // "came home": "haza" is the verb's prefix ("hazajött")
+  std::size_t resultState_ = SIZE_MAX;  // "tore open the letter": "open", unsaid
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
@@ -1273,6 +1274,11 @@ void Generator::findObjects(ClauseRoles& r) {
     const Sense* inf = coreSense(t_[to + 1], sense(to + 1));
     r.objectCase = inf && !inf->note("obj").empty() ? caseNamed(inf->note("obj")) : Case::accusative;
   }
+  // "tore open the letter": the state it was left in, no object ("eltépte a levelet")
+  if (objectStart + 1 < n_ && t_[objectStart].tag == PartOfSpeech::adjective &&
+      startsNounPhrase(objectStart + 1))
+    if (const Sense* state = coreSense(t_[objectStart], sense(objectStart)); state && state->keepsCopula)
+      resultState_ = objectStart++;
   // "speaks a little English": how much stands between the verb and its object
   if (objectStart + 1 < n_ && t_[objectStart].lemma == "a little" &&
       t_[objectStart].tag == PartOfSpeech::adverb && startsNounPhrase(objectStart + 1))
@@ -2604,6 +2610,7 @@ std::vector<HungarianWord> Generator::run() {
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
     roles_.verb.modal = "hat";
   done_.assign(n_, false);
+  if (resultState_ < n_) done_[resultState_] = true;
   emitLeadingAdverbs();
   // (in a question within, the verb follows the question word: "hol van az állomás")
   subjectAfterVerb_ =

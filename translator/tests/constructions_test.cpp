@@ -1260,5 +1260,11 @@ TEST(ConstructionsTest, WhatOneHopesToDoAndTheInfinitivesBareObject) {
   EXPECT_EQ(hungarian("She wants to learn new words."), "Új szavakat akar tanulni.");
 }
 
+TEST(ConstructionsTest, AStateLeftAfterTheVerbIsNoObjectAndPlaceholdersAreNoWords) {
+  EXPECT_EQ(hungarian("He kicked open the gate."), "Rúgta a kaput.");
+  // FreeDict's "vminek révén" ("by means of sth") explains the word; it is not said
+  EXPECT_EQ(hungarian("Sales rose by five per cent.").find("vmi"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
