@@ -4706,3 +4706,11 @@ upside down	adv	fejjel lefelé
 let us know	adv	szólj nekünk
 anymore	adv	többé
 hi	adv	szia ; helló
+# Words of notices, forms and recipes whose FreeDict forms hunspell-hu rejects ("kérdőívöt",
+# "vezetéknévedet", "Hámld"): the ninth development corpus needs their curated forms.
+peel	v	meg|hámoz ; hámoz
+questionnaire	n	kérdőív[kérdőívek,front]
+surname	n	vezetéknév[vezetéknevek]
+misuse	n	visszaélés[visszaélések]
+accusation	n	vád[vádak,3sg=vádja]
+cleaning	n	takarítás
