@@ -1136,9 +1136,15 @@ void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 
 // "Thanks for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third person
 void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  // "Thank you so much": "Köszönöm", the much unsaid
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i)
+    if ((toks[i - 1].lower == "thanks" || toks[i - 1].lower == "thank you" || toks[i - 1].lower == "you") &&
+        (toks[i].lower == "so" || toks[i].lower == "very") && toks[i + 1].lower == "much")
+      for (std::size_t k : {i, i + 1}) toks[k].tag = PartOfSpeech::particle, toks[k].entry = nullptr;
   for (std::size_t i = 0; i < toks.size(); ++i)
     if (toks[i].lower == "thanks" && (i == 0 || toks[i - 1].lower == "many") &&
-        (i + 1 == toks.size() || toks[i + 1].lower == "for"))
+        (i + 1 == toks.size() || toks[i + 1].lower == "for" || toks[i + 1].lower == "again" ||
+         toks[i + 1].tag == PartOfSpeech::particle))
       if (const lexicon::Entry* e = core.find("thanks", PartOfSpeech::adverb)) {
         toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "thanks", toks[i].entry = e;
         if (i > 0) toks[i - 1].tag = PartOfSpeech::particle, toks[i - 1].entry = nullptr;  // "many"
@@ -1692,6 +1698,11 @@ void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Toke
 
 bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
   if (forIndex < 1 || forIndex >= t.size()) return false;
+  // ("thanks again for", "thank you so much for")
+  if (forIndex >= 2 && t[forIndex - 1].lower == "again") --forIndex;
+  if (forIndex >= 3 && t[forIndex - 1].lower == "much" &&
+      (t[forIndex - 2].lower == "so" || t[forIndex - 2].lower == "very"))
+    forIndex -= 2;
   const std::string& before = t[forIndex - 1].lower;
   return before == "thanks" || before == "thank you" ||
          (forIndex >= 2 && before == "you" && t[forIndex - 2].lower == "thank");

@@ -2108,9 +2108,11 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
   // an adjective or a set phrase right before governs too: "proud of": "büszke vmire", "thank
   // you for": "köszönöm" with the accusative
-  if (const Token* before = pos > 0 ? &t_[pos - 1] : nullptr;
+  // ("thank you again for": past "again")
+  const std::size_t governor = pos >= 2 && t_[pos - 1].lower == "again" ? pos - 2 : pos - 1;
+  if (const Token* before = pos > 0 ? &t_[governor] : nullptr;
       !r.c && before && (before->tag == PartOfSpeech::adjective || before->tag == PartOfSpeech::adverb))
-    if (const Sense* bs = coreSense(*before, sense(pos - 1)); bs && !bs->note(p).empty())
+    if (const Sense* bs = coreSense(*before, sense(governor)); bs && !bs->note(p).empty())
       r.c = caseNamed(bs->note(p));
   const Sense* headSense = coreSense(t_[np.head], sense(np.head));
   // where the verb's action goes, the noun says how one gets there: "az állomásra érkezett"

@@ -1266,5 +1266,13 @@ TEST(ConstructionsTest, AStateLeftAfterTheVerbIsNoObjectAndPlaceholdersAreNoWord
   EXPECT_EQ(hungarian("Sales rose by five per cent.").find("vmi"), std::string::npos);
 }
 
+TEST(ConstructionsTest, ThanksAgainAndThanksSoMuch) {
+  // what is thanked for past "again" and "so much"; "so much" is unsaid
+  EXPECT_EQ(hungarian("Thanks again for calling."), "Köszönöm megint, hogy felhívtál.");
+  EXPECT_EQ(hungarian("Thank you so much for helping me."), "Köszönöm, hogy segítettél nekem.");
+  EXPECT_EQ(hungarian("Thank you again for the flowers."), "Köszönöm megint a virágokat.");
+  EXPECT_EQ(hungarian("Thanks so much."), "Köszönöm.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
