@@ -18,6 +18,8 @@ constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "
                                              "tonight",   "soon",  "later"};
 constexpr std::string_view kMeasureNouns[] = {"cup",   "glass", "piece", "bottle", "kilo",
                                               "slice", "lot",   "box",   "loaf"};
+// Particles of direction, which Hungarian says as the verb's prefix ("moved away": "elköltözött").
+constexpr std::string_view kDirectionParticles[] = {"away", "out", "off", "up", "down", "back", "in"};
 // Adverbs of the whole sentence that open it as a time does.
 constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfortunately", "fortunately",
                                                 "luckily",  "eventually", "meanwhile",     "recently"};
@@ -451,6 +453,8 @@ class Generator {
   void objectClauseFollows(bool pronoun = true) { objectClause_ = true, objectClauseSaid_ = pronoun; }
   // What the next clause inherits, once run.
   ClauseContext context() const;
+  // A clause of "since" follows: "I have known him since we were at school" ("ismerem")
+  void sinceClauseFollows() { sinceClause_ = true; }
 
  private:
   bool startsNounPhrase(std::size_t i) const {
@@ -557,6 +561,7 @@ class Generator {
   bool modalFocus_ = false;             // a complement before "kell" or "tud": "Több vizet kellene innod"
   bool homePrefix_ = false;             // "came home": "haza" is the verb's prefix ("hazajött")
   std::size_t resultState_ = SIZE_MAX;  // "tore open the letter": "open", unsaid
+  bool sinceClause_ = false;            // a clause of "since" follows this one
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
@@ -2384,6 +2389,15 @@ void Generator::findPerfectDuration() {
   // "has lived", and "has been learning" as well
   const bool continuous = !state && t_[g.main].form == VerbForm::ing && g.be != n_ && g.be > g.have;
   if (!state && t_[g.main].form != VerbForm::participle && !continuous) return;
+  // ("has known him since we were at school": so too before a clause of "since", unless the
+  // verb's prefix says the thing is done, "elköltöztek")
+  const Sense* vs = g.main != n_ ? coreSense(t_[g.main], sense(g.main)) : nullptr;
+  const bool done = !state && ((vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty() ||
+                               (g.main + 1 < n_ && listed(kDirectionParticles, t_[g.main + 1].lower)));
+  if (sinceClause_ && !done) {
+    roles_.verb.past = false;
+    return;
+  }
   for (std::size_t k = (owned ? g.have : state ? g.be : g.main) + 1; k < n_; ++k) {
     if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) {
       perfectFor_ = k;
@@ -2764,6 +2778,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
          clauses[k + 1].awaited))
       g.objectClauseFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].question) g.objectClauseFollows(false);
+    if (k + 1 < clauses.size() && clauses[k + 1].link == "mi\xC3\xB3ta") g.sinceClauseFollows();
     for (HungarianWord w : g.run()) {
       w.token += c.body;
       out.push_back(std::move(w));

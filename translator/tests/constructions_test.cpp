@@ -1274,5 +1274,13 @@ TEST(ConstructionsTest, ThanksAgainAndThanksSoMuch) {
   EXPECT_EQ(hungarian("Thanks so much."), "Köszönöm.");
 }
 
+TEST(ConstructionsTest, APerfectBeforeAClauseOfSinceIsThePresent) {
+  EXPECT_EQ(hungarian("I have known her since we were children."), "Ismerem őt, mióta gyerekek voltunk.");
+  EXPECT_EQ(hungarian("We have been friends since we met."), "Barátok vagyunk, mióta találkoztunk.");
+  // a thing done, its prefix says so, stays past
+  EXPECT_EQ(hungarian("Many people have moved away since the factory closed."),
+            "Sok ember költözött el, mióta a gyár zárt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
