@@ -1657,6 +1657,19 @@ void regretfulAfraid(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
   }
 }
 
+// "Hope you are well", "Hope to see you soon": a letter's "hope" leaves its "I" unsaid; it is no
+// command ("Remélem, hogy jól vagy").
+void hopeOfTheWriter(std::vector<Token>& toks) {
+  if (toks.size() < 2 || toks[0].lemma != "hope" || toks[0].tag != PartOfSpeech::verb ||
+      toks[0].form != VerbForm::base ||
+      !(subjectPronoun(toks[1]) || toks[1].lower == "to" || toks[1].tag == PartOfSpeech::determiner ||
+        toks[1].tag == PartOfSpeech::name))
+    return;
+  Token i = impliedWord("i", PartOfSpeech::pronoun, toks[0].word);
+  i.person = 1;
+  toks.insert(toks.begin(), std::move(i));
+}
+
 // "By the time we reached the village": a clause of time that says what had happened by then,
 // one word ("Mire beértünk a faluba"); "by the time" of a clock stays a phrase.
 void byTheTime(std::vector<Token>& toks) {
@@ -1737,6 +1750,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   thanks(core_, toks);
   regretfulAfraid(core_, toks);
   byTheTime(toks);
+  hopeOfTheWriter(toks);
   questionsOfQuantity(toks);
   suchA(toks);
   markInfinitives(toks);

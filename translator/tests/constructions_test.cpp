@@ -1282,5 +1282,12 @@ TEST(ConstructionsTest, APerfectBeforeAClauseOfSinceIsThePresent) {
             "Sok ember költözött el, mióta a gyár zárt.");
 }
 
+TEST(ConstructionsTest, ALettersHopeIsTheWritersOwn) {
+  EXPECT_EQ(hungarian("Hope to see you soon."), "Azt remélem, hogy hamarosan látlak.");
+  EXPECT_EQ(hungarian("Hope you like it."), "Azt remélem, hogy szereted.");
+  // hoping for something stays a command
+  EXPECT_EQ(hungarian("Hope for the best.").rfind("Remélj", 0), 0u);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
