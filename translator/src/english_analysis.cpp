@@ -1353,6 +1353,22 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
       toks[i + 2].lower = toks[i + 2].lemma = "from";
       ++i;
     }
+    // "the sun went down", "ran away from home": a particle of direction after a verb of moving,
+    // where no phrasal verb of the lexicon has it, is the verb's prefix ("lement", "elfutott")
+    static constexpr std::string_view kMoving[] = {"go",    "come", "run",   "walk", "fall", "climb", "jump",
+                                                   "hurry", "rush", "drive", "fly",  "swim", "move",  "step"};
+    if (t.prefix.empty() && t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
+        std::find(std::begin(kMoving), std::end(kMoving), t.lemma) != std::end(kMoving) &&
+        !core.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb) &&
+        (i + 2 == toks.size() || toks[i + 1].pauseAfter || toks[i + 2].tag == PartOfSpeech::preposition ||
+         toks[i + 2].tag == PartOfSpeech::conjunction))
+      for (const auto& [particle, prefix] : kDirections)
+        if (toks[i + 1].lower == particle && toks[i + 1].lower != "in") {
+          t.prefix = std::string(prefix);
+          t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+          ++i;
+          break;
+        }
     // "went outside", "looked inside": going or looking out or in, the verb's prefix ("kiment",
     // "benézett"); "played outside" stays where it happened ("kint")
     static constexpr std::string_view kGoingOrLooking[] = {"go",   "come", "run",  "walk",   "step", "hurry",

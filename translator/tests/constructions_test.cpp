@@ -1279,7 +1279,7 @@ TEST(ConstructionsTest, APerfectBeforeAClauseOfSinceIsThePresent) {
   EXPECT_EQ(hungarian("We have been friends since we met."), "Barátok vagyunk, mióta találkoztunk.");
   // a thing done, its prefix says so, stays past
   EXPECT_EQ(hungarian("Many people have moved away since the factory closed."),
-            "Sok ember költözött el, mióta a gyár zárt.");
+            "Sok ember elköltözött, mióta a gyár zárt.");
 }
 
 TEST(ConstructionsTest, ALettersHopeIsTheWritersOwn) {
@@ -1287,6 +1287,12 @@ TEST(ConstructionsTest, ALettersHopeIsTheWritersOwn) {
   EXPECT_EQ(hungarian("Hope you like it."), "Azt remélem, hogy szereted.");
   // hoping for something stays a command
   EXPECT_EQ(hungarian("Hope for the best.").rfind("Remélj", 0), 0u);
+}
+
+TEST(ConstructionsTest, AParticleOfDirectionAfterAVerbOfMovingIsItsPrefix) {
+  EXPECT_EQ(hungarian("The sun went down."), "A nap lement.");
+  EXPECT_EQ(hungarian("He fell down and cried."), "Leesett, és sírt.");
+  EXPECT_EQ(hungarian("She came back at six."), "Hatkor visszajött.");
 }
 
 }  // namespace
