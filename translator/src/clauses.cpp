@@ -153,6 +153,12 @@ class Splitter {
   bool soThat(std::size_t i) const {
     return i + 1 < t_.size() && t_[i].lower == "so" && t_[i + 1].lower == "that";
   }
+  // "so tired that she fell asleep": what came of it, "olyan fáradt volt, hogy elaludt"
+  bool soThatAt(std::size_t i) const {
+    return i >= 2 && t_[i].lower == "that" &&
+           (t_[i - 1].tag == PartOfSpeech::adjective || t_[i - 1].tag == PartOfSpeech::adverb) &&
+           t_[i - 2].lower == "so" && t_[i - 2].tag == PartOfSpeech::adverb;
+  }
   bool startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const;
   Clause clauseAt(std::size_t begin, std::size_t end, bool first) const;
 
@@ -174,7 +180,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   if (!verbAfter) return false;
   const Token& prev = t_[i - 1];
   // a relative clause may follow the subject before its verb: "The house, which is old, ..."
-  if (const Relative* r = relative(t.lower); r && (isNounish(prev) || pauseBefore(i))) {
+  if (const Relative* r = relative(t.lower); r && (isNounish(prev) || pauseBefore(i)) && !soThatAt(i)) {
     if (t.lower != "that" || prev.tag != PartOfSpeech::verb) return verbAt(i + 1) || finiteClauseAt(i + 1);
   }
   // "The book I bought is good": a relative clause without its word
@@ -217,7 +223,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
       std::any_of(t_.begin() + std::ptrdiff_t(clauseBegin + 1), t_.begin() + std::ptrdiff_t(i),
                   [](const Token& k) { return k.tag == PartOfSpeech::verb; }))
     return true;
-  if (t.lower == "that") return prev.tag == PartOfSpeech::verb && (finiteClauseAt(i + 1) || verbAt(i + 1));
+  if (t.lower == "that")
+    return (prev.tag == PartOfSpeech::verb || soThatAt(i)) && (finiteClauseAt(i + 1) || verbAt(i + 1));
   if (t.lower == "and" || t.lower == "or") {
     // "Cut the onions and fry them": a second imperative, also after a clause before it ("If it
     // stops, switch it off and wait") or "then"
@@ -248,7 +255,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   }
   // "so that it stays fresh": what for, "hogy friss maradjon"
   if (soThat(i)) return finiteClauseAt(i + 2);
-  if (subordinator(t.lower)) return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i);
+  // ("so tired": "so" of degree opens nothing)
+  if (subordinator(t.lower) && !(t.lower == "so" && t.tag == PartOfSpeech::adverb))
+    return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i);
   // after a comma: a new subject and verb, an "-ing" clause, or an imperative ("If you are
   // hungry, eat something.")
   // ("..., please do not hesitate": an imperative after "please" too)
@@ -316,7 +325,8 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   }
   if (!first) {
     if (const Relative* r = relative(t.lower);
-        r && begin > 0 && (t.lower != "that" || t_[begin - 1].tag != PartOfSpeech::verb)) {
+        r && begin > 0 && (t.lower != "that" || t_[begin - 1].tag != PartOfSpeech::verb) &&
+        !soThatAt(begin)) {
       c.relative = true;
       c.relativeSubject = begin + 1 < end && isVerbal(t_[begin + 1]);
       const bool plural = t_[begin - 1].plural;
@@ -335,6 +345,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.body = begin + 1;
     return c;
   }
+  c.result = !first && soThatAt(begin);
   const bool linking = t.tag == PartOfSpeech::conjunction || t.tag == PartOfSpeech::question ||
                        (t.tag == PartOfSpeech::preposition && finiteClauseAt(begin + 1)) ||
                        gerundClauseAt(t_, begin) || (!first && t.lower == "that");

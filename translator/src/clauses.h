@@ -32,6 +32,7 @@ struct Clause {
   bool awaited = false;            // "look forward to seeing you": "(várom,) hogy lássalak"
   bool question = false;           // "know where he lives": a question within ("hol lakik")
   bool request = false;            // "told him to stay": ... its subject the one told ("maradjon")
+  bool result = false;             // "so tired that she fell asleep": what came of it, in its tense
 };
 
 // The clauses in order; one clause for a simple sentence.

@@ -1686,6 +1686,19 @@ void hopeOfTheWriter(std::vector<Token>& toks) {
   toks.insert(toks.begin(), std::move(i));
 }
 
+// "so tired", "so loudly that ...": before an adjective or an adverb "so" says how much
+// ("olyan fáradt"), not what follows ("..., so I stayed": "így").
+void soOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i)
+    if (toks[i].lower == "so" && !toks[i - 1].pauseAfter &&
+        (toks[i + 1].tag == PartOfSpeech::adjective ||
+         (toks[i + 1].tag == PartOfSpeech::adverb && endsWith(toks[i + 1].lower, "ly"))))
+      if (const lexicon::Entry* so = core.find("so", PartOfSpeech::adverb)) {
+        toks[i].tag = PartOfSpeech::adverb;
+        toks[i].entry = so;
+      }
+}
+
 // "By the time we reached the village": a clause of time that says what had happened by then,
 // one word ("Mire beértünk a faluba"); "by the time" of a clock stays a phrase.
 void byTheTime(std::vector<Token>& toks) {
@@ -1766,6 +1779,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   thanks(core_, toks);
   regretfulAfraid(core_, toks);
   byTheTime(toks);
+  soOfDegree(core_, toks);
   hopeOfTheWriter(toks);
   questionsOfQuantity(toks);
   suchA(toks);

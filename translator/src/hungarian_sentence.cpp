@@ -1771,8 +1771,9 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
     ++k;
   }
   while (k + 1 < n_ && t_[k].tag == PartOfSpeech::particle) ++k;  // "more expensive"
-  if (t_[k].lower == "very" || t_[k].lower == "too") {
-    emit(t_[k].lower == "very" ? "nagyon" : "t\xC3\xBAl", k);
+  if (t_[k].lower == "very" || t_[k].lower == "too" ||
+      (t_[k].lower == "so" && t_[k].tag == PartOfSpeech::adverb)) {
+    emit(t_[k].lower == "very" ? "nagyon" : t_[k].lower == "so" ? "olyan" : "t\xC3\xBAl", k);
     ++k;
   } else if (t_[k].lower == "much" && t_[k].tag == PartOfSpeech::adverb) {
     emit("sokkal", k);  // "much colder": "sokkal hidegebb"
@@ -1940,7 +1941,9 @@ bool Generator::emitMannerFirst(bool howOnly) {
   if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
       (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
       listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than") ||
-      (howOnly && !t_[pos].lower.ends_with("ly") && t_[pos].lower != "well"))
+      (howOnly && !t_[pos].lower.ends_with("ly") && t_[pos].lower != "well") ||
+      (pos > 0 && t_[pos - 1].lower == "so" &&
+       t_[pos - 1].tag == PartOfSpeech::adverb))  // "olyan hangosan, hogy"
     return false;
   done_[pos] = true;
   // "came home": "haza" is a prefix, one word with the verb ("hazajött")
@@ -2767,13 +2770,14 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       }
     }
     // "knew where the key was": a question within keeps its tense as what was said does ("hol van")
-    context.reported = (c.link == "hogy" || c.question) && !c.relative && k > 0;
+    context.reported = (c.link == "hogy" || c.question) && !c.relative && !c.result && k > 0;
     context.asked = c.question;
     context.linked = !c.link.empty();
     context.formal = formal;
     context.relativeObject = c.relative && !c.link.empty() && c.link.back() == 't';  // "amelyet", "akit"
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
+        !clauses[k + 1].result &&
         (!clauses[k + 1].purpose || clauses[k + 1].request || clauses[k + 1].promised ||
          clauses[k + 1].awaited))
       g.objectClauseFollows();

@@ -1295,5 +1295,16 @@ TEST(ConstructionsTest, AParticleOfDirectionAfterAVerbOfMovingIsItsPrefix) {
   EXPECT_EQ(hungarian("She came back at six."), "Hatkor visszajött.");
 }
 
+TEST(ConstructionsTest, SoThatSaysWhatCameOfIt) {
+  // "so" of degree is "olyan"; the clause of "that" keeps its own tense
+  EXPECT_EQ(hungarian("She was so tired that she fell asleep."), "Olyan fáradt volt, hogy elaludt.");
+  EXPECT_EQ(hungarian("The box was so heavy that I couldn't lift it."),
+            "A doboz olyan nehéz volt, hogy nem tudtam felemelni.");
+  EXPECT_EQ(hungarian("He spoke so quietly that nobody heard him."),
+            "Beszélt olyan csendesen, hogy senki sem hallotta őt.");
+  // after a comma "so" says what follows
+  EXPECT_EQ(hungarian("It was late, so we went home."), "Késő volt, így hazamentünk.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
