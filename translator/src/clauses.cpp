@@ -239,8 +239,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     bool presentOfPerson = false;
     if (next < t_.size() && t_[next].tag == PartOfSpeech::verb && t_[next].form == VerbForm::base)
       for (std::size_t k = clauseBegin; k + 1 < i && !presentOfPerson; ++k) {
-        std::size_t v = k + 1;  // ("I usually get up")
-        while (v < i && t_[v].tag == PartOfSpeech::adverb) ++v;
+        std::size_t v = k + 1;  // ("I usually get up", "I will come and meet you")
+        // (past "will" only: the present says what is to come, another modal would be lost)
+        while (v < i && (t_[v].tag == PartOfSpeech::adverb || t_[v].lower == "will")) ++v;
         presentOfPerson =
             (t_[k].lower == "i" || t_[k].lower == "we" || t_[k].lower == "you" || t_[k].lower == "they") &&
             v < i && t_[v].tag == PartOfSpeech::verb && t_[v].form == VerbForm::base;

@@ -1306,5 +1306,9 @@ TEST(ConstructionsTest, SoThatSaysWhatCameOfIt) {
   EXPECT_EQ(hungarian("It was late, so we went home."), "Késő volt, így hazamentünk.");
 }
 
+TEST(ConstructionsTest, ASecondVerbAfterWillAndIsItsOwnClause) {
+  EXPECT_EQ(hungarian("I will come and meet you there."), "Jönni fogok, és találkozom veled ott.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
