@@ -136,8 +136,8 @@ class Splitter {
     if (pauseBefore(k)) return false;
     // ("we really enjoyed", "the train finally arrived": an adverb inside)
     // (not past a comma: "until you hear a click, then open the door")
-    if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && k + 1 < t_.size() && !pauseBefore(k) &&
-        t_[k + 1].tag == PartOfSpeech::verb)
+    if (((t_[k].tag == PartOfSpeech::adverb && t_[k].entry) || t_[k].lower == "never") && k + 1 < t_.size() &&
+        !pauseBefore(k) && t_[k + 1].tag == PartOfSpeech::verb)  // ("he never gives in")
       ++k;
     const Token& v = t_[k];
     return v.tag == PartOfSpeech::auxiliary || v.tag == PartOfSpeech::modal ||

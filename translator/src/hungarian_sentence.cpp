@@ -2404,7 +2404,8 @@ void Generator::findPerfectDuration() {
   for (std::size_t k = (owned ? g.have : state ? g.be : g.main) + 1; k < n_; ++k) {
     if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) {
       perfectFor_ = k;
-      roles_.verb.past = false;
+      // ("had lived there for thirty years": "harminc éve laktak", as long as till then)
+      roles_.verb.past = t_[g.firstAux].lower == "had";
       return;
     }
     if (t_[k].lower == "since") {

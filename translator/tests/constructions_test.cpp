@@ -1310,5 +1310,12 @@ TEST(ConstructionsTest, ASecondVerbAfterWillAndIsItsOwnClause) {
   EXPECT_EQ(hungarian("I will come and meet you there."), "Jönni fogok, és találkozom veled ott.");
 }
 
+TEST(ConstructionsTest, APastPerfectThatLastedIsThePastAndNeverOpensAClause) {
+  EXPECT_EQ(hungarian("She had worked there for two years."), "Két éve dolgozott ott.");
+  EXPECT_EQ(hungarian("They have lived here for ten years."), "Tíz éve laknak itt.");
+  // a subject and "never" after a colon start a clause
+  EXPECT_NE(hungarian("He is like his father: he never gives in.").find(", soha nem"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
