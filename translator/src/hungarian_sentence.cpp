@@ -2050,7 +2050,25 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
       emit("az", g.main), emit("es\xC5\x91", g.main);  // "It was raining": "esett az eső"
     return g.main + 1;  // the particle of a phrasal verb was folded into the verb token
   }
-  // auxiliaries without a verb after them ("Yes, I can."): nothing Hungarian says
+  // "..., but he never did": "do" standing for the verb before is doing it, "de soha nem tette
+  // meg"; other auxiliaries without a verb after them ("Yes, I can.") say nothing
+  if (g.doSupport && before_.linked && pos == g.firstAux && roles_.subject && roles_.subject->pronoun &&
+      std::all_of(t_.begin() + std::ptrdiff_t(pos), t_.end(), [](const Token& k) {
+        return k.tag == PartOfSpeech::auxiliary || k.tag == PartOfSpeech::negation || k.lower == "never";
+      })) {
+    Agreement a = roles_.agreement;
+    a.definite = true;
+    const VerbStem doIt{"tesz", "meg", ""};
+    const std::string form = conjugate(doIt, g.past ? Tense::past : Tense::present, a);
+    const bool never = std::any_of(t_.begin() + std::ptrdiff_t(pos), t_.end(),
+                                   [](const Token& k) { return k.lower == "never"; });
+    if (never) emit("soha", pos);
+    if (g.negative || never)
+      emit("nem", pos), emit(form, pos), emit(doIt.prefix, pos);
+    else
+      emit(doIt.prefix + form, pos);
+    return n_;
+  }
   return pos + 1;
 }
 

@@ -1317,5 +1317,11 @@ TEST(ConstructionsTest, APastPerfectThatLastedIsThePastAndNeverOpensAClause) {
   EXPECT_NE(hungarian("He is like his father: he never gives in.").find(", soha nem"), std::string::npos);
 }
 
+TEST(ConstructionsTest, DoStandingForTheVerbBeforeIsDoingIt) {
+  EXPECT_EQ(hungarian("She said she would call, but she didn't."),
+            "Azt mondta, hogy felhív, de nem tette meg.");
+  EXPECT_EQ(hungarian("I wanted to help, and I did."), "Akartam segíteni, és megtettem.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
