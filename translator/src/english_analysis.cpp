@@ -1247,6 +1247,8 @@ void markPurposes(std::vector<Token>& toks) {
       const Token& t = toks[k];
       if (t.tag == PartOfSpeech::conjunction) break;
       if (t.tag == PartOfSpeech::verb) verb = true;
+      // ("need a screwdriver to open it": what it is needed for, "hogy kinyisd")
+      if (t.lemma == "need" && k + 1 < i && toks[i - 1].tag != PartOfSpeech::pronoun) continue;
       if (takesInfinitive(t) ||
           std::find(std::begin(kNotForPurpose), std::end(kNotForPurpose), t.lemma) !=
               std::end(kNotForPurpose) ||

@@ -1323,5 +1323,10 @@ TEST(ConstructionsTest, DoStandingForTheVerbBeforeIsDoingIt) {
   EXPECT_EQ(hungarian("I wanted to help, and I did."), "Akartam segíteni, és megtettem.");
 }
 
+TEST(ConstructionsTest, WhatAThingIsNeededForIsAPurpose) {
+  EXPECT_EQ(hungarian("I need a knife to cut the bread."),
+            "Szükségem van egy késre, hogy vágjam a kenyeret.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
