@@ -19,7 +19,7 @@ constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "
 constexpr std::string_view kMeasureNouns[] = {"cup",   "glass", "piece", "bottle", "kilo",
                                               "slice", "lot",   "box",   "loaf"};
 // Particles of direction, which Hungarian says as the verb's prefix ("moved away": "elköltözött").
-constexpr std::string_view kDirectionParticles[] = {"away", "out", "off", "up", "down", "back", "in"};
+constexpr std::string_view kDirectionParticles[] = {"away", "out", "off", "up", "down", "back"};
 // Adverbs of the whole sentence that open it as a time does.
 constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfortunately", "fortunately",
                                                 "luckily",  "eventually", "meanwhile",     "recently"};
@@ -2414,7 +2414,8 @@ void Generator::findPerfectDuration() {
   // verb's prefix says the thing is done, "elköltöztek")
   const Sense* vs = g.main != n_ ? coreSense(t_[g.main], sense(g.main)) : nullptr;
   const bool done = !state && ((vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty() ||
-                               (g.main + 1 < n_ && listed(kDirectionParticles, t_[g.main + 1].lower)));
+                               (g.main + 1 < n_ && t_[g.main + 1].tag != PartOfSpeech::preposition &&
+                                listed(kDirectionParticles, t_[g.main + 1].lower)));
   if (sinceClause_ && !done) {
     roles_.verb.past = false;
     return;
@@ -2427,7 +2428,7 @@ void Generator::findPerfectDuration() {
       return;
     }
     if (t_[k].lower == "since") {
-      roles_.verb.past = false;
+      roles_.verb.past = done;  // ("has gone up twice since the spring": "kétszer emelkedett")
       return;
     }
   }

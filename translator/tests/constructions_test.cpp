@@ -1277,9 +1277,11 @@ TEST(ConstructionsTest, ThanksAgainAndThanksSoMuch) {
 TEST(ConstructionsTest, APerfectBeforeAClauseOfSinceIsThePresent) {
   EXPECT_EQ(hungarian("I have known her since we were children."), "Ismerem őt, mióta gyerekek voltunk.");
   EXPECT_EQ(hungarian("We have been friends since we met."), "Barátok vagyunk, mióta találkoztunk.");
-  // a thing done, its prefix says so, stays past
+  // a thing done, its prefix says so, stays past, before "since" a time as well
   EXPECT_EQ(hungarian("Many people have moved away since the factory closed."),
             "Sok ember elköltözött, mióta a gyár zárt.");
+  EXPECT_EQ(hungarian("The price has gone up since the spring."), "Az ár a tavasz óta felment.");
+  EXPECT_EQ(hungarian("I have lived here since 2010."), "2010 óta lakom itt.");
 }
 
 TEST(ConstructionsTest, ALettersHopeIsTheWritersOwn) {
