@@ -554,14 +554,15 @@ class Generator {
   std::size_t pointed_, sense_;
   const ClauseContext before_;
   std::vector<HungarianWord> out_;
-  bool emitGenericArticle_ = false;     // "I like coffee": "Szeretem a kávét"
-  bool splitPrefix_ = false;            // a complement before the verb: its prefix follows it
-  bool subjectAfterVerb_ = false;       // a leading time: "Este elállt az eső"
-  bool perfective_ = false;             // a finished past: the verb's perf= prefix
-  bool modalFocus_ = false;             // a complement before "kell" or "tud": "Több vizet kellene innod"
-  bool homePrefix_ = false;             // "came home": "haza" is the verb's prefix ("hazajött")
-  std::size_t resultState_ = SIZE_MAX;  // "tore open the letter": "open", unsaid
-  bool sinceClause_ = false;            // a clause of "since" follows this one
+  bool emitGenericArticle_ = false;        // "I like coffee": "Szeretem a kávét"
+  bool splitPrefix_ = false;               // a complement before the verb: its prefix follows it
+  bool subjectAfterVerb_ = false;          // a leading time: "Este elállt az eső"
+  bool perfective_ = false;                // a finished past: the verb's perf= prefix
+  bool modalFocus_ = false;                // a complement before "kell" or "tud": "Több vizet kellene innod"
+  bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
+  std::size_t resultState_ = SIZE_MAX;     // "tore open the letter": "open", unsaid
+  bool sinceClause_ = false;               // a clause of "since" follows this one
+  std::size_t afterAddressed_ = SIZE_MAX;  // the first word after the one addressed, its comma
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
@@ -1135,12 +1136,20 @@ VerbGroup Generator::readVerbGroup() const {
   g.copula = g.main == n && g.be != n && !g.possession;
   // "I have been ill": "Beteg voltam" (what has lasted till now is the present, below)
   if (g.copula && g.have < g.be) g.past = true;
+  // ("In case of fire, do not use the lift", "In the morning, open the windows": past a
+  // leading phrase and its comma)
+  std::size_t lead = 0;
+  for (std::size_t k = 1; k <= g.firstAux && k < n; ++k)
+    if (t_[k - 1].pauseAfter) {
+      lead = k;
+      break;
+    }
   g.imperative = g.main != n && t_[g.main].form == VerbForm::base && g.modal.empty() && !g.future &&
-                 (g.main == 0 || t_[0].lower == "please" ||
+                 (g.main == lead || t_[0].lower == "please" ||
                   // ("then open the door", "slowly add the milk")
                   std::all_of(t_.begin(), t_.begin() + std::ptrdiff_t(g.main),
                               [](const Token& k) { return k.tag == PartOfSpeech::adverb; }) ||
-                  (g.doSupport && g.firstAux == 0 && g.negative) || t_[0].lower == "let's");
+                  (g.doSupport && g.firstAux == lead && g.negative) || t_[0].lower == "let's");
   g.passive = g.main != n && g.be != n && g.be < g.main && t_[g.main].form == VerbForm::participle;
   // Hungarian keeps the tense of what was said: "He said he was tired": "fáradt"
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
@@ -2467,6 +2476,12 @@ std::size_t Generator::emitPart(std::size_t pos) {
 std::size_t Generator::emitSubject() {
   const ClauseRoles& r = roles_;
   if (r.verb.passive) return emitPassiveSubject();
+  // "Anna, close the door": the one addressed, a comma after ("Anna, csukd be az ajtót")
+  if (r.verb.imperative) {
+    emitNounPhrase(*r.subject, Case::nominative);
+    afterAddressed_ = out_.size();
+    return r.subject->end;
+  }
   // "Péternek van egy kutyája", "A gyerekeknek aludniuk kell": the owner, the one who must
   // "The hospital needs nurses": "A kórháznak ... szüksége van"
   const bool dative =
@@ -2664,6 +2679,7 @@ std::vector<HungarianWord> Generator::run() {
   for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
   finish();
   if (before_.formal && out_.size() > 1 && out_[0].text == "k\xC3\xA9rj\xC3\xBCk") out_[1].commaBefore = true;
+  if (afterAddressed_ < out_.size()) out_[afterAddressed_].commaBefore = true;
   if (before_.saying && roles_.verb.main != n_)
     std::stable_partition(out_.begin(), out_.end(), [&](const HungarianWord& w) {
       return w.token >= roles_.verb.firstAux && w.token <= roles_.verb.main;

@@ -1330,5 +1330,11 @@ TEST(ConstructionsTest, WhatAThingIsNeededForIsAPurpose) {
             "Szükségem van egy késre, hogy vágjam a kenyeret.");
 }
 
+TEST(ConstructionsTest, AnImperativePastALeadingPhraseAndTheOneAddressed) {
+  EXPECT_EQ(hungarian("In the morning, open the windows."), "Reggel nyisd ki az ablakokat.");
+  EXPECT_EQ(hungarian("In the morning, I open the windows."), "Reggel kinyitom az ablakokat.");
+  EXPECT_EQ(hungarian("Anna, close the door."), "Anna, csukd be az ajtót.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
