@@ -500,6 +500,11 @@ class Generator {
   void findObjects(ClauseRoles& r);
   void findAgent(ClauseRoles& r);
   bool namesATime(const NounPhrase& np) const;
+  // "the budget for next year": the time a thing is for, not when it happens
+  bool forTheNext(std::size_t k) const {
+    return k > 0 && k < n_ && t_[k - 1].lower == "for" && t_[k].time && t_[k].time->unit &&
+           t_[k].time->deixis == TimePhrase::Deixis::next && !t_[k].time->day;
+  }
   std::size_t linkedPredicate() const;
   void emitLinkedPredicate(std::size_t p);
   std::size_t emitPassiveSubject();
@@ -1561,6 +1566,8 @@ void Generator::emitLeadingAdverbs() {
       if (before == "since") words.push_back("\xC3\xB3ta");
       for (std::string& w : words) emit(std::move(w), k);
       done_[k - 1] = done_[k] = true;
+    } else if (forTheNext(k)) {
+      continue;  // "the budget for next year": what it is for, said in its place ("jövő évre")
     } else if (tk.time && tk.time->unit) {
       for (std::string& w : timeWords(*tk.time)) emit(std::move(w), k);
       done_[k] = true;
@@ -2234,6 +2241,12 @@ std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
 
 std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   if (auto next = emitDate(pos)) return *next;
+  if (forTheNext(pos + 1)) {  // "for next year": "jövő évre"
+    emit("j\xC3\xB6v\xC5\x91", pos + 1);
+    emit(inflectNoun(stemOfSense(t_[pos + 1].time->unit->senses.front()), false, {}, Case::sublative),
+         pos + 1);
+    return pos + 2;
+  }
   const NounPhrase np = readNounPhrase(pos + 1);
   const std::string& p = t_[pos].lower;
   const PrepositionChoice choice = choosePreposition(pos, np);
@@ -2558,7 +2571,8 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   }
   if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::verb)
     return emitInfinitive(pos);
-  if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ && startsNounPhrase(pos + 1))
+  if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ &&
+      (startsNounPhrase(pos + 1) || forTheNext(pos + 1)))
     return emitPrepositionalPhrase(pos);
   if (const auto times = timesOver(t_, pos)) {
     emit(*times, pos);

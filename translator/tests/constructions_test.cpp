@@ -1336,5 +1336,11 @@ TEST(ConstructionsTest, AnImperativePastALeadingPhraseAndTheOneAddressed) {
   EXPECT_EQ(hungarian("Anna, close the door."), "Anna, csukd be az ajtót.");
 }
 
+TEST(ConstructionsTest, TheTimeAThingIsForStaysWithIt) {
+  EXPECT_EQ(hungarian("We booked a room for next week."), "Lefoglaltunk egy szobát jövő hétre.");
+  // when it happens opens the clause
+  EXPECT_EQ(hungarian("I will call you next week."), "Jövő héten felhívlak.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
