@@ -2262,6 +2262,16 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
       emitNounPhrase(np, Case::terminative);
     return np.end;
   }
+  // "between the unions and the employers": the postposition after both ("a szakszervezetek és
+  // a munkaadók között")
+  if (p == "between" && !np.pronoun && np.end + 1 < n_ && t_[np.end].lower == "and" &&
+      startsNounPhrase(np.end + 1)) {
+    const NounPhrase second = readNounPhrase(np.end + 1);
+    emitNounPhrase(np, Case::nominative);
+    emit("\xC3\xA9s", np.end);
+    emitNounPhrase(second, Case::nominative, "k\xC3\xB6z\xC3\xB6tt");
+    return second.end;
+  }
   // "over the past three weeks", "in the last two years": "az elmúlt három hétben"
   if ((p == "over" || p == "in" || p == "during" || p == "for") && pos + 3 < n_ &&
       t_[pos + 1].lower == "the" && (t_[pos + 2].lower == "past" || t_[pos + 2].lower == "last") &&

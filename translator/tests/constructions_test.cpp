@@ -1342,5 +1342,9 @@ TEST(ConstructionsTest, TheTimeAThingIsForStaysWithIt) {
   EXPECT_EQ(hungarian("I will call you next week."), "Jövő héten felhívlak.");
 }
 
+TEST(ConstructionsTest, BetweenTwoThingsPutsItsPostpositionAfterBoth) {
+  EXPECT_EQ(hungarian("He sat between his mother and his father."), "Ült az anyja és az apja között.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
