@@ -500,6 +500,11 @@ class Generator {
   void findObjects(ClauseRoles& r);
   void findAgent(ClauseRoles& r);
   bool namesATime(const NounPhrase& np) const;
+  // "to" and a verb at k, or "to be" ("have to be careful": "óvatosnak kell lenned")
+  bool infinitiveAt(std::size_t k) const {
+    return k + 1 < n_ && ((t_[k].tag == PartOfSpeech::infinitiveTo && t_[k + 1].tag == PartOfSpeech::verb) ||
+                          (t_[k].lower == "to" && t_[k + 1].lower == "be"));
+  }
   // "the budget for next year": the time a thing is for, not when it happens
   bool forTheNext(std::size_t k) const {
     return k > 0 && k < n_ && t_[k - 1].lower == "for" && t_[k].time && t_[k].time->unit &&
@@ -1043,7 +1048,7 @@ VerbGroup Generator::readVerbGroup() const {
     }
     // "I need to finish": "be kell fejeznem", as "have to"
     if (k.tag == PartOfSpeech::verb && k.lemma == "need" && k.form != VerbForm::ing && i + 2 < n &&
-        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+        infinitiveAt(i + 1)) {
       if (g.firstAux == n) g.firstAux = i;
       g.modal = "kell", g.past = g.past || k.form == VerbForm::past;
       continue;
@@ -1096,8 +1101,7 @@ VerbGroup Generator::readVerbGroup() const {
       g.future = true;  // "said that it would close": what was to come, "hogy bezárja"
     else if (k.lower == "would")
       g.modal = "cond";
-    else if (isHave(k) && i + 2 < n && t_[i + 1].tag == PartOfSpeech::infinitiveTo &&
-             t_[i + 2].tag == PartOfSpeech::verb)
+    else if (isHave(k) && i + 2 < n && infinitiveAt(i + 1))
       g.modal = "kell", g.past = g.past || k.lower == "had";  // "have to go": "mennem kell"
     else if (isDo(k))
       g.doSupport = true, g.past = g.past || k.lower == "did";
@@ -1537,7 +1541,7 @@ void Generator::placeCopula(ClauseRoles& r) const {
                     startsNounPhrase(r.subject->end + 1)) &&
                   (pastIt ||
                    !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past &&
-                     !g.future && g.modal != "hat") ||
+                     !g.future && g.modal != "hat" && !mustDo(g)) ||
                    feelingPredicate(r) != n_);
   if (r.existential && !r.subject) {
     r.agreement.person = 3;  // ("because there was a storm": no subject goes on from before)
@@ -1680,12 +1684,20 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       fa.definite = f->about == Case::accusative && (!what || what->definite);
       // "I am late": "Elkéstem", already so; "I will be late": "Késni fogok"; "The train is
       // late": "A vonat késik"
-      const bool late = !f->prefix.empty() && !saidOfThing(roles_) && !may;
+      // (of what must not be: "Nem szabad elkésned")
+      const bool late = !f->prefix.empty() && !saidOfThing(roles_) && !may && (!mustDo(g) || g.negative);
       VerbStem stem{std::string(f->verb), std::string(late ? f->prefix : ""), ""};
       if (may) stem = potentialOf(stem);  // "I may be late": "Késhetek"
       const Tense tense = g.past || (late && !g.future) ? Tense::past : Tense::present;
       if (g.negative) emit("nem", g.be);
-      if (g.future)  // "El fogok késni", "Vissza fogok jönni"
+      if (mustDo(g)) {  // "Nem kell félned", "Nem szabad elkésned"
+        const std::string need = g.modal == "kellene" ? "kellene" : g.modal == "szabad" ? "szabad" : "kell";
+        const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
+        if (g.negative || stem.prefix.empty())
+          emit(need, g.be), emit(stem.prefix + inf, pred);
+        else
+          emit(stem.prefix, pred), emit(need, g.be), emit(inf, pred);
+      } else if (g.future)  // "El fogok késni", "Vissza fogok jönni"
         emit(stem.prefix, pred), emit(conjugate(VerbStem{"fog", "", ""}, Tense::present, ca), g.be),
             emit(infinitiveOf(stem), pred);
       else if (g.negative || question)  // "miért késtem el"
@@ -1708,6 +1720,44 @@ std::size_t Generator::emitCopula(std::size_t pos) {
     else
       emit(truth, pred), emit(g.past ? "volt" : g.future ? "lesz" : may ? "lehet" : "van", g.be);
     return pred + 1;
+  }
+  // "You must be careful": "Óvatosnak kell lenned", what one must be in "-nak" before "kell"
+  // and the personal infinitive of "lesz"; a state that keeps its copula stays bare ("Az
+  // ablaknak zárva kell lennie"), a place comes first ("Otthon kellene lennie")
+  if (mustDo(g) && !existential && !question) {
+    const std::string need = g.modal == "kellene"  ? "kellene"
+                             : g.modal == "szabad" ? "szabad"
+                             : g.past              ? "kellett"
+                                                   : "kell";
+    const std::string be = personalInfinitiveOf(VerbStem{"lesz", "", ""}, a.person, a.plural);
+    pos = std::max(pos, g.be) + 1;
+    while (pos < n_ && t_[pos].tag == PartOfSpeech::negation) ++pos;
+    if (g.negative) emit("nem", g.be);
+    const Sense* ps = pos < n_ ? coreSense(t_[pos], sense(pos)) : nullptr;
+    const std::optional<std::string> pw = pos < n_ ? plainSense(t_[pos], sense(pos)) : std::nullopt;
+    if (!location && pos < n_ && t_[pos].tag == PartOfSpeech::adjective && ps && pw &&
+        (pos + 1 == n_ || t_[pos + 1].tag != PartOfSpeech::noun)) {
+      NounStem stem;
+      stem.lemma = *pw;
+      const std::string said = ps->keepsCopula ? *pw : inflectNoun(stem, false, {}, Case::dative);
+      if (g.negative)
+        emit(need, g.be), emit(said, pos), emit(be, g.be);
+      else
+        emit(said, pos), emit(need, g.be), emit(be, g.be);
+      return pos + 1;
+    }
+    if (!location && pos < n_ && startsNounPhrase(pos) && t_[pos].tag != PartOfSpeech::adjective) {
+      NounPhrase bare = readNounPhrase(pos);  // "must be a doctor": "orvosnak kell lennie"
+      if (t_[bare.begin].lower == "a" || t_[bare.begin].lower == "an") ++bare.begin;
+      if (g.negative) emit(need, g.be);
+      emitNounPhrase(bare, Case::dative);
+      if (!g.negative) emit(need, g.be);
+      emit(be, g.be);
+      return bare.end;
+    }
+    copulaTail_.push_back({need, g.be, true});  // "otthon kell lennie"
+    copulaTail_.push_back({be, g.be, true});
+    return pos;
   }
   // "I will be out of the office": "nem leszek az irodában", away from where one is found
   if (!g.negative && !existential && g.be + 3 < n_ && t_[g.be + 1].lower == "out" &&

@@ -1346,5 +1346,17 @@ TEST(ConstructionsTest, BetweenTwoThingsPutsItsPostpositionAfterBoth) {
   EXPECT_EQ(hungarian("He sat between his mother and his father."), "Ült az anyja és az apja között.");
 }
 
+TEST(ConstructionsTest, WhatOneMustBeIsInNakBeforeKellLenni) {
+  EXPECT_EQ(hungarian("You must be careful."), "Óvatosnak kell lenned.");
+  EXPECT_EQ(hungarian("We have to be careful."), "Óvatosnak kell lennünk.");
+  EXPECT_EQ(hungarian("She must be a doctor."), "Orvosnak kell lennie.");
+  // a state that keeps its copula stays bare, a place comes first
+  EXPECT_EQ(hungarian("The window must be closed."), "Az ablaknak zárva kell lennie.");
+  EXPECT_EQ(hungarian("He should be at home."), "Otthon kellene lennie.");
+  // a feeling said with a verb takes the personal infinitive
+  EXPECT_EQ(hungarian("You don't have to be afraid."), "Nem kell félned.");
+  EXPECT_EQ(hungarian("You must not be late."), "Nem szabad elkésned.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
