@@ -119,7 +119,8 @@ class Splitter {
                              t_[k].tag == PartOfSpeech::number || t_[k].tag == PartOfSpeech::adjective))
       ++k;
     const std::size_t nounStart = k;
-    while (k < t_.size() && isNounish(t_[k]) && k - nounStart < 3) ++k;
+    // ("After lunch, we ...": the nouns of one subject, not across a comma)
+    while (k < t_.size() && isNounish(t_[k]) && k - nounStart < 3 && !(k > nounStart && pauseBefore(k))) ++k;
     if (k == nounStart || k >= t_.size()) return false;
     // ("a drop of blood appeared": the owner after "of" belongs to the subject)
     if (t_[k].lower == "of" && k + 1 < t_.size() && !pauseBefore(k)) {
@@ -153,6 +154,11 @@ class Splitter {
   bool soThat(std::size_t i) const {
     return i + 1 < t_.size() && t_[i].lower == "so" && t_[i + 1].lower == "that";
   }
+  // "told me that ...": what was told the one after the verb, no relative clause
+  bool thatAfterObject(std::size_t i) const {
+    return i >= 2 && t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::pronoun &&
+           t_[i - 2].tag == PartOfSpeech::verb;
+  }
   // "so tired that she fell asleep": what came of it, "olyan fáradt volt, hogy elaludt"
   bool soThatAt(std::size_t i) const {
     return i >= 2 && t_[i].lower == "that" &&
@@ -180,7 +186,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   if (!verbAfter) return false;
   const Token& prev = t_[i - 1];
   // a relative clause may follow the subject before its verb: "The house, which is old, ..."
-  if (const Relative* r = relative(t.lower); r && (isNounish(prev) || pauseBefore(i)) && !soThatAt(i)) {
+  if (const Relative* r = relative(t.lower);
+      r && (isNounish(prev) || pauseBefore(i)) && !soThatAt(i) && !thatAfterObject(i)) {
     if (t.lower != "that" || prev.tag != PartOfSpeech::verb) return verbAt(i + 1) || finiteClauseAt(i + 1);
   }
   // "The book I bought is good": a relative clause without its word
@@ -224,7 +231,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                   [](const Token& k) { return k.tag == PartOfSpeech::verb; }))
     return true;
   if (t.lower == "that")
-    return (prev.tag == PartOfSpeech::verb || soThatAt(i)) && (finiteClauseAt(i + 1) || verbAt(i + 1));
+    return (prev.tag == PartOfSpeech::verb || soThatAt(i) || thatAfterObject(i)) &&
+           (finiteClauseAt(i + 1) || verbAt(i + 1));
   if (t.lower == "and" || t.lower == "or") {
     // "Cut the onions and fry them": a second imperative, also after a clause before it ("If it
     // stops, switch it off and wait") or "then"
@@ -327,7 +335,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   if (!first) {
     if (const Relative* r = relative(t.lower);
         r && begin > 0 && (t.lower != "that" || t_[begin - 1].tag != PartOfSpeech::verb) &&
-        !soThatAt(begin)) {
+        !soThatAt(begin) && !thatAfterObject(begin)) {
       c.relative = true;
       c.relativeSubject = begin + 1 < end && isVerbal(t_[begin + 1]);
       const bool plural = t_[begin - 1].plural;
@@ -379,7 +387,8 @@ std::vector<Clause> Splitter::run() {
     if (startsClause(i, starts.back(), inRelative)) {
       starts.push_back(i);
       inRelative =
-          (relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb)) ||
+          (relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb) &&
+           !thatAfterObject(i) && !soThatAt(i)) ||
           contactRelativeAfter(t_[i - 1], t_[i]);
     }
   std::vector<Clause> out;

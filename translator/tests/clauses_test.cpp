@@ -95,5 +95,11 @@ TEST(ClausesTest, ByTheTimeOpensAClauseOfTime) {
   EXPECT_EQ(clauses("the film had started by the time we arrived"), ":the film had started|mire:we arrived");
 }
 
+TEST(ClausesTest, ThatAfterTheOneToldAndASubjectPastAComma) {
+  EXPECT_EQ(clauses("he told us that the shop was closed"), ":he told us|hogy:the shop was closed");
+  // a time and its comma before the subject open no clause of time
+  EXPECT_EQ(clauses("after lunch, we will go to the park"), ":after lunch we will go to the park");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

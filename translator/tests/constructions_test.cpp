@@ -1358,5 +1358,10 @@ TEST(ConstructionsTest, WhatOneMustBeIsInNakBeforeKellLenni) {
   EXPECT_EQ(hungarian("You must not be late."), "Nem szabad elkésned.");
 }
 
+TEST(ConstructionsTest, WhatWasToldAfterAPronounAndATimeBeforeAComma) {
+  EXPECT_EQ(hungarian("He told us that the shop was closed."), "Azt mondta nekünk, hogy a bolt zárva van.");
+  EXPECT_EQ(hungarian("After lunch, we will go to the park."), "Ebéd után a parkba megyünk.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
