@@ -1224,8 +1224,9 @@ void Generator::findSubject(ClauseRoles& r) const {
     r.inverted = true;
   }
   // "Where are you?", "How old is he?": a pronoun after the copula of a question is its subject
+  // ("Are you hungry?": "Éhes vagy?", asked without a question word)
   if (!r.subject && g.copula && g.be + 1 < n_ && t_[g.be + 1].tag == PartOfSpeech::pronoun &&
-      t_[g.be + 1].lower != "there" && t_[0].tag == PartOfSpeech::question) {
+      t_[g.be + 1].lower != "there" && (t_[0].tag == PartOfSpeech::question || g.be == 0)) {
     r.subject = readNounPhrase(g.be + 1);
     r.inverted = true;
   }
@@ -1513,9 +1514,10 @@ bool Generator::passiveReceiver(const ClauseRoles& r) const {
 // Whether the copula names a place (and stays), and whether the subject pronoun drops.
 void Generator::placeCopula(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
-  std::size_t afterBe = g.be + 1;  // the predicate, after any "not" or "still"
+  std::size_t afterBe = g.be + 1;  // the predicate, after any "not" or "still", or the subject asked about
   while (g.copula && afterBe < n_ &&
-         (t_[afterBe].tag == PartOfSpeech::negation || t_[afterBe].lower == "still"))
+         (t_[afterBe].tag == PartOfSpeech::negation || t_[afterBe].lower == "still" ||
+          (r.inverted && r.subject && afterBe == r.subject->begin && r.subject->pronoun)))
     ++afterBe;
   if (g.copula && afterBe < n_) {
     const Token& after = t_[afterBe];

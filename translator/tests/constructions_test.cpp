@@ -1363,5 +1363,11 @@ TEST(ConstructionsTest, WhatWasToldAfterAPronounAndATimeBeforeAComma) {
   EXPECT_EQ(hungarian("After lunch, we will go to the park."), "Ebéd után a parkba megyünk.");
 }
 
+TEST(ConstructionsTest, TheCopulaAskedWithoutAQuestionWord) {
+  EXPECT_EQ(hungarian("Are you hungry?"), "Éhes vagy?");
+  EXPECT_EQ(hungarian("Is she at home?"), "Otthon van?");
+  EXPECT_EQ(hungarian("Are you in the garden?"), "A kertben vagy?");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
