@@ -378,7 +378,9 @@ struct VerbGroup {
   bool imperative = false;
   bool passive = false;     // "was closed": Hungarian says who did it, or "they", actively
   bool futureOfBe = false;  // "will take place": "van" said "lesz"
-  bool likely = false;      // "is (un)likely to": "valószínűleg (nem)"
+  // said before the verb: "is likely to" "valószínűleg", "used to" "régen", "is about to"
+  // "mindjárt", "keeps calling" "folyton"
+  std::string_view adverb;
 };
 
 // Verbs that link their subject to an adjective as the copula does: "remained closed": "zárva
@@ -1028,15 +1030,41 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
 VerbGroup Generator::readVerbGroup() const {
   const std::size_t n = n_;
   VerbGroup g;
-  bool must = false, likelyPast = false;
+  bool must = false, pastOfBe = false;
   g.main = g.firstAux = g.be = g.have = n;
   for (std::size_t i = 0; i < n; ++i) {
     const Token& k = t_[i];
-    // "is going to buy": the future
+    // "is going to buy": the future; "was going to call you": what one meant to do, "fel
+    // akartalak hívni"
     if (k.tag == PartOfSpeech::verb && k.lemma == "go" && k.form == VerbForm::ing && i + 2 < n &&
         t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
       if (g.firstAux == n) g.firstAux = i;
-      g.future = true;
+      if (g.be != n && (t_[g.be].lower == "was" || t_[g.be].lower == "were"))
+        g.modal = "akar", g.past = true;
+      else
+        g.future = true;
+      continue;
+    }
+    // "used to live there": "régen ott lakott", what was so then
+    if (k.tag == PartOfSpeech::verb && k.lemma == "use" && k.form == VerbForm::past && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.adverb = "r\xC3\xA9gen", pastOfBe = true;
+      continue;
+    }
+    // "keeps calling me": "folyton hív", over and over
+    if (k.tag == PartOfSpeech::verb && k.lemma == "keep" && k.form != VerbForm::ing && i + 1 < n &&
+        t_[i + 1].tag == PartOfSpeech::verb && t_[i + 1].form == VerbForm::ing) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.adverb = "folyton", pastOfBe = k.form == VerbForm::past;
+      continue;
+    }
+    // "is about to leave": "mindjárt indul"
+    if (isBe(k) && i + 3 < n && t_[i + 1].lower == "about" && t_[i + 2].tag == PartOfSpeech::infinitiveTo &&
+        t_[i + 3].tag == PartOfSpeech::verb) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.adverb = "mindj\xC3\xA1rt", pastOfBe = k.lower == "was" || k.lower == "were";
+      i += 2;
       continue;
     }
     // "managed to fix it": "sikerült megjavítania", the one who managed in the dative
@@ -1073,8 +1101,9 @@ VerbGroup Generator::readVerbGroup() const {
     // "is unlikely to recover": "valószínűleg nem gyógyul meg", said of the verb after
     if (isBe(k) && i + 3 < n && (t_[i + 1].lower == "likely" || t_[i + 1].lower == "unlikely") &&
         t_[i + 2].tag == PartOfSpeech::infinitiveTo && t_[i + 3].tag == PartOfSpeech::verb) {
-      g.likely = true, g.negative = g.negative || t_[i + 1].lower == "unlikely";
-      likelyPast = k.lower == "was" || k.lower == "were";
+      g.adverb = "val\xC3\xB3sz\xC3\xADn\xC5\xB1leg",
+      g.negative = g.negative || t_[i + 1].lower == "unlikely";
+      pastOfBe = k.lower == "was" || k.lower == "were";
       i += 2;
       continue;
     }
@@ -1136,7 +1165,7 @@ VerbGroup Generator::readVerbGroup() const {
     if ((form == VerbForm::base || form == VerbForm::third) && !g.doSupport && g.have == n && g.be == n)
       g.past = g.past && !g.modal.empty();
     if (listed(kPlainAfterCan, t_[g.main].lemma) && g.modal == "tud") g.modal.clear();
-    g.past = g.past || likelyPast;  // "was unlikely to win": "valószínűleg nem nyert"
+    g.past = g.past || pastOfBe;  // "was unlikely to win": "valószínűleg nem nyert"
   }
   // a main "have" with an object is possession; a lone "be" is the copula
   // ("Have you been to London?": the perfect of the copula, no possession)
@@ -2095,7 +2124,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     for (std::size_t k = pos + 1; k < g.main && t_[k].tag != PartOfSpeech::negation; ++k)
       if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && !done_[k] && t_[k].lower != "also")
         if (auto word = plainSense(t_[k], sense(k))) emit(*word, k), done_[k] = true;
-    if (g.likely) emit("val\xC3\xB3sz\xC3\xADn\xC5\xB1leg", g.firstAux);
+    if (!g.adverb.empty()) emit(std::string(g.adverb), g.firstAux);
     // "never" is "soha" before the negated verb: "Soha nem néznek tévét"
     for (std::size_t k = pos; k < g.main; ++k)
       if (t_[k].lower == "never") emit("soha", k);

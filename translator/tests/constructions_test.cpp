@@ -1369,5 +1369,13 @@ TEST(ConstructionsTest, TheCopulaAskedWithoutAQuestionWord) {
   EXPECT_EQ(hungarian("Are you in the garden?"), "A kertben vagy?");
 }
 
+TEST(ConstructionsTest, UsedToAboutToKeepAndWasGoingTo) {
+  EXPECT_EQ(hungarian("She used to live in London."), "Régen Londonban lakott.");
+  EXPECT_EQ(hungarian("We are about to leave."), "Mindjárt indulunk.");
+  EXPECT_EQ(hungarian("She keeps calling me.").rfind("Folyton", 0), 0u);
+  // what one was going to do one meant to do
+  EXPECT_EQ(hungarian("I was going to call you.").rfind("Fel akartam", 0), 0u);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
