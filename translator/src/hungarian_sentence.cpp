@@ -20,6 +20,8 @@ constexpr std::string_view kMeasureNouns[] = {"cup",   "glass", "piece", "bottle
                                               "slice", "lot",   "box",   "loaf"};
 // Particles of direction, which Hungarian says as the verb's prefix ("moved away": "elköltözött").
 constexpr std::string_view kDirectionParticles[] = {"away", "out", "off", "up", "down", "back"};
+// Adverbs that say how much of an adjective: "very cold", "too late", "so tired".
+constexpr std::string_view kDegreeAdverbs[] = {"very", "too", "so", "quite", "really", "rather"};
 // Adverbs of the whole sentence that open it as a time does.
 constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfortunately", "fortunately",
                                                 "luckily",  "eventually", "meanwhile",     "recently"};
@@ -1561,9 +1563,15 @@ void Generator::placeCopula(ClauseRoles& r) const {
   static constexpr std::string_view kWeather[] = {"cold",  "hot",    "warm",  "cool",  "dark",    "sunny",
                                                   "windy", "cloudy", "foggy", "rainy", "freezing"};
   const bool it = r.subject && r.subject->pronoun && t_[r.subject->head].lower == "it";
-  const bool itIsAdjective = it && g.copula && afterBe < n_ && t_[afterBe].tag == PartOfSpeech::adjective &&
-                             (afterBe + 1 >= n_ || t_[afterBe + 1].tag != PartOfSpeech::noun);
-  r.weather = itIsAdjective && listed(kWeather, t_[afterBe].lemma);
+  // ("It is too late to call him": "Túl késő", past "very", "too", "so")
+  const std::size_t adjective =
+      afterBe + 1 < n_ && t_[afterBe].tag == PartOfSpeech::adverb && listed(kDegreeAdverbs, t_[afterBe].lower)
+          ? afterBe + 1
+          : afterBe;
+  const bool itIsAdjective = it && g.copula && adjective < n_ &&
+                             t_[adjective].tag == PartOfSpeech::adjective &&
+                             (adjective + 1 >= n_ || t_[adjective + 1].tag != PartOfSpeech::noun);
+  r.weather = itIsAdjective && listed(kWeather, t_[adjective].lemma);
   const bool pastIt = it && (g.past || g.future || itIsAdjective);
   // ("She was tired": "Fáradt volt", the copula said; "She is tired": "Ő fáradt", no verb left)
   // ("You and Anna": "Te és Anna", a pronoun with another subject stays)
@@ -1849,7 +1857,8 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   const Sense* predicate = pos > 0 && t_[pos - 1].tag == PartOfSpeech::adjective
                                ? coreSense(t_[pos - 1], sense(pos - 1))
                                : nullptr;
-  if ((roles_.weather || stateKept ||
+  // ("It was nice to see you": "Szép volt látni téged", the copula before the infinitive)
+  if ((roles_.weather || stateKept || (pos < n_ && t_[pos].tag == PartOfSpeech::infinitiveTo) ||
        (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition &&
         !predicate->note(t_[pos].lower).empty())) &&
       !copulaTail_.empty() && copulaTail_.back().token == g.be) {
@@ -2203,7 +2212,11 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
   }
   if (ownObject && pos + 2 < n_ && !done_[pos + 2] && startsNounPhrase(pos + 2) && !(vs && vs->noObject) &&
       !(roles_.object && roles_.object->begin == pos + 2) &&
-      (roles_.verb.main != n_ || t_[pos + 2].tag != PartOfSpeech::pronoun)) {
+      // ("too late to call him": "felhívni őt"; a pronoun with its own verb after it is no object)
+      (roles_.verb.main != n_ || t_[pos + 2].tag != PartOfSpeech::pronoun ||
+       !(pos + 3 < n_ &&
+         (t_[pos + 3].tag == PartOfSpeech::verb || t_[pos + 3].tag == PartOfSpeech::auxiliary ||
+          t_[pos + 3].tag == PartOfSpeech::modal)))) {
     const NounPhrase object = readNounPhrase(pos + 2);
     const std::string_view obj = vs ? vs->note("obj") : std::string_view();
     // a bare object stands before the infinitive ("vizet inni", "két iskolát építeni"); one

@@ -195,7 +195,7 @@ TEST(ConstructionsTest, ClausesAreSaidOneByOneWithTheirLinkWords) {
   EXPECT_EQ(hungarian("The man who lives here is a doctor."), "A férfi, aki lakik itt, orvos.");
   // what someone said is the verb's object, and keeps its own tense
   EXPECT_EQ(hungarian("She said that she was busy."), "Azt mondta, hogy ő elfoglalt.");
-  EXPECT_EQ(hungarian("I bought a new car, but it is too small."), "Vettem egy új autót, de az túl kicsi.");
+  EXPECT_EQ(hungarian("I bought a new car, but it is too small."), "Vettem egy új autót, de túl kicsi.");
 }
 
 TEST(ConstructionsTest, OneComplementStandsBeforeAVerbWithoutAPrefix) {
@@ -1375,6 +1375,11 @@ TEST(ConstructionsTest, UsedToAboutToKeepAndWasGoingTo) {
   EXPECT_EQ(hungarian("She keeps calling me.").rfind("Folyton", 0), 0u);
   // what one was going to do one meant to do
   EXPECT_EQ(hungarian("I was going to call you.").rfind("Fel akartam", 0), 0u);
+}
+
+TEST(ConstructionsTest, ItIsTooLateToAndTheCopulaBeforeTheInfinitive) {
+  EXPECT_EQ(hungarian("It is too late to call him."), "Túl késő felhívni őt.");
+  EXPECT_EQ(hungarian("It was difficult to find a hotel."), "Nehéz volt találni egy szállodát.");
 }
 
 }  // namespace
