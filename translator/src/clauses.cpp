@@ -34,6 +34,10 @@ constexpr Subordinator kSubordinators[] = {
     {"that", "hogy"},
     {"than", "mint"},  // "better than we expected": "jobb volt, mint vártuk"
 };
+// Question words that ask, within, what is to be done: "how to swim": "hogyan kell úszni".
+constexpr std::pair<std::string_view, std::string_view> kToBeDone[] = {
+    {"how", "hogyan"}, {"what", "mit"}, {"where", "hol"}, {"when", "mikor"}};
+
 // Words that stand for a noun before them and open a relative clause.
 struct Relative {
   std::string_view english, subject, object, subjects, objects;  // singular, then plural
@@ -154,6 +158,17 @@ class Splitter {
   bool soThat(std::size_t i) const {
     return i + 1 < t_.size() && t_[i].lower == "so" && t_[i + 1].lower == "that";
   }
+  // "I don't know how to swim", "told me what to do": a question within of what is to be done
+  const std::string_view* toBeDoneAt(std::size_t i) const {
+    if (i < 1 || i + 2 >= t_.size() || t_[i + 1].tag != PartOfSpeech::infinitiveTo ||
+        t_[i + 2].tag != PartOfSpeech::verb)
+      return nullptr;
+    const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
+    if (t_[verb].tag != PartOfSpeech::verb) return nullptr;
+    for (const auto& [english, hungarian] : kToBeDone)
+      if (t_[i].lower == english) return &hungarian;
+    return nullptr;
+  }
   // "told me that ...": what was told the one after the verb, no relative clause
   bool thatAfterObject(std::size_t i) const {
     return i >= 2 && t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::pronoun &&
@@ -202,7 +217,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                                       k.tag == PartOfSpeech::number;
                                              })))
     return true;
-  if (thanksClauseAt(t_, i)) return true;
+  if (thanksClauseAt(t_, i) || toBeDoneAt(i)) return true;
   // ("let me know", "thank you" and "thanks", one word in Hungarian, "szólj", "köszönöm", are their
   // clause's verb: "Szólj, ha ...", "Köszönöm az e-mailedet, holnap válaszolok")
   bool verbBefore = verbIn(clauseBegin, i);
@@ -317,6 +332,12 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.request = t.request;
     c.promised = t.promised;
     c.awaited = t.awaited;
+    return c;
+  }
+  if (const std::string_view* asked = first ? nullptr : toBeDoneAt(begin)) {
+    c.link = std::string(*asked);
+    c.body = begin + 1;
+    c.question = c.toBeDone = true;
     return c;
   }
   if (!first && thanksClauseAt(t_, begin)) {

@@ -33,6 +33,7 @@ struct Clause {
   bool question = false;           // "know where he lives": a question within ("hol lakik")
   bool request = false;            // "told him to stay": ... its subject the one told ("maradjon")
   bool result = false;             // "so tired that she fell asleep": what came of it, in its tense
+  bool toBeDone = false;           // "how to swim": what is to be done, "hogyan kell úszni"
 };
 
 // The clauses in order; one clause for a simple sentence.

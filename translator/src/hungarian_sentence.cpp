@@ -439,6 +439,7 @@ struct ClauseContext {
   bool saying = false;    // who said the quotation before: "– mondta csendesen", the verb first
   bool formal = false;    // a notice to the public: "Kérjük, ne lépjen be", "you" said "Ön"
   bool relativeObject = false;  // the relative word is the object: "amelyet küldtél", indefinite
+  bool toBeDone = false;        // "(know) how to swim": "hogyan kell úszni", no one's infinitive
 };
 
 class Generator {
@@ -996,9 +997,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
                              : past              ? "kellett"
                                                  : "kell";
     // a passive without its agent says no one: "Az elemeket ki kell cserélni"
-    const bool noOne = verb == roles_.verb.main && roles_.verb.passive && !roles_.agent;
+    const bool noOne =
+        verb == roles_.verb.main && ((roles_.verb.passive && !roles_.agent) || before_.toBeDone);
     const std::string inf = noOne ? infinitiveOf(stem) : personalInfinitiveOf(stem, a.person, a.plural);
-    if (negative || modalFocus_)
+    if (negative || modalFocus_ || before_.toBeDone)  // ("hogyan kell úszni": the question word first)
       emit(negative ? "nem" : "", verb), emit(need, verb), emit(stem.prefix + inf, verb);
     else if (!stem.prefix.empty())
       emit(stem.prefix, verb), emit(need, verb), emit(inf, verb);
@@ -1198,6 +1200,11 @@ VerbGroup Generator::readVerbGroup() const {
   // "after finishing the report, she went home": "miután befejezte"
   if (before_.gerund && g.main != n && t_[g.main].form == VerbForm::ing && g.be == n)
     g.past = before_.past, g.imperative = false;
+  // "how to swim": "hogyan kell úszni"
+  if (before_.toBeDone && g.main != n) {
+    g.modal = "kell", g.past = g.future = g.imperative = false;
+    g.firstAux = 0;  // its "to"
+  }
   // "to start the machine": "hogy elindítsd a gépet"
   if (before_.purpose && g.main != n && g.modal.empty() && !g.future)
     g.modal = "subj", g.past = false, g.imperative = false;
@@ -2929,6 +2936,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.linked = !c.link.empty();
     context.formal = formal;
     context.relativeObject = c.relative && !c.link.empty() && c.link.back() == 't';  // "amelyet", "akit"
+    context.toBeDone = c.toBeDone;
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
         !clauses[k + 1].result &&

@@ -1382,5 +1382,11 @@ TEST(ConstructionsTest, ItIsTooLateToAndTheCopulaBeforeTheInfinitive) {
   EXPECT_EQ(hungarian("It was difficult to find a hotel."), "Nehéz volt találni egy szállodát.");
 }
 
+TEST(ConstructionsTest, AQuestionWordBeforeToAsksWhatIsToBeDone) {
+  EXPECT_EQ(hungarian("I don't know how to swim."), "Nem tudom, hogyan kell úszni.");
+  EXPECT_EQ(hungarian("Do you know how to open this box?"), "Tudod, hogyan kell kinyitni ezt a dobozt?");
+  EXPECT_EQ(hungarian("We didn't know when to leave."), "Nem tudtuk, mikor kell indulni.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
