@@ -2141,6 +2141,13 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
       if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && !done_[k] && t_[k].lower != "also")
         if (auto word = plainSense(t_[k], sense(k))) emit(*word, k), done_[k] = true;
     if (!g.adverb.empty()) emit(std::string(g.adverb), g.firstAux);
+    // "hasn't arrived yet": "Még nem érkezett meg", "yet" before the negation
+    if (g.negative)
+      for (std::size_t k = g.main + 1; k < n_; ++k)
+        if (t_[k].lower == "yet" && t_[k].tag == PartOfSpeech::adverb && !done_[k]) {
+          emit("m\xC3\xA9g", k);
+          done_[k] = true;
+        }
     // "never" is "soha" before the negated verb: "Soha nem néznek tévét"
     for (std::size_t k = pos; k < g.main; ++k)
       if (t_[k].lower == "never") emit("soha", k);

@@ -1388,5 +1388,10 @@ TEST(ConstructionsTest, AQuestionWordBeforeToAsksWhatIsToBeDone) {
   EXPECT_EQ(hungarian("We didn't know when to leave."), "Nem tudtuk, mikor kell indulni.");
 }
 
+TEST(ConstructionsTest, YetInANegationIsMegBeforeIt) {
+  EXPECT_EQ(hungarian("He hasn't arrived yet."), "Még nem érkezett meg.");
+  EXPECT_EQ(hungarian("I haven't finished my homework yet."), "Még nem fejeztem be a házi feladatomat.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
