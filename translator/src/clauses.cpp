@@ -23,6 +23,10 @@ constexpr Subordinator kSubordinators[] = {
     {"after", "miut\xC3\xA1n"},
     {"until", "am\xC3\xADg"},
     {"by the time", "mire"},
+    {"as soon as", "amint"},
+    {"as long as", "amíg"},
+    {"even though", "b\xC3\xA1r"},
+    {"even if", "m\xC3\xA9g ha"},
     {"since", "mi\xC3\xB3ta"},
     {"as", "ahogy"},
     {"where", "ahol"},
@@ -222,8 +226,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // clause's verb: "Szólj, ha ...", "Köszönöm az e-mailedet, holnap válaszolok")
   bool verbBefore = verbIn(clauseBegin, i);
   for (std::size_t k = clauseBegin; k < i && !verbBefore; ++k)
-    verbBefore = t_[k].lemma == "let me know" || t_[k].lemma == "thank you" || t_[k].lower == "thanks" ||
-                 t_[k].lower == "sorry";
+    verbBefore = t_[k].lemma == "let me know" || t_[k].lemma == "let us know" || t_[k].lemma == "thank you" ||
+                 t_[k].lower == "thanks" || t_[k].lower == "sorry";
   if (!verbBefore) return false;
   if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
   // "I think he is right": what is thought, without "that"; "Sorry I didn't answer": what one is

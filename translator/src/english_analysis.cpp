@@ -126,6 +126,10 @@ constexpr FunctionWord kFunctionWords[] = {
     {"while", PartOfSpeech::conjunction},
     {"if", PartOfSpeech::conjunction},
     {"so", PartOfSpeech::conjunction},
+    {"although", PartOfSpeech::conjunction},
+    {"though", PartOfSpeech::conjunction},
+    {"unless", PartOfSpeech::conjunction},
+    {"whether", PartOfSpeech::conjunction},
     {"when", PartOfSpeech::question},
     {"where", PartOfSpeech::question},
     {"what", PartOfSpeech::question},
@@ -1701,19 +1705,34 @@ void soOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
       }
 }
 
-// "By the time we reached the village": a clause of time that says what had happened by then,
-// one word ("Mire beértünk a faluba"); "by the time" of a clock stays a phrase.
-void byTheTime(std::vector<Token>& toks) {
-  for (std::size_t i = 0; i + 3 < toks.size(); ++i)
-    if (toks[i].lower == "by" && toks[i + 1].lower == "the" && toks[i + 2].lower == "time" &&
-        (subjectPronoun(toks[i + 3]) || toks[i + 3].tag == PartOfSpeech::determiner ||
-         toks[i + 3].tag == PartOfSpeech::possessive || toks[i + 3].tag == PartOfSpeech::name)) {
+// "By the time we reached the village", "as soon as he arrives", "even though it rained": a
+// clause's link of several words, one word before a subject ("Mire beértünk a faluba", "Amint
+// megérkezik"); "by the time" of a clock stays a phrase.
+void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
+  static constexpr std::string_view kLinks[][3] = {{"by", "the", "time"},
+                                                   {"as", "soon", "as"},
+                                                   {"as", "long", "as"},
+                                                   {"even", "though", ""},
+                                                   {"even", "if", ""}};
+  for (std::size_t i = 0; i < toks.size(); ++i)
+    for (const auto& words : kLinks) {
+      const std::size_t n = words[2].empty() ? 2 : 3;
+      if (i + n >= toks.size()) continue;
+      bool match = true;
+      for (std::size_t k = 0; k < n && match; ++k) match = toks[i + k].lower == words[k];
+      const Token& next = toks[i + n];
+      if (!match ||
+          !(subjectPronoun(next) || next.tag == PartOfSpeech::determiner ||
+            next.tag == PartOfSpeech::possessive || next.tag == PartOfSpeech::name || next.lower == "it"))
+        continue;
       Token& t = toks[i];
-      t.lower = t.lemma = "by the time";
+      t.lower = t.lemma =
+          std::string(words[0]) + " " + std::string(words[1]) + (n == 3 ? " " + std::string(words[2]) : "");
       t.tag = PartOfSpeech::conjunction;
       t.entry = nullptr;
-      t.words = toks[i + 2].word + toks[i + 2].words - t.word;
-      toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + 3);
+      t.words = toks[i + n - 1].word + toks[i + n - 1].words - t.word;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i + n));
+      break;
     }
 }
 
@@ -1780,7 +1799,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   beingBorn(core_, toks);
   thanks(core_, toks);
   regretfulAfraid(core_, toks);
-  byTheTime(toks);
+  conjunctionsOfSeveralWords(toks);
   soOfDegree(core_, toks);
   hopeOfTheWriter(toks);
   questionsOfQuantity(toks);

@@ -1393,5 +1393,12 @@ TEST(ConstructionsTest, YetInANegationIsMegBeforeIt) {
   EXPECT_EQ(hungarian("I haven't finished my homework yet."), "Még nem fejeztem be a házi feladatomat.");
 }
 
+TEST(ConstructionsTest, LinksOfOneAndOfSeveralWords) {
+  EXPECT_EQ(hungarian("Although it was raining, we went out."), "Bár esett az eső, kimentünk.");
+  EXPECT_EQ(hungarian("Unless you hurry, you will miss the train."), "Hacsak nem sietsz, lekésed a vonatot.");
+  EXPECT_EQ(hungarian("Call me as soon as you arrive."), "Hívj fel engem, amint megérkezel.");
+  EXPECT_EQ(hungarian("As long as you are here, I am happy."), "Amíg itt vagy, boldog vagyok.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
