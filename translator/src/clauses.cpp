@@ -232,7 +232,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
   // "I think he is right": what is thought, without "that"; "Sorry I didn't answer": what one is
   // sorry for ("Bocsánat, hogy nem válaszoltam")
-  if ((takesThatlessClause(prev) || prev.lower == "sorry") && finiteClauseAt(i)) return true;
+  if ((takesThatlessClause(prev) || prev.lower == "sorry") && finiteClauseAt(i) && !pauseBefore(i))
+    return true;
   // "..., which is old, is for sale": the main clause goes on after the relative one
   // "The man who lives here is a doctor": a second verb group after the relative one
   if (inRelative && verbAt(i) &&
@@ -351,9 +352,8 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     return c;
   }
   // ("Sorry, I don't understand": after a comma "sorry" apologises alone)
-  if (!first &&
-      (takesThatlessClause(t_[begin - 1]) || (t_[begin - 1].lower == "sorry" && !pauseBefore(begin))) &&
-      !subordinator(t.lower) && !relative(t.lower)) {
+  if (!first && (takesThatlessClause(t_[begin - 1]) || t_[begin - 1].lower == "sorry") &&
+      !pauseBefore(begin) && !subordinator(t.lower) && !relative(t.lower)) {
     c.link = "hogy";
     return c;
   }

@@ -440,6 +440,7 @@ struct ClauseContext {
   bool formal = false;    // a notice to the public: "Kérjük, ne lépjen be", "you" said "Ön"
   bool relativeObject = false;  // the relative word is the object: "amelyet küldtél", indefinite
   bool toBeDone = false;        // "(know) how to swim": "hogyan kell úszni", no one's infinitive
+  bool hypothetical = false;    // "If I had more time, I would ...": the past said as the conditional
 };
 
 class Generator {
@@ -1200,6 +1201,9 @@ VerbGroup Generator::readVerbGroup() const {
   // "after finishing the report, she went home": "miután befejezte"
   if (before_.gerund && g.main != n && t_[g.main].form == VerbForm::ing && g.be == n)
     g.past = before_.past, g.imperative = false;
+  // "If I had more time, I would travel": "Ha több időm lenne", what is not so
+  if (before_.hypothetical && g.past && g.modal.empty() && !g.future && (g.have == n || g.possession))
+    g.modal = "cond", g.past = false;
   // "how to swim": "hogyan kell úszni"
   if (before_.toBeDone && g.main != n) {
     g.modal = "kell", g.past = g.future = g.imperative = false;
@@ -1587,7 +1591,7 @@ void Generator::placeCopula(ClauseRoles& r) const {
                     startsNounPhrase(r.subject->end + 1)) &&
                   (pastIt ||
                    !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past &&
-                     !g.future && g.modal != "hat" && !mustDo(g)) ||
+                     !g.future && g.modal != "hat" && g.modal != "cond" && !mustDo(g)) ||
                    feelingPredicate(r) != n_);
   if (r.existential && !r.subject) {
     r.agreement.person = 3;  // ("because there was a storm": no subject goes on from before)
@@ -1690,7 +1694,15 @@ std::size_t Generator::emitPossession() {
   const std::optional<NounPhrase>& subject = roles_.subject;
   // "január óta van egy új igazgatója", "kilenckor van egy megbeszélésem": a time first
   if (!g.negative && t_[0].tag != PartOfSpeech::question) emitTimeFirst(g.have + 1);
-  emit(g.negative ? (g.past ? "nem volt" : "nincs") : (g.past ? "volt" : "van"), g.have);
+  // ("would have a house": "lenne egy háza")
+  const bool would = g.modal == "cond" && !g.past;
+  emit(g.negative ? (g.past  ? "nem volt"
+                     : would ? "nem lenne"
+                             : "nincs")
+                  : (g.past  ? "volt"
+                     : would ? "lenne"
+                             : "van"),
+       g.have);
   const NounPhrase obj = readNounPhrase(g.have + 1);
   // (the subject's person as the verb agrees: formal "you" is the third, "Van kérdése")
   const bool pronoun = subject && subject->pronoun;
@@ -1708,9 +1720,11 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   ca.definite = false;
   std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
   if (g.future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
-  // "He may be at home": "Otthon lehet", what may be so keeps its copula
-  const bool may = g.modal == "hat" && !g.past && !g.future;
-  if (may) form = conjugate(VerbStem{"lehet", "", ""}, Tense::present, ca);
+  // "He may be at home": "Otthon lehet", what may be so keeps its copula; so does what would be
+  // ("Boldog lennék")
+  const bool may = (g.modal == "hat" || g.modal == "cond") && !g.past && !g.future;
+  if (g.modal == "hat" && may) form = conjugate(VerbStem{"lehet", "", ""}, Tense::present, ca);
+  if (g.modal == "cond" && may) form = conditionalOf(VerbStem{"lesz", "", ""}, ca);
   const bool question = t_[0].tag == PartOfSpeech::question || before_.asked;
   // "You are right": "Igazad van", the one right owns the truth; "I am sorry": "Sajnálom"
   if (const std::size_t pred = feelingPredicate(roles_); pred != n_) {
@@ -1764,7 +1778,11 @@ std::size_t Generator::emitCopula(std::size_t pos) {
     if (g.negative)
       emit(g.past ? "nem volt" : g.future ? "nem lesz" : "nincs", g.be), emit(truth, pred);
     else
-      emit(truth, pred), emit(g.past ? "volt" : g.future ? "lesz" : may ? "lehet" : "van", g.be);
+      emit(truth, pred), emit(g.past     ? "volt"
+                              : g.future ? "lesz"
+                              : may      ? (g.modal == "cond" ? "lenne" : "lehet")
+                                         : "van",
+                              g.be);
     return pred + 1;
   }
   // "You must be careful": "Óvatosnak kell lenned", what one must be in "-nak" before "kell"
@@ -1826,7 +1844,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       (asked == "how old" || asked == "how much" || asked == "what" || asked == "who");
   if (existential || location || a.person != 3 || g.past || g.future || may ||
       (question && !predicateAsked) || roles_.weather) {
-    if (g.negative && !g.past && !g.future && a.person == 3)
+    if (g.negative && !g.past && !g.future && !may && a.person == 3)
       form = a.plural ? "nincsenek" : "nincs";
     else if (g.negative)
       form = "nem " + form;
@@ -1840,7 +1858,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       for (std::size_t k = np.begin; k < np.end; ++k) done_[k] = true;
     }
     // "nincs" stands before the place: "A kutya nincs a házban."
-    if (existential || question || (g.negative && location))
+    if (existential || question || g.negative)  // ("Nem vagyok fáradt", "Nincs a házban")
       emit(form, g.be);
     else
       copulaTail_.push_back({form, g.be, true});
@@ -2841,6 +2859,13 @@ std::string relativeWord(const std::vector<Token>& t, const Clause& c) {
   return inflectNoun(stem, t[c.begin - 1].plural, {}, *cs);
 }
 
+// Whether a clause other than c says what would be: "If I had more time, I would travel".
+bool wouldElsewhere(const std::vector<Token>& t, const Clause& c) {
+  for (std::size_t k = 0; k < t.size(); ++k)
+    if ((k < c.begin || k >= c.end) && t[k].lower == "would" && t[k].tag == PartOfSpeech::modal) return true;
+  return false;
+}
+
 // "Please do not enter", "please do not hesitate": a request written out in full, as notices,
 // forms and letters to customers put it, addresses the reader formally ("Kérjük, ne lépjen
 // be"). A bare imperative and "don't" stay familiar: instructions and talk are said both ways.
@@ -2944,6 +2969,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.formal = formal;
     context.relativeObject = c.relative && !c.link.empty() && c.link.back() == 't';  // "amelyet", "akit"
     context.toBeDone = c.toBeDone;
+    context.hypothetical = c.link == "ha" && wouldElsewhere(tokens, c);
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
         !clauses[k + 1].result &&

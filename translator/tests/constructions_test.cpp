@@ -924,7 +924,7 @@ TEST(ConstructionsTest, WhatWasSaidOrKnownAfterAPastVerb) {
             "Azt tudta, hogy az anyja nagyon dühös lesz.");
   // ... but a wish and a condition keep the conditional
   EXPECT_EQ(hungarian("She said she would like a cup of tea."), "Azt mondta, hogy szeretne egy csésze teát.");
-  EXPECT_EQ(hungarian("If I had money, I would buy a car."), "Ha volt pénzem, vennék egy autót.");
+  EXPECT_EQ(hungarian("If I had money, I would buy a car."), "Ha lenne pénzem, vennék egy autót.");
   // "that" before a clause's subject is no person known: "tud", not "ismer"
   EXPECT_EQ(hungarian("I know that man."), "Ismerem azt a férfit.");
 }
@@ -1398,6 +1398,19 @@ TEST(ConstructionsTest, LinksOfOneAndOfSeveralWords) {
   EXPECT_EQ(hungarian("Unless you hurry, you will miss the train."), "Hacsak nem sietsz, lekésed a vonatot.");
   EXPECT_EQ(hungarian("Call me as soon as you arrive."), "Hívj fel engem, amint megérkezel.");
   EXPECT_EQ(hungarian("As long as you are here, I am happy."), "Amíg itt vagy, boldog vagyok.");
+}
+
+TEST(ConstructionsTest, WhatWouldBeAndWhatIsNot) {
+  // "would" of the copula and of possession: "lenne"
+  EXPECT_EQ(hungarian("I would be happy."), "Boldog lennék.");
+  EXPECT_EQ(hungarian("We would have a big house."), "Lenne egy nagy házunk.");
+  // a past after "if" with "would" in the sentence is the conditional too
+  EXPECT_EQ(hungarian("I would buy a car if I had money."), "Vennék egy autót, ha lenne pénzem.");
+  EXPECT_EQ(hungarian("If you were here, I would be happy."), "Ha itt lennél, boldog lennék.");
+  EXPECT_EQ(hungarian("If it rains, we will stay at home."), "Ha esik az eső, otthon maradunk.");
+  // the negated copula comes before its predicate
+  EXPECT_EQ(hungarian("I am not tired."), "Nem vagyok fáradt.");
+  EXPECT_EQ(hungarian("She was not angry."), "Nem volt dühös.");
 }
 
 }  // namespace
