@@ -1649,10 +1649,12 @@ void Generator::emitLeadingAdverbs() {
 bool Generator::finishedPast() const {
   const ClauseRoles& r = roles_;
   const VerbGroup& g = r.verb;
-  if (!g.past || g.passive || !g.modal.empty() || g.future || g.main == n_ || !r.object ||
-      t_[g.main].form == VerbForm::ing || r.object->pronoun)
+  // ("The letter has been sent": "A levelet elküldték", the passive's subject as the object)
+  const std::optional<NounPhrase>& object = g.passive ? r.subject : r.object;
+  if (!g.past || !g.modal.empty() || g.future || g.main == n_ || !object ||
+      t_[g.main].form == VerbForm::ing || object->pronoun || (g.passive && g.have == n_))
     return false;
-  return r.object->definite;
+  return object->definite;
 }
 
 // After a leading time, a verb with its prefix comes before a subject that did nothing to an

@@ -58,7 +58,7 @@ TEST(ConstructionsTest, ThePassiveIsSaidActively) {
   EXPECT_EQ(hungarian("I was invited to the party."), "Engem meghívtak a buliba.");
   // the one told or given to receives, in the dative
   EXPECT_EQ(hungarian("I was told that the invoice had been paid."),
-            "Nekem azt mondták, hogy a számlát fizették.");
+            "Nekem azt mondták, hogy a számlát kifizették.");
   EXPECT_EQ(hungarian("He told me the truth."), "Elmondta nekem az igazságot.");
   // only a person is the one told or sent to; what was sent is the object
   EXPECT_EQ(hungarian("The letter was written by my sister."), "A levelet a húgom írta.");
@@ -1411,6 +1411,12 @@ TEST(ConstructionsTest, WhatWouldBeAndWhatIsNot) {
   // the negated copula comes before its predicate
   EXPECT_EQ(hungarian("I am not tired."), "Nem vagyok fáradt.");
   EXPECT_EQ(hungarian("She was not angry."), "Nem volt dühös.");
+}
+
+TEST(ConstructionsTest, APerfectPassiveOfADefiniteThingIsFinished) {
+  EXPECT_EQ(hungarian("The letter has been sent."), "A levelet elküldték.");
+  // a plain past passive keeps the bare verb
+  EXPECT_EQ(hungarian("The house was built in 1900."), "A házat 1900-ban építették.");
 }
 
 }  // namespace
