@@ -419,6 +419,12 @@ std::vector<Clause> Splitter::run() {
   std::vector<Clause> out;
   for (std::size_t k = 0; k < starts.size(); ++k)
     out.push_back(clauseAt(starts[k], k + 1 < starts.size() ? starts[k + 1] : t_.size(), k == 0));
+  // "Walking home, I met an old friend": an "-ing" verb opening the sentence before a comma says
+  // what went on meanwhile, with the subject and tense of the clause after ("Miközben
+  // hazasétáltam, ...")
+  if (out.size() > 1 && out[0].link.empty() && t_[0].tag == PartOfSpeech::verb &&
+      t_[0].form == VerbForm::ing && pauseBefore(out[1].begin))
+    out[0].link = "mik\xC3\xB6zben", out[0].gerund = true;
   return out;
 }
 

@@ -1419,5 +1419,14 @@ TEST(ConstructionsTest, APerfectPassiveOfADefiniteThingIsFinished) {
   EXPECT_EQ(hungarian("The house was built in 1900."), "A házat 1900-ban építették.");
 }
 
+TEST(ConstructionsTest, AnIngVerbOpeningTheSentenceSaysWhatWentOnMeanwhile) {
+  EXPECT_EQ(hungarian("Reading the letter, he began to cry."),
+            "Miközben olvasta a levelet, elkezdett sírni.");
+  EXPECT_EQ(hungarian("Walking home, I met an old friend."),
+            "Miközben hazasétáltam, találkoztam egy idős baráttal.");
+  // an activity as the subject stays one
+  EXPECT_EQ(hungarian("Swimming is good for you."), "Az úszás jó neked.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
