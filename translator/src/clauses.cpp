@@ -275,10 +275,14 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
             v < i && t_[v].tag == PartOfSpeech::verb && t_[v].form == VerbForm::base;
       }
     // ("and couldn't sleep", "and will call you": a modal, or an auxiliary that negates)
+    // ("and had to walk home": "have to" as well)
     const bool modalAfter =
         i + 2 < t_.size() &&
         (t_[i + 1].tag == PartOfSpeech::modal ||
-         (t_[i + 1].tag == PartOfSpeech::auxiliary && t_[i + 2].tag == PartOfSpeech::negation));
+         (t_[i + 1].tag == PartOfSpeech::auxiliary &&
+          (t_[i + 2].tag == PartOfSpeech::negation ||
+           ((t_[i + 1].lower == "have" || t_[i + 1].lower == "had" || t_[i + 1].lower == "has") &&
+            t_[i + 2].lower == "to"))));
     return finiteClauseAt(i + 1) || imperatives || presentOfPerson ||
            (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb || modalAfter));
   }

@@ -1256,7 +1256,8 @@ void Generator::findSubject(ClauseRoles& r) const {
   if (!r.subject && r.verbStart < n_ && r.verbStart + 1 < n_ &&
       t_[r.verbStart + 1].tag == PartOfSpeech::pronoun &&
       (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]) ||
-       (isBe(t_[r.verbStart]) && g.main != n_))) {  // "What are you doing?"
+       ((isBe(t_[r.verbStart]) || isHave(t_[r.verbStart])) && g.main != n_))) {  // "What are you doing?",
+                                                                                 // "Have you finished?"
     r.subject = readNounPhrase(r.verbStart + 1);
     r.inverted = true;
   }
@@ -1275,7 +1276,8 @@ void Generator::findSubject(ClauseRoles& r) const {
   // "When does the train leave?", "Can your sister swim?": a noun subject between the
   // auxiliary and its verb
   if (!r.subject && r.verbStart < n_ && r.verbStart + 1 < n_ && g.main != n_ && g.main > r.verbStart + 1 &&
-      (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]) || isBe(t_[r.verbStart])) &&
+      (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]) || isBe(t_[r.verbStart]) ||
+       isHave(t_[r.verbStart])) &&
       startsNounPhrase(r.verbStart + 1) && t_[r.verbStart + 1].tag != PartOfSpeech::adjective) {
     const NounPhrase np = readNounPhrase(r.verbStart + 1);
     if (np.end == g.main) r.subject = np, r.inverted = true;
@@ -2161,7 +2163,8 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
       if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && !done_[k] && t_[k].lower != "also")
         if (auto word = plainSense(t_[k], sense(k))) emit(*word, k), done_[k] = true;
     if (!g.adverb.empty()) emit(std::string(g.adverb), g.firstAux);
-    // "hasn't arrived yet": "Még nem érkezett meg", "yet" before the negation
+    // "hasn't arrived yet": "Még nem érkezett meg", "yet" before the negation; asked, "már"
+    // after the verb ("Befejezted már?", below)
     if (g.negative)
       for (std::size_t k = g.main + 1; k < n_; ++k)
         if (t_[k].lower == "yet" && t_[k].tag == PartOfSpeech::adverb && !done_[k]) {
@@ -2185,6 +2188,13 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
     if (linked != n_ && g.negative) emitLinkedPredicate(linked);
+    if (!g.negative && (t_[0].tag == PartOfSpeech::auxiliary || t_[0].tag == PartOfSpeech::modal) &&
+        roles_.inverted)
+      for (std::size_t k = g.main + 1; k < n_; ++k)
+        if (t_[k].lower == "yet" && t_[k].tag == PartOfSpeech::adverb && !done_[k]) {
+          emit("m\xC3\xA1r", k);
+          done_[k] = true;
+        }
     if (roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "it" &&
         t_[g.main].lemma == "rain")
       emit("az", g.main), emit("es\xC5\x91", g.main);  // "It was raining": "esett az eső"

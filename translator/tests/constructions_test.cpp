@@ -1428,5 +1428,13 @@ TEST(ConstructionsTest, AnIngVerbOpeningTheSentenceSaysWhatWentOnMeanwhile) {
   EXPECT_EQ(hungarian("Swimming is good for you."), "Az úszás jó neked.");
 }
 
+TEST(ConstructionsTest, APerfectAskedAndHadToAfterAnd) {
+  // the subject between "have" and the participle; "yet" asked is "már"
+  EXPECT_EQ(hungarian("Have you seen my keys?"), "Láttad a kulcsaimat?");
+  EXPECT_EQ(hungarian("Have you finished your homework yet?"), "Befejezted már a házi feladatodat?");
+  // "and had to" is a clause of its own
+  EXPECT_EQ(hungarian("We went out and had to wait."), "Kimentünk, és várnunk kellett.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
