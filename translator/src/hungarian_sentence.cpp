@@ -103,9 +103,15 @@ bool deadline(std::string_view preposition) {
 // "A nyári szünet előtt szavaz"): a time, or a preposition that places it in time.
 bool saysWhen(const std::vector<Token>& t) {
   static constexpr std::string_view kPrepositionsOfTime[] = {"before", "after", "until", "till", "during"};
-  return std::any_of(t.begin(), t.end(), [](const Token& k) {
+  // ("in October", "on Monday": a noun that names a time)
+  auto timeNoun = [](const Token& k) {
+    return k.tag == PartOfSpeech::noun && k.entry && !k.entry->senses.empty() &&
+           !k.entry->senses.front().note("time").empty();
+  };
+  return std::any_of(t.begin(), t.end(), [&](const Token& k) {
     return k.time || k.lower == "tomorrow" || k.lower == "tonight" || k.lower == "soon" ||
-           k.lower == "later" || (k.tag == PartOfSpeech::preposition && listed(kPrepositionsOfTime, k.lower));
+           k.lower == "later" ||
+           (k.tag == PartOfSpeech::preposition && listed(kPrepositionsOfTime, k.lower)) || timeNoun(k);
   });
 }
 

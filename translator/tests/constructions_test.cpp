@@ -906,7 +906,7 @@ TEST(ConstructionsTest, InstructionsGoOnAsImperatives) {
 TEST(ConstructionsTest, WithinAndHowLongPastAnAdverb) {
   // "within" a time or a place is "belül" after the "-on" case
   EXPECT_EQ(hungarian("Return the form within three days."), "Add vissza a formát három napon belül.");
-  EXPECT_EQ(hungarian("We will reply within five working days."), "Válaszolni fogunk öt működő napon belül.");
+  EXPECT_EQ(hungarian("We will reply within five working days."), "Válaszolunk öt működő napon belül.");
   EXPECT_EQ(hungarian("There is a small shop within the station."), "Van egy kis bolt az állomáson belül.");
   // "for" a duration is "-ig" also past "at least" or "about"
   EXPECT_EQ(hungarian("Cook them for about ten minutes."), "Főzd őket körülbelül tíz percig.");
@@ -1120,6 +1120,11 @@ TEST(ConstructionsTest, ALinkingVerbTakesItsStateBeforeIt) {
   EXPECT_EQ(hungarian("The room felt colder."), "A szoba hidegebbnek tűnt.");
   // looking at something stays looking
   EXPECT_EQ(hungarian("He looked at the picture."), "Nézte a képet.");
+}
+
+TEST(ConstructionsTest, AFutureThatSaysWhenByATimeNounIsThePresent) {
+  EXPECT_EQ(hungarian("We will meet on Monday."), "Hétfőn találkozunk.");
+  EXPECT_EQ(hungarian("I will see you at Christmas."), "Karácsonykor látlak.");
 }
 
 TEST(ConstructionsTest, AFutureThatSaysWhenIsThePresent) {
