@@ -1365,6 +1365,12 @@ void Generator::findObjects(ClauseRoles& r) {
     a.definite = np.pronoun ? np.person == 3 : np.definite;
     return;
   }
+  // "I don't know", "I understand": what is known is unsaid, "Nem tudom", "Értem"
+  if (mainVerb != n_ && !objectClause_ &&
+      (t_[mainVerb].lemma == "know" || t_[mainVerb].lemma == "understand") &&
+      std::all_of(t_.begin() + std::ptrdiff_t(afterVerb), t_.end(),
+                  [](const Token& k) { return k.tag == PartOfSpeech::adverb; }))
+    a.definite = true;
   if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
       t_[objectStart].tag == PartOfSpeech::adverb || timesOver(t_, objectStart)) {  // ("met two times")
     // "He said that ...": the clause is the object, "azt" stands for it

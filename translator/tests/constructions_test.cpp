@@ -1014,7 +1014,7 @@ TEST(ConstructionsTest, AnInfinitiveIsWhatIsBegun) {
 TEST(ConstructionsTest, SoThatSaysWhatFor) {
   EXPECT_EQ(hungarian("Store the bread in a paper bag so that it stays fresh."),
             "Tárold a kenyeret egy papírtáskában, hogy friss maradjon.");
-  EXPECT_EQ(hungarian("Speak slowly so that everyone understands."), "Lassan beszélj, hogy mindenki értsen.");
+  EXPECT_EQ(hungarian("Speak slowly so that everyone understands."), "Lassan beszélj, hogy mindenki értse.");
 }
 
 TEST(ConstructionsTest, WhatOnePromisesIsAClauseWithTheSameSubject) {
@@ -1079,7 +1079,7 @@ TEST(ConstructionsTest, WhatOneIsSorryForIsAClause) {
   EXPECT_EQ(hungarian("Sorry I didn't answer yesterday."), "Bocsánat, hogy tegnap nem válaszoltam.");
   EXPECT_EQ(hungarian("I'm sorry I'm late."), "Sajnálom, hogy elkéstem.");
   // after a comma "sorry" apologises alone
-  EXPECT_EQ(hungarian("Sorry, I don't understand."), "Bocsánat, nem értek.");
+  EXPECT_EQ(hungarian("Sorry, I don't understand."), "Bocsánat, nem értem.");
 }
 
 TEST(ConstructionsTest, ByATimeSaidWithoutAPrepositionIsUntilThen) {
@@ -1439,6 +1439,12 @@ TEST(ConstructionsTest, APerfectAskedAndHadToAfterAnd) {
   EXPECT_EQ(hungarian("Have you finished your homework yet?"), "Befejezted már a házi feladatodat?");
   // "and had to" is a clause of its own
   EXPECT_EQ(hungarian("We went out and had to wait."), "Kimentünk, és várnunk kellett.");
+}
+
+TEST(ConstructionsTest, KnowingWithoutAnObjectKnowsIt) {
+  EXPECT_EQ(hungarian("I don't know."), "Nem tudom.");
+  EXPECT_EQ(hungarian("I understand."), "Értem.");
+  EXPECT_EQ(hungarian("Do you know?"), "Tudod?");
 }
 
 }  // namespace
