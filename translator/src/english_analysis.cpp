@@ -937,8 +937,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
               toks[i - 2].lower == "was" || toks[i - 2].lower == "were") &&
              ing && !coreReading(PartOfSpeech::adjective)) {  // (not "is really interesting")
     bonus(PartOfSpeech::verb, VerbForm::ing, 300);            // "was already setting", "is still waiting"
-  } else if (prevTag == PartOfSpeech::auxiliary &&
-             (prevLower == "have" || prevLower == "has" || prevLower == "had")) {
+  } else if ((prevTag == PartOfSpeech::auxiliary &&
+              (prevLower == "have" || prevLower == "has" || prevLower == "had")) ||
+             // ("had already left", "have just arrived": past the adverb)
+             ((prevTag == PartOfSpeech::adverb || prevTag == PartOfSpeech::negation) && i >= 2 &&
+              toks[i - 2].tag == PartOfSpeech::auxiliary &&
+              (toks[i - 2].lower == "have" || toks[i - 2].lower == "has" || toks[i - 2].lower == "had"))) {
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
   } else if (startsClause && i + 1 < toks.size() &&
              (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {

@@ -1730,6 +1730,11 @@ std::size_t Generator::emitPossession() {
 
 std::size_t Generator::emitCopula(std::size_t pos) {
   const VerbGroup& g = roles_.verb;
+  // "had never been there", "is never late": "soha nem voltunk ott", "soha nem késik", as of any
+  // verb, and what never is is no state already reached
+  bool never = false;
+  for (std::size_t k = g.firstAux; k <= g.be + 1 && k < n_; ++k)
+    if (t_[k].lower == "never") emit("soha", k), never = true;
   const Agreement& a = roles_.agreement;
   const bool location = roles_.copulaLocation, existential = roles_.existential;
   Agreement ca = a;
@@ -1761,7 +1766,8 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       // "I am late": "Elkéstem", already so; "I will be late": "Késni fogok"; "The train is
       // late": "A vonat késik"
       // (of what must not be: "Nem szabad elkésned")
-      const bool late = !f->prefix.empty() && !saidOfThing(roles_) && !may && (!mustDo(g) || g.negative);
+      const bool late =
+          !f->prefix.empty() && !saidOfThing(roles_) && !may && !never && (!mustDo(g) || g.negative);
       VerbStem stem{std::string(f->verb), std::string(late ? f->prefix : ""), ""};
       if (may) stem = potentialOf(stem);  // "I may be late": "Késhetek"
       const Tense tense = g.past || (late && !g.future) ? Tense::past : Tense::present;

@@ -1447,5 +1447,13 @@ TEST(ConstructionsTest, KnowingWithoutAnObjectKnowsIt) {
   EXPECT_EQ(hungarian("Do you know?"), "Tudod?");
 }
 
+TEST(ConstructionsTest, NeverOfTheCopulaAndAParticiplePastAnAdverb) {
+  EXPECT_EQ(hungarian("We had never been there before."), "Soha nem voltunk ott.");
+  EXPECT_EQ(hungarian("She is never late."), "Soha nem késik.");
+  EXPECT_EQ(hungarian("You are never at home."), "Soha nem vagy otthon.");
+  // "had already left": the participle past the adverb
+  EXPECT_EQ(hungarian("When I arrived, they had already left."), "Amikor megérkeztem, már indultak.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
