@@ -738,6 +738,10 @@ void ReadingChooser::choose(std::size_t i) {
     const Token* prev = i > 0 ? &toks_[i - 1] : nullptr;
     // ("was not locked", "has not finished": past the negation)
     if (prev && prev->tag == PartOfSpeech::negation && i >= 2) prev = &toks_[i - 2];
+    // ("Have you lived here long?", "Has she finished?": past the subject asked about)
+    if (prev && prev->tag == PartOfSpeech::pronoun && i >= 2 && toks_[i - 2].tag == PartOfSpeech::auxiliary &&
+        (toks_[i - 2].lower == "have" || toks_[i - 2].lower == "has" || toks_[i - 2].lower == "had"))
+      prev = &toks_[i - 2];
     if (t.form == VerbForm::past && prev && prev->tag == PartOfSpeech::auxiliary && prev->lower != "do" &&
         prev->lower != "did")
       t.form = VerbForm::participle;
@@ -1172,7 +1176,8 @@ void questionsOfQuantity(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     Token& q = toks[i];
     Token& w = toks[i + 1];
-    const bool how = q.lower == "how" && (w.lower == "old" || w.lower == "much" || w.lower == "many");
+    const bool how = q.lower == "how" && (w.lower == "old" || w.lower == "much" || w.lower == "many" ||
+                                          w.lower == "long" || w.lower == "often");
     const bool whatTime = q.lower == "what" && w.lower == "time";
     if (q.tag != PartOfSpeech::question || !(how || whatTime)) continue;
     q.lemma = q.lower + " " + w.lower;  // "Hány gyerek?", "Mennyi pénz?"

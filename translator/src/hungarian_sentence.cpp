@@ -1198,7 +1198,10 @@ VerbGroup Generator::readVerbGroup() const {
                   // ("then open the door", "slowly add the milk")
                   std::all_of(t_.begin(), t_.begin() + std::ptrdiff_t(g.main),
                               [](const Token& k) { return k.tag == PartOfSpeech::adverb; }) ||
-                  (g.doSupport && g.firstAux == lead && g.negative) || t_[0].lower == "let's");
+                  (g.doSupport && g.firstAux == lead && g.negative &&
+                   // ("Don't you like it?": asked, not told)
+                   !(g.firstAux + 2 < n && subjectPronoun(t_[g.firstAux + 2]))) ||
+                  t_[0].lower == "let's");
   g.passive = g.main != n && g.be != n && g.be < g.main && t_[g.main].form == VerbForm::participle;
   // Hungarian keeps the tense of what was said: "He said he was tired": "fáradt"
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
@@ -1259,12 +1262,15 @@ void Generator::findSubject(ClauseRoles& r) const {
     r.subject = readNounPhrase(g.firstAux + 1);
     r.inverted = true;
   }
-  if (!r.subject && r.verbStart < n_ && r.verbStart + 1 < n_ &&
-      t_[r.verbStart + 1].tag == PartOfSpeech::pronoun &&
+  // ("Why didn't you call?": past the negation)
+  const std::size_t afterAux = r.verbStart + 2 < n_ && t_[r.verbStart + 1].tag == PartOfSpeech::negation
+                                   ? r.verbStart + 2
+                                   : r.verbStart + 1;
+  if (!r.subject && r.verbStart < n_ && afterAux < n_ && t_[afterAux].tag == PartOfSpeech::pronoun &&
       (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]) ||
        ((isBe(t_[r.verbStart]) || isHave(t_[r.verbStart])) && g.main != n_))) {  // "What are you doing?",
                                                                                  // "Have you finished?"
-    r.subject = readNounPhrase(r.verbStart + 1);
+    r.subject = readNounPhrase(afterAux);
     r.inverted = true;
   }
   // "Where have you been?": the pronoun between "have" and "been"
@@ -2608,6 +2614,10 @@ void Generator::findPerfectDuration() {
     roles_.verb.past = false;
     return;
   }
+  if (t_[0].lemma == "how long") {  // ("How long have you lived here?": what still goes on)
+    roles_.verb.past = done;
+    return;
+  }
   for (std::size_t k = (owned ? g.have : state ? g.be : g.main) + 1; k < n_; ++k) {
     if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) {
       perfectFor_ = k;
@@ -2776,7 +2786,11 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     else if (tk.lemma == "how old")
       emit("h\xC3\xA1ny \xC3\xA9ves", pos);  // "How old is she?": "Hány éves?"
     else if (tk.lemma == "how many")
-      emit("h\xC3\xA1ny", pos);       // "How many people came?": "Hány ember jött?"
+      emit("h\xC3\xA1ny", pos);  // "How many people came?": "Hány ember jött?"
+    else if (tk.lemma == "how often")
+      emit("milyen", pos), emit("gyakran", pos);  // "How often do you go?": "Milyen gyakran jársz?"
+    else if (tk.lemma == "how long")              // "How long have you lived here?": "Mióta laksz itt?"
+      emit(r.verb.have != n_ ? "mi\xC3\xB3ta" : "meddig", pos);
     else if (tk.lemma == "how much")  // "How much does it cost?": "Mennyibe kerül?"
       emit(r.verb.main != n_ && t_[r.verb.main].lemma == "cost" ? "mennyibe" : "mennyi", pos);
     else if (tk.lower == "where" && t_[n_ - 1].lower == "from")

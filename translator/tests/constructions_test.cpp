@@ -1455,5 +1455,14 @@ TEST(ConstructionsTest, NeverOfTheCopulaAndAParticiplePastAnAdverb) {
   EXPECT_EQ(hungarian("When I arrived, they had already left."), "Amikor megérkeztem, már indultak.");
 }
 
+TEST(ConstructionsTest, HowLongHowOftenAndANegatedQuestion) {
+  EXPECT_EQ(hungarian("How long have you lived here?"), "Mióta laksz itt?");
+  EXPECT_EQ(hungarian("How long did you stay?"), "Meddig maradtál?");
+  EXPECT_EQ(hungarian("How often do you go to the gym?").rfind("Milyen gyakran mész", 0), 0u);
+  // the subject past the negation: asked, no command
+  EXPECT_EQ(hungarian("Why didn't you call me?"), "Miért nem hívtál fel engem?");
+  EXPECT_EQ(hungarian("Don't you like it?"), "Nem szereted?");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
