@@ -2779,7 +2779,24 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
                        r.subject->begin > pos && !r.object && r.verb.main != n_ && !r.verb.passive &&
                        r.objectCase == Case::accusative && !(r.verbSense && r.verbSense->noObject);
     // "What time is it?": "Hány óra van?"; "What time does it open?": "Hány órakor"
-    if (tk.lemma == "what time")
+    // "Who are you talking to?", "What are you thinking about?": the preposition left at the end
+    // gives the question word its case, the verb's own where the lexicon names one ("Kivel
+    // beszélsz?", "Miről gondolkodsz?")
+    const Token& last = t_[n_ - 1];
+    std::optional<Case> stranded;
+    if (pos == 0 && (tk.lower == "who" || tk.lower == "what") && tk.lemma == tk.lower && n_ > 2 &&
+        last.tag == PartOfSpeech::preposition && !done_[n_ - 1]) {
+      if (r.verbSense && !r.verbSense->note(last.lower).empty())
+        stranded = caseNamed(r.verbSense->note(last.lower));
+      else
+        stranded = caseOfPreposition(last.lower);
+    }
+    if (stranded) {
+      NounStem word;
+      word.lemma = tk.lower == "who" ? "ki" : "mi";
+      emit(inflectNoun(word, false, {}, *stranded), pos);
+      done_[n_ - 1] = true;
+    } else if (tk.lemma == "what time")
       emit(r.verb.copula ? "h\xC3\xA1ny \xC3\xB3ra" : "h\xC3\xA1ny \xC3\xB3rakor", pos);
     else if (asked)
       emit(tk.lower == "what" ? "mit" : "kit", pos);

@@ -1464,5 +1464,13 @@ TEST(ConstructionsTest, HowLongHowOftenAndANegatedQuestion) {
   EXPECT_EQ(hungarian("Don't you like it?"), "Nem szereted?");
 }
 
+TEST(ConstructionsTest, AQuestionWordTakesTheCaseOfAPrepositionLeftAtTheEnd) {
+  EXPECT_EQ(hungarian("Who are you talking to?"), "Kivel beszélsz?");
+  EXPECT_EQ(hungarian("Who are you waiting for?"), "Kire vársz?");
+  EXPECT_EQ(hungarian("What are you talking about?"), "Miről beszélsz?");
+  // one the verb turns into its object stays "mit"
+  EXPECT_EQ(hungarian("What are you looking at?"), "Mit nézel?");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
