@@ -1885,6 +1885,17 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       emitNounPhrase(np, Case::nominative);
       for (std::size_t k = np.begin; k < np.end; ++k) done_[k] = true;
     }
+    // "There was nobody in the room": "Senki sem volt a szobában", no one there first
+    if (existential && !g.negative && g.be + 1 < n_ && !done_[g.be + 1] &&
+        (t_[g.be + 1].lemma == "nobody" || t_[g.be + 1].lemma == "no one" ||
+         t_[g.be + 1].lemma == "nothing")) {
+      emit(t_[g.be + 1].lemma == "nothing" ? "semmi" : "senki", g.be + 1);
+      done_[g.be + 1] = true;
+      if (g.past || g.future)
+        emit("sem", g.be + 1);
+      else
+        form = "sincs";  // "Senki sincs itt"
+    }
     // "nincs" stands before the place: "A kutya nincs a házban."
     if (existential || question || g.negative)  // ("Nem vagyok fáradt", "Nincs a házban")
       emit(form, g.be);

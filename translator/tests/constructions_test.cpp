@@ -1472,5 +1472,10 @@ TEST(ConstructionsTest, AQuestionWordTakesTheCaseOfAPrepositionLeftAtTheEnd) {
   EXPECT_EQ(hungarian("What are you looking at?"), "Mit nézel?");
 }
 
+TEST(ConstructionsTest, NobodyThereIsSenkiSincs) {
+  EXPECT_EQ(hungarian("There was nobody in the room."), "Senki sem volt a szobában.");
+  EXPECT_EQ(hungarian("There is nothing in the box."), "Semmi sincs a dobozban.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
