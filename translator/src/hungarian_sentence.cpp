@@ -512,6 +512,13 @@ class Generator {
   void findObjects(ClauseRoles& r);
   void findAgent(ClauseRoles& r);
   bool namesATime(const NounPhrase& np) const;
+  // "five o'clock", "half past six", "a quarter to nine" at k
+  bool clockTimeAt(std::size_t k) const {
+    if (k < n_ && t_[k].lower == "a") ++k;
+    return k + 1 < n_ && (t_[k + 1].lower == "o'clock" ||
+                          (k + 2 < n_ && (t_[k].lower == "half" || t_[k].lower == "quarter") &&
+                           (t_[k + 1].lower == "past" || t_[k + 1].lower == "to")));
+  }
   // "to" and a verb at k, or "to be" ("have to be careful": "óvatosnak kell lenned")
   bool infinitiveAt(std::size_t k) const {
     return k + 1 < n_ && ((t_[k].tag == PartOfSpeech::infinitiveTo && t_[k + 1].tag == PartOfSpeech::verb) ||
@@ -1603,7 +1610,7 @@ void Generator::placeCopula(ClauseRoles& r) const {
                              t_[adjective].tag == PartOfSpeech::adjective &&
                              (adjective + 1 >= n_ || t_[adjective + 1].tag != PartOfSpeech::noun);
   r.weather = itIsAdjective && listed(kWeather, t_[adjective].lemma);
-  const bool pastIt = it && (g.past || g.future || itIsAdjective);
+  const bool pastIt = it && (g.past || g.future || itIsAdjective || (g.copula && clockTimeAt(afterBe)));
   // ("She was tired": "Fáradt volt", the copula said; "She is tired": "Ő fáradt", no verb left)
   // ("You and Anna": "Te és Anna", a pronoun with another subject stays)
   r.dropSubject = r.subject && r.subject->pronoun && !g.passive &&
@@ -1916,6 +1923,17 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   const std::size_t state = pos < n_ && t_[pos].lower == "still" ? pos + 1 : pos;
   const bool stateKept = location && state < n_ && t_[state].tag == PartOfSpeech::adjective;
   if (pos >= n_ || (location && !stateKept) || existential) return pos;
+  // "It is five o'clock": "Öt óra van", a clock time keeps its copula
+  if (roles_.subject && t_[roles_.subject->head].lower == "it" && clockTimeAt(pos))
+    if (const auto end = emitClockTime(pos)) {
+      if (!copulaTail_.empty() && copulaTail_.back().token == g.be) {
+        out_.push_back(std::move(copulaTail_.back()));
+        copulaTail_.pop_back();
+      } else if (!g.negative) {
+        emit("van", g.be);
+      }
+      return *end;
+    }
   pos = emitPredicate(pos);
   // "Büszkék vagyunk a lányunkra": what the predicate adjective governs follows the copula
   const Sense* predicate = pos > 0 && t_[pos - 1].tag == PartOfSpeech::adjective

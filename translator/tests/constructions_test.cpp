@@ -1477,5 +1477,10 @@ TEST(ConstructionsTest, NobodyThereIsSenkiSincs) {
   EXPECT_EQ(hungarian("There is nothing in the box."), "Semmi sincs a dobozban.");
 }
 
+TEST(ConstructionsTest, AClockTimeOfItKeepsItsCopula) {
+  EXPECT_EQ(hungarian("It is five o'clock."), "Öt óra van.");
+  EXPECT_EQ(hungarian("It was a quarter to nine."), "Háromnegyed kilenc volt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
