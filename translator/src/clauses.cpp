@@ -30,6 +30,7 @@ constexpr Subordinator kSubordinators[] = {
     {"since", "mi\xC3\xB3ta"},
     {"as", "ahogy"},
     {"where", "ahol"},
+    {"what", "amit"},         // "I did what you asked": "amit kértél"; asked within, "mit" (below)
     {"why", "mi\xC3\xA9rt"},  // "asked me why he left": a question within
     {"but", "de"},
     {"and", "\xC3\xA9s"},
@@ -290,7 +291,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   if (soThat(i)) return finiteClauseAt(i + 2);
   // ("so tired": "so" of degree opens nothing)
   if (subordinator(t.lower) && !(t.lower == "so" && t.tag == PartOfSpeech::adverb))
-    return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i);
+    return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i) ||
+           (t.lower == "what" && verbAt(i + 1));  // ("tell me what happened")
   // after a comma: a new subject and verb, an "-ing" clause, or an imperative ("If you are
   // hungry, eat something.")
   // ("..., please do not hesitate": an imperative after "please" too)
@@ -397,14 +399,19 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
                                                    "remember", "forget", "understand", "explain",
                                                    "show",     "see",    "decide"};
     static constexpr std::pair<std::string_view, std::string_view> kQuestions[] = {
-        {"where", "hol"}, {"when", "mikor"}, {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"}};
+        {"where", "hol"}, {"when", "mikor"}, {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"}, {"what", "mit"}};
     // ("asked me why", "tell us where": past the one asked or told)
     const std::size_t verb =
         !first && begin >= 2 && t_[begin - 1].tag == PartOfSpeech::pronoun ? begin - 2 : begin - 1;
-    if (!first && t_[verb].tag == PartOfSpeech::verb &&
-        std::find(std::begin(kAsking), std::end(kAsking), t_[verb].lemma) != std::end(kAsking))
+    // ("Let me know what you think": the set phrase asks too)
+    if (!first &&
+        ((t_[verb].tag == PartOfSpeech::verb &&
+          std::find(std::begin(kAsking), std::end(kAsking), t_[verb].lemma) != std::end(kAsking)) ||
+         ((t_[verb].lemma == "let me know" || t_[verb].lemma == "let us know") && t.lower == "what")))
       for (const auto& [english, hungarian] : kQuestions)
         if (t.lower == english) c.link = std::string(hungarian), c.question = true;
+    // "Tell me what happened": "what" as the subject is "mi" ("mi történt")
+    if (c.question && t.lower == "what" && begin + 1 < end && verbAt(begin + 1)) c.link = "mi";
   }
   return c;
 }

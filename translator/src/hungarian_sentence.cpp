@@ -1220,6 +1220,8 @@ VerbGroup Generator::readVerbGroup() const {
   // "If I had more time, I would travel": "Ha több időm lenne", what is not so
   if (before_.hypothetical && g.past && g.modal.empty() && !g.future && (g.have == n || g.possession))
     g.modal = "cond", g.past = false;
+  // ("if you could send me": "ha el tudnád küldeni")
+  if (before_.hypothetical && g.past && g.modal == "tud") g.modal = "tud-cond", g.past = false;
   // "how to swim": "hogyan kell úszni"
   if (before_.toBeDone && g.main != n) {
     g.modal = "kell", g.past = g.future = g.imperative = false;

@@ -1482,5 +1482,14 @@ TEST(ConstructionsTest, AClockTimeOfItKeepsItsCopula) {
   EXPECT_EQ(hungarian("It was a quarter to nine."), "Háromnegyed kilenc volt.");
 }
 
+TEST(ConstructionsTest, WhatAskedWithinAndCouldInAnIfBesideWould) {
+  EXPECT_EQ(hungarian("Let me know what you think."), "Szólj, mit gondolsz.");
+  EXPECT_EQ(hungarian("Nobody knows what happened."), "Senki sem tudja, mi történt.");
+  // "when" after "let me know" says when
+  EXPECT_EQ(hungarian("Let me know when you arrive."), "Szólj, amikor megérkezel.");
+  EXPECT_NE(hungarian("I would be grateful if you could send me the details.").find("ha tudnád"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
