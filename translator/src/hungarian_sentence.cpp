@@ -1942,7 +1942,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
                                ? coreSense(t_[pos - 1], sense(pos - 1))
                                : nullptr;
   // ("It was nice to see you": "Szép volt látni téged", the copula before the infinitive)
-  if ((roles_.weather || stateKept || (pos < n_ && t_[pos].tag == PartOfSpeech::infinitiveTo) ||
+  // ("sokkal könnyebb volt, mint az első": before the comparison too)
+  if ((roles_.weather || stateKept ||
+       (pos < n_ && (t_[pos].tag == PartOfSpeech::infinitiveTo || t_[pos].lower == "than")) ||
        (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition &&
         !predicate->note(t_[pos].lower).empty())) &&
       !copulaTail_.empty() && copulaTail_.back().token == g.be) {

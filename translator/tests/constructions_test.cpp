@@ -1491,5 +1491,9 @@ TEST(ConstructionsTest, WhatAskedWithinAndCouldInAnIfBesideWould) {
             std::string::npos);
 }
 
+TEST(ConstructionsTest, TheCopulaComesBeforeTheComparison) {
+  EXPECT_EQ(hungarian("It was colder than yesterday."), "Hidegebb volt, mint tegnap.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
