@@ -412,6 +412,11 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
         if (t.lower == english) c.link = std::string(hungarian), c.question = true;
     // "Tell me what happened": "what" as the subject is "mi" ("mi történt")
     if (c.question && t.lower == "what" && begin + 1 < end && verbAt(begin + 1)) c.link = "mi";
+    // "asked me if I was hungry", "know whether it is open": a yes or no asked within, "hogy" and
+    // the verb's "-e" ("hogy éhes vagyok-e")
+    if (!first && (t.lower == "if" || t.lower == "whether") && t_[verb].tag == PartOfSpeech::verb &&
+        std::find(std::begin(kAsking), std::end(kAsking), t_[verb].lemma) != std::end(kAsking))
+      c.link = "hogy", c.question = c.yesNo = true;
   }
   return c;
 }

@@ -34,6 +34,7 @@ struct Clause {
   bool request = false;            // "told him to stay": ... its subject the one told ("maradjon")
   bool result = false;             // "so tired that she fell asleep": what came of it, in its tense
   bool toBeDone = false;           // "how to swim": what is to be done, "hogyan kell úszni"
+  bool yesNo = false;              // "asked if I was hungry": "hogy éhes vagyok-e"
 };
 
 // The clauses in order; one clause for a simple sentence.

@@ -447,6 +447,7 @@ struct ClauseContext {
   bool relativeObject = false;  // the relative word is the object: "amelyet küldtél", indefinite
   bool toBeDone = false;        // "(know) how to swim": "hogyan kell úszni", no one's infinitive
   bool hypothetical = false;    // "If I had more time, I would ...": the past said as the conditional
+  bool yesNo = false;           // a yes or no asked within: the verb takes "-e" ("van-e")
 };
 
 class Generator {
@@ -1761,7 +1762,8 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   const bool may = (g.modal == "hat" || g.modal == "cond") && !g.past && !g.future;
   if (g.modal == "hat" && may) form = conjugate(VerbStem{"lehet", "", ""}, Tense::present, ca);
   if (g.modal == "cond" && may) form = conditionalOf(VerbStem{"lesz", "", ""}, ca);
-  const bool question = t_[0].tag == PartOfSpeech::question || before_.asked;
+  // (a yes or no asked within keeps the statement's order: "hogy éhes vagyok-e")
+  const bool question = (t_[0].tag == PartOfSpeech::question || before_.asked) && !before_.yesNo;
   // "You are right": "Igazad van", the one right owns the truth; "I am sorry": "Sajnálom"
   if (const std::size_t pred = feelingPredicate(roles_); pred != n_) {
     for (std::size_t k = g.be + 1; k < pred; ++k)
@@ -2924,6 +2926,18 @@ std::vector<HungarianWord> Generator::run() {
   finish();
   if (before_.formal && out_.size() > 1 && out_[0].text == "k\xC3\xA9rj\xC3\xBCk") out_[1].commaBefore = true;
   if (afterAddressed_ < out_.size()) out_[afterAddressed_].commaBefore = true;
+  // "hogy éhes vagyok-e", "hogy nyitva van-e": the question's "-e" on the verb, else on the
+  // predicate it asks about ("hogy éhes-e")
+  // (a verb with "fog" or a modal would take it on the auxiliary: left unmarked)
+  if (before_.yesNo && !out_.empty() && !roles_.verb.future && roles_.verb.modal.empty()) {
+    const VerbGroup& g = roles_.verb;
+    const std::size_t verb = g.main != n_ ? g.main : g.copula ? g.be : g.have;
+    auto it = std::find_if(out_.begin(), out_.end(), [&](const HungarianWord& w) {
+      return w.token == verb && w.text != "nem" && w.text != "soha";
+    });
+    HungarianWord& marked = it != out_.end() ? *it : out_.back();
+    marked.text += "-e";
+  }
   if (before_.saying && roles_.verb.main != n_)
     std::stable_partition(out_.begin(), out_.end(), [&](const HungarianWord& w) {
       return w.token >= roles_.verb.firstAux && w.token <= roles_.verb.main;
@@ -3064,6 +3078,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.relativeObject = c.relative && !c.link.empty() && c.link.back() == 't';  // "amelyet", "akit"
     context.toBeDone = c.toBeDone;
     context.hypothetical = c.link == "ha" && wouldElsewhere(tokens, c);
+    context.yesNo = c.yesNo;
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
         !clauses[k + 1].result &&

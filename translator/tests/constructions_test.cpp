@@ -1495,5 +1495,13 @@ TEST(ConstructionsTest, TheCopulaComesBeforeTheComparison) {
   EXPECT_EQ(hungarian("It was colder than yesterday."), "Hidegebb volt, mint tegnap.");
 }
 
+TEST(ConstructionsTest, AYesOrNoAskedWithinTakesE) {
+  EXPECT_EQ(hungarian("Do you know if the shop is open?"), "Tudod, hogy nyitva van-e a bolt?");
+  EXPECT_EQ(hungarian("I don't know whether he is at home."), "Nem tudom, hogy otthon van-e.");
+  EXPECT_EQ(hungarian("Ask him if he likes fish."), "Kérdezd meg őt, hogy szereti-e a halat.");
+  // "if" of a condition takes none
+  EXPECT_EQ(hungarian("If it rains, we will stay at home."), "Ha esik az eső, otthon maradunk.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
