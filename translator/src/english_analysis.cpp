@@ -1281,7 +1281,9 @@ void markPurposes(std::vector<Token>& toks) {
              (toks[k - 1].tag == PartOfSpeech::determiner || toks[k - 1].tag == PartOfSpeech::possessive ||
               toks[k - 1].tag == PartOfSpeech::adjective))
         --k;
-      if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && toks[k - 1].lemma == "tell")
+      // ("asked her to wait", "want you to come": "megkértem, hogy várjon", "azt akarom, hogy gyere")
+      if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb &&
+          (toks[k - 1].lemma == "tell" || toks[k - 1].lemma == "ask" || toks[k - 1].lemma == "want"))
         toks[i].purpose = toks[i].request = true;
     }
     // "promised to write", "agreed to help": what the subject says it will do, a clause with

@@ -468,6 +468,8 @@ class Generator {
   ClauseContext context() const;
   // A clause of "since" follows: "I have known him since we were at school" ("ismerem")
   void sinceClauseFollows() { sinceClause_ = true; }
+  // What the one asked or wanted is to do follows: "asked her to wait", "want you to come"
+  void requestFollows() { requestFollows_ = true; }
 
  private:
   bool startsNounPhrase(std::size_t i) const {
@@ -591,6 +593,8 @@ class Generator {
   bool modalFocus_ = false;                // a complement before "kell" or "tud": "Több vizet kellene innod"
   bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
   std::size_t resultState_ = SIZE_MAX;     // "tore open the letter": "open", unsaid
+  bool requestFollows_ = false;            // ... and the one asked is said in that clause
+  std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
   bool sinceClause_ = false;               // a clause of "since" follows this one
   std::size_t afterAddressed_ = SIZE_MAX;  // the first word after the one addressed, its comma
   ClauseRoles roles_;
@@ -958,12 +962,16 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     emit(v.written, verb, false);
     return;
   }
+  if (verb == roles_.verb.main && requestFollows_ && v.lemma == "ask")
+    stem = VerbStem{"k\xC3\xA9r", "meg", ""};  // "asked her to wait": "megkérte, hogy várjon"
   if (verb == roles_.verb.main && linkedPredicate() != n_) {  // "looks pale": "sápadtnak tűnik"
     if (stem.lemma != linkingVerb(v)->hungarian)
       stem = VerbStem{std::string(linkingVerb(v)->hungarian), "", ""};
     stem.prefix.clear();
   }
-  if (stem.prefix.empty() && homePrefix_ && verb == roles_.verb.main) stem.prefix = "haza";
+  // ("want to go home": "haza" is the infinitive's, "akarunk hazamenni", below)
+  if (stem.prefix.empty() && homePrefix_ && verb == roles_.verb.main && !infinitiveAfter)
+    stem.prefix = "haza";
   if (stem.prefix.empty()) stem.prefix = v.prefix;  // "kiszaladt"
   // a verb of saying after a quotation says how it was said, unfinished: "– kérdezte az anyja"
   if (before_.saying && verb == roles_.verb.main) stem.prefix.clear();
@@ -1369,6 +1377,13 @@ void Generator::findObjects(ClauseRoles& r) {
       startsNounPhrase(objectStart + 1))
     if (const Sense* state = coreSense(t_[objectStart], sense(objectStart)); state && state->keepsCopula)
       resultState_ = objectStart++;
+  // "want you to come", "asked her to wait": the one wanted or asked to do it is the subject of
+  // what follows ("Azt akarom, hogy gyere", "Megkértem, hogy várjon")
+  if (requestFollows_ && mainVerb != n_ && (t_[mainVerb].lemma == "want" || t_[mainVerb].lemma == "ask") &&
+      objectStart < n_ && objectStart == afterVerb && startsNounPhrase(objectStart)) {
+    const NounPhrase one = readNounPhrase(objectStart);
+    if (one.end == n_) askedOne_ = one, objectStart = one.end;
+  }
   // "speaks a little English": how much stands between the verb and its object
   if (objectStart + 1 < n_ && t_[objectStart].lemma == "a little" &&
       t_[objectStart].tag == PartOfSpeech::adverb && startsNounPhrase(objectStart + 1))
@@ -2295,9 +2310,13 @@ std::size_t Generator::emitObject(std::size_t pos) {
 // "to" and its verb: the infinitive.
 std::size_t Generator::emitInfinitive(std::size_t pos) {
   const Token& verb = t_[pos + 1];
+  // ("want to go home": "akarunk hazamenni", the verb of going takes "haza")
+  const bool home = homePrefix_ && roles_.verb.main != n_ && pos == roles_.verb.main + 1;
   auto emitVerb = [&] {
     if (const Sense* s = coreSense(verb, sense(pos + 1)))
-      emit(s->prefix + infinitiveOf(VerbStem{s->word, s->prefix, ""}), pos + 1);
+      emit((s->prefix.empty() && home ? std::string("haza") : s->prefix) +
+               infinitiveOf(VerbStem{s->word, s->prefix, ""}),
+           pos + 1);
     else
       emit(plainSense(verb, sense(pos + 1)).value_or(verb.written), pos + 1,
            verb.entry || !verb.dictionarySenses.empty());
@@ -2911,6 +2930,8 @@ std::vector<HungarianWord> Generator::run() {
     roles_.verb.modal = "hat";
   done_.assign(n_, false);
   if (resultState_ < n_) done_[resultState_] = true;
+  if (askedOne_)
+    for (std::size_t k = askedOne_->begin; k < askedOne_->end; ++k) done_[k] = true;
   emitLeadingAdverbs();
   // (in a question within, the verb follows the question word: "hol van az állomás")
   subjectAfterVerb_ =
@@ -3087,6 +3108,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       g.objectClauseFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].question) g.objectClauseFollows(false);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "mi\xC3\xB3ta") g.sinceClauseFollows();
+    if (k + 1 < clauses.size() && clauses[k + 1].request) g.requestFollows();
     for (HungarianWord w : g.run()) {
       w.token += c.body;
       out.push_back(std::move(w));

@@ -1503,5 +1503,12 @@ TEST(ConstructionsTest, AYesOrNoAskedWithinTakesE) {
   EXPECT_EQ(hungarian("If it rains, we will stay at home."), "Ha esik az eső, otthon maradunk.");
 }
 
+TEST(ConstructionsTest, TheOneAskedOrWantedToDoItIsTheSubjectOfWhatFollows) {
+  EXPECT_EQ(hungarian("I asked her to wait."), "Megkértem, hogy várjon.");
+  EXPECT_EQ(hungarian("I want you to come."), "Azt akarom, hogy gyere.");
+  // "home" after a verb and its infinitive is the infinitive's
+  EXPECT_EQ(hungarian("We want to go home."), "Akarunk hazamenni.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
