@@ -343,6 +343,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.request = t.request;
     c.promised = t.promised;
     c.awaited = t.awaited;
+    c.negated = t.negated;
     return c;
   }
   if (const std::string_view* asked = first ? nullptr : toBeDoneAt(begin)) {

@@ -35,6 +35,7 @@ struct Clause {
   bool result = false;             // "so tired that she fell asleep": what came of it, in its tense
   bool toBeDone = false;           // "how to swim": what is to be done, "hogyan kell úszni"
   bool yesNo = false;              // "asked if I was hungry": "hogy éhes vagyok-e"
+  bool negated = false;            // "told us not to worry": "hogy ne aggódjunk"
 };
 
 // The clauses in order; one clause for a simple sentence.

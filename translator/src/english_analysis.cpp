@@ -1273,8 +1273,11 @@ void markPurposes(std::vector<Token>& toks) {
     toks[i].purpose = verb && !excluded && before != PartOfSpeech::adjective &&
                       before != PartOfSpeech::question && before != PartOfSpeech::auxiliary;
     // "told him to stay", "told the children to wait": what the one told is to do, a clause
-    // with that one as its subject ("azt mondta neki, hogy maradjon")
+    // with that one as its subject ("azt mondta neki, hogy maradjon"); "told us not to worry":
+    // not to do ("hogy ne aggódjunk")
     std::size_t k = i - 1;
+    const bool notToDo = k > 0 && toks[k].tag == PartOfSpeech::negation && toks[k].lower == "not";
+    if (notToDo) --k;
     if (toks[k].tag == PartOfSpeech::noun || toks[k].tag == PartOfSpeech::name ||
         (toks[k].tag == PartOfSpeech::pronoun && toks[k].lower != "it")) {
       while (k > 0 && toks[k].tag != PartOfSpeech::pronoun &&
@@ -1284,7 +1287,7 @@ void markPurposes(std::vector<Token>& toks) {
       // ("asked her to wait", "want you to come": "megkértem, hogy várjon", "azt akarom, hogy gyere")
       if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb &&
           (toks[k - 1].lemma == "tell" || toks[k - 1].lemma == "ask" || toks[k - 1].lemma == "want"))
-        toks[i].purpose = toks[i].request = true;
+        toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo;
     }
     // "promised to write", "agreed to help": what the subject says it will do, a clause with
     // the same subject ("megígérte, hogy ír"); so too what it hopes to do ("Azt reméljük, hogy

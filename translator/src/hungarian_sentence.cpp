@@ -448,6 +448,7 @@ struct ClauseContext {
   bool toBeDone = false;        // "(know) how to swim": "hogyan kell úszni", no one's infinitive
   bool hypothetical = false;    // "If I had more time, I would ...": the past said as the conditional
   bool yesNo = false;           // a yes or no asked within: the verb takes "-e" ("van-e")
+  bool negated = false;         // "told us not to worry": "hogy ne aggódjunk"
 };
 
 class Generator {
@@ -1236,6 +1237,7 @@ VerbGroup Generator::readVerbGroup() const {
     g.modal = "kell", g.past = g.future = g.imperative = false;
     g.firstAux = 0;  // its "to"
   }
+  if (before_.negated) g.negative = true;
   // "to start the machine": "hogy elindítsd a gépet"
   if (before_.purpose && g.main != n && g.modal.empty() && !g.future)
     g.modal = "subj", g.past = false, g.imperative = false;
@@ -1382,7 +1384,8 @@ void Generator::findObjects(ClauseRoles& r) {
   if (requestFollows_ && mainVerb != n_ && (t_[mainVerb].lemma == "want" || t_[mainVerb].lemma == "ask") &&
       objectStart < n_ && objectStart == afterVerb && startsNounPhrase(objectStart)) {
     const NounPhrase one = readNounPhrase(objectStart);
-    if (one.end == n_) askedOne_ = one, objectStart = one.end;
+    if (one.end == n_ || (one.end + 1 == n_ && t_[one.end].lower == "not"))
+      askedOne_ = one, objectStart = one.end;
   }
   // "speaks a little English": how much stands between the verb and its object
   if (objectStart + 1 < n_ && t_[objectStart].lemma == "a little" &&
@@ -2312,6 +2315,9 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
   const Token& verb = t_[pos + 1];
   // ("want to go home": "akarunk hazamenni", the verb of going takes "haza")
   const bool home = homePrefix_ && roles_.verb.main != n_ && pos == roles_.verb.main + 1;
+  // "decided not to go": "úgy döntött, nem menni" says the "not" before the infinitive
+  if (pos > 0 && t_[pos - 1].lower == "not" && pos - 1 > roles_.verb.main && roles_.verb.main != n_)
+    emit("nem", pos - 1);
   auto emitVerb = [&] {
     if (const Sense* s = coreSense(verb, sense(pos + 1)))
       emit((s->prefix.empty() && home ? std::string("haza") : s->prefix) +
@@ -2937,6 +2943,13 @@ std::vector<HungarianWord> Generator::run() {
   subjectAfterVerb_ =
       (!out_.empty() && subjectFollowsVerb()) ||
       (before_.asked && roles_.subject && !roles_.subject->pronoun && !roles_.object && !roles_.verb.passive);
+  // "He asked me to wait": "Megkért, hogy várjak", the one asked is its object ("megkértelek")
+  if (askedOne_ && askedOne_->pronoun && askedOne_->person != 3 && t_[roles_.verb.main].lemma == "ask") {
+    Agreement& a = roles_.agreement;
+    objectClausePronoun_ = false;
+    a.youObject = askedOne_->person == 2 && a.person == 1 && !a.plural;
+    a.definite = a.youObject;
+  }
   // "a számla, amelyet küldtél": the relative word takes the indefinite conjugation
   if (before_.relativeObject && !roles_.object)
     roles_.agreement.definite = roles_.agreement.youObject = false;
@@ -3085,8 +3098,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     if (c.purpose) {
       context = dependentOn(context);
       context.purpose = !c.promised;
-      if (c.request && c.begin > 0) {  // the one told is the subject
-        const Token& told = tokens[c.begin - 1];
+      if (c.request && c.begin > 0) {  // the one told is the subject (past "not")
+        const Token& told = tokens[c.negated && c.begin > 1 ? c.begin - 2 : c.begin - 1];
         context.subject =
             Agreement{told.tag == PartOfSpeech::pronoun ? told.person : 3, told.plural, false, false};
       }
@@ -3100,6 +3113,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.toBeDone = c.toBeDone;
     context.hypothetical = c.link == "ha" && wouldElsewhere(tokens, c);
     context.yesNo = c.yesNo;
+    context.negated = c.negated;
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
         !clauses[k + 1].result &&

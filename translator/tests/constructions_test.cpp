@@ -1510,5 +1510,14 @@ TEST(ConstructionsTest, TheOneAskedOrWantedToDoItIsTheSubjectOfWhatFollows) {
   EXPECT_EQ(hungarian("We want to go home."), "Akarunk hazamenni.");
 }
 
+TEST(ConstructionsTest, NotToDoIsNeOrNem) {
+  // what one is told or asked not to do
+  EXPECT_EQ(hungarian("They told us not to worry."), "Azt mondták nekünk, hogy ne aggódjunk.");
+  EXPECT_EQ(hungarian("He asked me not to call him."), "Megkért, hogy ne hívjam fel őt.");
+  EXPECT_EQ(hungarian("I asked you to wait."), "Megkértelek, hogy várj.");
+  // an infinitive not to be done
+  EXPECT_EQ(hungarian("I decided not to go."), "Döntöttem nem menni.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
