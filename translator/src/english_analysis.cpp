@@ -1755,6 +1755,11 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
 void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::string_view kLinking[] = {"remain", "stay", "seem", "look", "appear", "feel"};
   for (std::size_t i = 1; i < toks.size(); ++i) {
+    // ("seems to be tired": the same as "seems tired", "fáradtnak tűnik")
+    if (i + 2 < toks.size() && toks[i - 1].tag == PartOfSpeech::verb &&
+        (toks[i - 1].lemma == "seem" || toks[i - 1].lemma == "appear") && toks[i].lower == "to" &&
+        toks[i + 1].lower == "be")
+      toks.erase(toks.begin() + std::ptrdiff_t(i), toks.begin() + std::ptrdiff_t(i) + 2);
     const Token& verb = toks[i - 1];
     Token& t = toks[i];
     if (verb.tag != PartOfSpeech::verb ||

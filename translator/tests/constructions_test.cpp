@@ -1118,6 +1118,8 @@ TEST(ConstructionsTest, ALinkingVerbTakesItsStateBeforeIt) {
   // what one seems, in "-nak" before "tűnik"; a thing "feels" so too
   EXPECT_EQ(hungarian("You look tired."), "Fáradtnak tűnsz.");
   EXPECT_EQ(hungarian("The room felt colder."), "A szoba hidegebbnek tűnt.");
+  // "seems to be" as "seems"
+  EXPECT_EQ(hungarian("She seems to be tired."), "Fáradtnak tűnik.");
   // looking at something stays looking
   EXPECT_EQ(hungarian("He looked at the picture."), "Nézte a képet.");
 }
