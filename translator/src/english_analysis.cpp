@@ -767,6 +767,11 @@ bool ReadingChooser::passiveAt(std::size_t i) const {
   if (be == "be" && i >= 2 && toks_[i - 2].lower == "will" &&
       std::find(std::begin(kLasting), std::end(kLasting), next.lower) != std::end(kLasting))
     return false;
+  // ("was closed for three hours": how long the state lasted, "három óráig zárva volt")
+  if (next.lower == "for" && i + 2 < toks_.size() &&
+      (toks_[i + 2].tag == PartOfSpeech::number || toks_[i + 2].lower == "a" || toks_[i + 2].lower == "an" ||
+       toks_[i + 2].lower == "several" || toks_[i + 2].lower == "many"))
+    return false;
   const bool pastEvent = be == "was" || be == "were" || be == "been" || be == "be";
   return pastEvent && (next.tag == PartOfSpeech::preposition || next.tag == PartOfSpeech::number ||
                        next.lower == "yesterday" || next.lower == "last" || next.lower == "today");

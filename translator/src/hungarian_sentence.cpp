@@ -1126,11 +1126,15 @@ VerbGroup Generator::readVerbGroup() const {
     if (k.tag != PartOfSpeech::modal && k.tag != PartOfSpeech::auxiliary && k.tag != PartOfSpeech::negation)
       continue;
     if (g.firstAux == n) g.firstAux = i;
-    // "is unlikely to recover": "valószínűleg nem gyógyul meg", said of the verb after
-    if (isBe(k) && i + 3 < n && (t_[i + 1].lower == "likely" || t_[i + 1].lower == "unlikely") &&
+    // "is unlikely to recover": "valószínűleg nem gyógyul meg", said of the verb after; "is
+    // expected to arrive": "várhatóan megérkezik"
+    const std::string_view said = i + 1 < n ? std::string_view(t_[i + 1].lower) : "";
+    if (isBe(k) && i + 3 < n && (said == "likely" || said == "unlikely" || said == "expected") &&
         t_[i + 2].tag == PartOfSpeech::infinitiveTo && t_[i + 3].tag == PartOfSpeech::verb) {
-      g.adverb = "val\xC3\xB3sz\xC3\xADn\xC5\xB1leg",
-      g.negative = g.negative || t_[i + 1].lower == "unlikely";
+      g.adverb = said == "expected" ? "v\xC3\xA1rhat\xC3\xB3"
+                                      "an"
+                                    : "val\xC3\xB3sz\xC3\xADn\xC5\xB1leg";
+      g.negative = g.negative || said == "unlikely";
       pastOfBe = k.lower == "was" || k.lower == "were";
       i += 2;
       continue;

@@ -1240,6 +1240,12 @@ TEST(ConstructionsTest, BeingAbleIsTudAndIAmAfraidRegrets) {
   EXPECT_EQ(hungarian("I'm afraid of dogs."), "Félek a kutyáktól.");
 }
 
+TEST(ConstructionsTest, WhatIsExpectedIsVarhatoanAndAStateForAWhile) {
+  EXPECT_EQ(hungarian("Prices are expected to rise."), "Az árak várhatóan emelkednek.");
+  // "was closed for three hours": how long the state lasted
+  EXPECT_EQ(hungarian("The road was closed for a week."), "Az út zárva volt egy hétig.");
+}
+
 TEST(ConstructionsTest, WhatIsLikelyIsValoszinuleg) {
   EXPECT_EQ(hungarian("Prices are likely to rise."), "Az árak valószínűleg emelkednek.");
   EXPECT_EQ(hungarian("He was unlikely to win."), "Valószínűleg nem nyert.");
