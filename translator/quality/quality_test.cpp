@@ -339,7 +339,7 @@ TEST(TranslationQualityTest, TheEighthDevelopmentCorpusStaysAboveItsFloorInHunga
 // Text of every kind written apart from the translator, with free references: news, notices,
 // instructions and recipes, e-mail, narrative fiction with quoted speech.
 TEST(TranslationQualityTest, TheNinthDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
-  expectFloorInHungarianWords(LEXITON_DEV9_CORPUS, 150, 48.0);
+  expectFloorInHungarianWords(LEXITON_DEV9_CORPUS, 150, 49.0);
 }
 
 // The held-out corpus is only measured, never tuned on: here it must merely read (at least 150
