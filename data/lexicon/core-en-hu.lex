@@ -236,7 +236,7 @@ sit	v	ül[noobj] ; le|ül[noobj]
 sleep	v	alszik
 speak	v	beszél[obj=ul]
 start	v	el|kezd[intr=kezdődik] ; indul
-stay	v	marad[noobj]
+stay	v	marad[noobj,past=maradt]
 stop	v	el|áll[noobj] ; meg|áll[noobj] ; meg|állít
 take	v	visz ; vesz
 talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
@@ -2101,7 +2101,7 @@ reject	v	el|utasít ; vissza|utasít
 relative	n	rokon[rokonok,person]
 relative	adj	relatív ; viszonylagos
 relax	v	pihen[noobj] ; lazít ; ki|kapcsolódik
-remain	v	marad[noobj] ; meg|marad[noobj]
+remain	v	marad[noobj,past=maradt] ; meg|marad[noobj,past=maradt]
 remote	adj	távoli
 repel	v	vissza|ver ; taszít
 replace	v	ki|cserél ; le|cserél ; helyettesít ; pótol
@@ -2973,7 +2973,7 @@ peculiarly	adv	különösen ; sajátosan
 penalty	n	büntetés[büntetések] ; tizenegyes[tizenegyesek]
 penetrate	v	át|hatol[noobj] ; be|hatol[noobj]
 penetration	n	behatolás
-persist	v	ki|tart[noobj] ; meg|marad[noobj]
+persist	v	ki|tart[noobj] ; meg|marad[noobj,past=maradt]
 phantom	n	fantom[fantomok,3sg=fantomja,person] ; kísértet[kísértetek]
 phase	n	szakasz[szakaszok] ; fázis[fázisok]
 philosophy	n	filozófia ; bölcselet[bölcseletek]
@@ -5964,3 +5964,7 @@ merge	v	egyesít ; össze|olvad
 modify	v	módosít
 mourn	v	gyászol
 mutter	v	motyog ; dünnyög
+# Words of notices, forms and recipes whose FreeDict forms hunspell-hu rejects ("kérdőívöt",
+# "vezetéknévedet", "Hámld"): the ninth development corpus needs their curated forms.
+surname	n	vezetéknév[vezetéknevek]
+cleaning	n	takarítás

@@ -108,15 +108,20 @@ class HunspellHu {
 std::vector<std::string> hungarianWords(const std::string& text) {
   std::vector<std::string> out;
   std::string w;
+  auto flush = [&] {
+    // the quotation marks and the dash of quoted speech: „Ne nevess” – mondta
+    for (std::string_view mark : {"\xE2\x80\x9E", "\xE2\x80\x9D", "\xE2\x80\x93"})
+      for (std::size_t at; (at = w.find(mark)) != std::string::npos;) w.erase(at, mark.size());
+    if (!w.empty()) out.push_back(w);
+    w.clear();
+  };
   for (char c : text) {
-    if (c == ' ' || c == '.' || c == ',' || c == '?' || c == '!') {
-      if (!w.empty()) out.push_back(w);
-      w.clear();
-    } else {
+    if (c == ' ' || c == '.' || c == ',' || c == '?' || c == '!')
+      flush();
+    else
       w += c;
-    }
   }
-  if (!w.empty()) out.push_back(w);
+  flush();
   return out;
 }
 
@@ -281,7 +286,7 @@ std::vector<CorpusSentence> corpusAt(const char* path) {
   return readDevCorpus(text.str());
 }
 
-// The second to eighth development corpora (the constructions the first one lacks, everyday
+// The second to ninth development corpora (the constructions the first one lacks, everyday
 // text with them, longer sentences, the common words of any page) keep a floor too, and every form the
 // translator writes for them is a word hunspell-hu knows.
 void expectFloorInHungarianWords(const char* path, std::size_t minSentences, double floor) {
@@ -329,6 +334,12 @@ TEST(TranslationQualityTest, TheSeventhDevelopmentCorpusStaysAboveItsFloorInHung
 // their objects, times and places.
 TEST(TranslationQualityTest, TheEighthDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
   expectFloorInHungarianWords(LEXITON_DEV8_CORPUS, 75, 57.0);
+}
+
+// Text of every kind written apart from the translator, with free references: news, notices,
+// instructions and recipes, e-mail, narrative fiction with quoted speech.
+TEST(TranslationQualityTest, TheNinthDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
+  expectFloorInHungarianWords(LEXITON_DEV9_CORPUS, 150, 49.0);
 }
 
 // The held-out corpus is only measured, never tuned on: here it must merely read (at least 150

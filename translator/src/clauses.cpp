@@ -22,9 +22,15 @@ constexpr Subordinator kSubordinators[] = {
     {"before", "miel\xC5\x91tt"},
     {"after", "miut\xC3\xA1n"},
     {"until", "am\xC3\xADg"},
+    {"by the time", "mire"},
+    {"as soon as", "amint"},
+    {"as long as", "amíg"},
+    {"even though", "b\xC3\xA1r"},
+    {"even if", "m\xC3\xA9g ha"},
     {"since", "mi\xC3\xB3ta"},
     {"as", "ahogy"},
     {"where", "ahol"},
+    {"what", "amit"},         // "I did what you asked": "amit kértél"; asked within, "mit" (below)
     {"why", "mi\xC3\xA9rt"},  // "asked me why he left": a question within
     {"but", "de"},
     {"and", "\xC3\xA9s"},
@@ -33,6 +39,10 @@ constexpr Subordinator kSubordinators[] = {
     {"that", "hogy"},
     {"than", "mint"},  // "better than we expected": "jobb volt, mint vártuk"
 };
+// Question words that ask, within, what is to be done: "how to swim": "hogyan kell úszni".
+constexpr std::pair<std::string_view, std::string_view> kToBeDone[] = {
+    {"how", "hogyan"}, {"what", "mit"}, {"where", "hol"}, {"when", "mikor"}};
+
 // Words that stand for a noun before them and open a relative clause.
 struct Relative {
   std::string_view english, subject, object, subjects, objects;  // singular, then plural
@@ -118,12 +128,26 @@ class Splitter {
                              t_[k].tag == PartOfSpeech::number || t_[k].tag == PartOfSpeech::adjective))
       ++k;
     const std::size_t nounStart = k;
-    while (k < t_.size() && isNounish(t_[k]) && k - nounStart < 3) ++k;
+    // ("After lunch, we ...": the nouns of one subject, not across a comma)
+    while (k < t_.size() && isNounish(t_[k]) && k - nounStart < 3 && !(k > nounStart && pauseBefore(k))) ++k;
     if (k == nounStart || k >= t_.size()) return false;
+    // ("a drop of blood appeared": the owner after "of" belongs to the subject)
+    if (t_[k].lower == "of" && k + 1 < t_.size() && !pauseBefore(k)) {
+      std::size_t o = k + 1;
+      while (o < t_.size() && (t_[o].tag == PartOfSpeech::determiner || t_[o].tag == PartOfSpeech::adjective))
+        ++o;
+      const std::size_t ownerStart = o;
+      while (o < t_.size() && (t_[o].tag == PartOfSpeech::noun || t_[o].tag == PartOfSpeech::name) &&
+             o - ownerStart < 3)
+        ++o;
+      if (o > ownerStart && o < t_.size()) k = o;
+    }
+    // ("her story, except ...": the verb of the clause follows its subject without a pause)
+    if (pauseBefore(k)) return false;
     // ("we really enjoyed", "the train finally arrived": an adverb inside)
     // (not past a comma: "until you hear a click, then open the door")
-    if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && k + 1 < t_.size() && !pauseBefore(k) &&
-        t_[k + 1].tag == PartOfSpeech::verb)
+    if (((t_[k].tag == PartOfSpeech::adverb && t_[k].entry) || t_[k].lower == "never") && k + 1 < t_.size() &&
+        !pauseBefore(k) && t_[k + 1].tag == PartOfSpeech::verb)  // ("he never gives in")
       ++k;
     const Token& v = t_[k];
     return v.tag == PartOfSpeech::auxiliary || v.tag == PartOfSpeech::modal ||
@@ -138,6 +162,28 @@ class Splitter {
   }
   bool soThat(std::size_t i) const {
     return i + 1 < t_.size() && t_[i].lower == "so" && t_[i + 1].lower == "that";
+  }
+  // "I don't know how to swim", "told me what to do": a question within of what is to be done
+  const std::string_view* toBeDoneAt(std::size_t i) const {
+    if (i < 1 || i + 2 >= t_.size() || t_[i + 1].tag != PartOfSpeech::infinitiveTo ||
+        t_[i + 2].tag != PartOfSpeech::verb)
+      return nullptr;
+    const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
+    if (t_[verb].tag != PartOfSpeech::verb) return nullptr;
+    for (const auto& [english, hungarian] : kToBeDone)
+      if (t_[i].lower == english) return &hungarian;
+    return nullptr;
+  }
+  // "told me that ...": what was told the one after the verb, no relative clause
+  bool thatAfterObject(std::size_t i) const {
+    return i >= 2 && t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::pronoun &&
+           t_[i - 2].tag == PartOfSpeech::verb;
+  }
+  // "so tired that she fell asleep": what came of it, "olyan fáradt volt, hogy elaludt"
+  bool soThatAt(std::size_t i) const {
+    return i >= 2 && t_[i].lower == "that" &&
+           (t_[i - 1].tag == PartOfSpeech::adjective || t_[i - 1].tag == PartOfSpeech::adverb) &&
+           t_[i - 2].lower == "so" && t_[i - 2].tag == PartOfSpeech::adverb;
   }
   bool startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const;
   Clause clauseAt(std::size_t begin, std::size_t end, bool first) const;
@@ -160,7 +206,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   if (!verbAfter) return false;
   const Token& prev = t_[i - 1];
   // a relative clause may follow the subject before its verb: "The house, which is old, ..."
-  if (const Relative* r = relative(t.lower); r && (isNounish(prev) || pauseBefore(i))) {
+  if (const Relative* r = relative(t.lower);
+      r && (isNounish(prev) || pauseBefore(i)) && !soThatAt(i) && !thatAfterObject(i)) {
     if (t.lower != "that" || prev.tag != PartOfSpeech::verb) return verbAt(i + 1) || finiteClauseAt(i + 1);
   }
   // "The book I bought is good": a relative clause without its word
@@ -175,18 +222,19 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                                       k.tag == PartOfSpeech::number;
                                              })))
     return true;
-  if (thanksClauseAt(t_, i)) return true;
+  if (thanksClauseAt(t_, i) || toBeDoneAt(i)) return true;
   // ("let me know", "thank you" and "thanks", one word in Hungarian, "szólj", "köszönöm", are their
   // clause's verb: "Szólj, ha ...", "Köszönöm az e-mailedet, holnap válaszolok")
   bool verbBefore = verbIn(clauseBegin, i);
   for (std::size_t k = clauseBegin; k < i && !verbBefore; ++k)
-    verbBefore = t_[k].lemma == "let me know" || t_[k].lemma == "thank you" || t_[k].lower == "thanks" ||
-                 t_[k].lower == "sorry";
+    verbBefore = t_[k].lemma == "let me know" || t_[k].lemma == "let us know" || t_[k].lemma == "thank you" ||
+                 t_[k].lower == "thanks" || t_[k].lower == "sorry";
   if (!verbBefore) return false;
   if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
   // "I think he is right": what is thought, without "that"; "Sorry I didn't answer": what one is
   // sorry for ("Bocsánat, hogy nem válaszoltam")
-  if ((takesThatlessClause(prev) || prev.lower == "sorry") && finiteClauseAt(i)) return true;
+  if ((takesThatlessClause(prev) || prev.lower == "sorry") && finiteClauseAt(i) && !pauseBefore(i))
+    return true;
   // "..., which is old, is for sale": the main clause goes on after the relative one
   // "The man who lives here is a doctor": a second verb group after the relative one
   if (inRelative && verbAt(i) &&
@@ -197,12 +245,15 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // "The number of tourists who visited the island fell": a finite verb after the relative
   // clause's own verb and its object is the main clause's
   if (inRelative && t.tag == PartOfSpeech::verb && verbAt(i) &&
-      (prev.tag == PartOfSpeech::noun || prev.tag == PartOfSpeech::name ||
-       prev.tag == PartOfSpeech::adverb) &&
+      (prev.tag == PartOfSpeech::noun || prev.tag == PartOfSpeech::name || prev.tag == PartOfSpeech::adverb ||
+       (prev.tag == PartOfSpeech::pronoun &&
+        !subjectPronoun(prev))) &&  // ("the invoice you sent us contains")
       std::any_of(t_.begin() + std::ptrdiff_t(clauseBegin + 1), t_.begin() + std::ptrdiff_t(i),
                   [](const Token& k) { return k.tag == PartOfSpeech::verb; }))
     return true;
-  if (t.lower == "that") return prev.tag == PartOfSpeech::verb && (finiteClauseAt(i + 1) || verbAt(i + 1));
+  if (t.lower == "that")
+    return (prev.tag == PartOfSpeech::verb || soThatAt(i) || thatAfterObject(i)) &&
+           (finiteClauseAt(i + 1) || verbAt(i + 1));
   if (t.lower == "and" || t.lower == "or") {
     // "Cut the onions and fry them": a second imperative, also after a clause before it ("If it
     // stops, switch it off and wait") or "then"
@@ -217,21 +268,42 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     bool presentOfPerson = false;
     if (next < t_.size() && t_[next].tag == PartOfSpeech::verb && t_[next].form == VerbForm::base)
       for (std::size_t k = clauseBegin; k + 1 < i && !presentOfPerson; ++k) {
-        std::size_t v = k + 1;  // ("I usually get up")
-        while (v < i && t_[v].tag == PartOfSpeech::adverb) ++v;
+        std::size_t v = k + 1;  // ("I usually get up", "I will come and meet you")
+        // (past "will" only: the present says what is to come, another modal would be lost)
+        while (v < i && (t_[v].tag == PartOfSpeech::adverb || t_[v].lower == "will")) ++v;
         presentOfPerson =
             (t_[k].lower == "i" || t_[k].lower == "we" || t_[k].lower == "you" || t_[k].lower == "they") &&
             v < i && t_[v].tag == PartOfSpeech::verb && t_[v].form == VerbForm::base;
       }
+    // ("and couldn't sleep", "and will call you": a modal, or an auxiliary that negates)
+    // ("and had to walk home": "have to" as well)
+    const bool modalAfter =
+        i + 2 < t_.size() &&
+        (t_[i + 1].tag == PartOfSpeech::modal ||
+         (t_[i + 1].tag == PartOfSpeech::auxiliary &&
+          (t_[i + 2].tag == PartOfSpeech::negation ||
+           ((t_[i + 1].lower == "have" || t_[i + 1].lower == "had" || t_[i + 1].lower == "has") &&
+            t_[i + 2].lower == "to"))));
     return finiteClauseAt(i + 1) || imperatives || presentOfPerson ||
-           (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb));
+           (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb || modalAfter));
   }
   // "so that it stays fresh": what for, "hogy friss maradjon"
   if (soThat(i)) return finiteClauseAt(i + 2);
-  if (subordinator(t.lower)) return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i);
+  // ("so tired": "so" of degree opens nothing)
+  if (subordinator(t.lower) && !(t.lower == "so" && t.tag == PartOfSpeech::adverb))
+    return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i) ||
+           (t.lower == "what" && verbAt(i + 1));  // ("tell me what happened")
   // after a comma: a new subject and verb, an "-ing" clause, or an imperative ("If you are
   // hungry, eat something.")
   // ("..., please do not hesitate": an imperative after "please" too)
+  // "She picked up the phone, listened for a moment, then hung up": past verbs of one subject
+  const bool pastBefore =
+      std::any_of(t_.begin() + std::ptrdiff_t(clauseBegin), t_.begin() + std::ptrdiff_t(i),
+                  [](const Token& k) { return k.tag == PartOfSpeech::verb && k.form == VerbForm::past; });
+  const std::size_t then = t.lower == "then" ? i + 1 : i;
+  if (pauseBefore(i) && pastBefore && then < t_.size() && t_[then].tag == PartOfSpeech::verb &&
+      t_[then].form == VerbForm::past)
+    return true;
   return pauseBefore(i) &&
          (finiteClauseAt(i) ||
           (t.tag == PartOfSpeech::verb && (t.form == VerbForm::ing || t.form == VerbForm::base)) ||
@@ -271,6 +343,13 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.request = t.request;
     c.promised = t.promised;
     c.awaited = t.awaited;
+    c.negated = t.negated;
+    return c;
+  }
+  if (const std::string_view* asked = first ? nullptr : toBeDoneAt(begin)) {
+    c.link = std::string(*asked);
+    c.body = begin + 1;
+    c.question = c.toBeDone = true;
     return c;
   }
   if (!first && thanksClauseAt(t_, begin)) {
@@ -280,15 +359,15 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     return c;
   }
   // ("Sorry, I don't understand": after a comma "sorry" apologises alone)
-  if (!first &&
-      (takesThatlessClause(t_[begin - 1]) || (t_[begin - 1].lower == "sorry" && !pauseBefore(begin))) &&
-      !subordinator(t.lower) && !relative(t.lower)) {
+  if (!first && (takesThatlessClause(t_[begin - 1]) || t_[begin - 1].lower == "sorry") &&
+      !pauseBefore(begin) && !subordinator(t.lower) && !relative(t.lower)) {
     c.link = "hogy";
     return c;
   }
   if (!first) {
     if (const Relative* r = relative(t.lower);
-        r && begin > 0 && (t.lower != "that" || t_[begin - 1].tag != PartOfSpeech::verb)) {
+        r && begin > 0 && (t.lower != "that" || t_[begin - 1].tag != PartOfSpeech::verb) &&
+        !soThatAt(begin) && !thatAfterObject(begin)) {
       c.relative = true;
       c.relativeSubject = begin + 1 < end && isVerbal(t_[begin + 1]);
       const bool plural = t_[begin - 1].plural;
@@ -301,6 +380,13 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   // A question word opens a question, which the clause says itself ("Where is ...?"); the
   // first clause never opens with "that", which is a determiner there.
   if (first && (shape_.question || t.lower == "that") && t.tag != PartOfSpeech::conjunction) return c;
+  // "..., as the knives are sharp": after a comma "as" gives the reason, "mert"
+  if (!first && t.lower == "as" && pauseBefore(begin) && finiteClauseAt(begin + 1)) {
+    c.link = "mert";
+    c.body = begin + 1;
+    return c;
+  }
+  c.result = !first && soThatAt(begin);
   const bool linking = t.tag == PartOfSpeech::conjunction || t.tag == PartOfSpeech::question ||
                        (t.tag == PartOfSpeech::preposition && finiteClauseAt(begin + 1)) ||
                        gerundClauseAt(t_, begin) || (!first && t.lower == "that");
@@ -314,14 +400,24 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
                                                    "remember", "forget", "understand", "explain",
                                                    "show",     "see",    "decide"};
     static constexpr std::pair<std::string_view, std::string_view> kQuestions[] = {
-        {"where", "hol"}, {"when", "mikor"}, {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"}};
+        {"where", "hol"}, {"when", "mikor"}, {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"}, {"what", "mit"}};
     // ("asked me why", "tell us where": past the one asked or told)
     const std::size_t verb =
         !first && begin >= 2 && t_[begin - 1].tag == PartOfSpeech::pronoun ? begin - 2 : begin - 1;
-    if (!first && t_[verb].tag == PartOfSpeech::verb &&
-        std::find(std::begin(kAsking), std::end(kAsking), t_[verb].lemma) != std::end(kAsking))
+    // ("Let me know what you think": the set phrase asks too)
+    if (!first &&
+        ((t_[verb].tag == PartOfSpeech::verb &&
+          std::find(std::begin(kAsking), std::end(kAsking), t_[verb].lemma) != std::end(kAsking)) ||
+         ((t_[verb].lemma == "let me know" || t_[verb].lemma == "let us know") && t.lower == "what")))
       for (const auto& [english, hungarian] : kQuestions)
         if (t.lower == english) c.link = std::string(hungarian), c.question = true;
+    // "Tell me what happened": "what" as the subject is "mi" ("mi történt")
+    if (c.question && t.lower == "what" && begin + 1 < end && verbAt(begin + 1)) c.link = "mi";
+    // "asked me if I was hungry", "know whether it is open": a yes or no asked within, "hogy" and
+    // the verb's "-e" ("hogy éhes vagyok-e")
+    if (!first && (t.lower == "if" || t.lower == "whether") && t_[verb].tag == PartOfSpeech::verb &&
+        std::find(std::begin(kAsking), std::end(kAsking), t_[verb].lemma) != std::end(kAsking))
+      c.link = "hogy", c.question = c.yesNo = true;
   }
   return c;
 }
@@ -333,12 +429,19 @@ std::vector<Clause> Splitter::run() {
     if (startsClause(i, starts.back(), inRelative)) {
       starts.push_back(i);
       inRelative =
-          (relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb)) ||
+          (relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb) &&
+           !thatAfterObject(i) && !soThatAt(i)) ||
           contactRelativeAfter(t_[i - 1], t_[i]);
     }
   std::vector<Clause> out;
   for (std::size_t k = 0; k < starts.size(); ++k)
     out.push_back(clauseAt(starts[k], k + 1 < starts.size() ? starts[k + 1] : t_.size(), k == 0));
+  // "Walking home, I met an old friend": an "-ing" verb opening the sentence before a comma says
+  // what went on meanwhile, with the subject and tense of the clause after ("Miközben
+  // hazasétáltam, ...")
+  if (out.size() > 1 && out[0].link.empty() && t_[0].tag == PartOfSpeech::verb &&
+      t_[0].form == VerbForm::ing && pauseBefore(out[1].begin))
+    out[0].link = "mik\xC3\xB6zben", out[0].gerund = true;
   return out;
 }
 

@@ -15,6 +15,7 @@ namespace lexiton::translator {
 struct SentenceShape {
   std::vector<bool> pauseAfterWord;  // a comma, semicolon, colon or dash after sentence word i
   bool question = false;             // the sentence ends with "?"
+  bool reportsSpeech = false;        // the words say who said the quotation before them
 };
 
 struct Clause {
@@ -31,6 +32,10 @@ struct Clause {
   bool awaited = false;            // "look forward to seeing you": "(várom,) hogy lássalak"
   bool question = false;           // "know where he lives": a question within ("hol lakik")
   bool request = false;            // "told him to stay": ... its subject the one told ("maradjon")
+  bool result = false;             // "so tired that she fell asleep": what came of it, in its tense
+  bool toBeDone = false;           // "how to swim": what is to be done, "hogyan kell úszni"
+  bool yesNo = false;              // "asked if I was hungry": "hogy éhes vagyok-e"
+  bool negated = false;            // "told us not to worry": "hogy ne aggódjunk"
 };
 
 // The clauses in order; one clause for a simple sentence.

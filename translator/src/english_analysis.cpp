@@ -137,6 +137,10 @@ constexpr FunctionWord kFunctionWords[] = {
     {"while", PartOfSpeech::conjunction},
     {"if", PartOfSpeech::conjunction},
     {"so", PartOfSpeech::conjunction},
+    {"although", PartOfSpeech::conjunction},
+    {"though", PartOfSpeech::conjunction},
+    {"unless", PartOfSpeech::conjunction},
+    {"whether", PartOfSpeech::conjunction},
     {"when", PartOfSpeech::question},
     {"where", PartOfSpeech::question},
     {"what", PartOfSpeech::question},
@@ -498,11 +502,11 @@ bool listBeforeAuxiliary(const std::vector<Token>& toks, std::size_t i) {
 // Words after which "to" and a verb make an infinitive, not a preposition and a noun.
 bool takesInfinitive(const Token& t) {
   static constexpr std::string_view kWords[] = {
-      "have",   "has",      "had",   "going",     "ought",    "used",  "able",   "want",   "like",
-      "love",   "hate",     "need",  "try",       "decide",   "plan",  "hope",   "begin",  "start",
-      "forget", "remember", "learn", "seem",      "wish",     "agree", "refuse", "manage", "promise",
-      "expect", "afford",   "offer", "prefer",    "continue", "fail",  "happy",  "glad",   "ready",
-      "sorry",  "easy",     "hard",  "difficult", "important"};
+      "have",   "has",      "had",   "going",     "ought",     "used",   "able",    "want",   "like",
+      "love",   "hate",     "need",  "try",       "decide",    "plan",   "hope",    "begin",  "start",
+      "forget", "remember", "learn", "seem",      "wish",      "agree",  "refuse",  "manage", "promise",
+      "expect", "afford",   "offer", "prefer",    "continue",  "fail",   "happy",   "glad",   "ready",
+      "sorry",  "easy",     "hard",  "difficult", "important", "likely", "unlikely"};
   return std::find(std::begin(kWords), std::end(kWords), t.lemma) != std::end(kWords) ||
          std::find(std::begin(kWords), std::end(kWords), t.lower) != std::end(kWords);
 }
@@ -607,15 +611,27 @@ void lastAsPast(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
-// "the budget for next year": a time after "for" that a noun stands before says which one, the
-// time's adjective before the noun ("a jövő évi költségvetés", "a múlt heti számla", "az idei
-// terv"); the unit's adjective comes from its `attr=` note. "for" goes: the adjective is all.
+// "the budget for next year": a time after "for" that a definite noun stands before says which
+// one, the time's adjective before the noun ("a jövő évi költségvetés", "a múlt heti számla",
+// "az idei terv"); the unit's adjective comes from its `attr=` note. "for" goes: the adjective is
+// all. An indefinite noun keeps the time it is for after it ("booked a room for next week":
+// "lefoglaltunk egy szobát jövő hétre").
 void timesOfNouns(std::vector<Token>& toks) {
   using Deixis = TimePhrase::Deixis;
+  auto definiteBefore = [&](std::size_t noun) {
+    std::size_t k = noun;
+    while (k > 0 && (toks[k - 1].tag == PartOfSpeech::adjective || toks[k - 1].tag == PartOfSpeech::noun))
+      --k;
+    if (k == 0) return false;
+    const Token& d = toks[k - 1];
+    return d.tag == PartOfSpeech::possessive ||
+           (d.tag == PartOfSpeech::determiner &&
+            (d.lower == "the" || d.lower == "this" || d.lower == "that"));
+  };
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
     Token& when = toks[i + 1];
     if (toks[i].lower != "for" || toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].possessor ||
-        !when.time || !when.time->unit || when.time->unit->senses.empty())
+        !when.time || !when.time->unit || when.time->unit->senses.empty() || !definiteBefore(i - 1))
       continue;
     const TimePhrase& tp = *when.time;
     const std::string attr(tp.unit->senses.front().note("attr"));
@@ -921,6 +937,10 @@ void ReadingChooser::choose(std::size_t i) {
     const Token* prev = i > 0 ? &toks_[i - 1] : nullptr;
     // ("was not locked", "has not finished": past the negation)
     if (prev && prev->tag == PartOfSpeech::negation && i >= 2) prev = &toks_[i - 2];
+    // ("Have you lived here long?", "Has she finished?": past the subject asked about)
+    if (prev && prev->tag == PartOfSpeech::pronoun && i >= 2 && toks_[i - 2].tag == PartOfSpeech::auxiliary &&
+        (toks_[i - 2].lower == "have" || toks_[i - 2].lower == "has" || toks_[i - 2].lower == "had"))
+      prev = &toks_[i - 2];
     if (t.form == VerbForm::past && prev && prev->tag == PartOfSpeech::auxiliary && prev->lower != "do" &&
         prev->lower != "did")
       t.form = VerbForm::participle;
@@ -939,8 +959,18 @@ bool ReadingChooser::passiveAt(std::size_t i) const {
   if (i + 1 >= toks_.size()) return false;
   const Token& next = toks_[i + 1];
   if (next.lower == "by") return true;
-  // "have been married for forty years": how long a state has lasted
+  // "have been married for forty years": how long a state has lasted; "will be closed until
+  // Monday", "over the holidays": how long one will last
   if (be == "been" && next.lower == "for") return false;
+  static constexpr std::string_view kLasting[] = {"until", "till", "over", "during", "for", "from"};
+  if (be == "be" && i >= 2 && toks_[i - 2].lower == "will" &&
+      std::find(std::begin(kLasting), std::end(kLasting), next.lower) != std::end(kLasting))
+    return false;
+  // ("was closed for three hours": how long the state lasted, "három óráig zárva volt")
+  if (next.lower == "for" && i + 2 < toks_.size() &&
+      (toks_[i + 2].tag == PartOfSpeech::number || toks_[i + 2].lower == "a" || toks_[i + 2].lower == "an" ||
+       toks_[i + 2].lower == "several" || toks_[i + 2].lower == "many"))
+    return false;
   const bool pastEvent = be == "was" || be == "were" || be == "been" || be == "be";
   return pastEvent && (next.tag == PartOfSpeech::preposition || next.tag == PartOfSpeech::number ||
                        next.lower == "yesterday" || next.lower == "last" || next.lower == "today");
@@ -1091,8 +1121,8 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                     next->lower != "he" && next->lower != "she" && next->lower != "they")))
         bonus(PartOfSpeech::verb, VerbForm::base, 100);
     }
-    // "have to go", "would like to order", "is going to rain": an infinitive
-    if (prevLower == "to" && i >= 2 && takesInfinitive(toks[i - 2]))
+    // "have to go", "would like to order", "is going to rain", "told us not to worry": an infinitive
+    if (prevLower == "to" && i >= 2 && (takesInfinitive(toks[i - 2]) || toks[i - 2].lower == "not"))
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
   } else if (prevTag == PartOfSpeech::modal || isDoSupport(prevLower) ||
              (prevTag == PartOfSpeech::negation &&
@@ -1135,8 +1165,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
               toks[i - 2].lower == "was" || toks[i - 2].lower == "were") &&
              ing && !coreReading(PartOfSpeech::adjective)) {  // (not "is really interesting")
     bonus(PartOfSpeech::verb, VerbForm::ing, 300);            // "was already setting", "is still waiting"
-  } else if (prevTag == PartOfSpeech::auxiliary &&
-             (prevLower == "have" || prevLower == "has" || prevLower == "had")) {
+  } else if ((prevTag == PartOfSpeech::auxiliary &&
+              (prevLower == "have" || prevLower == "has" || prevLower == "had")) ||
+             // ("had already left", "have just arrived": past the adverb)
+             ((prevTag == PartOfSpeech::adverb || prevTag == PartOfSpeech::negation) && i >= 2 &&
+              toks[i - 2].tag == PartOfSpeech::auxiliary &&
+              (toks[i - 2].lower == "have" || toks[i - 2].lower == "has" || toks[i - 2].lower == "had"))) {
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
   } else if (startsClause && i + 1 < toks.size() &&
              (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
@@ -1231,8 +1265,13 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
     Token& v = toks[i];
     Token& ing = toks[i + 1];
     const bool endsInIng = ing.lower.size() > 5 && endsWith(ing.lower, "ing");
+    // "was seen leaving the bank": what one was seen doing, "látták elhagyni a bankot"
+    static constexpr std::string_view kPerceived[] = {"see", "hear", "notice", "watch"};
+    const bool perceived =
+        v.form == VerbForm::participle && i > 0 && toks[i - 1].tag == PartOfSpeech::auxiliary &&
+        std::find(std::begin(kPerceived), std::end(kPerceived), v.lemma) != std::end(kPerceived);
     if (v.tag != PartOfSpeech::verb || v.form == VerbForm::ing || !endsInIng || ing.words != 1 ||
-        std::find(std::begin(kBefore), std::end(kBefore), v.lemma) == std::end(kBefore))
+        (std::find(std::begin(kBefore), std::end(kBefore), v.lemma) == std::end(kBefore) && !perceived))
       continue;
     // read as a noun in the object's place ("likes reading books"): its verb reading
     if (ing.tag == PartOfSpeech::noun && !ing.plural)
@@ -1375,10 +1414,15 @@ void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 // "Thanks (again) for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third
 // person
 void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  // "Thank you so much": "Köszönöm", the much unsaid
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i)
+    if ((toks[i - 1].lower == "thanks" || toks[i - 1].lower == "thank you" || toks[i - 1].lower == "you") &&
+        (toks[i].lower == "so" || toks[i].lower == "very") && toks[i + 1].lower == "much")
+      for (std::size_t k : {i, i + 1}) toks[k].tag = PartOfSpeech::particle, toks[k].entry = nullptr;
   for (std::size_t i = 0; i < toks.size(); ++i)
     if (toks[i].lower == "thanks" && (i == 0 || toks[i - 1].lower == "many") &&
-        (i + 1 == toks.size() || toks[i + 1].lower == "for" ||
-         (toks[i + 1].lower == "again" && i + 2 < toks.size() && toks[i + 2].lower == "for")))
+        (i + 1 == toks.size() || toks[i + 1].lower == "for" || toks[i + 1].lower == "again" ||
+         toks[i + 1].tag == PartOfSpeech::particle))
       if (const lexicon::Entry* e = core.find("thanks", PartOfSpeech::adverb)) {
         toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "thanks", toks[i].entry = e;
         if (i > 0) toks[i - 1].tag = PartOfSpeech::particle, toks[i - 1].entry = nullptr;  // "many"
@@ -1398,7 +1442,8 @@ void questionsOfQuantity(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     Token& q = toks[i];
     Token& w = toks[i + 1];
-    const bool how = q.lower == "how" && (w.lower == "old" || w.lower == "much" || w.lower == "many");
+    const bool how = q.lower == "how" && (w.lower == "old" || w.lower == "much" || w.lower == "many" ||
+                                          w.lower == "long" || w.lower == "often");
     const bool whatTime = q.lower == "what" && w.lower == "time";
     if (q.tag != PartOfSpeech::question || !(how || whatTime)) continue;
     q.lemma = q.lower + " " + w.lower;  // "Hány gyerek?", "Mennyi pénz?"
@@ -1511,6 +1556,8 @@ void markPurposes(std::vector<Token>& toks) {
       const Token& t = toks[k];
       if (t.tag == PartOfSpeech::conjunction) break;
       if (t.tag == PartOfSpeech::verb) verb = true;
+      // ("need a screwdriver to open it": what it is needed for, "hogy kinyisd")
+      if (t.lemma == "need" && k + 1 < i && toks[i - 1].tag != PartOfSpeech::pronoun) continue;
       if (takesInfinitive(t) ||
           std::find(std::begin(kNotForPurpose), std::end(kNotForPurpose), t.lemma) !=
               std::end(kNotForPurpose) ||
@@ -1522,21 +1569,28 @@ void markPurposes(std::vector<Token>& toks) {
     toks[i].purpose = verb && !excluded && before != PartOfSpeech::adjective &&
                       before != PartOfSpeech::question && before != PartOfSpeech::auxiliary;
     // "told him to stay", "told the children to wait": what the one told is to do, a clause
-    // with that one as its subject ("azt mondta neki, hogy maradjon")
+    // with that one as its subject ("azt mondta neki, hogy maradjon"); "told us not to worry":
+    // not to do ("hogy ne aggódjunk")
     std::size_t k = i - 1;
+    const bool notToDo = k > 0 && toks[k].tag == PartOfSpeech::negation && toks[k].lower == "not";
+    if (notToDo) --k;
     if (toks[k].tag == PartOfSpeech::noun || toks[k].tag == PartOfSpeech::name ||
         (toks[k].tag == PartOfSpeech::pronoun && toks[k].lower != "it")) {
       while (k > 0 && toks[k].tag != PartOfSpeech::pronoun &&
              (toks[k - 1].tag == PartOfSpeech::determiner || toks[k - 1].tag == PartOfSpeech::possessive ||
               toks[k - 1].tag == PartOfSpeech::adjective))
         --k;
-      if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && toks[k - 1].lemma == "tell")
-        toks[i].purpose = toks[i].request = true;
+      // ("asked her to wait", "want you to come": "megkértem, hogy várjon", "azt akarom, hogy gyere")
+      if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb &&
+          (toks[k - 1].lemma == "tell" || toks[k - 1].lemma == "ask" || toks[k - 1].lemma == "want"))
+        toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo;
     }
     // "promised to write", "agreed to help": what the subject says it will do, a clause with
-    // the same subject ("megígérte, hogy ír")
+    // the same subject ("megígérte, hogy ír"); so too what it hopes to do ("Azt reméljük, hogy
+    // hamarosan látunk")
+    static constexpr std::string_view kWillDo[] = {"promise", "agree", "swear", "hope"};
     if (toks[i - 1].tag == PartOfSpeech::verb &&
-        (toks[i - 1].lemma == "promise" || toks[i - 1].lemma == "agree" || toks[i - 1].lemma == "swear"))
+        std::find(std::begin(kWillDo), std::end(kWillDo), toks[i - 1].lemma) != std::end(kWillDo))
       toks[i].purpose = toks[i].promised = true;
     if (i >= 2 && toks[i - 1].tag == PartOfSpeech::negation && toks[i - 2].tag == PartOfSpeech::verb &&
         toks[i - 2].lemma == "promise")  // ("promised never to tell")
@@ -1600,6 +1654,32 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
          toks[i + 2].lower == "across" || toks[i + 2].lower == "towards"))
       for (const auto& [particle, prefix] : kDirections)
         if (toks[i + 1].lower == particle) {
+          t.prefix = std::string(prefix);
+          t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+          ++i;
+          break;
+        }
+    // "jumped out of the box": out of a place is from it, the verb's prefix "ki" ("kiugrott a
+    // dobozból"), unless the lexicon knows the verb with "out" ("run out of": "kifogy")
+    if (t.tag == PartOfSpeech::verb && i + 3 < toks.size() && toks[i + 1].lower == "out" &&
+        toks[i + 2].lower == "of" && !core.find(t.lemma + " out", PartOfSpeech::verb) &&
+        !core.find(t.lemma + " out of", PartOfSpeech::verb)) {
+      t.prefix = "ki";
+      t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+      toks[i + 2].lower = toks[i + 2].lemma = "from";
+      ++i;
+    }
+    // "the sun went down", "ran away from home": a particle of direction after a verb of moving,
+    // where no phrasal verb of the lexicon has it, is the verb's prefix ("lement", "elfutott")
+    static constexpr std::string_view kMoving[] = {"go",    "come", "run",   "walk", "fall", "climb", "jump",
+                                                   "hurry", "rush", "drive", "fly",  "swim", "move",  "step"};
+    if (t.prefix.empty() && t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
+        std::find(std::begin(kMoving), std::end(kMoving), t.lemma) != std::end(kMoving) &&
+        !core.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb) &&
+        (i + 2 == toks.size() || toks[i + 1].pauseAfter || toks[i + 2].tag == PartOfSpeech::preposition ||
+         toks[i + 2].tag == PartOfSpeech::conjunction))
+      for (const auto& [particle, prefix] : kDirections)
+        if (toks[i + 1].lower == particle && toks[i + 1].lower != "in") {
           t.prefix = std::string(prefix);
           t.words = toks[i + 1].word + toks[i + 1].words - t.word;
           ++i;
@@ -1706,21 +1786,6 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
         t.lemma = t.lower;
         out.push_back(std::move(t));
         i = per + 1;
-        continue;
-      }
-      // "knocked three times": how often in all, "háromszor"
-      if (times > 1 && i + 1 < toks.size() && toks[i + 1].lemma == "time" && toks[i + 1].entry) {
-        Token t = toks[i];
-        t.tag = PartOfSpeech::adverb;
-        t.entry = nullptr;
-        t.time = TimePhrase{};
-        t.time->deixis = Deixis::count;
-        t.time->unit = toks[i + 1].entry;
-        t.time->times = times;
-        t.words = toks[i + 1].word + toks[i + 1].words - t.word;
-        t.lower = t.lemma = t.lower + " " + toks[i + 1].lower;
-        out.push_back(std::move(t));
-        ++i;
         continue;
       }
     }
@@ -1839,7 +1904,7 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       // ("realised that ...": a clause, not an object)
       // ("When she woke up, the house was quiet": past a comma the next clause begins)
       toks[i].hasObject =
-          o && !toks[i].pauseAfter && !o->time && o->lower != "that" &&
+          o && !toks[i].pauseAfter && !o->time && o->lower != "that" && !howManyTimes(toks, i + 1) &&
           (o->tag == PartOfSpeech::determiner || o->tag == PartOfSpeech::possessive ||
            o->tag == PartOfSpeech::number ||
            (o->tag == PartOfSpeech::noun &&
@@ -1873,6 +1938,20 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
 }
 
 // A content word's senses: its core lexicon entry, else FreeDict's first short senses.
+// A dictionary sense that explains with a placeholder ("vminek révén": "by means of sth") says
+// how the word is used, not a word to write.
+bool placeholderSense(std::string_view s) {
+  static constexpr std::string_view kPlaceholders[] = {"vmi", "vki", "vhol", "vhova", "vhonnan", "vmely"};
+  for (std::size_t at = 0; at < s.size();) {
+    const std::size_t end = std::min(s.find(' ', at), s.size());
+    const std::string_view w = s.substr(at, end - at);
+    for (std::string_view p : kPlaceholders)
+      if (w.starts_with(p)) return true;
+    at = end + 1;
+  }
+  return false;
+}
+
 void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Token& t) {
   const bool content = t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::verb ||
                        t.tag == PartOfSpeech::adjective || t.tag == PartOfSpeech::adverb;
@@ -1884,7 +1963,7 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
   if (!found) return;
   for (const std::string& s : d.senses) {
     if (t.dictionarySenses.size() == 2) break;
-    if (!s.empty() && s.size() < 48) t.dictionarySenses.push_back(s);
+    if (!s.empty() && s.size() < 48 && !placeholderSense(s)) t.dictionarySenses.push_back(s);
   }
 }
 
@@ -1936,12 +2015,117 @@ void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<T
   }
 }
 
+// "I'm afraid I can't come", "I'm afraid the shop is closed": regret, not fear, said "sajnos"
+// ("Sajnos nem tudok jönni"); fear is of something or to do it ("afraid of dogs", "afraid to go").
+void regretfulAfraid(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    const std::string& next = toks[i + 3].lower;
+    if (toks[i].lower != "i" || toks[i + 1].lower != "am" || toks[i + 2].lower != "afraid" || next == "of" ||
+        next == "to" || next == "for" || toks[i + 2].pauseAfter)
+      continue;
+    const lexicon::Entry* unfortunately = core.find("unfortunately", PartOfSpeech::adverb);
+    if (!unfortunately) return;
+    Token& t = toks[i];
+    t.lower = t.lemma = "unfortunately";
+    t.tag = PartOfSpeech::adverb;
+    t.entry = unfortunately;
+    t.words = toks[i + 2].word + toks[i + 2].words - t.word;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + 3);
+  }
+}
+
+// "Hope you are well", "Hope to see you soon": a letter's "hope" leaves its "I" unsaid; it is no
+// command ("Remélem, hogy jól vagy").
+void hopeOfTheWriter(std::vector<Token>& toks) {
+  if (toks.size() < 2 || toks[0].lemma != "hope" || toks[0].tag != PartOfSpeech::verb ||
+      toks[0].form != VerbForm::base ||
+      !(subjectPronoun(toks[1]) || toks[1].lower == "to" || toks[1].tag == PartOfSpeech::determiner ||
+        toks[1].tag == PartOfSpeech::name))
+    return;
+  Token i = impliedWord("i", PartOfSpeech::pronoun, toks[0].word);
+  i.person = 1;
+  toks.insert(toks.begin(), std::move(i));
+}
+
+// "so tired", "so loudly that ...": before an adjective or an adverb "so" says how much
+// ("olyan fáradt"), not what follows ("..., so I stayed": "így").
+void soOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i)
+    if (toks[i].lower == "so" && !toks[i - 1].pauseAfter &&
+        (toks[i + 1].tag == PartOfSpeech::adjective ||
+         (toks[i + 1].tag == PartOfSpeech::adverb && endsWith(toks[i + 1].lower, "ly"))))
+      if (const lexicon::Entry* so = core.find("so", PartOfSpeech::adverb)) {
+        toks[i].tag = PartOfSpeech::adverb;
+        toks[i].entry = so;
+      }
+}
+
+// "By the time we reached the village", "as soon as he arrives", "even though it rained": a
+// clause's link of several words, one word before a subject ("Mire beértünk a faluba", "Amint
+// megérkezik"); "by the time" of a clock stays a phrase.
+void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
+  static constexpr std::string_view kLinks[][3] = {{"by", "the", "time"},
+                                                   {"as", "soon", "as"},
+                                                   {"as", "long", "as"},
+                                                   {"even", "though", ""},
+                                                   {"even", "if", ""}};
+  for (std::size_t i = 0; i < toks.size(); ++i)
+    for (const auto& words : kLinks) {
+      const std::size_t n = words[2].empty() ? 2 : 3;
+      if (i + n >= toks.size()) continue;
+      bool match = true;
+      for (std::size_t k = 0; k < n && match; ++k) match = toks[i + k].lower == words[k];
+      const Token& next = toks[i + n];
+      if (!match ||
+          !(subjectPronoun(next) || next.tag == PartOfSpeech::determiner ||
+            next.tag == PartOfSpeech::possessive || next.tag == PartOfSpeech::name || next.lower == "it"))
+        continue;
+      Token& t = toks[i];
+      t.lower = t.lemma =
+          std::string(words[0]) + " " + std::string(words[1]) + (n == 3 ? " " + std::string(words[2]) : "");
+      t.tag = PartOfSpeech::conjunction;
+      t.entry = nullptr;
+      t.words = toks[i + n - 1].word + toks[i + n - 1].words - t.word;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i + n));
+      break;
+    }
+}
+
+// "remained closed", "stay calm", "looks pale": after a verb that links its subject to a state
+// as the copula does, a word that may be an adjective is one, unless a noun follows it.
+void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kLinking[] = {"remain", "stay", "seem", "look", "appear", "feel"};
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    // ("seems to be tired": the same as "seems tired", "fáradtnak tűnik")
+    if (i + 2 < toks.size() && toks[i - 1].tag == PartOfSpeech::verb &&
+        (toks[i - 1].lemma == "seem" || toks[i - 1].lemma == "appear") && toks[i].lower == "to" &&
+        toks[i + 1].lower == "be")
+      toks.erase(toks.begin() + std::ptrdiff_t(i), toks.begin() + std::ptrdiff_t(i) + 2);
+    const Token& verb = toks[i - 1];
+    Token& t = toks[i];
+    if (verb.tag != PartOfSpeech::verb ||
+        std::find(std::begin(kLinking), std::end(kLinking), verb.lemma) == std::end(kLinking) ||
+        t.tag == PartOfSpeech::adjective || (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun))
+      continue;
+    if (const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective)) {
+      t.tag = PartOfSpeech::adjective;
+      t.lemma = t.lower;
+      t.entry = adjective;
+      t.form = VerbForm::base;
+      t.dictionarySenses.clear();
+    }
+  }
+}
+
 }  // namespace
 
 bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
   if (forIndex < 1 || forIndex >= t.size()) return false;
-  // ("thanks again for ...")
+  // ("thanks again for", "thank you so much for")
   if (forIndex >= 2 && t[forIndex - 1].lower == "again") --forIndex;
+  if (forIndex >= 3 && t[forIndex - 1].lower == "much" &&
+      (t[forIndex - 2].lower == "so" || t[forIndex - 2].lower == "very"))
+    forIndex -= 2;
   const std::string& before = t[forIndex - 1].lower;
   return before == "thanks" || before == "thank you" ||
          (forIndex >= 2 && before == "you" && t[forIndex - 2].lower == "thank");
@@ -1949,6 +2133,11 @@ bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
 
 bool opensIngClauseOfTime(std::string_view word) {
   return word == "before" || word == "after" || word == "while" || word == "when";
+}
+
+bool howManyTimes(const std::vector<Token>& t, std::size_t k) {
+  return k + 1 < t.size() && t[k].tag == PartOfSpeech::number && t[k].value >= 1 && t[k + 1].lemma == "time" &&
+         t[k + 1].plural;
 }
 
 bool subjectPronoun(const Token& t) {
@@ -1976,6 +2165,10 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   aboutANumber(core_, toks);
   beingBorn(core_, toks);
   thanks(core_, toks);
+  regretfulAfraid(core_, toks);
+  conjunctionsOfSeveralWords(toks);
+  soOfDegree(core_, toks);
+  hopeOfTheWriter(toks);
   questionsOfQuantity(toks);
   suchA(toks);
   markInfinitives(toks);
@@ -1991,6 +2184,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   describingWordsAfterNouns(core_, toks);
   markAdjectivesOfPeople(toks);
   markAdjectivesStandingAlone(core_, toks);
+  predicatesOfLinkingVerbs(core_, toks);
   halfOfOne(core_, toks);
   return toks;
 }

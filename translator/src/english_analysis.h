@@ -36,7 +36,6 @@ struct TimePhrase {
     day,
     perUnit,
     whole,  // "all afternoon": "egész délután"
-    count,  // "three times": "háromszor", how often in all
     everyN  // "every two weeks": "kéthetente", `times` the number of units
   };
   Deixis deixis = Deixis::thisOne;
@@ -69,6 +68,7 @@ struct Token {
   bool request = false;                       // ... of what one is told to do: "told him to stay"
   bool promised = false;                      // ... of what one promises: "promised to write"
   bool awaited = false;                       // ... of what one looks forward to: "to seeing you"
+  bool negated = false;                       // ... after "not": "told us not to worry" ("hogy ne")
   std::string prefix;                         // a particle of direction as the verb's prefix: "ki"
   long long value = -1;                       // a number's value ("two hundred": 200), if known
   std::optional<TimePhrase> time;             // the words make a time: "last spring"
@@ -84,6 +84,8 @@ bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex);
 bool opensIngClauseOfTime(std::string_view word);
 // "I", "you", "he", "she", "we", "they": a pronoun that can only be a clause's subject.
 bool subjectPronoun(const Token& t);
+// "three times" at k: a number and "times", how often in all ("háromszor"), no object.
+bool howManyTimes(const std::vector<Token>& t, std::size_t k);
 
 class EnglishAnalyser {
  public:

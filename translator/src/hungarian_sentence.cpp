@@ -22,6 +22,10 @@ constexpr std::string_view kMeasureNouns[] = {"cup",  "glass", "piece", "bottle"
 // Nouns of a span of time, beside those with a time case of their own ("week": "héten").
 constexpr std::string_view kSpansOfTime[] = {"hour", "day",    "week",    "month",
                                              "year", "decade", "weekend", "holiday"};
+// Particles of direction, which Hungarian says as the verb's prefix ("moved away": "elköltözött").
+constexpr std::string_view kDirectionParticles[] = {"away", "out", "off", "up", "down", "back"};
+// Adverbs that say how much of an adjective: "very cold", "too late", "so tired".
+constexpr std::string_view kDegreeAdverbs[] = {"very", "too", "so", "quite", "really", "rather"};
 // Adverbs of the whole sentence that open it as a time does.
 constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfortunately", "fortunately",
                                                 "luckily",  "eventually", "meanwhile",     "recently"};
@@ -81,10 +85,43 @@ std::string presentParticiple(const std::string& lemma) {
   return stem + (back ? "\xC3\xB3" : "\xC5\x91");
 }
 
-// Whether the words say when, so that a future is said in the present ("Holnap felhívlak").
-bool saysWhen(const std::vector<Token>& t) {
+// Whether the words say a time yet to come or now: "this weekend", "tomorrow", "next week".
+bool saysWhenToCome(const std::vector<Token>& t) {
+  using D = TimePhrase::Deixis;
   return std::any_of(t.begin(), t.end(), [](const Token& k) {
-    return k.time || k.lower == "tomorrow" || k.lower == "tonight" || k.lower == "soon" || k.lower == "later";
+    return (k.time && (k.time->deixis == D::thisOne || k.time->deixis == D::next ||
+                       k.time->deixis == D::today || k.time->deixis == D::tomorrow)) ||
+           k.lower == "tomorrow" || k.lower == "tonight" || k.lower == "soon";
+  });
+}
+
+// "three times": how many times, the number with "-szor/-szer/-ször" ("háromszor", "ötször"),
+// or nothing when the tokens at k say no such thing.
+std::optional<std::string> timesOver(const std::vector<Token>& t, std::size_t k) {
+  if (!howManyTimes(t, k)) return std::nullopt;
+  const std::string n = numberInWords(t[k].value, true);  // "két", "három"
+  const Harmony h = harmonyOf(utf8ToUtf16(n));
+  return n + (h == Harmony::back ? "szor" : h == Harmony::front ? "szer" : "sz\xC3\xB6r");
+}
+
+// "by", "until", "till" before a time: the time is a deadline, said in "-ig" ("péntekig").
+bool deadline(std::string_view preposition) {
+  return preposition == "by" || preposition == "until" || preposition == "till";
+}
+
+// Whether the words say when, so that a future is said in the present ("Holnap felhívlak",
+// "A nyári szünet előtt szavaz"): a time, or a preposition that places it in time.
+bool saysWhen(const std::vector<Token>& t) {
+  static constexpr std::string_view kPrepositionsOfTime[] = {"before", "after", "until", "till", "during", "within"};
+  // ("in October", "on Monday": a noun that names a time)
+  auto timeNoun = [](const Token& k) {
+    return k.tag == PartOfSpeech::noun && k.entry && !k.entry->senses.empty() &&
+           !k.entry->senses.front().note("time").empty();
+  };
+  return std::any_of(t.begin(), t.end(), [&](const Token& k) {
+    return k.time || k.lower == "tomorrow" || k.lower == "tonight" || k.lower == "soon" ||
+           k.lower == "later" ||
+           (k.tag == PartOfSpeech::preposition && listed(kPrepositionsOfTime, k.lower)) || timeNoun(k);
   });
 }
 
@@ -299,9 +336,6 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
       w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
       break;
     }
-    case Deixis::count:
-      w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
-      break;
     case Deixis::everyN:  // "kéthetente", "hathavonta": the number and the unit's "every", one word
       for (const auto& [english, hungarian] : kPer)
         if (english == lemma) w.push_back(numberInWords(tp.times, true) + std::string(hungarian));
@@ -376,7 +410,32 @@ struct VerbGroup {
   bool imperative = false;
   bool passive = false;     // "was closed": Hungarian says who did it, or "they", actively
   bool futureOfBe = false;  // "will take place": "van" said "lesz"
+  // said before the verb: "is likely to" "valószínűleg", "used to" "régen", "is about to"
+  // "mindjárt", "keeps calling" "folyton"
+  std::string_view adverb;
 };
+
+// Verbs that link their subject to an adjective as the copula does: "remained closed": "zárva
+// maradt"; what one seems is said in "-nak" ("looks pale": "sápadtnak tűnik").
+struct LinkingVerb {
+  std::string_view lemma, hungarian;
+  bool dative;
+};
+constexpr LinkingVerb kLinkingVerbs[] = {{"remain", "marad", false},       {"stay", "marad", false},
+                                         {"seem", "t\xC5\xB1nik", true},   {"look", "t\xC5\xB1nik", true},
+                                         {"appear", "t\xC5\xB1nik", true}, {"feel", "t\xC5\xB1nik", true}};
+
+const LinkingVerb* linkingVerb(const Token& t) {
+  if (t.tag != PartOfSpeech::verb) return nullptr;
+  for (const LinkingVerb& v : kLinkingVerbs)
+    if (t.lemma == v.lemma) return &v;
+  return nullptr;
+}
+
+// "must", "should", "have to", "must not": the one who must is said in the dative.
+bool mustDo(const VerbGroup& g) {
+  return g.modal == "kell" || g.modal == "kellene" || g.modal == "szabad" || g.modal == "siker\xC3\xBCl";
+}
 
 // The roles of a clause, found before anything is said.
 struct ClauseRoles {
@@ -407,6 +466,13 @@ struct ClauseContext {
   bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
   bool asked = false;     // a question within: "(Tudod,) hol van az állomás"
   bool when = false;      // a clause before says when: "If it rains tomorrow, we will stay" ("maradunk")
+  bool saying = false;    // who said the quotation before: "– mondta csendesen", the verb first
+  bool formal = false;    // a notice to the public: "Kérjük, ne lépjen be", "you" said "Ön"
+  bool relativeObject = false;  // the relative word is the object: "amelyet küldtél", indefinite
+  bool toBeDone = false;        // "(know) how to swim": "hogyan kell úszni", no one's infinitive
+  bool hypothetical = false;    // "If I had more time, I would ...": the past said as the conditional
+  bool yesNo = false;           // a yes or no asked within: the verb takes "-e" ("van-e")
+  bool negated = false;         // "told us not to worry": "hogy ne aggódjunk"
 };
 
 class Generator {
@@ -425,6 +491,10 @@ class Generator {
   void objectClauseFollows(bool pronoun = true) { objectClause_ = true, objectClauseSaid_ = pronoun; }
   // What the next clause inherits, once run.
   ClauseContext context() const;
+  // A clause of "since" follows: "I have known him since we were at school" ("ismerem")
+  void sinceClauseFollows() { sinceClause_ = true; }
+  // What the one asked or wanted is to do follows: "asked her to wait", "want you to come"
+  void requestFollows() { requestFollows_ = true; }
 
  private:
   bool startsNounPhrase(std::size_t i) const {
@@ -484,6 +554,26 @@ class Generator {
   void agreeWithSubject(ClauseRoles& r) const;
   void findObjects(ClauseRoles& r);
   void findAgent(ClauseRoles& r);
+  bool namesATime(const NounPhrase& np) const;
+  // "five o'clock", "half past six", "a quarter to nine" at k
+  bool clockTimeAt(std::size_t k) const {
+    if (k < n_ && t_[k].lower == "a") ++k;
+    return k + 1 < n_ && (t_[k + 1].lower == "o'clock" ||
+                          (k + 2 < n_ && (t_[k].lower == "half" || t_[k].lower == "quarter") &&
+                           (t_[k + 1].lower == "past" || t_[k + 1].lower == "to")));
+  }
+  // "to" and a verb at k, or "to be" ("have to be careful": "óvatosnak kell lenned")
+  bool infinitiveAt(std::size_t k) const {
+    return k + 1 < n_ && ((t_[k].tag == PartOfSpeech::infinitiveTo && t_[k + 1].tag == PartOfSpeech::verb) ||
+                          (t_[k].lower == "to" && t_[k + 1].lower == "be"));
+  }
+  // "the budget for next year": the time a thing is for, not when it happens
+  bool forTheNext(std::size_t k) const {
+    return k > 0 && k < n_ && t_[k - 1].lower == "for" && t_[k].time && t_[k].time->unit &&
+           t_[k].time->deixis == TimePhrase::Deixis::next && !t_[k].time->day;
+  }
+  std::size_t linkedPredicate() const;
+  void emitLinkedPredicate(std::size_t p);
   std::size_t emitPassiveSubject();
   void placeCopula(ClauseRoles& r) const;
 
@@ -505,7 +595,8 @@ class Generator {
   bool emitBareObjectFirst();
   bool emitTimeFirst(std::size_t from);
   bool emitPlaceFirst();
-  bool emitMannerFirst();
+  bool emitMannerFirst(bool howOnly = false);  // only how: "carefully", "well"
+  bool emitHowOftenFirst();
   void emitBeforeVerb();
   std::size_t emitPossession();
   std::size_t emitCopula(std::size_t pos);
@@ -535,12 +626,17 @@ class Generator {
   std::size_t pointed_, sense_;
   const ClauseContext before_;
   std::vector<HungarianWord> out_;
-  bool emitGenericArticle_ = false;  // "I like coffee": "Szeretem a kávét"
-  bool splitPrefix_ = false;         // a complement before the verb: its prefix follows it
-  bool subjectAfterVerb_ = false;    // a leading time: "Este elállt az eső"
-  bool perfective_ = false;          // a finished past: the verb's perf= prefix
-  bool modalFocus_ = false;          // a complement before "kell" or "tud": "Több vizet kellene innod"
-  bool homePrefix_ = false;          // "came home": "haza" is the verb's prefix ("hazajött")
+  bool emitGenericArticle_ = false;        // "I like coffee": "Szeretem a kávét"
+  bool splitPrefix_ = false;               // a complement before the verb: its prefix follows it
+  bool subjectAfterVerb_ = false;          // a leading time: "Este elállt az eső"
+  bool perfective_ = false;                // a finished past: the verb's perf= prefix
+  bool modalFocus_ = false;                // a complement before "kell" or "tud": "Több vizet kellene innod"
+  bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
+  std::size_t resultState_ = SIZE_MAX;     // "tore open the letter": "open", unsaid
+  bool requestFollows_ = false;            // ... and the one asked is said in that clause
+  std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
+  bool sinceClause_ = false;               // a clause of "since" follows this one
+  std::size_t afterAddressed_ = SIZE_MAX;  // the first word after the one addressed, its comma
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
@@ -911,7 +1007,13 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     emit(inflectNoun(NounStem{s->word, "", "", "", "", "", "", -1}, false, Possessor{a.person, a.plural},
                      Case::nominative),
          verb);
-    emit(negative ? (past ? "nem volt" : "nincs") : future ? "lesz" : past ? "volt" : "van", verb);
+    // ("You may need": "Szükséged lehet")
+    emit(negative         ? (past ? "nem volt" : "nincs")
+         : future         ? "lesz"
+         : past           ? "volt"
+         : modal == "hat" ? "lehet"
+                          : "van",
+         verb);
     return;
   }
   // ("started to laugh": an infinitive after is what is begun, "elkezdett nevetni")
@@ -948,15 +1050,27 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     emit(v.written, verb, false);
     return;
   }
-  if (stem.prefix.empty() && homePrefix_ && verb == roles_.verb.main) stem.prefix = "haza";
+  if (verb == roles_.verb.main && requestFollows_ && v.lemma == "ask")
+    stem = VerbStem{"k\xC3\xA9r", "meg", ""};  // "asked her to wait": "megkérte, hogy várjon"
+  if (verb == roles_.verb.main && linkedPredicate() != n_) {  // "looks pale": "sápadtnak tűnik"
+    if (stem.lemma != linkingVerb(v)->hungarian)
+      stem = VerbStem{std::string(linkingVerb(v)->hungarian), "", ""};
+    stem.prefix.clear();
+  }
+  // ("want to go home": "haza" is the infinitive's, "akarunk hazamenni", below)
+  if (stem.prefix.empty() && homePrefix_ && verb == roles_.verb.main && !infinitiveAfter)
+    stem.prefix = "haza";
   if (stem.prefix.empty()) stem.prefix = v.prefix;  // "kiszaladt"
+  // a verb of saying after a quotation says how it was said, unfinished: "– kérdezte az anyja"
+  if (before_.saying && verb == roles_.verb.main) stem.prefix.clear();
   if (verb == roles_.verb.main && roles_.verb.futureOfBe && stem.lemma == "van") stem.lemma = "lesz";
   if (imperative) {
-    a.person = 2;
+    a.person = before_.formal ? 3 : 2;  // "Ne lépjen be", formal; "Ne lépj be"
     // "Let's go": "Menjünk", the first person plural of the same mood
     const bool us = n_ > 0 && t_[0].lower == "let's";
     if (us) a.person = 1, a.plural = true;
-    const std::string form = us ? subjunctiveOf(stem, a) : conjugate(stem, Tense::imperative, a);
+    const std::string form =
+        us || before_.formal ? subjunctiveOf(stem, a) : conjugate(stem, Tense::imperative, a);
     if (negative)
       emit("ne", verb), emit(form, verb), emit(stem.prefix, verb);
     else
@@ -980,6 +1094,12 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     else
       emit(stem.prefix + form, verb);
     return;
+  } else if (modal == "siker\xC3\xBCl") {
+    // "Sikerült megjavítanod?", "Nem sikerült elaludnom": the prefix stays on the infinitive
+    const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
+    emit(negative ? "nem" : "", verb), emit(past ? "siker\xC3\xBClt" : "siker\xC3\xBCl", verb),
+        emit(stem.prefix + inf, verb);
+    return;
   } else if (modal == "kell" || modal == "kellene" || modal == "szabad") {
     // "mennem kell", "be kell fejeznem", "nem kell mennie", "nem szabad használniuk": the
     // infinitive carries the person
@@ -987,8 +1107,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
                              : modal == "szabad" ? (past ? "volt szabad" : "szabad")
                              : past              ? "kellett"
                                                  : "kell";
-    const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
-    if (negative || modalFocus_)
+    // a passive without its agent says no one: "Az elemeket ki kell cserélni"
+    const bool noOne =
+        verb == roles_.verb.main && ((roles_.verb.passive && !roles_.agent) || before_.toBeDone);
+    const std::string inf = noOne ? infinitiveOf(stem) : personalInfinitiveOf(stem, a.person, a.plural);
+    if (negative || modalFocus_ || before_.toBeDone)  // ("hogyan kell úszni": the question word first)
       emit(negative ? "nem" : "", verb), emit(need, verb), emit(stem.prefix + inf, verb);
     else if (!stem.prefix.empty())
       emit(stem.prefix, verb), emit(need, verb), emit(inf, verb);
@@ -1022,20 +1145,53 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
 VerbGroup Generator::readVerbGroup() const {
   const std::size_t n = n_;
   VerbGroup g;
-  bool must = false;
+  bool must = false, pastOfBe = false;
   g.main = g.firstAux = g.be = g.have = n;
   for (std::size_t i = 0; i < n; ++i) {
     const Token& k = t_[i];
-    // "is going to buy": the future
+    // "is going to buy": the future; "was going to call you": what one meant to do, "fel
+    // akartalak hívni"
     if (k.tag == PartOfSpeech::verb && k.lemma == "go" && k.form == VerbForm::ing && i + 2 < n &&
         t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
       if (g.firstAux == n) g.firstAux = i;
-      g.future = true;
+      if (g.be != n && (t_[g.be].lower == "was" || t_[g.be].lower == "were"))
+        g.modal = "akar", g.past = true;
+      else
+        g.future = true;
+      continue;
+    }
+    // "used to live there": "régen ott lakott", what was so then
+    if (k.tag == PartOfSpeech::verb && k.lemma == "use" && k.form == VerbForm::past && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.adverb = "r\xC3\xA9gen", pastOfBe = true;
+      continue;
+    }
+    // "keeps calling me": "folyton hív", over and over
+    if (k.tag == PartOfSpeech::verb && k.lemma == "keep" && k.form != VerbForm::ing && i + 1 < n &&
+        t_[i + 1].tag == PartOfSpeech::verb && t_[i + 1].form == VerbForm::ing) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.adverb = "folyton", pastOfBe = k.form == VerbForm::past;
+      continue;
+    }
+    // "is about to leave": "mindjárt indul"
+    if (isBe(k) && i + 3 < n && t_[i + 1].lower == "about" && t_[i + 2].tag == PartOfSpeech::infinitiveTo &&
+        t_[i + 3].tag == PartOfSpeech::verb) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.adverb = "mindj\xC3\xA1rt", pastOfBe = k.lower == "was" || k.lower == "were";
+      i += 2;
+      continue;
+    }
+    // "managed to fix it": "sikerült megjavítania", the one who managed in the dative
+    if (k.tag == PartOfSpeech::verb && k.lemma == "manage" && k.form != VerbForm::ing && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.modal = "siker\xC3\xBCl", g.past = g.past || k.form == VerbForm::past;
       continue;
     }
     // "I need to finish": "be kell fejeznem", as "have to"
     if (k.tag == PartOfSpeech::verb && k.lemma == "need" && k.form != VerbForm::ing && i + 2 < n &&
-        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+        infinitiveAt(i + 1)) {
       if (g.firstAux == n) g.firstAux = i;
       g.modal = "kell", g.past = g.past || k.form == VerbForm::past;
       continue;
@@ -1057,6 +1213,26 @@ VerbGroup Generator::readVerbGroup() const {
     if (k.tag != PartOfSpeech::modal && k.tag != PartOfSpeech::auxiliary && k.tag != PartOfSpeech::negation)
       continue;
     if (g.firstAux == n) g.firstAux = i;
+    // "is unlikely to recover": "valószínűleg nem gyógyul meg", said of the verb after; "is
+    // expected to arrive": "várhatóan megérkezik"
+    const std::string_view said = i + 1 < n ? std::string_view(t_[i + 1].lower) : "";
+    if (isBe(k) && i + 3 < n && (said == "likely" || said == "unlikely" || said == "expected") &&
+        t_[i + 2].tag == PartOfSpeech::infinitiveTo && t_[i + 3].tag == PartOfSpeech::verb) {
+      g.adverb = said == "expected" ? "v\xC3\xA1rhat\xC3\xB3"
+                                      "an"
+                                    : "val\xC3\xB3sz\xC3\xADn\xC5\xB1leg";
+      g.negative = g.negative || said == "unlikely";
+      pastOfBe = k.lower == "was" || k.lower == "were";
+      i += 2;
+      continue;
+    }
+    // "will be able to come", "was able to help": "tud" ("Hétfőn nem tudok jönni")
+    if (isBe(k) && i + 3 < n && t_[i + 1].lower == "able" && t_[i + 2].tag == PartOfSpeech::infinitiveTo &&
+        t_[i + 3].tag == PartOfSpeech::verb) {
+      g.modal = "tud", g.future = false, g.past = g.past || k.lower == "was" || k.lower == "were";
+      i += 2;
+      continue;
+    }
     if (k.tag == PartOfSpeech::negation)
       g.negative = true;
     else if (k.lower == "will" || k.lower == "shall")
@@ -1073,8 +1249,7 @@ VerbGroup Generator::readVerbGroup() const {
       g.future = true;  // "said that it would close": what was to come, "hogy bezárja"
     else if (k.lower == "would")
       g.modal = "cond";
-    else if (isHave(k) && i + 2 < n && t_[i + 1].tag == PartOfSpeech::infinitiveTo &&
-             t_[i + 2].tag == PartOfSpeech::verb)
+    else if (isHave(k) && i + 2 < n && infinitiveAt(i + 1))
       g.modal = "kell", g.past = g.past || k.lower == "had";  // "have to go": "mennem kell"
     else if (isDo(k))
       g.doSupport = true, g.past = g.past || k.lower == "did";
@@ -1089,12 +1264,16 @@ VerbGroup Generator::readVerbGroup() const {
   // "must not" forbids: "nem szabad"; "don't have to" only frees ("nem kell")
   if (must && g.negative) g.modal = "szabad";
   // "I will call you tomorrow": "Holnap felhívlak"; a time or a prefix says the future already
-  if (g.future && g.main != n && g.be == n && !g.negative && !g.imperative) {
+  // ("will be installed this weekend": "ezen a hétvégén telepítik", a passive too)
+  if (g.future && g.main != n && (g.be == n || t_[g.main].form == VerbForm::participle) && !g.negative &&
+      !g.imperative) {
     const Sense* vs = coreSense(t_[g.main], sense(g.main));
     const bool when = before_.when || saysWhen(t_);
     // ("will become a doctor": "orvos lesz", the present of "lesz" is its future, and of "van")
     if (vs && vs->word == "van") g.futureOfBe = true;
-    if (when || (vs && !vs->prefix.empty()) || (vs && (vs->word == "lesz" || vs->word == "van")))
+    // ("will remain closed": "zárva marad", a state that goes on)
+    if (when || (vs && !vs->prefix.empty()) ||
+        (vs && (vs->word == "lesz" || vs->word == "van" || vs->word == "marad")))
       g.future = false;
   }
   if (g.main != n) {
@@ -1105,17 +1284,32 @@ VerbGroup Generator::readVerbGroup() const {
     if ((form == VerbForm::base || form == VerbForm::third) && !g.doSupport && g.have == n && g.be == n)
       g.past = g.past && !g.modal.empty();
     if (listed(kPlainAfterCan, t_[g.main].lemma) && g.modal == "tud") g.modal.clear();
+    g.past = g.past || pastOfBe;  // "was unlikely to win": "valószínűleg nem nyert"
   }
   // a main "have" with an object is possession; a lone "be" is the copula
-  g.possession =
-      g.main == n && g.have != n && g.have + 1 < n && startsNounPhrase(g.have + 1) && !isBe(t_[g.have + 1]);
+  // ("Have you been to London?": the perfect of the copula, no possession)
+  g.possession = g.main == n && g.have != n && g.have + 1 < n && startsNounPhrase(g.have + 1) &&
+                 !isBe(t_[g.have + 1]) && !(g.be != n && g.be > g.have);
   g.copula = g.main == n && g.be != n && !g.possession;
+  // "I have been ill": "Beteg voltam" (what has lasted till now is the present, below)
+  if (g.copula && g.have < g.be) g.past = true;
+  // ("In case of fire, do not use the lift", "In the morning, open the windows": past a
+  // leading phrase and its comma)
+  std::size_t lead = 0;
+  for (std::size_t k = 1; k <= g.firstAux && k < n; ++k)
+    if (t_[k - 1].pauseAfter) {
+      lead = k;
+      break;
+    }
   g.imperative = g.main != n && t_[g.main].form == VerbForm::base && g.modal.empty() && !g.future &&
-                 (g.main == 0 || t_[0].lower == "please" ||
+                 (g.main == lead || t_[0].lower == "please" ||
                   // ("then open the door", "slowly add the milk")
                   std::all_of(t_.begin(), t_.begin() + std::ptrdiff_t(g.main),
                               [](const Token& k) { return k.tag == PartOfSpeech::adverb; }) ||
-                  (g.doSupport && g.firstAux == 0 && g.negative) || t_[0].lower == "let's");
+                  (g.doSupport && g.firstAux == lead && g.negative &&
+                   // ("Don't you like it?": asked, not told)
+                   !(g.firstAux + 2 < n && subjectPronoun(t_[g.firstAux + 2]))) ||
+                  t_[0].lower == "let's");
   g.passive = g.main != n && g.be != n && g.be < g.main && t_[g.main].form == VerbForm::participle;
   // Hungarian keeps the tense of what was said: "He said he was tired": "fáradt"
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
@@ -1124,6 +1318,17 @@ VerbGroup Generator::readVerbGroup() const {
   // "after finishing the report, she went home": "miután befejezte"
   if (before_.gerund && g.main != n && t_[g.main].form == VerbForm::ing && g.be == n)
     g.past = before_.past, g.imperative = false;
+  // "If I had more time, I would travel": "Ha több időm lenne", what is not so
+  if (before_.hypothetical && g.past && g.modal.empty() && !g.future && (g.have == n || g.possession))
+    g.modal = "cond", g.past = false;
+  // ("if you could send me": "ha el tudnád küldeni")
+  if (before_.hypothetical && g.past && g.modal == "tud") g.modal = "tud-cond", g.past = false;
+  // "how to swim": "hogyan kell úszni"
+  if (before_.toBeDone && g.main != n) {
+    g.modal = "kell", g.past = g.future = g.imperative = false;
+    g.firstAux = 0;  // its "to"
+  }
+  if (before_.negated) g.negative = true;
   // "to start the machine": "hogy elindítsd a gépet"
   if (before_.purpose && g.main != n && g.modal.empty() && !g.future)
     g.modal = "subj", g.past = false, g.imperative = false;
@@ -1168,29 +1373,42 @@ void Generator::findSubject(ClauseRoles& r) const {
     r.subject = readNounPhrase(g.firstAux + 1);
     r.inverted = true;
   }
-  if (!r.subject && r.verbStart < n_ && r.verbStart + 1 < n_ &&
-      t_[r.verbStart + 1].tag == PartOfSpeech::pronoun &&
+  // ("Why didn't you call?": past the negation)
+  const std::size_t afterAux = r.verbStart + 2 < n_ && t_[r.verbStart + 1].tag == PartOfSpeech::negation
+                                   ? r.verbStart + 2
+                                   : r.verbStart + 1;
+  if (!r.subject && r.verbStart < n_ && afterAux < n_ && t_[afterAux].tag == PartOfSpeech::pronoun &&
       (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]) ||
-       (isBe(t_[r.verbStart]) && g.main != n_))) {  // "What are you doing?"
-    r.subject = readNounPhrase(r.verbStart + 1);
+       ((isBe(t_[r.verbStart]) || isHave(t_[r.verbStart])) && g.main != n_))) {  // "What are you doing?",
+                                                                                 // "Have you finished?"
+    r.subject = readNounPhrase(afterAux);
+    r.inverted = true;
+  }
+  // "Where have you been?": the pronoun between "have" and "been"
+  if (!r.subject && g.copula && g.have + 1 < g.be && t_[g.have + 1].tag == PartOfSpeech::pronoun) {
+    r.subject = readNounPhrase(g.have + 1);
     r.inverted = true;
   }
   // "Where are you?", "How old is he?": a pronoun after the copula of a question is its subject
+  // ("Are you hungry?": "Éhes vagy?", asked without a question word)
   if (!r.subject && g.copula && g.be + 1 < n_ && t_[g.be + 1].tag == PartOfSpeech::pronoun &&
-      t_[g.be + 1].lower != "there" && t_[0].tag == PartOfSpeech::question) {
+      t_[g.be + 1].lower != "there" && (t_[0].tag == PartOfSpeech::question || g.be == 0)) {
     r.subject = readNounPhrase(g.be + 1);
     r.inverted = true;
   }
   // "When does the train leave?", "Can your sister swim?": a noun subject between the
   // auxiliary and its verb
   if (!r.subject && r.verbStart < n_ && r.verbStart + 1 < n_ && g.main != n_ && g.main > r.verbStart + 1 &&
-      (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]) || isBe(t_[r.verbStart])) &&
+      (t_[r.verbStart].tag == PartOfSpeech::modal || isDo(t_[r.verbStart]) || isBe(t_[r.verbStart]) ||
+       isHave(t_[r.verbStart])) &&
       startsNounPhrase(r.verbStart + 1) && t_[r.verbStart + 1].tag != PartOfSpeech::adjective) {
     const NounPhrase np = readNounPhrase(r.verbStart + 1);
     if (np.end == g.main) r.subject = np, r.inverted = true;
   }
   // "there is", and in a question "is there" ("Is there a pharmacy near here?": "Van ...?")
+  // ("There may be a problem": past the modal)
   r.existential = g.copula && ((g.be > 0 && t_[g.be - 1].lower == "there") ||
+                               (g.firstAux > 0 && g.firstAux < g.be && t_[g.firstAux - 1].lower == "there") ||
                                (g.be == 0 && g.be + 1 < n_ && t_[g.be + 1].lower == "there"));
 }
 
@@ -1201,6 +1419,7 @@ void Generator::agreeWithSubject(ClauseRoles& r) const {
   if (r.subject) {
     a.person = r.subject->person;
     a.plural = r.subject->plural;
+    if (before_.formal && a.person == 2) a.person = 3, a.plural = false;  // "ha szüksége van"
     // "my brother and I", "you and Anna": the first person before the second, both before the third
     if (r.subject->end > r.subject->begin)
       for (std::size_t k = r.subject->end; k + 1 < n_ && t_[k].lower == "and" && startsNounPhrase(k + 1);) {
@@ -1232,6 +1451,7 @@ void Generator::findObjects(ClauseRoles& r) {
     findAgent(r);
     return;
   }
+  if (linkedPredicate() != n_) return;  // "remained closed": a state, no object
   // "would like to order a pizza": the infinitive's object, in the case its verb asks for
   std::size_t objectStart = afterVerb;
   // (past a time or place between: "decided on Tuesday to build a bridge")
@@ -1245,6 +1465,19 @@ void Generator::findObjects(ClauseRoles& r) {
     const Sense* inf = coreSense(t_[to + 1], sense(to + 1));
     r.objectCase = inf && !inf->note("obj").empty() ? caseNamed(inf->note("obj")) : Case::accusative;
   }
+  // "tore open the letter": the state it was left in, no object ("eltépte a levelet")
+  if (objectStart + 1 < n_ && t_[objectStart].tag == PartOfSpeech::adjective &&
+      startsNounPhrase(objectStart + 1))
+    if (const Sense* state = coreSense(t_[objectStart], sense(objectStart)); state && state->keepsCopula)
+      resultState_ = objectStart++;
+  // "want you to come", "asked her to wait": the one wanted or asked to do it is the subject of
+  // what follows ("Azt akarom, hogy gyere", "Megkértem, hogy várjon")
+  if (requestFollows_ && mainVerb != n_ && (t_[mainVerb].lemma == "want" || t_[mainVerb].lemma == "ask") &&
+      objectStart < n_ && objectStart == afterVerb && startsNounPhrase(objectStart)) {
+    const NounPhrase one = readNounPhrase(objectStart);
+    if (one.end == n_ || (one.end + 1 == n_ && t_[one.end].lower == "not"))
+      askedOne_ = one, objectStart = one.end;
+  }
   // "speaks a little English": how much stands between the verb and its object
   if (objectStart + 1 < n_ && t_[objectStart].lemma == "a little" &&
       t_[objectStart].tag == PartOfSpeech::adverb && startsNounPhrase(objectStart + 1))
@@ -1257,8 +1490,15 @@ void Generator::findObjects(ClauseRoles& r) {
     a.definite = np.pronoun ? np.person == 3 : np.definite;
     return;
   }
+  // "I don't know", "I understand": what is known is unsaid, "Nem tudom", "Értem"
+  if (mainVerb != n_ && !objectClause_ &&
+      (t_[mainVerb].lemma == "know" || t_[mainVerb].lemma == "understand") &&
+      std::all_of(t_.begin() + std::ptrdiff_t(afterVerb), t_.end(),
+                  [](const Token& k) { return k.tag == PartOfSpeech::adverb; }))
+    a.definite = true;
   if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
-      (t_[objectStart].tag == PartOfSpeech::adverb && !countsANumber(objectStart))) {
+      (t_[objectStart].tag == PartOfSpeech::adverb && !countsANumber(objectStart)) ||
+      timesOver(t_, objectStart)) {  // ("met two times")
     // "He said that ...": the clause is the object, "azt" stands for it
     if (objectClause_ && mainVerb != n_ && r.objectCase == Case::accusative &&
         !(verbSense && verbSense->noObject)) {
@@ -1304,9 +1544,9 @@ void Generator::findObjects(ClauseRoles& r) {
   const bool timeAfter = object->end < n_ && startsNounPhrase(object->end) &&
                          readNounPhrase(object->end).end < n_ &&
                          t_[readNounPhrase(object->end).end].lower == "ago";
-  if ((object->pronoun || givesTo) && !timeAfter && !t_[object->end - 1].pauseAfter && object->end < n_ &&
-      startsNounPhrase(object->end) && t_[object->end].tag != PartOfSpeech::pronoun &&
-      t_[object->end].tag != PartOfSpeech::adverb) {
+  if ((object->pronoun || givesTo) && !timeAfter && !timesOver(t_, object->end) &&
+      !t_[object->end - 1].pauseAfter && object->end < n_ && startsNounPhrase(object->end) &&
+      t_[object->end].tag != PartOfSpeech::pronoun && t_[object->end].tag != PartOfSpeech::adverb) {
     r.indirect = object;
     object = readNounPhrase(r.indirect->end);
     a.youObject = false;
@@ -1325,11 +1565,46 @@ void Generator::findObjects(ClauseRoles& r) {
 
 // A passive clause: the English subject is the Hungarian object, and whoever did it ("by my
 // sister") the subject; without one, the verb says "they" ("lezárták az utat").
+// The adjective a linking verb links its subject to ("remained closed"), or the token count.
+// "I feel tired" is the person's own feeling, not how a thing seems: only a thing "feels".
+std::size_t Generator::linkedPredicate() const {
+  const std::size_t v = roles_.verb.main;
+  if (v + 1 >= n_ || !linkingVerb(t_[v]) || t_[v + 1].tag != PartOfSpeech::adjective || !t_[v + 1].entry ||
+      (v + 2 < n_ && t_[v + 2].tag == PartOfSpeech::noun) || (t_[v].lemma == "feel" && !saidOfThing(roles_)))
+    return n_;
+  return v + 1;
+}
+
+void Generator::emitLinkedPredicate(std::size_t p) {
+  const Sense* s = coreSense(t_[p], sense(p));
+  const std::optional<std::string> word = plainSense(t_[p], sense(p));
+  if (!s || !word) return;
+  done_[p] = true;
+  if (linkingVerb(t_[roles_.verb.main])->dative) {
+    NounStem stem;
+    stem.lemma = *word;
+    emit(inflectNoun(stem, false, {}, Case::dative), p);  // "sápadtnak", "hidegebbnek"
+    return;
+  }
+  std::string adj = !s->note("pred").empty() && !t_[p].degree ? std::string(s->note("pred")) : *word;
+  // ("zárva", "nyitva" say a state and take no plural: "Az iskolák zárva maradnak")
+  if (roles_.agreement.plural && !s->keepsCopula)
+    adj = !s->plural.empty() && !t_[p].degree ? s->plural : pluralOf(adj, WordClass::adjective);
+  emit(adj, p);
+}
+
+// "by 30 June", "by Friday", "by the end of the month": a deadline, no one who did it.
+bool Generator::namesATime(const NounPhrase& np) const {
+  if (np.pronoun || np.head >= n_) return false;
+  const Sense* s = coreSense(t_[np.head], sense(np.head));
+  return t_[np.head].time || t_[np.head].lemma == "end" || (s && !s->note("time").empty());
+}
+
 void Generator::findAgent(ClauseRoles& r) {
   Agreement& a = r.agreement;
   a = Agreement{3, true, false, false};
   for (std::size_t k = r.verb.main + 1; k + 1 < n_; ++k)
-    if (t_[k].lower == "by" && startsNounPhrase(k + 1)) {
+    if (t_[k].lower == "by" && startsNounPhrase(k + 1) && !namesATime(readNounPhrase(k + 1))) {
       r.agent = readNounPhrase(k + 1);
       r.agentBy = k;
       a.person = r.agent->person;
@@ -1421,9 +1696,10 @@ bool Generator::passiveReceiver(const ClauseRoles& r) const {
 // Whether the copula names a place (and stays), and whether the subject pronoun drops.
 void Generator::placeCopula(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
-  std::size_t afterBe = g.be + 1;  // the predicate, after any "not" or "still"
+  std::size_t afterBe = g.be + 1;  // the predicate, after any "not" or "still", or the subject asked about
   while (g.copula && afterBe < n_ &&
-         (t_[afterBe].tag == PartOfSpeech::negation || t_[afterBe].lower == "still"))
+         (t_[afterBe].tag == PartOfSpeech::negation || t_[afterBe].lower == "still" ||
+          (r.inverted && r.subject && afterBe == r.subject->begin && r.subject->pronoun)))
     ++afterBe;
   if (g.copula && afterBe < n_) {
     const Token& after = t_[afterBe];
@@ -1438,19 +1714,25 @@ void Generator::placeCopula(ClauseRoles& r) const {
   static constexpr std::string_view kWeather[] = {"cold",  "hot",    "warm",  "cool",  "dark",    "sunny",
                                                   "windy", "cloudy", "foggy", "rainy", "freezing"};
   const bool it = r.subject && r.subject->pronoun && t_[r.subject->head].lower == "it";
-  const bool itIsAdjective = it && g.copula && afterBe < n_ && t_[afterBe].tag == PartOfSpeech::adjective &&
-                             (afterBe + 1 >= n_ || t_[afterBe + 1].tag != PartOfSpeech::noun);
-  r.weather = itIsAdjective && listed(kWeather, t_[afterBe].lemma);
-  const bool pastIt = it && (g.past || g.future || itIsAdjective);
+  // ("It is too late to call him": "Túl késő", past "very", "too", "so")
+  const std::size_t adjective =
+      afterBe + 1 < n_ && t_[afterBe].tag == PartOfSpeech::adverb && listed(kDegreeAdverbs, t_[afterBe].lower)
+          ? afterBe + 1
+          : afterBe;
+  const bool itIsAdjective = it && g.copula && adjective < n_ &&
+                             t_[adjective].tag == PartOfSpeech::adjective &&
+                             (adjective + 1 >= n_ || t_[adjective + 1].tag != PartOfSpeech::noun);
+  r.weather = itIsAdjective && listed(kWeather, t_[adjective].lemma);
+  const bool pastIt = it && (g.past || g.future || itIsAdjective || (g.copula && clockTimeAt(afterBe)));
   // ("She was tired": "Fáradt volt", the copula said; "She is tired": "Ő fáradt", no verb left)
   // ("You and Anna": "Te és Anna", a pronoun with another subject stays)
-  r.dropSubject =
-      r.subject && r.subject->pronoun && !g.passive &&
-      !(r.subject->end + 1 < n_ && t_[r.subject->end].lower == "and" &&
-        startsNounPhrase(r.subject->end + 1)) &&
-      (pastIt ||
-       !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past && !g.future) ||
-       feelingPredicate(r) != n_);
+  r.dropSubject = r.subject && r.subject->pronoun && !g.passive &&
+                  !(r.subject->end + 1 < n_ && t_[r.subject->end].lower == "and" &&
+                    startsNounPhrase(r.subject->end + 1)) &&
+                  (pastIt ||
+                   !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past &&
+                     !g.future && g.modal != "hat" && g.modal != "cond" && !mustDo(g)) ||
+                   feelingPredicate(r) != n_);
   if (r.existential && !r.subject) {
     r.agreement.person = 3;  // ("because there was a storm": no subject goes on from before)
     r.agreement.plural = t_[g.be].plural;
@@ -1466,14 +1748,20 @@ void Generator::placeCopula(ClauseRoles& r) const {
 void Generator::emitLeadingAdverbs() {
   for (std::size_t k = 0; k < n_; ++k) {
     const Token& tk = t_[k];
-    if (tk.time && tk.time->unit && k > 0 && t_[k - 1].lower == "by" && !done_[k - 1]) {
-      // "by Friday afternoon", "by next week": until then, "péntek délutánig", "jövő hétig"
+    const std::string_view before = k > 0 && !done_[k - 1] ? std::string_view(t_[k - 1].lower) : "";
+    if (tk.time && tk.time->unit && (deadline(before) || before == "since")) {
+      // "by Friday afternoon", "until next week": until then, "péntek délutánig", "jövő hétig";
+      // "since last Friday": "múlt péntek óta"
       std::vector<std::string> words = timeWords(*tk.time);
       const Sense& unit = tk.time->unit->senses.front();
       if (!words.empty() && (words.back() == timeCaseOf(unit) || words.back() == unit.word))
-        words.back() = inflectNoun(stemOfSense(unit), false, {}, Case::terminative);
+        words.back() =
+            before == "since" ? unit.word : inflectNoun(stemOfSense(unit), false, {}, Case::terminative);
+      if (before == "since") words.push_back("\xC3\xB3ta");
       for (std::string& w : words) emit(std::move(w), k);
       done_[k - 1] = done_[k] = true;
+    } else if (forTheNext(k)) {
+      continue;  // "the budget for next year": what it is for, said in its place ("jövő évre")
     } else if (tk.time && tk.time->unit) {
       for (std::string& w : timeWords(*tk.time)) emit(std::move(w), k);
       done_[k] = true;
@@ -1501,10 +1789,12 @@ void Generator::emitLeadingAdverbs() {
 bool Generator::finishedPast() const {
   const ClauseRoles& r = roles_;
   const VerbGroup& g = r.verb;
-  if (!g.past || g.passive || !g.modal.empty() || g.future || g.main == n_ || !r.object ||
-      t_[g.main].form == VerbForm::ing || r.object->pronoun)
+  // ("The letter has been sent": "A levelet elküldték", the passive's subject as the object)
+  const std::optional<NounPhrase>& object = g.passive ? r.subject : r.object;
+  if (!g.past || !g.modal.empty() || g.future || g.main == n_ || !object ||
+      t_[g.main].form == VerbForm::ing || object->pronoun || (g.passive && g.have == n_))
     return false;
-  return r.object->definite;
+  return object->definite;
 }
 
 // After a leading time, a verb with its prefix comes before a subject that did nothing to an
@@ -1533,7 +1823,8 @@ std::size_t Generator::emitPassiveSubject() {
   else if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun))
     emitNounPhrase(patient, r.objectCase);
   if (r.agent) {
-    emitNounPhrase(*r.agent, Case::nominative);
+    // "must be accompanied by an adult": the one who must, "felnőttnek kell kísérnie"
+    emitNounPhrase(*r.agent, mustDo(r.verb) && !r.agent->pronoun ? Case::dative : Case::nominative);
     for (std::size_t k = r.agentBy; k < r.agent->end; ++k) done_[k] = true;
   }
   lastCase_ = r.objectCase;
@@ -1543,24 +1834,46 @@ std::size_t Generator::emitPassiveSubject() {
 std::size_t Generator::emitPossession() {
   const VerbGroup& g = roles_.verb;
   const std::optional<NounPhrase>& subject = roles_.subject;
-  emit(g.negative ? (g.past ? "nem volt" : "nincs") : (g.past ? "volt" : "van"), g.have);
+  // "január óta van egy új igazgatója", "kilenckor van egy megbeszélésem": a time first
+  if (!g.negative && t_[0].tag != PartOfSpeech::question) emitTimeFirst(g.have + 1);
+  // ("would have a house": "lenne egy háza")
+  const bool would = g.modal == "cond" && !g.past;
+  emit(g.negative ? (g.past  ? "nem volt"
+                     : would ? "nem lenne"
+                             : "nincs")
+                  : (g.past  ? "volt"
+                     : would ? "lenne"
+                             : "van"),
+       g.have);
   const NounPhrase obj = readNounPhrase(g.have + 1);
-  const int person = subject ? subject->person : 3;
-  emitNounPhrase(obj, Case::nominative, "", subject && subject->pronoun ? person : 3,
-                 subject && subject->pronoun && subject->plural);
+  // (the subject's person as the verb agrees: formal "you" is the third, "Van kérdése")
+  const bool pronoun = subject && subject->pronoun;
+  emitNounPhrase(obj, Case::nominative, "", pronoun ? roles_.agreement.person : 3,
+                 pronoun && roles_.agreement.plural);
   objectDone_ = true;
   return obj.end;
 }
 
 std::size_t Generator::emitCopula(std::size_t pos) {
   const VerbGroup& g = roles_.verb;
+  // "had never been there", "is never late": "soha nem voltunk ott", "soha nem késik", as of any
+  // verb, and what never is is no state already reached
+  bool never = false;
+  for (std::size_t k = g.firstAux; k <= g.be + 1 && k < n_; ++k)
+    if (t_[k].lower == "never") emit("soha", k), never = true;
   const Agreement& a = roles_.agreement;
   const bool location = roles_.copulaLocation, existential = roles_.existential;
   Agreement ca = a;
   ca.definite = false;
   std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
   if (g.future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
-  const bool question = t_[0].tag == PartOfSpeech::question || before_.asked;
+  // "He may be at home": "Otthon lehet", what may be so keeps its copula; so does what would be
+  // ("Boldog lennék")
+  const bool may = (g.modal == "hat" || g.modal == "cond") && !g.past && !g.future;
+  if (g.modal == "hat" && may) form = conjugate(VerbStem{"lehet", "", ""}, Tense::present, ca);
+  if (g.modal == "cond" && may) form = conditionalOf(VerbStem{"lesz", "", ""}, ca);
+  // (a yes or no asked within keeps the statement's order: "hogy éhes vagyok-e")
+  const bool question = (t_[0].tag == PartOfSpeech::question || before_.asked) && !before_.yesNo;
   // "You are right": "Igazad van", the one right owns the truth; "I am sorry": "Sajnálom"
   if (const std::size_t pred = feelingPredicate(roles_); pred != n_) {
     for (std::size_t k = g.be + 1; k < pred; ++k)
@@ -1579,11 +1892,21 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       fa.definite = f->about == Case::accusative && (!what || what->definite);
       // "I am late": "Elkéstem", already so; "I will be late": "Késni fogok"; "The train is
       // late": "A vonat késik"
-      const bool late = !f->prefix.empty() && !saidOfThing(roles_);
+      // (of what must not be: "Nem szabad elkésned")
+      const bool late =
+          !f->prefix.empty() && !saidOfThing(roles_) && !may && !never && (!mustDo(g) || g.negative);
       VerbStem stem{std::string(f->verb), std::string(late ? f->prefix : ""), ""};
+      if (may) stem = potentialOf(stem);  // "I may be late": "Késhetek"
       const Tense tense = g.past || (late && !g.future) ? Tense::past : Tense::present;
       if (g.negative) emit("nem", g.be);
-      if (g.future)  // "El fogok késni", "Vissza fogok jönni"
+      if (mustDo(g)) {  // "Nem kell félned", "Nem szabad elkésned"
+        const std::string need = g.modal == "kellene" ? "kellene" : g.modal == "szabad" ? "szabad" : "kell";
+        const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
+        if (g.negative || stem.prefix.empty())
+          emit(need, g.be), emit(stem.prefix + inf, pred);
+        else
+          emit(stem.prefix, pred), emit(need, g.be), emit(inf, pred);
+      } else if (g.future)  // "El fogok késni", "Vissza fogok jönni"
         emit(stem.prefix, pred), emit(conjugate(VerbStem{"fog", "", ""}, Tense::present, ca), g.be),
             emit(infinitiveOf(stem), pred);
       else if (g.negative || question)  // "miért késtem el"
@@ -1604,8 +1927,50 @@ std::size_t Generator::emitCopula(std::size_t pos) {
     if (g.negative)
       emit(g.past ? "nem volt" : g.future ? "nem lesz" : "nincs", g.be), emit(truth, pred);
     else
-      emit(truth, pred), emit(g.past ? "volt" : g.future ? "lesz" : "van", g.be);
+      emit(truth, pred), emit(g.past     ? "volt"
+                              : g.future ? "lesz"
+                              : may      ? (g.modal == "cond" ? "lenne" : "lehet")
+                                         : "van",
+                              g.be);
     return pred + 1;
+  }
+  // "You must be careful": "Óvatosnak kell lenned", what one must be in "-nak" before "kell"
+  // and the personal infinitive of "lesz"; a state that keeps its copula stays bare ("Az
+  // ablaknak zárva kell lennie"), a place comes first ("Otthon kellene lennie")
+  if (mustDo(g) && !existential && !question) {
+    const std::string need = g.modal == "kellene"  ? "kellene"
+                             : g.modal == "szabad" ? "szabad"
+                             : g.past              ? "kellett"
+                                                   : "kell";
+    const std::string be = personalInfinitiveOf(VerbStem{"lesz", "", ""}, a.person, a.plural);
+    pos = std::max(pos, g.be) + 1;
+    while (pos < n_ && t_[pos].tag == PartOfSpeech::negation) ++pos;
+    if (g.negative) emit("nem", g.be);
+    const Sense* ps = pos < n_ ? coreSense(t_[pos], sense(pos)) : nullptr;
+    const std::optional<std::string> pw = pos < n_ ? plainSense(t_[pos], sense(pos)) : std::nullopt;
+    if (!location && pos < n_ && t_[pos].tag == PartOfSpeech::adjective && ps && pw &&
+        (pos + 1 == n_ || t_[pos + 1].tag != PartOfSpeech::noun)) {
+      NounStem stem;
+      stem.lemma = *pw;
+      const std::string said = ps->keepsCopula ? *pw : inflectNoun(stem, false, {}, Case::dative);
+      if (g.negative)
+        emit(need, g.be), emit(said, pos), emit(be, g.be);
+      else
+        emit(said, pos), emit(need, g.be), emit(be, g.be);
+      return pos + 1;
+    }
+    if (!location && pos < n_ && startsNounPhrase(pos) && t_[pos].tag != PartOfSpeech::adjective) {
+      NounPhrase bare = readNounPhrase(pos);  // "must be a doctor": "orvosnak kell lennie"
+      if (t_[bare.begin].lower == "a" || t_[bare.begin].lower == "an") ++bare.begin;
+      if (g.negative) emit(need, g.be);
+      emitNounPhrase(bare, Case::dative);
+      if (!g.negative) emit(need, g.be);
+      emit(be, g.be);
+      return bare.end;
+    }
+    copulaTail_.push_back({need, g.be, true});  // "otthon kell lennie"
+    copulaTail_.push_back({be, g.be, true});
+    return pos;
   }
   // "I will be out of the office": "nem leszek az irodában", away from where one is found
   if (!g.negative && !existential && g.be + 3 < n_ && t_[g.be + 1].lower == "out" &&
@@ -1626,9 +1991,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   const bool predicateAsked =
       question && !before_.asked && t_[0].tag == PartOfSpeech::question &&
       (asked == "how old" || asked == "how much" || asked == "what" || asked == "who");
-  if (existential || location || a.person != 3 || g.past || g.future || (question && !predicateAsked) ||
-      roles_.weather) {
-    if (g.negative && !g.past && !g.future && a.person == 3)
+  if (existential || location || a.person != 3 || g.past || g.future || may ||
+      (question && !predicateAsked) || roles_.weather) {
+    if (g.negative && !g.past && !g.future && !may && a.person == 3)
       form = a.plural ? "nincsenek" : "nincs";
     else if (g.negative)
       form = "nem " + form;
@@ -1641,8 +2006,19 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       emitNounPhrase(np, Case::nominative);
       for (std::size_t k = np.begin; k < np.end; ++k) done_[k] = true;
     }
+    // "There was nobody in the room": "Senki sem volt a szobában", no one there first
+    if (existential && !g.negative && g.be + 1 < n_ && !done_[g.be + 1] &&
+        (t_[g.be + 1].lemma == "nobody" || t_[g.be + 1].lemma == "no one" ||
+         t_[g.be + 1].lemma == "nothing")) {
+      emit(t_[g.be + 1].lemma == "nothing" ? "semmi" : "senki", g.be + 1);
+      done_[g.be + 1] = true;
+      if (g.past || g.future)
+        emit("sem", g.be + 1);
+      else
+        form = "sincs";  // "Senki sincs itt"
+    }
     // "nincs" stands before the place: "A kutya nincs a házban."
-    if (existential || question || (g.negative && location))
+    if (existential || question || g.negative)  // ("Nem vagyok fáradt", "Nincs a házban")
       emit(form, g.be);
     else
       copulaTail_.push_back({form, g.be, true});
@@ -1657,14 +2033,32 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   // "A múzeum hétfőnként zárva van": a time with its case before the predicate
   if (pos < n_ && !existential && !g.negative && !question && t_[pos].tag != PartOfSpeech::preposition)
     emitTimeFirst(pos + 1);
-  if (pos >= n_ || location || existential) return pos;
+  // "A bolt zárva lesz hétfőig": a state that keeps its copula has it right after
+  const std::size_t state = pos < n_ && t_[pos].lower == "still" ? pos + 1 : pos;
+  const bool stateKept = location && state < n_ && t_[state].tag == PartOfSpeech::adjective;
+  if (pos >= n_ || (location && !stateKept) || existential) return pos;
+  // "It is five o'clock": "Öt óra van", a clock time keeps its copula
+  if (roles_.subject && t_[roles_.subject->head].lower == "it" && clockTimeAt(pos))
+    if (const auto end = emitClockTime(pos)) {
+      if (!copulaTail_.empty() && copulaTail_.back().token == g.be) {
+        out_.push_back(std::move(copulaTail_.back()));
+        copulaTail_.pop_back();
+      } else if (!g.negative) {
+        emit("van", g.be);
+      }
+      return *end;
+    }
   pos = emitPredicate(pos);
   // "Büszkék vagyunk a lányunkra": what the predicate adjective governs follows the copula
   const Sense* predicate = pos > 0 && t_[pos - 1].tag == PartOfSpeech::adjective
                                ? coreSense(t_[pos - 1], sense(pos - 1))
                                : nullptr;
-  if ((roles_.weather || (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition &&
-                          !predicate->note(t_[pos].lower).empty())) &&
+  // ("It was nice to see you": "Szép volt látni téged", the copula before the infinitive)
+  // ("sokkal könnyebb volt, mint az első": before the comparison too)
+  if ((roles_.weather || stateKept ||
+       (pos < n_ && (t_[pos].tag == PartOfSpeech::infinitiveTo || t_[pos].lower == "than")) ||
+       (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition &&
+        !predicate->note(t_[pos].lower).empty())) &&
       !copulaTail_.empty() && copulaTail_.back().token == g.be) {
     out_.push_back(std::move(copulaTail_.back()));
     copulaTail_.pop_back();
@@ -1681,8 +2075,9 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
     ++k;
   }
   while (k + 1 < n_ && t_[k].tag == PartOfSpeech::particle) ++k;  // "more expensive"
-  if (t_[k].lower == "very" || t_[k].lower == "too") {
-    emit(t_[k].lower == "very" ? "nagyon" : "t\xC3\xBAl", k);
+  if (t_[k].lower == "very" || t_[k].lower == "too" ||
+      (t_[k].lower == "so" && t_[k].tag == PartOfSpeech::adverb)) {
+    emit(t_[k].lower == "very" ? "nagyon" : t_[k].lower == "so" ? "olyan" : "t\xC3\xBAl", k);
     ++k;
   } else if (t_[k].lower == "much" && t_[k].tag == PartOfSpeech::adverb) {
     emit("sokkal", k);  // "much colder": "sokkal hidegebb"
@@ -1694,8 +2089,9 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
     const Sense* cs = coreSense(t_[k], sense(k));
     std::string adj = s.value_or(t_[k].written);
     if (cs && !cs->note("pred").empty() && !t_[k].degree)
-      adj = std::string(cs->note("pred"));  // "kicsi", not "kis"
-    if (a.plural && s) adj = cs && !cs->plural.empty() ? cs->plural : pluralOf(adj, WordClass::adjective);
+      adj = std::string(cs->note("pred"));          // "kicsi", not "kis"
+    if (a.plural && s && !(cs && cs->keepsCopula))  // ("zárva", "nyitva" take no plural)
+      adj = cs && !cs->plural.empty() ? cs->plural : pluralOf(adj, WordClass::adjective);
     emit(adj, k, bool(s));
     pos = k + 1;
     // "big and old": the second predicate agrees too
@@ -1749,8 +2145,11 @@ bool Generator::emitBareObjectFirst() {
   if (!roles_.object || g.passive || emitGenericArticle_ || objectDone_) return false;
   const NounPhrase& object = *roles_.object;
   // "kenyeret és tejet" stays together after the verb
-  if (object.begin != g.main + 1 || object.pronoun || object.name || object.definite || object.possessed ||
-      (object.end < n_ && (t_[object.end].lower == "and" || continuesList(object.begin))))
+  // ("plans to hire two hundred workers": "kétszáz munkást tervez felvenni", the infinitive's)
+  const bool ofInfinitive = object.begin == g.main + 3 && t_[g.main + 1].tag == PartOfSpeech::infinitiveTo &&
+                            t_[g.main + 2].tag == PartOfSpeech::verb;
+  if ((object.begin != g.main + 1 && !ofInfinitive) || object.pronoun || object.name || object.definite ||
+      object.possessed || (object.end < n_ && (t_[object.end].lower == "and" || continuesList(object.begin))))
     return false;
   const Token& first = t_[object.begin];
   // "became a doctor": what one becomes is said bare, before the verb ("orvos lett")
@@ -1817,7 +2216,18 @@ bool Generator::emitPlaceFirst() {
 }
 
 // How or how often, said before the verb: "korán felkelt", "lassan kinyílt", "gyakran gondolok".
-bool Generator::emitMannerFirst() {
+// "knocked three times": "Háromszor kopogott", how often before a verb without a prefix.
+bool Generator::emitHowOftenFirst() {
+  for (std::size_t k = roles_.verb.main + 1; k + 1 < n_; ++k)
+    if (const auto times = timesOver(t_, k); times && !done_[k]) {
+      emit(*times, k);
+      done_[k] = done_[k + 1] = true;
+      return true;
+    }
+  return false;
+}
+
+bool Generator::emitMannerFirst(bool howOnly) {
   static constexpr std::string_view kStayAfter[] = {
       "here", "there", "now",  "too",  "also", "still", "already", "yet",  "away",     "back",  "then",
       "so",   "very",  "just", "even", "only", "ever",  "else",    "once", "together", "abroad"};
@@ -1834,7 +2244,10 @@ bool Generator::emitMannerFirst() {
   const bool prefixed = (roles_.verbSense && !roles_.verbSense->prefix.empty()) || !t_[g.main].prefix.empty();
   if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
       (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
-      listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than"))
+      listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than") ||
+      (howOnly && !t_[pos].lower.ends_with("ly") && t_[pos].lower != "well") ||
+      (pos > 0 && t_[pos - 1].lower == "so" &&
+       t_[pos - 1].tag == PartOfSpeech::adverb))  // "olyan hangosan, hogy"
     return false;
   done_[pos] = true;
   // "came home": "haza" is a prefix, one word with the verb ("hazajött")
@@ -1872,6 +2285,13 @@ void Generator::emitBeforeVerb() {
     modalFocus_ = emitGoalFirst() || emitBareObjectFirst();
     return;
   }
+  // "Leave the building immediately", "stir well": "Azonnal hagyd el az épületet", "jól keverd",
+  // how stands before the imperative, whose prefix follows it anyway; where ("Fordulj balra")
+  // stays after
+  if (g.imperative && !g.negative && g.main + 1 < n_) {
+    emitMannerFirst(true);
+    return;
+  }
   // "Why did you call me?": the question word is the focus, the prefix follows the verb
   // ("Miért hívtál fel?", "Ki írta meg?")
   if (t_[0].tag == PartOfSpeech::question && !g.negative && g.modal.empty() && !g.future && !g.imperative)
@@ -1895,7 +2315,8 @@ void Generator::emitBeforeVerb() {
       emitMannerFirst();
     return;
   }
-  if (!emitGoalFirst() && !emitBareObjectFirst() && !emitTimeFirst(g.main + 1) && !emitMannerFirst())
+  if (!emitGoalFirst() && !emitBareObjectFirst() && !emitTimeFirst(g.main + 1) && !emitHowOftenFirst() &&
+      !emitMannerFirst())
     emitPlaceFirst();
 }
 
@@ -1910,10 +2331,24 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     for (std::size_t k = pos + 1; k < g.main && t_[k].tag != PartOfSpeech::negation; ++k)
       if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && !done_[k] && t_[k].lower != "also")
         if (auto word = plainSense(t_[k], sense(k))) emit(*word, k), done_[k] = true;
+    if (!g.adverb.empty()) emit(std::string(g.adverb), g.firstAux);
+    // "hasn't arrived yet": "Még nem érkezett meg", "yet" before the negation; asked, "már"
+    // after the verb ("Befejezted már?", below)
+    if (g.negative)
+      for (std::size_t k = g.main + 1; k < n_; ++k)
+        if (t_[k].lower == "yet" && t_[k].tag == PartOfSpeech::adverb && !done_[k]) {
+          emit("m\xC3\xA9g", k);
+          done_[k] = true;
+        }
     // "never" is "soha" before the negated verb: "Soha nem néznek tévét"
     for (std::size_t k = pos; k < g.main; ++k)
       if (t_[k].lower == "never") emit("soha", k);
-    emitBeforeVerb();
+    // "zárva maradnak", "sápadtnak tűnsz"; negated after the verb ("nem maradt zárva")
+    const std::size_t linked = linkedPredicate();
+    if (linked != n_ && !g.negative)
+      emitLinkedPredicate(linked);
+    else
+      emitBeforeVerb();
     // ("Bejelentette, hogy": a prefixed verb needs no "azt", which would take the prefix's place)
     const Sense* vs = roles_.verbSense;
     const bool prefixed = (vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty() ||
@@ -1921,12 +2356,38 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     if (objectClausePronoun_ && !prefixed) emit("azt", g.main);
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
+    if (linked != n_ && g.negative) emitLinkedPredicate(linked);
+    if (!g.negative && (t_[0].tag == PartOfSpeech::auxiliary || t_[0].tag == PartOfSpeech::modal) &&
+        roles_.inverted)
+      for (std::size_t k = g.main + 1; k < n_; ++k)
+        if (t_[k].lower == "yet" && t_[k].tag == PartOfSpeech::adverb && !done_[k]) {
+          emit("m\xC3\xA1r", k);
+          done_[k] = true;
+        }
     if (roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "it" &&
         t_[g.main].lemma == "rain")
       emit("az", g.main), emit("es\xC5\x91", g.main);  // "It was raining": "esett az eső"
     return g.main + 1;  // the particle of a phrasal verb was folded into the verb token
   }
-  // auxiliaries without a verb after them ("Yes, I can."): nothing Hungarian says
+  // "..., but he never did": "do" standing for the verb before is doing it, "de soha nem tette
+  // meg"; other auxiliaries without a verb after them ("Yes, I can.") say nothing
+  if (g.doSupport && before_.linked && pos == g.firstAux && roles_.subject && roles_.subject->pronoun &&
+      std::all_of(t_.begin() + std::ptrdiff_t(pos), t_.end(), [](const Token& k) {
+        return k.tag == PartOfSpeech::auxiliary || k.tag == PartOfSpeech::negation || k.lower == "never";
+      })) {
+    Agreement a = roles_.agreement;
+    a.definite = true;
+    const VerbStem doIt{"tesz", "meg", ""};
+    const std::string form = conjugate(doIt, g.past ? Tense::past : Tense::present, a);
+    const bool never = std::any_of(t_.begin() + std::ptrdiff_t(pos), t_.end(),
+                                   [](const Token& k) { return k.lower == "never"; });
+    if (never) emit("soha", pos);
+    if (g.negative || never)
+      emit("nem", pos), emit(form, pos), emit(doIt.prefix, pos);
+    else
+      emit(doIt.prefix + form, pos);
+    return n_;
+  }
   return pos + 1;
 }
 
@@ -1944,9 +2405,16 @@ std::size_t Generator::emitObject(std::size_t pos) {
 // "to" and its verb: the infinitive.
 std::size_t Generator::emitInfinitive(std::size_t pos) {
   const Token& verb = t_[pos + 1];
+  // ("want to go home": "akarunk hazamenni", the verb of going takes "haza")
+  const bool home = homePrefix_ && roles_.verb.main != n_ && pos == roles_.verb.main + 1;
+  // "decided not to go": "úgy döntött, nem menni" says the "not" before the infinitive
+  if (pos > 0 && t_[pos - 1].lower == "not" && pos - 1 > roles_.verb.main && roles_.verb.main != n_)
+    emit("nem", pos - 1);
   auto emitVerb = [&] {
     if (const Sense* s = coreSense(verb, sense(pos + 1)))
-      emit(s->prefix + infinitiveOf(VerbStem{s->word, s->prefix, ""}), pos + 1);
+      emit((s->prefix.empty() && home ? std::string("haza") : s->prefix) +
+               infinitiveOf(VerbStem{s->word, s->prefix, ""}),
+           pos + 1);
     else
       emit(plainSense(verb, sense(pos + 1)).value_or(verb.written), pos + 1,
            verb.entry || !verb.dictionarySenses.empty());
@@ -1964,7 +2432,11 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
   }
   if (ownObject && pos + 2 < n_ && !done_[pos + 2] && startsNounPhrase(pos + 2) && !(vs && vs->noObject) &&
       !(roles_.object && roles_.object->begin == pos + 2) &&
-      (roles_.verb.main != n_ || t_[pos + 2].tag != PartOfSpeech::pronoun)) {
+      // ("too late to call him": "felhívni őt"; a pronoun with its own verb after it is no object)
+      (roles_.verb.main != n_ || t_[pos + 2].tag != PartOfSpeech::pronoun ||
+       !(pos + 3 < n_ &&
+         (t_[pos + 3].tag == PartOfSpeech::verb || t_[pos + 3].tag == PartOfSpeech::auxiliary ||
+          t_[pos + 3].tag == PartOfSpeech::modal)))) {
     const NounPhrase object = readNounPhrase(pos + 2);
     const std::string_view obj = vs ? vs->note("obj") : std::string_view();
     // a bare object stands before the infinitive ("vizet inni", "két iskolát építeni"); one
@@ -2008,9 +2480,11 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
     r.c = Case::elative;
   // an adjective or a set phrase right before governs too: "proud of": "büszke vmire", "thank
   // you for": "köszönöm" with the accusative
-  if (const Token* before = pos > 0 ? &t_[pos - 1] : nullptr;
+  // ("thank you again for": past "again")
+  const std::size_t governor = pos >= 2 && t_[pos - 1].lower == "again" ? pos - 2 : pos - 1;
+  if (const Token* before = pos > 0 ? &t_[governor] : nullptr;
       !r.c && before && (before->tag == PartOfSpeech::adjective || before->tag == PartOfSpeech::adverb))
-    if (const Sense* bs = coreSense(*before, sense(pos - 1)); bs && !bs->note(p).empty())
+    if (const Sense* bs = coreSense(*before, sense(governor)); bs && !bs->note(p).empty())
       r.c = caseNamed(bs->note(p));
   const Sense* headSense = coreSense(t_[np.head], sense(np.head));
   // where the verb's action goes, the noun says how one gets there: "az állomásra érkezett"
@@ -2071,7 +2545,7 @@ std::string dayOfMonth(long long day, Case c) {
 // after the date, or nothing when the phrase is no date.
 std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
   const std::string& p = t_[pos].lower;
-  if ((p != "on" && p != "by") || pos + 2 >= n_) return std::nullopt;
+  if ((p != "on" && !deadline(p)) || pos + 2 >= n_) return std::nullopt;
   static constexpr std::string_view kMonths[] = {"january",   "february", "march",    "april",
                                                  "may",       "june",     "july",     "august",
                                                  "september", "october",  "november", "december"};
@@ -2096,12 +2570,18 @@ std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
     ++end;
   }
   emit(month(m)->word, m);
-  emit(dayOfMonth(t_[d].value, p == "by" ? Case::terminative : Case::superessive), d);
+  emit(dayOfMonth(t_[d].value, deadline(p) ? Case::terminative : Case::superessive), d);
   return end;
 }
 
 std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   if (auto next = emitDate(pos)) return *next;
+  if (forTheNext(pos + 1)) {  // "for next year": "jövő évre"
+    emit("j\xC3\xB6v\xC5\x91", pos + 1);
+    emit(inflectNoun(stemOfSense(t_[pos + 1].time->unit->senses.front()), false, {}, Case::sublative),
+         pos + 1);
+    return pos + 2;
+  }
   const NounPhrase np = readNounPhrase(pos + 1);
   const std::string& p = t_[pos].lower;
   const PrepositionChoice choice = choosePreposition(pos, np);
@@ -2116,6 +2596,27 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     else
       emitNounPhrase(np, Case::terminative);
     return np.end;
+  }
+  // "between the unions and the employers": the postposition after both ("a szakszervezetek és
+  // a munkaadók között")
+  if (p == "between" && !np.pronoun && np.end + 1 < n_ && t_[np.end].lower == "and" &&
+      startsNounPhrase(np.end + 1)) {
+    const NounPhrase second = readNounPhrase(np.end + 1);
+    emitNounPhrase(np, Case::nominative);
+    emit("\xC3\xA9s", np.end);
+    emitNounPhrase(second, Case::nominative, "k\xC3\xB6z\xC3\xB6tt");
+    return second.end;
+  }
+  // "over the past three weeks", "in the last two years": "az elmúlt három hétben"
+  if ((p == "over" || p == "in" || p == "during" || p == "for") && pos + 3 < n_ &&
+      t_[pos + 1].lower == "the" && (t_[pos + 2].lower == "past" || t_[pos + 2].lower == "last") &&
+      t_[pos + 3].tag == PartOfSpeech::number) {
+    if (const NounPhrase counted = readNounPhrase(pos + 3); isDuration(counted)) {
+      emit("az", pos + 1), emit("elm\xC3\xBAlt", pos + 2);
+      emitNounPhrase(counted, Case::inessive);
+      lastCase_ = Case::inessive;
+      return counted.end;
+    }
   }
   // "in ten minutes": "tíz perc múlva", ahead of now; "read it in two days": "két nap alatt"
   if (!c && p == "in" && isDuration(np) && !np.pronoun) {
@@ -2284,19 +2785,36 @@ void Generator::findPerfectDuration() {
   const VerbGroup& g = roles_.verb;
   if (g.have == n_ || g.passive) return;  // no perfect ("The houses are big")
   // "have been married for forty years": the copula's perfect, "negyven éve házasok"
-  const bool state = g.main == n_ && g.copula && g.be != n_ && g.be > g.have;
+  // "has had a new director since January": the possession's, "január óta új igazgatója van"
+  const bool owned = g.possession && g.firstAux < g.have && isHave(t_[g.firstAux]);
+  const bool state = owned || (g.main == n_ && g.copula && g.be != n_ && g.be > g.have);
   if (g.main == n_ && !state) return;
   // "has lived", and "has been learning" as well
   const bool continuous = !state && t_[g.main].form == VerbForm::ing && g.be != n_ && g.be > g.have;
   if (!state && t_[g.main].form != VerbForm::participle && !continuous) return;
-  for (std::size_t k = (state ? g.be : g.main) + 1; k < n_; ++k) {
+  // ("has known him since we were at school": so too before a clause of "since", unless the
+  // verb's prefix says the thing is done, "elköltöztek")
+  const Sense* vs = g.main != n_ ? coreSense(t_[g.main], sense(g.main)) : nullptr;
+  const bool done = !state && ((vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty() ||
+                               (g.main + 1 < n_ && t_[g.main + 1].tag != PartOfSpeech::preposition &&
+                                listed(kDirectionParticles, t_[g.main + 1].lower)));
+  if (sinceClause_ && !done) {
+    roles_.verb.past = false;
+    return;
+  }
+  if (t_[0].lemma == "how long") {  // ("How long have you lived here?": what still goes on)
+    roles_.verb.past = done;
+    return;
+  }
+  for (std::size_t k = (owned ? g.have : state ? g.be : g.main) + 1; k < n_; ++k) {
     if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) {
       perfectFor_ = k;
-      roles_.verb.past = false;
+      // ("had lived there for thirty years": "harminc éve laktak", as long as till then)
+      roles_.verb.past = t_[g.firstAux].lower == "had";
       return;
     }
     if (t_[k].lower == "since") {
-      roles_.verb.past = false;
+      roles_.verb.past = done;  // ("has gone up twice since the spring": "kétszer emelkedett")
       return;
     }
   }
@@ -2335,11 +2853,16 @@ std::size_t Generator::emitPart(std::size_t pos) {
 std::size_t Generator::emitSubject() {
   const ClauseRoles& r = roles_;
   if (r.verb.passive) return emitPassiveSubject();
+  // "Anna, close the door": the one addressed, a comma after ("Anna, csukd be az ajtót")
+  if (r.verb.imperative) {
+    emitNounPhrase(*r.subject, Case::nominative);
+    afterAddressed_ = out_.size();
+    return r.subject->end;
+  }
   // "Péternek van egy kutyája", "A gyerekeknek aludniuk kell": the owner, the one who must
   // "The hospital needs nurses": "A kórháznak ... szüksége van"
-  const bool dative = r.verb.possession || r.verb.modal == "kell" || r.verb.modal == "kellene" ||
-                      r.verb.modal == "szabad" ||
-                      (r.verbSense && r.verbSense->word == "sz\xC3\xBCks\xC3\xA9g");
+  const bool dative =
+      r.verb.possession || mustDo(r.verb) || (r.verbSense && r.verbSense->word == "sz\xC3\xBCks\xC3\xA9g");
   // "Time is money", "Children like chocolate": a bare noun subject is generic, said with "a"
   const Token& first = t_[r.subject->begin];
   const bool indefinitePronoun = isIndefinitePronoun(t_[r.subject->head]);
@@ -2412,10 +2935,18 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   }
   if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::verb)
     return emitInfinitive(pos);
-  if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ && startsNounPhrase(pos + 1))
+  if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ &&
+      (startsNounPhrase(pos + 1) || forTheNext(pos + 1)))
     return emitPrepositionalPhrase(pos);
+  if (const auto times = timesOver(t_, pos)) {
+    emit(*times, pos);
+    return pos + 2;
+  }
   if (tk.lower == "please") {
-    copulaTail_.push_back({"k\xC3\xA9rlek", pos, true});
+    if (before_.formal && out_.empty())
+      emit("k\xC3\xA9rj\xC3\xBCk", pos);  // "Kérjük, ne lépjen be"
+    else
+      copulaTail_.push_back({"k\xC3\xA9rlek", pos, true});
     return pos + 1;
   }
   if (tk.tag == PartOfSpeech::determiner || tk.tag == PartOfSpeech::noun ||
@@ -2436,14 +2967,35 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
                        r.subject->begin > pos && !r.object && r.verb.main != n_ && !r.verb.passive &&
                        r.objectCase == Case::accusative && !(r.verbSense && r.verbSense->noObject);
     // "What time is it?": "Hány óra van?"; "What time does it open?": "Hány órakor"
-    if (tk.lemma == "what time")
+    // "Who are you talking to?", "What are you thinking about?": the preposition left at the end
+    // gives the question word its case, the verb's own where the lexicon names one ("Kivel
+    // beszélsz?", "Miről gondolkodsz?")
+    const Token& last = t_[n_ - 1];
+    std::optional<Case> stranded;
+    if (pos == 0 && (tk.lower == "who" || tk.lower == "what") && tk.lemma == tk.lower && n_ > 2 &&
+        last.tag == PartOfSpeech::preposition && !done_[n_ - 1]) {
+      if (r.verbSense && !r.verbSense->note(last.lower).empty())
+        stranded = caseNamed(r.verbSense->note(last.lower));
+      else
+        stranded = caseOfPreposition(last.lower);
+    }
+    if (stranded) {
+      NounStem word;
+      word.lemma = tk.lower == "who" ? "ki" : "mi";
+      emit(inflectNoun(word, false, {}, *stranded), pos);
+      done_[n_ - 1] = true;
+    } else if (tk.lemma == "what time")
       emit(r.verb.copula ? "h\xC3\xA1ny \xC3\xB3ra" : "h\xC3\xA1ny \xC3\xB3rakor", pos);
     else if (asked)
       emit(tk.lower == "what" ? "mit" : "kit", pos);
     else if (tk.lemma == "how old")
       emit("h\xC3\xA1ny \xC3\xA9ves", pos);  // "How old is she?": "Hány éves?"
     else if (tk.lemma == "how many")
-      emit("h\xC3\xA1ny", pos);       // "How many people came?": "Hány ember jött?"
+      emit("h\xC3\xA1ny", pos);  // "How many people came?": "Hány ember jött?"
+    else if (tk.lemma == "how often")
+      emit("milyen", pos), emit("gyakran", pos);  // "How often do you go?": "Milyen gyakran jársz?"
+    else if (tk.lemma == "how long")              // "How long have you lived here?": "Mióta laksz itt?"
+      emit(r.verb.have != n_ ? "mi\xC3\xB3ta" : "meddig", pos);
     else if (tk.lemma == "how much")  // "How much does it cost?": "Mennyibe kerül?"
       emit(r.verb.main != n_ && t_[r.verb.main].lemma == "cost" ? "mennyibe" : "mennyi", pos);
     else if (tk.lower == "where" && t_[n_ - 1].lower == "from")
@@ -2499,22 +3051,100 @@ std::vector<HungarianWord> Generator::run() {
   findObjects(roles_);
   placeCopula(roles_);
   findPerfectDuration();
-  // "Could you send ...?": "El tudnád küldeni?", the polite conditional
-  if (roles_.verb.modal == "tud" && roles_.inverted && roles_.verb.past && roles_.agreement.person == 2)
+  // "Could you send ...?": "El tudnád küldeni?", the polite conditional; "Could we put off the
+  // call?": "El tudnánk halasztani?"
+  if (roles_.verb.modal == "tud" && roles_.inverted && roles_.verb.past)
     roles_.verb.modal = "tud-cond", roles_.verb.past = false;
+  // "Temperatures could reach 35 degrees this weekend": what may yet happen, "elérheti"
+  if (roles_.verb.modal == "tud" && roles_.verb.past && !roles_.inverted && !roles_.verb.negative &&
+      roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "could" && saysWhenToCome(t_))
+    roles_.verb.modal = "hat", roles_.verb.past = false;
   // "Can I help you?": "Segíthetek?"
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
     roles_.verb.modal = "hat";
   done_.assign(n_, false);
+  if (resultState_ < n_) done_[resultState_] = true;
+  if (askedOne_)
+    for (std::size_t k = askedOne_->begin; k < askedOne_->end; ++k) done_[k] = true;
   emitLeadingAdverbs();
   // (in a question within, the verb follows the question word: "hol van az állomás")
   subjectAfterVerb_ =
       (!out_.empty() && subjectFollowsVerb()) ||
       (before_.asked && roles_.subject && !roles_.subject->pronoun && !roles_.object && !roles_.verb.passive);
-  perfective_ = finishedPast();
+  // "He asked me to wait": "Megkért, hogy várjak", the one asked is its object ("megkértelek")
+  if (askedOne_ && askedOne_->pronoun && askedOne_->person != 3 && t_[roles_.verb.main].lemma == "ask") {
+    Agreement& a = roles_.agreement;
+    objectClausePronoun_ = false;
+    a.youObject = askedOne_->person == 2 && a.person == 1 && !a.plural;
+    a.definite = a.youObject;
+  }
+  // "a számla, amelyet küldtél": the relative word takes the indefinite conjugation
+  if (before_.relativeObject && !roles_.object)
+    roles_.agreement.definite = roles_.agreement.youObject = false;
+  // the quotation is what was said, a definite object: "– mondta", "– kérdezte az anyja"
+  if (before_.saying && !roles_.object) roles_.agreement.definite = true;
+  perfective_ = finishedPast() && !before_.saying;
   for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
   finish();
+  if (before_.formal && out_.size() > 1 && out_[0].text == "k\xC3\xA9rj\xC3\xBCk") out_[1].commaBefore = true;
+  if (afterAddressed_ < out_.size()) out_[afterAddressed_].commaBefore = true;
+  // "hogy éhes vagyok-e", "hogy nyitva van-e": the question's "-e" on the verb, else on the
+  // predicate it asks about ("hogy éhes-e")
+  // (a verb with "fog" or a modal would take it on the auxiliary: left unmarked)
+  if (before_.yesNo && !out_.empty() && !roles_.verb.future && roles_.verb.modal.empty()) {
+    const VerbGroup& g = roles_.verb;
+    const std::size_t verb = g.main != n_ ? g.main : g.copula ? g.be : g.have;
+    auto it = std::find_if(out_.begin(), out_.end(), [&](const HungarianWord& w) {
+      return w.token == verb && w.text != "nem" && w.text != "soha";
+    });
+    HungarianWord& marked = it != out_.end() ? *it : out_.back();
+    marked.text += "-e";
+  }
+  if (before_.saying && roles_.verb.main != n_)
+    std::stable_partition(out_.begin(), out_.end(), [&](const HungarianWord& w) {
+      return w.token >= roles_.verb.firstAux && w.token <= roles_.verb.main;
+    });
   return out_;
+}
+
+// The relative word of clause c; a preposition left at the clause's end gives it its case, the
+// verb's own where the lexicon names one: "the colleague I worked with": "akivel dolgoztam",
+// "the house I grew up in": "amelyben felnőttem".
+std::string relativeWord(const std::vector<Token>& t, const Clause& c) {
+  if (c.end < c.body + 2 || c.begin == 0 || t[c.end - 1].tag != PartOfSpeech::preposition) return c.link;
+  const Token& p = t[c.end - 1];
+  std::optional<Case> cs;
+  for (std::size_t k = c.end - 1; k-- > c.body && !cs;)
+    if (t[k].tag == PartOfSpeech::verb) {
+      if (const Sense* s = coreSense(t[k], 0); s && !s->note(p.lower).empty())
+        cs = caseNamed(s->note(p.lower));
+      break;
+    }
+  if (!cs) cs = caseOfPreposition(p.lower);
+  if (!cs) return c.link;
+  const bool person = c.link.starts_with("aki");
+  NounStem stem;
+  stem.lemma = person ? "aki" : "amely";
+  stem.harmony = int(Harmony::front);  // "akivel", "akiről"
+  return inflectNoun(stem, t[c.begin - 1].plural, {}, *cs);
+}
+
+// Whether a clause other than c says what would be: "If I had more time, I would travel".
+bool wouldElsewhere(const std::vector<Token>& t, const Clause& c) {
+  for (std::size_t k = 0; k < t.size(); ++k)
+    if ((k < c.begin || k >= c.end) && t[k].lower == "would" && t[k].tag == PartOfSpeech::modal) return true;
+  return false;
+}
+
+// "Please do not enter", "please do not hesitate": a request written out in full, as notices,
+// forms and letters to customers put it, addresses the reader formally ("Kérjük, ne lépjen
+// be"). A bare imperative and "don't" stay familiar: instructions and talk are said both ways.
+bool formalNotice(const std::vector<Token>& t) {
+  for (std::size_t i = 0; i + 2 < t.size(); ++i)
+    if (t[i].lower == "please" && t[i + 1].lower == "do" && t[i + 2].tag == PartOfSpeech::negation &&
+        t[i + 2].word != t[i + 1].word)  // "do not", not "don't"
+      return true;
+  return false;
 }
 
 // The context of a clause whose verb has no subject of its own ("-ing", "to"): the subject of
@@ -2548,10 +3178,15 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
   }
   const std::vector<Token>& tokens = marked;
   const std::vector<Clause> clauses = splitClauses(marked, shape);
-  if (clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
-    return Generator(marked, pointed, pointedSense).run();
-  std::vector<HungarianWord> out;
   ClauseContext context, beforeRelative;
+  context.saying = shape.reportsSpeech;
+  const bool formal = context.formal = formalNotice(marked);
+  if (formal)  // "your ticket": "a jegyét"
+    for (Token& t : marked)
+      if (t.tag == PartOfSpeech::possessive && t.person == 2 && !t.plural) t.person = 3;
+  if (clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
+    return Generator(marked, pointed, pointedSense, context).run();
+  std::vector<HungarianWord> out;
   auto bodyOf = [&](const Clause& c) {
     return std::vector<Token>(tokens.begin() + std::ptrdiff_t(c.body),
                               tokens.begin() + std::ptrdiff_t(c.end));
@@ -2577,7 +3212,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
         tokens[c.end - 1].lower != "from")
       out.push_back({"hov\xC3\xA1", c.begin, true});
     else if (!c.link.empty())
-      out.push_back({c.link, c.begin, true});
+      out.push_back({c.relative ? relativeWord(tokens, c) : c.link, c.begin, true});
     // a relative clause's verb agrees with the noun the link word stands for
     if (c.relative && c.begin > 0) {
       beforeRelative = context;
@@ -2591,22 +3226,31 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     if (c.purpose) {
       context = dependentOn(context);
       context.purpose = !c.promised;
-      if (c.request && c.begin > 0) {  // the one told is the subject
-        const Token& told = tokens[c.begin - 1];
+      if (c.request && c.begin > 0) {  // the one told is the subject (past "not")
+        const Token& told = tokens[c.negated && c.begin > 1 ? c.begin - 2 : c.begin - 1];
         context.subject =
             Agreement{told.tag == PartOfSpeech::pronoun ? told.person : 3, told.plural, false, false};
       }
     }
     // "knew where the key was": a question within keeps its tense as what was said does ("hol van")
-    context.reported = (c.link == "hogy" || c.question) && !c.relative && k > 0;
+    context.reported = (c.link == "hogy" || c.question) && !c.relative && !c.result && k > 0;
     context.asked = c.question;
     context.linked = !c.link.empty();
+    context.formal = formal;
+    context.relativeObject = c.relative && !c.link.empty() && c.link.back() == 't';  // "amelyet", "akit"
+    context.toBeDone = c.toBeDone;
+    context.hypothetical = c.link == "ha" && wouldElsewhere(tokens, c);
+    context.yesNo = c.yesNo;
+    context.negated = c.negated;
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
+        !clauses[k + 1].result &&
         (!clauses[k + 1].purpose || clauses[k + 1].request || clauses[k + 1].promised ||
          clauses[k + 1].awaited))
       g.objectClauseFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].question) g.objectClauseFollows(false);
+    if (k + 1 < clauses.size() && clauses[k + 1].link == "mi\xC3\xB3ta") g.sinceClauseFollows();
+    if (k + 1 < clauses.size() && clauses[k + 1].request) g.requestFollows();
     for (HungarianWord w : g.run()) {
       w.token += c.body;
       out.push_back(std::move(w));

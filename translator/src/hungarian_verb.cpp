@@ -167,6 +167,8 @@ std::size_t sibilantLength(std::u16string_view w) {
 bool needsLink(std::u16string_view w) {
   if (w.size() < 2) return false;
   if (w == u"l\u00E1t" || endsWith(w, u"l\u00E1t")) return false;  // "látnak", "látni"
+  // "állnak", "szállni" after a long vowel; "hallanak" after a short one
+  if (w.size() >= 3 && endsWith(w, u"ll") && longVowel(w[w.size() - 3])) return false;
   if (w.back() == u't' && longVowel(w[w.size() - 2])) return true;
   static constexpr std::u16string_view kDigraphs[] = {u"sz", u"zs", u"cs", u"gy", u"ny", u"ty", u"ly"};
   std::size_t last = 1;

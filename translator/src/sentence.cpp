@@ -24,13 +24,20 @@ bool isJoiner(char32_t c) { return c == '\'' || c == kRightQuote || c == '-'; }
 
 bool isWordChar(char32_t c) { return isLetter(c) || isDigit(c); }
 
-// True when a sentence ends right after index i.
+bool isClosingDoubleQuote(char32_t c) { return c == '"' || c == 0x201D; }
+
+// True when a sentence ends right after index i. A quotation's stop ends nothing when the words
+// of saying follow in lower case: "\"Where were you?\" her mother asked."
 bool endsSentenceAt(const std::u32string& t, std::size_t i) {
   if (isLineBreak(t[i])) return true;
   if (!isStop(t[i])) return false;
   std::size_t j = i + 1;
-  while (j < t.size() && (isStop(t[j]) || isClosing(t[j]))) ++j;
-  return j == t.size() || isBlank(t[j]);
+  bool quote = false;
+  while (j < t.size() && (isStop(t[j]) || isClosing(t[j]))) quote |= isClosingDoubleQuote(t[j++]);
+  if (j == t.size()) return true;
+  if (!isBlank(t[j])) return false;
+  while (quote && j < t.size() && isBlank(t[j]) && !isLineBreak(t[j])) ++j;
+  return !quote || j == t.size() || !(t[j] >= 'a' && t[j] <= 'z');
 }
 
 }  // namespace

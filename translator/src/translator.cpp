@@ -5,6 +5,7 @@
 #include "lexiton/ascii.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "lexiton/lexicon/core_lexicon.h"
@@ -460,6 +461,48 @@ std::size_t SentenceTranslation::predicateEnd(std::size_t c, const std::vector<s
   return end;
 }
 
+// Quoted speech with the words of saying after it: "\"Don't laugh at me,\" she said quietly."
+// Hungarian sets the quotation in „...” and the words of saying after a dash.
+struct QuotedSpeech {
+  std::size_t reportBegin = 0;  // the first word after the quotation
+  char32_t stop = 0;            // the quotation's own stop: '?', '!', ',' or '.'
+};
+// The words of saying are short ("her mother asked", "said Grandpa", "Sarah said firmly").
+constexpr std::size_t kMaxReportWords = 5;
+
+bool isOpeningQuote(char32_t c) { return c == '"' || c == 0x201C || c == 0x201E; }
+bool isClosingQuote(char32_t c) { return c == '"' || c == 0x201D; }
+
+std::optional<QuotedSpeech> quotedSpeech(const std::u32string& t, const Sentence& s) {
+  const std::size_t n = s.words.size();
+  if (n < 2 || s.begin >= s.words.front().begin || !isOpeningQuote(t[s.begin])) return std::nullopt;
+  for (std::size_t w = 1; w < n; ++w) {
+    QuotedSpeech q{w, 0};
+    bool closes = false;
+    for (std::size_t k = s.words[w - 1].end; k < s.words[w].begin; ++k) {
+      if (isClosingQuote(t[k])) closes = true;
+      if (!closes && (t[k] == '?' || t[k] == '!' || t[k] == ',' || t[k] == '.')) q.stop = t[k];
+    }
+    if (!closes) continue;
+    if (n - w > kMaxReportWords || !q.stop) return std::nullopt;
+    return q;
+  }
+  return std::nullopt;
+}
+
+// "said Grandpa", "asked the old woman": the one who speaks after the verb is its subject; set
+// before it, the clause reads as any other ("Grandpa said").
+std::vector<Token> subjectBeforeVerbOfSaying(std::vector<Token> t) {
+  if (t.size() >= 2 && t[0].tag == PartOfSpeech::verb && t[0].form == VerbForm::past &&
+      (t[1].tag == PartOfSpeech::name || t[1].tag == PartOfSpeech::determiner ||
+       t[1].tag == PartOfSpeech::possessive || t[1].tag == PartOfSpeech::noun)) {
+    std::size_t end = 1;
+    while (end < t.size() && t[end].tag != PartOfSpeech::adverb) ++end;
+    std::rotate(t.begin(), t.begin() + 1, t.begin() + std::ptrdiff_t(end));
+  }
+  return t;
+}
+
 // The generated Hungarian as target markup: one chunk per word, English words that stayed
 // English as source text, the first letter in capitals and the English sentence's stop.
 std::string targetMarkup(const std::vector<HungarianWord>& words, bool capital, char32_t stop) {
@@ -511,22 +554,63 @@ Translation Translator::translate(std::string_view encodedText) const {
     if (st.hasAlternative()) reply += alternative(source, st.target(1));
     return {0, std::move(reply)};
   }
-  const std::vector<Token> tokens =
-      EnglishAnalyser(*core_, dictionary_).analyse(st.words(), st.titleCase(), st.pausesAfterWords());
-  std::size_t pointed = 0;
-  for (std::size_t i = 0; i < tokens.size(); ++i)
-    if (s.pointerWord >= tokens[i].word && s.pointerWord < tokens[i].word + tokens[i].words) {
-      pointed = i;
-      break;
-    }
   char32_t stop = 0;
   st.endsWithStop(stop);
   const bool capital = st.startsSentenceHere();
-  const SentenceShape shape{st.pausesAfterWords(), stop == '?'};
-  const std::string first = targetMarkup(generateHungarian(tokens, pointed, 0, shape), capital, stop);
+  // The sentence in parts: the quotation and the words of saying after it, or the whole.
+  struct Part {
+    std::size_t firstWord, endWord;
+    SentenceShape shape;
+    bool capital;
+    std::vector<Token> tokens;
+    std::size_t pointed = SIZE_MAX;
+  };
+  std::vector<Part> parts;
+  const std::vector<bool> pauses = st.pausesAfterWords();
+  const std::optional<QuotedSpeech> quoted = quotedSpeech(q.text, s);
+  if (quoted) {
+    parts.push_back({0, quoted->reportBegin, {}, capital, {}});
+    parts.push_back({quoted->reportBegin, s.words.size(), {}, false, {}});
+    parts[0].shape.question = quoted->stop == '?';
+    parts[1].shape.reportsSpeech = true;
+  } else {
+    parts.push_back({0, s.words.size(), {}, capital, {}});
+    parts[0].shape.question = stop == '?';
+  }
+  for (Part& p : parts) {
+    const auto from = std::ptrdiff_t(p.firstWord), to = std::ptrdiff_t(p.endWord);
+    const std::vector<std::string> words(st.words().begin() + from, st.words().begin() + to);
+    p.shape.pauseAfterWord.assign(pauses.begin() + from, pauses.begin() + to);
+    p.shape.pauseAfterWord.back() = false;
+    p.tokens = EnglishAnalyser(*core_, dictionary_).analyse(words, st.titleCase(), p.shape.pauseAfterWord);
+    if (quoted && &p == &parts[1]) p.tokens = subjectBeforeVerbOfSaying(std::move(p.tokens));
+    for (std::size_t i = 0; i < p.tokens.size(); ++i)
+      if (s.pointerWord >= p.firstWord + p.tokens[i].word &&
+          s.pointerWord < p.firstWord + p.tokens[i].word + p.tokens[i].words) {
+        p.pointed = i;
+        break;
+      }
+    if (!quoted && p.pointed == SIZE_MAX) p.pointed = 0;
+  }
+  auto said = [&](const Part& p, std::size_t sense, char32_t stop) {
+    return targetMarkup(generateHungarian(p.tokens, p.pointed, sense, p.shape), p.capital, stop);
+  };
+  auto target = [&](std::size_t sense) {
+    if (!quoted) return said(parts[0], sense, stop);
+    // „Ne nevess rajtam!” – mondta csendesen. (a comma or a full stop ends the quotation unsaid)
+    std::string out;
+    appendTargetText(out, "\xE2\x80\x9E");
+    out += said(parts[0], sense, quoted->stop == '!' || quoted->stop == '?' ? quoted->stop : 0);
+    appendTargetText(out, "\xE2\x80\x9D \xE2\x80\x93 ");
+    return out + said(parts[1], sense, stop);
+  };
+  const std::string first = target(0);
   std::string reply = alternative(source, first);
-  if (!tokens.empty() && senseCount(tokens[pointed]) > 1) {
-    const std::string second = targetMarkup(generateHungarian(tokens, pointed, 1, shape), capital, stop);
+  const Part* pointedPart = nullptr;
+  for (const Part& p : parts)
+    if (p.pointed < p.tokens.size()) pointedPart = &p;
+  if (pointedPart && senseCount(pointedPart->tokens[pointedPart->pointed]) > 1) {
+    const std::string second = target(1);
     if (second != first) reply += alternative(source, second);
   }
   return {0, std::move(reply)};

@@ -76,5 +76,30 @@ TEST(ClausesTest, RelativeClausesInsideTheMainOne) {
   EXPECT_EQ(clauses("the man who lives here is a doctor"), ":the man|aki:lives here (subject)|:is a doctor");
 }
 
+TEST(ClausesTest, AsAfterACommaGivesTheReason) {
+  EXPECT_EQ(clauses("we stayed at home, as the weather was bad"),
+            ":we stayed at home|mert:the weather was bad");
+  // a role after "as" opens no clause
+  EXPECT_EQ(clauses("she works as a nurse"), ":she works as a nurse");
+}
+
+TEST(ClausesTest, ASubjectWithItsOwnerAfterAndStartsAClause) {
+  EXPECT_EQ(clauses("the door opened and a cup of tea fell"), ":the door opened|és:a cup of tea fell");
+  // a noun and a word after a comma make no clause of what is believed ("except" is no verb)
+  EXPECT_EQ(clauses("nobody believed her story, except her brother"),
+            ":nobody believed her story except her brother");
+}
+
+TEST(ClausesTest, ByTheTimeOpensAClauseOfTime) {
+  EXPECT_EQ(clauses("by the time we arrived, the film had started"), "mire:we arrived|:the film had started");
+  EXPECT_EQ(clauses("the film had started by the time we arrived"), ":the film had started|mire:we arrived");
+}
+
+TEST(ClausesTest, ThatAfterTheOneToldAndASubjectPastAComma) {
+  EXPECT_EQ(clauses("he told us that the shop was closed"), ":he told us|hogy:the shop was closed");
+  // a time and its comma before the subject open no clause of time
+  EXPECT_EQ(clauses("after lunch, we will go to the park"), ":after lunch we will go to the park");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

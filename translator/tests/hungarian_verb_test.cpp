@@ -57,6 +57,10 @@ TEST(HungarianVerbTest, StemsThatNeedALinkingVowel) {
   EXPECT_EQ(infinitiveOf(VerbStem{"tanít", "", ""}), "tanítani");
   EXPECT_EQ(infinitiveOf(VerbStem{"segít", "", ""}), "segíteni");
   EXPECT_EQ(infinitiveOf(VerbStem{"olvas", "", ""}), "olvasni");
+  // a double "l" after a long vowel links nothing: "szállnak", "állni"; after a short one it does
+  EXPECT_EQ(present("száll", 3, true), "szállnak");
+  EXPECT_EQ(infinitiveOf(VerbStem{"áll", "", ""}), "állni");
+  EXPECT_EQ(present("hall", 3, true), "hallanak");
 }
 
 TEST(HungarianVerbTest, PastByTheLastSoundsOfTheStem) {

@@ -61,5 +61,13 @@ TEST(SentenceTest, RunOnTextIsBoundedAroundThePointer) {
   EXPECT_TRUE(sentenceAround(U"...", 1).words.empty());
 }
 
+TEST(SentenceTest, AQuotationsStopBeforeTheWordsOfSayingEndsNothing) {
+  const std::u32string t = U"\"Are you ready?\" he asked. \"Yes!\" Tom said.";
+  Sentence s = sentenceAround(t, t.find(U"ready"));
+  EXPECT_EQ(words(t, s), U"Are|you|ready|he|asked|");
+  s = sentenceAround(t, t.find(U"Tom"));  // a capital after the quotation starts a sentence
+  EXPECT_EQ(words(t, s), U"Tom|said|");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
