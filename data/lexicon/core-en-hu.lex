@@ -225,7 +225,7 @@ play	v	játszik ; szerepel
 put	v	tesz[in=ba,on=ra] ; rak
 read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
-run	v	fut[noobj] ; szalad[noobj] ; vezet
+run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet
 say	v	mond[to=nak] ; szól
 see	v	lát ; meg|néz
 sell	v	el|ad[to=nak]
@@ -3697,6 +3697,8 @@ everybody	n	mindenki[person]
 anyone	n	bárki[front] ; valaki[front]
 of course	adv	persze ; természetesen
 at least	adv	legalább
+most importantly	adv	ami a legfontosabb
+more importantly	adv	ami még fontosabb
 at last	adv	végre
 in fact	adv	valójában ; tulajdonképpen
 at once	adv	azonnal ; egyszerre
@@ -3905,6 +3907,8 @@ reopen	v	újra|nyit
 press	v	meg|nyom ; nyom
 rob	v	ki|rabol
 thank you	adv	köszönöm[for=acc]
+so much	adv	nagyon ; annyira
+very much	adv	nagyon
 thanks	adv	köszönöm[for=acc]
 let me know	adv	szólj
 # --- Days, months and seasons, places and the time each says; names of countries and cities
@@ -4236,6 +4240,7 @@ well	adj	jó[pred=jól]
 look out	v	ki|néz[of=on,noobj]
 about	adv	körülbelül ; nagyjából
 be born	v	születik[noobj]
+be made	v	készül[noobj,of=bol,from=bol]
 twin	n	iker[ikrek,person]
 # --- frequent words of news, stories and e-mail that the ranking places past 3,000
 imagine	v	el|képzel
@@ -4937,7 +4942,7 @@ shut down	v	le|áll[noobj] ; le|állít
 slow down	v	le|lassul[noobj] ; le|lassít
 fill out	v	ki|tölt
 come across	v	rá|talál[obj=ra]
-run away	v	el|szalad[noobj] ; el|menekül[noobj]
+run away	v	el|szalad[noobj,past=szaladt] ; el|menekül[noobj]
 hold on	v	vár[noobj]
 turn up	v	meg|jelenik[noobj] ; fel|hangosít
 put away	v	el|tesz

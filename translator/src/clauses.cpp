@@ -386,6 +386,8 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.body = begin + 1;
     return c;
   }
+  // "What a lovely day!": an exclamation, no clause of what was done ("Amit mondtál, igaz")
+  if (first && t.lower == "what" && !finiteClauseAt(begin + 1)) return c;
   c.result = !first && soThatAt(begin);
   const bool linking = t.tag == PartOfSpeech::conjunction || t.tag == PartOfSpeech::question ||
                        (t.tag == PartOfSpeech::preposition && finiteClauseAt(begin + 1)) ||

@@ -195,6 +195,10 @@ bool endsWith(std::string_view w, std::string_view t) {
   return w.size() > t.size() && w.substr(w.size() - t.size()) == t;
 }
 bool isDoSupport(std::string_view w) { return w == "do" || w == "does" || w == "did"; }
+// "am", "is", "was", "been" ...: a form of "be" as written (not "being", which is an "-ing" form).
+bool formOfBe(std::string_view w) {
+  return w == "am" || w == "is" || w == "are" || w == "was" || w == "were" || w == "be" || w == "been";
+}
 // Written with a capital first letter: a name, a month, a sentence's first word.
 bool startsWithCapital(const Token& t) {
   return !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
@@ -954,8 +958,7 @@ bool ReadingChooser::passiveAt(std::size_t i) const {
   if (i == 0) return false;
   const std::string& be = toks_[i - 1].lower;
   if (toks_[i - 1].tag != PartOfSpeech::auxiliary) return false;
-  if (be != "is" && be != "are" && be != "was" && be != "were" && be != "be" && be != "been" && be != "am")
-    return false;
+  if (!formOfBe(be)) return false;
   if (i + 1 >= toks_.size()) return false;
   const Token& next = toks_[i + 1];
   if (next.lower == "by") return true;
@@ -966,10 +969,17 @@ bool ReadingChooser::passiveAt(std::size_t i) const {
   if (be == "be" && i >= 2 && toks_[i - 2].lower == "will" &&
       std::find(std::begin(kLasting), std::end(kLasting), next.lower) != std::end(kLasting))
     return false;
-  // ("was closed for three hours": how long the state lasted, "három óráig zárva volt")
+  // ("was closed for three hours": how long the state lasted, "három óráig zárva volt"; "for a
+  // ceremony" says what for, a passive)
+  auto unitAt = [&](std::size_t k) {
+    if (k >= toks_.size()) return false;
+    const std::string& w = toks_[k].lower;
+    return unitOfTime(w) || (endsWith(w, "s") && unitOfTime(std::string_view(w).substr(0, w.size() - 1)));
+  };
   if (next.lower == "for" && i + 2 < toks_.size() &&
       (toks_[i + 2].tag == PartOfSpeech::number || toks_[i + 2].lower == "a" || toks_[i + 2].lower == "an" ||
-       toks_[i + 2].lower == "several" || toks_[i + 2].lower == "many"))
+       toks_[i + 2].lower == "several" || toks_[i + 2].lower == "many" || toks_[i + 2].lower == "a few") &&
+      (unitAt(i + 3) || unitAt(i + 4)))
     return false;
   const bool pastEvent = be == "was" || be == "were" || be == "been" || be == "be";
   return pastEvent && (next.tag == PartOfSpeech::preposition || next.tag == PartOfSpeech::number ||
@@ -1145,8 +1155,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if ((prevTag == PartOfSpeech::auxiliary || (prevTag == PartOfSpeech::negation && i >= 2)) &&
              [&] {  // ("is not interested": past the negation too)
                const std::string_view be = prevTag == PartOfSpeech::negation ? toks[i - 2].lower : prevLower;
-               return be == "is" || be == "are" || be == "am" || be == "was" || be == "were" || be == "be" ||
-                      be == "been";
+               return formOfBe(be);
              }()) {
     bonus(PartOfSpeech::verb, VerbForm::ing, 300);
     bonus(PartOfSpeech::adjective, std::nullopt, 150);
@@ -1411,14 +1420,18 @@ void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "so much", "very much" (one set phrase): how much one thanks, which Hungarian leaves unsaid.
+bool muchOfThanks(const Token& t) { return t.lower == "so much" || t.lower == "very much"; }
+
 // "Thanks (again) for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third
 // person
 void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
-  // "Thank you so much": "Köszönöm", the much unsaid
-  for (std::size_t i = 1; i + 1 < toks.size(); ++i)
-    if ((toks[i - 1].lower == "thanks" || toks[i - 1].lower == "thank you" || toks[i - 1].lower == "you") &&
-        (toks[i].lower == "so" || toks[i].lower == "very") && toks[i + 1].lower == "much")
-      for (std::size_t k : {i, i + 1}) toks[k].tag = PartOfSpeech::particle, toks[k].entry = nullptr;
+  // "Thank you so much": "Köszönöm", the much unsaid (but "I love you so much": "Nagyon szeretlek")
+  for (std::size_t i = 1; i < toks.size(); ++i)
+    if ((toks[i - 1].lower == "thanks" || toks[i - 1].lower == "thank you" ||
+         (toks[i - 1].lower == "you" && i >= 2 && toks[i - 2].lemma == "thank")) &&
+        muchOfThanks(toks[i]))
+      toks[i].tag = PartOfSpeech::particle, toks[i].entry = nullptr;
   for (std::size_t i = 0; i < toks.size(); ++i)
     if (toks[i].lower == "thanks" && (i == 0 || toks[i - 1].lower == "many") &&
         (i + 1 == toks.size() || toks[i + 1].lower == "for" || toks[i + 1].lower == "again" ||
@@ -1429,10 +1442,12 @@ void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
       }
 }
 
-// "such a big dog": "such" counts as the article ("ilyen nagy kutya")
+// "such a big dog": "such" counts as the article ("ilyen nagy kutya"); so does the "what a" that
+// opens an exclamation, "milyen" ("What a lovely day!": "Milyen gyönyörű nap!")
 void suchA(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 2 < toks.size(); ++i)
-    if (toks[i].lower == "such" && (toks[i + 1].lower == "a" || toks[i + 1].lower == "an"))
+    if ((toks[i].lower == "such" || (i == 0 && toks[i].lower == "what")) &&
+        (toks[i + 1].lower == "a" || toks[i + 1].lower == "an"))
       toks[i].tag = PartOfSpeech::determiner, toks[i].entry = nullptr;
 }
 
@@ -1512,13 +1527,24 @@ void describingWordsAfterNouns(const lexicon::CoreLexicon& core, std::vector<Tok
   }
 }
 
-// "was born": Hungarian says it actively, "született"
-void beingBorn(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
-  for (std::size_t i = 1; i < toks.size(); ++i)
-    if (toks[i].lower == "born" && (toks[i - 1].lower == "was" || toks[i - 1].lower == "were"))
-      if (const lexicon::Entry* e = core.find("be born", PartOfSpeech::verb))
-        toks[i].tag = PartOfSpeech::verb, toks[i].lemma = "be born", toks[i].form = VerbForm::past,
-        toks[i].entry = e;
+// "was born", "is made of wood": Hungarian says them actively, "született", "fából készül"; the
+// copula before gives the tense
+void beingBornOrMade(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    const std::string& be = toks[i - 1].lower;
+    if (!formOfBe(be) || be == "be" || be == "been") continue;
+    const bool made = toks[i].lower == "made" && i + 1 < toks.size() &&
+                      (toks[i + 1].lower == "of" || toks[i + 1].lower == "from" ||
+                       (toks[i + 1].lower == "out" && i + 2 < toks.size() && toks[i + 2].lower == "of"));
+    if (toks[i].lower != "born" && !made) continue;
+    if (const lexicon::Entry* e = core.find(made ? "be made" : "be born", PartOfSpeech::verb)) {
+      Token& t = toks[i];
+      t.tag = PartOfSpeech::verb, t.lemma = e->lemma, t.entry = e;
+      t.form = be == "was" || be == "were" ? VerbForm::past : VerbForm::base;
+      if (made && toks[i + 1].lower == "out")
+        toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);  // "out of": "of"
+    }
+  }
 }
 
 // "about 500 people", "around ten o'clock": before a number, how near ("körülbelül")
@@ -1659,16 +1685,6 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
           ++i;
           break;
         }
-    // "jumped out of the box": out of a place is from it, the verb's prefix "ki" ("kiugrott a
-    // dobozból"), unless the lexicon knows the verb with "out" ("run out of": "kifogy")
-    if (t.tag == PartOfSpeech::verb && i + 3 < toks.size() && toks[i + 1].lower == "out" &&
-        toks[i + 2].lower == "of" && !core.find(t.lemma + " out", PartOfSpeech::verb) &&
-        !core.find(t.lemma + " out of", PartOfSpeech::verb)) {
-      t.prefix = "ki";
-      t.words = toks[i + 1].word + toks[i + 1].words - t.word;
-      toks[i + 2].lower = toks[i + 2].lemma = "from";
-      ++i;
-    }
     // "the sun went down", "ran away from home": a particle of direction after a verb of moving,
     // where no phrasal verb of the lexicon has it, is the verb's prefix ("lement", "elfutott")
     static constexpr std::string_view kMoving[] = {"go",    "come", "run",   "walk", "fall", "climb", "jump",
@@ -1689,11 +1705,13 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
     // "benézett"); "played outside" stays where it happened ("kint")
     static constexpr std::string_view kGoingOrLooking[] = {"go",   "come", "run",  "walk",   "step", "hurry",
                                                            "rush", "look", "peer", "glance", "move", "get"};
-    // "ran out of the room": going out of a place is the prefix and the place ("kiszaladt a
-    // szobából"), where "ran out of milk" is "kifogyott" (and looking or getting out has its
-    // phrasal verb: "kinézett az ablakon", "kiszállt az autóból")
-    static constexpr std::string_view kGoingOut[] = {"go",   "come",  "run",  "walk", "step", "hurry",
-                                                     "rush", "climb", "jump", "fly",  "drive"};
+    // "ran out of the room", "jumped out of the box": going out of a place is the prefix and the
+    // place ("kiszaladt a szobából", "kiugrott a dobozból"), where "ran out of milk" is
+    // "kifogyott" and "made out of wood" no going (looking or getting out has its phrasal verb:
+    // "kinézett az ablakon", "kiszállt az autóból")
+    static constexpr std::string_view kGoingOut[] = {"go",   "come",  "run",   "walk", "step",  "hurry",
+                                                     "rush", "climb", "jump",  "fly",  "drive", "fall",
+                                                     "swim", "crawl", "drift", "slip", "float", "sneak"};
     if (t.tag == PartOfSpeech::verb && i + 3 < toks.size() && toks[i + 1].lower == "out" &&
         toks[i + 2].lower == "of" &&
         (toks[i + 3].tag == PartOfSpeech::determiner || toks[i + 3].tag == PartOfSpeech::possessive) &&
@@ -1912,9 +1930,8 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
            (o->tag == PartOfSpeech::pronoun && o->lower != "i" && o->lower != "he" && o->lower != "she" &&
             o->lower != "we" && o->lower != "they"));
       // "were stopped": a passive's subject is what was done to ("megállították")
-      static constexpr std::string_view kBe[] = {"is", "are", "was", "were", "be", "been", "being"};
       if (toks[i].form == VerbForm::participle && i > 0 &&
-          std::find(std::begin(kBe), std::end(kBe), toks[i - 1].lower) != std::end(kBe))
+          (formOfBe(toks[i - 1].lower) || toks[i - 1].lower == "being"))
         toks[i].hasObject = true;
       continue;
     }
@@ -2076,7 +2093,9 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
       bool match = true;
       for (std::size_t k = 0; k < n && match; ++k) match = toks[i + k].lower == words[k];
       const Token& next = toks[i + n];
-      if (!match ||
+      // ("My hair is as long as my sister's": after the copula "as ... as" compares)
+      const bool afterCopula = i > 0 && formOfBe(toks[i - 1].lower);
+      if (!match || afterCopula ||
           !(subjectPronoun(next) || next.tag == PartOfSpeech::determiner ||
             next.tag == PartOfSpeech::possessive || next.tag == PartOfSpeech::name || next.lower == "it"))
         continue;
@@ -2107,6 +2126,8 @@ void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Toke
         std::find(std::begin(kLinking), std::end(kLinking), verb.lemma) == std::end(kLinking) ||
         t.tag == PartOfSpeech::adjective || (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun))
       continue;
+    // ("We stayed late": an adverb the lexicon has says how, no state)
+    if (t.tag == PartOfSpeech::adverb && core.find(t.lower, PartOfSpeech::adverb)) continue;
     if (const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective)) {
       t.tag = PartOfSpeech::adjective;
       t.lemma = t.lower;
@@ -2122,10 +2143,7 @@ void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Toke
 bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
   if (forIndex < 1 || forIndex >= t.size()) return false;
   // ("thanks again for", "thank you so much for")
-  if (forIndex >= 2 && t[forIndex - 1].lower == "again") --forIndex;
-  if (forIndex >= 3 && t[forIndex - 1].lower == "much" &&
-      (t[forIndex - 2].lower == "so" || t[forIndex - 2].lower == "very"))
-    forIndex -= 2;
+  if (forIndex >= 2 && (t[forIndex - 1].lower == "again" || muchOfThanks(t[forIndex - 1]))) --forIndex;
   const std::string& before = t[forIndex - 1].lower;
   return before == "thanks" || before == "thank you" ||
          (forIndex >= 2 && before == "you" && t[forIndex - 2].lower == "thank");
@@ -2135,9 +2153,15 @@ bool opensIngClauseOfTime(std::string_view word) {
   return word == "before" || word == "after" || word == "while" || word == "when";
 }
 
+bool unitOfTime(std::string_view lemma) {
+  static constexpr std::string_view kUnits[] = {"second", "minute", "hour",   "day",     "week",
+                                                "month",  "year",   "decade", "century", "moment"};
+  return std::find(std::begin(kUnits), std::end(kUnits), lemma) != std::end(kUnits);
+}
+
 bool howManyTimes(const std::vector<Token>& t, std::size_t k) {
-  return k + 1 < t.size() && t[k].tag == PartOfSpeech::number && t[k].value >= 1 && t[k + 1].lemma == "time" &&
-         t[k + 1].plural;
+  return k + 1 < t.size() && t[k].tag == PartOfSpeech::number && t[k].value >= 1 &&
+         t[k + 1].lemma == "time" && t[k + 1].plural;
 }
 
 bool subjectPronoun(const Token& t) {
@@ -2163,7 +2187,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   comparisonsOfEquality(core_, toks);
   aLittle(core_, toks);
   aboutANumber(core_, toks);
-  beingBorn(core_, toks);
+  beingBornOrMade(core_, toks);
   thanks(core_, toks);
   regretfulAfraid(core_, toks);
   conjunctionsOfSeveralWords(toks);

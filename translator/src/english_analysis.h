@@ -86,6 +86,8 @@ bool opensIngClauseOfTime(std::string_view word);
 bool subjectPronoun(const Token& t);
 // "three times" at k: a number and "times", how often in all ("háromszor"), no object.
 bool howManyTimes(const std::vector<Token>& t, std::size_t k);
+// "second" ... "century", "moment": a unit of time, a duration after "for" ("for two years").
+bool unitOfTime(std::string_view lemma);
 
 class EnglishAnalyser {
  public:

@@ -104,6 +104,14 @@ std::optional<std::string> timesOver(const std::vector<Token>& t, std::size_t k)
   return n + (h == Harmony::back ? "szor" : h == Harmony::front ? "szer" : "sz\xC3\xB6r");
 }
 
+// The word of what must or may not be done, in its tense: "kell", "kellett", "kellene",
+// "szabad", "volt szabad" ("Nem kellett félned", "Nem volt szabad elkésnie").
+std::string modalWord(std::string_view modal, bool past) {
+  if (modal == "kellene") return "kellene";
+  if (modal == "szabad") return past ? "volt szabad" : "szabad";
+  return past ? "kellett" : "kell";
+}
+
 // "by", "until", "till" before a time: the time is a deadline, said in "-ig" ("péntekig").
 bool deadline(std::string_view preposition) {
   return preposition == "by" || preposition == "until" || preposition == "till";
@@ -112,7 +120,8 @@ bool deadline(std::string_view preposition) {
 // Whether the words say when, so that a future is said in the present ("Holnap felhívlak",
 // "A nyári szünet előtt szavaz"): a time, or a preposition that places it in time.
 bool saysWhen(const std::vector<Token>& t) {
-  static constexpr std::string_view kPrepositionsOfTime[] = {"before", "after", "until", "till", "during", "within"};
+  static constexpr std::string_view kPrepositionsOfTime[] = {"before", "after",  "until",
+                                                             "till",   "during", "within"};
   // ("in October", "on Monday": a noun that names a time)
   auto timeNoun = [](const Token& k) {
     return k.tag == PartOfSpeech::noun && k.entry && !k.entry->senses.empty() &&
@@ -849,10 +858,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     } else if (tk.tag == PartOfSpeech::determiner) {
       const std::string& d = tk.lower;
       if (d == "the" && k > np.begin && t_[k - 1].lower == "all")
-        continue;  // "all the questions": "minden kérdés"
-      if (d == "such")
-        emit("ilyen", k);  // "such a big dog": "ilyen nagy kutya", without "egy"
-      else if ((d == "a" || d == "an") && k > np.begin && t_[k - 1].lower == "such")
+        continue;                      // "all the questions": "minden kérdés"
+      if (d == "such" || d == "what")  // "such a big dog": "ilyen nagy kutya", without "egy"; "milyen"
+        emit(d == "such" ? "ilyen" : "milyen", k);
+      else if ((d == "a" || d == "an") && k > np.begin &&
+               (t_[k - 1].lower == "such" || t_[k - 1].lower == "what"))
         continue;
       else if (d == "the")
         emit("a", k);
@@ -1103,10 +1113,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   } else if (modal == "kell" || modal == "kellene" || modal == "szabad") {
     // "mennem kell", "be kell fejeznem", "nem kell mennie", "nem szabad használniuk": the
     // infinitive carries the person
-    const std::string need = modal == "kellene"  ? "kellene"
-                             : modal == "szabad" ? (past ? "volt szabad" : "szabad")
-                             : past              ? "kellett"
-                                                 : "kell";
+    const std::string need = modalWord(modal, past);
     // a passive without its agent says no one: "Az elemeket ki kell cserélni"
     const bool noOne =
         verb == roles_.verb.main && ((roles_.verb.passive && !roles_.agent) || before_.toBeDone);
@@ -1900,7 +1907,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       const Tense tense = g.past || (late && !g.future) ? Tense::past : Tense::present;
       if (g.negative) emit("nem", g.be);
       if (mustDo(g)) {  // "Nem kell félned", "Nem szabad elkésned"
-        const std::string need = g.modal == "kellene" ? "kellene" : g.modal == "szabad" ? "szabad" : "kell";
+        const std::string need = modalWord(g.modal, g.past);
         const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
         if (g.negative || stem.prefix.empty())
           emit(need, g.be), emit(stem.prefix + inf, pred);
@@ -1938,10 +1945,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   // and the personal infinitive of "lesz"; a state that keeps its copula stays bare ("Az
   // ablaknak zárva kell lennie"), a place comes first ("Otthon kellene lennie")
   if (mustDo(g) && !existential && !question) {
-    const std::string need = g.modal == "kellene"  ? "kellene"
-                             : g.modal == "szabad" ? "szabad"
-                             : g.past              ? "kellett"
-                                                   : "kell";
+    const std::string need = modalWord(g.modal, g.past);
     const std::string be = personalInfinitiveOf(VerbStem{"lesz", "", ""}, a.person, a.plural);
     pos = std::max(pos, g.be) + 1;
     while (pos < n_ && t_[pos].tag == PartOfSpeech::negation) ++pos;
@@ -2480,8 +2484,11 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
     r.c = Case::elative;
   // an adjective or a set phrase right before governs too: "proud of": "büszke vmire", "thank
   // you for": "köszönöm" with the accusative
-  // ("thank you again for": past "again")
-  const std::size_t governor = pos >= 2 && t_[pos - 1].lower == "again" ? pos - 2 : pos - 1;
+  // ("thank you again for", "thank you so much for": past "again" and the much left unsaid)
+  std::size_t governor = pos > 0 ? pos - 1 : 0;
+  while (governor > 0 && (t_[governor].lower == "again" || t_[governor].lower == "so much" ||
+                          t_[governor].lower == "very much"))
+    --governor;
   if (const Token* before = pos > 0 ? &t_[governor] : nullptr;
       !r.c && before && (before->tag == PartOfSpeech::adjective || before->tag == PartOfSpeech::adverb))
     if (const Sense* bs = coreSense(*before, sense(governor)); bs && !bs->note(p).empty())
@@ -2716,9 +2723,7 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
 
 // Units of time: "two years", "a week" make a duration after "for".
 bool Generator::isDuration(const NounPhrase& np) const {
-  static constexpr std::string_view kUnits[] = {"second", "minute", "hour",   "day",     "week",
-                                                "month",  "year",   "decade", "century", "moment"};
-  if (np.pronoun || np.head >= n_ || !listed(kUnits, t_[np.head].lemma)) return false;
+  if (np.pronoun || np.head >= n_ || !unitOfTime(t_[np.head].lemma)) return false;
   const Token& first = t_[countsANumber(np.begin) ? np.begin + 1 : np.begin];  // ("about ten minutes")
   return first.tag == PartOfSpeech::number || first.lower == "a" || first.lower == "an" ||
          first.lemma == "half" ||  // "for half an hour": "fél óráig"
@@ -3052,8 +3057,9 @@ std::vector<HungarianWord> Generator::run() {
   placeCopula(roles_);
   findPerfectDuration();
   // "Could you send ...?": "El tudnád küldeni?", the polite conditional; "Could we put off the
-  // call?": "El tudnánk halasztani?"
-  if (roles_.verb.modal == "tud" && roles_.inverted && roles_.verb.past)
+  // call?": "El tudnánk halasztani?"; of a third person it asks what was ("Could she read when
+  // she was four?": "Tudott olvasni")
+  if (roles_.verb.modal == "tud" && roles_.inverted && roles_.verb.past && roles_.agreement.person < 3)
     roles_.verb.modal = "tud-cond", roles_.verb.past = false;
   // "Temperatures could reach 35 degrees this weekend": what may yet happen, "elérheti"
   if (roles_.verb.modal == "tud" && roles_.verb.past && !roles_.inverted && !roles_.verb.negative &&
@@ -3242,6 +3248,9 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.hypothetical = c.link == "ha" && wouldElsewhere(tokens, c);
     context.yesNo = c.yesNo;
     context.negated = c.negated;
+    // only the first clause after a quotation is the words of saying: "„Állj!” – kiabálta, és
+    // elszaladt", the second clause a verb as any other
+    context.saying = k == 0 && shape.reportsSpeech;
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
         !clauses[k + 1].result &&

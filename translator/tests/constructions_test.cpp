@@ -1766,5 +1766,43 @@ TEST(ConstructionsTest, NotToDoIsNeOrNem) {
   EXPECT_EQ(hungarian("I decided not to go."), "Döntöttem nem menni.");
 }
 
+TEST(ConstructionsTest, OnlyTheClauseRightAfterAQuotationIsTheWordsOfSaying) {
+  // the second clause keeps its prefix and its indefinite verb
+  EXPECT_NE(hungarian("\"Stop!\" he shouted and ran away.").find("kiabálta, és elszaladt."),
+            std::string::npos);
+}
+
+TEST(ConstructionsTest, AsAfterTheCopulaComparesAndWhatAOpensAnExclamation) {
+  EXPECT_NE(hungarian("My hair is as long as my sister's.").find("olyan hosszú, mint"), std::string::npos);
+  EXPECT_EQ(hungarian("As long as you stay, I am happy."), "Amíg maradsz, boldog vagyok.");
+  EXPECT_EQ(hungarian("What a lovely day!"), "Milyen gyönyörű nap!");
+  EXPECT_EQ(hungarian("What you said is true."), "Amit mondtál igaz.");
+}
+
+TEST(ConstructionsTest, SoMuchIsUnsaidOnlyInThanks) {
+  EXPECT_EQ(hungarian("I love you so much."), "Nagyon szeretlek.");
+  EXPECT_EQ(hungarian("Thank you so much for the flowers."), "Köszönöm a virágokat.");
+}
+
+TEST(ConstructionsTest, WhatMustBeKeepsItsTenseAndAdverbsStayAdverbs) {
+  EXPECT_EQ(hungarian("You didn't have to be afraid."), "Nem kellett félned.");
+  // an adverb after "stay" says how, no state ("Késők maradtunk")
+  EXPECT_EQ(hungarian("We stayed late."), "Későn maradtunk.");
+  // the third person asked what could be is the past, the first and second the polite conditional
+  EXPECT_EQ(hungarian("Could she read when she was four?"), "Tudott olvasni, amikor négy volt?");
+  EXPECT_EQ(hungarian("Could you help me?"), "Tudnál segíteni nekem?");
+}
+
+TEST(ConstructionsTest, WhatAThingIsMadeOfAndWhatAClosureIsFor) {
+  // "made (out) of" is said actively, "készül"; going out of a place is the prefix, making not
+  EXPECT_EQ(hungarian("The table is made out of wood."), "Az asztal készül fából.");
+  EXPECT_EQ(hungarian("The box was made of paper."), "A doboz készült papírból.");
+  EXPECT_EQ(hungarian("Children are born every day."), "Minden nap a gyerekek születnek.");
+  // "for" a time says how long the state lasted; "for" anything else, a passive
+  EXPECT_EQ(hungarian("The museum was closed for a few days."), "A múzeum zárva volt néhány napig.");
+  EXPECT_EQ(hungarian("The road was closed for a ceremony.").find("zárva"), std::string::npos);
+  EXPECT_EQ(hungarian("Most importantly, we won.").rfind("Ami a legfontosabb", 0), 0u);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
