@@ -1954,7 +1954,6 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
   }
 }
 
-// A content word's senses: its core lexicon entry, else FreeDict's first short senses.
 // A dictionary sense that explains with a placeholder ("vminek révén": "by means of sth") says
 // how the word is used, not a word to write.
 bool placeholderSense(std::string_view s) {
@@ -1969,6 +1968,7 @@ bool placeholderSense(std::string_view s) {
   return false;
 }
 
+// A content word's senses: its core lexicon entry, else FreeDict's first short senses.
 void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Token& t) {
   const bool content = t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::verb ||
                        t.tag == PartOfSpeech::adjective || t.tag == PartOfSpeech::adverb;

@@ -1570,8 +1570,6 @@ void Generator::findObjects(ClauseRoles& r) {
   }
 }
 
-// A passive clause: the English subject is the Hungarian object, and whoever did it ("by my
-// sister") the subject; without one, the verb says "they" ("lezárták az utat").
 // The adjective a linking verb links its subject to ("remained closed"), or the token count.
 // "I feel tired" is the person's own feeling, not how a thing seems: only a thing "feels".
 std::size_t Generator::linkedPredicate() const {
@@ -1607,6 +1605,8 @@ bool Generator::namesATime(const NounPhrase& np) const {
   return t_[np.head].time || t_[np.head].lemma == "end" || (s && !s->note("time").empty());
 }
 
+// A passive clause: the English subject is the Hungarian object, and whoever did it ("by my
+// sister") the subject; without one, the verb says "they" ("lezárták az utat").
 void Generator::findAgent(ClauseRoles& r) {
   Agreement& a = r.agreement;
   a = Agreement{3, true, false, false};
@@ -2219,7 +2219,6 @@ bool Generator::emitPlaceFirst() {
   return true;
 }
 
-// How or how often, said before the verb: "korán felkelt", "lassan kinyílt", "gyakran gondolok".
 // "knocked three times": "Háromszor kopogott", how often before a verb without a prefix.
 bool Generator::emitHowOftenFirst() {
   for (std::size_t k = roles_.verb.main + 1; k + 1 < n_; ++k)
@@ -2231,6 +2230,7 @@ bool Generator::emitHowOftenFirst() {
   return false;
 }
 
+// How or how often, said before the verb: "korán felkelt", "lassan kinyílt", "gyakran gondolok".
 bool Generator::emitMannerFirst(bool howOnly) {
   static constexpr std::string_view kStayAfter[] = {
       "here", "there", "now",  "too",  "also", "still", "already", "yet",  "away",     "back",  "then",
@@ -2521,7 +2521,8 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
     else
       r.c = Case::nominative, r.post = "mellett";
   }
-  // "over the past three weeks", "over the holidays": during that time, "az elmúlt három hét alatt"
+  // "over the holidays", "over the weekend": during that time, "a szabadságok alatt" ("over the
+  // past three weeks" is "az elmúlt három hétben", said with the time before it comes here)
   if (!r.c && p == "over" && !np.pronoun && t_[np.head].tag == PartOfSpeech::noun &&
       (listed(kSpansOfTime, t_[np.head].lemma) || (headSense && !headSense->note("time").empty())))
     r.c = Case::nominative, r.post = "alatt";
