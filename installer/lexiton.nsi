@@ -252,7 +252,10 @@ Function startLexiton
 FunctionEnd
 
 Function .onInit
-  !ifndef STAGE32 | NATIVE64
+  ; Only a 32-bit installer that carries no 32-bit build needs 64-bit Windows ("!ifndef A & B":
+  ; neither is defined; with "|" it would be either, and the installer of both builds refused
+  ; 32-bit Windows).
+  !ifndef STAGE32 & NATIVE64
     ${IfNot} ${RunningX64}
       MessageBox MB_ICONSTOP "This installer needs 64-bit Windows." /SD IDOK
       SetErrorLevel 3
