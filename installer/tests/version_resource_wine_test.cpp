@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -77,7 +78,9 @@ std::vector<WORD> versionNumbers() {
   return numbers;
 }
 
-// Whether the PE file still has a COFF symbol table (what strip removes, debug sections with it).
+// Whether the PE file still has what strip removes: COFF symbols, or a debug section. A stripped
+// i686 file keeps its string table (PointerToSymbolTable is set) for the long names of the
+// sections it keeps ("/4" is ".eh_frame"), so the names are read through it.
 bool hasSymbolTable(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   in.seekg(0x3c);
@@ -86,7 +89,26 @@ bool hasSymbolTable(const std::string& path) {
   IMAGE_FILE_HEADER header{};
   in.seekg(pe + 4);
   in.read(reinterpret_cast<char*>(&header), sizeof header);
-  return header.PointerToSymbolTable != 0 || header.NumberOfSymbols != 0;
+  if (!in || header.NumberOfSymbols != 0) return true;
+  const std::streamoff sections =
+      std::streamoff(pe) + 4 + std::streamoff(sizeof header) + header.SizeOfOptionalHeader;
+  for (WORD i = 0; i < header.NumberOfSections; ++i) {
+    IMAGE_SECTION_HEADER section{};
+    in.seekg(sections + std::streamoff(i) * std::streamoff(sizeof section));
+    in.read(reinterpret_cast<char*>(&section), sizeof section);
+    std::string name(reinterpret_cast<const char*>(section.Name),
+                     strnlen(reinterpret_cast<const char*>(section.Name), 8));
+    if (!name.empty() && name[0] == '/' &&
+        header.PointerToSymbolTable != 0) {  // an offset into the string table
+      char longName[64] = {};
+      in.seekg(std::streamoff(header.PointerToSymbolTable) + std::stol(name.substr(1)));
+      in.read(longName, sizeof longName - 1);
+      in.clear();
+      name = longName;
+    }
+    if (!in || name.rfind(".debug", 0) == 0) return true;
+  }
+  return false;
 }
 
 TEST(VersionResources, EveryShippedBinaryCarriesTheProductsVersionAndItsOwnName) {
