@@ -84,6 +84,15 @@ class WordListProgram : public RealProgram {
     SendMessageTimeoutA(host_->mainWindow(*record_), WM_COMMAND, id, 0, SMTO_ABORTIFHUNG, 20000, &answer);
   }
 
+  // The rows the program has written so far; 0 while its file cannot be read.
+  std::size_t storedRows() {
+    try {
+      return WordListStore::openExisting(database(), SqliteConnection::Mode::readOnly)->words().size();
+    } catch (const std::exception&) {
+      return 0;
+    }
+  }
+
   // Ends the program's session and reads its word list back: the latest look-up of each word, by
   // word.
   std::map<std::string, WordListEntry> wordsAfterTheEnd(int64_t* lookups = nullptr) {
@@ -101,6 +110,9 @@ class WordListProgram : public RealProgram {
 TEST_F(WordListProgram, ThreeLookUpsGiveThreeRowsWithTheirWordsAndSentences) {
   ASSERT_NO_FATAL_FAILURE(start("wordlist_three", "LexitonSt.dll", "HVRDicts=1\n"));
   for (const wchar_t* word : {L"houses", L"smoking", L"gardens"}) ASSERT_NO_FATAL_FAILURE(lookUp(word));
+  // (the last one is kept once the hover dictionary has answered, after its tooltip was shown;
+  // ending the session before that closes the list without it)
+  ASSERT_TRUE(pollUntil([&] { return storedRows() == 3; }, 20000ms)) << storedRows() << " rows";
   int64_t lookups = 0;
   const auto words = wordsAfterTheEnd(&lookups);
   EXPECT_EQ(lookups, 3);
@@ -197,6 +209,9 @@ bool exportThroughTheWindow(HWND window, int button, const std::string& file) {
 TEST_F(WordListProgram, TheWindowsExportsAreWhatTheExportCodeWritesForTheSameList) {
   ASSERT_NO_FATAL_FAILURE(start("wordlist_export", "standin_client.dll", "HVRDicts=1\n"));
   for (const wchar_t* word : {L"houses", L"smoking", L"gardens"}) ASSERT_NO_FATAL_FAILURE(lookUp(word));
+  // A shown look-up is written once the hover dictionary's answer has come too: the window reads
+  // the list when all three are in it (on a loaded machine the last answer came after it opened).
+  ASSERT_TRUE(pollUntil([&] { return storedRows() == 3; }, 20000ms)) << storedRows() << " rows";
   command(LXR_COMMAND_WORDLIST);
   HWND window = waitForWindowOf(host_->processId(), "#32770", "Word list");
   ASSERT_TRUE(window);
