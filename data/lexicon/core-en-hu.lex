@@ -5968,3 +5968,104 @@ mutter	v	motyog ; dünnyög
 # "vezetéknévedet", "Hámld"): the ninth development corpus needs their curated forms.
 surname	n	vezetéknév[vezetéknevek]
 cleaning	n	takarítás
+# --- everyday words of any page, by topic (ninth round)
+# offices and meetings
+conference call	n	konferenciahívás[konferenciahívások]
+video call	n	videohívás[videohívások]
+inbox	n	postafiók[postafiókok,3sg=postafiókja] ; beérkező levelek
+whiteboard	n	tábla[táblák,on=n]
+projector	n	projektor[projektorok,3sg=projektora]
+photocopier	n	fénymásoló[fénymásolók]
+photocopy	n	fénymásolat[fénymásolatok,3sg=fénymásolata]
+photocopy	v	le|fénymásol ; fénymásol
+paperwork	n	papírmunka ; adminisztráció
+workload	n	munkaterhelés ; munkamennyiség
+workplace	n	munkahely[munkahelyek,3sg=munkahelye,at=n,to=ra]
+coworker	n	munkatárs[munkatársak,person] ; kolléga
+chairwoman	n	elnök[elnökök,person] ; elnöknő
+briefing	n	eligazítás[eligazítások] ; tájékoztató
+handout	n	kiosztott anyag ; segédanyag
+stapler	n	tűzőgép[tűzőgépek]
+memo	n	feljegyzés[feljegyzések] ; körlevél[körlevelek,acc=körlevelet,3sg=körlevele,poss=körlevele]
+supervisor	n	felettes[felettesek,person] ; felügyelő
+intern	n	gyakornok[gyakornokok,person]
+internship	n	szakmai gyakorlat
+staple	v	össze|tűz
+supervise	v	felügyel[obj=ra] ; irányít
+summarize	v	össze|foglal
+chair	v	elnököl[noobj,obj=n]
+# jobs and hiring
+cv	n	önéletrajz[önéletrajzok,3sg=önéletrajza]
+cover letter	n	motivációs levél
+interviewer	n	kérdező[kérdezők,person] ; interjúztató
+recruiter	n	toborzó[toborzók,person] ; fejvadász
+recruitment	n	toborzás ; munkaerő-felvétel
+contractor	n	vállalkozó[vállalkozók,person] ; alvállalkozó
+freelancer	n	szabadúszó[szabadúszók,person]
+job seeker	n	álláskereső[álláskeresők,person]
+teamwork	n	csapatmunka
+appraisal	n	értékelés[értékelések]
+bonus	n	prémium[prémiumok,3sg=prémiuma] ; bónusz
+pay rise	n	fizetésemelés[fizetésemelések]
+payslip	n	bérpapír[bérpapírok,3sg=bérpapírja,pp=bérpapírjai] ; fizetési jegyzék
+payroll	n	bérszámfejtés ; bérlista
+sick leave	n	betegszabadság[betegszabadságok] ; táppénz[táppénzek,front]
+maternity leave	n	szülési szabadság
+annual leave	n	éves szabadság ; szabadság
+day off	n	szabadnap[szabadnapok,3sg=szabadnapja]
+dismissal	n	elbocsátás[elbocsátások]
+redundancy	n	leépítés[leépítések] ; elbocsátás
+probation	n	próbaidő[próbaidők,3sg=próbaideje]
+trade union	n	szakszervezet[szakszervezetek,3sg=szakszervezete]
+file	v	benyújt ; iktat ; le|fűz
+brief	v	tájékoztat ; eligazít
+# banking and money
+account number	n	számlaszám[számlaszámok,3sg=számlaszáma]
+account holder	n	számlatulajdonos[számlatulajdonosok,person]
+current account	n	folyószámla[folyószámlák]
+savings account	n	megtakarítási számla
+credit card	n	hitelkártya[hitelkártyák]
+debit card	n	bankkártya[bankkártyák]
+banknote	n	bankjegy[bankjegyek,3sg=bankjegye]
+cheque	n	csekk[csekkek,3sg=csekkje,pp=csekkjei]
+bank transfer	n	banki átutalás ; átutalás
+direct debit	n	csoportos beszedés
+standing order	n	állandó átutalás
+online banking	n	netbank[netbankok,3sg=netbankja,pp=netbankjai] ; internetbank[internetbankok,3sg=internetbankja,pp=internetbankjai]
+security code	n	biztonsági kód
+credit score	n	hitelképesség
+cashback	n	pénzvisszatérítés[pénzvisszatérítések,front]
+lender	n	hitelező[hitelezők,person]
+creditor	n	hitelező[hitelezők,person]
+borrower	n	hitelfelvevő[hitelfelvevők,person] ; adós
+broker	n	bróker[brókerek,person] ; alkusz
+dividend	n	osztalék[osztalékok,3sg=osztaléka]
+repayment	n	törlesztés[törlesztések] ; visszafizetés
+overdraft	n	folyószámlahitel ; hitelkeret
+exchange rate	n	árfolyam[árfolyamok,3sg=árfolyama]
+taxpayer	n	adófizető[adófizetők,person]
+recession	n	recesszió[recessziók] ; visszaesés
+charge	n	díj[díjak,3sg=díja] ; vád[vádak,3sg=vádja]
+cash	v	be|vált
+budget	v	tervez ; be|oszt
+overspend	v	túlköltekezik[noobj]
+compensate	v	kárpótol ; kompenzál
+broke	adj	leégett ; csóró
+taxable	adj	adóköteles
+overdue	adj	lejárt ; késedelmes
+refundable	adj	visszatéríthető
+non-refundable	adj	vissza nem téríthető
+# insurance
+insurer	n	biztosító[biztosítók]
+insurance policy	n	biztosítási kötvény ; kötvény
+car insurance	n	gépjármű-biztosítás ; autóbiztosítás
+health insurance	n	egészségbiztosítás[egészségbiztosítások]
+travel insurance	n	utasbiztosítás[utasbiztosítások]
+life insurance	n	életbiztosítás[életbiztosítások]
+home insurance	n	lakásbiztosítás[lakásbiztosítások]
+policyholder	n	biztosított[biztosítottak,3sg=biztosítottja,person] ; szerződő
+beneficiary	n	kedvezményezett[kedvezményezettek,person]
+premium	n	díj[díjak,3sg=díja] ; biztosítási díj ; prémium
+liability	n	felelősség[felelősségek] ; kötelezettség
+insured	adj	biztosított
+uninsured	adj	biztosítatlan ; biztosítás nélküli
