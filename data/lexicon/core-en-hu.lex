@@ -6069,3 +6069,52 @@ premium	n	díj[díjak,3sg=díja] ; biztosítási díj ; prémium
 liability	n	felelősség[felelősségek] ; kötelezettség
 insured	adj	biztosított
 uninsured	adj	biztosítatlan ; biztosítás nélküli
+# crime, the police and the courts
+crime scene	n	tetthely[tetthelyek,3sg=tetthelye,at=n]
+fingerprint	n	ujjlenyomat[ujjlenyomatok,3sg=ujjlenyomata]
+killer	n	gyilkos[gyilkosok,person]
+murderer	n	gyilkos[gyilkosok,person]
+robber	n	rabló[rablók,person]
+pickpocket	n	zsebtolvaj[zsebtolvajok,acc=zsebtolvajt,person]
+fraudster	n	csaló[csalók,person]
+smuggler	n	csempész[csempészek,person]
+police officer	n	rendőr[rendőrök,person]
+policeman	n	rendőr[rendőrök,person]
+policewoman	n	rendőrnő[rendőrnők,person] ; rendőr
+plaintiff	n	felperes[felperesek,person]
+warrant	n	elfogatóparancs[elfogatóparancsok] ; házkutatási parancs
+shooting	n	lövöldözés[lövöldözések]
+stabbing	n	késelés[késelések]
+life sentence	n	életfogytiglani büntetés
+community service	n	közmunka[közmunkák] ; közérdekű munka
+parole	n	feltételes szabadlábra helyezés ; feltételes szabadság
+guardian	n	gyám[gyámok,3sg=gyámja,pp=gyámjai,person] ; gondviselő
+solicitor	n	ügyvéd[ügyvédek,person]
+notary	n	közjegyző[közjegyzők,person]
+heir	n	örökös[örökösök,person]
+inheritance	n	örökség[örökségek]
+imprison	v	be|börtönöz
+jail	v	be|börtönöz
+sue	v	be|perel[for=ert]
+inherit	v	örököl ; meg|örököl
+blackmail	v	meg|zsarol ; zsarol
+stab	v	meg|szúr ; le|szúr
+break in	v	be|tör[noobj]
+armed	adj	fegyveres
+unarmed	adj	fegyvertelen
+lawful	adj	törvényes ; jogszerű
+unlawful	adj	jogellenes ; törvénytelen
+confidential	adj	bizalmas ; titkos
+void	adj	érvénytelen ; semmis
+# contracts and the paperwork of everyday life
+clause	n	kikötés[kikötések] ; záradék[záradékok,3sg=záradéka]
+small print	n	apró betűs rész
+tenancy	n	bérlet[bérletek,3sg=bérlete] ; bérleti jogviszony
+landlady	n	főbérlő[főbérlők,person] ; háziasszony
+birth certificate	n	születési anyakönyvi kivonat ; születési igazolás
+identity card	n	személyi igazolvány ; személyi
+id card	n	személyi igazolvány ; személyi
+driver's license	n	jogosítvány[jogosítványok]
+terminate	v	fel|mond ; meg|szüntet
+comply	v	meg|felel[noobj,with=nak] ; be|tart
+entitle	v	fel|jogosít[to=ra]
