@@ -6118,3 +6118,110 @@ driver's license	n	jogosítvány[jogosítványok]
 terminate	v	fel|mond ; meg|szüntet
 comply	v	meg|felel[noobj,with=nak] ; be|tart
 entitle	v	fel|jogosít[to=ra]
+# housing and repairs
+flatmate	n	lakótárs[lakótársak,person]
+roommate	n	szobatárs[szobatársak,person] ; lakótárs[lakótársak,person]
+housemate	n	lakótárs[lakótársak,person]
+estate agent	n	ingatlanügynök[ingatlanügynökök,person]
+real estate agent	n	ingatlanügynök[ingatlanügynökök,person]
+electricity bill	n	villanyszámla[villanyszámlák]
+gas bill	n	gázszámla[gázszámlák]
+water bill	n	vízszámla[vízszámlák]
+central heating	n	központi fűtés
+insulation	n	szigetelés[szigetelések]
+mould	n	penész[penészek,3sg=penésze]
+fuse box	n	biztosítékdoboz[biztosítékdobozok]
+circuit	n	áramkör[áramkörök,3sg=áramköre] ; kör
+light bulb	n	villanykörte[villanykörték] ; izzó
+bathtub	n	kád[kádak,3sg=kádja,in=ban]
+faucet	n	csap[csapok,3sg=csapja]
+gutter	n	ereszcsatorna[ereszcsatornák] ; csatorna
+windowsill	n	ablakpárkány[ablakpárkányok,on=n]
+hinge	n	zsanér[zsanérok,3sg=zsanérja] ; sarokpánt
+doorknob	n	kilincs[kilincsek,3sg=kilincse]
+spare key	n	pótkulcs[pótkulcsok,3sg=pótkulcsa]
+spanner	n	csavarkulcs[csavarkulcsok,3sg=csavarkulcsa]
+wrench	n	csavarkulcs[csavarkulcsok,3sg=csavarkulcsa]
+toolbox	n	szerszámosláda[szerszámosládák]
+tape measure	n	mérőszalag[mérőszalagok,3sg=mérőszalagja]
+builder	n	építőmunkás[építőmunkások,person] ; kőműves
+handyman	n	ezermester[ezermesterek,person] ; karbantartó
+decorator	n	festő[festők,person] ; szobafestő
+locksmith	n	lakatos[lakatosok,person]
+quote	n	árajánlat[árajánlatok,3sg=árajánlata] ; idézet[idézetek,3sg=idézete]
+renovate	v	fel|újít
+screw	v	be|csavar ; csavar
+unscrew	v	ki|csavar
+unblock	v	ki|tisztít ; ki|dugít
+recycle	v	újrahasznosít ; szelektíven gyűjt
+move in	v	be|költözik[noobj,to=ba]
+move out	v	ki|költözik[noobj,of=bol]
+rent out	v	ki|ad ; bérbe |ad
+tidy up	v	rendet |rak[noobj] ; el|pakol
+throw out	v	ki|dob
+furnished	adj	bútorozott
+unfurnished	adj	bútorozatlan
+spacious	adj	tágas
+cosy	adj	hangulatos ; otthonos
+cozy	adj	hangulatos ; otthonos
+faulty	adj	hibás
+leaky	adj	lyukas ; szivárgó
+shabby	adj	kopott ; ütött-kopott
+# cars and driving
+back seat	n	hátsó ülés
+passenger seat	n	anyósülés[anyósülések]
+seat belt	n	biztonsági öv
+seatbelt	n	biztonsági öv
+steering wheel	n	kormány[kormányok,3sg=kormánya] ; kormánykerék[kormánykerekek,acc=kormánykereket,3sg=kormánykereke,poss=kormánykereke]
+flat tyre	n	defekt[defektek,3sg=defektje] ; lapos gumi
+flat tire	n	defekt[defektek,3sg=defektje] ; lapos gumi
+spare tyre	n	pótkerék[pótkerekek,acc=pótkereket,3sg=pótkereke,poss=pótkereke]
+gearbox	n	sebességváltó[sebességváltók]
+bonnet	n	motorháztető[motorháztetők]
+trunk	n	csomagtartó[csomagtartók,in=ban]
+windscreen	n	szélvédő[szélvédők]
+windshield	n	szélvédő[szélvédők]
+wiper	n	ablaktörlő[ablaktörlők]
+windscreen wiper	n	ablaktörlő[ablaktörlők]
+headlight	n	fényszóró[fényszórók]
+bumper	n	lökhárító[lökhárítók]
+rear-view mirror	n	visszapillantó tükör
+number plate	n	rendszámtábla[rendszámtáblák] ; rendszám
+license plate	n	rendszámtábla[rendszámtáblák] ; rendszám
+gasoline	n	benzin[benzinek,3sg=benzinje]
+filling station	n	benzinkút[benzinkutak,acc=benzinkutat,3sg=benzinkútja,at=nal]
+charging station	n	töltőállomás[töltőállomások]
+electric car	n	elektromos autó ; villanyautó
+tow truck	n	autómentő[autómentők]
+junction	n	csomópont[csomópontok,3sg=csomópontja] ; kereszteződés
+traffic lights	n	közlekedési lámpa ; lámpa
+speed camera	n	sebességmérő[sebességmérők]
+speeding	n	gyorshajtás[gyorshajtások]
+speeding ticket	n	gyorshajtási bírság
+parking space	n	parkolóhely[parkolóhelyek,3sg=parkolóhelye]
+parking lot	n	parkoló[parkolók,in=ban]
+parking meter	n	parkolóóra[parkolóórák]
+parking ticket	n	parkolójegy[parkolójegyek,3sg=parkolójegye] ; parkolási bírság
+vignette	n	matrica[matricák] ; autópálya-matrica
+detour	n	kerülő[kerülők] ; terelés
+roadworks	n	útépítés[útépítések] ; útfelújítás
+pothole	n	kátyú[kátyúk]
+collision	n	ütközés[ütközések]
+overtaking	n	előzés[előzések]
+driving lesson	n	vezetési óra
+driving test	n	forgalmi vizsga ; jogosítványvizsga
+driving instructor	n	oktató[oktatók,person] ; autósoktató
+learner driver	n	tanuló vezető
+sat nav	n	navigáció[navigációk]
+satnav	n	navigáció[navigációk]
+refuel	v	tankol[noobj]
+fill up	v	meg|tölt ; tele|tölt ; tankol
+tow	v	el|vontat ; vontat
+skid	v	meg|csúszik[noobj]
+swerve	v	ki|tér[noobj] ; félre|rántja a kormányt
+pull over	v	félre|áll[noobj] ; le|húzódik
+speed up	v	gyorsít[noobj] ; fel|gyorsít
+one-way	adj	egyirányú
+two-way	adj	kétirányú
+hybrid	adj	hibrid
+second-hand	adj	használt
