@@ -6225,3 +6225,83 @@ one-way	adj	egyirányú
 two-way	adj	kétirányú
 hybrid	adj	hibrid
 second-hand	adj	használt
+# the doctor and the hospital
+gp	n	háziorvos[háziorvosok,person]
+general practitioner	n	háziorvos[háziorvosok,person]
+family doctor	n	háziorvos[háziorvosok,person]
+paramedic	n	mentős[mentősök,person]
+midwife	n	szülésznő[szülésznők,person] ; bába
+physiotherapist	n	gyógytornász[gyógytornászok,person]
+physiotherapy	n	gyógytorna ; fizikoterápia
+emergency room	n	sürgősségi osztály
+waiting room	n	váróterem[várótermek,acc=várótermet,3sg=váróterme,poss=váróterme,in=ban] ; váró
+waiting list	n	várólista[várólisták,on=n]
+check-up	n	kivizsgálás[kivizsgálások] ; ellenőrzés
+checkup	n	kivizsgálás[kivizsgálások] ; ellenőrzés
+blood test	n	vérvizsgálat[vérvizsgálatok,3sg=vérvizsgálata] ; vérvétel
+blood sample	n	vérminta[vérminták]
+blood pressure	n	vérnyomás[vérnyomások]
+heartbeat	n	szívverés[szívverések]
+x-ray	n	röntgen[röntgenek,3sg=röntgenje] ; röntgenfelvétel
+ultrasound	n	ultrahang[ultrahangok,3sg=ultrahangja]
+scan	n	vizsgálat[vizsgálatok,3sg=vizsgálata] ; felvétel
+diagnosis	n	diagnózis[diagnózisok]
+referral	n	beutaló[beutalók]
+stretcher	n	hordágy[hordágyak,3sg=hordágya,on=n]
+wheelchair	n	kerekesszék[kerekesszékek,3sg=kerekesszéke,in=ban]
+crutch	n	mankó[mankók]
+plaster	n	sebtapasz[sebtapaszok] ; gipsz ; vakolat
+injection	n	injekció[injekciók] ; oltás
+jab	n	oltás[oltások] ; szúrás
+fracture	n	törés[törések] ; csonttörés
+sprain	n	rándulás[rándulások] ; ficam
+rash	n	kiütés[kiütések]
+backache	n	hátfájás[hátfájások]
+earache	n	fülfájás[fülfájások]
+stomachache	n	gyomorfájás[gyomorfájások] ; hasfájás
+stomach ache	n	gyomorfájás[gyomorfájások] ; hasfájás
+heart attack	n	szívroham[szívrohamok,3sg=szívrohama] ; infarktus
+asthma	n	asztma
+diabetes	n	cukorbetegség
+cancer	n	rák[rákok,3sg=rákja]
+insomnia	n	álmatlanság
+nausea	n	hányinger
+dizziness	n	szédülés
+vomiting	n	hányás
+diarrhoea	n	hasmenés
+diarrhea	n	hasmenés
+constipation	n	székrekedés
+bacteria	n	baktérium[baktériumok,3sg=baktériuma]
+pregnancy	n	terhesség[terhességek] ; várandósság
+breastfeeding	n	szoptatás
+healthcare	n	egészségügy[egészségügyek] ; egészségügyi ellátás
+sprain	v	ki|ficamít ; meg|rándít
+vaccinate	v	be|olt ; olt
+vomit	v	hány[noobj]
+itch	v	viszket[noobj]
+digest	v	meg|emészt ; emészt
+allergic	adj	allergiás[to=ra]
+chronic	adj	krónikus ; idült
+contagious	adj	fertőző ; ragályos
+dizzy	adj	kábult ; szédülő
+drowsy	adj	álmos ; kába
+itchy	adj	viszkető
+swollen	adj	dagadt ; duzzadt
+painless	adj	fájdalommentes
+unwell	adj	rosszul[van]
+unhealthy	adj	egészségtelen
+overweight	adj	túlsúlyos
+underweight	adj	sovány ; alultáplált
+oral	adj	szóbeli ; szájon át szedhető
+# medicines and their leaflets
+leaflet	n	szórólap[szórólapok,3sg=szórólapja] ; tájékoztató
+package leaflet	n	betegtájékoztató[betegtájékoztatók]
+active ingredient	n	hatóanyag[hatóanyagok,3sg=hatóanyaga]
+side effect	n	mellékhatás[mellékhatások]
+dosage	n	adagolás[adagolások]
+capsule	n	kapszula[kapszulák]
+syrup	n	szirup[szirupok,3sg=szirupja]
+ointment	n	kenőcs[kenőcsök]
+painkiller	n	fájdalomcsillapító[fájdalomcsillapítók]
+overdose	n	túladagolás[túladagolások]
+overdose	v	túladagol
