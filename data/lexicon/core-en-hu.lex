@@ -6305,3 +6305,57 @@ ointment	n	kenőcs[kenőcsök]
 painkiller	n	fájdalomcsillapító[fájdalomcsillapítók]
 overdose	n	túladagolás[túladagolások]
 overdose	v	túladagol
+# food labels and nutrition
+nutrition	n	táplálkozás
+nutrient	n	tápanyag[tápanyagok,3sg=tápanyaga]
+carbohydrate	n	szénhidrát[szénhidrátok,3sg=szénhidrátja]
+saturated fat	n	telített zsír ; telített zsírsav
+fibre	n	rost[rostok,3sg=rostja] ; élelmi rost
+fiber	n	rost[rostok,3sg=rostja] ; élelmi rost
+mineral	n	ásványi anyag ; ásvány
+calcium	n	kalcium[3sg=kalciuma]
+sodium	n	nátrium[3sg=nátriuma]
+lactose	n	laktóz
+additive	n	adalékanyag[adalékanyagok,3sg=adalékanyaga]
+preservative	n	tartósítószer[tartósítószerek]
+colouring	n	színezék[színezékek]
+flavouring	n	aroma[aromák] ; ízesítő
+sweetener	n	édesítőszer[édesítőszerek]
+net weight	n	nettó tömeg
+best-before date	n	minőségmegőrzési idő
+use-by date	n	fogyaszthatósági idő ; lejárati idő
+sell-by date	n	lejárati idő
+whole grain	n	teljes kiőrlésű gabona
+wheat	n	búza[búzák]
+soya	n	szója
+soy	n	szója
+gum	n	rágógumi[rágógumik] ; íny
+gluten-free	adj	gluténmentes
+sugar-free	adj	cukormentes
+fat-free	adj	zsírmentes
+low-fat	adj	zsírszegény ; alacsony zsírtartalmú
+dairy-free	adj	tejmentes
+lactose-free	adj	laktózmentes
+nutritious	adj	tápláló
+edible	adj	ehető
+home-made	adj	házi ; házi készítésű
+wholegrain	adj	teljes kiőrlésű
+wholemeal	adj	teljes kiőrlésű
+refrigerated	adj	hűtött
+defrost	v	ki|olvaszt
+reheat	v	fel|melegít ; újra|melegít
+# the body
+eyelash	n	szempilla[szempillák,pair]
+eyelid	n	szemhéj[szemhéjak,3sg=szemhéja,pair]
+nostril	n	orrlyuk[orrlyukak,3sg=orrlyuka,pair]
+moustache	n	bajusz[bajuszok,3sg=bajusza]
+mustache	n	bajusz[bajuszok,3sg=bajusza]
+freckle	n	szeplő[szeplők]
+fingernail	n	köröm[körmök,acc=körmöt,3sg=körme,poss=körmö]
+heel	n	sarok[sarkak,acc=sarkat,3sg=sarka,poss=sarka]
+thigh	n	comb[combok,3sg=combja]
+waist	n	derék[derekak,acc=derekat,3sg=dereka,poss=dereka]
+rib	n	borda[bordák]
+spine	n	gerinc[gerincek,3sg=gerince]
+skull	n	koponya[koponyák]
+limb	n	végtag[végtagok,3sg=végtagja]
