@@ -6359,3 +6359,55 @@ rib	n	borda[bordák]
 spine	n	gerinc[gerincek,3sg=gerince]
 skull	n	koponya[koponyák]
 limb	n	végtag[végtagok,3sg=végtagja]
+# schools and exams
+headteacher	n	igazgató[igazgatók,person]
+head teacher	n	igazgató[igazgatók,person]
+secondary school	n	középiskola[középiskolák]
+high school	n	középiskola[középiskolák] ; gimnázium
+private school	n	magániskola[magániskolák]
+state school	n	állami iskola
+boarding school	n	bentlakásos iskola ; kollégium
+exercise book	n	füzet[füzetek,3sg=füzete]
+pencil case	n	tolltartó[tolltartók]
+schoolbag	n	iskolatáska[iskolatáskák]
+calculator	n	számológép[számológépek]
+rubber	n	radír[radírok,3sg=radírja] ; gumi
+locker	n	szekrény[szekrények] ; csomagmegőrző
+report card	n	bizonyítvány[bizonyítványok]
+school report	n	bizonyítvány[bizonyítványok]
+exam results	n	vizsgaeredmény[vizsgaeredmények,3sg=vizsgaeredménye]
+resit	n	pótvizsga[pótvizsgák]
+retake	n	pótvizsga[pótvizsgák]
+resit	v	újra |vizsgázik[noobj] ; pótvizsgázik
+retake	v	meg|ismétel ; újra |vizsgázik
+cheating	n	puskázás ; csalás
+plagiarism	n	plágium[plágiumok,3sg=plágiuma]
+detention	n	büntetés ; őrizetbe vétel
+parents' evening	n	szülői értekezlet ; fogadóóra
+school trip	n	osztálykirándulás[osztálykirándulások]
+field trip	n	tanulmányi kirándulás ; terepgyakorlat
+library card	n	olvasójegy[olvasójegyek,3sg=olvasójegye] ; könyvtári kártya
+hand in	v	be|ad
+compulsory	adj	kötelező
+mandatory	adj	kötelező
+optional	adj	választható ; nem kötelező
+elective	adj	választható ; fakultatív
+incorrect	adj	helytelen ; hibás
+# universities
+campus	n	egyetem[egyetemek,3sg=egyeteme,at=n,in=n,to=ba]
+faculty	n	kar[karok,3sg=kara] ; oktatói kar
+dean	n	dékán[dékánok,3sg=dékánja,pp=dékánjai,person]
+lecture hall	n	előadóterem[előadótermek,acc=előadótermet,3sg=előadóterme,poss=előadóterme,in=ban]
+tutorial	n	szeminárium[szemináriumok,3sg=szemináriuma] ; útmutató
+module	n	modul[modulok,3sg=modulja] ; tantárgy[tantárgyak,3sg=tantárgya]
+dorm	n	kollégium[kollégiumok,3sg=kollégiuma,in=ban] ; diákszálló
+hall of residence	n	kollégium[kollégiumok,3sg=kollégiuma,in=ban]
+tuition fees	n	tandíj[tandíjak,3sg=tandíja]
+student loan	n	diákhitel[diákhitelek,3sg=diákhitele]
+registration	n	regisztráció[regisztrációk] ; beiratkozás ; nyilvántartásba vétel
+undergraduate	n	egyetemi hallgató ; alapszakos hallgató
+postgraduate	n	mesterszakos hallgató ; posztgraduális hallgató
+bachelor's degree	n	alapdiploma[alapdiplomák] ; alapszakos diploma
+master's degree	n	mesterdiploma[mesterdiplomák] ; mesterfokozat
+doctorate	n	doktori fokozat ; doktorátus
+phd	n	doktori fokozat
