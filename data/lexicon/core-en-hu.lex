@@ -6411,3 +6411,109 @@ bachelor's degree	n	alapdiploma[alapdiplomák] ; alapszakos diploma
 master's degree	n	mesterdiploma[mesterdiplomák] ; mesterfokozat
 doctorate	n	doktori fokozat ; doktorátus
 phd	n	doktori fokozat
+# shops
+shopkeeper	n	boltos[boltosok,person] ; kereskedő
+greengrocer	n	zöldséges[zöldségesek,person]
+butcher	n	hentes[hentesek,person]
+florist	n	virágárus[virágárusok,person] ; virágbolt
+newsagent	n	újságos[újságosok,person]
+bookshop	n	könyvesbolt[könyvesboltok,3sg=könyvesboltja,in=ban]
+bookstore	n	könyvesbolt[könyvesboltok,3sg=könyvesboltja,in=ban]
+department store	n	áruház[áruházak,3sg=áruháza,in=ban]
+shopping centre	n	bevásárlóközpont[bevásárlóközpontok,3sg=bevásárlóközpontja,to=ba,at=ban]
+shopping center	n	bevásárlóközpont[bevásárlóközpontok,3sg=bevásárlóközpontja,to=ba,at=ban]
+grocery	n	élelmiszerbolt[élelmiszerboltok,3sg=élelmiszerboltja] ; élelmiszer
+groceries	n	élelmiszer[élelmiszerek] ; bevásárlás
+cash desk	n	pénztár[pénztárak,at=nal]
+changing room	n	próbafülke[próbafülkék] ; öltöző
+fitting room	n	próbafülke[próbafülkék]
+shopping basket	n	bevásárlókosár[bevásárlókosarak,acc=bevásárlókosarat,3sg=bevásárlókosara,poss=bevásárlókosara]
+shopping cart	n	bevásárlókocsi[bevásárlókocsik] ; kosár[kosarak,acc=kosarat,3sg=kosara,poss=kosara]
+shopping bag	n	bevásárlótáska[bevásárlótáskák] ; szatyor[szatyrok,acc=szatyrot,3sg=szatyra,poss=szatyro]
+carrier bag	n	szatyor[szatyrok,acc=szatyrot,3sg=szatyra,poss=szatyro] ; nejlonzacskó
+plastic bag	n	nejlonzacskó[nejlonzacskók] ; zacskó
+price tag	n	árcédula[árcédulák]
+special offer	n	akció[akciók] ; különleges ajánlat
+voucher	n	utalvány[utalványok] ; kupon[kuponok,3sg=kuponja]
+coupon	n	kupon[kuponok,3sg=kuponja]
+gift card	n	ajándékkártya[ajándékkártyák]
+loyalty card	n	hűségkártya[hűségkártyák] ; törzsvásárlói kártya
+closing time	n	záróra[zárórák] ; zárás
+seller	n	eladó[eladók,person]
+buyer	n	vevő[vevők,person] ; vásárló
+queue	v	sorban |áll[noobj] ; sorba |áll
+haggle	v	alkudozik[noobj]
+try on	v	fel|próbál
+go shopping	v	vásárol[noobj] ; bevásárol
+on sale	adj	akciós ; kapható
+sold out	adj	elfogyott ; kiárusított
+discounted	adj	leárazott ; akciós
+# online shopping and delivery
+online shop	n	webáruház[webáruházak,3sg=webáruháza,in=ban]
+online store	n	webáruház[webáruházak,3sg=webáruháza,in=ban]
+wishlist	n	kívánságlista[kívánságlisták,on=n]
+wish list	n	kívánságlista[kívánságlisták,on=n]
+delivery address	n	szállítási cím
+shipping address	n	szállítási cím
+billing address	n	számlázási cím
+courier	n	futár[futárok,person]
+tracking number	n	nyomkövetési szám ; csomagszám
+order number	n	rendelésszám[rendelésszámok,3sg=rendelésszáma]
+postage	n	postaköltség[postaköltségek] ; portó
+postcode	n	irányítószám[irányítószámok,3sg=irányítószáma]
+zip code	n	irányítószám[irányítószámok,3sg=irányítószáma]
+collection point	n	átvételi pont ; csomagpont
+pick-up point	n	átvételi pont ; csomagpont
+return label	n	visszaküldési címke
+payment method	n	fizetési mód
+checkout page	n	pénztár oldal ; fizetési oldal
+free trial	n	ingyenes próbaidőszak ; próbaverzió
+ship	v	szállít ; ki|szállít ; postáz
+# phones, apps and accounts
+cell phone	n	mobiltelefon[mobiltelefonok,3sg=mobiltelefonja] ; mobil[mobilok,3sg=mobilja,pp=mobiljai]
+text message	n	üzenet[üzenetek,3sg=üzenete] ; szöveges üzenet
+voicemail	n	hangposta[hangposták]
+ringtone	n	csengőhang[csengőhangok,3sg=csengőhangja]
+missed call	n	nem fogadott hívás
+wifi	n	wifi[wifik]
+wi-fi	n	wifi[wifik]
+user name	n	felhasználónév[felhasználónevek,acc=felhasználónevet,3sg=felhasználóneve,poss=felhasználóneve]
+log-in	n	bejelentkezés[bejelentkezések]
+sign-in	n	bejelentkezés[bejelentkezések]
+verification	n	ellenőrzés[ellenőrzések] ; hitelesítés ; igazolás
+verification code	n	ellenőrző kód ; megerősítő kód
+authentication	n	hitelesítés[hitelesítések] ; azonosítás
+two-factor authentication	n	kétlépcsős azonosítás ; kétfaktoros hitelesítés
+privacy settings	n	adatvédelmi beállítások
+profile picture	n	profilkép[profilképek]
+avatar	n	profilkép[profilképek]
+home screen	n	kezdőképernyő[kezdőképernyők,on=n]
+lock screen	n	zárolási képernyő
+screenshot	n	képernyőkép[képernyőképek] ; képernyőfotó
+error message	n	hibaüzenet[hibaüzenetek,3sg=hibaüzenete]
+glitch	n	hiba[hibák] ; üzemzavar
+spam	n	kéretlen levél
+junk mail	n	kéretlen levél
+search engine	n	keresőmotor[keresőmotorok,3sg=keresőmotorja,pp=keresőmotorjai] ; kereső
+terms of use	n	felhasználási feltételek
+tab	n	fül[fülek,acc=fület,3sg=füle]
+emoji	n	hangulatjel[hangulatjelek,3sg=hangulatjele]
+selfie	n	szelfi[szelfik]
+back up	v	el|ment ; biztonsági másolatot készít
+sign out	v	ki|jelentkezik[noobj,of=bol]
+swipe	v	húz ; lapoz
+upgrade	v	frissít ; fejleszt
+tag	v	meg|jelöl ; be|jelöl
+offline	adj	offline ; kapcsolat nélküli
+unread	adj	olvasatlan
+up-to-date	adj	naprakész ; korszerű
+# social media
+social media	n	közösségi média
+group chat	n	csoportos beszélgetés
+direct message	n	privát üzenet ; közvetlen üzenet
+livestream	n	élő közvetítés ; élő adás
+live stream	n	élő közvetítés ; élő adás
+troll	n	troll[trollok,acc=trollt,3sg=trollja]
+fake news	n	álhír[álhírek] ; hamis hír
+blogger	n	blogger[bloggerek,person] ; blogíró
+content creator	n	tartalomgyártó[tartalomgyártók,person]
