@@ -6517,3 +6517,52 @@ troll	n	troll[trollok,acc=trollt,3sg=trollja]
 fake news	n	álhír[álhírek] ; hamis hír
 blogger	n	blogger[bloggerek,person] ; blogíró
 content creator	n	tartalomgyártó[tartalomgyártók,person]
+# the news of politics and the economy
+general election	n	általános választás ; parlamenti választás
+opinion poll	n	közvélemény-kutatás[közvélemény-kutatások]
+polling station	n	szavazóhelyiség[szavazóhelyiségek] ; szavazókör
+turnout	n	részvétel ; választási részvétel
+constituency	n	választókerület[választókerületek,3sg=választókerülete]
+mp	n	képviselő[képviselők,person] ; parlamenti képviselő
+member of parliament	n	képviselő[képviselők,person] ; parlamenti képviselő
+lawmaker	n	törvényhozó[törvényhozók,person] ; képviselő
+senator	n	szenátor[szenátorok,person]
+councillor	n	önkormányzati képviselő
+spokesman	n	szóvivő[szóvivők,person]
+spokeswoman	n	szóvivő[szóvivők,person]
+spokesperson	n	szóvivő[szóvivők,person]
+demonstrator	n	tüntető[tüntetők,person]
+migrant	n	migráns[migránsok,person] ; bevándorló
+citizenship	n	állampolgárság[állampolgárságok]
+dictatorship	n	diktatúra[diktatúrák]
+press conference	n	sajtótájékoztató[sajtótájékoztatók,at=n]
+summit	n	csúcstalálkozó[csúcstalálkozók,at=n] ; csúcs
+tariff	n	vám[vámok,3sg=vámja] ; díjszabás
+subsidy	n	támogatás[támogatások] ; szubvenció
+deficit	n	hiány[hiányok,3sg=hiánya]
+spending	n	kiadás[kiadások] ; költekezés
+tax cut	n	adócsökkentés[adócsökkentések]
+tax rise	n	adóemelés[adóemelések]
+cost of living	n	megélhetési költség
+jobless rate	n	munkanélküliségi ráta
+gdp	n	bruttó hazai termék
+stock market	n	tőzsde[tőzsdék,on=n]
+public sector	n	közszféra[közszférák] ; állami szektor
+private sector	n	magánszféra[magánszférák] ; magánszektor
+infrastructure	n	infrastruktúra[infrastruktúrák]
+healthcare system	n	egészségügyi rendszer ; egészségügy[egészségügyek]
+ceasefire	n	tűzszünet[tűzszünetek,3sg=tűzszünete]
+bombing	n	bombázás[bombázások] ; robbantás
+casualty	n	áldozat[áldozatok,3sg=áldozata,person] ; sérült[sérültek]
+evacuation	n	kiürítés[kiürítések] ; evakuálás
+civilian	adj	polgári ; civil
+controversial	adj	vitatott ; ellentmondásos
+left-wing	adj	baloldali
+right-wing	adj	jobboldali
+socialist	adj	szocialista
+re-elect	v	újra|választ
+pledge	v	meg|ígér
+veto	v	meg|vétóz ; vétót emel
+criticize	v	bírál ; kritizál
+evacuate	v	evakuál
+step down	v	le|mond[noobj] ; vissza|lép
