@@ -6566,3 +6566,63 @@ veto	v	meg|vétóz ; vétót emel
 criticize	v	bírál ; kritizál
 evacuate	v	evakuál
 step down	v	le|mond[noobj] ; vissza|lép
+# the weather and the environment
+weather forecast	n	időjárás-jelentés[időjárás-jelentések] ; előrejelzés
+rainfall	n	csapadék[csapadékok,3sg=csapadéka]
+downpour	n	felhőszakadás[felhőszakadások] ; zápor
+sleet	n	havas eső ; ónos eső
+snowfall	n	havazás[havazások]
+gust	n	széllökés[széllökések]
+gale	n	viharos szél ; vihar
+heat wave	n	hőhullám[hőhullámok,3sg=hőhulláma]
+cold snap	n	lehűlés[lehűlések] ; hideghullám
+humidity	n	páratartalom[páratartalmak,acc=páratartalmat,3sg=páratartalma,poss=páratartalma,sup=páratartalmon] ; nedvesség
+flooding	n	áradás[áradások] ; árvíz[árvizek,acc=árvizet,3sg=árvize,poss=árvize]
+bushfire	n	bozóttűz[bozóttüzek,acc=bozóttüzet,3sg=bozóttüze,poss=bozóttüze]
+tsunami	n	cunami[cunamik]
+eruption	n	kitörés[kitörések]
+climate change	n	klímaváltozás ; éghajlatváltozás
+global warming	n	globális felmelegedés
+greenhouse gas	n	üvegházhatású gáz
+carbon	n	szén[szenek,acc=szenet,3sg=szene,poss=szene]
+carbon dioxide	n	szén-dioxid[3sg=szén-dioxidja]
+emission	n	kibocsátás[kibocsátások]
+air pollution	n	légszennyezés ; levegőszennyezés
+smog	n	szmog[szmogok,3sg=szmogja]
+coal	n	szén[szenek,acc=szenet,3sg=szene,poss=szene]
+fossil fuel	n	fosszilis üzemanyag
+renewable energy	n	megújuló energia
+solar energy	n	napenergia
+solar panel	n	napelem[napelemek,3sg=napeleme]
+wind turbine	n	szélturbina[szélturbinák] ; szélerőmű
+wind farm	n	szélerőmű-park
+rainforest	n	esőerdő[esőerdők,3sg=esőerdeje,in=ban]
+deforestation	n	erdőirtás[erdőirtások]
+habitat	n	élőhely[élőhelyek,3sg=élőhelye]
+wildlife	n	vadvilág ; élővilág
+extinction	n	kihalás
+ecosystem	n	ökoszisztéma[ökoszisztémák]
+biodiversity	n	biológiai sokféleség ; biodiverzitás
+sustainability	n	fenntarthatóság
+sea level	n	tengerszint[tengerszintek,3sg=tengerszintje]
+ozone layer	n	ózonréteg[ózonrétegek,3sg=ózonrétege]
+overcast	adj	borult ; felhős
+misty	adj	párás ; ködös
+changeable	adj	változékony ; változó
+eco-friendly	adj	környezetbarát
+environmentally friendly	adj	környezetbarát
+sustainable	adj	fenntartható
+renewable	adj	megújuló
+recyclable	adj	újrahasznosítható
+biodegradable	adj	lebomló ; biológiailag lebomló
+carbon-neutral	adj	szén-semleges
+polluted	adj	szennyezett
+endangered	adj	veszélyeztetett ; kihalófélben lévő
+extinct	adj	kihalt ; kialudt
+toxic	adj	mérgező ; toxikus
+drizzle	v	szemerkél[noobj] ; szitál
+pollute	v	szennyez ; be|szennyez
+conserve	v	meg|takarít ; meg|óv
+reuse	v	újra|felhasznál ; újrahasznosít
+clear up	v	fel|takarít[thing=ki|tisztul] ; rendbe |tesz
+brighten up	v	ki|derül[noobj]
