@@ -6626,3 +6626,41 @@ conserve	v	meg|takarít ; meg|óv
 reuse	v	újra|felhasznál ; újrahasznosít
 clear up	v	fel|takarít[thing=ki|tisztul] ; rendbe |tesz
 brighten up	v	ki|derül[noobj]
+# sport results
+athlete	n	sportoló[sportolók,person] ; atléta
+midfielder	n	középpályás[középpályások,person]
+loser	n	vesztes[vesztesek,person]
+runner-up	n	második helyezett ; ezüstérmes
+gold medal	n	aranyérem[aranyérmek,acc=aranyérmet,3sg=aranyérme,poss=aranyérme]
+silver medal	n	ezüstérem[ezüstérmek,acc=ezüstérmet,3sg=ezüstérme,poss=ezüstérme]
+bronze medal	n	bronzérem[bronzérmek,acc=bronzérmet,3sg=bronzérme,poss=bronzérme]
+world record	n	világrekord[világrekordok,3sg=világrekordja]
+world cup	n	világbajnokság[világbajnokságok] ; világkupa
+olympics	n	olimpia[olimpiák]
+olympic games	n	olimpia[olimpiák] ; olimpiai játékok
+semifinal	n	elődöntő[elődöntők,in=ban]
+quarterfinal	n	negyeddöntő[negyeddöntők,in=ban]
+final score	n	végeredmény[végeredmények,3sg=végeredménye]
+fixture	n	mérkőzés[mérkőzések]
+home game	n	hazai mérkőzés ; hazai meccs
+away game	n	idegenbeli mérkőzés ; idegenbeli meccs
+kick-off	n	kezdőrúgás[kezdőrúgások] ; kezdés
+half-time	n	félidő[félidők,3sg=félideje,time=ban]
+halftime	n	félidő[félidők,3sg=félideje,time=ban]
+extra time	n	hosszabbítás[hosszabbítások,in=ban]
+injury time	n	hosszabbítás[hosszabbítások,in=ban]
+penalty shootout	n	büntetőpárbaj[büntetőpárbajok,acc=büntetőpárbajt,3sg=büntetőpárbaja]
+free kick	n	szabadrúgás[szabadrúgások]
+red card	n	piros lap
+yellow card	n	sárga lap
+offside	n	les[lesek,3sg=lese] ; lesállás
+finish line	n	célvonal[célvonalak,3sg=célvonala]
+training session	n	edzés[edzések]
+olympic	adj	olimpiai
+unbeaten	adj	veretlen
+undefeated	adj	veretlen
+equalize	v	egyenlít ; ki|egyenlít
+host	v	rendez ; vendégül |lát
+coach	v	edz ; tanít
+knock out	v	ki|ejt ; ki|üt
+sprint	v	sprintel[noobj] ; rohan
