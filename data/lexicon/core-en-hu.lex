@@ -6664,3 +6664,41 @@ host	v	rendez ; vendégül |lát
 coach	v	edz ; tanít
 knock out	v	ki|ejt ; ki|üt
 sprint	v	sprintel[noobj] ; rohan
+# holidays and hotels
+airline	n	légitársaság[légitársaságok]
+package holiday	n	társasutazás[társasutazások] ; szervezett utazás
+guided tour	n	idegenvezetés[idegenvezetések] ; vezetett túra
+tour guide	n	idegenvezető[idegenvezetők,person]
+travel agent	n	utazási ügynök ; utazási iroda
+travel agency	n	utazási iroda ; utazási ügynökség
+day trip	n	egynapos kirándulás ; kirándulás
+guesthouse	n	panzió[panziók] ; vendégház[vendégházak]
+bed and breakfast	n	panzió[panziók] ; szállás reggelivel
+single room	n	egyágyas szoba
+double room	n	kétágyas szoba ; franciaágyas szoba
+twin room	n	kétágyas szoba
+room service	n	szobaszerviz[szobaszervizek]
+room key	n	szobakulcs[szobakulcsok,3sg=szobakulcsa]
+key card	n	kulcskártya[kulcskártyák]
+lobby	n	előcsarnok[előcsarnokok,3sg=előcsarnoka,in=ban]
+minibar	n	minibár[minibárok,3sg=minibárja]
+half board	n	félpanzió
+full board	n	teljes ellátás ; teljes panzió
+all-inclusive	adj	teljes ellátású
+fully booked	adj	telt házas ; megtelt
+check-out	n	kijelentkezés[kijelentkezések] ; távozás
+sea view	n	tengerre néző kilátás ; kilátás a tengerre
+sauna	n	szauna[szaunák]
+spa	n	gyógyfürdő[gyógyfürdők,3sg=gyógyfürdője,in=ban]
+jet lag	n	időeltolódás
+sunscreen	n	naptej[naptejek] ; fényvédő krém
+sunburn	n	leégés[leégések]
+postcard	n	képeslap[képeslapok,3sg=képeslapja]
+duty-free	n	vámmentes bolt
+sunbathe	v	napozik[noobj]
+sightsee	v	nézelődik[noobj] ; városnézésre megy
+luxurious	adj	luxus ; fényűző
+peaceful	adj	békés ; nyugodt
+picturesque	adj	festői
+scenic	adj	festői ; látványos
+touristy	adj	turistás ; turistáktól zsúfolt
