@@ -6702,3 +6702,67 @@ peaceful	adj	békés ; nyugodt
 picturesque	adj	festői
 scenic	adj	festői ; látványos
 touristy	adj	turistás ; turistáktól zsúfolt
+# the family
+stepson	n	mostohagyerek[mostohagyerekek,person] ; nevelt fiú
+stepdaughter	n	mostohalány[mostohalányok,person] ; nevelt lány
+stepbrother	n	mostohatestvér[mostohatestvérek,person]
+stepsister	n	mostohatestvér[mostohatestvérek,person]
+half-brother	n	féltestvér[féltestvérek,person]
+half-sister	n	féltestvér[féltestvérek,person]
+great-grandmother	n	dédanya[dédanyák,3sg=dédanyja,person]
+great-grandfather	n	dédapa[dédapák,3sg=dédapja,person]
+grandchild	n	unoka[unokák,person]
+godmother	n	keresztanya[keresztanyák,person]
+godfather	n	keresztapa[keresztapák,person]
+godchild	n	keresztgyerek[keresztgyerekek,person]
+sibling	n	testvér[testvérek,person]
+only child	n	egyke[egykék,person] ; egyetlen gyerek
+spouse	n	házastárs[házastársak,person] ; férj ; feleség
+ex-wife	n	volt feleség ; exfeleség
+ex-husband	n	volt férj ; exférj
+bridegroom	n	vőlegény[vőlegények,person]
+honeymoon	n	nászút[nászutak,acc=nászutat,3sg=nászútja,on=n]
+single parent	n	egyedülálló szülő
+nanny	n	dada[dadák,person]
+childcare	n	gyermekfelügyelet ; gyerekgondozás
+housewife	n	háziasszony[háziasszonyok,person]
+adoption	n	örökbefogadás[örökbefogadások]
+cemetery	n	temető[temetők,in=ban]
+babysit	v	vigyáz[obj=ra]
+bring up	v	fel|nevel ; szóba |hoz
+foster	v	nevel ; ápol ; elősegít
+split up	v	szakít[noobj] ; szét|válik
+fall out	v	össze|kap[noobj,with=val] ; ki|esik
+get along	v	ki|jön[noobj,with=val]
+make up	v	ki|talál ; ki|békül[noobj] ; alkot
+# feelings
+affection	n	szeretet[3sg=szeretete] ; vonzalom[vonzalmak,acc=vonzalmat,3sg=vonzalma,poss=vonzalma,sup=vonzalmon]
+tenderness	n	gyengédség
+empathy	n	empátia ; beleérzés
+laughter	n	nevetés[nevetések]
+hug	n	ölelés[ölelések]
+trust	n	bizalom[bizalmak,acc=bizalmat,3sg=bizalma,poss=bizalma,sup=bizalmon]
+self-confidence	n	önbizalom[önbizalmak,acc=önbizalmat,3sg=önbizalma,poss=önbizalma,sup=önbizalmon]
+self-esteem	n	önbecsülés ; önértékelés
+adore	v	imád
+blush	v	el|pirul[noobj] ; pirul[noobj]
+sob	v	zokog[noobj]
+cuddle	v	meg|ölel ; dédelget
+quarrel	v	veszekedik[noobj,with=val]
+grieve	v	gyászol
+reassure	v	meg|nyugtat
+motivate	v	motivál ; ösztönöz
+disappoint	v	ki|ábrándít ; csalódást okoz
+embarrass	v	zavarba |hoz
+cope	v	meg|birkózik[noobj,with=val] ; boldogul[noobj]
+calm down	v	le|higgad[noobj] ; meg|nyugtat
+envy	v	irigyel
+ashamed	adj	szégyenkező
+envious	adj	irigy[of=ra]
+frustrated	adj	frusztrált ; csalódott
+heartbroken	adj	összetört szívű ; levert
+hopeless	adj	reménytelen
+insecure	adj	bizonytalan
+irritated	adj	ingerült ; bosszús
+moody	adj	szeszélyes ; rosszkedvű
+grumpy	adj	morcos ; zsémbes
