@@ -6766,3 +6766,68 @@ insecure	adj	bizonytalan
 irritated	adj	ingerült ; bosszús
 moody	adj	szeszélyes ; rosszkedvű
 grumpy	adj	morcos ; zsémbes
+# describing people: looks
+bearded	adj	szakállas
+blond	adj	szőke
+chubby	adj	pufók ; duci
+plump	adj	molett ; gömbölyded
+skinny	adj	sovány ; vézna
+stocky	adj	zömök
+well-built	adj	jó felépítésű ; izmos
+good-looking	adj	jóképű ; csinos
+scruffy	adj	ápolatlan ; rendetlen
+untidy	adj	rendetlen
+messy	adj	rendetlen ; kócos
+curly	adj	göndör
+wavy	adj	hullámos
+dark-haired	adj	sötét hajú ; barna hajú
+fair-haired	adj	világos hajú ; szőke
+red-haired	adj	vörös hajú
+grey-haired	adj	ősz hajú
+gray-haired	adj	ősz hajú
+long-haired	adj	hosszú hajú
+short-haired	adj	rövid hajú
+tanned	adj	lebarnult ; napbarnított
+freckled	adj	szeplős
+wrinkled	adj	ráncos
+middle-aged	adj	középkorú
+teenage	adj	tizenéves ; kamasz
+complexion	n	arcszín[arcszínek,3sg=arcszíne]
+hairstyle	n	frizura[frizurák] ; hajviselet
+haircut	n	hajvágás[hajvágások] ; frizura
+ponytail	n	lófarok[lófarkak,acc=lófarkat,3sg=lófarka,poss=lófarka]
+fringe	n	frufru[frufruk] ; perem
+curls	n	fürt[fürtök,3sg=fürtje]
+tattoo	n	tetoválás[tetoválások]
+# describing people: character
+arrogant	adj	arrogáns ; beképzelt
+bossy	adj	parancsolgató ; basáskodó
+caring	adj	gondoskodó
+charming	adj	bájos ; elbűvölő
+cheeky	adj	szemtelen ; pimasz
+considerate	adj	figyelmes ; tapintatos
+cowardly	adj	gyáva
+dishonest	adj	becstelen ; tisztességtelen
+easy-going	adj	laza ; közvetlen
+easygoing	adj	laza ; közvetlen
+laid-back	adj	laza ; nyugodt
+hard-working	adj	szorgalmas
+hardworking	adj	szorgalmas
+humorous	adj	humoros ; vicces
+imaginative	adj	ötletes ; fantáziadús
+immature	adj	éretlen
+loyal	adj	hűséges[to=hoz] ; lojális
+naughty	adj	rossz ; csintalan ; szemtelen
+nosy	adj	kíváncsi ; kotnyeles
+optimistic	adj	optimista
+pessimistic	adj	pesszimista
+outgoing	adj	barátságos ; nyitott
+sociable	adj	társaságkedvelő ; barátságos
+talkative	adj	beszédes ; bőbeszédű
+punctual	adj	pontos
+sincere	adj	őszinte
+stubborn	adj	makacs
+trustworthy	adj	megbízható
+unreliable	adj	megbízhatatlan
+unfriendly	adj	barátságtalan
+spoilt	adj	elkényeztetett ; elrontott
