@@ -6831,3 +6831,55 @@ trustworthy	adj	megbízható
 unreliable	adj	megbízhatatlan
 unfriendly	adj	barátságtalan
 spoilt	adj	elkényeztetett ; elrontott
+# time and frequency
+afterward	adv	utána ; később
+beforehand	adv	előre ; előtte
+continually	adv	folyamatosan ; állandóan
+repeatedly	adv	többször ; ismételten
+every now and then	adv	időnként ; néha
+now and then	adv	időnként ; néha
+now and again	adv	időnként ; néha
+from time to time	adv	időnként ; néha
+once in a while	adv	néha ; olykor
+every other day	adv	minden második nap ; kétnaponta
+once a week	adv	hetente egyszer ; hetente
+once a month	adv	havonta egyszer ; havonta
+once a year	adv	évente egyszer ; évente
+twice a week	adv	hetente kétszer
+for now	adv	egyelőre ; most
+for the time being	adv	egyelőre ; átmenetileg
+in the meantime	adv	közben ; eközben
+in a while	adv	nemsokára ; kis idő múlva
+right away	adv	azonnal ; rögtön
+straight away	adv	azonnal ; rögtön
+sooner or later	adv	előbb-utóbb
+long ago	adv	régen ; réges-régen
+ages ago	adv	nagyon régen ; ezer éve
+until now	adv	eddig ; mostanáig
+up to now	adv	eddig ; mostanáig
+the day after tomorrow	adv	holnapután
+the day before yesterday	adv	tegnapelőtt
+the other day	adv	a minap ; nemrég
+all week	adv	egész héten
+any minute	adv	bármelyik percben ; bármelyik pillanatban
+midweek	adv	hét közben ; a hét közepén
+hourly	adv	óránként
+nightly	adv	minden este ; éjszakánként
+fortnightly	adv	kéthetente
+hourly	adj	óránkénti
+nightly	adj	esti ; éjszakai
+fortnightly	adj	kétheti ; kéthetenkénti
+two-week	adj	kéthetes
+half-hour	adj	félórás
+upcoming	adj	közelgő ; következő
+forthcoming	adj	közelgő ; küszöbön álló
+ongoing	adj	folyamatban lévő ; folyamatos
+lengthy	adj	hosszadalmas ; hosszú
+eventual	adj	végső ; esetleges
+midday	n	dél[delek,at=ban,time=ban]
+lunchtime	n	ebédidő[ebédidők,3sg=ebédideje,time=ban]
+lunch break	n	ebédszünet[ebédszünetek,3sg=ebédszünete,time=ban]
+bedtime	n	lefekvés ideje ; lefekvés
+bank holiday	n	munkaszüneti nap ; ünnepnap[ünnepnapok,3sg=ünnepnapja,pp=ünnepnapjai]
+leap year	n	szökőév[szökőévek,3sg=szökőéve]
+millennium	n	évezred[évezredek,3sg=évezrede]
