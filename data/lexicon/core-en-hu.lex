@@ -6883,3 +6883,57 @@ bedtime	n	lefekvés ideje ; lefekvés
 bank holiday	n	munkaszüneti nap ; ünnepnap[ünnepnapok,3sg=ünnepnapja,pp=ünnepnapjai]
 leap year	n	szökőév[szökőévek,3sg=szökőéve]
 millennium	n	évezred[évezredek,3sg=évezrede]
+# phrasal verbs of every day, with the case their object takes
+get rid of	v	meg|szabadul[noobj,obj=tol]
+put up with	v	el|tűr ; el|visel
+point out	v	rá|mutat[noobj,obj=ra]
+sort out	v	el|intéz ; rendez
+figure out	v	ki|talál ; rá|jön
+work out	v	meg|old[intr=edz] ; ki|számol
+turn out	v	ki|derül[noobj] ; ki|kapcsol
+take out	v	ki|vesz ; el|visz
+take over	v	át|vesz
+take back	v	vissza|visz ; vissza|vesz
+get back	v	vissza|kap[intr=visszaér] ; vissza|ér
+come over	v	át|jön[noobj]
+stop by	v	be|ugrik[noobj]
+see off	v	ki|kísér
+show around	v	körbe|vezet ; körül|vezet
+look round	v	körül|néz[noobj]
+hand out	v	ki|oszt
+hand over	v	át|ad
+hand back	v	vissza|ad
+tear up	v	szét|tép ; össze|tép
+cross out	v	ki|húz ; át|húz
+note down	v	fel|ír ; le|jegyez
+pass out	v	el|ájul[noobj]
+throw up	v	hány[noobj]
+cut off	v	le|vág ; ki|kapcsol
+cut back	v	csökkent ; vissza|fog
+pay off	v	ki|fizet ; le|törleszt
+save up	v	spórol[noobj,for=ra] ; takarékoskodik
+sell out	v	el|fogy[noobj]
+settle down	v	le|telepedik[noobj]
+settle in	v	be|illeszkedik[noobj] ; be|rendezkedik
+move on	v	tovább|lép[noobj] ; tovább|megy
+fall behind	v	le|marad[noobj,with=val]
+drop out	v	ki|marad[noobj,of=bol] ; ki|esik
+warm up	v	fel|melegít[intr=bemelegít] ; be|melegít
+cool down	v	le|hűl[noobj]
+blow up	v	fel|robbant[intr=felrobban] ; fel|fúj
+knock down	v	le|dönt ; el|üt ; le|bont
+pull down	v	le|bont ; le|húz
+lay off	v	el|bocsát
+step in	v	közbe|lép[noobj]
+line up	v	sorba |áll[noobj] ; fel|sorakozik
+queue up	v	sorba |áll[noobj]
+log off	v	ki|jelentkezik[noobj]
+ring up	v	fel|hív
+ring back	v	vissza|hív
+try out	v	ki|próbál
+pick out	v	ki|választ
+turn over	v	meg|fordít ; át|fordít
+wash up	v	el|mosogat ; mosogat
+dress up	v	ki|öltözik[noobj] ; be|öltözik
+do up	v	be|gombol ; fel|újít
+set out	v	el|indul[noobj] ; ki|tűz
