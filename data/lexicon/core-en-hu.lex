@@ -6017,8 +6017,8 @@ dismissal	n	elbocsátás[elbocsátások]
 redundancy	n	leépítés[leépítések] ; elbocsátás
 probation	n	próbaidő[próbaidők,3sg=próbaideje]
 trade union	n	szakszervezet[szakszervezetek,3sg=szakszervezete]
-file	v	benyújt ; iktat ; le|fűz
-brief	v	tájékoztat ; eligazít
+file	v	be|nyújt ; iktat ; le|fűz
+brief	v	tájékoztat ; el|igazít
 # banking and money
 account number	n	számlaszám[számlaszámok,3sg=számlaszáma]
 account holder	n	számlatulajdonos[számlatulajdonosok,person]
@@ -6444,7 +6444,7 @@ buyer	n	vevő[vevők,person] ; vásárló
 queue	v	sorban |áll[noobj] ; sorba |áll
 haggle	v	alkudozik[noobj]
 try on	v	fel|próbál
-go shopping	v	vásárol[noobj] ; bevásárol
+go shopping	v	vásárol[noobj] ; be|vásárol
 on sale	adj	akciós ; kapható
 sold out	adj	elfogyott ; kiárusított
 discounted	adj	leárazott ; akciós
@@ -6730,11 +6730,11 @@ adoption	n	örökbefogadás[örökbefogadások]
 cemetery	n	temető[temetők,in=ban]
 babysit	v	vigyáz[obj=ra]
 bring up	v	fel|nevel ; szóba |hoz
-foster	v	nevel ; ápol ; elősegít
+foster	v	nevel ; ápol ; elő|segít
 split up	v	szakít[noobj] ; szét|válik
 fall out	v	össze|kap[noobj,with=val] ; ki|esik
 get along	v	ki|jön[noobj,with=val]
-make up	v	ki|talál ; ki|békül[noobj] ; alkot
+make up	v	ki|talál[intr=kibékül] ; ki|békül[noobj] ; alkot
 # feelings
 affection	n	szeretet[3sg=szeretete] ; vonzalom[vonzalmak,acc=vonzalmat,3sg=vonzalma,poss=vonzalma,sup=vonzalmon]
 tenderness	n	gyengédség
