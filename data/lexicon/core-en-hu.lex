@@ -6018,7 +6018,7 @@ redundancy	n	leépítés[leépítések] ; elbocsátás
 probation	n	próbaidő[próbaidők,3sg=próbaideje]
 trade union	n	szakszervezet[szakszervezetek,3sg=szakszervezete]
 file	v	be|nyújt ; iktat ; le|fűz
-brief	v	tájékoztat ; el|igazít
+brief	v	tájékoztat[on=rol] ; el|igazít
 # banking and money
 account number	n	számlaszám[számlaszámok,3sg=számlaszáma]
 account holder	n	számlatulajdonos[számlatulajdonosok,person]
@@ -6216,7 +6216,7 @@ sat nav	n	navigáció[navigációk]
 satnav	n	navigáció[navigációk]
 refuel	v	tankol[noobj]
 fill up	v	meg|tölt ; tele|tölt ; tankol
-tow	v	el|vontat ; vontat
+tow	v	vontat ; el|vontat
 skid	v	meg|csúszik[noobj]
 swerve	v	ki|tér[noobj] ; félre|rántja a kormányt
 pull over	v	félre|áll[noobj] ; le|húzódik
@@ -6445,7 +6445,7 @@ queue	v	sorban |áll[noobj] ; sorba |áll
 haggle	v	alkudozik[noobj]
 try on	v	fel|próbál
 go shopping	v	vásárol[noobj] ; be|vásárol
-on sale	adj	akciós ; kapható
+on sale	adj	kapható ; akciós
 sold out	adj	elfogyott ; kiárusított
 discounted	adj	leárazott ; akciós
 # online shopping and delivery
