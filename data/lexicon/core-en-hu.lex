@@ -6233,7 +6233,7 @@ paramedic	n	mentős[mentősök,person]
 midwife	n	szülésznő[szülésznők,person] ; bába
 physiotherapist	n	gyógytornász[gyógytornászok,person]
 physiotherapy	n	gyógytorna ; fizikoterápia
-emergency room	n	sürgősségi osztály
+emergency room	n	sürgősségi osztály[in=n,to=ra,at=n]
 waiting room	n	váróterem[várótermek,acc=várótermet,3sg=váróterme,poss=váróterme,in=ban] ; váró
 waiting list	n	várólista[várólisták,on=n]
 check-up	n	kivizsgálás[kivizsgálások] ; ellenőrzés
@@ -6462,8 +6462,8 @@ order number	n	rendelésszám[rendelésszámok,3sg=rendelésszáma]
 postage	n	postaköltség[postaköltségek] ; portó
 postcode	n	irányítószám[irányítószámok,3sg=irányítószáma]
 zip code	n	irányítószám[irányítószámok,3sg=irányítószáma]
-collection point	n	átvételi pont ; csomagpont
-pick-up point	n	átvételi pont ; csomagpont
+collection point	n	átvételi pont[to=ra,at=n] ; csomagpont
+pick-up point	n	átvételi pont[to=ra,at=n] ; csomagpont
 return label	n	visszaküldési címke
 payment method	n	fizetési mód
 checkout page	n	pénztár oldal ; fizetési oldal
@@ -6518,7 +6518,7 @@ fake news	n	álhír[álhírek] ; hamis hír
 blogger	n	blogger[bloggerek,person] ; blogíró
 content creator	n	tartalomgyártó[tartalomgyártók,person]
 # the news of politics and the economy
-general election	n	általános választás ; parlamenti választás
+general election	n	általános választás[in=n,at=n] ; parlamenti választás
 opinion poll	n	közvélemény-kutatás[közvélemény-kutatások]
 polling station	n	szavazóhelyiség[szavazóhelyiségek] ; szavazókör
 turnout	n	részvétel ; választási részvétel
