@@ -5973,3 +5973,972 @@ mutter	v	motyog ; dünnyög
 # "vezetéknévedet", "Hámld"): the ninth development corpus needs their curated forms.
 surname	n	vezetéknév[vezetéknevek]
 cleaning	n	takarítás
+# --- everyday words of any page, by topic (ninth round)
+# offices and meetings
+conference call	n	konferenciahívás[konferenciahívások]
+video call	n	videohívás[videohívások]
+inbox	n	postafiók[postafiókok,3sg=postafiókja] ; beérkező levelek
+whiteboard	n	tábla[táblák,on=n]
+projector	n	projektor[projektorok,3sg=projektora]
+photocopier	n	fénymásoló[fénymásolók]
+photocopy	n	fénymásolat[fénymásolatok,3sg=fénymásolata]
+photocopy	v	le|fénymásol ; fénymásol
+paperwork	n	papírmunka ; adminisztráció
+workload	n	munkaterhelés ; munkamennyiség
+workplace	n	munkahely[munkahelyek,3sg=munkahelye,at=n,to=ra]
+coworker	n	munkatárs[munkatársak,person] ; kolléga
+chairwoman	n	elnök[elnökök,person] ; elnöknő
+briefing	n	eligazítás[eligazítások] ; tájékoztató
+handout	n	kiosztott anyag ; segédanyag
+stapler	n	tűzőgép[tűzőgépek]
+memo	n	feljegyzés[feljegyzések] ; körlevél[körlevelek,acc=körlevelet,3sg=körlevele,poss=körlevele]
+supervisor	n	felettes[felettesek,person] ; felügyelő
+intern	n	gyakornok[gyakornokok,person]
+internship	n	szakmai gyakorlat
+staple	v	össze|tűz
+supervise	v	felügyel[obj=ra] ; irányít
+summarize	v	össze|foglal
+chair	v	elnököl[noobj,obj=n]
+# jobs and hiring
+cv	n	önéletrajz[önéletrajzok,3sg=önéletrajza]
+cover letter	n	motivációs levél
+interviewer	n	kérdező[kérdezők,person] ; interjúztató
+recruiter	n	toborzó[toborzók,person] ; fejvadász
+recruitment	n	toborzás ; munkaerő-felvétel
+contractor	n	vállalkozó[vállalkozók,person] ; alvállalkozó
+freelancer	n	szabadúszó[szabadúszók,person]
+job seeker	n	álláskereső[álláskeresők,person]
+teamwork	n	csapatmunka
+appraisal	n	értékelés[értékelések]
+bonus	n	prémium[prémiumok,3sg=prémiuma] ; bónusz
+pay rise	n	fizetésemelés[fizetésemelések]
+payslip	n	bérpapír[bérpapírok,3sg=bérpapírja,pp=bérpapírjai] ; fizetési jegyzék
+payroll	n	bérszámfejtés ; bérlista
+sick leave	n	betegszabadság[betegszabadságok] ; táppénz[táppénzek,front]
+maternity leave	n	szülési szabadság
+annual leave	n	éves szabadság ; szabadság
+day off	n	szabadnap[szabadnapok,3sg=szabadnapja]
+dismissal	n	elbocsátás[elbocsátások]
+redundancy	n	leépítés[leépítések] ; elbocsátás
+probation	n	próbaidő[próbaidők,3sg=próbaideje]
+trade union	n	szakszervezet[szakszervezetek,3sg=szakszervezete]
+file	v	be|nyújt ; iktat ; le|fűz
+brief	v	tájékoztat[on=rol] ; el|igazít
+# banking and money
+account number	n	számlaszám[számlaszámok,3sg=számlaszáma]
+account holder	n	számlatulajdonos[számlatulajdonosok,person]
+current account	n	folyószámla[folyószámlák]
+savings account	n	megtakarítási számla
+credit card	n	hitelkártya[hitelkártyák]
+debit card	n	bankkártya[bankkártyák]
+banknote	n	bankjegy[bankjegyek,3sg=bankjegye]
+cheque	n	csekk[csekkek,3sg=csekkje,pp=csekkjei]
+bank transfer	n	banki átutalás ; átutalás
+direct debit	n	csoportos beszedés
+standing order	n	állandó átutalás
+online banking	n	netbank[netbankok,3sg=netbankja,pp=netbankjai] ; internetbank[internetbankok,3sg=internetbankja,pp=internetbankjai]
+security code	n	biztonsági kód
+credit score	n	hitelképesség
+cashback	n	pénzvisszatérítés[pénzvisszatérítések,front]
+lender	n	hitelező[hitelezők,person]
+creditor	n	hitelező[hitelezők,person]
+borrower	n	hitelfelvevő[hitelfelvevők,person] ; adós
+broker	n	bróker[brókerek,person] ; alkusz
+dividend	n	osztalék[osztalékok,3sg=osztaléka]
+repayment	n	törlesztés[törlesztések] ; visszafizetés
+overdraft	n	folyószámlahitel ; hitelkeret
+exchange rate	n	árfolyam[árfolyamok,3sg=árfolyama]
+taxpayer	n	adófizető[adófizetők,person]
+recession	n	recesszió[recessziók] ; visszaesés
+charge	n	díj[díjak,3sg=díja] ; vád[vádak,3sg=vádja]
+cash	v	be|vált
+budget	v	tervez ; be|oszt
+overspend	v	túlköltekezik[noobj]
+compensate	v	kárpótol ; kompenzál
+broke	adj	leégett ; csóró
+taxable	adj	adóköteles
+overdue	adj	lejárt ; késedelmes
+refundable	adj	visszatéríthető
+non-refundable	adj	vissza nem téríthető
+# insurance
+insurer	n	biztosító[biztosítók]
+insurance policy	n	biztosítási kötvény ; kötvény
+car insurance	n	gépjármű-biztosítás ; autóbiztosítás
+health insurance	n	egészségbiztosítás[egészségbiztosítások]
+travel insurance	n	utasbiztosítás[utasbiztosítások]
+life insurance	n	életbiztosítás[életbiztosítások]
+home insurance	n	lakásbiztosítás[lakásbiztosítások]
+policyholder	n	biztosított[biztosítottak,3sg=biztosítottja,person] ; szerződő
+beneficiary	n	kedvezményezett[kedvezményezettek,person]
+premium	n	díj[díjak,3sg=díja] ; biztosítási díj ; prémium
+liability	n	felelősség[felelősségek] ; kötelezettség
+insured	adj	biztosított
+uninsured	adj	biztosítatlan ; biztosítás nélküli
+# crime, the police and the courts
+crime scene	n	tetthely[tetthelyek,3sg=tetthelye,at=n]
+fingerprint	n	ujjlenyomat[ujjlenyomatok,3sg=ujjlenyomata]
+killer	n	gyilkos[gyilkosok,person]
+murderer	n	gyilkos[gyilkosok,person]
+robber	n	rabló[rablók,person]
+pickpocket	n	zsebtolvaj[zsebtolvajok,acc=zsebtolvajt,person]
+fraudster	n	csaló[csalók,person]
+smuggler	n	csempész[csempészek,person]
+police officer	n	rendőr[rendőrök,person]
+policeman	n	rendőr[rendőrök,person]
+policewoman	n	rendőrnő[rendőrnők,person] ; rendőr
+plaintiff	n	felperes[felperesek,person]
+warrant	n	elfogatóparancs[elfogatóparancsok] ; házkutatási parancs
+shooting	n	lövöldözés[lövöldözések]
+stabbing	n	késelés[késelések]
+life sentence	n	életfogytiglani büntetés
+community service	n	közmunka[közmunkák] ; közérdekű munka
+parole	n	feltételes szabadlábra helyezés ; feltételes szabadság
+guardian	n	gyám[gyámok,3sg=gyámja,pp=gyámjai,person] ; gondviselő
+solicitor	n	ügyvéd[ügyvédek,person]
+notary	n	közjegyző[közjegyzők,person]
+heir	n	örökös[örökösök,person]
+inheritance	n	örökség[örökségek]
+imprison	v	be|börtönöz
+jail	v	be|börtönöz
+sue	v	be|perel[for=ert]
+inherit	v	örököl ; meg|örököl
+blackmail	v	meg|zsarol ; zsarol
+stab	v	meg|szúr ; le|szúr
+break in	v	be|tör[noobj]
+armed	adj	fegyveres
+unarmed	adj	fegyvertelen
+lawful	adj	törvényes ; jogszerű
+unlawful	adj	jogellenes ; törvénytelen
+confidential	adj	bizalmas ; titkos
+void	adj	érvénytelen ; semmis
+# contracts and the paperwork of everyday life
+clause	n	kikötés[kikötések] ; záradék[záradékok,3sg=záradéka]
+small print	n	apró betűs rész
+tenancy	n	bérlet[bérletek,3sg=bérlete] ; bérleti jogviszony
+landlady	n	főbérlő[főbérlők,person] ; háziasszony
+birth certificate	n	születési anyakönyvi kivonat ; születési igazolás
+identity card	n	személyi igazolvány ; személyi
+id card	n	személyi igazolvány ; személyi
+driver's license	n	jogosítvány[jogosítványok]
+terminate	v	fel|mond ; meg|szüntet
+comply	v	meg|felel[noobj,with=nak] ; be|tart
+entitle	v	fel|jogosít[to=ra]
+# housing and repairs
+flatmate	n	lakótárs[lakótársak,person]
+roommate	n	szobatárs[szobatársak,person] ; lakótárs[lakótársak,person]
+housemate	n	lakótárs[lakótársak,person]
+estate agent	n	ingatlanügynök[ingatlanügynökök,person]
+real estate agent	n	ingatlanügynök[ingatlanügynökök,person]
+electricity bill	n	villanyszámla[villanyszámlák]
+gas bill	n	gázszámla[gázszámlák]
+water bill	n	vízszámla[vízszámlák]
+central heating	n	központi fűtés
+insulation	n	szigetelés[szigetelések]
+mould	n	penész[penészek,3sg=penésze]
+fuse box	n	biztosítékdoboz[biztosítékdobozok]
+circuit	n	áramkör[áramkörök,3sg=áramköre] ; kör
+light bulb	n	villanykörte[villanykörték] ; izzó
+bathtub	n	kád[kádak,3sg=kádja,in=ban]
+faucet	n	csap[csapok,3sg=csapja]
+gutter	n	ereszcsatorna[ereszcsatornák] ; csatorna
+windowsill	n	ablakpárkány[ablakpárkányok,on=n]
+hinge	n	zsanér[zsanérok,3sg=zsanérja] ; sarokpánt
+doorknob	n	kilincs[kilincsek,3sg=kilincse]
+spare key	n	pótkulcs[pótkulcsok,3sg=pótkulcsa]
+spanner	n	csavarkulcs[csavarkulcsok,3sg=csavarkulcsa]
+wrench	n	csavarkulcs[csavarkulcsok,3sg=csavarkulcsa]
+toolbox	n	szerszámosláda[szerszámosládák]
+tape measure	n	mérőszalag[mérőszalagok,3sg=mérőszalagja]
+builder	n	építőmunkás[építőmunkások,person] ; kőműves
+handyman	n	ezermester[ezermesterek,person] ; karbantartó
+decorator	n	festő[festők,person] ; szobafestő
+locksmith	n	lakatos[lakatosok,person]
+quote	n	árajánlat[árajánlatok,3sg=árajánlata] ; idézet[idézetek,3sg=idézete]
+renovate	v	fel|újít
+screw	v	be|csavar ; csavar
+unscrew	v	ki|csavar
+unblock	v	ki|tisztít ; ki|dugít
+recycle	v	újrahasznosít ; szelektíven gyűjt
+move in	v	be|költözik[noobj,to=ba]
+move out	v	ki|költözik[noobj,of=bol]
+rent out	v	ki|ad ; bérbe |ad
+tidy up	v	rendet |rak[noobj] ; el|pakol
+throw out	v	ki|dob
+furnished	adj	bútorozott
+unfurnished	adj	bútorozatlan
+spacious	adj	tágas
+cosy	adj	hangulatos ; otthonos
+cozy	adj	hangulatos ; otthonos
+faulty	adj	hibás
+leaky	adj	lyukas ; szivárgó
+shabby	adj	kopott ; ütött-kopott
+# cars and driving
+back seat	n	hátsó ülés
+passenger seat	n	anyósülés[anyósülések]
+seat belt	n	biztonsági öv
+seatbelt	n	biztonsági öv
+steering wheel	n	kormány[kormányok,3sg=kormánya] ; kormánykerék[kormánykerekek,acc=kormánykereket,3sg=kormánykereke,poss=kormánykereke]
+flat tyre	n	defekt[defektek,3sg=defektje] ; lapos gumi
+flat tire	n	defekt[defektek,3sg=defektje] ; lapos gumi
+spare tyre	n	pótkerék[pótkerekek,acc=pótkereket,3sg=pótkereke,poss=pótkereke]
+gearbox	n	sebességváltó[sebességváltók]
+bonnet	n	motorháztető[motorháztetők]
+trunk	n	csomagtartó[csomagtartók,in=ban]
+windscreen	n	szélvédő[szélvédők]
+windshield	n	szélvédő[szélvédők]
+wiper	n	ablaktörlő[ablaktörlők]
+windscreen wiper	n	ablaktörlő[ablaktörlők]
+headlight	n	fényszóró[fényszórók]
+bumper	n	lökhárító[lökhárítók]
+rear-view mirror	n	visszapillantó tükör
+number plate	n	rendszámtábla[rendszámtáblák] ; rendszám
+license plate	n	rendszámtábla[rendszámtáblák] ; rendszám
+gasoline	n	benzin[benzinek,3sg=benzinje]
+filling station	n	benzinkút[benzinkutak,acc=benzinkutat,3sg=benzinkútja,at=nal]
+charging station	n	töltőállomás[töltőállomások]
+electric car	n	elektromos autó ; villanyautó
+tow truck	n	autómentő[autómentők]
+junction	n	csomópont[csomópontok,3sg=csomópontja] ; kereszteződés
+traffic lights	n	közlekedési lámpa ; lámpa
+speed camera	n	sebességmérő[sebességmérők]
+speeding	n	gyorshajtás[gyorshajtások]
+speeding ticket	n	gyorshajtási bírság
+parking space	n	parkolóhely[parkolóhelyek,3sg=parkolóhelye]
+parking lot	n	parkoló[parkolók,in=ban]
+parking meter	n	parkolóóra[parkolóórák]
+parking ticket	n	parkolójegy[parkolójegyek,3sg=parkolójegye] ; parkolási bírság
+vignette	n	matrica[matricák] ; autópálya-matrica
+detour	n	kerülő[kerülők] ; terelés
+roadworks	n	útépítés[útépítések] ; útfelújítás
+pothole	n	kátyú[kátyúk]
+collision	n	ütközés[ütközések]
+overtaking	n	előzés[előzések]
+driving lesson	n	vezetési óra
+driving test	n	forgalmi vizsga ; jogosítványvizsga
+driving instructor	n	oktató[oktatók,person] ; autósoktató
+learner driver	n	tanuló vezető
+sat nav	n	navigáció[navigációk]
+satnav	n	navigáció[navigációk]
+refuel	v	tankol[noobj]
+fill up	v	meg|tölt ; tele|tölt ; tankol
+tow	v	vontat ; el|vontat
+skid	v	meg|csúszik[noobj]
+swerve	v	ki|tér[noobj] ; félre|rántja a kormányt
+pull over	v	félre|áll[noobj] ; le|húzódik
+speed up	v	gyorsít[noobj] ; fel|gyorsít
+one-way	adj	egyirányú
+two-way	adj	kétirányú
+hybrid	adj	hibrid
+second-hand	adj	használt
+# the doctor and the hospital
+gp	n	háziorvos[háziorvosok,person]
+general practitioner	n	háziorvos[háziorvosok,person]
+family doctor	n	háziorvos[háziorvosok,person]
+paramedic	n	mentős[mentősök,person]
+midwife	n	szülésznő[szülésznők,person] ; bába
+physiotherapist	n	gyógytornász[gyógytornászok,person]
+physiotherapy	n	gyógytorna ; fizikoterápia
+emergency room	n	sürgősségi osztály[in=n,to=ra,at=n]
+waiting room	n	váróterem[várótermek,acc=várótermet,3sg=váróterme,poss=váróterme,in=ban] ; váró
+waiting list	n	várólista[várólisták,on=n]
+check-up	n	kivizsgálás[kivizsgálások] ; ellenőrzés
+checkup	n	kivizsgálás[kivizsgálások] ; ellenőrzés
+blood test	n	vérvizsgálat[vérvizsgálatok,3sg=vérvizsgálata] ; vérvétel
+blood sample	n	vérminta[vérminták]
+blood pressure	n	vérnyomás[vérnyomások]
+heartbeat	n	szívverés[szívverések]
+x-ray	n	röntgen[röntgenek,3sg=röntgenje] ; röntgenfelvétel
+ultrasound	n	ultrahang[ultrahangok,3sg=ultrahangja]
+scan	n	vizsgálat[vizsgálatok,3sg=vizsgálata] ; felvétel
+diagnosis	n	diagnózis[diagnózisok]
+referral	n	beutaló[beutalók]
+stretcher	n	hordágy[hordágyak,3sg=hordágya,on=n]
+wheelchair	n	kerekesszék[kerekesszékek,3sg=kerekesszéke,in=ban]
+crutch	n	mankó[mankók]
+plaster	n	sebtapasz[sebtapaszok] ; gipsz ; vakolat
+injection	n	injekció[injekciók] ; oltás
+jab	n	oltás[oltások] ; szúrás
+fracture	n	törés[törések] ; csonttörés
+sprain	n	rándulás[rándulások] ; ficam
+rash	n	kiütés[kiütések]
+backache	n	hátfájás[hátfájások]
+earache	n	fülfájás[fülfájások]
+stomachache	n	gyomorfájás[gyomorfájások] ; hasfájás
+stomach ache	n	gyomorfájás[gyomorfájások] ; hasfájás
+heart attack	n	szívroham[szívrohamok,3sg=szívrohama] ; infarktus
+asthma	n	asztma
+diabetes	n	cukorbetegség
+cancer	n	rák[rákok,3sg=rákja]
+insomnia	n	álmatlanság
+nausea	n	hányinger
+dizziness	n	szédülés
+vomiting	n	hányás
+diarrhoea	n	hasmenés
+diarrhea	n	hasmenés
+constipation	n	székrekedés
+bacteria	n	baktérium[baktériumok,3sg=baktériuma]
+pregnancy	n	terhesség[terhességek] ; várandósság
+breastfeeding	n	szoptatás
+healthcare	n	egészségügy[egészségügyek] ; egészségügyi ellátás
+sprain	v	ki|ficamít ; meg|rándít
+vaccinate	v	be|olt ; olt
+vomit	v	hány[noobj]
+itch	v	viszket[noobj]
+digest	v	meg|emészt ; emészt
+allergic	adj	allergiás[to=ra]
+chronic	adj	krónikus ; idült
+contagious	adj	fertőző ; ragályos
+dizzy	adj	kábult ; szédülő
+drowsy	adj	álmos ; kába
+itchy	adj	viszkető
+swollen	adj	dagadt ; duzzadt
+painless	adj	fájdalommentes
+unwell	adj	rosszul[van]
+unhealthy	adj	egészségtelen
+overweight	adj	túlsúlyos
+underweight	adj	sovány ; alultáplált
+oral	adj	szóbeli ; szájon át szedhető
+# medicines and their leaflets
+leaflet	n	szórólap[szórólapok,3sg=szórólapja] ; tájékoztató
+package leaflet	n	betegtájékoztató[betegtájékoztatók]
+active ingredient	n	hatóanyag[hatóanyagok,3sg=hatóanyaga]
+side effect	n	mellékhatás[mellékhatások]
+dosage	n	adagolás[adagolások]
+capsule	n	kapszula[kapszulák]
+syrup	n	szirup[szirupok,3sg=szirupja]
+ointment	n	kenőcs[kenőcsök]
+painkiller	n	fájdalomcsillapító[fájdalomcsillapítók]
+overdose	n	túladagolás[túladagolások]
+overdose	v	túladagol
+# food labels and nutrition
+nutrition	n	táplálkozás
+nutrient	n	tápanyag[tápanyagok,3sg=tápanyaga]
+carbohydrate	n	szénhidrát[szénhidrátok,3sg=szénhidrátja]
+saturated fat	n	telített zsír ; telített zsírsav
+fibre	n	rost[rostok,3sg=rostja] ; élelmi rost
+fiber	n	rost[rostok,3sg=rostja] ; élelmi rost
+mineral	n	ásványi anyag ; ásvány
+calcium	n	kalcium[3sg=kalciuma]
+sodium	n	nátrium[3sg=nátriuma]
+lactose	n	laktóz
+additive	n	adalékanyag[adalékanyagok,3sg=adalékanyaga]
+preservative	n	tartósítószer[tartósítószerek]
+colouring	n	színezék[színezékek]
+flavouring	n	aroma[aromák] ; ízesítő
+sweetener	n	édesítőszer[édesítőszerek]
+net weight	n	nettó tömeg
+best-before date	n	minőségmegőrzési idő
+use-by date	n	fogyaszthatósági idő ; lejárati idő
+sell-by date	n	lejárati idő
+whole grain	n	teljes kiőrlésű gabona
+wheat	n	búza[búzák]
+soya	n	szója
+soy	n	szója
+gum	n	rágógumi[rágógumik] ; íny
+gluten-free	adj	gluténmentes
+sugar-free	adj	cukormentes
+fat-free	adj	zsírmentes
+low-fat	adj	zsírszegény ; alacsony zsírtartalmú
+dairy-free	adj	tejmentes
+lactose-free	adj	laktózmentes
+nutritious	adj	tápláló
+edible	adj	ehető
+home-made	adj	házi ; házi készítésű
+wholegrain	adj	teljes kiőrlésű
+wholemeal	adj	teljes kiőrlésű
+refrigerated	adj	hűtött
+defrost	v	ki|olvaszt
+reheat	v	fel|melegít ; újra|melegít
+# the body
+eyelash	n	szempilla[szempillák,pair]
+eyelid	n	szemhéj[szemhéjak,3sg=szemhéja,pair]
+nostril	n	orrlyuk[orrlyukak,3sg=orrlyuka,pair]
+moustache	n	bajusz[bajuszok,3sg=bajusza]
+mustache	n	bajusz[bajuszok,3sg=bajusza]
+freckle	n	szeplő[szeplők]
+fingernail	n	köröm[körmök,acc=körmöt,3sg=körme,poss=körmö]
+heel	n	sarok[sarkak,acc=sarkat,3sg=sarka,poss=sarka]
+thigh	n	comb[combok,3sg=combja]
+waist	n	derék[derekak,acc=derekat,3sg=dereka,poss=dereka]
+rib	n	borda[bordák]
+spine	n	gerinc[gerincek,3sg=gerince]
+skull	n	koponya[koponyák]
+limb	n	végtag[végtagok,3sg=végtagja]
+# schools and exams
+headteacher	n	igazgató[igazgatók,person]
+head teacher	n	igazgató[igazgatók,person]
+secondary school	n	középiskola[középiskolák]
+high school	n	középiskola[középiskolák] ; gimnázium
+private school	n	magániskola[magániskolák]
+state school	n	állami iskola
+boarding school	n	bentlakásos iskola ; kollégium
+exercise book	n	füzet[füzetek,3sg=füzete]
+pencil case	n	tolltartó[tolltartók]
+schoolbag	n	iskolatáska[iskolatáskák]
+calculator	n	számológép[számológépek]
+rubber	n	radír[radírok,3sg=radírja] ; gumi
+locker	n	szekrény[szekrények] ; csomagmegőrző
+report card	n	bizonyítvány[bizonyítványok]
+school report	n	bizonyítvány[bizonyítványok]
+exam results	n	vizsgaeredmény[vizsgaeredmények,3sg=vizsgaeredménye]
+resit	n	pótvizsga[pótvizsgák]
+retake	n	pótvizsga[pótvizsgák]
+resit	v	újra |vizsgázik[noobj] ; pótvizsgázik
+retake	v	meg|ismétel ; újra |vizsgázik
+cheating	n	puskázás ; csalás
+plagiarism	n	plágium[plágiumok,3sg=plágiuma]
+detention	n	büntetés ; őrizetbe vétel
+parents' evening	n	szülői értekezlet ; fogadóóra
+school trip	n	osztálykirándulás[osztálykirándulások]
+field trip	n	tanulmányi kirándulás ; terepgyakorlat
+library card	n	olvasójegy[olvasójegyek,3sg=olvasójegye] ; könyvtári kártya
+hand in	v	be|ad
+compulsory	adj	kötelező
+mandatory	adj	kötelező
+optional	adj	választható ; nem kötelező
+elective	adj	választható ; fakultatív
+incorrect	adj	helytelen ; hibás
+# universities
+campus	n	egyetem[egyetemek,3sg=egyeteme,at=n,in=n,to=ba]
+faculty	n	kar[karok,3sg=kara] ; oktatói kar
+dean	n	dékán[dékánok,3sg=dékánja,pp=dékánjai,person]
+lecture hall	n	előadóterem[előadótermek,acc=előadótermet,3sg=előadóterme,poss=előadóterme,in=ban]
+tutorial	n	szeminárium[szemináriumok,3sg=szemináriuma] ; útmutató
+module	n	modul[modulok,3sg=modulja] ; tantárgy[tantárgyak,3sg=tantárgya]
+dorm	n	kollégium[kollégiumok,3sg=kollégiuma,in=ban] ; diákszálló
+hall of residence	n	kollégium[kollégiumok,3sg=kollégiuma,in=ban]
+tuition fees	n	tandíj[tandíjak,3sg=tandíja]
+student loan	n	diákhitel[diákhitelek,3sg=diákhitele]
+registration	n	regisztráció[regisztrációk] ; beiratkozás ; nyilvántartásba vétel
+undergraduate	n	egyetemi hallgató ; alapszakos hallgató
+postgraduate	n	mesterszakos hallgató ; posztgraduális hallgató
+bachelor's degree	n	alapdiploma[alapdiplomák] ; alapszakos diploma
+master's degree	n	mesterdiploma[mesterdiplomák] ; mesterfokozat
+doctorate	n	doktori fokozat ; doktorátus
+phd	n	doktori fokozat
+# shops
+shopkeeper	n	boltos[boltosok,person] ; kereskedő
+greengrocer	n	zöldséges[zöldségesek,person]
+butcher	n	hentes[hentesek,person]
+florist	n	virágárus[virágárusok,person] ; virágbolt
+newsagent	n	újságos[újságosok,person]
+bookshop	n	könyvesbolt[könyvesboltok,3sg=könyvesboltja,in=ban]
+bookstore	n	könyvesbolt[könyvesboltok,3sg=könyvesboltja,in=ban]
+department store	n	áruház[áruházak,3sg=áruháza,in=ban]
+shopping centre	n	bevásárlóközpont[bevásárlóközpontok,3sg=bevásárlóközpontja,to=ba,at=ban]
+shopping center	n	bevásárlóközpont[bevásárlóközpontok,3sg=bevásárlóközpontja,to=ba,at=ban]
+grocery	n	élelmiszerbolt[élelmiszerboltok,3sg=élelmiszerboltja] ; élelmiszer
+groceries	n	élelmiszer[élelmiszerek] ; bevásárlás
+cash desk	n	pénztár[pénztárak,at=nal]
+changing room	n	próbafülke[próbafülkék] ; öltöző
+fitting room	n	próbafülke[próbafülkék]
+shopping basket	n	bevásárlókosár[bevásárlókosarak,acc=bevásárlókosarat,3sg=bevásárlókosara,poss=bevásárlókosara]
+shopping cart	n	bevásárlókocsi[bevásárlókocsik] ; kosár[kosarak,acc=kosarat,3sg=kosara,poss=kosara]
+shopping bag	n	bevásárlótáska[bevásárlótáskák] ; szatyor[szatyrok,acc=szatyrot,3sg=szatyra,poss=szatyro]
+carrier bag	n	szatyor[szatyrok,acc=szatyrot,3sg=szatyra,poss=szatyro] ; nejlonzacskó
+plastic bag	n	nejlonzacskó[nejlonzacskók] ; zacskó
+price tag	n	árcédula[árcédulák]
+special offer	n	akció[akciók] ; különleges ajánlat
+voucher	n	utalvány[utalványok] ; kupon[kuponok,3sg=kuponja]
+coupon	n	kupon[kuponok,3sg=kuponja]
+gift card	n	ajándékkártya[ajándékkártyák]
+loyalty card	n	hűségkártya[hűségkártyák] ; törzsvásárlói kártya
+closing time	n	záróra[zárórák] ; zárás
+seller	n	eladó[eladók,person]
+buyer	n	vevő[vevők,person] ; vásárló
+queue	v	sorban |áll[noobj] ; sorba |áll
+haggle	v	alkudozik[noobj]
+try on	v	fel|próbál
+go shopping	v	vásárol[noobj] ; be|vásárol
+on sale	adj	kapható ; akciós
+sold out	adj	elfogyott ; kiárusított
+discounted	adj	leárazott ; akciós
+# online shopping and delivery
+online shop	n	webáruház[webáruházak,3sg=webáruháza,in=ban]
+online store	n	webáruház[webáruházak,3sg=webáruháza,in=ban]
+wishlist	n	kívánságlista[kívánságlisták,on=n]
+wish list	n	kívánságlista[kívánságlisták,on=n]
+delivery address	n	szállítási cím
+shipping address	n	szállítási cím
+billing address	n	számlázási cím
+courier	n	futár[futárok,person]
+tracking number	n	nyomkövetési szám ; csomagszám
+order number	n	rendelésszám[rendelésszámok,3sg=rendelésszáma]
+postage	n	postaköltség[postaköltségek] ; portó
+postcode	n	irányítószám[irányítószámok,3sg=irányítószáma]
+zip code	n	irányítószám[irányítószámok,3sg=irányítószáma]
+collection point	n	átvételi pont[to=ra,at=n] ; csomagpont
+pick-up point	n	átvételi pont[to=ra,at=n] ; csomagpont
+return label	n	visszaküldési címke
+payment method	n	fizetési mód
+checkout page	n	pénztár oldal ; fizetési oldal
+free trial	n	ingyenes próbaidőszak ; próbaverzió
+ship	v	szállít ; ki|szállít ; postáz
+# phones, apps and accounts
+cell phone	n	mobiltelefon[mobiltelefonok,3sg=mobiltelefonja] ; mobil[mobilok,3sg=mobilja,pp=mobiljai]
+text message	n	üzenet[üzenetek,3sg=üzenete] ; szöveges üzenet
+voicemail	n	hangposta[hangposták]
+ringtone	n	csengőhang[csengőhangok,3sg=csengőhangja]
+missed call	n	nem fogadott hívás
+wifi	n	wifi[wifik]
+wi-fi	n	wifi[wifik]
+user name	n	felhasználónév[felhasználónevek,acc=felhasználónevet,3sg=felhasználóneve,poss=felhasználóneve]
+log-in	n	bejelentkezés[bejelentkezések]
+sign-in	n	bejelentkezés[bejelentkezések]
+verification	n	ellenőrzés[ellenőrzések] ; hitelesítés ; igazolás
+verification code	n	ellenőrző kód ; megerősítő kód
+authentication	n	hitelesítés[hitelesítések] ; azonosítás
+two-factor authentication	n	kétlépcsős azonosítás ; kétfaktoros hitelesítés
+privacy settings	n	adatvédelmi beállítások
+profile picture	n	profilkép[profilképek]
+avatar	n	profilkép[profilképek]
+home screen	n	kezdőképernyő[kezdőképernyők,on=n]
+lock screen	n	zárolási képernyő
+screenshot	n	képernyőkép[képernyőképek] ; képernyőfotó
+error message	n	hibaüzenet[hibaüzenetek,3sg=hibaüzenete]
+glitch	n	hiba[hibák] ; üzemzavar
+spam	n	kéretlen levél
+junk mail	n	kéretlen levél
+search engine	n	keresőmotor[keresőmotorok,3sg=keresőmotorja,pp=keresőmotorjai] ; kereső
+terms of use	n	felhasználási feltételek
+tab	n	fül[fülek,acc=fület,3sg=füle]
+emoji	n	hangulatjel[hangulatjelek,3sg=hangulatjele]
+selfie	n	szelfi[szelfik]
+back up	v	el|ment ; biztonsági másolatot készít
+sign out	v	ki|jelentkezik[noobj,of=bol]
+swipe	v	húz ; lapoz
+upgrade	v	frissít ; fejleszt
+tag	v	meg|jelöl ; be|jelöl
+offline	adj	offline ; kapcsolat nélküli
+unread	adj	olvasatlan
+up-to-date	adj	naprakész ; korszerű
+# social media
+social media	n	közösségi média
+group chat	n	csoportos beszélgetés
+direct message	n	privát üzenet ; közvetlen üzenet
+livestream	n	élő közvetítés ; élő adás
+live stream	n	élő közvetítés ; élő adás
+troll	n	troll[trollok,acc=trollt,3sg=trollja]
+fake news	n	álhír[álhírek] ; hamis hír
+blogger	n	blogger[bloggerek,person] ; blogíró
+content creator	n	tartalomgyártó[tartalomgyártók,person]
+# the news of politics and the economy
+general election	n	általános választás[in=n,at=n] ; parlamenti választás
+opinion poll	n	közvélemény-kutatás[közvélemény-kutatások]
+polling station	n	szavazóhelyiség[szavazóhelyiségek] ; szavazókör
+turnout	n	részvétel ; választási részvétel
+constituency	n	választókerület[választókerületek,3sg=választókerülete]
+mp	n	képviselő[képviselők,person] ; parlamenti képviselő
+member of parliament	n	képviselő[képviselők,person] ; parlamenti képviselő
+lawmaker	n	törvényhozó[törvényhozók,person] ; képviselő
+senator	n	szenátor[szenátorok,person]
+councillor	n	önkormányzati képviselő
+spokesman	n	szóvivő[szóvivők,person]
+spokeswoman	n	szóvivő[szóvivők,person]
+spokesperson	n	szóvivő[szóvivők,person]
+demonstrator	n	tüntető[tüntetők,person]
+migrant	n	migráns[migránsok,person] ; bevándorló
+citizenship	n	állampolgárság[állampolgárságok]
+dictatorship	n	diktatúra[diktatúrák]
+press conference	n	sajtótájékoztató[sajtótájékoztatók,at=n]
+summit	n	csúcstalálkozó[csúcstalálkozók,at=n] ; csúcs
+tariff	n	vám[vámok,3sg=vámja] ; díjszabás
+subsidy	n	támogatás[támogatások] ; szubvenció
+deficit	n	hiány[hiányok,3sg=hiánya]
+spending	n	kiadás[kiadások] ; költekezés
+tax cut	n	adócsökkentés[adócsökkentések]
+tax rise	n	adóemelés[adóemelések]
+cost of living	n	megélhetési költség
+jobless rate	n	munkanélküliségi ráta
+gdp	n	bruttó hazai termék
+stock market	n	tőzsde[tőzsdék,on=n]
+public sector	n	közszféra[közszférák] ; állami szektor
+private sector	n	magánszféra[magánszférák] ; magánszektor
+infrastructure	n	infrastruktúra[infrastruktúrák]
+healthcare system	n	egészségügyi rendszer ; egészségügy[egészségügyek]
+ceasefire	n	tűzszünet[tűzszünetek,3sg=tűzszünete]
+bombing	n	bombázás[bombázások] ; robbantás
+casualty	n	áldozat[áldozatok,3sg=áldozata,person] ; sérült[sérültek]
+evacuation	n	kiürítés[kiürítések] ; evakuálás
+civilian	adj	polgári ; civil
+controversial	adj	vitatott ; ellentmondásos
+left-wing	adj	baloldali
+right-wing	adj	jobboldali
+socialist	adj	szocialista
+re-elect	v	újra|választ
+pledge	v	meg|ígér
+veto	v	meg|vétóz ; vétót emel
+criticize	v	bírál ; kritizál
+evacuate	v	evakuál
+step down	v	le|mond[noobj] ; vissza|lép
+# the weather and the environment
+weather forecast	n	időjárás-jelentés[időjárás-jelentések] ; előrejelzés
+rainfall	n	csapadék[csapadékok,3sg=csapadéka]
+downpour	n	felhőszakadás[felhőszakadások] ; zápor
+sleet	n	havas eső ; ónos eső
+snowfall	n	havazás[havazások]
+gust	n	széllökés[széllökések]
+gale	n	viharos szél ; vihar
+heat wave	n	hőhullám[hőhullámok,3sg=hőhulláma]
+cold snap	n	lehűlés[lehűlések] ; hideghullám
+humidity	n	páratartalom[páratartalmak,acc=páratartalmat,3sg=páratartalma,poss=páratartalma,sup=páratartalmon] ; nedvesség
+flooding	n	áradás[áradások] ; árvíz[árvizek,acc=árvizet,3sg=árvize,poss=árvize]
+bushfire	n	bozóttűz[bozóttüzek,acc=bozóttüzet,3sg=bozóttüze,poss=bozóttüze]
+tsunami	n	cunami[cunamik]
+eruption	n	kitörés[kitörések]
+climate change	n	klímaváltozás ; éghajlatváltozás
+global warming	n	globális felmelegedés
+greenhouse gas	n	üvegházhatású gáz
+carbon	n	szén[szenek,acc=szenet,3sg=szene,poss=szene]
+carbon dioxide	n	szén-dioxid[3sg=szén-dioxidja]
+emission	n	kibocsátás[kibocsátások]
+air pollution	n	légszennyezés ; levegőszennyezés
+smog	n	szmog[szmogok,3sg=szmogja]
+coal	n	szén[szenek,acc=szenet,3sg=szene,poss=szene]
+fossil fuel	n	fosszilis üzemanyag
+renewable energy	n	megújuló energia
+solar energy	n	napenergia
+solar panel	n	napelem[napelemek,3sg=napeleme]
+wind turbine	n	szélturbina[szélturbinák] ; szélerőmű
+wind farm	n	szélerőmű-park
+rainforest	n	esőerdő[esőerdők,3sg=esőerdeje,in=ban]
+deforestation	n	erdőirtás[erdőirtások]
+habitat	n	élőhely[élőhelyek,3sg=élőhelye]
+wildlife	n	vadvilág ; élővilág
+extinction	n	kihalás
+ecosystem	n	ökoszisztéma[ökoszisztémák]
+biodiversity	n	biológiai sokféleség ; biodiverzitás
+sustainability	n	fenntarthatóság
+sea level	n	tengerszint[tengerszintek,3sg=tengerszintje]
+ozone layer	n	ózonréteg[ózonrétegek,3sg=ózonrétege]
+overcast	adj	borult ; felhős
+misty	adj	párás ; ködös
+changeable	adj	változékony ; változó
+eco-friendly	adj	környezetbarát
+environmentally friendly	adj	környezetbarát
+sustainable	adj	fenntartható
+renewable	adj	megújuló
+recyclable	adj	újrahasznosítható
+biodegradable	adj	lebomló ; biológiailag lebomló
+carbon-neutral	adj	szén-semleges
+polluted	adj	szennyezett
+endangered	adj	veszélyeztetett ; kihalófélben lévő
+extinct	adj	kihalt ; kialudt
+toxic	adj	mérgező ; toxikus
+drizzle	v	szemerkél[noobj] ; szitál
+pollute	v	szennyez ; be|szennyez
+conserve	v	meg|takarít ; meg|óv
+reuse	v	újra|felhasznál ; újrahasznosít
+clear up	v	fel|takarít[thing=ki|tisztul] ; rendbe |tesz
+brighten up	v	ki|derül[noobj]
+# sport results
+athlete	n	sportoló[sportolók,person] ; atléta
+midfielder	n	középpályás[középpályások,person]
+loser	n	vesztes[vesztesek,person]
+runner-up	n	második helyezett ; ezüstérmes
+gold medal	n	aranyérem[aranyérmek,acc=aranyérmet,3sg=aranyérme,poss=aranyérme]
+silver medal	n	ezüstérem[ezüstérmek,acc=ezüstérmet,3sg=ezüstérme,poss=ezüstérme]
+bronze medal	n	bronzérem[bronzérmek,acc=bronzérmet,3sg=bronzérme,poss=bronzérme]
+world record	n	világrekord[világrekordok,3sg=világrekordja]
+world cup	n	világbajnokság[világbajnokságok] ; világkupa
+olympics	n	olimpia[olimpiák]
+olympic games	n	olimpia[olimpiák] ; olimpiai játékok
+semifinal	n	elődöntő[elődöntők,in=ban]
+quarterfinal	n	negyeddöntő[negyeddöntők,in=ban]
+final score	n	végeredmény[végeredmények,3sg=végeredménye]
+fixture	n	mérkőzés[mérkőzések]
+home game	n	hazai mérkőzés ; hazai meccs
+away game	n	idegenbeli mérkőzés ; idegenbeli meccs
+kick-off	n	kezdőrúgás[kezdőrúgások] ; kezdés
+half-time	n	félidő[félidők,3sg=félideje,time=ban]
+halftime	n	félidő[félidők,3sg=félideje,time=ban]
+extra time	n	hosszabbítás[hosszabbítások,in=ban]
+injury time	n	hosszabbítás[hosszabbítások,in=ban]
+penalty shootout	n	büntetőpárbaj[büntetőpárbajok,acc=büntetőpárbajt,3sg=büntetőpárbaja]
+free kick	n	szabadrúgás[szabadrúgások]
+red card	n	piros lap
+yellow card	n	sárga lap
+offside	n	les[lesek,3sg=lese] ; lesállás
+finish line	n	célvonal[célvonalak,3sg=célvonala]
+training session	n	edzés[edzések]
+olympic	adj	olimpiai
+unbeaten	adj	veretlen
+undefeated	adj	veretlen
+equalize	v	egyenlít ; ki|egyenlít
+host	v	rendez ; vendégül |lát
+coach	v	edz ; tanít
+knock out	v	ki|ejt ; ki|üt
+sprint	v	sprintel[noobj] ; rohan
+# holidays and hotels
+airline	n	légitársaság[légitársaságok]
+package holiday	n	társasutazás[társasutazások] ; szervezett utazás
+guided tour	n	idegenvezetés[idegenvezetések] ; vezetett túra
+tour guide	n	idegenvezető[idegenvezetők,person]
+travel agent	n	utazási ügynök ; utazási iroda
+travel agency	n	utazási iroda ; utazási ügynökség
+day trip	n	egynapos kirándulás ; kirándulás
+guesthouse	n	panzió[panziók] ; vendégház[vendégházak]
+bed and breakfast	n	panzió[panziók] ; szállás reggelivel
+single room	n	egyágyas szoba
+double room	n	kétágyas szoba ; franciaágyas szoba
+twin room	n	kétágyas szoba
+room service	n	szobaszerviz[szobaszervizek]
+room key	n	szobakulcs[szobakulcsok,3sg=szobakulcsa]
+key card	n	kulcskártya[kulcskártyák]
+lobby	n	előcsarnok[előcsarnokok,3sg=előcsarnoka,in=ban]
+minibar	n	minibár[minibárok,3sg=minibárja]
+half board	n	félpanzió
+full board	n	teljes ellátás ; teljes panzió
+all-inclusive	adj	teljes ellátású
+fully booked	adj	telt házas ; megtelt
+check-out	n	kijelentkezés[kijelentkezések] ; távozás
+sea view	n	tengerre néző kilátás ; kilátás a tengerre
+sauna	n	szauna[szaunák]
+spa	n	gyógyfürdő[gyógyfürdők,3sg=gyógyfürdője,in=ban]
+jet lag	n	időeltolódás
+sunscreen	n	naptej[naptejek] ; fényvédő krém
+sunburn	n	leégés[leégések]
+postcard	n	képeslap[képeslapok,3sg=képeslapja]
+duty-free	n	vámmentes bolt
+sunbathe	v	napozik[noobj]
+sightsee	v	nézelődik[noobj] ; városnézésre megy
+luxurious	adj	luxus ; fényűző
+peaceful	adj	békés ; nyugodt
+picturesque	adj	festői
+scenic	adj	festői ; látványos
+touristy	adj	turistás ; turistáktól zsúfolt
+# the family
+stepson	n	mostohagyerek[mostohagyerekek,person] ; nevelt fiú
+stepdaughter	n	mostohalány[mostohalányok,person] ; nevelt lány
+stepbrother	n	mostohatestvér[mostohatestvérek,person]
+stepsister	n	mostohatestvér[mostohatestvérek,person]
+half-brother	n	féltestvér[féltestvérek,person]
+half-sister	n	féltestvér[féltestvérek,person]
+great-grandmother	n	dédanya[dédanyák,3sg=dédanyja,person]
+great-grandfather	n	dédapa[dédapák,3sg=dédapja,person]
+grandchild	n	unoka[unokák,person]
+godmother	n	keresztanya[keresztanyák,person]
+godfather	n	keresztapa[keresztapák,person]
+godchild	n	keresztgyerek[keresztgyerekek,person]
+sibling	n	testvér[testvérek,person]
+only child	n	egyke[egykék,person] ; egyetlen gyerek
+spouse	n	házastárs[házastársak,person] ; férj ; feleség
+ex-wife	n	volt feleség ; exfeleség
+ex-husband	n	volt férj ; exférj
+bridegroom	n	vőlegény[vőlegények,person]
+honeymoon	n	nászút[nászutak,acc=nászutat,3sg=nászútja,on=n]
+single parent	n	egyedülálló szülő
+nanny	n	dada[dadák,person]
+childcare	n	gyermekfelügyelet ; gyerekgondozás
+housewife	n	háziasszony[háziasszonyok,person]
+adoption	n	örökbefogadás[örökbefogadások]
+cemetery	n	temető[temetők,in=ban]
+babysit	v	vigyáz[obj=ra]
+bring up	v	fel|nevel ; szóba |hoz
+foster	v	nevel ; ápol ; elő|segít
+split up	v	szakít[noobj] ; szét|válik
+fall out	v	össze|kap[noobj,with=val] ; ki|esik
+get along	v	ki|jön[noobj,with=val]
+make up	v	ki|talál[intr=kibékül] ; ki|békül[noobj] ; alkot
+# feelings
+affection	n	szeretet[3sg=szeretete] ; vonzalom[vonzalmak,acc=vonzalmat,3sg=vonzalma,poss=vonzalma,sup=vonzalmon]
+tenderness	n	gyengédség
+empathy	n	empátia ; beleérzés
+laughter	n	nevetés[nevetések]
+hug	n	ölelés[ölelések]
+trust	n	bizalom[bizalmak,acc=bizalmat,3sg=bizalma,poss=bizalma,sup=bizalmon]
+self-confidence	n	önbizalom[önbizalmak,acc=önbizalmat,3sg=önbizalma,poss=önbizalma,sup=önbizalmon]
+self-esteem	n	önbecsülés ; önértékelés
+adore	v	imád
+blush	v	el|pirul[noobj] ; pirul[noobj]
+sob	v	zokog[noobj]
+cuddle	v	meg|ölel ; dédelget
+quarrel	v	veszekedik[noobj,with=val]
+grieve	v	gyászol
+reassure	v	meg|nyugtat
+motivate	v	motivál ; ösztönöz
+disappoint	v	ki|ábrándít ; csalódást okoz
+embarrass	v	zavarba |hoz
+cope	v	meg|birkózik[noobj,with=val] ; boldogul[noobj]
+calm down	v	le|higgad[noobj] ; meg|nyugtat
+envy	v	irigyel
+ashamed	adj	szégyenkező
+envious	adj	irigy[of=ra]
+frustrated	adj	frusztrált ; csalódott
+heartbroken	adj	összetört szívű ; levert
+hopeless	adj	reménytelen
+insecure	adj	bizonytalan
+irritated	adj	ingerült ; bosszús
+moody	adj	szeszélyes ; rosszkedvű
+grumpy	adj	morcos ; zsémbes
+# describing people: looks
+bearded	adj	szakállas
+blond	adj	szőke
+chubby	adj	pufók ; duci
+plump	adj	molett ; gömbölyded
+skinny	adj	sovány ; vézna
+stocky	adj	zömök
+well-built	adj	jó felépítésű ; izmos
+good-looking	adj	jóképű ; csinos
+scruffy	adj	ápolatlan ; rendetlen
+untidy	adj	rendetlen
+messy	adj	rendetlen ; kócos
+curly	adj	göndör
+wavy	adj	hullámos
+dark-haired	adj	sötét hajú ; barna hajú
+fair-haired	adj	világos hajú ; szőke
+red-haired	adj	vörös hajú
+grey-haired	adj	ősz hajú
+gray-haired	adj	ősz hajú
+long-haired	adj	hosszú hajú
+short-haired	adj	rövid hajú
+tanned	adj	lebarnult ; napbarnított
+freckled	adj	szeplős
+wrinkled	adj	ráncos
+middle-aged	adj	középkorú
+teenage	adj	tizenéves ; kamasz
+complexion	n	arcszín[arcszínek,3sg=arcszíne]
+hairstyle	n	frizura[frizurák] ; hajviselet
+haircut	n	hajvágás[hajvágások] ; frizura
+ponytail	n	lófarok[lófarkak,acc=lófarkat,3sg=lófarka,poss=lófarka]
+fringe	n	frufru[frufruk] ; perem
+curls	n	fürt[fürtök,3sg=fürtje]
+tattoo	n	tetoválás[tetoválások]
+# describing people: character
+arrogant	adj	arrogáns ; beképzelt
+bossy	adj	parancsolgató ; basáskodó
+caring	adj	gondoskodó
+charming	adj	bájos ; elbűvölő
+cheeky	adj	szemtelen ; pimasz
+considerate	adj	figyelmes ; tapintatos
+cowardly	adj	gyáva
+dishonest	adj	becstelen ; tisztességtelen
+easy-going	adj	laza ; közvetlen
+easygoing	adj	laza ; közvetlen
+laid-back	adj	laza ; nyugodt
+hard-working	adj	szorgalmas
+hardworking	adj	szorgalmas
+humorous	adj	humoros ; vicces
+imaginative	adj	ötletes ; fantáziadús
+immature	adj	éretlen
+loyal	adj	hűséges[to=hoz] ; lojális
+naughty	adj	rossz ; csintalan ; szemtelen
+nosy	adj	kíváncsi ; kotnyeles
+optimistic	adj	optimista
+pessimistic	adj	pesszimista
+outgoing	adj	barátságos ; nyitott
+sociable	adj	társaságkedvelő ; barátságos
+talkative	adj	beszédes ; bőbeszédű
+punctual	adj	pontos
+sincere	adj	őszinte
+stubborn	adj	makacs
+trustworthy	adj	megbízható
+unreliable	adj	megbízhatatlan
+unfriendly	adj	barátságtalan
+spoilt	adj	elkényeztetett ; elrontott
+# time and frequency
+afterward	adv	utána ; később
+beforehand	adv	előre ; előtte
+continually	adv	folyamatosan ; állandóan
+repeatedly	adv	többször ; ismételten
+every now and then	adv	időnként ; néha
+now and then	adv	időnként ; néha
+now and again	adv	időnként ; néha
+from time to time	adv	időnként ; néha
+once in a while	adv	néha ; olykor
+every other day	adv	minden második nap ; kétnaponta
+once a week	adv	hetente egyszer ; hetente
+once a month	adv	havonta egyszer ; havonta
+once a year	adv	évente egyszer ; évente
+twice a week	adv	hetente kétszer
+for now	adv	egyelőre ; most
+for the time being	adv	egyelőre ; átmenetileg
+in the meantime	adv	közben ; eközben
+in a while	adv	nemsokára ; kis idő múlva
+right away	adv	azonnal ; rögtön
+straight away	adv	azonnal ; rögtön
+sooner or later	adv	előbb-utóbb
+long ago	adv	régen ; réges-régen
+ages ago	adv	nagyon régen ; ezer éve
+until now	adv	eddig ; mostanáig
+up to now	adv	eddig ; mostanáig
+the day after tomorrow	adv	holnapután
+the day before yesterday	adv	tegnapelőtt
+the other day	adv	a minap ; nemrég
+all week	adv	egész héten
+any minute	adv	bármelyik percben ; bármelyik pillanatban
+midweek	adv	hét közben ; a hét közepén
+hourly	adv	óránként
+nightly	adv	minden este ; éjszakánként
+fortnightly	adv	kéthetente
+hourly	adj	óránkénti
+nightly	adj	esti ; éjszakai
+fortnightly	adj	kétheti ; kéthetenkénti
+two-week	adj	kéthetes
+half-hour	adj	félórás
+upcoming	adj	közelgő ; következő
+forthcoming	adj	közelgő ; küszöbön álló
+ongoing	adj	folyamatban lévő ; folyamatos
+lengthy	adj	hosszadalmas ; hosszú
+eventual	adj	végső ; esetleges
+midday	n	dél[delek,at=ban,time=ban]
+lunchtime	n	ebédidő[ebédidők,3sg=ebédideje,time=ban]
+lunch break	n	ebédszünet[ebédszünetek,3sg=ebédszünete,time=ban]
+bedtime	n	lefekvés ideje ; lefekvés
+bank holiday	n	munkaszüneti nap ; ünnepnap[ünnepnapok,3sg=ünnepnapja,pp=ünnepnapjai]
+leap year	n	szökőév[szökőévek,3sg=szökőéve]
+millennium	n	évezred[évezredek,3sg=évezrede]
+# phrasal verbs of every day, with the case their object takes
+get rid of	v	meg|szabadul[noobj,obj=tol]
+put up with	v	el|tűr ; el|visel
+point out	v	rá|mutat[noobj,obj=ra]
+sort out	v	el|intéz ; rendez
+figure out	v	ki|talál ; rá|jön
+work out	v	meg|old[intr=edz] ; ki|számol
+turn out	v	ki|derül[noobj] ; ki|kapcsol
+take out	v	ki|vesz ; el|visz
+take over	v	át|vesz
+take back	v	vissza|visz ; vissza|vesz
+get back	v	vissza|kap[intr=visszaér] ; vissza|ér
+come over	v	át|jön[noobj]
+stop by	v	be|ugrik[noobj]
+see off	v	ki|kísér
+show around	v	körbe|vezet ; körül|vezet
+look round	v	körül|néz[noobj]
+hand out	v	ki|oszt
+hand over	v	át|ad
+hand back	v	vissza|ad
+tear up	v	szét|tép ; össze|tép
+cross out	v	ki|húz ; át|húz
+note down	v	fel|ír ; le|jegyez
+pass out	v	el|ájul[noobj]
+throw up	v	hány[noobj]
+cut off	v	le|vág ; ki|kapcsol
+cut back	v	csökkent ; vissza|fog
+pay off	v	ki|fizet ; le|törleszt
+save up	v	spórol[noobj,for=ra] ; takarékoskodik
+sell out	v	el|fogy[noobj]
+settle down	v	le|telepedik[noobj]
+settle in	v	be|illeszkedik[noobj] ; be|rendezkedik
+move on	v	tovább|lép[noobj] ; tovább|megy
+fall behind	v	le|marad[noobj,with=val]
+drop out	v	ki|marad[noobj,of=bol] ; ki|esik
+warm up	v	fel|melegít[intr=bemelegít] ; be|melegít
+cool down	v	le|hűl[noobj]
+blow up	v	fel|robbant[intr=felrobban] ; fel|fúj
+knock down	v	le|dönt ; el|üt ; le|bont
+pull down	v	le|bont ; le|húz
+lay off	v	el|bocsát
+step in	v	közbe|lép[noobj]
+line up	v	sorba |áll[noobj] ; fel|sorakozik
+queue up	v	sorba |áll[noobj]
+log off	v	ki|jelentkezik[noobj]
+ring up	v	fel|hív
+ring back	v	vissza|hív
+try out	v	ki|próbál
+pick out	v	ki|választ
+turn over	v	meg|fordít ; át|fordít
+wash up	v	el|mosogat ; mosogat
+dress up	v	ki|öltözik[noobj] ; be|öltözik
+do up	v	be|gombol ; fel|újít
+set out	v	el|indul[noobj] ; ki|tűz
