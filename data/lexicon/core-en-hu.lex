@@ -84,7 +84,7 @@ leg	n	láb[lábak,3sg=lába,pair]
 letter	n	levél[levelek] ; betű
 life	n	élet[életek]
 light	n	villany ; fény ; lámpa
-light	adj	könnyű ; világos
+light	adj	könnyű ; világos ; gyenge[when=rain/wind/breeze/shower]
 light	v	meg|gyújt ; meg|világít
 london	n	london[name]
 man	n	férfi[férfiak,person] ; ember[emberek]
@@ -238,7 +238,7 @@ speak	v	beszél[obj=ul]
 start	v	el|kezd[intr=kezdődik] ; indul
 stay	v	marad[noobj,past=maradt]
 stop	v	el|áll[noobj] ; meg|áll[noobj] ; meg|állít
-take	v	visz ; vesz
+take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller]
 talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
 tell	v	mond[to=nak,perf=el] ; el|mond
 think	v	gondol[about=ra,of=ra] ; hisz
@@ -376,10 +376,10 @@ side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
 fix	v	meg|javít
 lock	v	be|zár
-miss	v	le|késik
+miss	v	le|késik ; mulaszt[perf=el,when=school/class/lesson/lecture/work]
 offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
-save	v	meg|ment ; spórol
+save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting]
 trust	v	bízik[obj=ban]
 hard	adj	nehéz[nehezek] ; kemény
 black	adj	fekete
@@ -1160,7 +1160,7 @@ detail	v	részletez
 distribute	v	el|oszt ; terjeszt
 divide	v	el|oszt ; oszt ; fel|oszt
 engage	v	le|köt ; alkalmaz
-enter	v	be|lép[obj=ba] ; be|megy[obj=ba] ; be|ír
+enter	v	be|lép[obj=ba] ; be|megy[obj=ba] ; be|ír ; meg|ad[when=password/code/pin/username/detail]
 estimate	n	becslés[becslések]
 estimate	v	becsül ; fel|becsül
 even	adv	még ; is
@@ -1540,7 +1540,7 @@ off	adv	el ; le ; ki
 officer	n	tiszt[tisztek,person] ; rendőr[rendőrök] ; tisztviselő
 official	n	tisztviselő[person] ; hivatalnok[hivatalnokok]
 official	adj	hivatalos
-operate	v	működik ; üzemeltet ; operál
+operate	v	működik ; üzemeltet ; operál ; kezel[when=machinery/machine/equipment]
 opinion	n	vélemény[vélemények]
 opposition	n	ellenzék[ellenzékek] ; ellenállás
 original	n	eredeti

@@ -1900,6 +1900,15 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       if (!clauseFollows && k < toks.size() && (namesPerson(toks[k]) || toks[k].tag == PartOfSpeech::name))
         toks[i].ofPerson = true;
       // "return the book", "run a shop": an object follows (a time noun says when, no object)
+      // the object's noun, past a number and to the compound's head: "take one tablet"
+      std::size_t on = k;
+      if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::number) ++on;
+      while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
+      while (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::noun &&
+             toks[on + 1].tag == PartOfSpeech::noun)
+        ++on;
+      if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
+        toks[i].neighbour = toks[on].lemma;
       const Token* o = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
       // ("realised that ...": a clause, not an object)
       // ("When she woke up, the house was quiet": past a comma the next clause begins)
@@ -1920,6 +1929,7 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
     // "my sister is older": a predicate said of a person
+    if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun) toks[i].neighbour = toks[i + 1].lemma;
     std::size_t b = i;
     while (b > 0 && (toks[b - 1].lower == "very" || toks[b - 1].lower == "too" || toks[b - 1].lower == "so" ||
                      toks[b - 1].tag == PartOfSpeech::particle || toks[b - 1].tag == PartOfSpeech::negation))

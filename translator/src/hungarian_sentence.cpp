@@ -162,9 +162,13 @@ class SenseFilter {
       (s.ofPlural ? plural_ : singular_) = true;
       (s.person ? person_ : thing_) = true;
       if (!s.noObject) transitive_ = true;
+      if (selects(s)) selected_ = true;
     }
   }
   bool suits(const Sense& s) const {
+    // a sense its object or noun asks for goes first ("take a tablet": "bevesz"), else none such
+    if (selected_) return selects(s);
+    if (!s.note("when").empty()) return false;
     return (s.capital == t_.capitalised || !(t_.capitalised ? cap_ : plain_)) &&
            (!forPeople_ || s.person == t_.ofPerson || !(t_.ofPerson ? person_ : thing_)) &&
            (s.ofPlural == t_.plural || !(t_.plural ? plural_ : singular_)) &&
@@ -172,7 +176,19 @@ class SenseFilter {
   }
 
  private:
+  // Whether the sense's "when=" lists the neighbour ("tablet" in "bevesz[when=tablet/pill]").
+  bool selects(const Sense& s) const {
+    if (t_.neighbour.empty()) return false;
+    const std::string_view when = s.note("when");
+    for (std::size_t at = 0; at < when.size();) {
+      const std::size_t end = std::min(when.find('/', at), when.size());
+      if (when.substr(at, end - at) == t_.neighbour) return true;
+      at = end + 1;
+    }
+    return false;
+  }
   const Token& t_;
+  bool selected_ = false;
   bool forPeople_ = false, cap_ = false, plain_ = false, person_ = false, thing_ = false;
   bool plural_ = false, singular_ = false;
   bool transitive_ = false;  // a sense takes an object

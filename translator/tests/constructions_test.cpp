@@ -1035,7 +1035,7 @@ TEST(ConstructionsTest, NothingAndNobodyAsTheObjectTakeSem) {
 
 TEST(ConstructionsTest, WordClassesOfEverydayOpeningsAndStates) {
   // a noun before the plural subject of an auxiliary is no command
-  EXPECT_EQ(analysed("Train services were cancelled").substr(0, 8), "train/n ");
+  EXPECT_EQ(analysed("Test results were published").substr(0, 7), "test/n ");
   // "let's" is no owner
   EXPECT_EQ(hungarian("Let's go home."), "Menjünk haza.");
   // what one wears on one's eyes is one thing; glasses to drink from are glasses
@@ -1764,6 +1764,19 @@ TEST(ConstructionsTest, NotToDoIsNeOrNem) {
   EXPECT_EQ(hungarian("I asked you to wait."), "Megkértelek, hogy várj.");
   // an infinitive not to be done
   EXPECT_EQ(hungarian("I decided not to go."), "Döntöttem nem menni.");
+}
+
+TEST(ConstructionsTest, ASenseItsObjectOrNounAsksFor) {
+  // a tablet or medicine is taken in ("bevesz"), other things carried ("visz")
+  EXPECT_EQ(hungarian("Take two tablets."), "Vegyél be két tablettát.");
+  EXPECT_EQ(hungarian("She took the medicine."), "Bevette a gyógyszert.");
+  EXPECT_EQ(hungarian("Take the box."), "Vidd a dobozt.");
+  // a password is entered as one gives it, a room as one goes in
+  EXPECT_EQ(hungarian("Enter your code."), "Add meg a kódodat.");
+  EXPECT_EQ(hungarian("He entered the room."), "Belépett a szobába.");
+  // an adjective's sense by its noun: "light rain" is "gyenge eső", a light bag "könnyű"
+  EXPECT_EQ(hungarian("The light rain stopped."), "A gyenge eső elállt.");
+  EXPECT_EQ(hungarian("The bag is light.").find("könnyű") != std::string::npos, true);
 }
 
 }  // namespace
