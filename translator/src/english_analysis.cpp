@@ -92,6 +92,7 @@ constexpr FunctionWord kFunctionWords[] = {
     {"during", PartOfSpeech::preposition},
     {"across", PartOfSpeech::preposition},
     {"through", PartOfSpeech::preposition},
+    {"beyond", PartOfSpeech::preposition},
     {"since", PartOfSpeech::preposition},
     {"around", PartOfSpeech::preposition},
     {"against", PartOfSpeech::preposition},
@@ -376,8 +377,8 @@ const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_
 // Prepositions of several words, each one Hungarian postposition: "because of the rain": "az eső
 // miatt".
 constexpr std::string_view kPhrasePrepositions[] = {
-    "because of",  "due to",     "instead of",          "in front of",     "next to",   "according to",
-    "in spite of", "in case of", "out of the reach of", "out of reach of", "apart from"};
+    "because of",  "due to",     "instead of",          "in front of",     "next to",    "according to",
+    "in spite of", "in case of", "out of the reach of", "out of reach of", "apart from", "except for"};
 // ... and the one pronoun of two words
 constexpr std::string_view kEachOther = "each other";
 

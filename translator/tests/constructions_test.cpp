@@ -1779,5 +1779,11 @@ TEST(ConstructionsTest, ASenseItsObjectOrNounAsksFor) {
   EXPECT_EQ(hungarian("The bag is light.").find("könnyű") != std::string::npos, true);
 }
 
+TEST(ConstructionsTest, BeyondAndExceptForTakeTheirCases) {
+  // "beyond" is "túl" after "-on/-en/-ön"; "except for" is "kivéve" after the accusative
+  EXPECT_EQ(hungarian("They lived beyond the mountains."), "Laktak a hegyeken túl.");
+  EXPECT_EQ(hungarian("Everyone came except for Anna.").find("Annát kivéve") != std::string::npos, true);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
