@@ -1900,7 +1900,6 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       // (a name is a person or a place one knows as one knows people: "ismeri Markot")
       if (!clauseFollows && k < toks.size() && (namesPerson(toks[k]) || toks[k].tag == PartOfSpeech::name))
         toks[i].ofPerson = true;
-      // "return the book", "run a shop": an object follows (a time noun says when, no object)
       // the object's noun, past a number and to the compound's head: "take one tablet"
       std::size_t on = k;
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::number) ++on;
@@ -1910,6 +1909,7 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
         ++on;
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
         toks[i].neighbour = toks[on].lemma;
+      // "return the book", "run a shop": an object follows (a time noun says when, no object)
       const Token* o = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
       // ("realised that ...": a clause, not an object)
       // ("When she woke up, the house was quiet": past a comma the next clause begins)
@@ -1929,8 +1929,8 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       continue;
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
-    // "my sister is older": a predicate said of a person
     if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun) toks[i].neighbour = toks[i + 1].lemma;
+    // "my sister is older": a predicate said of a person
     std::size_t b = i;
     while (b > 0 && (toks[b - 1].lower == "very" || toks[b - 1].lower == "too" || toks[b - 1].lower == "so" ||
                      toks[b - 1].tag == PartOfSpeech::particle || toks[b - 1].tag == PartOfSpeech::negation))
