@@ -2558,6 +2558,49 @@ std::string dayOfMonth(long long day, Case c) {
 }
 
 // "on 12 May", "on May 12", "by 3 June 2021": "május 12-én", "2021. június 3-ig"; the token
+// The days of the month English writes as ordinals, with the Hungarian day said in words
+// ("elseje", "másodika"); the later ones are written in digits ("14-én").
+constexpr std::pair<std::string_view, std::string_view> kDayOrdinals[] = {
+    {"first", "elseje"},
+    {"second", "m\xC3\xA1sodika"},
+    {"third", "harmadika"},
+    {"fourth", "negyedike"},
+    {"fifth",
+     "\xC3\xB6t\xC3\xB6"
+     "dike"},
+    {"sixth", "hatodika"},
+    {"seventh", "hetedike"},
+    {"eighth", "nyolcadika"},
+    {"ninth", "kilencedike"},
+    {"tenth", "tizedike"},
+};
+
+// The day an ordinal names, "third" or "14th" (a digit's "st", "nd", "rd", "th"), else 0.
+long long ordinalDay(std::string_view w) {
+  for (std::size_t i = 0; i < std::size(kDayOrdinals); ++i)
+    if (kDayOrdinals[i].first == w) return static_cast<long long>(i) + 1;
+  if (w.size() < 3 || w.size() > 4 ||
+      !(w.ends_with("st") || w.ends_with("nd") || w.ends_with("rd") || w.ends_with("th")))
+    return 0;
+  const std::string_view digits = w.substr(0, w.size() - 2);
+  if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) return 0;
+  const long long day = std::stoll(std::string(digits));
+  return day >= 1 && day <= 31 ? day : 0;
+}
+
+const std::string_view* ordinalDayStem(long long day) {
+  return day >= 1 && day <= static_cast<long long>(std::size(kDayOrdinals)) ? &kDayOrdinals[day - 1].second
+                                                                            : nullptr;
+}
+
+// "elseje" on the day is "elsején", by it "elsejéig": the last vowel long before the ending.
+std::string dayInWords(std::string_view stem, Case c) {
+  std::string w(stem.substr(0, stem.size() - 1));
+  const bool front = stem.back() == 'e';
+  w += front ? "\xC3\xA9" : "\xC3\xA1";
+  return w + (c == Case::terminative ? "ig" : "n");
+}
+
 // after the date, or nothing when the phrase is no date.
 std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
   const std::string& p = t_[pos].lower;
@@ -2575,6 +2618,16 @@ std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
   };
   std::size_t m = 0, d = 0;
   if (day(pos + 1) && month(pos + 2))
+  // "on the first of July", "on the 14th of March": "július elsején", "március 14-én"
+  if (pos + 4 < n_ && t_[pos + 1].lower == "the" && t_[pos + 3].lower == "of" && month(pos + 4)) {
+    const long long ordinal = ordinalDay(t_[pos + 2].lower);
+    if (ordinal == 0) return std::nullopt;
+    emit(month(pos + 4)->word, pos + 4);
+    const Case c = deadline(p) ? Case::terminative : Case::superessive;
+    const std::string_view* inWords = ordinalDayStem(ordinal);
+    emit(inWords ? dayInWords(*inWords, c) : dayOfMonth(ordinal, c), pos + 2);
+    return pos + 5;
+  }
     d = pos + 1, m = pos + 2;
   else if (month(pos + 1) && day(pos + 2))
     m = pos + 1, d = pos + 2;

@@ -1785,5 +1785,13 @@ TEST(ConstructionsTest, BeyondAndExceptForTakeTheirCases) {
   EXPECT_EQ(hungarian("Everyone came except for Anna.").find("Annát kivéve") != std::string::npos, true);
 }
 
+TEST(ConstructionsTest, TheOrdinalDayOfAMonth) {
+  // "the first of July": the month, then the day in words with "-n", "-ig" by a deadline
+  EXPECT_EQ(hungarian("The shop opens on the first of June."), "A bolt június elsején nyit.");
+  EXPECT_EQ(hungarian("Send it by the third of May.").find("május harmadikáig") != std::string::npos, true);
+  // the later days in digits
+  EXPECT_EQ(hungarian("We met on the 22nd of June."), "Június 22-én találkoztunk.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
