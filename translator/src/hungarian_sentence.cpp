@@ -630,7 +630,8 @@ class Generator {
   bool saidOfThing(const ClauseRoles& r) const;
   std::size_t feelingPredicate(const ClauseRoles& r) const;
   std::optional<std::size_t> emitCountOfOwned(std::size_t pos);
-  std::optional<std::size_t> emitClockTime(std::size_t pos);
+  std::optional<std::size_t> emitClockTime(std::size_t pos, Case c = Case::nominative,
+                                           std::string_view post = {});
   std::optional<std::size_t> emitDate(std::size_t pos);
   std::optional<std::size_t> emitTimeAgo(std::size_t pos);
   void findPerfectDuration();
@@ -2557,7 +2558,6 @@ std::string dayOfMonth(long long day, Case c) {
   return digits + "-" + std::string(suffix);
 }
 
-// "on 12 May", "on May 12", "by 3 June 2021": "május 12-én", "2021. június 3-ig"; the token
 // The days of the month English writes as ordinals, with the Hungarian day said in words
 // ("elseje", "másodika"); the later ones are written in digits ("14-én").
 constexpr std::pair<std::string_view, std::string_view> kDayOrdinals[] = {
@@ -2601,6 +2601,7 @@ std::string dayInWords(std::string_view stem, Case c) {
   return w + (c == Case::terminative ? "ig" : "n");
 }
 
+// "on 12 May", "on May 12", "by 3 June 2021": "május 12-én", "2021. június 3-ig"; the token
 // after the date, or nothing when the phrase is no date.
 std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
   const std::string& p = t_[pos].lower;
@@ -2617,7 +2618,6 @@ std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
     return k < n_ && t_[k].tag == PartOfSpeech::number && t_[k].value >= 1 && t_[k].value <= 31;
   };
   std::size_t m = 0, d = 0;
-  if (day(pos + 1) && month(pos + 2))
   // "on the first of July", "on the 14th of March": "július elsején", "március 14-én"
   if (pos + 4 < n_ && t_[pos + 1].lower == "the" && t_[pos + 3].lower == "of" && month(pos + 4)) {
     const long long ordinal = ordinalDay(t_[pos + 2].lower);
@@ -2628,6 +2628,7 @@ std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
     emit(inWords ? dayInWords(*inWords, c) : dayOfMonth(ordinal, c), pos + 2);
     return pos + 5;
   }
+  if (day(pos + 1) && month(pos + 2))
     d = pos + 1, m = pos + 2;
   else if (month(pos + 1) && day(pos + 2))
     m = pos + 1, d = pos + 2;
@@ -2645,6 +2646,18 @@ std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
 
 std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   if (auto next = emitDate(pos)) return *next;
+  // a clock time takes the preposition's case: "since six o'clock" "hat óra óta", "to half past
+  // three" "fél négyre", "from nine o'clock to five o'clock" "kilenc órától öt óráig"
+  if (t_[pos].lower != "at" && clockTimeAt(pos + 1)) {
+    PrepositionChoice choice = choosePreposition(pos, readNounPhrase(pos + 1));
+    std::size_t after = pos + 1;
+    while (after < n_ && t_[after - 1].lower != "o'clock" && after <= pos + 4) ++after;
+    const bool spanTo = after < n_ && (t_[after].lower == "to" || t_[after].lower == "until");
+    if (t_[pos].lower == "from" && spanTo) choice = {Case::ablative, "", true};
+    if ((t_[pos].lower == "to" || t_[pos].lower == "until") && pos > 0 && t_[pos - 1].lower == "o'clock")
+      choice = {Case::terminative, "", true};
+    if (auto next = emitClockTime(pos + 1, choice.c.value_or(Case::nominative), choice.post)) return *next;
+  }
   if (forTheNext(pos + 1)) {  // "for next year": "jövő évre"
     emit("j\xC3\xB6v\xC5\x91", pos + 1);
     emit(inflectNoun(stemOfSense(t_[pos + 1].time->unit->senses.front()), false, {}, Case::sublative),
@@ -2797,7 +2810,7 @@ bool Generator::isDuration(const NounPhrase& np) const {
 
 // The time on the clock: "(at) half past six" is "fél hét(kor)", "a quarter to nine"
 // "háromnegyed kilenc", "quarter past ten" "negyed tizenegy", "seven o'clock" "hét óra".
-std::optional<std::size_t> Generator::emitClockTime(std::size_t pos) {
+std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std::string_view post) {
   std::size_t k = pos;
   const bool at = t_[k].lower == "at";
   if (at) ++k;
@@ -2829,12 +2842,14 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos) {
   }
   if (!part.empty()) emit(std::string(part), k);
   std::string word(clockHour(hour).alone);
+  if (at) c = Case::temporal;
   if (part.empty()) {
     emit(word, end - 2);
-    emit(at ? "\xC3\xB3rakor" : "\xC3\xB3ra", end - 1);
+    emit(at ? "\xC3\xB3rakor" : attachCase("\xC3\xB3ra", c), end - 1);
   } else {
-    emit(at ? attachCase(word, Case::temporal) : word, end - 1);
+    emit(attachCase(word, c), end - 1);
   }
+  if (!post.empty()) emit(std::string(post), end - 1);
   return end;
 }
 

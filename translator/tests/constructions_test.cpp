@@ -1793,5 +1793,11 @@ TEST(ConstructionsTest, TheOrdinalDayOfAMonth) {
   EXPECT_EQ(hungarian("We met on the 22nd of June."), "Június 22-én találkoztunk.");
 }
 
+TEST(ConstructionsTest, AClockTimeTakesThePrepositionsCase) {
+  EXPECT_EQ(hungarian("They have been waiting since six o'clock."), "Hat óra óta várnak.");
+  EXPECT_EQ(hungarian("She worked from nine o'clock to five o'clock."), "Dolgozott kilenc órától öt óráig.");
+  EXPECT_EQ(hungarian("We met at five o'clock."), "Öt órakor találkoztunk.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
