@@ -1799,5 +1799,11 @@ TEST(ConstructionsTest, AClockTimeTakesThePrepositionsCase) {
   EXPECT_EQ(hungarian("We met at five o'clock."), "Öt órakor találkoztunk.");
 }
 
+TEST(ConstructionsTest, APluralComparativeKeepsItsDegree) {
+  // the lexicon's plural is the plain word's ("nagyok"): the comparative takes its own
+  EXPECT_EQ(hungarian("The rooms are bigger and cheaper."), "A szobák nagyobbak és olcsóbbak.");
+  EXPECT_EQ(hungarian("The rooms are big."), "A szobák nagyok.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
