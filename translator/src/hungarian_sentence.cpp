@@ -3088,6 +3088,9 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       emit("honnan", pos);  // "Where are you from?", "Where does it come from?"
     else if (tk.lower == "where" && r.verb.main != n_ && !r.verb.copula && movesSomewhere(t_[r.verb.main]))
       emit("hov\xC3\xA1", pos);  // "Where are you going?": "Hová mész?"
+    else if (tk.lower == "how" && pos + 1 < n_ &&
+             (t_[pos + 1].tag == PartOfSpeech::adjective || t_[pos + 1].tag == PartOfSpeech::adverb))
+      emit("milyen", pos);  // "How tall is he?": "Milyen magas?"
     else if (const auto link = linkWord(tk.lower))
       emit(std::string(*link), pos);
     return pos + 1;

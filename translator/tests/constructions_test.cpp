@@ -1805,5 +1805,13 @@ TEST(ConstructionsTest, APluralComparativeKeepsItsDegree) {
   EXPECT_EQ(hungarian("The rooms are big."), "A szobák nagyok.");
 }
 
+TEST(ConstructionsTest, HowBeforeAQualityIsMilyen) {
+  EXPECT_EQ(
+      hungarian("I had forgotten how beautiful the lake was.").find("milyen gyönyörű") != std::string::npos,
+      true);
+  EXPECT_EQ(hungarian("How tall is he?").starts_with("Milyen magas"), true);
+  EXPECT_EQ(hungarian("How are you?"), "Hogyan vagy?");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
