@@ -2952,8 +2952,14 @@ std::size_t Generator::emitSubject() {
   // "Time is money", "Children like chocolate": a bare noun subject is generic, said with "a"
   const Token& first = t_[r.subject->begin];
   const bool indefinitePronoun = isIndefinitePronoun(t_[r.subject->head]);
+  // "Dad is resting", "asked Mother": one's family called by name, "Apa pihen", "kérdezte anya"
+  static constexpr std::string_view kFamilyNames[] = {
+      "mum", "mom", "dad", "mother", "father", "grandma", "grandpa", "granny", "grandmother", "grandfather"};
+  const bool familyName = r.subject->begin == r.subject->head && !first.plural &&
+                          listed(kFamilyNames, first.lemma) && !first.written.empty() &&
+                          first.written[0] >= 'A' && first.written[0] <= 'Z';
   if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
-      (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
+      !familyName && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
       t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun &&
       !(r.subject->begin > 0 && t_[r.subject->begin - 1].tag == PartOfSpeech::question))  // "Melyik busz"
     emit("a", r.subject->begin);

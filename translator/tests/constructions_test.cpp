@@ -1813,5 +1813,12 @@ TEST(ConstructionsTest, HowBeforeAQualityIsMilyen) {
   EXPECT_EQ(hungarian("How are you?"), "Hogyan vagy?");
 }
 
+TEST(ConstructionsTest, OnesFamilyByNameTakesNoArticle) {
+  EXPECT_EQ(hungarian("Dad is resting at home."), "Apa otthon pihen.");
+  EXPECT_EQ(hungarian("\"Where are you?\" asked Mother."), "„Hol vagy?” – kérdezte anya.");
+  // with its own article it is any father
+  EXPECT_EQ(hungarian("The father is resting."), "Az apa pihen.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
