@@ -2086,6 +2086,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
 // The predicate after the copula. An adjective agrees in number: "Az almák pirosak."
 std::size_t Generator::emitPredicate(std::size_t pos) {
   const Agreement& a = roles_.agreement;
+  // "Check-out time is eleven o'clock": "tizenegy óra", a clock time as the predicate noun
+  if (clockTimeAt(pos))
+    if (const auto end = emitClockTime(pos)) return *end;
   std::size_t k = pos;
   if (k + 1 < n_ && t_[k].lower == "still" && t_[k].tag == PartOfSpeech::adverb) {
     emit(plainSense(t_[k], sense(k)).value_or("m\xC3\xA9g"), k);  // "still wet": "még nedvesek"

@@ -1797,6 +1797,8 @@ TEST(ConstructionsTest, AClockTimeTakesThePrepositionsCase) {
   EXPECT_EQ(hungarian("They have been waiting since six o'clock."), "Hat óra óta várnak.");
   EXPECT_EQ(hungarian("She worked from nine o'clock to five o'clock."), "Dolgozott kilenc órától öt óráig.");
   EXPECT_EQ(hungarian("We met at five o'clock."), "Öt órakor találkoztunk.");
+  // after the copula of any subject the clock time is the predicate noun
+  EXPECT_EQ(hungarian("The start was nine o'clock."), "Az indulás kilenc óra volt.");
 }
 
 TEST(ConstructionsTest, APluralComparativeKeepsItsDegree) {
