@@ -782,6 +782,11 @@ void ReadingChooser::choose(std::size_t i) {
   if (t.tag != PartOfSpeech::other || t.entry) {
     if (t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal)
       verbSeen_ = verbSeen_ || t.tag == PartOfSpeech::modal || t.lower != "be";
+    // "were injured when a bus left the road": a clause of its own begins, its verb still to come
+    static constexpr std::string_view kClauseOpeners[] = {"when",     "because", "if",      "while",
+                                                          "although", "though",  "whether", "unless"};
+    if (std::find(std::begin(kClauseOpeners), std::end(kClauseOpeners), t.lower) != std::end(kClauseOpeners))
+      verbSeen_ = false;
     return;
   }
   if (t.lower == "there" || t.lower == "here" || t.lower == "please" || t.lower == "let's") return;

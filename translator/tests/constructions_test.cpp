@@ -1822,5 +1822,12 @@ TEST(ConstructionsTest, OnesFamilyByNameTakesNoArticle) {
   EXPECT_EQ(hungarian("The father is resting."), "Az apa pihen.");
 }
 
+TEST(ConstructionsTest, AClauseOfItsOwnWaitsForItsVerb) {
+  // past "when" the word after the subject is the clause's verb, not "bal"
+  EXPECT_EQ(hungarian("She was happy when the bus left the station.").find("elhagyta az állomást") !=
+                std::string::npos,
+            true);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
