@@ -692,6 +692,18 @@ class ReadingChooser {
             (b >= 3 && toks_[b - 3].tag == PartOfSpeech::question));  // "what time", "how much"
   }
 
+  // `i` ends its sentence or stands before a comma.
+  bool lastOfClause(std::size_t i) const { return i + 1 == toks_.size() || toks_[i].pauseAfter; }
+  // The noun phrase ending before `i` opens the sentence or a clause after a comma or a conjunction.
+  bool nounPhraseOpensClause(std::size_t i) const {
+    std::size_t b = i;
+    while (b > 0 &&
+           (toks_[b - 1].tag == PartOfSpeech::noun || toks_[b - 1].tag == PartOfSpeech::adjective ||
+            toks_[b - 1].tag == PartOfSpeech::determiner || toks_[b - 1].tag == PartOfSpeech::possessive))
+      --b;
+    return b < i && (b == 0 || toks_[b - 1].pauseAfter || toks_[b - 1].tag == PartOfSpeech::conjunction);
+  }
+
   // The word after `i` is an auxiliary, a modal or a word that can only be a finite verb
   // ("attracted", "says")
   bool verbFollows(std::size_t i) const {
@@ -1199,6 +1211,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
+  } else if (prevTag == PartOfSpeech::noun && !prev->possessor && lastOfClause(i) &&
+             nounPhraseOpensClause(i)) {
+    // "..., a new survey shows.": a clause of a noun phrase and one word more ends with its verb
+    bonus(PartOfSpeech::verb, prev->plural ? VerbForm::base : VerbForm::third, 300);
   } else if ((prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name) && askedOfNounBefore(i)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 300);  // "When does the shop open?": the verb
   } else if (!verbSeen && prevTag == PartOfSpeech::noun && !prev->possessor &&

@@ -1829,5 +1829,13 @@ TEST(ConstructionsTest, AClauseOfItsOwnWaitsForItsVerb) {
             true);
 }
 
+TEST(ConstructionsTest, AClausesLastWordAfterItsNounIsTheVerb) {
+  // ", a new survey shows.": the verb, not "felmérésműsorok"
+  EXPECT_EQ(hungarian("People work from home, a new survey shows.").ends_with("egy új felmérés mutat."),
+            true);
+  // after a verb the noun phrase is its object
+  EXPECT_EQ(hungarian("She lost her school books."), "Elvesztette az iskolai könyveit.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
