@@ -614,9 +614,10 @@ void lastAsPast(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 
 // "the budget for next year": a time after "for" that a definite noun stands before says which
 // one, the time's adjective before the noun ("a jövő évi költségvetés", "a múlt heti számla",
-// "az idei terv"); the unit's adjective comes from its `attr=` note. "for" goes: the adjective is
-// all. An indefinite noun keeps the time it is for after it ("booked a room for next week":
-// "lefoglaltunk egy szobát jövő hétre").
+// "az idei terv"), and so is one "from" a time past ("my bill from last month": "a múlt havi
+// számlám"); the unit's adjective comes from its `attr=` note. "for" goes: the adjective is all. An
+// indefinite noun keeps the time it is for after it ("booked a room for next week": "lefoglaltunk egy szobát
+// jövő hétre").
 void timesOfNouns(std::vector<Token>& toks) {
   using Deixis = TimePhrase::Deixis;
   auto definiteBefore = [&](std::size_t noun) {
@@ -631,10 +632,13 @@ void timesOfNouns(std::vector<Token>& toks) {
   };
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
     Token& when = toks[i + 1];
-    if (toks[i].lower != "for" || toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].possessor ||
-        !when.time || !when.time->unit || when.time->unit->senses.empty() || !definiteBefore(i - 1))
+    if ((toks[i].lower != "for" && toks[i].lower != "from") || toks[i - 1].tag != PartOfSpeech::noun ||
+        toks[i - 1].possessor || !when.time || !when.time->unit || when.time->unit->senses.empty() ||
+        !definiteBefore(i - 1))
       continue;
     const TimePhrase& tp = *when.time;
+    // ("my bill from last month": "a múlt havi számlám", a time past)
+    if (toks[i].lower == "from" && tp.deixis == Deixis::next) continue;
     const std::string attr(tp.unit->senses.front().note("attr"));
     const bool year = tp.unit->lemma == "year";
     std::string word;

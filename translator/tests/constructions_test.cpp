@@ -281,6 +281,8 @@ TEST(ConstructionsTest, ATimeForANounIsItsAdjective) {
   EXPECT_EQ(hungarian("I paid the bill for last month."), "Kifizettem a múlt havi számlát.");
   // after a verb the time is what it is for
   EXPECT_EQ(hungarian("We waited for next week."), "Vártunk jövő hétre.");
+  // a noun "from" a time past is of it
+  EXPECT_EQ(hungarian("I read the report from last week."), "Olvasom a múlt heti jelentést.");
 }
 
 TEST(ConstructionsTest, AnAdjectiveBeforeAThingIsNotSaidOfTheOwner) {
