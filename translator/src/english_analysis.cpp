@@ -4,6 +4,8 @@
 #include <cmath>
 #include <optional>
 
+#include "hungarian_function_words.h"
+
 namespace lexiton::translator {
 namespace {
 
@@ -311,6 +313,52 @@ long long numberWordValue(std::string_view w) {
   for (const NumberWord& n : kNumberWords)
     if (n.word == w) return n.value;
   return -1;
+}
+
+// "a ten-year-old boy", "a two-hour delay": a number and a unit of time in one hyphenated word
+// are an adjective, the Hungarian number and the unit's "-s" adjective in one word ("tízéves",
+// "kétórás"; in digits apart, "10 éves"); "She is ten years old" likewise: "Tízéves".
+void agesAndLengths(std::vector<Token>& toks) {
+  static constexpr std::pair<std::string_view, std::string_view> kUnits[] = {
+      {"year", "\xC3\xA9ves"}, {"month", "h\xC3\xB3napos"},    {"week", "hetes"},
+      {"day", "napos"},        {"hour", "\xC3\xB3r\xC3\xA1s"}, {"minute", "perces"}};
+  auto unitAdjective = [&](std::string_view unit) -> const std::string_view* {
+    if (unit.ends_with('s')) unit.remove_suffix(1);
+    for (const auto& [english, hungarian] : kUnits)
+      if (english == unit) return &hungarian;
+    return nullptr;
+  };
+  auto makeAdjective = [](Token& t, long long n, bool digits, std::string_view suffix) {
+    t.tag = PartOfSpeech::adjective;
+    t.value = -1;
+    t.dictionarySenses = {digits ? std::to_string(n) + " " + std::string(suffix)
+                                 : numberInWords(n, true) + std::string(suffix)};
+  };
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    const bool digits = !t.lower.empty() && t.lower[0] >= '0' && t.lower[0] <= '9';
+    // "ten years old", "three months old"
+    if (i + 2 < toks.size() && t.tag == PartOfSpeech::number && t.value > 0 && t.value < 1000 &&
+        toks[i + 2].lower == "old" && toks[i + 1].lower != "day" && toks[i + 1].lower != "days")
+      if (const std::string_view* suffix = unitAdjective(toks[i + 1].lower)) {
+        makeAdjective(t, t.value, digits, *suffix);
+        t.lower = t.lemma = t.lower + " " + toks[i + 1].lower + " old";
+        t.written += " " + toks[i + 1].written + " " + toks[i + 2].written;
+        t.words = toks[i + 2].word + toks[i + 2].words - t.word;
+        t.pauseAfter = toks[i + 2].pauseAfter;
+        toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + 3);
+        continue;
+      }
+    // "ten-year-old", "two-hour"
+    if (t.tag != PartOfSpeech::other && t.tag != PartOfSpeech::number) continue;
+    std::string_view w = t.lower;
+    if (w.ends_with("-old")) w.remove_suffix(4);
+    const std::size_t hyphen = w.rfind('-');
+    if (hyphen == std::string_view::npos || w.substr(hyphen + 1).ends_with('s')) continue;
+    const std::string_view* suffix = unitAdjective(w.substr(hyphen + 1));
+    const long long n = numberWordValue(w.substr(0, hyphen));
+    if (suffix && n > 0 && n < 1000) makeAdjective(t, n, digits, *suffix);
+  }
 }
 
 // Number words in a row make one number: "two hundred and fifty" is 250, "a hundred" 100.
@@ -2188,6 +2236,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     const std::size_t last = t.word + t.words - 1;
     t.pauseAfter = last < pausesAfterWords.size() && pausesAfterWords[last];
   }
+  agesAndLengths(toks);
   objectHer(toks);
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);

@@ -1839,5 +1839,13 @@ TEST(ConstructionsTest, AClausesLastWordAfterItsNounIsTheVerb) {
   EXPECT_EQ(hungarian("She lost her school books."), "Elvesztette az iskolai könyveit.");
 }
 
+TEST(ConstructionsTest, AnAgeOrALengthIsOneAdjective) {
+  EXPECT_EQ(hungarian("A ten-year-old boy was rescued."), "Egy tízéves fiút megmentettek.");
+  EXPECT_EQ(hungarian("We had a two-hour delay."), "Volt egy kétórás késésünk.");
+  // "years old" after the copula, agreeing; digits stay apart
+  EXPECT_EQ(hungarian("The children are five years old."), "A gyerekek ötévesek.");
+  EXPECT_EQ(hungarian("My son is 12 years old."), "A fiam 12 éves.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
