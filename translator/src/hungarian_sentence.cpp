@@ -871,7 +871,14 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("ilyen", k);  // "such a big dog": "ilyen nagy kutya", without "egy"
       else if ((d == "a" || d == "an") && k > np.begin && t_[k - 1].lower == "such")
         continue;
-      else if (d == "the")
+      else if ((d == "a" || d == "an") && k + 1 < np.head && t_[k + 1].lower == "single")
+        continue;  // "a single goal": "egyetlen gól", the one already said
+      else if (d == "the" && k + 1 < np.head && t_[k + 1].lower == "same") {
+        // "the same family": "ugyanaz a család", the demonstrative in the noun's case
+        // ("ugyanabban a házban", "ugyanazt a filmet")
+        emit("ugyan" + demonstrative(false, np.plural, c), k), emit("a", k);
+        ++k;
+      } else if (d == "the")
         emit("a", k);
       else if ((d == "a" || d == "an") && c != Case::formal &&  // "as a teacher": "tanárként"
                !(c == Case::nominative && !objectDone_ && roles_.object && roles_.object->begin == np.begin &&

@@ -1847,5 +1847,12 @@ TEST(ConstructionsTest, AnAgeOrALengthIsOneAdjective) {
   EXPECT_EQ(hungarian("My son is 12 years old."), "A fiam 12 éves.");
 }
 
+TEST(ConstructionsTest, ASingleAndTheSame) {
+  // "a single" is "egyetlen" alone; "the same" the demonstrative in the noun's case
+  EXPECT_EQ(hungarian("She did not say a single word."), "Nem mondott egyetlen szót.");
+  EXPECT_EQ(hungarian("We live in the same house."), "Ugyanabban a házban lakunk.");
+  EXPECT_EQ(hungarian("I saw the same film."), "Láttam ugyanazt a filmet.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
