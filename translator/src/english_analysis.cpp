@@ -1113,13 +1113,16 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   const bool timeClauseVerb =
       ing &&
       ((after && after->tag != PartOfSpeech::conjunction && opensIngClauseOfTime(prevLower)) || thanks);
-  const bool startsClause = i == 0 || prevLower == "please" ||
-                            (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") ||
-                            prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns) ||
-                            // "..., then open the door", "and then switch on the machine"; after a
-                            // clause and its comma, a verb with its object ("If it stops, switch it off")
-                            prevLower == "then" ||
-                            (prev && prev->pauseAfter && (objectFollows || particleFollows));
+  const bool startsClause =
+      i == 0 || prevLower == "please" ||
+      (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") || prevLower == "let's" ||
+      (prevTag == PartOfSpeech::conjunction && !joinsNouns) ||
+      // "..., then open the door", "and then switch on the machine"; after a
+      // clause and its comma, a verb with its object ("If it stops, switch it off")
+      prevLower == "then" ||
+      // "Gently fold the egg whites": an opening adverb of manner, then the command
+      (i == 1 && prevTag == PartOfSpeech::adverb && prevLower.ends_with("ly") && objectFollows) ||
+      (prev && prev->pauseAfter && (objectFollows || particleFollows));
   if (t.lower == "then") {
     bonus(PartOfSpeech::adverb, std::nullopt, 400);  // "and then", never a noun
   } else if (prevTag == PartOfSpeech::verb && t.lower == "home") {

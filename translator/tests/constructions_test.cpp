@@ -1854,5 +1854,11 @@ TEST(ConstructionsTest, ASingleAndTheSame) {
   EXPECT_EQ(hungarian("I saw the same film."), "Láttam ugyanazt a filmet.");
 }
 
+TEST(ConstructionsTest, AnOpeningAdverbOfMannerBeforeACommand) {
+  EXPECT_EQ(hungarian("Slowly water the plants."), "Lassan öntözd meg a növényeket.");
+  // before a subject the adverb opens a statement
+  EXPECT_EQ(hungarian("Finally the train arrived."), "Végül megérkezett a vonat.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
