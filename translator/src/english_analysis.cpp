@@ -744,6 +744,25 @@ class ReadingChooser {
             (b >= 3 && toks_[b - 3].tag == PartOfSpeech::question));  // "what time", "how much"
   }
 
+  // An auxiliary or a modal at `k`, or after a short prepositional phrase there ("in the village
+  // were", "between Budapest and Vienna were").
+  bool auxiliaryAfterPlace(std::size_t k) const {
+    auto auxiliary = [&](std::size_t j) {
+      return j < toks_.size() &&
+             (toks_[j].tag == PartOfSpeech::auxiliary || toks_[j].tag == PartOfSpeech::modal);
+    };
+    if (auxiliary(k)) return true;
+    if (k >= toks_.size() || toks_[k].tag != PartOfSpeech::preposition) return false;
+    for (std::size_t j = k + 1; j < toks_.size() && j <= k + 5; ++j) {
+      if (auxiliary(j)) return j > k + 1;
+      const PartOfSpeech tag = toks_[j].tag;
+      if (toks_[j].pauseAfter || (tag != PartOfSpeech::determiner && tag != PartOfSpeech::other &&
+                                  tag != PartOfSpeech::name && tag != PartOfSpeech::conjunction &&
+                                  tag != PartOfSpeech::number && tag != PartOfSpeech::possessive))
+        return false;
+    }
+    return false;
+  }
   // `i` ends its sentence or stands before a comma.
   bool lastOfClause(std::size_t i) const { return i + 1 == toks_.size() || toks_[i].pauseAfter; }
   // The noun phrase ending before `i` opens the sentence or a clause after a comma or a conjunction.
@@ -1249,12 +1268,11 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Time is money": a subject, not an imperative
   } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::other &&
-             toks[i + 1].lower.size() > 3 && toks[i + 1].lower.back() == 's' &&
-             (toks[i + 2].tag == PartOfSpeech::auxiliary || toks[i + 2].tag == PartOfSpeech::modal)) {
+             toks[i + 1].lower.size() > 3 && toks[i + 1].lower.back() == 's' && auxiliaryAfterPlace(i + 2)) {
     // "Train services were cancelled", "Oil prices have risen": a noun before the plural subject
+    // (past a place of its own: "Water supplies in the village were cut off")
     bonus(PartOfSpeech::noun, std::nullopt, 200);
-  } else if (i == 1 && toks[0].tag == PartOfSpeech::noun && i + 1 < toks.size() &&
-             (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
+  } else if (i == 1 && toks[0].tag == PartOfSpeech::noun && auxiliaryAfterPlace(i + 1)) {
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Train services were": the compound's head
   } else if (startsClause && listBeforeAuxiliary(toks, i)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Bread, milk and eggs are ...": a list subject

@@ -1038,6 +1038,9 @@ TEST(ConstructionsTest, NothingAndNobodyAsTheObjectTakeSem) {
 TEST(ConstructionsTest, WordClassesOfEverydayOpeningsAndStates) {
   // a noun before the plural subject of an auxiliary is no command
   EXPECT_EQ(analysed("Test results were published").substr(0, 7), "test/n ");
+  // past a place of its own too
+  EXPECT_EQ(hungarian("Test results from the lab were published."), "Teszteredményeket a laborból kiadtak.");
+  EXPECT_EQ(hungarian("Water plants in the garden when it is dry.").starts_with("Öntözz meg"), true);
   // "let's" is no owner
   EXPECT_EQ(hungarian("Let's go home."), "Menjünk haza.");
   // what one wears on one's eyes is one thing; glasses to drink from are glasses
