@@ -2099,10 +2099,13 @@ void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<T
         toks[i - 1].entry = adjective;
         toks[i - 1].dictionarySenses.clear();
       }
-    if (toks[i].lower == "one" && toks[i - 1].tag == PartOfSpeech::adjective &&
+    // ("the red ones", "clean ones": the adjective stands for them all, "a pirosak", "tisztákkal")
+    if ((toks[i].lower == "one" || toks[i].lower == "ones") && toks[i - 1].tag == PartOfSpeech::adjective &&
         (i + 1 == toks.size() || toks[i + 1].tag != PartOfSpeech::noun)) {
       toks[i].tag = PartOfSpeech::particle;
       toks[i].entry = nullptr;
+      toks[i].dictionarySenses.clear();
+      if (toks[i].lower == "ones") toks[i - 1].plural = true;
     }
     // ("much better": "better" and "worse" are comparatives of their own)
     if (toks[i - 1].lower == "much" && (toks[i].lower == "better" || toks[i].lower == "worse"))

@@ -980,7 +980,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       emit(c == Case::nominative ? base : attachCase(base, c), np.head, known);
     } else if (h.tag == PartOfSpeech::adjective) {
       auto s = plainSense(h, sense(np.head));
+      if (s && h.plural) s = pluralOf(*s, WordClass::adjective);  // "the red ones": "a pirosak"
       std::string form = s ? attachCase(*s, c) : h.written;
+      // (a plural's "-k" takes "-at": "pirosakat")
+      if (s && h.plural && c == Case::accusative && s->ends_with("ak") && form.ends_with("ot"))
+        form = form.substr(0, form.size() - 2) + "at";
       // an adjective said as a noun takes "-et" where a noun might take "-öt": "zöldet"
       if (s && c == Case::accusative && form.size() > s->size() && form.ends_with("\xC3\xB6t") &&
           !s->ends_with("\xC3\xB6"))

@@ -1863,5 +1863,12 @@ TEST(ConstructionsTest, AnOpeningAdverbOfMannerBeforeACommand) {
   EXPECT_EQ(hungarian("Finally the train arrived."), "Végül megérkezett a vonat.");
 }
 
+TEST(ConstructionsTest, AnAdjectiveStandsForOnesToo) {
+  // "the red ones": the adjective in the plural, "a pirosakat"; "one" as before
+  EXPECT_EQ(hungarian("I like the red ones."), "Szeretem a pirosakat.");
+  EXPECT_EQ(hungarian("They will be replaced with clean ones."), "Kicserélik tisztákkal.");
+  EXPECT_EQ(hungarian("I want the blue one."), "Akarom a kéket.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
