@@ -5210,6 +5210,11 @@ take over	v	át|vesz
 hand in	v	be|ad
 go to sleep	v	el|alszik[noobj]
 come forward	v	jelentkezik[noobj]
+urgently	adv	sürgősen
+thanks a lot	adv	köszönöm szépen[for=acc]
+diabetes	n	cukorbetegség
+lisbon	n	lisszabon[name]
+warsaw	n	varsó[name]
 
 # --- everyday words of any page, by topic (eighth round)
 # money, banks and shopping
