@@ -352,7 +352,7 @@ show	n	műsor ; előadás
 change	n	változás[változások] ; apró
 change	v	meg|változtat[intr=változik] ; cserél
 turn	v	fordít[intr=fordul] ; fordul
-fall	v	esik ; le|esik
+fall	v	esik[to=ra,by=val] ; le|esik
 draw	v	rajzol ; húz
 catch	v	el|kap ; fog
 carry	v	visz ; hord
@@ -692,7 +692,7 @@ back	n	hát[hátak,3sg=háta] ; hátsó rész
 charge	v	tölt ; fel|tölt
 strike	v	üt ; meg|üt
 center	n	központ[központok] ; közép[közepek]
-drop	v	le|ejt[intr=csökken] ; el|ejt
+drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt
 force	n	erő ; kényszer
 force	v	kényszerít
 spread	v	terjed[noobj] ; szét|terít
@@ -722,7 +722,7 @@ base	n	alap[alapok,3sg=alapja]
 command	n	parancs[parancsok]
 piece	n	darab[darabok,3sg=darabja,into=ra]
 view	n	kilátás[kilátások] ; nézet
-reduce	v	csökkent
+reduce	v	csökkent[to=ra,by=val]
 aim	n	cél[célok,3sg=célja]
 bear	n	medve
 blow	v	fúj
@@ -745,7 +745,7 @@ stock	n	készlet[készletek]
 subject	n	tantárgy[tantárgyak] ; téma
 tie	n	nyakkendő
 voice	n	hang[hangok,3sg=hangja]
-extend	v	meg|hosszabbít
+extend	v	meg|hosszabbít[to=ig]
 represent	v	képvisel
 act	v	játszik
 active	adj	aktív ; tevékeny
@@ -1029,7 +1029,7 @@ guard	v	véd ; vigyáz[obj=ra]
 guide	n	vezető[person] ; idegenvezető ; útmutató
 guide	v	vezet ; irányít
 increase	n	növekedés ; emelés
-increase	v	növel[intr=emelkedik] ; nő[noobj]
+increase	v	növel[intr=emelkedik,to=ra,by=val] ; nő[noobj]
 lapse	n	kihagyás ; mulasztás
 lapse	v	le|jár[noobj]
 law	n	törvény[törvények] ; jog[jogok]
@@ -2502,7 +2502,7 @@ dear	adj	kedves ; drága
 debut	n	bemutatkozás ; debütálás
 deck	n	fedélzet[fedélzetek] ; pakli
 decrease	n	csökkenés
-decrease	v	csökken[noobj] ; csökkent
+decrease	v	csökken[noobj,to=ra,by=val] ; csökkent
 decent	adj	tisztességes ; rendes
 defy	v	dacol[obj=val,noobj] ; szembe|száll[obj=val,noobj]
 delegate	n	küldött[küldöttek,3sg=küldöttje,person]
