@@ -39,7 +39,7 @@ computer	n	számítógép[számítógépek,attr=számítógépes]
 concert	n	koncert[to=ra,for=ra,at=on]
 cook	n	szakács[person]
 country	n	ország[to=ba,attr=országos,at=ban] ; vidék[vidékek]
-cup	n	csésze
+cup	n	csésze ; kupa[when=win/lift/lose/hold]
 daughter	n	lány[lányok,3sg=lánya,person] ; leány
 day	n	nap[napok,3sg=napja,time=n] ; nappal
 desk	n	íróasztal[íróasztalok]
@@ -497,7 +497,7 @@ believe	v	hisz[obj=nak]
 borrow	v	kölcsön|kér
 choose	v	választ ; ki|választ
 count	v	számol[noobj] ; meg|számol
-cut	v	vág[into=ra] ; le|vág
+cut	v	vág[into=ra] ; le|vág ; meg|szüntet[when=job/post/service]
 dance	v	táncol[noobj]
 decide	v	dönt[noobj] ; el|dönt
 describe	v	le|ír[to=nak]
@@ -680,7 +680,7 @@ set	v	beállít[thing=le|megy] ; le|tesz
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
 rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj]
-cover	v	be|takar ; fed
+cover	v	be|takar ; fed ; fedez[when=damage/cost/expense/loss/repair]
 clear	v	ki|tisztít ; tisztáz
 clear	adj	világos ; tiszta
 lead	v	vezet

@@ -2001,8 +2001,9 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       while (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::noun &&
              toks[on + 1].tag == PartOfSpeech::noun)
         ++on;
+      // ... and the object's the verb: "won the cup" ("kupa"), "cut jobs" ("megszüntet")
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
-        toks[i].neighbour = toks[on].lemma;
+        toks[i].neighbour = toks[on].lemma, toks[on].neighbour = toks[i].lemma;
       // "return the book", "run a shop": an object follows (a time noun says when, no object)
       const Token* o = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
       // ("realised that ...": a clause, not an object)

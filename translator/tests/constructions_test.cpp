@@ -1782,6 +1782,11 @@ TEST(ConstructionsTest, ASenseItsObjectOrNounAsksFor) {
   // an adjective's sense by its noun: "light rain" is "gyenge eső", a light bag "könnyű"
   EXPECT_EQ(hungarian("The light rain stopped."), "A gyenge eső elállt.");
   EXPECT_EQ(hungarian("The bag is light.").find("könnyű") != std::string::npos, true);
+  // a noun's sense by the verb whose object it is: a cup won is a "kupa"; jobs cut "megszüntet"
+  EXPECT_EQ(hungarian("Our team won the cup."), "A csapatunk megnyerte a kupát.");
+  EXPECT_EQ(hungarian("I drank a cup of tea."), "Ittam egy csésze teát.");
+  EXPECT_EQ(hungarian("The company plans to cut five hundred jobs."),
+            "A cég ötszáz munkát tervez megszüntetni.");
 }
 
 TEST(ConstructionsTest, BeyondAndExceptForTakeTheirCases) {
