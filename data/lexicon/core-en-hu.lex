@@ -187,7 +187,7 @@ ask	v	meg|kérdez ; kér
 be	v	van
 become	v	lesz[obj=nom] ; válik
 begin	v	el|kezd[intr=kezdődik] ; kezdődik
-break	v	el|tör ; össze|tör
+break	v	el|tör ; össze|tör ; meg|szeg[when=law/rule/promise/agreement] ; meg|dönt[when=record]
 bring	v	hoz ; el|hoz
 build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
@@ -220,7 +220,7 @@ love	v	szeret
 make	v	készít ; csinál
 meet	v	találkozik[obj=val] ; meg|ismer
 need	v	szükség[obj=ra] ; kell[noobj]
-open	v	ki|nyit[intr=nyit] ; nyit
+open	v	ki|nyit[intr=nyit] ; nyit ; nyit[when=account]
 play	v	játszik ; szerepel
 put	v	tesz[in=ba,on=ra] ; rak
 read	v	olvas[perf=el] ; el|olvas
@@ -265,7 +265,7 @@ show	v	mutat[to=nak] ; meg|mutat[to=nak]
 try	v	próbál ; meg|próbál
 use	v	használ
 feel	v	érez
-keep	v	tart ; meg|tart
+keep	v	tart ; meg|tart ; be|tart[when=promise/rule/distance/deadline]
 hold	v	tart ; fog
 move	v	költözik[noobj,thing=mozog] ; át|tesz[to=ra] ; mozgat
 # --- adjectives
@@ -354,7 +354,7 @@ change	v	meg|változtat[intr=változik] ; cserél
 turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik[to=ra,by=val] ; le|esik
 draw	v	rajzol ; húz
-catch	v	el|kap ; fog
+catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram]
 carry	v	visz ; hord
 follow	v	követ
 return	v	vissza|tér[noobj] ; vissza|ad
@@ -370,7 +370,7 @@ free	adj	szabad[szabadok] ; ingyenes
 first	adj	első
 hit	v	üt ; meg|üt
 pull	v	húz
-reach	v	el|ér
+reach	v	el|ér ; jut[obj=ra,when=agreement/decision/conclusion/compromise]
 quiet	adj	csendes[csendesek]
 side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
@@ -379,7 +379,7 @@ lock	v	be|zár
 miss	v	le|késik ; mulaszt[perf=el,when=school/class/lesson/lecture/work]
 offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
-save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting]
+save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting] ; meg|takarít[when=money/time/energy]
 trust	v	bízik[obj=ban]
 hard	adj	nehéz[nehezek] ; kemény
 black	adj	fekete
@@ -674,9 +674,9 @@ inside	adv	bent
 upstairs	adv	fent
 downstairs	adv	lent
 # --- the rest of WordNet's two hundred commonest lemmas
-pass	v	el|halad[noobj] ; át|ad
+pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test]
 line	n	vonal[vonalak] ; sor[sorok]
-set	v	beállít[thing=le|megy] ; le|tesz
+set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
 rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj]
@@ -703,7 +703,7 @@ fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
 position	n	helyzet[helyzetek] ; pozíció
-raise	v	fel|emel ; emel
+raise	v	fel|emel ; emel ; gyűjt[when=money/fund]
 sign	n	tábla ; jel[jelek]
 control	v	irányít
 down	adv	le ; lent
