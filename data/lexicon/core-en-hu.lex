@@ -5197,7 +5197,8 @@ egg white	n	tojásfehérje[tojásfehérjék]
 cycling lane	n	kerékpársáv[kerékpársávok,3sg=kerékpársávja,pp=kerékpársávjai]
 cycle lane	n	kerékpársáv[kerékpársávok,3sg=kerékpársávja,pp=kerékpársávjai]
 break-in	n	betörés[betörések]
-check-out	n	kijelentkezés
+check-out	n	kijelentkezés[attr=kijelentkezési]
+support team	n	ügyfélszolgálat[ügyfélszolgálatok]
 at any time	adv	bármikor
 dozens of	adj	több tucat
 from home	adv	otthonról
