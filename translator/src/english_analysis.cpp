@@ -2073,6 +2073,27 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
   }
 }
 
+// "the rest of the students": "a többi diák", the others said before the noun in the singular
+void theRestOf(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 4 < toks.size(); ++i) {
+    if (toks[i].lower != "the" || toks[i + 1].lower != "rest" || toks[i + 2].lower != "of" ||
+        toks[i + 3].lower != "the")
+      continue;
+    std::size_t head = i + 4;
+    while (head + 1 < toks.size() && toks[head].tag == PartOfSpeech::adjective) ++head;
+    if (toks[head].tag != PartOfSpeech::noun || !toks[head].plural) continue;
+    toks[head].plural = false;
+    Token& rest = toks[i + 1];
+    rest.tag = PartOfSpeech::adjective;
+    rest.entry = nullptr;
+    rest.dictionarySenses = {
+        "t\xC3\xB6"
+        "bbi"};
+    rest.words = toks[i + 3].word + toks[i + 3].words - rest.word;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 2, toks.begin() + std::ptrdiff_t(i) + 4);
+  }
+}
+
 // "half an hour", "half a kilo": "fél óra", half of one said before the noun, without "an"
 void halfOfOne(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 2 < toks.size(); ++i)
@@ -2296,6 +2317,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   markAdjectivesStandingAlone(core_, toks);
   predicatesOfLinkingVerbs(core_, toks);
   halfOfOne(core_, toks);
+  theRestOf(toks);
   return toks;
 }
 

@@ -1878,5 +1878,10 @@ TEST(ConstructionsTest, AnAdjectiveStandsForOnesToo) {
   EXPECT_EQ(hungarian("I want the blue one."), "Akarom a kéket.");
 }
 
+TEST(ConstructionsTest, TheRestOfIsTobbi) {
+  EXPECT_EQ(hungarian("The rest of the students stayed at home."), "A többi diák otthon maradt.");
+  EXPECT_EQ(hungarian("I will tell the rest of the children.").ends_with("a többi gyereket."), true);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
