@@ -2073,6 +2073,24 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
   }
 }
 
+// "finished second", "came third": a place in a race is what one became, "második lett"
+void placesInARace(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kPlaces[] = {"first", "second", "third", "fourth", "fifth", "last"};
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& v = toks[i];
+    Token& place = toks[i + 1];
+    if (v.tag != PartOfSpeech::verb || (v.lemma != "finish" && v.lemma != "come") ||
+        std::find(std::begin(kPlaces), std::end(kPlaces), place.lower) == std::end(kPlaces))
+      continue;
+    const lexicon::Entry* become = core.find("become", PartOfSpeech::verb);
+    const lexicon::Entry* ordinal = core.find(place.lower, PartOfSpeech::adjective);
+    if (!become || !ordinal) continue;
+    v.lemma = "become", v.entry = become, v.hasObject = false, v.neighbour.clear();
+    place.tag = PartOfSpeech::adjective, place.lemma = place.lower, place.entry = ordinal;
+    place.dictionarySenses.clear();
+  }
+}
+
 // "the rest of the students": "a többi diák", the others said before the noun in the singular
 void theRestOf(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 4 < toks.size(); ++i) {
@@ -2318,6 +2336,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   predicatesOfLinkingVerbs(core_, toks);
   halfOfOne(core_, toks);
   theRestOf(toks);
+  placesInARace(core_, toks);
   return toks;
 }
 

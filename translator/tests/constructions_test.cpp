@@ -1883,5 +1883,12 @@ TEST(ConstructionsTest, TheRestOfIsTobbi) {
   EXPECT_EQ(hungarian("I will tell the rest of the children.").ends_with("a többi gyereket."), true);
 }
 
+TEST(ConstructionsTest, APlaceInARaceIsWhatOneBecame) {
+  EXPECT_EQ(hungarian("She finished second in the race."), "Második lett a versenyben.");
+  EXPECT_EQ(hungarian("He came third."), "Harmadik lett.");
+  // a race finished is finished
+  EXPECT_EQ(hungarian("She finished the race."), "Befejezte a versenyt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
