@@ -1317,9 +1317,13 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
 
 // "inside", "outside" before a noun phrase are its prepositions ("inside the box": "a dobozban",
 // "outside the station": "az állomás előtt"); alone they stay adverbs ("Wait inside": "bent").
+// So are "round" and "opposite" ("round the table": "az asztal körül", "opposite the school":
+// "az iskolával szemben"; "a round table" is "kerek").
 void placeAdverbsBeforeNounPhrases(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
-    if ((toks[i].lower == "inside" || toks[i].lower == "outside") && !toks[i].pauseAfter &&
+    if ((toks[i].lower == "inside" || toks[i].lower == "outside" || toks[i].lower == "round" ||
+         toks[i].lower == "opposite") &&
+        !toks[i].pauseAfter &&
         (toks[i + 1].tag == PartOfSpeech::determiner || toks[i + 1].tag == PartOfSpeech::possessive ||
          toks[i + 1].tag == PartOfSpeech::number))
       toks[i].tag = PartOfSpeech::preposition;

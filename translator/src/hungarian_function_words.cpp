@@ -30,6 +30,8 @@ constexpr Postposition kPostpositions[] = {
     {"beyond", "t\xC3\xBAl", Case::superessive},  // "a folyón túl"
     {"since", "\xC3\xB3ta"},
     {"around", "k\xC3\xB6r\xC3\xBCl"},
+    {"round", "k\xC3\xB6r\xC3\xBCl"},
+    {"opposite", "szemben", Case::instrumental},  // "az iskolával szemben"
     {"against", "ellen"},
     {"towards", "fel\xC3\xA9"},
     {"because of", "miatt"},

@@ -1796,6 +1796,10 @@ TEST(ConstructionsTest, BeyondAndExceptForTakeTheirCases) {
   // "beyond" is "túl" after "-on/-en/-ön"; "except for" is "kivéve" after the accusative
   EXPECT_EQ(hungarian("They lived beyond the mountains."), "Laktak a hegyeken túl.");
   EXPECT_EQ(hungarian("Everyone came except for Anna.").find("Annát kivéve") != std::string::npos, true);
+  // "round" and "opposite" before a noun phrase; "a round table" is round
+  EXPECT_EQ(hungarian("The cat ran round the table."), "A macska futott az asztal körül.");
+  EXPECT_EQ(hungarian("He lives opposite the school."), "Lakik az iskolával szemben.");
+  EXPECT_EQ(hungarian("We sat at a round table."), "Egy kerek asztalnál ültünk.");
 }
 
 TEST(ConstructionsTest, TheOrdinalDayOfAMonth) {
