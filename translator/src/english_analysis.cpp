@@ -1158,9 +1158,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::verb, VerbForm::third, 200);
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
   } else if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
-    // ("plays very well": how, after a verb or its object, "nagyon jól")
-    const bool how = t.lower == "well" && i >= 2 && toks[i - 2].tag != PartOfSpeech::auxiliary &&
-                     toks[i - 2].tag != PartOfSpeech::pronoun;
+    // ("plays very well": how, after a verb or its object, "nagyon jól"; "are growing so fast":
+    // a word the core lexicon has as an adverb too, right after a verb that is not "seem")
+    const bool how = (t.lower == "well" && i >= 2 && toks[i - 2].tag != PartOfSpeech::auxiliary &&
+                      toks[i - 2].tag != PartOfSpeech::pronoun) ||
+                     (i >= 2 && toks[i - 2].tag == PartOfSpeech::verb && !seemsLike(toks[i - 2]) &&
+                      coreReading(PartOfSpeech::adverb));
     bonus(how ? PartOfSpeech::adverb : PartOfSpeech::adjective, std::nullopt, 200);
   } else if (prevTag == PartOfSpeech::adverb && i >= 2 && subjectPronoun(toks[i - 2])) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);  // "I usually walk": the subject's verb
@@ -2205,7 +2208,8 @@ void soOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 1; i + 1 < toks.size(); ++i)
     if (toks[i].lower == "so" && !toks[i - 1].pauseAfter &&
         (toks[i + 1].tag == PartOfSpeech::adjective ||
-         (toks[i + 1].tag == PartOfSpeech::adverb && endsWith(toks[i + 1].lower, "ly"))))
+         (toks[i + 1].tag == PartOfSpeech::adverb &&
+          (endsWith(toks[i + 1].lower, "ly") || toks[i - 1].tag == PartOfSpeech::verb))))
       if (const lexicon::Entry* so = core.find("so", PartOfSpeech::adverb)) {
         toks[i].tag = PartOfSpeech::adverb;
         toks[i].entry = so;

@@ -1894,5 +1894,13 @@ TEST(ConstructionsTest, APlaceInARaceIsWhatOneBecame) {
   EXPECT_EQ(hungarian("She finished the race."), "Befejezte a versenyt.");
 }
 
+TEST(ConstructionsTest, HowADegreeAfterAVerbIsDone) {
+  // "so fast", "too fast" after a verb say how: "olyan gyorsan", "túl gyorsan"
+  EXPECT_EQ(hungarian("She runs so fast."), "Fut olyan gyorsan.");
+  EXPECT_EQ(hungarian("He drove too fast."), "Vezetett túl gyorsan.");
+  // after the copula what one is
+  EXPECT_EQ(hungarian("The car is very fast."), "Az autó nagyon gyors.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
