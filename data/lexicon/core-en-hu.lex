@@ -5216,6 +5216,9 @@ thanks a lot	adv	köszönöm szépen[for=acc]
 diabetes	n	cukorbetegség
 lisbon	n	lisszabon[name]
 warsaw	n	varsó[name]
+no parking	adv	tilos a parkolás
+no smoking	adv	tilos a dohányzás
+staff only	adv	csak személyzetnek
 
 # --- everyday words of any page, by topic (eighth round)
 # money, banks and shopping

@@ -272,6 +272,8 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
     if (const FunctionWord* f = functionWord(lowerAscii(words[i - 1]));
         f && (f->tag == PartOfSpeech::determiner || f->tag == PartOfSpeech::possessive))
       return std::nullopt;
+  // a sign's "No parking" ("Tilos a parkolás") opens what it says; "There is no parking" counts
+  if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && lower == "no") return std::nullopt;
   // "at the bottom" is "alul", but "at the bottom of the page" names the page's bottom
   if (bestEntry->pos == PartOfSpeech::adverb && i + best < words.size() &&
       lowerAscii(words[i + best]) == "of")

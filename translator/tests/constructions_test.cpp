@@ -1902,5 +1902,11 @@ TEST(ConstructionsTest, HowADegreeAfterAVerbIsDone) {
   EXPECT_EQ(hungarian("The car is very fast."), "Az autó nagyon gyors.");
 }
 
+TEST(ConstructionsTest, ASignsNoOpensIt) {
+  EXPECT_EQ(hungarian("No smoking."), "Tilos a dohányzás.");
+  // inside a sentence "no" counts
+  EXPECT_EQ(hungarian("There is no parking here.").find("tilos") == std::string::npos, true);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
