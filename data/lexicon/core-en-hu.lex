@@ -5211,6 +5211,7 @@ take over	v	át|vesz
 hand in	v	be|ad
 go to sleep	v	el|alszik[noobj]
 come forward	v	jelentkezik[noobj]
+make it to	v	el|jut[obj=ra]
 urgently	adv	sürgősen
 thanks a lot	adv	köszönöm szépen[for=acc]
 diabetes	n	cukorbetegség
