@@ -18,7 +18,7 @@ bottle	n	üveg ; palack[3sg=palackja]
 box	n	doboz
 boy	n	fiú[fiúk,3sg=fiúja,person]
 bread	n	kenyér[kenyerek]
-breakfast	n	reggeli
+breakfast	n	reggeli[for=ra]
 bridge	n	híd[hidak,3sg=hídja]
 brother	n	báty[bátyák,3sg=bátyja,person] ; fivér ; testvér
 bus	n	busz[in=n,on=n]
@@ -39,11 +39,11 @@ computer	n	számítógép[számítógépek,attr=számítógépes]
 concert	n	koncert[to=ra,for=ra,at=on]
 cook	n	szakács[person]
 country	n	ország[to=ba,attr=országos,at=ban] ; vidék[vidékek]
-cup	n	csésze
+cup	n	csésze ; kupa[when=win/lift/lose/hold]
 daughter	n	lány[lányok,3sg=lánya,person] ; leány
 day	n	nap[napok,3sg=napja,time=n] ; nappal
 desk	n	íróasztal[íróasztalok]
-dinner	n	vacsora
+dinner	n	vacsora[for=ra]
 dish	n	edény ; étel
 doctor	n	orvos[person] ; doktor
 dog	n	kutya
@@ -84,7 +84,7 @@ leg	n	láb[lábak,3sg=lába,pair]
 letter	n	levél[levelek] ; betű
 life	n	élet[életek]
 light	n	villany ; fény ; lámpa
-light	adj	könnyű ; világos
+light	adj	könnyű ; világos ; gyenge[when=rain/wind/breeze/shower]
 light	v	meg|gyújt ; meg|világít
 london	n	london[name]
 man	n	férfi[férfiak,person] ; ember[emberek]
@@ -187,7 +187,7 @@ ask	v	meg|kérdez ; kér
 be	v	van
 become	v	lesz[obj=nom] ; válik
 begin	v	el|kezd[intr=kezdődik] ; kezdődik
-break	v	el|tör ; össze|tör
+break	v	el|tör ; össze|tör ; meg|szeg[when=law/rule/promise/agreement] ; meg|dönt[when=record]
 bring	v	hoz ; el|hoz
 build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
@@ -220,7 +220,7 @@ love	v	szeret
 make	v	készít ; csinál
 meet	v	találkozik[obj=val] ; meg|ismer
 need	v	szükség[obj=ra] ; kell[noobj]
-open	v	ki|nyit[intr=nyit] ; nyit
+open	v	ki|nyit[intr=nyit] ; nyit ; nyit[when=account]
 play	v	játszik ; szerepel
 put	v	tesz[in=ba,on=ra] ; rak
 read	v	olvas[perf=el] ; el|olvas
@@ -228,7 +228,7 @@ remember	v	emlékszik[obj=ra] ; emlékez
 run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet
 say	v	mond[to=nak] ; szól
 see	v	lát ; meg|néz
-sell	v	el|ad[to=nak]
+sell	v	el|ad[to=nak,for=ert]
 send	v	küld[to=nak,perf=el] ; el|küld
 shine	v	süt[noobj] ; ragyog
 sing	v	énekel
@@ -238,7 +238,7 @@ speak	v	beszél[obj=ul]
 start	v	el|kezd[intr=kezdődik] ; indul
 stay	v	marad[noobj,past=maradt]
 stop	v	el|áll[noobj] ; meg|áll[noobj] ; meg|állít
-take	v	visz ; vesz
+take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller]
 talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
 tell	v	mond[to=nak,perf=el] ; el|mond
 think	v	gondol[about=ra,of=ra] ; hisz
@@ -265,7 +265,7 @@ show	v	mutat[to=nak] ; meg|mutat[to=nak]
 try	v	próbál ; meg|próbál
 use	v	használ
 feel	v	érez
-keep	v	tart ; meg|tart
+keep	v	tart ; meg|tart ; be|tart[when=promise/rule/distance/deadline]
 hold	v	tart ; fog
 move	v	költözik[noobj,thing=mozog] ; át|tesz[to=ra] ; mozgat
 # --- adjectives
@@ -352,9 +352,9 @@ show	n	műsor ; előadás
 change	n	változás[változások] ; apró
 change	v	meg|változtat[intr=változik] ; cserél
 turn	v	fordít[intr=fordul] ; fordul
-fall	v	esik ; le|esik
+fall	v	esik[to=ra,by=val] ; le|esik
 draw	v	rajzol ; húz
-catch	v	el|kap ; fog
+catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram]
 carry	v	visz ; hord
 follow	v	követ
 return	v	vissza|tér[noobj] ; vissza|ad
@@ -370,16 +370,16 @@ free	adj	szabad[szabadok] ; ingyenes
 first	adj	első
 hit	v	üt ; meg|üt
 pull	v	húz
-reach	v	el|ér
+reach	v	el|ér ; jut[obj=ra,when=agreement/decision/conclusion/compromise]
 quiet	adj	csendes[csendesek]
 side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
 fix	v	meg|javít
 lock	v	be|zár
-miss	v	le|késik
+miss	v	le|késik ; mulaszt[perf=el,when=school/class/lesson/lecture/work]
 offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
-save	v	meg|ment ; spórol
+save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting] ; meg|takarít[when=money/time/energy]
 trust	v	bízik[obj=ban]
 hard	adj	nehéz[nehezek] ; kemény
 black	adj	fekete
@@ -443,7 +443,7 @@ holiday	n	szabadság ; ünnep
 hotel	n	szálloda[to=ba,at=ban] ; hotel
 ice	n	jég[jegek]
 ice cream	n	fagylalt
-lunch	n	ebéd[ebédek]
+lunch	n	ebéd[ebédek,for=ra]
 market	n	piac[piacok,to=ra,at=on,in=on]
 meat	n	hús[húsok]
 moon	n	hold[holdak,3sg=holdja]
@@ -497,7 +497,7 @@ believe	v	hisz[obj=nak]
 borrow	v	kölcsön|kér
 choose	v	választ ; ki|választ
 count	v	számol[noobj] ; meg|számol
-cut	v	vág[into=ra] ; le|vág
+cut	v	vág[into=ra] ; le|vág ; meg|szüntet[when=job/post/service]
 dance	v	táncol[noobj]
 decide	v	dönt[noobj] ; el|dönt
 describe	v	le|ír[to=nak]
@@ -674,13 +674,13 @@ inside	adv	bent
 upstairs	adv	fent
 downstairs	adv	lent
 # --- the rest of WordNet's two hundred commonest lemmas
-pass	v	el|halad[noobj] ; át|ad
+pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test]
 line	n	vonal[vonalak] ; sor[sorok]
-set	v	beállít[thing=le|megy] ; le|tesz
+set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
 rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj]
-cover	v	be|takar ; fed
+cover	v	be|takar ; fed ; fedez[when=damage/cost/expense/loss/repair]
 clear	v	ki|tisztít ; tisztáz
 clear	adj	világos ; tiszta
 lead	v	vezet
@@ -692,7 +692,7 @@ back	n	hát[hátak,3sg=háta] ; hátsó rész
 charge	v	tölt ; fel|tölt
 strike	v	üt ; meg|üt
 center	n	központ[központok] ; közép[közepek]
-drop	v	le|ejt[intr=csökken] ; el|ejt
+drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt
 force	n	erő ; kényszer
 force	v	kényszerít
 spread	v	terjed[noobj] ; szét|terít
@@ -703,7 +703,7 @@ fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
 position	n	helyzet[helyzetek] ; pozíció
-raise	v	fel|emel ; emel
+raise	v	fel|emel ; emel ; gyűjt[when=money/fund]
 sign	n	tábla ; jel[jelek]
 control	v	irányít
 down	adv	le ; lent
@@ -722,7 +722,7 @@ base	n	alap[alapok,3sg=alapja]
 command	n	parancs[parancsok]
 piece	n	darab[darabok,3sg=darabja,into=ra]
 view	n	kilátás[kilátások] ; nézet
-reduce	v	csökkent
+reduce	v	csökkent[to=ra,by=val]
 aim	n	cél[célok,3sg=célja]
 bear	n	medve
 blow	v	fúj
@@ -745,7 +745,7 @@ stock	n	készlet[készletek]
 subject	n	tantárgy[tantárgyak] ; téma
 tie	n	nyakkendő
 voice	n	hang[hangok,3sg=hangja]
-extend	v	meg|hosszabbít
+extend	v	meg|hosszabbít[to=ig]
 represent	v	képvisel
 act	v	játszik
 active	adj	aktív ; tevékeny
@@ -1029,7 +1029,7 @@ guard	v	véd ; vigyáz[obj=ra]
 guide	n	vezető[person] ; idegenvezető ; útmutató
 guide	v	vezet ; irányít
 increase	n	növekedés ; emelés
-increase	v	növel[intr=emelkedik] ; nő[noobj]
+increase	v	növel[intr=emelkedik,to=ra,by=val] ; nő[noobj]
 lapse	n	kihagyás ; mulasztás
 lapse	v	le|jár[noobj]
 law	n	törvény[törvények] ; jog[jogok]
@@ -1160,7 +1160,7 @@ detail	v	részletez
 distribute	v	el|oszt ; terjeszt
 divide	v	el|oszt ; oszt ; fel|oszt
 engage	v	le|köt ; alkalmaz
-enter	v	be|lép[obj=ba] ; be|megy[obj=ba] ; be|ír
+enter	v	be|lép[obj=ba] ; be|megy[obj=ba] ; be|ír ; meg|ad[when=password/code/pin/username/detail]
 estimate	n	becslés[becslések]
 estimate	v	becsül ; fel|becsül
 even	adv	még ; is
@@ -1540,7 +1540,7 @@ off	adv	el ; le ; ki
 officer	n	tiszt[tisztek,person] ; rendőr[rendőrök] ; tisztviselő
 official	n	tisztviselő[person] ; hivatalnok[hivatalnokok]
 official	adj	hivatalos
-operate	v	működik ; üzemeltet ; operál
+operate	v	működik ; üzemeltet ; operál ; kezel[when=machinery/machine/equipment]
 opinion	n	vélemény[vélemények]
 opposition	n	ellenzék[ellenzékek] ; ellenállás
 original	n	eredeti
@@ -1561,7 +1561,7 @@ pop	v	pukkan[noobj] ; ki|pattan[noobj]
 pot	n	fazék[fazekak] ; edény[edények] ; cserép[cserepek]
 pour	v	önt ; ki|tölt
 presence	n	jelenlét
-presentation	n	bemutatás ; előadás[előadások] ; prezentáció
+presentation	n	előadás[előadások] ; prezentáció ; bemutatás
 preserve	v	tartósít ; meg|tart
 prick	v	meg|szúr ; szúr
 primary	adj	elsődleges ; fő ; általános
@@ -2092,7 +2092,7 @@ ram	n	kos[kosok]
 ram	v	bele|rohan ; döngöl
 realize	v	rá|jön[noobj] ; meg|valósít ; fel|ismer
 receiver	n	kagyló ; vevő ; címzett
-reception	n	fogadás[fogadások] ; recepció
+reception	n	recepció[at=n] ; fogadás[fogadások]
 reckon	v	gondol ; számol
 recognition	n	elismerés ; felismerés
 reconcile	v	ki|békít ; össze|egyeztet
@@ -2145,7 +2145,7 @@ scratch	n	karcolás[karcolások] ; karc[karcok]
 scratch	v	vakar ; meg|karcol
 seize	v	meg|ragad ; le|foglal ; el|fog
 sentence	n	mondat[mondatok] ; ítélet[ítéletek]
-sentence	v	el|ítél
+sentence	v	el|ítél[to=ra]
 series	n	sorozat[sorozatok] ; széria
 serious	adj	komoly ; súlyos
 shame	n	szégyen[szégyenek] ; kár[károk]
@@ -2502,7 +2502,7 @@ dear	adj	kedves ; drága
 debut	n	bemutatkozás ; debütálás
 deck	n	fedélzet[fedélzetek] ; pakli
 decrease	n	csökkenés
-decrease	v	csökken[noobj] ; csökkent
+decrease	v	csökken[noobj,to=ra,by=val] ; csökkent
 decent	adj	tisztességes ; rendes
 defy	v	dacol[obj=val,noobj] ; szembe|száll[obj=val,noobj]
 delegate	n	küldött[küldöttek,3sg=küldöttje,person]
@@ -3602,7 +3602,7 @@ bog	n	mocsár[mocsarak]
 bold	adj	merész ; bátor[bátrak] ; félkövér
 bolster	v	támogat ; alá|támaszt
 booking	n	foglalás[foglalások]
-book	v	le|foglal ; foglal
+book	v	le|foglal[for=ra] ; foglal
 boot	n	csizma[pair] ; bakancs[bakancsok] ; csomagtartó
 booth	n	fülke ; bódé ; stand
 bore	v	untat ; fúr
@@ -3797,7 +3797,7 @@ barn	n	pajta
 carpenter	n	asztalos[person]
 castle	n	vár[várak,3sg=vára]
 centre	n	központ[központok,3sg=központja]
-championship	n	bajnokság
+championship	n	bajnokság[at=n]
 coast	n	part[partok,3sg=partja,on=n] ; tengerpart
 confirmation	n	visszaigazolás
 council	n	tanács ; önkormányzat
@@ -5191,6 +5191,41 @@ waitress	n	pincérnő[person]
 wish	n	kívánság
 wrist	n	csukló[csuklók]
 zone	n	zóna
+# --- The ninth round: what the tenth corpus's misses showed missing, by kind: compounds Hungarian
+# says in one word, set phrases of time and quantity, phrasal verbs with their own verb
+power supply	n	áramellátás[áramellátások]
+water supply	n	vízellátás[vízellátások]
+train service	n	vonatjárat[vonatjáratok]
+seat belt	n	biztonsági öv[övek]
+running water	n	folyóvíz[folyóvizek]
+egg white	n	tojásfehérje[tojásfehérjék]
+cycling lane	n	kerékpársáv[kerékpársávok,3sg=kerékpársávja,pp=kerékpársávjai]
+cycle lane	n	kerékpársáv[kerékpársávok,3sg=kerékpársávja,pp=kerékpársávjai]
+break-in	n	betörés[betörések]
+check-out	n	kijelentkezés[attr=kijelentkezési,kijelentkezések] ; távozás
+support team	n	ügyfélszolgálat[ügyfélszolgálatok]
+at any time	adv	bármikor
+dozens of	adj	több tucat
+from home	adv	otthonról
+on leave	adv	szabadságon[van]
+safely	adv	biztonságosan ; épségben
+fine	v	meg|bírságol
+knock down	v	ki|dönt ; le|dönt ; el|üt ; le|bont
+knock over	v	fel|dönt
+take over	v	át|vesz
+hand in	v	be|ad
+go to sleep	v	el|alszik[noobj]
+come forward	v	jelentkezik[noobj]
+make it to	v	el|jut[obj=ra]
+urgently	adv	sürgősen
+thanks a lot	adv	köszönöm szépen[for=acc]
+diabetes	n	cukorbetegség
+lisbon	n	lisszabon[name]
+warsaw	n	varsó[name]
+no parking	adv	tilos a parkolás
+no smoking	adv	tilos a dohányzás
+staff only	adv	csak személyzetnek
+
 # --- everyday words of any page, by topic (eighth round)
 # money, banks and shopping
 savings	n	megtakarítás[megtakarítások]
@@ -6175,7 +6210,6 @@ shabby	adj	kopott ; ütött-kopott
 # cars and driving
 back seat	n	hátsó ülés
 passenger seat	n	anyósülés[anyósülések]
-seat belt	n	biztonsági öv
 seatbelt	n	biztonsági öv
 steering wheel	n	kormány[kormányok,3sg=kormánya] ; kormánykerék[kormánykerekek,acc=kormánykereket,3sg=kormánykereke,poss=kormánykereke]
 flat tyre	n	defekt[defektek,3sg=defektje] ; lapos gumi
@@ -6267,7 +6301,6 @@ stomachache	n	gyomorfájás[gyomorfájások] ; hasfájás
 stomach ache	n	gyomorfájás[gyomorfájások] ; hasfájás
 heart attack	n	szívroham[szívrohamok,3sg=szívrohama] ; infarktus
 asthma	n	asztma
-diabetes	n	cukorbetegség
 cancer	n	rák[rákok,3sg=rákja]
 insomnia	n	álmatlanság
 nausea	n	hányinger
@@ -6392,7 +6425,6 @@ parents' evening	n	szülői értekezlet ; fogadóóra
 school trip	n	osztálykirándulás[osztálykirándulások]
 field trip	n	tanulmányi kirándulás ; terepgyakorlat
 library card	n	olvasójegy[olvasójegyek,3sg=olvasójegye] ; könyvtári kártya
-hand in	v	be|ad
 compulsory	adj	kötelező
 mandatory	adj	kötelező
 optional	adj	választható ; nem kötelező
@@ -6691,7 +6723,6 @@ half board	n	félpanzió
 full board	n	teljes ellátás ; teljes panzió
 all-inclusive	adj	teljes ellátású
 fully booked	adj	telt házas ; megtelt
-check-out	n	kijelentkezés[kijelentkezések] ; távozás
 sea view	n	tengerre néző kilátás ; kilátás a tengerre
 sauna	n	szauna[szaunák]
 spa	n	gyógyfürdő[gyógyfürdők,3sg=gyógyfürdője,in=ban]
@@ -6897,7 +6928,6 @@ figure out	v	ki|talál ; rá|jön
 work out	v	meg|old[intr=edz] ; ki|számol
 turn out	v	ki|derül[noobj] ; ki|kapcsol
 take out	v	ki|vesz ; el|visz
-take over	v	át|vesz
 take back	v	vissza|visz ; vissza|vesz
 get back	v	vissza|kap[intr=visszaér] ; vissza|ér
 come over	v	át|jön[noobj]
@@ -6926,7 +6956,6 @@ drop out	v	ki|marad[noobj,of=bol] ; ki|esik
 warm up	v	fel|melegít[intr=bemelegít] ; be|melegít
 cool down	v	le|hűl[noobj]
 blow up	v	fel|robbant[intr=felrobban] ; fel|fúj
-knock down	v	le|dönt ; el|üt ; le|bont
 pull down	v	le|bont ; le|húz
 lay off	v	el|bocsát
 step in	v	közbe|lép[noobj]

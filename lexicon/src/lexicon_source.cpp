@@ -9,9 +9,9 @@ namespace {
 
 constexpr std::string_view kCaseNames[] = {"acc", "ban", "ba",  "bol", "on",  "ra", "rol", "nal", "hoz",
                                            "tol", "nak", "val", "ert", "kor", "ig", "n",   "ul",  "nom"};
-constexpr std::string_view kNoteKeys[] = {"acc",  "3sg",  "sup",  "obj",  "past",  "for",  "at",   "to",
-                                          "in",   "on",   "from", "with", "about", "into", "of",   "by",
-                                          "intr", "pred", "pp",   "poss", "time",  "attr", "perf", "thing"};
+constexpr std::string_view kNoteKeys[] = {
+    "acc",  "3sg", "sup", "obj",  "past", "for", "at",   "to",   "in",   "on",   "from",  "with", "about",
+    "into", "of",  "by",  "intr", "pred", "pp",  "poss", "time", "attr", "perf", "thing", "when"};
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -118,13 +118,19 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
     }
     const bool caseValued = key != "acc" && key != "3sg" && key != "sup" && key != "past" && key != "intr" &&
                             key != "pred" && key != "pp" && key != "poss" && key != "attr" && key != "perf" &&
-                            key != "thing";
+                            key != "thing" && key != "when";
     // a thing's verb may have its own prefix: "the lights went out", "ki|alszik"
     const std::size_t bar = key == "thing" ? value.find('|') : std::string_view::npos;
     const bool wordOk = bar == std::string_view::npos
                             ? hungarianWord(value, false)
                             : hungarianWord(value.substr(0, bar), false) && hungarianWord(value.substr(bar + 1), false);
-    if (caseValued ? !isCaseName(value) : !wordOk) {
+    // the English words that choose the sense, "/" between: "when=tablet/pill"
+    const bool whenOk =
+        key == "when" &&
+        std::all_of(value.begin(), value.end(), [](char c) { return (c >= 'a' && c <= 'z') || c == '/'; }) &&
+        !value.empty() && value.front() != '/' && value.back() != '/' &&
+        value.find("//") == std::string_view::npos;
+    if (key == "when" ? !whenOk : caseValued ? !isCaseName(value) : !wordOk) {
       error = "bad value in \"" + std::string(n) + "\"";
       return std::nullopt;
     }

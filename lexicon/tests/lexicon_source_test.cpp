@@ -103,6 +103,14 @@ TEST(LexiconSourceTest, TimesPeopleAndCapitalSenses) {
   EXPECT_EQ(e->senses[0].note("pp"), "e-mailjei");
   EXPECT_NE(whyNot("e-mail\tn\te-mail[3sg=-mailje]").find("bad value"), std::string::npos);
   EXPECT_NE(whyNot("e-mail\tn\te-mail[3sg=e--mailje]").find("bad value"), std::string::npos);
+  e = parse("take\tv\tvisz ; be|vesz[when=tablet/pill,obj=acc]");
+  ASSERT_TRUE(e) << "the English nouns that choose a sense";
+  EXPECT_EQ(e->senses[1].note("when"), "tablet/pill");
+  EXPECT_EQ(e->senses[1].note("obj"), "acc");
+  EXPECT_NE(whyNot("take\tv\tbe|vesz[when=tablet//pill]").find("bad value"), std::string::npos);
+  EXPECT_NE(whyNot("take\tv\tbe|vesz[when=/tablet]").find("bad value"), std::string::npos);
+  EXPECT_NE(whyNot("take\tv\tbe|vesz[when=Tablet]").find("bad value"), std::string::npos);
+  EXPECT_NE(whyNot("take\tv\tbe|vesz[when=]").find("bad value"), std::string::npos);
 }
 
 TEST(LexiconSourceTest, MalformedEntriesAreRejectedWithAReason) {

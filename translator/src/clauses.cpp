@@ -160,6 +160,10 @@ class Splitter {
                              (t_[i].tag == PartOfSpeech::verb &&
                               (t_[i].form == VerbForm::past || t_[i].form == VerbForm::third)));
   }
+  // An adjective or adverb after "how": the quality asked about ("how beautiful", "how fast").
+  bool howMuchOf(std::size_t i) const {
+    return i < t_.size() && (t_[i].tag == PartOfSpeech::adjective || t_[i].tag == PartOfSpeech::adverb);
+  }
   bool soThat(std::size_t i) const {
     return i + 1 < t_.size() && t_[i].lower == "so" && t_[i + 1].lower == "that";
   }
@@ -413,6 +417,8 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
          ((t_[verb].lemma == "let me know" || t_[verb].lemma == "let us know") && t.lower == "what")))
       for (const auto& [english, hungarian] : kQuestions)
         if (t.lower == english) c.link = std::string(hungarian), c.question = true;
+    // "how beautiful the lake was": how much of a quality is "milyen" ("milyen szép a tó")
+    if (c.question && t.lower == "how" && howMuchOf(begin + 1)) c.link = "milyen";
     // "Tell me what happened": "what" as the subject is "mi" ("mi történt")
     if (c.question && t.lower == "what" && begin + 1 < end && verbAt(begin + 1)) c.link = "mi";
     // "asked me if I was hungry", "know whether it is open": a yes or no asked within, "hogy" and

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <optional>
 
+#include "hungarian_function_words.h"
+
 namespace lexiton::translator {
 namespace {
 
@@ -92,6 +94,7 @@ constexpr FunctionWord kFunctionWords[] = {
     {"during", PartOfSpeech::preposition},
     {"across", PartOfSpeech::preposition},
     {"through", PartOfSpeech::preposition},
+    {"beyond", PartOfSpeech::preposition},
     {"since", PartOfSpeech::preposition},
     {"around", PartOfSpeech::preposition},
     {"against", PartOfSpeech::preposition},
@@ -273,6 +276,8 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
     if (const FunctionWord* f = functionWord(lowerAscii(words[i - 1]));
         f && (f->tag == PartOfSpeech::determiner || f->tag == PartOfSpeech::possessive))
       return std::nullopt;
+  // a sign's "No parking" ("Tilos a parkolás") opens what it says; "There is no parking" counts
+  if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && lower == "no") return std::nullopt;
   // "at the bottom" is "alul", but "at the bottom of the page" names the page's bottom
   if (bestEntry->pos == PartOfSpeech::adverb && i + best < words.size() &&
       lowerAscii(words[i + best]) == "of")
@@ -314,6 +319,52 @@ long long numberWordValue(std::string_view w) {
   for (const NumberWord& n : kNumberWords)
     if (n.word == w) return n.value;
   return -1;
+}
+
+// "a ten-year-old boy", "a two-hour delay": a number and a unit of time in one hyphenated word
+// are an adjective, the Hungarian number and the unit's "-s" adjective in one word ("tízéves",
+// "kétórás"; in digits apart, "10 éves"); "She is ten years old" likewise: "Tízéves".
+void agesAndLengths(std::vector<Token>& toks) {
+  static constexpr std::pair<std::string_view, std::string_view> kUnits[] = {
+      {"year", "\xC3\xA9ves"}, {"month", "h\xC3\xB3napos"},    {"week", "hetes"},
+      {"day", "napos"},        {"hour", "\xC3\xB3r\xC3\xA1s"}, {"minute", "perces"}};
+  auto unitAdjective = [&](std::string_view unit) -> const std::string_view* {
+    if (unit.ends_with('s')) unit.remove_suffix(1);
+    for (const auto& [english, hungarian] : kUnits)
+      if (english == unit) return &hungarian;
+    return nullptr;
+  };
+  auto makeAdjective = [](Token& t, long long n, bool digits, std::string_view suffix) {
+    t.tag = PartOfSpeech::adjective;
+    t.value = -1;
+    t.dictionarySenses = {digits ? std::to_string(n) + " " + std::string(suffix)
+                                 : numberInWords(n, true) + std::string(suffix)};
+  };
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    const bool digits = !t.lower.empty() && t.lower[0] >= '0' && t.lower[0] <= '9';
+    // "ten years old", "three months old"
+    if (i + 2 < toks.size() && t.tag == PartOfSpeech::number && t.value > 0 && t.value < 1000 &&
+        toks[i + 2].lower == "old" && toks[i + 1].lower != "day" && toks[i + 1].lower != "days")
+      if (const std::string_view* suffix = unitAdjective(toks[i + 1].lower)) {
+        makeAdjective(t, t.value, digits, *suffix);
+        t.lower = t.lemma = t.lower + " " + toks[i + 1].lower + " old";
+        t.written += " " + toks[i + 1].written + " " + toks[i + 2].written;
+        t.words = toks[i + 2].word + toks[i + 2].words - t.word;
+        t.pauseAfter = toks[i + 2].pauseAfter;
+        toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + 3);
+        continue;
+      }
+    // "ten-year-old", "two-hour"
+    if (t.tag != PartOfSpeech::other && t.tag != PartOfSpeech::number) continue;
+    std::string_view w = t.lower;
+    if (w.ends_with("-old")) w.remove_suffix(4);
+    const std::size_t hyphen = w.rfind('-');
+    if (hyphen == std::string_view::npos || w.substr(hyphen + 1).ends_with('s')) continue;
+    const std::string_view* suffix = unitAdjective(w.substr(hyphen + 1));
+    const long long n = numberWordValue(w.substr(0, hyphen));
+    if (suffix && n > 0 && n < 1000) makeAdjective(t, n, digits, *suffix);
+  }
 }
 
 // Number words in a row make one number: "two hundred and fifty" is 250, "a hundred" 100.
@@ -380,8 +431,8 @@ const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_
 // Prepositions of several words, each one Hungarian postposition: "because of the rain": "az eső
 // miatt".
 constexpr std::string_view kPhrasePrepositions[] = {
-    "because of",  "due to",     "instead of",          "in front of",     "next to",   "according to",
-    "in spite of", "in case of", "out of the reach of", "out of reach of", "apart from"};
+    "because of",  "due to",     "instead of",          "in front of",     "next to",    "according to",
+    "in spite of", "in case of", "out of the reach of", "out of reach of", "apart from", "except for"};
 // ... and the one pronoun of two words
 constexpr std::string_view kEachOther = "each other";
 
@@ -617,9 +668,10 @@ void lastAsPast(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 
 // "the budget for next year": a time after "for" that a definite noun stands before says which
 // one, the time's adjective before the noun ("a jövő évi költségvetés", "a múlt heti számla",
-// "az idei terv"); the unit's adjective comes from its `attr=` note. "for" goes: the adjective is
-// all. An indefinite noun keeps the time it is for after it ("booked a room for next week":
-// "lefoglaltunk egy szobát jövő hétre").
+// "az idei terv"), and so is one "from" a time past ("my bill from last month": "a múlt havi
+// számlám"); the unit's adjective comes from its `attr=` note. "for" goes: the adjective is all. An
+// indefinite noun keeps the time it is for after it ("booked a room for next week": "lefoglaltunk egy szobát
+// jövő hétre").
 void timesOfNouns(std::vector<Token>& toks) {
   using Deixis = TimePhrase::Deixis;
   auto definiteBefore = [&](std::size_t noun) {
@@ -634,10 +686,13 @@ void timesOfNouns(std::vector<Token>& toks) {
   };
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
     Token& when = toks[i + 1];
-    if (toks[i].lower != "for" || toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].possessor ||
-        !when.time || !when.time->unit || when.time->unit->senses.empty() || !definiteBefore(i - 1))
+    if ((toks[i].lower != "for" && toks[i].lower != "from") || toks[i - 1].tag != PartOfSpeech::noun ||
+        toks[i - 1].possessor || !when.time || !when.time->unit || when.time->unit->senses.empty() ||
+        !definiteBefore(i - 1))
       continue;
     const TimePhrase& tp = *when.time;
+    // ("my bill from last month": "a múlt havi számlám", a time past)
+    if (toks[i].lower == "from" && tp.deixis == Deixis::next) continue;
     const std::string attr(tp.unit->senses.front().note("attr"));
     const bool year = tp.unit->lemma == "year";
     std::string word;
@@ -693,6 +748,37 @@ class ReadingChooser {
     return (aux.tag == PartOfSpeech::modal || isDoSupport(aux.lower)) &&
            (b == 1 || toks_[b - 2].tag == PartOfSpeech::question ||
             (b >= 3 && toks_[b - 3].tag == PartOfSpeech::question));  // "what time", "how much"
+  }
+
+  // An auxiliary or a modal at `k`, or after a short prepositional phrase there ("in the village
+  // were", "between Budapest and Vienna were").
+  bool auxiliaryAfterPlace(std::size_t k) const {
+    auto auxiliary = [&](std::size_t j) {
+      return j < toks_.size() &&
+             (toks_[j].tag == PartOfSpeech::auxiliary || toks_[j].tag == PartOfSpeech::modal);
+    };
+    if (auxiliary(k)) return true;
+    if (k >= toks_.size() || toks_[k].tag != PartOfSpeech::preposition) return false;
+    for (std::size_t j = k + 1; j < toks_.size() && j <= k + 5; ++j) {
+      if (auxiliary(j)) return j > k + 1;
+      const PartOfSpeech tag = toks_[j].tag;
+      if (toks_[j].pauseAfter || (tag != PartOfSpeech::determiner && tag != PartOfSpeech::other &&
+                                  tag != PartOfSpeech::name && tag != PartOfSpeech::conjunction &&
+                                  tag != PartOfSpeech::number && tag != PartOfSpeech::possessive))
+        return false;
+    }
+    return false;
+  }
+  // `i` ends its sentence or stands before a comma.
+  bool lastOfClause(std::size_t i) const { return i + 1 == toks_.size() || toks_[i].pauseAfter; }
+  // The noun phrase ending before `i` opens the sentence or a clause after a comma or a conjunction.
+  bool nounPhraseOpensClause(std::size_t i) const {
+    std::size_t b = i;
+    while (b > 0 &&
+           (toks_[b - 1].tag == PartOfSpeech::noun || toks_[b - 1].tag == PartOfSpeech::adjective ||
+            toks_[b - 1].tag == PartOfSpeech::determiner || toks_[b - 1].tag == PartOfSpeech::possessive))
+      --b;
+    return b < i && (b == 0 || toks_[b - 1].pauseAfter || toks_[b - 1].tag == PartOfSpeech::conjunction);
   }
 
   // The word after `i` is an auxiliary, a modal or a word that can only be a finite verb
@@ -785,6 +871,11 @@ void ReadingChooser::choose(std::size_t i) {
   if (t.tag != PartOfSpeech::other || t.entry) {
     if (t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal)
       verbSeen_ = verbSeen_ || t.tag == PartOfSpeech::modal || t.lower != "be";
+    // "were injured when a bus left the road": a clause of its own begins, its verb still to come
+    static constexpr std::string_view kClauseOpeners[] = {"when",     "because", "if",      "while",
+                                                          "although", "though",  "whether", "unless"};
+    if (std::find(std::begin(kClauseOpeners), std::end(kClauseOpeners), t.lower) != std::end(kClauseOpeners))
+      verbSeen_ = false;
     return;
   }
   if (t.lower == "there" || t.lower == "here" || t.lower == "please" || t.lower == "let's") return;
@@ -1053,13 +1144,16 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   const bool timeClauseVerb =
       ing &&
       ((after && after->tag != PartOfSpeech::conjunction && opensIngClauseOfTime(prevLower)) || thanks);
-  const bool startsClause = i == 0 || prevLower == "please" ||
-                            (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") ||
-                            prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns) ||
-                            // "..., then open the door", "and then switch on the machine"; after a
-                            // clause and its comma, a verb with its object ("If it stops, switch it off")
-                            prevLower == "then" ||
-                            (prev && prev->pauseAfter && (objectFollows || particleFollows));
+  const bool startsClause =
+      i == 0 || prevLower == "please" ||
+      (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") || prevLower == "let's" ||
+      (prevTag == PartOfSpeech::conjunction && !joinsNouns) ||
+      // "..., then open the door", "and then switch on the machine"; after a
+      // clause and its comma, a verb with its object ("If it stops, switch it off")
+      prevLower == "then" ||
+      // "Gently fold the egg whites": an opening adverb of manner, then the command
+      (i == 1 && prevTag == PartOfSpeech::adverb && prevLower.ends_with("ly") && objectFollows) ||
+      (prev && prev->pauseAfter && (objectFollows || particleFollows));
   if (t.lower == "then") {
     bonus(PartOfSpeech::adverb, std::nullopt, 400);  // "and then", never a noun
   } else if (prevTag == PartOfSpeech::verb && t.lower == "home") {
@@ -1076,9 +1170,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::verb, VerbForm::third, 200);
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
   } else if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
-    // ("plays very well": how, after a verb or its object, "nagyon jól")
-    const bool how = t.lower == "well" && i >= 2 && toks[i - 2].tag != PartOfSpeech::auxiliary &&
-                     toks[i - 2].tag != PartOfSpeech::pronoun;
+    // ("plays very well": how, after a verb or its object, "nagyon jól"; "are growing so fast":
+    // a word the core lexicon has as an adverb too, right after a verb that is not "seem")
+    const bool how = (t.lower == "well" && i >= 2 && toks[i - 2].tag != PartOfSpeech::auxiliary &&
+                      toks[i - 2].tag != PartOfSpeech::pronoun) ||
+                     (i >= 2 && toks[i - 2].tag == PartOfSpeech::verb && !seemsLike(toks[i - 2]) &&
+                      coreReading(PartOfSpeech::adverb));
     bonus(how ? PartOfSpeech::adverb : PartOfSpeech::adjective, std::nullopt, 200);
   } else if (prevTag == PartOfSpeech::adverb && i >= 2 && subjectPronoun(toks[i - 2])) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);  // "I usually walk": the subject's verb
@@ -1185,12 +1282,11 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Time is money": a subject, not an imperative
   } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::other &&
-             toks[i + 1].lower.size() > 3 && toks[i + 1].lower.back() == 's' &&
-             (toks[i + 2].tag == PartOfSpeech::auxiliary || toks[i + 2].tag == PartOfSpeech::modal)) {
+             toks[i + 1].lower.size() > 3 && toks[i + 1].lower.back() == 's' && auxiliaryAfterPlace(i + 2)) {
     // "Train services were cancelled", "Oil prices have risen": a noun before the plural subject
+    // (past a place of its own: "Water supplies in the village were cut off")
     bonus(PartOfSpeech::noun, std::nullopt, 200);
-  } else if (i == 1 && toks[0].tag == PartOfSpeech::noun && i + 1 < toks.size() &&
-             (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
+  } else if (i == 1 && toks[0].tag == PartOfSpeech::noun && auxiliaryAfterPlace(i + 1)) {
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Train services were": the compound's head
   } else if (startsClause && listBeforeAuxiliary(toks, i)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Bread, milk and eggs are ...": a list subject
@@ -1202,6 +1298,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
+  } else if (prevTag == PartOfSpeech::noun && !prev->possessor && lastOfClause(i) &&
+             nounPhraseOpensClause(i)) {
+    // "..., a new survey shows.": a clause of a noun phrase and one word more ends with its verb
+    bonus(PartOfSpeech::verb, prev->plural ? VerbForm::base : VerbForm::third, 300);
   } else if ((prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name) && askedOfNounBefore(i)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 300);  // "When does the shop open?": the verb
   } else if (!verbSeen && prevTag == PartOfSpeech::noun && !prev->possessor &&
@@ -1231,9 +1331,13 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
 
 // "inside", "outside" before a noun phrase are its prepositions ("inside the box": "a dobozban",
 // "outside the station": "az állomás előtt"); alone they stay adverbs ("Wait inside": "bent").
+// So are "round" and "opposite" ("round the table": "az asztal körül", "opposite the school":
+// "az iskolával szemben"; "a round table" is "kerek").
 void placeAdverbsBeforeNounPhrases(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
-    if ((toks[i].lower == "inside" || toks[i].lower == "outside") && !toks[i].pauseAfter &&
+    if ((toks[i].lower == "inside" || toks[i].lower == "outside" || toks[i].lower == "round" ||
+         toks[i].lower == "opposite") &&
+        !toks[i].pauseAfter &&
         (toks[i + 1].tag == PartOfSpeech::determiner || toks[i + 1].tag == PartOfSpeech::possessive ||
          toks[i + 1].tag == PartOfSpeech::number))
       toks[i].tag = PartOfSpeech::preposition;
@@ -1917,6 +2021,16 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       // (a name is a person or a place one knows as one knows people: "ismeri Markot")
       if (!clauseFollows && k < toks.size() && (namesPerson(toks[k]) || toks[k].tag == PartOfSpeech::name))
         toks[i].ofPerson = true;
+      // the object's noun, past a number and to the compound's head: "take one tablet"
+      std::size_t on = k;
+      if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::number) ++on;
+      while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
+      while (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::noun &&
+             toks[on + 1].tag == PartOfSpeech::noun)
+        ++on;
+      // ... and the object's the verb: "won the cup" ("kupa"), "cut jobs" ("megszüntet")
+      if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
+        toks[i].neighbour = toks[on].lemma, toks[on].neighbour = toks[i].lemma;
       // "return the book", "run a shop": an object follows (a time noun says when, no object)
       const Token* o = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
       // ("realised that ...": a clause, not an object)
@@ -1936,6 +2050,7 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       continue;
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
+    if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun) toks[i].neighbour = toks[i + 1].lemma;
     // "my sister is older": a predicate said of a person
     std::size_t b = i;
     while (b > 0 && (toks[b - 1].lower == "very" || toks[b - 1].lower == "too" || toks[b - 1].lower == "so" ||
@@ -1984,6 +2099,45 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
   }
 }
 
+// "finished second", "came third": a place in a race is what one became, "második lett"
+void placesInARace(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kPlaces[] = {"first", "second", "third", "fourth", "fifth", "last"};
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& v = toks[i];
+    Token& place = toks[i + 1];
+    if (v.tag != PartOfSpeech::verb || (v.lemma != "finish" && v.lemma != "come") ||
+        std::find(std::begin(kPlaces), std::end(kPlaces), place.lower) == std::end(kPlaces))
+      continue;
+    const lexicon::Entry* become = core.find("become", PartOfSpeech::verb);
+    const lexicon::Entry* ordinal = core.find(place.lower, PartOfSpeech::adjective);
+    if (!become || !ordinal) continue;
+    v.lemma = "become", v.entry = become, v.hasObject = false, v.neighbour.clear();
+    place.tag = PartOfSpeech::adjective, place.lemma = place.lower, place.entry = ordinal;
+    place.dictionarySenses.clear();
+  }
+}
+
+// "the rest of the students": "a többi diák", the others said before the noun in the singular
+void theRestOf(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 4 < toks.size(); ++i) {
+    if (toks[i].lower != "the" || toks[i + 1].lower != "rest" || toks[i + 2].lower != "of" ||
+        toks[i + 3].lower != "the")
+      continue;
+    std::size_t head = i + 4;
+    while (head + 1 < toks.size() && toks[head].tag == PartOfSpeech::adjective) ++head;
+    if (toks[head].tag != PartOfSpeech::noun || !toks[head].plural) continue;
+    toks[head].plural = false;
+    Token& rest = toks[i + 1];
+    rest.tag = PartOfSpeech::adjective;
+    rest.entry = nullptr;
+    rest.dictionarySenses = {
+        "t\xC3\xB6"
+        "bbi"};
+    rest.words = toks[i + 3].word + toks[i + 3].words - rest.word;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 2, toks.begin() + std::ptrdiff_t(i) + 4);
+  }
+}
+
 // "half an hour", "half a kilo": "fél óra", half of one said before the noun, without "an"
 void halfOfOne(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 2 < toks.size(); ++i)
@@ -2011,10 +2165,13 @@ void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<T
         toks[i - 1].entry = adjective;
         toks[i - 1].dictionarySenses.clear();
       }
-    if (toks[i].lower == "one" && toks[i - 1].tag == PartOfSpeech::adjective &&
+    // ("the red ones", "clean ones": the adjective stands for them all, "a pirosak", "tisztákkal")
+    if ((toks[i].lower == "one" || toks[i].lower == "ones") && toks[i - 1].tag == PartOfSpeech::adjective &&
         (i + 1 == toks.size() || toks[i + 1].tag != PartOfSpeech::noun)) {
       toks[i].tag = PartOfSpeech::particle;
       toks[i].entry = nullptr;
+      toks[i].dictionarySenses.clear();
+      if (toks[i].lower == "ones") toks[i - 1].plural = true;
     }
     // ("much better": "better" and "worse" are comparatives of their own)
     if (toks[i - 1].lower == "much" && (toks[i].lower == "better" || toks[i].lower == "worse"))
@@ -2070,7 +2227,8 @@ void soOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 1; i + 1 < toks.size(); ++i)
     if (toks[i].lower == "so" && !toks[i - 1].pauseAfter &&
         (toks[i + 1].tag == PartOfSpeech::adjective ||
-         (toks[i + 1].tag == PartOfSpeech::adverb && endsWith(toks[i + 1].lower, "ly"))))
+         (toks[i + 1].tag == PartOfSpeech::adverb &&
+          (endsWith(toks[i + 1].lower, "ly") || toks[i - 1].tag == PartOfSpeech::verb))))
       if (const lexicon::Entry* so = core.find("so", PartOfSpeech::adverb)) {
         toks[i].tag = PartOfSpeech::adverb;
         toks[i].entry = so;
@@ -2176,6 +2334,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     const std::size_t last = t.word + t.words - 1;
     t.pauseAfter = last < pausesAfterWords.size() && pausesAfterWords[last];
   }
+  agesAndLengths(toks);
   objectHer(toks);
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);
@@ -2210,6 +2369,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   markAdjectivesStandingAlone(core_, toks);
   predicatesOfLinkingVerbs(core_, toks);
   halfOfOne(core_, toks);
+  theRestOf(toks);
+  placesInARace(core_, toks);
   return toks;
 }
 

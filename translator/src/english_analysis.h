@@ -64,6 +64,9 @@ struct Token {
   bool capitalised = false;                   // a capital inside the sentence: "March", "May"
   bool ofPerson = false;                      // said of a person: "old man", "know her"
   bool hasObject = false;                     // a verb with an object after it: "return the book"
+  std::string neighbour;                      // a verb's object noun, an object's verb, an
+                                              // adjective's noun: the lemma a "when=" sense asks
+                                              // for ("take a tablet", "won the cup")
   bool purpose = false;                       // the "to" of what for: "press it to start the machine"
   bool request = false;                       // ... of what one is told to do: "told him to stay"
   bool promised = false;                      // ... of what one promises: "promised to write"

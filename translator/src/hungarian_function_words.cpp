@@ -27,8 +27,11 @@ constexpr Postposition kPostpositions[] = {
     {"during", "alatt"},
     {"across", "\xC3\xA1t", Case::superessive},
     {"through", "kereszt\xC3\xBCl", Case::superessive},
+    {"beyond", "t\xC3\xBAl", Case::superessive},  // "a folyón túl"
     {"since", "\xC3\xB3ta"},
     {"around", "k\xC3\xB6r\xC3\xBCl"},
+    {"round", "k\xC3\xB6r\xC3\xBCl"},
+    {"opposite", "szemben", Case::instrumental},  // "az iskolával szemben"
     {"against", "ellen"},
     {"towards", "fel\xC3\xA9"},
     {"because of", "miatt"},
@@ -47,6 +50,7 @@ constexpr Postposition kPostpositions[] = {
     {"in case of", "eset\xC3\xA9n"},
     {"apart from", "eltekintve", Case::ablative},
     {"except", "kiv\xC3\xA9ve", Case::accusative},
+    {"except for", "kiv\xC3\xA9ve", Case::accusative},
     {"outside", "el\xC5\x91tt"},
     {"out of the reach of", "el\xC5\x91l elz\xC3\xA1rva"},
     {"out of reach of", "el\xC5\x91l elz\xC3\xA1rva"},

@@ -171,9 +171,13 @@ class SenseFilter {
       (s.ofPlural ? plural_ : singular_) = true;
       (s.person ? person_ : thing_) = true;
       if (!s.noObject) transitive_ = true;
+      if (selects(s)) selected_ = true;
     }
   }
   bool suits(const Sense& s) const {
+    // a sense its object or noun asks for goes first ("take a tablet": "bevesz"), else none such
+    if (selected_) return selects(s);
+    if (!s.note("when").empty()) return false;
     return (s.capital == t_.capitalised || !(t_.capitalised ? cap_ : plain_)) &&
            (!forPeople_ || s.person == t_.ofPerson || !(t_.ofPerson ? person_ : thing_)) &&
            (s.ofPlural == t_.plural || !(t_.plural ? plural_ : singular_)) &&
@@ -181,7 +185,19 @@ class SenseFilter {
   }
 
  private:
+  // Whether the sense's "when=" lists the neighbour ("tablet" in "bevesz[when=tablet/pill]").
+  bool selects(const Sense& s) const {
+    if (t_.neighbour.empty()) return false;
+    const std::string_view when = s.note("when");
+    for (std::size_t at = 0; at < when.size();) {
+      const std::size_t end = std::min(when.find('/', at), when.size());
+      if (when.substr(at, end - at) == t_.neighbour) return true;
+      at = end + 1;
+    }
+    return false;
+  }
   const Token& t_;
+  bool selected_ = false;
   bool forPeople_ = false, cap_ = false, plain_ = false, person_ = false, thing_ = false;
   bool plural_ = false, singular_ = false;
   bool transitive_ = false;  // a sense takes an object
@@ -623,7 +639,8 @@ class Generator {
   bool saidOfThing(const ClauseRoles& r) const;
   std::size_t feelingPredicate(const ClauseRoles& r) const;
   std::optional<std::size_t> emitCountOfOwned(std::size_t pos);
-  std::optional<std::size_t> emitClockTime(std::size_t pos);
+  std::optional<std::size_t> emitClockTime(std::size_t pos, Case c = Case::nominative,
+                                           std::string_view post = {});
   std::optional<std::size_t> emitDate(std::size_t pos);
   std::optional<std::size_t> emitTimeAgo(std::size_t pos);
   void findPerfectDuration();
@@ -864,7 +881,14 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       else if ((d == "a" || d == "an") && k > np.begin &&
                (t_[k - 1].lower == "such" || t_[k - 1].lower == "what"))
         continue;
-      else if (d == "the")
+      else if ((d == "a" || d == "an") && k + 1 < np.head && t_[k + 1].lower == "single")
+        continue;  // "a single goal": "egyetlen gól", the one already said
+      else if (d == "the" && k + 1 < np.head && t_[k + 1].lower == "same") {
+        // "the same family": "ugyanaz a család", the demonstrative in the noun's case
+        // ("ugyanabban a házban", "ugyanazt a filmet")
+        emit("ugyan" + demonstrative(false, np.plural, c), k), emit("a", k);
+        ++k;
+      } else if (d == "the")
         emit("a", k);
       else if ((d == "a" || d == "an") && c != Case::formal &&  // "as a teacher": "tanárként"
                !(c == Case::nominative && !objectDone_ && roles_.object && roles_.object->begin == np.begin &&
@@ -966,7 +990,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       emit(c == Case::nominative ? base : attachCase(base, c), np.head, known);
     } else if (h.tag == PartOfSpeech::adjective) {
       auto s = plainSense(h, sense(np.head));
+      if (s && h.plural) s = pluralOf(*s, WordClass::adjective);  // "the red ones": "a pirosak"
       std::string form = s ? attachCase(*s, c) : h.written;
+      // (a plural's "-k" takes "-at": "pirosakat")
+      if (s && h.plural && c == Case::accusative && s->ends_with("ak") && form.ends_with("ot"))
+        form = form.substr(0, form.size() - 2) + "at";
       // an adjective said as a noun takes "-et" where a noun might take "-öt": "zöldet"
       if (s && c == Case::accusative && form.size() > s->size() && form.ends_with("\xC3\xB6t") &&
           !s->ends_with("\xC3\xB6"))
@@ -2073,6 +2101,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
 // The predicate after the copula. An adjective agrees in number: "Az almák pirosak."
 std::size_t Generator::emitPredicate(std::size_t pos) {
   const Agreement& a = roles_.agreement;
+  // "Check-out time is eleven o'clock": "tizenegy óra", a clock time as the predicate noun
+  if (clockTimeAt(pos))
+    if (const auto end = emitClockTime(pos)) return *end;
   std::size_t k = pos;
   if (k + 1 < n_ && t_[k].lower == "still" && t_[k].tag == PartOfSpeech::adverb) {
     emit(plainSense(t_[k], sense(k)).value_or("m\xC3\xA9g"), k);  // "still wet": "még nedvesek"
@@ -2094,8 +2125,9 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
     std::string adj = s.value_or(t_[k].written);
     if (cs && !cs->note("pred").empty() && !t_[k].degree)
       adj = std::string(cs->note("pred"));          // "kicsi", not "kis"
-    if (a.plural && s && !(cs && cs->keepsCopula))  // ("zárva", "nyitva" take no plural)
-      adj = cs && !cs->plural.empty() ? cs->plural : pluralOf(adj, WordClass::adjective);
+    // ("zárva", "nyitva" take no plural; the given plural is the plain word's: "olcsóbbak")
+    if (a.plural && s && !(cs && cs->keepsCopula))
+      adj = cs && !cs->plural.empty() && !t_[k].degree ? cs->plural : pluralOf(adj, WordClass::adjective);
     emit(adj, k, bool(s));
     pos = k + 1;
     // "big and old": the second predicate agrees too
@@ -2104,7 +2136,8 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
       std::string second = plainSense(t_[pos + 1], sense(pos + 1)).value_or(t_[pos + 1].written);
       const Sense* cs2 = coreSense(t_[pos + 1], sense(pos + 1));
       if (a.plural)
-        second = cs2 && !cs2->plural.empty() ? cs2->plural : pluralOf(second, WordClass::adjective);
+        second = cs2 && !cs2->plural.empty() && !t_[pos + 1].degree ? cs2->plural
+                                                                    : pluralOf(second, WordClass::adjective);
       emit("\xC3\xA9s", pos);
       emit(second, pos + 1);
       pos += 2;
@@ -2549,6 +2582,49 @@ std::string dayOfMonth(long long day, Case c) {
   return digits + "-" + std::string(suffix);
 }
 
+// The days of the month English writes as ordinals, with the Hungarian day said in words
+// ("elseje", "másodika"); the later ones are written in digits ("14-én").
+constexpr std::pair<std::string_view, std::string_view> kDayOrdinals[] = {
+    {"first", "elseje"},
+    {"second", "m\xC3\xA1sodika"},
+    {"third", "harmadika"},
+    {"fourth", "negyedike"},
+    {"fifth",
+     "\xC3\xB6t\xC3\xB6"
+     "dike"},
+    {"sixth", "hatodika"},
+    {"seventh", "hetedike"},
+    {"eighth", "nyolcadika"},
+    {"ninth", "kilencedike"},
+    {"tenth", "tizedike"},
+};
+
+// The day an ordinal names, "third" or "14th" (a digit's "st", "nd", "rd", "th"), else 0.
+long long ordinalDay(std::string_view w) {
+  for (std::size_t i = 0; i < std::size(kDayOrdinals); ++i)
+    if (kDayOrdinals[i].first == w) return static_cast<long long>(i) + 1;
+  if (w.size() < 3 || w.size() > 4 ||
+      !(w.ends_with("st") || w.ends_with("nd") || w.ends_with("rd") || w.ends_with("th")))
+    return 0;
+  const std::string_view digits = w.substr(0, w.size() - 2);
+  if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) return 0;
+  const long long day = std::stoll(std::string(digits));
+  return day >= 1 && day <= 31 ? day : 0;
+}
+
+const std::string_view* ordinalDayStem(long long day) {
+  return day >= 1 && day <= static_cast<long long>(std::size(kDayOrdinals)) ? &kDayOrdinals[day - 1].second
+                                                                            : nullptr;
+}
+
+// "elseje" on the day is "elsején", by it "elsejéig": the last vowel long before the ending.
+std::string dayInWords(std::string_view stem, Case c) {
+  std::string w(stem.substr(0, stem.size() - 1));
+  const bool front = stem.back() == 'e';
+  w += front ? "\xC3\xA9" : "\xC3\xA1";
+  return w + (c == Case::terminative ? "ig" : "n");
+}
+
 // "on 12 May", "on May 12", "by 3 June 2021": "május 12-én", "2021. június 3-ig"; the token
 // after the date, or nothing when the phrase is no date.
 std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
@@ -2566,6 +2642,16 @@ std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
     return k < n_ && t_[k].tag == PartOfSpeech::number && t_[k].value >= 1 && t_[k].value <= 31;
   };
   std::size_t m = 0, d = 0;
+  // "on the first of July", "on the 14th of March": "július elsején", "március 14-én"
+  if (pos + 4 < n_ && t_[pos + 1].lower == "the" && t_[pos + 3].lower == "of" && month(pos + 4)) {
+    const long long ordinal = ordinalDay(t_[pos + 2].lower);
+    if (ordinal == 0) return std::nullopt;
+    emit(month(pos + 4)->word, pos + 4);
+    const Case c = deadline(p) ? Case::terminative : Case::superessive;
+    const std::string_view* inWords = ordinalDayStem(ordinal);
+    emit(inWords ? dayInWords(*inWords, c) : dayOfMonth(ordinal, c), pos + 2);
+    return pos + 5;
+  }
   if (day(pos + 1) && month(pos + 2))
     d = pos + 1, m = pos + 2;
   else if (month(pos + 1) && day(pos + 2))
@@ -2584,6 +2670,18 @@ std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
 
 std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   if (auto next = emitDate(pos)) return *next;
+  // a clock time takes the preposition's case: "since six o'clock" "hat óra óta", "to half past
+  // three" "fél négyre", "from nine o'clock to five o'clock" "kilenc órától öt óráig"
+  if (t_[pos].lower != "at" && clockTimeAt(pos + 1)) {
+    PrepositionChoice choice = choosePreposition(pos, readNounPhrase(pos + 1));
+    std::size_t after = pos + 1;
+    while (after < n_ && t_[after - 1].lower != "o'clock" && after <= pos + 4) ++after;
+    const bool spanTo = after < n_ && (t_[after].lower == "to" || t_[after].lower == "until");
+    if (t_[pos].lower == "from" && spanTo) choice = {Case::ablative, "", true};
+    if ((t_[pos].lower == "to" || t_[pos].lower == "until") && pos > 0 && t_[pos - 1].lower == "o'clock")
+      choice = {Case::terminative, "", true};
+    if (auto next = emitClockTime(pos + 1, choice.c.value_or(Case::nominative), choice.post)) return *next;
+  }
   if (forTheNext(pos + 1)) {  // "for next year": "jövő évre"
     emit("j\xC3\xB6v\xC5\x91", pos + 1);
     emit(inflectNoun(stemOfSense(t_[pos + 1].time->unit->senses.front()), false, {}, Case::sublative),
@@ -2734,7 +2832,7 @@ bool Generator::isDuration(const NounPhrase& np) const {
 
 // The time on the clock: "(at) half past six" is "fél hét(kor)", "a quarter to nine"
 // "háromnegyed kilenc", "quarter past ten" "negyed tizenegy", "seven o'clock" "hét óra".
-std::optional<std::size_t> Generator::emitClockTime(std::size_t pos) {
+std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std::string_view post) {
   std::size_t k = pos;
   const bool at = t_[k].lower == "at";
   if (at) ++k;
@@ -2766,12 +2864,14 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos) {
   }
   if (!part.empty()) emit(std::string(part), k);
   std::string word(clockHour(hour).alone);
+  if (at) c = Case::temporal;
   if (part.empty()) {
     emit(word, end - 2);
-    emit(at ? "\xC3\xB3rakor" : "\xC3\xB3ra", end - 1);
+    emit(at ? "\xC3\xB3rakor" : attachCase("\xC3\xB3ra", c), end - 1);
   } else {
-    emit(at ? attachCase(word, Case::temporal) : word, end - 1);
+    emit(attachCase(word, c), end - 1);
   }
+  if (!post.empty()) emit(std::string(post), end - 1);
   return end;
 }
 
@@ -2872,8 +2972,14 @@ std::size_t Generator::emitSubject() {
   // "Time is money", "Children like chocolate": a bare noun subject is generic, said with "a"
   const Token& first = t_[r.subject->begin];
   const bool indefinitePronoun = isIndefinitePronoun(t_[r.subject->head]);
+  // "Dad is resting", "asked Mother": one's family called by name, "Apa pihen", "kérdezte anya"
+  static constexpr std::string_view kFamilyNames[] = {
+      "mum", "mom", "dad", "mother", "father", "grandma", "grandpa", "granny", "grandmother", "grandfather"};
+  const bool familyName = r.subject->begin == r.subject->head && !first.plural &&
+                          listed(kFamilyNames, first.lemma) && !first.written.empty() &&
+                          first.written[0] >= 'A' && first.written[0] <= 'Z';
   if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
-      (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
+      !familyName && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
       t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun &&
       !(r.subject->begin > 0 && t_[r.subject->begin - 1].tag == PartOfSpeech::question))  // "Melyik busz"
     emit("a", r.subject->begin);
@@ -3008,6 +3114,9 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       emit("honnan", pos);  // "Where are you from?", "Where does it come from?"
     else if (tk.lower == "where" && r.verb.main != n_ && !r.verb.copula && movesSomewhere(t_[r.verb.main]))
       emit("hov\xC3\xA1", pos);  // "Where are you going?": "Hová mész?"
+    else if (tk.lower == "how" && pos + 1 < n_ &&
+             (t_[pos + 1].tag == PartOfSpeech::adjective || t_[pos + 1].tag == PartOfSpeech::adverb))
+      emit("milyen", pos);  // "How tall is he?": "Milyen magas?"
     else if (const auto link = linkWord(tk.lower))
       emit(std::string(*link), pos);
     return pos + 1;

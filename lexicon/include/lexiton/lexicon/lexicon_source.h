@@ -37,6 +37,10 @@
 //             pair:        a noun for one of a pair, singular where English counts both ("my
 //                          eyes": "a szemem", "his shoes": "a cipője")
 //             cap:         the sense of the word written with a capital ("March": "március")
+//             when=:       the English words, "/" between, that choose this sense: a verb's
+//                          object ("take a tablet": "be|vesz[when=tablet/pill]"), an object's
+//                          verb ("won the cup": "kupa[when=win]"), an adjective's noun ("light
+//                          rain": "gyenge[when=rain]"); elsewhere the sense is skipped
 //             pl:          a noun's sense in the English plural ("talks": "tárgyalások", where
 //                          "a talk" is "előadás")
 //           Case names: acc ban ba bol on ra rol nal hoz tol nak val ert kor ig n ul nom
