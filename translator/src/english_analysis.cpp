@@ -482,6 +482,14 @@ Token impliedWord(std::string_view word, PartOfSpeech tag, std::size_t at) {
   return t;
 }
 
+// Before `end` the sentence tells what happened: a past verb, with no imperative opening it
+// ("She picked up the phone, then ...", not "Open the box, then ...").
+bool pastNarrative(const std::vector<Token>& toks, std::size_t end) {
+  if (toks.empty() || (toks[0].tag == PartOfSpeech::verb && toks[0].form == VerbForm::base)) return false;
+  return std::any_of(toks.begin(), toks.begin() + std::ptrdiff_t(std::min(end, toks.size())),
+                     [](const Token& k) { return k.tag == PartOfSpeech::verb && k.form == VerbForm::past; });
+}
+
 // The word at `i`, a comma or "and" after it, opens a list that an auxiliary follows ("Bread,
 // milk and eggs are on the table"): the list is the subject, not a command.
 bool listBeforeAuxiliary(const std::vector<Token>& toks, std::size_t i) {
@@ -917,7 +925,9 @@ void ReadingChooser::choose(std::size_t i) {
     static constexpr std::string_view kSameFormPast[] = {"put",  "set",  "cut",  "hit",    "let",  "read",
                                                          "cost", "hurt", "shut", "spread", "quit", "bet"};
     // "opened the letter and read it": after "and" the tense of the verb before
-    const bool pastBefore = subject.lower == "and" && lastVerbPast_;
+    // ("picked up the phone, then put it down": "then" in a story goes on in the past too)
+    const bool pastBefore =
+        (subject.lower == "and" && lastVerbPast_) || (subject.lower == "then" && pastNarrative(toks_, i - 1));
     if ((singular || pastBefore) &&
         std::find(std::begin(kSameFormPast), std::end(kSameFormPast), t.lemma) != std::end(kSameFormPast))
       t.form = VerbForm::past;

@@ -1766,5 +1766,13 @@ TEST(ConstructionsTest, NotToDoIsNeOrNem) {
   EXPECT_EQ(hungarian("I decided not to go."), "Döntöttem nem menni.");
 }
 
+TEST(ConstructionsTest, ThenInAStoryGoesOnInThePast) {
+  EXPECT_EQ(hungarian("She opened the door, then put the bag on the table."),
+            "Kinyitotta az ajtót, aztán tette a táskát az asztalra.");
+  // after an instruction the next one
+  EXPECT_EQ(hungarian("Open the box, then leave it on the table."),
+            "Nyisd ki a dobozt, aztán hagyd el az asztalon.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
