@@ -437,6 +437,14 @@ bool mustDo(const VerbGroup& g) {
   return g.modal == "kell" || g.modal == "kellene" || g.modal == "szabad" || g.modal == "siker\xC3\xBCl";
 }
 
+// The Hungarian word of what must be: "kell", "kellett", "kellene", "szabad"; what should have
+// been done and was not is "kellett volna" ("Korábban kellett volna szólnod").
+std::string needOf(const VerbGroup& g, bool past, std::size_t none) {
+  if (g.modal == "kellene") return g.have != none && past ? "kellett volna" : "kellene";
+  if (g.modal == "szabad") return past ? "volt szabad" : "szabad";
+  return past ? "kellett" : "kell";
+}
+
 // The roles of a clause, found before anything is said.
 struct ClauseRoles {
   VerbGroup verb;
@@ -1103,10 +1111,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   } else if (modal == "kell" || modal == "kellene" || modal == "szabad") {
     // "mennem kell", "be kell fejeznem", "nem kell mennie", "nem szabad használniuk": the
     // infinitive carries the person
-    const std::string need = modal == "kellene"  ? "kellene"
-                             : modal == "szabad" ? (past ? "volt szabad" : "szabad")
-                             : past              ? "kellett"
-                                                 : "kell";
+    const std::string need = needOf(roles_.verb, past, n_);
     // a passive without its agent says no one: "Az elemeket ki kell cserélni"
     const bool noOne =
         verb == roles_.verb.main && ((roles_.verb.passive && !roles_.agent) || before_.toBeDone);
@@ -1900,7 +1905,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       const Tense tense = g.past || (late && !g.future) ? Tense::past : Tense::present;
       if (g.negative) emit("nem", g.be);
       if (mustDo(g)) {  // "Nem kell félned", "Nem szabad elkésned"
-        const std::string need = g.modal == "kellene" ? "kellene" : g.modal == "szabad" ? "szabad" : "kell";
+        const std::string need = g.modal == "kellene"  ? needOf(g, g.past, n_)
+                                 : g.modal == "szabad" ? "szabad"
+                                                       : "kell";
         const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
         if (g.negative || stem.prefix.empty())
           emit(need, g.be), emit(stem.prefix + inf, pred);
@@ -1938,10 +1945,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   // and the personal infinitive of "lesz"; a state that keeps its copula stays bare ("Az
   // ablaknak zárva kell lennie"), a place comes first ("Otthon kellene lennie")
   if (mustDo(g) && !existential && !question) {
-    const std::string need = g.modal == "kellene"  ? "kellene"
-                             : g.modal == "szabad" ? "szabad"
-                             : g.past              ? "kellett"
-                                                   : "kell";
+    const std::string need = g.modal == "szabad" ? "szabad" : needOf(g, g.past, n_);
     const std::string be = personalInfinitiveOf(VerbStem{"lesz", "", ""}, a.person, a.plural);
     pos = std::max(pos, g.be) + 1;
     while (pos < n_ && t_[pos].tag == PartOfSpeech::negation) ++pos;

@@ -1774,5 +1774,10 @@ TEST(ConstructionsTest, ThenInAStoryGoesOnInThePast) {
             "Nyisd ki a dobozt, aztán hagyd el az asztalon.");
 }
 
+TEST(ConstructionsTest, WhatShouldHaveBeenDoneIsKellettVolna) {
+  EXPECT_EQ(hungarian("We should have left earlier."), "Indulnunk kellett volna korábban.");
+  EXPECT_EQ(hungarian("You should tell me."), "Mondanod kellene nekem.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
