@@ -481,6 +481,7 @@ struct ClauseContext {
   bool hypothetical = false;    // "If I had more time, I would ...": the past said as the conditional
   bool yesNo = false;           // a yes or no asked within: the verb takes "-e" ("van-e")
   bool negated = false;         // "told us not to worry": "hogy ne aggódjunk"
+  bool until = false;           // "until the bus came": "amíg meg nem jött a busz", negated
 };
 
 class Generator {
@@ -1139,7 +1140,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     return;
   }
   const std::string form = conjugate(stem, past ? Tense::past : Tense::present, a);
-  if (negative)
+  if (negative && before_.until && verb == roles_.verb.main)
+    emit(stem.prefix, verb), emit("nem", verb), emit(form, verb);
+  else if (negative)
     emit("nem", verb), emit(form, verb), emit(stem.prefix, verb);
   else if (splitPrefix_)
     emit(form, verb), emit(stem.prefix, verb);
@@ -1334,6 +1337,10 @@ VerbGroup Generator::readVerbGroup() const {
     g.firstAux = 0;  // its "to"
   }
   if (before_.negated) g.negative = true;
+  // "until they reached the bridge": Hungarian waits for it not to have happened yet, "amíg el
+  // nem érték a hidat", the prefix before "nem"
+  if (before_.until && g.main != n && !g.copula && !g.possession && !g.negative && !g.doSupport)
+    g.negative = true;
   // "to start the machine": "hogy elindítsd a gépet"
   if (before_.purpose && g.main != n && g.modal.empty() && !g.future)
     g.modal = "subj", g.past = false, g.imperative = false;
@@ -3246,6 +3253,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.hypothetical = c.link == "ha" && wouldElsewhere(tokens, c);
     context.yesNo = c.yesNo;
     context.negated = c.negated;
+    context.until = !c.link.empty() && (tokens[c.begin].lower == "until" || tokens[c.begin].lower == "till");
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
         !clauses[k + 1].result &&

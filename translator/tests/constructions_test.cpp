@@ -1240,7 +1240,7 @@ TEST(ConstructionsTest, AClauseWhoseSubjectAndVerbHaveAnAdverbBetween) {
             "Esett az eső erős, amikor a vonat végül megérkezett az állomásra.");
   // ... but not past a comma
   EXPECT_EQ(hungarian("Wait until you hear a bell, then open the door."),
-            "Várj, amíg hallasz egy csengőt, aztán nyisd ki az ajtót.");
+            "Várj, amíg nem hallasz egy csengőt, aztán nyisd ki az ajtót.");
 }
 
 TEST(ConstructionsTest, AnInfinitiveIsWhatIsBegun) {
@@ -1766,6 +1766,11 @@ TEST(ConstructionsTest, NotToDoIsNeOrNem) {
   EXPECT_EQ(hungarian("I decided not to go."), "Döntöttem nem menni.");
 }
 
+TEST(ConstructionsTest, WhatShouldHaveBeenDoneIsKellettVolna) {
+  EXPECT_EQ(hungarian("We should have left earlier."), "Indulnunk kellett volna korábban.");
+  EXPECT_EQ(hungarian("You should tell me."), "Mondanod kellene nekem.");
+}
+
 TEST(ConstructionsTest, ThenInAStoryGoesOnInThePast) {
   EXPECT_EQ(hungarian("She opened the door, then put the bag on the table."),
             "Kinyitotta az ajtót, aztán tette a táskát az asztalra.");
@@ -1774,9 +1779,9 @@ TEST(ConstructionsTest, ThenInAStoryGoesOnInThePast) {
             "Nyisd ki a dobozt, aztán hagyd el az asztalon.");
 }
 
-TEST(ConstructionsTest, WhatShouldHaveBeenDoneIsKellettVolna) {
-  EXPECT_EQ(hungarian("We should have left earlier."), "Indulnunk kellett volna korábban.");
-  EXPECT_EQ(hungarian("You should tell me."), "Mondanod kellene nekem.");
+TEST(ConstructionsTest, UntilIsAmigAndTheNegation) {
+  EXPECT_EQ(hungarian("Wait here until I come back."), "Várj itt, amíg vissza nem jövök.");
+  EXPECT_EQ(hungarian("We waited until the rain stopped."), "Vártunk, amíg az eső el nem állt.");
 }
 
 }  // namespace
