@@ -1297,6 +1297,33 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
   }
 }
 
+// "Let the cake cool", "helped her brother carry the boxes": what one lets or helps someone do
+// is the infinitive ("Hagyd a süteményt kihűlni"); "to" goes before the bare verb after the
+// object. ("let me know", "let us" are phrases of their own.)
+void infinitivesAfterLetting(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    const Token& let = toks[i];
+    if (let.tag != PartOfSpeech::verb || (let.lemma != "let" && let.lemma != "help") ||
+        let.form == VerbForm::ing || let.form == VerbForm::participle)
+      continue;
+    std::size_t v = i + 1;
+    if (toks[v].tag == PartOfSpeech::pronoun && toks[v].lower != "me" && toks[v].lower != "us" &&
+        !subjectPronoun(toks[v]))
+      ++v;  // "let them play"
+    else
+      while (v < toks.size() && v < i + 6 &&
+             (toks[v].tag == PartOfSpeech::determiner || toks[v].tag == PartOfSpeech::possessive ||
+              toks[v].tag == PartOfSpeech::adjective || toks[v].tag == PartOfSpeech::number ||
+              (toks[v].tag == PartOfSpeech::noun && !toks[v].pauseAfter)))
+        ++v;
+    if (v == i + 1 || v >= toks.size() ||
+        (toks[v - 1].tag != PartOfSpeech::noun && toks[v - 1].tag != PartOfSpeech::pronoun))
+      continue;
+    if (toks[v].tag != PartOfSpeech::verb || toks[v].form != VerbForm::base || toks[v].words != 1) continue;
+    toks.insert(toks.begin() + std::ptrdiff_t(v), impliedWord("to", PartOfSpeech::preposition, toks[v].word));
+  }
+}
+
 // "The letters stopped coming", "the printer stops working", "Stop talking": to stop doing is
 // Hungarian's "no longer" ("többé nem jöttek", "többé nem működik", "Többé ne beszélj"): "stop"
 // becomes "do", "anymore" and "not", the "-ing" verb its verb.
@@ -2167,6 +2194,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
   infinitivesFromGerunds(core_, toks);
+  infinitivesAfterLetting(toks);
   stoppingAsNoLonger(core_, toks);
   negativeAny(toks);
   markAsRoles(toks);

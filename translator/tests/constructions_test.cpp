@@ -1784,5 +1784,10 @@ TEST(ConstructionsTest, UntilIsAmigAndTheNegation) {
   EXPECT_EQ(hungarian("We waited until the rain stopped."), "Vártunk, amíg az eső el nem állt.");
 }
 
+TEST(ConstructionsTest, WhatOneLetsOrHelpsSomeoneDoIsTheInfinitive) {
+  EXPECT_EQ(hungarian("Let the children play in the garden."), "Hagyd a gyerekeket játszani a kertben.");
+  EXPECT_EQ(hungarian("He let the dog sleep on the sofa."), "Hagyta a kutyát aludni a kanapén.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
