@@ -1324,6 +1324,25 @@ void infinitivesAfterLetting(std::vector<Token>& toks) {
   }
 }
 
+// "Would you mind checking the figures?" asks it done: "Megnéznéd az adatokat?", as "Would you
+// check ..."; "mind" goes and the "-ing" verb is the verb asked for.
+void mindingAsAsking(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    if (toks[i].lower != "would" || toks[i + 1].tag != PartOfSpeech::pronoun || toks[i + 2].lower != "mind")
+      continue;
+    Token& ing = toks[i + 3];
+    if (ing.words != 1 || ing.lower.size() <= 5 || !endsWith(ing.lower, "ing")) continue;
+    const std::vector<Reading> rs = readingsOf(core, ing);
+    const auto verb = std::find_if(rs.begin(), rs.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && r.form == VerbForm::ing;
+    });
+    if (verb == rs.end()) continue;
+    ing.tag = PartOfSpeech::verb, ing.lemma = verb->lemma, ing.entry = nullptr, ing.form = VerbForm::base;
+    ing.word = toks[i + 2].word, ing.words = 2;  // the pointer on "mind" points at the verb asked for
+    toks.erase(toks.begin() + std::ptrdiff_t(i + 2));
+  }
+}
+
 // "The letters stopped coming", "the printer stops working", "Stop talking": to stop doing is
 // Hungarian's "no longer" ("többé nem jöttek", "többé nem működik", "Többé ne beszélj"): "stop"
 // becomes "do", "anymore" and "not", the "-ing" verb its verb.
@@ -2195,6 +2214,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   ReadingChooser(core_, toks, titleCase).run();
   infinitivesFromGerunds(core_, toks);
   infinitivesAfterLetting(toks);
+  mindingAsAsking(core_, toks);
   stoppingAsNoLonger(core_, toks);
   negativeAny(toks);
   markAsRoles(toks);

@@ -1789,5 +1789,10 @@ TEST(ConstructionsTest, WhatOneLetsOrHelpsSomeoneDoIsTheInfinitive) {
   EXPECT_EQ(hungarian("He let the dog sleep on the sofa."), "Hagyta a kutyát aludni a kanapén.");
 }
 
+TEST(ConstructionsTest, WouldYouMindDoingAsksItDone) {
+  EXPECT_EQ(hungarian("Would you mind opening the window?"), "Kinyitnád az ablakot?");
+  EXPECT_EQ(hungarian("Would you mind waiting here?"), "Várnál itt?");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
