@@ -59,6 +59,18 @@ constexpr std::string_view kThatlessVerbs[] = {"think",  "hope",    "know",     
                                                "feel",   "wish",    "suppose",  "expect",  "hear",  "realize",
                                                "notice", "promise", "remember", "forget",  "admit", "mean"};
 
+// Verbs whose object may be a question within: "I know where he lives".
+constexpr std::string_view kAsking[] = {"know",       "ask",     "wonder", "tell", "remember", "forget",
+                                        "understand", "explain", "show",   "see",  "decide"};
+
+bool asks(const Token& t) {
+  return t.tag == PartOfSpeech::verb &&
+         std::find(std::begin(kAsking), std::end(kAsking), t.lemma) != std::end(kAsking);
+}
+
+// Adjectives and adverbs that "how" asks a number of: "how old", "how long", "how much".
+constexpr std::string_view kCounted[] = {"old", "long", "often", "much", "many", "far", "soon"};
+
 bool takesThatlessClause(const Token& t) {
   return t.tag == PartOfSpeech::verb &&
          std::find(std::begin(kThatlessVerbs), std::end(kThatlessVerbs), t.lemma) != std::end(kThatlessVerbs);
@@ -160,6 +172,16 @@ class Splitter {
                              (t_[i].tag == PartOfSpeech::verb &&
                               (t_[i].form == VerbForm::past || t_[i].form == VerbForm::third)));
   }
+  // "how" and an adjective or adverb before a clause, after a verb that asks: "know how hard it is"
+  bool degreeAskedAt(std::size_t i) const {
+    if (i < 1 || i + 2 >= t_.size() || t_[i].lower != "how" ||
+        (t_[i + 1].tag != PartOfSpeech::adjective && t_[i + 1].tag != PartOfSpeech::adverb) ||
+        std::find(std::begin(kCounted), std::end(kCounted), t_[i + 1].lower) != std::end(kCounted) ||
+        !finiteClauseAt(i + 2))
+      return false;
+    const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
+    return asks(t_[verb]);
+  }
   bool soThat(std::size_t i) const {
     return i + 1 < t_.size() && t_[i].lower == "so" && t_[i + 1].lower == "that";
   }
@@ -205,6 +227,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   const bool verbAfter = verbIn(i, t_.size());
   if (!verbAfter) return false;
   const Token& prev = t_[i - 1];
+  if (degreeAskedAt(i)) return true;
   // a relative clause may follow the subject before its verb: "The house, which is old, ..."
   if (const Relative* r = relative(t.lower);
       r && (isNounish(prev) || pauseBefore(i)) && !soThatAt(i) && !thatAfterObject(i)) {
@@ -352,6 +375,13 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.question = c.toBeDone = true;
     return c;
   }
+  // "forgot how beautiful the lake was": how much so is "milyen", its predicate after it
+  if (!first && degreeAskedAt(begin)) {
+    c.link = "milyen";
+    c.body = begin + 1;
+    c.question = c.degree = true;
+    return c;
+  }
   if (!first && thanksClauseAt(t_, begin)) {
     c.link = "hogy";
     c.body = begin + 1;
@@ -396,27 +426,21 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.gerund = gerundClauseAt(t_, begin);
     // "I know where he lives", "Do you know when it starts?": a question asked within, the
     // question word itself ("hol", "mikor"), not the relative "ahol", "amikor"
-    static constexpr std::string_view kAsking[] = {"know",     "ask",    "wonder",     "tell",
-                                                   "remember", "forget", "understand", "explain",
-                                                   "show",     "see",    "decide"};
     static constexpr std::pair<std::string_view, std::string_view> kQuestions[] = {
         {"where", "hol"}, {"when", "mikor"}, {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"}, {"what", "mit"}};
     // ("asked me why", "tell us where": past the one asked or told)
     const std::size_t verb =
         !first && begin >= 2 && t_[begin - 1].tag == PartOfSpeech::pronoun ? begin - 2 : begin - 1;
     // ("Let me know what you think": the set phrase asks too)
-    if (!first &&
-        ((t_[verb].tag == PartOfSpeech::verb &&
-          std::find(std::begin(kAsking), std::end(kAsking), t_[verb].lemma) != std::end(kAsking)) ||
-         ((t_[verb].lemma == "let me know" || t_[verb].lemma == "let us know") && t.lower == "what")))
+    if (!first && (asks(t_[verb]) || ((t_[verb].lemma == "let me know" || t_[verb].lemma == "let us know") &&
+                                      t.lower == "what")))
       for (const auto& [english, hungarian] : kQuestions)
         if (t.lower == english) c.link = std::string(hungarian), c.question = true;
     // "Tell me what happened": "what" as the subject is "mi" ("mi történt")
     if (c.question && t.lower == "what" && begin + 1 < end && verbAt(begin + 1)) c.link = "mi";
     // "asked me if I was hungry", "know whether it is open": a yes or no asked within, "hogy" and
     // the verb's "-e" ("hogy éhes vagyok-e")
-    if (!first && (t.lower == "if" || t.lower == "whether") && t_[verb].tag == PartOfSpeech::verb &&
-        std::find(std::begin(kAsking), std::end(kAsking), t_[verb].lemma) != std::end(kAsking))
+    if (!first && (t.lower == "if" || t.lower == "whether") && asks(t_[verb]))
       c.link = "hogy", c.question = c.yesNo = true;
   }
   return c;

@@ -3198,9 +3198,15 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
   if (clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
     return Generator(marked, pointed, pointedSense, context).run();
   std::vector<HungarianWord> out;
+  // "how hard it is": "milyen nehéz", the "it" of a predicate said alone (at `dropped`, in the
+  // body; 0: none)
+  auto droppedIt = [&](const Clause& c) -> std::size_t {
+    return c.degree && c.body + 1 < c.end && tokens[c.body + 1].lower == "it" ? 1 : 0;
+  };
   auto bodyOf = [&](const Clause& c) {
-    return std::vector<Token>(tokens.begin() + std::ptrdiff_t(c.body),
-                              tokens.begin() + std::ptrdiff_t(c.end));
+    std::vector<Token> body(tokens.begin() + std::ptrdiff_t(c.body), tokens.begin() + std::ptrdiff_t(c.end));
+    if (const std::size_t d = droppedIt(c)) body.erase(body.begin() + std::ptrdiff_t(d));
+    return body;
   };
   for (std::size_t k = 0; k < clauses.size(); ++k) {
     const Clause& c = clauses[k];
@@ -3232,7 +3238,10 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // after a relative clause the main clause goes on with its own subject
     if (k > 0 && clauses[k - 1].relative && c.link.empty()) context = beforeRelative;
     const std::vector<Token> body = bodyOf(c);
-    const std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
+    std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
+    const std::size_t dropped = droppedIt(c);
+    if (dropped && localPointed >= dropped)
+      localPointed = localPointed == dropped ? body.size() : localPointed - 1;
     if (c.gerund) context = gerundContext;
     if (c.purpose) {
       context = dependentOn(context);
@@ -3245,7 +3254,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     }
     // "knew where the key was": a question within keeps its tense as what was said does ("hol van")
     context.reported = (c.link == "hogy" || c.question) && !c.relative && !c.result && k > 0;
-    context.asked = c.question;
+    context.asked = c.question && !c.degree;
     context.linked = !c.link.empty();
     context.formal = formal;
     context.relativeObject = c.relative && !c.link.empty() && c.link.back() == 't';  // "amelyet", "akit"
@@ -3264,6 +3273,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     if (k + 1 < clauses.size() && clauses[k + 1].link == "mi\xC3\xB3ta") g.sinceClauseFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].request) g.requestFollows();
     for (HungarianWord w : g.run()) {
+      if (dropped && w.token >= dropped) ++w.token;
       w.token += c.body;
       out.push_back(std::move(w));
     }

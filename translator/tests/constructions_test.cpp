@@ -1794,5 +1794,11 @@ TEST(ConstructionsTest, WouldYouMindDoingAsksItDone) {
   EXPECT_EQ(hungarian("Would you mind waiting here?"), "Várnál itt?");
 }
 
+TEST(ConstructionsTest, HowMuchSoAskedWithinIsMilyen) {
+  EXPECT_EQ(hungarian("She forgot how cold the water was."), "Elfelejtette, milyen hideg a víz.");
+  EXPECT_EQ(hungarian("I know how difficult it is."), "Tudom, milyen nehéz.");
+  EXPECT_EQ(hungarian("You know how quickly he works."), "Tudod, milyen gyorsan dolgozik.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
