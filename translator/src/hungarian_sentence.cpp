@@ -2100,9 +2100,11 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
     const Sense* cs = coreSense(t_[k], sense(k));
     std::string adj = s.value_or(t_[k].written);
     if (cs && !cs->note("pred").empty() && !t_[k].degree)
-      adj = std::string(cs->note("pred"));          // "kicsi", not "kis"
-    if (a.plural && s && !(cs && cs->keepsCopula))  // ("zárva", "nyitva" take no plural)
-      adj = cs && !cs->plural.empty() ? cs->plural : pluralOf(adj, WordClass::adjective);
+      adj = std::string(cs->note("pred"));  // "kicsi", not "kis"
+    // ("zárva", "nyitva" take no plural; the lexicon's plural is of the plain degree: "olcsók",
+    // "olcsóbbak")
+    if (a.plural && s && !(cs && cs->keepsCopula))
+      adj = cs && !cs->plural.empty() && !t_[k].degree ? cs->plural : pluralOf(adj, WordClass::adjective);
     emit(adj, k, bool(s));
     pos = k + 1;
     // "big and old": the second predicate agrees too
@@ -2111,7 +2113,8 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
       std::string second = plainSense(t_[pos + 1], sense(pos + 1)).value_or(t_[pos + 1].written);
       const Sense* cs2 = coreSense(t_[pos + 1], sense(pos + 1));
       if (a.plural)
-        second = cs2 && !cs2->plural.empty() ? cs2->plural : pluralOf(second, WordClass::adjective);
+        second = cs2 && !cs2->plural.empty() && !t_[pos + 1].degree ? cs2->plural
+                                                                    : pluralOf(second, WordClass::adjective);
       emit("\xC3\xA9s", pos);
       emit(second, pos + 1);
       pos += 2;

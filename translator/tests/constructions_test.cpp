@@ -1800,5 +1800,12 @@ TEST(ConstructionsTest, HowMuchSoAskedWithinIsMilyen) {
   EXPECT_EQ(hungarian("You know how quickly he works."), "Tudod, milyen gyorsan dolgozik.");
 }
 
+TEST(ConstructionsTest, APluralComparativeTakesItsOwnPlural) {
+  // the lexicon's plural ("olcsók") is the plain degree's
+  EXPECT_EQ(hungarian("The tickets were cheaper than I expected."),
+            "A jegyek olcsóbbak voltak, mint vártam.");
+  EXPECT_EQ(hungarian("The tickets are cheap."), "A jegyek olcsók.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
