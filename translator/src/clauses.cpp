@@ -367,6 +367,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.promised = t.promised;
     c.awaited = t.awaited;
     c.negated = t.negated;
+    c.measured = t.measured;
     return c;
   }
   if (const std::string_view* asked = first ? nullptr : toBeDoneAt(begin)) {

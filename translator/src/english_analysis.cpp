@@ -1592,6 +1592,13 @@ void markInfinitives(std::vector<Token>& toks) {
       toks[i].tag = PartOfSpeech::infinitiveTo;
 }
 
+// A pronoun other than "it", or a noun for people.
+bool namesPerson(const Token& t) {
+  if (t.tag == PartOfSpeech::pronoun) return t.lower != "it";
+  return t.tag == PartOfSpeech::noun && t.entry && t.entry->pos == PartOfSpeech::noun &&
+         !t.entry->senses.empty() && t.entry->senses.front().person;
+}
+
 // "Press the button to start the machine", "I went out to buy bread": an infinitive after a
 // clause with a verb of its own says what for; not after a verb or an adjective that takes the
 // infinitive ("decided to leave", "happy to help"), one that asks someone ("asked me to call"),
@@ -1624,6 +1631,21 @@ void markPurposes(std::vector<Token>& toks) {
     const PartOfSpeech before = toks[i - 1].tag;
     toks[i].purpose = verb && !excluded && before != PartOfSpeech::adjective &&
                       before != PartOfSpeech::question && before != PartOfSpeech::auxiliary;
+    // "He was too tired to argue", "old enough to drive": what the degree is measured by, "túl
+    // fáradt volt ahhoz, hogy vitatkozzon" ("It is too late to" keeps its infinitive)
+    // ("too excited to sleep": a participle too)
+    const bool degree = before == PartOfSpeech::adjective ||
+                        (before == PartOfSpeech::verb && toks[i - 1].form == VerbForm::participle);
+    const bool tooOrEnough =
+        i >= 2 && ((degree && toks[i - 2].lower == "too") ||
+                   (toks[i - 1].lower == "enough" && toks[i - 2].tag == PartOfSpeech::adjective));
+    // (of a person, who is to do it: "The box was too heavy to carry" is left alone)
+    const auto be = std::find_if(toks.begin() + 1, toks.begin() + std::ptrdiff_t(i),
+                                 [](const Token& t) { return t.tag == PartOfSpeech::auxiliary; });
+    const Token& subject = *(be - 1);
+    if (tooOrEnough && (namesPerson(subject) || subject.tag == PartOfSpeech::name) && i + 1 < toks.size() &&
+        toks[i + 1].tag == PartOfSpeech::verb)
+      toks[i].purpose = toks[i].measured = true;
     // "told him to stay", "told the children to wait": what the one told is to do, a clause
     // with that one as its subject ("azt mondta neki, hogy maradjon"); "told us not to worry":
     // not to do ("hogy ne aggódjunk")
@@ -1930,12 +1952,6 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
     i = last;
   }
   return out;
-}
-
-bool namesPerson(const Token& t) {
-  if (t.tag == PartOfSpeech::pronoun) return t.lower != "it";
-  return t.tag == PartOfSpeech::noun && t.entry && t.entry->pos == PartOfSpeech::noun &&
-         !t.entry->senses.empty() && t.entry->senses.front().person;
 }
 
 // An adjective before a noun that names a person is said of a person: "old man", "old women";

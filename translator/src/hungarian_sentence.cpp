@@ -3231,6 +3231,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                     [](const Token& t) { return t.tag == PartOfSpeech::verb && movesSomewhere(t); }) &&
         tokens[c.end - 1].lower != "from")
       out.push_back({"hov\xC3\xA1", c.begin, true});
+    else if (c.measured)  // "túl fáradt volt ahhoz, hogy ..."
+      out.push_back({"ahhoz", c.begin, true}), out.push_back({"hogy", c.begin, true, true});
     else if (!c.link.empty())
       out.push_back({c.relative ? relativeWord(tokens, c) : c.link, c.begin, true});
     // a relative clause's verb agrees with the noun the link word stands for
@@ -3280,7 +3282,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       w.token += c.body;
       out.push_back(std::move(w));
     }
-    if (k > 0 && out.size() > first) out[first].commaBefore = true;
+    if (k > 0 && out.size() > first) out[first].commaBefore = !c.measured;
     context = g.context();
   }
   return out;

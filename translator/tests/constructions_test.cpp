@@ -1807,5 +1807,11 @@ TEST(ConstructionsTest, APluralComparativeTakesItsOwnPlural) {
   EXPECT_EQ(hungarian("The tickets are cheap."), "A jegyek olcsók.");
 }
 
+TEST(ConstructionsTest, TooTiredToDoIsAhhozHogy) {
+  EXPECT_EQ(hungarian("She is too young to drive."), "Ő túl fiatal ahhoz, hogy vezessen.");
+  // "it" keeps its infinitive
+  EXPECT_EQ(hungarian("It is too late to call him."), "Túl késő felhívni őt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
