@@ -353,6 +353,12 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = std::string(noun.plural ? r->objects : r->object);
     return c;
   }
+  // "ran down the hill, shouting with joy": an "-ing" verb after the clause and its comma says
+  // what went on meanwhile, the adverbial participle ("kiabálva")
+  if (!first && pauseBefore(begin) && t.tag == PartOfSpeech::verb && t.form == VerbForm::ing) {
+    c.meanwhile = true;
+    return c;
+  }
   if (!first && soThat(begin) && begin + 2 < end) {
     c.link = "hogy";
     c.body = begin + 2;

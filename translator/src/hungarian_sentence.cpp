@@ -482,6 +482,7 @@ struct ClauseContext {
   bool yesNo = false;           // a yes or no asked within: the verb takes "-e" ("van-e")
   bool negated = false;         // "told us not to worry": "hogy ne aggódjunk"
   bool until = false;           // "until the bus came": "amíg meg nem jött a busz", negated
+  bool meanwhile = false;       // ", shouting with joy": the adverbial participle, "kiabálva"
 };
 
 class Generator {
@@ -1073,6 +1074,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   // a verb of saying after a quotation says how it was said, unfinished: "– kérdezte az anyja"
   if (before_.saying && verb == roles_.verb.main) stem.prefix.clear();
   if (verb == roles_.verb.main && roles_.verb.futureOfBe && stem.lemma == "van") stem.lemma = "lesz";
+  if (before_.meanwhile && verb == roles_.verb.main)
+    if (const std::string p = adverbialParticipleOf(stem); !p.empty()) {
+      emit(stem.prefix + p, verb);  // "kiabálva", "felnézve"
+      return;
+    }
   if (imperative) {
     a.person = before_.formal ? 3 : 2;  // "Ne lépjen be", formal; "Ne lépj be"
     // "Let's go": "Menjünk", the first person plural of the same mood
@@ -3267,6 +3273,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.hypothetical = c.link == "ha" && wouldElsewhere(tokens, c);
     context.yesNo = c.yesNo;
     context.negated = c.negated;
+    context.meanwhile = c.meanwhile;
     context.until = !c.link.empty() && (tokens[c.begin].lower == "until" || tokens[c.begin].lower == "till");
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&

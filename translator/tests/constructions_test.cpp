@@ -1813,5 +1813,12 @@ TEST(ConstructionsTest, TooTiredToDoIsAhhozHogy) {
   EXPECT_EQ(hungarian("It is too late to call him."), "Túl késő felhívni őt.");
 }
 
+TEST(ConstructionsTest, AnIngVerbAfterTheClauseIsWhatWentOnMeanwhile) {
+  EXPECT_EQ(hungarian("She sat by the window, reading a book."),
+            "Ült az ablak mellett, olvasva egy könyvet.");
+  EXPECT_EQ(hungarian("Stir the soup, adding the milk slowly."),
+            "Keverd a levest, lassan hozzáadva a tejet.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
