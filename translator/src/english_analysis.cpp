@@ -2119,6 +2119,31 @@ void hopeOfTheWriter(std::vector<Token>& toks) {
   toks.insert(toks.begin(), std::move(i));
 }
 
+// "Please find the contract attached": a letter's way of saying the writer sends it, "Csatolom a
+// szerződést" ("enclosed": "Mellékelem"); the sentence becomes "I attach the contract".
+void foundAttached(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  const std::size_t find = !toks.empty() && toks[0].lower == "please" ? 1 : 0;
+  if (toks.size() < find + 3 || toks[find].lemma != "find" || toks[find].tag != PartOfSpeech::verb ||
+      toks[find].form != VerbForm::base)
+    return;
+  auto sent = [](const Token& t) { return t.lower == "attached" || t.lower == "enclosed"; };
+  // ("Please find attached the invoice": before what is sent too)
+  const std::size_t at = sent(toks.back()) ? toks.size() - 1 : sent(toks[find + 1]) ? find + 1 : 0;
+  if (!at) return;
+  const std::string lemma = toks[at].lower == "attached" ? "attach" : "enclose";
+  const lexicon::Entry* verb = core.find(lemma, PartOfSpeech::verb);
+  if (!verb) return;
+  toks.erase(toks.begin() + std::ptrdiff_t(at));
+  Token& v = toks[find];
+  v.lemma = v.lower = lemma, v.entry = verb;
+  Token i = impliedWord("i", PartOfSpeech::pronoun, v.word);
+  i.person = 1;
+  if (find == 1)
+    i.word = toks[0].word, i.words = 1, toks[0] = std::move(i);  // "please" is said by the verb
+  else
+    toks.insert(toks.begin(), std::move(i));
+}
+
 // "so tired", "so loudly that ...": before an adjective or an adverb "so" says how much
 // ("olyan fáradt"), not what follows ("..., so I stayed": "így").
 void soOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -2243,6 +2268,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   conjunctionsOfSeveralWords(toks);
   soOfDegree(core_, toks);
   hopeOfTheWriter(toks);
+  foundAttached(core_, toks);
   questionsOfQuantity(toks);
   suchA(toks);
   markInfinitives(toks);

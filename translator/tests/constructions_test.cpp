@@ -1820,5 +1820,10 @@ TEST(ConstructionsTest, AnIngVerbAfterTheClauseIsWhatWentOnMeanwhile) {
             "Keverd a levest, lassan hozzáadva a tejet.");
 }
 
+TEST(ConstructionsTest, FindItAttachedIsTheWriterSendingIt) {
+  EXPECT_EQ(hungarian("Please find the invoice enclosed."), "Mellékelem a számlát.");
+  EXPECT_EQ(hungarian("Please find attached the photos."), "Csatolom a fényképeket.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
