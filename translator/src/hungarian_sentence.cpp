@@ -2818,8 +2818,10 @@ void Generator::findPerfectDuration() {
   const bool done = !state && ((vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty() ||
                                (g.main + 1 < n_ && t_[g.main + 1].tag != PartOfSpeech::preposition &&
                                 listed(kDirectionParticles, t_[g.main + 1].lower)));
+  // ("had lived there since the war": "a háború óta ott lakott", as long as till then)
+  const bool tillThen = t_[g.firstAux].lower == "had";
   if (sinceClause_ && !done) {
-    roles_.verb.past = false;
+    roles_.verb.past = tillThen;
     return;
   }
   if (t_[0].lemma == "how long") {  // ("How long have you lived here?": what still goes on)
@@ -2829,12 +2831,11 @@ void Generator::findPerfectDuration() {
   for (std::size_t k = (owned ? g.have : state ? g.be : g.main) + 1; k < n_; ++k) {
     if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) {
       perfectFor_ = k;
-      // ("had lived there for thirty years": "harminc éve laktak", as long as till then)
-      roles_.verb.past = t_[g.firstAux].lower == "had";
+      roles_.verb.past = tillThen;  // ("had lived there for thirty years": "harminc éve laktak")
       return;
     }
     if (t_[k].lower == "since") {
-      roles_.verb.past = done;  // ("has gone up twice since the spring": "kétszer emelkedett")
+      roles_.verb.past = done || tillThen;  // ("has gone up twice since the spring": "kétszer emelkedett")
       return;
     }
   }

@@ -1825,5 +1825,10 @@ TEST(ConstructionsTest, FindItAttachedIsTheWriterSendingIt) {
   EXPECT_EQ(hungarian("Please find attached the photos."), "Csatolom a fényképeket.");
 }
 
+TEST(ConstructionsTest, APastPerfectSinceATimeStaysPast) {
+  EXPECT_EQ(hungarian("He had worked there since March."), "Március óta dolgozott ott.");
+  EXPECT_EQ(hungarian("I have lived here since 2010."), "2010 óta lakom itt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
