@@ -1654,10 +1654,16 @@ void markPurposes(std::vector<Token>& toks) {
     if (notToDo) --k;
     if (toks[k].tag == PartOfSpeech::noun || toks[k].tag == PartOfSpeech::name ||
         (toks[k].tag == PartOfSpeech::pronoun && toks[k].lower != "it")) {
-      while (k > 0 && toks[k].tag != PartOfSpeech::pronoun &&
-             (toks[k - 1].tag == PartOfSpeech::determiner || toks[k - 1].tag == PartOfSpeech::possessive ||
-              toks[k - 1].tag == PartOfSpeech::adjective))
-        --k;
+      auto startOfNounPhrase = [&] {
+        while (k > 0 && toks[k].tag != PartOfSpeech::pronoun &&
+               (toks[k - 1].tag == PartOfSpeech::determiner || toks[k - 1].tag == PartOfSpeech::possessive ||
+                toks[k - 1].tag == PartOfSpeech::adjective || toks[k - 1].tag == PartOfSpeech::noun))
+          --k;
+      };
+      startOfNounPhrase();
+      // ("asked the witnesses of the accident to come forward": past its owner after "of")
+      if (k >= 2 && toks[k - 1].lower == "of" && toks[k - 2].tag == PartOfSpeech::noun)
+        k -= 2, startOfNounPhrase();
       // ("asked her to wait", "want you to come": "megkértem, hogy várjon", "azt akarom, hogy gyere")
       if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb &&
           (toks[k - 1].lemma == "tell" || toks[k - 1].lemma == "ask" || toks[k - 1].lemma == "want"))

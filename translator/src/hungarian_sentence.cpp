@@ -1493,7 +1493,9 @@ void Generator::findObjects(ClauseRoles& r) {
   if (requestFollows_ && mainVerb != n_ && (t_[mainVerb].lemma == "want" || t_[mainVerb].lemma == "ask") &&
       objectStart < n_ && objectStart == afterVerb && startsNounPhrase(objectStart)) {
     const NounPhrase one = readNounPhrase(objectStart);
-    if (one.end == n_ || (one.end + 1 == n_ && t_[one.end].lower == "not"))
+    // ("asked the driver to stop": the one asked by name is the object, "Megkérte a sofőrt, hogy")
+    if ((one.end == n_ || (one.end + 1 == n_ && t_[one.end].lower == "not")) &&
+        (one.pronoun || t_[mainVerb].lemma != "ask"))
       askedOne_ = one, objectStart = one.end;
   }
   // "speaks a little English": how much stands between the verb and its object
@@ -3259,7 +3261,14 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       context = dependentOn(context);
       context.purpose = !c.promised;
       if (c.request && c.begin > 0) {  // the one told is the subject (past "not")
-        const Token& told = tokens[c.negated && c.begin > 1 ? c.begin - 2 : c.begin - 1];
+        std::size_t one = c.negated && c.begin > 1 ? c.begin - 2 : c.begin - 1;
+        // ("asked the witnesses of the accident to come": the witnesses, before their owner)
+        std::size_t k = one;
+        while (k > 0 && (tokens[k - 1].tag == PartOfSpeech::determiner ||
+                         tokens[k - 1].tag == PartOfSpeech::adjective))
+          --k;
+        if (k >= 2 && tokens[k - 1].lower == "of" && tokens[k - 2].tag == PartOfSpeech::noun) one = k - 2;
+        const Token& told = tokens[one];
         context.subject =
             Agreement{told.tag == PartOfSpeech::pronoun ? told.person : 3, told.plural, false, false};
       }

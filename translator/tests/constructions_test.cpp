@@ -1830,5 +1830,11 @@ TEST(ConstructionsTest, APastPerfectSinceATimeStaysPast) {
   EXPECT_EQ(hungarian("I have lived here since 2010."), "2010 óta lakom itt.");
 }
 
+TEST(ConstructionsTest, TheOneAskedByNameIsTheObject) {
+  EXPECT_EQ(hungarian("The teacher asked the parents of the children to wait."),
+            "A tanár megkérte a gyerekek szüleit, hogy várjanak.");
+  EXPECT_EQ(hungarian("I asked her to wait."), "Megkértem, hogy várjon.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
