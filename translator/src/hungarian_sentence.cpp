@@ -1029,7 +1029,13 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   // ("started to laugh": an infinitive after is what is begun, "elkezdett nevetni")
   const bool infinitiveAfter = verb + 2 < n_ && t_[verb + 1].tag == PartOfSpeech::infinitiveTo &&
                                t_[verb + 2].tag == PartOfSpeech::verb;
-  if (s && !hasObject && !infinitiveAfter && !s->note("intr").empty()) {
+  // "Shake well", "Dry thoroughly": an instruction of how to handle the thing at hand has it as
+  // its object, "Jól rázd meg", "Alaposan szárítsd meg" ("Turn left" turns: "Fordulj balra")
+  static constexpr std::string_view kHandling[] = {"well", "thoroughly", "gently", "firmly", "carefully"};
+  const bool thingAtHand = imperative && !hasObject && verb == roles_.verb.main && verb + 1 < n_ &&
+                           listed(kHandling, t_[verb + 1].lower) && s && !s->note("intr").empty();
+  if (thingAtHand) a.definite = true;
+  if (s && !hasObject && !infinitiveAfter && !thingAtHand && !s->note("intr").empty()) {
     stem.lemma = std::string(s->note("intr"));  // "The train leaves": "indul", not "elhagy"
   } else if (s) {
     stem.lemma = s->word;

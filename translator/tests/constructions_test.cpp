@@ -1836,5 +1836,10 @@ TEST(ConstructionsTest, TheOneAskedByNameIsTheObject) {
   EXPECT_EQ(hungarian("I asked her to wait."), "Megkértem, hogy várjon.");
 }
 
+TEST(ConstructionsTest, AnInstructionOfHowToHandleTheThingHasItAsItsObject) {
+  EXPECT_EQ(hungarian("Shake gently."), "Gyengéden rázd meg.");
+  EXPECT_EQ(hungarian("Turn left."), "Fordulj balra.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
