@@ -1865,6 +1865,13 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
         t.time->deixis = Deixis::perUnit;
         t.time->unit = toks[per + 1].entry;
         t.time->times = times;
+        // ("at least once a year": how often at least, "évente legalább egyszer", as one time)
+        if (!out.empty() && out.back().lemma == "at least") {
+          t.time->atLeast = true;
+          t.word = out.back().word;
+          t.lower = "at least " + t.lower;
+          out.pop_back();
+        }
         t.words = toks[per + 1].word + toks[per + 1].words - t.word;
         for (std::size_t m = i + 1; m <= per + 1; ++m) t.lower += " " + toks[m].lower;
         t.lemma = t.lower;

@@ -42,6 +42,7 @@ struct TimePhrase {
   const lexicon::Entry* unit = nullptr;  // "spring", "morning", "week"
   const lexicon::Entry* day = nullptr;   // the day before a part of it: "Tuesday" of "Tuesday evening"
   bool early = false, late = false;      // "early this morning": "ma kora reggel"
+  bool atLeast = false;                  // "at least once a year": "évente legalább egyszer"
   int times = 0;                         // how often per unit: "twice a day" is 2; or in all
 };
 

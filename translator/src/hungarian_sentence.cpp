@@ -333,6 +333,10 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
       for (const auto& [english, hungarian] : kPer)
         if (english == lemma) w.emplace_back(hungarian);
       if (w.empty()) w.emplace_back("minden"), w.push_back(when);  // "once a season": "minden tavasszal"
+      if (tp.atLeast)
+        w.emplace_back(
+            "legal\xC3\xA1"
+            "bb");
       w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
       break;
     }
@@ -1828,6 +1832,11 @@ bool Generator::finishedPast() const {
 bool Generator::subjectFollowsVerb() const {
   const ClauseRoles& r = roles_;
   const VerbGroup& g = r.verb;
+  // "Évente legalább egyszer ki kell cserélni az elemeket": after the leading time, what must be
+  // done and then what to
+  if (r.subject && !r.subject->pronoun && g.passive && mustDo(g) && !r.agent && !g.negative && g.main != n_ &&
+      r.subject->begin < g.main && t_[0].tag != PartOfSpeech::question)
+    return true;
   if (!r.subject || r.subject->pronoun || r.inverted || r.agent || r.object || g.main == n_ || g.negative ||
       !g.modal.empty() || g.future || g.imperative || g.copula || g.possession ||
       t_[0].tag == PartOfSpeech::question || r.subject->begin > g.main)

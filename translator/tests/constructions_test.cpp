@@ -1341,7 +1341,7 @@ TEST(ConstructionsTest, QuotedSpeechAndWhoSaidIt) {
 TEST(ConstructionsTest, APassiveAfterMustSaysNoOneOrTheOneWhoMust) {
   // without its agent the infinitive has no person; with one, the agent must, in the dative
   EXPECT_EQ(hungarian("The windows must be cleaned every week."),
-            "Minden héten az ablakokat ki kell takarítani.");
+            "Minden héten ki kell takarítani az ablakokat.");
   EXPECT_EQ(hungarian("These boxes must not be opened."), "Ezeket a dobozokat nem szabad kinyitni.");
   EXPECT_EQ(hungarian("The old bridge must be repaired by the council."),
             "A régi hidat a tanácsnak meg kell javítania.");
@@ -1839,6 +1839,17 @@ TEST(ConstructionsTest, TheOneAskedByNameIsTheObject) {
 TEST(ConstructionsTest, AnInstructionOfHowToHandleTheThingHasItAsItsObject) {
   EXPECT_EQ(hungarian("Shake gently."), "Gyengéden rázd meg.");
   EXPECT_EQ(hungarian("Turn left."), "Fordulj balra.");
+}
+
+TEST(ConstructionsTest, AtLeastHowOftenIsOneTime) {
+  EXPECT_EQ(hungarian("Water the plants at least twice a week."),
+            "Hetente legalább kétszer öntözd meg a növényeket.");
+}
+
+TEST(ConstructionsTest, AfterALeadingTimeWhatMustBeDoneComesFirst) {
+  EXPECT_EQ(hungarian("Every morning the windows must be opened."),
+            "Minden reggel ki kell nyitni az ablakokat.");
+  EXPECT_EQ(hungarian("The windows must be opened."), "Az ablakokat ki kell nyitni.");
 }
 
 }  // namespace
