@@ -78,8 +78,13 @@ bool takesThatlessClause(const Token& t) {
 
 // A noun that a contact relative clause may follow: a common noun, not a name or pronoun; a
 // subject pronoun opens the clause without a relative word ("the film I saw").
+// ("the coldest winter anyone could remember": "everyone", "anyone" as well)
 bool contactRelativeAfter(const Token& prev, const Token& t) {
-  return prev.tag == PartOfSpeech::noun && !prev.possessor && subjectPronoun(t);
+  static constexpr std::string_view kAnyone[] = {"anyone",    "anybody", "everyone",
+                                                 "everybody", "someone", "somebody"};
+  return prev.tag == PartOfSpeech::noun && !prev.possessor &&
+         (subjectPronoun(t) ||
+          std::find(std::begin(kAnyone), std::end(kAnyone), t.lower) != std::end(kAnyone));
 }
 
 const Subordinator* subordinator(std::string_view w) {

@@ -1852,5 +1852,10 @@ TEST(ConstructionsTest, AfterALeadingTimeWhatMustBeDoneComesFirst) {
   EXPECT_EQ(hungarian("The windows must be opened."), "Az ablakokat ki kell nyitni.");
 }
 
+TEST(ConstructionsTest, ARelativeClauseWithoutItsWordMayOpenWithEveryone) {
+  EXPECT_EQ(hungarian("I found the key someone had lost."),
+            "Megtaláltam a kulcsot, amelyet valaki elvesztett.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
