@@ -2909,12 +2909,20 @@ std::size_t Generator::emitSubject() {
       t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun &&
       !(r.subject->begin > 0 && t_[r.subject->begin - 1].tag == PartOfSpeech::question))  // "Melyik busz"
     emit("a", r.subject->begin);
+  // "Nobody knew": "Senki sem tudta"
+  const bool none =
+      indefinitePronoun && (t_[r.subject->head].lemma == "nobody" || t_[r.subject->head].lemma == "nothing" ||
+                            t_[r.subject->head].lemma == "no one");
+  // "Nobody in the room spoke": where comes first, "A szobában senki sem szólalt meg"
+  std::size_t where = r.subject->end;
+  if (none && where + 1 < n_ && t_[where].tag == PartOfSpeech::preposition && startsNounPhrase(where + 1) &&
+      readNounPhrase(where + 1).end == r.verb.firstAux) {
+    const std::size_t end = emitPrepositionalPhrase(where);
+    for (std::size_t k = where; k < end; ++k) done_[k] = true;
+  }
   if (!r.dropSubject)
     emitNounPhrase(*r.subject, dative && !r.subject->pronoun ? Case::dative : Case::nominative);
-  // "Nobody knew": "Senki sem tudta"
-  if (indefinitePronoun && (t_[r.subject->head].lemma == "nobody" || t_[r.subject->head].lemma == "nothing" ||
-                            t_[r.subject->head].lemma == "no one"))
-    emit("sem", r.subject->head);
+  if (none) emit("sem", r.subject->head);
   lastCase_ = Case::nominative;
   return r.subject->end;
 }

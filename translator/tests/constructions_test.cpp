@@ -1857,5 +1857,9 @@ TEST(ConstructionsTest, ARelativeClauseWithoutItsWordMayOpenWithEveryone) {
             "Megtaláltam a kulcsot, amelyet valaki elvesztett.");
 }
 
+TEST(ConstructionsTest, WhereNobodyIsComesFirst) {
+  EXPECT_EQ(hungarian("Nobody in the village knew him."), "A faluban senki sem ismerte őt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
