@@ -2143,6 +2143,11 @@ void foundAttached(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   // ("Please find attached the invoice": before what is sent too)
   const std::size_t at = sent(toks.back()) ? toks.size() - 1 : sent(toks[find + 1]) ? find + 1 : 0;
   if (!at) return;
+  // (one sentence of sending: "... and let me know" keeps its request whole)
+  if (std::any_of(toks.begin() + std::ptrdiff_t(find + 1), toks.end(), [](const Token& t) {
+        return t.lower == "and" || t.lower == "or" || t.tag == PartOfSpeech::conjunction;
+      }))
+    return;
   const std::string lemma = toks[at].lower == "attached" ? "attach" : "enclose";
   const lexicon::Entry* verb = core.find(lemma, PartOfSpeech::verb);
   if (!verb) return;
