@@ -1324,6 +1324,34 @@ void infinitivesAfterLetting(std::vector<Token>& toks) {
   }
 }
 
+// "You should rest and drink water", "can sing or dance": a second verb after "and" or "or" is
+// under the same modal, and its negation ("Nem kellene vezetned, vagy nem kellene gépeket
+// kezelned"); the modal goes after the link word, so that the verb is its infinitive.
+void modalsAcrossAnd(std::vector<Token>& toks) {
+  for (std::size_t i = 2; i + 1 < toks.size(); ++i) {
+    if ((toks[i].lower != "and" && toks[i].lower != "or") || toks[i + 1].tag != PartOfSpeech::verb ||
+        toks[i + 1].form != VerbForm::base || toks[i - 1].pauseAfter)
+      continue;
+    std::size_t m = i;
+    while (m > 0 && toks[m - 1].tag != PartOfSpeech::conjunction && !toks[m - 1].pauseAfter &&
+           toks[m - 1].tag != PartOfSpeech::modal && toks[m - 1].lower != "and" && toks[m - 1].lower != "or")
+      --m;
+    if (m == 0 || toks[m - 1].tag != PartOfSpeech::modal) continue;
+    const std::size_t modal = m - 1;
+    // ("will come and meet you": the future says it in the present, "eljövök és találkozom")
+    if (toks[modal].lower == "will" || toks[modal].lower == "would" || toks[modal].lower == "shall") continue;
+    const bool negated = toks[m].tag == PartOfSpeech::negation;
+    const std::size_t verb = negated ? m + 1 : m;
+    if (verb >= i || toks[verb].tag != PartOfSpeech::verb || toks[verb].form != VerbForm::base) continue;
+    Token copy = toks[modal];
+    copy.words = 0, copy.word = toks[i + 1].word;
+    std::vector<Token> implied{copy};
+    if (negated) implied.push_back(impliedWord("not", PartOfSpeech::negation, toks[i + 1].word));
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), implied.begin(), implied.end());
+    i += implied.size();
+  }
+}
+
 // "Would you mind checking the figures?" asks it done: "Megnéznéd az adatokat?", as "Would you
 // check ..."; "mind" goes and the "-ing" verb is the verb asked for.
 void mindingAsAsking(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -2274,6 +2302,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   infinitivesFromGerunds(core_, toks);
   infinitivesAfterLetting(toks);
   mindingAsAsking(core_, toks);
+  modalsAcrossAnd(toks);
   stoppingAsNoLonger(core_, toks);
   negativeAny(toks);
   markAsRoles(toks);

@@ -1861,5 +1861,10 @@ TEST(ConstructionsTest, WhereNobodyIsComesFirst) {
   EXPECT_EQ(hungarian("Nobody in the village knew him."), "A faluban senki sem ismerte őt.");
 }
 
+TEST(ConstructionsTest, ASecondVerbAfterAndIsUnderTheSameModal) {
+  EXPECT_EQ(hungarian("You should rest and drink water."), "Pihenned kellene, és vizet kellene innod.");
+  EXPECT_EQ(hungarian("He can't read or write."), "Nem tud olvasni, vagy nem tud írni.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
