@@ -1357,6 +1357,8 @@ VerbGroup Generator::readVerbGroup() const {
   // nem érték a hidat", the prefix before "nem"
   if (before_.until && g.main != n && !g.copula && !g.possession && !g.negative && !g.doSupport)
     g.negative = true;
+  // ("until it is thick": what it is to become, "amíg nem lesz sűrű")
+  if (before_.until && g.copula && !g.negative && !g.past && !g.future) g.negative = g.future = true;
   // "to start the machine": "hogy elindítsd a gépet"
   if (before_.purpose && g.main != n && g.modal.empty() && !g.future)
     g.modal = "subj", g.past = false, g.imperative = false;

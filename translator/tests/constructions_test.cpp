@@ -1782,6 +1782,8 @@ TEST(ConstructionsTest, ThenInAStoryGoesOnInThePast) {
 TEST(ConstructionsTest, UntilIsAmigAndTheNegation) {
   EXPECT_EQ(hungarian("Wait here until I come back."), "Várj itt, amíg vissza nem jövök.");
   EXPECT_EQ(hungarian("We waited until the rain stopped."), "Vártunk, amíg az eső el nem állt.");
+  // what it is to become
+  EXPECT_EQ(hungarian("Wait until it is dark."), "Várj, amíg nem lesz sötét.");
 }
 
 TEST(ConstructionsTest, WhatOneLetsOrHelpsSomeoneDoIsTheInfinitive) {
