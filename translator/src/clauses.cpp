@@ -233,6 +233,10 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   if (!verbAfter) return false;
   const Token& prev = t_[i - 1];
   if (degreeAskedAt(i)) return true;
+  // "Whether we come in August depends on ...": the verb after the yes or no is the sentence's
+  if (clauseBegin == 0 && t_[0].lower == "whether" && t.tag == PartOfSpeech::verb &&
+      (t.form == VerbForm::third || t.form == VerbForm::past) && verbIn(1, i))
+    return true;
   // a relative clause may follow the subject before its verb: "The house, which is old, ..."
   if (const Relative* r = relative(t.lower);
       r && (isNounish(prev) || pauseBefore(i)) && !soThatAt(i) && !thatAfterObject(i)) {
@@ -454,6 +458,8 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     // the verb's "-e" ("hogy éhes vagyok-e")
     if (!first && (t.lower == "if" || t.lower == "whether") && asks(t_[verb]))
       c.link = "hogy", c.question = c.yesNo = true;
+    // "Whether we come depends on the price": the yes or no is the subject of what follows
+    if (first && begin == 0 && t.lower == "whether") c.link = "hogy", c.question = c.yesNo = c.subject = true;
   }
   return c;
 }

@@ -37,6 +37,7 @@ struct Clause {
   bool yesNo = false;              // "asked if I was hungry": "hogy éhes vagyok-e"
   bool negated = false;            // "told us not to worry": "hogy ne aggódjunk"
   bool meanwhile = false;          // ", shouting with joy": what was done meanwhile, "kiabálva"
+  bool subject = false;            // "Whether we come depends on ...": "Az, hogy jövünk-e, ... függ"
   bool measured = false;           // "too tired to argue": "ahhoz, hogy vitatkozzon"
   bool degree = false;             // "how cold it was": "milyen hideg volt", the predicate first
 };

@@ -3267,6 +3267,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       out.push_back({"hov\xC3\xA1", c.begin, true});
     else if (c.measured)  // "túl fáradt volt ahhoz, hogy ..."
       out.push_back({"ahhoz", c.begin, true}), out.push_back({"hogy", c.begin, true, true});
+    else if (c.subject)  // "Az, hogy augusztusban jövünk-e, ..."
+      out.push_back({"az", c.begin, true}), out.push_back({"hogy", c.begin, true, true});
     else if (!c.link.empty())
       out.push_back({c.relative ? relativeWord(tokens, c) : c.link, c.begin, true});
     // a relative clause's verb agrees with the noun the link word stands for
@@ -3326,6 +3328,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     }
     if (k > 0 && out.size() > first) out[first].commaBefore = !c.measured;
     context = g.context();
+    // (what follows has the clause as its subject: "..., a repülőjegyek árától függ")
+    if (c.subject) context.subject = Agreement{3, false, false, false}, context.known = true;
   }
   return out;
 }

@@ -1868,5 +1868,9 @@ TEST(ConstructionsTest, ASecondVerbAfterAndIsUnderTheSameModal) {
   EXPECT_EQ(hungarian("He can't read or write."), "Nem tud olvasni, vagy nem tud írni.");
 }
 
+TEST(ConstructionsTest, AYesOrNoOpeningTheSentenceIsItsSubject) {
+  EXPECT_EQ(hungarian("Whether he wins depends on the weather."), "Az, hogy nyer-e, függ az időtől.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
