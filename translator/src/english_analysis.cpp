@@ -1352,6 +1352,19 @@ void modalsAcrossAnd(std::vector<Token>& toks) {
   }
 }
 
+// "know them all", "seeing you all in June": "all" after a pronoun says it of every one of them
+// ("Ismerem őket"), not the next noun's "minden"; the pronoun is plural.
+void allAfterPronouns(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
+    if (toks[i].tag == PartOfSpeech::pronoun &&
+        (toks[i].lower == "you" || toks[i].lower == "us" || toks[i].lower == "them") &&
+        toks[i + 1].lower == "all") {
+      toks[i].plural = true;
+      toks[i].words += toks[i + 1].words;  // the pointer on "all" points at them
+      toks.erase(toks.begin() + std::ptrdiff_t(i + 1));
+    }
+}
+
 // "Would you mind checking the figures?" asks it done: "Megnéznéd az adatokat?", as "Would you
 // check ..."; "mind" goes and the "-ing" verb is the verb asked for.
 void mindingAsAsking(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -2303,6 +2316,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   infinitivesAfterLetting(toks);
   mindingAsAsking(core_, toks);
   modalsAcrossAnd(toks);
+  allAfterPronouns(toks);
   stoppingAsNoLonger(core_, toks);
   negativeAny(toks);
   markAsRoles(toks);

@@ -1872,5 +1872,9 @@ TEST(ConstructionsTest, AYesOrNoOpeningTheSentenceIsItsSubject) {
   EXPECT_EQ(hungarian("Whether he wins depends on the weather."), "Az, hogy nyer-e, függ az időtől.");
 }
 
+TEST(ConstructionsTest, AllAfterAPronounIsNoNounsEvery) {
+  EXPECT_EQ(hungarian("I know them all."), "Ismerem őket.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
