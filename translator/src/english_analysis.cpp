@@ -1461,6 +1461,14 @@ void markAsRoles(std::vector<Token>& toks) {
     if (toks[i].lower != "as" || (i >= 2 && toks[i - 2].lower == "as") ||
         (i >= 3 && toks[i - 3].lower == "as"))  // "as tall as her brother"
       continue;
+    // "smiled as he opened the door": before a subject and its verb "as" links a clause
+    // ("ahogy kinyitotta az ajtót")
+    if (i > 0 && i + 2 < toks.size() && subjectPronoun(toks[i + 1]) &&
+        (toks[i + 2].tag == PartOfSpeech::verb || toks[i + 2].tag == PartOfSpeech::auxiliary ||
+         toks[i + 2].tag == PartOfSpeech::modal)) {
+      toks[i].tag = PartOfSpeech::conjunction;
+      continue;
+    }
     std::size_t k = i + 1;
     if (toks[k].lower == "a" || toks[k].lower == "an") {  // adjectives only after an article
       ++k;

@@ -1876,5 +1876,10 @@ TEST(ConstructionsTest, AllAfterAPronounIsNoNounsEvery) {
   EXPECT_EQ(hungarian("I know them all."), "Ismerem őket.");
 }
 
+TEST(ConstructionsTest, AsBeforeASubjectAndItsVerbLinksAClause) {
+  EXPECT_EQ(hungarian("She smiled as he opened the door."), "Elmosolyodott, ahogy kinyitotta az ajtót.");
+  EXPECT_EQ(hungarian("He works as a nurse."), "Dolgozik ápolóként.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
