@@ -2974,9 +2974,12 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     if (out_.size() > first) out_[first].commaBefore = true;
     return np.end;
   }
-  if (tk.tag == PartOfSpeech::conjunction && tk.lower == "and" && pos + 1 < n_ && startsNounPhrase(pos + 1) &&
-      lastCase_ != Case::nominative) {
-    emit("\xC3\xA9s", pos);
+  // ("egy késsel vagy egy villával": after "or" as well, between nouns)
+  const bool orNoun = tk.lower == "or" && pos > 0 &&
+                      (t_[pos - 1].tag == PartOfSpeech::noun || t_[pos - 1].tag == PartOfSpeech::name);
+  if (tk.tag == PartOfSpeech::conjunction && (tk.lower == "and" || orNoun) && pos + 1 < n_ &&
+      startsNounPhrase(pos + 1) && lastCase_ != Case::nominative) {
+    emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", pos);
     const NounPhrase np = readNounPhrase(pos + 1);
     emitNounPhrase(np, lastCase_);
     return np.end;

@@ -1881,5 +1881,9 @@ TEST(ConstructionsTest, AsBeforeASubjectAndItsVerbLinksAClause) {
   EXPECT_EQ(hungarian("He works as a nurse."), "Dolgozik ápolóként.");
 }
 
+TEST(ConstructionsTest, AMemberAfterOrKeepsTheCase) {
+  EXPECT_EQ(hungarian("Cut it with a knife or a fork."), "Vágd egy késsel vagy egy villával.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
