@@ -2986,6 +2986,13 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   }
   if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::verb)
     return emitInfinitive(pos);
+  // "by hand, not with a drill": what it is not done with, ", nem fúróval"
+  if (tk.tag == PartOfSpeech::negation && tk.lower == "not" && pos > 0 && t_[pos - 1].pauseAfter &&
+      pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::preposition) {
+    emit("nem", pos);
+    out_.back().commaBefore = true;
+    return pos + 1;
+  }
   if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ &&
       (startsNounPhrase(pos + 1) || forTheNext(pos + 1)))
     return emitPrepositionalPhrase(pos);

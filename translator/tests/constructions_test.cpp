@@ -1885,5 +1885,10 @@ TEST(ConstructionsTest, AMemberAfterOrKeepsTheCase) {
   EXPECT_EQ(hungarian("Cut it with a knife or a fork."), "Vágd egy késsel vagy egy villával.");
 }
 
+TEST(ConstructionsTest, NotBeforeAPhraseAfterACommaIsNem) {
+  EXPECT_EQ(hungarian("Tighten the screws by hand, not with a drill."),
+            "Húzd meg a csavarokat kézzel, nem egy fúróval.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
