@@ -1568,8 +1568,16 @@ void questionsOfQuantity(std::vector<Token>& toks) {
 void participlesAfterNouns(std::vector<Token>& toks) {
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
     // (the form by its spelling: after a noun the chooser may have read a finite verb)
-    if (toks[i].tag != PartOfSpeech::verb || !toks[i].lower.ends_with("ing") || !toks[i].entry ||
+    // ("Towels left on the floor will be replaced": a past participle with its place too, "a
+    // padlón hagyott törölközők", said in the finished past)
+    const bool ing = toks[i].lower.ends_with("ing");
+    const bool done = !ing && (toks[i].form == VerbForm::past || toks[i].form == VerbForm::participle);
+    if (toks[i].tag != PartOfSpeech::verb || !(ing || done) || !toks[i].entry ||
         toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].possessor)
+      continue;
+    // (not "resigned after journalists had ...": a preposition that may open a clause)
+    if (done && (toks[i + 1].tag != PartOfSpeech::preposition || opensIngClauseOfTime(toks[i + 1].lower) ||
+                 toks[i + 1].lower == "since" || toks[i + 1].lower == "until"))
       continue;
     std::size_t j = i + 1;
     if (toks[j].tag == PartOfSpeech::preposition) {
@@ -1582,7 +1590,7 @@ void participlesAfterNouns(std::vector<Token>& toks) {
       if (j == i + 2) continue;
     }
     if (j < toks.size() && (toks[j].tag == PartOfSpeech::auxiliary || toks[j].tag == PartOfSpeech::modal ||
-                            (toks[j].tag == PartOfSpeech::verb && toks[j].form != VerbForm::ing)))
+                            (toks[j].tag == PartOfSpeech::verb && toks[j].form != VerbForm::ing && !done)))
       toks[i].participle = true, toks[i].tag = PartOfSpeech::adjective;
   }
 }

@@ -1890,5 +1890,13 @@ TEST(ConstructionsTest, NotBeforeAPhraseAfterACommaIsNem) {
             "Húzd meg a csavarokat kézzel, nem egy fúróval.");
 }
 
+TEST(ConstructionsTest, APastParticipleWithItsPlaceAfterTheNounStandsBeforeIt) {
+  EXPECT_EQ(hungarian("The men arrested in the raid were released."),
+            "A rajtaütésben letartóztatott férfiakat elengedték.");
+  // (a preposition that opens a clause: the verb is the clause's)
+  EXPECT_EQ(hungarian("The minister resigned after journalists discovered it."),
+            "A miniszter lemondott, miután az újságírók felfedezték.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
