@@ -22,6 +22,7 @@ constexpr Subordinator kSubordinators[] = {
     {"before", "miel\xC5\x91tt"},
     {"after", "miut\xC3\xA1n"},
     {"until", "am\xC3\xADg"},
+    {"without", "an\xC3\xA9lk\xC3\xBCl"},  // "without looking up": "anélkül, hogy felnézne"
     {"by the time", "mire"},
     {"as soon as", "amint"},
     {"as long as", "amíg"},
@@ -106,9 +107,10 @@ bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) {
 
 // "before leaving the house", "after eating", "while waiting": a clause of time whose verb is
 // an "-ing" form without a subject.
+// ("without looking up" after a comma, past the words of saying, stays with them)
 bool gerundClauseAt(const std::vector<Token>& t, std::size_t i) {
   return i + 1 < t.size() && t[i + 1].tag == PartOfSpeech::verb && t[i + 1].form == VerbForm::ing &&
-         opensIngClauseOfTime(t[i].lower);
+         opensIngClauseOfTime(t[i].lower) && !(t[i].lower == "without" && i > 0 && t[i - 1].pauseAfter);
 }
 
 bool isVerbal(const Token& t) {
@@ -322,6 +324,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // "so that it stays fresh": what for, "hogy friss maradjon"
   if (soThat(i)) return finiteClauseAt(i + 2);
   // ("so tired": "so" of degree opens nothing)
+  // ("without a word": "without" opens only a clause of its "-ing" verb)
+  if (t.lower == "without" && !gerundClauseAt(t_, i)) return false;
   if (subordinator(t.lower) && !(t.lower == "so" && t.tag == PartOfSpeech::adverb))
     return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i) ||
            (t.lower == "what" && verbAt(i + 1));  // ("tell me what happened")

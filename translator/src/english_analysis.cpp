@@ -1051,8 +1051,9 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   // ("thank you for helping": what is thanked for)
   const bool thanks = prevLower == "for" && thanksBefore(toks, i - 1);
   const bool timeClauseVerb =
-      ing &&
-      ((after && after->tag != PartOfSpeech::conjunction && opensIngClauseOfTime(prevLower)) || thanks);
+      ing && ((after && after->tag != PartOfSpeech::conjunction && opensIngClauseOfTime(prevLower) &&
+               !(prevLower == "without" && i >= 2 && toks[i - 2].pauseAfter)) ||  // (see gerundClauseAt)
+              thanks);
   const bool startsClause = i == 0 || prevLower == "please" ||
                             (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") ||
                             prevLower == "let's" || (prevTag == PartOfSpeech::conjunction && !joinsNouns) ||
@@ -2304,7 +2305,7 @@ bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
 }
 
 bool opensIngClauseOfTime(std::string_view word) {
-  return word == "before" || word == "after" || word == "while" || word == "when";
+  return word == "before" || word == "after" || word == "while" || word == "when" || word == "without";
 }
 
 bool howManyTimes(const std::vector<Token>& t, std::size_t k) {

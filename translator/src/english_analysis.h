@@ -82,7 +82,7 @@ struct Token {
 // "thanks for", "thank you for": the words before `forIndex` thank for what follows it.
 bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex);
 // "before", "after", "while", "when": a clause of time whose verb may be an "-ing" form without
-// a subject ("before leaving the house").
+// a subject ("before leaving the house"); so, of what is not done meanwhile, "without".
 bool opensIngClauseOfTime(std::string_view word);
 // "I", "you", "he", "she", "we", "they": a pronoun that can only be a clause's subject.
 bool subjectPronoun(const Token& t);

@@ -487,6 +487,7 @@ struct ClauseContext {
   bool negated = false;         // "told us not to worry": "hogy ne aggódjunk"
   bool until = false;           // "until the bus came": "amíg meg nem jött a busz", negated
   bool meanwhile = false;       // ", shouting with joy": the adverbial participle, "kiabálva"
+  bool without = false;         // "without looking up": "anélkül, hogy felnézne", the conditional
 };
 
 class Generator {
@@ -1342,6 +1343,7 @@ VerbGroup Generator::readVerbGroup() const {
   // "after finishing the report, she went home": "miután befejezte"
   if (before_.gerund && g.main != n && t_[g.main].form == VerbForm::ing && g.be == n)
     g.past = before_.past, g.imperative = false;
+  if (before_.without && g.main != n && g.modal.empty()) g.modal = "cond", g.past = false;
   // "If I had more time, I would travel": "Ha több időm lenne", what is not so
   if (before_.hypothetical && g.past && g.modal.empty() && !g.future && (g.have == n || g.possession))
     g.modal = "cond", g.past = false;
@@ -3279,6 +3281,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       out.push_back({"ahhoz", c.begin, true}), out.push_back({"hogy", c.begin, true, true});
     else if (c.subject)  // "Az, hogy augusztusban jövünk-e, ..."
       out.push_back({"az", c.begin, true}), out.push_back({"hogy", c.begin, true, true});
+    else if (c.gerund && tokens[c.begin].lower == "without")  // "anélkül, hogy felnézne"
+      out.push_back({c.link, c.begin, true}), out.push_back({"hogy", c.begin, true, true});
     else if (!c.link.empty())
       out.push_back({c.relative ? relativeWord(tokens, c) : c.link, c.begin, true});
     // a relative clause's verb agrees with the noun the link word stands for
@@ -3321,6 +3325,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.yesNo = c.yesNo;
     context.negated = c.negated;
     context.meanwhile = c.meanwhile;
+    context.without = c.gerund && tokens[c.begin].lower == "without";
     context.until = !c.link.empty() && (tokens[c.begin].lower == "until" || tokens[c.begin].lower == "till");
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&

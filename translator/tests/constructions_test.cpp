@@ -1898,5 +1898,11 @@ TEST(ConstructionsTest, APastParticipleWithItsPlaceAfterTheNounStandsBeforeIt) {
             "A miniszter lemondott, miután az újságírók felfedezték.");
 }
 
+TEST(ConstructionsTest, WithoutDoingIsAnelkulHogyAndTheConditional) {
+  EXPECT_EQ(hungarian("He went out without closing the door."), "Kiment, anélkül, hogy becsukná az ajtót.");
+  // a noun after it stays a postposition's
+  EXPECT_EQ(hungarian("He went out without a word."), "Kiment egy szó nélkül.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
