@@ -753,10 +753,15 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
                   [](const Token& t) { return t.tag == PartOfSpeech::adjective && t.degree == 2; }) &&
       (t_[k + 1].lower == "the" || t_[k + 1].tag == PartOfSpeech::noun ||
        t_[k + 1].tag == PartOfSpeech::name);
+  // ("a copy of the invoice": "a számla másolata", a definite owner makes the head its own)
+  const bool definiteOwner = k + 1 < t_.size() && t_[k].lower == "of" &&
+                             (t_[k + 1].lower == "the" || t_[k + 1].tag == PartOfSpeech::possessive ||
+                              t_[k + 1].tag == PartOfSpeech::name);
   if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && (t_[k].lower == "of" || rankedIn) &&
       startsNounPhrase(k + 1) && t_[k + 1].tag != PartOfSpeech::pronoun && !countsItsNoun(t_[k + 1]) &&
-      std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head), [](const Token& t) {
-        return t.tag == PartOfSpeech::adjective || t.lower == "the" || t.tag == PartOfSpeech::particle;
+      std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head), [&](const Token& t) {
+        return t.tag == PartOfSpeech::adjective || t.lower == "the" || t.tag == PartOfSpeech::particle ||
+               ((t.lower == "a" || t.lower == "an") && definiteOwner);
       })) {
     const Sense* hs = coreSense(t_[head], sense(head));
     if (hs && hs->note("of").empty() && !hs->name) {

@@ -1904,5 +1904,10 @@ TEST(ConstructionsTest, WithoutDoingIsAnelkulHogyAndTheConditional) {
   EXPECT_EQ(hungarian("He went out without a word."), "Kiment egy szó nélkül.");
 }
 
+TEST(ConstructionsTest, ADefiniteOwnerAfterOfMakesTheHeadItsOwn) {
+  EXPECT_EQ(hungarian("Send me a copy of the letter."), "Küldd nekem a levél egy másolatát.");
+  EXPECT_EQ(hungarian("I had a cup of tea."), "Volt egy csésze teám.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
