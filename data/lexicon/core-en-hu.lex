@@ -3943,6 +3943,8 @@ canada	n	kanada[name]
 vienna	n	bécs[name]
 prague	n	prága[name]
 rome	n	róma[name]
+lisbon	n	lisszabon[name]
+porto	n	portó[name]
 danube	n	duna[name]
 toy	n	játék[játékok,3sg=játéka]
 thief	n	tolvaj[tolvajok,acc=tolvajt,person]
@@ -5220,7 +5222,6 @@ make it to	v	el|jut[obj=ra]
 urgently	adv	sürgősen
 thanks a lot	adv	köszönöm szépen[for=acc]
 diabetes	n	cukorbetegség
-lisbon	n	lisszabon[name]
 warsaw	n	varsó[name]
 no parking	adv	tilos a parkolás
 no smoking	adv	tilos a dohányzás
@@ -6878,10 +6879,6 @@ now and again	adv	időnként ; néha
 from time to time	adv	időnként ; néha
 once in a while	adv	néha ; olykor
 every other day	adv	minden második nap ; kétnaponta
-once a week	adv	hetente egyszer ; hetente
-once a month	adv	havonta egyszer ; havonta
-once a year	adv	évente egyszer ; évente
-twice a week	adv	hetente kétszer
 for now	adv	egyelőre ; most
 for the time being	adv	egyelőre ; átmenetileg
 in the meantime	adv	közben ; eközben

@@ -342,6 +342,12 @@ TEST(TranslationQualityTest, TheNinthDevelopmentCorpusStaysAboveItsFloorInHungar
   expectFloorInHungarianWords(LEXITON_DEV9_CORPUS, 150, 49.0);
 }
 
+// A second corpus of every kind written apart from the translator, read by no one before it was
+// tuned on.
+TEST(TranslationQualityTest, TheTenthDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
+  expectFloorInHungarianWords(LEXITON_DEV10_CORPUS, 150, 47.0);
+}
+
 // The held-out corpus is only measured, never tuned on: here it must merely read (at least 150
 // sentences), so lexiton-score can report it beside the development corpora.
 TEST(TranslationQualityTest, TheHeldOutCorpusReads) {

@@ -22,6 +22,7 @@ constexpr Subordinator kSubordinators[] = {
     {"before", "miel\xC5\x91tt"},
     {"after", "miut\xC3\xA1n"},
     {"until", "am\xC3\xADg"},
+    {"without", "an\xC3\xA9lk\xC3\xBCl"},  // "without looking up": "anélkül, hogy felnézne"
     {"by the time", "mire"},
     {"as soon as", "amint"},
     {"as long as", "amíg"},
@@ -59,6 +60,18 @@ constexpr std::string_view kThatlessVerbs[] = {"think",  "hope",    "know",     
                                                "feel",   "wish",    "suppose",  "expect",  "hear",  "realize",
                                                "notice", "promise", "remember", "forget",  "admit", "mean"};
 
+// Verbs whose object may be a question within: "I know where he lives".
+constexpr std::string_view kAsking[] = {"know",       "ask",     "wonder", "tell", "remember", "forget",
+                                        "understand", "explain", "show",   "see",  "decide"};
+
+bool asks(const Token& t) {
+  return t.tag == PartOfSpeech::verb &&
+         std::find(std::begin(kAsking), std::end(kAsking), t.lemma) != std::end(kAsking);
+}
+
+// Adjectives and adverbs that "how" asks a number of: "how old", "how long", "how much".
+constexpr std::string_view kCounted[] = {"old", "long", "often", "much", "many", "far", "soon"};
+
 bool takesThatlessClause(const Token& t) {
   return t.tag == PartOfSpeech::verb &&
          std::find(std::begin(kThatlessVerbs), std::end(kThatlessVerbs), t.lemma) != std::end(kThatlessVerbs);
@@ -66,8 +79,13 @@ bool takesThatlessClause(const Token& t) {
 
 // A noun that a contact relative clause may follow: a common noun, not a name or pronoun; a
 // subject pronoun opens the clause without a relative word ("the film I saw").
+// ("the coldest winter anyone could remember": "everyone", "anyone" as well)
 bool contactRelativeAfter(const Token& prev, const Token& t) {
-  return prev.tag == PartOfSpeech::noun && !prev.possessor && subjectPronoun(t);
+  static constexpr std::string_view kAnyone[] = {"anyone",    "anybody", "everyone",
+                                                 "everybody", "someone", "somebody"};
+  return prev.tag == PartOfSpeech::noun && !prev.possessor &&
+         (subjectPronoun(t) ||
+          std::find(std::begin(kAnyone), std::end(kAnyone), t.lower) != std::end(kAnyone));
 }
 
 const Subordinator* subordinator(std::string_view w) {
@@ -89,9 +107,10 @@ bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) {
 
 // "before leaving the house", "after eating", "while waiting": a clause of time whose verb is
 // an "-ing" form without a subject.
+// ("without looking up" after a comma, past the words of saying, stays with them)
 bool gerundClauseAt(const std::vector<Token>& t, std::size_t i) {
   return i + 1 < t.size() && t[i + 1].tag == PartOfSpeech::verb && t[i + 1].form == VerbForm::ing &&
-         opensIngClauseOfTime(t[i].lower);
+         opensIngClauseOfTime(t[i].lower) && !(t[i].lower == "without" && i > 0 && t[i - 1].pauseAfter);
 }
 
 bool isVerbal(const Token& t) {
@@ -164,6 +183,15 @@ class Splitter {
   bool howMuchOf(std::size_t i) const {
     return i < t_.size() && (t_[i].tag == PartOfSpeech::adjective || t_[i].tag == PartOfSpeech::adverb);
   }
+  // "how" and an adjective or adverb before a clause, after a verb that asks: "know how hard it is"
+  bool degreeAskedAt(std::size_t i) const {
+    if (i < 1 || i + 2 >= t_.size() || t_[i].lower != "how" || !howMuchOf(i + 1) ||
+        std::find(std::begin(kCounted), std::end(kCounted), t_[i + 1].lower) != std::end(kCounted) ||
+        !finiteClauseAt(i + 2))
+      return false;
+    const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
+    return asks(t_[verb]);
+  }
   bool soThat(std::size_t i) const {
     return i + 1 < t_.size() && t_[i].lower == "so" && t_[i + 1].lower == "that";
   }
@@ -209,6 +237,11 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   const bool verbAfter = verbIn(i, t_.size());
   if (!verbAfter) return false;
   const Token& prev = t_[i - 1];
+  if (degreeAskedAt(i)) return true;
+  // "Whether we come in August depends on ...": the verb after the yes or no is the sentence's
+  if (clauseBegin == 0 && t_[0].lower == "whether" && t.tag == PartOfSpeech::verb &&
+      (t.form == VerbForm::third || t.form == VerbForm::past) && verbIn(1, i))
+    return true;
   // a relative clause may follow the subject before its verb: "The house, which is old, ..."
   if (const Relative* r = relative(t.lower);
       r && (isNounish(prev) || pauseBefore(i)) && !soThatAt(i) && !thatAfterObject(i)) {
@@ -294,6 +327,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // "so that it stays fresh": what for, "hogy friss maradjon"
   if (soThat(i)) return finiteClauseAt(i + 2);
   // ("so tired": "so" of degree opens nothing)
+  // ("without a word": "without" opens only a clause of its "-ing" verb)
+  if (t.lower == "without" && !gerundClauseAt(t_, i)) return false;
   if (subordinator(t.lower) && !(t.lower == "so" && t.tag == PartOfSpeech::adverb))
     return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i) ||
            (t.lower == "what" && verbAt(i + 1));  // ("tell me what happened")
@@ -334,6 +369,12 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = std::string(noun.plural ? r->objects : r->object);
     return c;
   }
+  // "ran down the hill, shouting with joy": an "-ing" verb after the clause and its comma says
+  // what went on meanwhile, the adverbial participle ("kiabálva")
+  if (!first && pauseBefore(begin) && t.tag == PartOfSpeech::verb && t.form == VerbForm::ing) {
+    c.meanwhile = true;
+    return c;
+  }
   if (!first && soThat(begin) && begin + 2 < end) {
     c.link = "hogy";
     c.body = begin + 2;
@@ -348,12 +389,20 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.promised = t.promised;
     c.awaited = t.awaited;
     c.negated = t.negated;
+    c.measured = t.measured;
     return c;
   }
   if (const std::string_view* asked = first ? nullptr : toBeDoneAt(begin)) {
     c.link = std::string(*asked);
     c.body = begin + 1;
     c.question = c.toBeDone = true;
+    return c;
+  }
+  // "forgot how beautiful the lake was": how much so is "milyen", its predicate after it
+  if (!first && degreeAskedAt(begin)) {
+    c.link = "milyen";
+    c.body = begin + 1;
+    c.question = c.degree = true;
     return c;
   }
   if (!first && thanksClauseAt(t_, begin)) {
@@ -402,19 +451,14 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.gerund = gerundClauseAt(t_, begin);
     // "I know where he lives", "Do you know when it starts?": a question asked within, the
     // question word itself ("hol", "mikor"), not the relative "ahol", "amikor"
-    static constexpr std::string_view kAsking[] = {"know",     "ask",    "wonder",     "tell",
-                                                   "remember", "forget", "understand", "explain",
-                                                   "show",     "see",    "decide"};
     static constexpr std::pair<std::string_view, std::string_view> kQuestions[] = {
         {"where", "hol"}, {"when", "mikor"}, {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"}, {"what", "mit"}};
     // ("asked me why", "tell us where": past the one asked or told)
     const std::size_t verb =
         !first && begin >= 2 && t_[begin - 1].tag == PartOfSpeech::pronoun ? begin - 2 : begin - 1;
     // ("Let me know what you think": the set phrase asks too)
-    if (!first &&
-        ((t_[verb].tag == PartOfSpeech::verb &&
-          std::find(std::begin(kAsking), std::end(kAsking), t_[verb].lemma) != std::end(kAsking)) ||
-         ((t_[verb].lemma == "let me know" || t_[verb].lemma == "let us know") && t.lower == "what")))
+    if (!first && (asks(t_[verb]) || ((t_[verb].lemma == "let me know" || t_[verb].lemma == "let us know") &&
+                                      t.lower == "what")))
       for (const auto& [english, hungarian] : kQuestions)
         if (t.lower == english) c.link = std::string(hungarian), c.question = true;
     // "how beautiful the lake was": how much of a quality is "milyen" ("milyen szép a tó")
@@ -423,9 +467,10 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     if (c.question && t.lower == "what" && begin + 1 < end && verbAt(begin + 1)) c.link = "mi";
     // "asked me if I was hungry", "know whether it is open": a yes or no asked within, "hogy" and
     // the verb's "-e" ("hogy éhes vagyok-e")
-    if (!first && (t.lower == "if" || t.lower == "whether") && t_[verb].tag == PartOfSpeech::verb &&
-        std::find(std::begin(kAsking), std::end(kAsking), t_[verb].lemma) != std::end(kAsking))
+    if (!first && (t.lower == "if" || t.lower == "whether") && asks(t_[verb]))
       c.link = "hogy", c.question = c.yesNo = true;
+    // "Whether we come depends on the price": the yes or no is the subject of what follows
+    if (first && begin == 0 && t.lower == "whether") c.link = "hogy", c.question = c.yesNo = c.subject = true;
   }
   return c;
 }

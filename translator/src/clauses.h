@@ -36,6 +36,10 @@ struct Clause {
   bool toBeDone = false;           // "how to swim": what is to be done, "hogyan kell úszni"
   bool yesNo = false;              // "asked if I was hungry": "hogy éhes vagyok-e"
   bool negated = false;            // "told us not to worry": "hogy ne aggódjunk"
+  bool meanwhile = false;          // ", shouting with joy": what was done meanwhile, "kiabálva"
+  bool subject = false;            // "Whether we come depends on ...": "Az, hogy jövünk-e, ... függ"
+  bool measured = false;           // "too tired to argue": "ahhoz, hogy vitatkozzon"
+  bool degree = false;             // "how cold it was": "milyen hideg volt", the predicate first
 };
 
 // The clauses in order; one clause for a simple sentence.

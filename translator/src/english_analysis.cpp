@@ -537,6 +537,14 @@ Token impliedWord(std::string_view word, PartOfSpeech tag, std::size_t at) {
   return t;
 }
 
+// Before `end` the sentence tells what happened: a past verb, with no imperative opening it
+// ("She picked up the phone, then ...", not "Open the box, then ...").
+bool pastNarrative(const std::vector<Token>& toks, std::size_t end) {
+  if (toks.empty() || (toks[0].tag == PartOfSpeech::verb && toks[0].form == VerbForm::base)) return false;
+  return std::any_of(toks.begin(), toks.begin() + std::ptrdiff_t(std::min(end, toks.size())),
+                     [](const Token& k) { return k.tag == PartOfSpeech::verb && k.form == VerbForm::past; });
+}
+
 // The word at `i`, a comma or "and" after it, opens a list that an auxiliary follows ("Bread,
 // milk and eggs are on the table"): the list is the subject, not a command.
 bool listBeforeAuxiliary(const std::vector<Token>& toks, std::size_t i) {
@@ -1012,7 +1020,9 @@ void ReadingChooser::choose(std::size_t i) {
     static constexpr std::string_view kSameFormPast[] = {"put",  "set",  "cut",  "hit",    "let",  "read",
                                                          "cost", "hurt", "shut", "spread", "quit", "bet"};
     // "opened the letter and read it": after "and" the tense of the verb before
-    const bool pastBefore = subject.lower == "and" && lastVerbPast_;
+    // ("picked up the phone, then put it down": "then" in a story goes on in the past too)
+    const bool pastBefore =
+        (subject.lower == "and" && lastVerbPast_) || (subject.lower == "then" && pastNarrative(toks_, i - 1));
     if ((singular || pastBefore) &&
         std::find(std::begin(kSameFormPast), std::end(kSameFormPast), t.lemma) != std::end(kSameFormPast))
       t.form = VerbForm::past;
@@ -1142,8 +1152,9 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   // ("thank you for helping": what is thanked for)
   const bool thanks = prevLower == "for" && thanksBefore(toks, i - 1);
   const bool timeClauseVerb =
-      ing &&
-      ((after && after->tag != PartOfSpeech::conjunction && opensIngClauseOfTime(prevLower)) || thanks);
+      ing && ((after && after->tag != PartOfSpeech::conjunction && opensIngClauseOfTime(prevLower) &&
+               !(prevLower == "without" && i >= 2 && toks[i - 2].pauseAfter)) ||  // (see gerundClauseAt)
+              thanks);
   const bool startsClause =
       i == 0 || prevLower == "please" ||
       (prevTag == PartOfSpeech::negation && i == 2 && toks[0].lower == "do") || prevLower == "let's" ||
@@ -1400,6 +1411,93 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
   }
 }
 
+// "Let the cake cool", "helped her brother carry the boxes": what one lets or helps someone do
+// is the infinitive ("Hagyd a süteményt kihűlni"); "to" goes before the bare verb after the
+// object. ("let me know", "let us" are phrases of their own.)
+void infinitivesAfterLetting(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    const Token& let = toks[i];
+    if (let.tag != PartOfSpeech::verb || (let.lemma != "let" && let.lemma != "help") ||
+        let.form == VerbForm::ing || let.form == VerbForm::participle)
+      continue;
+    std::size_t v = i + 1;
+    if (toks[v].tag == PartOfSpeech::pronoun && toks[v].lower != "me" && toks[v].lower != "us" &&
+        !subjectPronoun(toks[v]))
+      ++v;  // "let them play"
+    else
+      while (v < toks.size() && v < i + 6 &&
+             (toks[v].tag == PartOfSpeech::determiner || toks[v].tag == PartOfSpeech::possessive ||
+              toks[v].tag == PartOfSpeech::adjective || toks[v].tag == PartOfSpeech::number ||
+              (toks[v].tag == PartOfSpeech::noun && !toks[v].pauseAfter)))
+        ++v;
+    if (v == i + 1 || v >= toks.size() ||
+        (toks[v - 1].tag != PartOfSpeech::noun && toks[v - 1].tag != PartOfSpeech::pronoun))
+      continue;
+    if (toks[v].tag != PartOfSpeech::verb || toks[v].form != VerbForm::base || toks[v].words != 1) continue;
+    toks.insert(toks.begin() + std::ptrdiff_t(v), impliedWord("to", PartOfSpeech::preposition, toks[v].word));
+  }
+}
+
+// "You should rest and drink water", "can sing or dance": a second verb after "and" or "or" is
+// under the same modal, and its negation ("Nem kellene vezetned, vagy nem kellene gépeket
+// kezelned"); the modal goes after the link word, so that the verb is its infinitive.
+void modalsAcrossAnd(std::vector<Token>& toks) {
+  for (std::size_t i = 2; i + 1 < toks.size(); ++i) {
+    if ((toks[i].lower != "and" && toks[i].lower != "or") || toks[i + 1].tag != PartOfSpeech::verb ||
+        toks[i + 1].form != VerbForm::base || toks[i - 1].pauseAfter)
+      continue;
+    std::size_t m = i;
+    while (m > 0 && toks[m - 1].tag != PartOfSpeech::conjunction && !toks[m - 1].pauseAfter &&
+           toks[m - 1].tag != PartOfSpeech::modal && toks[m - 1].lower != "and" && toks[m - 1].lower != "or")
+      --m;
+    if (m == 0 || toks[m - 1].tag != PartOfSpeech::modal) continue;
+    const std::size_t modal = m - 1;
+    // ("will come and meet you": the future says it in the present, "eljövök és találkozom")
+    if (toks[modal].lower == "will" || toks[modal].lower == "would" || toks[modal].lower == "shall") continue;
+    const bool negated = toks[m].tag == PartOfSpeech::negation;
+    const std::size_t verb = negated ? m + 1 : m;
+    if (verb >= i || toks[verb].tag != PartOfSpeech::verb || toks[verb].form != VerbForm::base) continue;
+    Token copy = toks[modal];
+    copy.words = 0, copy.word = toks[i + 1].word;
+    std::vector<Token> implied{copy};
+    if (negated) implied.push_back(impliedWord("not", PartOfSpeech::negation, toks[i + 1].word));
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), implied.begin(), implied.end());
+    i += implied.size();
+  }
+}
+
+// "know them all", "seeing you all in June": "all" after a pronoun says it of every one of them
+// ("Ismerem őket"), not the next noun's "minden"; the pronoun is plural.
+void allAfterPronouns(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
+    if (toks[i].tag == PartOfSpeech::pronoun &&
+        (toks[i].lower == "you" || toks[i].lower == "us" || toks[i].lower == "them") &&
+        toks[i + 1].lower == "all") {
+      toks[i].plural = true;
+      toks[i].words += toks[i + 1].words;  // the pointer on "all" points at them
+      toks.erase(toks.begin() + std::ptrdiff_t(i + 1));
+    }
+}
+
+// "Would you mind checking the figures?" asks it done: "Megnéznéd az adatokat?", as "Would you
+// check ..."; "mind" goes and the "-ing" verb is the verb asked for.
+void mindingAsAsking(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    if (toks[i].lower != "would" || toks[i + 1].tag != PartOfSpeech::pronoun || toks[i + 2].lower != "mind")
+      continue;
+    Token& ing = toks[i + 3];
+    if (ing.words != 1 || ing.lower.size() <= 5 || !endsWith(ing.lower, "ing")) continue;
+    const std::vector<Reading> rs = readingsOf(core, ing);
+    const auto verb = std::find_if(rs.begin(), rs.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && r.form == VerbForm::ing;
+    });
+    if (verb == rs.end()) continue;
+    ing.tag = PartOfSpeech::verb, ing.lemma = verb->lemma, ing.entry = nullptr, ing.form = VerbForm::base;
+    ing.word = toks[i + 2].word, ing.words = 2;  // the pointer on "mind" points at the verb asked for
+    toks.erase(toks.begin() + std::ptrdiff_t(i + 2));
+  }
+}
+
 // "The letters stopped coming", "the printer stops working", "Stop talking": to stop doing is
 // Hungarian's "no longer" ("többé nem jöttek", "többé nem működik", "Többé ne beszélj"): "stop"
 // becomes "do", "anymore" and "not", the "-ing" verb its verb.
@@ -1477,6 +1575,14 @@ void markAsRoles(std::vector<Token>& toks) {
     if (toks[i].lower != "as" || (i >= 2 && toks[i - 2].lower == "as") ||
         (i >= 3 && toks[i - 3].lower == "as"))  // "as tall as her brother"
       continue;
+    // "smiled as he opened the door": before a subject and its verb "as" links a clause
+    // ("ahogy kinyitotta az ajtót")
+    if (i > 0 && i + 2 < toks.size() && subjectPronoun(toks[i + 1]) &&
+        (toks[i + 2].tag == PartOfSpeech::verb || toks[i + 2].tag == PartOfSpeech::auxiliary ||
+         toks[i + 2].tag == PartOfSpeech::modal)) {
+      toks[i].tag = PartOfSpeech::conjunction;
+      continue;
+    }
     std::size_t k = i + 1;
     if (toks[k].lower == "a" || toks[k].lower == "an") {  // adjectives only after an article
       ++k;
@@ -1582,8 +1688,16 @@ void questionsOfQuantity(std::vector<Token>& toks) {
 void participlesAfterNouns(std::vector<Token>& toks) {
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
     // (the form by its spelling: after a noun the chooser may have read a finite verb)
-    if (toks[i].tag != PartOfSpeech::verb || !toks[i].lower.ends_with("ing") || !toks[i].entry ||
+    // ("Towels left on the floor will be replaced": a past participle with its place too, "a
+    // padlón hagyott törölközők", said in the finished past)
+    const bool ing = toks[i].lower.ends_with("ing");
+    const bool done = !ing && (toks[i].form == VerbForm::past || toks[i].form == VerbForm::participle);
+    if (toks[i].tag != PartOfSpeech::verb || !(ing || done) || !toks[i].entry ||
         toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].possessor)
+      continue;
+    // (not "resigned after journalists had ...": a preposition that may open a clause)
+    if (done && (toks[i + 1].tag != PartOfSpeech::preposition || opensIngClauseOfTime(toks[i + 1].lower) ||
+                 toks[i + 1].lower == "since" || toks[i + 1].lower == "until"))
       continue;
     std::size_t j = i + 1;
     if (toks[j].tag == PartOfSpeech::preposition) {
@@ -1596,7 +1710,7 @@ void participlesAfterNouns(std::vector<Token>& toks) {
       if (j == i + 2) continue;
     }
     if (j < toks.size() && (toks[j].tag == PartOfSpeech::auxiliary || toks[j].tag == PartOfSpeech::modal ||
-                            (toks[j].tag == PartOfSpeech::verb && toks[j].form != VerbForm::ing)))
+                            (toks[j].tag == PartOfSpeech::verb && toks[j].form != VerbForm::ing && !done)))
       toks[i].participle = true, toks[i].tag = PartOfSpeech::adjective;
   }
 }
@@ -1666,6 +1780,13 @@ void markInfinitives(std::vector<Token>& toks) {
       toks[i].tag = PartOfSpeech::infinitiveTo;
 }
 
+// A pronoun other than "it", or a noun for people.
+bool namesPerson(const Token& t) {
+  if (t.tag == PartOfSpeech::pronoun) return t.lower != "it";
+  return t.tag == PartOfSpeech::noun && t.entry && t.entry->pos == PartOfSpeech::noun &&
+         !t.entry->senses.empty() && t.entry->senses.front().person;
+}
+
 // "Press the button to start the machine", "I went out to buy bread": an infinitive after a
 // clause with a verb of its own says what for; not after a verb or an adjective that takes the
 // infinitive ("decided to leave", "happy to help"), one that asks someone ("asked me to call"),
@@ -1698,6 +1819,21 @@ void markPurposes(std::vector<Token>& toks) {
     const PartOfSpeech before = toks[i - 1].tag;
     toks[i].purpose = verb && !excluded && before != PartOfSpeech::adjective &&
                       before != PartOfSpeech::question && before != PartOfSpeech::auxiliary;
+    // "He was too tired to argue", "old enough to drive": what the degree is measured by, "túl
+    // fáradt volt ahhoz, hogy vitatkozzon" ("It is too late to" keeps its infinitive)
+    // ("too excited to sleep": a participle too)
+    const bool degree = before == PartOfSpeech::adjective ||
+                        (before == PartOfSpeech::verb && toks[i - 1].form == VerbForm::participle);
+    const bool tooOrEnough =
+        i >= 2 && ((degree && toks[i - 2].lower == "too") ||
+                   (toks[i - 1].lower == "enough" && toks[i - 2].tag == PartOfSpeech::adjective));
+    // (of a person, who is to do it: "The box was too heavy to carry" is left alone)
+    const auto be = std::find_if(toks.begin() + 1, toks.begin() + std::ptrdiff_t(i),
+                                 [](const Token& t) { return t.tag == PartOfSpeech::auxiliary; });
+    const Token& subject = *(be - 1);
+    if (tooOrEnough && (namesPerson(subject) || subject.tag == PartOfSpeech::name) && i + 1 < toks.size() &&
+        toks[i + 1].tag == PartOfSpeech::verb)
+      toks[i].purpose = toks[i].measured = true;
     // "told him to stay", "told the children to wait": what the one told is to do, a clause
     // with that one as its subject ("azt mondta neki, hogy maradjon"); "told us not to worry":
     // not to do ("hogy ne aggódjunk")
@@ -1706,10 +1842,16 @@ void markPurposes(std::vector<Token>& toks) {
     if (notToDo) --k;
     if (toks[k].tag == PartOfSpeech::noun || toks[k].tag == PartOfSpeech::name ||
         (toks[k].tag == PartOfSpeech::pronoun && toks[k].lower != "it")) {
-      while (k > 0 && toks[k].tag != PartOfSpeech::pronoun &&
-             (toks[k - 1].tag == PartOfSpeech::determiner || toks[k - 1].tag == PartOfSpeech::possessive ||
-              toks[k - 1].tag == PartOfSpeech::adjective))
-        --k;
+      auto startOfNounPhrase = [&] {
+        while (k > 0 && toks[k].tag != PartOfSpeech::pronoun &&
+               (toks[k - 1].tag == PartOfSpeech::determiner || toks[k - 1].tag == PartOfSpeech::possessive ||
+                toks[k - 1].tag == PartOfSpeech::adjective || toks[k - 1].tag == PartOfSpeech::noun))
+          --k;
+      };
+      startOfNounPhrase();
+      // ("asked the witnesses of the accident to come forward": past its owner after "of")
+      if (k >= 2 && toks[k - 1].lower == "of" && toks[k - 2].tag == PartOfSpeech::noun)
+        k -= 2, startOfNounPhrase();
       // ("asked her to wait", "want you to come": "megkértem, hogy várjon", "azt akarom, hogy gyere")
       if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb &&
           (toks[k - 1].lemma == "tell" || toks[k - 1].lemma == "ask" || toks[k - 1].lemma == "want"))
@@ -1903,6 +2045,13 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
         t.time->deixis = Deixis::perUnit;
         t.time->unit = toks[per + 1].entry;
         t.time->times = times;
+        // ("at least once a year": how often at least, "évente legalább egyszer", as one time)
+        if (!out.empty() && out.back().lemma == "at least") {
+          t.time->atLeast = true;
+          t.word = out.back().word;
+          t.lower = "at least " + t.lower;
+          out.pop_back();
+        }
         t.words = toks[per + 1].word + toks[per + 1].words - t.word;
         for (std::size_t m = i + 1; m <= per + 1; ++m) t.lower += " " + toks[m].lower;
         t.lemma = t.lower;
@@ -1996,12 +2145,6 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
     i = last;
   }
   return out;
-}
-
-bool namesPerson(const Token& t) {
-  if (t.tag == PartOfSpeech::pronoun) return t.lower != "it";
-  return t.tag == PartOfSpeech::noun && t.entry && t.entry->pos == PartOfSpeech::noun &&
-         !t.entry->senses.empty() && t.entry->senses.front().person;
 }
 
 // An adjective before a noun that names a person is said of a person: "old man", "old women";
@@ -2221,6 +2364,36 @@ void hopeOfTheWriter(std::vector<Token>& toks) {
   toks.insert(toks.begin(), std::move(i));
 }
 
+// "Please find the contract attached": a letter's way of saying the writer sends it, "Csatolom a
+// szerződést" ("enclosed": "Mellékelem"); the sentence becomes "I attach the contract".
+void foundAttached(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  const std::size_t find = !toks.empty() && toks[0].lower == "please" ? 1 : 0;
+  if (toks.size() < find + 3 || toks[find].lemma != "find" || toks[find].tag != PartOfSpeech::verb ||
+      toks[find].form != VerbForm::base)
+    return;
+  auto sent = [](const Token& t) { return t.lower == "attached" || t.lower == "enclosed"; };
+  // ("Please find attached the invoice": before what is sent too)
+  const std::size_t at = sent(toks.back()) ? toks.size() - 1 : sent(toks[find + 1]) ? find + 1 : 0;
+  if (!at) return;
+  // (one sentence of sending: "... and let me know" keeps its request whole)
+  if (std::any_of(toks.begin() + std::ptrdiff_t(find + 1), toks.end(), [](const Token& t) {
+        return t.lower == "and" || t.lower == "or" || t.tag == PartOfSpeech::conjunction;
+      }))
+    return;
+  const std::string lemma = toks[at].lower == "attached" ? "attach" : "enclose";
+  const lexicon::Entry* verb = core.find(lemma, PartOfSpeech::verb);
+  if (!verb) return;
+  toks.erase(toks.begin() + std::ptrdiff_t(at));
+  Token& v = toks[find];
+  v.lemma = v.lower = lemma, v.entry = verb;
+  Token i = impliedWord("i", PartOfSpeech::pronoun, v.word);
+  i.person = 1;
+  if (find == 1)
+    i.word = toks[0].word, i.words = 1, toks[0] = std::move(i);  // "please" is said by the verb
+  else
+    toks.insert(toks.begin(), std::move(i));
+}
+
 // "so tired", "so loudly that ...": before an adjective or an adverb "so" says how much
 // ("olyan fáradt"), not what follows ("..., so I stayed": "így").
 void soOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -2308,7 +2481,7 @@ bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
 }
 
 bool opensIngClauseOfTime(std::string_view word) {
-  return word == "before" || word == "after" || word == "while" || word == "when";
+  return word == "before" || word == "after" || word == "while" || word == "when" || word == "without";
 }
 
 bool unitOfTime(std::string_view lemma) {
@@ -2340,6 +2513,10 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
   infinitivesFromGerunds(core_, toks);
+  infinitivesAfterLetting(toks);
+  mindingAsAsking(core_, toks);
+  modalsAcrossAnd(toks);
+  allAfterPronouns(toks);
   stoppingAsNoLonger(core_, toks);
   negativeAny(toks);
   markAsRoles(toks);
@@ -2352,6 +2529,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   conjunctionsOfSeveralWords(toks);
   soOfDegree(core_, toks);
   hopeOfTheWriter(toks);
+  foundAttached(core_, toks);
   questionsOfQuantity(toks);
   suchA(toks);
   markInfinitives(toks);

@@ -42,6 +42,7 @@ struct TimePhrase {
   const lexicon::Entry* unit = nullptr;  // "spring", "morning", "week"
   const lexicon::Entry* day = nullptr;   // the day before a part of it: "Tuesday" of "Tuesday evening"
   bool early = false, late = false;      // "early this morning": "ma kora reggel"
+  bool atLeast = false;                  // "at least once a year": "évente legalább egyszer"
   int times = 0;                         // how often per unit: "twice a day" is 2; or in all
 };
 
@@ -72,6 +73,7 @@ struct Token {
   bool promised = false;                      // ... of what one promises: "promised to write"
   bool awaited = false;                       // ... of what one looks forward to: "to seeing you"
   bool negated = false;                       // ... after "not": "told us not to worry" ("hogy ne")
+  bool measured = false;                      // ... after "too tired", "old enough": "ahhoz, hogy"
   std::string prefix;                         // a particle of direction as the verb's prefix: "ki"
   long long value = -1;                       // a number's value ("two hundred": 200), if known
   std::optional<TimePhrase> time;             // the words make a time: "last spring"
@@ -83,7 +85,7 @@ struct Token {
 // "thanks for", "thank you for": the words before `forIndex` thank for what follows it.
 bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex);
 // "before", "after", "while", "when": a clause of time whose verb may be an "-ing" form without
-// a subject ("before leaving the house").
+// a subject ("before leaving the house"); so, of what is not done meanwhile, "without".
 bool opensIngClauseOfTime(std::string_view word);
 // "I", "you", "he", "she", "we", "they": a pronoun that can only be a clause's subject.
 bool subjectPronoun(const Token& t);

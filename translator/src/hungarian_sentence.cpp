@@ -104,14 +104,6 @@ std::optional<std::string> timesOver(const std::vector<Token>& t, std::size_t k)
   return n + (h == Harmony::back ? "szor" : h == Harmony::front ? "szer" : "sz\xC3\xB6r");
 }
 
-// The word of what must or may not be done, in its tense: "kell", "kellett", "kellene",
-// "szabad", "volt szabad" ("Nem kellett félned", "Nem volt szabad elkésnie").
-std::string modalWord(std::string_view modal, bool past) {
-  if (modal == "kellene") return "kellene";
-  if (modal == "szabad") return past ? "volt szabad" : "szabad";
-  return past ? "kellett" : "kell";
-}
-
 // "by", "until", "till" before a time: the time is a deadline, said in "-ig" ("péntekig").
 bool deadline(std::string_view preposition) {
   return preposition == "by" || preposition == "until" || preposition == "till";
@@ -358,6 +350,10 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
       for (const auto& [english, hungarian] : kPer)
         if (english == lemma) w.emplace_back(hungarian);
       if (w.empty()) w.emplace_back("minden"), w.push_back(when);  // "once a season": "minden tavasszal"
+      if (tp.atLeast)
+        w.emplace_back(
+            "legal\xC3\xA1"
+            "bb");
       w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
       break;
     }
@@ -462,6 +458,14 @@ bool mustDo(const VerbGroup& g) {
   return g.modal == "kell" || g.modal == "kellene" || g.modal == "szabad" || g.modal == "siker\xC3\xBCl";
 }
 
+// The Hungarian word of what must be: "kell", "kellett", "kellene", "szabad"; what should have
+// been done and was not is "kellett volna" ("Korábban kellett volna szólnod").
+std::string needOf(const VerbGroup& g, bool past, std::size_t none) {
+  if (g.modal == "kellene") return g.have != none && past ? "kellett volna" : "kellene";
+  if (g.modal == "szabad") return past ? "volt szabad" : "szabad";
+  return past ? "kellett" : "kell";
+}
+
 // The roles of a clause, found before anything is said.
 struct ClauseRoles {
   VerbGroup verb;
@@ -498,6 +502,9 @@ struct ClauseContext {
   bool hypothetical = false;    // "If I had more time, I would ...": the past said as the conditional
   bool yesNo = false;           // a yes or no asked within: the verb takes "-e" ("van-e")
   bool negated = false;         // "told us not to worry": "hogy ne aggódjunk"
+  bool until = false;           // "until the bus came": "amíg meg nem jött a busz", negated
+  bool meanwhile = false;       // ", shouting with joy": the adverbial participle, "kiabálva"
+  bool without = false;         // "without looking up": "anélkül, hogy felnézne", the conditional
 };
 
 class Generator {
@@ -764,10 +771,15 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
                   [](const Token& t) { return t.tag == PartOfSpeech::adjective && t.degree == 2; }) &&
       (t_[k + 1].lower == "the" || t_[k + 1].tag == PartOfSpeech::noun ||
        t_[k + 1].tag == PartOfSpeech::name);
+  // ("a copy of the invoice": "a számla másolata", a definite owner makes the head its own)
+  const bool definiteOwner = k + 1 < t_.size() && t_[k].lower == "of" &&
+                             (t_[k + 1].lower == "the" || t_[k + 1].tag == PartOfSpeech::possessive ||
+                              t_[k + 1].tag == PartOfSpeech::name);
   if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && (t_[k].lower == "of" || rankedIn) &&
       startsNounPhrase(k + 1) && t_[k + 1].tag != PartOfSpeech::pronoun && !countsItsNoun(t_[k + 1]) &&
-      std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head), [](const Token& t) {
-        return t.tag == PartOfSpeech::adjective || t.lower == "the" || t.tag == PartOfSpeech::particle;
+      std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head), [&](const Token& t) {
+        return t.tag == PartOfSpeech::adjective || t.lower == "the" || t.tag == PartOfSpeech::particle ||
+               ((t.lower == "a" || t.lower == "an") && definiteOwner);
       })) {
     const Sense* hs = coreSense(t_[head], sense(head));
     if (hs && hs->note("of").empty() && !hs->name) {
@@ -989,17 +1001,16 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       std::string base = known ? plainSense(h, sense(np.head)).value_or(h.written) : h.written;
       emit(c == Case::nominative ? base : attachCase(base, c), np.head, known);
     } else if (h.tag == PartOfSpeech::adjective) {
-      auto s = plainSense(h, sense(np.head));
-      if (s && h.plural) s = pluralOf(*s, WordClass::adjective);  // "the red ones": "a pirosak"
-      std::string form = s ? attachCase(*s, c) : h.written;
-      // (a plural's "-k" takes "-at": "pirosakat")
-      if (s && h.plural && c == Case::accusative && s->ends_with("ak") && form.ends_with("ot"))
-        form = form.substr(0, form.size() - 2) + "at";
-      // an adjective said as a noun takes "-et" where a noun might take "-öt": "zöldet"
-      if (s && c == Case::accusative && form.size() > s->size() && form.ends_with("\xC3\xB6t") &&
-          !s->ends_with("\xC3\xB6"))
-        form = form.substr(0, form.size() - 3) + "et";
-      emit(form, np.head, bool(s));
+      // an adjective said as a noun ("the red one", "the cheapest", "feel tired") links its endings
+      // as its plural does: "pirosat", "pirosakat", "fáradtat", "zöldet", "legolcsóbbat"
+      if (const auto s = plainSense(h, sense(np.head))) {
+        NounStem stem;
+        stem.lemma = *s;
+        stem.plural = pluralOf(*s, WordClass::adjective);
+        emit(inflectNoun(stem, h.plural, {}, c), np.head);
+      } else {
+        emit(h.written, np.head, false);
+      }
     } else {
       const bool known = h.entry || !h.dictionarySenses.empty();
       const Sense* hs = coreSense(h, sense(np.head));
@@ -1057,7 +1068,13 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   // ("started to laugh": an infinitive after is what is begun, "elkezdett nevetni")
   const bool infinitiveAfter = verb + 2 < n_ && t_[verb + 1].tag == PartOfSpeech::infinitiveTo &&
                                t_[verb + 2].tag == PartOfSpeech::verb;
-  if (s && !hasObject && !infinitiveAfter && !s->note("intr").empty()) {
+  // "Shake well", "Dry thoroughly": an instruction of how to handle the thing at hand has it as
+  // its object, "Jól rázd meg", "Alaposan szárítsd meg" ("Turn left" turns: "Fordulj balra")
+  static constexpr std::string_view kHandling[] = {"well", "thoroughly", "gently", "firmly", "carefully"};
+  const bool thingAtHand = imperative && !hasObject && verb == roles_.verb.main && verb + 1 < n_ &&
+                           listed(kHandling, t_[verb + 1].lower) && s && !s->note("intr").empty();
+  if (thingAtHand) a.definite = true;
+  if (s && !hasObject && !infinitiveAfter && !thingAtHand && !s->note("intr").empty()) {
     stem.lemma = std::string(s->note("intr"));  // "The train leaves": "indul", not "elhagy"
   } else if (s) {
     stem.lemma = s->word;
@@ -1102,6 +1119,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   // a verb of saying after a quotation says how it was said, unfinished: "– kérdezte az anyja"
   if (before_.saying && verb == roles_.verb.main) stem.prefix.clear();
   if (verb == roles_.verb.main && roles_.verb.futureOfBe && stem.lemma == "van") stem.lemma = "lesz";
+  if (before_.meanwhile && verb == roles_.verb.main)
+    if (const std::string p = adverbialParticipleOf(stem); !p.empty()) {
+      emit(stem.prefix + p, verb);  // "kiabálva", "felnézve"
+      return;
+    }
   if (imperative) {
     a.person = before_.formal ? 3 : 2;  // "Ne lépjen be", formal; "Ne lépj be"
     // "Let's go": "Menjünk", the first person plural of the same mood
@@ -1141,7 +1163,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   } else if (modal == "kell" || modal == "kellene" || modal == "szabad") {
     // "mennem kell", "be kell fejeznem", "nem kell mennie", "nem szabad használniuk": the
     // infinitive carries the person
-    const std::string need = modalWord(modal, past);
+    const std::string need = needOf(roles_.verb, past, n_);
     // a passive without its agent says no one: "Az elemeket ki kell cserélni"
     const bool noOne =
         verb == roles_.verb.main && ((roles_.verb.passive && !roles_.agent) || before_.toBeDone);
@@ -1169,7 +1191,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     return;
   }
   const std::string form = conjugate(stem, past ? Tense::past : Tense::present, a);
-  if (negative)
+  if (negative && before_.until && verb == roles_.verb.main)
+    emit(stem.prefix, verb), emit("nem", verb), emit(form, verb);
+  else if (negative)
     emit("nem", verb), emit(form, verb), emit(stem.prefix, verb);
   else if (splitPrefix_)
     emit(form, verb), emit(stem.prefix, verb);
@@ -1353,6 +1377,7 @@ VerbGroup Generator::readVerbGroup() const {
   // "after finishing the report, she went home": "miután befejezte"
   if (before_.gerund && g.main != n && t_[g.main].form == VerbForm::ing && g.be == n)
     g.past = before_.past, g.imperative = false;
+  if (before_.without && g.main != n && g.modal.empty()) g.modal = "cond", g.past = false;
   // "If I had more time, I would travel": "Ha több időm lenne", what is not so
   if (before_.hypothetical && g.past && g.modal.empty() && !g.future && (g.have == n || g.possession))
     g.modal = "cond", g.past = false;
@@ -1364,6 +1389,12 @@ VerbGroup Generator::readVerbGroup() const {
     g.firstAux = 0;  // its "to"
   }
   if (before_.negated) g.negative = true;
+  // "until they reached the bridge": Hungarian waits for it not to have happened yet, "amíg el
+  // nem érték a hidat", the prefix before "nem"
+  if (before_.until && g.main != n && !g.copula && !g.possession && !g.negative && !g.doSupport)
+    g.negative = true;
+  // ("until it is thick": what it is to become, "amíg nem lesz sűrű")
+  if (before_.until && g.copula && !g.negative && !g.past && !g.future) g.negative = g.future = true;
   // "to start the machine": "hogy elindítsd a gépet"
   if (before_.purpose && g.main != n && g.modal.empty() && !g.future)
     g.modal = "subj", g.past = false, g.imperative = false;
@@ -1510,7 +1541,9 @@ void Generator::findObjects(ClauseRoles& r) {
   if (requestFollows_ && mainVerb != n_ && (t_[mainVerb].lemma == "want" || t_[mainVerb].lemma == "ask") &&
       objectStart < n_ && objectStart == afterVerb && startsNounPhrase(objectStart)) {
     const NounPhrase one = readNounPhrase(objectStart);
-    if (one.end == n_ || (one.end + 1 == n_ && t_[one.end].lower == "not"))
+    // ("asked the driver to stop": the one asked by name is the object, "Megkérte a sofőrt, hogy")
+    if ((one.end == n_ || (one.end + 1 == n_ && t_[one.end].lower == "not")) &&
+        (one.pronoun || t_[mainVerb].lemma != "ask"))
       askedOne_ = one, objectStart = one.end;
   }
   // "speaks a little English": how much stands between the verb and its object
@@ -1837,6 +1870,11 @@ bool Generator::finishedPast() const {
 bool Generator::subjectFollowsVerb() const {
   const ClauseRoles& r = roles_;
   const VerbGroup& g = r.verb;
+  // "Évente legalább egyszer ki kell cserélni az elemeket": after the leading time, what must be
+  // done and then what to
+  if (r.subject && !r.subject->pronoun && g.passive && mustDo(g) && !r.agent && !g.negative && g.main != n_ &&
+      r.subject->begin < g.main && t_[0].tag != PartOfSpeech::question)
+    return true;
   if (!r.subject || r.subject->pronoun || r.inverted || r.agent || r.object || g.main == n_ || g.negative ||
       !g.modal.empty() || g.future || g.imperative || g.copula || g.possession ||
       t_[0].tag == PartOfSpeech::question || r.subject->begin > g.main)
@@ -1935,7 +1973,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       const Tense tense = g.past || (late && !g.future) ? Tense::past : Tense::present;
       if (g.negative) emit("nem", g.be);
       if (mustDo(g)) {  // "Nem kell félned", "Nem szabad elkésned"
-        const std::string need = modalWord(g.modal, g.past);
+        const std::string need = needOf(g, g.past, n_);
         const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
         if (g.negative || stem.prefix.empty())
           emit(need, g.be), emit(stem.prefix + inf, pred);
@@ -1973,7 +2011,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   // and the personal infinitive of "lesz"; a state that keeps its copula stays bare ("Az
   // ablaknak zárva kell lennie"), a place comes first ("Otthon kellene lennie")
   if (mustDo(g) && !existential && !question) {
-    const std::string need = modalWord(g.modal, g.past);
+    const std::string need = needOf(g, g.past, n_);
     const std::string be = personalInfinitiveOf(VerbStem{"lesz", "", ""}, a.person, a.plural);
     pos = std::max(pos, g.be) + 1;
     while (pos < n_ && t_[pos].tag == PartOfSpeech::negation) ++pos;
@@ -2124,8 +2162,9 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
     const Sense* cs = coreSense(t_[k], sense(k));
     std::string adj = s.value_or(t_[k].written);
     if (cs && !cs->note("pred").empty() && !t_[k].degree)
-      adj = std::string(cs->note("pred"));          // "kicsi", not "kis"
-    // ("zárva", "nyitva" take no plural; the given plural is the plain word's: "olcsóbbak")
+      adj = std::string(cs->note("pred"));  // "kicsi", not "kis"
+    // ("zárva", "nyitva" take no plural; the lexicon's plural is of the plain degree: "olcsók",
+    // "olcsóbbak")
     if (a.plural && s && !(cs && cs->keepsCopula))
       adj = cs && !cs->plural.empty() && !t_[k].degree ? cs->plural : pluralOf(adj, WordClass::adjective);
     emit(adj, k, bool(s));
@@ -2904,8 +2943,10 @@ void Generator::findPerfectDuration() {
   const bool done = !state && ((vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty() ||
                                (g.main + 1 < n_ && t_[g.main + 1].tag != PartOfSpeech::preposition &&
                                 listed(kDirectionParticles, t_[g.main + 1].lower)));
+  // ("had lived there since the war": "a háború óta ott lakott", as long as till then)
+  const bool tillThen = t_[g.firstAux].lower == "had";
   if (sinceClause_ && !done) {
-    roles_.verb.past = false;
+    roles_.verb.past = tillThen;
     return;
   }
   if (t_[0].lemma == "how long") {  // ("How long have you lived here?": what still goes on)
@@ -2915,12 +2956,11 @@ void Generator::findPerfectDuration() {
   for (std::size_t k = (owned ? g.have : state ? g.be : g.main) + 1; k < n_; ++k) {
     if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) {
       perfectFor_ = k;
-      // ("had lived there for thirty years": "harminc éve laktak", as long as till then)
-      roles_.verb.past = t_[g.firstAux].lower == "had";
+      roles_.verb.past = tillThen;  // ("had lived there for thirty years": "harminc éve laktak")
       return;
     }
     if (t_[k].lower == "since") {
-      roles_.verb.past = done;  // ("has gone up twice since the spring": "kétszer emelkedett")
+      roles_.verb.past = done || tillThen;  // ("has gone up twice since the spring": "kétszer emelkedett")
       return;
     }
   }
@@ -2983,12 +3023,20 @@ std::size_t Generator::emitSubject() {
       t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun &&
       !(r.subject->begin > 0 && t_[r.subject->begin - 1].tag == PartOfSpeech::question))  // "Melyik busz"
     emit("a", r.subject->begin);
+  // "Nobody knew": "Senki sem tudta"
+  const bool none =
+      indefinitePronoun && (t_[r.subject->head].lemma == "nobody" || t_[r.subject->head].lemma == "nothing" ||
+                            t_[r.subject->head].lemma == "no one");
+  // "Nobody in the room spoke": where comes first, "A szobában senki sem szólalt meg"
+  std::size_t where = r.subject->end;
+  if (none && where + 1 < n_ && t_[where].tag == PartOfSpeech::preposition && startsNounPhrase(where + 1) &&
+      readNounPhrase(where + 1).end == r.verb.firstAux) {
+    const std::size_t end = emitPrepositionalPhrase(where);
+    for (std::size_t k = where; k < end; ++k) done_[k] = true;
+  }
   if (!r.dropSubject)
     emitNounPhrase(*r.subject, dative && !r.subject->pronoun ? Case::dative : Case::nominative);
-  // "Nobody knew": "Senki sem tudta"
-  if (indefinitePronoun && (t_[r.subject->head].lemma == "nobody" || t_[r.subject->head].lemma == "nothing" ||
-                            t_[r.subject->head].lemma == "no one"))
-    emit("sem", r.subject->head);
+  if (none) emit("sem", r.subject->head);
   lastCase_ = Case::nominative;
   return r.subject->end;
 }
@@ -3038,15 +3086,25 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     if (out_.size() > first) out_[first].commaBefore = true;
     return np.end;
   }
-  if (tk.tag == PartOfSpeech::conjunction && tk.lower == "and" && pos + 1 < n_ && startsNounPhrase(pos + 1) &&
-      lastCase_ != Case::nominative) {
-    emit("\xC3\xA9s", pos);
+  // ("egy késsel vagy egy villával": after "or" as well, between nouns)
+  const bool orNoun = tk.lower == "or" && pos > 0 &&
+                      (t_[pos - 1].tag == PartOfSpeech::noun || t_[pos - 1].tag == PartOfSpeech::name);
+  if (tk.tag == PartOfSpeech::conjunction && (tk.lower == "and" || orNoun) && pos + 1 < n_ &&
+      startsNounPhrase(pos + 1) && lastCase_ != Case::nominative) {
+    emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", pos);
     const NounPhrase np = readNounPhrase(pos + 1);
     emitNounPhrase(np, lastCase_);
     return np.end;
   }
   if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::verb)
     return emitInfinitive(pos);
+  // "by hand, not with a drill": what it is not done with, ", nem fúróval"
+  if (tk.tag == PartOfSpeech::negation && tk.lower == "not" && pos > 0 && t_[pos - 1].pauseAfter &&
+      pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::preposition) {
+    emit("nem", pos);
+    out_.back().commaBefore = true;
+    return pos + 1;
+  }
   if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ &&
       (startsNounPhrase(pos + 1) || forTheNext(pos + 1)))
     return emitPrepositionalPhrase(pos);
@@ -3303,9 +3361,15 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
   if (clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
     return Generator(marked, pointed, pointedSense, context).run();
   std::vector<HungarianWord> out;
+  // "how hard it is": "milyen nehéz", the "it" of a predicate said alone (at `dropped`, in the
+  // body; 0: none)
+  auto droppedIt = [&](const Clause& c) -> std::size_t {
+    return c.degree && c.body + 1 < c.end && tokens[c.body + 1].lower == "it" ? 1 : 0;
+  };
   auto bodyOf = [&](const Clause& c) {
-    return std::vector<Token>(tokens.begin() + std::ptrdiff_t(c.body),
-                              tokens.begin() + std::ptrdiff_t(c.end));
+    std::vector<Token> body(tokens.begin() + std::ptrdiff_t(c.body), tokens.begin() + std::ptrdiff_t(c.end));
+    if (const std::size_t d = droppedIt(c)) body.erase(body.begin() + std::ptrdiff_t(d));
+    return body;
   };
   for (std::size_t k = 0; k < clauses.size(); ++k) {
     const Clause& c = clauses[k];
@@ -3327,6 +3391,12 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                     [](const Token& t) { return t.tag == PartOfSpeech::verb && movesSomewhere(t); }) &&
         tokens[c.end - 1].lower != "from")
       out.push_back({"hov\xC3\xA1", c.begin, true});
+    else if (c.measured)  // "túl fáradt volt ahhoz, hogy ..."
+      out.push_back({"ahhoz", c.begin, true}), out.push_back({"hogy", c.begin, true, true});
+    else if (c.subject)  // "Az, hogy augusztusban jövünk-e, ..."
+      out.push_back({"az", c.begin, true}), out.push_back({"hogy", c.begin, true, true});
+    else if (c.gerund && tokens[c.begin].lower == "without")  // "anélkül, hogy felnézne"
+      out.push_back({c.link, c.begin, true}), out.push_back({"hogy", c.begin, true, true});
     else if (!c.link.empty())
       out.push_back({c.relative ? relativeWord(tokens, c) : c.link, c.begin, true});
     // a relative clause's verb agrees with the noun the link word stands for
@@ -3337,20 +3407,30 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // after a relative clause the main clause goes on with its own subject
     if (k > 0 && clauses[k - 1].relative && c.link.empty()) context = beforeRelative;
     const std::vector<Token> body = bodyOf(c);
-    const std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
+    std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
+    const std::size_t dropped = droppedIt(c);
+    if (dropped && localPointed >= dropped)
+      localPointed = localPointed == dropped ? body.size() : localPointed - 1;
     if (c.gerund) context = gerundContext;
     if (c.purpose) {
       context = dependentOn(context);
       context.purpose = !c.promised;
       if (c.request && c.begin > 0) {  // the one told is the subject (past "not")
-        const Token& told = tokens[c.negated && c.begin > 1 ? c.begin - 2 : c.begin - 1];
+        std::size_t one = c.negated && c.begin > 1 ? c.begin - 2 : c.begin - 1;
+        // ("asked the witnesses of the accident to come": the witnesses, before their owner)
+        std::size_t k = one;
+        while (k > 0 && (tokens[k - 1].tag == PartOfSpeech::determiner ||
+                         tokens[k - 1].tag == PartOfSpeech::adjective))
+          --k;
+        if (k >= 2 && tokens[k - 1].lower == "of" && tokens[k - 2].tag == PartOfSpeech::noun) one = k - 2;
+        const Token& told = tokens[one];
         context.subject =
             Agreement{told.tag == PartOfSpeech::pronoun ? told.person : 3, told.plural, false, false};
       }
     }
     // "knew where the key was": a question within keeps its tense as what was said does ("hol van")
     context.reported = (c.link == "hogy" || c.question) && !c.relative && !c.result && k > 0;
-    context.asked = c.question;
+    context.asked = c.question && !c.degree;
     context.linked = !c.link.empty();
     context.formal = formal;
     context.relativeObject = c.relative && !c.link.empty() && c.link.back() == 't';  // "amelyet", "akit"
@@ -3361,6 +3441,9 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // only the first clause after a quotation is the words of saying: "„Állj!” – kiabálta, és
     // elszaladt", the second clause a verb as any other
     context.saying = k == 0 && shape.reportsSpeech;
+    context.meanwhile = c.meanwhile;
+    context.without = c.gerund && tokens[c.begin].lower == "without";
+    context.until = !c.link.empty() && (tokens[c.begin].lower == "until" || tokens[c.begin].lower == "till");
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
         !clauses[k + 1].result &&
@@ -3371,11 +3454,14 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     if (k + 1 < clauses.size() && clauses[k + 1].link == "mi\xC3\xB3ta") g.sinceClauseFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].request) g.requestFollows();
     for (HungarianWord w : g.run()) {
+      if (dropped && w.token >= dropped) ++w.token;
       w.token += c.body;
       out.push_back(std::move(w));
     }
-    if (k > 0 && out.size() > first) out[first].commaBefore = true;
+    if (k > 0 && out.size() > first) out[first].commaBefore = !c.measured;
     context = g.context();
+    // (what follows has the clause as its subject: "..., a repülőjegyek árától függ")
+    if (c.subject) context.subject = Agreement{3, false, false, false}, context.known = true;
   }
   return out;
 }

@@ -435,6 +435,14 @@ std::string infinitiveOf(const VerbStem& v) {
   return utf16ToUtf8(st.stem + (needsLink(st.stem) ? pick2(st.h, u"ani", u"eni") : u"ni"));
 }
 
+std::string adverbialParticipleOf(const VerbStem& v) {
+  const std::u16string lemma = utf8ToUtf16(v.lemma);
+  // ("alszik", "eszik", "van": a stem of their own, "alva", "éve", "lévén", left out)
+  if (!conjugable(v.lemma, lemma) || irregularFor(lemma)) return {};
+  const Stem st = stemOf(lemma);
+  return utf16ToUtf8(st.stem + pick2(st.h, u"va", u"ve"));
+}
+
 namespace {
 
 // The infinitive without its "-ni" ("olvas", "men", "taníta"): the conditional's stem, and with

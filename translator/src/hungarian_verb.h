@@ -34,6 +34,9 @@ std::string subjunctiveOf(const VerbStem& v, Agreement a);
 // The infinitive without its prefix ("olvasni", "menni", "enni").
 std::string infinitiveOf(const VerbStem& v);
 
+// The adverbial participle without its prefix, what one does meanwhile ("kiabálva", "nézve",
+// "dolgozva"), or empty for a verb whose stem the rules do not know.
+std::string adverbialParticipleOf(const VerbStem& v);
 // The infinitive with a personal ending, as "kell" wants it: "mennem", "olvasnod", "tanulnia".
 std::string personalInfinitiveOf(const VerbStem& v, int person, bool plural);
 

@@ -4,6 +4,7 @@
 #include "lexiton/translator/sentence.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace lexiton::translator {
 namespace {
@@ -26,8 +27,26 @@ bool isWordChar(char32_t c) { return isLetter(c) || isDigit(c); }
 
 bool isClosingDoubleQuote(char32_t c) { return c == '"' || c == 0x201D; }
 
+// The verbs of saying that may follow a quotation and its speaker: "\"Give it back!\" Lucy
+// shouted."
+constexpr std::u32string_view kSaying[] = {U"said",    U"asked",   U"shouted", U"cried",     U"whispered",
+                                           U"replied", U"called",  U"yelled",  U"screamed",  U"answered",
+                                           U"added",   U"laughed", U"says",    U"explained", U"promised"};
+
+// A capitalised word at `j` and a verb of saying after it: the speaker of the quotation before.
+bool speakerAt(const std::u32string& t, std::size_t j) {
+  if (j >= t.size() || !(t[j] >= 'A' && t[j] <= 'Z')) return false;
+  while (j < t.size() && isLetter(t[j])) ++j;
+  if (j >= t.size() || t[j] != ' ') return false;
+  const std::size_t b = ++j;
+  while (j < t.size() && isLetter(t[j])) ++j;
+  const std::u32string_view verb(t.data() + b, j - b);
+  return std::find(std::begin(kSaying), std::end(kSaying), verb) != std::end(kSaying);
+}
+
 // True when a sentence ends right after index i. A quotation's stop ends nothing when the words
-// of saying follow in lower case: "\"Where were you?\" her mother asked."
+// of saying follow in lower case ("\"Where were you?\" her mother asked.") or its speaker and
+// them ("\"Hurry up!\" Dad shouted").
 bool endsSentenceAt(const std::u32string& t, std::size_t i) {
   if (isLineBreak(t[i])) return true;
   if (!isStop(t[i])) return false;
@@ -37,7 +56,7 @@ bool endsSentenceAt(const std::u32string& t, std::size_t i) {
   if (j == t.size()) return true;
   if (!isBlank(t[j])) return false;
   while (quote && j < t.size() && isBlank(t[j]) && !isLineBreak(t[j])) ++j;
-  return !quote || j == t.size() || !(t[j] >= 'a' && t[j] <= 'z');
+  return !quote || j == t.size() || (!(t[j] >= 'a' && t[j] <= 'z') && !speakerAt(t, j));
 }
 
 }  // namespace

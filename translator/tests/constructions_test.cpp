@@ -1245,7 +1245,7 @@ TEST(ConstructionsTest, AClauseWhoseSubjectAndVerbHaveAnAdverbBetween) {
             "Esett az eső erős, amikor a vonat végül megérkezett az állomásra.");
   // ... but not past a comma
   EXPECT_EQ(hungarian("Wait until you hear a bell, then open the door."),
-            "Várj, amíg hallasz egy csengőt, aztán nyisd ki az ajtót.");
+            "Várj, amíg nem hallasz egy csengőt, aztán nyisd ki az ajtót.");
 }
 
 TEST(ConstructionsTest, AnInfinitiveIsWhatIsBegun) {
@@ -1346,7 +1346,7 @@ TEST(ConstructionsTest, QuotedSpeechAndWhoSaidIt) {
 TEST(ConstructionsTest, APassiveAfterMustSaysNoOneOrTheOneWhoMust) {
   // without its agent the infinitive has no person; with one, the agent must, in the dative
   EXPECT_EQ(hungarian("The windows must be cleaned every week."),
-            "Minden héten az ablakokat ki kell takarítani.");
+            "Minden héten ki kell takarítani az ablakokat.");
   EXPECT_EQ(hungarian("These boxes must not be opened."), "Ezeket a dobozokat nem szabad kinyitni.");
   EXPECT_EQ(hungarian("The old bridge must be repaired by the council."),
             "A régi hidat a tanácsnak meg kell javítania.");
@@ -1944,6 +1944,149 @@ TEST(ConstructionsTest, ASignsNoOpensIt) {
   EXPECT_EQ(hungarian("No smoking."), "Tilos a dohányzás.");
   // inside a sentence "no" counts
   EXPECT_EQ(hungarian("There is no parking here.").find("tilos") == std::string::npos, true);
+}
+
+TEST(ConstructionsTest, WhatShouldHaveBeenDoneIsKellettVolna) {
+  EXPECT_EQ(hungarian("We should have left earlier."), "Indulnunk kellett volna korábban.");
+  EXPECT_EQ(hungarian("You should tell me."), "Mondanod kellene nekem.");
+}
+
+TEST(ConstructionsTest, ThenInAStoryGoesOnInThePast) {
+  EXPECT_EQ(hungarian("She opened the door, then put the bag on the table."),
+            "Kinyitotta az ajtót, aztán tette a táskát az asztalra.");
+  // after an instruction the next one
+  EXPECT_EQ(hungarian("Open the box, then leave it on the table."),
+            "Nyisd ki a dobozt, aztán hagyd el az asztalon.");
+}
+
+TEST(ConstructionsTest, UntilIsAmigAndTheNegation) {
+  EXPECT_EQ(hungarian("Wait here until I come back."), "Várj itt, amíg vissza nem jövök.");
+  EXPECT_EQ(hungarian("We waited until the rain stopped."), "Vártunk, amíg az eső el nem állt.");
+  // what it is to become
+  EXPECT_EQ(hungarian("Wait until it is dark."), "Várj, amíg nem lesz sötét.");
+}
+
+TEST(ConstructionsTest, WhatOneLetsOrHelpsSomeoneDoIsTheInfinitive) {
+  EXPECT_EQ(hungarian("Let the children play in the garden."), "Hagyd a gyerekeket játszani a kertben.");
+  EXPECT_EQ(hungarian("He let the dog sleep on the sofa."), "Hagyta a kutyát aludni a kanapén.");
+}
+
+TEST(ConstructionsTest, WouldYouMindDoingAsksItDone) {
+  EXPECT_EQ(hungarian("Would you mind opening the window?"), "Kinyitnád az ablakot?");
+  EXPECT_EQ(hungarian("Would you mind waiting here?"), "Várnál itt?");
+}
+
+TEST(ConstructionsTest, HowMuchSoAskedWithinIsMilyen) {
+  EXPECT_EQ(hungarian("She forgot how cold the water was."), "Elfelejtette, milyen hideg a víz.");
+  EXPECT_EQ(hungarian("I know how difficult it is."), "Tudom, milyen nehéz.");
+  EXPECT_EQ(hungarian("You know how quickly he works."), "Tudod, milyen gyorsan dolgozik.");
+}
+
+TEST(ConstructionsTest, APluralComparativeTakesItsOwnPlural) {
+  // the lexicon's plural ("olcsók") is the plain degree's
+  EXPECT_EQ(hungarian("The tickets were cheaper than I expected."),
+            "A jegyek olcsóbbak voltak, mint vártam.");
+  EXPECT_EQ(hungarian("The tickets are cheap."), "A jegyek olcsók.");
+}
+
+TEST(ConstructionsTest, TooTiredToDoIsAhhozHogy) {
+  EXPECT_EQ(hungarian("She is too young to drive."), "Ő túl fiatal ahhoz, hogy vezessen.");
+  // "it" keeps its infinitive
+  EXPECT_EQ(hungarian("It is too late to call him."), "Túl késő felhívni őt.");
+}
+
+TEST(ConstructionsTest, AnIngVerbAfterTheClauseIsWhatWentOnMeanwhile) {
+  EXPECT_EQ(hungarian("She sat by the window, reading a book."),
+            "Ült az ablak mellett, olvasva egy könyvet.");
+  EXPECT_EQ(hungarian("Stir the soup, adding the milk slowly."),
+            "Keverd a levest, lassan hozzáadva a tejet.");
+}
+
+TEST(ConstructionsTest, FindItAttachedIsTheWriterSendingIt) {
+  EXPECT_EQ(hungarian("Please find the invoice enclosed."), "Mellékelem a számlát.");
+  EXPECT_EQ(hungarian("Please find attached the photos."), "Csatolom a fényképeket.");
+}
+
+TEST(ConstructionsTest, APastPerfectSinceATimeStaysPast) {
+  EXPECT_EQ(hungarian("He had worked there since March."), "Március óta dolgozott ott.");
+  EXPECT_EQ(hungarian("I have lived here since 2010."), "2010 óta lakom itt.");
+}
+
+TEST(ConstructionsTest, TheOneAskedByNameIsTheObject) {
+  EXPECT_EQ(hungarian("The teacher asked the parents of the children to wait."),
+            "A tanár megkérte a gyerekek szüleit, hogy várjanak.");
+  EXPECT_EQ(hungarian("I asked her to wait."), "Megkértem, hogy várjon.");
+}
+
+TEST(ConstructionsTest, AnInstructionOfHowToHandleTheThingHasItAsItsObject) {
+  EXPECT_EQ(hungarian("Shake gently."), "Gyengéden rázd meg.");
+  EXPECT_EQ(hungarian("Turn left."), "Fordulj balra.");
+}
+
+TEST(ConstructionsTest, AtLeastHowOftenIsOneTime) {
+  EXPECT_EQ(hungarian("Water the plants at least twice a week."),
+            "Hetente legalább kétszer öntözd meg a növényeket.");
+}
+
+TEST(ConstructionsTest, AfterALeadingTimeWhatMustBeDoneComesFirst) {
+  EXPECT_EQ(hungarian("Every morning the windows must be opened."),
+            "Minden reggel ki kell nyitni az ablakokat.");
+  EXPECT_EQ(hungarian("The windows must be opened."), "Az ablakokat ki kell nyitni.");
+}
+
+TEST(ConstructionsTest, ARelativeClauseWithoutItsWordMayOpenWithEveryone) {
+  EXPECT_EQ(hungarian("I found the key someone had lost."),
+            "Megtaláltam a kulcsot, amelyet valaki elvesztett.");
+}
+
+TEST(ConstructionsTest, WhereNobodyIsComesFirst) {
+  EXPECT_EQ(hungarian("Nobody in the village knew him."), "A faluban senki sem ismerte őt.");
+}
+
+TEST(ConstructionsTest, ASecondVerbAfterAndIsUnderTheSameModal) {
+  EXPECT_EQ(hungarian("You should rest and drink water."), "Pihenned kellene, és vizet kellene innod.");
+  EXPECT_EQ(hungarian("He can't read or write."), "Nem tud olvasni, vagy nem tud írni.");
+}
+
+TEST(ConstructionsTest, AYesOrNoOpeningTheSentenceIsItsSubject) {
+  EXPECT_EQ(hungarian("Whether he wins depends on the weather."), "Az, hogy nyer-e, függ az időtől.");
+}
+
+TEST(ConstructionsTest, AllAfterAPronounIsNoNounsEvery) {
+  EXPECT_EQ(hungarian("I know them all."), "Ismerem őket.");
+}
+
+TEST(ConstructionsTest, AsBeforeASubjectAndItsVerbLinksAClause) {
+  EXPECT_EQ(hungarian("She smiled as he opened the door."), "Elmosolyodott, ahogy kinyitotta az ajtót.");
+  EXPECT_EQ(hungarian("He works as a nurse."), "Dolgozik ápolóként.");
+}
+
+TEST(ConstructionsTest, AMemberAfterOrKeepsTheCase) {
+  EXPECT_EQ(hungarian("Cut it with a knife or a fork."), "Vágd egy késsel vagy egy villával.");
+}
+
+TEST(ConstructionsTest, NotBeforeAPhraseAfterACommaIsNem) {
+  EXPECT_EQ(hungarian("Tighten the screws by hand, not with a drill."),
+            "Húzd meg a csavarokat kézzel, nem egy fúróval.");
+}
+
+TEST(ConstructionsTest, APastParticipleWithItsPlaceAfterTheNounStandsBeforeIt) {
+  EXPECT_EQ(hungarian("The men arrested in the raid were released."),
+            "A rajtaütésben letartóztatott férfiakat elengedték.");
+  // (a preposition that opens a clause: the verb is the clause's)
+  EXPECT_EQ(hungarian("The minister resigned after journalists discovered it."),
+            "A miniszter lemondott, miután az újságírók felfedezték.");
+}
+
+TEST(ConstructionsTest, WithoutDoingIsAnelkulHogyAndTheConditional) {
+  EXPECT_EQ(hungarian("He went out without closing the door."), "Kiment, anélkül, hogy becsukná az ajtót.");
+  // a noun after it stays a postposition's
+  EXPECT_EQ(hungarian("He went out without a word."), "Kiment egy szó nélkül.");
+}
+
+TEST(ConstructionsTest, ADefiniteOwnerAfterOfMakesTheHeadItsOwn) {
+  EXPECT_EQ(hungarian("Send me a copy of the letter."), "Küldd nekem a levél egy másolatát.");
+  EXPECT_EQ(hungarian("I had a cup of tea."), "Volt egy csésze teám.");
 }
 
 }  // namespace

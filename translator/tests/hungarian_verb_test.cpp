@@ -144,6 +144,14 @@ TEST(HungarianVerbTest, TheSubjunctiveInEveryPerson) {
   EXPECT_EQ(subjunctiveOf(VerbStem{"vesz", "", ""}, you), "vegyelek");
 }
 
+TEST(HungarianVerbTest, TheAdverbialParticipleFollowsTheStem) {
+  EXPECT_EQ(adverbialParticipleOf(VerbStem{"kiab\xC3\xA1l", "", ""}), "kiab\xC3\xA1lva");
+  EXPECT_EQ(adverbialParticipleOf(VerbStem{"n\xC3\xA9z", "fel", ""}), "n\xC3\xA9zve");
+  EXPECT_EQ(adverbialParticipleOf(VerbStem{"dolgozik", "", ""}), "dolgozva");
+  // a stem of its own is left out
+  EXPECT_EQ(adverbialParticipleOf(VerbStem{"alszik", "", ""}), "");
+}
+
 TEST(HungarianVerbTest, WhatIsNoHungarianWordComesBackUnchanged) {
   const std::string junk = "y`\xFF\xFF\xFF\xFF\xFF\xFF";
   EXPECT_EQ(conjugate(VerbStem{junk, "", ""}, Tense::past, Agreement{1, true, true, false}), junk);

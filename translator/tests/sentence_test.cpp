@@ -65,8 +65,11 @@ TEST(SentenceTest, AQuotationsStopBeforeTheWordsOfSayingEndsNothing) {
   const std::u32string t = U"\"Are you ready?\" he asked. \"Yes!\" Tom said.";
   Sentence s = sentenceAround(t, t.find(U"ready"));
   EXPECT_EQ(words(t, s), U"Are|you|ready|he|asked|");
-  s = sentenceAround(t, t.find(U"Tom"));  // a capital after the quotation starts a sentence
-  EXPECT_EQ(words(t, s), U"Tom|said|");
+  s = sentenceAround(t, t.find(U"Tom"));  // the speaker and the verb of saying go on with it
+  EXPECT_EQ(words(t, s), U"Yes|Tom|said|");
+  // any other capital after the quotation starts a sentence
+  const std::u32string u = U"\"Stop!\" The car came closer.";
+  EXPECT_EQ(words(u, sentenceAround(u, u.find(U"car"))), U"The|car|came|closer|");
 }
 
 }  // namespace
