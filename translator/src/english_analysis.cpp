@@ -786,7 +786,11 @@ class ReadingChooser {
            (toks_[b - 1].tag == PartOfSpeech::noun || toks_[b - 1].tag == PartOfSpeech::adjective ||
             toks_[b - 1].tag == PartOfSpeech::determiner || toks_[b - 1].tag == PartOfSpeech::possessive))
       --b;
-    return b < i && (b == 0 || toks_[b - 1].pauseAfter || toks_[b - 1].tag == PartOfSpeech::conjunction);
+    // (not after "and" or "or", which join nouns as often: "sells flowers and house plants")
+    const Token* before = b > 0 ? &toks_[b - 1] : nullptr;
+    return b < i &&
+           (!before || before->pauseAfter ||
+            (before->tag == PartOfSpeech::conjunction && before->lower != "and" && before->lower != "or"));
   }
 
   // The word after `i` is an auxiliary, a modal or a word that can only be a finite verb
@@ -1278,10 +1282,9 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
         std::find(std::begin(kFeltAbout), std::end(kFeltAbout), t.lower) != std::end(kFeltAbout))
       bonus(PartOfSpeech::adjective, std::nullopt, 400);
   } else if (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::auxiliary &&
-             (toks[i - 2].lower == "is" || toks[i - 2].lower == "are" || toks[i - 2].lower == "am" ||
-              toks[i - 2].lower == "was" || toks[i - 2].lower == "were") &&
-             ing && !coreReading(PartOfSpeech::adjective)) {  // (not "is really interesting")
-    bonus(PartOfSpeech::verb, VerbForm::ing, 300);            // "was already setting", "is still waiting"
+             formOfBe(toks[i - 2].lower) && ing &&
+             !coreReading(PartOfSpeech::adjective)) {  // (not "is really interesting")
+    bonus(PartOfSpeech::verb, VerbForm::ing, 300);     // "was already setting", "is still waiting"
   } else if ((prevTag == PartOfSpeech::auxiliary &&
               (prevLower == "have" || prevLower == "has" || prevLower == "had")) ||
              // ("had already left", "have just arrived": past the adverb)
@@ -1350,7 +1353,8 @@ void placeAdverbsBeforeNounPhrases(std::vector<Token>& toks) {
          toks[i].lower == "opposite") &&
         !toks[i].pauseAfter &&
         (toks[i + 1].tag == PartOfSpeech::determiner || toks[i + 1].tag == PartOfSpeech::possessive ||
-         toks[i + 1].tag == PartOfSpeech::number))
+         // ("round three" of a contest is the noun and its number)
+         (toks[i + 1].tag == PartOfSpeech::number && toks[i].lower != "round")))
       toks[i].tag = PartOfSpeech::preposition;
 }
 
@@ -1759,8 +1763,10 @@ void beingBornOrMade(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
       Token& t = toks[i];
       t.tag = PartOfSpeech::verb, t.lemma = e->lemma, t.entry = e;
       t.form = be == "was" || be == "were" ? VerbForm::past : VerbForm::base;
-      if (made && toks[i + 1].lower == "out")
-        toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);  // "out of": "of"
+      if (made && toks[i + 1].lower == "out") {  // "out of": "of", "out" said with the verb
+        t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+        toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+      }
     }
   }
 }
@@ -2248,7 +2254,9 @@ void placesInARace(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     Token& v = toks[i];
     Token& place = toks[i + 1];
+    // ("Safety comes first": in the present it says what matters most, no place in a race)
     if (v.tag != PartOfSpeech::verb || (v.lemma != "finish" && v.lemma != "come") ||
+        v.form != VerbForm::past ||
         std::find(std::begin(kPlaces), std::end(kPlaces), place.lower) == std::end(kPlaces))
       continue;
     const lexicon::Entry* become = core.find("become", PartOfSpeech::verb);
@@ -2401,7 +2409,10 @@ void soOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     if (toks[i].lower == "so" && !toks[i - 1].pauseAfter &&
         (toks[i + 1].tag == PartOfSpeech::adjective ||
          (toks[i + 1].tag == PartOfSpeech::adverb &&
-          (endsWith(toks[i + 1].lower, "ly") || toks[i - 1].tag == PartOfSpeech::verb))))
+          (endsWith(toks[i + 1].lower, "ly") ||
+           // "ran so fast": how it was done; "I think so too", "said so again": "so" is "így"
+           (toks[i - 1].tag == PartOfSpeech::verb &&
+            core.find(toks[i + 1].lower, PartOfSpeech::adjective))))))
       if (const lexicon::Entry* so = core.find("so", PartOfSpeech::adverb)) {
         toks[i].tag = PartOfSpeech::adverb;
         toks[i].entry = so;

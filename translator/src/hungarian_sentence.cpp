@@ -1004,9 +1004,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       // an adjective said as a noun ("the red one", "the cheapest", "feel tired") links its endings
       // as its plural does: "pirosat", "pirosakat", "fáradtat", "zöldet", "legolcsóbbat"
       if (const auto s = plainSense(h, sense(np.head))) {
+        // (the word a predicate takes stands alone too: "the small ones" are "a kicsik", not "kisek")
+        const Sense* cs = coreSense(h, sense(np.head));
         NounStem stem;
-        stem.lemma = *s;
-        stem.plural = pluralOf(*s, WordClass::adjective);
+        stem.lemma = cs && !cs->note("pred").empty() && !h.degree ? std::string(cs->note("pred")) : *s;
+        stem.plural = pluralOf(stem.lemma, WordClass::adjective);
         emit(inflectNoun(stem, h.plural, {}, c), np.head);
       } else {
         emit(h.written, np.head, false);

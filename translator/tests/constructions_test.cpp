@@ -2089,5 +2089,21 @@ TEST(ConstructionsTest, ADefiniteOwnerAfterOfMakesTheHeadItsOwn) {
   EXPECT_EQ(hungarian("I had a cup of tea."), "Volt egy csésze teám.");
 }
 
+TEST(ConstructionsTest, SoRoundComeAndAndKeepTheirOrdinaryReadings) {
+  // "so" before an adverb that is no quality is "így"; before one that is, "olyan"
+  EXPECT_NE(hungarian("I think so too.").find("így"), std::string::npos);
+  EXPECT_EQ(hungarian("He ran so fast."), "Futott olyan gyorsan.");
+  // a noun after "and" closing the sentence is a noun joined to the one before, no verb
+  EXPECT_EQ(hungarian("We visited the museum and the city parks."),
+            "Meglátogattuk a múzeumot és a városi parkokat.");
+  // "round" before a number is the round itself; "comes first" in the present is no place won
+  EXPECT_EQ(hungarian("We lost in round three.").find("körül"), std::string::npos);
+  EXPECT_EQ(hungarian("She finished second."), "Második lett.");
+  EXPECT_EQ(hungarian("Safety comes first.").find("lesz"), std::string::npos);
+  // an adjective standing alone takes the word a predicate takes: "a kicsik", "a kicsit"
+  EXPECT_EQ(hungarian("The small ones are cheaper."), "A kicsik olcsóbbak.");
+  EXPECT_EQ(hungarian("I want the small one."), "Akarom a kicsit.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
