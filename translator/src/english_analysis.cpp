@@ -202,10 +202,6 @@ bool isDoSupport(std::string_view w) { return w == "do" || w == "does" || w == "
 bool formOfBe(std::string_view w) {
   return w == "am" || w == "is" || w == "are" || w == "was" || w == "were" || w == "be" || w == "been";
 }
-// Written with a capital first letter: a name, a month, a sentence's first word.
-bool startsWithCapital(const Token& t) {
-  return !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
-}
 
 bool isVowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
 
@@ -1634,9 +1630,6 @@ void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
-// "so much", "very much" (one set phrase): how much one thanks, which Hungarian leaves unsaid.
-bool muchOfThanks(const Token& t) { return t.lower == "so much" || t.lower == "very much"; }
-
 // "Thanks (again) for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third
 // person
 void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -2505,6 +2498,12 @@ bool howManyTimes(const std::vector<Token>& t, std::size_t k) {
   return k + 1 < t.size() && t[k].tag == PartOfSpeech::number && t[k].value >= 1 &&
          t[k + 1].lemma == "time" && t[k + 1].plural;
 }
+
+bool startsWithCapital(const Token& t) {
+  return !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+}
+
+bool muchOfThanks(const Token& t) { return t.lower == "so much" || t.lower == "very much"; }
 
 bool subjectPronoun(const Token& t) {
   return t.tag == PartOfSpeech::pronoun && (t.lower == "i" || t.lower == "you" || t.lower == "he" ||

@@ -89,6 +89,10 @@ bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex);
 bool opensIngClauseOfTime(std::string_view word);
 // "I", "you", "he", "she", "we", "they": a pronoun that can only be a clause's subject.
 bool subjectPronoun(const Token& t);
+// Written with a capital first letter: a name, a month, a sentence's first word.
+bool startsWithCapital(const Token& t);
+// "so much", "very much" (one set phrase): how much one thanks, which Hungarian leaves unsaid.
+bool muchOfThanks(const Token& t);
 // "three times" at k: a number and "times", how often in all ("háromszor"), no object.
 bool howManyTimes(const std::vector<Token>& t, std::size_t k);
 // "second" ... "century", "moment": a unit of time, a duration after "for" ("for two years").

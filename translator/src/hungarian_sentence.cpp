@@ -2560,9 +2560,7 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   // you for": "köszönöm" with the accusative
   // ("thank you again for", "thank you so much for": past "again" and the much left unsaid)
   std::size_t governor = pos > 0 ? pos - 1 : 0;
-  while (governor > 0 && (t_[governor].lower == "again" || t_[governor].lower == "so much" ||
-                          t_[governor].lower == "very much"))
-    --governor;
+  while (governor > 0 && (t_[governor].lower == "again" || muchOfThanks(t_[governor]))) --governor;
   if (const Token* before = pos > 0 ? &t_[governor] : nullptr;
       !r.c && before && (before->tag == PartOfSpeech::adjective || before->tag == PartOfSpeech::adverb))
     if (const Sense* bs = coreSense(*before, sense(governor)); bs && !bs->note(p).empty())
@@ -3018,8 +3016,7 @@ std::size_t Generator::emitSubject() {
   static constexpr std::string_view kFamilyNames[] = {
       "mum", "mom", "dad", "mother", "father", "grandma", "grandpa", "granny", "grandmother", "grandfather"};
   const bool familyName = r.subject->begin == r.subject->head && !first.plural &&
-                          listed(kFamilyNames, first.lemma) && !first.written.empty() &&
-                          first.written[0] >= 'A' && first.written[0] <= 'Z';
+                          listed(kFamilyNames, first.lemma) && startsWithCapital(first);
   if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
       !familyName && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
       t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun &&
