@@ -1,4 +1,5 @@
 #include "clauses.h"
+#include "word_lists.h"
 
 #include <algorithm>
 #include <string_view>
@@ -64,17 +65,13 @@ constexpr std::string_view kThatlessVerbs[] = {"think",  "hope",    "know",     
 constexpr std::string_view kAsking[] = {"know",       "ask",     "wonder", "tell", "remember", "forget",
                                         "understand", "explain", "show",   "see",  "decide"};
 
-bool asks(const Token& t) {
-  return t.tag == PartOfSpeech::verb &&
-         std::find(std::begin(kAsking), std::end(kAsking), t.lemma) != std::end(kAsking);
-}
+bool asks(const Token& t) { return t.tag == PartOfSpeech::verb && listed(kAsking, t.lemma); }
 
 // Adjectives and adverbs that "how" asks a number of: "how old", "how long", "how much".
 constexpr std::string_view kCounted[] = {"old", "long", "often", "much", "many", "far", "soon"};
 
 bool takesThatlessClause(const Token& t) {
-  return t.tag == PartOfSpeech::verb &&
-         std::find(std::begin(kThatlessVerbs), std::end(kThatlessVerbs), t.lemma) != std::end(kThatlessVerbs);
+  return t.tag == PartOfSpeech::verb && listed(kThatlessVerbs, t.lemma);
 }
 
 // A noun that a contact relative clause may follow: a common noun, not a name or pronoun; a
@@ -83,9 +80,7 @@ bool takesThatlessClause(const Token& t) {
 bool contactRelativeAfter(const Token& prev, const Token& t) {
   static constexpr std::string_view kAnyone[] = {"anyone",    "anybody", "everyone",
                                                  "everybody", "someone", "somebody"};
-  return prev.tag == PartOfSpeech::noun && !prev.possessor &&
-         (subjectPronoun(t) ||
-          std::find(std::begin(kAnyone), std::end(kAnyone), t.lower) != std::end(kAnyone));
+  return prev.tag == PartOfSpeech::noun && !prev.possessor && (subjectPronoun(t) || listed(kAnyone, t.lower));
 }
 
 const Subordinator* subordinator(std::string_view w) {
@@ -186,8 +181,7 @@ class Splitter {
   // "how" and an adjective or adverb before a clause, after a verb that asks: "know how hard it is"
   bool degreeAskedAt(std::size_t i) const {
     if (i < 1 || i + 2 >= t_.size() || t_[i].lower != "how" || !howMuchOf(i + 1) ||
-        std::find(std::begin(kCounted), std::end(kCounted), t_[i + 1].lower) != std::end(kCounted) ||
-        !finiteClauseAt(i + 2))
+        listed(kCounted, t_[i + 1].lower) || !finiteClauseAt(i + 2))
       return false;
     const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
     return asks(t_[verb]);

@@ -1,4 +1,5 @@
 #include "english_analysis.h"
+#include "word_lists.h"
 
 #include <algorithm>
 #include <cmath>
@@ -566,8 +567,7 @@ bool takesInfinitive(const Token& t) {
       "forget", "remember", "learn", "seem",      "wish",      "agree",  "refuse",  "manage", "promise",
       "expect", "afford",   "offer", "prefer",    "continue",  "fail",   "happy",   "glad",   "ready",
       "sorry",  "easy",     "hard",  "difficult", "important", "likely", "unlikely"};
-  return std::find(std::begin(kWords), std::end(kWords), t.lemma) != std::end(kWords) ||
-         std::find(std::begin(kWords), std::end(kWords), t.lower) != std::end(kWords);
+  return listed(kWords, t.lemma) || listed(kWords, t.lower);
 }
 
 // Every reading a content word may have (lemma, part of speech, form), weighed by the core
@@ -665,7 +665,7 @@ void lastAsPast(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     if (toks[k].tag == PartOfSpeech::number && k + 1 < toks.size()) ++k;
     if (toks[i].lower == "last" && toks[i].tag == PartOfSpeech::adjective && toks[i - 1].lower == "the" &&
         toks[k].tag == PartOfSpeech::noun && !(k + 1 < toks.size() && toks[k + 1].lower == "of") &&
-        std::find(std::begin(kSpans), std::end(kSpans), toks[k].lemma) != std::end(kSpans))
+        listed(kSpans, toks[k].lemma))
       if (const lexicon::Entry* past = core.find("past", PartOfSpeech::adjective)) toks[i].entry = past;
   }
 }
@@ -848,8 +848,7 @@ class ReadingChooser {
     if (startsWithCapital(next) && next.lower != "i") return true;
     // "Voters will choose": a plural is no name
     if (toks_[0].lower.back() == 's') return false;
-    if (next.lower == "and" ||
-        std::find(std::begin(kVerbs), std::end(kVerbs), next.lower) != std::end(kVerbs) ||
+    if (next.lower == "and" || listed(kVerbs, next.lower) ||
         (next.lower.size() > 3 && endsWith(next.lower, "ed")))
       return true;
     // "Anna woke up": a word that can only be a finite verb follows; "Tom takes after": one the
@@ -882,8 +881,7 @@ void ReadingChooser::choose(std::size_t i) {
     // "were injured when a bus left the road": a clause of its own begins, its verb still to come
     static constexpr std::string_view kClauseOpeners[] = {"when",     "because", "if",      "while",
                                                           "although", "though",  "whether", "unless"};
-    if (std::find(std::begin(kClauseOpeners), std::end(kClauseOpeners), t.lower) != std::end(kClauseOpeners))
-      verbSeen_ = false;
+    if (listed(kClauseOpeners, t.lower)) verbSeen_ = false;
     return;
   }
   if (t.lower == "there" || t.lower == "here" || t.lower == "please" || t.lower == "let's") return;
@@ -1023,9 +1021,7 @@ void ReadingChooser::choose(std::size_t i) {
     // ("picked up the phone, then put it down": "then" in a story goes on in the past too)
     const bool pastBefore =
         (subject.lower == "and" && lastVerbPast_) || (subject.lower == "then" && pastNarrative(toks_, i - 1));
-    if ((singular || pastBefore) &&
-        std::find(std::begin(kSameFormPast), std::end(kSameFormPast), t.lemma) != std::end(kSameFormPast))
-      t.form = VerbForm::past;
+    if ((singular || pastBefore) && listed(kSameFormPast, t.lemma)) t.form = VerbForm::past;
     // "came home and fell asleep": so too the past of another verb spelt as a base ("fell",
     // "found", "saw", "left")
     if (pastBefore && t.form == VerbForm::base)
@@ -1067,9 +1063,7 @@ bool ReadingChooser::passiveAt(std::size_t i) const {
   // Monday", "over the holidays": how long one will last
   if (be == "been" && next.lower == "for") return false;
   static constexpr std::string_view kLasting[] = {"until", "till", "over", "during", "for", "from"};
-  if (be == "be" && i >= 2 && toks_[i - 2].lower == "will" &&
-      std::find(std::begin(kLasting), std::end(kLasting), next.lower) != std::end(kLasting))
-    return false;
+  if (be == "be" && i >= 2 && toks_[i - 2].lower == "will" && listed(kLasting, next.lower)) return false;
   // ("was closed for three hours": how long the state lasted, "három óráig zárva volt"; "for a
   // ceremony" says what for, a passive)
   auto unitAt = [&](std::size_t k) {
@@ -1209,9 +1203,8 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // ("the past three weeks": an adjective of order before a number too)
     static constexpr std::string_view kBeforeANumber[] = {"past",      "last",  "previous",
                                                           "following", "other", "final"};
-    if (nextNounish || (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::number &&
-                        std::find(std::begin(kBeforeANumber), std::end(kBeforeANumber), t.lower) !=
-                            std::end(kBeforeANumber)))
+    if (nextNounish ||
+        (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::number && listed(kBeforeANumber, t.lower)))
       bonus(PartOfSpeech::adjective, std::nullopt, 120);
     // "visited the flooded villages": a participle the core lexicon has only as its verb is that
     // verb's finished past ("az elárasztott falvakat"), not an adjective it cannot say; past the
@@ -1274,8 +1267,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
         "interesting",   "boring",   "exciting",    "amazing",   "surprising", "shocking",
         "disappointing", "annoying", "frightening", "confusing", "tiring",     "relaxing",
         "embarrassing",  "worrying", "depressing",  "appalling"};
-    if (ing && !objectFollows && coreReading(PartOfSpeech::adjective) &&
-        std::find(std::begin(kFeltAbout), std::end(kFeltAbout), t.lower) != std::end(kFeltAbout))
+    if (ing && !objectFollows && coreReading(PartOfSpeech::adjective) && listed(kFeltAbout, t.lower))
       bonus(PartOfSpeech::adjective, std::nullopt, 400);
   } else if (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::auxiliary &&
              formOfBe(toks[i - 2].lower) && ing &&
@@ -1373,8 +1365,7 @@ void objectHer(std::vector<Token>& toks) {
     const bool last = i + 1 == toks.size();
     const Token* next = last ? nullptr : &toks[i + 1];
     if (!next || (next->tag != PartOfSpeech::other && next->tag != PartOfSpeech::number) ||
-        std::find(std::begin(kNotANoun), std::end(kNotANoun), next->lower) != std::end(kNotANoun) ||
-        endsWith(next->lower, "ly"))
+        listed(kNotANoun, next->lower) || endsWith(next->lower, "ly"))
       toks[i].tag = PartOfSpeech::pronoun;
   }
 }
@@ -1391,11 +1382,10 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
     const bool endsInIng = ing.lower.size() > 5 && endsWith(ing.lower, "ing");
     // "was seen leaving the bank": what one was seen doing, "látták elhagyni a bankot"
     static constexpr std::string_view kPerceived[] = {"see", "hear", "notice", "watch"};
-    const bool perceived =
-        v.form == VerbForm::participle && i > 0 && toks[i - 1].tag == PartOfSpeech::auxiliary &&
-        std::find(std::begin(kPerceived), std::end(kPerceived), v.lemma) != std::end(kPerceived);
+    const bool perceived = v.form == VerbForm::participle && i > 0 &&
+                           toks[i - 1].tag == PartOfSpeech::auxiliary && listed(kPerceived, v.lemma);
     if (v.tag != PartOfSpeech::verb || v.form == VerbForm::ing || !endsInIng || ing.words != 1 ||
-        (std::find(std::begin(kBefore), std::end(kBefore), v.lemma) == std::end(kBefore) && !perceived))
+        (!listed(kBefore, v.lemma) && !perceived))
       continue;
     // read as a noun in the object's place ("likes reading books"): its verb reading
     if (ing.tag == PartOfSpeech::noun && !ing.plural)
@@ -1729,9 +1719,7 @@ void describingWordsAfterNouns(const lexicon::CoreLexicon& core, std::vector<Tok
                       toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal ||
                       toks[i + 1].tag == PartOfSpeech::infinitiveTo;
     if (verbSeen && ends && toks[i - 1].tag == PartOfSpeech::noun && !toks[i - 1].possessor &&
-        std::find(std::begin(kAfterTheirNoun), std::end(kAfterTheirNoun), t.lower) !=
-            std::end(kAfterTheirNoun) &&
-        t.tag != PartOfSpeech::noun) {
+        listed(kAfterTheirNoun, t.lower) && t.tag != PartOfSpeech::noun) {
       const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective);
       if (t.tag != PartOfSpeech::verb && !adjective) continue;
       if (adjective) t.entry = adjective, t.lemma = t.lower;
@@ -1808,11 +1796,7 @@ void markPurposes(std::vector<Token>& toks) {
       if (t.tag == PartOfSpeech::verb) verb = true;
       // ("need a screwdriver to open it": what it is needed for, "hogy kinyisd")
       if (t.lemma == "need" && k + 1 < i && toks[i - 1].tag != PartOfSpeech::pronoun) continue;
-      if (takesInfinitive(t) ||
-          std::find(std::begin(kNotForPurpose), std::end(kNotForPurpose), t.lemma) !=
-              std::end(kNotForPurpose) ||
-          std::find(std::begin(kNotForPurpose), std::end(kNotForPurpose), t.lower) !=
-              std::end(kNotForPurpose))
+      if (takesInfinitive(t) || listed(kNotForPurpose, t.lemma) || listed(kNotForPurpose, t.lower))
         excluded = true;
     }
     const PartOfSpeech before = toks[i - 1].tag;
@@ -1860,8 +1844,7 @@ void markPurposes(std::vector<Token>& toks) {
     // the same subject ("megígérte, hogy ír"); so too what it hopes to do ("Azt reméljük, hogy
     // hamarosan látunk")
     static constexpr std::string_view kWillDo[] = {"promise", "agree", "swear", "hope"};
-    if (toks[i - 1].tag == PartOfSpeech::verb &&
-        std::find(std::begin(kWillDo), std::end(kWillDo), toks[i - 1].lemma) != std::end(kWillDo))
+    if (toks[i - 1].tag == PartOfSpeech::verb && listed(kWillDo, toks[i - 1].lemma))
       toks[i].purpose = toks[i].promised = true;
     if (i >= 2 && toks[i - 1].tag == PartOfSpeech::negation && toks[i - 2].tag == PartOfSpeech::verb &&
         toks[i - 2].lemma == "promise")  // ("promised never to tell")
@@ -1899,9 +1882,7 @@ std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb
       ++j;
     if (toks[j - 1].tag != PartOfSpeech::noun) return 0;
   }
-  if (j >= toks.size() ||
-      std::find(std::begin(kParticles), std::end(kParticles), toks[j].lower) == std::end(kParticles))
-    return 0;
+  if (j >= toks.size() || !listed(kParticles, toks[j].lower)) return 0;
   // (a pronoun between says the particle is the verb's: "pick me up at the station")
   const bool closes = j + 1 == toks.size() || j == verb + 2 || toks[j + 1].lower == "and" ||
                       toks[j + 1].lower == "but" || toks[j + 1].lower == "before" ||
@@ -1934,8 +1915,7 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
     // where no phrasal verb of the lexicon has it, is the verb's prefix ("lement", "elfutott")
     static constexpr std::string_view kMoving[] = {"go",    "come", "run",   "walk", "fall", "climb", "jump",
                                                    "hurry", "rush", "drive", "fly",  "swim", "move",  "step"};
-    if (t.prefix.empty() && t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
-        std::find(std::begin(kMoving), std::end(kMoving), t.lemma) != std::end(kMoving) &&
+    if (t.prefix.empty() && t.tag == PartOfSpeech::verb && i + 1 < toks.size() && listed(kMoving, t.lemma) &&
         !core.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb) &&
         (i + 2 == toks.size() || toks[i + 1].pauseAfter || toks[i + 2].tag == PartOfSpeech::preposition ||
          toks[i + 2].tag == PartOfSpeech::conjunction))
@@ -1960,15 +1940,14 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
     if (t.tag == PartOfSpeech::verb && i + 3 < toks.size() && toks[i + 1].lower == "out" &&
         toks[i + 2].lower == "of" &&
         (toks[i + 3].tag == PartOfSpeech::determiner || toks[i + 3].tag == PartOfSpeech::possessive) &&
-        std::find(std::begin(kGoingOut), std::end(kGoingOut), t.lemma) != std::end(kGoingOut)) {
+        listed(kGoingOut, t.lemma)) {
       t.prefix = "ki";
       t.words = toks[i + 1].word + toks[i + 1].words - t.word;
       ++i;
     }
     if (t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
         (toks[i + 1].lower == "outside" || toks[i + 1].lower == "inside") &&
-        std::find(std::begin(kGoingOrLooking), std::end(kGoingOrLooking), t.lemma) !=
-            std::end(kGoingOrLooking) &&
+        listed(kGoingOrLooking, t.lemma) &&
         (i + 2 == toks.size() || toks[i + 2].tag == PartOfSpeech::conjunction || toks[i + 2].lower == "and" ||
          toks[i + 2].tag == PartOfSpeech::preposition)) {
       t.prefix = toks[i + 1].lower == "outside" ? "ki" : "be";
@@ -2014,7 +1993,7 @@ bool isDayPart(std::string_view lemma) {
 bool isDayName(std::string_view lemma) {
   static constexpr std::string_view kDays[] = {"monday", "tuesday",  "wednesday", "thursday",
                                                "friday", "saturday", "sunday"};
-  return std::find(std::begin(kDays), std::end(kDays), lemma) != std::end(kDays);
+  return listed(kDays, lemma);
 }
 
 // Times said without a preposition become one token: "last spring", "this morning", "next
@@ -2249,8 +2228,7 @@ void placesInARace(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     Token& place = toks[i + 1];
     // ("Safety comes first": in the present it says what matters most, no place in a race)
     if (v.tag != PartOfSpeech::verb || (v.lemma != "finish" && v.lemma != "come") ||
-        v.form != VerbForm::past ||
-        std::find(std::begin(kPlaces), std::end(kPlaces), place.lower) == std::end(kPlaces))
+        v.form != VerbForm::past || !listed(kPlaces, place.lower))
       continue;
     const lexicon::Entry* become = core.find("become", PartOfSpeech::verb);
     const lexicon::Entry* ordinal = core.find(place.lower, PartOfSpeech::adjective);
@@ -2457,9 +2435,8 @@ void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Toke
       toks.erase(toks.begin() + std::ptrdiff_t(i), toks.begin() + std::ptrdiff_t(i) + 2);
     const Token& verb = toks[i - 1];
     Token& t = toks[i];
-    if (verb.tag != PartOfSpeech::verb ||
-        std::find(std::begin(kLinking), std::end(kLinking), verb.lemma) == std::end(kLinking) ||
-        t.tag == PartOfSpeech::adjective || (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun))
+    if (verb.tag != PartOfSpeech::verb || !listed(kLinking, verb.lemma) || t.tag == PartOfSpeech::adjective ||
+        (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun))
       continue;
     // ("We stayed late": an adverb the lexicon has says how, no state)
     if (t.tag == PartOfSpeech::adverb && core.find(t.lower, PartOfSpeech::adverb)) continue;
@@ -2491,7 +2468,7 @@ bool opensIngClauseOfTime(std::string_view word) {
 bool unitOfTime(std::string_view lemma) {
   static constexpr std::string_view kUnits[] = {"second", "minute", "hour",   "day",     "week",
                                                 "month",  "year",   "decade", "century", "moment"};
-  return std::find(std::begin(kUnits), std::end(kUnits), lemma) != std::end(kUnits);
+  return listed(kUnits, lemma);
 }
 
 bool howManyTimes(const std::vector<Token>& t, std::size_t k) {

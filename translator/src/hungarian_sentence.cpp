@@ -1,4 +1,5 @@
 #include "hungarian_sentence.h"
+#include "word_lists.h"
 
 #include <algorithm>
 #include <optional>
@@ -37,11 +38,6 @@ constexpr std::string_view kSingularAfter[] = {"all", "every", "each", "many", "
 // Quantities after "there is" whose noun, and so the verb, stay singular: "There are a lot of
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
 constexpr std::string_view kCountedExisting[] = {"any", "many", "several", "a lot of", "lots of", "a few"};
-
-template <std::size_t N>
-bool listed(const std::string_view (&list)[N], std::string_view w) {
-  return std::find(std::begin(list), std::end(list), w) != std::end(list);
-}
 
 // A verb of going or of putting somewhere: its "where" asks where to ("hová").
 bool movesSomewhere(const Token& verb) {
