@@ -62,7 +62,7 @@ TEST(DevCorpusTest, MalformedLinesNameTheirLine) {
 
 TEST(TranslationQualityTest, TheExampleSentencesReadAsHungarian) {
   EXPECT_EQ(target("We &kvopoint;bought a new car yesterday."), "Tegnap vettünk egy új autót.");
-  EXPECT_EQ(target("Please &kvopoint;close the window."), "Csukd be az ablakot, kérlek.");
+  EXPECT_EQ(target("Please &kvopoint;close the window."), "Kérjük, csukja be az ablakot.");
   EXPECT_EQ(target("I can't find my &kvopoint;keys."), "Nem találom a kulcsaimat.");
   EXPECT_EQ(target("The &kvopoint;apples are on the table."), "Az almák az asztalon vannak.");
   EXPECT_EQ(target("He broke his &kvopoint;leg while skiing."), "Eltörte a lábát síelés közben.");

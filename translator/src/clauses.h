@@ -16,6 +16,7 @@ struct SentenceShape {
   std::vector<bool> pauseAfterWord;  // a comma, semicolon, colon or dash after sentence word i
   bool question = false;             // the sentence ends with "?"
   bool reportsSpeech = false;        // the words say who said the quotation before them
+  bool quotation = false;            // the words are a quotation: someone's talk
 };
 
 struct Clause {

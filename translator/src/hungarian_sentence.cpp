@@ -1483,7 +1483,6 @@ void Generator::agreeWithSubject(ClauseRoles& r) const {
   if (r.subject) {
     a.person = r.subject->person;
     a.plural = r.subject->plural;
-    if (before_.formal && a.person == 2) a.person = 3, a.plural = false;  // "ha szüksége van"
     // "my brother and I", "you and Anna": the first person before the second, both before the third
     if (r.subject->end > r.subject->begin)
       for (std::size_t k = r.subject->end; k + 1 < n_ && t_[k].lower == "and" && startsNounPhrase(k + 1);) {
@@ -1494,6 +1493,8 @@ void Generator::agreeWithSubject(ClauseRoles& r) const {
         k = next.end;
       }
   }
+  // "ha szüksége van", and after a formal imperative "mielőtt felmelegíti"
+  if (before_.formal && a.person == 2 && (r.subject || before_.known)) a.person = 3, a.plural = false;
   // "Where are my shoes?": the subject stands after the copula
   if (g.copula && !r.subject && !r.existential && g.be + 1 < n_ && startsNounPhrase(g.be + 1) &&
       t_[0].tag == PartOfSpeech::question) {
@@ -3110,8 +3111,8 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   if (tk.lower == "please") {
     if (before_.formal && out_.empty())
       emit("k\xC3\xA9rj\xC3\xBCk", pos);  // "Kérjük, ne lépjen be"
-    else
-      copulaTail_.push_back({"k\xC3\xA9rlek", pos, true});
+    else  // "..., kérem" of a formal request whose time comes first
+      copulaTail_.push_back({before_.formal ? "k\xC3\xA9rem" : "k\xC3\xA9rlek", pos, true, true});
     return pos + 1;
   }
   if (tk.tag == PartOfSpeech::determiner || tk.tag == PartOfSpeech::noun ||
@@ -3316,6 +3317,30 @@ bool formalNotice(const std::vector<Token>& t) {
   return false;
 }
 
+// "Press the button", "Do not use near water", "If you have questions, call us": an instruction
+// to whoever reads, as manuals, notices, recipes and letters to customers give it, addresses the
+// reader formally ("Nyomja meg", "Ne használja"). Talk keeps the familiar form: a quotation,
+// "don't", an imperative after a name or "Mum" called by it ("Anna, close the window").
+bool instructsTheReader(const std::vector<Token>& t, const std::vector<Clause>& clauses,
+                        const SentenceShape& shape) {
+  if (shape.reportsSpeech || shape.quotation) return false;
+  for (std::size_t i = 0; i + 1 < t.size(); ++i)
+    if (t[i].lower == "do" && t[i + 1].tag == PartOfSpeech::negation && t[i + 1].word == t[i].word) return false;
+  for (const Clause& c : clauses) {
+    if (!c.link.empty()) continue;
+    std::size_t i = c.body;
+    if (i + 1 < c.end && t[i].pauseAfter && (t[i].tag == PartOfSpeech::name || t[i].tag == PartOfSpeech::noun))
+      return false;  // a name called first: "Anna, close the window"
+    while (i < c.end && (t[i].lower == "please" || t[i].lower == "always" || t[i].lower == "never" ||
+                         t[i].lower == "just" || t[i].lower == "simply" || t[i].lower == "then" ||
+                         t[i].lower == "first" || t[i].lower == "now" || t[i].lower == "do" ||
+                         t[i].tag == PartOfSpeech::negation))
+      ++i;
+    if (i < c.end && t[i].tag == PartOfSpeech::verb && t[i].form == VerbForm::base) return true;
+  }
+  return false;
+}
+
 // The context of a clause whose verb has no subject of its own ("-ing", "to"): the subject of
 // the clause it depends on, "you" after an imperative.
 ClauseContext dependentOn(ClauseContext c) {
@@ -3346,10 +3371,10 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     t.pauseAfter = last < shape.pauseAfterWord.size() && shape.pauseAfterWord[last];
   }
   const std::vector<Token>& tokens = marked;
-  const std::vector<Clause> clauses = splitClauses(marked, shape);
   ClauseContext context, beforeRelative;
   context.saying = shape.reportsSpeech;
-  const bool formal = context.formal = formalNotice(marked);
+  const std::vector<Clause> clauses = splitClauses(marked, shape);
+  const bool formal = context.formal = formalNotice(marked) || instructsTheReader(marked, clauses, shape);
   if (formal)  // "your ticket": "a jegyét"
     for (Token& t : marked)
       if (t.tag == PartOfSpeech::possessive && t.person == 2 && !t.plural) t.person = 3;

@@ -509,7 +509,7 @@ std::string targetMarkup(const std::vector<HungarianWord>& words, bool capital, 
   std::string out;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const HungarianWord& w = words[i];
-    if (i > 0) out += w.commaBefore || w.text == "k\xC3\xA9rlek" ? ", " : " ";
+    if (i > 0) out += w.commaBefore ? ", " : " ";
     const std::string text = i == 0 && capital ? capitalized(w.text) : w.text;
     if (w.known) {
       out += markup::kPiece.open;
@@ -572,6 +572,7 @@ Translation Translator::translate(std::string_view encodedText) const {
     parts.push_back({0, quoted->reportBegin, {}, capital, {}});
     parts.push_back({quoted->reportBegin, s.words.size(), {}, false, {}});
     parts[0].shape.question = quoted->stop == '?';
+    parts[0].shape.quotation = true;
     parts[1].shape.reportsSpeech = true;
   } else {
     parts.push_back({0, s.words.size(), {}, capital, {}});
