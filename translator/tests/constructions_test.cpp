@@ -1390,6 +1390,15 @@ TEST(ConstructionsTest, UntilAndSinceATimeSaidWithoutAPreposition) {
   EXPECT_EQ(hungarian("He has worked there since last spring."), "Tavaly tavasz óta dolgozik ott.");
 }
 
+TEST(ConstructionsTest, APlaceTakesItsHungarianNameAndCase) {
+  EXPECT_EQ(hungarian("He flew to Brussels on Monday."), "Brüsszelbe repült hétfőn.");
+  // an island is "-n", a country has no article
+  EXPECT_EQ(hungarian("They sailed to Cyprus."), "Ciprusra hajóztak.");
+  EXPECT_EQ(hungarian("We drove from Vienna to the Netherlands."), "Vezettünk Bécsből Hollandiába.");
+  // mountains keep it
+  EXPECT_EQ(hungarian("We spent a week in the Alps.").ends_with("az Alpokban."), true);
+}
+
 TEST(ConstructionsTest, AnInstructionAddressesTheReaderFormallyTalkFamiliarly) {
   // manuals, notices and letters: the reader is "Ön", in every clause after the imperative too
   EXPECT_EQ(hungarian("If you have any questions, call us."), "Ha van kérdése, hívjon fel minket.");
