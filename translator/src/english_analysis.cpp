@@ -840,6 +840,27 @@ class ReadingChooser {
   // The sentence's first word, one the core lexicon does not know, is a name when what follows
   // makes it the subject: another capital ("John Smith"), "and", or a verb of the
   // past or of speaking ("John smiled", "Anna said").
+  // A given name the lexicon knows as a word ("bill", "rose", "mark"), opening the sentence:
+  // called by it ("Tom, close the window"), or the subject of a verb that may be finite
+  // ("Rose works", "Mark is"), where the word's own reading would leave the sentence no subject.
+  static bool givenNameThatIsAWord(std::string_view w) {
+    static constexpr std::string_view kNames[] = {
+        "bill",  "rose",  "mark",  "tom",   "jack",  "frank", "pat",    "sue",   "bob",   "rob",
+        "amber", "ruby",  "daisy", "lily",  "iris",  "holly", "ivy",    "sandy", "carol", "dean",
+        "earl",  "ray",   "victor", "guy",  "don",   "rod",   "cliff",  "glen",  "lance", "max",
+        "penny", "violet", "heather", "pearl", "robin", "jay", "matt",  "nick",  "harry", "buck"};
+    return listed(kNames, w);
+  }
+  bool callsOrNamesSubject() const {
+    if (toks_.size() < 2) return false;
+    if (toks_[0].pauseAfter) return true;
+    if (namesOpeningSubject()) return true;
+    const std::vector<Reading> after = readingsOf(core_, toks_[1]);
+    return std::any_of(after.begin(), after.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && (r.form == VerbForm::past || r.form == VerbForm::third);
+    });
+  }
+
   bool namesOpeningSubject() const {
     if (toks_.size() < 2) return false;
     const Token& next = toks_[1];
@@ -969,6 +990,10 @@ void ReadingChooser::choose(std::size_t i) {
   }
   if (i == 0 && capital && !titleCase_ && !inLexicon(rs) && namesOpeningSubject()) {
     t.tag = PartOfSpeech::name;  // "John smiled", "Anna and Tom", "John Smith": not "budi"
+    return;
+  }
+  if (i == 0 && capital && !titleCase_ && givenNameThatIsAWord(t.lower) && callsOrNamesSubject()) {
+    t.tag = PartOfSpeech::name;  // "Bill called me", "Rose works in a bank", "Tom, close it"
     return;
   }
   weighByContext(i, rs);

@@ -1390,6 +1390,15 @@ TEST(ConstructionsTest, UntilAndSinceATimeSaidWithoutAPreposition) {
   EXPECT_EQ(hungarian("He has worked there since last spring."), "Tavaly tavasz óta dolgozik ott.");
 }
 
+TEST(ConstructionsTest, AGivenNameThatIsAWordOpensTheSentenceAsTheName) {
+  EXPECT_EQ(hungarian("Rose works in a bank."), "Rose egy bankban dolgozik.");
+  EXPECT_EQ(hungarian("Bill called me yesterday."), "Tegnap Bill felhívott engem.");
+  EXPECT_EQ(hungarian("Tom, close the window."), "Tom, csukd be az ablakot.");
+  // the word it also is, before a noun or as a command
+  EXPECT_EQ(analysed("Rose petals are soft").substr(0, 7), "rose/n ");
+  EXPECT_EQ(analysed("Mark the box").substr(0, 7), "mark/v/");
+}
+
 TEST(ConstructionsTest, APlaceTakesItsHungarianNameAndCase) {
   EXPECT_EQ(hungarian("He flew to Brussels on Monday."), "Brüsszelbe repült hétfőn.");
   // an island is "-n", a country has no article
