@@ -2450,6 +2450,68 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
 
 // "remained closed", "stay calm", "looks pale": after a verb that links its subject to a state
 // as the copula does, a word that may be an adjective is one, unless a noun follows it.
+// "I did my homework", "She does the dishes", "What did you do at the weekend?": a "do" with no
+// verb after it in its clause, before what is done, is the verb itself ("csinál"); "Yes, I do"
+// and "So does she" stand for a verb said before and stay auxiliaries.
+void doAsTheMainVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kThings[] = {"nothing", "something", "everything", "anything",
+                                                 "it",      "that",      "this",       "what"};
+  const lexicon::Entry* entry = core.find("do", PartOfSpeech::verb);
+  if (!entry) return;
+  auto clauseEnds = [&](std::size_t k) {
+    return toks[k].pauseAfter || toks[k].tag == PartOfSpeech::conjunction;
+  };
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    if (t.tag != PartOfSpeech::auxiliary || !isDoSupport(t.lower) || t.words != 1) continue;
+    bool verbAfter = false;
+    for (std::size_t k = i + 1; k < toks.size(); ++k) {
+      if (toks[k].tag == PartOfSpeech::verb || toks[k].tag == PartOfSpeech::negation ||
+          toks[k].tag == PartOfSpeech::auxiliary || toks[k].tag == PartOfSpeech::modal) {  // "does it have"
+        verbAfter = true;
+        break;
+      }
+      if (clauseEnds(k)) break;
+    }
+    if (verbAfter || i + 1 >= toks.size() || clauseEnds(i)) continue;
+    const Token& next = toks[i + 1];
+    const bool thingDone =
+        next.tag == PartOfSpeech::determiner || next.tag == PartOfSpeech::possessive ||
+        next.tag == PartOfSpeech::noun || next.tag == PartOfSpeech::number || listed(kThings, next.lower);
+    // "What did you do at the weekend?": the question word is what is done
+    const bool askedWhat = toks[0].lower == "what" && i >= 2 && toks[i - 1].tag == PartOfSpeech::pronoun &&
+                           std::any_of(toks.begin() + 1, toks.begin() + std::ptrdiff_t(i), [](const Token& k) {
+                             return k.tag == PartOfSpeech::auxiliary && isDoSupport(k.lower);
+                           });
+    if (!thingDone && !askedWhat) continue;
+    t.tag = PartOfSpeech::verb;
+    t.lemma = "do";
+    t.form = t.lower == "did" ? VerbForm::past : t.lower == "does" ? VerbForm::third : VerbForm::base;
+    t.entry = entry;
+    t.hasObject = thingDone;
+  }
+}
+
+// "Do you feel better now?", "it is warmer today": a word the core lexicon has as an adverb and
+// never as a noun is no noun after an adjective or a verb, whatever WordNet counts ("now" is a
+// noun there); after a determiner or a preposition it may be one ("by now", "until now").
+void adverbsTheLexiconKnowsAsNoNoun(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    const PartOfSpeech before = toks[i - 1].tag;
+    if (t.tag != PartOfSpeech::noun || t.words != 1 || core.find(t.lower, PartOfSpeech::noun) ||
+        (before != PartOfSpeech::adjective && before != PartOfSpeech::verb))
+      continue;
+    if (const lexicon::Entry* adverb = core.find(t.lower, PartOfSpeech::adverb)) {
+      t.tag = PartOfSpeech::adverb;
+      t.lemma = t.lower;
+      t.entry = adverb;
+      t.plural = false;
+      t.dictionarySenses.clear();
+    }
+  }
+}
+
 void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::string_view kLinking[] = {"remain", "stay", "seem", "look", "appear", "feel"};
   for (std::size_t i = 1; i < toks.size(); ++i) {
@@ -2524,6 +2586,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
+  adverbsTheLexiconKnowsAsNoNoun(core_, toks);
+  doAsTheMainVerb(core_, toks);
   infinitivesFromGerunds(core_, toks);
   infinitivesAfterLetting(toks);
   mindingAsAsking(core_, toks);

@@ -601,6 +601,7 @@ class Generator {
            t_[k].time->deixis == TimePhrase::Deixis::next && !t_[k].time->day;
   }
   std::size_t linkedPredicate() const;
+  bool feelsOneself() const;
   void emitLinkedPredicate(std::size_t p);
   std::size_t emitPassiveSubject();
   void placeCopula(ClauseRoles& r) const;
@@ -1105,7 +1106,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   }
   if (verb == roles_.verb.main && requestFollows_ && v.lemma == "ask")
     stem = VerbStem{"k\xC3\xA9r", "meg", ""};  // "asked her to wait": "megkérte, hogy várjon"
-  if (verb == roles_.verb.main && linkedPredicate() != n_) {  // "looks pale": "sápadtnak tűnik"
+  if (verb == roles_.verb.main && feelsOneself()) {
+    stem = VerbStem{"\xC3\xA9rez", "", ""};
+    a.definite = true;
+  } else if (verb == roles_.verb.main && linkedPredicate() != n_) {  // "looks pale": "sápadtnak tűnik"
     if (stem.lemma != linkingVerb(v)->hungarian)
       stem = VerbStem{std::string(linkingVerb(v)->hungarian), "", ""};
     stem.prefix.clear();
@@ -1631,13 +1635,45 @@ void Generator::findObjects(ClauseRoles& r) {
 }
 
 // The adjective a linking verb links its subject to ("remained closed"), or the token count.
-// "I feel tired" is the person's own feeling, not how a thing seems: only a thing "feels".
 std::size_t Generator::linkedPredicate() const {
   const std::size_t v = roles_.verb.main;
-  if (v + 1 >= n_ || !linkingVerb(t_[v]) || t_[v + 1].tag != PartOfSpeech::adjective || !t_[v + 1].entry ||
-      (v + 2 < n_ && t_[v + 2].tag == PartOfSpeech::noun) || (t_[v].lemma == "feel" && !saidOfThing(roles_)))
+  // ("I don't feel well": the adverb says how one feels)
+  const bool wellOfFeeling = v + 1 < n_ && t_[v].lemma == "feel" && t_[v + 1].lower == "well";
+  if (v + 1 >= n_ || !linkingVerb(t_[v]) || (t_[v + 1].tag != PartOfSpeech::adjective && !wellOfFeeling) ||
+      !t_[v + 1].entry || (v + 2 < n_ && t_[v + 2].tag == PartOfSpeech::noun))
     return n_;
   return v + 1;
+}
+
+// "I feel tired" is how the person feels, not how a thing seems: "fáradtnak érzem magam", the
+// definite verb and the reflexive ("The room felt cold": "hidegnek tűnt").
+bool Generator::feelsOneself() const {
+  return roles_.verb.main < n_ && t_[roles_.verb.main].lemma == "feel" && !saidOfThing(roles_) &&
+         linkedPredicate() != n_;
+}
+
+// The reflexive object of the subject's person: "magam", "magad", "magát", "magunkat" ...;
+// an imperative's is the one told ("Érezd magad otthon"), formally "magát".
+std::string reflexiveOf(const Agreement& a, bool imperative, bool formal) {
+  const int person = imperative ? (formal ? 3 : 2) : a.person;
+  if (a.plural && !imperative)
+    return person == 1 ? "magunkat" : person == 2 ? "magatokat" : "magukat";
+  return person == 1 ? "magam" : person == 2 ? "magad" : "mag\xC3\xA1t";
+}
+
+// How well one feels, said as an adverb: "jól érzem magam", "rosszul érezte magát".
+std::string_view howOneFeels(const Token& adjective) {
+  static constexpr std::pair<std::string_view, std::string_view> kHow[] = {
+      {"good", "j\xC3\xB3l"},         {"well", "j\xC3\xB3l"},
+      {"better", "jobban"},          {"best", "legjobban"},
+      {"bad", "rosszul"},            {"sick", "rosszul"},
+      {"ill", "rosszul"},            {"unwell", "rosszul"},
+      {"worse", "rosszabbul"},       {"awful", "sz\xC3\xB6rny\xC5\xB1en"},
+      {"terrible", "sz\xC3\xB6rny\xC5\xB1en"}, {"great", "nagyszer\xC5\xB1en"},
+      {"fine", "j\xC3\xB3l"}};
+  for (const auto& [english, hungarian] : kHow)
+    if (adjective.lower == english) return hungarian;
+  return {};
 }
 
 void Generator::emitLinkedPredicate(std::size_t p) {
@@ -1645,6 +1681,11 @@ void Generator::emitLinkedPredicate(std::size_t p) {
   const std::optional<std::string> word = plainSense(t_[p], sense(p));
   if (!s || !word) return;
   done_[p] = true;
+  if (feelsOneself())
+    if (const std::string_view how = howOneFeels(t_[p]); !how.empty()) {
+      emit(std::string(how), p);
+      return;
+    }
   if (linkingVerb(t_[roles_.verb.main])->dative) {
     NounStem stem;
     stem.lemma = *word;
@@ -2431,6 +2472,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     if (objectClausePronoun_ && !prefixed) emit("azt", g.main);
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
+    if (feelsOneself()) emit(reflexiveOf(roles_.agreement, g.imperative, before_.formal), g.main);
     if (linked != n_ && g.negative) emitLinkedPredicate(linked);
     if (!g.negative && (t_[0].tag == PartOfSpeech::auxiliary || t_[0].tag == PartOfSpeech::modal) &&
         roles_.inverted)
@@ -3333,7 +3375,8 @@ bool instructsTheReader(const std::vector<Token>& t, const std::vector<Clause>& 
       return false;  // a name called first: "Anna, close the window"
     while (i < c.end && (t[i].lower == "please" || t[i].lower == "always" || t[i].lower == "never" ||
                          t[i].lower == "just" || t[i].lower == "simply" || t[i].lower == "then" ||
-                         t[i].lower == "first" || t[i].lower == "now" || t[i].lower == "do" ||
+                         t[i].lower == "first" || t[i].lower == "now" ||
+                         (t[i].lower == "do" && t[i].tag == PartOfSpeech::auxiliary) ||
                          t[i].tag == PartOfSpeech::negation))
       ++i;
     if (i < c.end && t[i].tag == PartOfSpeech::verb && t[i].form == VerbForm::base) return true;

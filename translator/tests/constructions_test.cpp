@@ -1390,6 +1390,26 @@ TEST(ConstructionsTest, UntilAndSinceATimeSaidWithoutAPreposition) {
   EXPECT_EQ(hungarian("He has worked there since last spring."), "Tavaly tavasz óta dolgozik ott.");
 }
 
+TEST(ConstructionsTest, HowAPersonFeelsIsTheReflexiveWithTheDefiniteVerb) {
+  EXPECT_EQ(hungarian("I feel tired today."), "Ma fáradtnak érzem magam.");
+  EXPECT_EQ(hungarian("They felt tired after the long walk."), "Fáradtnak érezték magukat a hosszú séta után.");
+  // how well one feels is an adverb; "now" after it is no noun
+  EXPECT_EQ(hungarian("She felt sick after lunch."), "Rosszul érezte magát ebéd után.");
+  EXPECT_EQ(hungarian("Do you feel better now?"), "Most jobban érzed magad?");
+  EXPECT_EQ(hungarian("I don't feel well."), "Nem érzem magam jól.");
+  // a thing only seems
+  EXPECT_EQ(hungarian("The room felt cold."), "A szoba hidegnek tűnt.");
+}
+
+TEST(ConstructionsTest, DoBeforeWhatIsDoneIsTheVerb) {
+  EXPECT_EQ(hungarian("I did my homework yesterday."), "Tegnap csináltam a házi feladatomat.");
+  EXPECT_EQ(hungarian("What did you do at the weekend?"), "Mit csináltál hétvégén?");
+  EXPECT_EQ(hungarian("He did nothing all day."), "Semmit sem csinált egész nap.");
+  // support for a verb after it, "have" included, and a "do" standing for a verb said before
+  EXPECT_EQ(hungarian("Does the house have a garden?"), "Van egy kertje a háznak?");
+  EXPECT_EQ(analysed("Yes , I do").substr(analysed("Yes , I do").size() - 6), "do/aux");
+}
+
 TEST(ConstructionsTest, AGivenNameThatIsAWordOpensTheSentenceAsTheName) {
   EXPECT_EQ(hungarian("Rose works in a bank."), "Rose egy bankban dolgozik.");
   EXPECT_EQ(hungarian("Bill called me yesterday."), "Tegnap Bill felhívott engem.");
