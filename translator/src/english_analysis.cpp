@@ -2450,6 +2450,27 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
 
 // "remained closed", "stay calm", "looks pale": after a verb that links its subject to a state
 // as the copula does, a word that may be an adjective is one, unless a noun follows it.
+// "Can I have the bill?", "Could we have a table for two?": asking for something is asking to
+// get it, "Kaphatok ...?", not owning it ("Van a számlám?").
+void askingToHave(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  if (toks.size() < 4) return;
+  const std::string_view modal = toks[0].lower;
+  if (modal != "can" && modal != "could" && modal != "may") return;
+  if (toks[1].lower != "i" && toks[1].lower != "we") return;
+  Token& have = toks[2];
+  const lexicon::Entry* get = core.find("get", PartOfSpeech::verb);
+  if (have.lower != "have" || have.tag != PartOfSpeech::auxiliary || !get) return;
+  const PartOfSpeech next = toks[3].tag;
+  if (next != PartOfSpeech::determiner && next != PartOfSpeech::possessive && next != PartOfSpeech::noun &&
+      next != PartOfSpeech::number && toks[3].lower != "some")
+    return;
+  have.tag = PartOfSpeech::verb;
+  have.lemma = "get";
+  have.form = VerbForm::base;
+  have.entry = get;
+  have.hasObject = true;
+}
+
 // "I did my homework", "She does the dishes", "What did you do at the weekend?": a "do" with no
 // verb after it in its clause, before what is done, is the verb itself ("csinál"); "Yes, I do"
 // and "So does she" stand for a verb said before and stay auxiliaries.
@@ -2588,6 +2609,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   ReadingChooser(core_, toks, titleCase).run();
   adverbsTheLexiconKnowsAsNoNoun(core_, toks);
   doAsTheMainVerb(core_, toks);
+  askingToHave(core_, toks);
   infinitivesFromGerunds(core_, toks);
   infinitivesAfterLetting(toks);
   mindingAsAsking(core_, toks);

@@ -1149,6 +1149,14 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   }
   if (modal == "hat") {
     stem = potentialOf(stem);  // "ülhetsz", "mehetünk": conjugated as any verb below
+  } else if (modal == "hat-cond") {
+    stem = potentialOf(stem);  // "Kaphatnék egy pohár vizet?", "Megkérdezhetném?"
+    const std::string form = conditionalOf(stem, a);
+    if (negative)
+      emit("nem", verb), emit(form, verb), emit(stem.prefix, verb);
+    else
+      emit(stem.prefix + form, verb);
+    return;
   } else if (modal == "cond") {
     const std::string form = conditionalOf(stem, a);  // "szeretnék", "megvenném"
     if (negative)
@@ -3262,11 +3270,14 @@ std::vector<HungarianWord> Generator::run() {
   findObjects(roles_);
   placeCopula(roles_);
   findPerfectDuration();
-  // "Could you send ...?": "El tudnád küldeni?", the polite conditional; "Could we put off the
-  // call?": "El tudnánk halasztani?"; of a third person it asks what was ("Could she read when
+  // "Could you send ...?": "El tudnád küldeni?", the polite conditional (of "I" and "we" below);
+  // of a third person it asks what was ("Could she read when
   // she was four?": "Tudott olvasni")
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.verb.past && roles_.agreement.person < 3)
     roles_.verb.modal = "tud-cond", roles_.verb.past = false;
+  // "Could I ask ...?", "Could we have ...?": asking leave, "Megkérdezhetném?", "Kaphatnánk?"
+  if (roles_.verb.modal == "tud-cond" && roles_.inverted && roles_.agreement.person == 1)
+    roles_.verb.modal = "hat-cond";
   // "Temperatures could reach 35 degrees this weekend": what may yet happen, "elérheti"
   if (roles_.verb.modal == "tud" && roles_.verb.past && !roles_.inverted && !roles_.verb.negative &&
       roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "could" && saysWhenToCome(t_))

@@ -1401,6 +1401,15 @@ TEST(ConstructionsTest, HowAPersonFeelsIsTheReflexiveWithTheDefiniteVerb) {
   EXPECT_EQ(hungarian("The room felt cold."), "A szoba hidegnek tűnt.");
 }
 
+TEST(ConstructionsTest, AskingForSomethingOrLeaveIsThePotential) {
+  EXPECT_EQ(hungarian("Could I have a glass of water?"), "Kaphatnék egy pohár vizet?");
+  EXPECT_EQ(hungarian("Can we have a table for two?"), "Kaphatunk egy asztalt két főre?");
+  EXPECT_EQ(hungarian("Could I borrow your pen?"), "Kölcsönkérhetném a tolladat?");
+  // asked of someone else it stays "tud"; owning is still "van"
+  EXPECT_EQ(hungarian("Could you send me the file?").rfind("Tudnád", 0), 0u);
+  EXPECT_EQ(hungarian("Do you have a pen?"), "Van egy tollad?");
+}
+
 TEST(ConstructionsTest, DoBeforeWhatIsDoneIsTheVerb) {
   EXPECT_EQ(hungarian("I did my homework yesterday."), "Tegnap csináltam a házi feladatomat.");
   EXPECT_EQ(hungarian("What did you do at the weekend?"), "Mit csináltál hétvégén?");
@@ -1450,7 +1459,7 @@ TEST(ConstructionsTest, HowStandsBeforeTheImperative) {
 }
 
 TEST(ConstructionsTest, CouldAskedOrOfWhatIsToComeIsNoPast) {
-  EXPECT_EQ(hungarian("Could we meet on Friday?"), "Tudnánk találkozni pénteken?");
+  EXPECT_EQ(hungarian("Could we meet on Friday?"), "Találkozhatnánk pénteken?");
   EXPECT_EQ(hungarian("The price could rise next year."), "Jövőre az ár emelkedhet.");
   // past ability stays past
   EXPECT_EQ(hungarian("He could swim when he was five."), "Tudott úszni, amikor öt volt.");
