@@ -2450,11 +2450,24 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
   if (g.copula) return emitCopula(pos);
   if (g.main != n_) {
     // "has already eaten", "will always remember": an adverb inside the verb group comes first
-    // ("Már evett", "Mindig emlékezni fog")
-    // ("does not always": "nem mindig" would need its own order; such an adverb stays unsaid)
-    for (std::size_t k = pos + 1; k < g.main && t_[k].tag != PartOfSpeech::negation; ++k)
-      if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry && !done_[k] && t_[k].lower != "also")
-        if (auto word = plainSense(t_[k], sense(k))) emit(*word, k), done_[k] = true;
+    // ("Már evett", "Mindig emlékezni fog"); "has also noticed": "szintén", as "is" needs a word
+    // to follow. After the negation it follows the verb ("does not always make": "nem tesz
+    // mindig"), which keeps "nem" before the verb.
+    std::vector<std::size_t> afterVerb;
+    bool negated = false;
+    for (std::size_t k = pos + 1; k < g.main; ++k) {
+      if (t_[k].tag == PartOfSpeech::negation) negated = true;
+      if (t_[k].tag != PartOfSpeech::adverb || !t_[k].entry || done_[k] || t_[k].lower == "never" ||
+          t_[k].lower == "yet")
+        continue;
+      if (negated) {
+        afterVerb.push_back(k);
+      } else if (t_[k].lower == "also") {
+        emit("szint\xC3\xA9n", k), done_[k] = true;
+      } else if (auto word = plainSense(t_[k], sense(k))) {
+        emit(*word, k), done_[k] = true;
+      }
+    }
     if (!g.adverb.empty()) emit(std::string(g.adverb), g.firstAux);
     // "hasn't arrived yet": "Még nem érkezett meg", "yet" before the negation; asked, "már"
     // after the verb ("Befejezted már?", below)
@@ -2481,6 +2494,8 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
     if (feelsOneself()) emit(reflexiveOf(roles_.agreement, g.imperative, before_.formal), g.main);
+    for (const std::size_t k : afterVerb)
+      if (auto word = plainSense(t_[k], sense(k))) emit(*word, k), done_[k] = true;
     if (linked != n_ && g.negative) emitLinkedPredicate(linked);
     if (!g.negative && (t_[0].tag == PartOfSpeech::auxiliary || t_[0].tag == PartOfSpeech::modal) &&
         roles_.inverted)
@@ -3226,7 +3241,13 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     return pos + 1;
   }
   if (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::verb) {
-    if (auto s = plainSense(tk, sense(pos)))
+    // "We also need bread": before the verb "also" is "szintén"; "is" follows the word it adds
+    const bool beforeVerb = pos + 1 < n_ && (t_[pos + 1].tag == PartOfSpeech::verb ||
+                                             t_[pos + 1].tag == PartOfSpeech::auxiliary ||
+                                             t_[pos + 1].tag == PartOfSpeech::modal);
+    if (tk.lower == "also" && beforeVerb)
+      emit("szint\xC3\xA9n", pos);
+    else if (auto s = plainSense(tk, sense(pos)))
       emit(*s, pos);
     else
       emit(tk.written, pos, false);

@@ -1401,6 +1401,14 @@ TEST(ConstructionsTest, HowAPersonFeelsIsTheReflexiveWithTheDefiniteVerb) {
   EXPECT_EQ(hungarian("The room felt cold."), "A szoba hidegnek tűnt.");
 }
 
+TEST(ConstructionsTest, AnAdverbAfterTheNegationInsideTheVerbGroupFollowsTheVerb) {
+  // it was left unsaid
+  EXPECT_EQ(hungarian("He does not always listen."), "Nem hallgat mindig.");
+  // "also" before the verb is "szintén"
+  EXPECT_EQ(hungarian("She has also bought a car."), "Szintén vett egy autót.");
+  EXPECT_EQ(hungarian("We also need bread.").rfind("Szintén", 0), 0u);
+}
+
 TEST(ConstructionsTest, AskingForSomethingOrLeaveIsThePotential) {
   EXPECT_EQ(hungarian("Could I have a glass of water?"), "Kaphatnék egy pohár vizet?");
   EXPECT_EQ(hungarian("Can we have a table for two?"), "Kaphatunk egy asztalt két főre?");
