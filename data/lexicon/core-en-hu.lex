@@ -492,7 +492,7 @@ last night	adv	tegnap este
 # --- more of the commonest lemmas: verbs
 allow	v	enged[obj=nak] ; meg|enged
 add	v	hozzá|ad
-agree	v	egyetért[noobj,with=val]
+agree	v	egyetért[noobj,with=val,that=ban]
 believe	v	hisz[obj=nak]
 borrow	v	kölcsön|kér
 choose	v	választ ; ki|választ
@@ -2345,7 +2345,7 @@ bless	v	meg|áld ; áld
 blessed	adj	áldott ; szent
 blossom	n	virág[virágok] ; virágzás
 blossom	v	virágzik ; ki|virágzik
-boast	v	henceg[noobj] ; kérkedik
+boast	v	henceg[noobj,that=val] ; kérkedik
 boil	v	forral ; fel|forral ; főz
 bomb	n	bomba
 bomb	v	bombáz ; le|bombáz
@@ -2795,7 +2795,7 @@ inquiry	n	vizsgálat[vizsgálatok] ; érdeklődés ; tudakozódás
 insert	v	be|illeszt ; be|dug ; be|szúr
 insight	n	belátás ; betekintés
 insignificant	adj	jelentéktelen
-insist	v	ragaszkodik[on=hoz] ; erősködik
+insist	v	ragaszkodik[on=hoz,that=hoz] ; erősködik
 instant	n	pillanat[pillanatok]
 instant	adj	azonnali ; instant
 institute	n	intézet[intézetek]
@@ -3741,9 +3741,9 @@ buff	n	rajongó[person] ; szakértő
 depend	v	függ[noobj,on=tol]
 rely	v	támaszkodik[on=ra] ; számít[on=ra]
 consist	v	áll[of=bol]
-complain	v	panaszkodik[about=rol]
-remind	v	emlékeztet[of=ra,about=ra]
-warn	v	figyelmeztet[about=ra,of=ra]
+complain	v	panaszkodik[about=rol,that=rol]
+remind	v	emlékeztet[of=ra,about=ra,that=ra]
+warn	v	figyelmeztet[about=ra,of=ra,that=ra]
 cancel	v	le|mond ; töröl
 postpone	v	el|halaszt
 demolish	v	le|bont
@@ -4098,7 +4098,7 @@ to the right	adv	jobbra
 on the left	adv	balra ; bal oldalon
 on the right	adv	jobbra ; jobb oldalon
 species	n	faj[fajok,acc=fajt,3sg=faja]
-make sure	v	meg|győződik[noobj]
+make sure	v	meg|győződik[noobj,that=rol]
 # --- Words of longer everyday sentences: idioms and phrasal verbs with their own Hungarian verb,
 # things of the home and the street, and more of the ranked lemmas in everyday use
 look forward	v	vár[to=acc]
@@ -5161,7 +5161,7 @@ accuse	v	meg|vádol[of=val] ; vádol[of=val]
 aim	v	céloz[at=ra]
 compete	v	versenyez[noobj,with=val,for=ert]
 convince	v	meg|győz
-dream	v	álmodik[about=rol,of=rol]
+dream	v	álmodik[about=rol,of=rol,that=rol]
 elect	v	meg|választ ; választ
 import	v	importál
 mend	v	meg|javít ; meg|foltoz
@@ -7040,7 +7040,7 @@ millennium	n	évezred[évezredek,3sg=évezrede]
 # phrasal verbs of every day, with the case their object takes
 get rid of	v	meg|szabadul[noobj,obj=tol]
 put up with	v	el|tűr ; el|visel
-point out	v	rá|mutat[noobj,obj=ra]
+point out	v	rá|mutat[noobj,obj=ra,that=ra]
 sort out	v	el|intéz ; rendez
 figure out	v	ki|talál ; rá|jön
 work out	v	meg|old[intr=edz] ; ki|számol

@@ -111,6 +111,10 @@ TEST(LexiconSourceTest, TimesPeopleAndCapitalSenses) {
   EXPECT_NE(whyNot("take\tv\tbe|vesz[when=/tablet]").find("bad value"), std::string::npos);
   EXPECT_NE(whyNot("take\tv\tbe|vesz[when=Tablet]").find("bad value"), std::string::npos);
   EXPECT_NE(whyNot("take\tv\tbe|vesz[when=]").find("bad value"), std::string::npos);
+  e = parse("warn\tv\tfigyelmeztet[about=ra,that=ra]");
+  ASSERT_TRUE(e) << "the case of the pronoun for a verb's clause";
+  EXPECT_EQ(e->senses[0].note("that"), "ra");
+  EXPECT_NE(whyNot("warn\tv\tfigyelmeztet[that=arra]").find("bad value"), std::string::npos);
 }
 
 TEST(LexiconSourceTest, MalformedEntriesAreRejectedWithAReason) {

@@ -671,6 +671,7 @@ class Generator {
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
   bool objectClausePronoun_ = false;       // ... and the verb has no other object: "azt" before it
+  std::optional<Case> objectClauseCase_;   // ... or the case the verb's sense gives it: "arra"
   bool objectClauseSaid_ = true;           // ... unless a question within is the object
   std::vector<bool> done_;                 // tokens already said out of order
   bool objectDone_ = false;                // the object was said with the verb ("van egy kutyája")
@@ -1578,9 +1579,13 @@ void Generator::findObjects(ClauseRoles& r) {
   if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
       (t_[objectStart].tag == PartOfSpeech::adverb && !countsANumber(objectStart)) ||
       timesOver(t_, objectStart)) {  // ("met two times")
-    // "He said that ...": the clause is the object, "azt" stands for it
-    if (objectClause_ && mainVerb != n_ && r.objectCase == Case::accusative &&
-        !(verbSense && verbSense->noObject)) {
+    // "He said that ...": the clause is the object, "azt" stands for it; "warned that": "arra
+    // figyelmeztetett, hogy", the pronoun in the case the verb gives what it is about
+    if (objectClause_ && mainVerb != n_ && verbSense && !verbSense->note("that").empty()) {
+      objectClauseCase_ = caseNamed(verbSense->note("that"));
+      objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
+    } else if (objectClause_ && mainVerb != n_ && r.objectCase == Case::accusative &&
+               !(verbSense && verbSense->noObject)) {
       a.definite = true;
       objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
     }
@@ -2490,10 +2495,17 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     const Sense* vs = roles_.verbSense;
     const bool prefixed = (vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty() ||
                           (perfective_ && vs && !vs->note("perf").empty());
-    if (objectClausePronoun_ && !prefixed) emit("azt", g.main);
+    // (one in another case follows a prefixed verb or an imperative: "Rámutatott arra, hogy",
+    // "Győződjön meg arról, hogy"; "Arra figyelmeztettek, hogy")
+    const bool caseAfterVerb = objectClausePronoun_ && objectClauseCase_ && (prefixed || g.imperative);
+    if (objectClausePronoun_ && objectClauseCase_ && !caseAfterVerb)
+      emit(demonstrative(false, false, *objectClauseCase_), g.main);
+    else if (objectClausePronoun_ && !objectClauseCase_ && !prefixed)
+      emit("azt", g.main);
     emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
     if (feelsOneself()) emit(reflexiveOf(roles_.agreement, g.imperative, before_.formal), g.main);
+    if (caseAfterVerb) emit(demonstrative(false, false, *objectClauseCase_), g.main);
     for (const std::size_t k : afterVerb)
       if (auto word = plainSense(t_[k], sense(k))) emit(*word, k), done_[k] = true;
     if (linked != n_ && g.negative) emitLinkedPredicate(linked);

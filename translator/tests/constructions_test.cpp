@@ -1401,6 +1401,15 @@ TEST(ConstructionsTest, HowAPersonFeelsIsTheReflexiveWithTheDefiniteVerb) {
   EXPECT_EQ(hungarian("The room felt cold."), "A szoba hidegnek tűnt.");
 }
 
+TEST(ConstructionsTest, TheWordForAClauseTakesTheCaseItsVerbGives) {
+  EXPECT_EQ(hungarian("She complained that the room was cold."), "Arról panaszkodott, hogy a szoba hideg.");
+  // after a prefixed verb or an imperative
+  EXPECT_EQ(hungarian("She pointed out that the shop was closed."), "Rámutatott arra, hogy a bolt zárva van.");
+  EXPECT_EQ(hungarian("Make sure that the lid is closed."), "Győződjön meg arról, hogy a fedő zárva van.");
+  // the object's "azt" as before
+  EXPECT_EQ(hungarian("He said that the shop was closed."), "Azt mondta, hogy a bolt zárva van.");
+}
+
 TEST(ConstructionsTest, AnAdverbAfterTheNegationInsideTheVerbGroupFollowsTheVerb) {
   // it was left unsaid
   EXPECT_EQ(hungarian("He does not always listen."), "Nem hallgat mindig.");

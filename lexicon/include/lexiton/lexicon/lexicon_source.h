@@ -15,6 +15,8 @@
 //             for=ra, at=acc, to=ba ...: the case a preposition takes with this word (after
 //                          a verb, for its complement; after a noun, for the noun itself)
 //             obj=nak:     a verb's English object takes this case instead of the accusative
+//             that=ra:     the case of the pronoun standing for a verb's "that" clause ("warn
+//                          that": "arra figyelmeztet, hogy"), where it is not "azt"
 //             back, front: the vowel harmony when the spelling misleads ("férfi[back]")
 //             name:        a place name, written with a capital
 //             van:         a predicate that keeps the copula ("nyitva", "messze")
