@@ -3449,6 +3449,59 @@ std::size_t senseCount(const Token& t) {
   return t.dictionarySenses.size();
 }
 
+// "before leaving the house", "after finishing the report", "while cooking dinner": an "-ing"
+// clause of time with nothing but its verb and object is the noun of the action with a
+// postposition ("a ház elhagyása előtt", "a jelentés befejezése után", "a vacsora főzése
+// közben", "tisztítás előtt" of "it"), as Hungarian writes it; else nothing.
+std::optional<std::vector<HungarianWord>> actionOfTime(const std::vector<Token>& t, const Clause& c,
+                                                       std::size_t pointed, std::size_t pointedSense) {
+  static constexpr std::pair<std::string_view, std::string_view> kPostpositions[] = {
+      {"before", "el\xC5\x91tt"}, {"after", "ut\xC3\xA1n"}, {"while", "k\xC3\xB6zben"}};
+  std::string_view post;
+  for (const auto& [english, hungarian] : kPostpositions)
+    if (t[c.begin].lower == english) post = hungarian;
+  if (post.empty() || !c.gerund || c.body >= c.end || c.body != c.begin + 1) return std::nullopt;
+  const Token& verb = t[c.body];
+  const Sense* s = coreSense(verb, 0);
+  if (verb.tag != PartOfSpeech::verb || verb.form != VerbForm::ing || !s) return std::nullopt;
+  // what is done: nothing, "it" or "them" (left unsaid), or a noun phrase ending the clause
+  std::size_t objectBegin = c.body + 1, objectEnd = c.end;
+  const bool pronoun = objectBegin + 1 == objectEnd && (t[objectBegin].lower == "it" || t[objectBegin].lower == "them");
+  if (pronoun) objectBegin = objectEnd;
+  for (std::size_t k = objectBegin; k < objectEnd; ++k) {
+    const PartOfSpeech p = t[k].tag;
+    const bool article = p == PartOfSpeech::determiner && k == objectBegin &&
+                         (t[k].lower == "the" || t[k].lower == "this" || t[k].lower == "these");
+    if (!article && p != PartOfSpeech::adjective && p != PartOfSpeech::noun && p != PartOfSpeech::number)
+      return std::nullopt;
+  }
+  if (objectBegin < objectEnd && t[objectEnd - 1].tag != PartOfSpeech::noun) return std::nullopt;
+  const bool owned = objectBegin < objectEnd;
+  // ("reading the book": "a könyv elolvasása", the finished action of a definite thing)
+  std::string prefix = s->prefix;
+  // (while it goes on it is unfinished: "a könyv olvasása közben")
+  if (prefix.empty() && owned && t[objectBegin].tag == PartOfSpeech::determiner && t[c.begin].lower != "while")
+    prefix = std::string(s->note("perf"));
+  const std::string noun = actionNounOf(VerbStem{s->word, prefix, ""}, owned);
+  if (noun.empty()) return std::nullopt;
+  std::vector<HungarianWord> out;
+  if (owned) {
+    // the owner as a noun phrase alone, "this" said as "the" ("e gyógyszer" reads as a notice)
+    std::vector<Token> np(t.begin() + std::ptrdiff_t(objectBegin), t.begin() + std::ptrdiff_t(objectEnd));
+    if (np.front().tag == PartOfSpeech::determiner) np.front().lower = np.front().lemma = "the";
+    const std::size_t local = pointed >= objectBegin && pointed < objectEnd ? pointed - objectBegin : np.size();
+    for (HungarianWord w : Generator(np, local, pointedSense, ClauseContext{}).run()) {
+      w.token += objectBegin;
+      w.commaBefore = false;
+      out.push_back(std::move(w));
+    }
+    if (out.empty()) return std::nullopt;
+  }
+  out.push_back({noun, c.body, true});
+  out.push_back({std::string(post), c.begin, true});
+  return out;
+}
+
 std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed, std::size_t pointed,
                                              std::size_t pointedSense, const SentenceShape& shape) {
   // the pauses inside a clause separate the members of a list ("bread, milk and eggs")
@@ -3478,6 +3531,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     if (const std::size_t d = droppedIt(c)) body.erase(body.begin() + std::ptrdiff_t(d));
     return body;
   };
+  bool nominalBefore = false;  // the clause before was said as a noun: no comma after it
   for (std::size_t k = 0; k < clauses.size(); ++k) {
     const Clause& c = clauses[k];
     ClauseContext gerundContext;
@@ -3492,6 +3546,11 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       gerundContext.gerund = true;
     }
     const std::size_t first = out.size();
+    if (auto action = actionOfTime(tokens, c, pointed, pointedSense)) {
+      out.insert(out.end(), action->begin(), action->end());
+      nominalBefore = true;
+      continue;
+    }
     // "where she had gone": a question within of going asks where to ("hová")
     if (c.question && c.link == "hol" &&
         std::any_of(tokens.begin() + std::ptrdiff_t(c.body), tokens.begin() + std::ptrdiff_t(c.end),
@@ -3565,7 +3624,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       w.token += c.body;
       out.push_back(std::move(w));
     }
-    if (k > 0 && out.size() > first) out[first].commaBefore = !c.measured;
+    if (k > 0 && out.size() > first) out[first].commaBefore = !c.measured && !nominalBefore;
+    nominalBefore = false;
     context = g.context();
     // (what follows has the clause as its subject: "..., a repülőjegyek árától függ")
     if (c.subject) context.subject = Agreement{3, false, false, false}, context.known = true;

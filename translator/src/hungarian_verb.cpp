@@ -538,6 +538,41 @@ std::string conditionalOf(const VerbStem& v, Agreement a) {
   return utf16ToUtf8(base + std::u16string(ending));
 }
 
+std::string actionNounOf(const VerbStem& v, bool owned) {
+  // ("vesz": "vétel", "eszik": "evés"; of the other irregular verbs, "jön" and "megy", none is said)
+  static constexpr std::pair<std::u16string_view, std::u16string_view> kIrregularNouns[] = {
+      {u"vesz", u"v\u00E9tel"},   {u"tesz", u"t\u00E9tel"},      {u"visz", u"vitel"},
+      {u"eszik", u"ev\u00E9s"},   {u"iszik", u"iv\u00E1s"},      {u"alszik", u"alv\u00E1s"},
+      {u"fekszik", u"fekv\u00E9s"}, {u"\u00E9rez", u"\u00E9rz\u00E9s"}, {u"eml\u00E9kszik", u"eml\u00E9kez\u00E9s"},
+      // a vowel that drops, and "-at" where "-ás" is rare
+      {u"v\u00E1s\u00E1rol", u"v\u00E1s\u00E1rl\u00E1s"}, {u"gyakorol", u"gyakorl\u00E1s"},
+      {u"t\u00F6r\u00F6l", u"t\u00F6rl\u00E9s"}, {u"\u00E9nekel", u"\u00E9nekl\u00E9s"},
+      {u"\u0151riz", u"\u0151rz\u00E9s"}, {u"ellen\u0151riz", u"ellen\u0151rz\u00E9s"},
+      {u"mozog", u"mozg\u00E1s"}, {u"haszn\u00E1l", u"haszn\u00E1lat"}};
+  const std::u16string lemma = utf8ToUtf16(v.lemma);
+  if (!conjugable(v.lemma, lemma)) return {};
+  std::u16string noun;
+  for (const auto& [verb, n] : kIrregularNouns)
+    if (lemma == verb) noun = n;
+  if (noun.empty()) {
+    const Stem st = stemOf(lemma);
+    if (irregularFor(lemma) || vowel(st.stem.back())) return {};
+    // a stem of two syllables or more in a short "o", "e", "ö" and "l", "r" or "g" may drop its
+    // vowel ("vásárlás", "söprés") or not ("kezelés"): only those known are said
+    static constexpr std::u16string_view kKeepVowel[] = {u"kezel", u"figyel"};
+    const std::size_t n = st.stem.size();
+    const bool unstable = std::count_if(st.stem.begin(), st.stem.end(), vowel) >= 2 && n >= 3 &&
+                          (st.stem[n - 2] == u'o' || st.stem[n - 2] == u'e' || st.stem[n - 2] == u'\u00F6') &&
+                          (st.stem[n - 1] == u'l' || st.stem[n - 1] == u'r' || st.stem[n - 1] == u'g');
+    if (unstable && std::none_of(std::begin(kKeepVowel), std::end(kKeepVowel),
+                                 [&](std::u16string_view k) { return endsWith(st.stem, k); }))
+      return {};
+    noun = st.stem + (st.h == Harmony::back ? u"\u00E1s" : u"\u00E9s");
+  }
+  if (owned) noun += harmonyOf(noun) == Harmony::back ? u"a" : u"e";  // "elhagyása", "bevétele"
+  return v.prefix + utf16ToUtf8(noun);
+}
+
 VerbStem potentialOf(const VerbStem& v) {
   const std::u16string lemma = utf8ToUtf16(v.lemma);
   if (!conjugable(v.lemma, lemma)) return v;

@@ -43,6 +43,11 @@ std::string personalInfinitiveOf(const VerbStem& v, int person, bool plural);
 // The conditional ("would"): "olvasnék", "mennénk", "szeretné", "látnálak".
 std::string conditionalOf(const VerbStem& v, Agreement a);
 
+// The noun of the action, "-ás/-és", with its prefix ("tisztítás", "elhagyás", "bevétel",
+// "evés"), and with "-a/-e" when it is owned (`owned`: "a ház elhagyása"); empty for a verb the
+// rules cannot make one of.
+std::string actionNounOf(const VerbStem& v, bool owned);
+
 // The verb with "-hat/-het" ("may", "can I"): a stem that conjugates as any other ("ülhet",
 // "mehet", "lehet"); the prefix stays apart.
 VerbStem potentialOf(const VerbStem& v);

@@ -549,9 +549,9 @@ TEST(ConstructionsTest, WordOrderAndArticles) {
 TEST(ConstructionsTest, AnIngClauseOfTimeTakesTheSubjectAndTenseOfItsMainClause) {
   EXPECT_EQ(analysed("after eating lunch"), "after/prep eat/v/ing lunch/n");
   // the main clause follows and gives the subject and the past
-  EXPECT_EQ(hungarian("While reading the book, she fell asleep."), "Miközben olvasta a könyvet, elaludt.");
+  EXPECT_EQ(hungarian("While reading the book, she fell asleep."), "A könyv olvasása közben elaludt.");
   // an imperative before it: the clause speaks to "you"
-  EXPECT_EQ(hungarian("Wash the glass after using it."), "Mossa meg a poharat, miután használja.");
+  EXPECT_EQ(hungarian("Wash the glass after using it."), "Mossa meg a poharat használat után.");
   // what one thanks for: the one thanked did it
   EXPECT_EQ(hungarian("Thank you for helping my son."), "Köszönöm, hogy segítettél a fiamnak.");
 }
@@ -1399,6 +1399,16 @@ TEST(ConstructionsTest, HowAPersonFeelsIsTheReflexiveWithTheDefiniteVerb) {
   EXPECT_EQ(hungarian("I don't feel well."), "Nem érzem magam jól.");
   // a thing only seems
   EXPECT_EQ(hungarian("The room felt cold."), "A szoba hidegnek tűnt.");
+}
+
+TEST(ConstructionsTest, AnIngClauseOfTimeWithOnlyItsObjectIsTheNounOfTheAction) {
+  EXPECT_EQ(hungarian("After finishing the report, she went home."), "A jelentés befejezése után hazament.");
+  EXPECT_EQ(hungarian("Do not drive after taking this medicine."), "Ne vezessen a gyógyszer bevétele után.");
+  EXPECT_EQ(hungarian("Before going to bed, she read a book."), "Lefekvés előtt olvasott egy könyvet.");
+  // "it" is left unsaid; the noun the rules cannot be sure of leaves the clause a clause
+  EXPECT_EQ(hungarian("Wash the glass after using it."), "Mossa meg a poharat használat után.");
+  EXPECT_EQ(hungarian("Before cleaning the floor, move the chairs.").rfind("Mielőtt", 0), std::string::npos);
+  EXPECT_EQ(hungarian("After shopping at the market, we went home.").rfind("Miután", 0), 0u);
 }
 
 TEST(ConstructionsTest, TheWordForAClauseTakesTheCaseItsVerbGives) {
