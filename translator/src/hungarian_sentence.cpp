@@ -616,6 +616,7 @@ class Generator {
   std::optional<Modifier> compoundModifier(std::size_t k, const NounPhrase& np) const;
   bool passiveReceiver(const ClauseRoles& r) const;
   bool subjectFollowsVerb() const;
+  bool subjectBeforeTime() const;
   bool finishedPast() const;
   std::size_t emitSubject();
   std::size_t emitOtherPart(std::size_t pos);
@@ -1880,6 +1881,32 @@ bool Generator::subjectFollowsVerb() const {
   const Sense* vs = r.verbSense;
   const bool intransitive = !g.passive && vs && !vs->note("intr").empty();
   return vs && !vs->prefix.empty() && !intransitive;
+}
+
+// "The president met her counterpart yesterday afternoon": a noun subject that opens the English
+// clause stays the topic before the time Hungarian brings forward ("Az elnök tegnap délután
+// találkozott"); a time that opens the English keeps the lead ("Tavaly megjavították a hidat").
+bool Generator::subjectBeforeTime() const {
+  const ClauseRoles& r = roles_;
+  const VerbGroup& g = r.verb;
+  if (!r.subject || r.subject->pronoun || r.subject->begin != 0 || r.inverted || r.existential ||
+      g.imperative || before_.asked || before_.saying || t_[0].tag == PartOfSpeech::question ||
+      isIndefinitePronoun(t_[r.subject->head]))
+    return false;
+  // ("A lorry overturned this morning": "Ma reggel felborult egy teherautó", what is new follows;
+  // a passive's bare subject is its object, "Ma este nagy havat várnak")
+  const std::string_view first = t_[r.subject->begin].lower;
+  if (first == "a" || first == "an" || first == "some" || t_[r.subject->begin].tag == PartOfSpeech::number ||
+      (g.passive && !r.subject->definite))
+    return false;
+  for (std::size_t k = r.subject->end; k < n_; ++k) {
+    const Token& tk = t_[k];
+    if ((tk.time && tk.time->unit && !forTheNext(k)) ||
+        (tk.entry && (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::noun) &&
+         listed(kTimeAdverbs, tk.lemma)))
+      return true;
+  }
+  return false;
 }
 
 // A passive's English subject as the object, and the "by" phrase as the subject before the verb:
@@ -3235,9 +3262,17 @@ std::vector<HungarianWord> Generator::run() {
   if (resultState_ < n_) done_[resultState_] = true;
   if (askedOne_)
     for (std::size_t k = askedOne_->begin; k < askedOne_->end; ++k) done_[k] = true;
+  const bool topicFirst = subjectBeforeTime();
+  if (topicFirst) {
+    const std::size_t end = emitSubject();
+    for (std::size_t k = roles_.subject->begin; k < end; ++k) done_[k] = true;
+  }
   emitLeadingAdverbs();
   // (in a question within, the verb follows the question word: "hol van az állomás")
-  subjectAfterVerb_ =
+  if (topicFirst)
+    subjectAfterVerb_ = false;
+  else
+    subjectAfterVerb_ =
       (!out_.empty() && subjectFollowsVerb()) ||
       (before_.asked && roles_.subject && !roles_.subject->pronoun && !roles_.object && !roles_.verb.passive);
   // "He asked me to wait": "Megkért, hogy várjak", the one asked is its object ("megkértelek")

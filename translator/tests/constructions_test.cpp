@@ -456,7 +456,8 @@ TEST(ConstructionsTest, OneComplementStandsBeforeAVerbWithoutAPrefix) {
   EXPECT_EQ(hungarian("We arrived at the station at noon."), "Délben megérkeztünk az állomásra.");
   // after a leading time the prefixed verb comes before a subject that has no object
   EXPECT_EQ(hungarian("The rain stopped in the evening."), "Este elállt az eső.");
-  EXPECT_EQ(hungarian("The bridge was repaired last year."), "Tavaly megjavították a hidat.");
+  EXPECT_EQ(hungarian("Last year the bridge was repaired."), "Tavaly megjavították a hidat.");
+  EXPECT_EQ(hungarian("The bridge was repaired last year."), "A hidat tavaly megjavították.");
 }
 
 TEST(ConstructionsTest, SubjectsAndOwnersOfEveryKind) {
@@ -707,7 +708,7 @@ TEST(ConstructionsTest, WhatOneBecomesIsSaidBareBeforeTheVerb) {
   EXPECT_EQ(hungarian("It became cold."), "Hideg lett.");
   // the present of "lesz" is its future
   EXPECT_EQ(hungarian("He will become a doctor."), "Orvos lesz.");
-  EXPECT_EQ(hungarian("The meeting took place yesterday."), "Tegnap a megbeszélés volt.");
+  EXPECT_EQ(hungarian("The meeting took place yesterday."), "A megbeszélés tegnap volt.");
 }
 
 TEST(ConstructionsTest, AQuestionWordIsTheFocus) {
@@ -1084,7 +1085,7 @@ TEST(ConstructionsTest, ThanBeforeAClauseAndMuchBefore) {
             "A szálloda sokkal jobb volt, mint vártunk.");
   // before a noun or a number it stays in the clause
   EXPECT_EQ(hungarian("More than 500 people came."), "Több mint 500 ember jött.");
-  EXPECT_EQ(hungarian("The weather is much worse today."), "Ma az idő sokkal rosszabb.");
+  EXPECT_EQ(hungarian("The weather is much worse today."), "Az idő ma sokkal rosszabb.");
 }
 
 TEST(ConstructionsTest, ItIsAnAdjectiveToDoSomething) {
@@ -1346,7 +1347,7 @@ TEST(ConstructionsTest, QuotedSpeechAndWhoSaidIt) {
 TEST(ConstructionsTest, APassiveAfterMustSaysNoOneOrTheOneWhoMust) {
   // without its agent the infinitive has no person; with one, the agent must, in the dative
   EXPECT_EQ(hungarian("The windows must be cleaned every week."),
-            "Minden héten ki kell takarítani az ablakokat.");
+            "Az ablakokat minden héten ki kell takarítani.");
   EXPECT_EQ(hungarian("These boxes must not be opened."), "Ezeket a dobozokat nem szabad kinyitni.");
   EXPECT_EQ(hungarian("The old bridge must be repaired by the council."),
             "A régi hidat a tanácsnak meg kell javítania.");
@@ -1377,11 +1378,11 @@ TEST(ConstructionsTest, AFutureThatSaysWhenIsThePresent) {
   // a preposition of time says when as a time does; a passive's "they" too
   EXPECT_EQ(hungarian("We will meet after lunch."), "Találkozunk ebéd után.");
   EXPECT_EQ(hungarian("She will work until midnight."), "Dolgozik éjfélig.");
-  EXPECT_EQ(hungarian("The results will be announced next week."), "Jövő héten bejelentik az eredményeket.");
+  EXPECT_EQ(hungarian("The results will be announced next week."), "Az eredményeket jövő héten bejelentik.");
   EXPECT_EQ(hungarian("We will not meet after lunch."), "Nem fogunk találkozni ebéd után.");
   // a state that will last is the adjective, its copula right after it
   EXPECT_EQ(hungarian("The library will be closed until next Monday."),
-            "Jövő hétfőig a könyvtár zárva lesz.");
+            "A könyvtár jövő hétfőig zárva lesz.");
   EXPECT_EQ(hungarian("The gate will be open during the concert."), "A kapu nyitva lesz a koncert alatt.");
 }
 
@@ -1399,7 +1400,7 @@ TEST(ConstructionsTest, HowStandsBeforeTheImperative) {
 
 TEST(ConstructionsTest, CouldAskedOrOfWhatIsToComeIsNoPast) {
   EXPECT_EQ(hungarian("Could we meet on Friday?"), "Tudnánk találkozni pénteken?");
-  EXPECT_EQ(hungarian("The price could rise next year."), "Jövőre az ár emelkedhet.");
+  EXPECT_EQ(hungarian("The price could rise next year."), "Az ár jövőre emelkedhet.");
   // past ability stays past
   EXPECT_EQ(hungarian("He could swim when he was five."), "Tudott úszni, amikor öt volt.");
 }
@@ -2103,6 +2104,18 @@ TEST(ConstructionsTest, SoRoundComeAndAndKeepTheirOrdinaryReadings) {
   // an adjective standing alone takes the word a predicate takes: "a kicsik", "a kicsit"
   EXPECT_EQ(hungarian("The small ones are cheaper."), "A kicsik olcsóbbak.");
   EXPECT_EQ(hungarian("I want the small one."), "Akarom a kicsit.");
+}
+
+TEST(ConstructionsTest, ANounSubjectOpeningTheClauseStaysBeforeTheTime) {
+  // the topic first, the time Hungarian brings forward after it
+  EXPECT_EQ(hungarian("The president met the prime minister yesterday afternoon."),
+            "Az elnök tegnap délután találkozott a miniszterelnökkel.");
+  EXPECT_EQ(hungarian("The bins are emptied every Tuesday morning."), "A ládákat minden kedd reggel ürítik.");
+  // a time that opens the English keeps the lead; so does a time before what is new
+  EXPECT_EQ(hungarian("Yesterday afternoon the president met the prime minister."),
+            "Tegnap délután az elnök találkozott a miniszterelnökkel.");
+  EXPECT_EQ(hungarian("A lorry overturned this morning."), "Ma reggel felborított egy teherautó.");
+  EXPECT_EQ(hungarian("Heavy snow is expected tonight.").rfind("Ma este", 0), 0u);
 }
 
 }  // namespace
