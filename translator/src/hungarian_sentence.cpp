@@ -627,6 +627,7 @@ class Generator {
   bool emitMannerFirst(bool howOnly = false);  // only how: "carefully", "well"
   bool emitHowOftenFirst();
   void emitBeforeVerb();
+  void emitRepetitionFirst();
   std::size_t emitPossession();
   std::size_t emitCopula(std::size_t pos);
   std::size_t emitPredicate(std::size_t pos);
@@ -2359,6 +2360,22 @@ bool Generator::emitMannerFirst(bool howOnly) {
   return true;
 }
 
+// "has reached dangerous levels again", "put it down again": a statement's "again" opens what
+// stands before the verb, ahead of the one complement there ("ismét veszélyes szinteket ért el",
+// "megint letette"); an instruction or a question keeps it after the verb ("Add meg újra a
+// jelszavadat"), and so does a negation, whose "again" is most often "back" ("couldn't fall
+// asleep again").
+void Generator::emitRepetitionFirst() {
+  const VerbGroup& g = roles_.verb;
+  if (g.imperative || g.negative || roles_.inverted || t_[0].tag == PartOfSpeech::question || before_.saying) return;
+  for (std::size_t k = g.main + 1; k < n_; ++k)
+    if (t_[k].lemma == "again" && t_[k].tag == PartOfSpeech::adverb && t_[k].entry && !done_[k]) {
+      emit(plainSense(t_[k], sense(k)).value_or(t_[k].written), k);
+      done_[k] = true;
+      return;
+    }
+}
+
 // The one complement Hungarian's neutral order puts before a verb without a prefix. Before a
 // prefix only a time or the manner stands, and keeps the prefix on; a passive's time splits it
 // off ("pénteken küldték el").
@@ -2444,6 +2461,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     // "never" is "soha" before the negated verb: "Soha nem néznek tévét"
     for (std::size_t k = pos; k < g.main; ++k)
       if (t_[k].lower == "never") emit("soha", k);
+    emitRepetitionFirst();
     // "zárva maradnak", "sápadtnak tűnsz"; negated after the verb ("nem maradt zárva")
     const std::size_t linked = linkedPredicate();
     if (linked != n_ && !g.negative)

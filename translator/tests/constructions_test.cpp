@@ -2118,5 +2118,15 @@ TEST(ConstructionsTest, ANounSubjectOpeningTheClauseStaysBeforeTheTime) {
   EXPECT_EQ(hungarian("Heavy snow is expected tonight.").rfind("Ma este", 0), 0u);
 }
 
+TEST(ConstructionsTest, AStatementsAgainOpensWhatStandsBeforeTheVerb) {
+  // ahead of a bare object and of a prefixed verb
+  EXPECT_EQ(hungarian("Air pollution has reached dangerous levels again."),
+            "A légszennyezés megint veszélyes szinteket ért el.");
+  EXPECT_EQ(hungarian("She put it down again."), "Megint letette.");
+  // an instruction and a negation keep it after the verb
+  EXPECT_EQ(hungarian("Enter your password again."), "Add meg a jelszavadat megint.");
+  EXPECT_EQ(hungarian("I couldn't sleep again."), "Nem tudtam aludni megint.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
