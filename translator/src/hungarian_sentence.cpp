@@ -39,6 +39,13 @@ constexpr std::string_view kSingularAfter[] = {"all", "every", "each", "many", "
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
 constexpr std::string_view kCountedExisting[] = {"any", "many", "several", "a lot of", "lots of", "a few"};
 
+// Verbs that say a change of amount: "rose twelve percent" is "tizenkét százalékkal emelkedett".
+constexpr std::string_view kChangesOfAmount[] = {
+    "rise",  "fall",   "grow",    "increase", "decrease", "drop",    "double", "triple", "halve",
+    "climb", "shrink", "decline", "soar",     "plunge",   "go up",   "go down", "jump",  "slump"};
+// What a change of amount is measured in: "twelve percent", "three points", "two degrees".
+constexpr std::string_view kMeasuresOfChange[] = {"percent", "per cent", "point", "degree"};
+
 // A verb of going or of putting somewhere: its "where" asks where to ("hová").
 bool movesSomewhere(const Token& verb) {
   static constexpr std::string_view kMoving[] = {"bring", "carry", "come",  "drive",  "fly",  "go",
@@ -1581,6 +1588,12 @@ void Generator::findObjects(ClauseRoles& r) {
     object.reset();
     return;
   }
+  // "have risen twelve percent": the amount of a change, "tizenkét százalékkal", no object
+  if (listed(kChangesOfAmount, t_[mainVerb].lemma) && t_[object->begin].tag == PartOfSpeech::number &&
+      listed(kMeasuresOfChange, t_[object->head].lemma)) {
+    r.objectCase = Case::instrumental;
+    return;
+  }
   // "speaks English": only a language is said in "-ul" ("angolul beszél"); "speaks three
   // languages", "learned new words" keep the accusative ("három nyelvet beszél")
   if (r.objectCase == Case::essive && !object->pronoun) {
@@ -2347,7 +2360,7 @@ bool Generator::emitMannerFirst(bool howOnly) {
   if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
       (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
       listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than") ||
-      (howOnly && !t_[pos].lower.ends_with("ly") && t_[pos].lower != "well") ||
+      (howOnly && ((!t_[pos].lower.ends_with("ly") && t_[pos].lower != "well") || t_[pos].lower == "early")) ||
       (pos > 0 && t_[pos - 1].lower == "so" &&
        t_[pos - 1].tag == PartOfSpeech::adverb))  // "olyan hangosan, hogy"
     return false;
@@ -2433,9 +2446,14 @@ void Generator::emitBeforeVerb() {
       emitMannerFirst();
     return;
   }
-  if (!emitGoalFirst() && !emitBareObjectFirst() && !emitTimeFirst(g.main + 1) && !emitHowOftenFirst() &&
-      !emitMannerFirst())
-    emitPlaceFirst();
+  if (emitGoalFirst() || emitBareObjectFirst()) return;
+  // "have risen sharply since January": how it was done stands nearest the verb, after the time
+  // ("január óta meredeken emelkedtek")
+  if (emitTimeFirst(g.main + 1)) {
+    emitMannerFirst(true);
+    return;
+  }
+  if (!emitHowOftenFirst() && !emitMannerFirst()) emitPlaceFirst();
 }
 
 std::size_t Generator::emitVerbGroup(std::size_t pos) {
@@ -2984,6 +3002,9 @@ void Generator::findPerfectDuration() {
   const bool done = !state && ((vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty() ||
                                (g.main + 1 < n_ && t_[g.main + 1].tag != PartOfSpeech::preposition &&
                                 listed(kDirectionParticles, t_[g.main + 1].lower)));
+  // "Rents have risen twelve percent since spring": a change of amount is a step already taken,
+  // the past ("tavasz óta tizenkét százalékkal emelkedtek"); what has been rising still rises
+  const bool changed = !state && !continuous && vs && listed(kChangesOfAmount, t_[g.main].lemma);
   // ("had lived there since the war": "a háború óta ott lakott", as long as till then)
   const bool tillThen = t_[g.firstAux].lower == "had";
   if (sinceClause_ && !done) {
@@ -3001,7 +3022,7 @@ void Generator::findPerfectDuration() {
       return;
     }
     if (t_[k].lower == "since") {
-      roles_.verb.past = done || tillThen;  // ("has gone up twice since the spring": "kétszer emelkedett")
+      roles_.verb.past = done || changed || tillThen;  // ("has gone up twice since the spring": "kétszer emelkedett")
       return;
     }
   }

@@ -2128,5 +2128,21 @@ TEST(ConstructionsTest, AStatementsAgainOpensWhatStandsBeforeTheVerb) {
   EXPECT_EQ(hungarian("I couldn't sleep again."), "Nem tudtam aludni megint.");
 }
 
+TEST(ConstructionsTest, APerfectChangeOfAmountSinceATimeIsThePast) {
+  // the step already taken is past, its amount in "-val" ("tizenkét százalékkal")
+  EXPECT_EQ(hungarian("Rents have risen twelve percent since spring."),
+            "A lakbérek tizenkét százalékkal emelkedtek tavasz óta.");
+  // what has been rising still rises; what has lasted is the present
+  EXPECT_EQ(hungarian("Prices have been rising since January."), "Az árak január óta emelkednek.");
+  EXPECT_EQ(hungarian("She has lived here since 2010."), "2010 óta lakik itt.");
+  // an amount that is no measure of the change stays the object
+  EXPECT_EQ(hungarian("We grew three tomatoes."), "Három paradicsomot termesztettünk.");
+}
+
+TEST(ConstructionsTest, HowItWasDoneStandsNearestTheVerbAfterATime) {
+  EXPECT_EQ(hungarian("Prices have risen sharply since January."), "Az árak január óta élesen emelkedtek.");
+  EXPECT_EQ(hungarian("Prices increased sharply in the spring."), "Az árak tavasszal élesen emelkedtek.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
