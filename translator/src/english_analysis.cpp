@@ -754,6 +754,37 @@ class ReadingChooser {
             (b >= 3 && toks_[b - 3].tag == PartOfSpeech::question));  // "what time", "how much"
   }
 
+  // Whether the word at `k`, not yet read, may be a verb in the form `form` ("rose": the past of
+  // "rise"; "say": the base, a plural's present).
+  bool mayBeVerb(std::size_t k, VerbForm form) const {
+    if (k >= toks_.size() || toks_[k].tag != PartOfSpeech::other) return false;
+    const std::vector<Reading> rs = readingsOf(core_, toks_[k]);
+    return std::any_of(rs.begin(), rs.end(),
+                       [&](const Reading& r) { return r.tag == PartOfSpeech::verb && r.form == form; });
+  }
+  // A past at `k` that is no participle ("rose", "fell", "grew"; not "locked", "won"): a finite
+  // verb, not the state an object is kept in ("Keep doors locked").
+  bool irregularPast(std::size_t k) const {
+    return mayBeVerb(k, VerbForm::past) && !mayBeVerb(k, VerbForm::participle) && !toks_[k].lower.ends_with("ed");
+  }
+  // "Oil prices rose for the third day", "Police say that nobody was hurt": an opening word, a
+  // plural noun or a verb, and the verb of a clause after them; an imperative takes its object or
+  // a particle there, not a verb with a "that" clause or a past followed by a preposition.
+  bool subjectBeforeFiniteVerb(std::size_t i) const {
+    if (i != 0 || i + 2 >= toks_.size() || toks_[i + 1].tag != PartOfSpeech::other ||
+        !mayBeVerb(i, VerbForm::base))  // ("Hungarian swimmers won": no imperative to tell apart)
+      return false;
+    if (toks_[i + 2].lower == "that" &&
+        (mayBeVerb(i + 1, VerbForm::base) || mayBeVerb(i + 1, VerbForm::third)))
+      return true;
+    const std::string& second = toks_[i + 1].lower;
+    // ("Keep doors locked": a participle there is the state the object is kept in)
+    if (second.size() <= 3 || second.back() != 's' || !irregularPast(i + 2)) return false;
+    const PartOfSpeech after = i + 3 < toks_.size() ? toks_[i + 3].tag : PartOfSpeech::other;
+    return i + 3 == toks_.size() || after == PartOfSpeech::preposition || after == PartOfSpeech::determiner ||
+           after == PartOfSpeech::number || after == PartOfSpeech::adverb || after == PartOfSpeech::other;
+  }
+
   // An auxiliary or a modal at `k`, or after a short prepositional phrase there ("in the village
   // were", "between Budapest and Vienna were").
   bool auxiliaryAfterPlace(std::size_t k) const {
@@ -1288,8 +1319,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // "Train services were cancelled", "Oil prices have risen": a noun before the plural subject
     // (past a place of its own: "Water supplies in the village were cut off")
     bonus(PartOfSpeech::noun, std::nullopt, 200);
-  } else if (i == 1 && toks[0].tag == PartOfSpeech::noun && auxiliaryAfterPlace(i + 1)) {
-    bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Train services were": the compound's head
+  } else if (i == 0 && subjectBeforeFiniteVerb(i)) {
+    bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Oil prices rose", "Police say that"
+  } else if (i == 1 && toks[0].tag == PartOfSpeech::noun &&
+             (auxiliaryAfterPlace(i + 1) ||
+              (toks[i].lower.back() == 's' && irregularPast(i + 1)))) {
+    bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Train services were", "Oil prices rose": the compound's head
   } else if (startsClause && listBeforeAuxiliary(toks, i)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Bread, milk and eggs are ...": a list subject
   } else if (i == 0 && std::any_of(rs.begin(), rs.end(), [](const Reading& r) {

@@ -2144,5 +2144,16 @@ TEST(ConstructionsTest, HowItWasDoneStandsNearestTheVerbAfterATime) {
   EXPECT_EQ(hungarian("Prices increased sharply in the spring."), "Az árak tavasszal élesen emelkedtek.");
 }
 
+TEST(ConstructionsTest, AnOpeningWordBeforeAClausesVerbIsItsSubjectNotAnImperative) {
+  // a noun compound before an irregular past, a noun before a verb with its "that" clause
+  EXPECT_EQ(hungarian("Oil prices rose for the third day in a row.").rfind("Az olajárak", 0), 0u);
+  EXPECT_EQ(hungarian("Fish prices rose sharply."), "A halárak élesen emelkedtek.");
+  EXPECT_EQ(hungarian("Police say that nobody was hurt.").rfind("A rendőrség", 0), 0u);
+  // an imperative keeps its object and the state it is kept in; a lone adjective stays one
+  EXPECT_EQ(hungarian("Keep doors locked.").rfind("Tarts", 0), 0u);
+  EXPECT_EQ(hungarian("Hungarian swimmers won four medals."), "A magyar úszók négy érmet nyertek.");
+  EXPECT_EQ(analysed("Press and hold the button").rfind("press/v/base", 0), 0u);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
