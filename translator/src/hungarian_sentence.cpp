@@ -530,6 +530,9 @@ class Generator {
   void sinceClauseFollows() { sinceClause_ = true; }
   // What the one asked or wanted is to do follows: "asked her to wait", "want you to come"
   void requestFollows() { requestFollows_ = true; }
+  // The clause only names whose word the next one is: "Police say that ...": "A rendőrség
+  // szerint ...", its subject before "szerint" and nothing else.
+  void sourceOnly() { sourceOnly_ = true; }
 
  private:
   bool startsNounPhrase(std::size_t i) const {
@@ -674,6 +677,7 @@ class Generator {
   bool requestFollows_ = false;            // ... and the one asked is said in that clause
   std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
   bool sinceClause_ = false;               // a clause of "since" follows this one
+  bool sourceOnly_ = false;                // "X say that": "X szerint", the next clause its claim
   std::size_t afterAddressed_ = SIZE_MAX;  // the first word after the one addressed, its comma
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
@@ -3306,6 +3310,11 @@ std::vector<HungarianWord> Generator::run() {
     const std::size_t end = emitSubject();
     for (std::size_t k = roles_.subject->begin; k < end; ++k) done_[k] = true;
   }
+  if (sourceOnly_ && roles_.subject) {
+    emitSubject();
+    emit("szerint", roles_.verb.main);
+    return out_;
+  }
   emitLeadingAdverbs();
   // (in a question within, the verb follows the question word: "hol van az állomás")
   if (topicFirst)
@@ -3390,6 +3399,32 @@ bool formalNotice(const std::vector<Token>& t) {
   return false;
 }
 
+// "Police say that", "Experts believe that", "A new study shows that": a clause that only names
+// who holds what the next one says, a plural or an institution in the present, is said "X
+// szerint" before that clause, without "hogy" ("A rendőrség szerint senki sem sérült meg"). A
+// person's word stays what the person says ("A főbérlő azt mondja, hogy").
+bool namesASource(const std::vector<Token>& t, const Clause& c, const Clause& next) {
+  static constexpr std::string_view kHolding[] = {"say", "claim", "believe", "think", "show", "suggest"};
+  static constexpr std::string_view kInstitutions[] = {"police",  "government", "ministry", "report",
+                                                       "study",   "survey",     "research", "poll",
+                                                       "company", "council"};
+  if (!c.link.empty() || next.link != "hogy" || next.relative || next.purpose || next.request ||
+      next.result || next.question || c.end < c.body + 2)
+    return false;
+  const Token& verb = t[c.end - 1];
+  const Token& head = t[c.end - 2];
+  if (verb.tag != PartOfSpeech::verb || !listed(kHolding, verb.lemma) ||
+      (verb.form != VerbForm::base && verb.form != VerbForm::third) || head.tag != PartOfSpeech::noun ||
+      !(head.plural || listed(kInstitutions, head.lemma)))
+    return false;
+  // the words before are the subject's own: an article, adjectives, nouns
+  for (std::size_t k = c.body; k + 2 < c.end; ++k)
+    if (t[k].tag != PartOfSpeech::determiner && t[k].tag != PartOfSpeech::adjective &&
+        t[k].tag != PartOfSpeech::noun && t[k].tag != PartOfSpeech::possessive)
+      return false;
+  return true;
+}
+
 // The context of a clause whose verb has no subject of its own ("-ing", "to"): the subject of
 // the clause it depends on, "you" after an imperative.
 ClauseContext dependentOn(ClauseContext c) {
@@ -3466,6 +3501,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       out.push_back({"az", c.begin, true}), out.push_back({"hogy", c.begin, true, true});
     else if (c.gerund && tokens[c.begin].lower == "without")  // "anélkül, hogy felnézne"
       out.push_back({c.link, c.begin, true}), out.push_back({"hogy", c.begin, true, true});
+    else if (k > 0 && namesASource(tokens, clauses[k - 1], c))
+      ;  // "A rendőrség szerint senki sem ...": the claim follows without "hogy"
     else if (!c.link.empty())
       out.push_back({c.relative ? relativeWord(tokens, c) : c.link, c.begin, true});
     // a relative clause's verb agrees with the noun the link word stands for
@@ -3522,12 +3559,13 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     if (k + 1 < clauses.size() && clauses[k + 1].question) g.objectClauseFollows(false);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "mi\xC3\xB3ta") g.sinceClauseFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].request) g.requestFollows();
+    if (k + 1 < clauses.size() && namesASource(tokens, c, clauses[k + 1])) g.sourceOnly();
     for (HungarianWord w : g.run()) {
       if (dropped && w.token >= dropped) ++w.token;
       w.token += c.body;
       out.push_back(std::move(w));
     }
-    if (k > 0 && out.size() > first) out[first].commaBefore = !c.measured;
+    if (k > 0 && out.size() > first) out[first].commaBefore = !c.measured && !namesASource(tokens, clauses[k - 1], c);
     context = g.context();
     // (what follows has the clause as its subject: "..., a repülőjegyek árától függ")
     if (c.subject) context.subject = Agreement{3, false, false, false}, context.known = true;

@@ -2155,5 +2155,16 @@ TEST(ConstructionsTest, AnOpeningWordBeforeAClausesVerbIsItsSubjectNotAnImperati
   EXPECT_EQ(analysed("Press and hold the button").rfind("press/v/base", 0), 0u);
 }
 
+TEST(ConstructionsTest, WhatAGroupOrAnInstitutionSaysIsSaidWithSzerint) {
+  // the source before "szerint", the claim after it without "hogy" or a comma
+  EXPECT_EQ(hungarian("Local farmers say the dry summer has ruined their crops."),
+            "A helyi gazdák szerint a száraz nyár tönkretette a terméseiket.");
+  EXPECT_EQ(hungarian("My parents say that I am lazy."), "A szüleim szerint lusta vagyok.");
+  // a person's word, a pronoun's and a past saying stay what was said
+  EXPECT_EQ(hungarian("The landlord says he will fix the boiler."), "A főbérlő azt mondja, hogy megjavítja a kazánt.");
+  EXPECT_EQ(hungarian("They say that it is true."), "Azt mondják, hogy igaz.");
+  EXPECT_EQ(hungarian("The doctors said that it was serious.").find("szerint"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
