@@ -111,6 +111,18 @@ bool gerundClauseAt(const std::vector<Token>& t, std::size_t i) {
 bool isVerbal(const Token& t) {
   return t.tag == PartOfSpeech::verb || t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal;
 }
+// A passive verb group from `k` on, before `end`: "was built", "will be closed", "has been
+// repaired", "can be found", an adverb allowed before the participle ("was recently built").
+bool passiveFrom(const std::vector<Token>& t, std::size_t k, std::size_t end) {
+  if (k < end && t[k].tag == PartOfSpeech::modal) ++k;
+  if (k < end && (t[k].lower == "has" || t[k].lower == "have" || t[k].lower == "had")) ++k;
+  static constexpr std::string_view kBe[] = {"am", "is", "are", "was", "were", "be", "been"};
+  if (k >= end || t[k].tag != PartOfSpeech::auxiliary || !listed(kBe, t[k].lower)) return false;
+  ++k;
+  if (k < end && t[k].tag == PartOfSpeech::adverb) ++k;
+  return k < end && t[k].tag == PartOfSpeech::verb && t[k].form == VerbForm::participle;
+}
+
 bool isNounish(const Token& t) {
   return t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::name || t.tag == PartOfSpeech::pronoun;
 }
@@ -416,7 +428,9 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
         r && begin > 0 && (t.lower != "that" || t_[begin - 1].tag != PartOfSpeech::verb) &&
         !soThatAt(begin) && !thatAfterObject(begin)) {
       c.relative = true;
-      c.relativeSubject = begin + 1 < end && isVerbal(t_[begin + 1]);
+      // ("the bridge, which was built in 1896": a passive's subject is the active's object,
+      // "amelyet 1896-ban építettek")
+      c.relativeSubject = begin + 1 < end && isVerbal(t_[begin + 1]) && !passiveFrom(t_, begin + 1, end);
       const bool plural = t_[begin - 1].plural;
       c.link = std::string(c.relativeSubject ? (plural ? r->subjects : r->subject)
                                              : (plural ? r->objects : r->object));

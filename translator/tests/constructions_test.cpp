@@ -2166,5 +2166,14 @@ TEST(ConstructionsTest, WhatAGroupOrAnInstitutionSaysIsSaidWithSzerint) {
   EXPECT_EQ(hungarian("The doctors said that it was serious.").find("szerint"), std::string::npos);
 }
 
+TEST(ConstructionsTest, APassiveRelativeClausesWordIsTheObject) {
+  EXPECT_EQ(hungarian("The old bridge, which was built in 1896, is closed."),
+            "A régi híd, amelyet 1896-ban építettek, zárva van.");
+  EXPECT_EQ(hungarian("I read the letters that were sent to me."), "Olvasom a leveleket, amelyeket küldtek nekem.");
+  EXPECT_EQ(hungarian("The house that has been sold is old."), "A ház, amelyet eladtak, régi.");
+  // an active one keeps its subject
+  EXPECT_NE(hungarian("The factory, which employs 800 workers, will close.").find(", amely 800"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
