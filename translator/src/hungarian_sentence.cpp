@@ -677,6 +677,7 @@ class Generator {
   bool requestFollows_ = false;            // ... and the one asked is said in that clause
   std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
   bool sinceClause_ = false;               // a clause of "since" follows this one
+  bool genericPatient_ = false;            // "Residents were evacuated": "A lakókat", with its article
   bool sourceOnly_ = false;                // "X say that": "X szerint", the next clause its claim
   std::size_t afterAddressed_ = SIZE_MAX;  // the first word after the one addressed, its comma
   ClauseRoles roles_;
@@ -1703,6 +1704,14 @@ void Generator::findAgent(ClauseRoles& r) {
     return;
   }
   if (r.objectCase != Case::accusative || (s && s->noObject)) return;
+  // "Residents were evacuated": a bare plural that opens the clause is those it names, "A lakókat
+  // evakuálták", as a bare subject is generic ("Two men were arrested" counts them)
+  const Token& first = t_[r.subject->begin];
+  if (r.subject->begin == 0 && r.subject->plural && !r.subject->pronoun && !r.subject->name &&
+      !r.subject->possessed && !r.subject->definite && !countsItsNoun(first) &&
+      (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
+      t_[r.subject->head].tag == PartOfSpeech::noun && !isIndefinitePronoun(t_[r.subject->head]))
+    r.subject->definite = genericPatient_ = true;
   a.definite = r.subject->pronoun ? r.subject->person == 3 : r.subject->definite;
   a.youObject = r.subject->pronoun && r.subject->person == 2 && a.person == 1 && !a.plural;
 }
@@ -1936,8 +1945,10 @@ std::size_t Generator::emitPassiveSubject() {
   const bool receiver = passiveReceiver(r);
   if (receiver)
     emitNounPhrase(patient, Case::dative);
-  else if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun))
+  else if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun)) {
+    if (genericPatient_) emit("a", patient.begin);
     emitNounPhrase(patient, r.objectCase);
+  }
   if (r.agent) {
     // "must be accompanied by an adult": the one who must, "felnőttnek kell kísérnie"
     emitNounPhrase(*r.agent, mustDo(r.verb) && !r.agent->pronoun ? Case::dative : Case::nominative);

@@ -1040,7 +1040,7 @@ TEST(ConstructionsTest, WordClassesOfEverydayOpeningsAndStates) {
   // a noun before the plural subject of an auxiliary is no command
   EXPECT_EQ(analysed("Test results were published").substr(0, 7), "test/n ");
   // past a place of its own too
-  EXPECT_EQ(hungarian("Test results from the lab were published."), "Teszteredményeket a laborból kiadtak.");
+  EXPECT_EQ(hungarian("Test results from the lab were published."), "A teszteredményeket a laborból kiadták.");
   EXPECT_EQ(hungarian("Water plants in the garden when it is dry.").starts_with("Öntözz meg"), true);
   // "let's" is no owner
   EXPECT_EQ(hungarian("Let's go home."), "Menjünk haza.");
@@ -2173,6 +2173,14 @@ TEST(ConstructionsTest, APassiveRelativeClausesWordIsTheObject) {
   EXPECT_EQ(hungarian("The house that has been sold is old."), "A ház, amelyet eladtak, régi.");
   // an active one keeps its subject
   EXPECT_NE(hungarian("The factory, which employs 800 workers, will close.").find(", amely 800"), std::string::npos);
+}
+
+TEST(ConstructionsTest, ABarePluralAPassiveOpensWithIsThoseItNames) {
+  // with the article and the definite verb
+  EXPECT_EQ(hungarian("Residents were evacuated from the building."), "A lakosokat evakuálták az épületből.");
+  // counted, or a bare singular, it stays indefinite
+  EXPECT_EQ(hungarian("Two men were arrested."), "Két férfit letartóztattak.");
+  EXPECT_EQ(hungarian("Heavy snow is expected."), "Nagy havat várnak.");
 }
 
 }  // namespace
