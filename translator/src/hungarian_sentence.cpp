@@ -3306,8 +3306,11 @@ std::vector<HungarianWord> Generator::run() {
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.verb.past && roles_.agreement.person < 3)
     roles_.verb.modal = "tud-cond", roles_.verb.past = false;
   // "Temperatures could reach 35 degrees this weekend": what may yet happen, "elérheti"
+  // ("Scientists warn that the lake could dry up", "The roof could collapse": so is what a thing
+  // could do, and what is claimed now, "kiszáradhat", "beomolhat")
   if (roles_.verb.modal == "tud" && roles_.verb.past && !roles_.inverted && !roles_.verb.negative &&
-      roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "could" && saysWhenToCome(t_))
+      roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "could" &&
+      (saysWhenToCome(t_) || saidOfThing(roles_) || (before_.reported && !before_.past)))
     roles_.verb.modal = "hat", roles_.verb.past = false;
   // "Can I help you?": "Segíthetek?"
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)

@@ -2183,5 +2183,13 @@ TEST(ConstructionsTest, ABarePluralAPassiveOpensWithIsThoseItNames) {
   EXPECT_EQ(hungarian("Heavy snow is expected."), "Nagy havat várnak.");
 }
 
+TEST(ConstructionsTest, CouldOfAThingOrOfAClaimNowIsWhatMayHappen) {
+  EXPECT_EQ(hungarian("The roof could collapse."), "A tető összeeshet.");
+  EXPECT_EQ(hungarian("I think that we could win."), "Azt gondolom, hogy nyerhetünk.");
+  // a person's past ability, and what was said then, stay past
+  EXPECT_EQ(hungarian("She could swim when she was five.").rfind("Tudott úszni", 0), 0u);
+  EXPECT_EQ(hungarian("He said that he could help."), "Azt mondta, hogy tudott segíteni.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
