@@ -677,6 +677,7 @@ class Generator {
   bool requestFollows_ = false;            // ... and the one asked is said in that clause
   std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
   bool sinceClause_ = false;               // a clause of "since" follows this one
+  bool expectedState_ = false;             // "Heavy snow is expected": "Nagy hó várható"
   bool genericPatient_ = false;            // "Residents were evacuated": "A lakókat", with its article
   bool sourceOnly_ = false;                // "X say that": "X szerint", the next clause its claim
   std::size_t afterAddressed_ = SIZE_MAX;  // the first word after the one addressed, its comma
@@ -1258,6 +1259,14 @@ VerbGroup Generator::readVerbGroup() const {
         t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
       if (g.firstAux == n) g.firstAux = i;
       g.modal = "siker\xC3\xBCl", g.past = g.past || k.form == VerbForm::past;
+      continue;
+    }
+    // "the two sides failed to agree": "nem tudott megegyezni", what one could not do
+    if (k.tag == PartOfSpeech::verb && k.lemma == "fail" && k.form != VerbForm::ing && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.modal = "tud", g.negative = !g.negative;
+      g.past = g.past || k.form == VerbForm::past || k.form == VerbForm::participle;
       continue;
     }
     // "I need to finish": "be kell fejeznem", as "have to"
@@ -1947,7 +1956,7 @@ std::size_t Generator::emitPassiveSubject() {
     emitNounPhrase(patient, Case::dative);
   else if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun)) {
     if (genericPatient_) emit("a", patient.begin);
-    emitNounPhrase(patient, r.objectCase);
+    emitNounPhrase(patient, expectedState_ ? Case::nominative : r.objectCase);
   }
   if (r.agent) {
     // "must be accompanied by an adult": the one who must, "felnőttnek kell kísérnie"
@@ -2475,6 +2484,17 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
   const VerbGroup& g = roles_.verb;
   if (g.possession) return emitPossession();
   if (g.copula) return emitCopula(pos);
+  if (expectedState_) {
+    // "Heavy snow is expected on Tuesday": "Kedden nagy hó várható", what is expected said as its
+    // state, the time before it
+    emitTimeFirst(g.main + 1);
+    if (!done_[roles_.subject->begin]) emitPassiveSubject();  // (else said first, as the topic)
+    const bool plural = roles_.subject->plural;
+    emit(plural ? "v\xC3\xA1rhat\xC3\xB3k" : "v\xC3\xA1rhat\xC3\xB3", g.main);
+    if (g.past) emit(plural ? "voltak" : "volt", g.main);
+    if (g.future) emit(plural ? "lesznek" : "lesz", g.main);
+    return g.main + 1;
+  }
   if (g.main != n_) {
     // "has already eaten", "will always remember": an adverb inside the verb group comes first
     // ("Már evett", "Mindig emlékezni fog")
@@ -3058,7 +3078,7 @@ std::optional<std::size_t> Generator::emitActivityWhile(std::size_t pos) {
 std::size_t Generator::emitPart(std::size_t pos) {
   const ClauseRoles& r = roles_;
   if (done_[pos]) return pos + 1;
-  if (r.subject && pos == r.subject->begin && subjectAfterVerb_) return r.subject->end;
+  if (r.subject && pos == r.subject->begin && (subjectAfterVerb_ || expectedState_)) return r.subject->end;
   if (r.subject && pos == r.subject->begin) return emitSubject();
   if (pos == r.verb.firstAux || pos == r.verbStart) {
     const std::size_t next = emitVerbGroup(pos);
@@ -3300,6 +3320,16 @@ std::vector<HungarianWord> Generator::run() {
   findObjects(roles_);
   placeCopula(roles_);
   findPerfectDuration();
+  // "Heavy rain is expected on Tuesday": no one's expectation but the weather's forecast, "Kedden
+  // heves eső várható" ("is expected to rise" is "várhatóan emelkedik", above)
+  {
+    const VerbGroup& g = roles_.verb;
+    expectedState_ = g.passive && g.main != n_ && t_[g.main].lemma == "expect" && !roles_.agent &&
+                     roles_.subject && !roles_.subject->pronoun && !g.negative && g.modal.empty() &&
+                     !(g.main + 1 < n_ && t_[g.main + 1].tag == PartOfSpeech::infinitiveTo) &&
+                     !before_.asked && t_[0].tag != PartOfSpeech::question;
+    if (expectedState_) genericPatient_ = false;  // "Viharok várhatók"
+  }
   // "Could you send ...?": "El tudnád küldeni?", the polite conditional; "Could we put off the
   // call?": "El tudnánk halasztani?"; of a third person it asks what was ("Could she read when
   // she was four?": "Tudott olvasni")

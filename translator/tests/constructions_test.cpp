@@ -2180,7 +2180,7 @@ TEST(ConstructionsTest, ABarePluralAPassiveOpensWithIsThoseItNames) {
   EXPECT_EQ(hungarian("Residents were evacuated from the building."), "A lakosokat evakuálták az épületből.");
   // counted, or a bare singular, it stays indefinite
   EXPECT_EQ(hungarian("Two men were arrested."), "Két férfit letartóztattak.");
-  EXPECT_EQ(hungarian("Heavy snow is expected."), "Nagy havat várnak.");
+  EXPECT_EQ(hungarian("Heavy snow was cleared."), "Nagy havat kitisztítottak.");
 }
 
 TEST(ConstructionsTest, CouldOfAThingOrOfAClaimNowIsWhatMayHappen) {
@@ -2189,6 +2189,23 @@ TEST(ConstructionsTest, CouldOfAThingOrOfAClaimNowIsWhatMayHappen) {
   // a person's past ability, and what was said then, stay past
   EXPECT_EQ(hungarian("She could swim when she was five.").rfind("Tudott úszni", 0), 0u);
   EXPECT_EQ(hungarian("He said that he could help."), "Azt mondta, hogy tudott segíteni.");
+}
+
+TEST(ConstructionsTest, FailedToIsWhatOneCouldNotDo) {
+  EXPECT_EQ(hungarian("He failed to answer the question."), "Nem tudott válaszolni a kérdésre.");
+  EXPECT_EQ(hungarian("If you fail to pay, we will call you."), "Ha nem tudsz fizetni, felhívunk téged.");
+  // without an infinitive it is the verb's own
+  EXPECT_EQ(hungarian("The engine failed."), "A motor leállt.");
+}
+
+TEST(ConstructionsTest, WhatIsExpectedIsSaidAsItsState) {
+  EXPECT_EQ(hungarian("Heavy rain is expected in the north of the country on Tuesday."),
+            "Kedden heves eső várható az ország északján.");
+  EXPECT_EQ(hungarian("Delays were expected."), "Késések várhatók voltak.");
+  EXPECT_EQ(hungarian("The results are expected next week."), "Az eredmények jövő héten várhatók.");
+  // expected to do, and expected by someone, keep their own
+  EXPECT_EQ(hungarian("He is expected to win."), "Várhatóan nyer.");
+  EXPECT_EQ(hungarian("The guests were expected by the host.").find("várható"), std::string::npos);
 }
 
 }  // namespace
