@@ -1345,14 +1345,16 @@ VerbGroup Generator::readVerbGroup() const {
   if (must && g.negative) g.modal = "szabad";
   // "I will call you tomorrow": "Holnap felhívlak"; a time or a prefix says the future already
   // ("will be installed this weekend": "ezen a hétvégén telepítik", a passive too)
-  if (g.future && g.main != n && (g.be == n || t_[g.main].form == VerbForm::participle) && !g.negative &&
+  if (g.future && g.main != n && (g.be == n || t_[g.main].form == VerbForm::participle) &&
       !g.imperative) {
     const Sense* vs = coreSense(t_[g.main], sense(g.main));
     const bool when = before_.when || saysWhen(t_);
     // ("will become a doctor": "orvos lesz", the present of "lesz" is its future, and of "van")
     if (vs && vs->word == "van") g.futureOfBe = true;
     // ("will remain closed": "zárva marad", a state that goes on)
-    if (when || (vs && !vs->prefix.empty()) ||
+    // ("will not stop here", "I'll never forget": a prefix says it negated too, "nem állnak meg",
+    // "soha nem felejtem el"; a time alone leaves the negation its "fog")
+    if ((when && !g.negative) || (vs && !vs->prefix.empty()) ||
         (vs && (vs->word == "lesz" || vs->word == "van" || vs->word == "marad")))
       g.future = false;
   }

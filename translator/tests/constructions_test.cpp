@@ -1380,6 +1380,9 @@ TEST(ConstructionsTest, AFutureThatSaysWhenIsThePresent) {
   EXPECT_EQ(hungarian("She will work until midnight."), "Dolgozik éjfélig.");
   EXPECT_EQ(hungarian("The results will be announced next week."), "Az eredményeket jövő héten bejelentik.");
   EXPECT_EQ(hungarian("We will not meet after lunch."), "Nem fogunk találkozni ebéd után.");
+  // a prefix says the future negated too, its prefix after the verb
+  EXPECT_EQ(hungarian("I'll never forget that day."), "Soha nem felejtem el azt a napot.");
+  EXPECT_EQ(hungarian("The buses will not stop here."), "A buszok nem állnak el itt.");
   // a state that will last is the adjective, its copula right after it
   EXPECT_EQ(hungarian("The library will be closed until next Monday."),
             "A könyvtár jövő hétfőig zárva lesz.");
