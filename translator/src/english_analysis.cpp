@@ -1092,7 +1092,8 @@ bool ReadingChooser::passiveAt(std::size_t i) const {
   if (next.lower == "by") return true;
   // "have been married for forty years": how long a state has lasted; "will be closed until
   // Monday", "over the holidays": how long one will last
-  if (be == "been" && next.lower == "for") return false;
+  // ("has been closed since Monday": the state since then, "hétfő óta zárva van")
+  if (be == "been" && (next.lower == "for" || next.lower == "since")) return false;
   static constexpr std::string_view kLasting[] = {"until", "till", "over", "during", "for", "from"};
   if (be == "be" && i >= 2 && toks_[i - 2].lower == "will" && listed(kLasting, next.lower)) return false;
   // ("was closed for three hours": how long the state lasted, "három óráig zárva volt"; "for a

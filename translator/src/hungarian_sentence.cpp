@@ -2832,7 +2832,10 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   // "for two years" with a perfect: "két éve"; else for as long as: "két évig", whatever the
   // verb's "for" governs ("waited for an hour": "egy óráig várt", not "órára")
   if (p == "for" && isDuration(np) && (!c || (roles_.verbSense && !roles_.verbSense->note(p).empty()))) {
-    if (pos == perfectFor_)
+    // ("have been complaining for months": "hónapok óta", no number to own its unit)
+    if (pos == perfectFor_ && np.begin == np.head && np.plural)
+      emitNounPhrase(np, Case::nominative, "\xC3\xB3ta");
+    else if (pos == perfectFor_)
       emitNounPhrase(np, Case::nominative, "", 3, false);
     else
       emitNounPhrase(np, Case::terminative);

@@ -2211,5 +2211,21 @@ TEST(ConstructionsTest, WhatIsExpectedIsSaidAsItsState) {
   EXPECT_EQ(hungarian("The guests were expected by the host.").find("várható"), std::string::npos);
 }
 
+TEST(ConstructionsTest, AStateThatHasLastedSinceATimeIsThePresent) {
+  EXPECT_EQ(hungarian("The border has been closed since Monday."), "A határ hétfő óta zárva van.");
+  EXPECT_EQ(hungarian("The shop has been closed for two weeks."), "A bolt két hete zárva van.");
+  // one done by someone stays the passive
+  EXPECT_EQ(hungarian("The road was closed by the police.").find("zárva"), std::string::npos);
+}
+
+TEST(ConstructionsTest, APerfectForUnitsWithoutANumberIsSinceThen) {
+  EXPECT_EQ(hungarian("We have been waiting for hours."), "Órák óta várunk.");
+  EXPECT_EQ(hungarian("Farmers have been complaining about the lack of rain for months."),
+            "A gazdák hónapok óta panaszkodnak az eső hiányáról.");
+  // a number owns its unit; a past lasted until then
+  EXPECT_EQ(hungarian("I have lived here for two years."), "Két éve lakom itt.");
+  EXPECT_NE(hungarian("They waited for hours.").find("órákig"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
