@@ -1046,8 +1046,9 @@ void ReadingChooser::choose(std::size_t i) {
          subject.lower != "you") ||
         ((subject.tag == PartOfSpeech::noun || subject.tag == PartOfSpeech::name) && !subject.plural);
     // the verbs whose past is their base form
-    static constexpr std::string_view kSameFormPast[] = {"put",  "set",  "cut",  "hit",    "let",  "read",
-                                                         "cost", "hurt", "shut", "spread", "quit", "bet"};
+    static constexpr std::string_view kSameFormPast[] = {"put",  "set",   "cut",   "hit",    "let",  "read",
+                                                         "cost", "hurt",  "shut",  "spread", "quit", "bet",
+                                                         "beat", "burst", "split", "cast",   "shed", "upset"};
     // "opened the letter and read it": after "and" the tense of the verb before
     // ("picked up the phone, then put it down": "then" in a story goes on in the past too)
     const bool pastBefore =

@@ -2227,5 +2227,12 @@ TEST(ConstructionsTest, APerfectForUnitsWithoutANumberIsSinceThen) {
   EXPECT_NE(hungarian("They waited for hours.").find("órákig"), std::string::npos);
 }
 
+TEST(ConstructionsTest, ABaseFormAfterASingularSubjectIsThePastOfMoreVerbs) {
+  EXPECT_EQ(hungarian("The team beat their rivals."), "A csapat megverte a riválisaikat.");
+  EXPECT_EQ(analysed("the pipe burst"), "the/det pipe/n burst/v/past");
+  // after a plural it stays the present
+  EXPECT_EQ(hungarian("They beat us every year."), "Minden évben megvernek minket.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
