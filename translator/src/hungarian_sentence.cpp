@@ -1662,12 +1662,21 @@ void Generator::findObjects(ClauseRoles& r) {
 
 // The adjective a linking verb links its subject to ("remained closed"), or the token count.
 // "I feel tired" is the person's own feeling, not how a thing seems: only a thing "feels".
+// "much", "far", "even" before a comparative: how much more ("sokkal kisebbnek tűnt").
+bool degreeOfComparison(const Token& adverb, const Token& adjective) {
+  static constexpr std::string_view kHowMuchMore[] = {"much", "far", "even", "a lot", "slightly", "a little", "a bit"};
+  return adverb.tag == PartOfSpeech::adverb && listed(kHowMuchMore, adverb.lemma) &&
+         adjective.tag == PartOfSpeech::adjective && adjective.degree == 1;
+}
+
 std::size_t Generator::linkedPredicate() const {
   const std::size_t v = roles_.verb.main;
-  if (v + 1 >= n_ || !linkingVerb(t_[v]) || t_[v + 1].tag != PartOfSpeech::adjective || !t_[v + 1].entry ||
-      (v + 2 < n_ && t_[v + 2].tag == PartOfSpeech::noun) || (t_[v].lemma == "feel" && !saidOfThing(roles_)))
+  // ("looked much smaller": past how much more, "sokkal kisebbnek tűnt")
+  const std::size_t p = v + 2 < n_ && degreeOfComparison(t_[v + 1], t_[v + 2]) ? v + 2 : v + 1;
+  if (p >= n_ || !linkingVerb(t_[v]) || t_[p].tag != PartOfSpeech::adjective || !t_[p].entry ||
+      (p + 1 < n_ && t_[p + 1].tag == PartOfSpeech::noun) || (t_[v].lemma == "feel" && !saidOfThing(roles_)))
     return n_;
-  return v + 1;
+  return p;
 }
 
 void Generator::emitLinkedPredicate(std::size_t p) {
@@ -1675,6 +1684,10 @@ void Generator::emitLinkedPredicate(std::size_t p) {
   const std::optional<std::string> word = plainSense(t_[p], sense(p));
   if (!s || !word) return;
   done_[p] = true;
+  if (p > 0 && !done_[p - 1] && degreeOfComparison(t_[p - 1], t_[p])) {
+    emit(plainSense(t_[p - 1], sense(p - 1)).value_or(t_[p - 1].written), p - 1);
+    done_[p - 1] = true;
+  }
   if (linkingVerb(t_[roles_.verb.main])->dative) {
     NounStem stem;
     stem.lemma = *word;

@@ -2234,5 +2234,12 @@ TEST(ConstructionsTest, ABaseFormAfterASingularSubjectIsThePastOfMoreVerbs) {
   EXPECT_EQ(hungarian("They beat us every year."), "Minden évben megvernek minket.");
 }
 
+TEST(ConstructionsTest, HowMuchMoreStandsBeforeWhatOneSeems) {
+  EXPECT_EQ(hungarian("The village looked much smaller than I remembered."),
+            "A falu sokkal kisebbnek tűnt, mint emlékeztem.");
+  EXPECT_EQ(hungarian("You look much better."), "Sokkal jobbnak tűnsz.");
+  EXPECT_EQ(hungarian("She looks tired."), "Fáradtnak tűnik.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
