@@ -960,6 +960,15 @@ void ReadingChooser::choose(std::size_t i) {
       t.entry = e;
       return;
     }
+  // "since you last saw them", "when we last spoke": "last" between a subject and its past is
+  // the last time, "(mióta) legutóbb láttad őket"
+  if (t.lower == "last" && i > 0 && i + 1 < toks_.size() && subjectPronoun(toks_[i - 1]) &&
+      mayBeVerb(i + 1, VerbForm::past))
+    if (const lexicon::Entry* e = core_.find("last time", PartOfSpeech::adverb)) {
+      t.tag = PartOfSpeech::adverb;
+      t.entry = e;
+      return;
+    }
   // "were still wet", "is still here": "still" says "még"
   if (t.lower == "still" && !(i > 0 && toks_[i - 1].tag == PartOfSpeech::determiner)) {
     if (const lexicon::Entry* e = core_.find("still", PartOfSpeech::adverb)) {

@@ -3060,7 +3060,7 @@ void Generator::findPerfectDuration() {
   const bool changed = !state && !continuous && vs && listed(kChangesOfAmount, t_[g.main].lemma);
   // ("had lived there since the war": "a háború óta ott lakott", as long as till then)
   const bool tillThen = t_[g.firstAux].lower == "had";
-  if (sinceClause_ && !done) {
+  if (sinceClause_ && !done && !changed) {
     roles_.verb.past = tillThen;
     return;
   }

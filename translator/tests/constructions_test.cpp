@@ -2241,5 +2241,13 @@ TEST(ConstructionsTest, HowMuchMoreStandsBeforeWhatOneSeems) {
   EXPECT_EQ(hungarian("She looks tired."), "Fáradtnak tűnik.");
 }
 
+TEST(ConstructionsTest, LastBetweenASubjectAndItsPastIsTheLastTime) {
+  EXPECT_EQ(hungarian("The kids have grown so much since you last saw them."),
+            "A gyerekek nagyon nőttek, mióta legutóbb láttad őket.");
+  EXPECT_EQ(hungarian("When I last saw her, she was happy."), "Amikor legutóbb láttam őt, boldog volt.");
+  // before a time it stays the time's
+  EXPECT_EQ(hungarian("We met last year."), "Tavaly találkoztunk.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
