@@ -2249,5 +2249,12 @@ TEST(ConstructionsTest, LastBetweenASubjectAndItsPastIsTheLastTime) {
   EXPECT_EQ(hungarian("We met last year."), "Tavaly találkoztunk.");
 }
 
+TEST(ConstructionsTest, WhatOneSawHappenIsAClauseOfAhogy) {
+  EXPECT_EQ(hungarian("I watched the train disappear."), "Néztem, ahogy eltűnik a vonat.");
+  EXPECT_EQ(hungarian("She saw the man leave the bank."), "Látta, ahogy a férfi elhagyja a bankot.");
+  // a plain object stays the object
+  EXPECT_EQ(hungarian("I saw the film yesterday."), "Tegnap láttam a filmet.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
