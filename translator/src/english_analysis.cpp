@@ -1273,6 +1273,17 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                    (next->tag == PartOfSpeech::pronoun && next->lower != "i" && next->lower != "we" &&
                     next->lower != "he" && next->lower != "she" && next->lower != "they")))
         bonus(PartOfSpeech::verb, VerbForm::base, 100);
+      // "gathered to protest against the law": a bare word after "to" and before a preposition is
+      // what they came to do, unless it names a place one goes to ("went to school with")
+      // ("closed to traffic for a month": after a state the noun it is closed to)
+      if (next && next->tag == PartOfSpeech::preposition && verbSeen && i >= 2 &&
+          toks[i - 2].tag != PartOfSpeech::adjective &&
+          !(toks[i - 2].tag == PartOfSpeech::verb && toks[i - 2].form == VerbForm::participle)) {
+        const lexicon::Entry* place = core_.find(t.lower, PartOfSpeech::noun);
+        const bool goneTo = place && std::any_of(place->senses.begin(), place->senses.end(),
+                                                 [](const lexicon::Sense& s) { return !s.note("to").empty(); });
+        if (!goneTo) bonus(PartOfSpeech::verb, VerbForm::base, 100);
+      }
     }
     // "have to go", "would like to order", "is going to rain", "told us not to worry": an infinitive
     if (prevLower == "to" && i >= 2 && (takesInfinitive(toks[i - 2]) || toks[i - 2].lower == "not"))

@@ -2256,5 +2256,13 @@ TEST(ConstructionsTest, WhatOneSawHappenIsAClauseOfAhogy) {
   EXPECT_EQ(hungarian("I saw the film yesterday."), "Tegnap láttam a filmet.");
 }
 
+TEST(ConstructionsTest, ABareWordAfterToBeforeAPrepositionIsWhatOneCameToDo) {
+  EXPECT_EQ(hungarian("Thousands of people gathered in the main square to protest against the new law."),
+            "Több ezer ember a főtéren gyülekezett, hogy tiltakozzon az új törvény ellen.");
+  // a place one goes to, and the noun a state is closed to, stay nouns
+  EXPECT_EQ(hungarian("He went to school with my brother."), "Iskolába ment a bátyámmal.");
+  EXPECT_EQ(hungarian("The bridge will be closed to traffic until Friday.").find("hogy"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
