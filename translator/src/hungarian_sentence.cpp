@@ -611,6 +611,7 @@ class Generator {
            t_[k].time->deixis == TimePhrase::Deixis::next && !t_[k].time->day;
   }
   std::size_t linkedPredicate() const;
+  std::size_t closedTo() const;
   void emitLinkedPredicate(std::size_t p);
   std::size_t emitPassiveSubject();
   void placeCopula(ClauseRoles& r) const;
@@ -1111,6 +1112,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
           "hour", "minute",  "morning", "afternoon", "evening", "summer", "winter", "vacation", "childhood"};
       if (listed(kSpans, t_[roles_.object->head].lemma)) stem.lemma = "t\xC3\xB6lt", stem.prefix.clear();
     }
+    // "will be closed to traffic", "closed the park to visitors": shut off from them, "lezár",
+    // what it is shut to "elől" (below)
+    if (v.lemma == "close" && verb == roles_.verb.main && closedTo() != n_) stem.lemma = "z\xC3\xA1r", stem.prefix = "le";
     if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
   } else if (auto p = plainSense(v, sense(verb))) {
     stem.lemma = *p;
@@ -1662,6 +1666,17 @@ void Generator::findObjects(ClauseRoles& r) {
 
 // The adjective a linking verb links its subject to ("remained closed"), or the token count.
 // "I feel tired" is the person's own feeling, not how a thing seems: only a thing "feels".
+// The "to" of what a thing is closed to ("closed to traffic", "to the public"), or the token count.
+std::size_t Generator::closedTo() const {
+  const std::size_t v = roles_.verb.main;
+  if (v >= n_ || t_[v].lemma != "close") return n_;
+  for (std::size_t k = v + 1; k + 1 < n_; ++k)
+    if (t_[k].lower == "to" && t_[k].tag == PartOfSpeech::preposition && startsNounPhrase(k + 1) &&
+        !readNounPhrase(k + 1).pronoun && !timeLike(readNounPhrase(k + 1)))
+      return k;
+  return n_;
+}
+
 // "much", "far", "even" before a comparative: how much more ("sokkal kisebbnek tűnt").
 bool degreeOfComparison(const Token& adverb, const Token& adjective) {
   static constexpr std::string_view kHowMuchMore[] = {"much", "far", "even", "a lot", "slightly", "a little", "a bit"};
@@ -2648,6 +2663,7 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   const std::string& p = t_[pos].lower;
   const Sense* verbSense = roles_.verbSense;
   PrepositionChoice r;
+
   if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
   // "from nine to five", "from Monday to Friday": a span of time, "kilenctől ötig", "hétfőtől
   // péntekig"
@@ -2837,6 +2853,12 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     return pos + 2;
   }
   const NounPhrase np = readNounPhrase(pos + 1);
+  // "closed to traffic": "a forgalom elől", a bare noun there the thing itself
+  if (pos == closedTo()) {
+    if (t_[np.begin].tag == PartOfSpeech::noun || t_[np.begin].tag == PartOfSpeech::adjective) emit("a", pos);
+    emitNounPhrase(np, Case::nominative, "el\xC5\x91l");
+    return np.end;
+  }
   const std::string& p = t_[pos].lower;
   const PrepositionChoice choice = choosePreposition(pos, np);
   std::string post;

@@ -2264,5 +2264,13 @@ TEST(ConstructionsTest, ABareWordAfterToBeforeAPrepositionIsWhatOneCameToDo) {
   EXPECT_EQ(hungarian("The bridge will be closed to traffic until Friday.").find("hogy"), std::string::npos);
 }
 
+TEST(ConstructionsTest, WhatAPlaceIsClosedToIsShutOffWithElol) {
+  EXPECT_EQ(hungarian("The bridge will be closed to traffic until Friday evening."),
+            "A hidat péntek estéig lezárják a forgalom elől.");
+  EXPECT_EQ(hungarian("The park was closed to the public."), "A parkot lezárták a nagyközönség elől.");
+  // closing without it is shutting
+  EXPECT_EQ(hungarian("Close the door."), "Csukd be az ajtót.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
