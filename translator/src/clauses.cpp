@@ -417,7 +417,8 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     return c;
   }
   if (!first && t.tag == PartOfSpeech::infinitiveTo && t.purpose) {
-    c.link = "hogy";
+    // "pretended to read": "(úgy tett,) mintha olvasna"
+    c.link = t.promised && t_[begin - 1].lemma == "pretend" ? "mintha" : "hogy";
     c.body = begin + 1;
     c.purpose = true;
     c.request = t.request;

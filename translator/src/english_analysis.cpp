@@ -1900,7 +1900,8 @@ void markPurposes(std::vector<Token>& toks) {
     // "promised to write", "agreed to help": what the subject says it will do, a clause with
     // the same subject ("megígérte, hogy ír"); so too what it hopes to do ("Azt reméljük, hogy
     // hamarosan látunk")
-    static constexpr std::string_view kWillDo[] = {"promise", "agree", "swear", "hope"};
+    // ("pretended to read": what one made as if one did, "úgy tett, mintha olvasna")
+    static constexpr std::string_view kWillDo[] = {"promise", "agree", "swear", "hope", "pretend"};
     if (toks[i - 1].tag == PartOfSpeech::verb && listed(kWillDo, toks[i - 1].lemma))
       toks[i].purpose = toks[i].promised = true;
     if (i >= 2 && toks[i - 1].tag == PartOfSpeech::negation && toks[i - 2].tag == PartOfSpeech::verb &&

@@ -1115,6 +1115,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // "will be closed to traffic", "closed the park to visitors": shut off from them, "lezár",
     // what it is shut to "elől" (below)
     if (v.lemma == "close" && verb == roles_.verb.main && closedTo() != n_) stem.lemma = "z\xC3\xA1r", stem.prefix = "le";
+    // "pretended to read": "úgy tett, mintha olvasna", making as if
+    if (v.lemma == "pretend" && verb == roles_.verb.main && verb + 1 == n_ && !roles_.object)
+      emit("\xC3\xBAgy", verb), stem.lemma = "tesz", stem.prefix.clear(), a.definite = false;
     if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
   } else if (auto p = plainSense(v, sense(verb))) {
     stem.lemma = *p;
@@ -3632,7 +3635,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // elszaladt", the second clause a verb as any other
     context.saying = k == 0 && shape.reportsSpeech;
     context.meanwhile = c.meanwhile;
-    context.without = c.gerund && tokens[c.begin].lower == "without";
+    // ("mintha olvasna": as if, the conditional with the same subject)
+    context.without = (c.gerund && tokens[c.begin].lower == "without") || c.link == "mintha";
     context.until = !c.link.empty() && (tokens[c.begin].lower == "until" || tokens[c.begin].lower == "till");
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&

@@ -2272,5 +2272,12 @@ TEST(ConstructionsTest, WhatAPlaceIsClosedToIsShutOffWithElol) {
   EXPECT_EQ(hungarian("Close the door."), "Csukd be az ajtót.");
 }
 
+TEST(ConstructionsTest, PretendingToDoIsMakingAsIf) {
+  EXPECT_EQ(hungarian("He pretended to read the newspaper."), "Úgy tett, mintha olvasná az újságot.");
+  EXPECT_EQ(hungarian("We pretend to sleep."), "Úgy teszünk, mintha aludnánk.");
+  // what one promises stays what one will do
+  EXPECT_EQ(hungarian("She promised to write."), "Megígérte, hogy ír.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
