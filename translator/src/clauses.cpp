@@ -111,6 +111,18 @@ bool gerundClauseAt(const std::vector<Token>& t, std::size_t i) {
 bool isVerbal(const Token& t) {
   return t.tag == PartOfSpeech::verb || t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal;
 }
+// A passive verb group from `k` on, before `end`: "was built", "will be closed", "has been
+// repaired", "can be found", an adverb allowed before the participle ("was recently built").
+bool passiveFrom(const std::vector<Token>& t, std::size_t k, std::size_t end) {
+  if (k < end && t[k].tag == PartOfSpeech::modal) ++k;
+  if (k < end && (t[k].lower == "has" || t[k].lower == "have" || t[k].lower == "had")) ++k;
+  static constexpr std::string_view kBe[] = {"am", "is", "are", "was", "were", "be", "been"};
+  if (k >= end || t[k].tag != PartOfSpeech::auxiliary || !listed(kBe, t[k].lower)) return false;
+  ++k;
+  if (k < end && t[k].tag == PartOfSpeech::adverb) ++k;
+  return k < end && t[k].tag == PartOfSpeech::verb && t[k].form == VerbForm::participle;
+}
+
 bool isNounish(const Token& t) {
   return t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::name || t.tag == PartOfSpeech::pronoun;
 }
@@ -212,14 +224,38 @@ class Splitter {
            t_[i - 2].lower == "so" && t_[i - 2].tag == PartOfSpeech::adverb;
   }
   bool startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const;
+  bool perceivedAt(std::size_t i) const;
   Clause clauseAt(std::size_t begin, std::size_t end, bool first) const;
 
   const std::vector<Token>& t_;
   const SentenceShape& shape_;
 };
 
+// "watched the train disappear", "saw the children play": after a verb of seeing or hearing, a
+// noun phrase and a bare verb are what was seen happen, a clause of its own ("néztem, ahogy eltűnik
+// a vonat"), the noun phrase its subject.
+bool Splitter::perceivedAt(std::size_t i) const {
+  static constexpr std::string_view kPerceiving[] = {"watch", "see", "hear", "notice"};
+  if (i == 0 || t_[i - 1].tag != PartOfSpeech::verb || !listed(kPerceiving, t_[i - 1].lemma) ||
+      t_[i - 1].form == VerbForm::ing)
+    return false;
+  bool noun = false;
+  for (std::size_t k = i; k < t_.size() && k < i + 5; ++k) {
+    const PartOfSpeech tag = t_[k].tag;
+    if (tag == PartOfSpeech::verb) return noun && t_[k].form == VerbForm::base && k > i;
+    if (tag == PartOfSpeech::noun || tag == PartOfSpeech::name)
+      noun = true;
+    else if (tag != PartOfSpeech::determiner && tag != PartOfSpeech::adjective &&
+             tag != PartOfSpeech::possessive && tag != PartOfSpeech::number)
+      return false;
+    if (t_[k].pauseAfter) return false;
+  }
+  return false;
+}
+
 bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const {
   const Token& t = t_[i];
+  if (perceivedAt(i)) return true;
   // "Hi Tom, ...", "Dear Mr Smith, ...": a greeting and the name greeted stand alone
   if (pauseBefore(i) && clauseBegin == 0 &&
       (t_[0].lower == "hi" || t_[0].lower == "hello" || t_[0].lower == "dear") &&
@@ -353,6 +389,11 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   c.end = end;
   if (begin >= end) return c;
   const Token& t = t_[begin];
+  if (!first && perceivedAt(begin)) {  // "néztem, ahogy eltűnik a vonat": said as a question within is
+    c.link = "ahogy";
+    c.question = true;
+    return c;
+  }
   // (after a comma the clause is a new one: "After finishing the report, she went home")
   if (!first && contactRelativeAfter(t_[begin - 1], t) && !pauseBefore(begin)) {
     // the noun before is the clause's object: "amelyet", or "akit" for a person
@@ -376,7 +417,8 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     return c;
   }
   if (!first && t.tag == PartOfSpeech::infinitiveTo && t.purpose) {
-    c.link = "hogy";
+    // "pretended to read": "(úgy tett,) mintha olvasna"
+    c.link = t.promised && t_[begin - 1].lemma == "pretend" ? "mintha" : "hogy";
     c.body = begin + 1;
     c.purpose = true;
     c.request = t.request;
@@ -416,7 +458,9 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
         r && begin > 0 && (t.lower != "that" || t_[begin - 1].tag != PartOfSpeech::verb) &&
         !soThatAt(begin) && !thatAfterObject(begin)) {
       c.relative = true;
-      c.relativeSubject = begin + 1 < end && isVerbal(t_[begin + 1]);
+      // ("the bridge, which was built in 1896": a passive's subject is the active's object,
+      // "amelyet 1896-ban építettek")
+      c.relativeSubject = begin + 1 < end && isVerbal(t_[begin + 1]) && !passiveFrom(t_, begin + 1, end);
       const bool plural = t_[begin - 1].plural;
       c.link = std::string(c.relativeSubject ? (plural ? r->subjects : r->subject)
                                              : (plural ? r->objects : r->object));

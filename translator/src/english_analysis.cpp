@@ -754,6 +754,37 @@ class ReadingChooser {
             (b >= 3 && toks_[b - 3].tag == PartOfSpeech::question));  // "what time", "how much"
   }
 
+  // Whether the word at `k`, not yet read, may be a verb in the form `form` ("rose": the past of
+  // "rise"; "say": the base, a plural's present).
+  bool mayBeVerb(std::size_t k, VerbForm form) const {
+    if (k >= toks_.size() || toks_[k].tag != PartOfSpeech::other) return false;
+    const std::vector<Reading> rs = readingsOf(core_, toks_[k]);
+    return std::any_of(rs.begin(), rs.end(),
+                       [&](const Reading& r) { return r.tag == PartOfSpeech::verb && r.form == form; });
+  }
+  // A past at `k` that is no participle ("rose", "fell", "grew"; not "locked", "won"): a finite
+  // verb, not the state an object is kept in ("Keep doors locked").
+  bool irregularPast(std::size_t k) const {
+    return mayBeVerb(k, VerbForm::past) && !mayBeVerb(k, VerbForm::participle) && !toks_[k].lower.ends_with("ed");
+  }
+  // "Oil prices rose for the third day", "Police say that nobody was hurt": an opening word, a
+  // plural noun or a verb, and the verb of a clause after them; an imperative takes its object or
+  // a particle there, not a verb with a "that" clause or a past followed by a preposition.
+  bool subjectBeforeFiniteVerb(std::size_t i) const {
+    if (i != 0 || i + 2 >= toks_.size() || toks_[i + 1].tag != PartOfSpeech::other ||
+        !mayBeVerb(i, VerbForm::base))  // ("Hungarian swimmers won": no imperative to tell apart)
+      return false;
+    if (toks_[i + 2].lower == "that" &&
+        (mayBeVerb(i + 1, VerbForm::base) || mayBeVerb(i + 1, VerbForm::third)))
+      return true;
+    const std::string& second = toks_[i + 1].lower;
+    // ("Keep doors locked": a participle there is the state the object is kept in)
+    if (second.size() <= 3 || second.back() != 's' || !irregularPast(i + 2)) return false;
+    const PartOfSpeech after = i + 3 < toks_.size() ? toks_[i + 3].tag : PartOfSpeech::other;
+    return i + 3 == toks_.size() || after == PartOfSpeech::preposition || after == PartOfSpeech::determiner ||
+           after == PartOfSpeech::number || after == PartOfSpeech::adverb || after == PartOfSpeech::other;
+  }
+
   // An auxiliary or a modal at `k`, or after a short prepositional phrase there ("in the village
   // were", "between Budapest and Vienna were").
   bool auxiliaryAfterPlace(std::size_t k) const {
@@ -950,6 +981,15 @@ void ReadingChooser::choose(std::size_t i) {
       t.entry = e;
       return;
     }
+  // "since you last saw them", "when we last spoke": "last" between a subject and its past is
+  // the last time, "(mióta) legutóbb láttad őket"
+  if (t.lower == "last" && i > 0 && i + 1 < toks_.size() && subjectPronoun(toks_[i - 1]) &&
+      mayBeVerb(i + 1, VerbForm::past))
+    if (const lexicon::Entry* e = core_.find("last time", PartOfSpeech::adverb)) {
+      t.tag = PartOfSpeech::adverb;
+      t.entry = e;
+      return;
+    }
   // "were still wet", "is still here": "still" says "még"
   if (t.lower == "still" && !(i > 0 && toks_[i - 1].tag == PartOfSpeech::determiner)) {
     if (const lexicon::Entry* e = core_.find("still", PartOfSpeech::adverb)) {
@@ -1040,8 +1080,9 @@ void ReadingChooser::choose(std::size_t i) {
          subject.lower != "you") ||
         ((subject.tag == PartOfSpeech::noun || subject.tag == PartOfSpeech::name) && !subject.plural);
     // the verbs whose past is their base form
-    static constexpr std::string_view kSameFormPast[] = {"put",  "set",  "cut",  "hit",    "let",  "read",
-                                                         "cost", "hurt", "shut", "spread", "quit", "bet"};
+    static constexpr std::string_view kSameFormPast[] = {"put",  "set",   "cut",   "hit",    "let",  "read",
+                                                         "cost", "hurt",  "shut",  "spread", "quit", "bet",
+                                                         "beat", "burst", "split", "cast",   "shed", "upset"};
     // "opened the letter and read it": after "and" the tense of the verb before
     // ("picked up the phone, then put it down": "then" in a story goes on in the past too)
     const bool pastBefore =
@@ -1086,7 +1127,8 @@ bool ReadingChooser::passiveAt(std::size_t i) const {
   if (next.lower == "by") return true;
   // "have been married for forty years": how long a state has lasted; "will be closed until
   // Monday", "over the holidays": how long one will last
-  if (be == "been" && next.lower == "for") return false;
+  // ("has been closed since Monday": the state since then, "hétfő óta zárva van")
+  if (be == "been" && (next.lower == "for" || next.lower == "since")) return false;
   static constexpr std::string_view kLasting[] = {"until", "till", "over", "during", "for", "from"};
   if (be == "be" && i >= 2 && toks_[i - 2].lower == "will" && listed(kLasting, next.lower)) return false;
   // ("was closed for three hours": how long the state lasted, "három óráig zárva volt"; "for a
@@ -1256,6 +1298,17 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                    (next->tag == PartOfSpeech::pronoun && next->lower != "i" && next->lower != "we" &&
                     next->lower != "he" && next->lower != "she" && next->lower != "they")))
         bonus(PartOfSpeech::verb, VerbForm::base, 100);
+      // "gathered to protest against the law": a bare word after "to" and before a preposition is
+      // what they came to do, unless it names a place one goes to ("went to school with")
+      // ("closed to traffic for a month": after a state the noun it is closed to)
+      if (next && next->tag == PartOfSpeech::preposition && verbSeen && i >= 2 &&
+          toks[i - 2].tag != PartOfSpeech::adjective &&
+          !(toks[i - 2].tag == PartOfSpeech::verb && toks[i - 2].form == VerbForm::participle)) {
+        const lexicon::Entry* place = core_.find(t.lower, PartOfSpeech::noun);
+        const bool goneTo = place && std::any_of(place->senses.begin(), place->senses.end(),
+                                                 [](const lexicon::Sense& s) { return !s.note("to").empty(); });
+        if (!goneTo) bonus(PartOfSpeech::verb, VerbForm::base, 100);
+      }
     }
     // "have to go", "would like to order", "is going to rain", "told us not to worry": an infinitive
     if (prevLower == "to" && i >= 2 && (takesInfinitive(toks[i - 2]) || toks[i - 2].lower == "not"))
@@ -1313,8 +1366,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // "Train services were cancelled", "Oil prices have risen": a noun before the plural subject
     // (past a place of its own: "Water supplies in the village were cut off")
     bonus(PartOfSpeech::noun, std::nullopt, 200);
-  } else if (i == 1 && toks[0].tag == PartOfSpeech::noun && auxiliaryAfterPlace(i + 1)) {
-    bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Train services were": the compound's head
+  } else if (i == 0 && subjectBeforeFiniteVerb(i)) {
+    bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Oil prices rose", "Police say that"
+  } else if (i == 1 && toks[0].tag == PartOfSpeech::noun &&
+             (auxiliaryAfterPlace(i + 1) ||
+              (toks[i].lower.back() == 's' && irregularPast(i + 1)))) {
+    bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Train services were", "Oil prices rose": the compound's head
   } else if (startsClause && listBeforeAuxiliary(toks, i)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Bread, milk and eggs are ...": a list subject
   } else if (i == 0 && std::any_of(rs.begin(), rs.end(), [](const Reading& r) {
@@ -1868,7 +1925,8 @@ void markPurposes(std::vector<Token>& toks) {
     // "promised to write", "agreed to help": what the subject says it will do, a clause with
     // the same subject ("megígérte, hogy ír"); so too what it hopes to do ("Azt reméljük, hogy
     // hamarosan látunk")
-    static constexpr std::string_view kWillDo[] = {"promise", "agree", "swear", "hope"};
+    // ("pretended to read": what one made as if one did, "úgy tett, mintha olvasna")
+    static constexpr std::string_view kWillDo[] = {"promise", "agree", "swear", "hope", "pretend"};
     if (toks[i - 1].tag == PartOfSpeech::verb && listed(kWillDo, toks[i - 1].lemma))
       toks[i].purpose = toks[i].promised = true;
     if (i >= 2 && toks[i - 1].tag == PartOfSpeech::negation && toks[i - 2].tag == PartOfSpeech::verb &&

@@ -39,6 +39,13 @@ constexpr std::string_view kSingularAfter[] = {"all", "every", "each", "many", "
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
 constexpr std::string_view kCountedExisting[] = {"any", "many", "several", "a lot of", "lots of", "a few"};
 
+// Verbs that say a change of amount: "rose twelve percent" is "tizenkét százalékkal emelkedett".
+constexpr std::string_view kChangesOfAmount[] = {
+    "rise",  "fall",   "grow",    "increase", "decrease", "drop",    "double", "triple", "halve",
+    "climb", "shrink", "decline", "soar",     "plunge",   "go up",   "go down", "jump",  "slump"};
+// What a change of amount is measured in: "twelve percent", "three points", "two degrees".
+constexpr std::string_view kMeasuresOfChange[] = {"percent", "per cent", "point", "degree"};
+
 // A verb of going or of putting somewhere: its "where" asks where to ("hová").
 bool movesSomewhere(const Token& verb) {
   static constexpr std::string_view kMoving[] = {"bring", "carry", "come",  "drive",  "fly",  "go",
@@ -523,6 +530,9 @@ class Generator {
   void sinceClauseFollows() { sinceClause_ = true; }
   // What the one asked or wanted is to do follows: "asked her to wait", "want you to come"
   void requestFollows() { requestFollows_ = true; }
+  // The clause only names whose word the next one is: "Police say that ...": "A rendőrség
+  // szerint ...", its subject before "szerint" and nothing else.
+  void sourceOnly() { sourceOnly_ = true; }
 
  private:
   bool startsNounPhrase(std::size_t i) const {
@@ -602,6 +612,7 @@ class Generator {
   }
   std::size_t linkedPredicate() const;
   bool feelsOneself() const;
+  std::size_t closedTo() const;
   void emitLinkedPredicate(std::size_t p);
   std::size_t emitPassiveSubject();
   void placeCopula(ClauseRoles& r) const;
@@ -617,6 +628,7 @@ class Generator {
   std::optional<Modifier> compoundModifier(std::size_t k, const NounPhrase& np) const;
   bool passiveReceiver(const ClauseRoles& r) const;
   bool subjectFollowsVerb() const;
+  bool subjectBeforeTime() const;
   bool finishedPast() const;
   std::size_t emitSubject();
   std::size_t emitOtherPart(std::size_t pos);
@@ -627,6 +639,7 @@ class Generator {
   bool emitMannerFirst(bool howOnly = false);  // only how: "carefully", "well"
   bool emitHowOftenFirst();
   void emitBeforeVerb();
+  void emitRepetitionFirst();
   std::size_t emitPossession();
   std::size_t emitCopula(std::size_t pos);
   std::size_t emitPredicate(std::size_t pos);
@@ -666,6 +679,9 @@ class Generator {
   bool requestFollows_ = false;            // ... and the one asked is said in that clause
   std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
   bool sinceClause_ = false;               // a clause of "since" follows this one
+  bool expectedState_ = false;             // "Heavy snow is expected": "Nagy hó várható"
+  bool genericPatient_ = false;            // "Residents were evacuated": "A lakókat", with its article
+  bool sourceOnly_ = false;                // "X say that": "X szerint", the next clause its claim
   std::size_t afterAddressed_ = SIZE_MAX;  // the first word after the one addressed, its comma
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
@@ -1098,6 +1114,12 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
           "hour", "minute",  "morning", "afternoon", "evening", "summer", "winter", "vacation", "childhood"};
       if (listed(kSpans, t_[roles_.object->head].lemma)) stem.lemma = "t\xC3\xB6lt", stem.prefix.clear();
     }
+    // "will be closed to traffic", "closed the park to visitors": shut off from them, "lezár",
+    // what it is shut to "elől" (below)
+    if (v.lemma == "close" && verb == roles_.verb.main && closedTo() != n_) stem.lemma = "z\xC3\xA1r", stem.prefix = "le";
+    // "pretended to read": "úgy tett, mintha olvasna", making as if
+    if (v.lemma == "pretend" && verb == roles_.verb.main && verb + 1 == n_ && !roles_.object)
+      emit("\xC3\xBAgy", verb), stem.lemma = "tesz", stem.prefix.clear(), a.definite = false;
     if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
   } else if (auto p = plainSense(v, sense(verb))) {
     stem.lemma = *p;
@@ -1259,6 +1281,14 @@ VerbGroup Generator::readVerbGroup() const {
       g.modal = "siker\xC3\xBCl", g.past = g.past || k.form == VerbForm::past;
       continue;
     }
+    // "the two sides failed to agree": "nem tudott megegyezni", what one could not do
+    if (k.tag == PartOfSpeech::verb && k.lemma == "fail" && k.form != VerbForm::ing && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.modal = "tud", g.negative = !g.negative;
+      g.past = g.past || k.form == VerbForm::past || k.form == VerbForm::participle;
+      continue;
+    }
     // "I need to finish": "be kell fejeznem", as "have to"
     if (k.tag == PartOfSpeech::verb && k.lemma == "need" && k.form != VerbForm::ing && i + 2 < n &&
         infinitiveAt(i + 1)) {
@@ -1335,14 +1365,16 @@ VerbGroup Generator::readVerbGroup() const {
   if (must && g.negative) g.modal = "szabad";
   // "I will call you tomorrow": "Holnap felhívlak"; a time or a prefix says the future already
   // ("will be installed this weekend": "ezen a hétvégén telepítik", a passive too)
-  if (g.future && g.main != n && (g.be == n || t_[g.main].form == VerbForm::participle) && !g.negative &&
+  if (g.future && g.main != n && (g.be == n || t_[g.main].form == VerbForm::participle) &&
       !g.imperative) {
     const Sense* vs = coreSense(t_[g.main], sense(g.main));
     const bool when = before_.when || saysWhen(t_);
     // ("will become a doctor": "orvos lesz", the present of "lesz" is its future, and of "van")
     if (vs && vs->word == "van") g.futureOfBe = true;
     // ("will remain closed": "zárva marad", a state that goes on)
-    if (when || (vs && !vs->prefix.empty()) ||
+    // ("will not stop here", "I'll never forget": a prefix says it negated too, "nem állnak meg",
+    // "soha nem felejtem el"; a time alone leaves the negation its "fog")
+    if ((when && !g.negative) || (vs && !vs->prefix.empty()) ||
         (vs && (vs->word == "lesz" || vs->word == "van" || vs->word == "marad")))
       g.future = false;
   }
@@ -1597,6 +1629,12 @@ void Generator::findObjects(ClauseRoles& r) {
     object.reset();
     return;
   }
+  // "have risen twelve percent": the amount of a change, "tizenkét százalékkal", no object
+  if (listed(kChangesOfAmount, t_[mainVerb].lemma) && t_[object->begin].tag == PartOfSpeech::number &&
+      listed(kMeasuresOfChange, t_[object->head].lemma)) {
+    r.objectCase = Case::instrumental;
+    return;
+  }
   // "speaks English": only a language is said in "-ul" ("angolul beszél"); "speaks three
   // languages", "learned new words" keep the accusative ("három nyelvet beszél")
   if (r.objectCase == Case::essive && !object->pronoun) {
@@ -1647,15 +1685,35 @@ void Generator::findObjects(ClauseRoles& r) {
   }
 }
 
+// The "to" of what a thing is closed to ("closed to traffic", "to the public"), or the token count.
+std::size_t Generator::closedTo() const {
+  const std::size_t v = roles_.verb.main;
+  if (v >= n_ || t_[v].lemma != "close") return n_;
+  for (std::size_t k = v + 1; k + 1 < n_; ++k)
+    if (t_[k].lower == "to" && t_[k].tag == PartOfSpeech::preposition && startsNounPhrase(k + 1) &&
+        !readNounPhrase(k + 1).pronoun && !timeLike(readNounPhrase(k + 1)))
+      return k;
+  return n_;
+}
+
+// "much", "far", "even" before a comparative: how much more ("sokkal kisebbnek tűnt").
+bool degreeOfComparison(const Token& adverb, const Token& adjective) {
+  static constexpr std::string_view kHowMuchMore[] = {"much", "far", "even", "a lot", "slightly", "a little", "a bit"};
+  return adverb.tag == PartOfSpeech::adverb && listed(kHowMuchMore, adverb.lemma) &&
+         adjective.tag == PartOfSpeech::adjective && adjective.degree == 1;
+}
+
 // The adjective a linking verb links its subject to ("remained closed"), or the token count.
 std::size_t Generator::linkedPredicate() const {
   const std::size_t v = roles_.verb.main;
+  // ("looked much smaller": past how much more, "sokkal kisebbnek tűnt")
+  const std::size_t p = v + 2 < n_ && degreeOfComparison(t_[v + 1], t_[v + 2]) ? v + 2 : v + 1;
   // ("I don't feel well": the adverb says how one feels)
-  const bool wellOfFeeling = v + 1 < n_ && t_[v].lemma == "feel" && t_[v + 1].lower == "well";
-  if (v + 1 >= n_ || !linkingVerb(t_[v]) || (t_[v + 1].tag != PartOfSpeech::adjective && !wellOfFeeling) ||
-      !t_[v + 1].entry || (v + 2 < n_ && t_[v + 2].tag == PartOfSpeech::noun))
+  const bool wellOfFeeling = p < n_ && t_[v].lemma == "feel" && t_[p].lower == "well";
+  if (p >= n_ || !linkingVerb(t_[v]) || (t_[p].tag != PartOfSpeech::adjective && !wellOfFeeling) ||
+      !t_[p].entry || (p + 1 < n_ && t_[p + 1].tag == PartOfSpeech::noun))
     return n_;
-  return v + 1;
+  return p;
 }
 
 // "I feel tired" is how the person feels, not how a thing seems: "fáradtnak érzem magam", the
@@ -1694,6 +1752,10 @@ void Generator::emitLinkedPredicate(std::size_t p) {
   const std::optional<std::string> word = plainSense(t_[p], sense(p));
   if (!s || !word) return;
   done_[p] = true;
+  if (p > 0 && !done_[p - 1] && degreeOfComparison(t_[p - 1], t_[p])) {
+    emit(plainSense(t_[p - 1], sense(p - 1)).value_or(t_[p - 1].written), p - 1);
+    done_[p - 1] = true;
+  }
   if (feelsOneself())
     if (const std::string_view how = howOneFeels(t_[p]); !how.empty()) {
       emit(std::string(how), p);
@@ -1739,6 +1801,14 @@ void Generator::findAgent(ClauseRoles& r) {
     return;
   }
   if (r.objectCase != Case::accusative || (s && s->noObject)) return;
+  // "Residents were evacuated": a bare plural that opens the clause is those it names, "A lakókat
+  // evakuálták", as a bare subject is generic ("Two men were arrested" counts them)
+  const Token& first = t_[r.subject->begin];
+  if (r.subject->begin == 0 && r.subject->plural && !r.subject->pronoun && !r.subject->name &&
+      !r.subject->possessed && !r.subject->definite && !countsItsNoun(first) &&
+      (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
+      t_[r.subject->head].tag == PartOfSpeech::noun && !isIndefinitePronoun(t_[r.subject->head]))
+    r.subject->definite = genericPatient_ = true;
   a.definite = r.subject->pronoun ? r.subject->person == 3 : r.subject->definite;
   a.youObject = r.subject->pronoun && r.subject->person == 2 && a.person == 1 && !a.plural;
 }
@@ -1937,6 +2007,32 @@ bool Generator::subjectFollowsVerb() const {
   return vs && !vs->prefix.empty() && !intransitive;
 }
 
+// "The president met her counterpart yesterday afternoon": a noun subject that opens the English
+// clause stays the topic before the time Hungarian brings forward ("Az elnök tegnap délután
+// találkozott"); a time that opens the English keeps the lead ("Tavaly megjavították a hidat").
+bool Generator::subjectBeforeTime() const {
+  const ClauseRoles& r = roles_;
+  const VerbGroup& g = r.verb;
+  if (!r.subject || r.subject->pronoun || r.subject->begin != 0 || r.inverted || r.existential ||
+      g.imperative || before_.asked || before_.saying || t_[0].tag == PartOfSpeech::question ||
+      isIndefinitePronoun(t_[r.subject->head]))
+    return false;
+  // ("A lorry overturned this morning": "Ma reggel felborult egy teherautó", what is new follows;
+  // a passive's bare subject is its object, "Ma este nagy havat várnak")
+  const std::string_view first = t_[r.subject->begin].lower;
+  if (first == "a" || first == "an" || first == "some" || t_[r.subject->begin].tag == PartOfSpeech::number ||
+      (g.passive && !r.subject->definite))
+    return false;
+  for (std::size_t k = r.subject->end; k < n_; ++k) {
+    const Token& tk = t_[k];
+    if ((tk.time && tk.time->unit && !forTheNext(k)) ||
+        (tk.entry && (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::noun) &&
+         listed(kTimeAdverbs, tk.lemma)))
+      return true;
+  }
+  return false;
+}
+
 // A passive's English subject as the object, and the "by" phrase as the subject before the verb:
 // "A levelet a nővérem írta."
 std::size_t Generator::emitPassiveSubject() {
@@ -1946,8 +2042,10 @@ std::size_t Generator::emitPassiveSubject() {
   const bool receiver = passiveReceiver(r);
   if (receiver)
     emitNounPhrase(patient, Case::dative);
-  else if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun))
-    emitNounPhrase(patient, r.objectCase);
+  else if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun)) {
+    if (genericPatient_) emit("a", patient.begin);
+    emitNounPhrase(patient, expectedState_ ? Case::nominative : r.objectCase);
+  }
   if (r.agent) {
     // "must be accompanied by an adult": the one who must, "felnőttnek kell kísérnie"
     emitNounPhrase(*r.agent, mustDo(r.verb) && !r.agent->pronoun ? Case::dative : Case::nominative);
@@ -2374,7 +2472,7 @@ bool Generator::emitMannerFirst(bool howOnly) {
   if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
       (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
       listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than") ||
-      (howOnly && !t_[pos].lower.ends_with("ly") && t_[pos].lower != "well") ||
+      (howOnly && ((!t_[pos].lower.ends_with("ly") && t_[pos].lower != "well") || t_[pos].lower == "early")) ||
       (pos > 0 && t_[pos - 1].lower == "so" &&
        t_[pos - 1].tag == PartOfSpeech::adverb))  // "olyan hangosan, hogy"
     return false;
@@ -2385,6 +2483,22 @@ bool Generator::emitMannerFirst(bool howOnly) {
   else
     emit(plainSense(t_[pos], sense(pos)).value_or(t_[pos].written), pos);
   return true;
+}
+
+// "has reached dangerous levels again", "put it down again": a statement's "again" opens what
+// stands before the verb, ahead of the one complement there ("ismét veszélyes szinteket ért el",
+// "megint letette"); an instruction or a question keeps it after the verb ("Add meg újra a
+// jelszavadat"), and so does a negation, whose "again" is most often "back" ("couldn't fall
+// asleep again").
+void Generator::emitRepetitionFirst() {
+  const VerbGroup& g = roles_.verb;
+  if (g.imperative || g.negative || roles_.inverted || t_[0].tag == PartOfSpeech::question || before_.saying) return;
+  for (std::size_t k = g.main + 1; k < n_; ++k)
+    if (t_[k].lemma == "again" && t_[k].tag == PartOfSpeech::adverb && t_[k].entry && !done_[k]) {
+      emit(plainSense(t_[k], sense(k)).value_or(t_[k].written), k);
+      done_[k] = true;
+      return;
+    }
 }
 
 // The one complement Hungarian's neutral order puts before a verb without a prefix. Before a
@@ -2444,15 +2558,31 @@ void Generator::emitBeforeVerb() {
       emitMannerFirst();
     return;
   }
-  if (!emitGoalFirst() && !emitBareObjectFirst() && !emitTimeFirst(g.main + 1) && !emitHowOftenFirst() &&
-      !emitMannerFirst())
-    emitPlaceFirst();
+  if (emitGoalFirst() || emitBareObjectFirst()) return;
+  // "have risen sharply since January": how it was done stands nearest the verb, after the time
+  // ("január óta meredeken emelkedtek")
+  if (emitTimeFirst(g.main + 1)) {
+    emitMannerFirst(true);
+    return;
+  }
+  if (!emitHowOftenFirst() && !emitMannerFirst()) emitPlaceFirst();
 }
 
 std::size_t Generator::emitVerbGroup(std::size_t pos) {
   const VerbGroup& g = roles_.verb;
   if (g.possession) return emitPossession();
   if (g.copula) return emitCopula(pos);
+  if (expectedState_) {
+    // "Heavy snow is expected on Tuesday": "Kedden nagy hó várható", what is expected said as its
+    // state, the time before it
+    emitTimeFirst(g.main + 1);
+    if (!done_[roles_.subject->begin]) emitPassiveSubject();  // (else said first, as the topic)
+    const bool plural = roles_.subject->plural;
+    emit(plural ? "v\xC3\xA1rhat\xC3\xB3k" : "v\xC3\xA1rhat\xC3\xB3", g.main);
+    if (g.past) emit(plural ? "voltak" : "volt", g.main);
+    if (g.future) emit(plural ? "lesznek" : "lesz", g.main);
+    return g.main + 1;
+  }
   if (g.main != n_) {
     // "has already eaten", "will always remember": an adverb inside the verb group comes first
     // ("Már evett", "Mindig emlékezni fog"); "has also noticed": "szintén", as "is" needs a word
@@ -2485,6 +2615,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     // "never" is "soha" before the negated verb: "Soha nem néznek tévét"
     for (std::size_t k = pos; k < g.main; ++k)
       if (t_[k].lower == "never") emit("soha", k);
+    emitRepetitionFirst();
     // "zárva maradnak", "sápadtnak tűnsz"; negated after the verb ("nem maradt zárva")
     const std::size_t linked = linkedPredicate();
     if (linked != n_ && !g.negative)
@@ -2613,6 +2744,7 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   const std::string& p = t_[pos].lower;
   const Sense* verbSense = roles_.verbSense;
   PrepositionChoice r;
+
   if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
   // "from nine to five", "from Monday to Friday": a span of time, "kilenctől ötig", "hétfőtől
   // péntekig"
@@ -2802,6 +2934,12 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     return pos + 2;
   }
   const NounPhrase np = readNounPhrase(pos + 1);
+  // "closed to traffic": "a forgalom elől", a bare noun there the thing itself
+  if (pos == closedTo()) {
+    if (t_[np.begin].tag == PartOfSpeech::noun || t_[np.begin].tag == PartOfSpeech::adjective) emit("a", pos);
+    emitNounPhrase(np, Case::nominative, "el\xC5\x91l");
+    return np.end;
+  }
   const std::string& p = t_[pos].lower;
   const PrepositionChoice choice = choosePreposition(pos, np);
   std::string post;
@@ -2810,7 +2948,10 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   // "for two years" with a perfect: "két éve"; else for as long as: "két évig", whatever the
   // verb's "for" governs ("waited for an hour": "egy óráig várt", not "órára")
   if (p == "for" && isDuration(np) && (!c || (roles_.verbSense && !roles_.verbSense->note(p).empty()))) {
-    if (pos == perfectFor_)
+    // ("have been complaining for months": "hónapok óta", no number to own its unit)
+    if (pos == perfectFor_ && np.begin == np.head && np.plural)
+      emitNounPhrase(np, Case::nominative, "\xC3\xB3ta");
+    else if (pos == perfectFor_)
       emitNounPhrase(np, Case::nominative, "", 3, false);
     else
       emitNounPhrase(np, Case::terminative);
@@ -3017,9 +3158,12 @@ void Generator::findPerfectDuration() {
   const bool done = !state && ((vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty() ||
                                (g.main + 1 < n_ && t_[g.main + 1].tag != PartOfSpeech::preposition &&
                                 listed(kDirectionParticles, t_[g.main + 1].lower)));
+  // "Rents have risen twelve percent since spring": a change of amount is a step already taken,
+  // the past ("tavasz óta tizenkét százalékkal emelkedtek"); what has been rising still rises
+  const bool changed = !state && !continuous && vs && listed(kChangesOfAmount, t_[g.main].lemma);
   // ("had lived there since the war": "a háború óta ott lakott", as long as till then)
   const bool tillThen = t_[g.firstAux].lower == "had";
-  if (sinceClause_ && !done) {
+  if (sinceClause_ && !done && !changed) {
     roles_.verb.past = tillThen;
     return;
   }
@@ -3034,7 +3178,7 @@ void Generator::findPerfectDuration() {
       return;
     }
     if (t_[k].lower == "since") {
-      roles_.verb.past = done || tillThen;  // ("has gone up twice since the spring": "kétszer emelkedett")
+      roles_.verb.past = done || changed || tillThen;  // ("has gone up twice since the spring": "kétszer emelkedett")
       return;
     }
   }
@@ -3055,7 +3199,7 @@ std::optional<std::size_t> Generator::emitActivityWhile(std::size_t pos) {
 std::size_t Generator::emitPart(std::size_t pos) {
   const ClauseRoles& r = roles_;
   if (done_[pos]) return pos + 1;
-  if (r.subject && pos == r.subject->begin && subjectAfterVerb_) return r.subject->end;
+  if (r.subject && pos == r.subject->begin && (subjectAfterVerb_ || expectedState_)) return r.subject->end;
   if (r.subject && pos == r.subject->begin) return emitSubject();
   if (pos == r.verb.firstAux || pos == r.verbStart) {
     const std::size_t next = emitVerbGroup(pos);
@@ -3303,6 +3447,16 @@ std::vector<HungarianWord> Generator::run() {
   findObjects(roles_);
   placeCopula(roles_);
   findPerfectDuration();
+  // "Heavy rain is expected on Tuesday": no one's expectation but the weather's forecast, "Kedden
+  // heves eső várható" ("is expected to rise" is "várhatóan emelkedik", above)
+  {
+    const VerbGroup& g = roles_.verb;
+    expectedState_ = g.passive && g.main != n_ && t_[g.main].lemma == "expect" && !roles_.agent &&
+                     roles_.subject && !roles_.subject->pronoun && !g.negative && g.modal.empty() &&
+                     !(g.main + 1 < n_ && t_[g.main + 1].tag == PartOfSpeech::infinitiveTo) &&
+                     !before_.asked && t_[0].tag != PartOfSpeech::question;
+    if (expectedState_) genericPatient_ = false;  // "Viharok várhatók"
+  }
   // "Could you send ...?": "El tudnád küldeni?", the polite conditional (of "I" and "we" below);
   // of a third person it asks what was ("Could she read when
   // she was four?": "Tudott olvasni")
@@ -3312,8 +3466,11 @@ std::vector<HungarianWord> Generator::run() {
   if (roles_.verb.modal == "tud-cond" && roles_.inverted && roles_.agreement.person == 1)
     roles_.verb.modal = "hat-cond";
   // "Temperatures could reach 35 degrees this weekend": what may yet happen, "elérheti"
+  // ("Scientists warn that the lake could dry up", "The roof could collapse": so is what a thing
+  // could do, and what is claimed now, "kiszáradhat", "beomolhat")
   if (roles_.verb.modal == "tud" && roles_.verb.past && !roles_.inverted && !roles_.verb.negative &&
-      roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "could" && saysWhenToCome(t_))
+      roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "could" &&
+      (saysWhenToCome(t_) || saidOfThing(roles_) || (before_.reported && !before_.past)))
     roles_.verb.modal = "hat", roles_.verb.past = false;
   // "Can I help you?": "Segíthetek?"
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
@@ -3322,9 +3479,22 @@ std::vector<HungarianWord> Generator::run() {
   if (resultState_ < n_) done_[resultState_] = true;
   if (askedOne_)
     for (std::size_t k = askedOne_->begin; k < askedOne_->end; ++k) done_[k] = true;
+  const bool topicFirst = subjectBeforeTime();
+  if (topicFirst) {
+    const std::size_t end = emitSubject();
+    for (std::size_t k = roles_.subject->begin; k < end; ++k) done_[k] = true;
+  }
+  if (sourceOnly_ && roles_.subject) {
+    emitSubject();
+    emit("szerint", roles_.verb.main);
+    return out_;
+  }
   emitLeadingAdverbs();
   // (in a question within, the verb follows the question word: "hol van az állomás")
-  subjectAfterVerb_ =
+  if (topicFirst)
+    subjectAfterVerb_ = false;
+  else
+    subjectAfterVerb_ =
       (!out_.empty() && subjectFollowsVerb()) ||
       (before_.asked && roles_.subject && !roles_.subject->pronoun && !roles_.object && !roles_.verb.passive);
   // "He asked me to wait": "Megkért, hogy várjak", the one asked is its object ("megkértelek")
@@ -3426,6 +3596,32 @@ bool instructsTheReader(const std::vector<Token>& t, const std::vector<Clause>& 
     if (i < c.end && t[i].tag == PartOfSpeech::verb && t[i].form == VerbForm::base) return true;
   }
   return false;
+}
+
+// "Police say that", "Experts believe that", "A new study shows that": a clause that only names
+// who holds what the next one says, a plural or an institution in the present, is said "X
+// szerint" before that clause, without "hogy" ("A rendőrség szerint senki sem sérült meg"). A
+// person's word stays what the person says ("A főbérlő azt mondja, hogy").
+bool namesASource(const std::vector<Token>& t, const Clause& c, const Clause& next) {
+  static constexpr std::string_view kHolding[] = {"say", "claim", "believe", "think", "show", "suggest"};
+  static constexpr std::string_view kInstitutions[] = {"police",  "government", "ministry", "report",
+                                                       "study",   "survey",     "research", "poll",
+                                                       "company", "council"};
+  if (!c.link.empty() || next.link != "hogy" || next.relative || next.purpose || next.request ||
+      next.result || next.question || c.end < c.body + 2)
+    return false;
+  const Token& verb = t[c.end - 1];
+  const Token& head = t[c.end - 2];
+  if (verb.tag != PartOfSpeech::verb || !listed(kHolding, verb.lemma) ||
+      (verb.form != VerbForm::base && verb.form != VerbForm::third) || head.tag != PartOfSpeech::noun ||
+      !(head.plural || listed(kInstitutions, head.lemma)))
+    return false;
+  // the words before are the subject's own: an article, adjectives, nouns
+  for (std::size_t k = c.body; k + 2 < c.end; ++k)
+    if (t[k].tag != PartOfSpeech::determiner && t[k].tag != PartOfSpeech::adjective &&
+        t[k].tag != PartOfSpeech::noun && t[k].tag != PartOfSpeech::possessive)
+      return false;
+  return true;
 }
 
 // The context of a clause whose verb has no subject of its own ("-ing", "to"): the subject of
@@ -3563,6 +3759,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       out.push_back({"az", c.begin, true}), out.push_back({"hogy", c.begin, true, true});
     else if (c.gerund && tokens[c.begin].lower == "without")  // "anélkül, hogy felnézne"
       out.push_back({c.link, c.begin, true}), out.push_back({"hogy", c.begin, true, true});
+    else if (k > 0 && namesASource(tokens, clauses[k - 1], c))
+      ;  // "A rendőrség szerint senki sem ...": the claim follows without "hogy"
     else if (!c.link.empty())
       out.push_back({c.relative ? relativeWord(tokens, c) : c.link, c.begin, true});
     // a relative clause's verb agrees with the noun the link word stands for
@@ -3608,7 +3806,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // elszaladt", the second clause a verb as any other
     context.saying = k == 0 && shape.reportsSpeech;
     context.meanwhile = c.meanwhile;
-    context.without = c.gerund && tokens[c.begin].lower == "without";
+    // ("mintha olvasna": as if, the conditional with the same subject)
+    context.without = (c.gerund && tokens[c.begin].lower == "without") || c.link == "mintha";
     context.until = !c.link.empty() && (tokens[c.begin].lower == "until" || tokens[c.begin].lower == "till");
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
@@ -3619,12 +3818,14 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     if (k + 1 < clauses.size() && clauses[k + 1].question) g.objectClauseFollows(false);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "mi\xC3\xB3ta") g.sinceClauseFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].request) g.requestFollows();
+    if (k + 1 < clauses.size() && namesASource(tokens, c, clauses[k + 1])) g.sourceOnly();
     for (HungarianWord w : g.run()) {
       if (dropped && w.token >= dropped) ++w.token;
       w.token += c.body;
       out.push_back(std::move(w));
     }
-    if (k > 0 && out.size() > first) out[first].commaBefore = !c.measured && !nominalBefore;
+    if (k > 0 && out.size() > first)
+      out[first].commaBefore = !c.measured && !nominalBefore && !namesASource(tokens, clauses[k - 1], c);
     nominalBefore = false;
     context = g.context();
     // (what follows has the clause as its subject: "..., a repülőjegyek árától függ")
