@@ -3475,6 +3475,11 @@ std::vector<HungarianWord> Generator::run() {
   // "Can I help you?": "Segíthetek?"
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
     roles_.verb.modal = "hat";
+  // "You can pay by card": told to the reader, what one may do, "Fizethet kártyával"
+  if (roles_.verb.modal == "tud" && before_.formal && !roles_.inverted && !roles_.verb.past &&
+      !roles_.verb.negative && roles_.subject && roles_.subject->pronoun &&
+      t_[roles_.subject->head].lower == "you")
+    roles_.verb.modal = "hat";
   done_.assign(n_, false);
   if (resultState_ < n_) done_[resultState_] = true;
   if (askedOne_)
@@ -3594,6 +3599,9 @@ bool instructsTheReader(const std::vector<Token>& t, const std::vector<Clause>& 
                          t[i].tag == PartOfSpeech::negation))
       ++i;
     if (i < c.end && t[i].tag == PartOfSpeech::verb && t[i].form == VerbForm::base) return true;
+    // "You can change your settings at any time": what the reader may do, "módosíthatja"
+    if (c.body + 1 < c.end && t[c.body].lower == "you" && t[c.body + 1].lower == "can" && !shape.question)
+      return true;
   }
   return false;
 }

@@ -1468,6 +1468,15 @@ TEST(ConstructionsTest, APlaceTakesItsHungarianNameAndCase) {
   EXPECT_EQ(hungarian("We spent a week in the Alps.").ends_with("az Alpokban."), true);
 }
 
+TEST(ConstructionsTest, WhatTheReaderCanDoIsTheFormalPotential) {
+  EXPECT_EQ(hungarian("You can pay by card or in cash."), "Fizethet kártyával vagy készpénzben.");
+  EXPECT_EQ(hungarian("If you have forgotten your password, you can reset it here."),
+            "Ha elfelejtette a jelszavát, visszaállíthatja itt.");
+  // asked, or within what someone says, it stays "tud"
+  EXPECT_EQ(hungarian("Can you help me?"), "Tudsz segíteni nekem?");
+  EXPECT_EQ(hungarian("\"You can come,\" she said.").rfind("„Tudsz", 0), 0u);
+}
+
 TEST(ConstructionsTest, AnInstructionAddressesTheReaderFormallyTalkFamiliarly) {
   // manuals, notices and letters: the reader is "Ön", in every clause after the imperative too
   EXPECT_EQ(hungarian("If you have any questions, call us."), "Ha van kérdése, hívjon fel minket.");
