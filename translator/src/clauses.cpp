@@ -59,7 +59,8 @@ constexpr Relative kRelatives[] = {
 // Verbs whose object may be a clause without "that": "I think he is right".
 constexpr std::string_view kThatlessVerbs[] = {"think",  "hope",    "know",     "believe", "say",   "guess",
                                                "feel",   "wish",    "suppose",  "expect",  "hear",  "realize",
-                                               "notice", "promise", "remember", "forget",  "admit", "mean"};
+                                               "notice", "promise", "remember", "forget",  "admit", "mean",
+                                               "make sure", "ensure"};
 
 // Verbs whose object may be a question within: "I know where he lives".
 constexpr std::string_view kAsking[] = {"know",       "ask",     "wonder", "tell", "remember", "forget",
@@ -71,7 +72,9 @@ bool asks(const Token& t) { return t.tag == PartOfSpeech::verb && listed(kAsking
 constexpr std::string_view kCounted[] = {"old", "long", "often", "much", "many", "far", "soon"};
 
 bool takesThatlessClause(const Token& t) {
-  return t.tag == PartOfSpeech::verb && listed(kThatlessVerbs, t.lemma);
+  // (a phrase's lemma is its verb's: "make sure" is "make", its entry says the phrase)
+  return t.tag == PartOfSpeech::verb &&
+         (listed(kThatlessVerbs, t.lemma) || (t.entry && listed(kThatlessVerbs, t.entry->lemma)));
 }
 
 // A noun that a contact relative clause may follow: a common noun, not a name or pronoun; a

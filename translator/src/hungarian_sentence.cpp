@@ -2062,14 +2062,17 @@ std::size_t Generator::emitPossession() {
   if (!g.negative && t_[0].tag != PartOfSpeech::question) emitTimeFirst(g.have + 1);
   // ("would have a house": "lenne egy háza")
   const bool would = g.modal == "cond" && !g.past;
-  emit(g.negative ? (g.past  ? "nem volt"
+  // "The hotel has no rooms": "nincs szobája", the thing in the singular and no "semmi"
+  const bool none = g.have + 2 < n_ && t_[g.have + 1].lower == "no" && startsNounPhrase(g.have + 2);
+  emit(g.negative || none ? (g.past  ? "nem volt"
                      : would ? "nem lenne"
                              : "nincs")
                   : (g.past  ? "volt"
                      : would ? "lenne"
                              : "van"),
        g.have);
-  const NounPhrase obj = readNounPhrase(g.have + 1);
+  NounPhrase obj = readNounPhrase(none ? g.have + 2 : g.have + 1);
+  if (none) obj.plural = false, done_[g.have + 1] = true;
   // (the subject's person as the verb agrees: formal "you" is the third, "Van kérdése")
   const bool pronoun = subject && subject->pronoun;
   emitNounPhrase(obj, Case::nominative, "", pronoun ? roles_.agreement.person : 3,

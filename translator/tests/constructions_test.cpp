@@ -1468,6 +1468,17 @@ TEST(ConstructionsTest, APlaceTakesItsHungarianNameAndCase) {
   EXPECT_EQ(hungarian("We spent a week in the Alps.").ends_with("az Alpokban."), true);
 }
 
+TEST(ConstructionsTest, HavingNoThingIsNincs) {
+  EXPECT_EQ(hungarian("I have no time today."), "Ma nincs időm.");
+  // the thing in the singular
+  EXPECT_EQ(hungarian("The hotel has no rooms.").ends_with("nincs szobája."), true);
+}
+
+TEST(ConstructionsTest, MakingSureTakesAClauseWithoutThat) {
+  EXPECT_EQ(hungarian("Make sure the lid is closed."), "Győződjön meg arról, hogy a fedő zárva van.");
+  EXPECT_EQ(hungarian("Make sure you have your passport."), "Győződjön meg arról, hogy van az útlevele.");
+}
+
 TEST(ConstructionsTest, WhatTheReaderCanDoIsTheFormalPotential) {
   EXPECT_EQ(hungarian("You can pay by card or in cash."), "Fizethet kártyával vagy készpénzben.");
   EXPECT_EQ(hungarian("If you have forgotten your password, you can reset it here."),
