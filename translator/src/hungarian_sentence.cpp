@@ -612,6 +612,7 @@ class Generator {
   }
   std::size_t linkedPredicate() const;
   bool feelsOneself() const;
+  bool forbidden() const;
   std::size_t closedTo() const;
   void emitLinkedPredicate(std::size_t p);
   std::size_t emitPassiveSubject();
@@ -1716,6 +1717,19 @@ std::size_t Generator::linkedPredicate() const {
   return p;
 }
 
+// "Parking is not allowed here", "Smoking is not permitted": an activity that is not allowed is
+// "tilos" ("A dohányzás tilos az épületben"), its noun the subject as it stands.
+bool Generator::forbidden() const {
+  const VerbGroup& g = roles_.verb;
+  if (!g.passive || !g.negative || g.main >= n_ || !roles_.subject || roles_.subject->pronoun ||
+      !g.modal.empty() || g.future)
+    return false;
+  const std::string& verb = t_[g.main].lemma;
+  const Token& head = t_[roles_.subject->head];
+  return (verb == "allow" || verb == "permit") && head.lower.size() > 4 && head.lower.ends_with("ing") &&
+         !head.plural;
+}
+
 // "I feel tired" is how the person feels, not how a thing seems: "fáradtnak érzem magam", the
 // definite verb and the reflexive ("The room felt cold": "hidegnek tűnt").
 bool Generator::feelsOneself() const {
@@ -2574,6 +2588,10 @@ void Generator::emitBeforeVerb() {
 std::size_t Generator::emitVerbGroup(std::size_t pos) {
   const VerbGroup& g = roles_.verb;
   if (g.possession) return emitPossession();
+  if (forbidden()) {
+    emit("tilos", g.main);
+    return g.main + 1;
+  }
   if (g.copula) return emitCopula(pos);
   if (expectedState_) {
     // "Heavy snow is expected on Tuesday": "Kedden nagy hó várható", what is expected said as its
@@ -3219,7 +3237,7 @@ std::size_t Generator::emitPart(std::size_t pos) {
 // The subject in its place: a passive's as the object, an owner's or one who must in the dative.
 std::size_t Generator::emitSubject() {
   const ClauseRoles& r = roles_;
-  if (r.verb.passive) return emitPassiveSubject();
+  if (r.verb.passive && !forbidden()) return emitPassiveSubject();
   // "Anna, close the door": the one addressed, a comma after ("Anna, csukd be az ajtót")
   if (r.verb.imperative) {
     emitNounPhrase(*r.subject, Case::nominative);

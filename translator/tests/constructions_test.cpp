@@ -1468,6 +1468,13 @@ TEST(ConstructionsTest, APlaceTakesItsHungarianNameAndCase) {
   EXPECT_EQ(hungarian("We spent a week in the Alps.").ends_with("az Alpokban."), true);
 }
 
+TEST(ConstructionsTest, AnActivityNotAllowedIsTilos) {
+  EXPECT_EQ(hungarian("Smoking is not permitted in the building."), "A dohányzás tilos az épületben.");
+  // not of a thing, nor of what is allowed
+  EXPECT_EQ(hungarian("Dogs are not allowed in the shop.").find("tilos"), std::string::npos);
+  EXPECT_EQ(hungarian("Smoking is allowed outside.").find("tilos"), std::string::npos);
+}
+
 TEST(ConstructionsTest, HavingNoThingIsNincs) {
   EXPECT_EQ(hungarian("I have no time today."), "Ma nincs időm.");
   // the thing in the singular
