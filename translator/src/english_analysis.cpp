@@ -1411,6 +1411,23 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::noun, std::nullopt, 20);
     bonus(PartOfSpeech::adverb, std::nullopt, 20);
   }
+  // "That sounds good", "This means that", "I hope that suits you": after a singular "this" or
+  // "that", a plural noun cannot stand, and the word is the verb of "this" as its subject;
+  // unless it is a noun the lexicon has and a verb may follow it ("that prices rise")
+  if (prev && (prevLower == "this" || prevLower == "that") && prevTag == PartOfSpeech::determiner &&
+      t.lower.size() > 3 && t.lower.back() == 's' && !capital) {
+    const bool third = std::any_of(rs.begin(), rs.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && r.form == VerbForm::third;
+    });
+    bool verbMayFollow = false;
+    if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::other) {
+      const std::vector<Reading> next = readingsOf(core_, toks[i + 1]);
+      verbMayFollow = std::any_of(next.begin(), next.end(), [](const Reading& r) {
+        return r.tag == PartOfSpeech::verb && r.form == VerbForm::base;
+      });
+    }
+    if (third && !(coreReading(PartOfSpeech::noun) && verbMayFollow)) bonus(PartOfSpeech::verb, VerbForm::third, 1000);
+  }
 }
 
 // "inside", "outside" before a noun phrase are its prepositions ("inside the box": "a dobozban",
@@ -2592,7 +2609,7 @@ void adverbsTheLexiconKnowsAsNoNoun(const lexicon::CoreLexicon& core, std::vecto
 }
 
 void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
-  static constexpr std::string_view kLinking[] = {"remain", "stay", "seem", "look", "appear", "feel"};
+  static constexpr std::string_view kLinking[] = {"remain", "stay", "seem", "look", "appear", "feel", "sound"};
   for (std::size_t i = 1; i < toks.size(); ++i) {
     // ("seems to be tired": the same as "seems tired", "fáradtnak tűnik")
     if (i + 2 < toks.size() && toks[i - 1].tag == PartOfSpeech::verb &&

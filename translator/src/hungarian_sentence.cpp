@@ -447,7 +447,8 @@ struct LinkingVerb {
 };
 constexpr LinkingVerb kLinkingVerbs[] = {{"remain", "marad", false},       {"stay", "marad", false},
                                          {"seem", "t\xC5\xB1nik", true},   {"look", "t\xC5\xB1nik", true},
-                                         {"appear", "t\xC5\xB1nik", true}, {"feel", "t\xC5\xB1nik", true}};
+                                         {"appear", "t\xC5\xB1nik", true}, {"feel", "t\xC5\xB1nik", true},
+                                         {"sound", "hangzik", true}};  // "Jónak hangzik"
 
 const LinkingVerb* linkingVerb(const Token& t) {
   if (t.tag != PartOfSpeech::verb) return nullptr;
@@ -1831,9 +1832,10 @@ void Generator::findAgent(ClauseRoles& r) {
 // machine works", "It works"; not "My sister works", "She works").
 bool Generator::saidOfThing(const ClauseRoles& r) const {
   if (!r.subject || r.verb.passive) return false;
-  if (r.subject->pronoun)
-    return t_[r.subject->head].lower == "it" || t_[r.subject->head].lower == "this" ||
-           t_[r.subject->head].lower == "that";
+  const std::string& word = t_[r.subject->head].lower;
+  // ("That works for me": a demonstrative alone)
+  if (r.subject->pronoun || (r.subject->begin + 1 == r.subject->end && (word == "this" || word == "that")))
+    return word == "it" || word == "this" || word == "that";
   if (r.subject->name) return false;
   const Sense* head = coreSense(t_[r.subject->head], sense(r.subject->head));
   return head && !head->person;

@@ -1468,6 +1468,15 @@ TEST(ConstructionsTest, APlaceTakesItsHungarianNameAndCase) {
   EXPECT_EQ(hungarian("We spent a week in the Alps.").ends_with("az Alpokban."), true);
 }
 
+TEST(ConstructionsTest, AfterASingularThisOrThatAWordInSIsItsVerb) {
+  EXPECT_EQ(hungarian("This means that we are late."), "Ez azt jelenti, hogy elkéstünk.");
+  EXPECT_EQ(hungarian("That sounds good."), "Az jónak hangzik.");
+  // a thing works as a machine does
+  EXPECT_EQ(hungarian("That works for me.").rfind("Az működik", 0), 0u);
+  // a noun the lexicon has, with a verb after it, is the subject of a clause
+  EXPECT_EQ(hungarian("I think that prices rise every year."), "Azt gondolom, hogy az árak minden évben emelkednek.");
+}
+
 TEST(ConstructionsTest, AnActivityNotAllowedIsTilos) {
   EXPECT_EQ(hungarian("Smoking is not permitted in the building."), "A dohányzás tilos az épületben.");
   // not of a thing, nor of what is allowed
