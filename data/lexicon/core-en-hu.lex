@@ -844,7 +844,7 @@ top	adj	felső
 trace	n	nyom[nyomok] ; jel[jelek]
 trace	v	ki|nyomoz ; követ
 trade	n	kereskedelem[kereskedelmek] ; szakma
-trade	v	kereskedik ; cserél
+trade	v	kereskedik[noobj,with=val,in=val] ; cserél
 twist	n	csavar[csavarok,3sg=csavarja] ; fordulat[fordulatok]
 twist	v	csavar ; el|csavar
 wave	n	hullám[hullámok]
@@ -1229,7 +1229,7 @@ past	adj	elmúlt ; múlt
 past	adv	el
 plot	n	cselekmény[cselekmények] ; összeesküvés ; telek[telkek]
 plot	v	tervez ; ábrázol
-plunge	v	zuhan[noobj] ; bele|márt
+plunge	v	zuhan[noobj,to=ra,by=val] ; bele|márt
 positive	adj	pozitív ; biztos
 pound	n	font[fontok,3sg=fontja]
 pound	v	dönget ; püföl
@@ -1298,7 +1298,7 @@ stimulate	v	serkent ; ösztönöz
 stir	v	kever ; meg|kever ; mozdul[noobj]
 suffering	n	szenvedés[szenvedések]
 surge	n	hullám[hullámok] ; megugrás
-surge	v	meg|ugrik
+surge	v	meg|ugrik[noobj,to=ra,by=val]
 sustain	v	fenn|tart ; el|szenved
 switch	n	kapcsoló ; váltás[váltások]
 switch	v	vált ; kapcsol ; át|vált
@@ -1316,7 +1316,7 @@ transport	v	szállít ; el|szállít
 trick	n	trükk[trükkök,3sg=trükkje] ; csel[cselek]
 trick	v	be|csap ; rá|szed
 trim	v	nyír ; le|nyír ; díszít
-tumble	v	bukfencezik ; le|esik
+tumble	v	bukfencezik ; le|esik ; zuhan[noobj,to=ra,by=val]
 up	adv	fel ; fent
 volume	n	hangerő ; kötet[kötetek] ; térfogat[térfogatok]
 vote	n	szavazat[szavazatok] ; szavazás[szavazások]
@@ -1807,7 +1807,7 @@ devil	n	ördög[ördögök,person]
 difference	n	különbség[különbségek]
 difficulty	n	nehézség[nehézségek]
 dimension	n	méret[méretek] ; dimenzió
-dip	v	márt ; bele|márt ; süllyed[noobj]
+dip	v	márt ; bele|márt ; süllyed[noobj,to=ra,by=val]
 directly	adv	közvetlenül ; egyenesen
 dispatch	v	el|küld ; küld
 display	n	kijelző ; kiállítás ; megjelenítés
@@ -2116,7 +2116,7 @@ resistance	n	ellenállás
 restore	v	helyre|állít ; restaurál
 restrain	v	vissza|tart ; korlátoz
 restrict	v	korlátoz
-resume	v	folytat ; újra|kezd
+resume	v	folytat[intr=folytatódik] ; újra|kezd
 revive	v	fel|éleszt ; fel|elevenít ; fel|éled[noobj]
 rig	v	meg|hamisít ; fel|szerel
 ripple	n	fodrozódás ; hullámocska
@@ -2163,9 +2163,9 @@ slash	v	vág ; meg|vág ; csökkent
 slaughter	n	mészárlás ; vágás
 slaughter	v	le|mészárol ; le|vág
 slit	n	rés ; hasíték[hasítékok]
-slump	v	le|roskad[noobj] ; vissza|esik
+slump	v	vissza|esik[noobj,to=ra,by=val] ; le|roskad[noobj]
 snarl	v	vicsorít[noobj]
-soar	v	szárnyal[noobj] ; fel|szökik
+soar	v	szárnyal[noobj,to=ra,by=val] ; fel|szökik
 soil	n	talaj[acc=talajt] ; föld[földek]
 solution	n	megoldás[megoldások] ; oldat[oldatok]
 sore	adj	fájó ; sajgó
@@ -2768,7 +2768,7 @@ immediacy	n	közvetlenség
 impact	n	hatás[hatások] ; becsapódás
 implication	n	következmény[következmények] ; utalás[utalások]
 imply	v	jelent ; sugall ; utal[noobj]
-impose	v	ki|vet ; rá|kényszerít
+impose	v	ki|vet ; rá|kényszerít ; be|vezet[when=sanction/ban/curfew/restriction/lockdown/limit/rule]
 impossible	adj	lehetetlen
 impression	n	benyomás[benyomások] ; lenyomat[lenyomatok]
 improvement	n	javulás ; javítás ; fejlesztés
@@ -2953,7 +2953,7 @@ overcome	v	le|győz ; le|küzd ; túl|jut[obj=on,noobj]
 overlook	v	el|néz ; figyelmen kívül hagy
 overseas	adv	külföldön ; tengerentúlon
 overture	n	nyitány[nyitányok]
-overturn	v	fel|borít ; meg|dönt
+overturn	v	fel|borít ; meg|dönt ; meg|semmisít[when=ruling/decision/verdict/conviction]
 owe	v	tartozik[obj=nak]
 package	n	csomag[csomagok,3sg=csomagja]
 pan	n	serpenyő ; lábas
@@ -4290,7 +4290,7 @@ infect	v	meg|fertőz
 infectious	adj	fertőző
 insurance	n	biztosítás[biztosítások]
 international	adj	nemzetközi
-invest	v	be|fektet
+invest	v	be|fektet[in=ba]
 investigate	v	ki|vizsgál
 investigation	n	vizsgálat[vizsgálatok] ; nyomozás[nyomozások]
 investment	n	befektetés[befektetések]
@@ -6968,3 +6968,149 @@ wash up	v	el|mosogat ; mosogat
 dress up	v	ki|öltözik[noobj] ; be|öltözik
 do up	v	be|gombol ; fel|újít
 set out	v	el|indul[noobj] ; ki|tűz
+
+# --- everyday words of any page, by topic (tenth round)
+# the verbs of news reports: rises and falls, what officials do, what courts and police do
+plummet	v	zuhan[noobj,to=ra,by=val]
+halve	v	felez ; felére csökkent
+triple	v	meg|háromszoroz[intr=megháromszorozódik]
+rebound	v	erősödik[noobj] ; vissza|pattan[noobj]
+strengthen	v	fokoz[intr=erősödik] ; meg|szilárdít
+stabilize	v	stabilizál[intr=stabilizálódik]
+stabilise	v	stabilizál[intr=stabilizálódik]
+fluctuate	v	ingadozik[noobj]
+outperform	v	felülmúl
+vow	v	meg|fogad
+scrap	v	el|vet ; meg|szüntet
+axe	v	meg|szüntet ; le|épít
+unveil	v	be|mutat ; le|leplez
+allege	v	állít
+detain	v	őrizetbe vesz ; fel|tart
+probe	v	vizsgál ; ki|vizsgál
+hijack	v	el|térít
+flee	v	menekül[noobj,from=bol] ; el|menekül[noobj]
+enforce	v	érvényesít ; be|tartat
+ratify	v	ratifikál
+mediate	v	közvetít
+nominate	v	jelöl[for=ra] ; ki|jelöl
+reaffirm	v	ismételten kijelent ; meg|ismétel
+reiterate	v	meg|ismétel ; hangsúlyoz
+downplay	v	bagatellizál ; kisebbít
+oust	v	el|távolít ; meg|buktat
+topple	v	meg|buktat ; le|dönt
+mobilize	v	mozgósít
+mobilise	v	mozgósít
+deploy	v	be|vet ; telepít
+retaliate	v	vissza|vág[noobj]
+escalate	v	eszkalál[intr=eszkalálódik] ; fokoz
+spearhead	v	vezet ; irányít
+# the economy and business
+stockholder	n	részvényes[részvényesek,person]
+share price	n	részvényár[részvényárak,3sg=részvényára]
+merger	n	fúzió[fúziók] ; egyesülés
+acquisition	n	felvásárlás[felvásárlások] ; megszerzés
+takeover	n	felvásárlás[felvásárlások] ; átvétel
+takeover bid	n	felvásárlási ajánlat
+slowdown	n	lassulás[lassulások]
+downturn	n	visszaesés[visszaesések]
+upturn	n	fellendülés[fellendülések]
+central bank	n	központi bank ; jegybank[jegybankok,3sg=jegybankja]
+base rate	n	alapkamat[alapkamatok,3sg=alapkamata]
+inflation rate	n	inflációs ráta ; infláció
+consumer price	n	fogyasztói ár[árak]
+consumer spending	n	fogyasztói kiadások ; fogyasztás
+supply chain	n	ellátási lánc
+trade deficit	n	kereskedelmi hiány
+budget deficit	n	költségvetési hiány
+trade surplus	n	kereskedelmi többlet
+trade war	n	kereskedelmi háború
+trade deal	n	kereskedelmi megállapodás
+free trade	n	szabad kereskedelem
+single market	n	egységes piac
+hedge fund	n	fedezeti alap
+pension fund	n	nyugdíjalap[nyugdíjalapok,3sg=nyugdíjalapja]
+asset	n	eszköz[eszközök] ; vagyon[vagyonok]
+portfolio	n	portfólió[portfóliók]
+stock exchange	n	értéktőzsde[értéktőzsdék,on=n] ; tőzsde
+market share	n	piaci részesedés
+market value	n	piaci érték
+competitor	n	versenytárs[versenytársak,person] ; konkurens
+start-up	n	induló vállalkozás
+chief executive	n	vezérigazgató[vezérigazgatók,person]
+ceo	n	vezérigazgató[vezérigazgatók,person]
+cfo	n	pénzügyi igazgató
+subsidiary	n	leányvállalat[leányvállalatok,3sg=leányvállalata]
+parent company	n	anyavállalat[anyavállalatok,3sg=anyavállalata]
+workforce	n	munkaerő[munkaerők,3sg=munkaereje] ; személyzet
+layoff	n	elbocsátás[elbocsátások]
+job cut	n	leépítés[leépítések] ; elbocsátás
+minimum wage	n	minimálbér[minimálbérek,3sg=minimálbére]
+pay cut	n	fizetéscsökkentés[fizetéscsökkentések]
+insolvency	n	fizetésképtelenség
+bailout	n	mentőcsomag[mentőcsomagok,3sg=mentőcsomagja] ; kimentés
+stimulus	n	ösztönzés[ösztönzések] ; inger
+stimulus package	n	gazdaságélénkítő csomag
+austerity	n	megszorítás[megszorítások] ; takarékosság
+tax revenue	n	adóbevétel[adóbevételek]
+vat	n	áfa[áfák] ; általános forgalmi adó
+value added tax	n	általános forgalmi adó ; áfa[áfák]
+productivity	n	termelékenység
+price rise	n	áremelkedés[áremelkedések] ; áremelés
+price increase	n	áremelés[áremelések] ; áremelkedés
+housing market	n	lakáspiac[lakáspiacok,3sg=lakáspiaca] ; ingatlanpiac
+property market	n	ingatlanpiac[ingatlanpiacok,3sg=ingatlanpiaca]
+labour market	n	munkaerőpiac[munkaerőpiacok,3sg=munkaerőpiaca]
+labor market	n	munkaerőpiac[munkaerőpiacok,3sg=munkaerőpiaca]
+growth rate	n	növekedési ütem
+economic growth	n	gazdasági növekedés
+financial crisis	n	pénzügyi válság
+debt crisis	n	adósságválság[adósságválságok]
+national debt	n	államadósság[államadósságok]
+public debt	n	államadósság[államadósságok]
+interest payment	n	kamatfizetés[kamatfizetések]
+fiscal year	n	pénzügyi év ; költségvetési év
+financial year	n	pénzügyi év ; üzleti év
+annual report	n	éves jelentés
+balance sheet	n	mérleg[mérlegek]
+shortfall	n	hiány[hiányok] ; lemaradás
+commodity	n	áru[áruk] ; nyersanyag
+raw material	n	nyersanyag[nyersanyagok,3sg=nyersanyaga]
+manufacturing	n	gyártás[gyártások] ; feldolgozóipar
+retailer	n	kiskereskedő[kiskereskedők] ; kereskedő
+wholesaler	n	nagykereskedő[nagykereskedők]
+retail	n	kiskereskedelem[kiskereskedelmek,acc=kiskereskedelmet,3sg=kiskereskedelme,poss=kiskereskedelme,sup=kiskereskedelmen]
+e-commerce	n	e-kereskedelem[acc=e-kereskedelmet,3sg=e-kereskedelme]
+logo	n	logó[logók]
+marketing	n	marketing[marketingek,3sg=marketingje]
+sponsorship	n	szponzoráció[szponzorációk] ; támogatás
+joint venture	n	vegyes vállalat
+lobbyist	n	lobbista[lobbisták,person]
+regulator	n	szabályozó hatóság ; felügyelet
+watchdog	n	felügyeleti szerv ; házőrző kutya
+trader	n	kereskedő[kereskedők,person] ; bróker
+analyst	n	elemző[elemzők,person]
+entrepreneur	n	vállalkozó[vállalkozók,person]
+tycoon	n	mágnás[mágnások,person] ; iparmágnás
+fiscal	adj	költségvetési ; fiskális
+monetary	adj	monetáris ; pénzügyi
+quarterly	adj	negyedéves
+loss-making	adj	veszteséges
+volatile	adj	ingadozó ; változékony
+sluggish	adj	lassú ; vontatott
+robust	adj	erős ; robusztus
+listed	adj	tőzsdén jegyzett ; felsorolt
+state-owned	adj	állami ; állami tulajdonú
+privately owned	adj	magántulajdonú
+multinational	adj	multinacionális
+inflationary	adj	inflációs
+year-on-year	adj	éves összevetésű ; éves
+privatize	v	privatizál
+privatise	v	privatizál
+nationalize	v	államosít
+nationalise	v	államosít
+outsource	v	ki|szervez
+auction	v	el|árverez
+sponsor	v	szponzorál ; támogat
+advertise	v	hirdet ; reklámoz
+go bankrupt	v	csődbe |megy[noobj]
+go bust	v	csődbe |megy[noobj]
