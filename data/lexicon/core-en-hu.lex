@@ -930,7 +930,7 @@ register	n	nyilvántartás ; regiszter[regiszterek]
 register	v	regisztrál ; be|jegyez
 regular	adj	rendszeres ; szabályos
 scene	n	jelenet[jelenetek] ; helyszín[helyszínek]
-seat	n	ülés[ülések] ; hely[helyek]
+seat	n	ülés[ülések] ; hely[helyek] ; mandátum[mandátumok,when=win/lose/hold/gain]
 seat	v	le|ültet
 service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek]
 shake	v	meg|ráz[intr=remeg] ; rázkódik
@@ -5712,7 +5712,7 @@ smuggle	v	csempész
 kidnap	v	el|rabol
 burgle	v	ki|rabol
 # politics and public life
-referendum	n	népszavazás[népszavazások]
+referendum	n	népszavazás[népszavazások,in=n]
 coalition	n	koalíció[koalíciók]
 senate	n	szenátus[szenátusok,3sg=szenátusa]
 embassy	n	nagykövetség[nagykövetségek,to=ra,at=on]
@@ -5728,7 +5728,7 @@ minority	n	kisebbség[kisebbségek]
 poll	n	közvélemény-kutatás[közvélemény-kutatások] ; szavazás
 census	n	népszámlálás[népszámlálások]
 ban	v	be|tilt ; meg|tilt
-campaign	v	kampányol[noobj]
+campaign	v	kampányol[noobj,for=ert]
 # sport
 basketball	n	kosárlabda[kosárlabdák]
 gym	n	edzőterem[edzőtermek,acc=edzőtermet,3sg=edzőterme,poss=edzőterme,to=ba,at=ban]
@@ -5860,7 +5860,7 @@ irony	n	irónia
 junk	n	kacat[kacatok,3sg=kacatja]
 landing	n	leszállás[leszállások] ; lépcsőforduló
 landmark	n	nevezetesség[nevezetességek] ; tájékozódási pont
-landslide	n	földcsuszamlás[földcsuszamlások]
+landslide	n	földcsuszamlás[földcsuszamlások] ; elsöprő győzelem[when=win]
 lane	n	sáv[sávok,3sg=sávja,in=ban] ; ösvény
 lecturer	n	előadó[előadók,person] ; oktató
 legislation	n	jogszabály[jogszabályok] ; törvényhozás
@@ -6602,7 +6602,7 @@ re-elect	v	újra|választ
 pledge	v	meg|ígér
 veto	v	meg|vétóz ; vétót emel
 criticize	v	bírál ; kritizál
-evacuate	v	evakuál
+evacuate	v	evakuál ; ki|telepít
 step down	v	le|mond[noobj] ; vissza|lép
 # the weather and the environment
 weather forecast	n	időjárás-jelentés[időjárás-jelentések] ; előrejelzés
@@ -7114,3 +7114,125 @@ sponsor	v	szponzorál ; támogat
 advertise	v	hirdet ; reklámoz
 go bankrupt	v	csődbe |megy[noobj]
 go bust	v	csődbe |megy[noobj]
+# elections and parliament
+ballot paper	n	szavazólap[szavazólapok,3sg=szavazólapja]
+ballot box	n	urna[urnák] ; szavazóurna
+polling day	n	választás napja ; szavazás napja
+running mate	n	alelnökjelölt[alelnökjelöltek,person]
+manifesto	n	választási program ; kiáltvány
+ruling party	n	kormánypárt[kormánypártok,3sg=kormánypártja]
+opposition party	n	ellenzéki párt
+political party	n	politikai párt ; párt
+party leader	n	pártvezető[pártvezetők,person]
+recount	n	újraszámlálás[újraszámlálások]
+runoff	n	második forduló
+exit poll	n	urnák melletti felmérés
+house of commons	n	alsóház[alsóházak,3sg=alsóháza] ; brit alsóház
+house of lords	n	felsőház[felsőházak,3sg=felsőháza] ; lordok háza
+lower house	n	alsóház[alsóházak,3sg=alsóháza]
+upper house	n	felsőház[felsőházak,3sg=felsőháza]
+no-confidence vote	n	bizalmatlansági szavazás
+vote of no confidence	n	bizalmatlansági szavazás
+cabinet minister	n	miniszter[miniszterek,person]
+premier	n	miniszterelnök[miniszterelnökök,person]
+chancellor	n	kancellár[kancellárok,3sg=kancellárja,pp=kancellárjai,person]
+governor	n	kormányzó[kormányzók,person]
+foreign minister	n	külügyminiszter[külügyminiszterek,person]
+finance minister	n	pénzügyminiszter[pénzügyminiszterek,person]
+interior minister	n	belügyminiszter[belügyminiszterek,person]
+defence minister	n	védelmi miniszter
+defense minister	n	védelmi miniszter
+health minister	n	egészségügyi miniszter
+education minister	n	oktatási miniszter
+foreign ministry	n	külügyminisztérium[külügyminisztériumok]
+interior ministry	n	belügyminisztérium[belügyminisztériumok]
+negotiator	n	tárgyaló[tárgyalók,person]
+dictator	n	diktátor[diktátorok,person]
+activist	n	aktivista[aktivisták,person]
+petition	n	petíció[petíciók] ; kérvény
+mandate	n	felhatalmazás[felhatalmazások] ; mandátum
+incumbent	n	hivatalban lévő politikus
+head of state	n	államfő[államfők,3sg=államfője,person]
+head of government	n	kormányfő[kormányfők,3sg=kormányfője,person]
+leadership contest	n	vezetőválasztás[vezetőválasztások]
+local elections	n	helyhatósági választások ; önkormányzati választások
+local election	n	önkormányzati választás ; helyhatósági választás
+presidential election	n	elnökválasztás[elnökválasztások,in=n,at=n]
+parliamentary election	n	parlamenti választás ; országgyűlési választás
+election campaign	n	választási kampány ; kampány
+electoral	adj	választási
+parliamentary	adj	parlamenti ; országgyűlési
+presidential	adj	elnöki
+ministerial	adj	miniszteri
+governmental	adj	kormányzati
+populist	adj	populista
+nationalist	adj	nacionalista
+far-right	adj	szélsőjobboldali
+far-left	adj	szélsőbaloldali
+centre-left	adj	balközép ; balközép irányzatú
+centre-right	adj	jobbközép ; jobbközép irányzatú
+incumbent	adj	hivatalban lévő ; jelenlegi
+undemocratic	adj	antidemokratikus ; nem demokratikus
+authoritarian	adj	tekintélyelvű ; autoriter
+bipartisan	adj	kétpárti
+legislate	v	törvényt alkot ; szabályoz
+lobby	v	lobbizik[noobj,for=ert]
+# disasters and emergencies
+forest fire	n	erdőtűz[erdőtüzek,acc=erdőtüzet,3sg=erdőtüze,poss=erdőtüze]
+aftershock	n	utórengés[utórengések]
+tremor	n	rengés[rengések] ; remegés
+typhoon	n	tájfun[tájfunok,3sg=tájfunja]
+cyclone	n	ciklon[ciklonok,3sg=ciklonja]
+famine	n	éhínség[éhínségek]
+gas leak	n	gázszivárgás[gázszivárgások]
+rubble	n	törmelék[törmelékek,3sg=törmeléke]
+debris	n	törmelék[törmelékek,3sg=törmeléke] ; roncs
+wreckage	n	roncs[roncsok,3sg=roncsa]
+death toll	n	halálos áldozatok száma ; áldozatok száma
+rescuer	n	mentő[mentők,person] ; mentőegység
+rescue team	n	mentőcsapat[mentőcsapatok,3sg=mentőcsapata]
+rescue worker	n	mentő[mentők,person] ; mentőmunkás
+search and rescue	n	kutatás és mentés
+fire brigade	n	tűzoltóság[tűzoltóságok]
+fire service	n	tűzoltóság[tűzoltóságok]
+fire engine	n	tűzoltóautó[tűzoltóautók]
+emergency services	n	mentőszolgálatok ; segélyszolgálatok
+state of emergency	n	rendkívüli állapot ; szükségállapot[szükségállapotok,3sg=szükségállapota]
+emergency number	n	segélyhívó szám
+evacuee	n	kitelepített[kitelepítettek,person]
+humanitarian aid	n	humanitárius segély
+alert	n	riasztás[riasztások] ; figyelmeztetés
+siren	n	sziréna[szirénák]
+sandbag	n	homokzsák[homokzsákok,3sg=homokzsákja]
+levee	n	gát[gátak,3sg=gátja,pp=gátjai] ; töltés
+flood defences	n	árvízvédelmi gátak
+flood warning	n	árvízi figyelmeztetés
+outage	n	kimaradás[kimaradások] ; áramszünet
+natural disaster	n	természeti katasztrófa
+crash site	n	baleset helyszíne ; lezuhanás helyszíne
+plane crash	n	repülőgép-szerencsétlenség[repülőgép-szerencsétlenségek] ; légi katasztrófa
+train crash	n	vonatbaleset[vonatbalesetek]
+shipwreck	n	hajótörés[hajótörések] ; hajóroncs
+lifeboat	n	mentőcsónak[mentőcsónakok,3sg=mentőcsónakja]
+life jacket	n	mentőmellény[mentőmellények]
+first aid	n	elsősegély[elsősegélyek]
+first aid kit	n	elsősegélydoboz[elsősegélydobozok]
+fire alarm	n	tűzjelző[tűzjelzők] ; tűzriadó
+smoke alarm	n	füstjelző[füstjelzők]
+emergency exit	n	vészkijárat[vészkijáratok,3sg=vészkijárata]
+fire exit	n	vészkijárat[vészkijáratok,3sg=vészkijárata]
+assembly point	n	gyülekezőhely[gyülekezőhelyek,3sg=gyülekezőhelye]
+curfew	n	kijárási tilalom
+lockdown	n	zárlat[zárlatok,3sg=zárlata] ; kijárási korlátozás
+outbreak	n	kitörés[kitörések] ; járvány
+pandemic	n	világjárvány[világjárványok]
+quarantine	n	karantén[karanténok,3sg=karanténja,in=ban]
+stranded	adj	rekedt ; vesztegelő
+homeless	adj	hajléktalan
+flooded	adj	elárasztott ; víz alatt álló
+devastating	adj	pusztító ; lesújtó
+uninhabitable	adj	lakhatatlan
+extinguish	v	el|olt
+devastate	v	el|pusztít ; le|sújt
+ravage	v	pusztít ; fel|dúl
+airlift	v	légi úton szállít
