@@ -5487,7 +5487,7 @@ pond	n	tó[tavak,acc=tavat,3sg=tava,in=ban] ; kacsaúsztató
 waterfall	n	vízesés[vízesések]
 cave	n	barlang[barlangok,3sg=barlangja,to=ba,at=ban]
 volcano	n	vulkán[vulkánok,3sg=vulkánja]
-glacier	n	gleccser[gleccserek]
+glacier	n	gleccser[gleccserek,3sg=gleccsere]
 meadow	n	rét[rétek,3sg=rétje,in=n] ; mező
 horizon	n	látóhatár[látóhatárok] ; horizont
 sunrise	n	napkelte[napkelték]
@@ -5806,7 +5806,7 @@ clarity	n	világosság ; érthetőség
 clue	n	nyom[nyomok,3sg=nyoma] ; támpont
 compassion	n	együttérzés
 consent	n	beleegyezés ; hozzájárulás
-conservation	n	megőrzés
+conservation	n	természetvédelem[természetvédelmek,acc=természetvédelmet,3sg=természetvédelme,poss=természetvédelme,sup=természetvédelmen] ; megőrzés
 consultation	n	konzultáció[konzultációk] ; tanácskozás
 contradiction	n	ellentmondás[ellentmondások]
 convenience	n	kényelem[kényelmek,acc=kényelmet,3sg=kényelme,poss=kényelme]
@@ -7236,3 +7236,76 @@ extinguish	v	el|olt
 devastate	v	el|pusztít ; le|sújt
 ravage	v	pusztít ; fel|dúl
 airlift	v	légi úton szállít
+# science and research
+researcher	n	kutató[kutatók,person]
+lab	n	labor[laborok,3sg=laborja,in=ban] ; laboratórium
+specimen	n	példány[példányok] ; minta
+gene	n	gén[gének,3sg=génje]
+genetics	n	genetika[genetikák]
+molecule	n	molekula[molekulák]
+atom	n	atom[atomok,3sg=atomja]
+astronomy	n	csillagászat
+geology	n	geológia[geológiák] ; földtan
+physicist	n	fizikus[fizikusok,person]
+biologist	n	biológus[biológusok,person]
+astronomer	n	csillagász[csillagászok,person]
+solar system	n	naprendszer[naprendszerek,3sg=naprendszere]
+galaxy	n	galaxis[galaxisok] ; csillagrendszer
+telescope	n	távcső[távcsövek,acc=távcsövet,3sg=távcsöve,poss=távcsöve]
+microscope	n	mikroszkóp[mikroszkópok,3sg=mikroszkópja]
+spacecraft	n	űrhajó[űrhajók] ; űreszköz
+spaceship	n	űrhajó[űrhajók]
+space station	n	űrállomás[űrállomások]
+space probe	n	űrszonda[űrszondák]
+rocket	n	rakéta[rakéták]
+astronaut	n	űrhajós[űrhajósok,person]
+gravity	n	gravitáció ; nehézségi erő
+radiation	n	sugárzás[sugárzások]
+clinical trial	n	klinikai vizsgálat
+peer review	n	szakmai lektorálás
+study	n	tanulmány[tanulmányok] ; tanulás
+statistics	n	statisztika[statisztikák]
+data set	n	adathalmaz[adathalmazok]
+dataset	n	adathalmaz[adathalmazok]
+artificial intelligence	n	mesterséges intelligencia
+robot	n	robot[robotok,3sg=robotja]
+inventor	n	feltaláló[feltalálók,person]
+genetic	adj	genetikai ; genetikus
+biological	adj	biológiai
+clinical	adj	klinikai
+microscopic	adj	mikroszkopikus ; parányi
+analyse	v	elemez ; vizsgál
+detect	v	ki|mutat ; észlel
+emit	v	ki|bocsát
+orbit	v	kering[noobj]
+clone	v	klónoz
+patent	v	szabadalmaztat
+# the environment
+carbon footprint	n	ökológiai lábnyom ; szén-dioxid-kibocsátás
+net zero	n	nettó nulla kibocsátás
+landfill	n	hulladéklerakó[hulladéklerakók]
+pollutant	n	szennyező anyag
+plastic waste	n	műanyag hulladék
+recycling bin	n	szelektív kuka ; szelektív hulladékgyűjtő
+ice cap	n	jégsapka[jégsapkák]
+ozone	n	ózon[3sg=ózonja]
+coral reef	n	korallzátony[korallzátonyok]
+nature reserve	n	természetvédelmi terület
+national park	n	nemzeti park[in=ban]
+pesticide	n	növényvédő szer ; rovarirtó
+fertiliser	n	műtrágya[műtrágyák] ; trágya
+fertilizer	n	műtrágya[műtrágyák] ; trágya
+nuclear power	n	atomenergia ; nukleáris energia
+nuclear power plant	n	atomerőmű[atomerőművek,acc=atomerőművet,3sg=atomerőműve]
+power station	n	erőmű[erőművek,acc=erőművet,3sg=erőműve]
+power plant	n	erőmű[erőművek,acc=erőművet,3sg=erőműve]
+electric vehicle	n	elektromos jármű
+hydrogen	n	hidrogén[front,3sg=hidrogénje]
+oxygen	n	oxigén[front,3sg=oxigénje]
+methane	n	metán[3sg=metánja]
+environmentalist	n	környezetvédő[környezetvédők,person]
+environmental protection	n	környezetvédelem[környezetvédelmek,acc=környezetvédelmet,3sg=környezetvédelme,poss=környezetvédelme,sup=környezetvédelmen]
+water shortage	n	vízhiány[vízhiányok]
+erosion	n	erózió ; kopás
+ecological	adj	ökológiai
+organic	adj	organikus ; szerves
