@@ -764,7 +764,7 @@ trouble	v	zavar
 # --- WordNet's commonest lemmas by tagged senses, ranks 1 to 450
 check	n	ellenőrzés[ellenőrzések] ; számla ; csekk[3sg=csekkje]
 check	v	meg|néz ; meg|vizsgál
-direct	v	irányít ; rendez
+direct	v	irányít ; rendez[when=film/movie/play/opera/show/series/documentary]
 direct	adj	közvetlen ; egyenes
 advance	n	előrelépés ; előleg[előlegek]
 advance	v	halad[noobj] ; előre|lép[noobj]
@@ -7309,3 +7309,61 @@ water shortage	n	vízhiány[vízhiányok]
 erosion	n	erózió ; kopás
 ecological	adj	ökológiai
 organic	adj	organikus ; szerves
+# culture: the arts, books, music, film and the stage
+premiere	n	bemutató[bemutatók,at=n] ; ősbemutató
+art gallery	n	képtár[képtárak,3sg=képtára,in=ban] ; galéria
+film director	n	filmrendező[filmrendezők,person]
+playwright	n	drámaíró[drámaírók,person] ; színműíró
+composer	n	zeneszerző[zeneszerzők,person]
+choir	n	kórus[kórusok] ; énekkar
+opera	n	opera[operák]
+opera house	n	operaház[operaházak,3sg=operaháza,in=ban]
+lyrics	n	dalszöveg[dalszövegek,3sg=dalszövege]
+gig	n	fellépés[fellépések] ; koncert
+venue	n	helyszín[helyszínek,3sg=helyszíne]
+documentary	n	dokumentumfilm[dokumentumfilmek,3sg=dokumentumfilmje]
+sequel	n	folytatás[folytatások]
+soundtrack	n	filmzene[filmzenék]
+award ceremony	n	díjátadó[díjátadók,at=n] ; díjátadó ünnepség
+nominee	n	jelölt[jelöltek,person]
+bestseller	n	sikerkönyv[sikerkönyvek,3sg=sikerkönyve] ; bestseller
+fiction	n	szépirodalom[szépirodalmak,acc=szépirodalmat,3sg=szépirodalma,poss=szépirodalma,sup=szépirodalmon] ; kitaláció
+heroine	n	hősnő[hősnők,person]
+painter	n	festő[festők,person] ; festőművész
+sculptor	n	szobrász[szobrászok,person]
+curator	n	kurátor[kurátorok,person]
+heritage	n	örökség[örökségek]
+cultural heritage	n	kulturális örökség
+world heritage site	n	világörökségi helyszín
+photography	n	fényképezés ; fotográfia
+dancer	n	táncos[táncosok,person]
+rehearsal	n	próba[próbák]
+audition	n	meghallgatás[meghallgatások]
+applause	n	taps[tapsok]
+screening	n	vetítés[vetítések] ; szűrés
+showing	n	vetítés[vetítések] ; bemutatás
+trailer	n	előzetes[előzetesek] ; utánfutó[when=tow/pull/attach/hitch]
+blockbuster	n	kasszasiker[kasszasikerek,3sg=kasszasikere]
+leading role	n	főszerep[főszerepek,3sg=főszerepe]
+main character	n	főszereplő[főszereplők,person]
+pop star	n	popsztár[popsztárok,3sg=popsztárja,pp=popsztárjai,person]
+rock band	n	rockegyüttes[rockegyüttesek] ; rockzenekar
+folk music	n	népzene[népzenék]
+classical music	n	komolyzene[komolyzenék] ; klasszikus zene
+art exhibition	n	művészeti kiállítás ; tárlat
+book fair	n	könyvvásár[könyvvásárok,3sg=könyvvására,at=n]
+film festival	n	filmfesztivál[filmfesztiválok,3sg=filmfesztiválja,at=n]
+short story	n	novella[novellák] ; elbeszélés
+biography	n	életrajz[életrajzok,3sg=életrajza]
+autobiography	n	önéletrajz[önéletrajzok,3sg=önéletrajza]
+memoir	n	emlékirat[emlékiratok,3sg=emlékirata] ; visszaemlékezés
+novelist	n	regényíró[regényírók,person]
+translator	n	fordító[fordítók,person]
+literary	adj	irodalmi
+acclaimed	adj	elismert ; ünnepelt
+award-winning	adj	díjnyertes ; díjazott
+theatrical	adj	színházi
+best-selling	adj	sikeres ; legkelendőbb
+animated	adj	animációs ; élénk
+rehearse	v	próbál
+premiere	v	bemutat
