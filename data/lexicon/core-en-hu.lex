@@ -191,7 +191,7 @@ break	v	el|tör ; össze|tör ; meg|szeg[when=law/rule/promise/agreement] ; meg|
 bring	v	hoz ; el|hoz
 build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
-call	v	fel|hív ; hív
+call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote]
 clean	v	ki|takarít ; tisztít
 close	v	be|csuk[intr=zár] ; be|zár
 come	v	jön[noobj] ; érkezik
@@ -368,7 +368,7 @@ study	v	tanul
 develop	v	fejleszt[intr=fejlődik] ; fejlődik
 free	adj	szabad[szabadok] ; ingyenes
 first	adj	első
-hit	v	üt ; meg|üt
+hit	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village/economy]
 pull	v	húz
 reach	v	el|ér ; jut[obj=ra,when=agreement/decision/conclusion/compromise]
 quiet	adj	csendes[csendesek]
@@ -497,7 +497,7 @@ believe	v	hisz[obj=nak]
 borrow	v	kölcsön|kér
 choose	v	választ ; ki|választ
 count	v	számol[noobj] ; meg|számol
-cut	v	vág[into=ra] ; le|vág ; meg|szüntet[when=job/post/service]
+cut	v	vág[into=ra] ; le|vág ; meg|szüntet[when=job/post/service] ; csökkent[when=rate/tax/price/cost/spending/emission/budget/fare/subsidy/funding]
 dance	v	táncol[noobj]
 decide	v	dönt[noobj] ; el|dönt
 describe	v	le|ír[to=nak]
@@ -536,7 +536,7 @@ wish	v	kíván
 worry	v	aggódik[about=ert]
 hide	v	el|rejt[intr=bújik] ; el|bújik
 kick	v	rúg ; meg|rúg
-lift	v	fel|emel
+lift	v	fel|emel ; fel|old[when=ban/sanction/restriction/embargo/lockdown/curfew/blockade/suspension]
 feed	v	etet ; meg|etet
 knock	v	kopog[noobj] ; kopogtat
 carry on	v	folytat
@@ -674,7 +674,7 @@ inside	adv	bent
 upstairs	adv	fent
 downstairs	adv	lent
 # --- the rest of WordNet's two hundred commonest lemmas
-pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test]
+pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure]
 line	n	vonal[vonalak] ; sor[sorok]
 set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table]
 right	adv	jobbra ; pontosan
@@ -689,8 +689,8 @@ support	v	támogat
 form	n	űrlap[űrlapok,3sg=űrlapja] ; forma
 back	adv	vissza ; hátra
 back	n	hát[hátak,3sg=háta] ; hátsó rész
-charge	v	tölt ; fel|tölt
-strike	v	üt ; meg|üt
+charge	v	tölt ; fel|tölt ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat]
+strike	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village]
 center	n	központ[központok] ; közép[közepek]
 drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt
 force	n	erő ; kényszer
@@ -703,7 +703,7 @@ fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
 position	n	helyzet[helyzetek] ; pozíció
-raise	v	fel|emel ; emel ; gyűjt[when=money/fund]
+raise	v	fel|emel ; emel ; gyűjt[when=money/fund] ; fel|vet[when=question/issue/concern/point/doubt/possibility]
 sign	n	tábla ; jel[jelek]
 control	v	irányít
 down	adv	le ; lent
@@ -726,7 +726,7 @@ reduce	v	csökkent[to=ra,by=val]
 aim	n	cél[célok,3sg=célja]
 bear	n	medve
 blow	v	fúj
-claim	v	állít
+claim	v	állít ; követel[when=life]
 design	v	tervez
 firm	n	cég[cégek]
 ground	n	föld[földek] ; talaj[acc=talajt]
@@ -1503,7 +1503,7 @@ jam	n	lekvár[lekvárok,3sg=lekvárja] ; dugó
 jerk	v	rándul[noobj] ; rángat
 join	v	csatlakozik[obj=hoz] ; össze|köt
 joke	n	vicc[viccek] ; tréfa
-joke	v	viccel[noobj] ; tréfál[noobj]
+joke	v	viccel[noobj,about=rol] ; tréfál[noobj]
 # --- WordNet's commonest lemmas by tagged senses, ranks 851 to 1284
 critical	adj	kritikus ; döntő
 complement	n	kiegészítés ; kiegészítő
@@ -1943,7 +1943,7 @@ item	n	tétel[tételek] ; cikk[cikkek] ; tárgy[tárgyak]
 joint	n	ízület[ízületek] ; illesztés
 joint	adj	közös
 labor	n	munka ; munkaerő ; szülés
-launch	v	fel|bocsát ; el|kezd
+launch	v	el|indít ; fel|bocsát[when=rocket/satellite/spacecraft/probe/missile/spaceship] ; el|kezd
 leadership	n	vezetés ; vezetőség
 leading	adj	vezető ; fő
 leap	n	ugrás[ugrások]
@@ -2321,7 +2321,7 @@ awful	adj	szörnyű[szörnyűek] ; borzasztó
 awkward	adj	kínos ; esetlen ; ügyetlen
 backward	adv	hátra ; visszafelé
 bake	v	süt ; meg|süt
-ban	n	tilalom[tilalmak]
+ban	n	tilalom[tilalmak,acc=tilalmat,3sg=tilalma,poss=tilalma,sup=tilalmon]
 bare	adj	csupasz ; puszta
 barrel	n	hordó ; cső[csövek]
 barricade	n	barikád[barikádok]
@@ -2345,7 +2345,7 @@ bless	v	meg|áld ; áld
 blessed	adj	áldott ; szent
 blossom	n	virág[virágok] ; virágzás
 blossom	v	virágzik ; ki|virágzik
-boast	v	henceg[noobj] ; kérkedik
+boast	v	henceg[noobj,about=val] ; kérkedik
 boil	v	forral ; fel|forral ; főz
 bomb	n	bomba
 bomb	v	bombáz ; le|bombáz
@@ -2447,7 +2447,7 @@ confession	n	vallomás[vallomások] ; gyónás
 confidence	n	bizalom[bizalmak] ; magabiztosság
 confine	v	korlátoz ; be|zár
 conformity	n	megfelelés ; alkalmazkodás
-congratulate	v	gratulál[obj=nak,noobj]
+congratulate	v	gratulál[obj=nak,noobj,on=hoz]
 conjunction	n	kötőszó[kötőszavak] ; együttállás
 conquer	v	meg|hódít ; le|győz
 conscience	n	lelkiismeret[lelkiismeretek]
@@ -3091,7 +3091,7 @@ resonance	n	rezonancia ; visszhang[visszhangok,3sg=visszhangja]
 resource	n	erőforrás[erőforrások] ; forrás[források]
 respectable	adj	tiszteletre méltó ; tekintélyes
 respite	n	haladék[haladékok] ; pihenő
-respond	v	válaszol[to=ra] ; reagál[noobj]
+respond	v	válaszol[to=ra] ; reagál[noobj,to=ra]
 responsibility	n	felelősség[felelősségek]
 restoration	n	helyreállítás ; restaurálás
 retain	v	meg|tart
@@ -3256,7 +3256,7 @@ thought	n	gondolat[gondolatok] ; gondolkodás
 thoughtful	adj	figyelmes ; elgondolkodó
 thread	n	cérna ; fonal[fonalak] ; szál[szálak]
 threat	n	fenyegetés[fenyegetések] ; veszély[veszélyek]
-threaten	v	fenyeget ; meg|fenyeget
+threaten	v	fenyeget[with=val] ; meg|fenyeget[with=val]
 throat	n	torok[torkok]
 throttle	n	fojtószelep[fojtószelepek]
 thud	n	puffanás ; tompa puffanás
@@ -4030,7 +4030,7 @@ crew	n	legénység[legénységek] ; személyzet[személyzetek]
 crime	n	bűncselekmény[bűncselekmények] ; bűnözés
 crisis	n	válság[válságok]
 crop	n	termés[termések]
-curious	adj	kíváncsi
+curious	adj	kíváncsi[about=ra]
 currency	n	pénznem ; valuta
 curtain	n	függöny[függönyök]
 cushion	n	párna
@@ -4482,7 +4482,7 @@ somewhere else	adv	máshol
 # --- Everyday verbs and adjectives no ranking reached ('famous', 'necessary', 'protect', 'solve')
 achieve	v	el|ér
 annoy	v	bosszant
-chat	v	beszélget[noobj]
+chat	v	beszélget[noobj,with=val,about=rol] ; cseveg[noobj]
 chew	v	rág
 cycle	v	biciklizik[noobj]
 decorate	v	díszít ; fel|díszít
@@ -5039,7 +5039,7 @@ in love	adj	szerelmes[with=ba]
 accuse	v	meg|vádol[of=val] ; vádol[of=val]
 aim	v	céloz[at=ra]
 compete	v	versenyez[noobj,with=val,for=ert]
-convince	v	meg|győz
+convince	v	meg|győz[of=rol]
 dream	v	álmodik[about=rol,of=rol]
 elect	v	meg|választ ; választ
 import	v	importál
@@ -6972,7 +6972,7 @@ set out	v	el|indul[noobj] ; ki|tűz
 # --- everyday words of any page, by topic (tenth round)
 # the verbs of news reports: rises and falls, what officials do, what courts and police do
 plummet	v	zuhan[noobj,to=ra,by=val]
-halve	v	felez ; felére csökkent
+halve	v	felez ; felére |csökkent
 triple	v	meg|háromszoroz[intr=megháromszorozódik]
 rebound	v	erősödik[noobj] ; vissza|pattan[noobj]
 strengthen	v	fokoz[intr=erősödik] ; meg|szilárdít
@@ -6985,7 +6985,7 @@ scrap	v	el|vet ; meg|szüntet
 axe	v	meg|szüntet ; le|épít
 unveil	v	be|mutat ; le|leplez
 allege	v	állít
-detain	v	őrizetbe vesz ; fel|tart
+detain	v	őrizetbe |vesz ; fel|tart
 probe	v	vizsgál ; ki|vizsgál
 hijack	v	el|térít
 flee	v	menekül[noobj,from=bol] ; el|menekül[noobj]
@@ -6993,7 +6993,7 @@ enforce	v	érvényesít ; be|tartat
 ratify	v	ratifikál
 mediate	v	közvetít
 nominate	v	jelöl[for=ra] ; ki|jelöl
-reaffirm	v	ismételten kijelent ; meg|ismétel
+reaffirm	v	meg|ismétel ; ismételten |kijelent
 reiterate	v	meg|ismétel ; hangsúlyoz
 downplay	v	bagatellizál ; kisebbít
 oust	v	el|távolít ; meg|buktat
@@ -7175,7 +7175,7 @@ incumbent	adj	hivatalban lévő ; jelenlegi
 undemocratic	adj	antidemokratikus ; nem demokratikus
 authoritarian	adj	tekintélyelvű ; autoriter
 bipartisan	adj	kétpárti
-legislate	v	törvényt alkot ; szabályoz
+legislate	v	törvényt |alkot ; szabályoz
 lobby	v	lobbizik[noobj,for=ert]
 # disasters and emergencies
 forest fire	n	erdőtűz[erdőtüzek,acc=erdőtüzet,3sg=erdőtüze,poss=erdőtüze]
@@ -7222,7 +7222,7 @@ smoke alarm	n	füstjelző[füstjelzők]
 emergency exit	n	vészkijárat[vészkijáratok,3sg=vészkijárata]
 fire exit	n	vészkijárat[vészkijáratok,3sg=vészkijárata]
 assembly point	n	gyülekezőhely[gyülekezőhelyek,3sg=gyülekezőhelye]
-curfew	n	kijárási tilalom
+curfew	n	kijárási tilalom[tilalmak,acc=tilalmat,3sg=tilalma,poss=tilalma,sup=tilalmon]
 lockdown	n	zárlat[zárlatok,3sg=zárlata] ; kijárási korlátozás
 outbreak	n	kitörés[kitörések] ; járvány
 pandemic	n	világjárvány[világjárványok]
@@ -7235,7 +7235,6 @@ uninhabitable	adj	lakhatatlan
 extinguish	v	el|olt
 devastate	v	el|pusztít ; le|sújt
 ravage	v	pusztít ; fel|dúl
-airlift	v	légi úton szállít
 # science and research
 researcher	n	kutató[kutatók,person]
 lab	n	labor[laborok,3sg=laborja,in=ban] ; laboratórium
@@ -7367,3 +7366,65 @@ best-selling	adj	sikeres ; legkelendőbb
 animated	adj	animációs ; élénk
 rehearse	v	próbál
 premiere	v	bemutat
+# manners of speaking and thinking
+realise	v	rá|jön[noobj] ; meg|valósít ; fel|ismer
+recognise	v	fel|ismer ; el|ismer
+apologise	v	bocsánatot |kér[for=ert,to=tol,noobj]
+criticise	v	bírál ; kritizál
+summarise	v	össze|foglal
+sympathise	v	együtt|érez[noobj,with=val]
+sympathize	v	együtt|érez[noobj,with=val]
+prioritise	v	rangsorol ; előnyben |részesít
+prioritize	v	rangsorol ; előnyben |részesít
+memorise	v	meg|tanul ; memorizál
+finalise	v	véglegesít ; le|zár
+finalize	v	véglegesít ; le|zár
+authorise	v	engedélyez ; fel|hatalmaz
+authorize	v	engedélyez ; fel|hatalmaz
+minimise	v	minimalizál ; csökkent
+minimize	v	minimalizál ; csökkent
+maximise	v	maximalizál ; növel
+maximize	v	maximalizál ; növel
+utilise	v	hasznosít ; fel|használ
+utilize	v	hasznosít ; fel|használ
+remark	v	meg|jegyez
+gossip	v	pletykál[noobj,about=rol]
+presume	v	fel|tételez ; vél
+ponder	v	töpreng[noobj,on=n] ; fontolgat
+clarify	v	tisztáz ; pontosít
+shrug	v	vállat |von[noobj]
+frown	v	homlokot |ráncol[noobj]
+brainstorm	v	ötletel[noobj]
+daydream	v	ábrándozik[noobj]
+misunderstand	v	félre|ért
+misinterpret	v	félre|értelmez
+overhear	v	ki|hallgat ; véletlenül |meghall
+eavesdrop	v	hallgatózik[noobj]
+rant	v	dühöng[noobj] ; szónokol
+preach	v	prédikál ; hirdet
+# thinking and knowing: nouns and adjectives
+conviction	n	meggyőződés[meggyőződések] ; elítélés
+instinct	n	ösztön[ösztönök,3sg=ösztöne]
+viewpoint	n	nézőpont[nézőpontok,3sg=nézőpontja]
+point of view	n	nézőpont[nézőpontok,3sg=nézőpontja] ; szempont
+apology	n	bocsánatkérés[bocsánatkérések]
+praise	n	dicséret[dicséretek,3sg=dicsérete]
+whisper	n	suttogás[suttogások]
+sigh	n	sóhaj[sóhajok,acc=sóhajt,3sg=sóhaja]
+nod	n	bólintás[bólintások]
+misunderstanding	n	félreértés[félreértések]
+dilemma	n	dilemma[dilemmák]
+reasoning	n	érvelés[érvelések] ; gondolkodás
+common sense	n	józan ész
+sceptical	adj	szkeptikus ; kételkedő
+skeptical	adj	szkeptikus ; kételkedő
+doubtful	adj	kétséges ; kételkedő
+convinced	adj	meggyőződött[of=rol] ; biztos
+aware	adj	tudatában[of=nak,van] ; tudatos
+unaware	adj	nem tudatában[of=nak,van]
+outspoken	adj	szókimondó
+tactful	adj	tapintatos
+frank	adj	őszinte ; nyílt
+explicit	adj	kifejezett ; egyértelmű
+implicit	adj	burkolt ; hallgatólagos
+rhetorical	adj	szónoki ; retorikai
