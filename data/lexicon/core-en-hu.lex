@@ -539,7 +539,7 @@ kick	v	rúg ; meg|rúg
 lift	v	fel|emel ; fel|old[when=ban/sanction/restriction/embargo/lockdown/curfew/blockade/suspension]
 feed	v	etet ; meg|etet
 knock	v	kopog[noobj] ; kopogtat
-carry on	v	folytat
+carry on	v	folytat[intr=folytatódik]
 find out	v	ki|derít
 put down	v	le|tesz
 turn around	v	meg|fordul[noobj]
@@ -3756,8 +3756,8 @@ take after	v	hasonlít[obj=ra]
 call off	v	le|fúj ; le|mond
 turn down	v	el|utasít ; le|halkít
 run out	v	ki|fogy[of=bol,noobj]
-get over	v	ki|hever
-give in	v	enged[noobj]
+get over	v	ki|hever ; túl|jut[noobj,obj=n]
+give in	v	enged[noobj,to=nak]
 look after	v	vigyáz[obj=ra] ; gondoz
 ask for	v	kér
 put off	v	el|halaszt
@@ -3949,7 +3949,7 @@ danube	n	duna[name]
 toy	n	játék[játékok,3sg=játéka]
 thief	n	tolvaj[tolvajok,acc=tolvajt,person]
 set off	v	el|indul[noobj]
-break up	v	szakít[noobj]
+break up	v	szakít[noobj,with=val] ; fel|oszlat
 call back	v	vissza|hív
 fall asleep	v	el|alszik[noobj]
 resign	v	le|mond[noobj]
@@ -4943,7 +4943,7 @@ lie down	v	le|dől[noobj]
 shut down	v	le|áll[noobj] ; le|állít
 slow down	v	le|lassul[noobj] ; le|lassít
 fill out	v	ki|tölt
-come across	v	rá|talál[obj=ra]
+come across	v	rá|talál[obj=ra] ; rá|bukkan[noobj,obj=ra]
 run away	v	el|szalad[noobj,past=szaladt] ; el|menekül[noobj]
 hold on	v	vár[noobj]
 turn up	v	meg|jelenik[noobj] ; fel|hangosít
@@ -5176,7 +5176,7 @@ watch	n	karóra[karórák,3sg=karórája] ; óra[órák]
 in surprise	adv	meglepetten
 for a while	adv	egy ideig
 hide and seek	n	bújócska
-pull out	v	ki|húz
+pull out	v	ki|húz ; ki|vonul[noobj,of=bol]
 part-time	adv	részmunkaidőben
 full-time	adv	teljes munkaidőben
 tank	n	tartály[tartályok]
@@ -7428,3 +7428,74 @@ frank	adj	őszinte ; nyílt
 explicit	adj	kifejezett ; egyértelmű
 implicit	adj	burkolt ; hallgatólagos
 rhetorical	adj	szónoki ; retorikai
+# phrasal verbs with their own Hungarian verb and case (tenth round)
+walk out	v	ki|vonul[noobj,of=bol] ; sztrájkba |lép[noobj]
+carry out	v	végre|hajt ; el|végez
+go ahead	v	meg|valósul[noobj] ; bele|vág[noobj,with=ba]
+bring about	v	elő|idéz ; okoz
+bring down	v	le|dönt ; csökkent
+bring forward	v	előre|hoz
+bring in	v	be|vezet ; be|hoz
+bring out	v	ki|ad ; ki|hoz
+call on	v	fel|szólít ; meg|látogat
+come out	v	meg|jelenik[noobj] ; ki|jön[noobj]
+come up with	v	elő|áll[noobj,obj=val] ; ki|talál
+cut down	v	ki|vág ; csökkent
+die out	v	ki|hal[noobj]
+fall apart	v	szét|esik[noobj]
+fall through	v	meg|hiúsul[noobj]
+give away	v	el|ajándékoz ; el|árul
+go off	v	meg|szólal[noobj] ; fel|robban[noobj]
+go through	v	át|megy[noobj,obj=n] ; át|néz
+go out of business	v	tönkre|megy[noobj]
+hold up	v	fel|tart ; fel|emel
+hold back	v	vissza|tart
+keep up	v	lépést |tart[noobj,with=val] ; fenn|tart
+let down	v	cserben |hagy ; le|enged
+look back	v	vissza|tekint[noobj,on=ra] ; vissza|néz[noobj]
+pass away	v	meg|hal[noobj] ; el|huny[noobj]
+put forward	v	elő|terjeszt ; javasol
+rule out	v	ki|zár
+run over	v	el|üt
+set aside	v	félre|tesz
+stand out	v	ki|tűnik[noobj]
+step up	v	fokoz ; fel|lép[noobj]
+take on	v	el|vállal ; fel|vesz
+take up	v	el|kezd ; el|foglal
+tear down	v	le|bont
+wear out	v	el|használ ; ki|merít
+wipe out	v	el|pusztít ; el|töröl
+back down	v	meg|hátrál[noobj]
+bail out	v	ki|ment
+close down	v	be|zár[intr=bezár]
+crack down	v	le|csap[noobj,on=ra]
+draw up	v	ki|dolgoz ; össze|állít
+hit back	v	vissza|vág[noobj]
+phase out	v	ki|vezet ; fokozatosan |megszüntet
+scale back	v	vissza|fog ; csökkent
+sell off	v	ki|árusít ; el|ad
+spell out	v	ki|fejt ; részletez
+step back	v	vissza|lép[noobj]
+walk away	v	el|sétál[noobj] ; ki|száll[noobj,from=bol]
+win over	v	meg|nyer
+wrap up	v	be|fejez ; be|csomagol
+sum up	v	össze|foglal
+speak up	v	fel|szólal[noobj] ; hangosabban |beszél[noobj]
+opt out	v	ki|marad[noobj,of=bol] ; ki|lép[noobj,of=bol]
+take down	v	le|vesz ; le|jegyez
+take apart	v	szét|szed
+put together	v	össze|rak ; össze|állít
+put back	v	vissza|tesz ; el|halaszt
+pay back	v	vissza|fizet
+pick on	v	piszkál ; szekál
+look down on	v	le|néz
+catch up with	v	utol|ér
+keep on	v	folytat ; tovább|csinál
+give out	v	ki|oszt ; fel|mond[noobj]
+hang out	v	lóg[noobj,with=val] ; ki|akaszt
+chill out	v	lazít[noobj] ; pihen[noobj]
+cheer up	v	fel|vidul[noobj]
+freak out	v	ki|borul[noobj]
+show off	v	henceg[noobj] ; fel|vág[noobj]
+mess up	v	el|ront ; el|szúr
+clear out	v	ki|takarít
