@@ -3699,7 +3699,7 @@ of course	adv	persze ; természetesen
 at least	adv	legalább
 most importantly	adv	ami a legfontosabb
 more importantly	adv	ami még fontosabb
-at last	adv	végre
+at last	adv	végre ; végül
 in fact	adv	valójában ; tulajdonképpen
 at once	adv	azonnal ; egyszerre
 at all	adv	egyáltalán
@@ -5013,7 +5013,7 @@ in advance	adv	előre
 on average	adv	átlagosan
 in total	adv	összesen
 on the other hand	adv	másrészt
-by the way	adv	egyébként
+by the way	adv	egyébként ; apropó
 so far	adv	eddig
 out of order	adv	üzemen kívül[van]
 in person	adv	személyesen
@@ -7499,3 +7499,115 @@ freak out	v	ki|borul[noobj]
 show off	v	henceg[noobj] ; fel|vág[noobj]
 mess up	v	el|ront ; el|szúr
 clear out	v	ki|takarít
+# set phrases and adverbials of any page (tenth round)
+as a precaution	adv	óvintézkedésként ; elővigyázatosságból
+as planned	adv	a tervek szerint ; tervszerűen
+as expected	adv	ahogy várható volt ; a várakozásoknak megfelelően
+as usual	adv	szokás szerint ; mint általában
+as a rule	adv	általában ; rendszerint
+as a whole	adv	egészében ; összességében
+as a result	adv	ennek eredményeként ; ennek következtében
+as far as possible	adv	amennyire lehet ; lehetőség szerint
+at present	adv	jelenleg ; most
+at the latest	adv	legkésőbb
+at the earliest	adv	legkorábban
+at the end of the day	adv	végső soron ; a nap végén
+at random	adv	véletlenszerűen ; találomra
+at short notice	adv	rövid határidővel ; rövid időn belül
+at all costs	adv	mindenáron
+at any rate	adv	mindenesetre
+at times	adv	időnként ; olykor
+at heart	adv	legbelül ; szíve mélyén
+by chance	adv	véletlenül
+by hand	adv	kézzel
+by heart	adv	kívülről ; fejből
+by far	adv	messze ; messzemenően
+by now	adv	mostanra ; mára
+by then	adv	addigra
+in a hurry	adv	sietve ; sietősen
+in private	adv	négyszemközt ; magánéletben
+in vain	adv	hiába ; hiábavalóan
+in particular	adv	különösen ; főleg
+in full	adv	teljes egészében ; teljesen
+in detail	adv	részletesen
+in short	adv	röviden ; egyszóval
+in brief	adv	röviden
+in other words	adv	más szóval ; vagyis
+in addition	adv	ezenkívül ; továbbá
+in any case	adv	mindenesetre ; mindenképpen
+in the long run	adv	hosszú távon ; végső soron
+in the long term	adv	hosszú távon
+in the short term	adv	rövid távon
+in the near future	adv	a közeljövőben ; hamarosan
+in the past	adv	korábban ; a múltban
+in the future	adv	a jövőben
+in return	adv	cserébe ; viszonzásul
+in turn	adv	sorra ; viszont
+in secret	adv	titokban
+in silence	adv	csendben ; szótlanul
+in a way	adv	bizonyos értelemben ; valamilyen módon
+in practice	adv	a gyakorlatban
+in theory	adv	elméletben ; elvileg
+in principle	adv	elvben ; elvileg
+on the whole	adv	összességében ; egészében véve
+on the one hand	adv	egyrészt
+on schedule	adv	menetrend szerint ; időben
+ahead of schedule	adv	a tervezettnél korábban ; határidő előtt
+behind schedule	adv	késésben ; a tervezettnél később
+on and off	adv	időnként ; megszakításokkal
+off and on	adv	időnként ; megszakításokkal
+for good	adv	végleg ; örökre
+for sure	adv	biztosan ; egészen biztosan
+for ever	adv	örökre ; mindörökké
+for a change	adv	a változatosság kedvéért
+for ages	adv	évek óta ; nagyon régóta
+for the most part	adv	nagyrészt ; többnyire
+for the first time in years	adv	évek óta először
+from then on	adv	attól fogva ; onnantól
+from scratch	adv	a nulláról ; elölről
+once again	adv	ismét ; még egyszer
+once more	adv	még egyszer ; ismét
+over and over	adv	újra meg újra ; többször
+over and over again	adv	újra meg újra
+again and again	adv	újra és újra ; ismételten
+day by day	adv	napról napra
+step by step	adv	lépésről lépésre
+little by little	adv	apránként ; fokozatosan
+bit by bit	adv	apránként ; fokozatosan
+one by one	adv	egyenként ; egyesével
+side by side	adv	egymás mellett
+face to face	adv	szemtől szemben ; személyesen
+back to back	adv	egymás után ; háttal egymásnak
+all of a sudden	adv	hirtelen ; egyszer csak
+all along	adv	végig ; kezdettől fogva
+all in all	adv	mindent összevetve ; összességében
+above all	adv	mindenekelőtt ; elsősorban
+after all	adv	végül is ; elvégre
+more or less	adv	többé-kevésbé ; nagyjából
+sooner rather than later	adv	minél előbb
+no longer	adv	már nem ; többé nem
+so to speak	adv	úgymond ; hogy úgy mondjam
+to some extent	adv	bizonyos mértékig
+to a large extent	adv	nagymértékben ; nagyrészt
+without a doubt	adv	kétségkívül
+without doubt	adv	kétségkívül
+under way	adj	folyamatban[van] ; zajló
+out of control	adj	irányíthatatlan ; ellenőrizhetetlen
+in charge	adj	felelős[of=ert] ; illetékes
+under pressure	adj	nyomás alatt[van]
+in progress	adj	folyamatban[van]
+on strike	adj	sztrájkban[van] ; sztrájkoló
+on duty	adj	szolgálatban[van] ; ügyeletes
+off duty	adj	szolgálaton kívül[van]
+on board	adj	fedélzeten[van]
+on hold	adj	felfüggesztve[van] ; szüneteltetett
+on track	adj	jó úton[van]
+at stake	adj	kockán[van] ; tétben
+in debt	adj	eladósodott ; adós
+out of work	adj	munkanélküli ; állás nélküli
+out of breath	adj	kifulladt ; lihegő
+out of reach	adj	elérhetetlen
+out of town	adj	városon kívül[van]
+out of sight	adj	nem látható ; láthatatlan
+up for sale	adj	eladó
+on display	adj	kiállítva[van] ; látható
