@@ -1016,7 +1016,7 @@ experience	v	át|él ; tapasztal
 favor	n	szívesség[szívességek] ; kegy[kegyek]
 favor	v	támogat ; előnyben részesít
 fight	n	harc[harcok] ; verekedés
-fight	v	harcol[noobj] ; verekedik
+fight	v	harcol[noobj,for=ert] ; verekedik
 fine	adj	jó[jók] ; szép ; finom[finomak]
 fine	n	bírság[bírságok]
 flood	n	árvíz[árvizek] ; áradat[áradatok]
@@ -1665,7 +1665,7 @@ venture	n	vállalkozás[vállalkozások]
 venture	v	meg|kockáztat ; merészkedik
 vision	n	látás ; látomás[látomások] ; jövőkép[jövőképek]
 volunteer	n	önkéntes[person]
-volunteer	v	jelentkezik
+volunteer	v	jelentkezik[noobj,for=ra] ; önkénteskedik[noobj]
 waste	n	hulladék[hulladékok] ; pazarlás ; szemét[szemetek]
 waste	v	pazarol ; el|pazarol ; el|veszteget
 welcome	v	fogad ; köszönt
@@ -4503,7 +4503,7 @@ offend	v	meg|sért
 own	v	birtokol
 plan	v	tervez ; meg|tervez
 point	v	mutat[at=ra]
-pray	v	imádkozik[noobj]
+pray	v	imádkozik[noobj,for=ert]
 present	v	be|mutat ; át|ad
 pretend	v	színlel
 protect	v	véd[from=tol] ; meg|véd
@@ -5179,7 +5179,7 @@ hide and seek	n	bújócska
 pull out	v	ki|húz ; ki|vonul[noobj,of=bol]
 part-time	adv	részmunkaidőben
 full-time	adv	teljes munkaidőben
-tank	n	tartály[tartályok]
+tank	n	tartály[tartályok] ; harckocsi[harckocsik]
 technology	n	technológia[technológiák,attr=technológiai] ; technika
 tennis	n	tenisz
 theme	n	téma[témák]
@@ -7611,3 +7611,41 @@ out of town	adj	városon kívül[van]
 out of sight	adj	nem látható ; láthatatlan
 up for sale	adj	eladó
 on display	adj	kiállítva[van] ; látható
+# conflict, the military and security
+navy	n	haditengerészet[haditengerészetek]
+air force	n	légierő[légierők]
+armed forces	n	fegyveres erők
+airstrike	n	légicsapás[légicsapások]
+air strike	n	légicsapás[légicsapások]
+drone	n	drón[drónok,3sg=drónja] ; zúgás
+offensive	n	offenzíva[offenzívák] ; támadás
+civil war	n	polgárháború[polgárháborúk]
+peace deal	n	békemegállapodás[békemegállapodások]
+truce	n	fegyverszünet[fegyverszünetek,3sg=fegyverszünete]
+refugee camp	n	menekülttábor[menekülttáborok,3sg=menekülttábora,in=ban]
+asylum seeker	n	menedékkérő[menedékkérők,person]
+border control	n	határellenőrzés[határellenőrzések]
+checkpoint	n	ellenőrzőpont[ellenőrzőpontok,3sg=ellenőrzőpontja]
+terror attack	n	terrortámadás[terrortámadások]
+gunman	n	fegyveres[fegyveresek,person]
+security forces	n	biztonsági erők
+alliance	n	szövetség[szövetségek]
+wounded	adj	sebesült
+captured	adj	elfogott
+besieged	adj	ostromlott
+retreat	v	vissza|vonul[noobj]
+# society, religion and daily life in the news
+local council	n	önkormányzat[önkormányzatok,3sg=önkormányzata] ; helyi önkormányzat
+mosque	n	mecset[mecsetek,3sg=mecsete,in=ban]
+synagogue	n	zsinagóga[zsinagógák,in=ban]
+bishop	n	püspök[püspökök,person]
+pope	n	pápa[pápák,person]
+inequality	n	egyenlőtlenség[egyenlőtlenségek]
+racism	n	rasszizmus
+homelessness	n	hajléktalanság
+emigrate	v	ki|vándorol[noobj,to=ba]
+immigrate	v	be|vándorol[noobj,to=ba]
+donate	v	adományoz ; adakozik[noobj,to=nak]
+secular	adj	világi
+vulnerable	adj	kiszolgáltatott ; sebezhető
+disadvantaged	adj	hátrányos helyzetű
