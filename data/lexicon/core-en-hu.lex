@@ -656,7 +656,7 @@ poor	adj	szegény
 pretty	adj	szép ; csinos[person]
 proud	adj	büszke[of=ra]
 safe	adj	biztonságos
-sharp	adj	éles
+sharp	adj	éles ; meredek[when=rise/fall/increase/decrease/drop/decline/jump/turn/bend/slowdown]
 simple	adj	egyszerű[egyszerűek]
 slow	adj	lassú[lassúak]
 soft	adj	puha
@@ -3202,7 +3202,7 @@ stare	n	bámulás
 stare	v	bámul[at=acc] ; mered[noobj]
 starting	adj	kiinduló ; kezdő
 starve	v	éhezik ; éhen hal
-steady	adj	egyenletes ; állandó ; biztos
+steady	adj	egyenletes ; állandó ; biztos ; stabil
 steel	n	acél[acélok,3sg=acélja]
 steer	v	kormányoz ; irányít
 stoic	adj	sztoikus
@@ -3269,7 +3269,7 @@ tire	v	el|fárad[noobj] ; ki|fáraszt
 toast	n	pirítós[pirítósok] ; pohárköszöntő
 tolerance	n	tolerancia ; türelem[türelmek] ; tűrés
 tolerant	adj	toleráns ; türelmes
-toll	n	áldozat[áldozatok]
+toll	n	áldozat[áldozatok] ; útdíj[útdíjak,3sg=útdíja,when=pay/charge/introduce]
 torture	n	kínzás[kínzások]
 tour	n	túra ; körút[körutak,3sg=körútja] ; turné
 tract	n	terület[területek] ; traktus[traktusok] ; röpirat[röpiratok]
@@ -7649,3 +7649,42 @@ donate	v	adományoz ; adakozik[noobj,to=nak]
 secular	adj	világi
 vulnerable	adj	kiszolgáltatott ; sebezhető
 disadvantaged	adj	hátrányos helyzetű
+# figures and trends: the nouns and adjectives of any report
+record high	n	rekordmagasság[rekordmagasságok] ; csúcs
+record low	n	mélypont[mélypontok,3sg=mélypontja]
+all-time high	n	történelmi csúcs ; minden idők csúcsa
+ratio	n	arány[arányok,3sg=aránya] ; hányados
+milestone	n	mérföldkő[mérföldkövek,acc=mérföldkövet,3sg=mérföldköve,poss=mérföldköve]
+gradual	adj	fokozatos
+slight	adj	enyhe ; csekély
+marginal	adj	csekély ; marginális
+unprecedented	adj	példátlan ; soha nem látott
+year-long	adj	egyéves ; egész éves
+week-long	adj	egyhetes ; egész hetes
+month-long	adj	egy hónapos ; hónapokig tartó
+decade-long	adj	évtizedes
+long-term	adj	hosszú távú
+short-term	adj	rövid távú
+medium-term	adj	középtávú
+nationwide	adj	országos
+worldwide	adj	világméretű ; világszerte
+nationwide	adv	országszerte
+worldwide	adv	világszerte
+steadily	adv	egyenletesen ; folyamatosan
+overall	adv	összességében ; összesen
+respectively	adv	illetve ; rendre
+# transport and travel disruption
+disruption	n	fennakadás[fennakadások] ; zavar
+road closure	n	útlezárás[útlezárások]
+tailback	n	kocsisor[kocsisorok,3sg=kocsisora] ; dugó
+rail strike	n	vasutassztrájk[vasutassztrájkok,3sg=vasutassztrájkja]
+replacement bus	n	pótlóbusz[pótlóbuszok,3sg=pótlóbusza]
+rail replacement bus	n	vonatpótló busz ; pótlóbusz
+departure board	n	indulási tábla ; kijelző
+level crossing	n	vasúti átjáró
+ring road	n	körgyűrű[körgyűrűk]
+cabin crew	n	légiutas-kísérők ; személyzet
+flight attendant	n	légiutas-kísérő[légiutas-kísérők,person]
+reroute	v	át|irányít ; el|terel
+overcrowded	adj	túlzsúfolt
+congested	adj	zsúfolt ; torlódott
