@@ -2153,7 +2153,7 @@ sharpen	v	élesít ; ki|hegyez
 sheer	adj	puszta ; merő
 shell	n	kagyló ; héj[héjak] ; lövedék[lövedékek]
 shrink	v	zsugorodik ; össze|megy[noobj]
-signal	n	jel[jelek] ; jelzés[jelzések]
+signal	n	jel[jelek] ; jelzés[jelzések] ; térerő[when=lose/get/have]
 signal	v	jelez ; int[noobj]
 significant	adj	jelentős ; fontos[fontosak]
 simply	adv	egyszerűen ; csupán
@@ -7688,3 +7688,66 @@ flight attendant	n	légiutas-kísérő[légiutas-kísérők,person]
 reroute	v	át|irányít ; el|terel
 overcrowded	adj	túlzsúfolt
 congested	adj	zsúfolt ; torlódott
+# public health
+public health	n	közegészségügy[közegészségügyek]
+health service	n	egészségügyi szolgáltatás ; egészségügyi ellátás
+waiting time	n	várakozási idő
+intensive care	n	intenzív osztály ; intenzív ellátás
+intensive care unit	n	intenzív osztály
+accident and emergency	n	sürgősségi osztály
+infection rate	n	fertőzöttségi arány
+variant	n	változat[változatok] ; variáns
+booster	n	emlékeztető oltás ; emlékeztető
+face mask	n	arcmaszk[arcmaszkok,3sg=arcmaszkja]
+hand sanitiser	n	kézfertőtlenítő[kézfertőtlenítők]
+hand sanitizer	n	kézfertőtlenítő[kézfertőtlenítők]
+social distancing	n	társadalmi távolságtartás
+self-isolation	n	önkéntes elkülönítés ; elkülönülés
+obesity	n	elhízás ; túlsúly
+heart disease	n	szívbetegség[szívbetegségek]
+dementia	n	demencia[demenciák] ; szellemi leépülés
+mental health	n	mentális egészség ; lelki egészség
+addiction	n	függőség[függőségek]
+life expectancy	n	várható élettartam
+death rate	n	halálozási arány
+birth rate	n	születési arány ; születésszám
+vaccinated	adj	beoltott
+unvaccinated	adj	oltatlan ; be nem oltott
+# technology and online news
+data breach	n	adatszivárgás[adatszivárgások] ; adatvédelmi incidens
+cyberattack	n	számítógépes támadás ; hackertámadás
+cyber attack	n	számítógépes támadás ; hackertámadás
+ransomware	n	zsarolóvírus[zsarolóvírusok,3sg=zsarolóvírusa]
+chatbot	n	csevegőrobot[csevegőrobotok,3sg=csevegőrobotja]
+algorithm	n	algoritmus[algoritmusok,3sg=algoritmusa]
+tech company	n	technológiai cég
+tech giant	n	technológiai óriás
+smartwatch	n	okosóra[okosórák]
+wearable	n	hordható eszköz
+broadband	n	gyors internet ; internetkapcsolat
+mobile network	n	mobilhálózat[mobilhálózatok,3sg=mobilhálózata]
+misinformation	n	félretájékoztatás ; téves információ
+disinformation	n	dezinformáció ; félrevezetés
+censorship	n	cenzúra[cenzúrák]
+surveillance	n	megfigyelés[megfigyelések]
+facial recognition	n	arcfelismerés[arcfelismerések]
+online	adv	online ; az interneten
+hack	v	fel|tör ; meg|hekkel
+censor	v	cenzúráz
+# the media and journalism
+newsroom	n	szerkesztőség[szerkesztőségek]
+front page	n	címlap[címlapok,3sg=címlapja,on=n]
+breaking news	n	rendkívüli hír ; friss hír
+broadcaster	n	műsorszolgáltató[műsorszolgáltatók]
+news agency	n	hírügynökség[hírügynökségek]
+exclusive	n	exkluzív hír ; exkluzív riport
+press release	n	sajtóközlemény[sajtóközlemények]
+press freedom	n	sajtószabadság
+freedom of speech	n	szólásszabadság
+tabloid	n	bulvárlap[bulvárlapok,3sg=bulvárlapja]
+broadsheet	n	napilap[napilapok,3sg=napilapja]
+columnist	n	publicista[publicisták,person] ; rovatvezető
+op-ed	n	vélemény rovat ; publicisztika
+exclusive	adj	kizárólagos ; exkluzív
+unconfirmed	adj	meg nem erősített ; nem megerősített
+quote	v	idéz
