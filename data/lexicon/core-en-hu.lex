@@ -779,7 +779,7 @@ attack	v	meg|támad ; támad
 bound	adj	köteles ; kötött
 care	n	gondoskodás ; gond[gondok]
 care	v	törődik[for=val,about=val] ; gondoz
-serve	v	tálal ; szolgál ; fel|szolgál
+serve	v	tálal ; szolgál ; fel|szolgál ; tölt[when=sentence/term/ban]
 snap	v	el|pattan[noobj] ; csattan[noobj]
 strain	n	megterhelés ; feszültség[feszültségek]
 strain	v	meg|erőltet ; szűr
@@ -2144,7 +2144,7 @@ scrape	v	kapar ; le|kapar
 scratch	n	karcolás[karcolások] ; karc[karcok]
 scratch	v	vakar ; meg|karcol
 seize	v	meg|ragad ; le|foglal ; el|fog
-sentence	n	mondat[mondatok] ; ítélet[ítéletek]
+sentence	n	mondat[mondatok] ; ítélet[ítéletek] ; büntetés[büntetések,when=serve/receive/give/hand/impose/face]
 sentence	v	el|ítél[to=ra]
 series	n	sorozat[sorozatok] ; széria
 serious	adj	komoly ; súlyos
@@ -4251,7 +4251,7 @@ improve	v	javít[intr=javul] ; fejleszt
 industry	n	ipar[iparok]
 independent	adj	független
 independence	n	függetlenség[függetlenségek]
-guilty	adj	bűnös
+guilty	adj	bűnös[of=ban]
 goal	n	cél[célok,3sg=célja,pp=céljai] ; gól[gólok,3sg=gólja,pp=góljai]
 gun	n	fegyver[fegyverek] ; pisztoly[pisztolyok]
 god	n	isten[istenek]
@@ -7751,3 +7751,44 @@ op-ed	n	vélemény rovat ; publicisztika
 exclusive	adj	kizárólagos ; exkluzív
 unconfirmed	adj	meg nem erősített ; nem megerősített
 quote	v	idéz
+# work and the unions in the news
+labour union	n	szakszervezet[szakszervezetek,3sg=szakszervezete]
+union leader	n	szakszervezeti vezető
+walkout	n	munkabeszüntetés[munkabeszüntetések] ; kivonulás
+industrial action	n	munkabeszüntetés[munkabeszüntetések]
+picket line	n	sztrájkőrség[sztrájkőrségek]
+pay dispute	n	bérvita[bérviták]
+pay deal	n	bérmegállapodás[bérmegállapodások]
+pay offer	n	bérajánlat[bérajánlatok,3sg=bérajánlata]
+collective agreement	n	kollektív szerződés
+working condition	n	munkakörülmény[munkakörülmények]
+working hours	n	munkaidő[munkaidők,3sg=munkaideje]
+retirement age	n	nyugdíjkorhatár[nyugdíjkorhatárok,3sg=nyugdíjkorhatára]
+staff shortage	n	munkaerőhiány[munkaerőhiányok] ; létszámhiány
+skills shortage	n	szakemberhiány[szakemberhiányok]
+remote working	n	távmunka[távmunkák]
+four-day week	n	négynapos munkahét
+zero-hours contract	n	nulla órás szerződés
+# schools and universities in the news
+school leaver	n	végzős diák ; pályakezdő
+dropout	n	lemorzsolódó diák ; iskolaelhagyó
+truancy	n	iskolakerülés
+league table	n	rangsor[rangsorok,3sg=rangsora] ; tabella
+ranking	n	rangsor[rangsorok,3sg=rangsora] ; helyezés
+inspection	n	ellenőrzés[ellenőrzések] ; szemle
+school year	n	tanév[tanévek,3sg=tanéve]
+academic year	n	tanév[tanévek,3sg=tanéve]
+# the courts in the news
+ruling	n	ítélet[ítéletek] ; határozat
+prison sentence	n	börtönbüntetés[börtönbüntetések]
+suspended sentence	n	felfüggesztett büntetés
+plea	n	kérés[kérések] ; védekezés
+prosecution	n	vádemelés[vádemelések] ; büntetőeljárás
+defence lawyer	n	védőügyvéd[védőügyvédek,person] ; védő
+juror	n	esküdt[esküdtek,person]
+high court	n	felsőbb bíróság ; legfelsőbb bíróság
+supreme court	n	legfelsőbb bíróság
+court case	n	bírósági ügy ; per
+miscarriage of justice	n	téves ítélet ; igazságszolgáltatási tévedés
+plead guilty	v	be|ismer[noobj,to=acc] ; bűnösnek |vall[noobj]
+prosecute	v	vádol ; perel
