@@ -3185,7 +3185,7 @@ span	n	időtartam[időtartamok]
 spanish	adj	spanyol
 sparkle	v	szikrázik ; csillog[noobj]
 speaker	n	előadó[person] ; szónok[szónokok] ; hangszóró
-specialize	v	szakosodik ; specializálódik
+specialize	v	szakosodik[noobj,in=ra] ; specializálódik[noobj,in=ra]
 speck	n	szemcse ; porszem[porszemek]
 speculate	v	spekulál[noobj] ; találgat
 speculation	n	spekuláció ; találgatás
@@ -6977,7 +6977,6 @@ triple	v	meg|háromszoroz[intr=megháromszorozódik]
 rebound	v	erősödik[noobj] ; vissza|pattan[noobj]
 strengthen	v	fokoz[intr=erősödik] ; meg|szilárdít
 stabilize	v	stabilizál[intr=stabilizálódik]
-stabilise	v	stabilizál[intr=stabilizálódik]
 fluctuate	v	ingadozik[noobj]
 outperform	v	felülmúl
 vow	v	meg|fogad
@@ -6999,7 +6998,6 @@ downplay	v	bagatellizál ; kisebbít
 oust	v	el|távolít ; meg|buktat
 topple	v	meg|buktat ; le|dönt
 mobilize	v	mozgósít
-mobilise	v	mozgósít
 deploy	v	be|vet ; telepít
 retaliate	v	vissza|vág[noobj]
 escalate	v	eszkalál[intr=eszkalálódik] ; fokoz
@@ -7059,7 +7057,6 @@ price rise	n	áremelkedés[áremelkedések] ; áremelés
 price increase	n	áremelés[áremelések] ; áremelkedés
 housing market	n	lakáspiac[lakáspiacok,3sg=lakáspiaca] ; ingatlanpiac
 property market	n	ingatlanpiac[ingatlanpiacok,3sg=ingatlanpiaca]
-labour market	n	munkaerőpiac[munkaerőpiacok,3sg=munkaerőpiaca]
 labor market	n	munkaerőpiac[munkaerőpiacok,3sg=munkaerőpiaca]
 growth rate	n	növekedési ütem
 economic growth	n	gazdasági növekedés
@@ -7105,9 +7102,7 @@ multinational	adj	multinacionális
 inflationary	adj	inflációs
 year-on-year	adj	éves összevetésű ; éves
 privatize	v	privatizál
-privatise	v	privatizál
 nationalize	v	államosít
-nationalise	v	államosít
 outsource	v	ki|szervez
 auction	v	el|árverez
 sponsor	v	szponzorál ; támogat
@@ -7292,7 +7287,6 @@ coral reef	n	korallzátony[korallzátonyok]
 nature reserve	n	természetvédelmi terület
 national park	n	nemzeti park[in=ban]
 pesticide	n	növényvédő szer ; rovarirtó
-fertiliser	n	műtrágya[műtrágyák] ; trágya
 fertilizer	n	műtrágya[műtrágyák] ; trágya
 nuclear power	n	atomenergia ; nukleáris energia
 nuclear power plant	n	atomerőmű[atomerőművek,acc=atomerőművet,3sg=atomerőműve]
@@ -7367,25 +7361,12 @@ animated	adj	animációs ; élénk
 rehearse	v	próbál
 premiere	v	bemutat
 # manners of speaking and thinking
-realise	v	rá|jön[noobj] ; meg|valósít ; fel|ismer
-recognise	v	fel|ismer ; el|ismer
-apologise	v	bocsánatot |kér[for=ert,to=tol,noobj]
-criticise	v	bírál ; kritizál
-summarise	v	össze|foglal
-sympathise	v	együtt|érez[noobj,with=val]
 sympathize	v	együtt|érez[noobj,with=val]
-prioritise	v	rangsorol ; előnyben |részesít
 prioritize	v	rangsorol ; előnyben |részesít
-memorise	v	meg|tanul ; memorizál
-finalise	v	véglegesít ; le|zár
 finalize	v	véglegesít ; le|zár
-authorise	v	engedélyez ; fel|hatalmaz
 authorize	v	engedélyez ; fel|hatalmaz
-minimise	v	minimalizál ; csökkent
 minimize	v	minimalizál ; csökkent
-maximise	v	maximalizál ; növel
 maximize	v	maximalizál ; növel
-utilise	v	hasznosít ; fel|használ
 utilize	v	hasznosít ; fel|használ
 remark	v	meg|jegyez
 gossip	v	pletykál[noobj,about=rol]
@@ -7699,7 +7680,6 @@ infection rate	n	fertőzöttségi arány
 variant	n	változat[változatok] ; variáns
 booster	n	emlékeztető oltás ; emlékeztető
 face mask	n	arcmaszk[arcmaszkok,3sg=arcmaszkja]
-hand sanitiser	n	kézfertőtlenítő[kézfertőtlenítők]
 hand sanitizer	n	kézfertőtlenítő[kézfertőtlenítők]
 social distancing	n	társadalmi távolságtartás
 self-isolation	n	önkéntes elkülönítés ; elkülönülés
@@ -7792,3 +7772,52 @@ court case	n	bírósági ügy ; per
 miscarriage of justice	n	téves ítélet ; igazságszolgáltatási tévedés
 plead guilty	v	be|ismer[noobj,to=acc] ; bűnösnek |vall[noobj]
 prosecute	v	vádol ; perel
+# verbs in -ise and -ize: both spellings
+modernize	v	modernizál ; korszerűvé |tesz
+normalize	v	normalizál ; rendez
+centralize	v	központosít ; centralizál
+visualize	v	el|képzel ; szemléltet
+categorize	v	kategorizál ; osztályoz
+characterize	v	jellemez
+legalize	v	legalizál ; törvényesít
+standardize	v	szabványosít ; egységesít
+familiarize	v	meg|ismertet[with=val]
+hospitalize	v	kórházba |szállít
+jeopardize	v	veszélyeztet
+optimize	v	optimalizál
+penalize	v	büntet ; meg|büntet
+publicize	v	reklámoz ; nyilvánosságra |hoz
+revitalize	v	fel|lendít ; fel|frissít
+scrutinize	v	alaposan |megvizsgál ; átvizsgál
+subsidize	v	támogat ; dotál
+symbolize	v	jelképez ; szimbolizál
+terrorize	v	terrorizál ; rettegésben |tart
+globalize	v	globalizál
+digitize	v	digitalizál
+sanitize	v	fertőtlenít
+socialize	v	barátkozik[noobj,with=val] ; szocializál
+colonize	v	gyarmatosít
+fertilize	v	trágyáz ; meg|termékenyít
+# the cost of living
+energy bill	n	energiaszámla[energiaszámlák] ; rezsiszámla
+heating bill	n	fűtésszámla[fűtésszámlák]
+utility bill	n	közüzemi számla ; rezsiszámla
+rent increase	n	lakbéremelés[lakbéremelések]
+food bank	n	élelmiszerbank[élelmiszerbankok,3sg=élelmiszerbankja]
+price cap	n	árplafon[árplafonok,3sg=árplafonja] ; ársapka
+household income	n	háztartási jövedelem
+disposable income	n	rendelkezésre álló jövedelem
+purchasing power	n	vásárlóerő[vásárlóerők,3sg=vásárlóereje]
+living standard	n	életszínvonal[életszínvonalak,3sg=életszínvonala]
+standard of living	n	életszínvonal[életszínvonalak,3sg=életszínvonala]
+affordable housing	n	megfizethető lakhatás ; megfizethető lakás
+first-time buyer	n	első lakásvásárló
+house price	n	lakásár[lakásárak,3sg=lakására] ; ingatlanár[ingatlanárak,3sg=ingatlanára]
+mortgage rate	n	jelzálogkamat[jelzálogkamatok,3sg=jelzálogkamata]
+payday loan	n	gyorskölcsön[gyorskölcsönök,3sg=gyorskölcsöne]
+unaffordable	adj	megfizethetetlen
+pricey	adj	drága ; borsos árú
+hard-up	adj	pénzszűkében lévő ; szegény
+well-off	adj	jómódú ; tehetős
+better off	adj	jobb helyzetben[van] ; tehetősebb
+worse off	adj	rosszabb helyzetben[van]
