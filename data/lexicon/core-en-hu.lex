@@ -3420,7 +3420,7 @@ alleged	adj	állítólagos
 alleviate	v	enyhít ; csillapít
 alligator	n	aligátor[aligátorok]
 allocation	n	elosztás ; kiosztás ; juttatás
-allotment	n	kiutalás ; parcella
+allotment	n	kiutalás ; parcella ; kiskert[kiskertek,3sg=kiskertje]
 ally	n	szövetséges[szövetségesek]
 aloud	adv	hangosan ; fennhangon
 alteration	n	változtatás[változtatások] ; átalakítás
@@ -4484,7 +4484,7 @@ achieve	v	el|ér
 annoy	v	bosszant
 chat	v	beszélget[noobj,with=val,about=rol] ; cseveg[noobj]
 chew	v	rág
-cycle	v	biciklizik[noobj]
+cycle	v	biciklizik[noobj] ; kerékpározik[noobj]
 decorate	v	díszít ; fel|díszít
 deserve	v	meg|érdemel
 disappear	v	el|tűnik[noobj]
@@ -7821,3 +7821,35 @@ hard-up	adj	pénzszűkében lévő ; szegény
 well-off	adj	jómódú ; tehetős
 better off	adj	jobb helyzetben[van] ; tehetősebb
 worse off	adj	rosszabb helyzetben[van]
+# hobbies, leisure and the garden
+pastime	n	időtöltés[időtöltések] ; szórakozás
+jigsaw puzzle	n	kirakós játék ; kirakó
+crossword	n	keresztrejtvény[keresztrejtvények]
+chess	n	sakk[3sg=sakkja]
+knitting	n	kötés[kötések]
+gardening	n	kertészkedés
+hiking	n	túrázás[túrázások] ; gyalogtúra
+fishing	n	horgászat[horgászatok] ; halászat
+camping	n	kempingezés ; sátorozás
+birdwatching	n	madármegfigyelés
+choir practice	n	kóruspróba[kóruspróbák]
+flower bed	n	virágágyás[virágágyások]
+lawnmower	n	fűnyíró[fűnyírók]
+watering can	n	locsolókanna[locsolókannák]
+rake	n	gereblye[gereblyék]
+wheelbarrow	n	talicska[talicskák]
+hike	v	túrázik[noobj]
+weed	v	gyomlál
+prune	v	metsz ; meg|metsz
+# everyday set phrases and sayings of speech
+no problem	adv	semmi gond ; nem probléma
+no wonder	adv	nem csoda
+just in case	adv	a biztonság kedvéért ; minden eshetőségre
+all the same	adv	mindazonáltal ; mégis
+even so	adv	még így is ; mégis
+in that case	adv	ebben az esetben ; akkor
+to be honest	adv	őszintén szólva
+to tell the truth	adv	az igazat megvallva
+frankly speaking	adv	őszintén szólva
+generally speaking	adv	általánosságban ; általában
+strictly speaking	adv	szigorúan véve
