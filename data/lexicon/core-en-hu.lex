@@ -7853,3 +7853,25 @@ to tell the truth	adv	az igazat megvallva
 frankly speaking	adv	őszintén szólva
 generally speaking	adv	általánosságban ; általában
 strictly speaking	adv	szigorúan véve
+# the land, the sea and the map
+coastline	n	partvonal[partvonalak,3sg=partvonala]
+peninsula	n	félsziget[félszigetek,3sg=félszigete,on=n]
+plateau	n	fennsík[fennsíkok,3sg=fennsíkja]
+slope	n	lejtő[lejtők,3sg=lejtője]
+mountain range	n	hegylánc[hegyláncok,3sg=hegylánca] ; hegység
+riverbank	n	folyópart[folyópartok,3sg=folyópartja]
+marsh	n	mocsár[mocsarak,acc=mocsarat,3sg=mocsara,poss=mocsara]
+canyon	n	kanyon[kanyonok,3sg=kanyonja]
+equator	n	egyenlítő[name]
+hemisphere	n	félteke[féltekék]
+north pole	n	északi-sark[name]
+south pole	n	déli-sark[name]
+latitude	n	szélesség ; földrajzi szélesség
+longitude	n	hosszúság ; földrajzi hosszúság
+terrain	n	terep[terepek,3sg=terepe] ; domborzat
+capital city	n	főváros[fővárosok]
+outskirts	n	külterület[külterületek,3sg=külterülete] ; peremkerület
+densely populated	adj	sűrűn lakott
+sparsely populated	adj	ritkán lakott
+landlocked	adj	tenger nélküli ; szárazföldi
+tropical	adj	trópusi
