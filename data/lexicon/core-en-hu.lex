@@ -1592,7 +1592,7 @@ response	n	válasz[válaszok] ; reakció
 result	n	eredmény[eredmények] ; következmény[következmények]
 result	v	ered[noobj]
 rhythm	n	ritmus[ritmusok] ; ütem[ütemek]
-row	n	sor[sorok] ; veszekedés
+row	n	sor[sorok] ; veszekedés ; vita[viták,when=spark/cause/trigger/provoke/settle/reignite]
 row	v	evez[noobj]
 sail	n	vitorla
 sail	v	hajózik ; vitorlázik
@@ -7875,3 +7875,39 @@ densely populated	adj	sűrűn lakott
 sparsely populated	adj	ritkán lakott
 landlocked	adj	tenger nélküli ; szárazföldi
 tropical	adj	trópusi
+# the nouns of news headlines
+reshuffle	n	átalakítás[átalakítások] ; kormányátalakítás
+cabinet reshuffle	n	kormányátalakítás[kormányátalakítások]
+u-turn	n	pálfordulás[pálfordulások] ; visszafordulás
+backlash	n	ellenreakció[ellenreakciók] ; felháborodás
+outcry	n	felháborodás[felháborodások] ; tiltakozás
+uproar	n	felzúdulás[felzúdulások] ; felfordulás
+standoff	n	patthelyzet[patthelyzetek,3sg=patthelyzete]
+stalemate	n	patthelyzet[patthelyzetek,3sg=patthelyzete] ; holtpont
+deadlock	n	holtpont[holtpontok,3sg=holtpontja]
+setback	n	visszaesés[visszaesések] ; kudarc
+windfall	n	váratlan nyereség ; váratlan bevétel
+windfall tax	n	különadó[különadók]
+fallout	n	kihatás[kihatások] ; következmény
+aftermath	n	utóhatás[utóhatások] ; következmény
+crackdown	n	szigorú fellépés ; megtorlás
+clampdown	n	szigorítás[szigorítások] ; szigorú fellépés
+shake-up	n	átszervezés[átszervezések] ; átalakítás
+overhaul	n	átalakítás[átalakítások] ; nagyjavítás
+pledge	n	ígéret[ígéretek,3sg=ígérete] ; vállalás
+vow	n	fogadalom[fogadalmak,acc=fogadalmat,3sg=fogadalma,poss=fogadalma,sup=fogadalmon] ; eskü
+public inquiry	n	nyilvános vizsgálat
+whistleblower	n	bejelentő[bejelentők,person] ; visszaélést bejelentő
+cover-up	n	eltussolás[eltussolások]
+by-election	n	időközi választás
+snap election	n	előrehozott választás
+hung parliament	n	többség nélküli parlament
+frontrunner	n	esélyes[esélyesek,person] ; éllovas
+front-runner	n	esélyes[esélyesek,person] ; éllovas
+underdog	n	esélytelen[esélytelenek,person] ; kívülálló
+comeback	n	visszatérés[visszatérések]
+swing voter	n	bizonytalan szavazó
+turning point	n	fordulópont[fordulópontok,3sg=fordulópontja]
+wake-up call	n	figyelmeztetés[figyelmeztetések] ; intő jel
+red tape	n	bürokrácia[bürokráciák] ; papírmunka
+loophole	n	kiskapu[kiskapuk] ; joghézag
