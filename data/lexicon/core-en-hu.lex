@@ -191,7 +191,7 @@ break	v	el|tör ; össze|tör ; meg|szeg[when=law/rule/promise/agreement] ; meg|
 bring	v	hoz ; el|hoz
 build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
-call	v	fel|hív ; hív
+call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote]
 clean	v	ki|takarít ; tisztít
 close	v	be|csuk[intr=zár] ; be|zár
 come	v	jön[noobj] ; érkezik
@@ -368,7 +368,7 @@ study	v	tanul
 develop	v	fejleszt[intr=fejlődik] ; fejlődik
 free	adj	szabad[szabadok] ; ingyenes
 first	adj	első
-hit	v	üt ; meg|üt
+hit	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village/economy]
 pull	v	húz
 reach	v	el|ér ; jut[obj=ra,when=agreement/decision/conclusion/compromise]
 quiet	adj	csendes[csendesek]
@@ -497,7 +497,7 @@ believe	v	hisz[obj=nak]
 borrow	v	kölcsön|kér
 choose	v	választ ; ki|választ
 count	v	számol[noobj] ; meg|számol
-cut	v	vág[into=ra] ; le|vág ; meg|szüntet[when=job/post/service]
+cut	v	vág[into=ra] ; le|vág ; meg|szüntet[when=job/post/service] ; csökkent[when=rate/tax/price/cost/spending/emission/budget/fare/subsidy/funding]
 dance	v	táncol[noobj]
 decide	v	dönt[noobj] ; el|dönt
 describe	v	le|ír[to=nak]
@@ -536,10 +536,10 @@ wish	v	kíván
 worry	v	aggódik[about=ert]
 hide	v	el|rejt[intr=bújik] ; el|bújik
 kick	v	rúg ; meg|rúg
-lift	v	fel|emel
+lift	v	fel|emel ; fel|old[when=ban/sanction/restriction/embargo/lockdown/curfew/blockade/suspension]
 feed	v	etet ; meg|etet
 knock	v	kopog[noobj] ; kopogtat
-carry on	v	folytat
+carry on	v	folytat[intr=folytatódik]
 find out	v	ki|derít
 put down	v	le|tesz
 turn around	v	meg|fordul[noobj]
@@ -656,7 +656,7 @@ poor	adj	szegény
 pretty	adj	szép ; csinos[person]
 proud	adj	büszke[of=ra]
 safe	adj	biztonságos
-sharp	adj	éles
+sharp	adj	éles ; meredek[when=rise/fall/increase/decrease/drop/decline/jump/turn/bend/slowdown]
 simple	adj	egyszerű[egyszerűek]
 slow	adj	lassú[lassúak]
 soft	adj	puha
@@ -674,7 +674,7 @@ inside	adv	bent
 upstairs	adv	fent
 downstairs	adv	lent
 # --- the rest of WordNet's two hundred commonest lemmas
-pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test]
+pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure]
 line	n	vonal[vonalak] ; sor[sorok]
 set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table]
 right	adv	jobbra ; pontosan
@@ -689,8 +689,8 @@ support	v	támogat
 form	n	űrlap[űrlapok,3sg=űrlapja] ; forma
 back	adv	vissza ; hátra
 back	n	hát[hátak,3sg=háta] ; hátsó rész
-charge	v	tölt ; fel|tölt
-strike	v	üt ; meg|üt
+charge	v	tölt ; fel|tölt ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat]
+strike	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village]
 center	n	központ[központok] ; közép[közepek]
 drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt
 force	n	erő ; kényszer
@@ -703,7 +703,7 @@ fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
 position	n	helyzet[helyzetek] ; pozíció
-raise	v	fel|emel ; emel ; gyűjt[when=money/fund]
+raise	v	fel|emel ; emel ; gyűjt[when=money/fund] ; fel|vet[when=question/issue/concern/point/doubt/possibility]
 sign	n	tábla ; jel[jelek]
 control	v	irányít
 down	adv	le ; lent
@@ -726,7 +726,7 @@ reduce	v	csökkent[to=ra,by=val]
 aim	n	cél[célok,3sg=célja]
 bear	n	medve
 blow	v	fúj
-claim	v	állít
+claim	v	állít ; követel[when=life]
 design	v	tervez
 firm	n	cég[cégek]
 ground	n	föld[földek] ; talaj[acc=talajt]
@@ -764,7 +764,7 @@ trouble	v	zavar
 # --- WordNet's commonest lemmas by tagged senses, ranks 1 to 450
 check	n	ellenőrzés[ellenőrzések] ; számla ; csekk[3sg=csekkje]
 check	v	meg|néz ; meg|vizsgál
-direct	v	irányít ; rendez
+direct	v	irányít ; rendez[when=film/movie/play/opera/show/series/documentary]
 direct	adj	közvetlen ; egyenes
 advance	n	előrelépés ; előleg[előlegek]
 advance	v	halad[noobj] ; előre|lép[noobj]
@@ -779,7 +779,7 @@ attack	v	meg|támad ; támad
 bound	adj	köteles ; kötött
 care	n	gondoskodás ; gond[gondok]
 care	v	törődik[for=val,about=val] ; gondoz
-serve	v	tálal ; szolgál ; fel|szolgál
+serve	v	tálal ; szolgál ; fel|szolgál ; tölt[when=sentence/term/ban]
 snap	v	el|pattan[noobj] ; csattan[noobj]
 strain	n	megterhelés ; feszültség[feszültségek]
 strain	v	meg|erőltet ; szűr
@@ -844,7 +844,7 @@ top	adj	felső
 trace	n	nyom[nyomok] ; jel[jelek]
 trace	v	ki|nyomoz ; követ
 trade	n	kereskedelem[kereskedelmek] ; szakma
-trade	v	kereskedik ; cserél
+trade	v	kereskedik[noobj,with=val,in=val] ; cserél
 twist	n	csavar[csavarok,3sg=csavarja] ; fordulat[fordulatok]
 twist	v	csavar ; el|csavar
 wave	n	hullám[hullámok]
@@ -930,7 +930,7 @@ register	n	nyilvántartás ; regiszter[regiszterek]
 register	v	regisztrál ; be|jegyez
 regular	adj	rendszeres ; szabályos
 scene	n	jelenet[jelenetek] ; helyszín[helyszínek]
-seat	n	ülés[ülések] ; hely[helyek]
+seat	n	ülés[ülések] ; hely[helyek] ; mandátum[mandátumok,when=win/lose/hold/gain]
 seat	v	le|ültet
 service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek]
 shake	v	meg|ráz[intr=remeg] ; rázkódik
@@ -1016,7 +1016,7 @@ experience	v	át|él ; tapasztal
 favor	n	szívesség[szívességek] ; kegy[kegyek]
 favor	v	támogat ; előnyben részesít
 fight	n	harc[harcok] ; verekedés
-fight	v	harcol[noobj] ; verekedik
+fight	v	harcol[noobj,for=ert] ; verekedik
 fine	adj	jó[jók] ; szép ; finom[finomak]
 fine	n	bírság[bírságok]
 flood	n	árvíz[árvizek] ; áradat[áradatok]
@@ -1229,7 +1229,7 @@ past	adj	elmúlt ; múlt
 past	adv	el
 plot	n	cselekmény[cselekmények] ; összeesküvés ; telek[telkek]
 plot	v	tervez ; ábrázol
-plunge	v	zuhan[noobj] ; bele|márt
+plunge	v	zuhan[noobj,to=ra,by=val] ; bele|márt
 positive	adj	pozitív ; biztos
 pound	n	font[fontok,3sg=fontja]
 pound	v	dönget ; püföl
@@ -1298,7 +1298,7 @@ stimulate	v	serkent ; ösztönöz
 stir	v	kever ; meg|kever ; mozdul[noobj]
 suffering	n	szenvedés[szenvedések]
 surge	n	hullám[hullámok] ; megugrás
-surge	v	meg|ugrik
+surge	v	meg|ugrik[noobj,to=ra,by=val]
 sustain	v	fenn|tart ; el|szenved
 switch	n	kapcsoló ; váltás[váltások]
 switch	v	vált ; kapcsol ; át|vált
@@ -1316,7 +1316,7 @@ transport	v	szállít ; el|szállít
 trick	n	trükk[trükkök,3sg=trükkje] ; csel[cselek]
 trick	v	be|csap ; rá|szed
 trim	v	nyír ; le|nyír ; díszít
-tumble	v	bukfencezik ; le|esik
+tumble	v	bukfencezik ; le|esik ; zuhan[noobj,to=ra,by=val]
 up	adv	fel ; fent
 volume	n	hangerő ; kötet[kötetek] ; térfogat[térfogatok]
 vote	n	szavazat[szavazatok] ; szavazás[szavazások]
@@ -1503,7 +1503,7 @@ jam	n	lekvár[lekvárok,3sg=lekvárja] ; dugó
 jerk	v	rándul[noobj] ; rángat
 join	v	csatlakozik[obj=hoz] ; össze|köt
 joke	n	vicc[viccek] ; tréfa
-joke	v	viccel[noobj] ; tréfál[noobj]
+joke	v	viccel[noobj,about=rol] ; tréfál[noobj]
 # --- WordNet's commonest lemmas by tagged senses, ranks 851 to 1284
 critical	adj	kritikus ; döntő
 complement	n	kiegészítés ; kiegészítő
@@ -1592,7 +1592,7 @@ response	n	válasz[válaszok] ; reakció
 result	n	eredmény[eredmények] ; következmény[következmények]
 result	v	ered[noobj]
 rhythm	n	ritmus[ritmusok] ; ütem[ütemek]
-row	n	sor[sorok] ; veszekedés
+row	n	sor[sorok] ; veszekedés ; vita[viták,when=spark/cause/trigger/provoke/settle/reignite]
 row	v	evez[noobj]
 sail	n	vitorla
 sail	v	hajózik ; vitorlázik
@@ -1665,7 +1665,7 @@ venture	n	vállalkozás[vállalkozások]
 venture	v	meg|kockáztat ; merészkedik
 vision	n	látás ; látomás[látomások] ; jövőkép[jövőképek]
 volunteer	n	önkéntes[person]
-volunteer	v	jelentkezik
+volunteer	v	jelentkezik[noobj,for=ra] ; önkénteskedik[noobj]
 waste	n	hulladék[hulladékok] ; pazarlás ; szemét[szemetek]
 waste	v	pazarol ; el|pazarol ; el|veszteget
 welcome	v	fogad ; köszönt
@@ -1807,7 +1807,7 @@ devil	n	ördög[ördögök,person]
 difference	n	különbség[különbségek]
 difficulty	n	nehézség[nehézségek]
 dimension	n	méret[méretek] ; dimenzió
-dip	v	márt ; bele|márt ; süllyed[noobj]
+dip	v	márt ; bele|márt ; süllyed[noobj,to=ra,by=val]
 directly	adv	közvetlenül ; egyenesen
 dispatch	v	el|küld ; küld
 display	n	kijelző ; kiállítás ; megjelenítés
@@ -1943,7 +1943,7 @@ item	n	tétel[tételek] ; cikk[cikkek] ; tárgy[tárgyak]
 joint	n	ízület[ízületek] ; illesztés
 joint	adj	közös
 labor	n	munka ; munkaerő ; szülés
-launch	v	fel|bocsát ; el|kezd
+launch	v	el|indít ; fel|bocsát[when=rocket/satellite/spacecraft/probe/missile/spaceship] ; el|kezd
 leadership	n	vezetés ; vezetőség
 leading	adj	vezető ; fő
 leap	n	ugrás[ugrások]
@@ -2116,7 +2116,7 @@ resistance	n	ellenállás
 restore	v	helyre|állít ; restaurál
 restrain	v	vissza|tart ; korlátoz
 restrict	v	korlátoz
-resume	v	folytat ; újra|kezd
+resume	v	folytat[intr=folytatódik] ; újra|kezd
 revive	v	fel|éleszt ; fel|elevenít ; fel|éled[noobj]
 rig	v	meg|hamisít ; fel|szerel
 ripple	n	fodrozódás ; hullámocska
@@ -2144,7 +2144,7 @@ scrape	v	kapar ; le|kapar
 scratch	n	karcolás[karcolások] ; karc[karcok]
 scratch	v	vakar ; meg|karcol
 seize	v	meg|ragad ; le|foglal ; el|fog
-sentence	n	mondat[mondatok] ; ítélet[ítéletek]
+sentence	n	mondat[mondatok] ; ítélet[ítéletek] ; büntetés[büntetések,when=serve/receive/give/hand/impose/face]
 sentence	v	el|ítél[to=ra]
 series	n	sorozat[sorozatok] ; széria
 serious	adj	komoly ; súlyos
@@ -2153,7 +2153,7 @@ sharpen	v	élesít ; ki|hegyez
 sheer	adj	puszta ; merő
 shell	n	kagyló ; héj[héjak] ; lövedék[lövedékek]
 shrink	v	zsugorodik ; össze|megy[noobj]
-signal	n	jel[jelek] ; jelzés[jelzések]
+signal	n	jel[jelek] ; jelzés[jelzések] ; térerő[when=lose/get/have]
 signal	v	jelez ; int[noobj]
 significant	adj	jelentős ; fontos[fontosak]
 simply	adv	egyszerűen ; csupán
@@ -2163,9 +2163,9 @@ slash	v	vág ; meg|vág ; csökkent
 slaughter	n	mészárlás ; vágás
 slaughter	v	le|mészárol ; le|vág
 slit	n	rés ; hasíték[hasítékok]
-slump	v	le|roskad[noobj] ; vissza|esik
+slump	v	vissza|esik[noobj,to=ra,by=val] ; le|roskad[noobj]
 snarl	v	vicsorít[noobj]
-soar	v	szárnyal[noobj] ; fel|szökik
+soar	v	szárnyal[noobj,to=ra,by=val] ; fel|szökik
 soil	n	talaj[acc=talajt] ; föld[földek]
 solution	n	megoldás[megoldások] ; oldat[oldatok]
 sore	adj	fájó ; sajgó
@@ -2321,7 +2321,7 @@ awful	adj	szörnyű[szörnyűek] ; borzasztó
 awkward	adj	kínos ; esetlen ; ügyetlen
 backward	adv	hátra ; visszafelé
 bake	v	süt ; meg|süt
-ban	n	tilalom[tilalmak]
+ban	n	tilalom[tilalmak,acc=tilalmat,3sg=tilalma,poss=tilalma,sup=tilalmon]
 bare	adj	csupasz ; puszta
 barrel	n	hordó ; cső[csövek]
 barricade	n	barikád[barikádok]
@@ -2345,7 +2345,7 @@ bless	v	meg|áld ; áld
 blessed	adj	áldott ; szent
 blossom	n	virág[virágok] ; virágzás
 blossom	v	virágzik ; ki|virágzik
-boast	v	henceg[noobj,that=val] ; kérkedik
+boast	v	henceg[noobj,about=val,that=val] ; kérkedik
 boil	v	forral ; fel|forral ; főz
 bomb	n	bomba
 bomb	v	bombáz ; le|bombáz
@@ -2447,7 +2447,7 @@ confession	n	vallomás[vallomások] ; gyónás
 confidence	n	bizalom[bizalmak] ; magabiztosság
 confine	v	korlátoz ; be|zár
 conformity	n	megfelelés ; alkalmazkodás
-congratulate	v	gratulál[obj=nak,noobj]
+congratulate	v	gratulál[obj=nak,noobj,on=hoz]
 conjunction	n	kötőszó[kötőszavak] ; együttállás
 conquer	v	meg|hódít ; le|győz
 conscience	n	lelkiismeret[lelkiismeretek]
@@ -2768,7 +2768,7 @@ immediacy	n	közvetlenség
 impact	n	hatás[hatások] ; becsapódás
 implication	n	következmény[következmények] ; utalás[utalások]
 imply	v	jelent ; sugall ; utal[noobj]
-impose	v	ki|vet ; rá|kényszerít
+impose	v	ki|vet ; rá|kényszerít ; be|vezet[when=sanction/ban/curfew/restriction/lockdown/limit/rule]
 impossible	adj	lehetetlen
 impression	n	benyomás[benyomások] ; lenyomat[lenyomatok]
 improvement	n	javulás ; javítás ; fejlesztés
@@ -2953,7 +2953,7 @@ overcome	v	le|győz ; le|küzd ; túl|jut[obj=on,noobj]
 overlook	v	el|néz ; figyelmen kívül hagy
 overseas	adv	külföldön ; tengerentúlon
 overture	n	nyitány[nyitányok]
-overturn	v	fel|borít ; meg|dönt
+overturn	v	fel|borít ; meg|dönt ; meg|semmisít[when=ruling/decision/verdict/conviction]
 owe	v	tartozik[obj=nak]
 package	n	csomag[csomagok,3sg=csomagja]
 pan	n	serpenyő ; lábas
@@ -3091,7 +3091,7 @@ resonance	n	rezonancia ; visszhang[visszhangok,3sg=visszhangja]
 resource	n	erőforrás[erőforrások] ; forrás[források]
 respectable	adj	tiszteletre méltó ; tekintélyes
 respite	n	haladék[haladékok] ; pihenő
-respond	v	válaszol[to=ra] ; reagál[noobj]
+respond	v	válaszol[to=ra] ; reagál[noobj,to=ra]
 responsibility	n	felelősség[felelősségek]
 restoration	n	helyreállítás ; restaurálás
 retain	v	meg|tart
@@ -3185,7 +3185,7 @@ span	n	időtartam[időtartamok]
 spanish	adj	spanyol
 sparkle	v	szikrázik ; csillog[noobj]
 speaker	n	előadó[person] ; szónok[szónokok] ; hangszóró
-specialize	v	szakosodik ; specializálódik
+specialize	v	szakosodik[noobj,in=ra] ; specializálódik[noobj,in=ra]
 speck	n	szemcse ; porszem[porszemek]
 speculate	v	spekulál[noobj] ; találgat
 speculation	n	spekuláció ; találgatás
@@ -3202,7 +3202,7 @@ stare	n	bámulás
 stare	v	bámul[at=acc] ; mered[noobj]
 starting	adj	kiinduló ; kezdő
 starve	v	éhezik ; éhen hal
-steady	adj	egyenletes ; állandó ; biztos
+steady	adj	egyenletes ; állandó ; biztos ; stabil
 steel	n	acél[acélok,3sg=acélja]
 steer	v	kormányoz ; irányít
 stoic	adj	sztoikus
@@ -3256,7 +3256,7 @@ thought	n	gondolat[gondolatok] ; gondolkodás
 thoughtful	adj	figyelmes ; elgondolkodó
 thread	n	cérna ; fonal[fonalak] ; szál[szálak]
 threat	n	fenyegetés[fenyegetések] ; veszély[veszélyek]
-threaten	v	fenyeget ; meg|fenyeget
+threaten	v	fenyeget[with=val] ; meg|fenyeget[with=val]
 throat	n	torok[torkok]
 throttle	n	fojtószelep[fojtószelepek]
 thud	n	puffanás ; tompa puffanás
@@ -3269,7 +3269,7 @@ tire	v	el|fárad[noobj] ; ki|fáraszt
 toast	n	pirítós[pirítósok] ; pohárköszöntő
 tolerance	n	tolerancia ; türelem[türelmek] ; tűrés
 tolerant	adj	toleráns ; türelmes
-toll	n	áldozat[áldozatok]
+toll	n	áldozat[áldozatok] ; útdíj[útdíjak,3sg=útdíja,when=pay/charge/introduce]
 torture	n	kínzás[kínzások]
 tour	n	túra ; körút[körutak,3sg=körútja] ; turné
 tract	n	terület[területek] ; traktus[traktusok] ; röpirat[röpiratok]
@@ -3420,7 +3420,7 @@ alleged	adj	állítólagos
 alleviate	v	enyhít ; csillapít
 alligator	n	aligátor[aligátorok]
 allocation	n	elosztás ; kiosztás ; juttatás
-allotment	n	kiutalás ; parcella
+allotment	n	kiutalás ; parcella ; kiskert[kiskertek,3sg=kiskertje]
 ally	n	szövetséges[szövetségesek]
 aloud	adv	hangosan ; fennhangon
 alteration	n	változtatás[változtatások] ; átalakítás
@@ -3699,7 +3699,7 @@ of course	adv	persze ; természetesen
 at least	adv	legalább
 most importantly	adv	ami a legfontosabb
 more importantly	adv	ami még fontosabb
-at last	adv	végre
+at last	adv	végre ; végül
 in fact	adv	valójában ; tulajdonképpen
 at once	adv	azonnal ; egyszerre
 at all	adv	egyáltalán
@@ -3756,8 +3756,8 @@ take after	v	hasonlít[obj=ra]
 call off	v	le|fúj ; le|mond
 turn down	v	el|utasít ; le|halkít
 run out	v	ki|fogy[of=bol,noobj]
-get over	v	ki|hever
-give in	v	enged[noobj]
+get over	v	ki|hever ; túl|jut[noobj,obj=n]
+give in	v	enged[noobj,to=nak]
 look after	v	vigyáz[obj=ra] ; gondoz
 ask for	v	kér
 put off	v	el|halaszt
@@ -4070,7 +4070,7 @@ szentendre	n	szentendre[name,in=n,to=ra,from=rol]
 toy	n	játék[játékok,3sg=játéka]
 thief	n	tolvaj[tolvajok,acc=tolvajt,person]
 set off	v	el|indul[noobj]
-break up	v	szakít[noobj]
+break up	v	szakít[noobj,with=val] ; fel|oszlat
 call back	v	vissza|hív
 fall asleep	v	el|alszik[noobj]
 resign	v	le|mond[noobj]
@@ -4151,7 +4151,7 @@ crew	n	legénység[legénységek] ; személyzet[személyzetek]
 crime	n	bűncselekmény[bűncselekmények] ; bűnözés
 crisis	n	válság[válságok]
 crop	n	termés[termések]
-curious	adj	kíváncsi
+curious	adj	kíváncsi[about=ra]
 currency	n	pénznem ; valuta
 curtain	n	függöny[függönyök]
 cushion	n	párna
@@ -4372,7 +4372,7 @@ improve	v	javít[intr=javul] ; fejleszt
 industry	n	ipar[iparok]
 independent	adj	független
 independence	n	függetlenség[függetlenségek]
-guilty	adj	bűnös
+guilty	adj	bűnös[of=ban]
 goal	n	cél[célok,3sg=célja,pp=céljai] ; gól[gólok,3sg=gólja,pp=góljai]
 gun	n	fegyver[fegyverek] ; pisztoly[pisztolyok]
 god	n	isten[istenek]
@@ -4411,7 +4411,7 @@ infect	v	meg|fertőz
 infectious	adj	fertőző
 insurance	n	biztosítás[biztosítások]
 international	adj	nemzetközi
-invest	v	be|fektet
+invest	v	be|fektet[in=ba]
 investigate	v	ki|vizsgál
 investigation	n	vizsgálat[vizsgálatok] ; nyomozás[nyomozások]
 investment	n	befektetés[befektetések]
@@ -4603,9 +4603,9 @@ somewhere else	adv	máshol
 # --- Everyday verbs and adjectives no ranking reached ('famous', 'necessary', 'protect', 'solve')
 achieve	v	el|ér
 annoy	v	bosszant
-chat	v	beszélget[noobj]
+chat	v	beszélget[noobj,with=val,about=rol] ; cseveg[noobj]
 chew	v	rág
-cycle	v	biciklizik[noobj]
+cycle	v	biciklizik[noobj] ; kerékpározik[noobj]
 decorate	v	díszít ; fel|díszít
 deserve	v	meg|érdemel
 disappear	v	el|tűnik[noobj]
@@ -4624,7 +4624,7 @@ offend	v	meg|sért
 own	v	birtokol
 plan	v	tervez ; meg|tervez
 point	v	mutat[at=ra]
-pray	v	imádkozik[noobj]
+pray	v	imádkozik[noobj,for=ert]
 present	v	be|mutat ; át|ad
 pretend	v	színlel
 protect	v	véd[from=tol] ; meg|véd
@@ -5064,7 +5064,7 @@ lie down	v	le|dől[noobj]
 shut down	v	le|áll[noobj] ; le|állít
 slow down	v	le|lassul[noobj] ; le|lassít
 fill out	v	ki|tölt
-come across	v	rá|talál[obj=ra]
+come across	v	rá|talál[obj=ra] ; rá|bukkan[noobj,obj=ra]
 run away	v	el|szalad[noobj,past=szaladt] ; el|menekül[noobj]
 hold on	v	vár[noobj]
 turn up	v	meg|jelenik[noobj] ; fel|hangosít
@@ -5134,7 +5134,7 @@ in advance	adv	előre
 on average	adv	átlagosan
 in total	adv	összesen
 on the other hand	adv	másrészt
-by the way	adv	egyébként
+by the way	adv	egyébként ; apropó
 so far	adv	eddig
 out of order	adv	üzemen kívül[van]
 in person	adv	személyesen
@@ -5160,7 +5160,7 @@ in love	adj	szerelmes[with=ba]
 accuse	v	meg|vádol[of=val] ; vádol[of=val]
 aim	v	céloz[at=ra]
 compete	v	versenyez[noobj,with=val,for=ert]
-convince	v	meg|győz
+convince	v	meg|győz[of=rol]
 dream	v	álmodik[about=rol,of=rol,that=rol]
 elect	v	meg|választ ; választ
 import	v	importál
@@ -5297,10 +5297,10 @@ watch	n	karóra[karórák,3sg=karórája] ; óra[órák]
 in surprise	adv	meglepetten
 for a while	adv	egy ideig
 hide and seek	n	bújócska
-pull out	v	ki|húz
+pull out	v	ki|húz ; ki|vonul[noobj,of=bol]
 part-time	adv	részmunkaidőben
 full-time	adv	teljes munkaidőben
-tank	n	tartály[tartályok]
+tank	n	tartály[tartályok] ; harckocsi[harckocsik]
 technology	n	technológia[technológiák,attr=technológiai] ; technika
 tennis	n	tenisz
 theme	n	téma[témák]
@@ -5608,7 +5608,7 @@ pond	n	tó[tavak,acc=tavat,3sg=tava,in=ban] ; kacsaúsztató
 waterfall	n	vízesés[vízesések]
 cave	n	barlang[barlangok,3sg=barlangja,to=ba,at=ban]
 volcano	n	vulkán[vulkánok,3sg=vulkánja]
-glacier	n	gleccser[gleccserek]
+glacier	n	gleccser[gleccserek,3sg=gleccsere]
 meadow	n	rét[rétek,3sg=rétje,in=n] ; mező
 horizon	n	látóhatár[látóhatárok] ; horizont
 sunrise	n	napkelte[napkelték]
@@ -5833,7 +5833,7 @@ smuggle	v	csempész
 kidnap	v	el|rabol
 burgle	v	ki|rabol
 # politics and public life
-referendum	n	népszavazás[népszavazások]
+referendum	n	népszavazás[népszavazások,in=n]
 coalition	n	koalíció[koalíciók]
 senate	n	szenátus[szenátusok,3sg=szenátusa]
 embassy	n	nagykövetség[nagykövetségek,to=ra,at=on]
@@ -5849,7 +5849,7 @@ minority	n	kisebbség[kisebbségek]
 poll	n	közvélemény-kutatás[közvélemény-kutatások] ; szavazás
 census	n	népszámlálás[népszámlálások]
 ban	v	be|tilt ; meg|tilt
-campaign	v	kampányol[noobj]
+campaign	v	kampányol[noobj,for=ert]
 # sport
 basketball	n	kosárlabda[kosárlabdák]
 gym	n	edzőterem[edzőtermek,acc=edzőtermet,3sg=edzőterme,poss=edzőterme,to=ba,at=ban]
@@ -5927,7 +5927,7 @@ clarity	n	világosság ; érthetőség
 clue	n	nyom[nyomok,3sg=nyoma] ; támpont
 compassion	n	együttérzés
 consent	n	beleegyezés ; hozzájárulás
-conservation	n	megőrzés
+conservation	n	természetvédelem[természetvédelmek,acc=természetvédelmet,3sg=természetvédelme,poss=természetvédelme,sup=természetvédelmen] ; megőrzés
 consultation	n	konzultáció[konzultációk] ; tanácskozás
 contradiction	n	ellentmondás[ellentmondások]
 convenience	n	kényelem[kényelmek,acc=kényelmet,3sg=kényelme,poss=kényelme]
@@ -5981,7 +5981,7 @@ irony	n	irónia
 junk	n	kacat[kacatok,3sg=kacatja]
 landing	n	leszállás[leszállások] ; lépcsőforduló
 landmark	n	nevezetesség[nevezetességek] ; tájékozódási pont
-landslide	n	földcsuszamlás[földcsuszamlások]
+landslide	n	földcsuszamlás[földcsuszamlások] ; elsöprő győzelem[when=win]
 lane	n	sáv[sávok,3sg=sávja,in=ban] ; ösvény
 lecturer	n	előadó[előadók,person] ; oktató
 legislation	n	jogszabály[jogszabályok] ; törvényhozás
@@ -6723,7 +6723,7 @@ re-elect	v	újra|választ
 pledge	v	meg|ígér
 veto	v	meg|vétóz ; vétót emel
 criticize	v	bírál ; kritizál
-evacuate	v	evakuál
+evacuate	v	evakuál ; ki|telepít
 step down	v	le|mond[noobj] ; vissza|lép
 # the weather and the environment
 weather forecast	n	időjárás-jelentés[időjárás-jelentések] ; előrejelzés
@@ -7089,3 +7089,946 @@ wash up	v	el|mosogat ; mosogat
 dress up	v	ki|öltözik[noobj] ; be|öltözik
 do up	v	be|gombol ; fel|újít
 set out	v	el|indul[noobj] ; ki|tűz
+
+# --- everyday words of any page, by topic (tenth round)
+# the verbs of news reports: rises and falls, what officials do, what courts and police do
+plummet	v	zuhan[noobj,to=ra,by=val]
+halve	v	felez ; felére |csökkent
+triple	v	meg|háromszoroz[intr=megháromszorozódik]
+rebound	v	erősödik[noobj] ; vissza|pattan[noobj]
+strengthen	v	fokoz[intr=erősödik] ; meg|szilárdít
+stabilize	v	stabilizál[intr=stabilizálódik]
+fluctuate	v	ingadozik[noobj]
+outperform	v	felülmúl
+vow	v	meg|fogad
+scrap	v	el|vet ; meg|szüntet
+axe	v	meg|szüntet ; le|épít
+unveil	v	be|mutat ; le|leplez
+allege	v	állít
+detain	v	őrizetbe |vesz ; fel|tart
+probe	v	vizsgál ; ki|vizsgál
+hijack	v	el|térít
+flee	v	menekül[noobj,from=bol] ; el|menekül[noobj]
+enforce	v	érvényesít ; be|tartat
+ratify	v	ratifikál
+mediate	v	közvetít
+nominate	v	jelöl[for=ra] ; ki|jelöl
+reaffirm	v	meg|ismétel ; ismételten |kijelent
+reiterate	v	meg|ismétel ; hangsúlyoz
+downplay	v	bagatellizál ; kisebbít
+oust	v	el|távolít ; meg|buktat
+topple	v	meg|buktat ; le|dönt
+mobilize	v	mozgósít
+deploy	v	be|vet ; telepít
+retaliate	v	vissza|vág[noobj]
+escalate	v	eszkalál[intr=eszkalálódik] ; fokoz
+spearhead	v	vezet ; irányít
+# the economy and business
+stockholder	n	részvényes[részvényesek,person]
+share price	n	részvényár[részvényárak,3sg=részvényára]
+merger	n	fúzió[fúziók] ; egyesülés
+acquisition	n	felvásárlás[felvásárlások] ; megszerzés
+takeover	n	felvásárlás[felvásárlások] ; átvétel
+takeover bid	n	felvásárlási ajánlat
+slowdown	n	lassulás[lassulások]
+downturn	n	visszaesés[visszaesések]
+upturn	n	fellendülés[fellendülések]
+central bank	n	központi bank ; jegybank[jegybankok,3sg=jegybankja]
+base rate	n	alapkamat[alapkamatok,3sg=alapkamata]
+inflation rate	n	inflációs ráta ; infláció
+consumer price	n	fogyasztói ár[árak]
+consumer spending	n	fogyasztói kiadások ; fogyasztás
+supply chain	n	ellátási lánc
+trade deficit	n	kereskedelmi hiány
+budget deficit	n	költségvetési hiány
+trade surplus	n	kereskedelmi többlet
+trade war	n	kereskedelmi háború
+trade deal	n	kereskedelmi megállapodás
+free trade	n	szabad kereskedelem
+single market	n	egységes piac
+hedge fund	n	fedezeti alap
+pension fund	n	nyugdíjalap[nyugdíjalapok,3sg=nyugdíjalapja]
+asset	n	eszköz[eszközök] ; vagyon[vagyonok]
+portfolio	n	portfólió[portfóliók]
+stock exchange	n	értéktőzsde[értéktőzsdék,on=n] ; tőzsde
+market share	n	piaci részesedés
+market value	n	piaci érték
+competitor	n	versenytárs[versenytársak,person] ; konkurens
+start-up	n	induló vállalkozás
+chief executive	n	vezérigazgató[vezérigazgatók,person]
+ceo	n	vezérigazgató[vezérigazgatók,person]
+cfo	n	pénzügyi igazgató
+subsidiary	n	leányvállalat[leányvállalatok,3sg=leányvállalata]
+parent company	n	anyavállalat[anyavállalatok,3sg=anyavállalata]
+workforce	n	munkaerő[munkaerők,3sg=munkaereje] ; személyzet
+layoff	n	elbocsátás[elbocsátások]
+job cut	n	leépítés[leépítések] ; elbocsátás
+minimum wage	n	minimálbér[minimálbérek,3sg=minimálbére]
+pay cut	n	fizetéscsökkentés[fizetéscsökkentések]
+insolvency	n	fizetésképtelenség
+bailout	n	mentőcsomag[mentőcsomagok,3sg=mentőcsomagja] ; kimentés
+stimulus	n	ösztönzés[ösztönzések] ; inger
+stimulus package	n	gazdaságélénkítő csomag
+austerity	n	megszorítás[megszorítások] ; takarékosság
+tax revenue	n	adóbevétel[adóbevételek]
+vat	n	áfa[áfák] ; általános forgalmi adó
+value added tax	n	általános forgalmi adó ; áfa[áfák]
+productivity	n	termelékenység
+price rise	n	áremelkedés[áremelkedések] ; áremelés
+price increase	n	áremelés[áremelések] ; áremelkedés
+housing market	n	lakáspiac[lakáspiacok,3sg=lakáspiaca] ; ingatlanpiac
+property market	n	ingatlanpiac[ingatlanpiacok,3sg=ingatlanpiaca]
+labor market	n	munkaerőpiac[munkaerőpiacok,3sg=munkaerőpiaca]
+growth rate	n	növekedési ütem
+economic growth	n	gazdasági növekedés
+financial crisis	n	pénzügyi válság
+debt crisis	n	adósságválság[adósságválságok]
+national debt	n	államadósság[államadósságok]
+public debt	n	államadósság[államadósságok]
+interest payment	n	kamatfizetés[kamatfizetések]
+fiscal year	n	pénzügyi év ; költségvetési év
+financial year	n	pénzügyi év ; üzleti év
+annual report	n	éves jelentés
+balance sheet	n	mérleg[mérlegek]
+shortfall	n	hiány[hiányok] ; lemaradás
+commodity	n	áru[áruk] ; nyersanyag
+raw material	n	nyersanyag[nyersanyagok,3sg=nyersanyaga]
+manufacturing	n	gyártás[gyártások] ; feldolgozóipar
+retailer	n	kiskereskedő[kiskereskedők] ; kereskedő
+wholesaler	n	nagykereskedő[nagykereskedők]
+retail	n	kiskereskedelem[kiskereskedelmek,acc=kiskereskedelmet,3sg=kiskereskedelme,poss=kiskereskedelme,sup=kiskereskedelmen]
+e-commerce	n	e-kereskedelem[acc=e-kereskedelmet,3sg=e-kereskedelme]
+logo	n	logó[logók]
+marketing	n	marketing[marketingek,3sg=marketingje]
+sponsorship	n	szponzoráció[szponzorációk] ; támogatás
+joint venture	n	vegyes vállalat
+lobbyist	n	lobbista[lobbisták,person]
+regulator	n	szabályozó hatóság ; felügyelet
+watchdog	n	felügyeleti szerv ; házőrző kutya
+trader	n	kereskedő[kereskedők,person] ; bróker
+analyst	n	elemző[elemzők,person]
+entrepreneur	n	vállalkozó[vállalkozók,person]
+tycoon	n	mágnás[mágnások,person] ; iparmágnás
+fiscal	adj	költségvetési ; fiskális
+monetary	adj	monetáris ; pénzügyi
+quarterly	adj	negyedéves
+loss-making	adj	veszteséges
+volatile	adj	ingadozó ; változékony
+sluggish	adj	lassú ; vontatott
+robust	adj	erős ; robusztus
+listed	adj	tőzsdén jegyzett ; felsorolt
+state-owned	adj	állami ; állami tulajdonú
+privately owned	adj	magántulajdonú
+multinational	adj	multinacionális
+inflationary	adj	inflációs
+year-on-year	adj	éves összevetésű ; éves
+privatize	v	privatizál
+nationalize	v	államosít
+outsource	v	ki|szervez
+auction	v	el|árverez
+sponsor	v	szponzorál ; támogat
+advertise	v	hirdet ; reklámoz
+go bankrupt	v	csődbe |megy[noobj]
+go bust	v	csődbe |megy[noobj]
+# elections and parliament
+ballot paper	n	szavazólap[szavazólapok,3sg=szavazólapja]
+ballot box	n	urna[urnák] ; szavazóurna
+polling day	n	választás napja ; szavazás napja
+running mate	n	alelnökjelölt[alelnökjelöltek,person]
+manifesto	n	választási program ; kiáltvány
+ruling party	n	kormánypárt[kormánypártok,3sg=kormánypártja]
+opposition party	n	ellenzéki párt
+political party	n	politikai párt ; párt
+party leader	n	pártvezető[pártvezetők,person]
+recount	n	újraszámlálás[újraszámlálások]
+runoff	n	második forduló
+exit poll	n	urnák melletti felmérés
+house of commons	n	alsóház[alsóházak,3sg=alsóháza] ; brit alsóház
+house of lords	n	felsőház[felsőházak,3sg=felsőháza] ; lordok háza
+lower house	n	alsóház[alsóházak,3sg=alsóháza]
+upper house	n	felsőház[felsőházak,3sg=felsőháza]
+no-confidence vote	n	bizalmatlansági szavazás
+vote of no confidence	n	bizalmatlansági szavazás
+cabinet minister	n	miniszter[miniszterek,person]
+premier	n	miniszterelnök[miniszterelnökök,person]
+chancellor	n	kancellár[kancellárok,3sg=kancellárja,pp=kancellárjai,person]
+governor	n	kormányzó[kormányzók,person]
+foreign minister	n	külügyminiszter[külügyminiszterek,person]
+finance minister	n	pénzügyminiszter[pénzügyminiszterek,person]
+interior minister	n	belügyminiszter[belügyminiszterek,person]
+defence minister	n	védelmi miniszter
+defense minister	n	védelmi miniszter
+health minister	n	egészségügyi miniszter
+education minister	n	oktatási miniszter
+foreign ministry	n	külügyminisztérium[külügyminisztériumok]
+interior ministry	n	belügyminisztérium[belügyminisztériumok]
+negotiator	n	tárgyaló[tárgyalók,person]
+dictator	n	diktátor[diktátorok,person]
+activist	n	aktivista[aktivisták,person]
+petition	n	petíció[petíciók] ; kérvény
+mandate	n	felhatalmazás[felhatalmazások] ; mandátum
+incumbent	n	hivatalban lévő politikus
+head of state	n	államfő[államfők,3sg=államfője,person]
+head of government	n	kormányfő[kormányfők,3sg=kormányfője,person]
+leadership contest	n	vezetőválasztás[vezetőválasztások]
+local elections	n	helyhatósági választások ; önkormányzati választások
+local election	n	önkormányzati választás ; helyhatósági választás
+presidential election	n	elnökválasztás[elnökválasztások,in=n,at=n]
+parliamentary election	n	parlamenti választás ; országgyűlési választás
+election campaign	n	választási kampány ; kampány
+electoral	adj	választási
+parliamentary	adj	parlamenti ; országgyűlési
+presidential	adj	elnöki
+ministerial	adj	miniszteri
+governmental	adj	kormányzati
+populist	adj	populista
+nationalist	adj	nacionalista
+far-right	adj	szélsőjobboldali
+far-left	adj	szélsőbaloldali
+centre-left	adj	balközép ; balközép irányzatú
+centre-right	adj	jobbközép ; jobbközép irányzatú
+incumbent	adj	hivatalban lévő ; jelenlegi
+undemocratic	adj	antidemokratikus ; nem demokratikus
+authoritarian	adj	tekintélyelvű ; autoriter
+bipartisan	adj	kétpárti
+legislate	v	törvényt |alkot ; szabályoz
+lobby	v	lobbizik[noobj,for=ert]
+# disasters and emergencies
+forest fire	n	erdőtűz[erdőtüzek,acc=erdőtüzet,3sg=erdőtüze,poss=erdőtüze]
+aftershock	n	utórengés[utórengések]
+tremor	n	rengés[rengések] ; remegés
+typhoon	n	tájfun[tájfunok,3sg=tájfunja]
+cyclone	n	ciklon[ciklonok,3sg=ciklonja]
+famine	n	éhínség[éhínségek]
+gas leak	n	gázszivárgás[gázszivárgások]
+rubble	n	törmelék[törmelékek,3sg=törmeléke]
+debris	n	törmelék[törmelékek,3sg=törmeléke] ; roncs
+wreckage	n	roncs[roncsok,3sg=roncsa]
+death toll	n	halálos áldozatok száma ; áldozatok száma
+rescuer	n	mentő[mentők,person] ; mentőegység
+rescue team	n	mentőcsapat[mentőcsapatok,3sg=mentőcsapata]
+rescue worker	n	mentő[mentők,person] ; mentőmunkás
+search and rescue	n	kutatás és mentés
+fire brigade	n	tűzoltóság[tűzoltóságok]
+fire service	n	tűzoltóság[tűzoltóságok]
+fire engine	n	tűzoltóautó[tűzoltóautók]
+emergency services	n	mentőszolgálatok ; segélyszolgálatok
+state of emergency	n	rendkívüli állapot ; szükségállapot[szükségállapotok,3sg=szükségállapota]
+emergency number	n	segélyhívó szám
+evacuee	n	kitelepített[kitelepítettek,person]
+humanitarian aid	n	humanitárius segély
+alert	n	riasztás[riasztások] ; figyelmeztetés
+siren	n	sziréna[szirénák]
+sandbag	n	homokzsák[homokzsákok,3sg=homokzsákja]
+levee	n	gát[gátak,3sg=gátja,pp=gátjai] ; töltés
+flood defences	n	árvízvédelmi gátak
+flood warning	n	árvízi figyelmeztetés
+outage	n	kimaradás[kimaradások] ; áramszünet
+natural disaster	n	természeti katasztrófa
+crash site	n	baleset helyszíne ; lezuhanás helyszíne
+plane crash	n	repülőgép-szerencsétlenség[repülőgép-szerencsétlenségek] ; légi katasztrófa
+train crash	n	vonatbaleset[vonatbalesetek]
+shipwreck	n	hajótörés[hajótörések] ; hajóroncs
+lifeboat	n	mentőcsónak[mentőcsónakok,3sg=mentőcsónakja]
+life jacket	n	mentőmellény[mentőmellények]
+first aid	n	elsősegély[elsősegélyek]
+first aid kit	n	elsősegélydoboz[elsősegélydobozok]
+fire alarm	n	tűzjelző[tűzjelzők] ; tűzriadó
+smoke alarm	n	füstjelző[füstjelzők]
+emergency exit	n	vészkijárat[vészkijáratok,3sg=vészkijárata]
+fire exit	n	vészkijárat[vészkijáratok,3sg=vészkijárata]
+assembly point	n	gyülekezőhely[gyülekezőhelyek,3sg=gyülekezőhelye]
+curfew	n	kijárási tilalom[tilalmak,acc=tilalmat,3sg=tilalma,poss=tilalma,sup=tilalmon]
+lockdown	n	zárlat[zárlatok,3sg=zárlata] ; kijárási korlátozás
+outbreak	n	kitörés[kitörések] ; járvány
+pandemic	n	világjárvány[világjárványok]
+quarantine	n	karantén[karanténok,3sg=karanténja,in=ban]
+stranded	adj	rekedt ; vesztegelő
+homeless	adj	hajléktalan
+flooded	adj	elárasztott ; víz alatt álló
+devastating	adj	pusztító ; lesújtó
+uninhabitable	adj	lakhatatlan
+extinguish	v	el|olt
+devastate	v	el|pusztít ; le|sújt
+ravage	v	pusztít ; fel|dúl
+# science and research
+researcher	n	kutató[kutatók,person]
+lab	n	labor[laborok,3sg=laborja,in=ban] ; laboratórium
+specimen	n	példány[példányok] ; minta
+gene	n	gén[gének,3sg=génje]
+genetics	n	genetika[genetikák]
+molecule	n	molekula[molekulák]
+atom	n	atom[atomok,3sg=atomja]
+astronomy	n	csillagászat
+geology	n	geológia[geológiák] ; földtan
+physicist	n	fizikus[fizikusok,person]
+biologist	n	biológus[biológusok,person]
+astronomer	n	csillagász[csillagászok,person]
+solar system	n	naprendszer[naprendszerek,3sg=naprendszere]
+galaxy	n	galaxis[galaxisok] ; csillagrendszer
+telescope	n	távcső[távcsövek,acc=távcsövet,3sg=távcsöve,poss=távcsöve]
+microscope	n	mikroszkóp[mikroszkópok,3sg=mikroszkópja]
+spacecraft	n	űrhajó[űrhajók] ; űreszköz
+spaceship	n	űrhajó[űrhajók]
+space station	n	űrállomás[űrállomások]
+space probe	n	űrszonda[űrszondák]
+rocket	n	rakéta[rakéták]
+astronaut	n	űrhajós[űrhajósok,person]
+gravity	n	gravitáció ; nehézségi erő
+radiation	n	sugárzás[sugárzások]
+clinical trial	n	klinikai vizsgálat
+peer review	n	szakmai lektorálás
+study	n	tanulmány[tanulmányok] ; tanulás
+statistics	n	statisztika[statisztikák]
+data set	n	adathalmaz[adathalmazok]
+dataset	n	adathalmaz[adathalmazok]
+artificial intelligence	n	mesterséges intelligencia
+robot	n	robot[robotok,3sg=robotja]
+inventor	n	feltaláló[feltalálók,person]
+genetic	adj	genetikai ; genetikus
+biological	adj	biológiai
+clinical	adj	klinikai
+microscopic	adj	mikroszkopikus ; parányi
+analyse	v	elemez ; vizsgál
+detect	v	ki|mutat ; észlel
+emit	v	ki|bocsát
+orbit	v	kering[noobj]
+clone	v	klónoz
+patent	v	szabadalmaztat
+# the environment
+carbon footprint	n	ökológiai lábnyom ; szén-dioxid-kibocsátás
+net zero	n	nettó nulla kibocsátás
+landfill	n	hulladéklerakó[hulladéklerakók]
+pollutant	n	szennyező anyag
+plastic waste	n	műanyag hulladék
+recycling bin	n	szelektív kuka ; szelektív hulladékgyűjtő
+ice cap	n	jégsapka[jégsapkák]
+ozone	n	ózon[3sg=ózonja]
+coral reef	n	korallzátony[korallzátonyok]
+nature reserve	n	természetvédelmi terület
+national park	n	nemzeti park[in=ban]
+pesticide	n	növényvédő szer ; rovarirtó
+fertilizer	n	műtrágya[műtrágyák] ; trágya
+nuclear power	n	atomenergia ; nukleáris energia
+nuclear power plant	n	atomerőmű[atomerőművek,acc=atomerőművet,3sg=atomerőműve]
+power station	n	erőmű[erőművek,acc=erőművet,3sg=erőműve]
+power plant	n	erőmű[erőművek,acc=erőművet,3sg=erőműve]
+electric vehicle	n	elektromos jármű
+hydrogen	n	hidrogén[front,3sg=hidrogénje]
+oxygen	n	oxigén[front,3sg=oxigénje]
+methane	n	metán[3sg=metánja]
+environmentalist	n	környezetvédő[környezetvédők,person]
+environmental protection	n	környezetvédelem[környezetvédelmek,acc=környezetvédelmet,3sg=környezetvédelme,poss=környezetvédelme,sup=környezetvédelmen]
+water shortage	n	vízhiány[vízhiányok]
+erosion	n	erózió ; kopás
+ecological	adj	ökológiai
+organic	adj	organikus ; szerves
+# culture: the arts, books, music, film and the stage
+premiere	n	bemutató[bemutatók,at=n] ; ősbemutató
+art gallery	n	képtár[képtárak,3sg=képtára,in=ban] ; galéria
+film director	n	filmrendező[filmrendezők,person]
+playwright	n	drámaíró[drámaírók,person] ; színműíró
+composer	n	zeneszerző[zeneszerzők,person]
+choir	n	kórus[kórusok] ; énekkar
+opera	n	opera[operák]
+opera house	n	operaház[operaházak,3sg=operaháza,in=ban]
+lyrics	n	dalszöveg[dalszövegek,3sg=dalszövege]
+gig	n	fellépés[fellépések] ; koncert
+venue	n	helyszín[helyszínek,3sg=helyszíne]
+documentary	n	dokumentumfilm[dokumentumfilmek,3sg=dokumentumfilmje]
+sequel	n	folytatás[folytatások]
+soundtrack	n	filmzene[filmzenék]
+award ceremony	n	díjátadó[díjátadók,at=n] ; díjátadó ünnepség
+nominee	n	jelölt[jelöltek,person]
+bestseller	n	sikerkönyv[sikerkönyvek,3sg=sikerkönyve] ; bestseller
+fiction	n	szépirodalom[szépirodalmak,acc=szépirodalmat,3sg=szépirodalma,poss=szépirodalma,sup=szépirodalmon] ; kitaláció
+heroine	n	hősnő[hősnők,person]
+painter	n	festő[festők,person] ; festőművész
+sculptor	n	szobrász[szobrászok,person]
+curator	n	kurátor[kurátorok,person]
+heritage	n	örökség[örökségek]
+cultural heritage	n	kulturális örökség
+world heritage site	n	világörökségi helyszín
+photography	n	fényképezés ; fotográfia
+dancer	n	táncos[táncosok,person]
+rehearsal	n	próba[próbák]
+audition	n	meghallgatás[meghallgatások]
+applause	n	taps[tapsok]
+screening	n	vetítés[vetítések] ; szűrés
+showing	n	vetítés[vetítések] ; bemutatás
+trailer	n	előzetes[előzetesek] ; utánfutó[when=tow/pull/attach/hitch]
+blockbuster	n	kasszasiker[kasszasikerek,3sg=kasszasikere]
+leading role	n	főszerep[főszerepek,3sg=főszerepe]
+main character	n	főszereplő[főszereplők,person]
+pop star	n	popsztár[popsztárok,3sg=popsztárja,pp=popsztárjai,person]
+rock band	n	rockegyüttes[rockegyüttesek] ; rockzenekar
+folk music	n	népzene[népzenék]
+classical music	n	komolyzene[komolyzenék] ; klasszikus zene
+art exhibition	n	művészeti kiállítás ; tárlat
+book fair	n	könyvvásár[könyvvásárok,3sg=könyvvására,at=n]
+film festival	n	filmfesztivál[filmfesztiválok,3sg=filmfesztiválja,at=n]
+short story	n	novella[novellák] ; elbeszélés
+biography	n	életrajz[életrajzok,3sg=életrajza]
+autobiography	n	önéletrajz[önéletrajzok,3sg=önéletrajza]
+memoir	n	emlékirat[emlékiratok,3sg=emlékirata] ; visszaemlékezés
+novelist	n	regényíró[regényírók,person]
+translator	n	fordító[fordítók,person]
+literary	adj	irodalmi
+acclaimed	adj	elismert ; ünnepelt
+award-winning	adj	díjnyertes ; díjazott
+theatrical	adj	színházi
+best-selling	adj	sikeres ; legkelendőbb
+animated	adj	animációs ; élénk
+rehearse	v	próbál
+premiere	v	bemutat
+# manners of speaking and thinking
+sympathize	v	együtt|érez[noobj,with=val]
+prioritize	v	rangsorol ; előnyben |részesít
+finalize	v	véglegesít ; le|zár
+authorize	v	engedélyez ; fel|hatalmaz
+minimize	v	minimalizál ; csökkent
+maximize	v	maximalizál ; növel
+utilize	v	hasznosít ; fel|használ
+remark	v	meg|jegyez
+gossip	v	pletykál[noobj,about=rol]
+presume	v	fel|tételez ; vél
+ponder	v	töpreng[noobj,on=n] ; fontolgat
+clarify	v	tisztáz ; pontosít
+shrug	v	vállat |von[noobj]
+frown	v	homlokot |ráncol[noobj]
+brainstorm	v	ötletel[noobj]
+daydream	v	ábrándozik[noobj]
+misunderstand	v	félre|ért
+misinterpret	v	félre|értelmez
+overhear	v	ki|hallgat ; véletlenül |meghall
+eavesdrop	v	hallgatózik[noobj]
+rant	v	dühöng[noobj] ; szónokol
+preach	v	prédikál ; hirdet
+# thinking and knowing: nouns and adjectives
+conviction	n	meggyőződés[meggyőződések] ; elítélés
+instinct	n	ösztön[ösztönök,3sg=ösztöne]
+viewpoint	n	nézőpont[nézőpontok,3sg=nézőpontja]
+point of view	n	nézőpont[nézőpontok,3sg=nézőpontja] ; szempont
+apology	n	bocsánatkérés[bocsánatkérések]
+praise	n	dicséret[dicséretek,3sg=dicsérete]
+whisper	n	suttogás[suttogások]
+sigh	n	sóhaj[sóhajok,acc=sóhajt,3sg=sóhaja]
+nod	n	bólintás[bólintások]
+misunderstanding	n	félreértés[félreértések]
+dilemma	n	dilemma[dilemmák]
+reasoning	n	érvelés[érvelések] ; gondolkodás
+common sense	n	józan ész
+sceptical	adj	szkeptikus ; kételkedő
+skeptical	adj	szkeptikus ; kételkedő
+doubtful	adj	kétséges ; kételkedő
+convinced	adj	meggyőződött[of=rol] ; biztos
+aware	adj	tudatában[of=nak,van] ; tudatos
+unaware	adj	nem tudatában[of=nak,van]
+outspoken	adj	szókimondó
+tactful	adj	tapintatos
+frank	adj	őszinte ; nyílt
+explicit	adj	kifejezett ; egyértelmű
+implicit	adj	burkolt ; hallgatólagos
+rhetorical	adj	szónoki ; retorikai
+# phrasal verbs with their own Hungarian verb and case (tenth round)
+walk out	v	ki|vonul[noobj,of=bol] ; sztrájkba |lép[noobj]
+carry out	v	végre|hajt ; el|végez
+go ahead	v	meg|valósul[noobj] ; bele|vág[noobj,with=ba]
+bring about	v	elő|idéz ; okoz
+bring down	v	le|dönt ; csökkent
+bring forward	v	előre|hoz
+bring in	v	be|vezet ; be|hoz
+bring out	v	ki|ad ; ki|hoz
+call on	v	fel|szólít ; meg|látogat
+come out	v	meg|jelenik[noobj] ; ki|jön[noobj]
+come up with	v	elő|áll[noobj,obj=val] ; ki|talál
+cut down	v	ki|vág ; csökkent
+die out	v	ki|hal[noobj]
+fall apart	v	szét|esik[noobj]
+fall through	v	meg|hiúsul[noobj]
+give away	v	el|ajándékoz ; el|árul
+go off	v	meg|szólal[noobj] ; fel|robban[noobj]
+go through	v	át|megy[noobj,obj=n] ; át|néz
+go out of business	v	tönkre|megy[noobj]
+hold up	v	fel|tart ; fel|emel
+hold back	v	vissza|tart
+keep up	v	lépést |tart[noobj,with=val] ; fenn|tart
+let down	v	cserben |hagy ; le|enged
+look back	v	vissza|tekint[noobj,on=ra] ; vissza|néz[noobj]
+pass away	v	meg|hal[noobj] ; el|huny[noobj]
+put forward	v	elő|terjeszt ; javasol
+rule out	v	ki|zár
+run over	v	el|üt
+set aside	v	félre|tesz
+stand out	v	ki|tűnik[noobj]
+step up	v	fokoz ; fel|lép[noobj]
+take on	v	el|vállal ; fel|vesz
+take up	v	el|kezd ; el|foglal
+tear down	v	le|bont
+wear out	v	el|használ ; ki|merít
+wipe out	v	el|pusztít ; el|töröl
+back down	v	meg|hátrál[noobj]
+bail out	v	ki|ment
+close down	v	be|zár[intr=bezár]
+crack down	v	le|csap[noobj,on=ra]
+draw up	v	ki|dolgoz ; össze|állít
+hit back	v	vissza|vág[noobj]
+phase out	v	ki|vezet ; fokozatosan |megszüntet
+scale back	v	vissza|fog ; csökkent
+sell off	v	ki|árusít ; el|ad
+spell out	v	ki|fejt ; részletez
+step back	v	vissza|lép[noobj]
+walk away	v	el|sétál[noobj] ; ki|száll[noobj,from=bol]
+win over	v	meg|nyer
+wrap up	v	be|fejez ; be|csomagol
+sum up	v	össze|foglal
+speak up	v	fel|szólal[noobj] ; hangosabban |beszél[noobj]
+opt out	v	ki|marad[noobj,of=bol] ; ki|lép[noobj,of=bol]
+take down	v	le|vesz ; le|jegyez
+take apart	v	szét|szed
+put together	v	össze|rak ; össze|állít
+put back	v	vissza|tesz ; el|halaszt
+pay back	v	vissza|fizet
+pick on	v	piszkál ; szekál
+look down on	v	le|néz
+catch up with	v	utol|ér
+keep on	v	folytat ; tovább|csinál
+give out	v	ki|oszt ; fel|mond[noobj]
+hang out	v	lóg[noobj,with=val] ; ki|akaszt
+chill out	v	lazít[noobj] ; pihen[noobj]
+cheer up	v	fel|vidul[noobj]
+freak out	v	ki|borul[noobj]
+show off	v	henceg[noobj] ; fel|vág[noobj]
+mess up	v	el|ront ; el|szúr
+clear out	v	ki|takarít
+# set phrases and adverbials of any page (tenth round)
+as a precaution	adv	óvintézkedésként ; elővigyázatosságból
+as planned	adv	a tervek szerint ; tervszerűen
+as expected	adv	ahogy várható volt ; a várakozásoknak megfelelően
+as usual	adv	szokás szerint ; mint általában
+as a rule	adv	általában ; rendszerint
+as a whole	adv	egészében ; összességében
+as a result	adv	ennek eredményeként ; ennek következtében
+as far as possible	adv	amennyire lehet ; lehetőség szerint
+at present	adv	jelenleg ; most
+at the latest	adv	legkésőbb
+at the earliest	adv	legkorábban
+at the end of the day	adv	végső soron ; a nap végén
+at random	adv	véletlenszerűen ; találomra
+at short notice	adv	rövid határidővel ; rövid időn belül
+at all costs	adv	mindenáron
+at any rate	adv	mindenesetre
+at times	adv	időnként ; olykor
+at heart	adv	legbelül ; szíve mélyén
+by chance	adv	véletlenül
+by hand	adv	kézzel
+by heart	adv	kívülről ; fejből
+by far	adv	messze ; messzemenően
+by now	adv	mostanra ; mára
+by then	adv	addigra
+in a hurry	adv	sietve ; sietősen
+in private	adv	négyszemközt ; magánéletben
+in vain	adv	hiába ; hiábavalóan
+in particular	adv	különösen ; főleg
+in full	adv	teljes egészében ; teljesen
+in detail	adv	részletesen
+in short	adv	röviden ; egyszóval
+in brief	adv	röviden
+in other words	adv	más szóval ; vagyis
+in addition	adv	ezenkívül ; továbbá
+in any case	adv	mindenesetre ; mindenképpen
+in the long run	adv	hosszú távon ; végső soron
+in the long term	adv	hosszú távon
+in the short term	adv	rövid távon
+in the near future	adv	a közeljövőben ; hamarosan
+in the past	adv	korábban ; a múltban
+in the future	adv	a jövőben
+in return	adv	cserébe ; viszonzásul
+in turn	adv	sorra ; viszont
+in secret	adv	titokban
+in silence	adv	csendben ; szótlanul
+in a way	adv	bizonyos értelemben ; valamilyen módon
+in practice	adv	a gyakorlatban
+in theory	adv	elméletben ; elvileg
+in principle	adv	elvben ; elvileg
+on the whole	adv	összességében ; egészében véve
+on the one hand	adv	egyrészt
+on schedule	adv	menetrend szerint ; időben
+ahead of schedule	adv	a tervezettnél korábban ; határidő előtt
+behind schedule	adv	késésben ; a tervezettnél később
+on and off	adv	időnként ; megszakításokkal
+off and on	adv	időnként ; megszakításokkal
+for good	adv	végleg ; örökre
+for sure	adv	biztosan ; egészen biztosan
+for ever	adv	örökre ; mindörökké
+for a change	adv	a változatosság kedvéért
+for ages	adv	évek óta ; nagyon régóta
+for the most part	adv	nagyrészt ; többnyire
+for the first time in years	adv	évek óta először
+from then on	adv	attól fogva ; onnantól
+from scratch	adv	a nulláról ; elölről
+once again	adv	ismét ; még egyszer
+once more	adv	még egyszer ; ismét
+over and over	adv	újra meg újra ; többször
+over and over again	adv	újra meg újra
+again and again	adv	újra és újra ; ismételten
+day by day	adv	napról napra
+step by step	adv	lépésről lépésre
+little by little	adv	apránként ; fokozatosan
+bit by bit	adv	apránként ; fokozatosan
+one by one	adv	egyenként ; egyesével
+side by side	adv	egymás mellett
+face to face	adv	szemtől szemben ; személyesen
+back to back	adv	egymás után ; háttal egymásnak
+all of a sudden	adv	hirtelen ; egyszer csak
+all along	adv	végig ; kezdettől fogva
+all in all	adv	mindent összevetve ; összességében
+above all	adv	mindenekelőtt ; elsősorban
+after all	adv	végül is ; elvégre
+more or less	adv	többé-kevésbé ; nagyjából
+sooner rather than later	adv	minél előbb
+no longer	adv	már nem ; többé nem
+so to speak	adv	úgymond ; hogy úgy mondjam
+to some extent	adv	bizonyos mértékig
+to a large extent	adv	nagymértékben ; nagyrészt
+without a doubt	adv	kétségkívül
+without doubt	adv	kétségkívül
+under way	adj	folyamatban[van] ; zajló
+out of control	adj	irányíthatatlan ; ellenőrizhetetlen
+in charge	adj	felelős[of=ert] ; illetékes
+under pressure	adj	nyomás alatt[van]
+in progress	adj	folyamatban[van]
+on strike	adj	sztrájkban[van] ; sztrájkoló
+on duty	adj	szolgálatban[van] ; ügyeletes
+off duty	adj	szolgálaton kívül[van]
+on board	adj	fedélzeten[van]
+on hold	adj	felfüggesztve[van] ; szüneteltetett
+on track	adj	jó úton[van]
+at stake	adj	kockán[van] ; tétben
+in debt	adj	eladósodott ; adós
+out of work	adj	munkanélküli ; állás nélküli
+out of breath	adj	kifulladt ; lihegő
+out of reach	adj	elérhetetlen
+out of town	adj	városon kívül[van]
+out of sight	adj	nem látható ; láthatatlan
+up for sale	adj	eladó
+on display	adj	kiállítva[van] ; látható
+# conflict, the military and security
+navy	n	haditengerészet[haditengerészetek]
+air force	n	légierő[légierők]
+armed forces	n	fegyveres erők
+airstrike	n	légicsapás[légicsapások]
+air strike	n	légicsapás[légicsapások]
+drone	n	drón[drónok,3sg=drónja] ; zúgás
+offensive	n	offenzíva[offenzívák] ; támadás
+civil war	n	polgárháború[polgárháborúk]
+peace deal	n	békemegállapodás[békemegállapodások]
+truce	n	fegyverszünet[fegyverszünetek,3sg=fegyverszünete]
+refugee camp	n	menekülttábor[menekülttáborok,3sg=menekülttábora,in=ban]
+asylum seeker	n	menedékkérő[menedékkérők,person]
+border control	n	határellenőrzés[határellenőrzések]
+checkpoint	n	ellenőrzőpont[ellenőrzőpontok,3sg=ellenőrzőpontja]
+terror attack	n	terrortámadás[terrortámadások]
+gunman	n	fegyveres[fegyveresek,person]
+security forces	n	biztonsági erők
+alliance	n	szövetség[szövetségek]
+wounded	adj	sebesült
+captured	adj	elfogott
+besieged	adj	ostromlott
+retreat	v	vissza|vonul[noobj]
+# society, religion and daily life in the news
+local council	n	önkormányzat[önkormányzatok,3sg=önkormányzata] ; helyi önkormányzat
+mosque	n	mecset[mecsetek,3sg=mecsete,in=ban]
+synagogue	n	zsinagóga[zsinagógák,in=ban]
+bishop	n	püspök[püspökök,person]
+pope	n	pápa[pápák,person]
+inequality	n	egyenlőtlenség[egyenlőtlenségek]
+racism	n	rasszizmus
+homelessness	n	hajléktalanság
+emigrate	v	ki|vándorol[noobj,to=ba]
+immigrate	v	be|vándorol[noobj,to=ba]
+donate	v	adományoz ; adakozik[noobj,to=nak]
+secular	adj	világi
+vulnerable	adj	kiszolgáltatott ; sebezhető
+disadvantaged	adj	hátrányos helyzetű
+# figures and trends: the nouns and adjectives of any report
+record high	n	rekordmagasság[rekordmagasságok] ; csúcs
+record low	n	mélypont[mélypontok,3sg=mélypontja]
+all-time high	n	történelmi csúcs ; minden idők csúcsa
+ratio	n	arány[arányok,3sg=aránya] ; hányados
+milestone	n	mérföldkő[mérföldkövek,acc=mérföldkövet,3sg=mérföldköve,poss=mérföldköve]
+gradual	adj	fokozatos
+slight	adj	enyhe ; csekély
+marginal	adj	csekély ; marginális
+unprecedented	adj	példátlan ; soha nem látott
+year-long	adj	egyéves ; egész éves
+week-long	adj	egyhetes ; egész hetes
+month-long	adj	egy hónapos ; hónapokig tartó
+decade-long	adj	évtizedes
+long-term	adj	hosszú távú
+short-term	adj	rövid távú
+medium-term	adj	középtávú
+nationwide	adj	országos
+worldwide	adj	világméretű ; világszerte
+nationwide	adv	országszerte
+worldwide	adv	világszerte
+steadily	adv	egyenletesen ; folyamatosan
+overall	adv	összességében ; összesen
+respectively	adv	illetve ; rendre
+# transport and travel disruption
+disruption	n	fennakadás[fennakadások] ; zavar
+road closure	n	útlezárás[útlezárások]
+tailback	n	kocsisor[kocsisorok,3sg=kocsisora] ; dugó
+rail strike	n	vasutassztrájk[vasutassztrájkok,3sg=vasutassztrájkja]
+replacement bus	n	pótlóbusz[pótlóbuszok,3sg=pótlóbusza]
+rail replacement bus	n	vonatpótló busz ; pótlóbusz
+departure board	n	indulási tábla ; kijelző
+level crossing	n	vasúti átjáró
+ring road	n	körgyűrű[körgyűrűk]
+cabin crew	n	légiutas-kísérők ; személyzet
+flight attendant	n	légiutas-kísérő[légiutas-kísérők,person]
+reroute	v	át|irányít ; el|terel
+overcrowded	adj	túlzsúfolt
+congested	adj	zsúfolt ; torlódott
+# public health
+public health	n	közegészségügy[közegészségügyek]
+health service	n	egészségügyi szolgáltatás ; egészségügyi ellátás
+waiting time	n	várakozási idő
+intensive care	n	intenzív osztály ; intenzív ellátás
+intensive care unit	n	intenzív osztály
+accident and emergency	n	sürgősségi osztály
+infection rate	n	fertőzöttségi arány
+variant	n	változat[változatok] ; variáns
+booster	n	emlékeztető oltás ; emlékeztető
+face mask	n	arcmaszk[arcmaszkok,3sg=arcmaszkja]
+hand sanitizer	n	kézfertőtlenítő[kézfertőtlenítők]
+social distancing	n	társadalmi távolságtartás
+self-isolation	n	önkéntes elkülönítés ; elkülönülés
+obesity	n	elhízás ; túlsúly
+heart disease	n	szívbetegség[szívbetegségek]
+dementia	n	demencia[demenciák] ; szellemi leépülés
+mental health	n	mentális egészség ; lelki egészség
+addiction	n	függőség[függőségek]
+life expectancy	n	várható élettartam
+death rate	n	halálozási arány
+birth rate	n	születési arány ; születésszám
+vaccinated	adj	beoltott
+unvaccinated	adj	oltatlan ; be nem oltott
+# technology and online news
+data breach	n	adatszivárgás[adatszivárgások] ; adatvédelmi incidens
+cyberattack	n	számítógépes támadás ; hackertámadás
+cyber attack	n	számítógépes támadás ; hackertámadás
+ransomware	n	zsarolóvírus[zsarolóvírusok,3sg=zsarolóvírusa]
+chatbot	n	csevegőrobot[csevegőrobotok,3sg=csevegőrobotja]
+algorithm	n	algoritmus[algoritmusok,3sg=algoritmusa]
+tech company	n	technológiai cég
+tech giant	n	technológiai óriás
+smartwatch	n	okosóra[okosórák]
+wearable	n	hordható eszköz
+broadband	n	gyors internet ; internetkapcsolat
+mobile network	n	mobilhálózat[mobilhálózatok,3sg=mobilhálózata]
+misinformation	n	félretájékoztatás ; téves információ
+disinformation	n	dezinformáció ; félrevezetés
+censorship	n	cenzúra[cenzúrák]
+surveillance	n	megfigyelés[megfigyelések]
+facial recognition	n	arcfelismerés[arcfelismerések]
+online	adv	online ; az interneten
+hack	v	fel|tör ; meg|hekkel
+censor	v	cenzúráz
+# the media and journalism
+newsroom	n	szerkesztőség[szerkesztőségek]
+front page	n	címlap[címlapok,3sg=címlapja,on=n]
+breaking news	n	rendkívüli hír ; friss hír
+broadcaster	n	műsorszolgáltató[műsorszolgáltatók]
+news agency	n	hírügynökség[hírügynökségek]
+exclusive	n	exkluzív hír ; exkluzív riport
+press release	n	sajtóközlemény[sajtóközlemények]
+press freedom	n	sajtószabadság
+freedom of speech	n	szólásszabadság
+tabloid	n	bulvárlap[bulvárlapok,3sg=bulvárlapja]
+broadsheet	n	napilap[napilapok,3sg=napilapja]
+columnist	n	publicista[publicisták,person] ; rovatvezető
+op-ed	n	vélemény rovat ; publicisztika
+exclusive	adj	kizárólagos ; exkluzív
+unconfirmed	adj	meg nem erősített ; nem megerősített
+quote	v	idéz
+# work and the unions in the news
+labour union	n	szakszervezet[szakszervezetek,3sg=szakszervezete]
+union leader	n	szakszervezeti vezető
+walkout	n	munkabeszüntetés[munkabeszüntetések] ; kivonulás
+industrial action	n	munkabeszüntetés[munkabeszüntetések]
+picket line	n	sztrájkőrség[sztrájkőrségek]
+pay dispute	n	bérvita[bérviták]
+pay deal	n	bérmegállapodás[bérmegállapodások]
+pay offer	n	bérajánlat[bérajánlatok,3sg=bérajánlata]
+collective agreement	n	kollektív szerződés
+working condition	n	munkakörülmény[munkakörülmények]
+working hours	n	munkaidő[munkaidők,3sg=munkaideje]
+retirement age	n	nyugdíjkorhatár[nyugdíjkorhatárok,3sg=nyugdíjkorhatára]
+staff shortage	n	munkaerőhiány[munkaerőhiányok] ; létszámhiány
+skills shortage	n	szakemberhiány[szakemberhiányok]
+remote working	n	távmunka[távmunkák]
+four-day week	n	négynapos munkahét
+zero-hours contract	n	nulla órás szerződés
+# schools and universities in the news
+school leaver	n	végzős diák ; pályakezdő
+dropout	n	lemorzsolódó diák ; iskolaelhagyó
+truancy	n	iskolakerülés
+league table	n	rangsor[rangsorok,3sg=rangsora] ; tabella
+ranking	n	rangsor[rangsorok,3sg=rangsora] ; helyezés
+inspection	n	ellenőrzés[ellenőrzések] ; szemle
+school year	n	tanév[tanévek,3sg=tanéve]
+academic year	n	tanév[tanévek,3sg=tanéve]
+# the courts in the news
+ruling	n	ítélet[ítéletek] ; határozat
+prison sentence	n	börtönbüntetés[börtönbüntetések]
+suspended sentence	n	felfüggesztett büntetés
+plea	n	kérés[kérések] ; védekezés
+prosecution	n	vádemelés[vádemelések] ; büntetőeljárás
+defence lawyer	n	védőügyvéd[védőügyvédek,person] ; védő
+juror	n	esküdt[esküdtek,person]
+high court	n	felsőbb bíróság ; legfelsőbb bíróság
+supreme court	n	legfelsőbb bíróság
+court case	n	bírósági ügy ; per
+miscarriage of justice	n	téves ítélet ; igazságszolgáltatási tévedés
+plead guilty	v	be|ismer[noobj,to=acc] ; bűnösnek |vall[noobj]
+prosecute	v	vádol ; perel
+# verbs in -ise and -ize: both spellings
+modernize	v	modernizál ; korszerűvé |tesz
+normalize	v	normalizál ; rendez
+centralize	v	központosít ; centralizál
+visualize	v	el|képzel ; szemléltet
+categorize	v	kategorizál ; osztályoz
+characterize	v	jellemez
+legalize	v	legalizál ; törvényesít
+standardize	v	szabványosít ; egységesít
+familiarize	v	meg|ismertet[with=val]
+hospitalize	v	kórházba |szállít
+jeopardize	v	veszélyeztet
+optimize	v	optimalizál
+penalize	v	büntet ; meg|büntet
+publicize	v	reklámoz ; nyilvánosságra |hoz
+revitalize	v	fel|lendít ; fel|frissít
+scrutinize	v	alaposan |megvizsgál ; átvizsgál
+subsidize	v	támogat ; dotál
+symbolize	v	jelképez ; szimbolizál
+terrorize	v	terrorizál ; rettegésben |tart
+globalize	v	globalizál
+digitize	v	digitalizál
+sanitize	v	fertőtlenít
+socialize	v	barátkozik[noobj,with=val] ; szocializál
+colonize	v	gyarmatosít
+fertilize	v	trágyáz ; meg|termékenyít
+# the cost of living
+energy bill	n	energiaszámla[energiaszámlák] ; rezsiszámla
+heating bill	n	fűtésszámla[fűtésszámlák]
+utility bill	n	közüzemi számla ; rezsiszámla
+rent increase	n	lakbéremelés[lakbéremelések]
+food bank	n	élelmiszerbank[élelmiszerbankok,3sg=élelmiszerbankja]
+price cap	n	árplafon[árplafonok,3sg=árplafonja] ; ársapka
+household income	n	háztartási jövedelem
+disposable income	n	rendelkezésre álló jövedelem
+purchasing power	n	vásárlóerő[vásárlóerők,3sg=vásárlóereje]
+living standard	n	életszínvonal[életszínvonalak,3sg=életszínvonala]
+standard of living	n	életszínvonal[életszínvonalak,3sg=életszínvonala]
+affordable housing	n	megfizethető lakhatás ; megfizethető lakás
+first-time buyer	n	első lakásvásárló
+house price	n	lakásár[lakásárak,3sg=lakására] ; ingatlanár[ingatlanárak,3sg=ingatlanára]
+mortgage rate	n	jelzálogkamat[jelzálogkamatok,3sg=jelzálogkamata]
+payday loan	n	gyorskölcsön[gyorskölcsönök,3sg=gyorskölcsöne]
+unaffordable	adj	megfizethetetlen
+pricey	adj	drága ; borsos árú
+hard-up	adj	pénzszűkében lévő ; szegény
+well-off	adj	jómódú ; tehetős
+better off	adj	jobb helyzetben[van] ; tehetősebb
+worse off	adj	rosszabb helyzetben[van]
+# hobbies, leisure and the garden
+pastime	n	időtöltés[időtöltések] ; szórakozás
+jigsaw puzzle	n	kirakós játék ; kirakó
+crossword	n	keresztrejtvény[keresztrejtvények]
+chess	n	sakk[3sg=sakkja]
+knitting	n	kötés[kötések]
+gardening	n	kertészkedés
+hiking	n	túrázás[túrázások] ; gyalogtúra
+fishing	n	horgászat[horgászatok] ; halászat
+camping	n	kempingezés ; sátorozás
+birdwatching	n	madármegfigyelés
+choir practice	n	kóruspróba[kóruspróbák]
+flower bed	n	virágágyás[virágágyások]
+lawnmower	n	fűnyíró[fűnyírók]
+watering can	n	locsolókanna[locsolókannák]
+rake	n	gereblye[gereblyék]
+wheelbarrow	n	talicska[talicskák]
+hike	v	túrázik[noobj]
+weed	v	gyomlál
+prune	v	metsz ; meg|metsz
+# everyday set phrases and sayings of speech
+no problem	adv	semmi gond ; nem probléma
+no wonder	adv	nem csoda
+just in case	adv	a biztonság kedvéért ; minden eshetőségre
+all the same	adv	mindazonáltal ; mégis
+even so	adv	még így is ; mégis
+in that case	adv	ebben az esetben ; akkor
+to be honest	adv	őszintén szólva
+to tell the truth	adv	az igazat megvallva
+frankly speaking	adv	őszintén szólva
+generally speaking	adv	általánosságban ; általában
+strictly speaking	adv	szigorúan véve
+# the land, the sea and the map
+coastline	n	partvonal[partvonalak,3sg=partvonala]
+peninsula	n	félsziget[félszigetek,3sg=félszigete,on=n]
+plateau	n	fennsík[fennsíkok,3sg=fennsíkja]
+slope	n	lejtő[lejtők,3sg=lejtője]
+mountain range	n	hegylánc[hegyláncok,3sg=hegylánca] ; hegység
+riverbank	n	folyópart[folyópartok,3sg=folyópartja]
+marsh	n	mocsár[mocsarak,acc=mocsarat,3sg=mocsara,poss=mocsara]
+canyon	n	kanyon[kanyonok,3sg=kanyonja]
+equator	n	egyenlítő[name]
+hemisphere	n	félteke[féltekék]
+north pole	n	északi-sark[name]
+south pole	n	déli-sark[name]
+latitude	n	szélesség ; földrajzi szélesség
+longitude	n	hosszúság ; földrajzi hosszúság
+terrain	n	terep[terepek,3sg=terepe] ; domborzat
+capital city	n	főváros[fővárosok]
+outskirts	n	külterület[külterületek,3sg=külterülete] ; peremkerület
+densely populated	adj	sűrűn lakott
+sparsely populated	adj	ritkán lakott
+landlocked	adj	tenger nélküli ; szárazföldi
+tropical	adj	trópusi
+# the nouns of news headlines
+reshuffle	n	átalakítás[átalakítások] ; kormányátalakítás
+cabinet reshuffle	n	kormányátalakítás[kormányátalakítások]
+u-turn	n	pálfordulás[pálfordulások] ; visszafordulás
+backlash	n	ellenreakció[ellenreakciók] ; felháborodás
+outcry	n	felháborodás[felháborodások] ; tiltakozás
+uproar	n	felzúdulás[felzúdulások] ; felfordulás
+standoff	n	patthelyzet[patthelyzetek,3sg=patthelyzete]
+stalemate	n	patthelyzet[patthelyzetek,3sg=patthelyzete] ; holtpont
+deadlock	n	holtpont[holtpontok,3sg=holtpontja]
+setback	n	visszaesés[visszaesések] ; kudarc
+windfall	n	váratlan nyereség ; váratlan bevétel
+windfall tax	n	különadó[különadók]
+fallout	n	kihatás[kihatások] ; következmény
+aftermath	n	utóhatás[utóhatások] ; következmény
+crackdown	n	szigorú fellépés ; megtorlás
+clampdown	n	szigorítás[szigorítások] ; szigorú fellépés
+shake-up	n	átszervezés[átszervezések] ; átalakítás
+overhaul	n	átalakítás[átalakítások] ; nagyjavítás
+pledge	n	ígéret[ígéretek,3sg=ígérete] ; vállalás
+vow	n	fogadalom[fogadalmak,acc=fogadalmat,3sg=fogadalma,poss=fogadalma,sup=fogadalmon] ; eskü
+public inquiry	n	nyilvános vizsgálat
+whistleblower	n	bejelentő[bejelentők,person] ; visszaélést bejelentő
+cover-up	n	eltussolás[eltussolások]
+by-election	n	időközi választás
+snap election	n	előrehozott választás
+hung parliament	n	többség nélküli parlament
+frontrunner	n	esélyes[esélyesek,person] ; éllovas
+front-runner	n	esélyes[esélyesek,person] ; éllovas
+underdog	n	esélytelen[esélytelenek,person] ; kívülálló
+comeback	n	visszatérés[visszatérések]
+swing voter	n	bizonytalan szavazó
+turning point	n	fordulópont[fordulópontok,3sg=fordulópontja]
+wake-up call	n	figyelmeztetés[figyelmeztetések] ; intő jel
+red tape	n	bürokrácia[bürokráciák] ; papírmunka
+loophole	n	kiskapu[kiskapuk] ; joghézag

@@ -2012,11 +2012,14 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
           break;
         }
     // "the sun went down", "ran away from home": a particle of direction after a verb of moving,
-    // where no phrasal verb of the lexicon has it, is the verb's prefix ("lement", "elfutott")
+    // where no phrasal verb of the lexicon has it, is the verb's prefix ("lement", "elfutott"),
+    // two words or three ("came up with an idea": "előállt egy ötlettel")
     static constexpr std::string_view kMoving[] = {"go",    "come", "run",   "walk", "fall", "climb", "jump",
                                                    "hurry", "rush", "drive", "fly",  "swim", "move",  "step"};
     if (t.prefix.empty() && t.tag == PartOfSpeech::verb && i + 1 < toks.size() && listed(kMoving, t.lemma) &&
         !core.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb) &&
+        !(i + 2 < toks.size() &&
+          core.find(t.lemma + " " + toks[i + 1].lower + " " + toks[i + 2].lower, PartOfSpeech::verb)) &&
         (i + 2 == toks.size() || toks[i + 1].pauseAfter || toks[i + 2].tag == PartOfSpeech::preposition ||
          toks[i + 2].tag == PartOfSpeech::conjunction))
       for (const auto& [particle, prefix] : kDirections)

@@ -1680,6 +1680,8 @@ TEST(ConstructionsTest, AParticleOfDirectionAfterAVerbOfMovingIsItsPrefix) {
   EXPECT_EQ(hungarian("The sun went down."), "A nap lement.");
   EXPECT_EQ(hungarian("He fell down and cried."), "Leesett, és sírt.");
   EXPECT_EQ(hungarian("She came back at six."), "Hatkor visszajött.");
+  // a phrasal verb of three words keeps its own verb ("kitalált", not "feljött")
+  EXPECT_EQ(hungarian("He came up with a good idea.").find("jött"), std::string::npos);
 }
 
 TEST(ConstructionsTest, SoThatSaysWhatCameOfIt) {
