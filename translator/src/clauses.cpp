@@ -451,8 +451,16 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     return c;
   }
   // ("Sorry, I don't understand": after a comma "sorry" apologises alone)
+  // ("I hope that suits you": a "that" with a finite verb right after it is the clause's subject)
+  const bool thatSubject =
+      t.lower == "that" && begin + 1 < end &&
+      ((t_[begin + 1].tag == PartOfSpeech::verb &&
+        (t_[begin + 1].form == VerbForm::third || t_[begin + 1].form == VerbForm::past)) ||
+       t_[begin + 1].tag == PartOfSpeech::modal ||
+       (t_[begin + 1].tag == PartOfSpeech::auxiliary &&
+        (t_[begin + 1].lower == "is" || t_[begin + 1].lower == "was" || t_[begin + 1].lower == "has")));
   if (!first && (takesThatlessClause(t_[begin - 1]) || t_[begin - 1].lower == "sorry") &&
-      !pauseBefore(begin) && !subordinator(t.lower) && !relative(t.lower)) {
+      !pauseBefore(begin) && ((!subordinator(t.lower) && !relative(t.lower)) || thatSubject)) {
     c.link = "hogy";
     return c;
   }

@@ -1468,6 +1468,13 @@ TEST(ConstructionsTest, APlaceTakesItsHungarianNameAndCase) {
   EXPECT_EQ(hungarian("We spent a week in the Alps.").ends_with("az Alpokban."), true);
 }
 
+TEST(ConstructionsTest, ThatBeforeAFiniteVerbIsTheSubjectOfTheClause) {
+  EXPECT_EQ(hungarian("I think that was a mistake."), "Azt gondolom, hogy az hiba volt.");
+  EXPECT_EQ(hungarian("I hope that suits you.").ends_with("hogy az megfelel neked."), true);
+  // before a subject it links the clause
+  EXPECT_EQ(hungarian("I hope that you are well."), "Azt remélem, hogy jól vagy.");
+}
+
 TEST(ConstructionsTest, AfterASingularThisOrThatAWordInSIsItsVerb) {
   EXPECT_EQ(hungarian("This means that we are late."), "Ez azt jelenti, hogy elkéstünk.");
   EXPECT_EQ(hungarian("That sounds good."), "Az jónak hangzik.");
