@@ -2307,6 +2307,23 @@ bool placeholderSense(std::string_view s) {
   return false;
 }
 
+// "bevág (ajtót)": what a dictionary sense explains in brackets is no word of the translation.
+std::string withoutExplanation(std::string_view s) {
+  std::string out;
+  int depth = 0;
+  for (const char c : s) {
+    if (c == '(') ++depth;
+    else if (c == ')' && depth > 0) --depth;
+    else if (depth == 0) out += c;
+  }
+  // the spaces the brackets stood between
+  std::string tidy;
+  for (const char c : out)
+    if (c != ' ' || (!tidy.empty() && tidy.back() != ' ')) tidy += c;
+  while (!tidy.empty() && tidy.back() == ' ') tidy.pop_back();
+  return tidy;
+}
+
 // A content word's senses: its core lexicon entry, else FreeDict's first short senses.
 void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Token& t) {
   const bool content = t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::verb ||
@@ -2319,7 +2336,8 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
   if (!found) return;
   for (const std::string& s : d.senses) {
     if (t.dictionarySenses.size() == 2) break;
-    if (!s.empty() && s.size() < 48 && !placeholderSense(s)) t.dictionarySenses.push_back(s);
+    const std::string plain = withoutExplanation(s);
+    if (!plain.empty() && plain.size() < 48 && !placeholderSense(plain)) t.dictionarySenses.push_back(plain);
   }
 }
 

@@ -1468,6 +1468,11 @@ TEST(ConstructionsTest, APlaceTakesItsHungarianNameAndCase) {
   EXPECT_EQ(hungarian("We spent a week in the Alps.").ends_with("az Alpokban."), true);
 }
 
+TEST(ConstructionsTest, WhatADictionarySenseExplainsInBracketsIsNotSaid) {
+  // FreeDict's "bevág (ajtót)" for "slam": the verb is conjugated, its note left out
+  EXPECT_EQ(hungarian("He slammed the door."), "Bevágta az ajtót.");
+}
+
 TEST(ConstructionsTest, ThatBeforeAFiniteVerbIsTheSubjectOfTheClause) {
   EXPECT_EQ(hungarian("I think that was a mistake."), "Azt gondolom, hogy az hiba volt.");
   EXPECT_EQ(hungarian("I hope that suits you.").ends_with("hogy az megfelel neked."), true);
