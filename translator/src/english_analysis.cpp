@@ -2511,6 +2511,29 @@ void soOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
       }
 }
 
+// "so many stars", "so much money": one determiner of how many, "ennyi" ("Még sosem láttunk
+// ennyi csillagot"); the lemma says the phrase, the "many" it stays for the rest
+void soManyAsThisMany(std::vector<Token>& toks) {
+  // ("has so much money": the set phrase of thanks, "so much", before a noun)
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
+    if (toks[i].lower == "so much" && toks[i + 1].tag == PartOfSpeech::noun) {
+      toks[i].lower = "much";
+      toks[i].lemma = "so much";
+      toks[i].tag = PartOfSpeech::determiner;
+      toks[i].entry = nullptr;
+      toks[i].dictionarySenses.clear();
+    }
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
+    if (toks[i].lower == "so" && (toks[i + 1].lower == "many" || toks[i + 1].lower == "much") &&
+        toks[i + 1].tag == PartOfSpeech::determiner && toks[i + 1].words == 1) {
+      Token& many = toks[i + 1];
+      many.lemma = "so " + many.lower;
+      many.word = toks[i].word;
+      many.words = 2;
+      toks.erase(toks.begin() + std::ptrdiff_t(i));
+    }
+}
+
 // "By the time we reached the village", "as soon as he arrives", "even though it rained": a
 // clause's link of several words, one word before a subject ("Mire beértünk a faluba", "Amint
 // megérkezik"); "by the time" of a clock stays a phrase.
@@ -2721,6 +2744,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   thanks(core_, toks);
   regretfulAfraid(core_, toks);
   conjunctionsOfSeveralWords(toks);
+  soManyAsThisMany(toks);
   soOfDegree(core_, toks);
   hopeOfTheWriter(toks);
   foundAttached(core_, toks);

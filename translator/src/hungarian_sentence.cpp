@@ -933,7 +933,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       else if (d == "any" || d == "some")
         countable = false;  // "Van pénzed?", "Nincs időm": Hungarian says no quantity
       else if (d == "many" || d == "much")
-        emit("sok", k), countable = false;
+        emit(tk.lemma.starts_with("so ") ? "ennyi" : "sok", k), countable = false;
       else if (d == "most")
         emit("a", k),
             emit(

@@ -1468,6 +1468,13 @@ TEST(ConstructionsTest, APlaceTakesItsHungarianNameAndCase) {
   EXPECT_EQ(hungarian("We spent a week in the Alps.").ends_with("az Alpokban."), true);
 }
 
+TEST(ConstructionsTest, SoManyAndSoMuchAreEnnyi) {
+  EXPECT_EQ(hungarian("We had never seen so many stars before."), "Soha nem láttunk ennyi csillagot.");
+  EXPECT_EQ(hungarian("She has so much money."), "Van ennyi pénze.");
+  // of thanks and of love it is how much, "nagyon"
+  EXPECT_EQ(hungarian("I love you so much."), "Nagyon szeretlek.");
+}
+
 TEST(ConstructionsTest, WhatADictionarySenseExplainsInBracketsIsNotSaid) {
   // FreeDict's "bevág (ajtót)" for "slam": the verb is conjugated, its note left out
   EXPECT_EQ(hungarian("He slammed the door."), "Bevágta az ajtót.");
