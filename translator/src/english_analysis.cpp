@@ -2632,6 +2632,22 @@ void doAsTheMainVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
   }
 }
 
+// "I have run out of milk", "She has become a doctor", "He has cut his finger": after "have" a
+// verb whose participle is spelled as its base ("run", "come", "put", "cut") is the participle,
+// and the perfect a past ("Kifogytam", "Orvos lett"); an adverb may stand between ("has just put").
+void participlesLikeTheirBase(std::vector<Token>& toks) {
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    if (t.tag != PartOfSpeech::verb || t.form != VerbForm::base) continue;
+    std::size_t k = i - 1;
+    while (k > 0 && (toks[k].tag == PartOfSpeech::adverb || toks[k].tag == PartOfSpeech::negation)) --k;
+    const Token& have = toks[k];
+    if (have.tag == PartOfSpeech::auxiliary &&
+        (have.lower == "have" || have.lower == "has" || have.lower == "had" || have.lower == "'ve"))
+      t.form = VerbForm::participle;
+  }
+}
+
 // "Do you feel better now?", "it is warmer today": a word the core lexicon has as an adverb and
 // never as a noun is no noun after an adjective or a verb, whatever WordNet counts ("now" is a
 // noun there); after a determiner or a preposition it may be one ("by now", "until now").
@@ -2727,6 +2743,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
   adverbsTheLexiconKnowsAsNoNoun(core_, toks);
+  participlesLikeTheirBase(toks);
   doAsTheMainVerb(core_, toks);
   askingToHave(core_, toks);
   infinitivesFromGerunds(core_, toks);

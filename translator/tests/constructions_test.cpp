@@ -1468,6 +1468,15 @@ TEST(ConstructionsTest, APlaceTakesItsHungarianNameAndCase) {
   EXPECT_EQ(hungarian("We spent a week in the Alps.").ends_with("az Alpokban."), true);
 }
 
+TEST(ConstructionsTest, AParticipleSpelledAsItsBaseAfterHaveIsThePerfect) {
+  EXPECT_EQ(hungarian("I have run out of milk.").rfind("Kifogytam", 0), 0u);
+  EXPECT_EQ(hungarian("She has become a doctor."), "Orvos lett.");
+  // past an adverb between
+  EXPECT_NE(hungarian("We have just come home.").find("hazajöttünk"), std::string::npos);
+  // "have to" is what one must do
+  EXPECT_EQ(hungarian("I had to wait an hour."), "Várnom kellett egy órát.");
+}
+
 TEST(ConstructionsTest, SoManyAndSoMuchAreEnnyi) {
   EXPECT_EQ(hungarian("We had never seen so many stars before."), "Soha nem láttunk ennyi csillagot.");
   EXPECT_EQ(hungarian("She has so much money."), "Van ennyi pénze.");
