@@ -2622,6 +2622,8 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
         afterVerb.push_back(k);
       } else if (t_[k].lower == "also") {
         emit("szint\xC3\xA9n", k), done_[k] = true;
+      } else if (t_[k].lower == "just" && g.have < k) {
+        emit("\xC3\xA9ppen", k), done_[k] = true;  // "has just left": "éppen elment", no "csak"
       } else if (auto word = plainSense(t_[k], sense(k))) {
         emit(*word, k), done_[k] = true;
       }
