@@ -806,7 +806,7 @@ hang	v	lóg[noobj] ; fel|akaszt
 issue	n	kérdés[kérdések] ; szám[számok] ; kiadás
 issue	v	ki|ad ; ki|bocsát
 loose	adj	laza ; bő
-march	n	március[cap,time=ban] ; menetelés ; felvonulás
+march	n	március[cap,time=ban,attr=márciusi] ; menetelés ; felvonulás
 march	v	menetel[noobj] ; vonul[noobj]
 master	n	mester[mesterek,person] ; gazda
 master	v	el|sajátít
@@ -3130,6 +3130,8 @@ scented	adj	illatos
 scheme	n	terv[tervek] ; séma ; konstrukció
 scramble	v	tolakodik ; össze|kever
 screech	v	rikolt[noobj]
+creak	v	recseg[noobj]
+tenor	n	tenor[tenorok,3sg=tenorja]
 sculpture	n	szobor[szobrok] ; szobrászat
 secondhand	adj	használt
 sector	n	ágazat[ágazatok] ; szektor[szektorok]
@@ -3916,17 +3918,17 @@ tuesday	n	kedd[keddek,3sg=keddje,time=n,attr=keddi]
 wednesday	n	szerda[time=n,attr=szerdai]
 thursday	n	csütörtök[csütörtökök,3sg=csütörtökje,time=n,attr=csütörtöki]
 autumn	n	ősz[őszök,acc=őszt,3sg=ősze,time=val,attr=őszi]
-january	n	január[januárok,3sg=januárja,time=ban]
-february	n	február[februárok,3sg=februárja,time=ban]
-april	n	április[time=ban]
-may	n	május[cap,time=ban]
-june	n	június[time=ban]
-july	n	július[time=ban]
-august	n	augusztus[cap,time=ban]
-september	n	szeptember[szeptemberek,time=ban]
-october	n	október[októberek,time=ban]
-november	n	november[novemberek,time=ban]
-december	n	december[decemberek,time=ban]
+january	n	január[januárok,3sg=januárja,time=ban,attr=januári]
+february	n	február[februárok,3sg=februárja,time=ban,attr=februári]
+april	n	április[time=ban,attr=áprilisi]
+may	n	május[cap,time=ban,attr=májusi]
+june	n	június[time=ban,attr=júniusi]
+july	n	július[time=ban,attr=júliusi]
+august	n	augusztus[cap,time=ban,attr=augusztusi]
+september	n	szeptember[szeptemberek,time=ban,attr=szeptemberi]
+october	n	október[októberek,time=ban,attr=októberi]
+november	n	november[novemberek,time=ban,attr=novemberi]
+december	n	december[decemberek,time=ban,attr=decemberi]
 christmas	n	karácsony[karácsonyok,time=kor,attr=karácsonyi]
 easter	n	húsvét[húsvétok,3sg=húsvétja,time=kor,attr=húsvéti]
 new year	n	újév[újévek,time=kor]

@@ -286,6 +286,23 @@ std::vector<CorpusSentence> corpusAt(const char* path) {
   return readDevCorpus(text.str());
 }
 
+// A name kept as written with a Hungarian ending ("Grandmát", "Checkoutra"): a capitalised word
+// of the English at its start.
+bool nameWithEnding(const std::string& english, const std::string& w) {
+  std::istringstream in(english);
+  for (std::string e; in >> e;) {
+    while (!e.empty() && !std::isalpha(static_cast<unsigned char>(e.back()))) e.pop_back();
+    while (!e.empty() && !std::isalpha(static_cast<unsigned char>(e.front()))) e.erase(0, 1);
+    if (e.size() < 3 || !std::isupper(static_cast<unsigned char>(e[0]))) continue;
+    if (w.size() > e.size() && w.compare(0, e.size(), e) == 0) return true;
+    // (a final "a" or "e" lengthens before the ending: "Grandmát")
+    const std::string stem = e.substr(0, e.size() - 1);
+    if ((e.back() == 'a' && w.starts_with(stem + "\xC3\xA1")) || (e.back() == 'e' && w.starts_with(stem + "\xC3\xA9")))
+      return true;
+  }
+  return false;
+}
+
 // The second to ninth development corpora (the constructions the first one lacks, everyday
 // text with them, longer sentences, the common words of any page) keep a floor too, and every form the
 // translator writes for them is a word hunspell-hu knows.
@@ -298,7 +315,8 @@ void expectFloorInHungarianWords(const char* path, std::size_t minSentences, dou
   std::set<std::string> rejected;
   for (std::size_t i = 0; i < corpus.size(); ++i)
     for (const std::string& w : hungarianWords(r.hypotheses[i]))
-      if (corpus[i].english.find(w) == std::string::npos && !(w[0] >= '0' && w[0] <= '9') && !hu.accepts(w))
+      if (corpus[i].english.find(w) == std::string::npos && !(w[0] >= '0' && w[0] <= '9') &&
+          !nameWithEnding(corpus[i].english, w) && !hu.accepts(w))
         rejected.insert(w);
   std::string list;
   for (const std::string& w : rejected) list += " " + w;
@@ -339,13 +357,18 @@ TEST(TranslationQualityTest, TheEighthDevelopmentCorpusStaysAboveItsFloorInHunga
 // Text of every kind written apart from the translator, with free references: news, notices,
 // instructions and recipes, e-mail, narrative fiction with quoted speech.
 TEST(TranslationQualityTest, TheNinthDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
-  expectFloorInHungarianWords(LEXITON_DEV9_CORPUS, 150, 49.0);
+  expectFloorInHungarianWords(LEXITON_DEV9_CORPUS, 150, 56.0);
 }
 
 // A second corpus of every kind written apart from the translator, read by no one before it was
 // tuned on.
 TEST(TranslationQualityTest, TheTenthDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
-  expectFloorInHungarianWords(LEXITON_DEV10_CORPUS, 150, 47.0);
+  expectFloorInHungarianWords(LEXITON_DEV10_CORPUS, 150, 52.0);
+}
+
+// A third, on other topics again, tuned on in the tenth round.
+TEST(TranslationQualityTest, TheEleventhDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
+  expectFloorInHungarianWords(LEXITON_DEV11_CORPUS, 150, 51.0);
 }
 
 // The held-out corpus is only measured, never tuned on: here it must merely read (at least 150

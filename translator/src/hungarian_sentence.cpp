@@ -141,6 +141,25 @@ bool countsItsNoun(const Token& t) {
          w.starts_with(more + ' ');
 }
 
+// The syllables of a Hungarian word: its vowels.
+std::size_t syllablesOf(std::string_view utf8) {
+  const std::u16string w = utf8ToUtf16(utf8);
+  return std::size_t(std::count_if(w.begin(), w.end(), [](char16_t c) {
+    return std::u16string_view(u"aeiou\u00E1\u00E9\u00ED\u00F3\u00F6\u0151\u00FA\u00FC\u0171").find(c) !=
+           std::u16string_view::npos;
+  }));
+}
+
+// A compound: one word, with a hyphen where it grows past six syllables, as the spelling rules
+// ask of a long compound of a compound ("hálószoba-mennyezet", "buszállomás").
+std::string joinedCompound(const std::string& modifier, const std::string& head) {
+  if (modifier.empty()) return head;
+  if (modifier.back() != '-' && head.find('-') == std::string::npos && syllablesOf(modifier) >= 3 &&
+      syllablesOf(modifier) + syllablesOf(head) > 6)
+    return modifier + "-" + head;
+  return modifier + head;
+}
+
 // A number before its noun: in words as written in words ("kétszáz"), else in digits.
 std::string numberBeforeNoun(const Token& t) {
   const bool digits = !t.lower.empty() && t.lower[0] >= '0' && t.lower[0] <= '9';
@@ -1038,7 +1057,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       else if (capital)
         emit(capitalized(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
       else
-        emit(compound + inflectNoun(nounStem(h, sense(np.head)), plural, owner, c), np.head);
+        emit(joinedCompound(compound, inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
     }
   }
   if (!post.empty()) emit(post, np.head);

@@ -1477,6 +1477,13 @@ TEST(ConstructionsTest, AParticipleSpelledAsItsBaseAfterHaveIsThePerfect) {
   EXPECT_EQ(hungarian("I had to wait an hour."), "Várnom kellett egy órát.");
 }
 
+TEST(ConstructionsTest, ALongCompoundTakesAHyphenAndAMonthBeforeANounItsAdjective) {
+  // past six syllables a compound of a compound is hyphenated; short ones stay one word
+  EXPECT_EQ(hungarian("I noticed a damp patch on the bedroom ceiling.").ends_with("a hálószoba-mennyezeten."), true);
+  EXPECT_NE(hungarian("The bus station is near.").find("buszállomás"), std::string::npos);
+  EXPECT_NE(hungarian("We have not paid the March invoice.").find("a márciusi számlát"), std::string::npos);
+}
+
 TEST(ConstructionsTest, SoManyAndSoMuchAreEnnyi) {
   EXPECT_EQ(hungarian("We had never seen so many stars before."), "Soha nem láttunk ennyi csillagot.");
   EXPECT_EQ(hungarian("She has so much money."), "Van ennyi pénze.");
