@@ -1773,8 +1773,8 @@ std::string_view howOneFeels(const Token& adjective) {
       {"better", "jobban"},          {"best", "legjobban"},
       {"bad", "rosszul"},            {"sick", "rosszul"},
       {"ill", "rosszul"},            {"unwell", "rosszul"},
-      {"worse", "rosszabbul"},       {"awful", "sz\xC3\xB6rny\xC5\xB1en"},
-      {"terrible", "sz\xC3\xB6rny\xC5\xB1en"}, {"great", "nagyszer\xC5\xB1en"},
+      {"worse", "rosszabbul"},       {"awful", "sz\xC3\xB6rnyen"},
+      {"terrible", "sz\xC3\xB6rnyen"}, {"great", "nagyszer\xC5\xB1" "en"},
       {"fine", "j\xC3\xB3l"}};
   for (const auto& [english, hungarian] : kHow)
     if (adjective.lower == english) return hungarian;

@@ -1401,6 +1401,7 @@ TEST(ConstructionsTest, HowAPersonFeelsIsTheReflexiveWithTheDefiniteVerb) {
   EXPECT_EQ(hungarian("She felt sick after lunch."), "Rosszul érezte magát ebéd után.");
   EXPECT_EQ(hungarian("Do you feel better now?"), "Most jobban érzed magad?");
   EXPECT_EQ(hungarian("I don't feel well."), "Nem érzem magam jól.");
+  EXPECT_EQ(hungarian("I feel great."), "Nagyszerűen érzem magam.");
   // a thing only seems
   EXPECT_EQ(hungarian("The room felt cold."), "A szoba hidegnek tűnt.");
 }

@@ -13,7 +13,7 @@ const char* kReply =
     "<TRG>A <chunk>h\xe1zak</chunk> a <chunk>Zorgvale</chunk> v\xf6lgyben nagyok.</TRG>"
     "<message>mosaic translation</message>"
     "<SRC>The <HL>houses</HL> in the <orig>Zorgvale</orig> valley are large.</SRC>"
-    "<TRG>A <chunk>h\xe1zak</chunk> a Zorgvale v\xf6lgy\xe9ben <chunk>t\xe1gasak</chunk>.</TRG>"
+    "<TRG>A <chunk>h\xe1zak</chunk> a Zorgvale v\xf6lgy\xe9" "ben <chunk>t\xe1gasak</chunk>.</TRG>"
     "<footer>Lexiton &amp; friends</footer>";
 
 void BM_ConvertTwoAlternatives(benchmark::State& state) {
