@@ -537,12 +537,30 @@ class Generator {
   }
   // "about twenty people", "at least three cars": an adverb of quantity before the phrase's
   // number belongs to it ("legalább húsz embert")
-  bool countsANumber(std::size_t i) const {
+  bool countsANumber(std::size_t i) const { return numberAfterCount(i) != i; }
+  // The number a count's adverb or bound leads to ("about twenty", "more than fifty", "less than
+  // two": "több mint ötven látogatót", the noun in the phrase's case), else `i` itself.
+  std::size_t numberAfterCount(std::size_t i) const {
     static constexpr std::string_view kAboutANumber[] = {"about", "almost", "nearly", "at least", "at most"};
-    return i + 1 < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lower) &&
-           t_[i + 1].tag == PartOfSpeech::number;
+    if (i + 1 < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lower) &&
+        t_[i + 1].tag == PartOfSpeech::number)
+      return i + 1;
+    if (boundOfCount(i)) return i + 2;
+    return i;
+  }
+  // "more than", "less than", "fewer than" right before a number.
+  bool boundOfCount(std::size_t i) const {
+    static constexpr std::string_view kBounds[] = {"more", "less", "fewer"};
+    return i + 2 < t_.size() && listed(kBounds, t_[i].lower) && t_[i + 1].lower == "than" &&
+           t_[i + 2].tag == PartOfSpeech::number;
   }
   NounPhrase readNounPhrase(std::size_t i) const;
+  // A year written alone in digits ("2030"), as "by", "from", "in" take it.
+  bool yearAlone(const NounPhrase& np) const {
+    const Token& t = t_[np.head];
+    return !np.pronoun && np.begin == np.head && np.end == np.head + 1 && t.tag == PartOfSpeech::number &&
+           t.written.size() == 4 && t.value >= 1000 && t.value <= 2999;
+  }
   // A time the phrase names: a number ("from nine"), or a noun with a time case ("Monday").
   bool timeLike(const NounPhrase& np) const {
     if (np.pronoun) return false;
@@ -632,6 +650,7 @@ class Generator {
   std::size_t emitObject(std::size_t pos);
   std::size_t emitInfinitive(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
+  bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
   struct PrepositionChoice {
     std::optional<Case> c;
     std::string post;  // a postposition ("alatt"), after the noun phrase
@@ -688,7 +707,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     np.plural = t_[i].plural;
     return np;
   }
-  std::size_t k = countsANumber(i) ? i + 1 : i;
+  std::size_t k = numberAfterCount(i);
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
                            t_[k].tag == PartOfSpeech::number)) {
     if (t_[k].tag == PartOfSpeech::possessive ||
@@ -874,6 +893,15 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   for (std::size_t k = np.begin; k < own; ++k) {
     const Token& tk = t_[k];
     if (np.ofOwner && tk.lower == "the") continue;
+    if (k == np.begin && boundOfCount(k)) {  // "több mint ötven", "kevesebb mint két"
+      emit(tk.lower == "more" ? "t\xC3\xB6"
+                                "bb"
+                              : "kevesebb",
+           k);
+      emit("mint", k + 1);
+      ++k;
+      continue;
+    }
     if (tk.tag != PartOfSpeech::determiner && tk.tag != PartOfSpeech::possessive &&
         tk.tag != PartOfSpeech::number)
       describe();
@@ -1661,7 +1689,7 @@ void Generator::emitLinkedPredicate(std::size_t p) {
 bool Generator::namesATime(const NounPhrase& np) const {
   if (np.pronoun || np.head >= n_) return false;
   const Sense* s = coreSense(t_[np.head], sense(np.head));
-  return t_[np.head].time || t_[np.head].lemma == "end" || (s && !s->note("time").empty());
+  return t_[np.head].time || t_[np.head].lemma == "end" || (s && !s->note("time").empty()) || yearAlone(np);
 }
 
 // A passive clause: the English subject is the Hungarian object, and whoever did it ("by my
@@ -2230,7 +2258,8 @@ bool Generator::emitBareObjectFirst() {
   const bool predicate = roles_.objectCase == Case::nominative && (first.lower == "a" || first.lower == "an");
   if (first.tag != PartOfSpeech::noun && first.tag != PartOfSpeech::adjective &&
       first.tag != PartOfSpeech::number && !predicate && !countsItsNoun(first) && first.lower != "many" &&
-      first.lower != "several")  // "sok házat", "néhány házat"
+      first.lower != "several" &&  // "sok házat", "néhány házat"
+      !countsANumber(object.begin))  // "több mint ötvenezer látogatót vonzott"
     return false;
   const std::size_t end = emitObject(object.begin);
   for (std::size_t k = object.begin; k < end; ++k) done_[k] = true;
@@ -2548,6 +2577,11 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
         if (start.end == pos && timeLike(start)) r.c = Case::terminative;
         break;
       }
+  // "by 2030": a deadline, "2030-ig"
+  if (!r.c && p == "by" && yearAlone(np)) r.c = Case::terminative;
+  // "from January", "from Monday", "from 2025": from then on, "januártól", "hétfőtől"
+  if (!r.c && p == "from" && (yearAlone(np) || (timeLike(np) && t_[np.head].tag == PartOfSpeech::noun)))
+    r.c = Case::ablative;
   // "drifted out of the kitchen": out of a place is from inside it, "a konyhából"
   if (!r.c && p == "of" && pos > 0 && (t_[pos - 1].lower == "out" || t_[pos - 1].prefix == "ki") &&
       !np.pronoun)
@@ -2703,8 +2737,31 @@ std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
   return end;
 }
 
+// "by tomorrow", "by now": a deadline said of a moment is reached by then, "holnapra",
+// "mostanra" ("until tomorrow" lasts up to it, "holnapig", and goes the noun's way).
+constexpr std::pair<std::string_view, std::string_view> kByAMoment[] = {
+    {"tomorrow", "holnapra"},
+    {"tonight", "ma est\xC3\xA9re"},
+    {"now", "mostanra"},
+    {"then", "addigra"},
+};
+
+bool Generator::byAMoment(std::size_t pos) const {
+  if (t_[pos].lower != "by" || pos + 1 >= n_) return false;
+  for (const auto& moment : kByAMoment)
+    if (t_[pos + 1].lower == moment.first) return true;
+  return false;
+}
+
 std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   if (auto next = emitDate(pos)) return *next;
+  if (byAMoment(pos))
+    for (const auto& [english, hungarian] : kByAMoment)
+      if (t_[pos + 1].lower == english) {
+        emit(std::string(hungarian), pos + 1);
+        lastCase_ = Case::sublative;
+        return pos + 2;
+      }
   // a clock time takes the preposition's case: "since six o'clock" "hat óra óta", "to half past
   // three" "fél négyre", "from nine o'clock to five o'clock" "kilenc órától öt óráig"
   if (t_[pos].lower != "at" && clockTimeAt(pos + 1)) {
@@ -2858,7 +2915,7 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
 // Units of time: "two years", "a week" make a duration after "for".
 bool Generator::isDuration(const NounPhrase& np) const {
   if (np.pronoun || np.head >= n_ || !unitOfTime(t_[np.head].lemma)) return false;
-  const Token& first = t_[countsANumber(np.begin) ? np.begin + 1 : np.begin];  // ("about ten minutes")
+  const Token& first = t_[numberAfterCount(np.begin)];  // ("about ten minutes", "less than two years")
   return first.tag == PartOfSpeech::number || first.lower == "a" || first.lower == "an" ||
          first.lemma == "half" ||  // "for half an hour": "fél óráig"
          first.lower == "several" || first.lower == "many" || first.lemma == "a few" ||
@@ -3101,7 +3158,7 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     return pos + 1;
   }
   if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ &&
-      (startsNounPhrase(pos + 1) || forTheNext(pos + 1)))
+      (startsNounPhrase(pos + 1) || forTheNext(pos + 1) || byAMoment(pos)))
     return emitPrepositionalPhrase(pos);
   if (const auto times = timesOver(t_, pos)) {
     emit(*times, pos);

@@ -291,7 +291,8 @@ TEST(ConstructionsTest, AnAdjectiveBeforeAThingIsNotSaidOfTheOwner) {
 }
 
 TEST(ConstructionsTest, AnAdverbOfQuantityBelongsToTheNumberAfterIt) {
-  EXPECT_EQ(hungarian("The fire killed about twenty people."), "A tűz megölt körülbelül húsz embert.");
+  // a counted object stands before its verb like a bare number ("húsz embert ölt meg")
+  EXPECT_EQ(hungarian("The fire killed about twenty people."), "A tűz körülbelül húsz embert ölt meg.");
   EXPECT_EQ(hungarian("I waited for about ten minutes."), "Vártam körülbelül tíz percig.");
 }
 
@@ -497,7 +498,7 @@ TEST(ConstructionsTest, LongerSentencesOfEMailAndNews) {
   EXPECT_EQ(hungarian("The council decided on Tuesday to build a new bridge."),
             "A tanács kedden döntött építeni egy új hidat.");
   EXPECT_EQ(hungarian("More than two hundred people lost their homes."),
-            "Több mint kétszáz ember elvesztette az otthonaikat.");
+            "Több mint kétszáz ember elvesztette az otthonát.");  // a counted subject owns in the singular
 }
 
 TEST(ConstructionsTest, AFutureWithItsTimeOrAPrefixIsThePresent) {
