@@ -651,6 +651,7 @@ class Generator {
   std::size_t emitInfinitive(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
   bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
+  std::optional<std::string> lastingFor(const NounPhrase& np) const;  // "hároméves felújítás"
   struct PrepositionChoice {
     std::optional<Case> c;
     std::string post;  // a postposition ("alatt"), after the noun phrase
@@ -827,8 +828,50 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   return np;
 }
 
+// How long a thing lasted as its adjective, by the English unit: the "-s" adjective one writes
+// after a simple numeral ("hároméves"), the "-nyi" measure after any other ("tizenöt évnyi").
+struct LastingUnit {
+  std::string_view unit, adjective, measure;
+};
+constexpr LastingUnit kLastingUnits[] = {
+    {"year", "\xC3\xA9ves", "\xC3\xA9vnyi"},
+    {"week", "hetes", "h\xC3\xA9tnyi"},
+    {"day", "napos", "napnyi"},
+    {"hour", "\xC3\xB3r\xC3\xA1s", "\xC3\xB3r\xC3\xA1nyi"},
+    {"minute", "perces", "percnyi"},
+    {"month", "", "h\xC3\xB3napnyi"},
+    {"decade", "\xC3\xA9vtizedes", "\xC3\xA9vtizednyi"},
+};
+
+// "three years of renovation", "a week of pressure": the time is the adjective of what lasted,
+// "hároméves felújítás", "egyhetes nyomás", "tizenöt évnyi munka"; nothing for any other phrase.
+std::optional<std::string> Generator::lastingFor(const NounPhrase& np) const {
+  if (!np.ofModifier || np.head == np.begin || t_[np.head].tag != PartOfSpeech::noun) return std::nullopt;
+  const LastingUnit* unit = nullptr;
+  for (const LastingUnit& u : kLastingUnits)
+    if (u.unit == t_[np.head].lemma) unit = &u;
+  const Token& count = t_[np.head - 1];
+  if (!unit || (count.tag != PartOfSpeech::number && count.lower != "a" && count.lower != "an"))
+    return std::nullopt;
+  if (count.tag != PartOfSpeech::number) return "egy" + std::string(unit->adjective.empty() ? " " : "") +
+                                                std::string(unit->adjective.empty() ? unit->measure : unit->adjective);
+  const std::string numeral = numberBeforeNoun(count);
+  const bool digits = count.lower[0] >= '0' && count.lower[0] <= '9';
+  // the simple numerals make one word with the ending ("kétéves", "húszperces"); the others and
+  // the digits stand apart ("tizenöt évnyi", "3 éves")
+  const bool simple = count.value >= 1 && (count.value <= 10 || (count.value % 10 == 0 && count.value <= 100));
+  if (unit->adjective.empty() || (!simple && !digits)) return numeral + " " + std::string(unit->measure);
+  return numeral + (digits ? " " : "") + std::string(unit->adjective);
+}
+
 void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& post,
                                std::optional<int> possessorPerson, bool possessorPlural) {
+  if (const auto lasting = lastingFor(np)) {
+    if (np.definite) emit("a", np.begin);
+    emit(*lasting, np.head);
+    emitNounPhrase(readNounPhrase(np.ofModifier), c, post, possessorPerson, possessorPlural);
+    return;
+  }
   if (np.pronoun && !post.empty()) {
     // "behind her": "mögötte", the postposition with the person's ending
     if (auto personal = personalPostposition(post, t_[np.head].person, t_[np.head].plural)) {

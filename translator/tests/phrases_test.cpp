@@ -52,5 +52,15 @@ TEST(PhrasesTest, ABoundOfACountGoesWithItsNumber) {
   EXPECT_TRUE(has(hungarian("She is taller than me."), "n\xC3\xA1lam"));
 }
 
+TEST(PhrasesTest, HowLongAThingLastedIsItsAdjective) {
+  EXPECT_TRUE(has(hungarian("The museum will reopen after three years of renovation."),
+                  "h\xC3\xA1rom\xC3\xA9ves fel\xC3\xBAj\xC3\xADt\xC3\xA1s ut\xC3\xA1n"));
+  EXPECT_TRUE(has(hungarian("He resigned after a week of pressure."), "egyhetes nyom\xC3\xA1s ut\xC3\xA1n"));
+  // a numeral of two parts stands apart as a measure
+  EXPECT_TRUE(has(hungarian("She has fifteen years of experience."), "tizen\xC3\xB6t \xC3\xA9vnyi"));
+  // without a count the years are the head as before
+  EXPECT_FALSE(has(hungarian("He has years of experience."), "\xC3\xA9vnyi"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
