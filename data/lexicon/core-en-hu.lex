@@ -1216,7 +1216,7 @@ liquid	adj	folyékony
 matter	n	ügy[ügyek] ; anyag[anyagok] ; dolog[dolgok]
 matter	v	számít[noobj]
 minor	adj	kisebb ; jelentéktelen
-north	n	észak[északok,3sg=északja,in=n]
+north	n	észak[északok,3sg=északja,in=n,from=rol,to=ra]
 north	adj	északi
 north	adv	északra
 opening	n	nyílás[nyílások] ; megnyitó
@@ -1281,7 +1281,7 @@ smell	v	szagol ; meg|szagol
 smooth	adj	sima ; egyenletes
 smooth	v	egyenget
 source	n	forrás[források]
-south	n	dél[delek]
+south	n	dél[delek,sup=délen,in=n,from=rol,to=ra]
 south	adj	déli
 south	adv	délre
 speech	n	beszéd[beszédek] ; előadás
@@ -1434,7 +1434,7 @@ draft	n	vázlat[vázlatok] ; tervezet[tervezetek] ; huzat[huzatok]
 drift	v	sodródik
 ease	n	könnyedség ; kényelem[kényelmek]
 ease	v	enyhít
-east	n	kelet[keletek]
+east	n	kelet[keletek,in=n,from=rol,to=ra]
 east	adj	keleti
 east	adv	keletre
 education	n	oktatás ; nevelés ; műveltség
@@ -1670,7 +1670,7 @@ waste	n	hulladék[hulladékok] ; pazarlás ; szemét[szemetek]
 waste	v	pazarol ; el|pazarol ; el|veszteget
 welcome	v	fogad ; köszönt
 welcome	adj	szívesen látott
-west	n	nyugat[nyugatok]
+west	n	nyugat[nyugatok,in=n,from=rol,to=ra]
 west	adj	nyugati
 west	adv	nyugatra
 wheel	n	kerék[kerekek] ; kormány[kormányok]

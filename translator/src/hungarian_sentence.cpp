@@ -2927,6 +2927,18 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
       return np.end;
     }
   }
+  // "in the north", "from the east": a point of the compass goes without its article ("északon",
+  // "keletről"); "the north of the country" keeps it
+  static constexpr std::string_view kCompassPoints[] = {"north", "south", "east", "west"};
+  if (!np.pronoun && t_[np.begin].lower == "the" && np.head == np.begin + 1 && np.end == np.head + 1 &&
+      listed(kCompassPoints, t_[np.head].lemma) && t_[np.head].tag == PartOfSpeech::noun &&
+      (np.end == n_ || t_[np.end].lower != "of") && choice.post.empty() && choice.c) {
+    NounPhrase bare = np;
+    bare.begin = np.head;
+    emitNounPhrase(bare, c.value_or(*choice.c));
+    lastCase_ = c.value_or(*choice.c);
+    return np.end;
+  }
   if (!c) c = choice.c, post = choice.post;
   // a year or another number in digits: "1900-ban"
   if (np.end == np.begin + 1 && t_[np.head].tag == PartOfSpeech::number && post.empty() &&

@@ -62,5 +62,13 @@ TEST(PhrasesTest, HowLongAThingLastedIsItsAdjective) {
   EXPECT_FALSE(has(hungarian("He has years of experience."), "\xC3\xA9vnyi"));
 }
 
+TEST(PhrasesTest, APointOfTheCompassGoesWithoutItsArticle) {
+  EXPECT_EQ(hungarian("It is warm in the south."), "Meleg van d\xC3\xA9len.");
+  EXPECT_TRUE(has(hungarian("The wind comes from the east."), " keletr\xC5\x91l"));
+  EXPECT_TRUE(has(hungarian("The storm is moving to the west."), " nyugatra"));
+  // the north of a country is a part of it, its owner said first
+  EXPECT_TRUE(has(hungarian("They live in the north of the country."), "Az orsz\xC3\xA1g \xC3\xA9szakj\xC3\xA1n"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
