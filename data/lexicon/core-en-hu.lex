@@ -290,7 +290,7 @@ little	adj	kis[pred=kicsi] ; kicsi
 long	adj	hosszú[hosszúak]
 new	adj	új[újak]
 nice	adj	szép ; kedves[person]
-old	adj	régi[régiek] ; idős[person] ; öreg[person]
+old	adj	régi[régiek] ; idős[person] ; öreg[person] ; régi[régiek,when=rival/friend/enemy/colleague/classmate/acquaintance/partner/neighbour/teammate/flame]
 open	adj	nyitva[van] ; nyitott
 red	adj	piros ; vörös
 second	adj	második
@@ -368,7 +368,7 @@ study	v	tanul
 develop	v	fejleszt[intr=fejlődik] ; fejlődik
 free	adj	szabad[szabadok] ; ingyenes
 first	adj	első
-hit	v	üt ; meg|üt
+hit	v	üt ; meg|üt ; sújt[when=family/household/economy/region/industry/sector/farmer/pensioner/consumer/community/business]
 pull	v	húz
 reach	v	el|ér ; jut[obj=ra,when=agreement/decision/conclusion/compromise]
 quiet	adj	csendes[csendesek]
@@ -649,7 +649,7 @@ large	adj	nagy[nagyok]
 lazy	adj	lusta
 loud	adj	hangos
 lucky	adj	szerencsés
-narrow	adj	keskeny
+narrow	adj	keskeny ; szűk[when=majority/margin/circle/range]
 nervous	adj	ideges
 noisy	adj	zajos
 poor	adj	szegény
@@ -674,7 +674,7 @@ inside	adv	bent
 upstairs	adv	fent
 downstairs	adv	lent
 # --- the rest of WordNet's two hundred commonest lemmas
-pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test]
+pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/motion/budget/resolution/amendment]
 line	n	vonal[vonalak] ; sor[sorok]
 set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table]
 right	adv	jobbra ; pontosan
@@ -696,7 +696,7 @@ drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt
 force	n	erő ; kényszer
 force	v	kényszerít
 spread	v	terjed[noobj] ; szét|terít
-beat	v	meg|ver ; legyőz
+beat	v	meg|ver ; legyőz ; le|győz[when=rival/team/opponent/champion/side/enemy/army/challenger/favourite]
 burn	v	ég[noobj] ; el|éget
 figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja]
 fit	v	passzol[noobj]
@@ -2879,7 +2879,7 @@ mad	adj	őrült ; dühös
 magazine	n	magazin[magazinok,3sg=magazinja] ; folyóirat[folyóiratok]
 magnify	v	nagyít ; fel|nagyít
 magnitude	n	nagyság[nagyságok] ; méret[méretek]
-majority	n	többség[többségek]
+majority	n	többség[többségek,by=val]
 male	n	férfi[back]
 male	adj	férfi ; hím
 manner	n	mód[módok] ; modor[modorok]
@@ -4706,7 +4706,7 @@ heating	n	fűtés
 take-off	n	felszállás
 drill	n	fúró[fúrók]
 apply for	v	jelentkezik[obj=ra] ; pályázik[obj=ra]
-break down	v	meg|hibásodik[noobj] ; le|robban[noobj]
+break down	v	meg|hibásodik[noobj] ; le|robban[noobj] ; meg|szakad[noobj,when=talk/negotiation/discussion/marriage/relationship]
 go on strike	v	sztrájkol[noobj]
 turn round	v	meg|fordul[noobj]
 upside down	adv	fejjel lefelé
@@ -6968,3 +6968,8 @@ wash up	v	el|mosogat ; mosogat
 dress up	v	ki|öltözik[noobj] ; be|öltözik
 do up	v	be|gombol ; fel|újít
 set out	v	el|indul[noobj] ; ki|tűz
+# the sense news gives a word beside its subject or object: workers who walk out strike, a
+# product that goes on sale comes onto the market, one's counterpart is one's partner in office
+walk out	v	ki|sétál[noobj] ; sztrájkol[noobj,when=teacher/worker/staff/nurse/doctor/employee/union/driver/miner/pilot]
+go on sale	v	forgalomba |kerül[noobj]
+counterpart	n	partner[partnerek,3sg=partnere,person] ; megfelelő

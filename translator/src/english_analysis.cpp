@@ -2125,6 +2125,18 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
   return out;
 }
 
+// The noun right before a verb and its auxiliaries and adverbs ("the talks have finally broken
+// down"), the head of its subject; nothing past a comma or another word.
+const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb) {
+  std::size_t k = verb;
+  while (k > 0 && (toks[k - 1].tag == PartOfSpeech::auxiliary || toks[k - 1].tag == PartOfSpeech::modal ||
+                   toks[k - 1].tag == PartOfSpeech::adverb || toks[k - 1].tag == PartOfSpeech::negation) &&
+         !toks[k - 1].pauseAfter)
+    --k;
+  if (k == 0 || toks[k - 1].tag != PartOfSpeech::noun || toks[k - 1].pauseAfter) return nullptr;
+  return &toks[k - 1];
+}
+
 // An adjective before a noun that names a person is said of a person: "old man", "old women";
 // a verb whose object is a person takes its sense for people: "know her": "ismeri".
 void markAdjectivesOfPeople(std::vector<Token>& toks) {
@@ -2165,9 +2177,14 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
            (o->tag == PartOfSpeech::pronoun && o->lower != "i" && o->lower != "he" && o->lower != "she" &&
             o->lower != "we" && o->lower != "they"));
       // "were stopped": a passive's subject is what was done to ("megállították")
-      if (toks[i].form == VerbForm::participle && i > 0 &&
-          (formOfBe(toks[i - 1].lower) || toks[i - 1].lower == "being"))
-        toks[i].hasObject = true;
+      // ("the law was passed": "elfogadták", as "passed the law" is), and the sense for it
+      const bool passive = toks[i].form == VerbForm::participle && i > 0 &&
+                           (formOfBe(toks[i - 1].lower) || toks[i - 1].lower == "being");
+      if (passive) toks[i].hasObject = true;
+      // "the talks broke down", "teachers walked out": a verb without an object takes the sense
+      // its subject asks for ("megszakad", "sztrájkol")
+      if (toks[i].neighbour.empty() && (passive || !toks[i].hasObject))
+        if (const Token* subject = subjectNounBefore(toks, i)) toks[i].neighbour = subject->lemma;
       continue;
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;

@@ -601,6 +601,7 @@ class Generator {
   void findObjects(ClauseRoles& r);
   void findAgent(ClauseRoles& r);
   bool namesATime(const NounPhrase& np) const;
+  bool meansOfBy(const NounPhrase& np) const;
   // "five o'clock", "half past six", "a quarter to nine" at k
   bool clockTimeAt(std::size_t k) const {
     if (k < n_ && t_[k].lower == "a") ++k;
@@ -651,6 +652,7 @@ class Generator {
   std::size_t emitInfinitive(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
   bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
+  bool emitOrdinalTime(const NounPhrase& np);  // "for the third day": "a harmadik napon"
   std::optional<std::string> lastingFor(const NounPhrase& np) const;  // "hároméves felújítás"
   struct PrepositionChoice {
     std::optional<Case> c;
@@ -1735,13 +1737,22 @@ bool Generator::namesATime(const NounPhrase& np) const {
   return t_[np.head].time || t_[np.head].lemma == "end" || (s && !s->note("time").empty()) || yearAlone(np);
 }
 
+// "passed by a narrow majority": a noun whose "by" is a case of its own says how, not who
+// ("szűk többséggel").
+bool Generator::meansOfBy(const NounPhrase& np) const {
+  if (np.pronoun || np.head >= n_) return false;
+  const Sense* s = coreSense(t_[np.head], sense(np.head));
+  return s && !s->note("by").empty();
+}
+
 // A passive clause: the English subject is the Hungarian object, and whoever did it ("by my
 // sister") the subject; without one, the verb says "they" ("lezárták az utat").
 void Generator::findAgent(ClauseRoles& r) {
   Agreement& a = r.agreement;
   a = Agreement{3, true, false, false};
   for (std::size_t k = r.verb.main + 1; k + 1 < n_; ++k)
-    if (t_[k].lower == "by" && startsNounPhrase(k + 1) && !namesATime(readNounPhrase(k + 1))) {
+    if (t_[k].lower == "by" && startsNounPhrase(k + 1) && !namesATime(readNounPhrase(k + 1)) &&
+        !meansOfBy(readNounPhrase(k + 1))) {
       r.agent = readNounPhrase(k + 1);
       r.agentBy = k;
       a.person = r.agent->person;
@@ -2789,6 +2800,25 @@ constexpr std::pair<std::string_view, std::string_view> kByAMoment[] = {
     {"then", "addigra"},
 };
 
+// "for the third day (in a row)", "for the second year": the one of a series it is, said as
+// the time it happens, "a harmadik napon", "a második évben" ("for the first time" is a set phrase).
+bool Generator::emitOrdinalTime(const NounPhrase& np) {
+  if (np.pronoun || np.head != np.begin + 2 || t_[np.begin].lower != "the" || t_[np.head].plural ||
+      t_[np.head].tag != PartOfSpeech::noun || t_[np.head].lemma == "time" || !unitOfTime(t_[np.head].lemma))
+    return false;
+  const Token& ordinal = t_[np.begin + 1];
+  if (ordinal.tag != PartOfSpeech::adjective || ordinalDay(ordinal.lower) == 0) return false;
+  const Sense* unit = coreSense(t_[np.head], sense(np.head));
+  const auto word = plainSense(ordinal, sense(np.begin + 1));
+  if (!unit || unit->note("time").empty() || !word) return false;
+  const Case when = caseNamed(unit->note("time"));
+  emit("a", np.begin);
+  emit(*word, np.begin + 1);
+  emit(when == Case::nominative ? unit->word : inflectNoun(stemOfSense(*unit), false, {}, when), np.head);
+  lastCase_ = when;
+  return true;
+}
+
 bool Generator::byAMoment(std::size_t pos) const {
   if (t_[pos].lower != "by" || pos + 1 >= n_) return false;
   for (const auto& moment : kByAMoment)
@@ -2825,6 +2855,7 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   }
   const NounPhrase np = readNounPhrase(pos + 1);
   const std::string& p = t_[pos].lower;
+  if (p == "for" && emitOrdinalTime(np)) return np.end;
   const PrepositionChoice choice = choosePreposition(pos, np);
   std::string post;
   std::optional<Case> c;

@@ -1681,7 +1681,7 @@ TEST(ConstructionsTest, AnIngVerbOpeningTheSentenceSaysWhatWentOnMeanwhile) {
   EXPECT_EQ(hungarian("Reading the letter, he began to cry."),
             "Miközben olvasta a levelet, elkezdett sírni.");
   EXPECT_EQ(hungarian("Walking home, I met an old friend."),
-            "Miközben hazasétáltam, találkoztam egy idős baráttal.");
+            "Miközben hazasétáltam, találkoztam egy régi baráttal.");
   // an activity as the subject stays one
   EXPECT_EQ(hungarian("Swimming is good for you."), "Az úszás jó neked.");
 }
