@@ -652,6 +652,7 @@ class Generator {
   std::size_t emitInfinitive(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
   bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
+  std::optional<std::size_t> emitSuperlativeOfYears(std::size_t pos, const NounPhrase& np);
   bool emitOrdinalTime(const NounPhrase& np);  // "for the third day": "a harmadik napon"
   std::optional<std::string> lastingFor(const NounPhrase& np) const;  // "hároméves felújítás"
   struct PrepositionChoice {
@@ -868,6 +869,16 @@ std::optional<std::string> Generator::lastingFor(const NounPhrase& np) const {
 
 void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& post,
                                std::optional<int> possessorPerson, bool possessorPlural) {
+  // "more visitors than ever before": the comparison with every time before goes first, "minden
+  // korábbinál több látogatót"
+  if (!np.pronoun && np.end + 1 < n_ && t_[np.end].lower == "than" && t_[np.end + 1].lower == "ever" &&
+      !done_[np.end] &&
+      std::any_of(t_.begin() + long(np.begin), t_.begin() + long(np.end),
+                  [](const Token& t) { return t.lower == "more" || t.lower == "fewer" || t.degree == 1; })) {
+    emit("minden", np.end), emit("kor\xC3\xA1" "bbin\xC3\xA1l", np.end + 1);
+    done_[np.end] = done_[np.end + 1] = true;
+    if (np.end + 2 < n_ && t_[np.end + 2].lower == "before") done_[np.end + 2] = true;
+  }
   if (const auto lasting = lastingFor(np)) {
     if (np.definite) emit("a", np.begin);
     emit(*lasting, np.head);
@@ -2312,7 +2323,7 @@ bool Generator::emitBareObjectFirst() {
   const bool predicate = roles_.objectCase == Case::nominative && (first.lower == "a" || first.lower == "an");
   if (first.tag != PartOfSpeech::noun && first.tag != PartOfSpeech::adjective &&
       first.tag != PartOfSpeech::number && !predicate && !countsItsNoun(first) && first.lower != "many" &&
-      first.lower != "several" &&  // "sok házat", "néhány házat"
+      first.lower != "several" && first.lower != "more" &&  // "sok házat", "néhány házat", "több házat"
       !countsANumber(object.begin))  // "több mint ötvenezer látogatót vonzott"
     return false;
   const std::size_t end = emitObject(object.begin);
@@ -2819,6 +2830,29 @@ bool Generator::emitOrdinalTime(const NounPhrase& np) {
   return true;
 }
 
+// "fell to its lowest level in ten years": the span the superlative holds for owns it, said
+// first, "az elmúlt tíz év legalacsonyabb szintjére"; the token after the span, or nothing.
+std::optional<std::size_t> Generator::emitSuperlativeOfYears(std::size_t pos, const NounPhrase& np) {
+  if (np.pronoun || np.end + 1 >= n_ || t_[np.end].lower != "in" || t_[np.head].tag != PartOfSpeech::noun ||
+      np.ofOwner || np.ofModifier ||
+      std::none_of(t_.begin() + long(np.begin), t_.begin() + long(np.head),
+                   [](const Token& t) { return t.tag == PartOfSpeech::adjective && t.degree == 2; }))
+    return std::nullopt;
+  if (!startsNounPhrase(np.end + 1)) return std::nullopt;
+  const NounPhrase span = readNounPhrase(np.end + 1);
+  if (!isDuration(span) || t_[span.begin].tag != PartOfSpeech::number) return std::nullopt;
+  const PrepositionChoice choice = choosePreposition(pos, np);
+  emit("az", np.end), emit("elm\xC3\xBAlt", np.end);
+  emitNounPhrase(span, Case::nominative);
+  const std::size_t start = out_.size();
+  emitNounPhrase(np, choice.c.value_or(Case::nominative), choice.post, 3, false);
+  // the owner stands for the article: "az elmúlt tíz év legmagasabb hőmérséklete"
+  if (start < out_.size() && (out_[start].text == "a" || out_[start].text == "az"))
+    out_.erase(out_.begin() + long(start));
+  lastCase_ = choice.c.value_or(Case::nominative);
+  return span.end;
+}
+
 bool Generator::byAMoment(std::size_t pos) const {
   if (t_[pos].lower != "by" || pos + 1 >= n_) return false;
   for (const auto& moment : kByAMoment)
@@ -2856,6 +2890,7 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   const NounPhrase np = readNounPhrase(pos + 1);
   const std::string& p = t_[pos].lower;
   if (p == "for" && emitOrdinalTime(np)) return np.end;
+  if (const auto end = emitSuperlativeOfYears(pos, np)) return *end;
   const PrepositionChoice choice = choosePreposition(pos, np);
   std::string post;
   std::optional<Case> c;

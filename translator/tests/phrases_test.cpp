@@ -97,5 +97,23 @@ TEST(PhrasesTest, AWordTakesTheSenseItsNeighbourAsksFor) {
   EXPECT_TRUE(has(hungarian("The phone goes on sale next month."), "forgalomba kerül"));
 }
 
+TEST(PhrasesTest, TheSpanASuperlativeHoldsForOwnsIt) {
+  EXPECT_EQ(hungarian("Unemployment fell to its lowest level in ten years."),
+            "A munkanélküliség az elmúlt tíz év legalacsonyabb szintjére esett.");
+  EXPECT_TRUE(has(hungarian("Prices rose to the highest level in two decades."),
+                  "az elmúlt két évtized legmagasabb szintjére"));
+  // a place after "in" stays the superlative's own
+  EXPECT_EQ(hungarian("He is the best player in the team."), "Ő a csapat legjobb játékosa.");
+  // without a superlative the span is how long it took
+  EXPECT_FALSE(has(hungarian("Unemployment fell to a low level in ten years."), "elmúlt"));
+}
+
+TEST(PhrasesTest, MoreThanEverComparesWithEveryTimeBefore) {
+  EXPECT_EQ(hungarian("The fair attracted more visitors than ever before."),
+            "A vásár minden korábbinál több látogatót vonzott.");
+  // "more" before a bare object stands before the verb as "many" does
+  EXPECT_EQ(hungarian("The fair attracted more visitors."), "A vásár több látogatót vonzott.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
