@@ -652,6 +652,7 @@ class Generator {
   std::size_t emitInfinitive(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
   bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
+  std::size_t ageLimitEnd(const NounPhrase& np) const;  // "children under twelve"
   std::optional<std::size_t> emitSuperlativeOfYears(std::size_t pos, const NounPhrase& np);
   bool emitOrdinalTime(const NounPhrase& np);  // "for the third day": "a harmadik napon"
   std::optional<std::string> lastingFor(const NounPhrase& np) const;  // "hároméves felújítás"
@@ -869,6 +870,19 @@ std::optional<std::string> Generator::lastingFor(const NounPhrase& np) const {
 
 void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& post,
                                std::optional<int> possessorPerson, bool possessorPlural) {
+  // "children under twelve", "people over 65": the age is the people's adjective, "tizenkét év
+  // alatti gyerekek", "65 év feletti emberek", after the article
+  if (const std::size_t end = ageLimitEnd(np); end && !done_[np.end]) {
+    for (std::size_t k = np.end; k < end; ++k) done_[k] = true;
+    const std::size_t at = out_.size();
+    emitNounPhrase(np, c, post, possessorPerson, possessorPlural);
+    const std::size_t after = at < out_.size() && (out_[at].text == "a" || out_[at].text == "az") ? at + 1 : at;
+    const std::string limit = t_[np.end].lower == "under" ? "alatti" : "feletti";
+    out_.insert(out_.begin() + long(after),
+                {HungarianWord{numberBeforeNoun(t_[np.end + 1]), np.end + 1}, HungarianWord{"\xC3\xA9v", np.end + 1},
+                 HungarianWord{limit, np.end}});
+    return;
+  }
   // "more visitors than ever before": the comparison with every time before goes first, "minden
   // korábbinál több látogatót"
   if (!np.pronoun && np.end + 1 < n_ && t_[np.end].lower == "than" && t_[np.end + 1].lower == "ever" &&
@@ -2851,6 +2865,22 @@ std::optional<std::size_t> Generator::emitSuperlativeOfYears(std::size_t pos, co
     out_.erase(out_.begin() + long(start));
   lastCase_ = choice.c.value_or(Case::nominative);
   return span.end;
+}
+
+// Where "under twelve", "over 65 years" after a noun of people ends, else 0.
+std::size_t Generator::ageLimitEnd(const NounPhrase& np) const {
+  if (np.pronoun || np.end + 1 >= n_ || (t_[np.end].lower != "under" && t_[np.end].lower != "over")) return 0;
+  const Token& number = t_[np.end + 1];
+  const Sense* head = coreSense(t_[np.head], sense(np.head));
+  if (!head || !head->person || t_[np.head].tag != PartOfSpeech::noun || number.tag != PartOfSpeech::number ||
+      number.value < 1 || number.value > 120)
+    return 0;
+  std::size_t end = np.end + 2;
+  if (end < n_ && (t_[end].lemma == "year" || t_[end].lower == "years")) ++end;
+  if (end < n_ && t_[end].lower == "old") ++end;
+  // ("under two kilos": a noun after the number counts something else)
+  if (end < n_ && t_[end].tag == PartOfSpeech::noun) return 0;
+  return end;
 }
 
 bool Generator::byAMoment(std::size_t pos) const {

@@ -115,5 +115,15 @@ TEST(PhrasesTest, MoreThanEverComparesWithEveryTimeBefore) {
   EXPECT_EQ(hungarian("The fair attracted more visitors."), "A vásár több látogatót vonzott.");
 }
 
+TEST(PhrasesTest, AnAgeLimitIsThePeoplesAdjective) {
+  EXPECT_TRUE(has(hungarian("Children under twelve must be accompanied by an adult."),
+                  "Tizenkét év alatti gyerekeket"));
+  EXPECT_TRUE(has(hungarian("The ticket is free for people over 65."), "65 év feletti"));
+  // under a thing is still a place
+  EXPECT_EQ(hungarian("The children under the table are laughing."), "A gyerekek az asztal alatt nevetnek.");
+  // a count of something else after the number is no age
+  EXPECT_FALSE(has(hungarian("Children under two kilos need care."), "év alatti"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
