@@ -679,7 +679,7 @@ line	n	vonal[vonalak] ; sor[sorok]
 set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
-rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj]
+rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon]
 cover	v	be|takar ; fed ; fedez[when=damage/cost/expense/loss/repair]
 clear	v	ki|tisztít ; tisztáz
 clear	adj	világos ; tiszta

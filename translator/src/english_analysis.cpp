@@ -789,6 +789,20 @@ class ReadingChooser {
             (before->tag == PartOfSpeech::conjunction && before->lower != "and" && before->lower != "or"));
   }
 
+  // The word can be a plural noun ("prices").
+  bool pluralNounReading(const Token& w) const {
+    const std::vector<Reading> rs = readingsOf(core_, w);
+    return std::any_of(rs.begin(), rs.end(), [](const Reading& r) { return r.tag == PartOfSpeech::noun && r.plural; });
+  }
+
+  // The word at `j` can be a verb's past ("rose", "fell", "attracted"), whatever else it can be.
+  bool mayBePast(std::size_t j) const {
+    if (j >= toks_.size() || toks_[j].tag != PartOfSpeech::other) return false;
+    const std::vector<Reading> rs = readingsOf(core_, toks_[j]);
+    return std::any_of(rs.begin(), rs.end(),
+                       [](const Reading& r) { return r.tag == PartOfSpeech::verb && r.form == VerbForm::past; });
+  }
+
   // The word after `i` is an auxiliary, a modal or a word that can only be a finite verb
   // ("attracted", "says")
   bool verbFollows(std::size_t i) const {
@@ -1288,6 +1302,18 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // "Train services were cancelled", "Oil prices have risen": a noun before the plural subject
     // (past a place of its own: "Water supplies in the village were cut off")
     bonus(PartOfSpeech::noun, std::nullopt, 200);
+  } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::other &&
+             toks[i + 1].lower.size() > 3 && toks[i + 1].lower.back() == 's' && !toks[i + 1].pauseAfter &&
+             mayBePast(i + 2) && pluralNounReading(toks[i + 1]) &&
+             std::any_of(rs.begin(), rs.end(), [](const Reading& r) {
+               return r.tag == PartOfSpeech::verb && r.form == VerbForm::base;
+             })) {
+    // "Oil prices rose", "Food prices fell": a noun before a plural subject and its past, no
+    // imperative ("Olajozz") with an object
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
+  } else if (i == 1 && toks[0].tag == PartOfSpeech::noun && t.lower.size() > 3 && t.lower.back() == 's' &&
+             mayBePast(i + 1) && pluralNounReading(t)) {
+    bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Oil prices rose": the compound's head
   } else if (i == 1 && toks[0].tag == PartOfSpeech::noun && auxiliaryAfterPlace(i + 1)) {
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Train services were": the compound's head
   } else if (startsClause && listBeforeAuxiliary(toks, i)) {

@@ -125,5 +125,15 @@ TEST(PhrasesTest, AnAgeLimitIsThePeoplesAdjective) {
   EXPECT_FALSE(has(hungarian("Children under two kilos need care."), "év alatti"));
 }
 
+TEST(PhrasesTest, ANounBeforeAPluralSubjectAndItsPastIsTheCompoundsModifier) {
+  EXPECT_EQ(hungarian("Oil prices rose again."), "Az olajárak megint emelkedtek.");
+  EXPECT_EQ(hungarian("Oil prices fell sharply."), "Az olajárak élesen estek.");
+  // an instruction with its object stays one, and a rose given stays a flower
+  EXPECT_TRUE(has(hungarian("Water the plants every morning."), "öntözd meg a növényeket"));
+  EXPECT_EQ(hungarian("She gave me a rose."), "Adott nekem egy rózsát.");
+  // the sun rises as it does
+  EXPECT_EQ(hungarian("The sun rose early."), "A nap korán felkelt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
