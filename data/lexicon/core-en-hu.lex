@@ -211,7 +211,7 @@ have	v	van
 hear	v	hall[about=rol,from=tol] ; meg|hall
 know	v	tud ; ismer[person]
 learn	v	tanul[obj=ul,perf=meg] ; meg|tanul
-leave	v	el|hagy[intr=indul] ; el|megy
+leave	v	el|hagy[intr=indul] ; el|megy ; hagy
 like	v	szeret ; kedvel
 live	v	lakik ; él[noobj]
 look	v	néz[at=acc] ; keres

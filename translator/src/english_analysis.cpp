@@ -2190,6 +2190,19 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       // ... and the object's the verb: "won the cup" ("kupa"), "cut jobs" ("megszüntet")
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
         toks[i].neighbour = toks[on].lemma, toks[on].neighbour = toks[i].lemma;
+      // "left the door open", "keep him warm": the state the object is left in follows it
+      if ((toks[i].lemma == "leave" || toks[i].lemma == "keep") && !clauseFollows && on < toks.size() &&
+          (toks[on].tag == PartOfSpeech::noun || toks[on].tag == PartOfSpeech::pronoun) && on + 1 < toks.size() &&
+          !toks[on].pauseAfter) {
+        const Token& state = toks[on + 1];
+        const bool participle = state.tag == PartOfSpeech::verb && state.lower.ends_with("ed");
+        const Token* after = on + 2 < toks.size() ? &toks[on + 2] : nullptr;
+        if ((state.tag == PartOfSpeech::adjective || participle || state.lower == "alone") &&
+            (!after || state.pauseAfter ||
+             (after->tag != PartOfSpeech::noun && after->tag != PartOfSpeech::adjective &&
+              after->tag != PartOfSpeech::name)))
+          toks[i].leavesInState = true;
+      }
       // "return the book", "run a shop": an object follows (a time noun says when, no object)
       const Token* o = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
       // ("realised that ...": a clause, not an object)

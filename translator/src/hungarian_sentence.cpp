@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "hungarian_function_words.h"
+#include "hungarian_morphology.h"
 #include "hungarian_noun.h"
 #include "hungarian_verb.h"
 #include "lexiton/text_encoding.h"
@@ -154,6 +155,11 @@ class SenseFilter {
  public:
   explicit SenseFilter(const Token& t) : t_(t) {
     forPeople_ = t.entry->pos == PartOfSpeech::adjective || t.entry->pos == PartOfSpeech::verb;
+    // "left the door open": the verb without the prefix of going away, where the entry has it
+    // ("hagyta nyitva", not "elhagyta")
+    if (t.leavesInState && !t.entry->senses.empty() && !t.entry->senses.front().prefix.empty())
+      for (const Sense& s : t.entry->senses)
+        if (s.prefix.empty() && s.word == t.entry->senses.front().word) unprefixed_ = &s;
     for (const Sense& s : t.entry->senses) {
       (s.capital ? cap_ : plain_) = true;
       (s.ofPlural ? plural_ : singular_) = true;
@@ -163,6 +169,7 @@ class SenseFilter {
     }
   }
   bool suits(const Sense& s) const {
+    if (unprefixed_) return &s == unprefixed_;
     // a sense its object or noun asks for goes first ("take a tablet": "bevesz"), else none such
     if (selected_) return selects(s);
     if (!s.note("when").empty()) return false;
@@ -185,6 +192,7 @@ class SenseFilter {
     return false;
   }
   const Token& t_;
+  const Sense* unprefixed_ = nullptr;
   bool selected_ = false;
   bool forPeople_ = false, cap_ = false, plain_ = false, person_ = false, thing_ = false;
   bool plural_ = false, singular_ = false;
@@ -652,6 +660,8 @@ class Generator {
   std::size_t emitInfinitive(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
   bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
+  bool stateAfterObject(std::size_t k) const;
+  std::string keptStateWord(std::size_t k) const;
   std::size_t ageLimitEnd(const NounPhrase& np) const;  // "children under twelve"
   std::optional<std::size_t> emitSuperlativeOfYears(std::size_t pos, const NounPhrase& np);
   bool emitOrdinalTime(const NounPhrase& np);  // "for the third day": "a harmadik napon"
@@ -686,6 +696,7 @@ class Generator {
   bool modalFocus_ = false;                // a complement before "kell" or "tud": "Több vizet kellene innod"
   bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
   std::size_t resultState_ = SIZE_MAX;     // "tore open the letter": "open", unsaid
+  std::size_t keptState_ = SIZE_MAX;       // "left the rates unchanged": "változatlanul"
   bool requestFollows_ = false;            // ... and the one asked is said in that clause
   std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
   bool sinceClause_ = false;               // a clause of "since" follows this one
@@ -1677,6 +1688,11 @@ void Generator::findObjects(ClauseRoles& r) {
     object.reset();
     return;
   }
+  // "left the rates unchanged", "keep him warm": the state the object is left or kept in, said
+  // as a manner (the verb's sense is the one without a prefix, "hagyta", not "elhagyta")
+  if (const std::size_t state = object->end; t_[mainVerb].leavesInState && stateAfterObject(state)) {
+    keptState_ = state;
+  }
   // "speaks English": only a language is said in "-ul" ("angolul beszél"); "speaks three
   // languages", "learned new words" keep the accusative ("három nyelvet beszél")
   if (r.objectCase == Case::essive && !object->pronoun) {
@@ -1708,7 +1724,7 @@ void Generator::findObjects(ClauseRoles& r) {
   const bool timeAfter = object->end < n_ && startsNounPhrase(object->end) &&
                          readNounPhrase(object->end).end < n_ &&
                          t_[readNounPhrase(object->end).end].lower == "ago";
-  if ((object->pronoun || givesTo) && !timeAfter && !timesOver(t_, object->end) &&
+  if ((object->pronoun || givesTo) && !timeAfter && !timesOver(t_, object->end) && keptState_ != object->end &&
       !t_[object->end - 1].pauseAfter && object->end < n_ && startsNounPhrase(object->end) &&
       t_[object->end].tag != PartOfSpeech::pronoun && t_[object->end].tag != PartOfSpeech::adverb) {
     r.indirect = object;
@@ -2883,6 +2899,34 @@ std::size_t Generator::ageLimitEnd(const NounPhrase& np) const {
   return end;
 }
 
+// An adjective or a past participle after the object that ends its clause: the state it is in
+// ("unchanged", "warm", "fastened"), not an adjective of a noun after it.
+bool Generator::stateAfterObject(std::size_t k) const {
+  if (k >= n_) return false;
+  const Token& t = t_[k];
+  const bool participle = t.tag == PartOfSpeech::verb && t.entry &&
+                          (t.form == VerbForm::participle || t.form == VerbForm::past) && t.lower.ends_with("ed");
+  if (t.lower == "alone") return true;  // "left the children alone": "egyedül"
+  if (t.tag != PartOfSpeech::adjective && !participle) return false;
+  if (t.degree > 0 || t.pauseAfter || k + 1 == n_) return true;
+  const PartOfSpeech next = t_[k + 1].tag;
+  return next != PartOfSpeech::noun && next != PartOfSpeech::adjective && next != PartOfSpeech::name;
+}
+
+// The state after "leave" or "keep" as Hungarian says it: a predicate of its own ("nyitva",
+// "zárva"), a verb's adverbial participle ("bekötve"), else the adjective's manner ("melegen").
+std::string Generator::keptStateWord(std::size_t k) const {
+  const Token& t = t_[k];
+  const Sense* s = coreSense(t, sense(k));
+  if (!s) return mannerOf(plainSense(t, sense(k)).value_or(t.written));  // "változatlanul"
+  if (t.tag == PartOfSpeech::adverb) return s->prefix + s->word;
+  if (t.tag == PartOfSpeech::verb) {
+    const std::string p = adverbialParticipleOf(VerbStem{s->word, s->prefix, std::string(s->note("past"))});
+    return p.empty() ? s->prefix + s->word : s->prefix + p;
+  }
+  return s->keepsCopula ? s->word : mannerOf(s->word);
+}
+
 bool Generator::byAMoment(std::size_t pos) const {
   if (t_[pos].lower != "by" || pos + 1 >= n_) return false;
   for (const auto& moment : kByAMoment)
@@ -3185,6 +3229,17 @@ std::optional<std::size_t> Generator::emitActivityWhile(std::size_t pos) {
 std::size_t Generator::emitPart(std::size_t pos) {
   const ClauseRoles& r = roles_;
   if (done_[pos]) return pos + 1;
+  if (pos == keptState_) {
+    emit(keptStateWord(pos), pos);
+    // "cool and dry": both states alike, "hűvösen és szárazon"
+    if (pos + 2 < n_ && (t_[pos + 1].lower == "and" || t_[pos + 1].lower == "or") &&
+        t_[pos + 2].tag == t_[pos].tag && stateAfterObject(pos + 2)) {
+      emit(t_[pos + 1].lower == "or" ? "vagy" : "\xC3\xA9s", pos + 1);
+      emit(keptStateWord(pos + 2), pos + 2);
+      return pos + 3;
+    }
+    return pos + 1;
+  }
   if (r.subject && pos == r.subject->begin && subjectAfterVerb_) return r.subject->end;
   if (r.subject && pos == r.subject->begin) return emitSubject();
   if (pos == r.verb.firstAux || pos == r.verbStart) {

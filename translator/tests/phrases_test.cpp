@@ -135,5 +135,16 @@ TEST(PhrasesTest, ANounBeforeAPluralSubjectAndItsPastIsTheCompoundsModifier) {
   EXPECT_EQ(hungarian("The sun rose early."), "A nap korán felkelt.");
 }
 
+TEST(PhrasesTest, TheStateAnObjectIsLeftOrKeptInIsAManner) {
+  EXPECT_TRUE(has(hungarian("The bank left interest rates unchanged."), "hagyott változatlanul"));
+  EXPECT_EQ(hungarian("Leave the window open, please."), "Hagyd az ablakot nyitva, kérlek.");
+  EXPECT_EQ(hungarian("Keep your seat belt fastened."), "Tartsd a biztonsági övedet bekötve.");
+  EXPECT_TRUE(has(hungarian("Place him on his side and keep him warm."), "tartsd őt melegen"));
+  EXPECT_TRUE(has(hungarian("Keep the milk cold and dry."), "hidegen és szárazon"));
+  // leaving a place is still going away from it, and an adjective before a noun describes it
+  EXPECT_EQ(hungarian("He left the room quickly."), "Gyorsan elhagyta a szobát.");
+  EXPECT_TRUE(has(hungarian("Keep the old newspapers."), "régi"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
