@@ -366,7 +366,7 @@ order	v	rendel ; meg|rendel
 sound	n	hang[hangok,3sg=hangja]
 study	v	tanul
 develop	v	fejleszt[intr=fejlődik] ; fejlődik
-free	adj	szabad[szabadok] ; ingyenes
+free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=delivery/entry/admission/parking/ticket/entrance/shipping/wifi/consultation/meal/breakfast/sample/trial/transport/lesson/course/event/concert]
 first	adj	első
 hit	v	üt ; meg|üt ; sújt[when=family/household/economy/region/industry/sector/farmer/pensioner/consumer/community/business]
 pull	v	húz

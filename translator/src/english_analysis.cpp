@@ -2239,6 +2239,10 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
     const bool nounAfter = k < toks.size() && toks[k].tag == PartOfSpeech::noun;
     if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && namesPerson(toks[b - 2]) && !nounAfter)
       toks[i].ofPerson = true;
+    // "Delivery is free": a predicate takes the sense its subject asks for ("ingyenes")
+    if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks[b - 1].lower) &&
+        toks[b - 2].tag == PartOfSpeech::noun && !nounAfter && toks[i].neighbour.empty())
+      toks[i].neighbour = toks[b - 2].lemma;
     if (k < toks.size() && toks[k].tag == PartOfSpeech::noun && toks[k].entry &&
         toks[k].entry->pos == PartOfSpeech::noun && !toks[k].entry->senses.empty() &&
         toks[k].entry->senses.front().person)

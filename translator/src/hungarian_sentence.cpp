@@ -660,6 +660,7 @@ class Generator {
   std::size_t emitInfinitive(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
   bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
+  bool closedBefore(std::size_t pos) const;
   bool stateAfterObject(std::size_t k) const;
   std::string keptStateWord(std::size_t k) const;
   std::size_t ageLimitEnd(const NounPhrase& np) const;  // "children under twelve"
@@ -2718,6 +2719,12 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
     else
       r.c = Case::nominative, r.post = "mellett";
   }
+  // "closed for repairs", "shut for cleaning": what it is closed for is why, "javítások miatt"
+  if (!r.c && p == "for" && !np.pronoun && t_[np.head].tag == PartOfSpeech::noun && closedBefore(pos) &&
+      t_[np.begin].tag != PartOfSpeech::determiner && t_[np.begin].tag != PartOfSpeech::possessive &&
+      t_[np.begin].tag != PartOfSpeech::number && !isDuration(np) && !(headSense && headSense->person) &&
+      !(headSense && !headSense->note("time").empty()))
+    r.c = Case::nominative, r.post = "miatt";
   // "over the holidays", "over the weekend": during that time, "a szabadságok alatt" ("over the
   // past three weeks" is "az elmúlt három hétben", said with the time before it comes here)
   if (!r.c && p == "over" && !np.pronoun && t_[np.head].tag == PartOfSpeech::noun &&
@@ -2925,6 +2932,16 @@ std::string Generator::keptStateWord(std::size_t k) const {
     return p.empty() ? s->prefix + s->word : s->prefix + p;
   }
   return s->keepsCopula ? s->word : mannerOf(s->word);
+}
+
+// "closed", "shut" earlier in the clause of the preposition at `pos` ("will be closed to
+// traffic for repairs").
+bool Generator::closedBefore(std::size_t pos) const {
+  for (std::size_t k = pos; k-- > 0 && k + 6 >= pos;) {
+    if (t_[k].pauseAfter) return false;
+    if (t_[k].lower == "closed" || t_[k].lower == "shut" || t_[k].lemma == "close") return true;
+  }
+  return false;
 }
 
 bool Generator::byAMoment(std::size_t pos) const {

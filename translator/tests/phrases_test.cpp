@@ -146,5 +146,20 @@ TEST(PhrasesTest, TheStateAnObjectIsLeftOrKeptInIsAManner) {
   EXPECT_TRUE(has(hungarian("Keep the old newspapers."), "régi"));
 }
 
+TEST(PhrasesTest, APredicateTakesTheSenseItsSubjectAsksFor) {
+  EXPECT_TRUE(has(hungarian("Delivery is free for orders over ten euros."), "A szállítás ingyenes"));
+  EXPECT_TRUE(has(hungarian("We offer free delivery."), "Ingyenes szállítást"));
+  // a seat that is free is not taken
+  EXPECT_EQ(hungarian("The seat is free."), "Az ülés szabad.");
+}
+
+TEST(PhrasesTest, WhatAPlaceIsClosedForIsWhy) {
+  EXPECT_EQ(hungarian("The museum is closed for repairs."), "A múzeum zárva van javítások miatt.");
+  // a time it is closed for stays one, and so does a person one does a thing for
+  EXPECT_FALSE(has(hungarian("The museum is closed for two weeks."), "miatt"));
+  EXPECT_EQ(hungarian("I bought it for my sister."), "Vettem a húgomnak.");
+  EXPECT_FALSE(has(hungarian("The road is closed for the holidays."), "miatt"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
