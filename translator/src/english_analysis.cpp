@@ -1249,6 +1249,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // "have to go", "would like to order", "is going to rain", "told us not to worry": an infinitive
     if (prevLower == "to" && i >= 2 && (takesInfinitive(toks[i - 2]) || toks[i - 2].lower == "not"))
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
+    // "gathered to protest against the law": one goes to a place, but does a thing against
+    // something ("hogy tiltakozzanak")
+    if (prevLower == "to" && i + 1 < toks.size() && toks[i + 1].lower == "against")
+      bonus(PartOfSpeech::verb, VerbForm::base, 300);
   } else if (prevTag == PartOfSpeech::modal || isDoSupport(prevLower) ||
              (prevTag == PartOfSpeech::negation &&
               (!verbSeen ||

@@ -161,5 +161,12 @@ TEST(PhrasesTest, WhatAPlaceIsClosedForIsWhy) {
   EXPECT_FALSE(has(hungarian("The road is closed for the holidays."), "miatt"));
 }
 
+TEST(PhrasesTest, AWordAfterToAndBeforeAgainstIsTheVerb) {
+  EXPECT_TRUE(has(hungarian("Thousands of people gathered in the square to protest against the new law."),
+                  "hogy tiltakozzon az új törvény ellen"));
+  // a place one goes to stays the noun
+  EXPECT_EQ(hungarian("We went to work on Monday."), "Munkába mentünk hétfőn.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
