@@ -356,7 +356,7 @@ fall	v	esik[to=ra,by=val] ; le|esik
 draw	v	rajzol ; húz
 catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram]
 carry	v	visz ; hord
-follow	v	követ
+follow	v	követ ; meg|fogad[when=advice]
 return	v	vissza|tér[noobj] ; vissza|ad
 end	n	vég[végek,at=n,in=n] ; befejezés
 end	v	befejez[intr=végződik]
@@ -4487,7 +4487,7 @@ chew	v	rág
 cycle	v	biciklizik[noobj]
 decorate	v	díszít ; fel|díszít
 deserve	v	meg|érdemel
-disappear	v	el|tűnik[noobj]
+disappear	v	el|tűnik[noobj,into=ban]
 dress	v	fel|öltözik[noobj]
 dry	v	szárít[intr=szárad] ; meg|szárít
 fetch	v	hoz ; el|hoz

@@ -541,11 +541,16 @@ class Generator {
            (g == PartOfSpeech::pronoun) ||
            (g == PartOfSpeech::adverb && t_[i].lower == "very" && i + 1 < t_.size() &&
             t_[i + 1].tag == PartOfSpeech::adjective) ||
-           countsANumber(i);
+           soMany(i) || countsANumber(i);
   }
   // "about twenty people", "at least three cars": an adverb of quantity before the phrase's
   // number belongs to it ("legalább húsz embert")
   bool countsANumber(std::size_t i) const { return numberAfterCount(i) != i; }
+  // "so many", "too many" before a noun: a quantity of their own ("annyi", "túl sok")
+  bool soMany(std::size_t i) const {
+    return i + 2 < t_.size() && (t_[i].lower == "so" || t_[i].lower == "too") && t_[i + 1].lower == "many" &&
+           t_[i + 2].tag != PartOfSpeech::preposition && !t_[i + 1].pauseAfter;
+  }
   // The number a count's adverb or bound leads to ("about twenty", "more than fifty", "less than
   // two": "több mint ötven látogatót", the noun in the phrase's case), else `i` itself.
   std::size_t numberAfterCount(std::size_t i) const {
@@ -724,7 +729,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     np.plural = t_[i].plural;
     return np;
   }
-  std::size_t k = numberAfterCount(i);
+  std::size_t k = soMany(i) ? i + 1 : numberAfterCount(i);
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
                            t_[k].tag == PartOfSpeech::number)) {
     if (t_[k].tag == PartOfSpeech::possessive ||
@@ -975,6 +980,12 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   for (std::size_t k = np.begin; k < own; ++k) {
     const Token& tk = t_[k];
     if (np.ofOwner && tk.lower == "the") continue;
+    if (k == np.begin && soMany(k)) {  // "annyi csillagot", "túl sok autó"
+      emit(tk.lower == "so" ? "annyi" : "t\xC3\xBAl sok", k);
+      ++k;
+      countable = false;
+      continue;
+    }
     if (k == np.begin && boundOfCount(k)) {  // "több mint ötven", "kevesebb mint két"
       emit(tk.lower == "more" ? "t\xC3\xB6"
                                 "bb"

@@ -168,5 +168,18 @@ TEST(PhrasesTest, AWordAfterToAndBeforeAgainstIsTheVerb) {
   EXPECT_EQ(hungarian("We went to work on Monday."), "Munkába mentünk hétfőn.");
 }
 
+TEST(PhrasesTest, SoManyIsAQuantityOfItsOwn) {
+  EXPECT_EQ(hungarian("We had never seen so many stars before."), "Soha nem láttunk annyi csillagot.");
+  EXPECT_TRUE(has(hungarian("There are too many cars in the city."), "túl sok autó"));
+}
+
+TEST(PhrasesTest, AVerbGovernsTheCaseOfWhereItGoes) {
+  // one disappears into the fog and is then in it
+  EXPECT_TRUE(has(hungarian("The ship slowly disappeared into the fog."), "a ködben"));
+  // advice one follows is taken to heart; a person one follows is followed
+  EXPECT_TRUE(has(hungarian("Dad is following the doctor's advice."), "megfogadja"));
+  EXPECT_TRUE(has(hungarian("The dog followed the boy."), "követte"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
