@@ -2953,7 +2953,7 @@ overcome	v	le|győz ; le|küzd ; túl|jut[obj=on,noobj]
 overlook	v	el|néz ; figyelmen kívül hagy
 overseas	adv	külföldön ; tengerentúlon
 overture	n	nyitány[nyitányok]
-overturn	v	fel|borít ; meg|dönt
+overturn	v	fel|borít[thing=fel|borul] ; meg|dönt
 owe	v	tartozik[obj=nak]
 package	n	csomag[csomagok,3sg=csomagja]
 pan	n	serpenyő ; lábas

@@ -803,6 +803,16 @@ class ReadingChooser {
                        [](const Reading& r) { return r.tag == PartOfSpeech::verb && r.form == VerbForm::past; });
   }
 
+  // The word at `j` can be a verb of saying or thinking before "that" ("say that", "think that",
+  // "warn that"): a finite verb, so the word before it is its subject.
+  bool verbBeforeThat(std::size_t j) const {
+    if (j + 1 >= toks_.size() || toks_[j].tag != PartOfSpeech::other || toks_[j + 1].lower != "that") return false;
+    const std::vector<Reading> rs = readingsOf(core_, toks_[j]);
+    return std::any_of(rs.begin(), rs.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && r.form != VerbForm::ing && r.form != VerbForm::participle;
+    });
+  }
+
   // The word after `i` is an auxiliary, a modal or a word that can only be a finite verb
   // ("attracted", "says")
   bool verbFollows(std::size_t i) const {
@@ -1298,6 +1308,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
               toks[i - 2].tag == PartOfSpeech::auxiliary &&
               (toks[i - 2].lower == "have" || toks[i - 2].lower == "has" || toks[i - 2].lower == "had"))) {
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
+  } else if (i == 0 && !toks[i].pauseAfter && verbBeforeThat(i + 1) && coreReading(PartOfSpeech::noun)) {
+    // "Police say that", "People think that": the subject before its verb of saying, no
+    // imperative ("rendbe tesz")
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (startsClause && i + 1 < toks.size() &&
              (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Time is money": a subject, not an imperative

@@ -703,6 +703,7 @@ class Generator {
   bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
   std::size_t resultState_ = SIZE_MAX;     // "tore open the letter": "open", unsaid
   std::size_t keptState_ = SIZE_MAX;       // "left the rates unchanged": "változatlanul"
+  bool measuredChange_ = false;            // "dropped eight percent": no object, the verb's own
   bool requestFollows_ = false;            // ... and the one asked is said in that clause
   std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
   bool sinceClause_ = false;               // a clause of "since" follows this one
@@ -735,7 +736,8 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     if (t_[k].tag == PartOfSpeech::possessive ||
         (t_[k].tag == PartOfSpeech::determiner && t_[k].lower != "a" && t_[k].lower != "an" &&
          t_[k].lower != "some" && t_[k].lower != "many" && t_[k].lower != "any" && t_[k].lower != "no" &&
-         t_[k].lower != "another" && t_[k].lower != "more" && t_[k].lower != "such"))
+         t_[k].lower != "another" && t_[k].lower != "more" && t_[k].lower != "such" &&
+         t_[k].lower != "several" && t_[k].lower != "much"))  // "elárasztott néhány falut"
       np.definite = true;
     ++k;
   }
@@ -1705,6 +1707,12 @@ void Generator::findObjects(ClauseRoles& r) {
   if (const std::size_t state = object->end; t_[mainVerb].leavesInState && stateAfterObject(state)) {
     keptState_ = state;
   }
+  // "have risen twelve percent", "fell three points": by how much, in the case the verb's "by"
+  // asks for ("tizenkét százalékkal emelkedtek")
+  static constexpr std::string_view kMeasuresOfChange[] = {"percent", "per cent", "point", "degree"};
+  if (!object->pronoun && verbSense && !verbSense->note("by").empty() &&
+      listed(kMeasuresOfChange, t_[object->head].lemma) && t_[object->begin].tag == PartOfSpeech::number)
+    r.objectCase = caseNamed(verbSense->note("by")), measuredChange_ = true;
   // "speaks English": only a language is said in "-ul" ("angolul beszél"); "speaks three
   // languages", "learned new words" keep the accusative ("három nyelvet beszél")
   if (r.objectCase == Case::essive && !object->pronoun) {
@@ -2564,7 +2572,8 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     const bool prefixed = (vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty() ||
                           (perfective_ && vs && !vs->note("perf").empty());
     if (objectClausePronoun_ && !prefixed) emit("azt", g.main);
-    emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
+    emitVerb(g.main, (roles_.object.has_value() && !measuredChange_) || (g.passive && roles_.subject), g.negative,
+             g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
     if (linked != n_ && g.negative) emitLinkedPredicate(linked);
     if (!g.negative && (t_[0].tag == PartOfSpeech::auxiliary || t_[0].tag == PartOfSpeech::modal) &&

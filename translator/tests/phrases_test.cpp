@@ -181,5 +181,24 @@ TEST(PhrasesTest, AVerbGovernsTheCaseOfWhereItGoes) {
   EXPECT_TRUE(has(hungarian("The dog followed the boy."), "követte"));
 }
 
+TEST(PhrasesTest, ASubjectBeforeItsVerbOfSayingIsNoInstruction) {
+  EXPECT_EQ(hungarian("Police say that nobody was injured.").rfind("A rendőrség azt mondja, hogy", 0), 0u);
+  // an instruction before its object stays one
+  EXPECT_EQ(hungarian("Shut the door."), "Csukd be az ajtót.");
+}
+
+TEST(PhrasesTest, SeveralCountsAnIndefiniteObject) {
+  EXPECT_EQ(hungarian("Heavy rain has flooded several villages."), "A heves eső néhány falut árasztott el.");
+}
+
+TEST(PhrasesTest, HowMuchAThingChangedTakesTheCaseOfBy) {
+  EXPECT_TRUE(has(hungarian("Rents have risen twelve percent since spring."), "tizenkét százalékkal"));
+  // no object: the verb's own sense without one ("csökkentek", not "ejtettek le")
+  EXPECT_EQ(hungarian("Shares dropped eight percent."), "A részvények nyolc százalékkal csökkentek.");
+  EXPECT_EQ(hungarian("He dropped the glass."), "Leejtette a poharat.");
+  // a thing that overturns turns over itself
+  EXPECT_EQ(hungarian("The car did not overturn."), "Az autó nem borult fel.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
