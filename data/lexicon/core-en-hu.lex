@@ -1472,7 +1472,7 @@ flock	n	nyáj[nyájak] ; csapat[csapatok]
 formation	n	képződés ; alakulat[alakulatok]
 formula	n	képlet[képletek] ; formula
 foul	adj	undorító ; szabálytalan
-freeze	v	fagy[noobj] ; meg|fagy[noobj] ; le|fagyaszt
+freeze	v	fagy[noobj] ; meg|fagy[noobj] ; le|fagyaszt ; le|fagy[noobj,when=screen/computer/phone/laptop/app/system/program/browser]
 future	n	jövő[jövők]
 future	adj	jövőbeli ; jövendő
 gather	v	gyűjt[intr=gyülekezik] ; össze|gyűlik
@@ -6973,3 +6973,15 @@ set out	v	el|indul[noobj] ; ki|tűz
 walk out	v	ki|sétál[noobj] ; sztrájkol[noobj,when=teacher/worker/staff/nurse/doctor/employee/union/driver/miner/pilot]
 go on sale	v	forgalomba |kerül[noobj]
 counterpart	n	partner[partnerek,3sg=partnere,person] ; megfelelő
+# set phrases of news, shops and devices: compounds Hungarian writes as one word, and how one
+# pays or where a thing is done
+power button	n	bekapcsológomb[bekapcsológombok,3sg=bekapcsológombja]
+table top	n	asztallap[asztallapok,3sg=asztallapja]
+minimum wage	n	minimálbér[minimálbérek,3sg=minimálbére]
+open-air	adj	szabadtéri
+skilled	adj	szakképzett
+dry up	v	ki|szárad[noobj]
+in cash	adv	készpénzzel
+on delivery	adv	átvételkor
+on the spot	adv	helyben
+at the wheel	adv	a volánnál

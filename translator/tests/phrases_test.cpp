@@ -200,5 +200,14 @@ TEST(PhrasesTest, HowMuchAThingChangedTakesTheCaseOfBy) {
   EXPECT_EQ(hungarian("The car did not overturn."), "Az autó nem borult fel.");
 }
 
+TEST(PhrasesTest, SetPhrasesOfShopsAndDevicesAreOneWord) {
+  EXPECT_TRUE(has(hungarian("Press and hold the power button for ten seconds."), "a bekapcsológombot"));
+  EXPECT_EQ(hungarian("Attach the legs to the table top."), "Csatold a lábakat az asztallaphoz.");
+  EXPECT_TRUE(has(hungarian("You can pay by card or in cash on delivery."), "kártyával vagy készpénzzel átvételkor"));
+  // a screen freezes as a machine stops, water as water does
+  EXPECT_TRUE(has(hungarian("If the screen freezes, restart your phone."), "a képernyő lefagy"));
+  EXPECT_FALSE(has(hungarian("The water in the pond froze."), "lefagy"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
