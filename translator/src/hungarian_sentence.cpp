@@ -814,11 +814,21 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   const bool definiteOwner = k + 1 < t_.size() && t_[k].lower == "of" &&
                              (t_[k + 1].lower == "the" || t_[k + 1].tag == PartOfSpeech::possessive ||
                               t_[k + 1].tag == PartOfSpeech::name);
-  if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && (t_[k].lower == "of" || rankedIn) &&
+  // "a painting by a Hungarian artist": who made a work owns it, "egy magyar művész festménye"
+  static constexpr std::string_view kWorks[] = {"painting", "picture", "book",  "novel",    "poem",  "song",
+                                                "film",     "movie",   "play",  "photo",    "photograph",
+                                                "album",    "article", "story", "sculpture", "opera", "symphony"};
+  const bool madeBy = k + 1 < t_.size() && t_[k].lower == "by" && listed(kWorks, t_[head].lemma) &&
+                      startsNounPhrase(k + 1) && t_[k + 1].tag != PartOfSpeech::pronoun && [&] {
+                        const NounPhrase maker = readNounPhrase(k + 1);
+                        const Sense* ms = coreSense(t_[maker.head], sense(maker.head));
+                        return maker.name || t_[maker.head].tag == PartOfSpeech::name || (ms && ms->person);
+                      }();
+  if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && (t_[k].lower == "of" || rankedIn || madeBy) &&
       startsNounPhrase(k + 1) && t_[k + 1].tag != PartOfSpeech::pronoun && !countsItsNoun(t_[k + 1]) &&
       std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head), [&](const Token& t) {
         return t.tag == PartOfSpeech::adjective || t.lower == "the" || t.tag == PartOfSpeech::particle ||
-               ((t.lower == "a" || t.lower == "an") && definiteOwner);
+               ((t.lower == "a" || t.lower == "an") && (definiteOwner || madeBy));
       })) {
     const Sense* hs = coreSense(t_[head], sense(head));
     if (hs && hs->note("of").empty() && !hs->name) {
@@ -982,6 +992,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   for (std::size_t k = np.begin; k < own; ++k) {
     const Token& tk = t_[k];
     if (np.ofOwner && tk.lower == "the") continue;
+    if (np.ofOwner && t_[np.ofOwner - 1].lower == "by" && (tk.lower == "a" || tk.lower == "an")) continue;
     if (k == np.begin && soMany(k)) {  // "annyi csillagot", "túl sok autó"
       emit(tk.lower == "so" ? "annyi" : "t\xC3\xBAl sok", k);
       ++k;

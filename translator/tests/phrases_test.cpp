@@ -209,5 +209,14 @@ TEST(PhrasesTest, SetPhrasesOfShopsAndDevicesAreOneWord) {
   EXPECT_FALSE(has(hungarian("The water in the pond froze."), "lefagy"));
 }
 
+TEST(PhrasesTest, WhoMadeAWorkOwnsIt) {
+  EXPECT_TRUE(has(hungarian("A rare painting by a Hungarian artist was sold for a record price."),
+                  "Egy magyar művész ritka festményét eladták"));
+  EXPECT_TRUE(has(hungarian("I am reading a novel by Agatha Christie."), "Agatha Christie regényét"));
+  // beside a thing and done by someone stay as they were
+  EXPECT_EQ(hungarian("The boy was rescued by two fishermen."), "A fiút két halász megmentette.");
+  EXPECT_TRUE(has(hungarian("The house by the lake is old."), "a tó mellett"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
