@@ -24,7 +24,7 @@ brother	n	báty[bátyák,3sg=bátyja,person] ; fivér ; testvér
 bus	n	busz[in=n,on=n]
 cake	n	sütemény ; torta
 car	n	autó ; kocsi
-card	n	kártya
+card	n	kártya[by=val]
 cat	n	macska
 chair	n	szék[székek,on=ra]
 child	n	gyerek[gyerekek,person] ; gyermek[gyermekek]
@@ -48,7 +48,7 @@ dish	n	edény ; étel
 doctor	n	orvos[person] ; doktor
 dog	n	kutya
 door	n	ajtó[in=ban,3sg=ajtaja]
-email	n	e-mail[front,3sg=e-mailje,pp=e-mailjei]
+email	n	e-mail[front,3sg=e-mailje,pp=e-mailjei,by=ban]
 evening	n	este[time=nom,attr=esti]
 eye	n	szem[szemek,pair]
 face	n	arc[arcok]
@@ -106,7 +106,7 @@ park	n	park[parkok,3sg=parkja,to=ba,at=ban]
 park	v	parkol[noobj] ; le|parkol
 paris	n	párizs[name]
 people	n	ember[emberek,person] ; nép
-phone	n	telefon[telefonok,3sg=telefonja]
+phone	n	telefon[telefonok,3sg=telefonja,by=n]
 photo	n	fénykép[fényképek,3sg=fényképe] ; fotó
 question	n	kérdés[kérdések]
 answer	n	válasz[válaszok]
@@ -818,7 +818,7 @@ opposite	n	ellentét[ellentétek]
 opposite	adj	ellentétes ; szemközti
 pitch	n	pálya[pályák,on=n] ; hangmagasság
 pitch	v	dob ; fel|ver
-post	n	posta ; állás[állások] ; oszlop[oszlopok]
+post	n	posta[by=n] ; állás[állások] ; oszlop[oszlopok]
 post	v	fel|ad ; ki|tesz
 power	n	hatalom[hatalmak] ; erő ; áram[áramok]
 relief	n	megkönnyebbülés ; segély[segélyek]
@@ -3238,7 +3238,7 @@ sympathy	n	együttérzés ; rokonszenv
 teaching	n	tanítás ; oktatás ; tan[tanok]
 tease	v	ugrat ; cukkol
 technical	adj	műszaki ; technikai
-telephone	n	telefon[telefonok,3sg=telefonja]
+telephone	n	telefon[telefonok,3sg=telefonja,by=n]
 telephone	v	fel|hív ; telefonál[noobj]
 temper	n	vérmérséklet ; indulat[indulatok] ; kedv[kedvek]
 temple	n	templom[templomok] ; halánték[halántékok]
@@ -4228,7 +4228,7 @@ ad	n	hirdetés[hirdetések]
 szeged	n	szeged[name,in=n,to=ra,from=rol]
 pecs	n	pécs[name,in=n,to=ra,from=rol]
 miskolc	n	miskolc[name,in=n,to=ra,from=rol]
-e-mail	n	e-mail[front,3sg=e-mailje,pp=e-mailjei]
+e-mail	n	e-mail[front,3sg=e-mailje,pp=e-mailjei,by=ban]
 piano	n	zongora
 guitar	n	gitár[gitárok,3sg=gitárja,pp=gitárjai]
 violin	n	hegedű
@@ -6065,11 +6065,11 @@ account number	n	számlaszám[számlaszámok,3sg=számlaszáma]
 account holder	n	számlatulajdonos[számlatulajdonosok,person]
 current account	n	folyószámla[folyószámlák]
 savings account	n	megtakarítási számla
-credit card	n	hitelkártya[hitelkártyák]
+credit card	n	hitelkártya[hitelkártyák,by=val]
 debit card	n	bankkártya[bankkártyák]
 banknote	n	bankjegy[bankjegyek,3sg=bankjegye]
 cheque	n	csekk[csekkek,3sg=csekkje,pp=csekkjei]
-bank transfer	n	banki átutalás ; átutalás
+bank transfer	n	banki átutalás[by=val] ; átutalás
 direct debit	n	csoportos beszedés
 standing order	n	állandó átutalás
 online banking	n	netbank[netbankok,3sg=netbankja,pp=netbankjai] ; internetbank[internetbankok,3sg=internetbankja,pp=internetbankjai]

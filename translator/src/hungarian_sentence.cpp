@@ -1812,7 +1812,9 @@ bool Generator::namesATime(const NounPhrase& np) const {
 // "passed by a narrow majority": a noun whose "by" is a case of its own says how, not who
 // ("szűk többséggel").
 bool Generator::meansOfBy(const NounPhrase& np) const {
-  if (np.pronoun || np.head >= n_) return false;
+  // ("by the phone": beside it, "a telefon mellett")
+  if (np.pronoun || np.head >= n_ || t_[np.begin].lower == "the" || t_[np.begin].tag == PartOfSpeech::possessive)
+    return false;
   const Sense* s = coreSense(t_[np.head], sense(np.head));
   return s && !s->note("by").empty();
 }
@@ -2729,7 +2731,8 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   // "ran into the street": "az utcára", as the noun says one goes there
   if (!r.c && p == "into" && headSense && !headSense->note("to").empty() && !np.pronoun)
     r.c = caseNamed(headSense->note("to"));
-  if (!r.c && headSense && !headSense->note(p).empty()) r.c = caseNamed(headSense->note(p));
+  if (!r.c && headSense && !headSense->note(p).empty() && (p != "by" || meansOfBy(np)))
+    r.c = caseNamed(headSense->note(p));
   // "a letter from my teacher", "heard it from her": what comes from a person comes "-tól"
   // ("a tanáromtól", "tőle"); from a place or a thing it comes out of it ("a boltból")
   if (!r.c && p == "from" &&

@@ -218,5 +218,14 @@ TEST(PhrasesTest, WhoMadeAWorkOwnsIt) {
   EXPECT_TRUE(has(hungarian("The house by the lake is old."), "a tó mellett"));
 }
 
+TEST(PhrasesTest, TheMeansAfterByIsNoOneWhoDidIt) {
+  EXPECT_TRUE(has(hungarian("Your booking will be confirmed by e-mail within 24 hours."), "igazolják e-mailben"));
+  EXPECT_TRUE(has(hungarian("We will contact you by phone."), "telefonon"));
+  EXPECT_TRUE(has(hungarian("The letter was sent by post."), "postán"));
+  // by the phone is beside it, and a person after "by" did it
+  EXPECT_EQ(hungarian("She waited by the phone."), "Várt a telefon mellett.");
+  EXPECT_EQ(hungarian("The form was signed by the manager."), "Az űrlapot a vezető aláírta.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
