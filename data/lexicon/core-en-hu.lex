@@ -702,7 +702,7 @@ figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja]
 fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
-position	n	helyzet[helyzetek] ; pozíció
+position	n	helyzet[helyzetek] ; pozíció ; állás[állások,when=apply/fill/offer/advertise/accept/hold]
 raise	v	fel|emel ; emel ; gyűjt[when=money/fund]
 sign	n	tábla ; jel[jelek]
 control	v	irányít

@@ -1971,14 +1971,19 @@ void Generator::emitLeadingAdverbs() {
   for (std::size_t k = 0; k < n_; ++k) {
     const Token& tk = t_[k];
     const std::string_view before = k > 0 && !done_[k - 1] ? std::string_view(t_[k - 1].lower) : "";
-    if (tk.time && tk.time->unit && (deadline(before) || before == "since")) {
+    // ("from Monday to next Friday": the end of a span, "-ig")
+    const bool spanEnd = before == "to" && std::any_of(t_.begin() + long(k >= 5 ? k - 5 : 0), t_.begin() + long(k),
+                                                        [](const Token& w) { return w.lower == "from"; });
+    if (tk.time && tk.time->unit && (deadline(before) || before == "since" || before == "to")) {
       // "by Friday afternoon", "until next week": until then, "péntek délutánig", "jövő hétig";
-      // "since last Friday": "múlt péntek óta"
+      // "since last Friday": "múlt péntek óta"; "moved to next Wednesday": "jövő szerdára"
       std::vector<std::string> words = timeWords(*tk.time);
       const Sense& unit = tk.time->unit->senses.front();
       if (!words.empty() && (words.back() == timeCaseOf(unit) || words.back() == unit.word))
-        words.back() =
-            before == "since" ? unit.word : inflectNoun(stemOfSense(unit), false, {}, Case::terminative);
+        words.back() = before == "since" ? unit.word
+                                         : inflectNoun(stemOfSense(unit), false, {},
+                                                       before == "to" && !spanEnd ? Case::sublative
+                                                                                  : Case::terminative);
       if (before == "since") words.push_back("\xC3\xB3ta");
       for (std::string& w : words) emit(std::move(w), k);
       done_[k - 1] = done_[k] = true;

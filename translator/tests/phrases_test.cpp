@@ -227,5 +227,16 @@ TEST(PhrasesTest, TheMeansAfterByIsNoOneWhoDidIt) {
   EXPECT_EQ(hungarian("The form was signed by the manager."), "Az űrlapot a vezető aláírta.");
 }
 
+TEST(PhrasesTest, ATimeOneMovesAThingToIsWhereItGoes) {
+  EXPECT_EQ(hungarian("We postponed the meeting to next week."), "Jövő hétre elhalasztottuk a megbeszélést.");
+  // the end of a span lasts up to it
+  EXPECT_TRUE(has(hungarian("From Monday to next Friday we are away."), "Jövő péntekig"));
+}
+
+TEST(PhrasesTest, APositionOneAppliesForIsAJob) {
+  EXPECT_TRUE(has(hungarian("I would like to apply for the position of sales assistant."), "állására"));
+  EXPECT_EQ(hungarian("She is in a difficult position."), "Egy nehéz helyzetben van.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
