@@ -1358,6 +1358,14 @@ VerbGroup Generator::readVerbGroup() const {
       g.adverb = "r\xC3\xA9gen", pastOfBe = true;
       continue;
     }
+    // "are struggling to find workers": "nehezen találnak munkást", what one can hardly do
+    if (k.tag == PartOfSpeech::verb && k.lemma == "struggle" && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.adverb = "nehezen", pastOfBe = k.form == VerbForm::past;
+      if (g.be != n) g.be = n;  // ("are struggling": the progressive is no copula)
+      continue;
+    }
     // "keeps calling me": "folyton hív", over and over
     if (k.tag == PartOfSpeech::verb && k.lemma == "keep" && k.form != VerbForm::ing && i + 1 < n &&
         t_[i + 1].tag == PartOfSpeech::verb && t_[i + 1].form == VerbForm::ing) {

@@ -238,5 +238,12 @@ TEST(PhrasesTest, APositionOneAppliesForIsAJob) {
   EXPECT_EQ(hungarian("She is in a difficult position."), "Egy nehéz helyzetben van.");
 }
 
+TEST(PhrasesTest, WhatOneStrugglesToDoIsDoneHardly) {
+  EXPECT_EQ(hungarian("They struggle to pay their bills."), "Nehezen fizetik a számláikat.");
+  EXPECT_TRUE(has(hungarian("Many local businesses are struggling to find skilled workers."), "nehezen"));
+  // a struggle with a thing stays one
+  EXPECT_EQ(hungarian("He struggled with the door."), "Küzdött az ajtóval.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
