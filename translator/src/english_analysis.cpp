@@ -795,12 +795,20 @@ class ReadingChooser {
     return std::any_of(rs.begin(), rs.end(), [](const Reading& r) { return r.tag == PartOfSpeech::noun && r.plural; });
   }
 
-  // The word at `j` can be a verb's past ("rose", "fell", "attracted"), whatever else it can be.
+  // The word at `j` can be a verb's past that is no participle ("rose", "fell"), whatever else
+  // it can be; an "-ed" form may as well describe the noun before it ("Return items purchased
+  // online").
+  // ("Oil prices dropped sharply", "dropped 5 percent": an "-ed" form before how much or how is
+  // the past)
   bool mayBePast(std::size_t j) const {
     if (j >= toks_.size() || toks_[j].tag != PartOfSpeech::other) return false;
     const std::vector<Reading> rs = readingsOf(core_, toks_[j]);
-    return std::any_of(rs.begin(), rs.end(),
-                       [](const Reading& r) { return r.tag == PartOfSpeech::verb && r.form == VerbForm::past; });
+    if (std::none_of(rs.begin(), rs.end(),
+                     [](const Reading& r) { return r.tag == PartOfSpeech::verb && r.form == VerbForm::past; }))
+      return false;
+    if (!toks_[j].lower.ends_with("ed") || j + 1 == toks_.size() || toks_[j].pauseAfter) return true;
+    const Token& next = toks_[j + 1];
+    return next.tag == PartOfSpeech::number || next.lower.ends_with("ly");
   }
 
   // The word at `j` can be a verb of saying or thinking before "that" ("say that", "think that",

@@ -131,6 +131,9 @@ TEST(PhrasesTest, ANounBeforeAPluralSubjectAndItsPastIsTheCompoundsModifier) {
   // an instruction with its object stays one, and a rose given stays a flower
   EXPECT_TRUE(has(hungarian("Water the plants every morning."), "öntözd meg a növényeket"));
   EXPECT_EQ(hungarian("She gave me a rose."), "Adott nekem egy rózsát.");
+  EXPECT_EQ(hungarian("Oil prices dropped sharply."), "Az olajárak élesen csökkentek.");
+  // an "-ed" form after a bare plural object may describe it: the instruction stays one
+  EXPECT_EQ(hungarian("Return items purchased online within thirty days.").rfind("Adj vissza", 0), 0u);
   // the sun rises as it does
   EXPECT_EQ(hungarian("The sun rose early."), "A nap korán felkelt.");
 }
