@@ -2223,7 +2223,14 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
         const Token& state = toks[on + 1];
         const bool participle = state.tag == PartOfSpeech::verb && state.lower.ends_with("ed");
         const Token* after = on + 2 < toks.size() ? &toks[on + 2] : nullptr;
-        if ((state.tag == PartOfSpeech::adjective || participle || state.lower == "alone") &&
+        // (one leaves a room or a party angry or alone: a place one goes to is left, no state;
+        // only people are left alone)
+        const lexicon::Sense* object =
+            toks[on].entry && !toks[on].entry->senses.empty() ? &toks[on].entry->senses.front() : nullptr;
+        const bool place = toks[i].lemma == "leave" && toks[on].tag == PartOfSpeech::noun && object &&
+                           (!object->note("to").empty() || !object->note("at").empty());
+        const bool alone = state.lower == "alone" && (toks[on].tag == PartOfSpeech::pronoun || namesPerson(toks[on]));
+        if (!place && (state.tag == PartOfSpeech::adjective || participle || alone) &&
             (!after || state.pauseAfter ||
              (after->tag != PartOfSpeech::noun && after->tag != PartOfSpeech::adjective &&
               after->tag != PartOfSpeech::name)))

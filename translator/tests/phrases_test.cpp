@@ -147,6 +147,10 @@ TEST(PhrasesTest, TheStateAnObjectIsLeftOrKeptInIsAManner) {
   // leaving a place is still going away from it, and an adjective before a noun describes it
   EXPECT_EQ(hungarian("He left the room quickly."), "Gyorsan elhagyta a szobát.");
   EXPECT_TRUE(has(hungarian("Keep the old newspapers."), "régi"));
+  // one leaves a place as one feels, and only people are left alone
+  EXPECT_TRUE(has(hungarian("She left the room angry."), "Elhagyta a szobát"));
+  EXPECT_TRUE(has(hungarian("He left the house alone."), "elhagyta a házat"));
+  EXPECT_TRUE(has(hungarian("Never leave young children alone near water."), "hagy fiatal gyerekeket egyedül"));
 }
 
 TEST(PhrasesTest, APredicateTakesTheSenseItsSubjectAsksFor) {
