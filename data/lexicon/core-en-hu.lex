@@ -6985,3 +6985,4 @@ in cash	adv	készpénzzel
 on delivery	adv	átvételkor
 on the spot	adv	helyben
 at the wheel	adv	a volánnál
+near	adj	közeli

@@ -260,6 +260,8 @@ std::string degreeOf(std::string_view utf8, int degree) {
       {u"r\u00E9gi", u"r\u00E9gebbi"},
       {u"kev\u00E9s", u"kevesebb"},
       {u"k\u00F6zel", u"k\u00F6zelebb"},
+      {u"k\u00F6zeli", u"k\u00F6zelebbi"},
+      {u"t\u00E1voli", u"t\u00E1volabbi"},
       {u"messze", u"messzebb"},
       {u"tele", u"telibb"},
       {u"k\u00E9s\u0151", u"k\u00E9s\u0151bb"}};

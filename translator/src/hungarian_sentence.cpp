@@ -3068,6 +3068,11 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     emitNounPhrase(np, Case::nominative, roles_.verb.past ? "alatt" : "m\xC3\xBAlva");
     return np.end;
   }
+  // "sold out within twenty minutes": done in that time, "húsz perc alatt"
+  if (!c && p == "within" && isDuration(np) && roles_.verb.past && !np.pronoun) {
+    emitNounPhrase(np, Case::nominative, "alatt");
+    return np.end;
+  }
   // "within three days", "within the city": "három napon belül", "a városon belül"
   if (!c && p == "within" && !np.pronoun) {
     emitNounPhrase(np, Case::superessive, "bel\xC3\xBCl");

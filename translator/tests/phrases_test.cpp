@@ -252,5 +252,11 @@ TEST(PhrasesTest, WhatOneStrugglesToDoIsDoneHardly) {
   EXPECT_EQ(hungarian("He struggled with the door."), "Küzdött az ajtóval.");
 }
 
+TEST(PhrasesTest, WithinATimeIsInItWhenDoneAndBeforeItsEndAhead) {
+  EXPECT_EQ(hungarian("He finished the work within two hours."), "Befejezte a munkát két óra alatt.");
+  EXPECT_TRUE(has(hungarian("Your order will be shipped within two days."), "két napon belül"));
+  EXPECT_TRUE(has(hungarian("Go to the nearest station."), "a legközelebbi állomásra"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
