@@ -225,7 +225,7 @@ play	v	játszik ; szerepel
 put	v	tesz[in=ba,on=ra] ; rak
 read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
-run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet
+run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet ; vezet[when=bakery/shop/business/company/hotel/restaurant/firm/cafe/farm/school/charity/pub]
 say	v	mond[to=nak] ; szól
 see	v	lát ; meg|néz
 sell	v	el|ad[to=nak,for=ert]
@@ -681,7 +681,7 @@ right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
 rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon]
 cover	v	be|takar ; fed ; fedez[when=damage/cost/expense/loss/repair]
-clear	v	ki|tisztít ; tisztáz
+clear	v	ki|tisztít ; tisztáz ; el|áll[noobj,when=rain/snow/shower]
 clear	adj	világos ; tiszta
 lead	v	vezet
 support	n	támogatás[támogatások]
@@ -4252,7 +4252,7 @@ industry	n	ipar[iparok]
 independent	adj	független
 independence	n	függetlenség[függetlenségek]
 guilty	adj	bűnös
-goal	n	cél[célok,3sg=célja,pp=céljai] ; gól[gólok,3sg=gólja,pp=góljai]
+goal	n	cél[célok,3sg=célja,pp=céljai] ; gól[gólok,3sg=gólja,pp=góljai] ; gól[gólok,3sg=gólja,pp=góljai,by=val,when=score/win/lose/concede/beat]
 gun	n	fegyver[fegyverek] ; pisztoly[pisztolyok]
 god	n	isten[istenek]
 hardly	adv	alig
@@ -6940,7 +6940,7 @@ cross out	v	ki|húz ; át|húz
 note down	v	fel|ír ; le|jegyez
 pass out	v	el|ájul[noobj]
 throw up	v	hány[noobj]
-cut off	v	le|vág ; ki|kapcsol
+cut off	v	le|vág ; ki|kapcsol ; el|zár[when=supply/water/electricity/gas/power/road]
 cut back	v	csökkent ; vissza|fog
 pay off	v	ki|fizet ; le|törleszt
 save up	v	spórol[noobj,for=ra] ; takarékoskodik

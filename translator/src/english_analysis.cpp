@@ -2230,6 +2230,14 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
         const bool place = toks[i].lemma == "leave" && toks[on].tag == PartOfSpeech::noun && object &&
                            (!object->note("to").empty() || !object->note("at").empty());
         const bool alone = state.lower == "alone" && (toks[on].tag == PartOfSpeech::pronoun || namesPerson(toks[on]));
+        // "left her keys on the train", "leave your key at reception": where a thing is left,
+        // "a vonaton hagyta" (not at a time: "left the party at midnight")
+        static constexpr std::string_view kWhere[] = {"at", "on", "with", "behind"};
+        const Token* where = on + 2 < toks.size() ? &toks[on + 2] : nullptr;
+        if (toks[i].lemma == "leave" && !place && listed(kWhere, state.lower) && where &&
+            where->tag != PartOfSpeech::number && !where->time && !isTimeNoun(*where) &&
+            !(on + 3 < toks.size() && isTimeNoun(toks[on + 3])))
+          toks[i].leavesInState = true;
         if (!place && (state.tag == PartOfSpeech::adjective || participle || alone) &&
             (!after || state.pauseAfter ||
              (after->tag != PartOfSpeech::noun && after->tag != PartOfSpeech::adjective &&

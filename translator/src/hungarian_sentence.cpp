@@ -3127,8 +3127,10 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     if (hs && !hs->note("time").empty() && t_[np.head].tag == PartOfSpeech::noun) {
       // the noun's own case with this preposition first: "at noon" is "délben"; "by Friday" is
       // a deadline, "péntekig"
-      const Case when =
-          p == "by" ? Case::terminative : caseNamed(hs->note(p).empty() ? hs->note("time") : hs->note(p));
+      // ("by the afternoon", "by spring": the time a thing is done by, "délutánra", "tavaszra";
+      // a day lasts up to it, "péntekig")
+      const Case when = p == "by" ? (hs->note("time") == "n" ? Case::terminative : Case::sublative)
+                                  : caseNamed(hs->note(p).empty() ? hs->note("time") : hs->note(p));
       NounPhrase bare = np;
       if (t_[bare.begin].lower == "the" && bare.begin + 1 == bare.head) ++bare.begin;
       emitNounPhrase(bare, when);

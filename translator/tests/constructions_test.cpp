@@ -1955,9 +1955,9 @@ TEST(ConstructionsTest, WhatShouldHaveBeenDoneIsKellettVolna) {
 TEST(ConstructionsTest, ThenInAStoryGoesOnInThePast) {
   EXPECT_EQ(hungarian("She opened the door, then put the bag on the table."),
             "Kinyitotta az ajtót, aztán tette a táskát az asztalra.");
-  // after an instruction the next one
+  // after an instruction the next one (a thing left somewhere is "hagy", not "elhagy")
   EXPECT_EQ(hungarian("Open the box, then leave it on the table."),
-            "Nyisd ki a dobozt, aztán hagyd el az asztalon.");
+            "Nyisd ki a dobozt, aztán hagyd az asztalon.");
 }
 
 TEST(ConstructionsTest, UntilIsAmigAndTheNegation) {

@@ -258,5 +258,21 @@ TEST(PhrasesTest, WithinATimeIsInItWhenDoneAndBeforeItsEndAhead) {
   EXPECT_TRUE(has(hungarian("Go to the nearest station."), "a legközelebbi állomásra"));
 }
 
+TEST(PhrasesTest, ByAPartOfTheDayOrASeasonIsWhenItIsDone) {
+  EXPECT_TRUE(has(hungarian("The rain will clear by the afternoon."), "eláll délutánra"));
+  EXPECT_TRUE(has(hungarian("Finish it by March."), "márciusra"));
+  // a day and the end of a time last up to it
+  EXPECT_TRUE(has(hungarian("Send it by Friday."), "péntekig"));
+  EXPECT_TRUE(has(hungarian("Send it by the end of the year."), "az év végéig"));
+}
+
+TEST(PhrasesTest, AThingLeftSomewhereIsLeftThere) {
+  EXPECT_TRUE(has(hungarian("He left his bag on the bus."), "Hagyta a táskáját a buszon"));
+  EXPECT_TRUE(has(hungarian("Please leave your key at reception when you go out."), "Hagyd a kulcsodat"));
+  // leaving at a time is going away
+  EXPECT_EQ(hungarian("We left the party at midnight."), "Éjfélkor elhagytuk a bulit.");
+  EXPECT_TRUE(has(hungarian("He left the office at five o'clock."), "elhagyta az irodát"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
