@@ -3347,8 +3347,10 @@ std::size_t Generator::emitSubject() {
       "mum", "mom", "dad", "mother", "father", "grandma", "grandpa", "granny", "grandmother", "grandfather"};
   const bool familyName = r.subject->begin == r.subject->head && !first.plural &&
                           listed(kFamilyNames, first.lemma) && startsWithCapital(first);
+  // "Dear neighbours,": the people greeted, "Kedves szomszédok"
+  const bool greeted = r.subject->begin == 0 && first.lower == "dear" && r.verb.main == n_ && r.verb.be == n_;
   if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
-      !familyName && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
+      !familyName && !greeted && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
       t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun &&
       !(r.subject->begin > 0 && t_[r.subject->begin - 1].tag == PartOfSpeech::question))  // "Melyik busz"
     emit("a", r.subject->begin);

@@ -274,5 +274,12 @@ TEST(PhrasesTest, AThingLeftSomewhereIsLeftThere) {
   EXPECT_TRUE(has(hungarian("He left the office at five o'clock."), "elhagyta az irodát"));
 }
 
+TEST(PhrasesTest, ThePeopleGreetedStandAloneWithoutAnArticle) {
+  EXPECT_TRUE(has(hungarian("Dear neighbours, we are having a small party."), "Kedves szomszédok, "));
+  EXPECT_TRUE(has(hungarian("Hi everyone, the meeting starts at nine."), "Szia mindenki, "));
+  // a subject with "dear" before its verb keeps the article
+  EXPECT_TRUE(has(hungarian("Dear friends are rare."), "A kedves"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
