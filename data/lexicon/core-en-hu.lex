@@ -207,7 +207,7 @@ get	v	kap ; szerez
 give	v	ad[to=nak] ; oda|ad
 go	v	megy[noobj] ; jár[noobj]
 help	v	segít[obj=nak,with=ban]
-have	v	van
+have	v	van ; tart[when=party/barbecue/picnic/celebration/rehearsal/conference]
 hear	v	hall[about=rol,from=tol] ; meg|hall
 know	v	tud ; ismer[person]
 learn	v	tanul[obj=ul,perf=meg] ; meg|tanul

@@ -277,6 +277,9 @@ TEST(PhrasesTest, AThingLeftSomewhereIsLeftThere) {
 TEST(PhrasesTest, ThePeopleGreetedStandAloneWithoutAnArticle) {
   EXPECT_TRUE(has(hungarian("Dear neighbours, we are having a small party."), "Kedves szomszédok, "));
   EXPECT_TRUE(has(hungarian("Hi everyone, the meeting starts at nine."), "Szia mindenki, "));
+  // a party one is having is held ("tartunk"), a party dress one has is owned
+  EXPECT_EQ(hungarian("We are having a small party on Saturday."), "Szombaton tartunk egy kis bulit.");
+  EXPECT_EQ(hungarian("Do you have a party dress?"), "Van egy buliruhád?");
   // a subject with "dear" before its verb keeps the article
   EXPECT_TRUE(has(hungarian("Dear friends are rare."), "A kedves"));
 }
