@@ -3146,7 +3146,7 @@ settled	adj	letelepedett ; rendezett
 several	adj	több ; számos
 severely	adv	súlyosan ; szigorúan
 shaft	n	akna ; tengely[tengelyek] ; nyél[nyelek]
-sharply	adv	élesen ; hirtelen
+sharply	adv	élesen ; hirtelen ; meredeken[when=rise/fall/drop/increase/decrease/climb/decline]
 sheath	n	hüvely[hüvelyek] ; tok[tokok,3sg=tokja]
 shed	n	fészer[fészerek] ; kamra
 shed	v	le|hullat ; ont
@@ -3524,7 +3524,7 @@ babble	v	gagyog[noobj] ; fecseg[noobj]
 backbone	n	gerinc[gerincek] ; gerincoszlop[gerincoszlopok]
 backing	n	támogatás ; háttér[hátterek]
 badge	n	jelvény[jelvények]
-badly	adv	rosszul ; nagyon
+badly	adv	rosszul ; nagyon ; súlyosan[when=injure/injured/hurt/damage/damaged/wound/wounded]
 bait	n	csali ; csalétek[csalétkek]
 baked	adj	sült
 bald	adj	kopasz
@@ -4651,7 +4651,7 @@ recently	adv	nemrég ; mostanában
 regularly	adv	rendszeresen
 sadly	adv	szomorúan ; sajnos
 seldom	adv	ritkán
-seriously	adv	komolyan ; súlyosan
+seriously	adv	komolyan ; súlyosan ; súlyosan[when=injure/injured/hurt/ill/damage/damaged/wound/wounded]
 slightly	adv	kissé ; kicsit
 smoothly	adv	simán
 specifically	adv	kifejezetten

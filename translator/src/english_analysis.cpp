@@ -2267,6 +2267,18 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
         if (const Token* subject = subjectNounBefore(toks, i)) toks[i].neighbour = subject->lemma;
       continue;
     }
+    // "seriously injured", "fell sharply": an adverb's sense by the verb or adjective it is said
+    // of, after it or before it ("súlyosan", "meredeken")
+    if (toks[i].tag == PartOfSpeech::adverb) {
+      auto said = [&](std::size_t k) {
+        return k < toks.size() && (toks[k].tag == PartOfSpeech::verb || toks[k].tag == PartOfSpeech::adjective);
+      };
+      if (said(i + 1))
+        toks[i].neighbour = toks[i + 1].lemma;
+      else if (i > 0 && said(i - 1))
+        toks[i].neighbour = toks[i - 1].lemma;
+      continue;
+    }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
     if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun) toks[i].neighbour = toks[i + 1].lemma;
     // "my sister is older": a predicate said of a person

@@ -127,11 +127,11 @@ TEST(PhrasesTest, AnAgeLimitIsThePeoplesAdjective) {
 
 TEST(PhrasesTest, ANounBeforeAPluralSubjectAndItsPastIsTheCompoundsModifier) {
   EXPECT_EQ(hungarian("Oil prices rose again."), "Az olajárak megint emelkedtek.");
-  EXPECT_EQ(hungarian("Oil prices fell sharply."), "Az olajárak élesen estek.");
+  EXPECT_EQ(hungarian("Oil prices fell sharply."), "Az olajárak meredeken estek.");
   // an instruction with its object stays one, and a rose given stays a flower
   EXPECT_TRUE(has(hungarian("Water the plants every morning."), "öntözd meg a növényeket"));
   EXPECT_EQ(hungarian("She gave me a rose."), "Adott nekem egy rózsát.");
-  EXPECT_EQ(hungarian("Oil prices dropped sharply."), "Az olajárak élesen csökkentek.");
+  EXPECT_EQ(hungarian("Oil prices dropped sharply."), "Az olajárak meredeken csökkentek.");
   // an "-ed" form after a bare plural object may describe it: the instruction stays one
   EXPECT_EQ(hungarian("Return items purchased online within thirty days.").rfind("Adj vissza", 0), 0u);
   // the sun rises as it does
@@ -282,6 +282,15 @@ TEST(PhrasesTest, ThePeopleGreetedStandAloneWithoutAnArticle) {
   EXPECT_EQ(hungarian("Do you have a party dress?"), "Van egy buliruhád?");
   // a subject with "dear" before its verb keeps the article
   EXPECT_TRUE(has(hungarian("Dear friends are rare."), "A kedves"));
+}
+
+TEST(PhrasesTest, AnAdverbTakesTheSenseItsVerbOrAdjectiveAsksFor) {
+  EXPECT_EQ(hungarian("Prices rose sharply."), "Az árak meredeken emelkedtek.");
+  EXPECT_TRUE(has(hungarian("Nobody was seriously injured."), "súlyosan"));
+  // elsewhere the commonest sense
+  EXPECT_EQ(hungarian("She spoke sharply."), "Élesen beszélt.");
+  EXPECT_EQ(hungarian("I take it seriously."), "Komolyan viszem.");
+  EXPECT_EQ(hungarian("He plays badly."), "Rosszul játszik.");
 }
 
 }  // namespace
