@@ -1388,6 +1388,13 @@ VerbGroup Generator::readVerbGroup() const {
       g.modal = "siker\xC3\xBCl", g.past = g.past || k.form == VerbForm::past;
       continue;
     }
+    // "failed to agree": "nem sikerült megegyezniük", what one did not manage
+    if (k.tag == PartOfSpeech::verb && k.lemma == "fail" && k.form != VerbForm::ing && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.modal = "siker\xC3\xBCl", g.past = g.past || k.form == VerbForm::past, g.negative = !g.negative;
+      continue;
+    }
     // "I need to finish": "be kell fejeznem", as "have to"
     if (k.tag == PartOfSpeech::verb && k.lemma == "need" && k.form != VerbForm::ing && i + 2 < n &&
         infinitiveAt(i + 1)) {

@@ -293,5 +293,12 @@ TEST(PhrasesTest, AnAdverbTakesTheSenseItsVerbOrAdjectiveAsksFor) {
   EXPECT_EQ(hungarian("He plays badly."), "Rosszul játszik.");
 }
 
+TEST(PhrasesTest, WhatOneFailedToDoOneDidNotManage) {
+  EXPECT_EQ(hungarian("He failed to finish the work."), "Nem sikerült befejeznie a munkát.");
+  EXPECT_EQ(hungarian("She did not fail to call."), "Sikerült felhívnia.");
+  // an exam one fails is failed
+  EXPECT_EQ(hungarian("He failed the exam."), "Megbukott a vizsgán.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
