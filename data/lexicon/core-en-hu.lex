@@ -6986,3 +6986,4 @@ on delivery	adv	átvételkor
 on the spot	adv	helyben
 at the wheel	adv	a volánnál
 near	adj	közeli
+shut	adj	zárva[van] ; zárt

@@ -2221,7 +2221,8 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
           (toks[on].tag == PartOfSpeech::noun || toks[on].tag == PartOfSpeech::pronoun) && on + 1 < toks.size() &&
           !toks[on].pauseAfter) {
         const Token& state = toks[on + 1];
-        const bool participle = state.tag == PartOfSpeech::verb && state.lower.ends_with("ed");
+        const bool participle = state.tag == PartOfSpeech::verb &&
+                                (state.form == VerbForm::participle || state.form == VerbForm::past);
         const Token* after = on + 2 < toks.size() ? &toks[on + 2] : nullptr;
         // (one leaves a room or a party angry or alone: a place one goes to is left, no state;
         // only people are left alone)

@@ -2966,7 +2966,7 @@ bool Generator::stateAfterObject(std::size_t k) const {
   if (k >= n_) return false;
   const Token& t = t_[k];
   const bool participle = t.tag == PartOfSpeech::verb && t.entry &&
-                          (t.form == VerbForm::participle || t.form == VerbForm::past) && t.lower.ends_with("ed");
+                          (t.form == VerbForm::participle || t.form == VerbForm::past);
   if (t.lower == "alone") return true;  // "left the children alone": "egyedül"
   if (t.tag != PartOfSpeech::adjective && !participle) return false;
   if (t.degree > 0 || t.pauseAfter || k + 1 == n_) return true;

@@ -300,5 +300,13 @@ TEST(PhrasesTest, WhatOneFailedToDoOneDidNotManage) {
   EXPECT_EQ(hungarian("He failed the exam."), "Megbukott a vizsgán.");
 }
 
+TEST(PhrasesTest, AShutPlaceIsClosed) {
+  EXPECT_EQ(hungarian("Several village schools will stay shut."), "Néhány falusi iskola zárva marad.");
+  EXPECT_EQ(hungarian("Keep the door shut."), "Tartsd az ajtót becsukva.");
+  // shutting a thing is still closing it
+  EXPECT_EQ(hungarian("Shut the door."), "Csukd be az ajtót.");
+  EXPECT_EQ(hungarian("He shut the window."), "Becsukta az ablakot.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
