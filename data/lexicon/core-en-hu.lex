@@ -503,7 +503,7 @@ decide	v	dönt[noobj] ; el|dönt
 describe	v	le|ír[to=nak]
 enjoy	v	élvez
 explain	v	el|magyaráz[to=nak] ; magyaráz[to=nak]
-fill	v	meg|tölt
+fill	v	meg|tölt[with=val]
 finish	v	be|fejez
 hate	v	utál ; gyűlöl
 hurry	v	siet[noobj]
@@ -663,7 +663,7 @@ soft	adj	puha
 strange	adj	furcsa
 sunny	adj	napos
 thin	adj	vékony
-thick	adj	vastag[vastagok]
+thick	adj	vastag[vastagok] ; sűrű[when=forest/fog/smoke/mist/crowd/jungle/wood/woods/hair/fur/soup/sauce]
 ugly	adj	csúnya
 wet	adj	nedves ; vizes
 wonderful	adj	csodálatos
@@ -680,7 +680,7 @@ set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
 rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon]
-cover	v	be|takar ; fed ; fedez[when=damage/cost/expense/loss/repair]
+cover	v	be|takar[in=val,with=val] ; fed ; fedez[when=damage/cost/expense/loss/repair]
 clear	v	ki|tisztít ; tisztáz ; el|áll[noobj,when=rain/snow/shower]
 clear	adj	világos ; tiszta
 lead	v	vezet
@@ -2243,7 +2243,7 @@ worship	n	istentisztelet[istentiszteletek] ; imádat
 worship	v	imád ; tisztel
 worth	n	érték[értékek]
 worth	adj	érdemes ; értékű
-wrap	v	be|csomagol ; csomagol ; be|takar
+wrap	v	be|csomagol[in=ba] ; csomagol ; be|takar
 yell	v	kiabál[noobj] ; ordít[noobj]
 # --- WordNet's commonest lemmas by tagged senses, ranks 1546 to 2000
 able	adj	képes ; alkalmas

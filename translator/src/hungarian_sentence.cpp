@@ -3227,6 +3227,9 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std
   } else {
     return std::nullopt;
   }
+  // "at seven o'clock sharp": on the minute, "pontban hétkor"
+  const bool sharp = end < n_ && t_[end].lower == "sharp";
+  if (sharp) emit("pontban", end);
   if (!part.empty()) emit(std::string(part), k);
   std::string word(clockHour(hour).alone);
   if (at) c = Case::temporal;
@@ -3237,7 +3240,7 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std
     emit(attachCase(word, c), end - 1);
   }
   if (!post.empty()) emit(std::string(post), end - 1);
-  return end;
+  return sharp ? end + 1 : end;
 }
 
 // "two days ago": "két nappal ezelőtt".
@@ -3442,6 +3445,12 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     emit("nem", pos);
     out_.back().commaBefore = true;
     return pos + 1;
+  }
+  // "colder than ever (before)": ", mint valaha"
+  if (tk.lower == "than" && pos + 1 < n_ && t_[pos + 1].lower == "ever") {
+    out_.push_back({"mint", pos, true, true});
+    emit("valaha", pos + 1);
+    return pos + 2 < n_ && t_[pos + 2].lower == "before" ? pos + 3 : pos + 2;
   }
   if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ &&
       (startsNounPhrase(pos + 1) || forTheNext(pos + 1) || byAMoment(pos)))

@@ -308,5 +308,18 @@ TEST(PhrasesTest, AShutPlaceIsClosed) {
   EXPECT_EQ(hungarian("He shut the window."), "Becsukta az ablakot.");
 }
 
+TEST(PhrasesTest, ThanEverAfterAComparativeAndOnTheMinute) {
+  EXPECT_EQ(hungarian("She is happier than ever before."), "Ő boldogabb, mint valaha.");
+  EXPECT_TRUE(has(hungarian("At seven o'clock sharp, the guests began to arrive."), "Pontban hét órakor"));
+  EXPECT_EQ(hungarian("The train leaves at nine o'clock."), "A vonat kilenc órakor indul.");
+}
+
+TEST(PhrasesTest, WhatAThingIsCoveredOrWrappedInTakesItsCase) {
+  EXPECT_TRUE(has(hungarian("The desk was covered in papers."), "papírokkal"));
+  EXPECT_TRUE(has(hungarian("The present was wrapped in red paper."), "piros papírba"));
+  EXPECT_TRUE(has(hungarian("The path led through a thick forest."), "sűrű erdőn"));
+  EXPECT_EQ(hungarian("The walls are very thick."), "A falak nagyon vastagok.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
