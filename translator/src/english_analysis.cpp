@@ -10,6 +10,12 @@
 namespace lexiton::translator {
 namespace {
 
+// Adverbs of how often or still, that stand between a subject and its verb ("often forget",
+// "still lives").
+constexpr std::string_view kHowOften[] = {"often", "always", "never",   "usually", "sometimes",
+                                          "rarely", "still",  "also",   "seldom",  "already"};
+
+
 struct FunctionWord {
   std::string_view word;
   PartOfSpeech tag;
@@ -811,6 +817,31 @@ class ReadingChooser {
     return next.tag == PartOfSpeech::number || next.lower.ends_with("ly");
   }
 
+  // The word at `j` can be a verb in some form ("forget", "lives").
+  bool mayBeVerb(std::size_t j) const {
+    if (j >= toks_.size() || toks_[j].tag != PartOfSpeech::other) return false;
+    const std::vector<Reading> rs = readingsOf(core_, toks_[j]);
+    return std::any_of(rs.begin(), rs.end(), [](const Reading& r) { return r.tag == PartOfSpeech::verb; });
+  }
+
+  // The word at `j` can be a verb's past but no noun, before an object's article ("found the
+  // stolen car"): a finite verb, so the word before it is its subject.
+  bool pastBeforeObject(std::size_t j) const {
+    if (j + 1 >= toks_.size() || toks_[j].pauseAfter ||
+        (toks_[j].tag != PartOfSpeech::other && toks_[j].tag != PartOfSpeech::verb))
+      return false;
+    const PartOfSpeech next = toks_[j + 1].tag;
+    if (next != PartOfSpeech::determiner && next != PartOfSpeech::possessive && next != PartOfSpeech::number)
+      return false;
+    const std::vector<Reading> rs = readingsOf(core_, toks_[j]);
+    return std::any_of(rs.begin(), rs.end(),
+                       [](const Reading& r) {
+                         return r.tag == PartOfSpeech::verb &&
+                                (r.form == VerbForm::past || r.form == VerbForm::participle);
+                       }) &&
+           std::none_of(rs.begin(), rs.end(), [](const Reading& r) { return r.tag == PartOfSpeech::noun; });
+  }
+
   // The word at `j` can be a verb of saying or thinking before "that" ("say that", "think that",
   // "warn that"): a finite verb, so the word before it is its subject.
   bool verbBeforeThat(std::size_t j) const {
@@ -1315,6 +1346,17 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              ((prevTag == PartOfSpeech::adverb || prevTag == PartOfSpeech::negation) && i >= 2 &&
               toks[i - 2].tag == PartOfSpeech::auxiliary &&
               (toks[i - 2].lower == "have" || toks[i - 2].lower == "has" || toks[i - 2].lower == "had"))) {
+    bonus(PartOfSpeech::verb, VerbForm::past, 200);
+  } else if (i == 0 && !toks[i].pauseAfter && coreReading(PartOfSpeech::noun) &&
+             (pastBeforeObject(i + 1) ||
+              (i + 2 < toks.size() && listed(kHowOften, toks[i + 1].lower) && mayBeVerb(i + 2)))) {
+    // "Police found the stolen car", "People often forget": the subject before its verb
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
+  } else if (prevTag == PartOfSpeech::adverb && listed(kHowOften, prevLower) && i >= 2 && !verbSeen &&
+             (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name) &&
+             !toks[i - 2].possessor) {
+    // "My old teacher still lives here": after the subject and how often, the verb
+    bonus(PartOfSpeech::verb, toks[i - 2].plural ? VerbForm::base : VerbForm::third, 200);
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
   } else if (i == 0 && !toks[i].pauseAfter && verbBeforeThat(i + 1) && coreReading(PartOfSpeech::noun)) {
     // "Police say that", "People think that": the subject before its verb of saying, no

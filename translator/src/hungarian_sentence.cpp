@@ -564,8 +564,11 @@ class Generator {
   // "more than", "less than", "fewer than" right before a number.
   bool boundOfCount(std::size_t i) const {
     static constexpr std::string_view kBounds[] = {"more", "less", "fewer"};
+    // ("less than an hour": "kevesebb mint egy óra", the article as the number one)
     return i + 2 < t_.size() && listed(kBounds, t_[i].lower) && t_[i + 1].lower == "than" &&
-           t_[i + 2].tag == PartOfSpeech::number;
+           (t_[i + 2].tag == PartOfSpeech::number ||
+            ((t_[i + 2].lower == "a" || t_[i + 2].lower == "an") && i + 3 < t_.size() &&
+             t_[i + 3].tag == PartOfSpeech::noun && unitOfTime(t_[i + 3].lemma)));
   }
   NounPhrase readNounPhrase(std::size_t i) const;
   // A year written alone in digits ("2030"), as "by", "from", "in" take it.
@@ -3018,10 +3021,10 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   // three" "fél négyre", "from nine o'clock to five o'clock" "kilenc órától öt óráig"
   if (t_[pos].lower != "at" && clockTimeAt(pos + 1)) {
     PrepositionChoice choice = choosePreposition(pos, readNounPhrase(pos + 1));
-    std::size_t after = pos + 1;
-    while (after < n_ && t_[after - 1].lower != "o'clock" && after <= pos + 4) ++after;
-    const bool spanTo = after < n_ && (t_[after].lower == "to" || t_[after].lower == "until");
-    if (t_[pos].lower == "from" && spanTo) choice = {Case::ablative, "", true};
+    // ("opens from nine o'clock": from then on, as from one time to another; "dark by six
+    // o'clock": by then, "hat órára")
+    if (t_[pos].lower == "from") choice = {Case::ablative, "", true};
+    if (t_[pos].lower == "by") choice = {Case::sublative, "", true};
     if ((t_[pos].lower == "to" || t_[pos].lower == "until") && pos > 0 && t_[pos - 1].lower == "o'clock")
       choice = {Case::terminative, "", true};
     if (auto next = emitClockTime(pos + 1, choice.c.value_or(Case::nominative), choice.post)) return *next;

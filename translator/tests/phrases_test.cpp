@@ -321,5 +321,21 @@ TEST(PhrasesTest, WhatAThingIsCoveredOrWrappedInTakesItsCase) {
   EXPECT_EQ(hungarian("The walls are very thick."), "A falak nagyon vastagok.");
 }
 
+TEST(PhrasesTest, ASubjectBeforeHowOftenOrAPastAndItsObjectIsNoInstruction) {
+  EXPECT_EQ(hungarian("Police arrested two men."), "A rendőrség két férfit tartóztatott le.");
+  EXPECT_TRUE(has(hungarian("People often forget their umbrellas."), "gyakran elfelejti"));
+  EXPECT_TRUE(has(hungarian("My old teacher still lives here."), "még lakik itt"));
+  // an instruction before its object, or an adverb first, stays one
+  EXPECT_EQ(hungarian("Water the plants every morning.").rfind("Minden reggel öntözd", 0), 0u);
+  EXPECT_EQ(hungarian("Always check the oil."), "Mindig nézd meg az olajat.");
+}
+
+TEST(PhrasesTest, AClockTimeTakesTheCaseOfFromAndBy) {
+  EXPECT_TRUE(has(hungarian("The shop opens from nine o'clock."), "kilenc órától"));
+  EXPECT_TRUE(has(hungarian("It gets dark by six o'clock."), "hat órára"));
+  EXPECT_TRUE(has(hungarian("We work from nine o'clock to five o'clock."), "kilenc órától öt óráig"));
+  EXPECT_TRUE(has(hungarian("We will meet again in less than an hour."), "kevesebb mint egy óra múlva"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
