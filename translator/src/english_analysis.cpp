@@ -2277,7 +2277,10 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
         // "a vonaton hagyta" (not at a time: "left the party at midnight")
         static constexpr std::string_view kWhere[] = {"at", "on", "with", "behind"};
         const Token* where = on + 2 < toks.size() ? &toks[on + 2] : nullptr;
-        if (toks[i].lemma == "leave" && !place && listed(kWhere, state.lower) && where &&
+        // ("left the keys in the car": in a place with its article, not "in a hurry", "in 2010")
+        const bool inPlace = state.lower == "in" && where &&
+                             (where->lower == "the" || where->tag == PartOfSpeech::possessive);
+        if (toks[i].lemma == "leave" && !place && (listed(kWhere, state.lower) || inPlace) && where &&
             where->tag != PartOfSpeech::number && !where->time && !isTimeNoun(*where) &&
             !(on + 3 < toks.size() && isTimeNoun(toks[on + 3])))
           toks[i].leavesInState = true;
