@@ -672,6 +672,7 @@ class Generator {
   bool stateAfterObject(std::size_t k) const;
   std::string keptStateWord(std::size_t k) const;
   std::size_t ageLimitEnd(const NounPhrase& np) const;  // "children under twelve"
+  std::size_t compassAfter(const NounPhrase& np) const;  // "villages in the north"
   std::optional<std::size_t> emitSuperlativeOfYears(std::size_t pos, const NounPhrase& np);
   bool emitOrdinalTime(const NounPhrase& np);  // "for the third day": "a harmadik napon"
   std::optional<std::string> lastingFor(const NounPhrase& np) const;  // "hároméves felújítás"
@@ -913,6 +914,20 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     out_.insert(out_.begin() + long(after),
                 {HungarianWord{numberBeforeNoun(t_[np.end + 1]), np.end + 1}, HungarianWord{"\xC3\xA9v", np.end + 1},
                  HungarianWord{limit, np.end}});
+    return;
+  }
+  // "villages in the north": where they lie is their adjective, "északi falvak" (a time in the
+  // north stays one: "a week in the north")
+  if (const std::size_t end = compassAfter(np); end && !done_[np.end]) {
+    for (std::size_t k = np.end; k < end; ++k) done_[k] = true;
+    const std::size_t at = out_.size();
+    emitNounPhrase(np, c, post, possessorPerson, possessorPlural);
+    std::size_t after = at;
+    while (after < out_.size() && after < at + 3 && out_[after].token < np.head &&
+           (t_[out_[after].token].tag == PartOfSpeech::determiner || t_[out_[after].token].tag == PartOfSpeech::number))
+      ++after;
+    const Sense* point = coreSense(t_[end - 1], sense(end - 1));
+    if (point) out_.insert(out_.begin() + long(after), HungarianWord{point->word + "i", end - 1});
     return;
   }
   // "more visitors than ever before": the comparison with every time before goes first, "minden
@@ -2945,6 +2960,22 @@ std::optional<std::size_t> Generator::emitSuperlativeOfYears(std::size_t pos, co
     out_.erase(out_.begin() + long(start));
   lastCase_ = choice.c.value_or(Case::nominative);
   return span.end;
+}
+
+// Where "in the north" after a noun that is no time ends, else 0 ("the north of the country" is
+// a part of it).
+std::size_t Generator::compassAfter(const NounPhrase& np) const {
+  static constexpr std::string_view kPoints[] = {"north", "south", "east", "west"};
+  if (np.pronoun || np.ofOwner || np.end + 2 >= n_ || t_[np.end].lower != "in" || t_[np.end + 1].lower != "the" ||
+      !listed(kPoints, t_[np.end + 2].lower) || t_[np.head].tag != PartOfSpeech::noun ||
+      unitOfTime(t_[np.head].lemma))
+    return 0;
+  if (np.end + 3 < n_ && t_[np.end + 3].lower == "of") return 0;
+  // ("caused floods in the north": after an object it may say where it happened, "északon")
+  if (roles_.object && roles_.object->begin == np.begin) return 0;
+  const Sense* head = coreSense(t_[np.head], sense(np.head));
+  if (head && !head->note("time").empty()) return 0;
+  return np.end + 3;
 }
 
 // Where "under twelve", "over 65 years" after a noun of people ends, else 0.

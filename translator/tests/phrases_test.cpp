@@ -339,5 +339,14 @@ TEST(PhrasesTest, AClockTimeTakesTheCaseOfFromAndBy) {
   EXPECT_TRUE(has(hungarian("We will meet again in less than an hour."), "kevesebb mint egy óra múlva"));
 }
 
+TEST(PhrasesTest, WhereAThingLiesIsItsAdjective) {
+  EXPECT_EQ(hungarian("She lives in a village in the south."), "Egy déli faluban lakik.");
+  EXPECT_TRUE(has(hungarian("The lake in the north is frozen."), "Az északi tó"));
+  // a time, an object the place may say where of, and a part of a country stay apart
+  EXPECT_TRUE(has(hungarian("She spent a week in the north."), "egy hetet északon"));
+  EXPECT_TRUE(has(hungarian("Heavy rain caused floods in the north."), "északon"));
+  EXPECT_TRUE(has(hungarian("They live in the north of the country."), "Az ország északján"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
