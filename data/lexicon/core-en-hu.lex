@@ -3189,7 +3189,7 @@ specialize	v	szakosodik ; specializálódik
 speck	n	szemcse ; porszem[porszemek]
 speculate	v	spekulál[noobj] ; találgat
 speculation	n	spekuláció ; találgatás
-spend	v	költ ; el|költ ; tölt
+spend	v	költ ; el|költ ; tölt ; tölt[when=time/summer/winter/spring/autumn/holiday/holidays/weekend/evening/night/christmas/easter/day/week/month/year/hour/afternoon/morning/life/childhood/vacation/evenings/weekends]
 spill	v	ki|önt
 spoil	v	el|ront ; el|kényeztet
 sponsor	n	szponzor[szponzorok,person] ; támogató

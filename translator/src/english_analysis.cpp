@@ -2248,7 +2248,11 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       // (a name is a person or a place one knows as one knows people: "ismeri Markot")
       if (!clauseFollows && k < toks.size() && (namesPerson(toks[k]) || toks[k].tag == PartOfSpeech::name))
         toks[i].ofPerson = true;
-      // the object's noun, past a number and to the compound's head: "take one tablet"
+      // the object's noun, past a number and to the compound's head: "take one tablet" (and
+      // past a quantity: "spend less time")
+      if (!clauseFollows && k + 1 < toks.size() && (toks[k].lower == "less" || toks[k].lower == "more") &&
+          toks[k + 1].tag == PartOfSpeech::noun)
+        ++k;
       std::size_t on = k;
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::number) ++on;
       while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
@@ -2258,6 +2262,9 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       // ... and the object's the verb: "won the cup" ("kupa"), "cut jobs" ("megszüntet")
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
         toks[i].neighbour = toks[on].lemma, toks[on].neighbour = toks[i].lemma;
+      // "spent every summer there": a time right after the verb asks for its sense too ("tölt")
+      else if (i + 1 < toks.size() && toks[i + 1].time && toks[i + 1].time->unit)
+        toks[i].neighbour = toks[i + 1].time->unit->lemma;
       // "left the door open", "keep him warm": the state the object is left in follows it
       if ((toks[i].lemma == "leave" || toks[i].lemma == "keep") && !clauseFollows && on < toks.size() &&
           (toks[on].tag == PartOfSpeech::noun || toks[on].tag == PartOfSpeech::pronoun) && on + 1 < toks.size() &&

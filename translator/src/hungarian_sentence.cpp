@@ -541,7 +541,7 @@ class Generator {
            (g == PartOfSpeech::pronoun) ||
            (g == PartOfSpeech::adverb && t_[i].lower == "very" && i + 1 < t_.size() &&
             t_[i + 1].tag == PartOfSpeech::adjective) ||
-           soMany(i) || countsANumber(i);
+           soMany(i) || lessOf(i) || countsANumber(i);
   }
   // "about twenty people", "at least three cars": an adverb of quantity before the phrase's
   // number belongs to it ("legalább húsz embert")
@@ -550,6 +550,12 @@ class Generator {
   bool soMany(std::size_t i) const {
     return i + 2 < t_.size() && (t_[i].lower == "so" || t_[i].lower == "too") && t_[i + 1].lower == "many" &&
            t_[i + 2].tag != PartOfSpeech::preposition && !t_[i + 1].pauseAfter;
+  }
+  // "less time", "fewer cars": a smaller quantity of the noun, "kevesebb időt" ("less
+  // expensive" is still the adverb)
+  bool lessOf(std::size_t i) const {
+    return i + 1 < t_.size() && (t_[i].lower == "less" || t_[i].lower == "fewer") &&
+           t_[i + 1].tag == PartOfSpeech::noun && !t_[i].pauseAfter;
   }
   // The number a count's adverb or bound leads to ("about twenty", "more than fifty", "less than
   // two": "több mint ötven látogatót", the noun in the phrase's case), else `i` itself.
@@ -734,7 +740,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     np.plural = t_[i].plural;
     return np;
   }
-  std::size_t k = soMany(i) ? i + 1 : numberAfterCount(i);
+  std::size_t k = soMany(i) || lessOf(i) ? i + 1 : numberAfterCount(i);
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
                            t_[k].tag == PartOfSpeech::number)) {
     if (t_[k].tag == PartOfSpeech::possessive ||
@@ -1011,6 +1017,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     const Token& tk = t_[k];
     if (np.ofOwner && tk.lower == "the") continue;
     if (np.ofOwner && t_[np.ofOwner - 1].lower == "by" && (tk.lower == "a" || tk.lower == "an")) continue;
+    if (k == np.begin && lessOf(k)) {  // "kevesebb időt"
+      emit("kevesebb", k);
+      countable = false;
+      continue;
+    }
     if (k == np.begin && soMany(k)) {  // "annyi csillagot", "túl sok autó"
       emit(tk.lower == "so" ? "annyi" : "t\xC3\xBAl sok", k);
       ++k;
@@ -1730,7 +1741,7 @@ void Generator::findObjects(ClauseRoles& r) {
                   [](const Token& k) { return k.tag == PartOfSpeech::adverb; }))
     a.definite = true;
   if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
-      (t_[objectStart].tag == PartOfSpeech::adverb && !countsANumber(objectStart)) ||
+      (t_[objectStart].tag == PartOfSpeech::adverb && !countsANumber(objectStart) && !lessOf(objectStart)) ||
       timesOver(t_, objectStart)) {  // ("met two times")
     // "He said that ...": the clause is the object, "azt" stands for it
     if (objectClause_ && mainVerb != n_ && r.objectCase == Case::accusative &&
@@ -2425,7 +2436,7 @@ bool Generator::emitBareObjectFirst() {
   if (first.tag != PartOfSpeech::noun && first.tag != PartOfSpeech::adjective &&
       first.tag != PartOfSpeech::number && !predicate && !countsItsNoun(first) && first.lower != "many" &&
       first.lower != "several" && first.lower != "more" &&  // "sok házat", "néhány házat", "több házat"
-      !countsANumber(object.begin))  // "több mint ötvenezer látogatót vonzott"
+      !countsANumber(object.begin) && !lessOf(object.begin))  // "több mint ötvenezer látogatót vonzott"
     return false;
   const std::size_t end = emitObject(object.begin);
   for (std::size_t k = object.begin; k < end; ++k) done_[k] = true;

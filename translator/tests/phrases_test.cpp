@@ -348,5 +348,15 @@ TEST(PhrasesTest, WhereAThingLiesIsItsAdjective) {
   EXPECT_TRUE(has(hungarian("They live in the north of the country."), "Az ország északján"));
 }
 
+TEST(PhrasesTest, TimeOneSpendsIsPassedAndLessOfANounIsASmallerQuantity) {
+  EXPECT_EQ(hungarian("Children should spend less time in front of screens."),
+            "A gyerekeknek kevesebb időt kellene tölteniük képernyők előtt.");
+  EXPECT_EQ(hungarian("I eat less meat now."), "Most kevesebb húst eszem.");
+  EXPECT_TRUE(has(hungarian("We plan to spend Christmas with Dad."), "tölteni"));
+  EXPECT_TRUE(has(hungarian("We spent every summer at the farm."), "töltöttünk"));
+  // money is spent
+  EXPECT_TRUE(has(hungarian("She spent all her money."), "Költötte"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
