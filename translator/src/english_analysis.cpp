@@ -2291,6 +2291,9 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
             where->tag != PartOfSpeech::number && !where->time && !isTimeNoun(*where) &&
             !(on + 3 < toks.size() && isTimeNoun(toks[on + 3])))
           toks[i].leavesInState = true;
+        // ("leave the dog at home", "left it there": "otthon hagyta", "ott hagyta")
+        static constexpr std::string_view kHere[] = {"at home", "home", "here", "there", "behind"};
+        if (toks[i].lemma == "leave" && !place && listed(kHere, state.lower)) toks[i].leavesInState = true;
         if (!place && (state.tag == PartOfSpeech::adjective || participle || alone) &&
             (!after || state.pauseAfter ||
              (after->tag != PartOfSpeech::noun && after->tag != PartOfSpeech::adjective &&

@@ -271,6 +271,8 @@ TEST(PhrasesTest, AThingLeftSomewhereIsLeftThere) {
   EXPECT_TRUE(has(hungarian("Please leave your key at reception when you go out."), "Hagyd a kulcsodat"));
   EXPECT_TRUE(has(hungarian("I left my phone in my bag."), "Hagytam a telefonomat a táskámban"));
   EXPECT_TRUE(has(hungarian("She left the house in a hurry."), "Elhagyta a házat"));
+  EXPECT_EQ(hungarian("Leave the dog at home."), "Hagyd a kutyát otthon.");
+  EXPECT_EQ(hungarian("Leave your bags here."), "Hagyd a táskáidat itt.");
   // leaving at a time is going away
   EXPECT_EQ(hungarian("We left the party at midnight."), "Éjfélkor elhagytuk a bulit.");
   EXPECT_TRUE(has(hungarian("He left the office at five o'clock."), "elhagyta az irodát"));
