@@ -1158,6 +1158,14 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     for (Reading& r : rs)
       if (r.tag == tag && (!form || r.form == *form)) r.weight += b;
   };
+  // "less expensive": the degree of the adjective after it, "kevésbé drága" (not "kisebb")
+  if (t.lower == "less" && i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::other &&
+      [&] {
+        const std::vector<Reading> next = readingsOf(core_, toks[i + 1]);
+        return std::any_of(next.begin(), next.end(), [](const Reading& r) { return r.tag == PartOfSpeech::adjective; }) &&
+               std::none_of(next.begin(), next.end(), [](const Reading& r) { return r.tag == PartOfSpeech::noun; });
+      }())
+    bonus(PartOfSpeech::adverb, std::nullopt, 400);
   // a noun (or an adjective before one) may follow: a set phrase ("the second traffic light"), or
   // a word that may be one ("the light, please" has none), unless it is likelier the verb of a
   // subject ("the light turns green")

@@ -354,6 +354,8 @@ TEST(PhrasesTest, TimeOneSpendsIsPassedAndLessOfANounIsASmallerQuantity) {
   EXPECT_EQ(hungarian("Children should spend less time in front of screens."),
             "A gyerekeknek kevesebb időt kellene tölteniük képernyők előtt.");
   EXPECT_EQ(hungarian("I eat less meat now."), "Most kevesebb húst eszem.");
+  // before an adjective "less" is its degree
+  EXPECT_EQ(hungarian("This room is less comfortable than the other.").rfind("Ez a szoba kevésbé kényelmes", 0), 0u);
   EXPECT_TRUE(has(hungarian("We plan to spend Christmas with Dad."), "tölteni"));
   EXPECT_TRUE(has(hungarian("We spent every summer at the farm."), "töltöttünk"));
   // money is spent
