@@ -592,7 +592,7 @@ pair	n	pár[párok,3sg=párja]
 party	n	buli[to=ba,at=ban] ; párt[pártok]
 passport	n	útlevél[útlevelek]
 pocket	n	zseb[zsebek]
-police	n	rendőrség[rendőrségek]
+police	n	rendőrség[rendőrségek,from=tol]
 present	n	ajándék[ajándékok] ; jelen
 present	adj	jelen[van] ; jelenlegi
 problem	n	probléma ; gond
@@ -733,7 +733,7 @@ ground	n	föld[földek] ; talaj[acc=talajt]
 interest	n	érdeklődés ; kamat[kamatok]
 measure	v	mér ; meg|mér
 model	n	modell[modellek,acc=modellt,3sg=modellje] ; minta
-press	n	sajtó
+press	n	sajtó[from=tol]
 project	n	projekt[projektek] ; terv[tervek]
 range	n	választék[választékok] ; tartomány[tartományok]
 record	n	rekord[rekordok,3sg=rekordja,pp=rekordjai] ; feljegyzés ; lemez[lemezek]
@@ -1116,7 +1116,7 @@ area	n	terület[területek] ; környék[környékek]
 arouse	v	fel|kelt ; fel|ébreszt
 assure	v	biztosít ; meg|nyugtat
 attention	n	figyelem[figyelmek]
-authority	n	hatóság[hatóságok] ; tekintély[tekintélyek] ; hatalom[hatalmak]
+authority	n	hatóság[hatóságok,from=tol] ; tekintély[tekintélyek] ; hatalom[hatalmak]
 background	n	háttér[hátterek]
 belt	n	öv[övek,3sg=öve] ; szíj[szíjak]
 bind	v	köt ; meg|köt
@@ -1542,7 +1542,7 @@ official	n	tisztviselő[person] ; hivatalnok[hivatalnokok]
 official	adj	hivatalos
 operate	v	működik ; üzemeltet ; operál ; kezel[when=machinery/machine/equipment]
 opinion	n	vélemény[vélemények]
-opposition	n	ellenzék[ellenzékek] ; ellenállás
+opposition	n	ellenzék[ellenzékek,from=tol] ; ellenállás
 original	n	eredeti
 original	adj	eredeti
 parallel	adj	párhuzamos
@@ -2223,7 +2223,7 @@ type	n	típus[típusok] ; fajta
 type	v	gépel
 unconscious	adj	eszméletlen ; öntudatlan
 undertake	v	vállal ; el|vállal
-union	n	szakszervezet[szakszervezetek] ; unió ; egyesülés
+union	n	szakszervezet[szakszervezetek,from=tol] ; unió ; egyesülés
 utter	v	ki|mond ; ki|ejt
 various	adj	különféle ; különböző
 vary	v	változik ; el|tér[noobj] ; változtat
@@ -2713,7 +2713,7 @@ goad	v	ösztökél ; noszogat
 golden	adj	arany ; aranyszínű
 gouge	v	ki|váj ; ki|szúr
 govern	v	kormányoz ; irányít
-government	n	kormány[kormányok] ; kormányzat[kormányzatok]
+government	n	kormány[kormányok,from=tol] ; kormányzat[kormányzatok]
 grab	v	meg|ragad ; el|kap
 greek	adj	görög
 grievance	n	sérelem[sérelmek] ; panasz[panaszok]
@@ -3800,7 +3800,7 @@ centre	n	központ[központok,3sg=központja]
 championship	n	bajnokság[at=n]
 coast	n	part[partok,3sg=partja,on=n] ; tengerpart
 confirmation	n	visszaigazolás
-council	n	tanács ; önkormányzat
+council	n	tanács[from=tol] ; önkormányzat
 countryside	n	vidék[vidékek]
 deadline	n	határidő[határidők,acc=határidőt,3sg=határideje]
 delivery	n	szállítás ; kézbesítés
@@ -4199,7 +4199,7 @@ theater	n	színház[színházak,to=ba,at=ban]
 signature	n	aláírás[aláírások]
 headache	n	fejfájás[fejfájások]
 melody	n	dallam[dallamok]
-ministry	n	minisztérium[minisztériumok]
+ministry	n	minisztérium[minisztériumok,from=tol]
 phenomenon	n	jelenség[jelenségek]
 quotation	n	idézet[idézetek]
 uncertainty	n	bizonytalanság[bizonytalanságok]

@@ -362,5 +362,12 @@ TEST(PhrasesTest, TimeOneSpendsIsPassedAndLessOfANounIsASmallerQuantity) {
   EXPECT_TRUE(has(hungarian("She spent all her money."), "Költötte"));
 }
 
+TEST(PhrasesTest, WhatComesFromAnInstitutionComesFromItsPeople) {
+  EXPECT_EQ(hungarian("We received a letter from the council."), "Kaptunk egy levelet a tanácstól.");
+  EXPECT_EQ(hungarian("She got help from the police."), "Segítséget kapott a rendőrségtől.");
+  // from a place it still comes out of it
+  EXPECT_TRUE(has(hungarian("She came from the shop."), "boltból"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
