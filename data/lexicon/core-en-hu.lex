@@ -24,7 +24,7 @@ brother	n	báty[bátyák,3sg=bátyja,person] ; fivér ; testvér
 bus	n	busz[in=n,on=n]
 cake	n	sütemény ; torta
 car	n	autó ; kocsi
-card	n	kártya
+card	n	kártya[by=val]
 cat	n	macska
 chair	n	szék[székek,on=ra]
 child	n	gyerek[gyerekek,person] ; gyermek[gyermekek]
@@ -48,7 +48,7 @@ dish	n	edény ; étel
 doctor	n	orvos[person] ; doktor
 dog	n	kutya
 door	n	ajtó[in=ban,3sg=ajtaja]
-email	n	e-mail[front,3sg=e-mailje,pp=e-mailjei]
+email	n	e-mail[front,3sg=e-mailje,pp=e-mailjei,by=ban]
 evening	n	este[time=nom,attr=esti]
 eye	n	szem[szemek,pair]
 face	n	arc[arcok]
@@ -106,7 +106,7 @@ park	n	park[parkok,3sg=parkja,to=ba,at=ban]
 park	v	parkol[noobj] ; le|parkol
 paris	n	párizs[name]
 people	n	ember[emberek,person] ; nép
-phone	n	telefon[telefonok,3sg=telefonja]
+phone	n	telefon[telefonok,3sg=telefonja,by=n]
 photo	n	fénykép[fényképek,3sg=fényképe] ; fotó
 question	n	kérdés[kérdések]
 answer	n	válasz[válaszok]
@@ -207,11 +207,11 @@ get	v	kap ; szerez
 give	v	ad[to=nak] ; oda|ad
 go	v	megy[noobj] ; jár[noobj]
 help	v	segít[obj=nak,with=ban]
-have	v	van
+have	v	van ; tart[when=party/barbecue/picnic/celebration/rehearsal/conference]
 hear	v	hall[about=rol,from=tol] ; meg|hall
 know	v	tud ; ismer[person]
 learn	v	tanul[obj=ul,perf=meg] ; meg|tanul
-leave	v	el|hagy[intr=indul] ; el|megy
+leave	v	el|hagy[intr=indul] ; el|megy ; hagy
 like	v	szeret ; kedvel
 live	v	lakik ; él[noobj]
 look	v	néz[at=acc] ; keres
@@ -225,7 +225,7 @@ play	v	játszik ; szerepel
 put	v	tesz[in=ba,on=ra] ; rak
 read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
-run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet
+run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet ; vezet[when=bakery/shop/business/company/hotel/restaurant/firm/cafe/farm/school/charity/pub]
 say	v	mond[to=nak] ; szól
 see	v	lát ; meg|néz
 sell	v	el|ad[to=nak,for=ert]
@@ -290,7 +290,7 @@ little	adj	kis[pred=kicsi] ; kicsi
 long	adj	hosszú[hosszúak]
 new	adj	új[újak]
 nice	adj	szép ; kedves[person]
-old	adj	régi[régiek] ; idős[person] ; öreg[person]
+old	adj	régi[régiek] ; idős[person] ; öreg[person] ; régi[régiek,when=rival/friend/enemy/colleague/classmate/acquaintance/partner/neighbour/teammate/flame]
 open	adj	nyitva[van] ; nyitott
 red	adj	piros ; vörös
 second	adj	második
@@ -356,7 +356,7 @@ fall	v	esik[to=ra,by=val] ; le|esik
 draw	v	rajzol ; húz
 catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram]
 carry	v	visz ; hord
-follow	v	követ
+follow	v	követ ; meg|fogad[when=advice]
 return	v	vissza|tér[noobj] ; vissza|ad
 end	n	vég[végek,at=n,in=n] ; befejezés
 end	v	befejez[intr=végződik]
@@ -366,9 +366,9 @@ order	v	rendel ; meg|rendel
 sound	n	hang[hangok,3sg=hangja]
 study	v	tanul
 develop	v	fejleszt[intr=fejlődik] ; fejlődik
-free	adj	szabad[szabadok] ; ingyenes
+free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=delivery/entry/admission/parking/ticket/entrance/shipping/wifi/consultation/meal/breakfast/sample/trial/transport/lesson/course/event/concert]
 first	adj	első
-hit	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village/economy]
+hit	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village/economy/family/household/industry/sector/farmer/pensioner/consumer/community/business]
 pull	v	húz
 reach	v	el|ér ; jut[obj=ra,when=agreement/decision/conclusion/compromise]
 quiet	adj	csendes[csendesek]
@@ -503,7 +503,7 @@ decide	v	dönt[noobj] ; el|dönt
 describe	v	le|ír[to=nak]
 enjoy	v	élvez
 explain	v	el|magyaráz[to=nak] ; magyaráz[to=nak]
-fill	v	meg|tölt
+fill	v	meg|tölt[with=val]
 finish	v	be|fejez
 hate	v	utál ; gyűlöl
 hurry	v	siet[noobj]
@@ -592,7 +592,7 @@ pair	n	pár[párok,3sg=párja]
 party	n	buli[to=ba,at=ban] ; párt[pártok]
 passport	n	útlevél[útlevelek]
 pocket	n	zseb[zsebek]
-police	n	rendőrség[rendőrségek]
+police	n	rendőrség[rendőrségek,from=tol]
 present	n	ajándék[ajándékok] ; jelen
 present	adj	jelen[van] ; jelenlegi
 problem	n	probléma ; gond
@@ -649,7 +649,7 @@ large	adj	nagy[nagyok]
 lazy	adj	lusta
 loud	adj	hangos
 lucky	adj	szerencsés
-narrow	adj	keskeny
+narrow	adj	keskeny ; szűk[when=majority/margin/circle/range]
 nervous	adj	ideges
 noisy	adj	zajos
 poor	adj	szegény
@@ -663,7 +663,7 @@ soft	adj	puha
 strange	adj	furcsa
 sunny	adj	napos
 thin	adj	vékony
-thick	adj	vastag[vastagok]
+thick	adj	vastag[vastagok] ; sűrű[when=forest/fog/smoke/mist/crowd/jungle/wood/woods/hair/fur/soup/sauce]
 ugly	adj	csúnya
 wet	adj	nedves ; vizes
 wonderful	adj	csodálatos
@@ -679,9 +679,9 @@ line	n	vonal[vonalak] ; sor[sorok]
 set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
-rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj]
-cover	v	be|takar ; fed ; fedez[when=damage/cost/expense/loss/repair]
-clear	v	ki|tisztít ; tisztáz
+rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon]
+cover	v	be|takar[in=val,with=val] ; fed ; fedez[when=damage/cost/expense/loss/repair]
+clear	v	ki|tisztít ; tisztáz ; el|áll[noobj,when=rain/snow/shower]
 clear	adj	világos ; tiszta
 lead	v	vezet
 support	n	támogatás[támogatások]
@@ -696,13 +696,13 @@ drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt
 force	n	erő ; kényszer
 force	v	kényszerít
 spread	v	terjed[noobj] ; szét|terít
-beat	v	meg|ver ; legyőz
+beat	v	meg|ver ; legyőz ; le|győz[when=rival/team/opponent/champion/side/enemy/army/challenger/favourite]
 burn	v	ég[noobj] ; el|éget
 figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja]
 fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
-position	n	helyzet[helyzetek] ; pozíció
+position	n	helyzet[helyzetek] ; pozíció ; állás[állások,when=apply/fill/offer/advertise/accept/hold]
 raise	v	fel|emel ; emel ; gyűjt[when=money/fund] ; fel|vet[when=question/issue/concern/point/doubt/possibility]
 sign	n	tábla ; jel[jelek]
 control	v	irányít
@@ -733,7 +733,7 @@ ground	n	föld[földek] ; talaj[acc=talajt]
 interest	n	érdeklődés ; kamat[kamatok]
 measure	v	mér ; meg|mér
 model	n	modell[modellek,acc=modellt,3sg=modellje] ; minta
-press	n	sajtó
+press	n	sajtó[from=tol]
 project	n	projekt[projektek] ; terv[tervek]
 range	n	választék[választékok] ; tartomány[tartományok]
 record	n	rekord[rekordok,3sg=rekordja,pp=rekordjai] ; feljegyzés ; lemez[lemezek]
@@ -818,7 +818,7 @@ opposite	n	ellentét[ellentétek]
 opposite	adj	ellentétes ; szemközti
 pitch	n	pálya[pályák,on=n] ; hangmagasság
 pitch	v	dob ; fel|ver
-post	n	posta ; állás[állások] ; oszlop[oszlopok]
+post	n	posta[by=n] ; állás[állások] ; oszlop[oszlopok]
 post	v	fel|ad ; ki|tesz
 power	n	hatalom[hatalmak] ; erő ; áram[áramok]
 relief	n	megkönnyebbülés ; segély[segélyek]
@@ -1116,7 +1116,7 @@ area	n	terület[területek] ; környék[környékek]
 arouse	v	fel|kelt ; fel|ébreszt
 assure	v	biztosít ; meg|nyugtat
 attention	n	figyelem[figyelmek]
-authority	n	hatóság[hatóságok] ; tekintély[tekintélyek] ; hatalom[hatalmak]
+authority	n	hatóság[hatóságok,from=tol] ; tekintély[tekintélyek] ; hatalom[hatalmak]
 background	n	háttér[hátterek]
 belt	n	öv[övek,3sg=öve] ; szíj[szíjak]
 bind	v	köt ; meg|köt
@@ -1216,7 +1216,7 @@ liquid	adj	folyékony
 matter	n	ügy[ügyek] ; anyag[anyagok] ; dolog[dolgok]
 matter	v	számít[noobj]
 minor	adj	kisebb ; jelentéktelen
-north	n	észak[északok,3sg=északja,in=n]
+north	n	észak[északok,3sg=északja,in=n,from=rol,to=ra]
 north	adj	északi
 north	adv	északra
 opening	n	nyílás[nyílások] ; megnyitó
@@ -1281,7 +1281,7 @@ smell	v	szagol ; meg|szagol
 smooth	adj	sima ; egyenletes
 smooth	v	egyenget
 source	n	forrás[források]
-south	n	dél[delek]
+south	n	dél[delek,sup=délen,in=n,from=rol,to=ra]
 south	adj	déli
 south	adv	délre
 speech	n	beszéd[beszédek] ; előadás
@@ -1434,7 +1434,7 @@ draft	n	vázlat[vázlatok] ; tervezet[tervezetek] ; huzat[huzatok]
 drift	v	sodródik
 ease	n	könnyedség ; kényelem[kényelmek]
 ease	v	enyhít
-east	n	kelet[keletek]
+east	n	kelet[keletek,in=n,from=rol,to=ra]
 east	adj	keleti
 east	adv	keletre
 education	n	oktatás ; nevelés ; műveltség
@@ -1472,7 +1472,7 @@ flock	n	nyáj[nyájak] ; csapat[csapatok]
 formation	n	képződés ; alakulat[alakulatok]
 formula	n	képlet[képletek] ; formula
 foul	adj	undorító ; szabálytalan
-freeze	v	fagy[noobj] ; meg|fagy[noobj] ; le|fagyaszt
+freeze	v	fagy[noobj] ; meg|fagy[noobj] ; le|fagyaszt ; le|fagy[noobj,when=screen/computer/phone/laptop/app/system/program/browser]
 future	n	jövő[jövők]
 future	adj	jövőbeli ; jövendő
 gather	v	gyűjt[intr=gyülekezik] ; össze|gyűlik
@@ -1542,7 +1542,7 @@ official	n	tisztviselő[person] ; hivatalnok[hivatalnokok]
 official	adj	hivatalos
 operate	v	működik ; üzemeltet ; operál ; kezel[when=machinery/machine/equipment]
 opinion	n	vélemény[vélemények]
-opposition	n	ellenzék[ellenzékek] ; ellenállás
+opposition	n	ellenzék[ellenzékek,from=tol] ; ellenállás
 original	n	eredeti
 original	adj	eredeti
 parallel	adj	párhuzamos
@@ -1670,7 +1670,7 @@ waste	n	hulladék[hulladékok] ; pazarlás ; szemét[szemetek]
 waste	v	pazarol ; el|pazarol ; el|veszteget
 welcome	v	fogad ; köszönt
 welcome	adj	szívesen látott
-west	n	nyugat[nyugatok]
+west	n	nyugat[nyugatok,in=n,from=rol,to=ra]
 west	adj	nyugati
 west	adv	nyugatra
 wheel	n	kerék[kerekek] ; kormány[kormányok]
@@ -2223,7 +2223,7 @@ type	n	típus[típusok] ; fajta
 type	v	gépel
 unconscious	adj	eszméletlen ; öntudatlan
 undertake	v	vállal ; el|vállal
-union	n	szakszervezet[szakszervezetek] ; unió ; egyesülés
+union	n	szakszervezet[szakszervezetek,from=tol] ; unió ; egyesülés
 utter	v	ki|mond ; ki|ejt
 various	adj	különféle ; különböző
 vary	v	változik ; el|tér[noobj] ; változtat
@@ -2243,7 +2243,7 @@ worship	n	istentisztelet[istentiszteletek] ; imádat
 worship	v	imád ; tisztel
 worth	n	érték[értékek]
 worth	adj	érdemes ; értékű
-wrap	v	be|csomagol ; csomagol ; be|takar
+wrap	v	be|csomagol[in=ba] ; csomagol ; be|takar
 yell	v	kiabál[noobj] ; ordít[noobj]
 # --- WordNet's commonest lemmas by tagged senses, ranks 1546 to 2000
 able	adj	képes ; alkalmas
@@ -2713,7 +2713,7 @@ goad	v	ösztökél ; noszogat
 golden	adj	arany ; aranyszínű
 gouge	v	ki|váj ; ki|szúr
 govern	v	kormányoz ; irányít
-government	n	kormány[kormányok] ; kormányzat[kormányzatok]
+government	n	kormány[kormányok,from=tol] ; kormányzat[kormányzatok]
 grab	v	meg|ragad ; el|kap
 greek	adj	görög
 grievance	n	sérelem[sérelmek] ; panasz[panaszok]
@@ -2879,7 +2879,7 @@ mad	adj	őrült ; dühös
 magazine	n	magazin[magazinok,3sg=magazinja] ; folyóirat[folyóiratok]
 magnify	v	nagyít ; fel|nagyít
 magnitude	n	nagyság[nagyságok] ; méret[méretek]
-majority	n	többség[többségek]
+majority	n	többség[többségek,by=val]
 male	n	férfi[back]
 male	adj	férfi ; hím
 manner	n	mód[módok] ; modor[modorok]
@@ -2953,7 +2953,7 @@ overcome	v	le|győz ; le|küzd ; túl|jut[obj=on,noobj]
 overlook	v	el|néz ; figyelmen kívül hagy
 overseas	adv	külföldön ; tengerentúlon
 overture	n	nyitány[nyitányok]
-overturn	v	fel|borít ; meg|dönt ; meg|semmisít[when=ruling/decision/verdict/conviction]
+overturn	v	fel|borít[thing=fel|borul] ; meg|dönt ; meg|semmisít[when=ruling/decision/verdict/conviction]
 owe	v	tartozik[obj=nak]
 package	n	csomag[csomagok,3sg=csomagja]
 pan	n	serpenyő ; lábas
@@ -3148,7 +3148,7 @@ settled	adj	letelepedett ; rendezett
 several	adj	több ; számos
 severely	adv	súlyosan ; szigorúan
 shaft	n	akna ; tengely[tengelyek] ; nyél[nyelek]
-sharply	adv	élesen ; hirtelen
+sharply	adv	élesen ; hirtelen ; meredeken[when=rise/fall/drop/increase/decrease/climb/decline]
 sheath	n	hüvely[hüvelyek] ; tok[tokok,3sg=tokja]
 shed	n	fészer[fészerek] ; kamra
 shed	v	le|hullat ; ont
@@ -3191,7 +3191,7 @@ specialize	v	szakosodik[noobj,in=ra] ; specializálódik[noobj,in=ra]
 speck	n	szemcse ; porszem[porszemek]
 speculate	v	spekulál[noobj] ; találgat
 speculation	n	spekuláció ; találgatás
-spend	v	költ ; el|költ ; tölt
+spend	v	költ ; el|költ ; tölt ; tölt[when=time/summer/winter/spring/autumn/holiday/holidays/weekend/evening/night/christmas/easter/day/week/month/year/hour/afternoon/morning/life/childhood/vacation/evenings/weekends]
 spill	v	ki|önt
 spoil	v	el|ront ; el|kényeztet
 sponsor	n	szponzor[szponzorok,person] ; támogató
@@ -3240,7 +3240,7 @@ sympathy	n	együttérzés ; rokonszenv
 teaching	n	tanítás ; oktatás ; tan[tanok]
 tease	v	ugrat ; cukkol
 technical	adj	műszaki ; technikai
-telephone	n	telefon[telefonok,3sg=telefonja]
+telephone	n	telefon[telefonok,3sg=telefonja,by=n]
 telephone	v	fel|hív ; telefonál[noobj]
 temper	n	vérmérséklet ; indulat[indulatok] ; kedv[kedvek]
 temple	n	templom[templomok] ; halánték[halántékok]
@@ -3526,7 +3526,7 @@ babble	v	gagyog[noobj] ; fecseg[noobj]
 backbone	n	gerinc[gerincek] ; gerincoszlop[gerincoszlopok]
 backing	n	támogatás ; háttér[hátterek]
 badge	n	jelvény[jelvények]
-badly	adv	rosszul ; nagyon
+badly	adv	rosszul ; nagyon ; súlyosan[when=injure/injured/hurt/damage/damaged/wound/wounded]
 bait	n	csali ; csalétek[csalétkek]
 baked	adj	sült
 bald	adj	kopasz
@@ -3802,7 +3802,7 @@ centre	n	központ[központok,3sg=központja]
 championship	n	bajnokság[at=n]
 coast	n	part[partok,3sg=partja,on=n] ; tengerpart
 confirmation	n	visszaigazolás
-council	n	tanács ; önkormányzat
+council	n	tanács[from=tol] ; önkormányzat
 countryside	n	vidék[vidékek]
 deadline	n	határidő[határidők,acc=határidőt,3sg=határideje]
 delivery	n	szállítás ; kézbesítés
@@ -4322,7 +4322,7 @@ theater	n	színház[színházak,to=ba,at=ban]
 signature	n	aláírás[aláírások]
 headache	n	fejfájás[fejfájások]
 melody	n	dallam[dallamok]
-ministry	n	minisztérium[minisztériumok]
+ministry	n	minisztérium[minisztériumok,from=tol]
 phenomenon	n	jelenség[jelenségek]
 quotation	n	idézet[idézetek]
 uncertainty	n	bizonytalanság[bizonytalanságok]
@@ -4351,7 +4351,7 @@ ad	n	hirdetés[hirdetések]
 szeged	n	szeged[name,in=n,to=ra,from=rol]
 pecs	n	pécs[name,in=n,to=ra,from=rol]
 miskolc	n	miskolc[name,in=n,to=ra,from=rol]
-e-mail	n	e-mail[front,3sg=e-mailje,pp=e-mailjei]
+e-mail	n	e-mail[front,3sg=e-mailje,pp=e-mailjei,by=ban]
 piano	n	zongora
 guitar	n	gitár[gitárok,3sg=gitárja,pp=gitárjai]
 violin	n	hegedű
@@ -4375,7 +4375,7 @@ industry	n	ipar[iparok]
 independent	adj	független
 independence	n	függetlenség[függetlenségek]
 guilty	adj	bűnös[of=ban]
-goal	n	cél[célok,3sg=célja,pp=céljai] ; gól[gólok,3sg=gólja,pp=góljai]
+goal	n	cél[célok,3sg=célja,pp=céljai] ; gól[gólok,3sg=gólja,pp=góljai] ; gól[gólok,3sg=gólja,pp=góljai,by=val,when=score/win/lose/concede/beat]
 gun	n	fegyver[fegyverek] ; pisztoly[pisztolyok]
 god	n	isten[istenek]
 hardly	adv	alig
@@ -4610,7 +4610,7 @@ chew	v	rág
 cycle	v	biciklizik[noobj] ; kerékpározik[noobj]
 decorate	v	díszít ; fel|díszít
 deserve	v	meg|érdemel
-disappear	v	el|tűnik[noobj]
+disappear	v	el|tűnik[noobj,into=ban]
 dress	v	fel|öltözik[noobj]
 dry	v	szárít[intr=szárad] ; meg|szárít
 fetch	v	hoz ; el|hoz
@@ -4774,7 +4774,7 @@ recently	adv	nemrég ; mostanában
 regularly	adv	rendszeresen
 sadly	adv	szomorúan ; sajnos
 seldom	adv	ritkán
-seriously	adv	komolyan ; súlyosan
+seriously	adv	komolyan ; súlyosan ; súlyosan[when=injure/injured/hurt/ill/damage/damaged/wound/wounded]
 slightly	adv	kissé ; kicsit
 smoothly	adv	simán
 specifically	adv	kifejezetten
@@ -4829,7 +4829,7 @@ heating	n	fűtés
 take-off	n	felszállás
 drill	n	fúró[fúrók]
 apply for	v	jelentkezik[obj=ra] ; pályázik[obj=ra]
-break down	v	meg|hibásodik[noobj] ; le|robban[noobj]
+break down	v	meg|hibásodik[noobj] ; le|robban[noobj] ; meg|szakad[noobj,when=talk/negotiation/discussion/marriage/relationship]
 go on strike	v	sztrájkol[noobj]
 turn round	v	meg|fordul[noobj]
 upside down	adv	fejjel lefelé
@@ -6188,11 +6188,11 @@ account number	n	számlaszám[számlaszámok,3sg=számlaszáma]
 account holder	n	számlatulajdonos[számlatulajdonosok,person]
 current account	n	folyószámla[folyószámlák]
 savings account	n	megtakarítási számla
-credit card	n	hitelkártya[hitelkártyák]
+credit card	n	hitelkártya[hitelkártyák,by=val]
 debit card	n	bankkártya[bankkártyák]
 banknote	n	bankjegy[bankjegyek,3sg=bankjegye]
 cheque	n	csekk[csekkek,3sg=csekkje,pp=csekkjei]
-bank transfer	n	banki átutalás ; átutalás
+bank transfer	n	banki átutalás[by=val] ; átutalás
 direct debit	n	csoportos beszedés
 standing order	n	állandó átutalás
 online banking	n	netbank[netbankok,3sg=netbankja,pp=netbankjai] ; internetbank[internetbankok,3sg=internetbankja,pp=internetbankjai]
@@ -7063,7 +7063,7 @@ cross out	v	ki|húz ; át|húz
 note down	v	fel|ír ; le|jegyez
 pass out	v	el|ájul[noobj]
 throw up	v	hány[noobj]
-cut off	v	le|vág ; ki|kapcsol
+cut off	v	le|vág ; ki|kapcsol ; el|zár[when=supply/water/electricity/gas/power/road]
 cut back	v	csökkent ; vissza|fog
 pay off	v	ki|fizet ; le|törleszt
 save up	v	spórol[noobj,for=ra] ; takarékoskodik
@@ -7533,7 +7533,7 @@ explicit	adj	kifejezett ; egyértelmű
 implicit	adj	burkolt ; hallgatólagos
 rhetorical	adj	szónoki ; retorikai
 # phrasal verbs with their own Hungarian verb and case (tenth round)
-walk out	v	ki|vonul[noobj,of=bol] ; sztrájkba |lép[noobj]
+walk out	v	ki|vonul[noobj,of=bol] ; sztrájkol[noobj,when=teacher/worker/staff/nurse/doctor/employee/union/driver/miner/pilot] ; sztrájkba |lép[noobj] ; ki|sétál[noobj]
 carry out	v	végre|hajt ; el|végez
 go ahead	v	meg|valósul[noobj] ; bele|vág[noobj,with=ba]
 bring about	v	elő|idéz ; okoz
@@ -8034,3 +8034,20 @@ turning point	n	fordulópont[fordulópontok,3sg=fordulópontja]
 wake-up call	n	figyelmeztetés[figyelmeztetések] ; intő jel
 red tape	n	bürokrácia[bürokráciák] ; papírmunka
 loophole	n	kiskapu[kiskapuk] ; joghézag
+# the sense news gives a word beside its subject or object: workers who walk out strike, a
+# product that goes on sale comes onto the market, one's counterpart is one's partner in office
+go on sale	v	forgalomba |kerül[noobj]
+counterpart	n	partner[partnerek,3sg=partnere,person] ; megfelelő
+# set phrases of news, shops and devices: compounds Hungarian writes as one word, and how one
+# pays or where a thing is done
+power button	n	bekapcsológomb[bekapcsológombok,3sg=bekapcsológombja]
+table top	n	asztallap[asztallapok,3sg=asztallapja]
+open-air	adj	szabadtéri
+skilled	adj	szakképzett
+dry up	v	ki|szárad[noobj]
+in cash	adv	készpénzzel
+on delivery	adv	átvételkor
+on the spot	adv	helyben
+at the wheel	adv	a volánnál
+near	adj	közeli
+shut	adj	zárva[van] ; zárt

@@ -263,8 +263,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   if (pauseBefore(i) && clauseBegin == 0 &&
       (t_[0].lower == "hi" || t_[0].lower == "hello" || t_[0].lower == "dear") &&
       std::all_of(t_.begin() + 1, t_.begin() + std::ptrdiff_t(i), [](const Token& k) {
+        // ("Dear neighbours, ...", "Hi everyone, ...": the people greeted)
         return k.tag == PartOfSpeech::name || k.lower == "mr" || k.lower == "mrs" || k.lower == "ms" ||
-               k.lower == "dr";
+               k.lower == "dr" || k.tag == PartOfSpeech::noun || k.lower == "all" || k.lower == "everyone";
       }))
     return true;
   const bool verbAfter = verbIn(i, t_.size());

@@ -10,6 +10,12 @@
 namespace lexiton::translator {
 namespace {
 
+// Adverbs of how often or still, that stand between a subject and its verb ("often forget",
+// "still lives").
+constexpr std::string_view kHowOften[] = {"often", "always", "never",   "usually", "sometimes",
+                                          "rarely", "still",  "also",   "seldom",  "already"};
+
+
 struct FunctionWord {
   std::string_view word;
   PartOfSpeech tag;
@@ -820,6 +826,63 @@ class ReadingChooser {
             (before->tag == PartOfSpeech::conjunction && before->lower != "and" && before->lower != "or"));
   }
 
+  // The word can be a plural noun ("prices").
+  bool pluralNounReading(const Token& w) const {
+    const std::vector<Reading> rs = readingsOf(core_, w);
+    return std::any_of(rs.begin(), rs.end(), [](const Reading& r) { return r.tag == PartOfSpeech::noun && r.plural; });
+  }
+
+  // The word at `j` can be a verb's past that is no participle ("rose", "fell"), whatever else
+  // it can be; an "-ed" form may as well describe the noun before it ("Return items purchased
+  // online").
+  // ("Oil prices dropped sharply", "dropped 5 percent": an "-ed" form before how much or how is
+  // the past)
+  bool mayBePast(std::size_t j) const {
+    if (j >= toks_.size() || toks_[j].tag != PartOfSpeech::other) return false;
+    const std::vector<Reading> rs = readingsOf(core_, toks_[j]);
+    if (std::none_of(rs.begin(), rs.end(),
+                     [](const Reading& r) { return r.tag == PartOfSpeech::verb && r.form == VerbForm::past; }))
+      return false;
+    if (!toks_[j].lower.ends_with("ed") || j + 1 == toks_.size() || toks_[j].pauseAfter) return true;
+    const Token& next = toks_[j + 1];
+    return next.tag == PartOfSpeech::number || next.lower.ends_with("ly");
+  }
+
+  // The word at `j` can be a verb in some form ("forget", "lives").
+  bool mayBeVerb(std::size_t j) const {
+    if (j >= toks_.size() || toks_[j].tag != PartOfSpeech::other) return false;
+    const std::vector<Reading> rs = readingsOf(core_, toks_[j]);
+    return std::any_of(rs.begin(), rs.end(), [](const Reading& r) { return r.tag == PartOfSpeech::verb; });
+  }
+
+  // The word at `j` can be a verb's past but no noun, before an object's article ("found the
+  // stolen car"): a finite verb, so the word before it is its subject.
+  bool pastBeforeObject(std::size_t j) const {
+    if (j + 1 >= toks_.size() || toks_[j].pauseAfter ||
+        (toks_[j].tag != PartOfSpeech::other && toks_[j].tag != PartOfSpeech::verb))
+      return false;
+    const PartOfSpeech next = toks_[j + 1].tag;
+    if (next != PartOfSpeech::determiner && next != PartOfSpeech::possessive && next != PartOfSpeech::number)
+      return false;
+    const std::vector<Reading> rs = readingsOf(core_, toks_[j]);
+    return std::any_of(rs.begin(), rs.end(),
+                       [](const Reading& r) {
+                         return r.tag == PartOfSpeech::verb &&
+                                (r.form == VerbForm::past || r.form == VerbForm::participle);
+                       }) &&
+           std::none_of(rs.begin(), rs.end(), [](const Reading& r) { return r.tag == PartOfSpeech::noun; });
+  }
+
+  // The word at `j` can be a verb of saying or thinking before "that" ("say that", "think that",
+  // "warn that"): a finite verb, so the word before it is its subject.
+  bool verbBeforeThat(std::size_t j) const {
+    if (j + 1 >= toks_.size() || toks_[j].tag != PartOfSpeech::other || toks_[j + 1].lower != "that") return false;
+    const std::vector<Reading> rs = readingsOf(core_, toks_[j]);
+    return std::any_of(rs.begin(), rs.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && r.form != VerbForm::ing && r.form != VerbForm::participle;
+    });
+  }
+
   // The word after `i` is an auxiliary, a modal or a word that can only be a finite verb
   // ("attracted", "says")
   bool verbFollows(std::size_t i) const {
@@ -1162,6 +1225,14 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     for (Reading& r : rs)
       if (r.tag == tag && (!form || r.form == *form)) r.weight += b;
   };
+  // "less expensive": the degree of the adjective after it, "kevésbé drága" (not "kisebb")
+  if (t.lower == "less" && i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::other &&
+      [&] {
+        const std::vector<Reading> next = readingsOf(core_, toks[i + 1]);
+        return std::any_of(next.begin(), next.end(), [](const Reading& r) { return r.tag == PartOfSpeech::adjective; }) &&
+               std::none_of(next.begin(), next.end(), [](const Reading& r) { return r.tag == PartOfSpeech::noun; });
+      }())
+    bonus(PartOfSpeech::adverb, std::nullopt, 400);
   // a noun (or an adjective before one) may follow: a set phrase ("the second traffic light"), or
   // a word that may be one ("the light, please" has none), unless it is likelier the verb of a
   // subject ("the light turns green")
@@ -1313,6 +1384,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // "have to go", "would like to order", "is going to rain", "told us not to worry": an infinitive
     if (prevLower == "to" && i >= 2 && (takesInfinitive(toks[i - 2]) || toks[i - 2].lower == "not"))
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
+    // "gathered to protest against the law": one goes to a place, but does a thing against
+    // something ("hogy tiltakozzanak")
+    if (prevLower == "to" && i + 1 < toks.size() && toks[i + 1].lower == "against")
+      bonus(PartOfSpeech::verb, VerbForm::base, 300);
   } else if (prevTag == PartOfSpeech::modal || isDoSupport(prevLower) ||
              (prevTag == PartOfSpeech::negation &&
               (!verbSeen ||
@@ -1358,6 +1433,21 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
               toks[i - 2].tag == PartOfSpeech::auxiliary &&
               (toks[i - 2].lower == "have" || toks[i - 2].lower == "has" || toks[i - 2].lower == "had"))) {
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
+  } else if (i == 0 && !toks[i].pauseAfter && coreReading(PartOfSpeech::noun) &&
+             (pastBeforeObject(i + 1) ||
+              (i + 2 < toks.size() && listed(kHowOften, toks[i + 1].lower) && mayBeVerb(i + 2)))) {
+    // "Police found the stolen car", "People often forget": the subject before its verb
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
+  } else if (prevTag == PartOfSpeech::adverb && listed(kHowOften, prevLower) && i >= 2 && !verbSeen &&
+             (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name) &&
+             !toks[i - 2].possessor) {
+    // "My old teacher still lives here": after the subject and how often, the verb
+    bonus(PartOfSpeech::verb, toks[i - 2].plural ? VerbForm::base : VerbForm::third, 200);
+    bonus(PartOfSpeech::verb, VerbForm::past, 200);
+  } else if (i == 0 && !toks[i].pauseAfter && verbBeforeThat(i + 1) && coreReading(PartOfSpeech::noun)) {
+    // "Police say that", "People think that": the subject before its verb of saying, no
+    // imperative ("rendbe tesz")
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (startsClause && i + 1 < toks.size() &&
              (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Time is money": a subject, not an imperative
@@ -1372,6 +1462,20 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              (auxiliaryAfterPlace(i + 1) ||
               (toks[i].lower.back() == 's' && irregularPast(i + 1)))) {
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Train services were", "Oil prices rose": the compound's head
+  } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::other &&
+             toks[i + 1].lower.size() > 3 && toks[i + 1].lower.back() == 's' && !toks[i + 1].pauseAfter &&
+             mayBePast(i + 2) && pluralNounReading(toks[i + 1]) &&
+             std::any_of(rs.begin(), rs.end(), [](const Reading& r) {
+               static constexpr std::string_view kKeeping[] = {"keep", "leave", "get", "have", "make", "want"};
+               return r.tag == PartOfSpeech::verb && r.form == VerbForm::base && !listed(kKeeping, r.lemma);
+             })) {
+    // "Food prices fell", "Oil prices dropped sharply": a noun before a plural subject and a word
+    // that may be its past, no imperative ("Olajozz") with an object ("Keep doors locked" keeps
+    // its object in a state)
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
+  } else if (i == 1 && toks[0].tag == PartOfSpeech::noun && t.lower.size() > 3 && t.lower.back() == 's' &&
+             mayBePast(i + 1) && pluralNounReading(t)) {
+    bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Oil prices fell": the compound's head
   } else if (startsClause && listBeforeAuxiliary(toks, i)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Bread, milk and eggs are ...": a list subject
   } else if (i == 0 && std::any_of(rs.begin(), rs.end(), [](const Reading& r) {
@@ -2228,6 +2332,18 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
   return out;
 }
 
+// The noun right before a verb and its auxiliaries and adverbs ("the talks have finally broken
+// down"), the head of its subject; nothing past a comma or another word.
+const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb) {
+  std::size_t k = verb;
+  while (k > 0 && (toks[k - 1].tag == PartOfSpeech::auxiliary || toks[k - 1].tag == PartOfSpeech::modal ||
+                   toks[k - 1].tag == PartOfSpeech::adverb || toks[k - 1].tag == PartOfSpeech::negation) &&
+         !toks[k - 1].pauseAfter)
+    --k;
+  if (k == 0 || toks[k - 1].tag != PartOfSpeech::noun || toks[k - 1].pauseAfter) return nullptr;
+  return &toks[k - 1];
+}
+
 // An adjective before a noun that names a person is said of a person: "old man", "old women";
 // a verb whose object is a person takes its sense for people: "know her": "ismeri".
 void markAdjectivesOfPeople(std::vector<Token>& toks) {
@@ -2245,7 +2361,11 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       // (a name is a person or a place one knows as one knows people: "ismeri Markot")
       if (!clauseFollows && k < toks.size() && (namesPerson(toks[k]) || toks[k].tag == PartOfSpeech::name))
         toks[i].ofPerson = true;
-      // the object's noun, past a number and to the compound's head: "take one tablet"
+      // the object's noun, past a number and to the compound's head: "take one tablet" (and
+      // past a quantity: "spend less time")
+      if (!clauseFollows && k + 1 < toks.size() && (toks[k].lower == "less" || toks[k].lower == "more") &&
+          toks[k + 1].tag == PartOfSpeech::noun)
+        ++k;
       std::size_t on = k;
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::number) ++on;
       while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
@@ -2255,6 +2375,44 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       // ... and the object's the verb: "won the cup" ("kupa"), "cut jobs" ("megszüntet")
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
         toks[i].neighbour = toks[on].lemma, toks[on].neighbour = toks[i].lemma;
+      // "spent every summer there": a time right after the verb asks for its sense too ("tölt")
+      else if (i + 1 < toks.size() && toks[i + 1].time && toks[i + 1].time->unit)
+        toks[i].neighbour = toks[i + 1].time->unit->lemma;
+      // "left the door open", "keep him warm": the state the object is left in follows it
+      if ((toks[i].lemma == "leave" || toks[i].lemma == "keep") && !clauseFollows && on < toks.size() &&
+          (toks[on].tag == PartOfSpeech::noun || toks[on].tag == PartOfSpeech::pronoun) && on + 1 < toks.size() &&
+          !toks[on].pauseAfter) {
+        const Token& state = toks[on + 1];
+        const bool participle = state.tag == PartOfSpeech::verb &&
+                                (state.form == VerbForm::participle || state.form == VerbForm::past);
+        const Token* after = on + 2 < toks.size() ? &toks[on + 2] : nullptr;
+        // (one leaves a room or a party angry or alone: a place one goes to is left, no state;
+        // only people are left alone)
+        const lexicon::Sense* object =
+            toks[on].entry && !toks[on].entry->senses.empty() ? &toks[on].entry->senses.front() : nullptr;
+        const bool place = toks[i].lemma == "leave" && toks[on].tag == PartOfSpeech::noun && object &&
+                           (!object->note("to").empty() || !object->note("at").empty());
+        const bool alone = state.lower == "alone" && (toks[on].tag == PartOfSpeech::pronoun || namesPerson(toks[on]));
+        // "left her keys on the train", "leave your key at reception": where a thing is left,
+        // "a vonaton hagyta" (not at a time: "left the party at midnight")
+        static constexpr std::string_view kWhere[] = {"at", "on", "with", "behind"};
+        const Token* where = on + 2 < toks.size() ? &toks[on + 2] : nullptr;
+        // ("left the keys in the car": in a place with its article, not "in a hurry", "in 2010")
+        const bool inPlace = state.lower == "in" && where &&
+                             (where->lower == "the" || where->tag == PartOfSpeech::possessive);
+        if (toks[i].lemma == "leave" && !place && (listed(kWhere, state.lower) || inPlace) && where &&
+            where->tag != PartOfSpeech::number && !where->time && !isTimeNoun(*where) &&
+            !(on + 3 < toks.size() && isTimeNoun(toks[on + 3])))
+          toks[i].leavesInState = true;
+        // ("leave the dog at home", "left it there": "otthon hagyta", "ott hagyta")
+        static constexpr std::string_view kHere[] = {"at home", "home", "here", "there", "behind"};
+        if (toks[i].lemma == "leave" && !place && listed(kHere, state.lower)) toks[i].leavesInState = true;
+        if (!place && (state.tag == PartOfSpeech::adjective || participle || alone) &&
+            (!after || state.pauseAfter ||
+             (after->tag != PartOfSpeech::noun && after->tag != PartOfSpeech::adjective &&
+              after->tag != PartOfSpeech::name)))
+          toks[i].leavesInState = true;
+      }
       // "return the book", "run a shop": an object follows (a time noun says when, no object)
       const Token* o = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
       // ("realised that ...": a clause, not an object)
@@ -2268,9 +2426,26 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
            (o->tag == PartOfSpeech::pronoun && o->lower != "i" && o->lower != "he" && o->lower != "she" &&
             o->lower != "we" && o->lower != "they"));
       // "were stopped": a passive's subject is what was done to ("megállították")
-      if (toks[i].form == VerbForm::participle && i > 0 &&
-          (formOfBe(toks[i - 1].lower) || toks[i - 1].lower == "being"))
-        toks[i].hasObject = true;
+      // ("the law was passed": "elfogadták", as "passed the law" is), and the sense for it
+      const bool passive = toks[i].form == VerbForm::participle && i > 0 &&
+                           (formOfBe(toks[i - 1].lower) || toks[i - 1].lower == "being");
+      if (passive) toks[i].hasObject = true;
+      // "the talks broke down", "teachers walked out": a verb without an object takes the sense
+      // its subject asks for ("megszakad", "sztrájkol")
+      if (toks[i].neighbour.empty() && (passive || !toks[i].hasObject))
+        if (const Token* subject = subjectNounBefore(toks, i)) toks[i].neighbour = subject->lemma;
+      continue;
+    }
+    // "seriously injured", "fell sharply": an adverb's sense by the verb or adjective it is said
+    // of, after it or before it ("súlyosan", "meredeken")
+    if (toks[i].tag == PartOfSpeech::adverb) {
+      auto said = [&](std::size_t k) {
+        return k < toks.size() && (toks[k].tag == PartOfSpeech::verb || toks[k].tag == PartOfSpeech::adjective);
+      };
+      if (said(i + 1))
+        toks[i].neighbour = toks[i + 1].lemma;
+      else if (i > 0 && said(i - 1))
+        toks[i].neighbour = toks[i - 1].lemma;
       continue;
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
@@ -2286,6 +2461,10 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
     const bool nounAfter = k < toks.size() && toks[k].tag == PartOfSpeech::noun;
     if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && namesPerson(toks[b - 2]) && !nounAfter)
       toks[i].ofPerson = true;
+    // "Delivery is free": a predicate takes the sense its subject asks for ("ingyenes")
+    if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks[b - 1].lower) &&
+        toks[b - 2].tag == PartOfSpeech::noun && !nounAfter && toks[i].neighbour.empty())
+      toks[i].neighbour = toks[b - 2].lemma;
     if (k < toks.size() && toks[k].tag == PartOfSpeech::noun && toks[k].entry &&
         toks[k].entry->pos == PartOfSpeech::noun && !toks[k].entry->senses.empty() &&
         toks[k].entry->senses.front().person)

@@ -65,6 +65,7 @@ struct Token {
   bool capitalised = false;                   // a capital inside the sentence: "March", "May"
   bool ofPerson = false;                      // said of a person: "old man", "know her"
   bool hasObject = false;                     // a verb with an object after it: "return the book"
+  bool leavesInState = false;                 // "left the door open": the object's state follows
   std::string neighbour;                      // a verb's object noun, an object's verb, an
                                               // adjective's noun: the lemma a "when=" sense asks
                                               // for ("take a tablet", "won the cup")

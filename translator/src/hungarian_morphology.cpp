@@ -260,6 +260,8 @@ std::string degreeOf(std::string_view utf8, int degree) {
       {u"r\u00E9gi", u"r\u00E9gebbi"},
       {u"kev\u00E9s", u"kevesebb"},
       {u"k\u00F6zel", u"k\u00F6zelebb"},
+      {u"k\u00F6zeli", u"k\u00F6zelebbi"},
+      {u"t\u00E1voli", u"t\u00E1volabbi"},
       {u"messze", u"messzebb"},
       {u"tele", u"telibb"},
       {u"k\u00E9s\u0151", u"k\u00E9s\u0151bb"}};
@@ -286,6 +288,32 @@ bool isHungarianVowel(char16_t c) { return isVowel(c); }
 bool isLongHungarianVowel(char16_t c) {
   return c == kAAcute || c == kEAcute || c == kIAcute || c == kOAcute || c == kODouble || c == kUAcute ||
          c == kUDouble;
+}
+
+std::string mannerOf(std::string_view utf8) {
+  if (!isInflectableWord(utf8)) return std::string(utf8);
+  std::u16string w = utf8ToUtf16(utf8);
+  static constexpr std::pair<std::u16string_view, std::u16string_view> kIrregularManner[] = {
+      {u"j\u00F3", u"j\u00F3l"},          {u"rossz", u"rosszul"},   {u"lass\u00FA", u"lassan"},
+      {u"hossz\u00FA", u"hosszan"},       {u"kicsi", u"kicsit"},    {u"kis", u"kicsit"},
+      {u"k\u00F6nny\u0171", u"k\u00F6nnyen"}, {u"olcs\u00F3", u"olcs\u00F3n"}, {u"boldog", u"boldogan"},
+      {u"sz\u00E1raz", u"sz\u00E1razon"},
+  };
+  for (const auto& [adjective, manner] : kIrregularManner)
+    if (w == adjective) return utf16ToUtf8(manner);
+  const Harmony h = harmonyOf(w);
+  // "-talan", "-telen": "változatlanul", "kényelmetlenül"
+  if (w.ends_with(u"lan") || w.ends_with(u"len"))
+    if (w.size() > 4 && (w[w.size() - 4] == u't' || w[w.size() - 4] == u'a' || w[w.size() - 4] == u'e'))
+      return utf16ToUtf8(w + (h == Harmony::back ? u"ul" : u"\u00FCl"));
+  const char16_t last = w.back();
+  if (last == u'a' || last == u'e') {  // "tisztán", "csendesen" ... "gyengén"
+    w.back() = last == u'a' ? kAAcute : kEAcute;
+    return utf16ToUtf8(w + u'n');
+  }
+  if (isVowel(last)) return utf16ToUtf8(w + (h == Harmony::back ? u"an" : u"en"));  // "régien", "állandóan"
+  if (h == Harmony::back) return utf16ToUtf8(w + (listed(kRoundedAdjectives, w) ? u"on" : u"an"));  // "nagyon"
+  return utf16ToUtf8(w + u"en");  // "melegen", "hűvösen"
 }
 
 }  // namespace lexiton::translator

@@ -40,6 +40,11 @@ std::string pluralOf(std::string_view utf8, WordClass cls);
 // "legnagyobb"); the word unchanged when it is not one inflectable word.
 std::string degreeOf(std::string_view utf8, int degree);
 
+// The adverb of manner of a lower-case UTF-8 adjective, as a state is said after "hagy" or
+// "tart" ("változatlanul hagyta", "melegen tartja"): "melegen", "tisztán", "nagyon",
+// "változatlanul", "jól"; the word unchanged when it is not one inflectable word.
+std::string mannerOf(std::string_view utf8);
+
 // The past tense, third person, of a lower-case UTF-8 verb in its dictionary form (the third
 // person present: "ír", "néz", "dolgozik", "elmegy"): "írt", "nézett", "dolgozott", "elment";
 // with `plural` the third person plural ("írtak", "mentek"). The verb unchanged when it is not

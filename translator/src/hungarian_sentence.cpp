@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "hungarian_function_words.h"
+#include "hungarian_morphology.h"
 #include "hungarian_noun.h"
 #include "hungarian_verb.h"
 #include "lexiton/text_encoding.h"
@@ -180,6 +181,11 @@ class SenseFilter {
  public:
   explicit SenseFilter(const Token& t) : t_(t) {
     forPeople_ = t.entry->pos == PartOfSpeech::adjective || t.entry->pos == PartOfSpeech::verb;
+    // "left the door open": the verb without the prefix of going away, where the entry has it
+    // ("hagyta nyitva", not "elhagyta")
+    if (t.leavesInState && !t.entry->senses.empty() && !t.entry->senses.front().prefix.empty())
+      for (const Sense& s : t.entry->senses)
+        if (s.prefix.empty() && s.word == t.entry->senses.front().word) unprefixed_ = &s;
     for (const Sense& s : t.entry->senses) {
       (s.capital ? cap_ : plain_) = true;
       (s.ofPlural ? plural_ : singular_) = true;
@@ -189,6 +195,7 @@ class SenseFilter {
     }
   }
   bool suits(const Sense& s) const {
+    if (unprefixed_) return &s == unprefixed_;
     // a sense its object or noun asks for goes first ("take a tablet": "bevesz"), else none such
     if (selected_) return selects(s);
     if (!s.note("when").empty()) return false;
@@ -211,6 +218,7 @@ class SenseFilter {
     return false;
   }
   const Token& t_;
+  const Sense* unprefixed_ = nullptr;
   bool selected_ = false;
   bool forPeople_ = false, cap_ = false, plain_ = false, person_ = false, thing_ = false;
   bool plural_ = false, singular_ = false;
@@ -563,16 +571,48 @@ class Generator {
            (g == PartOfSpeech::pronoun) ||
            (g == PartOfSpeech::adverb && t_[i].lower == "very" && i + 1 < t_.size() &&
             t_[i + 1].tag == PartOfSpeech::adjective) ||
-           countsANumber(i);
+           soMany(i) || lessOf(i) || countsANumber(i);
   }
   // "about twenty people", "at least three cars": an adverb of quantity before the phrase's
   // number belongs to it ("legalább húsz embert")
-  bool countsANumber(std::size_t i) const {
+  bool countsANumber(std::size_t i) const { return numberAfterCount(i) != i; }
+  // "so many", "too many" before a noun: a quantity of their own ("annyi", "túl sok")
+  bool soMany(std::size_t i) const {
+    return i + 2 < t_.size() && (t_[i].lower == "so" || t_[i].lower == "too") && t_[i + 1].lower == "many" &&
+           t_[i + 2].tag != PartOfSpeech::preposition && !t_[i + 1].pauseAfter;
+  }
+  // "less time", "fewer cars": a smaller quantity of the noun, "kevesebb időt" ("less
+  // expensive" is still the adverb)
+  bool lessOf(std::size_t i) const {
+    return i + 1 < t_.size() && (t_[i].lower == "less" || t_[i].lower == "fewer") &&
+           t_[i + 1].tag == PartOfSpeech::noun && !t_[i].pauseAfter;
+  }
+  // The number a count's adverb or bound leads to ("about twenty", "more than fifty", "less than
+  // two": "több mint ötven látogatót", the noun in the phrase's case), else `i` itself.
+  std::size_t numberAfterCount(std::size_t i) const {
     static constexpr std::string_view kAboutANumber[] = {"about", "almost", "nearly", "at least", "at most"};
-    return i + 1 < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lower) &&
-           t_[i + 1].tag == PartOfSpeech::number;
+    if (i + 1 < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lower) &&
+        t_[i + 1].tag == PartOfSpeech::number)
+      return i + 1;
+    if (boundOfCount(i)) return i + 2;
+    return i;
+  }
+  // "more than", "less than", "fewer than" right before a number.
+  bool boundOfCount(std::size_t i) const {
+    static constexpr std::string_view kBounds[] = {"more", "less", "fewer"};
+    // ("less than an hour": "kevesebb mint egy óra", the article as the number one)
+    return i + 2 < t_.size() && listed(kBounds, t_[i].lower) && t_[i + 1].lower == "than" &&
+           (t_[i + 2].tag == PartOfSpeech::number ||
+            ((t_[i + 2].lower == "a" || t_[i + 2].lower == "an") && i + 3 < t_.size() &&
+             t_[i + 3].tag == PartOfSpeech::noun && unitOfTime(t_[i + 3].lemma)));
   }
   NounPhrase readNounPhrase(std::size_t i) const;
+  // A year written alone in digits ("2030"), as "by", "from", "in" take it.
+  bool yearAlone(const NounPhrase& np) const {
+    const Token& t = t_[np.head];
+    return !np.pronoun && np.begin == np.head && np.end == np.head + 1 && t.tag == PartOfSpeech::number &&
+           t.written.size() == 4 && t.value >= 1000 && t.value <= 2999;
+  }
   // A time the phrase names: a number ("from nine"), or a noun with a time case ("Monday").
   bool timeLike(const NounPhrase& np) const {
     if (np.pronoun) return false;
@@ -613,6 +653,7 @@ class Generator {
   void findObjects(ClauseRoles& r);
   void findAgent(ClauseRoles& r);
   bool namesATime(const NounPhrase& np) const;
+  bool meansOfBy(const NounPhrase& np) const;
   // "five o'clock", "half past six", "a quarter to nine" at k
   bool clockTimeAt(std::size_t k) const {
     if (k < n_ && t_[k].lower == "a") ++k;
@@ -667,6 +708,15 @@ class Generator {
   std::size_t emitObject(std::size_t pos);
   std::size_t emitInfinitive(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
+  bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
+  bool closedBefore(std::size_t pos) const;
+  bool stateAfterObject(std::size_t k) const;
+  std::string keptStateWord(std::size_t k) const;
+  std::size_t ageLimitEnd(const NounPhrase& np) const;  // "children under twelve"
+  std::size_t compassAfter(const NounPhrase& np) const;  // "villages in the north"
+  std::optional<std::size_t> emitSuperlativeOfYears(std::size_t pos, const NounPhrase& np);
+  bool emitOrdinalTime(const NounPhrase& np);  // "for the third day": "a harmadik napon"
+  std::optional<std::string> lastingFor(const NounPhrase& np) const;  // "hároméves felújítás"
   struct PrepositionChoice {
     std::optional<Case> c;
     std::string post;  // a postposition ("alatt"), after the noun phrase
@@ -697,6 +747,8 @@ class Generator {
   bool modalFocus_ = false;                // a complement before "kell" or "tud": "Több vizet kellene innod"
   bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
   std::size_t resultState_ = SIZE_MAX;     // "tore open the letter": "open", unsaid
+  std::size_t keptState_ = SIZE_MAX;       // "left the rates unchanged": "változatlanul"
+  bool measuredChange_ = false;            // "dropped eight percent": no object, the verb's own
   bool requestFollows_ = false;            // ... and the one asked is said in that clause
   std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
   bool sinceClause_ = false;               // a clause of "since" follows this one
@@ -727,13 +779,14 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     np.plural = t_[i].plural;
     return np;
   }
-  std::size_t k = countsANumber(i) ? i + 1 : i;
+  std::size_t k = soMany(i) || lessOf(i) ? i + 1 : numberAfterCount(i);
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
                            t_[k].tag == PartOfSpeech::number)) {
     if (t_[k].tag == PartOfSpeech::possessive ||
         (t_[k].tag == PartOfSpeech::determiner && t_[k].lower != "a" && t_[k].lower != "an" &&
          t_[k].lower != "some" && t_[k].lower != "many" && t_[k].lower != "any" && t_[k].lower != "no" &&
-         t_[k].lower != "another" && t_[k].lower != "more" && t_[k].lower != "such"))
+         t_[k].lower != "another" && t_[k].lower != "more" && t_[k].lower != "such" &&
+         t_[k].lower != "several" && t_[k].lower != "much"))  // "elárasztott néhány falut"
       np.definite = true;
     ++k;
   }
@@ -810,11 +863,21 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   const bool definiteOwner = k + 1 < t_.size() && t_[k].lower == "of" &&
                              (t_[k + 1].lower == "the" || t_[k + 1].tag == PartOfSpeech::possessive ||
                               t_[k + 1].tag == PartOfSpeech::name);
-  if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && (t_[k].lower == "of" || rankedIn) &&
+  // "a painting by a Hungarian artist": who made a work owns it, "egy magyar művész festménye"
+  static constexpr std::string_view kWorks[] = {"painting", "picture", "book",  "novel",    "poem",  "song",
+                                                "film",     "movie",   "play",  "photo",    "photograph",
+                                                "album",    "article", "story", "sculpture", "opera", "symphony"};
+  const bool madeBy = k + 1 < t_.size() && t_[k].lower == "by" && listed(kWorks, t_[head].lemma) &&
+                      startsNounPhrase(k + 1) && t_[k + 1].tag != PartOfSpeech::pronoun && [&] {
+                        const NounPhrase maker = readNounPhrase(k + 1);
+                        const Sense* ms = coreSense(t_[maker.head], sense(maker.head));
+                        return maker.name || t_[maker.head].tag == PartOfSpeech::name || (ms && ms->person);
+                      }();
+  if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && (t_[k].lower == "of" || rankedIn || madeBy) &&
       startsNounPhrase(k + 1) && t_[k + 1].tag != PartOfSpeech::pronoun && !countsItsNoun(t_[k + 1]) &&
       std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head), [&](const Token& t) {
         return t.tag == PartOfSpeech::adjective || t.lower == "the" || t.tag == PartOfSpeech::particle ||
-               ((t.lower == "a" || t.lower == "an") && definiteOwner);
+               ((t.lower == "a" || t.lower == "an") && (definiteOwner || madeBy));
       })) {
     const Sense* hs = coreSense(t_[head], sense(head));
     if (hs && hs->note("of").empty() && !hs->name) {
@@ -847,8 +910,87 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   return np;
 }
 
+// How long a thing lasted as its adjective, by the English unit: the "-s" adjective one writes
+// after a simple numeral ("hároméves"), the "-nyi" measure after any other ("tizenöt évnyi").
+struct LastingUnit {
+  std::string_view unit, adjective, measure;
+};
+constexpr LastingUnit kLastingUnits[] = {
+    {"year", "\xC3\xA9ves", "\xC3\xA9vnyi"},
+    {"week", "hetes", "h\xC3\xA9tnyi"},
+    {"day", "napos", "napnyi"},
+    {"hour", "\xC3\xB3r\xC3\xA1s", "\xC3\xB3r\xC3\xA1nyi"},
+    {"minute", "perces", "percnyi"},
+    {"month", "", "h\xC3\xB3napnyi"},
+    {"decade", "\xC3\xA9vtizedes", "\xC3\xA9vtizednyi"},
+};
+
+// "three years of renovation", "a week of pressure": the time is the adjective of what lasted,
+// "hároméves felújítás", "egyhetes nyomás", "tizenöt évnyi munka"; nothing for any other phrase.
+std::optional<std::string> Generator::lastingFor(const NounPhrase& np) const {
+  if (!np.ofModifier || np.head == np.begin || t_[np.head].tag != PartOfSpeech::noun) return std::nullopt;
+  const LastingUnit* unit = nullptr;
+  for (const LastingUnit& u : kLastingUnits)
+    if (u.unit == t_[np.head].lemma) unit = &u;
+  const Token& count = t_[np.head - 1];
+  if (!unit || (count.tag != PartOfSpeech::number && count.lower != "a" && count.lower != "an"))
+    return std::nullopt;
+  if (count.tag != PartOfSpeech::number) return "egy" + std::string(unit->adjective.empty() ? " " : "") +
+                                                std::string(unit->adjective.empty() ? unit->measure : unit->adjective);
+  const std::string numeral = numberBeforeNoun(count);
+  const bool digits = count.lower[0] >= '0' && count.lower[0] <= '9';
+  // the simple numerals make one word with the ending ("kétéves", "húszperces"); the others and
+  // the digits stand apart ("tizenöt évnyi", "3 éves")
+  const bool simple = count.value >= 1 && (count.value <= 10 || (count.value % 10 == 0 && count.value <= 100));
+  if (unit->adjective.empty() || (!simple && !digits)) return numeral + " " + std::string(unit->measure);
+  return numeral + (digits ? " " : "") + std::string(unit->adjective);
+}
+
 void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& post,
                                std::optional<int> possessorPerson, bool possessorPlural) {
+  // "children under twelve", "people over 65": the age is the people's adjective, "tizenkét év
+  // alatti gyerekek", "65 év feletti emberek", after the article
+  if (const std::size_t end = ageLimitEnd(np); end && !done_[np.end]) {
+    for (std::size_t k = np.end; k < end; ++k) done_[k] = true;
+    const std::size_t at = out_.size();
+    emitNounPhrase(np, c, post, possessorPerson, possessorPlural);
+    const std::size_t after = at < out_.size() && (out_[at].text == "a" || out_[at].text == "az") ? at + 1 : at;
+    const std::string limit = t_[np.end].lower == "under" ? "alatti" : "feletti";
+    out_.insert(out_.begin() + long(after),
+                {HungarianWord{numberBeforeNoun(t_[np.end + 1]), np.end + 1}, HungarianWord{"\xC3\xA9v", np.end + 1},
+                 HungarianWord{limit, np.end}});
+    return;
+  }
+  // "villages in the north": where they lie is their adjective, "északi falvak" (a time in the
+  // north stays one: "a week in the north")
+  if (const std::size_t end = compassAfter(np); end && !done_[np.end]) {
+    for (std::size_t k = np.end; k < end; ++k) done_[k] = true;
+    const std::size_t at = out_.size();
+    emitNounPhrase(np, c, post, possessorPerson, possessorPlural);
+    std::size_t after = at;
+    while (after < out_.size() && after < at + 3 && out_[after].token < np.head &&
+           (t_[out_[after].token].tag == PartOfSpeech::determiner || t_[out_[after].token].tag == PartOfSpeech::number))
+      ++after;
+    const Sense* point = coreSense(t_[end - 1], sense(end - 1));
+    if (point) out_.insert(out_.begin() + long(after), HungarianWord{point->word + "i", end - 1});
+    return;
+  }
+  // "more visitors than ever before": the comparison with every time before goes first, "minden
+  // korábbinál több látogatót"
+  if (!np.pronoun && np.end + 1 < n_ && t_[np.end].lower == "than" && t_[np.end + 1].lower == "ever" &&
+      !done_[np.end] &&
+      std::any_of(t_.begin() + long(np.begin), t_.begin() + long(np.end),
+                  [](const Token& t) { return t.lower == "more" || t.lower == "fewer" || t.degree == 1; })) {
+    emit("minden", np.end), emit("kor\xC3\xA1" "bbin\xC3\xA1l", np.end + 1);
+    done_[np.end] = done_[np.end + 1] = true;
+    if (np.end + 2 < n_ && t_[np.end + 2].lower == "before") done_[np.end + 2] = true;
+  }
+  if (const auto lasting = lastingFor(np)) {
+    if (np.definite) emit("a", np.begin);
+    emit(*lasting, np.head);
+    emitNounPhrase(readNounPhrase(np.ofModifier), c, post, possessorPerson, possessorPlural);
+    return;
+  }
   if (np.pronoun && !post.empty()) {
     // "behind her": "mögötte", the postposition with the person's ending
     if (auto personal = personalPostposition(post, t_[np.head].person, t_[np.head].plural)) {
@@ -913,6 +1055,27 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   for (std::size_t k = np.begin; k < own; ++k) {
     const Token& tk = t_[k];
     if (np.ofOwner && tk.lower == "the") continue;
+    if (np.ofOwner && t_[np.ofOwner - 1].lower == "by" && (tk.lower == "a" || tk.lower == "an")) continue;
+    if (k == np.begin && lessOf(k)) {  // "kevesebb időt"
+      emit("kevesebb", k);
+      countable = false;
+      continue;
+    }
+    if (k == np.begin && soMany(k)) {  // "annyi csillagot", "túl sok autó"
+      emit(tk.lower == "so" ? "annyi" : "t\xC3\xBAl sok", k);
+      ++k;
+      countable = false;
+      continue;
+    }
+    if (k == np.begin && boundOfCount(k)) {  // "több mint ötven", "kevesebb mint két"
+      emit(tk.lower == "more" ? "t\xC3\xB6"
+                                "bb"
+                              : "kevesebb",
+           k);
+      emit("mint", k + 1);
+      ++k;
+      continue;
+    }
     if (tk.tag != PartOfSpeech::determiner && tk.tag != PartOfSpeech::possessive &&
         tk.tag != PartOfSpeech::number)
       describe();
@@ -1280,6 +1443,14 @@ VerbGroup Generator::readVerbGroup() const {
       g.adverb = "r\xC3\xA9gen", pastOfBe = true;
       continue;
     }
+    // "are struggling to find workers": "nehezen találnak munkást", what one can hardly do
+    if (k.tag == PartOfSpeech::verb && k.lemma == "struggle" && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.adverb = "nehezen", pastOfBe = k.form == VerbForm::past;
+      if (g.be != n) g.be = n;  // ("are struggling": the progressive is no copula)
+      continue;
+    }
     // "keeps calling me": "folyton hív", over and over
     if (k.tag == PartOfSpeech::verb && k.lemma == "keep" && k.form != VerbForm::ing && i + 1 < n &&
         t_[i + 1].tag == PartOfSpeech::verb && t_[i + 1].form == VerbForm::ing) {
@@ -1630,7 +1801,7 @@ void Generator::findObjects(ClauseRoles& r) {
                   [](const Token& k) { return k.tag == PartOfSpeech::adverb; }))
     a.definite = true;
   if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
-      (t_[objectStart].tag == PartOfSpeech::adverb && !countsANumber(objectStart)) ||
+      (t_[objectStart].tag == PartOfSpeech::adverb && !countsANumber(objectStart) && !lessOf(objectStart)) ||
       timesOver(t_, objectStart)) {  // ("met two times")
     // "He said that ...": the clause is the object, "azt" stands for it; "warned that": "arra
     // figyelmeztetett, hogy", the pronoun in the case the verb gives what it is about
@@ -1650,12 +1821,22 @@ void Generator::findObjects(ClauseRoles& r) {
     object.reset();
     return;
   }
+  // "left the rates unchanged", "keep him warm": the state the object is left or kept in, said
+  // as a manner (the verb's sense is the one without a prefix, "hagyta", not "elhagyta")
+  if (const std::size_t state = object->end; t_[mainVerb].leavesInState && stateAfterObject(state)) {
+    keptState_ = state;
+  }
   // "have risen twelve percent": the amount of a change, "tizenkét százalékkal", no object
   if (listed(kChangesOfAmount, t_[mainVerb].lemma) && t_[object->begin].tag == PartOfSpeech::number &&
       listed(kMeasuresOfChange, t_[object->head].lemma)) {
-    r.objectCase = Case::instrumental;
+    r.objectCase = Case::instrumental, measuredChange_ = true;
     return;
   }
+  // ("fell three points" of another verb of change: by how much, in the case the verb's "by"
+  // asks for)
+  if (!object->pronoun && verbSense && !verbSense->note("by").empty() &&
+      listed(kMeasuresOfChange, t_[object->head].lemma) && t_[object->begin].tag == PartOfSpeech::number)
+    r.objectCase = caseNamed(verbSense->note("by")), measuredChange_ = true;
   // "speaks English": only a language is said in "-ul" ("angolul beszél"); "speaks three
   // languages", "learned new words" keep the accusative ("három nyelvet beszél")
   if (r.objectCase == Case::essive && !object->pronoun) {
@@ -1687,7 +1868,7 @@ void Generator::findObjects(ClauseRoles& r) {
   const bool timeAfter = object->end < n_ && startsNounPhrase(object->end) &&
                          readNounPhrase(object->end).end < n_ &&
                          t_[readNounPhrase(object->end).end].lower == "ago";
-  if ((object->pronoun || givesTo) && !timeAfter && !timesOver(t_, object->end) &&
+  if ((object->pronoun || givesTo) && !timeAfter && !timesOver(t_, object->end) && keptState_ != object->end &&
       !t_[object->end - 1].pauseAfter && object->end < n_ && startsNounPhrase(object->end) &&
       t_[object->end].tag != PartOfSpeech::pronoun && t_[object->end].tag != PartOfSpeech::adverb) {
     r.indirect = object;
@@ -1812,7 +1993,17 @@ void Generator::emitLinkedPredicate(std::size_t p) {
 bool Generator::namesATime(const NounPhrase& np) const {
   if (np.pronoun || np.head >= n_) return false;
   const Sense* s = coreSense(t_[np.head], sense(np.head));
-  return t_[np.head].time || t_[np.head].lemma == "end" || (s && !s->note("time").empty());
+  return t_[np.head].time || t_[np.head].lemma == "end" || (s && !s->note("time").empty()) || yearAlone(np);
+}
+
+// "passed by a narrow majority": a noun whose "by" is a case of its own says how, not who
+// ("szűk többséggel").
+bool Generator::meansOfBy(const NounPhrase& np) const {
+  // ("by the phone": beside it, "a telefon mellett")
+  if (np.pronoun || np.head >= n_ || t_[np.begin].lower == "the" || t_[np.begin].tag == PartOfSpeech::possessive)
+    return false;
+  const Sense* s = coreSense(t_[np.head], sense(np.head));
+  return s && !s->note("by").empty();
 }
 
 // A passive clause: the English subject is the Hungarian object, and whoever did it ("by my
@@ -1821,7 +2012,8 @@ void Generator::findAgent(ClauseRoles& r) {
   Agreement& a = r.agreement;
   a = Agreement{3, true, false, false};
   for (std::size_t k = r.verb.main + 1; k + 1 < n_; ++k)
-    if (t_[k].lower == "by" && startsNounPhrase(k + 1) && !namesATime(readNounPhrase(k + 1))) {
+    if (t_[k].lower == "by" && startsNounPhrase(k + 1) && !namesATime(readNounPhrase(k + 1)) &&
+        !meansOfBy(readNounPhrase(k + 1))) {
       r.agent = readNounPhrase(k + 1);
       r.agentBy = k;
       a.person = r.agent->person;
@@ -1975,14 +2167,19 @@ void Generator::emitLeadingAdverbs() {
   for (std::size_t k = 0; k < n_; ++k) {
     const Token& tk = t_[k];
     const std::string_view before = k > 0 && !done_[k - 1] ? std::string_view(t_[k - 1].lower) : "";
-    if (tk.time && tk.time->unit && (deadline(before) || before == "since")) {
+    // ("from Monday to next Friday": the end of a span, "-ig")
+    const bool spanEnd = before == "to" && std::any_of(t_.begin() + long(k >= 5 ? k - 5 : 0), t_.begin() + long(k),
+                                                        [](const Token& w) { return w.lower == "from"; });
+    if (tk.time && tk.time->unit && (deadline(before) || before == "since" || before == "to")) {
       // "by Friday afternoon", "until next week": until then, "péntek délutánig", "jövő hétig";
-      // "since last Friday": "múlt péntek óta"
+      // "since last Friday": "múlt péntek óta"; "moved to next Wednesday": "jövő szerdára"
       std::vector<std::string> words = timeWords(*tk.time);
       const Sense& unit = tk.time->unit->senses.front();
       if (!words.empty() && (words.back() == timeCaseOf(unit) || words.back() == unit.word))
-        words.back() =
-            before == "since" ? unit.word : inflectNoun(stemOfSense(unit), false, {}, Case::terminative);
+        words.back() = before == "since" ? unit.word
+                                         : inflectNoun(stemOfSense(unit), false, {},
+                                                       before == "to" && !spanEnd ? Case::sublative
+                                                                                  : Case::terminative);
       if (before == "since") words.push_back("\xC3\xB3ta");
       for (std::string& w : words) emit(std::move(w), k);
       done_[k - 1] = done_[k] = true;
@@ -2421,7 +2618,8 @@ bool Generator::emitBareObjectFirst() {
   const bool predicate = roles_.objectCase == Case::nominative && (first.lower == "a" || first.lower == "an");
   if (first.tag != PartOfSpeech::noun && first.tag != PartOfSpeech::adjective &&
       first.tag != PartOfSpeech::number && !predicate && !countsItsNoun(first) && first.lower != "many" &&
-      first.lower != "several")  // "sok házat", "néhány házat"
+      first.lower != "several" && first.lower != "more" &&  // "sok házat", "néhány házat", "több házat"
+      !countsANumber(object.begin) && !lessOf(object.begin))  // "több mint ötvenezer látogatót vonzott"
     return false;
   const std::size_t end = emitObject(object.begin);
   for (std::size_t k = object.begin; k < end; ++k) done_[k] = true;
@@ -2677,7 +2875,8 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
       emit(demonstrative(false, false, *objectClauseCase_), g.main);
     else if (objectClausePronoun_ && !objectClauseCase_ && !prefixed)
       emit("azt", g.main);
-    emitVerb(g.main, roles_.object.has_value() || (g.passive && roles_.subject), g.negative, g.future, g.past,
+    emitVerb(g.main, (roles_.object.has_value() && !measuredChange_) || (g.passive && roles_.subject), g.negative,
+             g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
     if (feelsOneself()) emit(reflexiveOf(roles_.agreement, g.imperative, before_.formal), g.main);
     if (caseAfterVerb) emit(demonstrative(false, false, *objectClauseCase_), g.main);
@@ -2802,6 +3001,11 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
         if (start.end == pos && timeLike(start)) r.c = Case::terminative;
         break;
       }
+  // "by 2030": a deadline, "2030-ig"
+  if (!r.c && p == "by" && yearAlone(np)) r.c = Case::terminative;
+  // "from January", "from Monday", "from 2025": from then on, "januártól", "hétfőtől"
+  if (!r.c && p == "from" && (yearAlone(np) || (timeLike(np) && t_[np.head].tag == PartOfSpeech::noun)))
+    r.c = Case::ablative;
   // "drifted out of the kitchen": out of a place is from inside it, "a konyhából"
   if (!r.c && p == "of" && pos > 0 && (t_[pos - 1].lower == "out" || t_[pos - 1].prefix == "ki") &&
       !np.pronoun)
@@ -2822,7 +3026,8 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   // "ran into the street": "az utcára", as the noun says one goes there
   if (!r.c && p == "into" && headSense && !headSense->note("to").empty() && !np.pronoun)
     r.c = caseNamed(headSense->note("to"));
-  if (!r.c && headSense && !headSense->note(p).empty()) r.c = caseNamed(headSense->note(p));
+  if (!r.c && headSense && !headSense->note(p).empty() && (p != "by" || meansOfBy(np)))
+    r.c = caseNamed(headSense->note(p));
   // "a letter from my teacher", "heard it from her": what comes from a person comes "-tól"
   // ("a tanáromtól", "tőle"); from a place or a thing it comes out of it ("a boltból")
   if (!r.c && p == "from" &&
@@ -2843,6 +3048,12 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
     else
       r.c = Case::nominative, r.post = "mellett";
   }
+  // "closed for repairs", "shut for cleaning": what it is closed for is why, "javítások miatt"
+  if (!r.c && p == "for" && !np.pronoun && t_[np.head].tag == PartOfSpeech::noun && closedBefore(pos) &&
+      t_[np.begin].tag != PartOfSpeech::determiner && t_[np.begin].tag != PartOfSpeech::possessive &&
+      t_[np.begin].tag != PartOfSpeech::number && !isDuration(np) && !(headSense && headSense->person) &&
+      !(headSense && !headSense->note("time").empty()))
+    r.c = Case::nominative, r.post = "miatt";
   // "over the holidays", "over the weekend": during that time, "a szabadságok alatt" ("over the
   // past three weeks" is "az elmúlt három hétben", said with the time before it comes here)
   if (!r.c && p == "over" && !np.pronoun && t_[np.head].tag == PartOfSpeech::noun &&
@@ -2957,16 +3168,151 @@ std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
   return end;
 }
 
+// "by tomorrow", "by now": a deadline said of a moment is reached by then, "holnapra",
+// "mostanra" ("until tomorrow" lasts up to it, "holnapig", and goes the noun's way).
+constexpr std::pair<std::string_view, std::string_view> kByAMoment[] = {
+    {"tomorrow", "holnapra"},
+    {"tonight", "ma est\xC3\xA9re"},
+    {"now", "mostanra"},
+    {"then", "addigra"},
+};
+
+// "for the third day (in a row)", "for the second year": the one of a series it is, said as
+// the time it happens, "a harmadik napon", "a második évben" ("for the first time" is a set phrase).
+bool Generator::emitOrdinalTime(const NounPhrase& np) {
+  if (np.pronoun || np.head != np.begin + 2 || t_[np.begin].lower != "the" || t_[np.head].plural ||
+      t_[np.head].tag != PartOfSpeech::noun || t_[np.head].lemma == "time" || !unitOfTime(t_[np.head].lemma))
+    return false;
+  const Token& ordinal = t_[np.begin + 1];
+  if (ordinal.tag != PartOfSpeech::adjective || ordinalDay(ordinal.lower) == 0) return false;
+  const Sense* unit = coreSense(t_[np.head], sense(np.head));
+  const auto word = plainSense(ordinal, sense(np.begin + 1));
+  if (!unit || unit->note("time").empty() || !word) return false;
+  const Case when = caseNamed(unit->note("time"));
+  emit("a", np.begin);
+  emit(*word, np.begin + 1);
+  emit(when == Case::nominative ? unit->word : inflectNoun(stemOfSense(*unit), false, {}, when), np.head);
+  lastCase_ = when;
+  return true;
+}
+
+// "fell to its lowest level in ten years": the span the superlative holds for owns it, said
+// first, "az elmúlt tíz év legalacsonyabb szintjére"; the token after the span, or nothing.
+std::optional<std::size_t> Generator::emitSuperlativeOfYears(std::size_t pos, const NounPhrase& np) {
+  if (np.pronoun || np.end + 1 >= n_ || t_[np.end].lower != "in" || t_[np.head].tag != PartOfSpeech::noun ||
+      np.ofOwner || np.ofModifier ||
+      std::none_of(t_.begin() + long(np.begin), t_.begin() + long(np.head),
+                   [](const Token& t) { return t.tag == PartOfSpeech::adjective && t.degree == 2; }))
+    return std::nullopt;
+  if (!startsNounPhrase(np.end + 1)) return std::nullopt;
+  const NounPhrase span = readNounPhrase(np.end + 1);
+  if (!isDuration(span) || t_[span.begin].tag != PartOfSpeech::number) return std::nullopt;
+  const PrepositionChoice choice = choosePreposition(pos, np);
+  emit("az", np.end), emit("elm\xC3\xBAlt", np.end);
+  emitNounPhrase(span, Case::nominative);
+  const std::size_t start = out_.size();
+  emitNounPhrase(np, choice.c.value_or(Case::nominative), choice.post, 3, false);
+  // the owner stands for the article: "az elmúlt tíz év legmagasabb hőmérséklete"
+  if (start < out_.size() && (out_[start].text == "a" || out_[start].text == "az"))
+    out_.erase(out_.begin() + long(start));
+  lastCase_ = choice.c.value_or(Case::nominative);
+  return span.end;
+}
+
+// Where "in the north" after a noun that is no time ends, else 0 ("the north of the country" is
+// a part of it).
+std::size_t Generator::compassAfter(const NounPhrase& np) const {
+  static constexpr std::string_view kPoints[] = {"north", "south", "east", "west"};
+  if (np.pronoun || np.ofOwner || np.end + 2 >= n_ || t_[np.end].lower != "in" || t_[np.end + 1].lower != "the" ||
+      !listed(kPoints, t_[np.end + 2].lower) || t_[np.head].tag != PartOfSpeech::noun ||
+      unitOfTime(t_[np.head].lemma))
+    return 0;
+  if (np.end + 3 < n_ && t_[np.end + 3].lower == "of") return 0;
+  // ("caused floods in the north": after an object it may say where it happened, "északon")
+  if (roles_.object && roles_.object->begin == np.begin) return 0;
+  const Sense* head = coreSense(t_[np.head], sense(np.head));
+  if (head && !head->note("time").empty()) return 0;
+  return np.end + 3;
+}
+
+// Where "under twelve", "over 65 years" after a noun of people ends, else 0.
+std::size_t Generator::ageLimitEnd(const NounPhrase& np) const {
+  if (np.pronoun || np.end + 1 >= n_ || (t_[np.end].lower != "under" && t_[np.end].lower != "over")) return 0;
+  const Token& number = t_[np.end + 1];
+  const Sense* head = coreSense(t_[np.head], sense(np.head));
+  if (!head || !head->person || t_[np.head].tag != PartOfSpeech::noun || number.tag != PartOfSpeech::number ||
+      number.value < 1 || number.value > 120)
+    return 0;
+  std::size_t end = np.end + 2;
+  if (end < n_ && (t_[end].lemma == "year" || t_[end].lower == "years")) ++end;
+  if (end < n_ && t_[end].lower == "old") ++end;
+  // ("under two kilos": a noun after the number counts something else)
+  if (end < n_ && t_[end].tag == PartOfSpeech::noun) return 0;
+  return end;
+}
+
+// An adjective or a past participle after the object that ends its clause: the state it is in
+// ("unchanged", "warm", "fastened"), not an adjective of a noun after it.
+bool Generator::stateAfterObject(std::size_t k) const {
+  if (k >= n_) return false;
+  const Token& t = t_[k];
+  const bool participle = t.tag == PartOfSpeech::verb && t.entry &&
+                          (t.form == VerbForm::participle || t.form == VerbForm::past);
+  if (t.lower == "alone") return true;  // "left the children alone": "egyedül"
+  if (t.tag != PartOfSpeech::adjective && !participle) return false;
+  if (t.degree > 0 || t.pauseAfter || k + 1 == n_) return true;
+  const PartOfSpeech next = t_[k + 1].tag;
+  return next != PartOfSpeech::noun && next != PartOfSpeech::adjective && next != PartOfSpeech::name;
+}
+
+// The state after "leave" or "keep" as Hungarian says it: a predicate of its own ("nyitva",
+// "zárva"), a verb's adverbial participle ("bekötve"), else the adjective's manner ("melegen").
+std::string Generator::keptStateWord(std::size_t k) const {
+  const Token& t = t_[k];
+  const Sense* s = coreSense(t, sense(k));
+  if (!s) return mannerOf(plainSense(t, sense(k)).value_or(t.written));  // "változatlanul"
+  if (t.tag == PartOfSpeech::adverb) return s->prefix + s->word;
+  if (t.tag == PartOfSpeech::verb) {
+    const std::string p = adverbialParticipleOf(VerbStem{s->word, s->prefix, std::string(s->note("past"))});
+    return p.empty() ? s->prefix + s->word : s->prefix + p;
+  }
+  return s->keepsCopula ? s->word : mannerOf(s->word);
+}
+
+// "closed", "shut" earlier in the clause of the preposition at `pos` ("will be closed to
+// traffic for repairs").
+bool Generator::closedBefore(std::size_t pos) const {
+  for (std::size_t k = pos; k-- > 0 && k + 6 >= pos;) {
+    if (t_[k].pauseAfter) return false;
+    if (t_[k].lower == "closed" || t_[k].lower == "shut" || t_[k].lemma == "close") return true;
+  }
+  return false;
+}
+
+bool Generator::byAMoment(std::size_t pos) const {
+  if (t_[pos].lower != "by" || pos + 1 >= n_) return false;
+  for (const auto& moment : kByAMoment)
+    if (t_[pos + 1].lower == moment.first) return true;
+  return false;
+}
+
 std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   if (auto next = emitDate(pos)) return *next;
+  if (byAMoment(pos))
+    for (const auto& [english, hungarian] : kByAMoment)
+      if (t_[pos + 1].lower == english) {
+        emit(std::string(hungarian), pos + 1);
+        lastCase_ = Case::sublative;
+        return pos + 2;
+      }
   // a clock time takes the preposition's case: "since six o'clock" "hat óra óta", "to half past
   // three" "fél négyre", "from nine o'clock to five o'clock" "kilenc órától öt óráig"
   if (t_[pos].lower != "at" && clockTimeAt(pos + 1)) {
     PrepositionChoice choice = choosePreposition(pos, readNounPhrase(pos + 1));
-    std::size_t after = pos + 1;
-    while (after < n_ && t_[after - 1].lower != "o'clock" && after <= pos + 4) ++after;
-    const bool spanTo = after < n_ && (t_[after].lower == "to" || t_[after].lower == "until");
-    if (t_[pos].lower == "from" && spanTo) choice = {Case::ablative, "", true};
+    // ("opens from nine o'clock": from then on, as from one time to another; "dark by six
+    // o'clock": by then, "hat órára")
+    if (t_[pos].lower == "from") choice = {Case::ablative, "", true};
+    if (t_[pos].lower == "by") choice = {Case::sublative, "", true};
     if ((t_[pos].lower == "to" || t_[pos].lower == "until") && pos > 0 && t_[pos - 1].lower == "o'clock")
       choice = {Case::terminative, "", true};
     if (auto next = emitClockTime(pos + 1, choice.c.value_or(Case::nominative), choice.post)) return *next;
@@ -2985,6 +3331,8 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     return np.end;
   }
   const std::string& p = t_[pos].lower;
+  if (p == "for" && emitOrdinalTime(np)) return np.end;
+  if (const auto end = emitSuperlativeOfYears(pos, np)) return *end;
   const PrepositionChoice choice = choosePreposition(pos, np);
   std::string post;
   std::optional<Case> c;
@@ -3025,6 +3373,11 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   // "in ten minutes": "tíz perc múlva", ahead of now; "read it in two days": "két nap alatt"
   if (!c && p == "in" && isDuration(np) && !np.pronoun) {
     emitNounPhrase(np, Case::nominative, roles_.verb.past ? "alatt" : "m\xC3\xBAlva");
+    return np.end;
+  }
+  // "sold out within twenty minutes": done in that time, "húsz perc alatt"
+  if (!c && p == "within" && isDuration(np) && roles_.verb.past && !np.pronoun) {
+    emitNounPhrase(np, Case::nominative, "alatt");
     return np.end;
   }
   // "within three days", "within the city": "három napon belül", "a városon belül"
@@ -3081,14 +3434,28 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     if (hs && !hs->note("time").empty() && t_[np.head].tag == PartOfSpeech::noun) {
       // the noun's own case with this preposition first: "at noon" is "délben"; "by Friday" is
       // a deadline, "péntekig"
-      const Case when =
-          p == "by" ? Case::terminative : caseNamed(hs->note(p).empty() ? hs->note("time") : hs->note(p));
+      // ("by the afternoon", "by spring": the time a thing is done by, "délutánra", "tavaszra";
+      // a day lasts up to it, "péntekig")
+      const Case when = p == "by" ? (hs->note("time") == "n" ? Case::terminative : Case::sublative)
+                                  : caseNamed(hs->note(p).empty() ? hs->note("time") : hs->note(p));
       NounPhrase bare = np;
       if (t_[bare.begin].lower == "the" && bare.begin + 1 == bare.head) ++bare.begin;
       emitNounPhrase(bare, when);
       lastCase_ = when;
       return np.end;
     }
+  }
+  // "in the north", "from the east": a point of the compass goes without its article ("északon",
+  // "keletről"); "the north of the country" keeps it
+  static constexpr std::string_view kCompassPoints[] = {"north", "south", "east", "west"};
+  if (!np.pronoun && t_[np.begin].lower == "the" && np.head == np.begin + 1 && np.end == np.head + 1 &&
+      listed(kCompassPoints, t_[np.head].lemma) && t_[np.head].tag == PartOfSpeech::noun &&
+      (np.end == n_ || t_[np.end].lower != "of") && choice.post.empty() && choice.c) {
+    NounPhrase bare = np;
+    bare.begin = np.head;
+    emitNounPhrase(bare, c.value_or(*choice.c));
+    lastCase_ = c.value_or(*choice.c);
+    return np.end;
   }
   if (!c) c = choice.c, post = choice.post;
   // a year or another number in digits: "1900-ban"
@@ -3121,7 +3488,7 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
 // Units of time: "two years", "a week" make a duration after "for".
 bool Generator::isDuration(const NounPhrase& np) const {
   if (np.pronoun || np.head >= n_ || !unitOfTime(t_[np.head].lemma)) return false;
-  const Token& first = t_[countsANumber(np.begin) ? np.begin + 1 : np.begin];  // ("about ten minutes")
+  const Token& first = t_[numberAfterCount(np.begin)];  // ("about ten minutes", "less than two years")
   return first.tag == PartOfSpeech::number || first.lower == "a" || first.lower == "an" ||
          first.lemma == "half" ||  // "for half an hour": "fél óráig"
          first.lower == "several" || first.lower == "many" || first.lemma == "a few" ||
@@ -3160,6 +3527,9 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std
   } else {
     return std::nullopt;
   }
+  // "at seven o'clock sharp": on the minute, "pontban hétkor"
+  const bool sharp = end < n_ && t_[end].lower == "sharp";
+  if (sharp) emit("pontban", end);
   if (!part.empty()) emit(std::string(part), k);
   std::string word(clockHour(hour).alone);
   if (at) c = Case::temporal;
@@ -3170,7 +3540,7 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std
     emit(attachCase(word, c), end - 1);
   }
   if (!post.empty()) emit(std::string(post), end - 1);
-  return end;
+  return sharp ? end + 1 : end;
 }
 
 // "two days ago": "két nappal ezelőtt".
@@ -3243,6 +3613,17 @@ std::optional<std::size_t> Generator::emitActivityWhile(std::size_t pos) {
 std::size_t Generator::emitPart(std::size_t pos) {
   const ClauseRoles& r = roles_;
   if (done_[pos]) return pos + 1;
+  if (pos == keptState_) {
+    emit(keptStateWord(pos), pos);
+    // "cool and dry": both states alike, "hűvösen és szárazon"
+    if (pos + 2 < n_ && (t_[pos + 1].lower == "and" || t_[pos + 1].lower == "or") &&
+        t_[pos + 2].tag == t_[pos].tag && stateAfterObject(pos + 2)) {
+      emit(t_[pos + 1].lower == "or" ? "vagy" : "\xC3\xA9s", pos + 1);
+      emit(keptStateWord(pos + 2), pos + 2);
+      return pos + 3;
+    }
+    return pos + 1;
+  }
   if (r.subject && pos == r.subject->begin && (subjectAfterVerb_ || expectedState_)) return r.subject->end;
   if (r.subject && pos == r.subject->begin) return emitSubject();
   if (pos == r.verb.firstAux || pos == r.verbStart) {
@@ -3279,8 +3660,10 @@ std::size_t Generator::emitSubject() {
       "mum", "mom", "dad", "mother", "father", "grandma", "grandpa", "granny", "grandmother", "grandfather"};
   const bool familyName = r.subject->begin == r.subject->head && !first.plural &&
                           listed(kFamilyNames, first.lemma) && startsWithCapital(first);
+  // "Dear neighbours,": the people greeted, "Kedves szomszédok"
+  const bool greeted = r.subject->begin == 0 && first.lower == "dear" && r.verb.main == n_ && r.verb.be == n_;
   if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
-      !familyName && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
+      !familyName && !greeted && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
       t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun &&
       !(r.subject->begin > 0 && t_[r.subject->begin - 1].tag == PartOfSpeech::question))  // "Melyik busz"
     emit("a", r.subject->begin);
@@ -3366,8 +3749,14 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     out_.back().commaBefore = true;
     return pos + 1;
   }
+  // "colder than ever (before)": ", mint valaha"
+  if (tk.lower == "than" && pos + 1 < n_ && t_[pos + 1].lower == "ever") {
+    out_.push_back({"mint", pos, true, true});
+    emit("valaha", pos + 1);
+    return pos + 2 < n_ && t_[pos + 2].lower == "before" ? pos + 3 : pos + 2;
+  }
   if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ &&
-      (startsNounPhrase(pos + 1) || forTheNext(pos + 1)))
+      (startsNounPhrase(pos + 1) || forTheNext(pos + 1) || byAMoment(pos)))
     return emitPrepositionalPhrase(pos);
   if (const auto times = timesOver(t_, pos)) {
     emit(*times, pos);

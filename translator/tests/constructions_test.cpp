@@ -110,7 +110,7 @@ TEST(ConstructionsTest, ANounBetweenANounAndTheVerbIsTheCompoundsHead) {
   EXPECT_EQ(analysed("the football match was called off"), "the/det football/n match/n was/aux call/v/pp");
   EXPECT_EQ(hungarian("The village fair attracted many visitors."), "A falusi vásár sok látogatót vonzott.");
   // an opening third person has no subject: the plural noun, in its plural's sense
-  EXPECT_EQ(hungarian("Shares rose sharply."), "A részvények élesen emelkedtek.");
+  EXPECT_EQ(hungarian("Shares rose sharply."), "A részvények meredeken emelkedtek.");
   EXPECT_EQ(hungarian("The peace talks failed."), "A béketárgyalások leálltak.");
 }
 
@@ -291,7 +291,8 @@ TEST(ConstructionsTest, AnAdjectiveBeforeAThingIsNotSaidOfTheOwner) {
 }
 
 TEST(ConstructionsTest, AnAdverbOfQuantityBelongsToTheNumberAfterIt) {
-  EXPECT_EQ(hungarian("The fire killed about twenty people."), "A tűz megölt körülbelül húsz embert.");
+  // a counted object stands before its verb like a bare number ("húsz embert ölt meg")
+  EXPECT_EQ(hungarian("The fire killed about twenty people."), "A tűz körülbelül húsz embert ölt meg.");
   EXPECT_EQ(hungarian("I waited for about ten minutes."), "Vártam körülbelül tíz percig.");
 }
 
@@ -486,8 +487,8 @@ TEST(ConstructionsTest, PostpositionsAfterPronounsAndHyphenatedNouns) {
   EXPECT_EQ(hungarian("They left without us."), "Indultak nélkülünk.");
   EXPECT_EQ(hungarian("Attach the file to the email."), "Csatolja a fájlt az e-mailhez.");
   EXPECT_EQ(hungarian("I write emails every day."), "Minden nap e-maileket írok.");
-  // the one who needs is in the dative
-  EXPECT_EQ(hungarian("The hospital needs more nurses."), "A kórháznak szüksége van több ápolóra.");
+  // the one who needs is in the dative; a counted need goes first as "two nurses" does
+  EXPECT_EQ(hungarian("The hospital needs more nurses."), "A kórháznak több ápolóra szüksége van.");
 }
 
 TEST(ConstructionsTest, LongerSentencesOfEMailAndNews) {
@@ -498,7 +499,7 @@ TEST(ConstructionsTest, LongerSentencesOfEMailAndNews) {
   EXPECT_EQ(hungarian("The council decided on Tuesday to build a new bridge."),
             "A tanács kedden döntött építeni egy új hidat.");
   EXPECT_EQ(hungarian("More than two hundred people lost their homes."),
-            "Több mint kétszáz ember elvesztette az otthonaikat.");
+            "Több mint kétszáz ember elvesztette az otthonát.");  // a counted subject owns in the singular
 }
 
 TEST(ConstructionsTest, AFutureWithItsTimeOrAPrefixIsThePresent) {
@@ -1532,7 +1533,7 @@ TEST(ConstructionsTest, MakingSureTakesAClauseWithoutThat) {
 }
 
 TEST(ConstructionsTest, WhatTheReaderCanDoIsTheFormalPotential) {
-  EXPECT_EQ(hungarian("You can pay by card or in cash."), "Fizethet kártyával vagy készpénzben.");
+  EXPECT_EQ(hungarian("You can pay by card or in cash."), "Fizethet kártyával vagy készpénzzel.");
   EXPECT_EQ(hungarian("If you have forgotten your password, you can reset it here."),
             "Ha elfelejtette a jelszavát, visszaállíthatja itt.");
   // asked, or within what someone says, it stays "tud"
@@ -1846,7 +1847,7 @@ TEST(ConstructionsTest, AnIngVerbOpeningTheSentenceSaysWhatWentOnMeanwhile) {
   EXPECT_EQ(hungarian("Reading the letter, he began to cry."),
             "Miközben olvasta a levelet, elkezdett sírni.");
   EXPECT_EQ(hungarian("Walking home, I met an old friend."),
-            "Miközben hazasétáltam, találkoztam egy idős baráttal.");
+            "Miközben hazasétáltam, találkoztam egy régi baráttal.");
   // an activity as the subject stays one
   EXPECT_EQ(hungarian("Swimming is good for you."), "Az úszás jó neked.");
 }
@@ -2120,9 +2121,9 @@ TEST(ConstructionsTest, WhatShouldHaveBeenDoneIsKellettVolna) {
 TEST(ConstructionsTest, ThenInAStoryGoesOnInThePast) {
   EXPECT_EQ(hungarian("She opened the door, then put the bag on the table."),
             "Kinyitotta az ajtót, aztán tette a táskát az asztalra.");
-  // after an instruction the next one
+  // after an instruction the next one (a thing left somewhere is "hagy", not "elhagy")
   EXPECT_EQ(hungarian("Open the box, then leave it on the table."),
-            "Nyissa ki a dobozt, aztán hagyja el az asztalon.");
+            "Nyissa ki a dobozt, aztán hagyja az asztalon.");
 }
 
 TEST(ConstructionsTest, UntilIsAmigAndTheNegation) {
@@ -2279,7 +2280,7 @@ TEST(ConstructionsTest, ANounSubjectOpeningTheClauseStaysBeforeTheTime) {
   // a time that opens the English keeps the lead; so does a time before what is new
   EXPECT_EQ(hungarian("Yesterday afternoon the president met the prime minister."),
             "Tegnap délután az elnök találkozott a miniszterelnökkel.");
-  EXPECT_EQ(hungarian("A lorry overturned this morning."), "Ma reggel felborított egy teherautó.");
+  EXPECT_EQ(hungarian("A lorry overturned this morning."), "Ma reggel felborult egy teherautó.");
   EXPECT_EQ(hungarian("Heavy snow is expected tonight.").rfind("Ma este", 0), 0u);
 }
 
@@ -2305,17 +2306,17 @@ TEST(ConstructionsTest, APerfectChangeOfAmountSinceATimeIsThePast) {
 }
 
 TEST(ConstructionsTest, HowItWasDoneStandsNearestTheVerbAfterATime) {
-  EXPECT_EQ(hungarian("Prices have risen sharply since January."), "Az árak január óta élesen emelkedtek.");
-  EXPECT_EQ(hungarian("Prices increased sharply in the spring."), "Az árak tavasszal élesen emelkedtek.");
+  EXPECT_EQ(hungarian("Prices have risen sharply since January."), "Az árak január óta meredeken emelkedtek.");
+  EXPECT_EQ(hungarian("Prices increased sharply in the spring."), "Az árak tavasszal meredeken emelkedtek.");
 }
 
 TEST(ConstructionsTest, AnOpeningWordBeforeAClausesVerbIsItsSubjectNotAnImperative) {
   // a noun compound before an irregular past, a noun before a verb with its "that" clause
   EXPECT_EQ(hungarian("Oil prices rose for the third day in a row.").rfind("Az olajárak", 0), 0u);
-  EXPECT_EQ(hungarian("Fish prices rose sharply."), "A halárak élesen emelkedtek.");
+  EXPECT_EQ(hungarian("Fish prices rose sharply."), "A halárak meredeken emelkedtek.");
   EXPECT_EQ(hungarian("Police say that nobody was hurt.").rfind("A rendőrség", 0), 0u);
   // an imperative keeps its object and the state it is kept in; a lone adjective stays one
-  EXPECT_EQ(hungarian("Keep doors locked.").rfind("Tarts", 0), 0u);
+  EXPECT_EQ(hungarian("Keep doors locked.").rfind("Tartson", 0), 0u);
   EXPECT_EQ(hungarian("Hungarian swimmers won four medals."), "A magyar úszók négy érmet nyertek.");
   EXPECT_EQ(analysed("Press and hold the button").rfind("press/v/base", 0), 0u);
 }
@@ -2390,7 +2391,7 @@ TEST(ConstructionsTest, APerfectForUnitsWithoutANumberIsSinceThen) {
 }
 
 TEST(ConstructionsTest, ABaseFormAfterASingularSubjectIsThePastOfMoreVerbs) {
-  EXPECT_EQ(hungarian("The team beat their rivals."), "A csapat megverte a riválisaikat.");
+  EXPECT_EQ(hungarian("The team beat their rivals."), "A csapat legyőzte a riválisaikat.");
   EXPECT_EQ(analysed("the pipe burst"), "the/det pipe/n burst/v/past");
   // after a plural it stays the present
   EXPECT_EQ(hungarian("They beat us every year."), "Minden évben megvernek minket.");

@@ -157,5 +157,18 @@ TEST(HungarianMorphologyTest, PhrasesGlossesAndPluralsAreLeftAlone) {
   EXPECT_EQ(pluralOf("h\xE1z", WordClass::noun), "h\xE1z");
 }
 
+TEST(HungarianMorphologyTest, AnAdjectivesMannerFollowsItsEndingAndHarmony) {
+  EXPECT_EQ(mannerOf("meleg"), "melegen");
+  EXPECT_EQ(mannerOf("tiszta"), u8(u"tiszt\u00E1n"));
+  EXPECT_EQ(mannerOf("csendes"), "csendesen");
+  EXPECT_EQ(mannerOf(u8(u"v\u00E1ltozatlan")), u8(u"v\u00E1ltozatlanul"));
+  EXPECT_EQ(mannerOf(u8(u"k\u00E9nyelmetlen")), u8(u"k\u00E9nyelmetlen\u00FCl"));
+  EXPECT_EQ(mannerOf("nagy"), "nagyon");  // the adjectives of "-ok"
+  EXPECT_EQ(mannerOf(u8(u"h\u0171v\u00F6s")), u8(u"h\u0171v\u00F6sen"));
+  EXPECT_EQ(mannerOf(u8(u"j\u00F3")), u8(u"j\u00F3l"));
+  EXPECT_EQ(mannerOf(u8(u"sz\u00E1raz")), u8(u"sz\u00E1razon"));
+  EXPECT_EQ(mannerOf("kis baba"), "kis baba");  // no single word
+}
+
 }  // namespace
 }  // namespace lexiton::translator

@@ -1,0 +1,373 @@
+// The word level of everyday text over the shipped lexicon: the case or postposition a
+// preposition becomes, counts and their bounds, the sense a word takes beside its neighbour.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dev_corpus.h"
+#include "lexiton/translator/translator.h"
+
+namespace lexiton::translator {
+namespace {
+
+const Translator& shipped() {
+  static const Translator t = Translator::fromFile(kDictionaryFileName);
+  return t;
+}
+
+// The first alternative's Hungarian, UTF-8 without markup; the pointer on the first word.
+std::string hungarian(const std::string& english) {
+  return quality::firstTarget(shipped().translate("&kvopoint;" + english).reply);
+}
+
+bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(PhrasesTest, ByAYearOrAMomentIsADeadline) {
+  EXPECT_TRUE(has(hungarian("They will finish the bridge by 2030."), "2030-ig"));
+  // a year after "by" names no one who did it: the passive keeps "they"
+  EXPECT_TRUE(has(hungarian("The bridge will be finished by 2030."), "befejezik"));
+  EXPECT_TRUE(has(hungarian("The storm will weaken by tomorrow."), "holnapra"));
+  EXPECT_TRUE(has(hungarian("By then the shop was closed."), "Addigra"));
+  // a number that is no year stays what it was
+  EXPECT_FALSE(has(hungarian("Prices rose by 20 percent."), "20-ig"));
+  // until the moment is up to it
+  EXPECT_TRUE(has(hungarian("Wait until tomorrow."), "holnapig"));
+}
+
+TEST(PhrasesTest, FromATimeIsFromThenOn) {
+  EXPECT_TRUE(has(hungarian("Prices will rise from January."), "januártól"));
+  EXPECT_TRUE(has(hungarian("From Monday the shop is open."), "Hétfőtől"));
+  EXPECT_TRUE(has(hungarian("The rule applies from 2025."), "2025-től"));
+  // from a place it is still out of it
+  EXPECT_TRUE(has(hungarian("She came from the shop."), "boltból"));
+}
+
+TEST(PhrasesTest, ABoundOfACountGoesWithItsNumber) {
+  // the noun takes the phrase's case, the bound stands before the number
+  EXPECT_EQ(hungarian("The festival attracted more than fifty thousand visitors."),
+            "A fesztivál több mint ötvenezer látogatót vonzott.");
+  EXPECT_TRUE(has(hungarian("They will vote in less than two years."), "Kevesebb mint két év múlva"));
+  // "more than" without a number is still a comparison
+  EXPECT_TRUE(has(hungarian("She is taller than me."), "nálam"));
+}
+
+TEST(PhrasesTest, HowLongAThingLastedIsItsAdjective) {
+  EXPECT_TRUE(has(hungarian("The museum will reopen after three years of renovation."),
+                  "hároméves felújítás után"));
+  EXPECT_TRUE(has(hungarian("He resigned after a week of pressure."), "egyhetes nyomás után"));
+  // a numeral of two parts stands apart as a measure
+  EXPECT_TRUE(has(hungarian("She has fifteen years of experience."), "tizenöt évnyi"));
+  // without a count the years are the head as before
+  EXPECT_FALSE(has(hungarian("He has years of experience."), "évnyi"));
+}
+
+TEST(PhrasesTest, APointOfTheCompassGoesWithoutItsArticle) {
+  EXPECT_EQ(hungarian("It is warm in the south."), "Meleg van délen.");
+  EXPECT_TRUE(has(hungarian("The wind comes from the east."), " keletről"));
+  EXPECT_TRUE(has(hungarian("The storm is moving to the west."), " nyugatra"));
+  // the north of a country is a part of it, its owner said first
+  EXPECT_TRUE(has(hungarian("They live in the north of the country."), "Az ország északján"));
+}
+
+TEST(PhrasesTest, TheOneOfASeriesIsWhenItHappens) {
+  EXPECT_TRUE(has(hungarian("Prices rose for the third day in a row."), "a harmadik napon"));
+  EXPECT_TRUE(has(hungarian("She won for the second year."), "a második évben"));
+  // the time of a series stays the number of times
+  EXPECT_EQ(hungarian("She won for the second time."), "Másodszor nyert.");
+}
+
+TEST(PhrasesTest, AVerbWithoutAnObjectTakesTheSenseItsSubjectAsksFor) {
+  EXPECT_EQ(hungarian("The talks broke down."), "A tárgyalások megszakadtak.");
+  EXPECT_EQ(hungarian("My car broke down."), "Az autóm meghibásodott.");
+  EXPECT_EQ(hungarian("The teachers walked out."), "A tanárok sztrájkoltak.");
+  EXPECT_EQ(hungarian("He walked out of the room."), "Kisétált a szobából.");
+  // a passive's subject is the object the sense asks for, and a "by" of means names no agent
+  EXPECT_TRUE(has(hungarian("The law was passed by a narrow majority."), "elfogadták"));
+  EXPECT_TRUE(has(hungarian("The law was passed by a narrow majority."), "szűk többséggel"));
+  EXPECT_TRUE(has(hungarian("The street is narrow."), "keskeny"));
+}
+
+TEST(PhrasesTest, AWordTakesTheSenseItsNeighbourAsksFor) {
+  EXPECT_TRUE(has(hungarian("They beat their old rivals."), "Legyőzik a régi"));
+  EXPECT_TRUE(has(hungarian("He met an old friend."), "régi baráttal"));
+  EXPECT_EQ(hungarian("He is an old man."), "Ő idős férfi.");
+  EXPECT_TRUE(has(hungarian("The reform will hit poor families."), "sújt"));
+  EXPECT_EQ(hungarian("He hit the ball."), "Ütötte a labdát.");
+  EXPECT_TRUE(has(hungarian("The president met her Polish counterpart."), "lengyel partnerével"));
+  EXPECT_TRUE(has(hungarian("The phone goes on sale next month."), "forgalomba kerül"));
+}
+
+TEST(PhrasesTest, TheSpanASuperlativeHoldsForOwnsIt) {
+  EXPECT_EQ(hungarian("Unemployment fell to its lowest level in ten years."),
+            "A munkanélküliség az elmúlt tíz év legalacsonyabb szintjére esett.");
+  EXPECT_TRUE(has(hungarian("Prices rose to the highest level in two decades."),
+                  "az elmúlt két évtized legmagasabb szintjére"));
+  // a place after "in" stays the superlative's own
+  EXPECT_EQ(hungarian("He is the best player in the team."), "Ő a csapat legjobb játékosa.");
+  // without a superlative the span is how long it took
+  EXPECT_FALSE(has(hungarian("Unemployment fell to a low level in ten years."), "elmúlt"));
+}
+
+TEST(PhrasesTest, MoreThanEverComparesWithEveryTimeBefore) {
+  EXPECT_EQ(hungarian("The fair attracted more visitors than ever before."),
+            "A vásár minden korábbinál több látogatót vonzott.");
+  // "more" before a bare object stands before the verb as "many" does
+  EXPECT_EQ(hungarian("The fair attracted more visitors."), "A vásár több látogatót vonzott.");
+}
+
+TEST(PhrasesTest, AnAgeLimitIsThePeoplesAdjective) {
+  EXPECT_TRUE(has(hungarian("Children under twelve must be accompanied by an adult."),
+                  "tizenkét év alatti gyerekeket"));
+  EXPECT_TRUE(has(hungarian("The ticket is free for people over 65."), "65 év feletti"));
+  // under a thing is still a place
+  EXPECT_EQ(hungarian("The children under the table are laughing."), "A gyerekek az asztal alatt nevetnek.");
+  // a count of something else after the number is no age
+  EXPECT_FALSE(has(hungarian("Children under two kilos need care."), "év alatti"));
+}
+
+TEST(PhrasesTest, ANounBeforeAPluralSubjectAndItsPastIsTheCompoundsModifier) {
+  EXPECT_EQ(hungarian("Oil prices rose again."), "Az olajárak megint emelkedtek.");
+  EXPECT_EQ(hungarian("Oil prices fell sharply."), "Az olajárak meredeken estek.");
+  // an instruction with its object stays one, and a rose given stays a flower
+  EXPECT_TRUE(has(hungarian("Water the plants every morning."), "öntözze meg a növényeket"));
+  EXPECT_EQ(hungarian("She gave me a rose."), "Adott nekem egy rózsát.");
+  EXPECT_EQ(hungarian("Oil prices dropped sharply."), "Az olajárak meredeken csökkentek.");
+  // an "-ed" form after a bare plural object may describe it: the instruction stays one
+  EXPECT_EQ(hungarian("Return items purchased online within thirty days.").rfind("Adjon vissza", 0), 0u);
+  // the sun rises as it does
+  EXPECT_EQ(hungarian("The sun rose early."), "A nap korán felkelt.");
+}
+
+TEST(PhrasesTest, TheStateAnObjectIsLeftOrKeptInIsAManner) {
+  EXPECT_TRUE(has(hungarian("The bank left interest rates unchanged."), "hagyott változatlanul"));
+  EXPECT_EQ(hungarian("Leave the window open, please."), "Hagyja az ablakot nyitva, kérem.");
+  EXPECT_EQ(hungarian("Keep your seat belt fastened."), "Tartsa a biztonsági övét bekötve.");
+  EXPECT_TRUE(has(hungarian("Place him on his side and keep him warm."), "tartsa őt melegen"));
+  EXPECT_TRUE(has(hungarian("Keep the milk cold and dry."), "hidegen és szárazon"));
+  // leaving a place is still going away from it, and an adjective before a noun describes it
+  EXPECT_EQ(hungarian("He left the room quickly."), "Gyorsan elhagyta a szobát.");
+  EXPECT_TRUE(has(hungarian("Keep the old newspapers."), "régi"));
+  // one leaves a place as one feels, and only people are left alone
+  EXPECT_TRUE(has(hungarian("She left the room angry."), "Elhagyta a szobát"));
+  EXPECT_TRUE(has(hungarian("He left the house alone."), "elhagyta a házat"));
+  EXPECT_TRUE(has(hungarian("Never leave young children alone near water."), "hagy fiatal gyerekeket egyedül"));
+}
+
+TEST(PhrasesTest, APredicateTakesTheSenseItsSubjectAsksFor) {
+  EXPECT_TRUE(has(hungarian("Delivery is free for orders over ten euros."), "A szállítás ingyenes"));
+  EXPECT_TRUE(has(hungarian("We offer free delivery."), "Ingyenes szállítást"));
+  // a seat that is free is not taken
+  EXPECT_EQ(hungarian("The seat is free."), "Az ülés szabad.");
+}
+
+TEST(PhrasesTest, WhatAPlaceIsClosedForIsWhy) {
+  EXPECT_EQ(hungarian("The museum is closed for repairs."), "A múzeum zárva van javítások miatt.");
+  // a time it is closed for stays one, and so does a person one does a thing for
+  EXPECT_FALSE(has(hungarian("The museum is closed for two weeks."), "miatt"));
+  EXPECT_EQ(hungarian("I bought it for my sister."), "Vettem a húgomnak.");
+  EXPECT_FALSE(has(hungarian("The road is closed for the holidays."), "miatt"));
+}
+
+TEST(PhrasesTest, AWordAfterToAndBeforeAgainstIsTheVerb) {
+  EXPECT_TRUE(has(hungarian("Thousands of people gathered in the square to protest against the new law."),
+                  "hogy tiltakozzon az új törvény ellen"));
+  // a place one goes to stays the noun
+  EXPECT_EQ(hungarian("We went to work on Monday."), "Munkába mentünk hétfőn.");
+}
+
+TEST(PhrasesTest, SoManyIsAQuantityOfItsOwn) {
+  EXPECT_EQ(hungarian("We had never seen so many stars before."), "Soha nem láttunk ennyi csillagot.");
+  EXPECT_TRUE(has(hungarian("There are too many cars in the city."), "túl sok autó"));
+}
+
+TEST(PhrasesTest, AVerbGovernsTheCaseOfWhereItGoes) {
+  // one disappears into the fog and is then in it
+  EXPECT_TRUE(has(hungarian("The ship slowly disappeared into the fog."), "a ködben"));
+  // advice one follows is taken to heart; a person one follows is followed
+  EXPECT_TRUE(has(hungarian("Dad is following the doctor's advice."), "megfogadja"));
+  EXPECT_TRUE(has(hungarian("The dog followed the boy."), "követte"));
+}
+
+TEST(PhrasesTest, ASubjectBeforeItsVerbOfSayingIsNoInstruction) {
+  EXPECT_EQ(hungarian("Police say that nobody was injured.").rfind("A rendőrség szerint", 0), 0u);
+  // an instruction before its object stays one
+  EXPECT_EQ(hungarian("Shut the door."), "Csukja be az ajtót.");
+}
+
+TEST(PhrasesTest, SeveralCountsAnIndefiniteObject) {
+  EXPECT_EQ(hungarian("Heavy rain has flooded several villages."), "A heves eső néhány falut árasztott el.");
+}
+
+TEST(PhrasesTest, HowMuchAThingChangedTakesTheCaseOfBy) {
+  EXPECT_TRUE(has(hungarian("Rents have risen twelve percent since spring."), "tizenkét százalékkal"));
+  // no object: the verb's own sense without one ("csökkentek", not "ejtettek le")
+  EXPECT_EQ(hungarian("Shares dropped eight percent."), "A részvények nyolc százalékkal csökkentek.");
+  EXPECT_EQ(hungarian("He dropped the glass."), "Leejtette a poharat.");
+  // a thing that overturns turns over itself
+  EXPECT_EQ(hungarian("The car did not overturn."), "Az autó nem borult fel.");
+}
+
+TEST(PhrasesTest, SetPhrasesOfShopsAndDevicesAreOneWord) {
+  EXPECT_TRUE(has(hungarian("Press and hold the power button for ten seconds."), "a bekapcsológombot"));
+  EXPECT_EQ(hungarian("Attach the legs to the table top."), "Csatolja a lábakat az asztallaphoz.");
+  EXPECT_TRUE(has(hungarian("You can pay by card or in cash on delivery."), "kártyával vagy készpénzzel átvételkor"));
+  // a screen freezes as a machine stops, water as water does
+  EXPECT_TRUE(has(hungarian("If the screen freezes, restart your phone."), "a képernyő lefagy"));
+  EXPECT_FALSE(has(hungarian("The water in the pond froze."), "lefagy"));
+}
+
+TEST(PhrasesTest, WhoMadeAWorkOwnsIt) {
+  EXPECT_TRUE(has(hungarian("A rare painting by a Hungarian artist was sold for a record price."),
+                  "Egy magyar művész ritka festményét eladták"));
+  EXPECT_TRUE(has(hungarian("I am reading a novel by Agatha Christie."), "Agatha Christie regényét"));
+  // beside a thing and done by someone stay as they were
+  EXPECT_EQ(hungarian("The boy was rescued by two fishermen."), "A fiút két halász megmentette.");
+  EXPECT_TRUE(has(hungarian("The house by the lake is old."), "a tó mellett"));
+}
+
+TEST(PhrasesTest, TheMeansAfterByIsNoOneWhoDidIt) {
+  EXPECT_TRUE(has(hungarian("Your booking will be confirmed by e-mail within 24 hours."), "igazolják e-mailben"));
+  EXPECT_TRUE(has(hungarian("We will contact you by phone."), "telefonon"));
+  EXPECT_TRUE(has(hungarian("The letter was sent by post."), "postán"));
+  // by the phone is beside it, and a person after "by" did it
+  EXPECT_EQ(hungarian("She waited by the phone."), "Várt a telefon mellett.");
+  EXPECT_EQ(hungarian("The form was signed by the manager."), "Az űrlapot a vezető aláírta.");
+}
+
+TEST(PhrasesTest, ATimeOneMovesAThingToIsWhereItGoes) {
+  EXPECT_EQ(hungarian("We postponed the meeting to next week."), "Jövő hétre elhalasztottuk a megbeszélést.");
+  // the end of a span lasts up to it
+  EXPECT_TRUE(has(hungarian("From Monday to next Friday we are away."), "Jövő péntekig"));
+}
+
+TEST(PhrasesTest, APositionOneAppliesForIsAJob) {
+  EXPECT_TRUE(has(hungarian("I would like to apply for the position of sales assistant."), "állására"));
+  EXPECT_EQ(hungarian("She is in a difficult position."), "Egy nehéz helyzetben van.");
+}
+
+TEST(PhrasesTest, WhatOneStrugglesToDoIsDoneHardly) {
+  EXPECT_EQ(hungarian("They struggle to pay their bills."), "Nehezen fizetik a számláikat.");
+  EXPECT_TRUE(has(hungarian("Many local businesses are struggling to find skilled workers."), "nehezen"));
+  // a struggle with a thing stays one
+  EXPECT_EQ(hungarian("He struggled with the door."), "Küzdött az ajtóval.");
+}
+
+TEST(PhrasesTest, WithinATimeIsInItWhenDoneAndBeforeItsEndAhead) {
+  EXPECT_EQ(hungarian("He finished the work within two hours."), "Befejezte a munkát két óra alatt.");
+  EXPECT_TRUE(has(hungarian("Your order will be shipped within two days."), "két napon belül"));
+  EXPECT_TRUE(has(hungarian("Go to the nearest station."), "a legközelebbi állomásra"));
+}
+
+TEST(PhrasesTest, ByAPartOfTheDayOrASeasonIsWhenItIsDone) {
+  EXPECT_TRUE(has(hungarian("The rain will clear by the afternoon."), "eláll délutánra"));
+  EXPECT_TRUE(has(hungarian("Finish it by March."), "márciusra"));
+  // a day and the end of a time last up to it
+  EXPECT_TRUE(has(hungarian("Send it by Friday."), "péntekig"));
+  EXPECT_TRUE(has(hungarian("Send it by the end of the year."), "az év végéig"));
+}
+
+TEST(PhrasesTest, AThingLeftSomewhereIsLeftThere) {
+  EXPECT_TRUE(has(hungarian("He left his bag on the bus."), "Hagyta a táskáját a buszon"));
+  EXPECT_TRUE(has(hungarian("Please leave your key at reception when you go out."), "hagyja a kulcsát"));
+  EXPECT_TRUE(has(hungarian("I left my phone in my bag."), "Hagytam a telefonomat a táskámban"));
+  EXPECT_TRUE(has(hungarian("She left the house in a hurry."), "elhagyta a házat"));
+  EXPECT_EQ(hungarian("Leave the dog at home."), "Hagyja a kutyát otthon.");
+  EXPECT_EQ(hungarian("Leave your bags here."), "Hagyja a táskáit itt.");
+  // leaving at a time is going away
+  EXPECT_EQ(hungarian("We left the party at midnight."), "Éjfélkor elhagytuk a bulit.");
+  EXPECT_TRUE(has(hungarian("He left the office at five o'clock."), "elhagyta az irodát"));
+}
+
+TEST(PhrasesTest, ThePeopleGreetedStandAloneWithoutAnArticle) {
+  EXPECT_TRUE(has(hungarian("Dear neighbours, we are having a small party."), "Kedves szomszédok, "));
+  EXPECT_TRUE(has(hungarian("Hi everyone, the meeting starts at nine."), "Szia mindenki, "));
+  // a party one is having is held ("tartunk"), a party dress one has is owned
+  EXPECT_EQ(hungarian("We are having a small party on Saturday."), "Szombaton tartunk egy kis bulit.");
+  EXPECT_EQ(hungarian("Do you have a party dress?"), "Van egy buliruhád?");
+  // a subject with "dear" before its verb keeps the article
+  EXPECT_TRUE(has(hungarian("Dear friends are rare."), "A kedves"));
+}
+
+TEST(PhrasesTest, AnAdverbTakesTheSenseItsVerbOrAdjectiveAsksFor) {
+  EXPECT_EQ(hungarian("Prices rose sharply."), "Az árak meredeken emelkedtek.");
+  EXPECT_TRUE(has(hungarian("Nobody was seriously injured."), "súlyosan"));
+  // elsewhere the commonest sense
+  EXPECT_EQ(hungarian("She spoke sharply."), "Élesen beszélt.");
+  EXPECT_EQ(hungarian("I take it seriously."), "Komolyan viszem.");
+  EXPECT_EQ(hungarian("He plays badly."), "Rosszul játszik.");
+}
+
+TEST(PhrasesTest, WhatOneFailedToDoOneDidNotManage) {
+  EXPECT_EQ(hungarian("He failed to finish the work."), "Nem tudta befejezni a munkát.");
+  EXPECT_EQ(hungarian("She did not fail to call."), "Fel tudott hívni.");
+  // an exam one fails is failed
+  EXPECT_EQ(hungarian("He failed the exam."), "Megbukott a vizsgán.");
+}
+
+TEST(PhrasesTest, AShutPlaceIsClosed) {
+  EXPECT_EQ(hungarian("Several village schools will stay shut."), "Néhány falusi iskola zárva marad.");
+  EXPECT_EQ(hungarian("Keep the door shut."), "Tartsa az ajtót becsukva.");
+  // shutting a thing is still closing it
+  EXPECT_EQ(hungarian("Shut the door."), "Csukja be az ajtót.");
+  EXPECT_EQ(hungarian("He shut the window."), "Becsukta az ablakot.");
+}
+
+TEST(PhrasesTest, ThanEverAfterAComparativeAndOnTheMinute) {
+  EXPECT_EQ(hungarian("She is happier than ever before."), "Ő boldogabb, mint valaha.");
+  EXPECT_TRUE(has(hungarian("At seven o'clock sharp, the guests began to arrive."), "Pontban hét órakor"));
+  EXPECT_EQ(hungarian("The train leaves at nine o'clock."), "A vonat kilenc órakor indul.");
+}
+
+TEST(PhrasesTest, WhatAThingIsCoveredOrWrappedInTakesItsCase) {
+  EXPECT_TRUE(has(hungarian("The desk was covered in papers."), "papírokkal"));
+  EXPECT_TRUE(has(hungarian("The present was wrapped in red paper."), "piros papírba"));
+  EXPECT_TRUE(has(hungarian("The path led through a thick forest."), "sűrű erdőn"));
+  EXPECT_EQ(hungarian("The walls are very thick."), "A falak nagyon vastagok.");
+}
+
+TEST(PhrasesTest, ASubjectBeforeHowOftenOrAPastAndItsObjectIsNoInstruction) {
+  EXPECT_EQ(hungarian("Police arrested two men."), "A rendőrség két férfit tartóztatott le.");
+  EXPECT_TRUE(has(hungarian("People often forget their umbrellas."), "gyakran elfelejti"));
+  EXPECT_TRUE(has(hungarian("My old teacher still lives here."), "még lakik itt"));
+  // an instruction before its object, or an adverb first, stays one
+  EXPECT_EQ(hungarian("Water the plants every morning.").rfind("Minden reggel öntözze", 0), 0u);
+  EXPECT_EQ(hungarian("Always check the oil."), "Mindig nézze meg az olajat.");
+}
+
+TEST(PhrasesTest, AClockTimeTakesTheCaseOfFromAndBy) {
+  EXPECT_TRUE(has(hungarian("The shop opens from nine o'clock."), "kilenc órától"));
+  EXPECT_TRUE(has(hungarian("It gets dark by six o'clock."), "hat órára"));
+  EXPECT_TRUE(has(hungarian("We work from nine o'clock to five o'clock."), "kilenc órától öt óráig"));
+  EXPECT_TRUE(has(hungarian("We will meet again in less than an hour."), "kevesebb mint egy óra múlva"));
+}
+
+TEST(PhrasesTest, WhereAThingLiesIsItsAdjective) {
+  EXPECT_EQ(hungarian("She lives in a village in the south."), "Egy déli faluban lakik.");
+  EXPECT_TRUE(has(hungarian("The lake in the north is frozen."), "Az északi tó"));
+  // a time, an object the place may say where of, and a part of a country stay apart
+  EXPECT_TRUE(has(hungarian("She spent a week in the north."), "egy hetet északon"));
+  EXPECT_TRUE(has(hungarian("Heavy rain caused floods in the north."), "északon"));
+  EXPECT_TRUE(has(hungarian("They live in the north of the country."), "Az ország északján"));
+}
+
+TEST(PhrasesTest, TimeOneSpendsIsPassedAndLessOfANounIsASmallerQuantity) {
+  EXPECT_EQ(hungarian("Children should spend less time in front of screens."),
+            "A gyerekeknek kevesebb időt kellene tölteniük képernyők előtt.");
+  EXPECT_EQ(hungarian("I eat less meat now."), "Most kevesebb húst eszem.");
+  // before an adjective "less" is its degree
+  EXPECT_EQ(hungarian("This room is less comfortable than the other.").rfind("Ez a szoba kevésbé kényelmes", 0), 0u);
+  EXPECT_TRUE(has(hungarian("We plan to spend Christmas with Dad."), "tölteni"));
+  EXPECT_TRUE(has(hungarian("We spent every summer at the farm."), "töltöttünk"));
+  // money is spent
+  EXPECT_TRUE(has(hungarian("She spent all her money."), "Költötte"));
+}
+
+TEST(PhrasesTest, WhatComesFromAnInstitutionComesFromItsPeople) {
+  EXPECT_EQ(hungarian("We received a letter from the council."), "Kaptunk egy levelet a tanácstól.");
+  EXPECT_EQ(hungarian("She got help from the police."), "Segítséget kapott a rendőrségtől.");
+  // from a place it still comes out of it
+  EXPECT_TRUE(has(hungarian("She came from the shop."), "boltból"));
+}
+
+}  // namespace
+}  // namespace lexiton::translator
