@@ -1346,30 +1346,25 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       emit(form, verb), emit(stem.prefix, verb);
     return;
   }
-  if (modal == "subj") {
-    const std::string form = subjunctiveOf(stem, a);
+  // a form with its prefix, or negated with the prefix after it ("ne menj el", "nem venném meg")
+  auto emitNegatable = [&](const std::string& form, const char* no) {
     if (negative)
-      emit("ne", verb), emit(form, verb), emit(stem.prefix, verb);
+      emit(no, verb), emit(form, verb), emit(stem.prefix, verb);
     else
       emit(stem.prefix + form, verb);
+  };
+  if (modal == "subj") {
+    emitNegatable(subjunctiveOf(stem, a), "ne");
     return;
   }
   if (modal == "hat") {
     stem = potentialOf(stem);  // "ülhetsz", "mehetünk": conjugated as any verb below
   } else if (modal == "hat-cond") {
     stem = potentialOf(stem);  // "Kaphatnék egy pohár vizet?", "Megkérdezhetném?"
-    const std::string form = conditionalOf(stem, a);
-    if (negative)
-      emit("nem", verb), emit(form, verb), emit(stem.prefix, verb);
-    else
-      emit(stem.prefix + form, verb);
+    emitNegatable(conditionalOf(stem, a), "nem");
     return;
   } else if (modal == "cond") {
-    const std::string form = conditionalOf(stem, a);  // "szeretnék", "megvenném"
-    if (negative)
-      emit("nem", verb), emit(form, verb), emit(stem.prefix, verb);
-    else
-      emit(stem.prefix + form, verb);
+    emitNegatable(conditionalOf(stem, a), "nem");  // "szeretnék", "megvenném"
     return;
   } else if (modal == "siker\xC3\xBCl") {
     // "Sikerült megjavítanod?", "Nem sikerült elaludnom": the prefix stays on the infinitive
