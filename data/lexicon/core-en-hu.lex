@@ -187,45 +187,45 @@ ask	v	meg|kérdez ; kér
 be	v	van
 become	v	lesz[obj=nom] ; válik
 begin	v	el|kezd[intr=kezdődik] ; kezdődik
-break	v	el|tör ; össze|tör ; meg|szeg[when=law/rule/promise/agreement] ; meg|dönt[when=record]
+break	v	el|tör ; össze|tör ; meg|szeg[when=law/rule/promise/agreement] ; meg|dönt[when=record] ; közöl[to=nak,when=news] ; meg|tör[when=silence/spell/deadlock/tradition/routine/ice] ; fel|tör[when=code/lock/safe/seal] ; meg|szeg[when=contract/treaty/oath/vow/ceasefire/truce/word/curfew/embargo/deal/pledge/regulation]
 bring	v	hoz ; el|hoz
 build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
-call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote]
+call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote] ; össze|hív[when=meeting/conference/summit/session/assembly] ; hív[when=doctor/ambulance/police/taxi/cab/firefighter/plumber/help/security/nurse] ; hirdet[when=strike/ceasefire/truce]
 clean	v	ki|takarít ; tisztít
-close	v	be|csuk[intr=zár] ; be|zár
+close	v	be|csuk[intr=zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal]
 come	v	jön[noobj] ; érkezik
 cook	v	főz[perf=meg] ; süt
 cry	v	sír[noobj] ; kiált[noobj]
-do	v	csinál ; tesz
+do	v	csinál ; tesz ; végez[when=research/work/job/task/survey/experiment/analysis/exercise/duty/study] ; tesz[when=favour/favor] ; okoz[when=damage/harm]
 drink	v	iszik[perf=meg] ; meg|iszik
 drive	v	vezet ; autózik
 eat	v	eszik[perf=meg] ; meg|eszik
 find	v	talál[perf=meg] ; meg|talál
 forget	v	el|felejt
-get	v	kap ; szerez
-give	v	ad[to=nak] ; oda|ad
+get	v	kap ; szerez ; el|kap[when=flu/virus/infection/disease/cold] ; fog[when=taxi/cab]
+give	v	ad[to=nak] ; oda|ad ; tart[to=nak,when=speech/talk/lecture/presentation/lesson/class/seminar/workshop] ; rendez[when=party/dinner]
 go	v	megy[noobj] ; jár[noobj]
 help	v	segít[obj=nak,with=ban]
 have	v	van
 hear	v	hall[about=rol,from=tol] ; meg|hall
 know	v	tud ; ismer[person]
 learn	v	tanul[obj=ul,perf=meg] ; meg|tanul
-leave	v	el|hagy[intr=indul] ; el|megy
+leave	v	el|hagy[intr=indul] ; el|megy ; hagy[when=message/note/tip/comment/review/mark/impression/voicemail/space/gap/trace/scar]
 like	v	szeret ; kedvel
 live	v	lakik ; él[noobj]
 look	v	néz[at=acc] ; keres
 lose	v	el|veszt ; veszít
 love	v	szeret
-make	v	készít ; csinál
-meet	v	találkozik[obj=val] ; meg|ismer
+make	v	készít ; csinál ; hoz[when=decision] ; el|követ[when=mistake/error/crime/offence/offense] ; keres[when=money/fortune/cash/dollar/pound/euro] ; tesz[when=promise/offer/effort/statement/comment/suggestion/proposal/step/remark/attempt/complaint/announcement/exception] ; köt[when=deal/agreement/contract/bargain/peace/friend]
+meet	v	találkozik[obj=val] ; meg|ismer ; meg|felel[obj=nak,when=requirement/need/demand/standard/criterion/expectation/condition/criteria] ; be|tart[when=deadline/target] ; fedez[when=cost/expense/bill]
 need	v	szükség[obj=ra] ; kell[noobj]
-open	v	ki|nyit[intr=nyit] ; nyit ; nyit[when=account]
-play	v	játszik ; szerepel
-put	v	tesz[in=ba,on=ra] ; rak
+open	v	ki|nyit[intr=nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference]
+play	v	játszik ; szerepel ; játszik[obj=on,when=piano/guitar/violin/drum/instrument/cello/flute/trumpet/saxophone/keyboard] ; le|játszik[when=video/file/recording/track/clip/cd/song]
+put	v	tesz[in=ba,on=ra] ; rak ; gyakorol[on=ra,when=pressure]
 read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
-run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet
+run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet ; futtat[perf=le,when=test/program/script/app/application/software/code/scan/simulation] ; vállal[when=risk] ; fut[when=marathon/race/mile/kilometre/kilometer/lap]
 say	v	mond[to=nak] ; szól
 see	v	lát ; meg|néz
 sell	v	el|ad[to=nak,for=ert]
@@ -238,9 +238,9 @@ speak	v	beszél[obj=ul]
 start	v	el|kezd[intr=kezdődik] ; indul
 stay	v	marad[noobj,past=maradt]
 stop	v	el|áll[noobj] ; meg|áll[noobj] ; meg|állít
-take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller]
+take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller] ; készít[when=photo/picture/photograph/snapshot/selfie/note/screenshot] ; tart[when=break/pause/hour/minute/week/month] ; tesz[when=exam/test/oath] ; vállal[when=risk/responsibility/blame] ; el|fogad[when=card/cash/payment/cheque/check/booking/reservation/bribe]
 talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
-tell	v	mond[to=nak,perf=el] ; el|mond
+tell	v	mond[to=nak,perf=el] ; el|mond ; mesél[to=nak,perf=el,when=story/joke/tale/fairy] ; meg|mond[when=truth/name]
 think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
 turn off	v	le|kapcsol ; ki|kapcsol
@@ -260,13 +260,13 @@ bark	v	ugat[noobj,at=ra]
 stand	v	áll[noobj] ; bír
 fly	v	repül[noobj]
 swim	v	úszik
-pay	v	fizet[for=ert,perf=ki] ; ki|fizet
+pay	v	fizet[for=ert,perf=ki] ; ki|fizet ; fordít[to=ra,when=attention] ; tesz[when=visit]
 show	v	mutat[to=nak] ; meg|mutat[to=nak]
 try	v	próbál ; meg|próbál
 use	v	használ
 feel	v	érez
-keep	v	tart ; meg|tart ; be|tart[when=promise/rule/distance/deadline]
-hold	v	tart ; fog
+keep	v	tart ; meg|tart ; be|tart[when=promise/rule/distance/deadline] ; vezet[when=diary/journal/record/log/accounts] ; meg|tart[when=change/receipt/ticket/secret/job/seat]
+hold	v	tart ; fog ; be|tölt[when=position/post/office/seat] ; fog[when=hand] ; vissza|tart[when=breath] ; vall[when=view/belief/opinion] ; birtokol[when=passport/share/stake/licence/license/title]
 move	v	költözik[noobj,thing=mozog] ; át|tesz[to=ra] ; mozgat
 # --- adjectives
 beautiful	adj	gyönyörű ; szép
@@ -353,9 +353,9 @@ change	n	változás[változások] ; apró
 change	v	meg|változtat[intr=változik] ; cserél
 turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik[to=ra,by=val] ; le|esik
-draw	v	rajzol ; húz
-catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram]
-carry	v	visz ; hord
+draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
+catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon] ; el|kap[when=cold/flu/virus/infection/disease]
+carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card]
 follow	v	követ
 return	v	vissza|tér[noobj] ; vissza|ad
 end	n	vég[végek,at=n,in=n] ; befejezés
@@ -368,15 +368,15 @@ study	v	tanul
 develop	v	fejleszt[intr=fejlődik] ; fejlődik
 free	adj	szabad[szabadok] ; ingyenes
 first	adj	első
-hit	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village/economy]
+hit	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village/economy] ; el|talál[when=target/ball/mark] ; el|ér[when=record/peak/level/milestone]
 pull	v	húz
 reach	v	el|ér ; jut[obj=ra,when=agreement/decision/conclusion/compromise]
 quiet	adj	csendes[csendesek]
 side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
-fix	v	meg|javít
+fix	v	meg|javít ; készít[when=dinner/lunch/breakfast/meal/drink/snack/sandwich] ; ki|javít[when=bug/error/mistake/typo/fault/glitch] ; meg|old[when=problem/issue]
 lock	v	be|zár
-miss	v	le|késik ; mulaszt[perf=el,when=school/class/lesson/lecture/work]
+miss	v	le|késik ; mulaszt[perf=el,when=school/class/lesson/lecture/work] ; el|szalaszt[when=chance/opportunity] ; el|vét[when=target/goal/shot/penalty/kick/mark] ; mulaszt[perf=el,when=deadline/payment/dose]
 offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting] ; meg|takarít[when=money/time/energy]
@@ -387,9 +387,9 @@ dark	adj	sötét
 help	n	segítség
 practice	v	gyakorol
 rule	n	szabály[szabályok]
-grow	v	nő[noobj] ; termeszt
+grow	v	nő[noobj] ; termeszt ; termeszt[when=vegetable/tomato/potato/crop/rice/wheat/corn/fruit/grape/herb/coffee/tea/cotton] ; növeszt[when=beard/hair/moustache/mustache]
 receive	v	kap[perf=meg] ; meg|kap
-answer	v	válaszol[obj=ra] ; felel
+answer	v	válaszol[obj=ra] ; felel ; ki|nyit[when=door]
 dream	n	álom[álmok]
 drink	n	ital[italok]
 hope	v	remél
@@ -503,7 +503,7 @@ decide	v	dönt[noobj] ; el|dönt
 describe	v	le|ír[to=nak]
 enjoy	v	élvez
 explain	v	el|magyaráz[to=nak] ; magyaráz[to=nak]
-fill	v	meg|tölt
+fill	v	meg|tölt ; ki|tölt[when=form/questionnaire/survey/application/field/box/gap/blank] ; be|tölt[when=position/vacancy/post/role/job/seat]
 finish	v	be|fejez
 hate	v	utál ; gyűlöl
 hurry	v	siet[noobj]
@@ -528,7 +528,7 @@ rain	v	esik[noobj]
 steal	v	el|lop ; lop
 teach	v	tanít[to=nak]
 thank	v	meg|köszön ; köszön
-throw	v	dob ; el|dob
+throw	v	dob ; el|dob ; rendez[when=party]
 travel	v	utazik
 wear	v	visel ; hord
 win	v	nyer[perf=meg] ; meg|nyer
@@ -674,47 +674,47 @@ inside	adv	bent
 upstairs	adv	fent
 downstairs	adv	lent
 # --- the rest of WordNet's two hundred commonest lemmas
-pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure]
+pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure] ; tölt[when=time]
 line	n	vonal[vonalak] ; sor[sorok]
-set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table]
+set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table] ; fel|állít[when=record] ; ki|tűz[when=date/deadline/goal/target/aim] ; szab[when=limit/price/condition] ; mutat[when=example]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
 rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj]
 cover	v	be|takar ; fed ; fedez[when=damage/cost/expense/loss/repair]
-clear	v	ki|tisztít ; tisztáz
+clear	v	ki|tisztít ; tisztáz ; le|szed[when=table] ; el|takarít[when=snow/road/debris/rubble/path]
 clear	adj	világos ; tiszta
-lead	v	vezet
+lead	v	vezet ; él[when=life]
 support	n	támogatás[támogatások]
 support	v	támogat
 form	n	űrlap[űrlapok,3sg=űrlapja] ; forma
 back	adv	vissza ; hátra
 back	n	hát[hátak,3sg=háta] ; hátsó rész
 charge	v	tölt ; fel|tölt ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat]
-strike	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village]
+strike	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village] ; meg|gyújt[when=match]
 center	n	központ[központok] ; közép[közepek]
-drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt
+drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt ; el|ejt[when=charge/plan/idea/case/claim/proposal/subject/lawsuit] ; ki|tesz[when=kid/child/passenger/son/daughter]
 force	n	erő ; kényszer
 force	v	kényszerít
 spread	v	terjed[noobj] ; szét|terít
-beat	v	meg|ver ; legyőz
+beat	v	meg|ver ; legyőz ; fel|ver[when=egg/cream/mixture/butter/batter]
 burn	v	ég[noobj] ; el|éget
 figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja]
 fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
 position	n	helyzet[helyzetek] ; pozíció
-raise	v	fel|emel ; emel ; gyűjt[when=money/fund] ; fel|vet[when=question/issue/concern/point/doubt/possibility]
+raise	v	fel|emel ; emel ; gyűjt[when=money/fund/capital/donation/signature] ; fel|vet[when=question/issue/concern/point/doubt/possibility] ; nevel[when=child/kid/family/son/daughter/cattle/sheep/pig/chicken] ; emel[perf=meg,when=price/tax/rate/wage/salary/fee/rent/limit/age/level/standard/bar/pension/fare]
 sign	n	tábla ; jel[jelek]
 control	v	irányít
 down	adv	le ; lent
 level	n	szint[szintek]
-release	v	el|enged ; ki|ad
+release	v	el|enged ; ki|ad ; ki|ad[when=film/movie/album/song/single/report/statement/book/record/game/version/update/data/figure/detail/result]
 roll	v	gurul[noobj] ; gurít
 settle	v	rendez ; le|telepedik
 stretch	v	nyújtózkodik ; ki|nyújt
 swing	v	leng[noobj] ; lenget
 deal	n	üzlet[üzletek] ; megállapodás
-gain	v	nyer ; szerez
+gain	v	nyer ; szerez ; szerez[when=experience/knowledge/skill/support/control/access/point/qualification/popularity/confidence/independence]
 round	adj	kerek[kerekek]
 separate	v	el|választ ; szétválaszt
 solid	adj	szilárd
@@ -779,7 +779,7 @@ attack	v	meg|támad ; támad
 bound	adj	köteles ; kötött
 care	n	gondoskodás ; gond[gondok]
 care	v	törődik[for=val,about=val] ; gondoz
-serve	v	tálal ; szolgál ; fel|szolgál ; tölt[when=sentence/term/ban]
+serve	v	tálal ; szolgál ; fel|szolgál ; tölt[when=sentence/term/ban/year/month] ; ki|szolgál[when=customer/client/guest/passenger/shopper] ; szolgál[when=country/community/public/nation/purpose/king/queen/people] ; fel|szolgál[when=drink/coffee/tea/wine/beer/cocktail/champagne]
 snap	v	el|pattan[noobj] ; csattan[noobj]
 strain	n	megterhelés ; feszültség[feszültségek]
 strain	v	meg|erőltet ; szűr
@@ -794,7 +794,7 @@ flash	n	villanás[villanások] ; vaku
 flash	v	villog[noobj] ; fel|villan[noobj]
 transfer	n	átutalás[átutalások] ; áthelyezés
 transfer	v	átutal ; áthelyez
-apply	v	alkalmaz ; jelentkezik[for=ra]
+apply	v	alkalmaz ; jelentkezik[for=ra] ; fel|visz[when=cream/paint/ointment/lotion/glue/sunscreen/gel/layer/makeup] ; gyakorol[on=ra,when=pressure]
 around	adv	körül ; körbe
 burst	n	kitörés
 burst	v	ki|tör[noobj] ; szét|reped[noobj]
@@ -819,7 +819,7 @@ opposite	adj	ellentétes ; szemközti
 pitch	n	pálya[pályák,on=n] ; hangmagasság
 pitch	v	dob ; fel|ver
 post	n	posta ; állás[állások] ; oszlop[oszlopok]
-post	v	fel|ad ; ki|tesz
+post	v	fel|ad ; ki|tesz ; ki|tesz[when=message/photo/picture/comment/video/update/link/picture/review/tweet/notice]
 power	n	hatalom[hatalmak] ; erő ; áram[áramok]
 relief	n	megkönnyebbülés ; segély[segélyek]
 rough	adj	durva ; egyenetlen
@@ -829,7 +829,7 @@ shape	n	alak[alakok,3sg=alakja] ; forma
 shape	v	formál ; alakít
 share	n	rész[részek] ; részvény[részvények,pl]
 share	v	meg|oszt ; oszt
-shoot	v	lövöldöz[noobj] ; forgat
+shoot	v	lövöldöz[noobj] ; forgat ; forgat[when=film/movie/video/scene/documentary/episode/series/advert]
 spot	n	folt[foltok] ; hely[helyek]
 spot	v	észre|vesz
 spur	n	sarkantyú
@@ -917,11 +917,11 @@ middle	adj	középső
 mind	n	elme ; ész[eszek]
 mind	v	bán ; vigyáz[obj=ra]
 mount	v	fel|szerel ; fel|száll[obj=ra]
-observe	v	meg|figyel ; figyel
+observe	v	meg|figyel ; figyel ; be|tart[when=rule/law/ceasefire/truce/silence/regulation/speed/limit]
 passage	n	átjáró ; szakasz[szakaszok] ; folyosó
 professional	n	szakember[szakemberek,person] ; profi
 professional	adj	szakmai ; profi
-push	v	tol ; nyom
+push	v	tol ; nyom ; meg|nyom[when=button/key/switch/pedal/bell/lever]
 rank	n	rang[rangok,3sg=rangja] ; rendfokozat[rendfokozatok]
 rank	v	rangsorol
 reason	n	ok[okok,3sg=oka] ; ész[eszek]
@@ -933,7 +933,7 @@ scene	n	jelenet[jelenetek] ; helyszín[helyszínek]
 seat	n	ülés[ülések] ; hely[helyek] ; mandátum[mandátumok,when=win/lose/hold/gain]
 seat	v	le|ültet
 service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek]
-shake	v	meg|ráz[intr=remeg] ; rázkódik
+shake	v	meg|ráz[intr=remeg] ; rázkódik ; fog[when=hand]
 shock	n	sokk[sokkok,3sg=sokkja] ; megrázkódtatás
 shock	v	meg|döbbent
 sight	n	látvány[látványok] ; látás
@@ -1048,7 +1048,7 @@ occupy	v	el|foglal ; lefoglal
 operation	n	művelet[műveletek] ; műtét[műtétek] ; működés
 pace	n	tempó ; lépés[lépések]
 pattern	n	minta ; mintázat[mintázatok]
-pick	v	választ ; szed ; fel|vesz
+pick	v	választ ; szed ; fel|vesz ; szed[when=flower/fruit/apple/berry/mushroom/strawberry/grape/cherry/tea/cotton]
 plain	n	síkság[síkságok]
 plain	adj	egyszerű[egyszerűek] ; sima
 pool	n	medence ; tócsa
@@ -3189,7 +3189,7 @@ specialize	v	szakosodik[noobj,in=ra] ; specializálódik[noobj,in=ra]
 speck	n	szemcse ; porszem[porszemek]
 speculate	v	spekulál[noobj] ; találgat
 speculation	n	spekuláció ; találgatás
-spend	v	költ ; el|költ ; tölt
+spend	v	költ ; el|költ ; tölt ; tölt[when=time/day/week/hour/minute/month/year/evening/morning/afternoon/night/weekend/holiday/vacation/summer/winter/life/moment/childhood/decade]
 spill	v	ki|önt
 spoil	v	el|ront ; el|kényeztet
 sponsor	n	szponzor[szponzorok,person] ; támogató
@@ -4178,7 +4178,7 @@ dollar	n	dollár[dollárok,3sg=dollárja,pp=dollárjai]
 dozen	n	tucat[tucatok,3sg=tucatja,pp=tucatjai]
 drought	n	aszály[aszályok]
 drug	n	gyógyszer ; drog[drogok,3sg=drogja,pp=drogjai]
-earn	v	keres
+earn	v	keres ; ki|érdemel[when=respect/trust/praise/reputation/place/right]
 easily	adv	könnyen
 emergency	n	vészhelyzet[vészhelyzetek]
 environment	n	környezet[környezetek]
