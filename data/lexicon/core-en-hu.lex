@@ -84,7 +84,7 @@ leg	n	láb[lábak,3sg=lába,pair]
 letter	n	levél[levelek] ; betű
 life	n	élet[életek]
 light	n	villany ; fény ; lámpa
-light	adj	könnyű ; világos ; gyenge[when=rain/wind/breeze/shower]
+light	adj	könnyű ; világos ; gyenge[when=rain/wind/breeze/shower] ; világos[when=colour/color/room/hair/skin/wood/shade/sky/background/dress] ; gyér[when=traffic]
 light	v	meg|gyújt ; meg|világít
 london	n	london[name]
 man	n	férfi[férfiak,person] ; ember[emberek]
@@ -282,8 +282,8 @@ far	adj	messze[van] ; távoli
 fresh	adj	friss
 good	adj	jó[jók,at=ban]
 happy	adj	boldog[boldogok,with=val]
-heavy	adj	nehéz[nehezek]
-hot	adj	forró ; meleg
+heavy	adj	nehéz[nehezek] ; heves[when=rain/rainfall/shower/storm/downpour/fighting/gunfire/shelling/snowfall/thunderstorm/bombing] ; nagy[when=traffic/snow/demand/workload/load] ; súlyos[when=loss/casualty/damage/fine/penalty/defeat/blow/burden/sentence/injury/price/toll/cost] ; erős[when=smoker/drinker/accent/cold/fog/smoke/drinking/smoking] ; sűrű[when=mist/cloud]
+hot	adj	forró ; meleg ; csípős[when=sauce/pepper/curry/chili/chilli/mustard/salsa/spice/paprika/food/dish/wing] ; meleg[when=weather/day/summer/climate/country/night/afternoon/month/season/sun/meal/dinner/lunch/breakfast/food]
 kind	adj	kedves[to=hoz]
 late	adj	késői[pred=késő] ; késő
 little	adj	kis[pred=kicsi] ; kicsi
@@ -295,7 +295,7 @@ open	adj	nyitva[van] ; nyitott
 red	adj	piros ; vörös
 second	adj	második
 small	adj	kis[pred=kicsi] ; kicsi
-strong	adj	erős
+strong	adj	erős ; nagy[when=chance/possibility/likelihood/demand/interest/support/pressure/majority/lead/performance] ; szilárd[when=evidence/foundation/position/base/economy/currency/relationship/commitment]
 sweet	adj	édes
 tall	adj	magas
 tired	adj	fáradt
@@ -304,7 +304,7 @@ young	adj	fiatal[fiatalok]
 hungarian	adj	magyar
 english	adj	angol
 german	adj	német
-great	adj	nagyszerű ; nagy
+great	adj	nagyszerű ; nagy ; nagy[nagyok,when=deal/number/amount/importance/interest/difficulty/pleasure/effort/care/danger/risk/extent/majority/success/war/power/city/man/artist/leader/writer/deal/honour/honor/pain/loss/distance/depth/height/fire/depression/length/detail/variety/speed/value/need/demand/help/opportunity/threat/concern/pride/respect/surprise/joy] ; remek[when=idea/time/job/day/weekend/place/view/food/holiday/party/fun/game/film/movie/book/news/question/choice/meal/evening/trip/service]
 # --- adverbs and set phrases
 again	adv	megint ; újra
 always	adv	mindig
@@ -366,7 +366,7 @@ order	v	rendel ; meg|rendel
 sound	n	hang[hangok,3sg=hangja]
 study	v	tanul
 develop	v	fejleszt[intr=fejlődik] ; fejlődik
-free	adj	szabad[szabadok] ; ingyenes
+free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education]
 first	adj	első
 hit	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village/economy] ; el|talál[when=target/ball/mark] ; el|ér[when=record/peak/level/milestone]
 pull	v	húz
@@ -381,7 +381,7 @@ offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting] ; meg|takarít[when=money/time/energy]
 trust	v	bízik[obj=ban]
-hard	adj	nehéz[nehezek] ; kemény
+hard	adj	nehéz[nehezek] ; kemény ; kemény[when=work/worker/winter/frost/line/stance/labour/labor/surface/floor/ground/rock/shell/wood/cheese/water/evidence/fact]
 black	adj	fekete
 dark	adj	sötét
 help	n	segítség
@@ -395,7 +395,7 @@ drink	n	ital[italok]
 hope	v	remél
 invite	v	meg|hív
 jump	v	ugrik
-low	adj	alacsony[alacsonyak]
+low	adj	alacsony[alacsonyak] ; kis[when=speed/risk/number/amount/demand/chance/volume/rate/proportion/percentage/pressure/intensity/heat] ; halk[when=voice/tone/sound/noise/hum] ; gyenge[when=signal/battery/visibility]
 plan	n	terv[tervek]
 quick	adj	gyors[gyorsak]
 ready	adj	kész[készek,for=ra]
@@ -408,8 +408,8 @@ best	adj	legjobb
 company	n	cég[cégek] ; társaság
 die	v	meg|hal[noobj]
 price	n	ár[árak]
-rich	adj	gazdag[gazdagok]
-short	adj	rövid
+rich	adj	gazdag[gazdagok] ; termékeny[when=soil/land/ground] ; laktató[when=food/meal/sauce/dessert/cake/dish/diet]
+short	adj	rövid ; alacsony[alacsonyak,person,when=man/woman/boy/girl/person/guy/player]
 star	n	csillag[csillagok]
 warm	adj	meleg[melegek]
 easy	adj	könnyű[könnyűek]
@@ -466,13 +466,13 @@ monday	n	hétfő[hétfők,time=n,attr=hétfői]
 saturday	n	szombat[szombatok,3sg=szombatja,time=n,attr=szombati]
 sad	adj	szomorú[szomorúak]
 hungry	adj	éhes[éhesek]
-busy	adj	elfoglalt[person,with=val] ; forgalmas
+busy	adj	elfoglalt[person,with=val] ; forgalmas ; mozgalmas[when=day/week/schedule/time/life/period/season/year/month/morning/afternoon/evening/weekend/night/summer]
 cheap	adj	olcsó[olcsók]
 expensive	adj	drága
 important	adj	fontos[fontosak]
 interesting	adj	érdekes[érdekesek]
 ill	adj	beteg[betegek]
-bad	adj	rossz[rosszak,at=ban]
+bad	adj	rossz[rosszak,at=ban] ; súlyos[when=accident/injury/crash/damage/flood/infection/burn/wound/fall] ; erős[when=cold/headache/cough/pain/toothache/backache/stomachache/fever/storm/pain/cramp/sunburn]
 white	adj	fehér[fehérek]
 green	adj	zöld[zöldek]
 yellow	adj	sárga
@@ -636,34 +636,34 @@ careful	adj	óvatos
 clever	adj	okos
 comfortable	adj	kényelmes
 dangerous	adj	veszélyes
-dead	adj	halott
+dead	adj	halott ; lemerült[when=battery/phone/cell]
 delicious	adj	finom[finomak]
 different	adj	különböző ; más
 dry	adj	száraz
 favourite	adj	kedvenc
 friendly	adj	barátságos
 funny	adj	vicces
-high	adj	magas
+high	adj	magas ; nagy[when=speed/risk/demand/hope/number/proportion/percentage/amount/pressure/expectation/praise/volume/rate/concentration/density/intensity/voltage] ; erős[when=wind/gust]
 honest	adj	őszinte
 large	adj	nagy[nagyok]
 lazy	adj	lusta
 loud	adj	hangos
 lucky	adj	szerencsés
-narrow	adj	keskeny
+narrow	adj	keskeny ; szűk[when=majority/margin/victory/lead/win/circle/range/sense/definition/escape/defeat/band/window/gap/vote/group]
 nervous	adj	ideges
 noisy	adj	zajos
-poor	adj	szegény
+poor	adj	szegény ; rossz[when=quality/health/condition/state/service/weather/diet/choice/decision/judgement/judgment/sleep/design/management/communication/eyesight/hygiene/housing/light/lighting/taste/shape/form/memory/sight/behaviour/behavior/mark/grade] ; gyenge[when=performance/result/sales/score/harvest/attendance/visibility/signal/connection/showing/record/crop/student/player/reception]
 pretty	adj	szép ; csinos[person]
 proud	adj	büszke[of=ra]
 safe	adj	biztonságos
 sharp	adj	éles ; meredek[when=rise/fall/increase/decrease/drop/decline/jump/turn/bend/slowdown]
 simple	adj	egyszerű[egyszerűek]
 slow	adj	lassú[lassúak]
-soft	adj	puha
+soft	adj	puha ; halk[when=voice/music/sound/noise/whisper/tone/knock/laugh/voices] ; lágy[when=light/colour/color/glow/cheese/breeze/wind/music/focus/texture]
 strange	adj	furcsa
 sunny	adj	napos
-thin	adj	vékony
-thick	adj	vastag[vastagok]
+thin	adj	vékony ; sovány[person,when=man/woman/boy/girl/face/arm/leg/body/person/child/dog/cat/horse] ; ritka[when=hair/air/beard]
+thick	adj	vastag[vastagok] ; sűrű[when=fog/smoke/forest/hair/cloud/mist/jungle/soup/sauce/liquid/paste/beard/fur/mud/traffic/crowd/smog/vegetation/bush/undergrowth]
 ugly	adj	csúnya
 wet	adj	nedves ; vizes
 wonderful	adj	csodálatos
@@ -682,7 +682,7 @@ right	adj	helyes ; jobb
 rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj]
 cover	v	be|takar ; fed ; fedez[when=damage/cost/expense/loss/repair]
 clear	v	ki|tisztít ; tisztáz ; le|szed[when=table] ; el|takarít[when=snow/road/debris/rubble/path]
-clear	adj	világos ; tiszta
+clear	adj	világos ; tiszta ; tiszta[when=sky/water/air/day/night/weather/conscience/glass/skin/view] ; egyértelmű[when=majority/evidence/sign/message/answer/winner/difference/case/link/signal/rule/intention/picture/result/victory/lead/choice]
 lead	v	vezet ; él[when=life]
 support	n	támogatás[támogatások]
 support	v	támogat
@@ -822,7 +822,7 @@ post	n	posta ; állás[állások] ; oszlop[oszlopok]
 post	v	fel|ad ; ki|tesz ; ki|tesz[when=message/photo/picture/comment/video/update/link/picture/review/tweet/notice]
 power	n	hatalom[hatalmak] ; erő ; áram[áramok]
 relief	n	megkönnyebbülés ; segély[segélyek]
-rough	adj	durva ; egyenetlen
+rough	adj	durva ; egyenetlen ; viharos[when=sea/water/weather/crossing/wind/night] ; hozzávetőleges[when=idea/estimate/guide/figure/number/calculation/translation/outline/approximation/draft/sketch/timeline/order/guess] ; nehéz[nehezek,when=time/day/week/night/year/month/patch/period/start/ride/journey/life]
 score	n	eredmény[eredmények] ; pontszám[pontszámok]
 score	v	szerez ; pontoz
 shape	n	alak[alakok,3sg=alakja] ; forma
@@ -974,7 +974,7 @@ bond	n	kötelék[kötelékek] ; kötvény[kötvények]
 bounce	v	pattog[noobj] ; vissza|pattan[noobj]
 bow	n	íj[íjak] ; meghajlás ; masni
 bow	v	meg|hajol[noobj]
-bright	adj	világos ; fényes ; okos
+bright	adj	világos ; fényes ; okos ; ragyogó[when=sun/sunshine/future/idea/smile/star/day/morning/afternoon/light/colour/color/red/yellow/blue] ; okos[when=student/child/kid/boy/girl/pupil/man/woman/mind/person/guy]
 business	n	üzlet[üzletek,attr=üzleti] ; vállalkozás[vállalkozások]
 camp	n	tábor[táborok]
 camp	v	táborozik
@@ -985,7 +985,7 @@ challenge	v	ki|hív ; vitat
 chance	n	esély[esélyek] ; lehetőség[lehetőségek] ; véletlen
 character	n	jellem[jellemek] ; szereplő ; karakter[karakterek]
 column	n	oszlop[oszlopok] ; rovat[rovatok]
-common	adj	gyakori ; közös ; általános
+common	adj	gyakori ; közös ; általános ; közös[when=ground/interest/goal/language/market/enemy/room/friend/border/currency/aim/purpose/ancestor/area/space/history/heritage/value/identity/experience/cause/understanding/position/approach/policy/strategy/project/future/bond/thread/denominator/feature]
 complete	adj	teljes ; kész[készek]
 complete	v	befejez ; ki|tölt
 concern	n	aggodalom[aggodalmak] ; ügy[ügyek]
@@ -1017,7 +1017,7 @@ favor	n	szívesség[szívességek] ; kegy[kegyek]
 favor	v	támogat ; előnyben részesít
 fight	n	harc[harcok] ; verekedés
 fight	v	harcol[noobj,for=ert] ; verekedik
-fine	adj	jó[jók] ; szép ; finom[finomak]
+fine	adj	jó[jók] ; szép ; finom[finomak] ; szép[when=weather/day/morning/evening/afternoon/summer/view/example/building/house/work] ; finom[finomak,when=sand/powder/hair/dust/line/detail/balance/grain/food/wine/dining/print/rain/mist/texture/salt/sugar] ; kitűnő[when=job/performance/player/actor/musician/teacher/singer/writer]
 fine	n	bírság[bírságok]
 flood	n	árvíz[árvizek] ; áradat[áradatok]
 flood	v	el|áraszt
@@ -1037,7 +1037,7 @@ living	n	megélhetés
 living	adj	élő
 loss	n	veszteség[veszteségek] ; elvesztés
 lost	adj	elveszett ; eltévedt
-major	adj	fő ; jelentős ; nagy[nagyok]
+major	adj	fő ; jelentős ; nagy[nagyok] ; jelentős[when=change/problem/role/part/factor/reason/source/impact/effect/improvement/increase/decrease/contribution/step/difference/challenge/achievement/breakthrough/investment/loss/shift/development/progress/influence/boost/cut/setback/obstacle/concern/issue/threat/risk/event/damage] ; nagy[nagyok,when=city/company/bank/road/river/airport/firm/power/earthquake/storm/fire/war/operation/surgery/festival/party/project/tournament/championship/league/player/publisher/brand/retailer/supermarket/chain/label/studio/hospital/university/port/country]
 mate	n	társ[társak,person] ; pajtás[pajtások]
 motion	n	mozgás[mozgások] ; indítvány[indítványok]
 movement	n	mozgás[mozgások] ; mozgalom[mozgalmak]
@@ -1321,7 +1321,7 @@ up	adv	fel ; fent
 volume	n	hangerő ; kötet[kötetek] ; térfogat[térfogatok]
 vote	n	szavazat[szavazatok] ; szavazás[szavazások]
 vote	v	szavaz[noobj,on=rol]
-wild	adj	vad[vadak] ; zabolátlan
+wild	adj	vad[vadak] ; zabolátlan ; őrült[when=party/night/dream/idea/guess/ride/life/time/week/weekend/rumour/rumor/speculation/claim/story/theory]
 withdraw	v	vissza|von ; ki|vesz ; vissza|vonul[noobj]
 witness	n	tanú[person]
 witness	v	lát ; tanúsít
@@ -1459,7 +1459,7 @@ fail	v	meg|bukik[thing=le|áll,obj=on] ; kudarcot vall
 failure	n	kudarc[kudarcok] ; hiba ; meghibásodás
 faint	adj	halvány ; gyenge
 faint	v	el|ájul[noobj]
-fair	adj	igazságos ; tisztességes ; szőke
+fair	adj	igazságos ; tisztességes ; szőke ; szőke[when=hair] ; világos[when=skin/complexion] ; szép[when=weather] ; tisztességes[when=price/deal/trial/share/wage/pay/competition/treatment/chance/play/game/offer/process/system/rent] ; méltányos[when=compromise/solution/settlement]
 fair	n	vásár[vásárok]
 fancy	adj	díszes ; elegáns
 fear	n	félelem[félelmek]
@@ -1604,7 +1604,7 @@ seal	v	le|zár ; le|pecsétel
 separation	n	elválasztás ; különválás ; szétválás
 sequence	n	sorrend[sorrendek] ; sorozat[sorozatok]
 settlement	n	település[települések] ; megegyezés ; rendezés
-severe	adj	súlyos ; szigorú
+severe	adj	súlyos ; szigorú ; kemény[when=winter/frost/cold/climate/test] ; heves[when=storm/thunderstorm/wind/gale/weather/pain/rain/fighting]
 sick	adj	beteg[betegek]
 silence	n	csend[csendek] ; hallgatás
 silence	v	el|hallgattat
@@ -1782,7 +1782,7 @@ contemporary	adj	kortárs ; korabeli
 contribute	v	hozzá|járul[noobj]
 contribution	n	hozzájárulás[hozzájárulások]
 conversion	n	átalakítás ; átváltás ; megtérés
-cool	adj	hűvös ; menő
+cool	adj	hűvös ; menő ; menő[when=guy/kid/car/bike/idea/thing/stuff/jacket/shirt/shoe/sunglasses/trick/name/music/song/game/job]
 cool	v	le|hűl[noobj]
 cooperative	adj	együttműködő
 curl	n	fürt[fürtök]
@@ -2147,7 +2147,7 @@ seize	v	meg|ragad ; le|foglal ; el|fog
 sentence	n	mondat[mondatok] ; ítélet[ítéletek] ; büntetés[büntetések,when=serve/receive/give/hand/impose/face]
 sentence	v	el|ítél[to=ra]
 series	n	sorozat[sorozatok] ; széria
-serious	adj	komoly ; súlyos
+serious	adj	komoly ; súlyos ; súlyos[when=injury/illness/accident/crime/condition/mistake/consequence/disease/error/offence/offense/allegation/charge/situation/crisis/shortage/flaw/breach/violation/incident/case/wound/burn/infection/harm/loss/blow/setback]
 shame	n	szégyen[szégyenek] ; kár[károk]
 sharpen	v	élesít ; ki|hegyez
 sheer	adj	puszta ; merő
@@ -4660,8 +4660,8 @@ electric	adj	elektromos
 enormous	adj	hatalmas ; óriási
 excellent	adj	kiváló
 famous	adj	híres[for=rol]
-firm	adj	szilárd ; határozott
-flat	adj	lapos
+firm	adj	szilárd ; határozott ; kemény[when=mattress/bed/surface/fruit/flesh/pillow/tofu/texture/ground/cheese] ; határozott[when=handshake/voice/stance/tone/decision/answer/no/hand/grip/leadership/believer/commitment/refusal/position]
+flat	adj	lapos ; lemerült[when=battery] ; defektes[when=tyre/tire]
 fluent	adj	folyékony
 foggy	adj	ködös
 foolish	adj	ostoba

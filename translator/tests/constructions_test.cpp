@@ -1960,6 +1960,20 @@ TEST(ConstructionsTest, ASenseItsObjectOrNounAsksFor) {
   EXPECT_EQ(hungarian("He broke the window."), "Eltörte az ablakot.");
 }
 
+TEST(ConstructionsTest, AnAdjectivesSenseByItsNoun) {
+  // hard work is "kemény", a hard question "nehéz"; free tickets "ingyenes", free time "szabad"
+  EXPECT_EQ(hungarian("It was hard work."), "Kemény munka volt.");
+  EXPECT_EQ(hungarian("That is a hard question.").find("nehéz kérdés") != std::string::npos, true);
+  EXPECT_EQ(hungarian("We got free tickets."), "Ingyenes jegyeket kaptunk.");
+  EXPECT_EQ(hungarian("I have some free time."), "Van szabad időm.");
+  // a serious accident is "súlyos", a serious man "komoly"
+  EXPECT_EQ(hungarian("He was in a serious accident."), "Egy súlyos balesetben volt.");
+  EXPECT_EQ(hungarian("He is a serious man.").find("komoly férfi") != std::string::npos, true);
+  // a sense for people that its noun chooses too: a thin man is "sovány", a thin slice "vékony"
+  EXPECT_EQ(hungarian("The thin man smiled."), "A sovány férfi elmosolyodott.");
+  EXPECT_EQ(hungarian("Cut the bread into thin slices."), "Vágja a kenyeret vékony szeletekre.");
+}
+
 TEST(ConstructionsTest, BeyondAndExceptForTakeTheirCases) {
   // "beyond" is "túl" after "-on/-en/-ön"; "except for" is "kivéve" after the accusative
   EXPECT_EQ(hungarian("They lived beyond the mountains."), "Laktak a hegyeken túl.");
