@@ -67,7 +67,7 @@ fridge	n	hűtő ; hűtőszekrény
 garden	n	kert[kertek,to=ba,attr=kerti,at=ban]
 gift	n	ajándék[ajándékok]
 girl	n	lány[lányok,person] ; kislány
-glass	n	pohár[poharak] ; üveg
+glass	n	pohár[poharak] ; üveg ; üveg[when=broken/stained/safety/clear/frosted/tinted/bulletproof/frosted/recycled/piece/sheet/pane]
 grandparent	n	nagyszülő[nagyszülők,pp=nagyszülei,person]
 hand	n	kéz[kezek,3sg=keze,pair]
 head	n	fej[fejek] ; vezető
@@ -77,11 +77,11 @@ hospital	n	kórház[kórházak,to=ba,attr=kórházi,at=ban]
 house	n	ház[házak] ; otthon
 husband	n	férj[férjek,person]
 job	n	munka ; állás
-key	n	kulcs[kulcsok] ; billentyű
+key	n	kulcs[kulcsok] ; billentyű ; billentyű[when=press/hit/enter/escape/shift/tab/space/arrow/function/delete/return/control]
 kitchen	n	konyha[to=ba,attr=konyhai,at=ban]
 lake	n	tó[tavak]
 leg	n	láb[lábak,3sg=lába,pair]
-letter	n	levél[levelek] ; betű
+letter	n	levél[levelek] ; betű ; betű[when=capital/small/bold/block/initial/lowercase/uppercase/big]
 life	n	élet[életek]
 light	n	villany ; fény ; lámpa
 light	adj	könnyű ; világos ; gyenge[when=rain/wind/breeze/shower] ; világos[when=colour/color/room/hair/skin/wood/shade/sky/background/dress] ; gyér[when=traffic]
@@ -132,7 +132,7 @@ street	n	utca[in=n,to=ra,from=rol]
 student	n	diák[diákok,3sg=diákja,person] ; hallgató
 sun	n	nap[napok,3sg=napja]
 sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja,time=nom,attr=vasárnapi]
-table	n	asztal[asztalok,3sg=asztala] ; táblázat
+table	n	asztal[asztalok,3sg=asztala] ; táblázat ; táblázat[when=periodic/following/below/above/summary/data]
 tea	n	tea
 teacher	n	tanár[tanárok,person] ; tanító
 television	n	televízió ; tévé
@@ -171,7 +171,7 @@ place	n	hely[helyek,in=n,at=n]
 thing	n	dolog[dolgok]
 part	n	rész[részek]
 point	n	pont[pontok]
-case	n	eset[esetek]
+case	n	eset[esetek] ; ügy[ügyek,when=court/criminal/legal/civil/murder/fraud/corruption/hear/investigate/solve/dismiss/reopen/win/lose/handle/close/prosecute/settle] ; tok[tokok,3sg=tokja,when=phone/glasses/camera/guitar/laptop/leather]
 number	n	szám[számok]
 road	n	út[utak,3sg=útja]
 land	n	föld[földek]
@@ -179,7 +179,7 @@ idea	n	ötlet[ötletek]
 story	n	történet[történetek]
 game	n	játék[játékok]
 picture	n	kép[képek]
-paper	n	papír[papírok,3sg=papírja]
+paper	n	papír[papírok,3sg=papírja] ; újság[when=read/daily/local/morning/national/sunday/evening/weekly/buy] ; dolgozat[dolgozatok,when=write/submit/research/publish/academic/scientific/term]
 heart	n	szív[szívek]
 budapest	n	budapest[name,from=rol,in=n,to=ra]
 # --- verbs
@@ -349,7 +349,7 @@ french	n	francia[in=ul]
 flat	n	lakás[lakások]
 kind	n	fajta
 show	n	műsor ; előadás
-change	n	változás[változások] ; apró
+change	n	változás[változások] ; apró ; apró[when=keep/small/loose/spare]
 change	v	meg|változtat[intr=változik] ; cserél
 turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik[to=ra,by=val] ; le|esik
@@ -361,7 +361,7 @@ return	v	vissza|tér[noobj] ; vissza|ad
 end	n	vég[végek,at=n,in=n] ; befejezés
 end	v	befejez[intr=végződik]
 fire	n	tűz[tüzek] ; tűzvész
-order	n	rendelés[rendelések] ; sorrend ; rend
+order	n	rendelés[rendelések] ; sorrend ; rend ; sorrend[when=alphabetical/reverse/chronological/right/correct/wrong/random/same/numerical/ascending/descending] ; parancs[parancsok,when=obey/follow/give/disobey/issue/executive]
 order	v	rendel ; meg|rendel
 sound	n	hang[hangok,3sg=hangja]
 study	v	tanul
@@ -403,7 +403,7 @@ accept	v	el|fogad
 arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
 arm	n	kar[karok,pair]
-bank	n	bank[bankok,3sg=bankja,to=ba,at=ban] ; part
+bank	n	bank[bankok,3sg=bankja,to=ba,at=ban] ; part ; part[partok,3sg=partja,at=on,to=ra,when=river/west/south/north/east/far/opposite/grassy/muddy/steep/sand]
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
 die	v	meg|hal[noobj]
@@ -516,7 +516,7 @@ mean	v	jelent ; gondol
 pack	v	be|csomagol ; csomagol
 paint	v	fest[perf=ki] ; ki|fest
 plant	v	ültet ; el|ültet
-plant	n	növény[növények] ; üzem[üzemek]
+plant	n	növény[növények] ; üzem[üzemek] ; erőmű[erőművek,acc=erőművet,3sg=erőműve,when=nuclear/coal/gas/solar/hydroelectric/wind/geothermal] ; üzem[üzemek,when=chemical/manufacturing/processing/treatment/industrial/steel/car/bottling/assembly/packaging/production/close/operate]
 promise	v	meg|ígér ; ígér
 rest	v	pihen[noobj]
 ride	v	lovagol[noobj] ; utazik
@@ -547,7 +547,7 @@ turn around	v	meg|fordul[noobj]
 animal	n	állat[állatok]
 beach	n	strand[strandok,3sg=strandja,to=ra,on=on,at=on]
 bedroom	n	hálószoba[to=ba,at=ban]
-bill	n	számla
+bill	n	számla ; törvényjavaslat[törvényjavaslatok,when=pass/introduce/debate/approve/reject/veto/amend/draft/propose/back/oppose/block/sign]
 blood	n	vér[vérek]
 bone	n	csont[csontok]
 building	n	épület[épületek]
@@ -589,7 +589,7 @@ mouth	n	száj[szájak]
 neighbour	n	szomszéd[szomszédok,person]
 orange	n	narancs[narancsok]
 pair	n	pár[párok,3sg=párja]
-party	n	buli[to=ba,at=ban] ; párt[pártok]
+party	n	buli[to=ba,at=ban] ; párt[pártok] ; párt[pártok,when=political/opposition/ruling/conservative/liberal/labour/socialist/green/governing/nationalist/democratic/communist/populist/coalition/centrist/republican/form/found/lead]
 passport	n	útlevél[útlevelek]
 pocket	n	zseb[zsebek]
 police	n	rendőrség[rendőrségek]
@@ -702,9 +702,9 @@ figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja]
 fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
-position	n	helyzet[helyzetek] ; pozíció
+position	n	helyzet[helyzetek] ; pozíció ; pozíció[when=hold/fill/accept/senior/vacant/permanent/managerial]
 raise	v	fel|emel ; emel ; gyűjt[when=money/fund/capital/donation/signature] ; fel|vet[when=question/issue/concern/point/doubt/possibility] ; nevel[when=child/kid/family/son/daughter/cattle/sheep/pig/chicken] ; emel[perf=meg,when=price/tax/rate/wage/salary/fee/rent/limit/age/level/standard/bar/pension/fare]
-sign	n	tábla ; jel[jelek]
+sign	n	tábla ; jel[jelek] ; tábla[when=road/traffic/stop/street/exit/neon/shop/wooden/warning]
 control	v	irányít
 down	adv	le ; lent
 level	n	szint[szintek]
@@ -730,17 +730,17 @@ claim	v	állít ; követel[when=life]
 design	v	tervez
 firm	n	cég[cégek]
 ground	n	föld[földek] ; talaj[acc=talajt]
-interest	n	érdeklődés ; kamat[kamatok]
+interest	n	érdeklődés ; kamat[kamatok] ; kamat[kamatok,when=pay/charge/earn/annual/compound/monthly/accrued] ; érdek[érdekek,when=national/public/best/personal/economic/political/business/own/mutual/conflicting/vested/protect/serve/represent/defend/strategic/financial/commercial/security]
 measure	v	mér ; meg|mér
 model	n	modell[modellek,acc=modellt,3sg=modellje] ; minta
 press	n	sajtó
 project	n	projekt[projektek] ; terv[tervek]
 range	n	választék[választékok] ; tartomány[tartományok]
-record	n	rekord[rekordok,3sg=rekordja,pp=rekordjai] ; feljegyzés ; lemez[lemezek]
+record	n	rekord[rekordok,3sg=rekordja,pp=rekordjai] ; feljegyzés ; lemez[lemezek] ; nyilvántartás[when=medical/dental/criminal/public/official/school/financial/keep/update/access]
 report	n	jelentés[jelentések] ; beszámoló
 report	v	jelent ; be|jelent
 sink	n	mosogató
-spring	n	tavasz[tavaszok,time=val,attr=tavaszi] ; forrás
+spring	n	tavasz[tavaszok,time=val,attr=tavaszi] ; forrás ; forrás[when=hot/mineral/natural/thermal/underground/freshwater]
 stock	n	készlet[készletek]
 subject	n	tantárgy[tantárgyak] ; téma
 tie	n	nyakkendő
@@ -803,14 +803,14 @@ crash	v	le|zuhan[noobj] ; ütközik
 frame	n	keret[keretek] ; váz[vázak]
 frame	v	be|keretez
 hang	v	lóg[noobj] ; fel|akaszt
-issue	n	kérdés[kérdések] ; szám[számok] ; kiadás
+issue	n	kérdés[kérdések] ; szám[számok] ; kiadás ; szám[számok,when=latest/late/current/next/special/previous/back/recent/monthly/weekly/magazine] ; probléma[when=technical/health/security/safety/mental/medical/known/fix/resolve/solve/report/experience/connection/performance/login/billing/payment/software/hardware/network/compatibility]
 issue	v	ki|ad ; ki|bocsát
 loose	adj	laza ; bő
 march	n	március[cap,time=ban] ; menetelés ; felvonulás
 march	v	menetel[noobj] ; vonul[noobj]
 master	n	mester[mesterek,person] ; gazda
 master	v	el|sajátít
-match	n	mérkőzés[mérkőzések] ; gyufa
+match	n	mérkőzés[mérkőzések] ; gyufa ; gyufa[when=strike/light/burn]
 match	v	meg|felel[obj=nak] ; passzol[noobj]
 notice	n	értesítés[értesítések] ; figyelem[figyelmek]
 notice	v	észre|vesz
@@ -820,7 +820,7 @@ pitch	n	pálya[pályák,on=n] ; hangmagasság
 pitch	v	dob ; fel|ver
 post	n	posta ; állás[állások] ; oszlop[oszlopok]
 post	v	fel|ad ; ki|tesz ; ki|tesz[when=message/photo/picture/comment/video/update/link/picture/review/tweet/notice]
-power	n	hatalom[hatalmak] ; erő ; áram[áramok]
+power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/restore/switch/turn/supply/outage]
 relief	n	megkönnyebbülés ; segély[segélyek]
 rough	adj	durva ; egyenetlen ; viharos[when=sea/water/weather/crossing/wind/night] ; hozzávetőleges[when=idea/estimate/guide/figure/number/calculation/translation/outline/approximation/draft/sketch/timeline/order/guess] ; nehéz[nehezek,when=time/day/week/night/year/month/patch/period/start/ride/journey/life]
 score	n	eredmény[eredmények] ; pontszám[pontszámok]
@@ -834,7 +834,7 @@ spot	n	folt[foltok] ; hely[helyek]
 spot	v	észre|vesz
 spur	n	sarkantyú
 spur	v	ösztönöz
-stage	n	színpad[színpadok,on=on] ; szakasz[szakaszok]
+stage	n	színpad[színpadok,on=on] ; szakasz[szakaszok] ; szakasz[szakaszok,when=early/final/late/next/first/second/third/initial/later/advanced/critical/planning/development/group/knockout/last/latest/each/every/various/different/reach/enter]
 stage	v	rendez
 strip	n	csík[csíkok,3sg=csíkja] ; sáv[sávok,3sg=sávja]
 strip	v	le|vetkőzik ; le|húz
@@ -878,7 +878,7 @@ contact	n	kapcsolat[kapcsolatok] ; érintkezés
 contact	v	meg|keres ; érintkezik
 content	n	tartalom[tartalmak]
 content	adj	elégedett
-date	n	dátum[dátumok] ; randevú
+date	n	dátum[dátumok] ; randevú ; randevú[when=blind/romantic/dinner/ask]
 date	v	jár[obj=val,noobj]
 defense	n	védelem[védelmek] ; védekezés
 demand	n	igény[igények] ; kereslet[keresletek]
@@ -1080,7 +1080,7 @@ silver	n	ezüst[ezüstök]
 silver	adj	ezüst
 special	adj	különleges ; speciális
 split	v	szét|választ ; el|oszt ; szét|válik
-state	n	állam[államok,attr=állami] ; állapot[állapotok]
+state	n	állam[államok,attr=állami] ; állapot[állapotok] ; állapot[állapotok,when=poor/good/bad/mental/physical/emotional/current/present/terrible/critical/stable/excellent/natural/original/liquid/solid]
 state	v	ki|jelent ; állít
 step	n	lépés[lépések] ; lépcsőfok[lépcsőfokok]
 step	v	lép[noobj]
@@ -1142,7 +1142,7 @@ core	n	mag[magok,3sg=magja] ; lényeg[lényegek]
 correct	adj	helyes ; pontos
 correct	v	ki|javít ; javít
 course	n	tanfolyam[tanfolyamok] ; fogás[fogások] ; pálya
-court	n	bíróság[bíróságok] ; udvar[udvarok] ; pálya
+court	n	bíróság[bíróságok] ; udvar[udvarok] ; pálya ; pálya[when=tennis/basketball/squash/badminton/volleyball/clay/grass/indoor] ; udvar[udvarok,when=royal/imperial/palace]
 crowd	n	tömeg[tömegek]
 crowd	v	tolong[noobj] ; zsúfol
 curse	n	átok[átkok]
@@ -1151,7 +1151,7 @@ curve	n	görbe ; kanyar[kanyarok,3sg=kanyarja]
 curve	v	kanyarodik ; hajlít
 debate	n	vita
 debate	v	vitat ; meg|vitat
-degree	n	fok[fokok,3sg=foka,at=n,to=ra] ; mérték[mértékek] ; diploma
+degree	n	fok[fokok,3sg=foka,at=n,to=ra] ; mérték[mértékek] ; diploma ; diploma[when=university/college/master/bachelor/law/medical/get/earn/hold/obtain/complete/honorary/postgraduate/undergraduate/doctoral]
 delicate	adj	kényes ; finom[finomak] ; törékeny
 desire	n	vágy[vágyak]
 desire	v	kíván ; vágyik[obj=ra]
@@ -1307,7 +1307,7 @@ tap	v	koppint ; kopogtat
 tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
 tear	v	el|tép[intr=szakad] ; szakít
 tender	adj	gyengéd ; puha
-term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek]
+term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek] ; ciklus[ciklusok,when=second/third/fourth/presidential/serve/win/consecutive/seek/fifth/parliamentary] ; táv[távok,3sg=távja,pp=távjai,when=long/short/medium]
 total	n	összeg[összegek] ; végösszeg[végösszegek]
 total	adj	teljes ; összes
 tough	adj	kemény ; nehéz[nehezek] ; szívós
@@ -1318,7 +1318,7 @@ trick	v	be|csap ; rá|szed
 trim	v	nyír ; le|nyír ; díszít
 tumble	v	bukfencezik ; le|esik ; zuhan[noobj,to=ra,by=val]
 up	adv	fel ; fent
-volume	n	hangerő ; kötet[kötetek] ; térfogat[térfogatok]
+volume	n	hangerő ; kötet[kötetek] ; térfogat[térfogatok] ; hangerő[when=turn/adjust/lower/raise/increase/reduce/decrease/full/high/low/maximum/sound]
 vote	n	szavazat[szavazatok] ; szavazás[szavazások]
 vote	v	szavaz[noobj,on=rol]
 wild	adj	vad[vadak] ; zabolátlan ; őrült[when=party/night/dream/idea/guess/ride/life/time/week/weekend/rumour/rumor/speculation/claim/story/theory]
@@ -1363,7 +1363,7 @@ blaze	n	tűz[tüzek] ; lángolás
 blaze	v	lángol[noobj]
 bloom	n	virágzás ; virág[virágok]
 bloom	v	virágzik
-board	n	tábla ; deszka ; testület[testületek]
+board	n	tábla ; deszka ; testület[testületek] ; deszka[when=ironing/cutting/chopping/wooden/surf] ; testület[testületek,when=appoint/elect/chair/advisory/executive/editorial]
 board	v	fel|száll[noobj] ; be|száll[noobj]
 bottom	n	alj[3sg=alja,at=n] ; fenék[fenekek] ; alsó rész
 brass	n	réz[rezek]
@@ -1645,7 +1645,7 @@ third	adj	harmadik
 third	n	harmad[harmadok]
 thrill	n	izgalom[izgalmak] ; borzongás
 thrill	v	fel|villanyoz
-tip	n	tipp[tippek,3sg=tippje] ; borravaló ; hegy[hegyek]
+tip	n	tipp[tippek,3sg=tippje] ; borravaló ; hegy[hegyek] ; borravaló[when=leave/give/generous/big/small/include]
 tip	v	fel|borít ; borravalót ad
 trail	n	ösvény[ösvények] ; nyom[nyomok]
 trail	v	követ ; vonszol
@@ -1746,7 +1746,7 @@ cable	n	kábel[kábelek]
 calm	adj	nyugodt ; csendes[csendesek]
 calm	v	meg|nyugtat ; nyugtat
 canvas	n	vászon[vásznak]
-capital	n	főváros[fővárosok] ; tőke ; nagybetű
+capital	n	főváros[fővárosok] ; tőke ; nagybetű ; tőke[when=raise/invest/venture/foreign/private/working/human/social/attract/initial]
 caution	n	óvatosság ; figyelmeztetés
 cement	n	cement[cementek]
 certain	adj	biztos ; bizonyos
@@ -2382,7 +2382,7 @@ catalogue	n	katalógus[katalógusok] ; jegyzék[jegyzékek]
 ceiling	n	mennyezet[mennyezetek] ; plafon[plafonok,3sg=plafonja]
 celebrate	v	ünnepel ; meg|ünnepel
 celestial	adj	égi ; mennyei
-cell	n	sejt[sejtek] ; cella ; elem[elemek]
+cell	n	sejt[sejtek] ; cella ; elem[elemek] ; cella[when=prison/jail/police/padded/locked/tiny/holding]
 ceremony	n	szertartás[szertartások] ; ünnepség[ünnepségek]
 certify	v	igazol ; tanúsít
 champion	n	bajnok[bajnokok,person] ; harcos[harcosok]
@@ -3645,7 +3645,7 @@ buddhist	n	buddhista[person]
 buddhist	adj	buddhista
 buffer	n	ütköző ; puffer[pufferek]
 buffet	n	svédasztal[svédasztalok] ; büfé
-bug	n	bogár[bogarak] ; poloska ; programhiba
+bug	n	bogár[bogarak] ; poloska ; programhiba ; programhiba[when=fix/report/find/software/known/critical/minor]
 bulge	n	kidudorodás ; dudor[dudorok]
 bulge	v	ki|dudorodik ; duzzad[noobj]
 bulging	adj	kidudorodó ; dülledő
@@ -4515,7 +4515,7 @@ movie	n	film[filmek,3sg=filmje]
 mushroom	n	gomba
 neck	n	nyak[nyakak]
 niece	n	unokahúg[unokahúgok,person]
-note	n	jegyzet[jegyzetek] ; üzenet[üzenetek]
+note	n	jegyzet[jegyzetek] ; üzenet[üzenetek] ; bankjegy[bankjegyek,3sg=bankjegye,when=bank/pound/euro/dollar/forint/fake/counterfeit]
 novel	n	regény[regények]
 ocean	n	óceán[óceánok,3sg=óceánja]
 owner	n	tulajdonos[tulajdonosok,person]
@@ -4556,7 +4556,7 @@ salary	n	fizetés[fizetések]
 sand	n	homok[3sg=homokja]
 sausage	n	kolbász[kolbászok]
 scarf	n	sál[sálak]
-season	n	évszak[évszakok] ; szezon[3sg=szezonja]
+season	n	évszak[évszakok] ; szezon[3sg=szezonja] ; szezon[3sg=szezonja,when=football/tourist/holiday/new/next/regular/skiing/ski/hunting/breeding/peak/festive/opening/league/basketball/hockey/premier/high/low/busy]
 secretary	n	titkár[titkárok,person]
 snake	n	kígyó
 spider	n	pók[3sg=pókja]
@@ -4899,7 +4899,7 @@ microwave	n	mikró ; mikrohullámú sütő
 warranty	n	garancia[garanciák] ; jótállás[jótállások]
 pedestrian	n	gyalogos[person,gyalogosok]
 cyclist	n	kerékpáros[person,kerékpárosok] ; biciklis
-talk	n	beszélgetés ; előadás ; tárgyalás[tárgyalások,pl]
+talk	n	beszélgetés ; előadás ; tárgyalás[tárgyalások,pl] ; előadás[when=give/deliver/attend/keynote]
 lift	n	lift[liftek,3sg=liftje,in=ban] ; felvonó
 drop	n	csepp[cseppek,3sg=cseppje,pp=cseppjei] ; esés
 date of birth	n	születési dátum
@@ -6207,7 +6207,7 @@ overdraft	n	folyószámlahitel ; hitelkeret
 exchange rate	n	árfolyam[árfolyamok,3sg=árfolyama]
 taxpayer	n	adófizető[adófizetők,person]
 recession	n	recesszió[recessziók] ; visszaesés
-charge	n	díj[díjak,3sg=díja] ; vád[vádak,3sg=vádja]
+charge	n	díj[díjak,3sg=díja] ; vád[vádak,3sg=vádja] ; vád[vádak,3sg=vádja,when=face/deny/drop/bring/file/press/admit/dismiss/criminal/murder/corruption/fraud/assault/terrorism/serious/false/similar]
 cash	v	be|vált
 budget	v	tervez ; be|oszt
 overspend	v	túlköltekezik[noobj]
@@ -8032,3 +8032,5 @@ turning point	n	fordulópont[fordulópontok,3sg=fordulópontja]
 wake-up call	n	figyelmeztetés[figyelmeztetések] ; intő jel
 red tape	n	bürokrácia[bürokráciák] ; papírmunka
 loophole	n	kiskapu[kiskapuk] ; joghézag
+break	n	szünet[szünetek]
+smoker	n	dohányos[dohányosok,person]

@@ -1960,6 +1960,28 @@ TEST(ConstructionsTest, ASenseItsObjectOrNounAsksFor) {
   EXPECT_EQ(hungarian("He broke the window."), "Eltörte az ablakot.");
 }
 
+TEST(ConstructionsTest, ANounsSenseByTheWordsBeforeItAndASetPhrasesLastWord) {
+  // a noun's sense by the adjective or noun before it: a river's bank is its "part", a
+  // political party a "párt", a tennis court a "pálya"; elsewhere the first sense
+  EXPECT_EQ(hungarian("We sat on the river bank."), "A folyóparton ültünk.");
+  EXPECT_EQ(hungarian("The bank is closed."), "A bank zárva van.");
+  EXPECT_EQ(hungarian("The opposition party won."), "Az ellenzéki párt nyert.");
+  EXPECT_EQ(hungarian("We went to a party."), "Egy buliba mentünk.");
+  EXPECT_EQ(hungarian("They played on the tennis court."), "A teniszpályán játszottak.");
+  EXPECT_EQ(hungarian("The court rejected the appeal."), "A bíróság elutasította a fellebbezést.");
+  // an object that is a set phrase chooses the verb's sense by its last word: a world record
+  // is set up ("felállít") as a record, credit cards accepted ("elfogad") as cards
+  EXPECT_EQ(hungarian("She set a new world record."), "Felállított egy új világrekordot.");
+  EXPECT_EQ(hungarian("She set the alarm."), "Beállította a riasztót.");
+  EXPECT_EQ(hungarian("We don't take credit cards."), "Nem fogadunk el hitelkártyákat.");
+  // time is spent as one passes it ("tölt"), money as one pays it out ("költ")
+  EXPECT_EQ(hungarian("She spent two weeks in Italy."), "Két hetet töltött Olaszországban.");
+  EXPECT_EQ(hungarian("She spent all her money.").find("töltött"), std::string::npos);
+  // children are raised as one brings them up ("nevel"), a hand as one lifts it
+  EXPECT_EQ(hungarian("They raised three children."), "Három gyereket neveltek.");
+  EXPECT_EQ(hungarian("He raised his hand."), "Felemelte a kezét.");
+}
+
 TEST(ConstructionsTest, AnAdjectivesSenseByItsNoun) {
   // hard work is "kemény", a hard question "nehéz"; free tickets "ingyenes", free time "szabad"
   EXPECT_EQ(hungarian("It was hard work."), "Kemény munka volt.");
