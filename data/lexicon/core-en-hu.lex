@@ -31,7 +31,7 @@ child	n	gyerek[gyerekek,person] ; gyermek[gyermekek]
 chocolate	n	csokoládé
 cinema	n	mozi[to=ba,at=ban]
 city	n	város[városok,to=ba,attr=városi,at=ban]
-class	n	osztály ; óra
+class	n	osztály ; óra ; óra[when=attend/teach/skip/yoga/dance/art/music/english/maths/math/french/german/spanish/history/science/cooking/evening/online/fitness/swimming/exercise/drawing/piano/language/chemistry/physics/biology/geography/pe]
 classroom	n	osztályterem[osztálytermek]
 coat	n	kabát[kabátok,3sg=kabátja]
 coffee	n	kávé
@@ -67,7 +67,7 @@ fridge	n	hűtő ; hűtőszekrény
 garden	n	kert[kertek,to=ba,attr=kerti,at=ban]
 gift	n	ajándék[ajándékok]
 girl	n	lány[lányok,person] ; kislány
-glass	n	pohár[poharak] ; üveg ; üveg[when=broken/stained/safety/clear/frosted/tinted/bulletproof/frosted/recycled/piece/sheet/pane]
+glass	n	pohár[poharak] ; üveg ; üveg[when=broken/stained/safety/clear/frosted/tinted/bulletproof/recycled/piece/sheet/pane]
 grandparent	n	nagyszülő[nagyszülők,pp=nagyszülei,person]
 hand	n	kéz[kezek,3sg=keze,pair]
 head	n	fej[fejek] ; vezető
@@ -83,7 +83,7 @@ lake	n	tó[tavak]
 leg	n	láb[lábak,3sg=lába,pair]
 letter	n	levél[levelek] ; betű ; betű[when=capital/small/bold/block/initial/lowercase/uppercase/big]
 life	n	élet[életek]
-light	n	villany ; fény ; lámpa
+light	n	villany ; fény ; lámpa ; lámpa[when=street/traffic/brake/warning/reading/bedside/ceiling/kitchen/headlight/tail/bicycle/bike/flashing/red/green/amber]
 light	adj	könnyű ; világos ; gyenge[when=rain/wind/breeze/shower] ; világos[when=colour/color/room/hair/skin/wood/shade/sky/background/dress] ; gyér[when=traffic]
 light	v	meg|gyújt ; meg|világít
 london	n	london[name]
@@ -183,7 +183,7 @@ paper	n	papír[papírok,3sg=papírja] ; újság[when=read/daily/local/morning/na
 heart	n	szív[szívek]
 budapest	n	budapest[name,from=rol,in=n,to=ra]
 # --- verbs
-ask	v	meg|kérdez ; kér
+ask	v	meg|kérdez ; kér ; fel|tesz[when=question] ; kér[when=favour/favor/permission/help/advice/forgiveness/information/refund/receipt/price]
 be	v	van
 become	v	lesz[obj=nom] ; válik
 begin	v	el|kezd[intr=kezdődik] ; kezdődik
@@ -369,7 +369,7 @@ develop	v	fejleszt[intr=fejlődik] ; fejlődik
 free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education]
 first	adj	első
 hit	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village/economy] ; el|talál[when=target/ball/mark] ; el|ér[when=record/peak/level/milestone]
-pull	v	húz
+pull	v	húz ; meg|húz[when=muscle/tendon/hamstring/trigger] ; ki|húz[when=tooth/plug/cork/weed]
 reach	v	el|ér ; jut[obj=ra,when=agreement/decision/conclusion/compromise]
 quiet	adj	csendes[csendesek]
 side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
@@ -410,8 +410,8 @@ die	v	meg|hal[noobj]
 price	n	ár[árak]
 rich	adj	gazdag[gazdagok] ; termékeny[when=soil/land/ground] ; laktató[when=food/meal/sauce/dessert/cake/dish/diet]
 short	adj	rövid ; alacsony[alacsonyak,person,when=man/woman/boy/girl/person/guy/player]
-star	n	csillag[csillagok]
-warm	adj	meleg[melegek]
+star	n	csillag[csillagok] ; sztár[sztárok,3sg=sztárja,when=film/movie/pop/rock/football/hollywood/reality/rising/tv/television/soap/youtube/child/guest/sport/tennis]
+warm	adj	meleg[melegek] ; szívélyes[when=welcome/greeting/reception/smile/hospitality/wish/regard/thanks/atmosphere/host]
 easy	adj	könnyű[könnyűek]
 only	adv	csak
 just	adv	csak ; éppen
@@ -602,7 +602,7 @@ radio	n	rádió
 rose	n	rózsa
 sandwich	n	szendvics[szendvicsek]
 sheep	n	birka ; juh[juhok]
-shower	n	zuhany[zuhanyok] ; zápor
+shower	n	zuhany[zuhanyok] ; zápor ; zápor[when=light/heavy/scattered/occasional/thundery/april/rain/snow/sudden/brief/passing]
 singer	n	énekes[énekesek,person]
 size	n	méret[méretek]
 skirt	n	szoknya
@@ -698,7 +698,7 @@ force	v	kényszerít
 spread	v	terjed[noobj] ; szét|terít
 beat	v	meg|ver ; legyőz ; fel|ver[when=egg/cream/mixture/butter/batter]
 burn	v	ég[noobj] ; el|éget
-figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja]
+figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja] ; személyiség[személyiségek,when=public/political/key/leading/prominent/important/historical/controversial/religious/senior/major/literary/cultural/central]
 fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
@@ -725,7 +725,7 @@ view	n	kilátás[kilátások] ; nézet
 reduce	v	csökkent[to=ra,by=val]
 aim	n	cél[célok,3sg=célja]
 bear	n	medve
-blow	v	fúj
+blow	v	fúj ; ki|fúj[when=nose] ; el|fúj[when=candle]
 claim	v	állít ; követel[when=life]
 design	v	tervez
 firm	n	cég[cégek]
@@ -754,7 +754,7 @@ better	adj	jobb[jobbak]
 block	n	tömb[tömbök,3sg=tömbje] ; háztömb[háztömbök,3sg=háztömbje]
 color	n	szín[színek]
 colour	n	szín[színek]
-cross	v	át|kel[noobj] ; keresztez
+cross	v	át|kel[noobj] ; keresztez ; át|kel[obj=on,when=road/street/river/border/bridge/sea/ocean/channel/desert/mountain/atlantic/lake]
 escape	v	el|menekül[noobj] ; meg|szökik
 file	n	fájl[fájlok,acc=fájlt,3sg=fájlja] ; irat[iratok]
 flow	v	folyik
@@ -785,11 +785,11 @@ strain	n	megterhelés ; feszültség[feszültségek]
 strain	v	meg|erőltet ; szűr
 yield	n	hozam[hozamok]
 yield	v	enged[obj=nak] ; hoz
-bar	n	bár[bárok,3sg=bárja] ; rúd[rudak,3sg=rúdja] ; rács[rácsok]
+bar	n	bár[bárok,3sg=bárja] ; rúd[rudak,3sg=rúdja] ; rács[rácsok] ; szelet[szeletek,when=chocolate/cereal/protein/granola/energy/candy/snack] ; rúd[rudak,3sg=rúdja,when=gold/iron/steel/metal/soap]
 bar	v	el|zár ; meg|akadályoz
 credit	n	hitel[hitelek] ; elismerés
 credit	v	jóváír
-dull	adj	unalmas ; tompa
+dull	adj	unalmas ; tompa ; tompa[when=pain/ache/knife/blade/sound/thud/edge/light/colour/color/glow/roar] ; borús[when=day/weather/sky/morning/afternoon/winter]
 flash	n	villanás[villanások] ; vaku
 flash	v	villog[noobj] ; fel|villan[noobj]
 transfer	n	átutalás[átutalások] ; áthelyezés
@@ -805,7 +805,7 @@ frame	v	be|keretez
 hang	v	lóg[noobj] ; fel|akaszt
 issue	n	kérdés[kérdések] ; szám[számok] ; kiadás ; szám[számok,when=latest/late/current/next/special/previous/back/recent/monthly/weekly/magazine] ; probléma[when=technical/health/security/safety/mental/medical/known/fix/resolve/solve/report/experience/connection/performance/login/billing/payment/software/hardware/network/compatibility]
 issue	v	ki|ad ; ki|bocsát
-loose	adj	laza ; bő
+loose	adj	laza ; bő ; bő[when=dress/shirt/trousers/jeans/clothes/clothing/sweater/jumper/fit/top/sleeve/skirt/coat/jacket/pants/collar]
 march	n	március[cap,time=ban] ; menetelés ; felvonulás
 march	v	menetel[noobj] ; vonul[noobj]
 master	n	mester[mesterek,person] ; gazda
@@ -958,7 +958,7 @@ system	n	rendszer[rendszerek]
 test	n	teszt[tesztek] ; próba ; vizsga
 test	v	tesztel ; ki|próbál
 thrust	v	döf ; lök
-tight	adj	szoros ; feszes
+tight	adj	szoros ; feszes ; szűkös[when=budget/schedule/deadline/timetable/timeline/finances/space/margin] ; szigorú[when=security/control/regulation/rule/restriction/limit/discipline/policy]
 title	n	cím[címek]
 toss	v	fel|dob ; dob
 trap	n	csapda
@@ -992,7 +992,7 @@ concern	n	aggodalom[aggodalmak] ; ügy[ügyek]
 concern	v	érint ; aggaszt
 condition	n	állapot[állapotok] ; feltétel[feltételek]
 conduct	n	viselkedés
-conduct	v	vezet ; vezényel
+conduct	v	vezet ; vezényel ; végez[when=survey/research/study/experiment/test/interview/investigation/inquiry/search/analysis/review/poll/audit/inspection] ; vezényel[when=orchestra/choir/band]
 conflict	n	konfliktus[konfliktusok] ; ellentét[ellentétek]
 contract	n	szerződés[szerződések]
 contract	v	össze|húzódik ; szerződik
@@ -1003,7 +1003,7 @@ cycle	n	ciklus[ciklusok] ; kerékpár[kerékpárok,3sg=kerékpárja]
 death	n	halál[halálok]
 decline	n	hanyatlás ; csökkenés
 decline	v	csökken[noobj] ; el|utasít
-deliver	v	kézbesít ; szállít
+deliver	v	kézbesít ; szállít ; tart[when=speech/lecture/talk/address/sermon/presentation]
 determine	v	meg|határoz ; el|dönt
 development	n	fejlődés ; fejlesztés[fejlesztések]
 direction	n	irány[irányok] ; utasítás[utasítások]
@@ -1045,7 +1045,7 @@ much	adv	sokkal ; nagyon
 national	adj	nemzeti ; országos
 neglect	v	el|hanyagol
 occupy	v	el|foglal ; lefoglal
-operation	n	művelet[műveletek] ; műtét[műtétek] ; működés
+operation	n	művelet[műveletek] ; műtét[műtétek] ; működés ; műtét[műtétek,when=undergo/perform/heart/knee/hip/successful/emergency/eye/back/brain/surgical/cosmetic/cancer/minor/major]
 pace	n	tempó ; lépés[lépések]
 pattern	n	minta ; mintázat[mintázatok]
 pick	v	választ ; szed ; fel|vesz ; szed[when=flower/fruit/apple/berry/mushroom/strawberry/grape/cherry/tea/cotton]
@@ -1125,7 +1125,7 @@ boost	v	növel ; fel|lendít
 border	n	határ[határok] ; szegély[szegélyek]
 brilliant	adj	ragyogó ; zseniális
 cast	n	szereposztás ; gipsz[gipszek]
-cast	v	vet ; dob ; önt
+cast	v	vet ; dob ; önt ; le|ad[when=vote/ballot]
 circle	n	kör[körök]
 circle	v	kering[noobj] ; be|karikáz
 composition	n	összetétel ; fogalmazás[fogalmazások] ; zenemű[zeneművek]
@@ -1172,7 +1172,7 @@ express	adj	gyors[gyorsak] ; expressz
 expression	n	kifejezés[kifejezések] ; arckifejezés
 extreme	adj	szélsőséges ; rendkívüli
 extreme	n	véglet[végletek]
-fan	n	rajongó ; ventilátor[ventilátorok] ; legyező
+fan	n	rajongó ; ventilátor[ventilátorok] ; legyező ; ventilátor[ventilátorok,when=ceiling/electric/desk/cooling/extractor/switch/turn]
 flight	n	járat[járatok] ; repülés ; menekülés
 flush	v	le|húz ; el|pirul[noobj]
 forward	adv	előre
@@ -1207,7 +1207,7 @@ interpret	v	értelmez ; tolmácsol
 judge	n	bíró[person]
 judge	v	ítél ; meg|ítél
 judgment	n	ítélet[ítéletek] ; ítélőképesség
-lay	v	le|tesz[on=ra,in=ba] ; fektet ; rak
+lay	v	le|tesz[on=ra,in=ba] ; fektet ; rak ; rak[when=egg] ; le|rak[when=foundation/brick/cable/pipe/track] ; meg|terít[when=table]
 liberal	adj	liberális ; bőkezű
 limit	n	határ[határok] ; korlát[korlátok,3sg=korlátja]
 limit	v	korlátoz
@@ -1322,7 +1322,7 @@ volume	n	hangerő ; kötet[kötetek] ; térfogat[térfogatok] ; hangerő[when=tu
 vote	n	szavazat[szavazatok] ; szavazás[szavazások]
 vote	v	szavaz[noobj,on=rol]
 wild	adj	vad[vadak] ; zabolátlan ; őrült[when=party/night/dream/idea/guess/ride/life/time/week/weekend/rumour/rumor/speculation/claim/story/theory]
-withdraw	v	vissza|von ; ki|vesz ; vissza|vonul[noobj]
+withdraw	v	vissza|von ; ki|vesz ; vissza|vonul[noobj] ; fel|vesz[when=money/cash/fund/euro/dollar/pound/amount/forint] ; ki|von[when=troop/force/soldier/army/ambassador]
 witness	n	tanú[person]
 witness	v	lát ; tanúsít
 wonder	n	csoda ; csodálkozás
@@ -1611,7 +1611,7 @@ silence	v	el|hallgattat
 sketch	n	vázlat[vázlatok] ; jelenet[jelenetek]
 sketch	v	vázol ; fel|vázol
 slender	adj	karcsú[karcsúak] ; vékony
-smart	adj	okos ; elegáns
+smart	adj	okos ; elegáns ; elegáns[when=suit/dress/clothes/jacket/shirt/shoe/restaurant/hotel/outfit/look/appearance/uniform/hat/tie/coat]
 social	adj	társadalmi ; szociális ; társasági
 spare	adj	tartalék ; szabad[szabadok]
 spare	v	kímél ; meg|kímél ; nélkülöz
@@ -1725,7 +1725,7 @@ attempt	v	meg|próbál
 attraction	n	vonzás ; látványosság[látványosságok] ; vonzalom[vonzalmak]
 avoid	v	el|kerül ; kerül
 banish	v	száműz ; el|űz
-bat	n	denevér[denevérek] ; ütő
+bat	n	denevér[denevérek] ; ütő ; ütő[when=baseball/cricket/tennis/swing/wooden]
 behind	adv	hátul ; mögötte
 belong	v	tartozik[to=hoz]
 below	adv	lent ; alább
@@ -2040,7 +2040,7 @@ pause	n	szünet[szünetek]
 pause	v	meg|áll[noobj] ; szünetet tart
 peace	n	béke
 perception	n	érzékelés ; felfogás
-perform	v	előad ; végez ; teljesít
+perform	v	előad ; végez ; teljesít ; végez[when=operation/surgery/task/test/duty/procedure/experiment/check/analysis/function/service/transplant/calculation]
 performance	n	előadás[előadások] ; teljesítmény[teljesítmények]
 permit	n	engedély[engedélyek]
 permit	v	engedélyez ; meg|enged
@@ -2054,7 +2054,7 @@ popular	adj	népszerű[népszerűek] ; népi
 population	n	népesség[népességek] ; lakosság[lakosságok]
 port	n	kikötő ; port[portok,3sg=portja]
 portion	n	rész[részek] ; adag[adagok,3sg=adagja]
-pose	v	jelent ; pózol[noobj] ; fel|tesz
+pose	v	jelent ; pózol[noobj] ; fel|tesz ; fel|tesz[when=question]
 possibility	n	lehetőség[lehetőségek]
 powerful	adj	erős ; hatalmas
 prayer	n	ima ; imádság[imádságok]
@@ -2410,7 +2410,7 @@ cling	v	kapaszkodik ; ragaszkodik
 closely	adv	szorosan ; alaposan
 closet	n	szekrény[szekrények]
 cluster	n	csoport[csoportok] ; fürt[fürtök]
-coach	n	edző[person] ; busz[in=n,on=n] ; kocsi
+coach	n	edző[person] ; busz[in=n,on=n] ; kocsi ; busz[in=n,on=n,when=tourist/night/school/express/airport/overnight/sightseeing/hire/board/take/catch/travel]
 code	n	kód[kódok] ; törvénykönyv[törvénykönyvek]
 coincide	v	egybe|esik
 collector	n	gyűjtő[person] ; beszedő
@@ -3744,7 +3744,7 @@ consist	v	áll[of=bol]
 complain	v	panaszkodik[about=rol,that=rol]
 remind	v	emlékeztet[of=ra,about=ra,that=ra]
 warn	v	figyelmeztet[about=ra,of=ra,that=ra]
-cancel	v	le|mond ; töröl
+cancel	v	le|mond ; töröl ; töröl[when=flight/train/bus/service/route/departure/file/post]
 postpone	v	el|halaszt
 demolish	v	le|bont
 rescue	v	meg|ment
@@ -8034,3 +8034,4 @@ red tape	n	bürokrácia[bürokráciák] ; papírmunka
 loophole	n	kiskapu[kiskapuk] ; joghézag
 break	n	szünet[szünetek]
 smoker	n	dohányos[dohányosok,person]
+welcome	n	fogadtatás[fogadtatások]

@@ -1996,6 +1996,18 @@ TEST(ConstructionsTest, AnAdjectivesSenseByItsNoun) {
   EXPECT_EQ(hungarian("Cut the bread into thin slices."), "Vágja a kenyeret vékony szeletekre.");
 }
 
+TEST(ConstructionsTest, AVerbsSenseByItsObjectBringsItsOwnCases) {
+  // the sense an object chooses governs it with its own case: the piano is played on
+  // ("zongorán"), a road crossed over ("úton"), attention paid to a thing ("figyelmet ... -ra")
+  EXPECT_EQ(hungarian("She plays the piano."), "Játszik a zongorán.");
+  EXPECT_EQ(hungarian("She plays football.").find("zongor"), std::string::npos);
+  EXPECT_EQ(hungarian("We crossed the road."), "Átkeltünk az úton.");
+  EXPECT_EQ(hungarian("Pay attention to the road."), "Fordítson figyelmet az útra.");
+  // a question is put ("feltesz"), a person asked ("megkérdez")
+  EXPECT_EQ(hungarian("Can I ask a question?"), "Feltehetek egy kérdést?");
+  EXPECT_EQ(hungarian("The teacher asked a question."), "A tanár feltett egy kérdést.");
+}
+
 TEST(ConstructionsTest, BeyondAndExceptForTakeTheirCases) {
   // "beyond" is "túl" after "-on/-en/-ön"; "except for" is "kivéve" after the accusative
   EXPECT_EQ(hungarian("They lived beyond the mountains."), "Laktak a hegyeken túl.");
