@@ -690,12 +690,12 @@ form	n	űrlap[űrlapok,3sg=űrlapja] ; forma
 back	adv	vissza ; hátra
 back	n	hát[hátak,3sg=háta] ; hátsó rész
 charge	v	tölt ; fel|tölt ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat]
-strike	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village] ; meg|gyújt[when=match]
+strike	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village] ; meg|gyújt[when=match] ; meg|köt[when=deal/agreement/bargain/compromise]
 center	n	központ[központok] ; közép[közepek]
 drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt ; el|ejt[when=charge/plan/idea/case/claim/proposal/subject/lawsuit] ; ki|tesz[when=kid/child/passenger/son/daughter]
 force	n	erő ; kényszer
 force	v	kényszerít
-spread	v	terjed[noobj] ; szét|terít
+spread	v	terjed[noobj] ; szét|terít ; ken[when=butter/jam/cream/honey/paste/margarine/mayonnaise/glue] ; terjeszt[when=news/word/rumour/rumor/message/disease/virus/lie/information/misinformation/disinformation/propaganda/fear/hate/germ]
 beat	v	meg|ver ; legyőz ; fel|ver[when=egg/cream/mixture/butter/batter]
 burn	v	ég[noobj] ; el|éget
 figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja] ; személyiség[személyiségek,when=public/political/key/leading/prominent/important/historical/controversial/religious/senior/major/literary/cultural/central]
@@ -743,7 +743,7 @@ sink	n	mosogató
 spring	n	tavasz[tavaszok,time=val,attr=tavaszi] ; forrás ; forrás[when=hot/mineral/natural/thermal/underground/freshwater]
 stock	n	készlet[készletek]
 subject	n	tantárgy[tantárgyak] ; téma
-tie	n	nyakkendő
+tie	n	nyakkendő ; kapcsolat[kapcsolatok,when=close/strong/economic/diplomatic/family/cultural/political/trade/cut/sever/strengthen/historical/personal/business/deep/military/financial/restore/break]
 voice	n	hang[hangok,3sg=hangja]
 extend	v	meg|hosszabbít[to=ig]
 represent	v	képvisel
@@ -818,7 +818,7 @@ opposite	n	ellentét[ellentétek]
 opposite	adj	ellentétes ; szemközti
 pitch	n	pálya[pályák,on=n] ; hangmagasság
 pitch	v	dob ; fel|ver
-post	n	posta ; állás[állások] ; oszlop[oszlopok]
+post	n	posta ; állás[állások] ; oszlop[oszlopok] ; bejegyzés[bejegyzések,when=blog/facebook/social/instagram/latest/recent/publish/share/delete/like/original/forum/linkedin/twitter/new/read] ; állás[állások,when=fill/hold/vacant/senior/leave/accept/permanent/teaching/government/ministerial/key/resign/apply]
 post	v	fel|ad ; ki|tesz ; ki|tesz[when=message/photo/picture/comment/video/update/link/picture/review/tweet/notice]
 power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/restore/switch/turn/supply/outage]
 relief	n	megkönnyebbülés ; segély[segélyek]
@@ -900,7 +900,7 @@ glow	v	ragyog[noobj]
 grant	n	támogatás[támogatások]
 grant	v	meg|ad ; engedélyez
 hurt	v	fáj[noobj] ; meg|sebesít
-introduce	v	be|mutat[to=nak] ; be|vezet
+introduce	v	be|mutat[to=nak] ; be|vezet ; be|vezet[when=law/tax/rule/system/ban/measure/restriction/policy/scheme/legislation/reform/fee/limit/curfew/regulation/programme/program/technology/feature/service/product/currency/quota/requirement]
 label	n	címke
 label	v	fel|címkéz
 left	n	bal oldal
@@ -928,7 +928,7 @@ reason	n	ok[okok,3sg=oka] ; ész[eszek]
 reason	v	érvel[noobj]
 register	n	nyilvántartás ; regiszter[regiszterek]
 register	v	regisztrál ; be|jegyez
-regular	adj	rendszeres ; szabályos
+regular	adj	rendszeres ; szabályos ; állandó[when=customer/visitor/guest/client/reader/user/member/column/columnist/feature/spot/income/partner/contributor/patron/player]
 scene	n	jelenet[jelenetek] ; helyszín[helyszínek]
 seat	n	ülés[ülések] ; hely[helyek] ; mandátum[mandátumok,when=win/lose/hold/gain]
 seat	v	le|ültet
@@ -1050,7 +1050,7 @@ pace	n	tempó ; lépés[lépések]
 pattern	n	minta ; mintázat[mintázatok]
 pick	v	választ ; szed ; fel|vesz ; szed[when=flower/fruit/apple/berry/mushroom/strawberry/grape/cherry/tea/cotton]
 plain	n	síkság[síkságok]
-plain	adj	egyszerű[egyszerűek] ; sima
+plain	adj	egyszerű[egyszerűek] ; sima ; sima[when=water/yoghurt/yogurt/flour/paper/text/chocolate/biscuit/rice/bread/omelette/background/shirt/envelope/cracker]
 pool	n	medence ; tócsa
 produce	v	termel ; gyárt ; elő|állít
 raw	adj	nyers
@@ -1108,7 +1108,7 @@ wire	n	drót[drótok,3sg=drótja] ; vezeték[vezetékek]
 abandon	v	el|hagy ; fel|ad
 abstract	adj	elvont ; absztrakt
 abstract	n	kivonat[kivonatok] ; összefoglaló
-account	n	számla ; beszámoló
+account	n	számla ; beszámoló ; beszámoló[when=detailed/firsthand/personal/full/eyewitness/give/written/brief/vivid/historical/official/graphic] ; fiók[fiókok,3sg=fiókja,when=create/user/email/google/facebook/twitter/instagram/online/social/delete/register/admin/administrator/guest/microsoft/apple/steam]
 anticipate	v	számít[obj=ra] ; előre lát
 appeal	n	fellebbezés ; vonzás ; kérés[kérések]
 appeal	v	fellebbez[noobj] ; kér
@@ -1527,7 +1527,7 @@ mention	v	meg|említ ; említ
 mess	n	rendetlenség ; zűrzavar[zűrzavarok]
 moderate	adj	mérsékelt ; közepes
 modern	adj	modern
-nail	n	szög[szögek] ; köröm[körmök]
+nail	n	szög[szögek] ; köröm[körmök] ; köröm[körmök,when=finger/toe/bite/cut/paint/polish/file/long/false/broken]
 nail	v	szögez ; fel|szögez
 net	n	háló
 net	adj	nettó
@@ -2346,7 +2346,7 @@ blessed	adj	áldott ; szent
 blossom	n	virág[virágok] ; virágzás
 blossom	v	virágzik ; ki|virágzik
 boast	v	henceg[noobj,about=val,that=val] ; kérkedik
-boil	v	forral ; fel|forral ; főz
+boil	v	forral ; fel|forral ; főz ; főz[perf=meg,when=egg/potato/pasta/rice/vegetable/noodle/spaghetti/carrot]
 bomb	n	bomba
 bomb	v	bombáz ; le|bombáz
 boom	n	fellendülés ; dörrenés
@@ -2945,7 +2945,7 @@ oily	adj	olajos ; zsíros
 older	adj	idősebb ; régebbi
 omission	n	kihagyás ; mulasztás
 once	adv	egyszer ; valamikor
-organ	n	szerv[szervek] ; orgona
+organ	n	szerv[szervek] ; orgona ; orgona[when=play/church/pipe/electric]
 outfit	n	öltözék[öltözékek] ; felszerelés
 outrage	n	felháborodás ; gaztett[gaztettek,3sg=gaztette]
 overall	adj	általános ; teljes
@@ -4625,7 +4625,7 @@ own	v	birtokol
 plan	v	tervez ; meg|tervez
 point	v	mutat[at=ra]
 pray	v	imádkozik[noobj,for=ert]
-present	v	be|mutat ; át|ad
+present	v	be|mutat ; át|ad ; vezet[when=programme/program/show/news/series/quiz/broadcast] ; be|nyújt[when=evidence/plan/report/proposal/bill/budget/petition/claim/application/findings] ; át|ad[when=award/prize/medal/trophy/certificate/cheque/check/gift/diploma/flower/bouquet]
 pretend	v	színlel
 protect	v	véd[from=tol] ; meg|véd
 punish	v	meg|büntet ; büntet
@@ -8035,3 +8035,6 @@ loophole	n	kiskapu[kiskapuk] ; joghézag
 break	n	szünet[szünetek]
 smoker	n	dohányos[dohányosok,person]
 welcome	n	fogadtatás[fogadtatások]
+face	v	szembe|néz[obj=val] ; néz[obj=ra,when=sea/street/south/north/east/west/garden/park/river/lake/square/courtyard/mountain/beach]
+form	v	alakít ; képez ; meg|alakít[when=government/coalition/team/group/alliance/committee/band/company/partnership/union/party/club/cabinet/association] ; alkot[when=opinion/view/impression/picture/image/judgement/judgment]
+address	v	foglalkozik[obj=val,when=problem/issue/concern/question/challenge/need/shortage/crisis/threat/gap/risk/cause/situation/matter/topic/subject/complaint] ; meg|szólít[when=crowd/nation/audience/meeting/conference/parliament/assembly/congress/rally/delegate/supporter/student] ; címez

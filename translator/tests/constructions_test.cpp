@@ -2006,6 +2006,11 @@ TEST(ConstructionsTest, AVerbsSenseByItsObjectBringsItsOwnCases) {
   // a question is put ("feltesz"), a person asked ("megkérdez")
   EXPECT_EQ(hungarian("Can I ask a question?"), "Feltehetek egy kérdést?");
   EXPECT_EQ(hungarian("The teacher asked a question."), "A tanár feltett egy kérdést.");
+  // a problem is addressed as one deals with it ("-val"), a nation as one speaks to it
+  EXPECT_EQ(hungarian("We must address this problem."), "Foglalkoznunk kell ezzel a problémával.");
+  EXPECT_EQ(hungarian("The president addressed the nation."), "Az elnök megszólította a nemzetet.");
+  EXPECT_EQ(hungarian("We must face the problem."), "Szembe kell néznünk a problémával.");
+  EXPECT_EQ(hungarian("They formed a new government."), "Megalakítottak egy új kormányt.");
 }
 
 TEST(ConstructionsTest, BeyondAndExceptForTakeTheirCases) {
