@@ -77,7 +77,7 @@ hospital	n	kórház[kórházak,to=ba,attr=kórházi,at=ban]
 house	n	ház[házak] ; otthon
 husband	n	férj[férjek,person]
 job	n	munka ; állás
-key	n	kulcs[kulcsok] ; billentyű ; billentyű[when=press/hit/enter/escape/shift/tab/space/arrow/function/delete/return/control]
+key	n	kulcs[kulcsok] ; billentyű ; billentyű[when=press/hit/escape/shift/tab/space/arrow/function/delete/return/control]
 kitchen	n	konyha[to=ba,attr=konyhai,at=ban]
 lake	n	tó[tavak]
 leg	n	láb[lábak,3sg=lába,pair]
@@ -179,7 +179,7 @@ idea	n	ötlet[ötletek]
 story	n	történet[történetek]
 game	n	játék[játékok]
 picture	n	kép[képek]
-paper	n	papír[papírok,3sg=papírja] ; újság[when=read/daily/local/morning/national/sunday/evening/weekly/buy] ; dolgozat[dolgozatok,when=write/submit/research/publish/academic/scientific/term]
+paper	n	papír[papírok,3sg=papírja] ; újság[when=read/daily/local/morning/national/sunday/evening/weekly] ; dolgozat[dolgozatok,when=write/submit/research/publish/academic/scientific/term]
 heart	n	szív[szívek]
 budapest	n	budapest[name,from=rol,in=n,to=ra]
 # --- verbs
@@ -217,11 +217,11 @@ live	v	lakik ; él[noobj]
 look	v	néz[at=acc] ; keres
 lose	v	el|veszt ; veszít
 love	v	szeret
-make	v	készít ; csinál ; hoz[when=decision] ; el|követ[when=mistake/error/crime/offence/offense] ; keres[when=money/fortune/cash/dollar/pound/euro] ; tesz[when=promise/offer/effort/statement/comment/suggestion/proposal/step/remark/attempt/complaint/announcement/exception] ; köt[when=deal/agreement/contract/bargain/peace/friend]
+make	v	készít ; csinál ; hoz[when=decision] ; el|követ[when=mistake/error/crime/offence/offense] ; keres[when=money/fortune/cash/dollar/pound/euro] ; tesz[when=promise/offer/effort/statement/comment/suggestion/proposal/step/remark/attempt/complaint/announcement/exception] ; köt[when=deal/agreement/contract/bargain/peace] ; szerez[when=friend]
 meet	v	találkozik[obj=val] ; meg|ismer ; meg|felel[obj=nak,when=requirement/need/demand/standard/criterion/expectation/condition/criteria] ; be|tart[when=deadline/target] ; fedez[when=cost/expense/bill]
 need	v	szükség[obj=ra] ; kell[noobj]
 open	v	ki|nyit[intr=nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference]
-play	v	játszik ; szerepel ; játszik[obj=on,when=piano/guitar/violin/drum/instrument/cello/flute/trumpet/saxophone/keyboard] ; le|játszik[when=video/file/recording/track/clip/cd/song]
+play	v	játszik ; szerepel ; játszik[obj=on,when=piano/guitar/violin/drum/instrument/cello/flute/trumpet/saxophone/keyboard] ; le|játszik[when=video/file/recording/track/clip/cd]
 put	v	tesz[in=ba,on=ra] ; rak ; gyakorol[on=ra,when=pressure]
 read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
@@ -238,7 +238,7 @@ speak	v	beszél[obj=ul]
 start	v	el|kezd[intr=kezdődik] ; indul
 stay	v	marad[noobj,past=maradt]
 stop	v	el|áll[noobj] ; meg|áll[noobj] ; meg|állít
-take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller] ; készít[when=photo/picture/photograph/snapshot/selfie/note/screenshot] ; tart[when=break/pause/hour/minute/week/month] ; tesz[when=exam/test/oath] ; vállal[when=risk/responsibility/blame] ; el|fogad[when=card/cash/payment/cheque/check/booking/reservation/bribe]
+take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller] ; készít[when=photo/picture/photograph/snapshot/selfie/note/screenshot] ; tart[when=break/pause/hour/minute/week/month] ; tesz[when=exam/oath] ; vállal[when=risk/responsibility/blame] ; el|fogad[when=card/cash/payment/cheque/check/booking/reservation/bribe]
 talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
 tell	v	mond[to=nak,perf=el] ; el|mond ; mesél[to=nak,perf=el,when=story/joke/tale/fairy] ; meg|mond[when=truth/name]
 think	v	gondol[about=ra,of=ra] ; hisz
@@ -265,7 +265,7 @@ show	v	mutat[to=nak] ; meg|mutat[to=nak]
 try	v	próbál ; meg|próbál
 use	v	használ
 feel	v	érez
-keep	v	tart ; meg|tart ; be|tart[when=promise/rule/distance/deadline] ; vezet[when=diary/journal/record/log/accounts] ; meg|tart[when=change/receipt/ticket/secret/job/seat]
+keep	v	tart ; meg|tart ; be|tart[when=promise/rule/distance/deadline] ; vezet[when=diary/journal/record/log] ; meg|tart[when=change/receipt/ticket/secret/job/seat]
 hold	v	tart ; fog ; be|tölt[when=position/post/office/seat] ; fog[when=hand] ; vissza|tart[when=breath] ; vall[when=view/belief/opinion] ; birtokol[when=passport/share/stake/licence/license/title]
 move	v	költözik[noobj,thing=mozog] ; át|tesz[to=ra] ; mozgat
 # --- adjectives
@@ -282,8 +282,8 @@ far	adj	messze[van] ; távoli
 fresh	adj	friss
 good	adj	jó[jók,at=ban]
 happy	adj	boldog[boldogok,with=val]
-heavy	adj	nehéz[nehezek] ; heves[when=rain/rainfall/shower/storm/downpour/fighting/gunfire/shelling/snowfall/thunderstorm/bombing] ; nagy[when=traffic/snow/demand/workload/load] ; súlyos[when=loss/casualty/damage/fine/penalty/defeat/blow/burden/sentence/injury/price/toll/cost] ; erős[when=smoker/drinker/accent/cold/fog/smoke/drinking/smoking] ; sűrű[when=mist/cloud]
-hot	adj	forró ; meleg ; csípős[when=sauce/pepper/curry/chili/chilli/mustard/salsa/spice/paprika/food/dish/wing] ; meleg[when=weather/day/summer/climate/country/night/afternoon/month/season/sun/meal/dinner/lunch/breakfast/food]
+heavy	adj	nehéz[nehezek] ; heves[when=rain/rainfall/shower/storm/downpour/fighting/gunfire/shelling/snowfall/thunderstorm/bombing] ; nagy[when=traffic/snow/demand/workload] ; súlyos[when=loss/casualty/damage/fine/penalty/defeat/blow/burden/sentence/injury/price/toll/cost] ; erős[when=smoker/drinker/accent/cold/drinking/smoking] ; sűrű[when=mist/cloud/fog/smoke]
+hot	adj	forró ; meleg ; csípős[when=sauce/pepper/curry/chili/chilli/mustard/salsa/spice/paprika/wing] ; meleg[when=weather/day/summer/climate/country/night/afternoon/month/season/sun/meal/dinner/lunch/breakfast/food]
 kind	adj	kedves[to=hoz]
 late	adj	késői[pred=késő] ; késő
 little	adj	kis[pred=kicsi] ; kicsi
@@ -295,7 +295,7 @@ open	adj	nyitva[van] ; nyitott
 red	adj	piros ; vörös
 second	adj	második
 small	adj	kis[pred=kicsi] ; kicsi
-strong	adj	erős ; nagy[when=chance/possibility/likelihood/demand/interest/support/pressure/majority/lead/performance] ; szilárd[when=evidence/foundation/position/base/economy/currency/relationship/commitment]
+strong	adj	erős ; nagy[when=chance/possibility/likelihood/demand/interest/majority/lead] ; szilárd[when=evidence/foundation/position/base/commitment]
 sweet	adj	édes
 tall	adj	magas
 tired	adj	fáradt
@@ -381,7 +381,7 @@ offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting] ; meg|takarít[when=money/time/energy]
 trust	v	bízik[obj=ban]
-hard	adj	nehéz[nehezek] ; kemény ; kemény[when=work/worker/winter/frost/line/stance/labour/labor/surface/floor/ground/rock/shell/wood/cheese/water/evidence/fact]
+hard	adj	nehéz[nehezek] ; kemény ; kemény[when=work/worker/winter/frost/line/stance/labour/labor/surface/floor/ground/rock/shell/wood/cheese/water]
 black	adj	fekete
 dark	adj	sötét
 help	n	segítség
@@ -395,7 +395,7 @@ drink	n	ital[italok]
 hope	v	remél
 invite	v	meg|hív
 jump	v	ugrik
-low	adj	alacsony[alacsonyak] ; kis[when=speed/risk/number/amount/demand/chance/volume/rate/proportion/percentage/pressure/intensity/heat] ; halk[when=voice/tone/sound/noise/hum] ; gyenge[when=signal/battery/visibility]
+low	adj	alacsony[alacsonyak] ; kis[when=speed/risk/number/amount/demand/chance/volume/proportion/percentage/intensity/heat] ; halk[when=voice/tone/sound/noise/hum] ; gyenge[when=signal/battery/visibility]
 plan	n	terv[tervek]
 quick	adj	gyors[gyorsak]
 ready	adj	kész[készek,for=ra]
@@ -403,7 +403,7 @@ accept	v	el|fogad
 arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
 arm	n	kar[karok,pair]
-bank	n	bank[bankok,3sg=bankja,to=ba,at=ban] ; part ; part[partok,3sg=partja,at=on,to=ra,when=river/west/south/north/east/far/opposite/grassy/muddy/steep/sand]
+bank	n	bank[bankok,3sg=bankja,to=ba,at=ban] ; part ; part[partok,3sg=partja,at=on,to=ra,when=river/west/south/north/east/far/opposite/grassy/muddy/steep]
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
 die	v	meg|hal[noobj]
@@ -643,7 +643,7 @@ dry	adj	száraz
 favourite	adj	kedvenc
 friendly	adj	barátságos
 funny	adj	vicces
-high	adj	magas ; nagy[when=speed/risk/demand/hope/number/proportion/percentage/amount/pressure/expectation/praise/volume/rate/concentration/density/intensity/voltage] ; erős[when=wind/gust]
+high	adj	magas ; nagy[when=speed/risk/demand/hope/number/proportion/percentage/amount/expectation/praise/volume] ; erős[when=wind/gust]
 honest	adj	őszinte
 large	adj	nagy[nagyok]
 lazy	adj	lusta
@@ -652,7 +652,7 @@ lucky	adj	szerencsés
 narrow	adj	keskeny ; szűk[when=majority/margin/victory/lead/win/circle/range/sense/definition/escape/defeat/band/window/gap/vote/group]
 nervous	adj	ideges
 noisy	adj	zajos
-poor	adj	szegény ; rossz[when=quality/health/condition/state/service/weather/diet/choice/decision/judgement/judgment/sleep/design/management/communication/eyesight/hygiene/housing/light/lighting/taste/shape/form/memory/sight/behaviour/behavior/mark/grade] ; gyenge[when=performance/result/sales/score/harvest/attendance/visibility/signal/connection/showing/record/crop/student/player/reception]
+poor	adj	szegény ; rossz[when=quality/health/condition/state/service/weather/diet/choice/decision/judgement/judgment/sleep/design/management/communication/eyesight/hygiene/housing/light/lighting/taste/shape/form/memory/sight/behaviour/behavior/mark/grade] ; gyenge[when=performance/result/sales/score/harvest/attendance/visibility/signal/connection/showing/record/crop/player/reception]
 pretty	adj	szép ; csinos[person]
 proud	adj	büszke[of=ra]
 safe	adj	biztonságos
@@ -698,13 +698,13 @@ force	v	kényszerít
 spread	v	terjed[noobj] ; szét|terít ; ken[when=butter/jam/cream/honey/paste/margarine/mayonnaise/glue] ; terjeszt[when=news/word/rumour/rumor/message/disease/virus/lie/information/misinformation/disinformation/propaganda/fear/hate/germ]
 beat	v	meg|ver ; legyőz ; fel|ver[when=egg/cream/mixture/butter/batter]
 burn	v	ég[noobj] ; el|éget
-figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja] ; személyiség[személyiségek,when=public/political/key/leading/prominent/important/historical/controversial/religious/senior/major/literary/cultural/central]
+figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja] ; személyiség[személyiségek,when=public/political/leading/prominent/important/historical/controversial/religious/senior/literary/cultural/central]
 fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
 position	n	helyzet[helyzetek] ; pozíció ; pozíció[when=hold/fill/accept/senior/vacant/permanent/managerial]
-raise	v	fel|emel ; emel ; gyűjt[when=money/fund/capital/donation/signature] ; fel|vet[when=question/issue/concern/point/doubt/possibility] ; nevel[when=child/kid/family/son/daughter/cattle/sheep/pig/chicken] ; emel[perf=meg,when=price/tax/rate/wage/salary/fee/rent/limit/age/level/standard/bar/pension/fare]
-sign	n	tábla ; jel[jelek] ; tábla[when=road/traffic/stop/street/exit/neon/shop/wooden/warning]
+raise	v	fel|emel ; emel ; gyűjt[when=money/fund/capital/donation/signature] ; fel|vet[when=question/issue/concern/point/doubt/possibility] ; nevel[when=child/kid/family/son/daughter/cattle/sheep/pig/chicken] ; emel[perf=meg,when=price/tax/rate/wage/salary/fee/rent/limit/age/level/standard/pension/fare]
+sign	n	tábla ; jel[jelek] ; tábla[when=road/traffic/stop/street/exit/neon/shop/wooden]
 control	v	irányít
 down	adv	le ; lent
 level	n	szint[szintek]
@@ -834,7 +834,7 @@ spot	n	folt[foltok] ; hely[helyek]
 spot	v	észre|vesz
 spur	n	sarkantyú
 spur	v	ösztönöz
-stage	n	színpad[színpadok,on=on] ; szakasz[szakaszok] ; szakasz[szakaszok,when=early/final/late/next/first/second/third/initial/later/advanced/critical/planning/development/group/knockout/last/latest/each/every/various/different/reach/enter]
+stage	n	színpad[színpadok,on=on] ; szakasz[szakaszok] ; szakasz[szakaszok,when=early/final/late/next/first/second/third/initial/later/advanced/critical/planning/development/group/knockout/last/latest/each/every/various/different/reach]
 stage	v	rendez
 strip	n	csík[csíkok,3sg=csíkja] ; sáv[sávok,3sg=sávja]
 strip	v	le|vetkőzik ; le|húz
@@ -992,7 +992,7 @@ concern	n	aggodalom[aggodalmak] ; ügy[ügyek]
 concern	v	érint ; aggaszt
 condition	n	állapot[állapotok] ; feltétel[feltételek]
 conduct	n	viselkedés
-conduct	v	vezet ; vezényel ; végez[when=survey/research/study/experiment/test/interview/investigation/inquiry/search/analysis/review/poll/audit/inspection] ; vezényel[when=orchestra/choir/band]
+conduct	v	vezet ; vezényel ; végez[when=survey/research/study/experiment/test/investigation/inquiry/search/analysis/review/poll/audit/inspection] ; vezényel[when=orchestra/choir/band]
 conflict	n	konfliktus[konfliktusok] ; ellentét[ellentétek]
 contract	n	szerződés[szerződések]
 contract	v	össze|húzódik ; szerződik
@@ -1017,7 +1017,7 @@ favor	n	szívesség[szívességek] ; kegy[kegyek]
 favor	v	támogat ; előnyben részesít
 fight	n	harc[harcok] ; verekedés
 fight	v	harcol[noobj,for=ert] ; verekedik
-fine	adj	jó[jók] ; szép ; finom[finomak] ; szép[when=weather/day/morning/evening/afternoon/summer/view/example/building/house/work] ; finom[finomak,when=sand/powder/hair/dust/line/detail/balance/grain/food/wine/dining/print/rain/mist/texture/salt/sugar] ; kitűnő[when=job/performance/player/actor/musician/teacher/singer/writer]
+fine	adj	jó[jók] ; szép ; finom[finomak] ; szép[when=weather/day/morning/evening/afternoon/summer/view/example/building/house/work] ; finom[finomak,when=sand/powder/hair/dust/line/detail/balance/grain/food/wine/dining/mist/texture/salt/sugar] ; kitűnő[when=job/performance/player/actor/musician/teacher/singer/writer]
 fine	n	bírság[bírságok]
 flood	n	árvíz[árvizek] ; áradat[áradatok]
 flood	v	el|áraszt
@@ -1045,7 +1045,7 @@ much	adv	sokkal ; nagyon
 national	adj	nemzeti ; országos
 neglect	v	el|hanyagol
 occupy	v	el|foglal ; lefoglal
-operation	n	művelet[műveletek] ; műtét[műtétek] ; működés ; műtét[műtétek,when=undergo/perform/heart/knee/hip/successful/emergency/eye/back/brain/surgical/cosmetic/cancer/minor/major]
+operation	n	művelet[műveletek] ; műtét[műtétek] ; működés ; műtét[műtétek,when=undergo/perform/heart/knee/hip/successful/emergency/eye/back/brain/surgical/cosmetic/cancer]
 pace	n	tempó ; lépés[lépések]
 pattern	n	minta ; mintázat[mintázatok]
 pick	v	választ ; szed ; fel|vesz ; szed[when=flower/fruit/apple/berry/mushroom/strawberry/grape/cherry/tea/cotton]
@@ -1318,7 +1318,7 @@ trick	v	be|csap ; rá|szed
 trim	v	nyír ; le|nyír ; díszít
 tumble	v	bukfencezik ; le|esik ; zuhan[noobj,to=ra,by=val]
 up	adv	fel ; fent
-volume	n	hangerő ; kötet[kötetek] ; térfogat[térfogatok] ; hangerő[when=turn/adjust/lower/raise/increase/reduce/decrease/full/high/low/maximum/sound]
+volume	n	hangerő ; kötet[kötetek] ; térfogat[térfogatok] ; hangerő[when=turn/adjust/lower/full/maximum/sound]
 vote	n	szavazat[szavazatok] ; szavazás[szavazások]
 vote	v	szavaz[noobj,on=rol]
 wild	adj	vad[vadak] ; zabolátlan ; őrült[when=party/night/dream/idea/guess/ride/life/time/week/weekend/rumour/rumor/speculation/claim/story/theory]
@@ -1604,7 +1604,7 @@ seal	v	le|zár ; le|pecsétel
 separation	n	elválasztás ; különválás ; szétválás
 sequence	n	sorrend[sorrendek] ; sorozat[sorozatok]
 settlement	n	település[települések] ; megegyezés ; rendezés
-severe	adj	súlyos ; szigorú ; kemény[when=winter/frost/cold/climate/test] ; heves[when=storm/thunderstorm/wind/gale/weather/pain/rain/fighting]
+severe	adj	súlyos ; szigorú ; kemény[when=winter/frost/cold/climate/test] ; heves[when=storm/thunderstorm/wind/gale/pain/rain/fighting]
 sick	adj	beteg[betegek]
 silence	n	csend[csendek] ; hallgatás
 silence	v	el|hallgattat
@@ -1645,7 +1645,7 @@ third	adj	harmadik
 third	n	harmad[harmadok]
 thrill	n	izgalom[izgalmak] ; borzongás
 thrill	v	fel|villanyoz
-tip	n	tipp[tippek,3sg=tippje] ; borravaló ; hegy[hegyek] ; borravaló[when=leave/give/generous/big/small/include]
+tip	n	tipp[tippek,3sg=tippje] ; borravaló ; hegy[hegyek] ; borravaló[when=leave/generous/big/small/include]
 tip	v	fel|borít ; borravalót ad
 trail	n	ösvény[ösvények] ; nyom[nyomok]
 trail	v	követ ; vonszol
