@@ -31,7 +31,7 @@ child	n	gyerek[gyerekek,person] ; gyermek[gyermekek]
 chocolate	n	csokoládé
 cinema	n	mozi[to=ba,at=ban]
 city	n	város[városok,to=ba,attr=városi,at=ban]
-class	n	osztály ; óra
+class	n	osztály ; óra ; óra[when=attend/teach/skip/yoga/dance/art/music/english/maths/math/french/german/spanish/history/science/cooking/evening/online/fitness/swimming/exercise/drawing/piano/language/chemistry/physics/biology/geography/pe]
 classroom	n	osztályterem[osztálytermek]
 coat	n	kabát[kabátok,3sg=kabátja]
 coffee	n	kávé
@@ -67,7 +67,7 @@ fridge	n	hűtő ; hűtőszekrény
 garden	n	kert[kertek,to=ba,attr=kerti,at=ban]
 gift	n	ajándék[ajándékok]
 girl	n	lány[lányok,person] ; kislány
-glass	n	pohár[poharak] ; üveg
+glass	n	pohár[poharak] ; üveg ; üveg[when=broken/stained/safety/clear/frosted/tinted/bulletproof/recycled/piece/sheet/pane]
 grandparent	n	nagyszülő[nagyszülők,pp=nagyszülei,person]
 hand	n	kéz[kezek,3sg=keze,pair]
 head	n	fej[fejek] ; vezető
@@ -77,14 +77,14 @@ hospital	n	kórház[kórházak,to=ba,attr=kórházi,at=ban]
 house	n	ház[házak] ; otthon
 husband	n	férj[férjek,person]
 job	n	munka ; állás
-key	n	kulcs[kulcsok] ; billentyű
+key	n	kulcs[kulcsok] ; billentyű ; billentyű[when=press/hit/escape/shift/tab/space/arrow/function/delete/return/control]
 kitchen	n	konyha[to=ba,attr=konyhai,at=ban]
 lake	n	tó[tavak]
 leg	n	láb[lábak,3sg=lába,pair]
-letter	n	levél[levelek] ; betű
+letter	n	levél[levelek] ; betű ; betű[when=capital/small/bold/block/initial/lowercase/uppercase/big]
 life	n	élet[életek]
-light	n	villany ; fény ; lámpa
-light	adj	könnyű ; világos ; gyenge[when=rain/wind/breeze/shower]
+light	n	villany ; fény ; lámpa ; lámpa[when=street/traffic/brake/warning/reading/bedside/ceiling/kitchen/headlight/tail/bicycle/bike/flashing/red/green/amber]
+light	adj	könnyű ; világos ; gyenge[when=rain/wind/breeze/shower] ; világos[when=colour/color/room/hair/skin/wood/shade/sky/background/dress] ; gyér[when=traffic]
 light	v	meg|gyújt ; meg|világít
 london	n	london[name]
 man	n	férfi[férfiak,person] ; ember[emberek]
@@ -132,7 +132,7 @@ street	n	utca[in=n,to=ra,from=rol]
 student	n	diák[diákok,3sg=diákja,person] ; hallgató
 sun	n	nap[napok,3sg=napja]
 sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja,time=nom,attr=vasárnapi]
-table	n	asztal[asztalok,3sg=asztala] ; táblázat
+table	n	asztal[asztalok,3sg=asztala] ; táblázat ; táblázat[when=periodic/following/below/above/summary/data]
 tea	n	tea
 teacher	n	tanár[tanárok,person] ; tanító
 television	n	televízió ; tévé
@@ -171,7 +171,7 @@ place	n	hely[helyek,in=n,at=n]
 thing	n	dolog[dolgok]
 part	n	rész[részek]
 point	n	pont[pontok]
-case	n	eset[esetek]
+case	n	eset[esetek] ; ügy[ügyek,when=court/criminal/legal/civil/murder/fraud/corruption/hear/investigate/solve/dismiss/reopen/win/lose/handle/close/prosecute/settle] ; tok[tokok,3sg=tokja,when=phone/glasses/camera/guitar/laptop/leather]
 number	n	szám[számok]
 road	n	út[utak,3sg=útja]
 land	n	föld[földek]
@@ -179,53 +179,53 @@ idea	n	ötlet[ötletek]
 story	n	történet[történetek]
 game	n	játék[játékok]
 picture	n	kép[képek]
-paper	n	papír[papírok,3sg=papírja]
+paper	n	papír[papírok,3sg=papírja] ; újság[when=read/daily/local/morning/national/sunday/evening/weekly] ; dolgozat[dolgozatok,when=write/submit/research/publish/academic/scientific/term]
 heart	n	szív[szívek]
 budapest	n	budapest[name,from=rol,in=n,to=ra]
 # --- verbs
-ask	v	meg|kérdez ; kér
+ask	v	meg|kérdez ; kér ; fel|tesz[when=question] ; kér[when=favour/favor/permission/help/advice/forgiveness/information/refund/receipt/price]
 be	v	van
 become	v	lesz[obj=nom] ; válik
 begin	v	el|kezd[intr=kezdődik] ; kezdődik
-break	v	el|tör ; össze|tör ; meg|szeg[when=law/rule/promise/agreement] ; meg|dönt[when=record]
+break	v	el|tör ; össze|tör ; meg|szeg[when=law/rule/promise/agreement] ; meg|dönt[when=record] ; közöl[to=nak,when=news] ; meg|tör[when=silence/spell/deadlock/tradition/routine/ice] ; fel|tör[when=code/lock/safe/seal] ; meg|szeg[when=contract/treaty/oath/vow/ceasefire/truce/word/curfew/embargo/deal/pledge/regulation]
 bring	v	hoz ; el|hoz
 build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
-call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote]
+call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote] ; össze|hív[when=meeting/conference/summit/session/assembly] ; hív[when=doctor/ambulance/police/taxi/cab/firefighter/plumber/help/security/nurse] ; hirdet[when=strike/ceasefire/truce]
 clean	v	ki|takarít ; tisztít
-close	v	be|csuk[intr=zár] ; be|zár
+close	v	be|csuk[intr=zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal]
 come	v	jön[noobj] ; érkezik
 cook	v	főz[perf=meg] ; süt
 cry	v	sír[noobj] ; kiált[noobj]
-do	v	csinál ; tesz
+do	v	csinál ; tesz ; végez[when=research/work/job/task/survey/experiment/analysis/exercise/duty/study] ; tesz[when=favour/favor] ; okoz[when=damage/harm]
 drink	v	iszik[perf=meg] ; meg|iszik
 drive	v	vezet ; autózik
 eat	v	eszik[perf=meg] ; meg|eszik
 find	v	talál[perf=meg] ; meg|talál
 forget	v	el|felejt
-get	v	kap ; szerez
-give	v	ad[to=nak] ; oda|ad
+get	v	kap ; szerez ; el|kap[when=flu/virus/infection/disease/cold] ; fog[when=taxi/cab]
+give	v	ad[to=nak] ; oda|ad ; tart[to=nak,when=speech/talk/lecture/presentation/lesson/class/seminar/workshop] ; rendez[when=party/dinner]
 go	v	megy[noobj] ; jár[noobj]
 help	v	segít[obj=nak,with=ban]
 have	v	van ; tart[when=party/barbecue/picnic/celebration/rehearsal/conference]
 hear	v	hall[about=rol,from=tol] ; meg|hall
 know	v	tud ; ismer[person]
 learn	v	tanul[obj=ul,perf=meg] ; meg|tanul
-leave	v	el|hagy[intr=indul] ; el|megy ; hagy
+leave	v	el|hagy[intr=indul] ; el|megy ; hagy[when=message/note/tip/comment/review/mark/impression/voicemail/space/gap/trace/scar]
 like	v	szeret ; kedvel
 live	v	lakik ; él[noobj]
 look	v	néz[at=acc] ; keres
 lose	v	el|veszt ; veszít
 love	v	szeret
-make	v	készít ; csinál
-meet	v	találkozik[obj=val] ; meg|ismer
+make	v	készít ; csinál ; hoz[when=decision] ; el|követ[when=mistake/error/crime/offence/offense] ; keres[when=money/fortune/cash/dollar/pound/euro] ; tesz[when=promise/offer/effort/statement/comment/suggestion/proposal/step/remark/attempt/complaint/announcement/exception] ; köt[when=deal/agreement/contract/bargain/peace] ; szerez[when=friend]
+meet	v	találkozik[obj=val] ; meg|ismer ; meg|felel[obj=nak,when=requirement/need/demand/standard/criterion/expectation/condition/criteria] ; be|tart[when=deadline/target] ; fedez[when=cost/expense/bill]
 need	v	szükség[obj=ra] ; kell[noobj]
-open	v	ki|nyit[intr=nyit] ; nyit ; nyit[when=account]
-play	v	játszik ; szerepel
-put	v	tesz[in=ba,on=ra] ; rak
+open	v	ki|nyit[intr=nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference]
+play	v	játszik ; szerepel ; játszik[obj=on,when=piano/guitar/violin/drum/instrument/cello/flute/trumpet/saxophone/keyboard] ; le|játszik[when=video/file/recording/track/clip/cd]
+put	v	tesz[in=ba,on=ra] ; rak ; gyakorol[on=ra,when=pressure]
 read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
-run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet ; vezet[when=bakery/shop/business/company/hotel/restaurant/firm/cafe/farm/school/charity/pub]
+run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet ; vezet[when=bakery/shop/business/company/hotel/restaurant/firm/cafe/farm/school/charity/pub] ; futtat[perf=le,when=test/program/script/app/application/software/code/scan/simulation] ; vállal[when=risk] ; fut[when=marathon/race/mile/kilometre/kilometer/lap]
 say	v	mond[to=nak] ; szól
 see	v	lát ; meg|néz
 sell	v	el|ad[to=nak,for=ert]
@@ -238,9 +238,9 @@ speak	v	beszél[obj=ul]
 start	v	el|kezd[intr=kezdődik] ; indul
 stay	v	marad[noobj,past=maradt]
 stop	v	el|áll[noobj] ; meg|áll[noobj] ; meg|állít
-take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller]
+take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller] ; készít[when=photo/picture/photograph/snapshot/selfie/note/screenshot] ; tart[when=break/pause/hour/minute/week/month] ; tesz[when=exam/oath] ; vállal[when=risk/responsibility/blame] ; el|fogad[when=card/cash/payment/cheque/check/booking/reservation/bribe]
 talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
-tell	v	mond[to=nak,perf=el] ; el|mond
+tell	v	mond[to=nak,perf=el] ; el|mond ; mesél[to=nak,perf=el,when=story/joke/tale/fairy] ; meg|mond[when=truth/name]
 think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
 turn off	v	le|kapcsol ; ki|kapcsol
@@ -260,13 +260,13 @@ bark	v	ugat[noobj,at=ra]
 stand	v	áll[noobj] ; bír
 fly	v	repül[noobj]
 swim	v	úszik
-pay	v	fizet[for=ert,perf=ki] ; ki|fizet
+pay	v	fizet[for=ert,perf=ki] ; ki|fizet ; fordít[to=ra,when=attention] ; tesz[when=visit]
 show	v	mutat[to=nak] ; meg|mutat[to=nak]
 try	v	próbál ; meg|próbál
 use	v	használ
 feel	v	érez
-keep	v	tart ; meg|tart ; be|tart[when=promise/rule/distance/deadline]
-hold	v	tart ; fog
+keep	v	tart ; meg|tart ; be|tart[when=promise/rule/distance/deadline] ; vezet[when=diary/journal/record/log] ; meg|tart[when=change/receipt/ticket/secret/job/seat]
+hold	v	tart ; fog ; be|tölt[when=position/post/office/seat] ; fog[when=hand] ; vissza|tart[when=breath] ; vall[when=view/belief/opinion] ; birtokol[when=passport/share/stake/licence/license/title]
 move	v	költözik[noobj,thing=mozog] ; át|tesz[to=ra] ; mozgat
 # --- adjectives
 beautiful	adj	gyönyörű ; szép
@@ -282,8 +282,8 @@ far	adj	messze[van] ; távoli
 fresh	adj	friss
 good	adj	jó[jók,at=ban]
 happy	adj	boldog[boldogok,with=val]
-heavy	adj	nehéz[nehezek]
-hot	adj	forró ; meleg
+heavy	adj	nehéz[nehezek] ; heves[when=rain/rainfall/shower/storm/downpour/fighting/gunfire/shelling/snowfall/thunderstorm/bombing] ; nagy[when=traffic/snow/demand/workload] ; súlyos[when=loss/casualty/damage/fine/penalty/defeat/blow/burden/sentence/injury/price/toll/cost] ; erős[when=smoker/drinker/accent/cold/drinking/smoking] ; sűrű[when=mist/cloud/fog/smoke]
+hot	adj	forró ; meleg ; csípős[when=sauce/pepper/curry/chili/chilli/mustard/salsa/spice/paprika/wing] ; meleg[when=weather/day/summer/climate/country/night/afternoon/month/season/sun/meal/dinner/lunch/breakfast/food]
 kind	adj	kedves[to=hoz]
 late	adj	késői[pred=késő] ; késő
 little	adj	kis[pred=kicsi] ; kicsi
@@ -295,7 +295,7 @@ open	adj	nyitva[van] ; nyitott
 red	adj	piros ; vörös
 second	adj	második
 small	adj	kis[pred=kicsi] ; kicsi
-strong	adj	erős
+strong	adj	erős ; nagy[when=chance/possibility/likelihood/demand/interest/majority/lead] ; szilárd[when=evidence/foundation/position/base/commitment]
 sweet	adj	édes
 tall	adj	magas
 tired	adj	fáradt
@@ -304,7 +304,7 @@ young	adj	fiatal[fiatalok]
 hungarian	adj	magyar
 english	adj	angol
 german	adj	német
-great	adj	nagyszerű ; nagy
+great	adj	nagyszerű ; nagy ; nagy[nagyok,when=deal/number/amount/importance/interest/difficulty/pleasure/effort/care/danger/risk/extent/majority/success/war/power/city/man/artist/leader/writer/deal/honour/honor/pain/loss/distance/depth/height/fire/depression/length/detail/variety/speed/value/need/demand/help/opportunity/threat/concern/pride/respect/surprise/joy] ; remek[when=idea/time/job/day/weekend/place/view/food/holiday/party/fun/game/film/movie/book/news/question/choice/meal/evening/trip/service]
 # --- adverbs and set phrases
 again	adv	megint ; újra
 always	adv	mindig
@@ -349,53 +349,53 @@ french	n	francia[in=ul]
 flat	n	lakás[lakások]
 kind	n	fajta
 show	n	műsor ; előadás
-change	n	változás[változások] ; apró
+change	n	változás[változások] ; apró ; apró[when=keep/small/loose/spare]
 change	v	meg|változtat[intr=változik] ; cserél
 turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik[to=ra,by=val] ; le|esik
-draw	v	rajzol ; húz
-catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram]
-carry	v	visz ; hord
+draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
+catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon] ; el|kap[when=cold/flu/virus/infection/disease]
+carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card]
 follow	v	követ ; meg|fogad[when=advice]
 return	v	vissza|tér[noobj] ; vissza|ad
 end	n	vég[végek,at=n,in=n] ; befejezés
 end	v	befejez[intr=végződik]
 fire	n	tűz[tüzek] ; tűzvész
-order	n	rendelés[rendelések] ; sorrend ; rend
+order	n	rendelés[rendelések] ; sorrend ; rend ; sorrend[when=alphabetical/reverse/chronological/right/correct/wrong/random/same/numerical/ascending/descending] ; parancs[parancsok,when=obey/follow/give/disobey/issue/executive]
 order	v	rendel ; meg|rendel
 sound	n	hang[hangok,3sg=hangja]
 study	v	tanul
 develop	v	fejleszt[intr=fejlődik] ; fejlődik
-free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=delivery/entry/admission/parking/ticket/entrance/shipping/wifi/consultation/meal/breakfast/sample/trial/transport/lesson/course/event/concert]
+free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education/entrance]
 first	adj	első
-hit	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village/economy/family/household/industry/sector/farmer/pensioner/consumer/community/business]
-pull	v	húz
+hit	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village/economy/family/household/industry/sector/farmer/pensioner/consumer/community/business] ; el|talál[when=target/mark] ; el|ér[when=record/peak/level/milestone]
+pull	v	húz ; meg|húz[when=muscle/tendon/hamstring/trigger] ; ki|húz[when=tooth/plug/cork/weed]
 reach	v	el|ér ; jut[obj=ra,when=agreement/decision/conclusion/compromise]
 quiet	adj	csendes[csendesek]
 side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
-fix	v	meg|javít
+fix	v	meg|javít ; készít[when=dinner/lunch/breakfast/meal/drink/snack/sandwich] ; ki|javít[when=bug/error/mistake/typo/fault/glitch] ; meg|old[when=problem/issue]
 lock	v	be|zár
-miss	v	le|késik ; mulaszt[perf=el,when=school/class/lesson/lecture/work]
+miss	v	le|késik ; mulaszt[perf=el,when=school/class/lesson/lecture/work] ; el|szalaszt[when=chance/opportunity] ; el|vét[when=target/goal/shot/penalty/kick/mark] ; mulaszt[perf=el,when=deadline/payment/dose]
 offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting] ; meg|takarít[when=money/time/energy]
 trust	v	bízik[obj=ban]
-hard	adj	nehéz[nehezek] ; kemény
+hard	adj	nehéz[nehezek] ; kemény ; kemény[when=work/worker/winter/frost/line/stance/labour/labor/surface/floor/ground/rock/shell/wood/cheese/water]
 black	adj	fekete
 dark	adj	sötét
 help	n	segítség
 practice	v	gyakorol
 rule	n	szabály[szabályok]
-grow	v	nő[noobj] ; termeszt
+grow	v	nő[noobj] ; termeszt ; termeszt[when=vegetable/tomato/potato/crop/rice/wheat/corn/fruit/grape/herb/coffee/tea/cotton] ; növeszt[when=beard/hair/moustache/mustache]
 receive	v	kap[perf=meg] ; meg|kap
-answer	v	válaszol[obj=ra] ; felel
+answer	v	válaszol[obj=ra] ; felel ; ki|nyit[when=door]
 dream	n	álom[álmok]
 drink	n	ital[italok]
 hope	v	remél
 invite	v	meg|hív
 jump	v	ugrik
-low	adj	alacsony[alacsonyak]
+low	adj	alacsony[alacsonyak] ; kis[when=speed/risk/number/amount/demand/chance/volume/proportion/percentage/intensity/heat] ; halk[when=voice/tone/sound/noise/hum] ; gyenge[when=signal/battery/visibility]
 plan	n	terv[tervek]
 quick	adj	gyors[gyorsak]
 ready	adj	kész[készek,for=ra]
@@ -403,15 +403,15 @@ accept	v	el|fogad
 arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
 arm	n	kar[karok,pair]
-bank	n	bank[bankok,3sg=bankja,to=ba,at=ban] ; part
+bank	n	bank[bankok,3sg=bankja,to=ba,at=ban] ; part ; part[partok,3sg=partja,at=on,to=ra,when=river/west/south/north/east/far/opposite/grassy/muddy/steep]
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
 die	v	meg|hal[noobj]
 price	n	ár[árak]
-rich	adj	gazdag[gazdagok]
-short	adj	rövid
-star	n	csillag[csillagok]
-warm	adj	meleg[melegek]
+rich	adj	gazdag[gazdagok] ; termékeny[when=soil/land/ground] ; laktató[when=food/meal/sauce/dessert/cake/dish/diet]
+short	adj	rövid ; alacsony[alacsonyak,person,when=man/woman/boy/girl/person/guy/player]
+star	n	csillag[csillagok] ; sztár[sztárok,3sg=sztárja,when=film/movie/pop/rock/football/hollywood/reality/rising/tv/television/soap/youtube/child/guest/sport/tennis]
+warm	adj	meleg[melegek] ; szívélyes[when=welcome/greeting/reception/smile/hospitality/wish/regard/thanks/atmosphere/host]
 easy	adj	könnyű[könnyűek]
 only	adv	csak
 just	adv	csak ; éppen
@@ -466,13 +466,13 @@ monday	n	hétfő[hétfők,time=n,attr=hétfői]
 saturday	n	szombat[szombatok,3sg=szombatja,time=n,attr=szombati]
 sad	adj	szomorú[szomorúak]
 hungry	adj	éhes[éhesek]
-busy	adj	elfoglalt[person,with=val] ; forgalmas
+busy	adj	elfoglalt[person,with=val] ; forgalmas ; mozgalmas[when=day/week/schedule/time/life/period/season/year/month/morning/afternoon/evening/weekend/night/summer]
 cheap	adj	olcsó[olcsók]
 expensive	adj	drága
 important	adj	fontos[fontosak]
 interesting	adj	érdekes[érdekesek]
 ill	adj	beteg[betegek]
-bad	adj	rossz[rosszak,at=ban]
+bad	adj	rossz[rosszak,at=ban] ; súlyos[when=accident/injury/crash/damage/flood/infection/burn/wound/fall] ; erős[when=cold/headache/cough/pain/toothache/backache/stomachache/fever/storm/pain/cramp/sunburn]
 white	adj	fehér[fehérek]
 green	adj	zöld[zöldek]
 yellow	adj	sárga
@@ -503,7 +503,7 @@ decide	v	dönt[noobj] ; el|dönt
 describe	v	le|ír[to=nak]
 enjoy	v	élvez
 explain	v	el|magyaráz[to=nak] ; magyaráz[to=nak]
-fill	v	meg|tölt[with=val]
+fill	v	meg|tölt[with=val] ; ki|tölt[when=form/questionnaire/survey/application/field/box/gap/blank] ; be|tölt[when=position/vacancy/post/role/job/seat]
 finish	v	be|fejez
 hate	v	utál ; gyűlöl
 hurry	v	siet[noobj]
@@ -516,7 +516,7 @@ mean	v	jelent ; gondol
 pack	v	be|csomagol ; csomagol
 paint	v	fest[perf=ki] ; ki|fest
 plant	v	ültet ; el|ültet
-plant	n	növény[növények] ; üzem[üzemek]
+plant	n	növény[növények] ; üzem[üzemek] ; erőmű[erőművek,acc=erőművet,3sg=erőműve,when=nuclear/coal/gas/solar/hydroelectric/wind/geothermal] ; üzem[üzemek,when=chemical/manufacturing/processing/treatment/industrial/steel/car/bottling/assembly/packaging/production/close/operate]
 promise	v	meg|ígér ; ígér
 rest	v	pihen[noobj]
 ride	v	lovagol[noobj] ; utazik
@@ -528,7 +528,7 @@ rain	v	esik[noobj]
 steal	v	el|lop ; lop
 teach	v	tanít[to=nak]
 thank	v	meg|köszön ; köszön
-throw	v	dob ; el|dob
+throw	v	dob ; el|dob ; rendez[when=party]
 travel	v	utazik
 wear	v	visel ; hord
 win	v	nyer[perf=meg] ; meg|nyer
@@ -547,7 +547,7 @@ turn around	v	meg|fordul[noobj]
 animal	n	állat[állatok]
 beach	n	strand[strandok,3sg=strandja,to=ra,on=on,at=on]
 bedroom	n	hálószoba[to=ba,at=ban]
-bill	n	számla
+bill	n	számla ; törvényjavaslat[törvényjavaslatok,when=pass/introduce/debate/approve/reject/veto/amend/draft/propose/back/oppose/block/sign]
 blood	n	vér[vérek]
 bone	n	csont[csontok]
 building	n	épület[épületek]
@@ -589,7 +589,7 @@ mouth	n	száj[szájak]
 neighbour	n	szomszéd[szomszédok,person]
 orange	n	narancs[narancsok]
 pair	n	pár[párok,3sg=párja]
-party	n	buli[to=ba,at=ban] ; párt[pártok]
+party	n	buli[to=ba,at=ban] ; párt[pártok] ; párt[pártok,when=political/opposition/ruling/conservative/liberal/labour/socialist/green/governing/nationalist/democratic/communist/populist/coalition/centrist/republican/form/found/lead]
 passport	n	útlevél[útlevelek]
 pocket	n	zseb[zsebek]
 police	n	rendőrség[rendőrségek,from=tol]
@@ -602,7 +602,7 @@ radio	n	rádió
 rose	n	rózsa
 sandwich	n	szendvics[szendvicsek]
 sheep	n	birka ; juh[juhok]
-shower	n	zuhany[zuhanyok] ; zápor
+shower	n	zuhany[zuhanyok] ; zápor ; zápor[when=light/heavy/scattered/occasional/thundery/april/rain/snow/sudden/brief/passing]
 singer	n	énekes[énekesek,person]
 size	n	méret[méretek]
 skirt	n	szoknya
@@ -636,34 +636,34 @@ careful	adj	óvatos
 clever	adj	okos
 comfortable	adj	kényelmes
 dangerous	adj	veszélyes
-dead	adj	halott
+dead	adj	halott ; lemerült[when=battery/phone/cell]
 delicious	adj	finom[finomak]
 different	adj	különböző ; más
 dry	adj	száraz
 favourite	adj	kedvenc
 friendly	adj	barátságos
 funny	adj	vicces
-high	adj	magas
+high	adj	magas ; nagy[when=speed/risk/demand/hope/number/proportion/percentage/amount/expectation/praise/volume] ; erős[when=wind/gust]
 honest	adj	őszinte
 large	adj	nagy[nagyok]
 lazy	adj	lusta
 loud	adj	hangos
 lucky	adj	szerencsés
-narrow	adj	keskeny ; szűk[when=majority/margin/circle/range]
+narrow	adj	keskeny ; szűk[when=majority/margin/victory/lead/win/circle/range/sense/definition/escape/defeat/band/window/gap/vote/group]
 nervous	adj	ideges
 noisy	adj	zajos
-poor	adj	szegény
+poor	adj	szegény ; rossz[when=quality/health/condition/state/service/weather/diet/choice/decision/judgement/judgment/sleep/design/management/communication/eyesight/hygiene/housing/light/lighting/taste/shape/form/memory/sight/behaviour/behavior/mark/grade] ; gyenge[when=performance/result/sales/score/harvest/attendance/visibility/signal/connection/showing/record/crop/player/reception]
 pretty	adj	szép ; csinos[person]
 proud	adj	büszke[of=ra]
 safe	adj	biztonságos
 sharp	adj	éles ; meredek[when=rise/fall/increase/decrease/drop/decline/jump/turn/bend/slowdown]
 simple	adj	egyszerű[egyszerűek]
 slow	adj	lassú[lassúak]
-soft	adj	puha
+soft	adj	puha ; halk[when=voice/music/sound/noise/whisper/tone/knock/laugh/voices] ; lágy[when=light/colour/color/glow/cheese/breeze/wind/music/focus/texture]
 strange	adj	furcsa
 sunny	adj	napos
-thin	adj	vékony
-thick	adj	vastag[vastagok] ; sűrű[when=forest/fog/smoke/mist/crowd/jungle/wood/woods/hair/fur/soup/sauce]
+thin	adj	vékony ; sovány[person,when=man/woman/boy/girl/face/arm/leg/body/person/child/dog/cat/horse] ; ritka[when=hair/air/beard]
+thick	adj	vastag[vastagok] ; sűrű[when=fog/smoke/forest/hair/cloud/mist/jungle/soup/sauce/liquid/paste/beard/fur/mud/traffic/crowd/smog/vegetation/bush/undergrowth/wood/woods]
 ugly	adj	csúnya
 wet	adj	nedves ; vizes
 wonderful	adj	csodálatos
@@ -674,47 +674,47 @@ inside	adv	bent
 upstairs	adv	fent
 downstairs	adv	lent
 # --- the rest of WordNet's two hundred commonest lemmas
-pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure]
+pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure] ; tölt[when=time]
 line	n	vonal[vonalak] ; sor[sorok]
-set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table]
+set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table] ; fel|állít[when=record] ; ki|tűz[when=date/deadline/goal/target/aim] ; szab[when=limit/price/condition] ; mutat[when=example]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
 rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon]
 cover	v	be|takar[in=val,with=val] ; fed ; fedez[when=damage/cost/expense/loss/repair]
-clear	v	ki|tisztít ; tisztáz ; el|áll[noobj,when=rain/snow/shower]
-clear	adj	világos ; tiszta
-lead	v	vezet
+clear	v	ki|tisztít ; tisztáz ; el|áll[noobj,when=rain/shower] ; le|szed[when=table] ; el|takarít[when=snow/road/debris/rubble/path]
+clear	adj	világos ; tiszta ; tiszta[when=sky/water/air/day/night/weather/conscience/glass/skin/view] ; egyértelmű[when=majority/evidence/sign/message/answer/winner/difference/case/link/signal/rule/intention/picture/result/victory/lead/choice]
+lead	v	vezet ; él[when=life]
 support	n	támogatás[támogatások]
 support	v	támogat
 form	n	űrlap[űrlapok,3sg=űrlapja] ; forma
 back	adv	vissza ; hátra
 back	n	hát[hátak,3sg=háta] ; hátsó rész
 charge	v	tölt ; fel|tölt ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat]
-strike	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village]
+strike	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village] ; meg|gyújt[when=match] ; meg|köt[when=deal/agreement/bargain/compromise]
 center	n	központ[központok] ; közép[közepek]
-drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt
+drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt ; el|ejt[when=charge/plan/idea/case/claim/proposal/subject/lawsuit] ; ki|tesz[when=kid/child/passenger/son/daughter]
 force	n	erő ; kényszer
 force	v	kényszerít
-spread	v	terjed[noobj] ; szét|terít
-beat	v	meg|ver ; legyőz ; le|győz[when=rival/team/opponent/champion/side/enemy/army/challenger/favourite]
+spread	v	terjed[noobj] ; szét|terít ; ken[when=butter/jam/cream/honey/paste/margarine/mayonnaise/glue] ; terjeszt[when=news/word/rumour/rumor/message/disease/virus/lie/information/misinformation/disinformation/propaganda/fear/hate/germ]
+beat	v	meg|ver ; legyőz ; le|győz[when=rival/team/opponent/champion/side/enemy/army/challenger/favourite] ; fel|ver[when=egg/cream/mixture/butter/batter]
 burn	v	ég[noobj] ; el|éget
-figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja]
+figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja] ; személyiség[személyiségek,when=public/political/leading/prominent/important/historical/controversial/religious/senior/literary/cultural/central]
 fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
-position	n	helyzet[helyzetek] ; pozíció ; állás[állások,when=apply/fill/offer/advertise/accept/hold]
-raise	v	fel|emel ; emel ; gyűjt[when=money/fund] ; fel|vet[when=question/issue/concern/point/doubt/possibility]
-sign	n	tábla ; jel[jelek]
+position	n	helyzet[helyzetek] ; pozíció ; állás[állások,when=apply/fill/offer/advertise/accept/hold/vacant/permanent] ; pozíció[when=senior/managerial]
+raise	v	fel|emel ; emel ; gyűjt[when=money/fund/capital/donation/signature] ; fel|vet[when=question/issue/concern/point/doubt/possibility] ; nevel[when=child/kid/family/son/daughter/cattle/sheep/pig/chicken] ; emel[perf=meg,when=price/tax/rate/wage/salary/fee/rent/limit/age/level/standard/pension/fare]
+sign	n	tábla ; jel[jelek] ; tábla[when=road/traffic/stop/street/exit/neon/shop/wooden]
 control	v	irányít
 down	adv	le ; lent
 level	n	szint[szintek]
-release	v	el|enged ; ki|ad
+release	v	el|enged ; ki|ad ; ki|ad[when=film/movie/album/song/single/report/statement/book/record/game/version/update/data/figure/detail/result]
 roll	v	gurul[noobj] ; gurít
 settle	v	rendez ; le|telepedik
 stretch	v	nyújtózkodik ; ki|nyújt
 swing	v	leng[noobj] ; lenget
 deal	n	üzlet[üzletek] ; megállapodás
-gain	v	nyer ; szerez
+gain	v	nyer ; szerez ; szerez[when=experience/knowledge/skill/support/control/access/point/qualification/popularity/confidence/independence]
 round	adj	kerek[kerekek]
 separate	v	el|választ ; szétválaszt
 solid	adj	szilárd
@@ -725,25 +725,25 @@ view	n	kilátás[kilátások] ; nézet
 reduce	v	csökkent[to=ra,by=val]
 aim	n	cél[célok,3sg=célja]
 bear	n	medve
-blow	v	fúj
+blow	v	fúj ; ki|fúj[when=nose] ; el|fúj[when=candle]
 claim	v	állít ; követel[when=life]
 design	v	tervez
 firm	n	cég[cégek]
 ground	n	föld[földek] ; talaj[acc=talajt]
-interest	n	érdeklődés ; kamat[kamatok]
+interest	n	érdeklődés ; kamat[kamatok] ; kamat[kamatok,when=pay/charge/earn/annual/compound/monthly/accrued] ; érdek[érdekek,when=national/public/best/personal/economic/political/business/own/mutual/conflicting/vested/protect/serve/represent/defend/strategic/financial/commercial/security]
 measure	v	mér ; meg|mér
 model	n	modell[modellek,acc=modellt,3sg=modellje] ; minta
 press	n	sajtó[from=tol]
 project	n	projekt[projektek] ; terv[tervek]
 range	n	választék[választékok] ; tartomány[tartományok]
-record	n	rekord[rekordok,3sg=rekordja,pp=rekordjai] ; feljegyzés ; lemez[lemezek]
+record	n	rekord[rekordok,3sg=rekordja,pp=rekordjai] ; feljegyzés ; lemez[lemezek] ; nyilvántartás[when=medical/dental/criminal/public/official/school/financial/keep/update/access]
 report	n	jelentés[jelentések] ; beszámoló
 report	v	jelent ; be|jelent
 sink	n	mosogató
-spring	n	tavasz[tavaszok,time=val,attr=tavaszi] ; forrás
+spring	n	tavasz[tavaszok,time=val,attr=tavaszi] ; forrás ; forrás[when=hot/mineral/natural/thermal/underground/freshwater]
 stock	n	készlet[készletek]
 subject	n	tantárgy[tantárgyak] ; téma
-tie	n	nyakkendő
+tie	n	nyakkendő ; kapcsolat[kapcsolatok,when=close/strong/economic/diplomatic/family/cultural/political/trade/cut/sever/strengthen/historical/personal/business/deep/military/financial/restore/break]
 voice	n	hang[hangok,3sg=hangja]
 extend	v	meg|hosszabbít[to=ig]
 represent	v	képvisel
@@ -754,7 +754,7 @@ better	adj	jobb[jobbak]
 block	n	tömb[tömbök,3sg=tömbje] ; háztömb[háztömbök,3sg=háztömbje]
 color	n	szín[színek]
 colour	n	szín[színek]
-cross	v	át|kel[noobj] ; keresztez
+cross	v	át|kel[noobj] ; keresztez ; át|kel[obj=on,when=road/street/river/border/bridge/sea/ocean/channel/desert/mountain/atlantic/lake]
 escape	v	el|menekül[noobj] ; meg|szökik
 file	n	fájl[fájlok,acc=fájlt,3sg=fájlja] ; irat[iratok]
 flow	v	folyik
@@ -779,22 +779,22 @@ attack	v	meg|támad ; támad
 bound	adj	köteles ; kötött
 care	n	gondoskodás ; gond[gondok]
 care	v	törődik[for=val,about=val] ; gondoz
-serve	v	tálal ; szolgál ; fel|szolgál ; tölt[when=sentence/term/ban]
+serve	v	tálal ; szolgál ; fel|szolgál ; tölt[when=sentence/term/ban/year/month] ; ki|szolgál[when=customer/client/guest/passenger/shopper] ; szolgál[when=country/community/public/nation/purpose/king/queen/people] ; fel|szolgál[when=drink/coffee/tea/wine/beer/cocktail/champagne]
 snap	v	el|pattan[noobj] ; csattan[noobj]
 strain	n	megterhelés ; feszültség[feszültségek]
 strain	v	meg|erőltet ; szűr
 yield	n	hozam[hozamok]
 yield	v	enged[obj=nak] ; hoz
-bar	n	bár[bárok,3sg=bárja] ; rúd[rudak,3sg=rúdja] ; rács[rácsok]
+bar	n	bár[bárok,3sg=bárja] ; rúd[rudak,3sg=rúdja] ; rács[rácsok] ; szelet[szeletek,when=chocolate/cereal/protein/granola/energy/candy/snack] ; rúd[rudak,3sg=rúdja,when=gold/iron/steel/metal/soap]
 bar	v	el|zár ; meg|akadályoz
 credit	n	hitel[hitelek] ; elismerés
 credit	v	jóváír
-dull	adj	unalmas ; tompa
+dull	adj	unalmas ; tompa ; tompa[when=pain/ache/knife/blade/sound/thud/edge/light/colour/color/glow/roar] ; borús[when=day/weather/sky/morning/afternoon/winter]
 flash	n	villanás[villanások] ; vaku
 flash	v	villog[noobj] ; fel|villan[noobj]
 transfer	n	átutalás[átutalások] ; áthelyezés
 transfer	v	átutal ; áthelyez
-apply	v	alkalmaz ; jelentkezik[for=ra]
+apply	v	alkalmaz ; jelentkezik[for=ra] ; fel|visz[when=cream/paint/ointment/lotion/glue/sunscreen/gel/layer/makeup] ; gyakorol[on=ra,when=pressure]
 around	adv	körül ; körbe
 burst	n	kitörés
 burst	v	ki|tör[noobj] ; szét|reped[noobj]
@@ -803,14 +803,14 @@ crash	v	le|zuhan[noobj] ; ütközik
 frame	n	keret[keretek] ; váz[vázak]
 frame	v	be|keretez
 hang	v	lóg[noobj] ; fel|akaszt
-issue	n	kérdés[kérdések] ; szám[számok] ; kiadás
+issue	n	kérdés[kérdések] ; szám[számok] ; kiadás ; szám[számok,when=latest/late/current/next/special/previous/back/recent/monthly/weekly/magazine] ; probléma[when=technical/health/security/safety/mental/medical/known/fix/resolve/solve/report/experience/connection/performance/login/billing/payment/software/hardware/network/compatibility]
 issue	v	ki|ad ; ki|bocsát
-loose	adj	laza ; bő
+loose	adj	laza ; bő ; bő[when=dress/shirt/trousers/jeans/clothes/clothing/sweater/jumper/fit/top/sleeve/skirt/coat/jacket/pants/collar]
 march	n	március[cap,time=ban,attr=márciusi] ; menetelés ; felvonulás
 march	v	menetel[noobj] ; vonul[noobj]
 master	n	mester[mesterek,person] ; gazda
 master	v	el|sajátít
-match	n	mérkőzés[mérkőzések] ; gyufa
+match	n	mérkőzés[mérkőzések] ; gyufa ; gyufa[when=strike/light/burn]
 match	v	meg|felel[obj=nak] ; passzol[noobj]
 notice	n	értesítés[értesítések] ; figyelem[figyelmek]
 notice	v	észre|vesz
@@ -818,23 +818,23 @@ opposite	n	ellentét[ellentétek]
 opposite	adj	ellentétes ; szemközti
 pitch	n	pálya[pályák,on=n] ; hangmagasság
 pitch	v	dob ; fel|ver
-post	n	posta[by=n] ; állás[állások] ; oszlop[oszlopok]
-post	v	fel|ad ; ki|tesz
-power	n	hatalom[hatalmak] ; erő ; áram[áramok]
+post	n	posta[by=n] ; állás[állások] ; oszlop[oszlopok] ; bejegyzés[bejegyzések,when=blog/facebook/social/instagram/latest/recent/publish/share/delete/like/original/forum/linkedin/twitter/new/read] ; állás[állások,when=fill/hold/vacant/senior/leave/accept/permanent/teaching/government/ministerial/key/resign/apply]
+post	v	fel|ad ; ki|tesz ; ki|tesz[when=message/photo/picture/comment/video/update/link/review/tweet/notice]
+power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/restore/switch/turn/supply/outage]
 relief	n	megkönnyebbülés ; segély[segélyek]
-rough	adj	durva ; egyenetlen
+rough	adj	durva ; egyenetlen ; viharos[when=sea/water/weather/crossing/wind/night] ; hozzávetőleges[when=idea/estimate/guide/figure/number/calculation/translation/outline/approximation/draft/sketch/timeline/order/guess] ; nehéz[nehezek,when=time/day/week/night/year/month/patch/period/start/ride/journey/life]
 score	n	eredmény[eredmények] ; pontszám[pontszámok]
 score	v	szerez ; pontoz
 shape	n	alak[alakok,3sg=alakja] ; forma
 shape	v	formál ; alakít
 share	n	rész[részek] ; részvény[részvények,pl]
 share	v	meg|oszt ; oszt
-shoot	v	lövöldöz[noobj] ; forgat
+shoot	v	lövöldöz[noobj] ; forgat ; forgat[when=film/movie/video/scene/documentary/episode/series/advert]
 spot	n	folt[foltok] ; hely[helyek]
 spot	v	észre|vesz
 spur	n	sarkantyú
 spur	v	ösztönöz
-stage	n	színpad[színpadok,on=on] ; szakasz[szakaszok]
+stage	n	színpad[színpadok,on=on] ; szakasz[szakaszok] ; szakasz[szakaszok,when=early/final/late/next/first/second/third/initial/later/advanced/critical/planning/development/group/knockout/last/latest/each/every/various/different/reach]
 stage	v	rendez
 strip	n	csík[csíkok,3sg=csíkja] ; sáv[sávok,3sg=sávja]
 strip	v	le|vetkőzik ; le|húz
@@ -878,7 +878,7 @@ contact	n	kapcsolat[kapcsolatok] ; érintkezés
 contact	v	meg|keres ; érintkezik
 content	n	tartalom[tartalmak]
 content	adj	elégedett
-date	n	dátum[dátumok] ; randevú
+date	n	dátum[dátumok] ; randevú ; randevú[when=blind/romantic/dinner/ask]
 date	v	jár[obj=val,noobj]
 defense	n	védelem[védelmek] ; védekezés
 demand	n	igény[igények] ; kereslet[keresletek]
@@ -900,7 +900,7 @@ glow	v	ragyog[noobj]
 grant	n	támogatás[támogatások]
 grant	v	meg|ad ; engedélyez
 hurt	v	fáj[noobj] ; meg|sebesít
-introduce	v	be|mutat[to=nak] ; be|vezet
+introduce	v	be|mutat[to=nak] ; be|vezet ; be|vezet[when=law/tax/rule/system/ban/measure/restriction/policy/scheme/legislation/reform/fee/limit/curfew/regulation/programme/program/technology/feature/service/product/currency/quota/requirement]
 label	n	címke
 label	v	fel|címkéz
 left	n	bal oldal
@@ -917,23 +917,23 @@ middle	adj	középső
 mind	n	elme ; ész[eszek]
 mind	v	bán ; vigyáz[obj=ra]
 mount	v	fel|szerel ; fel|száll[obj=ra]
-observe	v	meg|figyel ; figyel
+observe	v	meg|figyel ; figyel ; be|tart[when=rule/law/ceasefire/truce/silence/regulation/speed/limit]
 passage	n	átjáró ; szakasz[szakaszok] ; folyosó
 professional	n	szakember[szakemberek,person] ; profi
 professional	adj	szakmai ; profi
-push	v	tol ; nyom
+push	v	tol ; nyom ; meg|nyom[when=button/key/switch/pedal/bell/lever]
 rank	n	rang[rangok,3sg=rangja] ; rendfokozat[rendfokozatok]
 rank	v	rangsorol
 reason	n	ok[okok,3sg=oka] ; ész[eszek]
 reason	v	érvel[noobj]
 register	n	nyilvántartás ; regiszter[regiszterek]
 register	v	regisztrál ; be|jegyez
-regular	adj	rendszeres ; szabályos
+regular	adj	rendszeres ; szabályos ; állandó[when=customer/visitor/guest/client/reader/user/member/column/columnist/feature/spot/income/partner/contributor/patron/player]
 scene	n	jelenet[jelenetek] ; helyszín[helyszínek]
 seat	n	ülés[ülések] ; hely[helyek] ; mandátum[mandátumok,when=win/lose/hold/gain]
 seat	v	le|ültet
 service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek]
-shake	v	meg|ráz[intr=remeg] ; rázkódik
+shake	v	meg|ráz[intr=remeg] ; rázkódik ; fog[when=hand]
 shock	n	sokk[sokkok,3sg=sokkja] ; megrázkódtatás
 shock	v	meg|döbbent
 sight	n	látvány[látványok] ; látás
@@ -958,7 +958,7 @@ system	n	rendszer[rendszerek]
 test	n	teszt[tesztek] ; próba ; vizsga
 test	v	tesztel ; ki|próbál
 thrust	v	döf ; lök
-tight	adj	szoros ; feszes
+tight	adj	szoros ; feszes ; szűkös[when=budget/schedule/deadline/timetable/timeline/finances/space/margin] ; szigorú[when=security/control/regulation/rule/restriction/limit/discipline/policy]
 title	n	cím[címek]
 toss	v	fel|dob ; dob
 trap	n	csapda
@@ -974,7 +974,7 @@ bond	n	kötelék[kötelékek] ; kötvény[kötvények]
 bounce	v	pattog[noobj] ; vissza|pattan[noobj]
 bow	n	íj[íjak] ; meghajlás ; masni
 bow	v	meg|hajol[noobj]
-bright	adj	világos ; fényes ; okos
+bright	adj	világos ; fényes ; okos ; ragyogó[when=sun/sunshine/future/idea/smile/star/day/morning/afternoon/light/colour/color/red/yellow/blue] ; okos[when=student/child/kid/boy/girl/pupil/man/woman/mind/person/guy]
 business	n	üzlet[üzletek,attr=üzleti] ; vállalkozás[vállalkozások]
 camp	n	tábor[táborok]
 camp	v	táborozik
@@ -985,14 +985,14 @@ challenge	v	ki|hív ; vitat
 chance	n	esély[esélyek] ; lehetőség[lehetőségek] ; véletlen
 character	n	jellem[jellemek] ; szereplő ; karakter[karakterek]
 column	n	oszlop[oszlopok] ; rovat[rovatok]
-common	adj	gyakori ; közös ; általános
+common	adj	gyakori ; közös ; általános ; közös[when=ground/interest/goal/language/market/enemy/room/friend/border/currency/aim/purpose/ancestor/area/space/history/heritage/value/identity/experience/cause/understanding/position/approach/policy/strategy/project/future/bond/thread/denominator/feature]
 complete	adj	teljes ; kész[készek]
 complete	v	befejez ; ki|tölt
 concern	n	aggodalom[aggodalmak] ; ügy[ügyek]
 concern	v	érint ; aggaszt
 condition	n	állapot[állapotok] ; feltétel[feltételek]
 conduct	n	viselkedés
-conduct	v	vezet ; vezényel
+conduct	v	vezet ; vezényel ; végez[when=survey/research/study/experiment/test/investigation/inquiry/search/analysis/review/poll/audit/inspection] ; vezényel[when=orchestra/choir/band]
 conflict	n	konfliktus[konfliktusok] ; ellentét[ellentétek]
 contract	n	szerződés[szerződések]
 contract	v	össze|húzódik ; szerződik
@@ -1003,7 +1003,7 @@ cycle	n	ciklus[ciklusok] ; kerékpár[kerékpárok,3sg=kerékpárja]
 death	n	halál[halálok]
 decline	n	hanyatlás ; csökkenés
 decline	v	csökken[noobj] ; el|utasít
-deliver	v	kézbesít ; szállít
+deliver	v	kézbesít ; szállít ; tart[when=speech/lecture/talk/address/sermon/presentation]
 determine	v	meg|határoz ; el|dönt
 development	n	fejlődés ; fejlesztés[fejlesztések]
 direction	n	irány[irányok] ; utasítás[utasítások]
@@ -1017,7 +1017,7 @@ favor	n	szívesség[szívességek] ; kegy[kegyek]
 favor	v	támogat ; előnyben részesít
 fight	n	harc[harcok] ; verekedés
 fight	v	harcol[noobj,for=ert] ; verekedik
-fine	adj	jó[jók] ; szép ; finom[finomak]
+fine	adj	jó[jók] ; szép ; finom[finomak] ; szép[when=weather/day/morning/evening/afternoon/summer/view/example/building/house/work] ; finom[finomak,when=sand/powder/hair/dust/line/detail/balance/grain/food/wine/dining/mist/texture/salt/sugar] ; kitűnő[when=job/performance/player/actor/musician/teacher/singer/writer]
 fine	n	bírság[bírságok]
 flood	n	árvíz[árvizek] ; áradat[áradatok]
 flood	v	el|áraszt
@@ -1037,7 +1037,7 @@ living	n	megélhetés
 living	adj	élő
 loss	n	veszteség[veszteségek] ; elvesztés
 lost	adj	elveszett ; eltévedt
-major	adj	fő ; jelentős ; nagy[nagyok]
+major	adj	fő ; jelentős ; nagy[nagyok] ; jelentős[when=change/problem/role/part/factor/reason/source/impact/effect/improvement/increase/decrease/contribution/step/difference/challenge/achievement/breakthrough/investment/loss/shift/development/progress/influence/boost/cut/setback/obstacle/concern/issue/threat/risk/event/damage] ; nagy[nagyok,when=city/company/bank/road/river/airport/firm/power/earthquake/storm/fire/war/operation/surgery/festival/party/project/tournament/championship/league/player/publisher/brand/retailer/supermarket/chain/label/studio/hospital/university/port/country]
 mate	n	társ[társak,person] ; pajtás[pajtások]
 motion	n	mozgás[mozgások] ; indítvány[indítványok]
 movement	n	mozgás[mozgások] ; mozgalom[mozgalmak]
@@ -1045,12 +1045,12 @@ much	adv	sokkal ; nagyon
 national	adj	nemzeti ; országos
 neglect	v	el|hanyagol
 occupy	v	el|foglal ; lefoglal
-operation	n	művelet[műveletek] ; műtét[műtétek] ; működés
+operation	n	művelet[műveletek] ; műtét[műtétek] ; működés ; műtét[műtétek,when=undergo/perform/heart/knee/hip/successful/emergency/eye/back/brain/surgical/cosmetic/cancer]
 pace	n	tempó ; lépés[lépések]
 pattern	n	minta ; mintázat[mintázatok]
-pick	v	választ ; szed ; fel|vesz
+pick	v	választ ; szed ; fel|vesz ; szed[when=flower/fruit/apple/berry/mushroom/strawberry/grape/cherry/tea/cotton]
 plain	n	síkság[síkságok]
-plain	adj	egyszerű[egyszerűek] ; sima
+plain	adj	egyszerű[egyszerűek] ; sima ; sima[when=water/yoghurt/yogurt/flour/paper/text/chocolate/biscuit/rice/bread/omelette/background/shirt/envelope/cracker]
 pool	n	medence ; tócsa
 produce	v	termel ; gyárt ; elő|állít
 raw	adj	nyers
@@ -1080,7 +1080,7 @@ silver	n	ezüst[ezüstök]
 silver	adj	ezüst
 special	adj	különleges ; speciális
 split	v	szét|választ ; el|oszt ; szét|válik
-state	n	állam[államok,attr=állami] ; állapot[állapotok]
+state	n	állam[államok,attr=állami] ; állapot[állapotok] ; állapot[állapotok,when=poor/good/bad/mental/physical/emotional/current/present/terrible/critical/stable/excellent/natural/original/liquid/solid]
 state	v	ki|jelent ; állít
 step	n	lépés[lépések] ; lépcsőfok[lépcsőfokok]
 step	v	lép[noobj]
@@ -1108,7 +1108,7 @@ wire	n	drót[drótok,3sg=drótja] ; vezeték[vezetékek]
 abandon	v	el|hagy ; fel|ad
 abstract	adj	elvont ; absztrakt
 abstract	n	kivonat[kivonatok] ; összefoglaló
-account	n	számla ; beszámoló
+account	n	számla ; beszámoló ; beszámoló[when=detailed/firsthand/personal/full/eyewitness/give/written/brief/vivid/historical/official/graphic] ; fiók[fiókok,3sg=fiókja,when=create/user/email/google/facebook/twitter/instagram/online/social/delete/register/admin/administrator/guest/microsoft/apple/steam]
 anticipate	v	számít[obj=ra] ; előre lát
 appeal	n	fellebbezés ; vonzás ; kérés[kérések]
 appeal	v	fellebbez[noobj] ; kér
@@ -1125,7 +1125,7 @@ boost	v	növel ; fel|lendít
 border	n	határ[határok] ; szegély[szegélyek]
 brilliant	adj	ragyogó ; zseniális
 cast	n	szereposztás ; gipsz[gipszek]
-cast	v	vet ; dob ; önt
+cast	v	vet ; dob ; önt ; le|ad[when=vote/ballot]
 circle	n	kör[körök]
 circle	v	kering[noobj] ; be|karikáz
 composition	n	összetétel ; fogalmazás[fogalmazások] ; zenemű[zeneművek]
@@ -1142,7 +1142,7 @@ core	n	mag[magok,3sg=magja] ; lényeg[lényegek]
 correct	adj	helyes ; pontos
 correct	v	ki|javít ; javít
 course	n	tanfolyam[tanfolyamok] ; fogás[fogások] ; pálya
-court	n	bíróság[bíróságok] ; udvar[udvarok] ; pálya
+court	n	bíróság[bíróságok] ; udvar[udvarok] ; pálya ; pálya[when=tennis/basketball/squash/badminton/volleyball/clay/grass/indoor] ; udvar[udvarok,when=royal/imperial/palace]
 crowd	n	tömeg[tömegek]
 crowd	v	tolong[noobj] ; zsúfol
 curse	n	átok[átkok]
@@ -1151,7 +1151,7 @@ curve	n	görbe ; kanyar[kanyarok,3sg=kanyarja]
 curve	v	kanyarodik ; hajlít
 debate	n	vita
 debate	v	vitat ; meg|vitat
-degree	n	fok[fokok,3sg=foka,at=n,to=ra] ; mérték[mértékek] ; diploma
+degree	n	fok[fokok,3sg=foka,at=n,to=ra] ; mérték[mértékek] ; diploma ; diploma[when=university/college/master/bachelor/law/medical/get/earn/hold/obtain/complete/honorary/postgraduate/undergraduate/doctoral]
 delicate	adj	kényes ; finom[finomak] ; törékeny
 desire	n	vágy[vágyak]
 desire	v	kíván ; vágyik[obj=ra]
@@ -1172,7 +1172,7 @@ express	adj	gyors[gyorsak] ; expressz
 expression	n	kifejezés[kifejezések] ; arckifejezés
 extreme	adj	szélsőséges ; rendkívüli
 extreme	n	véglet[végletek]
-fan	n	rajongó ; ventilátor[ventilátorok] ; legyező
+fan	n	rajongó ; ventilátor[ventilátorok] ; legyező ; ventilátor[ventilátorok,when=ceiling/electric/desk/cooling/extractor/switch/turn]
 flight	n	járat[járatok] ; repülés ; menekülés
 flush	v	le|húz ; el|pirul[noobj]
 forward	adv	előre
@@ -1207,7 +1207,7 @@ interpret	v	értelmez ; tolmácsol
 judge	n	bíró[person]
 judge	v	ítél ; meg|ítél
 judgment	n	ítélet[ítéletek] ; ítélőképesség
-lay	v	le|tesz[on=ra,in=ba] ; fektet ; rak
+lay	v	le|tesz[on=ra,in=ba] ; fektet ; rak ; rak[when=egg] ; le|rak[when=foundation/brick/cable/pipe/track] ; meg|terít[when=table]
 liberal	adj	liberális ; bőkezű
 limit	n	határ[határok] ; korlát[korlátok,3sg=korlátja]
 limit	v	korlátoz
@@ -1307,7 +1307,7 @@ tap	v	koppint ; kopogtat
 tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
 tear	v	el|tép[intr=szakad] ; szakít
 tender	adj	gyengéd ; puha
-term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek]
+term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek] ; ciklus[ciklusok,when=second/third/fourth/presidential/serve/win/consecutive/seek/fifth/parliamentary] ; táv[távok,3sg=távja,pp=távjai,when=long/short/medium]
 total	n	összeg[összegek] ; végösszeg[végösszegek]
 total	adj	teljes ; összes
 tough	adj	kemény ; nehéz[nehezek] ; szívós
@@ -1318,11 +1318,11 @@ trick	v	be|csap ; rá|szed
 trim	v	nyír ; le|nyír ; díszít
 tumble	v	bukfencezik ; le|esik ; zuhan[noobj,to=ra,by=val]
 up	adv	fel ; fent
-volume	n	hangerő ; kötet[kötetek] ; térfogat[térfogatok]
+volume	n	hangerő ; kötet[kötetek] ; térfogat[térfogatok] ; hangerő[when=turn/adjust/lower/full/maximum/sound]
 vote	n	szavazat[szavazatok] ; szavazás[szavazások]
 vote	v	szavaz[noobj,on=rol]
-wild	adj	vad[vadak] ; zabolátlan
-withdraw	v	vissza|von ; ki|vesz ; vissza|vonul[noobj]
+wild	adj	vad[vadak] ; zabolátlan ; őrült[when=party/night/dream/idea/guess/ride/life/time/week/weekend/rumour/rumor/speculation/claim/story/theory]
+withdraw	v	vissza|von ; ki|vesz ; vissza|vonul[noobj] ; fel|vesz[when=money/cash/fund/euro/dollar/pound/amount/forint] ; ki|von[when=troop/force/soldier/army/ambassador]
 witness	n	tanú[person]
 witness	v	lát ; tanúsít
 wonder	n	csoda ; csodálkozás
@@ -1363,7 +1363,7 @@ blaze	n	tűz[tüzek] ; lángolás
 blaze	v	lángol[noobj]
 bloom	n	virágzás ; virág[virágok]
 bloom	v	virágzik
-board	n	tábla ; deszka ; testület[testületek]
+board	n	tábla ; deszka ; testület[testületek] ; deszka[when=ironing/cutting/chopping/wooden/surf] ; testület[testületek,when=appoint/elect/chair/advisory/executive/editorial]
 board	v	fel|száll[noobj] ; be|száll[noobj]
 bottom	n	alj[3sg=alja,at=n] ; fenék[fenekek] ; alsó rész
 brass	n	réz[rezek]
@@ -1459,7 +1459,7 @@ fail	v	meg|bukik[thing=le|áll,obj=on] ; kudarcot vall
 failure	n	kudarc[kudarcok] ; hiba ; meghibásodás
 faint	adj	halvány ; gyenge
 faint	v	el|ájul[noobj]
-fair	adj	igazságos ; tisztességes ; szőke
+fair	adj	igazságos ; tisztességes ; szőke ; szőke[when=hair] ; világos[when=skin/complexion] ; szép[when=weather] ; tisztességes[when=price/deal/trial/share/wage/pay/competition/treatment/chance/play/game/offer/process/system/rent] ; méltányos[when=compromise/solution/settlement]
 fair	n	vásár[vásárok]
 fancy	adj	díszes ; elegáns
 fear	n	félelem[félelmek]
@@ -1527,7 +1527,7 @@ mention	v	meg|említ ; említ
 mess	n	rendetlenség ; zűrzavar[zűrzavarok]
 moderate	adj	mérsékelt ; közepes
 modern	adj	modern
-nail	n	szög[szögek] ; köröm[körmök]
+nail	n	szög[szögek] ; köröm[körmök] ; köröm[körmök,when=finger/toe/bite/cut/paint/polish/file/long/false/broken]
 nail	v	szögez ; fel|szögez
 net	n	háló
 net	adj	nettó
@@ -1604,14 +1604,14 @@ seal	v	le|zár ; le|pecsétel
 separation	n	elválasztás ; különválás ; szétválás
 sequence	n	sorrend[sorrendek] ; sorozat[sorozatok]
 settlement	n	település[települések] ; megegyezés ; rendezés
-severe	adj	súlyos ; szigorú
+severe	adj	súlyos ; szigorú ; kemény[when=winter/frost/cold/climate/test] ; heves[when=storm/thunderstorm/wind/gale/pain/rain/fighting]
 sick	adj	beteg[betegek]
 silence	n	csend[csendek] ; hallgatás
 silence	v	el|hallgattat
 sketch	n	vázlat[vázlatok] ; jelenet[jelenetek]
 sketch	v	vázol ; fel|vázol
 slender	adj	karcsú[karcsúak] ; vékony
-smart	adj	okos ; elegáns
+smart	adj	okos ; elegáns ; elegáns[when=suit/dress/clothes/jacket/shirt/shoe/restaurant/hotel/outfit/look/appearance/uniform/hat/tie/coat]
 social	adj	társadalmi ; szociális ; társasági
 spare	adj	tartalék ; szabad[szabadok]
 spare	v	kímél ; meg|kímél ; nélkülöz
@@ -1645,7 +1645,7 @@ third	adj	harmadik
 third	n	harmad[harmadok]
 thrill	n	izgalom[izgalmak] ; borzongás
 thrill	v	fel|villanyoz
-tip	n	tipp[tippek,3sg=tippje] ; borravaló ; hegy[hegyek]
+tip	n	tipp[tippek,3sg=tippje] ; borravaló ; hegy[hegyek] ; borravaló[when=leave/generous/big/small/include]
 tip	v	fel|borít ; borravalót ad
 trail	n	ösvény[ösvények] ; nyom[nyomok]
 trail	v	követ ; vonszol
@@ -1725,7 +1725,7 @@ attempt	v	meg|próbál
 attraction	n	vonzás ; látványosság[látványosságok] ; vonzalom[vonzalmak]
 avoid	v	el|kerül ; kerül
 banish	v	száműz ; el|űz
-bat	n	denevér[denevérek] ; ütő
+bat	n	denevér[denevérek] ; ütő ; ütő[when=baseball/cricket/tennis/swing/wooden]
 behind	adv	hátul ; mögötte
 belong	v	tartozik[to=hoz]
 below	adv	lent ; alább
@@ -1746,7 +1746,7 @@ cable	n	kábel[kábelek]
 calm	adj	nyugodt ; csendes[csendesek]
 calm	v	meg|nyugtat ; nyugtat
 canvas	n	vászon[vásznak]
-capital	n	főváros[fővárosok] ; tőke ; nagybetű
+capital	n	főváros[fővárosok] ; tőke ; nagybetű ; tőke[when=raise/invest/venture/foreign/private/working/human/social/attract/initial]
 caution	n	óvatosság ; figyelmeztetés
 cement	n	cement[cementek]
 certain	adj	biztos ; bizonyos
@@ -1782,7 +1782,7 @@ contemporary	adj	kortárs ; korabeli
 contribute	v	hozzá|járul[noobj]
 contribution	n	hozzájárulás[hozzájárulások]
 conversion	n	átalakítás ; átváltás ; megtérés
-cool	adj	hűvös ; menő
+cool	adj	hűvös ; menő ; menő[when=guy/kid/car/bike/idea/thing/stuff/jacket/shirt/shoe/sunglasses/trick/name/music/song/game/job]
 cool	v	le|hűl[noobj]
 cooperative	adj	együttműködő
 curl	n	fürt[fürtök]
@@ -2040,7 +2040,7 @@ pause	n	szünet[szünetek]
 pause	v	meg|áll[noobj] ; szünetet tart
 peace	n	béke
 perception	n	érzékelés ; felfogás
-perform	v	előad ; végez ; teljesít
+perform	v	előad ; végez ; teljesít ; végez[when=operation/surgery/task/test/duty/procedure/experiment/check/analysis/function/service/transplant/calculation]
 performance	n	előadás[előadások] ; teljesítmény[teljesítmények]
 permit	n	engedély[engedélyek]
 permit	v	engedélyez ; meg|enged
@@ -2054,7 +2054,7 @@ popular	adj	népszerű[népszerűek] ; népi
 population	n	népesség[népességek] ; lakosság[lakosságok]
 port	n	kikötő ; port[portok,3sg=portja]
 portion	n	rész[részek] ; adag[adagok,3sg=adagja]
-pose	v	jelent ; pózol[noobj] ; fel|tesz
+pose	v	jelent ; pózol[noobj] ; fel|tesz ; fel|tesz[when=question]
 possibility	n	lehetőség[lehetőségek]
 powerful	adj	erős ; hatalmas
 prayer	n	ima ; imádság[imádságok]
@@ -2147,7 +2147,7 @@ seize	v	meg|ragad ; le|foglal ; el|fog
 sentence	n	mondat[mondatok] ; ítélet[ítéletek] ; büntetés[büntetések,when=serve/receive/give/hand/impose/face]
 sentence	v	el|ítél[to=ra]
 series	n	sorozat[sorozatok] ; széria
-serious	adj	komoly ; súlyos
+serious	adj	komoly ; súlyos ; súlyos[when=injury/illness/accident/crime/condition/mistake/consequence/disease/error/offence/offense/allegation/charge/situation/crisis/shortage/flaw/breach/violation/incident/case/wound/burn/infection/harm/loss/blow/setback]
 shame	n	szégyen[szégyenek] ; kár[károk]
 sharpen	v	élesít ; ki|hegyez
 sheer	adj	puszta ; merő
@@ -2346,7 +2346,7 @@ blessed	adj	áldott ; szent
 blossom	n	virág[virágok] ; virágzás
 blossom	v	virágzik ; ki|virágzik
 boast	v	henceg[noobj,about=val,that=val] ; kérkedik
-boil	v	forral ; fel|forral ; főz
+boil	v	forral ; fel|forral ; főz ; főz[perf=meg,when=egg/potato/pasta/rice/vegetable/noodle/spaghetti/carrot]
 bomb	n	bomba
 bomb	v	bombáz ; le|bombáz
 boom	n	fellendülés ; dörrenés
@@ -2382,7 +2382,7 @@ catalogue	n	katalógus[katalógusok] ; jegyzék[jegyzékek]
 ceiling	n	mennyezet[mennyezetek] ; plafon[plafonok,3sg=plafonja]
 celebrate	v	ünnepel ; meg|ünnepel
 celestial	adj	égi ; mennyei
-cell	n	sejt[sejtek] ; cella ; elem[elemek]
+cell	n	sejt[sejtek] ; cella ; elem[elemek] ; cella[when=prison/jail/police/padded/locked/tiny/holding]
 ceremony	n	szertartás[szertartások] ; ünnepség[ünnepségek]
 certify	v	igazol ; tanúsít
 champion	n	bajnok[bajnokok,person] ; harcos[harcosok]
@@ -2410,7 +2410,7 @@ cling	v	kapaszkodik ; ragaszkodik
 closely	adv	szorosan ; alaposan
 closet	n	szekrény[szekrények]
 cluster	n	csoport[csoportok] ; fürt[fürtök]
-coach	n	edző[person] ; busz[in=n,on=n] ; kocsi
+coach	n	edző[person] ; busz[in=n,on=n] ; kocsi ; busz[in=n,on=n,when=tourist/night/school/express/airport/overnight/sightseeing/hire/board/take/catch/travel]
 code	n	kód[kódok] ; törvénykönyv[törvénykönyvek]
 coincide	v	egybe|esik
 collector	n	gyűjtő[person] ; beszedő
@@ -2945,7 +2945,7 @@ oily	adj	olajos ; zsíros
 older	adj	idősebb ; régebbi
 omission	n	kihagyás ; mulasztás
 once	adv	egyszer ; valamikor
-organ	n	szerv[szervek] ; orgona
+organ	n	szerv[szervek] ; orgona ; orgona[when=play/church/pipe/electric]
 outfit	n	öltözék[öltözékek] ; felszerelés
 outrage	n	felháborodás ; gaztett[gaztettek,3sg=gaztette]
 overall	adj	általános ; teljes
@@ -3191,7 +3191,7 @@ specialize	v	szakosodik[noobj,in=ra] ; specializálódik[noobj,in=ra]
 speck	n	szemcse ; porszem[porszemek]
 speculate	v	spekulál[noobj] ; találgat
 speculation	n	spekuláció ; találgatás
-spend	v	költ ; el|költ ; tölt ; tölt[when=time/summer/winter/spring/autumn/holiday/holidays/weekend/evening/night/christmas/easter/day/week/month/year/hour/afternoon/morning/life/childhood/vacation/evenings/weekends]
+spend	v	költ ; el|költ ; tölt ; tölt[when=time/day/week/hour/minute/month/year/evening/morning/afternoon/night/weekend/holiday/holidays/vacation/summer/winter/spring/autumn/christmas/easter/life/moment/childhood/decade/evenings/weekends]
 spill	v	ki|önt
 spoil	v	el|ront ; el|kényeztet
 sponsor	n	szponzor[szponzorok,person] ; támogató
@@ -3647,7 +3647,7 @@ buddhist	n	buddhista[person]
 buddhist	adj	buddhista
 buffer	n	ütköző ; puffer[pufferek]
 buffet	n	svédasztal[svédasztalok] ; büfé
-bug	n	bogár[bogarak] ; poloska ; programhiba
+bug	n	bogár[bogarak] ; poloska ; programhiba ; programhiba[when=fix/report/find/software/known/critical/minor]
 bulge	n	kidudorodás ; dudor[dudorok]
 bulge	v	ki|dudorodik ; duzzad[noobj]
 bulging	adj	kidudorodó ; dülledő
@@ -3746,7 +3746,7 @@ consist	v	áll[of=bol]
 complain	v	panaszkodik[about=rol,that=rol]
 remind	v	emlékeztet[of=ra,about=ra,that=ra]
 warn	v	figyelmeztet[about=ra,of=ra,that=ra]
-cancel	v	le|mond ; töröl
+cancel	v	le|mond ; töröl ; töröl[when=flight/train/bus/service/route/departure/file/post]
 postpone	v	el|halaszt
 demolish	v	le|bont
 rescue	v	meg|ment
@@ -4180,7 +4180,7 @@ dollar	n	dollár[dollárok,3sg=dollárja,pp=dollárjai]
 dozen	n	tucat[tucatok,3sg=tucatja,pp=tucatjai]
 drought	n	aszály[aszályok]
 drug	n	gyógyszer ; drog[drogok,3sg=drogja,pp=drogjai]
-earn	v	keres
+earn	v	keres ; ki|érdemel[when=respect/trust/praise/reputation/place/right]
 easily	adv	könnyen
 emergency	n	vészhelyzet[vészhelyzetek]
 environment	n	környezet[környezetek]
@@ -4517,7 +4517,7 @@ movie	n	film[filmek,3sg=filmje]
 mushroom	n	gomba
 neck	n	nyak[nyakak]
 niece	n	unokahúg[unokahúgok,person]
-note	n	jegyzet[jegyzetek] ; üzenet[üzenetek]
+note	n	jegyzet[jegyzetek] ; üzenet[üzenetek] ; bankjegy[bankjegyek,3sg=bankjegye,when=bank/pound/euro/dollar/forint/fake/counterfeit]
 novel	n	regény[regények]
 ocean	n	óceán[óceánok,3sg=óceánja]
 owner	n	tulajdonos[tulajdonosok,person]
@@ -4558,7 +4558,7 @@ salary	n	fizetés[fizetések]
 sand	n	homok[3sg=homokja]
 sausage	n	kolbász[kolbászok]
 scarf	n	sál[sálak]
-season	n	évszak[évszakok] ; szezon[3sg=szezonja]
+season	n	évszak[évszakok] ; szezon[3sg=szezonja] ; szezon[3sg=szezonja,when=football/tourist/holiday/new/next/regular/skiing/ski/hunting/breeding/peak/festive/opening/league/basketball/hockey/premier/high/low/busy]
 secretary	n	titkár[titkárok,person]
 snake	n	kígyó
 spider	n	pók[3sg=pókja]
@@ -4627,7 +4627,7 @@ own	v	birtokol
 plan	v	tervez ; meg|tervez
 point	v	mutat[at=ra]
 pray	v	imádkozik[noobj,for=ert]
-present	v	be|mutat ; át|ad
+present	v	be|mutat ; át|ad ; vezet[when=programme/program/show/news/series/quiz/broadcast] ; be|nyújt[when=evidence/plan/report/proposal/bill/budget/petition/claim/application/findings] ; át|ad[when=award/prize/medal/trophy/certificate/cheque/check/gift/diploma/flower/bouquet]
 pretend	v	színlel
 protect	v	véd[from=tol] ; meg|véd
 punish	v	meg|büntet ; büntet
@@ -4662,8 +4662,8 @@ electric	adj	elektromos
 enormous	adj	hatalmas ; óriási
 excellent	adj	kiváló
 famous	adj	híres[for=rol]
-firm	adj	szilárd ; határozott
-flat	adj	lapos
+firm	adj	szilárd ; határozott ; kemény[when=mattress/bed/surface/fruit/flesh/pillow/tofu/texture/ground/cheese] ; határozott[when=handshake/voice/stance/tone/decision/answer/no/hand/grip/leadership/believer/commitment/refusal/position]
+flat	adj	lapos ; lemerült[when=battery] ; defektes[when=tyre/tire]
 fluent	adj	folyékony
 foggy	adj	ködös
 foolish	adj	ostoba
@@ -4901,7 +4901,7 @@ microwave	n	mikró ; mikrohullámú sütő
 warranty	n	garancia[garanciák] ; jótállás[jótállások]
 pedestrian	n	gyalogos[person,gyalogosok]
 cyclist	n	kerékpáros[person,kerékpárosok] ; biciklis
-talk	n	beszélgetés ; előadás ; tárgyalás[tárgyalások,pl]
+talk	n	beszélgetés ; előadás ; tárgyalás[tárgyalások,pl] ; előadás[when=give/deliver/attend/keynote]
 lift	n	lift[liftek,3sg=liftje,in=ban] ; felvonó
 drop	n	csepp[cseppek,3sg=cseppje,pp=cseppjei] ; esés
 date of birth	n	születési dátum
@@ -6209,7 +6209,7 @@ overdraft	n	folyószámlahitel ; hitelkeret
 exchange rate	n	árfolyam[árfolyamok,3sg=árfolyama]
 taxpayer	n	adófizető[adófizetők,person]
 recession	n	recesszió[recessziók] ; visszaesés
-charge	n	díj[díjak,3sg=díja] ; vád[vádak,3sg=vádja]
+charge	n	díj[díjak,3sg=díja] ; vád[vádak,3sg=vádja] ; vád[vádak,3sg=vádja,when=face/deny/drop/bring/file/press/admit/dismiss/criminal/murder/corruption/fraud/assault/terrorism/serious/false/similar]
 cash	v	be|vált
 budget	v	tervez ; be|oszt
 overspend	v	túlköltekezik[noobj]
@@ -8051,3 +8051,9 @@ on the spot	adv	helyben
 at the wheel	adv	a volánnál
 near	adj	közeli
 shut	adj	zárva[van] ; zárt
+break	n	szünet[szünetek]
+smoker	n	dohányos[dohányosok,person]
+welcome	n	fogadtatás[fogadtatások]
+face	v	szembe|néz[obj=val] ; néz[obj=ra,when=sea/street/south/north/east/west/garden/park/river/lake/square/courtyard/mountain/beach]
+form	v	alakít ; képez ; meg|alakít[when=government/coalition/team/group/alliance/committee/band/company/partnership/union/party/club/cabinet/association] ; alkot[when=opinion/view/impression/picture/image/judgement/judgment]
+address	v	foglalkozik[obj=val,when=problem/issue/concern/question/challenge/need/shortage/crisis/threat/gap/risk/cause/situation/matter/topic/subject/complaint] ; meg|szólít[when=crowd/nation/audience/meeting/conference/parliament/assembly/congress/rally/delegate/supporter/student] ; címez

@@ -2448,6 +2448,11 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
         toks[i].neighbour = toks[i - 1].lemma;
       continue;
     }
+    // a noun's adjectives and nouns before it: "political party", "river bank"
+    if (toks[i].tag == PartOfSpeech::noun)
+      for (std::size_t j = i; j > 0 && (toks[j - 1].tag == PartOfSpeech::adjective ||
+                                        toks[j - 1].tag == PartOfSpeech::noun);)
+        toks[i].modifiers.push_back(toks[--j].lemma);
     if (toks[i].tag != PartOfSpeech::adjective) continue;
     if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun) toks[i].neighbour = toks[i + 1].lemma;
     // "my sister is older": a predicate said of a person

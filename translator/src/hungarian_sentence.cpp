@@ -206,13 +206,20 @@ class SenseFilter {
   }
 
  private:
-  // Whether the sense's "when=" lists the neighbour ("tablet" in "bevesz[when=tablet/pill]").
+  // Whether the sense's "when=" lists the neighbour ("tablet" in "bevesz[when=tablet/pill]"),
+  // a set phrase's last word ("record" of "world record") or, for a noun, one of the words
+  // before it ("river" in "part[when=river]").
   bool selects(const Sense& s) const {
-    if (t_.neighbour.empty()) return false;
+    if (t_.neighbour.empty() && t_.modifiers.empty()) return false;
     const std::string_view when = s.note("when");
+    const std::string_view neighbour = t_.neighbour;
+    const std::string_view head = neighbour.substr(neighbour.rfind(' ') + 1);
     for (std::size_t at = 0; at < when.size();) {
       const std::size_t end = std::min(when.find('/', at), when.size());
-      if (when.substr(at, end - at) == t_.neighbour) return true;
+      const std::string_view w = when.substr(at, end - at);
+      if (w == neighbour || w == head) return true;
+      for (const std::string& m : t_.modifiers)
+        if (w == m) return true;
       at = end + 1;
     }
     return false;

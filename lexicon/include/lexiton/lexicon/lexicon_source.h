@@ -42,7 +42,9 @@
 //             when=:       the English words, "/" between, that choose this sense: a verb's
 //                          object ("take a tablet": "be|vesz[when=tablet/pill]"), an object's
 //                          verb ("won the cup": "kupa[when=win]"), an adjective's noun ("light
-//                          rain": "gyenge[when=rain]"); elsewhere the sense is skipped
+//                          rain": "gyenge[when=rain]"), a noun's adjective or noun before it
+//                          ("river bank": "part[when=river]"); a set phrase is named by its
+//                          last word ("world record": "record"); elsewhere the sense is skipped
 //             pl:          a noun's sense in the English plural ("talks": "tárgyalások", where
 //                          "a talk" is "előadás")
 //           Case names: acc ban ba bol on ra rol nal hoz tol nak val ert kor ig n ul nom
