@@ -7218,7 +7218,6 @@ loss-making	adj	veszteséges
 volatile	adj	ingadozó ; változékony
 sluggish	adj	lassú ; vontatott
 robust	adj	erős ; robusztus
-listed	adj	tőzsdén jegyzett ; felsorolt
 state-owned	adj	állami ; állami tulajdonú
 privately owned	adj	magántulajdonú
 multinational	adj	multinacionális
@@ -7345,9 +7344,7 @@ lockdown	n	zárlat[zárlatok,3sg=zárlata] ; kijárási korlátozás
 outbreak	n	kitörés[kitörések] ; járvány
 pandemic	n	világjárvány[világjárványok]
 quarantine	n	karantén[karanténok,3sg=karanténja,in=ban]
-stranded	adj	rekedt ; vesztegelő
 homeless	adj	hajléktalan
-flooded	adj	elárasztott ; víz alatt álló
 devastating	adj	pusztító ; lesújtó
 uninhabitable	adj	lakhatatlan
 extinguish	v	el|olt
@@ -7734,9 +7731,6 @@ terror attack	n	terrortámadás[terrortámadások]
 gunman	n	fegyveres[fegyveresek,person]
 security forces	n	biztonsági erők
 alliance	n	szövetség[szövetségek]
-wounded	adj	sebesült
-captured	adj	elfogott
-besieged	adj	ostromlott
 retreat	v	vissza|vonul[noobj]
 # society, religion and daily life in the news
 local council	n	önkormányzat[önkormányzatok,3sg=önkormányzata] ; helyi önkormányzat
@@ -7814,7 +7808,6 @@ addiction	n	függőség[függőségek]
 life expectancy	n	várható élettartam
 death rate	n	halálozási arány
 birth rate	n	születési arány ; születésszám
-vaccinated	adj	beoltott
 unvaccinated	adj	oltatlan ; be nem oltott
 # technology and online news
 data breach	n	adatszivárgás[adatszivárgások] ; adatvédelmi incidens

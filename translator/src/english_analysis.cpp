@@ -939,7 +939,7 @@ class ReadingChooser {
   // ("Rose works", "Mark is"), where the word's own reading would leave the sentence no subject.
   static bool givenNameThatIsAWord(std::string_view w) {
     static constexpr std::string_view kNames[] = {
-        "bill",  "rose",  "mark",  "tom",   "jack",  "frank", "pat",    "sue",   "bob",   "rob",
+        "bill",  "rose",  "mark",  "tom",   "jack",  "frank", "pat",    "sue",   "bob",   "rob",   "grace",
         "amber", "ruby",  "daisy", "lily",  "iris",  "holly", "ivy",    "sandy", "carol", "dean",
         "earl",  "ray",   "victor", "guy",  "don",   "rod",   "cliff",  "glen",  "lance", "max",
         "penny", "violet", "heather", "pearl", "robin", "jay", "matt",  "nick",  "harry", "buck"};
@@ -1523,8 +1523,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     const bool third = std::any_of(rs.begin(), rs.end(), [](const Reading& r) {
       return r.tag == PartOfSpeech::verb && r.form == VerbForm::third;
     });
-    bool verbMayFollow = false;
-    if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::other) {
+    // ("that prices will rise": an auxiliary or a modal after it is the verb of the word as a noun)
+    bool verbMayFollow = i + 1 < toks.size() && (toks[i + 1].tag == PartOfSpeech::auxiliary ||
+                                                  toks[i + 1].tag == PartOfSpeech::modal);
+    if (!verbMayFollow && i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::other) {
       const std::vector<Reading> next = readingsOf(core_, toks[i + 1]);
       verbMayFollow = std::any_of(next.begin(), next.end(), [](const Reading& r) {
         return r.tag == PartOfSpeech::verb && r.form == VerbForm::base;
@@ -2767,6 +2769,15 @@ void askingToHave(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   if (next != PartOfSpeech::determiner && next != PartOfSpeech::possessive && next != PartOfSpeech::noun &&
       next != PartOfSpeech::number && toks[3].lower != "some")
     return;
+  // ("Can I have a look?", "Can we have lunch now?": what one has as doing it, no thing got)
+  static constexpr std::string_view kDoings[] = {"look", "lunch", "breakfast", "dinner", "meal", "rest",
+                                                 "break", "try", "go", "chat", "word", "shower", "bath",
+                                                 "swim", "walk", "think", "seat", "nap", "party", "talk"};
+  for (std::size_t k = 3; k < toks.size() && k < 6; ++k)
+    if (toks[k].tag == PartOfSpeech::noun) {
+      if (listed(kDoings, toks[k].lemma)) return;
+      break;
+    }
   have.tag = PartOfSpeech::verb;
   have.lemma = "get";
   have.form = VerbForm::base;

@@ -1944,7 +1944,7 @@ bool Generator::feelsOneself() const {
 // an imperative's is the one told ("Érezd magad otthon"), formally "magát".
 std::string reflexiveOf(const Agreement& a, bool imperative, bool formal) {
   const int person = imperative ? (formal ? 3 : 2) : a.person;
-  if (a.plural && !imperative)
+  if (a.plural)  // ("Érezzétek magatokat otthon")
     return person == 1 ? "magunkat" : person == 2 ? "magatokat" : "magukat";
   return person == 1 ? "magam" : person == 2 ? "magad" : "mag\xC3\xA1t";
 }
@@ -3858,7 +3858,8 @@ void Generator::finish() {
     if (out_[k].text != "a") continue;
     const std::u16string next = utf8ToUtf16(out_[k + 1].text);
     static constexpr std::u16string_view kVowels =
-        u"aeiou\u00E1\u00E9\u00ED\u00F3\u00F6\u0151\u00FA\u00FC\u0171AEIOU\u00C1\u00C9";
+        u"aeiou\u00E1\u00E9\u00ED\u00F3\u00F6\u0151\u00FA\u00FC\u0171"
+        u"AEIOU\u00C1\u00C9\u00CD\u00D3\u00D6\u0150\u00DA\u00DC\u0170";  // ("az Újpest", "az Őrség")
     if (!next.empty() && kVowels.find(next[0]) != std::u16string_view::npos) out_[k].text = "az";
   }
 }
@@ -3911,23 +3912,25 @@ std::vector<HungarianWord> Generator::run() {
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
     roles_.verb.modal = "hat";
   // "You can pay by card": told to the reader, what one may do, "Fizethet kártyával"
+  // ("You can't park here": "Itt nem parkolhat", what the reader may not do)
   if (roles_.verb.modal == "tud" && before_.formal && !roles_.inverted && !roles_.verb.past &&
-      !roles_.verb.negative && roles_.subject && roles_.subject->pronoun &&
-      t_[roles_.subject->head].lower == "you")
+      roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "you")
     roles_.verb.modal = "hat";
   done_.assign(n_, false);
   if (resultState_ < n_) done_[resultState_] = true;
   if (askedOne_)
     for (std::size_t k = askedOne_->begin; k < askedOne_->end; ++k) done_[k] = true;
+  // "Doctors say that": the source alone, "Az orvosok szerint" (its article made "az" below)
+  if (sourceOnly_ && roles_.subject) {
+    emitSubject();
+    emit("szerint", roles_.verb.main);
+    finish();
+    return out_;
+  }
   const bool topicFirst = subjectBeforeTime();
   if (topicFirst) {
     const std::size_t end = emitSubject();
     for (std::size_t k = roles_.subject->begin; k < end; ++k) done_[k] = true;
-  }
-  if (sourceOnly_ && roles_.subject) {
-    emitSubject();
-    emit("szerint", roles_.verb.main);
-    return out_;
   }
   emitLeadingAdverbs();
   // (in a question within, the verb follows the question word: "hol van az állomás")

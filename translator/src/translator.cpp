@@ -577,6 +577,10 @@ Translation Translator::translate(std::string_view encodedText) const {
   } else {
     parts.push_back({0, s.words.size(), {}, capital, {}});
     parts[0].shape.question = stop == '?';
+    // ("She said, \"You can take my car.\"": a quotation inside is talk, said familiarly)
+    const std::size_t end = s.words.back().end;
+    for (std::size_t k = s.begin; k < end && k < q.text.size(); ++k)
+      if (isOpeningQuote(q.text[k]) || isClosingQuote(q.text[k])) parts[0].shape.quotation = true;
   }
   for (Part& p : parts) {
     const auto from = std::ptrdiff_t(p.firstWord), to = std::ptrdiff_t(p.endWord);

@@ -1541,6 +1541,21 @@ TEST(ConstructionsTest, WhatTheReaderCanDoIsTheFormalPotential) {
   EXPECT_EQ(hungarian("\"You can come,\" she said.").rfind("„Tudsz", 0), 0u);
 }
 
+TEST(ConstructionsTest, WhatAReviewOfTheTenthRoundFound) {
+  // the source alone still makes its article "az"
+  EXPECT_EQ(hungarian("Doctors say that sugar is bad for you.").rfind("Az orvosok szerint", 0), 0u);
+  // "that" before a noun and a modal is the link, the noun its clause's subject
+  EXPECT_EQ(hungarian("Experts say that prices will rise."), "A szakértők szerint az árak emelkedni fognak.");
+  // having a look or a meal is no thing got
+  EXPECT_EQ(hungarian("Can we have lunch now?").find("Kap"), std::string::npos);
+  // a quotation after its speaker is talk; what the reader may not do is formal
+  EXPECT_EQ(hungarian("She said, \"You can take my car.\"").find("viheti"), std::string::npos);
+  EXPECT_EQ(hungarian("You can't park here."), "Nem parkolhat itt.");
+  // a passive stays one where an "-ed" adjective would have taken it
+  EXPECT_EQ(hungarian("Villages were flooded."), "A falvakat elárasztották.");
+  EXPECT_EQ(hungarian("Grace sang a song."), "Grace énekelt egy dalt.");
+}
+
 TEST(ConstructionsTest, AnInstructionAddressesTheReaderFormallyTalkFamiliarly) {
   // manuals, notices and letters: the reader is "Ön", in every clause after the imperative too
   EXPECT_EQ(hungarian("If you have any questions, call us."), "Ha van kérdése, hívjon fel minket.");
