@@ -382,6 +382,7 @@ offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting] ; meg|takarít[when=money/time/energy]
 trust	v	bízik[obj=ban]
 hard	adj	nehéz[nehezek] ; kemény
+hard	adv	keményen ; erősen ; erősen[when=push/pull/hit/press/rain/slam/kick/squeeze/pushed/pulled/hit/pressed/rained/slammed/kicked/squeezed/knock/knocked/blow/blew]
 black	adj	fekete
 dark	adj	sötét
 help	n	segítség

@@ -870,7 +870,10 @@ class ReadingChooser {
                          return r.tag == PartOfSpeech::verb &&
                                 (r.form == VerbForm::past || r.form == VerbForm::participle);
                        }) &&
-           std::none_of(rs.begin(), rs.end(), [](const Reading& r) { return r.tag == PartOfSpeech::noun; });
+           // ("found": WordNet's rare noun, not one the core lexicon gives, leaves it the past)
+           std::none_of(rs.begin(), rs.end(), [&](const Reading& r) {
+             return r.tag == PartOfSpeech::noun && core_.find(r.lemma, PartOfSpeech::noun);
+           });
   }
 
   // The word at `j` can be a verb of saying or thinking before "that" ("say that", "think that",
@@ -2446,6 +2449,16 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
         toks[i].neighbour = toks[i + 1].lemma;
       else if (i > 0 && said(i - 1))
         toks[i].neighbour = toks[i - 1].lemma;
+      else {
+        // "pushed the door hard", "hit it hard": said of the verb past its short object
+        std::size_t b = i;
+        while (b > 0 && i - b < 4 &&
+               (toks[b - 1].tag == PartOfSpeech::noun || toks[b - 1].tag == PartOfSpeech::adjective ||
+                toks[b - 1].tag == PartOfSpeech::determiner || toks[b - 1].tag == PartOfSpeech::possessive ||
+                toks[b - 1].tag == PartOfSpeech::pronoun))
+          --b;
+        if (b < i && b > 0 && toks[b - 1].tag == PartOfSpeech::verb) toks[i].neighbour = toks[b - 1].lemma;
+      }
       continue;
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;

@@ -369,5 +369,21 @@ TEST(PhrasesTest, WhatComesFromAnInstitutionComesFromItsPeople) {
   EXPECT_TRUE(has(hungarian("She came from the shop."), "boltból"));
 }
 
+TEST(PhrasesTest, HardAfterAVerbIsHowItIsDone) {
+  EXPECT_EQ(hungarian("He works hard every day."), "Minden nap keményen dolgozik.");
+  // pushing, hitting, raining hard is with force, past a short object too
+  EXPECT_EQ(hungarian("She pushed the door hard."), "Erősen tolta az ajtót.");
+  EXPECT_TRUE(has(hungarian("It rained hard all night."), "Erősen esett"));
+  // before a noun and as a predicate it stays the adjective
+  EXPECT_EQ(hungarian("This is a hard question."), "Ez nehéz kérdés.");
+  EXPECT_EQ(hungarian("The exam was hard."), "A vizsga nehéz volt.");
+}
+
+TEST(PhrasesTest, AWordThatIsARareNounOpensAsTheSubjectOfItsPast) {
+  // "found" is the past of "find" before an object, not WordNet's rare noun
+  EXPECT_EQ(hungarian("Police found the stolen car."), "A rendőrség megtalálta az ellopott autót.");
+  EXPECT_EQ(hungarian("Police found a car."), "A rendőrség talált egy autót.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
