@@ -520,6 +520,7 @@ plant	v	ültet ; el|ültet
 plant	n	növény[növények] ; üzem[üzemek]
 promise	v	meg|ígér ; ígér
 rest	v	pihen[noobj]
+rest	n	pihenés[pihenések] ; többi rész[when=of]
 ride	v	lovagol[noobj] ; utazik
 ring	v	csenget[noobj,thing=cseng] ; cseng[noobj]
 shout	v	kiabál[noobj,for=ert,at=ra] ; kiált[noobj]
@@ -5341,6 +5342,7 @@ knock over	v	fel|dönt
 take over	v	át|vesz
 hand in	v	be|ad
 go to sleep	v	el|alszik[noobj]
+go to the polls	v	urnákhoz |járul[noobj] ; szavaz[noobj]
 come forward	v	jelentkezik[noobj]
 make it to	v	el|jut[obj=ra]
 urgently	adv	sürgősen
@@ -6629,6 +6631,8 @@ pick-up point	n	átvételi pont[to=ra,at=n] ; csomagpont
 return label	n	visszaküldési címke
 payment method	n	fizetési mód
 checkout page	n	pénztár oldal ; fizetési oldal
+free of charge	adj	ingyenes ; díjmentes
+free of charge	adv	ingyen ; díjmentesen
 free trial	n	ingyenes próbaidőszak ; próbaverzió
 ship	v	szállít ; ki|szállít ; postáz
 # phones, apps and accounts

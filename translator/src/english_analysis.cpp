@@ -262,8 +262,14 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
               core.find(phrase + " " + last.substr(0, last.size() - 1), PartOfSpeech::noun))
         best = k - i + 1, bestEntry = e, plural = true;
     phrase += " " + last;
+    // ("Delivery is free of charge": after "be" the adjective, "ingyenes"; "park free of
+    // charge" the adverb, "ingyen")
+    const bool afterBe = i > 0 && formOfBe(lowerAscii(words[i - 1]));
+    const lexicon::Entry* found = nullptr;
     for (const lexicon::Entry* e : core.entries(phrase))
-      if (e->pos != PartOfSpeech::verb) best = k - i + 1, bestEntry = e, plural = false;
+      if (e->pos != PartOfSpeech::verb && !(afterBe && found && found->pos == PartOfSpeech::adjective))
+        found = e;
+    if (found) best = k - i + 1, bestEntry = found, plural = false;
   }
   if (!bestEntry) return std::nullopt;
   // "See you on Monday": "Hétfőn találkozunk"; a phrase of this kind opening with a verb is the
@@ -1387,6 +1393,14 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // "have to go", "would like to order", "is going to rain", "told us not to worry": an infinitive
     if (prevLower == "to" && i >= 2 && (takesInfinitive(toks[i - 2]) || toks[i - 2].lower == "not"))
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
+    // "told him to rest", "asked us to wait": after a verb and its object pronoun, what it asks for
+    static constexpr std::string_view kAskingToDo[] = {"tell",   "ask",    "want",   "allow",  "force",
+                                                       "help",   "remind", "warn",   "expect", "urge",
+                                                       "invite", "advise", "persuade", "beg", "encourage"};
+    if (prevLower == "to" && i >= 3 && toks[i - 3].tag == PartOfSpeech::verb && listed(kAskingToDo, toks[i - 3].lemma) &&
+        (toks[i - 2].lower == "me" || toks[i - 2].lower == "him" || toks[i - 2].lower == "her" ||
+         toks[i - 2].lower == "us" || toks[i - 2].lower == "them"))
+      bonus(PartOfSpeech::verb, VerbForm::base, 300);
     // "gathered to protest against the law": one goes to a place, but does a thing against
     // something ("hogy tiltakozzanak")
     if (prevLower == "to" && i + 1 < toks.size() && toks[i + 1].lower == "against")
@@ -2173,6 +2187,12 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
         phrasal = core.find(t.lemma + " " + toks[i + 1].lower + " " + toks[i + 2].lower, PartOfSpeech::verb);
         last = i + 2;
       }
+      // four: "went to the polls": "az urnákhoz járultak"
+      if (!phrasal && i + 3 < toks.size()) {
+        phrasal = core.find(t.lemma + " " + toks[i + 1].lower + " " + toks[i + 2].lower + " " + toks[i + 3].lower,
+                            PartOfSpeech::verb);
+        last = i + 3;
+      }
       if (phrasal) {
         t.entry = phrasal;
         t.words = toks[last].word + toks[last].words - t.word;
@@ -2483,6 +2503,27 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
         toks[k].entry->senses.front().person)
       toks[i].ofPerson = true;
   }
+  // "the rest of the team": a noun with a sense for "of" and its owner takes it, whatever its
+  // verb ("a csapat többi része", where "a rest" is "pihenés")
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i].tag == PartOfSpeech::noun && toks[i + 1].lower == "of" && toks[i].entry &&
+        toks[i].entry->pos == PartOfSpeech::noun &&
+        std::any_of(toks[i].entry->senses.begin(), toks[i].entry->senses.end(), [](const lexicon::Sense& s) {
+          const std::string_view when = s.note("when");
+          return when == "of" || when.starts_with("of/") || when.ends_with("/of") || when.find("/of/") != when.npos;
+        })) {
+      // ... and its verb the sense its owner asks for ("spent the rest of the evening": "töltötte")
+      std::size_t owner = i + 2;
+      while (owner < toks.size() && (toks[owner].tag == PartOfSpeech::determiner ||
+                                     toks[owner].tag == PartOfSpeech::possessive ||
+                                     toks[owner].tag == PartOfSpeech::adjective))
+        ++owner;
+      if (owner < toks.size() && toks[owner].tag == PartOfSpeech::noun)
+        for (std::size_t v = 0; v < i; ++v)
+          if (toks[v].tag == PartOfSpeech::verb && toks[v].neighbour == toks[i].lemma)
+            toks[v].neighbour = toks[owner].lemma;
+      toks[i].neighbour = "of";
+    }
 }
 
 // A dictionary sense that explains with a placeholder ("vminek révén": "by means of sth") says

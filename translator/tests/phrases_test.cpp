@@ -385,5 +385,27 @@ TEST(PhrasesTest, AWordThatIsARareNounOpensAsTheSubjectOfItsPast) {
   EXPECT_EQ(hungarian("Police found a car."), "A rendőrség talált egy autót.");
 }
 
+TEST(PhrasesTest, AVerbOfFourWordsIsOnePhrase) {
+  EXPECT_EQ(hungarian("They went to the polls on Sunday."), "Vasárnap urnákhoz járultak.");
+  // going to another place stays going
+  EXPECT_EQ(hungarian("The bus goes to the station."), "A busz az állomásra megy.");
+}
+
+TEST(PhrasesTest, FreeOfChargeIsAnAdjectiveAfterBeAndAnAdverbAfterAVerb) {
+  EXPECT_EQ(hungarian("Delivery is free of charge."), "A szállítás ingyenes.");
+  EXPECT_EQ(hungarian("You can park free of charge."), "Parkolhat ingyen.");
+}
+
+TEST(PhrasesTest, TheRestOfAThingIsItsOtherPart) {
+  EXPECT_EQ(hungarian("The rest of the money is here."), "A pénz többi része itt van.");
+  EXPECT_TRUE(has(hungarian("Forward this to the rest of the team."), "a csapat többi részének"));
+  // the verb takes the sense of the owner: time is spent ("tölt")
+  EXPECT_TRUE(has(hungarian("We spent the rest of the evening at home."), "töltöttük az este többi részét"));
+  // without "of" a rest is a break
+  EXPECT_EQ(hungarian("I need some rest."), "Szükségem van pihenésre.");
+  // and after asking someone to, the verb
+  EXPECT_TRUE(has(hungarian("The doctor told him to rest."), "pihenjen"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
