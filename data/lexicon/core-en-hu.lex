@@ -4956,7 +4956,7 @@ go dark	v	el|sötétül[noobj]
 plenty of	adj	sok
 without power	adv	áram nélkül
 overnight	adv	éjszakára ; egyik napról a másikra ; éjjel
-available	adj	elérhető ; szabad ; kapható
+available	adj	elérhető ; szabad ; kapható ; szabad[when=room/table/seat/place/space/spot/bed/slot/appointment/parking]
 injured	adj	sérült
 silently	adv	csendben ; nesztelenül
 peel	v	meg|hámoz ; hámoz

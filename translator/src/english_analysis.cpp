@@ -1946,6 +1946,21 @@ void describingWordsAfterNouns(const lexicon::CoreLexicon& core, std::vector<Tok
       t.tag = PartOfSpeech::adjective;
       t.participle = true;
     }
+    // "no rooms available", "a table available tonight": what is to be had, after an indefinite
+    // noun, stands before it ("nincs szabad szoba"), its sense by the noun
+    if (t.lower == "available" && toks[i - 1].tag == PartOfSpeech::noun && !toks[i - 1].possessor &&
+        !(i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun)) {
+      std::size_t b = i - 1;
+      while (b > 0 && (toks[b - 1].tag == PartOfSpeech::adjective || toks[b - 1].tag == PartOfSpeech::noun)) --b;
+      const std::string before = b > 0 ? toks[b - 1].lower : "";
+      if (const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective);
+          adjective && (before == "no" || before == "any" || before == "a" || before == "an" || before == "some")) {
+        t.entry = adjective, t.lemma = t.lower;
+        t.tag = PartOfSpeech::adjective;
+        t.participle = true;
+        t.neighbour = toks[i - 1].lemma;
+      }
+    }
     verbSeen = verbSeen || t.tag == PartOfSpeech::verb;
   }
 }

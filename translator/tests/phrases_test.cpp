@@ -407,5 +407,22 @@ TEST(PhrasesTest, TheRestOfAThingIsItsOtherPart) {
   EXPECT_TRUE(has(hungarian("The doctor told him to rest."), "pihenjen"));
 }
 
+TEST(PhrasesTest, ThereIsNoThingIsNincs) {
+  EXPECT_EQ(hungarian("There is no milk in the fridge."), "Nincs tej a hűtőben.");
+  // the thing in the singular, the tense on the negated copula
+  EXPECT_EQ(hungarian("There are no tickets."), "Nincs jegy.");
+  EXPECT_EQ(hungarian("There were no problems."), "Nem volt probléma.");
+  EXPECT_EQ(hungarian("There will be no school tomorrow."), "Holnap nem lesz iskola.");
+}
+
+TEST(PhrasesTest, WhatIsAvailableAfterItsNounStandsBeforeIt) {
+  EXPECT_EQ(hungarian("There is no room available."), "Nincs szabad szoba.");
+  EXPECT_EQ(hungarian("We have no tables available tonight."), "Ma este nincs szabad asztalunk.");
+  // the time or place after it stays apart
+  EXPECT_TRUE(has(hungarian("The hotel has no rooms available on those dates."), "nincs szabad szobája azokon"));
+  // as a predicate it is said after the copula's subject
+  EXPECT_EQ(hungarian("Tickets are available online."), "A jegyek elérhetők online.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
