@@ -424,5 +424,11 @@ TEST(PhrasesTest, WhatIsAvailableAfterItsNounStandsBeforeIt) {
   EXPECT_EQ(hungarian("Tickets are available online."), "A jegyek elérhetők online.");
 }
 
+TEST(PhrasesTest, AClauseWithoutItsRelativeWordPastAnOpeningAdverb) {
+  EXPECT_EQ(hungarian("Unfortunately, the item you ordered is out of stock."),
+            "Sajnos a tétel, amelyet rendeltél, elfogyott.");
+  EXPECT_EQ(hungarian("The item you ordered is out of stock."), "A tétel, amelyet rendeltél, elfogyott.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
