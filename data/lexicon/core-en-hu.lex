@@ -382,6 +382,7 @@ offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting] ; meg|takarít[when=money/time/energy]
 trust	v	bízik[obj=ban]
 hard	adj	nehéz[nehezek] ; kemény ; kemény[when=work/worker/winter/frost/line/stance/labour/labor/surface/floor/ground/rock/shell/wood/cheese/water]
+hard	adv	keményen ; erősen ; erősen[when=push/pull/hit/press/rain/slam/kick/squeeze/pushed/pulled/hit/pressed/rained/slammed/kicked/squeezed/knock/knocked/blow/blew]
 black	adj	fekete
 dark	adj	sötét
 help	n	segítség
@@ -519,6 +520,7 @@ plant	v	ültet ; el|ültet
 plant	n	növény[növények] ; üzem[üzemek] ; erőmű[erőművek,acc=erőművet,3sg=erőműve,when=nuclear/coal/gas/solar/hydroelectric/wind/geothermal] ; üzem[üzemek,when=chemical/manufacturing/processing/treatment/industrial/steel/car/bottling/assembly/packaging/production/close/operate]
 promise	v	meg|ígér ; ígér
 rest	v	pihen[noobj]
+rest	n	pihenés[pihenések] ; többi rész[when=of]
 ride	v	lovagol[noobj] ; utazik
 ring	v	csenget[noobj,thing=cseng] ; cseng[noobj]
 shout	v	kiabál[noobj,for=ert,at=ra] ; kiált[noobj]
@@ -4954,7 +4956,7 @@ go dark	v	el|sötétül[noobj]
 plenty of	adj	sok
 without power	adv	áram nélkül
 overnight	adv	éjszakára ; egyik napról a másikra ; éjjel
-available	adj	elérhető ; szabad ; kapható
+available	adj	elérhető ; szabad ; kapható ; szabad[when=room/table/seat/place/space/spot/bed/slot/appointment/parking]
 injured	adj	sérült
 silently	adv	csendben ; nesztelenül
 peel	v	meg|hámoz ; hámoz
@@ -5340,6 +5342,7 @@ knock over	v	fel|dönt
 take over	v	át|vesz
 hand in	v	be|ad
 go to sleep	v	el|alszik[noobj]
+go to the polls	v	urnákhoz |járul[noobj] ; szavaz[noobj]
 come forward	v	jelentkezik[noobj]
 make it to	v	el|jut[obj=ra]
 urgently	adv	sürgősen
@@ -6628,6 +6631,8 @@ pick-up point	n	átvételi pont[to=ra,at=n] ; csomagpont
 return label	n	visszaküldési címke
 payment method	n	fizetési mód
 checkout page	n	pénztár oldal ; fizetési oldal
+free of charge	adj	ingyenes ; díjmentes
+free of charge	adv	ingyen ; díjmentesen
 free trial	n	ingyenes próbaidőszak ; próbaverzió
 ship	v	szállít ; ki|szállít ; postáz
 # phones, apps and accounts

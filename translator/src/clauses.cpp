@@ -283,8 +283,12 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   }
   // "The book I bought is good": a relative clause without its word
   // (after a verb, or after the noun phrase that opens the sentence, not "In the morning I ...")
+  // (past an opening adverb and its comma, or a time: "Unfortunately, the item you ordered is")
+  std::size_t opening = clauseBegin;
+  while (opening < i && (t_[opening].time || (t_[opening].tag == PartOfSpeech::adverb && t_[opening].pauseAfter)))
+    ++opening;
   if (contactRelativeAfter(prev, t) && finiteClauseAt(i) &&
-      (verbIn(clauseBegin, i) || std::all_of(t_.begin() + std::ptrdiff_t(clauseBegin),
+      (verbIn(clauseBegin, i) || std::all_of(t_.begin() + std::ptrdiff_t(opening),
                                              t_.begin() + std::ptrdiff_t(i), [](const Token& k) {
                                                return k.tag == PartOfSpeech::determiner ||
                                                       k.tag == PartOfSpeech::possessive ||

@@ -262,8 +262,14 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
               core.find(phrase + " " + last.substr(0, last.size() - 1), PartOfSpeech::noun))
         best = k - i + 1, bestEntry = e, plural = true;
     phrase += " " + last;
+    // ("Delivery is free of charge": after "be" the adjective, "ingyenes"; "park free of
+    // charge" the adverb, "ingyen")
+    const bool afterBe = i > 0 && formOfBe(lowerAscii(words[i - 1]));
+    const lexicon::Entry* found = nullptr;
     for (const lexicon::Entry* e : core.entries(phrase))
-      if (e->pos != PartOfSpeech::verb) best = k - i + 1, bestEntry = e, plural = false;
+      if (e->pos != PartOfSpeech::verb && !(afterBe && found && found->pos == PartOfSpeech::adjective))
+        found = e;
+    if (found) best = k - i + 1, bestEntry = found, plural = false;
   }
   if (!bestEntry) return std::nullopt;
   // "See you on Monday": "Hétfőn találkozunk"; a phrase of this kind opening with a verb is the
@@ -870,7 +876,10 @@ class ReadingChooser {
                          return r.tag == PartOfSpeech::verb &&
                                 (r.form == VerbForm::past || r.form == VerbForm::participle);
                        }) &&
-           std::none_of(rs.begin(), rs.end(), [](const Reading& r) { return r.tag == PartOfSpeech::noun; });
+           // ("found": WordNet's rare noun, not one the core lexicon gives, leaves it the past)
+           std::none_of(rs.begin(), rs.end(), [&](const Reading& r) {
+             return r.tag == PartOfSpeech::noun && core_.find(r.lemma, PartOfSpeech::noun);
+           });
   }
 
   // The word at `j` can be a verb of saying or thinking before "that" ("say that", "think that",
@@ -1383,6 +1392,14 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     }
     // "have to go", "would like to order", "is going to rain", "told us not to worry": an infinitive
     if (prevLower == "to" && i >= 2 && (takesInfinitive(toks[i - 2]) || toks[i - 2].lower == "not"))
+      bonus(PartOfSpeech::verb, VerbForm::base, 300);
+    // "told him to rest", "asked us to wait": after a verb and its object pronoun, what it asks for
+    static constexpr std::string_view kAskingToDo[] = {"tell",   "ask",    "want",   "allow",  "force",
+                                                       "help",   "remind", "warn",   "expect", "urge",
+                                                       "invite", "advise", "persuade", "beg", "encourage"};
+    if (prevLower == "to" && i >= 3 && toks[i - 3].tag == PartOfSpeech::verb && listed(kAskingToDo, toks[i - 3].lemma) &&
+        (toks[i - 2].lower == "me" || toks[i - 2].lower == "him" || toks[i - 2].lower == "her" ||
+         toks[i - 2].lower == "us" || toks[i - 2].lower == "them"))
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
     // "gathered to protest against the law": one goes to a place, but does a thing against
     // something ("hogy tiltakozzanak")
@@ -1931,6 +1948,21 @@ void describingWordsAfterNouns(const lexicon::CoreLexicon& core, std::vector<Tok
       t.tag = PartOfSpeech::adjective;
       t.participle = true;
     }
+    // "no rooms available", "a table available tonight": what is to be had, after an indefinite
+    // noun, stands before it ("nincs szabad szoba"), its sense by the noun
+    if (t.lower == "available" && toks[i - 1].tag == PartOfSpeech::noun && !toks[i - 1].possessor &&
+        !(i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun)) {
+      std::size_t b = i - 1;
+      while (b > 0 && (toks[b - 1].tag == PartOfSpeech::adjective || toks[b - 1].tag == PartOfSpeech::noun)) --b;
+      const std::string before = b > 0 ? toks[b - 1].lower : "";
+      if (const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective);
+          adjective && (before == "no" || before == "any" || before == "a" || before == "an" || before == "some")) {
+        t.entry = adjective, t.lemma = t.lower;
+        t.tag = PartOfSpeech::adjective;
+        t.participle = true;
+        t.neighbour = toks[i - 1].lemma;
+      }
+    }
     verbSeen = verbSeen || t.tag == PartOfSpeech::verb;
   }
 }
@@ -2171,6 +2203,12 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
       if (!phrasal && i + 2 < toks.size()) {
         phrasal = core.find(t.lemma + " " + toks[i + 1].lower + " " + toks[i + 2].lower, PartOfSpeech::verb);
         last = i + 2;
+      }
+      // four: "went to the polls": "az urnákhoz járultak"
+      if (!phrasal && i + 3 < toks.size()) {
+        phrasal = core.find(t.lemma + " " + toks[i + 1].lower + " " + toks[i + 2].lower + " " + toks[i + 3].lower,
+                            PartOfSpeech::verb);
+        last = i + 3;
       }
       if (phrasal) {
         t.entry = phrasal;
@@ -2448,6 +2486,16 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
         toks[i].neighbour = toks[i + 1].lemma;
       else if (i > 0 && said(i - 1))
         toks[i].neighbour = toks[i - 1].lemma;
+      else {
+        // "pushed the door hard", "hit it hard": said of the verb past its short object
+        std::size_t b = i;
+        while (b > 0 && i - b < 4 &&
+               (toks[b - 1].tag == PartOfSpeech::noun || toks[b - 1].tag == PartOfSpeech::adjective ||
+                toks[b - 1].tag == PartOfSpeech::determiner || toks[b - 1].tag == PartOfSpeech::possessive ||
+                toks[b - 1].tag == PartOfSpeech::pronoun))
+          --b;
+        if (b < i && b > 0 && toks[b - 1].tag == PartOfSpeech::verb) toks[i].neighbour = toks[b - 1].lemma;
+      }
       continue;
     }
     // a noun's adjectives and nouns before it: "political party", "river bank"
@@ -2477,6 +2525,27 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
         toks[k].entry->senses.front().person)
       toks[i].ofPerson = true;
   }
+  // "the rest of the team": a noun with a sense for "of" and its owner takes it, whatever its
+  // verb ("a csapat többi része", where "a rest" is "pihenés")
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i].tag == PartOfSpeech::noun && toks[i + 1].lower == "of" && toks[i].entry &&
+        toks[i].entry->pos == PartOfSpeech::noun &&
+        std::any_of(toks[i].entry->senses.begin(), toks[i].entry->senses.end(), [](const lexicon::Sense& s) {
+          const std::string_view when = s.note("when");
+          return when == "of" || when.starts_with("of/") || when.ends_with("/of") || when.find("/of/") != when.npos;
+        })) {
+      // ... and its verb the sense its owner asks for ("spent the rest of the evening": "töltötte")
+      std::size_t owner = i + 2;
+      while (owner < toks.size() && (toks[owner].tag == PartOfSpeech::determiner ||
+                                     toks[owner].tag == PartOfSpeech::possessive ||
+                                     toks[owner].tag == PartOfSpeech::adjective))
+        ++owner;
+      if (owner < toks.size() && toks[owner].tag == PartOfSpeech::noun)
+        for (std::size_t v = 0; v < i; ++v)
+          if (toks[v].tag == PartOfSpeech::verb && toks[v].neighbour == toks[i].lemma)
+            toks[v].neighbour = toks[owner].lemma;
+      toks[i].neighbour = "of";
+    }
 }
 
 // A dictionary sense that explains with a placeholder ("vminek révén": "by means of sth") says

@@ -841,7 +841,9 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   // "the man sitting next to me": the participle and its place belong to the noun
   if (k < t_.size() && t_[k].participle && head + 1 == k) {
     np.participle = k++;
-    if (k + 1 < t_.size() && t_[k].tag == PartOfSpeech::preposition && startsNounPhrase(k + 1))
+    // (what is available is not there: "no rooms available on those dates" says when apart)
+    if (k + 1 < t_.size() && t_[k].tag == PartOfSpeech::preposition && startsNounPhrase(k + 1) &&
+        t_[k - 1].lower != "available")
       k = readNounPhrase(k + 1).end;
   }
   np.end = k;
@@ -2449,6 +2451,17 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   const bool predicateAsked =
       question && !before_.asked && t_[0].tag == PartOfSpeech::question &&
       (asked == "how old" || asked == "how much" || asked == "what" || asked == "who");
+  // "There is no milk", "There are no tickets": "Nincs tej", "Nincs jegy", the thing in the
+  // singular and no "semmi"
+  if (existential && !g.negative && !question && !may && g.be + 2 < n_ && t_[g.be + 1].lower == "no" &&
+      !done_[g.be + 1] && startsNounPhrase(g.be + 2)) {
+    emit(g.past ? "nem volt" : g.future ? "nem lesz" : "nincs", g.be);
+    NounPhrase np = readNounPhrase(g.be + 2);
+    np.plural = false;
+    emitNounPhrase(np, Case::nominative);
+    for (std::size_t k = g.be + 1; k < np.end; ++k) done_[k] = true;
+    return np.end;
+  }
   if (existential || location || a.person != 3 || g.past || g.future || may ||
       (question && !predicateAsked) || roles_.weather) {
     if (g.negative && !g.past && !g.future && !may && a.person == 3)

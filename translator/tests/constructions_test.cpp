@@ -1244,7 +1244,7 @@ TEST(ConstructionsTest, AClauseWhoseSubjectAndVerbHaveAnAdverbBetween) {
   EXPECT_EQ(hungarian("Thanks for the dinner, we really enjoyed the evening."),
             "Köszönöm a vacsorát, tényleg élveztük az estét.");
   EXPECT_EQ(hungarian("It was raining hard when the train finally arrived at the station."),
-            "Esett az eső erős, amikor a vonat végül megérkezett az állomásra.");
+            "Erősen esett az eső, amikor a vonat végül megérkezett az állomásra.");
   // ... but not past a comma
   EXPECT_EQ(hungarian("Wait until you hear a bell, then open the door."),
             "Várjon, amíg nem hall egy csengőt, aztán nyissa ki az ajtót.");

@@ -369,5 +369,66 @@ TEST(PhrasesTest, WhatComesFromAnInstitutionComesFromItsPeople) {
   EXPECT_TRUE(has(hungarian("She came from the shop."), "boltból"));
 }
 
+TEST(PhrasesTest, HardAfterAVerbIsHowItIsDone) {
+  EXPECT_EQ(hungarian("He works hard every day."), "Minden nap keményen dolgozik.");
+  // pushing, hitting, raining hard is with force, past a short object too
+  EXPECT_EQ(hungarian("She pushed the door hard."), "Erősen tolta az ajtót.");
+  EXPECT_TRUE(has(hungarian("It rained hard all night."), "Erősen esett"));
+  // before a noun and as a predicate it stays the adjective
+  EXPECT_EQ(hungarian("This is a hard question."), "Ez nehéz kérdés.");
+  EXPECT_EQ(hungarian("The exam was hard."), "A vizsga nehéz volt.");
+}
+
+TEST(PhrasesTest, AWordThatIsARareNounOpensAsTheSubjectOfItsPast) {
+  // "found" is the past of "find" before an object, not WordNet's rare noun
+  EXPECT_EQ(hungarian("Police found the stolen car."), "A rendőrség megtalálta az ellopott autót.");
+  EXPECT_EQ(hungarian("Police found a car."), "A rendőrség talált egy autót.");
+}
+
+TEST(PhrasesTest, AVerbOfFourWordsIsOnePhrase) {
+  EXPECT_EQ(hungarian("They went to the polls on Sunday."), "Vasárnap urnákhoz járultak.");
+  // going to another place stays going
+  EXPECT_EQ(hungarian("The bus goes to the station."), "A busz az állomásra megy.");
+}
+
+TEST(PhrasesTest, FreeOfChargeIsAnAdjectiveAfterBeAndAnAdverbAfterAVerb) {
+  EXPECT_EQ(hungarian("Delivery is free of charge."), "A szállítás ingyenes.");
+  EXPECT_EQ(hungarian("You can park free of charge."), "Parkolhat ingyen.");
+}
+
+TEST(PhrasesTest, TheRestOfAThingIsItsOtherPart) {
+  EXPECT_EQ(hungarian("The rest of the money is here."), "A pénz többi része itt van.");
+  EXPECT_TRUE(has(hungarian("Forward this to the rest of the team."), "a csapat többi részének"));
+  // the verb takes the sense of the owner: time is spent ("tölt")
+  EXPECT_TRUE(has(hungarian("We spent the rest of the evening at home."), "töltöttük az este többi részét"));
+  // without "of" a rest is a break
+  EXPECT_EQ(hungarian("I need some rest."), "Szükségem van pihenésre.");
+  // and after asking someone to, the verb
+  EXPECT_TRUE(has(hungarian("The doctor told him to rest."), "pihenjen"));
+}
+
+TEST(PhrasesTest, ThereIsNoThingIsNincs) {
+  EXPECT_EQ(hungarian("There is no milk in the fridge."), "Nincs tej a hűtőben.");
+  // the thing in the singular, the tense on the negated copula
+  EXPECT_EQ(hungarian("There are no tickets."), "Nincs jegy.");
+  EXPECT_EQ(hungarian("There were no problems."), "Nem volt probléma.");
+  EXPECT_EQ(hungarian("There will be no school tomorrow."), "Holnap nem lesz iskola.");
+}
+
+TEST(PhrasesTest, WhatIsAvailableAfterItsNounStandsBeforeIt) {
+  EXPECT_EQ(hungarian("There is no room available."), "Nincs szabad szoba.");
+  EXPECT_EQ(hungarian("We have no tables available tonight."), "Ma este nincs szabad asztalunk.");
+  // the time or place after it stays apart
+  EXPECT_TRUE(has(hungarian("The hotel has no rooms available on those dates."), "nincs szabad szobája azokon"));
+  // as a predicate it is said after the copula's subject
+  EXPECT_EQ(hungarian("Tickets are available online."), "A jegyek elérhetők online.");
+}
+
+TEST(PhrasesTest, AClauseWithoutItsRelativeWordPastAnOpeningAdverb) {
+  EXPECT_EQ(hungarian("Unfortunately, the item you ordered is out of stock."),
+            "Sajnos a tétel, amelyet rendeltél, elfogyott.");
+  EXPECT_EQ(hungarian("The item you ordered is out of stock."), "A tétel, amelyet rendeltél, elfogyott.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
