@@ -706,7 +706,7 @@ last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
 position	n	helyzet[helyzetek] ; pozíció ; állás[állások,when=apply/fill/offer/advertise/accept/hold/vacant/permanent] ; pozíció[when=senior/managerial]
 raise	v	fel|emel ; emel ; gyűjt[when=money/fund/capital/donation/signature] ; fel|vet[when=question/issue/concern/point/doubt/possibility] ; nevel[when=child/kid/family/son/daughter/cattle/sheep/pig/chicken] ; emel[perf=meg,when=price/tax/rate/wage/salary/fee/rent/limit/age/level/standard/pension/fare]
-sign	n	tábla ; jel[jelek] ; tábla[when=road/traffic/stop/street/exit/neon/shop/wooden]
+sign	n	jel[jelek] ; tábla ; tábla[when=road/traffic/stop/street/exit/neon/shop/wooden/door/wall/warning]
 control	v	irányít
 down	adv	le ; lent
 level	n	szint[szintek]

@@ -217,8 +217,26 @@ class Splitter {
   }
   // "told me that ...": what was told the one after the verb, no relative clause
   bool thatAfterObject(std::size_t i) const {
+    if (i >= 1 && t_[i].lower == "that" && contentNounBefore(i)) return true;
     return i >= 2 && t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::pronoun &&
            t_[i - 2].tag == PartOfSpeech::verb;
+  }
+  // "no doubt that he is right", "the fact that it rained": a noun whose "that" says what it
+  // holds, before a subject of its own ("nincs kétségem, hogy"); "the idea that he had" relates
+  bool contentNounBefore(std::size_t i) const {
+    static constexpr std::string_view kHolding[] = {"doubt", "news", "hope", "fear", "belief",
+                                                    "evidence", "proof", "sign", "impression", "feeling"};
+    if (t_[i - 1].tag != PartOfSpeech::noun || !listed(kHolding, t_[i - 1].lemma) || i + 2 >= t_.size())
+      return false;
+    // (only after its clause's verb: a noun that opens the sentence has its clause inside the
+    // main one, "The fact that it rained did not matter")
+    if (!std::any_of(t_.begin(), t_.begin() + std::ptrdiff_t(i - 1), [](const Token& k) {
+          return k.tag == PartOfSpeech::verb || k.tag == PartOfSpeech::auxiliary;
+        }))
+      return false;
+    const Token& next = t_[i + 1];
+    return subjectPronoun(next) || next.tag == PartOfSpeech::determiner || next.tag == PartOfSpeech::name ||
+           next.lower == "it";
   }
   // "so tired that she fell asleep": what came of it, "olyan fáradt volt, hogy elaludt"
   bool soThatAt(std::size_t i) const {

@@ -2877,16 +2877,17 @@ void doAsTheMainVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
       }
       if (clauseEnds(k)) break;
     }
-    if (verbAfter || i + 1 >= toks.size() || clauseEnds(i)) continue;
-    const Token& next = toks[i + 1];
-    const bool thingDone =
-        next.tag == PartOfSpeech::determiner || next.tag == PartOfSpeech::possessive ||
-        next.tag == PartOfSpeech::noun || next.tag == PartOfSpeech::number || listed(kThings, next.lower);
-    // "What did you do at the weekend?": the question word is what is done
+    if (verbAfter) continue;
+    // "What did you do at the weekend?", "What do you do?": the question word is what is done
     const bool askedWhat = toks[0].lower == "what" && i >= 2 && toks[i - 1].tag == PartOfSpeech::pronoun &&
                            std::any_of(toks.begin() + 1, toks.begin() + std::ptrdiff_t(i), [](const Token& k) {
                              return k.tag == PartOfSpeech::auxiliary && isDoSupport(k.lower);
                            });
+    const bool thingDone =
+        i + 1 < toks.size() && !clauseEnds(i) &&
+        (toks[i + 1].tag == PartOfSpeech::determiner || toks[i + 1].tag == PartOfSpeech::possessive ||
+         toks[i + 1].tag == PartOfSpeech::noun || toks[i + 1].tag == PartOfSpeech::number ||
+         listed(kThings, toks[i + 1].lower));
     if (!thingDone && !askedWhat) continue;
     t.tag = PartOfSpeech::verb;
     t.lemma = "do";

@@ -3919,7 +3919,8 @@ std::vector<HungarianWord> Generator::run() {
   // could do, and what is claimed now, "kiszáradhat", "beomolhat")
   if (roles_.verb.modal == "tud" && roles_.verb.past && !roles_.inverted && !roles_.verb.negative &&
       roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "could" &&
-      (saysWhenToCome(t_) || saidOfThing(roles_) || (before_.reported && !before_.past)))
+      (saysWhenToCome(t_) || saidOfThing(roles_) || (before_.reported && !before_.past) ||
+       roles_.verb.copula))  // ("They could be right": "Igazuk lehet")
     roles_.verb.modal = "hat", roles_.verb.past = false;
   // "Can I help you?": "Segíthetek?"
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)

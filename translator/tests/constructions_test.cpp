@@ -1554,6 +1554,12 @@ TEST(ConstructionsTest, WhatAReviewOfTheTenthRoundFound) {
   // a passive stays one where an "-ed" adjective would have taken it
   EXPECT_EQ(hungarian("Villages were flooded."), "A falvakat elárasztották.");
   EXPECT_EQ(hungarian("Grace sang a song."), "Grace énekelt egy dalt.");
+  // "What do you do?" kept only its question word
+  EXPECT_EQ(hungarian("What do you do?"), "Mit csinálsz?");
+  // a noun whose "that" says what it holds, after the verb
+  EXPECT_EQ(hungarian("I have no doubt that he is right."), "Nincs kétségem, hogy igaza van.");
+  // "could be" is what may be
+  EXPECT_EQ(hungarian("They could be right."), "Igazuk lehet.");
 }
 
 TEST(ConstructionsTest, AnInstructionAddressesTheReaderFormallyTalkFamiliarly) {
