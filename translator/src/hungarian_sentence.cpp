@@ -2886,6 +2886,13 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     // (one in another case follows a prefixed verb or an imperative: "Rámutatott arra, hogy",
     // "Győződjön meg arról, hogy"; "Arra figyelmeztettek, hogy")
     const bool caseAfterVerb = objectClausePronoun_ && objectClauseCase_ && (prefixed || g.imperative);
+    // "She left the door open": the state an object is left in stands before the verb ("Nyitva
+    // hagyta az ajtót"), after an imperative ("Hagyja nyitva az ajtót"); a pair of them stays
+    // in its place ("hűvösen és szárazon")
+    const bool stateNearVerb = keptState_ < n_ && !done_[keptState_] && !g.negative &&
+                               !(roles_.object && roles_.object->pronoun) &&  // ("tartsa őt melegen")
+                               !(keptState_ + 1 < n_ && (t_[keptState_ + 1].lower == "and" || t_[keptState_ + 1].lower == "or"));
+    if (stateNearVerb && !g.imperative) emit(keptStateWord(keptState_), keptState_), done_[keptState_] = true;
     if (objectClausePronoun_ && objectClauseCase_ && !caseAfterVerb)
       emit(demonstrative(false, false, *objectClauseCase_), g.main);
     else if (objectClausePronoun_ && !objectClauseCase_ && !prefixed)
@@ -2894,6 +2901,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
              g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
     if (feelsOneself()) emit(reflexiveOf(roles_.agreement, g.imperative, before_.formal), g.main);
+    if (stateNearVerb && g.imperative) emit(keptStateWord(keptState_), keptState_), done_[keptState_] = true;
     if (caseAfterVerb) emit(demonstrative(false, false, *objectClauseCase_), g.main);
     for (const std::size_t k : afterVerb)
       if (auto word = plainSense(t_[k], sense(k))) emit(*word, k), done_[k] = true;
@@ -3628,7 +3636,7 @@ std::optional<std::size_t> Generator::emitActivityWhile(std::size_t pos) {
 std::size_t Generator::emitPart(std::size_t pos) {
   const ClauseRoles& r = roles_;
   if (done_[pos]) return pos + 1;
-  if (pos == keptState_) {
+  if (pos == keptState_ && !done_[pos]) {
     emit(keptStateWord(pos), pos);
     // "cool and dry": both states alike, "hűvösen és szárazon"
     if (pos + 2 < n_ && (t_[pos + 1].lower == "and" || t_[pos + 1].lower == "or") &&
