@@ -3341,6 +3341,7 @@ worse	adj	rosszabb
 worse	adv	rosszabbul
 wound	n	seb[sebek,3sg=sebe] ; sérülés[sérülések]
 wound	v	meg|sebesít ; meg|sebez
+take a look	v	meg|néz[at=acc]
 wrinkle	n	ránc[ráncok]
 yard	n	udvar[udvarok]
 yet	adv	még ; már
