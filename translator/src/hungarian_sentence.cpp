@@ -637,6 +637,8 @@ class Generator {
   bool emitTimeFirst(std::size_t from);
   bool emitPlaceFirst();
   bool emitMannerFirst(bool howOnly = false);  // only how: "carefully", "well"
+  std::string directionPrefix(std::size_t particle) const;
+  std::optional<Case> placeOfParticle(std::size_t pos) const;
   bool emitHowOftenFirst();
   void emitBeforeVerb();
   void emitRepetitionFirst();
@@ -675,6 +677,8 @@ class Generator {
   bool perfective_ = false;                // a finished past: the verb's perf= prefix
   bool modalFocus_ = false;                // a complement before "kell" or "tud": "Több vizet kellene innod"
   bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
+  std::string particlePrefix_;             // "stared out", "ran down the hill": the particle's
+                                           // prefix on a verb without one ("kibámult", "lefutott")
   std::size_t resultState_ = SIZE_MAX;     // "tore open the letter": "open", unsaid
   bool requestFollows_ = false;            // ... and the one asked is said in that clause
   std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
@@ -1140,6 +1144,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   // ("want to go home": "haza" is the infinitive's, "akarunk hazamenni", below)
   if (stem.prefix.empty() && homePrefix_ && verb == roles_.verb.main && !infinitiveAfter)
     stem.prefix = "haza";
+  if (stem.prefix.empty() && verb == roles_.verb.main && !infinitiveAfter) stem.prefix = particlePrefix_;
   if (stem.prefix.empty()) stem.prefix = v.prefix;  // "kiszaladt"
   // a verb of saying after a quotation says how it was said, unfinished: "– kérdezte az anyja"
   if (before_.saying && verb == roles_.verb.main) stem.prefix.clear();
@@ -2476,13 +2481,49 @@ bool Generator::emitMannerFirst(bool howOnly) {
       (pos > 0 && t_[pos - 1].lower == "so" &&
        t_[pos - 1].tag == PartOfSpeech::adverb))  // "olyan hangosan, hogy"
     return false;
+  // a particle of direction is the prefix of a verb without one, never a word of its own before
+  // it: "kibámult", not "ki bámult"; a verb with a prefix keeps the particle after it
+  // ("climbed up the ladder": a particle that only repeats the prefix is said once, "felmászott")
+  // (a verb known only from the dictionary may carry a prefix inside its word: it keeps the
+  // particle apart)
+  const bool direction = listed(kDirectionParticles, t_[pos].lower);
+  if (direction && !roles_.verbSense) return false;
+  if (direction && prefixed) {
+    const std::string own = roles_.verbSense && !roles_.verbSense->prefix.empty() ? roles_.verbSense->prefix
+                                                                                   : t_[g.main].prefix;
+    if (own != directionPrefix(pos)) return false;
+    done_[pos] = true;
+    particlePrefix_ = own;
+    return true;
+  }
   done_[pos] = true;
   // "came home": "haza" is a prefix, one word with the verb ("hazajött")
   if (t_[pos].lemma == "home" && plainSense(t_[pos], sense(pos)) == "haza")
     homePrefix_ = true;
+  else if (direction)
+    particlePrefix_ = directionPrefix(pos);
   else
     emit(plainSense(t_[pos], sense(pos)).value_or(t_[pos].written), pos);
   return true;
+}
+
+// The prefix a particle of direction gives its verb: its first sense ("out": "ki", "down": "le"),
+// but "off" a place is down from it ("took the book off the shelf": "levette a polcról").
+std::string Generator::directionPrefix(std::size_t particle) const {
+  if (t_[particle].lower == "off" && particle + 1 < n_ && startsNounPhrase(particle + 1)) return "le";
+  return plainSense(t_[particle], sense(particle)).value_or("");
+}
+
+// The case of the place right after a particle that became the verb's prefix: what one goes
+// down, up or out along is "-n" ("lefutottak a dombon", "kibámult az ablakon"), what one comes
+// off "-ról" ("leesett a tetőről").
+std::optional<Case> Generator::placeOfParticle(std::size_t pos) const {
+  if (pos == 0 || particlePrefix_.empty() || !done_[pos - 1] || t_[pos - 1].tag != PartOfSpeech::adverb ||
+      !listed(kDirectionParticles, t_[pos - 1].lower) || t_[pos].tag == PartOfSpeech::pronoun)
+    return std::nullopt;
+  if (t_[pos - 1].lower == "off") return Case::delative;
+  if (t_[pos - 1].lower == "away") return std::nullopt;
+  return Case::superessive;
 }
 
 // "has reached dangerous levels again", "put it down again": a statement's "again" opens what
@@ -3343,7 +3384,7 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     // "for at least four hours", "for about ten minutes": as long as, past the adverb ("-ig")
     const bool howLong =
         pos >= 2 && t_[pos - 1].tag == PartOfSpeech::adverb && t_[pos - 2].lower == "for" && isDuration(np);
-    emitNounPhrase(np, howLong ? Case::terminative : Case::nominative);
+    emitNounPhrase(np, howLong ? Case::terminative : placeOfParticle(pos).value_or(Case::nominative));
     return std::max(np.end, pos + 1);
   }
   if (auto next = emitActivityWhile(pos)) return *next;

@@ -2369,3 +2369,22 @@ TEST(ConstructionsTest, PretendingToDoIsMakingAsIf) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AParticleOfDirectionIsTheVerbsPrefixAndItsPlaceTakesACase) {
+  // one word with the verb, never "ki bámult"; the place gone along takes "-n", the place come
+  // off "-ról", and "off" a place is "le"
+  EXPECT_EQ(hungarian("The children ran down the hill."), "A gyerekek lefutottak a dombon.");
+  EXPECT_EQ(hungarian("The wind had blown the roof off the old barn."), "A szél lefújta a tetőt a régi pajtáról.");
+  EXPECT_EQ(hungarian("Thousands of teachers walked out."), "Több ezer tanár kisétált.");
+  EXPECT_EQ(hungarian("The cat jumped off the table."), "A macska leugrott az asztalról.");
+  // a particle that repeats the verb's own prefix is said once
+  EXPECT_EQ(hungarian("He climbed up the ladder."), "Felmászott a létrán.");
+  // "away" stays after its verb, as before
+  EXPECT_EQ(hungarian("He threw the letter away."), "Kidobta a levelet.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
