@@ -143,6 +143,35 @@ class Splitter {
       if (isVerbal(t_[k])) return true;
     return false;
   }
+  // A contact relative clause starts at i, after the noun it says more of: "the film I saw",
+  // "the inconvenience this may have caused", "the trouble it caused" ("it" and "this" right
+  // before a verb; "told the boy it was late" says what was told).
+  bool contactRelativeAt(std::size_t i) const {
+    if (i == 0) return false;
+    if (contactRelativeAfter(t_[i - 1], t_[i])) return true;
+    static constexpr std::string_view kTelling[] = {"tell", "show", "remind", "warn", "promise",
+                                                    "inform", "assure", "teach", "convince"};
+    const bool told = i >= 2 && t_[i - 2].tag == PartOfSpeech::verb && listed(kTelling, t_[i - 2].lemma);
+    return (t_[i].lower == "it" || t_[i].lower == "this") && t_[i - 1].tag == PartOfSpeech::noun &&
+           !t_[i - 1].possessor && !told && verbAt(i + 1);
+  }
+  // "anyone in the valley could remember": the one word of a contact relative's subject, a
+  // place after it, then the finite verb.
+  bool placedSubjectClauseAt(std::size_t i) const {
+    static constexpr std::string_view kPlaces[] = {"in", "at", "on", "from"};
+    if (i + 3 >= t_.size() || !listed(kPlaces, t_[i + 1].lower)) return false;
+    std::size_t k = i + 2;
+    while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::adjective))
+      ++k;
+    const std::size_t nounStart = k;
+    while (k < t_.size() && isNounish(t_[k]) && k - nounStart < 2) ++k;
+    return k > nounStart && !pauseBefore(k) && verbAt(k);
+  }
+  // Past an adverb and its comma that open the clause: "Unfortunately, the item you ordered".
+  std::size_t afterOpeningAdverb(std::size_t begin, std::size_t end) const {
+    return begin + 1 < end && t_[begin].tag == PartOfSpeech::adverb && pauseBefore(begin + 1) ? begin + 1
+                                                                                           : begin;
+  }
   // A subject and a finite verb start at i: "I arrived", "the children were", "it rains".
   bool finiteClauseAt(std::size_t i) const {
     // "there is", "there were": existence, a clause of its own
@@ -279,8 +308,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   }
   // "The book I bought is good": a relative clause without its word
   // (after a verb, or after the noun phrase that opens the sentence, not "In the morning I ...")
-  if (contactRelativeAfter(prev, t) && finiteClauseAt(i) &&
-      (verbIn(clauseBegin, i) || std::all_of(t_.begin() + std::ptrdiff_t(clauseBegin),
+  if (((contactRelativeAfter(prev, t) && (finiteClauseAt(i) || placedSubjectClauseAt(i))) ||
+       contactRelativeAt(i)) &&
+      (verbIn(clauseBegin, i) || std::all_of(t_.begin() + std::ptrdiff_t(afterOpeningAdverb(clauseBegin, i)),
                                              t_.begin() + std::ptrdiff_t(i), [](const Token& k) {
                                                return k.tag == PartOfSpeech::determiner ||
                                                       k.tag == PartOfSpeech::possessive ||
@@ -395,7 +425,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     return c;
   }
   // (after a comma the clause is a new one: "After finishing the report, she went home")
-  if (!first && contactRelativeAfter(t_[begin - 1], t) && !pauseBefore(begin)) {
+  if (!first && contactRelativeAt(begin) && !pauseBefore(begin)) {
     // the noun before is the clause's object: "amelyet", or "akit" for a person
     const Token& noun = t_[begin - 1];
     const bool person = noun.entry && !noun.entry->senses.empty() && noun.entry->senses.front().person;
@@ -522,7 +552,7 @@ std::vector<Clause> Splitter::run() {
       inRelative =
           (relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb) &&
            !thatAfterObject(i) && !soThatAt(i)) ||
-          contactRelativeAfter(t_[i - 1], t_[i]);
+          contactRelativeAt(i);
     }
   std::vector<Clause> out;
   for (std::size_t k = 0; k < starts.size(); ++k)

@@ -3576,8 +3576,26 @@ std::vector<HungarianWord> Generator::run() {
 
 // The relative word of clause c; a preposition left at the clause's end gives it its case, the
 // verb's own where the lexicon names one: "the colleague I worked with": "akivel dolgoztam",
+// "the winter anyone could remember": the verb's own case for what it is about takes the
+// relative word, "amelyre bárki emlékezett" (a plain object stays "amelyet").
+std::optional<std::string> governedRelative(const std::vector<Token>& t, const Clause& c) {
+  for (std::size_t k = c.body; k < c.end; ++k)
+    if (t[k].tag == PartOfSpeech::verb) {
+      const Sense* s = coreSense(t[k], 0);
+      if (!s || s->note("obj").empty()) return std::nullopt;
+      NounStem stem;
+      stem.lemma = c.link.starts_with("aki") ? "aki" : "amely";
+      stem.harmony = int(Harmony::front);
+      return inflectNoun(stem, t[c.begin - 1].plural, {}, caseNamed(s->note("obj")));
+    }
+  return std::nullopt;
+}
+
 // "the house I grew up in": "amelyben felnőttem".
 std::string relativeWord(const std::vector<Token>& t, const Clause& c) {
+  if (c.relative && c.link.ends_with('t') && c.begin > 0 && c.end > c.body &&
+      t[c.end - 1].tag != PartOfSpeech::preposition)
+    return governedRelative(t, c).value_or(c.link);
   if (c.end < c.body + 2 || c.begin == 0 || t[c.end - 1].tag != PartOfSpeech::preposition) return c.link;
   const Token& p = t[c.end - 1];
   std::optional<Case> cs;

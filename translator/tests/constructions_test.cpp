@@ -2388,3 +2388,26 @@ TEST(ConstructionsTest, AParticleOfDirectionIsTheVerbsPrefixAndItsPlaceTakesACas
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AContactRelativeClauseKeepsTheNounItSaysMoreOf) {
+  // "it" and "this" right before a verb open it as "I" and "you" do
+  EXPECT_EQ(hungarian("We are sorry for the trouble it caused."), "Sajnáljuk a bajt, amelyet okozott.");
+  EXPECT_EQ(hungarian("It was the coldest winter anyone could remember."),
+            "A leghidegebb tél volt, amelyre bárki emlékezett.");
+  // its one-word subject may have a place after it
+  EXPECT_NE(hungarian("It was the coldest winter anyone in the valley could remember.").find("tél volt, amelyre"),
+            std::string::npos);
+  // an opening adverb and its comma stand before the noun it follows
+  EXPECT_EQ(hungarian("Unfortunately, the item you ordered is out of stock."),
+            "Sajnos a tétel, amelyet rendeltél, elfogyott.");
+  // what one tells someone stays what was told, no relative clause
+  EXPECT_EQ(hungarian("I told the boy it was late.").find("amely"), std::string::npos);
+  // a plain object keeps "amelyet"
+  EXPECT_EQ(hungarian("The item you ordered is out of stock."), "A tétel, amelyet rendeltél, elfogyott.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
