@@ -738,6 +738,7 @@ class ReadingChooser {
   void choose(std::size_t i);
   void weighByContext(std::size_t i, std::vector<Reading>& rs) const;
   bool passiveAt(std::size_t i) const;
+  bool perfectBefore(std::size_t i) const;
   // The noun phrase ending before `i` follows the auxiliary opening a question ("Does your
   // brother ...", "When can the children ..."), so `i` is its verb.
   bool askedOfNounBefore(std::size_t i) const {
@@ -1111,7 +1112,23 @@ void ReadingChooser::choose(std::size_t i) {
     if (t.form == VerbForm::past && prev && prev->tag == PartOfSpeech::auxiliary && prev->lower != "do" &&
         prev->lower != "did")
       t.form = VerbForm::participle;
+    // "have run out", "has come home", "had cut his finger": a perfect whose participle is spelt
+    // as the base ("run", "come", "become", "put") is the participle too, past "just", "never"
+    if (t.form == VerbForm::base && perfectBefore(i)) t.form = VerbForm::participle;
   }
+}
+
+// A form of "have" as the auxiliary of the verb at i, past the adverbs and the negation between
+// ("has just come", "have not put") and the subject of a question ("Have you read it?").
+bool ReadingChooser::perfectBefore(std::size_t i) const {
+  std::size_t k = i;
+  while (k > 0 && (toks_[k - 1].tag == PartOfSpeech::negation ||
+                   (toks_[k - 1].tag == PartOfSpeech::adverb && !toks_[k - 1].time)))
+    --k;
+  if (k >= 2 && toks_[k - 1].tag == PartOfSpeech::pronoun && toks_[k - 2].tag == PartOfSpeech::auxiliary) --k;
+  if (k == 0 || toks_[k - 1].tag != PartOfSpeech::auxiliary) return false;
+  const std::string& aux = toks_[k - 1].lower;
+  return aux == "have" || aux == "has" || aux == "had" || aux == "'ve" || aux == "having";
 }
 
 // After a form of "be", a participle that is also an adjective ("closed") is a passive when

@@ -2411,3 +2411,19 @@ TEST(ConstructionsTest, AContactRelativeClauseKeepsTheNounItSaysMoreOf) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, APerfectWhoseParticipleIsSpeltAsTheBaseIsThePast) {
+  EXPECT_EQ(hungarian("I have run out of ideas."), "Kifogytam ötletekből.");
+  EXPECT_EQ(hungarian("She has come home."), "Hazajött.");
+  EXPECT_EQ(hungarian("They have become friends."), "Barátok lettek.");
+  // past the subject of a question
+  EXPECT_EQ(hungarian("Have you read the book?"), "Elolvastad a könyvet?");
+  // without "have" the base stays the present
+  EXPECT_EQ(hungarian("They become friends."), "Barátok lesznek.");
+  EXPECT_EQ(analysed("I have to run"), "i/pron have/aux to/to run/v/base");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
