@@ -1970,8 +1970,14 @@ std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb
   std::size_t j = verb + 1;
   const bool pronounObject =
       j < toks.size() && toks[j].tag == PartOfSpeech::pronoun && !subjectPronoun(toks[j]);
-  if (pronounObject || (j < toks.size() && toks[j].lower == "you")) {
+  // ("pick her up": "her" before the particle is the object, not an owner; "pick Grandma up":
+  // a name of one or two words as well)
+  const bool herObject = j + 1 < toks.size() && toks[j].lower == "her" && listed(kParticles, toks[j + 1].lower);
+  if (pronounObject || herObject || (j < toks.size() && toks[j].lower == "you")) {
     ++j;
+  } else if (j < toks.size() && toks[j].tag == PartOfSpeech::name) {
+    ++j;
+    if (j < toks.size() && toks[j].tag == PartOfSpeech::name) ++j;
   } else {
     if (j >= toks.size() ||
         (toks[j].tag != PartOfSpeech::determiner && toks[j].tag != PartOfSpeech::possessive))
@@ -2073,6 +2079,7 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
         if (const lexicon::Entry* split = core.find(t.lemma + " " + toks[j].lower, PartOfSpeech::verb)) {
           t.entry = split;
           toks[j].tag = PartOfSpeech::particle, toks[j].entry = nullptr;
+          if (toks[i + 1].lower == "her" && j == i + 2) toks[i + 1].tag = PartOfSpeech::pronoun;
         }
       }
     }

@@ -2427,3 +2427,16 @@ TEST(ConstructionsTest, APerfectWhoseParticipleIsSpeltAsTheBaseIsThePast) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, APhrasalVerbsParticleAfterHerOrANameIsTheVerbs) {
+  EXPECT_EQ(analysed("I will pick her up"), "i/pron will/modal pick/v/base her/pron up/part");
+  EXPECT_EQ(hungarian("I will pick her up."), "Felveszem őt.");
+  EXPECT_EQ(hungarian("Call Anna back."), "Hívja vissza Annát.");
+  // "her" before a noun stays its owner
+  EXPECT_EQ(hungarian("She picked her bag up."), "Felvette a táskáját.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
