@@ -739,6 +739,7 @@ class ReadingChooser {
   void weighByContext(std::size_t i, std::vector<Reading>& rs) const;
   bool passiveAt(std::size_t i) const;
   bool perfectBefore(std::size_t i) const;
+  bool secondPredicateAt(std::size_t i) const;
   // The noun phrase ending before `i` follows the auxiliary opening a question ("Does your
   // brother ...", "When can the children ..."), so `i` is its verb.
   bool askedOfNounBefore(std::size_t i) const {
@@ -999,6 +1000,17 @@ void ReadingChooser::choose(std::size_t i) {
       return;
     }
   }
+  // "is just tired", "not angry, just tired": "just" before what is said of the subject is
+  // "only", "csak" (an adjective only after a determiner: "a just cause")
+  // ("only tired" so too, where "only" has no determiner or owner before it: "my only friend")
+  const bool ownedOrDetermined =
+      i > 0 && (toks_[i - 1].tag == PartOfSpeech::determiner || toks_[i - 1].tag == PartOfSpeech::possessive);
+  if ((t.lower == "just" || (t.lower == "only" && i > 0 && toks_[i - 1].pauseAfter)) && !ownedOrDetermined)
+    if (const lexicon::Entry* e = core_.find(t.lower, PartOfSpeech::adverb)) {
+      t.tag = PartOfSpeech::adverb;
+      t.entry = e;
+      return;
+    }
   const bool capital = startsWithCapital(t);
   if (t.capitalised && !titleCase_) {
     if (const lexicon::Entry* e = capitalNoun(core_, t.lower)) {  // "since March": the month
@@ -1051,6 +1063,11 @@ void ReadingChooser::choose(std::size_t i) {
   }
   const Reading* best = &*std::max_element(
       rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
+  // "was small but clean", "is not angry, just tired": what follows the copula's adjective and a
+  // "but", an "and" or a comma is said of the subject too, an adjective, no verb
+  if (best->tag != PartOfSpeech::adjective && secondPredicateAt(i))
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::adjective) best = &r;
   // ("interested in history" names what one is interested in, no place where it was done)
   if (best->tag == PartOfSpeech::adjective && t.lower != "interested" && passiveAt(i))
     for (const Reading& r : rs)
@@ -1116,6 +1133,25 @@ void ReadingChooser::choose(std::size_t i) {
     // as the base ("run", "come", "become", "put") is the participle too, past "just", "never"
     if (t.form == VerbForm::base && perfectBefore(i)) t.form = VerbForm::participle;
   }
+}
+
+// The word at i follows a copula's adjective and a "but", "and", "or" or a comma, past "just",
+// "only", "very" ("was small but very clean"): a second adjective said of the subject.
+bool ReadingChooser::secondPredicateAt(std::size_t i) const {
+  std::size_t k = i;
+  while (k > 0 && toks_[k - 1].tag == PartOfSpeech::adverb && !toks_[k - 1].pauseAfter) --k;
+  if (k == 0) return false;
+  const Token& link = toks_[k - 1];
+  const bool joined = link.lower == "but" || link.lower == "and" || link.lower == "or" || link.lower == "yet";
+  std::size_t a = joined ? k - 1 : k;
+  if (a == 0 || (!joined && !toks_[a - 1].pauseAfter)) return false;
+  if (toks_[a - 1].tag != PartOfSpeech::adjective) return false;
+  // back past the adverbs and the negation to the copula
+  for (std::size_t b = a - 1; b-- > 0;) {
+    if (toks_[b].tag == PartOfSpeech::adverb || toks_[b].tag == PartOfSpeech::negation) continue;
+    return toks_[b].tag == PartOfSpeech::auxiliary && formOfBe(toks_[b].lower);
+  }
+  return false;
 }
 
 // A form of "have" as the auxiliary of the verb at i, past the adverbs and the negation between
@@ -1368,6 +1404,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              formOfBe(toks[i - 2].lower) && ing &&
              !coreReading(PartOfSpeech::adjective)) {  // (not "is really interesting")
     bonus(PartOfSpeech::verb, VerbForm::ing, 300);     // "was already setting", "is still waiting"
+  } else if (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::auxiliary &&
+             formOfBe(toks[i - 2].lower) && !ing && coreReading(PartOfSpeech::adjective) &&
+             !(i + 1 < toks.size() && toks[i + 1].lower == "by")) {
+    bonus(PartOfSpeech::adjective, std::nullopt, 150);  // "is just tired", "was really tired": the state
   } else if ((prevTag == PartOfSpeech::auxiliary &&
               (prevLower == "have" || prevLower == "has" || prevLower == "had")) ||
              // ("had already left", "have just arrived": past the adverb)

@@ -3460,6 +3460,15 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
 // The words kept for the end, and "a" before a vowel made "az".
 void Generator::finish() {
   for (HungarianWord& w : copulaTail_) out_.push_back(std::move(w));
+  // "Nem vagyok dühös, csak fáradt", "kicsi, de tiszta": a comma after an adjective stays, and
+  // "de" always has one before it
+  for (std::size_t k = 1; k < out_.size(); ++k) {
+    const std::size_t before = out_[k - 1].token;
+    const bool pausedAdjective = before + 1 == out_[k].token && t_[before].tag == PartOfSpeech::adjective &&
+                                 t_[before].pauseAfter;
+    const bool but = out_[k].text == "de" && t_[out_[k].token].lower == "but";
+    if (pausedAdjective || but) out_[k].commaBefore = true;
+  }
   for (std::size_t k = 0; k + 1 < out_.size(); ++k) {
     if (out_[k].text != "a") continue;
     const std::u16string next = utf8ToUtf16(out_[k + 1].text);

@@ -2440,3 +2440,22 @@ TEST(ConstructionsTest, APhrasalVerbsParticleAfterHerOrANameIsTheVerbs) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ASecondAdjectiveAfterTheCopulasIsSaidOfTheSubjectToo) {
+  // after a comma with "just" or "only", or after "but": an adjective, not a verb's past
+  EXPECT_EQ(hungarian("I am not angry, just tired."), "Nem vagyok dühös, csak fáradt.");
+  EXPECT_EQ(hungarian("I am not angry, only tired."), "Nem vagyok dühös, csak fáradt.");
+  EXPECT_EQ(hungarian("The room was small but clean."), "A szoba kicsi, de tiszta volt.");
+  EXPECT_EQ(hungarian("She was not sad, but tired."), "Nem volt szomorú, de fáradt.");
+  // an adverb between the copula and the state keeps the state
+  EXPECT_EQ(hungarian("He was really tired."), "Tényleg fáradt volt.");
+  EXPECT_EQ(hungarian("The door was already closed."), "Az ajtó már zárva volt.");
+  // a verb after "and" with no copula before stays a verb
+  EXPECT_EQ(analysed("she smiled and cleaned the room"),
+            "she/pron smile/v/past and/conj clean/v/past the/det room/n");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
