@@ -638,6 +638,7 @@ class Generator {
   bool emitPlaceFirst();
   bool emitMannerFirst(bool howOnly = false);  // only how: "carefully", "well"
   std::string directionPrefix(std::size_t particle) const;
+  std::size_t placeBeforeVerb(std::size_t pos) const;
   std::optional<Case> placeOfParticle(std::size_t pos) const;
   bool emitHowOftenFirst();
   void emitBeforeVerb();
@@ -1450,6 +1451,13 @@ VerbGroup Generator::readVerbGroup() const {
 }
 
 // The subject: the noun phrase before the verb group, or after an inverted auxiliary.
+// Where a place after a noun ends, when one starts at `pos` ("in the hat", "in Canada"); n_ if
+// none does.
+std::size_t Generator::placeBeforeVerb(std::size_t pos) const {
+  if (pos + 1 >= n_ || t_[pos].tag != PartOfSpeech::preposition || !startsNounPhrase(pos + 1)) return n_;
+  return readNounPhrase(pos + 1).end;
+}
+
 void Generator::findSubject(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
   std::size_t i = 0;
@@ -1517,7 +1525,7 @@ void Generator::findSubject(ClauseRoles& r) const {
        isHave(t_[r.verbStart])) &&
       startsNounPhrase(r.verbStart + 1) && t_[r.verbStart + 1].tag != PartOfSpeech::adjective) {
     const NounPhrase np = readNounPhrase(r.verbStart + 1);
-    if (np.end == g.main) r.subject = np, r.inverted = true;
+    if (np.end == g.main || placeBeforeVerb(np.end) == g.main) r.subject = np, r.inverted = true;
   }
   // "there is", and in a question "is there" ("Is there a pharmacy near here?": "Van ...?")
   // ("There may be a problem": past the modal)
@@ -3247,8 +3255,15 @@ std::size_t Generator::emitPart(std::size_t pos) {
     // "When does the train leave?": "Mikor indul a vonat?", the noun subject inside the verb
     // group follows the verb
     if (subjectAfterVerb_ ||
-        (r.inverted && r.subject && !r.subject->pronoun && r.subject->begin > pos && r.subject->begin < next))
+        (r.inverted && r.subject && !r.subject->pronoun && r.subject->begin > pos && r.subject->begin < next)) {
       emitSubject();
+      // "Where is the man in the hat going?": its place follows it, "Hová megy a férfi a kalapban?"
+      if (const std::size_t where = r.subject->end;
+          r.inverted && where < n_ && !done_[where] && r.verb.main != n_ && placeBeforeVerb(where) == r.verb.main) {
+        const std::size_t end = emitPrepositionalPhrase(where);
+        for (std::size_t k = where; k < end; ++k) done_[k] = true;
+      }
+    }
     return next;
   }
   return emitOtherPart(pos);

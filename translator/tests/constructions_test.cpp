@@ -2459,3 +2459,16 @@ TEST(ConstructionsTest, ASecondAdjectiveAfterTheCopulasIsSaidOfTheSubjectToo) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AQuestionsSubjectWithAPlaceAfterItKeepsBoth) {
+  EXPECT_EQ(hungarian("Where is the man in the hat going?"), "Hová megy a férfi a kalapban?");
+  EXPECT_EQ(hungarian("What are the children in the garden doing?"), "Mit csinálnak a gyerekek a kertben?");
+  EXPECT_EQ(hungarian("How is life in Canada treating you?"), "Hogyan kezel az élet Kanadában téged?");
+  // without the place, as before
+  EXPECT_EQ(hungarian("Where is the man going?"), "Hová megy a férfi?");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
