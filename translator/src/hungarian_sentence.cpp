@@ -508,6 +508,8 @@ struct ClauseContext {
   bool until = false;           // "until the bus came": "amíg meg nem jött a busz", negated
   bool meanwhile = false;       // ", shouting with joy": the adverbial participle, "kiabálva"
   bool without = false;         // "without looking up": "anélkül, hogy felnézne", the conditional
+  bool thing = false;           // the subject above is a thing named by a noun ("The storm is
+                                // moving east and should weaken")
 };
 
 class Generator {
@@ -3495,7 +3497,10 @@ void Generator::finish() {
 
 ClauseContext Generator::context() const {
   ClauseContext c = before_;
-  if (roles_.subject) c.known = true, c.subject = Agreement{roles_.agreement.person, roles_.agreement.plural};
+  if (roles_.subject) {
+    c.known = true, c.subject = Agreement{roles_.agreement.person, roles_.agreement.plural};
+    c.thing = !roles_.subject->pronoun && saidOfThing(roles_);
+  }
   c.imperative = roles_.verb.imperative;
   c.past = roles_.verb.past;
   c.reported = false;
@@ -3537,6 +3542,15 @@ std::vector<HungarianWord> Generator::run() {
       roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "could" &&
       (saysWhenToCome(t_) || saidOfThing(roles_) || (before_.reported && !before_.past)))
     roles_.verb.modal = "hat", roles_.verb.past = false;
+  // "The storm should weaken by tomorrow", "The parcel should arrive on Monday": what a thing
+  // should do without an object is what is expected of it, "várhatóan gyengül" (what a person
+  // should do, or a thing should do to something, stays advice: "Látnod kellene egy orvost")
+  if (roles_.verb.modal == "kellene" && roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "should" &&
+      roles_.verb.main != n_ && !roles_.verb.passive && !roles_.verb.negative && !roles_.inverted &&
+      !roles_.object &&
+      (roles_.subject ? !roles_.subject->pronoun && saidOfThing(roles_) : before_.known && before_.thing) &&
+      t_[0].tag != PartOfSpeech::question && !before_.asked)
+    roles_.verb.modal.clear(), roles_.verb.adverb = "v\xC3\xA1rhat\xC3\xB3" "an";
   // "Can I help you?": "Segíthetek?"
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
     roles_.verb.modal = "hat";

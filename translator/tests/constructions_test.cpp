@@ -2472,3 +2472,19 @@ TEST(ConstructionsTest, AQuestionsSubjectWithAPlaceAfterItKeepsBoth) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatAThingShouldDoIsWhatIsExpectedOfIt) {
+  EXPECT_EQ(hungarian("The parcel should arrive on Monday."), "A csomag várhatóan hétfőn megérkezik.");
+  // the subject of the clause before, after "and"
+  EXPECT_NE(hungarian("The storm is moving east and should weaken.").find(", és várhatóan"), std::string::npos);
+  // a person's "should" stays advice, and so does a thing's with an object or a negation
+  EXPECT_EQ(hungarian("You should see a doctor."), "Látnod kellene egy orvost.");
+  EXPECT_EQ(hungarian("The children are tired and should go to bed.").find("rhat"), std::string::npos);
+  EXPECT_EQ(hungarian("The government should reduce taxes.").find("rhat"), std::string::npos);
+  EXPECT_EQ(hungarian("The parcel should not arrive on Monday.").find("rhat"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
