@@ -510,6 +510,7 @@ struct ClauseContext {
   bool without = false;         // "without looking up": "anélkül, hogy felnézne", the conditional
   bool thing = false;           // the subject above is a thing named by a noun ("The storm is
                                 // moving east and should weaken")
+  std::string subjectPronoun;   // the subject above, when a pronoun: "he" of "He said that"
 };
 
 class Generator {
@@ -1932,10 +1933,13 @@ void Generator::placeCopula(ClauseRoles& r) const {
   const bool pastIt = it && (g.past || g.future || itIsAdjective || (g.copula && clockTimeAt(afterBe)));
   // ("She was tired": "Fáradt volt", the copula said; "She is tired": "Ő fáradt", no verb left)
   // ("You and Anna": "Te és Anna", a pronoun with another subject stays)
+  // ("He said that he was tired": "Azt mondta, hogy fáradt", the one who said it said of himself)
+  const bool sameSpeaker = before_.reported && r.subject && r.subject->pronoun &&
+                           !before_.subjectPronoun.empty() && t_[r.subject->head].lower == before_.subjectPronoun;
   r.dropSubject = r.subject && r.subject->pronoun && !g.passive &&
                   !(r.subject->end + 1 < n_ && t_[r.subject->end].lower == "and" &&
                     startsNounPhrase(r.subject->end + 1)) &&
-                  (pastIt ||
+                  (pastIt || sameSpeaker ||
                    !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past &&
                      !g.future && g.modal != "hat" && g.modal != "cond" && !mustDo(g)) ||
                    feelingPredicate(r) != n_);
@@ -3500,6 +3504,7 @@ ClauseContext Generator::context() const {
   if (roles_.subject) {
     c.known = true, c.subject = Agreement{roles_.agreement.person, roles_.agreement.plural};
     c.thing = !roles_.subject->pronoun && saidOfThing(roles_);
+    c.subjectPronoun = roles_.subject->pronoun ? t_[roles_.subject->head].lower : std::string();
   }
   c.imperative = roles_.verb.imperative;
   c.past = roles_.verb.past;
