@@ -507,7 +507,7 @@ fill	v	meg|tölt
 finish	v	be|fejez
 hate	v	utál ; gyűlöl
 hurry	v	siet[noobj]
-kill	v	meg|öl
+kill	v	meg|öl[pass=meg|hal]
 kiss	v	meg|csókol ; csókol
 laugh	v	nevet[noobj,at=on]
 lend	v	kölcsön|ad[to=nak]
@@ -899,7 +899,7 @@ glow	n	ragyogás ; izzás
 glow	v	ragyog[noobj]
 grant	n	támogatás[támogatások]
 grant	v	meg|ad ; engedélyez
-hurt	v	fáj[noobj] ; meg|sebesít
+hurt	v	fáj[noobj] ; meg|sebesít[pass=meg|sérül]
 introduce	v	be|mutat[to=nak] ; be|vezet
 label	n	címke
 label	v	fel|címkéz
@@ -3750,7 +3750,7 @@ demolish	v	le|bont
 rescue	v	meg|ment
 whisper	v	suttog[to=nak]
 howl	v	üvölt
-injure	v	meg|sebesít
+injure	v	meg|sebesít[pass=meg|sérül]
 rebuild	v	újjá|épít
 take after	v	hasonlít[obj=ra]
 call off	v	le|fúj ; le|mond

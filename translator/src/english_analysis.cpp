@@ -740,6 +740,7 @@ class ReadingChooser {
   bool passiveAt(std::size_t i) const;
   bool perfectBefore(std::size_t i) const;
   bool secondPredicateAt(std::size_t i) const;
+  bool afterCopula(std::size_t i) const;
   // The noun phrase ending before `i` follows the auxiliary opening a question ("Does your
   // brother ...", "When can the children ..."), so `i` is its verb.
   bool askedOfNounBefore(std::size_t i) const {
@@ -1072,6 +1073,15 @@ void ReadingChooser::choose(std::size_t i) {
   if (best->tag == PartOfSpeech::adjective && t.lower != "interested" && passiveAt(i))
     for (const Reading& r : rs)
       if (r.tag == PartOfSpeech::verb && r.form == VerbForm::past) best = &r;
+  // "was injured", "was seriously injured": what befell the subject, the verb whose passive the
+  // lexicon says as an event ("Megsérült"), not the state ("Sérült volt")
+  if (best->tag == PartOfSpeech::adjective && afterCopula(i))
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::verb && r.form == VerbForm::past)
+        if (const lexicon::Entry* e = core_.find(r.lemma, PartOfSpeech::verb);
+            e && std::any_of(e->senses.begin(), e->senses.end(),
+                             [](const lexicon::Sense& s) { return !s.note("pass").empty(); }))
+          best = &r;
   t.lemma = best->lemma;
   t.tag = best->tag;
   t.form = best->form;
@@ -1120,8 +1130,11 @@ void ReadingChooser::choose(std::size_t i) {
     lastVerbPast_ = t.form == VerbForm::past;
     // "has opened" and "was opened": the participle
     const Token* prev = i > 0 ? &toks_[i - 1] : nullptr;
-    // ("was not locked", "has not finished": past the negation)
+    // ("was not locked", "has not finished": past the negation; "was seriously injured": past
+    // an adverb after the auxiliary)
     if (prev && prev->tag == PartOfSpeech::negation && i >= 2) prev = &toks_[i - 2];
+    if (prev && prev->tag == PartOfSpeech::adverb && i >= 2 && toks_[i - 2].tag == PartOfSpeech::auxiliary)
+      prev = &toks_[i - 2];
     // ("Have you lived here long?", "Has she finished?": past the subject asked about)
     if (prev && prev->tag == PartOfSpeech::pronoun && i >= 2 && toks_[i - 2].tag == PartOfSpeech::auxiliary &&
         (toks_[i - 2].lower == "have" || toks_[i - 2].lower == "has" || toks_[i - 2].lower == "had"))
@@ -1152,6 +1165,15 @@ bool ReadingChooser::secondPredicateAt(std::size_t i) const {
     return toks_[b].tag == PartOfSpeech::auxiliary && formOfBe(toks_[b].lower);
   }
   return false;
+}
+
+// The word at i follows a form of "be", past the adverbs and the negation between.
+bool ReadingChooser::afterCopula(std::size_t i) const {
+  std::size_t k = i;
+  while (k > 0 && (toks_[k - 1].tag == PartOfSpeech::negation ||
+                   (toks_[k - 1].tag == PartOfSpeech::adverb && !toks_[k - 1].time)))
+    --k;
+  return k > 0 && toks_[k - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks_[k - 1].lower);
 }
 
 // A form of "have" as the auxiliary of the verb at i, past the adverbs and the negation between

@@ -642,6 +642,8 @@ class Generator {
   bool emitMannerFirst(bool howOnly = false);  // only how: "carefully", "well"
   std::string directionPrefix(std::size_t particle) const;
   std::size_t placeBeforeVerb(std::size_t pos) const;
+  const Sense* passOf(const VerbGroup& g) const;
+  bool noneSubject() const;
   std::optional<Case> placeOfParticle(std::size_t pos) const;
   bool emitHowOftenFirst();
   void emitBeforeVerb();
@@ -681,6 +683,7 @@ class Generator {
   bool perfective_ = false;                // a finished past: the verb's perf= prefix
   bool modalFocus_ = false;                // a complement before "kell" or "tud": "Több vizet kellene innod"
   bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
+  bool befalls_ = false;                   // "were injured": what befalls the subject, its pass= verb
   std::string particlePrefix_;             // "stared out", "ran down the hill": the particle's
                                            // prefix on a verb without one ("kibámult", "lefutott")
   std::size_t resultState_ = SIZE_MAX;     // "tore open the letter": "open", unsaid
@@ -1111,6 +1114,14 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       stem.lemma = std::string(bar == std::string_view::npos ? thing : thing.substr(bar + 1));
     }
     stem.past = std::string(s->note("past"));
+    if (const Sense* befell = befalls_ && verb == roles_.verb.main ? passOf(VerbGroup{.main = verb, .passive = true})
+                                                                   : nullptr) {
+      const std::string_view what = befell->note("pass");
+      const std::size_t bar = what.find('|');
+      stem.prefix = bar == std::string_view::npos ? "" : std::string(what.substr(0, bar));
+      stem.lemma = std::string(bar == std::string_view::npos ? what : what.substr(bar + 1));
+      stem.past.clear();
+    }
     // "took his hand": taking hold of a hand or an arm is "megfog" ("megfogta a kezét")
     if (v.lemma == "take" && verb == roles_.verb.main && roles_.object && !roles_.object->pronoun &&
         (t_[roles_.object->head].lemma == "hand" || t_[roles_.object->head].lemma == "arm"))
@@ -1454,6 +1465,26 @@ VerbGroup Generator::readVerbGroup() const {
 }
 
 // The subject: the noun phrase before the verb group, or after an inverted auxiliary.
+// "Nobody", "no one", "nothing" as the subject: "Senki sem", whose "sem" stands right before the
+// verb.
+bool Generator::noneSubject() const {
+  if (!roles_.subject || roles_.verb.passive) return false;
+  const std::string& head = t_[roles_.subject->head].lemma;
+  return isIndefinitePronoun(t_[roles_.subject->head]) &&
+         (head == "nobody" || head == "nothing" || head == "no one");
+}
+
+// The sense whose pass= note says what befalls a passive's subject ("were injured": "meg|sérül"),
+// when the passive has no "by" after its verb; null otherwise.
+const Sense* Generator::passOf(const VerbGroup& g) const {
+  if (!g.passive || g.main >= n_ || !t_[g.main].entry) return nullptr;
+  for (std::size_t k = g.main + 1; k < n_; ++k)
+    if (t_[k].lower == "by") return nullptr;
+  for (const Sense& s : t_[g.main].entry->senses)
+    if (!s.note("pass").empty()) return &s;
+  return nullptr;
+}
+
 // Where a place after a noun ends, when one starts at `pos` ("in the hat", "in Canada"); n_ if
 // none does.
 std::size_t Generator::placeBeforeVerb(std::size_t pos) const {
@@ -2675,6 +2706,8 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     const std::size_t linked = linkedPredicate();
     if (linked != n_ && !g.negative)
       emitLinkedPredicate(linked);
+    else if (noneSubject())
+      splitPrefix_ = true;  // "Senki sem vette észre", "senki sem sérült meg": "sem" is the focus
     else
       emitBeforeVerb();
     // ("Bejelentette, hogy": a prefixed verb needs no "azt", which would take the prefix's place)
@@ -3517,6 +3550,9 @@ ClauseContext Generator::context() const {
 
 std::vector<HungarianWord> Generator::run() {
   roles_.verb = readVerbGroup();
+  // "Three people were injured in the accident": no one's doing but what befell them, said
+  // actively of them, "Három ember megsérült" (with "by" the doer is said: "megsebesítette")
+  if (passOf(roles_.verb) != nullptr) befalls_ = true, roles_.verb.passive = false;
   findSubject(roles_);
   agreeWithSubject(roles_);
   findObjects(roles_);

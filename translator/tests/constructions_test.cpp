@@ -2500,3 +2500,24 @@ TEST(ConstructionsTest, WhatOneSaysOfOneselfHasNoSecondPronoun) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatBefellAPassivesSubjectIsSaidActivelyOfIt) {
+  // the lexicon's pass= verb, in the subject's number and the tense of "be"
+  EXPECT_EQ(hungarian("Three people were injured in the accident."), "Három ember megsérült a balesetben.");
+  EXPECT_EQ(hungarian("He was injured."), "Megsérült.");
+  // with "by" the one who did it is said, as in any passive
+  EXPECT_EQ(hungarian("He was injured by a falling tree.").find("megsérült"), std::string::npos);
+  // the adjective before a noun stays the state
+  EXPECT_EQ(hungarian("The injured player is unlikely to recover.").find("A sérült játékos"), 0u);
+}
+
+TEST(ConstructionsTest, NobodysSemStandsRightBeforeTheVerbWhosePrefixFollows) {
+  EXPECT_EQ(hungarian("Nobody noticed the mistake."), "Senki sem vette észre a hibát.");
+  EXPECT_EQ(hungarian("Nobody came back."), "Senki sem jött vissza.");
+  EXPECT_EQ(hungarian("Nobody answered the phone."), "Senki sem válaszolt a telefonra.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
