@@ -70,8 +70,10 @@ bool asks(const Token& t) { return t.tag == PartOfSpeech::verb && listed(kAsking
 // Adjectives and adverbs that "how" asks a number of: "how old", "how long", "how much".
 constexpr std::string_view kCounted[] = {"old", "long", "often", "much", "many", "far", "soon"};
 
+// ("Make sure the lid is closed": the phrasal verb "make sure" too, "Győződjön meg arról, hogy")
 bool takesThatlessClause(const Token& t) {
-  return t.tag == PartOfSpeech::verb && listed(kThatlessVerbs, t.lemma);
+  return t.tag == PartOfSpeech::verb &&
+         (listed(kThatlessVerbs, t.lemma) || (t.entry && t.entry->lemma == "make sure"));
 }
 
 // A noun that a contact relative clause may follow: a common noun, not a name or pronoun; a

@@ -1935,9 +1935,12 @@ bool Generator::passiveReceiver(const ClauseRoles& r) const {
 void Generator::placeCopula(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
   std::size_t afterBe = g.be + 1;  // the predicate, after any "not" or "still", or the subject asked about
+  // ("is tightly closed": past an adverb of how, "szorosan zárva van")
   while (g.copula && afterBe < n_ &&
          (t_[afterBe].tag == PartOfSpeech::negation || t_[afterBe].lower == "still" ||
-          (r.inverted && r.subject && afterBe == r.subject->begin && r.subject->pronoun)))
+          (r.inverted && r.subject && afterBe == r.subject->begin && r.subject->pronoun) ||
+          (t_[afterBe].tag == PartOfSpeech::adverb && t_[afterBe].lower.ends_with("ly") && afterBe + 1 < n_ &&
+           t_[afterBe + 1].tag == PartOfSpeech::adjective)))
     ++afterBe;
   if (g.copula && afterBe < n_) {
     const Token& after = t_[afterBe];

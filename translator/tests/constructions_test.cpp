@@ -2521,3 +2521,15 @@ TEST(ConstructionsTest, NobodysSemStandsRightBeforeTheVerbWhosePrefixFollows) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, MakeSureTakesAClauseWithoutThat) {
+  EXPECT_EQ(hungarian("Make sure the lid is tightly closed."), "Győződjön meg arról, hogy a fedő szorosan zárva van.");
+  EXPECT_EQ(hungarian("Make sure that the lid is closed."), "Győződjön meg arról, hogy a fedő zárva van.");
+  // an adverb of how before a state that keeps its copula keeps it too
+  EXPECT_EQ(hungarian("The shop is usually closed."), "A bolt általában zárva van.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
