@@ -1834,7 +1834,11 @@ void questionsOfQuantity(std::vector<Token>& toks) {
 // "The man sitting next to me was reading": an "-ing" verb right after the subject's noun, with
 // at most a place of its own, before the clause's verb, describes the noun.
 void participlesAfterNouns(std::vector<Token>& toks) {
+  bool verbSeen = false;  // the clause's own verb stands before: "does not cover damage caused by"
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    verbSeen = verbSeen || (toks[i - 1].tag == PartOfSpeech::verb && !toks[i - 1].participle) ||
+               toks[i - 1].tag == PartOfSpeech::modal;
+    if (toks[i - 1].tag == PartOfSpeech::conjunction || toks[i - 1].pauseAfter) verbSeen = false;
     // (the form by its spelling: after a noun the chooser may have read a finite verb)
     // ("Towels left on the floor will be replaced": a past participle with its place too, "a
     // padlón hagyott törölközők", said in the finished past)
@@ -1857,8 +1861,14 @@ void participlesAfterNouns(std::vector<Token>& toks) {
         ++j;
       if (j == i + 2) continue;
     }
-    if (j < toks.size() && (toks[j].tag == PartOfSpeech::auxiliary || toks[j].tag == PartOfSpeech::modal ||
-                            (toks[j].tag == PartOfSpeech::verb && toks[j].form != VerbForm::ing && !done)))
+    // ("cover damage caused by misuse": after the clause's verb, a past participle and its doer
+    // describe the object, "a visszaélés által okozott kárt"; not a verb without an object, "sat
+    // by the fire")
+    const bool doneByAfterVerb = done && verbSeen && toks[i + 1].lower == "by" && j > i + 2 &&
+                                 !toks[i].entry->senses.empty() && !toks[i].entry->senses.front().noObject;
+    if ((j < toks.size() && (toks[j].tag == PartOfSpeech::auxiliary || toks[j].tag == PartOfSpeech::modal ||
+                             (toks[j].tag == PartOfSpeech::verb && toks[j].form != VerbForm::ing && !done))) ||
+        doneByAfterVerb)
       toks[i].participle = true, toks[i].tag = PartOfSpeech::adjective;
   }
 }

@@ -881,7 +881,20 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       if (!out_.empty() && out_.back().text == "a" && np.participle + 2 < np.end &&
           t_[np.participle + 2].lower == "the")
         out_.pop_back();
-      emitPrepositionalPhrase(np.participle + 1);
+      // ("damage caused by misuse": the doer with "által", "a visszaélés által okozott kár")
+      if (t_[np.participle + 1].lower == "by" && startsNounPhrase(np.participle + 2)) {
+        const NounPhrase doer = readNounPhrase(np.participle + 2);
+        const Token& first = t_[doer.begin];
+        // (one "egy" for both: "egy híres szerző által írt könyv")
+        if (!out_.empty() && out_.back().text == "egy" && (first.lower == "a" || first.lower == "an"))
+          out_.pop_back();
+        if (!doer.name && !doer.pronoun && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
+          emit("a", doer.begin);
+        emitNounPhrase(doer, Case::nominative);
+        emit("\xC3\xA1ltal", np.participle + 1);
+      } else {
+        emitPrepositionalPhrase(np.participle + 1);
+      }
     }
     const Token& v = t_[np.participle];
     if (!v.entry || v.entry->pos == PartOfSpeech::adjective) {

@@ -2533,3 +2533,18 @@ TEST(ConstructionsTest, MakeSureTakesAClauseWithoutThat) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, APastParticipleWithItsDoerAfterAnObjectDescribesIt) {
+  EXPECT_EQ(hungarian("We repaired the damage caused by the storm last year."),
+            "Tavaly megjavítottuk a vihar által okozott kárt.");
+  // one "egy" for the noun and its doer
+  EXPECT_EQ(hungarian("I read a book written by a famous author.").find("egy egy"), std::string::npos);
+  EXPECT_NE(hungarian("I read a book written by a famous author.").find("szerző által"), std::string::npos);
+  // a verb without an object is the clause's own: "sat by the fire"
+  EXPECT_EQ(hungarian("The children sat by the fire.").find("által"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
