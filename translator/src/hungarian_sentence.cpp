@@ -434,6 +434,8 @@ struct VerbGroup {
   bool imperative = false;
   bool passive = false;     // "was closed": Hungarian says who did it, or "they", actively
   bool futureOfBe = false;  // "will take place": "van" said "lesz"
+  bool seems = false;       // "seemed to recognise": "Úgy tűnt, (senki sem) ismeri fel"
+  bool seemedPast = false;  // ... "seemed", not "seems"
   // said before the verb: "is likely to" "valószínűleg", "used to" "régen", "is about to"
   // "mindjárt", "keeps calling" "folyton"
   std::string_view adverb;
@@ -683,6 +685,7 @@ class Generator {
   bool perfective_ = false;                // a finished past: the verb's perf= prefix
   bool modalFocus_ = false;                // a complement before "kell" or "tud": "Több vizet kellene innod"
   bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
+  std::size_t seemsComma_ = SIZE_MAX;       // the first word after "Úgy tűnt": a comma before it
   bool befalls_ = false;                   // "were injured": what befalls the subject, its pass= verb
   std::string particlePrefix_;             // "stared out", "ran down the hill": the particle's
                                            // prefix on a verb without one ("kibámult", "lefutott")
@@ -1312,6 +1315,15 @@ VerbGroup Generator::readVerbGroup() const {
         t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
       if (g.firstAux == n) g.firstAux = i;
       g.modal = "siker\xC3\xBCl", g.past = g.past || k.form == VerbForm::past;
+      continue;
+    }
+    // "Nobody seemed to recognise her", "He seems to know": "Úgy tűnt, senki sem ismeri fel",
+    // "Úgy tűnik, tudja", the verb after in the present ("seemed to be happy" is "boldognak tűnt")
+    if (k.tag == PartOfSpeech::verb && k.lemma == "seem" && k.form != VerbForm::ing && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb &&
+        t_[i + 2].lemma != "be" && g.modal.empty() && !g.negative && !g.doSupport) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.seems = true, g.seemedPast = k.form == VerbForm::past;
       continue;
     }
     // "the two sides failed to agree": "nem tudott megegyezni", what one could not do
@@ -3530,6 +3542,7 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
 // The words kept for the end, and "a" before a vowel made "az".
 void Generator::finish() {
   for (HungarianWord& w : copulaTail_) out_.push_back(std::move(w));
+  if (seemsComma_ < out_.size()) out_[seemsComma_].commaBefore = true;
   // "Nem vagyok dühös, csak fáradt", "kicsi, de tiszta": a comma after an adjective stays, and
   // "de" always has one before it
   for (std::size_t k = 1; k < out_.size(); ++k) {
@@ -3615,6 +3628,11 @@ std::vector<HungarianWord> Generator::run() {
   if (resultState_ < n_) done_[resultState_] = true;
   if (askedOne_)
     for (std::size_t k = askedOne_->begin; k < askedOne_->end; ++k) done_[k] = true;
+  if (roles_.verb.seems) {
+    emit("\xC3\xBAgy", roles_.verb.firstAux);
+    emit(roles_.verb.seemedPast ? "t\xC5\xB1nt" : "t\xC5\xB1nik", roles_.verb.firstAux);
+    seemsComma_ = out_.size();
+  }
   const bool topicFirst = subjectBeforeTime();
   if (topicFirst) {
     const std::size_t end = emitSubject();

@@ -2548,3 +2548,16 @@ TEST(ConstructionsTest, APastParticipleWithItsDoerAfterAnObjectDescribesIt) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatSeemsToBeDoneIsUgyTunik) {
+  EXPECT_EQ(hungarian("He seemed to know the answer."), "Úgy tűnt, tudja a választ.");
+  EXPECT_EQ(hungarian("The children seem to enjoy the game."), "Úgy tűnik, a gyerekek élvezik a játékot.");
+  EXPECT_EQ(hungarian("Nobody at the party seemed to recognise her."), "Úgy tűnt, a buliban senki sem ismeri fel őt.");
+  // seeming to be so-and-so stays the linking verb
+  EXPECT_EQ(hungarian("She seemed to be happy."), "Boldognak tűnt.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
