@@ -151,11 +151,30 @@ class Splitter {
   bool contactRelativeAt(std::size_t i) const {
     if (i == 0) return false;
     if (contactRelativeAfter(t_[i - 1], t_[i])) return true;
+    if (pauseBefore(i)) return false;  // ("That night, the children ...": a new clause)
     static constexpr std::string_view kTelling[] = {"tell", "show", "remind", "warn", "promise",
                                                     "inform", "assure", "teach", "convince"};
     const bool told = i >= 2 && t_[i - 2].tag == PartOfSpeech::verb && listed(kTelling, t_[i - 2].lemma);
+    // "the book my father wrote", "the day the war ended": a clause with a noun subject as well
+    if (t_[i - 1].tag == PartOfSpeech::noun && !t_[i - 1].possessor && !told &&
+        (t_[i].tag == PartOfSpeech::possessive || t_[i].lower == "the") && finiteClauseAt(i))
+      return true;
     return (t_[i].lower == "it" || t_[i].lower == "this") && t_[i - 1].tag == PartOfSpeech::noun &&
            !t_[i - 1].possessor && !told && verbAt(i + 1);
+  }
+  // "day", "year", "morning", "time": a noun of a time, which a clause may say when
+  static bool timeNoun(const Token& t) {
+    static constexpr std::string_view kTimes[] = {"time",   "night",  "morning", "evening", "afternoon",
+                                                  "summer", "winter", "spring",  "autumn"};
+    return t.tag == PartOfSpeech::noun && (unitOfTime(t.lemma) || listed(kTimes, t.lemma));
+  }
+  // "the day I met her": the time the clause says when, "a napot, amikor találkoztam vele"; "the
+  // day I will never forget", whose verb ends it, has the time as its object ("amelyet")
+  bool whenAfterTime(const Clause& c) const {
+    if (c.begin == 0 || !timeNoun(t_[c.begin - 1])) return false;
+    for (std::size_t k = c.body; k < c.end; ++k)
+      if (t_[k].tag == PartOfSpeech::verb) return k + 1 < c.end && t_[k + 1].tag != PartOfSpeech::adverb;
+    return false;
   }
   // "anyone in the valley could remember": the one word of a contact relative's subject, a
   // place after it, then the finite verb.
@@ -434,6 +453,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     const Relative* r = relative(person ? "who" : "which");
     c.relative = true;
     c.link = std::string(noun.plural ? r->objects : r->object);
+    if (whenAfterTime(c)) c.relative = false, c.ofTime = true, c.link = "amikor";
     return c;
   }
   // "ran down the hill, shouting with joy": an "-ing" verb after the clause and its comma says

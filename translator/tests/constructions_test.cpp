@@ -2561,3 +2561,18 @@ TEST(ConstructionsTest, WhatSeemsToBeDoneIsUgyTunik) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AContactRelativeMayHaveANounSubjectAndSayWhenOfATime) {
+  EXPECT_EQ(hungarian("The book my father wrote is good."), "A könyv, amelyet az apám írt, jó.");
+  // after a time, a clause with more than its verb says when; the main clause keeps its subject
+  EXPECT_EQ(hungarian("The year we moved to Budapest was hard."), "Az év, amikor Budapestre költöztünk, nehéz volt.");
+  // a time that is the verb's object stays "amelyet"
+  EXPECT_EQ(hungarian("It was a day I will never forget."), "Nap volt, amelyet soha nem felejtek el.");
+  // after a comma a new clause begins
+  EXPECT_EQ(hungarian("That night, the children went to bed.").find("amely"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
