@@ -2011,6 +2011,12 @@ void markPurposes(std::vector<Token>& toks) {
           (toks[k - 1].lemma == "tell" || toks[k - 1].lemma == "ask" || toks[k - 1].lemma == "want"))
         toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo;
     }
+    // "I was told to contact you", "were asked to wait": the passive's subject is the one told,
+    // "Azt mondták, hogy forduljak"
+    if (k >= 1 && toks[k].tag == PartOfSpeech::verb && (toks[k].lemma == "tell" || toks[k].lemma == "ask") &&
+        (toks[k].form == VerbForm::participle || toks[k].form == VerbForm::past) &&
+        toks[k - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks[k - 1].lower))
+      toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo;
     // "promised to write", "agreed to help": what the subject says it will do, a clause with
     // the same subject ("megígérte, hogy ír"); so too what it hopes to do ("Azt reméljük, hogy
     // hamarosan látunk")

@@ -3960,6 +3960,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                          tokens[k - 1].tag == PartOfSpeech::adjective))
           --k;
         if (k >= 2 && tokens[k - 1].lower == "of" && tokens[k - 2].tag == PartOfSpeech::noun) one = k - 2;
+        // ("I was told to": the passive's subject, before its "was")
+        if (tokens[one].tag == PartOfSpeech::verb && one >= 2) one -= 2;
         const Token& told = tokens[one];
         context.subject =
             Agreement{told.tag == PartOfSpeech::pronoun ? told.person : 3, told.plural, false, false};

@@ -2576,3 +2576,17 @@ TEST(ConstructionsTest, AContactRelativeMayHaveANounSubjectAndSayWhenOfATime) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatAPassivesSubjectWasToldToDoIsItsOwnClause) {
+  // the one told is the subject of what is to be done
+  EXPECT_EQ(hungarian("We were told to wait outside."), "Nekünk azt mondták, hogy várjunk kint.");
+  EXPECT_EQ(hungarian("The children were told to wait."), "A gyerekeknek azt mondták, hogy várjanak.");
+  EXPECT_EQ(hungarian("Passengers were asked to leave the train."), "Az utasokat megkérték, hogy elhagyják a vonatot.");
+  // told actively, as before
+  EXPECT_EQ(hungarian("He told me to wait outside."), "Azt mondta nekem, hogy várjak kint.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
