@@ -3734,6 +3734,16 @@ bool wouldElsewhere(const std::vector<Token>& t, const Clause& c) {
   return false;
 }
 
+// The clause's verb demands what the "that" clause after it says: "insist", "demand", "suggest",
+// "recommend", "propose", "require".
+bool demandsBefore(const std::vector<Token>& t, const Clause& c) {
+  static constexpr std::string_view kDemanding[] = {"insist", "demand",  "suggest",
+                                                    "recommend", "propose", "require"};
+  for (std::size_t k = c.begin; k < c.end; ++k)
+    if (t[k].tag == PartOfSpeech::verb && listed(kDemanding, t[k].lemma)) return true;
+  return false;
+}
+
 // "Please do not enter", "please do not hesitate": a request written out in full, as notices,
 // forms and letters to customers put it, addresses the reader formally ("Kérjük, ne lépjen
 // be"). A bare imperative and "don't" stay familiar: instructions and talk are said both ways.
@@ -3969,6 +3979,10 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     }
     // "knew where the key was": a question within keeps its tense as what was said does ("hol van")
     context.reported = (c.link == "hogy" || c.question) && !c.relative && !c.result && k > 0;
+    // "insisted that we stay", "suggested that he wait": what is demanded is the subjunctive,
+    // with its own subject ("ragaszkodott ahhoz, hogy maradjunk")
+    if (c.link == "hogy" && k > 0 && !c.relative && demandsBefore(tokens, clauses[k - 1]))
+      context.purpose = true, context.reported = false;
     context.asked = c.question && !c.degree;
     context.linked = !c.link.empty();
     context.formal = formal;

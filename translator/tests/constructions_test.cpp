@@ -2590,3 +2590,15 @@ TEST(ConstructionsTest, WhatAPassivesSubjectWasToldToDoIsItsOwnClause) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatIsDemandedIsTheSubjunctive) {
+  EXPECT_EQ(hungarian("She insisted that we stay."), "Ahhoz ragaszkodott, hogy maradjunk.");
+  EXPECT_EQ(hungarian("The doctor suggested that I rest for a week."), "Az orvos azt javasolta, hogy pihenjek egy hétig.");
+  // what is said keeps the indicative
+  EXPECT_EQ(hungarian("She said that we stay."), "Azt mondta, hogy maradunk.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
