@@ -1118,7 +1118,15 @@ void ReadingChooser::choose(std::size_t i) {
     if ((singular || pastBefore) && listed(kSameFormPast, t.lemma)) t.form = VerbForm::past;
     // "came home and fell asleep": so too the past of another verb spelt as a base ("fell",
     // "found", "saw", "left")
-    if (pastBefore && t.form == VerbForm::base)
+    // ("Water prices fell", "He found a key": after a singular subject the base cannot be the
+    // present, and after any subject without an object after it the commoner past is meant)
+    const bool subjectBefore = subject.tag == PartOfSpeech::noun || subject.tag == PartOfSpeech::name ||
+                               subjectPronoun(subject);
+    const bool objectAfter = i + 1 < toks_.size() && !t.pauseAfter &&
+                             (toks_[i + 1].tag == PartOfSpeech::determiner ||
+                              toks_[i + 1].tag == PartOfSpeech::possessive || toks_[i + 1].tag == PartOfSpeech::noun ||
+                              toks_[i + 1].tag == PartOfSpeech::other || toks_[i + 1].tag == PartOfSpeech::pronoun);
+    if ((pastBefore || (subjectBefore && (singular || !objectAfter))) && t.form == VerbForm::base)
       for (const lexicon::IrregularForm& f : core_.irregular(t.lower))
         if (f.pos == PartOfSpeech::verb && f.lemma != t.lemma) {
           t.lemma = f.lemma, t.form = VerbForm::past, t.entry = nullptr;

@@ -2602,3 +2602,16 @@ TEST(ConstructionsTest, WhatIsDemandedIsTheSubjunctive) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ABaseSpeltAsAnotherVerbsPastIsThatPastWithoutAnObject) {
+  // "fell" after a subject with nothing to cut down is the past of "fall"
+  EXPECT_EQ(hungarian("Water prices fell."), "A vízárak estek.");
+  EXPECT_EQ(analysed("water prices fell sharply"), "water/n price/n fall/v/past sharply/adv");
+  // after "I" with an object the chooser's reading stays
+  EXPECT_EQ(hungarian("I saw it."), "Láttam.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
