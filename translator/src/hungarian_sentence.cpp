@@ -2138,20 +2138,35 @@ std::size_t Generator::emitPossession() {
   const std::optional<NounPhrase>& subject = roles_.subject;
   // "január óta van egy új igazgatója", "kilenckor van egy megbeszélésem": a time first
   if (!g.negative && t_[0].tag != PartOfSpeech::question) emitTimeFirst(g.have + 1);
+  NounPhrase obj = readNounPhrase(g.have + 1);
+  // "has no rooms": "nincs szobája", the negation, one of what there is none of
+  const bool none = obj.begin < obj.end && t_[obj.begin].lower == "no" && obj.begin < obj.head;
+  if (none) ++obj.begin, obj.plural = false;
+  const bool negative = g.negative || none;
+  // "have two children", "has a lot of work": how many of the thing is the focus before the
+  // verb ("Két gyereke van", "Sok munkája van"); "a dog", "a big garden" stay after it, "Van egy
+  // kutyám" (of an adjective both orders are heard: "Van egy nagy kertje")
+  bool described = false;
+  for (std::size_t k = obj.begin; k < obj.head; ++k)
+    described = described || t_[k].tag == PartOfSpeech::number || t_[k].lemma == "many" ||
+                t_[k].lemma == "much" || t_[k].lemma == "a lot of" || t_[k].lemma == "lots of" ||
+                t_[k].lemma == "several";
+  const bool first = described && !negative && !obj.pronoun && t_[0].tag != PartOfSpeech::question &&
+                     !roles_.inverted && g.modal.empty() && !obj.ofOwner && !obj.participle;
   // ("would have a house": "lenne egy háza")
   const bool would = g.modal == "cond" && !g.past;
-  emit(g.negative ? (g.past  ? "nem volt"
-                     : would ? "nem lenne"
-                             : "nincs")
-                  : (g.past  ? "volt"
-                     : would ? "lenne"
-                             : "van"),
-       g.have);
-  const NounPhrase obj = readNounPhrase(g.have + 1);
+  const std::string verb = negative ? (g.past  ? "nem volt"
+                                       : would ? "nem lenne"
+                                               : "nincs")
+                                    : (g.past  ? "volt"
+                                       : would ? "lenne"
+                                               : "van");
+  if (!first) emit(verb, g.have);
   // (the subject's person as the verb agrees: formal "you" is the third, "Van kérdése")
   const bool pronoun = subject && subject->pronoun;
   emitNounPhrase(obj, Case::nominative, "", pronoun ? roles_.agreement.person : 3,
                  pronoun && roles_.agreement.plural);
+  if (first) emit(verb, g.have);
   objectDone_ = true;
   return obj.end;
 }

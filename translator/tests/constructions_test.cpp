@@ -409,7 +409,7 @@ TEST(ConstructionsTest, OneOfAPairIsSingularForBoth) {
 TEST(ConstructionsTest, NumberWordsMakeOneNumber) {
   EXPECT_EQ(hungarian("She bought three hundred apples."), "Háromszáz almát vett.");
   EXPECT_EQ(hungarian("He paid two hundred and fifty pounds."), "Kétszázötven fontot fizetett.");
-  EXPECT_EQ(hungarian("The town has twenty-five thousand people."), "A városnak van huszonötezer embere.");
+  EXPECT_EQ(hungarian("The town has twenty-five thousand people."), "A városnak huszonötezer embere van.");
   EXPECT_EQ(analysed("a hundred people"), "a hundred/num people/n");
 }
 
@@ -2611,6 +2611,23 @@ TEST(ConstructionsTest, ABaseSpeltAsAnotherVerbsPastIsThatPastWithoutAnObject) {
   EXPECT_EQ(analysed("water prices fell sharply"), "water/n price/n fall/v/past sharply/adv");
   // after "I" with an object the chooser's reading stays
   EXPECT_EQ(hungarian("I saw it."), "Láttam.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, HowManyOneHasStandsBeforeTheVerbAndHavingNoneIsNincs) {
+  EXPECT_EQ(hungarian("I have two children."), "Két gyerekem van.");
+  EXPECT_EQ(hungarian("I have had a lot of work."), "Sok munkám volt.");
+  EXPECT_EQ(hungarian("We have no milk."), "Nincs tejünk.");
+  // one of what there is none of
+  EXPECT_NE(hungarian("The hotel has no rooms available.").find("nincs szobája"), std::string::npos);
+  // "a dog", "a big dog", and a question keep "van" first
+  EXPECT_EQ(hungarian("I have a dog."), "Van egy kutyám.");
+  EXPECT_EQ(hungarian("He has a big dog."), "Van egy nagy kutyája.");
+  EXPECT_EQ(hungarian("Do you have two tickets?").find("Van"), 0u);
 }
 
 }  // namespace
