@@ -3749,6 +3749,24 @@ bool wouldElsewhere(const std::vector<Token>& t, const Clause& c) {
   return false;
 }
 
+// The sentence's last clause, after a comma, only names who holds the claim before it: "...,
+// a new survey shows", "..., experts say" (its subject and a verb of saying, nothing after).
+bool sourceAfterClaim(const std::vector<Token>& t, const Clause& c) {
+  static constexpr std::string_view kHolding[] = {"say", "claim", "show", "suggest", "report", "find", "reveal"};
+  if (!c.link.empty() || c.begin == 0 || !t[c.begin - 1].pauseAfter || c.end != t.size() || c.end < c.body + 2)
+    return false;
+  const Token& verb = t[c.end - 1];
+  const Token& head = t[c.end - 2];
+  if (verb.tag != PartOfSpeech::verb || !listed(kHolding, verb.lemma) || verb.form == VerbForm::ing ||
+      verb.form == VerbForm::participle || (head.tag != PartOfSpeech::noun && head.tag != PartOfSpeech::name))
+    return false;
+  for (std::size_t k = c.body; k + 2 < c.end; ++k)
+    if (t[k].tag != PartOfSpeech::determiner && t[k].tag != PartOfSpeech::adjective &&
+        t[k].tag != PartOfSpeech::noun && t[k].tag != PartOfSpeech::possessive && t[k].tag != PartOfSpeech::name)
+      return false;
+  return true;
+}
+
 // The clause's verb demands what the "that" clause after it says: "insist", "demand", "suggest",
 // "recommend", "propose", "require".
 bool demandsBefore(const std::vector<Token>& t, const Clause& c) {
@@ -3906,14 +3924,27 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
   const std::vector<Token>& tokens = marked;
   ClauseContext context, beforeRelative;
   context.saying = shape.reportsSpeech;
-  const std::vector<Clause> clauses = splitClauses(marked, shape);
+  std::vector<Clause> clauses = splitClauses(marked, shape);
   const bool formal = context.formal = formalNotice(marked) || instructsTheReader(marked, clauses, shape);
   if (formal)  // "your ticket": "a jegyét"
     for (Token& t : marked)
       if (t.tag == PartOfSpeech::possessive && t.person == 2 && !t.plural) t.person = 3;
-  if (clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
-    return Generator(marked, pointed, pointedSense, context).run();
+  // "Many people work from home, a new survey shows": the source after the claim comes first,
+  // "Egy új felmérés szerint sokan ..."
   std::vector<HungarianWord> out;
+  if (clauses.size() >= 2 && !shape.reportsSpeech && !shape.quotation && sourceAfterClaim(tokens, clauses.back())) {
+    const Clause c = clauses.back();
+    clauses.pop_back();
+    const std::vector<Token> body(tokens.begin() + std::ptrdiff_t(c.body), tokens.begin() + std::ptrdiff_t(c.end));
+    Generator g(body, pointed >= c.body && pointed < c.end ? pointed - c.body : body.size(), pointedSense, context);
+    g.sourceOnly();
+    for (HungarianWord w : g.run()) {
+      w.token += c.body;
+      out.push_back(std::move(w));
+    }
+  }
+  if (out.empty() && clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
+    return Generator(marked, pointed, pointedSense, context).run();
   // "how hard it is": "milyen nehéz", the "it" of a predicate said alone (at `dropped`, in the
   // body; 0: none)
   auto droppedIt = [&](const Clause& c) -> std::size_t {
