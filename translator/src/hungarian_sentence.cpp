@@ -2562,6 +2562,20 @@ bool Generator::emitMannerFirst(bool howOnly) {
       t_.back().entry && !t_.back().time && !listed(kOwnPlace, t_.back().lemma))
     pos = n_ - 1;
   const bool prefixed = (roles_.verbSense && !roles_.verbSense->prefix.empty()) || !t_[g.main].prefix.empty();
+  // "ran very fast", "spoke so quietly that": the degree and its adverb together, "nagyon
+  // gyorsan futott", "olyan halkan beszélt, hogy"
+  if (pos + 1 < n_ && !done_[pos] && t_[pos].tag == PartOfSpeech::adverb && listed(kDegreeAdverbs, t_[pos].lower) &&
+      t_[pos + 1].tag == PartOfSpeech::adverb && t_[pos + 1].entry && !t_[pos + 1].time &&
+      !listed(kStayAfter, t_[pos + 1].lemma) && !(pos + 2 < n_ && t_[pos + 2].lower == "than") &&
+      (!howOnly || t_[pos + 1].lower.ends_with("ly") || t_[pos + 1].lower == "well" || t_[pos + 1].lower == "fast")) {
+    const auto degree = plainSense(t_[pos], sense(pos));
+    const auto how = plainSense(t_[pos + 1], sense(pos + 1));
+    if (degree && how) {
+      emit(*degree, pos), emit(*how, pos + 1);
+      done_[pos] = done_[pos + 1] = true;
+      return true;
+    }
+  }
   if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
       (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
       listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than") ||

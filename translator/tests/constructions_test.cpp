@@ -1652,7 +1652,7 @@ TEST(ConstructionsTest, SoThatSaysWhatCameOfIt) {
   EXPECT_EQ(hungarian("The box was so heavy that I couldn't lift it."),
             "A doboz olyan nehéz volt, hogy nem tudtam felemelni.");
   EXPECT_EQ(hungarian("He spoke so quietly that nobody heard him."),
-            "Beszélt olyan csendesen, hogy senki sem hallotta őt.");
+            "Olyan csendesen beszélt, hogy senki sem hallotta őt.");
   // after a comma "so" says what follows
   EXPECT_EQ(hungarian("It was late, so we went home."), "Késő volt, így hazamentünk.");
 }
@@ -2024,9 +2024,9 @@ TEST(ConstructionsTest, APlaceInARaceIsWhatOneBecame) {
 }
 
 TEST(ConstructionsTest, HowADegreeAfterAVerbIsDone) {
-  // "so fast", "too fast" after a verb say how: "olyan gyorsan", "túl gyorsan"
-  EXPECT_EQ(hungarian("She runs so fast."), "Fut olyan gyorsan.");
-  EXPECT_EQ(hungarian("He drove too fast."), "Vezetett túl gyorsan.");
+  // "so fast", "too fast" after a verb say how, before it: "olyan gyorsan", "túl gyorsan"
+  EXPECT_EQ(hungarian("She runs so fast."), "Olyan gyorsan fut.");
+  EXPECT_EQ(hungarian("He drove too fast."), "Túl gyorsan vezetett.");
   // after the copula what one is
   EXPECT_EQ(hungarian("The car is very fast."), "Az autó nagyon gyors.");
 }
@@ -2183,7 +2183,7 @@ TEST(ConstructionsTest, ADefiniteOwnerAfterOfMakesTheHeadItsOwn) {
 TEST(ConstructionsTest, SoRoundComeAndAndKeepTheirOrdinaryReadings) {
   // "so" before an adverb that is no quality is "így"; before one that is, "olyan"
   EXPECT_NE(hungarian("I think so too.").find("így"), std::string::npos);
-  EXPECT_EQ(hungarian("He ran so fast."), "Futott olyan gyorsan.");
+  EXPECT_EQ(hungarian("He ran so fast."), "Olyan gyorsan futott.");
   // a noun after "and" closing the sentence is a noun joined to the one before, no verb
   EXPECT_EQ(hungarian("We visited the museum and the city parks."),
             "Meglátogattuk a múzeumot és a városi parkokat.");
@@ -2639,6 +2639,18 @@ TEST(ConstructionsTest, ASourceNamedAfterTheClaimComesFirstWithSzerint) {
   EXPECT_EQ(hungarian("The economy is growing, the government claims."), "A kormány szerint a gazdaság nő.");
   // a pronoun after the comma is no source named
   EXPECT_EQ(hungarian("I love you, she said.").find("szerint"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ADegreeAndItsAdverbOfHowStandBeforeTheVerbTogether) {
+  EXPECT_EQ(hungarian("He ran very fast."), "Nagyon gyorsan futott.");
+  EXPECT_EQ(hungarian("He drives too fast."), "Túl gyorsan vezet.");
+  EXPECT_EQ(hungarian("She spoke so quietly that nobody heard her."), "Olyan csendesen beszélt, hogy senki sem hallotta őt.");
+  EXPECT_EQ(hungarian("She sings very well."), "Nagyon jól énekel.");
 }
 
 }  // namespace
