@@ -513,6 +513,7 @@ struct ClauseContext {
   bool thing = false;           // the subject above is a thing named by a noun ("The storm is
                                 // moving east and should weaken")
   std::string subjectPronoun;   // the subject above, when a pronoun: "he" of "He said that"
+  bool degree = false;          // "how cold it was": "milyen hideg volt", the predicate said first
 };
 
 class Generator {
@@ -1974,6 +1975,14 @@ void Generator::placeCopula(ClauseRoles& r) const {
         after.tag == PartOfSpeech::preposition || after.lower == "here" || after.lower == "there" ||
         (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
         (as && as->keepsCopula);
+    // ("how beautiful the lake was in autumn": the predicate came first, what follows the copula
+    // is when, "milyen gyönyörű ősszel a tó")
+    // (a noun's, whose present copula goes unsaid; "how busy you are at work" keeps "vagy")
+    const bool nounAfterPredicate = n_ > 1 && (t_[1].tag == PartOfSpeech::determiner ||
+                                               t_[1].tag == PartOfSpeech::possessive || t_[1].tag == PartOfSpeech::noun);
+    if (before_.degree && after.tag == PartOfSpeech::preposition && t_[0].tag == PartOfSpeech::adjective &&
+        nounAfterPredicate)
+      r.copulaLocation = false;
   }
   // "It was a cold night": "Hideg éjszaka volt"; "It is important": "Fontos"; "It is cold":
   // "Hideg van", the weather keeping its copula; "he", "she" keep "ő" before a present predicate
@@ -4044,6 +4053,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     if (c.link == "hogy" && k > 0 && !c.relative && demandsBefore(tokens, clauses[k - 1]))
       context.purpose = true, context.reported = false;
     context.asked = c.question && !c.degree;
+    context.degree = c.degree;
     context.linked = !c.link.empty();
     context.formal = formal;
     context.relativeObject = c.relative && !c.link.empty() && c.link.back() == 't';  // "amelyet", "akit"

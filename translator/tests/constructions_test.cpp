@@ -2655,3 +2655,15 @@ TEST(ConstructionsTest, ADegreeAndItsAdverbOfHowStandBeforeTheVerbTogether) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AfterAFrontedDegreeTheTimeIsNoPlaceThatKeepsTheCopula) {
+  EXPECT_EQ(hungarian("I had forgotten how beautiful the lake was in autumn."),
+            "Elfelejtettem, milyen gyönyörű a tó ősszel.");
+  // a place as the predicate keeps it
+  EXPECT_EQ(hungarian("The lake is in the valley."), "A tó a völgyben van.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
