@@ -1001,6 +1001,12 @@ void ReadingChooser::choose(std::size_t i) {
       return;
     }
   }
+  // "None of us knew": the part of a group, the subject as "neither of them" is ("Egyikünk sem")
+  if (t.lower == "none" && i + 2 < toks_.size() && toks_[i + 1].lower == "of" &&
+      (toks_[i + 2].lower == "us" || toks_[i + 2].lower == "them" || toks_[i + 2].lower == "you")) {
+    t.tag = PartOfSpeech::adjective;
+    return;
+  }
   // "is just tired", "not angry, just tired": "just" before what is said of the subject is
   // "only", "csak" (an adjective only after a determiner: "a just cause")
   // ("only tired" so too, where "only" has no determiner or owner before it: "my only friend")

@@ -647,6 +647,7 @@ class Generator {
   std::size_t placeBeforeVerb(std::size_t pos) const;
   const Sense* passOf(const VerbGroup& g) const;
   bool noneSubject() const;
+  std::string_view groupPart(const NounPhrase& np, int* person = nullptr, bool* plural = nullptr) const;
   std::optional<Case> placeOfParticle(std::size_t pos) const;
   bool emitHowOftenFirst();
   void emitBeforeVerb();
@@ -1491,10 +1492,33 @@ VerbGroup Generator::readVerbGroup() const {
 }
 
 // The subject: the noun phrase before the verb group, or after an inverted auxiliary.
+// "neither of them", "none of us", "each of you", "both of them": a part of a group named by a
+// pronoun, said with the group's possessive ("egyikük", "egyikünk", "mindegyiketek") or
+// "mindketten"; its verb's person and number through `person` and `plural`. Empty otherwise.
+std::string_view Generator::groupPart(const NounPhrase& np, int* person, bool* plural) const {
+  if (np.begin + 2 >= n_ || t_[np.begin + 1].lower != "of" || t_[np.begin + 2].tag != PartOfSpeech::pronoun)
+    return {};
+  const std::string& part = t_[np.begin].lower;
+  const std::string& group = t_[np.begin + 2].lower;
+  const int p = group == "us" ? 1 : group == "you" ? 2 : group == "them" ? 3 : 0;
+  if (p == 0) return {};
+  if (person) *person = part == "both" ? p : 3;
+  if (plural) *plural = part == "both";
+  if (part == "neither" || part == "none")
+    return p == 1 ? "egyik\xC3\xBCnk" : p == 2 ? "egyiketek" : "egyik\xC3\xBCk";
+  if (part == "each")
+    return p == 1 ? "mindegyik\xC3\xBCnk" : p == 2 ? "mindegyiketek" : "mindegyik\xC3\xBCk";
+  if (part == "both") return "mindketten";
+  return {};
+}
+
 // "Nobody", "no one", "nothing" as the subject: "Senki sem", whose "sem" stands right before the
-// verb.
+// verb; so does "Egyikük sem" of "neither of them".
 bool Generator::noneSubject() const {
   if (!roles_.subject || roles_.verb.passive) return false;
+  if (const std::string& w = t_[roles_.subject->begin].lower;
+      (w == "neither" || w == "none") && !groupPart(*roles_.subject).empty())
+    return true;
   const std::string& head = t_[roles_.subject->head].lemma;
   return isIndefinitePronoun(t_[roles_.subject->head]) &&
          (head == "nobody" || head == "nothing" || head == "no one");
@@ -1601,6 +1625,7 @@ void Generator::agreeWithSubject(ClauseRoles& r) const {
   if (r.subject) {
     a.person = r.subject->person;
     a.plural = r.subject->plural;
+    groupPart(*r.subject, &a.person, &a.plural);  // "Egyikük sem beszélt", "Mindketten nevettek"
     // "my brother and I", "you and Anna": the first person before the second, both before the third
     if (r.subject->end > r.subject->begin)
       for (std::size_t k = r.subject->end; k + 1 < n_ && t_[k].lower == "and" && startsNounPhrase(k + 1);) {
@@ -3401,6 +3426,13 @@ std::size_t Generator::emitSubject() {
       t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun &&
       !(r.subject->begin > 0 && t_[r.subject->begin - 1].tag == PartOfSpeech::question))  // "Melyik busz"
     emit("a", r.subject->begin);
+  // "Neither of them spoke": "Egyikük sem szólalt meg"; "Both of us knew": "Mindketten tudtuk"
+  if (const std::string_view part = groupPart(*r.subject); !part.empty()) {
+    emit(std::string(part), r.subject->begin);
+    if (part.starts_with("egyik")) emit("sem", r.subject->begin);
+    lastCase_ = Case::nominative;
+    return std::max(r.subject->end, r.subject->begin + 3);
+  }
   // "Nobody knew": "Senki sem tudta"
   const bool none =
       indefinitePronoun && (t_[r.subject->head].lemma == "nobody" || t_[r.subject->head].lemma == "nothing" ||

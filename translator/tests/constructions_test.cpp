@@ -2667,3 +2667,18 @@ TEST(ConstructionsTest, AfterAFrontedDegreeTheTimeIsNoPlaceThatKeepsTheCopula) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, APartOfAGroupIsSaidWithTheGroupsPossessive) {
+  // "neither", "none": "egyikük sem", its verb singular and "sem" before it
+  EXPECT_EQ(hungarian("Neither of them spoke."), "Egyikük sem beszélt.");
+  EXPECT_EQ(hungarian("None of us knew the answer."), "Egyikünk sem tudta a választ.");
+  EXPECT_EQ(hungarian("Neither of them came back."), "Egyikük sem jött vissza.");
+  // "both": "mindketten", the verb in the group's person
+  EXPECT_EQ(hungarian("Both of them laughed."), "Mindketten nevettek.");
+  EXPECT_EQ(hungarian("Both of us were tired."), "Mindketten fáradtak voltunk.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
