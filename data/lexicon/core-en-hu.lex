@@ -3776,6 +3776,8 @@ get off	v	le|száll[noobj]
 a lot of	adj	sok
 lots of	adj	sok
 a few	adj	néhány
+so many	adj	annyi
+too many	adj	túl sok
 tonight	adv	ma este
 ago	adv	ezelőtt
 all day	adv	egész nap

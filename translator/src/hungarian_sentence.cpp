@@ -37,7 +37,8 @@ constexpr std::string_view kPlainAfterCan[] = {"see", "hear", "find", "remember"
 constexpr std::string_view kSingularAfter[] = {"all", "every", "each", "many", "several", "most"};
 // Quantities after "there is" whose noun, and so the verb, stay singular: "There are a lot of
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
-constexpr std::string_view kCountedExisting[] = {"any", "many", "several", "a lot of", "lots of", "a few"};
+constexpr std::string_view kCountedExisting[] = {"any",     "many",     "several",  "a lot of",
+                                                 "lots of", "a few",    "so many", "too many"};
 
 // Verbs that say a change of amount: "rose twelve percent" is "tizenkét százalékkal emelkedett".
 constexpr std::string_view kChangesOfAmount[] = {
@@ -137,8 +138,9 @@ bool countsItsNoun(const Token& t) {
   static const std::string more =
       "t\xC3\xB6"
       "bb";  // "több"; "thousands of" is "több ezer"
+  // ("so many stars", "too many cars": "annyi csillag", "túl sok autó")
   return w == "sok" || w == "n\xC3\xA9h\xC3\xA1ny" || w == "kev\xC3\xA9s" || w == more ||
-         w.starts_with(more + ' ');
+         w.starts_with(more + ' ') || w == "annyi" || w.ends_with(" sok");
 }
 
 // A number before its noun: in words as written in words ("kétszáz"), else in digits.

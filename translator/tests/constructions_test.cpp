@@ -2682,3 +2682,15 @@ TEST(ConstructionsTest, APartOfAGroupIsSaidWithTheGroupsPossessive) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, SoManyAndTooManyCountTheirNounAsMany) {
+  // one quantity, no "so" that links a clause; the noun singular in its case
+  EXPECT_EQ(hungarian("We had never seen so many stars."), "Soha nem láttunk annyi csillagot.");
+  EXPECT_EQ(hungarian("There were so many people."), "Annyi ember volt.");
+  EXPECT_EQ(hungarian("There are too many cars in the city."), "Túl sok autó van a városban.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
