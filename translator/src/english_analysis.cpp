@@ -741,6 +741,7 @@ class ReadingChooser {
   bool perfectBefore(std::size_t i) const;
   bool secondPredicateAt(std::size_t i) const;
   bool afterCopula(std::size_t i) const;
+  bool demonstrativeSubjectBefore(std::size_t i) const;
   // The noun phrase ending before `i` follows the auxiliary opening a question ("Does your
   // brother ...", "When can the children ..."), so `i` is its verb.
   bool askedOfNounBefore(std::size_t i) const {
@@ -1070,6 +1071,14 @@ void ReadingChooser::choose(std::size_t i) {
   }
   const Reading* best = &*std::max_element(
       rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
+  // "if that suits you", "because this works": "that" or "this" opening a clause before a word
+  // that may be a verb's third person is the subject, the word its verb ("ha az megfelel")
+  if (best->tag != PartOfSpeech::verb && demonstrativeSubjectBefore(i))
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::verb && r.form == VerbForm::third) {
+        best = &r;
+        toks_[i - 1].tag = PartOfSpeech::pronoun;
+      }
   // "was small but clean", "is not angry, just tired": what follows the copula's adjective and a
   // "but", an "and" or a comma is said of the subject too, an adjective, no verb
   if (best->tag != PartOfSpeech::adjective && secondPredicateAt(i))
@@ -1179,6 +1188,23 @@ bool ReadingChooser::secondPredicateAt(std::size_t i) const {
     return toks_[b].tag == PartOfSpeech::auxiliary && formOfBe(toks_[b].lower);
   }
   return false;
+}
+
+// "that" or "this" before i opens a clause (after "if", "because", "when", a comma or nothing)
+// and what follows i cannot be the noun's own: a pronoun, an article, a preposition, an adverb or
+// an adjective (a plural noun cannot follow "this"), or the end.
+bool ReadingChooser::demonstrativeSubjectBefore(std::size_t i) const {
+  static constexpr std::string_view kOpeners[] = {"if", "because", "when", "unless", "as", "so", "and", "but"};
+  if (i == 0 || (toks_[i - 1].lower != "that" && toks_[i - 1].lower != "this") ||
+      toks_[i - 1].tag != PartOfSpeech::determiner || !toks_[i].lower.ends_with("s"))
+    return false;
+  const bool opens = i == 1 || toks_[i - 2].pauseAfter || listed(kOpeners, toks_[i - 2].lower);
+  if (!opens) return false;
+  if (i + 1 == toks_.size()) return true;
+  const Token& next = toks_[i + 1];
+  return next.tag == PartOfSpeech::pronoun || next.tag == PartOfSpeech::determiner ||
+         next.tag == PartOfSpeech::possessive || next.tag == PartOfSpeech::preposition ||
+         next.tag == PartOfSpeech::adverb || next.tag == PartOfSpeech::adjective;
 }
 
 // The word at i follows a form of "be", past the adverbs and the negation between.

@@ -2694,3 +2694,16 @@ TEST(ConstructionsTest, SoManyAndTooManyCountTheirNounAsMany) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ThatOrThisOpeningAClauseBeforeAThirdPersonIsItsSubject) {
+  EXPECT_EQ(hungarian("Call me if that works for you."), "Hívjon fel engem, ha működik nálad.");
+  EXPECT_EQ(analysed("this costs a lot"), "this/pron cost/v/3sg a lot/adv");
+  // before a singular noun "this" stays its determiner
+  EXPECT_EQ(hungarian("I like this shirt because this colour suits me."),
+            "Szeretem ezt az inget, mert ez a szín megfelel nekem.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
