@@ -649,6 +649,7 @@ class Generator {
   std::size_t placeBeforeVerb(std::size_t pos) const;
   const Sense* passOf(const VerbGroup& g) const;
   bool noneSubject() const;
+  void findKeptState();
   std::string_view groupPart(const NounPhrase& np, int* person = nullptr, bool* plural = nullptr) const;
   std::optional<Case> placeOfParticle(std::size_t pos) const;
   bool emitHowOftenFirst();
@@ -689,6 +690,8 @@ class Generator {
   bool perfective_ = false;                // a finished past: the verb's perf= prefix
   bool modalFocus_ = false;                // a complement before "kell" or "tud": "Több vizet kellene innod"
   bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
+  std::string keptState_;                  // "keep the windows closed": "zárva", the verb's modifier
+  std::size_t keptAt_ = SIZE_MAX;          // ... its token
   std::size_t seemsComma_ = SIZE_MAX;       // the first word after "Úgy tűnt": a comma before it
   bool befalls_ = false;                   // "were injured": what befalls the subject, its pass= verb
   std::string particlePrefix_;             // "stared out", "ran down the hill": the particle's
@@ -1180,6 +1183,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   if (stem.prefix.empty() && homePrefix_ && verb == roles_.verb.main && !infinitiveAfter)
     stem.prefix = "haza";
   if (stem.prefix.empty() && verb == roles_.verb.main && !infinitiveAfter) stem.prefix = particlePrefix_;
+  // "Tartsa zárva az ablakokat", "nyitva hagyta az ajtót": the state the object is kept in
+  // stands where a prefix does, written apart (and "hagy" without its "el")
+  if (!keptState_.empty() && verb == roles_.verb.main) stem.prefix = keptState_ + " ";
   if (stem.prefix.empty()) stem.prefix = v.prefix;  // "kiszaladt"
   // a verb of saying after a quotation says how it was said, unfinished: "– kérdezte az anyja"
   if (before_.saying && verb == roles_.verb.main) stem.prefix.clear();
@@ -1494,6 +1500,35 @@ VerbGroup Generator::readVerbGroup() const {
 }
 
 // The subject: the noun phrase before the verb group, or after an inverted auxiliary.
+// "Keep the windows closed", "She left the door open", "Keep your seat belt fastened": after
+// "keep" or "leave" and its object, a state that keeps its copula ("zárva", "nyitva") or a verb's
+// participle ("becsatolva") closing the clause is what the object is kept in.
+void Generator::findKeptState() {
+  const VerbGroup& g = roles_.verb;
+  if (g.main >= n_ || (t_[g.main].lemma != "keep" && t_[g.main].lemma != "leave") || !roles_.object ||
+      roles_.objectCase != Case::accusative)
+    return;
+  const std::size_t k = roles_.object->end;
+  if (k >= n_ || (k + 1 < n_ && t_[k + 1].tag != PartOfSpeech::conjunction && !t_[k].pauseAfter &&
+                  t_[k + 1].tag != PartOfSpeech::preposition))
+    return;
+  const Token& state = t_[k];
+  if (state.tag == PartOfSpeech::adjective) {
+    const Sense* s = coreSense(state, sense(k));
+    if (!s || !s->keepsCopula) return;
+    keptState_ = s->word;
+  } else if (state.tag == PartOfSpeech::verb && state.lower.ends_with("ed")) {
+    const Sense* s = coreSense(state, sense(k));
+    if (!s || s->word.find(' ') != std::string::npos) return;
+    const std::string p = adverbialParticipleOf(VerbStem{s->word, s->prefix, std::string(s->note("past"))});
+    if (p.empty()) return;
+    keptState_ = s->prefix + p;
+  } else {
+    return;
+  }
+  keptAt_ = k;
+}
+
 // "neither of them", "none of us", "each of you", "both of them": a part of a group named by a
 // pronoun, said with the group's possessive ("egyikük", "egyikünk", "mindegyiketek") or
 // "mindketten"; its verb's person and number through `person` and `plural`. Empty otherwise.
@@ -3696,8 +3731,10 @@ std::vector<HungarianWord> Generator::run() {
   // "Can I help you?": "Segíthetek?"
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
     roles_.verb.modal = "hat";
+  findKeptState();
   done_.assign(n_, false);
   if (resultState_ < n_) done_[resultState_] = true;
+  if (keptAt_ < n_) done_[keptAt_] = true;
   if (askedOne_)
     for (std::size_t k = askedOne_->begin; k < askedOne_->end; ++k) done_[k] = true;
   if (roles_.verb.seems) {

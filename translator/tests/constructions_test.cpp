@@ -2707,3 +2707,18 @@ TEST(ConstructionsTest, ThatOrThisOpeningAClauseBeforeAThirdPersonIsItsSubject) 
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, TheStateAnObjectIsKeptInStandsWhereAPrefixDoes) {
+  EXPECT_EQ(hungarian("Leave the door open."), "Hagyja nyitva az ajtót.");
+  EXPECT_EQ(hungarian("Keep the windows closed."), "Tartsa becsukva az ablakokat.");
+  EXPECT_EQ(hungarian("She kept the door locked."), "Bezárva tartotta az ajtót.");
+  // an adjective without a state of its own is left as it was
+  EXPECT_EQ(hungarian("Keep the food warm.").find("Tartsa"), 0u);
+  // leaving a place stays leaving it
+  EXPECT_EQ(hungarian("She left the house."), "Elhagyta a házat.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
