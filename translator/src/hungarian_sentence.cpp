@@ -921,7 +921,12 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     const Token& first = t_[owner.begin];
     if (!owner.name && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
       emit("a", owner.begin);  // "the price of petrol": "a benzin ára"
-    emitNounPhrase(owner, Case::nominative);
+    // "the bottom of this e-mail": an owner with "this" or "that" is said in the dative, the
+    // head with its own article ("ennek az e-mailnek az alján")
+    const bool pointedAt = first.lower == "this" || first.lower == "that" || first.lower == "these" ||
+                           first.lower == "those";
+    emitNounPhrase(owner, pointedAt ? Case::dative : Case::nominative);
+    if (pointedAt) emit("a", np.begin);
   }
   for (std::size_t k = np.begin; k < own; ++k) {
     const Token& tk = t_[k];

@@ -2722,3 +2722,16 @@ TEST(ConstructionsTest, TheStateAnObjectIsKeptInStandsWhereAPrefixDoes) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AnOwnerWithThisOrThatAfterOfIsSaidInTheDative) {
+  EXPECT_EQ(hungarian("The price of this car is high."), "Ennek az autónak az ára magas.");
+  EXPECT_EQ(hungarian("I like the colour of those flowers."), "Szeretem azoknak a virágoknak a színét.");
+  // an owner with "the" stays in the nominative, one article before it
+  EXPECT_EQ(hungarian("The price of petrol rose."), "A benzin ára emelkedett.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
