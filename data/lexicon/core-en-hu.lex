@@ -508,7 +508,7 @@ fill	v	meg|tölt[with=val] ; ki|tölt[when=form/questionnaire/survey/application
 finish	v	be|fejez
 hate	v	utál ; gyűlöl
 hurry	v	siet[noobj]
-kill	v	meg|öl
+kill	v	meg|öl[pass=meg|hal]
 kiss	v	meg|csókol ; csókol
 laugh	v	nevet[noobj,at=on]
 lend	v	kölcsön|ad[to=nak]
@@ -901,7 +901,7 @@ glow	n	ragyogás ; izzás
 glow	v	ragyog[noobj]
 grant	n	támogatás[támogatások]
 grant	v	meg|ad ; engedélyez
-hurt	v	fáj[noobj] ; meg|sebesít
+hurt	v	fáj[noobj] ; meg|sebesít[pass=meg|sérül]
 introduce	v	be|mutat[to=nak] ; be|vezet ; be|vezet[when=law/tax/rule/system/ban/measure/restriction/policy/scheme/legislation/reform/fee/limit/curfew/regulation/programme/program/technology/feature/service/product/currency/quota/requirement]
 label	n	címke
 label	v	fel|címkéz
@@ -3755,7 +3755,7 @@ demolish	v	le|bont
 rescue	v	meg|ment
 whisper	v	suttog[to=nak]
 howl	v	üvölt
-injure	v	meg|sebesít
+injure	v	meg|sebesít[pass=meg|sérül]
 rebuild	v	újjá|épít
 take after	v	hasonlít[obj=ra]
 call off	v	le|fúj ; le|mond
@@ -3781,6 +3781,8 @@ get off	v	le|száll[noobj]
 a lot of	adj	sok
 lots of	adj	sok
 a few	adj	néhány
+so many	adj	annyi
+too many	adj	túl sok
 tonight	adv	ma este
 ago	adv	ezelőtt
 all day	adv	egész nap

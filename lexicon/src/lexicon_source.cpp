@@ -11,7 +11,8 @@ constexpr std::string_view kCaseNames[] = {"acc", "ban", "ba",  "bol", "on",  "r
                                            "tol", "nak", "val", "ert", "kor", "ig", "n",   "ul",  "nom"};
 constexpr std::string_view kNoteKeys[] = {
     "acc",  "3sg", "sup", "obj",  "past", "for", "at",   "to",   "in",   "on",   "from",  "with", "about",
-    "into", "of",  "by",  "intr", "pred", "pp",  "poss", "time", "attr", "perf", "thing", "when", "that"};
+    "into", "of",  "by",  "intr", "pred", "pp",  "poss", "time", "attr", "perf", "thing", "when", "that",
+    "pass"};
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -118,9 +119,10 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
     }
     const bool caseValued = key != "acc" && key != "3sg" && key != "sup" && key != "past" && key != "intr" &&
                             key != "pred" && key != "pp" && key != "poss" && key != "attr" && key != "perf" &&
-                            key != "thing" && key != "when";
-    // a thing's verb may have its own prefix: "the lights went out", "ki|alszik"
-    const std::size_t bar = key == "thing" ? value.find('|') : std::string_view::npos;
+                            key != "thing" && key != "when" && key != "pass";
+    // a thing's verb may have its own prefix: "the lights went out", "ki|alszik"; so may what
+    // befalls a passive's subject, "meg|sérül"
+    const std::size_t bar = key == "thing" || key == "pass" ? value.find('|') : std::string_view::npos;
     const bool wordOk = bar == std::string_view::npos
                             ? hungarianWord(value, false)
                             : hungarianWord(value.substr(0, bar), false) && hungarianWord(value.substr(bar + 1), false);

@@ -49,6 +49,11 @@ TEST(LexiconSourceTest, AnEntryWithPrefixesPluralsAndNotes) {
   EXPECT_EQ(e->senses[0].note("thing"), "ki|alszik");
   EXPECT_FALSE(parse("go out\tv\tki|megy[thing=ki|]")) << "a prefix without its verb";
   EXPECT_FALSE(parse("go out\tv\tki|megy[thing=|alszik]"));
+  // what befalls a passive's subject, with its own prefix
+  e = parse("injure\tv\tmeg|sebesít[pass=meg|sérül]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].note("pass"), "meg|sérül");
+  EXPECT_FALSE(parse("injure\tv\tmeg|sebesít[pass=meg|]"));
   e = parse("turn off\tv\tle|kapcsol");
   ASSERT_TRUE(e) << "a phrasal verb";
   e = parse("london\tn\tlondon[name,to=ba]");

@@ -71,6 +71,7 @@ bool asks(const Token& t) { return t.tag == PartOfSpeech::verb && listed(kAsking
 // Adjectives and adverbs that "how" asks a number of: "how old", "how long", "how much".
 constexpr std::string_view kCounted[] = {"old", "long", "often", "much", "many", "far", "soon"};
 
+// ("Make sure the lid is closed": the phrasal verb "make sure" too, "Győződjön meg arról, hogy")
 bool takesThatlessClause(const Token& t) {
   // (a phrase's lemma is its verb's: "make sure" is "make", its entry says the phrase)
   return t.tag == PartOfSpeech::verb &&
@@ -145,6 +146,54 @@ class Splitter {
     for (std::size_t k = b; k < e && k < t_.size(); ++k)
       if (isVerbal(t_[k])) return true;
     return false;
+  }
+  // A contact relative clause starts at i, after the noun it says more of: "the film I saw",
+  // "the inconvenience this may have caused", "the trouble it caused" ("it" and "this" right
+  // before a verb; "told the boy it was late" says what was told).
+  bool contactRelativeAt(std::size_t i) const {
+    if (i == 0) return false;
+    if (contactRelativeAfter(t_[i - 1], t_[i])) return true;
+    if (pauseBefore(i)) return false;  // ("That night, the children ...": a new clause)
+    static constexpr std::string_view kTelling[] = {"tell", "show", "remind", "warn", "promise",
+                                                    "inform", "assure", "teach", "convince"};
+    const bool told = i >= 2 && t_[i - 2].tag == PartOfSpeech::verb && listed(kTelling, t_[i - 2].lemma);
+    // "the book my father wrote", "the day the war ended": a clause with a noun subject as well
+    if (t_[i - 1].tag == PartOfSpeech::noun && !t_[i - 1].possessor && !told &&
+        (t_[i].tag == PartOfSpeech::possessive || t_[i].lower == "the") && finiteClauseAt(i))
+      return true;
+    return (t_[i].lower == "it" || t_[i].lower == "this") && t_[i - 1].tag == PartOfSpeech::noun &&
+           !t_[i - 1].possessor && !told && verbAt(i + 1);
+  }
+  // "day", "year", "morning", "time": a noun of a time, which a clause may say when
+  static bool timeNoun(const Token& t) {
+    static constexpr std::string_view kTimes[] = {"time",   "night",  "morning", "evening", "afternoon",
+                                                  "summer", "winter", "spring",  "autumn"};
+    return t.tag == PartOfSpeech::noun && (unitOfTime(t.lemma) || listed(kTimes, t.lemma));
+  }
+  // "the day I met her": the time the clause says when, "a napot, amikor találkoztam vele"; "the
+  // day I will never forget", whose verb ends it, has the time as its object ("amelyet")
+  bool whenAfterTime(const Clause& c) const {
+    if (c.begin == 0 || !timeNoun(t_[c.begin - 1])) return false;
+    for (std::size_t k = c.body; k < c.end; ++k)
+      if (t_[k].tag == PartOfSpeech::verb) return k + 1 < c.end && t_[k + 1].tag != PartOfSpeech::adverb;
+    return false;
+  }
+  // "anyone in the valley could remember": the one word of a contact relative's subject, a
+  // place after it, then the finite verb.
+  bool placedSubjectClauseAt(std::size_t i) const {
+    static constexpr std::string_view kPlaces[] = {"in", "at", "on", "from"};
+    if (i + 3 >= t_.size() || !listed(kPlaces, t_[i + 1].lower)) return false;
+    std::size_t k = i + 2;
+    while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::adjective))
+      ++k;
+    const std::size_t nounStart = k;
+    while (k < t_.size() && isNounish(t_[k]) && k - nounStart < 2) ++k;
+    return k > nounStart && !pauseBefore(k) && verbAt(k);
+  }
+  // Past an adverb and its comma that open the clause: "Unfortunately, the item you ordered".
+  std::size_t afterOpeningAdverb(std::size_t begin, std::size_t end) const {
+    return begin + 1 < end && t_[begin].tag == PartOfSpeech::adverb && pauseBefore(begin + 1) ? begin + 1
+                                                                                           : begin;
   }
   // A subject and a finite verb start at i: "I arrived", "the children were", "it rains".
   bool finiteClauseAt(std::size_t i) const {
@@ -301,12 +350,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   }
   // "The book I bought is good": a relative clause without its word
   // (after a verb, or after the noun phrase that opens the sentence, not "In the morning I ...")
-  // (past an opening adverb and its comma, or a time: "Unfortunately, the item you ordered is")
-  std::size_t opening = clauseBegin;
-  while (opening < i && (t_[opening].time || (t_[opening].tag == PartOfSpeech::adverb && t_[opening].pauseAfter)))
-    ++opening;
-  if (contactRelativeAfter(prev, t) && finiteClauseAt(i) &&
-      (verbIn(clauseBegin, i) || std::all_of(t_.begin() + std::ptrdiff_t(opening),
+  if (((contactRelativeAfter(prev, t) && (finiteClauseAt(i) || placedSubjectClauseAt(i))) ||
+       contactRelativeAt(i)) &&
+      (verbIn(clauseBegin, i) || std::all_of(t_.begin() + std::ptrdiff_t(afterOpeningAdverb(clauseBegin, i)),
                                              t_.begin() + std::ptrdiff_t(i), [](const Token& k) {
                                                return k.tag == PartOfSpeech::determiner ||
                                                       k.tag == PartOfSpeech::possessive ||
@@ -421,13 +467,14 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     return c;
   }
   // (after a comma the clause is a new one: "After finishing the report, she went home")
-  if (!first && contactRelativeAfter(t_[begin - 1], t) && !pauseBefore(begin)) {
+  if (!first && contactRelativeAt(begin) && !pauseBefore(begin)) {
     // the noun before is the clause's object: "amelyet", or "akit" for a person
     const Token& noun = t_[begin - 1];
     const bool person = noun.entry && !noun.entry->senses.empty() && noun.entry->senses.front().person;
     const Relative* r = relative(person ? "who" : "which");
     c.relative = true;
     c.link = std::string(noun.plural ? r->objects : r->object);
+    if (whenAfterTime(c)) c.relative = false, c.ofTime = true, c.link = "amikor";
     return c;
   }
   // "ran down the hill, shouting with joy": an "-ing" verb after the clause and its comma says
@@ -556,7 +603,7 @@ std::vector<Clause> Splitter::run() {
       inRelative =
           (relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb) &&
            !thatAfterObject(i) && !soThatAt(i)) ||
-          contactRelativeAfter(t_[i - 1], t_[i]);
+          contactRelativeAt(i);
     }
   std::vector<Clause> out;
   for (std::size_t k = 0; k < starts.size(); ++k)

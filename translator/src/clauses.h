@@ -25,6 +25,7 @@ struct Clause {
   std::string link;                // the Hungarian link word, UTF-8, or empty
   bool relative = false;           // the link word stands for the noun before it ("which")
   bool relativeSubject = false;    // ... as the clause's subject ("amely"), not its object
+  bool ofTime = false;             // "the day I met her": a clause of the time before, "amikor"
   bool gerund = false;             // "before leaving": the "-ing" verb says what the subject of
                                    // the clause it depends on does, in that clause's tense
   bool thanks = false;             // "thank you for helping": the one thanked did it ("segítettél")

@@ -750,6 +750,10 @@ class ReadingChooser {
   void choose(std::size_t i);
   void weighByContext(std::size_t i, std::vector<Reading>& rs) const;
   bool passiveAt(std::size_t i) const;
+  bool perfectBefore(std::size_t i) const;
+  bool secondPredicateAt(std::size_t i) const;
+  bool afterCopula(std::size_t i) const;
+  bool demonstrativeSubjectBefore(std::size_t i) const;
   // The noun phrase ending before `i` follows the auxiliary opening a question ("Does your
   // brother ...", "When can the children ..."), so `i` is its verb.
   bool askedOfNounBefore(std::size_t i) const {
@@ -1070,6 +1074,23 @@ void ReadingChooser::choose(std::size_t i) {
       return;
     }
   }
+  // "None of us knew": the part of a group, the subject as "neither of them" is ("Egyikünk sem")
+  if (t.lower == "none" && i + 2 < toks_.size() && toks_[i + 1].lower == "of" &&
+      (toks_[i + 2].lower == "us" || toks_[i + 2].lower == "them" || toks_[i + 2].lower == "you")) {
+    t.tag = PartOfSpeech::adjective;
+    return;
+  }
+  // "is just tired", "not angry, just tired": "just" before what is said of the subject is
+  // "only", "csak" (an adjective only after a determiner: "a just cause")
+  // ("only tired" so too, where "only" has no determiner or owner before it: "my only friend")
+  const bool ownedOrDetermined =
+      i > 0 && (toks_[i - 1].tag == PartOfSpeech::determiner || toks_[i - 1].tag == PartOfSpeech::possessive);
+  if ((t.lower == "just" || (t.lower == "only" && i > 0 && toks_[i - 1].pauseAfter)) && !ownedOrDetermined)
+    if (const lexicon::Entry* e = core_.find(t.lower, PartOfSpeech::adverb)) {
+      t.tag = PartOfSpeech::adverb;
+      t.entry = e;
+      return;
+    }
   const bool capital = startsWithCapital(t);
   if (t.capitalised && !titleCase_) {
     if (const lexicon::Entry* e = capitalNoun(core_, t.lower)) {  // "since March": the month
@@ -1122,10 +1143,33 @@ void ReadingChooser::choose(std::size_t i) {
   }
   const Reading* best = &*std::max_element(
       rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
+  // "if that suits you", "because this works": "that" or "this" opening a clause before a word
+  // that may be a verb's third person is the subject, the word its verb ("ha az megfelel")
+  if (demonstrativeSubjectBefore(i))
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::verb && r.form == VerbForm::third &&
+          (best->tag != PartOfSpeech::verb || best == &r)) {
+        best = &r;
+        toks_[i - 1].tag = PartOfSpeech::pronoun;
+      }
+  // "was small but clean", "is not angry, just tired": what follows the copula's adjective and a
+  // "but", an "and" or a comma is said of the subject too, an adjective, no verb
+  if (best->tag != PartOfSpeech::adjective && secondPredicateAt(i))
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::adjective) best = &r;
   // ("interested in history" names what one is interested in, no place where it was done)
   if (best->tag == PartOfSpeech::adjective && t.lower != "interested" && passiveAt(i))
     for (const Reading& r : rs)
       if (r.tag == PartOfSpeech::verb && r.form == VerbForm::past) best = &r;
+  // "was injured", "was seriously injured": what befell the subject, the verb whose passive the
+  // lexicon says as an event ("Megsérült"), not the state ("Sérült volt")
+  if (best->tag == PartOfSpeech::adjective && afterCopula(i))
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::verb && r.form == VerbForm::past)
+        if (const lexicon::Entry* e = core_.find(r.lemma, PartOfSpeech::verb);
+            e && std::any_of(e->senses.begin(), e->senses.end(),
+                             [](const lexicon::Sense& s) { return !s.note("pass").empty(); }))
+          best = &r;
   t.lemma = best->lemma;
   t.tag = best->tag;
   t.form = best->form;
@@ -1162,7 +1206,15 @@ void ReadingChooser::choose(std::size_t i) {
     if ((singular || pastBefore) && listed(kSameFormPast, t.lemma)) t.form = VerbForm::past;
     // "came home and fell asleep": so too the past of another verb spelt as a base ("fell",
     // "found", "saw", "left")
-    if (pastBefore && t.form == VerbForm::base)
+    // ("Water prices fell", "He found a key": after a singular subject the base cannot be the
+    // present, and after any subject without an object after it the commoner past is meant)
+    const bool subjectBefore = subject.tag == PartOfSpeech::noun || subject.tag == PartOfSpeech::name ||
+                               subjectPronoun(subject);
+    const bool objectAfter = i + 1 < toks_.size() && !t.pauseAfter &&
+                             (toks_[i + 1].tag == PartOfSpeech::determiner ||
+                              toks_[i + 1].tag == PartOfSpeech::possessive || toks_[i + 1].tag == PartOfSpeech::noun ||
+                              toks_[i + 1].tag == PartOfSpeech::other || toks_[i + 1].tag == PartOfSpeech::pronoun);
+    if ((pastBefore || (subjectBefore && (singular || !objectAfter))) && t.form == VerbForm::base)
       for (const lexicon::IrregularForm& f : core_.irregular(t.lower))
         if (f.pos == PartOfSpeech::verb && f.lemma != t.lemma) {
           t.lemma = f.lemma, t.form = VerbForm::past, t.entry = nullptr;
@@ -1174,8 +1226,11 @@ void ReadingChooser::choose(std::size_t i) {
     lastVerbPast_ = t.form == VerbForm::past;
     // "has opened" and "was opened": the participle
     const Token* prev = i > 0 ? &toks_[i - 1] : nullptr;
-    // ("was not locked", "has not finished": past the negation)
+    // ("was not locked", "has not finished": past the negation; "was seriously injured": past
+    // an adverb after the auxiliary)
     if (prev && prev->tag == PartOfSpeech::negation && i >= 2) prev = &toks_[i - 2];
+    if (prev && prev->tag == PartOfSpeech::adverb && i >= 2 && toks_[i - 2].tag == PartOfSpeech::auxiliary)
+      prev = &toks_[i - 2];
     // ("Have you lived here long?", "Has she finished?": past the subject asked about)
     if (prev && prev->tag == PartOfSpeech::pronoun && i >= 2 && toks_[i - 2].tag == PartOfSpeech::auxiliary &&
         (toks_[i - 2].lower == "have" || toks_[i - 2].lower == "has" || toks_[i - 2].lower == "had"))
@@ -1183,7 +1238,68 @@ void ReadingChooser::choose(std::size_t i) {
     if (t.form == VerbForm::past && prev && prev->tag == PartOfSpeech::auxiliary && prev->lower != "do" &&
         prev->lower != "did")
       t.form = VerbForm::participle;
+    // "have run out", "has come home", "had cut his finger": a perfect whose participle is spelt
+    // as the base ("run", "come", "become", "put") is the participle too, past "just", "never"
+    if (t.form == VerbForm::base && perfectBefore(i)) t.form = VerbForm::participle;
   }
+}
+
+// The word at i follows a copula's adjective and a "but", "and", "or" or a comma, past "just",
+// "only", "very" ("was small but very clean"): a second adjective said of the subject.
+bool ReadingChooser::secondPredicateAt(std::size_t i) const {
+  std::size_t k = i;
+  while (k > 0 && toks_[k - 1].tag == PartOfSpeech::adverb && !toks_[k - 1].pauseAfter) --k;
+  if (k == 0) return false;
+  const Token& link = toks_[k - 1];
+  const bool joined = link.lower == "but" || link.lower == "and" || link.lower == "or" || link.lower == "yet";
+  std::size_t a = joined ? k - 1 : k;
+  if (a == 0 || (!joined && !toks_[a - 1].pauseAfter)) return false;
+  if (toks_[a - 1].tag != PartOfSpeech::adjective) return false;
+  // back past the adverbs and the negation to the copula
+  for (std::size_t b = a - 1; b-- > 0;) {
+    if (toks_[b].tag == PartOfSpeech::adverb || toks_[b].tag == PartOfSpeech::negation) continue;
+    return toks_[b].tag == PartOfSpeech::auxiliary && formOfBe(toks_[b].lower);
+  }
+  return false;
+}
+
+// "that" or "this" before i opens a clause (after "if", "because", "when", a comma or nothing)
+// and what follows i cannot be the noun's own: a pronoun, an article, a preposition, an adverb or
+// an adjective (a plural noun cannot follow "this"), or the end.
+bool ReadingChooser::demonstrativeSubjectBefore(std::size_t i) const {
+  static constexpr std::string_view kOpeners[] = {"if", "because", "when", "unless", "as", "so", "and", "but"};
+  if (i == 0 || (toks_[i - 1].lower != "that" && toks_[i - 1].lower != "this") ||
+      toks_[i - 1].tag != PartOfSpeech::determiner || !toks_[i].lower.ends_with("s"))
+    return false;
+  const bool opens = i == 1 || toks_[i - 2].pauseAfter || listed(kOpeners, toks_[i - 2].lower);
+  if (!opens) return false;
+  if (i + 1 == toks_.size()) return true;
+  const Token& next = toks_[i + 1];
+  return next.tag == PartOfSpeech::pronoun || next.tag == PartOfSpeech::determiner ||
+         next.tag == PartOfSpeech::possessive || next.tag == PartOfSpeech::preposition ||
+         next.tag == PartOfSpeech::adverb || next.tag == PartOfSpeech::adjective;
+}
+
+// The word at i follows a form of "be", past the adverbs and the negation between.
+bool ReadingChooser::afterCopula(std::size_t i) const {
+  std::size_t k = i;
+  while (k > 0 && (toks_[k - 1].tag == PartOfSpeech::negation ||
+                   (toks_[k - 1].tag == PartOfSpeech::adverb && !toks_[k - 1].time)))
+    --k;
+  return k > 0 && toks_[k - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks_[k - 1].lower);
+}
+
+// A form of "have" as the auxiliary of the verb at i, past the adverbs and the negation between
+// ("has just come", "have not put") and the subject of a question ("Have you read it?").
+bool ReadingChooser::perfectBefore(std::size_t i) const {
+  std::size_t k = i;
+  while (k > 0 && (toks_[k - 1].tag == PartOfSpeech::negation ||
+                   (toks_[k - 1].tag == PartOfSpeech::adverb && !toks_[k - 1].time)))
+    --k;
+  if (k >= 2 && toks_[k - 1].tag == PartOfSpeech::pronoun && toks_[k - 2].tag == PartOfSpeech::auxiliary) --k;
+  if (k == 0 || toks_[k - 1].tag != PartOfSpeech::auxiliary) return false;
+  const std::string& aux = toks_[k - 1].lower;
+  return aux == "have" || aux == "has" || aux == "had" || aux == "'ve" || aux == "having";
 }
 
 // After a form of "be", a participle that is also an adjective ("closed") is a passive when
@@ -1443,6 +1559,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              formOfBe(toks[i - 2].lower) && ing &&
              !coreReading(PartOfSpeech::adjective)) {  // (not "is really interesting")
     bonus(PartOfSpeech::verb, VerbForm::ing, 300);     // "was already setting", "is still waiting"
+  } else if (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::auxiliary &&
+             formOfBe(toks[i - 2].lower) && !ing && coreReading(PartOfSpeech::adjective) &&
+             !(i + 1 < toks.size() && toks[i + 1].lower == "by")) {
+    bonus(PartOfSpeech::adjective, std::nullopt, 150);  // "is just tired", "was really tired": the state
   } else if ((prevTag == PartOfSpeech::auxiliary &&
               (prevLower == "have" || prevLower == "has" || prevLower == "had")) ||
              // ("had already left", "have just arrived": past the adverb)
@@ -1895,7 +2015,11 @@ void questionsOfQuantity(std::vector<Token>& toks) {
 // "The man sitting next to me was reading": an "-ing" verb right after the subject's noun, with
 // at most a place of its own, before the clause's verb, describes the noun.
 void participlesAfterNouns(std::vector<Token>& toks) {
+  bool verbSeen = false;  // the clause's own verb stands before: "does not cover damage caused by"
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    verbSeen = verbSeen || (toks[i - 1].tag == PartOfSpeech::verb && !toks[i - 1].participle) ||
+               toks[i - 1].tag == PartOfSpeech::modal;
+    if (toks[i - 1].tag == PartOfSpeech::conjunction || toks[i - 1].pauseAfter) verbSeen = false;
     // (the form by its spelling: after a noun the chooser may have read a finite verb)
     // ("Towels left on the floor will be replaced": a past participle with its place too, "a
     // padlón hagyott törölközők", said in the finished past)
@@ -1918,8 +2042,14 @@ void participlesAfterNouns(std::vector<Token>& toks) {
         ++j;
       if (j == i + 2) continue;
     }
-    if (j < toks.size() && (toks[j].tag == PartOfSpeech::auxiliary || toks[j].tag == PartOfSpeech::modal ||
-                            (toks[j].tag == PartOfSpeech::verb && toks[j].form != VerbForm::ing && !done)))
+    // ("cover damage caused by misuse": after the clause's verb, a past participle and its doer
+    // describe the object, "a visszaélés által okozott kárt"; not a verb without an object, "sat
+    // by the fire")
+    const bool doneByAfterVerb = done && verbSeen && toks[i + 1].lower == "by" && j > i + 2 &&
+                                 !toks[i].entry->senses.empty() && !toks[i].entry->senses.front().noObject;
+    if ((j < toks.size() && (toks[j].tag == PartOfSpeech::auxiliary || toks[j].tag == PartOfSpeech::modal ||
+                             (toks[j].tag == PartOfSpeech::verb && toks[j].form != VerbForm::ing && !done))) ||
+        doneByAfterVerb)
       toks[i].participle = true, toks[i].tag = PartOfSpeech::adjective;
   }
 }
@@ -2077,6 +2207,12 @@ void markPurposes(std::vector<Token>& toks) {
           (toks[k - 1].lemma == "tell" || toks[k - 1].lemma == "ask" || toks[k - 1].lemma == "want"))
         toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo;
     }
+    // "I was told to contact you", "were asked to wait": the passive's subject is the one told,
+    // "Azt mondták, hogy forduljak"
+    if (k >= 1 && toks[k].tag == PartOfSpeech::verb && (toks[k].lemma == "tell" || toks[k].lemma == "ask") &&
+        (toks[k].form == VerbForm::participle || toks[k].form == VerbForm::past) &&
+        toks[k - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks[k - 1].lower))
+      toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo;
     // "promised to write", "agreed to help": what the subject says it will do, a clause with
     // the same subject ("megígérte, hogy ír"); so too what it hopes to do ("Azt reméljük, hogy
     // hamarosan látunk")
@@ -2108,8 +2244,14 @@ std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb
   std::size_t j = verb + 1;
   const bool pronounObject =
       j < toks.size() && toks[j].tag == PartOfSpeech::pronoun && !subjectPronoun(toks[j]);
-  if (pronounObject || (j < toks.size() && toks[j].lower == "you")) {
+  // ("pick her up": "her" before the particle is the object, not an owner; "pick Grandma up":
+  // a name of one or two words as well)
+  const bool herObject = j + 1 < toks.size() && toks[j].lower == "her" && listed(kParticles, toks[j + 1].lower);
+  if (pronounObject || herObject || (j < toks.size() && toks[j].lower == "you")) {
     ++j;
+  } else if (j < toks.size() && toks[j].tag == PartOfSpeech::name) {
+    ++j;
+    if (j < toks.size() && toks[j].tag == PartOfSpeech::name) ++j;
   } else {
     if (j >= toks.size() ||
         (toks[j].tag != PartOfSpeech::determiner && toks[j].tag != PartOfSpeech::possessive))
@@ -2220,6 +2362,7 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
         if (const lexicon::Entry* split = core.find(t.lemma + " " + toks[j].lower, PartOfSpeech::verb)) {
           t.entry = split;
           toks[j].tag = PartOfSpeech::particle, toks[j].entry = nullptr;
+          if (toks[i + 1].lower == "her" && j == i + 2) toks[i + 1].tag = PartOfSpeech::pronoun;
         }
       }
     }
@@ -2766,10 +2909,9 @@ void soOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
       }
 }
 
-// "so many stars", "so much money": one determiner of how many, "ennyi" ("Még sosem láttunk
-// ennyi csillagot"); the lemma says the phrase, the "many" it stays for the rest
-void soManyAsThisMany(std::vector<Token>& toks) {
-  // ("has so much money": the set phrase of thanks, "so much", before a noun)
+// "has so much money": the set phrase of thanks, "so much", before a noun is how much of it,
+// "annyi" (the lexicon's "so many" and "too many" are phrases of their own)
+void soMuchBeforeANoun(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
     if (toks[i].lower == "so much" && toks[i + 1].tag == PartOfSpeech::noun) {
       toks[i].lower = "much";
@@ -2777,15 +2919,6 @@ void soManyAsThisMany(std::vector<Token>& toks) {
       toks[i].tag = PartOfSpeech::determiner;
       toks[i].entry = nullptr;
       toks[i].dictionarySenses.clear();
-    }
-  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
-    if (toks[i].lower == "so" && (toks[i + 1].lower == "many" || toks[i + 1].lower == "much") &&
-        toks[i + 1].tag == PartOfSpeech::determiner && toks[i + 1].words == 1) {
-      Token& many = toks[i + 1];
-      many.lemma = "so " + many.lower;
-      many.word = toks[i].word;
-      many.words = 2;
-      toks.erase(toks.begin() + std::ptrdiff_t(i));
     }
 }
 
@@ -3026,7 +3159,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   thanks(core_, toks);
   regretfulAfraid(core_, toks);
   conjunctionsOfSeveralWords(toks);
-  soManyAsThisMany(toks);
+  soMuchBeforeANoun(toks);
   soOfDegree(core_, toks);
   hopeOfTheWriter(toks);
   foundAttached(core_, toks);

@@ -102,6 +102,9 @@ constexpr PronounForms kPronouns[] = {
     {"him", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
     {"her", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
     {"it", "az", "azt", "neki", "vele"},
+    // "this" and "that" standing alone as a subject or object ("Ez azt jelenti", "ha az megfelel")
+    {"this", "ez", "ezt", "ennek", "ezzel"},
+    {"that", "az", "azt", "annak", "azzal"},
     {"we", "mi", "minket", "nek\xC3\xBCnk", "vel\xC3\xBCnk"},
     {"us", "mi", "minket", "nek\xC3\xBCnk", "vel\xC3\xBCnk"},
     {"they", "\xC5\x91k", "\xC5\x91ket", "nekik", "vel\xC3\xBCk"},

@@ -38,7 +38,8 @@ constexpr std::string_view kPlainAfterCan[] = {"see", "hear", "find", "remember"
 constexpr std::string_view kSingularAfter[] = {"all", "every", "each", "many", "several", "most"};
 // Quantities after "there is" whose noun, and so the verb, stay singular: "There are a lot of
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
-constexpr std::string_view kCountedExisting[] = {"any", "many", "several", "a lot of", "lots of", "a few"};
+constexpr std::string_view kCountedExisting[] = {"any",     "many",     "several",  "a lot of",
+                                                 "lots of", "a few",    "so many", "too many"};
 
 // Verbs that say a change of amount: "rose twelve percent" is "tizenkét százalékkal emelkedett".
 constexpr std::string_view kChangesOfAmount[] = {
@@ -138,8 +139,9 @@ bool countsItsNoun(const Token& t) {
   static const std::string more =
       "t\xC3\xB6"
       "bb";  // "több"; "thousands of" is "több ezer"
+  // ("so many stars", "too many cars": "annyi csillag", "túl sok autó")
   return w == "sok" || w == "n\xC3\xA9h\xC3\xA1ny" || w == "kev\xC3\xA9s" || w == more ||
-         w.starts_with(more + ' ');
+         w.starts_with(more + ' ') || w == "annyi" || w.ends_with(" sok");
 }
 
 // The syllables of a Hungarian word: its vowels.
@@ -468,6 +470,8 @@ struct VerbGroup {
   bool imperative = false;
   bool passive = false;     // "was closed": Hungarian says who did it, or "they", actively
   bool futureOfBe = false;  // "will take place": "van" said "lesz"
+  bool seems = false;       // "seemed to recognise": "Úgy tűnt, (senki sem) ismeri fel"
+  bool seemedPast = false;  // ... "seemed", not "seems"
   // said before the verb: "is likely to" "valószínűleg", "used to" "régen", "is about to"
   // "mindjárt", "keeps calling" "folyton"
   std::string_view adverb;
@@ -543,6 +547,10 @@ struct ClauseContext {
   bool until = false;           // "until the bus came": "amíg meg nem jött a busz", negated
   bool meanwhile = false;       // ", shouting with joy": the adverbial participle, "kiabálva"
   bool without = false;         // "without looking up": "anélkül, hogy felnézne", the conditional
+  bool thing = false;           // the subject above is a thing named by a noun ("The storm is
+                                // moving east and should weaken")
+  std::string subjectPronoun;   // the subject above, when a pronoun: "he" of "He said that"
+  bool degree = false;          // "how cold it was": "milyen hideg volt", the predicate said first
 };
 
 class Generator {
@@ -578,16 +586,11 @@ class Generator {
            (g == PartOfSpeech::pronoun) ||
            (g == PartOfSpeech::adverb && t_[i].lower == "very" && i + 1 < t_.size() &&
             t_[i + 1].tag == PartOfSpeech::adjective) ||
-           soMany(i) || lessOf(i) || countsANumber(i);
+           lessOf(i) || countsANumber(i);
   }
   // "about twenty people", "at least three cars": an adverb of quantity before the phrase's
   // number belongs to it ("legalább húsz embert")
   bool countsANumber(std::size_t i) const { return numberAfterCount(i) != i; }
-  // "so many", "too many" before a noun: a quantity of their own ("annyi", "túl sok")
-  bool soMany(std::size_t i) const {
-    return i + 2 < t_.size() && (t_[i].lower == "so" || t_[i].lower == "too") && t_[i + 1].lower == "many" &&
-           t_[i + 2].tag != PartOfSpeech::preposition && !t_[i + 1].pauseAfter;
-  }
   // "less time", "fewer cars": a smaller quantity of the noun, "kevesebb időt" ("less
   // expensive" is still the adverb)
   bool lessOf(std::size_t i) const {
@@ -706,6 +709,12 @@ class Generator {
   bool emitTimeFirst(std::size_t from);
   bool emitPlaceFirst();
   bool emitMannerFirst(bool howOnly = false);  // only how: "carefully", "well"
+  std::string directionPrefix(std::size_t particle) const;
+  std::size_t placeBeforeVerb(std::size_t pos) const;
+  const Sense* passOf(const VerbGroup& g) const;
+  bool noneSubject() const;
+  std::string_view groupPart(const NounPhrase& np, int* person = nullptr, bool* plural = nullptr) const;
+  std::optional<Case> placeOfParticle(std::size_t pos) const;
   bool emitHowOftenFirst();
   void emitBeforeVerb();
   void emitRepetitionFirst();
@@ -753,6 +762,10 @@ class Generator {
   bool perfective_ = false;                // a finished past: the verb's perf= prefix
   bool modalFocus_ = false;                // a complement before "kell" or "tud": "Több vizet kellene innod"
   bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
+  std::size_t seemsComma_ = SIZE_MAX;       // the first word after "Úgy tűnt": a comma before it
+  bool befalls_ = false;                   // "were injured": what befalls the subject, its pass= verb
+  std::string particlePrefix_;             // "stared out", "ran down the hill": the particle's
+                                           // prefix on a verb without one ("kibámult", "lefutott")
   std::size_t resultState_ = SIZE_MAX;     // "tore open the letter": "open", unsaid
   std::size_t keptState_ = SIZE_MAX;       // "left the rates unchanged": "változatlanul"
   bool measuredChange_ = false;            // "dropped eight percent": no object, the verb's own
@@ -786,7 +799,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     np.plural = t_[i].plural;
     return np;
   }
-  std::size_t k = soMany(i) || lessOf(i) ? i + 1 : numberAfterCount(i);
+  std::size_t k = lessOf(i) ? i + 1 : numberAfterCount(i);
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
                            t_[k].tag == PartOfSpeech::number)) {
     if (t_[k].tag == PartOfSpeech::possessive ||
@@ -1042,7 +1055,20 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       if (!out_.empty() && out_.back().text == "a" && np.participle + 2 < np.end &&
           t_[np.participle + 2].lower == "the")
         out_.pop_back();
-      emitPrepositionalPhrase(np.participle + 1);
+      // ("damage caused by misuse": the doer with "által", "a visszaélés által okozott kár")
+      if (t_[np.participle + 1].lower == "by" && startsNounPhrase(np.participle + 2)) {
+        const NounPhrase doer = readNounPhrase(np.participle + 2);
+        const Token& first = t_[doer.begin];
+        // (one "egy" for both: "egy híres szerző által írt könyv")
+        if (!out_.empty() && out_.back().text == "egy" && (first.lower == "a" || first.lower == "an"))
+          out_.pop_back();
+        if (!doer.name && !doer.pronoun && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
+          emit("a", doer.begin);
+        emitNounPhrase(doer, Case::nominative);
+        emit("\xC3\xA1ltal", np.participle + 1);
+      } else {
+        emitPrepositionalPhrase(np.participle + 1);
+      }
     }
     const Token& v = t_[np.participle];
     if (!v.entry || v.entry->pos == PartOfSpeech::adjective) {
@@ -1059,7 +1085,12 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     const Token& first = t_[owner.begin];
     if (!owner.name && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
       emit("a", owner.begin);  // "the price of petrol": "a benzin ára"
-    emitNounPhrase(owner, Case::nominative);
+    // "the bottom of this e-mail": an owner with "this" or "that" is said in the dative, the
+    // head with its own article ("ennek az e-mailnek az alján")
+    const bool pointedAt = first.lower == "this" || first.lower == "that" || first.lower == "these" ||
+                           first.lower == "those";
+    emitNounPhrase(owner, pointedAt ? Case::dative : Case::nominative);
+    if (pointedAt) emit("a", np.begin);
   }
   for (std::size_t k = np.begin; k < own; ++k) {
     const Token& tk = t_[k];
@@ -1067,12 +1098,6 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     if (np.ofOwner && t_[np.ofOwner - 1].lower == "by" && (tk.lower == "a" || tk.lower == "an")) continue;
     if (k == np.begin && lessOf(k)) {  // "kevesebb időt"
       emit("kevesebb", k);
-      countable = false;
-      continue;
-    }
-    if (k == np.begin && soMany(k)) {  // "annyi csillagot", "túl sok autó"
-      emit(tk.lower == "so" ? "annyi" : "t\xC3\xBAl sok", k);
-      ++k;
       countable = false;
       continue;
     }
@@ -1124,7 +1149,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       else if (d == "any" || d == "some")
         countable = false;  // "Van pénzed?", "Nincs időm": Hungarian says no quantity
       else if (d == "many" || d == "much")
-        emit(tk.lemma.starts_with("so ") ? "ennyi" : "sok", k), countable = false;
+        emit(tk.lemma == "so much" ? "annyi" : "sok", k), countable = false;
       else if (d == "most")
         emit("a", k),
             emit(
@@ -1296,6 +1321,14 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       stem.lemma = std::string(bar == std::string_view::npos ? thing : thing.substr(bar + 1));
     }
     stem.past = std::string(s->note("past"));
+    if (const Sense* befell = befalls_ && verb == roles_.verb.main ? passOf(VerbGroup{.main = verb, .passive = true})
+                                                                   : nullptr) {
+      const std::string_view what = befell->note("pass");
+      const std::size_t bar = what.find('|');
+      stem.prefix = bar == std::string_view::npos ? "" : std::string(what.substr(0, bar));
+      stem.lemma = std::string(bar == std::string_view::npos ? what : what.substr(bar + 1));
+      stem.past.clear();
+    }
     // "took his hand": taking hold of a hand or an arm is "megfog" ("megfogta a kezét")
     if (v.lemma == "take" && verb == roles_.verb.main && roles_.object && !roles_.object->pronoun &&
         (t_[roles_.object->head].lemma == "hand" || t_[roles_.object->head].lemma == "arm"))
@@ -1333,6 +1366,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   // ("want to go home": "haza" is the infinitive's, "akarunk hazamenni", below)
   if (stem.prefix.empty() && homePrefix_ && verb == roles_.verb.main && !infinitiveAfter)
     stem.prefix = "haza";
+  if (stem.prefix.empty() && verb == roles_.verb.main && !infinitiveAfter) stem.prefix = particlePrefix_;
+  // "Tartsa zárva az ablakokat", "nyitva hagyta az ajtót": the state the object is kept in
+  // stands where a prefix does, written apart (and "hagy" without its "el")
   if (stem.prefix.empty()) stem.prefix = v.prefix;  // "kiszaladt"
   // a verb of saying after a quotation says how it was said, unfinished: "– kérdezte az anyja"
   if (before_.saying && verb == roles_.verb.main) stem.prefix.clear();
@@ -1475,6 +1511,15 @@ VerbGroup Generator::readVerbGroup() const {
         t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
       if (g.firstAux == n) g.firstAux = i;
       g.modal = "siker\xC3\xBCl", g.past = g.past || k.form == VerbForm::past;
+      continue;
+    }
+    // "Nobody seemed to recognise her", "He seems to know": "Úgy tűnt, senki sem ismeri fel",
+    // "Úgy tűnik, tudja", the verb after in the present ("seemed to be happy" is "boldognak tűnt")
+    if (k.tag == PartOfSpeech::verb && k.lemma == "seem" && k.form != VerbForm::ing && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb &&
+        t_[i + 2].lemma != "be" && g.modal.empty() && !g.negative && !g.doSupport) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.seems = true, g.seemedPast = k.form == VerbForm::past;
       continue;
     }
     // "the two sides failed to agree": "nem tudott megegyezni", what one could not do
@@ -1640,6 +1685,56 @@ VerbGroup Generator::readVerbGroup() const {
   return g;
 }
 
+// "neither of them", "none of us", "each of you", "both of them": a part of a group named by a
+// pronoun, said with the group's possessive ("egyikük", "egyikünk", "mindegyiketek") or
+// "mindketten"; its verb's person and number through `person` and `plural`. Empty otherwise.
+std::string_view Generator::groupPart(const NounPhrase& np, int* person, bool* plural) const {
+  if (np.begin + 2 >= n_ || t_[np.begin + 1].lower != "of" || t_[np.begin + 2].tag != PartOfSpeech::pronoun)
+    return {};
+  const std::string& part = t_[np.begin].lower;
+  const std::string& group = t_[np.begin + 2].lower;
+  const int p = group == "us" ? 1 : group == "you" ? 2 : group == "them" ? 3 : 0;
+  if (p == 0) return {};
+  if (person) *person = part == "both" ? p : 3;
+  if (plural) *plural = part == "both";
+  if (part == "neither" || part == "none")
+    return p == 1 ? "egyik\xC3\xBCnk" : p == 2 ? "egyiketek" : "egyik\xC3\xBCk";
+  if (part == "each")
+    return p == 1 ? "mindegyik\xC3\xBCnk" : p == 2 ? "mindegyiketek" : "mindegyik\xC3\xBCk";
+  if (part == "both") return "mindketten";
+  return {};
+}
+
+// "Nobody", "no one", "nothing" as the subject: "Senki sem", whose "sem" stands right before the
+// verb; so does "Egyikük sem" of "neither of them".
+bool Generator::noneSubject() const {
+  if (!roles_.subject || roles_.verb.passive) return false;
+  if (const std::string& w = t_[roles_.subject->begin].lower;
+      (w == "neither" || w == "none") && !groupPart(*roles_.subject).empty())
+    return true;
+  const std::string& head = t_[roles_.subject->head].lemma;
+  return isIndefinitePronoun(t_[roles_.subject->head]) &&
+         (head == "nobody" || head == "nothing" || head == "no one");
+}
+
+// The sense whose pass= note says what befalls a passive's subject ("were injured": "meg|sérül"),
+// when the passive has no "by" after its verb; null otherwise.
+const Sense* Generator::passOf(const VerbGroup& g) const {
+  if (!g.passive || g.main >= n_ || !t_[g.main].entry) return nullptr;
+  for (std::size_t k = g.main + 1; k < n_; ++k)
+    if (t_[k].lower == "by") return nullptr;
+  for (const Sense& s : t_[g.main].entry->senses)
+    if (!s.note("pass").empty()) return &s;
+  return nullptr;
+}
+
+// Where a place after a noun ends, when one starts at `pos` ("in the hat", "in Canada"); n_ if
+// none does.
+std::size_t Generator::placeBeforeVerb(std::size_t pos) const {
+  if (pos + 1 >= n_ || t_[pos].tag != PartOfSpeech::preposition || !startsNounPhrase(pos + 1)) return n_;
+  return readNounPhrase(pos + 1).end;
+}
+
 // The subject: the noun phrase before the verb group, or after an inverted auxiliary.
 void Generator::findSubject(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
@@ -1708,7 +1803,7 @@ void Generator::findSubject(ClauseRoles& r) const {
        isHave(t_[r.verbStart])) &&
       startsNounPhrase(r.verbStart + 1) && t_[r.verbStart + 1].tag != PartOfSpeech::adjective) {
     const NounPhrase np = readNounPhrase(r.verbStart + 1);
-    if (np.end == g.main) r.subject = np, r.inverted = true;
+    if (np.end == g.main || placeBeforeVerb(np.end) == g.main) r.subject = np, r.inverted = true;
   }
   // "there is", and in a question "is there" ("Is there a pharmacy near here?": "Van ...?")
   // ("There may be a problem": past the modal)
@@ -1724,6 +1819,7 @@ void Generator::agreeWithSubject(ClauseRoles& r) const {
   if (r.subject) {
     a.person = r.subject->person;
     a.plural = r.subject->plural;
+    groupPart(*r.subject, &a.person, &a.plural);  // "Egyikük sem beszélt", "Mindketten nevettek"
     // "my brother and I", "you and Anna": the first person before the second, both before the third
     if (r.subject->end > r.subject->begin)
       for (std::size_t k = r.subject->end; k + 1 < n_ && t_[k].lower == "and" && startsNounPhrase(k + 1);) {
@@ -2119,9 +2215,12 @@ bool Generator::passiveReceiver(const ClauseRoles& r) const {
 void Generator::placeCopula(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
   std::size_t afterBe = g.be + 1;  // the predicate, after any "not" or "still", or the subject asked about
+  // ("is tightly closed": past an adverb of how, "szorosan zárva van")
   while (g.copula && afterBe < n_ &&
          (t_[afterBe].tag == PartOfSpeech::negation || t_[afterBe].lower == "still" ||
-          (r.inverted && r.subject && afterBe == r.subject->begin && r.subject->pronoun)))
+          (r.inverted && r.subject && afterBe == r.subject->begin && r.subject->pronoun) ||
+          (t_[afterBe].tag == PartOfSpeech::adverb && t_[afterBe].lower.ends_with("ly") && afterBe + 1 < n_ &&
+           t_[afterBe + 1].tag == PartOfSpeech::adjective)))
     ++afterBe;
   if (g.copula && afterBe < n_) {
     const Token& after = t_[afterBe];
@@ -2130,6 +2229,14 @@ void Generator::placeCopula(ClauseRoles& r) const {
         after.tag == PartOfSpeech::preposition || after.lower == "here" || after.lower == "there" ||
         (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
         (as && as->keepsCopula);
+    // ("how beautiful the lake was in autumn": the predicate came first, what follows the copula
+    // is when, "milyen gyönyörű ősszel a tó")
+    // (a noun's, whose present copula goes unsaid; "how busy you are at work" keeps "vagy")
+    const bool nounAfterPredicate = n_ > 1 && (t_[1].tag == PartOfSpeech::determiner ||
+                                               t_[1].tag == PartOfSpeech::possessive || t_[1].tag == PartOfSpeech::noun);
+    if (before_.degree && after.tag == PartOfSpeech::preposition && t_[0].tag == PartOfSpeech::adjective &&
+        nounAfterPredicate)
+      r.copulaLocation = false;
   }
   // "It was a cold night": "Hideg éjszaka volt"; "It is important": "Fontos"; "It is cold":
   // "Hideg van", the weather keeping its copula; "he", "she" keep "ő" before a present predicate
@@ -2148,10 +2255,15 @@ void Generator::placeCopula(ClauseRoles& r) const {
   const bool pastIt = it && (g.past || g.future || itIsAdjective || (g.copula && clockTimeAt(afterBe)));
   // ("She was tired": "Fáradt volt", the copula said; "She is tired": "Ő fáradt", no verb left)
   // ("You and Anna": "Te és Anna", a pronoun with another subject stays)
-  r.dropSubject = r.subject && r.subject->pronoun && !g.passive &&
+  // ("He said that he was tired": "Azt mondta, hogy fáradt", the one who said it said of himself)
+  const bool sameSpeaker = before_.reported && r.subject && r.subject->pronoun &&
+                           !before_.subjectPronoun.empty() && t_[r.subject->head].lower == before_.subjectPronoun;
+  // ("This means that": a demonstrative says which, "Ez azt jelenti", and stays)
+  const bool demonstrative = r.subject && (t_[r.subject->head].lower == "this" || t_[r.subject->head].lower == "that");
+  r.dropSubject = r.subject && r.subject->pronoun && !g.passive && !demonstrative &&
                   !(r.subject->end + 1 < n_ && t_[r.subject->end].lower == "and" &&
                     startsNounPhrase(r.subject->end + 1)) &&
-                  (pastIt ||
+                  (pastIt || sameSpeaker ||
                    !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past &&
                      !g.future && g.modal != "hat" && g.modal != "cond" && !mustDo(g)) ||
                    feelingPredicate(r) != n_);
@@ -2296,23 +2408,35 @@ std::size_t Generator::emitPossession() {
   const std::optional<NounPhrase>& subject = roles_.subject;
   // "január óta van egy új igazgatója", "kilenckor van egy megbeszélésem": a time first
   if (!g.negative && t_[0].tag != PartOfSpeech::question) emitTimeFirst(g.have + 1);
+  NounPhrase obj = readNounPhrase(g.have + 1);
+  // "has no rooms": "nincs szobája", the negation, one of what there is none of
+  const bool none = obj.begin < obj.end && t_[obj.begin].lower == "no" && obj.begin < obj.head;
+  if (none) ++obj.begin, obj.plural = false;
+  const bool negative = g.negative || none;
+  // "have two children", "has a lot of work": how many of the thing is the focus before the
+  // verb ("Két gyereke van", "Sok munkája van"); "a dog", "a big garden" stay after it, "Van egy
+  // kutyám" (of an adjective both orders are heard: "Van egy nagy kertje")
+  bool described = false;
+  for (std::size_t k = obj.begin; k < obj.head; ++k)
+    described = described || t_[k].tag == PartOfSpeech::number || t_[k].lemma == "many" ||
+                t_[k].lemma == "much" || t_[k].lemma == "a lot of" || t_[k].lemma == "lots of" ||
+                t_[k].lemma == "several";
+  const bool first = described && !negative && !obj.pronoun && t_[0].tag != PartOfSpeech::question &&
+                     !roles_.inverted && g.modal.empty() && !obj.ofOwner && !obj.participle;
   // ("would have a house": "lenne egy háza")
   const bool would = g.modal == "cond" && !g.past;
-  // "The hotel has no rooms": "nincs szobája", the thing in the singular and no "semmi"
-  const bool none = g.have + 2 < n_ && t_[g.have + 1].lower == "no" && startsNounPhrase(g.have + 2);
-  emit(g.negative || none ? (g.past  ? "nem volt"
-                     : would ? "nem lenne"
-                             : "nincs")
-                  : (g.past  ? "volt"
-                     : would ? "lenne"
-                             : "van"),
-       g.have);
-  NounPhrase obj = readNounPhrase(none ? g.have + 2 : g.have + 1);
-  if (none) obj.plural = false, done_[g.have + 1] = true;
+  const std::string verb = negative ? (g.past  ? "nem volt"
+                                       : would ? "nem lenne"
+                                               : "nincs")
+                                    : (g.past  ? "volt"
+                                       : would ? "lenne"
+                                               : "van");
+  if (!first) emit(verb, g.have);
   // (the subject's person as the verb agrees: formal "you" is the third, "Van kérdése")
   const bool pronoun = subject && subject->pronoun;
   emitNounPhrase(obj, Case::nominative, "", pronoun ? roles_.agreement.person : 3,
                  pronoun && roles_.agreement.plural);
+  if (first) emit(verb, g.have);
   objectDone_ = true;
   return obj.end;
 }
@@ -2720,6 +2844,20 @@ bool Generator::emitMannerFirst(bool howOnly) {
       t_.back().entry && !t_.back().time && !listed(kOwnPlace, t_.back().lemma))
     pos = n_ - 1;
   const bool prefixed = (roles_.verbSense && !roles_.verbSense->prefix.empty()) || !t_[g.main].prefix.empty();
+  // "ran very fast", "spoke so quietly that": the degree and its adverb together, "nagyon
+  // gyorsan futott", "olyan halkan beszélt, hogy"
+  if (pos + 1 < n_ && !done_[pos] && t_[pos].tag == PartOfSpeech::adverb && listed(kDegreeAdverbs, t_[pos].lower) &&
+      t_[pos + 1].tag == PartOfSpeech::adverb && t_[pos + 1].entry && !t_[pos + 1].time &&
+      !listed(kStayAfter, t_[pos + 1].lemma) && !(pos + 2 < n_ && t_[pos + 2].lower == "than") &&
+      (!howOnly || t_[pos + 1].lower.ends_with("ly") || t_[pos + 1].lower == "well" || t_[pos + 1].lower == "fast")) {
+    const auto degree = plainSense(t_[pos], sense(pos));
+    const auto how = plainSense(t_[pos + 1], sense(pos + 1));
+    if (degree && how) {
+      emit(*degree, pos), emit(*how, pos + 1);
+      done_[pos] = done_[pos + 1] = true;
+      return true;
+    }
+  }
   if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
       (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
       listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than") ||
@@ -2727,13 +2865,49 @@ bool Generator::emitMannerFirst(bool howOnly) {
       (pos > 0 && t_[pos - 1].lower == "so" &&
        t_[pos - 1].tag == PartOfSpeech::adverb))  // "olyan hangosan, hogy"
     return false;
+  // a particle of direction is the prefix of a verb without one, never a word of its own before
+  // it: "kibámult", not "ki bámult"; a verb with a prefix keeps the particle after it
+  // ("climbed up the ladder": a particle that only repeats the prefix is said once, "felmászott")
+  // (a verb known only from the dictionary may carry a prefix inside its word: it keeps the
+  // particle apart)
+  const bool direction = listed(kDirectionParticles, t_[pos].lower);
+  if (direction && !roles_.verbSense) return false;
+  if (direction && prefixed) {
+    const std::string own = roles_.verbSense && !roles_.verbSense->prefix.empty() ? roles_.verbSense->prefix
+                                                                                   : t_[g.main].prefix;
+    if (own != directionPrefix(pos)) return false;
+    done_[pos] = true;
+    particlePrefix_ = own;
+    return true;
+  }
   done_[pos] = true;
   // "came home": "haza" is a prefix, one word with the verb ("hazajött")
   if (t_[pos].lemma == "home" && plainSense(t_[pos], sense(pos)) == "haza")
     homePrefix_ = true;
+  else if (direction)
+    particlePrefix_ = directionPrefix(pos);
   else
     emit(plainSense(t_[pos], sense(pos)).value_or(t_[pos].written), pos);
   return true;
+}
+
+// The prefix a particle of direction gives its verb: its first sense ("out": "ki", "down": "le"),
+// but "off" a place is down from it ("took the book off the shelf": "levette a polcról").
+std::string Generator::directionPrefix(std::size_t particle) const {
+  if (t_[particle].lower == "off" && particle + 1 < n_ && startsNounPhrase(particle + 1)) return "le";
+  return plainSense(t_[particle], sense(particle)).value_or("");
+}
+
+// The case of the place right after a particle that became the verb's prefix: what one goes
+// down, up or out along is "-n" ("lefutottak a dombon", "kibámult az ablakon"), what one comes
+// off "-ról" ("leesett a tetőről").
+std::optional<Case> Generator::placeOfParticle(std::size_t pos) const {
+  if (pos == 0 || particlePrefix_.empty() || !done_[pos - 1] || t_[pos - 1].tag != PartOfSpeech::adverb ||
+      !listed(kDirectionParticles, t_[pos - 1].lower) || t_[pos].tag == PartOfSpeech::pronoun)
+    return std::nullopt;
+  if (t_[pos - 1].lower == "off") return Case::delative;
+  if (t_[pos - 1].lower == "away") return std::nullopt;
+  return Case::superessive;
 }
 
 // "has reached dangerous levels again", "put it down again": a statement's "again" opens what
@@ -2877,6 +3051,8 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     const std::size_t linked = linkedPredicate();
     if (linked != n_ && !g.negative)
       emitLinkedPredicate(linked);
+    else if (noneSubject())
+      splitPrefix_ = true;  // "Senki sem vette észre", "senki sem sérült meg": "sem" is the focus
     else
       emitBeforeVerb();
     // ("Bejelentette, hogy": a prefixed verb needs no "azt", which would take the prefix's place)
@@ -3654,8 +3830,15 @@ std::size_t Generator::emitPart(std::size_t pos) {
     // "When does the train leave?": "Mikor indul a vonat?", the noun subject inside the verb
     // group follows the verb
     if (subjectAfterVerb_ ||
-        (r.inverted && r.subject && !r.subject->pronoun && r.subject->begin > pos && r.subject->begin < next))
+        (r.inverted && r.subject && !r.subject->pronoun && r.subject->begin > pos && r.subject->begin < next)) {
       emitSubject();
+      // "Where is the man in the hat going?": its place follows it, "Hová megy a férfi a kalapban?"
+      if (const std::size_t where = r.subject->end;
+          r.inverted && where < n_ && !done_[where] && r.verb.main != n_ && placeBeforeVerb(where) == r.verb.main) {
+        const std::size_t end = emitPrepositionalPhrase(where);
+        for (std::size_t k = where; k < end; ++k) done_[k] = true;
+      }
+    }
     return next;
   }
   return emitOtherPart(pos);
@@ -3690,6 +3873,13 @@ std::size_t Generator::emitSubject() {
       t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun &&
       !(r.subject->begin > 0 && t_[r.subject->begin - 1].tag == PartOfSpeech::question))  // "Melyik busz"
     emit("a", r.subject->begin);
+  // "Neither of them spoke": "Egyikük sem szólalt meg"; "Both of us knew": "Mindketten tudtuk"
+  if (const std::string_view part = groupPart(*r.subject); !part.empty()) {
+    emit(std::string(part), r.subject->begin);
+    if (part.starts_with("egyik")) emit("sem", r.subject->begin);
+    lastCase_ = Case::nominative;
+    return std::max(r.subject->end, r.subject->begin + 3);
+  }
   // "Nobody knew": "Senki sem tudta"
   const bool none =
       indefinitePronoun && (t_[r.subject->head].lemma == "nobody" || t_[r.subject->head].lemma == "nothing" ||
@@ -3799,7 +3989,7 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     // "for at least four hours", "for about ten minutes": as long as, past the adverb ("-ig")
     const bool howLong =
         pos >= 2 && t_[pos - 1].tag == PartOfSpeech::adverb && t_[pos - 2].lower == "for" && isDuration(np);
-    emitNounPhrase(np, howLong ? Case::terminative : Case::nominative);
+    emitNounPhrase(np, howLong ? Case::terminative : placeOfParticle(pos).value_or(Case::nominative));
     return std::max(np.end, pos + 1);
   }
   if (auto next = emitActivityWhile(pos)) return *next;
@@ -3875,6 +4065,16 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
 // The words kept for the end, and "a" before a vowel made "az".
 void Generator::finish() {
   for (HungarianWord& w : copulaTail_) out_.push_back(std::move(w));
+  if (seemsComma_ < out_.size()) out_[seemsComma_].commaBefore = true;
+  // "Nem vagyok dühös, csak fáradt", "kicsi, de tiszta": a comma after an adjective stays, and
+  // "de" always has one before it
+  for (std::size_t k = 1; k < out_.size(); ++k) {
+    const std::size_t before = out_[k - 1].token;
+    const bool pausedAdjective = before + 1 == out_[k].token && t_[before].tag == PartOfSpeech::adjective &&
+                                 t_[before].pauseAfter;
+    const bool but = out_[k].text == "de" && t_[out_[k].token].lower == "but";
+    if (pausedAdjective || but) out_[k].commaBefore = true;
+  }
   for (std::size_t k = 0; k + 1 < out_.size(); ++k) {
     if (out_[k].text != "a") continue;
     const std::u16string next = utf8ToUtf16(out_[k + 1].text);
@@ -3887,7 +4087,11 @@ void Generator::finish() {
 
 ClauseContext Generator::context() const {
   ClauseContext c = before_;
-  if (roles_.subject) c.known = true, c.subject = Agreement{roles_.agreement.person, roles_.agreement.plural};
+  if (roles_.subject) {
+    c.known = true, c.subject = Agreement{roles_.agreement.person, roles_.agreement.plural};
+    c.thing = !roles_.subject->pronoun && saidOfThing(roles_);
+    c.subjectPronoun = roles_.subject->pronoun ? t_[roles_.subject->head].lower : std::string();
+  }
   c.imperative = roles_.verb.imperative;
   c.past = roles_.verb.past;
   c.reported = false;
@@ -3899,6 +4103,9 @@ ClauseContext Generator::context() const {
 
 std::vector<HungarianWord> Generator::run() {
   roles_.verb = readVerbGroup();
+  // "Three people were injured in the accident": no one's doing but what befell them, said
+  // actively of them, "Három ember megsérült" (with "by" the doer is said: "megsebesítette")
+  if (passOf(roles_.verb) != nullptr) befalls_ = true, roles_.verb.passive = false;
   findSubject(roles_);
   agreeWithSubject(roles_);
   findObjects(roles_);
@@ -3930,6 +4137,15 @@ std::vector<HungarianWord> Generator::run() {
       (saysWhenToCome(t_) || saidOfThing(roles_) || (before_.reported && !before_.past) ||
        roles_.verb.copula))  // ("They could be right": "Igazuk lehet")
     roles_.verb.modal = "hat", roles_.verb.past = false;
+  // "The storm should weaken by tomorrow", "The parcel should arrive on Monday": what a thing
+  // should do without an object is what is expected of it, "várhatóan gyengül" (what a person
+  // should do, or a thing should do to something, stays advice: "Látnod kellene egy orvost")
+  if (roles_.verb.modal == "kellene" && roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "should" &&
+      roles_.verb.main != n_ && !roles_.verb.passive && !roles_.verb.negative && !roles_.inverted &&
+      !roles_.object &&
+      (roles_.subject ? !roles_.subject->pronoun && saidOfThing(roles_) : before_.known && before_.thing) &&
+      t_[0].tag != PartOfSpeech::question && !before_.asked)
+    roles_.verb.modal.clear(), roles_.verb.adverb = "v\xC3\xA1rhat\xC3\xB3" "an";
   // "Can I help you?": "Segíthetek?"
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
     roles_.verb.modal = "hat";
@@ -3948,6 +4164,11 @@ std::vector<HungarianWord> Generator::run() {
     emit("szerint", roles_.verb.main);
     finish();
     return out_;
+  }
+  if (roles_.verb.seems) {
+    emit("\xC3\xBAgy", roles_.verb.firstAux);
+    emit(roles_.verb.seemedPast ? "t\xC5\xB1nt" : "t\xC5\xB1nik", roles_.verb.firstAux);
+    seemsComma_ = out_.size();
   }
   const bool topicFirst = subjectBeforeTime();
   if (topicFirst) {
@@ -4000,8 +4221,26 @@ std::vector<HungarianWord> Generator::run() {
 
 // The relative word of clause c; a preposition left at the clause's end gives it its case, the
 // verb's own where the lexicon names one: "the colleague I worked with": "akivel dolgoztam",
+// "the winter anyone could remember": the verb's own case for what it is about takes the
+// relative word, "amelyre bárki emlékezett" (a plain object stays "amelyet").
+std::optional<std::string> governedRelative(const std::vector<Token>& t, const Clause& c) {
+  for (std::size_t k = c.body; k < c.end; ++k)
+    if (t[k].tag == PartOfSpeech::verb) {
+      const Sense* s = coreSense(t[k], 0);
+      if (!s || s->note("obj").empty()) return std::nullopt;
+      NounStem stem;
+      stem.lemma = c.link.starts_with("aki") ? "aki" : "amely";
+      stem.harmony = int(Harmony::front);
+      return inflectNoun(stem, t[c.begin - 1].plural, {}, caseNamed(s->note("obj")));
+    }
+  return std::nullopt;
+}
+
 // "the house I grew up in": "amelyben felnőttem".
 std::string relativeWord(const std::vector<Token>& t, const Clause& c) {
+  if (c.relative && c.link.ends_with('t') && c.begin > 0 && c.end > c.body &&
+      t[c.end - 1].tag != PartOfSpeech::preposition)
+    return governedRelative(t, c).value_or(c.link);
   if (c.end < c.body + 2 || c.begin == 0 || t[c.end - 1].tag != PartOfSpeech::preposition) return c.link;
   const Token& p = t[c.end - 1];
   std::optional<Case> cs;
@@ -4024,6 +4263,34 @@ std::string relativeWord(const std::vector<Token>& t, const Clause& c) {
 bool wouldElsewhere(const std::vector<Token>& t, const Clause& c) {
   for (std::size_t k = 0; k < t.size(); ++k)
     if ((k < c.begin || k >= c.end) && t[k].lower == "would" && t[k].tag == PartOfSpeech::modal) return true;
+  return false;
+}
+
+// The sentence's last clause, after a comma, only names who holds the claim before it: "...,
+// a new survey shows", "..., experts say" (its subject and a verb of saying, nothing after).
+bool sourceAfterClaim(const std::vector<Token>& t, const Clause& c) {
+  static constexpr std::string_view kHolding[] = {"say", "claim", "show", "suggest", "report", "find", "reveal"};
+  if (!c.link.empty() || c.begin == 0 || !t[c.begin - 1].pauseAfter || c.end != t.size() || c.end < c.body + 2)
+    return false;
+  const Token& verb = t[c.end - 1];
+  const Token& head = t[c.end - 2];
+  if (verb.tag != PartOfSpeech::verb || !listed(kHolding, verb.lemma) || verb.form == VerbForm::ing ||
+      verb.form == VerbForm::participle || (head.tag != PartOfSpeech::noun && head.tag != PartOfSpeech::name))
+    return false;
+  for (std::size_t k = c.body; k + 2 < c.end; ++k)
+    if (t[k].tag != PartOfSpeech::determiner && t[k].tag != PartOfSpeech::adjective &&
+        t[k].tag != PartOfSpeech::noun && t[k].tag != PartOfSpeech::possessive && t[k].tag != PartOfSpeech::name)
+      return false;
+  return true;
+}
+
+// The clause's verb demands what the "that" clause after it says: "insist", "demand", "suggest",
+// "recommend", "propose", "require".
+bool demandsBefore(const std::vector<Token>& t, const Clause& c) {
+  static constexpr std::string_view kDemanding[] = {"insist", "demand",  "suggest",
+                                                    "recommend", "propose", "require"};
+  for (std::size_t k = c.begin; k < c.end; ++k)
+    if (t[k].tag == PartOfSpeech::verb && listed(kDemanding, t[k].lemma)) return true;
   return false;
 }
 
@@ -4177,14 +4444,27 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
   const std::vector<Token>& tokens = marked;
   ClauseContext context, beforeRelative;
   context.saying = shape.reportsSpeech;
-  const std::vector<Clause> clauses = splitClauses(marked, shape);
+  std::vector<Clause> clauses = splitClauses(marked, shape);
   const bool formal = context.formal = formalNotice(marked) || instructsTheReader(marked, clauses, shape);
   if (formal)  // "your ticket": "a jegyét"
     for (Token& t : marked)
       if (t.tag == PartOfSpeech::possessive && t.person == 2 && !t.plural) t.person = 3;
-  if (clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
-    return Generator(marked, pointed, pointedSense, context).run();
+  // "Many people work from home, a new survey shows": the source after the claim comes first,
+  // "Egy új felmérés szerint sokan ..."
   std::vector<HungarianWord> out;
+  if (clauses.size() >= 2 && !shape.reportsSpeech && !shape.quotation && sourceAfterClaim(tokens, clauses.back())) {
+    const Clause c = clauses.back();
+    clauses.pop_back();
+    const std::vector<Token> body(tokens.begin() + std::ptrdiff_t(c.body), tokens.begin() + std::ptrdiff_t(c.end));
+    Generator g(body, pointed >= c.body && pointed < c.end ? pointed - c.body : body.size(), pointedSense, context);
+    g.sourceOnly();
+    for (HungarianWord w : g.run()) {
+      w.token += c.body;
+      out.push_back(std::move(w));
+    }
+  }
+  if (out.empty() && clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
+    return Generator(marked, pointed, pointedSense, context).run();
   // "how hard it is": "milyen nehéz", the "it" of a predicate said alone (at `dropped`, in the
   // body; 0: none)
   auto droppedIt = [&](const Clause& c) -> std::size_t {
@@ -4236,8 +4516,9 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       beforeRelative = context;
       context = ClauseContext{true, Agreement{3, tokens[c.begin - 1].plural, false, false}, false};
     }
+    if (c.ofTime) beforeRelative = context;  // (its own subject, and the main clause's after it)
     // after a relative clause the main clause goes on with its own subject
-    if (k > 0 && clauses[k - 1].relative && c.link.empty()) context = beforeRelative;
+    if (k > 0 && (clauses[k - 1].relative || clauses[k - 1].ofTime) && c.link.empty()) context = beforeRelative;
     const std::vector<Token> body = bodyOf(c);
     std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
     const std::size_t dropped = droppedIt(c);
@@ -4255,6 +4536,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                          tokens[k - 1].tag == PartOfSpeech::adjective))
           --k;
         if (k >= 2 && tokens[k - 1].lower == "of" && tokens[k - 2].tag == PartOfSpeech::noun) one = k - 2;
+        // ("I was told to": the passive's subject, before its "was")
+        if (tokens[one].tag == PartOfSpeech::verb && one >= 2) one -= 2;
         const Token& told = tokens[one];
         context.subject =
             Agreement{told.tag == PartOfSpeech::pronoun ? told.person : 3, told.plural, false, false};
@@ -4262,7 +4545,12 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     }
     // "knew where the key was": a question within keeps its tense as what was said does ("hol van")
     context.reported = (c.link == "hogy" || c.question) && !c.relative && !c.result && k > 0;
+    // "insisted that we stay", "suggested that he wait": what is demanded is the subjunctive,
+    // with its own subject ("ragaszkodott ahhoz, hogy maradjunk")
+    if (c.link == "hogy" && k > 0 && !c.relative && demandsBefore(tokens, clauses[k - 1]))
+      context.purpose = true, context.reported = false;
     context.asked = c.question && !c.degree;
+    context.degree = c.degree;
     context.linked = !c.link.empty();
     context.formal = formal;
     context.relativeObject = c.relative && !c.link.empty() && c.link.back() == 't';  // "amelyet", "akit"

@@ -410,7 +410,7 @@ TEST(ConstructionsTest, OneOfAPairIsSingularForBoth) {
 TEST(ConstructionsTest, NumberWordsMakeOneNumber) {
   EXPECT_EQ(hungarian("She bought three hundred apples."), "Háromszáz almát vett.");
   EXPECT_EQ(hungarian("He paid two hundred and fifty pounds."), "Kétszázötven fontot fizetett.");
-  EXPECT_EQ(hungarian("The town has twenty-five thousand people."), "A városnak van huszonötezer embere.");
+  EXPECT_EQ(hungarian("The town has twenty-five thousand people."), "A városnak huszonötezer embere van.");
   EXPECT_EQ(analysed("a hundred people"), "a hundred/num people/n");
 }
 
@@ -436,7 +436,7 @@ TEST(ConstructionsTest, ClausesAreSaidOneByOneWithTheirLinkWords) {
   EXPECT_EQ(hungarian("The book that I bought is good."), "A könyv, amelyet vettem, jó.");
   EXPECT_EQ(hungarian("The man who lives here is a doctor."), "A férfi, aki lakik itt, orvos.");
   // what someone said is the verb's object, and keeps its own tense
-  EXPECT_EQ(hungarian("She said that she was busy."), "Azt mondta, hogy ő elfoglalt.");
+  EXPECT_EQ(hungarian("She said that she was busy."), "Azt mondta, hogy elfoglalt.");
   EXPECT_EQ(hungarian("I bought a new car, but it is too small."), "Vettem egy új autót, de túl kicsi.");
 }
 
@@ -1487,8 +1487,8 @@ TEST(ConstructionsTest, ALongCompoundTakesAHyphenAndAMonthBeforeANounItsAdjectiv
 }
 
 TEST(ConstructionsTest, SoManyAndSoMuchAreEnnyi) {
-  EXPECT_EQ(hungarian("We had never seen so many stars before."), "Soha nem láttunk ennyi csillagot.");
-  EXPECT_EQ(hungarian("She has so much money."), "Van ennyi pénze.");
+  EXPECT_EQ(hungarian("We had never seen so many stars before."), "Soha nem láttunk annyi csillagot.");
+  EXPECT_EQ(hungarian("She has so much money."), "Van annyi pénze.");
   // of thanks and of love it is how much, "nagyon"
   EXPECT_EQ(hungarian("I love you so much."), "Nagyon szeretlek.");
 }
@@ -1748,7 +1748,7 @@ TEST(ConstructionsTest, SoThatSaysWhatCameOfIt) {
   EXPECT_EQ(hungarian("The box was so heavy that I couldn't lift it."),
             "A doboz olyan nehéz volt, hogy nem tudtam felemelni.");
   EXPECT_EQ(hungarian("He spoke so quietly that nobody heard him."),
-            "Beszélt olyan csendesen, hogy senki sem hallotta őt.");
+            "Olyan csendesen beszélt, hogy senki sem hallotta őt.");
   // after a comma "so" says what follows
   EXPECT_EQ(hungarian("It was late, so we went home."), "Késő volt, így hazamentünk.");
 }
@@ -2126,9 +2126,8 @@ TEST(ConstructionsTest, AClauseOfItsOwnWaitsForItsVerb) {
 }
 
 TEST(ConstructionsTest, AClausesLastWordAfterItsNounIsTheVerb) {
-  // ", a new survey shows.": the verb, not "felmérésműsorok"
-  EXPECT_EQ(hungarian("People work from home, a new survey shows.").ends_with("egy új felmérés mutat."),
-            true);
+  // ", a new survey shows.": the verb, not "felmérésműsorok", and so a source of the claim
+  EXPECT_EQ(hungarian("People work from home, a new survey shows.").find("Egy új felmérés szerint"), 0u);
   // after a verb the noun phrase is its object
   EXPECT_EQ(hungarian("She lost her school books."), "Elvesztette az iskolai könyveit.");
 }
@@ -2174,9 +2173,9 @@ TEST(ConstructionsTest, APlaceInARaceIsWhatOneBecame) {
 }
 
 TEST(ConstructionsTest, HowADegreeAfterAVerbIsDone) {
-  // "so fast", "too fast" after a verb say how: "olyan gyorsan", "túl gyorsan"
-  EXPECT_EQ(hungarian("She runs so fast."), "Fut olyan gyorsan.");
-  EXPECT_EQ(hungarian("He drove too fast."), "Vezetett túl gyorsan.");
+  // "so fast", "too fast" after a verb say how, before it: "olyan gyorsan", "túl gyorsan"
+  EXPECT_EQ(hungarian("She runs so fast."), "Olyan gyorsan fut.");
+  EXPECT_EQ(hungarian("He drove too fast."), "Túl gyorsan vezetett.");
   // after the copula what one is
   EXPECT_EQ(hungarian("The car is very fast."), "Az autó nagyon gyors.");
 }
@@ -2333,7 +2332,7 @@ TEST(ConstructionsTest, ADefiniteOwnerAfterOfMakesTheHeadItsOwn) {
 TEST(ConstructionsTest, SoRoundComeAndAndKeepTheirOrdinaryReadings) {
   // "so" before an adverb that is no quality is "így"; before one that is, "olyan"
   EXPECT_NE(hungarian("I think so too.").find("így"), std::string::npos);
-  EXPECT_EQ(hungarian("He ran so fast."), "Futott olyan gyorsan.");
+  EXPECT_EQ(hungarian("He ran so fast."), "Olyan gyorsan futott.");
   // a noun after "and" closing the sentence is a noun joined to the one before, no verb
   EXPECT_EQ(hungarian("We visited the museum and the city parks."),
             "Meglátogattuk a múzeumot és a városi parkokat.");
@@ -2514,6 +2513,373 @@ TEST(ConstructionsTest, PretendingToDoIsMakingAsIf) {
   EXPECT_EQ(hungarian("We pretend to sleep."), "Úgy teszünk, mintha aludnánk.");
   // what one promises stays what one will do
   EXPECT_EQ(hungarian("She promised to write."), "Megígérte, hogy ír.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AParticleOfDirectionIsTheVerbsPrefixAndItsPlaceTakesACase) {
+  // one word with the verb, never "ki bámult"; the place gone along takes "-n", the place come
+  // off "-ról", and "off" a place is "le"
+  EXPECT_EQ(hungarian("The children ran down the hill."), "A gyerekek lefutottak a dombon.");
+  EXPECT_EQ(hungarian("The wind had blown the roof off the old barn."), "A szél lefújta a tetőt a régi pajtáról.");
+  EXPECT_EQ(hungarian("Thousands of teachers walked out."), "Több ezer tanár sztrájkolt.");
+  EXPECT_EQ(hungarian("The cat jumped off the table."), "A macska leugrott az asztalról.");
+  // a particle that repeats the verb's own prefix is said once
+  EXPECT_EQ(hungarian("He climbed up the ladder."), "Felmászott a létrán.");
+  // "away" stays after its verb, as before
+  EXPECT_EQ(hungarian("He threw the letter away."), "Kidobta a levelet.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AContactRelativeClauseKeepsTheNounItSaysMoreOf) {
+  // "it" and "this" right before a verb open it as "I" and "you" do
+  EXPECT_EQ(hungarian("We are sorry for the trouble it caused."), "Sajnáljuk a bajt, amelyet okozott.");
+  EXPECT_EQ(hungarian("It was the coldest winter anyone could remember."),
+            "A leghidegebb tél volt, amelyre bárki emlékezett.");
+  // its one-word subject may have a place after it
+  EXPECT_NE(hungarian("It was the coldest winter anyone in the valley could remember.").find("tél volt, amelyre"),
+            std::string::npos);
+  // an opening adverb and its comma stand before the noun it follows
+  EXPECT_EQ(hungarian("Unfortunately, the item you ordered is out of stock."),
+            "Sajnos a tétel, amelyet rendeltél, elfogyott.");
+  // what one tells someone stays what was told, no relative clause
+  EXPECT_EQ(hungarian("I told the boy it was late.").find("amely"), std::string::npos);
+  // a plain object keeps "amelyet"
+  EXPECT_EQ(hungarian("The item you ordered is out of stock."), "A tétel, amelyet rendeltél, elfogyott.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, APerfectWhoseParticipleIsSpeltAsTheBaseIsThePast) {
+  EXPECT_EQ(hungarian("I have run out of ideas."), "Kifogytam ötletekből.");
+  EXPECT_EQ(hungarian("She has come home."), "Hazajött.");
+  EXPECT_EQ(hungarian("They have become friends."), "Barátok lettek.");
+  // past the subject of a question
+  EXPECT_EQ(hungarian("Have you read the book?"), "Elolvastad a könyvet?");
+  // without "have" the base stays the present
+  EXPECT_EQ(hungarian("They become friends."), "Barátok lesznek.");
+  EXPECT_EQ(analysed("I have to run"), "i/pron have/aux to/to run/v/base");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, APhrasalVerbsParticleAfterHerOrANameIsTheVerbs) {
+  EXPECT_EQ(analysed("I will pick her up"), "i/pron will/modal pick/v/base her/pron up/part");
+  EXPECT_EQ(hungarian("I will pick her up."), "Felveszem őt.");
+  EXPECT_EQ(hungarian("Call Anna back."), "Hívja vissza Annát.");
+  // "her" before a noun stays its owner
+  EXPECT_EQ(hungarian("She picked her bag up."), "Felvette a táskáját.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ASecondAdjectiveAfterTheCopulasIsSaidOfTheSubjectToo) {
+  // after a comma with "just" or "only", or after "but": an adjective, not a verb's past
+  EXPECT_EQ(hungarian("I am not angry, just tired."), "Nem vagyok dühös, csak fáradt.");
+  EXPECT_EQ(hungarian("I am not angry, only tired."), "Nem vagyok dühös, csak fáradt.");
+  EXPECT_EQ(hungarian("The room was small but clean."), "A szoba kicsi, de tiszta volt.");
+  EXPECT_EQ(hungarian("She was not sad, but tired."), "Nem volt szomorú, de fáradt.");
+  // an adverb between the copula and the state keeps the state
+  EXPECT_EQ(hungarian("He was really tired."), "Tényleg fáradt volt.");
+  EXPECT_EQ(hungarian("The door was already closed."), "Az ajtó már zárva volt.");
+  // a verb after "and" with no copula before stays a verb
+  EXPECT_EQ(analysed("she smiled and cleaned the room"),
+            "she/pron smile/v/past and/conj clean/v/past the/det room/n");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AQuestionsSubjectWithAPlaceAfterItKeepsBoth) {
+  EXPECT_EQ(hungarian("Where is the man in the hat going?"), "Hová megy a férfi a kalapban?");
+  EXPECT_EQ(hungarian("What are the children in the garden doing?"), "Mit csinálnak a gyerekek a kertben?");
+  EXPECT_EQ(hungarian("How is life in Canada treating you?"), "Hogyan kezel az élet Kanadában téged?");
+  // without the place, as before
+  EXPECT_EQ(hungarian("Where is the man going?"), "Hová megy a férfi?");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatAThingShouldDoIsWhatIsExpectedOfIt) {
+  EXPECT_EQ(hungarian("The parcel should arrive on Monday."), "A csomag várhatóan hétfőn megérkezik.");
+  // the subject of the clause before, after "and"
+  EXPECT_NE(hungarian("The storm is moving east and should weaken.").find(", és várhatóan"), std::string::npos);
+  // a person's "should" stays advice, and so does a thing's with an object or a negation
+  EXPECT_EQ(hungarian("You should see a doctor."), "Látnod kellene egy orvost.");
+  EXPECT_EQ(hungarian("The children are tired and should go to bed.").find("rhat"), std::string::npos);
+  EXPECT_EQ(hungarian("The government should reduce taxes.").find("rhat"), std::string::npos);
+  EXPECT_EQ(hungarian("The parcel should not arrive on Monday.").find("rhat"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatOneSaysOfOneselfHasNoSecondPronoun) {
+  EXPECT_EQ(hungarian("He said that he was tired."), "Azt mondta, hogy fáradt.");
+  EXPECT_EQ(hungarian("She told me that she was busy."), "Azt mondta nekem, hogy elfoglalt.");
+  // another pronoun is someone else and stays
+  EXPECT_EQ(hungarian("She said that he was tired."), "Azt mondta, hogy ő fáradt.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatBefellAPassivesSubjectIsSaidActivelyOfIt) {
+  // the lexicon's pass= verb, in the subject's number and the tense of "be"
+  EXPECT_EQ(hungarian("Three people were injured in the accident."), "Három ember megsérült a balesetben.");
+  EXPECT_EQ(hungarian("He was injured."), "Megsérült.");
+  // with "by" the one who did it is said, as in any passive
+  EXPECT_EQ(hungarian("He was injured by a falling tree.").find("megsérült"), std::string::npos);
+  // the adjective before a noun stays the state
+  EXPECT_EQ(hungarian("The injured player is unlikely to recover.").find("A sérült játékos"), 0u);
+}
+
+TEST(ConstructionsTest, NobodysSemStandsRightBeforeTheVerbWhosePrefixFollows) {
+  EXPECT_EQ(hungarian("Nobody noticed the mistake."), "Senki sem vette észre a hibát.");
+  EXPECT_EQ(hungarian("Nobody came back."), "Senki sem jött vissza.");
+  EXPECT_EQ(hungarian("Nobody answered the phone."), "Senki sem válaszolt a telefonra.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, MakeSureTakesAClauseWithoutThat) {
+  EXPECT_EQ(hungarian("Make sure the lid is tightly closed."), "Győződjön meg arról, hogy a fedő szorosan zárva van.");
+  EXPECT_EQ(hungarian("Make sure that the lid is closed."), "Győződjön meg arról, hogy a fedő zárva van.");
+  // an adverb of how before a state that keeps its copula keeps it too
+  EXPECT_EQ(hungarian("The shop is usually closed."), "A bolt általában zárva van.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, APastParticipleWithItsDoerAfterAnObjectDescribesIt) {
+  EXPECT_EQ(hungarian("We repaired the damage caused by the storm last year."),
+            "Tavaly megjavítottuk a vihar által okozott kárt.");
+  // one "egy" for the noun and its doer
+  EXPECT_EQ(hungarian("I read a book written by a famous author.").find("egy egy"), std::string::npos);
+  EXPECT_NE(hungarian("I read a book written by a famous author.").find("szerző által"), std::string::npos);
+  // a verb without an object is the clause's own: "sat by the fire"
+  EXPECT_EQ(hungarian("The children sat by the fire.").find("által"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatSeemsToBeDoneIsUgyTunik) {
+  EXPECT_EQ(hungarian("He seemed to know the answer."), "Úgy tűnt, tudja a választ.");
+  EXPECT_EQ(hungarian("The children seem to enjoy the game."), "Úgy tűnik, a gyerekek élvezik a játékot.");
+  EXPECT_EQ(hungarian("Nobody at the party seemed to recognise her."), "Úgy tűnt, a buliban senki sem ismeri fel őt.");
+  // seeming to be so-and-so stays the linking verb
+  EXPECT_EQ(hungarian("She seemed to be happy."), "Boldognak tűnt.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AContactRelativeMayHaveANounSubjectAndSayWhenOfATime) {
+  EXPECT_EQ(hungarian("The book my father wrote is good."), "A könyv, amelyet az apám írt, jó.");
+  // after a time, a clause with more than its verb says when; the main clause keeps its subject
+  EXPECT_EQ(hungarian("The year we moved to Budapest was hard."), "Az év, amikor Budapestre költöztünk, nehéz volt.");
+  // a time that is the verb's object stays "amelyet"
+  EXPECT_EQ(hungarian("It was a day I will never forget."), "Nap volt, amelyet soha nem felejtek el.");
+  // after a comma a new clause begins
+  EXPECT_EQ(hungarian("That night, the children went to bed.").find("amely"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatAPassivesSubjectWasToldToDoIsItsOwnClause) {
+  // the one told is the subject of what is to be done
+  EXPECT_EQ(hungarian("We were told to wait outside."), "Nekünk azt mondták, hogy várjunk kint.");
+  EXPECT_EQ(hungarian("The children were told to wait."), "A gyerekeknek azt mondták, hogy várjanak.");
+  EXPECT_EQ(hungarian("Passengers were asked to leave the train."), "Az utasokat megkérték, hogy elhagyják a vonatot.");
+  // told actively, as before
+  EXPECT_EQ(hungarian("He told me to wait outside."), "Azt mondta nekem, hogy várjak kint.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatIsDemandedIsTheSubjunctive) {
+  EXPECT_EQ(hungarian("She insisted that we stay."), "Ahhoz ragaszkodott, hogy maradjunk.");
+  EXPECT_EQ(hungarian("The doctor suggested that I rest for a week."), "Az orvos azt javasolta, hogy pihenjek egy hétig.");
+  // what is said keeps the indicative
+  EXPECT_EQ(hungarian("She said that we stay."), "Azt mondta, hogy maradunk.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ABaseSpeltAsAnotherVerbsPastIsThatPastWithoutAnObject) {
+  // "fell" after a subject with nothing to cut down is the past of "fall"
+  EXPECT_EQ(hungarian("Water prices fell."), "A vízárak estek.");
+  EXPECT_EQ(analysed("water prices fell sharply"), "water/n price/n fall/v/past sharply/adv");
+  // after "I" with an object the chooser's reading stays
+  EXPECT_EQ(hungarian("I saw it."), "Láttam.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, HowManyOneHasStandsBeforeTheVerbAndHavingNoneIsNincs) {
+  EXPECT_EQ(hungarian("I have two children."), "Két gyerekem van.");
+  EXPECT_EQ(hungarian("I have had a lot of work."), "Sok munkám volt.");
+  EXPECT_EQ(hungarian("We have no milk."), "Nincs tejünk.");
+  // one of what there is none of
+  EXPECT_NE(hungarian("The hotel has no rooms available.").find("nincs szabad szobája"), std::string::npos);
+  // "a dog", "a big dog", and a question keep "van" first
+  EXPECT_EQ(hungarian("I have a dog."), "Van egy kutyám.");
+  EXPECT_EQ(hungarian("He has a big dog."), "Van egy nagy kutyája.");
+  EXPECT_EQ(hungarian("Do you have two tickets?").find("Van"), 0u);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ASourceNamedAfterTheClaimComesFirstWithSzerint) {
+  EXPECT_EQ(hungarian("Prices will rise next year, experts say."), "A szakértők szerint az árak jövőre emelkednek.");
+  EXPECT_EQ(hungarian("The economy is growing, the government claims."), "A kormány szerint a gazdaság nő.");
+  // a pronoun after the comma is no source named
+  EXPECT_EQ(hungarian("I love you, she said.").find("szerint"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ADegreeAndItsAdverbOfHowStandBeforeTheVerbTogether) {
+  EXPECT_EQ(hungarian("He ran very fast."), "Nagyon gyorsan futott.");
+  EXPECT_EQ(hungarian("He drives too fast."), "Túl gyorsan vezet.");
+  EXPECT_EQ(hungarian("She spoke so quietly that nobody heard her."), "Olyan csendesen beszélt, hogy senki sem hallotta őt.");
+  EXPECT_EQ(hungarian("She sings very well."), "Nagyon jól énekel.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AfterAFrontedDegreeTheTimeIsNoPlaceThatKeepsTheCopula) {
+  EXPECT_EQ(hungarian("I had forgotten how beautiful the lake was in autumn."),
+            "Elfelejtettem, milyen gyönyörű a tó ősszel.");
+  // a place as the predicate keeps it
+  EXPECT_EQ(hungarian("The lake is in the valley."), "A tó a völgyben van.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, APartOfAGroupIsSaidWithTheGroupsPossessive) {
+  // "neither", "none": "egyikük sem", its verb singular and "sem" before it
+  EXPECT_EQ(hungarian("Neither of them spoke."), "Egyikük sem beszélt.");
+  EXPECT_EQ(hungarian("None of us knew the answer."), "Egyikünk sem tudta a választ.");
+  EXPECT_EQ(hungarian("Neither of them came back."), "Egyikük sem jött vissza.");
+  // "both": "mindketten", the verb in the group's person
+  EXPECT_EQ(hungarian("Both of them laughed."), "Mindketten nevettek.");
+  EXPECT_EQ(hungarian("Both of us were tired."), "Mindketten fáradtak voltunk.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, SoManyAndTooManyCountTheirNounAsMany) {
+  // one quantity, no "so" that links a clause; the noun singular in its case
+  EXPECT_EQ(hungarian("We had never seen so many stars."), "Soha nem láttunk annyi csillagot.");
+  EXPECT_EQ(hungarian("There were so many people."), "Annyi ember volt.");
+  EXPECT_EQ(hungarian("There are too many cars in the city."), "Túl sok autó van a városban.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ThatOrThisOpeningAClauseBeforeAThirdPersonIsItsSubject) {
+  EXPECT_EQ(hungarian("Call me if that works for you."), "Hívjon fel engem, ha az működik nálad.");
+  EXPECT_EQ(analysed("this costs a lot"), "this/pron cost/v/3sg a lot/adv");
+  // before a singular noun "this" stays its determiner
+  EXPECT_EQ(hungarian("I like this shirt because this colour suits me."),
+            "Szeretem ezt az inget, mert ez a szín megfelel nekem.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, TheStateAnObjectIsKeptInStandsWhereAPrefixDoes) {
+  EXPECT_EQ(hungarian("Leave the door open."), "Hagyja nyitva az ajtót.");
+  EXPECT_EQ(hungarian("Keep the windows closed."), "Tartsa becsukva az ablakokat.");
+  EXPECT_EQ(hungarian("She kept the door locked."), "Bezárva tartotta az ajtót.");
+  // an adjective without a state of its own is left as it was
+  EXPECT_EQ(hungarian("Keep the food warm.").find("Tartsa"), 0u);
+  // leaving a place stays leaving it
+  EXPECT_EQ(hungarian("She left the house."), "Elhagyta a házat.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AnOwnerWithThisOrThatAfterOfIsSaidInTheDative) {
+  EXPECT_EQ(hungarian("The price of this car is high."), "Ennek az autónak az ára magas.");
+  EXPECT_EQ(hungarian("I like the colour of those flowers."), "Szeretem azoknak a virágoknak a színét.");
+  // an owner with "the" stays in the nominative, one article before it
+  EXPECT_EQ(hungarian("The price of petrol rose."), "A benzin ára emelkedett.");
 }
 
 }  // namespace

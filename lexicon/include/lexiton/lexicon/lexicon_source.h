@@ -33,6 +33,9 @@
 //             thing=:      the verb said of a thing as its subject ("the machine works":
 //                          "működik", where a person "dolgozik"), with its own prefix after
 //                          "|" ("the lights went out": "ki|alszik")
+//             pass=:       what befalls the subject of the verb's passive without an agent,
+//                          with its own prefix after "|" ("were injured": "meg|sérül",
+//                          "megsérültek"; "injured by a falling tree" stays a passive)
 //             person:      a noun that names a person ("férfi"), an adjective's sense for
 //                          people ("old": "idős" of a man, "régi" else), a verb's sense for a
 //                          person as its object ("know": "ismer" someone, "tud" else)
