@@ -880,7 +880,7 @@ contact	n	kapcsolat[kapcsolatok] ; érintkezés
 contact	v	meg|keres ; érintkezik
 content	n	tartalom[tartalmak]
 content	adj	elégedett
-date	n	dátum[dátumok] ; randevú ; randevú[when=blind/romantic/dinner/ask]
+date	n	dátum[dátumok] ; nap[napok,3sg=napja,pl] ; randevú ; randevú[when=blind/romantic/dinner/ask]
 date	v	jár[obj=val,noobj]
 defense	n	védelem[védelmek] ; védekezés
 demand	n	igény[igények] ; kereslet[keresletek]
@@ -1941,7 +1941,7 @@ introduction	n	bevezetés[bevezetések] ; bemutatás
 inventory	n	leltár[leltárak] ; készlet[készletek]
 iron	n	vas[vasak] ; vasaló
 iron	v	vasal ; ki|vasal
-item	n	tétel[tételek] ; cikk[cikkek] ; tárgy[tárgyak]
+item	n	tétel[tételek] ; termék[termékek,when=order/ordered/buy/bought/add/added/return/returned/basket/cart/sell/sold/stock/deliver/delivered/purchase/purchased/ship/shipped] ; cikk[cikkek] ; tárgy[tárgyak]
 joint	n	ízület[ízületek] ; illesztés
 joint	adj	közös
 labor	n	munka ; munkaerő ; szülés

@@ -419,7 +419,7 @@ TEST(PhrasesTest, WhatIsAvailableAfterItsNounStandsBeforeIt) {
   EXPECT_EQ(hungarian("There is no room available."), "Nincs szabad szoba.");
   EXPECT_EQ(hungarian("We have no tables available tonight."), "Ma este nincs szabad asztalunk.");
   // the time or place after it stays apart
-  EXPECT_TRUE(has(hungarian("The hotel has no rooms available on those dates."), "nincs szabad szobája azokon"));
+  EXPECT_TRUE(has(hungarian("The hotel has no rooms available on those dates."), "nincs szabad szobája azokon a napokon"));
   // as a predicate it is said after the copula's subject
   EXPECT_EQ(hungarian("Tickets are available online."), "A jegyek elérhetők online.");
 }
@@ -428,6 +428,19 @@ TEST(PhrasesTest, AClauseWithoutItsRelativeWordPastAnOpeningAdverb) {
   EXPECT_EQ(hungarian("Unfortunately, the item you ordered is out of stock."),
             "Sajnos a tétel, amelyet rendeltél, elfogyott.");
   EXPECT_EQ(hungarian("The item you ordered is out of stock."), "A tétel, amelyet rendeltél, elfogyott.");
+}
+
+TEST(PhrasesTest, DatesInThePluralAreDays) {
+  EXPECT_TRUE(has(hungarian("Choose other dates."), "napokat"));
+  // one date is a date
+  EXPECT_TRUE(has(hungarian("Write the date here."), "dátumot"));
+}
+
+TEST(PhrasesTest, AnItemOneBuysIsAProduct) {
+  EXPECT_EQ(hungarian("Add the items to the list."), "Adja hozzá a termékeket a listához.");
+  EXPECT_TRUE(has(hungarian("He bought three items."), "terméket"));
+  // an item of other things stays "tétel"
+  EXPECT_TRUE(has(hungarian("Take the items."), "tételeket"));
 }
 
 }  // namespace
