@@ -520,7 +520,7 @@ plant	v	ültet ; el|ültet
 plant	n	növény[növények] ; üzem[üzemek] ; erőmű[erőművek,acc=erőművet,3sg=erőműve,when=nuclear/coal/gas/solar/hydroelectric/wind/geothermal] ; üzem[üzemek,when=chemical/manufacturing/processing/treatment/industrial/steel/car/bottling/assembly/packaging/production/close/operate]
 promise	v	meg|ígér ; ígér
 rest	v	pihen[noobj]
-rest	n	pihenés[pihenések] ; többi rész[when=of]
+rest	n	pihenés[pihenések] ; többi tag[3sg=tagja,when=team/family/group/class/staff/crew/band/committee/board/squad/club/party/delegation/cast/household/company/department/office] ; többi rész[when=of]
 ride	v	lovagol[noobj] ; utazik
 ring	v	csenget[noobj,thing=cseng] ; cseng[noobj]
 shout	v	kiabál[noobj,for=ert,at=ra] ; kiált[noobj]

@@ -2687,7 +2687,19 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
         for (std::size_t v = 0; v < i; ++v)
           if (toks[v].tag == PartOfSpeech::verb && toks[v].neighbour == toks[i].lemma)
             toks[v].neighbour = toks[owner].lemma;
-      toks[i].neighbour = "of";
+      // ("the rest of the team": an owner a sense names takes that one, "a csapat többi tagja")
+      const bool ownerNamed =
+          owner < toks.size() && toks[owner].tag == PartOfSpeech::noun &&
+          std::any_of(toks[i].entry->senses.begin(), toks[i].entry->senses.end(), [&](const lexicon::Sense& s) {
+            const std::string_view when = s.note("when");
+            for (std::size_t at = 0; at < when.size();) {
+              const std::size_t end = std::min(when.find('/', at), when.size());
+              if (when.substr(at, end - at) == toks[owner].lemma) return true;
+              at = end + 1;
+            }
+            return false;
+          });
+      toks[i].neighbour = ownerNamed ? toks[owner].lemma : "of";
     }
 }
 

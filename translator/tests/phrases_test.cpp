@@ -398,7 +398,7 @@ TEST(PhrasesTest, FreeOfChargeIsAnAdjectiveAfterBeAndAnAdverbAfterAVerb) {
 
 TEST(PhrasesTest, TheRestOfAThingIsItsOtherPart) {
   EXPECT_EQ(hungarian("The rest of the money is here."), "A pénz többi része itt van.");
-  EXPECT_TRUE(has(hungarian("Forward this to the rest of the team."), "a csapat többi részének"));
+  EXPECT_TRUE(has(hungarian("Forward this to the rest of the money."), "a pénz többi részének"));
   // the verb takes the sense of the owner: time is spent ("tölt")
   EXPECT_TRUE(has(hungarian("We spent the rest of the evening at home."), "töltöttük az este többi részét"));
   // without "of" a rest is a break
@@ -428,6 +428,13 @@ TEST(PhrasesTest, AClauseWithoutItsRelativeWordPastAnOpeningAdverb) {
   EXPECT_EQ(hungarian("Unfortunately, the item you ordered is out of stock."),
             "Sajnos a tétel, amelyet rendeltél, elfogyott.");
   EXPECT_EQ(hungarian("The item you ordered is out of stock."), "A tétel, amelyet rendeltél, elfogyott.");
+}
+
+TEST(PhrasesTest, TheRestOfAGroupOfPeopleIsItsOtherMembers) {
+  EXPECT_EQ(hungarian("The rest of the family stayed at home."), "A család többi tagja otthon maradt.");
+  EXPECT_TRUE(has(hungarian("Forward this message to the rest of the team."), "a csapat többi tagjának"));
+  // the rest of a thing stays its other part
+  EXPECT_TRUE(has(hungarian("I spent the rest of the day at home."), "a nap többi részét"));
 }
 
 TEST(PhrasesTest, DatesInThePluralAreDays) {
