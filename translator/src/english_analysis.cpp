@@ -1440,10 +1440,28 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
     // ("plays very well": how, after a verb or its object, "nagyon jól"; "are growing so fast":
     // a word the core lexicon has as an adverb too, right after a verb that is not "seem")
+    // "slammed the door so hard that": after a verb's object too, unless the verb says what the
+    // object is or becomes ("found the test so hard", "made the room so warm")
+    const bool afterObject = [&] {
+      if (prevLower != "so" || i < 3 || !coreReading(PartOfSpeech::adverb) || nextNounish) return false;
+      std::size_t b = i - 1;
+      if (toks[b - 1].tag != PartOfSpeech::noun) return false;
+      while (b > 0 && (toks[b - 1].tag == PartOfSpeech::noun || toks[b - 1].tag == PartOfSpeech::adjective))
+        --b;
+      if (b == 0 || (toks[b - 1].tag != PartOfSpeech::determiner && toks[b - 1].tag != PartOfSpeech::possessive))
+        return false;
+      --b;
+      static constexpr std::string_view kSaysWhatItIs[] = {"find", "make", "keep", "leave", "consider", "think",
+                                                           "call", "get",  "want", "like",  "prefer",   "have",
+                                                           "see",  "feel", "hold", "paint", "turn",     "set"};
+      return b > 0 && toks[b - 1].tag == PartOfSpeech::verb && !seemsLike(toks[b - 1]) &&
+             !listed(kSaysWhatItIs, toks[b - 1].lemma);
+    }();
     const bool how = (t.lower == "well" && i >= 2 && toks[i - 2].tag != PartOfSpeech::auxiliary &&
                       toks[i - 2].tag != PartOfSpeech::pronoun) ||
                      (i >= 2 && toks[i - 2].tag == PartOfSpeech::verb && !seemsLike(toks[i - 2]) &&
-                      coreReading(PartOfSpeech::adverb));
+                      coreReading(PartOfSpeech::adverb)) ||
+                     afterObject;
     bonus(how ? PartOfSpeech::adverb : PartOfSpeech::adjective, std::nullopt, 200);
   } else if (prevTag == PartOfSpeech::adverb && i >= 2 && subjectPronoun(toks[i - 2])) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);  // "I usually walk": the subject's verb
@@ -2630,9 +2648,11 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       else if (i > 0 && said(i - 1))
         toks[i].neighbour = toks[i - 1].lemma;
       else {
-        // "pushed the door hard", "hit it hard": said of the verb past its short object
+        // "pushed the door hard", "hit it hard": said of the verb past its short object (and
+        // past "so" or "very": "slammed the door so hard")
         std::size_t b = i;
-        while (b > 0 && i - b < 4 &&
+        if (b > 1 && (toks[b - 1].lower == "so" || toks[b - 1].lower == "very" || toks[b - 1].lower == "too")) --b;
+        while (b > 0 && i - b < 5 &&
                (toks[b - 1].tag == PartOfSpeech::noun || toks[b - 1].tag == PartOfSpeech::adjective ||
                 toks[b - 1].tag == PartOfSpeech::determiner || toks[b - 1].tag == PartOfSpeech::possessive ||
                 toks[b - 1].tag == PartOfSpeech::pronoun))
@@ -2914,7 +2934,9 @@ void soOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
           (endsWith(toks[i + 1].lower, "ly") ||
            // "ran so fast": how it was done; "I think so too", "said so again": "so" is "így"
            (toks[i - 1].tag == PartOfSpeech::verb &&
-            core.find(toks[i + 1].lower, PartOfSpeech::adjective))))))
+            core.find(toks[i + 1].lower, PartOfSpeech::adjective)) ||
+           // "slammed the door so hard that": a clause of result follows
+           (i + 2 < toks.size() && toks[i + 2].lower == "that")))))
       if (const lexicon::Entry* so = core.find("so", PartOfSpeech::adverb)) {
         toks[i].tag = PartOfSpeech::adverb;
         toks[i].entry = so;

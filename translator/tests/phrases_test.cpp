@@ -450,5 +450,16 @@ TEST(PhrasesTest, AnItemOneBuysIsAProduct) {
   EXPECT_TRUE(has(hungarian("Take the items."), "tételeket"));
 }
 
+TEST(PhrasesTest, SoHardAfterAnObjectIsHowItWasDone) {
+  EXPECT_EQ(hungarian("He slammed the door so hard that a picture fell off the wall."),
+            "Olyan erősen bevágta az ajtót, hogy egy kép leesett a falról.");
+  EXPECT_EQ(hungarian("She pushed the door so hard that it broke."), "Olyan erősen tolta az ajtót, hogy eltört.");
+  // after the copula it is the adjective
+  EXPECT_EQ(hungarian("The test was so hard that nobody passed."),
+            "A teszt olyan nehéz volt, hogy senki sem haladott el.");
+  // a verb that says what its object is keeps the adjective
+  EXPECT_FALSE(has(hungarian("She found the test so hard that she cried."), "erősen"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
