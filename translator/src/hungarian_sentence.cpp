@@ -1408,6 +1408,15 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     stem = potentialOf(stem);  // "Kaphatnék egy pohár vizet?", "Megkérdezhetném?"
     emitNegatable(conditionalOf(stem, a), "nem");
     return;
+  } else if (modal == "cond" && past) {
+    // "would have come", "if I had known": what was not so is the past with "volna" ("eljöttem
+    // volna", "nem merte volna", "ha tudtam volna")
+    const std::string form = conjugate(stem, Tense::past, a);
+    if (negative)
+      emit("nem", verb), emit(form, verb), emit("volna", verb), emit(stem.prefix, verb);
+    else
+      emit(stem.prefix + form, verb), emit("volna", verb);
+    return;
   } else if (modal == "cond") {
     emitNegatable(conditionalOf(stem, a), "nem");  // "szeretnék", "megvenném"
     return;
@@ -1665,6 +1674,10 @@ VerbGroup Generator::readVerbGroup() const {
   // "If I had more time, I would travel": "Ha több időm lenne", what is not so
   if (before_.hypothetical && g.past && g.modal.empty() && !g.future && (g.have == n || g.possession))
     g.modal = "cond", g.past = false;
+  // "If I had known": "Ha tudtam volna", a past that was not so (the past conditional)
+  if (before_.hypothetical && g.past && g.modal.empty() && !g.future && g.have != n && !g.possession &&
+      !g.copula && g.main != n && t_[g.main].form == VerbForm::participle)
+    g.modal = "cond";
   // ("if you could send me": "ha el tudnád küldeni")
   if (before_.hypothetical && g.past && g.modal == "tud") g.modal = "tud-cond", g.past = false;
   // "how to swim": "hogyan kell úszni"

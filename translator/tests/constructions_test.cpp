@@ -2884,3 +2884,19 @@ TEST(ConstructionsTest, AnOwnerWithThisOrThatAfterOfIsSaidInTheDative) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WouldHaveAndAnIfOfHadDoneAreThePastWithVolna) {
+  EXPECT_EQ(hungarian("I would have come."), "Jöttem volna.");
+  EXPECT_EQ(hungarian("I would not have come."), "Nem jöttem volna.");
+  EXPECT_EQ(hungarian("If you had asked me, I would have helped you."),
+            "Ha megkérdeztél volna engem, segítettem volna neked.");
+  // what would be now stays the present conditional, and so does an "if" of possession
+  EXPECT_EQ(hungarian("I would like a coffee."), "Szeretnék egy kávét.");
+  EXPECT_EQ(hungarian("If I had more time, I would travel."), "Ha lenne több időm, utaznék.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
