@@ -3769,7 +3769,9 @@ std::optional<std::size_t> Generator::emitTimeAgo(std::size_t pos) {
 // duration as "két éve".
 void Generator::findPerfectDuration() {
   const VerbGroup& g = roles_.verb;
-  if (g.have == n_ || g.passive) return;  // no perfect ("The houses are big")
+  // (a passive with its doer is said of the doer: "has been run by the same family since
+  // 1950", "1950 óta ugyanaz a család vezeti", still)
+  if (g.have == n_ || (g.passive && !roles_.agent)) return;  // no perfect ("The houses are big")
   // "have been married for forty years": the copula's perfect, "negyven éve házasok"
   // "has had a new director since January": the possession's, "január óta új igazgatója van"
   const bool owned = g.possession && g.firstAux < g.have && isHave(t_[g.firstAux]);

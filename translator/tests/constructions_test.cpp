@@ -2900,3 +2900,18 @@ TEST(ConstructionsTest, WouldHaveAndAnIfOfHadDoneAreThePastWithVolna) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, APassiveOfAVerbWhoseParticipleIsItsBaseKeepsItsDoer) {
+  EXPECT_EQ(hungarian("The shop is run by my uncle."), "A boltot a nagybácsim vezeti.");
+  // a perfect with its doer and "since" or "for" says what still holds, the present
+  EXPECT_EQ(hungarian("The shop has been run by my family since 1950."), "A boltot a családom 1950 óta vezeti.");
+  EXPECT_EQ(hungarian("The shop has been run by my family for ten years."), "A boltot a családom tíz éve vezeti.");
+  // without a time the perfect stays the past
+  EXPECT_EQ(hungarian("The house has been built by my grandfather."), "A házat a nagyapám építette.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
