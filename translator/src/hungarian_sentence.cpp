@@ -2853,7 +2853,11 @@ bool Generator::emitMannerFirst(bool howOnly) {
   // ("two days ago" and "fell asleep" keep theirs)
   static constexpr std::string_view kOwnPlace[] = {"ago",   "asleep", "alone", "apart",
                                                    "ahead", "aside",  "awake"};
-  if (pos < n_ && t_[pos].tag != PartOfSpeech::adverb && t_.back().tag == PartOfSpeech::adverb &&
+  // ("stared out of the window for a long time": past a particle that is to be the verb's prefix
+  // too, "sokáig kibámult")
+  const bool particle = pos < n_ && t_[pos].tag == PartOfSpeech::adverb && listed(kDirectionParticles, t_[pos].lower) &&
+                        pos + 1 < n_ && t_[pos + 1].lower == "of" && !done_[pos];
+  if (pos < n_ && (t_[pos].tag != PartOfSpeech::adverb || particle) && t_.back().tag == PartOfSpeech::adverb &&
       t_.back().entry && !t_.back().time && !listed(kOwnPlace, t_.back().lemma))
     pos = n_ - 1;
   const bool prefixed = (roles_.verbSense && !roles_.verbSense->prefix.empty()) || !t_[g.main].prefix.empty();

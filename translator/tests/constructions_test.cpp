@@ -2915,3 +2915,17 @@ TEST(ConstructionsTest, APassiveOfAVerbWhoseParticipleIsItsBaseKeepsItsDoer) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AnAdverbClosingTheClauseComesFirstPastOutOf) {
+  EXPECT_EQ(hungarian("The old man stared out of the window for a long time."),
+            "Az idős férfi sokáig bámult ki az ablakból.");
+  EXPECT_EQ(hungarian("He ran out of the room quickly."), "Gyorsan kifutott a szobából.");
+  // a particle with its own place keeps the adverb after it
+  EXPECT_EQ(hungarian("They ran down the hill quickly."), "Lefutottak a dombon gyorsan.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
