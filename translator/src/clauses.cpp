@@ -293,6 +293,33 @@ class Splitter {
            (t_[i - 1].tag == PartOfSpeech::adjective || t_[i - 1].tag == PartOfSpeech::adverb) &&
            t_[i - 2].lower == "so" && t_[i - 2].tag == PartOfSpeech::adverb;
   }
+  // "The mayor's plan to build a new stadium has divided residents": "to" and a verb after the
+  // noun phrase that opens the sentence, with the sentence's own verb after them, say what the
+  // noun is, a clause inside the main one ("A polgármester terve, hogy új stadiont építsen,
+  // megosztotta a lakosokat")
+  bool nounsInfinitiveAt(std::size_t i) const {
+    if (i < 1 || i + 2 >= t_.size() || t_[i].tag != PartOfSpeech::infinitiveTo || t_[i].purpose ||
+        t_[i - 1].tag != PartOfSpeech::noun || t_[i + 1].tag != PartOfSpeech::verb ||
+        t_[i + 1].form != VerbForm::base)
+      return false;
+    for (std::size_t k = 0; k < i; ++k) {
+      const PartOfSpeech tag = t_[k].tag;
+      if ((tag != PartOfSpeech::determiner && tag != PartOfSpeech::possessive && tag != PartOfSpeech::adjective &&
+           tag != PartOfSpeech::noun && tag != PartOfSpeech::name && tag != PartOfSpeech::number) ||
+          t_[k].pauseAfter)
+        return false;
+    }
+    // (the sentence's verb: an auxiliary or a modal after the infinitive's own words)
+    for (std::size_t k = i + 2; k + 1 < t_.size(); ++k) {
+      if (t_[k].pauseAfter || t_[k].tag == PartOfSpeech::conjunction || t_[k].tag == PartOfSpeech::infinitiveTo)
+        return false;
+      if ((t_[k].tag == PartOfSpeech::auxiliary || t_[k].tag == PartOfSpeech::modal) &&
+          t_[k - 1].tag != PartOfSpeech::auxiliary && t_[k - 1].tag != PartOfSpeech::modal &&
+          t_[k - 1].tag != PartOfSpeech::infinitiveTo)
+        return t_[k + 1].tag != PartOfSpeech::infinitiveTo;  // ("The way to learn is to practise")
+    }
+    return false;
+  }
   bool startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const;
   bool perceivedAt(std::size_t i) const;
   Clause clauseAt(std::size_t begin, std::size_t end, bool first) const;
@@ -362,6 +389,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                              })))
     return true;
   if (thanksClauseAt(t_, i) || toBeDoneAt(i)) return true;
+  if (clauseBegin == 0 && nounsInfinitiveAt(i)) return true;
   // ("let me know", "thank you" and "thanks", one word in Hungarian, "szólj", "köszönöm", are their
   // clause's verb: "Szólj, ha ...", "Köszönöm az e-mailedet, holnap válaszolok")
   bool verbBefore = verbIn(clauseBegin, i);
@@ -489,6 +517,12 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.purpose = true;
     return c;
   }
+  if (!first && nounsInfinitiveAt(begin)) {
+    c.link = "hogy";
+    c.body = begin + 1;
+    c.purpose = c.ofNoun = true;
+    return c;
+  }
   if (!first && t.tag == PartOfSpeech::infinitiveTo && t.purpose) {
     // "pretended to read": "(úgy tett,) mintha olvasna"
     c.link = t.promised && t_[begin - 1].lemma == "pretend" ? "mintha" : "hogy";
@@ -603,7 +637,7 @@ std::vector<Clause> Splitter::run() {
       inRelative =
           (relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb) &&
            !thatAfterObject(i) && !soThatAt(i)) ||
-          contactRelativeAt(i);
+          contactRelativeAt(i) || nounsInfinitiveAt(i);
     }
   std::vector<Clause> out;
   for (std::size_t k = 0; k < starts.size(); ++k)

@@ -4535,9 +4535,10 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       beforeRelative = context;
       context = ClauseContext{true, Agreement{3, tokens[c.begin - 1].plural, false, false}, false};
     }
-    if (c.ofTime) beforeRelative = context;  // (its own subject, and the main clause's after it)
+    if (c.ofTime || c.ofNoun) beforeRelative = context;  // (its own subject, and the main clause's after it)
     // after a relative clause the main clause goes on with its own subject
-    if (k > 0 && (clauses[k - 1].relative || clauses[k - 1].ofTime) && c.link.empty()) context = beforeRelative;
+    if (k > 0 && (clauses[k - 1].relative || clauses[k - 1].ofTime || clauses[k - 1].ofNoun) && c.link.empty())
+      context = beforeRelative;
     const std::vector<Token> body = bodyOf(c);
     std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
     const std::size_t dropped = droppedIt(c);

@@ -2929,3 +2929,19 @@ TEST(ConstructionsTest, AnAdverbClosingTheClauseComesFirstPastOutOf) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AnInfinitiveAfterTheOpeningNounIsAClauseInsideTheMainOne) {
+  EXPECT_EQ(hungarian("His plan to build a house has failed."), "A terve, hogy építsen egy házat, megbukott.");
+  EXPECT_EQ(hungarian("The mayor's plan to build a new stadium has divided the residents."),
+            "A polgármester terve, hogy építsen egy új stadiont, elosztotta a lakosokat.");
+  // an infinitive of purpose after the sentence's verb stays one
+  EXPECT_EQ(hungarian("He went to the shop to buy bread."), "A boltba ment, hogy vegyen kenyeret.");
+  // without the sentence's own verb after it the infinitive is no clause of the noun
+  EXPECT_EQ(hungarian("The best way to learn is to practise.").find("hogy"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
