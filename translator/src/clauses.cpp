@@ -362,6 +362,12 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                k.lower == "dr" || k.tag == PartOfSpeech::noun || k.lower == "all" || k.lower == "everyone";
       }))
     return true;
+  // "can provide a reference if needed": "if" and a lone participle closing the sentence are a
+  // clause of their own ("szükség esetén")
+  if (t.lower == "if" && i + 2 == t_.size() && !pauseBefore(i) &&
+      (t_[i + 1].lower == "needed" || t_[i + 1].lower == "required" || t_[i + 1].lower == "necessary" ||
+       (t_[i + 1].tag == PartOfSpeech::verb && t_[i + 1].form == VerbForm::participle)))
+    return true;
   const bool verbAfter = verbIn(i, t_.size());
   if (!verbAfter) return false;
   const Token& prev = t_[i - 1];

@@ -4452,6 +4452,32 @@ std::optional<std::vector<HungarianWord>> actionOfTime(const std::vector<Token>&
   return out;
 }
 
+// "If swallowed, seek medical advice", "can provide a reference if needed": "if" and a lone
+// participle say the case it would be, the noun of the action owned and "esetén" ("Lenyelése
+// esetén", "szükség esetén")
+std::optional<std::vector<HungarianWord>> caseOfParticiple(const std::vector<Token>& t, const Clause& c) {
+  if (t[c.begin].lower != "if" || c.body != c.begin + 1 || c.end != c.body + 1) return std::nullopt;
+  const Token& verb = t[c.body];
+  const bool need = verb.lower == "needed" || verb.lower == "required" || verb.lower == "necessary";
+  if (!need && (verb.tag != PartOfSpeech::verb || (verb.form != VerbForm::participle && verb.form != VerbForm::past)))
+    return std::nullopt;
+  std::string noun;
+  if (need) {
+    noun = "sz\xC3\xBCks\xC3\xA9g";
+  } else {
+    const Sense* s = coreSense(verb, 0);
+    if (!s) return std::nullopt;
+    std::string prefix = s->prefix;
+    if (prefix.empty()) prefix = std::string(s->note("perf"));
+    noun = actionNounOf(VerbStem{s->word, prefix, ""}, true);
+  }
+  if (noun.empty()) return std::nullopt;
+  std::vector<HungarianWord> out;
+  out.push_back({noun, c.body, true});
+  out.push_back({"eset\xC3\xA9n", c.begin, true});
+  return out;
+}
+
 std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed, std::size_t pointed,
                                              std::size_t pointedSense, const SentenceShape& shape) {
   // the pauses inside a clause separate the members of a list ("bread, milk and eggs")
@@ -4509,6 +4535,11 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       gerundContext.gerund = true;
     }
     const std::size_t first = out.size();
+    if (auto action = caseOfParticiple(tokens, c); action && clauses.size() > 1) {
+      out.insert(out.end(), action->begin(), action->end());
+      nominalBefore = true;
+      continue;
+    }
     if (auto action = actionOfTime(tokens, c, pointed, pointedSense)) {
       out.insert(out.end(), action->begin(), action->end());
       nominalBefore = true;

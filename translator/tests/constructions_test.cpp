@@ -2945,3 +2945,17 @@ TEST(ConstructionsTest, AnInfinitiveAfterTheOpeningNounIsAClauseInsideTheMainOne
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, IfAndALoneParticipleSayTheCaseOfTheAction) {
+  EXPECT_EQ(hungarian("If swallowed, seek medical advice immediately."),
+            "Lenyelése esetén azonnal keressen orvosi tanácsot.");
+  EXPECT_EQ(hungarian("Call me if needed."), "Hívjon fel engem szükség esetén.");
+  // "if" with a subject and its verb stays "ha"
+  EXPECT_EQ(hungarian("If you are lost, call me."), "Ha elveszett, hívjon fel engem.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
