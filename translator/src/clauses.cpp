@@ -320,6 +320,26 @@ class Splitter {
     }
     return false;
   }
+  // "I am sure that he will come", "We are glad you came": after the copula and an adjective of
+  // certainty or feeling, what one is sure or glad of is a clause of "hogy" ("Biztos vagyok,
+  // hogy jönni fog"), never a relative one
+  bool feltThatAt(std::size_t i) const {
+    static constexpr std::string_view kFeltThat[] = {
+        "sure",     "certain",   "sorry",   "happy", "glad",  "worried",      "surprised", "pleased",
+        "aware",    "proud",     "sad",     "lucky", "grateful", "confident", "convinced", "disappointed",
+        "thankful", "delighted", "relieved", "shocked", "upset", "angry"};
+    if (i < 2 || t_[i - 1].tag != PartOfSpeech::adjective || !listed(kFeltThat, t_[i - 1].lower) ||
+        t_[i - 1].pauseAfter)
+      return false;
+    std::size_t k = i - 2;
+    while (k > 0 && (t_[k].tag == PartOfSpeech::negation || t_[k].lower == "very" || t_[k].lower == "so" ||
+                     t_[k].lower == "really" || t_[k].lower == "quite" || t_[k].lower == "absolutely"))
+      --k;
+    static constexpr std::string_view kBe[] = {"am", "is", "are", "was", "were", "be", "'m", "'re", "'s", "been"};
+    if (!listed(kBe, t_[k].lower)) return false;
+    const std::size_t from = t_[i].lower == "that" ? i + 1 : i;
+    return from < t_.size() && (finiteClauseAt(from) || (from > i && verbAt(from)));
+  }
   bool startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const;
   bool perceivedAt(std::size_t i) const;
   Clause clauseAt(std::size_t begin, std::size_t end, bool first) const;
@@ -372,6 +392,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   if (!verbAfter) return false;
   const Token& prev = t_[i - 1];
   if (degreeAskedAt(i)) return true;
+  if (feltThatAt(i)) return true;
   // "Whether we come in August depends on ...": the verb after the yes or no is the sentence's
   if (clauseBegin == 0 && t_[0].lower == "whether" && t.tag == PartOfSpeech::verb &&
       (t.form == VerbForm::third || t.form == VerbForm::past) && verbIn(1, i))
@@ -558,6 +579,11 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = "hogy";
     c.body = begin + 1;
     c.gerund = c.thanks = true;
+    return c;
+  }
+  if (!first && feltThatAt(begin)) {
+    c.link = "hogy";
+    if (t.lower == "that") c.body = begin + 1;
     return c;
   }
   // ("Sorry, I don't understand": after a comma "sorry" apologises alone)

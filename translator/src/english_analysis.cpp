@@ -2845,7 +2845,10 @@ void regretfulAfraid(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
     t.tag = PartOfSpeech::adverb;
     t.entry = unfortunately;
     t.words = toks[i + 2].word + toks[i + 2].words - t.word;
-    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + 3);
+    // ("I'm afraid that the shop is closed": the "that" goes with the words it followed)
+    const bool that = next == "that" && i + 4 < toks.size();
+    if (that) t.words = toks[i + 3].word + toks[i + 3].words - t.word;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + (that ? 4 : 3));
   }
 }
 

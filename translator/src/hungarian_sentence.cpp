@@ -2179,6 +2179,10 @@ constexpr FeelingVerb kFeelingVerbs[] = {
     {"afraid", "f\xC3\xA9l", "", "of", Case::ablative},
     {"scared", "f\xC3\xA9l", "", "of", Case::ablative},
     {"late", "k\xC3\xA9sik", "el", "for", Case::elative},
+    {"glad", "\xC3\xB6r\xC3\xBCl", "", "about", Case::dative},
+    {"worried", "agg\xC3\xB3"
+                "dik",
+     "", "about", Case::nominative, "miatt"},
     {"back", "j\xC3\xB6n", "vissza", "from", Case::elative},
     {"interested",
      "\xC3\xA9rdekl\xC5\x91"

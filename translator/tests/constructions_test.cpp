@@ -2959,3 +2959,22 @@ TEST(ConstructionsTest, IfAndALoneParticipleSayTheCaseOfTheAction) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatOneIsSureOrGladOfIsAClauseOfHogy) {
+  EXPECT_EQ(hungarian("I am sure that he will come."), "Biztos vagyok, hogy jönni fog.");
+  EXPECT_EQ(hungarian("I am sure he will come."), "Biztos vagyok, hogy jönni fog.");
+  EXPECT_EQ(hungarian("I am sorry that I could not come."), "Sajnálom, hogy nem tudtam jönni.");
+  EXPECT_EQ(hungarian("We are glad that you came."), "Örülünk, hogy jöttél.");
+  EXPECT_EQ(hungarian("I am afraid that we are late."), "Sajnos elkéstünk.");
+  // glad and worried are feelings said with a verb
+  EXPECT_EQ(hungarian("I am worried about my exam."), "Aggódom a vizsgám miatt.");
+  EXPECT_EQ(hungarian("We are glad about the news."), "Örülünk a hírnek.");
+  // a relative "that" after a noun stays one
+  EXPECT_NE(hungarian("The book that I read was good.").find("amelyet"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
