@@ -3036,7 +3036,7 @@ void doAsTheMainVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
 // "I have run out of milk", "She has become a doctor", "He has cut his finger": after "have" a
 // verb whose participle is spelled as its base ("run", "come", "put", "cut") is the participle,
 // and the perfect a past ("Kifogytam", "Orvos lett"); an adverb may stand between ("has just put").
-// So is one after "been", or after "be" with "by" after it, in a passive.
+// So is one after "been", or after "be" with "by" or a particle after it, in a passive.
 void participlesLikeTheirBase(std::vector<Token>& toks) {
   for (std::size_t i = 1; i < toks.size(); ++i) {
     Token& t = toks[i];
@@ -3049,7 +3049,10 @@ void participlesLikeTheirBase(std::vector<Token>& toks) {
       t.form = VerbForm::participle;
     // ("has been run by the same family", "is run by my uncle": after "been" or "being", or
     // after "be" with its doer after "by", the passive's participle, "a család vezeti")
-    const bool byAfter = i + 1 < toks.size() && toks[i + 1].lower == "by";
+    // ("were cut off for six hours", "was put off": a particle after it, or in its phrase)
+    static constexpr std::string_view kParticles[] = {"off", "out", "up", "down", "away", "back"};
+    const bool byAfter = (i + 1 < toks.size() && (toks[i + 1].lower == "by" || listed(kParticles, toks[i + 1].lower))) ||
+                         t.words > 1;
     if (have.lower == "been" || have.lower == "being" ||
         (byAfter && (have.lower == "is" || have.lower == "are" || have.lower == "was" || have.lower == "were" ||
                      have.lower == "be")))

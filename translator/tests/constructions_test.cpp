@@ -2906,6 +2906,8 @@ namespace {
 
 TEST(ConstructionsTest, APassiveOfAVerbWhoseParticipleIsItsBaseKeepsItsDoer) {
   EXPECT_EQ(hungarian("The shop is run by my uncle."), "A boltot a nagybácsim vezeti.");
+  // a phrase of a verb and its particle after "be" is the passive too
+  EXPECT_EQ(hungarian("The meeting was put off."), "A megbeszélést elhalasztották.");
   // a perfect with its doer and "since" or "for" says what still holds, the present
   EXPECT_EQ(hungarian("The shop has been run by my family since 1950."), "A boltot a családom 1950 óta vezeti.");
   EXPECT_EQ(hungarian("The shop has been run by my family for ten years."), "A boltot a családom tíz éve vezeti.");
