@@ -2431,15 +2431,24 @@ std::size_t Generator::emitPossession() {
   if (none) ++obj.begin, obj.plural = false;
   const bool negative = g.negative || none;
   // "have two children", "has a lot of work": how many of the thing is the focus before the
-  // verb ("Két gyereke van", "Sok munkája van"); "a dog", "a big garden" stay after it, "Van egy
-  // kutyám" (of an adjective both orders are heard: "Van egy nagy kertje")
+  // verb ("Két gyereke van", "Sok munkája van"); "a dog" stays after it, "Van egy kutyám", and
+  // so does a thing described that a pronoun has now, new to the talk ("Van egy nagy kutyája")
   bool described = false;
   for (std::size_t k = obj.begin; k < obj.head; ++k)
     described = described || t_[k].tag == PartOfSpeech::number || t_[k].lemma == "many" ||
                 t_[k].lemma == "much" || t_[k].lemma == "a lot of" || t_[k].lemma == "lots of" ||
                 t_[k].lemma == "several";
-  const bool first = described && !negative && !obj.pronoun && t_[0].tag != PartOfSpeech::question &&
+  // "The house has a big garden", "had a high fever": a thing a noun owns as described, or one
+  // had in the past, is said before "van", without its "egy" ("A háznak nagy kertje van",
+  // "magas láza volt")
+  const bool adjectived = !described && (g.past || (subject && !subject->pronoun)) &&
+                          obj.begin + 1 < obj.head && obj.head + 1 == obj.end &&
+                          (t_[obj.begin].lower == "a" || t_[obj.begin].lower == "an") &&
+                          std::all_of(t_.begin() + std::ptrdiff_t(obj.begin + 1), t_.begin() + std::ptrdiff_t(obj.head),
+                                      [](const Token& k) { return k.tag == PartOfSpeech::adjective; });
+  const bool first = (described || adjectived) && !negative && !obj.pronoun && t_[0].tag != PartOfSpeech::question &&
                      !roles_.inverted && g.modal.empty() && !obj.ofOwner && !obj.participle;
+  if (first && adjectived) ++obj.begin;
   // ("would have a house": "lenne egy háza")
   const bool would = g.modal == "cond" && !g.past;
   const std::string verb = negative ? (g.past  ? "nem volt"

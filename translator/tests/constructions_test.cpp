@@ -259,7 +259,7 @@ TEST(ConstructionsTest, APhraseOfLettersOpeningWithAVerbIsTheVerbAfterAModal) {
   EXPECT_EQ(hungarian("Can I see you tomorrow?"), "Holnap látlak?");
   // greetings, but after an article the words of a noun phrase
   EXPECT_EQ(hungarian("Good morning!"), "Jó reggelt!");
-  EXPECT_EQ(hungarian("We had a good night."), "Volt egy jó éjszakánk.");
+  EXPECT_EQ(hungarian("We had a good night."), "Jó éjszakánk volt.");
 }
 
 TEST(ConstructionsTest, TheLastSpanOfTimeIsThePastOne) {
@@ -893,7 +893,7 @@ TEST(ConstructionsTest, APhrasalVerbsParticleAfterItsObject) {
 TEST(ConstructionsTest, FromWhatOneGoesOntoIsRol) {
   EXPECT_EQ(hungarian("Firefighters saved a cat from the roof."),
             "A tűzoltók megmentettek egy macskát a tetőről.");
-  EXPECT_EQ(hungarian("We had a wonderful time in Italy."), "Volt egy csodálatos időnk Olaszországban.");
+  EXPECT_EQ(hungarian("We had a wonderful time in Italy."), "Csodálatos időnk volt Olaszországban.");
   EXPECT_EQ(hungarian("He lives in Hungary."), "Magyarországon lakik.");
 }
 
@@ -2134,7 +2134,7 @@ TEST(ConstructionsTest, AClausesLastWordAfterItsNounIsTheVerb) {
 
 TEST(ConstructionsTest, AnAgeOrALengthIsOneAdjective) {
   EXPECT_EQ(hungarian("A ten-year-old boy was rescued."), "Egy tízéves fiút megmentettek.");
-  EXPECT_EQ(hungarian("We had a two-hour delay."), "Volt egy kétórás késésünk.");
+  EXPECT_EQ(hungarian("We had a two-hour delay."), "Kétórás késésünk volt.");
   // "years old" after the copula, agreeing; digits stay apart
   EXPECT_EQ(hungarian("The children are five years old."), "A gyerekek ötévesek.");
   EXPECT_EQ(hungarian("My son is 12 years old."), "A fiam 12 éves.");
@@ -2976,6 +2976,21 @@ TEST(ConstructionsTest, WhatOneIsSureOrGladOfIsAClauseOfHogy) {
   EXPECT_EQ(hungarian("We are glad about the news."), "Örülünk a hírnek.");
   // a relative "that" after a noun stays one
   EXPECT_NE(hungarian("The book that I read was good.").find("amelyet"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AThingANounOwnsAsDescribedOrOneHadInThePastComesBeforeVan) {
+  EXPECT_EQ(hungarian("The house has a big garden."), "A háznak nagy kertje van.");
+  EXPECT_EQ(hungarian("She had a high fever."), "Magas láza volt.");
+  // what a pronoun has now is new to the talk, after "van"; so is a thing not described
+  EXPECT_EQ(hungarian("He has a big dog."), "Van egy nagy kutyája.");
+  EXPECT_EQ(hungarian("I have a car."), "Van egy autóm.");
+  EXPECT_EQ(hungarian("Do you have a big garden?"), "Van egy nagy kerted?");
 }
 
 }  // namespace
