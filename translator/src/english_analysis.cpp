@@ -1191,10 +1191,13 @@ void ReadingChooser::choose(std::size_t i) {
   // "She read the book", "He put it there": after a singular subject the bare form is the past
   if (t.tag == PartOfSpeech::verb && t.form == VerbForm::base && i > 0) {
     const Token& subject = toks_[i - 1];
+    // ("Before signing the contract, read it carefully": a noun before a comma is no subject,
+    // the verb after it an instruction)
     const bool singular =
-        (subject.tag == PartOfSpeech::pronoun && subject.person == 3 && !subject.plural &&
-         subject.lower != "you") ||
-        ((subject.tag == PartOfSpeech::noun || subject.tag == PartOfSpeech::name) && !subject.plural);
+        !subject.pauseAfter &&
+        ((subject.tag == PartOfSpeech::pronoun && subject.person == 3 && !subject.plural &&
+          subject.lower != "you") ||
+         ((subject.tag == PartOfSpeech::noun || subject.tag == PartOfSpeech::name) && !subject.plural));
     // the verbs whose past is their base form
     static constexpr std::string_view kSameFormPast[] = {"put",  "set",   "cut",   "hit",    "let",  "read",
                                                          "cost", "hurt",  "shut",  "spread", "quit", "bet",

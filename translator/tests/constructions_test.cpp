@@ -2995,3 +2995,16 @@ TEST(ConstructionsTest, AThingANounOwnsAsDescribedOrOneHadInThePastComesBeforeVa
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AVerbSpeltAsItsPastAfterANounAndACommaIsAnInstruction) {
+  EXPECT_EQ(hungarian("Before signing the contract, read it carefully."),
+            "A szerződés aláírása előtt óvatosan olvassa.");
+  // after a noun subject without a comma it is the past
+  EXPECT_EQ(hungarian("The girl read the letter."), "A lány elolvasta a levelet.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
