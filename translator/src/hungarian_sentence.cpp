@@ -802,6 +802,14 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   std::size_t k = lessOf(i) ? i + 1 : numberAfterCount(i);
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
                            t_[k].tag == PartOfSpeech::number)) {
+    // ("In 2025, prices rose": a number before a comma is a phrase of its own, "2025-ben")
+    // (a clock time's colon is no comma: "8:15")
+    if (t_[k].tag == PartOfSpeech::number && t_[k].pauseAfter && k == i &&
+        !(k + 1 < t_.size() && t_[k + 1].tag == PartOfSpeech::number)) {
+      np.head = k;
+      np.end = k + 1;
+      return np;
+    }
     if (t_[k].tag == PartOfSpeech::possessive ||
         (t_[k].tag == PartOfSpeech::determiner && t_[k].lower != "a" && t_[k].lower != "an" &&
          t_[k].lower != "some" && t_[k].lower != "many" && t_[k].lower != "any" && t_[k].lower != "no" &&

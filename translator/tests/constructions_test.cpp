@@ -3008,3 +3008,16 @@ TEST(ConstructionsTest, AVerbSpeltAsItsPastAfterANounAndACommaIsAnInstruction) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ANumberBeforeACommaIsAPhraseOfItsOwn) {
+  EXPECT_EQ(hungarian("From 2025, cars must be electric."), "2025-től az autóknak elektromosnak kell lenniük.");
+  EXPECT_EQ(hungarian("In 2025, prices rose."), "2025-ben az árak emelkedtek.");
+  // a clock time's colon keeps its numbers together
+  EXPECT_EQ(hungarian("The train leaves at 8:15.").find("indul 15"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
