@@ -627,8 +627,18 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   // "What a lovely day!": an exclamation, no clause of what was done ("Amit mondtál, igaz")
   if (first && t.lower == "what" && !finiteClauseAt(begin + 1)) return c;
   c.result = !first && soThatAt(begin);
+  // ("Since 2020, prices have risen": a preposition whose words reach a comma before any verb
+  // governs them, "2020 óta")
+  bool verbBeforePause = false;
+  for (std::size_t k = begin + 1; k < end; ++k) {
+    if (t_[k].tag == PartOfSpeech::verb || t_[k].tag == PartOfSpeech::auxiliary || t_[k].tag == PartOfSpeech::modal) {
+      verbBeforePause = true;
+      break;
+    }
+    if (t_[k].pauseAfter) break;
+  }
   const bool linking = t.tag == PartOfSpeech::conjunction || t.tag == PartOfSpeech::question ||
-                       (t.tag == PartOfSpeech::preposition && finiteClauseAt(begin + 1)) ||
+                       (t.tag == PartOfSpeech::preposition && finiteClauseAt(begin + 1) && verbBeforePause) ||
                        gerundClauseAt(t_, begin) || (!first && t.lower == "that");
   if (const Subordinator* s = subordinator(t.lower); s && linking && begin + 1 < end) {
     c.link = std::string(s->hungarian);

@@ -3015,6 +3015,9 @@ namespace {
 TEST(ConstructionsTest, ANumberBeforeACommaIsAPhraseOfItsOwn) {
   EXPECT_EQ(hungarian("From 2025, cars must be electric."), "2025-től az autóknak elektromosnak kell lenniük.");
   EXPECT_EQ(hungarian("In 2025, prices rose."), "2025-ben az árak emelkedtek.");
+  // so after "since", no clause of "mióta" without a verb before the comma
+  EXPECT_EQ(hungarian("Since 2020, prices have risen."), "2020 óta az árak emelkedtek.");
+  EXPECT_EQ(hungarian("After we ate, we went home."), "Miután ettünk, hazamentünk.");
   // a clock time's colon keeps its numbers together
   EXPECT_EQ(hungarian("The train leaves at 8:15.").find("indul 15"), std::string::npos);
 }
