@@ -1684,7 +1684,7 @@ VerbGroup Generator::readVerbGroup() const {
     g.modal = "cond", g.past = false;
   // "If I had known": "Ha tudtam volna", a past that was not so (the past conditional)
   if (before_.hypothetical && g.past && g.modal.empty() && !g.future && g.have != n && !g.possession &&
-      !g.copula && g.main != n && t_[g.main].form == VerbForm::participle)
+      ((!g.copula && g.main != n && t_[g.main].form == VerbForm::participle) || (g.copula && g.have < g.be)))
     g.modal = "cond";
   // ("if you could send me": "ha el tudnád küldeni")
   if (before_.hypothetical && g.past && g.modal == "tud") g.modal = "tud-cond", g.past = false;
@@ -2488,6 +2488,10 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   ca.definite = false;
   std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
   if (g.future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
+  // "would have been happy", "if I had been there": what was not so, "boldog lettem volna", a
+  // place "van"'s ("ha ott voltam volna", "otthon voltunk volna")
+  if (g.modal == "cond" && g.past)
+    form = conjugate(VerbStem{location ? "van" : "lesz", "", ""}, Tense::past, ca) + " volna";
   // "He may be at home": "Otthon lehet", what may be so keeps its copula; so does what would be
   // ("Boldog lennék")
   const bool may = (g.modal == "hat" || g.modal == "cond") && !g.past && !g.future;

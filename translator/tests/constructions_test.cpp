@@ -2893,8 +2893,12 @@ TEST(ConstructionsTest, WouldHaveAndAnIfOfHadDoneAreThePastWithVolna) {
   EXPECT_EQ(hungarian("I would not have come."), "Nem jöttem volna.");
   EXPECT_EQ(hungarian("If you had asked me, I would have helped you."),
             "Ha megkérdeztél volna engem, segítettem volna neked.");
+  // the copula's is "lett volna", of a place "volt volna"
+  EXPECT_EQ(hungarian("I would have been happy."), "Boldog lettem volna.");
+  EXPECT_EQ(hungarian("If I had been there, I would have helped."), "Ha ott voltam volna, segítettem volna.");
   // what would be now stays the present conditional, and so does an "if" of possession
   EXPECT_EQ(hungarian("I would like a coffee."), "Szeretnék egy kávét.");
+  EXPECT_EQ(hungarian("I would be happy."), "Boldog lennék.");
   EXPECT_EQ(hungarian("If I had more time, I would travel."), "Ha lenne több időm, utaznék.");
 }
 
