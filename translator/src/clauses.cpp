@@ -293,6 +293,53 @@ class Splitter {
            (t_[i - 1].tag == PartOfSpeech::adjective || t_[i - 1].tag == PartOfSpeech::adverb) &&
            t_[i - 2].lower == "so" && t_[i - 2].tag == PartOfSpeech::adverb;
   }
+  // "The mayor's plan to build a new stadium has divided residents": "to" and a verb after the
+  // noun phrase that opens the sentence, with the sentence's own verb after them, say what the
+  // noun is, a clause inside the main one ("A polgármester terve, hogy új stadiont építsen,
+  // megosztotta a lakosokat")
+  bool nounsInfinitiveAt(std::size_t i) const {
+    if (i < 1 || i + 2 >= t_.size() || t_[i].tag != PartOfSpeech::infinitiveTo || t_[i].purpose ||
+        t_[i - 1].tag != PartOfSpeech::noun || t_[i + 1].tag != PartOfSpeech::verb ||
+        t_[i + 1].form != VerbForm::base)
+      return false;
+    for (std::size_t k = 0; k < i; ++k) {
+      const PartOfSpeech tag = t_[k].tag;
+      if ((tag != PartOfSpeech::determiner && tag != PartOfSpeech::possessive && tag != PartOfSpeech::adjective &&
+           tag != PartOfSpeech::noun && tag != PartOfSpeech::name && tag != PartOfSpeech::number) ||
+          t_[k].pauseAfter)
+        return false;
+    }
+    // (the sentence's verb: an auxiliary or a modal after the infinitive's own words)
+    for (std::size_t k = i + 2; k + 1 < t_.size(); ++k) {
+      if (t_[k].pauseAfter || t_[k].tag == PartOfSpeech::conjunction || t_[k].tag == PartOfSpeech::infinitiveTo)
+        return false;
+      if ((t_[k].tag == PartOfSpeech::auxiliary || t_[k].tag == PartOfSpeech::modal) &&
+          t_[k - 1].tag != PartOfSpeech::auxiliary && t_[k - 1].tag != PartOfSpeech::modal &&
+          t_[k - 1].tag != PartOfSpeech::infinitiveTo)
+        return t_[k + 1].tag != PartOfSpeech::infinitiveTo;  // ("The way to learn is to practise")
+    }
+    return false;
+  }
+  // "I am sure that he will come", "We are glad you came": after the copula and an adjective of
+  // certainty or feeling, what one is sure or glad of is a clause of "hogy" ("Biztos vagyok,
+  // hogy jönni fog"), never a relative one
+  bool feltThatAt(std::size_t i) const {
+    static constexpr std::string_view kFeltThat[] = {
+        "sure",     "certain",   "sorry",   "happy", "glad",  "worried",      "surprised", "pleased",
+        "aware",    "proud",     "sad",     "lucky", "grateful", "confident", "convinced", "disappointed",
+        "thankful", "delighted", "relieved", "shocked", "upset", "angry"};
+    if (i < 2 || t_[i - 1].tag != PartOfSpeech::adjective || !listed(kFeltThat, t_[i - 1].lower) ||
+        t_[i - 1].pauseAfter)
+      return false;
+    std::size_t k = i - 2;
+    while (k > 0 && (t_[k].tag == PartOfSpeech::negation || t_[k].lower == "very" || t_[k].lower == "so" ||
+                     t_[k].lower == "really" || t_[k].lower == "quite" || t_[k].lower == "absolutely"))
+      --k;
+    static constexpr std::string_view kBe[] = {"am", "is", "are", "was", "were", "be", "'m", "'re", "'s", "been"};
+    if (!listed(kBe, t_[k].lower)) return false;
+    const std::size_t from = t_[i].lower == "that" ? i + 1 : i;
+    return from < t_.size() && (finiteClauseAt(from) || (from > i && verbAt(from)));
+  }
   bool startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const;
   bool perceivedAt(std::size_t i) const;
   Clause clauseAt(std::size_t begin, std::size_t end, bool first) const;
@@ -335,10 +382,17 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                k.lower == "dr" || k.tag == PartOfSpeech::noun || k.lower == "all" || k.lower == "everyone";
       }))
     return true;
+  // "can provide a reference if needed": "if" and a lone participle closing the sentence are a
+  // clause of their own ("szükség esetén")
+  if (t.lower == "if" && i + 2 == t_.size() && !pauseBefore(i) &&
+      (t_[i + 1].lower == "needed" || t_[i + 1].lower == "required" || t_[i + 1].lower == "necessary" ||
+       (t_[i + 1].tag == PartOfSpeech::verb && t_[i + 1].form == VerbForm::participle)))
+    return true;
   const bool verbAfter = verbIn(i, t_.size());
   if (!verbAfter) return false;
   const Token& prev = t_[i - 1];
   if (degreeAskedAt(i)) return true;
+  if (feltThatAt(i)) return true;
   // "Whether we come in August depends on ...": the verb after the yes or no is the sentence's
   if (clauseBegin == 0 && t_[0].lower == "whether" && t.tag == PartOfSpeech::verb &&
       (t.form == VerbForm::third || t.form == VerbForm::past) && verbIn(1, i))
@@ -362,6 +416,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                              })))
     return true;
   if (thanksClauseAt(t_, i) || toBeDoneAt(i)) return true;
+  if (clauseBegin == 0 && nounsInfinitiveAt(i)) return true;
   // ("let me know", "thank you" and "thanks", one word in Hungarian, "szólj", "köszönöm", are their
   // clause's verb: "Szólj, ha ...", "Köszönöm az e-mailedet, holnap válaszolok")
   bool verbBefore = verbIn(clauseBegin, i);
@@ -489,6 +544,12 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.purpose = true;
     return c;
   }
+  if (!first && nounsInfinitiveAt(begin)) {
+    c.link = "hogy";
+    c.body = begin + 1;
+    c.purpose = c.ofNoun = true;
+    return c;
+  }
   if (!first && t.tag == PartOfSpeech::infinitiveTo && t.purpose) {
     // "pretended to read": "(úgy tett,) mintha olvasna"
     c.link = t.promised && t_[begin - 1].lemma == "pretend" ? "mintha" : "hogy";
@@ -518,6 +579,11 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = "hogy";
     c.body = begin + 1;
     c.gerund = c.thanks = true;
+    return c;
+  }
+  if (!first && feltThatAt(begin)) {
+    c.link = "hogy";
+    if (t.lower == "that") c.body = begin + 1;
     return c;
   }
   // ("Sorry, I don't understand": after a comma "sorry" apologises alone)
@@ -561,8 +627,18 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   // "What a lovely day!": an exclamation, no clause of what was done ("Amit mondtál, igaz")
   if (first && t.lower == "what" && !finiteClauseAt(begin + 1)) return c;
   c.result = !first && soThatAt(begin);
+  // ("Since 2020, prices have risen": a preposition whose words reach a comma before any verb
+  // governs them, "2020 óta")
+  bool verbBeforePause = false;
+  for (std::size_t k = begin + 1; k < end; ++k) {
+    if (t_[k].tag == PartOfSpeech::verb || t_[k].tag == PartOfSpeech::auxiliary || t_[k].tag == PartOfSpeech::modal) {
+      verbBeforePause = true;
+      break;
+    }
+    if (t_[k].pauseAfter) break;
+  }
   const bool linking = t.tag == PartOfSpeech::conjunction || t.tag == PartOfSpeech::question ||
-                       (t.tag == PartOfSpeech::preposition && finiteClauseAt(begin + 1)) ||
+                       (t.tag == PartOfSpeech::preposition && finiteClauseAt(begin + 1) && verbBeforePause) ||
                        gerundClauseAt(t_, begin) || (!first && t.lower == "that");
   if (const Subordinator* s = subordinator(t.lower); s && linking && begin + 1 < end) {
     c.link = std::string(s->hungarian);
@@ -603,7 +679,7 @@ std::vector<Clause> Splitter::run() {
       inRelative =
           (relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb) &&
            !thatAfterObject(i) && !soThatAt(i)) ||
-          contactRelativeAt(i);
+          contactRelativeAt(i) || nounsInfinitiveAt(i);
     }
   std::vector<Clause> out;
   for (std::size_t k = 0; k < starts.size(); ++k)

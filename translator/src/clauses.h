@@ -41,6 +41,8 @@ struct Clause {
   bool meanwhile = false;          // ", shouting with joy": what was done meanwhile, "kiabálva"
   bool subject = false;            // "Whether we come depends on ...": "Az, hogy jövünk-e, ... függ"
   bool measured = false;           // "too tired to argue": "ahhoz, hogy vitatkozzon"
+  bool ofNoun = false;             // "plan to build a stadium": what the noun before is, "hogy
+                                   // stadiont építsen", the main clause going on after it
   bool degree = false;             // "how cold it was": "milyen hideg volt", the predicate first
 };
 

@@ -1191,10 +1191,13 @@ void ReadingChooser::choose(std::size_t i) {
   // "She read the book", "He put it there": after a singular subject the bare form is the past
   if (t.tag == PartOfSpeech::verb && t.form == VerbForm::base && i > 0) {
     const Token& subject = toks_[i - 1];
+    // ("Before signing the contract, read it carefully": a noun before a comma is no subject,
+    // the verb after it an instruction)
     const bool singular =
-        (subject.tag == PartOfSpeech::pronoun && subject.person == 3 && !subject.plural &&
-         subject.lower != "you") ||
-        ((subject.tag == PartOfSpeech::noun || subject.tag == PartOfSpeech::name) && !subject.plural);
+        !subject.pauseAfter &&
+        ((subject.tag == PartOfSpeech::pronoun && subject.person == 3 && !subject.plural &&
+          subject.lower != "you") ||
+         ((subject.tag == PartOfSpeech::noun || subject.tag == PartOfSpeech::name) && !subject.plural));
     // the verbs whose past is their base form
     static constexpr std::string_view kSameFormPast[] = {"put",  "set",   "cut",   "hit",    "let",  "read",
                                                          "cost", "hurt",  "shut",  "spread", "quit", "bet",
@@ -2877,7 +2880,10 @@ void regretfulAfraid(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
     t.tag = PartOfSpeech::adverb;
     t.entry = unfortunately;
     t.words = toks[i + 2].word + toks[i + 2].words - t.word;
-    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + 3);
+    // ("I'm afraid that the shop is closed": the "that" goes with the words it followed)
+    const bool that = next == "that" && i + 4 < toks.size();
+    if (that) t.words = toks[i + 3].word + toks[i + 3].words - t.word;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + (that ? 4 : 3));
   }
 }
 
@@ -3067,6 +3073,7 @@ void doAsTheMainVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
 // "I have run out of milk", "She has become a doctor", "He has cut his finger": after "have" a
 // verb whose participle is spelled as its base ("run", "come", "put", "cut") is the participle,
 // and the perfect a past ("Kifogytam", "Orvos lett"); an adverb may stand between ("has just put").
+// So is one after "been", or after "be" with "by" or a particle after it, in a passive.
 void participlesLikeTheirBase(std::vector<Token>& toks) {
   for (std::size_t i = 1; i < toks.size(); ++i) {
     Token& t = toks[i];
@@ -3076,6 +3083,16 @@ void participlesLikeTheirBase(std::vector<Token>& toks) {
     const Token& have = toks[k];
     if (have.tag == PartOfSpeech::auxiliary &&
         (have.lower == "have" || have.lower == "has" || have.lower == "had" || have.lower == "'ve"))
+      t.form = VerbForm::participle;
+    // ("has been run by the same family", "is run by my uncle": after "been" or "being", or
+    // after "be" with its doer after "by", the passive's participle, "a család vezeti")
+    // ("were cut off for six hours", "was put off": a particle after it, or in its phrase)
+    static constexpr std::string_view kParticles[] = {"off", "out", "up", "down", "away", "back"};
+    const bool byAfter = (i + 1 < toks.size() && (toks[i + 1].lower == "by" || listed(kParticles, toks[i + 1].lower))) ||
+                         t.words > 1;
+    if (have.lower == "been" || have.lower == "being" ||
+        (byAfter && (have.lower == "is" || have.lower == "are" || have.lower == "was" || have.lower == "were" ||
+                     have.lower == "be")))
       t.form = VerbForm::participle;
   }
 }

@@ -802,6 +802,14 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   std::size_t k = lessOf(i) ? i + 1 : numberAfterCount(i);
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
                            t_[k].tag == PartOfSpeech::number)) {
+    // ("In 2025, prices rose": a number before a comma is a phrase of its own, "2025-ben")
+    // (a clock time's colon is no comma: "8:15")
+    if (t_[k].tag == PartOfSpeech::number && t_[k].pauseAfter && k == i &&
+        !(k + 1 < t_.size() && t_[k + 1].tag == PartOfSpeech::number)) {
+      np.head = k;
+      np.end = k + 1;
+      return np;
+    }
     if (t_[k].tag == PartOfSpeech::possessive ||
         (t_[k].tag == PartOfSpeech::determiner && t_[k].lower != "a" && t_[k].lower != "an" &&
          t_[k].lower != "some" && t_[k].lower != "many" && t_[k].lower != "any" && t_[k].lower != "no" &&
@@ -1408,6 +1416,15 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     stem = potentialOf(stem);  // "Kaphatnék egy pohár vizet?", "Megkérdezhetném?"
     emitNegatable(conditionalOf(stem, a), "nem");
     return;
+  } else if (modal == "cond" && past) {
+    // "would have come", "if I had known": what was not so is the past with "volna" ("eljöttem
+    // volna", "nem merte volna", "ha tudtam volna")
+    const std::string form = conjugate(stem, Tense::past, a);
+    if (negative)
+      emit("nem", verb), emit(form, verb), emit("volna", verb), emit(stem.prefix, verb);
+    else
+      emit(stem.prefix + form, verb), emit("volna", verb);
+    return;
   } else if (modal == "cond") {
     emitNegatable(conditionalOf(stem, a), "nem");  // "szeretnék", "megvenném"
     return;
@@ -1665,6 +1682,10 @@ VerbGroup Generator::readVerbGroup() const {
   // "If I had more time, I would travel": "Ha több időm lenne", what is not so
   if (before_.hypothetical && g.past && g.modal.empty() && !g.future && (g.have == n || g.possession))
     g.modal = "cond", g.past = false;
+  // "If I had known": "Ha tudtam volna", a past that was not so (the past conditional)
+  if (before_.hypothetical && g.past && g.modal.empty() && !g.future && g.have != n && !g.possession &&
+      ((!g.copula && g.main != n && t_[g.main].form == VerbForm::participle) || (g.copula && g.have < g.be)))
+    g.modal = "cond";
   // ("if you could send me": "ha el tudnád küldeni")
   if (before_.hypothetical && g.past && g.modal == "tud") g.modal = "tud-cond", g.past = false;
   // "how to swim": "hogyan kell úszni"
@@ -2166,6 +2187,10 @@ constexpr FeelingVerb kFeelingVerbs[] = {
     {"afraid", "f\xC3\xA9l", "", "of", Case::ablative},
     {"scared", "f\xC3\xA9l", "", "of", Case::ablative},
     {"late", "k\xC3\xA9sik", "el", "for", Case::elative},
+    {"glad", "\xC3\xB6r\xC3\xBCl", "", "about", Case::dative},
+    {"worried", "agg\xC3\xB3"
+                "dik",
+     "", "about", Case::nominative, "miatt"},
     {"back", "j\xC3\xB6n", "vissza", "from", Case::elative},
     {"interested",
      "\xC3\xA9rdekl\xC5\x91"
@@ -2414,15 +2439,24 @@ std::size_t Generator::emitPossession() {
   if (none) ++obj.begin, obj.plural = false;
   const bool negative = g.negative || none;
   // "have two children", "has a lot of work": how many of the thing is the focus before the
-  // verb ("Két gyereke van", "Sok munkája van"); "a dog", "a big garden" stay after it, "Van egy
-  // kutyám" (of an adjective both orders are heard: "Van egy nagy kertje")
+  // verb ("Két gyereke van", "Sok munkája van"); "a dog" stays after it, "Van egy kutyám", and
+  // so does a thing described that a pronoun has now, new to the talk ("Van egy nagy kutyája")
   bool described = false;
   for (std::size_t k = obj.begin; k < obj.head; ++k)
     described = described || t_[k].tag == PartOfSpeech::number || t_[k].lemma == "many" ||
                 t_[k].lemma == "much" || t_[k].lemma == "a lot of" || t_[k].lemma == "lots of" ||
                 t_[k].lemma == "several";
-  const bool first = described && !negative && !obj.pronoun && t_[0].tag != PartOfSpeech::question &&
+  // "The house has a big garden", "had a high fever": a thing a noun owns as described, or one
+  // had in the past, is said before "van", without its "egy" ("A háznak nagy kertje van",
+  // "magas láza volt")
+  const bool adjectived = !described && (g.past || (subject && !subject->pronoun)) &&
+                          obj.begin + 1 < obj.head && obj.head + 1 == obj.end &&
+                          (t_[obj.begin].lower == "a" || t_[obj.begin].lower == "an") &&
+                          std::all_of(t_.begin() + std::ptrdiff_t(obj.begin + 1), t_.begin() + std::ptrdiff_t(obj.head),
+                                      [](const Token& k) { return k.tag == PartOfSpeech::adjective; });
+  const bool first = (described || adjectived) && !negative && !obj.pronoun && t_[0].tag != PartOfSpeech::question &&
                      !roles_.inverted && g.modal.empty() && !obj.ofOwner && !obj.participle;
+  if (first && adjectived) ++obj.begin;
   // ("would have a house": "lenne egy háza")
   const bool would = g.modal == "cond" && !g.past;
   const std::string verb = negative ? (g.past  ? "nem volt"
@@ -2454,6 +2488,10 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   ca.definite = false;
   std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
   if (g.future) form = conjugate(VerbStem{"lesz", "", ""}, Tense::present, ca);
+  // "would have been happy", "if I had been there": what was not so, "boldog lettem volna", a
+  // place "van"'s ("ha ott voltam volna", "otthon voltunk volna")
+  if (g.modal == "cond" && g.past)
+    form = conjugate(VerbStem{location ? "van" : "lesz", "", ""}, Tense::past, ca) + " volna";
   // "He may be at home": "Otthon lehet", what may be so keeps its copula; so does what would be
   // ("Boldog lennék")
   const bool may = (g.modal == "hat" || g.modal == "cond") && !g.past && !g.future;
@@ -2840,7 +2878,11 @@ bool Generator::emitMannerFirst(bool howOnly) {
   // ("two days ago" and "fell asleep" keep theirs)
   static constexpr std::string_view kOwnPlace[] = {"ago",   "asleep", "alone", "apart",
                                                    "ahead", "aside",  "awake"};
-  if (pos < n_ && t_[pos].tag != PartOfSpeech::adverb && t_.back().tag == PartOfSpeech::adverb &&
+  // ("stared out of the window for a long time": past a particle that is to be the verb's prefix
+  // too, "sokáig kibámult")
+  const bool particle = pos < n_ && t_[pos].tag == PartOfSpeech::adverb && listed(kDirectionParticles, t_[pos].lower) &&
+                        pos + 1 < n_ && t_[pos + 1].lower == "of" && !done_[pos];
+  if (pos < n_ && (t_[pos].tag != PartOfSpeech::adverb || particle) && t_.back().tag == PartOfSpeech::adverb &&
       t_.back().entry && !t_.back().time && !listed(kOwnPlace, t_.back().lemma))
     pos = n_ - 1;
   const bool prefixed = (roles_.verbSense && !roles_.verbSense->prefix.empty()) || !t_[g.main].prefix.empty();
@@ -3756,7 +3798,9 @@ std::optional<std::size_t> Generator::emitTimeAgo(std::size_t pos) {
 // duration as "két éve".
 void Generator::findPerfectDuration() {
   const VerbGroup& g = roles_.verb;
-  if (g.have == n_ || g.passive) return;  // no perfect ("The houses are big")
+  // (a passive with its doer is said of the doer: "has been run by the same family since
+  // 1950", "1950 óta ugyanaz a család vezeti", still)
+  if (g.have == n_ || (g.passive && !roles_.agent)) return;  // no perfect ("The houses are big")
   // "have been married for forty years": the copula's perfect, "negyven éve házasok"
   // "has had a new director since January": the possession's, "január óta új igazgatója van"
   const bool owned = g.possession && g.firstAux < g.have && isHave(t_[g.firstAux]);
@@ -4433,6 +4477,32 @@ std::optional<std::vector<HungarianWord>> actionOfTime(const std::vector<Token>&
   return out;
 }
 
+// "If swallowed, seek medical advice", "can provide a reference if needed": "if" and a lone
+// participle say the case it would be, the noun of the action owned and "esetén" ("Lenyelése
+// esetén", "szükség esetén")
+std::optional<std::vector<HungarianWord>> caseOfParticiple(const std::vector<Token>& t, const Clause& c) {
+  if (t[c.begin].lower != "if" || c.body != c.begin + 1 || c.end != c.body + 1) return std::nullopt;
+  const Token& verb = t[c.body];
+  const bool need = verb.lower == "needed" || verb.lower == "required" || verb.lower == "necessary";
+  if (!need && (verb.tag != PartOfSpeech::verb || (verb.form != VerbForm::participle && verb.form != VerbForm::past)))
+    return std::nullopt;
+  std::string noun;
+  if (need) {
+    noun = "sz\xC3\xBCks\xC3\xA9g";
+  } else {
+    const Sense* s = coreSense(verb, 0);
+    if (!s) return std::nullopt;
+    std::string prefix = s->prefix;
+    if (prefix.empty()) prefix = std::string(s->note("perf"));
+    noun = actionNounOf(VerbStem{s->word, prefix, ""}, true);
+  }
+  if (noun.empty()) return std::nullopt;
+  std::vector<HungarianWord> out;
+  out.push_back({noun, c.body, true});
+  out.push_back({"eset\xC3\xA9n", c.begin, true});
+  return out;
+}
+
 std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed, std::size_t pointed,
                                              std::size_t pointedSense, const SentenceShape& shape) {
   // the pauses inside a clause separate the members of a list ("bread, milk and eggs")
@@ -4490,6 +4560,11 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       gerundContext.gerund = true;
     }
     const std::size_t first = out.size();
+    if (auto action = caseOfParticiple(tokens, c); action && clauses.size() > 1) {
+      out.insert(out.end(), action->begin(), action->end());
+      nominalBefore = true;
+      continue;
+    }
     if (auto action = actionOfTime(tokens, c, pointed, pointedSense)) {
       out.insert(out.end(), action->begin(), action->end());
       nominalBefore = true;
@@ -4516,9 +4591,10 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       beforeRelative = context;
       context = ClauseContext{true, Agreement{3, tokens[c.begin - 1].plural, false, false}, false};
     }
-    if (c.ofTime) beforeRelative = context;  // (its own subject, and the main clause's after it)
+    if (c.ofTime || c.ofNoun) beforeRelative = context;  // (its own subject, and the main clause's after it)
     // after a relative clause the main clause goes on with its own subject
-    if (k > 0 && (clauses[k - 1].relative || clauses[k - 1].ofTime) && c.link.empty()) context = beforeRelative;
+    if (k > 0 && (clauses[k - 1].relative || clauses[k - 1].ofTime || clauses[k - 1].ofNoun) && c.link.empty())
+      context = beforeRelative;
     const std::vector<Token> body = bodyOf(c);
     std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
     const std::size_t dropped = droppedIt(c);

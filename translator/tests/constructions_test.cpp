@@ -259,7 +259,7 @@ TEST(ConstructionsTest, APhraseOfLettersOpeningWithAVerbIsTheVerbAfterAModal) {
   EXPECT_EQ(hungarian("Can I see you tomorrow?"), "Holnap látlak?");
   // greetings, but after an article the words of a noun phrase
   EXPECT_EQ(hungarian("Good morning!"), "Jó reggelt!");
-  EXPECT_EQ(hungarian("We had a good night."), "Volt egy jó éjszakánk.");
+  EXPECT_EQ(hungarian("We had a good night."), "Jó éjszakánk volt.");
 }
 
 TEST(ConstructionsTest, TheLastSpanOfTimeIsThePastOne) {
@@ -893,7 +893,7 @@ TEST(ConstructionsTest, APhrasalVerbsParticleAfterItsObject) {
 TEST(ConstructionsTest, FromWhatOneGoesOntoIsRol) {
   EXPECT_EQ(hungarian("Firefighters saved a cat from the roof."),
             "A tűzoltók megmentettek egy macskát a tetőről.");
-  EXPECT_EQ(hungarian("We had a wonderful time in Italy."), "Volt egy csodálatos időnk Olaszországban.");
+  EXPECT_EQ(hungarian("We had a wonderful time in Italy."), "Csodálatos időnk volt Olaszországban.");
   EXPECT_EQ(hungarian("He lives in Hungary."), "Magyarországon lakik.");
 }
 
@@ -2134,7 +2134,7 @@ TEST(ConstructionsTest, AClausesLastWordAfterItsNounIsTheVerb) {
 
 TEST(ConstructionsTest, AnAgeOrALengthIsOneAdjective) {
   EXPECT_EQ(hungarian("A ten-year-old boy was rescued."), "Egy tízéves fiút megmentettek.");
-  EXPECT_EQ(hungarian("We had a two-hour delay."), "Volt egy kétórás késésünk.");
+  EXPECT_EQ(hungarian("We had a two-hour delay."), "Kétórás késésünk volt.");
   // "years old" after the copula, agreeing; digits stay apart
   EXPECT_EQ(hungarian("The children are five years old."), "A gyerekek ötévesek.");
   EXPECT_EQ(hungarian("My son is 12 years old."), "A fiam 12 éves.");
@@ -2880,6 +2880,150 @@ TEST(ConstructionsTest, AnOwnerWithThisOrThatAfterOfIsSaidInTheDative) {
   EXPECT_EQ(hungarian("I like the colour of those flowers."), "Szeretem azoknak a virágoknak a színét.");
   // an owner with "the" stays in the nominative, one article before it
   EXPECT_EQ(hungarian("The price of petrol rose."), "A benzin ára emelkedett.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WouldHaveAndAnIfOfHadDoneAreThePastWithVolna) {
+  EXPECT_EQ(hungarian("I would have come."), "Jöttem volna.");
+  EXPECT_EQ(hungarian("I would not have come."), "Nem jöttem volna.");
+  EXPECT_EQ(hungarian("If you had asked me, I would have helped you."),
+            "Ha megkérdeztél volna engem, segítettem volna neked.");
+  // the copula's is "lett volna", of a place "volt volna"
+  EXPECT_EQ(hungarian("I would have been happy."), "Boldog lettem volna.");
+  EXPECT_EQ(hungarian("If I had been there, I would have helped."), "Ha ott voltam volna, segítettem volna.");
+  // what would be now stays the present conditional, and so does an "if" of possession
+  EXPECT_EQ(hungarian("I would like a coffee."), "Szeretnék egy kávét.");
+  EXPECT_EQ(hungarian("I would be happy."), "Boldog lennék.");
+  EXPECT_EQ(hungarian("If I had more time, I would travel."), "Ha lenne több időm, utaznék.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, APassiveOfAVerbWhoseParticipleIsItsBaseKeepsItsDoer) {
+  EXPECT_EQ(hungarian("The shop is run by my uncle."), "A boltot a nagybácsim vezeti.");
+  // a phrase of a verb and its particle after "be" is the passive too
+  EXPECT_EQ(hungarian("The meeting was put off."), "A megbeszélést elhalasztották.");
+  // a perfect with its doer and "since" or "for" says what still holds, the present
+  EXPECT_EQ(hungarian("The shop has been run by my family since 1950."), "A boltot a családom 1950 óta vezeti.");
+  EXPECT_EQ(hungarian("The shop has been run by my family for ten years."), "A boltot a családom tíz éve vezeti.");
+  // without a time the perfect stays the past
+  EXPECT_EQ(hungarian("The house has been built by my grandfather."), "A házat a nagyapám építette.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AnAdverbClosingTheClauseComesFirstPastOutOf) {
+  EXPECT_EQ(hungarian("The old man stared out of the window for a long time."),
+            "Az idős férfi sokáig bámult ki az ablakból.");
+  EXPECT_EQ(hungarian("He ran out of the room quickly."), "Gyorsan kifutott a szobából.");
+  // a particle with its own place keeps the adverb after it
+  EXPECT_EQ(hungarian("They ran down the hill quickly."), "Lefutottak a dombon gyorsan.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AnInfinitiveAfterTheOpeningNounIsAClauseInsideTheMainOne) {
+  EXPECT_EQ(hungarian("His plan to build a house has failed."), "A terve, hogy építsen egy házat, megbukott.");
+  EXPECT_EQ(hungarian("The mayor's plan to build a new stadium has divided the residents."),
+            "A polgármester terve, hogy építsen egy új stadiont, elosztotta a lakosokat.");
+  // an infinitive of purpose after the sentence's verb stays one
+  EXPECT_EQ(hungarian("He went to the shop to buy bread."), "A boltba ment, hogy vegyen kenyeret.");
+  // without the sentence's own verb after it the infinitive is no clause of the noun
+  EXPECT_EQ(hungarian("The best way to learn is to practise.").find("hogy"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, IfAndALoneParticipleSayTheCaseOfTheAction) {
+  EXPECT_EQ(hungarian("If swallowed, seek medical advice immediately."),
+            "Lenyelése esetén azonnal keressen orvosi tanácsot.");
+  EXPECT_EQ(hungarian("Call me if needed."), "Hívjon fel engem szükség esetén.");
+  // "if" with a subject and its verb stays "ha"
+  EXPECT_EQ(hungarian("If you are lost, call me."), "Ha elveszett, hívjon fel engem.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatOneIsSureOrGladOfIsAClauseOfHogy) {
+  EXPECT_EQ(hungarian("I am sure that he will come."), "Biztos vagyok, hogy jönni fog.");
+  EXPECT_EQ(hungarian("I am sure he will come."), "Biztos vagyok, hogy jönni fog.");
+  EXPECT_EQ(hungarian("I am sorry that I could not come."), "Sajnálom, hogy nem tudtam jönni.");
+  EXPECT_EQ(hungarian("We are glad that you came."), "Örülünk, hogy jöttél.");
+  EXPECT_EQ(hungarian("I am afraid that we are late."), "Sajnos elkéstünk.");
+  // glad and worried are feelings said with a verb
+  EXPECT_EQ(hungarian("I am worried about my exam."), "Aggódom a vizsgám miatt.");
+  EXPECT_EQ(hungarian("We are glad about the news."), "Örülünk a hírnek.");
+  // a relative "that" after a noun stays one
+  EXPECT_NE(hungarian("The book that I read was good.").find("amelyet"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AThingANounOwnsAsDescribedOrOneHadInThePastComesBeforeVan) {
+  EXPECT_EQ(hungarian("The house has a big garden."), "A háznak nagy kertje van.");
+  EXPECT_EQ(hungarian("She had a high fever."), "Magas láza volt.");
+  // what a pronoun has now is new to the talk, after "van"; so is a thing not described
+  EXPECT_EQ(hungarian("He has a big dog."), "Van egy nagy kutyája.");
+  EXPECT_EQ(hungarian("I have a car."), "Van egy autóm.");
+  EXPECT_EQ(hungarian("Do you have a big garden?"), "Van egy nagy kerted?");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AVerbSpeltAsItsPastAfterANounAndACommaIsAnInstruction) {
+  EXPECT_EQ(hungarian("Before signing the contract, read it carefully."),
+            "A szerződés aláírása előtt óvatosan olvassa.");
+  // after a noun subject without a comma it is the past
+  EXPECT_EQ(hungarian("The girl read the letter."), "A lány elolvasta a levelet.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ANumberBeforeACommaIsAPhraseOfItsOwn) {
+  EXPECT_EQ(hungarian("From 2025, cars must be electric."), "2025-től az autóknak elektromosnak kell lenniük.");
+  EXPECT_EQ(hungarian("In 2025, prices rose."), "2025-ben az árak emelkedtek.");
+  // so after "since", no clause of "mióta" without a verb before the comma
+  EXPECT_EQ(hungarian("Since 2020, prices have risen."), "2020 óta az árak emelkedtek.");
+  EXPECT_EQ(hungarian("After we ate, we went home."), "Miután ettünk, hazamentünk.");
+  // a clock time's colon keeps its numbers together
+  EXPECT_EQ(hungarian("The train leaves at 8:15.").find("indul 15"), std::string::npos);
 }
 
 }  // namespace
