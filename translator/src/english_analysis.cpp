@@ -2995,8 +2995,6 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
     }
 }
 
-// "remained closed", "stay calm", "looks pale": after a verb that links its subject to a state
-// as the copula does, a word that may be an adjective is one, unless a noun follows it.
 // "Can I have the bill?", "Could we have a table for two?": asking for something is asking to
 // get it, "Kaphatok ...?", not owning it ("Van a számlám?").
 void askingToHave(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -3117,6 +3115,8 @@ void adverbsTheLexiconKnowsAsNoNoun(const lexicon::CoreLexicon& core, std::vecto
   }
 }
 
+// "remained closed", "stay calm", "looks pale": after a verb that links its subject to a state
+// as the copula does, a word that may be an adjective is one, unless a noun follows it.
 void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::string_view kLinking[] = {"remain", "stay", "seem", "look", "appear", "feel", "sound"};
   for (std::size_t i = 1; i < toks.size(); ++i) {
