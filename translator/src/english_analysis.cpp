@@ -772,11 +772,12 @@ class ReadingChooser {
 
   // Whether the word at `k`, not yet read, may be a verb in the form `form` ("rose": the past of
   // "rise"; "say": the base, a plural's present).
-  bool mayBeVerb(std::size_t k, VerbForm form) const {
+  // The word at `k` can be a verb, in `form` if one is given ("forget", "lives", "rose").
+  bool mayBeVerb(std::size_t k, std::optional<VerbForm> form = std::nullopt) const {
     if (k >= toks_.size() || toks_[k].tag != PartOfSpeech::other) return false;
     const std::vector<Reading> rs = readingsOf(core_, toks_[k]);
     return std::any_of(rs.begin(), rs.end(),
-                       [&](const Reading& r) { return r.tag == PartOfSpeech::verb && r.form == form; });
+                       [&](const Reading& r) { return r.tag == PartOfSpeech::verb && (!form || r.form == *form); });
   }
   // A past at `k` that is no participle ("rose", "fell", "grew"; not "locked", "won"): a finite
   // verb, not the state an object is kept in ("Keep doors locked").
@@ -848,21 +849,10 @@ class ReadingChooser {
   // ("Oil prices dropped sharply", "dropped 5 percent": an "-ed" form before how much or how is
   // the past)
   bool mayBePast(std::size_t j) const {
-    if (j >= toks_.size() || toks_[j].tag != PartOfSpeech::other) return false;
-    const std::vector<Reading> rs = readingsOf(core_, toks_[j]);
-    if (std::none_of(rs.begin(), rs.end(),
-                     [](const Reading& r) { return r.tag == PartOfSpeech::verb && r.form == VerbForm::past; }))
-      return false;
+    if (!mayBeVerb(j, VerbForm::past)) return false;
     if (!toks_[j].lower.ends_with("ed") || j + 1 == toks_.size() || toks_[j].pauseAfter) return true;
     const Token& next = toks_[j + 1];
     return next.tag == PartOfSpeech::number || next.lower.ends_with("ly");
-  }
-
-  // The word at `j` can be a verb in some form ("forget", "lives").
-  bool mayBeVerb(std::size_t j) const {
-    if (j >= toks_.size() || toks_[j].tag != PartOfSpeech::other) return false;
-    const std::vector<Reading> rs = readingsOf(core_, toks_[j]);
-    return std::any_of(rs.begin(), rs.end(), [](const Reading& r) { return r.tag == PartOfSpeech::verb; });
   }
 
   // The word at `j` can be a verb's past but no noun, before an object's article ("found the

@@ -147,10 +147,7 @@ bool countsItsNoun(const Token& t) {
 // The syllables of a Hungarian word: its vowels.
 std::size_t syllablesOf(std::string_view utf8) {
   const std::u16string w = utf8ToUtf16(utf8);
-  return std::size_t(std::count_if(w.begin(), w.end(), [](char16_t c) {
-    return std::u16string_view(u"aeiou\u00E1\u00E9\u00ED\u00F3\u00F6\u0151\u00FA\u00FC\u0171").find(c) !=
-           std::u16string_view::npos;
-  }));
+  return std::size_t(std::count_if(w.begin(), w.end(), isHungarianVowel));
 }
 
 // A compound: one word, with a hyphen where it grows past six syllables, as the spelling rules
