@@ -358,6 +358,7 @@ catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/
 carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card]
 follow	v	követ ; meg|fogad[when=advice]
 return	v	vissza|tér[noobj] ; vissza|ad
+return	n	visszatérés[front] ; visszaküldés[front] ; hozam
 end	n	vég[végek,at=n,in=n] ; befejezés
 end	v	befejez[intr=végződik]
 fire	n	tűz[tüzek] ; tűzvész
@@ -6462,6 +6463,7 @@ overweight	adj	túlsúlyos
 underweight	adj	sovány ; alultáplált
 oral	adj	szóbeli ; szájon át szedhető
 # medicines and their leaflets
+leaf	n	levél[levelek,3sg=levele] ; lap[lapok,3sg=lapja]
 leaflet	n	szórólap[szórólapok,3sg=szórólapja] ; tájékoztató
 package leaflet	n	betegtájékoztató[betegtájékoztatók]
 active ingredient	n	hatóanyag[hatóanyagok,3sg=hatóanyaga]

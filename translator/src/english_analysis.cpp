@@ -1699,6 +1699,26 @@ void placeAdverbsBeforeNounPhrases(std::vector<Token>& toks) {
       toks[i].tag = PartOfSpeech::preposition;
 }
 
+// "like" after the verb of its clause compares ("The boat moved like a leaf": "úgy mozgott,
+// mint egy levél"; "tossed about like a leaf"); before one, or after its subject, it is the verb
+// "szeret" ("I really like it", "Children like snow").
+void likeAsAComparison(std::vector<Token>& toks) {
+  const auto doneBy = [&](std::size_t k) {
+    return toks[k].tag == PartOfSpeech::verb && toks[k].lower != "like" && toks[k].lower != "likes" &&
+           toks[k].form != VerbForm::base;
+  };
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    if (toks[i].lower != "like" || (toks[i].tag != PartOfSpeech::verb && toks[i].tag != PartOfSpeech::noun)) continue;
+    const Token& after = toks[i + 1];
+    if (after.tag != PartOfSpeech::determiner && after.tag != PartOfSpeech::noun &&
+        after.tag != PartOfSpeech::possessive && after.tag != PartOfSpeech::name)
+      continue;
+    const bool particleBetween = i >= 2 && doneBy(i - 2) &&
+                                 (toks[i - 1].tag == PartOfSpeech::adverb || toks[i - 1].tag == PartOfSpeech::preposition);
+    if (doneBy(i - 1) || particleBetween) toks[i].tag = PartOfSpeech::preposition, toks[i].lemma = "like";
+  }
+}
+
 // "most" counts the noun after it ("most people": "a legtöbb ember"); with none after it, as in
 // "most of them" or "like it most", it is the word of its own.
 void mostAlone(std::vector<Token>& toks) {
@@ -3183,6 +3203,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   ReadingChooser(core_, toks, titleCase).run();
   adverbsTheLexiconKnowsAsNoNoun(core_, toks);
   participlesLikeTheirBase(toks);
+  likeAsAComparison(toks);
   doAsTheMainVerb(core_, toks);
   askingToHave(core_, toks);
   infinitivesFromGerunds(core_, toks);

@@ -3633,7 +3633,8 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   }
   // "a cup of coffee": a measure and its substance side by side
   // "older than yours": ", mint a tiéd"
-  if ((!c && p == "than") || t_[pos].lemma == "than") {  // "as tall as": "olyan magas, mint"
+  // "like a leaf": ", mint egy levél", the same comparison without a degree
+  if ((!c && (p == "than" || p == "like")) || t_[pos].lemma == "than") {  // "as tall as": "olyan magas, mint"
     // "more than two hundred": "több mint kétszáz", no comma before a number
     const bool count =
         pos > 0 &&

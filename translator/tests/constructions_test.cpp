@@ -3028,3 +3028,18 @@ TEST(ConstructionsTest, ANumberBeforeACommaIsAPhraseOfItsOwn) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, LikeAfterItsClausesVerbComparesAndBeforeItIsTheVerb) {
+  EXPECT_EQ(analysed("She sang like a bird"), "she/pron sing/v/past like/prep a/det bird/n");
+  EXPECT_NE(hungarian("The boat moved like a leaf.").find(", mint egy lev\xC3\xA9l"), std::string::npos);
+  EXPECT_EQ(hungarian("The boat moved like a leaf.").find("szeret"), std::string::npos);
+  // after its subject, or an adverb of its own, it is the verb
+  EXPECT_NE(hungarian("Children like a good story.").find("szeret"), std::string::npos);
+  EXPECT_NE(hungarian("I really like a good story.").find("szeret"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
