@@ -738,6 +738,7 @@ class Generator {
   PrepositionChoice choosePreposition(std::size_t pos, const NounPhrase& np) const;
   bool isDuration(const NounPhrase& np) const;
   bool saidOfThing(const ClauseRoles& r) const;
+  bool forTheSpeaker() const;
   std::size_t feelingPredicate(const ClauseRoles& r) const;
   std::optional<std::size_t> emitCountOfOwned(std::size_t pos);
   std::optional<std::size_t> emitClockTime(std::size_t pos, Case c = Case::nominative,
@@ -2159,6 +2160,13 @@ void Generator::findAgent(ClauseRoles& r) {
 
 // Whether the clause's subject is a thing, neither a person nor a pronoun for one ("The
 // machine works", "It works"; not "My sister works", "She works").
+// "send me", "pick us up", "please": the deed asked is done for the one who asks.
+bool Generator::forTheSpeaker() const {
+  return std::any_of(t_.begin(), t_.end(), [](const Token& k) {
+    return k.lower == "me" || k.lower == "us" || k.lower == "please";
+  });
+}
+
 bool Generator::saidOfThing(const ClauseRoles& r) const {
   if (!r.subject || r.verb.passive) return false;
   const std::string& word = t_[r.subject->head].lower;
@@ -4168,6 +4176,16 @@ std::vector<HungarianWord> Generator::run() {
   // she was four?": "Tudott olvasni")
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.verb.past && roles_.agreement.person < 3)
     roles_.verb.modal = "tud-cond", roles_.verb.past = false;
+  // "Could you send me ...?", "Could you please move your car?": a request asks for the deed
+  // itself in the conditional, "Elküldenéd?", "Áttennéd az autódat?"
+  if (roles_.verb.modal == "tud-cond" && roles_.inverted && roles_.agreement.person == 2 &&
+      roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "could" && !roles_.verb.negative)
+    roles_.verb.modal = "cond";
+  // "Can you send me ...?", "Can you pick us up?": asked of the one addressed for the speaker, a
+  // request, "El tudnád küldeni?"; without one it asks what the other can ("Can you swim?")
+  if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 2 && !roles_.verb.past &&
+      !roles_.verb.negative && forTheSpeaker())
+    roles_.verb.modal = "tud-cond";
   // "Could I ask ...?", "Could we have ...?": asking leave, "Megkérdezhetném?", "Kaphatnánk?"
   if (roles_.verb.modal == "tud-cond" && roles_.inverted && roles_.agreement.person == 1)
     roles_.verb.modal = "hat-cond";

@@ -1205,7 +1205,7 @@ TEST(ConstructionsTest, ThereIsOpensAClauseOfItsOwn) {
 
 TEST(ConstructionsTest, APhrasalVerbsParticleAfterAPronounObject) {
   // the pronoun between makes the particle the verb's, whatever follows
-  EXPECT_EQ(hungarian("Could you pick me up at the station?"), "Fel tudnál venni engem az állomáson?");
+  EXPECT_EQ(hungarian("Could you pick me up at the station?"), "Felvennél engem az állomáson?");
   EXPECT_EQ(hungarian("He turned it on and left."), "Felkapcsolta, és indult.");
   EXPECT_EQ(hungarian("Please turn the oven on."), "Kérjük, kapcsolja fel a sütőt.");
 }
@@ -1438,8 +1438,8 @@ TEST(ConstructionsTest, AskingForSomethingOrLeaveIsThePotential) {
   EXPECT_EQ(hungarian("Could I have a glass of water?"), "Kaphatnék egy pohár vizet?");
   EXPECT_EQ(hungarian("Can we have a table for two?"), "Kaphatunk egy asztalt két főre?");
   EXPECT_EQ(hungarian("Could I borrow your pen?"), "Kölcsönkérhetném a tolladat?");
-  // asked of someone else it stays "tud"; owning is still "van"
-  EXPECT_EQ(hungarian("Could you send me the file?").rfind("Tudnád", 0), 0u);
+  // asked of someone else it asks for the deed, the verb's own conditional; owning is still "van"
+  EXPECT_EQ(hungarian("Could you send me the file?").rfind("Küldenéd", 0), 0u);
   EXPECT_EQ(hungarian("Do you have a pen?"), "Van egy tollad?");
 }
 
@@ -1537,7 +1537,9 @@ TEST(ConstructionsTest, WhatTheReaderCanDoIsTheFormalPotential) {
   EXPECT_EQ(hungarian("If you have forgotten your password, you can reset it here."),
             "Ha elfelejtette a jelszavát, visszaállíthatja itt.");
   // asked, or within what someone says, it stays "tud"
-  EXPECT_EQ(hungarian("Can you help me?"), "Tudsz segíteni nekem?");
+  EXPECT_EQ(hungarian("Can you help me?"), "Tudnál segíteni nekem?");
+  // without anyone it is done for, it asks what the other can
+  EXPECT_EQ(hungarian("Can you swim?"), "Tudsz úszni?");
   EXPECT_EQ(hungarian("\"You can come,\" she said.").rfind("„Tudsz", 0), 0u);
 }
 
@@ -1983,7 +1985,7 @@ TEST(ConstructionsTest, WhatMustBeKeepsItsTenseAndAdverbsStayAdverbs) {
   EXPECT_EQ(hungarian("We stayed late."), "Későn maradtunk.");
   // the third person asked what could be is the past, the first and second the polite conditional
   EXPECT_EQ(hungarian("Could she read when she was four?"), "Tudott olvasni, amikor négy volt?");
-  EXPECT_EQ(hungarian("Could you help me?"), "Tudnál segíteni nekem?");
+  EXPECT_EQ(hungarian("Could you help me?"), "Segítenél nekem?");
 }
 
 TEST(ConstructionsTest, WhatAThingIsMadeOfAndWhatAClosureIsFor) {
