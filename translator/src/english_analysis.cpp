@@ -770,9 +770,7 @@ class ReadingChooser {
             (b >= 3 && toks_[b - 3].tag == PartOfSpeech::question));  // "what time", "how much"
   }
 
-  // Whether the word at `k`, not yet read, may be a verb in the form `form` ("rose": the past of
-  // "rise"; "say": the base, a plural's present).
-  // The word at `k` can be a verb, in `form` if one is given ("forget", "lives", "rose").
+  // The word at `k`, not yet read, can be a verb, in `form` if one is given ("forget", "lives", "rose").
   bool mayBeVerb(std::size_t k, std::optional<VerbForm> form = std::nullopt) const {
     if (k >= toks_.size() || toks_[k].tag != PartOfSpeech::other) return false;
     const std::vector<Reading> rs = readingsOf(core_, toks_[k]);
@@ -1715,7 +1713,7 @@ void likeAsAComparison(std::vector<Token>& toks) {
       continue;
     const bool particleBetween = i >= 2 && doneBy(i - 2) &&
                                  (toks[i - 1].tag == PartOfSpeech::adverb || toks[i - 1].tag == PartOfSpeech::preposition);
-    if (doneBy(i - 1) || particleBetween) toks[i].tag = PartOfSpeech::preposition, toks[i].lemma = "like";
+    if (doneBy(i - 1) || particleBetween) toks[i].tag = PartOfSpeech::preposition;
   }
 }
 

@@ -2158,8 +2158,6 @@ void Generator::findAgent(ClauseRoles& r) {
   a.youObject = r.subject->pronoun && r.subject->person == 2 && a.person == 1 && !a.plural;
 }
 
-// Whether the clause's subject is a thing, neither a person nor a pronoun for one ("The
-// machine works", "It works"; not "My sister works", "She works").
 // "send me", "pick us up", "please": the deed asked is done for the one who asks.
 bool Generator::forTheSpeaker() const {
   return std::any_of(t_.begin(), t_.end(), [](const Token& k) {
@@ -2167,6 +2165,8 @@ bool Generator::forTheSpeaker() const {
   });
 }
 
+// Whether the clause's subject is a thing, neither a person nor a pronoun for one ("The
+// machine works", "It works"; not "My sister works", "She works").
 bool Generator::saidOfThing(const ClauseRoles& r) const {
   if (!r.subject || r.verb.passive) return false;
   const std::string& word = t_[r.subject->head].lower;
@@ -4177,7 +4177,7 @@ std::vector<HungarianWord> Generator::run() {
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.verb.past && roles_.agreement.person < 3)
     roles_.verb.modal = "tud-cond", roles_.verb.past = false;
   // "Could you send me ...?", "Could you please move your car?": a request asks for the deed
-  // itself in the conditional, "Elküldenéd?", "Áttennéd az autódat?"
+  // itself in the conditional, "Továbbítanád?", "Áttennéd az autódat?"
   if (roles_.verb.modal == "tud-cond" && roles_.inverted && roles_.agreement.person == 2 &&
       roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "could" && !roles_.verb.negative)
     roles_.verb.modal = "cond";
