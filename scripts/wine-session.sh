@@ -7,6 +7,7 @@
 #   wine_tree_for ARCH             prints the build folder's name (win32, win64)
 #   wine_arch_can_run ARCH         whether this machine can run wine for ARCH
 #   wine_loader_for ARCH           the wine loader for ARCH
+#   wine_server_keep               starts the wineserver of WINEPREFIX to stay until killed
 #   wine_session_start BUILD_DIR   sets WINEPREFIX, WINEARCH, WINELOADER and DISPLAY for the
 #                                  build folder's architecture; boots the prefix; traps cleanup.
 #
@@ -99,6 +100,18 @@ wine_use_arch() {
   export WINEARCH WINELOADER
 }
 
+# A wineserver that a program starts ends a few seconds after its last client; a program that
+# starts in that moment is refused ("recvmsg: Connection reset by peer") and its test fails for
+# nothing. So the server is started first, told to stay (-p) until `wineserver -k`; it needs
+# the prefix's folder to exist.
+wine_server_keep() {
+  mkdir -p "$WINEPREFIX" && wineserver -p >/dev/null 2>&1
+  case $? in
+    0|2) return 0 ;;  # started, or one already runs for this prefix
+    *) echo "wine: cannot start a wineserver for $WINEPREFIX" >&2; return 1 ;;
+  esac
+}
+
 wine_session_cleanup() {
   wineserver -k >/dev/null 2>&1 || true
   if [ -n "${wine_session_xvfb:-}" ]; then
@@ -137,8 +150,9 @@ wine_session_start() {
   [ -n "$display" ] || { echo "wine: Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$display"
 
-  # Boot the prefix once (about 12 s when new) and keep one wineserver for the whole session,
-  # so each program then starts in a fraction of a second.
+  # One wineserver for the whole session, then the prefix booted once (about 12 s when new), so
+  # each program then starts in a fraction of a second.
+  wine_server_keep || return 1
   timeout 180 "$WINELOADER" wineboot -i </dev/null >/dev/null 2>&1 || true
   # No window manager runs on this display: unmanaged windows spare wine its wait (up to two
   # seconds a window) for a manager to acknowledge that a window was hidden or destroyed.
@@ -148,5 +162,4 @@ wine_session_start() {
   # a click until the test's time limit.
   timeout 60 "$WINELOADER" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
     </dev/null >/dev/null 2>&1 || true
-  wineserver -p 2>/dev/null || true
 }

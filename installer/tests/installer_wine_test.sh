@@ -61,6 +61,8 @@ ini_value() {  # FILE SECTION KEY
 }
 
 step "booting a fresh prefix"
+. "$(dirname "$0")/../../scripts/wine-session.sh"
+wine_server_keep || die "no wineserver for $WINEPREFIX"
 WINE_LIMIT=240 wine wineboot -i >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The wine harness's decisions, checked without starting wine: which loader a program's PE
-# header asks for, which architecture a build folder holds, and what LEXITON_WINE_ARCH does.
+# The wine harness's decisions: which loader a program's PE header asks for, which architecture
+# a build folder holds, what LEXITON_WINE_ARCH does, and that the session's wineserver stays.
 #   wine_session_test.sh SCRIPTS_DIR
 set -u
 scripts=${1:?usage: wine_session_test.sh SCRIPTS_DIR}
@@ -66,6 +66,20 @@ else
   if wine_arch_can_run x86_64; then
     expect x86_64 "the fallback without 32-bit code" env -u LEXITON_WINE_ARCH bash -c ". '$scripts/wine-session.sh'; wine_arch"
   fi
+fi
+
+# The session's wineserver outlives the few seconds a server lingers after its last client
+# (here the programs that boot the prefix), until it is killed.
+if wine_arch_can_run x86_64; then
+  export WINEPREFIX="$work/prefix" WINEDEBUG=-all
+  if wine_server_keep; then
+    (unset DISPLAY; timeout 120 /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1)
+    sleep 5
+    wineserver -k >/dev/null 2>&1 || fail "the kept wineserver ended after its last client"
+  else
+    fail "wine_server_keep could not start a wineserver"
+  fi
+  wineserver -k >/dev/null 2>&1
 fi
 
 [ "$failures" -eq 0 ] && echo "wine_session_test: all checks passed"
