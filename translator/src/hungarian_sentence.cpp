@@ -1018,7 +1018,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     emitNounPhrase(readNounPhrase(np.ofModifier), c, post, possessorPerson, possessorPlural);
     return;
   }
-  if (np.pronoun && !post.empty()) {
+  const PronounForms* personalForms = np.pronoun ? pronoun(t_[np.head].lower) : nullptr;
+  // ("next to mine", "between each other": "az enyém mellett", the postposition after the form)
+  if (np.pronoun && !post.empty() && !(personalForms && takesCaseOnItsOwnForm(*personalForms))) {
     // "behind her": "mögötte", the postposition with the person's ending
     if (auto personal = personalPostposition(post, t_[np.head].person, t_[np.head].plural)) {
       emit(*personal, np.head);
@@ -1026,15 +1028,16 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     }
   }
   if (np.pronoun) {
-    const PronounForms* p = pronoun(t_[np.head].lower);
+    const PronounForms* p = personalForms;
     std::string_view form = p ? (c == Case::accusative     ? p->acc
                                  : c == Case::dative       ? p->dat
                                  : c == Case::instrumental ? p->ins
                                                            : p->nom)
                               : "";
     if (p && c != Case::nominative && c != Case::accusative && c != Case::dative && c != Case::instrumental)
-      emit(pronounInCase(t_[np.head].person, t_[np.head].plural, c)
-               .value_or(attachCase(std::string(p->nom), c)),
+      emit(takesCaseOnItsOwnForm(*p) ? attachCase(p->nom, c)
+                                     : pronounInCase(t_[np.head].person, t_[np.head].plural, c)
+                                           .value_or(attachCase(std::string(p->nom), c)),
            np.head);
     else
       emit(std::string(form), np.head);

@@ -524,6 +524,11 @@ TEST(ConstructionsTest, AFinishedPastTakesItsPrefix) {
 TEST(ConstructionsTest, PronounsAndTheSensesTheyAskFor) {
   // "know" a person is "ismer"; "each other" is "egymás"
   EXPECT_EQ(hungarian("We have known each other for ten years."), "Tíz éve ismerjük egymást.");
+  // in a local case on its own form, as a reflexive and a possessive pronoun take theirs
+  EXPECT_EQ(hungarian("They wrote to each other."), "Írtak egymásnak.");
+  EXPECT_EQ(hungarian("We talked about each other."), "Beszéltünk egymásról.");
+  EXPECT_EQ(hungarian("He talked about himself."), "Beszélt magáról.");
+  EXPECT_EQ(hungarian("Your bag is next to mine."), "A táskád az enyém mellett van.");
   EXPECT_EQ(hungarian("I know the answer."), "Tudom a választ.");
   // after a singular subject the bare form of "read" is the past
   EXPECT_EQ(hungarian("He put the key on the table."), "Tette a kulcsot az asztalra.");
