@@ -250,6 +250,27 @@ class Splitter {
     const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
     return asks(t_[verb]);
   }
+  // The verb of an imperative opening at k, past "do not", "don't" and "never" before it.
+  std::size_t pastNegation(std::size_t k) const {
+    if (k + 2 < t_.size() && t_[k].lower == "do" && t_[k].tag == PartOfSpeech::auxiliary &&
+        t_[k + 1].tag == PartOfSpeech::negation)
+      return k + 2;
+    return k + 1 < t_.size() && t_[k].lower == "never" ? k + 1 : k;
+  }
+  // "Do not eat or drink here", "Never lift or carry it": a second bare verb right after "and" or
+  // "or" is forbidden with the first, "Ne egyen, és ne igyon itt"
+  bool sharesNegatedImperative(std::size_t opening, std::size_t link) const {
+    const std::size_t verb = pastNegation(opening);
+    return verb != opening && verb < link && t_[verb].tag == PartOfSpeech::verb &&
+           t_[verb].form == VerbForm::base && link + 1 < t_.size() &&
+           t_[link + 1].tag == PartOfSpeech::verb && t_[link + 1].form == VerbForm::base;
+  }
+  // Where clause c's instruction begins, past "please" and "then".
+  std::size_t imperativeOpening(const Clause& c) const {
+    std::size_t opening = c.body;
+    while (opening + 1 < c.end && (t_[opening].lower == "please" || t_[opening].lower == "then")) ++opening;
+    return opening;
+  }
   bool soThat(std::size_t i) const {
     return i + 1 < t_.size() && t_[i].lower == "so" && t_[i + 1].lower == "that";
   }
@@ -455,9 +476,10 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     while (opening + 1 < i && (t_[opening].lower == "please" || t_[opening].lower == "then")) ++opening;
     std::size_t next = i + 1;  // ("and then switch it on", "and slowly add the milk")
     while (next + 1 < t_.size() && t_[next].tag == PartOfSpeech::adverb) ++next;
-    const bool imperatives = t_[opening].tag == PartOfSpeech::verb && t_[opening].form == VerbForm::base &&
-                             next < t_.size() && t_[next].tag == PartOfSpeech::verb &&
-                             t_[next].form == VerbForm::base;
+    const bool imperatives = (t_[opening].tag == PartOfSpeech::verb && t_[opening].form == VerbForm::base &&
+                              next < t_.size() && t_[next].tag == PartOfSpeech::verb &&
+                              t_[next].form == VerbForm::base) ||
+                             sharesNegatedImperative(opening, i);
     // "We get up early and go to school": a second present verb of "I", "we", "you", "they"
     bool presentOfPerson = false;
     if (next < t_.size() && t_[next].tag == PartOfSpeech::verb && t_[next].form == VerbForm::base)
@@ -503,6 +525,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   return pauseBefore(i) &&
          (finiteClauseAt(i) ||
           (t.tag == PartOfSpeech::verb && (t.form == VerbForm::ing || t.form == VerbForm::base)) ||
+          // "If you feel dizzy, do not drive": a forbidding instruction
+          (pastNegation(i) != i && t_[pastNegation(i)].tag == PartOfSpeech::verb &&
+           t_[pastNegation(i)].form == VerbForm::base) ||
           // "..., then open the door": the next instruction
           (t.lower == "then" && i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
            t_[i + 1].form == VerbForm::base) ||
@@ -682,8 +707,14 @@ std::vector<Clause> Splitter::run() {
           contactRelativeAt(i) || nounsInfinitiveAt(i);
     }
   std::vector<Clause> out;
-  for (std::size_t k = 0; k < starts.size(); ++k)
+  for (std::size_t k = 0; k < starts.size(); ++k) {
     out.push_back(clauseAt(starts[k], k + 1 < starts.size() ? starts[k + 1] : t_.size(), k == 0));
+    Clause& c = out.back();
+    // (neither is to be done: "and" in Hungarian, each verb with its "ne")
+    if (k > 0 && (t_[c.begin].lower == "and" || t_[c.begin].lower == "or") &&
+        sharesNegatedImperative(imperativeOpening(out[k - 1]), c.begin))
+      c.negated = true, c.link = "\xC3\xA9s";
+  }
   // "Walking home, I met an old friend": an "-ing" verb opening the sentence before a comma says
   // what went on meanwhile, with the subject and tense of the clause after ("Miközben
   // hazasétáltam, ...")

@@ -101,5 +101,14 @@ TEST(ClausesTest, ThatAfterTheOneToldAndASubjectPastAComma) {
   EXPECT_EQ(clauses("after lunch, we will go to the park"), ":after lunch we will go to the park");
 }
 
+TEST(ClausesTest, ASecondBareVerbAfterAForbiddingOneIsForbiddenToo) {
+  EXPECT_EQ(clauses("do not smoke or eat here"), ":do not smoke|\xC3\xA9s:eat here");
+  EXPECT_EQ(clauses("never lift and carry it alone"), ":never lift|\xC3\xA9s:carry it alone");
+  // not a noun after "or", nor a second verb after an adverb
+  EXPECT_EQ(clauses("do not use it near water or in the garden"), ":do not use it near water or in the garden");
+  // after a clause and its comma "do not" opens the instruction
+  EXPECT_EQ(clauses("if it rains, do not open the window"), "ha:it rains|:do not open the window");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

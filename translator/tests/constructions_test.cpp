@@ -3033,3 +3033,14 @@ TEST(ConstructionsTest, ANumberBeforeACommaIsAPhraseOfItsOwn) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, EachVerbForbiddenTogetherTakesItsOwnNe) {
+  EXPECT_EQ(hungarian("Do not eat or drink in the car."), "Ne egyen, és ne igyon az autóban.");
+  EXPECT_EQ(hungarian("If you are tired, do not drive."), "Ha fáradt, ne vezessen.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
