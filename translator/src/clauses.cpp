@@ -205,6 +205,14 @@ class Splitter {
     while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
                              t_[k].tag == PartOfSpeech::number || t_[k].tag == PartOfSpeech::adjective))
       ++k;
+    // ("some of the charts are", "one of my friends has": a part of the nouns after "of")
+    if (k > i && k + 1 < t_.size() && t_[k].lower == "of" &&
+        (t_[k - 1].tag == PartOfSpeech::determiner || t_[k - 1].tag == PartOfSpeech::number) && !pauseBefore(k)) {
+      ++k;
+      while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
+                               t_[k].tag == PartOfSpeech::adjective))
+        ++k;
+    }
     const std::size_t nounStart = k;
     // ("After lunch, we ...": the nouns of one subject, not across a comma)
     while (k < t_.size() && isNounish(t_[k]) && k - nounStart < 3 && !(k > nounStart && pauseBefore(k))) ++k;

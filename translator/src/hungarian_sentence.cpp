@@ -4204,6 +4204,12 @@ std::vector<HungarianWord> Generator::run() {
     for (std::size_t k = askedOne_->begin; k < askedOne_->end; ++k) done_[k] = true;
   // "Doctors say that": the source alone, "Az orvosok szerint" (its article made "az" below)
   if (sourceOnly_ && roles_.subject) {
+    const Token& source = t_[roles_.subject->head];
+    if (roles_.subject->pronoun) {  // "szerintem", "szerintünk"
+      emit(*personalPostposition("szerint", source.person, source.plural), roles_.verb.main);
+      finish();
+      return out_;
+    }
     emitSubject();
     emit("szerint", roles_.verb.main);
     finish();
@@ -4391,6 +4397,10 @@ bool namesASource(const std::vector<Token>& t, const Clause& c, const Clause& ne
     return false;
   const Token& verb = t[c.end - 1];
   const Token& head = t[c.end - 2];
+  // "I think he is right", "We believe that ...": one's own opinion, "Szerintem igaza van"
+  if (c.end == c.body + 2 && (head.lower == "i" || head.lower == "we") && verb.tag == PartOfSpeech::verb &&
+      verb.form == VerbForm::base && (verb.lemma == "think" || verb.lemma == "believe"))
+    return true;
   if (verb.tag != PartOfSpeech::verb || !listed(kHolding, verb.lemma) ||
       (verb.form != VerbForm::base && verb.form != VerbForm::third) || head.tag != PartOfSpeech::noun ||
       !(head.plural || listed(kInstitutions, head.lemma)))

@@ -1504,7 +1504,7 @@ TEST(ConstructionsTest, WhatADictionarySenseExplainsInBracketsIsNotSaid) {
 }
 
 TEST(ConstructionsTest, ThatBeforeAFiniteVerbIsTheSubjectOfTheClause) {
-  EXPECT_EQ(hungarian("I think that was a mistake."), "Azt gondolom, hogy az hiba volt.");
+  EXPECT_EQ(hungarian("I think that was a mistake."), "Szerintem az hiba volt.");
   EXPECT_EQ(hungarian("I hope that suits you.").ends_with("hogy az megfelel neked."), true);
   // before a subject it links the clause
   EXPECT_EQ(hungarian("I hope that you are well."), "Azt remélem, hogy jól vagy.");
@@ -1516,7 +1516,7 @@ TEST(ConstructionsTest, AfterASingularThisOrThatAWordInSIsItsVerb) {
   // a thing works as a machine does
   EXPECT_EQ(hungarian("That works for me.").rfind("Az működik", 0), 0u);
   // a noun the lexicon has, with a verb after it, is the subject of a clause
-  EXPECT_EQ(hungarian("I think that prices rise every year."), "Azt gondolom, hogy az árak minden évben emelkednek.");
+  EXPECT_EQ(hungarian("I think that prices rise every year."), "Szerintem az árak minden évben emelkednek.");
 }
 
 TEST(ConstructionsTest, AnActivityNotAllowedIsTilos) {
@@ -2410,6 +2410,17 @@ TEST(ConstructionsTest, WhatAGroupOrAnInstitutionSaysIsSaidWithSzerint) {
   EXPECT_EQ(hungarian("The doctors said that it was serious.").find("szerint"), std::string::npos);
 }
 
+TEST(ConstructionsTest, OnesOwnOpinionIsSzerintemBeforeTheClaim) {
+  EXPECT_EQ(hungarian("I think the film is boring."), "Szerintem a film unalmas.");
+  EXPECT_EQ(hungarian("We believe that the price is fair."), "Szerintünk az ár tisztességes.");
+  // a part of a noun phrase after "of" is the claim's subject
+  EXPECT_EQ(hungarian("I think one of the doors is open.").rfind("Szerintem ", 0), 0u);
+  // a thought denied, past or of another person stays what was thought
+  EXPECT_EQ(hungarian("I don't think it is true.").find("szerint"), std::string::npos);
+  EXPECT_EQ(hungarian("I thought it was true.").find("szerint"), std::string::npos);
+  EXPECT_EQ(hungarian("He thinks it is true.").find("szerint"), std::string::npos);
+}
+
 TEST(ConstructionsTest, APassiveRelativeClausesWordIsTheObject) {
   EXPECT_EQ(hungarian("The old bridge, which was built in 1896, is closed."),
             "A régi híd, amelyet 1896-ban építettek, zárva van.");
@@ -2429,7 +2440,7 @@ TEST(ConstructionsTest, ABarePluralAPassiveOpensWithIsThoseItNames) {
 
 TEST(ConstructionsTest, CouldOfAThingOrOfAClaimNowIsWhatMayHappen) {
   EXPECT_EQ(hungarian("The roof could collapse."), "A tető összeeshet.");
-  EXPECT_EQ(hungarian("I think that we could win."), "Azt gondolom, hogy nyerhetünk.");
+  EXPECT_EQ(hungarian("I think that we could win."), "Szerintem nyerhetünk.");
   // a person's past ability, and what was said then, stay past
   EXPECT_EQ(hungarian("She could swim when she was five.").rfind("Tudott úszni", 0), 0u);
   EXPECT_EQ(hungarian("He said that he could help."), "Azt mondta, hogy tudott segíteni.");
