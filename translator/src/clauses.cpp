@@ -729,6 +729,11 @@ std::vector<Clause> Splitter::run() {
   if (out.size() > 1 && out[0].link.empty() && t_[0].tag == PartOfSpeech::verb &&
       t_[0].form == VerbForm::ing && pauseBefore(out[1].begin))
     out[0].link = "mik\xC3\xB6zben", out[0].gerund = true;
+  // "To reset your password, click the link": what for, said first before the instruction it is
+  // for, "Ahhoz, hogy visszaállítsa a jelszavát, kattintson"
+  if (out.size() > 1 && out[0].link.empty() && t_[0].tag == PartOfSpeech::infinitiveTo &&
+      out[0].end > 2 && pauseBefore(out[1].begin))
+    out[0].link = "hogy", out[0].body = 1, out[0].purpose = out[0].measured = true;
   return out;
 }
 

@@ -110,5 +110,11 @@ TEST(ClausesTest, ASecondBareVerbAfterAForbiddingOneIsForbiddenToo) {
   EXPECT_EQ(clauses("if it rains, do not open the window"), "ha:it rains|:do not open the window");
 }
 
+TEST(ClausesTest, AnInfinitiveOpeningTheSentenceBeforeACommaSaysWhatFor) {
+  EXPECT_EQ(clauses("to save the file, click the icon"), "hogy:save the file|:click the icon");
+  // without the comma it is no clause of its own
+  EXPECT_EQ(clauses("to err is human").find("hogy"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator

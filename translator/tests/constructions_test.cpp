@@ -3048,6 +3048,14 @@ TEST(ConstructionsTest, ANumberBeforeACommaIsAPhraseOfItsOwn) {
 namespace lexiton::translator {
 namespace {
 
+TEST(ConstructionsTest, WhatForSaidFirstIsTheActionInHoz) {
+  EXPECT_EQ(hungarian("To open the box, cut the tape."), "A doboz kinyitásához vágja a szalagot.");
+  // the reader's own thing, owned formally
+  EXPECT_EQ(hungarian("To change your name, call us.").rfind("A neve ", 0), 0u);
+  // more than a verb and its object: "ahhoz, hogy", its subject the one of the clause after it
+  EXPECT_EQ(hungarian("To win a prize, you must answer three questions.").rfind("Ahhoz, hogy nyerj", 0), 0u);
+}
+
 TEST(ConstructionsTest, EachVerbForbiddenTogetherTakesItsOwnNe) {
   EXPECT_EQ(hungarian("Do not eat or drink in the car."), "Ne egyen, és ne igyon az autóban.");
   EXPECT_EQ(hungarian("If you are tired, do not drive."), "Ha fáradt, ne vezessen.");
