@@ -158,7 +158,7 @@ class Splitter {
                                                     "inform", "assure", "teach", "convince"};
     const bool told = i >= 2 && t_[i - 2].tag == PartOfSpeech::verb && listed(kTelling, t_[i - 2].lemma);
     // "the book my father wrote", "the day the war ended": a clause with a noun subject as well
-    if (t_[i - 1].tag == PartOfSpeech::noun && !t_[i - 1].possessor && !told &&
+    if (t_[i - 1].tag == PartOfSpeech::noun && !t_[i - 1].possessor && !told && t_[i].lower != "whose" &&
         (t_[i].tag == PartOfSpeech::possessive || t_[i].lower == "the") && finiteClauseAt(i))
       return true;
     return (t_[i].lower == "it" || t_[i].lower == "this") && t_[i - 1].tag == PartOfSpeech::noun &&
@@ -278,6 +278,11 @@ class Splitter {
     std::size_t opening = c.body;
     while (opening + 1 < c.end && (t_[opening].lower == "please" || t_[opening].lower == "then")) ++opening;
     return opening;
+  }
+  // "whose" after a noun, its owned noun and a verb after it
+  bool ownerRelativeAt(std::size_t i) const {
+    return i > 0 && t_[i].lower == "whose" && t_[i].tag == PartOfSpeech::possessive &&
+           (isNounish(t_[i - 1]) || pauseBefore(i)) && verbIn(i + 1, t_.size());
   }
   bool soThat(std::size_t i) const {
     return i + 1 < t_.size() && t_[i].lower == "so" && t_[i + 1].lower == "that";
@@ -431,6 +436,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
       r && (isNounish(prev) || pauseBefore(i)) && !soThatAt(i) && !thatAfterObject(i)) {
     if (t.lower != "that" || prev.tag != PartOfSpeech::verb) return verbAt(i + 1) || finiteClauseAt(i + 1);
   }
+  // "the guest whose room was cold": a relative clause of the noun's owner
+  if (ownerRelativeAt(i)) return true;
   // "The book I bought is good": a relative clause without its word
   // (after a verb, or after the noun phrase that opens the sentence, not "In the morning I ...")
   if (((contactRelativeAfter(prev, t) && (finiteClauseAt(i) || placedSubjectClauseAt(i))) ||
@@ -473,6 +480,13 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
         !subjectPronoun(prev))) &&  // ("the invoice you sent us contains")
       std::any_of(t_.begin() + std::ptrdiff_t(clauseBegin + 1), t_.begin() + std::ptrdiff_t(i),
                   [](const Token& k) { return k.tag == PartOfSpeech::verb; }))
+    return true;
+  // "The man who was ill died", "The boy whose bike was stolen cried": a finite verb right after
+  // the relative clause's predicate or passive, "was ill", "was stolen"
+  if (inRelative && t.tag == PartOfSpeech::verb && verbAt(i) && i >= 2 && t_[i - 2].tag == PartOfSpeech::auxiliary &&
+      (prev.tag == PartOfSpeech::adjective ||
+       (prev.tag == PartOfSpeech::verb && prev.form == VerbForm::participle)) &&
+      !pauseBefore(i))
     return true;
   if (t.lower == "that")
     return (prev.tag == PartOfSpeech::verb || soThatAt(i) || thatAfterObject(i)) &&
@@ -552,6 +566,16 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   if (!first && perceivedAt(begin)) {  // "néztem, ahogy eltűnik a vonat": said as a question within is
     c.link = "ahogy";
     c.question = true;
+    return c;
+  }
+  // the owner is the relative word in the dative, the owned noun takes the possessive suffix
+  // ("akinek a szobája", "amelynek a teteje")
+  if (!first && ownerRelativeAt(begin)) {
+    const Token& noun = t_[begin - 1];
+    const bool person = noun.tag == PartOfSpeech::name || noun.tag == PartOfSpeech::pronoun ||
+                        (noun.entry && !noun.entry->senses.empty() && noun.entry->senses.front().person);
+    c.relative = true;
+    c.link = person ? (noun.plural ? "akiknek" : "akinek") : (noun.plural ? "amelyeknek" : "amelynek");
     return c;
   }
   // (after a comma the clause is a new one: "After finishing the report, she went home")
@@ -712,7 +736,7 @@ std::vector<Clause> Splitter::run() {
       inRelative =
           (relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb) &&
            !thatAfterObject(i) && !soThatAt(i)) ||
-          contactRelativeAt(i) || nounsInfinitiveAt(i);
+          contactRelativeAt(i) || nounsInfinitiveAt(i) || ownerRelativeAt(i);
     }
   std::vector<Clause> out;
   for (std::size_t k = 0; k < starts.size(); ++k) {

@@ -550,6 +550,9 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
         t.tag = PartOfSpeech::number;
       }
       if (p == "there" || p == "here" || p == "please" || p == "let's") t.tag = PartOfSpeech::other;
+      // "the guest whose room was cold": the owner the relative clause speaks of, its noun owned
+      // as by "his" ("akinek a szobája"); a question's "whose" opens the sentence
+      if (p == "whose" && i > 0) t.tag = PartOfSpeech::possessive;
       toks.push_back(std::move(t));
     }
   }

@@ -116,5 +116,13 @@ TEST(ClausesTest, AnInfinitiveOpeningTheSentenceBeforeACommaSaysWhatFor) {
   EXPECT_EQ(clauses("to err is human").find("hogy"), std::string::npos);
 }
 
+TEST(ClausesTest, WhoseOpensARelativeClauseOfTheOwner) {
+  EXPECT_EQ(clauses("the woman whose car was stolen called the police"),
+            ":the woman|akinek:whose car was stolen (object)|:called the police");
+  EXPECT_EQ(clauses("i repaired the chair whose leg was broken"), ":i repaired the chair|amelynek:whose leg was broken (object)");
+  // after a predicate the main clause's verb follows the relative one
+  EXPECT_EQ(clauses("the girl who was tired went home"), ":the girl|aki:was tired (subject)|:went home");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

@@ -3056,6 +3056,11 @@ TEST(ConstructionsTest, WhatForSaidFirstIsTheActionInHoz) {
   EXPECT_EQ(hungarian("To win a prize, you must answer three questions.").rfind("Ahhoz, hogy nyerj", 0), 0u);
 }
 
+TEST(ConstructionsTest, WhoseIsTheOwnerInTheDativeAndItsNounOwned) {
+  EXPECT_EQ(hungarian("I know a man whose daughter is a doctor."), "Ismerek egy férfit, akinek a lánya orvos.");
+  EXPECT_EQ(hungarian("The guests whose rooms were cold left early.").rfind("A vendégek, akiknek a szobái ", 0), 0u);
+}
+
 TEST(ConstructionsTest, EachVerbForbiddenTogetherTakesItsOwnNe) {
   EXPECT_EQ(hungarian("Do not eat or drink in the car."), "Ne egyen, és ne igyon az autóban.");
   EXPECT_EQ(hungarian("If you are tired, do not drive."), "Ha fáradt, ne vezessen.");
