@@ -207,10 +207,11 @@ class Splitter {
       ++k;
     // ("some of the charts are", "one of my friends has": a part of the nouns after "of")
     if (k > i && k + 1 < t_.size() && t_[k].lower == "of" &&
-        (t_[k - 1].tag == PartOfSpeech::determiner || t_[k - 1].tag == PartOfSpeech::number) && !pauseBefore(k)) {
+        (t_[k - 1].tag == PartOfSpeech::determiner || t_[k - 1].tag == PartOfSpeech::number) &&
+        !pauseBefore(k)) {
       ++k;
-      while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
-                               t_[k].tag == PartOfSpeech::adjective))
+      while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner ||
+                               t_[k].tag == PartOfSpeech::possessive || t_[k].tag == PartOfSpeech::adjective))
         ++k;
     }
     const std::size_t nounStart = k;
@@ -483,7 +484,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     return true;
   // "The man who was ill died", "The boy whose bike was stolen cried": a finite verb right after
   // the relative clause's predicate or passive, "was ill", "was stolen"
-  if (inRelative && t.tag == PartOfSpeech::verb && verbAt(i) && i >= 2 && t_[i - 2].tag == PartOfSpeech::auxiliary &&
+  if (inRelative && t.tag == PartOfSpeech::verb && verbAt(i) && i >= 2 &&
+      t_[i - 2].tag == PartOfSpeech::auxiliary &&
       (prev.tag == PartOfSpeech::adjective ||
        (prev.tag == PartOfSpeech::verb && prev.form == VerbForm::participle)) &&
       !pauseBefore(i))
@@ -498,10 +500,10 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     while (opening + 1 < i && (t_[opening].lower == "please" || t_[opening].lower == "then")) ++opening;
     std::size_t next = i + 1;  // ("and then switch it on", "and slowly add the milk")
     while (next + 1 < t_.size() && t_[next].tag == PartOfSpeech::adverb) ++next;
-    const bool imperatives = (t_[opening].tag == PartOfSpeech::verb && t_[opening].form == VerbForm::base &&
-                              next < t_.size() && t_[next].tag == PartOfSpeech::verb &&
-                              t_[next].form == VerbForm::base) ||
-                             sharesNegatedImperative(opening, i);
+    const bool imperatives =
+        (t_[opening].tag == PartOfSpeech::verb && t_[opening].form == VerbForm::base && next < t_.size() &&
+         t_[next].tag == PartOfSpeech::verb && t_[next].form == VerbForm::base) ||
+        sharesNegatedImperative(opening, i);
     // "We get up early and go to school": a second present verb of "I", "we", "you", "they"
     bool presentOfPerson = false;
     if (next < t_.size() && t_[next].tag == PartOfSpeech::verb && t_[next].form == VerbForm::base)
@@ -755,8 +757,8 @@ std::vector<Clause> Splitter::run() {
     out[0].link = "mik\xC3\xB6zben", out[0].gerund = true;
   // "To reset your password, click the link": what for, said first before the instruction it is
   // for, "Ahhoz, hogy visszaállítsa a jelszavát, kattintson"
-  if (out.size() > 1 && out[0].link.empty() && t_[0].tag == PartOfSpeech::infinitiveTo &&
-      out[0].end > 2 && pauseBefore(out[1].begin))
+  if (out.size() > 1 && out[0].link.empty() && t_[0].tag == PartOfSpeech::infinitiveTo && out[0].end > 2 &&
+      pauseBefore(out[1].begin))
     out[0].link = "hogy", out[0].body = 1, out[0].purpose = out[0].measured = true;
   return out;
 }

@@ -212,7 +212,8 @@ bool endsWith(std::string_view w, std::string_view t) {
 // anything else ("I'd love", "we'd rather") it is "would".
 bool hadBeforeParticiple(const lexicon::CoreLexicon& core, const std::vector<std::string>& words,
                          std::size_t i) {
-  static constexpr std::string_view kBetween[] = {"never", "already", "just", "not", "always", "ever", "only"};
+  static constexpr std::string_view kBetween[] = {"never",  "already", "just", "not",
+                                                  "always", "ever",    "only"};
   std::size_t k = i + 1;
   while (k < words.size() && listed(kBetween, lowerAscii(words[k]))) ++k;
   if (k >= words.size()) return false;

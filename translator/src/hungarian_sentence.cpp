@@ -4448,7 +4448,8 @@ std::optional<std::vector<HungarianWord>> actionNoun(const std::vector<Token>& t
   if (pronoun) objectBegin = objectEnd;
   for (std::size_t k = objectBegin; k < objectEnd; ++k) {
     const PartOfSpeech p = t[k].tag;
-    const bool article = (p == PartOfSpeech::determiner || p == PartOfSpeech::possessive) && k == objectBegin &&
+    const bool article = (p == PartOfSpeech::determiner || p == PartOfSpeech::possessive) &&
+                         k == objectBegin &&
                          (t[k].lower == "the" || t[k].lower == "this" || t[k].lower == "these" ||
                           p == PartOfSpeech::possessive);
     if (!article && p != PartOfSpeech::adjective && p != PartOfSpeech::noun && p != PartOfSpeech::number)
@@ -4493,7 +4494,8 @@ std::optional<std::vector<HungarianWord>> actionOfTime(const std::vector<Token>&
   std::string_view post;
   for (const auto& [english, hungarian] : kPostpositions)
     if (t[c.begin].lower == english) post = hungarian;
-  if (post.empty() || !c.gerund || c.body >= c.end || c.body != c.begin + 1 || t[c.body].form != VerbForm::ing)
+  if (post.empty() || !c.gerund || c.body >= c.end || c.body != c.begin + 1 ||
+      t[c.body].form != VerbForm::ing)
     return std::nullopt;
   auto out = actionNoun(t, c, pointed, pointedSense, t[c.begin].lower == "while");
   if (out) out->push_back({std::string(post), c.begin, true});

@@ -105,7 +105,8 @@ TEST(ClausesTest, ASecondBareVerbAfterAForbiddingOneIsForbiddenToo) {
   EXPECT_EQ(clauses("do not smoke or eat here"), ":do not smoke|\xC3\xA9s:eat here");
   EXPECT_EQ(clauses("never lift and carry it alone"), ":never lift|\xC3\xA9s:carry it alone");
   // not a noun after "or", nor a second verb after an adverb
-  EXPECT_EQ(clauses("do not use it near water or in the garden"), ":do not use it near water or in the garden");
+  EXPECT_EQ(clauses("do not use it near water or in the garden"),
+            ":do not use it near water or in the garden");
   // after a clause and its comma "do not" opens the instruction
   EXPECT_EQ(clauses("if it rains, do not open the window"), "ha:it rains|:do not open the window");
 }
@@ -119,7 +120,8 @@ TEST(ClausesTest, AnInfinitiveOpeningTheSentenceBeforeACommaSaysWhatFor) {
 TEST(ClausesTest, WhoseOpensARelativeClauseOfTheOwner) {
   EXPECT_EQ(clauses("the woman whose car was stolen called the police"),
             ":the woman|akinek:whose car was stolen (object)|:called the police");
-  EXPECT_EQ(clauses("i repaired the chair whose leg was broken"), ":i repaired the chair|amelynek:whose leg was broken (object)");
+  EXPECT_EQ(clauses("i repaired the chair whose leg was broken"),
+            ":i repaired the chair|amelynek:whose leg was broken (object)");
   // after a predicate the main clause's verb follows the relative one
   EXPECT_EQ(clauses("the girl who was tired went home"), ":the girl|aki:was tired (subject)|:went home");
 }

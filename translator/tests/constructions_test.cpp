@@ -3057,8 +3057,11 @@ TEST(ConstructionsTest, WhatForSaidFirstIsTheActionInHoz) {
 }
 
 TEST(ConstructionsTest, WhoseIsTheOwnerInTheDativeAndItsNounOwned) {
-  EXPECT_EQ(hungarian("I know a man whose daughter is a doctor."), "Ismerek egy férfit, akinek a lánya orvos.");
-  EXPECT_EQ(hungarian("The guests whose rooms were cold left early.").rfind("A vendégek, akiknek a szobái ", 0), 0u);
+  EXPECT_EQ(hungarian("I know a man whose daughter is a doctor."),
+            "Ismerek egy férfit, akinek a lánya orvos.");
+  EXPECT_EQ(
+      hungarian("The guests whose rooms were cold left early.").rfind("A vendégek, akiknek a szobái ", 0),
+      0u);
 }
 
 TEST(ConstructionsTest, EachVerbForbiddenTogetherTakesItsOwnNe) {
