@@ -158,7 +158,7 @@ class Splitter {
                                                     "inform", "assure", "teach", "convince"};
     const bool told = i >= 2 && t_[i - 2].tag == PartOfSpeech::verb && listed(kTelling, t_[i - 2].lemma);
     // "the book my father wrote", "the day the war ended": a clause with a noun subject as well
-    if (t_[i - 1].tag == PartOfSpeech::noun && !t_[i - 1].possessor && !told &&
+    if (t_[i - 1].tag == PartOfSpeech::noun && !t_[i - 1].possessor && !told && t_[i].lower != "whose" &&
         (t_[i].tag == PartOfSpeech::possessive || t_[i].lower == "the") && finiteClauseAt(i))
       return true;
     return (t_[i].lower == "it" || t_[i].lower == "this") && t_[i - 1].tag == PartOfSpeech::noun &&
@@ -205,6 +205,15 @@ class Splitter {
     while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
                              t_[k].tag == PartOfSpeech::number || t_[k].tag == PartOfSpeech::adjective))
       ++k;
+    // ("some of the charts are", "one of my friends has": a part of the nouns after "of")
+    if (k > i && k + 1 < t_.size() && t_[k].lower == "of" &&
+        (t_[k - 1].tag == PartOfSpeech::determiner || t_[k - 1].tag == PartOfSpeech::number) &&
+        !pauseBefore(k)) {
+      ++k;
+      while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner ||
+                               t_[k].tag == PartOfSpeech::possessive || t_[k].tag == PartOfSpeech::adjective))
+        ++k;
+    }
     const std::size_t nounStart = k;
     // ("After lunch, we ...": the nouns of one subject, not across a comma)
     while (k < t_.size() && isNounish(t_[k]) && k - nounStart < 3 && !(k > nounStart && pauseBefore(k))) ++k;
@@ -249,6 +258,32 @@ class Splitter {
       return false;
     const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
     return asks(t_[verb]);
+  }
+  // The verb of an imperative opening at k, past "do not", "don't" and "never" before it.
+  std::size_t pastNegation(std::size_t k) const {
+    if (k + 2 < t_.size() && t_[k].lower == "do" && t_[k].tag == PartOfSpeech::auxiliary &&
+        t_[k + 1].tag == PartOfSpeech::negation)
+      return k + 2;
+    return k + 1 < t_.size() && t_[k].lower == "never" ? k + 1 : k;
+  }
+  // "Do not eat or drink here", "Never lift or carry it": a second bare verb right after "and" or
+  // "or" is forbidden with the first, "Ne egyen, és ne igyon itt"
+  bool sharesNegatedImperative(std::size_t opening, std::size_t link) const {
+    const std::size_t verb = pastNegation(opening);
+    return verb != opening && verb < link && t_[verb].tag == PartOfSpeech::verb &&
+           t_[verb].form == VerbForm::base && link + 1 < t_.size() &&
+           t_[link + 1].tag == PartOfSpeech::verb && t_[link + 1].form == VerbForm::base;
+  }
+  // Where clause c's instruction begins, past "please" and "then".
+  std::size_t imperativeOpening(const Clause& c) const {
+    std::size_t opening = c.body;
+    while (opening + 1 < c.end && (t_[opening].lower == "please" || t_[opening].lower == "then")) ++opening;
+    return opening;
+  }
+  // "whose" after a noun, its owned noun and a verb after it
+  bool ownerRelativeAt(std::size_t i) const {
+    return i > 0 && t_[i].lower == "whose" && t_[i].tag == PartOfSpeech::possessive &&
+           (isNounish(t_[i - 1]) || pauseBefore(i)) && verbIn(i + 1, t_.size());
   }
   bool soThat(std::size_t i) const {
     return i + 1 < t_.size() && t_[i].lower == "so" && t_[i + 1].lower == "that";
@@ -402,6 +437,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
       r && (isNounish(prev) || pauseBefore(i)) && !soThatAt(i) && !thatAfterObject(i)) {
     if (t.lower != "that" || prev.tag != PartOfSpeech::verb) return verbAt(i + 1) || finiteClauseAt(i + 1);
   }
+  // "the guest whose room was cold": a relative clause of the noun's owner
+  if (ownerRelativeAt(i)) return true;
   // "The book I bought is good": a relative clause without its word
   // (after a verb, or after the noun phrase that opens the sentence, not "In the morning I ...")
   if (((contactRelativeAfter(prev, t) && (finiteClauseAt(i) || placedSubjectClauseAt(i))) ||
@@ -445,6 +482,14 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
       std::any_of(t_.begin() + std::ptrdiff_t(clauseBegin + 1), t_.begin() + std::ptrdiff_t(i),
                   [](const Token& k) { return k.tag == PartOfSpeech::verb; }))
     return true;
+  // "The man who was ill died", "The boy whose bike was stolen cried": a finite verb right after
+  // the relative clause's predicate or passive, "was ill", "was stolen"
+  if (inRelative && t.tag == PartOfSpeech::verb && verbAt(i) && i >= 2 &&
+      t_[i - 2].tag == PartOfSpeech::auxiliary &&
+      (prev.tag == PartOfSpeech::adjective ||
+       (prev.tag == PartOfSpeech::verb && prev.form == VerbForm::participle)) &&
+      !pauseBefore(i))
+    return true;
   if (t.lower == "that")
     return (prev.tag == PartOfSpeech::verb || soThatAt(i) || thatAfterObject(i)) &&
            (finiteClauseAt(i + 1) || verbAt(i + 1));
@@ -455,9 +500,10 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     while (opening + 1 < i && (t_[opening].lower == "please" || t_[opening].lower == "then")) ++opening;
     std::size_t next = i + 1;  // ("and then switch it on", "and slowly add the milk")
     while (next + 1 < t_.size() && t_[next].tag == PartOfSpeech::adverb) ++next;
-    const bool imperatives = t_[opening].tag == PartOfSpeech::verb && t_[opening].form == VerbForm::base &&
-                             next < t_.size() && t_[next].tag == PartOfSpeech::verb &&
-                             t_[next].form == VerbForm::base;
+    const bool imperatives =
+        (t_[opening].tag == PartOfSpeech::verb && t_[opening].form == VerbForm::base && next < t_.size() &&
+         t_[next].tag == PartOfSpeech::verb && t_[next].form == VerbForm::base) ||
+        sharesNegatedImperative(opening, i);
     // "We get up early and go to school": a second present verb of "I", "we", "you", "they"
     bool presentOfPerson = false;
     if (next < t_.size() && t_[next].tag == PartOfSpeech::verb && t_[next].form == VerbForm::base)
@@ -503,6 +549,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   return pauseBefore(i) &&
          (finiteClauseAt(i) ||
           (t.tag == PartOfSpeech::verb && (t.form == VerbForm::ing || t.form == VerbForm::base)) ||
+          // "If you feel dizzy, do not drive": a forbidding instruction
+          (pastNegation(i) != i && t_[pastNegation(i)].tag == PartOfSpeech::verb &&
+           t_[pastNegation(i)].form == VerbForm::base) ||
           // "..., then open the door": the next instruction
           (t.lower == "then" && i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
            t_[i + 1].form == VerbForm::base) ||
@@ -519,6 +568,16 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   if (!first && perceivedAt(begin)) {  // "néztem, ahogy eltűnik a vonat": said as a question within is
     c.link = "ahogy";
     c.question = true;
+    return c;
+  }
+  // the owner is the relative word in the dative, the owned noun takes the possessive suffix
+  // ("akinek a szobája", "amelynek a teteje")
+  if (!first && ownerRelativeAt(begin)) {
+    const Token& noun = t_[begin - 1];
+    const bool person = noun.tag == PartOfSpeech::name || noun.tag == PartOfSpeech::pronoun ||
+                        (noun.entry && !noun.entry->senses.empty() && noun.entry->senses.front().person);
+    c.relative = true;
+    c.link = person ? (noun.plural ? "akiknek" : "akinek") : (noun.plural ? "amelyeknek" : "amelynek");
     return c;
   }
   // (after a comma the clause is a new one: "After finishing the report, she went home")
@@ -679,17 +738,28 @@ std::vector<Clause> Splitter::run() {
       inRelative =
           (relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb) &&
            !thatAfterObject(i) && !soThatAt(i)) ||
-          contactRelativeAt(i) || nounsInfinitiveAt(i);
+          contactRelativeAt(i) || nounsInfinitiveAt(i) || ownerRelativeAt(i);
     }
   std::vector<Clause> out;
-  for (std::size_t k = 0; k < starts.size(); ++k)
+  for (std::size_t k = 0; k < starts.size(); ++k) {
     out.push_back(clauseAt(starts[k], k + 1 < starts.size() ? starts[k + 1] : t_.size(), k == 0));
+    Clause& c = out.back();
+    // (neither is to be done: "and" in Hungarian, each verb with its "ne")
+    if (k > 0 && (t_[c.begin].lower == "and" || t_[c.begin].lower == "or") &&
+        sharesNegatedImperative(imperativeOpening(out[k - 1]), c.begin))
+      c.negated = true, c.link = "\xC3\xA9s";
+  }
   // "Walking home, I met an old friend": an "-ing" verb opening the sentence before a comma says
   // what went on meanwhile, with the subject and tense of the clause after ("Miközben
   // hazasétáltam, ...")
   if (out.size() > 1 && out[0].link.empty() && t_[0].tag == PartOfSpeech::verb &&
       t_[0].form == VerbForm::ing && pauseBefore(out[1].begin))
     out[0].link = "mik\xC3\xB6zben", out[0].gerund = true;
+  // "To reset your password, click the link": what for, said first before the instruction it is
+  // for, "Ahhoz, hogy visszaállítsa a jelszavát, kattintson"
+  if (out.size() > 1 && out[0].link.empty() && t_[0].tag == PartOfSpeech::infinitiveTo && out[0].end > 2 &&
+      pauseBefore(out[1].begin))
+    out[0].link = "hogy", out[0].body = 1, out[0].purpose = out[0].measured = true;
   return out;
 }
 

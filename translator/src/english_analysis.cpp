@@ -177,6 +177,10 @@ constexpr Contraction kContractions[] = {
     {"we've", "we", "have"},      {"you've", "you", "have"},      {"they've", "they", "have"},
     {"i'll", "i", "will"},        {"you'll", "you", "will"},      {"we'll", "we", "will"},
     {"he'll", "he", "will"},      {"she'll", "she", "will"},      {"they'll", "they", "will"},
+    {"it'll", "it", "will"},      {"hadn't", "had", "not"},       {"mustn't", "must", "not"},
+    {"needn't", "need", "not"},   {"shan't", "shall", "not"},     {"i'd", "i", "would"},
+    {"you'd", "you", "would"},    {"he'd", "he", "would"},        {"she'd", "she", "would"},
+    {"we'd", "we", "would"},      {"they'd", "they", "would"},    {"it'd", "it", "would"},
 };
 
 const FunctionWord* functionWord(std::string_view w) {
@@ -204,6 +208,23 @@ std::string lowerAscii(std::string_view w) {
 bool endsWith(std::string_view w, std::string_view t) {
   return w.size() > t.size() && w.substr(w.size() - t.size()) == t;
 }
+// "I'd seen", "she'd already left", "we'd been": the "'d" before a participle is "had"; before
+// anything else ("I'd love", "we'd rather") it is "would".
+bool hadBeforeParticiple(const lexicon::CoreLexicon& core, const std::vector<std::string>& words,
+                         std::size_t i) {
+  static constexpr std::string_view kBetween[] = {"never",  "already", "just", "not",
+                                                  "always", "ever",    "only"};
+  std::size_t k = i + 1;
+  while (k < words.size() && listed(kBetween, lowerAscii(words[k]))) ++k;
+  if (k >= words.size()) return false;
+  const std::string next = lowerAscii(words[k]);
+  if (endsWith(next, "ed")) return !core.find(next, PartOfSpeech::verb);  // ("we'd need": "need")
+  const std::vector<lexicon::IrregularForm> forms = core.irregular(next);
+  return std::any_of(forms.begin(), forms.end(), [&](const lexicon::IrregularForm& f) {
+    return f.pos == PartOfSpeech::verb && f.lemma != next;  // ("I'd put", "I'd come": "would")
+  });
+}
+
 bool isDoSupport(std::string_view w) { return w == "do" || w == "does" || w == "did"; }
 // "am", "is", "was", "been" ...: a form of "be" as written (not "being", which is an "-ing" form).
 bool formOfBe(std::string_view w) {
@@ -504,7 +525,8 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
         !c && ((endsWith(lower, "'s") && !functionWord(lower) && lower != "let's") || pluralPossessor);
     const std::size_t mark = pluralPossessor ? 1 : 2;
     if (c)
-      parts = {std::string(c->first), std::string(c->second)};
+      parts = {std::string(c->first),
+               c->second == "would" && hadBeforeParticiple(core, words, i) ? "had" : std::string(c->second)};
     else if (possessor)
       parts = {lower.substr(0, lower.size() - mark)};
     else
@@ -529,6 +551,9 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
         t.tag = PartOfSpeech::number;
       }
       if (p == "there" || p == "here" || p == "please" || p == "let's") t.tag = PartOfSpeech::other;
+      // "the guest whose room was cold": the owner the relative clause speaks of, its noun owned
+      // as by "his" ("akinek a szobája"); a question's "whose" opens the sentence
+      if (p == "whose" && i > 0) t.tag = PartOfSpeech::possessive;
       toks.push_back(std::move(t));
     }
   }

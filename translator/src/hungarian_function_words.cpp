@@ -206,6 +206,12 @@ const PronounForms* pronoun(std::string_view english) {
   return nullptr;
 }
 
+bool takesCaseOnItsOwnForm(const PronounForms& p) {
+  const std::string_view e = p.english;
+  return e == "each other" || e == "mine" || e.ends_with("self") || e.ends_with("selves") ||
+         (e.ends_with('s') && e != "us");
+}
+
 // A personal pronoun in a local case: the case's own stem with a personal ending ("rám",
 // "benne", "tőlünk", "hozzájuk"); nothing for a case without such forms.
 std::optional<std::string> pronounInCase(int person, bool plural, Case c) {

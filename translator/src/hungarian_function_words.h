@@ -37,6 +37,9 @@ struct PronounForms {
   std::string_view english, nom, acc, dat, ins;
 };
 const PronounForms* pronoun(std::string_view english);
+// "each other", "myself", "mine": a pronoun that takes a local case on its own form ("egymáshoz",
+// "magamról", "az enyémben"), not on the personal stem's ("hozzájuk").
+bool takesCaseOnItsOwnForm(const PronounForms& p);
 // A personal pronoun in a local case: "rám", "benne", "tőlünk"; nothing for another case.
 std::optional<std::string> pronounInCase(int person, bool plural, Case c);
 // "ez" and "az" in the case of the noun they point at: "ebben", "arra", "ezeket".

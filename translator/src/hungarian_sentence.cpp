@@ -1019,7 +1019,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     emitNounPhrase(readNounPhrase(np.ofModifier), c, post, possessorPerson, possessorPlural);
     return;
   }
-  if (np.pronoun && !post.empty()) {
+  const PronounForms* personalForms = np.pronoun ? pronoun(t_[np.head].lower) : nullptr;
+  // ("next to mine", "between each other": "az enyém mellett", the postposition after the form)
+  if (np.pronoun && !post.empty() && !(personalForms && takesCaseOnItsOwnForm(*personalForms))) {
     // "behind her": "mögötte", the postposition with the person's ending
     if (auto personal = personalPostposition(post, t_[np.head].person, t_[np.head].plural)) {
       emit(*personal, np.head);
@@ -1027,15 +1029,16 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     }
   }
   if (np.pronoun) {
-    const PronounForms* p = pronoun(t_[np.head].lower);
+    const PronounForms* p = personalForms;
     std::string_view form = p ? (c == Case::accusative     ? p->acc
                                  : c == Case::dative       ? p->dat
                                  : c == Case::instrumental ? p->ins
                                                            : p->nom)
                               : "";
     if (p && c != Case::nominative && c != Case::accusative && c != Case::dative && c != Case::instrumental)
-      emit(pronounInCase(t_[np.head].person, t_[np.head].plural, c)
-               .value_or(attachCase(std::string(p->nom), c)),
+      emit(takesCaseOnItsOwnForm(*p) ? attachCase(p->nom, c)
+                                     : pronounInCase(t_[np.head].person, t_[np.head].plural, c)
+                                           .value_or(attachCase(std::string(p->nom), c)),
            np.head);
     else
       emit(std::string(form), np.head);
@@ -4220,6 +4223,12 @@ std::vector<HungarianWord> Generator::run() {
     for (std::size_t k = askedOne_->begin; k < askedOne_->end; ++k) done_[k] = true;
   // "Doctors say that": the source alone, "Az orvosok szerint" (its article made "az" below)
   if (sourceOnly_ && roles_.subject) {
+    const Token& source = t_[roles_.subject->head];
+    if (roles_.subject->pronoun) {  // "szerintem", "szerintünk"
+      emit(*personalPostposition("szerint", source.person, source.plural), roles_.verb.main);
+      finish();
+      return out_;
+    }
     emitSubject();
     emit("szerint", roles_.verb.main);
     finish();
@@ -4407,6 +4416,10 @@ bool namesASource(const std::vector<Token>& t, const Clause& c, const Clause& ne
     return false;
   const Token& verb = t[c.end - 1];
   const Token& head = t[c.end - 2];
+  // "I think he is right", "We believe that ...": one's own opinion, "Szerintem igaza van"
+  if (c.end == c.body + 2 && (head.lower == "i" || head.lower == "we") && verb.tag == PartOfSpeech::verb &&
+      verb.form == VerbForm::base && (verb.lemma == "think" || verb.lemma == "believe"))
+    return true;
   if (verb.tag != PartOfSpeech::verb || !listed(kHolding, verb.lemma) ||
       (verb.form != VerbForm::base && verb.form != VerbForm::third) || head.tag != PartOfSpeech::noun ||
       !(head.plural || listed(kInstitutions, head.lemma)))
@@ -4440,38 +4453,35 @@ std::size_t senseCount(const Token& t) {
   return t.dictionarySenses.size();
 }
 
-// "before leaving the house", "after finishing the report", "while cooking dinner": an "-ing"
-// clause of time with nothing but its verb and object is the noun of the action with a
-// postposition ("a ház elhagyása előtt", "a jelentés befejezése után", "a vacsora főzése
-// közben", "tisztítás előtt" of "it"), as Hungarian writes it; else nothing.
-std::optional<std::vector<HungarianWord>> actionOfTime(const std::vector<Token>& t, const Clause& c,
-                                                       std::size_t pointed, std::size_t pointedSense) {
-  static constexpr std::pair<std::string_view, std::string_view> kPostpositions[] = {
-      {"before", "el\xC5\x91tt"}, {"after", "ut\xC3\xA1n"}, {"while", "k\xC3\xB6zben"}};
-  std::string_view post;
-  for (const auto& [english, hungarian] : kPostpositions)
-    if (t[c.begin].lower == english) post = hungarian;
-  if (post.empty() || !c.gerund || c.body >= c.end || c.body != c.begin + 1) return std::nullopt;
+// The noun of the action of the verb at c.body with what it is done to, the clause's words after
+// it: nothing, "it" or "them" (left unsaid), or a noun phrase ("a ház elhagyása", "tisztítás" of
+// "it"); `unfinished` while it goes on ("a könyv olvasása közben"). Nothing for anything more.
+std::optional<std::vector<HungarianWord>> actionNoun(const std::vector<Token>& t, const Clause& c,
+                                                     std::size_t pointed, std::size_t pointedSense,
+                                                     bool unfinished) {
   const Token& verb = t[c.body];
   const Sense* s = coreSense(verb, 0);
-  if (verb.tag != PartOfSpeech::verb || verb.form != VerbForm::ing || !s) return std::nullopt;
-  // what is done: nothing, "it" or "them" (left unsaid), or a noun phrase ending the clause
+  if (verb.tag != PartOfSpeech::verb || !s) return std::nullopt;
   std::size_t objectBegin = c.body + 1, objectEnd = c.end;
   const bool pronoun = objectBegin + 1 == objectEnd && (t[objectBegin].lower == "it" || t[objectBegin].lower == "them");
   if (pronoun) objectBegin = objectEnd;
   for (std::size_t k = objectBegin; k < objectEnd; ++k) {
     const PartOfSpeech p = t[k].tag;
-    const bool article = p == PartOfSpeech::determiner && k == objectBegin &&
-                         (t[k].lower == "the" || t[k].lower == "this" || t[k].lower == "these");
+    const bool article = (p == PartOfSpeech::determiner || p == PartOfSpeech::possessive) &&
+                         k == objectBegin &&
+                         (t[k].lower == "the" || t[k].lower == "this" || t[k].lower == "these" ||
+                          p == PartOfSpeech::possessive);
     if (!article && p != PartOfSpeech::adjective && p != PartOfSpeech::noun && p != PartOfSpeech::number)
       return std::nullopt;
   }
   if (objectBegin < objectEnd && t[objectEnd - 1].tag != PartOfSpeech::noun) return std::nullopt;
   const bool owned = objectBegin < objectEnd;
+  // (what the verb governs in a case of its own owns no action: "nyúl a szeméhez")
+  if (owned && (!s->note("obj").empty() || s->noObject)) return std::nullopt;
   // ("reading the book": "a könyv elolvasása", the finished action of a definite thing)
   std::string prefix = s->prefix;
-  // (while it goes on it is unfinished: "a könyv olvasása közben")
-  if (prefix.empty() && owned && t[objectBegin].tag == PartOfSpeech::determiner && t[c.begin].lower != "while")
+  if (prefix.empty() && owned && !unfinished &&
+      (t[objectBegin].tag == PartOfSpeech::determiner || t[objectBegin].tag == PartOfSpeech::possessive))
     prefix = std::string(s->note("perf"));
   const std::string noun = actionNounOf(VerbStem{s->word, prefix, ""}, owned);
   if (noun.empty()) return std::nullopt;
@@ -4489,7 +4499,36 @@ std::optional<std::vector<HungarianWord>> actionOfTime(const std::vector<Token>&
     if (out.empty()) return std::nullopt;
   }
   out.push_back({noun, c.body, true});
-  out.push_back({std::string(post), c.begin, true});
+  return out;
+}
+
+// "before leaving the house", "after finishing the report", "while cooking dinner": an "-ing"
+// clause of time with nothing but its verb and object is the noun of the action with a
+// postposition ("a ház elhagyása előtt", "a jelentés befejezése után", "a vacsora főzése
+// közben", "tisztítás előtt" of "it"), as Hungarian writes it; else nothing.
+std::optional<std::vector<HungarianWord>> actionOfTime(const std::vector<Token>& t, const Clause& c,
+                                                       std::size_t pointed, std::size_t pointedSense) {
+  static constexpr std::pair<std::string_view, std::string_view> kPostpositions[] = {
+      {"before", "el\xC5\x91tt"}, {"after", "ut\xC3\xA1n"}, {"while", "k\xC3\xB6zben"}};
+  std::string_view post;
+  for (const auto& [english, hungarian] : kPostpositions)
+    if (t[c.begin].lower == english) post = hungarian;
+  if (post.empty() || !c.gerund || c.body >= c.end || c.body != c.begin + 1 ||
+      t[c.body].form != VerbForm::ing)
+    return std::nullopt;
+  auto out = actionNoun(t, c, pointed, pointedSense, t[c.begin].lower == "while");
+  if (out) out->push_back({std::string(post), c.begin, true});
+  return out;
+}
+
+// "To delete your account, open the menu": what for, said first, is the noun of the action in
+// "-hoz", "A fiókja törléséhez nyissa meg a menüt"; else nothing.
+std::optional<std::vector<HungarianWord>> actionForPurpose(const std::vector<Token>& t, const Clause& c,
+                                                           std::size_t pointed, std::size_t pointedSense) {
+  if (!c.purpose || !c.measured || c.begin != 0 || c.body >= c.end || t[c.body].form != VerbForm::base)
+    return std::nullopt;
+  auto out = actionNoun(t, c, pointed, pointedSense, false);
+  if (out) out->back().text = attachCase(out->back().text, Case::allative);
   return out;
 }
 
@@ -4581,7 +4620,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       nominalBefore = true;
       continue;
     }
-    if (auto action = actionOfTime(tokens, c, pointed, pointedSense)) {
+    if (auto action = actionOfTime(tokens, c, pointed, pointedSense);
+        action || (action = actionForPurpose(tokens, c, pointed, pointedSense))) {
       out.insert(out.end(), action->begin(), action->end());
       nominalBefore = true;
       continue;
@@ -4618,7 +4658,10 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       localPointed = localPointed == dropped ? body.size() : localPointed - 1;
     if (c.gerund) context = gerundContext;
     if (c.purpose) {
-      context = dependentOn(context);
+      // (said first, its subject is the one of the instruction after it)
+      context = dependentOn(k == 0 && k + 1 < clauses.size()
+                                ? Generator(bodyOf(clauses[k + 1]), SIZE_MAX, 0).runForContext()
+                                : context);
       context.purpose = !c.promised;
       if (c.request && c.begin > 0) {  // the one told is the subject (past "not")
         std::size_t one = c.negated && c.begin > 1 ? c.begin - 2 : c.begin - 1;

@@ -101,5 +101,30 @@ TEST(ClausesTest, ThatAfterTheOneToldAndASubjectPastAComma) {
   EXPECT_EQ(clauses("after lunch, we will go to the park"), ":after lunch we will go to the park");
 }
 
+TEST(ClausesTest, ASecondBareVerbAfterAForbiddingOneIsForbiddenToo) {
+  EXPECT_EQ(clauses("do not smoke or eat here"), ":do not smoke|\xC3\xA9s:eat here");
+  EXPECT_EQ(clauses("never lift and carry it alone"), ":never lift|\xC3\xA9s:carry it alone");
+  // not a noun after "or", nor a second verb after an adverb
+  EXPECT_EQ(clauses("do not use it near water or in the garden"),
+            ":do not use it near water or in the garden");
+  // after a clause and its comma "do not" opens the instruction
+  EXPECT_EQ(clauses("if it rains, do not open the window"), "ha:it rains|:do not open the window");
+}
+
+TEST(ClausesTest, AnInfinitiveOpeningTheSentenceBeforeACommaSaysWhatFor) {
+  EXPECT_EQ(clauses("to save the file, click the icon"), "hogy:save the file|:click the icon");
+  // without the comma it is no clause of its own
+  EXPECT_EQ(clauses("to err is human").find("hogy"), std::string::npos);
+}
+
+TEST(ClausesTest, WhoseOpensARelativeClauseOfTheOwner) {
+  EXPECT_EQ(clauses("the woman whose car was stolen called the police"),
+            ":the woman|akinek:whose car was stolen (object)|:called the police");
+  EXPECT_EQ(clauses("i repaired the chair whose leg was broken"),
+            ":i repaired the chair|amelynek:whose leg was broken (object)");
+  // after a predicate the main clause's verb follows the relative one
+  EXPECT_EQ(clauses("the girl who was tired went home"), ":the girl|aki:was tired (subject)|:went home");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

@@ -524,6 +524,11 @@ TEST(ConstructionsTest, AFinishedPastTakesItsPrefix) {
 TEST(ConstructionsTest, PronounsAndTheSensesTheyAskFor) {
   // "know" a person is "ismer"; "each other" is "egymás"
   EXPECT_EQ(hungarian("We have known each other for ten years."), "Tíz éve ismerjük egymást.");
+  // in a local case on its own form, as a reflexive and a possessive pronoun take theirs
+  EXPECT_EQ(hungarian("They wrote to each other."), "Írtak egymásnak.");
+  EXPECT_EQ(hungarian("We talked about each other."), "Beszéltünk egymásról.");
+  EXPECT_EQ(hungarian("He talked about himself."), "Beszélt magáról.");
+  EXPECT_EQ(hungarian("Your bag is next to mine."), "A táskád az enyém mellett van.");
   EXPECT_EQ(hungarian("I know the answer."), "Tudom a választ.");
   // after a singular subject the bare form of "read" is the past
   EXPECT_EQ(hungarian("He put the key on the table."), "Tette a kulcsot az asztalra.");
@@ -1499,7 +1504,7 @@ TEST(ConstructionsTest, WhatADictionarySenseExplainsInBracketsIsNotSaid) {
 }
 
 TEST(ConstructionsTest, ThatBeforeAFiniteVerbIsTheSubjectOfTheClause) {
-  EXPECT_EQ(hungarian("I think that was a mistake."), "Azt gondolom, hogy az hiba volt.");
+  EXPECT_EQ(hungarian("I think that was a mistake."), "Szerintem az hiba volt.");
   EXPECT_EQ(hungarian("I hope that suits you.").ends_with("hogy az megfelel neked."), true);
   // before a subject it links the clause
   EXPECT_EQ(hungarian("I hope that you are well."), "Azt remélem, hogy jól vagy.");
@@ -1511,7 +1516,7 @@ TEST(ConstructionsTest, AfterASingularThisOrThatAWordInSIsItsVerb) {
   // a thing works as a machine does
   EXPECT_EQ(hungarian("That works for me.").rfind("Az működik", 0), 0u);
   // a noun the lexicon has, with a verb after it, is the subject of a clause
-  EXPECT_EQ(hungarian("I think that prices rise every year."), "Azt gondolom, hogy az árak minden évben emelkednek.");
+  EXPECT_EQ(hungarian("I think that prices rise every year."), "Szerintem az árak minden évben emelkednek.");
 }
 
 TEST(ConstructionsTest, AnActivityNotAllowedIsTilos) {
@@ -2407,6 +2412,17 @@ TEST(ConstructionsTest, WhatAGroupOrAnInstitutionSaysIsSaidWithSzerint) {
   EXPECT_EQ(hungarian("The doctors said that it was serious.").find("szerint"), std::string::npos);
 }
 
+TEST(ConstructionsTest, OnesOwnOpinionIsSzerintemBeforeTheClaim) {
+  EXPECT_EQ(hungarian("I think the film is boring."), "Szerintem a film unalmas.");
+  EXPECT_EQ(hungarian("We believe that the price is fair."), "Szerintünk az ár tisztességes.");
+  // a part of a noun phrase after "of" is the claim's subject
+  EXPECT_EQ(hungarian("I think one of the doors is open.").rfind("Szerintem ", 0), 0u);
+  // a thought denied, past or of another person stays what was thought
+  EXPECT_EQ(hungarian("I don't think it is true.").find("szerint"), std::string::npos);
+  EXPECT_EQ(hungarian("I thought it was true.").find("szerint"), std::string::npos);
+  EXPECT_EQ(hungarian("He thinks it is true.").find("szerint"), std::string::npos);
+}
+
 TEST(ConstructionsTest, APassiveRelativeClausesWordIsTheObject) {
   EXPECT_EQ(hungarian("The old bridge, which was built in 1896, is closed."),
             "A régi híd, amelyet 1896-ban építettek, zárva van.");
@@ -2426,7 +2442,7 @@ TEST(ConstructionsTest, ABarePluralAPassiveOpensWithIsThoseItNames) {
 
 TEST(ConstructionsTest, CouldOfAThingOrOfAClaimNowIsWhatMayHappen) {
   EXPECT_EQ(hungarian("The roof could collapse."), "A tető összeeshet.");
-  EXPECT_EQ(hungarian("I think that we could win."), "Azt gondolom, hogy nyerhetünk.");
+  EXPECT_EQ(hungarian("I think that we could win."), "Szerintem nyerhetünk.");
   // a person's past ability, and what was said then, stay past
   EXPECT_EQ(hungarian("She could swim when she was five.").rfind("Tudott úszni", 0), 0u);
   EXPECT_EQ(hungarian("He said that he could help."), "Azt mondta, hogy tudott segíteni.");
@@ -3041,6 +3057,27 @@ TEST(ConstructionsTest, LikeAfterItsClausesVerbComparesAndBeforeItIsTheVerb) {
   // after its subject, or an adverb of its own, it is the verb
   EXPECT_NE(hungarian("Children like a good story.").find("szeret"), std::string::npos);
   EXPECT_NE(hungarian("I really like a good story.").find("szeret"), std::string::npos);
+}
+
+TEST(ConstructionsTest, WhatForSaidFirstIsTheActionInHoz) {
+  EXPECT_EQ(hungarian("To open the box, cut the tape."), "A doboz kinyitásához vágja a szalagot.");
+  // the reader's own thing, owned formally
+  EXPECT_EQ(hungarian("To change your name, call us.").rfind("A neve ", 0), 0u);
+  // more than a verb and its object: "ahhoz, hogy", its subject the one of the clause after it
+  EXPECT_EQ(hungarian("To win a prize, you must answer three questions.").rfind("Ahhoz, hogy nyerj", 0), 0u);
+}
+
+TEST(ConstructionsTest, WhoseIsTheOwnerInTheDativeAndItsNounOwned) {
+  EXPECT_EQ(hungarian("I know a man whose daughter is a doctor."),
+            "Ismerek egy férfit, akinek a lánya orvos.");
+  EXPECT_EQ(
+      hungarian("The guests whose rooms were cold left early.").rfind("A vendégek, akiknek a szobái ", 0),
+      0u);
+}
+
+TEST(ConstructionsTest, EachVerbForbiddenTogetherTakesItsOwnNe) {
+  EXPECT_EQ(hungarian("Do not eat or drink in the car."), "Ne egyen, és ne igyon az autóban.");
+  EXPECT_EQ(hungarian("If you are tired, do not drive."), "Ha fáradt, ne vezessen.");
 }
 
 }  // namespace

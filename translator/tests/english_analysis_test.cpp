@@ -88,6 +88,16 @@ TEST(EnglishAnalysisTest, AsBeforeANounPhraseIsARole) {
             "she/pron is/aux so/adv tall/adj than/prep her/poss brother/n");
 }
 
+TEST(EnglishAnalysisTest, TheDOfAContractionIsHadBeforeAParticiple) {
+  EXPECT_EQ(analysed("I'd love a cup"), "i/pron would/modal love/v/base a/det cup/n");
+  EXPECT_EQ(analysed("we'd seen it"), "we/pron had/aux see/v/pp it/pron");
+  // past an adverb, and with a regular participle; a verb ending in "-ed" is no participle
+  EXPECT_EQ(analysed("she'd already finished"), "she/pron had/aux already/adv finish/v/pp");
+  EXPECT_EQ(analysed("we'd need a car"), "we/pron would/modal need/v/base a/det car/n");
+  EXPECT_EQ(analysed("they hadn't slept"), "they/pron had/aux not/neg sleep/v/pp");
+  EXPECT_EQ(analysed("you mustn't go"), "you/pron must/modal not/neg go/v/base");
+}
+
 TEST(EnglishAnalysisTest, PhrasalVerbsAndSetPhrasesCoverTheirWords) {
   std::vector<std::string> words = {"Turn", "off", "the", "light"};
   auto tokens = EnglishAnalyser(shipped().core, shipped().dict).analyse(words);
