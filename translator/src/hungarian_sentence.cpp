@@ -747,6 +747,7 @@ class Generator {
   bool countsTimeFrom(std::size_t pos) const;
   std::optional<std::size_t> emitCountedTime(std::size_t pos);
   std::optional<bool> emitCountedTimeFirst();
+  std::size_t changeMeasuredBy() const;
   void findPerfectDuration();
   std::optional<std::size_t> emitActivityWhile(std::size_t pos);
   void finish();
@@ -2970,6 +2971,18 @@ void Generator::emitRepetitionFirst() {
     }
 }
 
+// The "by" that says how much a verb of change changed ("fell by five percent"), or n_.
+std::size_t Generator::changeMeasuredBy() const {
+  const VerbGroup& g = roles_.verb;
+  if (g.main == n_ || !listed(kChangesOfAmount, t_[g.main].lemma)) return n_;
+  for (std::size_t k = g.main + 1; k + 2 < n_; ++k) {
+    if (t_[k].lower != "by" || done_[k] || !startsNounPhrase(k + 1)) continue;
+    const NounPhrase np = readNounPhrase(k + 1);
+    if (t_[np.begin].tag == PartOfSpeech::number && listed(kMeasuresOfChange, t_[np.head].lemma)) return k;
+  }
+  return n_;
+}
+
 // The one complement Hungarian's neutral order puts before a verb without a prefix. Before a
 // prefix only a time or the manner stands, and keeps the prefix on; a passive's time splits it
 // off ("pénteken küldték el").
@@ -3012,6 +3025,19 @@ void Generator::emitBeforeVerb() {
       t_[0].tag == PartOfSpeech::question || g.main + 1 >= n_)
     return;
   if (emitCountedTimeFirst().value_or(false)) {
+    splitPrefix_ = true;
+    return;
+  }
+  // "rose (by) eight percent since spring": "tavasz óta nyolc százalékkal emelkedtek", how much
+  // it changed nearest the verb, after the time
+  if (const std::size_t by = changeMeasuredBy(); by != n_ || measuredChange_) {
+    emitTimeFirst(g.main + 1);
+    if (by == n_) {
+      emitBareObjectFirst();
+    } else {
+      const std::size_t end = emitPrepositionalPhrase(by);
+      for (std::size_t k = by; k < end; ++k) done_[k] = true;
+    }
     splitPrefix_ = true;
     return;
   }

@@ -202,6 +202,10 @@ TEST(PhrasesTest, HowMuchAThingChangedTakesTheCaseOfBy) {
   EXPECT_TRUE(has(hungarian("Rents have risen twelve percent since spring."), "tizenkét százalékkal"));
   // no object: the verb's own sense without one ("csökkentek", not "ejtettek le")
   EXPECT_EQ(hungarian("Shares dropped eight percent."), "A részvények nyolc százalékkal csökkentek.");
+  // the amount stands nearest the verb, after its time, with "by" as without
+  EXPECT_EQ(hungarian("Exports fell by six percent in May."), "Az exportok májusban hat százalékkal estek.");
+  EXPECT_EQ(hungarian("The water level has risen by two points since Monday."),
+            "A vízszint hétfő óta két ponttal emelkedett.");
   EXPECT_EQ(hungarian("He dropped the glass."), "Leejtette a poharat.");
   // a thing that overturns turns over itself
   EXPECT_EQ(hungarian("The car did not overturn."), "Az autó nem borult fel.");
