@@ -738,6 +738,7 @@ class Generator {
   PrepositionChoice choosePreposition(std::size_t pos, const NounPhrase& np) const;
   bool isDuration(const NounPhrase& np) const;
   bool saidOfThing(const ClauseRoles& r) const;
+  bool leftWanting() const;
   std::size_t feelingPredicate(const ClauseRoles& r) const;
   std::optional<std::size_t> emitCountOfOwned(std::size_t pos);
   std::optional<std::size_t> emitClockTime(std::size_t pos, Case c = Case::nominative,
@@ -1352,6 +1353,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // "will be closed to traffic", "closed the park to visitors": shut off from them, "lezár",
     // what it is shut to "elől" (below)
     if (v.lemma == "close" && verb == roles_.verb.main && closedTo() != n_) stem.lemma = "z\xC3\xA1r", stem.prefix = "le";
+    if (v.lemma == "leave" && verb == roles_.verb.main && leftWanting()) stem.prefix.clear();
     // "pretended to read": "úgy tett, mintha olvasna", making as if
     if (v.lemma == "pretend" && verb == roles_.verb.main && verb + 1 == n_ && !roles_.object)
       emit("\xC3\xBAgy", verb), stem.lemma = "tesz", stem.prefix.clear(), a.definite = false;
@@ -2174,6 +2176,19 @@ bool Generator::saidOfThing(const ClauseRoles& r) const {
   if (r.subject->name) return false;
   const Sense* head = coreSense(t_[r.subject->head], sense(r.subject->head));
   return head && !head->person;
+}
+
+// "The storm left thousands of homes without power", "left the children without help": what is
+// left in want of a thing is let be so, "hagy", where a thing leaves it or a person is left
+// ("left the house without a coat" goes away from it, "elhagyta").
+bool Generator::leftWanting() const {
+  const std::optional<NounPhrase>& object = roles_.object;
+  // ("without power" may be one phrase of the dictionary)
+  if (!object || object->end >= n_ || !t_[object->end].lower.starts_with("without")) return false;
+  if (saidOfThing(roles_)) return true;
+  if (object->pronoun) return t_[object->head].lower != "it";
+  const Sense* head = coreSense(t_[object->head], sense(object->head));
+  return head && head->person;
 }
 
 // Feelings and states English says with the copula and an adjective, Hungarian with a verb: "I

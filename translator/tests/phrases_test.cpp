@@ -198,6 +198,12 @@ TEST(PhrasesTest, SeveralCountsAnIndefiniteObject) {
   EXPECT_EQ(hungarian("Heavy rain has flooded several villages."), "A heves eső néhány falut árasztott el.");
 }
 
+TEST(PhrasesTest, WhatIsLeftWithoutAThingIsLetBeNotGoneFrom) {
+  EXPECT_EQ(hungarian("The flood left many families without a home."), "Az árvíz sok családot hagyott egy otthon nélkül.");
+  // one who goes away from a place without a thing leaves it
+  EXPECT_EQ(hungarian("She left the house without a coat."), "Elhagyta a házat egy kabát nélkül.");
+}
+
 TEST(PhrasesTest, HowMuchAThingChangedTakesTheCaseOfBy) {
   EXPECT_TRUE(has(hungarian("Rents have risen twelve percent since spring."), "tizenkét százalékkal"));
   // no object: the verb's own sense without one ("csökkentek", not "ejtettek le")
