@@ -739,12 +739,17 @@ class Generator {
   bool isDuration(const NounPhrase& np) const;
   bool saidOfThing(const ClauseRoles& r) const;
   bool forTheSpeaker() const;
+  bool leftWanting() const;
   std::size_t feelingPredicate(const ClauseRoles& r) const;
   std::optional<std::size_t> emitCountOfOwned(std::size_t pos);
   std::optional<std::size_t> emitClockTime(std::size_t pos, Case c = Case::nominative,
                                            std::string_view post = {});
   std::optional<std::size_t> emitDate(std::size_t pos);
-  std::optional<std::size_t> emitTimeAgo(std::size_t pos);
+  std::string_view countedFrom(const NounPhrase& np) const;
+  bool countsTimeFrom(std::size_t pos) const;
+  std::optional<std::size_t> emitCountedTime(std::size_t pos);
+  std::optional<bool> emitCountedTimeFirst();
+  std::size_t changeMeasuredBy() const;
   void findPerfectDuration();
   std::optional<std::size_t> emitActivityWhile(std::size_t pos);
   void finish();
@@ -1352,6 +1357,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // "will be closed to traffic", "closed the park to visitors": shut off from them, "lezár",
     // what it is shut to "elől" (below)
     if (v.lemma == "close" && verb == roles_.verb.main && closedTo() != n_) stem.lemma = "z\xC3\xA1r", stem.prefix = "le";
+    if (v.lemma == "leave" && verb == roles_.verb.main && leftWanting()) stem.prefix.clear();
     // "pretended to read": "úgy tett, mintha olvasna", making as if
     if (v.lemma == "pretend" && verb == roles_.verb.main && verb + 1 == n_ && !roles_.object)
       emit("\xC3\xBAgy", verb), stem.lemma = "tesz", stem.prefix.clear(), a.definite = false;
@@ -1775,7 +1781,11 @@ void Generator::findSubject(ClauseRoles& r) const {
   // "Two days ago I saw him": the time is no subject
   if (i < r.verbStart && startsNounPhrase(i) && t_[i].tag != PartOfSpeech::pronoun) {
     const NounPhrase time = readNounPhrase(i);
-    if (time.end < n_ && t_[time.end].lower == "ago") i = time.end + 1;
+    const std::string_view from = countedFrom(time);
+    if (from == "before" || from == "after")
+      i = readNounPhrase(time.end + 1).end;  // "An hour before the show the doors open"
+    else if (!from.empty())
+      i = time.end + 1;
   }
   // "How many rooms does the house have?": what is counted is the object, "the house" the subject
   const std::size_t have = g.main != n_ ? g.main : g.have;
@@ -1939,7 +1949,7 @@ void Generator::findObjects(ClauseRoles& r) {
   }
   std::optional<NounPhrase>& object = r.object;
   object = readNounPhrase(objectStart);
-  if (object->end < n_ && t_[object->end].lower == "ago") {  // "left two days ago": a time, no object
+  if (!countedFrom(*object).empty()) {  // "left two days ago": a time, no object
     object.reset();
     return;
   }
@@ -1987,9 +1997,7 @@ void Generator::findObjects(ClauseRoles& r) {
   // "gave me a book": the pronoun receives, the noun phrase after it is the object
   // "gave the students a book": so too a noun phrase, for verbs whose "to" is the dative
   const bool givesTo = verbSense && verbSense->note("to") == "nak";
-  const bool timeAfter = object->end < n_ && startsNounPhrase(object->end) &&
-                         readNounPhrase(object->end).end < n_ &&
-                         t_[readNounPhrase(object->end).end].lower == "ago";
+  const bool timeAfter = object->end < n_ && countsTimeFrom(object->end);
   if ((object->pronoun || givesTo) && !timeAfter && !timesOver(t_, object->end) && keptState_ != object->end &&
       !t_[object->end - 1].pauseAfter && object->end < n_ && startsNounPhrase(object->end) &&
       t_[object->end].tag != PartOfSpeech::pronoun && t_[object->end].tag != PartOfSpeech::adverb) {
@@ -2179,6 +2187,19 @@ bool Generator::saidOfThing(const ClauseRoles& r) const {
   if (r.subject->name) return false;
   const Sense* head = coreSense(t_[r.subject->head], sense(r.subject->head));
   return head && !head->person;
+}
+
+// "The storm left thousands of homes without power", "left the children without help": what is
+// left in want of a thing is let be so, "hagy", where a thing leaves it or a person is left
+// ("left the house without a coat" goes away from it, "elhagyta").
+bool Generator::leftWanting() const {
+  const std::optional<NounPhrase>& object = roles_.object;
+  // ("without power" may be one phrase of the dictionary)
+  if (!object || object->end >= n_ || !t_[object->end].lower.starts_with("without")) return false;
+  if (saidOfThing(roles_)) return true;
+  if (object->pronoun) return t_[object->head].lower != "it";
+  const Sense* head = coreSense(t_[object->head], sense(object->head));
+  return head && head->person;
 }
 
 // Feelings and states English says with the copula and an adjective, Hungarian with a verb: "I
@@ -2976,6 +2997,18 @@ void Generator::emitRepetitionFirst() {
     }
 }
 
+// The "by" that says how much a verb of change changed ("fell by five percent"), or n_.
+std::size_t Generator::changeMeasuredBy() const {
+  const VerbGroup& g = roles_.verb;
+  if (g.main == n_ || !listed(kChangesOfAmount, t_[g.main].lemma)) return n_;
+  for (std::size_t k = g.main + 1; k + 2 < n_; ++k) {
+    if (t_[k].lower != "by" || done_[k] || !startsNounPhrase(k + 1)) continue;
+    const NounPhrase np = readNounPhrase(k + 1);
+    if (t_[np.begin].tag == PartOfSpeech::number && listed(kMeasuresOfChange, t_[np.head].lemma)) return k;
+  }
+  return n_;
+}
+
 // The one complement Hungarian's neutral order puts before a verb without a prefix. Before a
 // prefix only a time or the manner stands, and keeps the prefix on; a passive's time splits it
 // off ("pénteken küldték el").
@@ -3017,6 +3050,23 @@ void Generator::emitBeforeVerb() {
   if (g.negative || !g.modal.empty() || g.future || g.imperative || objectClausePronoun_ ||
       t_[0].tag == PartOfSpeech::question || g.main + 1 >= n_)
     return;
+  if (emitCountedTimeFirst().value_or(false)) {
+    splitPrefix_ = true;
+    return;
+  }
+  // "rose (by) eight percent since spring": "tavasz óta nyolc százalékkal emelkedtek", how much
+  // it changed nearest the verb, after the time
+  if (const std::size_t by = changeMeasuredBy(); by != n_ || measuredChange_) {
+    emitTimeFirst(g.main + 1);
+    if (by == n_) {
+      emitBareObjectFirst();
+    } else {
+      const std::size_t end = emitPrepositionalPhrase(by);
+      for (std::size_t k = by; k < end; ++k) done_[k] = true;
+    }
+    splitPrefix_ = true;
+    return;
+  }
   const Sense* vs = roles_.verbSense;
   const bool intransitive =
       vs && !roles_.object && !g.passive && !vs->note("intr").empty();  // "nyit", not "kinyit"
@@ -3793,14 +3843,60 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std
   return sharp ? end + 1 : end;
 }
 
-// "two days ago": "két nappal ezelőtt".
-std::optional<std::size_t> Generator::emitTimeAgo(std::size_t pos) {
+// The word after a span of time that counts it from another time ("two days ago", "three days
+// later", "ten minutes early", "half an hour before the show"), as Hungarian says which way:
+// "ezelőtt", "később", "korábban"; "before" and "after" keep their own phrase, "késéssel" takes
+// the span bare ("öt perc késéssel"). Empty where the span is no such count.
+std::string_view Generator::countedFrom(const NounPhrase& np) const {
+  if (np.pronoun || np.end >= n_) return {};
+  const Token& next = t_[np.end];
+  if (next.lower == "ago") return "ezel\xC5\x91tt";
+  // ("an hour later than her sister" is a comparison's)
+  if (!isDuration(np) || (np.end + 1 < n_ && t_[np.end + 1].lower == "than")) return {};
+  if (next.lower == "later" || next.lower == "afterwards") return "k\xC3\xA9s\xC5\x91" "bb";
+  if (next.lower == "earlier" || next.lower == "early") return "kor\xC3\xA1" "bban";
+  if (next.lower == "late") return "k\xC3\xA9s\xC3\xA9ssel";
+  if ((next.lower == "before" || next.lower == "after") && next.tag == PartOfSpeech::preposition &&
+      startsNounPhrase(np.end + 1) && t_[np.end + 1].tag != PartOfSpeech::pronoun)
+    return next.lower;
+  return {};
+}
+
+// ("for hours after the accident" is a duration of its own)
+bool Generator::countsTimeFrom(std::size_t pos) const {
+  return startsNounPhrase(pos) && t_[pos].tag != PartOfSpeech::pronoun &&
+         (pos == 0 || t_[pos - 1].tag != PartOfSpeech::preposition) && !countedFrom(readNounPhrase(pos)).empty();
+}
+
+// "two days ago": "két nappal ezelőtt"; "an hour before the show": "egy órával az előadás előtt".
+std::optional<std::size_t> Generator::emitCountedTime(std::size_t pos) {
   if (!startsNounPhrase(pos) || t_[pos].tag == PartOfSpeech::pronoun) return std::nullopt;
   const NounPhrase np = readNounPhrase(pos);
-  if (np.end >= n_ || t_[np.end].lower != "ago") return std::nullopt;
-  emitNounPhrase(np, Case::instrumental);
-  emit("ezel\xC5\x91tt", np.end);
+  const std::string_view from = countedFrom(np);
+  if (from.empty()) return std::nullopt;
+  const bool late = from == "k\xC3\xA9s\xC3\xA9ssel";
+  emitNounPhrase(np, late ? Case::nominative : Case::instrumental);
+  if (from == "before" || from == "after") return np.end;  // the phrase of "before" follows
+  emit(std::string(from), np.end);
   return np.end + 1;
+}
+
+// A span counted from another time stands before the verb: as a time, which keeps the prefix on
+// ("két nappal ezelőtt észrevették"), or, how much earlier or later than another time, as the
+// focus, the prefix after the verb ("tíz perccel korábban érkezett meg"). Returns whether it
+// was the focus, nothing where there was none.
+std::optional<bool> Generator::emitCountedTimeFirst() {
+  for (std::size_t k = roles_.verb.main + 1; k < n_; ++k) {
+    if (done_[k] || !countsTimeFrom(k)) continue;
+    const std::string_view from = countedFrom(readNounPhrase(k));
+    const bool focus = from != "ezel\xC5\x91tt" && from != "k\xC3\xA9s\xC5\x91" "bb";
+    const std::size_t first = k;
+    std::size_t end = *emitCountedTime(k);
+    if (t_[end].tag == PartOfSpeech::preposition) end = emitPrepositionalPhrase(end);
+    for (std::size_t j = first; j < end; ++j) done_[j] = true;
+    return focus;
+  }
+  return std::nullopt;
 }
 
 // A perfect with "for two years" or "since" says what still holds: the present, with the
@@ -3977,7 +4073,7 @@ std::optional<std::size_t> Generator::emitCountOfOwned(std::size_t pos) {
 std::size_t Generator::emitOtherPart(std::size_t pos) {
   const ClauseRoles& r = roles_;
   const Token& tk = t_[pos];
-  if (auto next = emitTimeAgo(pos)) return *next;
+  if (auto next = emitCountedTime(pos)) return *next;
   if (tk.lower == "at" || tk.lower == "half" || tk.lower == "quarter" || tk.tag == PartOfSpeech::number)
     if (auto next = emitClockTime(pos)) return *next;
   if (r.indirect && pos == r.indirect->begin) {

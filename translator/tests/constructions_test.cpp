@@ -353,12 +353,26 @@ TEST(ConstructionsTest, TimeAndQuantity) {
   EXPECT_EQ(hungarian("The bus comes at eight o'clock."), "A busz nyolc órakor jön.");
   // a perfect that still holds is the present, its duration "... éve"
   EXPECT_EQ(hungarian("He has worked here for three years."), "Három éve dolgozik itt.");
-  EXPECT_EQ(hungarian("We met three weeks ago."), "Találkoztunk három héttel ezelőtt.");
+  EXPECT_EQ(hungarian("We met three weeks ago."), "Három héttel ezelőtt találkoztunk.");
   // "any" and "some" say no quantity; "many" counts a singular
   EXPECT_EQ(hungarian("Do you have a car?"), "Van egy autód?");
   EXPECT_EQ(hungarian("I don't have any time."), "Nincs időm.");
   EXPECT_EQ(hungarian("There are many people in the park."), "Sok ember van a parkban.");
   EXPECT_EQ(hungarian("A lot of tourists visited the lake."), "Sok turista meglátogatta a tavat.");
+}
+
+TEST(ConstructionsTest, ASpanCountedFromAnotherTimeTakesInstrumentalBeforeTheVerb) {
+  EXPECT_EQ(hungarian("Two weeks later she found a job."), "Két héttel később talált egy munkát.");
+  // how much earlier is the focus: the prefix follows the verb
+  EXPECT_EQ(hungarian("He arrived ten minutes early."), "Tíz perccel korábban érkezett meg.");
+  EXPECT_EQ(hungarian("The bus came five minutes late."), "A busz öt perc késéssel érkezett.");
+  EXPECT_EQ(hungarian("The shop closes half an hour before the museum."), "A bolt fél órával a múzeum előtt zár.");
+  // an "ago" is a time, which keeps the prefix on
+  EXPECT_EQ(hungarian("A neighbour noticed the smoke two hours ago."),
+            "Egy szomszéd két órával ezelőtt észrevette a füstöt.");
+  // a bare plural after "for" stays a duration; a span compared keeps "than"
+  EXPECT_EQ(hungarian("They waited for hours after the storm.").find("órákkal"), std::string::npos);
+  EXPECT_EQ(hungarian("She sent the results later."), "Később elküldte az eredményeket.");
 }
 
 TEST(ConstructionsTest, TimesSaidWithoutAPrepositionTakeTheirOwnCase) {
@@ -1277,7 +1291,7 @@ TEST(ConstructionsTest, WhatOnePromisesIsAClauseWithTheSameSubject) {
 
 TEST(ConstructionsTest, TheMainVerbAfterARelativeClauseAndItsObject) {
   EXPECT_EQ(hungarian("The number of tourists who visited the island fell by ten percent."),
-            "A turisták száma, akik meglátogatták a szigetet, esett tíz százalékkal.");
+            "A turisták száma, akik meglátogatták a szigetet, tíz százalékkal esett.");
   // a verb of the relative clause itself stays there
   EXPECT_EQ(hungarian("I know the man who lives here."), "Ismerem a férfit, aki lakik itt.");
 }
@@ -2377,7 +2391,7 @@ TEST(ConstructionsTest, AStatementsAgainOpensWhatStandsBeforeTheVerb) {
 TEST(ConstructionsTest, APerfectChangeOfAmountSinceATimeIsThePast) {
   // the step already taken is past, its amount in "-val" ("tizenkét százalékkal")
   EXPECT_EQ(hungarian("Rents have risen twelve percent since spring."),
-            "A lakbérek tizenkét százalékkal emelkedtek tavasz óta.");
+            "A lakbérek tavasz óta tizenkét százalékkal emelkedtek.");
   // what has been rising still rises; what has lasted is the present
   EXPECT_EQ(hungarian("Prices have been rising since January."), "Az árak január óta emelkednek.");
   EXPECT_EQ(hungarian("She has lived here since 2010."), "2010 óta lakik itt.");

@@ -198,10 +198,20 @@ TEST(PhrasesTest, SeveralCountsAnIndefiniteObject) {
   EXPECT_EQ(hungarian("Heavy rain has flooded several villages."), "A heves eső néhány falut árasztott el.");
 }
 
+TEST(PhrasesTest, WhatIsLeftWithoutAThingIsLetBeNotGoneFrom) {
+  EXPECT_EQ(hungarian("The flood left many families without a home."), "Az árvíz sok családot hagyott egy otthon nélkül.");
+  // one who goes away from a place without a thing leaves it
+  EXPECT_EQ(hungarian("She left the house without a coat."), "Elhagyta a házat egy kabát nélkül.");
+}
+
 TEST(PhrasesTest, HowMuchAThingChangedTakesTheCaseOfBy) {
   EXPECT_TRUE(has(hungarian("Rents have risen twelve percent since spring."), "tizenkét százalékkal"));
   // no object: the verb's own sense without one ("csökkentek", not "ejtettek le")
   EXPECT_EQ(hungarian("Shares dropped eight percent."), "A részvények nyolc százalékkal csökkentek.");
+  // the amount stands nearest the verb, after its time, with "by" as without
+  EXPECT_EQ(hungarian("Exports fell by six percent in May."), "Az exportok májusban hat százalékkal estek.");
+  EXPECT_EQ(hungarian("The water level has risen by two points since Monday."),
+            "A vízszint hétfő óta két ponttal emelkedett.");
   EXPECT_EQ(hungarian("He dropped the glass."), "Leejtette a poharat.");
   // a thing that overturns turns over itself
   EXPECT_EQ(hungarian("The car did not overturn."), "Az autó nem borult fel.");
