@@ -2089,6 +2089,22 @@ TEST(ConstructionsTest, TheOrdinalDayOfAMonth) {
   EXPECT_EQ(hungarian("We met on the 22nd of June."), "Június 22-én találkoztunk.");
 }
 
+TEST(ConstructionsTest, ADateAfterFromSaysWhereItStarts) {
+  EXPECT_NE(hungarian("The road is closed from the 21st of July.").find("július 21-étől"), std::string::npos);
+  EXPECT_NE(hungarian("The road is closed from 3 May.").find("május 3-ától"), std::string::npos);
+  EXPECT_NE(hungarian("The road is closed from the first of May.").find("május elsejétől"),
+            std::string::npos);
+}
+
+TEST(ConstructionsTest, AnOrdinalTheLexiconLacksIsAnAdjective) {
+  // in digits as Hungarian writes them, with a full stop; in words as words
+  EXPECT_EQ(hungarian("He celebrated his 90th birthday."), "Ünnepelte a 90. születésnapját.");
+  EXPECT_EQ(hungarian("It was his fortieth birthday."), "A negyvenedik születésnapja volt.");
+  EXPECT_NE(hungarian("They live on the twenty-third floor.").find("huszonharmadik"), std::string::npos);
+  // "her" before it owns the noun
+  EXPECT_NE(hungarian("She celebrated her 112th birthday.").find("a 112. születésnapját"), std::string::npos);
+}
+
 TEST(ConstructionsTest, AClockTimeTakesThePrepositionsCase) {
   EXPECT_EQ(hungarian("They have been waiting since six o'clock."), "Hat óra óta várnak.");
   EXPECT_EQ(hungarian("She worked from nine o'clock to five o'clock."), "Dolgozott kilenc órától öt óráig.");
