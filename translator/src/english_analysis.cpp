@@ -958,6 +958,15 @@ class ReadingChooser {
                         [](const Reading& r) { return r.tag == PartOfSpeech::noun && r.plural; });
   }
 
+  // The capitalised word after a greeting opening the sentence is the one greeted, a name
+  // ("Hi Mark", "Hey Anna"), unless the lexicon knows it as a word for a person ("Dear Mum").
+  bool greetedAt(std::size_t i) const {
+    static constexpr std::string_view kGreetings[] = {"hi", "hello", "hey", "dear"};
+    if (i != 1 || !listed(kGreetings, toks_[0].lower)) return false;
+    const lexicon::Entry* e = core_.find(toks_[i].lower, PartOfSpeech::noun);
+    return !e || e->senses.empty() || !e->senses.front().person;
+  }
+
   // The word at `i` is an adjective the core lexicon knows, before a noun: English writes those
   // of nations with a capital ("three African countries": "afrikai"), a name has none after it
   // (not "Mr Green yesterday")
@@ -1131,6 +1140,10 @@ void ReadingChooser::choose(std::size_t i) {
       t.entry = e;
       return;
     }
+  }
+  if (capital && !titleCase_ && ((i > 0 && isTitle(toks_[i - 1])) || greetedAt(i))) {
+    t.tag = PartOfSpeech::name;  // "Mr Green", "Hi Mark": the name, not the colour or the verb
+    return;
   }
   std::vector<Reading> rs = readingsOf(core_, t);
   // "organised", "theatre": the word as American English spells it, where only that spelling is
