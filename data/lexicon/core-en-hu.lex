@@ -664,7 +664,7 @@ slow	adj	lassú[lassúak]
 soft	adj	puha ; halk[when=voice/music/sound/noise/whisper/tone/knock/laugh/voices] ; lágy[when=light/colour/color/glow/cheese/breeze/wind/music/focus/texture]
 strange	adj	furcsa
 sunny	adj	napos
-thin	adj	vékony ; sovány[person,when=man/woman/boy/girl/face/arm/leg/body/person/child/dog/cat/horse] ; ritka[when=hair/air/beard]
+thin	adj	vékony ; sovány[person] ; sovány[when=face/arm/leg/body/dog/cat/horse/cow] ; ritka[when=hair/air/beard]
 thick	adj	vastag[vastagok] ; sűrű[when=fog/smoke/forest/hair/cloud/mist/jungle/soup/sauce/liquid/paste/beard/fur/mud/traffic/crowd/smog/vegetation/bush/undergrowth/wood/woods]
 ugly	adj	csúnya
 wet	adj	nedves ; vizes

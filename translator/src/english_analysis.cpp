@@ -2683,7 +2683,10 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       // "the talks broke down", "teachers walked out": a verb without an object takes the sense
       // its subject asks for ("megszakad", "sztrájkol")
       if (toks[i].neighbour.empty() && (passive || !toks[i].hasObject))
-        if (const Token* subject = subjectNounBefore(toks, i)) toks[i].neighbour = subject->lemma;
+        if (const Token* subject = subjectNounBefore(toks, i)) {
+          toks[i].neighbour = subject->lemma;
+          toks[i].neighbourIsSubject = !passive;
+        }
       continue;
     }
     // "seriously injured", "fell sharply": an adverb's sense by the verb or adjective it is said

@@ -307,6 +307,17 @@ TEST(PhrasesTest, LightIsWhatShinesAndWhatOneSwitches) {
   EXPECT_TRUE(has(hungarian("He switched on the lights."), "villanyokat"));
 }
 
+TEST(PhrasesTest, ASubjectChoosesOnlyAmongTheSensesWithoutAnObject) {
+  // hands that shake tremble; one shakes a hand as a greeting
+  EXPECT_TRUE(has(hungarian("His hands were shaking."), "remegett"));
+  EXPECT_TRUE(has(hungarian("He shook my hand."), "Fogta"));
+}
+
+TEST(PhrasesTest, ThinOfAPersonIsSovany) {
+  EXPECT_TRUE(has(hungarian("She was thin and tired."), "Sovány"));
+  EXPECT_TRUE(has(hungarian("He wore a thin coat."), "vékony"));
+}
+
 TEST(PhrasesTest, WordsTheDictionaryAloneWouldMislead) {
   EXPECT_EQ(hungarian("It costs two thousand forints."), "Kétezer forintba kerül.");
   EXPECT_TRUE(has(hungarian("Her boots were muddy."), "sáros"));
