@@ -83,7 +83,7 @@ lake	n	tó[tavak]
 leg	n	láb[lábak,3sg=lába,pair]
 letter	n	levél[levelek] ; betű ; betű[when=capital/small/bold/block/initial/lowercase/uppercase/big]
 life	n	élet[életek]
-light	n	villany ; fény ; lámpa ; lámpa[when=street/traffic/brake/warning/reading/bedside/ceiling/kitchen/headlight/tail/bicycle/bike/flashing/red/green/amber]
+light	n	fény ; villany[when=on/off/switch/turn] ; lámpa ; lámpa[when=street/traffic/brake/warning/reading/bedside/ceiling/kitchen/headlight/tail/bicycle/bike/flashing/red/green/amber]
 light	adj	könnyű ; világos ; gyenge[when=rain/wind/breeze/shower] ; világos[when=colour/color/room/hair/skin/wood/shade/sky/background/dress] ; gyér[when=traffic]
 light	v	meg|gyújt ; meg|világít
 london	n	london[name]
@@ -665,7 +665,7 @@ slow	adj	lassú[lassúak]
 soft	adj	puha ; halk[when=voice/music/sound/noise/whisper/tone/knock/laugh/voices] ; lágy[when=light/colour/color/glow/cheese/breeze/wind/music/focus/texture]
 strange	adj	furcsa
 sunny	adj	napos
-thin	adj	vékony ; sovány[person,when=man/woman/boy/girl/face/arm/leg/body/person/child/dog/cat/horse] ; ritka[when=hair/air/beard]
+thin	adj	vékony ; sovány[person] ; sovány[when=face/arm/leg/body/dog/cat/horse/cow] ; ritka[when=hair/air/beard]
 thick	adj	vastag[vastagok] ; sűrű[when=fog/smoke/forest/hair/cloud/mist/jungle/soup/sauce/liquid/paste/beard/fur/mud/traffic/crowd/smog/vegetation/bush/undergrowth/wood/woods]
 ugly	adj	csúnya
 wet	adj	nedves ; vizes
@@ -4842,6 +4842,7 @@ upside down	adv	fejjel lefelé
 let us know	adv	szólj nekünk
 anymore	adv	többé
 hi	adv	szia ; helló
+hey	adv	szia ; hé
 # --- The eighth round: nationalities (a person and an adjective, as "italian"), the everyday
 # nouns of news, instructions and e-mail that had no entry, and their set phrases
 african	adj	afrikai
@@ -5322,6 +5323,15 @@ waitress	n	pincérnő[person]
 wish	n	kívánság
 wrist	n	csukló[csuklók]
 zone	n	zóna
+# --- Senses a word's neighbours choose, and words whose only reading in the dictionary misleads
+green	n	zöld szín
+tin	n	doboz ; bádog[bádogok,3sg=bádogja,pp=bádogjai]
+cake tin	n	tortaforma
+baking tin	n	sütőforma
+muddy	adj	sáros
+deep-sea	adj	mélytengeri
+forint	n	forint[forintok]
+new year's eve	n	szilveszter[time=kor]
 # --- The ninth round: what the tenth corpus's misses showed missing, by kind: compounds Hungarian
 # says in one word, set phrases of time and quantity, phrasal verbs with their own verb
 power supply	n	áramellátás[áramellátások]

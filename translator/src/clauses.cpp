@@ -410,11 +410,12 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   if (perceivedAt(i)) return true;
   // "Hi Tom, ...", "Dear Mr Smith, ...": a greeting and the name greeted stand alone
   if (pauseBefore(i) && clauseBegin == 0 &&
-      (t_[0].lower == "hi" || t_[0].lower == "hello" || t_[0].lower == "dear") &&
+      (t_[0].lower == "hi" || t_[0].lower == "hello" || t_[0].lower == "hey" || t_[0].lower == "dear") &&
       std::all_of(t_.begin() + 1, t_.begin() + std::ptrdiff_t(i), [](const Token& k) {
-        // ("Dear neighbours, ...", "Hi everyone, ...": the people greeted)
+        // ("Dear neighbours, ...", "Hi everyone, ...", "Dear Mum and Dad, ...": the people greeted)
         return k.tag == PartOfSpeech::name || k.lower == "mr" || k.lower == "mrs" || k.lower == "ms" ||
-               k.lower == "dr" || k.tag == PartOfSpeech::noun || k.lower == "all" || k.lower == "everyone";
+               k.lower == "dr" || k.tag == PartOfSpeech::noun || k.lower == "all" || k.lower == "everyone" ||
+               k.lower == "and";
       }))
     return true;
   // "can provide a reference if needed": "if" and a lone participle closing the sentence are a

@@ -351,6 +351,49 @@ long long numberWordValue(std::string_view w) {
   return -1;
 }
 
+// The value of an English ordinal, in words ("sixth", "twelfth", "twenty-first", "sixtieth")
+// or in digits ("14th", "112th"); -1 if none.
+long long ordinalWordValue(std::string_view w) {
+  static constexpr std::pair<std::string_view, long long> kIrregular[] = {
+      {"first", 1}, {"second", 2}, {"third", 3}, {"fifth", 5}, {"eighth", 8}, {"ninth", 9}, {"twelfth", 12}};
+  for (const auto& [word, value] : kIrregular)
+    if (w == word) return value;
+  const bool suffixed = w.ends_with("st") || w.ends_with("nd") || w.ends_with("rd") || w.ends_with("th");
+  if (suffixed && !w.empty() && w[0] >= '0' && w[0] <= '9') {
+    const std::string_view digits = w.substr(0, w.size() - 2);
+    const bool allDigits = !digits.empty() && std::all_of(digits.begin(), digits.end(),
+                                                          [](char c) { return c >= '0' && c <= '9'; });
+    return allDigits ? numberWordValue(digits) : -1;
+  }
+  if (const std::size_t hyphen = w.find('-'); hyphen != std::string_view::npos) {
+    const long long tens = numberWordValue(w.substr(0, hyphen)),
+                    unit = ordinalWordValue(w.substr(hyphen + 1));
+    return tens >= 20 && tens < 100 && tens % 10 == 0 && unit > 0 && unit < 10 ? tens + unit : -1;
+  }
+  if (w.ends_with("ieth"))
+    return numberWordValue(std::string(w.substr(0, w.size() - 4)) + "y");  // "sixtieth"
+  if (w.ends_with("th")) {
+    const long long n = numberWordValue(w.substr(0, w.size() - 2));  // "sixth", "hundredth"
+    return n >= 4 ? n : -1;
+  }
+  return -1;
+}
+
+// "her 112th birthday", "the sixtieth anniversary": an ordinal the lexicon leaves out is an
+// adjective, written as Hungarian writes it, in digits with a full stop ("112.") or in words
+// ("hatvanadik"); the first few have entries of their own, with their other uses ("First, ...").
+void ordinalsAsAdjectives(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (Token& t : toks) {
+    if (t.tag != PartOfSpeech::other && t.tag != PartOfSpeech::number) continue;
+    const long long n = ordinalWordValue(t.lower);
+    if (n <= 0 || core.find(t.lower, PartOfSpeech::adjective)) continue;
+    const bool digits = t.lower[0] >= '0' && t.lower[0] <= '9';
+    t.tag = PartOfSpeech::adjective;
+    t.value = -1;
+    t.dictionarySenses = {digits ? std::to_string(n) + "." : ordinalInWords(n)};
+  }
+}
+
 // "a ten-year-old boy", "a two-hour delay": a number and a unit of time in one hyphenated word
 // are an adjective, the Hungarian number and the unit's "-s" adjective in one word ("tízéves",
 // "kétórás"; in digits apart, "10 éves"); "She is ten years old" likewise: "Tízéves".
@@ -938,6 +981,15 @@ class ReadingChooser {
                         [](const Reading& r) { return r.tag == PartOfSpeech::noun && r.plural; });
   }
 
+  // The capitalised word after a greeting opening the sentence is the one greeted, a name
+  // ("Hi Mark", "Hey Anna"), unless the lexicon knows it as a word for a person ("Dear Mum").
+  bool greetedAt(std::size_t i) const {
+    static constexpr std::string_view kGreetings[] = {"hi", "hello", "hey", "dear"};
+    if (i != 1 || !listed(kGreetings, toks_[0].lower)) return false;
+    const lexicon::Entry* e = core_.find(toks_[i].lower, PartOfSpeech::noun);
+    return !e || e->senses.empty() || !e->senses.front().person;
+  }
+
   // The word at `i` is an adjective the core lexicon knows, before a noun: English writes those
   // of nations with a capital ("three African countries": "afrikai"), a name has none after it
   // (not "Mr Green yesterday")
@@ -1111,6 +1163,10 @@ void ReadingChooser::choose(std::size_t i) {
       t.entry = e;
       return;
     }
+  }
+  if (capital && !titleCase_ && ((i > 0 && isTitle(toks_[i - 1])) || greetedAt(i))) {
+    t.tag = PartOfSpeech::name;  // "Mr Green", "Hi Mark": the name, not the colour or the verb
+    return;
   }
   std::vector<Reading> rs = readingsOf(core_, t);
   // "organised", "theatre": the word as American English spells it, where only that spelling is
@@ -2670,7 +2726,10 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       // "the talks broke down", "teachers walked out": a verb without an object takes the sense
       // its subject asks for ("megszakad", "sztrájkol")
       if (toks[i].neighbour.empty() && (passive || !toks[i].hasObject))
-        if (const Token* subject = subjectNounBefore(toks, i)) toks[i].neighbour = subject->lemma;
+        if (const Token* subject = subjectNounBefore(toks, i)) {
+          toks[i].neighbour = subject->lemma;
+          toks[i].neighbourIsSubject = !passive;
+        }
       continue;
     }
     // "seriously injured", "fell sharply": an adverb's sense by the verb or adjective it is said
@@ -3221,6 +3280,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   }
   agesAndLengths(toks);
   objectHer(toks);
+  ordinalsAsAdjectives(core_, toks);
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();

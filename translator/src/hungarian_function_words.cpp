@@ -186,6 +186,41 @@ std::string numberInWords(long long n, bool beforeNoun) {
   return out;
 }
 
+std::string ordinalInWords(long long n) {
+  if (n == 1) return "els\xC5\x91";
+  if (n == 2) return "m\xC3\xA1sodik";
+  // the last word of the number takes the ordinal's ending, its stem shortened as it is before
+  // any ending ("tíz": "tizedik", "ezer": "ezredik"); "négy" before "egy", which it ends with
+  static constexpr std::pair<std::string_view, std::string_view> kLastWords[] = {
+      {"n\xC3\xA9gy", "negyedik"},
+      {"egy", "egyedik"},
+      {"kett\xC5\x91", "kettedik"},
+      {"h\xC3\xA1rom", "harmadik"},
+      {"\xC3\xB6t",
+       "\xC3\xB6t\xC3\xB6"
+       "dik"},
+      {"hat", "hatodik"},
+      {"h\xC3\xA9t", "hetedik"},
+      {"nyolc", "nyolcadik"},
+      {"kilenc", "kilencedik"},
+      {"t\xC3\xADz", "tizedik"},
+      {"h\xC3\xBAsz", "huszadik"},
+      {"harminc", "harmincadik"},
+      {"negyven", "negyvenedik"},
+      {"\xC3\xB6tven", "\xC3\xB6tvenedik"},
+      {"hatvan", "hatvanadik"},
+      {"hetven", "hetvenedik"},
+      {"nyolcvan", "nyolcvanadik"},
+      {"kilencven", "kilencvenedik"},
+      {"sz\xC3\xA1z", "sz\xC3\xA1zadik"},
+      {"ezer", "ezredik"},
+      {"milli\xC3\xB3", "milliomodik"}};
+  const std::string words = numberInWords(n, false);
+  for (const auto& [last, ordinal] : kLastWords)
+    if (words.ends_with(last)) return words.substr(0, words.size() - last.size()) + std::string(ordinal);
+  return std::to_string(n) + ".";
+}
+
 const Numeral* numeral(std::string_view english) {
   for (const Numeral& n : kNumerals)
     if (n.english == english) return &n;

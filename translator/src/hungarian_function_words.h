@@ -26,6 +26,8 @@ const Numeral* numeral(std::string_view english);
 // A number in Hungarian words, written as one word ("kétszázötven", "ezerkilencszáz"), with a
 // hyphen between the groups above two thousand ("kétezer-tíz"); before a noun 2 is "két".
 std::string numberInWords(long long n, bool beforeNoun);
+// An ordinal in Hungarian words: "első", "tizenkettedik", "hatvanadik", "századik".
+std::string ordinalInWords(long long n);
 // The hour on the clock, 1 to 12.
 const Numeral& clockHour(int hour);
 

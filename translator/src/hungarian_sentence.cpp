@@ -210,6 +210,8 @@ class SenseFilter {
   // before it ("river" in "part[when=river]").
   bool selects(const Sense& s) const {
     if (t_.neighbour.empty() && t_.modifiers.empty()) return false;
+    // (a subject chooses among the senses without an object: "her hands shook" is no handshake)
+    if (t_.neighbourIsSubject && !s.noObject) return false;
     const std::string_view when = s.note("when");
     const std::string_view neighbour = t_.neighbour;
     const std::string_view head = neighbour.substr(neighbour.rfind(' ') + 1);
@@ -3366,11 +3368,28 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   return r;
 }
 
+// The case a date takes after a preposition: on the day ("12-én"), by it ("12-ig"), from it
+// ("12-étől"); none after another.
+std::optional<Case> caseOfDate(std::string_view preposition) {
+  if (preposition == "on") return Case::superessive;
+  if (preposition == "from") return Case::ablative;
+  if (deadline(preposition)) return Case::terminative;
+  return std::nullopt;
+}
+
+// "-án" on the day is "-ától" from it: the ending's long vowel stays, "-tól/-től" after it.
+std::string fromTheDay(std::string onTheDay) {
+  onTheDay.pop_back();
+  const bool back = onTheDay.ends_with("\xC3\xA1");
+  return onTheDay + (back ? "t\xC3\xB3l" : "t\xC5\x91l");
+}
+
 // A day of a month as Hungarian writes it, its ordinal's case after a hyphen: "12-én" (on),
-// "12-ig" (by), "1-jén", "2-án", "20-án".
+// "12-ig" (by), "12-étől" (from), "1-jén", "2-án", "20-án".
 std::string dayOfMonth(long long day, Case c) {
   const std::string digits = std::to_string(day);
   if (c == Case::terminative) return digits + "-ig";
+  if (c == Case::ablative) return fromTheDay(dayOfMonth(day, Case::superessive));
   if (c != Case::superessive) return digits + ".";
   static constexpr std::string_view kOn[] = {"\xC3\xA9n", "\xC3\xA9n", "\xC3\xA9n", "\xC3\xA1n", "\xC3\xA9n",
                                              "\xC3\xA9n", "\xC3\xA1n", "\xC3\xA9n", "\xC3\xA1n", "\xC3\xA9n"};
@@ -3416,11 +3435,13 @@ const std::string_view* ordinalDayStem(long long day) {
                                                                             : nullptr;
 }
 
-// "elseje" on the day is "elsején", by it "elsejéig": the last vowel long before the ending.
+// "elseje" on the day is "elsején", by it "elsejéig", from it "elsejétől": the last vowel long
+// before the ending.
 std::string dayInWords(std::string_view stem, Case c) {
   std::string w(stem.substr(0, stem.size() - 1));
   const bool front = stem.back() == 'e';
   w += front ? "\xC3\xA9" : "\xC3\xA1";
+  if (c == Case::ablative) return fromTheDay(w + "n");
   return w + (c == Case::terminative ? "ig" : "n");
 }
 
@@ -3428,7 +3449,8 @@ std::string dayInWords(std::string_view stem, Case c) {
 // after the date, or nothing when the phrase is no date.
 std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
   const std::string& p = t_[pos].lower;
-  if ((p != "on" && !deadline(p)) || pos + 2 >= n_) return std::nullopt;
+  const std::optional<Case> dateCase = caseOfDate(p);
+  if (!dateCase || pos + 2 >= n_) return std::nullopt;
   static constexpr std::string_view kMonths[] = {"january",   "february", "march",    "april",
                                                  "may",       "june",     "july",     "august",
                                                  "september", "october",  "november", "december"};
@@ -3446,9 +3468,8 @@ std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
     const long long ordinal = ordinalDay(t_[pos + 2].lower);
     if (ordinal == 0) return std::nullopt;
     emit(month(pos + 4)->word, pos + 4);
-    const Case c = deadline(p) ? Case::terminative : Case::superessive;
     const std::string_view* inWords = ordinalDayStem(ordinal);
-    emit(inWords ? dayInWords(*inWords, c) : dayOfMonth(ordinal, c), pos + 2);
+    emit(inWords ? dayInWords(*inWords, *dateCase) : dayOfMonth(ordinal, *dateCase), pos + 2);
     return pos + 5;
   }
   if (day(pos + 1) && month(pos + 2))
@@ -3463,7 +3484,7 @@ std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
     ++end;
   }
   emit(month(m)->word, m);
-  emit(dayOfMonth(t_[d].value, deadline(p) ? Case::terminative : Case::superessive), d);
+  emit(dayOfMonth(t_[d].value, *dateCase), d);
   return end;
 }
 

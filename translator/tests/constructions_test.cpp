@@ -886,7 +886,7 @@ TEST(ConstructionsTest, ThanksAndALittleBeforeALanguage) {
 TEST(ConstructionsTest, AThingsVerbMayHaveItsOwnPrefix) {
   EXPECT_EQ(hungarian("The candle went out."), "A gyertya kialudt.");
   // after an adverb opening the sentence, the prefixed verb comes before its subject
-  EXPECT_EQ(hungarian("Suddenly the lights went out."), "Hirtelen kialudtak a villanyok.");
+  EXPECT_EQ(hungarian("Suddenly the lights went out."), "Hirtelen kialudtak a fények.");
   EXPECT_EQ(hungarian("Finally the train arrived."), "Végül megérkezett a vonat.");
   EXPECT_EQ(hungarian("We went out last night."), "Tegnap este kimentünk.");
 }
@@ -2108,6 +2108,22 @@ TEST(ConstructionsTest, TheOrdinalDayOfAMonth) {
   EXPECT_EQ(hungarian("Send it by the third of May.").find("május harmadikáig") != std::string::npos, true);
   // the later days in digits
   EXPECT_EQ(hungarian("We met on the 22nd of June."), "Június 22-én találkoztunk.");
+}
+
+TEST(ConstructionsTest, ADateAfterFromSaysWhereItStarts) {
+  EXPECT_NE(hungarian("The road is closed from the 21st of July.").find("július 21-étől"), std::string::npos);
+  EXPECT_NE(hungarian("The road is closed from 3 May.").find("május 3-ától"), std::string::npos);
+  EXPECT_NE(hungarian("The road is closed from the first of May.").find("május elsejétől"),
+            std::string::npos);
+}
+
+TEST(ConstructionsTest, AnOrdinalTheLexiconLacksIsAnAdjective) {
+  // in digits as Hungarian writes them, with a full stop; in words as words
+  EXPECT_EQ(hungarian("He celebrated his 90th birthday."), "Ünnepelte a 90. születésnapját.");
+  EXPECT_EQ(hungarian("It was his fortieth birthday."), "A negyvenedik születésnapja volt.");
+  EXPECT_NE(hungarian("They live on the twenty-third floor.").find("huszonharmadik"), std::string::npos);
+  // "her" before it owns the noun
+  EXPECT_NE(hungarian("She celebrated her 112th birthday.").find("a 112. születésnapját"), std::string::npos);
 }
 
 TEST(ConstructionsTest, AClockTimeTakesThePrepositionsCase) {

@@ -86,6 +86,21 @@ TEST(NumberWithCaseTest, TheSuffixFollowsHowTheNumberIsSaid) {
   EXPECT_EQ(numberWithCase("", Case::inessive), "");
 }
 
+TEST(NumberInWordsTest, AnOrdinalEndsItsLastWord) {
+  EXPECT_EQ(ordinalInWords(1), "els\xC5\x91");
+  EXPECT_EQ(ordinalInWords(2), "m\xC3\xA1sodik");
+  EXPECT_EQ(ordinalInWords(12), "tizenkettedik") << "2 at the end is kett\xC5\x91, then -dik";
+  EXPECT_EQ(ordinalInWords(21), "huszonegyedik");
+  EXPECT_EQ(ordinalInWords(4), "negyedik");
+  EXPECT_EQ(ordinalInWords(60), "hatvanadik");
+  EXPECT_EQ(ordinalInWords(10), "tizedik") << "the stem short before the ending";
+  EXPECT_EQ(ordinalInWords(100), "sz\xC3\xA1zadik");
+  EXPECT_EQ(ordinalInWords(1000), "ezredik");
+  EXPECT_EQ(ordinalInWords(105),
+            "sz\xC3\xA1z\xC3\xB6t\xC3\xB6"
+            "dik");
+}
+
 TEST(NumberInWordsTest, GroupsJoinAndAHyphenSeparatesThemAboveTwoThousand) {
   EXPECT_EQ(numberInWords(250, true), "k\xC3\xA9tsz\xC3\xA1z\xC3\xB6tven");
   EXPECT_EQ(numberInWords(12, true), "tizenk\xC3\xA9t");

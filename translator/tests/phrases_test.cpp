@@ -296,6 +296,43 @@ TEST(PhrasesTest, ThePeopleGreetedStandAloneWithoutAnArticle) {
   EXPECT_EQ(hungarian("Do you have a party dress?"), "Van egy buliruhád?");
   // a subject with "dear" before its verb keeps the article
   EXPECT_TRUE(has(hungarian("Dear friends are rare."), "A kedves"));
+  // the people greeted may be two; "hey" greets as "hi" does
+  EXPECT_TRUE(has(hungarian("Dear Mum and Dad, we are fine."), "Kedves anya és apa, "));
+  EXPECT_TRUE(has(hungarian("Hey Tom, the bus is late."), "Szia Tom, "));
+}
+
+TEST(PhrasesTest, TheCapitalisedWordGreetedIsAName) {
+  // a name the lexicon also knows as a word is not translated
+  EXPECT_TRUE(has(hungarian("Hi Mark, the files are ready."), "Szia Mark, "));
+  EXPECT_TRUE(has(hungarian("Hello Rose, the files are ready."), "Szia Rose, "));
+  // ... but a word for a person is the word
+  EXPECT_FALSE(has(hungarian("Dear Mum, the files are ready."), "Mum"));
+}
+
+TEST(PhrasesTest, LightIsWhatShinesAndWhatOneSwitches) {
+  EXPECT_TRUE(has(hungarian("A pale light came through the curtains."), "fény"));
+  EXPECT_TRUE(has(hungarian("The lights of the town disappeared."), "fényei"));
+  // what one turns on or off is the electric light
+  EXPECT_TRUE(has(hungarian("Turn off the light."), "villanyt"));
+  EXPECT_TRUE(has(hungarian("He switched on the lights."), "villanyokat"));
+}
+
+TEST(PhrasesTest, ASubjectChoosesOnlyAmongTheSensesWithoutAnObject) {
+  // hands that shake tremble; one shakes a hand as a greeting
+  EXPECT_TRUE(has(hungarian("His hands were shaking."), "remegett"));
+  EXPECT_TRUE(has(hungarian("He shook my hand."), "Fogta"));
+}
+
+TEST(PhrasesTest, ThinOfAPersonIsSovany) {
+  EXPECT_TRUE(has(hungarian("She was thin and tired."), "Sovány"));
+  EXPECT_TRUE(has(hungarian("He wore a thin coat."), "vékony"));
+}
+
+TEST(PhrasesTest, WordsTheDictionaryAloneWouldMislead) {
+  EXPECT_EQ(hungarian("It costs two thousand forints."), "Kétezer forintba kerül.");
+  EXPECT_TRUE(has(hungarian("Her boots were muddy."), "sáros"));
+  EXPECT_TRUE(has(hungarian("They found a tin under the bed."), "doboz"));
+  EXPECT_TRUE(has(hungarian("She studies deep-sea animals."), "Mélytengeri állatokat"));
 }
 
 TEST(PhrasesTest, AnAdverbTakesTheSenseItsVerbOrAdjectiveAsksFor) {
