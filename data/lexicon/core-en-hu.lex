@@ -8070,3 +8070,130 @@ welcome	n	fogadtatás[fogadtatások]
 face	v	szembe|néz[obj=val] ; néz[obj=ra,when=sea/street/south/north/east/west/garden/park/river/lake/square/courtyard/mountain/beach]
 form	v	alakít ; képez ; meg|alakít[when=government/coalition/team/group/alliance/committee/band/company/partnership/union/party/club/cabinet/association] ; alkot[when=opinion/view/impression/picture/image/judgement/judgment]
 address	v	foglalkozik[obj=val,when=problem/issue/concern/question/challenge/need/shortage/crisis/threat/gap/risk/cause/situation/matter/topic/subject/complaint] ; meg|szólít[when=crowd/nation/audience/meeting/conference/parliament/assembly/congress/rally/delegate/supporter/student] ; címez
+# Phrasal verbs of everyday text, each with the case its Hungarian verb gives the object; a
+# sense said of a thing as subject under thing=
+go on	v	folytatódik[noobj,thing=tart] ; történik[noobj]
+take away	v	el|vesz ; el|visz
+make out	v	ki|vesz ; ki|állít[when=cheque/check/invoice/receipt/bill]
+end up	v	ki|köt[noobj]
+call out	v	kiált ; ki|hív[when=doctor/plumber/electrician/engineer/ambulance/police/firefighter]
+turn away	v	el|fordul[noobj] ; el|küld
+get into	v	be|száll[noobj,obj=ba] ; kerül[noobj,obj=ba,when=trouble/debt/difficulty/danger/mess] ; be|jut[noobj,obj=ba,when=university/college/final/semifinal/team]
+account for	v	ki|tesz ; meg|magyaráz
+look like	v	hasonlít[obj=ra]
+go over	v	át|néz ; át|megy[noobj,obj=n,when=bridge/border/road/river/hill]
+get by	v	meg|él[noobj,on=bol]
+keep away	v	távol |marad[noobj,from=tol] ; távol |tart
+let in	v	be|enged
+let out	v	ki|enged
+look down	v	le|néz[noobj,at=ra]
+look over	v	át|néz
+stay up	v	fenn|marad[noobj]
+hang on	v	vár[noobj] ; kapaszkodik[noobj,to=ba]
+live on	v	él[noobj,obj=n]
+mix up	v	össze|kever
+stand for	v	jelent ; tűr[when=nonsense/rudeness/behaviour/behavior]
+watch out	v	vigyáz[noobj,for=ra]
+focus on	v	összpontosít[noobj,obj=ra]
+result in	v	okoz ; eredményez
+happen to	v	történik[noobj,obj=val]
+hope for	v	remél
+search for	v	keres
+vote for	v	szavaz[noobj,obj=ra]
+die of	v	meg|hal[noobj,obj=ban]
+hear of	v	hall[obj=rol]
+object to	v	ellenez
+write off	v	le|ír
+sit up	v	fel|ül[noobj]
+drop in	v	be|ugrik[noobj,on=hoz]
+drop by	v	be|ugrik[noobj]
+join in	v	be|kapcsolódik[noobj] ; csatlakozik[noobj]
+look up to	v	fel|néz[obj=ra]
+look out for	v	figyel[obj=ra] ; vigyáz[obj=ra]
+read out	v	fel|olvas
+run off	v	el|szalad[noobj]
+send back	v	vissza|küld
+make up for	v	be|pótol ; kompenzál
+catch on	v	el|terjed[noobj]
+think over	v	át|gondol ; meg|fontol
+come along	v	el|jön[noobj,with=val]
+come round	v	át|jön[noobj] ; magához |tér[noobj]
+come around	v	át|jön[noobj] ; magához |tér[noobj]
+set about	v	hozzá|lát[noobj,obj=hoz]
+take in	v	fel|fog ; be|fogad[when=refugee/stranger/orphan/cat/dog/lodger/guest/animal]
+cut out	v	ki|vág ; el|hagy[when=sugar/salt/meat/alcohol/fat/bread/carbohydrate/coffee/smoking]
+pass through	v	át|halad[noobj,obj=n]
+provide for	v	el|tart
+build up	v	fel|épít[intr=felhalmozódik]
+wind up	v	ki|köt[noobj] ; fel|húz[when=watch/clock/toy/window]
+pass on	v	át|ad ; tovább|ad
+pass by	v	el|halad[noobj]
+get away	v	el|menekül[noobj] ; el|szabadul[noobj]
+get together	v	össze|jön[noobj]
+go out with	v	jár[noobj,obj=val]
+break off	v	meg|szakít ; le|tör[when=branch/piece/handle/leg/arm/tip/bit]
+put up	v	fel|tesz ; fel|állít[when=tent/fence/wall/sign/building/statue/poster/shelf] ; el|szállásol[when=guest/friend/visitor/family/refugee]
+come off	v	le|jön[noobj] ; le|válik[noobj]
+put through	v	kapcsol[to=hoz]
+count on	v	számít[obj=ra]
+eat out	v	étteremben |eszik[noobj]
+fall for	v	bele|szeret[obj=ba] ; be|dől[obj=nak,when=trick/lie/scam/story/line/joke]
+give off	v	áraszt ; ki|bocsát
+hang around	v	lóg[noobj] ; ácsorog[noobj]
+keep out	v	távol |tart ; kint |marad[noobj]
+kick off	v	kezdődik[noobj] ; el|kezd
+leave out	v	ki|hagy
+miss out	v	le|marad[noobj,on=rol] ; ki|hagy
+nod off	v	el|bóbiskol[noobj]
+open up	v	ki|nyit ; meg|nyílik[noobj]
+point at	v	mutat[obj=ra]
+point to	v	mutat[obj=ra]
+pull up	v	meg|áll[noobj] ; fel|húz
+put aside	v	félre|tesz
+send off	v	el|küld ; ki|állít[when=player/defender/striker/midfielder/goalkeeper/captain]
+set in	v	be|áll[noobj]
+shut off	v	el|zár ; ki|kapcsol
+sit back	v	hátra|dől[noobj]
+sleep in	v	sokáig |alszik[noobj]
+start over	v	újra|kezd
+stay in	v	otthon |marad[noobj]
+stay out	v	kint |marad[noobj]
+stick around	v	marad[noobj]
+talk over	v	meg|beszél
+tell off	v	le|szid
+tie up	v	meg|köt ; össze|köt
+track down	v	fel|kutat ; fel|derít
+turn back	v	vissza|fordul[noobj]
+write back	v	vissza|ír[noobj,to=nak]
+bring together	v	össze|hoz
+come true	v	valóra |válik[noobj]
+get on with	v	ki|jön[noobj,obj=val] ; folytat[when=work/job/life/business/task]
+stand up for	v	meg|véd
+run after	v	kerget
+add up	v	össze|ad
+blow out	v	el|fúj
+burn down	v	le|ég[noobj] ; fel|éget
+call in	v	be|hív ; be|ugrik[noobj,when=shop/office/bank]
+finish off	v	be|fejez ; el|fogyaszt[when=meal/drink/food/wine/cake/soup]
+fit in	v	be|illeszkedik[noobj] ; be|fér[noobj]
+follow up	v	nyomon |követ
+go for	v	választ ; meg|támad[when=throat/eye]
+hold out	v	ki|tart[noobj] ; ki|nyújt[when=hand/arm/glass/cup/plate]
+keep down	v	alacsonyan |tart
+lay down	v	le|tesz ; le|fektet[when=rule/law/principle/condition/guideline]
+leave behind	v	hátra|hagy ; ott|hagy
+let go	v	el|enged
+light up	v	ki|gyullad[noobj] ; meg|világít
+lock up	v	be|zár
+pack up	v	össze|pakol ; össze|csomagol
+print out	v	ki|nyomtat
+round up	v	össze|gyűjt ; össze|szed ; fel|kerekít[when=number/figure/price/amount/total/sum]
+run through	v	át|néz ; át|fut
+sleep over	v	ott |alszik[noobj]
+stay on	v	marad[noobj]
+stir up	v	fel|kavar ; szít[when=trouble/hatred/tension/anger/conflict/violence/fear]
+think through	v	át|gondol
+turn in	v	be|ad ; le|fekszik[noobj]
+walk off	v	el|sétál[noobj]
+wear off	v	el|múlik[noobj]
+wind down	v	le|lassul[noobj] ; ki|kapcsolódik[noobj]

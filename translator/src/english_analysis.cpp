@@ -2380,6 +2380,28 @@ std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb
   return closes ? j : 0;
 }
 
+// A phrasal verb that takes no object, its particle a preposition too, before a noun phrase: the
+// word is the preposition of that phrase, and the verb its own ("stay in bed": "ágyban marad",
+// not "otthon marad"; "passed by a narrow majority").
+bool placeAfterIntransitiveParticle(const lexicon::Entry& phrasal, const std::vector<Token>& toks,
+                                    std::size_t particle) {
+  static constexpr std::string_view kPrepositions[] = {"in",   "on",    "by",   "down",   "over", "through",
+                                                       "around", "round", "off", "up", "along", "past"};
+  if (!listed(kPrepositions, toks[particle].lower) || toks[particle].pauseAfter || particle + 1 >= toks.size())
+    return false;
+  for (const lexicon::Sense& s : phrasal.senses)
+    if (!s.noObject || !s.note("obj").empty()) return false;
+  switch (toks[particle + 1].tag) {
+    case PartOfSpeech::determiner:
+    case PartOfSpeech::possessive:
+    case PartOfSpeech::noun:
+    case PartOfSpeech::adjective:
+    case PartOfSpeech::number:
+    case PartOfSpeech::name: return true;
+    default: return false;
+  }
+}
+
 // A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
 // become one token.
 std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
@@ -2449,19 +2471,16 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
     }
     if (t.prefix.empty() && t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
         !timeStartsAt(core, toks, i + 2)) {
-      const lexicon::Entry* phrasal = core.find(t.lemma + " " + toks[i + 1].lower, PartOfSpeech::verb);
-      std::size_t last = i + 1;
-      // three words: "went to bed": "lefeküdt"
-      if (!phrasal && i + 2 < toks.size()) {
-        phrasal = core.find(t.lemma + " " + toks[i + 1].lower + " " + toks[i + 2].lower, PartOfSpeech::verb);
-        last = i + 2;
+      // the longest the lexicon knows: "put up with" ("eltűr") before "put up" ("feltesz"); four
+      // words: "went to the polls" ("az urnákhoz járultak"), three: "went to bed" ("lefeküdt")
+      const lexicon::Entry* phrasal = nullptr;
+      std::size_t last = std::min(i + 3, toks.size() - 1);
+      for (; last > i; --last) {
+        std::string words = t.lemma;
+        for (std::size_t k = i + 1; k <= last; ++k) words += " " + toks[k].lower;
+        if ((phrasal = core.find(words, PartOfSpeech::verb))) break;
       }
-      // four: "went to the polls": "az urnákhoz járultak"
-      if (!phrasal && i + 3 < toks.size()) {
-        phrasal = core.find(t.lemma + " " + toks[i + 1].lower + " " + toks[i + 2].lower + " " + toks[i + 3].lower,
-                            PartOfSpeech::verb);
-        last = i + 3;
-      }
+      if (phrasal && last == i + 1 && placeAfterIntransitiveParticle(*phrasal, toks, last)) phrasal = nullptr;
       if (phrasal) {
         t.entry = phrasal;
         t.words = toks[last].word + toks[last].words - t.word;

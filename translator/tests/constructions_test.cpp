@@ -3112,3 +3112,22 @@ TEST(ConstructionsTest, EachVerbForbiddenTogetherTakesItsOwnNe) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, TheLongestPhrasalVerbTheLexiconKnowsWins) {
+  EXPECT_EQ(hungarian("I cannot put up with this noise."), "Nem tudom eltűrni ezt a zajt.");
+  EXPECT_NE(hungarian("They put up a tent by the lake.").find("állít"), std::string::npos);
+}
+
+TEST(ConstructionsTest, AnIntransitivePhrasalVerbsParticleBeforeANounPhraseIsItsPreposition) {
+  EXPECT_EQ(hungarian("You should stay in bed today.").find("otthon"), std::string::npos);
+  EXPECT_NE(hungarian("You should stay in bed today.").find("ágyban"), std::string::npos);
+  EXPECT_EQ(hungarian("We stayed in on Sunday."), "Vasárnap otthon maradtunk.");
+  EXPECT_EQ(analysed("The bill passed by a narrow majority"),
+            "the/det bill/n pass/v/past by/prep a/det narrow/adj majority/n");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
