@@ -8197,3 +8197,58 @@ turn in	v	be|ad ; le|fekszik[noobj]
 walk off	v	el|sétál[noobj]
 wear off	v	el|múlik[noobj]
 wind down	v	le|lassul[noobj] ; ki|kapcsolódik[noobj]
+# Everyday words that had no entry
+embarrassed	adj	zavarban[van] ; zavart
+incredible	adj	hihetetlen
+indoor	adj	fedett ; beltéri
+keen	adj	lelkes ; éles
+lively	adj	élénk ; eleven
+grand	adj	nagyszerű ; nagy ; fenséges
+okay	adj	rendben[van] ; jó
+latter	adj	utóbbi
+dominant	adj	uralkodó ; domináns
+vocational	adj	szakmai
+additional	adj	további ; kiegészítő ; pótlólagos
+considerable	adj	jelentős ; tekintélyes
+sufficient	adj	elegendő ; elég
+vast	adj	hatalmas ; óriási
+visual	adj	vizuális ; látható
+mere	adj	puszta
+prior	adj	korábbi ; előzetes
+prominent	adj	kiemelkedő ; neves ; kiálló
+suburban	adj	külvárosi ; kertvárosi
+universal	adj	egyetemes ; általános
+intense	adj	intenzív ; erős ; heves
+profound	adj	mély ; alapos
+convenient	adj	kényelmes ; alkalmas
+numerous	adj	számos ; sok
+desirable	adj	kívánatos
+electrical	adj	elektromos
+impressive	adj	lenyűgöző ; hatásos
+metropolitan	adj	nagyvárosi ; fővárosi
+peculiar	adj	különös ; sajátos ; furcsa
+swift	adj	gyors ; sebes
+theological	adj	teológiai
+uneasy	adj	nyugtalan ; kényelmetlen
+definite	adj	határozott ; biztos
+inadequate	adj	elégtelen ; nem megfelelő
+physiological	adj	élettani ; fiziológiai
+bacterial	adj	bakteriális
+presently	adv	jelenleg ; hamarosan
+rapidly	adv	gyorsan ; rohamosan
+moreover	adv	ráadásul ; továbbá
+essentially	adv	lényegében
+primarily	adv	elsősorban ; főként
+practically	adv	gyakorlatilag ; szinte
+greatly	adv	nagyban ; nagymértékben
+similarly	adv	hasonlóan
+simultaneously	adv	egyszerre ; egyidejűleg
+considerably	adv	jelentősen ; jóval
+furthermore	adv	továbbá ; ráadásul
+readily	adv	készségesen ; könnyen
+swiftly	adv	gyorsan ; sebesen
+increasingly	adv	egyre inkább
+presumably	adv	feltehetően ; valószínűleg
+evidently	adv	nyilvánvalóan ; láthatóan
+thereby	adv	ezáltal ; így
+wildly	adv	vadul
