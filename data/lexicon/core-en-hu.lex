@@ -193,7 +193,7 @@ build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
 call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote] ; össze|hív[when=meeting/conference/summit/session/assembly] ; hív[when=doctor/ambulance/police/taxi/cab/firefighter/plumber/help/security/nurse] ; hirdet[when=strike/ceasefire/truce]
 clean	v	ki|takarít ; tisztít
-close	v	be|csuk[intr=zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal]
+close	v	be|csuk[intr=be|zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal]
 come	v	jön[noobj] ; érkezik
 cook	v	főz[perf=meg] ; süt
 cry	v	sír[noobj] ; kiált[noobj]
@@ -220,7 +220,7 @@ love	v	szeret
 make	v	készít ; csinál ; hoz[when=decision] ; el|követ[when=mistake/error/crime/offence/offense] ; keres[when=money/fortune/cash/dollar/pound/euro] ; tesz[when=promise/offer/effort/statement/comment/suggestion/proposal/step/remark/attempt/complaint/announcement/exception] ; köt[when=deal/agreement/contract/bargain/peace] ; szerez[when=friend]
 meet	v	találkozik[obj=val] ; meg|ismer ; meg|felel[obj=nak,when=requirement/need/demand/standard/criterion/expectation/condition/criteria] ; be|tart[when=deadline/target] ; fedez[when=cost/expense/bill]
 need	v	szükség[obj=ra] ; kell[noobj]
-open	v	ki|nyit[intr=nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference]
+open	v	ki|nyit[intr=ki|nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference]
 play	v	játszik ; szerepel ; játszik[obj=on,when=piano/guitar/violin/drum/instrument/cello/flute/trumpet/saxophone/keyboard] ; le|játszik[when=video/file/recording/track/clip/cd]
 put	v	tesz[in=ba,on=ra] ; rak ; gyakorol[on=ra,when=pressure]
 read	v	olvas[perf=el] ; el|olvas
@@ -350,7 +350,7 @@ flat	n	lakás[lakások]
 kind	n	fajta
 show	n	műsor ; előadás
 change	n	változás[változások] ; apró ; apró[when=keep/small/loose/spare]
-change	v	meg|változtat[intr=változik] ; cserél
+change	v	meg|változtat[intr=meg|változik] ; cserél
 turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik[to=ra,by=val] ; le|esik
 draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
@@ -537,7 +537,7 @@ wear	v	visel ; hord
 win	v	nyer[perf=meg] ; meg|nyer
 wish	v	kíván
 worry	v	aggódik[about=ert]
-hide	v	el|rejt[intr=bújik] ; el|bújik
+hide	v	el|rejt[intr=el|bújik] ; el|bújik
 kick	v	rúg ; meg|rúg
 lift	v	fel|emel ; fel|old[when=ban/sanction/restriction/embargo/lockdown/curfew/blockade/suspension]
 feed	v	etet ; meg|etet
@@ -1308,7 +1308,7 @@ switch	v	vált ; kapcsol ; át|vált
 tap	n	csap[csapok,3sg=csapja] ; koppintás
 tap	v	koppint ; kopogtat
 tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
-tear	v	el|tép[intr=szakad] ; szakít
+tear	v	el|tép[intr=el|szakad] ; szakít
 tender	adj	gyengéd ; puha
 term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek] ; ciklus[ciklusok,when=second/third/fourth/presidential/serve/win/consecutive/seek/fifth/parliamentary] ; táv[távok,3sg=távja,pp=távjai,when=long/short/medium]
 total	n	összeg[összegek] ; végösszeg[végösszegek]
@@ -2349,7 +2349,7 @@ blessed	adj	áldott ; szent
 blossom	n	virág[virágok] ; virágzás
 blossom	v	virágzik ; ki|virágzik
 boast	v	henceg[noobj,about=val,that=val] ; kérkedik
-boil	v	forral ; fel|forral ; főz ; főz[perf=meg,when=egg/potato/pasta/rice/vegetable/noodle/spaghetti/carrot]
+boil	v	forral[intr=fel|forr] ; fel|forral ; főz ; főz[perf=meg,when=egg/potato/pasta/rice/vegetable/noodle/spaghetti/carrot]
 bomb	n	bomba
 bomb	v	bombáz ; le|bombáz
 boom	n	fellendülés ; dörrenés
@@ -4618,7 +4618,7 @@ decorate	v	díszít ; fel|díszít
 deserve	v	meg|érdemel
 disappear	v	el|tűnik[noobj,into=ban]
 dress	v	fel|öltözik[noobj]
-dry	v	szárít[intr=szárad] ; meg|szárít
+dry	v	szárít[intr=meg|szárad] ; meg|szárít
 fetch	v	hoz ; el|hoz
 fire	v	ki|rúg ; tüzel[noobj]
 kneel	v	térdel[noobj]

@@ -54,6 +54,11 @@ TEST(LexiconSourceTest, AnEntryWithPrefixesPluralsAndNotes) {
   ASSERT_TRUE(e);
   EXPECT_EQ(e->senses[0].note("pass"), "meg|sérül");
   EXPECT_FALSE(parse("injure\tv\tmeg|sebesít[pass=meg|]"));
+  // the verb without an object, with the prefix of its finished change
+  e = parse("close\tv\tbe|csuk[intr=be|zár]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].note("intr"), "be|zár");
+  EXPECT_FALSE(parse("close\tv\tbe|csuk[intr=be|]"));
   e = parse("turn off\tv\tle|kapcsol");
   ASSERT_TRUE(e) << "a phrasal verb";
   e = parse("london\tn\tlondon[name,to=ba]");

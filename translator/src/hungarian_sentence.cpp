@@ -258,6 +258,13 @@ std::optional<std::string> plainSense(const Token& t, std::size_t index) {
   return word;
 }
 
+// A verb a note names, its own prefix before "|": "ki|alszik", "meg|sérül", "indul".
+VerbStem verbOfNote(std::string_view note) {
+  const std::size_t bar = note.find('|');
+  if (bar == std::string_view::npos) return VerbStem{std::string(note), "", ""};
+  return VerbStem{std::string(note.substr(bar + 1)), std::string(note.substr(0, bar)), ""};
+}
+
 NounStem stemOfSense(const Sense& s) {
   NounStem n;
   n.lemma = s.word;
@@ -1325,26 +1332,21 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
                            listed(kHandling, t_[verb + 1].lower) && s && !s->note("intr").empty();
   if (thingAtHand) a.definite = true;
   if (s && !hasObject && !infinitiveAfter && !thingAtHand && !s->note("intr").empty()) {
-    stem.lemma = std::string(s->note("intr"));  // "The train leaves": "indul", not "elhagy"
+    stem = verbOfNote(s->note("intr"));  // "The train leaves": "indul", not "elhagy"
+    // a change completed has its prefix ("The factory closed": "bezárt"), what is done as a
+    // rule has none ("The shop closes at six": "hatkor zár")
+    if (!past || v.form == VerbForm::ing) stem.prefix.clear();
   } else if (s) {
     stem.lemma = s->word;
     stem.prefix = s->prefix;
     if (const std::string_view thing = s->note("thing");
-        !thing.empty() && verb == roles_.verb.main && saidOfThing(roles_)) {
-      // "A gép nem működik"; with its own prefix "Kialudtak a lámpák"
-      const std::size_t bar = thing.find('|');
-      stem.prefix = bar == std::string_view::npos ? "" : std::string(thing.substr(0, bar));
-      stem.lemma = std::string(bar == std::string_view::npos ? thing : thing.substr(bar + 1));
-    }
-    stem.past = std::string(s->note("past"));
+        !thing.empty() && verb == roles_.verb.main && saidOfThing(roles_))
+      stem = verbOfNote(thing);  // "A gép nem működik"; with its own prefix "Kialudtak a lámpák"
+    else
+      stem.past = std::string(s->note("past"));
     if (const Sense* befell = befalls_ && verb == roles_.verb.main ? passOf(VerbGroup{.main = verb, .passive = true})
-                                                                   : nullptr) {
-      const std::string_view what = befell->note("pass");
-      const std::size_t bar = what.find('|');
-      stem.prefix = bar == std::string_view::npos ? "" : std::string(what.substr(0, bar));
-      stem.lemma = std::string(bar == std::string_view::npos ? what : what.substr(bar + 1));
-      stem.past.clear();
-    }
+                                                                   : nullptr)
+      stem = verbOfNote(befell->note("pass"));
     // "took his hand": taking hold of a hand or an arm is "megfog" ("megfogta a kezét")
     if (v.lemma == "take" && verb == roles_.verb.main && roles_.object && !roles_.object->pronoun &&
         (t_[roles_.object->head].lemma == "hand" || t_[roles_.object->head].lemma == "arm"))

@@ -1743,7 +1743,7 @@ TEST(ConstructionsTest, APerfectBeforeAClauseOfSinceIsThePresent) {
   EXPECT_EQ(hungarian("We have been friends since we met."), "Barátok vagyunk, mióta találkoztunk.");
   // a thing done, its prefix says so, stays past, before "since" a time as well
   EXPECT_EQ(hungarian("Many people have moved away since the factory closed."),
-            "Sok ember elköltözött, mióta a gyár zárt.");
+            "Sok ember elköltözött, mióta a gyár bezárt.");
   EXPECT_EQ(hungarian("The price has gone up since the spring."), "Az ár a tavasz óta emelkedett.");
   EXPECT_EQ(hungarian("I have lived here since 2010."), "2010 óta lakom itt.");
 }
@@ -3127,6 +3127,15 @@ TEST(ConstructionsTest, AnIntransitivePhrasalVerbsParticleBeforeANounPhraseIsIts
   EXPECT_EQ(hungarian("We stayed in on Sunday."), "Vasárnap otthon maradtunk.");
   EXPECT_EQ(analysed("The bill passed by a narrow majority"),
             "the/det bill/n pass/v/past by/prep a/det narrow/adj majority/n");
+}
+
+TEST(ConstructionsTest, AVerbWithoutItsObjectHasThePrefixOfAChangeCompletedInThePast) {
+  EXPECT_EQ(hungarian("The bakery closed last year."), "A pékség tavaly bezárt.");
+  EXPECT_EQ(hungarian("The milk boiled."), "A tej felforrt.");
+  EXPECT_EQ(hungarian("The towels dried quickly."), "A törölközők gyorsan megszáradtak.");
+  // what is done as a rule, or going on, is the plain verb
+  EXPECT_EQ(hungarian("The bakery closes at six."), "A pékség hatkor zár.");
+  EXPECT_EQ(hungarian("The milk is boiling."), "A tej forr.");
 }
 
 }  // namespace

@@ -503,7 +503,7 @@ TEST(PhrasesTest, SoHardAfterAnObjectIsHowItWasDone) {
   EXPECT_EQ(hungarian("She pushed the door so hard that it broke."), "Olyan erősen tolta az ajtót, hogy eltört.");
   // after the copula it is the adjective
   EXPECT_EQ(hungarian("The test was so hard that nobody passed."),
-            "A teszt olyan nehéz volt, hogy senki sem haladott el.");
+            "A teszt olyan nehéz volt, hogy senki sem haladt el.");
   // a verb that says what its object is keeps the adjective
   EXPECT_FALSE(has(hungarian("She found the test so hard that she cried."), "erősen"));
 }

@@ -21,7 +21,9 @@
 //             name:        a place name, written with a capital
 //             van:         a predicate that keeps the copula ("nyitva", "messze")
 //             noobj:       a verb that takes no accusative object ("fut", "marad")
-//             intr=, pred=: the verb without an object ("indul"), the adjective as a predicate ("kicsi")
+//             intr=, pred=: the verb without an object ("indul"), the adjective as a predicate ("kicsi");
+//                          the verb with the prefix of a change completed, said in the past
+//                          ("The factory closed": "be|zár", "bezárt"; "It closes at six": "zár")
 //             pp=:         the stem of a possessed plural the rules miss ("szülei")
 //             poss=:       the stem before "-m", "-d" the rules miss ("nagynéné": "nagynéném")
 //             time=:       the case of a time noun that says "then" ("hétfőn", "tavasszal",
