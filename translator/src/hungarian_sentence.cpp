@@ -265,6 +265,15 @@ VerbStem verbOfNote(std::string_view note) {
   return VerbStem{std::string(note.substr(bar + 1)), std::string(note.substr(0, bar)), ""};
 }
 
+// The verb a sense says without an object, its intr= note: a change completed has its prefix
+// in a simple past ("The factory closed": "bezárt"), what is done as a rule or going on has none
+// ("The shop closes at six": "hatkor zár").
+VerbStem intransitiveOf(const Sense& s, bool past, VerbForm form) {
+  VerbStem stem = verbOfNote(s.note("intr"));
+  if (!past || form == VerbForm::ing) stem.prefix.clear();
+  return stem;
+}
+
 NounStem stemOfSense(const Sense& s) {
   NounStem n;
   n.lemma = s.word;
@@ -706,6 +715,7 @@ class Generator {
   std::optional<Modifier> compoundModifier(std::size_t k, const NounPhrase& np) const;
   bool passiveReceiver(const ClauseRoles& r) const;
   bool subjectFollowsVerb() const;
+  bool plainIntransitive() const;
   bool subjectBeforeTime() const;
   bool finishedPast() const;
   std::size_t emitSubject();
@@ -1332,10 +1342,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
                            listed(kHandling, t_[verb + 1].lower) && s && !s->note("intr").empty();
   if (thingAtHand) a.definite = true;
   if (s && !hasObject && !infinitiveAfter && !thingAtHand && !s->note("intr").empty()) {
-    stem = verbOfNote(s->note("intr"));  // "The train leaves": "indul", not "elhagy"
-    // a change completed has its prefix ("The factory closed": "bezárt"), what is done as a
-    // rule has none ("The shop closes at six": "hatkor zár")
-    if (!past || v.form == VerbForm::ing) stem.prefix.clear();
+    stem = intransitiveOf(*s, past, v.form);  // "The train leaves": "indul", not "elhagy"
   } else if (s) {
     stem.lemma = s->word;
     stem.prefix = s->prefix;
@@ -1747,6 +1754,15 @@ bool Generator::noneSubject() const {
   const std::string& head = t_[roles_.subject->head].lemma;
   return isIndefinitePronoun(t_[roles_.subject->head]) &&
          (head == "nobody" || head == "nothing" || head == "no one");
+}
+
+// Whether the verb without an object is its intr= verb with no prefix: "nyit", not "kinyit"; a
+// prefixed one ("bezárt") orders its clause as any prefixed verb ("Mióta bezárt a gyár").
+bool Generator::plainIntransitive() const {
+  const VerbGroup& g = roles_.verb;
+  const Sense* vs = roles_.verbSense;
+  return vs && !roles_.object && !g.passive && g.main < n_ && !vs->note("intr").empty() &&
+         intransitiveOf(*vs, g.past, t_[g.main].form).prefix.empty();
 }
 
 // The sense whose pass= note says what befalls a passive's subject ("were injured": "meg|sérül"),
@@ -2409,8 +2425,7 @@ bool Generator::subjectFollowsVerb() const {
       t_[0].tag == PartOfSpeech::question || r.subject->begin > g.main)
     return false;
   const Sense* vs = r.verbSense;
-  const bool intransitive = !g.passive && vs && !vs->note("intr").empty();
-  return vs && !vs->prefix.empty() && !intransitive;
+  return vs && !vs->prefix.empty() && !plainIntransitive();
 }
 
 // "The president met her counterpart yesterday afternoon": a noun subject that opens the English
@@ -3072,9 +3087,7 @@ void Generator::emitBeforeVerb() {
     return;
   }
   const Sense* vs = roles_.verbSense;
-  const bool intransitive =
-      vs && !roles_.object && !g.passive && !vs->note("intr").empty();  // "nyit", not "kinyit"
-  if (((vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty()) && !intransitive) {
+  if (((vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty()) && !plainIntransitive()) {
     if (g.passive) {
       if (emitTimeFirst(g.main + 1)) splitPrefix_ = true;
       return;

@@ -3132,6 +3132,8 @@ TEST(ConstructionsTest, AnIntransitivePhrasalVerbsParticleBeforeANounPhraseIsIts
 TEST(ConstructionsTest, AVerbWithoutItsObjectHasThePrefixOfAChangeCompletedInThePast) {
   EXPECT_EQ(hungarian("The bakery closed last year."), "A pékség tavaly bezárt.");
   EXPECT_EQ(hungarian("The milk boiled."), "A tej felforrt.");
+  // the prefixed verb orders its clause as any other does, its subject after
+  EXPECT_EQ(hungarian("Yesterday the bakery closed."), "Tegnap bezárt a pékség.");
   EXPECT_EQ(hungarian("The towels dried quickly."), "A törölközők gyorsan megszáradtak.");
   // what is done as a rule, or going on, is the plain verb
   EXPECT_EQ(hungarian("The bakery closes at six."), "A pékség hatkor zár.");
