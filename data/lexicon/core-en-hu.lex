@@ -243,8 +243,8 @@ talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
 tell	v	mond[to=nak,perf=el] ; el|mond ; mesél[to=nak,perf=el,when=story/joke/tale/fairy] ; meg|mond[when=truth/name]
 think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
-turn off	v	le|kapcsol ; ki|kapcsol
-turn on	v	fel|kapcsol ; be|kapcsol
+turn off	v	le|kapcsol[state] ; ki|kapcsol
+turn on	v	fel|kapcsol[state] ; be|kapcsol
 understand	v	ért[perf=meg] ; meg|ért
 visit	v	meg|látogat ; látogat
 wait	v	vár[for=ra]
@@ -376,7 +376,7 @@ quiet	adj	csendes[csendesek]
 side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
 fix	v	meg|javít ; készít[when=dinner/lunch/breakfast/meal/drink/snack/sandwich] ; ki|javít[when=bug/error/mistake/typo/fault/glitch] ; meg|old[when=problem/issue]
-lock	v	be|zár
+lock	v	be|zár[state]
 miss	v	le|késik ; mulaszt[perf=el,when=school/class/lesson/lecture/work] ; el|szalaszt[when=chance/opportunity] ; el|vét[when=target/goal/shot/penalty/kick/mark] ; mulaszt[perf=el,when=deadline/payment/dose]
 offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
@@ -515,7 +515,7 @@ laugh	v	nevet[noobj,at=on]
 lend	v	kölcsön|ad[to=nak]
 listen	v	hallgat[to=acc] ; figyel
 mean	v	jelent ; gondol
-pack	v	be|csomagol ; csomagol
+pack	v	be|csomagol[state] ; csomagol
 paint	v	fest[perf=ki] ; ki|fest
 plant	v	ültet ; el|ültet
 plant	n	növény[növények] ; üzem[üzemek] ; erőmű[erőművek,acc=erőművet,3sg=erőműve,when=nuclear/coal/gas/solar/hydroelectric/wind/geothermal] ; üzem[üzemek,when=chemical/manufacturing/processing/treatment/industrial/steel/car/bottling/assembly/packaging/production/close/operate]
@@ -692,7 +692,7 @@ support	v	támogat
 form	n	űrlap[űrlapok,3sg=űrlapja] ; forma
 back	adv	vissza ; hátra
 back	n	hát[hátak,3sg=háta] ; hátsó rész
-charge	v	tölt ; fel|tölt ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat]
+charge	v	fel|tölt[state] ; tölt ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat]
 strike	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village] ; meg|gyújt[when=match] ; meg|köt[when=deal/agreement/bargain/compromise]
 center	n	központ[központok] ; közép[közepek]
 drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt ; el|ejt[when=charge/plan/idea/case/claim/proposal/subject/lawsuit] ; ki|tesz[when=kid/child/passenger/son/daughter]
@@ -1258,7 +1258,7 @@ refer	v	utal[to=ra] ; hivatkozik[to=ra]
 remove	v	el|távolít ; le|vesz
 repeat	v	meg|ismétel ; ismétel
 reserve	n	tartalék[tartalékok] ; rezervátum[rezervátumok]
-reserve	v	le|foglal ; fenn|tart
+reserve	v	le|foglal[state] ; fenn|tart
 resolution	n	határozat[határozatok] ; felbontás ; elhatározás
 reverse	n	ellentét[ellentétek] ; hátramenet[hátramenetek]
 reverse	v	meg|fordít ; vissza|fordít
@@ -1603,7 +1603,7 @@ scatter	v	szét|szór ; szór
 scream	n	sikoly[sikolyok] ; sikítás
 scream	v	sikolt[noobj] ; kiabál[noobj]
 seal	n	pecsét[pecsétek,3sg=pecsétje] ; fóka ; tömítés
-seal	v	le|zár ; le|pecsétel
+seal	v	le|zár[state] ; le|pecsétel
 separation	n	elválasztás ; különválás ; szétválás
 sequence	n	sorrend[sorrendek] ; sorozat[sorozatok]
 settlement	n	település[települések] ; megegyezés ; rendezés
@@ -2246,7 +2246,7 @@ worship	n	istentisztelet[istentiszteletek] ; imádat
 worship	v	imád ; tisztel
 worth	n	érték[értékek]
 worth	adj	érdemes ; értékű
-wrap	v	be|csomagol[in=ba] ; csomagol ; be|takar
+wrap	v	be|csomagol[in=ba,state] ; csomagol ; be|takar
 yell	v	kiabál[noobj] ; ordít[noobj]
 # --- WordNet's commonest lemmas by tagged senses, ranks 1546 to 2000
 able	adj	képes ; alkalmas
@@ -2640,7 +2640,7 @@ fake	adj	hamis ; hamisított
 familiar	adj	ismerős ; ismert ; bizalmas
 familiarity	n	jártasság ; bizalmasság
 fantasy	n	képzelet[képzeletek] ; ábránd[ábrándok] ; fantázia
-fasten	v	be|köt ; be|kapcsol
+fasten	v	be|köt[state] ; be|kapcsol
 fate	n	sors[sorsok,acc=sorsot] ; végzet[végzetek]
 favorable	adj	kedvező
 feast	n	lakoma ; ünnep[ünnepek]
@@ -3608,7 +3608,7 @@ bog	n	mocsár[mocsarak]
 bold	adj	merész ; bátor[bátrak] ; félkövér
 bolster	v	támogat ; alá|támaszt
 booking	n	foglalás[foglalások]
-book	v	le|foglal[for=ra] ; foglal
+book	v	le|foglal[for=ra,state] ; foglal
 boot	n	csizma[pair] ; bakancs[bakancsok] ; csomagtartó
 booth	n	fülke ; bódé ; stand
 bore	v	untat ; fúr
@@ -4094,8 +4094,8 @@ everywhere	adv	mindenhol ; mindenütt
 nobody	n	senki[front]
 no one	n	senki[front]
 smile	v	el|mosolyodik[noobj,at=ra]
-switch off	v	ki|kapcsol
-switch on	v	be|kapcsol
+switch off	v	ki|kapcsol[state]
+switch on	v	be|kapcsol[state]
 carefully	adv	óvatosan ; figyelmesen
 for a long time	adv	sokáig
 website	n	weboldal[weboldalak,acc=weboldalt,3sg=weboldala,on=n,to=ra]
@@ -5078,7 +5078,7 @@ run away	v	el|szalad[noobj,past=szaladt] ; el|menekül[noobj]
 hold on	v	vár[noobj]
 turn up	v	meg|jelenik[noobj] ; fel|hangosít
 put away	v	el|tesz
-plug in	v	be|dug
+plug in	v	be|dug[state]
 get in	v	be|száll[noobj]
 get out	v	ki|száll[noobj,of=bol]
 clean up	v	fel|takarít
@@ -5713,7 +5713,7 @@ scroll	v	görget
 zoom	v	nagyít
 edit	v	szerkeszt
 format	v	formáz
-block	v	el|zár ; blokkol
+block	v	el|zár[state] ; blokkol
 unsubscribe	v	le|iratkozik[noobj,from=rol]
 synchronize	v	szinkronizál
 sync	v	szinkronizál
@@ -8184,7 +8184,7 @@ lay down	v	le|tesz ; le|fektet[when=rule/law/principle/condition/guideline]
 leave behind	v	hátra|hagy ; ott|hagy
 let go	v	el|enged
 light up	v	ki|gyullad[noobj] ; meg|világít
-lock up	v	be|zár
+lock up	v	be|zár[state]
 pack up	v	össze|pakol ; össze|csomagol
 print out	v	ki|nyomtat
 round up	v	össze|gyűjt ; össze|szed ; fel|kerekít[when=number/figure/price/amount/total/sum]

@@ -94,6 +94,8 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
         s.keepsCopula = true;
       else if (n == "noobj" && pos == PartOfSpeech::verb)
         s.noObject = true;
+      else if (n == "state" && pos == PartOfSpeech::verb)
+        s.leavesState = true;
       else if (n == "person" &&
                (pos == PartOfSpeech::adjective || pos == PartOfSpeech::noun || pos == PartOfSpeech::verb))
         s.person = true;

@@ -728,6 +728,8 @@ class Generator {
   std::string directionPrefix(std::size_t particle) const;
   std::size_t placeBeforeVerb(std::size_t pos) const;
   const Sense* passOf(const VerbGroup& g) const;
+  bool leftInState(const VerbGroup& g) const;
+  void emitStateLeft(const VerbStem& stem, bool negative, bool past, Agreement a, std::size_t verb);
   bool noneSubject() const;
   std::string_view groupPart(const NounPhrase& np, int* person = nullptr, bool* plural = nullptr) const;
   std::optional<Case> placeOfParticle(std::size_t pos) const;
@@ -786,6 +788,7 @@ class Generator {
   bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
   std::size_t seemsComma_ = SIZE_MAX;       // the first word after "Úgy tűnt": a comma before it
   bool befalls_ = false;                   // "were injured": what befalls the subject, its pass= verb
+  bool stateLeft_ = false;                 // "is switched off": the state its act left, "ki van kapcsolva"
   std::string particlePrefix_;             // "stared out", "ran down the hill": the particle's
                                            // prefix on a verb without one ("kibámult", "lefutott")
   std::size_t resultState_ = SIZE_MAX;     // "tore open the letter": "open", unsaid
@@ -1399,6 +1402,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   // a verb of saying after a quotation says how it was said, unfinished: "– kérdezte az anyja"
   if (before_.saying && verb == roles_.verb.main) stem.prefix.clear();
   if (verb == roles_.verb.main && roles_.verb.futureOfBe && stem.lemma == "van") stem.lemma = "lesz";
+  if (stateLeft_ && verb == roles_.verb.main) {
+    emitStateLeft(stem, negative, past, a, verb);
+    return;
+  }
   if (before_.meanwhile && verb == roles_.verb.main)
     if (const std::string p = adverbialParticipleOf(stem); !p.empty()) {
       emit(stem.prefix + p, verb);  // "kiabálva", "felnézve"
@@ -1774,6 +1781,45 @@ const Sense* Generator::passOf(const VerbGroup& g) const {
   for (const Sense& s : t_[g.main].entry->senses)
     if (!s.note("pass").empty()) return &s;
   return nullptr;
+}
+
+// Whether a passive says the state its act left: a verb the lexicon marks so, in the simple
+// present or past, without a doer, a time or a question of when ("The gate was locked"; "was
+// locked at ten", "is being locked", "has been locked" are acts).
+bool Generator::leftInState(const VerbGroup& g) const {
+  if (!g.passive || g.main >= n_ || g.be >= g.main || g.have != n_ || g.future || !g.modal.empty() ||
+      g.imperative || t_[0].tag == PartOfSpeech::question || !t_[g.main].prefix.empty() ||
+      (g.main + 1 < n_ && (t_[g.main + 1].tag == PartOfSpeech::particle ||
+                           listed(kDirectionParticles, t_[g.main + 1].lower))))  // ("was locked out")
+    return false;
+  for (std::size_t k = g.be; k < n_; ++k) {
+    const Token& tk = t_[k];
+    const bool year = tk.tag == PartOfSpeech::number && k > 0 &&
+                      (t_[k - 1].lower == "in" || t_[k - 1].lower == "at" || t_[k - 1].lower == "since");
+    const bool timeNoun = tk.tag == PartOfSpeech::noun && tk.entry && !tk.entry->senses.empty() &&
+                          !tk.entry->senses.front().note("time").empty();
+    if (tk.lower == "being" || tk.lower == "by" || tk.lower == "ago" || tk.time || year || timeNoun ||
+        (listed(kTimeAdverbs, tk.lower) && tk.lower != "now"))
+      return false;
+  }
+  const Sense* s = coreSense(t_[g.main], sense(g.main));
+  return s && s->leavesState && !adverbialParticipleOf(VerbStem{s->word, "", ""}).empty();
+}
+
+// The state an act left, "van" with the verb's "-va" form: "ki van kapcsolva" after its prefix,
+// "zárva van" without one; negated "nincs kikapcsolva", "nem volt bezárva".
+void Generator::emitStateLeft(const VerbStem& stem, bool negative, bool past, Agreement a, std::size_t verb) {
+  a.definite = a.youObject = false;
+  const std::string state = adverbialParticipleOf(VerbStem{stem.lemma, "", ""});
+  const std::string be = conjugate(VerbStem{"van", "", ""}, past ? Tense::past : Tense::present, a);
+  if (negative) {
+    emit(!past && a.person == 3 ? (a.plural ? "nincsenek" : "nincs") : "nem " + be, verb);
+    emit(stem.prefix + state, verb);
+  } else if (stem.prefix.empty()) {
+    emit(state, verb), emit(be, verb);
+  } else {
+    emit(stem.prefix, verb), emit(be, verb), emit(state, verb);
+  }
 }
 
 // Where a place after a noun ends, when one starts at `pos` ("in the hat", "in Canada"); n_ if
@@ -4291,6 +4337,9 @@ std::vector<HungarianWord> Generator::run() {
   // "Three people were injured in the accident": no one's doing but what befell them, said
   // actively of them, "Három ember megsérült" (with "by" the doer is said: "megsebesítette")
   if (passOf(roles_.verb) != nullptr) befalls_ = true, roles_.verb.passive = false;
+  // "The light is switched off": no act but the state it left, the light's, "A lámpa ki van
+  // kapcsolva" ("was switched off at midnight" was done: "éjfélkor kikapcsolták")
+  if (leftInState(roles_.verb)) stateLeft_ = true, roles_.verb.passive = false;
   findSubject(roles_);
   agreeWithSubject(roles_);
   findObjects(roles_);

@@ -210,7 +210,7 @@ TEST(ConstructionsTest, AReflexiveIsMagaInItsPersonWithTheDefiniteVerb) {
 
 TEST(ConstructionsTest, FromOneTimeToAnotherIsTolIg) {
   EXPECT_EQ(hungarian("We work from Monday to Friday."), "Dolgozunk hétfőtől péntekig.");
-  EXPECT_EQ(hungarian("The room is booked from ten to twelve."), "A szobát lefoglalják tíztől tizenkettőig.");
+  EXPECT_EQ(hungarian("The room is booked from ten to twelve."), "A szoba le van foglalva tíztől tizenkettőig.");
   // between places the cases of going
   EXPECT_EQ(hungarian("We drove from Budapest to Vienna."), "Vezettünk Budapestről Bécsbe.");
   // a number of people
@@ -1093,8 +1093,8 @@ TEST(ConstructionsTest, InterestAndNegatedParticiples) {
   EXPECT_EQ(hungarian("He is interested in history."), "Érdeklődik a történelem iránt.");
   EXPECT_EQ(hungarian("I am not interested in football."), "Nem érdeklődöm a foci iránt.");
   EXPECT_EQ(hungarian("She was interested in the offer."), "Érdeklődött az ajánlat iránt.");
-  // a participle past "not" is still the passive's
-  EXPECT_EQ(hungarian("The door was not locked."), "Az ajtót nem zárták be.");
+  // a participle past "not" is still the passive's, here the state it left
+  EXPECT_EQ(hungarian("The door was not locked."), "Az ajtó nem volt bezárva.");
   EXPECT_EQ(hungarian("The shop is not open."), "A bolt nincs nyitva.");
 }
 
@@ -3138,6 +3138,16 @@ TEST(ConstructionsTest, AVerbWithoutItsObjectHasThePrefixOfAChangeCompletedInThe
   // what is done as a rule, or going on, is the plain verb
   EXPECT_EQ(hungarian("The bakery closes at six."), "A pékség hatkor zár.");
   EXPECT_EQ(hungarian("The milk is boiling."), "A tej forr.");
+}
+
+TEST(ConstructionsTest, APassiveOfAVerbThatLeavesAStateIsThatState) {
+  EXPECT_EQ(hungarian("The radio is switched off."), "A rádió ki van kapcsolva.");
+  EXPECT_EQ(hungarian("The gates were locked."), "A kapuk be voltak zárva.");
+  EXPECT_EQ(hungarian("The lamps are not switched on."), "A lámpák nincsenek bekapcsolva.");
+  // a time, a doer or a particle of its own make it the act
+  EXPECT_EQ(hungarian("The gate was locked at ten."), "A kaput tízkor zárták be.");
+  EXPECT_EQ(hungarian("The gate was locked by the guard."), "A kaput az őr bezárta.");
+  EXPECT_EQ(hungarian("The gate was locked yesterday."), "A kaput tegnap bezárták.");
 }
 
 }  // namespace
