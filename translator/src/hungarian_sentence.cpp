@@ -26,6 +26,11 @@ constexpr std::string_view kSpansOfTime[] = {"hour", "day",    "week",    "month
                                              "year", "decade", "weekend", "holiday"};
 // Particles of direction, which Hungarian says as the verb's prefix ("moved away": "elköltözött").
 constexpr std::string_view kDirectionParticles[] = {"away", "out", "off", "up", "down", "back"};
+// Acts that leave their object in a state said after it: "pushed the door open", "painted the
+// wall white", "wipe it clean".
+constexpr std::string_view kActsWithResult[] = {"push",  "pull", "kick",  "force", "slam",   "swing",
+                                                "throw", "paint", "wipe", "wash",  "scrub",  "dye",
+                                                "colour", "color", "polish", "rub", "sweep", "brush"};
 // Adverbs that say how much of an adjective: "very cold", "too late", "so tired".
 constexpr std::string_view kDegreeAdverbs[] = {"very", "too", "so", "quite", "really", "rather"};
 // Adverbs of the whole sentence that open it as a time does.
@@ -745,6 +750,8 @@ class Generator {
   bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
   bool closedBefore(std::size_t pos) const;
   bool stateAfterObject(std::size_t k) const;
+  std::string resultWord(std::size_t k) const;
+  std::optional<VerbStem> verbOfResult(std::size_t k) const;
   std::string keptStateWord(std::size_t k) const;
   std::size_t ageLimitEnd(const NounPhrase& np) const;  // "children under twelve"
   std::size_t compassAfter(const NounPhrase& np) const;  // "villages in the north"
@@ -793,6 +800,7 @@ class Generator {
                                            // prefix on a verb without one ("kibámult", "lefutott")
   std::size_t resultState_ = SIZE_MAX;     // "tore open the letter": "open", unsaid
   std::size_t keptState_ = SIZE_MAX;       // "left the rates unchanged": "változatlanul"
+  std::size_t resultAfter_ = SIZE_MAX;     // "painted the wall white": "fehérre", before the verb
   bool measuredChange_ = false;            // "dropped eight percent": no object, the verb's own
   bool requestFollows_ = false;            // ... and the one asked is said in that clause
   std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
@@ -1376,6 +1384,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     if (v.lemma == "pretend" && verb == roles_.verb.main && verb + 1 == n_ && !roles_.object)
       emit("\xC3\xBAgy", verb), stem.lemma = "tesz", stem.prefix.clear(), a.definite = false;
     if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
+    // the state it left stands where the prefix would ("fehérre festette"), or is the verb's
+    // own ("pushed the door open": "kinyitotta")
+    if (verb == roles_.verb.main && resultAfter_ < n_)
+      stem = verbOfResult(resultAfter_).value_or(VerbStem{stem.lemma, "", stem.past});
   } else if (auto p = plainSense(v, sense(verb))) {
     stem.lemma = *p;
   } else {
@@ -2021,9 +2033,11 @@ void Generator::findObjects(ClauseRoles& r) {
   }
   // "left the rates unchanged", "keep him warm": the state the object is left or kept in, said
   // as a manner (the verb's sense is the one without a prefix, "hagyta", not "elhagyta")
-  if (const std::size_t state = object->end; t_[mainVerb].leavesInState && stateAfterObject(state)) {
+  if (const std::size_t state = object->end; t_[mainVerb].leavesInState && stateAfterObject(state))
     keptState_ = state;
-  }
+  else if (state < n_ && t_[state].tag == PartOfSpeech::adjective && listed(kActsWithResult, t_[mainVerb].lemma) &&
+           stateAfterObject(state))
+    resultAfter_ = state;  // "painted the wall white": what it made of it, "fehérre festette"
   // "have risen twelve percent": the amount of a change, "tizenkét százalékkal", no object
   if (listed(kChangesOfAmount, t_[mainVerb].lemma) && t_[object->begin].tag == PartOfSpeech::number &&
       listed(kMeasuresOfChange, t_[object->head].lemma)) {
@@ -2065,7 +2079,8 @@ void Generator::findObjects(ClauseRoles& r) {
   const bool givesTo = verbSense && verbSense->note("to") == "nak";
   const bool timeAfter = object->end < n_ && countsTimeFrom(object->end);
   if ((object->pronoun || givesTo) && !timeAfter && !timesOver(t_, object->end) && keptState_ != object->end &&
-      !t_[object->end - 1].pauseAfter && object->end < n_ && startsNounPhrase(object->end) &&
+      resultAfter_ != object->end && !t_[object->end - 1].pauseAfter && object->end < n_ &&
+      startsNounPhrase(object->end) &&
       t_[object->end].tag != PartOfSpeech::pronoun && t_[object->end].tag != PartOfSpeech::adverb) {
     r.indirect = object;
     object = readNounPhrase(r.indirect->end);
@@ -3232,6 +3247,11 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
                                !(roles_.object && roles_.object->pronoun) &&  // ("tartsa őt melegen")
                                !(keptState_ + 1 < n_ && (t_[keptState_ + 1].lower == "and" || t_[keptState_ + 1].lower == "or"));
     if (stateNearVerb && !g.imperative) emit(keptStateWord(keptState_), keptState_), done_[keptState_] = true;
+    // "Fehérre festette a falat", "Törölje tisztára", "Nem festette fehérre"
+    const bool resultNearVerb = resultAfter_ < n_ && !done_[resultAfter_];
+    if (resultNearVerb && verbOfResult(resultAfter_)) done_[resultAfter_] = true;
+    if (resultNearVerb && !done_[resultAfter_] && !g.imperative && !g.negative)
+      emit(resultWord(resultAfter_), resultAfter_), done_[resultAfter_] = true;
     if (objectClausePronoun_ && objectClauseCase_ && !caseAfterVerb)
       emit(demonstrative(false, false, *objectClauseCase_), g.main);
     else if (objectClausePronoun_ && !objectClauseCase_ && !prefixed)
@@ -3241,6 +3261,8 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
              g.imperative, roles_.agreement, g.modal);
     if (feelsOneself()) emit(reflexiveOf(roles_.agreement, g.imperative, before_.formal), g.main);
     if (stateNearVerb && g.imperative) emit(keptStateWord(keptState_), keptState_), done_[keptState_] = true;
+    if (resultNearVerb && !done_[resultAfter_])
+      emit(resultWord(resultAfter_), resultAfter_), done_[resultAfter_] = true;
     if (caseAfterVerb) emit(demonstrative(false, false, *objectClauseCase_), g.main);
     for (const std::size_t k : afterVerb)
       if (auto word = plainSense(t_[k], sense(k))) emit(*word, k), done_[k] = true;
@@ -3644,6 +3666,22 @@ bool Generator::stateAfterObject(std::size_t k) const {
   if (t.degree > 0 || t.pauseAfter || k + 1 == n_) return true;
   const PartOfSpeech next = t_[k + 1].tag;
   return next != PartOfSpeech::noun && next != PartOfSpeech::adjective && next != PartOfSpeech::name;
+}
+
+// The state an act left its object in, as the adjective's "-ra/-re": "fehérre", "tisztára".
+std::string Generator::resultWord(std::size_t k) const {
+  const Sense* s = coreSense(t_[k], sense(k));
+  const std::string word = s ? s->word : plainSense(t_[k], sense(k)).value_or(t_[k].written);
+  return inflectNoun(s ? stemOfSense(*s) : NounStem{word, "", "", "", "", "", "", -1}, false, {}, Case::sublative);
+}
+
+// The verb that says the state an act left, where the state is no word of its own but a
+// predicate ("pushed the door open": "kinyitotta", "kicked it shut": "becsukta").
+std::optional<VerbStem> Generator::verbOfResult(std::size_t k) const {
+  const Sense* s = coreSense(t_[k], sense(k));
+  if (!s || !s->keepsCopula) return std::nullopt;
+  if (t_[k].lemma == "open") return VerbStem{"nyit", "ki", ""};
+  return VerbStem{"csuk", "be", ""};
 }
 
 // The state after "leave" or "keep" as Hungarian says it: a predicate of its own ("nyitva",

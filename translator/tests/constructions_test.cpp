@@ -3150,5 +3150,13 @@ TEST(ConstructionsTest, APassiveOfAVerbThatLeavesAStateIsThatState) {
   EXPECT_EQ(hungarian("The gate was locked yesterday."), "A kaput tegnap bezárták.");
 }
 
+TEST(ConstructionsTest, TheStateAnActLeavesItsObjectInStandsBeforeTheVerbInRa) {
+  EXPECT_EQ(hungarian("She painted the kitchen white."), "Fehérre festette a konyhát.");
+  EXPECT_EQ(hungarian("Wipe the window clean."), "Törölje tisztára az ablakot.");
+  // a state that is no word of its own is the verb that makes it
+  EXPECT_EQ(hungarian("He pushed the gate open."), "Kinyitotta a kaput.");
+  EXPECT_EQ(hungarian("When he pushed it open, it creaked."), "Amikor kinyitotta, recsegett.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
