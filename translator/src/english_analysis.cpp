@@ -2330,6 +2330,14 @@ void markPurposes(std::vector<Token>& toks) {
     static constexpr std::string_view kWillDo[] = {"promise", "agree", "swear", "hope", "pretend"};
     if (toks[i - 1].tag == PartOfSpeech::verb && listed(kWillDo, toks[i - 1].lemma))
       toks[i].purpose = toks[i].promised = true;
+    // "Leave the bread to cool": told what a thing is left to do by itself, the infinitive after
+    // "hagy" ("Hagyja a kenyeret kihűlni"), no purpose ("Leave the room to make a call" has one)
+    if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && toks[k - 1].lemma == "leave" &&
+        toks[k].tag != PartOfSpeech::pronoun && (k == 1 || toks[k - 2].pauseAfter || toks[k - 2].lower == "then") &&
+        !(i + 2 < toks.size() &&
+          (toks[i + 2].tag == PartOfSpeech::determiner || toks[i + 2].tag == PartOfSpeech::possessive ||
+           toks[i + 2].tag == PartOfSpeech::noun)))
+      toks[i].purpose = false, toks[i].leftToDo = toks[k - 1].leavesInState = true;
     if (i >= 2 && toks[i - 1].tag == PartOfSpeech::negation && toks[i - 2].tag == PartOfSpeech::verb &&
         toks[i - 2].lemma == "promise")  // ("promised never to tell")
       toks[i].purpose = toks[i].promised = true;

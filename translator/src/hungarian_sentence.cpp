@@ -3321,11 +3321,12 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
   if (pos > 0 && t_[pos - 1].lower == "not" && pos - 1 > roles_.verb.main && roles_.verb.main != n_)
     emit("nem", pos - 1);
   auto emitVerb = [&] {
-    if (const Sense* s = coreSense(verb, sense(pos + 1)))
-      emit((s->prefix.empty() && home ? std::string("haza") : s->prefix) +
-               infinitiveOf(VerbStem{s->word, s->prefix, ""}),
-           pos + 1);
-    else
+    if (const Sense* s = coreSense(verb, sense(pos + 1))) {
+      // ("Leave the paint to dry": what it is to become by itself, "megszáradni")
+      const VerbStem stem = t_[pos].leftToDo && !s->note("intr").empty() ? intransitiveOf(*s, true, VerbForm::base)
+                                                                          : VerbStem{s->word, s->prefix, ""};
+      emit((stem.prefix.empty() && home ? std::string("haza") : stem.prefix) + infinitiveOf(stem), pos + 1);
+    } else
       emit(plainSense(verb, sense(pos + 1)).value_or(verb.written), pos + 1,
            verb.entry || !verb.dictionarySenses.empty());
   };

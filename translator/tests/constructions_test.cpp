@@ -3158,5 +3158,12 @@ TEST(ConstructionsTest, TheStateAnActLeavesItsObjectInStandsBeforeTheVerbInRa) {
   EXPECT_EQ(hungarian("When he pushed it open, it creaked."), "Amikor kinyitotta, recsegett.");
 }
 
+TEST(ConstructionsTest, WhatAThingIsLeftToDoIsTheInfinitiveAfterHagy) {
+  EXPECT_EQ(hungarian("Leave the glue to dry."), "Hagyja a ragasztót megszáradni.");
+  EXPECT_EQ(hungarian("Then leave the soup to cool."), "Aztán hagyja a levest lehűlni.");
+  // leaving a place to do something is a purpose
+  EXPECT_NE(hungarian("Leave the room to make a call.").find("Hagyja el a szobát, hogy"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
