@@ -3709,6 +3709,7 @@ at last	adv	végre ; végül
 in fact	adv	valójában ; tulajdonképpen
 at once	adv	azonnal ; egyszerre
 at all	adv	egyáltalán
+at all times	adv	mindig
 # --- More of the first three thousand ranked lemmas
 classic	adj	klasszikus
 classic	n	klasszikus mű
