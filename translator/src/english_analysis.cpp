@@ -821,6 +821,7 @@ class ReadingChooser {
   bool perfectBefore(std::size_t i) const;
   bool secondPredicateAt(std::size_t i) const;
   bool afterCopula(std::size_t i) const;
+  bool keptAt(std::size_t i) const;
   bool demonstrativeSubjectBefore(std::size_t i) const;
   // The noun phrase ending before `i` follows the auxiliary opening a question ("Does your
   // brother ...", "When can the children ..."), so `i` is its verb.
@@ -1239,6 +1240,13 @@ void ReadingChooser::choose(std::size_t i) {
             e && std::any_of(e->senses.begin(), e->senses.end(),
                              [](const lexicon::Sense& s) { return !s.note("pass").empty(); }))
           best = &r;
+  // "keep the windows closed", "be kept closed": the state kept, the adjective that says it
+  // with "van" ("zárva tartani"), where the lexicon has one
+  if (best->tag == PartOfSpeech::verb && keptAt(i))
+    for (const Reading& r : rs)
+      if (const lexicon::Entry* e = r.tag == PartOfSpeech::adjective ? core_.find(r.lemma, r.tag) : nullptr;
+          e && !e->senses.empty() && e->senses.front().keepsCopula)
+        best = &r;
   t.lemma = best->lemma;
   t.tag = best->tag;
   t.form = best->form;
@@ -1359,6 +1367,17 @@ bool ReadingChooser::afterCopula(std::size_t i) const {
                    (toks_[k - 1].tag == PartOfSpeech::adverb && !toks_[k - 1].time)))
     --k;
   return k > 0 && toks_[k - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks_[k - 1].lower);
+}
+
+// The word at i says the state something is kept in: right after "kept" ("should be kept
+// closed"), or after "keep" and its object ("Keep the windows closed").
+bool ReadingChooser::keptAt(std::size_t i) const {
+  std::size_t k = i;
+  while (k > 0 && i - k < 4 &&
+         (toks_[k - 1].tag == PartOfSpeech::noun || toks_[k - 1].tag == PartOfSpeech::determiner ||
+          toks_[k - 1].tag == PartOfSpeech::possessive || toks_[k - 1].tag == PartOfSpeech::adjective))
+    --k;
+  return k > 0 && toks_[k - 1].tag == PartOfSpeech::verb && toks_[k - 1].lemma == "keep";
 }
 
 // A form of "have" as the auxiliary of the verb at i, past the adverbs and the negation between

@@ -800,6 +800,7 @@ class Generator {
                                            // prefix on a verb without one ("kibámult", "lefutott")
   std::size_t resultState_ = SIZE_MAX;     // "tore open the letter": "open", unsaid
   std::size_t keptState_ = SIZE_MAX;       // "left the rates unchanged": "változatlanul"
+  std::string keptPrefix_;                 // ... said where the verb's prefix stands: "zárva "
   std::size_t resultAfter_ = SIZE_MAX;     // "painted the wall white": "fehérre", before the verb
   bool measuredChange_ = false;            // "dropped eight percent": no object, the verb's own
   bool requestFollows_ = false;            // ... and the one asked is said in that clause
@@ -1408,8 +1409,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   if (stem.prefix.empty() && homePrefix_ && verb == roles_.verb.main && !infinitiveAfter)
     stem.prefix = "haza";
   if (stem.prefix.empty() && verb == roles_.verb.main && !infinitiveAfter) stem.prefix = particlePrefix_;
-  // "Tartsa zárva az ablakokat", "nyitva hagyta az ajtót": the state the object is kept in
-  // stands where a prefix does, written apart (and "hagy" without its "el")
+  // "Tartsa zárva az ablakokat", "nyitva hagyta az ajtót", "zárva kell tartani": the state the
+  // object is kept in stands where a prefix does, written apart (and "hagy" without its "el")
+  if (verb == roles_.verb.main && !keptPrefix_.empty()) stem.prefix = keptPrefix_;
   if (stem.prefix.empty()) stem.prefix = v.prefix;  // "kiszaladt"
   // a verb of saying after a quotation says how it was said, unfinished: "– kérdezte az anyja"
   if (before_.saying && verb == roles_.verb.main) stem.prefix.clear();
@@ -1961,6 +1963,8 @@ void Generator::findObjects(ClauseRoles& r) {
   if (verbSense && !verbSense->note("obj").empty()) r.objectCase = caseNamed(verbSense->note("obj"));
   if (r.verb.passive) {
     findAgent(r);
+    // "should be kept closed": the state the subject is kept in, "zárva kell tartani"
+    if (t_[mainVerb].lemma == "keep" && stateAfterObject(afterVerb)) keptState_ = afterVerb;
     return;
   }
   if (linkedPredicate() != n_) return;  // "remained closed": a state, no object
@@ -3246,7 +3250,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     const bool stateNearVerb = keptState_ < n_ && !done_[keptState_] && !g.negative &&
                                !(roles_.object && roles_.object->pronoun) &&  // ("tartsa őt melegen")
                                !(keptState_ + 1 < n_ && (t_[keptState_ + 1].lower == "and" || t_[keptState_ + 1].lower == "or"));
-    if (stateNearVerb && !g.imperative) emit(keptStateWord(keptState_), keptState_), done_[keptState_] = true;
+    if (stateNearVerb) keptPrefix_ = keptStateWord(keptState_) + " ", done_[keptState_] = true;
     // "Fehérre festette a falat", "Törölje tisztára", "Nem festette fehérre"
     const bool resultNearVerb = resultAfter_ < n_ && !done_[resultAfter_];
     if (resultNearVerb && verbOfResult(resultAfter_)) done_[resultAfter_] = true;
@@ -3260,7 +3264,6 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
              g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
     if (feelsOneself()) emit(reflexiveOf(roles_.agreement, g.imperative, before_.formal), g.main);
-    if (stateNearVerb && g.imperative) emit(keptStateWord(keptState_), keptState_), done_[keptState_] = true;
     if (resultNearVerb && !done_[resultAfter_])
       emit(resultWord(resultAfter_), resultAfter_), done_[resultAfter_] = true;
     if (caseAfterVerb) emit(demonstrative(false, false, *objectClauseCase_), g.main);
