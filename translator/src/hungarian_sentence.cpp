@@ -703,7 +703,7 @@ class Generator {
   }
   std::size_t linkedPredicate() const;
   bool feelsOneself() const;
-  bool forbidden() const;
+  std::string_view permission() const;
   std::size_t closedTo() const;
   void emitLinkedPredicate(std::size_t p);
   std::size_t emitPassiveSubject();
@@ -2134,16 +2134,18 @@ std::size_t Generator::linkedPredicate() const {
 }
 
 // "Parking is not allowed here", "Smoking is not permitted": an activity that is not allowed is
-// "tilos" ("A dohányzás tilos az épületben"), its noun the subject as it stands.
-bool Generator::forbidden() const {
+// "tilos" ("A dohányzás tilos az épületben"), one that is "megengedett" ("A fényképezés
+// megengedett"), its noun the subject as it stands; empty where the passive is no such rule.
+std::string_view Generator::permission() const {
   const VerbGroup& g = roles_.verb;
-  if (!g.passive || !g.negative || g.main >= n_ || !roles_.subject || roles_.subject->pronoun ||
-      !g.modal.empty() || g.future)
-    return false;
+  if (!g.passive || g.main >= n_ || !roles_.subject || roles_.subject->pronoun || !g.modal.empty() || g.future)
+    return {};
+  static constexpr std::string_view kActivities[] = {"photography", "admission", "access"};
   const std::string& verb = t_[g.main].lemma;
   const Token& head = t_[roles_.subject->head];
-  return (verb == "allow" || verb == "permit") && head.lower.size() > 4 && head.lower.ends_with("ing") &&
-         !head.plural;
+  const bool activity = (head.lower.size() > 4 && head.lower.ends_with("ing")) || listed(kActivities, head.lemma);
+  if ((verb != "allow" && verb != "permit") || !activity || head.plural) return {};
+  return g.negative ? "tilos" : "megengedett";
 }
 
 // "I feel tired" is how the person feels, not how a thing seems: "fáradtnak érzem magam", the
@@ -3178,8 +3180,8 @@ void Generator::emitBeforeVerb() {
 std::size_t Generator::emitVerbGroup(std::size_t pos) {
   const VerbGroup& g = roles_.verb;
   if (g.possession) return emitPossession();
-  if (forbidden()) {
-    emit("tilos", g.main);
+  if (const std::string_view rule = permission(); !rule.empty()) {
+    emit(std::string(rule), g.main);
     return g.main + 1;
   }
   if (g.copula) return emitCopula(pos);
@@ -4120,7 +4122,7 @@ std::size_t Generator::emitPart(std::size_t pos) {
 // The subject in its place: a passive's as the object, an owner's or one who must in the dative.
 std::size_t Generator::emitSubject() {
   const ClauseRoles& r = roles_;
-  if (r.verb.passive && !forbidden()) return emitPassiveSubject();
+  if (r.verb.passive && permission().empty()) return emitPassiveSubject();
   // "Anna, close the door": the one addressed, a comma after ("Anna, csukd be az ajtót")
   if (r.verb.imperative) {
     emitNounPhrase(*r.subject, Case::nominative);

@@ -1538,6 +1538,9 @@ TEST(ConstructionsTest, AnActivityNotAllowedIsTilos) {
   // not of a thing, nor of what is allowed
   EXPECT_EQ(hungarian("Dogs are not allowed in the shop.").find("tilos"), std::string::npos);
   EXPECT_EQ(hungarian("Smoking is allowed outside.").find("tilos"), std::string::npos);
+  // what is allowed is "megengedett"; so are activities named without "-ing"
+  EXPECT_EQ(hungarian("Camping is allowed."), "A kempingezés megengedett.");
+  EXPECT_EQ(hungarian("Photography is not permitted."), "A fényképezés tilos.");
 }
 
 TEST(ConstructionsTest, HavingNoThingIsNincs) {
