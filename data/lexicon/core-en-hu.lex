@@ -1296,7 +1296,7 @@ stake	n	tét[tétek] ; karó ; részesedés
 stall	n	stand[standok,3sg=standja] ; bódé
 stall	v	le|fullad[noobj] ; halogat
 stick	n	bot[botok,3sg=botja] ; pálca
-stick	v	ragaszt ; ragad[noobj] ; szúr
+stick	v	ragaszt ; ragad[noobj,pass=be|ragad] ; szúr
 stimulate	v	serkent ; ösztönöz
 stir	v	kever ; meg|kever ; mozdul[noobj]
 suffering	n	szenvedés[szenvedések]
@@ -1792,7 +1792,7 @@ curl	n	fürt[fürtök]
 current	n	áram[áramok] ; áramlat[áramlatok]
 current	adj	jelenlegi ; mostani ; aktuális
 damage	n	kár[károk] ; sérülés[sérülések]
-damage	v	meg|rongál ; károsít
+damage	v	meg|rongál[pass=meg|sérül] ; károsít
 danger	n	veszély[veszélyek]
 darkness	n	sötétség
 decision	n	döntés[döntések] ; határozat[határozatok]
