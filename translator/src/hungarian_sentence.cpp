@@ -734,6 +734,7 @@ class Generator {
   std::size_t placeBeforeVerb(std::size_t pos) const;
   const Sense* passOf(const VerbGroup& g) const;
   bool leftInState(const VerbGroup& g) const;
+  bool actFrom(std::size_t k) const;
   void emitStateLeft(const VerbStem& stem, bool negative, bool past, Agreement a, std::size_t verb);
   bool noneSubject() const;
   std::string_view groupPart(const NounPhrase& np, int* person = nullptr, bool* plural = nullptr) const;
@@ -1806,7 +1807,15 @@ bool Generator::leftInState(const VerbGroup& g) const {
       (g.main + 1 < n_ && (t_[g.main + 1].tag == PartOfSpeech::particle ||
                            listed(kDirectionParticles, t_[g.main + 1].lower))))  // ("was locked out")
     return false;
-  for (std::size_t k = g.be; k < n_; ++k) {
+  if (actFrom(g.be)) return false;
+  const Sense* s = coreSense(t_[g.main], sense(g.main));
+  return s && s->leavesState && !adverbialParticipleOf(VerbStem{s->word, "", ""}).empty();
+}
+
+// Whether the words from `k` on make a passive an act, not a state: a doer ("by"), its going on
+// ("being"), or a time ("at ten", "in 2010", "yesterday", "two days ago", "every year").
+bool Generator::actFrom(std::size_t k) const {
+  for (; k < n_; ++k) {
     const Token& tk = t_[k];
     const bool year = tk.tag == PartOfSpeech::number && k > 0 &&
                       (t_[k - 1].lower == "in" || t_[k - 1].lower == "at" || t_[k - 1].lower == "since");
@@ -1814,10 +1823,9 @@ bool Generator::leftInState(const VerbGroup& g) const {
                           !tk.entry->senses.front().note("time").empty();
     if (tk.lower == "being" || tk.lower == "by" || tk.lower == "ago" || tk.time || year || timeNoun ||
         (listed(kTimeAdverbs, tk.lower) && tk.lower != "now"))
-      return false;
+      return true;
   }
-  const Sense* s = coreSense(t_[g.main], sense(g.main));
-  return s && s->leavesState && !adverbialParticipleOf(VerbStem{s->word, "", ""}).empty();
+  return false;
 }
 
 // The state an act left, "van" with the verb's "-va" form: "ki van kapcsolva" after its prefix,
@@ -4381,6 +4389,11 @@ std::vector<HungarianWord> Generator::run() {
   // "Three people were injured in the accident": no one's doing but what befell them, said
   // actively of them, "Három ember megsérült" (with "by" the doer is said: "megsebesítette")
   if (passOf(roles_.verb) != nullptr) befalls_ = true, roles_.verb.passive = false;
+  // ("The car is damaged", "He is injured": the state is what befell, "Az autó megsérült";
+  // "are injured every year" befalls again and again, "évente megsérül")
+  if (befalls_ && !roles_.verb.past && roles_.verb.have == n_ && !roles_.verb.future && roles_.verb.modal.empty() &&
+      !roles_.verb.imperative && !actFrom(roles_.verb.be))
+    roles_.verb.past = true;
   // "The light is switched off": no act but the state it left, the light's, "A lámpa ki van
   // kapcsolva" ("was switched off at midnight" was done: "éjfélkor kikapcsolták")
   if (leftInState(roles_.verb)) stateLeft_ = true, roles_.verb.passive = false;

@@ -2710,6 +2710,11 @@ TEST(ConstructionsTest, WhatBefellAPassivesSubjectIsSaidActivelyOfIt) {
   EXPECT_EQ(hungarian("He was injured by a falling tree.").find("megsérült"), std::string::npos);
   // the adjective before a noun stays the state
   EXPECT_EQ(hungarian("The injured player is unlikely to recover.").find("A sérült játékos"), 0u);
+  // a present without a time is the state it left, said as what befell
+  EXPECT_EQ(hungarian("The bike is damaged."), "A bicikli megsérült.");
+  EXPECT_EQ(hungarian("The lift is stuck."), "A lift beragadt.");
+  EXPECT_EQ(hungarian("Many cars are damaged every winter.").find("megsérültek"), std::string::npos)
+      << "what befalls again and again stays the present";
 }
 
 TEST(ConstructionsTest, NobodysSemStandsRightBeforeTheVerbWhosePrefixFollows) {
