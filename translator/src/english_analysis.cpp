@@ -1895,7 +1895,10 @@ void infinitivesAfterLetting(std::vector<Token>& toks) {
         (toks[v - 1].tag != PartOfSpeech::noun && toks[v - 1].tag != PartOfSpeech::pronoun))
       continue;
     if (toks[v].tag != PartOfSpeech::verb || toks[v].form != VerbForm::base || toks[v].words != 1) continue;
-    toks.insert(toks.begin() + std::ptrdiff_t(v), impliedWord("to", PartOfSpeech::preposition, toks[v].word));
+    Token to = impliedWord("to", PartOfSpeech::preposition, toks[v].word);
+    // (what a thing is let do is what it becomes by itself: "hagyja megszáradni")
+    to.leftToDo = let.lemma == "let" && toks[v - 1].tag == PartOfSpeech::noun;
+    toks.insert(toks.begin() + std::ptrdiff_t(v), to);
   }
 }
 

@@ -3335,9 +3335,13 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
     emit("nem", pos - 1);
   auto emitVerb = [&] {
     if (const Sense* s = coreSense(verb, sense(pos + 1))) {
-      // ("Leave the paint to dry": what it is to become by itself, "megszáradni")
-      const VerbStem stem = t_[pos].leftToDo && !s->note("intr").empty() ? intransitiveOf(*s, true, VerbForm::base)
-                                                                          : VerbStem{s->word, s->prefix, ""};
+      // ("Leave the paint to dry": what it is to become by itself, "megszáradni"; "dry out":
+      // its particle the prefix, "kiszáradni")
+      VerbStem stem = t_[pos].leftToDo && !s->note("intr").empty() ? intransitiveOf(*s, true, VerbForm::base)
+                                                                    : VerbStem{s->word, s->prefix, ""};
+      if (const std::size_t p = pos + 2; t_[pos].leftToDo && p < n_ && !done_[p] &&
+                                         t_[p].tag == PartOfSpeech::adverb && listed(kDirectionParticles, t_[p].lower))
+        stem.prefix = directionPrefix(p), done_[p] = true;
       emit((stem.prefix.empty() && home ? std::string("haza") : stem.prefix) + infinitiveOf(stem), pos + 1);
     } else
       emit(plainSense(verb, sense(pos + 1)).value_or(verb.written), pos + 1,

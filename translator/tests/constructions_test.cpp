@@ -3172,6 +3172,10 @@ TEST(ConstructionsTest, TheStateAnActLeavesItsObjectInStandsBeforeTheVerbInRa) {
 TEST(ConstructionsTest, WhatAThingIsLeftToDoIsTheInfinitiveAfterHagy) {
   EXPECT_EQ(hungarian("Leave the glue to dry."), "Hagyja a ragasztót megszáradni.");
   EXPECT_EQ(hungarian("Then leave the soup to cool."), "Aztán hagyja a levest lehűlni.");
+  // so what a thing is let do, with its particle as the prefix; people are let do as they do
+  EXPECT_EQ(hungarian("Let the glue dry."), "Hagyja a ragasztót megszáradni.");
+  EXPECT_EQ(hungarian("Do not let the bread dry out."), "Ne hagyja a kenyeret kiszáradni.");
+  EXPECT_EQ(hungarian("Let the boys play."), "Hagyja a fiúkat játszani.");
   // leaving a place to do something is a purpose
   EXPECT_NE(hungarian("Leave the room to make a call.").find("Hagyja el a szobát, hogy"), std::string::npos);
 }
