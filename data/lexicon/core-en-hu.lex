@@ -1475,7 +1475,7 @@ flock	n	nyáj[nyájak] ; csapat[csapatok]
 formation	n	képződés ; alakulat[alakulatok]
 formula	n	képlet[képletek] ; formula
 foul	adj	undorító ; szabálytalan
-freeze	v	fagy[noobj] ; meg|fagy[noobj] ; le|fagyaszt ; le|fagy[noobj,when=screen/computer/phone/laptop/app/system/program/browser]
+freeze	v	fagy[noobj,pass=be|fagy] ; meg|fagy[noobj] ; le|fagyaszt ; le|fagy[noobj,when=screen/computer/phone/laptop/app/system/program/browser]
 future	n	jövő[jövők]
 future	adj	jövőbeli ; jövendő
 gather	v	gyűjt[intr=gyülekezik] ; össze|gyűlik

@@ -2713,6 +2713,7 @@ TEST(ConstructionsTest, WhatBefellAPassivesSubjectIsSaidActivelyOfIt) {
   // a present without a time is the state it left, said as what befell
   EXPECT_EQ(hungarian("The bike is damaged."), "A bicikli megsérült.");
   EXPECT_EQ(hungarian("The lift is stuck."), "A lift beragadt.");
+  EXPECT_EQ(hungarian("The river was frozen."), "A folyó befagyott.");
   EXPECT_EQ(hungarian("Many cars are damaged every winter.").find("megsérültek"), std::string::npos)
       << "what befalls again and again stays the present";
 }
