@@ -914,7 +914,8 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   // "a lot of tourists visited": "sok turista"; "all the students were": "minden diák volt"
   for (std::size_t m = np.begin; m < head; ++m)
     if (countsItsNoun(t_[m]) || t_[m].tag == PartOfSpeech::number ||
-        (t_[m].tag == PartOfSpeech::determiner && listed(kSingularAfter, t_[m].lower)))
+        (t_[m].tag == PartOfSpeech::determiner && listed(kSingularAfter, t_[m].lower)) ||
+        (t_[m].lower == "some" && t_[head].plural))  // "some passengers were": "néhány utas volt"
       np.plural = false;
   // "the price of petrol": "a benzin ára", the owner first and the head possessed by it; so too
   // the place a superlative ranks in ("the best hotel in the city": "a város legjobb szállodája")
@@ -1190,7 +1191,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         if (k + 1 < own) emit("a", k);
       } else if (d == "every" || d == "each" || d == "all")
         emit("minden", k), countable = false;
-      else if (d == "several" || (d == "some" && np.plural))
+      else if (d == "several" || (d == "some" && t_[np.head].plural))
         emit("n\xC3\xA9h\xC3\xA1ny", k), countable = false;
       else if (d == "any" || d == "some")
         countable = false;  // "Van pénzed?", "Nincs időm": Hungarian says no quantity

@@ -359,6 +359,8 @@ TEST(ConstructionsTest, TimeAndQuantity) {
   EXPECT_EQ(hungarian("I don't have any time."), "Nincs időm.");
   EXPECT_EQ(hungarian("There are many people in the park."), "Sok ember van a parkban.");
   EXPECT_EQ(hungarian("A lot of tourists visited the lake."), "Sok turista meglátogatta a tavat.");
+  // so does "néhány", and the verb agrees with it
+  EXPECT_EQ(hungarian("Some passengers were injured."), "Néhány utas megsérült.");
 }
 
 TEST(ConstructionsTest, ASpanCountedFromAnotherTimeTakesInstrumentalBeforeTheVerb) {
