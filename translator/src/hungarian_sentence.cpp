@@ -1803,20 +1803,28 @@ const Sense* Generator::passOf(const VerbGroup& g) const {
 // present or past, without a doer, a time or a question of when ("The gate was locked"; "was
 // locked at ten", "is being locked", "has been locked" are acts).
 bool Generator::leftInState(const VerbGroup& g) const {
+  // ("the room that was booked": the relative word is the act's object, "amelyet lefoglaltak")
   if (!g.passive || g.main >= n_ || g.be >= g.main || g.have != n_ || g.future || !g.modal.empty() ||
-      g.imperative || t_[0].tag == PartOfSpeech::question || !t_[g.main].prefix.empty() ||
+      g.imperative || t_[0].tag == PartOfSpeech::question || before_.relativeObject ||
+      !t_[g.main].prefix.empty() ||
       (g.main + 1 < n_ && (t_[g.main + 1].tag == PartOfSpeech::particle ||
                            listed(kDirectionParticles, t_[g.main + 1].lower))))  // ("was locked out")
     return false;
+  // ("will be locked": a prefix drops the future's "fog", but not the act)
+  for (std::size_t k = g.firstAux; k < g.main; ++k)
+    if (t_[k].tag == PartOfSpeech::modal) return false;
   if (actFrom(g.be)) return false;
   const Sense* s = coreSense(t_[g.main], sense(g.main));
   return s && s->leavesState && !adverbialParticipleOf(VerbStem{s->word, "", ""}).empty();
 }
 
 // Whether the words from `k` on make a passive an act, not a state: a doer ("by"), its going on
-// ("being"), or a time ("at ten", "in 2010", "yesterday", "two days ago", "every year").
+// ("being"), a time ("at ten", "in 2010", "yesterday", "two days ago", "every year") or how
+// often ("twice").
 bool Generator::actFrom(std::size_t k) const {
+  static constexpr std::string_view kTimesOfAnAct[] = {"last night", "earlier", "recently", "once", "twice", "again"};
   for (; k < n_; ++k) {
+    if (listed(kTimesOfAnAct, t_[k].lower) || howManyTimes(t_, k)) return true;
     const Token& tk = t_[k];
     const bool year = tk.tag == PartOfSpeech::number && k > 0 &&
                       (t_[k - 1].lower == "in" || t_[k - 1].lower == "at" || t_[k - 1].lower == "since");

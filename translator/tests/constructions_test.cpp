@@ -3162,6 +3162,10 @@ TEST(ConstructionsTest, APassiveOfAVerbThatLeavesAStateIsThatState) {
   EXPECT_EQ(hungarian("The gate was locked at ten."), "A kaput tízkor zárták be.");
   EXPECT_EQ(hungarian("The gate was locked by the guard."), "A kaput az őr bezárta.");
   EXPECT_EQ(hungarian("The gate was locked yesterday."), "A kaput tegnap bezárták.");
+  EXPECT_EQ(hungarian("The gate will be locked."), "A kaput bezárják.");
+  EXPECT_EQ(hungarian("The gate was locked twice."), "A kaput bezárták kétszer.");
+  EXPECT_NE(hungarian("The room that was booked is upstairs.").find("amelyet lefoglaltak"), std::string::npos)
+      << "a relative word that is the act's object";
 }
 
 TEST(ConstructionsTest, TheStateAnActLeavesItsObjectInStandsBeforeTheVerbInRa) {
