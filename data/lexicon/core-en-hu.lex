@@ -505,7 +505,7 @@ decide	v	dönt[noobj] ; el|dönt
 describe	v	le|ír[to=nak]
 enjoy	v	élvez
 explain	v	el|magyaráz[to=nak] ; magyaráz[to=nak]
-fill	v	meg|tölt[with=val] ; ki|tölt[when=form/questionnaire/survey/application/field/box/gap/blank] ; be|tölt[when=position/vacancy/post/role/job/seat]
+fill	v	meg|tölt[with=val,intr=meg|telik] ; ki|tölt[when=form/questionnaire/survey/application/field/box/gap/blank] ; be|tölt[when=position/vacancy/post/role/job/seat]
 finish	v	be|fejez
 hate	v	utál ; gyűlöl
 hurry	v	siet[noobj]
@@ -1023,7 +1023,7 @@ fight	v	harcol[noobj,for=ert] ; verekedik
 fine	adj	jó[jók] ; szép ; finom[finomak] ; szép[when=weather/day/morning/evening/afternoon/summer/view/example/building/house/work] ; finom[finomak,when=sand/powder/hair/dust/line/detail/balance/grain/food/wine/dining/mist/texture/salt/sugar] ; kitűnő[when=job/performance/player/actor/musician/teacher/singer/writer]
 fine	n	bírság[bírságok]
 flood	n	árvíz[árvizek] ; áradat[áradatok]
-flood	v	el|áraszt
+flood	v	el|áraszt[intr=ki|árad]
 focus	n	középpont[középpontok] ; fókusz[fókuszok]
 focus	v	összpontosít ; fókuszál
 gray	adj	szürke
@@ -1996,7 +1996,7 @@ mail	v	fel|ad ; el|küld
 marshal	v	rendez ; fel|sorakoztat
 mask	n	maszk[maszkok,3sg=maszkja] ; álarc[álarcok]
 mature	adj	érett ; felnőtt
-melt	v	olvad[noobj] ; meg|olvaszt ; el|olvad
+melt	v	olvad[noobj,intr=el|olvad] ; meg|olvaszt ; el|olvad
 memory	n	emlék[emlékek] ; emlékezet[emlékezetek] ; memória
 menace	n	fenyegetés[fenyegetések] ; veszély[veszélyek]
 military	adj	katonai
@@ -3195,7 +3195,7 @@ speck	n	szemcse ; porszem[porszemek]
 speculate	v	spekulál[noobj] ; találgat
 speculation	n	spekuláció ; találgatás
 spend	v	költ ; el|költ ; tölt ; tölt[when=time/day/week/hour/minute/month/year/evening/morning/afternoon/night/weekend/holiday/holidays/vacation/summer/winter/spring/autumn/christmas/easter/life/moment/childhood/decade/evenings/weekends]
-spill	v	ki|önt
+spill	v	ki|önt[intr=ki|ömlik]
 spoil	v	el|ront ; el|kényeztet
 sponsor	n	szponzor[szponzorok,person] ; támogató
 spy	n	kém[kémek,person]

@@ -3149,6 +3149,8 @@ TEST(ConstructionsTest, AVerbWithoutItsObjectHasThePrefixOfAChangeCompletedInThe
   // the prefixed verb orders its clause as any other does, its subject after
   EXPECT_EQ(hungarian("Yesterday the bakery closed."), "Tegnap bezárt a pékség.");
   EXPECT_EQ(hungarian("The towels dried quickly."), "A törölközők gyorsan megszáradtak.");
+  EXPECT_EQ(hungarian("The ice melted."), "A jég elolvadt.");
+  EXPECT_EQ(hungarian("The kitchen filled with smoke."), "A konyha megtelt füsttel.");
   // what is done as a rule, or going on, is the plain verb
   EXPECT_EQ(hungarian("The bakery closes at six."), "A pékség hatkor zár.");
   EXPECT_EQ(hungarian("The milk is boiling."), "A tej forr.");
