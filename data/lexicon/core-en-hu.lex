@@ -683,7 +683,7 @@ set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table] ; fel|állít[
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
 rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon]
-cover	v	be|takar[in=val,with=val] ; fed ; fedez[when=damage/cost/expense/loss/repair]
+cover	v	be|takar[in=val,with=val,state] ; fed ; fedez[when=damage/cost/expense/loss/repair]
 clear	v	ki|tisztít ; tisztáz ; el|áll[noobj,when=rain/shower] ; le|szed[when=table] ; el|takarít[when=snow/road/debris/rubble/path]
 clear	adj	világos ; tiszta ; tiszta[when=sky/water/air/day/night/weather/conscience/glass/skin/view] ; egyértelmű[when=majority/evidence/sign/message/answer/winner/difference/case/link/signal/rule/intention/picture/result/victory/lead/choice]
 lead	v	vezet ; él[when=life]
@@ -1134,7 +1134,7 @@ circle	v	kering[noobj] ; be|karikáz
 composition	n	összetétel ; fogalmazás[fogalmazások] ; zenemű[zeneművek]
 concentration	n	koncentráció ; összpontosítás
 conclusion	n	következtetés[következtetések] ; befejezés
-connect	v	csatlakoztat[to=hoz] ; össze|köt ; kapcsol
+connect	v	csatlakoztat[to=hoz,state] ; össze|köt ; kapcsol
 consider	v	meg|fontol ; tekint ; gondol
 continue	v	folytat[intr=folytatódik] ; folytatódik
 contrast	n	ellentét[ellentétek] ; kontraszt[kontrasztok]
@@ -1421,7 +1421,7 @@ declare	v	ki|jelent ; ki|hirdet
 deduction	n	levonás[levonások] ; következtetés[következtetések]
 defend	v	véd ; meg|véd
 delay	n	késés[késések] ; halasztás
-delay	v	késleltet ; el|halaszt
+delay	v	késleltet[pass=késik] ; el|halaszt
 deposit	n	előleg[előlegek] ; befizetés ; lerakódás
 deposit	v	be|fizet ; le|tesz
 derive	v	származtat ; ered[noobj]
@@ -2314,7 +2314,7 @@ assignment	n	feladat[feladatok] ; megbízás
 assimilate	v	be|olvaszt ; asszimilál
 assumption	n	feltételezés[feltételezések] ; feltevés
 assurance	n	biztosíték[biztosítékok] ; magabiztosság ; biztosítás
-attach	v	csatol ; hozzá|köt
+attach	v	csatol[state] ; hozzá|köt
 attitude	n	hozzáállás ; magatartás ; viselkedés
 attribute	n	tulajdonság[tulajdonságok] ; jellemző
 attribute	v	tulajdonít
@@ -4292,7 +4292,7 @@ screwdriver	n	csavarhúzó
 charger	n	töltő
 keyboard	n	billentyűzet[billentyűzetek]
 printer	n	nyomtató
-install	v	telepít[perf=fel] ; fel|szerel
+install	v	telepít[perf=fel,state] ; fel|szerel
 download	v	le|tölt
 upload	v	fel|tölt
 select	v	ki|választ

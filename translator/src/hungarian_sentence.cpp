@@ -4402,10 +4402,12 @@ std::vector<HungarianWord> Generator::run() {
   // "Three people were injured in the accident": no one's doing but what befell them, said
   // actively of them, "Három ember megsérült" (with "by" the doer is said: "megsebesítette")
   if (passOf(roles_.verb) != nullptr) befalls_ = true, roles_.verb.passive = false;
-  // ("The car is damaged", "He is injured": the state is what befell, "Az autó megsérült";
-  // "are injured every year" befalls again and again, "évente megsérül")
+  // ("The car is damaged", "He is injured": the state is what befell, done, "Az autó megsérült";
+  // "are injured every year" befalls again and again, "évente megsérül"; "is delayed" goes on,
+  // "késik", a verb without a prefix)
   if (befalls_ && !roles_.verb.past && roles_.verb.have == n_ && !roles_.verb.future && roles_.verb.modal.empty() &&
-      !roles_.verb.imperative && !actFrom(roles_.verb.be))
+      !roles_.verb.imperative && !actFrom(roles_.verb.be) &&
+      passOf(VerbGroup{.main = roles_.verb.main, .passive = true})->note("pass").find('|') != std::string_view::npos)
     roles_.verb.past = true;
   // "The light is switched off": no act but the state it left, the light's, "A lámpa ki van
   // kapcsolva" ("was switched off at midnight" was done: "éjfélkor kikapcsolták")

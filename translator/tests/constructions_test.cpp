@@ -2716,6 +2716,8 @@ TEST(ConstructionsTest, WhatBefellAPassivesSubjectIsSaidActivelyOfIt) {
   EXPECT_EQ(hungarian("The bike is damaged."), "A bicikli megsérült.");
   EXPECT_EQ(hungarian("The lift is stuck."), "A lift beragadt.");
   EXPECT_EQ(hungarian("The river was frozen."), "A folyó befagyott.");
+  // what befalls without a prefix goes on in the present
+  EXPECT_EQ(hungarian("The train is delayed."), "A vonat késik.");
   EXPECT_EQ(hungarian("Many cars are damaged every winter.").find("megsérültek"), std::string::npos)
       << "what befalls again and again stays the present";
 }
@@ -3160,6 +3162,7 @@ TEST(ConstructionsTest, APassiveOfAVerbThatLeavesAStateIsThatState) {
   EXPECT_EQ(hungarian("The radio is switched off."), "A rádió ki van kapcsolva.");
   EXPECT_EQ(hungarian("The gates were locked."), "A kapuk be voltak zárva.");
   EXPECT_EQ(hungarian("The lamps are not switched on."), "A lámpák nincsenek bekapcsolva.");
+  EXPECT_EQ(hungarian("The file is attached."), "A fájl csatolva van.") << "without a prefix the state first";
   // a time, a doer or a particle of its own make it the act
   EXPECT_EQ(hungarian("The gate was locked at ten."), "A kaput tízkor zárták be.");
   EXPECT_EQ(hungarian("The gate was locked by the guard."), "A kaput az őr bezárta.");
