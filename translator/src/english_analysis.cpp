@@ -1240,6 +1240,12 @@ void ReadingChooser::choose(std::size_t i) {
             e && std::any_of(e->senses.begin(), e->senses.end(),
                              [](const lexicon::Sense& s) { return !s.note("pass").empty(); }))
           best = &r;
+  // "bus services have been suspended": a word in "-s" right before "have" or "are" is a plural
+  // noun, no verb's third person
+  if (best->tag == PartOfSpeech::verb && best->form == VerbForm::third && i + 1 < toks_.size() &&
+      (toks_[i + 1].lower == "have" || toks_[i + 1].lower == "are" || toks_[i + 1].lower == "were"))
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::noun && r.plural) best = &r;
   // "keep the windows closed", "be kept closed": the state kept, the adjective that says it
   // with "van" ("zárva tartani"), where the lexicon has one
   if (best->tag == PartOfSpeech::verb && keptAt(i))
