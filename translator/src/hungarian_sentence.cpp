@@ -766,6 +766,7 @@ class Generator {
   };
   PrepositionChoice choosePreposition(std::size_t pos, const NounPhrase& np) const;
   bool isDuration(const NounPhrase& np) const;
+  bool lastsAWhile() const;
   bool saidOfThing(const ClauseRoles& r) const;
   bool forTheSpeaker() const;
   bool leftWanting() const;
@@ -1355,8 +1356,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   const bool thingAtHand = imperative && !hasObject && verb == roles_.verb.main && verb + 1 < n_ &&
                            listed(kHandling, t_[verb + 1].lower) && s && !s->note("intr").empty();
   if (thingAtHand) a.definite = true;
+  // "charged the phone for two hours", "the paint dried for hours": what lasted a while is no
+  // change completed, the verb without the prefix that says it is done ("töltötte", "száradt")
+  const bool lasted = verb == roles_.verb.main && lastsAWhile();
   if (s && !hasObject && !infinitiveAfter && !thingAtHand && !s->note("intr").empty()) {
-    stem = intransitiveOf(*s, past, v.form);  // "The train leaves": "indul", not "elhagy"
+    stem = intransitiveOf(*s, past && !lasted, v.form);  // "The train leaves": "indul", not "elhagy"
   } else if (s) {
     stem.lemma = s->word;
     stem.prefix = s->prefix;
@@ -1386,7 +1390,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // "pretended to read": "úgy tett, mintha olvasna", making as if
     if (v.lemma == "pretend" && verb == roles_.verb.main && verb + 1 == n_ && !roles_.object)
       emit("\xC3\xBAgy", verb), stem.lemma = "tesz", stem.prefix.clear(), a.definite = false;
-    if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
+    if (stem.prefix.empty() && perfective_ && !lasted) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
+    if (lasted && v.entry && !stem.prefix.empty() && stem.prefix == s->prefix &&
+        std::any_of(v.entry->senses.begin(), v.entry->senses.end(),
+                    [&](const Sense& o) { return o.prefix.empty() && o.word == s->word; }))
+      stem.prefix.clear();
     // the state it left stands where the prefix would ("fehérre festette"), or is the verb's
     // own ("pushed the door open": "kinyitotta")
     if (verb == roles_.verb.main && resultAfter_ < n_)
@@ -3930,6 +3938,13 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   emitNounPhrase(np, c.value_or(Case::nominative), post);
   lastCase_ = c.value_or(Case::nominative);
   return np.end;
+}
+
+// Whether the clause says for how long its verb went on: "for two hours", "for a week".
+bool Generator::lastsAWhile() const {
+  for (std::size_t k = roles_.verb.main + 1; k + 1 < n_; ++k)
+    if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) return true;
+  return false;
 }
 
 // Units of time: "two years", "a week" make a duration after "for".

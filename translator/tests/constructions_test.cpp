@@ -3192,5 +3192,12 @@ TEST(ConstructionsTest, WhatAThingIsLeftToDoIsTheInfinitiveAfterHagy) {
   EXPECT_NE(hungarian("Leave the room to make a call.").find("Hagyja el a szobát, hogy"), std::string::npos);
 }
 
+TEST(ConstructionsTest, WhatLastedAWhileHasNoPrefixOfAChangeDone) {
+  EXPECT_EQ(hungarian("He read the letter."), "Elolvasta a levelet.");
+  EXPECT_EQ(hungarian("He read the letter for an hour."), "Olvasta a levelet egy óráig.");
+  EXPECT_EQ(hungarian("The towels dried for hours."), "A törölközők száradtak órákig.");
+  EXPECT_EQ(hungarian("Charge the battery for an hour."), "Töltse az elemet egy óráig.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
