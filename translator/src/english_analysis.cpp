@@ -2696,6 +2696,14 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
 // a verb whose object is a person takes its sense for people: "know her": "ismeri".
 void markAdjectivesOfPeople(std::vector<Token>& toks) {
   for (std::size_t i = 0; i < toks.size(); ++i) {
+    // "The keys were left on the table": where a thing was left, its passive too ("az asztalon
+    // hagyták", not "elhagyták")
+    static constexpr std::string_view kWhereLeft[] = {"at", "on", "with", "behind", "in"};
+    if (toks[i].tag == PartOfSpeech::verb && toks[i].lemma == "leave" && toks[i].form == VerbForm::participle &&
+        i > 0 && toks[i - 1].tag == PartOfSpeech::auxiliary && i + 2 < toks.size() &&
+        listed(kWhereLeft, toks[i + 1].lower) &&
+        (toks[i + 2].lower == "the" || toks[i + 2].tag == PartOfSpeech::possessive))
+      toks[i].leavesInState = true;
     if (toks[i].tag == PartOfSpeech::verb) {
       std::size_t k = i + 1;
       // ("knew that his mother ...": "that" before another determiner opens a clause, no object)

@@ -3188,6 +3188,9 @@ TEST(ConstructionsTest, WhatAThingIsLeftToDoIsTheInfinitiveAfterHagy) {
   EXPECT_EQ(hungarian("Let the glue dry."), "Hagyja a ragasztót megszáradni.");
   EXPECT_EQ(hungarian("Do not let the bread dry out."), "Ne hagyja a kenyeret kiszáradni.");
   EXPECT_EQ(hungarian("Let the boys play."), "Hagyja a fiúkat játszani.");
+  // where a thing was left, in the passive too, is no leaving of the place
+  EXPECT_EQ(hungarian("The keys were left on the table.").find("elhagy"), std::string::npos);
+  EXPECT_NE(hungarian("The keys were left on the table.").find("hagyták"), std::string::npos);
   // leaving a place to do something is a purpose
   EXPECT_NE(hungarian("Leave the room to make a call.").find("Hagyja el a szobát, hogy"), std::string::npos);
 }
