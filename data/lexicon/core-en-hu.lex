@@ -4619,7 +4619,7 @@ decorate	v	díszít ; fel|díszít
 deserve	v	meg|érdemel
 disappear	v	el|tűnik[noobj,into=ban]
 dress	v	fel|öltözik[noobj]
-dry	v	szárít[intr=meg|szárad] ; meg|szárít
+dry	v	szárít[intr=meg|szárad,perf=meg] ; meg|szárít
 fetch	v	hoz ; el|hoz
 fire	v	ki|rúg ; tüzel[noobj]
 kneel	v	térdel[noobj]

@@ -3152,6 +3152,8 @@ TEST(ConstructionsTest, AVerbWithoutItsObjectHasThePrefixOfAChangeCompletedInThe
   EXPECT_EQ(hungarian("Yesterday the bakery closed."), "Tegnap bezárt a pékség.");
   EXPECT_EQ(hungarian("The towels dried quickly."), "A törölközők gyorsan megszáradtak.");
   EXPECT_EQ(hungarian("The ice melted."), "A jég elolvadt.");
+  // with its object the verb's own perf= prefix
+  EXPECT_EQ(hungarian("She dried the plates."), "Megszárította a tányérokat.");
   EXPECT_EQ(hungarian("The kitchen filled with smoke."), "A konyha megtelt füsttel.");
   // what is done as a rule, or going on, is the plain verb
   EXPECT_EQ(hungarian("The bakery closes at six."), "A pékség hatkor zár.");
