@@ -721,6 +721,7 @@ class Generator {
   bool passiveReceiver(const ClauseRoles& r) const;
   bool subjectFollowsVerb() const;
   bool plainIntransitive() const;
+  bool futureSaid() const;
   bool subjectBeforeTime() const;
   bool finishedPast() const;
   std::size_t emitSubject();
@@ -1360,7 +1361,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   // change completed, the verb without the prefix that says it is done ("töltötte", "száradt")
   const bool lasted = verb == roles_.verb.main && lastsAWhile();
   if (s && !hasObject && !infinitiveAfter && !thingAtHand && !s->note("intr").empty()) {
-    stem = intransitiveOf(*s, past && !lasted, v.form);  // "The train leaves": "indul", not "elhagy"
+    // "The train leaves": "indul", not "elhagy"; "will close next spring": "bezár"
+    const bool once = past || future || (verb == roles_.verb.main && futureSaid());
+    stem = intransitiveOf(*s, once && !lasted, v.form);
   } else if (s) {
     stem.lemma = s->word;
     stem.prefix = s->prefix;
@@ -1793,7 +1796,15 @@ bool Generator::plainIntransitive() const {
   const VerbGroup& g = roles_.verb;
   const Sense* vs = roles_.verbSense;
   return vs && !roles_.object && !g.passive && g.main < n_ && !vs->note("intr").empty() &&
-         intransitiveOf(*vs, g.past, t_[g.main].form).prefix.empty();
+         intransitiveOf(*vs, g.past || g.future || futureSaid(), t_[g.main].form).prefix.empty();
+}
+
+// Whether "will" stands before the main verb, a future a prefix lets Hungarian leave unsaid
+// ("will close next spring": "jövő tavasszal bezár").
+bool Generator::futureSaid() const {
+  for (std::size_t k = roles_.verb.firstAux; k < roles_.verb.main && k < n_; ++k)
+    if (t_[k].lower == "will" || t_[k].lower == "shall" || t_[k].lower == "'ll") return true;
+  return false;
 }
 
 // The sense whose pass= note says what befalls a passive's subject ("were injured": "meg|sérül"),

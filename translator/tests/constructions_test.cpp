@@ -3155,6 +3155,8 @@ TEST(ConstructionsTest, AVerbWithoutItsObjectHasThePrefixOfAChangeCompletedInThe
   // with its object the verb's own perf= prefix
   EXPECT_EQ(hungarian("She dried the plates."), "Megszárította a tányérokat.");
   EXPECT_EQ(hungarian("The kitchen filled with smoke."), "A konyha megtelt füsttel.");
+  // so is one to come, though "will" goes unsaid
+  EXPECT_EQ(hungarian("The bakery will close next year."), "A pékség jövőre bezár.");
   // what is done as a rule, or going on, is the plain verb
   EXPECT_EQ(hungarian("The bakery closes at six."), "A pékség hatkor zár.");
   EXPECT_EQ(hungarian("The milk is boiling."), "A tej forr.");
