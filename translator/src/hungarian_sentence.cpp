@@ -722,6 +722,7 @@ class Generator {
   bool subjectFollowsVerb() const;
   bool plainIntransitive() const;
   bool futureSaid() const;
+  bool changeOfItself() const;
   bool subjectBeforeTime() const;
   bool finishedPast() const;
   std::size_t emitSubject();
@@ -1797,6 +1798,13 @@ bool Generator::plainIntransitive() const {
   const Sense* vs = roles_.verbSense;
   return vs && !roles_.object && !g.passive && g.main < n_ && !vs->note("intr").empty() &&
          intransitiveOf(*vs, g.past || g.future || futureSaid(), t_[g.main].form).prefix.empty();
+}
+
+// Whether the verb says a change its subject went through of itself, with its prefix ("bezárt"):
+// after a link word it comes before the subject ("amikor bezárt a gyár").
+bool Generator::changeOfItself() const {
+  const Sense* vs = roles_.verbSense;
+  return vs && !vs->note("intr").empty() && !roles_.object && !roles_.verb.passive && !plainIntransitive();
 }
 
 // Whether "will" stands before the main verb, a future a prefix lets Hungarian leave unsaid
@@ -4529,7 +4537,7 @@ std::vector<HungarianWord> Generator::run() {
     subjectAfterVerb_ = false;
   else
     subjectAfterVerb_ =
-      (!out_.empty() && subjectFollowsVerb()) ||
+      ((!out_.empty() || (before_.linked && changeOfItself())) && subjectFollowsVerb()) ||
       (before_.asked && roles_.subject && !roles_.subject->pronoun && !roles_.object && !roles_.verb.passive);
   // "He asked me to wait": "Megkért, hogy várjak", the one asked is its object ("megkértelek")
   if (askedOne_ && askedOne_->pronoun && askedOne_->person != 3 && t_[roles_.verb.main].lemma == "ask") {

@@ -1748,7 +1748,7 @@ TEST(ConstructionsTest, APerfectBeforeAClauseOfSinceIsThePresent) {
   EXPECT_EQ(hungarian("We have been friends since we met."), "Barátok vagyunk, mióta találkoztunk.");
   // a thing done, its prefix says so, stays past, before "since" a time as well
   EXPECT_EQ(hungarian("Many people have moved away since the factory closed."),
-            "Sok ember elköltözött, mióta a gyár bezárt.");
+            "Sok ember elköltözött, mióta bezárt a gyár.");
   EXPECT_EQ(hungarian("The price has gone up since the spring."), "Az ár a tavasz óta emelkedett.");
   EXPECT_EQ(hungarian("I have lived here since 2010."), "2010 óta lakom itt.");
 }
@@ -3150,6 +3150,7 @@ TEST(ConstructionsTest, AVerbWithoutItsObjectHasThePrefixOfAChangeCompletedInThe
   EXPECT_EQ(hungarian("The milk boiled."), "A tej felforrt.");
   // the prefixed verb orders its clause as any other does, its subject after
   EXPECT_EQ(hungarian("Yesterday the bakery closed."), "Tegnap bezárt a pékség.");
+  EXPECT_EQ(hungarian("When the bakery closed, we went home."), "Amikor bezárt a pékség, hazamentünk.");
   EXPECT_EQ(hungarian("The towels dried quickly."), "A törölközők gyorsan megszáradtak.");
   EXPECT_EQ(hungarian("The ice melted."), "A jég elolvadt.");
   // with its object the verb's own perf= prefix
