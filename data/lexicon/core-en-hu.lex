@@ -193,7 +193,7 @@ build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
 call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote] ; össze|hív[when=meeting/conference/summit/session/assembly] ; hív[when=doctor/ambulance/police/taxi/cab/firefighter/plumber/help/security/nurse] ; hirdet[when=strike/ceasefire/truce]
 clean	v	ki|takarít ; tisztít
-close	v	be|csuk[intr=zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal]
+close	v	be|csuk[intr=be|zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal]
 come	v	jön[noobj] ; érkezik
 cook	v	főz[perf=meg] ; süt
 cry	v	sír[noobj] ; kiált[noobj]
@@ -220,7 +220,7 @@ love	v	szeret
 make	v	készít ; csinál ; hoz[when=decision] ; el|követ[when=mistake/error/crime/offence/offense] ; keres[when=money/fortune/cash/dollar/pound/euro] ; tesz[when=promise/offer/effort/statement/comment/suggestion/proposal/step/remark/attempt/complaint/announcement/exception] ; köt[when=deal/agreement/contract/bargain/peace] ; szerez[when=friend]
 meet	v	találkozik[obj=val] ; meg|ismer ; meg|felel[obj=nak,when=requirement/need/demand/standard/criterion/expectation/condition/criteria] ; be|tart[when=deadline/target] ; fedez[when=cost/expense/bill]
 need	v	szükség[obj=ra] ; kell[noobj]
-open	v	ki|nyit[intr=nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference]
+open	v	ki|nyit[intr=ki|nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference]
 play	v	játszik ; szerepel ; játszik[obj=on,when=piano/guitar/violin/drum/instrument/cello/flute/trumpet/saxophone/keyboard] ; le|játszik[when=video/file/recording/track/clip/cd]
 put	v	tesz[in=ba,on=ra] ; rak ; gyakorol[on=ra,when=pressure]
 read	v	olvas[perf=el] ; el|olvas
@@ -243,8 +243,8 @@ talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
 tell	v	mond[to=nak,perf=el] ; el|mond ; mesél[to=nak,perf=el,when=story/joke/tale/fairy] ; meg|mond[when=truth/name]
 think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
-turn off	v	le|kapcsol ; ki|kapcsol
-turn on	v	fel|kapcsol ; be|kapcsol
+turn off	v	le|kapcsol[state] ; ki|kapcsol
+turn on	v	fel|kapcsol[state] ; be|kapcsol
 understand	v	ért[perf=meg] ; meg|ért
 visit	v	meg|látogat ; látogat
 wait	v	vár[for=ra]
@@ -350,7 +350,7 @@ flat	n	lakás[lakások]
 kind	n	fajta
 show	n	műsor ; előadás
 change	n	változás[változások] ; apró ; apró[when=keep/small/loose/spare]
-change	v	meg|változtat[intr=változik] ; cserél
+change	v	meg|változtat[intr=meg|változik] ; cserél
 turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik[to=ra,by=val] ; le|esik
 draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
@@ -376,7 +376,7 @@ quiet	adj	csendes[csendesek]
 side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
 fix	v	meg|javít ; készít[when=dinner/lunch/breakfast/meal/drink/snack/sandwich] ; ki|javít[when=bug/error/mistake/typo/fault/glitch] ; meg|old[when=problem/issue]
-lock	v	be|zár
+lock	v	be|zár[state]
 miss	v	le|késik ; mulaszt[perf=el,when=school/class/lesson/lecture/work] ; el|szalaszt[when=chance/opportunity] ; el|vét[when=target/goal/shot/penalty/kick/mark] ; mulaszt[perf=el,when=deadline/payment/dose]
 offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
@@ -505,7 +505,7 @@ decide	v	dönt[noobj] ; el|dönt
 describe	v	le|ír[to=nak]
 enjoy	v	élvez
 explain	v	el|magyaráz[to=nak] ; magyaráz[to=nak]
-fill	v	meg|tölt[with=val] ; ki|tölt[when=form/questionnaire/survey/application/field/box/gap/blank] ; be|tölt[when=position/vacancy/post/role/job/seat]
+fill	v	meg|tölt[with=val,intr=meg|telik] ; ki|tölt[when=form/questionnaire/survey/application/field/box/gap/blank] ; be|tölt[when=position/vacancy/post/role/job/seat]
 finish	v	be|fejez
 hate	v	utál ; gyűlöl
 hurry	v	siet[noobj]
@@ -515,7 +515,7 @@ laugh	v	nevet[noobj,at=on]
 lend	v	kölcsön|ad[to=nak]
 listen	v	hallgat[to=acc] ; figyel
 mean	v	jelent ; gondol
-pack	v	be|csomagol ; csomagol
+pack	v	be|csomagol[state] ; csomagol
 paint	v	fest[perf=ki] ; ki|fest
 plant	v	ültet ; el|ültet
 plant	n	növény[növények] ; üzem[üzemek] ; erőmű[erőművek,acc=erőművet,3sg=erőműve,when=nuclear/coal/gas/solar/hydroelectric/wind/geothermal] ; üzem[üzemek,when=chemical/manufacturing/processing/treatment/industrial/steel/car/bottling/assembly/packaging/production/close/operate]
@@ -537,7 +537,7 @@ wear	v	visel ; hord
 win	v	nyer[perf=meg] ; meg|nyer
 wish	v	kíván
 worry	v	aggódik[about=ert]
-hide	v	el|rejt[intr=bújik] ; el|bújik
+hide	v	el|rejt[intr=el|bújik] ; el|bújik
 kick	v	rúg ; meg|rúg
 lift	v	fel|emel ; fel|old[when=ban/sanction/restriction/embargo/lockdown/curfew/blockade/suspension]
 feed	v	etet ; meg|etet
@@ -683,7 +683,7 @@ set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table] ; fel|állít[
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
 rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon]
-cover	v	be|takar[in=val,with=val] ; fed ; fedez[when=damage/cost/expense/loss/repair]
+cover	v	be|takar[in=val,with=val,state] ; fed ; fedez[when=damage/cost/expense/loss/repair]
 clear	v	ki|tisztít ; tisztáz ; el|áll[noobj,when=rain/shower] ; le|szed[when=table] ; el|takarít[when=snow/road/debris/rubble/path]
 clear	adj	világos ; tiszta ; tiszta[when=sky/water/air/day/night/weather/conscience/glass/skin/view] ; egyértelmű[when=majority/evidence/sign/message/answer/winner/difference/case/link/signal/rule/intention/picture/result/victory/lead/choice]
 lead	v	vezet ; él[when=life]
@@ -692,7 +692,7 @@ support	v	támogat
 form	n	űrlap[űrlapok,3sg=űrlapja] ; forma
 back	adv	vissza ; hátra
 back	n	hát[hátak,3sg=háta] ; hátsó rész
-charge	v	tölt ; fel|tölt ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat]
+charge	v	fel|tölt[state] ; tölt ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat]
 strike	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village] ; meg|gyújt[when=match] ; meg|köt[when=deal/agreement/bargain/compromise]
 center	n	központ[központok] ; közép[közepek]
 drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt ; el|ejt[when=charge/plan/idea/case/claim/proposal/subject/lawsuit] ; ki|tesz[when=kid/child/passenger/son/daughter]
@@ -1023,7 +1023,7 @@ fight	v	harcol[noobj,for=ert] ; verekedik
 fine	adj	jó[jók] ; szép ; finom[finomak] ; szép[when=weather/day/morning/evening/afternoon/summer/view/example/building/house/work] ; finom[finomak,when=sand/powder/hair/dust/line/detail/balance/grain/food/wine/dining/mist/texture/salt/sugar] ; kitűnő[when=job/performance/player/actor/musician/teacher/singer/writer]
 fine	n	bírság[bírságok]
 flood	n	árvíz[árvizek] ; áradat[áradatok]
-flood	v	el|áraszt
+flood	v	el|áraszt[intr=ki|árad]
 focus	n	középpont[középpontok] ; fókusz[fókuszok]
 focus	v	összpontosít ; fókuszál
 gray	adj	szürke
@@ -1134,7 +1134,7 @@ circle	v	kering[noobj] ; be|karikáz
 composition	n	összetétel ; fogalmazás[fogalmazások] ; zenemű[zeneművek]
 concentration	n	koncentráció ; összpontosítás
 conclusion	n	következtetés[következtetések] ; befejezés
-connect	v	csatlakoztat[to=hoz] ; össze|köt ; kapcsol
+connect	v	csatlakoztat[to=hoz,state] ; össze|köt ; kapcsol
 consider	v	meg|fontol ; tekint ; gondol
 continue	v	folytat[intr=folytatódik] ; folytatódik
 contrast	n	ellentét[ellentétek] ; kontraszt[kontrasztok]
@@ -1258,7 +1258,7 @@ refer	v	utal[to=ra] ; hivatkozik[to=ra]
 remove	v	el|távolít ; le|vesz
 repeat	v	meg|ismétel ; ismétel
 reserve	n	tartalék[tartalékok] ; rezervátum[rezervátumok]
-reserve	v	le|foglal ; fenn|tart
+reserve	v	le|foglal[state] ; fenn|tart
 resolution	n	határozat[határozatok] ; felbontás ; elhatározás
 reverse	n	ellentét[ellentétek] ; hátramenet[hátramenetek]
 reverse	v	meg|fordít ; vissza|fordít
@@ -1296,7 +1296,7 @@ stake	n	tét[tétek] ; karó ; részesedés
 stall	n	stand[standok,3sg=standja] ; bódé
 stall	v	le|fullad[noobj] ; halogat
 stick	n	bot[botok,3sg=botja] ; pálca
-stick	v	ragaszt ; ragad[noobj] ; szúr
+stick	v	ragaszt ; ragad[noobj,pass=be|ragad] ; szúr
 stimulate	v	serkent ; ösztönöz
 stir	v	kever ; meg|kever ; mozdul[noobj]
 suffering	n	szenvedés[szenvedések]
@@ -1308,7 +1308,7 @@ switch	v	vált ; kapcsol ; át|vált
 tap	n	csap[csapok,3sg=csapja] ; koppintás
 tap	v	koppint ; kopogtat
 tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
-tear	v	el|tép[intr=szakad] ; szakít
+tear	v	el|tép[intr=el|szakad] ; szakít
 tender	adj	gyengéd ; puha
 term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek] ; ciklus[ciklusok,when=second/third/fourth/presidential/serve/win/consecutive/seek/fifth/parliamentary] ; táv[távok,3sg=távja,pp=távjai,when=long/short/medium]
 total	n	összeg[összegek] ; végösszeg[végösszegek]
@@ -1421,7 +1421,7 @@ declare	v	ki|jelent ; ki|hirdet
 deduction	n	levonás[levonások] ; következtetés[következtetések]
 defend	v	véd ; meg|véd
 delay	n	késés[késések] ; halasztás
-delay	v	késleltet ; el|halaszt
+delay	v	késleltet[pass=késik] ; el|halaszt
 deposit	n	előleg[előlegek] ; befizetés ; lerakódás
 deposit	v	be|fizet ; le|tesz
 derive	v	származtat ; ered[noobj]
@@ -1475,7 +1475,7 @@ flock	n	nyáj[nyájak] ; csapat[csapatok]
 formation	n	képződés ; alakulat[alakulatok]
 formula	n	képlet[képletek] ; formula
 foul	adj	undorító ; szabálytalan
-freeze	v	fagy[noobj] ; meg|fagy[noobj] ; le|fagyaszt ; le|fagy[noobj,when=screen/computer/phone/laptop/app/system/program/browser]
+freeze	v	fagy[noobj,pass=be|fagy] ; meg|fagy[noobj] ; le|fagyaszt ; le|fagy[noobj,when=screen/computer/phone/laptop/app/system/program/browser]
 future	n	jövő[jövők]
 future	adj	jövőbeli ; jövendő
 gather	v	gyűjt[intr=gyülekezik] ; össze|gyűlik
@@ -1603,7 +1603,7 @@ scatter	v	szét|szór ; szór
 scream	n	sikoly[sikolyok] ; sikítás
 scream	v	sikolt[noobj] ; kiabál[noobj]
 seal	n	pecsét[pecsétek,3sg=pecsétje] ; fóka ; tömítés
-seal	v	le|zár ; le|pecsétel
+seal	v	le|zár[state] ; le|pecsétel
 separation	n	elválasztás ; különválás ; szétválás
 sequence	n	sorrend[sorrendek] ; sorozat[sorozatok]
 settlement	n	település[települések] ; megegyezés ; rendezés
@@ -1792,7 +1792,7 @@ curl	n	fürt[fürtök]
 current	n	áram[áramok] ; áramlat[áramlatok]
 current	adj	jelenlegi ; mostani ; aktuális
 damage	n	kár[károk] ; sérülés[sérülések]
-damage	v	meg|rongál ; károsít
+damage	v	meg|rongál[pass=meg|sérül] ; károsít
 danger	n	veszély[veszélyek]
 darkness	n	sötétség
 decision	n	döntés[döntések] ; határozat[határozatok]
@@ -1996,7 +1996,7 @@ mail	v	fel|ad ; el|küld
 marshal	v	rendez ; fel|sorakoztat
 mask	n	maszk[maszkok,3sg=maszkja] ; álarc[álarcok]
 mature	adj	érett ; felnőtt
-melt	v	olvad[noobj] ; meg|olvaszt ; el|olvad
+melt	v	olvad[noobj,intr=el|olvad] ; meg|olvaszt ; el|olvad
 memory	n	emlék[emlékek] ; emlékezet[emlékezetek] ; memória
 menace	n	fenyegetés[fenyegetések] ; veszély[veszélyek]
 military	adj	katonai
@@ -2246,7 +2246,7 @@ worship	n	istentisztelet[istentiszteletek] ; imádat
 worship	v	imád ; tisztel
 worth	n	érték[értékek]
 worth	adj	érdemes ; értékű
-wrap	v	be|csomagol[in=ba] ; csomagol ; be|takar
+wrap	v	be|csomagol[in=ba,state] ; csomagol ; be|takar
 yell	v	kiabál[noobj] ; ordít[noobj]
 # --- WordNet's commonest lemmas by tagged senses, ranks 1546 to 2000
 able	adj	képes ; alkalmas
@@ -2314,7 +2314,7 @@ assignment	n	feladat[feladatok] ; megbízás
 assimilate	v	be|olvaszt ; asszimilál
 assumption	n	feltételezés[feltételezések] ; feltevés
 assurance	n	biztosíték[biztosítékok] ; magabiztosság ; biztosítás
-attach	v	csatol ; hozzá|köt
+attach	v	csatol[state] ; hozzá|köt
 attitude	n	hozzáállás ; magatartás ; viselkedés
 attribute	n	tulajdonság[tulajdonságok] ; jellemző
 attribute	v	tulajdonít
@@ -2349,7 +2349,7 @@ blessed	adj	áldott ; szent
 blossom	n	virág[virágok] ; virágzás
 blossom	v	virágzik ; ki|virágzik
 boast	v	henceg[noobj,about=val,that=val] ; kérkedik
-boil	v	forral ; fel|forral ; főz ; főz[perf=meg,when=egg/potato/pasta/rice/vegetable/noodle/spaghetti/carrot]
+boil	v	forral[intr=fel|forr] ; fel|forral ; főz ; főz[perf=meg,when=egg/potato/pasta/rice/vegetable/noodle/spaghetti/carrot]
 bomb	n	bomba
 bomb	v	bombáz ; le|bombáz
 boom	n	fellendülés ; dörrenés
@@ -2640,7 +2640,7 @@ fake	adj	hamis ; hamisított
 familiar	adj	ismerős ; ismert ; bizalmas
 familiarity	n	jártasság ; bizalmasság
 fantasy	n	képzelet[képzeletek] ; ábránd[ábrándok] ; fantázia
-fasten	v	be|köt ; be|kapcsol
+fasten	v	be|köt[state] ; be|kapcsol
 fate	n	sors[sorsok,acc=sorsot] ; végzet[végzetek]
 favorable	adj	kedvező
 feast	n	lakoma ; ünnep[ünnepek]
@@ -3195,7 +3195,7 @@ speck	n	szemcse ; porszem[porszemek]
 speculate	v	spekulál[noobj] ; találgat
 speculation	n	spekuláció ; találgatás
 spend	v	költ ; el|költ ; tölt ; tölt[when=time/day/week/hour/minute/month/year/evening/morning/afternoon/night/weekend/holiday/holidays/vacation/summer/winter/spring/autumn/christmas/easter/life/moment/childhood/decade/evenings/weekends]
-spill	v	ki|önt
+spill	v	ki|önt[intr=ki|ömlik]
 spoil	v	el|ront ; el|kényeztet
 sponsor	n	szponzor[szponzorok,person] ; támogató
 spy	n	kém[kémek,person]
@@ -3608,7 +3608,7 @@ bog	n	mocsár[mocsarak]
 bold	adj	merész ; bátor[bátrak] ; félkövér
 bolster	v	támogat ; alá|támaszt
 booking	n	foglalás[foglalások]
-book	v	le|foglal[for=ra] ; foglal
+book	v	le|foglal[for=ra,state] ; foglal
 boot	n	csizma[pair] ; bakancs[bakancsok] ; csomagtartó
 booth	n	fülke ; bódé ; stand
 bore	v	untat ; fúr
@@ -3709,6 +3709,7 @@ at last	adv	végre ; végül
 in fact	adv	valójában ; tulajdonképpen
 at once	adv	azonnal ; egyszerre
 at all	adv	egyáltalán
+at all times	adv	mindig
 # --- More of the first three thousand ranked lemmas
 classic	adj	klasszikus
 classic	n	klasszikus mű
@@ -4094,8 +4095,8 @@ everywhere	adv	mindenhol ; mindenütt
 nobody	n	senki[front]
 no one	n	senki[front]
 smile	v	el|mosolyodik[noobj,at=ra]
-switch off	v	ki|kapcsol
-switch on	v	be|kapcsol
+switch off	v	ki|kapcsol[state]
+switch on	v	be|kapcsol[state]
 carefully	adv	óvatosan ; figyelmesen
 for a long time	adv	sokáig
 website	n	weboldal[weboldalak,acc=weboldalt,3sg=weboldala,on=n,to=ra]
@@ -4291,7 +4292,7 @@ screwdriver	n	csavarhúzó
 charger	n	töltő
 keyboard	n	billentyűzet[billentyűzetek]
 printer	n	nyomtató
-install	v	telepít[perf=fel] ; fel|szerel
+install	v	telepít[perf=fel,state] ; fel|szerel
 download	v	le|tölt
 upload	v	fel|tölt
 select	v	ki|választ
@@ -4618,7 +4619,7 @@ decorate	v	díszít ; fel|díszít
 deserve	v	meg|érdemel
 disappear	v	el|tűnik[noobj,into=ban]
 dress	v	fel|öltözik[noobj]
-dry	v	szárít[intr=szárad] ; meg|szárít
+dry	v	szárít[intr=meg|szárad,perf=meg] ; meg|szárít
 fetch	v	hoz ; el|hoz
 fire	v	ki|rúg ; tüzel[noobj]
 kneel	v	térdel[noobj]
@@ -5078,7 +5079,7 @@ run away	v	el|szalad[noobj,past=szaladt] ; el|menekül[noobj]
 hold on	v	vár[noobj]
 turn up	v	meg|jelenik[noobj] ; fel|hangosít
 put away	v	el|tesz
-plug in	v	be|dug
+plug in	v	be|dug[state]
 get in	v	be|száll[noobj]
 get out	v	ki|száll[noobj,of=bol]
 clean up	v	fel|takarít
@@ -5713,7 +5714,7 @@ scroll	v	görget
 zoom	v	nagyít
 edit	v	szerkeszt
 format	v	formáz
-block	v	el|zár ; blokkol
+block	v	el|zár[state] ; blokkol
 unsubscribe	v	le|iratkozik[noobj,from=rol]
 synchronize	v	szinkronizál
 sync	v	szinkronizál
@@ -8184,7 +8185,7 @@ lay down	v	le|tesz ; le|fektet[when=rule/law/principle/condition/guideline]
 leave behind	v	hátra|hagy ; ott|hagy
 let go	v	el|enged
 light up	v	ki|gyullad[noobj] ; meg|világít
-lock up	v	be|zár
+lock up	v	be|zár[state]
 pack up	v	össze|pakol ; össze|csomagol
 print out	v	ki|nyomtat
 round up	v	össze|gyűjt ; össze|szed ; fel|kerekít[when=number/figure/price/amount/total/sum]

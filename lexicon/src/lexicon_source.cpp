@@ -94,6 +94,8 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
         s.keepsCopula = true;
       else if (n == "noobj" && pos == PartOfSpeech::verb)
         s.noObject = true;
+      else if (n == "state" && pos == PartOfSpeech::verb)
+        s.leavesState = true;
       else if (n == "person" &&
                (pos == PartOfSpeech::adjective || pos == PartOfSpeech::noun || pos == PartOfSpeech::verb))
         s.person = true;
@@ -121,8 +123,9 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
                             key != "pred" && key != "pp" && key != "poss" && key != "attr" && key != "perf" &&
                             key != "thing" && key != "when" && key != "pass";
     // a thing's verb may have its own prefix: "the lights went out", "ki|alszik"; so may what
-    // befalls a passive's subject, "meg|sérül"
-    const std::size_t bar = key == "thing" || key == "pass" ? value.find('|') : std::string_view::npos;
+    // befalls a passive's subject, "meg|sérül", and the verb without an object, "be|zár"
+    const std::size_t bar =
+        key == "thing" || key == "pass" || key == "intr" ? value.find('|') : std::string_view::npos;
     const bool wordOk = bar == std::string_view::npos
                             ? hungarianWord(value, false)
                             : hungarianWord(value.substr(0, bar), false) && hungarianWord(value.substr(bar + 1), false);

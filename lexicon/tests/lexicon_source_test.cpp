@@ -54,6 +54,16 @@ TEST(LexiconSourceTest, AnEntryWithPrefixesPluralsAndNotes) {
   ASSERT_TRUE(e);
   EXPECT_EQ(e->senses[0].note("pass"), "meg|sérül");
   EXPECT_FALSE(parse("injure\tv\tmeg|sebesít[pass=meg|]"));
+  // a verb whose passive is the state it left
+  e = parse("switch off\tv\tki|kapcsol[state]");
+  ASSERT_TRUE(e);
+  EXPECT_TRUE(e->senses[0].leavesState);
+  EXPECT_FALSE(parse("off\tadv\tki[state]")) << "only a verb leaves a state";
+  // the verb without an object, with the prefix of its finished change
+  e = parse("close\tv\tbe|csuk[intr=be|zár]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].note("intr"), "be|zár");
+  EXPECT_FALSE(parse("close\tv\tbe|csuk[intr=be|]"));
   e = parse("turn off\tv\tle|kapcsol");
   ASSERT_TRUE(e) << "a phrasal verb";
   e = parse("london\tn\tlondon[name,to=ba]");

@@ -415,5 +415,10 @@ TEST(TranslationQualityTest, TheCommonAdjectivesTakeTheirDegreesAsHungarianWords
                                 << " forms hunspell-hu does not know:" << list;
 }
 
+// A fourth, tuned on in the eleventh round.
+TEST(TranslationQualityTest, TheTwelfthDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
+  expectFloorInHungarianWords(LEXITON_DEV12_CORPUS, 150, 54.0);
+}
+
 }  // namespace
 }  // namespace lexiton::quality

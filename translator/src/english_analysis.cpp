@@ -821,6 +821,7 @@ class ReadingChooser {
   bool perfectBefore(std::size_t i) const;
   bool secondPredicateAt(std::size_t i) const;
   bool afterCopula(std::size_t i) const;
+  bool keptAt(std::size_t i) const;
   bool demonstrativeSubjectBefore(std::size_t i) const;
   // The noun phrase ending before `i` follows the auxiliary opening a question ("Does your
   // brother ...", "When can the children ..."), so `i` is its verb.
@@ -1239,6 +1240,19 @@ void ReadingChooser::choose(std::size_t i) {
             e && std::any_of(e->senses.begin(), e->senses.end(),
                              [](const lexicon::Sense& s) { return !s.note("pass").empty(); }))
           best = &r;
+  // "bus services have been suspended": a word in "-s" right before "have" or "are" is a plural
+  // noun, no verb's third person
+  if (best->tag == PartOfSpeech::verb && best->form == VerbForm::third && i + 1 < toks_.size() &&
+      (toks_[i + 1].lower == "have" || toks_[i + 1].lower == "are" || toks_[i + 1].lower == "were"))
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::noun && r.plural) best = &r;
+  // "keep the windows closed", "be kept closed": the state kept, the adjective that says it
+  // with "van" ("zárva tartani"), where the lexicon has one
+  if (best->tag == PartOfSpeech::verb && keptAt(i))
+    for (const Reading& r : rs)
+      if (const lexicon::Entry* e = r.tag == PartOfSpeech::adjective ? core_.find(r.lemma, r.tag) : nullptr;
+          e && !e->senses.empty() && e->senses.front().keepsCopula)
+        best = &r;
   t.lemma = best->lemma;
   t.tag = best->tag;
   t.form = best->form;
@@ -1359,6 +1373,17 @@ bool ReadingChooser::afterCopula(std::size_t i) const {
                    (toks_[k - 1].tag == PartOfSpeech::adverb && !toks_[k - 1].time)))
     --k;
   return k > 0 && toks_[k - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks_[k - 1].lower);
+}
+
+// The word at i says the state something is kept in: right after "kept" ("should be kept
+// closed"), or after "keep" and its object ("Keep the windows closed").
+bool ReadingChooser::keptAt(std::size_t i) const {
+  std::size_t k = i;
+  while (k > 0 && i - k < 4 &&
+         (toks_[k - 1].tag == PartOfSpeech::noun || toks_[k - 1].tag == PartOfSpeech::determiner ||
+          toks_[k - 1].tag == PartOfSpeech::possessive || toks_[k - 1].tag == PartOfSpeech::adjective))
+    --k;
+  return k > 0 && toks_[k - 1].tag == PartOfSpeech::verb && toks_[k - 1].lemma == "keep";
 }
 
 // A form of "have" as the auxiliary of the verb at i, past the adverbs and the negation between
@@ -1876,7 +1901,10 @@ void infinitivesAfterLetting(std::vector<Token>& toks) {
         (toks[v - 1].tag != PartOfSpeech::noun && toks[v - 1].tag != PartOfSpeech::pronoun))
       continue;
     if (toks[v].tag != PartOfSpeech::verb || toks[v].form != VerbForm::base || toks[v].words != 1) continue;
-    toks.insert(toks.begin() + std::ptrdiff_t(v), impliedWord("to", PartOfSpeech::preposition, toks[v].word));
+    Token to = impliedWord("to", PartOfSpeech::preposition, toks[v].word);
+    // (what a thing is let do is what it becomes by itself: "hagyja megszáradni")
+    to.leftToDo = let.lemma == "let" && toks[v - 1].tag == PartOfSpeech::noun;
+    toks.insert(toks.begin() + std::ptrdiff_t(v), to);
   }
 }
 
@@ -2330,6 +2358,14 @@ void markPurposes(std::vector<Token>& toks) {
     static constexpr std::string_view kWillDo[] = {"promise", "agree", "swear", "hope", "pretend"};
     if (toks[i - 1].tag == PartOfSpeech::verb && listed(kWillDo, toks[i - 1].lemma))
       toks[i].purpose = toks[i].promised = true;
+    // "Leave the bread to cool": told what a thing is left to do by itself, the infinitive after
+    // "hagy" ("Hagyja a kenyeret kihűlni"), no purpose ("Leave the room to make a call" has one)
+    if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && toks[k - 1].lemma == "leave" &&
+        toks[k].tag != PartOfSpeech::pronoun && (k == 1 || toks[k - 2].pauseAfter || toks[k - 2].lower == "then") &&
+        !(i + 2 < toks.size() &&
+          (toks[i + 2].tag == PartOfSpeech::determiner || toks[i + 2].tag == PartOfSpeech::possessive ||
+           toks[i + 2].tag == PartOfSpeech::noun)))
+      toks[i].purpose = false, toks[i].leftToDo = toks[k - 1].leavesInState = true;
     if (i >= 2 && toks[i - 1].tag == PartOfSpeech::negation && toks[i - 2].tag == PartOfSpeech::verb &&
         toks[i - 2].lemma == "promise")  // ("promised never to tell")
       toks[i].purpose = toks[i].promised = true;
@@ -2660,6 +2696,14 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
 // a verb whose object is a person takes its sense for people: "know her": "ismeri".
 void markAdjectivesOfPeople(std::vector<Token>& toks) {
   for (std::size_t i = 0; i < toks.size(); ++i) {
+    // "The keys were left on the table": where a thing was left, its passive too ("az asztalon
+    // hagyták", not "elhagyták")
+    static constexpr std::string_view kWhereLeft[] = {"at", "on", "with", "behind", "in"};
+    if (toks[i].tag == PartOfSpeech::verb && toks[i].lemma == "leave" && toks[i].form == VerbForm::participle &&
+        i > 0 && toks[i - 1].tag == PartOfSpeech::auxiliary && i + 2 < toks.size() &&
+        listed(kWhereLeft, toks[i + 1].lower) &&
+        (toks[i + 2].lower == "the" || toks[i + 2].tag == PartOfSpeech::possessive))
+      toks[i].leavesInState = true;
     if (toks[i].tag == PartOfSpeech::verb) {
       std::size_t k = i + 1;
       // ("knew that his mother ...": "that" before another determiner opens a clause, no object)

@@ -78,6 +78,7 @@ struct Token {
   bool promised = false;                      // ... of what one promises: "promised to write"
   bool awaited = false;                       // ... of what one looks forward to: "to seeing you"
   bool negated = false;                       // ... after "not": "told us not to worry" ("hogy ne")
+  bool leftToDo = false;                      // ... of what a thing is left to do: "leave it to cool"
   bool measured = false;                      // ... after "too tired", "old enough": "ahhoz, hogy"
   std::string prefix;                         // a particle of direction as the verb's prefix: "ki"
   long long value = -1;                       // a number's value ("two hundred": 200), if known

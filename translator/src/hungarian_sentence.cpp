@@ -26,6 +26,11 @@ constexpr std::string_view kSpansOfTime[] = {"hour", "day",    "week",    "month
                                              "year", "decade", "weekend", "holiday"};
 // Particles of direction, which Hungarian says as the verb's prefix ("moved away": "elköltözött").
 constexpr std::string_view kDirectionParticles[] = {"away", "out", "off", "up", "down", "back"};
+// Acts that leave their object in a state said after it: "pushed the door open", "painted the
+// wall white", "wipe it clean".
+constexpr std::string_view kActsWithResult[] = {"push",  "pull", "kick",  "force", "slam",   "swing",
+                                                "throw", "paint", "wipe", "wash",  "scrub",  "dye",
+                                                "colour", "color", "polish", "rub", "sweep", "brush"};
 // Adverbs that say how much of an adjective: "very cold", "too late", "so tired".
 constexpr std::string_view kDegreeAdverbs[] = {"very", "too", "so", "quite", "really", "rather"};
 // Adverbs of the whole sentence that open it as a time does.
@@ -256,6 +261,22 @@ std::optional<std::string> plainSense(const Token& t, std::size_t index) {
   // "older": "régebbi"; "the tallest": "a legmagasabb"
   if (word && t.degree > 0 && t.tag == PartOfSpeech::adjective) word = degreeOf(*word, t.degree);
   return word;
+}
+
+// A verb a note names, its own prefix before "|": "ki|alszik", "meg|sérül", "indul".
+VerbStem verbOfNote(std::string_view note) {
+  const std::size_t bar = note.find('|');
+  if (bar == std::string_view::npos) return VerbStem{std::string(note), "", ""};
+  return VerbStem{std::string(note.substr(bar + 1)), std::string(note.substr(0, bar)), ""};
+}
+
+// The verb a sense says without an object, its intr= note: a change completed has its prefix
+// in a simple past ("The factory closed": "bezárt"), what is done as a rule or going on has none
+// ("The shop closes at six": "hatkor zár").
+VerbStem intransitiveOf(const Sense& s, bool past, VerbForm form) {
+  VerbStem stem = verbOfNote(s.note("intr"));
+  if (!past || form == VerbForm::ing) stem.prefix.clear();
+  return stem;
 }
 
 NounStem stemOfSense(const Sense& s) {
@@ -682,7 +703,7 @@ class Generator {
   }
   std::size_t linkedPredicate() const;
   bool feelsOneself() const;
-  bool forbidden() const;
+  std::string_view permission() const;
   std::size_t closedTo() const;
   void emitLinkedPredicate(std::size_t p);
   std::size_t emitPassiveSubject();
@@ -699,6 +720,9 @@ class Generator {
   std::optional<Modifier> compoundModifier(std::size_t k, const NounPhrase& np) const;
   bool passiveReceiver(const ClauseRoles& r) const;
   bool subjectFollowsVerb() const;
+  bool plainIntransitive() const;
+  bool futureSaid() const;
+  bool changeOfItself() const;
   bool subjectBeforeTime() const;
   bool finishedPast() const;
   std::size_t emitSubject();
@@ -711,6 +735,9 @@ class Generator {
   std::string directionPrefix(std::size_t particle) const;
   std::size_t placeBeforeVerb(std::size_t pos) const;
   const Sense* passOf(const VerbGroup& g) const;
+  bool leftInState(const VerbGroup& g) const;
+  bool actFrom(std::size_t k) const;
+  void emitStateLeft(const VerbStem& stem, bool negative, bool past, Agreement a, std::size_t verb);
   bool noneSubject() const;
   std::string_view groupPart(const NounPhrase& np, int* person = nullptr, bool* plural = nullptr) const;
   std::optional<Case> placeOfParticle(std::size_t pos) const;
@@ -726,6 +753,8 @@ class Generator {
   bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
   bool closedBefore(std::size_t pos) const;
   bool stateAfterObject(std::size_t k) const;
+  std::string resultWord(std::size_t k) const;
+  std::optional<VerbStem> verbOfResult(std::size_t k) const;
   std::string keptStateWord(std::size_t k) const;
   std::size_t ageLimitEnd(const NounPhrase& np) const;  // "children under twelve"
   std::size_t compassAfter(const NounPhrase& np) const;  // "villages in the north"
@@ -739,6 +768,7 @@ class Generator {
   };
   PrepositionChoice choosePreposition(std::size_t pos, const NounPhrase& np) const;
   bool isDuration(const NounPhrase& np) const;
+  bool lastsAWhile() const;
   bool saidOfThing(const ClauseRoles& r) const;
   bool forTheSpeaker() const;
   bool leftWanting() const;
@@ -769,10 +799,13 @@ class Generator {
   bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
   std::size_t seemsComma_ = SIZE_MAX;       // the first word after "Úgy tűnt": a comma before it
   bool befalls_ = false;                   // "were injured": what befalls the subject, its pass= verb
+  bool stateLeft_ = false;                 // "is switched off": the state its act left, "ki van kapcsolva"
   std::string particlePrefix_;             // "stared out", "ran down the hill": the particle's
                                            // prefix on a verb without one ("kibámult", "lefutott")
   std::size_t resultState_ = SIZE_MAX;     // "tore open the letter": "open", unsaid
   std::size_t keptState_ = SIZE_MAX;       // "left the rates unchanged": "változatlanul"
+  std::string keptPrefix_;                 // ... said where the verb's prefix stands: "zárva "
+  std::size_t resultAfter_ = SIZE_MAX;     // "painted the wall white": "fehérre", before the verb
   bool measuredChange_ = false;            // "dropped eight percent": no object, the verb's own
   bool requestFollows_ = false;            // ... and the one asked is said in that clause
   std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
@@ -884,7 +917,8 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   // "a lot of tourists visited": "sok turista"; "all the students were": "minden diák volt"
   for (std::size_t m = np.begin; m < head; ++m)
     if (countsItsNoun(t_[m]) || t_[m].tag == PartOfSpeech::number ||
-        (t_[m].tag == PartOfSpeech::determiner && listed(kSingularAfter, t_[m].lower)))
+        (t_[m].tag == PartOfSpeech::determiner && listed(kSingularAfter, t_[m].lower)) ||
+        (t_[m].lower == "some" && t_[head].plural))  // "some passengers were": "néhány utas volt"
       np.plural = false;
   // "the price of petrol": "a benzin ára", the owner first and the head possessed by it; so too
   // the place a superlative ranks in ("the best hotel in the city": "a város legjobb szállodája")
@@ -1160,7 +1194,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         if (k + 1 < own) emit("a", k);
       } else if (d == "every" || d == "each" || d == "all")
         emit("minden", k), countable = false;
-      else if (d == "several" || (d == "some" && np.plural))
+      else if (d == "several" || (d == "some" && t_[np.head].plural))
         emit("n\xC3\xA9h\xC3\xA1ny", k), countable = false;
       else if (d == "any" || d == "some")
         countable = false;  // "Van pénzed?", "Nincs időm": Hungarian says no quantity
@@ -1324,27 +1358,24 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   const bool thingAtHand = imperative && !hasObject && verb == roles_.verb.main && verb + 1 < n_ &&
                            listed(kHandling, t_[verb + 1].lower) && s && !s->note("intr").empty();
   if (thingAtHand) a.definite = true;
+  // "charged the phone for two hours", "the paint dried for hours": what lasted a while is no
+  // change completed, the verb without the prefix that says it is done ("töltötte", "száradt")
+  const bool lasted = verb == roles_.verb.main && lastsAWhile();
   if (s && !hasObject && !infinitiveAfter && !thingAtHand && !s->note("intr").empty()) {
-    stem.lemma = std::string(s->note("intr"));  // "The train leaves": "indul", not "elhagy"
+    // "The train leaves": "indul", not "elhagy"; "will close next spring": "bezár"
+    const bool once = past || future || (verb == roles_.verb.main && futureSaid());
+    stem = intransitiveOf(*s, once && !lasted, v.form);
   } else if (s) {
     stem.lemma = s->word;
     stem.prefix = s->prefix;
     if (const std::string_view thing = s->note("thing");
-        !thing.empty() && verb == roles_.verb.main && saidOfThing(roles_)) {
-      // "A gép nem működik"; with its own prefix "Kialudtak a lámpák"
-      const std::size_t bar = thing.find('|');
-      stem.prefix = bar == std::string_view::npos ? "" : std::string(thing.substr(0, bar));
-      stem.lemma = std::string(bar == std::string_view::npos ? thing : thing.substr(bar + 1));
-    }
-    stem.past = std::string(s->note("past"));
+        !thing.empty() && verb == roles_.verb.main && saidOfThing(roles_))
+      stem = verbOfNote(thing);  // "A gép nem működik"; with its own prefix "Kialudtak a lámpák"
+    else
+      stem.past = std::string(s->note("past"));
     if (const Sense* befell = befalls_ && verb == roles_.verb.main ? passOf(VerbGroup{.main = verb, .passive = true})
-                                                                   : nullptr) {
-      const std::string_view what = befell->note("pass");
-      const std::size_t bar = what.find('|');
-      stem.prefix = bar == std::string_view::npos ? "" : std::string(what.substr(0, bar));
-      stem.lemma = std::string(bar == std::string_view::npos ? what : what.substr(bar + 1));
-      stem.past.clear();
-    }
+                                                                   : nullptr)
+      stem = verbOfNote(befell->note("pass"));
     // "took his hand": taking hold of a hand or an arm is "megfog" ("megfogta a kezét")
     if (v.lemma == "take" && verb == roles_.verb.main && roles_.object && !roles_.object->pronoun &&
         (t_[roles_.object->head].lemma == "hand" || t_[roles_.object->head].lemma == "arm"))
@@ -1363,7 +1394,15 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // "pretended to read": "úgy tett, mintha olvasna", making as if
     if (v.lemma == "pretend" && verb == roles_.verb.main && verb + 1 == n_ && !roles_.object)
       emit("\xC3\xBAgy", verb), stem.lemma = "tesz", stem.prefix.clear(), a.definite = false;
-    if (stem.prefix.empty() && perfective_) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
+    if (stem.prefix.empty() && perfective_ && !lasted) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
+    if (lasted && v.entry && !stem.prefix.empty() && stem.prefix == s->prefix &&
+        std::any_of(v.entry->senses.begin(), v.entry->senses.end(),
+                    [&](const Sense& o) { return o.prefix.empty() && o.word == s->word; }))
+      stem.prefix.clear();
+    // the state it left stands where the prefix would ("fehérre festette"), or is the verb's
+    // own ("pushed the door open": "kinyitotta")
+    if (verb == roles_.verb.main && resultAfter_ < n_)
+      stem = verbOfResult(resultAfter_).value_or(VerbStem{stem.lemma, "", stem.past});
   } else if (auto p = plainSense(v, sense(verb))) {
     stem.lemma = *p;
   } else {
@@ -1384,12 +1423,17 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   if (stem.prefix.empty() && homePrefix_ && verb == roles_.verb.main && !infinitiveAfter)
     stem.prefix = "haza";
   if (stem.prefix.empty() && verb == roles_.verb.main && !infinitiveAfter) stem.prefix = particlePrefix_;
-  // "Tartsa zárva az ablakokat", "nyitva hagyta az ajtót": the state the object is kept in
-  // stands where a prefix does, written apart (and "hagy" without its "el")
+  // "Tartsa zárva az ablakokat", "nyitva hagyta az ajtót", "zárva kell tartani": the state the
+  // object is kept in stands where a prefix does, written apart (and "hagy" without its "el")
+  if (verb == roles_.verb.main && !keptPrefix_.empty()) stem.prefix = keptPrefix_;
   if (stem.prefix.empty()) stem.prefix = v.prefix;  // "kiszaladt"
   // a verb of saying after a quotation says how it was said, unfinished: "– kérdezte az anyja"
   if (before_.saying && verb == roles_.verb.main) stem.prefix.clear();
   if (verb == roles_.verb.main && roles_.verb.futureOfBe && stem.lemma == "van") stem.lemma = "lesz";
+  if (stateLeft_ && verb == roles_.verb.main) {
+    emitStateLeft(stem, negative, past, a, verb);
+    return;
+  }
   if (before_.meanwhile && verb == roles_.verb.main)
     if (const std::string p = adverbialParticipleOf(stem); !p.empty()) {
       emit(stem.prefix + p, verb);  // "kiabálva", "felnézve"
@@ -1747,6 +1791,30 @@ bool Generator::noneSubject() const {
          (head == "nobody" || head == "nothing" || head == "no one");
 }
 
+// Whether the verb without an object is its intr= verb with no prefix: "nyit", not "kinyit"; a
+// prefixed one ("bezárt") orders its clause as any prefixed verb ("Mióta bezárt a gyár").
+bool Generator::plainIntransitive() const {
+  const VerbGroup& g = roles_.verb;
+  const Sense* vs = roles_.verbSense;
+  return vs && !roles_.object && !g.passive && g.main < n_ && !vs->note("intr").empty() &&
+         intransitiveOf(*vs, g.past || g.future || futureSaid(), t_[g.main].form).prefix.empty();
+}
+
+// Whether the verb says a change its subject went through of itself, with its prefix ("bezárt"):
+// after a link word it comes before the subject ("amikor bezárt a gyár").
+bool Generator::changeOfItself() const {
+  const Sense* vs = roles_.verbSense;
+  return vs && !vs->note("intr").empty() && !roles_.object && !roles_.verb.passive && !plainIntransitive();
+}
+
+// Whether "will" stands before the main verb, a future a prefix lets Hungarian leave unsaid
+// ("will close next spring": "jövő tavasszal bezár").
+bool Generator::futureSaid() const {
+  for (std::size_t k = roles_.verb.firstAux; k < roles_.verb.main && k < n_; ++k)
+    if (t_[k].lower == "will" || t_[k].lower == "shall" || t_[k].lower == "'ll") return true;
+  return false;
+}
+
 // The sense whose pass= note says what befalls a passive's subject ("were injured": "meg|sérül"),
 // when the passive has no "by" after its verb; null otherwise.
 const Sense* Generator::passOf(const VerbGroup& g) const {
@@ -1756,6 +1824,60 @@ const Sense* Generator::passOf(const VerbGroup& g) const {
   for (const Sense& s : t_[g.main].entry->senses)
     if (!s.note("pass").empty()) return &s;
   return nullptr;
+}
+
+// Whether a passive says the state its act left: a verb the lexicon marks so, in the simple
+// present or past, without a doer, a time or a question of when ("The gate was locked"; "was
+// locked at ten", "is being locked", "has been locked" are acts).
+bool Generator::leftInState(const VerbGroup& g) const {
+  // ("the room that was booked": the relative word is the act's object, "amelyet lefoglaltak")
+  if (!g.passive || g.main >= n_ || g.be >= g.main || g.have != n_ || g.future || !g.modal.empty() ||
+      g.imperative || t_[0].tag == PartOfSpeech::question || before_.relativeObject ||
+      !t_[g.main].prefix.empty() ||
+      (g.main + 1 < n_ && (t_[g.main + 1].tag == PartOfSpeech::particle ||
+                           listed(kDirectionParticles, t_[g.main + 1].lower))))  // ("was locked out")
+    return false;
+  // ("will be locked": a prefix drops the future's "fog", but not the act)
+  for (std::size_t k = g.firstAux; k < g.main; ++k)
+    if (t_[k].tag == PartOfSpeech::modal) return false;
+  if (actFrom(g.be)) return false;
+  const Sense* s = coreSense(t_[g.main], sense(g.main));
+  return s && s->leavesState && !adverbialParticipleOf(VerbStem{s->word, "", ""}).empty();
+}
+
+// Whether the words from `k` on make a passive an act, not a state: a doer ("by"), its going on
+// ("being"), a time ("at ten", "in 2010", "yesterday", "two days ago", "every year") or how
+// often ("twice").
+bool Generator::actFrom(std::size_t k) const {
+  static constexpr std::string_view kTimesOfAnAct[] = {"last night", "earlier", "recently", "once", "twice", "again"};
+  for (; k < n_; ++k) {
+    if (listed(kTimesOfAnAct, t_[k].lower) || howManyTimes(t_, k)) return true;
+    const Token& tk = t_[k];
+    const bool year = tk.tag == PartOfSpeech::number && k > 0 &&
+                      (t_[k - 1].lower == "in" || t_[k - 1].lower == "at" || t_[k - 1].lower == "since");
+    const bool timeNoun = tk.tag == PartOfSpeech::noun && tk.entry && !tk.entry->senses.empty() &&
+                          !tk.entry->senses.front().note("time").empty();
+    if (tk.lower == "being" || tk.lower == "by" || tk.lower == "ago" || tk.time || year || timeNoun ||
+        (listed(kTimeAdverbs, tk.lower) && tk.lower != "now"))
+      return true;
+  }
+  return false;
+}
+
+// The state an act left, "van" with the verb's "-va" form: "ki van kapcsolva" after its prefix,
+// "zárva van" without one; negated "nincs kikapcsolva", "nem volt bezárva".
+void Generator::emitStateLeft(const VerbStem& stem, bool negative, bool past, Agreement a, std::size_t verb) {
+  a.definite = a.youObject = false;
+  const std::string state = adverbialParticipleOf(VerbStem{stem.lemma, "", ""});
+  const std::string be = conjugate(VerbStem{"van", "", ""}, past ? Tense::past : Tense::present, a);
+  if (negative) {
+    emit(!past && a.person == 3 ? (a.plural ? "nincsenek" : "nincs") : "nem " + be, verb);
+    emit(stem.prefix + state, verb);
+  } else if (stem.prefix.empty()) {
+    emit(state, verb), emit(be, verb);
+  } else {
+    emit(stem.prefix, verb), emit(be, verb), emit(state, verb);
+  }
 }
 
 // Where a place after a noun ends, when one starts at `pos` ("in the hat", "in Canada"); n_ if
@@ -1885,6 +2007,8 @@ void Generator::findObjects(ClauseRoles& r) {
   if (verbSense && !verbSense->note("obj").empty()) r.objectCase = caseNamed(verbSense->note("obj"));
   if (r.verb.passive) {
     findAgent(r);
+    // "should be kept closed": the state the subject is kept in, "zárva kell tartani"
+    if (t_[mainVerb].lemma == "keep" && stateAfterObject(afterVerb)) keptState_ = afterVerb;
     return;
   }
   if (linkedPredicate() != n_) return;  // "remained closed": a state, no object
@@ -1957,9 +2081,11 @@ void Generator::findObjects(ClauseRoles& r) {
   }
   // "left the rates unchanged", "keep him warm": the state the object is left or kept in, said
   // as a manner (the verb's sense is the one without a prefix, "hagyta", not "elhagyta")
-  if (const std::size_t state = object->end; t_[mainVerb].leavesInState && stateAfterObject(state)) {
+  if (const std::size_t state = object->end; t_[mainVerb].leavesInState && stateAfterObject(state))
     keptState_ = state;
-  }
+  else if (state < n_ && t_[state].tag == PartOfSpeech::adjective && listed(kActsWithResult, t_[mainVerb].lemma) &&
+           stateAfterObject(state))
+    resultAfter_ = state;  // "painted the wall white": what it made of it, "fehérre festette"
   // "have risen twelve percent": the amount of a change, "tizenkét százalékkal", no object
   if (listed(kChangesOfAmount, t_[mainVerb].lemma) && t_[object->begin].tag == PartOfSpeech::number &&
       listed(kMeasuresOfChange, t_[object->head].lemma)) {
@@ -2001,7 +2127,8 @@ void Generator::findObjects(ClauseRoles& r) {
   const bool givesTo = verbSense && verbSense->note("to") == "nak";
   const bool timeAfter = object->end < n_ && countsTimeFrom(object->end);
   if ((object->pronoun || givesTo) && !timeAfter && !timesOver(t_, object->end) && keptState_ != object->end &&
-      !t_[object->end - 1].pauseAfter && object->end < n_ && startsNounPhrase(object->end) &&
+      resultAfter_ != object->end && !t_[object->end - 1].pauseAfter && object->end < n_ &&
+      startsNounPhrase(object->end) &&
       t_[object->end].tag != PartOfSpeech::pronoun && t_[object->end].tag != PartOfSpeech::adverb) {
     r.indirect = object;
     object = readNounPhrase(r.indirect->end);
@@ -2051,16 +2178,18 @@ std::size_t Generator::linkedPredicate() const {
 }
 
 // "Parking is not allowed here", "Smoking is not permitted": an activity that is not allowed is
-// "tilos" ("A dohányzás tilos az épületben"), its noun the subject as it stands.
-bool Generator::forbidden() const {
+// "tilos" ("A dohányzás tilos az épületben"), one that is "megengedett" ("A fényképezés
+// megengedett"), its noun the subject as it stands; empty where the passive is no such rule.
+std::string_view Generator::permission() const {
   const VerbGroup& g = roles_.verb;
-  if (!g.passive || !g.negative || g.main >= n_ || !roles_.subject || roles_.subject->pronoun ||
-      !g.modal.empty() || g.future)
-    return false;
+  if (!g.passive || g.main >= n_ || !roles_.subject || roles_.subject->pronoun || !g.modal.empty() || g.future)
+    return {};
+  static constexpr std::string_view kActivities[] = {"photography", "admission", "access"};
   const std::string& verb = t_[g.main].lemma;
   const Token& head = t_[roles_.subject->head];
-  return (verb == "allow" || verb == "permit") && head.lower.size() > 4 && head.lower.ends_with("ing") &&
-         !head.plural;
+  const bool activity = (head.lower.size() > 4 && head.lower.ends_with("ing")) || listed(kActivities, head.lemma);
+  if ((verb != "allow" && verb != "permit") || !activity || head.plural) return {};
+  return g.negative ? "tilos" : "megengedett";
 }
 
 // "I feel tired" is how the person feels, not how a thing seems: "fáradtnak érzem magam", the
@@ -2407,8 +2536,7 @@ bool Generator::subjectFollowsVerb() const {
       t_[0].tag == PartOfSpeech::question || r.subject->begin > g.main)
     return false;
   const Sense* vs = r.verbSense;
-  const bool intransitive = !g.passive && vs && !vs->note("intr").empty();
-  return vs && !vs->prefix.empty() && !intransitive;
+  return vs && !vs->prefix.empty() && !plainIntransitive();
 }
 
 // "The president met her counterpart yesterday afternoon": a noun subject that opens the English
@@ -3070,9 +3198,7 @@ void Generator::emitBeforeVerb() {
     return;
   }
   const Sense* vs = roles_.verbSense;
-  const bool intransitive =
-      vs && !roles_.object && !g.passive && !vs->note("intr").empty();  // "nyit", not "kinyit"
-  if (((vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty()) && !intransitive) {
+  if (((vs && !vs->prefix.empty()) || !t_[g.main].prefix.empty()) && !plainIntransitive()) {
     if (g.passive) {
       if (emitTimeFirst(g.main + 1)) splitPrefix_ = true;
       return;
@@ -3098,8 +3224,8 @@ void Generator::emitBeforeVerb() {
 std::size_t Generator::emitVerbGroup(std::size_t pos) {
   const VerbGroup& g = roles_.verb;
   if (g.possession) return emitPossession();
-  if (forbidden()) {
-    emit("tilos", g.main);
+  if (const std::string_view rule = permission(); !rule.empty()) {
+    emit(std::string(rule), g.main);
     return g.main + 1;
   }
   if (g.copula) return emitCopula(pos);
@@ -3170,7 +3296,12 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     const bool stateNearVerb = keptState_ < n_ && !done_[keptState_] && !g.negative &&
                                !(roles_.object && roles_.object->pronoun) &&  // ("tartsa őt melegen")
                                !(keptState_ + 1 < n_ && (t_[keptState_ + 1].lower == "and" || t_[keptState_ + 1].lower == "or"));
-    if (stateNearVerb && !g.imperative) emit(keptStateWord(keptState_), keptState_), done_[keptState_] = true;
+    if (stateNearVerb) keptPrefix_ = keptStateWord(keptState_) + " ", done_[keptState_] = true;
+    // "Fehérre festette a falat", "Törölje tisztára", "Nem festette fehérre"
+    const bool resultNearVerb = resultAfter_ < n_ && !done_[resultAfter_];
+    if (resultNearVerb && verbOfResult(resultAfter_)) done_[resultAfter_] = true;
+    if (resultNearVerb && !done_[resultAfter_] && !g.imperative && !g.negative)
+      emit(resultWord(resultAfter_), resultAfter_), done_[resultAfter_] = true;
     if (objectClausePronoun_ && objectClauseCase_ && !caseAfterVerb)
       emit(demonstrative(false, false, *objectClauseCase_), g.main);
     else if (objectClausePronoun_ && !objectClauseCase_ && !prefixed)
@@ -3179,7 +3310,8 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
              g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
     if (feelsOneself()) emit(reflexiveOf(roles_.agreement, g.imperative, before_.formal), g.main);
-    if (stateNearVerb && g.imperative) emit(keptStateWord(keptState_), keptState_), done_[keptState_] = true;
+    if (resultNearVerb && !done_[resultAfter_])
+      emit(resultWord(resultAfter_), resultAfter_), done_[resultAfter_] = true;
     if (caseAfterVerb) emit(demonstrative(false, false, *objectClauseCase_), g.main);
     for (const std::size_t k : afterVerb)
       if (auto word = plainSense(t_[k], sense(k))) emit(*word, k), done_[k] = true;
@@ -3238,11 +3370,16 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
   if (pos > 0 && t_[pos - 1].lower == "not" && pos - 1 > roles_.verb.main && roles_.verb.main != n_)
     emit("nem", pos - 1);
   auto emitVerb = [&] {
-    if (const Sense* s = coreSense(verb, sense(pos + 1)))
-      emit((s->prefix.empty() && home ? std::string("haza") : s->prefix) +
-               infinitiveOf(VerbStem{s->word, s->prefix, ""}),
-           pos + 1);
-    else
+    if (const Sense* s = coreSense(verb, sense(pos + 1))) {
+      // ("Leave the paint to dry": what it is to become by itself, "megszáradni"; "dry out":
+      // its particle the prefix, "kiszáradni")
+      VerbStem stem = t_[pos].leftToDo && !s->note("intr").empty() ? intransitiveOf(*s, true, VerbForm::base)
+                                                                    : VerbStem{s->word, s->prefix, ""};
+      if (const std::size_t p = pos + 2; t_[pos].leftToDo && p < n_ && !done_[p] &&
+                                         t_[p].tag == PartOfSpeech::adverb && listed(kDirectionParticles, t_[p].lower))
+        stem.prefix = directionPrefix(p), done_[p] = true;
+      emit((stem.prefix.empty() && home ? std::string("haza") : stem.prefix) + infinitiveOf(stem), pos + 1);
+    } else
       emit(plainSense(verb, sense(pos + 1)).value_or(verb.written), pos + 1,
            verb.entry || !verb.dictionarySenses.empty());
   };
@@ -3585,6 +3722,22 @@ bool Generator::stateAfterObject(std::size_t k) const {
   return next != PartOfSpeech::noun && next != PartOfSpeech::adjective && next != PartOfSpeech::name;
 }
 
+// The state an act left its object in, as the adjective's "-ra/-re": "fehérre", "tisztára".
+std::string Generator::resultWord(std::size_t k) const {
+  const Sense* s = coreSense(t_[k], sense(k));
+  const std::string word = s ? s->word : plainSense(t_[k], sense(k)).value_or(t_[k].written);
+  return inflectNoun(s ? stemOfSense(*s) : NounStem{word, "", "", "", "", "", "", -1}, false, {}, Case::sublative);
+}
+
+// The verb that says the state an act left, where the state is no word of its own but a
+// predicate ("pushed the door open": "kinyitotta", "kicked it shut": "becsukta").
+std::optional<VerbStem> Generator::verbOfResult(std::size_t k) const {
+  const Sense* s = coreSense(t_[k], sense(k));
+  if (!s || !s->keepsCopula) return std::nullopt;
+  if (t_[k].lemma == "open") return VerbStem{"nyit", "ki", ""};
+  return VerbStem{"csuk", "be", ""};
+}
+
 // The state after "leave" or "keep" as Hungarian says it: a predicate of its own ("nyitva",
 // "zárva"), a verb's adverbial participle ("bekötve"), else the adjective's manner ("melegen").
 std::string Generator::keptStateWord(std::size_t k) const {
@@ -3806,6 +3959,13 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   return np.end;
 }
 
+// Whether the clause says for how long its verb went on: "for two hours", "for a week".
+bool Generator::lastsAWhile() const {
+  for (std::size_t k = roles_.verb.main + 1; k + 1 < n_; ++k)
+    if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) return true;
+  return false;
+}
+
 // Units of time: "two years", "a week" make a duration after "for".
 bool Generator::isDuration(const NounPhrase& np) const {
   if (np.pronoun || np.head >= n_ || !unitOfTime(t_[np.head].lemma)) return false;
@@ -4017,7 +4177,7 @@ std::size_t Generator::emitPart(std::size_t pos) {
 // The subject in its place: a passive's as the object, an owner's or one who must in the dative.
 std::size_t Generator::emitSubject() {
   const ClauseRoles& r = roles_;
-  if (r.verb.passive && !forbidden()) return emitPassiveSubject();
+  if (r.verb.passive && permission().empty()) return emitPassiveSubject();
   // "Anna, close the door": the one addressed, a comma after ("Anna, csukd be az ajtót")
   if (r.verb.imperative) {
     emitNounPhrase(*r.subject, Case::nominative);
@@ -4276,6 +4436,16 @@ std::vector<HungarianWord> Generator::run() {
   // "Three people were injured in the accident": no one's doing but what befell them, said
   // actively of them, "Három ember megsérült" (with "by" the doer is said: "megsebesítette")
   if (passOf(roles_.verb) != nullptr) befalls_ = true, roles_.verb.passive = false;
+  // ("The car is damaged", "He is injured": the state is what befell, done, "Az autó megsérült";
+  // "are injured every year" befalls again and again, "évente megsérül"; "is delayed" goes on,
+  // "késik", a verb without a prefix)
+  if (befalls_ && !roles_.verb.past && roles_.verb.have == n_ && !roles_.verb.future && roles_.verb.modal.empty() &&
+      !roles_.verb.imperative && !actFrom(roles_.verb.be) &&
+      passOf(VerbGroup{.main = roles_.verb.main, .passive = true})->note("pass").find('|') != std::string_view::npos)
+    roles_.verb.past = true;
+  // "The light is switched off": no act but the state it left, the light's, "A lámpa ki van
+  // kapcsolva" ("was switched off at midnight" was done: "éjfélkor kikapcsolták")
+  if (leftInState(roles_.verb)) stateLeft_ = true, roles_.verb.passive = false;
   findSubject(roles_);
   agreeWithSubject(roles_);
   findObjects(roles_);
@@ -4367,7 +4537,7 @@ std::vector<HungarianWord> Generator::run() {
     subjectAfterVerb_ = false;
   else
     subjectAfterVerb_ =
-      (!out_.empty() && subjectFollowsVerb()) ||
+      ((!out_.empty() || (before_.linked && changeOfItself())) && subjectFollowsVerb()) ||
       (before_.asked && roles_.subject && !roles_.subject->pronoun && !roles_.object && !roles_.verb.passive);
   // "He asked me to wait": "Megkért, hogy várjak", the one asked is its object ("megkértelek")
   if (askedOne_ && askedOne_->pronoun && askedOne_->person != 3 && t_[roles_.verb.main].lemma == "ask") {

@@ -204,7 +204,14 @@ std::u16string pastStem(std::u16string_view s, Harmony h, bool& thirdLinks) {
   const bool bareY = (endsWith(s, u"ny") || endsWith(s, u"ly")) && s.size() >= 3 && vowel(s[s.size() - 3]);
   if (bareT || bareY) return std::u16string(s) + u"t";
   if (vowel(last)) return std::u16string(s) + u"tt";
-  if (endsWith(s, u"\u00E1ll")) return std::u16string(s) + u"t";  // "állt", "elállt"
+  if (endsWith(s, u"\u00E1ll") || endsWith(s, u"rr")) return std::u16string(s) + u"t";  // "állt", "forrt"
+  // what happens of itself in "-ad", "-ed" takes a bare "t" in every person ("száradt",
+  // "elszakadt", "megrepedt"), where a verb done to something links ("fogadott", "engedett")
+  static constexpr std::u16string_view kHappeningPast[] = {
+      u"marad", u"szalad", u"szakad", u"sz\u00E1rad", u"ragad", u"akad",  u"halad", u"\u00E1rad",
+      u"f\u00E1rad", u"olvad", u"dagad", u"apad",  u"hasad", u"reped", u"t\u00E9ved", u"\u00E9led"};
+  for (std::u16string_view w : kHappeningPast)
+    if (endsWith(s, w)) return std::u16string(s) + u"t";
   if (last == u't') {
     // "lát" and stems of two syllables with a short vowel before the "t" link only in the
     // third person: "láttam" but "látott", "vezettem" but "vezetett"

@@ -210,7 +210,7 @@ TEST(ConstructionsTest, AReflexiveIsMagaInItsPersonWithTheDefiniteVerb) {
 
 TEST(ConstructionsTest, FromOneTimeToAnotherIsTolIg) {
   EXPECT_EQ(hungarian("We work from Monday to Friday."), "Dolgozunk hétfőtől péntekig.");
-  EXPECT_EQ(hungarian("The room is booked from ten to twelve."), "A szobát lefoglalják tíztől tizenkettőig.");
+  EXPECT_EQ(hungarian("The room is booked from ten to twelve."), "A szoba le van foglalva tíztől tizenkettőig.");
   // between places the cases of going
   EXPECT_EQ(hungarian("We drove from Budapest to Vienna."), "Vezettünk Budapestről Bécsbe.");
   // a number of people
@@ -359,6 +359,8 @@ TEST(ConstructionsTest, TimeAndQuantity) {
   EXPECT_EQ(hungarian("I don't have any time."), "Nincs időm.");
   EXPECT_EQ(hungarian("There are many people in the park."), "Sok ember van a parkban.");
   EXPECT_EQ(hungarian("A lot of tourists visited the lake."), "Sok turista meglátogatta a tavat.");
+  // so does "néhány", and the verb agrees with it
+  EXPECT_EQ(hungarian("Some passengers were injured."), "Néhány utas megsérült.");
 }
 
 TEST(ConstructionsTest, ASpanCountedFromAnotherTimeTakesInstrumentalBeforeTheVerb) {
@@ -1093,8 +1095,8 @@ TEST(ConstructionsTest, InterestAndNegatedParticiples) {
   EXPECT_EQ(hungarian("He is interested in history."), "Érdeklődik a történelem iránt.");
   EXPECT_EQ(hungarian("I am not interested in football."), "Nem érdeklődöm a foci iránt.");
   EXPECT_EQ(hungarian("She was interested in the offer."), "Érdeklődött az ajánlat iránt.");
-  // a participle past "not" is still the passive's
-  EXPECT_EQ(hungarian("The door was not locked."), "Az ajtót nem zárták be.");
+  // a participle past "not" is still the passive's, here the state it left
+  EXPECT_EQ(hungarian("The door was not locked."), "Az ajtó nem volt bezárva.");
   EXPECT_EQ(hungarian("The shop is not open."), "A bolt nincs nyitva.");
 }
 
@@ -1538,6 +1540,9 @@ TEST(ConstructionsTest, AnActivityNotAllowedIsTilos) {
   // not of a thing, nor of what is allowed
   EXPECT_EQ(hungarian("Dogs are not allowed in the shop.").find("tilos"), std::string::npos);
   EXPECT_EQ(hungarian("Smoking is allowed outside.").find("tilos"), std::string::npos);
+  // what is allowed is "megengedett"; so are activities named without "-ing"
+  EXPECT_EQ(hungarian("Camping is allowed."), "A kempingezés megengedett.");
+  EXPECT_EQ(hungarian("Photography is not permitted."), "A fényképezés tilos.");
 }
 
 TEST(ConstructionsTest, HavingNoThingIsNincs) {
@@ -1743,7 +1748,7 @@ TEST(ConstructionsTest, APerfectBeforeAClauseOfSinceIsThePresent) {
   EXPECT_EQ(hungarian("We have been friends since we met."), "Barátok vagyunk, mióta találkoztunk.");
   // a thing done, its prefix says so, stays past, before "since" a time as well
   EXPECT_EQ(hungarian("Many people have moved away since the factory closed."),
-            "Sok ember elköltözött, mióta a gyár zárt.");
+            "Sok ember elköltözött, mióta bezárt a gyár.");
   EXPECT_EQ(hungarian("The price has gone up since the spring."), "Az ár a tavasz óta emelkedett.");
   EXPECT_EQ(hungarian("I have lived here since 2010."), "2010 óta lakom itt.");
 }
@@ -2707,6 +2712,14 @@ TEST(ConstructionsTest, WhatBefellAPassivesSubjectIsSaidActivelyOfIt) {
   EXPECT_EQ(hungarian("He was injured by a falling tree.").find("megsérült"), std::string::npos);
   // the adjective before a noun stays the state
   EXPECT_EQ(hungarian("The injured player is unlikely to recover.").find("A sérült játékos"), 0u);
+  // a present without a time is the state it left, said as what befell
+  EXPECT_EQ(hungarian("The bike is damaged."), "A bicikli megsérült.");
+  EXPECT_EQ(hungarian("The lift is stuck."), "A lift beragadt.");
+  EXPECT_EQ(hungarian("The river was frozen."), "A folyó befagyott.");
+  // what befalls without a prefix goes on in the present
+  EXPECT_EQ(hungarian("The train is delayed."), "A vonat késik.");
+  EXPECT_EQ(hungarian("Many cars are damaged every winter.").find("megsérültek"), std::string::npos)
+      << "what befalls again and again stays the present";
 }
 
 TEST(ConstructionsTest, NobodysSemStandsRightBeforeTheVerbWhosePrefixFollows) {
@@ -2909,8 +2922,11 @@ namespace {
 
 TEST(ConstructionsTest, TheStateAnObjectIsKeptInStandsWhereAPrefixDoes) {
   EXPECT_EQ(hungarian("Leave the door open."), "Hagyja nyitva az ajtót.");
-  EXPECT_EQ(hungarian("Keep the windows closed."), "Tartsa becsukva az ablakokat.");
+  EXPECT_EQ(hungarian("Keep the windows closed."), "Tartsa zárva az ablakokat.");
   EXPECT_EQ(hungarian("She kept the door locked."), "Bezárva tartotta az ajtót.");
+  // so in the passive, the state right after "kept"
+  EXPECT_EQ(hungarian("The windows must be kept closed."), "Az ablakokat zárva kell tartani.");
+  EXPECT_EQ(hungarian("The gates are kept closed at all times."), "A kapukat mindig zárva tartják.");
   // an adjective without a state of its own is left as it was
   EXPECT_EQ(hungarian("Keep the food warm.").find("Tartsa"), 0u);
   // leaving a place stays leaving it
@@ -3127,6 +3143,68 @@ TEST(ConstructionsTest, AnIntransitivePhrasalVerbsParticleBeforeANounPhraseIsIts
   EXPECT_EQ(hungarian("We stayed in on Sunday."), "Vasárnap otthon maradtunk.");
   EXPECT_EQ(analysed("The bill passed by a narrow majority"),
             "the/det bill/n pass/v/past by/prep a/det narrow/adj majority/n");
+}
+
+TEST(ConstructionsTest, AVerbWithoutItsObjectHasThePrefixOfAChangeCompletedInThePast) {
+  EXPECT_EQ(hungarian("The bakery closed last year."), "A pékség tavaly bezárt.");
+  EXPECT_EQ(hungarian("The milk boiled."), "A tej felforrt.");
+  // the prefixed verb orders its clause as any other does, its subject after
+  EXPECT_EQ(hungarian("Yesterday the bakery closed."), "Tegnap bezárt a pékség.");
+  EXPECT_EQ(hungarian("When the bakery closed, we went home."), "Amikor bezárt a pékség, hazamentünk.");
+  EXPECT_EQ(hungarian("The towels dried quickly."), "A törölközők gyorsan megszáradtak.");
+  EXPECT_EQ(hungarian("The ice melted."), "A jég elolvadt.");
+  // with its object the verb's own perf= prefix
+  EXPECT_EQ(hungarian("She dried the plates."), "Megszárította a tányérokat.");
+  EXPECT_EQ(hungarian("The kitchen filled with smoke."), "A konyha megtelt füsttel.");
+  // so is one to come, though "will" goes unsaid
+  EXPECT_EQ(hungarian("The bakery will close next year."), "A pékség jövőre bezár.");
+  // what is done as a rule, or going on, is the plain verb
+  EXPECT_EQ(hungarian("The bakery closes at six."), "A pékség hatkor zár.");
+  EXPECT_EQ(hungarian("The milk is boiling."), "A tej forr.");
+}
+
+TEST(ConstructionsTest, APassiveOfAVerbThatLeavesAStateIsThatState) {
+  EXPECT_EQ(hungarian("The radio is switched off."), "A rádió ki van kapcsolva.");
+  EXPECT_EQ(hungarian("The gates were locked."), "A kapuk be voltak zárva.");
+  EXPECT_EQ(hungarian("The lamps are not switched on."), "A lámpák nincsenek bekapcsolva.");
+  EXPECT_EQ(hungarian("The file is attached."), "A fájl csatolva van.") << "without a prefix the state first";
+  // a time, a doer or a particle of its own make it the act
+  EXPECT_EQ(hungarian("The gate was locked at ten."), "A kaput tízkor zárták be.");
+  EXPECT_EQ(hungarian("The gate was locked by the guard."), "A kaput az őr bezárta.");
+  EXPECT_EQ(hungarian("The gate was locked yesterday."), "A kaput tegnap bezárták.");
+  EXPECT_EQ(hungarian("The gate will be locked."), "A kaput bezárják.");
+  EXPECT_EQ(hungarian("The gate was locked twice."), "A kaput bezárták kétszer.");
+  EXPECT_NE(hungarian("The room that was booked is upstairs.").find("amelyet lefoglaltak"), std::string::npos)
+      << "a relative word that is the act's object";
+}
+
+TEST(ConstructionsTest, TheStateAnActLeavesItsObjectInStandsBeforeTheVerbInRa) {
+  EXPECT_EQ(hungarian("She painted the kitchen white."), "Fehérre festette a konyhát.");
+  EXPECT_EQ(hungarian("Wipe the window clean."), "Törölje tisztára az ablakot.");
+  // a state that is no word of its own is the verb that makes it
+  EXPECT_EQ(hungarian("He pushed the gate open."), "Kinyitotta a kaput.");
+  EXPECT_EQ(hungarian("When he pushed it open, it creaked."), "Amikor kinyitotta, recsegett.");
+}
+
+TEST(ConstructionsTest, WhatAThingIsLeftToDoIsTheInfinitiveAfterHagy) {
+  EXPECT_EQ(hungarian("Leave the glue to dry."), "Hagyja a ragasztót megszáradni.");
+  EXPECT_EQ(hungarian("Then leave the soup to cool."), "Aztán hagyja a levest lehűlni.");
+  // so what a thing is let do, with its particle as the prefix; people are let do as they do
+  EXPECT_EQ(hungarian("Let the glue dry."), "Hagyja a ragasztót megszáradni.");
+  EXPECT_EQ(hungarian("Do not let the bread dry out."), "Ne hagyja a kenyeret kiszáradni.");
+  EXPECT_EQ(hungarian("Let the boys play."), "Hagyja a fiúkat játszani.");
+  // where a thing was left, in the passive too, is no leaving of the place
+  EXPECT_EQ(hungarian("The keys were left on the table.").find("elhagy"), std::string::npos);
+  EXPECT_NE(hungarian("The keys were left on the table.").find("hagyták"), std::string::npos);
+  // leaving a place to do something is a purpose
+  EXPECT_NE(hungarian("Leave the room to make a call.").find("Hagyja el a szobát, hogy"), std::string::npos);
+}
+
+TEST(ConstructionsTest, WhatLastedAWhileHasNoPrefixOfAChangeDone) {
+  EXPECT_EQ(hungarian("He read the letter."), "Elolvasta a levelet.");
+  EXPECT_EQ(hungarian("He read the letter for an hour."), "Olvasta a levelet egy óráig.");
+  EXPECT_EQ(hungarian("The towels dried for hours."), "A törölközők száradtak órákig.");
+  EXPECT_EQ(hungarian("Charge the battery for an hour."), "Töltse az elemet egy óráig.");
 }
 
 }  // namespace

@@ -112,5 +112,10 @@ TEST(EnglishAnalysisTest, PhrasalVerbsAndSetPhrasesCoverTheirWords) {
   EXPECT_EQ(tokens[2].word, 2u);
 }
 
+TEST(EnglishAnalysisTest, AWordInSBeforeHaveOrAreIsAPluralNoun) {
+  EXPECT_EQ(analysed("The city centre bus services have stopped"),
+            "the/det city centre/n bus/n service/n/pl have/aux stop/v/pp");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

@@ -81,6 +81,11 @@ TEST(HungarianVerbTest, PastByTheLastSoundsOfTheStem) {
   EXPECT_EQ(past("csuk", 3, false, true), "csukta");
   EXPECT_EQ(past("felejt", 3, false, true), "felejtette");
   EXPECT_EQ(past("látogat", 1, true, true), "látogattuk");
+  EXPECT_EQ(past("forr", 3, false), "forrt") << "a doubled r takes a bare t, as \"áll\" does";
+  EXPECT_EQ(past("szárad", 3, false), "száradt") << "what happens of itself in -ad does not link";
+  EXPECT_EQ(past("szakad", 3, true), "szakadtak");
+  EXPECT_EQ(past("reped", 3, false), "repedt");
+  EXPECT_EQ(past("fogad", 3, false), "fogadott") << "a verb done to something links";
 }
 
 TEST(HungarianVerbTest, ImperativeAssimilatesItsJ) {

@@ -21,7 +21,12 @@
 //             name:        a place name, written with a capital
 //             van:         a predicate that keeps the copula ("nyitva", "messze")
 //             noobj:       a verb that takes no accusative object ("fut", "marad")
-//             intr=, pred=: the verb without an object ("indul"), the adjective as a predicate ("kicsi")
+//             state:       a verb whose passive without a doer or a time is the state it left,
+//                          said with "van" and the "-va" form ("The light is switched off": "ki
+//                          van kapcsolva"; "was switched off at midnight" stays the act)
+//             intr=, pred=: the verb without an object ("indul"), the adjective as a predicate ("kicsi");
+//                          the verb with the prefix of a change completed, said in the past
+//                          ("The factory closed": "be|zár", "bezárt"; "It closes at six": "zár")
 //             pp=:         the stem of a possessed plural the rules miss ("szülei")
 //             poss=:       the stem before "-m", "-d" the rules miss ("nagynéné": "nagynéném")
 //             time=:       the case of a time noun that says "then" ("hétfőn", "tavasszal",
@@ -73,6 +78,7 @@ struct Sense {
   bool name = false;         // a place name, written with a capital ("London")
   bool keepsCopula = false;  // a predicate that keeps "van" ("nyitva van", "messze van")
   bool noObject = false;     // a verb without an accusative object: never the definite conjugation
+  bool leavesState = false;  // a verb whose passive without a doer is the state it left ("ki van kapcsolva")
   bool person = false;       // a noun naming a person, a sense for people ("idős", "ismer")
   bool capital = false;      // the sense of the capitalised English word ("március" for "March")
   bool pair = false;         // one of a pair: singular for both ("a szemem" for "my eyes")
