@@ -328,6 +328,8 @@ very	adv	nagyon
 yesterday	adv	tegnap
 a little	adv	egy kicsit
 a little	adj	egy kis
+a bit	adv	kicsit
+a bit of	adj	egy kis
 on foot	adv	gyalog
 by bus	adv	busszal
 # --- numbers
@@ -4663,7 +4665,7 @@ cloudy	adj	felhős
 cruel	adj	kegyetlen
 damp	adj	nyirkos
 eager	adj	lelkes
-early	adj	korai
+early	adj	korai ; kora[when=morning/afternoon/evening/spring/summer/autumn/winter]
 electric	adj	elektromos
 enormous	adj	hatalmas ; óriási
 excellent	adj	kiváló
