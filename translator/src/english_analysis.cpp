@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "hungarian_function_words.h"
+#include "hungarian_morphology.h"
 
 namespace lexiton::translator {
 namespace {
@@ -394,18 +395,40 @@ void ordinalsAsAdjectives(const lexicon::CoreLexicon& core, std::vector<Token>& 
   }
 }
 
-// "a ten-year-old boy", "a two-hour delay": a number and a unit of time in one hyphenated word
-// are an adjective, the Hungarian number and the unit's "-s" adjective in one word ("tízéves",
-// "kétórás"; in digits apart, "10 éves"); "She is ten years old" likewise: "Tízéves".
-void agesAndLengths(std::vector<Token>& toks) {
+// The "-s" adjective of what a noun counts, linked as its plural is ("oldal": "oldalak",
+// "oldalas"; "szoba": "szobás"), from the noun's first sense; empty when the lexicon has no
+// noun of one word.
+std::string countedAdjective(const lexicon::CoreLexicon& core, std::string_view noun) {
+  const lexicon::Entry* e = core.find(std::string(noun), PartOfSpeech::noun);
+  if (!e || e->senses.empty() || !isInflectableWord(e->senses.front().word)) return {};
+  const lexicon::Sense& s = e->senses.front();
+  const std::string plural = s.plural.empty() ? pluralOf(s.word, WordClass::noun) : s.plural;
+  if (!plural.ends_with('k')) return {};
+  return plural.substr(0, plural.size() - 1) + "s";
+}
+
+// "a ten-year-old boy", "a two-hour delay", "a five-page letter": a number and what it counts
+// in one hyphenated word are an adjective, the Hungarian number and the counted noun's "-s"
+// adjective in one word ("tízéves", "kétórás", "ötoldalas"; in digits apart, "10 éves"); "She
+// is ten years old" likewise: "Tízéves".
+void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::pair<std::string_view, std::string_view> kUnits[] = {
       {"year", "\xC3\xA9ves"}, {"month", "h\xC3\xB3napos"},    {"week", "hetes"},
       {"day", "napos"},        {"hour", "\xC3\xB3r\xC3\xA1s"}, {"minute", "perces"}};
+  // counted things whose adjective takes "-ú/-ű" or another noun ("hatjegyű", "kétirányú")
+  static constexpr std::pair<std::string_view, std::string_view> kCountedOtherwise[] = {
+      {"digit", "jegy\xC5\xB1"},   {"wheel", "kerek\xC5\xB1"}, {"leg", "l\xC3\xA1" "b\xC3\xBA"},
+      {"way", "ir\xC3\xA1ny\xC3\xBA"}, {"colour", "sz\xC3\xADn\xC5\xB1"}, {"color", "sz\xC3\xADn\xC5\xB1"}};
   auto unitAdjective = [&](std::string_view unit) -> const std::string_view* {
     if (unit.ends_with('s')) unit.remove_suffix(1);
     for (const auto& [english, hungarian] : kUnits)
       if (english == unit) return &hungarian;
     return nullptr;
+  };
+  auto countedAdjectiveOf = [&](std::string_view unit) -> std::string {
+    for (const auto& [english, hungarian] : kCountedOtherwise)
+      if (english == unit) return std::string(hungarian);
+    return countedAdjective(core, unit);
   };
   auto makeAdjective = [](Token& t, long long n, bool digits, std::string_view suffix) {
     t.tag = PartOfSpeech::adjective;
@@ -436,7 +459,14 @@ void agesAndLengths(std::vector<Token>& toks) {
     if (hyphen == std::string_view::npos || w.substr(hyphen + 1).ends_with('s')) continue;
     const std::string_view* suffix = unitAdjective(w.substr(hyphen + 1));
     const long long n = numberWordValue(w.substr(0, hyphen));
-    if (suffix && n > 0 && n < 1000) makeAdjective(t, n, digits, *suffix);
+    if (n <= 0 || n >= 1000) continue;
+    if (suffix) {
+      makeAdjective(t, n, digits, *suffix);
+    } else if (n > 1 && numberWordValue(w.substr(hyphen + 1)) < 0 && ordinalWordValue(w.substr(hyphen + 1)) < 0) {
+      // ("one-off", "one-sided" count nothing; "twenty-third" is an ordinal)
+      const std::string counted = countedAdjectiveOf(w.substr(hyphen + 1));
+      if (!counted.empty()) makeAdjective(t, n, digits, counted);
+    }
   }
 }
 
@@ -3299,7 +3329,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     const std::size_t last = t.word + t.words - 1;
     t.pauseAfter = last < pausesAfterWords.size() && pausesAfterWords[last];
   }
-  agesAndLengths(toks);
+  agesAndLengths(core_, toks);
   objectHer(toks);
   ordinalsAsAdjectives(core_, toks);
   mostAlone(toks);

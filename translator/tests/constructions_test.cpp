@@ -2177,6 +2177,17 @@ TEST(ConstructionsTest, AnAgeOrALengthIsOneAdjective) {
   EXPECT_EQ(hungarian("My son is 12 years old."), "A fiam 12 éves.");
 }
 
+TEST(ConstructionsTest, ANumberAndWhatItCountsAreOneAdjective) {
+  auto has = [](const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; };
+  // the counted noun's "-s" adjective, linked as its plural is
+  EXPECT_TRUE(has(hungarian("They sent a twelve-page report."), "tizenkétoldalas jelentést"));
+  EXPECT_TRUE(has(hungarian("We booked a three-room flat."), "háromszobás"));
+  // some take "-ú/-ű"
+  EXPECT_TRUE(has(hungarian("Type the four-digit code."), "négyjegyű kódot"));
+  // "one" before a noun counts nothing
+  EXPECT_FALSE(has(hungarian("It was a one-off payment."), "egyoff"));
+}
+
 TEST(ConstructionsTest, ASingleAndTheSame) {
   // "a single" is "egyetlen" alone; "the same" the demonstrative in the noun's case
   EXPECT_EQ(hungarian("She did not say a single word."), "Nem mondott egyetlen szót.");
