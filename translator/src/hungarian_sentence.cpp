@@ -1206,9 +1206,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("a", k);
       if (tk.tag == PartOfSpeech::name)
         emit(tk.written, k, false);
-      else if (tk.possessor && tk.tag == PartOfSpeech::noun && owner.person &&
+      // "a húgom autója", "a tanárok fizetése": an owner keeps its own person and number
+      else if (tk.possessor && tk.tag == PartOfSpeech::noun && (owner.person || tk.plural) &&
                (tk.entry || !tk.dictionarySenses.empty()))
-        emit(inflectNoun(nounStem(tk, sense(k)), tk.plural, owner, Case::nominative), k);  // "a húgom autója"
+        emit(inflectNoun(nounStem(tk, sense(k)), tk.plural, owner, Case::nominative), k);
       else if (const auto modifier = compoundModifier(k, np); modifier && modifier->attributive)
         emit(modifier->word, k);  // "születésnapi buli"
       else if (modifier)

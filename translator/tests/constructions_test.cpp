@@ -478,6 +478,8 @@ TEST(ConstructionsTest, OneComplementStandsBeforeAVerbWithoutAPrefix) {
 TEST(ConstructionsTest, SubjectsAndOwnersOfEveryKind) {
   EXPECT_EQ(hungarian("Nobody knew his name."), "Senki sem tudta a nevét.");
   EXPECT_EQ(hungarian("My parents' house is big."), "A szüleim háza nagy.");
+  // a plural owner with the bare apostrophe stays plural
+  EXPECT_EQ(hungarian("The neighbours' garden is big."), "A szomszédok kertje nagy.");
   EXPECT_EQ(analysed("there were many cars"), "there/other were/aux many/det car/n");
   // "must not" forbids, "don't have to" frees
   EXPECT_EQ(hungarian("Students must not use their phones."),
