@@ -2957,6 +2957,29 @@ void theRestOf(std::vector<Token>& toks) {
   }
 }
 
+// "some of the charts", "one of my friends", "most of the guests": a part of a group of nouns
+// is said as the quantity before the noun, "of" and "the" unsaid ("néhány diagram", "az egyik
+// barátom", "a legtöbb vendég"); "one of" becomes one determiner, "egyik".
+void partsOfAGroup(std::vector<Token>& toks) {
+  static constexpr std::string_view kParts[] = {"some", "many", "most", "several", "each", "all", "one"};
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    Token& part = toks[i];
+    if (!listed(kParts, part.lower) || toks[i + 1].lower != "of" || part.pauseAfter) continue;
+    const bool article = toks[i + 2].lower == "the";
+    if (!article && toks[i + 2].tag != PartOfSpeech::possessive) continue;
+    std::size_t head = i + 3;
+    while (head + 1 < toks.size() && toks[head].tag == PartOfSpeech::adjective) ++head;
+    if (toks[head].tag != PartOfSpeech::noun || !toks[head].plural || toks[head].possessor) continue;
+    const std::size_t last = article ? i + 2 : i + 1;
+    part.tag = PartOfSpeech::determiner;
+    part.entry = nullptr;
+    part.dictionarySenses.clear();
+    if (part.lower == "one") part.lower = part.lemma = "one of", part.plural = false, part.value = -1;
+    part.words = toks[last].word + toks[last].words - part.word;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(last) + 1);
+  }
+}
+
 // "half an hour", "half a kilo": "fél óra", half of one said before the noun, without "an"
 void halfOfOne(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 2 < toks.size(); ++i)
@@ -3377,6 +3400,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   predicatesOfLinkingVerbs(core_, toks);
   halfOfOne(core_, toks);
   theRestOf(toks);
+  partsOfAGroup(toks);
   placesInARace(core_, toks);
   return toks;
 }

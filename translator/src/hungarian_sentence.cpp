@@ -35,7 +35,7 @@ constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfor
 constexpr std::string_view kPlainAfterCan[] = {"see", "hear", "find", "remember", "understand", "feel"};
 // Determiners after which Hungarian counts its noun in the singular: "all the students were":
 // "minden diák volt".
-constexpr std::string_view kSingularAfter[] = {"all", "every", "each", "many", "several", "most"};
+constexpr std::string_view kSingularAfter[] = {"all", "every", "each", "many", "several", "most", "some", "one of"};
 // Quantities after "there is" whose noun, and so the verb, stay singular: "There are a lot of
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
 constexpr std::string_view kCountedExisting[] = {"any",     "many",     "several",  "a lot of",
@@ -1131,9 +1131,14 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       describe();
     if (tk.tag == PartOfSpeech::possessive) {
       owner = {tk.person, tk.plural};
-      emit("a", k);
+      // ("some of my friends": "néhány barátom", the quantity instead of the article)
+      if (k == np.begin || t_[k - 1].tag != PartOfSpeech::determiner) emit("a", k);
     } else if (tk.tag == PartOfSpeech::determiner) {
       const std::string& d = tk.lower;
+      if (d == "one of") {  // "az egyik ajtó"
+        emit("az", k), emit("egyik", k), countable = false;
+        continue;
+      }
       if (d == "the" && k > np.begin && t_[k - 1].lower == "all")
         continue;                      // "all the questions": "minden kérdés"
       if (d == "such" || d == "what")  // "such a big dog": "ilyen nagy kutya", without "egy"; "milyen"
@@ -1160,7 +1165,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         if (k + 1 < own) emit("a", k);
       } else if (d == "every" || d == "each" || d == "all")
         emit("minden", k), countable = false;
-      else if (d == "several" || (d == "some" && np.plural))
+      else if (d == "several" || (d == "some" && t_[np.head].plural))
         emit("n\xC3\xA9h\xC3\xA1ny", k), countable = false;
       else if (d == "any" || d == "some")
         countable = false;  // "Van pénzed?", "Nincs időm": Hungarian says no quantity

@@ -2179,6 +2179,15 @@ TEST(ConstructionsTest, AnAgeOrALengthIsOneAdjective) {
   EXPECT_EQ(hungarian("My son is 12 years old."), "A fiam 12 éves.");
 }
 
+TEST(ConstructionsTest, APartOfAGroupIsAQuantityBeforeTheNoun) {
+  // "of the" unsaid, the noun and its verb in the singular
+  EXPECT_EQ(hungarian("Some of the windows were broken."), "Néhány ablak törött volt.");
+  EXPECT_EQ(hungarian("One of the doors was open."), "Az egyik ajtó nyitva volt.");
+  EXPECT_EQ(hungarian("Many of the shops are closed."), "Sok bolt zárva van.");
+  // the quantity stands for the article of an owner
+  EXPECT_EQ(hungarian("Some of my colleagues agreed."), "Néhány kollégám egyetértett.");
+}
+
 TEST(ConstructionsTest, ANumberAndWhatItCountsAreOneAdjective) {
   auto has = [](const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; };
   // the counted noun's "-s" adjective, linked as its plural is
