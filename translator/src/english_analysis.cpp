@@ -7,6 +7,8 @@
 
 #include "hungarian_function_words.h"
 #include "hungarian_morphology.h"
+#include "hungarian_noun.h"
+#include "hungarian_verb.h"
 
 namespace lexiton::translator {
 namespace {
@@ -2957,6 +2959,66 @@ void theRestOf(std::vector<Token>& toks) {
   }
 }
 
+// A verb form that a clause's subject stands before: "is", "can", "keeps", "lowered".
+bool finiteVerbForm(const Token& t) {
+  return t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal ||
+         (t.tag == PartOfSpeech::verb && (t.form == VerbForm::third || t.form == VerbForm::past));
+}
+
+// A verb form with a singular subject: "is", "was", "has", "keeps".
+bool singularVerbForm(const Token& t) {
+  return t.lower == "is" || t.lower == "was" || t.lower == "has" ||
+         (t.tag == PartOfSpeech::verb && t.form == VerbForm::third);
+}
+
+// The verb an "-ing" word is made from, as the lexicon has it: "drinking" (a verb), "reading"
+// (read as a noun); null when there is none.
+const lexicon::Entry* verbOfIng(const lexicon::CoreLexicon& core, const Token& t) {
+  if (t.tag == PartOfSpeech::verb && t.form == VerbForm::ing) return t.entry;
+  if (t.tag != PartOfSpeech::noun || t.plural) return nullptr;
+  for (const std::string& base : stripped(t.lower, "ing"))
+    if (const lexicon::Entry* e = core.find(base, PartOfSpeech::verb)) return e;
+  return nullptr;
+}
+
+// "Drinking coffee keeps me awake", "that eating vegetables is healthy": an "-ing" verb and its
+// bare object before a clause's verb are its subject, a habit Hungarian names with one compound
+// of the object and the noun of the action ("A kávéivás", "a zöldségevés"). A plural object
+// before a plural verb is rather what the "-ing" word describes ("Washing machines are"), and
+// so is a singular one before "be" ("Drinking water is scarce") or after an "-ing" noun of the
+// core lexicon ("Swimming pool"), and any object of an "-ing" word known to WordNet as an
+// adjective ("Rising prices").
+void gerundSubjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    Token& ing = toks[i];
+    const Token& object = toks[i + 1];
+    if ((i > 0 && toks[i - 1].lower != "that" && !toks[i - 1].pauseAfter) || ing.pauseAfter) continue;
+    const lexicon::Entry* doing = verbOfIng(core, ing);
+    if (!doing || doing->senses.empty() || object.tag != PartOfSpeech::noun || object.possessor ||
+        object.pauseAfter || !object.entry || object.entry->senses.empty() || !finiteVerbForm(toks[i + 2]))
+      continue;
+    const bool habit = object.plural ? singularVerbForm(toks[i + 2])
+                                     : !formOfBe(toks[i + 2].lower) &&
+                                           (ing.tag == PartOfSpeech::verb || !core.find(ing.lower, PartOfSpeech::noun));
+    if (!habit) continue;
+    if (const lexicon::PosCounts* c = core.counts(ing.lower); c && c->of(PartOfSpeech::adjective)) continue;
+    const lexicon::Sense& verb = doing->senses.front();
+    const lexicon::Sense& thing = object.entry->senses.front();
+    if (verb.noObject || !verb.note("obj").empty() || !isInflectableWord(thing.word)) continue;
+    const std::string action = actionNounOf(VerbStem{verb.word, verb.prefix, ""}, false);
+    if (action.empty()) continue;
+    ing.tag = PartOfSpeech::noun;
+    ing.lower = ing.lemma = ing.lower + " " + object.lower;
+    ing.written += " " + object.written;
+    ing.entry = nullptr;
+    ing.plural = false;
+    ing.hasObject = false;
+    ing.dictionarySenses = {joinedCompound(thing.word, action)};
+    ing.words = object.word + object.words - ing.word;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+  }
+}
+
 // "some of the charts", "one of my friends", "most of the guests": a part of a group of nouns
 // is said as the quantity before the noun, "of" and "the" unsaid ("néhány diagram", "az egyik
 // barátom", "a legtöbb vendég"); "one of" becomes one determiner, "egyik".
@@ -3393,6 +3455,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   toks = joinTimePhrases(core_, std::move(toks));
   timesOfNouns(toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
+  gerundSubjects(core_, toks);
   participlesAfterNouns(toks);
   describingWordsAfterNouns(core_, toks);
   markAdjectivesOfPeople(toks);

@@ -144,22 +144,6 @@ bool countsItsNoun(const Token& t) {
          w.starts_with(more + ' ') || w == "annyi" || w.ends_with(" sok");
 }
 
-// The syllables of a Hungarian word: its vowels.
-std::size_t syllablesOf(std::string_view utf8) {
-  const std::u16string w = utf8ToUtf16(utf8);
-  return std::size_t(std::count_if(w.begin(), w.end(), isHungarianVowel));
-}
-
-// A compound: one word, with a hyphen where it grows past six syllables, as the spelling rules
-// ask of a long compound of a compound ("hálószoba-mennyezet", "buszállomás").
-std::string joinedCompound(const std::string& modifier, const std::string& head) {
-  if (modifier.empty()) return head;
-  if (modifier.back() != '-' && head.find('-') == std::string::npos && syllablesOf(modifier) >= 3 &&
-      syllablesOf(modifier) + syllablesOf(head) > 6)
-    return modifier + "-" + head;
-  return modifier + head;
-}
-
 // A number before its noun: in words as written in words ("kétszáz"), else in digits.
 std::string numberBeforeNoun(const Token& t) {
   const bool digits = !t.lower.empty() && t.lower[0] >= '0' && t.lower[0] <= '9';

@@ -51,6 +51,8 @@ std::string hungarian(const std::string& english) {
   return quality::firstTarget(shipped().translate("&kvopoint;" + english).reply);
 }
 
+bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
 TEST(ConstructionsTest, ThePassiveIsSaidActively) {
   // with its agent as the subject, and without one in the third person plural
   EXPECT_EQ(hungarian("The car was repaired by my father."), "Az autót az apám megjavította.");
@@ -2179,6 +2181,14 @@ TEST(ConstructionsTest, AnAgeOrALengthIsOneAdjective) {
   EXPECT_EQ(hungarian("My son is 12 years old."), "A fiam 12 éves.");
 }
 
+TEST(ConstructionsTest, AnIngVerbAndItsBareObjectAsTheSubjectAreOneNoun) {
+  EXPECT_EQ(hungarian("Eating vegetables is healthy."), "A zöldségevés egészséges.");
+  EXPECT_TRUE(has(hungarian("We know that drinking milk can help."), "hogy a tejivás"));
+  EXPECT_EQ(hungarian("Drinking tea calms me.").find("A teaivás"), 0u);
+  // the "-ing" word describes a plural before a plural verb
+  EXPECT_EQ(hungarian("Washing machines are expensive."), "A mosógépek drágák.");
+}
+
 TEST(ConstructionsTest, APartOfAGroupIsAQuantityBeforeTheNoun) {
   // "of the" unsaid, the noun and its verb in the singular
   EXPECT_EQ(hungarian("Some of the windows were broken."), "Néhány ablak törött volt.");
@@ -2189,7 +2199,6 @@ TEST(ConstructionsTest, APartOfAGroupIsAQuantityBeforeTheNoun) {
 }
 
 TEST(ConstructionsTest, ANumberAndWhatItCountsAreOneAdjective) {
-  auto has = [](const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; };
   // the counted noun's "-s" adjective, linked as its plural is
   EXPECT_TRUE(has(hungarian("They sent a twelve-page report."), "tizenkétoldalas jelentést"));
   EXPECT_TRUE(has(hungarian("We booked a three-room flat."), "háromszobás"));
