@@ -3891,6 +3891,7 @@ elderly	adj	idős
 extra	adj	extra
 forbidden	adj	tilos
 latest	adj	legújabb
+supplied	adj	mellékelt
 married	adj	házas[to=val]
 salty	adj	sós
 secondary	adj	másodlagos

@@ -2203,9 +2203,9 @@ void participlesAfterNouns(std::vector<Token>& toks) {
 // it ("a mellékelt kulccsal", "az alábbi címre"); the core lexicon's adjective of the word where
 // it has one, the finished past otherwise ("the price shown": "a mutatott ár").
 void describingWordsAfterNouns(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
-  static constexpr std::string_view kAfterTheirNoun[] = {"provided", "attached", "enclosed", "included",
-                                                         "required", "shown",    "listed",   "mentioned",
-                                                         "below",    "above"};
+  static constexpr std::string_view kAfterTheirNoun[] = {"provided", "attached",  "enclosed", "included",
+                                                         "supplied", "required",  "shown",    "listed",
+                                                         "mentioned", "below",    "above"};
   // (the clause's own verb stands before: "Tighten the screws with ...")
   bool verbSeen = !toks.empty() && toks[0].tag == PartOfSpeech::verb;
   for (std::size_t i = 1; i < toks.size(); ++i) {

@@ -173,6 +173,8 @@ TEST(ConstructionsTest, AWordDescribingTheNounBeforeItIsSaidBeforeIt) {
   EXPECT_EQ(hungarian("Click the link below to reset your password."),
             "Kattintson az alábbi linkre, hogy visszaállítsa a jelszavát.");
   EXPECT_EQ(hungarian("Use the key provided."), "Használja a biztosított kulcsot.");
+  // what comes with a product is "mellékelt"
+  EXPECT_TRUE(has(hungarian("Charge it with the adapter supplied."), "a mellékelt adapterrel"));
   // before a noun phrase "below" stays the postposition
   EXPECT_EQ(hungarian("The box below the window is red."), "A doboz az ablak alatt piros.");
 }
