@@ -229,6 +229,12 @@ bool hadBeforeParticiple(const lexicon::CoreLexicon& core, const std::vector<std
 }
 
 bool isDoSupport(std::string_view w) { return w == "do" || w == "does" || w == "did"; }
+// A verb form that a clause's subject stands before: "is", "can", "keeps", "lowered".
+bool finiteVerbForm(const Token& t) {
+  return t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal ||
+         (t.tag == PartOfSpeech::verb && (t.form == VerbForm::third || t.form == VerbForm::past));
+}
+
 // "am", "is", "was", "been" ...: a form of "be" as written (not "being", which is an "-ing" form).
 bool formOfBe(std::string_view w) {
   return w == "am" || w == "is" || w == "are" || w == "was" || w == "were" || w == "be" || w == "been";
@@ -2198,6 +2204,34 @@ void participlesAfterNouns(std::vector<Token>& toks) {
   }
 }
 
+// "a man called Tom", "a dog named Max": the name and "nevű" describe the noun, said before it
+// ("egy Tom nevű férfi"), where the clause's verb stands before the noun or follows the name
+// (not "The teacher called Tom").
+void namesOfNouns(std::vector<Token>& toks) {
+  bool verbSeen = false;
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    verbSeen = verbSeen || toks[i - 1].tag == PartOfSpeech::verb || toks[i - 1].tag == PartOfSpeech::auxiliary ||
+               toks[i - 1].tag == PartOfSpeech::modal;
+    Token& called = toks[i];
+    if ((called.lower != "called" && called.lower != "named") || toks[i - 1].tag != PartOfSpeech::noun ||
+        toks[i - 1].possessor || toks[i + 1].tag != PartOfSpeech::name)
+      continue;
+    std::size_t last = i + 1;
+    while (last + 1 < toks.size() && toks[last + 1].tag == PartOfSpeech::name && !toks[last].pauseAfter) ++last;
+    const bool verbAfter = last + 1 < toks.size() && finiteVerbForm(toks[last + 1]);
+    if (!verbSeen && !verbAfter) continue;
+    std::string name;
+    for (std::size_t k = i + 1; k <= last; ++k) name += toks[k].written + " ";
+    called.tag = PartOfSpeech::adjective;
+    called.participle = true;
+    called.entry = nullptr;
+    called.dictionarySenses = {name + "nev\xC5\xB1"};
+    called.words = toks[last].word + toks[last].words - called.word;
+    called.pauseAfter = toks[last].pauseAfter;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(last) + 1);
+  }
+}
+
 // "the key provided", "the address below": a participle of instructions and letters, or
 // "below" and "above", right after a noun and ending its phrase describe the noun, said before
 // it ("a mellékelt kulccsal", "az alábbi címre"); the core lexicon's adjective of the word where
@@ -2959,12 +2993,6 @@ void theRestOf(std::vector<Token>& toks) {
   }
 }
 
-// A verb form that a clause's subject stands before: "is", "can", "keeps", "lowered".
-bool finiteVerbForm(const Token& t) {
-  return t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal ||
-         (t.tag == PartOfSpeech::verb && (t.form == VerbForm::third || t.form == VerbForm::past));
-}
-
 // A verb form with a singular subject: "is", "was", "has", "keeps".
 bool singularVerbForm(const Token& t) {
   return t.lower == "is" || t.lower == "was" || t.lower == "has" ||
@@ -3458,6 +3486,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   gerundSubjects(core_, toks);
   participlesAfterNouns(toks);
   describingWordsAfterNouns(core_, toks);
+  namesOfNouns(toks);
   markAdjectivesOfPeople(toks);
   markAdjectivesStandingAlone(core_, toks);
   predicatesOfLinkingVerbs(core_, toks);

@@ -179,6 +179,13 @@ TEST(ConstructionsTest, AWordDescribingTheNounBeforeItIsSaidBeforeIt) {
   EXPECT_EQ(hungarian("The box below the window is red."), "A doboz az ablak alatt piros.");
 }
 
+TEST(ConstructionsTest, ANounCalledByANameIsSaidWithNevu) {
+  EXPECT_EQ(hungarian("We stayed in a town called Deva."), "Egy Deva nevű városban maradtunk.");
+  EXPECT_TRUE(has(hungarian("She adopted a cat named Mimi."), "egy Mimi nevű macskát"));
+  // the clause's own verb and its object
+  EXPECT_TRUE(has(hungarian("The doctor called Anna yesterday."), "Annát"));
+}
+
 TEST(ConstructionsTest, MostCountsTheNounAfterIt) {
   EXPECT_EQ(hungarian("Most economists agree."), "A legtöbb közgazdász egyetért.");
   EXPECT_EQ(hungarian("This is the most expensive hotel."), "Ez a legdrágább szálloda.");
