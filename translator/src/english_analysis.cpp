@@ -2166,40 +2166,57 @@ void questionsOfQuantity(std::vector<Token>& toks) {
 // at most a place of its own, before the clause's verb, describes the noun.
 void participlesAfterNouns(std::vector<Token>& toks) {
   bool verbSeen = false;  // the clause's own verb stands before: "does not cover damage caused by"
+  bool anyVerbSeen = false;  // ... or any verb, "be" too, past an "and": "crowded with shoppers and stalls"
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
     verbSeen = verbSeen || (toks[i - 1].tag == PartOfSpeech::verb && !toks[i - 1].participle) ||
                toks[i - 1].tag == PartOfSpeech::modal;
+    anyVerbSeen = anyVerbSeen || verbSeen || toks[i - 1].tag == PartOfSpeech::auxiliary;
     if (toks[i - 1].tag == PartOfSpeech::conjunction || toks[i - 1].pauseAfter) verbSeen = false;
+    if (toks[i - 1].pauseAfter) anyVerbSeen = false;
     // (the form by its spelling: after a noun the chooser may have read a finite verb)
     // ("Towels left on the floor will be replaced": a past participle with its place too, "a
     // padlón hagyott törölközők", said in the finished past)
     const bool ing = toks[i].lower.ends_with("ing");
     const bool done = !ing && (toks[i].form == VerbForm::past || toks[i].form == VerbForm::participle);
+    // (", watching the fields": after a comma what the subject does meanwhile)
     if (toks[i].tag != PartOfSpeech::verb || !(ing || done) || !toks[i].entry ||
-        toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].possessor)
+        toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].possessor || toks[i - 1].pauseAfter)
       continue;
     // (not "resigned after journalists had ...": a preposition that may open a clause)
     if (done && (toks[i + 1].tag != PartOfSpeech::preposition || opensIngClauseOfTime(toks[i + 1].lower) ||
                  toks[i + 1].lower == "since" || toks[i + 1].lower == "until"))
       continue;
-    std::size_t j = i + 1;
-    if (toks[j].tag == PartOfSpeech::preposition) {
-      ++j;
+    auto nounPhraseEnd = [&](std::size_t j) {
       while (j < toks.size() &&
              (toks[j].tag == PartOfSpeech::determiner || toks[j].tag == PartOfSpeech::possessive ||
               toks[j].tag == PartOfSpeech::adjective || toks[j].tag == PartOfSpeech::noun ||
               toks[j].tag == PartOfSpeech::name || toks[j].tag == PartOfSpeech::pronoun))
         ++j;
-      if (j == i + 2) continue;
+      return j;
+    };
+    std::size_t j = i + 1;
+    // "stalls selling ripe peaches": an "-ing" verb's object, its noun last
+    const bool object = ing && toks[j].tag != PartOfSpeech::preposition && toks[j].tag != PartOfSpeech::pronoun &&
+                        nounPhraseEnd(j) > j && toks[nounPhraseEnd(j) - 1].tag == PartOfSpeech::noun;
+    if (object) j = nounPhraseEnd(j);
+    if (j < toks.size() && toks[j].tag == PartOfSpeech::preposition) {
+      if (const std::size_t end = nounPhraseEnd(j + 1); end > j + 1)
+        j = end;
+      else if (!object)
+        continue;
     }
     // ("cover damage caused by misuse": after the clause's verb, a past participle and its doer
     // describe the object, "a visszaélés által okozott kárt"; not a verb without an object, "sat
     // by the fire")
     const bool doneByAfterVerb = done && verbSeen && toks[i + 1].lower == "by" && j > i + 2 &&
                                  !toks[i].entry->senses.empty() && !toks[i].entry->senses.front().noObject;
+    // ("was crowded with stalls selling peaches": with its object after the clause's verb, to the
+    // clause's end)
+    const bool objectAfterVerb = object && anyVerbSeen && (j == toks.size() || toks[j - 1].pauseAfter) &&
+                                 !unitOfTime(toks[i - 1].lemma);  // ("spent the day reading books")
     if ((j < toks.size() && (toks[j].tag == PartOfSpeech::auxiliary || toks[j].tag == PartOfSpeech::modal ||
                              (toks[j].tag == PartOfSpeech::verb && toks[j].form != VerbForm::ing && !done))) ||
-        doneByAfterVerb)
+        doneByAfterVerb || objectAfterVerb)
       toks[i].participle = true, toks[i].tag = PartOfSpeech::adjective;
   }
 }

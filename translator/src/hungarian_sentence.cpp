@@ -439,6 +439,7 @@ struct NounPhrase {
   std::size_t ofModifier = 0;  // a bare noun after "of" that makes one word with the head
                                // ("a smell of gas": "gázszag"), or 0
   std::size_t participle = 0;  // an "-ing" verb after the head describing it, with its place, or 0
+  std::size_t participleObject = 0;  // ... and where its object begins ("selling ripe peaches"), or 0
   int person = 3;
 };
 
@@ -707,6 +708,7 @@ class Generator {
   std::size_t emitObject(std::size_t pos);
   std::size_t emitInfinitive(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
+  std::size_t emitParticiplesObject(const NounPhrase& np);
   bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
   bool closedBefore(std::size_t pos) const;
   bool stateAfterObject(std::size_t k) const;
@@ -851,6 +853,9 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   // "the man sitting next to me": the participle and its place belong to the noun
   if (k < t_.size() && t_[k].participle && head + 1 == k) {
     np.participle = k++;
+    if (t_[np.participle].lower.ends_with("ing") && k < t_.size() && t_[k].tag != PartOfSpeech::preposition &&
+        startsNounPhrase(k))
+      np.participleObject = k, k = readNounPhrase(k).end;
     // (what is available is not there: "no rooms available on those dates" says when apart)
     if (k + 1 < t_.size() && t_[k].tag == PartOfSpeech::preposition && startsNounPhrase(k + 1) &&
         t_[k - 1].lower != "available")
@@ -1050,14 +1055,15 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   auto describe = [&] {
     if (described) return;
     described = true;
-    if (np.participle + 1 < np.end) {
+    std::size_t after = np.participle + 1;
+    if (np.participleObject) after = emitParticiplesObject(np);
+    if (after < np.end) {
       // one article for both: "a kertben játszó gyerekek"
-      if (!out_.empty() && out_.back().text == "a" && np.participle + 2 < np.end &&
-          t_[np.participle + 2].lower == "the")
+      if (!out_.empty() && out_.back().text == "a" && after + 1 < np.end && t_[after + 1].lower == "the")
         out_.pop_back();
       // ("damage caused by misuse": the doer with "által", "a visszaélés által okozott kár")
-      if (t_[np.participle + 1].lower == "by" && startsNounPhrase(np.participle + 2)) {
-        const NounPhrase doer = readNounPhrase(np.participle + 2);
+      if (t_[after].lower == "by" && startsNounPhrase(after + 1)) {
+        const NounPhrase doer = readNounPhrase(after + 1);
         const Token& first = t_[doer.begin];
         // (one "egy" for both: "egy híres szerző által írt könyv")
         if (!out_.empty() && out_.back().text == "egy" && (first.lower == "a" || first.lower == "an"))
@@ -1065,9 +1071,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         if (!doer.name && !doer.pronoun && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
           emit("a", doer.begin);
         emitNounPhrase(doer, Case::nominative);
-        emit("\xC3\xA1ltal", np.participle + 1);
+        emit("\xC3\xA1ltal", after);
       } else {
-        emitPrepositionalPhrase(np.participle + 1);
+        emitPrepositionalPhrase(after);
       }
     }
     const Token& v = t_[np.participle];
@@ -3604,6 +3610,21 @@ bool Generator::byAMoment(std::size_t pos) const {
   for (const auto& moment : kByAMoment)
     if (t_[pos + 1].lower == moment.first) return true;
   return false;
+}
+
+// "érett őszibarackot árusító standok": the object of a participle describing a noun stands
+// before the participle in the case its verb governs; where the participle's words go on.
+std::size_t Generator::emitParticiplesObject(const NounPhrase& np) {
+  NounPhrase object = readNounPhrase(np.participleObject);
+  // a bare plural says what kind, in the singular: "jegyet áruló nő" of "a woman selling tickets"
+  const PartOfSpeech first = t_[object.begin].tag;
+  if (first != PartOfSpeech::determiner && first != PartOfSpeech::possessive) object.plural = false;
+  // one article for both: "a jegyeket áruló nő"
+  if (!out_.empty() && out_.back().text == "a" && t_[object.begin].lower == "the") out_.pop_back();
+  const Sense* verb = coreSense(t_[np.participle], sense(np.participle));
+  const std::string_view governed = verb ? verb->note("obj") : std::string_view();
+  emitNounPhrase(object, governed.empty() ? Case::accusative : caseNamed(governed));
+  return object.end;
 }
 
 std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {

@@ -954,6 +954,11 @@ TEST(ConstructionsTest, AnIngVerbDescribingTheSubjectStandsBeforeIt) {
   EXPECT_EQ(hungarian("The children playing in the garden are hungry."), "A kertben játszó gyerekek éhesek.");
   // after the copula it stays the verb
   EXPECT_EQ(hungarian("The children are playing in the garden."), "A gyerekek a kertben játszanak.");
+  // its object before it, a bare plural in the singular
+  EXPECT_EQ(hungarian("The boy reading the letter is my brother."), "A levelet olvasó fiú a bátyám.");
+  EXPECT_TRUE(has(hungarian("The square was full of tourists selling flowers."), "virágot eladó turistákkal"));
+  // after a comma it is what the subject does meanwhile
+  EXPECT_FALSE(has(hungarian("She stood by the window, watching the birds fly."), "néző"));
 }
 
 TEST(ConstructionsTest, VerbsAfterAnAdverbOrAndAndNever) {
