@@ -2743,7 +2743,7 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
 
 // An adjective before a noun that names a person is said of a person: "old man", "old women";
 // a verb whose object is a person takes its sense for people: "know her": "ismeri".
-void markAdjectivesOfPeople(std::vector<Token>& toks) {
+void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i < toks.size(); ++i) {
     if (toks[i].tag == PartOfSpeech::verb) {
       std::size_t k = i + 1;
@@ -2779,7 +2779,11 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       if ((toks[i].lemma == "leave" || toks[i].lemma == "keep") && !clauseFollows && on < toks.size() &&
           (toks[on].tag == PartOfSpeech::noun || toks[on].tag == PartOfSpeech::pronoun) && on + 1 < toks.size() &&
           !toks[on].pauseAfter) {
-        const Token& state = toks[on + 1];
+        Token& state = toks[on + 1];
+        // ("keeps me awake": a verb's base there that the lexicon has as an adjective is the state)
+        if (state.tag == PartOfSpeech::verb && state.form == VerbForm::base)
+          if (const lexicon::Entry* adjective = core.find(state.lower, PartOfSpeech::adjective))
+            state.tag = PartOfSpeech::adjective, state.lemma = state.lower, state.entry = adjective;
         const bool participle = state.tag == PartOfSpeech::verb &&
                                 (state.form == VerbForm::participle || state.form == VerbForm::past);
         const Token* after = on + 2 < toks.size() ? &toks[on + 2] : nullptr;
@@ -3504,7 +3508,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   participlesAfterNouns(toks);
   describingWordsAfterNouns(core_, toks);
   namesOfNouns(toks);
-  markAdjectivesOfPeople(toks);
+  markAdjectivesOfPeople(core_, toks);
   markAdjectivesStandingAlone(core_, toks);
   predicatesOfLinkingVerbs(core_, toks);
   halfOfOne(core_, toks);

@@ -2960,6 +2960,8 @@ TEST(ConstructionsTest, TheStateAnObjectIsKeptInStandsWhereAPrefixDoes) {
   EXPECT_EQ(hungarian("Keep the food warm.").find("Tartsa"), 0u);
   // leaving a place stays leaving it
   EXPECT_EQ(hungarian("She left the house."), "Elhagyta a házat.");
+  // a word that may be a verb is the state after the object
+  EXPECT_TRUE(has(hungarian("The music kept them awake."), "ébren"));
 }
 
 }  // namespace
