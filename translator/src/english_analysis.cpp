@@ -716,9 +716,10 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
       add(f.lemma, PartOfSpeech::adjective, VerbForm::base, false, degreeOfForm(w));
     }
   }
+  // ("people", the plural of "person", has an entry of its own: "az emberek")
   for (PartOfSpeech tag : {PartOfSpeech::noun, PartOfSpeech::verb, PartOfSpeech::adjective,
                            PartOfSpeech::adverb, PartOfSpeech::number})
-    add(w, tag, VerbForm::base, false);
+    add(w, tag, VerbForm::base, tag == PartOfSpeech::noun && w == "people");
   for (const std::string& b : stripped(w, "s"))
     add(b, PartOfSpeech::noun, VerbForm::base, true), add(b, PartOfSpeech::verb, VerbForm::third, false);
   for (const std::string& b : stripped(w, "es"))

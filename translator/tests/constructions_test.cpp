@@ -489,6 +489,9 @@ TEST(ConstructionsTest, OneComplementStandsBeforeAVerbWithoutAPrefix) {
 TEST(ConstructionsTest, SubjectsAndOwnersOfEveryKind) {
   EXPECT_EQ(hungarian("Nobody knew his name."), "Senki sem tudta a nevét.");
   EXPECT_EQ(hungarian("My parents' house is big."), "A szüleim háza nagy.");
+  // "people" is a plural, counted in the singular only after a quantity
+  EXPECT_EQ(hungarian("The people were friendly."), "Az emberek barátságosak voltak.");
+  EXPECT_EQ(hungarian("Many people were friendly."), "Sok ember barátságos volt.");
   // a plural owner with the bare apostrophe stays plural
   EXPECT_EQ(hungarian("The neighbours' garden is big."), "A szomszédok kertje nagy.");
   EXPECT_EQ(analysed("there were many cars"), "there/other were/aux many/det car/n");
