@@ -3043,6 +3043,16 @@ void gerundSubjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
     Token& ing = toks[i];
     const Token& object = toks[i + 1];
     if ((i > 0 && toks[i - 1].lower != "that" && !toks[i - 1].pauseAfter) || ing.pauseAfter) continue;
+    // ("Cycling keeps you fit": alone, the noun of the action, "A biciklizés")
+    if (ing.tag == PartOfSpeech::verb && ing.form == VerbForm::ing && ing.entry && !ing.entry->senses.empty() &&
+        finiteVerbForm(object)) {
+      const lexicon::Sense& verb = ing.entry->senses.front();
+      if (std::string action = actionNounOf(VerbStem{verb.word, verb.prefix, ""}, false); !action.empty()) {
+        ing.tag = PartOfSpeech::noun, ing.entry = nullptr, ing.hasObject = false;
+        ing.dictionarySenses = {std::move(action)};
+      }
+      continue;
+    }
     const lexicon::Entry* doing = verbOfIng(core, ing);
     if (!doing || doing->senses.empty() || object.tag != PartOfSpeech::noun || object.possessor ||
         object.pauseAfter || !object.entry || object.entry->senses.empty() || !finiteVerbForm(toks[i + 2]))

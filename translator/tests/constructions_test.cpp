@@ -2202,6 +2202,8 @@ TEST(ConstructionsTest, AnIngVerbAndItsBareObjectAsTheSubjectAreOneNoun) {
   EXPECT_EQ(hungarian("Eating vegetables is healthy."), "A zöldségevés egészséges.");
   EXPECT_TRUE(has(hungarian("We know that drinking milk can help."), "hogy a tejivás"));
   EXPECT_EQ(hungarian("Drinking tea calms me.").find("A teaivás"), 0u);
+  // alone, the noun of the action
+  EXPECT_EQ(hungarian("Cycling keeps you fit.").find("A biciklizés"), 0u);
   // the "-ing" word describes a plural before a plural verb
   EXPECT_EQ(hungarian("Washing machines are expensive."), "A mosógépek drágák.");
 }
