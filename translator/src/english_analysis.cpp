@@ -708,7 +708,8 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
   const std::string& w = t.lower;
   for (const lexicon::IrregularForm& f : core.irregular(w)) {
     if (f.pos == PartOfSpeech::verb) {
-      add(f.lemma, PartOfSpeech::verb, VerbForm::past, false);
+      // (WordNet lists the "-ing" of a doubled consonant too: "running", "shopping")
+      add(f.lemma, PartOfSpeech::verb, endsWith(w, "ing") ? VerbForm::ing : VerbForm::past, false);
     } else if (f.pos == PartOfSpeech::noun) {
       // ("gas" is listed as its own plural: one, as "a smell of gas" means)
       add(f.lemma, PartOfSpeech::noun, VerbForm::base, f.lemma != w);

@@ -2204,6 +2204,9 @@ TEST(ConstructionsTest, AnIngVerbAndItsBareObjectAsTheSubjectAreOneNoun) {
   EXPECT_EQ(hungarian("Drinking tea calms me.").find("A teaivás"), 0u);
   // alone, the noun of the action
   EXPECT_EQ(hungarian("Cycling keeps you fit.").find("A biciklizés"), 0u);
+  // an "-ing" with a doubled consonant is no past
+  EXPECT_EQ(hungarian("Swimming keeps you healthy.").find("Az úszás"), 0u);
+  EXPECT_EQ(hungarian("Shopping makes her happy.").find("A vásárlás"), 0u);
   // the "-ing" word describes a plural before a plural verb
   EXPECT_EQ(hungarian("Washing machines are expensive."), "A mosógépek drágák.");
 }
