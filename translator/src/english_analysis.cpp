@@ -3080,23 +3080,23 @@ void gerundSubjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
   }
 }
 
-// "some of the charts", "one of my friends", "most of the guests": a part of a group of nouns
-// is said as the quantity before the noun, "of" and "the" unsaid ("néhány diagram", "az egyik
-// barátom", "a legtöbb vendég"); "one of" becomes one determiner, "egyik".
+// "some of the charts", "one of my friends", "two of the boys": a part of a group of nouns is
+// said as the quantity before the noun, "of" and "the" unsaid ("néhány diagram", "az egyik
+// barátom", "két fiú"); "one of" becomes one determiner, "egyik".
 void partsOfAGroup(std::vector<Token>& toks) {
-  static constexpr std::string_view kParts[] = {"some", "many", "most", "several", "each", "all", "one"};
+  static constexpr std::string_view kParts[] = {"some", "many", "most", "several", "each", "all", "both", "one"};
   for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
     Token& part = toks[i];
-    if (!listed(kParts, part.lower) || toks[i + 1].lower != "of" || part.pauseAfter) continue;
+    // (a number and "a few" count as they are)
+    const bool counted = (part.tag == PartOfSpeech::number && part.value > 1) || part.lower == "a few";
+    if ((!counted && !listed(kParts, part.lower)) || toks[i + 1].lower != "of" || part.pauseAfter) continue;
     const bool article = toks[i + 2].lower == "the";
     if (!article && toks[i + 2].tag != PartOfSpeech::possessive) continue;
     std::size_t head = i + 3;
     while (head + 1 < toks.size() && toks[head].tag == PartOfSpeech::adjective) ++head;
     if (toks[head].tag != PartOfSpeech::noun || !toks[head].plural || toks[head].possessor) continue;
     const std::size_t last = article ? i + 2 : i + 1;
-    part.tag = PartOfSpeech::determiner;
-    part.entry = nullptr;
-    part.dictionarySenses.clear();
+    if (!counted) part.tag = PartOfSpeech::determiner, part.entry = nullptr, part.dictionarySenses.clear();
     if (part.lower == "one") part.lower = part.lemma = "one of", part.plural = false, part.value = -1;
     part.words = toks[last].word + toks[last].words - part.word;
     toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(last) + 1);

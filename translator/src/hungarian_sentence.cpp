@@ -35,7 +35,8 @@ constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfor
 constexpr std::string_view kPlainAfterCan[] = {"see", "hear", "find", "remember", "understand", "feel"};
 // Determiners after which Hungarian counts its noun in the singular: "all the students were":
 // "minden diák volt".
-constexpr std::string_view kSingularAfter[] = {"all", "every", "each", "many", "several", "most", "some", "one of"};
+constexpr std::string_view kSingularAfter[] = {"all",  "every", "each", "many", "several",
+                                                "most", "some",  "both", "one of"};
 // Quantities after "there is" whose noun, and so the verb, stay singular: "There are a lot of
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
 constexpr std::string_view kCountedExisting[] = {"any",     "many",     "several",  "a lot of",
@@ -1155,6 +1156,8 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         if (k + 1 < own) emit("a", k);
       } else if (d == "every" || d == "each" || d == "all")
         emit("minden", k), countable = false;
+      else if (d == "both")
+        emit("mindk\xC3\xA9t", k), countable = false;  // "mindkét fiú"
       else if (d == "several" || (d == "some" && t_[np.head].plural))
         emit("n\xC3\xA9h\xC3\xA1ny", k), countable = false;
       else if (d == "any" || d == "some")

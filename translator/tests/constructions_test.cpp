@@ -2218,6 +2218,10 @@ TEST(ConstructionsTest, APartOfAGroupIsAQuantityBeforeTheNoun) {
   EXPECT_EQ(hungarian("Many of the shops are closed."), "Sok bolt zárva van.");
   // the quantity stands for the article of an owner
   EXPECT_EQ(hungarian("Some of my colleagues agreed."), "Néhány kollégám egyetértett.");
+  // a number, "a few" and "both" likewise
+  EXPECT_EQ(hungarian("Three of the windows were broken."), "Három ablak törött volt.");
+  EXPECT_EQ(hungarian("Both of the windows were broken."), "Mindkét ablak törött volt.");
+  EXPECT_EQ(hungarian("Both windows were broken."), "Mindkét ablak törött volt.");
 }
 
 TEST(ConstructionsTest, ANumberAndWhatItCountsAreOneAdjective) {
