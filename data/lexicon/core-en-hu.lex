@@ -3269,6 +3269,8 @@ throttle	n	fojtószelep[fojtószelepek]
 thud	n	puffanás ; tompa puffanás
 thump	v	üt ; dönget
 tighten	v	meg|húz ; meg|szorít ; szigorít
+overtighten	v	túl|húz
+longtime	adj	régi ; régóta tartó
 timber	n	faanyag[faanyagok] ; épületfa
 timely	adj	időszerű ; kellő időben történő
 tire	n	gumiabroncs[gumiabroncsok] ; gumi

@@ -513,6 +513,11 @@ TEST(PhrasesTest, ABitIsADegreeBeforeAnAdjective) {
   EXPECT_TRUE(has(hungarian("Give me a bit of cheese."), "egy kis sajt"));
 }
 
+TEST(PhrasesTest, WordsOfEverydayTextTheDictionaryLacks) {
+  EXPECT_TRUE(has(hungarian("Do not overtighten the bolts."), "húzza túl"));
+  EXPECT_TRUE(has(hungarian("He visited his longtime neighbour."), "régi"));
+}
+
 TEST(PhrasesTest, LateAndEarlyBeforeANoun) {
   // the degree of "late" before a noun is its adjective's, "későbbi"
   EXPECT_TRUE(has(hungarian("We caught a later bus."), "k\xC3\xA9s\xC5\x91" "bbi"));
