@@ -2164,6 +2164,21 @@ void questionsOfQuantity(std::vector<Token>& toks) {
   }
 }
 
+// The noun phrase whose noun is at `head` is an object, not a clause's subject: an instruction's
+// ("Use the cable"), one after a preposition ("in a house") or one after a verb and "a".
+bool nounPhraseDescribable(const std::vector<Token>& toks, std::size_t head) {
+  std::size_t b = head;
+  while (b > 0 && (toks[b - 1].tag == PartOfSpeech::determiner || toks[b - 1].tag == PartOfSpeech::possessive ||
+                   toks[b - 1].tag == PartOfSpeech::adjective || toks[b - 1].tag == PartOfSpeech::number ||
+                   toks[b - 1].tag == PartOfSpeech::noun))
+    --b;
+  if (b == 0) return false;
+  const Token& before = toks[b - 1];
+  return (toks[0].tag == PartOfSpeech::verb && toks[0].form == VerbForm::base) ||
+         before.tag == PartOfSpeech::preposition ||
+         (before.tag == PartOfSpeech::verb && (toks[b].lower == "a" || toks[b].lower == "an"));
+}
+
 // "The man sitting next to me was reading": an "-ing" verb right after the subject's noun, with
 // at most a place of its own, before the clause's verb, describes the noun.
 void participlesAfterNouns(std::vector<Token>& toks) {
@@ -2212,13 +2227,18 @@ void participlesAfterNouns(std::vector<Token>& toks) {
     // by the fire")
     const bool doneByAfterVerb = done && verbSeen && toks[i + 1].lower == "by" && j > i + 2 &&
                                  !toks[i].entry->senses.empty() && !toks[i].entry->senses.front().noObject;
+    // ("Use the cable supplied with the printer", "stayed in a house built in 1900": a past
+    // participle and its place to the clause's end describe an instruction's object or a noun after
+    // a preposition or a verb and "a"; not a clause said after a verb, "I think the team played well")
+    const bool doneToEnd = done && verbSeen && (j == toks.size() || toks[j - 1].pauseAfter) &&
+                           nounPhraseDescribable(toks, i - 1);
     // ("was crowded with stalls selling peaches": with its object after the clause's verb, to the
     // clause's end)
     const bool objectAfterVerb = object && anyVerbSeen && (j == toks.size() || toks[j - 1].pauseAfter) &&
                                  !unitOfTime(toks[i - 1].lemma);  // ("spent the day reading books")
     if ((j < toks.size() && (toks[j].tag == PartOfSpeech::auxiliary || toks[j].tag == PartOfSpeech::modal ||
                              (toks[j].tag == PartOfSpeech::verb && toks[j].form != VerbForm::ing && !done))) ||
-        doneByAfterVerb || objectAfterVerb)
+        doneByAfterVerb || objectAfterVerb || doneToEnd)
       toks[i].participle = true, toks[i].tag = PartOfSpeech::adjective;
   }
 }

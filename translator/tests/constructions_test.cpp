@@ -960,6 +960,9 @@ TEST(ConstructionsTest, AnIngVerbDescribingTheSubjectStandsBeforeIt) {
   // its object before it, a bare plural in the singular
   EXPECT_EQ(hungarian("The boy reading the letter is my brother."), "A levelet olvasó fiú a bátyám.");
   EXPECT_TRUE(has(hungarian("The square was full of tourists selling flowers."), "virágot eladó turistákkal"));
+  // a past participle and its place after an object, in the finished past; not after a subject
+  EXPECT_TRUE(has(hungarian("She bought a watch made in Switzerland."), "egy Svájcban készített"));
+  EXPECT_EQ(hungarian("I think the boys played in the yard."), "Szerintem a fiúk az udvarban játszottak.");
   // after a comma it is what the subject does meanwhile
   EXPECT_FALSE(has(hungarian("She stood by the window, watching the birds fly."), "néző"));
 }
