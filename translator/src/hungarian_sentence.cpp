@@ -18,9 +18,10 @@ using lexicon::Sense;
 
 constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "now",
                                              "tonight",   "soon",  "later"};
+// ("a new kind of fish": "egy új fajta hal", so too a kind)
 constexpr std::string_view kMeasureNouns[] = {"cup",  "glass", "piece", "bottle", "kilo", "slice",
                                               "lot",  "box",   "loaf",  "pinch",  "drop", "spoonful",
-                                              "bowl", "plate", "jar",   "pair"};
+                                              "bowl", "plate", "jar",   "pair",   "kind", "sort"};
 // Nouns of a span of time, beside those with a time case of their own ("week": "héten").
 constexpr std::string_view kSpansOfTime[] = {"hour", "day",    "week",    "month",
                                              "year", "decade", "weekend", "holiday"};

@@ -149,6 +149,8 @@ TEST(ConstructionsTest, HowOftenInAllAndWhatAMeasureCounts) {
   EXPECT_EQ(hungarian("He came five times."), "Ötször jött.");
   // after a measure the substance is singular
   EXPECT_EQ(hungarian("I bought a box of apples."), "Vettem egy doboz almát.");
+  // a kind of something likewise: "egy új fajta alma"
+  EXPECT_TRUE(has(hungarian("They grow a new kind of apple."), "egy új fajta almát"));
   EXPECT_EQ(hungarian("Add a pinch of salt."), "Adjon hozzá egy csipet sót.");
 }
 
