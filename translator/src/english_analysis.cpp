@@ -2179,9 +2179,18 @@ bool nounPhraseDescribable(const std::vector<Token>& toks, std::size_t head) {
          (before.tag == PartOfSpeech::verb && (toks[b].lower == "a" || toks[b].lower == "an"));
 }
 
-// "The man sitting next to me was reading": an "-ing" verb right after the subject's noun, with
-// at most a place of its own, before the clause's verb, describes the noun.
+// "The man sitting next to me was reading", "The woman selling tickets smiled": an "-ing" verb
+// right after the subject's noun, with at most its object and a place of its own, before the
+// clause's verb, describes the noun.
 void participlesAfterNouns(std::vector<Token>& toks) {
+  auto nounPhraseEnd = [&](std::size_t j) {
+    while (j < toks.size() &&
+           (toks[j].tag == PartOfSpeech::determiner || toks[j].tag == PartOfSpeech::possessive ||
+            toks[j].tag == PartOfSpeech::adjective || toks[j].tag == PartOfSpeech::noun ||
+            toks[j].tag == PartOfSpeech::name || toks[j].tag == PartOfSpeech::pronoun))
+      ++j;
+    return j;
+  };
   bool verbSeen = false;  // the clause's own verb stands before: "does not cover damage caused by"
   bool anyVerbSeen = false;  // ... or any verb, "be" too, past an "and": "crowded with shoppers and stalls"
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
@@ -2203,14 +2212,6 @@ void participlesAfterNouns(std::vector<Token>& toks) {
     if (done && (toks[i + 1].tag != PartOfSpeech::preposition || opensIngClauseOfTime(toks[i + 1].lower) ||
                  toks[i + 1].lower == "since" || toks[i + 1].lower == "until"))
       continue;
-    auto nounPhraseEnd = [&](std::size_t j) {
-      while (j < toks.size() &&
-             (toks[j].tag == PartOfSpeech::determiner || toks[j].tag == PartOfSpeech::possessive ||
-              toks[j].tag == PartOfSpeech::adjective || toks[j].tag == PartOfSpeech::noun ||
-              toks[j].tag == PartOfSpeech::name || toks[j].tag == PartOfSpeech::pronoun))
-        ++j;
-      return j;
-    };
     std::size_t j = i + 1;
     // "stalls selling ripe peaches": an "-ing" verb's object, its noun last
     const bool object = ing && toks[j].tag != PartOfSpeech::preposition && toks[j].tag != PartOfSpeech::pronoun &&
