@@ -18,7 +18,8 @@ using lexicon::Sense;
 
 constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "now",
                                              "tonight",   "soon",  "later"};
-// ("a new kind of fish": "egy új fajta hal", so too a kind)
+// Nouns that measure or sort what follows their "of", said before it: "egy csésze kávé", "egy új
+// fajta hal".
 constexpr std::string_view kMeasureNouns[] = {"cup",  "glass", "piece", "bottle", "kilo", "slice",
                                               "lot",  "box",   "loaf",  "pinch",  "drop", "spoonful",
                                               "bowl", "plate", "jar",   "pair",   "kind", "sort"};
@@ -1205,7 +1206,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("a", k);
       if (tk.tag == PartOfSpeech::name)
         emit(tk.written, k, false);
-      // "a húgom autója", "a tanárok fizetése": an owner keeps its own person and number
+      // "a húgom autója", "a tanárok fizetései": an owner keeps its own person and number
       else if (tk.possessor && tk.tag == PartOfSpeech::noun && (owner.person || tk.plural) &&
                (tk.entry || !tk.dictionarySenses.empty()))
         emit(inflectNoun(nounStem(tk, sense(k)), tk.plural, owner, Case::nominative), k);
