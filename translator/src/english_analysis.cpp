@@ -3053,6 +3053,33 @@ const lexicon::Entry* verbOfIng(const lexicon::CoreLexicon& core, const Token& t
   return nullptr;
 }
 
+// The compound of an "-ing" verb's bare object and the noun of its action ("kávéivás",
+// "húsevés"); empty where the verb takes no accusative object or the object's Hungarian is no
+// one word.
+std::string actionCompound(const lexicon::Entry& doing, const Token& object) {
+  const lexicon::Sense& verb = doing.senses.front();
+  const lexicon::Sense& thing = object.entry->senses.front();
+  if (verb.noObject || !verb.note("obj").empty() || !isInflectableWord(thing.word)) return {};
+  const std::string action = actionNounOf(VerbStem{verb.word, verb.prefix, ""}, false);
+  return action.empty() ? std::string() : joinedCompound(thing.word, action);
+}
+
+// The "-ing" word at i and its object after it as one noun token whose sense is `compound`.
+void joinIntoActionNoun(std::vector<Token>& toks, std::size_t i, std::string compound) {
+  Token& ing = toks[i];
+  const Token& object = toks[i + 1];
+  ing.tag = PartOfSpeech::noun;
+  ing.lemma = ing.lemma + " " + object.lower;
+  ing.written += " " + object.written;
+  ing.entry = nullptr;
+  ing.plural = false;
+  ing.hasObject = false;
+  ing.dictionarySenses = {std::move(compound)};
+  ing.words = object.word + object.words - ing.word;
+  ing.pauseAfter = object.pauseAfter;
+  toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+}
+
 // "Drinking coffee keeps me awake", "that eating vegetables is healthy": an "-ing" verb and its
 // bare object before a clause's verb are its subject, a habit Hungarian names with one compound
 // of the object and the noun of the action ("A kávéivás", "a zöldségevés"). A plural object
@@ -3084,20 +3111,31 @@ void gerundSubjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
                                            (ing.tag == PartOfSpeech::verb || !core.find(ing.lower, PartOfSpeech::noun));
     if (!habit) continue;
     if (const lexicon::PosCounts* c = core.counts(ing.lower); c && c->of(PartOfSpeech::adjective)) continue;
-    const lexicon::Sense& verb = doing->senses.front();
-    const lexicon::Sense& thing = object.entry->senses.front();
-    if (verb.noObject || !verb.note("obj").empty() || !isInflectableWord(thing.word)) continue;
-    const std::string action = actionNounOf(VerbStem{verb.word, verb.prefix, ""}, false);
-    if (action.empty()) continue;
-    ing.tag = PartOfSpeech::noun;
-    ing.lower = ing.lemma = ing.lower + " " + object.lower;
-    ing.written += " " + object.written;
-    ing.entry = nullptr;
-    ing.plural = false;
-    ing.hasObject = false;
-    ing.dictionarySenses = {joinedCompound(thing.word, action)};
-    ing.words = object.word + object.words - ing.word;
-    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+    if (std::string compound = actionCompound(*doing, object); !compound.empty()) {
+      ing.lower += " " + object.lower;
+      joinIntoActionNoun(toks, i, std::move(compound));
+    }
+  }
+}
+
+// "avoid eating meat", "recommends drinking water": after a verb whose object is an activity, an
+// "-ing" verb and its bare object are one compound noun, the object of that verb ("Kerüli a
+// húsevést"); the "-ing" word keeps its spelling, so that the activity is said as the generic
+// thing it is, with the article.
+void gerundObjects(std::vector<Token>& toks) {
+  static constexpr std::string_view kOfActivities[] = {"avoid", "finish", "consider", "recommend", "suggest",
+                                                       "practise", "practice", "miss", "risk", "quit", "dislike"};
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    const Token& verb = toks[i - 1];
+    Token& ing = toks[i];
+    const Token& object = toks[i + 1];
+    if (verb.tag != PartOfSpeech::verb || !listed(kOfActivities, verb.lemma) || ing.tag != PartOfSpeech::verb ||
+        ing.form != VerbForm::ing || !ing.entry || ing.entry->senses.empty() || ing.pauseAfter ||
+        object.tag != PartOfSpeech::noun || object.possessor || !object.entry || object.entry->senses.empty() ||
+        (i + 2 < toks.size() && !object.pauseAfter && toks[i + 2].tag == PartOfSpeech::noun))
+      continue;
+    if (std::string compound = actionCompound(*ing.entry, object); !compound.empty())
+      joinIntoActionNoun(toks, i, std::move(compound));
   }
 }
 
@@ -3538,6 +3576,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   timesOfNouns(toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   gerundSubjects(core_, toks);
+  gerundObjects(toks);
   participlesAfterNouns(toks);
   describingWordsAfterNouns(core_, toks);
   namesOfNouns(toks);

@@ -2212,6 +2212,8 @@ TEST(ConstructionsTest, AnIngVerbAndItsBareObjectAsTheSubjectAreOneNoun) {
   // an "-ing" with a doubled consonant is no past
   EXPECT_EQ(hungarian("Swimming keeps you healthy.").find("Az úszás"), 0u);
   EXPECT_EQ(hungarian("Shopping makes her happy.").find("A vásárlás"), 0u);
+  // so too as the object of a verb of activities, said with the article
+  EXPECT_TRUE(has(hungarian("She avoids eating sugar."), "a cukorevést"));
   // the "-ing" word describes a plural before a plural verb
   EXPECT_EQ(hungarian("Washing machines are expensive."), "A mosógépek drágák.");
 }
