@@ -3118,23 +3118,50 @@ void gerundSubjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
   }
 }
 
+// "finished writing the report": an "-ing" verb at i whose definite object ends its clause is
+// the noun of the finished action owned by that object, the object said first as the owner ("a
+// jelentés megírását"); false, the tokens untouched, where the words are otherwise.
+bool ownedActionAt(const lexicon::Entry& doing, std::vector<Token>& toks, std::size_t i) {
+  std::size_t head = i + 1;
+  if (head >= toks.size() || (toks[head].lower != "the" && toks[head].tag != PartOfSpeech::possessive)) return false;
+  ++head;
+  while (head < toks.size() && toks[head].tag == PartOfSpeech::adjective) ++head;
+  if (head >= toks.size() || toks[head].tag != PartOfSpeech::noun || toks[head].possessor ||
+      !(head + 1 == toks.size() || toks[head].pauseAfter))
+    return false;
+  const lexicon::Sense& verb = doing.senses.front();
+  if (verb.noObject || !verb.note("obj").empty()) return false;
+  const std::string prefix = verb.prefix.empty() ? std::string(verb.note("perf")) : verb.prefix;
+  std::string action = actionNounOf(VerbStem{verb.word, prefix, ""}, false);
+  if (action.empty()) return false;
+  Token ing = std::move(toks[i]);
+  ing.tag = PartOfSpeech::noun, ing.entry = nullptr, ing.plural = false, ing.hasObject = false;
+  ing.dictionarySenses = {std::move(action)};
+  ing.pauseAfter = toks[head].pauseAfter;
+  toks[head].possessor = true, toks[head].pauseAfter = false;
+  toks.erase(toks.begin() + std::ptrdiff_t(i));
+  toks.insert(toks.begin() + std::ptrdiff_t(head), std::move(ing));
+  return true;
+}
+
 // "avoid eating meat", "recommends drinking water": after a verb whose object is an activity, an
 // "-ing" verb and its bare object are one compound noun, the object of that verb ("Kerüli a
 // húsevést"); the "-ing" word keeps its spelling, so that the activity is said as the generic
 // thing it is, with the article.
-void gerundObjects(std::vector<Token>& toks) {
+void gerundObjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::string_view kOfActivities[] = {"avoid", "finish", "consider", "recommend", "suggest",
                                                        "practise", "practice", "miss", "risk", "quit", "dislike"};
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
     const Token& verb = toks[i - 1];
     Token& ing = toks[i];
     const Token& object = toks[i + 1];
-    if (verb.tag != PartOfSpeech::verb || !listed(kOfActivities, verb.lemma) || ing.tag != PartOfSpeech::verb ||
-        ing.form != VerbForm::ing || !ing.entry || ing.entry->senses.empty() || ing.pauseAfter ||
-        object.tag != PartOfSpeech::noun || object.possessor || !object.entry || object.entry->senses.empty() ||
+    if (verb.tag != PartOfSpeech::verb || !listed(kOfActivities, verb.lemma) || ing.pauseAfter) continue;
+    const lexicon::Entry* doing = verbOfIng(core, ing);
+    if (!doing || doing->senses.empty() || ownedActionAt(*doing, toks, i)) continue;
+    if (object.tag != PartOfSpeech::noun || object.possessor || !object.entry || object.entry->senses.empty() ||
         (i + 2 < toks.size() && !object.pauseAfter && toks[i + 2].tag == PartOfSpeech::noun))
       continue;
-    if (std::string compound = actionCompound(*ing.entry, object); !compound.empty())
+    if (std::string compound = actionCompound(*doing, object); !compound.empty())
       joinIntoActionNoun(toks, i, std::move(compound));
   }
 }
@@ -3576,7 +3603,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   timesOfNouns(toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   gerundSubjects(core_, toks);
-  gerundObjects(toks);
+  gerundObjects(core_, toks);
   participlesAfterNouns(toks);
   describingWordsAfterNouns(core_, toks);
   namesOfNouns(toks);

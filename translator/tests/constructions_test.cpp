@@ -2214,6 +2214,8 @@ TEST(ConstructionsTest, AnIngVerbAndItsBareObjectAsTheSubjectAreOneNoun) {
   EXPECT_EQ(hungarian("Shopping makes her happy.").find("A vásárlás"), 0u);
   // so too as the object of a verb of activities, said with the article
   EXPECT_TRUE(has(hungarian("She avoids eating sugar."), "a cukorevést"));
+  // a definite object owns the finished action
+  EXPECT_TRUE(has(hungarian("He finished painting the fence."), "a kerítés kifestését"));
   // the "-ing" word describes a plural before a plural verb
   EXPECT_EQ(hungarian("Washing machines are expensive."), "A mosógépek drágák.");
 }
