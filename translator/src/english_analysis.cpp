@@ -3080,6 +3080,35 @@ void joinIntoActionNoun(std::vector<Token>& toks, std::size_t i, std::string com
   toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
 }
 
+// "finished writing the report", "Reading the letter took an hour": an "-ing" verb at i whose
+// definite object ends its clause, or comes before the clause's verb where the "-ing" verb is the
+// `subject`, is the noun of the finished action owned by that object, the object said first as
+// the owner ("a jelentés megírását", "A levél elolvasása"); false, the tokens untouched, where
+// the words are otherwise.
+bool ownedActionAt(const lexicon::Entry& doing, std::vector<Token>& toks, std::size_t i, bool subject) {
+  std::size_t head = i + 1;
+  if (head >= toks.size() || (toks[head].lower != "the" && toks[head].tag != PartOfSpeech::possessive)) return false;
+  ++head;
+  while (head < toks.size() && toks[head].tag == PartOfSpeech::adjective) ++head;
+  if (head >= toks.size() || toks[head].tag != PartOfSpeech::noun || toks[head].possessor) return false;
+  const bool ends = subject ? head + 1 < toks.size() && !toks[head].pauseAfter && finiteVerbForm(toks[head + 1])
+                            : head + 1 == toks.size() || toks[head].pauseAfter;
+  if (!ends) return false;
+  const lexicon::Sense& verb = doing.senses.front();
+  if (verb.noObject || !verb.note("obj").empty()) return false;
+  const std::string prefix = verb.prefix.empty() ? std::string(verb.note("perf")) : verb.prefix;
+  std::string action = actionNounOf(VerbStem{verb.word, prefix, ""}, false);
+  if (action.empty()) return false;
+  Token ing = std::move(toks[i]);
+  ing.tag = PartOfSpeech::noun, ing.entry = nullptr, ing.plural = false, ing.hasObject = false;
+  ing.dictionarySenses = {std::move(action)};
+  ing.pauseAfter = toks[head].pauseAfter;
+  toks[head].possessor = true, toks[head].pauseAfter = false;
+  toks.erase(toks.begin() + std::ptrdiff_t(i));
+  toks.insert(toks.begin() + std::ptrdiff_t(head), std::move(ing));
+  return true;
+}
+
 // "Drinking coffee keeps me awake", "that eating vegetables is healthy": an "-ing" verb and its
 // bare object before a clause's verb are its subject, a habit Hungarian names with one compound
 // of the object and the noun of the action ("A kávéivás", "a zöldségevés"). A plural object
@@ -3103,6 +3132,8 @@ void gerundSubjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
       continue;
     }
     const lexicon::Entry* doing = verbOfIng(core, ing);
+    if (doing && !doing->senses.empty() && ing.tag == PartOfSpeech::verb && ownedActionAt(*doing, toks, i, true))
+      continue;
     if (!doing || doing->senses.empty() || object.tag != PartOfSpeech::noun || object.possessor ||
         object.pauseAfter || !object.entry || object.entry->senses.empty() || !finiteVerbForm(toks[i + 2]))
       continue;
@@ -3118,32 +3149,6 @@ void gerundSubjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
   }
 }
 
-// "finished writing the report": an "-ing" verb at i whose definite object ends its clause is
-// the noun of the finished action owned by that object, the object said first as the owner ("a
-// jelentés megírását"); false, the tokens untouched, where the words are otherwise.
-bool ownedActionAt(const lexicon::Entry& doing, std::vector<Token>& toks, std::size_t i) {
-  std::size_t head = i + 1;
-  if (head >= toks.size() || (toks[head].lower != "the" && toks[head].tag != PartOfSpeech::possessive)) return false;
-  ++head;
-  while (head < toks.size() && toks[head].tag == PartOfSpeech::adjective) ++head;
-  if (head >= toks.size() || toks[head].tag != PartOfSpeech::noun || toks[head].possessor ||
-      !(head + 1 == toks.size() || toks[head].pauseAfter))
-    return false;
-  const lexicon::Sense& verb = doing.senses.front();
-  if (verb.noObject || !verb.note("obj").empty()) return false;
-  const std::string prefix = verb.prefix.empty() ? std::string(verb.note("perf")) : verb.prefix;
-  std::string action = actionNounOf(VerbStem{verb.word, prefix, ""}, false);
-  if (action.empty()) return false;
-  Token ing = std::move(toks[i]);
-  ing.tag = PartOfSpeech::noun, ing.entry = nullptr, ing.plural = false, ing.hasObject = false;
-  ing.dictionarySenses = {std::move(action)};
-  ing.pauseAfter = toks[head].pauseAfter;
-  toks[head].possessor = true, toks[head].pauseAfter = false;
-  toks.erase(toks.begin() + std::ptrdiff_t(i));
-  toks.insert(toks.begin() + std::ptrdiff_t(head), std::move(ing));
-  return true;
-}
-
 // "avoid eating meat", "recommends drinking water": after a verb whose object is an activity, an
 // "-ing" verb and its bare object are one compound noun, the object of that verb ("Kerüli a
 // húsevést"); the "-ing" word keeps its spelling, so that the activity is said as the generic
@@ -3157,7 +3162,7 @@ void gerundObjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     const Token& object = toks[i + 1];
     if (verb.tag != PartOfSpeech::verb || !listed(kOfActivities, verb.lemma) || ing.pauseAfter) continue;
     const lexicon::Entry* doing = verbOfIng(core, ing);
-    if (!doing || doing->senses.empty() || ownedActionAt(*doing, toks, i)) continue;
+    if (!doing || doing->senses.empty() || ownedActionAt(*doing, toks, i, false)) continue;
     if (object.tag != PartOfSpeech::noun || object.possessor || !object.entry || object.entry->senses.empty() ||
         (i + 2 < toks.size() && !object.pauseAfter && toks[i + 2].tag == PartOfSpeech::noun))
       continue;

@@ -2203,7 +2203,7 @@ TEST(ConstructionsTest, AnAgeOrALengthIsOneAdjective) {
   EXPECT_EQ(hungarian("My son is 12 years old."), "A fiam 12 éves.");
 }
 
-TEST(ConstructionsTest, AnIngVerbAndItsBareObjectAsTheSubjectAreOneNoun) {
+TEST(ConstructionsTest, AnIngVerbAndItsObjectAreOneNounOfTheAction) {
   EXPECT_EQ(hungarian("Eating vegetables is healthy."), "A zöldségevés egészséges.");
   EXPECT_TRUE(has(hungarian("We know that drinking milk can help."), "hogy a tejivás"));
   EXPECT_EQ(hungarian("Drinking tea calms me.").find("A teaivás"), 0u);
@@ -2215,6 +2215,7 @@ TEST(ConstructionsTest, AnIngVerbAndItsBareObjectAsTheSubjectAreOneNoun) {
   // so too as the object of a verb of activities, said with the article
   EXPECT_TRUE(has(hungarian("She avoids eating sugar."), "a cukorevést"));
   // a definite object owns the finished action
+  EXPECT_EQ(hungarian("Cleaning the bathroom is my job.").find("A fürdőszoba kitakarítása"), 0u);
   EXPECT_TRUE(has(hungarian("He finished painting the fence."), "a kerítés kifestését"));
   // the "-ing" word describes a plural before a plural verb
   EXPECT_EQ(hungarian("Washing machines are expensive."), "A mosógépek drágák.");
