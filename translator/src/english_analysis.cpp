@@ -3053,6 +3053,12 @@ const lexicon::Entry* verbOfIng(const lexicon::CoreLexicon& core, const Token& t
   return nullptr;
 }
 
+// WordNet knows the word as an adjective: "rising", "trembling", "running".
+bool knownAsAdjective(const lexicon::CoreLexicon& core, const Token& t) {
+  const lexicon::PosCounts* c = core.counts(t.lower);
+  return c && c->of(PartOfSpeech::adjective);
+}
+
 // The compound of an "-ing" verb's bare object and the noun of its action ("kávéivás",
 // "húsevés"); empty where the verb takes no accusative object or the object's Hungarian is no
 // one word.
@@ -3141,7 +3147,7 @@ void gerundSubjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
                                      : !formOfBe(toks[i + 2].lower) &&
                                            (ing.tag == PartOfSpeech::verb || !core.find(ing.lower, PartOfSpeech::noun));
     if (!habit) continue;
-    if (const lexicon::PosCounts* c = core.counts(ing.lower); c && c->of(PartOfSpeech::adjective)) continue;
+    if (knownAsAdjective(core, ing)) continue;
     if (std::string compound = actionCompound(*doing, object); !compound.empty()) {
       ing.lower += " " + object.lower;
       joinIntoActionNoun(toks, i, std::move(compound));
@@ -3152,7 +3158,7 @@ void gerundSubjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
 // "avoid eating meat", "recommends drinking water": after a verb whose object is an activity, an
 // "-ing" verb and its bare object are one compound noun, the object of that verb ("Kerüli a
 // húsevést"); the "-ing" word keeps its spelling, so that the activity is said as the generic
-// thing it is, with the article.
+// thing it is, with the article. So too after a preposition.
 void gerundObjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::string_view kOfActivities[] = {"avoid", "finish", "consider", "recommend", "suggest",
                                                        "practise", "practice", "miss", "risk", "quit", "dislike"};
@@ -3160,9 +3166,18 @@ void gerundObjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     const Token& verb = toks[i - 1];
     Token& ing = toks[i];
     const Token& object = toks[i + 1];
-    if (verb.tag != PartOfSpeech::verb || !listed(kOfActivities, verb.lemma) || ing.pauseAfter) continue;
+    // ("interested in collecting stamps": after a preposition too, a plural that is no compound's
+    // head, "bélyeggyűjtés iránt"; not one that opens a clause, "before leaving", nor "with", after
+    // which the "-ing" word describes, "with trembling hands")
+    const bool afterPreposition = verb.tag == PartOfSpeech::preposition && !opensIngClauseOfTime(verb.lower) &&
+                                  verb.lower != "by" && verb.lower != "with" && object.plural &&
+                                  (ing.tag == PartOfSpeech::verb || !core.find(ing.lower, PartOfSpeech::noun)) &&
+                                  !knownAsAdjective(core, ing);  // ("in running shoes")
+    if (((verb.tag != PartOfSpeech::verb || !listed(kOfActivities, verb.lemma)) && !afterPreposition) ||
+        ing.pauseAfter)
+      continue;
     const lexicon::Entry* doing = verbOfIng(core, ing);
-    if (!doing || doing->senses.empty() || ownedActionAt(*doing, toks, i, false)) continue;
+    if (!doing || doing->senses.empty() || (!afterPreposition && ownedActionAt(*doing, toks, i, false))) continue;
     if (object.tag != PartOfSpeech::noun || object.possessor || !object.entry || object.entry->senses.empty() ||
         (i + 2 < toks.size() && !object.pauseAfter && toks[i + 2].tag == PartOfSpeech::noun))
       continue;

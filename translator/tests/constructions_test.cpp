@@ -2214,6 +2214,10 @@ TEST(ConstructionsTest, AnIngVerbAndItsObjectAreOneNounOfTheAction) {
   EXPECT_EQ(hungarian("Shopping makes her happy.").find("A vásárlás"), 0u);
   // so too as the object of a verb of activities, said with the article
   EXPECT_TRUE(has(hungarian("She avoids eating sugar."), "a cukorevést"));
+  // after a preposition, a plural object
+  EXPECT_TRUE(has(hungarian("He is interested in collecting coins."), "érmegyűjtés"));
+  // not an "-ing" word that describes ("with trembling hands")
+  EXPECT_FALSE(has(hungarian("She held the cup with shaking hands."), "rázás"));
   // a definite object owns the finished action
   EXPECT_EQ(hungarian("Cleaning the bathroom is my job.").find("A fürdőszoba kitakarítása"), 0u);
   EXPECT_TRUE(has(hungarian("He finished painting the fence."), "a kerítés kifestését"));
