@@ -2164,6 +2164,8 @@ void questionsOfQuantity(std::vector<Token>& toks) {
   }
 }
 
+bool isTimeNoun(const Token& t);
+
 // The noun phrase whose noun is at `head` is an object, not a clause's subject: an instruction's
 // ("Use the cable"), one after a preposition ("in a house") or one after a verb and "a".
 bool nounPhraseDescribable(const std::vector<Token>& toks, std::size_t head) {
@@ -2236,7 +2238,8 @@ void participlesAfterNouns(std::vector<Token>& toks) {
     // ("was crowded with stalls selling peaches": with its object after the clause's verb, to the
     // clause's end)
     const bool objectAfterVerb = object && anyVerbSeen && (j == toks.size() || toks[j - 1].pauseAfter) &&
-                                 !unitOfTime(toks[i - 1].lemma);  // ("spent the day reading books")
+                                 !unitOfTime(toks[i - 1].lemma) &&
+                                 !isTimeNoun(toks[i - 1]);  // ("spent the day reading books", "the evening")
     if ((j < toks.size() && (toks[j].tag == PartOfSpeech::auxiliary || toks[j].tag == PartOfSpeech::modal ||
                              (toks[j].tag == PartOfSpeech::verb && toks[j].form != VerbForm::ing && !done))) ||
         doneByAfterVerb || objectAfterVerb || doneToEnd)

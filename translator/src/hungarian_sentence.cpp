@@ -3621,9 +3621,12 @@ bool Generator::byAMoment(std::size_t pos) const {
 // before the participle in the case its verb governs; where the participle's words go on.
 std::size_t Generator::emitParticiplesObject(const NounPhrase& np) {
   NounPhrase object = readNounPhrase(np.participleObject);
-  // a bare plural says what kind, in the singular: "jegyet áruló nő" of "a woman selling tickets"
+  // a bare plural says what kind, in the singular: "jegyet áruló nő" of "a woman selling tickets";
+  // so does one thing, without "egy" ("nehéz táskát vivő nő")
   const PartOfSpeech first = t_[object.begin].tag;
   if (first != PartOfSpeech::determiner && first != PartOfSpeech::possessive) object.plural = false;
+  if ((t_[object.begin].lower == "a" || t_[object.begin].lower == "an") && object.begin + 1 < object.end)
+    ++object.begin;
   // one article for both: "a jegyeket áruló nő"
   if (!out_.empty() && out_.back().text == "a" && t_[object.begin].lower == "the") out_.pop_back();
   const Sense* verb = coreSense(t_[np.participle], sense(np.participle));

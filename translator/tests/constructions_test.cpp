@@ -962,6 +962,10 @@ TEST(ConstructionsTest, AnIngVerbDescribingTheSubjectStandsBeforeIt) {
   // its object before it, a bare plural in the singular
   EXPECT_EQ(hungarian("The boy reading the letter is my brother."), "A levelet olvasó fiú a bátyám.");
   EXPECT_TRUE(has(hungarian("The square was full of tourists selling flowers."), "virágot eladó turistákkal"));
+  // one thing as its object without "egy"; not after a time one spends doing it
+  EXPECT_TRUE(has(hungarian("I met a man carrying a big box."), "nagy dobozt vivő"));
+  EXPECT_FALSE(has(hungarian("I met a man carrying a big box."), "egy egy"));
+  EXPECT_FALSE(has(hungarian("We spent the morning painting pictures."), "festő"));
   // a past participle and its place after an object, in the finished past; not after a subject
   EXPECT_TRUE(has(hungarian("She bought a watch made in Switzerland."), "egy Svájcban készített"));
   EXPECT_EQ(hungarian("I think the boys played in the yard."), "Szerintem a fiúk az udvarban játszottak.");
