@@ -328,6 +328,8 @@ very	adv	nagyon
 yesterday	adv	tegnap
 a little	adv	egy kicsit
 a little	adj	egy kis
+a bit	adv	kicsit
+a bit of	adj	egy kis
 on foot	adv	gyalog
 by bus	adv	busszal
 # --- numbers
@@ -3267,6 +3269,8 @@ throttle	n	fojtószelep[fojtószelepek]
 thud	n	puffanás ; tompa puffanás
 thump	v	üt ; dönget
 tighten	v	meg|húz ; meg|szorít ; szigorít
+overtighten	v	túl|húz
+longtime	adj	régi ; régóta tartó
 timber	n	faanyag[faanyagok] ; épületfa
 timely	adj	időszerű ; kellő időben történő
 tire	n	gumiabroncs[gumiabroncsok] ; gumi
@@ -3890,6 +3894,7 @@ elderly	adj	idős
 extra	adj	extra
 forbidden	adj	tilos
 latest	adj	legújabb
+supplied	adj	mellékelt
 married	adj	házas[to=val]
 salty	adj	sós
 secondary	adj	másodlagos
@@ -4664,7 +4669,7 @@ cloudy	adj	felhős
 cruel	adj	kegyetlen
 damp	adj	nyirkos
 eager	adj	lelkes
-early	adj	korai
+early	adj	korai ; kora[when=morning/afternoon/evening/spring/summer/autumn/winter]
 electric	adj	elektromos
 enormous	adj	hatalmas ; óriási
 excellent	adj	kiváló

@@ -6,6 +6,9 @@
 #include <optional>
 
 #include "hungarian_function_words.h"
+#include "hungarian_morphology.h"
+#include "hungarian_noun.h"
+#include "hungarian_verb.h"
 
 namespace lexiton::translator {
 namespace {
@@ -226,6 +229,12 @@ bool hadBeforeParticiple(const lexicon::CoreLexicon& core, const std::vector<std
 }
 
 bool isDoSupport(std::string_view w) { return w == "do" || w == "does" || w == "did"; }
+// A verb form that a clause's subject stands before: "is", "can", "keeps", "lowered".
+bool finiteVerbForm(const Token& t) {
+  return t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal ||
+         (t.tag == PartOfSpeech::verb && (t.form == VerbForm::third || t.form == VerbForm::past));
+}
+
 // "am", "is", "was", "been" ...: a form of "be" as written (not "being", which is an "-ing" form).
 bool formOfBe(std::string_view w) {
   return w == "am" || w == "is" || w == "are" || w == "was" || w == "were" || w == "be" || w == "been";
@@ -394,18 +403,40 @@ void ordinalsAsAdjectives(const lexicon::CoreLexicon& core, std::vector<Token>& 
   }
 }
 
-// "a ten-year-old boy", "a two-hour delay": a number and a unit of time in one hyphenated word
-// are an adjective, the Hungarian number and the unit's "-s" adjective in one word ("tízéves",
-// "kétórás"; in digits apart, "10 éves"); "She is ten years old" likewise: "Tízéves".
-void agesAndLengths(std::vector<Token>& toks) {
+// The "-s" adjective of what a noun counts, linked as its plural is ("oldal": "oldalak",
+// "oldalas"; "szoba": "szobás"), from the noun's first sense; empty when the lexicon has no
+// noun of one word.
+std::string countedAdjective(const lexicon::CoreLexicon& core, std::string_view noun) {
+  const lexicon::Entry* e = core.find(std::string(noun), PartOfSpeech::noun);
+  if (!e || e->senses.empty() || !isInflectableWord(e->senses.front().word)) return {};
+  const lexicon::Sense& s = e->senses.front();
+  const std::string plural = s.plural.empty() ? pluralOf(s.word, WordClass::noun) : s.plural;
+  if (!plural.ends_with('k')) return {};
+  return plural.substr(0, plural.size() - 1) + "s";
+}
+
+// "a ten-year-old boy", "a two-hour delay", "a five-page letter": a number and what it counts
+// in one hyphenated word are an adjective, the Hungarian number and the counted noun's "-s"
+// adjective in one word ("tízéves", "kétórás", "ötoldalas"; in digits apart, "10 éves"); "She
+// is ten years old" likewise: "Tízéves".
+void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::pair<std::string_view, std::string_view> kUnits[] = {
       {"year", "\xC3\xA9ves"}, {"month", "h\xC3\xB3napos"},    {"week", "hetes"},
       {"day", "napos"},        {"hour", "\xC3\xB3r\xC3\xA1s"}, {"minute", "perces"}};
+  // counted things whose adjective takes "-ú/-ű" or another noun ("hatjegyű", "kétirányú")
+  static constexpr std::pair<std::string_view, std::string_view> kCountedOtherwise[] = {
+      {"digit", "jegy\xC5\xB1"},   {"wheel", "kerek\xC5\xB1"}, {"leg", "l\xC3\xA1" "b\xC3\xBA"},
+      {"way", "ir\xC3\xA1ny\xC3\xBA"}, {"colour", "sz\xC3\xADn\xC5\xB1"}, {"color", "sz\xC3\xADn\xC5\xB1"}};
   auto unitAdjective = [&](std::string_view unit) -> const std::string_view* {
     if (unit.ends_with('s')) unit.remove_suffix(1);
     for (const auto& [english, hungarian] : kUnits)
       if (english == unit) return &hungarian;
     return nullptr;
+  };
+  auto countedAdjectiveOf = [&](std::string_view unit) -> std::string {
+    for (const auto& [english, hungarian] : kCountedOtherwise)
+      if (english == unit) return std::string(hungarian);
+    return countedAdjective(core, unit);
   };
   auto makeAdjective = [](Token& t, long long n, bool digits, std::string_view suffix) {
     t.tag = PartOfSpeech::adjective;
@@ -436,7 +467,14 @@ void agesAndLengths(std::vector<Token>& toks) {
     if (hyphen == std::string_view::npos || w.substr(hyphen + 1).ends_with('s')) continue;
     const std::string_view* suffix = unitAdjective(w.substr(hyphen + 1));
     const long long n = numberWordValue(w.substr(0, hyphen));
-    if (suffix && n > 0 && n < 1000) makeAdjective(t, n, digits, *suffix);
+    if (n <= 0 || n >= 1000) continue;
+    if (suffix) {
+      makeAdjective(t, n, digits, *suffix);
+    } else if (n > 1 && numberWordValue(w.substr(hyphen + 1)) < 0 && ordinalWordValue(w.substr(hyphen + 1)) < 0) {
+      // ("one-off", "one-sided" count nothing; "twenty-third" is an ordinal)
+      const std::string counted = countedAdjectiveOf(w.substr(hyphen + 1));
+      if (!counted.empty()) makeAdjective(t, n, digits, counted);
+    }
   }
 }
 
@@ -670,7 +708,8 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
   const std::string& w = t.lower;
   for (const lexicon::IrregularForm& f : core.irregular(w)) {
     if (f.pos == PartOfSpeech::verb) {
-      add(f.lemma, PartOfSpeech::verb, VerbForm::past, false);
+      // (WordNet lists the "-ing" of a doubled consonant too: "running", "shopping")
+      add(f.lemma, PartOfSpeech::verb, endsWith(w, "ing") ? VerbForm::ing : VerbForm::past, false);
     } else if (f.pos == PartOfSpeech::noun) {
       // ("gas" is listed as its own plural: one, as "a smell of gas" means)
       add(f.lemma, PartOfSpeech::noun, VerbForm::base, f.lemma != w);
@@ -678,9 +717,10 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
       add(f.lemma, PartOfSpeech::adjective, VerbForm::base, false, degreeOfForm(w));
     }
   }
+  // ("people", the plural of "person", has an entry of its own: "az emberek")
   for (PartOfSpeech tag : {PartOfSpeech::noun, PartOfSpeech::verb, PartOfSpeech::adjective,
                            PartOfSpeech::adverb, PartOfSpeech::number})
-    add(w, tag, VerbForm::base, false);
+    add(w, tag, VerbForm::base, tag == PartOfSpeech::noun && w == "people");
   for (const std::string& b : stripped(w, "s"))
     add(b, PartOfSpeech::noun, VerbForm::base, true), add(b, PartOfSpeech::verb, VerbForm::third, false);
   for (const std::string& b : stripped(w, "es"))
@@ -692,10 +732,12 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
         add(w.substr(0, w.size() - 3) + "fe", PartOfSpeech::noun, VerbForm::base, true);
   for (const std::string& b : stripped(w, "ed")) add(b, PartOfSpeech::verb, VerbForm::past, false);
   // "older", "happiest": the adjective's degrees, unless the core lexicon has the word as a noun
-  // ("Easter" is "húsvét", not "more east")
+  // ("Easter" is "húsvét", not "more east"); a superlative it lists as an adjective has a sense
+  // of its own ("latest" is "legújabb", not "most late")
   if (!core.find(w, PartOfSpeech::noun)) {
     for (const std::string& b : stripped(w, "er")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 1);
-    for (const std::string& b : stripped(w, "est")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 2);
+    if (!core.find(w, PartOfSpeech::adjective))
+      for (const std::string& b : stripped(w, "est")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 2);
   }
   for (const std::string& b : stripped(w, "ing")) add(b, PartOfSpeech::verb, VerbForm::ing, false);
   return out;
@@ -2150,45 +2192,114 @@ void questionsOfQuantity(std::vector<Token>& toks) {
   }
 }
 
-// "The man sitting next to me was reading": an "-ing" verb right after the subject's noun, with
-// at most a place of its own, before the clause's verb, describes the noun.
+bool isTimeNoun(const Token& t);
+
+// The noun phrase whose noun is at `head` is an object, not a clause's subject: an instruction's
+// ("Use the cable"), one after a preposition ("in a house") or one after a verb and "a".
+bool nounPhraseDescribable(const std::vector<Token>& toks, std::size_t head) {
+  std::size_t b = head;
+  while (b > 0 && (toks[b - 1].tag == PartOfSpeech::determiner || toks[b - 1].tag == PartOfSpeech::possessive ||
+                   toks[b - 1].tag == PartOfSpeech::adjective || toks[b - 1].tag == PartOfSpeech::number ||
+                   toks[b - 1].tag == PartOfSpeech::noun))
+    --b;
+  if (b == 0) return false;
+  const Token& before = toks[b - 1];
+  return (toks[0].tag == PartOfSpeech::verb && toks[0].form == VerbForm::base) ||
+         before.tag == PartOfSpeech::preposition ||
+         (before.tag == PartOfSpeech::verb && (toks[b].lower == "a" || toks[b].lower == "an"));
+}
+
+// "The man sitting next to me was reading", "The woman selling tickets smiled": an "-ing" verb
+// right after the subject's noun, with at most its object and a place of its own, before the
+// clause's verb, describes the noun.
 void participlesAfterNouns(std::vector<Token>& toks) {
+  auto nounPhraseEnd = [&](std::size_t j) {
+    while (j < toks.size() &&
+           (toks[j].tag == PartOfSpeech::determiner || toks[j].tag == PartOfSpeech::possessive ||
+            toks[j].tag == PartOfSpeech::adjective || toks[j].tag == PartOfSpeech::noun ||
+            toks[j].tag == PartOfSpeech::name || toks[j].tag == PartOfSpeech::pronoun))
+      ++j;
+    return j;
+  };
   bool verbSeen = false;  // the clause's own verb stands before: "does not cover damage caused by"
+  bool anyVerbSeen = false;  // ... or any verb, "be" too, past an "and": "crowded with shoppers and stalls"
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
     verbSeen = verbSeen || (toks[i - 1].tag == PartOfSpeech::verb && !toks[i - 1].participle) ||
                toks[i - 1].tag == PartOfSpeech::modal;
+    anyVerbSeen = anyVerbSeen || verbSeen || toks[i - 1].tag == PartOfSpeech::auxiliary;
     if (toks[i - 1].tag == PartOfSpeech::conjunction || toks[i - 1].pauseAfter) verbSeen = false;
+    if (toks[i - 1].pauseAfter) anyVerbSeen = false;
     // (the form by its spelling: after a noun the chooser may have read a finite verb)
     // ("Towels left on the floor will be replaced": a past participle with its place too, "a
     // padlón hagyott törölközők", said in the finished past)
     const bool ing = toks[i].lower.ends_with("ing");
     const bool done = !ing && (toks[i].form == VerbForm::past || toks[i].form == VerbForm::participle);
+    // (", watching the fields": after a comma what the subject does meanwhile)
     if (toks[i].tag != PartOfSpeech::verb || !(ing || done) || !toks[i].entry ||
-        toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].possessor)
+        toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].possessor || toks[i - 1].pauseAfter)
       continue;
     // (not "resigned after journalists had ...": a preposition that may open a clause)
     if (done && (toks[i + 1].tag != PartOfSpeech::preposition || opensIngClauseOfTime(toks[i + 1].lower) ||
                  toks[i + 1].lower == "since" || toks[i + 1].lower == "until"))
       continue;
     std::size_t j = i + 1;
-    if (toks[j].tag == PartOfSpeech::preposition) {
-      ++j;
-      while (j < toks.size() &&
-             (toks[j].tag == PartOfSpeech::determiner || toks[j].tag == PartOfSpeech::possessive ||
-              toks[j].tag == PartOfSpeech::adjective || toks[j].tag == PartOfSpeech::noun ||
-              toks[j].tag == PartOfSpeech::name || toks[j].tag == PartOfSpeech::pronoun))
-        ++j;
-      if (j == i + 2) continue;
+    // "stalls selling ripe peaches": an "-ing" verb's object, its noun last
+    const bool object = ing && toks[j].tag != PartOfSpeech::preposition && toks[j].tag != PartOfSpeech::pronoun &&
+                        nounPhraseEnd(j) > j && toks[nounPhraseEnd(j) - 1].tag == PartOfSpeech::noun;
+    if (object) j = nounPhraseEnd(j);
+    if (j < toks.size() && toks[j].tag == PartOfSpeech::preposition) {
+      if (const std::size_t end = nounPhraseEnd(j + 1); end > j + 1)
+        j = end;
+      else if (!object)
+        continue;
     }
     // ("cover damage caused by misuse": after the clause's verb, a past participle and its doer
     // describe the object, "a visszaélés által okozott kárt"; not a verb without an object, "sat
     // by the fire")
     const bool doneByAfterVerb = done && verbSeen && toks[i + 1].lower == "by" && j > i + 2 &&
                                  !toks[i].entry->senses.empty() && !toks[i].entry->senses.front().noObject;
+    // ("Use the cable supplied with the printer", "stayed in a house built in 1900": a past
+    // participle and its place to the clause's end describe an instruction's object or a noun after
+    // a preposition or a verb and "a"; not a clause said after a verb, "I think the team played well")
+    const bool doneToEnd = done && verbSeen && (j == toks.size() || toks[j - 1].pauseAfter) &&
+                           nounPhraseDescribable(toks, i - 1);
+    // ("was crowded with stalls selling peaches": with its object after the clause's verb, to the
+    // clause's end)
+    const bool objectAfterVerb = object && anyVerbSeen && (j == toks.size() || toks[j - 1].pauseAfter) &&
+                                 !unitOfTime(toks[i - 1].lemma) &&
+                                 !isTimeNoun(toks[i - 1]);  // ("spent the day reading books", "the evening")
     if ((j < toks.size() && (toks[j].tag == PartOfSpeech::auxiliary || toks[j].tag == PartOfSpeech::modal ||
                              (toks[j].tag == PartOfSpeech::verb && toks[j].form != VerbForm::ing && !done))) ||
-        doneByAfterVerb)
+        doneByAfterVerb || objectAfterVerb || doneToEnd)
       toks[i].participle = true, toks[i].tag = PartOfSpeech::adjective;
+  }
+}
+
+// "a man called Tom", "a dog named Max": the name and "nevű" describe the noun, said before it
+// ("egy Tom nevű férfi"), where the clause's verb stands before the noun or follows the name
+// (not "The teacher called Tom").
+void namesOfNouns(std::vector<Token>& toks) {
+  bool verbSeen = false;
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    verbSeen = verbSeen || toks[i - 1].tag == PartOfSpeech::verb || toks[i - 1].tag == PartOfSpeech::auxiliary ||
+               toks[i - 1].tag == PartOfSpeech::modal;
+    Token& called = toks[i];
+    if ((called.lower != "called" && called.lower != "named") || toks[i - 1].tag != PartOfSpeech::noun ||
+        toks[i - 1].possessor || toks[i + 1].tag != PartOfSpeech::name)
+      continue;
+    std::size_t last = i + 1;
+    while (last + 1 < toks.size() && toks[last + 1].tag == PartOfSpeech::name && !toks[last].pauseAfter) ++last;
+    const bool verbAfter = last + 1 < toks.size() && finiteVerbForm(toks[last + 1]);
+    if (!verbSeen && !verbAfter) continue;
+    std::string name;
+    for (std::size_t k = i + 1; k <= last; ++k) name += toks[k].written + " ";
+    called.tag = PartOfSpeech::adjective;
+    called.participle = true;
+    called.entry = nullptr;
+    called.dictionarySenses = {name + "nev\xC5\xB1"};
+    called.words = toks[last].word + toks[last].words - called.word;
+    called.pauseAfter = toks[last].pauseAfter;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(last) + 1);
   }
 }
 
@@ -2197,9 +2308,9 @@ void participlesAfterNouns(std::vector<Token>& toks) {
 // it ("a mellékelt kulccsal", "az alábbi címre"); the core lexicon's adjective of the word where
 // it has one, the finished past otherwise ("the price shown": "a mutatott ár").
 void describingWordsAfterNouns(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
-  static constexpr std::string_view kAfterTheirNoun[] = {"provided", "attached", "enclosed", "included",
-                                                         "required", "shown",    "listed",   "mentioned",
-                                                         "below",    "above"};
+  static constexpr std::string_view kAfterTheirNoun[] = {"provided", "attached",  "enclosed", "included",
+                                                         "supplied", "required",  "shown",    "listed",
+                                                         "mentioned", "below",    "above"};
   // (the clause's own verb stands before: "Tighten the screws with ...")
   bool verbSeen = !toks.empty() && toks[0].tag == PartOfSpeech::verb;
   for (std::size_t i = 1; i < toks.size(); ++i) {
@@ -2694,7 +2805,7 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
 
 // An adjective before a noun that names a person is said of a person: "old man", "old women";
 // a verb whose object is a person takes its sense for people: "know her": "ismeri".
-void markAdjectivesOfPeople(std::vector<Token>& toks) {
+void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i < toks.size(); ++i) {
     // "The keys were left on the table": where a thing was left, its passive too ("az asztalon
     // hagyták", not "elhagyták")
@@ -2738,7 +2849,11 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       if ((toks[i].lemma == "leave" || toks[i].lemma == "keep") && !clauseFollows && on < toks.size() &&
           (toks[on].tag == PartOfSpeech::noun || toks[on].tag == PartOfSpeech::pronoun) && on + 1 < toks.size() &&
           !toks[on].pauseAfter) {
-        const Token& state = toks[on + 1];
+        Token& state = toks[on + 1];
+        // ("keeps me awake": a verb's base there that the lexicon has as an adjective is the state)
+        if (state.tag == PartOfSpeech::verb && state.form == VerbForm::base)
+          if (const lexicon::Entry* adjective = core.find(state.lower, PartOfSpeech::adjective))
+            state.tag = PartOfSpeech::adjective, state.lemma = state.lower, state.entry = adjective;
         const bool participle = state.tag == PartOfSpeech::verb &&
                                 (state.form == VerbForm::participle || state.form == VerbForm::past);
         const Token* after = on + 2 < toks.size() ? &toks[on + 2] : nullptr;
@@ -2966,6 +3081,178 @@ void theRestOf(std::vector<Token>& toks) {
         "bbi"};
     rest.words = toks[i + 3].word + toks[i + 3].words - rest.word;
     toks.erase(toks.begin() + std::ptrdiff_t(i) + 2, toks.begin() + std::ptrdiff_t(i) + 4);
+  }
+}
+
+// A verb form with a singular subject: "is", "was", "has", "keeps".
+bool singularVerbForm(const Token& t) {
+  return t.lower == "is" || t.lower == "was" || t.lower == "has" ||
+         (t.tag == PartOfSpeech::verb && t.form == VerbForm::third);
+}
+
+// The verb an "-ing" word is made from, as the lexicon has it: "drinking" (a verb), "reading"
+// (read as a noun); null when there is none.
+const lexicon::Entry* verbOfIng(const lexicon::CoreLexicon& core, const Token& t) {
+  if (t.tag == PartOfSpeech::verb && t.form == VerbForm::ing) return t.entry;
+  if (t.tag != PartOfSpeech::noun || t.plural) return nullptr;
+  for (const std::string& base : stripped(t.lower, "ing"))
+    if (const lexicon::Entry* e = core.find(base, PartOfSpeech::verb)) return e;
+  return nullptr;
+}
+
+// WordNet knows the word as an adjective: "rising", "trembling", "running".
+bool knownAsAdjective(const lexicon::CoreLexicon& core, const Token& t) {
+  const lexicon::PosCounts* c = core.counts(t.lower);
+  return c && c->of(PartOfSpeech::adjective);
+}
+
+// The compound of an "-ing" verb's bare object and the noun of its action ("kávéivás",
+// "húsevés"); empty where the verb takes no accusative object or the object's Hungarian is no
+// one word.
+std::string actionCompound(const lexicon::Entry& doing, const Token& object) {
+  const lexicon::Sense& verb = doing.senses.front();
+  const lexicon::Sense& thing = object.entry->senses.front();
+  if (verb.noObject || !verb.note("obj").empty() || !isInflectableWord(thing.word)) return {};
+  const std::string action = actionNounOf(VerbStem{verb.word, verb.prefix, ""}, false);
+  return action.empty() ? std::string() : joinedCompound(thing.word, action);
+}
+
+// The "-ing" word at i and its object after it as one noun token whose sense is `compound`.
+void joinIntoActionNoun(std::vector<Token>& toks, std::size_t i, std::string compound) {
+  Token& ing = toks[i];
+  const Token& object = toks[i + 1];
+  ing.tag = PartOfSpeech::noun;
+  ing.lemma = ing.lemma + " " + object.lower;
+  ing.written += " " + object.written;
+  ing.entry = nullptr;
+  ing.plural = false;
+  ing.hasObject = false;
+  ing.dictionarySenses = {std::move(compound)};
+  ing.words = object.word + object.words - ing.word;
+  ing.pauseAfter = object.pauseAfter;
+  toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+}
+
+// "finished writing the report", "Reading the letter took an hour": an "-ing" verb at i whose
+// definite object ends its clause, or comes before the clause's verb where the "-ing" verb is the
+// `subject`, is the noun of the finished action owned by that object, the object said first as
+// the owner ("a jelentés megírását", "A levél elolvasása"); false, the tokens untouched, where
+// the words are otherwise.
+bool ownedActionAt(const lexicon::Entry& doing, std::vector<Token>& toks, std::size_t i, bool subject) {
+  std::size_t head = i + 1;
+  if (head >= toks.size() || (toks[head].lower != "the" && toks[head].tag != PartOfSpeech::possessive)) return false;
+  ++head;
+  while (head < toks.size() && toks[head].tag == PartOfSpeech::adjective) ++head;
+  if (head >= toks.size() || toks[head].tag != PartOfSpeech::noun || toks[head].possessor) return false;
+  const bool ends = subject ? head + 1 < toks.size() && !toks[head].pauseAfter && finiteVerbForm(toks[head + 1])
+                            : head + 1 == toks.size() || toks[head].pauseAfter;
+  if (!ends) return false;
+  const lexicon::Sense& verb = doing.senses.front();
+  if (verb.noObject || !verb.note("obj").empty()) return false;
+  const std::string prefix = verb.prefix.empty() ? std::string(verb.note("perf")) : verb.prefix;
+  std::string action = actionNounOf(VerbStem{verb.word, prefix, ""}, false);
+  if (action.empty()) return false;
+  Token ing = std::move(toks[i]);
+  ing.tag = PartOfSpeech::noun, ing.entry = nullptr, ing.plural = false, ing.hasObject = false;
+  ing.dictionarySenses = {std::move(action)};
+  ing.pauseAfter = toks[head].pauseAfter;
+  toks[head].possessor = true, toks[head].pauseAfter = false;
+  toks.erase(toks.begin() + std::ptrdiff_t(i));
+  toks.insert(toks.begin() + std::ptrdiff_t(head), std::move(ing));
+  return true;
+}
+
+// "Drinking coffee keeps me awake", "that eating vegetables is healthy": an "-ing" verb and its
+// bare object before a clause's verb are its subject, a habit Hungarian names with one compound
+// of the object and the noun of the action ("A kávéivás", "a zöldségevés"). A plural object
+// before a plural verb is rather what the "-ing" word describes ("Washing machines are"), and
+// so is a singular one before "be" ("Drinking water is scarce") or after an "-ing" noun of the
+// core lexicon ("Swimming pool"), and any object of an "-ing" word known to WordNet as an
+// adjective ("Rising prices").
+void gerundSubjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    Token& ing = toks[i];
+    const Token& object = toks[i + 1];
+    if ((i > 0 && toks[i - 1].lower != "that" && !toks[i - 1].pauseAfter) || ing.pauseAfter) continue;
+    // ("Cycling keeps you fit": alone, the noun of the action, "A biciklizés")
+    if (ing.tag == PartOfSpeech::verb && ing.form == VerbForm::ing && ing.entry && !ing.entry->senses.empty() &&
+        finiteVerbForm(object)) {
+      const lexicon::Sense& verb = ing.entry->senses.front();
+      if (std::string action = actionNounOf(VerbStem{verb.word, verb.prefix, ""}, false); !action.empty()) {
+        ing.tag = PartOfSpeech::noun, ing.entry = nullptr, ing.hasObject = false;
+        ing.dictionarySenses = {std::move(action)};
+      }
+      continue;
+    }
+    const lexicon::Entry* doing = verbOfIng(core, ing);
+    if (doing && !doing->senses.empty() && ing.tag == PartOfSpeech::verb && ownedActionAt(*doing, toks, i, true))
+      continue;
+    if (!doing || doing->senses.empty() || object.tag != PartOfSpeech::noun || object.possessor ||
+        object.pauseAfter || !object.entry || object.entry->senses.empty() || !finiteVerbForm(toks[i + 2]))
+      continue;
+    const bool habit = object.plural ? singularVerbForm(toks[i + 2])
+                                     : !formOfBe(toks[i + 2].lower) &&
+                                           (ing.tag == PartOfSpeech::verb || !core.find(ing.lower, PartOfSpeech::noun));
+    if (!habit) continue;
+    if (knownAsAdjective(core, ing)) continue;
+    if (std::string compound = actionCompound(*doing, object); !compound.empty()) {
+      ing.lower += " " + object.lower;
+      joinIntoActionNoun(toks, i, std::move(compound));
+    }
+  }
+}
+
+// "avoid eating meat", "recommends drinking water": after a verb whose object is an activity, an
+// "-ing" verb and its bare object are one compound noun, the object of that verb ("Kerüli a
+// húsevést"); the "-ing" word keeps its spelling, so that the activity is said as the generic
+// thing it is, with the article. So too after a preposition.
+void gerundObjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kOfActivities[] = {"avoid", "finish", "consider", "recommend", "suggest",
+                                                       "practise", "practice", "miss", "risk", "quit", "dislike"};
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    const Token& verb = toks[i - 1];
+    Token& ing = toks[i];
+    const Token& object = toks[i + 1];
+    // ("interested in collecting stamps": after a preposition too, a plural that is no compound's
+    // head, "bélyeggyűjtés iránt"; not one that opens a clause, "before leaving", nor "with", after
+    // which the "-ing" word describes, "with trembling hands")
+    const bool afterPreposition = verb.tag == PartOfSpeech::preposition && !opensIngClauseOfTime(verb.lower) &&
+                                  verb.lower != "by" && verb.lower != "with" && object.plural &&
+                                  (ing.tag == PartOfSpeech::verb || !core.find(ing.lower, PartOfSpeech::noun)) &&
+                                  !knownAsAdjective(core, ing);  // ("in running shoes")
+    if (((verb.tag != PartOfSpeech::verb || !listed(kOfActivities, verb.lemma)) && !afterPreposition) ||
+        ing.pauseAfter)
+      continue;
+    const lexicon::Entry* doing = verbOfIng(core, ing);
+    if (!doing || doing->senses.empty() || (!afterPreposition && ownedActionAt(*doing, toks, i, false))) continue;
+    if (object.tag != PartOfSpeech::noun || object.possessor || !object.entry || object.entry->senses.empty() ||
+        (i + 2 < toks.size() && !object.pauseAfter && toks[i + 2].tag == PartOfSpeech::noun))
+      continue;
+    if (std::string compound = actionCompound(*doing, object); !compound.empty())
+      joinIntoActionNoun(toks, i, std::move(compound));
+  }
+}
+
+// "some of the charts", "one of my friends", "two of the boys": a part of a group of nouns is
+// said as the quantity before the noun, "of" and "the" unsaid ("néhány diagram", "az egyik
+// barátom", "két fiú"); "one of" becomes one determiner, "egyik".
+void partsOfAGroup(std::vector<Token>& toks) {
+  static constexpr std::string_view kParts[] = {"some", "many", "most", "several", "each", "all", "both", "one"};
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    Token& part = toks[i];
+    // (a number and "a few" count as they are)
+    const bool counted = (part.tag == PartOfSpeech::number && part.value > 1) || part.lower == "a few";
+    if ((!counted && !listed(kParts, part.lower)) || toks[i + 1].lower != "of" || part.pauseAfter) continue;
+    const bool article = toks[i + 2].lower == "the";
+    if (!article && toks[i + 2].tag != PartOfSpeech::possessive) continue;
+    std::size_t head = i + 3;
+    while (head + 1 < toks.size() && toks[head].tag == PartOfSpeech::adjective) ++head;
+    if (toks[head].tag != PartOfSpeech::noun || !toks[head].plural || toks[head].possessor) continue;
+    const std::size_t last = article ? i + 2 : i + 1;
+    if (!counted) part.tag = PartOfSpeech::determiner, part.entry = nullptr, part.dictionarySenses.clear();
+    if (part.lower == "one") part.lower = part.lemma = "one of", part.plural = false, part.value = -1;
+    part.words = toks[last].word + toks[last].words - part.word;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(last) + 1);
   }
 }
 
@@ -3341,7 +3628,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     const std::size_t last = t.word + t.words - 1;
     t.pauseAfter = last < pausesAfterWords.size() && pausesAfterWords[last];
   }
-  agesAndLengths(toks);
+  agesAndLengths(core_, toks);
   objectHer(toks);
   ordinalsAsAdjectives(core_, toks);
   mostAlone(toks);
@@ -3382,13 +3669,17 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   toks = joinTimePhrases(core_, std::move(toks));
   timesOfNouns(toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
+  gerundSubjects(core_, toks);
+  gerundObjects(core_, toks);
   participlesAfterNouns(toks);
   describingWordsAfterNouns(core_, toks);
-  markAdjectivesOfPeople(toks);
+  namesOfNouns(toks);
+  markAdjectivesOfPeople(core_, toks);
   markAdjectivesStandingAlone(core_, toks);
   predicatesOfLinkingVerbs(core_, toks);
   halfOfOne(core_, toks);
   theRestOf(toks);
+  partsOfAGroup(toks);
   placesInARace(core_, toks);
   return toks;
 }

@@ -270,6 +270,10 @@ std::string degreeOf(std::string_view utf8, int degree) {
     if (*w == base) c = std::u16string(comparative);
   const std::u16string_view wv(*w);
   if (c.empty() && (wv.ends_with(u"bb") || wv.ends_with(u"bbi"))) c = *w;  // "jobb" is one already
+  // "késői", "korai": an adjective made with "-i" from a vowel takes the degree before its "-i"
+  // ("későbbi", "korábbi")
+  if (c.empty() && w->size() > 2 && w->back() == u'i' && isVowel((*w)[w->size() - 2]))
+    c = utf8ToUtf16(degreeOf(utf16ToUtf8(w->substr(0, w->size() - 1)), 1)) + u"i";
   if (c.empty()) {
     const char16_t last = w->back();
     if (last == u'a')

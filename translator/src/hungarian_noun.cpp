@@ -347,4 +347,18 @@ std::string numberWithCase(std::string_view digits, Case c) {
   return std::string(digits) + "-" + std::string(suffix);
 }
 
+// The syllables of a Hungarian word: its vowels.
+std::size_t syllablesOf(std::string_view utf8) {
+  const std::u16string w = utf8ToUtf16(utf8);
+  return std::size_t(std::count_if(w.begin(), w.end(), isHungarianVowel));
+}
+
+std::string joinedCompound(const std::string& modifier, const std::string& head) {
+  if (modifier.empty()) return head;
+  if (modifier.back() != '-' && head.find('-') == std::string::npos && syllablesOf(modifier) >= 3 &&
+      syllablesOf(modifier) + syllablesOf(head) > 6)
+    return modifier + "-" + head;
+  return modifier + head;
+}
+
 }  // namespace lexiton::translator

@@ -63,4 +63,11 @@ std::string numberWithCase(std::string_view digits, Case c);
 // A case suffix on any finished form ("kulcsaim" + accusative = "kulcsaimat").
 std::string attachCase(std::string_view form, Case c, int harmony = -1);
 
+// The syllables of a Hungarian word: its vowels.
+std::size_t syllablesOf(std::string_view utf8);
+
+// A compound: one word, with a hyphen where it grows past six syllables, as the spelling rules
+// ask of a long compound of a compound ("hálószoba-mennyezet", "buszállomás").
+std::string joinedCompound(const std::string& modifier, const std::string& head);
+
 }  // namespace lexiton::translator

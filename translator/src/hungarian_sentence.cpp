@@ -18,9 +18,11 @@ using lexicon::Sense;
 
 constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "now",
                                              "tonight",   "soon",  "later"};
+// Nouns that measure or sort what follows their "of", said before it: "egy csésze kávé", "egy új
+// fajta hal".
 constexpr std::string_view kMeasureNouns[] = {"cup",  "glass", "piece", "bottle", "kilo", "slice",
                                               "lot",  "box",   "loaf",  "pinch",  "drop", "spoonful",
-                                              "bowl", "plate", "jar",   "pair"};
+                                              "bowl", "plate", "jar",   "pair",   "kind", "sort"};
 // Nouns of a span of time, beside those with a time case of their own ("week": "héten").
 constexpr std::string_view kSpansOfTime[] = {"hour", "day",    "week",    "month",
                                              "year", "decade", "weekend", "holiday"};
@@ -40,7 +42,8 @@ constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfor
 constexpr std::string_view kPlainAfterCan[] = {"see", "hear", "find", "remember", "understand", "feel"};
 // Determiners after which Hungarian counts its noun in the singular: "all the students were":
 // "minden diák volt".
-constexpr std::string_view kSingularAfter[] = {"all", "every", "each", "many", "several", "most"};
+constexpr std::string_view kSingularAfter[] = {"all",  "every", "each", "many", "several",
+                                                "most", "some",  "both", "one of"};
 // Quantities after "there is" whose noun, and so the verb, stay singular: "There are a lot of
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
 constexpr std::string_view kCountedExisting[] = {"any",     "many",     "several",  "a lot of",
@@ -147,22 +150,6 @@ bool countsItsNoun(const Token& t) {
   // ("so many stars", "too many cars": "annyi csillag", "túl sok autó")
   return w == "sok" || w == "n\xC3\xA9h\xC3\xA1ny" || w == "kev\xC3\xA9s" || w == more ||
          w.starts_with(more + ' ') || w == "annyi" || w.ends_with(" sok");
-}
-
-// The syllables of a Hungarian word: its vowels.
-std::size_t syllablesOf(std::string_view utf8) {
-  const std::u16string w = utf8ToUtf16(utf8);
-  return std::size_t(std::count_if(w.begin(), w.end(), isHungarianVowel));
-}
-
-// A compound: one word, with a hyphen where it grows past six syllables, as the spelling rules
-// ask of a long compound of a compound ("hálószoba-mennyezet", "buszállomás").
-std::string joinedCompound(const std::string& modifier, const std::string& head) {
-  if (modifier.empty()) return head;
-  if (modifier.back() != '-' && head.find('-') == std::string::npos && syllablesOf(modifier) >= 3 &&
-      syllablesOf(modifier) + syllablesOf(head) > 6)
-    return modifier + "-" + head;
-  return modifier + head;
 }
 
 // A number before its noun: in words as written in words ("kétszáz"), else in digits.
@@ -476,6 +463,7 @@ struct NounPhrase {
   std::size_t ofModifier = 0;  // a bare noun after "of" that makes one word with the head
                                // ("a smell of gas": "gázszag"), or 0
   std::size_t participle = 0;  // an "-ing" verb after the head describing it, with its place, or 0
+  std::size_t participleObject = 0;  // ... and where its object begins ("selling ripe peaches"), or 0
   int person = 3;
 };
 
@@ -750,6 +738,7 @@ class Generator {
   std::size_t emitObject(std::size_t pos);
   std::size_t emitInfinitive(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
+  std::size_t emitParticiplesObject(const NounPhrase& np);
   bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
   bool closedBefore(std::size_t pos) const;
   bool stateAfterObject(std::size_t k) const;
@@ -900,6 +889,9 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   // "the man sitting next to me": the participle and its place belong to the noun
   if (k < t_.size() && t_[k].participle && head + 1 == k) {
     np.participle = k++;
+    if (t_[np.participle].lower.ends_with("ing") && k < t_.size() && t_[k].tag != PartOfSpeech::preposition &&
+        startsNounPhrase(k))
+      np.participleObject = k, k = readNounPhrase(k).end;
     // (what is available is not there: "no rooms available on those dates" says when apart)
     if (k + 1 < t_.size() && t_[k].tag == PartOfSpeech::preposition && startsNounPhrase(k + 1) &&
         t_[k - 1].lower != "available")
@@ -1100,14 +1092,15 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   auto describe = [&] {
     if (described) return;
     described = true;
-    if (np.participle + 1 < np.end) {
+    std::size_t after = np.participle + 1;
+    if (np.participleObject) after = emitParticiplesObject(np);
+    if (after < np.end) {
       // one article for both: "a kertben játszó gyerekek"
-      if (!out_.empty() && out_.back().text == "a" && np.participle + 2 < np.end &&
-          t_[np.participle + 2].lower == "the")
+      if (!out_.empty() && out_.back().text == "a" && after + 1 < np.end && t_[after + 1].lower == "the")
         out_.pop_back();
       // ("damage caused by misuse": the doer with "által", "a visszaélés által okozott kár")
-      if (t_[np.participle + 1].lower == "by" && startsNounPhrase(np.participle + 2)) {
-        const NounPhrase doer = readNounPhrase(np.participle + 2);
+      if (t_[after].lower == "by" && startsNounPhrase(after + 1)) {
+        const NounPhrase doer = readNounPhrase(after + 1);
         const Token& first = t_[doer.begin];
         // (one "egy" for both: "egy híres szerző által írt könyv")
         if (!out_.empty() && out_.back().text == "egy" && (first.lower == "a" || first.lower == "an"))
@@ -1115,9 +1108,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         if (!doer.name && !doer.pronoun && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
           emit("a", doer.begin);
         emitNounPhrase(doer, Case::nominative);
-        emit("\xC3\xA1ltal", np.participle + 1);
+        emit("\xC3\xA1ltal", after);
       } else {
-        emitPrepositionalPhrase(np.participle + 1);
+        emitPrepositionalPhrase(after);
       }
     }
     const Token& v = t_[np.participle];
@@ -1165,9 +1158,14 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       describe();
     if (tk.tag == PartOfSpeech::possessive) {
       owner = {tk.person, tk.plural};
-      emit("a", k);
+      // ("some of my friends": "néhány barátom", the quantity instead of the article)
+      if (k == np.begin || t_[k - 1].tag != PartOfSpeech::determiner) emit("a", k);
     } else if (tk.tag == PartOfSpeech::determiner) {
       const std::string& d = tk.lower;
+      if (d == "one of") {  // "az egyik ajtó"
+        emit("az", k), emit("egyik", k), countable = false;
+        continue;
+      }
       if (d == "the" && k > np.begin && t_[k - 1].lower == "all")
         continue;                      // "all the questions": "minden kérdés"
       if (d == "such" || d == "what")  // "such a big dog": "ilyen nagy kutya", without "egy"; "milyen"
@@ -1194,6 +1192,8 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         if (k + 1 < own) emit("a", k);
       } else if (d == "every" || d == "each" || d == "all")
         emit("minden", k), countable = false;
+      else if (d == "both")
+        emit("mindk\xC3\xA9t", k), countable = false;  // "mindkét fiú"
       else if (d == "several" || (d == "some" && t_[np.head].plural))
         emit("n\xC3\xA9h\xC3\xA1ny", k), countable = false;
       else if (d == "any" || d == "some")
@@ -1240,9 +1240,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("a", k);
       if (tk.tag == PartOfSpeech::name)
         emit(tk.written, k, false);
-      else if (tk.possessor && tk.tag == PartOfSpeech::noun && owner.person &&
+      // "a húgom autója", "a tanárok fizetései": an owner keeps its own person and number
+      else if (tk.possessor && tk.tag == PartOfSpeech::noun && (owner.person || tk.plural) &&
                (tk.entry || !tk.dictionarySenses.empty()))
-        emit(inflectNoun(nounStem(tk, sense(k)), tk.plural, owner, Case::nominative), k);  // "a húgom autója"
+        emit(inflectNoun(nounStem(tk, sense(k)), tk.plural, owner, Case::nominative), k);
       else if (const auto modifier = compoundModifier(k, np); modifier && modifier->attributive)
         emit(modifier->word, k);  // "születésnapi buli"
       else if (modifier)
@@ -3767,6 +3768,24 @@ bool Generator::byAMoment(std::size_t pos) const {
   for (const auto& moment : kByAMoment)
     if (t_[pos + 1].lower == moment.first) return true;
   return false;
+}
+
+// "érett őszibarackot árusító standok": the object of a participle describing a noun stands
+// before the participle in the case its verb governs; where the participle's words go on.
+std::size_t Generator::emitParticiplesObject(const NounPhrase& np) {
+  NounPhrase object = readNounPhrase(np.participleObject);
+  // a bare plural says what kind, in the singular: "jegyet áruló nő" of "a woman selling tickets";
+  // so does one thing, without "egy" ("nehéz táskát vivő nő")
+  const PartOfSpeech first = t_[object.begin].tag;
+  if (first != PartOfSpeech::determiner && first != PartOfSpeech::possessive) object.plural = false;
+  if ((t_[object.begin].lower == "a" || t_[object.begin].lower == "an") && object.begin + 1 < object.end)
+    ++object.begin;
+  // one article for both: "a jegyeket áruló nő"
+  if (!out_.empty() && out_.back().text == "a" && t_[object.begin].lower == "the") out_.pop_back();
+  const Sense* verb = coreSense(t_[np.participle], sense(np.participle));
+  const std::string_view governed = verb ? verb->note("obj") : std::string_view();
+  emitNounPhrase(object, governed.empty() ? Case::accusative : caseNamed(governed));
+  return object.end;
 }
 
 std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {

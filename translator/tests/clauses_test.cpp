@@ -76,6 +76,11 @@ TEST(ClausesTest, RelativeClausesInsideTheMainOne) {
   EXPECT_EQ(clauses("the man who lives here is a doctor"), ":the man|aki:lives here (subject)|:is a doctor");
 }
 
+TEST(ClausesTest, AContactRelativeFollowsWhatOneThanksFor) {
+  // "thank you" is the clause's verb, so a clause without its relative word may follow its object
+  EXPECT_EQ(clauses("thank you for the photos you sent us"), ":thank you for the photos|amelyeket:you sent us (object)");
+}
+
 TEST(ClausesTest, AsAfterACommaGivesTheReason) {
   EXPECT_EQ(clauses("we stayed at home, as the weather was bad"),
             ":we stayed at home|mert:the weather was bad");

@@ -51,6 +51,8 @@ std::string hungarian(const std::string& english) {
   return quality::firstTarget(shipped().translate("&kvopoint;" + english).reply);
 }
 
+bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
 TEST(ConstructionsTest, ThePassiveIsSaidActively) {
   // with its agent as the subject, and without one in the third person plural
   EXPECT_EQ(hungarian("The car was repaired by my father."), "Az autót az apám megjavította.");
@@ -147,6 +149,8 @@ TEST(ConstructionsTest, HowOftenInAllAndWhatAMeasureCounts) {
   EXPECT_EQ(hungarian("He came five times."), "Ötször jött.");
   // after a measure the substance is singular
   EXPECT_EQ(hungarian("I bought a box of apples."), "Vettem egy doboz almát.");
+  // a kind of something likewise: "egy új fajta alma"
+  EXPECT_TRUE(has(hungarian("They grow a new kind of apple."), "egy új fajta almát"));
   EXPECT_EQ(hungarian("Add a pinch of salt."), "Adjon hozzá egy csipet sót.");
 }
 
@@ -171,8 +175,17 @@ TEST(ConstructionsTest, AWordDescribingTheNounBeforeItIsSaidBeforeIt) {
   EXPECT_EQ(hungarian("Click the link below to reset your password."),
             "Kattintson az alábbi linkre, hogy visszaállítsa a jelszavát.");
   EXPECT_EQ(hungarian("Use the key provided."), "Használja a biztosított kulcsot.");
+  // what comes with a product is "mellékelt"
+  EXPECT_TRUE(has(hungarian("Charge it with the adapter supplied."), "a mellékelt adapterrel"));
   // before a noun phrase "below" stays the postposition
   EXPECT_EQ(hungarian("The box below the window is red."), "A doboz az ablak alatt piros.");
+}
+
+TEST(ConstructionsTest, ANounCalledByANameIsSaidWithNevu) {
+  EXPECT_EQ(hungarian("We stayed in a town called Deva."), "Egy Deva nevű városban maradtunk.");
+  EXPECT_TRUE(has(hungarian("She adopted a cat named Mimi."), "egy Mimi nevű macskát"));
+  // the clause's own verb and its object
+  EXPECT_TRUE(has(hungarian("The doctor called Anna yesterday."), "Annát"));
 }
 
 TEST(ConstructionsTest, MostCountsTheNounAfterIt) {
@@ -480,6 +493,11 @@ TEST(ConstructionsTest, OneComplementStandsBeforeAVerbWithoutAPrefix) {
 TEST(ConstructionsTest, SubjectsAndOwnersOfEveryKind) {
   EXPECT_EQ(hungarian("Nobody knew his name."), "Senki sem tudta a nevét.");
   EXPECT_EQ(hungarian("My parents' house is big."), "A szüleim háza nagy.");
+  // "people" is a plural, counted in the singular only after a quantity
+  EXPECT_EQ(hungarian("The people were friendly."), "Az emberek barátságosak voltak.");
+  EXPECT_EQ(hungarian("Many people were friendly."), "Sok ember barátságos volt.");
+  // a plural owner with the bare apostrophe stays plural
+  EXPECT_EQ(hungarian("The neighbours' garden is big."), "A szomszédok kertje nagy.");
   EXPECT_EQ(analysed("there were many cars"), "there/other were/aux many/det car/n");
   // "must not" forbids, "don't have to" frees
   EXPECT_EQ(hungarian("Students must not use their phones."),
@@ -943,6 +961,18 @@ TEST(ConstructionsTest, AnIngVerbDescribingTheSubjectStandsBeforeIt) {
   EXPECT_EQ(hungarian("The children playing in the garden are hungry."), "A kertben játszó gyerekek éhesek.");
   // after the copula it stays the verb
   EXPECT_EQ(hungarian("The children are playing in the garden."), "A gyerekek a kertben játszanak.");
+  // its object before it, a bare plural in the singular
+  EXPECT_EQ(hungarian("The boy reading the letter is my brother."), "A levelet olvasó fiú a bátyám.");
+  EXPECT_TRUE(has(hungarian("The square was full of tourists selling flowers."), "virágot eladó turistákkal"));
+  // one thing as its object without "egy"; not after a time one spends doing it
+  EXPECT_TRUE(has(hungarian("I met a man carrying a big box."), "nagy dobozt vivő"));
+  EXPECT_FALSE(has(hungarian("I met a man carrying a big box."), "egy egy"));
+  EXPECT_FALSE(has(hungarian("We spent the morning painting pictures."), "festő"));
+  // a past participle and its place after an object, in the finished past; not after a subject
+  EXPECT_TRUE(has(hungarian("She bought a watch made in Switzerland."), "egy Svájcban készített"));
+  EXPECT_EQ(hungarian("I think the boys played in the yard."), "Szerintem a fiúk az udvarban játszottak.");
+  // after a comma it is what the subject does meanwhile
+  EXPECT_FALSE(has(hungarian("She stood by the window, watching the birds fly."), "néző"));
 }
 
 TEST(ConstructionsTest, VerbsAfterAnAdverbOrAndAndNever) {
@@ -2182,6 +2212,51 @@ TEST(ConstructionsTest, AnAgeOrALengthIsOneAdjective) {
   EXPECT_EQ(hungarian("My son is 12 years old."), "A fiam 12 éves.");
 }
 
+TEST(ConstructionsTest, AnIngVerbAndItsObjectAreOneNounOfTheAction) {
+  EXPECT_EQ(hungarian("Eating vegetables is healthy."), "A zöldségevés egészséges.");
+  EXPECT_TRUE(has(hungarian("We know that drinking milk can help."), "hogy a tejivás"));
+  EXPECT_EQ(hungarian("Drinking tea calms me.").find("A teaivás"), 0u);
+  // alone, the noun of the action
+  EXPECT_EQ(hungarian("Cycling keeps you fit.").find("A biciklizés"), 0u);
+  // an "-ing" with a doubled consonant is no past
+  EXPECT_EQ(hungarian("Swimming keeps you healthy.").find("Az úszás"), 0u);
+  EXPECT_EQ(hungarian("Shopping makes her happy.").find("A vásárlás"), 0u);
+  // so too as the object of a verb of activities, said with the article
+  EXPECT_TRUE(has(hungarian("She avoids eating sugar."), "a cukorevést"));
+  // after a preposition, a plural object
+  EXPECT_TRUE(has(hungarian("He is interested in collecting coins."), "érmegyűjtés"));
+  // not an "-ing" word that describes ("with trembling hands")
+  EXPECT_FALSE(has(hungarian("She held the cup with shaking hands."), "rázás"));
+  // a definite object owns the finished action
+  EXPECT_EQ(hungarian("Cleaning the bathroom is my job.").find("A fürdőszoba kitakarítása"), 0u);
+  EXPECT_TRUE(has(hungarian("He finished painting the fence."), "a kerítés kifestését"));
+  // the "-ing" word describes a plural before a plural verb
+  EXPECT_EQ(hungarian("Washing machines are expensive."), "A mosógépek drágák.");
+}
+
+TEST(ConstructionsTest, APartOfAGroupIsAQuantityBeforeTheNoun) {
+  // "of the" unsaid, the noun and its verb in the singular
+  EXPECT_EQ(hungarian("Some of the windows were broken."), "Néhány ablak törött volt.");
+  EXPECT_EQ(hungarian("One of the doors was open."), "Az egyik ajtó nyitva volt.");
+  EXPECT_EQ(hungarian("Many of the shops are closed."), "Sok bolt zárva van.");
+  // the quantity stands for the article of an owner
+  EXPECT_EQ(hungarian("Some of my colleagues agreed."), "Néhány kollégám egyetértett.");
+  // a number, "a few" and "both" likewise
+  EXPECT_EQ(hungarian("Three of the windows were broken."), "Három ablak törött volt.");
+  EXPECT_EQ(hungarian("Both of the windows were broken."), "Mindkét ablak törött volt.");
+  EXPECT_EQ(hungarian("Both windows were broken."), "Mindkét ablak törött volt.");
+}
+
+TEST(ConstructionsTest, ANumberAndWhatItCountsAreOneAdjective) {
+  // the counted noun's "-s" adjective, linked as its plural is
+  EXPECT_TRUE(has(hungarian("They sent a twelve-page report."), "tizenkétoldalas jelentést"));
+  EXPECT_TRUE(has(hungarian("We booked a three-room flat."), "háromszobás"));
+  // some take "-ú/-ű"
+  EXPECT_TRUE(has(hungarian("Type the four-digit code."), "négyjegyű kódot"));
+  // "one" before a noun counts nothing
+  EXPECT_FALSE(has(hungarian("It was a one-off payment."), "egyoff"));
+}
+
 TEST(ConstructionsTest, ASingleAndTheSame) {
   // "a single" is "egyetlen" alone; "the same" the demonstrative in the noun's case
   EXPECT_EQ(hungarian("She did not say a single word."), "Nem mondott egyetlen szót.");
@@ -2931,6 +3006,8 @@ TEST(ConstructionsTest, TheStateAnObjectIsKeptInStandsWhereAPrefixDoes) {
   EXPECT_EQ(hungarian("Keep the food warm.").find("Tartsa"), 0u);
   // leaving a place stays leaving it
   EXPECT_EQ(hungarian("She left the house."), "Elhagyta a házat.");
+  // a word that may be a verb is the state after the object
+  EXPECT_TRUE(has(hungarian("The music kept them awake."), "ébren"));
 }
 
 }  // namespace

@@ -67,6 +67,9 @@ TEST(DegreeTest, ComparativeAndSuperlative) {
   EXPECT_EQ(degreeOf("j\xC3\xB3", 2), "legjobb");
   EXPECT_EQ(degreeOf("nagy", 1), "nagyobb");
   EXPECT_EQ(degreeOf("r\xC3\xA9gi", 1), "r\xC3\xA9gebbi");
+  // an "-i" after a vowel follows the degree of the word it is made from
+  EXPECT_EQ(degreeOf("k\xC3\xA9s\xC5\x91i", 1), "k\xC3\xA9s\xC5\x91" "bbi");
+  EXPECT_EQ(degreeOf("korai", 2), "legkor\xC3\xA1" "bbi");
   EXPECT_EQ(degreeOf("k\xC3\xB6zeli", 2), "legk\xC3\xB6zelebbi");  // from "közel", as "régebbi" is
   EXPECT_EQ(degreeOf("magas", 0), "magas");
   EXPECT_EQ(degreeOf("nagyon j\xC3\xB3", 1), "nagyon j\xC3\xB3") << "a phrase is left alone";

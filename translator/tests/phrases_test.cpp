@@ -508,5 +508,25 @@ TEST(PhrasesTest, SoHardAfterAnObjectIsHowItWasDone) {
   EXPECT_FALSE(has(hungarian("She found the test so hard that she cried."), "erősen"));
 }
 
+TEST(PhrasesTest, ABitIsADegreeBeforeAnAdjective) {
+  EXPECT_TRUE(has(hungarian("The soup is a bit salty."), "kicsit s\xC3\xB3s"));
+  EXPECT_TRUE(has(hungarian("Give me a bit of cheese."), "egy kis sajt"));
+}
+
+TEST(PhrasesTest, WordsOfEverydayTextTheDictionaryLacks) {
+  EXPECT_TRUE(has(hungarian("Do not overtighten the bolts."), "húzza túl"));
+  EXPECT_TRUE(has(hungarian("He visited his longtime neighbour."), "régi"));
+}
+
+TEST(PhrasesTest, LateAndEarlyBeforeANoun) {
+  // the degree of "late" before a noun is its adjective's, "későbbi"
+  EXPECT_TRUE(has(hungarian("We caught a later bus."), "k\xC3\xA9s\xC5\x91" "bbi"));
+  // "latest" has its own sense, not the superlative of "late"
+  EXPECT_TRUE(has(hungarian("She bought the latest model."), "leg\xC3\xBAjabb"));
+  // early in a part of the day or year is "kora"
+  EXPECT_TRUE(has(hungarian("The birds sing in early spring."), "ora tavasszal"));
+  EXPECT_TRUE(has(hungarian("We booked an early flight."), "korai"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
