@@ -8137,9 +8137,9 @@ come off	v	le|jön[noobj] ; le|válik[noobj]
 put through	v	kapcsol[to=hoz]
 count on	v	számít[obj=ra]
 eat out	v	étteremben |eszik[noobj]
-fall for	v	bele|szeret[obj=ba] ; be|dől[obj=nak,when=trick/lie/scam/story/line/joke]
+fall for	v	bele|szeret[obj=ba] ; be|dől[obj=nak,noobj,when=trick/lie/scam/story/line/joke]
 give off	v	áraszt ; ki|bocsát
-hang around	v	lóg[noobj] ; ácsorog[noobj]
+hang around	v	lóg[noobj] ; lézeng[noobj]
 keep out	v	távol |tart ; kint |marad[noobj]
 kick off	v	kezdődik[noobj] ; el|kezd
 leave out	v	ki|hagy
@@ -8191,7 +8191,7 @@ round up	v	össze|gyűjt ; össze|szed ; fel|kerekít[when=number/figure/price/a
 run through	v	át|néz ; át|fut
 sleep over	v	ott |alszik[noobj]
 stay on	v	marad[noobj]
-stir up	v	fel|kavar ; szít[when=trouble/hatred/tension/anger/conflict/violence/fear]
+stir up	v	fel|kavar ; kelt[when=trouble/hatred/tension/anger/conflict/violence/fear]
 think through	v	át|gondol
 turn in	v	be|ad ; le|fekszik[noobj]
 walk off	v	el|sétál[noobj]
