@@ -665,11 +665,23 @@ class Generator {
   bool meansOfBy(const NounPhrase& np) const;
   // "five o'clock", "half past six", "a quarter to nine" at k
   bool clockTimeAt(std::size_t k) const {
+    if (writtenClockAt(k)) return true;
     if (k < n_ && t_[k].lower == "a") ++k;
     return k + 1 < n_ && (t_[k + 1].lower == "o'clock" ||
                           (k + 2 < n_ && (t_[k].lower == "half" || t_[k].lower == "quarter") &&
                            (t_[k + 1].lower == "past" || t_[k + 1].lower == "to")));
   }
+  // "7.30", "8:15", "2 pm", "11 p.m." at k: a clock time in figures
+  bool writtenClockAt(std::size_t k) const {
+    if (k >= n_ || t_[k].tag != PartOfSpeech::number) return false;
+    return t_[k].written.find_first_of(".:") != std::string::npos || dayHalfAfter(k);
+  }
+  bool dayHalfAfter(std::size_t k) const {
+    if (k + 1 >= n_) return false;
+    const std::string& w = t_[k + 1].lower;
+    return w == "am" || w == "a.m" || w == "pm" || w == "p.m";
+  }
+  std::optional<std::size_t> emitWrittenClockTime(std::size_t k, Case c, std::string_view post);
   // "to" and a verb at k, or "to be" ("have to be careful": "óvatosnak kell lenned")
   bool infinitiveAt(std::size_t k) const {
     return k + 1 < n_ && ((t_[k].tag == PartOfSpeech::infinitiveTo && t_[k + 1].tag == PartOfSpeech::verb) ||
@@ -3846,7 +3858,7 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std
   } else if (k + 1 < n_ && t_[k + 1].lower == "o'clock" && (hour = hourOf(t_[k])) != 0) {
     end = k + 2;
   } else {
-    return std::nullopt;
+    return emitWrittenClockTime(k, at ? Case::temporal : c, post);
   }
   // "at seven o'clock sharp": on the minute, "pontban hétkor"
   const bool sharp = end < n_ && t_[end].lower == "sharp";
@@ -3862,6 +3874,31 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std
   }
   if (!post.empty()) emit(std::string(post), end - 1);
   return sharp ? end + 1 : end;
+}
+
+// "at 7.30" "7.30-kor", "at 2 pm" "délután 2-kor", "after 11 p.m." "este 11 után": the time in
+// figures, Hungarian's stop between hour and minutes, the part of the day before it.
+std::optional<std::size_t> Generator::emitWrittenClockTime(std::size_t k, Case c, std::string_view post) {
+  if (!writtenClockAt(k)) return std::nullopt;
+  const std::string& written = t_[k].written;
+  const std::size_t mark = written.find_first_of(".:");
+  const std::string hourDigits = written.substr(0, mark);
+  if (hourDigits.empty() || hourDigits.size() > 2 ||
+      !std::all_of(hourDigits.begin(), hourDigits.end(), [](char d) { return d >= '0' && d <= '9'; }))
+    return std::nullopt;
+  const int hour = std::stoi(hourDigits);
+  const bool half = dayHalfAfter(k);
+  if (hour > (half ? 12 : 24)) return std::nullopt;
+  if (half) {
+    const bool pm = t_[k + 1].lower[0] == 'p';
+    std::string_view part = pm ? (hour == 12 ? "d\xC3\xA9li" : hour < 6 ? "d\xC3\xA9lut\xC3\xA1n" : "este")
+                               : (hour == 12 || hour < 6 ? "hajnali" : hour < 10 ? "reggel" : "d\xC3\xA9lel\xC5\x91tt");
+    emit(std::string(part), k + 1);
+  }
+  const std::string minutes = mark == std::string::npos ? "" : written.substr(mark + 1);
+  emit(minutes.empty() ? numberWithCase(hourDigits, c) : hourDigits + "." + numberWithCase(minutes, c), k);
+  if (!post.empty()) emit(std::string(post), k);
+  return half ? k + 2 : k + 1;
 }
 
 // The word after a span of time that counts it from another time ("two days ago", "three days

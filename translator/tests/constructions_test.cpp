@@ -2134,6 +2134,16 @@ TEST(ConstructionsTest, AClockTimeTakesThePrepositionsCase) {
   EXPECT_EQ(hungarian("The start was nine o'clock."), "Az indulás kilenc óra volt.");
 }
 
+TEST(ConstructionsTest, AClockTimeInFiguresKeepsItsMinutesAndPartOfTheDay) {
+  EXPECT_EQ(hungarian("The film starts at 7.30."), "A film 7.30-kor kezdődik.");
+  EXPECT_EQ(hungarian("The film starts at 8:15."), "A film 8.15-kor kezdődik.");
+  // "am" and "pm" are said as the part of the day before the hour
+  EXPECT_EQ(hungarian("The film starts at 2 pm."), "A film délután 2-kor kezdődik.");
+  EXPECT_EQ(hungarian("The film starts at 9 p.m."), "A film este 9-kor kezdődik.");
+  EXPECT_EQ(hungarian("The film starts at 7 am."), "A film reggel 7-kor kezdődik.");
+  EXPECT_NE(hungarian("We waited until 10.45.").find("10.45-ig"), std::string::npos);
+}
+
 TEST(ConstructionsTest, APluralComparativeKeepsItsDegree) {
   // the lexicon's plural is the plain word's ("nagyok"): the comparative takes its own
   EXPECT_EQ(hungarian("The rooms are bigger and cheaper."), "A szobák nagyobbak és olcsóbbak.");
