@@ -800,11 +800,6 @@ void timesOfNouns(std::vector<Token>& toks) {
   }
 }
 
-// "Mr", "Mrs", "Ms", "Dr": a name follows
-bool isTitle(const Token& t) {
-  return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr";
-}
-
 // Chooses the readings of the content words in order, by the words before them.
 class ReadingChooser {
  public:
@@ -3277,6 +3272,10 @@ bool unitOfTime(std::string_view lemma) {
 bool howManyTimes(const std::vector<Token>& t, std::size_t k) {
   return k + 1 < t.size() && t[k].tag == PartOfSpeech::number && t[k].value >= 1 &&
          t[k + 1].lemma == "time" && t[k + 1].plural;
+}
+
+bool isTitle(const Token& t) {
+  return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr";
 }
 
 bool startsWithCapital(const Token& t) {

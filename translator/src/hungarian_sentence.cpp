@@ -14,6 +14,14 @@
 namespace lexiton::translator {
 namespace {
 
+// "Mr" and "Mrs" (or "Ms") are said after the name, as the nouns "úr" and "asszony" that take
+// its case ("Novak úrral"); "Dr" stays before it.
+std::optional<NounStem> titleAfterName(const Token& title) {
+  if (title.lower == "mr") return NounStem{"\xC3\xBAr", "urak", "urat", "ura", "", "", "", -1};
+  if (title.lower == "mrs" || title.lower == "ms") return NounStem{"asszony", "asszonyok", "", "", "", "", "", -1};
+  return std::nullopt;
+}
+
 using lexicon::Sense;
 
 constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "now",
@@ -664,6 +672,7 @@ class Generator {
   bool namesATime(const NounPhrase& np) const;
   bool meansOfBy(const NounPhrase& np) const;
   // "five o'clock", "half past six", "a quarter to nine" at k
+  bool titleOfName(std::size_t k, const NounPhrase& np) const;
   bool clockTimeAt(std::size_t k) const {
     if (writtenClockAt(k)) return true;
     if (k < n_ && t_[k].lower == "a") ++k;
@@ -1122,6 +1131,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   }
   for (std::size_t k = np.begin; k < own; ++k) {
     const Token& tk = t_[k];
+    if (titleOfName(k, np)) {  // "Dr Evans": "dr. Evans"; "Mr" and "Mrs" follow the name
+      if (tk.lower == "dr") emit("dr.", k);
+      continue;
+    }
     if (np.ofOwner && tk.lower == "the") continue;
     if (np.ofOwner && t_[np.ofOwner - 1].lower == "by" && (tk.lower == "a" || tk.lower == "an")) continue;
     if (k == np.begin && lessOf(k)) {  // "kevesebb időt"
@@ -1259,7 +1272,13 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     if (h.tag == PartOfSpeech::name) {
       const bool known = h.entry != nullptr;
       std::string base = known ? plainSense(h, sense(np.head)).value_or(h.written) : h.written;
-      emit(c == Case::nominative ? base : attachCase(base, c), np.head, known);
+      if (const auto title = np.head > 0 && titleOfName(np.head - 1, np) ? titleAfterName(t_[np.head - 1])
+                                                                         : std::nullopt) {
+        emit(base, np.head, known);  // "Novak úrral", "Smith asszonynak"
+        emit(inflectNoun(*title, false, {}, c), np.head - 1);
+      } else {
+        emit(c == Case::nominative ? base : attachCase(base, c), np.head, known);
+      }
     } else if (h.tag == PartOfSpeech::adjective) {
       // an adjective said as a noun ("the red one", "the cheapest", "feel tired") links its endings
       // as its plural does: "pirosat", "pirosakat", "fáradtat", "zöldet", "legolcsóbbat"
@@ -3828,6 +3847,11 @@ bool Generator::isDuration(const NounPhrase& np) const {
          (np.begin == np.head && t_[np.head].plural);  // "for hours": "órákig"
 }
 
+// "Mr Novak", "Mrs Smith": the title right before the name the phrase ends in.
+bool Generator::titleOfName(std::size_t k, const NounPhrase& np) const {
+  return k >= np.begin && k + 1 == np.head && isTitle(t_[k]) && t_[np.head].tag == PartOfSpeech::name;
+}
+
 // The time on the clock: "(at) half past six" is "fél hét(kor)", "a quarter to nine"
 // "háromnegyed kilenc", "quarter past ten" "negyed tizenegy", "seven o'clock" "hét óra".
 std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std::string_view post) {
@@ -4586,6 +4610,34 @@ bool namesASource(const std::vector<Token>& t, const Clause& c, const Clause& ne
   return true;
 }
 
+// "Hi Mark,", "Dear Mrs Smith,": a clause of a greeting and the one greeted, opening the sentence.
+bool greetingClause(const std::vector<Token>& t, const Clause& c) {
+  static constexpr std::string_view kGreetings[] = {"hi", "hello", "hey", "dear"};
+  return c.begin == 0 && c.end > 1 && c.link.empty() && listed(kGreetings, t[0].lower) &&
+         t[c.end - 1].pauseAfter;
+}
+
+// "Dear Mr Novak, ...", "Dear Dr Evans, ...": a letter to one greeted by title addresses the
+// reader formally ("Köszönöm a levelét").
+bool greetsByTitle(const std::vector<Token>& t, const std::vector<Clause>& clauses) {
+  return clauses.size() > 1 && greetingClause(t, clauses[0]) &&
+         std::any_of(t.begin(), t.begin() + std::ptrdiff_t(clauses[0].end), [](const Token& k) { return isTitle(k); });
+}
+
+// Hungarian letters and messages set the greeting apart as a sentence of its own, "Szia, Mark!"
+// "Kedves Smith úr!", and what follows starts with a capital; "szia" takes a comma before the name.
+void punctuateGreeting(std::vector<HungarianWord>& out, std::size_t bodyToken) {
+  for (std::size_t k = 1; k < out.size(); ++k) {
+    if (out[k].token < bodyToken) {
+      if (k == 1 && out[0].token == 0 && out[0].text != "kedves") out[1].commaBefore = true;
+      continue;
+    }
+    out[k].commaBefore = false;
+    out[k].opensAfterGreeting = true;
+    return;
+  }
+}
+
 // The context of a clause whose verb has no subject of its own ("-ing", "to"): the subject of
 // the clause it depends on, "you" after an imperative.
 ClauseContext dependentOn(ClauseContext c) {
@@ -4724,7 +4776,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
   ClauseContext context, beforeRelative;
   context.saying = shape.reportsSpeech;
   std::vector<Clause> clauses = splitClauses(marked, shape);
-  const bool formal = context.formal = formalNotice(marked) || instructsTheReader(marked, clauses, shape);
+  const bool formal = context.formal =
+      formalNotice(marked) || instructsTheReader(marked, clauses, shape) || greetsByTitle(marked, clauses);
   if (formal)  // "your ticket": "a jegyét"
     for (Token& t : marked)
       if (t.tag == PartOfSpeech::possessive && t.person == 2 && !t.plural) t.person = 3;
@@ -4876,6 +4929,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // (what follows has the clause as its subject: "..., a repülőjegyek árától függ")
     if (c.subject) context.subject = Agreement{3, false, false, false}, context.known = true;
   }
+  if (clauses.size() > 1 && greetingClause(tokens, clauses[0])) punctuateGreeting(out, clauses[1].begin);
   return out;
 }
 

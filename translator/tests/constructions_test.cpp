@@ -93,7 +93,7 @@ TEST(ConstructionsTest, TheContextDecidesTheWordClass) {
 TEST(ConstructionsTest, AnAdjectiveWithACapitalBeforeItsNounIsTheAdjective) {
   EXPECT_EQ(hungarian("They visited two Asian countries."), "Két ázsiai országot látogattak meg.");
   // a name after a title stays one, before a time too
-  EXPECT_EQ(hungarian("We met Mr Green today."), "Ma találkoztunk Mr Greennel.");
+  EXPECT_EQ(hungarian("We met Mr Green today."), "Ma találkoztunk Green úrral.");
   EXPECT_EQ(hungarian("She loves Chinese food."), "Szereti a kínai ételt.");
 }
 
@@ -1327,11 +1327,22 @@ TEST(ConstructionsTest, AnIngAdjectiveOfFeelingAfterTheCopula) {
 
 TEST(ConstructionsTest, AGreetingAndItsNameStandAlone) {
   EXPECT_EQ(hungarian("Hi, how are you?"), "Szia, hogyan vagy?");
-  EXPECT_EQ(hungarian("Dear Anna, I hope you are well."), "Kedves Anna, azt remélem, hogy jól vagy.");
-  EXPECT_EQ(hungarian("Dear Mr Smith, thank you for your letter."), "Kedves Mr Smith, köszönöm a leveledet.");
+  // the greeting is a sentence of its own, "Kedves Anna!", and what follows starts with a capital
+  EXPECT_EQ(hungarian("Dear Anna, I hope you are well.").rfind("Kedves Anna! ", 0), 0u);
+  // greeted by title, the reader is addressed formally
+  EXPECT_EQ(hungarian("Dear Mr Smith, thank you for your letter."), "Kedves Smith úr! Köszönöm a levelét.");
+  EXPECT_EQ(hungarian("Dear Anna, thank you for your letter."), "Kedves Anna! Köszönöm a leveledet.");
   // a time of the clause after stays in it
   EXPECT_EQ(
-      hungarian("Hi Tom, we are having a party on Saturday evening.").rfind("Szia Tom, szombat este", 0), 0u);
+      hungarian("Hi Tom, we are having a party on Saturday evening.").rfind("Szia, Tom! Szombat este", 0), 0u);
+}
+
+TEST(ConstructionsTest, ATitleIsSaidAfterTheNameAndTakesItsCase) {
+  EXPECT_EQ(hungarian("I met Mr Brown yesterday."), "Tegnap találkoztam Brown úrral.");
+  EXPECT_EQ(hungarian("Mrs Brown is our neighbour."), "Brown asszony a szomszédunk.");
+  EXPECT_TRUE(hungarian("They asked Mr Brown.").find("Brown urat") != std::string::npos);
+  // "Dr" stays before the name, as Hungarian writes "dr."
+  EXPECT_TRUE(hungarian("I have an appointment with Dr Evans.").find("dr. Evanssal") != std::string::npos);
 }
 
 TEST(ConstructionsTest, WhatTheSunDoesIsAThingsSense) {
