@@ -3006,8 +3006,8 @@ void hopeOfTheWriter(std::vector<Token>& toks) {
   toks.insert(toks.begin(), std::move(i));
 }
 
-// "Please find the contract attached": a letter's way of saying the writer sends it, "Csatolom a
-// szerződést" ("enclosed": "Mellékelem"); the sentence becomes "I attach the contract".
+// "Please find the contract attached": a letter's way of saying the writer sends it with the
+// letter, "Mellékelten küldöm a szerződést"; the sentence becomes "I send (attached) the contract".
 void foundAttached(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   const std::size_t find = !toks.empty() && toks[0].lower == "please" ? 1 : 0;
   if (toks.size() < find + 3 || toks[find].lemma != "find" || toks[find].tag != PartOfSpeech::verb ||
@@ -3017,18 +3017,24 @@ void foundAttached(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   // ("Please find attached the invoice": before what is sent too)
   const std::size_t at = sent(toks.back()) ? toks.size() - 1 : sent(toks[find + 1]) ? find + 1 : 0;
   if (!at) return;
-  // (one sentence of sending: "... and let me know" keeps its request whole)
-  if (std::any_of(toks.begin() + std::ptrdiff_t(find + 1), toks.end(), [](const Token& t) {
-        return t.lower == "and" || t.lower == "or" || t.tag == PartOfSpeech::conjunction;
-      }))
-    return;
-  const std::string lemma = toks[at].lower == "attached" ? "attach" : "enclose";
-  const lexicon::Entry* verb = core.find(lemma, PartOfSpeech::verb);
+  // (one sentence of sending, "my CV and cover letter" what is sent: "... and let me know" keeps
+  // its request whole)
+  for (std::size_t k = find + 1; k < toks.size(); ++k)
+    if (k != at && ((toks[k].tag == PartOfSpeech::verb && toks[k].form != VerbForm::participle &&
+                     toks[k].form != VerbForm::past) ||
+                    toks[k].lower == "let" ||
+                    (toks[k].tag == PartOfSpeech::conjunction && toks[k].lower != "and" && toks[k].lower != "or")))
+      return;
+  const lexicon::Entry* verb = core.find("send", PartOfSpeech::verb);
   if (!verb) return;
+  Token with = impliedWord("attached", PartOfSpeech::adverb, toks[at].word);
+  with.words = 1;
+  with.dictionarySenses = {"mell\xC3\xA9kelten"};
   toks.erase(toks.begin() + std::ptrdiff_t(at));
   Token& v = toks[find];
-  v.lemma = v.lower = lemma, v.entry = verb;
+  v.lemma = v.lower = "send", v.entry = verb;
   Token i = impliedWord("i", PartOfSpeech::pronoun, v.word);
+  toks.insert(toks.begin() + std::ptrdiff_t(find), std::move(with));
   i.person = 1;
   if (find == 1)
     i.word = toks[0].word, i.words = 1, toks[0] = std::move(i);  // "please" is said by the verb

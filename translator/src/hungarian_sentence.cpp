@@ -4638,6 +4638,17 @@ void punctuateGreeting(std::vector<HungarianWord>& out, std::size_t bodyToken) {
   }
 }
 
+// "Thank you for your reply": thanks written out in full for what the reader did or sent, as
+// letters and messages put them, speak of it formally ("Köszönöm a válaszát"); "Thanks for your
+// help" and thanks to one called by name stay familiar.
+bool thanksForYours(const std::vector<Token>& t) {
+  const std::size_t f = t.size() > 1 && muchOfThanks(t[1]) ? 2 : 1;  // ("thank you so much for")
+  if (t.size() < f + 2 || t[0].lower != "thank you" || t[f].lower != "for" ||
+      t[f + 1].tag != PartOfSpeech::possessive || t[f + 1].person != 2)
+    return false;
+  return std::none_of(t.begin(), t.end(), [](const Token& k) { return k.tag == PartOfSpeech::name; });
+}
+
 // The context of a clause whose verb has no subject of its own ("-ing", "to"): the subject of
 // the clause it depends on, "you" after an imperative.
 ClauseContext dependentOn(ClauseContext c) {
@@ -4778,7 +4789,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
   std::vector<Clause> clauses = splitClauses(marked, shape);
   const bool formal = context.formal =
       formalNotice(marked) || instructsTheReader(marked, clauses, shape) || greetsByTitle(marked, clauses);
-  if (formal)  // "your ticket": "a jegyét"
+  if (formal || thanksForYours(marked))  // "your ticket": "a jegyét"
     for (Token& t : marked)
       if (t.tag == PartOfSpeech::possessive && t.person == 2 && !t.plural) t.person = 3;
   // "Many people work from home, a new survey shows": the source after the claim comes first,

@@ -411,7 +411,15 @@ TEST(ConstructionsTest, TheOwnerAfterOfComesFirst) {
 TEST(ConstructionsTest, AnAdjectiveOrASetPhraseGovernsTheCaseAfterIt) {
   EXPECT_EQ(hungarian("We are proud of our daughter."), "Büszkék vagyunk a lányunkra.");
   EXPECT_EQ(hungarian("The train was full of tourists."), "A vonat tele volt turistákkal.");
-  EXPECT_EQ(hungarian("Thank you for your help."), "Köszönöm a segítségedet.");
+  EXPECT_EQ(hungarian("Thanks for your help."), "Köszönöm a segítségedet.");
+}
+
+TEST(ConstructionsTest, ThanksWrittenOutForWhatTheReaderSentAreFormal) {
+  EXPECT_EQ(hungarian("Thank you for your patience."), "Köszönöm a türelmét.");
+  EXPECT_EQ(hungarian("Thank you very much for your letter."), "Köszönöm a levelét.");
+  // "thanks" and thanks to one called by name stay familiar
+  EXPECT_EQ(hungarian("Thanks for your letter."), "Köszönöm a leveledet.");
+  EXPECT_NE(hungarian("Thank you for your letter, Peter.").find("leveledet"), std::string::npos);
 }
 
 TEST(ConstructionsTest, OneOfAPairIsSingularForBoth) {
@@ -2301,8 +2309,13 @@ TEST(ConstructionsTest, AnIngVerbAfterTheClauseIsWhatWentOnMeanwhile) {
 }
 
 TEST(ConstructionsTest, FindItAttachedIsTheWriterSendingIt) {
-  EXPECT_EQ(hungarian("Please find the invoice enclosed."), "Mellékelem a számlát.");
-  EXPECT_EQ(hungarian("Please find attached the photos."), "Csatolom a fényképeket.");
+  EXPECT_EQ(hungarian("Please find the invoice enclosed."), "Mellékelten küldöm a számlát.");
+  EXPECT_EQ(hungarian("Please find attached the photos."), "Mellékelten küldöm a fényképeket.");
+  EXPECT_EQ(hungarian("Please find the printed tickets attached.").rfind("Mellékelten küldöm a ", 0), 0u);
+  // what is sent may be a list; a second request keeps the sentence as it is
+  EXPECT_EQ(hungarian("Please find my passport and visa attached.").rfind("Mellékelten küldöm az útlevelemet", 0), 0u);
+  EXPECT_EQ(hungarian("Please find the report enclosed and let me know what you think.").find("Mellékelten"),
+            std::string::npos);
 }
 
 TEST(ConstructionsTest, APastPerfectSinceATimeStaysPast) {
