@@ -2651,6 +2651,7 @@ fighter	n	harcos[harcosok,person] ; vadászgép[vadászgépek]
 final	adj	végső ; utolsó
 final	n	döntő
 finally	adv	végül ; végre
+first	adv	először ; először is
 finding	n	megállapítás[megállapítások] ; lelet[leletek]
 finger	n	ujj[ujjak]
 firmly	adv	határozottan ; szilárdan

@@ -1488,8 +1488,16 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
       prevLower == "then" ||
       // "Gently fold the egg whites": an opening adverb of manner, then the command
       (i == 1 && prevTag == PartOfSpeech::adverb && prevLower.ends_with("ly") && objectFollows) ||
+      (i == 1 && prevTag == PartOfSpeech::adverb && prevLower == "first") ||  // "First open the box"
       (prev && prev->pauseAfter && (objectFollows || particleFollows));
-  if (t.lower == "then") {
+  if (t.lower == "first" && i == 0 &&
+      (t.pauseAfter || (after && subjectPronoun(*after)) ||
+       (mayBeVerb(i + 1, VerbForm::base) &&
+        !(i + 2 < toks.size() && (toks[i + 2].tag == PartOfSpeech::auxiliary || toks[i + 2].tag == PartOfSpeech::modal))))) {
+    // "First, make sure ...", "First open the box", "First we need a plan": the step that comes
+    // first, "először" ("First prize was ...": the ordinal of a subject)
+    bonus(PartOfSpeech::adverb, std::nullopt, 400);
+  } else if (t.lower == "then") {
     bonus(PartOfSpeech::adverb, std::nullopt, 400);  // "and then", never a noun
   } else if (prevTag == PartOfSpeech::verb && t.lower == "home") {
     bonus(PartOfSpeech::adverb, std::nullopt, 300);  // "came home": where to, "haza"
@@ -1656,9 +1664,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
               (toks[i - 2].lower == "have" || toks[i - 2].lower == "has" || toks[i - 2].lower == "had"))) {
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
   } else if (i == 0 && !toks[i].pauseAfter && coreReading(PartOfSpeech::noun) &&
-             (pastBeforeObject(i + 1) ||
+             (pastBeforeObject(i + 1) || irregularPast(i + 1) ||
               (i + 2 < toks.size() && listed(kHowOften, toks[i + 1].lower) && mayBeVerb(i + 2)))) {
-    // "Police found the stolen car", "People often forget": the subject before its verb
+    // "Police found the stolen car", "People often forget", "Dust lay on the shelves": the
+    // subject before its verb (a past tells what happened; an imperative has none after it)
     bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (prevTag == PartOfSpeech::adverb && listed(kHowOften, prevLower) && i >= 2 && !verbSeen &&
              (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name) &&

@@ -2166,6 +2166,11 @@ TEST(ConstructionsTest, AClockTimeInFiguresKeepsItsMinutesAndPartOfTheDay) {
   EXPECT_NE(hungarian("We waited until 10.45.").find("10.45-ig"), std::string::npos);
 }
 
+TEST(ConstructionsTest, FirstOrdersTheSteps) {
+  EXPECT_EQ(hungarian("First, switch off the power."), "Először kapcsolja ki az áramot.");
+  EXPECT_EQ(hungarian("First make sure that the door is closed.").rfind("Először győződjön meg ", 0), 0u);
+}
+
 TEST(ConstructionsTest, APluralComparativeKeepsItsDegree) {
   // the lexicon's plural is the plain word's ("nagyok"): the comparative takes its own
   EXPECT_EQ(hungarian("The rooms are bigger and cheaper."), "A szobák nagyobbak és olcsóbbak.");

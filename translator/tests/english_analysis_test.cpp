@@ -112,5 +112,20 @@ TEST(EnglishAnalysisTest, PhrasalVerbsAndSetPhrasesCoverTheirWords) {
   EXPECT_EQ(tokens[2].word, 2u);
 }
 
+TEST(EnglishAnalysisTest, AnOpeningWordBeforeAPastIsItsSubject) {
+  // a past that is no participle tells what happened: the word before it is no imperative
+  EXPECT_EQ(analysed("Smoke rose from the chimney"), "smoke/n rise/v/past from/prep the/det chimney/n");
+  EXPECT_EQ(analysed("Rain fell all night").rfind("rain/n fall/v/past", 0), 0u);
+  // an imperative keeps its object
+  EXPECT_EQ(analysed("Water the plants").rfind("water/v/base", 0), 0u);
+}
+
+TEST(EnglishAnalysisTest, FirstOpeningAStepIsTheAdverb) {
+  EXPECT_EQ(analysed("First open the box"), "first/adv open/v/base the/det box/n");
+  EXPECT_EQ(analysed("First we need a plan").rfind("first/adv we/pron", 0), 0u);
+  // before its noun it stays the ordinal
+  EXPECT_EQ(analysed("First prize was a bike").rfind("first/adj", 0), 0u);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
