@@ -667,6 +667,7 @@ strange	adj	furcsa
 sunny	adj	napos
 thin	adj	vékony ; sovány[person] ; sovány[when=face/arm/leg/body/dog/cat/horse/cow] ; ritka[when=hair/air/beard]
 thick	adj	vastag[vastagok] ; sűrű[when=fog/smoke/forest/hair/cloud/mist/jungle/soup/sauce/liquid/paste/beard/fur/mud/traffic/crowd/smog/vegetation/bush/undergrowth/wood/woods]
+thick	adv	vastagon
 ugly	adj	csúnya
 wet	adj	nedves ; vizes
 wonderful	adj	csodálatos
@@ -3344,6 +3345,7 @@ worse	adv	rosszabbul
 wound	n	seb[sebek,3sg=sebe] ; sérülés[sérülések]
 wound	v	meg|sebesít ; meg|sebez
 take a look	v	meg|néz[at=acc]
+have a look	v	meg|néz[at=acc]
 wrinkle	n	ránc[ráncok]
 yard	n	udvar[udvarok]
 yet	adv	még ; már
@@ -3710,6 +3712,9 @@ at last	adv	végre ; végül
 in fact	adv	valójában ; tulajdonképpen
 at once	adv	azonnal ; egyszerre
 at all	adv	egyáltalán
+what a shame	adv	milyen kár
+what a pity	adv	milyen kár
+that makes sense	adv	ez logikus ; ennek van értelme
 # --- More of the first three thousand ranked lemmas
 classic	adj	klasszikus
 classic	n	klasszikus mű

@@ -2406,6 +2406,16 @@ bool placeAfterIntransitiveParticle(const lexicon::Entry& phrasal, const std::ve
   }
 }
 
+// The verb the lexicon gives for "have a ..." ("have a look"), `t` the "have" at i, if any.
+const lexicon::Entry* haveADoing(const lexicon::CoreLexicon& core, const Token& t, const std::vector<Token>& toks,
+                                 std::size_t i) {
+  const std::string& have = t.lower;
+  if (t.tag != PartOfSpeech::auxiliary || i + 2 >= toks.size() || toks[i + 1].lower != "a" ||
+      (have != "have" && have != "has" && have != "had" && have != "having"))
+    return nullptr;
+  return core.find("have a " + toks[i + 2].lower, PartOfSpeech::verb);
+}
+
 // A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
 // become one token.
 std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
@@ -2472,6 +2482,16 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
       t.prefix = toks[i + 1].lower == "outside" ? "ki" : "be";
       t.words = toks[i + 1].word + toks[i + 1].words - t.word;
       ++i;
+    }
+    if (const lexicon::Entry* doing = haveADoing(core, t, toks, i)) {
+      // "Can I have a look?", "We had a rest": "have" and what one does are the verb of the
+      // doing ("megnéz", "pihen")
+      t.tag = PartOfSpeech::verb, t.lemma = "have", t.entry = doing;
+      t.form = t.lower == "had" ? VerbForm::past : t.lower == "has" ? VerbForm::third
+               : t.lower == "having" ? VerbForm::ing : VerbForm::base;
+      t.words = toks[i + 2].word + toks[i + 2].words - t.word;
+      t.pauseAfter = toks[i + 2].pauseAfter;
+      i += 2;
     }
     if (t.prefix.empty() && t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
         !timeStartsAt(core, toks, i + 2)) {

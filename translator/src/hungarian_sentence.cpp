@@ -4647,6 +4647,17 @@ void punctuateGreeting(std::vector<HungarianWord>& out, std::size_t bodyToken) {
   }
 }
 
+// "Yes, I do.", "No, I haven't.", "Yes, she can.": the subject and the auxiliary that stand for
+// the verb asked about; Hungarian answers with "Igen." or "Nem." alone.
+std::optional<HungarianWord> shortAnswer(const std::vector<Token>& t) {
+  if (t.size() < 3 || t.size() > 4 || (t[0].lower != "yes" && t[0].lower != "no") || !t[0].pauseAfter ||
+      t[1].tag != PartOfSpeech::pronoun || !subjectPronoun(t[1]) ||
+      (t[2].tag != PartOfSpeech::auxiliary && t[2].tag != PartOfSpeech::modal) ||
+      (t.size() == 4 && t[3].tag != PartOfSpeech::negation))
+    return std::nullopt;
+  return HungarianWord{t[0].lower == "yes" ? "igen" : "nem", 0};
+}
+
 // "Thank you for your reply": thanks written out in full for what the reader did or sent, as
 // letters and messages put them, speak of it formally ("Köszönöm a válaszát"); "Thanks for your
 // help" and thanks to one called by name stay familiar.
@@ -4786,6 +4797,7 @@ std::optional<std::vector<HungarianWord>> caseOfParticiple(const std::vector<Tok
 
 std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed, std::size_t pointed,
                                              std::size_t pointedSense, const SentenceShape& shape) {
+  if (const std::optional<HungarianWord> answer = shortAnswer(analysed)) return {*answer};
   // the pauses inside a clause separate the members of a list ("bread, milk and eggs")
   std::vector<Token> marked = analysed;
   for (Token& t : marked) {

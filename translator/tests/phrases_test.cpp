@@ -508,5 +508,21 @@ TEST(PhrasesTest, SoHardAfterAnObjectIsHowItWasDone) {
   EXPECT_FALSE(has(hungarian("She found the test so hard that she cried."), "erősen"));
 }
 
+TEST(PhrasesTest, ASetPhraseOfTalkIsSaidAsHungarianSaysIt) {
+  EXPECT_EQ(hungarian("What a pity!"), "Milyen kár!");
+  EXPECT_EQ(hungarian("Oh, that makes sense.").find("logikus") != std::string::npos, true);
+  // "have a look" is the doing, "megnéz", not owning a look
+  EXPECT_EQ(hungarian("Could I have a look at your photos?"), "Megnézhetném a fényképeidet?");
+  EXPECT_EQ(hungarian("She had a look at the engine."), "Megnézte a motort.");
+}
+
+TEST(PhrasesTest, AShortAnswerIsItsYesOrNo) {
+  EXPECT_EQ(hungarian("Yes, we do."), "Igen.");
+  EXPECT_EQ(hungarian("No, he hasn't."), "Nem.");
+  EXPECT_EQ(hungarian("No, they can't."), "Nem.");
+  // an answer that says more keeps it
+  EXPECT_TRUE(has(hungarian("Yes, I do like it."), "szeretem"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
