@@ -1976,6 +1976,25 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
   }
 }
 
+// "I look forward to hearing from you": the letter's closing formula awaits the reader's reply,
+// "Várom a válaszát" (formal, as letters that close so are); "to hearing from you" at `to`
+// becomes "your reply".
+bool replyAwaited(const lexicon::CoreLexicon& core, std::vector<Token>& toks, std::size_t to) {
+  const lexicon::Entry* reply = core.find("reply", PartOfSpeech::noun);
+  if (!reply || to + 3 >= toks.size() || toks[to + 1].lower != "hearing" || toks[to + 2].lower != "from" ||
+      toks[to + 3].lower != "you")
+    return false;
+  Token& yours = toks[to];
+  yours.lower = yours.lemma = "your", yours.tag = PartOfSpeech::possessive, yours.entry = nullptr;
+  yours.person = 3, yours.plural = false;
+  Token& noun = toks[to + 1];
+  noun.lower = noun.lemma = "reply", noun.tag = PartOfSpeech::noun, noun.entry = reply, noun.plural = false;
+  noun.words = toks[to + 3].word + toks[to + 3].words - noun.word;
+  noun.pauseAfter = toks[to + 3].pauseAfter;
+  toks.erase(toks.begin() + std::ptrdiff_t(to + 2), toks.begin() + std::ptrdiff_t(to + 4));
+  return true;
+}
+
 // "I look forward to seeing you": what one looks forward to is a clause of its own with the
 // same subject, in the subjunctive ("Várom, hogy lássalak"); the "-ing" verb is its verb.
 void awaitedAfterLookingForward(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -1985,6 +2004,7 @@ void awaitedAfterLookingForward(const lexicon::CoreLexicon& core, std::vector<To
     if (v.tag != PartOfSpeech::verb || !v.entry || v.entry->lemma != "look forward" ||
         toks[i].lower != "to" || ing.words != 1 || !endsWith(ing.lower, "ing"))
       continue;
+    if (replyAwaited(core, toks, i)) continue;
     for (const Reading& r : readingsOf(core, ing))
       if (r.tag == PartOfSpeech::verb && r.form == VerbForm::ing) {
         ing.tag = PartOfSpeech::verb, ing.lemma = r.lemma, ing.entry = nullptr, ing.form = VerbForm::base;

@@ -25,12 +25,13 @@ std::optional<NounStem> titleAfterName(const Token& title) {
 using lexicon::Sense;
 
 // "I hope that", "I regret that", "I know that": what one hopes, regrets, knows, sees, hears or
-// feels follows the verb without "azt" unless stressed ("Remélem, hogy", "Sajnálom, hogy"); one
-// says and thinks "azt" ("Azt mondta, hogy", "Azt hiszem").
-bool takesBareThatClause(const Sense& verb) {
+// feels follows the verb without "azt" unless stressed ("Remélem, hogy", "Sajnálom, hogy"), and
+// so does what one looks forward to ("Várom, hogy lássalak"); one says and thinks "azt" ("Azt
+// mondta, hogy", "Azt hiszem"), and expects it ("Azt várják, hogy").
+bool takesBareThatClause(const Token& verb, const Sense* sense) {
   static constexpr std::string_view kBare[] = {"rem\xC3\xA9l", "sajn\xC3\xA1l", "tud", "l\xC3\xA1t", "hall",
                                                "\xC3\xA9rez"};
-  return listed(kBare, verb.word);
+  return (sense && listed(kBare, sense->word)) || (verb.entry && verb.entry->lemma == "look forward");
 }
 
 constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "now",
@@ -3213,7 +3214,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     if (stateNearVerb && !g.imperative) emit(keptStateWord(keptState_), keptState_), done_[keptState_] = true;
     if (objectClausePronoun_ && objectClauseCase_ && !caseAfterVerb)
       emit(demonstrative(false, false, *objectClauseCase_), g.main);
-    else if (objectClausePronoun_ && !objectClauseCase_ && !prefixed && !(vs && takesBareThatClause(*vs)))
+    else if (objectClausePronoun_ && !objectClauseCase_ && !prefixed && !takesBareThatClause(t_[g.main], vs))
       emit("azt", g.main);
     emitVerb(g.main, (roles_.object.has_value() && !measuredChange_) || (g.passive && roles_.subject), g.negative,
              g.future, g.past,

@@ -1315,9 +1315,13 @@ TEST(ConstructionsTest, AStateThatHasLastedIsThePresentWithItsDuration) {
 }
 
 TEST(ConstructionsTest, WhatOneLooksForwardToIsAClauseInTheSubjunctive) {
-  EXPECT_EQ(hungarian("I look forward to seeing you."), "Azt várom, hogy lássalak.");
+  EXPECT_EQ(hungarian("I look forward to seeing you."), "Várom, hogy lássalak.");
   // a noun is what is awaited
   EXPECT_EQ(hungarian("I look forward to the holiday."), "Várom a szabadságot.");
+  // hearing from the reader is the letter's closing formula: the reply awaited, formally
+  EXPECT_EQ(hungarian("We look forward to hearing from you."), "Várjuk a válaszát.");
+  // ... and expecting keeps its "azt"
+  EXPECT_EQ(hungarian("They expect that prices will rise.").rfind("Azt ", 0), 0u);
 }
 
 TEST(ConstructionsTest, ToStopDoingIsNoLonger) {
