@@ -3772,6 +3772,7 @@ get over	v	ki|hever ; túl|jut[noobj,obj=n]
 give in	v	enged[noobj,to=nak]
 look after	v	vigyáz[obj=ra] ; gondoz
 ask for	v	kér
+ask about	v	érdeklődik[noobj,obj=rol]
 put off	v	el|halaszt
 set up	v	létre|hoz ; fel|állít
 take off	v	le|vesz[intr=felszáll,thing=fel|száll] ; fel|száll

@@ -4648,6 +4648,17 @@ void punctuateGreeting(std::vector<HungarianWord>& out, std::size_t bodyToken) {
   }
 }
 
+// "I am writing to complain about ...", "We are writing to inform you": a letter opens with why
+// it is written, "Azért írok, hogy ..." (the clause only its subject and "writing").
+bool writesToSayWhy(const std::vector<Token>& t, const Clause& c, const Clause& why) {
+  if (!why.purpose || c.end <= c.body || !c.link.empty()) return false;
+  const Token& verb = t[c.end - 1];
+  if (verb.tag != PartOfSpeech::verb || verb.lemma != "write" || verb.form != VerbForm::ing) return false;
+  return std::all_of(t.begin() + std::ptrdiff_t(c.body), t.begin() + std::ptrdiff_t(c.end - 1), [](const Token& k) {
+    return k.tag == PartOfSpeech::pronoun || k.tag == PartOfSpeech::auxiliary;
+  });
+}
+
 // "Yes, I do.", "No, I haven't.", "Yes, she can.": the subject and the auxiliary that stand for
 // the verb asked about; Hungarian answers with "Igen." or "Nem." alone.
 std::optional<HungarianWord> shortAnswer(const std::vector<Token>& t) {
@@ -4955,6 +4966,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       w.token += c.body;
       out.push_back(std::move(w));
     }
+    if (k + 1 < clauses.size() && writesToSayWhy(tokens, c, clauses[k + 1]) && out.size() > first)
+      out.insert(out.begin() + std::ptrdiff_t(first), HungarianWord{"az\xC3\xA9rt", c.body});
     if (k > 0 && out.size() > first)
       out[first].commaBefore = !c.measured && !nominalBefore && !namesASource(tokens, clauses[k - 1], c);
     nominalBefore = false;

@@ -2170,6 +2170,18 @@ TEST(ConstructionsTest, AClockTimeInFiguresKeepsItsMinutesAndPartOfTheDay) {
   EXPECT_NE(hungarian("We waited until 10.45.").find("10.45-ig"), std::string::npos);
 }
 
+TEST(ConstructionsTest, ALetterSaysWhyItIsWritten) {
+  EXPECT_EQ(hungarian("I am writing to ask about the course."), "Azért írok, hogy érdeklődjek a tanfolyamról.");
+  // writing something to someone is no such opening
+  EXPECT_EQ(hungarian("I am writing to my aunt.").find("Azért"), std::string::npos);
+  EXPECT_EQ(hungarian("I am writing a letter to apply for the job.").find("Azért"), std::string::npos);
+}
+
+TEST(ConstructionsTest, AskingAboutAThingIsEnquiring) {
+  EXPECT_EQ(hungarian("She asked about the price."), "Érdeklődött az árról.");
+  EXPECT_EQ(hungarian("He asked me about the price."), "Megkérdezett engem az árról.");
+}
+
 TEST(ConstructionsTest, FirstOrdersTheSteps) {
   EXPECT_EQ(hungarian("First, switch off the power."), "Először kapcsolja ki az áramot.");
   EXPECT_EQ(hungarian("First make sure that the door is closed.").rfind("Először győződjön meg ", 0), 0u);
