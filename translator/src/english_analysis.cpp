@@ -692,10 +692,12 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
         add(w.substr(0, w.size() - 3) + "fe", PartOfSpeech::noun, VerbForm::base, true);
   for (const std::string& b : stripped(w, "ed")) add(b, PartOfSpeech::verb, VerbForm::past, false);
   // "older", "happiest": the adjective's degrees, unless the core lexicon has the word as a noun
-  // ("Easter" is "húsvét", not "more east")
+  // ("Easter" is "húsvét", not "more east"); a superlative it has as an adjective of its own is
+  // that ("latest": "legújabb", not "most late")
   if (!core.find(w, PartOfSpeech::noun)) {
     for (const std::string& b : stripped(w, "er")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 1);
-    for (const std::string& b : stripped(w, "est")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 2);
+    if (!core.find(w, PartOfSpeech::adjective))
+      for (const std::string& b : stripped(w, "est")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 2);
   }
   for (const std::string& b : stripped(w, "ing")) add(b, PartOfSpeech::verb, VerbForm::ing, false);
   return out;

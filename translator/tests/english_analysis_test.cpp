@@ -127,5 +127,10 @@ TEST(EnglishAnalysisTest, FirstOpeningAStepIsTheAdverb) {
   EXPECT_EQ(analysed("First prize was a bike").rfind("first/adj", 0), 0u);
 }
 
+TEST(EnglishAnalysisTest, ASuperlativeTheLexiconKnowsIsItsOwnAdjective) {
+  EXPECT_EQ(analysed("the latest news"), "the/det latest/adj news/n");
+  EXPECT_EQ(analysed("the happiest girl"), "the/det happy/adj girl/n");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
