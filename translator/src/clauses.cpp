@@ -252,6 +252,16 @@ class Splitter {
     return i < t_.size() && (t_[i].tag == PartOfSpeech::adjective || t_[i].tag == PartOfSpeech::adverb);
   }
   // "how" and an adjective or adverb before a clause, after a verb that asks: "know how hard it is"
+  // "I don't know which bus goes there", "asked which team had won": "which" and the noun it
+  // asks about, the subject of a question within ("melyik busz megy oda")
+  bool whichAskedAt(std::size_t i) const {
+    if (i < 1 || t_[i].lower != "which") return false;
+    const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
+    if (!asks(t_[verb])) return false;
+    std::size_t k = i + 1;
+    while (k < t_.size() && t_[k].tag == PartOfSpeech::adjective) ++k;
+    return k < t_.size() && t_[k].tag == PartOfSpeech::noun && verbAt(k + 1);
+  }
   bool degreeAskedAt(std::size_t i) const {
     if (i < 1 || i + 2 >= t_.size() || t_[i].lower != "how" || !howMuchOf(i + 1) ||
         listed(kCounted, t_[i + 1].lower) || !finiteClauseAt(i + 2))
@@ -407,7 +417,7 @@ bool Splitter::perceivedAt(std::size_t i) const {
 
 bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const {
   const Token& t = t_[i];
-  if (perceivedAt(i)) return true;
+  if (perceivedAt(i) || whichAskedAt(i)) return true;
   // "Hi Tom, ...", "Dear Mr Smith, ...": a greeting and the name greeted stand alone
   if (pauseBefore(i) && clauseBegin == 0 &&
       (t_[0].lower == "hi" || t_[0].lower == "hello" || t_[0].lower == "hey" || t_[0].lower == "dear") &&
@@ -569,6 +579,10 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   if (!first && perceivedAt(begin)) {  // "néztem, ahogy eltűnik a vonat": said as a question within is
     c.link = "ahogy";
     c.question = true;
+    return c;
+  }
+  if (!first && whichAskedAt(begin)) {  // "Nem tudom, melyik busz megy oda"
+    c.question = c.askedInPhrase = true;
     return c;
   }
   // the owner is the relative word in the dative, the owned noun takes the possessive suffix

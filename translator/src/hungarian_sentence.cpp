@@ -4935,7 +4935,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // with its own subject ("ragaszkodott ahhoz, hogy maradjunk")
     if (c.link == "hogy" && k > 0 && !c.relative && demandsBefore(tokens, clauses[k - 1]))
       context.purpose = true, context.reported = false;
-    context.asked = c.question && !c.degree;
+    context.asked = c.question && !c.degree && !c.askedInPhrase;
     context.degree = c.degree;
     context.linked = !c.link.empty();
     context.formal = formal;

@@ -126,5 +126,13 @@ TEST(ClausesTest, WhoseOpensARelativeClauseOfTheOwner) {
   EXPECT_EQ(clauses("the girl who was tired went home"), ":the girl|aki:was tired (subject)|:went home");
 }
 
+TEST(ClausesTest, WhichAndItsNounAskedWithinOpenAQuestion) {
+  EXPECT_EQ(clauses("i do not know which bus goes to the airport"),
+            ":i do not know|:which bus goes to the airport");
+  // after a noun "which" is the relative word
+  EXPECT_EQ(clauses("the bus which goes to the airport is late"),
+            ":the bus|amely:goes to the airport (subject)|:is late");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

@@ -2170,6 +2170,11 @@ TEST(ConstructionsTest, AClockTimeInFiguresKeepsItsMinutesAndPartOfTheDay) {
   EXPECT_NE(hungarian("We waited until 10.45.").find("10.45-ig"), std::string::npos);
 }
 
+TEST(ConstructionsTest, AQuestionWithinOfWhichKeepsItsNounPhraseTogether) {
+  EXPECT_EQ(hungarian("I don't know which bus goes to the airport."), "Nem tudom, melyik busz megy a repülőtérre.");
+  EXPECT_EQ(hungarian("She asked which team had won."), "Megkérdezte, melyik csapat nyert.");
+}
+
 TEST(ConstructionsTest, ALetterSaysWhyItIsWritten) {
   EXPECT_EQ(hungarian("I am writing to ask about the course."), "Azért írok, hogy érdeklődjek a tanfolyamról.");
   // writing something to someone is no such opening
