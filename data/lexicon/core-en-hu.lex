@@ -314,7 +314,7 @@ here	adv	itt
 home	adv	haza ; otthon
 in the evening	adv	este
 late	adv	későn
-sorry	adv	bocsánat[for=ert]
+sorry	adv	elnézést[for=ert] ; bocsánat[for=ert]
 never	adv	soha
 now	adv	most
 often	adv	gyakran
@@ -4819,7 +4819,7 @@ retired	adj	nyugdíjas
 glasses	n	szemüveg
 break into	v	be|tör[obj=ba]
 peacefully	adv	békésen ; nyugodtan
-apologize	v	bocsánatot |kér[for=ert,to=tol,noobj]
+apologize	v	elnézést |kér[for=ert,to=tol,noobj] ; bocsánatot |kér[for=ert,to=tol,noobj]
 inconvenience	n	kellemetlenség[kellemetlenségek]
 get married	v	össze|házasodik[noobj]
 interested	adj	érdeklődő

@@ -3093,6 +3093,42 @@ void foundAttached(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     toks.insert(toks.begin(), std::move(i));
 }
 
+// "Please accept our apologies for the delay": a letter's apology, "Elnézést kérünk a késésért";
+// the sentence becomes "we apologise for the delay".
+void acceptedApologies(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  const std::size_t accept = !toks.empty() && toks[0].lower == "please" ? 1 : 0;
+  if (toks.size() < accept + 4 || toks[accept].lower != "accept" || toks[accept + 2].lower != "apologies" ||
+      (toks[accept + 1].lower != "our" && toks[accept + 1].lower != "my") || toks[accept + 3].lower != "for")
+    return;
+  const lexicon::Entry* apologise = core.find("apologize", PartOfSpeech::verb);
+  if (!apologise) return;
+  const bool we = toks[accept + 1].lower == "our";
+  Token who = impliedWord(we ? "we" : "i", PartOfSpeech::pronoun, toks[accept + 1].word);
+  who.person = 1, who.plural = we, who.words = 1;
+  Token& verb = toks[accept + 2];
+  verb.tag = PartOfSpeech::verb, verb.lemma = verb.lower = "apologize", verb.entry = apologise;
+  verb.form = VerbForm::base, verb.plural = false;
+  verb.words = verb.word + verb.words - toks[accept].word, verb.word = toks[accept].word;
+  toks[accept + 1] = std::move(who);
+  toks.erase(toks.begin(), toks.begin() + std::ptrdiff_t(accept + 1));  // ("please" is the apology's own)
+}
+
+// "We apologise for any inconvenience", "sorry for any delay": what one apologises for that may
+// have come about is "az esetleges kellemetlenség", "any" its article and "esetleges".
+void possibleCauseOfApology(std::vector<Token>& toks) {
+  bool apologising = false;
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    apologising = apologising || toks[i].lemma == "apologize" || toks[i].lower == "sorry";
+    if (!apologising || i == 0 || toks[i].lower != "any" || toks[i - 1].lower != "for" ||
+        toks[i + 1].tag != PartOfSpeech::noun)
+      continue;
+    toks[i].lower = toks[i].lemma = "the", toks[i].tag = PartOfSpeech::determiner, toks[i].entry = nullptr;
+    Token possible = impliedWord("esetleges", PartOfSpeech::adjective, toks[i].word);  // (no English word)
+    possible.dictionarySenses = {"esetleges"};
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(possible));
+  }
+}
+
 // "so tired", "so loudly that ...": before an adjective or an adverb "so" says how much
 // ("olyan fáradt"), not what follows ("..., so I stayed": "így").
 void soOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -3383,6 +3419,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   soOfDegree(core_, toks);
   hopeOfTheWriter(toks);
   foundAttached(core_, toks);
+  acceptedApologies(core_, toks);
+  possibleCauseOfApology(toks);
   questionsOfQuantity(toks);
   suchA(toks);
   markInfinitives(toks);

@@ -122,7 +122,7 @@ TEST(ConstructionsTest, AnAdjectiveAndItsCommaEndTheNounPhraseBeforeAnInstructio
 TEST(ConstructionsTest, WordsOfInstructionsTakeTheirCase) {
   EXPECT_EQ(hungarian("Bake it at 200 degrees."), "Süsse 200 fokon.");
   EXPECT_EQ(hungarian("Preheat the oven to 200 degrees."), "Melegítse elő a sütőt 200 fokra.");
-  EXPECT_EQ(hungarian("Sorry for the late answer."), "Bocsánat a késői válaszért.");
+  EXPECT_EQ(hungarian("Sorry for the late answer."), "Elnézést a késői válaszért.");
   // an object chooses the sense that takes one
   EXPECT_EQ(hungarian("I can't stand the heat."), "Nem tudom bírni a hőt.");
   // what an adjective governs
@@ -1093,7 +1093,7 @@ TEST(ConstructionsTest, SensesByWhatTheyAreSaidOf) {
   EXPECT_EQ(hungarian("The temperature dropped.").find("csökkent") != std::string::npos, true);
   EXPECT_EQ(hungarian("She dropped her keys."), "Leejtette a kulcsait.");
   // an apology's object written apart
-  EXPECT_EQ(hungarian("He did not apologize."), "Nem kért bocsánatot.");
+  EXPECT_EQ(hungarian("He did not apologize."), "Nem kért elnézést.");
 }
 
 TEST(ConstructionsTest, InterestAndNegatedParticiples) {
@@ -1367,10 +1367,10 @@ TEST(ConstructionsTest, WhatTheSunDoesIsAThingsSense) {
 }
 
 TEST(ConstructionsTest, WhatOneIsSorryForIsAClause) {
-  EXPECT_EQ(hungarian("Sorry I didn't answer yesterday."), "Bocsánat, hogy tegnap nem válaszoltam.");
+  EXPECT_EQ(hungarian("Sorry I didn't answer yesterday."), "Elnézést, hogy tegnap nem válaszoltam.");
   EXPECT_EQ(hungarian("I'm sorry I'm late."), "Sajnálom, hogy elkéstem.");
   // after a comma "sorry" apologises alone
-  EXPECT_EQ(hungarian("Sorry, I don't understand."), "Bocsánat, nem értem.");
+  EXPECT_EQ(hungarian("Sorry, I don't understand."), "Elnézést, nem értem.");
 }
 
 TEST(ConstructionsTest, ByATimeSaidWithoutAPrepositionIsUntilThen) {
@@ -2173,6 +2173,14 @@ TEST(ConstructionsTest, AClockTimeInFiguresKeepsItsMinutesAndPartOfTheDay) {
 TEST(ConstructionsTest, AQuestionWithinOfWhichKeepsItsNounPhraseTogether) {
   EXPECT_EQ(hungarian("I don't know which bus goes to the airport."), "Nem tudom, melyik busz megy a repülőtérre.");
   EXPECT_EQ(hungarian("She asked which team had won."), "Megkérdezte, melyik csapat nyert.");
+}
+
+TEST(ConstructionsTest, ALettersApologyAsksPardonForWhatMayHaveHappened) {
+  EXPECT_EQ(hungarian("Please accept our apologies for the mistake."), "Elnézést kérünk a hibáért.");
+  EXPECT_EQ(hungarian("I apologise for any delay."), "Elnézést kérek az esetleges késésért.");
+  EXPECT_EQ(hungarian("We are sorry for any mistakes."), "Sajnáljuk az esetleges hibákat.");
+  // "any" elsewhere stays itself
+  EXPECT_EQ(hungarian("Do you have any questions?").find("esetleges"), std::string::npos);
 }
 
 TEST(ConstructionsTest, ALetterSaysWhyItIsWritten) {
