@@ -495,7 +495,7 @@ last night	adv	tegnap este
 allow	v	enged[obj=nak] ; meg|enged
 add	v	hozzá|ad
 agree	v	egyetért[noobj,with=val,that=ban]
-believe	v	hisz[obj=nak]
+believe	v	hisz[obj=nak] ; el|hisz[when=it/this/that/story/news/word/lie/rumour/excuse/explanation/claim]
 borrow	v	kölcsön|kér
 choose	v	választ ; ki|választ
 count	v	számol[noobj] ; meg|számol

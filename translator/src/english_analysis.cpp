@@ -2702,6 +2702,28 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
   return &toks[k - 1];
 }
 
+// "it", "this", "that" at k standing alone for a thing: no noun or clause after it.
+bool thingPronounAlone(const std::vector<Token>& toks, std::size_t k) {
+  const std::string& w = toks[k].lower;
+  if (w != "it" && w != "this" && w != "that") return false;
+  return k + 1 == toks.size() || toks[k].pauseAfter ||
+         (toks[k + 1].tag != PartOfSpeech::noun && toks[k + 1].tag != PartOfSpeech::adjective &&
+          toks[k + 1].tag != PartOfSpeech::pronoun && toks[k + 1].tag != PartOfSpeech::verb &&
+          toks[k + 1].tag != PartOfSpeech::auxiliary && toks[k + 1].tag != PartOfSpeech::modal);
+}
+
+// "I can't believe you're getting married": disbelief takes in what is said, "El sem hiszem,
+// hogy"; the clause after "can't believe" asks for that sense of the verb.
+void disbelief(std::vector<Token>& toks) {
+  for (std::size_t i = 2; i < toks.size(); ++i)
+    if (toks[i].tag == PartOfSpeech::verb && toks[i].lemma == "believe" && toks[i].neighbour.empty() &&
+        toks[i - 1].tag == PartOfSpeech::negation && toks[i - 2].lower == "can" &&
+        (i + 1 == toks.size() || toks[i + 1].lower == "that" ||
+         (subjectPronoun(toks[i + 1]) && i + 2 < toks.size() &&
+          (toks[i + 2].tag == PartOfSpeech::verb || toks[i + 2].tag == PartOfSpeech::auxiliary))))
+      toks[i].neighbour = "that";
+}
+
 // An adjective before a noun that names a person is said of a person: "old man", "old women";
 // a verb whose object is a person takes its sense for people: "know her": "ismeri".
 void markAdjectivesOfPeople(std::vector<Token>& toks) {
@@ -2733,6 +2755,9 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
       // ... and the object's the verb: "won the cup" ("kupa"), "cut jobs" ("megszüntet")
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
         toks[i].neighbour = toks[on].lemma, toks[on].neighbour = toks[i].lemma;
+      // "believe it", "forget that": a lone pronoun of a thing asks for the sense of a thing
+      else if (!clauseFollows && i + 1 < toks.size() && thingPronounAlone(toks, i + 1))
+        toks[i].neighbour = toks[i + 1].lower;
       // "spent every summer there": a time right after the verb asks for its sense too ("tölt")
       else if (i + 1 < toks.size() && toks[i + 1].time && toks[i + 1].time->unit)
         toks[i].neighbour = toks[i + 1].time->unit->lemma;
@@ -3435,6 +3460,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   participlesAfterNouns(toks);
   describingWordsAfterNouns(core_, toks);
   markAdjectivesOfPeople(toks);
+  disbelief(toks);
   markAdjectivesStandingAlone(core_, toks);
   predicatesOfLinkingVerbs(core_, toks);
   halfOfOne(core_, toks);

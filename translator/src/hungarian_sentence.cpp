@@ -49,8 +49,10 @@ constexpr std::string_view kDegreeAdverbs[] = {"very", "too", "so", "quite", "re
 // Adverbs of the whole sentence that open it as a time does.
 constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfortunately", "fortunately",
                                                 "luckily",  "eventually", "meanwhile",     "recently"};
-// Verbs whose "can" Hungarian does not say: "I can't find" is "nem találom".
-constexpr std::string_view kPlainAfterCan[] = {"see", "hear", "find", "remember", "understand", "feel"};
+// Verbs whose "can" Hungarian does not say: "I can't find" is "nem találom", "I can't believe
+// it" "nem hiszem el".
+constexpr std::string_view kPlainAfterCan[] = {"see",        "hear", "find",   "remember",
+                                               "understand", "feel", "believe"};
 // Determiners after which Hungarian counts its noun in the singular: "all the students were":
 // "minden diák volt".
 constexpr std::string_view kSingularAfter[] = {"all", "every", "each", "many", "several", "most"};

@@ -516,6 +516,15 @@ TEST(PhrasesTest, ASetPhraseOfTalkIsSaidAsHungarianSaysIt) {
   EXPECT_EQ(hungarian("She had a look at the engine."), "Megnézte a motort.");
 }
 
+TEST(PhrasesTest, BelievingAThingIsTakingItIn) {
+  // a thing believed is "elhisz"; a person believed is "hisz neki"
+  EXPECT_EQ(hungarian("I can't believe it!"), "Nem hiszem el!");
+  EXPECT_EQ(hungarian("Nobody believed his excuse."), "Senki sem hitte el a kifogását.");
+  EXPECT_EQ(hungarian("I believe you."), "Hiszek neked.");
+  // disbelief takes in what the clause after it says
+  EXPECT_EQ(hungarian("I can't believe she said that.").rfind("Nem hiszem el, hogy ", 0), 0u);
+}
+
 TEST(PhrasesTest, AShortAnswerIsItsYesOrNo) {
   EXPECT_EQ(hungarian("Yes, we do."), "Igen.");
   EXPECT_EQ(hungarian("No, he hasn't."), "Nem.");
