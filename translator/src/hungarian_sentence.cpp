@@ -703,6 +703,12 @@ class Generator {
     return w == "am" || w == "a.m" || w == "pm" || w == "p.m";
   }
   std::optional<std::size_t> emitWrittenClockTime(std::size_t k, Case c, std::string_view post);
+  // "expect to" and a verb at k, of the present: "expects to finish"
+  bool expectsToDo(std::size_t k) const {
+    return k + 2 < n_ && t_[k].tag == PartOfSpeech::verb && t_[k].lemma == "expect" &&
+           (t_[k].form == VerbForm::base || t_[k].form == VerbForm::third) &&
+           t_[k + 1].tag == PartOfSpeech::infinitiveTo && t_[k + 2].tag == PartOfSpeech::verb;
+  }
   // "to" and a verb at k, or "to be" ("have to be careful": "óvatosnak kell lenned")
   bool infinitiveAt(std::size_t k) const {
     return k + 1 < n_ && ((t_[k].tag == PartOfSpeech::infinitiveTo && t_[k + 1].tag == PartOfSpeech::verb) ||
@@ -1612,6 +1618,14 @@ VerbGroup Generator::readVerbGroup() const {
         t_[i - 2].tag == PartOfSpeech::adjective && g.firstAux < i &&
         (t_[0].lower == "it" || t_[i - 2].lower == "sorry"))  // ("I'm sorry to hear": "Sajnálom")
       break;
+    // "We expect to finish by May": what one expects to do is said of that verb, "várhatóan"
+    if (expectsToDo(i) && g.modal.empty() && !g.negative) {
+      g.adverb = "v\xC3\xA1rhat\xC3\xB3"
+                 "an";
+      if (g.firstAux == n) g.firstAux = i;
+      ++i;
+      continue;
+    }
     if (k.tag == PartOfSpeech::verb) {
       g.main = i;
       // (after "does" or a modal the verb is its base, whatever its spelling: "does it cost")

@@ -1723,6 +1723,13 @@ TEST(ConstructionsTest, WhatIsExpectedIsVarhatoanAndAStateForAWhile) {
   EXPECT_EQ(hungarian("The road was closed for a week."), "Az út zárva volt egy hétig.");
 }
 
+TEST(ConstructionsTest, WhatOneExpectsToDoIsVarhatoanOfThatVerb) {
+  EXPECT_EQ(hungarian("The company expects to hire fifty people."), "A cég várhatóan ötven embert vesz fel.");
+  // expecting a thing, or that something happens, stays "vár"
+  EXPECT_EQ(hungarian("They expect that prices will rise.").rfind("Azt várják", 0), 0u);
+  EXPECT_EQ(hungarian("We expect a reply.").find("várhatóan"), std::string::npos);
+}
+
 TEST(ConstructionsTest, WhatIsLikelyIsValoszinuleg) {
   EXPECT_EQ(hungarian("Prices are likely to rise."), "Az árak valószínűleg emelkednek.");
   EXPECT_EQ(hungarian("He was unlikely to win."), "Valószínűleg nem nyert.");
