@@ -147,6 +147,17 @@ class Splitter {
       if (isVerbal(t_[k])) return true;
     return false;
   }
+  // A verb in [b, e), or a set phrase that is its clause's verb: "let me know", "thank you" and
+  // "thanks", one word in Hungarian, "szólj", "köszönöm" ("Szólj, ha ...", "Köszönöm a sálat,
+  // amelyet küldtél").
+  bool verbOrItsPhraseIn(std::size_t b, std::size_t e) const {
+    if (verbIn(b, e)) return true;
+    for (std::size_t k = b; k < e && k < t_.size(); ++k)
+      if (t_[k].lemma == "let me know" || t_[k].lemma == "let us know" || t_[k].lemma == "thank you" ||
+          t_[k].lower == "thanks" || t_[k].lower == "sorry")
+        return true;
+    return false;
+  }
   // A contact relative clause starts at i, after the noun it says more of: "the film I saw",
   // "the inconvenience this may have caused", "the trouble it caused" ("it" and "this" right
   // before a verb; "told the boy it was late" says what was told).
@@ -454,7 +465,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // (after a verb, or after the noun phrase that opens the sentence, not "In the morning I ...")
   if (((contactRelativeAfter(prev, t) && (finiteClauseAt(i) || placedSubjectClauseAt(i))) ||
        contactRelativeAt(i)) &&
-      (verbIn(clauseBegin, i) || std::all_of(t_.begin() + std::ptrdiff_t(afterOpeningAdverb(clauseBegin, i)),
+      (verbOrItsPhraseIn(clauseBegin, i) || std::all_of(t_.begin() + std::ptrdiff_t(afterOpeningAdverb(clauseBegin, i)),
                                              t_.begin() + std::ptrdiff_t(i), [](const Token& k) {
                                                return k.tag == PartOfSpeech::determiner ||
                                                       k.tag == PartOfSpeech::possessive ||
@@ -465,13 +476,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     return true;
   if (thanksClauseAt(t_, i) || toBeDoneAt(i)) return true;
   if (clauseBegin == 0 && nounsInfinitiveAt(i)) return true;
-  // ("let me know", "thank you" and "thanks", one word in Hungarian, "szólj", "köszönöm", are their
-  // clause's verb: "Szólj, ha ...", "Köszönöm az e-mailedet, holnap válaszolok")
-  bool verbBefore = verbIn(clauseBegin, i);
-  for (std::size_t k = clauseBegin; k < i && !verbBefore; ++k)
-    verbBefore = t_[k].lemma == "let me know" || t_[k].lemma == "let us know" || t_[k].lemma == "thank you" ||
-                 t_[k].lower == "thanks" || t_[k].lower == "sorry";
-  if (!verbBefore) return false;
+  // (after the clause's verb or the set phrase standing for it: "Köszönöm az e-mailedet, holnap
+  // válaszolok")
+  if (!verbOrItsPhraseIn(clauseBegin, i)) return false;
   if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
   // "I think he is right": what is thought, without "that"; "Sorry I didn't answer": what one is
   // sorry for ("Bocsánat, hogy nem válaszoltam")

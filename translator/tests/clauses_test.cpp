@@ -126,6 +126,10 @@ TEST(ClausesTest, WhoseOpensARelativeClauseOfTheOwner) {
   EXPECT_EQ(clauses("the girl who was tired went home"), ":the girl|aki:was tired (subject)|:went home");
 }
 
+TEST(ClausesTest, AContactRelativeFollowsTheThanksToo) {
+  EXPECT_EQ(clauses("thank you for the flowers you sent"), ":thank you for the flowers|amelyeket:you sent (object)");
+}
+
 TEST(ClausesTest, WhichAndItsNounAskedWithinOpenAQuestion) {
   EXPECT_EQ(clauses("i do not know which bus goes to the airport"),
             ":i do not know|:which bus goes to the airport");
