@@ -4831,6 +4831,23 @@ get better	v	javul[noobj]
 get lost	v	el|téved[noobj]
 best regards	adv	üdvözlettel
 kind regards	adv	üdvözlettel
+yours sincerely	adv	tisztelettel
+yours faithfully	adv	tisztelettel
+never mind	adv	nem számít ; semmi baj
+take care	adv	vigyázz magadra
+excuse me	adv	elnézést
+have a nice day	adv	további szép napot
+happy birthday	adv	boldog születésnapot
+you're welcome	adv	szívesen
+sounds good	adv	jól hangzik
+what's up	adv	mi újság
+it's up to you	adv	rajtad múlik
+keep in touch	adv	tartsuk a kapcsolatot
+talk to you later	adv	majd beszélünk
+nice to meet you	adv	örülök a találkozásnak ; örvendek
+sorry to bother you	adv	elnézést a zavarásért
+i hope so	adv	remélem
+i'm afraid not	adv	sajnos nem
 say goodbye	v	el|köszön[noobj,to=tol]
 # --- Words and phrases of longer news, instructions, e-mail and stories: things that break down,
 # go on strike, hang upside down; what forms, menus and shops call things

@@ -525,6 +525,16 @@ TEST(PhrasesTest, BelievingAThingIsTakingItIn) {
   EXPECT_EQ(hungarian("I can't believe she said that.").rfind("Nem hiszem el, hogy ", 0), 0u);
 }
 
+TEST(PhrasesTest, TheSetPhrasesOfTalkAndLettersAreHungariansOwn) {
+  EXPECT_EQ(hungarian("Never mind."), "Nem számít.");
+  EXPECT_EQ(hungarian("Take care!"), "Vigyázz magadra!");
+  EXPECT_EQ(hungarian("You're welcome."), "Szívesen.");
+  EXPECT_EQ(hungarian("Sounds good."), "Jól hangzik.");
+  EXPECT_EQ(hungarian("I hope so."), "Remélem.");
+  EXPECT_EQ(hungarian("Yours sincerely"), "Tisztelettel");
+  EXPECT_EQ(hungarian("Happy birthday!"), "Boldog születésnapot!");
+}
+
 TEST(PhrasesTest, AShortAnswerIsItsYesOrNo) {
   EXPECT_EQ(hungarian("Yes, we do."), "Igen.");
   EXPECT_EQ(hungarian("No, he hasn't."), "Nem.");
