@@ -4847,6 +4847,10 @@ talk to you later	adv	majd beszélünk
 nice to meet you	adv	örülök a találkozásnak ; örvendek
 sorry to bother you	adv	elnézést a zavarásért
 i hope so	adv	remélem
+how are you	adv	hogy vagy
+what do you mean	adv	hogy érted
+i'd love to	adv	nagyon szívesen
+on my way	adv	úton
 i'm afraid not	adv	sajnos nem
 say goodbye	v	el|köszön[noobj,to=tol]
 # --- Words and phrases of longer news, instructions, e-mail and stories: things that break down,

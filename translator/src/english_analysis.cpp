@@ -3082,6 +3082,19 @@ void hopeOfTheWriter(std::vector<Token>& toks) {
   toks.insert(toks.begin(), std::move(i));
 }
 
+// "Looking forward to seeing you": a letter's closing leaves its "I am" unsaid ("Várom, hogy
+// lássalak"), not the reader's doing.
+void lookingForwardOfTheWriter(std::vector<Token>& toks) {
+  if (toks.size() < 3 || toks[0].lower != "looking" || toks[0].tag != PartOfSpeech::verb ||
+      toks[1].lower != "forward" || toks[2].lower != "to")
+    return;
+  Token i = impliedWord("i", PartOfSpeech::pronoun, toks[0].word);
+  i.person = 1;
+  Token am = impliedWord("am", PartOfSpeech::auxiliary, toks[0].word);
+  am.person = 1;
+  toks.insert(toks.begin(), {std::move(i), std::move(am)});
+}
+
 // "Please find the contract attached": a letter's way of saying the writer sends it with the
 // letter, "Mellékelten küldöm a szerződést"; the sentence becomes "I send (attached) the contract".
 void foundAttached(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -3443,6 +3456,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   soMuchBeforeANoun(toks);
   soOfDegree(core_, toks);
   hopeOfTheWriter(toks);
+  lookingForwardOfTheWriter(toks);
   foundAttached(core_, toks);
   acceptedApologies(core_, toks);
   possibleCauseOfApology(toks);

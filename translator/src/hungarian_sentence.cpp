@@ -1985,9 +1985,10 @@ void Generator::findObjects(ClauseRoles& r) {
     a.definite = np.pronoun ? np.person == 3 : np.definite;
     return;
   }
-  // "I don't know", "I understand": what is known is unsaid, "Nem tudom", "Értem"
+  // "I don't know", "I understand", "I don't mind": what is known or minded is unsaid, "Nem
+  // tudom", "Értem", "Nem bánom"
   if (mainVerb != n_ && !objectClause_ &&
-      (t_[mainVerb].lemma == "know" || t_[mainVerb].lemma == "understand") &&
+      (t_[mainVerb].lemma == "know" || t_[mainVerb].lemma == "understand" || t_[mainVerb].lemma == "mind") &&
       std::all_of(t_.begin() + std::ptrdiff_t(afterVerb), t_.end(),
                   [](const Token& k) { return k.tag == PartOfSpeech::adverb; }))
     a.definite = true;

@@ -533,6 +533,12 @@ TEST(PhrasesTest, TheSetPhrasesOfTalkAndLettersAreHungariansOwn) {
   EXPECT_EQ(hungarian("I hope so."), "Remélem.");
   EXPECT_EQ(hungarian("Yours sincerely"), "Tisztelettel");
   EXPECT_EQ(hungarian("Happy birthday!"), "Boldog születésnapot!");
+  EXPECT_EQ(hungarian("What do you mean?"), "Hogy érted?");
+  EXPECT_EQ(hungarian("I'm on my way."), "Úton vagyok.");
+  // what one does not mind is unsaid, "Nem bánom"
+  EXPECT_EQ(hungarian("I don't mind."), "Nem bánom.");
+  // a letter's "looking forward" leaves its "I am" unsaid
+  EXPECT_EQ(hungarian("Looking forward to seeing you."), "Várom, hogy lássalak.");
 }
 
 TEST(PhrasesTest, AShortAnswerIsItsYesOrNo) {
