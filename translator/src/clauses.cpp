@@ -153,8 +153,8 @@ class Splitter {
   bool verbOrItsPhraseIn(std::size_t b, std::size_t e) const {
     if (verbIn(b, e)) return true;
     for (std::size_t k = b; k < e && k < t_.size(); ++k)
-      if (t_[k].lemma == "let me know" || t_[k].lemma == "let us know" || t_[k].lemma == "thank you" ||
-          t_[k].lower == "thanks" || t_[k].lower == "sorry")
+      if (t_[k].lemma == "let me know" || t_[k].lemma == "let us know" || t_[k].lemma.starts_with("thank you") ||
+          t_[k].lower.starts_with("thanks") || t_[k].lower == "sorry")  // ("thanks a lot")
         return true;
     return false;
   }

@@ -128,6 +128,9 @@ TEST(ClausesTest, WhoseOpensARelativeClauseOfTheOwner) {
 
 TEST(ClausesTest, AContactRelativeFollowsTheThanksToo) {
   EXPECT_EQ(clauses("thank you for the flowers you sent"), ":thank you for the flowers|amelyeket:you sent (object)");
+  // after "thanks a lot" and its comma a new clause
+  EXPECT_EQ(clauses("thanks a lot for the cake, the children love it"),
+            ":thanks a lot for the cake|:the children love it");
 }
 
 TEST(ClausesTest, WhichAndItsNounAskedWithinOpenAQuestion) {
