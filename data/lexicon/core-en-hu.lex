@@ -234,7 +234,7 @@ shine	v	süt[noobj] ; ragyog
 sing	v	énekel
 sit	v	ül[noobj] ; le|ül[noobj]
 sleep	v	alszik
-speak	v	beszél[obj=ul]
+speak	v	beszél[obj=ul,to=val,with=val,about=rol]
 start	v	el|kezd[intr=kezdődik] ; indul
 stay	v	marad[noobj,past=maradt]
 stop	v	el|áll[noobj] ; meg|áll[noobj] ; meg|állít

@@ -2702,6 +2702,8 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
   return &toks[k - 1];
 }
 
+constexpr std::string_view kObjectPronouns[] = {"me", "you", "him", "her", "us", "them"};
+
 // "it", "this", "that" at k standing alone for a thing: no noun or clause after it.
 bool thingPronounAlone(const std::vector<Token>& toks, std::size_t k) {
   const std::string& w = toks[k].lower;
@@ -2747,6 +2749,12 @@ void markAdjectivesOfPeople(std::vector<Token>& toks) {
           toks[k + 1].tag == PartOfSpeech::noun)
         ++k;
       std::size_t on = k;
+      // "ask you a question", "give her a call": past the one it is for, to the thing itself
+      if (!clauseFollows && on + 1 < toks.size() && toks[on].tag == PartOfSpeech::pronoun &&
+          listed(kObjectPronouns, toks[on].lower) &&
+          (toks[on + 1].tag == PartOfSpeech::determiner || toks[on + 1].tag == PartOfSpeech::number))
+        on += 2;
+      while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::number) ++on;
       while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
       while (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::noun &&

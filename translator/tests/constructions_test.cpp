@@ -59,7 +59,7 @@ TEST(ConstructionsTest, ThePassiveIsSaidActively) {
   // the one told or given to receives, in the dative
   EXPECT_EQ(hungarian("I was told that the invoice had been paid."),
             "Nekem azt mondták, hogy a számlát kifizették.");
-  EXPECT_EQ(hungarian("He told me the truth."), "Elmondta nekem az igazságot.");
+  EXPECT_EQ(hungarian("He told me the truth."), "Megmondta nekem az igazságot.");
   // only a person is the one told or sent to; what was sent is the object
   EXPECT_EQ(hungarian("The letter was written by my sister."), "A levelet a húgom írta.");
   EXPECT_EQ(hungarian("The letters were sent on Friday."), "A leveleket pénteken küldték.");

@@ -516,6 +516,12 @@ TEST(PhrasesTest, ASetPhraseOfTalkIsSaidAsHungarianSaysIt) {
   EXPECT_EQ(hungarian("She had a look at the engine."), "Megnézte a motort.");
 }
 
+TEST(PhrasesTest, TheThingAfterTheOneItIsForChoosesTheVerbsSense) {
+  EXPECT_EQ(hungarian("Can I ask you a question?"), "Feltehetek neked egy kérdést?");
+  // one spoken to is "-val"
+  EXPECT_EQ(hungarian("I spoke to my sister."), "Beszéltem a húgommal.");
+}
+
 TEST(PhrasesTest, BelievingAThingIsTakingItIn) {
   // a thing believed is "elhisz"; a person believed is "hisz neki"
   EXPECT_EQ(hungarian("I can't believe it!"), "Nem hiszem el!");
