@@ -3304,7 +3304,10 @@ void doAsTheMainVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
         (toks[i + 1].tag == PartOfSpeech::determiner || toks[i + 1].tag == PartOfSpeech::possessive ||
          toks[i + 1].tag == PartOfSpeech::noun || toks[i + 1].tag == PartOfSpeech::number ||
          listed(kThings, toks[i + 1].lower));
-    if (!thingDone && !askedWhat) continue;
+    // "I don't know what to do", "how to do it": after the question and "to", the verb itself
+    const bool toDo = i >= 2 && toks[i - 1].lower == "to" && t.lower == "do" &&
+                      (toks[i - 2].lower == "what" || toks[i - 2].lower == "how");
+    if (!thingDone && !askedWhat && !toDo) continue;
     t.tag = PartOfSpeech::verb;
     t.lemma = "do";
     t.form = t.lower == "did" ? VerbForm::past : t.lower == "does" ? VerbForm::third : VerbForm::base;

@@ -2177,6 +2177,12 @@ TEST(ConstructionsTest, AClockTimeInFiguresKeepsItsMinutesAndPartOfTheDay) {
   EXPECT_NE(hungarian("We waited until 10.45.").find("10.45-ig"), std::string::npos);
 }
 
+TEST(ConstructionsTest, WhatToDoIsAQuestionOfWhatIsToBeDone) {
+  EXPECT_EQ(hungarian("She did not know what to do."), "Nem tudta, mit kell csinálni.");
+  // "nothing to do" keeps its own reading
+  EXPECT_EQ(hungarian("There is nothing to do here.").find("csinál"), std::string::npos);
+}
+
 TEST(ConstructionsTest, AQuestionWithinOfWhichKeepsItsNounPhraseTogether) {
   EXPECT_EQ(hungarian("I don't know which bus goes to the airport."), "Nem tudom, melyik busz megy a repülőtérre.");
   EXPECT_EQ(hungarian("She asked which team had won."), "Megkérdezte, melyik csapat nyert.");
