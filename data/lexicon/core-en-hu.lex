@@ -1021,7 +1021,7 @@ favor	n	szívesség[szívességek] ; kegy[kegyek]
 favor	v	támogat ; előnyben részesít
 fight	n	harc[harcok] ; verekedés
 fight	v	harcol[noobj,for=ert] ; verekedik
-fine	adj	jó[jók] ; szép ; finom[finomak] ; szép[when=weather/day/morning/evening/afternoon/summer/view/example/building/house/work] ; finom[finomak,when=sand/powder/hair/dust/line/detail/balance/grain/food/wine/dining/mist/texture/salt/sugar] ; kitűnő[when=job/performance/player/actor/musician/teacher/singer/writer]
+fine	adj	jó[jók] ; jó[jók,pred=jól,person,van] ; szép ; finom[finomak] ; szép[when=weather/day/morning/evening/afternoon/summer/view/example/building/house/work] ; finom[finomak,when=sand/powder/hair/dust/line/detail/balance/grain/food/wine/dining/mist/texture/salt/sugar] ; kitűnő[when=job/performance/player/actor/musician/teacher/singer/writer]
 fine	n	bírság[bírságok]
 flood	n	árvíz[árvizek] ; áradat[áradatok]
 flood	v	el|áraszt
@@ -4374,7 +4374,7 @@ measure	n	intézkedés[intézkedések] ; mérték[mértékek]
 firefighter	n	tűzoltó[person]
 invitation	n	meghívás[meghívások]
 best wishes	adv	üdvözlettel
-well	adj	jó[pred=jól]
+well	adj	jó[pred=jól,van]
 look out	v	ki|néz[of=on,noobj]
 about	adv	körülbelül ; nagyjából
 be born	v	születik[noobj]
@@ -8232,7 +8232,7 @@ indoor	adj	fedett ; beltéri
 keen	adj	lelkes ; éles
 lively	adj	élénk ; eleven
 grand	adj	nagyszerű ; nagy ; fenséges
-okay	adj	rendben[van] ; jó
+okay	adj	rendben[van] ; jó[pred=jól,person,van]
 latter	adj	utóbbi
 dominant	adj	uralkodó ; domináns
 vocational	adj	szakmai

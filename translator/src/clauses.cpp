@@ -429,6 +429,8 @@ bool Splitter::perceivedAt(std::size_t i) const {
 bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const {
   const Token& t = t_[i];
   if (perceivedAt(i) || whichAskedAt(i)) return true;
+  // "I'm fine, thanks": the thanks after a comma closing the sentence are a clause of their own
+  if (pauseBefore(i) && i + 1 == t_.size() && (t.lower == "thanks" || t.lemma == "thank you")) return true;
   // "Hi Tom, ...", "Dear Mr Smith, ...": a greeting and the name greeted stand alone
   if (pauseBefore(i) && clauseBegin == 0 &&
       (t_[0].lower == "hi" || t_[0].lower == "hello" || t_[0].lower == "hey" || t_[0].lower == "dear") &&

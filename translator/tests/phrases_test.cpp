@@ -547,6 +547,13 @@ TEST(PhrasesTest, TheSetPhrasesOfTalkAndLettersAreHungariansOwn) {
   EXPECT_EQ(hungarian("Looking forward to seeing you."), "Várom, hogy lássalak.");
 }
 
+TEST(PhrasesTest, APersonFineOrOkayIsJolVan) {
+  EXPECT_EQ(hungarian("I'm fine, thanks."), "Jól vagyok, köszönöm.");
+  EXPECT_EQ(hungarian("My mother is okay now."), "Az anyám most jól van.");
+  // a thing fine is "jó"
+  EXPECT_EQ(hungarian("The soup is fine.").find("jól"), std::string::npos);
+}
+
 TEST(PhrasesTest, AShortAnswerIsItsYesOrNo) {
   EXPECT_EQ(hungarian("Yes, we do."), "Igen.");
   EXPECT_EQ(hungarian("No, he hasn't."), "Nem.");
