@@ -4847,6 +4847,14 @@ talk to you later	adv	majd beszélünk
 nice to meet you	adv	örülök a találkozásnak ; örvendek
 sorry to bother you	adv	elnézést a zavarásért
 i hope so	adv	remélem
+thank you in advance	adv	előre is köszönöm
+thanks in advance	adv	előre is köszönöm
+speak soon	adv	hamarosan beszélünk
+as requested	adv	kérésére
+dear sir or madam	adv	tisztelt cím
+hi all	adv	sziasztok
+hi everyone	adv	sziasztok
+hello everyone	adv	sziasztok
 how are you	adv	hogy vagy
 what do you mean	adv	hogy érted
 i'd love to	adv	nagyon szívesen

@@ -432,8 +432,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // "I'm fine, thanks": the thanks after a comma closing the sentence are a clause of their own
   if (pauseBefore(i) && i + 1 == t_.size() && (t.lower == "thanks" || t.lemma == "thank you")) return true;
   // "Hi Tom, ...", "Dear Mr Smith, ...": a greeting and the name greeted stand alone
-  if (pauseBefore(i) && clauseBegin == 0 &&
-      (t_[0].lower == "hi" || t_[0].lower == "hello" || t_[0].lower == "hey" || t_[0].lower == "dear") &&
+  if (pauseBefore(i) && clauseBegin == 0 && greets(t_[0]) &&
       std::all_of(t_.begin() + 1, t_.begin() + std::ptrdiff_t(i), [](const Token& k) {
         // ("Dear neighbours, ...", "Hi everyone, ...", "Dear Mum and Dad, ...": the people greeted)
         return k.tag == PartOfSpeech::name || k.lower == "mr" || k.lower == "mrs" || k.lower == "ms" ||

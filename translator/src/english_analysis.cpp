@@ -505,7 +505,8 @@ const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_
 // miatt".
 constexpr std::string_view kPhrasePrepositions[] = {
     "because of",  "due to",     "instead of",          "in front of",     "next to",    "according to",
-    "in spite of", "in case of", "out of the reach of", "out of reach of", "apart from", "except for"};
+    "in spite of", "in case of", "out of the reach of", "out of reach of", "apart from", "except for",
+    "on behalf of"};
 // ... and the one pronoun of two words
 constexpr std::string_view kEachOther = "each other";
 
@@ -3414,6 +3415,11 @@ bool unitOfTime(std::string_view lemma) {
 bool howManyTimes(const std::vector<Token>& t, std::size_t k) {
   return k + 1 < t.size() && t[k].tag == PartOfSpeech::number && t[k].value >= 1 &&
          t[k + 1].lemma == "time" && t[k + 1].plural;
+}
+
+bool greets(const Token& t) {
+  static constexpr std::string_view kGreetings[] = {"hi", "hello", "hey", "dear"};
+  return listed(kGreetings, std::string_view(t.lower).substr(0, t.lower.find(' ')));
 }
 
 bool isTitle(const Token& t) {

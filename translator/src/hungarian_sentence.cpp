@@ -4639,9 +4639,9 @@ bool namesASource(const std::vector<Token>& t, const Clause& c, const Clause& ne
 
 // "Hi Mark,", "Dear Mrs Smith,": a clause of a greeting and the one greeted, opening the sentence.
 bool greetingClause(const std::vector<Token>& t, const Clause& c) {
-  static constexpr std::string_view kGreetings[] = {"hi", "hello", "hey", "dear"};
-  return c.begin == 0 && c.end > 1 && c.link.empty() && listed(kGreetings, t[0].lower) &&
-         t[c.end - 1].pauseAfter;
+  // ("Hi all,": the greeting and the ones greeted may be one set phrase, "Sziasztok!")
+  return c.begin == 0 && c.end > 0 && c.link.empty() && greets(t[0]) &&
+         (c.end > 1 || t[0].words > 1) && t[c.end - 1].pauseAfter;
 }
 
 // "Dear Mr Novak, ...", "Dear Dr Evans, ...": a letter to one greeted by title addresses the
