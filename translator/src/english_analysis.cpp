@@ -647,7 +647,7 @@ bool takesInfinitive(const Token& t) {
       "love",   "hate",     "need",  "try",       "decide",    "plan",   "hope",    "begin",  "start",
       "forget", "remember", "learn", "seem",      "wish",      "agree",  "refuse",  "manage", "promise",
       "expect", "afford",   "offer", "prefer",    "continue",  "fail",   "happy",   "glad",   "ready",
-      "sorry",  "easy",     "hard",  "difficult", "important", "likely", "unlikely"};
+      "sorry",  "easy",     "hard",  "difficult", "important", "likely", "unlikely", "regret"};
   return listed(kWords, t.lemma) || listed(kWords, t.lower);
 }
 

@@ -703,11 +703,16 @@ class Generator {
     return w == "am" || w == "a.m" || w == "pm" || w == "p.m";
   }
   std::optional<std::size_t> emitWrittenClockTime(std::size_t k, Case c, std::string_view post);
-  // "expect to" and a verb at k, of the present: "expects to finish"
-  bool expectsToDo(std::size_t k) const {
-    return k + 2 < n_ && t_[k].tag == PartOfSpeech::verb && t_[k].lemma == "expect" &&
-           (t_[k].form == VerbForm::base || t_[k].form == VerbForm::third) &&
-           t_[k + 1].tag == PartOfSpeech::infinitiveTo && t_[k + 2].tag == PartOfSpeech::verb;
+  // "expect to", "regret to" and a verb at k, of the present ("expects to finish"): the adverb
+  // Hungarian says the verb after with; empty for any other
+  std::string_view mannerOfDoing(std::size_t k) const {
+    if (k + 2 >= n_ || t_[k].tag != PartOfSpeech::verb ||
+        (t_[k].form != VerbForm::base && t_[k].form != VerbForm::third) ||
+        t_[k + 1].tag != PartOfSpeech::infinitiveTo || t_[k + 2].tag != PartOfSpeech::verb)
+      return {};
+    if (t_[k].lemma == "expect") return "v\xC3\xA1rhat\xC3\xB3" "an";
+    if (t_[k].lemma == "regret") return "sajn\xC3\xA1lattal";
+    return {};
   }
   // "to" and a verb at k, or "to be" ("have to be careful": "óvatosnak kell lenned")
   bool infinitiveAt(std::size_t k) const {
@@ -1618,10 +1623,10 @@ VerbGroup Generator::readVerbGroup() const {
         t_[i - 2].tag == PartOfSpeech::adjective && g.firstAux < i &&
         (t_[0].lower == "it" || t_[i - 2].lower == "sorry"))  // ("I'm sorry to hear": "Sajnálom")
       break;
-    // "We expect to finish by May": what one expects to do is said of that verb, "várhatóan"
-    if (expectsToDo(i) && g.modal.empty() && !g.negative) {
-      g.adverb = "v\xC3\xA1rhat\xC3\xB3"
-                 "an";
+    // "We expect to finish by May", "We regret to inform you": what one expects or regrets to
+    // do is said of that verb, "várhatóan", "sajnálattal"
+    if (const std::string_view how = mannerOfDoing(i); !how.empty() && g.modal.empty() && !g.negative) {
+      g.adverb = how;
       if (g.firstAux == n) g.firstAux = i;
       ++i;
       continue;
@@ -1640,10 +1645,13 @@ VerbGroup Generator::readVerbGroup() const {
     // "is unlikely to recover": "valószínűleg nem gyógyul meg", said of the verb after; "is
     // expected to arrive": "várhatóan megérkezik"
     const std::string_view said = i + 1 < n ? std::string_view(t_[i + 1].lower) : "";
-    if (isBe(k) && i + 3 < n && (said == "likely" || said == "unlikely" || said == "expected") &&
+    // ("I am pleased to inform you": gladly, "örömmel tájékoztatom")
+    const bool glad = said == "pleased" || said == "glad" || said == "delighted" || said == "happy";
+    if (isBe(k) && i + 3 < n && (said == "likely" || said == "unlikely" || said == "expected" || glad) &&
         t_[i + 2].tag == PartOfSpeech::infinitiveTo && t_[i + 3].tag == PartOfSpeech::verb) {
       g.adverb = said == "expected" ? "v\xC3\xA1rhat\xC3\xB3"
                                       "an"
+                 : glad             ? "\xC3\xB6r\xC3\xB6mmel"
                                     : "val\xC3\xB3sz\xC3\xADn\xC5\xB1leg";
       g.negative = g.negative || said == "unlikely";
       pastOfBe = k.lower == "was" || k.lower == "were";

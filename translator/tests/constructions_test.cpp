@@ -1730,6 +1730,13 @@ TEST(ConstructionsTest, WhatOneExpectsToDoIsVarhatoanOfThatVerb) {
   EXPECT_EQ(hungarian("We expect a reply.").find("várhatóan"), std::string::npos);
 }
 
+TEST(ConstructionsTest, WhatOneIsGladOrRegretsToDoIsSaidWithTheFeeling) {
+  EXPECT_EQ(hungarian("We regret to announce the closure of the shop.").rfind("Sajnálattal bejelentjük", 0), 0u);
+  EXPECT_EQ(hungarian("I am happy to help."), "Örömmel segítek.");
+  // happy with a thing stays the adjective
+  EXPECT_EQ(hungarian("I am happy with the result.").find("Örömmel"), std::string::npos);
+}
+
 TEST(ConstructionsTest, WhatIsLikelyIsValoszinuleg) {
   EXPECT_EQ(hungarian("Prices are likely to rise."), "Az árak valószínűleg emelkednek.");
   EXPECT_EQ(hungarian("He was unlikely to win."), "Valószínűleg nem nyert.");
