@@ -4845,7 +4845,6 @@ it's up to you	adv	rajtad múlik
 keep in touch	adv	tartsuk a kapcsolatot
 talk to you later	adv	majd beszélünk
 nice to meet you	adv	örülök a találkozásnak ; örvendek
-sorry to bother you	adv	elnézést a zavarásért
 i hope so	adv	remélem
 thank you in advance	adv	előre is köszönöm
 thanks in advance	adv	előre is köszönöm
