@@ -4854,7 +4854,6 @@ dear sir or madam	adv	tisztelt cím
 hi all	adv	sziasztok
 hi everyone	adv	sziasztok
 hello everyone	adv	sziasztok
-how are you	adv	hogy vagy
 what do you mean	adv	hogy érted
 i'd love to	adv	nagyon szívesen
 on my way	adv	úton
