@@ -154,7 +154,7 @@ class Splitter {
     if (verbIn(b, e)) return true;
     for (std::size_t k = b; k < e && k < t_.size(); ++k)
       if (t_[k].lemma == "let me know" || t_[k].lemma == "let us know" || t_[k].lemma.starts_with("thank you") ||
-          t_[k].lower.starts_with("thanks") || t_[k].lower == "sorry")  // ("thanks a lot")
+          t_[k].lower.starts_with("thanks") || t_[k].lower == "sorry" || t_[k].lower == "excuse me")
         return true;
     return false;
   }
@@ -700,6 +700,10 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   // A question word opens a question, which the clause says itself ("Where is ...?"); the
   // first clause never opens with "that", which is a determiner there.
   if (first && (shape_.question || t.lower == "that") && t.tag != PartOfSpeech::conjunction) return c;
+  // ... so it does after a word of address that has no verb ("Excuse me, where is ...?", "Anna,
+  // when are you coming?")
+  if (!first && shape_.question && t.tag == PartOfSpeech::question && pauseBefore(begin) && !verbIn(0, begin))
+    return c;
   // "..., as the knives are sharp": after a comma "as" gives the reason, "mert"
   if (!first && t.lower == "as" && pauseBefore(begin) && finiteClauseAt(begin + 1)) {
     c.link = "mert";

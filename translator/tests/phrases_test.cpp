@@ -540,6 +540,9 @@ TEST(PhrasesTest, TheSetPhrasesOfTalkAndLettersAreHungariansOwn) {
   EXPECT_EQ(hungarian("I hope so."), "Remélem.");
   EXPECT_EQ(hungarian("Yours sincerely"), "Tisztelettel");
   EXPECT_EQ(hungarian("Happy birthday!"), "Boldog születésnapot!");
+  EXPECT_EQ(hungarian("Excuse me, where is the museum?"), "Elnézést, hol van a múzeum?");
+  // a question after a word of address asks itself
+  EXPECT_EQ(hungarian("Sorry, what did you say?"), "Elnézést, mit mondtál?");
   EXPECT_EQ(hungarian("Thanks in advance."), "Előre is köszönöm.");
   EXPECT_EQ(hungarian("Dear Sir or Madam,"), "Tisztelt cím");
   EXPECT_TRUE(has(hungarian("I am calling on behalf of my brother."), "a bátyám nevében"));
