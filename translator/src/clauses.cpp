@@ -212,6 +212,8 @@ class Splitter {
     if (i + 1 < t_.size() && t_[i].lower == "there" &&
         (t_[i + 1].tag == PartOfSpeech::auxiliary || t_[i + 1].tag == PartOfSpeech::modal))
       return true;
+    // "I think this is wrong", "I hope this helps": a demonstrative alone is the subject
+    if ((t_[i].lower == "this" || t_[i].lower == "these" || t_[i].lower == "those") && verbAt(i + 1)) return true;
     std::size_t k = i;
     while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
                              t_[k].tag == PartOfSpeech::number || t_[k].tag == PartOfSpeech::adjective))

@@ -126,6 +126,12 @@ TEST(ClausesTest, WhoseOpensARelativeClauseOfTheOwner) {
   EXPECT_EQ(clauses("the girl who was tired went home"), ":the girl|aki:was tired (subject)|:went home");
 }
 
+TEST(ClausesTest, ADemonstrativeAloneBeforeAVerbIsTheSubjectOfTheClauseThought) {
+  EXPECT_EQ(clauses("i know this is hard"), ":i know|hogy:this is hard");
+  // before its noun it is the noun's
+  EXPECT_EQ(clauses("i know this song"), ":i know this song");
+}
+
 TEST(ClausesTest, AContactRelativeFollowsTheThanksToo) {
   EXPECT_EQ(clauses("thank you for the flowers you sent"), ":thank you for the flowers|amelyeket:you sent (object)");
   // after "thanks a lot" and its comma a new clause
