@@ -803,6 +803,9 @@ void timesOfNouns(std::vector<Token>& toks) {
   }
 }
 
+// Verbs whose object may be a clause without "that": "I hope it helps".
+constexpr std::string_view kThoughtWithoutThat[] = {"hope", "think", "know", "believe", "guess", "suppose", "feel"};
+
 // Chooses the readings of the content words in order, by the words before them.
 class ReadingChooser {
  public:
@@ -1718,6 +1721,11 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // "Shares in the car maker dropped": a third person has no subject before it to agree with;
     // the opening "-s" word is the plural subject
     bonus(PartOfSpeech::noun, std::nullopt, 200);
+  } else if (i >= 2 && prevLower == "it" && toks[i - 2].tag == PartOfSpeech::verb &&
+             listed(kThoughtWithoutThat, toks[i - 2].lemma)) {
+    // "I hope it helps", "I think it works": "it" opens what is thought, its verb follows
+    bonus(PartOfSpeech::verb, VerbForm::third, 300);
+    bonus(PartOfSpeech::verb, VerbForm::past, 300);
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
   } else if (prevTag == PartOfSpeech::noun && !prev->possessor && lastOfClause(i) &&

@@ -132,5 +132,10 @@ TEST(EnglishAnalysisTest, ASuperlativeTheLexiconKnowsIsItsOwnAdjective) {
   EXPECT_EQ(analysed("the happiest girl"), "the/det happy/adj girl/n");
 }
 
+TEST(EnglishAnalysisTest, ItAfterAVerbOfThinkingOpensWhatIsThought) {
+  EXPECT_EQ(analysed("I hope it helps"), "i/pron hope/v/base it/pron help/v/3sg");
+  EXPECT_EQ(analysed("I think it works"), "i/pron think/v/base it/pron work/v/3sg");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
