@@ -234,7 +234,7 @@ shine	v	süt[noobj] ; ragyog
 sing	v	énekel
 sit	v	ül[noobj] ; le|ül[noobj]
 sleep	v	alszik
-speak	v	beszél[obj=ul]
+speak	v	beszél[obj=ul,to=val,with=val,about=rol]
 start	v	el|kezd[intr=kezdődik] ; indul
 stay	v	marad[noobj,past=maradt]
 stop	v	el|áll[noobj] ; meg|áll[noobj] ; meg|állít
@@ -314,7 +314,7 @@ here	adv	itt
 home	adv	haza ; otthon
 in the evening	adv	este
 late	adv	későn
-sorry	adv	bocsánat[for=ert]
+sorry	adv	elnézést[for=ert] ; bocsánat[for=ert]
 never	adv	soha
 now	adv	most
 often	adv	gyakran
@@ -497,7 +497,7 @@ last night	adv	tegnap este
 allow	v	enged[obj=nak] ; meg|enged
 add	v	hozzá|ad
 agree	v	egyetért[noobj,with=val,that=ban]
-believe	v	hisz[obj=nak]
+believe	v	hisz[obj=nak] ; el|hisz[when=it/this/that/story/news/word/lie/rumour/excuse/explanation/claim]
 borrow	v	kölcsön|kér
 choose	v	választ ; ki|választ
 count	v	számol[noobj] ; meg|számol
@@ -669,6 +669,7 @@ strange	adj	furcsa
 sunny	adj	napos
 thin	adj	vékony ; sovány[person] ; sovány[when=face/arm/leg/body/dog/cat/horse/cow] ; ritka[when=hair/air/beard]
 thick	adj	vastag[vastagok] ; sűrű[when=fog/smoke/forest/hair/cloud/mist/jungle/soup/sauce/liquid/paste/beard/fur/mud/traffic/crowd/smog/vegetation/bush/undergrowth/wood/woods]
+thick	adv	vastagon
 ugly	adj	csúnya
 wet	adj	nedves ; vizes
 wonderful	adj	csodálatos
@@ -1022,7 +1023,7 @@ favor	n	szívesség[szívességek] ; kegy[kegyek]
 favor	v	támogat ; előnyben részesít
 fight	n	harc[harcok] ; verekedés
 fight	v	harcol[noobj,for=ert] ; verekedik
-fine	adj	jó[jók] ; szép ; finom[finomak] ; szép[when=weather/day/morning/evening/afternoon/summer/view/example/building/house/work] ; finom[finomak,when=sand/powder/hair/dust/line/detail/balance/grain/food/wine/dining/mist/texture/salt/sugar] ; kitűnő[when=job/performance/player/actor/musician/teacher/singer/writer]
+fine	adj	jó[jók] ; jó[jók,pred=jól,person,van] ; szép ; finom[finomak] ; szép[when=weather/day/morning/evening/afternoon/summer/view/example/building/house/work] ; finom[finomak,when=sand/powder/hair/dust/line/detail/balance/grain/food/wine/dining/mist/texture/salt/sugar] ; kitűnő[when=job/performance/player/actor/musician/teacher/singer/writer]
 fine	n	bírság[bírságok]
 flood	n	árvíz[árvizek] ; áradat[áradatok]
 flood	v	el|áraszt[intr=ki|árad]
@@ -2653,6 +2654,7 @@ fighter	n	harcos[harcosok,person] ; vadászgép[vadászgépek]
 final	adj	végső ; utolsó
 final	n	döntő
 finally	adv	végül ; végre
+first	adv	először ; először is
 finding	n	megállapítás[megállapítások] ; lelet[leletek]
 finger	n	ujj[ujjak]
 firmly	adv	határozottan ; szilárdan
@@ -3347,6 +3349,7 @@ worse	adv	rosszabbul
 wound	n	seb[sebek,3sg=sebe] ; sérülés[sérülések]
 wound	v	meg|sebesít ; meg|sebez
 take a look	v	meg|néz[at=acc]
+have a look	v	meg|néz[at=acc]
 wrinkle	n	ránc[ráncok]
 yard	n	udvar[udvarok]
 yet	adv	még ; már
@@ -3714,6 +3717,9 @@ in fact	adv	valójában ; tulajdonképpen
 at once	adv	azonnal ; egyszerre
 at all	adv	egyáltalán
 at all times	adv	mindig
+what a shame	adv	milyen kár
+what a pity	adv	milyen kár
+that makes sense	adv	ez logikus ; ennek van értelme
 # --- More of the first three thousand ranked lemmas
 classic	adj	klasszikus
 classic	n	klasszikus mű
@@ -3771,6 +3777,7 @@ get over	v	ki|hever ; túl|jut[noobj,obj=n]
 give in	v	enged[noobj,to=nak]
 look after	v	vigyáz[obj=ra] ; gondoz
 ask for	v	kér
+ask about	v	érdeklődik[noobj,obj=rol]
 put off	v	el|halaszt
 set up	v	létre|hoz ; fel|állít
 take off	v	le|vesz[intr=felszáll,thing=fel|száll] ; fel|száll
@@ -4373,7 +4380,7 @@ measure	n	intézkedés[intézkedések] ; mérték[mértékek]
 firefighter	n	tűzoltó[person]
 invitation	n	meghívás[meghívások]
 best wishes	adv	üdvözlettel
-well	adj	jó[pred=jól]
+well	adj	jó[pred=jól,van]
 look out	v	ki|néz[of=on,noobj]
 about	adv	körülbelül ; nagyjából
 be born	v	születik[noobj]
@@ -4818,7 +4825,7 @@ retired	adj	nyugdíjas
 glasses	n	szemüveg
 break into	v	be|tör[obj=ba]
 peacefully	adv	békésen ; nyugodtan
-apologize	v	bocsánatot |kér[for=ert,to=tol,noobj]
+apologize	v	elnézést |kér[for=ert,to=tol,noobj] ; bocsánatot |kér[for=ert,to=tol,noobj]
 inconvenience	n	kellemetlenség[kellemetlenségek]
 get married	v	össze|házasodik[noobj]
 interested	adj	érdeklődő
@@ -4830,6 +4837,33 @@ get better	v	javul[noobj]
 get lost	v	el|téved[noobj]
 best regards	adv	üdvözlettel
 kind regards	adv	üdvözlettel
+yours sincerely	adv	tisztelettel
+yours faithfully	adv	tisztelettel
+never mind	adv	nem számít ; semmi baj
+take care	adv	vigyázz magadra
+excuse me	adv	elnézést
+have a nice day	adv	további szép napot
+happy birthday	adv	boldog születésnapot
+you're welcome	adv	szívesen
+sounds good	adv	jól hangzik
+what's up	adv	mi újság
+it's up to you	adv	rajtad múlik
+keep in touch	adv	tartsuk a kapcsolatot
+talk to you later	adv	majd beszélünk
+nice to meet you	adv	örülök a találkozásnak ; örvendek
+i hope so	adv	remélem
+thank you in advance	adv	előre is köszönöm
+thanks in advance	adv	előre is köszönöm
+speak soon	adv	hamarosan beszélünk
+as requested	adv	kérésére
+dear sir or madam	adv	tisztelt cím
+hi all	adv	sziasztok
+hi everyone	adv	sziasztok
+hello everyone	adv	sziasztok
+what do you mean	adv	hogy érted
+i'd love to	adv	nagyon szívesen
+on my way	adv	úton
+i'm afraid not	adv	sajnos nem
 say goodbye	v	el|köszön[noobj,to=tol]
 # --- Words and phrases of longer news, instructions, e-mail and stories: things that break down,
 # go on strike, hang upside down; what forms, menus and shops call things
@@ -8210,7 +8244,7 @@ indoor	adj	fedett ; beltéri
 keen	adj	lelkes ; éles
 lively	adj	élénk ; eleven
 grand	adj	nagyszerű ; nagy ; fenséges
-okay	adj	rendben[van] ; jó
+okay	adj	rendben[van] ; jó[pred=jól,person,van]
 latter	adj	utóbbi
 dominant	adj	uralkodó ; domináns
 vocational	adj	szakmai

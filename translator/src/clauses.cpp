@@ -147,13 +147,14 @@ class Splitter {
       if (isVerbal(t_[k])) return true;
     return false;
   }
-  // ... or a phrase Hungarian says as one verb: "let me know" and "thank you" or "thanks"
-  // ("szólj", "köszönöm": "Szólj, ha ...", "Köszönöm az e-mailedet, holnap válaszolok")
-  bool clauseVerbIn(std::size_t b, std::size_t e) const {
+  // A verb in [b, e), or a set phrase that is its clause's verb: "let me know", "thank you" and
+  // "thanks", one word in Hungarian, "szólj", "köszönöm" ("Szólj, ha ...", "Köszönöm a sálat,
+  // amelyet küldtél").
+  bool verbOrItsPhraseIn(std::size_t b, std::size_t e) const {
     if (verbIn(b, e)) return true;
     for (std::size_t k = b; k < e && k < t_.size(); ++k)
-      if (t_[k].lemma == "let me know" || t_[k].lemma == "let us know" || t_[k].lemma == "thank you" ||
-          t_[k].lower == "thanks" || t_[k].lower == "sorry")
+      if (t_[k].lemma == "let me know" || t_[k].lemma == "let us know" || t_[k].lemma.starts_with("thank you") ||
+          t_[k].lower.starts_with("thanks") || t_[k].lower == "sorry" || t_[k].lower == "excuse me")
         return true;
     return false;
   }
@@ -211,6 +212,8 @@ class Splitter {
     if (i + 1 < t_.size() && t_[i].lower == "there" &&
         (t_[i + 1].tag == PartOfSpeech::auxiliary || t_[i + 1].tag == PartOfSpeech::modal))
       return true;
+    // "I think this is wrong", "I hope this helps": a demonstrative alone is the subject
+    if ((t_[i].lower == "this" || t_[i].lower == "these" || t_[i].lower == "those") && verbAt(i + 1)) return true;
     std::size_t k = i;
     while (k < t_.size() && (t_[k].tag == PartOfSpeech::determiner || t_[k].tag == PartOfSpeech::possessive ||
                              t_[k].tag == PartOfSpeech::number || t_[k].tag == PartOfSpeech::adjective))
@@ -262,6 +265,16 @@ class Splitter {
     return i < t_.size() && (t_[i].tag == PartOfSpeech::adjective || t_[i].tag == PartOfSpeech::adverb);
   }
   // "how" and an adjective or adverb before a clause, after a verb that asks: "know how hard it is"
+  // "I don't know which bus goes there", "asked which team had won": "which" and the noun it
+  // asks about, the subject of a question within ("melyik busz megy oda")
+  bool whichAskedAt(std::size_t i) const {
+    if (i < 1 || t_[i].lower != "which") return false;
+    const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
+    if (!asks(t_[verb])) return false;
+    std::size_t k = i + 1;
+    while (k < t_.size() && t_[k].tag == PartOfSpeech::adjective) ++k;
+    return k < t_.size() && t_[k].tag == PartOfSpeech::noun && verbAt(k + 1);
+  }
   bool degreeAskedAt(std::size_t i) const {
     if (i < 1 || i + 2 >= t_.size() || t_[i].lower != "how" || !howMuchOf(i + 1) ||
         listed(kCounted, t_[i + 1].lower) || !finiteClauseAt(i + 2))
@@ -417,10 +430,11 @@ bool Splitter::perceivedAt(std::size_t i) const {
 
 bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const {
   const Token& t = t_[i];
-  if (perceivedAt(i)) return true;
+  if (perceivedAt(i) || whichAskedAt(i)) return true;
+  // "I'm fine, thanks": the thanks after a comma closing the sentence are a clause of their own
+  if (pauseBefore(i) && i + 1 == t_.size() && (t.lower == "thanks" || t.lemma == "thank you")) return true;
   // "Hi Tom, ...", "Dear Mr Smith, ...": a greeting and the name greeted stand alone
-  if (pauseBefore(i) && clauseBegin == 0 &&
-      (t_[0].lower == "hi" || t_[0].lower == "hello" || t_[0].lower == "hey" || t_[0].lower == "dear") &&
+  if (pauseBefore(i) && clauseBegin == 0 && greets(t_[0]) &&
       std::all_of(t_.begin() + 1, t_.begin() + std::ptrdiff_t(i), [](const Token& k) {
         // ("Dear neighbours, ...", "Hi everyone, ...", "Dear Mum and Dad, ...": the people greeted)
         return k.tag == PartOfSpeech::name || k.lower == "mr" || k.lower == "mrs" || k.lower == "ms" ||
@@ -454,7 +468,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // (after a verb, or after the noun phrase that opens the sentence, not "In the morning I ...")
   if (((contactRelativeAfter(prev, t) && (finiteClauseAt(i) || placedSubjectClauseAt(i))) ||
        contactRelativeAt(i)) &&
-      (clauseVerbIn(clauseBegin, i) || std::all_of(t_.begin() + std::ptrdiff_t(afterOpeningAdverb(clauseBegin, i)),
+      (verbOrItsPhraseIn(clauseBegin, i) || std::all_of(t_.begin() + std::ptrdiff_t(afterOpeningAdverb(clauseBegin, i)),
                                              t_.begin() + std::ptrdiff_t(i), [](const Token& k) {
                                                return k.tag == PartOfSpeech::determiner ||
                                                       k.tag == PartOfSpeech::possessive ||
@@ -465,7 +479,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     return true;
   if (thanksClauseAt(t_, i) || toBeDoneAt(i)) return true;
   if (clauseBegin == 0 && nounsInfinitiveAt(i)) return true;
-  if (!clauseVerbIn(clauseBegin, i)) return false;
+  // (after the clause's verb or the set phrase standing for it: "Köszönöm az e-mailedet, holnap
+  // válaszolok")
+  if (!verbOrItsPhraseIn(clauseBegin, i)) return false;
   if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
   // "I think he is right": what is thought, without "that"; "Sorry I didn't answer": what one is
   // sorry for ("Bocsánat, hogy nem válaszoltam")
@@ -575,6 +591,10 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.question = true;
     return c;
   }
+  if (!first && whichAskedAt(begin)) {  // "Nem tudom, melyik busz megy oda"
+    c.question = c.askedInPhrase = true;
+    return c;
+  }
   // the owner is the relative word in the dative, the owned noun takes the possessive suffix
   // ("akinek a szobája", "amelynek a teteje")
   if (!first && ownerRelativeAt(begin)) {
@@ -682,6 +702,10 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   // A question word opens a question, which the clause says itself ("Where is ...?"); the
   // first clause never opens with "that", which is a determiner there.
   if (first && (shape_.question || t.lower == "that") && t.tag != PartOfSpeech::conjunction) return c;
+  // ... so it does after a word of address that has no verb ("Excuse me, where is ...?", "Anna,
+  // when are you coming?")
+  if (!first && shape_.question && t.tag == PartOfSpeech::question && pauseBefore(begin) && !verbIn(0, begin))
+    return c;
   // "..., as the knives are sharp": after a comma "as" gives the reason, "mert"
   if (!first && t.lower == "as" && pauseBefore(begin) && finiteClauseAt(begin + 1)) {
     c.link = "mert";

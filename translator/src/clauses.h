@@ -44,6 +44,7 @@ struct Clause {
   bool ofNoun = false;             // "plan to build a stadium": what the noun before is, "hogy
                                    // stadiont építsen", the main clause going on after it
   bool degree = false;             // "how cold it was": "milyen hideg volt", the predicate first
+  bool askedInPhrase = false;      // "which bus goes there": the noun phrase asks, said in its place
 };
 
 // The clauses in order; one clause for a simple sentence.

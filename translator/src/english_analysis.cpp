@@ -543,7 +543,8 @@ const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_
 // miatt".
 constexpr std::string_view kPhrasePrepositions[] = {
     "because of",  "due to",     "instead of",          "in front of",     "next to",    "according to",
-    "in spite of", "in case of", "out of the reach of", "out of reach of", "apart from", "except for"};
+    "in spite of", "in case of", "out of the reach of", "out of reach of", "apart from", "except for",
+    "on behalf of"};
 // ... and the one pronoun of two words
 constexpr std::string_view kEachOther = "each other";
 
@@ -684,7 +685,7 @@ bool takesInfinitive(const Token& t) {
       "love",   "hate",     "need",  "try",       "decide",    "plan",   "hope",    "begin",  "start",
       "forget", "remember", "learn", "seem",      "wish",      "agree",  "refuse",  "manage", "promise",
       "expect", "afford",   "offer", "prefer",    "continue",  "fail",   "happy",   "glad",   "ready",
-      "sorry",  "easy",     "hard",  "difficult", "important", "likely", "unlikely"};
+      "sorry",  "easy",     "hard",  "difficult", "important", "likely", "unlikely", "regret"};
   return listed(kWords, t.lemma) || listed(kWords, t.lower);
 }
 
@@ -732,8 +733,8 @@ std::vector<Reading> readingsOf(const lexicon::CoreLexicon& core, const Token& t
         add(w.substr(0, w.size() - 3) + "fe", PartOfSpeech::noun, VerbForm::base, true);
   for (const std::string& b : stripped(w, "ed")) add(b, PartOfSpeech::verb, VerbForm::past, false);
   // "older", "happiest": the adjective's degrees, unless the core lexicon has the word as a noun
-  // ("Easter" is "húsvét", not "more east"); a superlative it lists as an adjective has a sense
-  // of its own ("latest" is "legújabb", not "most late")
+  // ("Easter" is "húsvét", not "more east"); a superlative it has as an adjective of its own is
+  // that ("latest": "legújabb", not "most late")
   if (!core.find(w, PartOfSpeech::noun)) {
     for (const std::string& b : stripped(w, "er")) add(b, PartOfSpeech::adjective, VerbForm::base, false, 1);
     if (!core.find(w, PartOfSpeech::adjective))
@@ -842,10 +843,8 @@ void timesOfNouns(std::vector<Token>& toks) {
   }
 }
 
-// "Mr", "Mrs", "Ms", "Dr": a name follows
-bool isTitle(const Token& t) {
-  return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr";
-}
+// Verbs whose object may be a clause without "that": "I hope it helps".
+constexpr std::string_view kThoughtWithoutThat[] = {"hope", "think", "know", "believe", "guess", "suppose", "feel"};
 
 // Chooses the readings of the content words in order, by the words before them.
 class ReadingChooser {
@@ -1560,8 +1559,16 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
       prevLower == "then" ||
       // "Gently fold the egg whites": an opening adverb of manner, then the command
       (i == 1 && prevTag == PartOfSpeech::adverb && prevLower.ends_with("ly") && objectFollows) ||
+      (i == 1 && prevTag == PartOfSpeech::adverb && prevLower == "first") ||  // "First open the box"
       (prev && prev->pauseAfter && (objectFollows || particleFollows));
-  if (t.lower == "then") {
+  if (t.lower == "first" && i == 0 &&
+      (t.pauseAfter || (after && subjectPronoun(*after)) ||
+       (mayBeVerb(i + 1, VerbForm::base) &&
+        !(i + 2 < toks.size() && (toks[i + 2].tag == PartOfSpeech::auxiliary || toks[i + 2].tag == PartOfSpeech::modal))))) {
+    // "First, make sure ...", "First open the box", "First we need a plan": the step that comes
+    // first, "először" ("First prize was ...": the ordinal of a subject)
+    bonus(PartOfSpeech::adverb, std::nullopt, 400);
+  } else if (t.lower == "then") {
     bonus(PartOfSpeech::adverb, std::nullopt, 400);  // "and then", never a noun
   } else if (prevTag == PartOfSpeech::verb && t.lower == "home") {
     bonus(PartOfSpeech::adverb, std::nullopt, 300);  // "came home": where to, "haza"
@@ -1728,9 +1735,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
               (toks[i - 2].lower == "have" || toks[i - 2].lower == "has" || toks[i - 2].lower == "had"))) {
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
   } else if (i == 0 && !toks[i].pauseAfter && coreReading(PartOfSpeech::noun) &&
-             (pastBeforeObject(i + 1) ||
+             (pastBeforeObject(i + 1) || irregularPast(i + 1) ||
               (i + 2 < toks.size() && listed(kHowOften, toks[i + 1].lower) && mayBeVerb(i + 2)))) {
-    // "Police found the stolen car", "People often forget": the subject before its verb
+    // "Police found the stolen car", "People often forget", "Dust lay on the shelves": the
+    // subject before its verb (a past tells what happened; an imperative has none after it)
     bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (prevTag == PartOfSpeech::adverb && listed(kHowOften, prevLower) && i >= 2 && !verbSeen &&
              (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name) &&
@@ -1778,6 +1786,11 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // "Shares in the car maker dropped": a third person has no subject before it to agree with;
     // the opening "-s" word is the plural subject
     bonus(PartOfSpeech::noun, std::nullopt, 200);
+  } else if (i >= 2 && prevLower == "it" && toks[i - 2].tag == PartOfSpeech::verb &&
+             listed(kThoughtWithoutThat, toks[i - 2].lemma)) {
+    // "I hope it helps", "I think it works": "it" opens what is thought, its verb follows
+    bonus(PartOfSpeech::verb, VerbForm::third, 300);
+    bonus(PartOfSpeech::verb, VerbForm::past, 300);
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
   } else if (prevTag == PartOfSpeech::noun && !prev->possessor && lastOfClause(i) &&
@@ -2042,6 +2055,25 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
   }
 }
 
+// "I look forward to hearing from you": the letter's closing formula awaits the reader's reply,
+// "Várom a válaszát" (formal, as letters that close so are); "to hearing from you" at `to`
+// becomes "your reply".
+bool replyAwaited(const lexicon::CoreLexicon& core, std::vector<Token>& toks, std::size_t to) {
+  const lexicon::Entry* reply = core.find("reply", PartOfSpeech::noun);
+  if (!reply || to + 3 >= toks.size() || toks[to + 1].lower != "hearing" || toks[to + 2].lower != "from" ||
+      toks[to + 3].lower != "you")
+    return false;
+  Token& yours = toks[to];
+  yours.lower = yours.lemma = "your", yours.tag = PartOfSpeech::possessive, yours.entry = nullptr;
+  yours.person = 3, yours.plural = false;
+  Token& noun = toks[to + 1];
+  noun.lower = noun.lemma = "reply", noun.tag = PartOfSpeech::noun, noun.entry = reply, noun.plural = false;
+  noun.words = toks[to + 3].word + toks[to + 3].words - noun.word;
+  noun.pauseAfter = toks[to + 3].pauseAfter;
+  toks.erase(toks.begin() + std::ptrdiff_t(to + 2), toks.begin() + std::ptrdiff_t(to + 4));
+  return true;
+}
+
 // "I look forward to seeing you": what one looks forward to is a clause of its own with the
 // same subject, in the subjunctive ("Várom, hogy lássalak"); the "-ing" verb is its verb.
 void awaitedAfterLookingForward(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -2051,6 +2083,7 @@ void awaitedAfterLookingForward(const lexicon::CoreLexicon& core, std::vector<To
     if (v.tag != PartOfSpeech::verb || !v.entry || v.entry->lemma != "look forward" ||
         toks[i].lower != "to" || ing.words != 1 || !endsWith(ing.lower, "ing"))
       continue;
+    if (replyAwaited(core, toks, i)) continue;
     for (const Reading& r : readingsOf(core, ing))
       if (r.tag == PartOfSpeech::verb && r.form == VerbForm::ing) {
         ing.tag = PartOfSpeech::verb, ing.lemma = r.lemma, ing.entry = nullptr, ing.form = VerbForm::base;
@@ -2549,6 +2582,16 @@ bool placeAfterIntransitiveParticle(const lexicon::Entry& phrasal, const std::ve
   }
 }
 
+// The verb the lexicon gives for "have a ..." ("have a look"), `t` the "have" at i, if any.
+const lexicon::Entry* haveADoing(const lexicon::CoreLexicon& core, const Token& t, const std::vector<Token>& toks,
+                                 std::size_t i) {
+  const std::string& have = t.lower;
+  if (t.tag != PartOfSpeech::auxiliary || i + 2 >= toks.size() || toks[i + 1].lower != "a" ||
+      (have != "have" && have != "has" && have != "had" && have != "having"))
+    return nullptr;
+  return core.find("have a " + toks[i + 2].lower, PartOfSpeech::verb);
+}
+
 // A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
 // become one token.
 std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
@@ -2615,6 +2658,16 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
       t.prefix = toks[i + 1].lower == "outside" ? "ki" : "be";
       t.words = toks[i + 1].word + toks[i + 1].words - t.word;
       ++i;
+    }
+    if (const lexicon::Entry* doing = haveADoing(core, t, toks, i)) {
+      // "Can I have a look?", "We had a rest": "have" and what one does are the verb of the
+      // doing ("megnéz", "pihen")
+      t.tag = PartOfSpeech::verb, t.lemma = "have", t.entry = doing;
+      t.form = t.lower == "had" ? VerbForm::past : t.lower == "has" ? VerbForm::third
+               : t.lower == "having" ? VerbForm::ing : VerbForm::base;
+      t.words = toks[i + 2].word + toks[i + 2].words - t.word;
+      t.pauseAfter = toks[i + 2].pauseAfter;
+      i += 2;
     }
     if (t.prefix.empty() && t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
         !timeStartsAt(core, toks, i + 2)) {
@@ -2803,6 +2856,30 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
   return &toks[k - 1];
 }
 
+constexpr std::string_view kObjectPronouns[] = {"me", "you", "him", "her", "us", "them"};
+
+// "it", "this", "that" at k standing alone for a thing: no noun or clause after it.
+bool thingPronounAlone(const std::vector<Token>& toks, std::size_t k) {
+  const std::string& w = toks[k].lower;
+  if (w != "it" && w != "this" && w != "that") return false;
+  return k + 1 == toks.size() || toks[k].pauseAfter ||
+         (toks[k + 1].tag != PartOfSpeech::noun && toks[k + 1].tag != PartOfSpeech::adjective &&
+          toks[k + 1].tag != PartOfSpeech::pronoun && toks[k + 1].tag != PartOfSpeech::verb &&
+          toks[k + 1].tag != PartOfSpeech::auxiliary && toks[k + 1].tag != PartOfSpeech::modal);
+}
+
+// "I can't believe you're getting married": disbelief takes in what is said, "El sem hiszem,
+// hogy"; the clause after "can't believe" asks for that sense of the verb.
+void disbelief(std::vector<Token>& toks) {
+  for (std::size_t i = 2; i < toks.size(); ++i)
+    if (toks[i].tag == PartOfSpeech::verb && toks[i].lemma == "believe" && toks[i].neighbour.empty() &&
+        toks[i - 1].tag == PartOfSpeech::negation && toks[i - 2].lower == "can" &&
+        (i + 1 == toks.size() || toks[i + 1].lower == "that" ||
+         (subjectPronoun(toks[i + 1]) && i + 2 < toks.size() &&
+          (toks[i + 2].tag == PartOfSpeech::verb || toks[i + 2].tag == PartOfSpeech::auxiliary))))
+      toks[i].neighbour = "that";
+}
+
 // An adjective before a noun that names a person is said of a person: "old man", "old women";
 // a verb whose object is a person takes its sense for people: "know her": "ismeri".
 void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -2834,6 +2911,12 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
           toks[k + 1].tag == PartOfSpeech::noun)
         ++k;
       std::size_t on = k;
+      // "ask you a question", "give her a call": past the one it is for, to the thing itself
+      if (!clauseFollows && on + 1 < toks.size() && toks[on].tag == PartOfSpeech::pronoun &&
+          listed(kObjectPronouns, toks[on].lower) &&
+          (toks[on + 1].tag == PartOfSpeech::determiner || toks[on + 1].tag == PartOfSpeech::number))
+        on += 2;
+      while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::number) ++on;
       while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
       while (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::noun &&
@@ -2842,6 +2925,9 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       // ... and the object's the verb: "won the cup" ("kupa"), "cut jobs" ("megszüntet")
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
         toks[i].neighbour = toks[on].lemma, toks[on].neighbour = toks[i].lemma;
+      // "believe it", "forget that": a lone pronoun of a thing asks for the sense of a thing
+      else if (!clauseFollows && i + 1 < toks.size() && thingPronounAlone(toks, i + 1))
+        toks[i].neighbour = toks[i + 1].lower;
       // "spent every summer there": a time right after the verb asks for its sense too ("tölt")
       else if (i + 1 < toks.size() && toks[i + 1].time && toks[i + 1].time->unit)
         toks[i].neighbour = toks[i + 1].time->unit->lemma;
@@ -3342,8 +3428,21 @@ void hopeOfTheWriter(std::vector<Token>& toks) {
   toks.insert(toks.begin(), std::move(i));
 }
 
-// "Please find the contract attached": a letter's way of saying the writer sends it, "Csatolom a
-// szerződést" ("enclosed": "Mellékelem"); the sentence becomes "I attach the contract".
+// "Looking forward to seeing you": a letter's closing leaves its "I am" unsaid ("Várom, hogy
+// lássalak"), not the reader's doing.
+void lookingForwardOfTheWriter(std::vector<Token>& toks) {
+  if (toks.size() < 3 || toks[0].lower != "looking" || toks[0].tag != PartOfSpeech::verb ||
+      toks[1].lower != "forward" || toks[2].lower != "to")
+    return;
+  Token i = impliedWord("i", PartOfSpeech::pronoun, toks[0].word);
+  i.person = 1;
+  Token am = impliedWord("am", PartOfSpeech::auxiliary, toks[0].word);
+  am.person = 1;
+  toks.insert(toks.begin(), {std::move(i), std::move(am)});
+}
+
+// "Please find the contract attached": a letter's way of saying the writer sends it with the
+// letter, "Mellékelten küldöm a szerződést"; the sentence becomes "I send (attached) the contract".
 void foundAttached(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   const std::size_t find = !toks.empty() && toks[0].lower == "please" ? 1 : 0;
   if (toks.size() < find + 3 || toks[find].lemma != "find" || toks[find].tag != PartOfSpeech::verb ||
@@ -3353,23 +3452,65 @@ void foundAttached(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   // ("Please find attached the invoice": before what is sent too)
   const std::size_t at = sent(toks.back()) ? toks.size() - 1 : sent(toks[find + 1]) ? find + 1 : 0;
   if (!at) return;
-  // (one sentence of sending: "... and let me know" keeps its request whole)
-  if (std::any_of(toks.begin() + std::ptrdiff_t(find + 1), toks.end(), [](const Token& t) {
-        return t.lower == "and" || t.lower == "or" || t.tag == PartOfSpeech::conjunction;
-      }))
-    return;
-  const std::string lemma = toks[at].lower == "attached" ? "attach" : "enclose";
-  const lexicon::Entry* verb = core.find(lemma, PartOfSpeech::verb);
+  // (one sentence of sending, "my CV and cover letter" what is sent: "... and let me know" keeps
+  // its request whole)
+  for (std::size_t k = find + 1; k < toks.size(); ++k)
+    if (k != at && ((toks[k].tag == PartOfSpeech::verb && toks[k].form != VerbForm::participle &&
+                     toks[k].form != VerbForm::past) ||
+                    toks[k].lower == "let" ||
+                    (toks[k].tag == PartOfSpeech::conjunction && toks[k].lower != "and" && toks[k].lower != "or")))
+      return;
+  const lexicon::Entry* verb = core.find("send", PartOfSpeech::verb);
   if (!verb) return;
+  Token with = impliedWord("attached", PartOfSpeech::adverb, toks[at].word);
+  with.words = 1;
+  with.dictionarySenses = {"mell\xC3\xA9kelten"};
   toks.erase(toks.begin() + std::ptrdiff_t(at));
   Token& v = toks[find];
-  v.lemma = v.lower = lemma, v.entry = verb;
+  v.lemma = v.lower = "send", v.entry = verb;
   Token i = impliedWord("i", PartOfSpeech::pronoun, v.word);
+  toks.insert(toks.begin() + std::ptrdiff_t(find), std::move(with));
   i.person = 1;
   if (find == 1)
     i.word = toks[0].word, i.words = 1, toks[0] = std::move(i);  // "please" is said by the verb
   else
     toks.insert(toks.begin(), std::move(i));
+}
+
+// "Please accept our apologies for the delay": a letter's apology, "Elnézést kérünk a késésért";
+// the sentence becomes "we apologise for the delay".
+void acceptedApologies(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  const std::size_t accept = !toks.empty() && toks[0].lower == "please" ? 1 : 0;
+  if (toks.size() < accept + 4 || toks[accept].lower != "accept" || toks[accept + 2].lower != "apologies" ||
+      (toks[accept + 1].lower != "our" && toks[accept + 1].lower != "my") || toks[accept + 3].lower != "for")
+    return;
+  const lexicon::Entry* apologise = core.find("apologize", PartOfSpeech::verb);
+  if (!apologise) return;
+  const bool we = toks[accept + 1].lower == "our";
+  Token who = impliedWord(we ? "we" : "i", PartOfSpeech::pronoun, toks[accept + 1].word);
+  who.person = 1, who.plural = we, who.words = 1;
+  Token& verb = toks[accept + 2];
+  verb.tag = PartOfSpeech::verb, verb.lemma = verb.lower = "apologize", verb.entry = apologise;
+  verb.form = VerbForm::base, verb.plural = false;
+  verb.words = verb.word + verb.words - toks[accept].word, verb.word = toks[accept].word;
+  toks[accept + 1] = std::move(who);
+  toks.erase(toks.begin(), toks.begin() + std::ptrdiff_t(accept + 1));  // ("please" is the apology's own)
+}
+
+// "We apologise for any inconvenience", "sorry for any delay": what one apologises for that may
+// have come about is "az esetleges kellemetlenség", "any" its article and "esetleges".
+void possibleCauseOfApology(std::vector<Token>& toks) {
+  bool apologising = false;
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    apologising = apologising || toks[i].lemma == "apologize" || toks[i].lower == "sorry";
+    if (!apologising || i == 0 || toks[i].lower != "any" || toks[i - 1].lower != "for" ||
+        toks[i + 1].tag != PartOfSpeech::noun)
+      continue;
+    toks[i].lower = toks[i].lemma = "the", toks[i].tag = PartOfSpeech::determiner, toks[i].entry = nullptr;
+    Token possible = impliedWord("esetleges", PartOfSpeech::adjective, toks[i].word);  // (no English word)
+    possible.dictionarySenses = {"esetleges"};
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(possible));
+  }
 }
 
 // "so tired", "so loudly that ...": before an adjective or an adverb "so" says how much
@@ -3501,7 +3642,10 @@ void doAsTheMainVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
         (toks[i + 1].tag == PartOfSpeech::determiner || toks[i + 1].tag == PartOfSpeech::possessive ||
          toks[i + 1].tag == PartOfSpeech::noun || toks[i + 1].tag == PartOfSpeech::number ||
          listed(kThings, toks[i + 1].lower));
-    if (!thingDone && !askedWhat) continue;
+    // "I don't know what to do", "how to do it": after the question and "to", the verb itself
+    const bool toDo = i >= 2 && toks[i - 1].lower == "to" && t.lower == "do" &&
+                      (toks[i - 2].lower == "what" || toks[i - 2].lower == "how");
+    if (!thingDone && !askedWhat && !toDo) continue;
     t.tag = PartOfSpeech::verb;
     t.lemma = "do";
     t.form = t.lower == "did" ? VerbForm::past : t.lower == "does" ? VerbForm::third : VerbForm::base;
@@ -3610,6 +3754,15 @@ bool howManyTimes(const std::vector<Token>& t, std::size_t k) {
          t[k + 1].lemma == "time" && t[k + 1].plural;
 }
 
+bool greets(const Token& t) {
+  static constexpr std::string_view kGreetings[] = {"hi", "hello", "hey", "dear"};
+  return listed(kGreetings, std::string_view(t.lower).substr(0, t.lower.find(' ')));
+}
+
+bool isTitle(const Token& t) {
+  return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr";
+}
+
 bool startsWithCapital(const Token& t) {
   return !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
 }
@@ -3657,7 +3810,10 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   soMuchBeforeANoun(toks);
   soOfDegree(core_, toks);
   hopeOfTheWriter(toks);
+  lookingForwardOfTheWriter(toks);
   foundAttached(core_, toks);
+  acceptedApologies(core_, toks);
+  possibleCauseOfApology(toks);
   questionsOfQuantity(toks);
   suchA(toks);
   markInfinitives(toks);
@@ -3675,6 +3831,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   describingWordsAfterNouns(core_, toks);
   namesOfNouns(toks);
   markAdjectivesOfPeople(core_, toks);
+  disbelief(toks);
   markAdjectivesStandingAlone(core_, toks);
   predicatesOfLinkingVerbs(core_, toks);
   halfOfOne(core_, toks);

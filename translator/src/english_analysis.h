@@ -95,6 +95,10 @@ bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex);
 bool opensIngClauseOfTime(std::string_view word);
 // "I", "you", "he", "she", "we", "they": a pronoun that can only be a clause's subject.
 bool subjectPronoun(const Token& t);
+// "Hi", "Hello", "Hey", "Dear", or a set phrase opening with one ("Hi all"): a greeting.
+bool greets(const Token& t);
+// "Mr", "Mrs", "Ms", "Dr": a name follows.
+bool isTitle(const Token& t);
 // Written with a capital first letter: a name, a month, a sentence's first word.
 bool startsWithCapital(const Token& t);
 // "so much", "very much" (one set phrase): how much one thanks, which Hungarian leaves unsaid.

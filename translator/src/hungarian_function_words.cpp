@@ -38,6 +38,7 @@ constexpr Postposition kPostpositions[] = {
     {"due to", "miatt"},
     {"instead of", "helyett"},
     {"in front of", "el\xC5\x91tt"},
+    {"on behalf of", "nev\xC3\xA9" "ben"},  // "a cégem nevében"
     {"next to", "mellett"},
     {"according to", "szerint"},
     {"in spite of", "ellen\xC3\xA9re"},

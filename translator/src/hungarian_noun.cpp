@@ -181,6 +181,18 @@ std::string attachCase(std::string_view form, Case c, int harmony) {
   return utf16ToUtf8(head + attachCaseWide(last, c, harmonyFor(lower, harmony), false));
 }
 
+namespace {
+
+// A form the lexicon gives may be the whole hyphenated word or phrase ("e-mailje"); the rules
+// inflect its last part, after `head` ("e-").
+std::u16string lastPartOf(std::string_view given, const std::u16string& head) {
+  std::u16string w = utf8ToUtf16(given);
+  if (!head.empty() && w.size() > head.size() && w.compare(0, head.size(), head) == 0) w.erase(0, head.size());
+  return w;
+}
+
+}  // namespace
+
 std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case c) {
   std::u16string all = utf8ToUtf16(stem.lemma);
   if (stem.lemma.size() > 4 * kMaxInflectedBytes || !plainText(all)) return stem.lemma;
@@ -224,12 +236,12 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
       form = pl;
       inflected = true;
     } else if (c == Case::accusative) {
-      if (!stem.accusative.empty()) return utf16ToUtf8(head) + stem.accusative;
+      if (!stem.accusative.empty()) return utf16ToUtf8(head + lastPartOf(stem.accusative, head));
       if (regularVowel) return utf16ToUtf8(head + lengthened(w) + u"t");
       if (changed || lowering || !takesBareAccusative(w)) return utf16ToUtf8(head + linking + u"t");
       return utf16ToUtf8(head + w + u"t");
     } else if (c == Case::superessive) {
-      if (!stem.superessive.empty()) return utf16ToUtf8(head) + stem.superessive;
+      if (!stem.superessive.empty()) return utf16ToUtf8(head + lastPartOf(stem.superessive, head));
       if (changed && (vowelFinal || consonantStem.size() < w.size()))
         return utf16ToUtf8(head + consonantStem + pick(h, u"on", u"en", u"\u00F6n"));
       form = w;
@@ -240,7 +252,7 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
     // third person singular first: the others and the plural possessed build on it
     std::u16string third;
     if (!stem.possessive3.empty())
-      third = utf8ToUtf16(stem.possessive3);
+      third = lastPartOf(stem.possessive3, head);
     else if (regularVowel)
       third = lengthened(w) + pick2(h, u"ja", u"je");
     else {
@@ -251,10 +263,10 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
     // "fiú": "fia", so "fiam", "fiad"
     const bool jSuffix = third.size() >= 2 && third[third.size() - 2] == u'j';
     if (vowelFinal && !stem.possessive3.empty() && !jSuffix) stemVowel = third;
-    if (!stem.possessiveStem.empty()) stemVowel = utf8ToUtf16(stem.possessiveStem);
+    if (!stem.possessiveStem.empty()) stemVowel = lastPartOf(stem.possessiveStem, head);
     if (plural) {
       std::u16string base = regularVowel ? lengthened(w) + u"i" : third + u"i";
-      if (!stem.possessedPlural.empty()) base = utf8ToUtf16(stem.possessedPlural);
+      if (!stem.possessedPlural.empty()) base = lastPartOf(stem.possessedPlural, head);
       static const std::u16string_view kEnd[2][4] = {{u"", u"m", u"d", u""}, {u"", u"nk", u"", u"k"}};
       if (owner.plural && owner.person == 2)
         form = base + pick2(h, u"tok", u"tek");

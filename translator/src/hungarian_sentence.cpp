@@ -14,7 +14,25 @@
 namespace lexiton::translator {
 namespace {
 
+// "Mr" and "Mrs" (or "Ms") are said after the name, as the nouns "úr" and "asszony" that take
+// its case ("Novak úrral"); "Dr" stays before it.
+std::optional<NounStem> titleAfterName(const Token& title) {
+  if (title.lower == "mr") return NounStem{"\xC3\xBAr", "urak", "urat", "ura", "", "", "", -1};
+  if (title.lower == "mrs" || title.lower == "ms") return NounStem{"asszony", "asszonyok", "", "", "", "", "", -1};
+  return std::nullopt;
+}
+
 using lexicon::Sense;
+
+// "I hope that", "I regret that", "I know that": what one hopes, regrets, knows, sees, hears or
+// feels follows the verb without "azt" unless stressed ("Remélem, hogy", "Sajnálom, hogy"), and
+// so does what one looks forward to ("Várom, hogy lássalak"); one says and thinks "azt" ("Azt
+// mondta, hogy", "Azt hiszem"), and expects it ("Azt várják, hogy").
+bool takesBareThatClause(const Token& verb, const Sense* sense) {
+  static constexpr std::string_view kBare[] = {"rem\xC3\xA9l", "sajn\xC3\xA1l", "tud", "l\xC3\xA1t", "hall",
+                                               "\xC3\xA9rez"};
+  return (sense && listed(kBare, sense->word)) || (verb.entry && verb.entry->lemma == "look forward");
+}
 
 constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "now",
                                              "tonight",   "soon",  "later"};
@@ -38,8 +56,10 @@ constexpr std::string_view kDegreeAdverbs[] = {"very", "too", "so", "quite", "re
 // Adverbs of the whole sentence that open it as a time does.
 constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfortunately", "fortunately",
                                                 "luckily",  "eventually", "meanwhile",     "recently"};
-// Verbs whose "can" Hungarian does not say: "I can't find" is "nem találom".
-constexpr std::string_view kPlainAfterCan[] = {"see", "hear", "find", "remember", "understand", "feel"};
+// Verbs whose "can" Hungarian does not say: "I can't find" is "nem találom", "I can't believe
+// it" "nem hiszem el".
+constexpr std::string_view kPlainAfterCan[] = {"see",        "hear", "find",   "remember",
+                                               "understand", "feel", "believe"};
 // Determiners after which Hungarian counts its noun in the singular: "all the students were":
 // "minden diák volt".
 constexpr std::string_view kSingularAfter[] = {"all",  "every", "each", "many", "several",
@@ -673,11 +693,35 @@ class Generator {
   bool namesATime(const NounPhrase& np) const;
   bool meansOfBy(const NounPhrase& np) const;
   // "five o'clock", "half past six", "a quarter to nine" at k
+  bool titleOfName(std::size_t k, const NounPhrase& np) const;
   bool clockTimeAt(std::size_t k) const {
+    if (writtenClockAt(k)) return true;
     if (k < n_ && t_[k].lower == "a") ++k;
     return k + 1 < n_ && (t_[k + 1].lower == "o'clock" ||
                           (k + 2 < n_ && (t_[k].lower == "half" || t_[k].lower == "quarter") &&
                            (t_[k + 1].lower == "past" || t_[k + 1].lower == "to")));
+  }
+  // "7.30", "8:15", "2 pm", "11 p.m." at k: a clock time in figures
+  bool writtenClockAt(std::size_t k) const {
+    if (k >= n_ || t_[k].tag != PartOfSpeech::number) return false;
+    return t_[k].written.find_first_of(".:") != std::string::npos || dayHalfAfter(k);
+  }
+  bool dayHalfAfter(std::size_t k) const {
+    if (k + 1 >= n_) return false;
+    const std::string& w = t_[k + 1].lower;
+    return w == "am" || w == "a.m" || w == "pm" || w == "p.m";
+  }
+  std::optional<std::size_t> emitWrittenClockTime(std::size_t k, Case c, std::string_view post);
+  // "expect to", "regret to" and a verb at k, of the present ("expects to finish"): the adverb
+  // Hungarian says the verb after with; empty for any other
+  std::string_view mannerOfDoing(std::size_t k) const {
+    if (k + 2 >= n_ || t_[k].tag != PartOfSpeech::verb ||
+        (t_[k].form != VerbForm::base && t_[k].form != VerbForm::third) ||
+        t_[k + 1].tag != PartOfSpeech::infinitiveTo || t_[k + 2].tag != PartOfSpeech::verb)
+      return {};
+    if (t_[k].lemma == "expect") return "v\xC3\xA1rhat\xC3\xB3" "an";
+    if (t_[k].lemma == "regret") return "sajn\xC3\xA1lattal";
+    return {};
   }
   // "to" and a verb at k, or "to be" ("have to be careful": "óvatosnak kell lenned")
   bool infinitiveAt(std::size_t k) const {
@@ -1137,6 +1181,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   }
   for (std::size_t k = np.begin; k < own; ++k) {
     const Token& tk = t_[k];
+    if (titleOfName(k, np)) {  // "Dr Evans": "dr. Evans"; "Mr" and "Mrs" follow the name
+      if (tk.lower == "dr") emit("dr.", k);
+      continue;
+    }
     if (np.ofOwner && tk.lower == "the") continue;
     if (np.ofOwner && t_[np.ofOwner - 1].lower == "by" && (tk.lower == "a" || tk.lower == "an")) continue;
     if (k == np.begin && lessOf(k)) {  // "kevesebb időt"
@@ -1282,7 +1330,13 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     if (h.tag == PartOfSpeech::name) {
       const bool known = h.entry != nullptr;
       std::string base = known ? plainSense(h, sense(np.head)).value_or(h.written) : h.written;
-      emit(c == Case::nominative ? base : attachCase(base, c), np.head, known);
+      if (const auto title = np.head > 0 && titleOfName(np.head - 1, np) ? titleAfterName(t_[np.head - 1])
+                                                                         : std::nullopt) {
+        emit(base, np.head, known);  // "Novak úrral", "Smith asszonynak"
+        emit(inflectNoun(*title, false, {}, c), np.head - 1);
+      } else {
+        emit(c == Case::nominative ? base : attachCase(base, c), np.head, known);
+      }
     } else if (h.tag == PartOfSpeech::adjective) {
       // an adjective said as a noun ("the red one", "the cheapest", "feel tired") links its endings
       // as its plural does: "pirosat", "pirosakat", "fáradtat", "zöldet", "legolcsóbbat"
@@ -1614,6 +1668,14 @@ VerbGroup Generator::readVerbGroup() const {
         t_[i - 2].tag == PartOfSpeech::adjective && g.firstAux < i &&
         (t_[0].lower == "it" || t_[i - 2].lower == "sorry"))  // ("I'm sorry to hear": "Sajnálom")
       break;
+    // "We expect to finish by May", "We regret to inform you": what one expects or regrets to
+    // do is said of that verb, "várhatóan", "sajnálattal"
+    if (const std::string_view how = mannerOfDoing(i); !how.empty() && g.modal.empty() && !g.negative) {
+      g.adverb = how;
+      if (g.firstAux == n) g.firstAux = i;
+      ++i;
+      continue;
+    }
     if (k.tag == PartOfSpeech::verb) {
       g.main = i;
       // (after "does" or a modal the verb is its base, whatever its spelling: "does it cost")
@@ -1628,10 +1690,13 @@ VerbGroup Generator::readVerbGroup() const {
     // "is unlikely to recover": "valószínűleg nem gyógyul meg", said of the verb after; "is
     // expected to arrive": "várhatóan megérkezik"
     const std::string_view said = i + 1 < n ? std::string_view(t_[i + 1].lower) : "";
-    if (isBe(k) && i + 3 < n && (said == "likely" || said == "unlikely" || said == "expected") &&
+    // ("I am pleased to inform you": gladly, "örömmel tájékoztatom")
+    const bool glad = said == "pleased" || said == "glad" || said == "delighted" || said == "happy";
+    if (isBe(k) && i + 3 < n && (said == "likely" || said == "unlikely" || said == "expected" || glad) &&
         t_[i + 2].tag == PartOfSpeech::infinitiveTo && t_[i + 3].tag == PartOfSpeech::verb) {
       g.adverb = said == "expected" ? "v\xC3\xA1rhat\xC3\xB3"
                                       "an"
+                 : glad             ? "\xC3\xB6r\xC3\xB6mmel"
                                     : "val\xC3\xB3sz\xC3\xADn\xC5\xB1leg";
       g.negative = g.negative || said == "unlikely";
       pastOfBe = k.lower == "was" || k.lower == "were";
@@ -2053,9 +2118,10 @@ void Generator::findObjects(ClauseRoles& r) {
     a.definite = np.pronoun ? np.person == 3 : np.definite;
     return;
   }
-  // "I don't know", "I understand": what is known is unsaid, "Nem tudom", "Értem"
+  // "I don't know", "I understand", "I don't mind": what is known or minded is unsaid, "Nem
+  // tudom", "Értem", "Nem bánom"
   if (mainVerb != n_ && !objectClause_ &&
-      (t_[mainVerb].lemma == "know" || t_[mainVerb].lemma == "understand") &&
+      (t_[mainVerb].lemma == "know" || t_[mainVerb].lemma == "understand" || t_[mainVerb].lemma == "mind") &&
       std::all_of(t_.begin() + std::ptrdiff_t(afterVerb), t_.end(),
                   [](const Token& k) { return k.tag == PartOfSpeech::adverb; }))
     a.definite = true;
@@ -3305,7 +3371,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
       emit(resultWord(resultAfter_), resultAfter_), done_[resultAfter_] = true;
     if (objectClausePronoun_ && objectClauseCase_ && !caseAfterVerb)
       emit(demonstrative(false, false, *objectClauseCase_), g.main);
-    else if (objectClausePronoun_ && !objectClauseCase_ && !prefixed)
+    else if (objectClausePronoun_ && !objectClauseCase_ && !prefixed && !takesBareThatClause(t_[g.main], vs))
       emit("azt", g.main);
     emitVerb(g.main, (roles_.object.has_value() && !measuredChange_) || (g.passive && roles_.subject), g.negative,
              g.future, g.past,
@@ -3995,6 +4061,11 @@ bool Generator::isDuration(const NounPhrase& np) const {
          (np.begin == np.head && t_[np.head].plural);  // "for hours": "órákig"
 }
 
+// "Mr Novak", "Mrs Smith": the title right before the name the phrase ends in.
+bool Generator::titleOfName(std::size_t k, const NounPhrase& np) const {
+  return k >= np.begin && k + 1 == np.head && isTitle(t_[k]) && t_[np.head].tag == PartOfSpeech::name;
+}
+
 // The time on the clock: "(at) half past six" is "fél hét(kor)", "a quarter to nine"
 // "háromnegyed kilenc", "quarter past ten" "negyed tizenegy", "seven o'clock" "hét óra".
 std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std::string_view post) {
@@ -4025,7 +4096,7 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std
   } else if (k + 1 < n_ && t_[k + 1].lower == "o'clock" && (hour = hourOf(t_[k])) != 0) {
     end = k + 2;
   } else {
-    return std::nullopt;
+    return emitWrittenClockTime(k, at ? Case::temporal : c, post);
   }
   // "at seven o'clock sharp": on the minute, "pontban hétkor"
   const bool sharp = end < n_ && t_[end].lower == "sharp";
@@ -4041,6 +4112,31 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std
   }
   if (!post.empty()) emit(std::string(post), end - 1);
   return sharp ? end + 1 : end;
+}
+
+// "at 7.30" "7.30-kor", "at 2 pm" "délután 2-kor", "after 11 p.m." "este 11 után": the time in
+// figures, Hungarian's stop between hour and minutes, the part of the day before it.
+std::optional<std::size_t> Generator::emitWrittenClockTime(std::size_t k, Case c, std::string_view post) {
+  if (!writtenClockAt(k)) return std::nullopt;
+  const std::string& written = t_[k].written;
+  const std::size_t mark = written.find_first_of(".:");
+  const std::string hourDigits = written.substr(0, mark);
+  if (hourDigits.empty() || hourDigits.size() > 2 ||
+      !std::all_of(hourDigits.begin(), hourDigits.end(), [](char d) { return d >= '0' && d <= '9'; }))
+    return std::nullopt;
+  const int hour = std::stoi(hourDigits);
+  const bool half = dayHalfAfter(k);
+  if (hour > (half ? 12 : 24)) return std::nullopt;
+  if (half) {
+    const bool pm = t_[k + 1].lower[0] == 'p';
+    std::string_view part = pm ? (hour == 12 ? "d\xC3\xA9li" : hour < 6 ? "d\xC3\xA9lut\xC3\xA1n" : "este")
+                               : (hour == 12 || hour < 6 ? "hajnali" : hour < 10 ? "reggel" : "d\xC3\xA9lel\xC5\x91tt");
+    emit(std::string(part), k + 1);
+  }
+  const std::string minutes = mark == std::string::npos ? "" : written.substr(mark + 1);
+  emit(minutes.empty() ? numberWithCase(hourDigits, c) : hourDigits + "." + numberWithCase(minutes, c), k);
+  if (!post.empty()) emit(std::string(post), k);
+  return half ? k + 2 : k + 1;
 }
 
 // The word after a span of time that counts it from another time ("two days ago", "three days
@@ -4738,6 +4834,67 @@ bool namesASource(const std::vector<Token>& t, const Clause& c, const Clause& ne
   return true;
 }
 
+// "Hi Mark,", "Dear Mrs Smith,": a clause of a greeting and the one greeted, opening the sentence.
+bool greetingClause(const std::vector<Token>& t, const Clause& c) {
+  // ("Hi all,": the greeting and the ones greeted may be one set phrase, "Sziasztok!")
+  return c.begin == 0 && c.end > 0 && c.link.empty() && greets(t[0]) &&
+         (c.end > 1 || t[0].words > 1) && t[c.end - 1].pauseAfter;
+}
+
+// "Dear Mr Novak, ...", "Dear Dr Evans, ...": a letter to one greeted by title addresses the
+// reader formally ("Köszönöm a levelét").
+bool greetsByTitle(const std::vector<Token>& t, const std::vector<Clause>& clauses) {
+  return clauses.size() > 1 && greetingClause(t, clauses[0]) &&
+         std::any_of(t.begin(), t.begin() + std::ptrdiff_t(clauses[0].end), [](const Token& k) { return isTitle(k); });
+}
+
+// Hungarian letters and messages set the greeting apart as a sentence of its own, "Szia, Mark!"
+// "Kedves Smith úr!", and what follows starts with a capital; "szia" takes a comma before the name.
+void punctuateGreeting(std::vector<HungarianWord>& out, std::size_t bodyToken) {
+  for (std::size_t k = 1; k < out.size(); ++k) {
+    if (out[k].token < bodyToken) {
+      if (k == 1 && out[0].token == 0 && out[0].text != "kedves") out[1].commaBefore = true;
+      continue;
+    }
+    out[k].commaBefore = false;
+    out[k].opensAfterGreeting = true;
+    return;
+  }
+}
+
+// "I am writing to complain about ...", "We are writing to inform you": a letter opens with why
+// it is written, "Azért írok, hogy ..." (the clause only its subject and "writing").
+bool writesToSayWhy(const std::vector<Token>& t, const Clause& c, const Clause& why) {
+  if (!why.purpose || c.end <= c.body || !c.link.empty()) return false;
+  const Token& verb = t[c.end - 1];
+  if (verb.tag != PartOfSpeech::verb || verb.lemma != "write" || verb.form != VerbForm::ing) return false;
+  return std::all_of(t.begin() + std::ptrdiff_t(c.body), t.begin() + std::ptrdiff_t(c.end - 1), [](const Token& k) {
+    return k.tag == PartOfSpeech::pronoun || k.tag == PartOfSpeech::auxiliary;
+  });
+}
+
+// "Yes, I do.", "No, I haven't.", "Yes, she can.": the subject and the auxiliary that stand for
+// the verb asked about; Hungarian answers with "Igen." or "Nem." alone.
+std::optional<HungarianWord> shortAnswer(const std::vector<Token>& t) {
+  if (t.size() < 3 || t.size() > 4 || (t[0].lower != "yes" && t[0].lower != "no") || !t[0].pauseAfter ||
+      t[1].tag != PartOfSpeech::pronoun || !subjectPronoun(t[1]) ||
+      (t[2].tag != PartOfSpeech::auxiliary && t[2].tag != PartOfSpeech::modal) ||
+      (t.size() == 4 && t[3].tag != PartOfSpeech::negation))
+    return std::nullopt;
+  return HungarianWord{t[0].lower == "yes" ? "igen" : "nem", 0};
+}
+
+// "Thank you for your reply": thanks written out in full for what the reader did or sent, as
+// letters and messages put them, speak of it formally ("Köszönöm a válaszát"); "Thanks for your
+// help" and thanks to one called by name stay familiar.
+bool thanksForYours(const std::vector<Token>& t) {
+  const std::size_t f = t.size() > 1 && muchOfThanks(t[1]) ? 2 : 1;  // ("thank you so much for")
+  if (t.size() < f + 2 || t[0].lower != "thank you" || t[f].lower != "for" ||
+      t[f + 1].tag != PartOfSpeech::possessive || t[f + 1].person != 2)
+    return false;
+  return std::none_of(t.begin(), t.end(), [](const Token& k) { return k.tag == PartOfSpeech::name; });
+}
+
 // The context of a clause whose verb has no subject of its own ("-ing", "to"): the subject of
 // the clause it depends on, "you" after an imperative.
 ClauseContext dependentOn(ClauseContext c) {
@@ -4866,6 +5023,7 @@ std::optional<std::vector<HungarianWord>> caseOfParticiple(const std::vector<Tok
 
 std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed, std::size_t pointed,
                                              std::size_t pointedSense, const SentenceShape& shape) {
+  if (const std::optional<HungarianWord> answer = shortAnswer(analysed)) return {*answer};
   // the pauses inside a clause separate the members of a list ("bread, milk and eggs")
   std::vector<Token> marked = analysed;
   for (Token& t : marked) {
@@ -4876,8 +5034,9 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
   ClauseContext context, beforeRelative;
   context.saying = shape.reportsSpeech;
   std::vector<Clause> clauses = splitClauses(marked, shape);
-  const bool formal = context.formal = formalNotice(marked) || instructsTheReader(marked, clauses, shape);
-  if (formal)  // "your ticket": "a jegyét"
+  const bool formal = context.formal =
+      formalNotice(marked) || instructsTheReader(marked, clauses, shape) || greetsByTitle(marked, clauses);
+  if (formal || thanksForYours(marked))  // "your ticket": "a jegyét"
     for (Token& t : marked)
       if (t.tag == PartOfSpeech::possessive && t.person == 2 && !t.plural) t.person = 3;
   // "Many people work from home, a new survey shows": the source after the claim comes first,
@@ -4990,7 +5149,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // with its own subject ("ragaszkodott ahhoz, hogy maradjunk")
     if (c.link == "hogy" && k > 0 && !c.relative && demandsBefore(tokens, clauses[k - 1]))
       context.purpose = true, context.reported = false;
-    context.asked = c.question && !c.degree;
+    context.asked = c.question && !c.degree && !c.askedInPhrase;
     context.degree = c.degree;
     context.linked = !c.link.empty();
     context.formal = formal;
@@ -5021,6 +5180,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       w.token += c.body;
       out.push_back(std::move(w));
     }
+    if (k + 1 < clauses.size() && writesToSayWhy(tokens, c, clauses[k + 1]) && out.size() > first)
+      out.insert(out.begin() + std::ptrdiff_t(first), HungarianWord{"az\xC3\xA9rt", c.body});
     if (k > 0 && out.size() > first)
       out[first].commaBefore = !c.measured && !nominalBefore && !namesASource(tokens, clauses[k - 1], c);
     nominalBefore = false;
@@ -5028,6 +5189,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // (what follows has the clause as its subject: "..., a repülőjegyek árától függ")
     if (c.subject) context.subject = Agreement{3, false, false, false}, context.known = true;
   }
+  if (clauses.size() > 1 && greetingClause(tokens, clauses[0])) punctuateGreeting(out, clauses[1].begin);
   return out;
 }
 

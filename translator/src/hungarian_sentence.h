@@ -17,6 +17,7 @@ struct HungarianWord {
   std::size_t token = 0;     // the English token it renders
   bool known = true;         // false: an English word kept as it stands
   bool commaBefore = false;  // it opens a clause after the first, or a list's next member
+  bool opensAfterGreeting = false;  // the first word after "Szia, Mark!": "!" before it, a capital
 };
 
 // `pointed` is the token under the pointer; its sense number `pointedSense` is used. The

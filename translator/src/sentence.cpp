@@ -27,6 +27,31 @@ bool isWordChar(char32_t c) { return isLetter(c) || isDigit(c); }
 
 bool isClosingDoubleQuote(char32_t c) { return c == '"' || c == 0x201D; }
 
+// "7.30", "8:15": the hour of one or two digits, a stop or colon and two digits of minutes
+// are one clock time, not two numbers (the word so far runs from `begin` to the mark at `i`).
+bool clockMinutesAt(const std::u32string& t, std::size_t begin, std::size_t i, std::size_t end) {
+  if (i - begin < 1 || i - begin > 2 || (t[i] != '.' && t[i] != ':') || i + 2 >= end) return false;
+  for (std::size_t k = begin; k < i; ++k)
+    if (!isDigit(t[k])) return false;
+  return isDigit(t[i + 1]) && isDigit(t[i + 2]) && (i + 3 >= end || !isWordChar(t[i + 3]));
+}
+
+// "p.m.", "a.m.": the stop inside belongs to the word ("p.m")
+bool dayHalfAt(const std::u32string& t, std::size_t begin, std::size_t i, std::size_t end) {
+  return i == begin + 1 && t[i] == '.' && i + 1 < end && (t[begin] == 'a' || t[begin] == 'p') &&
+         t[i + 1] == 'm' && (i + 2 >= end || !isWordChar(t[i + 2]));
+}
+
+// The stop at i closes a "p.m." or "a.m." that a lower-case word goes on after ("11 p.m. and").
+bool dayHalfGoesOn(const std::u32string& t, std::size_t i) {
+  if (i < 3 || t[i - 1] != 'm' || t[i - 2] != '.' || (t[i - 3] != 'a' && t[i - 3] != 'p') ||
+      (i > 3 && isWordChar(t[i - 4])))
+    return false;
+  std::size_t j = i + 1;
+  while (j < t.size() && isBlank(t[j]) && !isLineBreak(t[j])) ++j;
+  return j < t.size() && j > i + 1 && t[j] >= 'a' && t[j] <= 'z';
+}
+
 // The verbs of saying that may follow a quotation and its speaker: "\"Give it back!\" Lucy
 // shouted."
 constexpr std::u32string_view kSaying[] = {U"said",    U"asked",   U"shouted", U"cried",     U"whispered",
@@ -49,7 +74,7 @@ bool speakerAt(const std::u32string& t, std::size_t j) {
 // them ("\"Hurry up!\" Dad shouted").
 bool endsSentenceAt(const std::u32string& t, std::size_t i) {
   if (isLineBreak(t[i])) return true;
-  if (!isStop(t[i])) return false;
+  if (!isStop(t[i]) || dayHalfGoesOn(t, i)) return false;
   std::size_t j = i + 1;
   bool quote = false;
   while (j < t.size() && (isStop(t[j]) || isClosing(t[j]))) quote |= isClosingDoubleQuote(t[j++]);
@@ -123,6 +148,9 @@ Sentence sentenceAround(const std::u32string& t, std::size_t pointer) {
         ++w.end;
       } else if (isJoiner(c) && w.end + 1 < end && isWordChar(t[w.end + 1])) {
         ++w.end;
+      } else if (clockMinutesAt(t, w.begin, w.end, end) || dayHalfAt(t, w.begin, w.end, end)) {
+        w.hasLetter |= isLetter(t[w.end + 1]);
+        w.end += 2;
       } else if ((c == '\'' || c == kRightQuote) && w.end > w.begin && t[w.end - 1] == 's' &&
                  w.end + 2 < end && isBlank(t[w.end + 1]) && isLetter(t[w.end + 2])) {
         ++w.end;  // a plural owner's apostrophe: "my parents' house"

@@ -509,8 +509,8 @@ std::string targetMarkup(const std::vector<HungarianWord>& words, bool capital, 
   std::string out;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const HungarianWord& w = words[i];
-    if (i > 0) out += w.commaBefore ? ", " : " ";
-    const std::string text = i == 0 && capital ? capitalized(w.text) : w.text;
+    if (i > 0) out += w.opensAfterGreeting ? "! " : w.commaBefore ? ", " : " ";
+    const std::string text = (i == 0 && capital) || w.opensAfterGreeting ? capitalized(w.text) : w.text;
     if (w.known) {
       out += markup::kPiece.open;
       appendTargetText(out, text);

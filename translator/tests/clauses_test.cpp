@@ -131,5 +131,26 @@ TEST(ClausesTest, WhoseOpensARelativeClauseOfTheOwner) {
   EXPECT_EQ(clauses("the girl who was tired went home"), ":the girl|aki:was tired (subject)|:went home");
 }
 
+TEST(ClausesTest, ADemonstrativeAloneBeforeAVerbIsTheSubjectOfTheClauseThought) {
+  EXPECT_EQ(clauses("i know this is hard"), ":i know|hogy:this is hard");
+  // before its noun it is the noun's
+  EXPECT_EQ(clauses("i know this song"), ":i know this song");
+}
+
+TEST(ClausesTest, AContactRelativeFollowsTheThanksToo) {
+  EXPECT_EQ(clauses("thank you for the flowers you sent"), ":thank you for the flowers|amelyeket:you sent (object)");
+  // after "thanks a lot" and its comma a new clause
+  EXPECT_EQ(clauses("thanks a lot for the cake, the children love it"),
+            ":thanks a lot for the cake|:the children love it");
+}
+
+TEST(ClausesTest, WhichAndItsNounAskedWithinOpenAQuestion) {
+  EXPECT_EQ(clauses("i do not know which bus goes to the airport"),
+            ":i do not know|:which bus goes to the airport");
+  // after a noun "which" is the relative word
+  EXPECT_EQ(clauses("the bus which goes to the airport is late"),
+            ":the bus|amely:goes to the airport (subject)|:is late");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

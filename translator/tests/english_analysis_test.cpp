@@ -117,5 +117,30 @@ TEST(EnglishAnalysisTest, AWordInSBeforeHaveOrAreIsAPluralNoun) {
             "the/det city centre/n bus/n service/n/pl have/aux stop/v/pp");
 }
 
+TEST(EnglishAnalysisTest, AnOpeningWordBeforeAPastIsItsSubject) {
+  // a past that is no participle tells what happened: the word before it is no imperative
+  EXPECT_EQ(analysed("Smoke rose from the chimney"), "smoke/n rise/v/past from/prep the/det chimney/n");
+  EXPECT_EQ(analysed("Rain fell all night").rfind("rain/n fall/v/past", 0), 0u);
+  // an imperative keeps its object
+  EXPECT_EQ(analysed("Water the plants").rfind("water/v/base", 0), 0u);
+}
+
+TEST(EnglishAnalysisTest, FirstOpeningAStepIsTheAdverb) {
+  EXPECT_EQ(analysed("First open the box"), "first/adv open/v/base the/det box/n");
+  EXPECT_EQ(analysed("First we need a plan").rfind("first/adv we/pron", 0), 0u);
+  // before its noun it stays the ordinal
+  EXPECT_EQ(analysed("First prize was a bike").rfind("first/adj", 0), 0u);
+}
+
+TEST(EnglishAnalysisTest, ASuperlativeTheLexiconKnowsIsItsOwnAdjective) {
+  EXPECT_EQ(analysed("the latest news"), "the/det latest/adj news/n");
+  EXPECT_EQ(analysed("the happiest girl"), "the/det happy/adj girl/n");
+}
+
+TEST(EnglishAnalysisTest, ItAfterAVerbOfThinkingOpensWhatIsThought) {
+  EXPECT_EQ(analysed("I hope it helps"), "i/pron hope/v/base it/pron help/v/3sg");
+  EXPECT_EQ(analysed("I think it works"), "i/pron think/v/base it/pron work/v/3sg");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

@@ -133,6 +133,15 @@ TEST(HungarianNounTest, PossessiveSuffixesForEachPerson) {
   EXPECT_EQ(form(parent, Case::accusative, true, {1, true}), "nagyszüleinket");
 }
 
+TEST(HungarianNounTest, AGivenFormOfAHyphenatedWordIsTheWholeWord) {
+  NounStem email = noun("e-mail", "e-mailek");
+  email.possessive3 = "e-mailje";
+  email.possessedPlural = "e-mailjei";
+  EXPECT_EQ(form(email, Case::accusative, false, {3, false}), "e-mailjét");
+  EXPECT_EQ(form(email, Case::nominative, false, {3, false}), "e-mailje");
+  EXPECT_EQ(form(email, Case::nominative, true, {3, false}), "e-mailjei");
+}
+
 // Found by fuzzing: a phrase with bytes that are no UTF-8 grew when its last word was inflected.
 TEST(HungarianNounTest, TextThatIsNoHungarianPhraseComesBackUnchanged) {
   const std::string junk = "Theg\xEF\xEF\xEF yurre ape";

@@ -289,22 +289,23 @@ TEST(PhrasesTest, AThingLeftSomewhereIsLeftThere) {
 }
 
 TEST(PhrasesTest, ThePeopleGreetedStandAloneWithoutAnArticle) {
-  EXPECT_TRUE(has(hungarian("Dear neighbours, we are having a small party."), "Kedves szomszédok, "));
-  EXPECT_TRUE(has(hungarian("Hi everyone, the meeting starts at nine."), "Szia mindenki, "));
+  EXPECT_TRUE(has(hungarian("Dear neighbours, we are having a small party."), "Kedves szomszédok! "));
+  // (greeting all is "Sziasztok!")
+  EXPECT_TRUE(has(hungarian("Hi everyone, the meeting starts at nine."), "Sziasztok! "));
   // a party one is having is held ("tartunk"), a party dress one has is owned
   EXPECT_EQ(hungarian("We are having a small party on Saturday."), "Szombaton tartunk egy kis bulit.");
   EXPECT_EQ(hungarian("Do you have a party dress?"), "Van egy buliruhád?");
   // a subject with "dear" before its verb keeps the article
   EXPECT_TRUE(has(hungarian("Dear friends are rare."), "A kedves"));
   // the people greeted may be two; "hey" greets as "hi" does
-  EXPECT_TRUE(has(hungarian("Dear Mum and Dad, we are fine."), "Kedves anya és apa, "));
-  EXPECT_TRUE(has(hungarian("Hey Tom, the bus is late."), "Szia Tom, "));
+  EXPECT_TRUE(has(hungarian("Dear Mum and Dad, we are fine."), "Kedves anya és apa! "));
+  EXPECT_TRUE(has(hungarian("Hey Tom, the bus is late."), "Szia, Tom! "));
 }
 
 TEST(PhrasesTest, TheCapitalisedWordGreetedIsAName) {
   // a name the lexicon also knows as a word is not translated
-  EXPECT_TRUE(has(hungarian("Hi Mark, the files are ready."), "Szia Mark, "));
-  EXPECT_TRUE(has(hungarian("Hello Rose, the files are ready."), "Szia Rose, "));
+  EXPECT_TRUE(has(hungarian("Hi Mark, the files are ready."), "Szia, Mark! "));
+  EXPECT_TRUE(has(hungarian("Hello Rose, the files are ready."), "Szia, Rose! "));
   // ... but a word for a person is the word
   EXPECT_FALSE(has(hungarian("Dear Mum, the files are ready."), "Mum"));
 }
@@ -526,6 +527,66 @@ TEST(PhrasesTest, LateAndEarlyBeforeANoun) {
   // early in a part of the day or year is "kora"
   EXPECT_TRUE(has(hungarian("The birds sing in early spring."), "ora tavasszal"));
   EXPECT_TRUE(has(hungarian("We booked an early flight."), "korai"));
+}
+
+TEST(PhrasesTest, ASetPhraseOfTalkIsSaidAsHungarianSaysIt) {
+  EXPECT_EQ(hungarian("What a pity!"), "Milyen kár!");
+  EXPECT_EQ(hungarian("Oh, that makes sense.").find("logikus") != std::string::npos, true);
+  // "have a look" is the doing, "megnéz", not owning a look
+  EXPECT_EQ(hungarian("Could I have a look at your photos?"), "Megnézhetném a fényképeidet?");
+  EXPECT_EQ(hungarian("She had a look at the engine."), "Megnézte a motort.");
+}
+
+TEST(PhrasesTest, TheThingAfterTheOneItIsForChoosesTheVerbsSense) {
+  EXPECT_EQ(hungarian("Can I ask you a question?"), "Feltehetek neked egy kérdést?");
+  // one spoken to is "-val"
+  EXPECT_EQ(hungarian("I spoke to my sister."), "Beszéltem a húgommal.");
+}
+
+TEST(PhrasesTest, BelievingAThingIsTakingItIn) {
+  // a thing believed is "elhisz"; a person believed is "hisz neki"
+  EXPECT_EQ(hungarian("I can't believe it!"), "Nem hiszem el!");
+  EXPECT_EQ(hungarian("Nobody believed his excuse."), "Senki sem hitte el a kifogását.");
+  EXPECT_EQ(hungarian("I believe you."), "Hiszek neked.");
+  // disbelief takes in what the clause after it says
+  EXPECT_EQ(hungarian("I can't believe she said that.").rfind("Nem hiszem el, hogy ", 0), 0u);
+}
+
+TEST(PhrasesTest, TheSetPhrasesOfTalkAndLettersAreHungariansOwn) {
+  EXPECT_EQ(hungarian("Never mind."), "Nem számít.");
+  EXPECT_EQ(hungarian("Take care!"), "Vigyázz magadra!");
+  EXPECT_EQ(hungarian("You're welcome."), "Szívesen.");
+  EXPECT_EQ(hungarian("Sounds good."), "Jól hangzik.");
+  EXPECT_EQ(hungarian("I hope so."), "Remélem.");
+  EXPECT_EQ(hungarian("Yours sincerely"), "Tisztelettel");
+  EXPECT_EQ(hungarian("Happy birthday!"), "Boldog születésnapot!");
+  EXPECT_EQ(hungarian("Excuse me, where is the museum?"), "Elnézést, hol van a múzeum?");
+  // a question after a word of address asks itself
+  EXPECT_EQ(hungarian("Sorry, what did you say?"), "Elnézést, mit mondtál?");
+  EXPECT_EQ(hungarian("Thanks in advance."), "Előre is köszönöm.");
+  EXPECT_EQ(hungarian("Dear Sir or Madam,"), "Tisztelt cím");
+  EXPECT_TRUE(has(hungarian("I am calling on behalf of my brother."), "a bátyám nevében"));
+  EXPECT_EQ(hungarian("What do you mean?"), "Hogy érted?");
+  EXPECT_EQ(hungarian("I'm on my way."), "Úton vagyok.");
+  // what one does not mind is unsaid, "Nem bánom"
+  EXPECT_EQ(hungarian("I don't mind."), "Nem bánom.");
+  // a letter's "looking forward" leaves its "I am" unsaid
+  EXPECT_EQ(hungarian("Looking forward to seeing you."), "Várom, hogy lássalak.");
+}
+
+TEST(PhrasesTest, APersonFineOrOkayIsJolVan) {
+  EXPECT_EQ(hungarian("I'm fine, thanks."), "Jól vagyok, köszönöm.");
+  EXPECT_EQ(hungarian("My mother is okay now."), "Az anyám most jól van.");
+  // a thing fine is "jó"
+  EXPECT_EQ(hungarian("The soup is fine.").find("jól"), std::string::npos);
+}
+
+TEST(PhrasesTest, AShortAnswerIsItsYesOrNo) {
+  EXPECT_EQ(hungarian("Yes, we do."), "Igen.");
+  EXPECT_EQ(hungarian("No, he hasn't."), "Nem.");
+  EXPECT_EQ(hungarian("No, they can't."), "Nem.");
+  // an answer that says more keeps it
+  EXPECT_TRUE(has(hungarian("Yes, I do like it."), "szeretem"));
 }
 
 }  // namespace

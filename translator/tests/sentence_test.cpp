@@ -47,6 +47,16 @@ TEST(SentenceTest, LineBreaksEndSentencesAndDecimalsDoNot) {
   EXPECT_EQ(t.substr(s.begin, s.end - s.begin), U"a heading");
 }
 
+TEST(SentenceTest, AClockTimeInFiguresIsOneWord) {
+  const std::u32string t = U"Doors open at 7.30, the show at 8:15 and ends by 11 p.m. and the bar at 12.";
+  const Sentence s = sentenceAround(t, 0);
+  EXPECT_EQ(words(t, s), U"Doors|open|at|7.30|the|show|at|8:15|and|ends|by|11|p.m|and|the|bar|at|12|");
+  EXPECT_FALSE(s.words[3].hasLetter);
+  // the stop after "p.m." ends a sentence only where a capital follows
+  const std::u32string two = U"We close at 6 p.m. Tomorrow we open late.";
+  EXPECT_EQ(two.substr(0, sentenceAround(two, 0).end), U"We close at 6 p.m.");
+}
+
 TEST(SentenceTest, RunOnTextIsBoundedAroundThePointer) {
   std::u32string t;
   for (int i = 0; i < 2000; ++i) t += U"word ";
