@@ -208,6 +208,7 @@ class Splitter {
   }
   // A subject and a finite verb start at i: "I arrived", "the children were", "it rains".
   bool finiteClauseAt(std::size_t i) const {
+    if (i >= t_.size()) return false;  // (a lone preposition ends the sentence: "at")
     // "there is", "there were": existence, a clause of its own
     if (i + 1 < t_.size() && t_[i].lower == "there" &&
         (t_[i + 1].tag == PartOfSpeech::auxiliary || t_[i + 1].tag == PartOfSpeech::modal))

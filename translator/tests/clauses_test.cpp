@@ -154,3 +154,15 @@ TEST(ClausesTest, WhichAndItsNounAskedWithinOpenAQuestion) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// Found by fuzzing: a sentence of one preposition was read past its end for the clause after it.
+TEST(ClausesTest, ALonePrepositionIsAClauseOfItsOwn) {
+  EXPECT_EQ(clauses("at"), ":at");
+  EXPECT_EQ(clauses("in"), ":in");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
