@@ -3377,3 +3377,16 @@ TEST(ConstructionsTest, WhatLastedAWhileHasNoPrefixOfAChangeDone) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// Found by fuzzing: a span counted back that closes the sentence without its full stop was read
+// past the last word for a phrase after it.
+TEST(ConstructionsTest, ACountedTimeMayCloseTheSentence) {
+  EXPECT_EQ(hungarian("We met two days ago"), "Két nappal ezelőtt találkoztunk");
+  EXPECT_EQ(hungarian("The bus left ten minutes early"), "A busz tíz perccel korábban indult");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
