@@ -679,6 +679,13 @@ class Generator {
                           (k + 2 < n_ && (t_[k].lower == "half" || t_[k].lower == "quarter") &&
                            (t_[k + 1].lower == "past" || t_[k + 1].lower == "to")));
   }
+  // "It is ...", or a question's "Is it ...", "Would it be ...": an "it" that stands for what
+  // follows, the infinitive after its predicate
+  bool itOpensClause() const {
+    if (n_ > 0 && t_[0].lower == "it") return true;
+    return n_ > 1 && t_[1].lower == "it" &&
+           (t_[0].tag == PartOfSpeech::auxiliary || t_[0].tag == PartOfSpeech::modal);
+  }
   // "to" and a verb at k, or "to be" ("have to be careful": "óvatosnak kell lenned")
   bool infinitiveAt(std::size_t k) const {
     return k + 1 < n_ && ((t_[k].tag == PartOfSpeech::infinitiveTo && t_[k + 1].tag == PartOfSpeech::verb) ||
@@ -1612,7 +1619,7 @@ VerbGroup Generator::readVerbGroup() const {
     // copula is ("Fontos vizet inni")
     if (k.tag == PartOfSpeech::verb && i >= 3 && t_[i - 1].tag == PartOfSpeech::infinitiveTo &&
         t_[i - 2].tag == PartOfSpeech::adjective && g.firstAux < i &&
-        (t_[0].lower == "it" || t_[i - 2].lower == "sorry"))  // ("I'm sorry to hear": "Sajnálom")
+        (itOpensClause() || t_[i - 2].lower == "sorry"))  // ("I'm sorry to hear": "Sajnálom")
       break;
     if (k.tag == PartOfSpeech::verb) {
       g.main = i;

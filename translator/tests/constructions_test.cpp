@@ -1291,6 +1291,13 @@ TEST(ConstructionsTest, AnInfinitiveAfterTheObjectHasItsOwnObject) {
   EXPECT_EQ(hungarian("I would like to order a pizza."), "Szeretnék rendelni egy pizzát.");
 }
 
+TEST(ConstructionsTest, AQuestionsItStandsForTheInfinitiveAfterItsPredicate) {
+  EXPECT_EQ(hungarian("Is it important to drink water?"), "Fontos vizet inni?");
+  EXPECT_EQ(hungarian("Was it hard to say goodbye?"), "Nehéz volt elköszönni?");
+  // a modal before "it" too
+  EXPECT_EQ(hungarian("Would it be easy to find a flat?"), "Könnyű lenne találni egy lakást?");
+}
+
 TEST(ConstructionsTest, AClauseWhoseSubjectAndVerbHaveAnAdverbBetween) {
   EXPECT_EQ(hungarian("Thanks for the dinner, we really enjoyed the evening."),
             "Köszönöm a vacsorát, tényleg élveztük az estét.");
