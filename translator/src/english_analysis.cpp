@@ -1712,6 +1712,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
         "embarrassing",  "worrying", "depressing",  "appalling"};
     if (ing && !objectFollows && coreReading(PartOfSpeech::adjective) && listed(kFeltAbout, t.lower))
       bonus(PartOfSpeech::adjective, std::nullopt, 400);
+    // "are kindly asked", "was badly damaged": an "-ly" word before a participle says how the
+    // deed was done, and the passive goes on past it
+    // (a regular "-ed" form is read as a past, its participle alike)
+    if (t.lower.ends_with("ly") && coreReading(PartOfSpeech::adverb) &&
+        (mayBeVerb(i + 1, VerbForm::past) || mayBeVerb(i + 1, VerbForm::participle)))
+      bonus(PartOfSpeech::adverb, std::nullopt, 400);
   } else if (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::auxiliary &&
              formOfBe(toks[i - 2].lower) && ing &&
              !coreReading(PartOfSpeech::adjective)) {  // (not "is really interesting")
@@ -2457,10 +2463,11 @@ void markPurposes(std::vector<Token>& toks) {
         toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo;
     }
     // "I was told to contact you", "were asked to wait": the passive's subject is the one told,
-    // "Azt mondták, hogy forduljak"
+    // "Azt mondták, hogy forduljak" ("are kindly asked": past an adverb too)
+    const std::size_t passiveBe = k >= 2 && toks[k - 1].tag == PartOfSpeech::adverb ? k - 2 : k - 1;
     if (k >= 1 && toks[k].tag == PartOfSpeech::verb && (toks[k].lemma == "tell" || toks[k].lemma == "ask") &&
         (toks[k].form == VerbForm::participle || toks[k].form == VerbForm::past) &&
-        toks[k - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks[k - 1].lower))
+        toks[passiveBe].tag == PartOfSpeech::auxiliary && formOfBe(toks[passiveBe].lower))
       toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo;
     // "promised to write", "agreed to help": what the subject says it will do, a clause with
     // the same subject ("megígérte, hogy ír"); so too what it hopes to do ("Azt reméljük, hogy

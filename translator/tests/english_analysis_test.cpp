@@ -117,5 +117,11 @@ TEST(EnglishAnalysisTest, AWordInSBeforeHaveOrAreIsAPluralNoun) {
             "the/det city centre/n bus/n service/n/pl have/aux stop/v/pp");
 }
 
+TEST(EnglishAnalysisTest, AnLyWordBetweenBeAndAParticipleIsAnAdverb) {
+  // ("kindly" may be an adjective too; before a participle it says how)
+  EXPECT_EQ(analysed("Guests are kindly asked not to smoke"),
+            "guest/n/pl are/aux kindly/adv ask/v/pp not/neg to/to smoke/v/base");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
