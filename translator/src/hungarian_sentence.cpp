@@ -715,6 +715,7 @@ class Generator {
   std::optional<Modifier> compoundModifier(std::size_t k, const NounPhrase& np) const;
   bool passiveReceiver(const ClauseRoles& r) const;
   bool subjectFollowsVerb() const;
+  bool askedPolitely(const ClauseRoles& r) const;
   bool plainIntransitive() const;
   bool futureSaid() const;
   bool changeOfItself() const;
@@ -1417,8 +1418,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     emit(v.written, verb, false);
     return;
   }
+  // "asked her to wait": "megkérte, hogy várjon"; a notice's "Kérjük", without the prefix
   if (verb == roles_.verb.main && requestFollows_ && v.lemma == "ask")
-    stem = VerbStem{"k\xC3\xA9r", "meg", ""};  // "asked her to wait": "megkérte, hogy várjon"
+    stem = VerbStem{"k\xC3\xA9r", askedPolitely(roles_) ? "" : "meg", ""};
   if (verb == roles_.verb.main && feelsOneself()) {
     stem = VerbStem{"\xC3\xA9rez", "", ""};
     a.definite = true;
@@ -2290,6 +2292,7 @@ void Generator::findAgent(ClauseRoles& r) {
       break;
     }
   if (!r.subject) return;
+  if (askedPolitely(r)) a.person = 1, a.plural = true;  // "Guests are kindly asked": "Kérjük a vendégeket"
   const Sense* s = r.verbSense;
   if (passiveReceiver(r)) {  // "I was told that ...": "Azt mondták nekem, hogy"
     if (objectClause_) a.definite = true, objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
@@ -2545,6 +2548,14 @@ bool Generator::subjectFollowsVerb() const {
     return false;
   const Sense* vs = r.verbSense;
   return vs && !vs->prefix.empty() && !plainIntransitive();
+}
+
+// "Visitors are kindly asked to ...": a notice's polite request, in which those who put it up ask
+// ("Kérjük a látogatókat, hogy ...").
+bool Generator::askedPolitely(const ClauseRoles& r) const {
+  const std::size_t asked = r.verb.main;
+  return requestFollows_ && r.verb.passive && !r.agent && asked != n_ && asked > 0 &&
+         t_[asked].lemma == "ask" && t_[asked - 1].lower == "kindly";
 }
 
 // "The president met her counterpart yesterday afternoon": a noun subject that opens the English
@@ -4532,6 +4543,7 @@ std::vector<HungarianWord> Generator::run() {
     roles_.verb.modal = "hat";
   done_.assign(n_, false);
   if (resultState_ < n_) done_[resultState_] = true;
+  if (askedPolitely(roles_)) done_[roles_.verb.main - 1] = true;  // ("kindly" is said by "kérjük")
   if (askedOne_)
     for (std::size_t k = askedOne_->begin; k < askedOne_->end; ++k) done_[k] = true;
   // "Doctors say that": the source alone, "Az orvosok szerint" (its article made "az" below)
@@ -4564,7 +4576,8 @@ std::vector<HungarianWord> Generator::run() {
   else
     subjectAfterVerb_ =
       ((!out_.empty() || (before_.linked && changeOfItself())) && subjectFollowsVerb()) ||
-      (before_.asked && roles_.subject && !roles_.subject->pronoun && !roles_.object && !roles_.verb.passive);
+      (before_.asked && roles_.subject && !roles_.subject->pronoun && !roles_.object && !roles_.verb.passive) ||
+      askedPolitely(roles_);  // ("Kérjük a vendégeket": the request first)
   // "He asked me to wait": "Megkért, hogy várjak", the one asked is its object ("megkértelek")
   if (askedOne_ && askedOne_->pronoun && askedOne_->person != 3 && t_[roles_.verb.main].lemma == "ask") {
     Agreement& a = roles_.agreement;

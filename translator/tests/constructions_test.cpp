@@ -2879,6 +2879,13 @@ TEST(ConstructionsTest, WhatAPassivesSubjectWasToldToDoIsItsOwnClause) {
   EXPECT_EQ(hungarian("He told me to wait outside."), "Azt mondta nekem, hogy várjak kint.");
 }
 
+TEST(ConstructionsTest, ANoticesKindlyAskedIsTheRequestOfThoseWhoPutItUp) {
+  EXPECT_EQ(hungarian("Guests are kindly asked not to smoke."), "Kérjük a vendégeket, hogy ne cigarettázzanak.");
+  // past the adverb, still a passive request
+  EXPECT_EQ(hungarian("Passengers are politely asked to leave the train."),
+            "Az utasokat udvariasan megkérik, hogy elhagyják a vonatot.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
 namespace lexiton::translator {
