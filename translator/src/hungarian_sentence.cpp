@@ -1204,6 +1204,8 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("mindk\xC3\xA9t", k), countable = false;  // "mindkét fiú"
       else if (d == "several" || (d == "some" && t_[np.head].plural))
         emit("n\xC3\xA9h\xC3\xA1ny", k), countable = false;
+      else if (d == "any" && c == Case::causal)  // "sorry for any delay": "az esetleges késésért"
+        emit("az", k), emit("esetleges", k), countable = false;
       else if (d == "any" || d == "some")
         countable = false;  // "Van pénzed?", "Nincs időm": Hungarian says no quantity
       else if (d == "many" || d == "much")

@@ -370,6 +370,8 @@ TEST(ConstructionsTest, TimeAndQuantity) {
   // "any" and "some" say no quantity; "many" counts a singular
   EXPECT_EQ(hungarian("Do you have a car?"), "Van egy autód?");
   EXPECT_EQ(hungarian("I don't have any time."), "Nincs időm.");
+  // what one apologises for is what may have happened: "az esetleges"
+  EXPECT_EQ(hungarian("We apologise in advance for any noise."), "Előre bocsánatot kérünk az esetleges zajért.");
   EXPECT_EQ(hungarian("There are many people in the park."), "Sok ember van a parkban.");
   EXPECT_EQ(hungarian("A lot of tourists visited the lake."), "Sok turista meglátogatta a tavat.");
   // so does "néhány", and the verb agrees with it
