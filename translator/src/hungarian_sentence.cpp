@@ -550,6 +550,7 @@ struct ClauseContext {
   bool relativeObject = false;  // the relative word is the object: "amelyet küldtél", indefinite
   bool toBeDone = false;        // "(know) how to swim": "hogyan kell úszni", no one's infinitive
   bool hypothetical = false;    // "If I had more time, I would ...": the past said as the conditional
+  bool condition = false;       // an "if" clause: "any" is whichever there may be, "bármilyen"
   bool yesNo = false;           // a yes or no asked within: the verb takes "-e" ("van-e")
   bool negated = false;         // "told us not to worry": "hogy ne aggódjunk"
   bool until = false;           // "until the bus came": "amíg meg nem jött a busz", negated
@@ -1206,6 +1207,8 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("n\xC3\xA9h\xC3\xA1ny", k), countable = false;
       else if (d == "any" && c == Case::causal)  // "sorry for any delay": "az esetleges késésért"
         emit("az", k), emit("esetleges", k), countable = false;
+      else if (d == "any" && before_.condition)  // "if you have any questions": "ha bármilyen kérdése van"
+        emit("b\xC3\xA1rmilyen", k), countable = false;
       else if (d == "any" || d == "some")
         countable = false;  // "Van pénzed?", "Nincs időm": Hungarian says no quantity
       else if (d == "many" || d == "much")
@@ -2625,7 +2628,8 @@ std::size_t Generator::emitPossession() {
   for (std::size_t k = obj.begin; k < obj.head; ++k)
     described = described || t_[k].tag == PartOfSpeech::number || t_[k].lemma == "many" ||
                 t_[k].lemma == "much" || t_[k].lemma == "a lot of" || t_[k].lemma == "lots of" ||
-                t_[k].lemma == "several";
+                t_[k].lemma == "several" ||
+                (t_[k].lower == "any" && before_.condition);  // ("Ha bármilyen kérdése van")
   // "The house has a big garden", "had a high fever": a thing a noun owns as described, or one
   // had in the past, is said before "van", without its "egy" ("A háznak nagy kertje van",
   // "magas láza volt")
@@ -5019,6 +5023,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.relativeObject = c.relative && !c.link.empty() && c.link.back() == 't';  // "amelyet", "akit"
     context.toBeDone = c.toBeDone;
     context.hypothetical = c.link == "ha" && wouldElsewhere(tokens, c);
+    context.condition = c.link == "ha";
     context.yesNo = c.yesNo;
     context.negated = c.negated;
     // only the first clause after a quotation is the words of saying: "„Állj!” – kiabálta, és

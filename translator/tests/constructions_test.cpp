@@ -370,6 +370,8 @@ TEST(ConstructionsTest, TimeAndQuantity) {
   // "any" and "some" say no quantity; "many" counts a singular
   EXPECT_EQ(hungarian("Do you have a car?"), "Van egy autód?");
   EXPECT_EQ(hungarian("I don't have any time."), "Nincs időm.");
+  // in a condition, whichever there may be: "bármilyen"
+  EXPECT_EQ(hungarian("If you see any damage, report it."), "Ha lát bármilyen kárt, jelentse.");
   // what one apologises for is what may have happened: "az esetleges"
   EXPECT_EQ(hungarian("We apologise in advance for any noise."), "Előre bocsánatot kérünk az esetleges zajért.");
   EXPECT_EQ(hungarian("There are many people in the park."), "Sok ember van a parkban.");
@@ -530,7 +532,7 @@ TEST(ConstructionsTest, PostpositionsAfterPronounsAndHyphenatedNouns) {
 TEST(ConstructionsTest, LongerSentencesOfEMailAndNews) {
   // an imperative after "please" opens a clause; "to" before an object is the infinitive's
   EXPECT_EQ(hungarian("If you have any questions, please do not hesitate to contact me."),
-            "Ha van kérdése, kérjük, ne habozzon megkeresni engem.");
+            "Ha bármilyen kérdése van, kérjük, ne habozzon megkeresni engem.");
   // the infinitive's object past a time between
   EXPECT_EQ(hungarian("The council decided on Tuesday to build a new bridge."),
             "A tanács kedden döntött építeni egy új hidat.");
@@ -1629,7 +1631,7 @@ TEST(ConstructionsTest, WhatAReviewOfTheTenthRoundFound) {
 
 TEST(ConstructionsTest, AnInstructionAddressesTheReaderFormallyTalkFamiliarly) {
   // manuals, notices and letters: the reader is "Ön", in every clause after the imperative too
-  EXPECT_EQ(hungarian("If you have any questions, call us."), "Ha van kérdése, hívjon fel minket.");
+  EXPECT_EQ(hungarian("If you have any questions, call us."), "Ha bármilyen kérdése van, hívjon fel minket.");
   EXPECT_EQ(hungarian("Click the link below to reset your password."),
             "Kattintson az alábbi linkre, hogy visszaállítsa a jelszavát.");
   // a request whose time comes first ends in "kérem", not the familiar "kérlek"
