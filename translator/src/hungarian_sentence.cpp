@@ -743,6 +743,7 @@ class Generator {
   void emitRepetitionFirst();
   std::size_t emitPossession();
   std::size_t emitCopula(std::size_t pos);
+  std::size_t possibleToDo() const;
   std::size_t emitPredicate(std::size_t pos);
   std::size_t emitObject(std::size_t pos);
   std::size_t emitInfinitive(std::size_t pos);
@@ -2555,6 +2556,15 @@ bool Generator::subjectFollowsVerb() const {
   return vs && !vs->prefix.empty() && !plainIntransitive();
 }
 
+// Where "possible" stands, said of "it" before an infinitive ("It is not possible to park here");
+// n_ otherwise.
+std::size_t Generator::possibleToDo() const {
+  std::size_t k = roles_.verb.be + 1;
+  if (k < n_ && t_[k].lower == "it") ++k;  // ("Is it possible ...?")
+  if (k < n_ && t_[k].tag == PartOfSpeech::negation) ++k;
+  return k < n_ && t_[k].lower == "possible" && infinitiveAt(k + 1) && itOpensClause() ? k : n_;
+}
+
 // "Visitors are kindly asked to ...": a notice's polite request, in which those who put it up ask
 // ("Kérjük a látogatókat, hogy ...").
 bool Generator::askedPolitely(const ClauseRoles& r) const {
@@ -2683,6 +2693,14 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   if (g.modal == "cond" && may) form = conditionalOf(VerbStem{"lesz", "", ""}, ca);
   // (a yes or no asked within keeps the statement's order: "hogy éhes vagyok-e")
   const bool question = (t_[0].tag == PartOfSpeech::question || before_.asked) && !before_.yesNo;
+  // "Is it possible to pay by card?": "Lehet kártyával fizetni?", the copula and "possible" one verb
+  if (const std::size_t possible = possibleToDo(); possible != n_) {
+    const VerbStem lehet{"lehet", "", ""};
+    if (g.negative) emit("nem", g.be);
+    emit(g.modal == "cond" ? conditionalOf(lehet, ca) : conjugate(lehet, g.past ? Tense::past : Tense::present, ca),
+         possible);
+    return possible + 1;
+  }
   // "You are right": "Igazad van", the one right owns the truth; "I am sorry": "Sajnálom"
   if (const std::size_t pred = feelingPredicate(roles_); pred != n_) {
     for (std::size_t k = g.be + 1; k < pred; ++k)

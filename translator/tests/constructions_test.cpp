@@ -1302,6 +1302,12 @@ TEST(ConstructionsTest, AQuestionsItStandsForTheInfinitiveAfterItsPredicate) {
   EXPECT_EQ(hungarian("Would it be easy to find a flat?"), "Könnyű lenne találni egy lakást?");
 }
 
+TEST(ConstructionsTest, WhatItIsPossibleToDoIsSaidWithLehet) {
+  EXPECT_EQ(hungarian("It is not possible to book a table."), "Nem lehet lefoglalni egy asztalt.");
+  EXPECT_EQ(hungarian("It was possible to see the lake."), "Lehetett látni a tavat.");
+  EXPECT_EQ(hungarian("Would it be possible to get a copy?"), "Lehetne kapni egy másolatot?");
+}
+
 TEST(ConstructionsTest, AClauseWhoseSubjectAndVerbHaveAnAdverbBetween) {
   EXPECT_EQ(hungarian("Thanks for the dinner, we really enjoyed the evening."),
             "Köszönöm a vacsorát, tényleg élveztük az estét.");
