@@ -985,6 +985,18 @@ class ReadingChooser {
            });
   }
 
+  // The word at `j` can be a past participle with a preposition after it, and an auxiliary or a
+  // modal follows later ("Towels left on the floor will be replaced", "Damage caused by misuse
+  // is not covered"): the participle describes the word before it, the subject of that verb.
+  bool participleBeforeLaterVerb(std::size_t j) const {
+    if (j + 1 >= toks_.size() || toks_[j].pauseAfter || toks_[j + 1].tag != PartOfSpeech::preposition ||
+        !(mayBeVerb(j, VerbForm::past) || mayBeVerb(j, VerbForm::participle)))
+      return false;
+    for (std::size_t k = j + 2; k < toks_.size() && !toks_[k - 1].pauseAfter; ++k)
+      if (toks_[k].tag == PartOfSpeech::auxiliary || toks_[k].tag == PartOfSpeech::modal) return true;
+    return false;
+  }
+
   // The word at `j` can be a verb of saying or thinking before "that" ("say that", "think that",
   // "warn that"): a finite verb, so the word before it is its subject.
   bool verbBeforeThat(std::size_t j) const {
@@ -1733,8 +1745,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
               toks[i - 2].tag == PartOfSpeech::auxiliary &&
               (toks[i - 2].lower == "have" || toks[i - 2].lower == "has" || toks[i - 2].lower == "had"))) {
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
+  } else if (i == 1 && prevTag == PartOfSpeech::noun && participleBeforeLaterVerb(i)) {
+    bonus(PartOfSpeech::verb, VerbForm::past, 300);  // "Towels left on the floor": the participle
   } else if (i == 0 && !toks[i].pauseAfter && coreReading(PartOfSpeech::noun) &&
-             (pastBeforeObject(i + 1) ||
+             (pastBeforeObject(i + 1) || participleBeforeLaterVerb(i + 1) ||
               (i + 2 < toks.size() && listed(kHowOften, toks[i + 1].lower) && mayBeVerb(i + 2)))) {
     // "Police found the stolen car", "People often forget": the subject before its verb
     bonus(PartOfSpeech::noun, std::nullopt, 200);

@@ -1115,8 +1115,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         // (one "egy" for both: "egy híres szerző által írt könyv")
         if (!out_.empty() && out_.back().text == "egy" && (first.lower == "a" || first.lower == "an"))
           out_.pop_back();
-        if (!doer.name && !doer.pronoun && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
+        // (a bare doer of a whole kind takes the article, one for both: "a visszaélés által okozott kár")
+        if (!doer.name && !doer.pronoun && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective)) {
+          if (!out_.empty() && out_.back().text == "a") out_.pop_back();
           emit("a", doer.begin);
+        }
         emitNounPhrase(doer, Case::nominative);
         emit("\xC3\xA1ltal", after);
       } else {

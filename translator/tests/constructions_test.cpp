@@ -2837,6 +2837,12 @@ TEST(ConstructionsTest, MakeSureTakesAClauseWithoutThat) {
 namespace lexiton::translator {
 namespace {
 
+TEST(ConstructionsTest, APastParticipleAfterAnOpeningBareNounDescribesTheSubject) {
+  EXPECT_EQ(hungarian("Bikes left in the yard will be removed."), "Az udvarban elhagyott bicikliket eltávolítják.");
+  // a bare doer and its noun share one article
+  EXPECT_EQ(hungarian("Damage caused by water is not covered.").rfind("A víz által okozott kár ", 0), 0u);
+}
+
 TEST(ConstructionsTest, APastParticipleWithItsDoerAfterAnObjectDescribesIt) {
   EXPECT_EQ(hungarian("We repaired the damage caused by the storm last year."),
             "Tavaly megjavítottuk a vihar által okozott kárt.");
