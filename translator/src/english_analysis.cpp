@@ -984,6 +984,18 @@ class ReadingChooser {
            });
   }
 
+  // The word at `j` can be a past participle with a preposition after it, and an auxiliary or a
+  // modal follows later ("Towels left on the floor will be replaced", "Damage caused by misuse
+  // is not covered"): the participle describes the word before it, the subject of that verb.
+  bool participleBeforeLaterVerb(std::size_t j) const {
+    if (j + 1 >= toks_.size() || toks_[j].pauseAfter || toks_[j + 1].tag != PartOfSpeech::preposition ||
+        !(mayBeVerb(j, VerbForm::past) || mayBeVerb(j, VerbForm::participle)))
+      return false;
+    for (std::size_t k = j + 2; k < toks_.size() && !toks_[k - 1].pauseAfter; ++k)
+      if (toks_[k].tag == PartOfSpeech::auxiliary || toks_[k].tag == PartOfSpeech::modal) return true;
+    return false;
+  }
+
   // The word at `j` can be a verb of saying or thinking before "that" ("say that", "think that",
   // "warn that"): a finite verb, so the word before it is its subject.
   bool verbBeforeThat(std::size_t j) const {
@@ -1719,6 +1731,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
         "embarrassing",  "worrying", "depressing",  "appalling"};
     if (ing && !objectFollows && coreReading(PartOfSpeech::adjective) && listed(kFeltAbout, t.lower))
       bonus(PartOfSpeech::adjective, std::nullopt, 400);
+    // "are kindly asked", "was badly damaged": an "-ly" word before a participle says how the
+    // deed was done, and the passive goes on past it
+    // (a regular "-ed" form is read as a past, its participle alike)
+    if (t.lower.ends_with("ly") && coreReading(PartOfSpeech::adverb) &&
+        (mayBeVerb(i + 1, VerbForm::past) || mayBeVerb(i + 1, VerbForm::participle)))
+      bonus(PartOfSpeech::adverb, std::nullopt, 400);
   } else if (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::auxiliary &&
              formOfBe(toks[i - 2].lower) && ing &&
              !coreReading(PartOfSpeech::adjective)) {  // (not "is really interesting")
@@ -1734,8 +1752,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
               toks[i - 2].tag == PartOfSpeech::auxiliary &&
               (toks[i - 2].lower == "have" || toks[i - 2].lower == "has" || toks[i - 2].lower == "had"))) {
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
+  } else if (i == 1 && prevTag == PartOfSpeech::noun && participleBeforeLaterVerb(i)) {
+    bonus(PartOfSpeech::verb, VerbForm::past, 300);  // "Towels left on the floor": the participle
   } else if (i == 0 && !toks[i].pauseAfter && coreReading(PartOfSpeech::noun) &&
-             (pastBeforeObject(i + 1) || irregularPast(i + 1) ||
+             (pastBeforeObject(i + 1) || irregularPast(i + 1) || participleBeforeLaterVerb(i + 1) ||
               (i + 2 < toks.size() && listed(kHowOften, toks[i + 1].lower) && mayBeVerb(i + 2)))) {
     // "Police found the stolen car", "People often forget", "Dust lay on the shelves": the
     // subject before its verb (a past tells what happened; an imperative has none after it)
@@ -2490,10 +2510,11 @@ void markPurposes(std::vector<Token>& toks) {
         toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo;
     }
     // "I was told to contact you", "were asked to wait": the passive's subject is the one told,
-    // "Azt mondták, hogy forduljak"
+    // "Azt mondták, hogy forduljak" ("are kindly asked": past an adverb too)
+    const std::size_t passiveBe = k >= 2 && toks[k - 1].tag == PartOfSpeech::adverb ? k - 2 : k - 1;
     if (k >= 1 && toks[k].tag == PartOfSpeech::verb && (toks[k].lemma == "tell" || toks[k].lemma == "ask") &&
         (toks[k].form == VerbForm::participle || toks[k].form == VerbForm::past) &&
-        toks[k - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks[k - 1].lower))
+        toks[passiveBe].tag == PartOfSpeech::auxiliary && formOfBe(toks[passiveBe].lower))
       toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo;
     // "promised to write", "agreed to help": what the subject says it will do, a clause with
     // the same subject ("megígérte, hogy ír"); so too what it hopes to do ("Azt reméljük, hogy

@@ -570,6 +570,7 @@ struct ClauseContext {
   bool relativeObject = false;  // the relative word is the object: "amelyet küldtél", indefinite
   bool toBeDone = false;        // "(know) how to swim": "hogyan kell úszni", no one's infinitive
   bool hypothetical = false;    // "If I had more time, I would ...": the past said as the conditional
+  bool condition = false;       // an "if" clause: "any" is whichever there may be, "bármilyen"
   bool yesNo = false;           // a yes or no asked within: the verb takes "-e" ("van-e")
   bool negated = false;         // "told us not to worry": "hogy ne aggódjunk"
   bool until = false;           // "until the bus came": "amíg meg nem jött a busz", negated
@@ -723,6 +724,13 @@ class Generator {
     if (t_[k].lemma == "regret") return "sajn\xC3\xA1lattal";
     return {};
   }
+  // "It is ...", or a question's "Is it ...", "Would it be ...": an "it" that stands for what
+  // follows, the infinitive after its predicate
+  bool itOpensClause() const {
+    if (n_ > 0 && t_[0].lower == "it") return true;
+    return n_ > 1 && t_[1].lower == "it" &&
+           (t_[0].tag == PartOfSpeech::auxiliary || t_[0].tag == PartOfSpeech::modal);
+  }
   // "to" and a verb at k, or "to be" ("have to be careful": "óvatosnak kell lenned")
   bool infinitiveAt(std::size_t k) const {
     return k + 1 < n_ && ((t_[k].tag == PartOfSpeech::infinitiveTo && t_[k + 1].tag == PartOfSpeech::verb) ||
@@ -752,6 +760,7 @@ class Generator {
   std::optional<Modifier> compoundModifier(std::size_t k, const NounPhrase& np) const;
   bool passiveReceiver(const ClauseRoles& r) const;
   bool subjectFollowsVerb() const;
+  bool askedPolitely(const ClauseRoles& r) const;
   bool plainIntransitive() const;
   bool futureSaid() const;
   bool changeOfItself() const;
@@ -778,6 +787,7 @@ class Generator {
   void emitRepetitionFirst();
   std::size_t emitPossession();
   std::size_t emitCopula(std::size_t pos);
+  std::size_t possibleToDo() const;
   std::size_t emitPredicate(std::size_t pos);
   std::size_t emitObject(std::size_t pos);
   std::size_t emitInfinitive(std::size_t pos);
@@ -1149,8 +1159,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         // (one "egy" for both: "egy híres szerző által írt könyv")
         if (!out_.empty() && out_.back().text == "egy" && (first.lower == "a" || first.lower == "an"))
           out_.pop_back();
-        if (!doer.name && !doer.pronoun && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
+        // (a bare doer of a whole kind takes the article, one for both: "a visszaélés által okozott kár")
+        if (!doer.name && !doer.pronoun && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective)) {
+          if (!out_.empty() && out_.back().text == "a") out_.pop_back();
           emit("a", doer.begin);
+        }
         emitNounPhrase(doer, Case::nominative);
         emit("\xC3\xA1ltal", after);
       } else {
@@ -1244,6 +1257,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("mindk\xC3\xA9t", k), countable = false;  // "mindkét fiú"
       else if (d == "several" || (d == "some" && t_[np.head].plural))
         emit("n\xC3\xA9h\xC3\xA1ny", k), countable = false;
+      else if (d == "any" && c == Case::causal)  // "sorry for any delay": "az esetleges késésért"
+        emit("az", k), emit("esetleges", k), countable = false;
+      else if (d == "any" && before_.condition)  // "if you have any questions": "ha bármilyen kérdése van"
+        emit("b\xC3\xA1rmilyen", k), countable = false;
       else if (d == "any" || d == "some")
         countable = false;  // "Van pénzed?", "Nincs időm": Hungarian says no quantity
       else if (d == "many" || d == "much")
@@ -1464,8 +1481,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     emit(v.written, verb, false);
     return;
   }
+  // "asked her to wait": "megkérte, hogy várjon"; a notice's "Kérjük", without the prefix
   if (verb == roles_.verb.main && requestFollows_ && v.lemma == "ask")
-    stem = VerbStem{"k\xC3\xA9r", "meg", ""};  // "asked her to wait": "megkérte, hogy várjon"
+    stem = VerbStem{"k\xC3\xA9r", askedPolitely(roles_) ? "" : "meg", ""};
   if (verb == roles_.verb.main && feelsOneself()) {
     stem = VerbStem{"\xC3\xA9rez", "", ""};
     a.definite = true;
@@ -1666,7 +1684,7 @@ VerbGroup Generator::readVerbGroup() const {
     // copula is ("Fontos vizet inni")
     if (k.tag == PartOfSpeech::verb && i >= 3 && t_[i - 1].tag == PartOfSpeech::infinitiveTo &&
         t_[i - 2].tag == PartOfSpeech::adjective && g.firstAux < i &&
-        (t_[0].lower == "it" || t_[i - 2].lower == "sorry"))  // ("I'm sorry to hear": "Sajnálom")
+        (itOpensClause() || t_[i - 2].lower == "sorry"))  // ("I'm sorry to hear": "Sajnálom")
       break;
     // "We expect to finish by May", "We regret to inform you": what one expects or regrets to
     // do is said of that verb, "várhatóan", "sajnálattal"
@@ -2349,6 +2367,7 @@ void Generator::findAgent(ClauseRoles& r) {
       break;
     }
   if (!r.subject) return;
+  if (askedPolitely(r)) a.person = 1, a.plural = true;  // "Guests are kindly asked": "Kérjük a vendégeket"
   const Sense* s = r.verbSense;
   if (passiveReceiver(r)) {  // "I was told that ...": "Azt mondták nekem, hogy"
     if (objectClause_) a.definite = true, objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
@@ -2606,6 +2625,23 @@ bool Generator::subjectFollowsVerb() const {
   return vs && !vs->prefix.empty() && !plainIntransitive();
 }
 
+// Where "possible" stands, said of "it" before an infinitive ("It is not possible to park here");
+// n_ otherwise.
+std::size_t Generator::possibleToDo() const {
+  std::size_t k = roles_.verb.be + 1;
+  if (k < n_ && t_[k].lower == "it") ++k;  // ("Is it possible ...?")
+  if (k < n_ && t_[k].tag == PartOfSpeech::negation) ++k;
+  return k < n_ && t_[k].lower == "possible" && infinitiveAt(k + 1) && itOpensClause() ? k : n_;
+}
+
+// "Visitors are kindly asked to ...": a notice's polite request, in which those who put it up ask
+// ("Kérjük a látogatókat, hogy ...").
+bool Generator::askedPolitely(const ClauseRoles& r) const {
+  const std::size_t asked = r.verb.main;
+  return requestFollows_ && r.verb.passive && !r.agent && asked != n_ && asked > 0 &&
+         t_[asked].lemma == "ask" && t_[asked - 1].lower == "kindly";
+}
+
 // "The president met her counterpart yesterday afternoon": a noun subject that opens the English
 // clause stays the topic before the time Hungarian brings forward ("Az elnök tegnap délután
 // találkozott"); a time that opens the English keeps the lead ("Tavaly megjavították a hidat").
@@ -2671,7 +2707,8 @@ std::size_t Generator::emitPossession() {
   for (std::size_t k = obj.begin; k < obj.head; ++k)
     described = described || t_[k].tag == PartOfSpeech::number || t_[k].lemma == "many" ||
                 t_[k].lemma == "much" || t_[k].lemma == "a lot of" || t_[k].lemma == "lots of" ||
-                t_[k].lemma == "several";
+                t_[k].lemma == "several" ||
+                (t_[k].lower == "any" && before_.condition);  // ("Ha bármilyen kérdése van")
   // "The house has a big garden", "had a high fever": a thing a noun owns as described, or one
   // had in the past, is said before "van", without its "egy" ("A háznak nagy kertje van",
   // "magas láza volt")
@@ -2725,6 +2762,14 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   if (g.modal == "cond" && may) form = conditionalOf(VerbStem{"lesz", "", ""}, ca);
   // (a yes or no asked within keeps the statement's order: "hogy éhes vagyok-e")
   const bool question = (t_[0].tag == PartOfSpeech::question || before_.asked) && !before_.yesNo;
+  // "Is it possible to pay by card?": "Lehet kártyával fizetni?", the copula and "possible" one verb
+  if (const std::size_t possible = possibleToDo(); possible != n_) {
+    const VerbStem lehet{"lehet", "", ""};
+    if (g.negative) emit("nem", g.be);
+    emit(g.modal == "cond" ? conditionalOf(lehet, ca) : conjugate(lehet, g.past ? Tense::past : Tense::present, ca),
+         possible);
+    return possible + 1;
+  }
   // "You are right": "Igazad van", the one right owns the truth; "I am sorry": "Sajnálom"
   if (const std::size_t pred = feelingPredicate(roles_); pred != n_) {
     for (std::size_t k = g.be + 1; k < pred; ++k)
@@ -4622,6 +4667,7 @@ std::vector<HungarianWord> Generator::run() {
     roles_.verb.modal = "hat";
   done_.assign(n_, false);
   if (resultState_ < n_) done_[resultState_] = true;
+  if (askedPolitely(roles_)) done_[roles_.verb.main - 1] = true;  // ("kindly" is said by "kérjük")
   if (askedOne_)
     for (std::size_t k = askedOne_->begin; k < askedOne_->end; ++k) done_[k] = true;
   // "Doctors say that": the source alone, "Az orvosok szerint" (its article made "az" below)
@@ -4654,7 +4700,8 @@ std::vector<HungarianWord> Generator::run() {
   else
     subjectAfterVerb_ =
       ((!out_.empty() || (before_.linked && changeOfItself())) && subjectFollowsVerb()) ||
-      (before_.asked && roles_.subject && !roles_.subject->pronoun && !roles_.object && !roles_.verb.passive);
+      (before_.asked && roles_.subject && !roles_.subject->pronoun && !roles_.object && !roles_.verb.passive) ||
+      askedPolitely(roles_);  // ("Kérjük a vendégeket": the request first)
   // "He asked me to wait": "Megkért, hogy várjak", the one asked is its object ("megkértelek")
   if (askedOne_ && askedOne_->pronoun && askedOne_->person != 3 && t_[roles_.verb.main].lemma == "ask") {
     Agreement& a = roles_.agreement;
@@ -5157,6 +5204,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.relativeObject = c.relative && !c.link.empty() && c.link.back() == 't';  // "amelyet", "akit"
     context.toBeDone = c.toBeDone;
     context.hypothetical = c.link == "ha" && wouldElsewhere(tokens, c);
+    context.condition = c.link == "ha";
     context.yesNo = c.yesNo;
     context.negated = c.negated;
     // only the first clause after a quotation is the words of saying: "„Állj!” – kiabálta, és

@@ -370,6 +370,10 @@ TEST(ConstructionsTest, TimeAndQuantity) {
   // "any" and "some" say no quantity; "many" counts a singular
   EXPECT_EQ(hungarian("Do you have a car?"), "Van egy autód?");
   EXPECT_EQ(hungarian("I don't have any time."), "Nincs időm.");
+  // in a condition, whichever there may be: "bármilyen"
+  EXPECT_EQ(hungarian("If you see any damage, report it."), "Ha lát bármilyen kárt, jelentse.");
+  // what one apologises for is what may have happened: "az esetleges"
+  EXPECT_EQ(hungarian("We apologise in advance for any noise."), "Előre elnézést kérünk az esetleges zajért.");
   EXPECT_EQ(hungarian("There are many people in the park."), "Sok ember van a parkban.");
   EXPECT_EQ(hungarian("A lot of tourists visited the lake."), "Sok turista meglátogatta a tavat.");
   // so does "néhány", and the verb agrees with it
@@ -536,7 +540,7 @@ TEST(ConstructionsTest, PostpositionsAfterPronounsAndHyphenatedNouns) {
 TEST(ConstructionsTest, LongerSentencesOfEMailAndNews) {
   // an imperative after "please" opens a clause; "to" before an object is the infinitive's
   EXPECT_EQ(hungarian("If you have any questions, please do not hesitate to contact me."),
-            "Ha van kérdése, kérjük, ne habozzon megkeresni engem.");
+            "Ha bármilyen kérdése van, kérjük, ne habozzon megkeresni engem.");
   // the infinitive's object past a time between
   EXPECT_EQ(hungarian("The council decided on Tuesday to build a new bridge."),
             "A tanács kedden döntött építeni egy új hidat.");
@@ -1302,6 +1306,19 @@ TEST(ConstructionsTest, AnInfinitiveAfterTheObjectHasItsOwnObject) {
   EXPECT_EQ(hungarian("I would like to order a pizza."), "Szeretnék rendelni egy pizzát.");
 }
 
+TEST(ConstructionsTest, AQuestionsItStandsForTheInfinitiveAfterItsPredicate) {
+  EXPECT_EQ(hungarian("Is it important to drink water?"), "Fontos vizet inni?");
+  EXPECT_EQ(hungarian("Was it hard to say goodbye?"), "Nehéz volt elköszönni?");
+  // a modal before "it" too
+  EXPECT_EQ(hungarian("Would it be easy to find a flat?"), "Könnyű lenne találni egy lakást?");
+}
+
+TEST(ConstructionsTest, WhatItIsPossibleToDoIsSaidWithLehet) {
+  EXPECT_EQ(hungarian("It is not possible to book a table."), "Nem lehet lefoglalni egy asztalt.");
+  EXPECT_EQ(hungarian("It was possible to see the lake."), "Lehetett látni a tavat.");
+  EXPECT_EQ(hungarian("Would it be possible to get a copy?"), "Lehetne kapni egy másolatot?");
+}
+
 TEST(ConstructionsTest, AClauseWhoseSubjectAndVerbHaveAnAdverbBetween) {
   EXPECT_EQ(hungarian("Thanks for the dinner, we really enjoyed the evening."),
             "Köszönöm a vacsorát, tényleg élveztük az estét.");
@@ -1646,7 +1663,7 @@ TEST(ConstructionsTest, WhatAReviewOfTheTenthRoundFound) {
 
 TEST(ConstructionsTest, AnInstructionAddressesTheReaderFormallyTalkFamiliarly) {
   // manuals, notices and letters: the reader is "Ön", in every clause after the imperative too
-  EXPECT_EQ(hungarian("If you have any questions, call us."), "Ha van kérdése, hívjon fel minket.");
+  EXPECT_EQ(hungarian("If you have any questions, call us."), "Ha bármilyen kérdése van, hívjon fel minket.");
   EXPECT_EQ(hungarian("Click the link below to reset your password."),
             "Kattintson az alábbi linkre, hogy visszaállítsa a jelszavát.");
   // a request whose time comes first ends in "kérem", not the familiar "kérlek"
@@ -2911,6 +2928,12 @@ TEST(ConstructionsTest, MakeSureTakesAClauseWithoutThat) {
 namespace lexiton::translator {
 namespace {
 
+TEST(ConstructionsTest, APastParticipleAfterAnOpeningBareNounDescribesTheSubject) {
+  EXPECT_EQ(hungarian("Bikes left in the yard will be removed."), "Az udvarban elhagyott bicikliket eltávolítják.");
+  // a bare doer and its noun share one article
+  EXPECT_EQ(hungarian("Damage caused by water is not covered.").rfind("A víz által okozott kár ", 0), 0u);
+}
+
 TEST(ConstructionsTest, APastParticipleWithItsDoerAfterAnObjectDescribesIt) {
   EXPECT_EQ(hungarian("We repaired the damage caused by the storm last year."),
             "Tavaly megjavítottuk a vihar által okozott kárt.");
@@ -2961,6 +2984,13 @@ TEST(ConstructionsTest, WhatAPassivesSubjectWasToldToDoIsItsOwnClause) {
   EXPECT_EQ(hungarian("Passengers were asked to leave the train."), "Az utasokat megkérték, hogy elhagyják a vonatot.");
   // told actively, as before
   EXPECT_EQ(hungarian("He told me to wait outside."), "Azt mondta nekem, hogy várjak kint.");
+}
+
+TEST(ConstructionsTest, ANoticesKindlyAskedIsTheRequestOfThoseWhoPutItUp) {
+  EXPECT_EQ(hungarian("Guests are kindly asked not to smoke."), "Kérjük a vendégeket, hogy ne cigarettázzanak.");
+  // past the adverb, still a passive request
+  EXPECT_EQ(hungarian("Passengers are politely asked to leave the train."),
+            "Az utasokat udvariasan megkérik, hogy elhagyják a vonatot.");
 }
 
 }  // namespace

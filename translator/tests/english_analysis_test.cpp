@@ -142,5 +142,19 @@ TEST(EnglishAnalysisTest, ItAfterAVerbOfThinkingOpensWhatIsThought) {
   EXPECT_EQ(analysed("I think it works"), "i/pron think/v/base it/pron work/v/3sg");
 }
 
+TEST(EnglishAnalysisTest, AnOpeningNounDescribedByAParticipleIsTheSubject) {
+  // a participle with its place or doer, and the clause's verb later
+  EXPECT_EQ(analysed("Boxes left in the hall will be removed"),
+            "box/n/pl leave/adj in/prep the/det hall/n will/modal be/aux remove/v/pp");
+  EXPECT_EQ(analysed("Damage caused by water is not covered"),
+            "damage/n cause/adj by/prep water/n is/aux not/neg cover/v/pp");
+}
+
+TEST(EnglishAnalysisTest, AnLyWordBetweenBeAndAParticipleIsAnAdverb) {
+  // ("kindly" may be an adjective too; before a participle it says how)
+  EXPECT_EQ(analysed("Guests are kindly asked not to smoke"),
+            "guest/n/pl are/aux kindly/adv ask/v/pp not/neg to/to smoke/v/base");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
