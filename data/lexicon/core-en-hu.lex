@@ -8253,3 +8253,38 @@ presumably	adv	feltehetően ; valószínűleg
 evidently	adv	nyilvánvalóan ; láthatóan
 thereby	adv	ezáltal ; így
 wildly	adv	vadul
+
+# --- everyday words of any page, by part of speech (eleventh round)
+# nouns whose word the dictionary gives a rare sense for ("set": "szilárd", "county": "grófság")
+# or that had an entry only as a verb, so "of" after them found no possessor
+set	n	készlet[készletek] ; játszma[when=first/second/third/fourth/fifth/final/opening/deciding/straight/win/lose/won/lost]
+right	n	jog[jogok,to=hoz] ; jobb oldal[when=on/to]
+control	n	irányítás ; ellenőrzés
+cover	n	borító ; fedél[fedelek] ; takaró
+lead	n	vezetés ; nyom[nyomok,when=police/new/strong/promising/follow/detective]
+release	n	megjelenés ; szabadon bocsátás[when=prisoner/hostage/detainee/early]
+pass	n	belépő ; bérlet[when=bus/train/travel/season/monthly/weekly/annual/rail/ski]
+dance	n	tánc[táncok]
+cry	n	kiáltás ; sírás
+blow	n	csapás ; ütés
+flow	n	áramlás ; folyás
+stand	n	állvány ; lelátó[when=main/home/grand/packed/full/stadium]
+facility	n	létesítmény ; lehetőség
+county	n	megye[attr=megyei]
+hen	n	tyúk[tyúkok,3sg=tyúkja,pp=tyúkjai]
+behaviour	n	viselkedés[viselkedések]
+bin	n	kuka ; szemetes
+consumer	n	fogyasztó[person]
+defence	n	védelem[védelmek] ; védekezés
+favour	n	szívesség[szívességek] ; kegy[kegyek]
+fame	n	hírnév[hírnevek]
+grain	n	gabona ; szem[szemek]
+margin	n	különbség[különbségek,by=val] ; margó
+monitor	n	monitor[monitorok] ; képernyő
+width	n	szélesség[szélességek]
+cut	n	vágás ; csökkentés[when=tax/price/rate/interest/pay/job/budget/spending/cost/wage/salary/benefit] ; megszorítás[pl]
+lie	n	hazugság
+cross	n	kereszt[keresztek]
+mix	n	keverék[keverékek]
+make-up	n	smink[sminkek,3sg=sminkje,pp=sminkjei]
+combination	n	kombináció ; összetétel

@@ -2391,7 +2391,7 @@ TEST(ConstructionsTest, ANounSubjectOpeningTheClauseStaysBeforeTheTime) {
   // the topic first, the time Hungarian brings forward after it
   EXPECT_EQ(hungarian("The president met the prime minister yesterday afternoon."),
             "Az elnök tegnap délután találkozott a miniszterelnökkel.");
-  EXPECT_EQ(hungarian("The bins are emptied every Tuesday morning."), "A ládákat minden kedd reggel ürítik.");
+  EXPECT_EQ(hungarian("The bins are emptied every Tuesday morning."), "A kukákat minden kedd reggel ürítik.");
   // a time that opens the English keeps the lead; so does a time before what is new
   EXPECT_EQ(hungarian("Yesterday afternoon the president met the prime minister."),
             "Tegnap délután az elnök találkozott a miniszterelnökkel.");
