@@ -404,7 +404,7 @@ ready	adj	kész[készek,for=ra]
 accept	v	el|fogad
 arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
-arm	n	kar[karok,pair]
+arm	n	kar[karok,3sg=karja,pp=karjai,pair]
 bank	n	bank[bankok,3sg=bankja,to=ba,at=ban] ; part ; part[partok,3sg=partja,at=on,to=ra,when=river/west/south/north/east/far/opposite/grassy/muddy/steep]
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
@@ -8288,3 +8288,46 @@ cross	n	kereszt[keresztek]
 mix	n	keverék[keverékek]
 make-up	n	smink[sminkek,3sg=sminkje,pp=sminkjei]
 combination	n	kombináció ; összetétel
+# verbs that had an entry only as nouns ("place", "hand", "question") or none, where the
+# dictionary's first sense misleads ("sound": "mér", "range": "rendez", "spin": a noun)
+place	v	tesz[in=ba,on=ra] ; helyez[in=ba,on=ra] ; le|ad[when=order/bet]
+bear	v	el|visel ; visel[when=name/cost/costs/responsibility/brunt/scar/mark/weight/fruit]
+base	v	alapoz[on=n,pass=alapul]
+sound	v	tűnik[noobj]
+name	v	el|nevez ; ki|nevez[when=coach/manager/minister/director/captain/ambassador/chairman/successor/head/chief]
+question	v	meg|kérdőjelez ; ki|hallgat[person]
+succeed	v	sikerrel |jár[noobj] ; követ[person]
+range	v	terjed[noobj,from=tol,to=ig]
+devote	v	szentel[to=nak]
+cease	v	be|szüntet[intr=meg|szűnik]
+honour	v	tisztel ; ki|tüntet
+honor	v	tisztel ; ki|tüntet
+hand	v	oda|ad[to=nak] ; át|ad[to=nak]
+gaze	v	bámul[noobj,at=ra]
+rule	v	ki|mond ; kormányoz[when=country/kingdom/empire/land/nation/island/province/state/region/city]
+resemble	v	hasonlít[obj=ra]
+undergo	v	át|esik[obj=n]
+grasp	v	meg|ragad ; fel|fog[when=idea/concept/meaning/point/situation/importance/significance/problem]
+finance	v	finanszíroz
+weep	v	sír[noobj]
+cooperate	v	együttműködik[noobj,with=val]
+instruct	v	utasít ; tanít
+evaluate	v	értékel ; ki|értékel
+amount	v	ki|tesz[to=acc]
+inquire	v	érdeklődik[noobj,about=rol]
+enquire	v	érdeklődik[noobj,about=rol]
+tax	v	meg|adóztat
+deduct	v	le|von[from=bol]
+slap	v	pofon |vág ; meg|csap
+snatch	v	el|ragad ; ki|kap
+assess	v	fel|mér ; értékel
+command	v	parancsol[obj=nak] ; vezényel
+spring	v	ugrik[noobj] ; fakad[noobj]
+stem	v	ered[noobj,from=bol]
+dine	v	vacsorázik[noobj] ; étkezik[noobj]
+drip	v	csöpög[noobj]
+phone	v	fel|hív ; telefonál[noobj,obj=nak]
+film	v	forgat ; le|filmez
+snore	v	horkol[noobj]
+fax	v	faxol[to=nak] ; el|faxol
+practise	v	gyakorol

@@ -508,5 +508,40 @@ TEST(PhrasesTest, SoHardAfterAnObjectIsHowItWasDone) {
   EXPECT_FALSE(has(hungarian("She found the test so hard that she cried."), "erősen"));
 }
 
+TEST(PhrasesTest, APersonQuestionedIsHeardAThingQuestionedIsDoubted) {
+  EXPECT_TRUE(has(hungarian("The police questioned the suspect for six hours."), "kihallgatta"));
+  EXPECT_TRUE(has(hungarian("Many experts questioned the decision."), "megkérdőjelezte"));
+}
+
+TEST(PhrasesTest, TheObjectOfAVerbChoosesItsSense) {
+  // an order is handed in, a thing is put somewhere
+  EXPECT_TRUE(has(hungarian("She placed an order for new chairs."), "Leadott egy rendelést"));
+  EXPECT_TRUE(has(hungarian("He placed the books on the shelf."), "a polcra"));
+  // a coach is appointed, a dog is given a name
+  EXPECT_TRUE(has(hungarian("The club named a new coach."), "kinevezett"));
+  EXPECT_TRUE(has(hungarian("They named their dog Max."), "Elnevezték"));
+  // an idea is understood, an arm is seized
+  EXPECT_TRUE(has(hungarian("She grasped the idea at once."), "felfogta"));
+  EXPECT_TRUE(has(hungarian("She grasped his arm."), "Megragadta"));
+  // a country is governed; a judge states what the law says
+  EXPECT_TRUE(has(hungarian("The queen ruled the country for sixty years."), "kormányozta"));
+  EXPECT_TRUE(has(hungarian("The judge ruled that the contract was valid."), "kimondta, hogy"));
+}
+
+TEST(PhrasesTest, TheWordBeforeANounChoosesItsSense) {
+  // a set one wins or loses is a game of a match; a set one buys is a kit
+  EXPECT_TRUE(has(hungarian("She lost the second set."), "játszmát"));
+  EXPECT_TRUE(has(hungarian("I bought a set of knives."), "készlet"));
+  // a bus pass is a season ticket, a pass shown at a door lets one in
+  EXPECT_TRUE(has(hungarian("I bought a monthly bus pass."), "bérlet"));
+  EXPECT_TRUE(has(hungarian("Show your pass at the door."), "belépő"));
+  // cuts of taxes and spending lower them; a cut on a finger is a wound
+  EXPECT_TRUE(has(hungarian("The government announced tax cuts."), "csökkentés"));
+  EXPECT_TRUE(has(hungarian("They are planning big cuts."), "megszorítás"));
+  EXPECT_TRUE(has(hungarian("He has a cut on his finger."), "vágás"));
+  // the police follow a trace, not a lead in a race
+  EXPECT_TRUE(has(hungarian("The detectives followed a new lead."), "nyomot"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
