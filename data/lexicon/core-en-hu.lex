@@ -8331,3 +8331,8 @@ film	v	forgat ; le|filmez
 snore	v	horkol[noobj]
 fax	v	faxol[to=nak] ; el|faxol
 practise	v	gyakorol
+# names of several words, each capitalised
+united states	n	egyesült államok[name]
+united kingdom	n	egyesült királyság[name]
+european union	n	európai unió[name]
+new york	n	new york[name]

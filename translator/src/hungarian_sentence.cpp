@@ -1302,7 +1302,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       if (!known)
         emit(h.written, np.head, false);
       else if (capital)
-        emit(capitalized(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
+        emit(capitalizedWords(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
       else
         emit(joinedCompound(compound, inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
     }

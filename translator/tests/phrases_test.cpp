@@ -543,5 +543,11 @@ TEST(PhrasesTest, TheWordBeforeANounChoosesItsSense) {
   EXPECT_TRUE(has(hungarian("The detectives followed a new lead."), "nyomot"));
 }
 
+TEST(PhrasesTest, ANameOfSeveralWordsCapitalisesEach) {
+  EXPECT_TRUE(has(hungarian("She flew to the United States."), "Egyesült Államokba"));
+  EXPECT_TRUE(has(hungarian("He lives in the United Kingdom."), "Egyesült Királyságban"));
+  EXPECT_TRUE(has(hungarian("They moved to New York."), "New Yorkba"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
