@@ -8331,6 +8331,24 @@ film	v	forgat ; le|filmez
 snore	v	horkol[noobj]
 fax	v	faxol[to=nak] ; el|faxol
 practise	v	gyakorol
+# adjectives that had no entry or only one as a verb ("close", "mixed", "detailed": the
+# dictionary's verb forms "hű", "összekever", "részletez")
+close	adj	közeli[pred=közel,van,to=hoz] ; szoros[when=race/contest/match/game/result/vote/contact/cooperation/ties/relationship/friendship/call/link/links]
+related	adj	kapcsolatos[to=val] ; rokon
+detailed	adj	részletes
+mixed	adj	vegyes
+encouraging	adj	biztató
+fashionable	adj	divatos
+historic	adj	történelmi
+holy	adj	szent
+massive	adj	hatalmas
+multiple	adj	többszörös ; számos
+mutual	adj	kölcsönös
+relevant	adj	lényeges ; releváns
+shallow	adj	sekély
+vital	adj	létfontosságú[for=hoz]
+bottom	adj	alsó
+vigorous	adj	erőteljes
 # names of several words, each capitalised
 united states	n	egyesült államok[name]
 united kingdom	n	egyesült királyság[name]

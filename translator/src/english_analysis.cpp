@@ -1761,8 +1761,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (prevTag == PartOfSpeech::verb) {
     if (!nextNounish) bonus(PartOfSpeech::adverb, std::nullopt, 60);  // "came home": the adverb "haza"
     bonus(PartOfSpeech::noun, std::nullopt, 20);
-    // "loves Italian food": a capitalised adjective before its noun ("olasz étel", no compound)
-    if (capital && knownAdjectiveBeforeNoun(i, rs)) bonus(PartOfSpeech::adjective, std::nullopt, 60);
+    // "loves Italian food": a capitalised adjective before its noun ("olasz étel", no compound);
+    // "got mixed reviews": so is a participle the core lexicon has as an adjective ("vegyes")
+    if ((capital || t.lower.ends_with("ed")) && knownAdjectiveBeforeNoun(i, rs))
+      bonus(PartOfSpeech::adjective, std::nullopt, 60);
   } else if (verbSeen) {
     bonus(PartOfSpeech::noun, std::nullopt, 20);
     bonus(PartOfSpeech::adverb, std::nullopt, 20);
