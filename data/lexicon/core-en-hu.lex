@@ -8354,3 +8354,24 @@ united states	n	egyesült államok[name]
 united kingdom	n	egyesült királyság[name]
 european union	n	európai unió[name]
 new york	n	new york[name]
+# adverbs of manner, frequency and comment that had no entry, or one only as an adjective
+# ("better": "több", "close": "hű"), or whose dictionary sense misleads ("happily": "véletlenül")
+frankly	adv	őszintén ; nyíltan
+freely	adv	szabadon
+happily	adv	boldogan
+newly	adv	újonnan
+nicely	adv	szépen
+outdoors	adv	a szabadban ; kint
+potentially	adv	potenciálisan ; esetleg
+reportedly	adv	állítólag
+sincerely	adv	őszintén
+thankfully	adv	szerencsére
+warmly	adv	melegen
+weekly	adv	hetente
+pretty	adv	elég ; eléggé
+successfully	adv	sikeresen
+better	adv	jobban
+best	adv	legjobban
+first	adv	először ; elsőként
+close	adv	közel[to=hoz]
+long	adv	sokáig
