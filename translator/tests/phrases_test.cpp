@@ -549,5 +549,15 @@ TEST(PhrasesTest, ANameOfSeveralWordsCapitalisesEach) {
   EXPECT_TRUE(has(hungarian("They moved to New York."), "New Yorkba"));
 }
 
+TEST(PhrasesTest, ADegreeAdverbStaysWithItsAdjective) {
+  // "pretty" before an adjective says how much; after an article it is the adjective
+  EXPECT_EQ(hungarian("The test was pretty easy."), "A teszt elég könnyű volt.");
+  EXPECT_TRUE(has(hungarian("She has pretty long hair."), "elég hosszú haja"));
+  EXPECT_FALSE(has(hungarian("She is a pretty girl."), "elég"));
+  // the weather keeps its copula past any of them, as past "very"
+  EXPECT_EQ(hungarian("It is quite cold today."), "Ma egészen hideg van.");
+  EXPECT_EQ(hungarian("It was pretty windy yesterday."), "Tegnap elég szeles volt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
