@@ -8375,3 +8375,148 @@ best	adv	legjobban
 first	adv	először ; elsőként
 close	adv	közel[to=hoz]
 long	adv	sokáig
+# nouns of news, work, health and stories whose dictionary sense is rare or missing ("cop":
+# "cséve", "maid": "hajadon", "jazz": "zenebona", "hay": "körtánc")
+corporation	n	vállalat[vállalatok] ; társaság
+spectrum	n	spektrum[spektrumok]
+salesman	n	ügynök[ügynökök,person] ; eladó
+observer	n	megfigyelő[person]
+cop	n	zsaru[person]
+curiosity	n	kíváncsiság
+liquor	n	szeszes ital[italok]
+hatred	n	gyűlölet[gyűlöletek]
+civilization	n	civilizáció
+civilisation	n	civilizáció
+antibody	n	ellenanyag[ellenanyagok] ; antitest
+psychologist	n	pszichológus[person]
+scope	n	hatókör[hatókörök]
+legend	n	legenda
+classification	n	osztályozás ; besorolás
+avocado	n	avokádó
+sentiment	n	hangulat[hangulatok] ; érzelem[érzelmek]
+maid	n	szobalány[szobalányok,person]
+clergyman	n	pap[papok,3sg=papja,pp=papjai,person]
+punishment	n	büntetés
+electron	n	elektron[elektronok,3sg=elektronja,pp=elektronjai]
+thinking	n	gondolkodás
+salvation	n	üdvösség ; megváltás
+roadway	n	úttest[úttestek]
+pottery	n	kerámia
+hay	n	széna
+brightness	n	fényerő ; világosság
+voltage	n	feszültség
+survival	n	túlélés[front]
+killing	n	gyilkosság
+commerce	n	kereskedelem[kereskedelmek]
+businessman	n	üzletember[üzletemberek,person]
+treasury	n	kincstár[kincstárak]
+therapist	n	terapeuta[person]
+sergeant	n	őrmester[őrmesterek,person]
+plank	n	deszka
+odour	n	szag[szagok]
+odor	n	szag[szagok]
+momentum	n	lendület[lendületek]
+gentleman	n	úr[urak,3sg=ura,pp=urai,person]
+gadget	n	kütyü
+synthesis	n	szintézis
+livestock	n	állatállomány[állatállományok] ; jószág
+angel	n	angyal[angyalok]
+tomb	n	sír[sírok,3sg=sírja,pp=sírjai]
+successor	n	utód[utódok,person]
+suspension	n	felfüggesztés
+stability	n	stabilitás
+script	n	forgatókönyv[forgatókönyvek] ; írás
+realm	n	birodalom[birodalmak]
+popularity	n	népszerűség
+lumber	n	faanyag[faanyagok]
+hormone	n	hormon[hormonok,3sg=hormonja,pp=hormonjai]
+entertainment	n	szórakozás
+dependence	n	függőség
+bureaucracy	n	bürokrácia
+appendix	n	függelék[függelékek] ; vakbél[vakbelek]
+heaven	n	mennyország[mennyországok]
+chapel	n	kápolna
+# verbs whose dictionary word is rare, broken or missing ("deem", "withstand", "enrich")
+subject	v	ki|tesz[to=nak]
+total	v	ki|tesz
+constitute	v	jelent ; alkot
+deem	v	ítél ; tart
+withhold	v	vissza|tart
+collaborate	v	együttműködik[noobj,with=val]
+envision	v	el|képzel
+withstand	v	ki|bír
+heed	v	meg|fogad
+enrich	v	gazdagít
+diminish	v	csökkent[intr=csökken]
+dwindle	v	fogy[noobj] ; csökken[noobj]
+deteriorate	v	rosszabbodik[noobj]
+tilt	v	meg|dönt
+originate	v	ered[noobj,from=bol] ; származik[noobj,from=bol]
+mingle	v	vegyül[noobj,with=val]
+inflict	v	okoz[on=nak]
+entail	v	jár[obj=val]
+necessitate	v	szükségessé |tesz
+perceive	v	érzékel ; észlel
+stamp	v	le|bélyegez
+notify	v	értesít
+invoke	v	hivatkozik[obj=ra]
+manipulate	v	manipulál
+prohibit	v	meg|tilt ; tilt
+designate	v	ki|jelöl
+dump	v	ki|dob ; le|rak
+prompt	v	ki|vált ; késztet
+reside	v	lakik[noobj]
+assault	v	bántalmaz ; meg|támad
+picture	v	el|képzel
+hurl	v	hajít ; dob
+# adjectives the dictionary gives a misleading word for ("concerned": "érdekelt", "dusty":
+# "unalmas", "weary": "unalmas") or none
+concerned	adj	aggódó
+soviet	adj	szovjet
+coloured	adj	színes
+colored	adj	színes
+ultimate	adj	végső
+minimum	adj	minimális
+wounded	adj	sebesült
+probable	adj	valószínű
+logical	adj	logikus
+comparable	adj	összehasonlítható ; hasonló
+weary	adj	fáradt ; kimerült
+preliminary	adj	előzetes
+literal	adj	szó szerinti
+complicated	adj	bonyolult
+sullen	adj	mogorva
+subjective	adj	szubjektív
+defensive	adj	védekező
+competent	adj	hozzáértő ; alkalmas
+sturdy	adj	strapabíró ; erős
+philosophical	adj	filozófiai
+consistent	adj	következetes ; egyenletes
+spontaneous	adj	spontán
+naval	adj	haditengerészeti
+formidable	adj	félelmetes ; hatalmas
+bloody	adj	véres
+arbitrary	adj	önkényes
+vicious	adj	kegyetlen ; gonosz
+trivial	adj	jelentéktelen
+synthetic	adj	szintetikus
+solemn	adj	ünnepélyes
+sensational	adj	szenzációs
+intricate	adj	bonyolult
+inherent	adj	eredendő
+everyday	adj	mindennapi ; hétköznapi
+beloved	adj	szeretett
+memorable	adj	emlékezetes
+explosive	adj	robbanékony ; robbanó
+ethnic	adj	etnikai
+disastrous	adj	katasztrofális
+destructive	adj	pusztító
+agricultural	adj	mezőgazdasági
+orthodox	adj	ortodox
+static	adj	statikus
+dusty	adj	poros
+mighty	adj	hatalmas
+fictional	adj	kitalált
+startling	adj	meghökkentő
+fascinating	adj	lenyűgöző
+overwhelming	adj	elsöprő
