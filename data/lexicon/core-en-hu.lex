@@ -282,7 +282,7 @@ far	adj	messze[van] ; távoli
 fresh	adj	friss
 good	adj	jó[jók,at=ban]
 happy	adj	boldog[boldogok,with=val]
-heavy	adj	nehéz[nehezek] ; heves[when=rain/rainfall/shower/storm/downpour/fighting/gunfire/shelling/snowfall/thunderstorm/bombing] ; nagy[when=traffic/snow/demand/workload] ; súlyos[when=loss/casualty/damage/fine/penalty/defeat/blow/burden/sentence/injury/price/toll/cost] ; erős[when=smoker/drinker/accent/cold/drinking/smoking] ; sűrű[when=mist/cloud/fog/smoke]
+heavy	adj	nehéz[nehezek] ; heves[when=rain/rainfall/shower/storm/downpour/fighting/gunfire/shelling/snowfall/thunderstorm/bombing] ; nagy[when=traffic/snow/demand/workload/congestion/queue/jam] ; súlyos[when=loss/casualty/damage/fine/penalty/defeat/blow/burden/sentence/injury/price/toll/cost] ; erős[when=smoker/drinker/accent/cold/drinking/smoking] ; sűrű[when=mist/cloud/fog/smoke]
 hot	adj	forró ; meleg ; csípős[when=sauce/pepper/curry/chili/chilli/mustard/salsa/spice/paprika/wing] ; meleg[when=weather/day/summer/climate/country/night/afternoon/month/season/sun/meal/dinner/lunch/breakfast/food]
 kind	adj	kedves[to=hoz]
 late	adj	késői[pred=késő] ; késő
@@ -8520,3 +8520,13 @@ fictional	adj	kitalált
 startling	adj	meghökkentő
 fascinating	adj	lenyűgöző
 overwhelming	adj	elsöprő
+# the kitchen, the office and the phone: things and acts that had no entry ("email", "text")
+prawn	n	garnélarák[garnélarákok,3sg=garnélarákja,pp=garnélarákjai]
+router	n	útválasztó
+scanner	n	szkenner[szkennerek]
+stew	n	pörkölt[pörköltek] ; ragu
+trainee	n	gyakornok[gyakornokok,person]
+portable	adj	hordozható
+rechargeable	adj	tölthető
+email	v	e-mailben |küld[to=nak]
+text	v	üzen[obj=nak]
