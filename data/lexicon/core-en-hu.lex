@@ -8530,3 +8530,68 @@ portable	adj	hordozható
 rechargeable	adj	tölthető
 email	v	e-mailben |küld[to=nak]
 text	v	üzen[obj=nak]
+# nouns of the long tail of the ranking whose dictionary word is rare or wrong ("summary":
+# "foglalat", "monk": "barát", "abortion": "kudarc", "firecracker": "revolver")
+summary	n	összefoglaló
+stereo	n	hifi
+statute	n	törvény[törvények]
+sewer	n	csatorna
+motivation	n	motiváció
+monk	n	szerzetes[person]
+immunity	n	védettség ; immunitás
+ideology	n	ideológia
+gunfire	n	lövöldözés
+gown	n	ruha ; köntös
+fatigue	n	fáradtság
+compass	n	iránytű[iránytűk]
+complication	n	szövődmény ; bonyodalom[bonyodalmak]
+checklist	n	ellenőrző lista
+trademark	n	védjegy[védjegyek]
+tactic	n	taktika
+seizure	n	roham[rohamok] ; lefoglalás
+publicity	n	nyilvánosság
+prophet	n	próféta[person]
+propaganda	n	propaganda
+planner	n	tervező[person]
+nun	n	apáca[person]
+nuisance	n	kellemetlenség
+newcomer	n	újonc[újoncok,person] ; jövevény
+mule	n	öszvér[öszvérek]
+morale	n	hangulat[hangulatok]
+mining	n	bányászat
+metaphor	n	metafora
+knob	n	gomb[gombok,3sg=gombja,pp=gombjai] ; kilincs
+janitor	n	gondnok[gondnokok,person]
+insulin	n	inzulin[3sg=inzulinja,pp=inzulinjai]
+inspector	n	ellenőr[ellenőrök,person] ; felügyelő
+hostility	n	ellenségeskedés
+hierarchy	n	hierarchia
+flashlight	n	zseblámpa
+firecracker	n	petárda
+enforcement	n	végrehajtás ; betartatás
+drainage	n	vízelvezetés
+discomfort	n	kényelmetlenség
+detector	n	érzékelő
+bloodstream	n	véráram[véráramok]
+berry	n	bogyó
+biopsy	n	biopszia
+auditorium	n	előadóterem[előadótermek]
+warrior	n	harcos[harcosok,person]
+valve	n	szelep[szelepek]
+tractor	n	traktor[traktorok]
+technician	n	technikus[person]
+suicide	n	öngyilkosság
+plumbing	n	vízvezeték[vízvezetékek]
+prose	n	próza
+prejudice	n	előítélet[előítéletek]
+parish	n	plébánia ; egyházközség
+caller	n	hívó[person]
+cargo	n	rakomány[rakományok]
+chunk	n	darab[darabok,3sg=darabja,pp=darabjai]
+consensus	n	egyetértés ; konszenzus
+intake	n	bevitel[bevitelek]
+partnership	n	partnerség ; együttműködés
+plantation	n	ültetvény[ültetvények]
+dedication	n	elkötelezettség ; odaadás
+twilight	n	alkony ; szürkület
+abortion	n	abortusz
