@@ -71,7 +71,7 @@ glass	n	pohár[poharak] ; üveg ; üveg[when=broken/stained/safety/clear/frosted
 grandparent	n	nagyszülő[nagyszülők,pp=nagyszülei,person]
 hand	n	kéz[kezek,3sg=keze,pair]
 head	n	fej[fejek] ; vezető
-home	n	otthon ; ház
+home	n	otthon ; ház ; lakás[when=build/affordable/social/council]
 horse	n	ló[lovak]
 hospital	n	kórház[kórházak,to=ba,attr=kórházi,at=ban]
 house	n	ház[házak] ; otthon
@@ -208,7 +208,7 @@ give	v	ad[to=nak] ; oda|ad ; tart[to=nak,when=speech/talk/lecture/presentation/l
 go	v	megy[noobj] ; jár[noobj]
 help	v	segít[obj=nak,with=ban]
 have	v	van ; tart[when=party/barbecue/picnic/celebration/rehearsal/conference]
-hear	v	hall[about=rol,from=tol] ; meg|hall
+hear	v	hall[about=rol,from=tol] ; meg|hall ; tárgyal[when=case/appeal/evidence/testimony/lawsuit/complaint/petition]
 know	v	tud ; ismer[person]
 learn	v	tanul[obj=ul,perf=meg] ; meg|tanul
 leave	v	el|hagy[intr=indul] ; el|megy ; hagy[when=message/note/tip/comment/review/mark/impression/voicemail/space/gap/trace/scar]
@@ -935,7 +935,7 @@ regular	adj	rendszeres ; szabályos ; állandó[when=customer/visitor/guest/clie
 scene	n	jelenet[jelenetek] ; helyszín[helyszínek]
 seat	n	ülés[ülések] ; hely[helyek] ; mandátum[mandátumok,when=win/lose/hold/gain]
 seat	v	le|ültet
-service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek]
+service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek] ; járat[járatok,when=bus/train/rail/ferry/shuttle/coach/tram/night/express]
 shake	v	meg|ráz[intr=remeg] ; rázkódik ; fog[when=hand]
 shock	n	sokk[sokkok,3sg=sokkja] ; megrázkódtatás
 shock	v	meg|döbbent
@@ -949,7 +949,7 @@ space	n	tér[terek] ; hely[helyek]
 speed	n	sebesség[sebességek]
 speed	v	száguld[noobj] ; gyorsít
 spirit	n	szellem[szellemek,person] ; lélek[lelkek]
-straight	adj	egyenes
+straight	adj	egyenes ; sima[when=set/win/victory/defeat]
 straight	adv	egyenesen
 stream	n	patak[patakok,3sg=patakja] ; áramlat[áramlatok]
 stream	v	folyik ; közvetít
@@ -2872,7 +2872,7 @@ logic	n	logika
 loop	n	hurok[hurkok] ; kör[körök]
 loot	v	fosztogat ; ki|fosztogat
 lord	n	úr[urak,person] ; lord[lordok,3sg=lordja]
-lower	v	le|enged ; csökkent
+lower	v	csökkent ; le|enged[when=flag/boat/bucket/rope/window/blind/coffin/anchor/bridge/ladder]
 loyalty	n	hűség
 luck	n	szerencse
 lull	n	szélcsend ; nyugalom[nyugalmak]
@@ -3276,7 +3276,7 @@ tolerance	n	tolerancia ; türelem[türelmek] ; tűrés
 tolerant	adj	toleráns ; türelmes
 toll	n	áldozat[áldozatok] ; útdíj[útdíjak,3sg=útdíja,when=pay/charge/introduce]
 torture	n	kínzás[kínzások]
-tour	n	túra ; körút[körutak,3sg=körútja] ; turné
+tour	n	túra ; körút[körutak,3sg=körútja] ; turné[when=european/world/concert/farewell/reunion/band/stadium/arena/promotional/album/national/american/cancel/announce]
 tract	n	terület[területek] ; traktus[traktusok] ; röpirat[röpiratok]
 transform	v	át|alakít ; át|változtat
 transition	n	átmenet[átmenetek]
@@ -3322,7 +3322,7 @@ wail	v	jajgat[noobj] ; sír[noobj]
 wake	v	fel|ébred[noobj] ; fel|ébreszt
 wallow	v	dagonyázik
 war	n	háború
-ward	n	kórterem[kórtermek,person] ; kerület[kerületek]
+ward	n	osztály[osztályok] ; kórterem[kórtermek] ; kerület[kerületek]
 warmth	n	melegség ; meleg[melegek]
 wax	n	viasz[viaszok]
 weakness	n	gyengeség[gyengeségek]
@@ -3835,7 +3835,7 @@ invoice	n	számla
 journalist	n	újságíró[person]
 journey	n	utazás ; út[utak,3sg=útja]
 lid	n	fedő[fedők,acc=fedőt,3sg=fedője]
-manager	n	vezető[vezetők,acc=vezetőt,3sg=vezetője,person] ; menedzser
+manager	n	vezető[vezetők,acc=vezetőt,3sg=vezetője,person] ; menedzser ; edző[edzők,person,when=sack/club/team/football/league/interim/caretaker]
 marathon	n	maraton[maratonok,3sg=maratonja]
 mayor	n	polgármester[person]
 medal	n	érem[érmek,acc=érmet,3sg=érme]
@@ -3857,7 +3857,7 @@ percent	n	százalék[százalékok,3sg=százaléka]
 pharmacist	n	gyógyszerész[person]
 postman	n	postás[person]
 programme	n	program[programok,3sg=programja] ; műsor
-quarter	n	negyed
+quarter	n	negyed[negyedek,3sg=negyede] ; negyedév[negyedévek,when=last/first/second/third/fourth/previous/next/same/current/final/financial/fiscal]
 railway	n	vasút[vasutak,acc=vasutat,3sg=vasútja]
 recipe	n	recept[receptek,3sg=receptje]
 renovation	n	felújítás
@@ -4217,7 +4217,7 @@ freedom	n	szabadság[szabadságok]
 frighten	v	meg|ijeszt
 frightened	adj	ijedt
 fuel	n	üzemanyag[üzemanyagok]
-pepper	n	bors[borsok,acc=borsot,3sg=borsa]
+pepper	n	bors[borsok,acc=borsot,3sg=borsa] ; paprika[pl] ; paprika[when=red/green/yellow/bell/stuffed/sweet/chilli/chili/hot/roasted/orange]
 deal	v	foglalkozik[with=val,noobj] ; oszt
 clumsy	adj	ügyetlen
 coastal	adj	tengerparti
@@ -4565,7 +4565,7 @@ salary	n	fizetés[fizetések]
 sand	n	homok[3sg=homokja]
 sausage	n	kolbász[kolbászok]
 scarf	n	sál[sálak]
-season	n	évszak[évszakok] ; szezon[3sg=szezonja] ; szezon[3sg=szezonja,when=football/tourist/holiday/new/next/regular/skiing/ski/hunting/breeding/peak/festive/opening/league/basketball/hockey/premier/high/low/busy]
+season	n	évszak[évszakok] ; szezon[3sg=szezonja] ; szezon[3sg=szezonja,when=flu/influenza/allergy/pollen/theatre/theater/festival/transfer/tennis/racing/cycling/football/tourist/holiday/new/next/regular/skiing/ski/hunting/breeding/peak/festive/opening/league/basketball/hockey/premier/high/low/busy]
 secretary	n	titkár[titkárok,person]
 snake	n	kígyó
 spider	n	pók[3sg=pókja]
@@ -8595,3 +8595,7 @@ plantation	n	ültetvény[ültetvények]
 dedication	n	elkötelezettség ; odaadás
 twilight	n	alkony ; szürkület
 abortion	n	abortusz
+# senses a neighbour chooses for words of news and the kitchen ("bus services": "járatok",
+# "the last quarter": "negyedév", "a European tour": "turné", "peppers": "paprika")
+migration	n	migráció ; vándorlás[when=bird/animal/seasonal/annual/fish/whale]
+longtime	adj	régi ; hosszú ideje tartó

@@ -526,6 +526,12 @@ TEST(PhrasesTest, TheObjectOfAVerbChoosesItsSense) {
   // a country is governed; a judge states what the law says
   EXPECT_TRUE(has(hungarian("The queen ruled the country for sixty years."), "kormányozta"));
   EXPECT_TRUE(has(hungarian("The judge ruled that the contract was valid."), "kimondta, hogy"));
+  // a court hears a case as its trial; one hears music
+  EXPECT_TRUE(has(hungarian("The court will hear the appeal in May."), "tárgyalja"));
+  EXPECT_TRUE(has(hungarian("I can hear music."), "hallok"));
+  // one lowers a risk or a pressure by making it less, a flag by letting it down
+  EXPECT_TRUE(has(hungarian("The drug may lower blood pressure."), "csökkent"));
+  EXPECT_TRUE(has(hungarian("They lowered the flag."), "Leengedték"));
 }
 
 TEST(PhrasesTest, TheWordBeforeANounChoosesItsSense) {
@@ -541,6 +547,22 @@ TEST(PhrasesTest, TheWordBeforeANounChoosesItsSense) {
   EXPECT_TRUE(has(hungarian("He has a cut on his finger."), "vágás"));
   // the police follow a trace, not a lead in a race
   EXPECT_TRUE(has(hungarian("The detectives followed a new lead."), "nyomot"));
+  // the last quarter of a year's accounts; a quarter of something is a fourth of it
+  EXPECT_TRUE(has(hungarian("Profits rose in the last quarter."), "negyedévben"));
+  EXPECT_FALSE(has(hungarian("A quarter of the pupils were ill."), "negyedév"));
+  // a singer's world tour; a tour of a castle is no concert
+  EXPECT_TRUE(has(hungarian("The singer cancelled her world tour."), "turné"));
+  EXPECT_FALSE(has(hungarian("We took a guided tour of the castle."), "turné"));
+  // red peppers and peppers in the plural are the vegetable, pepper on the table the spice
+  EXPECT_TRUE(has(hungarian("Cut the red peppers into strips."), "paprik"));
+  EXPECT_TRUE(has(hungarian("Add salt and pepper."), "borsot"));
+  // buses and trains run services that are lines
+  EXPECT_TRUE(has(hungarian("The bus services were suspended."), "buszjáratokat"));
+  // a football club's manager is its coach, a bank's runs it
+  EXPECT_TRUE(has(hungarian("The club sacked its manager."), "edzőjét"));
+  EXPECT_TRUE(has(hungarian("The bank manager called me."), "bankvezető"));
+  // homes one builds are flats
+  EXPECT_TRUE(has(hungarian("The government will build more homes."), "lakást"));
 }
 
 TEST(PhrasesTest, ANameOfSeveralWordsCapitalisesEach) {
