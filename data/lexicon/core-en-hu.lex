@@ -15,7 +15,7 @@ bird	n	madár[madarak]
 boat	n	hajó ; csónak[3sg=csónakja]
 book	n	könyv[könyvek]
 bottle	n	üveg ; palack[3sg=palackja]
-box	n	doboz
+box	n	doboz ; négyzet[when=tick/check/untick/uncheck]
 boy	n	fiú[fiúk,3sg=fiúja,person]
 bread	n	kenyér[kenyerek]
 breakfast	n	reggeli[for=ra]
@@ -57,7 +57,7 @@ father	n	apa[apák,3sg=apja,person]
 fence	n	kerítés[kerítések]
 field	n	mező[mezők,in=n] ; terület
 film	n	film[filmek,3sg=filmje]
-floor	n	emelet[emeletek] ; padló
+floor	n	padló ; emelet[emeletek,when=first/second/third/fourth/fifth/sixth/seventh/eighth/ninth/tenth/top/upper/lower/ground/bottom/same/next/different/each/every/other]
 flower	n	virág[virágok]
 food	n	étel[ételek] ; élelem
 football	n	foci ; labdarúgás
@@ -942,7 +942,7 @@ shock	v	meg|döbbent
 sight	n	látvány[látványok] ; látás
 slice	n	szelet[szeletek]
 slice	v	fel|szeletel
-slide	n	csúszda ; dia
+slide	n	csúszda ; dia[when=attach/send/show/presentation/powerpoint/next/previous/first/last/title/share]
 slide	v	csúszik
 slip	v	meg|csúszik ; el|csúszik
 space	n	tér[terek] ; hely[helyek]
@@ -986,7 +986,7 @@ cause	v	okoz
 challenge	n	kihívás[kihívások]
 challenge	v	ki|hív ; vitat
 chance	n	esély[esélyek] ; lehetőség[lehetőségek] ; véletlen
-character	n	jellem[jellemek] ; szereplő ; karakter[karakterek]
+character	n	jellem[jellemek] ; szereplő ; karakter[karakterek] ; szereplő[when=main/fictional/central/leading/cartoon/favourite/favorite/minor/supporting/title] ; karakter[karakterek,when=contain/type/enter/special/maximum/minimum/chinese/invalid/password]
 column	n	oszlop[oszlopok] ; rovat[rovatok]
 common	adj	gyakori ; közös ; általános ; közös[when=ground/interest/goal/language/market/enemy/room/friend/border/currency/aim/purpose/ancestor/area/space/history/heritage/value/identity/experience/cause/understanding/position/approach/policy/strategy/project/future/bond/thread/denominator/feature]
 complete	adj	teljes ; kész[készek]
@@ -4382,7 +4382,7 @@ industry	n	ipar[iparok]
 independent	adj	független
 independence	n	függetlenség[függetlenségek]
 guilty	adj	bűnös[of=ban]
-goal	n	cél[célok,3sg=célja,pp=céljai] ; gól[gólok,3sg=gólja,pp=góljai] ; gól[gólok,3sg=gólja,pp=góljai,by=val,when=score/win/lose/concede/beat]
+goal	n	cél[célok,3sg=célja,pp=céljai] ; gól[gólok,3sg=gólja,pp=góljai] ; gól[gólok,3sg=gólja,pp=góljai,by=val,when=score/win/lose/concede/beat/single/own/winning/late/equalising/equalizing/opening/decisive/away/stunning]
 gun	n	fegyver[fegyverek] ; pisztoly[pisztolyok]
 god	n	isten[istenek]
 hardly	adv	alig
@@ -8599,3 +8599,4 @@ abortion	n	abortusz
 # "the last quarter": "negyedév", "a European tour": "turné", "peppers": "paprika")
 migration	n	migráció ; vándorlás[when=bird/animal/seasonal/annual/fish/whale]
 longtime	adj	régi ; hosszú ideje tartó
+ground floor	n	földszint[földszintek,front,on=n,at=n]

@@ -532,6 +532,12 @@ TEST(PhrasesTest, TheObjectOfAVerbChoosesItsSense) {
   // one lowers a risk or a pressure by making it less, a flag by letting it down
   EXPECT_TRUE(has(hungarian("The drug may lower blood pressure."), "csökkent"));
   EXPECT_TRUE(has(hungarian("They lowered the flag."), "Leengedték"));
+  // a box one ticks is on a form, and slides one attaches are a presentation's
+  EXPECT_TRUE(has(hungarian("Tick the box below."), "négyzetet"));
+  EXPECT_TRUE(has(hungarian("Put the toys in the box."), "dobozba"));
+  EXPECT_TRUE(has(hungarian("I have attached the slides."), "diákat"));
+  // characters a password contains are letters and digits
+  EXPECT_TRUE(has(hungarian("The password must contain eight characters."), "karaktert"));
 }
 
 TEST(PhrasesTest, TheWordBeforeANounChoosesItsSense) {
@@ -563,6 +569,15 @@ TEST(PhrasesTest, TheWordBeforeANounChoosesItsSense) {
   EXPECT_TRUE(has(hungarian("The bank manager called me."), "bankvezető"));
   // homes one builds are flats
   EXPECT_TRUE(has(hungarian("The government will build more homes."), "lakást"));
+  // the floor one stands on, and a numbered floor of a building
+  EXPECT_TRUE(has(hungarian("The keys fell on the floor."), "padló"));
+  EXPECT_TRUE(has(hungarian("Our office is on the third floor."), "harmadik emeleten"));
+  // a single goal is scored; a main goal is an aim
+  EXPECT_TRUE(has(hungarian("They lost by a single goal."), "góllal"));
+  EXPECT_TRUE(has(hungarian("Our main goal is to help people."), "célunk"));
+  // a main character is in a story, a strong one is a person's nature
+  EXPECT_TRUE(has(hungarian("The main character is a young doctor."), "szereplő"));
+  EXPECT_TRUE(has(hungarian("He has a strong character."), "jelleme"));
 }
 
 TEST(PhrasesTest, ANameOfSeveralWordsCapitalisesEach) {
