@@ -84,7 +84,7 @@ leg	n	láb[lábak,3sg=lába,pair]
 letter	n	levél[levelek] ; betű ; betű[when=capital/small/bold/block/initial/lowercase/uppercase/big]
 life	n	élet[életek]
 light	n	fény ; villany[when=on/off/switch/turn] ; lámpa ; lámpa[when=street/traffic/brake/warning/reading/bedside/ceiling/kitchen/headlight/tail/bicycle/bike/flashing/red/green/amber]
-light	adj	könnyű ; világos ; gyenge[when=rain/wind/breeze/shower] ; világos[when=colour/color/room/hair/skin/wood/shade/sky/background/dress] ; gyér[when=traffic]
+light	adj	könnyű ; világos ; gyenge[when=rain/wind/breeze/shower] ; világos[when=colour/color/room/hair/skin/wood/shade/sky/background/dress] ; gyér[when=traffic] ; kis[when=aircraft/plane/aeroplane/airplane]
 light	v	meg|gyújt ; meg|világít
 london	n	london[name]
 man	n	férfi[férfiak,person] ; ember[emberek]
@@ -1019,7 +1019,7 @@ experience	v	át|él ; tapasztal
 favor	n	szívesség[szívességek] ; kegy[kegyek]
 favor	v	támogat ; előnyben részesít
 fight	n	harc[harcok] ; verekedés
-fight	v	harcol[noobj,for=ert] ; verekedik
+fight	v	harcol[noobj,for=ert] ; küzd[obj=val] ; verekedik
 fine	adj	jó[jók] ; szép ; finom[finomak] ; szép[when=weather/day/morning/evening/afternoon/summer/view/example/building/house/work] ; finom[finomak,when=sand/powder/hair/dust/line/detail/balance/grain/food/wine/dining/mist/texture/salt/sugar] ; kitűnő[when=job/performance/player/actor/musician/teacher/singer/writer]
 fine	n	bírság[bírságok]
 flood	n	árvíz[árvizek] ; áradat[áradatok]
@@ -2965,7 +2965,7 @@ pardon	n	bocsánat ; kegyelem[kegyelmek]
 pardon	v	meg|bocsát ; kegyelmez[noobj]
 particle	n	részecske
 partner	n	partner[partnerek,person] ; társ[társak]
-passing	adj	múló ; elhaladó
+passing	adj	elhaladó ; arra járó[person] ; múló[when=time/year/years/day/days/moment/fad/phase/trend/fancy/glance/interest/remark/thought]
 pastel	adj	pasztell
 path	n	ösvény[ösvények] ; út[utak,3sg=útja]
 patrol	n	járőr[járőrök]

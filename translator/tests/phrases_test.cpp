@@ -538,6 +538,18 @@ TEST(PhrasesTest, TheObjectOfAVerbChoosesItsSense) {
   EXPECT_TRUE(has(hungarian("I have attached the slides."), "diákat"));
   // characters a password contains are letters and digits
   EXPECT_TRUE(has(hungarian("The password must contain eight characters."), "karaktert"));
+  // what one fights is fought with, "-val"; fighting for something stays "harcol"
+  EXPECT_TRUE(has(hungarian("Firefighters fought the fire all night."), "tűzzel"));
+  EXPECT_TRUE(has(hungarian("They fought for freedom."), "Harcoltak"));
+}
+
+TEST(PhrasesTest, AnAdjectiveTakesTheSenseItsNounAsksFor) {
+  // a passer-by is "arra járó", a car passing "elhaladó", a passing fad "múló"
+  EXPECT_TRUE(has(hungarian("A passing driver called the police."), "arra járó sofőr"));
+  EXPECT_TRUE(has(hungarian("It was just a passing fad."), "múló"));
+  // a light aircraft is a small one, a light bag weighs little
+  EXPECT_TRUE(has(hungarian("A light aircraft crashed near the town."), "kis repülőgép"));
+  EXPECT_TRUE(has(hungarian("The bag is light."), "könnyű"));
 }
 
 TEST(PhrasesTest, TheWordBeforeANounChoosesItsSense) {
