@@ -522,7 +522,7 @@ plant	n	növény[növények] ; üzem[üzemek] ; erőmű[erőművek,acc=erőműve
 promise	v	meg|ígér ; ígér
 rest	v	pihen[noobj]
 rest	n	pihenés[pihenések] ; többi tag[3sg=tagja,when=team/family/group/class/staff/crew/band/committee/board/squad/club/party/delegation/cast/household/company/department/office] ; többi rész[when=of]
-ride	v	lovagol[noobj] ; utazik
+ride	v	lovagol[noobj] ; utazik[obj=n] ; lovagol[obj=n,when=horse/pony/camel/donkey]
 ring	v	csenget[noobj,thing=cseng] ; cseng[noobj]
 shout	v	kiabál[noobj,for=ert,at=ra] ; kiált[noobj]
 shut	v	be|csuk[intr=zár] ; be|zár
@@ -3174,7 +3174,7 @@ skip	v	ki|hagy ; ugrál[noobj]
 slot	n	nyílás[nyílások] ; rés ; idősáv[idősávok,3sg=idősávja]
 smash	v	össze|tör ; szét|zúz
 smoke	n	füst[füstök]
-smoke	v	cigarettázik ; füstöl
+smoke	v	cigarettázik[thing=füstöl] ; füstöl
 smother	v	meg|fojt ; el|fojt
 sneer	v	gúnyolódik ; fitymál
 snort	v	horkant[noobj] ; prüszköl[noobj]
@@ -4265,7 +4265,7 @@ shop	v	vásárol[noobj]
 # FreeDict's first sense misled ("toilet", "vehicle", "theatre", "user")
 update	n	frissítés[frissítések]
 update	v	frissít[perf=fel]
-receipt	n	nyugta
+receipt	n	nyugta ; átvétel[when=confirm/acknowledge]
 passenger	n	utas[utasok,person]
 luggage	n	poggyász[poggyászok] ; csomag[csomagok,3sg=csomagja,pp=csomagjai]
 platform	n	peron[peronok,3sg=peronja,pp=peronjai]

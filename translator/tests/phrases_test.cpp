@@ -541,6 +541,14 @@ TEST(PhrasesTest, TheObjectOfAVerbChoosesItsSense) {
   // what one fights is fought with, "-val"; fighting for something stays "harcol"
   EXPECT_TRUE(has(hungarian("Firefighters fought the fire all night."), "tűzzel"));
   EXPECT_TRUE(has(hungarian("They fought for freedom."), "Harcoltak"));
+  // one rides a horse, and travels on a bus ("a buszon")
+  EXPECT_TRUE(has(hungarian("She rides a horse every weekend."), "lovagol"));
+  EXPECT_TRUE(has(hungarian("We rode the bus to the city."), "Utaztunk a buszon"));
+  // the receipt of goods one confirms is their arrival, not a slip of paper
+  EXPECT_TRUE(has(hungarian("Please confirm receipt of the goods."), "átvételét"));
+  EXPECT_TRUE(has(hungarian("Keep the receipt."), "nyugtát"));
+  // a chimney as the subject smokes as a thing does, "füstöl"
+  EXPECT_TRUE(has(hungarian("The chimney was smoking."), "füstölt"));
 }
 
 TEST(PhrasesTest, AnAdjectiveTakesTheSenseItsNounAsksFor) {
