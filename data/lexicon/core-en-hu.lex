@@ -352,7 +352,7 @@ show	n	műsor ; előadás
 change	n	változás[változások] ; apró ; apró[when=keep/small/loose/spare]
 change	v	meg|változtat[intr=meg|változik] ; cserél
 turn	v	fordít[intr=fordul] ; fordul
-fall	v	esik[to=ra,by=val] ; le|esik
+fall	v	esik[to=ra,by=val] ; le|esik ; csökken[noobj,to=ra,by=val,when=unemployment/price/rate/inflation/number/temperature/sale/profit/income/output/demand/value/cost/production/export/import/level/figure/turnover/population/attendance/spending/wage/salary/birth/crime/rent/fare/revenue/growth]
 draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
 catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon] ; el|kap[when=cold/flu/virus/infection/disease]
 carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card]

@@ -99,7 +99,7 @@ TEST(PhrasesTest, AWordTakesTheSenseItsNeighbourAsksFor) {
 
 TEST(PhrasesTest, TheSpanASuperlativeHoldsForOwnsIt) {
   EXPECT_EQ(hungarian("Unemployment fell to its lowest level in ten years."),
-            "A munkanélküliség az elmúlt tíz év legalacsonyabb szintjére esett.");
+            "A munkanélküliség az elmúlt tíz év legalacsonyabb szintjére csökkent.");
   EXPECT_TRUE(has(hungarian("Prices rose to the highest level in two decades."),
                   "az elmúlt két évtized legmagasabb szintjére"));
   // a place after "in" stays the superlative's own
@@ -127,7 +127,7 @@ TEST(PhrasesTest, AnAgeLimitIsThePeoplesAdjective) {
 
 TEST(PhrasesTest, ANounBeforeAPluralSubjectAndItsPastIsTheCompoundsModifier) {
   EXPECT_EQ(hungarian("Oil prices rose again."), "Az olajárak megint emelkedtek.");
-  EXPECT_EQ(hungarian("Oil prices fell sharply."), "Az olajárak meredeken estek.");
+  EXPECT_EQ(hungarian("Oil prices fell sharply."), "Az olajárak meredeken csökkentek.");
   // an instruction with its object stays one, and a rose given stays a flower
   EXPECT_TRUE(has(hungarian("Water the plants every morning."), "öntözze meg a növényeket"));
   EXPECT_EQ(hungarian("She gave me a rose."), "Adott nekem egy rózsát.");
@@ -209,7 +209,7 @@ TEST(PhrasesTest, HowMuchAThingChangedTakesTheCaseOfBy) {
   // no object: the verb's own sense without one ("csökkentek", not "ejtettek le")
   EXPECT_EQ(hungarian("Shares dropped eight percent."), "A részvények nyolc százalékkal csökkentek.");
   // the amount stands nearest the verb, after its time, with "by" as without
-  EXPECT_EQ(hungarian("Exports fell by six percent in May."), "Az exportok májusban hat százalékkal estek.");
+  EXPECT_EQ(hungarian("Exports fell by six percent in May."), "Az exportok májusban hat százalékkal csökkentek.");
   EXPECT_EQ(hungarian("The water level has risen by two points since Monday."),
             "A vízszint hétfő óta két ponttal emelkedett.");
   EXPECT_EQ(hungarian("He dropped the glass."), "Leejtette a poharat.");
@@ -614,6 +614,14 @@ TEST(PhrasesTest, ADegreeAdverbStaysWithItsAdjective) {
   // the weather keeps its copula past any of them, as past "very"
   EXPECT_EQ(hungarian("It is quite cold today."), "Ma egészen hideg van.");
   EXPECT_EQ(hungarian("It was pretty windy yesterday."), "Tegnap elég szeles volt.");
+}
+
+TEST(PhrasesTest, AFigureThatFallsDecreases) {
+  // a rate, a price or a number falls as it grows less, "csökken"; a thing or a person drops
+  EXPECT_TRUE(has(hungarian("Unemployment fell to five percent."), "öt százalékra csökkent"));
+  EXPECT_TRUE(has(hungarian("Temperatures fall below zero at night."), "csökkennek"));
+  EXPECT_TRUE(has(hungarian("The boy fell off his bike."), "leesett"));
+  EXPECT_FALSE(has(hungarian("The book fell on the floor."), "csökken"));
 }
 
 }  // namespace
