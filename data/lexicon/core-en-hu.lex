@@ -237,7 +237,7 @@ sleep	v	alszik
 speak	v	beszél[obj=ul]
 start	v	el|kezd[intr=kezdődik] ; indul
 stay	v	marad[noobj,past=maradt]
-stop	v	el|áll[noobj] ; meg|áll[noobj] ; meg|állít
+stop	v	meg|áll[noobj] ; meg|állít ; el|áll[noobj,when=rain/snow/wind/storm/bleeding/hail/shower/downpour/drizzle] ; abba|marad[noobj,when=music/noise/crying/shooting/fighting/singing/laughter/conversation/applause] ; le|áll[noobj,when=engine/machine/motor/production/system/server/heart/clock/watch/traffic/pump]
 take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller] ; készít[when=photo/picture/photograph/snapshot/selfie/note/screenshot] ; tart[when=break/pause/hour/minute/week/month] ; tesz[when=exam/oath] ; vállal[when=risk/responsibility/blame] ; el|fogad[when=card/cash/payment/cheque/check/booking/reservation/bribe]
 talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
 tell	v	mond[to=nak,perf=el] ; el|mond ; mesél[to=nak,perf=el,when=story/joke/tale/fairy] ; meg|mond[when=truth/name]
@@ -7560,14 +7560,14 @@ bring forward	v	előre|hoz
 bring in	v	be|vezet ; be|hoz
 bring out	v	ki|ad ; ki|hoz
 call on	v	fel|szólít ; meg|látogat
-come out	v	meg|jelenik[noobj] ; ki|jön[noobj]
+come out	v	meg|jelenik[noobj] ; ki|jön[noobj] ; ki|süt[noobj,when=sun]
 come up with	v	elő|áll[noobj,obj=val] ; ki|talál
 cut down	v	ki|vág ; csökkent
 die out	v	ki|hal[noobj]
 fall apart	v	szét|esik[noobj]
 fall through	v	meg|hiúsul[noobj]
 give away	v	el|ajándékoz ; el|árul
-go off	v	meg|szólal[noobj] ; fel|robban[noobj]
+go off	v	meg|szólal[noobj] ; fel|robban[noobj,when=bomb/explosive/device/grenade/mine/firework/charge] ; meg|savanyodik[noobj,when=milk/cream]
 go through	v	át|megy[noobj,obj=n] ; át|néz
 go out of business	v	tönkre|megy[noobj]
 hold up	v	fel|tart ; fel|emel

@@ -1159,7 +1159,7 @@ TEST(ConstructionsTest, RainNamesWhatFalls) {
 TEST(ConstructionsTest, InstructionsGoOnAsImperatives) {
   // after a clause and its comma, a verb with its object is the instruction
   EXPECT_EQ(hungarian("If it stops, switch it off and wait a minute."),
-            "Ha eláll, kapcsolja ki, és várjon egy percet.");
+            "Ha megáll, kapcsolja ki, és várjon egy percet.");
   // "then" and an adverb before the next instruction keep it one
   EXPECT_EQ(hungarian("Put it in the oven, then wait ten minutes."), "Tegye a sütőbe, aztán várjon tíz percet.");
   EXPECT_EQ(hungarian("Cut the bread and then slowly add the butter."),
@@ -1404,7 +1404,7 @@ TEST(ConstructionsTest, AFutureThatSaysWhenIsThePresent) {
   EXPECT_EQ(hungarian("We will not meet after lunch."), "Nem fogunk találkozni ebéd után.");
   // a prefix says the future negated too, its prefix after the verb
   EXPECT_EQ(hungarian("I'll never forget that day."), "Soha nem felejtem el azt a napot.");
-  EXPECT_EQ(hungarian("The buses will not stop here."), "A buszok nem állnak el itt.");
+  EXPECT_EQ(hungarian("The buses will not stop here."), "A buszok nem állnak meg itt.");
   // a state that will last is the adjective, its copula right after it
   EXPECT_EQ(hungarian("The library will be closed until next Monday."),
             "A könyvtár jövő hétfőig zárva lesz.");

@@ -624,5 +624,20 @@ TEST(PhrasesTest, AFigureThatFallsDecreases) {
   EXPECT_FALSE(has(hungarian("The book fell on the floor."), "csökken"));
 }
 
+TEST(PhrasesTest, WhatStopsOrGoesOffChoosesTheVerb) {
+  // a bus stops where it halts, rain when it ends, music when it breaks off, an engine dies
+  EXPECT_TRUE(has(hungarian("The bus stopped at the corner."), "megállt"));
+  EXPECT_TRUE(has(hungarian("The rain stopped."), "elállt"));
+  EXPECT_TRUE(has(hungarian("The music stopped."), "abbamaradt"));
+  EXPECT_TRUE(has(hungarian("The engine stopped."), "leállt"));
+  // an alarm goes off ringing, a bomb exploding, milk turning sour
+  EXPECT_TRUE(has(hungarian("The alarm went off at six."), "megszólalt"));
+  EXPECT_TRUE(has(hungarian("The bomb went off in the market."), "felrobbant"));
+  EXPECT_TRUE(has(hungarian("The milk has gone off."), "megsavanyodott"));
+  // the sun comes out shining, a book appearing
+  EXPECT_TRUE(has(hungarian("The sun came out in the afternoon."), "kisütött"));
+  EXPECT_TRUE(has(hungarian("Her new book came out last week."), "megjelent"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
