@@ -4077,7 +4077,7 @@ std::optional<bool> Generator::emitCountedTimeFirst() {
     const bool focus = from != "ezel\xC5\x91tt" && from != "k\xC3\xA9s\xC5\x91" "bb";
     const std::size_t first = k;
     std::size_t end = *emitCountedTime(k);
-    if (t_[end].tag == PartOfSpeech::preposition) end = emitPrepositionalPhrase(end);
+    if (end < n_ && t_[end].tag == PartOfSpeech::preposition) end = emitPrepositionalPhrase(end);
     for (std::size_t j = first; j < end; ++j) done_[j] = true;
     return focus;
   }
