@@ -220,7 +220,7 @@ love	v	szeret
 make	v	készít ; csinál ; hoz[when=decision] ; el|követ[when=mistake/error/crime/offence/offense] ; keres[when=money/fortune/cash/dollar/pound/euro] ; tesz[when=promise/offer/effort/statement/comment/suggestion/proposal/step/remark/attempt/complaint/announcement/exception] ; köt[when=deal/agreement/contract/bargain/peace] ; szerez[when=friend]
 meet	v	találkozik[obj=val] ; meg|ismer ; meg|felel[obj=nak,when=requirement/need/demand/standard/criterion/expectation/condition/criteria] ; be|tart[when=deadline/target] ; fedez[when=cost/expense/bill]
 need	v	szükség[obj=ra] ; kell[noobj]
-open	v	ki|nyit[intr=ki|nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference]
+open	v	ki|nyit[intr=ki|nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference] ; ki|nyílik[noobj,when=door/window/gate/eye/flower/lid/parachute/umbrella/curtain/bud]
 play	v	játszik ; szerepel ; játszik[obj=on,when=piano/guitar/violin/drum/instrument/cello/flute/trumpet/saxophone/keyboard] ; le|játszik[when=video/file/recording/track/clip/cd]
 put	v	tesz[in=ba,on=ra] ; rak ; gyakorol[on=ra,when=pressure]
 read	v	olvas[perf=el] ; el|olvas
@@ -352,7 +352,7 @@ show	n	műsor ; előadás
 change	n	változás[változások] ; apró ; apró[when=keep/small/loose/spare]
 change	v	meg|változtat[intr=meg|változik] ; cserél
 turn	v	fordít[intr=fordul] ; fordul
-fall	v	esik[to=ra,by=val] ; le|esik ; csökken[noobj,to=ra,by=val,when=unemployment/price/rate/inflation/number/temperature/sale/profit/income/output/demand/value/cost/production/export/import/level/figure/turnover/population/attendance/spending/wage/salary/birth/crime/rent/fare/revenue/growth]
+fall	v	esik[to=ra,on=ra,by=val] ; le|esik[on=ra] ; csökken[noobj,to=ra,by=val,when=unemployment/price/rate/inflation/number/temperature/sale/profit/income/output/demand/value/cost/production/export/import/level/figure/turnover/population/attendance/spending/wage/salary/birth/crime/rent/fare/revenue/growth]
 draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
 catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon] ; el|kap[when=cold/flu/virus/infection/disease]
 carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card]
@@ -408,7 +408,7 @@ arm	n	kar[karok,3sg=karja,pp=karjai,pair]
 bank	n	bank[bankok,3sg=bankja,to=ba,at=ban] ; part ; part[partok,3sg=partja,at=on,to=ra,when=river/west/south/north/east/far/opposite/grassy/muddy/steep]
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
-die	v	meg|hal[noobj]
+die	v	meg|hal[noobj] ; le|merül[noobj,when=phone/battery/laptop/torch/flashlight]
 price	n	ár[árak]
 rich	adj	gazdag[gazdagok] ; termékeny[when=soil/land/ground] ; laktató[when=food/meal/sauce/dessert/cake/dish/diet]
 short	adj	rövid ; alacsony[alacsonyak,person,when=man/woman/boy/girl/person/guy/player]
@@ -506,7 +506,7 @@ describe	v	le|ír[to=nak]
 enjoy	v	élvez
 explain	v	el|magyaráz[to=nak] ; magyaráz[to=nak]
 fill	v	meg|tölt[with=val,intr=meg|telik] ; ki|tölt[when=form/questionnaire/survey/application/field/box/gap/blank] ; be|tölt[when=position/vacancy/post/role/job/seat]
-finish	v	be|fejez
+finish	v	be|fejez ; végződik[noobj,when=match/game/war/film/meeting/concert/show/season/party/race/course/contract/talk/story/book]
 hate	v	utál ; gyűlöl
 hurry	v	siet[noobj]
 kill	v	meg|öl[pass=meg|hal]
@@ -677,7 +677,7 @@ inside	adv	bent
 upstairs	adv	fent
 downstairs	adv	lent
 # --- the rest of WordNet's two hundred commonest lemmas
-pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure] ; tölt[when=time]
+pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure] ; tölt[when=time] ; el|múlik[noobj,when=time/pain/day/week/month/year/hour/minute/moment/storm/danger/crisis/fever/headache/winter/summer/night]
 line	n	vonal[vonalak] ; sor[sorok]
 set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table] ; fel|állít[when=record] ; ki|tűz[when=date/deadline/goal/target/aim] ; szab[when=limit/price/condition] ; mutat[when=example]
 right	adv	jobbra ; pontosan
@@ -802,7 +802,7 @@ around	adv	körül ; körbe
 burst	n	kitörés
 burst	v	ki|tör[noobj] ; szét|reped[noobj]
 crash	n	baleset[balesetek] ; ütközés ; összeomlás
-crash	v	le|zuhan[noobj] ; ütközik
+crash	v	le|zuhan[noobj] ; ütközik ; ütközik[noobj,into=nak,when=car/bus/lorry/truck/van/train/taxi/motorbike/motorcycle/bike/vehicle/driver/ship/boat/tram/coach] ; le|fagy[noobj,when=computer/system/app/program/website/server/laptop/phone/browser]
 frame	n	keret[keretek] ; váz[vázak]
 frame	v	be|keretez
 hang	v	lóg[noobj] ; fel|akaszt
@@ -1475,7 +1475,7 @@ flock	n	nyáj[nyájak] ; csapat[csapatok]
 formation	n	képződés ; alakulat[alakulatok]
 formula	n	képlet[képletek] ; formula
 foul	adj	undorító ; szabálytalan
-freeze	v	fagy[noobj,pass=be|fagy] ; meg|fagy[noobj] ; le|fagyaszt ; le|fagy[noobj,when=screen/computer/phone/laptop/app/system/program/browser]
+freeze	v	fagy[noobj,pass=be|fagy] ; meg|fagy[noobj] ; le|fagyaszt ; le|fagy[noobj,when=screen/computer/phone/laptop/app/system/program/browser] ; be|fagy[noobj,when=river/lake/pond/pipe/canal/sea/pitch/ground]
 future	n	jövő[jövők]
 future	adj	jövőbeli ; jövendő
 gather	v	gyűjt[intr=gyülekezik] ; össze|gyűlik
@@ -8600,3 +8600,14 @@ abortion	n	abortusz
 migration	n	migráció ; vándorlás[when=bird/animal/seasonal/annual/fish/whale]
 longtime	adj	régi ; hosszú ideje tartó
 ground floor	n	földszint[földszintek,front,on=n,at=n]
+# what a thing turns or goes: the colour it takes as Hungarian says it, a light's colour by
+# "vált" ("pirosra váltott", "elsápadt")
+turn red	v	el|vörösödik[noobj] ; pirosra |vált[noobj,when=light/lights/signal]
+turn green	v	ki|zöldül[noobj] ; zöldre |vált[noobj,when=light/lights/signal]
+turn yellow	v	meg|sárgul[noobj]
+turn pale	v	el|sápad[noobj]
+turn grey	v	meg|őszül[noobj]
+turn gray	v	meg|őszül[noobj]
+turn cold	v	le|hűl[noobj]
+go red	v	el|vörösödik[noobj]
+go pale	v	el|sápad[noobj]

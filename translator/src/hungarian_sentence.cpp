@@ -218,8 +218,9 @@ class SenseFilter {
   // before it ("river" in "part[when=river]").
   bool selects(const Sense& s) const {
     if (t_.neighbour.empty() && t_.modifiers.empty()) return false;
-    // (a subject chooses among the senses without an object: "her hands shook" is no handshake)
-    if (t_.neighbourIsSubject && !s.noObject) return false;
+    // (a subject chooses among the senses without an object: "her hands shook" is no handshake;
+    // an object among the others: "opened the door" is no door opening of itself)
+    if (t_.neighbourIsSubject ? !s.noObject : s.noObject && t_.hasObject) return false;
     const std::string_view when = s.note("when");
     const std::string_view neighbour = t_.neighbour;
     const std::string_view head = neighbour.substr(neighbour.rfind(' ') + 1);

@@ -639,5 +639,25 @@ TEST(PhrasesTest, WhatStopsOrGoesOffChoosesTheVerb) {
   EXPECT_TRUE(has(hungarian("Her new book came out last week."), "megjelent"));
 }
 
+TEST(PhrasesTest, AThingThatChangesOfItselfTakesItsOwnVerb) {
+  // a door opens of itself, "kinyílik"; one who opens it "kinyit", the object choosing nothing
+  EXPECT_TRUE(has(hungarian("The door opened slowly."), "kinyílt"));
+  EXPECT_TRUE(has(hungarian("She opened the door."), "Kinyitotta az ajtót"));
+  // a match finishes as it ends, one who finishes a task "befejez"
+  EXPECT_TRUE(has(hungarian("The match finished in a draw."), "végződött"));
+  EXPECT_TRUE(has(hungarian("I finished my homework."), "Befejeztem"));
+  // pain and time pass away, a car passes by
+  EXPECT_TRUE(has(hungarian("The pain passed."), "elmúlt"));
+  // a phone dies when its battery runs flat; a computer crashes freezing, a car into a wall
+  EXPECT_TRUE(has(hungarian("The phone died."), "lemerült"));
+  EXPECT_TRUE(has(hungarian("The computer crashed again."), "lefagyott"));
+  EXPECT_TRUE(has(hungarian("The car crashed into a wall."), "falnak"));
+  // what falls on a thing falls onto it
+  EXPECT_TRUE(has(hungarian("The tree fell on a car."), "autóra"));
+  // the colour a thing turns, a traffic light by switching
+  EXPECT_TRUE(has(hungarian("Her face turned pale."), "elsápadt"));
+  EXPECT_TRUE(has(hungarian("The lights turned red."), "pirosra váltottak"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
