@@ -225,7 +225,7 @@ play	v	játszik ; szerepel ; játszik[obj=on,when=piano/guitar/violin/drum/instr
 put	v	tesz[in=ba,on=ra] ; rak ; gyakorol[on=ra,when=pressure]
 read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
-run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet ; vezet[when=bakery/shop/business/company/hotel/restaurant/firm/cafe/farm/school/charity/pub] ; futtat[perf=le,when=test/program/script/app/application/software/code/scan/simulation] ; vállal[when=risk] ; fut[when=marathon/race/mile/kilometre/kilometer/lap]
+run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet ; vezet[when=bakery/shop/business/company/hotel/restaurant/firm/cafe/farm/school/charity/pub] ; futtat[perf=le,when=test/program/script/app/application/software/code/scan/simulation] ; vállal[when=risk] ; fut[when=marathon/race/mile/kilometre/kilometer/lap] ; húzódik[noobj,when=road/path/river/railway/border/wall/fence/street/track/trail/line/pipe/cable]
 say	v	mond[to=nak] ; szól
 see	v	lát ; meg|néz
 sell	v	el|ad[to=nak,for=ert]
@@ -909,7 +909,7 @@ label	v	fel|címkéz
 left	n	bal oldal
 left	adj	bal
 left	adv	balra
-lie	v	hever[noobj] ; hazudik
+lie	v	fekszik[noobj] ; hever[noobj] ; hazudik
 load	n	teher[terhek] ; rakomány[rakományok]
 load	v	be|tölt ; meg|rak
 mass	n	tömeg[tömegek] ; mise
@@ -8611,3 +8611,14 @@ turn gray	v	meg|őszül[noobj]
 turn cold	v	le|hűl[noobj]
 go red	v	el|vörösödik[noobj]
 go pale	v	el|sápad[noobj]
+# what one gets to be, said as Hungarian says the change ("got angry": "dühös lett", "got
+# tired": "elfáradt"), and the untruth one tells someone
+get angry	v	dühös |lesz[noobj]
+get worse	v	rosszabbodik[noobj]
+get tired	v	el|fárad[noobj]
+get wet	v	meg|ázik[noobj]
+get ready	v	el|készül[noobj] ; készülődik[noobj]
+get bored	v	unatkozik[noobj]
+get hungry	v	meg|éhezik[noobj]
+get nervous	v	ideges |lesz[noobj]
+lie to	v	fekszik[obj=ra] ; hazudik[obj=nak,person]

@@ -659,5 +659,23 @@ TEST(PhrasesTest, AThingThatChangesOfItselfTakesItsOwnVerb) {
   EXPECT_TRUE(has(hungarian("The lights turned red."), "pirosra váltottak"));
 }
 
+TEST(PhrasesTest, WhatOneGetsToBeIsTheChangeItself) {
+  EXPECT_EQ(hungarian("He got angry."), "Dühös lett.");
+  EXPECT_TRUE(has(hungarian("We got tired."), "Elfáradtunk"));
+  EXPECT_TRUE(has(hungarian("The kids got bored."), "unatkoztak"));
+}
+
+TEST(PhrasesTest, OneLiesToAPersonAndAPlaceLiesToTheNorth) {
+  // lying to someone is telling them an untruth, "hazudik" with "-nak"
+  EXPECT_EQ(hungarian("She lied to me."), "Hazudott nekem.");
+  EXPECT_TRUE(has(hungarian("Do not lie to your mother."), "hazudjon az anyjának"));
+  // a town lying to the south lies there
+  EXPECT_FALSE(has(hungarian("The town lies to the south."), "hazud"));
+  // one lies on a bed; a road runs along a river as it stretches
+  EXPECT_TRUE(has(hungarian("He lay on the bed."), "feküdt"));
+  EXPECT_TRUE(has(hungarian("The road runs along the river."), "húzódik"));
+  EXPECT_TRUE(has(hungarian("He runs every morning."), "fut"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
