@@ -506,7 +506,7 @@ describe	v	le|ír[to=nak]
 enjoy	v	élvez
 explain	v	el|magyaráz[to=nak] ; magyaráz[to=nak]
 fill	v	meg|tölt[with=val,intr=meg|telik] ; ki|tölt[when=form/questionnaire/survey/application/field/box/gap/blank] ; be|tölt[when=position/vacancy/post/role/job/seat]
-finish	v	be|fejez ; végződik[noobj,when=match/game/war/film/meeting/concert/show/season/party/race/course/contract/talk/story/book]
+finish	v	be|fejez ; végződik[noobj,when=match/game/war/film/meeting/concert/show/season/party/race/course/contract/talk/story/book] ; be|fejeződik[noobj,when=installation/download/update/upload/process/scan/backup/procedure/operation/work/renovation/construction]
 hate	v	utál ; gyűlöl
 hurry	v	siet[noobj]
 kill	v	meg|öl[pass=meg|hal]
@@ -8622,3 +8622,5 @@ get bored	v	unatkozik[noobj]
 get hungry	v	meg|éhezik[noobj]
 get nervous	v	ideges |lesz[noobj]
 lie to	v	fekszik[obj=ra] ; hazudik[obj=nak,person]
+hold on to	v	kapaszkodik[obj=ba] ; meg|tart
+safety glasses	n	védőszemüveg[védőszemüvegek]

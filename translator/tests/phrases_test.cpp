@@ -646,6 +646,7 @@ TEST(PhrasesTest, AThingThatChangesOfItselfTakesItsOwnVerb) {
   // a match finishes as it ends, one who finishes a task "befejez"
   EXPECT_TRUE(has(hungarian("The match finished in a draw."), "végződött"));
   EXPECT_TRUE(has(hungarian("I finished my homework."), "Befejeztem"));
+  EXPECT_TRUE(has(hungarian("The work finished in May."), "befejeződött"));
   // pain and time pass away, a car passes by
   EXPECT_TRUE(has(hungarian("The pain passed."), "elmúlt"));
   // a phone dies when its battery runs flat; a computer crashes freezing, a car into a wall
