@@ -15,7 +15,7 @@ bird	n	madár[madarak]
 boat	n	hajó ; csónak[3sg=csónakja]
 book	n	könyv[könyvek]
 bottle	n	üveg ; palack[3sg=palackja]
-box	n	doboz
+box	n	doboz ; négyzet[when=tick/check/untick/uncheck]
 boy	n	fiú[fiúk,3sg=fiúja,person]
 bread	n	kenyér[kenyerek]
 breakfast	n	reggeli[for=ra]
@@ -57,7 +57,7 @@ father	n	apa[apák,3sg=apja,person]
 fence	n	kerítés[kerítések]
 field	n	mező[mezők,in=n] ; terület
 film	n	film[filmek,3sg=filmje]
-floor	n	emelet[emeletek] ; padló
+floor	n	padló ; emelet[emeletek,when=first/second/third/fourth/fifth/sixth/seventh/eighth/ninth/tenth/top/upper/lower/ground/bottom/same/next/different/each/every/other]
 flower	n	virág[virágok]
 food	n	étel[ételek] ; élelem
 football	n	foci ; labdarúgás
@@ -71,7 +71,7 @@ glass	n	pohár[poharak] ; üveg ; üveg[when=broken/stained/safety/clear/frosted
 grandparent	n	nagyszülő[nagyszülők,pp=nagyszülei,person]
 hand	n	kéz[kezek,3sg=keze,pair]
 head	n	fej[fejek] ; vezető
-home	n	otthon ; ház
+home	n	otthon ; ház ; lakás[when=build/affordable/social/council]
 horse	n	ló[lovak]
 hospital	n	kórház[kórházak,to=ba,attr=kórházi,at=ban]
 house	n	ház[házak] ; otthon
@@ -84,7 +84,7 @@ leg	n	láb[lábak,3sg=lába,pair]
 letter	n	levél[levelek] ; betű ; betű[when=capital/small/bold/block/initial/lowercase/uppercase/big]
 life	n	élet[életek]
 light	n	fény ; villany[when=on/off/switch/turn] ; lámpa ; lámpa[when=street/traffic/brake/warning/reading/bedside/ceiling/kitchen/headlight/tail/bicycle/bike/flashing/red/green/amber]
-light	adj	könnyű ; világos ; gyenge[when=rain/wind/breeze/shower] ; világos[when=colour/color/room/hair/skin/wood/shade/sky/background/dress] ; gyér[when=traffic]
+light	adj	könnyű ; világos ; gyenge[when=rain/wind/breeze/shower] ; világos[when=colour/color/room/hair/skin/wood/shade/sky/background/dress] ; gyér[when=traffic] ; kis[when=aircraft/plane/aeroplane/airplane]
 light	v	meg|gyújt ; meg|világít
 london	n	london[name]
 man	n	férfi[férfiak,person] ; ember[emberek]
@@ -208,7 +208,7 @@ give	v	ad[to=nak] ; oda|ad ; tart[to=nak,when=speech/talk/lecture/presentation/l
 go	v	megy[noobj] ; jár[noobj]
 help	v	segít[obj=nak,with=ban]
 have	v	van ; tart[when=party/barbecue/picnic/celebration/rehearsal/conference]
-hear	v	hall[about=rol,from=tol] ; meg|hall
+hear	v	hall[about=rol,from=tol] ; meg|hall ; tárgyal[when=case/appeal/evidence/testimony/lawsuit/complaint/petition]
 know	v	tud ; ismer[person]
 learn	v	tanul[obj=ul,perf=meg] ; meg|tanul
 leave	v	el|hagy[intr=indul] ; el|megy ; hagy[when=message/note/tip/comment/review/mark/impression/voicemail/space/gap/trace/scar]
@@ -220,12 +220,12 @@ love	v	szeret
 make	v	készít ; csinál ; hoz[when=decision] ; el|követ[when=mistake/error/crime/offence/offense] ; keres[when=money/fortune/cash/dollar/pound/euro] ; tesz[when=promise/offer/effort/statement/comment/suggestion/proposal/step/remark/attempt/complaint/announcement/exception] ; köt[when=deal/agreement/contract/bargain/peace] ; szerez[when=friend]
 meet	v	találkozik[obj=val] ; meg|ismer ; meg|felel[obj=nak,when=requirement/need/demand/standard/criterion/expectation/condition/criteria] ; be|tart[when=deadline/target] ; fedez[when=cost/expense/bill]
 need	v	szükség[obj=ra] ; kell[noobj]
-open	v	ki|nyit[intr=ki|nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference]
+open	v	ki|nyit[intr=ki|nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference] ; ki|nyílik[noobj,when=door/window/gate/eye/flower/lid/parachute/umbrella/curtain/bud]
 play	v	játszik ; szerepel ; játszik[obj=on,when=piano/guitar/violin/drum/instrument/cello/flute/trumpet/saxophone/keyboard] ; le|játszik[when=video/file/recording/track/clip/cd]
 put	v	tesz[in=ba,on=ra] ; rak ; gyakorol[on=ra,when=pressure]
 read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
-run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet ; vezet[when=bakery/shop/business/company/hotel/restaurant/firm/cafe/farm/school/charity/pub] ; futtat[perf=le,when=test/program/script/app/application/software/code/scan/simulation] ; vállal[when=risk] ; fut[when=marathon/race/mile/kilometre/kilometer/lap]
+run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet ; vezet[when=bakery/shop/business/company/hotel/restaurant/firm/cafe/farm/school/charity/pub] ; futtat[perf=le,when=test/program/script/app/application/software/code/scan/simulation] ; vállal[when=risk] ; fut[when=marathon/race/mile/kilometre/kilometer/lap] ; húzódik[noobj,when=road/path/river/railway/border/wall/fence/street/track/trail/line/pipe/cable]
 say	v	mond[to=nak] ; szól
 see	v	lát ; meg|néz
 sell	v	el|ad[to=nak,for=ert]
@@ -237,7 +237,7 @@ sleep	v	alszik
 speak	v	beszél[obj=ul,to=val,with=val,about=rol]
 start	v	el|kezd[intr=kezdődik] ; indul
 stay	v	marad[noobj,past=maradt]
-stop	v	el|áll[noobj] ; meg|áll[noobj] ; meg|állít
+stop	v	meg|áll[noobj] ; meg|állít ; el|áll[noobj,when=rain/snow/wind/storm/bleeding/hail/shower/downpour/drizzle] ; abba|marad[noobj,when=music/noise/crying/shooting/fighting/singing/laughter/conversation/applause] ; le|áll[noobj,when=engine/machine/motor/production/system/server/heart/clock/watch/traffic/pump]
 take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller] ; készít[when=photo/picture/photograph/snapshot/selfie/note/screenshot] ; tart[when=break/pause/hour/minute/week/month] ; tesz[when=exam/oath] ; vállal[when=risk/responsibility/blame] ; el|fogad[when=card/cash/payment/cheque/check/booking/reservation/bribe]
 talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
 tell	v	mond[to=nak,perf=el] ; el|mond ; mesél[to=nak,perf=el,when=story/joke/tale/fairy] ; meg|mond[when=truth/name]
@@ -282,7 +282,7 @@ far	adj	messze[van] ; távoli
 fresh	adj	friss
 good	adj	jó[jók,at=ban]
 happy	adj	boldog[boldogok,with=val]
-heavy	adj	nehéz[nehezek] ; heves[when=rain/rainfall/shower/storm/downpour/fighting/gunfire/shelling/snowfall/thunderstorm/bombing] ; nagy[when=traffic/snow/demand/workload] ; súlyos[when=loss/casualty/damage/fine/penalty/defeat/blow/burden/sentence/injury/price/toll/cost] ; erős[when=smoker/drinker/accent/cold/drinking/smoking] ; sűrű[when=mist/cloud/fog/smoke]
+heavy	adj	nehéz[nehezek] ; heves[when=rain/rainfall/shower/storm/downpour/fighting/gunfire/shelling/snowfall/thunderstorm/bombing] ; nagy[when=traffic/snow/demand/workload/congestion/queue/jam] ; súlyos[when=loss/casualty/damage/fine/penalty/defeat/blow/burden/sentence/injury/price/toll/cost] ; erős[when=smoker/drinker/accent/cold/drinking/smoking] ; sűrű[when=mist/cloud/fog/smoke]
 hot	adj	forró ; meleg ; csípős[when=sauce/pepper/curry/chili/chilli/mustard/salsa/spice/paprika/wing] ; meleg[when=weather/day/summer/climate/country/night/afternoon/month/season/sun/meal/dinner/lunch/breakfast/food]
 kind	adj	kedves[to=hoz]
 late	adj	késői[pred=késő] ; késő
@@ -354,7 +354,7 @@ show	n	műsor ; előadás
 change	n	változás[változások] ; apró ; apró[when=keep/small/loose/spare]
 change	v	meg|változtat[intr=meg|változik] ; cserél
 turn	v	fordít[intr=fordul] ; fordul
-fall	v	esik[to=ra,by=val] ; le|esik
+fall	v	esik[to=ra,on=ra,by=val] ; le|esik[on=ra] ; csökken[noobj,to=ra,by=val,when=unemployment/price/rate/inflation/number/temperature/sale/profit/income/output/demand/value/cost/production/export/import/level/figure/turnover/population/attendance/spending/wage/salary/birth/crime/rent/fare/revenue/growth]
 draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
 catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon] ; el|kap[when=cold/flu/virus/infection/disease]
 carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card]
@@ -406,11 +406,11 @@ ready	adj	kész[készek,for=ra]
 accept	v	el|fogad
 arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
-arm	n	kar[karok,pair]
+arm	n	kar[karok,3sg=karja,pp=karjai,pair]
 bank	n	bank[bankok,3sg=bankja,to=ba,at=ban] ; part ; part[partok,3sg=partja,at=on,to=ra,when=river/west/south/north/east/far/opposite/grassy/muddy/steep]
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
-die	v	meg|hal[noobj]
+die	v	meg|hal[noobj] ; le|merül[noobj,when=phone/battery/laptop/torch/flashlight]
 price	n	ár[árak]
 rich	adj	gazdag[gazdagok] ; termékeny[when=soil/land/ground] ; laktató[when=food/meal/sauce/dessert/cake/dish/diet]
 short	adj	rövid ; alacsony[alacsonyak,person,when=man/woman/boy/girl/person/guy/player]
@@ -508,7 +508,7 @@ describe	v	le|ír[to=nak]
 enjoy	v	élvez
 explain	v	el|magyaráz[to=nak] ; magyaráz[to=nak]
 fill	v	meg|tölt[with=val,intr=meg|telik] ; ki|tölt[when=form/questionnaire/survey/application/field/box/gap/blank] ; be|tölt[when=position/vacancy/post/role/job/seat]
-finish	v	be|fejez
+finish	v	be|fejez ; végződik[noobj,when=match/game/war/film/meeting/concert/show/season/party/race/course/contract/talk/story/book] ; be|fejeződik[noobj,when=installation/download/update/upload/process/scan/backup/procedure/operation/work/renovation/construction]
 hate	v	utál ; gyűlöl
 hurry	v	siet[noobj]
 kill	v	meg|öl[pass=meg|hal]
@@ -524,7 +524,7 @@ plant	n	növény[növények] ; üzem[üzemek] ; erőmű[erőművek,acc=erőműve
 promise	v	meg|ígér ; ígér
 rest	v	pihen[noobj]
 rest	n	pihenés[pihenések] ; többi tag[3sg=tagja,when=team/family/group/class/staff/crew/band/committee/board/squad/club/party/delegation/cast/household/company/department/office] ; többi rész[when=of]
-ride	v	lovagol[noobj] ; utazik
+ride	v	lovagol[noobj] ; utazik[obj=n] ; lovagol[obj=n,when=horse/pony/camel/donkey]
 ring	v	csenget[noobj,thing=cseng] ; cseng[noobj]
 shout	v	kiabál[noobj,for=ert,at=ra] ; kiált[noobj]
 shut	v	be|csuk[intr=zár] ; be|zár
@@ -680,7 +680,7 @@ inside	adv	bent
 upstairs	adv	fent
 downstairs	adv	lent
 # --- the rest of WordNet's two hundred commonest lemmas
-pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure] ; tölt[when=time]
+pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure] ; tölt[when=time] ; el|múlik[noobj,when=time/pain/day/week/month/year/hour/minute/moment/storm/danger/crisis/fever/headache/winter/summer/night]
 line	n	vonal[vonalak] ; sor[sorok]
 set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table] ; fel|állít[when=record] ; ki|tűz[when=date/deadline/goal/target/aim] ; szab[when=limit/price/condition] ; mutat[when=example]
 right	adv	jobbra ; pontosan
@@ -805,7 +805,7 @@ around	adv	körül ; körbe
 burst	n	kitörés
 burst	v	ki|tör[noobj] ; szét|reped[noobj]
 crash	n	baleset[balesetek] ; ütközés ; összeomlás
-crash	v	le|zuhan[noobj] ; ütközik
+crash	v	le|zuhan[noobj] ; ütközik ; ütközik[noobj,into=nak,when=car/bus/lorry/truck/van/train/taxi/motorbike/motorcycle/bike/vehicle/driver/ship/boat/tram/coach] ; le|fagy[noobj,when=computer/system/app/program/website/server/laptop/phone/browser]
 frame	n	keret[keretek] ; váz[vázak]
 frame	v	be|keretez
 hang	v	lóg[noobj] ; fel|akaszt
@@ -912,7 +912,7 @@ label	v	fel|címkéz
 left	n	bal oldal
 left	adj	bal
 left	adv	balra
-lie	v	hever[noobj] ; hazudik
+lie	v	fekszik[noobj] ; hever[noobj] ; hazudik
 load	n	teher[terhek] ; rakomány[rakományok]
 load	v	be|tölt ; meg|rak
 mass	n	tömeg[tömegek] ; mise
@@ -938,21 +938,21 @@ regular	adj	rendszeres ; szabályos ; állandó[when=customer/visitor/guest/clie
 scene	n	jelenet[jelenetek] ; helyszín[helyszínek]
 seat	n	ülés[ülések] ; hely[helyek] ; mandátum[mandátumok,when=win/lose/hold/gain]
 seat	v	le|ültet
-service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek]
+service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek] ; járat[járatok,when=bus/train/rail/ferry/shuttle/coach/tram/night/express]
 shake	v	meg|ráz[intr=remeg] ; rázkódik ; fog[when=hand]
 shock	n	sokk[sokkok,3sg=sokkja] ; megrázkódtatás
 shock	v	meg|döbbent
 sight	n	látvány[látványok] ; látás
 slice	n	szelet[szeletek]
 slice	v	fel|szeletel
-slide	n	csúszda ; dia
+slide	n	csúszda ; dia[when=attach/send/show/presentation/powerpoint/next/previous/first/last/title/share]
 slide	v	csúszik
 slip	v	meg|csúszik ; el|csúszik
 space	n	tér[terek] ; hely[helyek]
 speed	n	sebesség[sebességek]
 speed	v	száguld[noobj] ; gyorsít
 spirit	n	szellem[szellemek,person] ; lélek[lelkek]
-straight	adj	egyenes
+straight	adj	egyenes ; sima[when=set/win/victory/defeat]
 straight	adv	egyenesen
 stream	n	patak[patakok,3sg=patakja] ; áramlat[áramlatok]
 stream	v	folyik ; közvetít
@@ -989,7 +989,7 @@ cause	v	okoz
 challenge	n	kihívás[kihívások]
 challenge	v	ki|hív ; vitat
 chance	n	esély[esélyek] ; lehetőség[lehetőségek] ; véletlen
-character	n	jellem[jellemek] ; szereplő ; karakter[karakterek]
+character	n	jellem[jellemek] ; szereplő ; karakter[karakterek] ; szereplő[when=main/fictional/central/leading/cartoon/favourite/favorite/minor/supporting/title] ; karakter[karakterek,when=contain/type/enter/special/maximum/minimum/chinese/invalid/password]
 column	n	oszlop[oszlopok] ; rovat[rovatok]
 common	adj	gyakori ; közös ; általános ; közös[when=ground/interest/goal/language/market/enemy/room/friend/border/currency/aim/purpose/ancestor/area/space/history/heritage/value/identity/experience/cause/understanding/position/approach/policy/strategy/project/future/bond/thread/denominator/feature]
 complete	adj	teljes ; kész[készek]
@@ -1022,7 +1022,7 @@ experience	v	át|él ; tapasztal
 favor	n	szívesség[szívességek] ; kegy[kegyek]
 favor	v	támogat ; előnyben részesít
 fight	n	harc[harcok] ; verekedés
-fight	v	harcol[noobj,for=ert] ; verekedik
+fight	v	harcol[noobj,for=ert] ; küzd[obj=val] ; verekedik
 fine	adj	jó[jók] ; jó[jók,pred=jól,person,van] ; szép ; finom[finomak] ; szép[when=weather/day/morning/evening/afternoon/summer/view/example/building/house/work] ; finom[finomak,when=sand/powder/hair/dust/line/detail/balance/grain/food/wine/dining/mist/texture/salt/sugar] ; kitűnő[when=job/performance/player/actor/musician/teacher/singer/writer]
 fine	n	bírság[bírságok]
 flood	n	árvíz[árvizek] ; áradat[áradatok]
@@ -1478,7 +1478,7 @@ flock	n	nyáj[nyájak] ; csapat[csapatok]
 formation	n	képződés ; alakulat[alakulatok]
 formula	n	képlet[képletek] ; formula
 foul	adj	undorító ; szabálytalan
-freeze	v	fagy[noobj,pass=be|fagy] ; meg|fagy[noobj] ; le|fagyaszt ; le|fagy[noobj,when=screen/computer/phone/laptop/app/system/program/browser]
+freeze	v	fagy[noobj,pass=be|fagy] ; meg|fagy[noobj] ; le|fagyaszt ; le|fagy[noobj,when=screen/computer/phone/laptop/app/system/program/browser] ; be|fagy[noobj,when=river/lake/pond/pipe/canal/sea/pitch/ground]
 future	n	jövő[jövők]
 future	adj	jövőbeli ; jövendő
 gather	v	gyűjt[intr=gyülekezik] ; össze|gyűlik
@@ -2876,7 +2876,7 @@ logic	n	logika
 loop	n	hurok[hurkok] ; kör[körök]
 loot	v	fosztogat ; ki|fosztogat
 lord	n	úr[urak,person] ; lord[lordok,3sg=lordja]
-lower	v	le|enged ; csökkent
+lower	v	csökkent ; le|enged[when=flag/boat/bucket/rope/window/blind/coffin/anchor/bridge/ladder]
 loyalty	n	hűség
 luck	n	szerencse
 lull	n	szélcsend ; nyugalom[nyugalmak]
@@ -2969,7 +2969,7 @@ pardon	n	bocsánat ; kegyelem[kegyelmek]
 pardon	v	meg|bocsát ; kegyelmez[noobj]
 particle	n	részecske
 partner	n	partner[partnerek,person] ; társ[társak]
-passing	adj	múló ; elhaladó
+passing	adj	elhaladó ; arra járó[person] ; múló[when=time/year/years/day/days/moment/fad/phase/trend/fancy/glance/interest/remark/thought]
 pastel	adj	pasztell
 path	n	ösvény[ösvények] ; út[utak,3sg=útja]
 patrol	n	járőr[járőrök]
@@ -3178,7 +3178,7 @@ skip	v	ki|hagy ; ugrál[noobj]
 slot	n	nyílás[nyílások] ; rés ; idősáv[idősávok,3sg=idősávja]
 smash	v	össze|tör ; szét|zúz
 smoke	n	füst[füstök]
-smoke	v	cigarettázik ; füstöl
+smoke	v	cigarettázik[thing=füstöl] ; füstöl
 smother	v	meg|fojt ; el|fojt
 sneer	v	gúnyolódik ; fitymál
 snort	v	horkant[noobj] ; prüszköl[noobj]
@@ -3282,7 +3282,7 @@ tolerance	n	tolerancia ; türelem[türelmek] ; tűrés
 tolerant	adj	toleráns ; türelmes
 toll	n	áldozat[áldozatok] ; útdíj[útdíjak,3sg=útdíja,when=pay/charge/introduce]
 torture	n	kínzás[kínzások]
-tour	n	túra ; körút[körutak,3sg=körútja] ; turné
+tour	n	túra ; körút[körutak,3sg=körútja] ; turné[when=european/world/concert/farewell/reunion/band/stadium/arena/promotional/album/national/american/cancel/announce]
 tract	n	terület[területek] ; traktus[traktusok] ; röpirat[röpiratok]
 transform	v	át|alakít ; át|változtat
 transition	n	átmenet[átmenetek]
@@ -3328,7 +3328,7 @@ wail	v	jajgat[noobj] ; sír[noobj]
 wake	v	fel|ébred[noobj] ; fel|ébreszt
 wallow	v	dagonyázik
 war	n	háború
-ward	n	kórterem[kórtermek,person] ; kerület[kerületek]
+ward	n	osztály[osztályok] ; kórterem[kórtermek] ; kerület[kerületek]
 warmth	n	melegség ; meleg[melegek]
 wax	n	viasz[viaszok]
 weakness	n	gyengeség[gyengeségek]
@@ -3846,7 +3846,7 @@ invoice	n	számla
 journalist	n	újságíró[person]
 journey	n	utazás ; út[utak,3sg=útja]
 lid	n	fedő[fedők,acc=fedőt,3sg=fedője]
-manager	n	vezető[vezetők,acc=vezetőt,3sg=vezetője,person] ; menedzser
+manager	n	vezető[vezetők,acc=vezetőt,3sg=vezetője,person] ; menedzser ; edző[edzők,person,when=sack/club/team/football/league/interim/caretaker]
 marathon	n	maraton[maratonok,3sg=maratonja]
 mayor	n	polgármester[person]
 medal	n	érem[érmek,acc=érmet,3sg=érme]
@@ -3868,7 +3868,7 @@ percent	n	százalék[százalékok,3sg=százaléka]
 pharmacist	n	gyógyszerész[person]
 postman	n	postás[person]
 programme	n	program[programok,3sg=programja] ; műsor
-quarter	n	negyed
+quarter	n	negyed[negyedek,3sg=negyede] ; negyedév[negyedévek,when=last/first/second/third/fourth/previous/next/same/current/final/financial/fiscal]
 railway	n	vasút[vasutak,acc=vasutat,3sg=vasútja]
 recipe	n	recept[receptek,3sg=receptje]
 renovation	n	felújítás
@@ -4229,7 +4229,7 @@ freedom	n	szabadság[szabadságok]
 frighten	v	meg|ijeszt
 frightened	adj	ijedt
 fuel	n	üzemanyag[üzemanyagok]
-pepper	n	bors[borsok,acc=borsot,3sg=borsa]
+pepper	n	bors[borsok,acc=borsot,3sg=borsa] ; paprika[pl] ; paprika[when=red/green/yellow/bell/stuffed/sweet/chilli/chili/hot/roasted/orange]
 deal	v	foglalkozik[with=val,noobj] ; oszt
 clumsy	adj	ügyetlen
 coastal	adj	tengerparti
@@ -4277,7 +4277,7 @@ shop	v	vásárol[noobj]
 # FreeDict's first sense misled ("toilet", "vehicle", "theatre", "user")
 update	n	frissítés[frissítések]
 update	v	frissít[perf=fel]
-receipt	n	nyugta
+receipt	n	nyugta ; átvétel[when=confirm/acknowledge]
 passenger	n	utas[utasok,person]
 luggage	n	poggyász[poggyászok] ; csomag[csomagok,3sg=csomagja,pp=csomagjai]
 platform	n	peron[peronok,3sg=peronja,pp=peronjai]
@@ -4394,7 +4394,7 @@ industry	n	ipar[iparok]
 independent	adj	független
 independence	n	függetlenség[függetlenségek]
 guilty	adj	bűnös[of=ban]
-goal	n	cél[célok,3sg=célja,pp=céljai] ; gól[gólok,3sg=gólja,pp=góljai] ; gól[gólok,3sg=gólja,pp=góljai,by=val,when=score/win/lose/concede/beat]
+goal	n	cél[célok,3sg=célja,pp=céljai] ; gól[gólok,3sg=gólja,pp=góljai] ; gól[gólok,3sg=gólja,pp=góljai,by=val,when=score/win/lose/concede/beat/single/own/winning/late/equalising/equalizing/opening/decisive/away/stunning]
 gun	n	fegyver[fegyverek] ; pisztoly[pisztolyok]
 god	n	isten[istenek]
 hardly	adv	alig
@@ -4577,7 +4577,7 @@ salary	n	fizetés[fizetések]
 sand	n	homok[3sg=homokja]
 sausage	n	kolbász[kolbászok]
 scarf	n	sál[sálak]
-season	n	évszak[évszakok] ; szezon[3sg=szezonja] ; szezon[3sg=szezonja,when=football/tourist/holiday/new/next/regular/skiing/ski/hunting/breeding/peak/festive/opening/league/basketball/hockey/premier/high/low/busy]
+season	n	évszak[évszakok] ; szezon[3sg=szezonja] ; szezon[3sg=szezonja,when=flu/influenza/allergy/pollen/theatre/theater/festival/transfer/tennis/racing/cycling/football/tourist/holiday/new/next/regular/skiing/ski/hunting/breeding/peak/festive/opening/league/basketball/hockey/premier/high/low/busy]
 secretary	n	titkár[titkárok,person]
 snake	n	kígyó
 spider	n	pók[3sg=pókja]
@@ -7599,14 +7599,14 @@ bring forward	v	előre|hoz
 bring in	v	be|vezet ; be|hoz
 bring out	v	ki|ad ; ki|hoz
 call on	v	fel|szólít ; meg|látogat
-come out	v	meg|jelenik[noobj] ; ki|jön[noobj]
+come out	v	meg|jelenik[noobj] ; ki|jön[noobj] ; ki|süt[noobj,when=sun]
 come up with	v	elő|áll[noobj,obj=val] ; ki|talál
 cut down	v	ki|vág ; csökkent
 die out	v	ki|hal[noobj]
 fall apart	v	szét|esik[noobj]
 fall through	v	meg|hiúsul[noobj]
 give away	v	el|ajándékoz ; el|árul
-go off	v	meg|szólal[noobj] ; fel|robban[noobj]
+go off	v	meg|szólal[noobj] ; fel|robban[noobj,when=bomb/explosive/device/grenade/mine/firework/charge] ; meg|savanyodik[noobj,when=milk/cream]
 go through	v	át|megy[noobj,obj=n] ; át|néz
 go out of business	v	tönkre|megy[noobj]
 hold up	v	fel|tart ; fel|emel
@@ -8292,3 +8292,372 @@ presumably	adv	feltehetően ; valószínűleg
 evidently	adv	nyilvánvalóan ; láthatóan
 thereby	adv	ezáltal ; így
 wildly	adv	vadul
+
+# --- everyday words of any page, by part of speech (eleventh round)
+# nouns whose word the dictionary gives a rare sense for ("set": "szilárd", "county": "grófság")
+# or that had an entry only as a verb, so "of" after them found no possessor
+set	n	készlet[készletek] ; játszma[when=first/second/third/fourth/fifth/final/opening/deciding/straight/win/lose/won/lost]
+right	n	jog[jogok,to=hoz] ; jobb oldal[when=on/to]
+control	n	irányítás ; ellenőrzés
+cover	n	borító ; fedél[fedelek] ; takaró
+lead	n	vezetés ; nyom[nyomok,when=police/new/strong/promising/follow/detective]
+release	n	megjelenés ; szabadon bocsátás[when=prisoner/hostage/detainee/early]
+pass	n	belépő ; bérlet[when=bus/train/travel/season/monthly/weekly/annual/rail/ski]
+dance	n	tánc[táncok]
+cry	n	kiáltás ; sírás
+blow	n	csapás ; ütés
+flow	n	áramlás ; folyás
+stand	n	állvány ; lelátó[when=main/home/grand/packed/full/stadium]
+facility	n	létesítmény ; lehetőség
+county	n	megye[attr=megyei]
+hen	n	tyúk[tyúkok,3sg=tyúkja,pp=tyúkjai]
+behaviour	n	viselkedés[viselkedések]
+bin	n	kuka ; szemetes
+consumer	n	fogyasztó[person]
+defence	n	védelem[védelmek] ; védekezés
+favour	n	szívesség[szívességek] ; kegy[kegyek]
+fame	n	hírnév[hírnevek]
+grain	n	gabona ; szem[szemek]
+margin	n	különbség[különbségek,by=val] ; margó
+monitor	n	monitor[monitorok] ; képernyő
+width	n	szélesség[szélességek]
+cut	n	vágás ; csökkentés[when=tax/price/rate/interest/pay/job/budget/spending/cost/wage/salary/benefit] ; megszorítás[pl]
+lie	n	hazugság
+cross	n	kereszt[keresztek]
+mix	n	keverék[keverékek]
+make-up	n	smink[sminkek,3sg=sminkje,pp=sminkjei]
+combination	n	kombináció ; összetétel
+# verbs that had an entry only as nouns ("place", "hand", "question") or none, where the
+# dictionary's first sense misleads ("sound": "mér", "range": "rendez", "spin": a noun)
+place	v	tesz[in=ba,on=ra] ; helyez[in=ba,on=ra] ; le|ad[when=order/bet]
+bear	v	el|visel ; visel[when=name/cost/costs/responsibility/brunt/scar/mark/weight/fruit]
+base	v	alapoz[on=n,pass=alapul]
+sound	v	tűnik[noobj]
+name	v	el|nevez ; ki|nevez[when=coach/manager/minister/director/captain/ambassador/chairman/successor/head/chief]
+question	v	meg|kérdőjelez ; ki|hallgat[person]
+succeed	v	sikerrel |jár[noobj] ; követ[person]
+range	v	terjed[noobj,from=tol,to=ig]
+devote	v	szentel[to=nak]
+cease	v	be|szüntet[intr=meg|szűnik]
+honour	v	tisztel ; ki|tüntet
+honor	v	tisztel ; ki|tüntet
+hand	v	oda|ad[to=nak] ; át|ad[to=nak]
+gaze	v	bámul[noobj,at=ra]
+rule	v	ki|mond ; kormányoz[when=country/kingdom/empire/land/nation/island/province/state/region/city]
+resemble	v	hasonlít[obj=ra]
+undergo	v	át|esik[obj=n]
+grasp	v	meg|ragad ; fel|fog[when=idea/concept/meaning/point/situation/importance/significance/problem]
+finance	v	finanszíroz
+weep	v	sír[noobj]
+cooperate	v	együttműködik[noobj,with=val]
+instruct	v	utasít ; tanít
+evaluate	v	értékel ; ki|értékel
+amount	v	ki|tesz[to=acc]
+inquire	v	érdeklődik[noobj,about=rol]
+enquire	v	érdeklődik[noobj,about=rol]
+tax	v	meg|adóztat
+deduct	v	le|von[from=bol]
+slap	v	pofon |vág ; meg|csap
+snatch	v	el|ragad ; ki|kap
+assess	v	fel|mér ; értékel
+command	v	parancsol[obj=nak] ; vezényel
+spring	v	ugrik[noobj] ; fakad[noobj]
+stem	v	ered[noobj,from=bol]
+dine	v	vacsorázik[noobj] ; étkezik[noobj]
+drip	v	csöpög[noobj]
+phone	v	fel|hív ; telefonál[noobj,obj=nak]
+film	v	forgat ; le|filmez
+snore	v	horkol[noobj]
+fax	v	faxol[to=nak] ; el|faxol
+practise	v	gyakorol
+# adjectives that had no entry or only one as a verb ("close", "mixed", "detailed": the
+# dictionary's verb forms "hű", "összekever", "részletez")
+close	adj	közeli[pred=közel,van,to=hoz] ; szoros[when=race/contest/match/game/result/vote/contact/cooperation/ties/relationship/friendship/call/link/links]
+related	adj	kapcsolatos[to=val] ; rokon
+detailed	adj	részletes
+mixed	adj	vegyes
+encouraging	adj	biztató
+fashionable	adj	divatos
+historic	adj	történelmi
+holy	adj	szent
+massive	adj	hatalmas
+multiple	adj	többszörös ; számos
+mutual	adj	kölcsönös
+relevant	adj	lényeges ; releváns
+shallow	adj	sekély
+vital	adj	létfontosságú[for=hoz]
+bottom	adj	alsó
+vigorous	adj	erőteljes
+# names of several words, each capitalised
+united states	n	egyesült államok[name]
+united kingdom	n	egyesült királyság[name]
+european union	n	európai unió[name]
+new york	n	new york[name]
+# adverbs of manner, frequency and comment that had no entry, or one only as an adjective
+# ("better": "több", "close": "hű"), or whose dictionary sense misleads ("happily": "véletlenül")
+frankly	adv	őszintén ; nyíltan
+freely	adv	szabadon
+happily	adv	boldogan
+newly	adv	újonnan
+nicely	adv	szépen
+outdoors	adv	a szabadban ; kint
+potentially	adv	potenciálisan ; esetleg
+reportedly	adv	állítólag
+sincerely	adv	őszintén
+thankfully	adv	szerencsére
+warmly	adv	melegen
+weekly	adv	hetente
+pretty	adv	elég ; eléggé
+successfully	adv	sikeresen
+better	adv	jobban
+best	adv	legjobban
+close	adv	közel[to=hoz]
+long	adv	sokáig
+# nouns of news, work, health and stories whose dictionary sense is rare or missing ("cop":
+# "cséve", "maid": "hajadon", "jazz": "zenebona", "hay": "körtánc")
+corporation	n	vállalat[vállalatok] ; társaság
+spectrum	n	spektrum[spektrumok]
+salesman	n	ügynök[ügynökök,person] ; eladó
+observer	n	megfigyelő[person]
+cop	n	zsaru[person]
+curiosity	n	kíváncsiság
+liquor	n	szeszes ital[italok]
+hatred	n	gyűlölet[gyűlöletek]
+civilization	n	civilizáció
+civilisation	n	civilizáció
+antibody	n	ellenanyag[ellenanyagok] ; antitest
+psychologist	n	pszichológus[person]
+scope	n	hatókör[hatókörök]
+legend	n	legenda
+classification	n	osztályozás ; besorolás
+avocado	n	avokádó
+sentiment	n	hangulat[hangulatok] ; érzelem[érzelmek]
+maid	n	szobalány[szobalányok,person]
+clergyman	n	pap[papok,3sg=papja,pp=papjai,person]
+punishment	n	büntetés
+electron	n	elektron[elektronok,3sg=elektronja,pp=elektronjai]
+thinking	n	gondolkodás
+salvation	n	üdvösség ; megváltás
+roadway	n	úttest[úttestek]
+pottery	n	kerámia
+hay	n	széna
+brightness	n	fényerő ; világosság
+voltage	n	feszültség
+survival	n	túlélés[front]
+killing	n	gyilkosság
+commerce	n	kereskedelem[kereskedelmek]
+businessman	n	üzletember[üzletemberek,person]
+treasury	n	kincstár[kincstárak]
+therapist	n	terapeuta[person]
+sergeant	n	őrmester[őrmesterek,person]
+plank	n	deszka
+odour	n	szag[szagok]
+odor	n	szag[szagok]
+momentum	n	lendület[lendületek]
+gentleman	n	úr[urak,3sg=ura,pp=urai,person]
+gadget	n	kütyü
+synthesis	n	szintézis
+livestock	n	állatállomány[állatállományok] ; jószág
+angel	n	angyal[angyalok]
+tomb	n	sír[sírok,3sg=sírja,pp=sírjai]
+successor	n	utód[utódok,person]
+suspension	n	felfüggesztés
+stability	n	stabilitás
+script	n	forgatókönyv[forgatókönyvek] ; írás
+realm	n	birodalom[birodalmak]
+popularity	n	népszerűség
+lumber	n	faanyag[faanyagok]
+hormone	n	hormon[hormonok,3sg=hormonja,pp=hormonjai]
+entertainment	n	szórakozás
+dependence	n	függőség
+bureaucracy	n	bürokrácia
+appendix	n	függelék[függelékek] ; vakbél[vakbelek]
+heaven	n	mennyország[mennyországok]
+chapel	n	kápolna
+# verbs whose dictionary word is rare, broken or missing ("deem", "withstand", "enrich")
+subject	v	ki|tesz[to=nak]
+total	v	ki|tesz
+constitute	v	jelent ; alkot
+deem	v	ítél ; tart
+withhold	v	vissza|tart
+collaborate	v	együttműködik[noobj,with=val]
+envision	v	el|képzel
+withstand	v	ki|bír
+heed	v	meg|fogad
+enrich	v	gazdagít
+diminish	v	csökkent[intr=csökken]
+dwindle	v	fogy[noobj] ; csökken[noobj]
+deteriorate	v	rosszabbodik[noobj]
+tilt	v	meg|dönt
+originate	v	ered[noobj,from=bol] ; származik[noobj,from=bol]
+mingle	v	vegyül[noobj,with=val]
+inflict	v	okoz[on=nak]
+entail	v	jár[obj=val]
+necessitate	v	szükségessé |tesz
+perceive	v	érzékel ; észlel
+stamp	v	le|bélyegez
+notify	v	értesít
+invoke	v	hivatkozik[obj=ra]
+manipulate	v	manipulál
+prohibit	v	meg|tilt ; tilt
+designate	v	ki|jelöl
+dump	v	ki|dob ; le|rak
+prompt	v	ki|vált ; késztet
+reside	v	lakik[noobj]
+assault	v	bántalmaz ; meg|támad
+picture	v	el|képzel
+hurl	v	hajít ; dob
+# adjectives the dictionary gives a misleading word for ("concerned": "érdekelt", "dusty":
+# "unalmas", "weary": "unalmas") or none
+concerned	adj	aggódó
+soviet	adj	szovjet
+coloured	adj	színes
+colored	adj	színes
+ultimate	adj	végső
+minimum	adj	minimális
+wounded	adj	sebesült
+probable	adj	valószínű
+logical	adj	logikus
+comparable	adj	összehasonlítható ; hasonló
+weary	adj	fáradt ; kimerült
+preliminary	adj	előzetes
+literal	adj	szó szerinti
+complicated	adj	bonyolult
+sullen	adj	mogorva
+subjective	adj	szubjektív
+defensive	adj	védekező
+competent	adj	hozzáértő ; alkalmas
+sturdy	adj	strapabíró ; erős
+philosophical	adj	filozófiai
+consistent	adj	következetes ; egyenletes
+spontaneous	adj	spontán
+naval	adj	haditengerészeti
+formidable	adj	félelmetes ; hatalmas
+bloody	adj	véres
+arbitrary	adj	önkényes
+vicious	adj	kegyetlen ; gonosz
+trivial	adj	jelentéktelen
+synthetic	adj	szintetikus
+solemn	adj	ünnepélyes
+sensational	adj	szenzációs
+intricate	adj	bonyolult
+inherent	adj	eredendő
+everyday	adj	mindennapi ; hétköznapi
+beloved	adj	szeretett
+memorable	adj	emlékezetes
+explosive	adj	robbanékony ; robbanó
+ethnic	adj	etnikai
+disastrous	adj	katasztrofális
+destructive	adj	pusztító
+agricultural	adj	mezőgazdasági
+orthodox	adj	ortodox
+static	adj	statikus
+dusty	adj	poros
+mighty	adj	hatalmas
+fictional	adj	kitalált
+startling	adj	meghökkentő
+fascinating	adj	lenyűgöző
+overwhelming	adj	elsöprő
+# the kitchen, the office and the phone: things and acts that had no entry ("email", "text")
+prawn	n	garnélarák[garnélarákok,3sg=garnélarákja,pp=garnélarákjai]
+router	n	útválasztó
+scanner	n	szkenner[szkennerek]
+stew	n	pörkölt[pörköltek] ; ragu
+trainee	n	gyakornok[gyakornokok,person]
+portable	adj	hordozható
+rechargeable	adj	tölthető
+email	v	e-mailben |küld[to=nak]
+text	v	üzen[obj=nak]
+# nouns of the long tail of the ranking whose dictionary word is rare or wrong ("summary":
+# "foglalat", "monk": "barát", "abortion": "kudarc", "firecracker": "revolver")
+summary	n	összefoglaló
+stereo	n	hifi
+statute	n	törvény[törvények]
+sewer	n	csatorna
+motivation	n	motiváció
+monk	n	szerzetes[person]
+immunity	n	védettség ; immunitás
+ideology	n	ideológia
+gunfire	n	lövöldözés
+gown	n	ruha ; köntös
+fatigue	n	fáradtság
+compass	n	iránytű[iránytűk]
+complication	n	szövődmény ; bonyodalom[bonyodalmak]
+checklist	n	ellenőrző lista
+trademark	n	védjegy[védjegyek]
+tactic	n	taktika
+seizure	n	roham[rohamok] ; lefoglalás
+publicity	n	nyilvánosság
+prophet	n	próféta[person]
+propaganda	n	propaganda
+planner	n	tervező[person]
+nun	n	apáca[person]
+nuisance	n	kellemetlenség
+newcomer	n	újonc[újoncok,person] ; jövevény
+mule	n	öszvér[öszvérek]
+morale	n	hangulat[hangulatok]
+mining	n	bányászat
+metaphor	n	metafora
+knob	n	gomb[gombok,3sg=gombja,pp=gombjai] ; kilincs
+janitor	n	gondnok[gondnokok,person]
+insulin	n	inzulin[3sg=inzulinja,pp=inzulinjai]
+inspector	n	ellenőr[ellenőrök,person] ; felügyelő
+hostility	n	ellenségeskedés
+hierarchy	n	hierarchia
+flashlight	n	zseblámpa
+firecracker	n	petárda
+enforcement	n	végrehajtás ; betartatás
+drainage	n	vízelvezetés
+discomfort	n	kényelmetlenség
+detector	n	érzékelő
+bloodstream	n	véráram[véráramok]
+berry	n	bogyó
+biopsy	n	biopszia
+auditorium	n	előadóterem[előadótermek]
+warrior	n	harcos[harcosok,person]
+valve	n	szelep[szelepek]
+tractor	n	traktor[traktorok]
+technician	n	technikus[person]
+suicide	n	öngyilkosság
+plumbing	n	vízvezeték[vízvezetékek]
+prose	n	próza
+prejudice	n	előítélet[előítéletek]
+parish	n	plébánia ; egyházközség
+caller	n	hívó[person]
+cargo	n	rakomány[rakományok]
+chunk	n	darab[darabok,3sg=darabja,pp=darabjai]
+consensus	n	egyetértés ; konszenzus
+intake	n	bevitel[bevitelek]
+partnership	n	partnerség ; együttműködés
+plantation	n	ültetvény[ültetvények]
+dedication	n	elkötelezettség ; odaadás
+twilight	n	alkony ; szürkület
+abortion	n	abortusz
+# senses a neighbour chooses for words of news and the kitchen ("bus services": "járatok",
+# "the last quarter": "negyedév", "a European tour": "turné", "peppers": "paprika")
+migration	n	migráció ; vándorlás[when=bird/animal/seasonal/annual/fish/whale]
+ground floor	n	földszint[földszintek,front,on=n,at=n]
+# what a thing turns or goes: the colour it takes as Hungarian says it, a light's colour by
+# "vált" ("pirosra váltott", "elsápadt")
+turn red	v	el|vörösödik[noobj] ; pirosra |vált[noobj,when=light/lights/signal]
+turn green	v	ki|zöldül[noobj] ; zöldre |vált[noobj,when=light/lights/signal]
+turn yellow	v	meg|sárgul[noobj]
+turn pale	v	el|sápad[noobj]
+turn grey	v	meg|őszül[noobj]
+turn gray	v	meg|őszül[noobj]
+turn cold	v	le|hűl[noobj]
+go red	v	el|vörösödik[noobj]
+go pale	v	el|sápad[noobj]
+# what one gets to be, said as Hungarian says the change ("got angry": "dühös lett", "got
+# tired": "elfáradt"), and the untruth one tells someone
+get angry	v	dühös |lesz[noobj]
+get worse	v	rosszabbodik[noobj]
+get tired	v	el|fárad[noobj]
+get wet	v	meg|ázik[noobj]
+get ready	v	el|készül[noobj] ; készülődik[noobj]
+get bored	v	unatkozik[noobj]
+get hungry	v	meg|éhezik[noobj]
+get nervous	v	ideges |lesz[noobj]
+lie to	v	fekszik[obj=ra] ; hazudik[obj=nak,person]
+hold on to	v	kapaszkodik[obj=ba] ; meg|tart
+safety glasses	n	védőszemüveg[védőszemüvegek]

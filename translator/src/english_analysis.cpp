@@ -1047,6 +1047,17 @@ class ReadingChooser {
   // The word at `i` is an adjective the core lexicon knows, before a noun: English writes those
   // of nations with a capital ("three African countries": "afrikai"), a name has none after it
   // (not "Mr Green yesterday")
+  // The word after `i` may be an adjective, and no article or possessive stands before `i`.
+  bool adjectiveFollowsUnarticled(std::size_t i) const {
+    if (i + 1 >= toks_.size() || toks_[i + 1].tag != PartOfSpeech::other ||
+        (i > 0 && (toks_[i - 1].tag == PartOfSpeech::determiner || toks_[i - 1].tag == PartOfSpeech::possessive)))
+      return false;
+    const std::vector<Reading> next = readingsOf(core_, toks_[i + 1]);
+    return std::any_of(next.begin(), next.end(), [&](const Reading& r) {
+      return r.tag == PartOfSpeech::adjective && core_.find(r.lemma, PartOfSpeech::adjective);
+    });
+  }
+
   bool knownAdjectiveBeforeNoun(std::size_t i, const std::vector<Reading>& rs) const {
     const bool adjective = std::any_of(rs.begin(), rs.end(), [&](const Reading& r) {
       return r.tag == PartOfSpeech::adjective && core_.find(r.lemma, PartOfSpeech::adjective);
@@ -1158,6 +1169,14 @@ void ReadingChooser::choose(std::size_t i) {
     t.tag = PartOfSpeech::adverb;
     return;
   }
+  // so is "pretty" before an adjective with no article before it: "pretty easy" is "elég
+  // könnyű", where "a pretty garden" is "szép"
+  if (t.lower == "pretty" && adjectiveFollowsUnarticled(i))
+    if (const lexicon::Entry* e = core_.find("pretty", PartOfSpeech::adverb)) {
+      t.tag = PartOfSpeech::adverb;
+      t.entry = e;
+      return;
+    }
   // "her glasses": what she wears is "szemüveg", one thing; "two glasses of water" are glasses
   if (t.lower == "glasses" && i > 0 && toks_[i - 1].tag == PartOfSpeech::possessive)
     if (const lexicon::Entry* e = core_.find("glasses", PartOfSpeech::noun)) {
@@ -1836,8 +1855,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (prevTag == PartOfSpeech::verb) {
     if (!nextNounish) bonus(PartOfSpeech::adverb, std::nullopt, 60);  // "came home": the adverb "haza"
     bonus(PartOfSpeech::noun, std::nullopt, 20);
-    // "loves Italian food": a capitalised adjective before its noun ("olasz étel", no compound)
-    if (capital && knownAdjectiveBeforeNoun(i, rs)) bonus(PartOfSpeech::adjective, std::nullopt, 60);
+    // "loves Italian food": a capitalised adjective before its noun ("olasz étel", no compound);
+    // "got mixed reviews": so is a participle the core lexicon has as an adjective ("vegyes")
+    if ((capital || t.lower.ends_with("ed")) && knownAdjectiveBeforeNoun(i, rs))
+      bonus(PartOfSpeech::adjective, std::nullopt, 60);
   } else if (verbSeen) {
     bonus(PartOfSpeech::noun, std::nullopt, 20);
     bonus(PartOfSpeech::adverb, std::nullopt, 20);

@@ -52,7 +52,10 @@ constexpr std::string_view kActsWithResult[] = {"push",  "pull", "kick",  "force
                                                 "throw", "paint", "wipe", "wash",  "scrub",  "dye",
                                                 "colour", "color", "polish", "rub", "sweep", "brush"};
 // Adverbs that say how much of an adjective: "very cold", "too late", "so tired".
-constexpr std::string_view kDegreeAdverbs[] = {"very", "too", "so", "quite", "really", "rather"};
+constexpr std::string_view kDegreeAdverbs[] = {"very", "too", "so", "quite", "really", "rather", "pretty", "fairly"};
+// Those of them that stand with the adjective inside a noun phrase: "a very cold night", "a
+// pretty long walk" ("nagyon hideg éjszaka", "elég hosszú séta").
+constexpr std::string_view kDegreeBeforeAttribute[] = {"very", "quite", "really", "rather", "pretty", "fairly"};
 // Adverbs of the whole sentence that open it as a time does.
 constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfortunately", "fortunately",
                                                 "luckily",  "eventually", "meanwhile",     "recently"};
@@ -222,8 +225,9 @@ class SenseFilter {
   // before it ("river" in "part[when=river]").
   bool selects(const Sense& s) const {
     if (t_.neighbour.empty() && t_.modifiers.empty()) return false;
-    // (a subject chooses among the senses without an object: "her hands shook" is no handshake)
-    if (t_.neighbourIsSubject && !s.noObject) return false;
+    // (a subject chooses among the senses without an object: "her hands shook" is no handshake;
+    // an object among the others: "opened the door" is no door opening of itself)
+    if (t_.neighbourIsSubject ? !s.noObject : s.noObject && t_.hasObject) return false;
     const std::string_view when = s.note("when");
     const std::string_view neighbour = t_.neighbour;
     const std::string_view head = neighbour.substr(neighbour.rfind(' ') + 1);
@@ -613,7 +617,7 @@ class Generator {
     return g == PartOfSpeech::determiner || g == PartOfSpeech::possessive || g == PartOfSpeech::noun ||
            g == PartOfSpeech::name || g == PartOfSpeech::adjective || g == PartOfSpeech::number ||
            (g == PartOfSpeech::pronoun) ||
-           (g == PartOfSpeech::adverb && t_[i].lower == "very" && i + 1 < t_.size() &&
+           (g == PartOfSpeech::adverb && listed(kDegreeBeforeAttribute, t_[i].lower) && i + 1 < t_.size() &&
             t_[i + 1].tag == PartOfSpeech::adjective) ||
            lessOf(i) || countsANumber(i);
   }
@@ -902,7 +906,8 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   // ("a cool and dry place": adjectives joined by "and" or "or")
   while (
       k < t_.size() &&
-      (t_[k].tag == PartOfSpeech::adjective || (t_[k].tag == PartOfSpeech::adverb && t_[k].lower == "very") ||
+      (t_[k].tag == PartOfSpeech::adjective ||
+       (t_[k].tag == PartOfSpeech::adverb && listed(kDegreeBeforeAttribute, t_[k].lower)) ||
        participleBeforeNoun(k, i) ||
        // "the past three weeks": a number after the adjective, before the noun
        (t_[k].tag == PartOfSpeech::number && k > i && t_[k - 1].tag == PartOfSpeech::adjective &&
@@ -1374,7 +1379,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       if (!known)
         emit(h.written, np.head, false);
       else if (capital)
-        emit(capitalized(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
+        emit(capitalizedWords(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
       else
         emit(joinedCompound(compound, inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
     }

@@ -209,7 +209,8 @@ std::u16string pastStem(std::u16string_view s, Harmony h, bool& thirdLinks) {
   // "elszakadt", "megrepedt"), where a verb done to something links ("fogadott", "engedett")
   static constexpr std::u16string_view kHappeningPast[] = {
       u"marad", u"szalad", u"szakad", u"sz\u00E1rad", u"ragad", u"akad",  u"halad", u"\u00E1rad",
-      u"f\u00E1rad", u"olvad", u"dagad", u"apad",  u"hasad", u"reped", u"t\u00E9ved", u"\u00E9led"};
+      u"f\u00E1rad", u"olvad", u"dagad", u"apad",  u"hasad", u"reped", u"t\u00E9ved", u"\u00E9led",
+      u"s\u00E1pad"};
   for (std::u16string_view w : kHappeningPast)
     if (endsWith(s, w)) return std::u16string(s) + u"t";
   if (last == u't') {

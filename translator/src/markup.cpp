@@ -89,4 +89,15 @@ std::string capitalized(std::string_view s) {
   return r;
 }
 
+std::string capitalizedWords(std::string_view s) {
+  std::string r;
+  for (std::size_t start = 0;;) {
+    const std::size_t blank = s.find(' ', start);
+    r += capitalized(s.substr(start, blank == std::string_view::npos ? blank : blank - start));
+    if (blank == std::string_view::npos) return r;
+    r += ' ';
+    start = blank + 1;
+  }
+}
+
 }  // namespace lexiton::translator

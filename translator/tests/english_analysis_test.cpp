@@ -156,5 +156,13 @@ TEST(EnglishAnalysisTest, AnLyWordBetweenBeAndAParticipleIsAnAdverb) {
             "guest/n/pl are/aux kindly/adv ask/v/pp not/neg to/to smoke/v/base");
 }
 
+TEST(EnglishAnalysisTest, AParticipleTheLexiconHasAsAnAdjectiveIsThatAdjectiveAfterAVerb) {
+  EXPECT_EQ(analysed("The film got mixed reviews"), "the/det film/n get/v/past mixed/adj review/n/pl");
+  EXPECT_EQ(analysed("The book contains detailed maps"),
+            "the/det book/n contain/v/3sg detailed/adj map/n/pl");
+  // one the lexicon has only as its verb stays the verb's participle
+  EXPECT_EQ(analysed("They visited flooded villages"), "they/pron visit/v/past flood/v/past village/n/pl");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

@@ -85,6 +85,7 @@ TEST(HungarianVerbTest, PastByTheLastSoundsOfTheStem) {
   EXPECT_EQ(past("szárad", 3, false), "száradt") << "what happens of itself in -ad does not link";
   EXPECT_EQ(past("szakad", 3, true), "szakadtak");
   EXPECT_EQ(past("reped", 3, false), "repedt");
+  EXPECT_EQ(past("sápad", 3, false), "sápadt") << "growing pale happens of itself";
   EXPECT_EQ(past("fogad", 3, false), "fogadott") << "a verb done to something links";
 }
 

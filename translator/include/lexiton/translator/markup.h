@@ -18,4 +18,8 @@ void appendTargetText(std::string& out, std::string_view utf8);
 // The UTF-8 text with its first letter in capitals (ASCII and the Hungarian accented letters).
 std::string capitalized(std::string_view utf8);
 
+// The UTF-8 text with each word's first letter in capitals: a name of several words is written
+// so in Hungarian ("Egyesült Államok", "Európai Unió").
+std::string capitalizedWords(std::string_view utf8);
+
 }  // namespace lexiton::translator
