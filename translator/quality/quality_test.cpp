@@ -362,18 +362,18 @@ TEST(TranslationQualityTest, TheEighthDevelopmentCorpusStaysAboveItsFloorInHunga
 // Text of every kind written apart from the translator, with free references: news, notices,
 // instructions and recipes, e-mail, narrative fiction with quoted speech.
 TEST(TranslationQualityTest, TheNinthDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
-  expectFloorInHungarianWords(LEXITON_DEV9_CORPUS, 150, 56.0);
+  expectFloorInHungarianWords(LEXITON_DEV9_CORPUS, 150, 60.0);
 }
 
 // A second corpus of every kind written apart from the translator, read by no one before it was
 // tuned on.
 TEST(TranslationQualityTest, TheTenthDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
-  expectFloorInHungarianWords(LEXITON_DEV10_CORPUS, 150, 52.0);
+  expectFloorInHungarianWords(LEXITON_DEV10_CORPUS, 150, 57.0);
 }
 
 // A third, on other topics again, tuned on in the tenth round.
 TEST(TranslationQualityTest, TheEleventhDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
-  expectFloorInHungarianWords(LEXITON_DEV11_CORPUS, 150, 51.0);
+  expectFloorInHungarianWords(LEXITON_DEV11_CORPUS, 150, 58.0);
 }
 
 // The held-out corpus is only measured, never tuned on: here it must merely read (at least 150
@@ -422,7 +422,7 @@ TEST(TranslationQualityTest, TheCommonAdjectivesTakeTheirDegreesAsHungarianWords
 
 // A fourth, tuned on in the eleventh round.
 TEST(TranslationQualityTest, TheTwelfthDevelopmentCorpusStaysAboveItsFloorInHungarianWords) {
-  expectFloorInHungarianWords(LEXITON_DEV12_CORPUS, 150, 54.0);
+  expectFloorInHungarianWords(LEXITON_DEV12_CORPUS, 150, 57.0);
 }
 
 }  // namespace
