@@ -1038,8 +1038,7 @@ class ReadingChooser {
   // The capitalised word after a greeting opening the sentence is the one greeted, a name
   // ("Hi Mark", "Hey Anna"), unless the lexicon knows it as a word for a person ("Dear Mum").
   bool greetedAt(std::size_t i) const {
-    static constexpr std::string_view kGreetings[] = {"hi", "hello", "hey", "dear"};
-    if (i != 1 || !listed(kGreetings, toks_[0].lower)) return false;
+    if (i != 1 || !greets(toks_[0])) return false;
     const lexicon::Entry* e = core_.find(toks_[i].lower, PartOfSpeech::noun);
     return !e || e->senses.empty() || !e->senses.front().person;
   }
