@@ -88,7 +88,8 @@ HWND dialogOf(DWORD threadId) {
 }
 
 // Plays the user from a thread of its own while the library's dialog loop runs on the test's
-// thread: waits for the dialog that thread opens, hands it to `act`, then waits for it to go.
+// thread: waits for the dialog that thread opens to answer, hands it to `act`, then waits for
+// it to go.
 // A dialog still open after kDialogWait is closed, so the library's call always returns.
 class DialogWatcher {
  public:
@@ -117,6 +118,18 @@ class DialogWatcher {
       std::this_thread::sleep_for(kDialogPoll);
     }
     found_ = true;
+    // Visible is not yet answering: the runner's thread may still be inside ShowWindow (on a
+    // loaded machine for seconds), and a message sent meanwhile times out and reads nothing.
+    // Every watched dialog has a caption, so the first caption that comes back says its loop
+    // is pumping.
+    while (windowText(dialog).empty()) {
+      if (std::chrono::steady_clock::now() > deadline) {
+        timedOut_ = true;
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+        return;
+      }
+      std::this_thread::sleep_for(kDialogPoll);
+    }
     act_(dialog);
     while (IsWindow(dialog)) {
       if (std::chrono::steady_clock::now() > deadline) {
