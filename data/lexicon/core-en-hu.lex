@@ -192,8 +192,8 @@ bring	v	hoz ; el|hoz
 build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
 call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote] ; össze|hív[when=meeting/conference/summit/session/assembly] ; hív[when=doctor/ambulance/police/taxi/cab/firefighter/plumber/help/security/nurse] ; hirdet[when=strike/ceasefire/truce]
-clean	v	ki|takarít ; tisztít
-close	v	be|csuk[intr=be|zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal]
+clean	v	meg|tisztít[intr=takarít] ; ki|takarít[when=room/house/flat/kitchen/bathroom/office/apartment/toilet/garage/home/bedroom/classroom/cellar/basement/attic/shed] ; tisztít
+close	v	be|csuk[intr=be|zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal] ; le|zár[when=road/bridge/street/border/airport/runway/tunnel/motorway/highway/lane/route/airspace/crossing/section/area] ; be|zár[when=factory/shop/store/school/plant/office/restaurant/museum/business/branch/mine/hospital/library/pub/bar/club/company/bank/prison]
 come	v	jön[noobj] ; érkezik
 cook	v	főz[perf=meg] ; süt
 cry	v	sír[noobj] ; kiált[noobj]
@@ -243,7 +243,7 @@ talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
 tell	v	mond[to=nak,perf=el] ; el|mond ; mesél[to=nak,perf=el,when=story/joke/tale/fairy] ; meg|mond[when=truth/name]
 think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
-turn off	v	le|kapcsol[state] ; ki|kapcsol
+turn off	v	le|kapcsol[state] ; ki|kapcsol ; el|zár[when=water/tap/gas/supply/valve/stopcock/mains]
 turn on	v	fel|kapcsol[state] ; be|kapcsol
 understand	v	ért[perf=meg] ; meg|ért
 visit	v	meg|látogat ; látogat
@@ -671,7 +671,7 @@ thin	adj	vékony ; sovány[person] ; sovány[when=face/arm/leg/body/dog/cat/hors
 thick	adj	vastag[vastagok] ; sűrű[when=fog/smoke/forest/hair/cloud/mist/jungle/soup/sauce/liquid/paste/beard/fur/mud/traffic/crowd/smog/vegetation/bush/undergrowth/wood/woods]
 thick	adv	vastagon
 ugly	adj	csúnya
-wet	adj	nedves ; vizes
+wet	adj	vizes ; nedves[when=cloth/towel/sponge/soil/paint/wipe/tissue/air/wood] ; esős[when=weather/day/season/summer/winter/weekend/spring/autumn/month/week]
 wonderful	adj	csodálatos
 wrong	adj	rossz[rosszak] ; helytelen
 alone	adv	egyedül
@@ -685,7 +685,7 @@ line	n	vonal[vonalak] ; sor[sorok]
 set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table] ; fel|állít[when=record] ; ki|tűz[when=date/deadline/goal/target/aim] ; szab[when=limit/price/condition] ; mutat[when=example]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
-rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon]
+rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon] ; kel[noobj,when=dough/yeast]
 cover	v	be|takar[in=val,with=val,state] ; fed ; fedez[when=damage/cost/expense/loss/repair]
 clear	v	ki|tisztít ; tisztáz ; el|áll[noobj,when=rain/shower] ; le|szed[when=table] ; el|takarít[when=snow/road/debris/rubble/path]
 clear	adj	világos ; tiszta ; tiszta[when=sky/water/air/day/night/weather/conscience/glass/skin/view] ; egyértelmű[when=majority/evidence/sign/message/answer/winner/difference/case/link/signal/rule/intention/picture/result/victory/lead/choice]
@@ -796,14 +796,14 @@ bar	v	el|zár ; meg|akadályoz
 credit	n	hitel[hitelek] ; elismerés
 credit	v	jóváír
 dull	adj	unalmas ; tompa ; tompa[when=pain/ache/knife/blade/sound/thud/edge/light/colour/color/glow/roar] ; borús[when=day/weather/sky/morning/afternoon/winter]
-flash	n	villanás[villanások] ; vaku
+flash	n	villanás[villanások] ; vaku ; vaku[when=use/camera/photography/disable]
 flash	v	villog[noobj] ; fel|villan[noobj]
 transfer	n	átutalás[átutalások] ; áthelyezés
 transfer	v	átutal ; áthelyez
 apply	v	alkalmaz ; jelentkezik[for=ra] ; fel|visz[when=cream/paint/ointment/lotion/glue/sunscreen/gel/layer/makeup] ; gyakorol[on=ra,when=pressure]
 around	adv	körül ; körbe
 burst	n	kitörés
-burst	v	ki|tör[noobj] ; szét|reped[noobj]
+burst	v	ki|tör[noobj] ; szét|reped[noobj] ; ki|pukkad[noobj,when=balloon/bubble/tyre/tire]
 crash	n	baleset[balesetek] ; ütközés ; összeomlás
 crash	v	le|zuhan[noobj] ; ütközik ; ütközik[noobj,into=nak,when=car/bus/lorry/truck/van/train/taxi/motorbike/motorcycle/bike/vehicle/driver/ship/boat/tram/coach] ; le|fagy[noobj,when=computer/system/app/program/website/server/laptop/phone/browser]
 frame	n	keret[keretek] ; váz[vázak]
@@ -830,7 +830,7 @@ power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/
 relief	n	megkönnyebbülés ; segély[segélyek]
 rough	adj	durva ; egyenetlen ; viharos[when=sea/water/weather/crossing/wind/night] ; hozzávetőleges[when=idea/estimate/guide/figure/number/calculation/translation/outline/approximation/draft/sketch/timeline/order/guess] ; nehéz[nehezek,when=time/day/week/night/year/month/patch/period/start/ride/journey/life]
 score	n	eredmény[eredmények] ; pontszám[pontszámok]
-score	v	szerez ; pontoz
+score	v	szerez[intr=be|talál] ; pontoz
 shape	n	alak[alakok,3sg=alakja] ; forma
 shape	v	formál ; alakít
 share	n	rész[részek] ; részvény[részvények,pl]
@@ -938,7 +938,7 @@ regular	adj	rendszeres ; szabályos ; állandó[when=customer/visitor/guest/clie
 scene	n	jelenet[jelenetek] ; helyszín[helyszínek]
 seat	n	ülés[ülések] ; hely[helyek] ; mandátum[mandátumok,when=win/lose/hold/gain]
 seat	v	le|ültet
-service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek] ; járat[járatok,when=bus/train/rail/ferry/shuttle/coach/tram/night/express]
+service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek] ; járat[járatok,when=bus/train/rail/ferry/shuttle/coach/tram/night/express] ; kiszolgálás[when=restaurant/waiter/slow/friendly/excellent/poor/table/bar/counter/quick/rude]
 shake	v	meg|ráz[intr=remeg] ; rázkódik ; fog[when=hand]
 shock	n	sokk[sokkok,3sg=sokkja] ; megrázkódtatás
 shock	v	meg|döbbent
@@ -972,7 +972,7 @@ trap	v	el|fog ; csapdába ejt
 upset	adj	ideges ; feldúlt
 upset	v	fel|zaklat ; fel|borít
 absorb	v	el|nyel ; fel|szív
-amount	n	mennyiség[mennyiségek] ; összeg[összegek]
+amount	n	mennyiség[mennyiségek] ; összeg[összegek] ; összeg[összegek,when=total/full/outstanding/due/pay/paid/owe/refund/transfer/withdraw/charge/invoice/bill/money/cash/exact/remaining/minimum/maximum/requested]
 appear	v	meg|jelenik ; tűnik
 balance	n	egyensúly[egyensúlyok] ; egyenleg[egyenlegek]
 balance	v	egyensúlyoz
@@ -1064,7 +1064,7 @@ rear	n	hátsó rész
 rear	adj	hátsó
 rear	v	fel|nevel
 recognize	v	fel|ismer ; el|ismer
-reference	n	hivatkozás[hivatkozások] ; utalás[utalások] ; ajánlás
+reference	n	hivatkozás[hivatkozások] ; utalás[utalások] ; ajánlás ; ajánlás[when=provide/write/give/employer/request/character/job/written/excellent]
 regard	n	tekintet[tekintetek] ; tisztelet
 regard	v	tekint ; tart
 relieve	v	enyhít ; fel|ment
@@ -1274,7 +1274,7 @@ rush	n	rohanás ; roham[rohamok]
 rush	v	rohan[noobj] ; siet[noobj]
 scale	n	skála ; mérleg[mérlegek] ; méret[méretek]
 search	n	keresés[keresések] ; kutatás[kutatások]
-search	v	keres ; át|kutat
+search	v	keres ; át|kutat ; át|kutat[when=room/house/building/car/flat/apartment/bag/pocket/area/premises/home/office/vehicle/luggage/suitcase]
 secret	n	titok[titkok]
 secret	adj	titkos
 section	n	rész[részek] ; szakasz[szakaszok] ; fejezet[fejezetek]
@@ -1425,7 +1425,7 @@ deduction	n	levonás[levonások] ; következtetés[következtetések]
 defend	v	véd ; meg|véd
 delay	n	késés[késések] ; halasztás
 delay	v	késleltet[pass=késik] ; el|halaszt
-deposit	n	előleg[előlegek] ; befizetés ; lerakódás
+deposit	n	előleg[előlegek] ; befizetés ; lerakódás ; kaució[when=security/rental/refundable/return/refund/damage/tenancy]
 deposit	v	be|fizet ; le|tesz
 derive	v	származtat ; ered[noobj]
 desperate	adj	kétségbeesett ; elkeseredett
@@ -1481,7 +1481,7 @@ foul	adj	undorító ; szabálytalan
 freeze	v	fagy[noobj,pass=be|fagy] ; meg|fagy[noobj] ; le|fagyaszt ; le|fagy[noobj,when=screen/computer/phone/laptop/app/system/program/browser] ; be|fagy[noobj,when=river/lake/pond/pipe/canal/sea/pitch/ground]
 future	n	jövő[jövők]
 future	adj	jövőbeli ; jövendő
-gather	v	gyűjt[intr=gyülekezik] ; össze|gyűlik
+gather	v	gyűjt[intr=össze|gyűlik] ; össze|gyűlik
 general	adj	általános
 general	n	tábornok[tábornokok,person]
 gentle	adj	szelíd ; gyengéd
@@ -2011,7 +2011,7 @@ mix	v	össze|kever ; kever ; keveredik
 mixture	n	keverék[keverékek]
 mold	n	forma ; penész[penészek]
 moment	n	pillanat[pillanatok]
-naked	adj	meztelen ; csupasz
+naked	adj	meztelen ; csupasz ; nyílt[when=flame/fire/light] ; szabad[when=eye]
 native	adj	anyanyelvi ; őshonos ; szülő
 natural	adj	természetes
 naturally	adv	természetesen
@@ -2238,7 +2238,7 @@ violation	n	megsértés ; szabálysértés[szabálysértések]
 washington	n	washington[name]
 waver	v	habozik ; ingadozik
 weak	adj	gyenge
-weaken	v	gyengít ; gyengül[noobj]
+weaken	v	gyengít[intr=gyengül] ; gyengül[noobj]
 wealth	n	gazdagság ; vagyon[vagyonok]
 weave	v	fon
 weigh	v	mér ; le|mér ; nyom
@@ -2295,7 +2295,7 @@ anger	v	fel|bosszant
 angle	n	szög[szögek] ; nézőpont[nézőpontok]
 anticipation	n	várakozás ; előrelátás
 appease	v	le|csillapít ; ki|engesztel
-application	n	alkalmazás[alkalmazások] ; jelentkezés[jelentkezések] ; kérvény[kérvények]
+application	n	alkalmazás[alkalmazások] ; jelentkezés[jelentkezések] ; kérvény[kérvények] ; jelentkezés[jelentkezések,when=receive/submit/send/job/reject/accept/withdraw/process/successful/unsuccessful/written/review/consider] ; kérvény[kérvények,when=visa/asylum/permit/planning/passport/licence/license/citizenship]
 appointment	n	időpont[időpontok] ; kinevezés[kinevezések] ; megbeszélés
 appreciate	v	értékel ; meg|becsül
 appropriate	adj	megfelelő ; helyénvaló
@@ -2371,7 +2371,7 @@ brow	n	homlok[homlokok] ; szemöldök[szemöldökök]
 brown	adj	barna
 buck	n	bak[bakok,3sg=bakja] ; dollár[dollárok,3sg=dollárja]
 budget	n	költségvetés[költségvetések] ; keret[keretek]
-bulb	n	izzó ; hagyma ; gumó
+bulb	n	izzó ; hagyma ; gumó ; virághagyma[when=plant/tulip/daffodil/flower/lily/hyacinth/crocus]
 bulk	n	tömeg[tömegek] ; nagyobb rész
 bum	n	csavargó[person] ; fenék[fenekek]
 bump	v	neki|ütközik ; bele|ütközik ; meg|üt
@@ -2708,7 +2708,7 @@ gently	adv	gyengéden ; óvatosan
 genuine	adj	valódi ; őszinte
 glad	adj	boldog[boldogok] ; vidám
 glance	n	pillantás[pillantások]
-glance	v	pillant[noobj] ; rá|pillant[noobj]
+glance	v	pillant[noobj,at=ra] ; rá|pillant[noobj]
 glare	n	vakító fény ; dühös pillantás
 glimpse	n	futó pillantás ; bepillantás
 glint	n	csillogás ; villanás[villanások]
@@ -2940,7 +2940,7 @@ northwest	n	északnyugat[északnyugatok]
 notable	adj	figyelemre méltó ; nevezetes
 notion	n	fogalom[fogalmak] ; elképzelés[elképzelések]
 nucleus	n	mag[magok,3sg=magja] ; atommag[atommagok,3sg=atommagja]
-nut	n	dió ; mogyoró ; anyacsavar[anyacsavarok,3sg=anyacsavarja]
+nut	n	dió ; mogyoró ; anyacsavar[anyacsavarok,3sg=anyacsavarja,when=tighten/loosen/undo/bolt/spanner/wrench/wheel]
 objection	n	kifogás[kifogások] ; ellenvetés
 obliterate	v	el|töröl ; meg|semmisít
 obscurity	n	homály ; ismeretlenség
@@ -2980,7 +2980,7 @@ peculiarly	adv	különösen ; sajátosan
 penalty	n	büntetés[büntetések] ; tizenegyes[tizenegyesek]
 penetrate	v	át|hatol[noobj] ; be|hatol[noobj]
 penetration	n	behatolás
-persist	v	ki|tart[noobj] ; meg|marad[noobj,past=maradt]
+persist	v	ki|tart[noobj,thing=fenn|áll] ; meg|marad[noobj,past=maradt]
 phantom	n	fantom[fantomok,3sg=fantomja,person] ; kísértet[kísértetek]
 phase	n	szakasz[szakaszok] ; fázis[fázisok]
 philosophy	n	filozófia ; bölcselet[bölcseletek]
@@ -3211,7 +3211,7 @@ stare	n	bámulás
 stare	v	bámul[at=acc] ; mered[noobj]
 starting	adj	kiinduló ; kezdő
 starve	v	éhezik ; éhen hal
-steady	adj	egyenletes ; állandó ; biztos ; stabil
+steady	adj	stabil ; egyenletes[when=pace/speed/rate/rhythm/beat/flow/growth/increase/decline/rise/fall/pulse/stream] ; állandó ; biztos
 steel	n	acél[acélok,3sg=acélja]
 steer	v	kormányoz ; irányít
 stoic	adj	sztoikus
@@ -4109,7 +4109,7 @@ no one	n	senki[front]
 smile	v	el|mosolyodik[noobj,at=ra]
 switch off	v	ki|kapcsol[state]
 switch on	v	be|kapcsol[state]
-carefully	adv	óvatosan ; figyelmesen
+carefully	adv	óvatosan ; figyelmesen[when=read/listen/watch/check/study/examine/follow/consider/look/observe/note]
 for a long time	adv	sokáig
 website	n	weboldal[weboldalak,acc=weboldalt,3sg=weboldala,on=n,to=ra]
 interest rate	n	kamat[kamatok]
@@ -4511,7 +4511,7 @@ highway	n	autópálya
 household	n	háztartás[háztartások]
 illness	n	betegség[betegségek]
 income	n	jövedelem[jövedelmek,acc=jövedelmet,3sg=jövedelme]
-ink	n	tinta
+ink	n	tinta[in=val]
 insect	n	rovar[rovarok]
 jewel	n	ékszer[ékszerek]
 jury	n	esküdtszék[esküdtszékek]
@@ -4542,7 +4542,7 @@ ocean	n	óceán[óceánok,3sg=óceánja]
 owner	n	tulajdonos[tulajdonosok,person]
 paint	n	festék[festékek]
 pear	n	körte
-pencil	n	ceruza
+pencil	n	ceruza[in=val]
 period	n	időszak[időszakok]
 permission	n	engedély[engedélyek]
 pet	n	háziállat[háziállatok]
@@ -4635,7 +4635,7 @@ dry	v	szárít[intr=meg|szárad,perf=meg] ; meg|szárít
 fetch	v	hoz ; el|hoz
 fire	v	ki|rúg ; tüzel[noobj]
 kneel	v	térdel[noobj]
-land	v	le|száll[noobj]
+land	v	le|száll[noobj,on=ra]
 last	v	tart[noobj]
 mark	v	jelöl ; meg|jelöl
 marry	v	feleségül |megy[obj=hoz,intr=házasodik]
@@ -6954,7 +6954,7 @@ foster	v	nevel ; ápol ; elő|segít
 split up	v	szakít[noobj] ; szét|válik
 fall out	v	össze|kap[noobj,with=val] ; ki|esik
 get along	v	ki|jön[noobj,with=val]
-make up	v	ki|talál[intr=kibékül] ; ki|békül[noobj] ; alkot
+make up	v	ki|talál[intr=kibékül] ; ki|békül[noobj] ; alkot ; alkot[when=half/percent/majority/third/quarter/proportion/share/fraction/minority/bulk]
 # feelings
 affection	n	szeretet[3sg=szeretete] ; vonzalom[vonzalmak,acc=vonzalmat,3sg=vonzalma,poss=vonzalma,sup=vonzalmon]
 tenderness	n	gyengédség
@@ -7123,7 +7123,7 @@ cross out	v	ki|húz ; át|húz
 note down	v	fel|ír ; le|jegyez
 pass out	v	el|ájul[noobj]
 throw up	v	hány[noobj]
-cut off	v	le|vág ; ki|kapcsol ; el|zár[when=supply/water/electricity/gas/power/road]
+cut off	v	le|vág ; ki|kapcsol ; el|zár[when=supply/water/electricity/gas/power/road] ; el|vág[when=village/town/area/region/community/island/city/valley]
 cut back	v	csökkent ; vissza|fog
 pay off	v	ki|fizet ; le|törleszt
 save up	v	spórol[noobj,for=ra] ; takarékoskodik
@@ -8601,7 +8601,7 @@ metaphor	n	metafora
 knob	n	gomb[gombok,3sg=gombja,pp=gombjai] ; kilincs
 janitor	n	gondnok[gondnokok,person]
 insulin	n	inzulin[3sg=inzulinja,pp=inzulinjai]
-inspector	n	ellenőr[ellenőrök,person] ; felügyelő
+inspector	n	ellenőr[ellenőrök,person] ; felügyelő ; felügyelő[person,when=police/detective/chief]
 hostility	n	ellenségeskedés
 hierarchy	n	hierarchia
 flashlight	n	zseblámpa
@@ -8661,3 +8661,36 @@ get nervous	v	ideges |lesz[noobj]
 lie to	v	fekszik[obj=ra] ; hazudik[obj=nak,person]
 hold on to	v	kapaszkodik[obj=ba] ; meg|tart
 safety glasses	n	védőszemüveg[védőszemüvegek]
+# --- everyday words of any page that had no entry, and the senses their neighbours choose (twelfth round)
+vet	n	állatorvos[person,to=hoz,at=nal]
+initial	n	kezdőbetű[kezdőbetűk]
+sneak	v	oson[noobj] ; lopózik[noobj]
+sow	v	vet[perf=el]
+validate	v	érvényesít ; igazol
+feel dizzy	v	szédül[noobj]
+on a lead	adv	pórázon
+on a leash	adv	pórázon
+leash	n	póráz[pórázok]
+dairy farm	n	tejgazdaság[tejgazdaságok]
+dairy product	n	tejtermék[tejtermékek]
+fishing boat	n	halászhajó
+burst into tears	v	sírva |fakad[noobj]
+grandad	n	nagypapa[person]
+granddad	n	nagypapa[person]
+rainwater	n	esővíz[esővizek,front]
+metre	n	méter[méterek]
+kilometre	n	kilométer[kilométerek]
+kilometer	n	kilométer[kilométerek]
+centimetre	n	centiméter[centiméterek]
+centimeter	n	centiméter[centiméterek]
+millimetre	n	milliméter[milliméterek]
+millimeter	n	milliméter[milliméterek]
+litre	n	liter[literek]
+liter	n	liter[literek]
+millilitre	n	milliliter[milliliterek]
+milliliter	n	milliliter[milliliterek]
+gram	n	gramm[grammok,3sg=grammja,pp=grammjai]
+kilogram	n	kilogramm[kilogrammok,3sg=kilogrammja,pp=kilogrammjai]
+tonne	n	tonna
+ton	n	tonna
+mile	n	mérföld[mérföldek]

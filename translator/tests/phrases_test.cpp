@@ -759,5 +759,60 @@ TEST(PhrasesTest, OneLiesToAPersonAndAPlaceLiesToTheNorth) {
   EXPECT_TRUE(has(hungarian("He runs every morning."), "fut"));
 }
 
+TEST(PhrasesTest, WhatIsClosedOrCleanedChoosesTheVerb) {
+  // a road or a bridge is closed off, a factory or a shop closed down, a door shut
+  EXPECT_TRUE(has(hungarian("They closed the road after the accident."), "Lezárták az utat"));
+  EXPECT_TRUE(has(hungarian("The company will close its factory next year."), "bezárja a gyárát"));
+  EXPECT_TRUE(has(hungarian("Please close the door."), "csukja be"));
+  // a thing is cleaned, a room cleaned up; the water is turned off at its tap
+  EXPECT_TRUE(has(hungarian("Clean the filter with warm water."), "Tisztítsa meg a szűrőt"));
+  EXPECT_TRUE(has(hungarian("I cleaned the kitchen yesterday."), "kitakarítottam a konyhát"));
+  EXPECT_TRUE(has(hungarian("Turn off the water before you start."), "Zárja el a vizet"));
+  // a house is searched through, a nut tightened with a spanner, bulbs planted
+  EXPECT_TRUE(has(hungarian("They searched the house."), "Átkutatták"));
+  EXPECT_TRUE(has(hungarian("Tighten the nut with a spanner."), "anyacsavart"));
+  EXPECT_TRUE(has(hungarian("Plant the bulbs in autumn."), "virághagymákat"));
+  EXPECT_TRUE(has(hungarian("Never use a naked flame."), "nyílt lángot"));
+  EXPECT_TRUE(has(hungarian("Do not use a flash."), "vakut"));
+  // one reads carefully with attention, drives carefully with care
+  EXPECT_TRUE(has(hungarian("Read the letter carefully."), "Figyelmesen"));
+  EXPECT_TRUE(has(hungarian("Drive carefully."), "Óvatosan"));
+  // an application one receives is one's applying; a waiter's service is serving
+  EXPECT_TRUE(has(hungarian("We have received your application."), "jelentkezés"));
+  EXPECT_TRUE(has(hungarian("We complained about the slow service."), "kiszolgálás"));
+  // snow cuts villages off; women make up half of the members
+  EXPECT_TRUE(has(hungarian("The snow cut off several villages."), "vágott el"));
+  EXPECT_TRUE(has(hungarian("Women make up half of the members."), "alkotják"));
+}
+
+TEST(PhrasesTest, WhatHappensOfItselfTakesTheVerbWithoutAnObject) {
+  // a storm weakens, a problem persists, people gather, a player scores
+  EXPECT_TRUE(has(hungarian("The storm should weaken by tomorrow."), "gyengül"));
+  EXPECT_TRUE(has(hungarian("If the problem persists, call us."), "fennáll"));
+  EXPECT_TRUE(has(hungarian("The family gathered in the kitchen."), "összegyűlt"));
+  EXPECT_TRUE(has(hungarian("She scored twice."), "betalált"));
+  EXPECT_TRUE(has(hungarian("The balloon burst."), "kipukkad"));
+  // a plane lands on what it reaches
+  EXPECT_TRUE(has(hungarian("The plane landed on the runway."), "kifutópályára"));
+  EXPECT_TRUE(has(hungarian("She glanced at the clock."), "az órára"));
+  EXPECT_TRUE(has(hungarian("You may feel dizzy."), "Szédül"));
+  EXPECT_TRUE(has(hungarian("She burst into tears."), "Sírva fakadt"));
+}
+
+TEST(PhrasesTest, EverydayWordsOfThePetTheGardenAndTheKitchen) {
+  EXPECT_TRUE(has(hungarian("The vet examined our cat."), "Az állatorvos"));
+  EXPECT_TRUE(has(hungarian("Keep your dog on a lead."), "pórázon"));
+  EXPECT_TRUE(has(hungarian("The lawn has been sown."), "elvetették"));
+  EXPECT_TRUE(has(hungarian("The boys sneaked out of the house."), "kiosontak"));
+  EXPECT_TRUE(has(hungarian("Tickets must be validated."), "érvényesíteni"));
+  EXPECT_TRUE(has(hungarian("He signed it with his initial."), "kezdőbetű"));
+  EXPECT_TRUE(has(hungarian("My shoes are wet."), "vizes"));
+  EXPECT_TRUE(has(hungarian("It was a wet day."), "Esős nap"));
+  EXPECT_TRUE(has(hungarian("Write in ink."), "tintával"));
+  // the units of measure in British spelling
+  EXPECT_TRUE(has(hungarian("The town is ten kilometres away."), "kilométer"));
+  EXPECT_TRUE(has(hungarian("It is ten centimetres deep."), "centiméter"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
