@@ -40,7 +40,12 @@ constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "
 // fajta hal".
 constexpr std::string_view kMeasureNouns[] = {"cup",  "glass", "piece", "bottle", "kilo", "slice",
                                               "lot",  "box",   "loaf",  "pinch",  "drop", "spoonful",
-                                              "bowl", "plate", "jar",   "pair",   "kind", "sort"};
+                                              "bowl", "plate", "jar",   "pair",   "kind", "sort",
+                                              // the units of weight and volume, the spoons and
+                                              // packs of recipes and shopping lists
+                                              "gram", "kilogram", "litre", "liter", "millilitre",
+                                              "milliliter", "tonne", "ton", "teaspoon", "tablespoon",
+                                              "packet", "handful", "carton", "sack", "bunch", "jug", "tin", "bag"};
 // Nouns of a span of time, beside those with a time case of their own ("week": "héten").
 constexpr std::string_view kSpansOfTime[] = {"hour", "day",    "week",    "month",
                                              "year", "decade", "weekend", "holiday"};

@@ -152,6 +152,12 @@ TEST(ConstructionsTest, HowOftenInAllAndWhatAMeasureCounts) {
   // a kind of something likewise: "egy új fajta alma"
   EXPECT_TRUE(has(hungarian("They grow a new kind of apple."), "egy új fajta almát"));
   EXPECT_EQ(hungarian("Add a pinch of salt."), "Adjon hozzá egy csipet sót.");
+  // so are the units and spoons of a recipe, the packs of a shopping list
+  EXPECT_EQ(hungarian("Add two litres of water."), "Adjon hozzá két liter vizet.");
+  EXPECT_EQ(hungarian("Add 200 grams of flour."), "Adjon hozzá 200 gramm lisztet.");
+  EXPECT_EQ(hungarian("Add a teaspoon of salt."), "Adjon hozzá egy teáskanál sót.");
+  EXPECT_TRUE(has(hungarian("We need a packet of rice."), "egy csomag rizsre"));
+  EXPECT_TRUE(has(hungarian("They sent ten tonnes of food."), "Tíz tonna ételt"));
 }
 
 TEST(ConstructionsTest, OverASpanOfTimeIsDuringIt) {
