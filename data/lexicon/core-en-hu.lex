@@ -56,7 +56,7 @@ family	n	család[családok,attr=családi]
 father	n	apa[apák,3sg=apja,person]
 fence	n	kerítés[kerítések]
 field	n	mező[mezők,in=n] ; terület
-film	n	film[filmek,3sg=filmje]
+film	n	film[filmek,3sg=filmje] ; fólia[when=plastic/protective/cling]
 floor	n	padló ; emelet[emeletek,when=first/second/third/fourth/fifth/sixth/seventh/eighth/ninth/tenth/top/upper/lower/ground/bottom/same/next/different/each/every/other]
 flower	n	virág[virágok]
 food	n	étel[ételek] ; élelem
@@ -193,7 +193,7 @@ build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
 call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote] ; össze|hív[when=meeting/conference/summit/session/assembly] ; hív[when=doctor/ambulance/police/taxi/cab/firefighter/plumber/help/security/nurse] ; hirdet[when=strike/ceasefire/truce]
 clean	v	meg|tisztít[intr=takarít] ; ki|takarít[when=room/house/flat/kitchen/bathroom/office/apartment/toilet/garage/home/bedroom/classroom/cellar/basement/attic/shed] ; tisztít
-close	v	be|csuk[intr=be|zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal] ; le|zár[when=road/bridge/street/border/airport/runway/tunnel/motorway/highway/lane/route/airspace/crossing/section/area] ; be|zár[when=factory/shop/store/school/plant/office/restaurant/museum/business/branch/mine/hospital/library/pub/bar/club/company/bank/prison]
+close	v	be|csuk[intr=be|zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal] ; le|zár[when=road/bridge/street/border/airport/runway/tunnel/motorway/highway/lane/route/airspace/crossing/section/area] ; be|zár[when=factory/shop/store/school/plant/office/restaurant/museum/business/branch/mine/hospital/library/pub/bar/club/company/bank/prison/program/programme/app/application/tab/file/browser/document/menu]
 come	v	jön[noobj] ; érkezik
 cook	v	főz[perf=meg] ; süt
 cry	v	sír[noobj] ; kiált[noobj]
@@ -243,7 +243,7 @@ talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
 tell	v	mond[to=nak,perf=el] ; el|mond ; mesél[to=nak,perf=el,when=story/joke/tale/fairy] ; meg|mond[when=truth/name]
 think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
-turn off	v	le|kapcsol[state] ; ki|kapcsol ; el|zár[when=water/tap/gas/supply/valve/stopcock/mains]
+turn off	v	le|kapcsol[state] ; ki|kapcsol ; el|zár[when=water/tap/gas/valve/stopcock/mains]
 turn on	v	fel|kapcsol[state] ; be|kapcsol
 understand	v	ért[perf=meg] ; meg|ért
 visit	v	meg|látogat ; látogat
@@ -382,7 +382,7 @@ lock	v	be|zár[state]
 miss	v	le|késik ; mulaszt[perf=el,when=school/class/lesson/lecture/work] ; el|szalaszt[when=chance/opportunity] ; el|vét[when=target/goal/shot/penalty/kick/mark] ; mulaszt[perf=el,when=deadline/payment/dose]
 offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
-save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting] ; meg|takarít[when=money/time/energy]
+save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting/work/progress/game/draft/copy/photo/image/data/password] ; meg|takarít[when=money/time/energy]
 trust	v	bízik[obj=ban]
 hard	adj	nehéz[nehezek] ; kemény ; kemény[when=work/worker/winter/frost/line/stance/labour/labor/surface/floor/ground/rock/shell/wood/cheese/water]
 hard	adv	keményen ; erősen ; erősen[when=push/pull/hit/press/rain/slam/kick/squeeze/pushed/pulled/hit/pressed/rained/slammed/kicked/squeezed/knock/knocked/blow/blew]
@@ -800,7 +800,7 @@ flash	n	villanás[villanások] ; vaku ; vaku[when=use/camera/photography/disable
 flash	v	villog[noobj] ; fel|villan[noobj]
 transfer	n	átutalás[átutalások] ; áthelyezés
 transfer	v	átutal ; áthelyez
-apply	v	alkalmaz ; jelentkezik[for=ra] ; fel|visz[when=cream/paint/ointment/lotion/glue/sunscreen/gel/layer/makeup] ; gyakorol[on=ra,when=pressure]
+apply	v	alkalmaz ; jelentkezik[for=ra] ; fel|visz[when=cream/paint/ointment/lotion/glue/sunscreen/gel/layer/makeup] ; gyakorol[on=ra,when=pressure] ; ki|szór[when=fertiliser/fertilizer/salt/grit]
 around	adv	körül ; körbe
 burst	n	kitörés
 burst	v	ki|tör[noobj] ; szét|reped[noobj] ; ki|pukkad[noobj,when=balloon/bubble/tyre/tire]
@@ -921,7 +921,7 @@ material	adj	anyagi
 middle	n	közép[közepek,3sg=közepe,in=n] ; középső rész
 middle	adj	középső
 mind	n	elme ; ész[eszek]
-mind	v	bán ; vigyáz[obj=ra]
+mind	v	bán ; vigyáz[obj=ra,when=gap/step/head/door/stairs/dog/edge/steps/language/manners/platform] ; vigyáz[obj=ra]
 mount	v	fel|szerel ; fel|száll[obj=ra]
 observe	v	meg|figyel ; figyel ; be|tart[when=rule/law/ceasefire/truce/silence/regulation/speed/limit]
 passage	n	átjáró ; szakasz[szakaszok] ; folyosó
@@ -1313,7 +1313,7 @@ tap	v	koppint ; kopogtat
 tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
 tear	v	el|tép[intr=el|szakad] ; szakít
 tender	adj	gyengéd ; puha
-term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek] ; ciklus[ciklusok,when=second/third/fourth/presidential/serve/win/consecutive/seek/fifth/parliamentary] ; táv[távok,3sg=távja,pp=távjai,when=long/short/medium]
+term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek] ; ciklus[ciklusok,when=second/third/fourth/presidential/serve/win/consecutive/seek/fifth/parliamentary] ; táv[távok,3sg=távja,pp=távjai,when=long/short/medium] ; félév[félévek,when=summer/autumn/spring/winter/school/academic]
 total	n	összeg[összegek] ; végösszeg[végösszegek]
 total	adj	teljes ; összes
 tough	adj	kemény ; nehéz[nehezek] ; szívós
@@ -2397,7 +2397,7 @@ chapter	n	fejezet[fejezetek]
 characteristic	n	jellemző ; sajátosság[sajátosságok]
 characteristic	adj	jellemző ; jellegzetes
 charcoal	n	faszén[faszenek]
-charity	n	jótékonyság ; jótékonysági szervezet
+charity	n	jótékonyság[attr=jótékonysági] ; jótékonysági szervezet
 cheat	v	csal[noobj] ; meg|csal ; be|csap
 cheer	v	éljenez ; szurkol[noobj]
 chemical	n	vegyszer[vegyszerek]
@@ -4674,7 +4674,7 @@ boiling	adj	forró
 cheerful	adj	vidám
 cloudy	adj	felhős
 cruel	adj	kegyetlen
-damp	adj	nyirkos
+damp	adj	nedves ; nyirkos[when=patch/wall/room/basement/cellar/house/flat/weather/air/climate/spot/stain]
 eager	adj	lelkes
 early	adj	korai ; kora[when=morning/afternoon/evening/spring/summer/autumn/winter]
 electric	adj	elektromos
@@ -8694,3 +8694,8 @@ kilogram	n	kilogramm[kilogrammok,3sg=kilogrammja,pp=kilogrammjai]
 tonne	n	tonna
 ton	n	tonna
 mile	n	mérföld[mérföldek]
+once a fortnight	adv	kéthetente
+every fortnight	adv	kéthetente
+ride a bike	v	biciklizik[noobj]
+ride a bicycle	v	biciklizik[noobj]
+engineering works	n	karbantartás[karbantartások]

@@ -814,5 +814,25 @@ TEST(PhrasesTest, EverydayWordsOfThePetTheGardenAndTheKitchen) {
   EXPECT_TRUE(has(hungarian("It is ten centimetres deep."), "centiméter"));
 }
 
+TEST(PhrasesTest, WhatOneClosesSavesOrMindsChoosesTheVerb) {
+  // a program is closed as a shop is, a window of the house shut; work is saved to keep it
+  EXPECT_TRUE(has(hungarian("Close all other programs and save your work."), "Zárja be"));
+  EXPECT_TRUE(has(hungarian("Close all other programs and save your work."), "mentse el a munkáját"));
+  // the power is switched off, the water shut off at its tap
+  EXPECT_TRUE(has(hungarian("Turn off the power supply before you replace the bulb."), "Kapcsolja le"));
+  // one minds the gap as one looks out for it, where "I don't mind" stays "nem bánom"
+  EXPECT_TRUE(has(hungarian("Mind the gap."), "Vigyázzon a résre"));
+  EXPECT_TRUE(has(hungarian("I don't mind."), "Nem bánom"));
+  // plastic film is a sheet, a damp cloth only wet, a damp patch on a wall "nyirkos"
+  EXPECT_TRUE(has(hungarian("Remove the plastic film from the screen."), "műanyag fóliát"));
+  EXPECT_TRUE(has(hungarian("Wipe the surface with a damp cloth."), "nedves ruhával"));
+  EXPECT_TRUE(has(hungarian("I noticed a damp patch on the ceiling."), "nyirkos foltot"));
+  // fertiliser is spread, once a fortnight; a charity shop is a charity's; the summer term
+  EXPECT_TRUE(has(hungarian("Apply the fertiliser once a fortnight."), "Szórja ki a műtrágyát kéthetente"));
+  EXPECT_TRUE(has(hungarian("She works for a charity shop."), "jótékonysági boltnál"));
+  EXPECT_TRUE(has(hungarian("The summer term starts in April."), "nyári félév"));
+  EXPECT_TRUE(has(hungarian("My father taught me to ride a bike."), "biciklizni"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
