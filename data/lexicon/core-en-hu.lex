@@ -8699,3 +8699,66 @@ every fortnight	adv	kéthetente
 ride a bike	v	biciklizik[noobj]
 ride a bicycle	v	biciklizik[noobj]
 engineering works	n	karbantartás[karbantartások]
+# everyday nouns, verbs and adjectives of the home, the town, shops and stories that had no entry
+advert	n	hirdetés[hirdetések]
+alley	n	sikátor[sikátorok]
+ancestor	n	ős[ősök,person]
+appliance	n	készülék[készülékek]
+apron	n	kötény[kötények]
+archive	n	archívum[archívumok]
+arena	n	aréna[to=ba,at=ban]
+bead	n	gyöngy[gyöngyök]
+beverage	n	ital[italok]
+booklet	n	füzet[füzetek] ; brosúra
+canal	n	csatorna[in=n]
+canteen	n	menza[to=ba,at=ban]
+cardboard	n	karton[kartonok,3sg=kartonja,pp=kartonjai]
+carriage	n	kocsi
+carve	v	farag
+cattle	n	szarvasmarha
+celebrity	n	híresség[hírességek,person]
+cellar	n	pince[to=ba,at=ban]
+clay	n	agyag[agyagok,3sg=agyagja,pp=agyagjai]
+cloakroom	n	ruhatár[ruhatárak]
+cocoa	n	kakaó
+coconut	n	kókuszdió
+coffin	n	koporsó
+concept	n	koncepció ; fogalom[fogalmak]
+cord	n	zsinór[zsinórok,3sg=zsinórja,pp=zsinórjai]
+crane	n	daru[daruk]
+cricket	n	krikett[krikettek]
+crisp	adj	ropogós
+crude oil	n	nyersolaj[nyersolajok,acc=nyersolajat]
+crumb	n	morzsa
+dedicate	v	szentel[to=nak]
+deliberate	adj	szándékos
+dial	v	tárcsáz
+dim	adj	halvány ; tompa
+disguise	v	álcáz
+disgust	n	undor
+dustbin	n	kuka
+enquiry	n	érdeklődés[érdeklődések,about=rol]
+era	n	korszak[korszakok]
+erase	v	töröl
+fairy	n	tündér[tündérek,person]
+farewell	n	búcsú
+flute	n	fuvola
+footpath	n	ösvény[ösvények,on=n]
+fossil	n	kövület[kövületek]
+fulfil	v	teljesít
+germ	n	baktérium[baktériumok]
+giggle	v	kuncog[noobj]
+ginger	n	gyömbér[gyömbérek,3sg=gyömbérje,pp=gyömbérjei]
+globe	n	földgömb[földgömbök,3sg=földgömbje,pp=földgömbjei]
+gloomy	adj	borús ; komor
+graceful	adj	kecses
+gravel	n	kavics[kavicsok]
+gravy	n	mártás
+groan	v	nyög[noobj]
+hairdresser	n	fodrász[person,to=hoz,at=nal]
+handkerchief	n	zsebkendő
+hood	n	kapucni
+housework	n	házimunka
+hymn	n	himnusz[himnuszok]
+vaccinated	adj	beoltott
+packet	n	csomag[csomagok,3sg=csomagja]

@@ -834,5 +834,20 @@ TEST(PhrasesTest, WhatOneClosesSavesOrMindsChoosesTheVerb) {
   EXPECT_TRUE(has(hungarian("My father taught me to ride a bike."), "biciklizni"));
 }
 
+TEST(PhrasesTest, EverydayWordsOfTheHomeTheTownAndShops) {
+  EXPECT_TRUE(has(hungarian("Unplug the appliance before cleaning it."), "a készüléket"));
+  EXPECT_TRUE(has(hungarian("She hung her coat in the cloakroom."), "ruhatárban"));
+  EXPECT_TRUE(has(hungarian("We keep the wine in the cellar."), "pincében"));
+  EXPECT_TRUE(has(hungarian("Dial the number and wait."), "Tárcsázza"));
+  EXPECT_TRUE(has(hungarian("Thank you for your enquiry about our prices."), "érdeklődését az árainkról"));
+  EXPECT_TRUE(has(hungarian("I saw the advert in the newspaper."), "hirdetést"));
+  EXPECT_TRUE(has(hungarian("Put the rubbish in the dustbin."), "kukába"));
+  EXPECT_TRUE(has(hungarian("The hairdresser cut my hair."), "fodrász"));
+  EXPECT_TRUE(has(hungarian("The children giggled."), "kuncogtak"));
+  // a vaccinated child is one the vaccine was given to, never left in English
+  EXPECT_TRUE(has(hungarian("Cats should be vaccinated once a year."), "beoltott"));
+  EXPECT_TRUE(has(hungarian("The children were vaccinated last week."), "beoltották"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
