@@ -849,5 +849,14 @@ TEST(PhrasesTest, EverydayWordsOfTheHomeTheTownAndShops) {
   EXPECT_TRUE(has(hungarian("The children were vaccinated last week."), "beoltották"));
 }
 
+TEST(PhrasesTest, EverydayNounsOfPlacesPeopleAndThings) {
+  EXPECT_TRUE(has(hungarian("We had lunch on the terrace."), "a teraszon"));
+  EXPECT_TRUE(has(hungarian("The librarian helped me."), "A könyvtáros"));
+  EXPECT_TRUE(has(hungarian("The island is close to the mainland."), "a szárazföldhöz"));
+  EXPECT_TRUE(has(hungarian("Read the first paragraph."), "az első bekezdést"));
+  EXPECT_TRUE(has(hungarian("She is a famous musician."), "híres zenész"));
+  EXPECT_TRUE(has(hungarian("Put the milk in the refrigerator."), "hűtőszekrénybe"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
