@@ -532,7 +532,7 @@ snow	v	havazik
 rain	v	esik[noobj]
 steal	v	el|lop ; lop
 teach	v	tanít[to=nak]
-thank	v	meg|köszön ; köszön
+thank	v	meg|köszön[obj=nak,for=acc] ; köszön
 throw	v	dob ; el|dob ; rendez[when=party]
 travel	v	utazik
 wear	v	visel ; hord
@@ -1268,7 +1268,7 @@ reverse	v	meg|fordít ; vissza|fordít
 review	n	áttekintés[áttekintések] ; kritika ; felülvizsgálat[felülvizsgálatok]
 review	v	át|tekint ; felülvizsgál
 reward	n	jutalom[jutalmak]
-reward	v	meg|jutalmaz ; jutalmaz
+reward	v	meg|jutalmaz[for=ert] ; jutalmaz[for=ert]
 root	n	gyökér[gyökerek]
 rush	n	rohanás ; roham[rohamok]
 rush	v	rohan[noobj] ; siet[noobj]
@@ -1362,7 +1362,7 @@ bite	n	harapás[harapások] ; falat[falatok,3sg=falatja]
 bite	v	harap ; meg|harap
 bitter	adj	keserű[keserűek]
 blame	n	hibáztatás ; felelősség
-blame	v	hibáztat
+blame	v	hibáztat[for=ert]
 blast	n	robbanás[robbanások] ; lökés
 blast	v	fel|robbant
 blaze	n	tűz[tüzek] ; lángolás
@@ -4649,7 +4649,7 @@ pray	v	imádkozik[noobj,for=ert]
 present	v	be|mutat ; át|ad ; vezet[when=programme/program/show/news/series/quiz/broadcast] ; be|nyújt[when=evidence/plan/report/proposal/bill/budget/petition/claim/application/findings] ; át|ad[when=award/prize/medal/trophy/certificate/cheque/check/gift/diploma/flower/bouquet]
 pretend	v	színlel
 protect	v	véd[from=tol] ; meg|véd
-punish	v	meg|büntet ; büntet
+punish	v	meg|büntet[for=ert] ; büntet[for=ert]
 recommend	v	ajánl ; javasol
 record	v	fel|vesz
 rub	v	dörzsöl
@@ -5390,7 +5390,7 @@ dozens of	adj	több tucat
 from home	adv	otthonról
 on leave	adv	szabadságon[van]
 safely	adv	biztonságosan ; épségben
-fine	v	meg|bírságol
+fine	v	meg|bírságol[for=ert]
 knock down	v	ki|dönt ; le|dönt ; el|üt ; le|bont
 knock over	v	fel|dönt
 take over	v	át|vesz
@@ -6784,7 +6784,7 @@ socialist	adj	szocialista
 re-elect	v	újra|választ
 pledge	v	meg|ígér
 veto	v	meg|vétóz ; vétót emel
-criticize	v	bírál ; kritizál
+criticize	v	bírál[for=ert] ; kritizál[for=ert]
 evacuate	v	evakuál ; ki|telepít
 step down	v	le|mond[noobj] ; vissza|lép
 # the weather and the environment
@@ -8825,3 +8825,4 @@ thorn	n	tövis[tövisek,front]
 throne	n	trón[trónok,3sg=trónja]
 tribe	n	törzs[törzsek]
 pebble	n	kavics[kavicsok]
+praise	v	dicsér[for=ert] ; meg|dicsér[for=ert]

@@ -858,5 +858,15 @@ TEST(PhrasesTest, EverydayNounsOfPlacesPeopleAndThings) {
   EXPECT_TRUE(has(hungarian("Put the milk in the refrigerator."), "hűtőszekrénybe"));
 }
 
+TEST(PhrasesTest, WhatOneIsBlamedOrPraisedForTakesErt) {
+  EXPECT_TRUE(has(hungarian("He blamed me for the accident."), "a balesetért"));
+  EXPECT_TRUE(has(hungarian("The government has been criticised for its slow response."), "válaszáért"));
+  EXPECT_TRUE(has(hungarian("The driver was fined for speeding."), "gyorshajtásért"));
+  EXPECT_TRUE(has(hungarian("The critics praised the film."), "dicsérték a filmet"));
+  // one thanks a person, in the dative, for the thing
+  EXPECT_TRUE(has(hungarian("I thanked her."), "Megköszöntem neki"));
+  EXPECT_TRUE(has(hungarian("She thanked him for the flowers."), "neki a virágokat"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
