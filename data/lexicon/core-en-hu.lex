@@ -235,7 +235,7 @@ sing	v	énekel
 sit	v	ül[noobj] ; le|ül[noobj]
 sleep	v	alszik
 speak	v	beszél[obj=ul,to=val,with=val,about=rol]
-start	v	el|kezd[intr=kezdődik] ; indul
+start	v	el|kezd[intr=kezdődik] ; indul ; el|indít[when=machine/engine/car/computer/program/programme/app/application/device/motor/dishwasher/timer/game/business/company/campaign/service/project/investigation/inquiry]
 stay	v	marad[noobj,past=maradt]
 stop	v	meg|áll[noobj] ; meg|állít ; el|áll[noobj,when=rain/snow/wind/storm/bleeding/hail/shower/downpour/drizzle] ; abba|marad[noobj,when=music/noise/crying/shooting/fighting/singing/laughter/conversation/applause] ; le|áll[noobj,when=engine/machine/motor/production/system/server/heart/clock/watch/traffic/pump]
 take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller] ; készít[when=photo/picture/photograph/snapshot/selfie/note/screenshot] ; tart[when=break/pause/hour/minute/week/month] ; tesz[when=exam/oath] ; vállal[when=risk/responsibility/blame] ; el|fogad[when=card/cash/payment/cheque/check/booking/reservation/bribe]
@@ -359,7 +359,7 @@ draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conc
 catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon] ; el|kap[when=cold/flu/virus/infection/disease]
 carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card]
 follow	v	követ ; meg|fogad[when=advice]
-return	v	vissza|tér[noobj] ; vissza|ad
+return	v	vissza|tér[noobj] ; vissza|ad ; vissza|küld[when=form/parcel/package/item/goods/product/questionnaire/order/letter/email/document/documents/application]
 return	n	visszatérés[front] ; visszaküldés[front] ; hozam
 end	n	vég[végek,at=n,in=n] ; befejezés
 end	v	befejez[intr=végződik]
@@ -3198,7 +3198,7 @@ specialize	v	szakosodik[noobj,in=ra] ; specializálódik[noobj,in=ra]
 speck	n	szemcse ; porszem[porszemek]
 speculate	v	spekulál[noobj] ; találgat
 speculation	n	spekuláció ; találgatás
-spend	v	költ ; el|költ ; tölt ; tölt[when=time/day/week/hour/minute/month/year/evening/morning/afternoon/night/weekend/holiday/holidays/vacation/summer/winter/spring/autumn/christmas/easter/life/moment/childhood/decade/evenings/weekends]
+spend	v	költ[on=ra] ; el|költ[on=ra] ; tölt ; tölt[when=time/day/week/hour/minute/month/year/evening/morning/afternoon/night/weekend/holiday/holidays/vacation/summer/winter/spring/autumn/christmas/easter/life/moment/childhood/decade/evenings/weekends]
 spill	v	ki|önt[intr=ki|ömlik]
 spoil	v	el|ront ; el|kényeztet
 sponsor	n	szponzor[szponzorok,person] ; támogató
@@ -3771,7 +3771,7 @@ injure	v	meg|sebesít[pass=meg|sérül]
 rebuild	v	újjá|épít
 take after	v	hasonlít[obj=ra]
 call off	v	le|fúj ; le|mond
-turn down	v	el|utasít ; le|halkít
+turn down	v	el|utasít ; le|halkít[when=music/volume/radio/tv/television/sound/stereo]
 run out	v	ki|fogy[of=bol,noobj]
 get over	v	ki|hever ; túl|jut[noobj,obj=n]
 give in	v	enged[noobj,to=nak]
@@ -4131,7 +4131,7 @@ millions of	adj	több millió
 traffic light	n	lámpa ; jelzőlámpa
 living room	n	nappali
 front door	n	bejárati ajtó
-primary school	n	általános iskola
+primary school	n	általános iskola[to=ba,at=ban]
 draw	n	döntetlen ; húzás
 drawer	n	fiók[fiókok,3sg=fiókja]
 stranger	n	idegen[idegenek,pp=idegenjei,person]
@@ -5116,7 +5116,7 @@ fill out	v	ki|tölt
 come across	v	rá|talál[obj=ra] ; rá|bukkan[noobj,obj=ra]
 run away	v	el|szalad[noobj,past=szaladt] ; el|menekül[noobj]
 hold on	v	vár[noobj]
-turn up	v	meg|jelenik[noobj] ; fel|hangosít
+turn up	v	meg|jelenik[noobj] ; fel|hangosít[when=music/volume/radio/tv/television/sound/stereo]
 put away	v	el|tesz
 plug in	v	be|dug[state]
 get in	v	be|száll[noobj]
@@ -6582,8 +6582,8 @@ limb	n	végtag[végtagok,3sg=végtagja]
 # schools and exams
 headteacher	n	igazgató[igazgatók,person]
 head teacher	n	igazgató[igazgatók,person]
-secondary school	n	középiskola[középiskolák]
-high school	n	középiskola[középiskolák] ; gimnázium
+secondary school	n	középiskola[középiskolák,to=ba,at=ban]
+high school	n	középiskola[középiskolák,to=ba,at=ban] ; gimnázium
 private school	n	magániskola[magániskolák]
 state school	n	állami iskola
 boarding school	n	bentlakásos iskola ; kollégium
@@ -8826,3 +8826,7 @@ throne	n	trón[trónok,3sg=trónja]
 tribe	n	törzs[törzsek]
 pebble	n	kavics[kavicsok]
 praise	v	dicsér[for=ert] ; meg|dicsér[for=ert]
+run late	v	késik[noobj]
+go for a walk	v	sétálni |megy[noobj]
+go for a run	v	futni |megy[noobj]
+go for a swim	v	úszni |megy[noobj]

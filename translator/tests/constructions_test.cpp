@@ -1220,7 +1220,7 @@ TEST(ConstructionsTest, InstructionsGoOnAsImperatives) {
 
 TEST(ConstructionsTest, WithinAndHowLongPastAnAdverb) {
   // "within" a time or a place is "belül" after the "-on" case
-  EXPECT_EQ(hungarian("Return the form within three days."), "Adja vissza az űrlapot három napon belül.");
+  EXPECT_EQ(hungarian("Return the form within three days."), "Küldje vissza az űrlapot három napon belül.");
   EXPECT_EQ(hungarian("We will reply within five working days."), "Válaszolunk öt munkanapon belül.");
   EXPECT_EQ(hungarian("There is a small shop within the station."), "Van egy kis bolt az állomáson belül.");
   // "for" a duration is "-ig" also past "at least" or "about"

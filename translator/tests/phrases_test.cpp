@@ -133,7 +133,7 @@ TEST(PhrasesTest, ANounBeforeAPluralSubjectAndItsPastIsTheCompoundsModifier) {
   EXPECT_EQ(hungarian("She gave me a rose."), "Adott nekem egy rózsát.");
   EXPECT_EQ(hungarian("Oil prices dropped sharply."), "Az olajárak meredeken csökkentek.");
   // an "-ed" form after a bare plural object may describe it: the instruction stays one
-  EXPECT_EQ(hungarian("Return items purchased online within thirty days.").rfind("Adjon vissza", 0), 0u);
+  EXPECT_EQ(hungarian("Return items purchased online within thirty days.").rfind("Küldjön vissza", 0), 0u);
   // the sun rises as it does
   EXPECT_EQ(hungarian("The sun rose early."), "A nap korán felkelt.");
 }
@@ -866,6 +866,21 @@ TEST(PhrasesTest, WhatOneIsBlamedOrPraisedForTakesErt) {
   // one thanks a person, in the dative, for the thing
   EXPECT_TRUE(has(hungarian("I thanked her."), "Megköszöntem neki"));
   EXPECT_TRUE(has(hungarian("She thanked him for the flowers."), "neki a virágokat"));
+}
+
+TEST(PhrasesTest, WhatIsStartedReturnedOrTurnedDownChoosesTheVerb) {
+  // a machine is started as it is set going, a meeting starts of itself
+  EXPECT_TRUE(has(hungarian("Press the button to start the machine."), "elindítsa a gépet"));
+  EXPECT_TRUE(has(hungarian("The meeting started at nine."), "kezdődött"));
+  // a form is sent back, a book given back
+  EXPECT_TRUE(has(hungarian("Return the form to our office."), "Küldje vissza az űrlapot az irodánkba"));
+  EXPECT_TRUE(has(hungarian("She returned the book to the library."), "Visszaadta a könyvet"));
+  // one teaches at a school, spends money on a thing, goes for a walk
+  EXPECT_TRUE(has(hungarian("She teaches English at a primary school."), "általános iskolában"));
+  EXPECT_TRUE(has(hungarian("She spent all her money on clothes."), "ruhára"));
+  EXPECT_TRUE(has(hungarian("We went for a walk after dinner."), "Sétálni mentünk"));
+  EXPECT_TRUE(has(hungarian("My train is running late."), "késik"));
+  EXPECT_TRUE(has(hungarian("They turned down the offer."), "Elutasították"));
 }
 
 }  // namespace
