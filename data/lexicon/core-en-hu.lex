@@ -8830,3 +8830,27 @@ run late	v	késik[noobj]
 go for a walk	v	sétálni |megy[noobj]
 go for a run	v	futni |megy[noobj]
 go for a swim	v	úszni |megy[noobj]
+# adjectives in "-ing" that say what a thing does to one ("shocking": "megdöbbentő")
+shocking	adj	megdöbbentő
+disappointing	adj	kiábrándító
+surprising	adj	meglepő
+frightening	adj	ijesztő
+terrifying	adj	rémisztő
+refreshing	adj	frissítő
+satisfying	adj	kielégítő
+depressing	adj	lehangoló
+convincing	adj	meggyőző
+inspiring	adj	inspiráló
+amusing	adj	mulatságos ; szórakoztató
+alarming	adj	riasztó
+astonishing	adj	elképesztő
+exhausting	adj	kimerítő
+frustrating	adj	frusztráló
+puzzling	adj	rejtélyes
+stunning	adj	lenyűgöző
+thrilling	adj	izgalmas
+welcoming	adj	barátságos ; vendégszerető
+tiring	adj	fárasztó
+disgusting	adj	undorító
+irritating	adj	idegesítő
+misleading	adj	félrevezető

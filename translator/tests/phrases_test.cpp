@@ -883,5 +883,15 @@ TEST(PhrasesTest, WhatIsStartedReturnedOrTurnedDownChoosesTheVerb) {
   EXPECT_TRUE(has(hungarian("They turned down the offer."), "Elutasították"));
 }
 
+TEST(PhrasesTest, AnIngAdjectiveSaysWhatAThingDoesToOne) {
+  EXPECT_TRUE(has(hungarian("The news was shocking."), "megdöbbentő"));
+  EXPECT_TRUE(has(hungarian("This is a surprising result."), "meglepő eredmény"));
+  EXPECT_TRUE(has(hungarian("It was a tiring day."), "Fárasztó nap"));
+  EXPECT_TRUE(has(hungarian("The results were disappointing."), "kiábrándító"));
+  // where the "-ing" word is the verb going on, it stays the verb
+  EXPECT_TRUE(has(hungarian("I was worrying about you."), "Aggódtam"));
+  EXPECT_TRUE(has(hungarian("She was relaxing in the garden."), "pihent"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
