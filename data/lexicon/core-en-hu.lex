@@ -4668,7 +4668,7 @@ vanish	v	el|tűnik[noobj]
 wander	v	vándorol[noobj] ; kóborol[noobj]
 warm	v	melegít ; fel|melegít
 yawn	v	ásít[noobj]
-annoyed	adj	bosszús
+annoyed	adj	bosszús[with=ra]
 anxious	adj	ideges ; aggódó
 boiling	adj	forró
 cheerful	adj	vidám
@@ -4814,8 +4814,8 @@ on her way home	adv	hazafelé
 on our way home	adv	hazafelé
 on their way home	adv	hazafelé
 exhausted	adj	kimerült
-disappointed	adj	csalódott
-satisfied	adj	elégedett
+disappointed	adj	csalódott[with=ban,in=ban]
+satisfied	adj	elégedett[with=val]
 delighted	adj	boldog
 amazed	adj	meglepett
 shocked	adj	megdöbbent
@@ -5811,7 +5811,7 @@ gratitude	n	hála
 boredom	n	unalom[unalmak,acc=unalmat,3sg=unalma,poss=unalma]
 frustration	n	csalódottság ; frusztráció
 worry	n	aggodalom[aggodalmak,acc=aggodalmat,3sg=aggodalma,poss=aggodalma] ; gond[gondok,3sg=gondja]
-pleased	adj	elégedett ; boldog
+pleased	adj	elégedett[with=val] ; boldog
 depressed	adj	levert ; depressziós
 stressed	adj	stresszes ; feszült
 terrified	adj	rémült

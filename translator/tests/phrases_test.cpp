@@ -893,5 +893,14 @@ TEST(PhrasesTest, AnIngAdjectiveSaysWhatAThingDoesToOne) {
   EXPECT_TRUE(has(hungarian("She was relaxing in the garden."), "pihent"));
 }
 
+TEST(PhrasesTest, AnAdjectiveThatTakesItsPrepositionIsNoPassive) {
+  // what one is disappointed, pleased or annoyed with takes the case the adjective asks for
+  EXPECT_TRUE(has(hungarian("She was disappointed with the result."), "Csalódott volt az eredményben"));
+  EXPECT_TRUE(has(hungarian("I am really pleased with my new car."), "elégedett vagyok az új autómmal"));
+  EXPECT_TRUE(has(hungarian("She was annoyed with him."), "Bosszús volt rá"));
+  // a doer after "by" still makes the passive, as a time or a place does
+  EXPECT_TRUE(has(hungarian("The road was closed in 2010."), "zárták le"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
