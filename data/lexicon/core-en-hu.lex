@@ -1166,7 +1166,7 @@ detail	v	részletez
 distribute	v	el|oszt ; terjeszt
 divide	v	el|oszt ; oszt ; fel|oszt
 engage	v	le|köt ; alkalmaz
-enter	v	be|lép[obj=ba] ; be|megy[obj=ba] ; be|ír ; meg|ad[when=password/code/pin/username/detail]
+enter	v	be|lép[obj=ba] ; be|megy[obj=ba] ; be|ír ; meg|ad[when=password/code/pin/username/detail/address/email/name/number/date/amount/information/postcode/zip/value]
 estimate	n	becslés[becslések]
 estimate	v	becsül ; fel|becsül
 even	adv	még ; is
@@ -8854,3 +8854,7 @@ tiring	adj	fárasztó
 disgusting	adj	undorító
 irritating	adj	idegesítő
 misleading	adj	félrevezető
+no entry	adv	tilos a belépés
+baggage reclaim	n	poggyászkiadás
+vegetarian	n	vegetáriánus[person]
+back in stock	adv	újra raktáron[van]

@@ -902,5 +902,14 @@ TEST(PhrasesTest, AnAdjectiveThatTakesItsPrepositionIsNoPassive) {
   EXPECT_TRUE(has(hungarian("The road was closed in 2010."), "zárták le"));
 }
 
+TEST(PhrasesTest, TheWordsOfFormsShopsAndSigns) {
+  // details are entered as they are given, a room as one goes in
+  EXPECT_TRUE(has(hungarian("Please enter a valid e-mail address."), "adjon meg egy érvényes e-mail-címet"));
+  EXPECT_TRUE(has(hungarian("He entered the room."), "Belépett a szobába"));
+  EXPECT_TRUE(has(hungarian("No entry."), "Tilos a belépés"));
+  EXPECT_TRUE(has(hungarian("We will notify you when it is back in stock."), "újra raktáron van"));
+  EXPECT_TRUE(has(hungarian("The menu is suitable for vegetarians."), "vegetáriánusoknak"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
