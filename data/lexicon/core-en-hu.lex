@@ -1490,7 +1490,7 @@ grace	n	kecsesség ; kegyelem[kegyelmek]
 grind	v	őröl ; meg|őröl
 growth	n	növekedés ; fejlődés
 hail	n	jégeső
-hall	n	csarnok[csarnokok] ; terem[termek] ; előszoba
+hall	n	előszoba[to=ba,at=ban] ; csarnok[csarnokok] ; terem[termek,when=concert/lecture/dining/exhibition/banquet/wedding/assembly/exam/examination/main/great/meeting]
 harbor	n	kikötő
 heavily	adv	erősen ; nagyon ; nehezen
 honor	n	becsület ; tisztelet ; megtiszteltetés
@@ -8858,3 +8858,8 @@ no entry	adv	tilos a belépés
 baggage reclaim	n	poggyászkiadás
 vegetarian	n	vegetáriánus[person]
 back in stock	adv	újra raktáron[van]
+flicker	v	pislákol[noobj]
+fall in love	v	bele|szeret[noobj,with=ba]
+shake hands	v	kezet |fog[noobj,with=val]
+bend down	v	le|hajol[noobj]
+wave goodbye	v	búcsút |int[noobj,to=nak]

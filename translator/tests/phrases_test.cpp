@@ -911,5 +911,16 @@ TEST(PhrasesTest, TheWordsOfFormsShopsAndSigns) {
   EXPECT_TRUE(has(hungarian("The menu is suitable for vegetarians."), "vegetáriánusoknak"));
 }
 
+TEST(PhrasesTest, TheGesturesAndPlacesOfStories) {
+  EXPECT_TRUE(has(hungarian("She fell in love with him."), "Beleszeretett"));
+  EXPECT_TRUE(has(hungarian("She shook hands with the president."), "Kezet fogott az elnökkel"));
+  EXPECT_TRUE(has(hungarian("He bent down to pick up the coin."), "Lehajolt"));
+  EXPECT_TRUE(has(hungarian("They waved goodbye from the train."), "Búcsút intettek"));
+  EXPECT_TRUE(has(hungarian("The candle flickered in the dark."), "pislákolt"));
+  // the hall of a home is its entrance room; a concert hall is a room for many
+  EXPECT_TRUE(has(hungarian("The phone rang in the hall."), "az előszobában"));
+  EXPECT_TRUE(has(hungarian("The concert hall was full."), "koncertterem"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
