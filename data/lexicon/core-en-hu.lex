@@ -695,7 +695,7 @@ support	v	támogat
 form	n	űrlap[űrlapok,3sg=űrlapja] ; forma
 back	adv	vissza ; hátra
 back	n	hát[hátak,3sg=háta] ; hátsó rész
-charge	v	fel|tölt[state] ; tölt ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat]
+charge	v	fel|tölt[state] ; tölt ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat] ; meg|vádol[with=val,when=man/woman/suspect/driver/teenager/boy/girl/person/officer/mayor/minister/player/husband/wife/father/mother/son/daughter/men/women/people/politician/director/doctor/teacher]
 strike	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village] ; meg|gyújt[when=match] ; meg|köt[when=deal/agreement/bargain/compromise]
 center	n	központ[központok] ; közép[közepek]
 drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt ; el|ejt[when=charge/plan/idea/case/claim/proposal/subject/lawsuit] ; ki|tesz[when=kid/child/passenger/son/daughter]
@@ -890,7 +890,7 @@ defense	n	védelem[védelmek] ; védekezés
 demand	n	igény[igények] ; kereslet[keresletek]
 demand	v	követel
 double	adj	dupla ; kettős
-double	v	meg|dupláz ; meg|kettőz
+double	v	meg|dupláz[intr=meg|duplázódik] ; meg|kettőz
 encounter	n	találkozás[találkozások]
 encounter	v	találkozik[obj=val] ; szembe|kerül
 establish	v	létre|hoz ; alapít
@@ -4655,7 +4655,7 @@ record	v	fel|vesz
 rub	v	dörzsöl
 sack	v	ki|rúg
 shave	v	borotválkozik[noobj] ; borotvál
-sign	v	alá|ír
+sign	v	alá|ír ; le|igazol[when=player/striker/goalkeeper/defender/midfielder/forward/winger/coach]
 sink	v	el|süllyed[noobj]
 sneeze	v	tüsszent[noobj]
 solve	v	meg|old ; old

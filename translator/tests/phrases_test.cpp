@@ -922,5 +922,16 @@ TEST(PhrasesTest, TheGesturesAndPlacesOfStories) {
   EXPECT_TRUE(has(hungarian("The concert hall was full."), "koncertterem"));
 }
 
+TEST(PhrasesTest, TheVerbsOfNewsReportsTakeTheirNewsSense) {
+  // a person charged is accused, a battery charged is filled
+  EXPECT_TRUE(has(hungarian("A man has been charged with murder."), "megvádoltak gyilkossággal"));
+  EXPECT_TRUE(has(hungarian("The battery is charged."), "fel van töltve"));
+  // a price doubles of itself, a team signs a player
+  EXPECT_TRUE(has(hungarian("The price of gas has doubled."), "megduplázódott"));
+  EXPECT_TRUE(has(hungarian("They doubled the price."), "Megduplázták"));
+  EXPECT_TRUE(has(hungarian("The team has signed a new player."), "leigazolt"));
+  EXPECT_TRUE(has(hungarian("Please sign the form."), "írja alá"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
