@@ -875,7 +875,7 @@ blind	adj	vak[vakok]
 bolt	n	csavar[csavarok,3sg=csavarja] ; retesz[reteszek]
 bolt	v	be|reteszel
 brush	n	kefe ; ecset[ecsetek]
-brush	v	kefél ; meg|fésül
+brush	v	kefél ; meg|fésül ; meg|mos[when=tooth]
 capture	n	elfogás
 capture	v	el|fog ; meg|szerez
 combine	v	egyesít ; össze|kapcsol
@@ -1406,7 +1406,7 @@ compound	n	vegyület[vegyületek] ; összetett szó
 compound	adj	összetett
 condemn	v	el|ítél ; el|marasztal
 confused	adj	zavaros ; összezavarodott
-connection	n	kapcsolat[kapcsolatok] ; csatlakozás[csatlakozások]
+connection	n	kapcsolat[kapcsolatok] ; csatlakozás[csatlakozások] ; csatlakozás[csatlakozások,when=miss/catch]
 construction	n	építés ; építkezés[építkezések] ; szerkezet[szerkezetek]
 contend	v	küzd[noobj] ; állít
 copy	n	másolat[másolatok] ; példány[példányok]
@@ -3789,8 +3789,8 @@ give back	v	vissza|ad
 bring back	v	vissza|hoz
 show up	v	meg|jelenik[noobj]
 come in	v	be|jön
-get on	v	fel|száll[noobj]
-get off	v	le|száll[noobj]
+get on	v	fel|száll[obj=ra]
+get off	v	le|száll[obj=rol]
 a lot of	adj	sok
 lots of	adj	sok
 a few	adj	néhány
@@ -7107,7 +7107,7 @@ sort out	v	el|intéz ; rendez
 figure out	v	ki|talál ; rá|jön
 work out	v	meg|old[intr=edz] ; ki|számol
 turn out	v	ki|derül[noobj] ; ki|kapcsol
-take out	v	ki|vesz ; el|visz
+take out	v	ki|vesz ; el|visz ; ki|visz[when=rubbish/trash/garbage/bin/recycling/dog]
 take back	v	vissza|visz ; vissza|vesz
 get back	v	vissza|kap[intr=visszaér] ; vissza|ér
 come over	v	át|jön[noobj]
@@ -8863,3 +8863,11 @@ fall in love	v	bele|szeret[noobj,with=ba]
 shake hands	v	kezet |fog[noobj,with=val]
 bend down	v	le|hajol[noobj]
 wave goodbye	v	búcsút |int[noobj,to=nak]
+return ticket	n	retúrjegy[retúrjegyek]
+next stop	n	következő megálló
+change trains	v	át|száll[noobj]
+change buses	v	át|száll[noobj]
+change planes	v	át|száll[noobj]
+do the washing-up	v	el|mosogat[noobj]
+do the dishes	v	el|mosogat[noobj]
+do the shopping	v	be|vásárol[noobj]

@@ -933,5 +933,19 @@ TEST(PhrasesTest, TheVerbsOfNewsReportsTakeTheirNewsSense) {
   EXPECT_TRUE(has(hungarian("Please sign the form."), "írja alá"));
 }
 
+TEST(PhrasesTest, TheWordsOfTravelAndHousework) {
+  // one gets off a bus and on a train, the next stop named
+  EXPECT_TRUE(has(hungarian("Get off the bus at the next stop."), "Szálljon le a buszról a következő megállónál"));
+  EXPECT_TRUE(has(hungarian("Get on the train."), "Szálljon fel a vonatra"));
+  EXPECT_TRUE(has(hungarian("Change trains at Vienna."), "Szálljon át"));
+  EXPECT_TRUE(has(hungarian("Buy a return ticket."), "retúrjegyet"));
+  EXPECT_TRUE(has(hungarian("I missed my connection."), "csatlakozásomat"));
+  // the rubbish is taken out, teeth washed, the dishes and the shopping done
+  EXPECT_TRUE(has(hungarian("Take out the rubbish."), "Vigye ki a szemetet"));
+  EXPECT_TRUE(has(hungarian("Brush your teeth before bed."), "Mossa meg a fogait"));
+  EXPECT_TRUE(has(hungarian("Do the washing-up after dinner."), "Mosogasson el"));
+  EXPECT_TRUE(has(hungarian("I will do the shopping tomorrow."), "bevásárolok"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
