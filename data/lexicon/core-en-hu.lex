@@ -818,7 +818,7 @@ master	n	mester[mesterek,person] ; gazda
 master	v	el|sajátít
 match	n	mérkőzés[mérkőzések] ; gyufa ; gyufa[when=strike/light/burn]
 match	v	meg|felel[obj=nak] ; passzol[noobj]
-notice	n	értesítés[értesítések] ; figyelem[figyelmek]
+notice	n	értesítés[értesítések] ; figyelem[figyelmek] ; felmondás[when=hand/give/tender]
 notice	v	észre|vesz
 opposite	n	ellentét[ellentétek]
 opposite	adj	ellentétes ; szemközti
@@ -8871,3 +8871,8 @@ change planes	v	át|száll[noobj]
 do the washing-up	v	el|mosogat[noobj]
 do the dishes	v	el|mosogat[noobj]
 do the shopping	v	be|vásárol[noobj]
+work on	v	dolgozik[obj=n]
+have a nice weekend	adv	szép hétvégét
+have a good weekend	adv	szép hétvégét
+have a good day	adv	további szép napot
+get well soon	adv	jobbulást

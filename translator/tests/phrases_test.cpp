@@ -947,5 +947,12 @@ TEST(PhrasesTest, TheWordsOfTravelAndHousework) {
   EXPECT_TRUE(has(hungarian("I will do the shopping tomorrow."), "bevásárolok"));
 }
 
+TEST(PhrasesTest, TheWordsAndWishesOfOfficeMail) {
+  EXPECT_TRUE(has(hungarian("Our team is working on a new product."), "dolgozik egy új terméken"));
+  EXPECT_TRUE(has(hungarian("She handed in her notice."), "Beadta a felmondását"));
+  EXPECT_TRUE(has(hungarian("Have a nice weekend!"), "Szép hétvégét"));
+  EXPECT_TRUE(has(hungarian("Get well soon!"), "Jobbulást"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
