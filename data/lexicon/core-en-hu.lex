@@ -8876,3 +8876,19 @@ have a nice weekend	adv	szép hétvégét
 have a good weekend	adv	szép hétvégét
 have a good day	adv	további szép napot
 get well soon	adv	jobbulást
+# adverbs of manner, degree and direction that had no entry
+correctly	adv	helyesen
+incredibly	adv	hihetetlenül
+initially	adv	kezdetben ; eleinte
+rudely	adv	gorombán
+solely	adv	kizárólag
+temporarily	adv	ideiglenesen
+terribly	adv	szörnyen
+unusually	adv	szokatlanul
+willingly	adv	szívesen
+backwards	adv	hátra ; visszafelé
+forwards	adv	előre
+indoors	adv	bent ; benn
+sideways	adv	oldalra
+upwards	adv	felfelé
+underneath	adv	alatta ; alul

@@ -695,6 +695,11 @@ TEST(PhrasesTest, ADegreeAdverbStaysWithItsAdjective) {
   // the weather keeps its copula past any of them, as past "very"
   EXPECT_EQ(hungarian("It is quite cold today."), "Ma egészen hideg van.");
   EXPECT_EQ(hungarian("It was pretty windy yesterday."), "Tegnap elég szeles volt.");
+  // so do the adverbs of degree of any page: "extremely", "slightly", "unusually" ...
+  EXPECT_EQ(hungarian("It was extremely cold."), "Rendkívül hideg volt.");
+  EXPECT_EQ(hungarian("It was an unusually warm day."), "Szokatlanul meleg nap volt.");
+  EXPECT_TRUE(has(hungarian("They live in a relatively small house."), "viszonylag kis házban"));
+  EXPECT_TRUE(has(hungarian("Stay indoors during the storm."), "Maradjon bent"));
 }
 
 TEST(PhrasesTest, AFigureThatFallsDecreases) {
