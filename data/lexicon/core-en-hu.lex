@@ -2295,7 +2295,7 @@ anger	v	fel|bosszant
 angle	n	szög[szögek] ; nézőpont[nézőpontok]
 anticipation	n	várakozás ; előrelátás
 appease	v	le|csillapít ; ki|engesztel
-application	n	alkalmazás[alkalmazások] ; jelentkezés[jelentkezések] ; kérvény[kérvények] ; jelentkezés[jelentkezések,when=receive/submit/send/job/reject/accept/withdraw/process/successful/unsuccessful/written/review/consider] ; kérvény[kérvények,when=visa/asylum/permit/planning/passport/licence/license/citizenship]
+application	n	alkalmazás[alkalmazások] ; jelentkezés[jelentkezések] ; kérvény[kérvények] ; jelentkezés[jelentkezések,when=receive/submit/send/job/reject/accept/withdraw/process/successful/unsuccessful/written/review/consider/fill/complete] ; kérvény[kérvények,when=visa/asylum/permit/planning/passport/licence/license/citizenship]
 appointment	n	időpont[időpontok] ; kinevezés[kinevezések] ; megbeszélés
 appreciate	v	értékel ; meg|becsül
 appropriate	adj	megfelelő ; helyénvaló
@@ -8871,6 +8871,8 @@ change planes	v	át|száll[noobj]
 do the washing-up	v	el|mosogat[noobj]
 do the dishes	v	el|mosogat[noobj]
 do the shopping	v	be|vásárol[noobj]
+go down	v	le|megy[obj=on] ; csökken[noobj,when=price/rate/cost/temperature/number/unemployment/inflation/sales/value/level/demand/profit/figure/crime/spending]
+application form	n	jelentkezési lap
 work on	v	dolgozik[obj=n]
 have a nice weekend	adv	szép hétvégét
 have a good weekend	adv	szép hétvégét

@@ -959,5 +959,15 @@ TEST(PhrasesTest, TheWordsAndWishesOfOfficeMail) {
   EXPECT_TRUE(has(hungarian("Get well soon!"), "Jobbulást"));
 }
 
+TEST(PhrasesTest, WhatGoesDownGrowsLessOrSets) {
+  // a price goes down as it falls, the sun as it sets, a person down the stairs
+  EXPECT_TRUE(has(hungarian("The price went down."), "csökkent"));
+  EXPECT_TRUE(has(hungarian("The sun went down."), "lement"));
+  EXPECT_TRUE(has(hungarian("Go down the stairs."), "Menjen le a lépcsőn"));
+  // an application filled in is one's applying, on its form
+  EXPECT_TRUE(has(hungarian("Fill out the application."), "jelentkezést"));
+  EXPECT_TRUE(has(hungarian("Fill in the application form."), "jelentkezési lapot"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
