@@ -701,7 +701,7 @@ center	n	központ[központok] ; közép[közepek]
 drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt ; el|ejt[when=charge/plan/idea/case/claim/proposal/subject/lawsuit] ; ki|tesz[when=kid/child/passenger/son/daughter]
 force	n	erő ; kényszer
 force	v	kényszerít
-spread	v	terjed[noobj] ; szét|terít ; ken[when=butter/jam/cream/honey/paste/margarine/mayonnaise/glue] ; terjeszt[when=news/word/rumour/rumor/message/disease/virus/lie/information/misinformation/disinformation/propaganda/fear/hate/germ]
+spread	v	terjed[noobj] ; szét|terít ; ken[on=ra,when=butter/jam/cream/honey/paste/margarine/mayonnaise/glue] ; terjeszt[when=news/word/rumour/rumor/message/disease/virus/lie/information/misinformation/disinformation/propaganda/fear/hate/germ]
 beat	v	meg|ver ; legyőz ; le|győz[when=rival/team/opponent/champion/side/enemy/army/challenger/favourite] ; fel|ver[when=egg/cream/mixture/butter/batter]
 burn	v	ég[noobj] ; el|éget
 figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja] ; személyiség[személyiségek,when=public/political/leading/prominent/important/historical/controversial/religious/senior/literary/cultural/central]
@@ -1682,7 +1682,7 @@ west	adv	nyugatra
 wheel	n	kerék[kerekek] ; kormány[kormányok]
 wheel	v	tol ; gurít
 whip	n	ostor[ostorok]
-whip	v	meg|korbácsol ; fel|ver
+whip	v	meg|korbácsol ; fel|ver ; fel|ver[when=cream/egg/white/mixture/butter]
 whirl	v	pörget
 whistle	v	fütyül[noobj] ; fütyörészik
 will	n	akarat[akaratok] ; végrendelet[végrendeletek]
@@ -4477,7 +4477,7 @@ cloth	n	ruha ; anyag[anyagok]
 college	n	főiskola
 conversation	n	beszélgetés[beszélgetések]
 cottage	n	házikó
-cream	n	krém[krémek] ; tejszín[tejszínek]
+cream	n	krém[krémek] ; tejszín[tejszínek] ; tejszín[tejszínek,when=stir/whip/pour/add/double/single/whipped/sour/fresh/heavy/whipping]
 cupboard	n	szekrény[szekrények]
 data	n	adat[adatok]
 decade	n	évtized[évtizedek]
@@ -8873,6 +8873,8 @@ do the dishes	v	el|mosogat[noobj]
 do the shopping	v	be|vásárol[noobj]
 go down	v	le|megy[obj=on] ; csökken[noobj,when=price/rate/cost/temperature/number/unemployment/inflation/sales/value/level/demand/profit/figure/crime/spending]
 application form	n	jelentkezési lap
+stir in	v	bele|kever
+get some rest	v	pihen[noobj]
 work on	v	dolgozik[obj=n]
 have a nice weekend	adv	szép hétvégét
 have a good weekend	adv	szép hétvégét

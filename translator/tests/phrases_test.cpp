@@ -969,5 +969,15 @@ TEST(PhrasesTest, WhatGoesDownGrowsLessOrSets) {
   EXPECT_TRUE(has(hungarian("Fill in the application form."), "jelentkezési lapot"));
 }
 
+TEST(PhrasesTest, TheCreamOfARecipeIsTejszin) {
+  // cream stirred in or whipped is "tejszín", cream applied to the skin "krém"
+  EXPECT_TRUE(has(hungarian("Stir in the cream."), "Keverje bele a tejszínt"));
+  EXPECT_TRUE(has(hungarian("Whip the cream."), "fel a tejszínt"));
+  EXPECT_TRUE(has(hungarian("Apply the cream twice a day."), "krémet"));
+  // butter is spread on the bread, in the sublative
+  EXPECT_TRUE(has(hungarian("Spread the butter on the bread."), "a kenyérre"));
+  EXPECT_TRUE(has(hungarian("You should get some rest."), "Pihenned kellene"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
