@@ -1312,7 +1312,7 @@ tap	n	csap[csapok,3sg=csapja] ; koppintás
 tap	v	koppint ; kopogtat
 tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
 tear	v	el|tép[intr=el|szakad] ; szakít
-tender	adj	gyengéd ; puha
+tender	adj	gyengéd ; puha ; puha[when=meat/steak/chicken/beef/lamb/pork/vegetable/carrot/potato]
 term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek] ; ciklus[ciklusok,when=second/third/fourth/presidential/serve/win/consecutive/seek/fifth/parliamentary] ; táv[távok,3sg=távja,pp=távjai,when=long/short/medium] ; félév[félévek,when=summer/autumn/spring/winter/school/academic]
 total	n	összeg[összegek] ; végösszeg[végösszegek]
 total	adj	teljes ; összes
@@ -1448,7 +1448,7 @@ effective	adj	hatékony ; hatásos
 eliminate	v	ki|küszöböl ; ki|zár
 embrace	v	át|ölel ; ölel
 engagement	n	eljegyzés[eljegyzések] ; elkötelezettség
-entry	n	bejárat[bejáratok] ; belépés ; bejegyzés[bejegyzések]
+entry	n	belépés ; bejárat[bejáratok] ; bejárat[bejáratok,when=main/front/back/side/rear/separate/use] ; bejegyzés[bejegyzések,when=diary/blog/dictionary/journal/log/list/wikipedia/calendar/database]
 error	n	hiba ; tévedés[tévedések]
 erupt	v	ki|tör[noobj]
 establishment	n	létesítmény[létesítmények] ; létrehozás ; intézmény[intézmények]
@@ -8874,6 +8874,7 @@ do the shopping	v	be|vásárol[noobj]
 go down	v	le|megy[obj=on] ; csökken[noobj,when=price/rate/cost/temperature/number/unemployment/inflation/sales/value/level/demand/profit/figure/crime/spending]
 application form	n	jelentkezési lap
 stir in	v	bele|kever
+airy	adj	levegős
 get some rest	v	pihen[noobj]
 work on	v	dolgozik[obj=n]
 have a nice weekend	adv	szép hétvégét

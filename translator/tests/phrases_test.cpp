@@ -979,5 +979,13 @@ TEST(PhrasesTest, TheCreamOfARecipeIsTejszin) {
   EXPECT_TRUE(has(hungarian("You should get some rest."), "Pihenned kellene"));
 }
 
+TEST(PhrasesTest, EntryIsGoingInAndTheMainEntryADoor) {
+  EXPECT_TRUE(has(hungarian("Entry is free."), "A belépés ingyenes"));
+  EXPECT_TRUE(has(hungarian("Use the main entry."), "bejáratot"));
+  EXPECT_TRUE(has(hungarian("I read her last diary entry."), "naplóbejegyzés"));
+  EXPECT_TRUE(has(hungarian("The meat is tender."), "A hús puha"));
+  EXPECT_TRUE(has(hungarian("The room is light and airy."), "levegős"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
