@@ -67,7 +67,7 @@ fridge	n	hűtő ; hűtőszekrény
 garden	n	kert[kertek,to=ba,attr=kerti,at=ban]
 gift	n	ajándék[ajándékok]
 girl	n	lány[lányok,person] ; kislány
-glass	n	pohár[poharak] ; üveg ; üveg[when=broken/stained/safety/clear/frosted/tinted/bulletproof/recycled/piece/sheet/pane]
+glass	n	pohár[poharak] ; üveg ; üveg[when=broken/stained/safety/clear/frosted/tinted/bulletproof/recycled/piece/sheet/pane] ; szemüveg[szemüvegek,pair,pl,when=wear/reading/new/dark/prescription/sun/thick/spare]
 grandparent	n	nagyszülő[nagyszülők,pp=nagyszülei,person]
 hand	n	kéz[kezek,3sg=keze,pair]
 head	n	fej[fejek] ; vezető
@@ -8875,6 +8875,7 @@ go down	v	le|megy[obj=on] ; csökken[noobj,when=price/rate/cost/temperature/numb
 application form	n	jelentkezési lap
 stir in	v	bele|kever
 airy	adj	levegős
+reading glasses	n	olvasószemüveg[olvasószemüvegek,pair]
 get some rest	v	pihen[noobj]
 work on	v	dolgozik[obj=n]
 have a nice weekend	adv	szép hétvégét

@@ -987,5 +987,13 @@ TEST(PhrasesTest, EntryIsGoingInAndTheMainEntryADoor) {
   EXPECT_TRUE(has(hungarian("The room is light and airy."), "levegős"));
 }
 
+TEST(PhrasesTest, GlassesOneWearsAreSpectacles) {
+  // glasses one wears or needs new are "szemüveg"; glasses in a cupboard or of wine stay "pohár"
+  EXPECT_TRUE(has(hungarian("She wears glasses."), "Szemüveg"));
+  EXPECT_TRUE(has(hungarian("He put on his reading glasses."), "olvasószemüveg"));
+  EXPECT_TRUE(has(hungarian("The glasses are in the cupboard."), "A poharak"));
+  EXPECT_TRUE(has(hungarian("Two glasses of wine, please."), "Két pohár bor"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
