@@ -8876,6 +8876,15 @@ application form	n	jelentkezési lap
 stir in	v	bele|kever
 airy	adj	levegős
 reading glasses	n	olvasószemüveg[olvasószemüvegek,pair]
+# what "have", "make", "catch", "lose" and "pay" mean with their everyday nouns
+phone call	n	telefonhívás[telefonhívások]
+make a phone call	v	telefonál[noobj]
+have a shower	v	zuhanyozik[noobj]
+pay attention	v	figyel[noobj,to=ra]
+catch a cold	v	meg|fázik[noobj]
+lose weight	v	le|fogy[noobj]
+ring the bell	v	csenget[noobj]
+make an appointment	v	időpontot |foglal[noobj,with=nal]
 get some rest	v	pihen[noobj]
 work on	v	dolgozik[obj=n]
 have a nice weekend	adv	szép hétvégét

@@ -995,5 +995,15 @@ TEST(PhrasesTest, GlassesOneWearsAreSpectacles) {
   EXPECT_TRUE(has(hungarian("Two glasses of wine, please."), "Két pohár bor"));
 }
 
+TEST(PhrasesTest, WhatHaveMakeCatchAndLoseMeanWithTheirNouns) {
+  EXPECT_TRUE(has(hungarian("I need to make a phone call."), "Telefonálnom kell"));
+  EXPECT_TRUE(has(hungarian("He had a shower after the match."), "Zuhanyozott"));
+  EXPECT_TRUE(has(hungarian("Please pay attention."), "figyeljen"));
+  EXPECT_TRUE(has(hungarian("I caught a cold last week."), "megfáztam"));
+  EXPECT_TRUE(has(hungarian("I want to lose weight."), "lefogyni"));
+  EXPECT_TRUE(has(hungarian("He rang the bell."), "Csengetett."));
+  EXPECT_TRUE(has(hungarian("I made an appointment with the dentist."), "Időpontot foglaltam a fogorvosnál"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
