@@ -8907,3 +8907,22 @@ indoors	adv	bent ; benn
 sideways	adv	oldalra
 upwards	adv	felfelé
 underneath	adv	alatta ; alul
+# everyday verbs that had no entry
+gasp	v	zihál[noobj]
+hum	v	dúdol
+insult	v	meg|sért
+moan	v	panaszkodik[noobj,about=rol]
+pat	v	meg|simogat
+pinch	v	meg|csíp
+scold	v	meg|szid
+skate	v	korcsolyázik[noobj]
+sniff	v	szimatol
+squash	v	össze|nyom
+stack	v	egymásra |rak
+stitch	v	össze|varr ; varr
+sweat	v	izzad[noobj]
+terrify	v	meg|rémít
+tickle	v	csiklandoz
+tug	v	rángat
+tune	v	hangol
+wreck	v	tönkre|tesz

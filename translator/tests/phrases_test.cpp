@@ -1005,5 +1005,16 @@ TEST(PhrasesTest, WhatHaveMakeCatchAndLoseMeanWithTheirNouns) {
   EXPECT_TRUE(has(hungarian("I made an appointment with the dentist."), "Időpontot foglaltam a fogorvosnál"));
 }
 
+TEST(PhrasesTest, EverydayVerbsOfStoriesThatHadNoEntry) {
+  EXPECT_TRUE(has(hungarian("She scolded the children."), "Megszidta a gyerekeket"));
+  EXPECT_TRUE(has(hungarian("He patted the dog."), "Megsimogatta a kutyát"));
+  EXPECT_TRUE(has(hungarian("The storm wrecked the boat."), "tönkretette"));
+  EXPECT_TRUE(has(hungarian("Stack the chairs after the meeting."), "Rakja egymásra a székeket"));
+  EXPECT_TRUE(has(hungarian("She hummed a tune."), "Dúdolt"));
+  // the nouns beside them stay nouns
+  EXPECT_TRUE(has(hungarian("Add a pinch of salt."), "egy csipet sót"));
+  EXPECT_TRUE(has(hungarian("He needed ten stitches."), "öltés"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
