@@ -8926,3 +8926,42 @@ tickle	v	csiklandoz
 tug	v	rángat
 tune	v	hangol
 wreck	v	tönkre|tesz
+# everyday adjectives that had no entry
+accessible	adj	hozzáférhető
+beneficial	adj	jótékony ; hasznos
+bumpy	adj	göröngyös
+compact	adj	kompakt
+eligible	adj	jogosult[for=ra]
+excessive	adj	túlzott
+exotic	adj	egzotikus
+favourable	adj	kedvező
+filthy	adj	mocskos
+gigantic	adj	hatalmas
+glorious	adj	dicsőséges ; gyönyörű[when=weather/day/sunshine/morning/summer/view/afternoon]
+harmless	adj	ártalmatlan
+hilarious	adj	mulatságos
+imaginary	adj	képzeletbeli
+immense	adj	hatalmas
+impolite	adj	udvariatlan
+insane	adj	őrült
+moist	adj	nedves
+noticeable	adj	észrevehető
+obedient	adj	engedelmes
+old-fashioned	adj	régimódi
+passionate	adj	szenvedélyes
+progressive	adj	progresszív ; haladó
+protective	adj	védő
+risky	adj	kockázatos
+rusty	adj	rozsdás
+scary	adj	ijesztő
+slippery	adj	csúszós
+splendid	adj	nagyszerű
+subsequent	adj	későbbi
+subtle	adj	finom
+superb	adj	kiváló
+tense	adj	feszült
+unexpected	adj	váratlan
+unpleasant	adj	kellemetlen
+verbal	adj	szóbeli
+vertical	adj	függőleges
+vivid	adj	élénk

@@ -1016,5 +1016,14 @@ TEST(PhrasesTest, EverydayVerbsOfStoriesThatHadNoEntry) {
   EXPECT_TRUE(has(hungarian("He needed ten stitches."), "öltés"));
 }
 
+TEST(PhrasesTest, EverydayAdjectivesThatHadNoEntry) {
+  EXPECT_TRUE(has(hungarian("The roads are slippery after the rain."), "csúszósak"));
+  EXPECT_TRUE(has(hungarian("It was an unexpected visit."), "Váratlan látogatás"));
+  EXPECT_TRUE(has(hungarian("You may be eligible for a refund."), "Jogosult lehetsz egy visszatérítésre"));
+  EXPECT_TRUE(has(hungarian("The old gate was rusty."), "rozsdás"));
+  // a glorious day is a fine one
+  EXPECT_TRUE(has(hungarian("It was a glorious day."), "Gyönyörű nap"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
