@@ -1025,5 +1025,13 @@ TEST(PhrasesTest, EverydayAdjectivesThatHadNoEntry) {
   EXPECT_TRUE(has(hungarian("It was a glorious day."), "Gyönyörű nap"));
 }
 
+TEST(PhrasesTest, FoodClothesAndThingsOfTheHomeThatHadNoEntry) {
+  EXPECT_TRUE(has(hungarian("Chop the parsley finely."), "petrezselymet"));
+  EXPECT_TRUE(has(hungarian("Fry the aubergine in olive oil."), "padlizsánt olívaolajban"));
+  EXPECT_TRUE(has(hungarian("The baby is sleeping in her cot."), "kiságyában"));
+  EXPECT_TRUE(has(hungarian("Wipe your feet on the doormat."), "lábtörlő"));
+  EXPECT_TRUE(has(hungarian("She put on her cardigan."), "kardigánját"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
