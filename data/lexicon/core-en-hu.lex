@@ -9013,3 +9013,9 @@ hairdryer	n	hajszárító
 hoover	n	porszívó
 stool	n	zsámoly[zsámolyok]
 washbasin	n	mosdókagyló
+crocodile	n	krokodil[krokodilok,3sg=krokodilja,pp=krokodiljai]
+gorilla	n	gorilla
+hamster	n	hörcsög[hörcsögök]
+moth	n	moly[molyok]
+sunflower	n	napraforgó
+tulip	n	tulipán[tulipánok,3sg=tulipánja,pp=tulipánjai]

@@ -1031,6 +1031,8 @@ TEST(PhrasesTest, FoodClothesAndThingsOfTheHomeThatHadNoEntry) {
   EXPECT_TRUE(has(hungarian("The baby is sleeping in her cot."), "kiságyában"));
   EXPECT_TRUE(has(hungarian("Wipe your feet on the doormat."), "lábtörlő"));
   EXPECT_TRUE(has(hungarian("She put on her cardigan."), "kardigánját"));
+  EXPECT_TRUE(has(hungarian("We planted tulips in the garden."), "Tulipánokat ültettünk"));
+  EXPECT_TRUE(has(hungarian("A moth flew into the lamp."), "Egy moly"));
 }
 
 }  // namespace
