@@ -9019,3 +9019,4 @@ hamster	n	hörcsög[hörcsögök]
 moth	n	moly[molyok]
 sunflower	n	napraforgó
 tulip	n	tulipán[tulipánok,3sg=tulipánja,pp=tulipánjai]
+cut up	v	fel|vág ; fel|darabol

@@ -1033,6 +1033,7 @@ TEST(PhrasesTest, FoodClothesAndThingsOfTheHomeThatHadNoEntry) {
   EXPECT_TRUE(has(hungarian("She put on her cardigan."), "kardigánját"));
   EXPECT_TRUE(has(hungarian("We planted tulips in the garden."), "Tulipánokat ültettünk"));
   EXPECT_TRUE(has(hungarian("A moth flew into the lamp."), "Egy moly"));
+  EXPECT_TRUE(has(hungarian("Cut up the vegetables."), "Vágja fel a zöldségeket"));
 }
 
 }  // namespace
