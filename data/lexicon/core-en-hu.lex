@@ -56,7 +56,7 @@ family	n	család[családok,attr=családi]
 father	n	apa[apák,3sg=apja,person]
 fence	n	kerítés[kerítések]
 field	n	mező[mezők,in=n] ; terület
-film	n	film[filmek,3sg=filmje]
+film	n	film[filmek,3sg=filmje] ; fólia[when=plastic/protective/cling]
 floor	n	padló ; emelet[emeletek,when=first/second/third/fourth/fifth/sixth/seventh/eighth/ninth/tenth/top/upper/lower/ground/bottom/same/next/different/each/every/other]
 flower	n	virág[virágok]
 food	n	étel[ételek] ; élelem
@@ -67,7 +67,7 @@ fridge	n	hűtő ; hűtőszekrény
 garden	n	kert[kertek,to=ba,attr=kerti,at=ban]
 gift	n	ajándék[ajándékok]
 girl	n	lány[lányok,person] ; kislány
-glass	n	pohár[poharak] ; üveg ; üveg[when=broken/stained/safety/clear/frosted/tinted/bulletproof/recycled/piece/sheet/pane]
+glass	n	pohár[poharak] ; üveg ; üveg[when=broken/stained/safety/clear/frosted/tinted/bulletproof/recycled/piece/sheet/pane] ; szemüveg[szemüvegek,pair,pl,when=wear/reading/new/dark/prescription/sun/thick/spare]
 grandparent	n	nagyszülő[nagyszülők,pp=nagyszülei,person]
 hand	n	kéz[kezek,3sg=keze,pair]
 head	n	fej[fejek] ; vezető
@@ -192,8 +192,8 @@ bring	v	hoz ; el|hoz
 build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
 call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote] ; össze|hív[when=meeting/conference/summit/session/assembly] ; hív[when=doctor/ambulance/police/taxi/cab/firefighter/plumber/help/security/nurse] ; hirdet[when=strike/ceasefire/truce]
-clean	v	ki|takarít ; tisztít
-close	v	be|csuk[intr=be|zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal]
+clean	v	meg|tisztít[intr=takarít] ; ki|takarít[when=room/house/flat/kitchen/bathroom/office/apartment/toilet/garage/home/bedroom/classroom/cellar/basement/attic/shed] ; tisztít
+close	v	be|csuk[intr=be|zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal] ; le|zár[when=road/bridge/street/border/airport/runway/tunnel/motorway/highway/lane/route/airspace/crossing/section/area] ; be|zár[when=factory/shop/store/school/plant/office/restaurant/museum/business/branch/mine/hospital/library/pub/bar/club/company/bank/prison/program/programme/app/application/tab/file/browser/document/menu]
 come	v	jön[noobj] ; érkezik
 cook	v	főz[perf=meg] ; süt
 cry	v	sír[noobj] ; kiált[noobj]
@@ -235,7 +235,7 @@ sing	v	énekel
 sit	v	ül[noobj] ; le|ül[noobj]
 sleep	v	alszik
 speak	v	beszél[obj=ul,to=val,with=val,about=rol]
-start	v	el|kezd[intr=kezdődik] ; indul
+start	v	el|kezd[intr=kezdődik] ; indul ; el|indít[when=machine/engine/car/computer/program/programme/app/application/device/motor/dishwasher/timer/game/business/company/campaign/service/project/investigation/inquiry]
 stay	v	marad[noobj,past=maradt]
 stop	v	meg|áll[noobj] ; meg|állít ; el|áll[noobj,when=rain/snow/wind/storm/bleeding/hail/shower/downpour/drizzle] ; abba|marad[noobj,when=music/noise/crying/shooting/fighting/singing/laughter/conversation/applause] ; le|áll[noobj,when=engine/machine/motor/production/system/server/heart/clock/watch/traffic/pump]
 take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller] ; készít[when=photo/picture/photograph/snapshot/selfie/note/screenshot] ; tart[when=break/pause/hour/minute/week/month] ; tesz[when=exam/oath] ; vállal[when=risk/responsibility/blame] ; el|fogad[when=card/cash/payment/cheque/check/booking/reservation/bribe]
@@ -243,7 +243,7 @@ talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
 tell	v	mond[to=nak,perf=el] ; el|mond ; mesél[to=nak,perf=el,when=story/joke/tale/fairy] ; meg|mond[when=truth/name]
 think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
-turn off	v	le|kapcsol[state] ; ki|kapcsol
+turn off	v	le|kapcsol[state] ; ki|kapcsol ; el|zár[when=water/tap/gas/valve/stopcock/mains]
 turn on	v	fel|kapcsol[state] ; be|kapcsol
 understand	v	ért[perf=meg] ; meg|ért
 visit	v	meg|látogat ; látogat
@@ -359,7 +359,7 @@ draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conc
 catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon] ; el|kap[when=cold/flu/virus/infection/disease]
 carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card]
 follow	v	követ ; meg|fogad[when=advice]
-return	v	vissza|tér[noobj] ; vissza|ad
+return	v	vissza|tér[noobj] ; vissza|ad ; vissza|küld[when=form/parcel/package/item/goods/product/questionnaire/order/letter/email/document/documents/application]
 return	n	visszatérés[front] ; visszaküldés[front] ; hozam
 end	n	vég[végek,at=n,in=n] ; befejezés
 end	v	befejez[intr=végződik]
@@ -382,7 +382,7 @@ lock	v	be|zár[state]
 miss	v	le|késik ; mulaszt[perf=el,when=school/class/lesson/lecture/work] ; el|szalaszt[when=chance/opportunity] ; el|vét[when=target/goal/shot/penalty/kick/mark] ; mulaszt[perf=el,when=deadline/payment/dose]
 offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
-save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting] ; meg|takarít[when=money/time/energy]
+save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting/work/progress/game/draft/copy/photo/image/data/password] ; meg|takarít[when=money/time/energy]
 trust	v	bízik[obj=ban]
 hard	adj	nehéz[nehezek] ; kemény ; kemény[when=work/worker/winter/frost/line/stance/labour/labor/surface/floor/ground/rock/shell/wood/cheese/water]
 hard	adv	keményen ; erősen ; erősen[when=push/pull/hit/press/rain/slam/kick/squeeze/pushed/pulled/hit/pressed/rained/slammed/kicked/squeezed/knock/knocked/blow/blew]
@@ -532,7 +532,7 @@ snow	v	havazik
 rain	v	esik[noobj]
 steal	v	el|lop ; lop
 teach	v	tanít[to=nak]
-thank	v	meg|köszön ; köszön
+thank	v	meg|köszön[obj=nak,for=acc] ; köszön
 throw	v	dob ; el|dob ; rendez[when=party]
 travel	v	utazik
 wear	v	visel ; hord
@@ -671,7 +671,7 @@ thin	adj	vékony ; sovány[person] ; sovány[when=face/arm/leg/body/dog/cat/hors
 thick	adj	vastag[vastagok] ; sűrű[when=fog/smoke/forest/hair/cloud/mist/jungle/soup/sauce/liquid/paste/beard/fur/mud/traffic/crowd/smog/vegetation/bush/undergrowth/wood/woods]
 thick	adv	vastagon
 ugly	adj	csúnya
-wet	adj	nedves ; vizes
+wet	adj	vizes ; nedves[when=cloth/towel/sponge/soil/paint/wipe/tissue/air/wood] ; esős[when=weather/day/season/summer/winter/weekend/spring/autumn/month/week]
 wonderful	adj	csodálatos
 wrong	adj	rossz[rosszak] ; helytelen
 alone	adv	egyedül
@@ -685,7 +685,7 @@ line	n	vonal[vonalak] ; sor[sorok]
 set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table] ; fel|állít[when=record] ; ki|tűz[when=date/deadline/goal/target/aim] ; szab[when=limit/price/condition] ; mutat[when=example]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
-rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon]
+rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon] ; kel[noobj,when=dough/yeast]
 cover	v	be|takar[in=val,with=val,state] ; fed ; fedez[when=damage/cost/expense/loss/repair]
 clear	v	ki|tisztít ; tisztáz ; el|áll[noobj,when=rain/shower] ; le|szed[when=table] ; el|takarít[when=snow/road/debris/rubble/path]
 clear	adj	világos ; tiszta ; tiszta[when=sky/water/air/day/night/weather/conscience/glass/skin/view] ; egyértelmű[when=majority/evidence/sign/message/answer/winner/difference/case/link/signal/rule/intention/picture/result/victory/lead/choice]
@@ -695,13 +695,13 @@ support	v	támogat
 form	n	űrlap[űrlapok,3sg=űrlapja] ; forma
 back	adv	vissza ; hátra
 back	n	hát[hátak,3sg=háta] ; hátsó rész
-charge	v	fel|tölt[state] ; tölt ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat]
+charge	v	fel|tölt[state] ; tölt ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat] ; meg|vádol[with=val,when=man/woman/suspect/driver/teenager/boy/girl/person/officer/mayor/minister/player/husband/wife/father/mother/son/daughter/men/women/people/politician/director/doctor/teacher]
 strike	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village] ; meg|gyújt[when=match] ; meg|köt[when=deal/agreement/bargain/compromise]
 center	n	központ[központok] ; közép[közepek]
 drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt ; el|ejt[when=charge/plan/idea/case/claim/proposal/subject/lawsuit] ; ki|tesz[when=kid/child/passenger/son/daughter]
 force	n	erő ; kényszer
 force	v	kényszerít
-spread	v	terjed[noobj] ; szét|terít ; ken[when=butter/jam/cream/honey/paste/margarine/mayonnaise/glue] ; terjeszt[when=news/word/rumour/rumor/message/disease/virus/lie/information/misinformation/disinformation/propaganda/fear/hate/germ]
+spread	v	terjed[noobj] ; szét|terít ; ken[on=ra,when=butter/jam/cream/honey/paste/margarine/mayonnaise/glue] ; terjeszt[when=news/word/rumour/rumor/message/disease/virus/lie/information/misinformation/disinformation/propaganda/fear/hate/germ]
 beat	v	meg|ver ; legyőz ; le|győz[when=rival/team/opponent/champion/side/enemy/army/challenger/favourite] ; fel|ver[when=egg/cream/mixture/butter/batter]
 burn	v	ég[noobj] ; el|éget
 figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja] ; személyiség[személyiségek,when=public/political/leading/prominent/important/historical/controversial/religious/senior/literary/cultural/central]
@@ -796,14 +796,14 @@ bar	v	el|zár ; meg|akadályoz
 credit	n	hitel[hitelek] ; elismerés
 credit	v	jóváír
 dull	adj	unalmas ; tompa ; tompa[when=pain/ache/knife/blade/sound/thud/edge/light/colour/color/glow/roar] ; borús[when=day/weather/sky/morning/afternoon/winter]
-flash	n	villanás[villanások] ; vaku
+flash	n	villanás[villanások] ; vaku ; vaku[when=use/camera/photography/disable]
 flash	v	villog[noobj] ; fel|villan[noobj]
 transfer	n	átutalás[átutalások] ; áthelyezés
 transfer	v	átutal ; áthelyez
-apply	v	alkalmaz ; jelentkezik[for=ra] ; fel|visz[when=cream/paint/ointment/lotion/glue/sunscreen/gel/layer/makeup] ; gyakorol[on=ra,when=pressure]
+apply	v	alkalmaz ; jelentkezik[for=ra] ; fel|visz[when=cream/paint/ointment/lotion/glue/sunscreen/gel/layer/makeup] ; gyakorol[on=ra,when=pressure] ; ki|szór[when=fertiliser/fertilizer/salt/grit]
 around	adv	körül ; körbe
 burst	n	kitörés
-burst	v	ki|tör[noobj] ; szét|reped[noobj]
+burst	v	ki|tör[noobj] ; szét|reped[noobj] ; ki|pukkad[noobj,when=balloon/bubble/tyre/tire]
 crash	n	baleset[balesetek] ; ütközés ; összeomlás
 crash	v	le|zuhan[noobj] ; ütközik ; ütközik[noobj,into=nak,when=car/bus/lorry/truck/van/train/taxi/motorbike/motorcycle/bike/vehicle/driver/ship/boat/tram/coach] ; le|fagy[noobj,when=computer/system/app/program/website/server/laptop/phone/browser]
 frame	n	keret[keretek] ; váz[vázak]
@@ -818,7 +818,7 @@ master	n	mester[mesterek,person] ; gazda
 master	v	el|sajátít
 match	n	mérkőzés[mérkőzések] ; gyufa ; gyufa[when=strike/light/burn]
 match	v	meg|felel[obj=nak] ; passzol[noobj]
-notice	n	értesítés[értesítések] ; figyelem[figyelmek]
+notice	n	értesítés[értesítések] ; figyelem[figyelmek] ; felmondás[when=hand/give/tender]
 notice	v	észre|vesz
 opposite	n	ellentét[ellentétek]
 opposite	adj	ellentétes ; szemközti
@@ -830,7 +830,7 @@ power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/
 relief	n	megkönnyebbülés ; segély[segélyek]
 rough	adj	durva ; egyenetlen ; viharos[when=sea/water/weather/crossing/wind/night] ; hozzávetőleges[when=idea/estimate/guide/figure/number/calculation/translation/outline/approximation/draft/sketch/timeline/order/guess] ; nehéz[nehezek,when=time/day/week/night/year/month/patch/period/start/ride/journey/life]
 score	n	eredmény[eredmények] ; pontszám[pontszámok]
-score	v	szerez ; pontoz
+score	v	szerez[intr=be|talál] ; pontoz
 shape	n	alak[alakok,3sg=alakja] ; forma
 shape	v	formál ; alakít
 share	n	rész[részek] ; részvény[részvények,pl]
@@ -875,7 +875,7 @@ blind	adj	vak[vakok]
 bolt	n	csavar[csavarok,3sg=csavarja] ; retesz[reteszek]
 bolt	v	be|reteszel
 brush	n	kefe ; ecset[ecsetek]
-brush	v	kefél ; meg|fésül
+brush	v	kefél ; meg|fésül ; meg|mos[when=tooth]
 capture	n	elfogás
 capture	v	el|fog ; meg|szerez
 combine	v	egyesít ; össze|kapcsol
@@ -890,7 +890,7 @@ defense	n	védelem[védelmek] ; védekezés
 demand	n	igény[igények] ; kereslet[keresletek]
 demand	v	követel
 double	adj	dupla ; kettős
-double	v	meg|dupláz ; meg|kettőz
+double	v	meg|dupláz[intr=meg|duplázódik] ; meg|kettőz
 encounter	n	találkozás[találkozások]
 encounter	v	találkozik[obj=val] ; szembe|kerül
 establish	v	létre|hoz ; alapít
@@ -921,7 +921,7 @@ material	adj	anyagi
 middle	n	közép[közepek,3sg=közepe,in=n] ; középső rész
 middle	adj	középső
 mind	n	elme ; ész[eszek]
-mind	v	bán ; vigyáz[obj=ra]
+mind	v	bán ; vigyáz[obj=ra,when=gap/step/head/door/stairs/dog/edge/steps/language/manners/platform] ; vigyáz[obj=ra]
 mount	v	fel|szerel ; fel|száll[obj=ra]
 observe	v	meg|figyel ; figyel ; be|tart[when=rule/law/ceasefire/truce/silence/regulation/speed/limit]
 passage	n	átjáró ; szakasz[szakaszok] ; folyosó
@@ -938,7 +938,7 @@ regular	adj	rendszeres ; szabályos ; állandó[when=customer/visitor/guest/clie
 scene	n	jelenet[jelenetek] ; helyszín[helyszínek]
 seat	n	ülés[ülések] ; hely[helyek] ; mandátum[mandátumok,when=win/lose/hold/gain]
 seat	v	le|ültet
-service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek] ; járat[járatok,when=bus/train/rail/ferry/shuttle/coach/tram/night/express]
+service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek] ; járat[járatok,when=bus/train/rail/ferry/shuttle/coach/tram/night/express] ; kiszolgálás[when=restaurant/waiter/slow/friendly/excellent/poor/table/bar/counter/quick/rude]
 shake	v	meg|ráz[intr=remeg] ; rázkódik ; fog[when=hand]
 shock	n	sokk[sokkok,3sg=sokkja] ; megrázkódtatás
 shock	v	meg|döbbent
@@ -972,7 +972,7 @@ trap	v	el|fog ; csapdába ejt
 upset	adj	ideges ; feldúlt
 upset	v	fel|zaklat ; fel|borít
 absorb	v	el|nyel ; fel|szív
-amount	n	mennyiség[mennyiségek] ; összeg[összegek]
+amount	n	mennyiség[mennyiségek] ; összeg[összegek] ; összeg[összegek,when=total/full/outstanding/due/pay/paid/owe/refund/transfer/withdraw/charge/invoice/bill/money/cash/exact/remaining/minimum/maximum/requested]
 appear	v	meg|jelenik ; tűnik
 balance	n	egyensúly[egyensúlyok] ; egyenleg[egyenlegek]
 balance	v	egyensúlyoz
@@ -1064,7 +1064,7 @@ rear	n	hátsó rész
 rear	adj	hátsó
 rear	v	fel|nevel
 recognize	v	fel|ismer ; el|ismer
-reference	n	hivatkozás[hivatkozások] ; utalás[utalások] ; ajánlás
+reference	n	hivatkozás[hivatkozások] ; utalás[utalások] ; ajánlás ; ajánlás[when=provide/write/give/employer/request/character/job/written/excellent]
 regard	n	tekintet[tekintetek] ; tisztelet
 regard	v	tekint ; tart
 relieve	v	enyhít ; fel|ment
@@ -1166,7 +1166,7 @@ detail	v	részletez
 distribute	v	el|oszt ; terjeszt
 divide	v	el|oszt ; oszt ; fel|oszt
 engage	v	le|köt ; alkalmaz
-enter	v	be|lép[obj=ba] ; be|megy[obj=ba] ; be|ír ; meg|ad[when=password/code/pin/username/detail]
+enter	v	be|lép[obj=ba] ; be|megy[obj=ba] ; be|ír ; meg|ad[when=password/code/pin/username/detail/address/email/name/number/date/amount/information/postcode/zip/value]
 estimate	n	becslés[becslések]
 estimate	v	becsül ; fel|becsül
 even	adv	még ; is
@@ -1268,13 +1268,13 @@ reverse	v	meg|fordít ; vissza|fordít
 review	n	áttekintés[áttekintések] ; kritika ; felülvizsgálat[felülvizsgálatok]
 review	v	át|tekint ; felülvizsgál
 reward	n	jutalom[jutalmak]
-reward	v	meg|jutalmaz ; jutalmaz
+reward	v	meg|jutalmaz[for=ert] ; jutalmaz[for=ert]
 root	n	gyökér[gyökerek]
 rush	n	rohanás ; roham[rohamok]
 rush	v	rohan[noobj] ; siet[noobj]
 scale	n	skála ; mérleg[mérlegek] ; méret[méretek]
 search	n	keresés[keresések] ; kutatás[kutatások]
-search	v	keres ; át|kutat
+search	v	keres ; át|kutat ; át|kutat[when=room/house/building/car/flat/apartment/bag/pocket/area/premises/home/office/vehicle/luggage/suitcase]
 secret	n	titok[titkok]
 secret	adj	titkos
 section	n	rész[részek] ; szakasz[szakaszok] ; fejezet[fejezetek]
@@ -1312,8 +1312,8 @@ tap	n	csap[csapok,3sg=csapja] ; koppintás
 tap	v	koppint ; kopogtat
 tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
 tear	v	el|tép[intr=el|szakad] ; szakít
-tender	adj	gyengéd ; puha
-term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek] ; ciklus[ciklusok,when=second/third/fourth/presidential/serve/win/consecutive/seek/fifth/parliamentary] ; táv[távok,3sg=távja,pp=távjai,when=long/short/medium]
+tender	adj	gyengéd ; puha ; puha[when=meat/steak/chicken/beef/lamb/pork/vegetable/carrot/potato]
+term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek] ; ciklus[ciklusok,when=second/third/fourth/presidential/serve/win/consecutive/seek/fifth/parliamentary] ; táv[távok,3sg=távja,pp=távjai,when=long/short/medium] ; félév[félévek,when=summer/autumn/spring/winter/school/academic]
 total	n	összeg[összegek] ; végösszeg[végösszegek]
 total	adj	teljes ; összes
 tough	adj	kemény ; nehéz[nehezek] ; szívós
@@ -1362,7 +1362,7 @@ bite	n	harapás[harapások] ; falat[falatok,3sg=falatja]
 bite	v	harap ; meg|harap
 bitter	adj	keserű[keserűek]
 blame	n	hibáztatás ; felelősség
-blame	v	hibáztat
+blame	v	hibáztat[for=ert]
 blast	n	robbanás[robbanások] ; lökés
 blast	v	fel|robbant
 blaze	n	tűz[tüzek] ; lángolás
@@ -1406,7 +1406,7 @@ compound	n	vegyület[vegyületek] ; összetett szó
 compound	adj	összetett
 condemn	v	el|ítél ; el|marasztal
 confused	adj	zavaros ; összezavarodott
-connection	n	kapcsolat[kapcsolatok] ; csatlakozás[csatlakozások]
+connection	n	kapcsolat[kapcsolatok] ; csatlakozás[csatlakozások] ; csatlakozás[csatlakozások,when=miss/catch]
 construction	n	építés ; építkezés[építkezések] ; szerkezet[szerkezetek]
 contend	v	küzd[noobj] ; állít
 copy	n	másolat[másolatok] ; példány[példányok]
@@ -1425,7 +1425,7 @@ deduction	n	levonás[levonások] ; következtetés[következtetések]
 defend	v	véd ; meg|véd
 delay	n	késés[késések] ; halasztás
 delay	v	késleltet[pass=késik] ; el|halaszt
-deposit	n	előleg[előlegek] ; befizetés ; lerakódás
+deposit	n	előleg[előlegek] ; befizetés ; lerakódás ; kaució[when=security/rental/refundable/return/refund/damage/tenancy]
 deposit	v	be|fizet ; le|tesz
 derive	v	származtat ; ered[noobj]
 desperate	adj	kétségbeesett ; elkeseredett
@@ -1448,7 +1448,7 @@ effective	adj	hatékony ; hatásos
 eliminate	v	ki|küszöböl ; ki|zár
 embrace	v	át|ölel ; ölel
 engagement	n	eljegyzés[eljegyzések] ; elkötelezettség
-entry	n	bejárat[bejáratok] ; belépés ; bejegyzés[bejegyzések]
+entry	n	belépés ; bejárat[bejáratok] ; bejárat[bejáratok,when=main/front/back/side/rear/separate/use] ; bejegyzés[bejegyzések,when=diary/blog/dictionary/journal/log/list/wikipedia/calendar/database]
 error	n	hiba ; tévedés[tévedések]
 erupt	v	ki|tör[noobj]
 establishment	n	létesítmény[létesítmények] ; létrehozás ; intézmény[intézmények]
@@ -1481,7 +1481,7 @@ foul	adj	undorító ; szabálytalan
 freeze	v	fagy[noobj,pass=be|fagy] ; meg|fagy[noobj] ; le|fagyaszt ; le|fagy[noobj,when=screen/computer/phone/laptop/app/system/program/browser] ; be|fagy[noobj,when=river/lake/pond/pipe/canal/sea/pitch/ground]
 future	n	jövő[jövők]
 future	adj	jövőbeli ; jövendő
-gather	v	gyűjt[intr=gyülekezik] ; össze|gyűlik
+gather	v	gyűjt[intr=össze|gyűlik] ; össze|gyűlik
 general	adj	általános
 general	n	tábornok[tábornokok,person]
 gentle	adj	szelíd ; gyengéd
@@ -1490,7 +1490,7 @@ grace	n	kecsesség ; kegyelem[kegyelmek]
 grind	v	őröl ; meg|őröl
 growth	n	növekedés ; fejlődés
 hail	n	jégeső
-hall	n	csarnok[csarnokok] ; terem[termek] ; előszoba
+hall	n	előszoba[to=ba,at=ban] ; csarnok[csarnokok] ; terem[termek,when=concert/lecture/dining/exhibition/banquet/wedding/assembly/exam/examination/main/great/meeting]
 harbor	n	kikötő
 heavily	adv	erősen ; nagyon ; nehezen
 honor	n	becsület ; tisztelet ; megtiszteltetés
@@ -1682,7 +1682,7 @@ west	adv	nyugatra
 wheel	n	kerék[kerekek] ; kormány[kormányok]
 wheel	v	tol ; gurít
 whip	n	ostor[ostorok]
-whip	v	meg|korbácsol ; fel|ver
+whip	v	meg|korbácsol ; fel|ver ; fel|ver[when=cream/egg/white/mixture/butter]
 whirl	v	pörget
 whistle	v	fütyül[noobj] ; fütyörészik
 will	n	akarat[akaratok] ; végrendelet[végrendeletek]
@@ -2011,7 +2011,7 @@ mix	v	össze|kever ; kever ; keveredik
 mixture	n	keverék[keverékek]
 mold	n	forma ; penész[penészek]
 moment	n	pillanat[pillanatok]
-naked	adj	meztelen ; csupasz
+naked	adj	meztelen ; csupasz ; nyílt[when=flame/fire/light] ; szabad[when=eye]
 native	adj	anyanyelvi ; őshonos ; szülő
 natural	adj	természetes
 naturally	adv	természetesen
@@ -2238,7 +2238,7 @@ violation	n	megsértés ; szabálysértés[szabálysértések]
 washington	n	washington[name]
 waver	v	habozik ; ingadozik
 weak	adj	gyenge
-weaken	v	gyengít ; gyengül[noobj]
+weaken	v	gyengít[intr=gyengül] ; gyengül[noobj]
 wealth	n	gazdagság ; vagyon[vagyonok]
 weave	v	fon
 weigh	v	mér ; le|mér ; nyom
@@ -2295,7 +2295,7 @@ anger	v	fel|bosszant
 angle	n	szög[szögek] ; nézőpont[nézőpontok]
 anticipation	n	várakozás ; előrelátás
 appease	v	le|csillapít ; ki|engesztel
-application	n	alkalmazás[alkalmazások] ; jelentkezés[jelentkezések] ; kérvény[kérvények]
+application	n	alkalmazás[alkalmazások] ; jelentkezés[jelentkezések] ; kérvény[kérvények] ; jelentkezés[jelentkezések,when=receive/submit/send/job/reject/accept/withdraw/process/successful/unsuccessful/written/review/consider/fill/complete] ; kérvény[kérvények,when=visa/asylum/permit/planning/passport/licence/license/citizenship]
 appointment	n	időpont[időpontok] ; kinevezés[kinevezések] ; megbeszélés
 appreciate	v	értékel ; meg|becsül
 appropriate	adj	megfelelő ; helyénvaló
@@ -2371,7 +2371,7 @@ brow	n	homlok[homlokok] ; szemöldök[szemöldökök]
 brown	adj	barna
 buck	n	bak[bakok,3sg=bakja] ; dollár[dollárok,3sg=dollárja]
 budget	n	költségvetés[költségvetések] ; keret[keretek]
-bulb	n	izzó ; hagyma ; gumó
+bulb	n	izzó ; hagyma ; gumó ; virághagyma[when=plant/tulip/daffodil/flower/lily/hyacinth/crocus]
 bulk	n	tömeg[tömegek] ; nagyobb rész
 bum	n	csavargó[person] ; fenék[fenekek]
 bump	v	neki|ütközik ; bele|ütközik ; meg|üt
@@ -2397,7 +2397,7 @@ chapter	n	fejezet[fejezetek]
 characteristic	n	jellemző ; sajátosság[sajátosságok]
 characteristic	adj	jellemző ; jellegzetes
 charcoal	n	faszén[faszenek]
-charity	n	jótékonyság ; jótékonysági szervezet
+charity	n	jótékonyság[attr=jótékonysági] ; jótékonysági szervezet
 cheat	v	csal[noobj] ; meg|csal ; be|csap
 cheer	v	éljenez ; szurkol[noobj]
 chemical	n	vegyszer[vegyszerek]
@@ -2708,7 +2708,7 @@ gently	adv	gyengéden ; óvatosan
 genuine	adj	valódi ; őszinte
 glad	adj	boldog[boldogok] ; vidám
 glance	n	pillantás[pillantások]
-glance	v	pillant[noobj] ; rá|pillant[noobj]
+glance	v	pillant[noobj,at=ra] ; rá|pillant[noobj]
 glare	n	vakító fény ; dühös pillantás
 glimpse	n	futó pillantás ; bepillantás
 glint	n	csillogás ; villanás[villanások]
@@ -2940,7 +2940,7 @@ northwest	n	északnyugat[északnyugatok]
 notable	adj	figyelemre méltó ; nevezetes
 notion	n	fogalom[fogalmak] ; elképzelés[elképzelések]
 nucleus	n	mag[magok,3sg=magja] ; atommag[atommagok,3sg=atommagja]
-nut	n	dió ; mogyoró ; anyacsavar[anyacsavarok,3sg=anyacsavarja]
+nut	n	dió ; mogyoró ; anyacsavar[anyacsavarok,3sg=anyacsavarja,when=tighten/loosen/undo/bolt/spanner/wrench/wheel]
 objection	n	kifogás[kifogások] ; ellenvetés
 obliterate	v	el|töröl ; meg|semmisít
 obscurity	n	homály ; ismeretlenség
@@ -2980,7 +2980,7 @@ peculiarly	adv	különösen ; sajátosan
 penalty	n	büntetés[büntetések] ; tizenegyes[tizenegyesek]
 penetrate	v	át|hatol[noobj] ; be|hatol[noobj]
 penetration	n	behatolás
-persist	v	ki|tart[noobj] ; meg|marad[noobj,past=maradt]
+persist	v	ki|tart[noobj,thing=fenn|áll] ; meg|marad[noobj,past=maradt]
 phantom	n	fantom[fantomok,3sg=fantomja,person] ; kísértet[kísértetek]
 phase	n	szakasz[szakaszok] ; fázis[fázisok]
 philosophy	n	filozófia ; bölcselet[bölcseletek]
@@ -3198,7 +3198,7 @@ specialize	v	szakosodik[noobj,in=ra] ; specializálódik[noobj,in=ra]
 speck	n	szemcse ; porszem[porszemek]
 speculate	v	spekulál[noobj] ; találgat
 speculation	n	spekuláció ; találgatás
-spend	v	költ ; el|költ ; tölt ; tölt[when=time/day/week/hour/minute/month/year/evening/morning/afternoon/night/weekend/holiday/holidays/vacation/summer/winter/spring/autumn/christmas/easter/life/moment/childhood/decade/evenings/weekends]
+spend	v	költ[on=ra] ; el|költ[on=ra] ; tölt ; tölt[when=time/day/week/hour/minute/month/year/evening/morning/afternoon/night/weekend/holiday/holidays/vacation/summer/winter/spring/autumn/christmas/easter/life/moment/childhood/decade/evenings/weekends]
 spill	v	ki|önt[intr=ki|ömlik]
 spoil	v	el|ront ; el|kényeztet
 sponsor	n	szponzor[szponzorok,person] ; támogató
@@ -3211,7 +3211,7 @@ stare	n	bámulás
 stare	v	bámul[at=acc] ; mered[noobj]
 starting	adj	kiinduló ; kezdő
 starve	v	éhezik ; éhen hal
-steady	adj	egyenletes ; állandó ; biztos ; stabil
+steady	adj	stabil ; egyenletes[when=pace/speed/rate/rhythm/beat/flow/growth/increase/decline/rise/fall/pulse/stream] ; állandó ; biztos
 steel	n	acél[acélok,3sg=acélja]
 steer	v	kormányoz ; irányít
 stoic	adj	sztoikus
@@ -3771,7 +3771,7 @@ injure	v	meg|sebesít[pass=meg|sérül]
 rebuild	v	újjá|épít
 take after	v	hasonlít[obj=ra]
 call off	v	le|fúj ; le|mond
-turn down	v	el|utasít ; le|halkít
+turn down	v	el|utasít ; le|halkít[when=music/volume/radio/tv/television/sound/stereo]
 run out	v	ki|fogy[of=bol,noobj]
 get over	v	ki|hever ; túl|jut[noobj,obj=n]
 give in	v	enged[noobj,to=nak]
@@ -3789,8 +3789,8 @@ give back	v	vissza|ad
 bring back	v	vissza|hoz
 show up	v	meg|jelenik[noobj]
 come in	v	be|jön
-get on	v	fel|száll[noobj]
-get off	v	le|száll[noobj]
+get on	v	fel|száll[obj=ra]
+get off	v	le|száll[obj=rol]
 a lot of	adj	sok
 lots of	adj	sok
 a few	adj	néhány
@@ -4109,7 +4109,7 @@ no one	n	senki[front]
 smile	v	el|mosolyodik[noobj,at=ra]
 switch off	v	ki|kapcsol[state]
 switch on	v	be|kapcsol[state]
-carefully	adv	óvatosan ; figyelmesen
+carefully	adv	óvatosan ; figyelmesen[when=read/listen/watch/check/study/examine/follow/consider/look/observe/note]
 for a long time	adv	sokáig
 website	n	weboldal[weboldalak,acc=weboldalt,3sg=weboldala,on=n,to=ra]
 interest rate	n	kamat[kamatok]
@@ -4131,7 +4131,7 @@ millions of	adj	több millió
 traffic light	n	lámpa ; jelzőlámpa
 living room	n	nappali
 front door	n	bejárati ajtó
-primary school	n	általános iskola
+primary school	n	általános iskola[to=ba,at=ban]
 draw	n	döntetlen ; húzás
 drawer	n	fiók[fiókok,3sg=fiókja]
 stranger	n	idegen[idegenek,pp=idegenjei,person]
@@ -4477,7 +4477,7 @@ cloth	n	ruha ; anyag[anyagok]
 college	n	főiskola
 conversation	n	beszélgetés[beszélgetések]
 cottage	n	házikó
-cream	n	krém[krémek] ; tejszín[tejszínek]
+cream	n	krém[krémek] ; tejszín[tejszínek] ; tejszín[tejszínek,when=stir/whip/pour/add/double/single/whipped/sour/fresh/heavy/whipping]
 cupboard	n	szekrény[szekrények]
 data	n	adat[adatok]
 decade	n	évtized[évtizedek]
@@ -4511,7 +4511,7 @@ highway	n	autópálya
 household	n	háztartás[háztartások]
 illness	n	betegség[betegségek]
 income	n	jövedelem[jövedelmek,acc=jövedelmet,3sg=jövedelme]
-ink	n	tinta
+ink	n	tinta[in=val]
 insect	n	rovar[rovarok]
 jewel	n	ékszer[ékszerek]
 jury	n	esküdtszék[esküdtszékek]
@@ -4542,7 +4542,7 @@ ocean	n	óceán[óceánok,3sg=óceánja]
 owner	n	tulajdonos[tulajdonosok,person]
 paint	n	festék[festékek]
 pear	n	körte
-pencil	n	ceruza
+pencil	n	ceruza[in=val]
 period	n	időszak[időszakok]
 permission	n	engedély[engedélyek]
 pet	n	háziállat[háziállatok]
@@ -4635,7 +4635,7 @@ dry	v	szárít[intr=meg|szárad,perf=meg] ; meg|szárít
 fetch	v	hoz ; el|hoz
 fire	v	ki|rúg ; tüzel[noobj]
 kneel	v	térdel[noobj]
-land	v	le|száll[noobj]
+land	v	le|száll[noobj,on=ra]
 last	v	tart[noobj]
 mark	v	jelöl ; meg|jelöl
 marry	v	feleségül |megy[obj=hoz,intr=házasodik]
@@ -4649,13 +4649,13 @@ pray	v	imádkozik[noobj,for=ert]
 present	v	be|mutat ; át|ad ; vezet[when=programme/program/show/news/series/quiz/broadcast] ; be|nyújt[when=evidence/plan/report/proposal/bill/budget/petition/claim/application/findings] ; át|ad[when=award/prize/medal/trophy/certificate/cheque/check/gift/diploma/flower/bouquet]
 pretend	v	színlel
 protect	v	véd[from=tol] ; meg|véd
-punish	v	meg|büntet ; büntet
+punish	v	meg|büntet[for=ert] ; büntet[for=ert]
 recommend	v	ajánl ; javasol
 record	v	fel|vesz
 rub	v	dörzsöl
 sack	v	ki|rúg
 shave	v	borotválkozik[noobj] ; borotvál
-sign	v	alá|ír
+sign	v	alá|ír ; le|igazol[when=player/striker/goalkeeper/defender/midfielder/forward/winger/coach]
 sink	v	el|süllyed[noobj]
 sneeze	v	tüsszent[noobj]
 solve	v	meg|old ; old
@@ -4668,13 +4668,13 @@ vanish	v	el|tűnik[noobj]
 wander	v	vándorol[noobj] ; kóborol[noobj]
 warm	v	melegít ; fel|melegít
 yawn	v	ásít[noobj]
-annoyed	adj	bosszús
+annoyed	adj	bosszús[with=ra]
 anxious	adj	ideges ; aggódó
 boiling	adj	forró
 cheerful	adj	vidám
 cloudy	adj	felhős
 cruel	adj	kegyetlen
-damp	adj	nyirkos
+damp	adj	nedves ; nyirkos[when=patch/wall/room/basement/cellar/house/flat/weather/air/climate/spot/stain]
 eager	adj	lelkes
 early	adj	korai ; kora[when=morning/afternoon/evening/spring/summer/autumn/winter]
 electric	adj	elektromos
@@ -4814,8 +4814,8 @@ on her way home	adv	hazafelé
 on our way home	adv	hazafelé
 on their way home	adv	hazafelé
 exhausted	adj	kimerült
-disappointed	adj	csalódott
-satisfied	adj	elégedett
+disappointed	adj	csalódott[with=ban,in=ban]
+satisfied	adj	elégedett[with=val]
 delighted	adj	boldog
 amazed	adj	meglepett
 shocked	adj	megdöbbent
@@ -5116,7 +5116,7 @@ fill out	v	ki|tölt
 come across	v	rá|talál[obj=ra] ; rá|bukkan[noobj,obj=ra]
 run away	v	el|szalad[noobj,past=szaladt] ; el|menekül[noobj]
 hold on	v	vár[noobj]
-turn up	v	meg|jelenik[noobj] ; fel|hangosít
+turn up	v	meg|jelenik[noobj] ; fel|hangosít[when=music/volume/radio/tv/television/sound/stereo]
 put away	v	el|tesz
 plug in	v	be|dug[state]
 get in	v	be|száll[noobj]
@@ -5390,7 +5390,7 @@ dozens of	adj	több tucat
 from home	adv	otthonról
 on leave	adv	szabadságon[van]
 safely	adv	biztonságosan ; épségben
-fine	v	meg|bírságol
+fine	v	meg|bírságol[for=ert]
 knock down	v	ki|dönt ; le|dönt ; el|üt ; le|bont
 knock over	v	fel|dönt
 take over	v	át|vesz
@@ -5811,7 +5811,7 @@ gratitude	n	hála
 boredom	n	unalom[unalmak,acc=unalmat,3sg=unalma,poss=unalma]
 frustration	n	csalódottság ; frusztráció
 worry	n	aggodalom[aggodalmak,acc=aggodalmat,3sg=aggodalma,poss=aggodalma] ; gond[gondok,3sg=gondja]
-pleased	adj	elégedett ; boldog
+pleased	adj	elégedett[with=val] ; boldog
 depressed	adj	levert ; depressziós
 stressed	adj	stresszes ; feszült
 terrified	adj	rémült
@@ -6582,8 +6582,8 @@ limb	n	végtag[végtagok,3sg=végtagja]
 # schools and exams
 headteacher	n	igazgató[igazgatók,person]
 head teacher	n	igazgató[igazgatók,person]
-secondary school	n	középiskola[középiskolák]
-high school	n	középiskola[középiskolák] ; gimnázium
+secondary school	n	középiskola[középiskolák,to=ba,at=ban]
+high school	n	középiskola[középiskolák,to=ba,at=ban] ; gimnázium
 private school	n	magániskola[magániskolák]
 state school	n	állami iskola
 boarding school	n	bentlakásos iskola ; kollégium
@@ -6784,7 +6784,7 @@ socialist	adj	szocialista
 re-elect	v	újra|választ
 pledge	v	meg|ígér
 veto	v	meg|vétóz ; vétót emel
-criticize	v	bírál ; kritizál
+criticize	v	bírál[for=ert] ; kritizál[for=ert]
 evacuate	v	evakuál ; ki|telepít
 step down	v	le|mond[noobj] ; vissza|lép
 # the weather and the environment
@@ -6954,7 +6954,7 @@ foster	v	nevel ; ápol ; elő|segít
 split up	v	szakít[noobj] ; szét|válik
 fall out	v	össze|kap[noobj,with=val] ; ki|esik
 get along	v	ki|jön[noobj,with=val]
-make up	v	ki|talál[intr=kibékül] ; ki|békül[noobj] ; alkot
+make up	v	ki|talál[intr=kibékül] ; ki|békül[noobj] ; alkot ; alkot[when=half/percent/majority/third/quarter/proportion/share/fraction/minority/bulk]
 # feelings
 affection	n	szeretet[3sg=szeretete] ; vonzalom[vonzalmak,acc=vonzalmat,3sg=vonzalma,poss=vonzalma,sup=vonzalmon]
 tenderness	n	gyengédség
@@ -7107,7 +7107,7 @@ sort out	v	el|intéz ; rendez
 figure out	v	ki|talál ; rá|jön
 work out	v	meg|old[intr=edz] ; ki|számol
 turn out	v	ki|derül[noobj] ; ki|kapcsol
-take out	v	ki|vesz ; el|visz
+take out	v	ki|vesz ; el|visz ; ki|visz[when=rubbish/trash/garbage/bin/recycling/dog]
 take back	v	vissza|visz ; vissza|vesz
 get back	v	vissza|kap[intr=visszaér] ; vissza|ér
 come over	v	át|jön[noobj]
@@ -7123,7 +7123,7 @@ cross out	v	ki|húz ; át|húz
 note down	v	fel|ír ; le|jegyez
 pass out	v	el|ájul[noobj]
 throw up	v	hány[noobj]
-cut off	v	le|vág ; ki|kapcsol ; el|zár[when=supply/water/electricity/gas/power/road]
+cut off	v	le|vág ; ki|kapcsol ; el|zár[when=supply/water/electricity/gas/power/road] ; el|vág[when=village/town/area/region/community/island/city/valley]
 cut back	v	csökkent ; vissza|fog
 pay off	v	ki|fizet ; le|törleszt
 save up	v	spórol[noobj,for=ra] ; takarékoskodik
@@ -8601,7 +8601,7 @@ metaphor	n	metafora
 knob	n	gomb[gombok,3sg=gombja,pp=gombjai] ; kilincs
 janitor	n	gondnok[gondnokok,person]
 insulin	n	inzulin[3sg=inzulinja,pp=inzulinjai]
-inspector	n	ellenőr[ellenőrök,person] ; felügyelő
+inspector	n	ellenőr[ellenőrök,person] ; felügyelő ; felügyelő[person,when=police/detective/chief]
 hostility	n	ellenségeskedés
 hierarchy	n	hierarchia
 flashlight	n	zseblámpa
@@ -8661,3 +8661,362 @@ get nervous	v	ideges |lesz[noobj]
 lie to	v	fekszik[obj=ra] ; hazudik[obj=nak,person]
 hold on to	v	kapaszkodik[obj=ba] ; meg|tart
 safety glasses	n	védőszemüveg[védőszemüvegek]
+# --- everyday words of any page that had no entry, and the senses their neighbours choose (twelfth round)
+vet	n	állatorvos[person,to=hoz,at=nal]
+initial	n	kezdőbetű[kezdőbetűk]
+sneak	v	oson[noobj] ; lopózik[noobj]
+sow	v	vet[perf=el]
+validate	v	érvényesít ; igazol
+feel dizzy	v	szédül[noobj]
+on a lead	adv	pórázon
+on a leash	adv	pórázon
+leash	n	póráz[pórázok]
+dairy farm	n	tejgazdaság[tejgazdaságok]
+dairy product	n	tejtermék[tejtermékek]
+fishing boat	n	halászhajó
+burst into tears	v	sírva |fakad[noobj]
+grandad	n	nagypapa[person]
+granddad	n	nagypapa[person]
+rainwater	n	esővíz[esővizek,front]
+metre	n	méter[méterek]
+kilometre	n	kilométer[kilométerek]
+kilometer	n	kilométer[kilométerek]
+centimetre	n	centiméter[centiméterek]
+centimeter	n	centiméter[centiméterek]
+millimetre	n	milliméter[milliméterek]
+millimeter	n	milliméter[milliméterek]
+litre	n	liter[literek]
+liter	n	liter[literek]
+millilitre	n	milliliter[milliliterek]
+milliliter	n	milliliter[milliliterek]
+gram	n	gramm[grammok,3sg=grammja,pp=grammjai]
+kilogram	n	kilogramm[kilogrammok,3sg=kilogrammja,pp=kilogrammjai]
+tonne	n	tonna
+ton	n	tonna
+mile	n	mérföld[mérföldek]
+once a fortnight	adv	kéthetente
+every fortnight	adv	kéthetente
+ride a bike	v	biciklizik[noobj]
+ride a bicycle	v	biciklizik[noobj]
+engineering works	n	karbantartás[karbantartások]
+# everyday nouns, verbs and adjectives of the home, the town, shops and stories that had no entry
+advert	n	hirdetés[hirdetések]
+alley	n	sikátor[sikátorok]
+ancestor	n	ős[ősök,person]
+appliance	n	készülék[készülékek]
+apron	n	kötény[kötények]
+archive	n	archívum[archívumok]
+arena	n	aréna[to=ba,at=ban]
+bead	n	gyöngy[gyöngyök]
+beverage	n	ital[italok]
+booklet	n	füzet[füzetek] ; brosúra
+canal	n	csatorna[in=n]
+canteen	n	menza[to=ba,at=ban]
+cardboard	n	karton[kartonok,3sg=kartonja,pp=kartonjai]
+carriage	n	kocsi
+carve	v	farag
+cattle	n	szarvasmarha
+celebrity	n	híresség[hírességek,person]
+cellar	n	pince[to=ba,at=ban]
+clay	n	agyag[agyagok,3sg=agyagja,pp=agyagjai]
+cloakroom	n	ruhatár[ruhatárak]
+cocoa	n	kakaó
+coconut	n	kókuszdió
+coffin	n	koporsó
+concept	n	koncepció ; fogalom[fogalmak]
+cord	n	zsinór[zsinórok,3sg=zsinórja,pp=zsinórjai]
+crane	n	daru[daruk]
+cricket	n	krikett[krikettek]
+crisp	adj	ropogós
+crude oil	n	nyersolaj[nyersolajok,acc=nyersolajat]
+crumb	n	morzsa
+dedicate	v	szentel[to=nak]
+deliberate	adj	szándékos
+dial	v	tárcsáz
+dim	adj	halvány ; tompa
+disguise	v	álcáz
+disgust	n	undor
+dustbin	n	kuka
+enquiry	n	érdeklődés[érdeklődések,about=rol]
+era	n	korszak[korszakok]
+erase	v	töröl
+fairy	n	tündér[tündérek,person]
+farewell	n	búcsú
+flute	n	fuvola
+footpath	n	ösvény[ösvények,on=n]
+fossil	n	kövület[kövületek]
+fulfil	v	teljesít
+germ	n	baktérium[baktériumok]
+giggle	v	kuncog[noobj]
+ginger	n	gyömbér[gyömbérek,3sg=gyömbérje,pp=gyömbérjei]
+globe	n	földgömb[földgömbök,3sg=földgömbje,pp=földgömbjei]
+gloomy	adj	borús ; komor
+graceful	adj	kecses
+gravel	n	kavics[kavicsok]
+gravy	n	mártás
+groan	v	nyög[noobj]
+hairdresser	n	fodrász[person,to=hoz,at=nal]
+handkerchief	n	zsebkendő
+hood	n	kapucni
+housework	n	házimunka
+hymn	n	himnusz[himnuszok]
+vaccinated	adj	beoltott
+packet	n	csomag[csomagok,3sg=csomagja]
+inhabitant	n	lakos[lakosok,person]
+inn	n	fogadó[to=ba,at=ban]
+jelly	n	zselé
+kite	n	sárkány[sárkányok]
+laser	n	lézer[lézerek]
+lens	n	lencse
+leopard	n	leopárd[leopárdok]
+librarian	n	könyvtáros[person]
+lifestyle	n	életmód[életmódok]
+lizard	n	gyík[gyíkok,3sg=gyíkja,pp=gyíkjai]
+lottery	n	lottó
+lounge	n	társalgó[to=ba,at=ban] ; váró[when=departure/departures/airport/business]
+magnet	n	mágnes[mágnesek]
+mainland	n	szárazföld[szárazföldek,on=n]
+makeup	n	smink[sminkek,3sg=sminkje,pp=sminkjei]
+mammal	n	emlős[emlősök]
+mansion	n	kúria
+marine	adj	tengeri
+maze	n	labirintus[labirintusok]
+memorial	n	emlékmű[emlékművek]
+merchant	n	kereskedő[person]
+misery	n	nyomorúság
+mode	n	mód[módok] ; üzemmód[üzemmódok]
+moisture	n	nedvesség
+musician	n	zenész[person]
+myth	n	mítosz[mítoszok]
+norm	n	norma
+oak	n	tölgy[tölgyek]
+oath	n	eskü
+paragraph	n	bekezdés[bekezdések]
+pest	n	kártevő[kártevők]
+pilgrim	n	zarándok[zarándokok,person]
+pine	n	fenyő[fenyők]
+pony	n	póni
+priority	n	prioritás ; elsőbbség
+pudding	n	puding[pudingok,3sg=pudingja,pp=pudingjai]
+puppet	n	báb[bábok,3sg=bábja,pp=bábjai]
+raisin	n	mazsola
+ramp	n	rámpa
+ransom	n	váltságdíj[váltságdíjak,3sg=váltságdíja]
+razor	n	borotva
+refrigerator	n	hűtőszekrény
+reptile	n	hüllő
+republic	n	köztársaság[köztársaságok]
+ribbon	n	szalag[szalagok,3sg=szalagja]
+rider	n	lovas[person]
+ridge	n	gerinc[gerincek]
+rifle	n	puska
+saucer	n	csészealj[csészealjak]
+scout	n	cserkész[person]
+sewing	n	varrás
+slang	n	szleng[szlengek,3sg=szlengje,pp=szlengjei]
+slave	n	rabszolga[person]
+sticker	n	matrica
+strap	n	szíj[szíjak]
+stripe	n	csík[csíkok,3sg=csíkja,pp=csíkjai]
+swimsuit	n	fürdőruha
+terrace	n	terasz[teraszok,to=ra,at=n]
+thermometer	n	hőmérő
+thorn	n	tövis[tövisek,front]
+throne	n	trón[trónok,3sg=trónja]
+tribe	n	törzs[törzsek]
+pebble	n	kavics[kavicsok]
+praise	v	dicsér[for=ert] ; meg|dicsér[for=ert]
+run late	v	késik[noobj]
+go for a walk	v	sétálni |megy[noobj]
+go for a run	v	futni |megy[noobj]
+go for a swim	v	úszni |megy[noobj]
+# adjectives in "-ing" that say what a thing does to one ("shocking": "megdöbbentő")
+shocking	adj	megdöbbentő
+disappointing	adj	kiábrándító
+surprising	adj	meglepő
+frightening	adj	ijesztő
+terrifying	adj	rémisztő
+refreshing	adj	frissítő
+satisfying	adj	kielégítő
+depressing	adj	lehangoló
+convincing	adj	meggyőző
+inspiring	adj	inspiráló
+amusing	adj	mulatságos ; szórakoztató
+alarming	adj	riasztó
+astonishing	adj	elképesztő
+exhausting	adj	kimerítő
+frustrating	adj	frusztráló
+puzzling	adj	rejtélyes
+stunning	adj	lenyűgöző
+thrilling	adj	izgalmas
+welcoming	adj	barátságos ; vendégszerető
+tiring	adj	fárasztó
+disgusting	adj	undorító
+irritating	adj	idegesítő
+misleading	adj	félrevezető
+no entry	adv	tilos a belépés
+baggage reclaim	n	poggyászkiadás
+vegetarian	n	vegetáriánus[person]
+back in stock	adv	újra raktáron[van]
+flicker	v	pislákol[noobj]
+fall in love	v	bele|szeret[noobj,with=ba]
+shake hands	v	kezet |fog[noobj,with=val]
+bend down	v	le|hajol[noobj]
+wave goodbye	v	búcsút |int[noobj,to=nak]
+return ticket	n	retúrjegy[retúrjegyek]
+next stop	n	következő megálló
+change trains	v	át|száll[noobj]
+change buses	v	át|száll[noobj]
+change planes	v	át|száll[noobj]
+do the washing-up	v	el|mosogat[noobj]
+do the dishes	v	el|mosogat[noobj]
+do the shopping	v	be|vásárol[noobj]
+go down	v	le|megy[obj=on] ; csökken[noobj,when=price/rate/cost/temperature/number/unemployment/inflation/sales/value/level/demand/profit/figure/crime/spending]
+application form	n	jelentkezési lap
+stir in	v	bele|kever
+airy	adj	levegős
+reading glasses	n	olvasószemüveg[olvasószemüvegek,pair]
+# what "have", "make", "catch", "lose" and "pay" mean with their everyday nouns
+phone call	n	telefonhívás[telefonhívások]
+make a phone call	v	telefonál[noobj]
+have a shower	v	zuhanyozik[noobj]
+pay attention	v	figyel[noobj,to=ra]
+catch a cold	v	meg|fázik[noobj]
+lose weight	v	le|fogy[noobj]
+ring the bell	v	csenget[noobj]
+make an appointment	v	időpontot |foglal[noobj,with=nal]
+get some rest	v	pihen[noobj]
+work on	v	dolgozik[obj=n]
+have a nice weekend	adv	szép hétvégét
+have a good weekend	adv	szép hétvégét
+have a good day	adv	további szép napot
+get well soon	adv	jobbulást
+# adverbs of manner, degree and direction that had no entry
+correctly	adv	helyesen
+incredibly	adv	hihetetlenül
+initially	adv	kezdetben ; eleinte
+rudely	adv	gorombán
+solely	adv	kizárólag
+temporarily	adv	ideiglenesen
+terribly	adv	szörnyen
+unusually	adv	szokatlanul
+willingly	adv	szívesen
+backwards	adv	hátra ; visszafelé
+forwards	adv	előre
+indoors	adv	bent ; benn
+sideways	adv	oldalra
+upwards	adv	felfelé
+underneath	adv	alatta ; alul
+# everyday verbs that had no entry
+gasp	v	zihál[noobj]
+hum	v	dúdol
+insult	v	meg|sért
+moan	v	panaszkodik[noobj,about=rol]
+pat	v	meg|simogat
+pinch	v	meg|csíp
+scold	v	meg|szid
+skate	v	korcsolyázik[noobj]
+sniff	v	szimatol
+squash	v	össze|nyom
+stack	v	egymásra |rak
+stitch	v	össze|varr ; varr
+sweat	v	izzad[noobj]
+terrify	v	meg|rémít
+tickle	v	csiklandoz
+tug	v	rángat
+tune	v	hangol
+wreck	v	tönkre|tesz
+# everyday adjectives that had no entry
+accessible	adj	hozzáférhető
+beneficial	adj	jótékony ; hasznos
+bumpy	adj	göröngyös
+compact	adj	kompakt
+eligible	adj	jogosult[for=ra]
+excessive	adj	túlzott
+exotic	adj	egzotikus
+favourable	adj	kedvező
+filthy	adj	mocskos
+gigantic	adj	hatalmas
+glorious	adj	dicsőséges ; gyönyörű[when=weather/day/sunshine/morning/summer/view/afternoon]
+harmless	adj	ártalmatlan
+hilarious	adj	mulatságos
+imaginary	adj	képzeletbeli
+immense	adj	hatalmas
+impolite	adj	udvariatlan
+insane	adj	őrült
+moist	adj	nedves
+noticeable	adj	észrevehető
+obedient	adj	engedelmes
+old-fashioned	adj	régimódi
+passionate	adj	szenvedélyes
+progressive	adj	progresszív ; haladó
+protective	adj	védő
+risky	adj	kockázatos
+rusty	adj	rozsdás
+scary	adj	ijesztő
+slippery	adj	csúszós
+splendid	adj	nagyszerű
+subsequent	adj	későbbi
+subtle	adj	finom
+superb	adj	kiváló
+tense	adj	feszült
+unexpected	adj	váratlan
+unpleasant	adj	kellemetlen
+verbal	adj	szóbeli
+vertical	adj	függőleges
+vivid	adj	élénk
+# food, clothes and things of the home that had no entry
+aubergine	n	padlizsán[padlizsánok,3sg=padlizsánja,pp=padlizsánjai]
+blueberry	n	áfonya
+broccoli	n	brokkoli
+bun	n	zsemle
+cauliflower	n	karfiol[karfiolok,3sg=karfiolja,pp=karfioljai]
+celery	n	zeller[zellerek]
+chickpea	n	csicseriborsó
+cod	n	tőkehal[tőkehalak]
+courgette	n	cukkini
+cracker	n	keksz[kekszek]
+doughnut	n	fánk[fánkok,3sg=fánkja,pp=fánkjai]
+dumpling	n	gombóc[gombócok]
+ketchup	n	ketchup[ketchupok,3sg=ketchupja,pp=ketchupjai]
+kiwi	n	kivi
+leek	n	póréhagyma
+lentil	n	lencse
+lobster	n	homár[homárok,3sg=homárja,pp=homárjai]
+mango	n	mangó
+margarine	n	margarin[margarinok,3sg=margarinja,pp=margarinjai]
+mayonnaise	n	majonéz[majonézek]
+meatball	n	húsgombóc[húsgombócok]
+mint	n	menta
+oat	n	zab[zabok,3sg=zabja,pp=zabjai]
+olive	n	olajbogyó
+olive oil	n	olívaolaj[olívaolajok,acc=olívaolajat]
+parsley	n	petrezselyem[petrezselymek,acc=petrezselymet,3sg=petrezselyme,poss=petrezselyme,pp=petrezselymei,sup=petrezselymen]
+pickle	n	savanyúság[savanyúságok]
+salami	n	szalámi
+sardine	n	szardínia
+scone	n	pogácsa
+sweetcorn	n	csemegekukorica
+tofu	n	tofu
+waffle	n	gofri
+bikini	n	bikini
+blazer	n	zakó
+bra	n	melltartó
+cardigan	n	kardigán[kardigánok,3sg=kardigánja,pp=kardigánjai]
+nightdress	n	hálóing[hálóingek,front]
+stocking	n	harisnya
+tracksuit	n	melegítő
+bedside table	n	éjjeliszekrény
+cot	n	kiságy[kiságyak]
+doormat	n	lábtörlő
+hairdryer	n	hajszárító
+hoover	n	porszívó
+stool	n	zsámoly[zsámolyok]
+washbasin	n	mosdókagyló
+crocodile	n	krokodil[krokodilok,3sg=krokodilja,pp=krokodiljai]
+gorilla	n	gorilla
+hamster	n	hörcsög[hörcsögök]
+moth	n	moly[molyok]
+sunflower	n	napraforgó
+tulip	n	tulipán[tulipánok,3sg=tulipánja,pp=tulipánjai]
+cut up	v	fel|vág ; fel|darabol

@@ -1481,6 +1481,12 @@ bool ReadingChooser::passiveAt(std::size_t i) const {
   if (i + 1 >= toks_.size()) return false;
   const Token& next = toks_[i + 1];
   if (next.lower == "by") return true;
+  // "was disappointed with the result": an adjective the lexicon says takes the preposition
+  // after it names a state and what it is about ("csalódott az eredményben"), no passive
+  if (const lexicon::Entry* adjective = core_.find(toks_[i].lower, PartOfSpeech::adjective))
+    if (std::any_of(adjective->senses.begin(), adjective->senses.end(),
+                    [&](const lexicon::Sense& s) { return !s.note(next.lower).empty(); }))
+      return false;
   // "have been married for forty years": how long a state has lasted; "will be closed until
   // Monday", "over the holidays": how long one will last
   // ("has been closed since Monday": the state since then, "hétfő óta zárva van")

@@ -40,7 +40,12 @@ constexpr std::string_view kTimeAdverbs[] = {"yesterday", "today", "tomorrow", "
 // fajta hal".
 constexpr std::string_view kMeasureNouns[] = {"cup",  "glass", "piece", "bottle", "kilo", "slice",
                                               "lot",  "box",   "loaf",  "pinch",  "drop", "spoonful",
-                                              "bowl", "plate", "jar",   "pair",   "kind", "sort"};
+                                              "bowl", "plate", "jar",   "pair",   "kind", "sort",
+                                              // the units of weight and volume, the spoons and
+                                              // packs of recipes and shopping lists
+                                              "gram", "kilogram", "litre", "liter", "millilitre",
+                                              "milliliter", "tonne", "ton", "teaspoon", "tablespoon",
+                                              "packet", "handful", "carton", "sack", "bunch", "jug", "tin", "bag"};
 // Nouns of a span of time, beside those with a time case of their own ("week": "héten").
 constexpr std::string_view kSpansOfTime[] = {"hour", "day",    "week",    "month",
                                              "year", "decade", "weekend", "holiday"};
@@ -52,10 +57,16 @@ constexpr std::string_view kActsWithResult[] = {"push",  "pull", "kick",  "force
                                                 "throw", "paint", "wipe", "wash",  "scrub",  "dye",
                                                 "colour", "color", "polish", "rub", "sweep", "brush"};
 // Adverbs that say how much of an adjective: "very cold", "too late", "so tired".
-constexpr std::string_view kDegreeAdverbs[] = {"very", "too", "so", "quite", "really", "rather", "pretty", "fairly"};
+constexpr std::string_view kDegreeAdverbs[] = {"very",       "too",        "so",       "quite",     "really",
+                                               "rather",     "pretty",     "fairly",   "extremely", "incredibly",
+                                               "terribly",   "unusually",  "slightly", "relatively", "surprisingly",
+                                               "remarkably", "exceptionally"};
 // Those of them that stand with the adjective inside a noun phrase: "a very cold night", "a
 // pretty long walk" ("nagyon hideg éjszaka", "elég hosszú séta").
-constexpr std::string_view kDegreeBeforeAttribute[] = {"very", "quite", "really", "rather", "pretty", "fairly"};
+constexpr std::string_view kDegreeBeforeAttribute[] = {"very",       "quite",       "really",       "rather",
+                                                        "pretty",     "fairly",      "extremely",    "incredibly",
+                                                        "terribly",   "unusually",   "slightly",     "relatively",
+                                                        "surprisingly", "remarkably", "exceptionally"};
 // Adverbs of the whole sentence that open it as a time does.
 constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfortunately", "fortunately",
                                                 "luckily",  "eventually", "meanwhile",     "recently"};
