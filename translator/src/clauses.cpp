@@ -274,7 +274,8 @@ class Splitter {
     if (!asks(t_[verb])) return false;
     std::size_t k = i + 1;
     while (k < t_.size() && t_[k].tag == PartOfSpeech::adjective) ++k;
-    return k < t_.size() && t_[k].tag == PartOfSpeech::noun && verbAt(k + 1);
+    // ("which pages he should read": the noun asked about the object, its own subject after it)
+    return k < t_.size() && t_[k].tag == PartOfSpeech::noun && (verbAt(k + 1) || finiteClauseAt(k + 1));
   }
   bool degreeAskedAt(std::size_t i) const {
     if (i < 1 || i + 2 >= t_.size() || t_[i].lower != "how" || !howMuchOf(i + 1) ||
@@ -576,6 +577,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
            t_[pastNegation(i)].form == VerbForm::base) ||
           // "..., then open the door": the next instruction
           (t.lower == "then" && i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
+           t_[i + 1].form == VerbForm::base) ||
+          // "..., always tell someone": how often the next instruction holds
+          (t.lower == "always" && i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
            t_[i + 1].form == VerbForm::base) ||
           (t.lower == "please" && i + 1 < t_.size() &&
            (t_[i + 1].tag == PartOfSpeech::verb || isVerbal(t_[i + 1]))));

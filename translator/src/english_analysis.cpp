@@ -1590,7 +1590,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
       // "Gently fold the egg whites": an opening adverb of manner, then the command
       (i == 1 && prevTag == PartOfSpeech::adverb && prevLower.ends_with("ly") && objectFollows) ||
       (i == 1 && prevTag == PartOfSpeech::adverb && prevLower == "first") ||  // "First open the box"
-      (prev && prev->pauseAfter && (objectFollows || particleFollows));
+      (prev && prev->pauseAfter && (objectFollows || particleFollows)) ||
+      // "If it freezes, never use a flame", "Before you set off, always tell someone": after a
+      // clause and its comma, how often the instruction holds, then the command
+      ((prevLower == "never" || prevLower == "always") && i >= 2 && toks[i - 2].pauseAfter);
   if (t.lower == "first" && i == 0 &&
       (t.pauseAfter || (after && subjectPronoun(*after)) ||
        (mayBeVerb(i + 1, VerbForm::base) &&
@@ -1608,6 +1611,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
   } else if (prevLower == "more" || prevLower == "most") {
     bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "more interesting": a degree
+  } else if ((prevLower == "which" || prevLower == "what" || prevLower == "whose") && i == 1 &&
+             i + 1 < toks.size() &&
+             (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
+    bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Which train did you take?": what is asked about
   } else if ((prevLower == "who" || prevLower == "which" || prevLower == "that") &&
              (i == 1 || toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name)) {
     // "the man who lives here", "Who lives here?": the relative's or the question's verb

@@ -692,6 +692,9 @@ class Generator {
   // Finding the roles.
   VerbGroup readVerbGroup() const;
   void findSubject(ClauseRoles& r) const;
+  // "Which book do you want?", "how many books she bought": the noun phrase a question word asks
+  // about, the object of the verb after it, and where that verb's subject starts
+  std::optional<std::pair<NounPhrase, std::size_t>> askedObject(const VerbGroup& g) const;
   void agreeWithSubject(ClauseRoles& r) const;
   void findObjects(ClauseRoles& r);
   void findAgent(ClauseRoles& r);
@@ -1805,9 +1808,9 @@ VerbGroup Generator::readVerbGroup() const {
     }
   g.imperative = g.main != n && t_[g.main].form == VerbForm::base && g.modal.empty() && !g.future &&
                  (g.main == lead || t_[0].lower == "please" ||
-                  // ("then open the door", "slowly add the milk")
-                  std::all_of(t_.begin(), t_.begin() + std::ptrdiff_t(g.main),
-                              [](const Token& k) { return k.tag == PartOfSpeech::adverb; }) ||
+                  // ("then open the door", "slowly add the milk", "never use a flame")
+                  std::all_of(t_.begin() + std::ptrdiff_t(lead), t_.begin() + std::ptrdiff_t(g.main),
+                              [](const Token& k) { return k.tag == PartOfSpeech::adverb || k.lower == "never"; }) ||
                   (g.doSupport && g.firstAux == lead && g.negative &&
                    // ("Don't you like it?": asked, not told)
                    !(g.firstAux + 2 < n && subjectPronoun(t_[g.firstAux + 2]))) ||
@@ -1976,6 +1979,31 @@ std::size_t Generator::placeBeforeVerb(std::size_t pos) const {
   return readNounPhrase(pos + 1).end;
 }
 
+std::optional<std::pair<NounPhrase, std::size_t>> Generator::askedObject(const VerbGroup& g) const {
+  // ("how many": its second word said with the first, the phrase after it)
+  const std::size_t begin = t_[0].lemma == "how many" || t_[0].lemma == "how much" ? 2 : 1;
+  if (n_ < begin + 3 || t_[0].tag != PartOfSpeech::question || g.main == n_ || g.passive || g.copula ||
+      g.possession ||
+      !(t_[0].lemma == "which" || t_[0].lemma == "what" || t_[0].lemma == "whose" || begin == 2) ||
+      !startsNounPhrase(begin) || t_[begin].tag == PartOfSpeech::pronoun)
+    return std::nullopt;
+  const NounPhrase np = readNounPhrase(begin);
+  if (t_[np.head].tag != PartOfSpeech::noun || np.end >= g.main) return std::nullopt;
+  std::size_t subject = np.end;
+  // "Which book do you want?": the auxiliary before its subject, past "not" ("didn't you")
+  if (subject == g.firstAux && g.firstAux < g.main &&
+      (isDo(t_[subject]) || isBe(t_[subject]) || isHave(t_[subject]) || t_[subject].tag == PartOfSpeech::modal)) {
+    ++subject;
+    if (subject < g.main && t_[subject].tag == PartOfSpeech::negation) ++subject;
+  }
+  // ("which book she wants": asked within, the subject right after it)
+  if (subject >= g.main || !startsNounPhrase(subject)) return std::nullopt;
+  std::size_t end = readNounPhrase(subject).end;
+  while (end < g.main && t_[end].tag == PartOfSpeech::adverb) ++end;  // ("do you usually take")
+  if (end != g.main && end != g.firstAux) return std::nullopt;
+  return std::pair{np, subject};
+}
+
 // The subject: the noun phrase before the verb group, or after an inverted auxiliary.
 void Generator::findSubject(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
@@ -2009,7 +2037,12 @@ void Generator::findSubject(ClauseRoles& r) const {
     r.inverted = true;
     return;
   }
-  if (i < r.verbStart && startsNounPhrase(i)) r.subject = readNounPhrase(i);
+  if (const auto asked = askedObject(g)) {
+    r.subject = readNounPhrase(asked->second);
+    r.inverted = asked->second > r.verbStart;
+  } else if (i < r.verbStart && startsNounPhrase(i)) {
+    r.subject = readNounPhrase(i);
+  }
   // "Do you have any money?": the subject after "do" when "have" is the verb
   // ("Does the house have a garden?" too)
   if (!r.subject && g.possession && g.firstAux + 1 < g.have && isDo(t_[g.firstAux]) &&
@@ -2148,9 +2181,20 @@ void Generator::findObjects(ClauseRoles& r) {
       std::all_of(t_.begin() + std::ptrdiff_t(afterVerb), t_.end(),
                   [](const Token& k) { return k.tag == PartOfSpeech::adverb; }))
     a.definite = true;
-  if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
+  const bool noObjectAfter =
+      mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
       (t_[objectStart].tag == PartOfSpeech::adverb && !countsANumber(objectStart) && !lessOf(objectStart)) ||
-      timesOver(t_, objectStart)) {  // ("met two times")
+      timesOver(t_, objectStart);  // ("met two times")
+  // "Which book do you want?": "Melyik könyvet akarod?", "which" a definite one, "what" and
+  // "how many" no particular one ("Hány könyvet vettél?")
+  if (const auto asked = noObjectAfter && !objectClause_ ? askedObject(r.verb) : std::nullopt) {
+    r.object = asked->first;
+    a.definite = r.objectCase == Case::accusative && !(verbSense && verbSense->noObject) &&
+                 (t_[0].lower == "which" || t_[0].lower == "whose");
+    a.youObject = false;
+    return;
+  }
+  if (noObjectAfter) {
     // "He said that ...": the clause is the object, "azt" stands for it; "warned that": "arra
     // figyelmeztetett, hogy", the pronoun in the case the verb gives what it is about
     if (objectClause_ && mainVerb != n_ && verbSense && !verbSense->note("that").empty()) {
@@ -2233,6 +2277,11 @@ void Generator::findObjects(ClauseRoles& r) {
     a.youObject = false;
     a.definite = true;
     if (objectClause_) objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
+    // "Which book can you lend me?": the one given to after the verb, what is given asked first
+    if (const auto asked = objectClause_ ? std::nullopt : askedObject(r.verb)) {
+      r.object = asked->first;
+      a.definite = t_[0].lower == "which" || t_[0].lower == "whose";
+    }
   }
 }
 
@@ -3274,6 +3323,13 @@ void Generator::emitBeforeVerb() {
       splitPrefix_ = true;
       return;
     }
+  }
+  // "Hová kellene mennünk?", "Mit fogsz csinálni?": the question word is the focus, the modal
+  // or "fog" follows it and the infinitive comes after them ("Nem tudom, mit kellene tennem")
+  if (!g.negative && (!g.modal.empty() || g.future) &&
+      (t_[0].tag == PartOfSpeech::question || (before_.asked && !before_.yesNo))) {
+    modalFocus_ = true;
+    return;
   }
   // "Több vizet kellene innod", "Iskolába kell mennem", "Három nyelvet tud": where one goes or a
   // bare object stands before "kell" or "tud", the infinitive after them
@@ -4490,6 +4546,11 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   }
   if (auto next = emitActivityWhile(pos)) return *next;
   if (auto next = emitCountOfOwned(pos)) return *next;
+  // "What book are you reading?": the kind asked about, "Milyen könyvet olvasol?"
+  if (pos == 0 && tk.lemma == "what" && r.object && r.object->begin == 1) {
+    emit("milyen", pos);
+    return pos + 1;
+  }
   if (tk.tag == PartOfSpeech::question || tk.tag == PartOfSpeech::conjunction) {
     // "What did she say?", "Who did you meet?": the question word is the object ("Mit", "Kit")
     const bool asked = pos == 0 && (tk.lower == "what" || tk.lower == "who") && r.subject &&

@@ -3420,3 +3420,34 @@ TEST(ConstructionsTest, ACountedTimeMayCloseTheSentence) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, HowOftenAnInstructionHoldsMayOpenIt) {
+  EXPECT_EQ(hungarian("Never use the lift."), "Soha ne használja a liftet.");
+  EXPECT_EQ(hungarian("If it rains, never use the bridge."), "Ha esik az eső, soha ne használja a hidat.");
+  EXPECT_NE(hungarian("Before you leave, always lock the door.").find(", mindig zárja be az ajtót"),
+            std::string::npos);
+}
+
+TEST(ConstructionsTest, ANounPhraseAskedAboutIsTheObject) {
+  EXPECT_EQ(hungarian("Which book do you want?"), "Melyik könyvet akarod?");
+  EXPECT_EQ(hungarian("What book are you reading?"), "Milyen könyvet olvasol?");
+  EXPECT_EQ(hungarian("How many books did you buy?"), "Hány könyvet vettél?");
+  EXPECT_NE(hungarian("Which train did you take?").find("Melyik vonatot"), std::string::npos);
+  EXPECT_NE(hungarian("Which book can you lend me?").find("Melyik könyvet"), std::string::npos);
+  // asked within, the subject after the noun
+  EXPECT_EQ(hungarian("I don't know which book she wants."), "Nem tudom, melyik könyvet akarja.");
+  // the phrase asked about as the subject stays so
+  EXPECT_EQ(hungarian("Which bus goes to the station?"), "Melyik busz megy az állomásra?");
+}
+
+TEST(ConstructionsTest, AQuestionWordIsFollowedByTheModal) {
+  EXPECT_EQ(hungarian("Where should we go?"), "Hová kellene mennünk?");
+  EXPECT_EQ(hungarian("When can you come?"), "Mikor tudsz jönni?");
+  EXPECT_EQ(hungarian("Do you know where we should park?"), "Tudod, hol kellene parkolnunk?");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
