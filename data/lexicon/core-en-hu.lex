@@ -1902,7 +1902,7 @@ grounds	n	indok[indokok] ; terület[területek]
 group	n	csoport[csoportok] ; együttes[együttesek]
 group	v	csoportosít
 grumble	v	zsörtölődik ; panaszkodik
-half	n	fél[felek]
+half	n	fél[felek,3sg=fele]
 half	adj	fél
 half	adv	félig
 happen	v	történik ; meg|történik

@@ -3404,6 +3404,25 @@ void halfOfOne(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
       }
 }
 
+// "half of the boats", "half the team", "half of my money": the half is a noun, owned by the
+// whole after it ("a hajók fele", "a csapat fele")
+void halfOfAWhole(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    if (toks[i].lower != "half" || toks[i].pauseAfter) continue;
+    const std::size_t whole = toks[i + 1].lower == "of" ? i + 2 : i + 1;
+    const Token& first = toks[whole];
+    if (first.lower != "the" && first.tag != PartOfSpeech::possessive && first.lower != "this" &&
+        first.lower != "these")
+      continue;
+    if (const lexicon::Entry* half = core.find("half", PartOfSpeech::noun)) {
+      toks[i].tag = PartOfSpeech::noun;
+      toks[i].lemma = "half";
+      toks[i].entry = half;
+      toks[i].plural = false;
+    }
+  }
+}
+
 // "the old one", "a bigger one": the adjective stands for the noun, and Hungarian says no "one";
 // "much older": "sokkal idősebb".
 void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -3872,6 +3891,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   awaitedAfterLookingForward(core_, toks);
   toks = joinTimePhrases(core_, std::move(toks));
   timesOfNouns(toks);
+  halfOfAWhole(core_, toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   gerundSubjects(core_, toks);
   gerundObjects(core_, toks);

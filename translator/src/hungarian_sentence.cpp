@@ -996,7 +996,12 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
                         const Sense* ms = coreSense(t_[maker.head], sense(maker.head));
                         return maker.name || t_[maker.head].tag == PartOfSpeech::name || (ms && ms->person);
                       }();
-  if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && (t_[k].lower == "of" || rankedIn || madeBy) &&
+  // ("half the team": the whole right after the half, "a csapat fele")
+  const bool halfOf = t_[head].tag == PartOfSpeech::noun && t_[head].lemma == "half" && k + 1 < t_.size() &&
+                      k == head + 1 && (t_[k].lower == "the" || t_[k].tag == PartOfSpeech::possessive);
+  if (halfOf) --k;
+  if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() &&
+      (t_[k].lower == "of" || rankedIn || madeBy || halfOf) &&
       startsNounPhrase(k + 1) && t_[k + 1].tag != PartOfSpeech::pronoun && !countsItsNoun(t_[k + 1]) &&
       std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head), [&](const Token& t) {
         return t.tag == PartOfSpeech::adjective || t.lower == "the" || t.tag == PartOfSpeech::particle ||
@@ -1009,6 +1014,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       np.possessed = np.definite = true;
     }
   }
+  if (halfOf && !np.ofOwner) ++k;
   // "a smell of gas", "a series of burglaries", "accusations of corruption": a bare noun after
   // "of" names the kind, one word with the head or its adjective before it ("gázszag",
   // "betöréssorozat", "korrupciós vád"); not after a measure or a count ("a number of")
@@ -1145,7 +1151,8 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   std::string compound;  // a noun before the head that makes one word with it
   std::size_t commaAt = SIZE_MAX;
   // "the price of petrol": the owner first, in the nominative, and the head without its article
-  const std::size_t own = np.ofOwner      ? np.ofOwner - 1
+  // ("half the team": no preposition before the owner)
+  const std::size_t own = np.ofOwner      ? np.ofOwner - (np.ofOwner - 1 == np.head ? 0 : 1)
                           : np.ofModifier ? np.ofModifier - 1
                           : np.participle ? np.participle
                                           : np.end;
@@ -1197,7 +1204,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     // head with its own article ("ennek az e-mailnek az alján")
     const bool pointedAt = first.lower == "this" || first.lower == "that" || first.lower == "these" ||
                            first.lower == "those";
-    emitNounPhrase(owner, pointedAt ? Case::dative : Case::nominative);
+    // "half of the council's members": an owner owned in turn is said in the dative, "a tanács
+    // tagjainak fele"
+    const bool ownedOwner = owner.possessed && !owner.name;
+    emitNounPhrase(owner, pointedAt || ownedOwner ? Case::dative : Case::nominative);
     if (pointedAt) emit("a", np.begin);
   }
   for (std::size_t k = np.begin; k < own; ++k) {

@@ -3451,3 +3451,24 @@ TEST(ConstructionsTest, AQuestionWordIsFollowedByTheModal) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AHalfIsOwnedByTheWhole) {
+  EXPECT_EQ(hungarian("Half of the students were late."), "A diákok fele késett.");
+  EXPECT_EQ(hungarian("The storm destroyed half of the boats."), "A vihar elpusztította a hajók felét.");
+  EXPECT_EQ(hungarian("She ate half the cake."), "Megette a sütemény felét.");
+  // half of one stays before its noun
+  EXPECT_EQ(hungarian("The meeting lasted half an hour."), "A megbeszélés fél órát tartott.");
+}
+
+TEST(ConstructionsTest, AnOwnerOwnedInTurnIsInTheDative) {
+  EXPECT_NE(hungarian("The roof of my friend's house is red.").find("A barátom házának"),
+            std::string::npos);
+  // an owner with a possessive suffix alone stays in the nominative
+  EXPECT_EQ(hungarian("The price of my car went up.").find("nak"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
