@@ -3423,6 +3423,20 @@ void halfOfAWhole(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "the best of them", "the worst of the films": the superlative alone ranks among the group
+// after "of", an adjective said as a noun ("a legjobbat", not a noun's "legjobbot")
+void bestOfAGroup(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i)
+    if ((toks[i].lower == "best" || toks[i].lower == "worst") && toks[i].tag == PartOfSpeech::noun &&
+        toks[i - 1].lower == "the" && toks[i + 1].lower == "of")
+      if (const lexicon::Entry* adjective = core.find(toks[i].lower, PartOfSpeech::adjective)) {
+        toks[i].tag = PartOfSpeech::adjective;
+        toks[i].lemma = toks[i].lower;
+        toks[i].entry = adjective;
+        toks[i].plural = false;
+      }
+}
+
 // "the old one", "a bigger one": the adjective stands for the noun, and Hungarian says no "one";
 // "much older": "sokkal idősebb".
 void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -3892,6 +3906,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   toks = joinTimePhrases(core_, std::move(toks));
   timesOfNouns(toks);
   halfOfAWhole(core_, toks);
+  bestOfAGroup(core_, toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   gerundSubjects(core_, toks);
   gerundObjects(core_, toks);

@@ -448,7 +448,8 @@ std::optional<std::string> personalPostposition(std::string_view post, int perso
                                                 "helyett",
                                                 "n\xC3\xA9lk\xC3\xBCl",
                                                 "szerint",
-                                                "ellen"};
+                                                "ellen",
+                                                "k\xC3\xB6z\xC3\xBCl"};  // "közülük"
   const bool back = listed(kBack, post);
   if (!back && !listed(kFront, post)) return std::nullopt;
   static constexpr std::string_view kBackEndings[] = {"am", "ad", "a", "unk", "atok", "uk"};
@@ -484,6 +485,8 @@ struct NounPhrase {
   bool definite = false, plural = false, pronoun = false, name = false;
   bool possessed = false;      // the head has an owner before it ("Anna táskája")
   std::size_t ofOwner = 0;     // where the owner after "of" begins ("the price of petrol"), or 0
+  std::size_t ofGroup = 0;     // the group a superlative alone ranks among ("the youngest of the
+                               // three sisters": "a három nővér közül a legfiatalabb"), or 0
   std::size_t ofModifier = 0;  // a bare noun after "of" that makes one word with the head
                                // ("a smell of gas": "gázszag"), or 0
   std::size_t participle = 0;  // an "-ing" verb after the head describing it, with its place, or 0
@@ -1015,6 +1018,17 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     }
   }
   if (halfOf && !np.ofOwner) ++k;
+  // "the youngest of the three sisters", "the best of them": a superlative alone, the group it
+  // ranks among after "of"
+  if (!np.ofOwner && head + 1 == k && k + 1 < t_.size() && t_[head].tag == PartOfSpeech::adjective &&
+      (t_[head].degree == 2 || t_[head].lower == "best" || t_[head].lower == "worst") &&
+      t_[k].lower == "of" && startsNounPhrase(k + 1)) {
+    const NounPhrase group = readNounPhrase(k + 1);
+    if (t_[group.head].plural) {  // ("of the three sisters": counted, said singular)
+      np.ofGroup = k + 1;
+      np.end = k = group.end;
+    }
+  }
   // "a smell of gas", "a series of burglaries", "accusations of corruption": a bare noun after
   // "of" names the kind, one word with the head or its adjective before it ("gázszag",
   // "betöréssorozat", "korrupciós vád"); not after a measure or a count ("a number of")
@@ -1153,6 +1167,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   // "the price of petrol": the owner first, in the nominative, and the head without its article
   // ("half the team": no preposition before the owner)
   const std::size_t own = np.ofOwner      ? np.ofOwner - (np.ofOwner - 1 == np.head ? 0 : 1)
+                          : np.ofGroup    ? np.ofGroup - 1
                           : np.ofModifier ? np.ofModifier - 1
                           : np.participle ? np.participle
                                           : np.end;
@@ -1195,6 +1210,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       emit(vs.prefix + presentParticiple(vs.word), np.participle);
     }
   };
+  if (np.ofGroup) emitNounPhrase(readNounPhrase(np.ofGroup), Case::nominative, "k\xC3\xB6z\xC3\xBCl");
   if (np.ofOwner) {
     const NounPhrase owner = readNounPhrase(np.ofOwner);
     const Token& first = t_[owner.begin];

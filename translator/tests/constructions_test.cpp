@@ -3472,3 +3472,19 @@ TEST(ConstructionsTest, AnOwnerOwnedInTurnIsInTheDative) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ASuperlativeAloneRanksAmongTheGroupAfterOf) {
+  EXPECT_EQ(hungarian("He bought the cheapest of the cars."), "Megvette az autók közül a legolcsóbbat.");
+  EXPECT_EQ(hungarian("She is the cheapest of them."), "Ő közülük a legolcsóbb.");
+  EXPECT_NE(hungarian("The youngest of the three sisters was the cleverest.").find("A három húg közül a legfiatalabb"),
+            std::string::npos);
+  EXPECT_NE(hungarian("He bought the best of them.").find("közülük a legjobbat"), std::string::npos);
+  // before its noun a superlative ranks it in the owner after "of"
+  EXPECT_EQ(hungarian("She is the best student of the class."), "Ő az osztály legjobb diákja.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
