@@ -284,6 +284,15 @@ class Splitter {
     const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
     return asks(t_[verb]);
   }
+  // "realised too late that", "said quietly that", "told me yesterday that": a verb (and the
+  // one told) and how or when, then what it says
+  bool verbBeforeAdverbs(std::size_t i) const {
+    std::size_t k = i;
+    while (k > 0 && t_[k - 1].tag == PartOfSpeech::adverb && !t_[k - 1].pauseAfter) --k;
+    if (k == i) return false;
+    if (k > 1 && t_[k - 1].tag == PartOfSpeech::pronoun && !t_[k - 1].pauseAfter) --k;
+    return k > 0 && t_[k - 1].tag == PartOfSpeech::verb && !t_[k - 1].pauseAfter;
+  }
   // The verb of an imperative opening at k, past "do not", "don't" and "never" before it.
   std::size_t pastNegation(std::size_t k) const {
     if (k + 2 < t_.size() && t_[k].lower == "do" && t_[k].tag == PartOfSpeech::auxiliary &&
@@ -462,7 +471,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // a relative clause may follow the subject before its verb: "The house, which is old, ..."
   if (const Relative* r = relative(t.lower);
       r && (isNounish(prev) || pauseBefore(i)) && !soThatAt(i) && !thatAfterObject(i)) {
-    if (t.lower != "that" || prev.tag != PartOfSpeech::verb) return verbAt(i + 1) || finiteClauseAt(i + 1);
+    if (t.lower != "that" || (prev.tag != PartOfSpeech::verb && !verbBeforeAdverbs(i))) return verbAt(i + 1) || finiteClauseAt(i + 1);
   }
   // "the guest whose room was cold": a relative clause of the noun's owner
   if (ownerRelativeAt(i)) return true;
@@ -514,7 +523,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
       !pauseBefore(i))
     return true;
   if (t.lower == "that")
-    return (prev.tag == PartOfSpeech::verb || soThatAt(i) || thatAfterObject(i)) &&
+    return (prev.tag == PartOfSpeech::verb || soThatAt(i) || thatAfterObject(i) || verbBeforeAdverbs(i)) &&
            (finiteClauseAt(i + 1) || verbAt(i + 1));
   if (t.lower == "and" || t.lower == "or") {
     // "Cut the onions and fry them": a second imperative, also after a clause before it ("If it
@@ -691,7 +700,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   }
   if (!first) {
     if (const Relative* r = relative(t.lower);
-        r && begin > 0 && (t.lower != "that" || t_[begin - 1].tag != PartOfSpeech::verb) &&
+        r && begin > 0 && (t.lower != "that" || (t_[begin - 1].tag != PartOfSpeech::verb && !verbBeforeAdverbs(begin))) &&
         !soThatAt(begin) && !thatAfterObject(begin)) {
       c.relative = true;
       // ("the bridge, which was built in 1896": a passive's subject is the active's object,
@@ -770,7 +779,7 @@ std::vector<Clause> Splitter::run() {
     if (startsClause(i, starts.back(), inRelative)) {
       starts.push_back(i);
       inRelative =
-          (relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb) &&
+          (relative(t_[i].lower) && !(t_[i].lower == "that" && (t_[i - 1].tag == PartOfSpeech::verb || verbBeforeAdverbs(i))) &&
            !thatAfterObject(i) && !soThatAt(i)) ||
           contactRelativeAt(i) || nounsInfinitiveAt(i) || ownerRelativeAt(i);
     }

@@ -3488,3 +3488,18 @@ TEST(ConstructionsTest, ASuperlativeAloneRanksAmongTheGroupAfterOf) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatIsSaidMayFollowHowOrWhen) {
+  EXPECT_EQ(hungarian("She said quietly that she was tired."), "Azt mondta csendesen, hogy fáradt.");
+  EXPECT_EQ(hungarian("He told me yesterday that he was ill."), "Tegnap azt mondta nekem, hogy beteg.");
+  EXPECT_NE(hungarian("He realised too late that the letter was a fake.").find("rájött, hogy a levél"),
+            std::string::npos);
+  // "that" after a noun still relates
+  EXPECT_NE(hungarian("The book that I bought is good.").find("amelyet"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
