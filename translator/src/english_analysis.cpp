@@ -2,6 +2,7 @@
 #include "word_lists.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -3423,6 +3424,38 @@ void halfOfAWhole(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "both Anna and Peter", "either by card or in cash", "neither tea nor coffee": a pair of
+// members that each take the pair's word, "mind Anna, mind Péter", "vagy kártyával, vagy
+// készpénzzel", "sem a teát, sem a kávét"; the first word goes, its partner is unsaid
+void correlativePairs(std::vector<Token>& toks) {
+  static constexpr std::array<std::array<std::string_view, 3>, 3> kPairs{{
+      {"both", "and", "mind"}, {"either", "or", "vagy"}, {"neither", "nor", "sem"}}};
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    const auto pair = std::find_if(kPairs.begin(), kPairs.end(), [&](const auto& p) { return p[0] == toks[i].lower; });
+    if (pair == kPairs.end() || toks[i].pauseAfter || toks[i + 1].lower == "of") continue;
+    // the partner within a few words, no verb between unless either member is a clause ("either
+    // you leave or I call")
+    std::size_t j = i + 2;
+    for (; j < std::min(toks.size() - 1, i + 8); ++j) {
+      if (toks[j].lower == (*pair)[1]) break;
+      const bool verbal = toks[j].tag == PartOfSpeech::verb || toks[j].tag == PartOfSpeech::auxiliary ||
+                          toks[j].tag == PartOfSpeech::modal;
+      if ((verbal && (*pair)[0] != "either") || toks[j].lower == "and" || toks[j].lower == "or") {
+        j = toks.size();
+        break;
+      }
+    }
+    if (j + 1 >= toks.size() || toks[j].lower != (*pair)[1] || toks[j - 1].pauseAfter) continue;
+    toks[i + 1].correlative = toks[j + 1].correlative = (*pair)[2];
+    toks[j].correlative = "-";
+    toks[j + 1].secondOfPair = true;
+    if (toks[j].lower == "nor") toks[j].lower = toks[j].lemma = "or", toks[j].tag = PartOfSpeech::conjunction;
+    toks[i + 1].words = toks[i + 1].word + toks[i + 1].words - toks[i].word;
+    toks[i + 1].word = toks[i].word;
+    toks.erase(toks.begin() + std::ptrdiff_t(i));
+  }
+}
+
 // "the best of them", "the worst of the films": the superlative alone ranks among the group
 // after "of", an adjective said as a noun ("a legjobbat", not a noun's "legjobbot")
 void bestOfAGroup(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -3907,6 +3940,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   timesOfNouns(toks);
   halfOfAWhole(core_, toks);
   bestOfAGroup(core_, toks);
+  correlativePairs(toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   gerundSubjects(core_, toks);
   gerundObjects(core_, toks);

@@ -86,6 +86,10 @@ struct Token {
   bool pauseAfter = false;                    // a comma or the like follows: "bread, milk and eggs"
   bool participle = false;                    // an "-ing" verb describing the noun before it:
                                               // "the man sitting next to me" ("a mellettem ülő férfi")
+  // "both A and B", "either A or B", "neither A nor B": on the first word of each member the
+  // Hungarian word said before it ("mind", "vagy", "sem"), on the "and" between them "-"
+  std::string_view correlative;
+  bool secondOfPair = false;  // ... the second member's
 };
 
 // "thanks for", "thank you for": the words before `forIndex` thank for what follows it.

@@ -695,6 +695,7 @@ class Generator {
   // Finding the roles.
   VerbGroup readVerbGroup() const;
   void findSubject(ClauseRoles& r) const;
+  void sayCorrelatives();
   // "Which book do you want?", "how many books she bought": the noun phrase a question word asks
   // about, the object of the verb after it, and where that verb's subject starts
   std::optional<std::pair<NounPhrase, std::size_t>> askedObject(const VerbGroup& g) const;
@@ -1865,6 +1866,8 @@ VerbGroup Generator::readVerbGroup() const {
     g.firstAux = 0;  // its "to"
   }
   if (before_.negated) g.negative = true;
+  // "Neither Anna nor Peter came": "Sem Anna, sem Péter nem jött", the verb negated too
+  if (std::any_of(t_.begin(), t_.end(), [](const Token& k) { return k.correlative == "sem"; })) g.negative = true;
   // "until they reached the bridge": Hungarian waits for it not to have happened yet, "amíg el
   // nem érték a hidat", the prefix before "nem"
   if (before_.until && g.main != n && !g.copula && !g.possession && !g.negative && !g.doSupport)
@@ -4645,6 +4648,30 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   return pos + 1;
 }
 
+// "mind Anna, mind Péter", "vagy kártyával, vagy készpénzzel": the pair's word before each
+// member, the second in the place of the "and" or "or" between them, after a comma.
+void Generator::sayCorrelatives() {
+  for (std::size_t p = 0; p < n_; ++p) {
+    if (t_[p].correlative.empty() || t_[p].correlative == "-") continue;
+    if (t_[p].secondOfPair && p > 0 && t_[p - 1].correlative == "-") {
+      const auto link = std::find_if(out_.begin(), out_.end(), [&](const HungarianWord& w) { return w.token == p - 1; });
+      if (link != out_.end()) {
+        link->text = std::string(t_[p].correlative);
+        link->commaBefore = true;
+      }
+      continue;  // ("..., or I call the police": the clause's own link word says it)
+    }
+    // the first member: before its first word, or what stands for it ("Vagy indulsz"); the
+    // second member of a clause after its link word has none ("vagy hívom a rendőrséget")
+    if (t_[p].secondOfPair) continue;
+    const auto member = std::find_if(out_.begin(), out_.end(), [&](const HungarianWord& w) { return w.token >= p; });
+    if (member == out_.end()) continue;
+    const bool comma = member->commaBefore;
+    member->commaBefore = false;
+    out_.insert(member, HungarianWord{std::string(t_[p].correlative), p, true, comma});
+  }
+}
+
 // The words kept for the end, and "a" before a vowel made "az".
 void Generator::finish() {
   for (HungarianWord& w : copulaTail_) out_.push_back(std::move(w));
@@ -4809,6 +4836,7 @@ std::vector<HungarianWord> Generator::run() {
   perfective_ = finishedPast() && !before_.saying;
   for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
   finish();
+  sayCorrelatives();
   if (before_.formal && out_.size() > 1 && out_[0].text == "k\xC3\xA9rj\xC3\xBCk") out_[1].commaBefore = true;
   if (afterAddressed_ < out_.size()) out_[afterAddressed_].commaBefore = true;
   // "hogy éhes vagyok-e", "hogy nyitva van-e": the question's "-e" on the verb, else on the

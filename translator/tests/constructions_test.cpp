@@ -3503,3 +3503,22 @@ TEST(ConstructionsTest, WhatIsSaidMayFollowHowOrWhen) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, APairOfMembersTakesThePairsWordBeforeEach) {
+  EXPECT_EQ(hungarian("Both Anna and Peter were late."), "Mind Anna, mind Peter elkéstek.");
+  EXPECT_EQ(hungarian("She speaks both English and German."), "Beszél mind angolul, mind németül.");
+  EXPECT_EQ(hungarian("You can pay either by card or in cash."), "Fizethet vagy kártyával, vagy készpénzzel.");
+  EXPECT_EQ(hungarian("Either you leave or I call the police."), "Vagy indulsz, vagy hívom a rendőrséget.");
+  // "neither ... nor" negates the verb as well
+  EXPECT_EQ(hungarian("Neither Anna nor Peter came."), "Sem Anna, sem Peter nem jött.");
+  EXPECT_NE(hungarian("I like neither tea nor coffee.").find("Nem szeretem sem a teát, sem"), std::string::npos);
+  // without a partner the word keeps its own sense
+  EXPECT_EQ(hungarian("Both my parents work."), "Mindkét szülőm dolgozik.");
+  EXPECT_EQ(hungarian("Neither of them spoke.").find("sem,"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
