@@ -284,6 +284,21 @@ class Splitter {
     const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
     return asks(t_[verb]);
   }
+  // The verb before `i`, past the one asked or told after it ("asked me", "ask the driver",
+  // "tell someone"); i - 1 when there is none.
+  std::size_t verbBeforeOneTold(std::size_t i) const {
+    if (i >= 2 && t_[i - 1].tag == PartOfSpeech::pronoun) return i - 2;
+    std::size_t k = i;
+    while (k > 0 && i - k < 4 && !t_[k - 1].pauseAfter &&
+           (t_[k - 1].tag == PartOfSpeech::noun || t_[k - 1].tag == PartOfSpeech::name ||
+            t_[k - 1].tag == PartOfSpeech::adjective || t_[k - 1].tag == PartOfSpeech::possessive ||
+            t_[k - 1].lower == "the"))
+      --k;
+    const bool told = k < i && k > 0 && (t_[i - 1].tag == PartOfSpeech::noun || t_[i - 1].tag == PartOfSpeech::name) &&
+                      t_[k - 1].tag == PartOfSpeech::verb && (t_[k - 1].lemma == "ask" || t_[k - 1].lemma == "tell" ||
+                                                              t_[k - 1].lemma == "show");
+    return told ? k - 1 : i - 1;
+  }
   // "realised too late that", "said quietly that", "told me yesterday that": a verb (and the
   // one told) and how or when, then what it says
   bool verbBeforeAdverbs(std::size_t i) const {
@@ -750,9 +765,9 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     // question word itself ("hol", "mikor"), not the relative "ahol", "amikor"
     static constexpr std::pair<std::string_view, std::string_view> kQuestions[] = {
         {"where", "hol"}, {"when", "mikor"}, {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"}, {"what", "mit"}};
-    // ("asked me why", "tell us where": past the one asked or told)
-    const std::size_t verb =
-        !first && begin >= 2 && t_[begin - 1].tag == PartOfSpeech::pronoun ? begin - 2 : begin - 1;
+    // ("asked me why", "tell us where", "ask the driver where", "tell someone when": past the
+    // one asked or told)
+    const std::size_t verb = first ? begin - 1 : verbBeforeOneTold(begin);
     // ("Let me know what you think": the set phrase asks too)
     if (!first && (asks(t_[verb]) || ((t_[verb].lemma == "let me know" || t_[verb].lemma == "let us know") &&
                                       t.lower == "what")))

@@ -1835,9 +1835,13 @@ VerbGroup Generator::readVerbGroup() const {
     }
   g.imperative = g.main != n && t_[g.main].form == VerbForm::base && g.modal.empty() && !g.future &&
                  (g.main == lead || t_[0].lower == "please" ||
-                  // ("then open the door", "slowly add the milk", "never use a flame")
+                  // ("then open the door", "slowly add the milk", "never use a flame", "so please
+                  // call me")
                   std::all_of(t_.begin() + std::ptrdiff_t(lead), t_.begin() + std::ptrdiff_t(g.main),
-                              [](const Token& k) { return k.tag == PartOfSpeech::adverb || k.lower == "never"; }) ||
+                              [](const Token& k) {
+                                return k.tag == PartOfSpeech::adverb || k.lower == "never" || k.lower == "please" ||
+                                       k.lower == "so";
+                              }) ||
                   (g.doSupport && g.firstAux == lead && g.negative &&
                    // ("Don't you like it?": asked, not told)
                    !(g.firstAux + 2 < n && subjectPronoun(t_[g.firstAux + 2]))) ||
@@ -1846,7 +1850,11 @@ VerbGroup Generator::readVerbGroup() const {
   // Hungarian keeps the tense of what was said: "He said he was tired": "fáradt"
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
   // "and went home" goes on with the subject before; "and close the window" with the imperative
-  if (before_.known && before_.linked && !before_.imperative) g.imperative = false;
+  // (unless "please" asks it: "..., so please call me")
+  if (before_.known && before_.linked && !before_.imperative &&
+      std::none_of(t_.begin(), t_.begin() + std::ptrdiff_t(std::min(g.main, n)),
+                   [](const Token& k) { return k.lower == "please"; }))
+    g.imperative = false;
   // "after finishing the report, she went home": "miután befejezte"
   if (before_.gerund && g.main != n && t_[g.main].form == VerbForm::ing && g.be == n)
     g.past = before_.past, g.imperative = false;

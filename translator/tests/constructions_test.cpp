@@ -3522,3 +3522,22 @@ TEST(ConstructionsTest, APairOfMembersTakesThePairsWordBeforeEach) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AQuestionWithinMayFollowTheOneAskedOrTold) {
+  EXPECT_EQ(hungarian("Ask the driver where the station is."), "Kérdezze meg a sofőrt, hol van az állomás.");
+  EXPECT_NE(hungarian("Could you tell the children when dinner is ready?").find("gyerekeknek, mikor"),
+            std::string::npos);
+  EXPECT_NE(hungarian("Always tell someone where you are going.").find("valakinek, hová megy"), std::string::npos);
+  // a place after a noun still relates
+  EXPECT_EQ(hungarian("This is the town where we live."), "Ez a város, ahol lakunk.");
+}
+
+TEST(ConstructionsTest, PleaseAsksAnInstructionAfterALinkWord) {
+  EXPECT_EQ(hungarian("It is late, so please go home."), "Késő, így menj haza, kérlek.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
