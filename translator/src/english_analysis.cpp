@@ -3198,6 +3198,30 @@ void placesInARace(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "earlier than usual", "colder than expected": the measure compared with is what was usual or
+// expected, one adverb in "-nál"/"-nél" ("a szokásosnál", "a vártnál")
+void thanWhatWasExpected(std::vector<Token>& toks) {
+  static constexpr std::pair<std::string_view, std::string_view> kMeasures[] = {
+      {"usual", "a szok\xC3\xA1sosn\xC3\xA1l"},    {"expected", "a v\xC3\xA1rtn\xC3\xA1l"},
+      {"anticipated", "a v\xC3\xA1rtn\xC3\xA1l"}, {"planned", "a tervezettn\xC3\xA9l"},
+      {"necessary", "a sz\xC3\xBCks\xC3\xA9gesn\xC3\xA9l"}};
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    if (toks[i].lower != "than" || (i + 2 < toks.size() && toks[i + 2].tag == PartOfSpeech::noun)) continue;
+    for (const auto& [english, hungarian] : kMeasures)
+      if (toks[i + 1].lower == english) {
+        Token& than = toks[i];
+        than.tag = PartOfSpeech::adverb;
+        than.lemma = "than " + std::string(english);
+        than.entry = nullptr;
+        than.dictionarySenses = {std::string(hungarian)};
+        than.pauseAfter = toks[i + 1].pauseAfter;
+        than.words = toks[i + 1].word + toks[i + 1].words - than.word;
+        toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+        break;
+      }
+  }
+}
+
 // "the rest of the students": "a többi diák", the others said before the noun in the singular
 void theRestOf(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 4 < toks.size(); ++i) {
@@ -3953,6 +3977,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   predicatesOfLinkingVerbs(core_, toks);
   halfOfOne(core_, toks);
   theRestOf(toks);
+  thanWhatWasExpected(toks);
   partsOfAGroup(toks);
   placesInARace(core_, toks);
   return toks;

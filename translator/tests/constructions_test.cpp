@@ -3541,3 +3541,16 @@ TEST(ConstructionsTest, PleaseAsksAnInstructionAfterALinkWord) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatWasUsualOrExpectedIsComparedInNal) {
+  EXPECT_EQ(hungarian("It was colder than expected."), "Hidegebb volt a vártnál.");
+  EXPECT_EQ(hungarian("The train was busier than usual today."), "A vonat ma forgalmasabb volt a szokásosnál.");
+  // a noun after it is compared with as it stands
+  EXPECT_EQ(hungarian("He is taller than his brother."), "Ő magasabb, mint a bátyja.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
