@@ -2176,6 +2176,19 @@ void markAsRoles(std::vector<Token>& toks) {
       toks[i].tag = PartOfSpeech::conjunction;
       continue;
     }
+    // ("smiled as the door opened", "as my father said": a noun subject, then its verb)
+    if (i > 0 && (toks[i + 1].lower == "the" || toks[i + 1].tag == PartOfSpeech::possessive)) {
+      std::size_t v = i + 2;
+      while (v < toks.size() && toks[v].tag == PartOfSpeech::adjective) ++v;
+      const std::size_t noun = v;
+      while (v < toks.size() && toks[v].tag == PartOfSpeech::noun && !toks[v].pauseAfter) ++v;
+      if (v > noun && v < toks.size() && !toks[v - 1].possessor &&
+          ((toks[v].tag == PartOfSpeech::verb && (toks[v].form == VerbForm::past || toks[v].form == VerbForm::third)) ||
+           toks[v].tag == PartOfSpeech::auxiliary || toks[v].tag == PartOfSpeech::modal)) {
+        toks[i].tag = PartOfSpeech::conjunction;
+        continue;
+      }
+    }
     std::size_t k = i + 1;
     if (toks[k].lower == "a" || toks[k].lower == "an") {  // adjectives only after an article
       ++k;

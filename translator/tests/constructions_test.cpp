@@ -3554,3 +3554,15 @@ TEST(ConstructionsTest, WhatWasUsualOrExpectedIsComparedInNal) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AsBeforeANounSubjectAndItsVerbLinksAClause) {
+  EXPECT_EQ(hungarian("She smiled as the door opened."), "Elmosolyodott, ahogy az ajtó kinyílt.");
+  // a role stays a role
+  EXPECT_NE(hungarian("He works as a nurse.").find("ápolóként"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
