@@ -203,8 +203,12 @@ class Splitter {
   }
   // Past an adverb and its comma that open the clause: "Unfortunately, the item you ordered".
   std::size_t afterOpeningAdverb(std::size_t begin, std::size_t end) const {
-    return begin + 1 < end && t_[begin].tag == PartOfSpeech::adverb && pauseBefore(begin + 1) ? begin + 1
-                                                                                           : begin;
+    // ("Unfortunately the invoice you sent ...", "I'm afraid the invoice ...": one of the whole
+    // sentence without its comma)
+    return begin + 1 < end && t_[begin].tag == PartOfSpeech::adverb &&
+                   (pauseBefore(begin + 1) || t_[begin].lower.ends_with("ly"))
+               ? begin + 1
+               : begin;
   }
   // A subject and a finite verb start at i: "I arrived", "the children were", "it rains".
   bool finiteClauseAt(std::size_t i) const {

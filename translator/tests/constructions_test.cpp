@@ -3566,3 +3566,15 @@ TEST(ConstructionsTest, AsBeforeANounSubjectAndItsVerbLinksAClause) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AClauseWithoutItsWordMayFollowASentenceAdverb) {
+  EXPECT_EQ(hungarian("I'm afraid the invoice you sent us is wrong."), "Sajnos a számla, amelyet küldtél nekünk, rossz.");
+  EXPECT_EQ(hungarian("Unfortunately the invoice you sent us is wrong."),
+            "Sajnos a számla, amelyet küldtél nekünk, rossz.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
