@@ -288,6 +288,13 @@ class Splitter {
     const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
     return asks(t_[verb]);
   }
+  // "The house where I live is old", "The day when we met was cold": a clause of the place or
+  // time the subject's noun is, before the clause's own verb ("A ház, ahol lakom, régi")
+  bool placeOrTimeInSubjectAt(std::size_t i, std::size_t clauseBegin) const {
+    return i > clauseBegin && (t_[i].lower == "where" || t_[i].lower == "when") &&
+           t_[i - 1].tag == PartOfSpeech::noun && !t_[i - 1].possessor && !pauseBefore(i) &&
+           !verbOrItsPhraseIn(clauseBegin, i) && finiteClauseAt(i + 1);
+  }
   // The verb before `i`, past the one asked or told after it ("asked me", "ask the driver",
   // "tell someone"); i - 1 when there is none.
   std::size_t verbBeforeOneTold(std::size_t i) const {
@@ -511,6 +518,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   if (clauseBegin == 0 && nounsInfinitiveAt(i)) return true;
   // (after the clause's verb or the set phrase standing for it: "Köszönöm az e-mailedet, holnap
   // válaszolok")
+  if (placeOrTimeInSubjectAt(i, clauseBegin)) return true;
   if (!verbOrItsPhraseIn(clauseBegin, i)) return false;
   if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
   // "I think he is right": what is thought, without "that"; "Sorry I didn't answer": what one is
@@ -796,8 +804,9 @@ std::vector<Clause> Splitter::run() {
   bool inRelative = false;
   for (std::size_t i = 1; i < t_.size(); ++i)
     if (startsClause(i, starts.back(), inRelative)) {
+      const bool inSubject = placeOrTimeInSubjectAt(i, starts.back());
       starts.push_back(i);
-      inRelative =
+      inRelative = inSubject ||
           (relative(t_[i].lower) && !(t_[i].lower == "that" && (t_[i - 1].tag == PartOfSpeech::verb || verbBeforeAdverbs(i))) &&
            !thatAfterObject(i) && !soThatAt(i)) ||
           contactRelativeAt(i) || nounsInfinitiveAt(i) || ownerRelativeAt(i);
@@ -806,6 +815,8 @@ std::vector<Clause> Splitter::run() {
   for (std::size_t k = 0; k < starts.size(); ++k) {
     out.push_back(clauseAt(starts[k], k + 1 < starts.size() ? starts[k + 1] : t_.size(), k == 0));
     Clause& c = out.back();
+    // ("The house where I live is old": the main clause goes on after it with its own subject)
+    if (k > 0 && placeOrTimeInSubjectAt(c.begin, starts[k - 1]) && !c.link.empty()) c.ofTime = true;
     // (neither is to be done: "and" in Hungarian, each verb with its "ne")
     if (k > 0 && (t_[c.begin].lower == "and" || t_[c.begin].lower == "or") &&
         sharesNegatedImperative(imperativeOpening(out[k - 1]), c.begin))

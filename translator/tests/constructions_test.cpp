@@ -3578,3 +3578,17 @@ TEST(ConstructionsTest, AClauseWithoutItsWordMayFollowASentenceAdverb) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AClauseOfThePlaceOrTimeMayStandInTheSubject) {
+  EXPECT_EQ(hungarian("The house where I live is old."), "A ház, ahol lakom, régi.");
+  EXPECT_EQ(hungarian("The day when we met was cold."), "A nap, amikor találkoztunk, hideg volt.");
+  // after the clause's verb it closes the sentence
+  EXPECT_EQ(hungarian("I was born in a house where there was no electricity."),
+            "Egy házban születtem, ahol nem volt áram.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
