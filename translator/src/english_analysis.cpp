@@ -3235,6 +3235,29 @@ void thanWhatWasExpected(std::vector<Token>& toks) {
   }
 }
 
+// "Which of the books is yours?", "which of them": the question asks for one of the group,
+// "Melyik könyv", "melyikük"; the group's pronoun goes into the question word's lemma
+void whichOfAGroup(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    if (toks[i].lower != "which" || toks[i].tag != PartOfSpeech::question || toks[i + 1].lower != "of") continue;
+    const std::string& group = toks[i + 2].lower;
+    if (toks[i + 2].tag == PartOfSpeech::pronoun && (group == "us" || group == "you" || group == "them")) {
+      toks[i].lemma = "which of " + group;
+      toks[i].words = toks[i + 2].word + toks[i + 2].words - toks[i].word;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + 3);
+      continue;
+    }
+    if (group != "the" && toks[i + 2].tag != PartOfSpeech::possessive) continue;
+    std::size_t head = i + 3;
+    while (head + 1 < toks.size() && toks[head].tag == PartOfSpeech::adjective) ++head;
+    if (head >= toks.size() || toks[head].tag != PartOfSpeech::noun || !toks[head].plural) continue;
+    toks[head].plural = false;
+    const std::size_t last = group == "the" ? i + 2 : i + 1;
+    toks[i].words = toks[last].word + toks[last].words - toks[i].word;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(last) + 1);
+  }
+}
+
 // "the rest of the students": "a többi diák", the others said before the noun in the singular
 void theRestOf(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 4 < toks.size(); ++i) {
@@ -3991,6 +4014,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   halfOfOne(core_, toks);
   theRestOf(toks);
   thanWhatWasExpected(toks);
+  whichOfAGroup(toks);
   partsOfAGroup(toks);
   placesInARace(core_, toks);
   return toks;

@@ -2041,6 +2041,9 @@ std::optional<std::pair<NounPhrase, std::size_t>> Generator::askedObject(const V
   return std::pair{np, subject};
 }
 
+// "mine", "yours" ...: an owner standing for what it owns, a predicate ("Melyik a tiéd?").
+constexpr std::string_view kOwnersAlone[] = {"mine", "yours", "his", "hers", "ours", "theirs"};
+
 // The subject: the noun phrase before the verb group, or after an inverted auxiliary.
 void Generator::findSubject(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
@@ -2106,8 +2109,10 @@ void Generator::findSubject(ClauseRoles& r) const {
   }
   // "Where are you?", "How old is he?": a pronoun after the copula of a question is its subject
   // ("Are you hungry?": "Éhes vagy?", asked without a question word)
+  // ("Which is yours?": a possessive pronoun is the predicate, "Melyik a tiéd?")
   if (!r.subject && g.copula && g.be + 1 < n_ && t_[g.be + 1].tag == PartOfSpeech::pronoun &&
-      t_[g.be + 1].lower != "there" && (t_[0].tag == PartOfSpeech::question || g.be == 0)) {
+      t_[g.be + 1].lower != "there" && !listed(kOwnersAlone, t_[g.be + 1].lower) &&
+      (t_[0].tag == PartOfSpeech::question || g.be == 0)) {
     r.subject = readNounPhrase(g.be + 1);
     r.inverted = true;
   }
@@ -2151,8 +2156,9 @@ void Generator::agreeWithSubject(ClauseRoles& r) const {
   if (g.copula && !r.subject && !r.existential && g.be + 1 < n_ && startsNounPhrase(g.be + 1) &&
       t_[0].tag == PartOfSpeech::question) {
     const NounPhrase after = readNounPhrase(g.be + 1);
-    a.person = after.person;
-    a.plural = after.plural;
+    const bool owner = after.pronoun && listed(kOwnersAlone, t_[after.head].lower);  // ("is yours")
+    a.person = owner ? 3 : after.person;
+    a.plural = !owner && after.plural;
   }
 }
 
@@ -2974,7 +2980,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   const std::string& asked = t_[0].lemma;
   const bool predicateAsked =
       question && !before_.asked && t_[0].tag == PartOfSpeech::question &&
-      (asked == "how old" || asked == "how much" || asked == "what" || asked == "who");
+      (asked == "how old" || asked == "how much" || asked == "what" || asked == "who" ||
+       // ("Which room is yours?": "Melyik szoba a tiéd?")
+       asked == "which" || asked.starts_with("which of "));
   // "There is no milk", "There are no tickets": "Nincs tej", "Nincs jegy", the thing in the
   // singular and no "semmi"
   if (existential && !g.negative && !question && !may && g.be + 2 < n_ && t_[g.be + 1].lower == "no" &&
@@ -4611,6 +4619,9 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       word.lemma = tk.lower == "who" ? "ki" : "mi";
       emit(inflectNoun(word, false, {}, *stranded), pos);
       done_[n_ - 1] = true;
+    } else if (tk.lemma.starts_with("which of ")) {  // "Which of them is yours?": "Melyikük a tiéd?"
+      const std::string_view group = std::string_view(tk.lemma).substr(9);
+      emit(group == "us" ? "melyik\xC3\xBCnk" : group == "you" ? "melyiketek" : "melyik\xC3\xBCk", pos);
     } else if (tk.lemma == "what time")
       emit(r.verb.copula ? "h\xC3\xA1ny \xC3\xB3ra" : "h\xC3\xA1ny \xC3\xB3rakor", pos);
     else if (asked)

@@ -3592,3 +3592,24 @@ TEST(ConstructionsTest, AClauseOfThePlaceOrTimeMayStandInTheSubject) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhichOfAGroupAsksForOneOfIt) {
+  EXPECT_EQ(hungarian("Which of them is yours?"), "Melyikük a tiéd?");
+  EXPECT_EQ(hungarian("Which of the books is yours?"), "Melyik könyv a tiéd?");
+  EXPECT_EQ(hungarian("Which of you broke the window?"), "Melyiketek törte el az ablakot?");
+  EXPECT_EQ(hungarian("Which of the rooms do you want?"), "Melyik szobát akarod?");
+}
+
+TEST(ConstructionsTest, WhichAskedOfAPredicateSaysNoCopula) {
+  EXPECT_EQ(hungarian("Which room is yours?"), "Melyik szoba a tiéd?");
+  EXPECT_EQ(hungarian("Which is yours?"), "Melyik a tiéd?");
+  EXPECT_EQ(hungarian("Which room is bigger?"), "Melyik szoba nagyobb?");
+  // a person asked after keeps the copula
+  EXPECT_EQ(hungarian("Where are you?"), "Hol vagy?");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
