@@ -2853,6 +2853,10 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
     const bool afterThe = k == i ? !out.empty() && out.back().lower == "the" : toks[k - 1].lower == "the";
     if (w == "this" || w == "tonight")
       deixis = Deixis::thisOne;
+    // ("That night, the children ...": opening the sentence or after a comma; "remember that
+    // day" is an object)
+    else if (w == "that" && k == i && (out.empty() || out.back().pauseAfter))
+      deixis = Deixis::that;
     else if ((w == "last" || w == "next" || w == "every") && !afterThe)
       deixis = w == "last" ? Deixis::last : w == "next" ? Deixis::next : Deixis::every;
     else if (w == "all" && !afterThe)
@@ -2877,7 +2881,8 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
                               isTimeNoun(toks[k + 2]) && !toks[k + 2].plural;
     const std::size_t last = everyDayPart ? k + 2 : k + 1;
     const Token& unit = toks[last];
-    const bool anyUnit = *deixis == Deixis::thisOne || *deixis == Deixis::last || *deixis == Deixis::next ||
+    const bool anyUnit = *deixis == Deixis::thisOne || *deixis == Deixis::that || *deixis == Deixis::last ||
+                         *deixis == Deixis::next ||
                          *deixis == Deixis::every || *deixis == Deixis::following || *deixis == Deixis::whole;
     if (!anyUnit && !isDayPart(unit.lemma)) {
       out.push_back(std::move(toks[i]));

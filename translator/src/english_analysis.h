@@ -36,7 +36,8 @@ struct TimePhrase {
     day,
     perUnit,
     whole,  // "all afternoon": "egész délután"
-    everyN  // "every two weeks": "kéthetente", `times` the number of units
+    everyN,  // "every two weeks": "kéthetente", `times` the number of units
+    that     // "that morning", "that summer": the time the story is at, "aznap reggel", "azon a nyáron"
   };
   Deixis deixis = Deixis::thisOne;
   const lexicon::Entry* unit = nullptr;  // "spring", "morning", "week"

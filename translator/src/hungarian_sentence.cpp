@@ -401,6 +401,15 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
       else
         w.emplace_back("minden"), w.push_back(when);
       break;
+    case Deixis::that:  // "aznap", "aznap reggel", "azon a héten", "abban az évben"
+      if (day)
+        w.emplace_back("aznap");
+      else if (dayPart)
+        partOfDay("aznap");
+      else
+        w.push_back(demonstrative(false, false, caseNamed(unit.note("time")))), w.emplace_back("a"),
+            w.push_back(when);
+      break;
     case Deixis::whole:  // "all day": "egész nap"; "all week": "egész héten"
       w.emplace_back("eg\xC3\xA9sz"), w.push_back(day ? unit.word : when);
       break;

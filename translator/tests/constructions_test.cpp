@@ -3613,3 +3613,18 @@ TEST(ConstructionsTest, WhichAskedOfAPredicateSaysNoCopula) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ThatTimeOpeningAStoryIsTheTimeItIsAt) {
+  EXPECT_EQ(hungarian("That morning the house was quieter than usual."), "Aznap reggel a ház csendesebb volt a szokásosnál.");
+  EXPECT_EQ(hungarian("That day we went to the beach."), "Aznap a strandra mentünk.");
+  EXPECT_EQ(hungarian("That summer we visited Rome."), "Azon a nyáron meglátogattuk Rómát.");
+  // the time as the subject or the object stays a noun
+  EXPECT_EQ(hungarian("That day was cold."), "Az a nap hideg volt.");
+  EXPECT_EQ(hungarian("I remember that day well."), "Jól emlékszem arra a napra.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
