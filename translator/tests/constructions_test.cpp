@@ -3628,3 +3628,14 @@ TEST(ConstructionsTest, ThatTimeOpeningAStoryIsTheTimeItIsAt) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, IYouOfAnIrregularVerbTakesLak) {
+  EXPECT_EQ(hungarian("I'll pick you up."), "Felveszlek.");
+  EXPECT_EQ(hungarian("I picked you up."), "Felvettelek.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
