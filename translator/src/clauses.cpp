@@ -99,6 +99,14 @@ const Relative* relative(std::string_view w) {
 }
 
 // "Thank you for helping me": what is thanked for, "Köszönöm, hogy segítettél".
+// "forgave her for selling", "was fined for using", "apologised for being late": what one is
+// blamed, forgiven, punished or praised for, an "-ing" verb after "for" and a verb of judging
+// before it in its clause.
+bool deedClauseAt(const std::vector<Token>& t, std::size_t i) {
+  return i + 1 < t.size() && t[i].lower == "for" && t[i + 1].tag == PartOfSpeech::verb &&
+         t[i + 1].form == VerbForm::ing && judgesBefore(t, i);
+}
+
 bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) {
   return i + 1 < t.size() && t[i].lower == "for" && t[i + 1].tag == PartOfSpeech::verb &&
          t[i + 1].form == VerbForm::ing && thanksBefore(t, i);
@@ -514,7 +522,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                                       k.tag == PartOfSpeech::number;
                                              })))
     return true;
-  if (thanksClauseAt(t_, i) || toBeDoneAt(i)) return true;
+  if (thanksClauseAt(t_, i) || toBeDoneAt(i) || deedClauseAt(t_, i)) return true;
   if (clauseBegin == 0 && nounsInfinitiveAt(i)) return true;
   // (after the clause's verb or the set phrase standing for it: "Köszönöm az e-mailedet, holnap
   // válaszolok")
@@ -698,6 +706,12 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = "milyen";
     c.body = begin + 1;
     c.question = c.degree = true;
+    return c;
+  }
+  if (!first && deedClauseAt(t_, begin)) {
+    c.link = "ami\xC3\xA9rt";
+    c.body = begin + 1;
+    c.gerund = c.deed = true;
     return c;
   }
   if (!first && thanksClauseAt(t_, begin)) {

@@ -1576,7 +1576,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   // its object or complement after it ("while skiing" alone names the activity)
   const bool ing = t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0;
   // ("thank you for helping": what is thanked for)
-  const bool thanks = prevLower == "for" && thanksBefore(toks, i - 1);
+  const bool thanks = prevLower == "for" && (thanksBefore(toks, i - 1) || judgesBefore(toks, i - 1));
   const bool timeClauseVerb =
       ing && ((after && after->tag != PartOfSpeech::conjunction && opensIngClauseOfTime(prevLower) &&
                !(prevLower == "without" && i >= 2 && toks[i - 2].pauseAfter)) ||  // (see gerundClauseAt)
@@ -3908,6 +3908,15 @@ void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Toke
 }
 
 }  // namespace
+
+bool judgesBefore(const std::vector<Token>& t, std::size_t forIndex) {
+  static constexpr std::string_view kJudging[] = {"forgive",   "blame",     "punish", "fine",        "criticise",
+                                                  "criticize", "praise",    "scold",  "apologise",   "apologize",
+                                                  "sue",       "arrest",    "sack",   "congratulate", "reward"};
+  for (std::size_t k = forIndex; k-- > 0 && !t[k].pauseAfter;)
+    if (t[k].tag == PartOfSpeech::verb) return listed(kJudging, t[k].lemma);
+  return false;
+}
 
 bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
   if (forIndex < 1 || forIndex >= t.size()) return false;

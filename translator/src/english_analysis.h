@@ -95,6 +95,9 @@ struct Token {
 
 // "thanks for", "thank you for": the words before `forIndex` thank for what follows it.
 bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex);
+// "forgave her for", "was fined for", "apologised for": a verb of judging before `forIndex` in
+// its clause, which the "-ing" verb after "for" says the deed of.
+bool judgesBefore(const std::vector<Token>& t, std::size_t forIndex);
 // "before", "after", "while", "when": a clause of time whose verb may be an "-ing" form without
 // a subject ("before leaving the house"); so, of what is not done meanwhile, "without".
 bool opensIngClauseOfTime(std::string_view word);

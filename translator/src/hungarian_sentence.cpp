@@ -5093,6 +5093,31 @@ bool thanksForYours(const std::vector<Token>& t) {
 
 // The context of a clause whose verb has no subject of its own ("-ing", "to"): the subject of
 // the clause it depends on, "you" after an imperative.
+// The one a verb of judging is said of: its object ("forgave her", "blamed the driver"), or a
+// passive's subject ("The driver was fined"); none where the subject judges itself ("apologised").
+std::optional<Agreement> judgedOne(const std::vector<Token>& t, const Clause& c) {
+  for (std::size_t k = c.body; k < c.end; ++k) {
+    if (t[k].tag != PartOfSpeech::verb) continue;
+    auto of = [&](std::size_t from, std::size_t to) -> std::optional<Agreement> {
+      for (std::size_t m = from; m < to; ++m) {
+        if (t[m].tag == PartOfSpeech::pronoun) return Agreement{t[m].person, t[m].plural, false, false};
+        if (t[m].tag == PartOfSpeech::noun || t[m].tag == PartOfSpeech::name) {
+          while (m + 1 < to && t[m + 1].tag == PartOfSpeech::noun) ++m;
+          return Agreement{3, t[m].plural, false, false};
+        }
+        if (t[m].tag != PartOfSpeech::determiner && t[m].tag != PartOfSpeech::possessive &&
+            t[m].tag != PartOfSpeech::adjective)
+          return std::nullopt;
+      }
+      return std::nullopt;
+    };
+    if (t[k].form == VerbForm::participle && k > c.body && t[k - 1].tag == PartOfSpeech::auxiliary)
+      return of(c.body, k);
+    return of(k + 1, c.end);
+  }
+  return std::nullopt;
+}
+
 ClauseContext dependentOn(ClauseContext c) {
   if (c.imperative) c.subject = Agreement{2, false, false, false};
   c.known = true;
@@ -5273,6 +5298,9 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                                       : context);
       // "Thank you for helping": "Köszönöm, hogy segítettél"
       if (c.thanks) gerundContext.subject = Agreement{2, false, false, false}, gerundContext.past = true;
+      // "forgave her for selling": the one judged did it, "amiért eladta"
+      if (c.deed && k > 0)
+        if (const auto doer = judgedOne(tokens, clauses[k - 1])) gerundContext.subject = *doer;
       gerundContext.gerund = true;
     }
     const std::size_t first = out.size();

@@ -3639,3 +3639,18 @@ TEST(ConstructionsTest, IYouOfAnIrregularVerbTakesLak) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatOneIsJudgedForIsAClauseOfTheOneJudged) {
+  EXPECT_EQ(hungarian("They blamed him for losing the match."), "Hibáztatták őt, amiért elvesztette a mérkőzést.");
+  EXPECT_EQ(hungarian("Her father never forgave her for selling the farm."),
+            "Az apja soha nem bocsátott meg neki, amiért eladta a farmot.");
+  // of a passive, its subject did it
+  EXPECT_EQ(hungarian("The driver was fined for using his phone."),
+            "A sofőrt megbírságolták, amiért használta a telefonját.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
