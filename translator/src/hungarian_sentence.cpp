@@ -500,6 +500,8 @@ struct NounPhrase {
                                // ("a smell of gas": "gázszag"), or 0
   std::size_t participle = 0;  // an "-ing" verb after the head describing it, with its place, or 0
   std::size_t participleObject = 0;  // ... and where its object begins ("selling ripe peaches"), or 0
+  std::size_t placeAttribute = 0;    // a place after the subject's noun that says which one ("the
+                                     // printer on our floor": "az emeletünkön lévő nyomtató"), or 0
   int person = 3;
 };
 
@@ -1178,14 +1180,39 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   // ("half the team": no preposition before the owner)
   const std::size_t own = np.ofOwner      ? np.ofOwner - (np.ofOwner - 1 == np.head ? 0 : 1)
                           : np.ofGroup    ? np.ofGroup - 1
+                          : np.placeAttribute ? np.placeAttribute
                           : np.ofModifier ? np.ofModifier - 1
                           : np.participle ? np.participle
                                           : np.end;
   // "a mellettem ülő férfi": the participle with its place after the article
-  bool described = !np.participle;
+  bool described = !np.participle && !np.placeAttribute;
   auto describe = [&] {
     if (described) return;
     described = true;
+    // "az emeletünkön lévő nyomtató", "a folyó feletti híd": the place before the noun, a
+    // postposition as its adjective, a case with "lévő"
+    if (np.placeAttribute) {
+      // one article for both: "a kertben lévő gyerekek", "egy piros kalapban lévő férfi"
+      const Token& first = t_[np.placeAttribute + 1];
+      if (!out_.empty() && out_.back().token < np.placeAttribute &&
+          (((out_.back().text == "a" || out_.back().text == "az") &&
+            (first.lower == "the" || first.tag == PartOfSpeech::possessive)) ||
+           (out_.back().text == "egy" && (first.lower == "a" || first.lower == "an"))))
+        out_.pop_back();
+      const std::size_t before = out_.size();
+      emitPrepositionalPhrase(np.placeAttribute);
+      static constexpr std::string_view kPostpositions[] = {
+          "f\xC3\xB6l\xC3\xB6tt", "felett", "alatt", "m\xC3\xB6g\xC3\xB6tt", "el\xC5\x91tt",
+          "mellett", "k\xC3\xB6z\xC3\xB6tt", "ut\xC3\xA1n", "k\xC3\xB6r\xC3\xBCl", "ment\xC3\xA9n"};
+      if (out_.size() > before && listed(kPostpositions, out_.back().text)) {
+        std::string& post = out_.back().text;
+        if (post == "ment\xC3\xA9n") post = "menti";  // "a folyó menti út"
+        else post += "i";
+      } else if (out_.size() > before) {
+        emit("l\xC3\xA9v\xC5\x91", np.placeAttribute);
+      }
+      return;
+    }
     std::size_t after = np.participle + 1;
     if (np.participleObject) after = emitParticiplesObject(np);
     if (after < np.end) {
@@ -2133,6 +2160,32 @@ void Generator::findSubject(ClauseRoles& r) const {
       startsNounPhrase(r.verbStart + 1) && t_[r.verbStart + 1].tag != PartOfSpeech::adjective) {
     const NounPhrase np = readNounPhrase(r.verbStart + 1);
     if (np.end == g.main || placeBeforeVerb(np.end) == g.main) r.subject = np, r.inverted = true;
+  }
+  // "The printer on our floor isn't working", "The bridge over the river was closed": a place
+  // between the subject's noun and its verb says which one
+  if (r.subject && !r.inverted && !r.subject->pronoun && !r.subject->participle && !r.subject->ofOwner &&
+      r.subject->end < r.verbStart && t_[r.subject->head].tag == PartOfSpeech::noun &&
+      !t_[r.subject->end - 1].pauseAfter) {
+    static constexpr std::string_view kPlaces[] = {"in", "on", "at", "over", "under", "near", "behind",
+                                                   "between", "along", "around", "opposite"};
+    const std::size_t p = r.subject->end;
+    const std::size_t end = placeBeforeVerb(p);
+    std::size_t verb = end;  // ("on our floor still isn't": past the adverbs before the verb)
+    while (verb < r.verbStart && t_[verb].tag == PartOfSpeech::adverb) ++verb;
+    if (end < n_ && verb == r.verbStart && listed(kPlaces, t_[p].lower) && t_[p + 1].tag != PartOfSpeech::pronoun) {
+      const NounPhrase place = readNounPhrase(p + 1);
+      const Token& where = t_[place.head];
+      const bool time = where.time || namesATime(place) || unitOfTime(where.lemma) ||
+                        where.tag == PartOfSpeech::number;
+      // ("Shares in the car maker": a stake in a company is no place)
+      static constexpr std::string_view kStakes[] = {"share", "stake", "investment", "interest"};
+      const bool stake = t_[p].lower == "in" && listed(kStakes, t_[r.subject->head].lemma);
+      // ("Nobody in the room dared": where nobody is comes first, "A szobában senki sem")
+      // ("The lake in the north": a point of the compass is the noun's adjective, "Az északi tó")
+      if (!time && !stake && !where.capitalised && !isIndefinitePronoun(t_[r.subject->head]) &&
+          !compassAfter(*r.subject))
+        r.subject->placeAttribute = p, r.subject->end = end;
+    }
   }
   // "there is", and in a question "is there" ("Is there a pharmacy near here?": "Van ...?")
   // ("There may be a problem": past the modal)

@@ -1065,8 +1065,8 @@ TEST(ConstructionsTest, ASuperlativeOwnedByThePlaceItRanksIn) {
   EXPECT_EQ(hungarian("This is the best restaurant in the city."), "Ez a város legjobb étterme.");
   EXPECT_EQ(hungarian("This is the most expensive hotel in the city."), "Ez a város legdrágább szállodája.");
   EXPECT_EQ(hungarian("The cheapest room in the hotel is small."), "A szálloda legolcsóbb szobája kicsi.");
-  // without a superlative the place stays where the thing is
-  EXPECT_EQ(hungarian("The room in the hotel is small."), "A szoba a szállodában kicsi.");
+  // without a superlative the place says which one
+  EXPECT_EQ(hungarian("The room in the hotel is small."), "A szállodában lévő szoba kicsi.");
   // a comparative's particle belongs to its noun phrase
   EXPECT_EQ(hungarian("She bought a more expensive car."), "Vett egy drágább autót.");
 }
@@ -3650,6 +3650,24 @@ TEST(ConstructionsTest, WhatOneIsJudgedForIsAClauseOfTheOneJudged) {
   // of a passive, its subject did it
   EXPECT_EQ(hungarian("The driver was fined for using his phone."),
             "A sofőrt megbírságolták, amiért használta a telefonját.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, APlaceAfterTheSubjectsNounSaysWhichOne) {
+  EXPECT_EQ(hungarian("The children in the garden are playing."), "A kertben lévő gyerekek játszanak.");
+  EXPECT_EQ(hungarian("The book on the table is mine."), "Az asztalon lévő könyv az enyém.");
+  EXPECT_EQ(hungarian("A man in a red hat stole my bag."), "Egy piros kalapban lévő férfi ellopta a táskámat.");
+  // a postposition is said as its adjective
+  EXPECT_NE(hungarian("The old bridge over the river was closed in 2010.").find("A folyó fölötti régi hidat"),
+            std::string::npos);
+  // a time stays a time, and where nobody is comes first
+  EXPECT_EQ(hungarian("The meeting on Monday was cancelled.").find("lévő"), std::string::npos);
+  EXPECT_NE(hungarian("Nobody in the room dared to speak.").find("A szobában senki sem"), std::string::npos);
 }
 
 }  // namespace
