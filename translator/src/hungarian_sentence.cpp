@@ -1192,6 +1192,15 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     // "az emeletünkön lévő nyomtató", "a folyó feletti híd": the place before the noun, a
     // postposition as its adjective, a case with "lévő"
     if (np.placeAttribute) {
+      // "without a receipt": what is lacking, bare and singular, "a nyugta nélküli visszaküldés"
+      if (t_[np.placeAttribute].lower == "without") {
+        NounPhrase lacking = readNounPhrase(np.placeAttribute + 1);
+        if (t_[lacking.begin].lower == "a" || t_[lacking.begin].lower == "an") ++lacking.begin;
+        lacking.plural = false;
+        emitNounPhrase(lacking, Case::nominative);
+        emit("n\xC3\xA9lk\xC3\xBCli", np.placeAttribute);
+        return;
+      }
       // one article for both: "a kertben lévő gyerekek", "egy piros kalapban lévő férfi"
       const Token& first = t_[np.placeAttribute + 1];
       if (!out_.empty() && out_.back().token < np.placeAttribute &&
@@ -2166,8 +2175,8 @@ void Generator::findSubject(ClauseRoles& r) const {
   if (r.subject && !r.inverted && !r.subject->pronoun && !r.subject->participle && !r.subject->ofOwner &&
       r.subject->end < r.verbStart && t_[r.subject->head].tag == PartOfSpeech::noun &&
       !t_[r.subject->end - 1].pauseAfter) {
-    static constexpr std::string_view kPlaces[] = {"in", "on", "at", "over", "under", "near", "behind",
-                                                   "between", "along", "around", "opposite"};
+    static constexpr std::string_view kPlaces[] = {"in",     "on",    "at",     "over",    "under",   "near",
+                                                   "behind", "between", "along", "around", "opposite", "without"};
     const std::size_t p = r.subject->end;
     const std::size_t end = placeBeforeVerb(p);
     std::size_t verb = end;  // ("on our floor still isn't": past the adverbs before the verb)

@@ -3672,3 +3672,14 @@ TEST(ConstructionsTest, APlaceAfterTheSubjectsNounSaysWhichOne) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatTheSubjectLacksIsItsAdjective) {
+  EXPECT_EQ(hungarian("Children without tickets must wait."), "A jegy nélküli gyerekeknek várniuk kell.");
+  EXPECT_NE(hungarian("Returns without a receipt cannot be accepted.").find("A nyugta nélküli"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
