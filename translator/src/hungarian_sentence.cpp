@@ -4369,8 +4369,10 @@ std::string_view Generator::countedFrom(const NounPhrase& np) const {
   if (np.pronoun || np.end >= n_) return {};
   const Token& next = t_[np.end];
   if (next.lower == "ago") return "ezel\xC5\x91tt";
-  // ("an hour later than her sister" is a comparison's)
-  if (!isDuration(np) || (np.end + 1 < n_ && t_[np.end + 1].lower == "than")) return {};
+  // ("an hour later than her sister" is a comparison's; "an hour earlier than usual" counts
+  // from what is usual, "egy órával korábban a szokásosnál")
+  if (!isDuration(np) || (np.end + 1 < n_ && t_[np.end + 1].lower == "than" && t_[np.end + 1].lemma == "than"))
+    return {};
   if (next.lower == "later" || next.lower == "afterwards") return "k\xC3\xA9s\xC5\x91" "bb";
   if (next.lower == "earlier" || next.lower == "early") return "kor\xC3\xA1" "bban";
   if (next.lower == "late") return "k\xC3\xA9s\xC3\xA9ssel";

@@ -3683,3 +3683,14 @@ TEST(ConstructionsTest, WhatTheSubjectLacksIsItsAdjective) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ASpanCountedFromWhatIsUsualIsHowMuchEarlier) {
+  EXPECT_EQ(hungarian("The rehearsal starts an hour earlier than usual."),
+            "A próba egy órával korábban kezdődik a szokásosnál.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
