@@ -1919,6 +1919,10 @@ VerbGroup Generator::readVerbGroup() const {
     g.firstAux = 0;  // its "to"
   }
   if (before_.negated) g.negative = true;
+  // "if you will not use it", "whether he will come": what is to come is the present after "ha"
+  // and in a yes or no asked within ("ha nem használja", "hogy jön-e"); the copula keeps "lesz"
+  if ((before_.condition || before_.yesNo) && g.future && !g.copula && g.main != n && g.modal.empty())
+    g.future = false;
   // "Neither Anna nor Peter came": "Sem Anna, sem Péter nem jött", the verb negated too
   if (std::any_of(t_.begin(), t_.end(), [](const Token& k) { return k.correlative == "sem"; })) g.negative = true;
   // "until they reached the bridge": Hungarian waits for it not to have happened yet, "amíg el

@@ -3694,3 +3694,16 @@ TEST(ConstructionsTest, ASpanCountedFromWhatIsUsualIsHowMuchEarlier) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatIsToComeAfterIfOrAskedWithinIsThePresent) {
+  EXPECT_EQ(hungarian("If it will rain, take an umbrella."), "Ha esik az eső, vigyen egy esernyőt.");
+  EXPECT_EQ(hungarian("I don't know if he will come."), "Nem tudom, hogy jön-e.");
+  EXPECT_NE(hungarian("Remove the batteries if you will not use the device for a long time.").find("ha nem használja"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
