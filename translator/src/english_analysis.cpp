@@ -3263,6 +3263,29 @@ void whichOfAGroup(std::vector<Token>& toks) {
   }
 }
 
+// "There is no bread left", "Is there any coffee left?", "We have no time left": what remains,
+// "left" closing the clause after the noun of "there is" or "have", said "még", negated "már"
+// ("Van még kávé?", "Nincs már kenyér")
+void whatIsLeft(std::vector<Token>& toks) {
+  for (std::size_t i = 2; i < toks.size(); ++i) {
+    Token& left = toks[i];
+    if (left.lower != "left" || (i + 1 < toks.size() && !left.pauseAfter && toks[i + 1].lower != ".") ||
+        toks[i - 1].tag != PartOfSpeech::noun)
+      continue;
+    bool existence = false, negated = false;
+    for (std::size_t k = i - 1; k-- > 0 && !toks[k].pauseAfter;) {
+      if (toks[k].lower == "there" || toks[k].lemma == "have") existence = true;
+      if (toks[k].tag == PartOfSpeech::negation || toks[k].lower == "no") negated = true;
+      if (toks[k].tag == PartOfSpeech::verb && toks[k].lemma != "have") break;
+    }
+    if (!existence) continue;
+    left.tag = PartOfSpeech::adverb;
+    left.lemma = "left";
+    left.entry = nullptr;
+    left.dictionarySenses = {negated ? "m\xC3\xA1r" : "m\xC3\xA9g"};
+  }
+}
+
 // "the rest of the students": "a többi diák", the others said before the noun in the singular
 void theRestOf(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 4 < toks.size(); ++i) {
@@ -4029,6 +4052,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   theRestOf(toks);
   thanWhatWasExpected(toks);
   whichOfAGroup(toks);
+  whatIsLeft(toks);
   partsOfAGroup(toks);
   placesInARace(core_, toks);
   return toks;

@@ -808,6 +808,7 @@ class Generator {
   void emitBeforeVerb();
   void emitRepetitionFirst();
   std::size_t emitPossession();
+  void emitWhatIsLeft();
   std::size_t emitCopula(std::size_t pos);
   std::size_t possibleToDo() const;
   std::size_t emitPredicate(std::size_t pos);
@@ -2862,8 +2863,19 @@ std::size_t Generator::emitPassiveSubject() {
   return patient.end;
 }
 
+// "There is no bread left", "We have no time left": what remains, said first, "Már nincs
+// kenyér", "Már nincs időnk", "Még van kávé?"
+void Generator::emitWhatIsLeft() {
+  for (std::size_t k = 0; k < n_; ++k)
+    if (t_[k].lemma == "left" && t_[k].tag == PartOfSpeech::adverb && !done_[k] && !t_[k].dictionarySenses.empty()) {
+      emit(t_[k].dictionarySenses.front(), k);
+      done_[k] = true;
+    }
+}
+
 std::size_t Generator::emitPossession() {
   const VerbGroup& g = roles_.verb;
+  emitWhatIsLeft();
   const std::optional<NounPhrase>& subject = roles_.subject;
   // "január óta van egy új igazgatója", "kilenckor van egy megbeszélésem": a time first
   if (!g.negative && t_[0].tag != PartOfSpeech::question) emitTimeFirst(g.have + 1);
@@ -3058,6 +3070,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       (asked == "how old" || asked == "how much" || asked == "what" || asked == "who" ||
        // ("Which room is yours?": "Melyik szoba a tiéd?")
        asked == "which" || asked.starts_with("which of "));
+  if (existential) emitWhatIsLeft();
   // "There is no milk", "There are no tickets": "Nincs tej", "Nincs jegy", the thing in the
   // singular and no "semmi"
   if (existential && !g.negative && !question && !may && g.be + 2 < n_ && t_[g.be + 1].lower == "no" &&

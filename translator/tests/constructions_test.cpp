@@ -3707,3 +3707,17 @@ TEST(ConstructionsTest, WhatIsToComeAfterIfOrAskedWithinIsThePresent) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatIsLeftOfAThingIsStillOrNoMore) {
+  EXPECT_EQ(hungarian("There is no bread left."), "Már nincs kenyér.");
+  EXPECT_EQ(hungarian("We have no time left."), "Már nincs időnk.");
+  EXPECT_EQ(hungarian("Is there any coffee left?"), "Még van kávé?");
+  // leaving stays leaving
+  EXPECT_NE(hungarian("The train left at six.").find("indult"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
