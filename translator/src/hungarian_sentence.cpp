@@ -1261,7 +1261,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   if (np.ofOwner) {
     const NounPhrase owner = readNounPhrase(np.ofOwner);
     const Token& first = t_[owner.begin];
-    if (!owner.name && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
+    // ("the names of half the team": an owner whose own owner comes first has its article there,
+    // "a csapat felének a nevei")
+    if (!owner.name && !owner.ofOwner && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
       emit("a", owner.begin);  // "the price of petrol": "a benzin ára"
     // "the bottom of this e-mail": an owner with "this" or "that" is said in the dative, the
     // head with its own article ("ennek az e-mailnek az alján")

@@ -3721,3 +3721,15 @@ TEST(ConstructionsTest, WhatIsLeftOfAThingIsStillOrNoMore) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AnOwnerWithItsOwnOwnerTakesOneArticle) {
+  EXPECT_EQ(hungarian("The colour of the roof of the house is red."), "A ház tetőjének színe piros.");
+  EXPECT_NE(hungarian("By lunchtime she had learned the names of half the team.").find("megtanulta a csapat felének"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
