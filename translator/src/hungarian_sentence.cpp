@@ -3459,6 +3459,13 @@ void Generator::emitBeforeVerb() {
       return;
     }
   }
+  // "Only Anna came to the party": the subject "csak" says is the focus, right before the verb,
+  // whose prefix follows it; the rest comes after ("Csak Anna jött el a buliba")
+  if (roles_.subject && roles_.subject->begin > 0 && t_[roles_.subject->begin - 1].lower == "only" &&
+      !roles_.inverted && !g.negative && !g.imperative && t_[0].tag != PartOfSpeech::question) {
+    splitPrefix_ = modalFocus_ = true;
+    return;
+  }
   // "Hová kellene mennünk?", "Mit fogsz csinálni?": the question word is the focus, the modal
   // or "fog" follows it and the infinitive comes after them ("Nem tudom, mit kellene tennem")
   if (!g.negative && (!g.modal.empty() || g.future) &&

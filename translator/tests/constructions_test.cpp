@@ -3733,3 +3733,15 @@ TEST(ConstructionsTest, AnOwnerWithItsOwnOwnerTakesOneArticle) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ASubjectAfterOnlyIsTheFocusRightBeforeTheVerb) {
+  EXPECT_EQ(hungarian("Only Anna came to the party."), "Csak Anna jött a buliba.");
+  EXPECT_EQ(hungarian("Only my brother can fix the car."), "Csak a bátyám tudja megjavítani az autót.");
+  EXPECT_EQ(hungarian("Only two students passed the exam."), "Csak két diák tette le a vizsgát.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
