@@ -4151,6 +4151,10 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
       emitNounPhrase(np, Case::nominative, "\xC3\xB3ta");
     else if (pos == perfectFor_)
       emitNounPhrase(np, Case::nominative, "", 3, false);
+    // "for an hour", "for six hours": "egy órán át", "hat órán át", where "hat óráig" would be
+    // until six o'clock ("for hours" stays "órákig")
+    else if (t_[np.head].lemma == "hour" && np.begin < np.head)
+      emitNounPhrase(np, Case::superessive, "\xC3\xA1t");
     else
       emitNounPhrase(np, Case::terminative);
     return np.end;

@@ -679,7 +679,7 @@ TEST(ConstructionsTest, WhatComesFromAPersonComesTol) {
 
 TEST(ConstructionsTest, ForADurationIsHowLongWhateverTheVerbGoverns) {
   // "wait for" governs "-ra", yet "for three hours" is how long
-  EXPECT_EQ(hungarian("We waited for three hours."), "Vártunk három óráig.");
+  EXPECT_EQ(hungarian("We waited for three hours."), "Vártunk három órán át.");
   EXPECT_EQ(hungarian("We waited for the bus."), "Vártunk a buszra.");
 }
 
@@ -1073,7 +1073,7 @@ TEST(ConstructionsTest, ASuperlativeOwnedByThePlaceItRanksIn) {
 
 TEST(ConstructionsTest, EverydayPhrasesOfTimeWayAndHold) {
   // "half an hour" is "fél óra", a duration
-  EXPECT_EQ(hungarian("I waited for half an hour."), "Vártam fél óráig.");
+  EXPECT_EQ(hungarian("I waited for half an hour."), "Vártam fél órán át.");
   EXPECT_EQ(hungarian("I have lived here for half a year."), "Fél éve lakom itt.");
   EXPECT_EQ(hungarian("Can you buy milk on your way home?"), "Tudsz venni tejet hazafelé?");
   // taking hold of a hand or an arm, and taking anything else
@@ -3400,9 +3400,9 @@ TEST(ConstructionsTest, WhatAThingIsLeftToDoIsTheInfinitiveAfterHagy) {
 
 TEST(ConstructionsTest, WhatLastedAWhileHasNoPrefixOfAChangeDone) {
   EXPECT_EQ(hungarian("He read the letter."), "Elolvasta a levelet.");
-  EXPECT_EQ(hungarian("He read the letter for an hour."), "Olvasta a levelet egy óráig.");
+  EXPECT_EQ(hungarian("He read the letter for an hour."), "Olvasta a levelet egy órán át.");
   EXPECT_EQ(hungarian("The towels dried for hours."), "A törölközők száradtak órákig.");
-  EXPECT_EQ(hungarian("Charge the battery for an hour."), "Töltse az elemet egy óráig.");
+  EXPECT_EQ(hungarian("Charge the battery for an hour."), "Töltse az elemet egy órán át.");
 }
 
 }  // namespace
@@ -3741,6 +3741,19 @@ TEST(ConstructionsTest, ASubjectAfterOnlyIsTheFocusRightBeforeTheVerb) {
   EXPECT_EQ(hungarian("Only Anna came to the party."), "Csak Anna jött a buliba.");
   EXPECT_EQ(hungarian("Only my brother can fix the car."), "Csak a bátyám tudja megjavítani az autót.");
   EXPECT_EQ(hungarian("Only two students passed the exam."), "Csak két diák tette le a vizsgát.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, HoursCountedForAreSaidOverNotUntil) {
+  EXPECT_EQ(hungarian("Several geese blocked the main road for an hour."), "Néhány liba elzárta a főutat egy órán át.");
+  // minutes and a bare plural keep "-ig"
+  EXPECT_EQ(hungarian("We waited for hours."), "Vártunk órákig.");
+  EXPECT_NE(hungarian("Simmer for ten minutes.").find("tíz percig"), std::string::npos);
 }
 
 }  // namespace
