@@ -3124,10 +3124,13 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
           return when == "of" || when.starts_with("of/") || when.ends_with("/of") || when.find("/of/") != when.npos;
         })) {
       // ... and its verb the sense its owner asks for ("spent the rest of the evening": "töltötte")
+      // (past a number and an owner of its own: "a run of six defeats", "the minutes of
+      // yesterday's meeting")
       std::size_t owner = i + 2;
-      while (owner < toks.size() && (toks[owner].tag == PartOfSpeech::determiner ||
-                                     toks[owner].tag == PartOfSpeech::possessive ||
-                                     toks[owner].tag == PartOfSpeech::adjective))
+      while (owner < toks.size() &&
+             (toks[owner].tag == PartOfSpeech::determiner || toks[owner].tag == PartOfSpeech::possessive ||
+              toks[owner].tag == PartOfSpeech::adjective || toks[owner].tag == PartOfSpeech::number ||
+              (owner + 1 < toks.size() && (toks[owner].possessor || toks[owner].timeOwner))))
         ++owner;
       if (owner < toks.size() && toks[owner].tag == PartOfSpeech::noun)
         for (std::size_t v = 0; v < i; ++v)

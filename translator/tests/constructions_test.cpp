@@ -3758,3 +3758,17 @@ TEST(ConstructionsTest, HoursCountedForAreSaidOverNotUntil) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ANounTakesTheSenseItsOwnerAfterOfAsksFor) {
+  // past the owner's own owner
+  EXPECT_EQ(hungarian("I am attaching the minutes of yesterday's meeting."), "Csatolom a tegnapi megbeszélés jegyzőkönyveit.");
+  // a minute of anything else, and alone, is time
+  EXPECT_EQ(hungarian("Wait a minute.").find("jegyzőkönyv"), std::string::npos);
+  EXPECT_EQ(hungarian("A minute of silence followed.").find("jegyzőkönyv"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
