@@ -3837,11 +3837,21 @@ void doAsTheMainVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
       if (clauseEnds(k)) break;
     }
     if (verbAfter) continue;
-    // "What did you do at the weekend?", "What do you do?": the question word is what is done
-    const bool askedWhat = toks[0].lower == "what" && i >= 2 && toks[i - 1].tag == PartOfSpeech::pronoun &&
-                           std::any_of(toks.begin() + 1, toks.begin() + std::ptrdiff_t(i), [](const Token& k) {
-                             return k.tag == PartOfSpeech::auxiliary && isDoSupport(k.lower);
-                           });
+    // "What did you do at the weekend?", "What do you do?": the question word is what is done;
+    // so after a modal or "going to" ("What should I do?", "What are you going to do?")
+    // (asked within too: "I don't know what I should do")
+    std::size_t what = i;
+    while (what > 0 && toks[what - 1].lower != "what" && !clauseEnds(what - 1)) --what;
+    const bool askedWhat =
+        what > 0 && toks[what - 1].lower == "what" && i >= what + 1 &&
+        (((toks[i - 1].tag == PartOfSpeech::pronoun || toks[i - 1].lower == "to" ||
+           toks[i - 1].tag == PartOfSpeech::modal) &&
+          std::any_of(toks.begin() + std::ptrdiff_t(what), toks.begin() + std::ptrdiff_t(i), [](const Token& k) {
+            return (k.tag == PartOfSpeech::auxiliary && isDoSupport(k.lower)) || k.tag == PartOfSpeech::modal ||
+                   (k.tag == PartOfSpeech::verb && k.lemma == "go" && k.form == VerbForm::ing);
+          })) ||
+         // ("what you did yesterday": asked within, its subject right before)
+         (i == what + 1 && what >= 2 && toks[what].tag == PartOfSpeech::pronoun));
     const bool thingDone =
         i + 1 < toks.size() && !clauseEnds(i) &&
         (toks[i + 1].tag == PartOfSpeech::determiner || toks[i + 1].tag == PartOfSpeech::possessive ||

@@ -3772,3 +3772,17 @@ TEST(ConstructionsTest, ANounTakesTheSenseItsOwnerAfterOfAsksFor) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, DoAskedByWhatAfterAModalIsTheVerb) {
+  EXPECT_EQ(hungarian("What should I do?"), "Mit kellene csinálnom?");
+  EXPECT_EQ(hungarian("What are you going to do?"), "Mit fogsz csinálni?");
+  EXPECT_EQ(hungarian("I do not know what I should do."), "Nem tudom, mit kellene csinálnom.");
+  // a "do" that supports another verb stays an auxiliary
+  EXPECT_EQ(hungarian("What do you think?"), "Mit gondolsz?");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
