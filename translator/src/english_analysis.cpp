@@ -3824,11 +3824,15 @@ void doAsTheMainVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
   auto clauseEnds = [&](std::size_t k) {
     return toks[k].pauseAfter || toks[k].tag == PartOfSpeech::conjunction;
   };
+  // ("Do it when you can", "Do it as he said": a clause of its own after what is done)
+  static constexpr std::string_view kOpeners[] = {"when", "if", "as", "because", "before", "after",
+                                                  "while", "until", "unless", "although", "where"};
   for (std::size_t i = 0; i < toks.size(); ++i) {
     Token& t = toks[i];
     if (t.tag != PartOfSpeech::auxiliary || !isDoSupport(t.lower) || t.words != 1) continue;
     bool verbAfter = false;
     for (std::size_t k = i + 1; k < toks.size(); ++k) {
+      if (k > i + 1 && listed(kOpeners, toks[k].lower)) break;
       if (toks[k].tag == PartOfSpeech::verb || toks[k].tag == PartOfSpeech::negation ||
           toks[k].tag == PartOfSpeech::auxiliary || toks[k].tag == PartOfSpeech::modal) {  // "does it have"
         verbAfter = true;

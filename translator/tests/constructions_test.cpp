@@ -3786,3 +3786,16 @@ TEST(ConstructionsTest, DoAskedByWhatAfterAModalIsTheVerb) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, DoBeforeAClauseOfItsOwnIsTheVerb) {
+  EXPECT_EQ(hungarian("Do it as he said."), "Csinálja, ahogy mondott.");
+  EXPECT_NE(hungarian("Do it when you can.").find("Csinálja, amikor"), std::string::npos);
+  // "do" supporting the verb of its own clause stays an auxiliary
+  EXPECT_EQ(hungarian("Do you know what he did?"), "Tudod, mit csinált?");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
