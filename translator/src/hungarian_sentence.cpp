@@ -3662,6 +3662,19 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
       emit(doIt.prefix + form, pos);
     return n_;
   }
+  // "when you can", "if you can", "as soon as you can": being able closing its clause, "tud"
+  // ("amikor tud", "ha tudsz")
+  if (before_.linked && pos == g.firstAux && g.main == n_ && (t_[pos].lower == "can" || t_[pos].lower == "could") &&
+      std::all_of(t_.begin() + std::ptrdiff_t(pos), t_.end(), [](const Token& k) {
+        return k.tag == PartOfSpeech::modal || k.tag == PartOfSpeech::negation;
+      })) {
+    Agreement a = roles_.agreement;
+    a.definite = a.youObject = false;
+    const std::string form = conjugate(VerbStem{"tud", "", ""}, t_[pos].lower == "could" ? Tense::past : Tense::present, a);
+    if (g.negative) emit("nem", pos);
+    emit(form, pos);
+    return n_;
+  }
   return pos + 1;
 }
 

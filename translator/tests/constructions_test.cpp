@@ -3799,3 +3799,15 @@ TEST(ConstructionsTest, DoBeforeAClauseOfItsOwnIsTheVerb) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, BeingAbleClosingAClauseIsTud) {
+  EXPECT_EQ(hungarian("Please reply as soon as you can."), "Kérjük, válaszoljon, amint tud.");
+  EXPECT_EQ(hungarian("Call me if you can."), "Hívjon fel engem, ha tud.");
+  EXPECT_EQ(hungarian("Help him if you cannot."), "Segítsen neki, ha nem tud.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
