@@ -160,7 +160,7 @@ year	n	év[évek,time=ban,attr=évi]
 week	n	hét[hetek,time=n,attr=heti]
 month	n	hónap[hónapok,3sg=hónapja,time=ban,attr=havi]
 hour	n	óra
-minute	n	perc[percek]
+minute	n	perc[percek] ; perc[percek,when=of] ; jegyzőkönyv[jegyzőkönyvek,pl,when=meeting/board/council/committee/session/hearing/conference]
 city centre	n	belváros
 aunt	n	nagynéni[nagynénik,front,poss=nagynéné,from=tol,person]
 uncle	n	nagybácsi[person]
@@ -1902,7 +1902,7 @@ grounds	n	indok[indokok] ; terület[területek]
 group	n	csoport[csoportok] ; együttes[együttesek]
 group	v	csoportosít
 grumble	v	zsörtölődik ; panaszkodik
-half	n	fél[felek]
+half	n	fél[felek,3sg=fele]
 half	adj	fél
 half	adv	félig
 happen	v	történik ; meg|történik

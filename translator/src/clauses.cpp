@@ -99,6 +99,14 @@ const Relative* relative(std::string_view w) {
 }
 
 // "Thank you for helping me": what is thanked for, "Köszönöm, hogy segítettél".
+// "forgave her for selling", "was fined for using", "apologised for being late": what one is
+// blamed, forgiven, punished or praised for, an "-ing" verb after "for" and a verb of judging
+// before it in its clause.
+bool deedClauseAt(const std::vector<Token>& t, std::size_t i) {
+  return i + 1 < t.size() && t[i].lower == "for" && t[i + 1].tag == PartOfSpeech::verb &&
+         t[i + 1].form == VerbForm::ing && judgesBefore(t, i);
+}
+
 bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) {
   return i + 1 < t.size() && t[i].lower == "for" && t[i + 1].tag == PartOfSpeech::verb &&
          t[i + 1].form == VerbForm::ing && thanksBefore(t, i);
@@ -203,8 +211,12 @@ class Splitter {
   }
   // Past an adverb and its comma that open the clause: "Unfortunately, the item you ordered".
   std::size_t afterOpeningAdverb(std::size_t begin, std::size_t end) const {
-    return begin + 1 < end && t_[begin].tag == PartOfSpeech::adverb && pauseBefore(begin + 1) ? begin + 1
-                                                                                           : begin;
+    // ("Unfortunately the invoice you sent ...", "I'm afraid the invoice ...": one of the whole
+    // sentence without its comma)
+    return begin + 1 < end && t_[begin].tag == PartOfSpeech::adverb &&
+                   (pauseBefore(begin + 1) || t_[begin].lower.ends_with("ly"))
+               ? begin + 1
+               : begin;
   }
   // A subject and a finite verb start at i: "I arrived", "the children were", "it rains".
   bool finiteClauseAt(std::size_t i) const {
@@ -274,7 +286,8 @@ class Splitter {
     if (!asks(t_[verb])) return false;
     std::size_t k = i + 1;
     while (k < t_.size() && t_[k].tag == PartOfSpeech::adjective) ++k;
-    return k < t_.size() && t_[k].tag == PartOfSpeech::noun && verbAt(k + 1);
+    // ("which pages he should read": the noun asked about the object, its own subject after it)
+    return k < t_.size() && t_[k].tag == PartOfSpeech::noun && (verbAt(k + 1) || finiteClauseAt(k + 1));
   }
   bool degreeAskedAt(std::size_t i) const {
     if (i < 1 || i + 2 >= t_.size() || t_[i].lower != "how" || !howMuchOf(i + 1) ||
@@ -282,6 +295,37 @@ class Splitter {
       return false;
     const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
     return asks(t_[verb]);
+  }
+  // "The house where I live is old", "The day when we met was cold": a clause of the place or
+  // time the subject's noun is, before the clause's own verb ("A ház, ahol lakom, régi")
+  bool placeOrTimeInSubjectAt(std::size_t i, std::size_t clauseBegin) const {
+    return i > clauseBegin && (t_[i].lower == "where" || t_[i].lower == "when") &&
+           t_[i - 1].tag == PartOfSpeech::noun && !t_[i - 1].possessor && !pauseBefore(i) &&
+           !verbOrItsPhraseIn(clauseBegin, i) && finiteClauseAt(i + 1);
+  }
+  // The verb before `i`, past the one asked or told after it ("asked me", "ask the driver",
+  // "tell someone"); i - 1 when there is none.
+  std::size_t verbBeforeOneTold(std::size_t i) const {
+    if (i >= 2 && t_[i - 1].tag == PartOfSpeech::pronoun) return i - 2;
+    std::size_t k = i;
+    while (k > 0 && i - k < 4 && !t_[k - 1].pauseAfter &&
+           (t_[k - 1].tag == PartOfSpeech::noun || t_[k - 1].tag == PartOfSpeech::name ||
+            t_[k - 1].tag == PartOfSpeech::adjective || t_[k - 1].tag == PartOfSpeech::possessive ||
+            t_[k - 1].lower == "the"))
+      --k;
+    const bool told = k < i && k > 0 && (t_[i - 1].tag == PartOfSpeech::noun || t_[i - 1].tag == PartOfSpeech::name) &&
+                      t_[k - 1].tag == PartOfSpeech::verb && (t_[k - 1].lemma == "ask" || t_[k - 1].lemma == "tell" ||
+                                                              t_[k - 1].lemma == "show");
+    return told ? k - 1 : i - 1;
+  }
+  // "realised too late that", "said quietly that", "told me yesterday that": a verb (and the
+  // one told) and how or when, then what it says
+  bool verbBeforeAdverbs(std::size_t i) const {
+    std::size_t k = i;
+    while (k > 0 && t_[k - 1].tag == PartOfSpeech::adverb && !t_[k - 1].pauseAfter) --k;
+    if (k == i) return false;
+    if (k > 1 && t_[k - 1].tag == PartOfSpeech::pronoun && !t_[k - 1].pauseAfter) --k;
+    return k > 0 && t_[k - 1].tag == PartOfSpeech::verb && !t_[k - 1].pauseAfter;
   }
   // The verb of an imperative opening at k, past "do not", "don't" and "never" before it.
   std::size_t pastNegation(std::size_t k) const {
@@ -461,7 +505,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // a relative clause may follow the subject before its verb: "The house, which is old, ..."
   if (const Relative* r = relative(t.lower);
       r && (isNounish(prev) || pauseBefore(i)) && !soThatAt(i) && !thatAfterObject(i)) {
-    if (t.lower != "that" || prev.tag != PartOfSpeech::verb) return verbAt(i + 1) || finiteClauseAt(i + 1);
+    if (t.lower != "that" || (prev.tag != PartOfSpeech::verb && !verbBeforeAdverbs(i))) return verbAt(i + 1) || finiteClauseAt(i + 1);
   }
   // "the guest whose room was cold": a relative clause of the noun's owner
   if (ownerRelativeAt(i)) return true;
@@ -478,10 +522,11 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                                       k.tag == PartOfSpeech::number;
                                              })))
     return true;
-  if (thanksClauseAt(t_, i) || toBeDoneAt(i)) return true;
+  if (thanksClauseAt(t_, i) || toBeDoneAt(i) || deedClauseAt(t_, i)) return true;
   if (clauseBegin == 0 && nounsInfinitiveAt(i)) return true;
   // (after the clause's verb or the set phrase standing for it: "Köszönöm az e-mailedet, holnap
   // válaszolok")
+  if (placeOrTimeInSubjectAt(i, clauseBegin)) return true;
   if (!verbOrItsPhraseIn(clauseBegin, i)) return false;
   if (t.tag == PartOfSpeech::infinitiveTo) return t.purpose;
   // "I think he is right": what is thought, without "that"; "Sorry I didn't answer": what one is
@@ -513,7 +558,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
       !pauseBefore(i))
     return true;
   if (t.lower == "that")
-    return (prev.tag == PartOfSpeech::verb || soThatAt(i) || thatAfterObject(i)) &&
+    return (prev.tag == PartOfSpeech::verb || soThatAt(i) || thatAfterObject(i) || verbBeforeAdverbs(i)) &&
            (finiteClauseAt(i + 1) || verbAt(i + 1));
   if (t.lower == "and" || t.lower == "or") {
     // "Cut the onions and fry them": a second imperative, also after a clause before it ("If it
@@ -576,6 +621,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
            t_[pastNegation(i)].form == VerbForm::base) ||
           // "..., then open the door": the next instruction
           (t.lower == "then" && i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
+           t_[i + 1].form == VerbForm::base) ||
+          // "..., always tell someone": how often the next instruction holds
+          (t.lower == "always" && i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
            t_[i + 1].form == VerbForm::base) ||
           (t.lower == "please" && i + 1 < t_.size() &&
            (t_[i + 1].tag == PartOfSpeech::verb || isVerbal(t_[i + 1]))));
@@ -660,6 +708,12 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.question = c.degree = true;
     return c;
   }
+  if (!first && deedClauseAt(t_, begin)) {
+    c.link = "ami\xC3\xA9rt";
+    c.body = begin + 1;
+    c.gerund = c.deed = true;
+    return c;
+  }
   if (!first && thanksClauseAt(t_, begin)) {
     c.link = "hogy";
     c.body = begin + 1;
@@ -687,7 +741,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   }
   if (!first) {
     if (const Relative* r = relative(t.lower);
-        r && begin > 0 && (t.lower != "that" || t_[begin - 1].tag != PartOfSpeech::verb) &&
+        r && begin > 0 && (t.lower != "that" || (t_[begin - 1].tag != PartOfSpeech::verb && !verbBeforeAdverbs(begin))) &&
         !soThatAt(begin) && !thatAfterObject(begin)) {
       c.relative = true;
       // ("the bridge, which was built in 1896": a passive's subject is the active's object,
@@ -737,9 +791,9 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     // question word itself ("hol", "mikor"), not the relative "ahol", "amikor"
     static constexpr std::pair<std::string_view, std::string_view> kQuestions[] = {
         {"where", "hol"}, {"when", "mikor"}, {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"}, {"what", "mit"}};
-    // ("asked me why", "tell us where": past the one asked or told)
-    const std::size_t verb =
-        !first && begin >= 2 && t_[begin - 1].tag == PartOfSpeech::pronoun ? begin - 2 : begin - 1;
+    // ("asked me why", "tell us where", "ask the driver where", "tell someone when": past the
+    // one asked or told)
+    const std::size_t verb = first ? begin - 1 : verbBeforeOneTold(begin);
     // ("Let me know what you think": the set phrase asks too)
     if (!first && (asks(t_[verb]) || ((t_[verb].lemma == "let me know" || t_[verb].lemma == "let us know") &&
                                       t.lower == "what")))
@@ -764,9 +818,10 @@ std::vector<Clause> Splitter::run() {
   bool inRelative = false;
   for (std::size_t i = 1; i < t_.size(); ++i)
     if (startsClause(i, starts.back(), inRelative)) {
+      const bool inSubject = placeOrTimeInSubjectAt(i, starts.back());
       starts.push_back(i);
-      inRelative =
-          (relative(t_[i].lower) && !(t_[i].lower == "that" && t_[i - 1].tag == PartOfSpeech::verb) &&
+      inRelative = inSubject ||
+          (relative(t_[i].lower) && !(t_[i].lower == "that" && (t_[i - 1].tag == PartOfSpeech::verb || verbBeforeAdverbs(i))) &&
            !thatAfterObject(i) && !soThatAt(i)) ||
           contactRelativeAt(i) || nounsInfinitiveAt(i) || ownerRelativeAt(i);
     }
@@ -774,6 +829,8 @@ std::vector<Clause> Splitter::run() {
   for (std::size_t k = 0; k < starts.size(); ++k) {
     out.push_back(clauseAt(starts[k], k + 1 < starts.size() ? starts[k + 1] : t_.size(), k == 0));
     Clause& c = out.back();
+    // ("The house where I live is old": the main clause goes on after it with its own subject)
+    if (k > 0 && placeOrTimeInSubjectAt(c.begin, starts[k - 1]) && !c.link.empty()) c.ofTime = true;
     // (neither is to be done: "and" in Hungarian, each verb with its "ne")
     if (k > 0 && (t_[c.begin].lower == "and" || t_[c.begin].lower == "or") &&
         sharesNegatedImperative(imperativeOpening(out[k - 1]), c.begin))

@@ -2,6 +2,7 @@
 #include "word_lists.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -1581,7 +1582,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   // its object or complement after it ("while skiing" alone names the activity)
   const bool ing = t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0;
   // ("thank you for helping": what is thanked for)
-  const bool thanks = prevLower == "for" && thanksBefore(toks, i - 1);
+  const bool thanks = prevLower == "for" && (thanksBefore(toks, i - 1) || judgesBefore(toks, i - 1));
   const bool timeClauseVerb =
       ing && ((after && after->tag != PartOfSpeech::conjunction && opensIngClauseOfTime(prevLower) &&
                !(prevLower == "without" && i >= 2 && toks[i - 2].pauseAfter)) ||  // (see gerundClauseAt)
@@ -1596,7 +1597,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
       // "Gently fold the egg whites": an opening adverb of manner, then the command
       (i == 1 && prevTag == PartOfSpeech::adverb && prevLower.ends_with("ly") && objectFollows) ||
       (i == 1 && prevTag == PartOfSpeech::adverb && prevLower == "first") ||  // "First open the box"
-      (prev && prev->pauseAfter && (objectFollows || particleFollows));
+      (prev && prev->pauseAfter && (objectFollows || particleFollows)) ||
+      // "If it freezes, never use a flame", "Before you set off, always tell someone": after a
+      // clause and its comma, how often the instruction holds, then the command
+      ((prevLower == "never" || prevLower == "always") && i >= 2 && toks[i - 2].pauseAfter);
   if (t.lower == "first" && i == 0 &&
       (t.pauseAfter || (after && subjectPronoun(*after)) ||
        (mayBeVerb(i + 1, VerbForm::base) &&
@@ -1614,6 +1618,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
   } else if (prevLower == "more" || prevLower == "most") {
     bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "more interesting": a degree
+  } else if ((prevLower == "which" || prevLower == "what" || prevLower == "whose") && i == 1 &&
+             i + 1 < toks.size() &&
+             (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
+    bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Which train did you take?": what is asked about
   } else if ((prevLower == "who" || prevLower == "which" || prevLower == "that") &&
              (i == 1 || toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name)) {
     // "the man who lives here", "Who lives here?": the relative's or the question's verb
@@ -2173,6 +2181,19 @@ void markAsRoles(std::vector<Token>& toks) {
          toks[i + 2].tag == PartOfSpeech::modal)) {
       toks[i].tag = PartOfSpeech::conjunction;
       continue;
+    }
+    // ("smiled as the door opened", "as my father said": a noun subject, then its verb)
+    if (i > 0 && (toks[i + 1].lower == "the" || toks[i + 1].tag == PartOfSpeech::possessive)) {
+      std::size_t v = i + 2;
+      while (v < toks.size() && toks[v].tag == PartOfSpeech::adjective) ++v;
+      const std::size_t noun = v;
+      while (v < toks.size() && toks[v].tag == PartOfSpeech::noun && !toks[v].pauseAfter) ++v;
+      if (v > noun && v < toks.size() && !toks[v - 1].possessor &&
+          ((toks[v].tag == PartOfSpeech::verb && (toks[v].form == VerbForm::past || toks[v].form == VerbForm::third)) ||
+           toks[v].tag == PartOfSpeech::auxiliary || toks[v].tag == PartOfSpeech::modal)) {
+        toks[i].tag = PartOfSpeech::conjunction;
+        continue;
+      }
     }
     std::size_t k = i + 1;
     if (toks[k].lower == "a" || toks[k].lower == "an") {  // adjectives only after an article
@@ -2838,6 +2859,10 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
     const bool afterThe = k == i ? !out.empty() && out.back().lower == "the" : toks[k - 1].lower == "the";
     if (w == "this" || w == "tonight")
       deixis = Deixis::thisOne;
+    // ("That night, the children ...": opening the sentence or after a comma; "remember that
+    // day" is an object)
+    else if (w == "that" && k == i && (out.empty() || out.back().pauseAfter))
+      deixis = Deixis::that;
     else if ((w == "last" || w == "next" || w == "every") && !afterThe)
       deixis = w == "last" ? Deixis::last : w == "next" ? Deixis::next : Deixis::every;
     else if (w == "all" && !afterThe)
@@ -2862,7 +2887,8 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
                               isTimeNoun(toks[k + 2]) && !toks[k + 2].plural;
     const std::size_t last = everyDayPart ? k + 2 : k + 1;
     const Token& unit = toks[last];
-    const bool anyUnit = *deixis == Deixis::thisOne || *deixis == Deixis::last || *deixis == Deixis::next ||
+    const bool anyUnit = *deixis == Deixis::thisOne || *deixis == Deixis::that || *deixis == Deixis::last ||
+                         *deixis == Deixis::next ||
                          *deixis == Deixis::every || *deixis == Deixis::following || *deixis == Deixis::whole;
     if (!anyUnit && !isDayPart(unit.lemma)) {
       out.push_back(std::move(toks[i]));
@@ -3104,10 +3130,13 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
           return when == "of" || when.starts_with("of/") || when.ends_with("/of") || when.find("/of/") != when.npos;
         })) {
       // ... and its verb the sense its owner asks for ("spent the rest of the evening": "töltötte")
+      // (past a number and an owner of its own: "a run of six defeats", "the minutes of
+      // yesterday's meeting")
       std::size_t owner = i + 2;
-      while (owner < toks.size() && (toks[owner].tag == PartOfSpeech::determiner ||
-                                     toks[owner].tag == PartOfSpeech::possessive ||
-                                     toks[owner].tag == PartOfSpeech::adjective))
+      while (owner < toks.size() &&
+             (toks[owner].tag == PartOfSpeech::determiner || toks[owner].tag == PartOfSpeech::possessive ||
+              toks[owner].tag == PartOfSpeech::adjective || toks[owner].tag == PartOfSpeech::number ||
+              (owner + 1 < toks.size() && (toks[owner].possessor || toks[owner].timeOwner))))
         ++owner;
       if (owner < toks.size() && toks[owner].tag == PartOfSpeech::noun)
         for (std::size_t v = 0; v < i; ++v)
@@ -3193,6 +3222,76 @@ void placesInARace(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     v.lemma = "become", v.entry = become, v.hasObject = false, v.neighbour.clear();
     place.tag = PartOfSpeech::adjective, place.lemma = place.lower, place.entry = ordinal;
     place.dictionarySenses.clear();
+  }
+}
+
+// "earlier than usual", "colder than expected": the measure compared with is what was usual or
+// expected, one adverb in "-nál"/"-nél" ("a szokásosnál", "a vártnál")
+void thanWhatWasExpected(std::vector<Token>& toks) {
+  static constexpr std::pair<std::string_view, std::string_view> kMeasures[] = {
+      {"usual", "a szok\xC3\xA1sosn\xC3\xA1l"},    {"expected", "a v\xC3\xA1rtn\xC3\xA1l"},
+      {"anticipated", "a v\xC3\xA1rtn\xC3\xA1l"}, {"planned", "a tervezettn\xC3\xA9l"},
+      {"necessary", "a sz\xC3\xBCks\xC3\xA9gesn\xC3\xA9l"}};
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    if (toks[i].lower != "than" || (i + 2 < toks.size() && toks[i + 2].tag == PartOfSpeech::noun)) continue;
+    for (const auto& [english, hungarian] : kMeasures)
+      if (toks[i + 1].lower == english) {
+        Token& than = toks[i];
+        than.tag = PartOfSpeech::adverb;
+        than.lemma = "than " + std::string(english);
+        than.entry = nullptr;
+        than.dictionarySenses = {std::string(hungarian)};
+        than.pauseAfter = toks[i + 1].pauseAfter;
+        than.words = toks[i + 1].word + toks[i + 1].words - than.word;
+        toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+        break;
+      }
+  }
+}
+
+// "Which of the books is yours?", "which of them": the question asks for one of the group,
+// "Melyik könyv", "melyikük"; the group's pronoun goes into the question word's lemma
+void whichOfAGroup(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    if (toks[i].lower != "which" || toks[i].tag != PartOfSpeech::question || toks[i + 1].lower != "of") continue;
+    const std::string& group = toks[i + 2].lower;
+    if (toks[i + 2].tag == PartOfSpeech::pronoun && (group == "us" || group == "you" || group == "them")) {
+      toks[i].lemma = "which of " + group;
+      toks[i].words = toks[i + 2].word + toks[i + 2].words - toks[i].word;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + 3);
+      continue;
+    }
+    if (group != "the" && toks[i + 2].tag != PartOfSpeech::possessive) continue;
+    std::size_t head = i + 3;
+    while (head + 1 < toks.size() && toks[head].tag == PartOfSpeech::adjective) ++head;
+    if (head >= toks.size() || toks[head].tag != PartOfSpeech::noun || !toks[head].plural) continue;
+    toks[head].plural = false;
+    const std::size_t last = group == "the" ? i + 2 : i + 1;
+    toks[i].words = toks[last].word + toks[last].words - toks[i].word;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(last) + 1);
+  }
+}
+
+// "There is no bread left", "Is there any coffee left?", "We have no time left": what remains,
+// "left" closing the clause after the noun of "there is" or "have", said "még", negated "már"
+// ("Van még kávé?", "Nincs már kenyér")
+void whatIsLeft(std::vector<Token>& toks) {
+  for (std::size_t i = 2; i < toks.size(); ++i) {
+    Token& left = toks[i];
+    if (left.lower != "left" || (i + 1 < toks.size() && !left.pauseAfter && toks[i + 1].lower != ".") ||
+        toks[i - 1].tag != PartOfSpeech::noun)
+      continue;
+    bool existence = false, negated = false;
+    for (std::size_t k = i - 1; k-- > 0 && !toks[k].pauseAfter;) {
+      if (toks[k].lower == "there" || toks[k].lemma == "have") existence = true;
+      if (toks[k].tag == PartOfSpeech::negation || toks[k].lower == "no") negated = true;
+      if (toks[k].tag == PartOfSpeech::verb && toks[k].lemma != "have") break;
+    }
+    if (!existence) continue;
+    left.tag = PartOfSpeech::adverb;
+    left.lemma = "left";
+    left.entry = nullptr;
+    left.dictionarySenses = {negated ? "m\xC3\xA1r" : "m\xC3\xA9g"};
   }
 }
 
@@ -3400,6 +3499,71 @@ void halfOfOne(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
         toks[i].entry = half;
         toks[i].words = toks[i + 1].word + toks[i + 1].words - toks[i].word;
         toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+      }
+}
+
+// "half of the boats", "half the team", "half of my money": the half is a noun, owned by the
+// whole after it ("a hajók fele", "a csapat fele")
+void halfOfAWhole(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    if (toks[i].lower != "half" || toks[i].pauseAfter) continue;
+    const std::size_t whole = toks[i + 1].lower == "of" ? i + 2 : i + 1;
+    const Token& first = toks[whole];
+    if (first.lower != "the" && first.tag != PartOfSpeech::possessive && first.lower != "this" &&
+        first.lower != "these")
+      continue;
+    if (const lexicon::Entry* half = core.find("half", PartOfSpeech::noun)) {
+      toks[i].tag = PartOfSpeech::noun;
+      toks[i].lemma = "half";
+      toks[i].entry = half;
+      toks[i].plural = false;
+    }
+  }
+}
+
+// "both Anna and Peter", "either by card or in cash", "neither tea nor coffee": a pair of
+// members that each take the pair's word, "mind Anna, mind Péter", "vagy kártyával, vagy
+// készpénzzel", "sem a teát, sem a kávét"; the first word goes, its partner is unsaid
+void correlativePairs(std::vector<Token>& toks) {
+  static constexpr std::array<std::array<std::string_view, 3>, 3> kPairs{{
+      {"both", "and", "mind"}, {"either", "or", "vagy"}, {"neither", "nor", "sem"}}};
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    const auto pair = std::find_if(kPairs.begin(), kPairs.end(), [&](const auto& p) { return p[0] == toks[i].lower; });
+    if (pair == kPairs.end() || toks[i].pauseAfter || toks[i + 1].lower == "of") continue;
+    // the partner within a few words, no verb between unless either member is a clause ("either
+    // you leave or I call")
+    std::size_t j = i + 2;
+    for (; j < std::min(toks.size() - 1, i + 8); ++j) {
+      if (toks[j].lower == (*pair)[1]) break;
+      const bool verbal = toks[j].tag == PartOfSpeech::verb || toks[j].tag == PartOfSpeech::auxiliary ||
+                          toks[j].tag == PartOfSpeech::modal;
+      if ((verbal && (*pair)[0] != "either") || toks[j].lower == "and" || toks[j].lower == "or") {
+        j = toks.size();
+        break;
+      }
+    }
+    if (j + 1 >= toks.size() || toks[j].lower != (*pair)[1] || toks[j - 1].pauseAfter) continue;
+    toks[i + 1].correlative = toks[j + 1].correlative = (*pair)[2];
+    toks[j].correlative = "-";
+    toks[j + 1].secondOfPair = true;
+    if (toks[j].lower == "nor") toks[j].lower = toks[j].lemma = "or", toks[j].tag = PartOfSpeech::conjunction;
+    toks[i + 1].words = toks[i + 1].word + toks[i + 1].words - toks[i].word;
+    toks[i + 1].word = toks[i].word;
+    toks.erase(toks.begin() + std::ptrdiff_t(i));
+  }
+}
+
+// "the best of them", "the worst of the films": the superlative alone ranks among the group
+// after "of", an adjective said as a noun ("a legjobbat", not a noun's "legjobbot")
+void bestOfAGroup(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i)
+    if ((toks[i].lower == "best" || toks[i].lower == "worst") && toks[i].tag == PartOfSpeech::noun &&
+        toks[i - 1].lower == "the" && toks[i + 1].lower == "of")
+      if (const lexicon::Entry* adjective = core.find(toks[i].lower, PartOfSpeech::adjective)) {
+        toks[i].tag = PartOfSpeech::adjective;
+        toks[i].lemma = toks[i].lower;
+        toks[i].entry = adjective;
+        toks[i].plural = false;
       }
 }
 
@@ -3666,11 +3830,15 @@ void doAsTheMainVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
   auto clauseEnds = [&](std::size_t k) {
     return toks[k].pauseAfter || toks[k].tag == PartOfSpeech::conjunction;
   };
+  // ("Do it when you can", "Do it as he said": a clause of its own after what is done)
+  static constexpr std::string_view kOpeners[] = {"when", "if", "as", "because", "before", "after",
+                                                  "while", "until", "unless", "although", "where"};
   for (std::size_t i = 0; i < toks.size(); ++i) {
     Token& t = toks[i];
     if (t.tag != PartOfSpeech::auxiliary || !isDoSupport(t.lower) || t.words != 1) continue;
     bool verbAfter = false;
     for (std::size_t k = i + 1; k < toks.size(); ++k) {
+      if (k > i + 1 && listed(kOpeners, toks[k].lower)) break;
       if (toks[k].tag == PartOfSpeech::verb || toks[k].tag == PartOfSpeech::negation ||
           toks[k].tag == PartOfSpeech::auxiliary || toks[k].tag == PartOfSpeech::modal) {  // "does it have"
         verbAfter = true;
@@ -3679,11 +3847,21 @@ void doAsTheMainVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
       if (clauseEnds(k)) break;
     }
     if (verbAfter) continue;
-    // "What did you do at the weekend?", "What do you do?": the question word is what is done
-    const bool askedWhat = toks[0].lower == "what" && i >= 2 && toks[i - 1].tag == PartOfSpeech::pronoun &&
-                           std::any_of(toks.begin() + 1, toks.begin() + std::ptrdiff_t(i), [](const Token& k) {
-                             return k.tag == PartOfSpeech::auxiliary && isDoSupport(k.lower);
-                           });
+    // "What did you do at the weekend?", "What do you do?": the question word is what is done;
+    // so after a modal or "going to" ("What should I do?", "What are you going to do?")
+    // (asked within too: "I don't know what I should do")
+    std::size_t what = i;
+    while (what > 0 && toks[what - 1].lower != "what" && !clauseEnds(what - 1)) --what;
+    const bool askedWhat =
+        what > 0 && toks[what - 1].lower == "what" && i >= what + 1 &&
+        (((toks[i - 1].tag == PartOfSpeech::pronoun || toks[i - 1].lower == "to" ||
+           toks[i - 1].tag == PartOfSpeech::modal) &&
+          std::any_of(toks.begin() + std::ptrdiff_t(what), toks.begin() + std::ptrdiff_t(i), [](const Token& k) {
+            return (k.tag == PartOfSpeech::auxiliary && isDoSupport(k.lower)) || k.tag == PartOfSpeech::modal ||
+                   (k.tag == PartOfSpeech::verb && k.lemma == "go" && k.form == VerbForm::ing);
+          })) ||
+         // ("what you did yesterday": asked within, its subject right before)
+         (i == what + 1 && what >= 2 && toks[what].tag == PartOfSpeech::pronoun));
     const bool thingDone =
         i + 1 < toks.size() && !clauseEnds(i) &&
         (toks[i + 1].tag == PartOfSpeech::determiner || toks[i + 1].tag == PartOfSpeech::possessive ||
@@ -3776,6 +3954,15 @@ void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Toke
 }
 
 }  // namespace
+
+bool judgesBefore(const std::vector<Token>& t, std::size_t forIndex) {
+  static constexpr std::string_view kJudging[] = {"forgive",   "blame",     "punish", "fine",        "criticise",
+                                                  "criticize", "praise",    "scold",  "apologise",   "apologize",
+                                                  "sue",       "arrest",    "sack",   "congratulate", "reward"};
+  for (std::size_t k = forIndex; k-- > 0 && !t[k].pauseAfter;)
+    if (t[k].tag == PartOfSpeech::verb) return listed(kJudging, t[k].lemma);
+  return false;
+}
 
 bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
   if (forIndex < 1 || forIndex >= t.size()) return false;
@@ -3871,6 +4058,9 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   awaitedAfterLookingForward(core_, toks);
   toks = joinTimePhrases(core_, std::move(toks));
   timesOfNouns(toks);
+  halfOfAWhole(core_, toks);
+  bestOfAGroup(core_, toks);
+  correlativePairs(toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   gerundSubjects(core_, toks);
   gerundObjects(core_, toks);
@@ -3883,6 +4073,9 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   predicatesOfLinkingVerbs(core_, toks);
   halfOfOne(core_, toks);
   theRestOf(toks);
+  thanWhatWasExpected(toks);
+  whichOfAGroup(toks);
+  whatIsLeft(toks);
   partsOfAGroup(toks);
   placesInARace(core_, toks);
   return toks;

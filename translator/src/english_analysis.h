@@ -36,7 +36,8 @@ struct TimePhrase {
     day,
     perUnit,
     whole,  // "all afternoon": "egész délután"
-    everyN  // "every two weeks": "kéthetente", `times` the number of units
+    everyN,  // "every two weeks": "kéthetente", `times` the number of units
+    that     // "that morning", "that summer": the time the story is at, "aznap reggel", "azon a nyáron"
   };
   Deixis deixis = Deixis::thisOne;
   const lexicon::Entry* unit = nullptr;  // "spring", "morning", "week"
@@ -86,10 +87,17 @@ struct Token {
   bool pauseAfter = false;                    // a comma or the like follows: "bread, milk and eggs"
   bool participle = false;                    // an "-ing" verb describing the noun before it:
                                               // "the man sitting next to me" ("a mellettem ülő férfi")
+  // "both A and B", "either A or B", "neither A nor B": on the first word of each member the
+  // Hungarian word said before it ("mind", "vagy", "sem"), on the "and" between them "-"
+  std::string_view correlative;
+  bool secondOfPair = false;  // ... the second member's
 };
 
 // "thanks for", "thank you for": the words before `forIndex` thank for what follows it.
 bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex);
+// "forgave her for", "was fined for", "apologised for": a verb of judging before `forIndex` in
+// its clause, which the "-ing" verb after "for" says the deed of.
+bool judgesBefore(const std::vector<Token>& t, std::size_t forIndex);
 // "before", "after", "while", "when": a clause of time whose verb may be an "-ing" form without
 // a subject ("before leaving the house"); so, of what is not done meanwhile, "without".
 bool opensIngClauseOfTime(std::string_view word);

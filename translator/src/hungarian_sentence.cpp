@@ -412,6 +412,15 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
       else
         w.emplace_back("minden"), w.push_back(when);
       break;
+    case Deixis::that:  // "aznap", "aznap reggel", "azon a héten", "abban az évben"
+      if (day)
+        w.emplace_back("aznap");
+      else if (dayPart)
+        partOfDay("aznap");
+      else
+        w.push_back(demonstrative(false, false, caseNamed(unit.note("time")))), w.emplace_back("a"),
+            w.push_back(when);
+      break;
     case Deixis::whole:  // "all day": "egész nap"; "all week": "egész héten"
       w.emplace_back("eg\xC3\xA9sz"), w.push_back(day ? unit.word : when);
       break;
@@ -459,7 +468,8 @@ std::optional<std::string> personalPostposition(std::string_view post, int perso
                                                 "helyett",
                                                 "n\xC3\xA9lk\xC3\xBCl",
                                                 "szerint",
-                                                "ellen"};
+                                                "ellen",
+                                                "k\xC3\xB6z\xC3\xBCl"};  // "közülük"
   const bool back = listed(kBack, post);
   if (!back && !listed(kFront, post)) return std::nullopt;
   static constexpr std::string_view kBackEndings[] = {"am", "ad", "a", "unk", "atok", "uk"};
@@ -495,10 +505,14 @@ struct NounPhrase {
   bool definite = false, plural = false, pronoun = false, name = false;
   bool possessed = false;      // the head has an owner before it ("Anna táskája")
   std::size_t ofOwner = 0;     // where the owner after "of" begins ("the price of petrol"), or 0
+  std::size_t ofGroup = 0;     // the group a superlative alone ranks among ("the youngest of the
+                               // three sisters": "a három nővér közül a legfiatalabb"), or 0
   std::size_t ofModifier = 0;  // a bare noun after "of" that makes one word with the head
                                // ("a smell of gas": "gázszag"), or 0
   std::size_t participle = 0;  // an "-ing" verb after the head describing it, with its place, or 0
   std::size_t participleObject = 0;  // ... and where its object begins ("selling ripe peaches"), or 0
+  std::size_t placeAttribute = 0;    // a place after the subject's noun that says which one ("the
+                                     // printer on our floor": "az emeletünkön lévő nyomtató"), or 0
   int person = 3;
 };
 
@@ -703,6 +717,10 @@ class Generator {
   // Finding the roles.
   VerbGroup readVerbGroup() const;
   void findSubject(ClauseRoles& r) const;
+  void sayCorrelatives();
+  // "Which book do you want?", "how many books she bought": the noun phrase a question word asks
+  // about, the object of the verb after it, and where that verb's subject starts
+  std::optional<std::pair<NounPhrase, std::size_t>> askedObject(const VerbGroup& g) const;
   void agreeWithSubject(ClauseRoles& r) const;
   void findObjects(ClauseRoles& r);
   void findAgent(ClauseRoles& r);
@@ -801,6 +819,7 @@ class Generator {
   void emitBeforeVerb();
   void emitRepetitionFirst();
   std::size_t emitPossession();
+  void emitWhatIsLeft();
   std::size_t emitCopula(std::size_t pos);
   std::size_t possibleToDo() const;
   std::size_t emitPredicate(std::size_t pos);
@@ -1004,7 +1023,12 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
                         const Sense* ms = coreSense(t_[maker.head], sense(maker.head));
                         return maker.name || t_[maker.head].tag == PartOfSpeech::name || (ms && ms->person);
                       }();
-  if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() && (t_[k].lower == "of" || rankedIn || madeBy) &&
+  // ("half the team": the whole right after the half, "a csapat fele")
+  const bool halfOf = t_[head].tag == PartOfSpeech::noun && t_[head].lemma == "half" && k + 1 < t_.size() &&
+                      k == head + 1 && (t_[k].lower == "the" || t_[k].tag == PartOfSpeech::possessive);
+  if (halfOf) --k;
+  if (t_[head].tag == PartOfSpeech::noun && k + 1 < t_.size() &&
+      (t_[k].lower == "of" || rankedIn || madeBy || halfOf) &&
       startsNounPhrase(k + 1) && t_[k + 1].tag != PartOfSpeech::pronoun && !countsItsNoun(t_[k + 1]) &&
       std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head), [&](const Token& t) {
         return t.tag == PartOfSpeech::adjective || t.lower == "the" || t.tag == PartOfSpeech::particle ||
@@ -1015,6 +1039,18 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       np.ofOwner = k + 1;
       np.end = readNounPhrase(k + 1).end;
       np.possessed = np.definite = true;
+    }
+  }
+  if (halfOf && !np.ofOwner) ++k;
+  // "the youngest of the three sisters", "the best of them": a superlative alone, the group it
+  // ranks among after "of"
+  if (!np.ofOwner && head + 1 == k && k + 1 < t_.size() && t_[head].tag == PartOfSpeech::adjective &&
+      (t_[head].degree == 2 || t_[head].lower == "best" || t_[head].lower == "worst") &&
+      t_[k].lower == "of" && startsNounPhrase(k + 1)) {
+    const NounPhrase group = readNounPhrase(k + 1);
+    if (t_[group.head].plural) {  // ("of the three sisters": counted, said singular)
+      np.ofGroup = k + 1;
+      np.end = k = group.end;
     }
   }
   // "a smell of gas", "a series of burglaries", "accusations of corruption": a bare noun after
@@ -1153,15 +1189,51 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   std::string compound;  // a noun before the head that makes one word with it
   std::size_t commaAt = SIZE_MAX;
   // "the price of petrol": the owner first, in the nominative, and the head without its article
-  const std::size_t own = np.ofOwner      ? np.ofOwner - 1
+  // ("half the team": no preposition before the owner)
+  const std::size_t own = np.ofOwner      ? np.ofOwner - (np.ofOwner - 1 == np.head ? 0 : 1)
+                          : np.ofGroup    ? np.ofGroup - 1
+                          : np.placeAttribute ? np.placeAttribute
                           : np.ofModifier ? np.ofModifier - 1
                           : np.participle ? np.participle
                                           : np.end;
   // "a mellettem ülő férfi": the participle with its place after the article
-  bool described = !np.participle;
+  bool described = !np.participle && !np.placeAttribute;
   auto describe = [&] {
     if (described) return;
     described = true;
+    // "az emeletünkön lévő nyomtató", "a folyó feletti híd": the place before the noun, a
+    // postposition as its adjective, a case with "lévő"
+    if (np.placeAttribute) {
+      // "without a receipt": what is lacking, bare and singular, "a nyugta nélküli visszaküldés"
+      if (t_[np.placeAttribute].lower == "without") {
+        NounPhrase lacking = readNounPhrase(np.placeAttribute + 1);
+        if (t_[lacking.begin].lower == "a" || t_[lacking.begin].lower == "an") ++lacking.begin;
+        lacking.plural = false;
+        emitNounPhrase(lacking, Case::nominative);
+        emit("n\xC3\xA9lk\xC3\xBCli", np.placeAttribute);
+        return;
+      }
+      // one article for both: "a kertben lévő gyerekek", "egy piros kalapban lévő férfi"
+      const Token& first = t_[np.placeAttribute + 1];
+      if (!out_.empty() && out_.back().token < np.placeAttribute &&
+          (((out_.back().text == "a" || out_.back().text == "az") &&
+            (first.lower == "the" || first.tag == PartOfSpeech::possessive)) ||
+           (out_.back().text == "egy" && (first.lower == "a" || first.lower == "an"))))
+        out_.pop_back();
+      const std::size_t before = out_.size();
+      emitPrepositionalPhrase(np.placeAttribute);
+      static constexpr std::string_view kPostpositions[] = {
+          "f\xC3\xB6l\xC3\xB6tt", "felett", "alatt", "m\xC3\xB6g\xC3\xB6tt", "el\xC5\x91tt",
+          "mellett", "k\xC3\xB6z\xC3\xB6tt", "ut\xC3\xA1n", "k\xC3\xB6r\xC3\xBCl", "ment\xC3\xA9n"};
+      if (out_.size() > before && listed(kPostpositions, out_.back().text)) {
+        std::string& post = out_.back().text;
+        if (post == "ment\xC3\xA9n") post = "menti";  // "a folyó menti út"
+        else post += "i";
+      } else if (out_.size() > before) {
+        emit("l\xC3\xA9v\xC5\x91", np.placeAttribute);
+      }
+      return;
+    }
     std::size_t after = np.participle + 1;
     if (np.participleObject) after = emitParticiplesObject(np);
     if (after < np.end) {
@@ -1196,16 +1268,22 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       emit(vs.prefix + presentParticiple(vs.word), np.participle);
     }
   };
+  if (np.ofGroup) emitNounPhrase(readNounPhrase(np.ofGroup), Case::nominative, "k\xC3\xB6z\xC3\xBCl");
   if (np.ofOwner) {
     const NounPhrase owner = readNounPhrase(np.ofOwner);
     const Token& first = t_[owner.begin];
-    if (!owner.name && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
+    // ("the names of half the team": an owner whose own owner comes first has its article there,
+    // "a csapat felének a nevei")
+    if (!owner.name && !owner.ofOwner && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
       emit("a", owner.begin);  // "the price of petrol": "a benzin ára"
     // "the bottom of this e-mail": an owner with "this" or "that" is said in the dative, the
     // head with its own article ("ennek az e-mailnek az alján")
     const bool pointedAt = first.lower == "this" || first.lower == "that" || first.lower == "these" ||
                            first.lower == "those";
-    emitNounPhrase(owner, pointedAt ? Case::dative : Case::nominative);
+    // "half of the council's members": an owner owned in turn is said in the dative, "a tanács
+    // tagjainak fele"
+    const bool ownedOwner = owner.possessed && !owner.name;
+    emitNounPhrase(owner, pointedAt || ownedOwner ? Case::dative : Case::nominative);
     if (pointedAt) emit("a", np.begin);
   }
   for (std::size_t k = np.begin; k < own; ++k) {
@@ -1816,9 +1894,13 @@ VerbGroup Generator::readVerbGroup() const {
     }
   g.imperative = g.main != n && t_[g.main].form == VerbForm::base && g.modal.empty() && !g.future &&
                  (g.main == lead || t_[0].lower == "please" ||
-                  // ("then open the door", "slowly add the milk")
-                  std::all_of(t_.begin(), t_.begin() + std::ptrdiff_t(g.main),
-                              [](const Token& k) { return k.tag == PartOfSpeech::adverb; }) ||
+                  // ("then open the door", "slowly add the milk", "never use a flame", "so please
+                  // call me")
+                  std::all_of(t_.begin() + std::ptrdiff_t(lead), t_.begin() + std::ptrdiff_t(g.main),
+                              [](const Token& k) {
+                                return k.tag == PartOfSpeech::adverb || k.lower == "never" || k.lower == "please" ||
+                                       k.lower == "so";
+                              }) ||
                   (g.doSupport && g.firstAux == lead && g.negative &&
                    // ("Don't you like it?": asked, not told)
                    !(g.firstAux + 2 < n && subjectPronoun(t_[g.firstAux + 2]))) ||
@@ -1827,7 +1909,11 @@ VerbGroup Generator::readVerbGroup() const {
   // Hungarian keeps the tense of what was said: "He said he was tired": "fáradt"
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
   // "and went home" goes on with the subject before; "and close the window" with the imperative
-  if (before_.known && before_.linked && !before_.imperative) g.imperative = false;
+  // (unless "please" asks it: "..., so please call me")
+  if (before_.known && before_.linked && !before_.imperative &&
+      std::none_of(t_.begin(), t_.begin() + std::ptrdiff_t(std::min(g.main, n)),
+                   [](const Token& k) { return k.lower == "please"; }))
+    g.imperative = false;
   // "after finishing the report, she went home": "miután befejezte"
   if (before_.gerund && g.main != n && t_[g.main].form == VerbForm::ing && g.be == n)
     g.past = before_.past, g.imperative = false;
@@ -1847,6 +1933,12 @@ VerbGroup Generator::readVerbGroup() const {
     g.firstAux = 0;  // its "to"
   }
   if (before_.negated) g.negative = true;
+  // "if you will not use it", "whether he will come": what is to come is the present after "ha"
+  // and in a yes or no asked within ("ha nem használja", "hogy jön-e"); the copula keeps "lesz"
+  if ((before_.condition || before_.yesNo) && g.future && !g.copula && g.main != n && g.modal.empty())
+    g.future = false;
+  // "Neither Anna nor Peter came": "Sem Anna, sem Péter nem jött", the verb negated too
+  if (std::any_of(t_.begin(), t_.end(), [](const Token& k) { return k.correlative == "sem"; })) g.negative = true;
   // "until they reached the bridge": Hungarian waits for it not to have happened yet, "amíg el
   // nem érték a hidat", the prefix before "nem"
   if (before_.until && g.main != n && !g.copula && !g.possession && !g.negative && !g.doSupport)
@@ -1987,6 +2079,34 @@ std::size_t Generator::placeBeforeVerb(std::size_t pos) const {
   return readNounPhrase(pos + 1).end;
 }
 
+std::optional<std::pair<NounPhrase, std::size_t>> Generator::askedObject(const VerbGroup& g) const {
+  // ("how many": its second word said with the first, the phrase after it)
+  const std::size_t begin = t_[0].lemma == "how many" || t_[0].lemma == "how much" ? 2 : 1;
+  if (n_ < begin + 3 || t_[0].tag != PartOfSpeech::question || g.main == n_ || g.passive || g.copula ||
+      g.possession ||
+      !(t_[0].lemma == "which" || t_[0].lemma == "what" || t_[0].lemma == "whose" || begin == 2) ||
+      !startsNounPhrase(begin) || t_[begin].tag == PartOfSpeech::pronoun)
+    return std::nullopt;
+  const NounPhrase np = readNounPhrase(begin);
+  if (t_[np.head].tag != PartOfSpeech::noun || np.end >= g.main) return std::nullopt;
+  std::size_t subject = np.end;
+  // "Which book do you want?": the auxiliary before its subject, past "not" ("didn't you")
+  if (subject == g.firstAux && g.firstAux < g.main &&
+      (isDo(t_[subject]) || isBe(t_[subject]) || isHave(t_[subject]) || t_[subject].tag == PartOfSpeech::modal)) {
+    ++subject;
+    if (subject < g.main && t_[subject].tag == PartOfSpeech::negation) ++subject;
+  }
+  // ("which book she wants": asked within, the subject right after it)
+  if (subject >= g.main || !startsNounPhrase(subject)) return std::nullopt;
+  std::size_t end = readNounPhrase(subject).end;
+  while (end < g.main && t_[end].tag == PartOfSpeech::adverb) ++end;  // ("do you usually take")
+  if (end != g.main && end != g.firstAux) return std::nullopt;
+  return std::pair{np, subject};
+}
+
+// "mine", "yours" ...: an owner standing for what it owns, a predicate ("Melyik a tiéd?").
+constexpr std::string_view kOwnersAlone[] = {"mine", "yours", "his", "hers", "ours", "theirs"};
+
 // The subject: the noun phrase before the verb group, or after an inverted auxiliary.
 void Generator::findSubject(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
@@ -2020,7 +2140,12 @@ void Generator::findSubject(ClauseRoles& r) const {
     r.inverted = true;
     return;
   }
-  if (i < r.verbStart && startsNounPhrase(i)) r.subject = readNounPhrase(i);
+  if (const auto asked = askedObject(g)) {
+    r.subject = readNounPhrase(asked->second);
+    r.inverted = asked->second > r.verbStart;
+  } else if (i < r.verbStart && startsNounPhrase(i)) {
+    r.subject = readNounPhrase(i);
+  }
   // "Do you have any money?": the subject after "do" when "have" is the verb
   // ("Does the house have a garden?" too)
   if (!r.subject && g.possession && g.firstAux + 1 < g.have && isDo(t_[g.firstAux]) &&
@@ -2047,8 +2172,10 @@ void Generator::findSubject(ClauseRoles& r) const {
   }
   // "Where are you?", "How old is he?": a pronoun after the copula of a question is its subject
   // ("Are you hungry?": "Éhes vagy?", asked without a question word)
+  // ("Which is yours?": a possessive pronoun is the predicate, "Melyik a tiéd?")
   if (!r.subject && g.copula && g.be + 1 < n_ && t_[g.be + 1].tag == PartOfSpeech::pronoun &&
-      t_[g.be + 1].lower != "there" && (t_[0].tag == PartOfSpeech::question || g.be == 0)) {
+      t_[g.be + 1].lower != "there" && !listed(kOwnersAlone, t_[g.be + 1].lower) &&
+      (t_[0].tag == PartOfSpeech::question || g.be == 0)) {
     r.subject = readNounPhrase(g.be + 1);
     r.inverted = true;
   }
@@ -2060,6 +2187,32 @@ void Generator::findSubject(ClauseRoles& r) const {
       startsNounPhrase(r.verbStart + 1) && t_[r.verbStart + 1].tag != PartOfSpeech::adjective) {
     const NounPhrase np = readNounPhrase(r.verbStart + 1);
     if (np.end == g.main || placeBeforeVerb(np.end) == g.main) r.subject = np, r.inverted = true;
+  }
+  // "The printer on our floor isn't working", "The bridge over the river was closed": a place
+  // between the subject's noun and its verb says which one
+  if (r.subject && !r.inverted && !r.subject->pronoun && !r.subject->participle && !r.subject->ofOwner &&
+      r.subject->end < r.verbStart && t_[r.subject->head].tag == PartOfSpeech::noun &&
+      !t_[r.subject->end - 1].pauseAfter) {
+    static constexpr std::string_view kPlaces[] = {"in",     "on",    "at",     "over",    "under",   "near",
+                                                   "behind", "between", "along", "around", "opposite", "without"};
+    const std::size_t p = r.subject->end;
+    const std::size_t end = placeBeforeVerb(p);
+    std::size_t verb = end;  // ("on our floor still isn't": past the adverbs before the verb)
+    while (verb < r.verbStart && t_[verb].tag == PartOfSpeech::adverb) ++verb;
+    if (end < n_ && verb == r.verbStart && listed(kPlaces, t_[p].lower) && t_[p + 1].tag != PartOfSpeech::pronoun) {
+      const NounPhrase place = readNounPhrase(p + 1);
+      const Token& where = t_[place.head];
+      const bool time = where.time || namesATime(place) || unitOfTime(where.lemma) ||
+                        where.tag == PartOfSpeech::number;
+      // ("Shares in the car maker": a stake in a company is no place)
+      static constexpr std::string_view kStakes[] = {"share", "stake", "investment", "interest"};
+      const bool stake = t_[p].lower == "in" && listed(kStakes, t_[r.subject->head].lemma);
+      // ("Nobody in the room dared": where nobody is comes first, "A szobában senki sem")
+      // ("The lake in the north": a point of the compass is the noun's adjective, "Az északi tó")
+      if (!time && !stake && !where.capitalised && !isIndefinitePronoun(t_[r.subject->head]) &&
+          !compassAfter(*r.subject))
+        r.subject->placeAttribute = p, r.subject->end = end;
+    }
   }
   // "there is", and in a question "is there" ("Is there a pharmacy near here?": "Van ...?")
   // ("There may be a problem": past the modal)
@@ -2092,8 +2245,9 @@ void Generator::agreeWithSubject(ClauseRoles& r) const {
   if (g.copula && !r.subject && !r.existential && g.be + 1 < n_ && startsNounPhrase(g.be + 1) &&
       t_[0].tag == PartOfSpeech::question) {
     const NounPhrase after = readNounPhrase(g.be + 1);
-    a.person = after.person;
-    a.plural = after.plural;
+    const bool owner = after.pronoun && listed(kOwnersAlone, t_[after.head].lower);  // ("is yours")
+    a.person = owner ? 3 : after.person;
+    a.plural = !owner && after.plural;
   }
 }
 
@@ -2159,9 +2313,20 @@ void Generator::findObjects(ClauseRoles& r) {
       std::all_of(t_.begin() + std::ptrdiff_t(afterVerb), t_.end(),
                   [](const Token& k) { return k.tag == PartOfSpeech::adverb; }))
     a.definite = true;
-  if (mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
+  const bool noObjectAfter =
+      mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
       (t_[objectStart].tag == PartOfSpeech::adverb && !countsANumber(objectStart) && !lessOf(objectStart)) ||
-      timesOver(t_, objectStart)) {  // ("met two times")
+      timesOver(t_, objectStart);  // ("met two times")
+  // "Which book do you want?": "Melyik könyvet akarod?", "which" a definite one, "what" and
+  // "how many" no particular one ("Hány könyvet vettél?")
+  if (const auto asked = noObjectAfter && !objectClause_ ? askedObject(r.verb) : std::nullopt) {
+    r.object = asked->first;
+    a.definite = r.objectCase == Case::accusative && !(verbSense && verbSense->noObject) &&
+                 (t_[0].lower == "which" || t_[0].lower == "whose");
+    a.youObject = false;
+    return;
+  }
+  if (noObjectAfter) {
     // "He said that ...": the clause is the object, "azt" stands for it; "warned that": "arra
     // figyelmeztetett, hogy", the pronoun in the case the verb gives what it is about
     if (objectClause_ && mainVerb != n_ && verbSense && !verbSense->note("that").empty()) {
@@ -2244,6 +2409,11 @@ void Generator::findObjects(ClauseRoles& r) {
     a.youObject = false;
     a.definite = true;
     if (objectClause_) objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
+    // "Which book can you lend me?": the one given to after the verb, what is given asked first
+    if (const auto asked = objectClause_ ? std::nullopt : askedObject(r.verb)) {
+      r.object = asked->first;
+      a.definite = t_[0].lower == "which" || t_[0].lower == "whose";
+    }
   }
 }
 
@@ -2706,8 +2876,19 @@ std::size_t Generator::emitPassiveSubject() {
   return patient.end;
 }
 
+// "There is no bread left", "We have no time left": what remains, said first, "Már nincs
+// kenyér", "Már nincs időnk", "Még van kávé?"
+void Generator::emitWhatIsLeft() {
+  for (std::size_t k = 0; k < n_; ++k)
+    if (t_[k].lemma == "left" && t_[k].tag == PartOfSpeech::adverb && !done_[k] && !t_[k].dictionarySenses.empty()) {
+      emit(t_[k].dictionarySenses.front(), k);
+      done_[k] = true;
+    }
+}
+
 std::size_t Generator::emitPossession() {
   const VerbGroup& g = roles_.verb;
+  emitWhatIsLeft();
   const std::optional<NounPhrase>& subject = roles_.subject;
   // "január óta van egy új igazgatója", "kilenckor van egy megbeszélésem": a time first
   if (!g.negative && t_[0].tag != PartOfSpeech::question) emitTimeFirst(g.have + 1);
@@ -2899,7 +3080,10 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   const std::string& asked = t_[0].lemma;
   const bool predicateAsked =
       question && !before_.asked && t_[0].tag == PartOfSpeech::question &&
-      (asked == "how old" || asked == "how much" || asked == "what" || asked == "who");
+      (asked == "how old" || asked == "how much" || asked == "what" || asked == "who" ||
+       // ("Which room is yours?": "Melyik szoba a tiéd?")
+       asked == "which" || asked.starts_with("which of "));
+  if (existential) emitWhatIsLeft();
   // "There is no milk", "There are no tickets": "Nincs tej", "Nincs jegy", the thing in the
   // singular and no "semmi"
   if (existential && !g.negative && !question && !may && g.be + 2 < n_ && t_[g.be + 1].lower == "no" &&
@@ -3286,6 +3470,20 @@ void Generator::emitBeforeVerb() {
       return;
     }
   }
+  // "Only Anna came to the party": the subject "csak" says is the focus, right before the verb,
+  // whose prefix follows it; the rest comes after ("Csak Anna jött el a buliba")
+  if (roles_.subject && roles_.subject->begin > 0 && t_[roles_.subject->begin - 1].lower == "only" &&
+      !roles_.inverted && !g.negative && !g.imperative && t_[0].tag != PartOfSpeech::question) {
+    splitPrefix_ = modalFocus_ = true;
+    return;
+  }
+  // "Hová kellene mennünk?", "Mit fogsz csinálni?": the question word is the focus, the modal
+  // or "fog" follows it and the infinitive comes after them ("Nem tudom, mit kellene tennem")
+  if (!g.negative && (!g.modal.empty() || g.future) &&
+      (t_[0].tag == PartOfSpeech::question || (before_.asked && !before_.yesNo))) {
+    modalFocus_ = true;
+    return;
+  }
   // "Több vizet kellene innod", "Iskolába kell mennem", "Három nyelvet tud": where one goes or a
   // bare object stands before "kell" or "tud", the infinitive after them
   if (!g.negative && !g.future && !g.imperative && !objectClausePronoun_ && !roles_.inverted &&
@@ -3473,6 +3671,19 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
       emit("nem", pos), emit(form, pos), emit(doIt.prefix, pos);
     else
       emit(doIt.prefix + form, pos);
+    return n_;
+  }
+  // "when you can", "if you can", "as soon as you can": being able closing its clause, "tud"
+  // ("amikor tud", "ha tudsz")
+  if (before_.linked && pos == g.firstAux && g.main == n_ && (t_[pos].lower == "can" || t_[pos].lower == "could") &&
+      std::all_of(t_.begin() + std::ptrdiff_t(pos), t_.end(), [](const Token& k) {
+        return k.tag == PartOfSpeech::modal || k.tag == PartOfSpeech::negation;
+      })) {
+    Agreement a = roles_.agreement;
+    a.definite = a.youObject = false;
+    const std::string form = conjugate(VerbStem{"tud", "", ""}, t_[pos].lower == "could" ? Tense::past : Tense::present, a);
+    if (g.negative) emit("nem", pos);
+    emit(form, pos);
     return n_;
   }
   return pos + 1;
@@ -3964,6 +4175,10 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
       emitNounPhrase(np, Case::nominative, "\xC3\xB3ta");
     else if (pos == perfectFor_)
       emitNounPhrase(np, Case::nominative, "", 3, false);
+    // "for an hour", "for six hours": "egy órán át", "hat órán át", where "hat óráig" would be
+    // until six o'clock ("for hours" stays "órákig")
+    else if (t_[np.head].lemma == "hour" && np.begin < np.head)
+      emitNounPhrase(np, Case::superessive, "\xC3\xA1t");
     else
       emitNounPhrase(np, Case::terminative);
     return np.end;
@@ -4208,8 +4423,10 @@ std::string_view Generator::countedFrom(const NounPhrase& np) const {
   if (np.pronoun || np.end >= n_) return {};
   const Token& next = t_[np.end];
   if (next.lower == "ago") return "ezel\xC5\x91tt";
-  // ("an hour later than her sister" is a comparison's)
-  if (!isDuration(np) || (np.end + 1 < n_ && t_[np.end + 1].lower == "than")) return {};
+  // ("an hour later than her sister" is a comparison's; "an hour earlier than usual" counts
+  // from what is usual, "egy órával korábban a szokásosnál")
+  if (!isDuration(np) || (np.end + 1 < n_ && t_[np.end + 1].lower == "than" && t_[np.end + 1].lemma == "than"))
+    return {};
   if (next.lower == "later" || next.lower == "afterwards") return "k\xC3\xA9s\xC5\x91" "bb";
   if (next.lower == "earlier" || next.lower == "early") return "kor\xC3\xA1" "bban";
   if (next.lower == "late") return "k\xC3\xA9s\xC3\xA9ssel";
@@ -4501,6 +4718,11 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   }
   if (auto next = emitActivityWhile(pos)) return *next;
   if (auto next = emitCountOfOwned(pos)) return *next;
+  // "What book are you reading?": the kind asked about, "Milyen könyvet olvasol?"
+  if (pos == 0 && tk.lemma == "what" && r.object && r.object->begin == 1) {
+    emit("milyen", pos);
+    return pos + 1;
+  }
   if (tk.tag == PartOfSpeech::question || tk.tag == PartOfSpeech::conjunction) {
     // "What did she say?", "Who did you meet?": the question word is the object ("Mit", "Kit")
     const bool asked = pos == 0 && (tk.lower == "what" || tk.lower == "who") && r.subject &&
@@ -4524,6 +4746,9 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       word.lemma = tk.lower == "who" ? "ki" : "mi";
       emit(inflectNoun(word, false, {}, *stranded), pos);
       done_[n_ - 1] = true;
+    } else if (tk.lemma.starts_with("which of ")) {  // "Which of them is yours?": "Melyikük a tiéd?"
+      const std::string_view group = std::string_view(tk.lemma).substr(9);
+      emit(group == "us" ? "melyik\xC3\xBCnk" : group == "you" ? "melyiketek" : "melyik\xC3\xBCk", pos);
     } else if (tk.lemma == "what time")
       emit(r.verb.copula ? "h\xC3\xA1ny \xC3\xB3ra" : "h\xC3\xA1ny \xC3\xB3rakor", pos);
     else if (asked)
@@ -4567,6 +4792,30 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   else if (tk.lower == "there" && !r.existential)
     emit("ott", pos);
   return pos + 1;
+}
+
+// "mind Anna, mind Péter", "vagy kártyával, vagy készpénzzel": the pair's word before each
+// member, the second in the place of the "and" or "or" between them, after a comma.
+void Generator::sayCorrelatives() {
+  for (std::size_t p = 0; p < n_; ++p) {
+    if (t_[p].correlative.empty() || t_[p].correlative == "-") continue;
+    if (t_[p].secondOfPair && p > 0 && t_[p - 1].correlative == "-") {
+      const auto link = std::find_if(out_.begin(), out_.end(), [&](const HungarianWord& w) { return w.token == p - 1; });
+      if (link != out_.end()) {
+        link->text = std::string(t_[p].correlative);
+        link->commaBefore = true;
+      }
+      continue;  // ("..., or I call the police": the clause's own link word says it)
+    }
+    // the first member: before its first word, or what stands for it ("Vagy indulsz"); the
+    // second member of a clause after its link word has none ("vagy hívom a rendőrséget")
+    if (t_[p].secondOfPair) continue;
+    const auto member = std::find_if(out_.begin(), out_.end(), [&](const HungarianWord& w) { return w.token >= p; });
+    if (member == out_.end()) continue;
+    const bool comma = member->commaBefore;
+    member->commaBefore = false;
+    out_.insert(member, HungarianWord{std::string(t_[p].correlative), p, true, comma});
+  }
 }
 
 // The words kept for the end, and "a" before a vowel made "az".
@@ -4733,6 +4982,7 @@ std::vector<HungarianWord> Generator::run() {
   perfective_ = finishedPast() && !before_.saying;
   for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
   finish();
+  sayCorrelatives();
   if (before_.formal && out_.size() > 1 && out_[0].text == "k\xC3\xA9rj\xC3\xBCk") out_[1].commaBefore = true;
   if (afterAddressed_ < out_.size()) out_[afterAddressed_].commaBefore = true;
   // "hogy éhes vagyok-e", "hogy nyitva van-e": the question's "-e" on the verb, else on the
@@ -4961,6 +5211,31 @@ bool thanksForYours(const std::vector<Token>& t) {
 
 // The context of a clause whose verb has no subject of its own ("-ing", "to"): the subject of
 // the clause it depends on, "you" after an imperative.
+// The one a verb of judging is said of: its object ("forgave her", "blamed the driver"), or a
+// passive's subject ("The driver was fined"); none where the subject judges itself ("apologised").
+std::optional<Agreement> judgedOne(const std::vector<Token>& t, const Clause& c) {
+  for (std::size_t k = c.body; k < c.end; ++k) {
+    if (t[k].tag != PartOfSpeech::verb) continue;
+    auto of = [&](std::size_t from, std::size_t to) -> std::optional<Agreement> {
+      for (std::size_t m = from; m < to; ++m) {
+        if (t[m].tag == PartOfSpeech::pronoun) return Agreement{t[m].person, t[m].plural, false, false};
+        if (t[m].tag == PartOfSpeech::noun || t[m].tag == PartOfSpeech::name) {
+          while (m + 1 < to && t[m + 1].tag == PartOfSpeech::noun) ++m;
+          return Agreement{3, t[m].plural, false, false};
+        }
+        if (t[m].tag != PartOfSpeech::determiner && t[m].tag != PartOfSpeech::possessive &&
+            t[m].tag != PartOfSpeech::adjective)
+          return std::nullopt;
+      }
+      return std::nullopt;
+    };
+    if (t[k].form == VerbForm::participle && k > c.body && t[k - 1].tag == PartOfSpeech::auxiliary)
+      return of(c.body, k);
+    return of(k + 1, c.end);
+  }
+  return std::nullopt;
+}
+
 ClauseContext dependentOn(ClauseContext c) {
   if (c.imperative) c.subject = Agreement{2, false, false, false};
   c.known = true;
@@ -5141,6 +5416,9 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                                       : context);
       // "Thank you for helping": "Köszönöm, hogy segítettél"
       if (c.thanks) gerundContext.subject = Agreement{2, false, false, false}, gerundContext.past = true;
+      // "forgave her for selling": the one judged did it, "amiért eladta"
+      if (c.deed && k > 0)
+        if (const auto doer = judgedOne(tokens, clauses[k - 1])) gerundContext.subject = *doer;
       gerundContext.gerund = true;
     }
     const std::size_t first = out.size();

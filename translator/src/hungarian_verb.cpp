@@ -425,6 +425,17 @@ std::string conjugate(const VerbStem& v, Tense t, Agreement a) {
   a.person = std::clamp(a.person, 1, 3);
   if (const Irregular* irr = irregularFor(lemma)) {
     const std::size_t i = index(a);
+    // "veszlek", "vettelek", "iszlak": "I ... you" on the stem of the third person's present and
+    // of the past, in the harmony the past's "-am"/"-em" shows
+    if (a.youObject && i == 0 && irr->presentDef[0] && (t == Tense::present || t == Tense::past)) {
+      const std::u16string_view pastI = irr->pastIndef[0];
+      const bool back = endsWith(pastI, u"am");
+      if (t == Tense::past)
+        return utf16ToUtf8(std::u16string(pastI.substr(0, pastI.size() - 2)) + (back ? u"alak" : u"elek"));
+      std::u16string_view third = irr->presentIndef[2];
+      if (endsWith(third, u"ik")) third.remove_suffix(2);
+      return utf16ToUtf8(std::u16string(third) + (back ? u"lak" : u"lek"));
+    }
     // verbs without an object list no definite forms: the indefinite ones serve
     if (t == Tense::present)
       return utf16ToUtf8(a.definite && irr->presentDef[i] ? irr->presentDef[i] : irr->presentIndef[i]);

@@ -685,7 +685,7 @@ TEST(ConstructionsTest, WhatComesFromAPersonComesTol) {
 
 TEST(ConstructionsTest, ForADurationIsHowLongWhateverTheVerbGoverns) {
   // "wait for" governs "-ra", yet "for three hours" is how long
-  EXPECT_EQ(hungarian("We waited for three hours."), "Vártunk három óráig.");
+  EXPECT_EQ(hungarian("We waited for three hours."), "Vártunk három órán át.");
   EXPECT_EQ(hungarian("We waited for the bus."), "Vártunk a buszra.");
 }
 
@@ -1071,15 +1071,15 @@ TEST(ConstructionsTest, ASuperlativeOwnedByThePlaceItRanksIn) {
   EXPECT_EQ(hungarian("This is the best restaurant in the city."), "Ez a város legjobb étterme.");
   EXPECT_EQ(hungarian("This is the most expensive hotel in the city."), "Ez a város legdrágább szállodája.");
   EXPECT_EQ(hungarian("The cheapest room in the hotel is small."), "A szálloda legolcsóbb szobája kicsi.");
-  // without a superlative the place stays where the thing is
-  EXPECT_EQ(hungarian("The room in the hotel is small."), "A szoba a szállodában kicsi.");
+  // without a superlative the place says which one
+  EXPECT_EQ(hungarian("The room in the hotel is small."), "A szállodában lévő szoba kicsi.");
   // a comparative's particle belongs to its noun phrase
   EXPECT_EQ(hungarian("She bought a more expensive car."), "Vett egy drágább autót.");
 }
 
 TEST(ConstructionsTest, EverydayPhrasesOfTimeWayAndHold) {
   // "half an hour" is "fél óra", a duration
-  EXPECT_EQ(hungarian("I waited for half an hour."), "Vártam fél óráig.");
+  EXPECT_EQ(hungarian("I waited for half an hour."), "Vártam fél órán át.");
   EXPECT_EQ(hungarian("I have lived here for half a year."), "Fél éve lakom itt.");
   EXPECT_EQ(hungarian("Can you buy milk on your way home?"), "Tudsz venni tejet hazafelé?");
   // taking hold of a hand or an arm, and taking anything else
@@ -3406,9 +3406,9 @@ TEST(ConstructionsTest, WhatAThingIsLeftToDoIsTheInfinitiveAfterHagy) {
 
 TEST(ConstructionsTest, WhatLastedAWhileHasNoPrefixOfAChangeDone) {
   EXPECT_EQ(hungarian("He read the letter."), "Elolvasta a levelet.");
-  EXPECT_EQ(hungarian("He read the letter for an hour."), "Olvasta a levelet egy óráig.");
+  EXPECT_EQ(hungarian("He read the letter for an hour."), "Olvasta a levelet egy órán át.");
   EXPECT_EQ(hungarian("The towels dried for hours."), "A törölközők száradtak órákig.");
-  EXPECT_EQ(hungarian("Charge the battery for an hour."), "Töltse az elemet egy óráig.");
+  EXPECT_EQ(hungarian("Charge the battery for an hour."), "Töltse az elemet egy órán át.");
 }
 
 }  // namespace
@@ -3422,6 +3422,397 @@ namespace {
 TEST(ConstructionsTest, ACountedTimeMayCloseTheSentence) {
   EXPECT_EQ(hungarian("We met two days ago"), "Két nappal ezelőtt találkoztunk");
   EXPECT_EQ(hungarian("The bus left ten minutes early"), "A busz tíz perccel korábban indult");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, HowOftenAnInstructionHoldsMayOpenIt) {
+  EXPECT_EQ(hungarian("Never use the lift."), "Soha ne használja a liftet.");
+  EXPECT_EQ(hungarian("If it rains, never use the bridge."), "Ha esik az eső, soha ne használja a hidat.");
+  EXPECT_NE(hungarian("Before you leave, always lock the door.").find(", mindig zárja be az ajtót"),
+            std::string::npos);
+}
+
+TEST(ConstructionsTest, ANounPhraseAskedAboutIsTheObject) {
+  EXPECT_EQ(hungarian("Which book do you want?"), "Melyik könyvet akarod?");
+  EXPECT_EQ(hungarian("What book are you reading?"), "Milyen könyvet olvasol?");
+  EXPECT_EQ(hungarian("How many books did you buy?"), "Hány könyvet vettél?");
+  EXPECT_NE(hungarian("Which train did you take?").find("Melyik vonatot"), std::string::npos);
+  EXPECT_NE(hungarian("Which book can you lend me?").find("Melyik könyvet"), std::string::npos);
+  // asked within, the subject after the noun
+  EXPECT_EQ(hungarian("I don't know which book she wants."), "Nem tudom, melyik könyvet akarja.");
+  // the phrase asked about as the subject stays so
+  EXPECT_EQ(hungarian("Which bus goes to the station?"), "Melyik busz megy az állomásra?");
+}
+
+TEST(ConstructionsTest, AQuestionWordIsFollowedByTheModal) {
+  EXPECT_EQ(hungarian("Where should we go?"), "Hová kellene mennünk?");
+  EXPECT_EQ(hungarian("When can you come?"), "Mikor tudsz jönni?");
+  EXPECT_EQ(hungarian("Do you know where we should park?"), "Tudod, hol kellene parkolnunk?");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AHalfIsOwnedByTheWhole) {
+  EXPECT_EQ(hungarian("Half of the students were late."), "A diákok fele késett.");
+  EXPECT_EQ(hungarian("The storm destroyed half of the boats."), "A vihar elpusztította a hajók felét.");
+  EXPECT_EQ(hungarian("She ate half the cake."), "Megette a sütemény felét.");
+  // half of one stays before its noun
+  EXPECT_EQ(hungarian("The meeting lasted half an hour."), "A megbeszélés fél órát tartott.");
+}
+
+TEST(ConstructionsTest, AnOwnerOwnedInTurnIsInTheDative) {
+  EXPECT_NE(hungarian("The roof of my friend's house is red.").find("A barátom házának"),
+            std::string::npos);
+  // an owner with a possessive suffix alone stays in the nominative
+  EXPECT_EQ(hungarian("The price of my car went up.").find("nak"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ASuperlativeAloneRanksAmongTheGroupAfterOf) {
+  EXPECT_EQ(hungarian("He bought the cheapest of the cars."), "Megvette az autók közül a legolcsóbbat.");
+  EXPECT_EQ(hungarian("She is the cheapest of them."), "Ő közülük a legolcsóbb.");
+  EXPECT_NE(hungarian("The youngest of the three sisters was the cleverest.").find("A három húg közül a legfiatalabb"),
+            std::string::npos);
+  EXPECT_NE(hungarian("He bought the best of them.").find("közülük a legjobbat"), std::string::npos);
+  // before its noun a superlative ranks it in the owner after "of"
+  EXPECT_EQ(hungarian("She is the best student of the class."), "Ő az osztály legjobb diákja.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatIsSaidMayFollowHowOrWhen) {
+  EXPECT_EQ(hungarian("She said quietly that she was tired."), "Azt mondta csendesen, hogy fáradt.");
+  EXPECT_EQ(hungarian("He told me yesterday that he was ill."), "Tegnap azt mondta nekem, hogy beteg.");
+  EXPECT_NE(hungarian("He realised too late that the letter was a fake.").find("rájött, hogy a levél"),
+            std::string::npos);
+  // "that" after a noun still relates
+  EXPECT_NE(hungarian("The book that I bought is good.").find("amelyet"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, APairOfMembersTakesThePairsWordBeforeEach) {
+  EXPECT_EQ(hungarian("Both Anna and Peter were late."), "Mind Anna, mind Peter elkéstek.");
+  EXPECT_EQ(hungarian("She speaks both English and German."), "Beszél mind angolul, mind németül.");
+  EXPECT_EQ(hungarian("You can pay either by card or in cash."), "Fizethet vagy kártyával, vagy készpénzzel.");
+  EXPECT_EQ(hungarian("Either you leave or I call the police."), "Vagy indulsz, vagy hívom a rendőrséget.");
+  // "neither ... nor" negates the verb as well
+  EXPECT_EQ(hungarian("Neither Anna nor Peter came."), "Sem Anna, sem Peter nem jött.");
+  EXPECT_NE(hungarian("I like neither tea nor coffee.").find("Nem szeretem sem a teát, sem"), std::string::npos);
+  // without a partner the word keeps its own sense
+  EXPECT_EQ(hungarian("Both my parents work."), "Mindkét szülőm dolgozik.");
+  EXPECT_EQ(hungarian("Neither of them spoke.").find("sem,"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AQuestionWithinMayFollowTheOneAskedOrTold) {
+  EXPECT_EQ(hungarian("Ask the driver where the station is."), "Kérdezze meg a sofőrt, hol van az állomás.");
+  EXPECT_NE(hungarian("Could you tell the children when dinner is ready?").find("gyerekeknek, mikor"),
+            std::string::npos);
+  EXPECT_NE(hungarian("Always tell someone where you are going.").find("valakinek, hová megy"), std::string::npos);
+  // a place after a noun still relates
+  EXPECT_EQ(hungarian("This is the town where we live."), "Ez a város, ahol lakunk.");
+}
+
+TEST(ConstructionsTest, PleaseAsksAnInstructionAfterALinkWord) {
+  EXPECT_EQ(hungarian("It is late, so please go home."), "Késő, így menj haza, kérlek.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatWasUsualOrExpectedIsComparedInNal) {
+  EXPECT_EQ(hungarian("It was colder than expected."), "Hidegebb volt a vártnál.");
+  EXPECT_EQ(hungarian("The train was busier than usual today."), "A vonat ma forgalmasabb volt a szokásosnál.");
+  // a noun after it is compared with as it stands
+  EXPECT_EQ(hungarian("He is taller than his brother."), "Ő magasabb, mint a bátyja.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AsBeforeANounSubjectAndItsVerbLinksAClause) {
+  EXPECT_EQ(hungarian("She smiled as the door opened."), "Elmosolyodott, ahogy az ajtó kinyílt.");
+  // a role stays a role
+  EXPECT_NE(hungarian("He works as a nurse.").find("ápolóként"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AClauseWithoutItsWordMayFollowASentenceAdverb) {
+  EXPECT_EQ(hungarian("I'm afraid the invoice you sent us is wrong."), "Sajnos a számla, amelyet küldtél nekünk, rossz.");
+  EXPECT_EQ(hungarian("Unfortunately the invoice you sent us is wrong."),
+            "Sajnos a számla, amelyet küldtél nekünk, rossz.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AClauseOfThePlaceOrTimeMayStandInTheSubject) {
+  EXPECT_EQ(hungarian("The house where I live is old."), "A ház, ahol lakom, régi.");
+  EXPECT_EQ(hungarian("The day when we met was cold."), "A nap, amikor találkoztunk, hideg volt.");
+  // after the clause's verb it closes the sentence
+  EXPECT_EQ(hungarian("I was born in a house where there was no electricity."),
+            "Egy házban születtem, ahol nem volt áram.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhichOfAGroupAsksForOneOfIt) {
+  EXPECT_EQ(hungarian("Which of them is yours?"), "Melyikük a tiéd?");
+  EXPECT_EQ(hungarian("Which of the books is yours?"), "Melyik könyv a tiéd?");
+  EXPECT_EQ(hungarian("Which of you broke the window?"), "Melyiketek törte el az ablakot?");
+  EXPECT_EQ(hungarian("Which of the rooms do you want?"), "Melyik szobát akarod?");
+}
+
+TEST(ConstructionsTest, WhichAskedOfAPredicateSaysNoCopula) {
+  EXPECT_EQ(hungarian("Which room is yours?"), "Melyik szoba a tiéd?");
+  EXPECT_EQ(hungarian("Which is yours?"), "Melyik a tiéd?");
+  EXPECT_EQ(hungarian("Which room is bigger?"), "Melyik szoba nagyobb?");
+  // a person asked after keeps the copula
+  EXPECT_EQ(hungarian("Where are you?"), "Hol vagy?");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ThatTimeOpeningAStoryIsTheTimeItIsAt) {
+  EXPECT_EQ(hungarian("That morning the house was quieter than usual."), "Aznap reggel a ház csendesebb volt a szokásosnál.");
+  EXPECT_EQ(hungarian("That day we went to the beach."), "Aznap a strandra mentünk.");
+  EXPECT_EQ(hungarian("That summer we visited Rome."), "Azon a nyáron meglátogattuk Rómát.");
+  // the time as the subject or the object stays a noun
+  EXPECT_EQ(hungarian("That day was cold."), "Az a nap hideg volt.");
+  EXPECT_EQ(hungarian("I remember that day well."), "Jól emlékszem arra a napra.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, IYouOfAnIrregularVerbTakesLak) {
+  EXPECT_EQ(hungarian("I'll pick you up."), "Felveszlek.");
+  EXPECT_EQ(hungarian("I picked you up."), "Felvettelek.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatOneIsJudgedForIsAClauseOfTheOneJudged) {
+  EXPECT_EQ(hungarian("They blamed him for losing the match."), "Hibáztatták őt, amiért elvesztette a mérkőzést.");
+  EXPECT_EQ(hungarian("Her father never forgave her for selling the farm."),
+            "Az apja soha nem bocsátott meg neki, amiért eladta a farmot.");
+  // of a passive, its subject did it
+  EXPECT_EQ(hungarian("The driver was fined for using his phone."),
+            "A sofőrt megbírságolták, amiért használta a telefonját.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, APlaceAfterTheSubjectsNounSaysWhichOne) {
+  EXPECT_EQ(hungarian("The children in the garden are playing."), "A kertben lévő gyerekek játszanak.");
+  EXPECT_EQ(hungarian("The book on the table is mine."), "Az asztalon lévő könyv az enyém.");
+  EXPECT_EQ(hungarian("A man in a red hat stole my bag."), "Egy piros kalapban lévő férfi ellopta a táskámat.");
+  // a postposition is said as its adjective
+  EXPECT_NE(hungarian("The old bridge over the river was closed in 2010.").find("A folyó fölötti régi hidat"),
+            std::string::npos);
+  // a time stays a time, and where nobody is comes first
+  EXPECT_EQ(hungarian("The meeting on Monday was cancelled.").find("lévő"), std::string::npos);
+  EXPECT_NE(hungarian("Nobody in the room dared to speak.").find("A szobában senki sem"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatTheSubjectLacksIsItsAdjective) {
+  EXPECT_EQ(hungarian("Children without tickets must wait."), "A jegy nélküli gyerekeknek várniuk kell.");
+  EXPECT_NE(hungarian("Returns without a receipt cannot be accepted.").find("A nyugta nélküli"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ASpanCountedFromWhatIsUsualIsHowMuchEarlier) {
+  EXPECT_EQ(hungarian("The rehearsal starts an hour earlier than usual."),
+            "A próba egy órával korábban kezdődik a szokásosnál.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatIsToComeAfterIfOrAskedWithinIsThePresent) {
+  EXPECT_EQ(hungarian("If it will rain, take an umbrella."), "Ha esik az eső, vigyen egy esernyőt.");
+  EXPECT_EQ(hungarian("I don't know if he will come."), "Nem tudom, hogy jön-e.");
+  EXPECT_NE(hungarian("Remove the batteries if you will not use the device for a long time.").find("ha nem használja"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, WhatIsLeftOfAThingIsStillOrNoMore) {
+  EXPECT_EQ(hungarian("There is no bread left."), "Már nincs kenyér.");
+  EXPECT_EQ(hungarian("We have no time left."), "Már nincs időnk.");
+  EXPECT_EQ(hungarian("Is there any coffee left?"), "Még van kávé?");
+  // leaving stays leaving
+  EXPECT_NE(hungarian("The train left at six.").find("indult"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AnOwnerWithItsOwnOwnerTakesOneArticle) {
+  EXPECT_EQ(hungarian("The colour of the roof of the house is red."), "A ház tetőjének színe piros.");
+  EXPECT_NE(hungarian("By lunchtime she had learned the names of half the team.").find("megtanulta a csapat felének"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ASubjectAfterOnlyIsTheFocusRightBeforeTheVerb) {
+  EXPECT_EQ(hungarian("Only Anna came to the party."), "Csak Anna jött a buliba.");
+  EXPECT_EQ(hungarian("Only my brother can fix the car."), "Csak a bátyám tudja megjavítani az autót.");
+  EXPECT_EQ(hungarian("Only two students passed the exam."), "Csak két diák tette le a vizsgát.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, HoursCountedForAreSaidOverNotUntil) {
+  EXPECT_EQ(hungarian("Several geese blocked the main road for an hour."), "Néhány liba elzárta a főutat egy órán át.");
+  // minutes and a bare plural keep "-ig"
+  EXPECT_EQ(hungarian("We waited for hours."), "Vártunk órákig.");
+  EXPECT_NE(hungarian("Simmer for ten minutes.").find("tíz percig"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, ANounTakesTheSenseItsOwnerAfterOfAsksFor) {
+  // past the owner's own owner
+  EXPECT_EQ(hungarian("I am attaching the minutes of yesterday's meeting."), "Csatolom a tegnapi megbeszélés jegyzőkönyveit.");
+  // a minute of anything else, and alone, is time
+  EXPECT_EQ(hungarian("Wait a minute.").find("jegyzőkönyv"), std::string::npos);
+  EXPECT_EQ(hungarian("A minute of silence followed.").find("jegyzőkönyv"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, DoAskedByWhatAfterAModalIsTheVerb) {
+  EXPECT_EQ(hungarian("What should I do?"), "Mit kellene csinálnom?");
+  EXPECT_EQ(hungarian("What are you going to do?"), "Mit fogsz csinálni?");
+  EXPECT_EQ(hungarian("I do not know what I should do."), "Nem tudom, mit kellene csinálnom.");
+  // a "do" that supports another verb stays an auxiliary
+  EXPECT_EQ(hungarian("What do you think?"), "Mit gondolsz?");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, DoBeforeAClauseOfItsOwnIsTheVerb) {
+  EXPECT_EQ(hungarian("Do it as he said."), "Csinálja, ahogy mondott.");
+  EXPECT_NE(hungarian("Do it when you can.").find("Csinálja, amikor"), std::string::npos);
+  // "do" supporting the verb of its own clause stays an auxiliary
+  EXPECT_EQ(hungarian("Do you know what he did?"), "Tudod, mit csinált?");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, BeingAbleClosingAClauseIsTud) {
+  EXPECT_EQ(hungarian("Please reply as soon as you can."), "Kérjük, válaszoljon, amint tud.");
+  EXPECT_EQ(hungarian("Call me if you can."), "Hívjon fel engem, ha tud.");
+  EXPECT_EQ(hungarian("Help him if you cannot."), "Segítsen neki, ha nem tud.");
 }
 
 }  // namespace

@@ -123,6 +123,12 @@ TEST(HungarianVerbTest, IrregularVerbsAndTheFormForYou) {
   EXPECT_EQ(conjugate(VerbStem{"lát", "", ""}, Tense::present, you), "látlak");
   EXPECT_EQ(conjugate(VerbStem{"fog", "", ""}, Tense::present, you), "foglak");
   EXPECT_EQ(conjugate(VerbStem{"segít", "", ""}, Tense::present, you), "segítelek");
+  // the irregular verbs too, on the stems of the third person and of the past
+  EXPECT_EQ(conjugate(VerbStem{"vesz", "", ""}, Tense::present, you), "veszlek");
+  EXPECT_EQ(conjugate(VerbStem{"vesz", "", ""}, Tense::past, you), "vettelek");
+  EXPECT_EQ(conjugate(VerbStem{"visz", "", ""}, Tense::present, you), "viszlek");
+  EXPECT_EQ(conjugate(VerbStem{"eszik", "", ""}, Tense::present, you), "eszlek");
+  EXPECT_EQ(conjugate(VerbStem{"iszik", "", ""}, Tense::past, you), "ittalak");
 }
 
 // Found by fuzzing: bytes that are no Hungarian word grew into replacement characters.
