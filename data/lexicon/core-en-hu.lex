@@ -278,6 +278,7 @@ cold	adj	hideg
 deep	adj	mély
 difficult	adj	nehéz[nehezek]
 empty	adj	üres
+empty	v	ki|ürít
 far	adj	messze[van] ; távoli
 fresh	adj	friss
 good	adj	jó[jók,at=ban]
@@ -3113,7 +3114,9 @@ rock	v	ringat ; rázkódik
 roman	adj	római
 rosy	adj	rózsás ; rózsaszínű
 rot	v	rothad[noobj] ; el|rothad[noobj]
-rotate	v	forgat
+rotate	v	forgat[intr=forog]
+spin	v	forgat[intr=forog] ; pörget
+bleed	v	vérzik[noobj]
 roughly	adv	nagyjából ; durván
 roughness	n	érdesség ; durvaság
 ruin	n	rom[romok,3sg=romja] ; romlás
@@ -3178,7 +3181,7 @@ skip	v	ki|hagy ; ugrál[noobj]
 slot	n	nyílás[nyílások] ; rés ; idősáv[idősávok,3sg=idősávja]
 smash	v	össze|tör ; szét|zúz
 smoke	n	füst[füstök]
-smoke	v	cigarettázik[thing=füstöl] ; füstöl
+smoke	v	dohányzik[thing=füstöl] ; cigarettázik ; füstöl
 smother	v	meg|fojt ; el|fojt
 sneer	v	gúnyolódik ; fitymál
 snort	v	horkant[noobj] ; prüszköl[noobj]
@@ -3758,7 +3761,7 @@ buff	n	rajongó[person] ; szakértő
 depend	v	függ[noobj,on=tol]
 rely	v	támaszkodik[on=ra] ; számít[on=ra]
 consist	v	áll[of=bol]
-complain	v	panaszkodik[about=rol,that=rol]
+complain	v	panaszkodik[about=ra,that=rol]
 remind	v	emlékeztet[of=ra,about=ra,that=ra]
 warn	v	figyelmeztet[about=ra,of=ra,that=ra]
 cancel	v	le|mond ; töröl ; töröl[when=flight/train/bus/service/route/departure/file/post]

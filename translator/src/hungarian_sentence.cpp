@@ -95,32 +95,6 @@ std::string finishedParticiple(const Sense& vs) {
                             Agreement{3, false, false, false});
 }
 
-// The present participle: "ül" "ülő", "olvas" "olvasó", "dolgozik" "dolgozó", "megy" "menő".
-std::string presentParticiple(const std::string& lemma) {
-  static constexpr std::pair<std::string_view, std::string_view> kIrregular[] = {
-      {"megy", "men\xC5\x91"},   {"j\xC3\xB6n", "j\xC3\xB6v\xC5\x91"},
-      {"eszik", "ev\xC5\x91"},   {"iszik", "iv\xC3\xB3"},
-      {"alszik", "alv\xC3\xB3"}, {"van", "l\xC3\xA9v\xC5\x91"},
-      {"tesz", "tev\xC5\x91"},   {"vesz", "vev\xC5\x91"},
-      {"visz", "viv\xC5\x91"},   {"hisz", "h\xC3\xADv\xC5\x91"},
-      {"lesz", "lev\xC5\x91"},   {"fekszik", "fekv\xC5\x91"}};
-  for (const auto& [verb, form] : kIrregular)
-    if (lemma == verb) return std::string(form);
-  std::string stem = lemma.ends_with("ik") && lemma.size() > 3 ? lemma.substr(0, lemma.size() - 2) : lemma;
-  // the last vowel decides: back "-ó", else "-ő"
-  const std::u16string u = utf8ToUtf16(stem);
-  static constexpr std::u16string_view kBack = u"aou\u00E1\u00F3\u00FA";
-  static constexpr std::u16string_view kVowels =
-      u"aeiou\u00E1\u00E9\u00ED\u00F3\u00F6\u0151\u00FA\u00FC\u0171";
-  bool back = false;
-  for (auto it = u.rbegin(); it != u.rend(); ++it)
-    if (kVowels.find(*it) != std::u16string_view::npos) {
-      back = kBack.find(*it) != std::u16string_view::npos;
-      break;
-    }
-  return stem + (back ? "\xC3\xB3" : "\xC5\x91");
-}
-
 // Whether the words say a time yet to come or now: "this weekend", "tomorrow", "next week".
 bool saysWhenToCome(const std::vector<Token>& t) {
   using D = TimePhrase::Deixis;
@@ -1182,7 +1156,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       emit(finishedParticiple(v.entry->senses.front()), np.participle);  // "a mutatott ár"
     } else if (v.entry && !v.entry->senses.empty()) {
       const lexicon::Sense& vs = v.entry->senses.front();
-      emit(vs.prefix + presentParticiple(vs.word), np.participle);
+      emit(vs.prefix + presentParticipleOf(VerbStem{vs.word, "", ""}), np.participle);
     }
   };
   if (np.ofOwner) {

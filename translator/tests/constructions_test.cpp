@@ -2574,7 +2574,7 @@ TEST(ConstructionsTest, ANounSubjectOpeningTheClauseStaysBeforeTheTime) {
   // the topic first, the time Hungarian brings forward after it
   EXPECT_EQ(hungarian("The president met the prime minister yesterday afternoon."),
             "Az elnök tegnap délután találkozott a miniszterelnökkel.");
-  EXPECT_EQ(hungarian("The bins are emptied every Tuesday morning."), "A kukákat minden kedd reggel ürítik.");
+  EXPECT_EQ(hungarian("The bins are emptied every Tuesday morning."), "A kukákat minden kedd reggel kiürítik.");
   // a time that opens the English keeps the lead; so does a time before what is new
   EXPECT_EQ(hungarian("Yesterday afternoon the president met the prime minister."),
             "Tegnap délután az elnök találkozott a miniszterelnökkel.");
@@ -2693,7 +2693,7 @@ TEST(ConstructionsTest, AStateThatHasLastedSinceATimeIsThePresent) {
 TEST(ConstructionsTest, APerfectForUnitsWithoutANumberIsSinceThen) {
   EXPECT_EQ(hungarian("We have been waiting for hours."), "Órák óta várunk.");
   EXPECT_EQ(hungarian("Farmers have been complaining about the lack of rain for months."),
-            "A gazdák hónapok óta panaszkodnak az eső hiányáról.");
+            "A gazdák hónapok óta panaszkodnak az eső hiányára.");
   // a number owns its unit; a past lasted until then
   EXPECT_EQ(hungarian("I have lived here for two years."), "Két éve lakom itt.");
   EXPECT_NE(hungarian("They waited for hours.").find("órákig"), std::string::npos);
@@ -2987,7 +2987,7 @@ TEST(ConstructionsTest, WhatAPassivesSubjectWasToldToDoIsItsOwnClause) {
 }
 
 TEST(ConstructionsTest, ANoticesKindlyAskedIsTheRequestOfThoseWhoPutItUp) {
-  EXPECT_EQ(hungarian("Guests are kindly asked not to smoke."), "Kérjük a vendégeket, hogy ne cigarettázzanak.");
+  EXPECT_EQ(hungarian("Guests are kindly asked not to smoke."), "Kérjük a vendégeket, hogy ne dohányozzanak.");
   // past the adverb, still a passive request
   EXPECT_EQ(hungarian("Passengers are politely asked to leave the train."),
             "Az utasokat udvariasan megkérik, hogy elhagyják a vonatot.");
@@ -3416,6 +3416,22 @@ namespace {
 TEST(ConstructionsTest, ACountedTimeMayCloseTheSentence) {
   EXPECT_EQ(hungarian("We met two days ago"), "Két nappal ezelőtt találkoztunk");
   EXPECT_EQ(hungarian("The bus left ten minutes early"), "A busz tíz perccel korábban indult");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// Verbs whose stem drops or hides a vowel conjugate now, so their senses come first: "forog",
+// "vérzik", "dohányzik"; "-ít" after a rounded vowel ("ürít") takes unrounded endings.
+TEST(ConstructionsTest, VerbsOfUnstableStemsAreSaid) {
+  EXPECT_EQ(hungarian("The wheel is spinning."), "A kerék forog.");
+  EXPECT_EQ(hungarian("His nose is bleeding."), "Az orra vérzik.");
+  EXPECT_EQ(hungarian("Please empty the bin."), "Kérjük, ürítse ki a kukát.");
+  EXPECT_EQ(hungarian("Do not smoke here."), "Ne dohányozzon itt.");
+  EXPECT_EQ(hungarian("She complained about the noise."), "Panaszkodott a zajra.");
 }
 
 }  // namespace
