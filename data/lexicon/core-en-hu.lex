@@ -267,7 +267,7 @@ use	v	használ
 feel	v	érez
 keep	v	tart ; meg|tart ; be|tart[when=promise/rule/distance/deadline] ; vezet[when=diary/journal/record/log] ; meg|tart[when=change/receipt/ticket/secret/job/seat]
 hold	v	tart ; fog ; be|tölt[when=position/post/office/seat] ; fog[when=hand] ; vissza|tart[when=breath] ; vall[when=view/belief/opinion] ; birtokol[when=passport/share/stake/licence/license/title]
-move	v	költözik[noobj,thing=mozog] ; át|tesz[to=ra] ; mozgat
+move	v	költözik[noobj,thing=mozog] ; át|tesz[to=ra] ; mozgat[when=arm/leg/hand/finger/head/foot/toe/body/mouse/cursor/lip/muscle/shoulder/neck/knee] ; mozgat
 # --- adjectives
 beautiful	adj	gyönyörű ; szép
 big	adj	nagy[nagyok]

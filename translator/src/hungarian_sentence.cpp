@@ -793,6 +793,7 @@ class Generator {
   bool saidOfThing(const ClauseRoles& r) const;
   bool forTheSpeaker() const;
   bool leftWanting() const;
+  bool movedElsewhere(std::size_t verb) const;
   std::size_t feelingPredicate(const ClauseRoles& r) const;
   std::optional<std::size_t> emitCountOfOwned(std::size_t pos);
   std::optional<std::size_t> emitClockTime(std::size_t pos, Case c = Case::nominative,
@@ -1442,6 +1443,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // what it is shut to "elől" (below)
     if (v.lemma == "close" && verb == roles_.verb.main && closedTo() != n_) stem.lemma = "z\xC3\xA1r", stem.prefix = "le";
     if (v.lemma == "leave" && verb == roles_.verb.main && leftWanting()) stem.prefix.clear();
+    // "neither of them moved", "Don't move!": a person who moves and goes nowhere stirs,
+    // "mozdul"; "moved to Szeged", "moved last year" is moving house, "költözik"
+    if (v.lemma == "move" && verb == roles_.verb.main && !hasObject && stem.lemma == s->word &&
+        !s->note("thing").empty() && t_[verb].prefix.empty() && !movedElsewhere(verb))
+      stem.lemma = "mozdul", stem.prefix.clear();
     // "pretended to read": "úgy tett, mintha olvasna", making as if
     if (v.lemma == "pretend" && verb == roles_.verb.main && verb + 1 == n_ && !roles_.object)
       emit("\xC3\xBAgy", verb), stem.lemma = "tesz", stem.prefix.clear(), a.definite = false;
@@ -2383,6 +2389,21 @@ bool Generator::saidOfThing(const ClauseRoles& r) const {
   if (r.subject->name) return false;
   const Sense* head = coreSense(t_[r.subject->head], sense(r.subject->head));
   return head && !head->person;
+}
+
+// Whether what follows the verb at `verb` in its clause says where to, from where or when one
+// moved: a place or time ("to London", "abroad", "last year", "in 2015"), not how ("slowly").
+bool Generator::movedElsewhere(std::size_t verb) const {
+  static constexpr std::string_view kWhereTo[] = {"here", "there", "abroad", "away", "home", "back",
+                                                  "out", "in", "house", "closer", "nearer"};
+  for (std::size_t k = verb + 1; k < n_; ++k) {
+    const Token& tk = t_[k];
+    if (tk.tag == PartOfSpeech::conjunction || tk.pauseAfter) return listed(kWhereTo, tk.lower);
+    if (tk.tag == PartOfSpeech::preposition || tk.tag == PartOfSpeech::noun || tk.tag == PartOfSpeech::name ||
+        tk.tag == PartOfSpeech::number || tk.time || listed(kWhereTo, tk.lower))
+      return true;
+  }
+  return false;
 }
 
 // "The storm left thousands of homes without power", "left the children without help": what is

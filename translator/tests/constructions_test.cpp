@@ -3436,3 +3436,19 @@ TEST(ConstructionsTest, VerbsOfUnstableStemsAreSaid) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// A person who moves and goes nowhere stirs ("mozdul"); moving somewhere or at some time is
+// moving house ("költözik"); a thing moves ("mozog"), and one moves a limb ("mozgat").
+TEST(ConstructionsTest, MovingWithoutWhereToIsStirring) {
+  EXPECT_EQ(hungarian("Don't move!"), "Ne mozdulj!");
+  EXPECT_EQ(hungarian("She moved slowly."), "Lassan mozdult.");
+  EXPECT_EQ(hungarian("We moved to London last year."), "Tavaly Londonba költöztünk.");
+  EXPECT_EQ(hungarian("The car moved slowly."), "Az autó lassan mozgott.");
+  EXPECT_EQ(hungarian("He could not move his arm."), "Nem tudta mozgatni a karját.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
