@@ -1711,6 +1711,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
         (toks[i - 2].lower == "me" || toks[i - 2].lower == "him" || toks[i - 2].lower == "her" ||
          toks[i - 2].lower == "us" || toks[i - 2].lower == "them"))
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
+    // "It takes ten minutes to walk there", "took hours to find": after the time something takes,
+    // what it takes that long to do
+    if (prevLower == "to" && i >= 3 && toks[i - 2].tag == PartOfSpeech::noun && unitOfTime(toks[i - 2].lemma) &&
+        std::any_of(toks.begin() + std::ptrdiff_t(i >= 6 ? i - 6 : 0), toks.begin() + std::ptrdiff_t(i - 2),
+                    [](const Token& k) { return k.lemma == "take"; }))
+      bonus(PartOfSpeech::verb, VerbForm::base, 300);
     // "gathered to protest against the law": one goes to a place, but does a thing against
     // something ("hogy tiltakozzanak")
     if (prevLower == "to" && i + 1 < toks.size() && toks[i + 1].lower == "against")
@@ -2488,6 +2494,10 @@ void markPurposes(std::vector<Token>& toks) {
       if (takesInfinitive(t) || listed(kNotForPurpose, t.lemma) || listed(kNotForPurpose, t.lower))
         excluded = true;
     }
+    // ("It takes ten minutes to walk there": what takes that long, the infinitive as the subject)
+    if (toks[i - 1].tag == PartOfSpeech::noun && unitOfTime(toks[i - 1].lemma))
+      for (std::size_t k = i - 1; k-- > 0 && toks[k].tag != PartOfSpeech::conjunction;)
+        if (toks[k].lemma == "take" && toks[k].tag == PartOfSpeech::verb) excluded = true;
     const PartOfSpeech before = toks[i - 1].tag;
     toks[i].purpose = verb && !excluded && before != PartOfSpeech::adjective &&
                       before != PartOfSpeech::question && before != PartOfSpeech::auxiliary;

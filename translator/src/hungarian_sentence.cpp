@@ -1432,6 +1432,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     if (v.lemma == "take" && verb == roles_.verb.main && roles_.object && !roles_.object->pronoun &&
         (t_[roles_.object->head].lemma == "hand" || t_[roles_.object->head].lemma == "arm"))
       stem.lemma = "fog", stem.prefix = "meg";
+    // "How long does it take?", "It won't take long": what "it" takes without an object is time,
+    // "tart" ("Meddig tart?")
+    if (v.lemma == "take" && verb == roles_.verb.main && !hasObject && !roles_.object && roles_.subject &&
+        roles_.subject->pronoun && t_[roles_.subject->head].lower == "it")
+      stem.lemma = "tart", stem.prefix.clear();
     // "spent the weekend at the lake": time is spent "tölt", money "költ"
     if (v.lemma == "spend" && verb == roles_.verb.main && roles_.object && !roles_.object->pronoun) {
       static constexpr std::string_view kSpans[] = {

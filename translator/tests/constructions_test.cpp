@@ -3452,3 +3452,18 @@ TEST(ConstructionsTest, MovingWithoutWhereToIsStirring) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// The time a thing takes is how long it lasts, "tart" with "-ig"; what takes that long is the
+// infinitive, no purpose ("Tíz percig tart sétálni"); "it" takes time without an object too.
+TEST(ConstructionsTest, TheTimeSomethingTakesIsHowLongItLasts) {
+  EXPECT_EQ(hungarian("The journey takes three hours."), "Az utazás három óráig tart.");
+  EXPECT_EQ(hungarian("It took two hours to find the key."), "Két óráig tartott találni a kulcsot.");
+  EXPECT_EQ(hungarian("How long does it take?"), "Meddig tart?");
+  EXPECT_EQ(hungarian("Let's take a break."), "Tartsunk szünetet.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
