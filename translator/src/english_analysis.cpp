@@ -3732,6 +3732,32 @@ void participlesLikeTheirBase(std::vector<Token>& toks) {
   }
 }
 
+// "Were the windows locked?", "Why was the shop closed?": a form of "be" asks about its subject,
+// and the "-ed" word after that subject is the passive's participle, not a past of the subject.
+void passivesAskedAbout(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  std::size_t be = toks.size() > 1 && toks[0].tag == PartOfSpeech::question ? 1 : 0;
+  if (be >= toks.size() || toks[be].tag != PartOfSpeech::auxiliary) return;
+  static constexpr std::string_view kBe[] = {"is", "are", "was", "were", "am"};
+  if (!listed(kBe, toks[be].lower)) return;
+  std::size_t i = be + 1;
+  auto inSubject = [](const Token& t) {
+    return t.tag == PartOfSpeech::determiner || t.tag == PartOfSpeech::possessive || t.tag == PartOfSpeech::adjective ||
+           t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::name || t.tag == PartOfSpeech::number ||
+           (t.tag == PartOfSpeech::pronoun && subjectPronoun(t));
+  };
+  while (i < toks.size() && inSubject(toks[i])) ++i;
+  if (i == be + 1 || i >= toks.size()) return;
+  if (toks[i].tag == PartOfSpeech::negation || toks[i].tag == PartOfSpeech::adverb) ++i;  // "Was it not ..."
+  if (i >= toks.size() || toks[i].tag != PartOfSpeech::verb || toks[i].form != VerbForm::past) return;
+  // ("Is the shop closed?": a state the lexicon has as an adjective is asked about as one, as
+  // it is said, "Zárva van a bolt?")
+  if (const lexicon::Entry* state = core.find(toks[i].lower, PartOfSpeech::adjective); state && i + 1 == toks.size()) {
+    toks[i].tag = PartOfSpeech::adjective, toks[i].entry = state, toks[i].lemma = toks[i].lower;
+    return;
+  }
+  toks[i].form = VerbForm::participle;
+}
+
 // "Do you feel better now?", "it is warmer today": a word the core lexicon has as an adverb and
 // never as a noun is no noun after an adjective or a verb, whatever WordNet counts ("now" is a
 // noun there); after a determiner or a preposition it may be one ("by now", "until now").
@@ -3840,6 +3866,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   ReadingChooser(core_, toks, titleCase).run();
   adverbsTheLexiconKnowsAsNoNoun(core_, toks);
   participlesLikeTheirBase(toks);
+  passivesAskedAbout(core_, toks);
   likeAsAComparison(toks);
   doAsTheMainVerb(core_, toks);
   askingToHave(core_, toks);

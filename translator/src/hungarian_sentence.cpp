@@ -2026,6 +2026,17 @@ void Generator::findSubject(ClauseRoles& r) const {
     r.subject = readNounPhrase(g.be + 1);
     r.inverted = true;
   }
+  // "Is the shop open?", "Is Anna here?": a noun subject after the copula asked about, before
+  // the state or place said of it
+  if (!r.subject && g.copula && (g.be == 0 || (g.be == 1 && t_[0].tag == PartOfSpeech::question)) &&
+      g.be + 1 < n_ && t_[g.be + 1].lower != "there" && t_[g.be + 1].tag != PartOfSpeech::adjective &&
+      startsNounPhrase(g.be + 1)) {
+    const NounPhrase np = readNounPhrase(g.be + 1);
+    if (!np.pronoun && np.end < n_ &&
+        (t_[np.end].tag == PartOfSpeech::adjective || t_[np.end].tag == PartOfSpeech::preposition ||
+         t_[np.end].lower == "here" || t_[np.end].lower == "there"))
+      r.subject = np, r.inverted = true;
+  }
   // "When does the train leave?", "Can your sister swim?": a noun subject between the
   // auxiliary and its verb
   if (!r.subject && r.verbStart < n_ && r.verbStart + 1 < n_ && g.main != n_ && g.main > r.verbStart + 1 &&
@@ -2498,6 +2509,9 @@ void Generator::placeCopula(ClauseRoles& r) const {
           (t_[afterBe].tag == PartOfSpeech::adverb && t_[afterBe].lower.ends_with("ly") && afterBe + 1 < n_ &&
            t_[afterBe + 1].tag == PartOfSpeech::adjective)))
     ++afterBe;
+  // ("Is the shop open?", "Is Anna here?": past the subject asked about, its predicate)
+  if (g.copula && r.inverted && r.subject && afterBe == r.subject->begin && !r.subject->pronoun)
+    afterBe = r.subject->end;
   if (g.copula && afterBe < n_) {
     const Token& after = t_[afterBe];
     const Sense* as = coreSense(after, sense(afterBe));

@@ -3467,3 +3467,20 @@ TEST(ConstructionsTest, TheTimeSomethingTakesIsHowLongItLasts) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// A form of "be" that asks about its subject: the "-ed" word after the subject is the passive's
+// participle ("Were the windows locked?" asks of the state), a state the lexicon has as an
+// adjective is asked as one, and a noun subject asked about keeps the copula of its state or place.
+TEST(ConstructionsTest, APassiveOrStateAskedAboutIsItsState) {
+  EXPECT_EQ(hungarian("Were the windows locked?"), "Be voltak zárva az ablakok?");
+  EXPECT_EQ(hungarian("Was the door locked?"), "Be volt zárva az ajtó?");
+  EXPECT_EQ(hungarian("Is the shop closed?"), "A bolt zárva van?");
+  EXPECT_EQ(hungarian("Is the shop open?"), "A bolt nyitva van?");
+  EXPECT_EQ(hungarian("Is Anna here?"), "Anna itt van?");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
