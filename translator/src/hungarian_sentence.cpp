@@ -1684,6 +1684,15 @@ VerbGroup Generator::readVerbGroup() const {
       ++i;
       continue;
     }
+    // "The stolen car was found", "my lost keys": a participle between the article and its noun
+    // describes the noun ("az ellopott autó"), no main verb
+    if (k.tag == PartOfSpeech::verb && g.firstAux == n && i > 0 && i + 2 < n && participleBeforeNoun(i, i - 1) &&
+        t_[i + 1].tag == PartOfSpeech::noun && !t_[i + 1].possessor &&
+        (t_[i - 1].tag == PartOfSpeech::determiner || t_[i - 1].tag == PartOfSpeech::possessive) &&
+        std::any_of(t_.begin() + std::ptrdiff_t(i + 2), t_.end(), [](const Token& t) {
+          return t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal || t.tag == PartOfSpeech::verb;
+        }))
+      continue;
     if (k.tag == PartOfSpeech::verb) {
       g.main = i;
       // (after "does" or a modal the verb is its base, whatever its spelling: "does it cost")

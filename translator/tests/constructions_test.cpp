@@ -3484,3 +3484,16 @@ TEST(ConstructionsTest, APassiveOrStateAskedAboutIsItsState) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// A participle between the article and its noun describes the noun; the verb group is the one
+// after it ("The stolen car was found": the passive of "find", not a past of "steal").
+TEST(ConstructionsTest, AParticipleBeforeItsNounIsNoMainVerb) {
+  EXPECT_EQ(hungarian("The stolen car was found yesterday."), "Az ellopott autót tegnap találták.");
+  EXPECT_EQ(hungarian("The man stole a car."), "A férfi ellopott egy autót.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
