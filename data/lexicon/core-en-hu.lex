@@ -1333,7 +1333,7 @@ withdraw	v	vissza|von ; ki|vesz ; vissza|vonul[noobj] ; fel|vesz[when=money/cash
 witness	n	tanú[person]
 witness	v	lát ; tanúsít
 wonder	n	csoda ; csodálkozás
-wonder	v	csodálkozik ; tűnődik
+wonder	v	kíváncsi |van[noobj] ; csodálkozik ; tűnődik
 youth	n	ifjúság[person] ; fiatalság
 adopt	v	el|fogad ; örökbe fogad
 affect	v	érint ; befolyásol ; hat[obj=ra]

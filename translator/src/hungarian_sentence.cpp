@@ -1580,6 +1580,18 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       emit(auxForm, verb), emit(infinitiveOf(stem), verb);
     return;
   }
+  // a sense said with the copula and its predicate ("wonder": "kíváncsi |van"): the predicate
+  // agrees in number ("kíváncsiak vagyunk") and the third person present says no copula
+  // ("Kíváncsi, hogy", "Nem kíváncsi")
+  if (stem.lemma == "van" && stem.prefix.ends_with(' ')) {
+    const std::string predicate = stem.prefix.substr(0, stem.prefix.size() - 1);
+    if (a.plural) stem.prefix = pluralOf(predicate, WordClass::adjective) + " ";
+    if (!past && a.person == 3) {
+      if (negative) emit("nem", verb);
+      emit(stem.prefix, verb);
+      return;
+    }
+  }
   const std::string form = conjugate(stem, past ? Tense::past : Tense::present, a);
   if (negative && before_.until && verb == roles_.verb.main)
     emit(stem.prefix, verb), emit("nem", verb), emit(form, verb);
@@ -1674,7 +1686,7 @@ VerbGroup Generator::readVerbGroup() const {
     // copula is ("Fontos vizet inni")
     if (k.tag == PartOfSpeech::verb && i >= 3 && t_[i - 1].tag == PartOfSpeech::infinitiveTo &&
         t_[i - 2].tag == PartOfSpeech::adjective && g.firstAux < i &&
-        (itOpensClause() || t_[i - 2].lower == "sorry"))  // ("I'm sorry to hear": "Sajnálom")
+        (itOpensClause() || t_[i - 2].lower == "sorry") && g.adverb.empty())  // ("I'm sorry to be late")
       break;
     // "We expect to finish by May", "We regret to inform you": what one expects or regrets to
     // do is said of that verb, "várhatóan", "sajnálattal"
@@ -1709,11 +1721,17 @@ VerbGroup Generator::readVerbGroup() const {
     const std::string_view said = i + 1 < n ? std::string_view(t_[i + 1].lower) : "";
     // ("I am pleased to inform you": gladly, "örömmel tájékoztatom")
     const bool glad = said == "pleased" || said == "glad" || said == "delighted" || said == "happy";
-    if (isBe(k) && i + 3 < n && (said == "likely" || said == "unlikely" || said == "expected" || glad) &&
+    // ("We are sorry to inform you", "I'm sorry to hear that": with regret, "sajnálattal
+    // értesítjük"; "sorry to bother you" apologises, and stays)
+    static constexpr std::string_view kLearnOrTell[] = {"hear", "inform", "learn", "say", "see", "tell",
+                                                        "announce", "report", "read", "notify", "find"};
+    const bool regret = said == "sorry" && i + 3 < n && listed(kLearnOrTell, t_[i + 3].lemma) && !g.negative;
+    if (isBe(k) && i + 3 < n && (said == "likely" || said == "unlikely" || said == "expected" || glad || regret) &&
         t_[i + 2].tag == PartOfSpeech::infinitiveTo && t_[i + 3].tag == PartOfSpeech::verb) {
       g.adverb = said == "expected" ? "v\xC3\xA1rhat\xC3\xB3"
                                       "an"
                  : glad             ? "\xC3\xB6r\xC3\xB6mmel"
+                 : regret           ? "sajn\xC3\xA1lattal"
                                     : "val\xC3\xB3sz\xC3\xADn\xC5\xB1leg";
       g.negative = g.negative || said == "unlikely";
       pastOfBe = k.lower == "was" || k.lower == "were";

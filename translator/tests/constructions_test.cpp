@@ -581,8 +581,8 @@ TEST(ConstructionsTest, PronounsAndTheSensesTheyAskFor) {
   // "it" with an adjective drops, and the weather keeps its copula
   EXPECT_EQ(hungarian("It is cold today."), "Ma hideg van.");
   EXPECT_EQ(hungarian("It is important."), "Fontos.");
-  // so too sorrow: "Sajnálom"
-  EXPECT_EQ(hungarian("I'm sorry to hear that.").rfind("Sajnálom", 0), 0u);
+  // so too sorrow: "Sajnálattal hallom", what one is sorry to hear said with regret
+  EXPECT_EQ(hungarian("I'm sorry to hear that.").rfind("Sajnálattal hallom", 0), 0u);
   EXPECT_EQ(hungarian("She said goodbye to her friends."), "Elköszönt a barátaitól.");
 }
 
@@ -1156,8 +1156,8 @@ TEST(ConstructionsTest, ItIsAnAdjectiveToDoSomething) {
   // the predicate stays, and the infinitive keeps its object in the accusative, a bare one first
   EXPECT_EQ(hungarian("It is easy to make mistakes."), "Könnyű hibákat elkövetni.");
   EXPECT_EQ(hungarian("It is important."), "Fontos.");
-  // so too sorrow: "Sajnálom"
-  EXPECT_EQ(hungarian("I'm sorry to hear that.").rfind("Sajnálom", 0), 0u);
+  // so too sorrow: "Sajnálattal hallom", what one is sorry to hear said with regret
+  EXPECT_EQ(hungarian("I'm sorry to hear that.").rfind("Sajnálattal hallom", 0), 0u);
   EXPECT_EQ(hungarian("She said goodbye to her friends."), "Elköszönt a barátaitól.");
   // a verb after "have to" is still the clause's
   EXPECT_EQ(hungarian("We have to get up early."), "Fel kell kelnünk korán.");
@@ -3493,6 +3493,26 @@ namespace {
 TEST(ConstructionsTest, AParticipleBeforeItsNounIsNoMainVerb) {
   EXPECT_EQ(hungarian("The stolen car was found yesterday."), "Az ellopott autót tegnap találták.");
   EXPECT_EQ(hungarian("The man stole a car."), "A férfi ellopott egy autót.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// "wonder" whether or why is being curious, the copula and "kíváncsi": the predicate agrees in
+// number, and the third person present says no copula.
+TEST(ConstructionsTest, WonderingIsBeingCurious) {
+  EXPECT_EQ(hungarian("I wonder why he left."), "Kíváncsi vagyok, miért indult.");
+  EXPECT_EQ(hungarian("He wonders whether it is true."), "Kíváncsi, hogy igaz-e.");
+  EXPECT_EQ(hungarian("We were wondering if you could help us."), "Kíváncsiak voltunk, hogy tudtál segíteni nekünk.");
+}
+
+// Sorry to hear, to inform, to say: with regret ("sajnálattal"); sorry to bother apologises.
+TEST(ConstructionsTest, SorryToHearOrTellIsWithRegret) {
+  EXPECT_EQ(hungarian("I'm sorry to hear that you have been ill."), "Sajnálattal hallom, hogy beteg voltál.");
+  EXPECT_EQ(hungarian("I am sorry to bother you."), "Sajnálom zavarni téged.");
 }
 
 }  // namespace
