@@ -541,7 +541,7 @@ win	v	nyer[perf=meg] ; meg|nyer
 wish	v	kíván
 worry	v	aggódik[about=ert]
 hide	v	el|rejt[intr=el|bújik] ; el|bújik
-kick	v	rúg ; meg|rúg
+kick	v	rúg[perf=meg] ; meg|rúg
 lift	v	fel|emel ; fel|old[when=ban/sanction/restriction/embargo/lockdown/curfew/blockade/suspension]
 feed	v	etet ; meg|etet
 knock	v	kopog[noobj] ; kopogtat

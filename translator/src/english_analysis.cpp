@@ -3732,6 +3732,34 @@ void participlesLikeTheirBase(std::vector<Token>& toks) {
   }
 }
 
+// "kicked the door shut", "slammed it shut", "pushed the gate open": after the object of a push
+// or a blow, a word that is also an adjective of state is the state the act left it in, not a
+// verb ("becsukta az ajtót").
+void statesLeftByAPush(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kPushes[] = {"push", "pull", "kick", "slam", "swing", "force", "bang",
+                                                 "blow", "jam",  "knock", "shove", "slide", "prise", "pry"};
+  for (std::size_t v = 0; v + 2 < toks.size(); ++v) {
+    if (toks[v].tag != PartOfSpeech::verb || !listed(kPushes, toks[v].lemma)) continue;
+    std::size_t k = v + 1;
+    if (toks[k].tag == PartOfSpeech::pronoun && !subjectPronoun(toks[k])) {
+      ++k;
+    } else {
+      while (k < toks.size() && (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
+                                 toks[k].tag == PartOfSpeech::adjective))
+        ++k;
+      if (k >= toks.size() || toks[k].tag != PartOfSpeech::noun) continue;
+      ++k;
+    }
+    if (k >= toks.size() || toks[k].tag != PartOfSpeech::verb) continue;
+    if (k + 1 < toks.size() && !toks[k].pauseAfter && toks[k + 1].tag != PartOfSpeech::conjunction &&
+        toks[k + 1].tag != PartOfSpeech::preposition)
+      continue;
+    const lexicon::Entry* state = core.find(toks[k].lower, PartOfSpeech::adjective);
+    if (!state || state->senses.empty() || !state->senses.front().keepsCopula) continue;
+    toks[k].tag = PartOfSpeech::adjective, toks[k].entry = state, toks[k].lemma = toks[k].lower;
+  }
+}
+
 // "Were the windows locked?", "Why was the shop closed?": a form of "be" asks about its subject,
 // and the "-ed" word after that subject is the passive's participle, not a past of the subject.
 void passivesAskedAbout(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -3867,6 +3895,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   adverbsTheLexiconKnowsAsNoNoun(core_, toks);
   participlesLikeTheirBase(toks);
   passivesAskedAbout(core_, toks);
+  statesLeftByAPush(core_, toks);
   likeAsAComparison(toks);
   doAsTheMainVerb(core_, toks);
   askingToHave(core_, toks);

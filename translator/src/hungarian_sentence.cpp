@@ -1465,6 +1465,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // own ("pushed the door open": "kinyitotta")
     if (verb == roles_.verb.main && resultAfter_ < n_)
       stem = verbOfResult(resultAfter_).value_or(VerbStem{stem.lemma, "", stem.past});
+    // ("kicked open the gate": the state before the object, of a push, the same: "kinyitotta")
+    else if (verb == roles_.verb.main && resultState_ < n_ && listed(kActsWithResult, v.lemma))
+      if (const std::optional<VerbStem> result = verbOfResult(resultState_)) stem = *result;
   } else if (auto p = plainSense(v, sense(verb))) {
     stem.lemma = *p;
   } else {

@@ -1817,7 +1817,7 @@ TEST(ConstructionsTest, WhatOneHopesToDoAndTheInfinitivesBareObject) {
 }
 
 TEST(ConstructionsTest, AStateLeftAfterTheVerbIsNoObjectAndPlaceholdersAreNoWords) {
-  EXPECT_EQ(hungarian("He kicked open the gate."), "Rúgta a kaput.");
+  EXPECT_EQ(hungarian("He kicked open the gate."), "Kinyitotta a kaput.");
   // FreeDict's "vminek révén" ("by means of sth") explains the word; it is not said
   EXPECT_EQ(hungarian("Sales rose by five per cent.").find("vmi"), std::string::npos);
 }
@@ -3513,6 +3513,20 @@ TEST(ConstructionsTest, WonderingIsBeingCurious) {
 TEST(ConstructionsTest, SorryToHearOrTellIsWithRegret) {
   EXPECT_EQ(hungarian("I'm sorry to hear that you have been ill."), "Sajnálattal hallom, hogy beteg voltál.");
   EXPECT_EQ(hungarian("I am sorry to bother you."), "Sajnálom zavarni téged.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// After the object of a push or a blow, a word that is a verb and an adjective of state is the
+// state the act left ("kicked the door shut": "Becsukta az ajtót"), and a kick done is "megrúg".
+TEST(ConstructionsTest, AStateAPushLeavesIsTheVerbOfThatState) {
+  EXPECT_EQ(hungarian("He kicked the door shut."), "Becsukta az ajtót.");
+  EXPECT_EQ(hungarian("She pushed the window open."), "Kinyitotta az ablakot.");
+  EXPECT_EQ(hungarian("He kicked the ball."), "Megrúgta a labdát.");
 }
 
 }  // namespace
