@@ -2550,7 +2550,7 @@ void markPurposes(std::vector<Token>& toks) {
     // the same subject ("megígérte, hogy ír"); so too what it hopes to do ("Azt reméljük, hogy
     // hamarosan látunk")
     // ("pretended to read": what one made as if one did, "úgy tett, mintha olvasna")
-    static constexpr std::string_view kWillDo[] = {"promise", "agree", "swear", "hope", "pretend"};
+    static constexpr std::string_view kWillDo[] = {"promise", "agree", "swear", "hope", "pretend", "decide"};
     if (toks[i - 1].tag == PartOfSpeech::verb && listed(kWillDo, toks[i - 1].lemma))
       toks[i].purpose = toks[i].promised = true;
     // "Leave the bread to cool": told what a thing is left to do by itself, the infinitive after
@@ -2562,8 +2562,8 @@ void markPurposes(std::vector<Token>& toks) {
            toks[i + 2].tag == PartOfSpeech::noun)))
       toks[i].purpose = false, toks[i].leftToDo = toks[k - 1].leavesInState = true;
     if (i >= 2 && toks[i - 1].tag == PartOfSpeech::negation && toks[i - 2].tag == PartOfSpeech::verb &&
-        toks[i - 2].lemma == "promise")  // ("promised never to tell")
-      toks[i].purpose = toks[i].promised = true;
+        (toks[i - 2].lemma == "promise" || toks[i - 2].lemma == "decide"))  // ("promised never to tell")
+      toks[i].purpose = toks[i].promised = true, toks[i].negated = toks[i - 1].lower == "not";
   }
 }
 

@@ -840,6 +840,7 @@ class Generator {
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
   bool objectClausePronoun_ = false;       // ... and the verb has no other object: "azt" before it
+  bool mannerClausePronoun_ = false;       // ... which says how one decided: "úgy döntött, hogy"
   std::optional<Case> objectClauseCase_;   // ... or the case the verb's sense gives it: "arra"
   bool objectClauseSaid_ = true;           // ... unless a question within is the object
   std::vector<bool> done_;                 // tokens already said out of order
@@ -2182,6 +2183,10 @@ void Generator::findObjects(ClauseRoles& r) {
     if (objectClause_ && mainVerb != n_ && verbSense && !verbSense->note("that").empty()) {
       objectClauseCase_ = caseNamed(verbSense->note("that"));
       objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
+    } else if (objectClause_ && mainVerb != n_ && verbSense && verbSense->word == "d\xC3\xB6nt" &&
+               verbSense->prefix.empty()) {
+      // "decided to sell it": what one decided is how, "úgy döntött, hogy eladja"
+      mannerClausePronoun_ = !r.verb.negative && objectClauseSaid_;
     } else if (objectClause_ && mainVerb != n_ && r.objectCase == Case::accusative &&
                !(verbSense && verbSense->noObject)) {
       a.definite = true;
@@ -3467,6 +3472,8 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
       emit(demonstrative(false, false, *objectClauseCase_), g.main);
     else if (objectClausePronoun_ && !objectClauseCase_ && !prefixed && !takesBareThatClause(t_[g.main], vs))
       emit("azt", g.main);
+    else if (mannerClausePronoun_)
+      emit("\xC3\xBAgy", g.main);
     emitVerb(g.main, (roles_.object.has_value() && !measuredChange_) || (g.passive && roles_.subject), g.negative,
              g.future, g.past,
              g.imperative, roles_.agreement, g.modal);

@@ -2069,7 +2069,7 @@ TEST(ConstructionsTest, NotToDoIsNeOrNem) {
   EXPECT_EQ(hungarian("He asked me not to call him."), "Megkért, hogy ne hívjam fel őt.");
   EXPECT_EQ(hungarian("I asked you to wait."), "Megkértelek, hogy várj.");
   // an infinitive not to be done
-  EXPECT_EQ(hungarian("I decided not to go."), "Döntöttem nem menni.");
+  EXPECT_EQ(hungarian("I decided not to go."), "Úgy döntöttem, hogy nem megyek.");
 }
 
 TEST(ConstructionsTest, OnlyTheClauseRightAfterAQuotationIsTheWordsOfSaying) {
@@ -3527,6 +3527,20 @@ TEST(ConstructionsTest, AStateAPushLeavesIsTheVerbOfThatState) {
   EXPECT_EQ(hungarian("He kicked the door shut."), "Becsukta az ajtót.");
   EXPECT_EQ(hungarian("She pushed the window open."), "Kinyitotta az ablakot.");
   EXPECT_EQ(hungarian("He kicked the ball."), "Megrúgta a labdát.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// What one decides to do is a clause with the same subject, how one decided ("Úgy döntött,
+// hogy eladja"), negated after "not" as what one promises not to do.
+TEST(ConstructionsTest, WhatOneDecidesToDoIsHowOneDecided) {
+  EXPECT_EQ(hungarian("We decided to stay at home."), "Úgy döntöttünk, hogy otthon maradunk.");
+  EXPECT_EQ(hungarian("She decided not to go."), "Úgy döntött, hogy nem megy.");
+  EXPECT_EQ(hungarian("I have decided that I will stay."), "Úgy döntöttem, hogy maradok.");
 }
 
 }  // namespace
