@@ -253,7 +253,7 @@ want	v	akar ; kér
 wash	v	meg|mos ; mos
 watch	v	néz[perf=meg] ; figyel
 work	v	dolgozik[thing=működik,for=nal] ; működik
-write	v	ír[to=nak,perf=meg] ; meg|ír
+write	v	ír[to=nak,perf=meg] ; meg|ír ; be|ír[when=name/address/password/code/pin/number/detail/surname/answer]
 skiing	n	síelés
 smoking	n	dohányzás
 bark	v	ugat[noobj,at=ra]

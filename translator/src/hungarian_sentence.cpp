@@ -2649,13 +2649,14 @@ void Generator::emitLeadingAdverbs() {
 }
 
 // A past action done to a definite object is finished: "read the book": "elolvasta"; not while
-// it went on ("was reading"), nor to an indefinite one ("írt egy könyvet", "teát ittam").
+// it went on ("was reading"), nor to an indefinite one ("írt egy könyvet", "teát ittam"). So is
+// one asked for: "Read the instructions": "Olvassa el az utasításokat".
 bool Generator::finishedPast() const {
   const ClauseRoles& r = roles_;
   const VerbGroup& g = r.verb;
   // ("The letter has been sent": "A levelet elküldték", the passive's subject as the object)
   const std::optional<NounPhrase>& object = g.passive ? r.subject : r.object;
-  if (!g.past || !g.modal.empty() || g.future || g.main == n_ || !object ||
+  if (!(g.past || g.imperative) || !g.modal.empty() || g.future || g.main == n_ || !object ||
       t_[g.main].form == VerbForm::ing || object->pronoun || (g.passive && g.have == n_))
     return false;
   return object->definite;

@@ -335,7 +335,7 @@ TEST(ConstructionsTest, AWordTheLexiconHasAsANounIsNoDegree) {
 
 TEST(ConstructionsTest, APlaceAdverbBeforeOfIsTheNounWithItsOwner) {
   EXPECT_EQ(hungarian("Sign the letter at the bottom."), "Írja alá a levelet alul.");
-  EXPECT_EQ(hungarian("Write your name at the bottom of the page."), "Írja a nevét az oldal alján.");
+  EXPECT_EQ(hungarian("Write your name at the bottom of the page."), "Írja be a nevét az oldal alján.");
 }
 
 TEST(ConstructionsTest, PhrasalVerbsOfTheNewsAndTheirThingsSense) {
@@ -1424,7 +1424,7 @@ TEST(ConstructionsTest, WhatOneIsSorryForIsAClause) {
 
 TEST(ConstructionsTest, ByATimeSaidWithoutAPrepositionIsUntilThen) {
   EXPECT_EQ(hungarian("Please send me the report by Friday afternoon."),
-            "Péntek délutánig küldje nekem a jelentést, kérem.");
+            "Péntek délutánig küldje el nekem a jelentést, kérem.");
   EXPECT_EQ(hungarian("I will finish it by next week."), "Jövő hétig befejezem.");
   // on that time it is when
   EXPECT_EQ(hungarian("We met on Friday afternoon."), "Péntek délután találkoztunk.");
@@ -1668,7 +1668,7 @@ TEST(ConstructionsTest, AnInstructionAddressesTheReaderFormallyTalkFamiliarly) {
             "Kattintson az alábbi linkre, hogy visszaállítsa a jelszavát.");
   // a request whose time comes first ends in "kérem", not the familiar "kérlek"
   EXPECT_EQ(hungarian("Please send me the report by Friday afternoon."),
-            "Péntek délutánig küldje nekem a jelentést, kérem.");
+            "Péntek délutánig küldje el nekem a jelentést, kérem.");
   // talk stays familiar: a quotation, "don't", a name called first
   EXPECT_EQ(hungarian("\"Close the door,\" she said."), "„Csukd be az ajtót” – mondta.");
   EXPECT_EQ(hungarian("Don't worry about it."), "Ne aggódj érte.");
@@ -2550,7 +2550,7 @@ TEST(ConstructionsTest, WithoutDoingIsAnelkulHogyAndTheConditional) {
 }
 
 TEST(ConstructionsTest, ADefiniteOwnerAfterOfMakesTheHeadItsOwn) {
-  EXPECT_EQ(hungarian("Send me a copy of the letter."), "Küldje nekem a levél egy másolatát.");
+  EXPECT_EQ(hungarian("Send me a copy of the letter."), "Küldje el nekem a levél egy másolatát.");
   EXPECT_EQ(hungarian("I had a cup of tea."), "Volt egy csésze teám.");
 }
 
@@ -3541,6 +3541,20 @@ TEST(ConstructionsTest, WhatOneDecidesToDoIsHowOneDecided) {
   EXPECT_EQ(hungarian("We decided to stay at home."), "Úgy döntöttünk, hogy otthon maradunk.");
   EXPECT_EQ(hungarian("She decided not to go."), "Úgy döntött, hogy nem megy.");
   EXPECT_EQ(hungarian("I have decided that I will stay."), "Úgy döntöttem, hogy maradok.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// An act asked for on a definite object is asked for done, with the verb's perf= prefix
+// ("Olvassa el az utasításokat"); not on an indefinite one, nor while it lasts.
+TEST(ConstructionsTest, AnActAskedForOnADefiniteObjectIsFinished) {
+  EXPECT_EQ(hungarian("Please send the form to the office."), "Kérjük, küldje el az űrlapot az irodának.");
+  EXPECT_EQ(hungarian("Pay the bill by Friday."), "Fizesse ki a számlát péntekig.");
+  EXPECT_EQ(hungarian("Cook the pasta for ten minutes."), "Főzze a tésztát tíz percig.");
 }
 
 }  // namespace
