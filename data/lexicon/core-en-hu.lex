@@ -188,7 +188,7 @@ be	v	van
 become	v	lesz[obj=nom] ; válik
 begin	v	el|kezd[intr=kezdődik] ; kezdődik
 break	v	el|tör ; össze|tör ; meg|szeg[when=law/rule/promise/agreement] ; meg|dönt[when=record] ; közöl[to=nak,when=news] ; meg|tör[when=silence/spell/deadlock/tradition/routine/ice] ; fel|tör[when=code/lock/safe/seal] ; meg|szeg[when=contract/treaty/oath/vow/ceasefire/truce/word/curfew/embargo/deal/pledge/regulation]
-bring	v	hoz ; el|hoz
+bring	v	hoz[perf=el] ; el|hoz
 build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
 call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote] ; össze|hív[when=meeting/conference/summit/session/assembly] ; hív[when=doctor/ambulance/police/taxi/cab/firefighter/plumber/help/security/nurse] ; hirdet[when=strike/ceasefire/truce]
@@ -197,7 +197,7 @@ close	v	be|csuk[intr=be|zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[
 come	v	jön[noobj] ; érkezik
 cook	v	főz[perf=meg] ; süt
 cry	v	sír[noobj] ; kiált[noobj]
-do	v	csinál ; tesz ; végez[when=research/work/job/task/survey/experiment/analysis/exercise/duty/study] ; tesz[when=favour/favor] ; okoz[when=damage/harm]
+do	v	csinál[perf=meg] ; tesz ; végez[when=research/work/job/task/survey/experiment/analysis/exercise/duty/study] ; tesz[when=favour/favor] ; okoz[when=damage/harm]
 drink	v	iszik[perf=meg] ; meg|iszik
 drive	v	vezet ; autózik
 eat	v	eszik[perf=meg] ; meg|eszik
@@ -261,7 +261,7 @@ stand	v	áll[noobj] ; bír
 fly	v	repül[noobj]
 swim	v	úszik
 pay	v	fizet[for=ert,perf=ki] ; ki|fizet ; fordít[to=ra,when=attention] ; tesz[when=visit]
-show	v	mutat[to=nak] ; meg|mutat[to=nak]
+show	v	mutat[to=nak,perf=meg] ; meg|mutat[to=nak]
 try	v	próbál ; meg|próbál
 use	v	használ
 feel	v	érez
@@ -500,7 +500,7 @@ add	v	hozzá|ad
 agree	v	egyetért[noobj,with=val,that=ban]
 believe	v	hisz[obj=nak] ; el|hisz[when=it/this/that/story/news/word/lie/rumour/excuse/explanation/claim]
 borrow	v	kölcsön|kér
-choose	v	választ ; ki|választ
+choose	v	választ[perf=ki] ; ki|választ
 count	v	számol[noobj] ; meg|számol
 cut	v	vág[into=ra] ; le|vág ; meg|szüntet[when=job/post/service] ; csökkent[when=rate/tax/price/cost/spending/emission/budget/fare/subsidy/funding]
 dance	v	táncol[noobj]
@@ -520,7 +520,7 @@ listen	v	hallgat[to=acc] ; figyel
 mean	v	jelent ; gondol
 pack	v	be|csomagol[state] ; csomagol
 paint	v	fest[perf=ki] ; ki|fest
-plant	v	ültet ; el|ültet
+plant	v	ültet[perf=el] ; el|ültet
 plant	n	növény[növények] ; üzem[üzemek] ; erőmű[erőművek,acc=erőművet,3sg=erőműve,when=nuclear/coal/gas/solar/hydroelectric/wind/geothermal] ; üzem[üzemek,when=chemical/manufacturing/processing/treatment/industrial/steel/car/bottling/assembly/packaging/production/close/operate]
 promise	v	meg|ígér ; ígér
 rest	v	pihen[noobj]
@@ -1656,7 +1656,7 @@ tip	n	tipp[tippek,3sg=tippje] ; borravaló ; hegy[hegyek] ; borravaló[when=leav
 tip	v	fel|borít ; borravalót ad
 trail	n	ösvény[ösvények] ; nyom[nyomok]
 trail	v	követ ; vonszol
-translate	v	fordít[into=ra] ; le|fordít
+translate	v	fordít[into=ra,perf=le] ; le|fordít
 tread	v	lép[noobj] ; tapos
 treasure	n	kincs[kincsek]
 treat	v	kezel ; bánik[with=val] ; meg|vendégel
@@ -1945,7 +1945,7 @@ interpretation	n	értelmezés[értelmezések] ; tolmácsolás
 introduction	n	bevezetés[bevezetések] ; bemutatás
 inventory	n	leltár[leltárak] ; készlet[készletek]
 iron	n	vas[vasak] ; vasaló
-iron	v	vasal ; ki|vasal
+iron	v	vasal[perf=ki] ; ki|vasal
 item	n	tétel[tételek] ; termék[termékek,when=order/ordered/buy/bought/add/added/return/returned/basket/cart/sell/sold/stock/deliver/delivered/purchase/purchased/ship/shipped] ; cikk[cikkek] ; tárgy[tárgyak]
 joint	n	ízület[ízületek] ; illesztés
 joint	adj	közös
@@ -2327,7 +2327,7 @@ awaken	v	fel|ébreszt ; fel|ébred[noobj]
 awful	adj	szörnyű[szörnyűek] ; borzasztó
 awkward	adj	kínos ; esetlen ; ügyetlen
 backward	adv	hátra ; visszafelé
-bake	v	süt ; meg|süt
+bake	v	süt[perf=meg] ; meg|süt
 ban	n	tilalom[tilalmak,acc=tilalmat,3sg=tilalma,poss=tilalma,sup=tilalmon]
 bare	adj	csupasz ; puszta
 barrel	n	hordó ; cső[csövek]

@@ -1538,7 +1538,7 @@ TEST(ConstructionsTest, AskingForSomethingOrLeaveIsThePotential) {
 }
 
 TEST(ConstructionsTest, DoBeforeWhatIsDoneIsTheVerb) {
-  EXPECT_EQ(hungarian("I did my homework yesterday."), "Tegnap csináltam a házi feladatomat.");
+  EXPECT_EQ(hungarian("I did my homework yesterday."), "Tegnap megcsináltam a házi feladatomat.");
   EXPECT_EQ(hungarian("What did you do at the weekend?"), "Mit csináltál hétvégén?");
   EXPECT_EQ(hungarian("He did nothing all day."), "Semmit sem csinált egész nap.");
   // support for a verb after it, "have" included, and a "do" standing for a verb said before
@@ -3555,6 +3555,10 @@ TEST(ConstructionsTest, AnActAskedForOnADefiniteObjectIsFinished) {
   EXPECT_EQ(hungarian("Please send the form to the office."), "Kérjük, küldje el az űrlapot az irodának.");
   EXPECT_EQ(hungarian("Pay the bill by Friday."), "Fizesse ki a számlát péntekig.");
   EXPECT_EQ(hungarian("Cook the pasta for ten minutes."), "Főzze a tésztát tíz percig.");
+  // the verbs whose finished act takes a prefix of its own
+  EXPECT_EQ(hungarian("He brought the book."), "Elhozta a könyvet.");
+  EXPECT_EQ(hungarian("She showed me the photo."), "Megmutatta nekem a fényképet.");
+  EXPECT_EQ(hungarian("Choose the colour."), "Válassza ki a színt.");
 }
 
 }  // namespace
