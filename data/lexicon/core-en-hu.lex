@@ -687,7 +687,7 @@ set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table] ; fel|állít[
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
 rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon]
-cover	v	be|takar[in=val,with=val,state] ; fed ; fedez[when=damage/cost/expense/loss/repair]
+cover	v	be|takar[in=val,with=val,state] ; fed ; fedez[when=damage/cost/expense/loss/repair] ; le|fed[in=val,with=val,state,when=road/roof/area/surface/floor/ground/pool/court/terrace/stadium/walkway/bridge/platform/yard/market]
 clear	v	ki|tisztít ; tisztáz ; el|áll[noobj,when=rain/shower] ; le|szed[when=table] ; el|takarít[when=snow/road/debris/rubble/path]
 clear	adj	világos ; tiszta ; tiszta[when=sky/water/air/day/night/weather/conscience/glass/skin/view] ; egyértelmű[when=majority/evidence/sign/message/answer/winner/difference/case/link/signal/rule/intention/picture/result/victory/lead/choice]
 lead	v	vezet ; él[when=life]
@@ -8228,6 +8228,7 @@ leave behind	v	hátra|hagy ; ott|hagy
 let go	v	el|enged
 light up	v	ki|gyullad[noobj] ; meg|világít
 lock up	v	be|zár[state]
+lock out	v	ki|zár[of=bol]
 pack up	v	össze|pakol ; össze|csomagol
 print out	v	ki|nyomtat
 round up	v	össze|gyűjt ; össze|szed ; fel|kerekít[when=number/figure/price/amount/total/sum]

@@ -3035,8 +3035,12 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
             o->lower != "we" && o->lower != "they"));
       // "were stopped": a passive's subject is what was done to ("megállították")
       // ("the law was passed": "elfogadták", as "passed the law" is), and the sense for it
+      // ("is not covered", "was badly damaged": past a negation or an adverb)
+      const std::size_t be = i > 1 && (toks[i - 1].tag == PartOfSpeech::negation || toks[i - 1].tag == PartOfSpeech::adverb)
+                                 ? i - 2
+                                 : i - 1;
       const bool passive = toks[i].form == VerbForm::participle && i > 0 &&
-                           (formOfBe(toks[i - 1].lower) || toks[i - 1].lower == "being");
+                           (formOfBe(toks[be].lower) || toks[be].lower == "being");
       if (passive) toks[i].hasObject = true;
       // "the talks broke down", "teachers walked out": a verb without an object takes the sense
       // its subject asks for ("megszakad", "sztrájkol")

@@ -3563,3 +3563,18 @@ TEST(ConstructionsTest, AnActAskedForOnADefiniteObjectIsFinished) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// A negated or qualified passive's subject chooses the verb's sense as a plain one does ("The
+// road is not covered": a surface is "lefed", not "betakar"); one is locked out, "kizár".
+TEST(ConstructionsTest, ANegatedPassivesSubjectChoosesTheSense) {
+  EXPECT_EQ(hungarian("The road is not covered."), "Az út nincs lefedve.");
+  EXPECT_EQ(hungarian("The roof was covered with snow."), "A tető le volt fedve hóval.");
+  EXPECT_EQ(hungarian("She covered the baby with a blanket."), "Betakarta a babát egy takaróval.");
+  EXPECT_EQ(hungarian("They locked me out of the house."), "Kizártak engem a házból.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
