@@ -6439,7 +6439,7 @@ sat nav	n	navigáció[navigációk]
 satnav	n	navigáció[navigációk]
 refuel	v	tankol[noobj]
 fill up	v	meg|tölt ; tele|tölt ; tankol
-tow	v	vontat ; el|vontat
+tow	v	el|vontat ; vontat
 skid	v	meg|csúszik[noobj]
 swerve	v	ki|tér[noobj] ; félre|rántja a kormányt
 pull over	v	félre|áll[noobj] ; le|húzódik

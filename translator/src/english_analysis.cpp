@@ -2288,6 +2288,10 @@ bool nounPhraseDescribable(const std::vector<Token>& toks, std::size_t head) {
          (before.tag == PartOfSpeech::verb && (toks[b].lower == "a" || toks[b].lower == "an"));
 }
 
+// Where a thing was done, said after its participle: "parked here", "bought online".
+constexpr std::string_view kWhereDone[] = {"here", "there", "online", "abroad", "locally", "outside",
+                                           "inside", "nearby", "overnight", "outdoors", "indoors"};
+
 // "The man sitting next to me was reading", "The woman selling tickets smiled": an "-ing" verb
 // right after the subject's noun, with at most its object and a place of its own, before the
 // clause's verb, describes the noun.
@@ -2317,6 +2321,14 @@ void participlesAfterNouns(std::vector<Token>& toks) {
     if (toks[i].tag != PartOfSpeech::verb || !(ing || done) || !toks[i].entry ||
         toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].possessor || toks[i - 1].pauseAfter)
       continue;
+    // ("Cars parked here will be towed", "Goods bought online can be returned": a past
+    // participle and where it was done, before the clause's verb)
+    const bool doneWhere = done && listed(kWhereDone, toks[i + 1].lower) && i + 2 < toks.size() &&
+                           (toks[i + 2].tag == PartOfSpeech::auxiliary || toks[i + 2].tag == PartOfSpeech::modal);
+    if (doneWhere) {
+      toks[i].participle = true, toks[i].tag = PartOfSpeech::adjective;
+      continue;
+    }
     // (not "resigned after journalists had ...": a preposition that may open a clause)
     if (done && (toks[i + 1].tag != PartOfSpeech::preposition || opensIngClauseOfTime(toks[i + 1].lower) ||
                  toks[i + 1].lower == "since" || toks[i + 1].lower == "until"))

@@ -51,6 +51,9 @@ constexpr std::string_view kDirectionParticles[] = {"away", "out", "off", "up", 
 constexpr std::string_view kActsWithResult[] = {"push",  "pull", "kick",  "force", "slam",   "swing",
                                                 "throw", "paint", "wipe", "wash",  "scrub",  "dye",
                                                 "colour", "color", "polish", "rub", "sweep", "brush"};
+// Where a thing was done, said after its participle: "parked here", "bought online".
+constexpr std::string_view kWhereDone[] = {"here", "there", "online", "abroad", "locally", "outside",
+                                           "inside", "nearby", "overnight", "outdoors", "indoors"};
 // Adverbs that say how much of an adjective: "very cold", "too late", "so tired".
 constexpr std::string_view kDegreeAdverbs[] = {"very", "too", "so", "quite", "really", "rather", "pretty", "fairly"};
 // Those of them that stand with the adjective inside a noun phrase: "a very cold night", "a
@@ -931,6 +934,10 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     if (k + 1 < t_.size() && t_[k].tag == PartOfSpeech::preposition && startsNounPhrase(k + 1) &&
         t_[k - 1].lower != "available")
       k = readNounPhrase(k + 1).end;
+    // ("cars parked here": where it was done, "az itt parkolt autók")
+    else if (k + 1 < t_.size() && listed(kWhereDone, t_[k].lower) && !t_[np.participle].lower.ends_with("ing") &&
+             (t_[k + 1].tag == PartOfSpeech::auxiliary || t_[k + 1].tag == PartOfSpeech::modal))
+      ++k;
   }
   np.end = k;
   np.head = head;
@@ -1147,6 +1154,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         }
         emitNounPhrase(doer, Case::nominative);
         emit("\xC3\xA1ltal", after);
+      } else if (listed(kWhereDone, t_[after].lower)) {
+        if (t_[after].lower == "here" || t_[after].lower == "there")
+          emit(t_[after].lower == "here" ? "itt" : "ott", after);
+        else if (auto where = plainSense(t_[after], sense(after)))
+          emit(*where, after);
       } else {
         emitPrepositionalPhrase(after);
       }

@@ -3578,3 +3578,16 @@ TEST(ConstructionsTest, ANegatedPassivesSubjectChoosesTheSense) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// A past participle after its noun with where it was done ("here", "online"), before the
+// clause's verb, describes the noun, said before it ("az itt parkolt autók").
+TEST(ConstructionsTest, AParticipleAndWhereItWasDoneDescribeTheNoun) {
+  EXPECT_EQ(hungarian("Cars parked here will be towed."), "Az itt parkolt autókat elvontatják.");
+  EXPECT_EQ(hungarian("He parked here."), "Parkolt itt.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
