@@ -2687,7 +2687,7 @@ fraction	n	tört[törtek] ; töredék[töredékek]
 fraud	n	csalás[csalások] ; csaló
 frequency	n	gyakoriság ; frekvencia
 frost	n	fagy[fagyok]
-frozen	adj	fagyott ; fagyasztott ; befagyott
+frozen	adj	fagyott ; fagyasztott ; befagyott ; fagyasztott[when=vegetable/food/pizza/fish/meat/pea/fruit/chicken/berry/meal/dessert/yoghurt/chip]
 fulfill	v	teljesít ; be|teljesít
 fully	adv	teljesen
 fun	n	mulatság[mulatságok] ; móka ; szórakozás

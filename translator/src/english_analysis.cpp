@@ -3776,6 +3776,21 @@ void statesLeftByAPush(const lexicon::CoreLexicon& core, std::vector<Token>& tok
   }
 }
 
+// "Frozen vegetables are cheap": a participle opening the sentence before its noun, the
+// clause's verb after, is the lexicon's adjective where it has one ("A fagyasztott zöldségek").
+void openingParticiplesThatAreAdjectives(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  if (toks.size() < 3 || toks[0].tag != PartOfSpeech::verb ||
+      (toks[0].form != VerbForm::past && toks[0].form != VerbForm::participle) || toks[1].tag != PartOfSpeech::noun ||
+      toks[1].possessor)
+    return;
+  if (std::none_of(toks.begin() + 2, toks.end(), [](const Token& t) {
+        return t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal;
+      }))
+    return;
+  if (const lexicon::Entry* adjective = core.find(toks[0].lower, PartOfSpeech::adjective))
+    toks[0].tag = PartOfSpeech::adjective, toks[0].entry = adjective, toks[0].lemma = toks[0].lower;
+}
+
 // "Were the windows locked?", "Why was the shop closed?": a form of "be" asks about its subject,
 // and the "-ed" word after that subject is the passive's participle, not a past of the subject.
 void passivesAskedAbout(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -3912,6 +3927,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   participlesLikeTheirBase(toks);
   passivesAskedAbout(core_, toks);
   statesLeftByAPush(core_, toks);
+  openingParticiplesThatAreAdjectives(core_, toks);
   likeAsAComparison(toks);
   doAsTheMainVerb(core_, toks);
   askingToHave(core_, toks);

@@ -596,7 +596,7 @@ class Generator {
            (g == PartOfSpeech::pronoun) ||
            (g == PartOfSpeech::adverb && listed(kDegreeBeforeAttribute, t_[i].lower) && i + 1 < t_.size() &&
             t_[i + 1].tag == PartOfSpeech::adjective) ||
-           lessOf(i) || countsANumber(i);
+           lessOf(i) || countsANumber(i) || (i == 0 && participleBeforeNoun(0, 0));
   }
   // "about twenty people", "at least three cars": an adverb of quantity before the phrase's
   // number belongs to it ("legalább húsz embert")
@@ -641,9 +641,18 @@ class Generator {
     return t_[np.head].tag == PartOfSpeech::noun && hs && !hs->note("time").empty();
   }
   // "the stolen car": a participle after the article of the noun phrase at `begin`, before its noun
+  // ("Frozen vegetables are cheap", "Stolen cars are sold": one opening the clause, its noun
+  // after it and the clause's verb later)
   bool participleBeforeNoun(std::size_t k, std::size_t begin) const {
-    return k > begin && k + 1 < t_.size() && t_[k].tag == PartOfSpeech::verb &&
-           (t_[k].form == VerbForm::participle || t_[k].form == VerbForm::past) && t_[k].entry &&
+    if (k + 1 >= t_.size() || t_[k].tag != PartOfSpeech::verb || !t_[k].entry ||
+        (t_[k].form != VerbForm::participle && t_[k].form != VerbForm::past))
+      return false;
+    if (k == 0 && begin == 0)
+      return t_[1].tag == PartOfSpeech::noun && !t_[1].possessor &&
+             std::any_of(t_.begin() + 2, t_.end(), [](const Token& t) {
+               return t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal;
+             });
+    return k > begin &&
            (t_[k - 1].tag == PartOfSpeech::determiner || t_[k - 1].tag == PartOfSpeech::possessive ||
             t_[k - 1].tag == PartOfSpeech::adjective) &&
            (t_[k + 1].tag == PartOfSpeech::noun || t_[k + 1].tag == PartOfSpeech::adjective);
@@ -1714,9 +1723,11 @@ VerbGroup Generator::readVerbGroup() const {
     }
     // "The stolen car was found", "my lost keys": a participle between the article and its noun
     // describes the noun ("az ellopott autó"), no main verb
-    if (k.tag == PartOfSpeech::verb && g.firstAux == n && i > 0 && i + 2 < n && participleBeforeNoun(i, i - 1) &&
+    if (k.tag == PartOfSpeech::verb && g.firstAux == n && i + 2 < n &&
+        (i == 0 ? participleBeforeNoun(0, 0)
+                : participleBeforeNoun(i, i - 1) &&
+                      (t_[i - 1].tag == PartOfSpeech::determiner || t_[i - 1].tag == PartOfSpeech::possessive)) &&
         t_[i + 1].tag == PartOfSpeech::noun && !t_[i + 1].possessor &&
-        (t_[i - 1].tag == PartOfSpeech::determiner || t_[i - 1].tag == PartOfSpeech::possessive) &&
         std::any_of(t_.begin() + std::ptrdiff_t(i + 2), t_.end(), [](const Token& t) {
           return t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal || t.tag == PartOfSpeech::verb;
         }))
@@ -2427,7 +2438,7 @@ void Generator::findAgent(ClauseRoles& r) {
   const Token& first = t_[r.subject->begin];
   if (r.subject->begin == 0 && r.subject->plural && !r.subject->pronoun && !r.subject->name &&
       !r.subject->possessed && !r.subject->definite && !countsItsNoun(first) &&
-      (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
+      (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective || participleBeforeNoun(0, 0)) &&
       t_[r.subject->head].tag == PartOfSpeech::noun && !isIndefinitePronoun(t_[r.subject->head]))
     r.subject->definite = genericPatient_ = true;
   a.definite = r.subject->pronoun ? r.subject->person == 3 : r.subject->definite;
@@ -4429,7 +4440,9 @@ std::size_t Generator::emitSubject() {
   // "Dear neighbours,": the people greeted, "Kedves szomszédok"
   const bool greeted = r.subject->begin == 0 && first.lower == "dear" && r.verb.main == n_ && r.verb.be == n_;
   if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
-      !familyName && !greeted && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
+      !familyName && !greeted &&
+      (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective ||
+       (r.subject->begin == 0 && participleBeforeNoun(0, 0))) &&
       t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun &&
       !(r.subject->begin > 0 && t_[r.subject->begin - 1].tag == PartOfSpeech::question))  // "Melyik busz"
     emit("a", r.subject->begin);

@@ -3591,3 +3591,17 @@ TEST(ConstructionsTest, AParticipleAndWhereItWasDoneDescribeTheNoun) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// A participle opening the sentence before its noun, the clause's verb later, describes the
+// noun: the lexicon's adjective where it has one, else the finished past, a generic subject
+// with its article ("Az ellopott autókat gyakran eladják külföldön").
+TEST(ConstructionsTest, AParticipleOpeningTheSentenceDescribesItsNoun) {
+  EXPECT_EQ(hungarian("Frozen vegetables are cheap."), "A fagyasztott zöldségek olcsók.");
+  EXPECT_EQ(hungarian("Stolen cars are often sold abroad."), "Az ellopott autókat gyakran eladják külföldön.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
