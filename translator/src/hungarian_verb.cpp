@@ -467,6 +467,14 @@ std::string conjugate(const VerbStem& v, Tense t, Agreement a) {
   a.person = std::clamp(a.person, 1, 3);
   if (const Irregular* irr = irregularFor(lemma)) {
     const std::size_t i = index(a);
+    // "I ... you" of a verb with definite forms: on the stem of "veszem", "vettem" ("veszlek",
+    // "vettelek", "iszlak"; "érez" keeps its vowel before the consonant, "érezlek")
+    if (a.youObject && a.person == 1 && !a.plural && irr->presentDef[0] && t != Tense::imperative) {
+      const std::u16string def = t == Tense::present ? irr->presentDef[0] : irr->pastDef[0];
+      const bool back = endsWith(def, u"om") || endsWith(def, u"am");
+      const std::u16string stem = t == Tense::present && lemma == u"\u00E9rez" ? lemma : def.substr(0, def.size() - 2);
+      return utf16ToUtf8(stem + (t == Tense::present ? (back ? u"lak" : u"lek") : (back ? u"alak" : u"elek")));
+    }
     // verbs without an object list no definite forms: the indefinite ones serve
     if (t == Tense::present)
       return utf16ToUtf8(a.definite && irr->presentDef[i] ? irr->presentDef[i] : irr->presentIndef[i]);

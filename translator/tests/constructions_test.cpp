@@ -3605,3 +3605,14 @@ TEST(ConstructionsTest, AParticipleOpeningTheSentenceDescribesItsNoun) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// "I ... you" of an irregular verb takes "-lak/-lek" as a regular one does ("Felveszlek").
+TEST(ConstructionsTest, IPickYouUpIsFelveszlek) {
+  EXPECT_EQ(hungarian("I'll pick you up from the station at seven."), "Hétkor felveszlek az állomásról.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator

@@ -224,5 +224,15 @@ TEST(HungarianVerbTest, ItVerbsAfterARoundedVowelTakeUnroundedEndings) {
   EXPECT_EQ(presentParticipleOf(VerbStem{"megy", "", ""}), "menő");
 }
 
+TEST(HungarianVerbTest, IrregularVerbsSayIYou) {
+  const Agreement you{1, false, false, true};
+  EXPECT_EQ(conjugate(VerbStem{"vesz", "fel", ""}, Tense::present, you), "veszlek");
+  EXPECT_EQ(conjugate(VerbStem{"visz", "", ""}, Tense::present, you), "viszlek");
+  EXPECT_EQ(conjugate(VerbStem{"vesz", "", ""}, Tense::past, you), "vettelek");
+  EXPECT_EQ(conjugate(VerbStem{"hisz", "", ""}, Tense::present, you), "hiszlek");
+  EXPECT_EQ(conjugate(VerbStem{"érez", "", ""}, Tense::present, you), "érezlek");
+  EXPECT_EQ(conjugate(VerbStem{"iszik", "", ""}, Tense::past, you), "ittalak");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
