@@ -561,6 +561,8 @@ struct ClauseContext {
                                 // moving east and should weaken")
   std::string subjectPronoun;   // the subject above, when a pronoun: "he" of "He said that"
   bool degree = false;          // "how cold it was": "milyen hideg volt", the predicate said first
+  bool passiveDone = false;     // a passive of a definite subject: "was built in 1894 and restored
+                                // last year", what follows did it to the same ("helyreállították")
 };
 
 class Generator {
@@ -829,6 +831,7 @@ class Generator {
   bool splitPrefix_ = false;               // a complement before the verb: its prefix follows it
   bool subjectAfterVerb_ = false;          // a leading time: "Este elállt az eső"
   bool perfective_ = false;                // a finished past: the verb's perf= prefix
+  bool sharedPassive_ = false;             // "... and restored": the passive's subject above is the object
   bool modalFocus_ = false;                // a complement before "kell" or "tud": "Több vizet kellene innod"
   bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
   std::size_t seemsComma_ = SIZE_MAX;       // the first word after "Úgy tűnt": a comma before it
@@ -2679,6 +2682,7 @@ bool Generator::finishedPast() const {
   const VerbGroup& g = r.verb;
   // ("The letter has been sent": "A levelet elküldték", the passive's subject as the object)
   const std::optional<NounPhrase>& object = g.passive ? r.subject : r.object;
+  if (sharedPassive_) return true;  // ("was stolen and found later": "és később megtalálták")
   if (!(g.past || g.imperative) || !g.modal.empty() || g.future || g.main == n_ || !object ||
       t_[g.main].form == VerbForm::ing || object->pronoun || (g.passive && g.have == n_))
     return false;
@@ -4665,6 +4669,7 @@ ClauseContext Generator::context() const {
     c.thing = !roles_.subject->pronoun && saidOfThing(roles_);
     c.subjectPronoun = roles_.subject->pronoun ? t_[roles_.subject->head].lower : std::string();
   }
+  c.passiveDone = (roles_.verb.passive || sharedPassive_) && roles_.agreement.definite;
   c.imperative = roles_.verb.imperative;
   c.past = roles_.verb.past;
   c.reported = false;
@@ -4791,6 +4796,12 @@ std::vector<HungarianWord> Generator::run() {
     a.youObject = askedOne_->person == 2 && a.person == 1 && !a.plural;
     a.definite = a.youObject;
   }
+  // "The theatre was built in 1894 and restored last year": a participle joined to a passive
+  // without a subject of its own is done to the passive's subject too, "és tavaly helyreállították"
+  if (before_.passiveDone && before_.linked && !roles_.subject && !roles_.object && roles_.verb.main < n_ &&
+      !roles_.verb.passive && roles_.verb.be == n_ && roles_.verb.have == n_ && roles_.verb.modal.empty() &&
+      t_[roles_.verb.main].form == VerbForm::past && !objectClause_ && !(roles_.verbSense && roles_.verbSense->noObject))
+    roles_.agreement.definite = sharedPassive_ = true;
   // "a számla, amelyet küldtél": the relative word takes the indefinite conjugation
   if (before_.relativeObject && !roles_.object)
     roles_.agreement.definite = roles_.agreement.youObject = false;

@@ -3616,3 +3616,17 @@ TEST(ConstructionsTest, IPickYouUpIsFelveszlek) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// A past joined to a passive without a subject of its own is done to the passive's subject
+// too: the definite conjugation, finished ("és tavaly helyreállították", "és később megtalálták").
+TEST(ConstructionsTest, AVerbJoinedToAPassiveIsDoneToItsSubject) {
+  EXPECT_EQ(hungarian("The house was sold and demolished."), "A házat eladták, és lebontották.");
+  EXPECT_EQ(hungarian("The car was stolen and found later."), "Az autót ellopták, és később megtalálták.");
+  EXPECT_EQ(hungarian("She was tired and went home."), "Fáradt volt, és hazament.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
