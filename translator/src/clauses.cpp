@@ -104,6 +104,22 @@ bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) {
          t[i + 1].form == VerbForm::ing && thanksBefore(t, i);
 }
 
+// "She never forgave him for selling the farm", "The driver was fined for using his phone":
+// what one is forgiven, blamed or punished for, a clause of its own ("hogy eladta a tanyát").
+bool blamedForAt(const std::vector<Token>& t, std::size_t i) {
+  static constexpr std::string_view kBlaming[] = {"forgive", "blame", "fine",      "punish", "criticise",
+                                                  "criticize", "arrest", "praise", "jail",  "sue",
+                                                  "apologise", "apologize", "scold", "reward"};
+  if (i + 1 >= t.size() || t[i].lower != "for" || t[i + 1].tag != PartOfSpeech::verb ||
+      t[i + 1].form != VerbForm::ing)
+    return false;
+  for (std::size_t k = i; k-- > 0 && i - k <= 4;) {
+    if (t[k].tag == PartOfSpeech::conjunction || t[k].pauseAfter) return false;
+    if (t[k].tag == PartOfSpeech::verb && listed(kBlaming, t[k].lemma)) return true;
+  }
+  return false;
+}
+
 // "before leaving the house", "after eating", "while waiting": a clause of time whose verb is
 // an "-ing" form without a subject.
 // ("without looking up" after a comma, past the words of saying, stays with them)
@@ -478,7 +494,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                                       k.tag == PartOfSpeech::number;
                                              })))
     return true;
-  if (thanksClauseAt(t_, i) || toBeDoneAt(i)) return true;
+  if (thanksClauseAt(t_, i) || blamedForAt(t_, i) || toBeDoneAt(i)) return true;
   if (clauseBegin == 0 && nounsInfinitiveAt(i)) return true;
   // (after the clause's verb or the set phrase standing for it: "Köszönöm az e-mailedet, holnap
   // válaszolok")
@@ -664,6 +680,16 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = "hogy";
     c.body = begin + 1;
     c.gerund = c.thanks = true;
+    return c;
+  }
+  if (!first && blamedForAt(t_, begin)) {
+    // ("megbocsátotta neki, hogy eladta"; of a punishment, what for: "megbírságolták, amiért")
+    const bool forgiven = std::any_of(t_.begin(), t_.begin() + std::ptrdiff_t(begin), [](const Token& k) {
+      return k.lemma == "forgive" || k.lemma == "apologise" || k.lemma == "apologize";
+    });
+    c.link = forgiven ? "hogy" : "ami\xC3\xA9rt";
+    c.body = begin + 1;
+    c.gerund = c.blamed = true;
     return c;
   }
   if (!first && feltThatAt(begin)) {

@@ -1575,7 +1575,16 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   // its object or complement after it ("while skiing" alone names the activity)
   const bool ing = t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0;
   // ("thank you for helping": what is thanked for)
-  const bool thanks = prevLower == "for" && thanksBefore(toks, i - 1);
+  // ("forgave her for selling the farm", "was fined for using his phone": what one is forgiven
+  // or blamed for, with its object after it)
+  static constexpr std::string_view kBlaming[] = {"forgive", "blame", "fine",   "punish",    "criticise",
+                                                  "criticize", "arrest", "praise", "jail", "sue",
+                                                  "apologise", "apologize", "scold", "reward"};
+  bool blamedFor = false;
+  if (prevLower == "for" && ing && after && after->tag != PartOfSpeech::conjunction)
+    for (std::size_t k = i - 1; k-- > 0 && i - k <= 5;)
+      if (toks[k].tag == PartOfSpeech::verb && listed(kBlaming, toks[k].lemma)) blamedFor = true;
+  const bool thanks = (prevLower == "for" && thanksBefore(toks, i - 1)) || blamedFor;
   const bool timeClauseVerb =
       ing && ((after && after->tag != PartOfSpeech::conjunction && opensIngClauseOfTime(prevLower) &&
                !(prevLower == "without" && i >= 2 && toks[i - 2].pauseAfter)) ||  // (see gerundClauseAt)

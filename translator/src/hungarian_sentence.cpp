@@ -98,6 +98,24 @@ std::string finishedParticiple(const Sense& vs) {
                             Agreement{3, false, false, false});
 }
 
+// The one forgiven or blamed for what the "for" at `forIndex` names: the object before it
+// ("forgave her", "blamed the driver"), else the clause's subject ("was fined", "apologised").
+Agreement blamedOne(const std::vector<Token>& t, std::size_t forIndex) {
+  auto of = [](const Token& k) { return Agreement{k.tag == PartOfSpeech::pronoun ? k.person : 3, k.plural, false, false}; };
+  if (forIndex >= 2 && (t[forIndex - 1].tag == PartOfSpeech::noun || t[forIndex - 1].tag == PartOfSpeech::name ||
+                        (t[forIndex - 1].tag == PartOfSpeech::pronoun && !subjectPronoun(t[forIndex - 1]))))
+    return of(t[forIndex - 1]);
+  for (std::size_t k = 0; k < forIndex; ++k) {
+    if (t[k].tag == PartOfSpeech::pronoun || t[k].tag == PartOfSpeech::name) return of(t[k]);
+    if (t[k].tag == PartOfSpeech::noun) {
+      std::size_t head = k;
+      while (head + 1 < forIndex && t[head + 1].tag == PartOfSpeech::noun) ++head;
+      return of(t[head]);
+    }
+  }
+  return Agreement{};
+}
+
 // Whether the words say a time yet to come or now: "this weekend", "tomorrow", "next week".
 bool saysWhenToCome(const std::vector<Token>& t) {
   using D = TimePhrase::Deixis;
@@ -5218,6 +5236,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                                       : context);
       // "Thank you for helping": "Köszönöm, hogy segítettél"
       if (c.thanks) gerundContext.subject = Agreement{2, false, false, false}, gerundContext.past = true;
+      // "forgave her for selling": the one forgiven did it, before ("hogy eladta")
+      if (c.blamed) gerundContext.subject = blamedOne(tokens, c.begin), gerundContext.known = true, gerundContext.past = true;
       gerundContext.gerund = true;
     }
     const std::size_t first = out.size();

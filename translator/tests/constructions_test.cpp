@@ -3630,3 +3630,19 @@ TEST(ConstructionsTest, AVerbJoinedToAPassiveIsDoneToItsSubject) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// What one is forgiven, blamed or punished for, an "-ing" verb with its object after "for", is
+// a clause of its own whose subject is the one forgiven or blamed ("hogy eladta", "amiért
+// elvesztettem"), done before.
+TEST(ConstructionsTest, WhatOneIsBlamedForIsAClauseOfTheOneBlamed) {
+  EXPECT_EQ(hungarian("They blamed me for losing the keys."), "Hibáztattak engem, amiért elvesztettem a kulcsokat.");
+  EXPECT_EQ(hungarian("The driver was fined for using his phone at the wheel."),
+            "A sofőrt megbírságolták, amiért a volánnál használta a telefonját.");
+  EXPECT_EQ(hungarian("Thank you for helping me."), "Köszönöm, hogy segítettél nekem.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
