@@ -1452,11 +1452,22 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   static constexpr std::string_view kHandling[] = {"well", "thoroughly", "gently", "firmly", "carefully"};
   const bool thingAtHand = imperative && !hasObject && verb == roles_.verb.main && verb + 1 < n_ &&
                            listed(kHandling, t_[verb + 1].lower) && s && !s->note("intr").empty();
-  if (thingAtHand) a.definite = true;
+  // ("Bake for forty minutes", "Store in a dry place", "Serve hot": a recipe's or a label's
+  // instruction without an object is said of the dish or the product, "Süsse", "Tárolja")
+  static constexpr std::string_view kDoneToTheThing[] = {
+      "store", "bake",  "cook",  "boil",    "fry",     "roast", "simmer", "stir",  "serve", "heat",  "reheat",
+      "freeze", "refrigerate", "chill", "mix", "rinse", "apply", "season", "soak", "microwave", "grill", "whisk",
+      "blend", "steam", "toast", "drain"};
+  const bool dishAtHand = imperative && !hasObject && verb < n_ &&
+                          (verb == 0 || t_[verb - 1].lower == "then" || t_[verb - 1].lower == "and") &&
+                          listed(kDoneToTheThing, v.lemma) && s && !s->noObject &&
+                          (verb + 1 == n_ || (t_[verb + 1].tag != PartOfSpeech::particle &&
+                                              t_[verb + 1].tag != PartOfSpeech::conjunction));
+  if (thingAtHand || dishAtHand) a.definite = true;
   // "charged the phone for two hours", "the paint dried for hours": what lasted a while is no
   // change completed, the verb without the prefix that says it is done ("töltötte", "száradt")
   const bool lasted = verb == roles_.verb.main && lastsAWhile();
-  if (s && !hasObject && !infinitiveAfter && !thingAtHand && !s->note("intr").empty()) {
+  if (s && !hasObject && !infinitiveAfter && !thingAtHand && !dishAtHand && !s->note("intr").empty()) {
     // "The train leaves": "indul", not "elhagy"; "will close next spring": "bezár"
     const bool once = past || future || (verb == roles_.verb.main && futureSaid());
     stem = intransitiveOf(*s, once && !lasted, v.form);

@@ -991,7 +991,7 @@ TEST(ConstructionsTest, VerbsAfterAnAdverbOrAndAndNever) {
   // after a subject pronoun and an adverb, a verb ("walk", not "séta")
   EXPECT_EQ(hungarian("I usually walk to work."), "Általában munkába sétálok.");
   // how after the word makes it a verb, not a noun joined to the one before
-  EXPECT_EQ(hungarian("Add the sugar and stir well."), "Adja hozzá a cukrot, és jól keverjen.");
+  EXPECT_EQ(hungarian("Add the sugar and stir well."), "Adja hozzá a cukrot, és jól keverje.");
   EXPECT_EQ(hungarian("They never watch television."), "Soha nem néznek televíziót.");
   // "such a" is "ilyen" without "egy", and its noun phrase stays the object
   EXPECT_EQ(hungarian("I have never seen such a big dog."), "Soha nem láttam ilyen nagy kutyát.");
@@ -1166,7 +1166,7 @@ TEST(ConstructionsTest, ItIsAnAdjectiveToDoSomething) {
 TEST(ConstructionsTest, VerbsAndNounsJoinedByAnd) {
   // a word the core lexicon knows only as a verb goes on with the command
   EXPECT_EQ(hungarian("Add the sugar and stir for two minutes."),
-            "Adja hozzá a cukrot, és keverjen két percig.");
+            "Adja hozzá a cukrot, és keverje két percig.");
   // two nouns before an auxiliary are the subject
   EXPECT_EQ(hungarian("Bread and milk are cheap.").rfind("A kenyér", 0), 0u);
   EXPECT_EQ(hungarian("I bought apples and pears."), "Vettem almákat és körtéket.");
@@ -3642,6 +3642,19 @@ TEST(ConstructionsTest, WhatOneIsBlamedForIsAClauseOfTheOneBlamed) {
   EXPECT_EQ(hungarian("The driver was fined for using his phone at the wheel."),
             "A sofőrt megbírságolták, amiért a volánnál használta a telefonját.");
   EXPECT_EQ(hungarian("Thank you for helping me."), "Köszönöm, hogy segítettél nekem.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// A recipe's or a label's instruction without an object is said of the dish or the product at
+// hand: the definite conjugation ("Süsse negyven percig", "Tárolja száraz helyen").
+TEST(ConstructionsTest, AnInstructionWithoutAnObjectIsOfTheThingAtHand) {
+  EXPECT_EQ(hungarian("Boil for ten minutes."), "Forralja tíz percig.");
+  EXPECT_EQ(hungarian("Drain the pasta and serve immediately."), "Szűrje le a tésztát, és azonnal tálalja.");
 }
 
 }  // namespace
