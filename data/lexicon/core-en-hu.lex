@@ -278,7 +278,7 @@ cold	adj	hideg
 deep	adj	mély
 difficult	adj	nehéz[nehezek]
 empty	adj	üres
-empty	v	ki|ürít
+empty	v	ki|ürít[intr=ki|ürül]
 far	adj	messze[van] ; távoli
 fresh	adj	friss
 good	adj	jó[jók,at=ban]
@@ -729,7 +729,7 @@ base	n	alap[alapok,3sg=alapja]
 command	n	parancs[parancsok]
 piece	n	darab[darabok,3sg=darabja,into=ra]
 view	n	kilátás[kilátások] ; nézet
-reduce	v	csökkent[to=ra,by=val]
+reduce	v	csökkent[to=ra,by=val,intr=csökken]
 aim	n	cél[célok,3sg=célja]
 bear	n	medve
 blow	v	fúj ; ki|fúj[when=nose] ; el|fúj[when=candle]
@@ -891,7 +891,7 @@ defense	n	védelem[védelmek] ; védekezés
 demand	n	igény[igények] ; kereslet[keresletek]
 demand	v	követel
 double	adj	dupla ; kettős
-double	v	meg|dupláz ; meg|kettőz
+double	v	meg|dupláz[intr=meg|duplázódik] ; meg|kettőz
 encounter	n	találkozás[találkozások]
 encounter	v	találkozik[obj=val] ; szembe|kerül
 establish	v	létre|hoz ; alapít
@@ -2239,7 +2239,7 @@ violation	n	megsértés ; szabálysértés[szabálysértések]
 washington	n	washington[name]
 waver	v	habozik ; ingadozik
 weak	adj	gyenge
-weaken	v	gyengít ; gyengül[noobj]
+weaken	v	gyengít[intr=gyengül] ; gyengül[noobj]
 wealth	n	gazdagság ; vagyon[vagyonok]
 weave	v	fon
 weigh	v	mér ; le|mér ; nyom
@@ -3340,7 +3340,7 @@ whole	n	egész[egészek]
 whole	adj	egész ; teljes
 wicked	adj	gonosz ; rosszindulatú
 widely	adv	széles körben ; széltében
-widen	v	szélesít ; ki|szélesít ; szélesedik
+widen	v	szélesít[intr=szélesedik] ; ki|szélesít ; szélesedik
 wildcat	n	vadmacska
 wise	adj	bölcs[bölcsek]
 withdrawal	n	visszavonás ; kivonulás ; pénzfelvétel
@@ -4312,7 +4312,7 @@ download	v	le|tölt
 upload	v	fel|tölt
 select	v	ki|választ
 restart	v	újra|indít
-loosen	v	meg|lazít
+loosen	v	meg|lazít[intr=meg|lazul]
 prince	n	herceg[hercegek,person]
 princess	n	hercegnő[person]
 knight	n	lovag[lovagok,3sg=lovagja,pp=lovagjai,person]

@@ -1876,6 +1876,8 @@ VerbGroup Generator::readVerbGroup() const {
     }
   g.imperative = g.main != n && t_[g.main].form == VerbForm::base && g.modal.empty() && !g.future &&
                  (g.main == lead || t_[0].lower == "please" ||
+                  // ("Never leave children alone": told never to, "Soha ne hagyja")
+                  (g.main == lead + 1 && t_[lead].lower == "never") ||
                   // ("then open the door", "slowly add the milk")
                   std::all_of(t_.begin(), t_.begin() + std::ptrdiff_t(g.main),
                               [](const Token& k) { return k.tag == PartOfSpeech::adverb; }) ||

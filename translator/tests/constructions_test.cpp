@@ -3659,3 +3659,18 @@ TEST(ConstructionsTest, AnInstructionWithoutAnObjectIsOfTheThingAtHand) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// "Never" before a bare verb opening the sentence tells never to do it ("Soha ne nyissa ki");
+// what weakens or doubles by itself takes the verb without an object ("gyengül", "megduplázódik").
+TEST(ConstructionsTest, NeverToldAndChangesOfThemselves) {
+  EXPECT_EQ(hungarian("Never open the door to strangers.").rfind("Soha ne nyissa ki az ajtót", 0), 0u);
+  EXPECT_EQ(hungarian("I never drink coffee."), "Soha nem iszom kávét.");
+  EXPECT_EQ(hungarian("The storm should weaken by tomorrow."), "A vihar várhatóan gyengül holnapra.");
+  EXPECT_EQ(hungarian("The room emptied quickly."), "A szoba gyorsan kiürült.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
