@@ -850,6 +850,7 @@ class Generator {
   bool subjectAfterVerb_ = false;          // a leading time: "Este elállt az eső"
   bool perfective_ = false;                // a finished past: the verb's perf= prefix
   bool sharedPassive_ = false;             // "... and restored": the passive's subject above is the object
+  bool askedOfThem_ = false;               // "Passengers should arrive": asked of them, "érkezzenek meg"
   bool modalFocus_ = false;                // a complement before "kell" or "tud": "Több vizet kellene innod"
   bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
   std::size_t seemsComma_ = SIZE_MAX;       // the first word after "Úgy tűnt": a comma before it
@@ -1580,7 +1581,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       emit(stem.prefix + form, verb);
   };
   if (modal == "subj") {
-    emitNegatable(subjunctiveOf(stem, a), "ne");
+    // (asked of them in a clause of its own, the prefix follows as after a command: "érkezzenek meg")
+    if (askedOfThem_ && !negative && verb == roles_.verb.main)
+      emit(subjunctiveOf(stem, a), verb), emit(stem.prefix, verb);
+    else
+      emitNegatable(subjunctiveOf(stem, a), "ne");
     return;
   }
   if (modal == "hat") {
@@ -4775,6 +4780,20 @@ std::vector<HungarianWord> Generator::run() {
       (roles_.subject ? !roles_.subject->pronoun && saidOfThing(roles_) : before_.known && before_.thing) &&
       t_[0].tag != PartOfSpeech::question && !before_.asked)
     roles_.verb.modal.clear(), roles_.verb.adverb = "v\xC3\xA1rhat\xC3\xB3" "an";
+  // "Passengers should arrive two hours before departure", "Cyclists should give way": what a
+  // notice says the public it addresses should do is asked of them, the subjunctive ("az utasok
+  // két órával indulás előtt érkezzenek"); other "should" stays advice ("Children should spend
+  // less time": "A gyerekeknek kevesebb időt kellene tölteniük", "menned kellene")
+  static constexpr std::string_view kPublicAddressed[] = {
+      "passenger", "cyclist",  "guest",     "visitor", "driver",    "customer",  "resident", "candidate",
+      "pedestrian", "user",    "applicant", "participant", "motorist", "traveller", "traveler", "patient",
+      "shopper",   "spectator", "tenant",   "employee", "member"};
+  if (roles_.verb.modal == "kellene" && roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "should" &&
+      roles_.verb.main != n_ && !roles_.verb.passive && !roles_.verb.negative && !roles_.verb.past &&
+      !roles_.inverted && roles_.subject && !roles_.subject->pronoun && !roles_.subject->name &&
+      roles_.subject->plural && !roles_.subject->definite && t_[0].tag != PartOfSpeech::question && !before_.asked &&
+      !before_.reported && !before_.known)
+    if (listed(kPublicAddressed, t_[roles_.subject->head].lemma)) roles_.verb.modal = "subj", askedOfThem_ = true;
   // "Can I help you?": "Segíthetek?"
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
     roles_.verb.modal = "hat";

@@ -3674,3 +3674,20 @@ TEST(ConstructionsTest, NeverToldAndChangesOfThemselves) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// What a notice says people named by a bare plural should do is asked of them, the subjunctive
+// with the prefix after it ("Az utasok érkezzenek meg"); "you should" and the children one knows
+// stay advice ("kellene").
+TEST(ConstructionsTest, WhatANoticeSaysPeopleShouldDoIsAskedOfThem) {
+  EXPECT_EQ(hungarian("Cyclists should give way to pedestrians on this path."),
+            "A kerékpárosok adjanak elsőbbséget gyalogosoknak ezen az ösvényen.");
+  EXPECT_EQ(hungarian("Passengers should arrive at the airport two hours before departure.").rfind("Az utasok érkezzenek meg", 0), 0u);
+  EXPECT_EQ(hungarian("You should see a doctor."), "Látnod kellene egy orvost.");
+  EXPECT_EQ(hungarian("The children should go to bed."), "A gyerekeknek le kellene feküdniük.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
