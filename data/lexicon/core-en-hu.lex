@@ -225,7 +225,7 @@ play	v	játszik ; szerepel ; játszik[obj=on,when=piano/guitar/violin/drum/instr
 put	v	tesz[in=ba,on=ra] ; rak ; gyakorol[on=ra,when=pressure]
 read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
-run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet ; vezet[when=bakery/shop/business/company/hotel/restaurant/firm/cafe/farm/school/charity/pub] ; futtat[perf=le,when=test/program/script/app/application/software/code/scan/simulation] ; vállal[when=risk] ; fut[when=marathon/race/mile/kilometre/kilometer/lap] ; húzódik[noobj,when=road/path/river/railway/border/wall/fence/street/track/trail/line/pipe/cable]
+run	v	fut[noobj] ; tart[noobj,when=exhibition/show/festival/offer/sale/course/event/season/contract/production/play/campaign/promotion/series] ; vezet ; vezet[when=bakery/shop/business/company/hotel/restaurant/firm/cafe/farm/school/charity/pub] ; futtat[perf=le,when=test/program/script/app/application/software/code/scan/simulation] ; vállal[when=risk] ; fut[when=marathon/race/mile/kilometre/kilometer/lap] ; húzódik[noobj,when=road/path/river/railway/border/wall/fence/street/track/trail/line/pipe/cable]
 say	v	mond[to=nak] ; szól
 see	v	lát ; meg|néz
 sell	v	el|ad[to=nak,for=ert]

@@ -4794,6 +4794,14 @@ std::vector<HungarianWord> Generator::run() {
       roles_.subject->plural && !roles_.subject->definite && t_[0].tag != PartOfSpeech::question && !before_.asked &&
       !before_.reported && !before_.known)
     if (listed(kPublicAddressed, t_[roles_.subject->head].lemma)) roles_.verb.modal = "subj", askedOfThem_ = true;
+  // ("Fire doors should be kept closed", "Bags should be left at the entrance": what a notice says
+  // should be done to things of a kind is what must be, "zárva kell tartani")
+  if (roles_.verb.modal == "kellene" && roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "should" &&
+      roles_.verb.passive && !roles_.verb.negative && !roles_.verb.past && !roles_.inverted && roles_.subject &&
+      !roles_.subject->pronoun && !roles_.subject->name && roles_.subject->plural && !roles_.subject->possessed &&
+      t_[roles_.subject->begin].tag != PartOfSpeech::determiner && t_[0].tag != PartOfSpeech::question &&
+      !before_.asked && !before_.reported && !before_.known)
+    roles_.verb.modal = "kell";
   // "Can I help you?": "Segíthetek?"
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
     roles_.verb.modal = "hat";

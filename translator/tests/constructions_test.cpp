@@ -3691,3 +3691,18 @@ TEST(ConstructionsTest, WhatANoticeSaysPeopleShouldDoIsAskedOfThem) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// What a notice says should be done to things of a kind must be done ("zárva kell tartani"); an
+// exhibition or an offer runs as long as it lasts ("tart").
+TEST(ConstructionsTest, WhatShouldBeDoneToThingsOfAKindMustBe) {
+  EXPECT_EQ(hungarian("Fire doors should be kept closed at all times.").rfind("A tűzajtókat zárva kell tartani", 0), 0u);
+  EXPECT_EQ(hungarian("The documents should be signed by the manager."), "A dokumentumokat a vezetőnek alá kellene írnia.");
+  EXPECT_EQ(hungarian("He runs every morning."), "Minden reggel fut.");
+  EXPECT_EQ(hungarian("The exhibition will run until the end of September.").rfind("A kiállítás tart", 0), 0u);
+}
+
+}  // namespace
+}  // namespace lexiton::translator
