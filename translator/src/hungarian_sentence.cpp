@@ -1894,7 +1894,8 @@ VerbGroup Generator::readVerbGroup() const {
   // Hungarian keeps the tense of what was said: "He said he was tired": "fáradt"
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
   // "and went home" goes on with the subject before; "and close the window" with the imperative
-  if (before_.known && before_.linked && !before_.imperative) g.imperative = false;
+  // ("..., but please do not use a flash": a request after "please" is one all the same)
+  if (before_.known && before_.linked && !before_.imperative && t_[0].lower != "please") g.imperative = false;
   // "after finishing the report, she went home": "miután befejezte"
   if (before_.gerund && g.main != n && t_[g.main].form == VerbForm::ing && g.be == n)
     g.past = before_.past, g.imperative = false;

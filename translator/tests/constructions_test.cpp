@@ -3706,3 +3706,17 @@ TEST(ConstructionsTest, WhatShouldBeDoneToThingsOfAKindMustBe) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// A clause joined to a statement that opens with "please" is a request all the same ("de
+// kérjük, ne használjanak"); a verb joined to a past goes on with its subject ("és lefeküdt").
+TEST(ConstructionsTest, PleaseAfterAStatementStillAsks) {
+  EXPECT_EQ(hungarian("Photography is allowed, but please do not use a flash.").find("nem haszn"), std::string::npos);
+  EXPECT_NE(hungarian("Photography is allowed, but please do not use a flash.").find("ne haszn"), std::string::npos);
+  EXPECT_EQ(hungarian("He came home and went to bed."), "Hazajött, és lefeküdt.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
