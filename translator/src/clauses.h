@@ -29,6 +29,8 @@ struct Clause {
   bool gerund = false;             // "before leaving": the "-ing" verb says what the subject of
                                    // the clause it depends on does, in that clause's tense
   bool thanks = false;             // "thank you for helping": the one thanked did it ("segítettél")
+  bool considered = false;         // "We're thinking of getting a puppy": what one thinks of doing
+                                   // ("Azon gondolkodunk, hogy veszünk egy kiskutyát")
   bool blamed = false;             // "forgave her for selling the farm", "was fined for using his
                                    // phone": the one forgiven or blamed did it ("hogy eladta")
   bool purpose = false;            // "to start the machine": "hogy elindítsd", the subjunctive

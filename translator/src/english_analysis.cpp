@@ -1584,7 +1584,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   if (prevLower == "for" && ing && after && after->tag != PartOfSpeech::conjunction)
     for (std::size_t k = i - 1; k-- > 0 && i - k <= 5;)
       if (toks[k].tag == PartOfSpeech::verb && listed(kBlaming, toks[k].lemma)) blamedFor = true;
-  const bool thanks = (prevLower == "for" && thanksBefore(toks, i - 1)) || blamedFor;
+  // ("thinking of getting a puppy": what one thinks of doing)
+  const bool thoughtOf = (prevLower == "of" || prevLower == "about") && ing && i >= 2 && after &&
+                         after->tag != PartOfSpeech::conjunction && toks[i - 2].lemma == "think";
+  const bool thanks = (prevLower == "for" && thanksBefore(toks, i - 1)) || blamedFor || thoughtOf;
   const bool timeClauseVerb =
       ing && ((after && after->tag != PartOfSpeech::conjunction && opensIngClauseOfTime(prevLower) &&
                !(prevLower == "without" && i >= 2 && toks[i - 2].pauseAfter)) ||  // (see gerundClauseAt)

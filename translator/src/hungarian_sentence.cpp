@@ -603,6 +603,8 @@ class Generator {
   void sinceClauseFollows() { sinceClause_ = true; }
   // What the one asked or wanted is to do follows: "asked her to wait", "want you to come"
   void requestFollows() { requestFollows_ = true; }
+  // What one thinks of doing follows: "We're thinking of getting a puppy" ("Azon gondolkodunk, hogy")
+  void consideringFollows() { considering_ = true; }
   // The clause only names whose word the next one is: "Police say that ...": "A rendőrség
   // szerint ...", its subject before "szerint" and nothing else.
   void sourceOnly() { sourceOnly_ = true; }
@@ -850,6 +852,7 @@ class Generator {
   bool subjectAfterVerb_ = false;          // a leading time: "Este elállt az eső"
   bool perfective_ = false;                // a finished past: the verb's perf= prefix
   bool sharedPassive_ = false;             // "... and restored": the passive's subject above is the object
+  bool considering_ = false;               // ... what one thinks of doing: "azon gondolkodik, hogy"
   bool askedOfThem_ = false;               // "Passengers should arrive": asked of them, "érkezzenek meg"
   bool modalFocus_ = false;                // a complement before "kell" or "tud": "Több vizet kellene innod"
   bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
@@ -1492,6 +1495,8 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     if (v.lemma == "take" && verb == roles_.verb.main && !hasObject && !roles_.object && roles_.subject &&
         roles_.subject->pronoun && t_[roles_.subject->head].lower == "it")
       stem.lemma = "tart", stem.prefix.clear();
+    // "We're thinking of getting a puppy": one ponders it, "gondolkodik"
+    if (v.lemma == "think" && verb == roles_.verb.main && considering_) stem.lemma = "gondolkodik", stem.prefix.clear();
     // "spent the weekend at the lake": time is spent "tölt", money "költ"
     if (v.lemma == "spend" && verb == roles_.verb.main && roles_.object && !roles_.object->pronoun) {
       static constexpr std::string_view kSpans[] = {
@@ -2243,7 +2248,12 @@ void Generator::findObjects(ClauseRoles& r) {
       timesOver(t_, objectStart)) {  // ("met two times")
     // "He said that ...": the clause is the object, "azt" stands for it; "warned that": "arra
     // figyelmeztetett, hogy", the pronoun in the case the verb gives what it is about
-    if (objectClause_ && mainVerb != n_ && verbSense && !verbSense->note("that").empty()) {
+    if (considering_ && mainVerb != n_ && t_[mainVerb].lemma == "think") {
+      // "thinking of getting a puppy": "azon gondolkodunk, hogy"
+      objectClauseCase_ = Case::superessive;
+      objectClausePronoun_ = !r.verb.negative;
+      a.definite = false;
+    } else if (objectClause_ && mainVerb != n_ && verbSense && !verbSense->note("that").empty()) {
       objectClauseCase_ = caseNamed(verbSense->note("that"));
       objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
     } else if (objectClause_ && mainVerb != n_ && verbSense && verbSense->word == "d\xC3\xB6nt" &&
@@ -5377,6 +5387,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     if (k + 1 < clauses.size() && clauses[k + 1].question) g.objectClauseFollows(false);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "mi\xC3\xB3ta") g.sinceClauseFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].request) g.requestFollows();
+    if (k + 1 < clauses.size() && clauses[k + 1].considered) g.consideringFollows();
     if (k + 1 < clauses.size() && namesASource(tokens, c, clauses[k + 1])) g.sourceOnly();
     for (HungarianWord w : g.run()) {
       if (dropped && w.token >= dropped) ++w.token;

@@ -3720,3 +3720,16 @@ TEST(ConstructionsTest, PleaseAfterAStatementStillAsks) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// What one thinks of doing is a clause with the same subject, pondered: "Azon gondolkodunk,
+// hogy"; thinking of a person stays "gondol rá".
+TEST(ConstructionsTest, WhatOneThinksOfDoingIsPondered) {
+  EXPECT_EQ(hungarian("I am thinking about changing my job."), "Azon gondolkodom, hogy megváltoztatom a munkámat.");
+  EXPECT_EQ(hungarian("I am thinking about you."), "Gondolok rád.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
