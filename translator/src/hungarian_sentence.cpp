@@ -1202,6 +1202,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       if (auto s = plainSense(v, sense(np.participle))) emit(*s, np.participle);  // "az alábbi címre"
     } else if (v.entry && !v.entry->senses.empty() && !v.lower.ends_with("ing")) {
       emit(finishedParticiple(v.entry->senses.front()), np.participle);  // "a mutatott ár"
+    } else if (v.lemma == "sell") {
+      // ("stalls selling ripe peaches": one who sells goods is "árusító"; "eladó" is what is for sale)
+      emit("\xC3\xA1rus\xC3\xADt\xC3\xB3", np.participle);
     } else if (v.entry && !v.entry->senses.empty()) {
       const lexicon::Sense& vs = v.entry->senses.front();
       emit(vs.prefix + presentParticipleOf(VerbStem{vs.word, "", ""}), np.participle);

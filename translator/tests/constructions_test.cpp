@@ -975,7 +975,7 @@ TEST(ConstructionsTest, AnIngVerbDescribingTheSubjectStandsBeforeIt) {
   EXPECT_EQ(hungarian("The children are playing in the garden."), "A gyerekek a kertben játszanak.");
   // its object before it, a bare plural in the singular
   EXPECT_EQ(hungarian("The boy reading the letter is my brother."), "A levelet olvasó fiú a bátyám.");
-  EXPECT_TRUE(has(hungarian("The square was full of tourists selling flowers."), "virágot eladó turistákkal"));
+  EXPECT_TRUE(has(hungarian("The square was full of tourists selling flowers."), "virágot árusító turistákkal"));
   // one thing as its object without "egy"; not after a time one spends doing it
   EXPECT_TRUE(has(hungarian("I met a man carrying a big box."), "nagy dobozt vivő"));
   EXPECT_FALSE(has(hungarian("I met a man carrying a big box."), "egy egy"));
@@ -3729,6 +3729,17 @@ namespace {
 TEST(ConstructionsTest, WhatOneThinksOfDoingIsPondered) {
   EXPECT_EQ(hungarian("I am thinking about changing my job."), "Azon gondolkodom, hogy megváltoztatom a munkámat.");
   EXPECT_EQ(hungarian("I am thinking about you."), "Gondolok rád.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// One selling goods, described by the participle, is "árusító" ("eladó" is what is for sale).
+TEST(ConstructionsTest, OneSellingGoodsIsArusito) {
+  EXPECT_EQ(hungarian("The woman selling tickets smiled."), "A jegyet árusító nő elmosolyodott.");
 }
 
 }  // namespace
