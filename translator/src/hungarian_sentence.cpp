@@ -579,6 +579,7 @@ struct ClauseContext {
                                 // moving east and should weaken")
   std::string subjectPronoun;   // the subject above, when a pronoun: "he" of "He said that"
   bool degree = false;          // "how cold it was": "milyen hideg volt", the predicate said first
+  bool moment = false;          // a "when" clause: "when she saw the photo", the moment it happened
   bool passiveDone = false;     // a passive of a definite subject: "was built in 1894 and restored
                                 // last year", what follows did it to the same ("helyreállították")
 };
@@ -1520,6 +1521,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     if (v.lemma == "pretend" && verb == roles_.verb.main && verb + 1 == n_ && !roles_.object)
       emit("\xC3\xBAgy", verb), stem.lemma = "tesz", stem.prefix.clear(), a.definite = false;
     if (stem.prefix.empty() && perfective_ && !lasted) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
+    // "when she saw the photograph", "when he heard the news": what one saw or heard at a moment
+    // is caught, "amikor meglátta", "amikor meghallotta"
+    if (stem.prefix.empty() && perfective_ && before_.moment && verb == roles_.verb.main &&
+        (stem.lemma == "l\xC3\xA1t" || stem.lemma == "hall"))
+      stem.prefix = "meg";
     if (lasted && v.entry && !stem.prefix.empty() && stem.prefix == s->prefix &&
         std::any_of(v.entry->senses.begin(), v.entry->senses.end(),
                     [&](const Sense& o) { return o.prefix.empty() && o.word == s->word; }))
@@ -5381,6 +5387,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // ("mintha olvasna": as if, the conditional with the same subject)
     context.without = (c.gerund && tokens[c.begin].lower == "without") || c.link == "mintha";
     context.until = !c.link.empty() && (tokens[c.begin].lower == "until" || tokens[c.begin].lower == "till");
+    context.moment = c.link == "amikor" && !c.relative && !c.ofTime;
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
         !clauses[k + 1].result &&

@@ -3744,3 +3744,18 @@ TEST(ConstructionsTest, OneSellingGoodsIsArusito) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// What one saw or heard at the moment a "when" clause names is caught ("amikor meglátta a
+// fényképet", "Amikor meghallotta a hírt"); a film one saw stays seen ("Tegnap láttam a filmet").
+TEST(ConstructionsTest, WhatOneSawAtAMomentIsCaught) {
+  EXPECT_EQ(hungarian("Her eyes filled with tears when she saw the photograph."),
+            "A szeme megtelt könnycseppekkel, amikor meglátta a fényképet.");
+  EXPECT_EQ(hungarian("When he heard the news, he called me."), "Amikor meghallotta a hírt, felhívott engem.");
+  EXPECT_EQ(hungarian("I saw the film yesterday."), "Tegnap láttam a filmet.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
