@@ -2688,6 +2688,23 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
           ++i;
           break;
         }
+    // "threw it into the fire", "put the keys into the drawer": what one puts or sends into a
+    // place goes in, the verb's prefix ("bedobta a tűzbe", "tegye be a fiókba")
+    static constexpr std::string_view kPuttingIn[] = {"throw", "put", "send", "bring", "carry", "take", "kick"};
+    if (t.prefix.empty() && t.tag == PartOfSpeech::verb && listed(kPuttingIn, t.lemma) && t.words == 1) {
+      std::size_t k = i + 1;
+      if (k < toks.size() && toks[k].tag == PartOfSpeech::pronoun && !subjectPronoun(toks[k])) {
+        ++k;
+      } else {
+        while (k < toks.size() && (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
+                                   toks[k].tag == PartOfSpeech::adjective || toks[k].tag == PartOfSpeech::number))
+          ++k;
+        const std::size_t nouns = k;
+        while (k < toks.size() && toks[k].tag == PartOfSpeech::noun) ++k;
+        if (k == nouns) k = i + 1;
+      }
+      if (k > i + 1 && k < toks.size() && toks[k].lower == "into") t.prefix = "be";
+    }
     // "the sun went down", "ran away from home": a particle of direction after a verb of moving,
     // where no phrasal verb of the lexicon has it, is the verb's prefix ("lement", "elfutott"),
     // two words or three ("came up with an idea": "előállt egy ötlettel")

@@ -3759,3 +3759,17 @@ TEST(ConstructionsTest, WhatOneSawAtAMomentIsCaught) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// What one puts, throws or takes into a place goes in: the verb's prefix "be" ("bedobta a
+// tűzbe", "Tegye be a kulcsokat a fiókba"); going into a place keeps its goal first.
+TEST(ConstructionsTest, WhatOnePutsIntoAPlaceGoesIn) {
+  EXPECT_EQ(hungarian("He threw the ball into the water."), "Bedobta a labdát a vízbe.");
+  EXPECT_EQ(hungarian("Put the keys into the drawer."), "Tegye be a kulcsokat a fiókba.");
+  EXPECT_EQ(hungarian("The boy jumped into the lake."), "A fiú a tóba ugrott.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
