@@ -4747,6 +4747,12 @@ std::vector<HungarianWord> Generator::run() {
       !roles_.verb.imperative && !actFrom(roles_.verb.be) &&
       passOf(VerbGroup{.main = roles_.verb.main, .passive = true})->note("pass").find('|') != std::string_view::npos)
     roles_.verb.past = true;
+  // ("My flight has been delayed": what befell it and goes on, a verb without a prefix, is so
+  // now, "A járatom késik"; "had been delayed" stays the past)
+  if (befalls_ && roles_.verb.have < n_ && t_[roles_.verb.have].lower != "had" && !roles_.verb.future &&
+      roles_.verb.modal.empty() && !actFrom(roles_.verb.have) &&
+      passOf(VerbGroup{.main = roles_.verb.main, .passive = true})->note("pass").find('|') == std::string_view::npos)
+    roles_.verb.past = false;
   // "The light is switched off": no act but the state it left, the light's, "A lámpa ki van
   // kapcsolva" ("was switched off at midnight" was done: "éjfélkor kikapcsolták")
   if (leftInState(roles_.verb)) stateLeft_ = true, roles_.verb.passive = false;

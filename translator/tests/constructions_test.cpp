@@ -3773,3 +3773,17 @@ TEST(ConstructionsTest, WhatOnePutsIntoAPlaceGoesIn) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+// What befell a thing and goes on, said by a verb without a prefix ("késik"), is so now after a
+// perfect ("A járatom késik"); after "had" it stays the past.
+TEST(ConstructionsTest, APerfectOfWhatGoesOnIsThePresent) {
+  EXPECT_EQ(hungarian("My flight has been delayed.").rfind("A járatom késik", 0), 0u);
+  EXPECT_EQ(hungarian("The train had been delayed."), "A vonat késett.");
+  EXPECT_EQ(hungarian("Three people have been injured."), "Három ember megsérült.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
