@@ -188,7 +188,7 @@ be	v	van
 become	v	lesz[obj=nom] ; válik
 begin	v	el|kezd[intr=kezdődik] ; kezdődik
 break	v	el|tör ; össze|tör ; meg|szeg[when=law/rule/promise/agreement] ; meg|dönt[when=record] ; közöl[to=nak,when=news] ; meg|tör[when=silence/spell/deadlock/tradition/routine/ice] ; fel|tör[when=code/lock/safe/seal] ; meg|szeg[when=contract/treaty/oath/vow/ceasefire/truce/word/curfew/embargo/deal/pledge/regulation]
-bring	v	hoz ; el|hoz
+bring	v	hoz[perf=el] ; el|hoz
 build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
 call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote] ; össze|hív[when=meeting/conference/summit/session/assembly] ; hív[when=doctor/ambulance/police/taxi/cab/firefighter/plumber/help/security/nurse] ; hirdet[when=strike/ceasefire/truce]
@@ -197,7 +197,7 @@ close	v	be|csuk[intr=be|zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[
 come	v	jön[noobj] ; érkezik
 cook	v	főz[perf=meg] ; süt
 cry	v	sír[noobj] ; kiált[noobj]
-do	v	csinál ; tesz ; végez[when=research/work/job/task/survey/experiment/analysis/exercise/duty/study] ; tesz[when=favour/favor] ; okoz[when=damage/harm]
+do	v	csinál[perf=meg] ; tesz ; végez[when=research/work/job/task/survey/experiment/analysis/exercise/duty/study] ; tesz[when=favour/favor] ; okoz[when=damage/harm]
 drink	v	iszik[perf=meg] ; meg|iszik
 drive	v	vezet ; autózik
 eat	v	eszik[perf=meg] ; meg|eszik
@@ -225,7 +225,7 @@ play	v	játszik ; szerepel ; játszik[obj=on,when=piano/guitar/violin/drum/instr
 put	v	tesz[in=ba,on=ra] ; rak ; gyakorol[on=ra,when=pressure]
 read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
-run	v	fut[noobj] ; szalad[noobj,past=szaladt] ; vezet ; vezet[when=bakery/shop/business/company/hotel/restaurant/firm/cafe/farm/school/charity/pub] ; futtat[perf=le,when=test/program/script/app/application/software/code/scan/simulation] ; vállal[when=risk] ; fut[when=marathon/race/mile/kilometre/kilometer/lap] ; húzódik[noobj,when=road/path/river/railway/border/wall/fence/street/track/trail/line/pipe/cable]
+run	v	fut[noobj] ; tart[noobj,when=exhibition/show/festival/offer/sale/course/event/season/contract/production/play/campaign/promotion/series] ; vezet ; vezet[when=bakery/shop/business/company/hotel/restaurant/firm/cafe/farm/school/charity/pub] ; futtat[perf=le,when=test/program/script/app/application/software/code/scan/simulation] ; vállal[when=risk] ; fut[when=marathon/race/mile/kilometre/kilometer/lap] ; húzódik[noobj,when=road/path/river/railway/border/wall/fence/street/track/trail/line/pipe/cable]
 say	v	mond[to=nak] ; szól
 see	v	lát ; meg|néz
 sell	v	el|ad[to=nak,for=ert]
@@ -238,7 +238,7 @@ speak	v	beszél[obj=ul,to=val,with=val,about=rol]
 start	v	el|kezd[intr=kezdődik] ; indul ; el|indít[when=machine/engine/car/computer/program/programme/app/application/device/motor/dishwasher/timer/game/business/company/campaign/service/project/investigation/inquiry]
 stay	v	marad[noobj,past=maradt]
 stop	v	meg|áll[noobj] ; meg|állít ; el|áll[noobj,when=rain/snow/wind/storm/bleeding/hail/shower/downpour/drizzle] ; abba|marad[noobj,when=music/noise/crying/shooting/fighting/singing/laughter/conversation/applause] ; le|áll[noobj,when=engine/machine/motor/production/system/server/heart/clock/watch/traffic/pump]
-take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller] ; készít[when=photo/picture/photograph/snapshot/selfie/note/screenshot] ; tart[when=break/pause/hour/minute/week/month] ; tesz[when=exam/oath] ; vállal[when=risk/responsibility/blame] ; el|fogad[when=card/cash/payment/cheque/check/booking/reservation/bribe]
+take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller] ; készít[when=photo/picture/photograph/snapshot/selfie/note/screenshot] ; tart[obj=ig,when=second/minute/hour/day/week/month/year/ages] ; tesz[when=exam/oath] ; vállal[when=risk/responsibility/blame] ; el|fogad[when=card/cash/payment/cheque/check/booking/reservation/bribe]
 talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
 tell	v	mond[to=nak,perf=el] ; el|mond ; mesél[to=nak,perf=el,when=story/joke/tale/fairy] ; meg|mond[when=truth/name]
 think	v	gondol[about=ra,of=ra] ; hisz
@@ -253,7 +253,7 @@ want	v	akar ; kér
 wash	v	meg|mos ; mos
 watch	v	néz[perf=meg] ; figyel
 work	v	dolgozik[thing=működik,for=nal] ; működik
-write	v	ír[to=nak,perf=meg] ; meg|ír
+write	v	ír[to=nak,perf=meg] ; meg|ír ; be|ír[when=name/address/password/code/pin/number/detail/surname/answer]
 skiing	n	síelés
 smoking	n	dohányzás
 bark	v	ugat[noobj,at=ra]
@@ -261,13 +261,13 @@ stand	v	áll[noobj] ; bír
 fly	v	repül[noobj]
 swim	v	úszik
 pay	v	fizet[for=ert,perf=ki] ; ki|fizet ; fordít[to=ra,when=attention] ; tesz[when=visit]
-show	v	mutat[to=nak] ; meg|mutat[to=nak]
+show	v	mutat[to=nak,perf=meg] ; meg|mutat[to=nak]
 try	v	próbál ; meg|próbál
 use	v	használ
 feel	v	érez
 keep	v	tart ; meg|tart ; be|tart[when=promise/rule/distance/deadline] ; vezet[when=diary/journal/record/log] ; meg|tart[when=change/receipt/ticket/secret/job/seat]
 hold	v	tart ; fog ; be|tölt[when=position/post/office/seat] ; fog[when=hand] ; vissza|tart[when=breath] ; vall[when=view/belief/opinion] ; birtokol[when=passport/share/stake/licence/license/title]
-move	v	költözik[noobj,thing=mozog] ; át|tesz[to=ra] ; mozgat
+move	v	költözik[noobj,thing=mozog] ; át|tesz[to=ra] ; mozgat[when=arm/leg/hand/finger/head/foot/toe/body/mouse/cursor/lip/muscle/shoulder/neck/knee] ; mozgat
 # --- adjectives
 beautiful	adj	gyönyörű ; szép
 big	adj	nagy[nagyok]
@@ -278,6 +278,7 @@ cold	adj	hideg
 deep	adj	mély
 difficult	adj	nehéz[nehezek]
 empty	adj	üres
+empty	v	ki|ürít[intr=ki|ürül]
 far	adj	messze[van] ; távoli
 fresh	adj	friss
 good	adj	jó[jók,at=ban]
@@ -499,7 +500,7 @@ add	v	hozzá|ad
 agree	v	egyetért[noobj,with=val,that=ban]
 believe	v	hisz[obj=nak] ; el|hisz[when=it/this/that/story/news/word/lie/rumour/excuse/explanation/claim]
 borrow	v	kölcsön|kér
-choose	v	választ ; ki|választ
+choose	v	választ[perf=ki] ; ki|választ
 count	v	számol[noobj] ; meg|számol
 cut	v	vág[into=ra] ; le|vág ; meg|szüntet[when=job/post/service] ; csökkent[when=rate/tax/price/cost/spending/emission/budget/fare/subsidy/funding]
 dance	v	táncol[noobj]
@@ -519,7 +520,7 @@ listen	v	hallgat[to=acc] ; figyel
 mean	v	jelent ; gondol
 pack	v	be|csomagol[state] ; csomagol
 paint	v	fest[perf=ki] ; ki|fest
-plant	v	ültet ; el|ültet
+plant	v	ültet[perf=el] ; el|ültet
 plant	n	növény[növények] ; üzem[üzemek] ; erőmű[erőművek,acc=erőművet,3sg=erőműve,when=nuclear/coal/gas/solar/hydroelectric/wind/geothermal] ; üzem[üzemek,when=chemical/manufacturing/processing/treatment/industrial/steel/car/bottling/assembly/packaging/production/close/operate]
 promise	v	meg|ígér ; ígér
 rest	v	pihen[noobj]
@@ -540,7 +541,7 @@ win	v	nyer[perf=meg] ; meg|nyer
 wish	v	kíván
 worry	v	aggódik[about=ert]
 hide	v	el|rejt[intr=el|bújik] ; el|bújik
-kick	v	rúg ; meg|rúg
+kick	v	rúg[perf=meg] ; meg|rúg
 lift	v	fel|emel ; fel|old[when=ban/sanction/restriction/embargo/lockdown/curfew/blockade/suspension]
 feed	v	etet ; meg|etet
 knock	v	kopog[noobj] ; kopogtat
@@ -686,7 +687,7 @@ set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table] ; fel|állít[
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
 rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon] ; kel[noobj,when=dough/yeast]
-cover	v	be|takar[in=val,with=val,state] ; fed ; fedez[when=damage/cost/expense/loss/repair]
+cover	v	be|takar[in=val,with=val,state] ; fed ; fedez[when=damage/cost/expense/loss/repair] ; le|fed[in=val,with=val,state,when=road/roof/area/surface/floor/ground/pool/court/terrace/stadium/walkway/bridge/platform/yard/market]
 clear	v	ki|tisztít ; tisztáz ; el|áll[noobj,when=rain/shower] ; le|szed[when=table] ; el|takarít[when=snow/road/debris/rubble/path]
 clear	adj	világos ; tiszta ; tiszta[when=sky/water/air/day/night/weather/conscience/glass/skin/view] ; egyértelmű[when=majority/evidence/sign/message/answer/winner/difference/case/link/signal/rule/intention/picture/result/victory/lead/choice]
 lead	v	vezet ; él[when=life]
@@ -728,7 +729,7 @@ base	n	alap[alapok,3sg=alapja]
 command	n	parancs[parancsok]
 piece	n	darab[darabok,3sg=darabja,into=ra]
 view	n	kilátás[kilátások] ; nézet
-reduce	v	csökkent[to=ra,by=val]
+reduce	v	csökkent[to=ra,by=val,intr=csökken]
 aim	n	cél[célok,3sg=célja]
 bear	n	medve
 blow	v	fúj ; ki|fúj[when=nose] ; el|fúj[when=candle]
@@ -1332,7 +1333,7 @@ withdraw	v	vissza|von ; ki|vesz ; vissza|vonul[noobj] ; fel|vesz[when=money/cash
 witness	n	tanú[person]
 witness	v	lát ; tanúsít
 wonder	n	csoda ; csodálkozás
-wonder	v	csodálkozik ; tűnődik
+wonder	v	kíváncsi |van[noobj] ; csodálkozik ; tűnődik
 youth	n	ifjúság[person] ; fiatalság
 adopt	v	el|fogad ; örökbe fogad
 affect	v	érint ; befolyásol ; hat[obj=ra]
@@ -1655,7 +1656,7 @@ tip	n	tipp[tippek,3sg=tippje] ; borravaló ; hegy[hegyek] ; borravaló[when=leav
 tip	v	fel|borít ; borravalót ad
 trail	n	ösvény[ösvények] ; nyom[nyomok]
 trail	v	követ ; vonszol
-translate	v	fordít[into=ra] ; le|fordít
+translate	v	fordít[into=ra,perf=le] ; le|fordít
 tread	v	lép[noobj] ; tapos
 treasure	n	kincs[kincsek]
 treat	v	kezel ; bánik[with=val] ; meg|vendégel
@@ -1944,7 +1945,7 @@ interpretation	n	értelmezés[értelmezések] ; tolmácsolás
 introduction	n	bevezetés[bevezetések] ; bemutatás
 inventory	n	leltár[leltárak] ; készlet[készletek]
 iron	n	vas[vasak] ; vasaló
-iron	v	vasal ; ki|vasal
+iron	v	vasal[perf=ki] ; ki|vasal
 item	n	tétel[tételek] ; termék[termékek,when=order/ordered/buy/bought/add/added/return/returned/basket/cart/sell/sold/stock/deliver/delivered/purchase/purchased/ship/shipped] ; cikk[cikkek] ; tárgy[tárgyak]
 joint	n	ízület[ízületek] ; illesztés
 joint	adj	közös
@@ -2326,7 +2327,7 @@ awaken	v	fel|ébreszt ; fel|ébred[noobj]
 awful	adj	szörnyű[szörnyűek] ; borzasztó
 awkward	adj	kínos ; esetlen ; ügyetlen
 backward	adv	hátra ; visszafelé
-bake	v	süt ; meg|süt
+bake	v	süt[perf=meg] ; meg|süt
 ban	n	tilalom[tilalmak,acc=tilalmat,3sg=tilalma,poss=tilalma,sup=tilalmon]
 bare	adj	csupasz ; puszta
 barrel	n	hordó ; cső[csövek]
@@ -2686,7 +2687,7 @@ fraction	n	tört[törtek] ; töredék[töredékek]
 fraud	n	csalás[csalások] ; csaló
 frequency	n	gyakoriság ; frekvencia
 frost	n	fagy[fagyok]
-frozen	adj	fagyott ; fagyasztott ; befagyott
+frozen	adj	fagyott ; fagyasztott ; befagyott ; fagyasztott[when=vegetable/food/pizza/fish/meat/pea/fruit/chicken/berry/meal/dessert/yoghurt/chip]
 fulfill	v	teljesít ; be|teljesít
 fully	adv	teljesen
 fun	n	mulatság[mulatságok] ; móka ; szórakozás
@@ -3113,7 +3114,9 @@ rock	v	ringat ; rázkódik
 roman	adj	római
 rosy	adj	rózsás ; rózsaszínű
 rot	v	rothad[noobj] ; el|rothad[noobj]
-rotate	v	forgat
+rotate	v	forgat[intr=forog]
+spin	v	forgat[intr=forog] ; pörget
+bleed	v	vérzik[noobj]
 roughly	adv	nagyjából ; durván
 roughness	n	érdesség ; durvaság
 ruin	n	rom[romok,3sg=romja] ; romlás
@@ -3178,7 +3181,7 @@ skip	v	ki|hagy ; ugrál[noobj]
 slot	n	nyílás[nyílások] ; rés ; idősáv[idősávok,3sg=idősávja]
 smash	v	össze|tör ; szét|zúz
 smoke	n	füst[füstök]
-smoke	v	cigarettázik[thing=füstöl] ; füstöl
+smoke	v	dohányzik[thing=füstöl] ; cigarettázik ; füstöl
 smother	v	meg|fojt ; el|fojt
 sneer	v	gúnyolódik ; fitymál
 snort	v	horkant[noobj] ; prüszköl[noobj]
@@ -3337,7 +3340,7 @@ whole	n	egész[egészek]
 whole	adj	egész ; teljes
 wicked	adj	gonosz ; rosszindulatú
 widely	adv	széles körben ; széltében
-widen	v	szélesít ; ki|szélesít ; szélesedik
+widen	v	szélesít[intr=szélesedik] ; ki|szélesít ; szélesedik
 wildcat	n	vadmacska
 wise	adj	bölcs[bölcsek]
 withdrawal	n	visszavonás ; kivonulás ; pénzfelvétel
@@ -3758,7 +3761,7 @@ buff	n	rajongó[person] ; szakértő
 depend	v	függ[noobj,on=tol]
 rely	v	támaszkodik[on=ra] ; számít[on=ra]
 consist	v	áll[of=bol]
-complain	v	panaszkodik[about=rol,that=rol]
+complain	v	panaszkodik[about=ra,that=rol]
 remind	v	emlékeztet[of=ra,about=ra,that=ra]
 warn	v	figyelmeztet[about=ra,of=ra,that=ra]
 cancel	v	le|mond ; töröl ; töröl[when=flight/train/bus/service/route/departure/file/post]
@@ -4309,7 +4312,7 @@ download	v	le|tölt
 upload	v	fel|tölt
 select	v	ki|választ
 restart	v	újra|indít
-loosen	v	meg|lazít
+loosen	v	meg|lazít[intr=meg|lazul]
 prince	n	herceg[hercegek,person]
 princess	n	hercegnő[person]
 knight	n	lovag[lovagok,3sg=lovagja,pp=lovagjai,person]
@@ -6436,7 +6439,7 @@ sat nav	n	navigáció[navigációk]
 satnav	n	navigáció[navigációk]
 refuel	v	tankol[noobj]
 fill up	v	meg|tölt ; tele|tölt ; tankol
-tow	v	vontat ; el|vontat
+tow	v	el|vontat ; vontat
 skid	v	meg|csúszik[noobj]
 swerve	v	ki|tér[noobj] ; félre|rántja a kormányt
 pull over	v	félre|áll[noobj] ; le|húzódik
@@ -8225,6 +8228,7 @@ leave behind	v	hátra|hagy ; ott|hagy
 let go	v	el|enged
 light up	v	ki|gyullad[noobj] ; meg|világít
 lock up	v	be|zár[state]
+lock out	v	ki|zár[of=bol]
 pack up	v	össze|pakol ; össze|csomagol
 print out	v	ki|nyomtat
 round up	v	össze|gyűjt ; össze|szed ; fel|kerekít[when=number/figure/price/amount/total/sum]

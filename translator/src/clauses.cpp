@@ -112,6 +112,14 @@ bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) {
          t[i + 1].form == VerbForm::ing && thanksBefore(t, i);
 }
 
+// "We're thinking of getting a puppy", "I am thinking about changing my job": what one thinks of
+// doing, a clause of its own with the same subject.
+bool thinkingOfAt(const std::vector<Token>& t, std::size_t i) {
+  return i >= 1 && i + 1 < t.size() && (t[i].lower == "of" || t[i].lower == "about") &&
+         t[i - 1].tag == PartOfSpeech::verb && t[i - 1].lemma == "think" && t[i + 1].tag == PartOfSpeech::verb &&
+         t[i + 1].form == VerbForm::ing;
+}
+
 // "before leaving the house", "after eating", "while waiting": a clause of time whose verb is
 // an "-ing" form without a subject.
 // ("without looking up" after a comma, past the words of saying, stays with them)
@@ -522,7 +530,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                                       k.tag == PartOfSpeech::number;
                                              })))
     return true;
-  if (thanksClauseAt(t_, i) || toBeDoneAt(i) || deedClauseAt(t_, i)) return true;
+  if (thanksClauseAt(t_, i) || toBeDoneAt(i) || deedClauseAt(t_, i) || thinkingOfAt(t_, i)) return true;
   if (clauseBegin == 0 && nounsInfinitiveAt(i)) return true;
   // (after the clause's verb or the set phrase standing for it: "Köszönöm az e-mailedet, holnap
   // válaszolok")
@@ -718,6 +726,12 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = "hogy";
     c.body = begin + 1;
     c.gerund = c.thanks = true;
+    return c;
+  }
+  if (!first && thinkingOfAt(t_, begin)) {
+    c.link = "hogy";
+    c.body = begin + 1;
+    c.gerund = c.considered = true;
     return c;
   }
   if (!first && feltThatAt(begin)) {

@@ -31,6 +31,8 @@ struct Clause {
   bool thanks = false;             // "thank you for helping": the one thanked did it ("segítettél")
   bool deed = false;               // "forgave her for selling the farm": what one is blamed,
                                    // forgiven or fined for, done by the one it is said of ("amiért")
+  bool considered = false;         // "We're thinking of getting a puppy": what one thinks of doing
+                                   // ("Azon gondolkodunk, hogy veszünk egy kiskutyát")
   bool purpose = false;            // "to start the machine": "hogy elindítsd", the subjunctive
   bool promised = false;           // "promised to write": "hogy ír", the same subject, indicative
   bool awaited = false;            // "look forward to seeing you": "(várom,) hogy lássalak"

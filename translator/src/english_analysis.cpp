@@ -1582,7 +1582,15 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   // its object or complement after it ("while skiing" alone names the activity)
   const bool ing = t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0;
   // ("thank you for helping": what is thanked for)
-  const bool thanks = prevLower == "for" && (thanksBefore(toks, i - 1) || judgesBefore(toks, i - 1));
+  // ("thinking of getting a puppy": what one thinks of doing)
+  const bool thoughtOf = (prevLower == "of" || prevLower == "about") && ing && i >= 2 && after &&
+                         after->tag != PartOfSpeech::conjunction && toks[i - 2].lemma == "think";
+  // ("fined for speeding": an "-ing" word the lexicon has as a noun, with nothing after it, is
+  // the deed's name, "gyorshajtásért")
+  const bool namedDeed = coreReading(PartOfSpeech::noun) && (!after || t.pauseAfter);
+  const bool thanks = (prevLower == "for" && (thanksBefore(toks, i - 1) ||
+                                              (judgesBefore(toks, i - 1) && !namedDeed))) ||
+                      thoughtOf;
   const bool timeClauseVerb =
       ing && ((after && after->tag != PartOfSpeech::conjunction && opensIngClauseOfTime(prevLower) &&
                !(prevLower == "without" && i >= 2 && toks[i - 2].pauseAfter)) ||  // (see gerundClauseAt)
@@ -1724,6 +1732,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     if (prevLower == "to" && i >= 3 && toks[i - 3].tag == PartOfSpeech::verb && listed(kAskingToDo, toks[i - 3].lemma) &&
         (toks[i - 2].lower == "me" || toks[i - 2].lower == "him" || toks[i - 2].lower == "her" ||
          toks[i - 2].lower == "us" || toks[i - 2].lower == "them"))
+      bonus(PartOfSpeech::verb, VerbForm::base, 300);
+    // "It takes ten minutes to walk there", "took hours to find": after the time something takes,
+    // what it takes that long to do
+    if (prevLower == "to" && i >= 3 && toks[i - 2].tag == PartOfSpeech::noun && unitOfTime(toks[i - 2].lemma) &&
+        std::any_of(toks.begin() + std::ptrdiff_t(i >= 6 ? i - 6 : 0), toks.begin() + std::ptrdiff_t(i - 2),
+                    [](const Token& k) { return k.lemma == "take"; }))
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
     // "gathered to protest against the law": one goes to a place, but does a thing against
     // something ("hogy tiltakozzanak")
@@ -2309,6 +2323,10 @@ bool nounPhraseDescribable(const std::vector<Token>& toks, std::size_t head) {
          (before.tag == PartOfSpeech::verb && (toks[b].lower == "a" || toks[b].lower == "an"));
 }
 
+// Where a thing was done, said after its participle: "parked here", "bought online".
+constexpr std::string_view kWhereDone[] = {"here", "there", "online", "abroad", "locally", "outside",
+                                           "inside", "nearby", "overnight", "outdoors", "indoors"};
+
 // "The man sitting next to me was reading", "The woman selling tickets smiled": an "-ing" verb
 // right after the subject's noun, with at most its object and a place of its own, before the
 // clause's verb, describes the noun.
@@ -2338,6 +2356,14 @@ void participlesAfterNouns(std::vector<Token>& toks) {
     if (toks[i].tag != PartOfSpeech::verb || !(ing || done) || !toks[i].entry ||
         toks[i - 1].tag != PartOfSpeech::noun || toks[i - 1].possessor || toks[i - 1].pauseAfter)
       continue;
+    // ("Cars parked here will be towed", "Goods bought online can be returned": a past
+    // participle and where it was done, before the clause's verb)
+    const bool doneWhere = done && listed(kWhereDone, toks[i + 1].lower) && i + 2 < toks.size() &&
+                           (toks[i + 2].tag == PartOfSpeech::auxiliary || toks[i + 2].tag == PartOfSpeech::modal);
+    if (doneWhere) {
+      toks[i].participle = true, toks[i].tag = PartOfSpeech::adjective;
+      continue;
+    }
     // (not "resigned after journalists had ...": a preposition that may open a clause)
     if (done && (toks[i + 1].tag != PartOfSpeech::preposition || opensIngClauseOfTime(toks[i + 1].lower) ||
                  toks[i + 1].lower == "since" || toks[i + 1].lower == "until"))
@@ -2515,6 +2541,10 @@ void markPurposes(std::vector<Token>& toks) {
       if (takesInfinitive(t) || listed(kNotForPurpose, t.lemma) || listed(kNotForPurpose, t.lower))
         excluded = true;
     }
+    // ("It takes ten minutes to walk there": what takes that long, the infinitive as the subject)
+    if (toks[i - 1].tag == PartOfSpeech::noun && unitOfTime(toks[i - 1].lemma))
+      for (std::size_t k = i - 1; k-- > 0 && toks[k].tag != PartOfSpeech::conjunction;)
+        if (toks[k].lemma == "take" && toks[k].tag == PartOfSpeech::verb) excluded = true;
     const PartOfSpeech before = toks[i - 1].tag;
     toks[i].purpose = verb && !excluded && before != PartOfSpeech::adjective &&
                       before != PartOfSpeech::question && before != PartOfSpeech::auxiliary;
@@ -2567,7 +2597,7 @@ void markPurposes(std::vector<Token>& toks) {
     // the same subject ("megígérte, hogy ír"); so too what it hopes to do ("Azt reméljük, hogy
     // hamarosan látunk")
     // ("pretended to read": what one made as if one did, "úgy tett, mintha olvasna")
-    static constexpr std::string_view kWillDo[] = {"promise", "agree", "swear", "hope", "pretend"};
+    static constexpr std::string_view kWillDo[] = {"promise", "agree", "swear", "hope", "pretend", "decide"};
     if (toks[i - 1].tag == PartOfSpeech::verb && listed(kWillDo, toks[i - 1].lemma))
       toks[i].purpose = toks[i].promised = true;
     // "Leave the bread to cool": told what a thing is left to do by itself, the infinitive after
@@ -2579,8 +2609,8 @@ void markPurposes(std::vector<Token>& toks) {
            toks[i + 2].tag == PartOfSpeech::noun)))
       toks[i].purpose = false, toks[i].leftToDo = toks[k - 1].leavesInState = true;
     if (i >= 2 && toks[i - 1].tag == PartOfSpeech::negation && toks[i - 2].tag == PartOfSpeech::verb &&
-        toks[i - 2].lemma == "promise")  // ("promised never to tell")
-      toks[i].purpose = toks[i].promised = true;
+        (toks[i - 2].lemma == "promise" || toks[i - 2].lemma == "decide"))  // ("promised never to tell")
+      toks[i].purpose = toks[i].promised = true, toks[i].negated = toks[i - 1].lower == "not";
   }
 }
 
@@ -2681,6 +2711,23 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
           ++i;
           break;
         }
+    // "threw it into the fire", "put the keys into the drawer": what one puts or sends into a
+    // place goes in, the verb's prefix ("bedobta a tűzbe", "tegye be a fiókba")
+    static constexpr std::string_view kPuttingIn[] = {"throw", "put", "send", "bring", "carry", "take", "kick"};
+    if (t.prefix.empty() && t.tag == PartOfSpeech::verb && listed(kPuttingIn, t.lemma) && t.words == 1) {
+      std::size_t k = i + 1;
+      if (k < toks.size() && toks[k].tag == PartOfSpeech::pronoun && !subjectPronoun(toks[k])) {
+        ++k;
+      } else {
+        while (k < toks.size() && (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
+                                   toks[k].tag == PartOfSpeech::adjective || toks[k].tag == PartOfSpeech::number))
+          ++k;
+        const std::size_t nouns = k;
+        while (k < toks.size() && toks[k].tag == PartOfSpeech::noun) ++k;
+        if (k == nouns) k = i + 1;
+      }
+      if (k > i + 1 && k < toks.size() && toks[k].lower == "into") t.prefix = "be";
+    }
     // "the sun went down", "ran away from home": a particle of direction after a verb of moving,
     // where no phrasal verb of the lexicon has it, is the verb's prefix ("lement", "elfutott"),
     // two words or three ("came up with an idea": "előállt egy ötlettel")
@@ -3057,8 +3104,12 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
             o->lower != "we" && o->lower != "they"));
       // "were stopped": a passive's subject is what was done to ("megállították")
       // ("the law was passed": "elfogadták", as "passed the law" is), and the sense for it
+      // ("is not covered", "was badly damaged": past a negation or an adverb)
+      const std::size_t be = i > 1 && (toks[i - 1].tag == PartOfSpeech::negation || toks[i - 1].tag == PartOfSpeech::adverb)
+                                 ? i - 2
+                                 : i - 1;
       const bool passive = toks[i].form == VerbForm::participle && i > 0 &&
-                           (formOfBe(toks[i - 1].lower) || toks[i - 1].lower == "being");
+                           (formOfBe(toks[be].lower) || toks[be].lower == "being");
       if (passive) toks[i].hasObject = true;
       // "the talks broke down", "teachers walked out": a verb without an object takes the sense
       // its subject asks for ("megszakad", "sztrájkol")
@@ -3906,6 +3957,75 @@ void participlesLikeTheirBase(std::vector<Token>& toks) {
   }
 }
 
+// "kicked the door shut", "slammed it shut", "pushed the gate open": after the object of a push
+// or a blow, a word that is also an adjective of state is the state the act left it in, not a
+// verb ("becsukta az ajtót").
+void statesLeftByAPush(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kPushes[] = {"push", "pull", "kick", "slam", "swing", "force", "bang",
+                                                 "blow", "jam",  "knock", "shove", "slide", "prise", "pry"};
+  for (std::size_t v = 0; v + 2 < toks.size(); ++v) {
+    if (toks[v].tag != PartOfSpeech::verb || !listed(kPushes, toks[v].lemma)) continue;
+    std::size_t k = v + 1;
+    if (toks[k].tag == PartOfSpeech::pronoun && !subjectPronoun(toks[k])) {
+      ++k;
+    } else {
+      while (k < toks.size() && (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
+                                 toks[k].tag == PartOfSpeech::adjective))
+        ++k;
+      if (k >= toks.size() || toks[k].tag != PartOfSpeech::noun) continue;
+      ++k;
+    }
+    if (k >= toks.size() || toks[k].tag != PartOfSpeech::verb) continue;
+    if (k + 1 < toks.size() && !toks[k].pauseAfter && toks[k + 1].tag != PartOfSpeech::conjunction &&
+        toks[k + 1].tag != PartOfSpeech::preposition)
+      continue;
+    const lexicon::Entry* state = core.find(toks[k].lower, PartOfSpeech::adjective);
+    if (!state || state->senses.empty() || !state->senses.front().keepsCopula) continue;
+    toks[k].tag = PartOfSpeech::adjective, toks[k].entry = state, toks[k].lemma = toks[k].lower;
+  }
+}
+
+// "Frozen vegetables are cheap": a participle opening the sentence before its noun, the
+// clause's verb after, is the lexicon's adjective where it has one ("A fagyasztott zöldségek").
+void openingParticiplesThatAreAdjectives(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  if (toks.size() < 3 || toks[0].tag != PartOfSpeech::verb ||
+      (toks[0].form != VerbForm::past && toks[0].form != VerbForm::participle) || toks[1].tag != PartOfSpeech::noun ||
+      toks[1].possessor)
+    return;
+  if (std::none_of(toks.begin() + 2, toks.end(), [](const Token& t) {
+        return t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal;
+      }))
+    return;
+  if (const lexicon::Entry* adjective = core.find(toks[0].lower, PartOfSpeech::adjective))
+    toks[0].tag = PartOfSpeech::adjective, toks[0].entry = adjective, toks[0].lemma = toks[0].lower;
+}
+
+// "Were the windows locked?", "Why was the shop closed?": a form of "be" asks about its subject,
+// and the "-ed" word after that subject is the passive's participle, not a past of the subject.
+void passivesAskedAbout(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  std::size_t be = toks.size() > 1 && toks[0].tag == PartOfSpeech::question ? 1 : 0;
+  if (be >= toks.size() || toks[be].tag != PartOfSpeech::auxiliary) return;
+  static constexpr std::string_view kBe[] = {"is", "are", "was", "were", "am"};
+  if (!listed(kBe, toks[be].lower)) return;
+  std::size_t i = be + 1;
+  auto inSubject = [](const Token& t) {
+    return t.tag == PartOfSpeech::determiner || t.tag == PartOfSpeech::possessive || t.tag == PartOfSpeech::adjective ||
+           t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::name || t.tag == PartOfSpeech::number ||
+           (t.tag == PartOfSpeech::pronoun && subjectPronoun(t));
+  };
+  while (i < toks.size() && inSubject(toks[i])) ++i;
+  if (i == be + 1 || i >= toks.size()) return;
+  if (toks[i].tag == PartOfSpeech::negation || toks[i].tag == PartOfSpeech::adverb) ++i;  // "Was it not ..."
+  if (i >= toks.size() || toks[i].tag != PartOfSpeech::verb || toks[i].form != VerbForm::past) return;
+  // ("Is the shop closed?": a state the lexicon has as an adjective is asked about as one, as
+  // it is said, "Zárva van a bolt?")
+  if (const lexicon::Entry* state = core.find(toks[i].lower, PartOfSpeech::adjective); state && i + 1 == toks.size()) {
+    toks[i].tag = PartOfSpeech::adjective, toks[i].entry = state, toks[i].lemma = toks[i].lower;
+    return;
+  }
+  toks[i].form = VerbForm::participle;
+}
+
 // "Do you feel better now?", "it is warmer today": a word the core lexicon has as an adverb and
 // never as a noun is no noun after an adjective or a verb, whatever WordNet counts ("now" is a
 // noun there); after a determiner or a preposition it may be one ("by now", "until now").
@@ -4023,6 +4143,9 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   ReadingChooser(core_, toks, titleCase).run();
   adverbsTheLexiconKnowsAsNoNoun(core_, toks);
   participlesLikeTheirBase(toks);
+  passivesAskedAbout(core_, toks);
+  statesLeftByAPush(core_, toks);
+  openingParticiplesThatAreAdjectives(core_, toks);
   likeAsAComparison(toks);
   doAsTheMainVerb(core_, toks);
   askingToHave(core_, toks);

@@ -56,6 +56,9 @@ constexpr std::string_view kDirectionParticles[] = {"away", "out", "off", "up", 
 constexpr std::string_view kActsWithResult[] = {"push",  "pull", "kick",  "force", "slam",   "swing",
                                                 "throw", "paint", "wipe", "wash",  "scrub",  "dye",
                                                 "colour", "color", "polish", "rub", "sweep", "brush"};
+// Where a thing was done, said after its participle: "parked here", "bought online".
+constexpr std::string_view kWhereDone[] = {"here", "there", "online", "abroad", "locally", "outside",
+                                           "inside", "nearby", "overnight", "outdoors", "indoors"};
 // Adverbs that say how much of an adjective: "very cold", "too late", "so tired".
 constexpr std::string_view kDegreeAdverbs[] = {"very",       "too",        "so",       "quite",     "really",
                                                "rather",     "pretty",     "fairly",   "extremely", "incredibly",
@@ -104,32 +107,6 @@ std::string finishedParticiple(const Sense& vs) {
   const std::string prefix = vs.prefix.empty() ? std::string(vs.note("perf")) : vs.prefix;
   return prefix + conjugate(VerbStem{vs.word, prefix, std::string(vs.note("past"))}, Tense::past,
                             Agreement{3, false, false, false});
-}
-
-// The present participle: "ül" "ülő", "olvas" "olvasó", "dolgozik" "dolgozó", "megy" "menő".
-std::string presentParticiple(const std::string& lemma) {
-  static constexpr std::pair<std::string_view, std::string_view> kIrregular[] = {
-      {"megy", "men\xC5\x91"},   {"j\xC3\xB6n", "j\xC3\xB6v\xC5\x91"},
-      {"eszik", "ev\xC5\x91"},   {"iszik", "iv\xC3\xB3"},
-      {"alszik", "alv\xC3\xB3"}, {"van", "l\xC3\xA9v\xC5\x91"},
-      {"tesz", "tev\xC5\x91"},   {"vesz", "vev\xC5\x91"},
-      {"visz", "viv\xC5\x91"},   {"hisz", "h\xC3\xADv\xC5\x91"},
-      {"lesz", "lev\xC5\x91"},   {"fekszik", "fekv\xC5\x91"}};
-  for (const auto& [verb, form] : kIrregular)
-    if (lemma == verb) return std::string(form);
-  std::string stem = lemma.ends_with("ik") && lemma.size() > 3 ? lemma.substr(0, lemma.size() - 2) : lemma;
-  // the last vowel decides: back "-ó", else "-ő"
-  const std::u16string u = utf8ToUtf16(stem);
-  static constexpr std::u16string_view kBack = u"aou\u00E1\u00F3\u00FA";
-  static constexpr std::u16string_view kVowels =
-      u"aeiou\u00E1\u00E9\u00ED\u00F3\u00F6\u0151\u00FA\u00FC\u0171";
-  bool back = false;
-  for (auto it = u.rbegin(); it != u.rend(); ++it)
-    if (kVowels.find(*it) != std::u16string_view::npos) {
-      back = kBack.find(*it) != std::u16string_view::npos;
-      break;
-    }
-  return stem + (back ? "\xC3\xB3" : "\xC5\x91");
 }
 
 // Whether the words say a time yet to come or now: "this weekend", "tomorrow", "next week".
@@ -609,6 +586,9 @@ struct ClauseContext {
                                 // moving east and should weaken")
   std::string subjectPronoun;   // the subject above, when a pronoun: "he" of "He said that"
   bool degree = false;          // "how cold it was": "milyen hideg volt", the predicate said first
+  bool moment = false;          // a "when" clause: "when she saw the photo", the moment it happened
+  bool passiveDone = false;     // a passive of a definite subject: "was built in 1894 and restored
+                                // last year", what follows did it to the same ("helyreállították")
 };
 
 class Generator {
@@ -631,6 +611,8 @@ class Generator {
   void sinceClauseFollows() { sinceClause_ = true; }
   // What the one asked or wanted is to do follows: "asked her to wait", "want you to come"
   void requestFollows() { requestFollows_ = true; }
+  // What one thinks of doing follows: "We're thinking of getting a puppy" ("Azon gondolkodunk, hogy")
+  void consideringFollows() { considering_ = true; }
   // The clause only names whose word the next one is: "Police say that ...": "A rendőrség
   // szerint ...", its subject before "szerint" and nothing else.
   void sourceOnly() { sourceOnly_ = true; }
@@ -644,7 +626,7 @@ class Generator {
            (g == PartOfSpeech::pronoun) ||
            (g == PartOfSpeech::adverb && listed(kDegreeBeforeAttribute, t_[i].lower) && i + 1 < t_.size() &&
             t_[i + 1].tag == PartOfSpeech::adjective) ||
-           lessOf(i) || countsANumber(i);
+           lessOf(i) || countsANumber(i) || (i == 0 && participleBeforeNoun(0, 0));
   }
   // "about twenty people", "at least three cars": an adverb of quantity before the phrase's
   // number belongs to it ("legalább húsz embert")
@@ -689,9 +671,18 @@ class Generator {
     return t_[np.head].tag == PartOfSpeech::noun && hs && !hs->note("time").empty();
   }
   // "the stolen car": a participle after the article of the noun phrase at `begin`, before its noun
+  // ("Frozen vegetables are cheap", "Stolen cars are sold": one opening the clause, its noun
+  // after it and the clause's verb later)
   bool participleBeforeNoun(std::size_t k, std::size_t begin) const {
-    return k > begin && k + 1 < t_.size() && t_[k].tag == PartOfSpeech::verb &&
-           (t_[k].form == VerbForm::participle || t_[k].form == VerbForm::past) && t_[k].entry &&
+    if (k + 1 >= t_.size() || t_[k].tag != PartOfSpeech::verb || !t_[k].entry ||
+        (t_[k].form != VerbForm::participle && t_[k].form != VerbForm::past))
+      return false;
+    if (k == 0 && begin == 0)
+      return t_[1].tag == PartOfSpeech::noun && !t_[1].possessor &&
+             std::any_of(t_.begin() + 2, t_.end(), [](const Token& t) {
+               return t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal;
+             });
+    return k > begin &&
            (t_[k - 1].tag == PartOfSpeech::determiner || t_[k - 1].tag == PartOfSpeech::possessive ||
             t_[k - 1].tag == PartOfSpeech::adjective) &&
            (t_[k + 1].tag == PartOfSpeech::noun || t_[k + 1].tag == PartOfSpeech::adjective);
@@ -849,6 +840,7 @@ class Generator {
   bool saidOfThing(const ClauseRoles& r) const;
   bool forTheSpeaker() const;
   bool leftWanting() const;
+  bool movedElsewhere(std::size_t verb) const;
   std::size_t feelingPredicate(const ClauseRoles& r) const;
   std::optional<std::size_t> emitCountOfOwned(std::size_t pos);
   std::optional<std::size_t> emitClockTime(std::size_t pos, Case c = Case::nominative,
@@ -872,6 +864,9 @@ class Generator {
   bool splitPrefix_ = false;               // a complement before the verb: its prefix follows it
   bool subjectAfterVerb_ = false;          // a leading time: "Este elállt az eső"
   bool perfective_ = false;                // a finished past: the verb's perf= prefix
+  bool sharedPassive_ = false;             // "... and restored": the passive's subject above is the object
+  bool considering_ = false;               // ... what one thinks of doing: "azon gondolkodik, hogy"
+  bool askedOfThem_ = false;               // "Passengers should arrive": asked of them, "érkezzenek meg"
   bool modalFocus_ = false;                // a complement before "kell" or "tud": "Több vizet kellene innod"
   bool homePrefix_ = false;                // "came home": "haza" is the verb's prefix ("hazajött")
   std::size_t seemsComma_ = SIZE_MAX;       // the first word after "Úgy tűnt": a comma before it
@@ -895,6 +890,7 @@ class Generator {
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
   bool objectClausePronoun_ = false;       // ... and the verb has no other object: "azt" before it
+  bool mannerClausePronoun_ = false;       // ... which says how one decided: "úgy döntött, hogy"
   std::optional<Case> objectClauseCase_;   // ... or the case the verb's sense gives it: "arra"
   bool objectClauseSaid_ = true;           // ... unless a question within is the object
   std::vector<bool> done_;                 // tokens already said out of order
@@ -985,6 +981,10 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     if (k + 1 < t_.size() && t_[k].tag == PartOfSpeech::preposition && startsNounPhrase(k + 1) &&
         t_[k - 1].lower != "available")
       k = readNounPhrase(k + 1).end;
+    // ("cars parked here": where it was done, "az itt parkolt autók")
+    else if (k + 1 < t_.size() && listed(kWhereDone, t_[k].lower) && !t_[np.participle].lower.ends_with("ing") &&
+             (t_[k + 1].tag == PartOfSpeech::auxiliary || t_[k + 1].tag == PartOfSpeech::modal))
+      ++k;
   }
   np.end = k;
   np.head = head;
@@ -1254,6 +1254,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         }
         emitNounPhrase(doer, Case::nominative);
         emit("\xC3\xA1ltal", after);
+      } else if (listed(kWhereDone, t_[after].lower)) {
+        if (t_[after].lower == "here" || t_[after].lower == "there")
+          emit(t_[after].lower == "here" ? "itt" : "ott", after);
+        else if (auto where = plainSense(t_[after], sense(after)))
+          emit(*where, after);
       } else {
         emitPrepositionalPhrase(after);
       }
@@ -1263,9 +1268,12 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       if (auto s = plainSense(v, sense(np.participle))) emit(*s, np.participle);  // "az alábbi címre"
     } else if (v.entry && !v.entry->senses.empty() && !v.lower.ends_with("ing")) {
       emit(finishedParticiple(v.entry->senses.front()), np.participle);  // "a mutatott ár"
+    } else if (v.lemma == "sell") {
+      // ("stalls selling ripe peaches": one who sells goods is "árusító"; "eladó" is what is for sale)
+      emit("\xC3\xA1rus\xC3\xADt\xC3\xB3", np.participle);
     } else if (v.entry && !v.entry->senses.empty()) {
       const lexicon::Sense& vs = v.entry->senses.front();
-      emit(vs.prefix + presentParticiple(vs.word), np.participle);
+      emit(vs.prefix + presentParticipleOf(VerbStem{vs.word, "", ""}), np.participle);
     }
   };
   if (np.ofGroup) emitNounPhrase(readNounPhrase(np.ofGroup), Case::nominative, "k\xC3\xB6z\xC3\xBCl");
@@ -1523,11 +1531,22 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   static constexpr std::string_view kHandling[] = {"well", "thoroughly", "gently", "firmly", "carefully"};
   const bool thingAtHand = imperative && !hasObject && verb == roles_.verb.main && verb + 1 < n_ &&
                            listed(kHandling, t_[verb + 1].lower) && s && !s->note("intr").empty();
-  if (thingAtHand) a.definite = true;
+  // ("Bake for forty minutes", "Store in a dry place", "Serve hot": a recipe's or a label's
+  // instruction without an object is said of the dish or the product, "Süsse", "Tárolja")
+  static constexpr std::string_view kDoneToTheThing[] = {
+      "store", "bake",  "cook",  "boil",    "fry",     "roast", "simmer", "stir",  "serve", "heat",  "reheat",
+      "freeze", "refrigerate", "chill", "mix", "rinse", "apply", "season", "soak", "microwave", "grill", "whisk",
+      "blend", "steam", "toast", "drain"};
+  const bool dishAtHand = imperative && !hasObject && verb < n_ &&
+                          (verb == 0 || t_[verb - 1].lower == "then" || t_[verb - 1].lower == "and") &&
+                          listed(kDoneToTheThing, v.lemma) && s && !s->noObject &&
+                          (verb + 1 == n_ || (t_[verb + 1].tag != PartOfSpeech::particle &&
+                                              t_[verb + 1].tag != PartOfSpeech::conjunction));
+  if (thingAtHand || dishAtHand) a.definite = true;
   // "charged the phone for two hours", "the paint dried for hours": what lasted a while is no
   // change completed, the verb without the prefix that says it is done ("töltötte", "száradt")
   const bool lasted = verb == roles_.verb.main && lastsAWhile();
-  if (s && !hasObject && !infinitiveAfter && !thingAtHand && !s->note("intr").empty()) {
+  if (s && !hasObject && !infinitiveAfter && !thingAtHand && !dishAtHand && !s->note("intr").empty()) {
     // "The train leaves": "indul", not "elhagy"; "will close next spring": "bezár"
     const bool once = past || future || (verb == roles_.verb.main && futureSaid());
     stem = intransitiveOf(*s, once && !lasted, v.form);
@@ -1546,6 +1565,13 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     if (v.lemma == "take" && verb == roles_.verb.main && roles_.object && !roles_.object->pronoun &&
         (t_[roles_.object->head].lemma == "hand" || t_[roles_.object->head].lemma == "arm"))
       stem.lemma = "fog", stem.prefix = "meg";
+    // "How long does it take?", "It won't take long": what "it" takes without an object is time,
+    // "tart" ("Meddig tart?")
+    if (v.lemma == "take" && verb == roles_.verb.main && !hasObject && !roles_.object && roles_.subject &&
+        roles_.subject->pronoun && t_[roles_.subject->head].lower == "it")
+      stem.lemma = "tart", stem.prefix.clear();
+    // "We're thinking of getting a puppy": one ponders it, "gondolkodik"
+    if (v.lemma == "think" && verb == roles_.verb.main && considering_) stem.lemma = "gondolkodik", stem.prefix.clear();
     // "spent the weekend at the lake": time is spent "tölt", money "költ"
     if (v.lemma == "spend" && verb == roles_.verb.main && roles_.object && !roles_.object->pronoun) {
       static constexpr std::string_view kSpans[] = {
@@ -1557,10 +1583,20 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // what it is shut to "elől" (below)
     if (v.lemma == "close" && verb == roles_.verb.main && closedTo() != n_) stem.lemma = "z\xC3\xA1r", stem.prefix = "le";
     if (v.lemma == "leave" && verb == roles_.verb.main && leftWanting()) stem.prefix.clear();
+    // "neither of them moved", "Don't move!": a person who moves and goes nowhere stirs,
+    // "mozdul"; "moved to Szeged", "moved last year" is moving house, "költözik"
+    if (v.lemma == "move" && verb == roles_.verb.main && !hasObject && stem.lemma == s->word &&
+        !s->note("thing").empty() && t_[verb].prefix.empty() && !movedElsewhere(verb))
+      stem.lemma = "mozdul", stem.prefix.clear();
     // "pretended to read": "úgy tett, mintha olvasna", making as if
     if (v.lemma == "pretend" && verb == roles_.verb.main && verb + 1 == n_ && !roles_.object)
       emit("\xC3\xBAgy", verb), stem.lemma = "tesz", stem.prefix.clear(), a.definite = false;
     if (stem.prefix.empty() && perfective_ && !lasted) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
+    // "when she saw the photograph", "when he heard the news": what one saw or heard at a moment
+    // is caught, "amikor meglátta", "amikor meghallotta"
+    if (stem.prefix.empty() && perfective_ && before_.moment && verb == roles_.verb.main &&
+        (stem.lemma == "l\xC3\xA1t" || stem.lemma == "hall"))
+      stem.prefix = "meg";
     if (lasted && v.entry && !stem.prefix.empty() && stem.prefix == s->prefix &&
         std::any_of(v.entry->senses.begin(), v.entry->senses.end(),
                     [&](const Sense& o) { return o.prefix.empty() && o.word == s->word; }))
@@ -1569,6 +1605,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // own ("pushed the door open": "kinyitotta")
     if (verb == roles_.verb.main && resultAfter_ < n_)
       stem = verbOfResult(resultAfter_).value_or(VerbStem{stem.lemma, "", stem.past});
+    // ("kicked open the gate": the state before the object, of a push, the same: "kinyitotta")
+    else if (verb == roles_.verb.main && resultState_ < n_ && listed(kActsWithResult, v.lemma))
+      if (const std::optional<VerbStem> result = verbOfResult(resultState_)) stem = *result;
   } else if (auto p = plainSense(v, sense(verb))) {
     stem.lemma = *p;
   } else {
@@ -1627,7 +1666,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       emit(stem.prefix + form, verb);
   };
   if (modal == "subj") {
-    emitNegatable(subjunctiveOf(stem, a), "ne");
+    // (asked of them in a clause of its own, the prefix follows as after a command: "érkezzenek meg")
+    if (askedOfThem_ && !negative && verb == roles_.verb.main)
+      emit(subjunctiveOf(stem, a), verb), emit(stem.prefix, verb);
+    else
+      emitNegatable(subjunctiveOf(stem, a), "ne");
     return;
   }
   if (modal == "hat") {
@@ -1683,6 +1726,18 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     else
       emit(auxForm, verb), emit(infinitiveOf(stem), verb);
     return;
+  }
+  // a sense said with the copula and its predicate ("wonder": "kíváncsi |van"): the predicate
+  // agrees in number ("kíváncsiak vagyunk") and the third person present says no copula
+  // ("Kíváncsi, hogy", "Nem kíváncsi")
+  if (stem.lemma == "van" && stem.prefix.ends_with(' ')) {
+    const std::string predicate = stem.prefix.substr(0, stem.prefix.size() - 1);
+    if (a.plural) stem.prefix = pluralOf(predicate, WordClass::adjective) + " ";
+    if (!past && a.person == 3) {
+      if (negative) emit("nem", verb);
+      emit(stem.prefix, verb);
+      return;
+    }
   }
   const std::string form = conjugate(stem, past ? Tense::past : Tense::present, a);
   if (negative && before_.until && verb == roles_.verb.main)
@@ -1778,7 +1833,7 @@ VerbGroup Generator::readVerbGroup() const {
     // copula is ("Fontos vizet inni")
     if (k.tag == PartOfSpeech::verb && i >= 3 && t_[i - 1].tag == PartOfSpeech::infinitiveTo &&
         t_[i - 2].tag == PartOfSpeech::adjective && g.firstAux < i &&
-        (itOpensClause() || t_[i - 2].lower == "sorry"))  // ("I'm sorry to hear": "Sajnálom")
+        (itOpensClause() || t_[i - 2].lower == "sorry") && g.adverb.empty())  // ("I'm sorry to be late")
       break;
     // "We expect to finish by May", "We regret to inform you": what one expects or regrets to
     // do is said of that verb, "várhatóan", "sajnálattal"
@@ -1788,6 +1843,17 @@ VerbGroup Generator::readVerbGroup() const {
       ++i;
       continue;
     }
+    // "The stolen car was found", "my lost keys": a participle between the article and its noun
+    // describes the noun ("az ellopott autó"), no main verb
+    if (k.tag == PartOfSpeech::verb && g.firstAux == n && i + 2 < n &&
+        (i == 0 ? participleBeforeNoun(0, 0)
+                : participleBeforeNoun(i, i - 1) &&
+                      (t_[i - 1].tag == PartOfSpeech::determiner || t_[i - 1].tag == PartOfSpeech::possessive)) &&
+        t_[i + 1].tag == PartOfSpeech::noun && !t_[i + 1].possessor &&
+        std::any_of(t_.begin() + std::ptrdiff_t(i + 2), t_.end(), [](const Token& t) {
+          return t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal || t.tag == PartOfSpeech::verb;
+        }))
+      continue;
     if (k.tag == PartOfSpeech::verb) {
       g.main = i;
       // (after "does" or a modal the verb is its base, whatever its spelling: "does it cost")
@@ -1804,11 +1870,17 @@ VerbGroup Generator::readVerbGroup() const {
     const std::string_view said = i + 1 < n ? std::string_view(t_[i + 1].lower) : "";
     // ("I am pleased to inform you": gladly, "örömmel tájékoztatom")
     const bool glad = said == "pleased" || said == "glad" || said == "delighted" || said == "happy";
-    if (isBe(k) && i + 3 < n && (said == "likely" || said == "unlikely" || said == "expected" || glad) &&
+    // ("We are sorry to inform you", "I'm sorry to hear that": with regret, "sajnálattal
+    // értesítjük"; "sorry to bother you" apologises, and stays)
+    static constexpr std::string_view kLearnOrTell[] = {"hear", "inform", "learn", "say", "see", "tell",
+                                                        "announce", "report", "read", "notify", "find"};
+    const bool regret = said == "sorry" && i + 3 < n && listed(kLearnOrTell, t_[i + 3].lemma) && !g.negative;
+    if (isBe(k) && i + 3 < n && (said == "likely" || said == "unlikely" || said == "expected" || glad || regret) &&
         t_[i + 2].tag == PartOfSpeech::infinitiveTo && t_[i + 3].tag == PartOfSpeech::verb) {
       g.adverb = said == "expected" ? "v\xC3\xA1rhat\xC3\xB3"
                                       "an"
                  : glad             ? "\xC3\xB6r\xC3\xB6mmel"
+                 : regret           ? "sajn\xC3\xA1lattal"
                                     : "val\xC3\xB3sz\xC3\xADn\xC5\xB1leg";
       g.negative = g.negative || said == "unlikely";
       pastOfBe = k.lower == "was" || k.lower == "were";
@@ -2179,6 +2251,17 @@ void Generator::findSubject(ClauseRoles& r) const {
     r.subject = readNounPhrase(g.be + 1);
     r.inverted = true;
   }
+  // "Is the shop open?", "Is Anna here?": a noun subject after the copula asked about, before
+  // the state or place said of it
+  if (!r.subject && g.copula && (g.be == 0 || (g.be == 1 && t_[0].tag == PartOfSpeech::question)) &&
+      g.be + 1 < n_ && t_[g.be + 1].lower != "there" && t_[g.be + 1].tag != PartOfSpeech::adjective &&
+      startsNounPhrase(g.be + 1)) {
+    const NounPhrase np = readNounPhrase(g.be + 1);
+    if (!np.pronoun && np.end < n_ &&
+        (t_[np.end].tag == PartOfSpeech::adjective || t_[np.end].tag == PartOfSpeech::preposition ||
+         t_[np.end].lower == "here" || t_[np.end].lower == "there"))
+      r.subject = np, r.inverted = true;
+  }
   // "When does the train leave?", "Can your sister swim?": a noun subject between the
   // auxiliary and its verb
   if (!r.subject && r.verbStart < n_ && r.verbStart + 1 < n_ && g.main != n_ && g.main > r.verbStart + 1 &&
@@ -2329,9 +2412,18 @@ void Generator::findObjects(ClauseRoles& r) {
   if (noObjectAfter) {
     // "He said that ...": the clause is the object, "azt" stands for it; "warned that": "arra
     // figyelmeztetett, hogy", the pronoun in the case the verb gives what it is about
-    if (objectClause_ && mainVerb != n_ && verbSense && !verbSense->note("that").empty()) {
+    if (considering_ && mainVerb != n_ && t_[mainVerb].lemma == "think") {
+      // "thinking of getting a puppy": "azon gondolkodunk, hogy"
+      objectClauseCase_ = Case::superessive;
+      objectClausePronoun_ = !r.verb.negative;
+      a.definite = false;
+    } else if (objectClause_ && mainVerb != n_ && verbSense && !verbSense->note("that").empty()) {
       objectClauseCase_ = caseNamed(verbSense->note("that"));
       objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
+    } else if (objectClause_ && mainVerb != n_ && verbSense && verbSense->word == "d\xC3\xB6nt" &&
+               verbSense->prefix.empty()) {
+      // "decided to sell it": what one decided is how, "úgy döntött, hogy eladja"
+      mannerClausePronoun_ = !r.verb.negative && objectClauseSaid_;
     } else if (objectClause_ && mainVerb != n_ && r.objectCase == Case::accusative &&
                !(verbSense && verbSense->noObject)) {
       a.definite = true;
@@ -2565,7 +2657,7 @@ void Generator::findAgent(ClauseRoles& r) {
   const Token& first = t_[r.subject->begin];
   if (r.subject->begin == 0 && r.subject->plural && !r.subject->pronoun && !r.subject->name &&
       !r.subject->possessed && !r.subject->definite && !countsItsNoun(first) &&
-      (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
+      (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective || participleBeforeNoun(0, 0)) &&
       t_[r.subject->head].tag == PartOfSpeech::noun && !isIndefinitePronoun(t_[r.subject->head]))
     r.subject->definite = genericPatient_ = true;
   a.definite = r.subject->pronoun ? r.subject->person == 3 : r.subject->definite;
@@ -2590,6 +2682,21 @@ bool Generator::saidOfThing(const ClauseRoles& r) const {
   if (r.subject->name) return false;
   const Sense* head = coreSense(t_[r.subject->head], sense(r.subject->head));
   return head && !head->person;
+}
+
+// Whether what follows the verb at `verb` in its clause says where to, from where or when one
+// moved: a place or time ("to London", "abroad", "last year", "in 2015"), not how ("slowly").
+bool Generator::movedElsewhere(std::size_t verb) const {
+  static constexpr std::string_view kWhereTo[] = {"here", "there", "abroad", "away", "home", "back",
+                                                  "out", "in", "house", "closer", "nearer"};
+  for (std::size_t k = verb + 1; k < n_; ++k) {
+    const Token& tk = t_[k];
+    if (tk.tag == PartOfSpeech::conjunction || tk.pauseAfter) return listed(kWhereTo, tk.lower);
+    if (tk.tag == PartOfSpeech::preposition || tk.tag == PartOfSpeech::noun || tk.tag == PartOfSpeech::name ||
+        tk.tag == PartOfSpeech::number || tk.time || listed(kWhereTo, tk.lower))
+      return true;
+  }
+  return false;
 }
 
 // "The storm left thousands of homes without power", "left the children without help": what is
@@ -2679,6 +2786,9 @@ void Generator::placeCopula(ClauseRoles& r) const {
           (t_[afterBe].tag == PartOfSpeech::adverb && t_[afterBe].lower.ends_with("ly") && afterBe + 1 < n_ &&
            t_[afterBe + 1].tag == PartOfSpeech::adjective)))
     ++afterBe;
+  // ("Is the shop open?", "Is Anna here?": past the subject asked about, its predicate)
+  if (g.copula && r.inverted && r.subject && afterBe == r.subject->begin && !r.subject->pronoun)
+    afterBe = r.subject->end;
   if (g.copula && afterBe < n_) {
     const Token& after = t_[afterBe];
     const Sense* as = coreSense(after, sense(afterBe));
@@ -2781,13 +2891,15 @@ void Generator::emitLeadingAdverbs() {
 }
 
 // A past action done to a definite object is finished: "read the book": "elolvasta"; not while
-// it went on ("was reading"), nor to an indefinite one ("írt egy könyvet", "teát ittam").
+// it went on ("was reading"), nor to an indefinite one ("írt egy könyvet", "teát ittam"). So is
+// one asked for: "Read the instructions": "Olvassa el az utasításokat".
 bool Generator::finishedPast() const {
   const ClauseRoles& r = roles_;
   const VerbGroup& g = r.verb;
   // ("The letter has been sent": "A levelet elküldték", the passive's subject as the object)
   const std::optional<NounPhrase>& object = g.passive ? r.subject : r.object;
-  if (!g.past || !g.modal.empty() || g.future || g.main == n_ || !object ||
+  if (sharedPassive_) return true;  // ("was stolen and found later": "és később megtalálták")
+  if (!(g.past || g.imperative) || !g.modal.empty() || g.future || g.main == n_ || !object ||
       t_[g.main].form == VerbForm::ing || object->pronoun || (g.passive && g.have == n_))
     return false;
   return object->definite;
@@ -3632,6 +3744,8 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
       emit(demonstrative(false, false, *objectClauseCase_), g.main);
     else if (objectClausePronoun_ && !objectClauseCase_ && !prefixed && !takesBareThatClause(t_[g.main], vs))
       emit("azt", g.main);
+    else if (mannerClausePronoun_)
+      emit("\xC3\xBAgy", g.main);
     emitVerb(g.main, (roles_.object.has_value() && !measuredChange_) || (g.passive && roles_.subject), g.negative,
              g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
@@ -4593,7 +4707,9 @@ std::size_t Generator::emitSubject() {
   // "Dear neighbours,": the people greeted, "Kedves szomszédok"
   const bool greeted = r.subject->begin == 0 && first.lower == "dear" && r.verb.main == n_ && r.verb.be == n_;
   if (!r.subject->pronoun && !r.subject->name && !r.subject->possessed && !countsItsNoun(first) &&
-      !familyName && !greeted && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
+      !familyName && !greeted &&
+      (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective ||
+       (r.subject->begin == 0 && participleBeforeNoun(0, 0))) &&
       t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun &&
       !(r.subject->begin > 0 && t_[r.subject->begin - 1].tag == PartOfSpeech::question))  // "Melyik busz"
     emit("a", r.subject->begin);
@@ -4848,6 +4964,7 @@ ClauseContext Generator::context() const {
     c.thing = !roles_.subject->pronoun && saidOfThing(roles_);
     c.subjectPronoun = roles_.subject->pronoun ? t_[roles_.subject->head].lower : std::string();
   }
+  c.passiveDone = (roles_.verb.passive || sharedPassive_) && roles_.agreement.definite;
   c.imperative = roles_.verb.imperative;
   c.past = roles_.verb.past;
   c.reported = false;
@@ -4869,6 +4986,12 @@ std::vector<HungarianWord> Generator::run() {
       !roles_.verb.imperative && !actFrom(roles_.verb.be) &&
       passOf(VerbGroup{.main = roles_.verb.main, .passive = true})->note("pass").find('|') != std::string_view::npos)
     roles_.verb.past = true;
+  // ("My flight has been delayed": what befell it and goes on, a verb without a prefix, is so
+  // now, "A járatom késik"; "had been delayed" stays the past)
+  if (befalls_ && roles_.verb.have < n_ && t_[roles_.verb.have].lower != "had" && !roles_.verb.future &&
+      roles_.verb.modal.empty() && !actFrom(roles_.verb.have) &&
+      passOf(VerbGroup{.main = roles_.verb.main, .passive = true})->note("pass").find('|') == std::string_view::npos)
+    roles_.verb.past = false;
   // "The light is switched off": no act but the state it left, the light's, "A lámpa ki van
   // kapcsolva" ("was switched off at midnight" was done: "éjfélkor kikapcsolták")
   if (leftInState(roles_.verb)) stateLeft_ = true, roles_.verb.passive = false;
@@ -4922,6 +5045,28 @@ std::vector<HungarianWord> Generator::run() {
       (roles_.subject ? !roles_.subject->pronoun && saidOfThing(roles_) : before_.known && before_.thing) &&
       t_[0].tag != PartOfSpeech::question && !before_.asked)
     roles_.verb.modal.clear(), roles_.verb.adverb = "v\xC3\xA1rhat\xC3\xB3" "an";
+  // "Passengers should arrive two hours before departure", "Cyclists should give way": what a
+  // notice says the public it addresses should do is asked of them, the subjunctive ("az utasok
+  // két órával indulás előtt érkezzenek"); other "should" stays advice ("Children should spend
+  // less time": "A gyerekeknek kevesebb időt kellene tölteniük", "menned kellene")
+  static constexpr std::string_view kPublicAddressed[] = {
+      "passenger", "cyclist",  "guest",     "visitor", "driver",    "customer",  "resident", "candidate",
+      "pedestrian", "user",    "applicant", "participant", "motorist", "traveller", "traveler", "patient",
+      "shopper",   "spectator", "tenant",   "employee", "member"};
+  if (roles_.verb.modal == "kellene" && roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "should" &&
+      roles_.verb.main != n_ && !roles_.verb.passive && !roles_.verb.negative && !roles_.verb.past &&
+      !roles_.inverted && roles_.subject && !roles_.subject->pronoun && !roles_.subject->name &&
+      roles_.subject->plural && !roles_.subject->definite && t_[0].tag != PartOfSpeech::question && !before_.asked &&
+      !before_.reported && !before_.known)
+    if (listed(kPublicAddressed, t_[roles_.subject->head].lemma)) roles_.verb.modal = "subj", askedOfThem_ = true;
+  // ("Fire doors should be kept closed", "Bags should be left at the entrance": what a notice says
+  // should be done to things of a kind is what must be, "zárva kell tartani")
+  if (roles_.verb.modal == "kellene" && roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "should" &&
+      roles_.verb.passive && !roles_.verb.negative && !roles_.verb.past && !roles_.inverted && roles_.subject &&
+      !roles_.subject->pronoun && !roles_.subject->name && roles_.subject->plural && !roles_.subject->possessed &&
+      t_[roles_.subject->begin].tag != PartOfSpeech::determiner && t_[0].tag != PartOfSpeech::question &&
+      !before_.asked && !before_.reported && !before_.known)
+    roles_.verb.modal = "kell";
   // "Can I help you?": "Segíthetek?"
   if (roles_.verb.modal == "tud" && roles_.inverted && roles_.agreement.person == 1 && !roles_.verb.past)
     roles_.verb.modal = "hat";
@@ -4974,6 +5119,12 @@ std::vector<HungarianWord> Generator::run() {
     a.youObject = askedOne_->person == 2 && a.person == 1 && !a.plural;
     a.definite = a.youObject;
   }
+  // "The theatre was built in 1894 and restored last year": a participle joined to a passive
+  // without a subject of its own is done to the passive's subject too, "és tavaly helyreállították"
+  if (before_.passiveDone && before_.linked && !roles_.subject && !roles_.object && roles_.verb.main < n_ &&
+      !roles_.verb.passive && roles_.verb.be == n_ && roles_.verb.have == n_ && roles_.verb.modal.empty() &&
+      t_[roles_.verb.main].form == VerbForm::past && !objectClause_ && !(roles_.verbSense && roles_.verbSense->noObject))
+    roles_.agreement.definite = sharedPassive_ = true;
   // "a számla, amelyet küldtél": the relative word takes the indefinite conjugation
   if (before_.relativeObject && !roles_.object)
     roles_.agreement.definite = roles_.agreement.youObject = false;
@@ -5508,6 +5659,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // ("mintha olvasna": as if, the conditional with the same subject)
     context.without = (c.gerund && tokens[c.begin].lower == "without") || c.link == "mintha";
     context.until = !c.link.empty() && (tokens[c.begin].lower == "until" || tokens[c.begin].lower == "till");
+    context.moment = c.link == "amikor" && !c.relative && !c.ofTime;
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
         !clauses[k + 1].result &&
@@ -5517,6 +5669,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     if (k + 1 < clauses.size() && clauses[k + 1].question) g.objectClauseFollows(false);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "mi\xC3\xB3ta") g.sinceClauseFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].request) g.requestFollows();
+    if (k + 1 < clauses.size() && clauses[k + 1].considered) g.consideringFollows();
     if (k + 1 < clauses.size() && namesASource(tokens, c, clauses[k + 1])) g.sourceOnly();
     for (HungarianWord w : g.run()) {
       if (dropped && w.token >= dropped) ++w.token;

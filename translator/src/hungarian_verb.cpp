@@ -257,10 +257,44 @@ struct Stem {
   std::u16string stem;  // without "-ik"
   bool ik = false;
   Harmony h = Harmony::back;
+  // the stem without its last vowel, which drops before a suffix that opens with a vowel
+  // ("forog": "forgok", "forgott", "forogtam"; "vérzik": "vérez-" before a consonant,
+  // "vérezni", "véreztek"); empty for a stable stem
+  std::u16string shortStem;
 };
 
+// Whether a verb's last vowel is unstable: a stem of two syllables or more in "r" or "ly" and a
+// short "o", "e" or "ö" and "g" ("forog", "mosolyog", "pörög", "didereg"), or in "zog" ("mozog").
+bool dropsLastVowel(std::u16string_view s) {
+  const std::size_t n = s.size();
+  if (n < 4 || s[n - 1] != u'g' || std::count_if(s.begin(), s.end(), isHungarianVowel) < 2) return false;
+  const char16_t v = s[n - 2];
+  if (v != u'o' && v != u'e' && v != u'\u00F6') return false;
+  const std::u16string_view before = s.substr(0, n - 2);
+  // ("zizeg" keeps its vowel: of the "z" stems only the back "-zog" drops it, "mozgott")
+  return before.ends_with(u"r") || (before.ends_with(u"z") && !before.ends_with(u"sz") && v == u'o') ||
+         before.ends_with(u"ly");
+}
+
+// Whether an "-ik" verb's stem hides a vowel before its last "z": a consonant before it that
+// makes no digraph with it ("vérzik": "vérezni", "dohányzik": "dohányozni", "hangzik").
+bool hidesVowelBeforeZ(std::u16string_view s) {
+  const std::size_t n = s.size();
+  return n >= 3 && s[n - 1] == u'z' && !isHungarianVowel(s[n - 2]) && s[n - 2] != u's' && s[n - 2] != u'd' &&
+         s[n - 2] != u'z';
+}
+
+// A form made on the whole stem, with the unstable vowel dropped before a vowel: "forogok" is
+// "forgok", "vérezik" is "vérzik"; "forogtam", "vérezni" keep it.
+std::u16string dropVowel(const Stem& st, std::u16string form) {
+  if (st.shortStem.empty() || form.size() <= st.stem.size() || !form.starts_with(st.stem) ||
+      !isHungarianVowel(form[st.stem.size()]))
+    return form;
+  return st.shortStem + form.substr(st.stem.size());
+}
+
 Stem stemOf(std::u16string_view lemma) {
-  Stem s{std::u16string(lemma), false, Harmony::back};
+  Stem s{std::u16string(lemma), false, Harmony::back, {}};
   if (s.stem.size() > 3 && endsWith(s.stem, u"ik") && !vowel(s.stem[s.stem.size() - 3])) {
     s.stem.resize(s.stem.size() - 2);
     s.ik = true;
@@ -271,6 +305,14 @@ Stem stemOf(std::u16string_view lemma) {
   s.h = harmonyOf(s.stem);
   for (std::u16string_view b : kBackWithI)
     if (s.stem == b || (endsWith(s.stem, b) && s.stem.size() > b.size())) s.h = Harmony::back;
+  // "-ít" after a rounded vowel takes unrounded endings: "ürítem", "erősítetek", "rögzítek"
+  if (s.h == Harmony::frontRounded && endsWith(s.stem, u"\u00EDt")) s.h = Harmony::front;
+  if (dropsLastVowel(s.stem)) {
+    s.shortStem = s.stem.substr(0, s.stem.size() - 2) + s.stem.back();
+  } else if (s.ik && hidesVowelBeforeZ(s.stem)) {
+    s.shortStem = s.stem;
+    s.stem.insert(s.stem.size() - 1, s.h == Harmony::back ? u"o" : s.h == Harmony::front ? u"e" : u"\u00F6");
+  }
   return s;
 }
 
@@ -443,7 +485,8 @@ std::string conjugate(const VerbStem& v, Tense t, Agreement a) {
       return utf16ToUtf8(a.definite && irr->pastDef[i] ? irr->pastDef[i] : irr->pastIndef[i]);
     if (a.person == 2 && !a.plural) return utf16ToUtf8(a.definite ? irr->imperativeDef : irr->imperative);
   }
-  return utf16ToUtf8(regular(stemOf(lemma), t, a, utf8ToUtf16(v.past)));
+  const Stem st = stemOf(lemma);
+  return utf16ToUtf8(dropVowel(st, regular(st, t, a, utf8ToUtf16(v.past))));
 }
 
 std::string subjunctiveOf(const VerbStem& v, Agreement a) {
@@ -471,6 +514,21 @@ std::string adverbialParticipleOf(const VerbStem& v) {
   if (!conjugable(v.lemma, lemma) || irregularFor(lemma)) return {};
   const Stem st = stemOf(lemma);
   return utf16ToUtf8(st.stem + pick2(st.h, u"va", u"ve"));
+}
+
+std::string presentParticipleOf(const VerbStem& v) {
+  static constexpr std::pair<std::u16string_view, std::u16string_view> kIrregularForms[] = {
+      {u"megy", u"men\u0151"},   {u"j\u00F6n", u"j\u00F6v\u0151"}, {u"eszik", u"ev\u0151"},
+      {u"iszik", u"iv\u00F3"},   {u"alszik", u"alv\u00F3"},         {u"van", u"l\u00E9v\u0151"},
+      {u"tesz", u"tev\u0151"},   {u"vesz", u"vev\u0151"},           {u"visz", u"viv\u0151"},
+      {u"hisz", u"h\u00EDv\u0151"}, {u"lesz", u"lev\u0151"},         {u"fekszik", u"fekv\u0151"},
+      {u"n\u0151", u"n\u00F6v\u0151"}, {u"eml\u00E9kszik", u"eml\u00E9kez\u0151"}, {u"ugrik", u"ugr\u00F3"}};
+  const std::u16string lemma = utf8ToUtf16(v.lemma);
+  if (!conjugable(v.lemma, lemma)) return v.lemma;
+  for (const auto& [verb, form] : kIrregularForms)
+    if (lemma == verb) return utf16ToUtf8(form);
+  const Stem st = stemOf(lemma);
+  return utf16ToUtf8(dropVowel(st, st.stem + pick2(st.h, u"\u00F3", u"\u0151")));
 }
 
 namespace {
@@ -576,6 +634,7 @@ std::string actionNounOf(const VerbStem& v, bool owned) {
   if (noun.empty()) {
     const Stem st = stemOf(lemma);
     if (irregularFor(lemma) || vowel(st.stem.back())) return {};
+    if (!st.shortStem.empty()) return v.prefix + utf16ToUtf8(dropVowel(st, st.stem + pick2(st.h, u"\u00E1s", u"\u00E9s")) + (owned ? pick2(st.h, u"a", u"e") : u""));
     // a stem of two syllables or more in a short "o", "e", "ö" and "l", "r" or "g" may drop its
     // vowel ("vásárlás", "söprés") or not ("kezelés"): only those known are said
     static constexpr std::u16string_view kKeepVowel[] = {u"kezel", u"figyel"};

@@ -37,6 +37,9 @@ std::string infinitiveOf(const VerbStem& v);
 // The adverbial participle without its prefix, what one does meanwhile ("kiabálva", "nézve",
 // "dolgozva"), or empty for a verb whose stem the rules do not know.
 std::string adverbialParticipleOf(const VerbStem& v);
+// The present participle without its prefix, the one who or what does it ("olvasó", "ülő",
+// "tanító", "menő", "forgó", "vérző").
+std::string presentParticipleOf(const VerbStem& v);
 // The infinitive with a personal ending, as "kell" wants it: "mennem", "olvasnod", "tanulnia".
 std::string personalInfinitiveOf(const VerbStem& v, int person, bool plural);
 

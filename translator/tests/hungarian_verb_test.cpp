@@ -172,5 +172,73 @@ TEST(HungarianVerbTest, WhatIsNoHungarianWordComesBackUnchanged) {
   EXPECT_EQ(conjugate(VerbStem{"Olvas", "", ""}, Tense::present, Agreement{}), "Olvas");
 }
 
+TEST(HungarianVerbTest, UnstableVowelDropsBeforeAVowel) {
+  // "forog", "mozog": the last vowel drops before a suffix that opens with a vowel
+  EXPECT_EQ(present("forog", 1, false), "forgok");
+  EXPECT_EQ(present("forog", 3, false), "forog");
+  EXPECT_EQ(present("forog", 1, true), "forgunk");
+  EXPECT_EQ(present("forog", 2, true), "forogtok");
+  EXPECT_EQ(present("forog", 3, true), "forognak");
+  EXPECT_EQ(past("forog", 3, false), "forgott");
+  EXPECT_EQ(past("forog", 1, false), "forogtam");
+  EXPECT_EQ(past("mozog", 3, true), "mozogtak");
+  EXPECT_EQ(past("mosolyog", 3, false), "mosolygott");
+  EXPECT_EQ(present("pörög", 3, true), "pörögnek");
+  EXPECT_EQ(past("pörög", 3, false), "pörgött");
+  EXPECT_EQ(imperative("mozog", false), "mozogj");
+  EXPECT_EQ(infinitiveOf(VerbStem{"forog", "", ""}), "forogni");
+  EXPECT_EQ(presentParticipleOf(VerbStem{"forog", "", ""}), "forgó");
+  EXPECT_EQ(actionNounOf(VerbStem{"forog", "", ""}, false), "forgás");
+  EXPECT_EQ(potentialOf(VerbStem{"mozog", "", ""}).lemma, "mozoghat");
+  // a stable "-og" keeps its vowel: "ragyogott", "remegett", "kopogott"
+  EXPECT_EQ(past("ragyog", 3, false), "ragyogott");
+  EXPECT_EQ(past("remeg", 3, false), "remegett");
+  EXPECT_EQ(past("kopog", 3, false), "kopogott");
+  EXPECT_EQ(past("zizeg", 3, false), "zizegett");
+}
+
+TEST(HungarianVerbTest, IkVerbsHideAVowelBeforeZ) {
+  // "vérzik": "vérez-" before a consonant, "vérz-" before a vowel
+  EXPECT_EQ(present("vérzik", 3, false), "vérzik");
+  EXPECT_EQ(present("vérzik", 1, false), "vérzem");
+  EXPECT_EQ(present("vérzik", 3, true), "véreznek");
+  EXPECT_EQ(past("vérzik", 3, false), "vérzett");
+  EXPECT_EQ(infinitiveOf(VerbStem{"vérzik", "", ""}), "vérezni");
+  EXPECT_EQ(presentParticipleOf(VerbStem{"vérzik", "", ""}), "vérző");
+  EXPECT_EQ(adverbialParticipleOf(VerbStem{"vérzik", "", ""}), "vérezve");
+  EXPECT_EQ(present("dohányzik", 1, false), "dohányzom");
+  EXPECT_EQ(past("dohányzik", 1, false), "dohányoztam");
+  EXPECT_EQ(past("dohányzik", 3, false), "dohányzott");
+  EXPECT_EQ(imperative("dohányzik", false), "dohányozz");
+  EXPECT_EQ(potentialOf(VerbStem{"hangzik", "", ""}).lemma, "hangozhat");
+  EXPECT_EQ(actionNounOf(VerbStem{"dohányzik", "", ""}, false), "dohányzás");
+  // a vowel before the "z" hides nothing, nor the digraphs "sz", "dz"
+  EXPECT_EQ(infinitiveOf(VerbStem{"dolgozik", "", ""}), "dolgozni");
+  EXPECT_EQ(infinitiveOf(VerbStem{"játszik", "", ""}), "játszani");
+}
+
+TEST(HungarianVerbTest, ItVerbsAfterARoundedVowelTakeUnroundedEndings) {
+  EXPECT_EQ(present("ürít", 1, false, true), "ürítem");
+  EXPECT_EQ(present("ürít", 1, false), "ürítek");
+  EXPECT_EQ(present("erősít", 2, true), "erősítetek");
+  EXPECT_EQ(present("rögzít", 2, false, true), "rögzíted");
+  EXPECT_EQ(past("ürít", 3, false), "ürített");
+  EXPECT_EQ(present("főz", 1, false, true), "főzöm") << "a rounded last vowel still rounds";
+  EXPECT_EQ(presentParticipleOf(VerbStem{"tanít", "", ""}), "tanító");
+  EXPECT_EQ(presentParticipleOf(VerbStem{"ír", "", ""}), "író");
+  EXPECT_EQ(presentParticipleOf(VerbStem{"ül", "", ""}), "ülő");
+  EXPECT_EQ(presentParticipleOf(VerbStem{"megy", "", ""}), "menő");
+}
+
+TEST(HungarianVerbTest, IrregularVerbsSayIYou) {
+  const Agreement you{1, false, false, true};
+  EXPECT_EQ(conjugate(VerbStem{"vesz", "fel", ""}, Tense::present, you), "veszlek");
+  EXPECT_EQ(conjugate(VerbStem{"visz", "", ""}, Tense::present, you), "viszlek");
+  EXPECT_EQ(conjugate(VerbStem{"vesz", "", ""}, Tense::past, you), "vettelek");
+  EXPECT_EQ(conjugate(VerbStem{"hisz", "", ""}, Tense::present, you), "hiszlek");
+  EXPECT_EQ(conjugate(VerbStem{"érez", "", ""}, Tense::present, you), "érezlek");
+  EXPECT_EQ(conjugate(VerbStem{"iszik", "", ""}, Tense::past, you), "ittalak");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
