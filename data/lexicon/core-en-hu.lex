@@ -3783,7 +3783,7 @@ ask for	v	kér
 ask about	v	érdeklődik[noobj,obj=rol]
 put off	v	el|halaszt
 set up	v	létre|hoz ; fel|állít
-take off	v	le|vesz[intr=felszáll,thing=fel|száll] ; fel|száll
+take off	v	le|vesz[intr=fel|száll,thing=fel|száll] ; fel|száll
 fill in	v	ki|tölt
 throw away	v	ki|dob
 write down	v	le|ír
@@ -6957,7 +6957,7 @@ foster	v	nevel ; ápol ; elő|segít
 split up	v	szakít[noobj] ; szét|válik
 fall out	v	össze|kap[noobj,with=val] ; ki|esik
 get along	v	ki|jön[noobj,with=val]
-make up	v	ki|talál[intr=kibékül] ; ki|békül[noobj] ; alkot ; alkot[when=half/percent/majority/third/quarter/proportion/share/fraction/minority/bulk]
+make up	v	ki|talál[intr=ki|békül] ; ki|békül[noobj] ; alkot ; alkot[when=half/percent/majority/third/quarter/proportion/share/fraction/minority/bulk]
 # feelings
 affection	n	szeretet[3sg=szeretete] ; vonzalom[vonzalmak,acc=vonzalmat,3sg=vonzalma,poss=vonzalma,sup=vonzalmon]
 tenderness	n	gyengédség
@@ -7112,7 +7112,7 @@ work out	v	meg|old[intr=edz] ; ki|számol
 turn out	v	ki|derül[noobj] ; ki|kapcsol
 take out	v	ki|vesz ; el|visz ; ki|visz[when=rubbish/trash/garbage/bin/recycling/dog]
 take back	v	vissza|visz ; vissza|vesz
-get back	v	vissza|kap[intr=visszaér] ; vissza|ér
+get back	v	vissza|kap[intr=vissza|ér] ; vissza|ér
 come over	v	át|jön[noobj]
 stop by	v	be|ugrik[noobj]
 see off	v	ki|kísér
@@ -7136,9 +7136,9 @@ settle in	v	be|illeszkedik[noobj] ; be|rendezkedik
 move on	v	tovább|lép[noobj] ; tovább|megy
 fall behind	v	le|marad[noobj,with=val]
 drop out	v	ki|marad[noobj,of=bol] ; ki|esik
-warm up	v	fel|melegít[intr=bemelegít] ; be|melegít
+warm up	v	fel|melegít[intr=be|melegít] ; be|melegít
 cool down	v	le|hűl[noobj]
-blow up	v	fel|robbant[intr=felrobban] ; fel|fúj
+blow up	v	fel|robbant[intr=fel|robban] ; fel|fúj
 pull down	v	le|bont ; le|húz
 lay off	v	el|bocsát
 step in	v	közbe|lép[noobj]
@@ -7159,7 +7159,7 @@ set out	v	el|indul[noobj] ; ki|tűz
 # the verbs of news reports: rises and falls, what officials do, what courts and police do
 plummet	v	zuhan[noobj,to=ra,by=val]
 halve	v	felez ; felére |csökkent
-triple	v	meg|háromszoroz[intr=megháromszorozódik]
+triple	v	meg|háromszoroz[intr=meg|háromszorozódik]
 rebound	v	erősödik[noobj] ; vissza|pattan[noobj]
 strengthen	v	fokoz[intr=erősödik] ; meg|szilárdít
 stabilize	v	stabilizál[intr=stabilizálódik]
@@ -7631,7 +7631,7 @@ wear out	v	el|használ ; ki|merít
 wipe out	v	el|pusztít ; el|töröl
 back down	v	meg|hátrál[noobj]
 bail out	v	ki|ment
-close down	v	be|zár[intr=bezár]
+close down	v	be|zár[intr=be|zár]
 crack down	v	le|csap[noobj,on=ra]
 draw up	v	ki|dolgoz ; össze|állít
 hit back	v	vissza|vág[noobj]
@@ -8167,7 +8167,7 @@ take in	v	fel|fog ; be|fogad[when=refugee/stranger/orphan/cat/dog/lodger/guest/a
 cut out	v	ki|vág ; el|hagy[when=sugar/salt/meat/alcohol/fat/bread/carbohydrate/coffee/smoking]
 pass through	v	át|halad[noobj,obj=n]
 provide for	v	el|tart
-build up	v	fel|épít[intr=felhalmozódik]
+build up	v	fel|épít[intr=fel|halmozódik]
 wind up	v	ki|köt[noobj] ; fel|húz[when=watch/clock/toy/window]
 pass on	v	át|ad ; tovább|ad
 pass by	v	el|halad[noobj]

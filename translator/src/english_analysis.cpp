@@ -439,11 +439,15 @@ void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
       if (english == unit) return std::string(hungarian);
     return countedAdjective(core, unit);
   };
-  auto makeAdjective = [](Token& t, long long n, bool digits, std::string_view suffix) {
+  // Digits stand apart from the ending ("10 éves"). An age said in words after the numeral
+  // ("fifteen years old") is one word only with a simple numeral ("tízéves"), as it is usually
+  // printed ("tizenöt éves", "négyszáz éves"); a hyphenated English compound stays one word.
+  auto makeAdjective = [](Token& t, long long n, bool digits, std::string_view suffix, bool apart = false) {
     t.tag = PartOfSpeech::adjective;
     t.value = -1;
+    const bool simple = n >= 1 && (n <= 10 || (n % 10 == 0 && n <= 100));
     t.dictionarySenses = {digits ? std::to_string(n) + " " + std::string(suffix)
-                                 : numberInWords(n, true) + std::string(suffix)};
+                                 : numberInWords(n, true) + (apart && !simple ? " " : "") + std::string(suffix)};
   };
   for (std::size_t i = 0; i < toks.size(); ++i) {
     Token& t = toks[i];
@@ -452,12 +456,25 @@ void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
     if (i + 2 < toks.size() && t.tag == PartOfSpeech::number && t.value > 0 && t.value < 1000 &&
         toks[i + 2].lower == "old" && toks[i + 1].lower != "day" && toks[i + 1].lower != "days")
       if (const std::string_view* suffix = unitAdjective(toks[i + 1].lower)) {
-        makeAdjective(t, t.value, digits, *suffix);
+        makeAdjective(t, t.value, digits, *suffix, true);
         t.lower = t.lemma = t.lower + " " + toks[i + 1].lower + " old";
         t.written += " " + toks[i + 1].written + " " + toks[i + 2].written;
         t.words = toks[i + 2].word + toks[i + 2].words - t.word;
         t.pauseAfter = toks[i + 2].pauseAfter;
         toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + 3);
+        // "is over four hundred years old": more than the age, "több mint négyszáz éves" (after a
+        // noun, "children over ten", the age is a limit and stays apart)
+        static constexpr std::string_view kBe[] = {"is", "are", "was", "were", "be", "been", "being"};
+        if (i >= 2 && toks[i - 1].lower == "over" && listed(kBe, toks[i - 2].lower)) {
+          Token& age = toks[i];
+          age.dictionarySenses[0] = "t\xC3\xB6" "bb mint " + age.dictionarySenses[0];
+          age.written = toks[i - 1].written + " " + age.written;
+          age.lower = age.lemma = "over " + age.lower;
+          age.words += age.word - toks[i - 1].word;
+          age.word = toks[i - 1].word;
+          toks.erase(toks.begin() + std::ptrdiff_t(i) - 1);
+          --i;
+        }
         continue;
       }
     // "ten-year-old", "two-hour"
@@ -4113,12 +4130,14 @@ bool greets(const Token& t) {
   return listed(kGreetings, std::string_view(t.lower).substr(0, t.lower.find(' ')));
 }
 
-bool isTitle(const Token& t) {
-  return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr";
-}
-
 bool startsWithCapital(const Token& t) {
   return !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+}
+
+bool isTitle(const Token& t) {
+  return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr" ||
+         // "Aunt Rose", "Uncle Bob" (but "my aunt")
+         ((t.lower == "aunt" || t.lower == "uncle") && startsWithCapital(t));
 }
 
 bool muchOfThanks(const Token& t) { return t.lower == "so much" || t.lower == "very much"; }

@@ -14,11 +14,15 @@
 namespace lexiton::translator {
 namespace {
 
-// "Mr" and "Mrs" (or "Ms") are said after the name, as the nouns "úr" and "asszony" that take
-// its case ("Novak úrral"); "Dr" stays before it.
+// "Mr" and "Mrs" (or "Ms"), "Aunt" and "Uncle" are said after the name, as the nouns "úr",
+// "asszony", "néni" and "bácsi" that take its case ("Novak úrral"); "Dr" stays before it.
 std::optional<NounStem> titleAfterName(const Token& title) {
   if (title.lower == "mr") return NounStem{"\xC3\xBAr", "urak", "urat", "ura", "", "", "", -1};
   if (title.lower == "mrs" || title.lower == "ms") return NounStem{"asszony", "asszonyok", "", "", "", "", "", -1};
+  // "Aunt Rose", "Uncle Bob": "Rose néni", "Bob bácsi"
+  if (title.lower == "aunt") return NounStem{"n\xC3\xA9ni", "n\xC3\xA9nik", "n\xC3\xA9nit", "n\xC3\xA9nije", "", "", "", -1};
+  if (title.lower == "uncle")
+    return NounStem{"b\xC3\xA1" "csi", "b\xC3\xA1" "csik", "b\xC3\xA1" "csit", "b\xC3\xA1" "csija", "", "", "", -1};
   return std::nullopt;
 }
 

@@ -466,6 +466,10 @@ std::size_t SentenceTranslation::predicateEnd(std::size_t c, const std::vector<s
 struct QuotedSpeech {
   std::size_t reportBegin = 0;  // the first word after the quotation
   char32_t stop = 0;            // the quotation's own stop: '?', '!', ',' or '.'
+  // The first word of the quotation going on after the words of saying ("\"Sit down,\" said
+  // Aunt Rose, \"nobody believes it.\""), or 0 when the words of saying end the sentence.
+  std::size_t resumeBegin = 0;
+  char32_t resumedStop = 0;  // the stop inside the closing quotation mark ("... believes it.\"")
 };
 // The words of saying are short ("her mother asked", "said Grandpa", "Sarah said firmly").
 constexpr std::size_t kMaxReportWords = 5;
@@ -484,7 +488,22 @@ std::optional<QuotedSpeech> quotedSpeech(const std::u32string& t, const Sentence
       if (!closes && (t[k] == '?' || t[k] == '!' || t[k] == ',' || t[k] == '.')) q.stop = t[k];
     }
     if (!closes) continue;
-    if (n - w > kMaxReportWords || !q.stop) return std::nullopt;
+    if (!q.stop) return std::nullopt;
+    // a quotation opened again after a comma goes on after the words of saying
+    for (std::size_t r = w + 1; r < n && r - w <= kMaxReportWords; ++r) {
+      bool comma = false, opens = false;
+      for (std::size_t k = s.words[r - 1].end; k < s.words[r].begin; ++k) {
+        if (t[k] == ',') comma = true;
+        if (comma && isOpeningQuote(t[k])) opens = true;
+      }
+      if (opens) {
+        q.resumeBegin = r;
+        for (std::size_t k = s.words.back().end; k < s.end && k < t.size(); ++k)
+          if (t[k] == '.' || t[k] == '!' || t[k] == '?') q.resumedStop = t[k];
+        return q;
+      }
+    }
+    if (n - w > kMaxReportWords) return std::nullopt;
     return q;
   }
   return std::nullopt;
@@ -570,10 +589,17 @@ Translation Translator::translate(std::string_view encodedText) const {
   const std::optional<QuotedSpeech> quoted = quotedSpeech(q.text, s);
   if (quoted) {
     parts.push_back({0, quoted->reportBegin, {}, capital, {}});
-    parts.push_back({quoted->reportBegin, s.words.size(), {}, false, {}});
+    const std::size_t reportEnd = quoted->resumeBegin ? quoted->resumeBegin : s.words.size();
+    parts.push_back({quoted->reportBegin, reportEnd, {}, false, {}});
     parts[0].shape.question = quoted->stop == '?';
     parts[0].shape.quotation = true;
     parts[1].shape.reportsSpeech = true;
+    if (quoted->resumeBegin) {
+      parts.push_back({quoted->resumeBegin, s.words.size(), {}, false, {}});
+      if (!stop) stop = quoted->resumedStop;
+      parts[2].shape.question = stop == '?';
+      parts[2].shape.quotation = true;
+    }
   } else {
     parts.push_back({0, s.words.size(), {}, capital, {}});
     parts[0].shape.question = stop == '?';
@@ -606,6 +632,15 @@ Translation Translator::translate(std::string_view encodedText) const {
     std::string out;
     appendTargetText(out, "\xE2\x80\x9E");
     out += said(parts[0], sense, quoted->stop == '!' || quoted->stop == '?' ? quoted->stop : 0);
+    if (quoted->resumeBegin) {
+      // „Ne butáskodj – mondta Rose néni –, ezt senki sem hiszi el.”
+      appendTargetText(out, " \xE2\x80\x93 ");
+      out += said(parts[1], sense, 0);
+      appendTargetText(out, " \xE2\x80\x93, ");
+      out += said(parts[2], sense, stop);
+      appendTargetText(out, "\xE2\x80\x9D");
+      return out;
+    }
     appendTargetText(out, "\xE2\x80\x9D \xE2\x80\x93 ");
     return out + said(parts[1], sense, stop);
   };

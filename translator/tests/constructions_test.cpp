@@ -1443,6 +1443,15 @@ TEST(ConstructionsTest, QuotedSpeechAndWhoSaidIt) {
   // a question keeps its mark, the speaker after the verb is its subject, with no finishing prefix
   EXPECT_EQ(hungarian("\"Where is the station?\" asked the old man."),
             "„Hol van az állomás?” – kérdezte az idős férfi.");
+  // a quotation going on after the words of saying stays in the same quotes, the words of
+  // saying between dashes; "Aunt Rose" is "Rose néni"
+  EXPECT_EQ(hungarian("\"Sit down,\" said Aunt Rose, \"nobody believes that story.\""),
+            "„Ülj le – mondta Rose néni –, senki sem hiszi el azt a történetet.”");
+  EXPECT_EQ(hungarian("\"Stop!\" she shouted, \"you will fall!\"").find("„Állj meg! – kiabálta –, "), 0u);
+  // a comma after the words of saying with no quotation after it changes nothing
+  EXPECT_EQ(hungarian("\"Close the door,\" she said, smiling.").find("„Csukd be az ajtót” – mondta"), 0u);
+  EXPECT_TRUE(has(hungarian("I saw Uncle Bob yesterday."), "Bob bácsit"));
+  EXPECT_TRUE(has(hungarian("My aunt lives in Leeds."), "nagynéném"));
 }
 
 TEST(ConstructionsTest, APassiveAfterMustSaysNoOneOrTheOneWhoMust) {
@@ -2319,6 +2328,18 @@ TEST(ConstructionsTest, AnAgeOrALengthIsOneAdjective) {
   // "years old" after the copula, agreeing; digits stay apart
   EXPECT_EQ(hungarian("The children are five years old."), "A gyerekek ötévesek.");
   EXPECT_EQ(hungarian("My son is 12 years old."), "A fiam 12 éves.");
+  // a numeral made of others stands apart from the ending
+  EXPECT_EQ(hungarian("She is fifteen years old."), "Ő tizenöt éves.");
+  // more than an age after the copula, "több mint"
+  EXPECT_EQ(hungarian("The oldest tree in the park is over four hundred years old."),
+            "A park legrégebbi fája több mint négyszáz éves.");
+}
+
+// An intransitive sense with a verbal prefix conjugates in its stem's harmony and lets the
+// prefix go behind the verb under negation.
+TEST(ConstructionsTest, AnIntransitiveSenseKeepsItsPrefixApart) {
+  EXPECT_EQ(hungarian("We got back late."), "Későn visszaértünk.");
+  EXPECT_EQ(hungarian("The plane did not take off."), "A repülőgép nem szállt fel.");
 }
 
 TEST(ConstructionsTest, AnIngVerbAndItsObjectAreOneNounOfTheAction) {
