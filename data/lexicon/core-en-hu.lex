@@ -913,7 +913,7 @@ label	v	fel|címkéz
 left	n	bal oldal
 left	adj	bal
 left	adv	balra
-lie	v	fekszik[noobj] ; hever[noobj] ; hazudik
+lie	v	fekszik[noobj] ; hever[noobj] ; hazudik[noobj,to=nak,about=rol,when=lied]
 load	n	teher[terhek] ; rakomány[rakományok]
 load	v	be|tölt ; meg|rak
 mass	n	tömeg[tömegek] ; mise
@@ -8662,7 +8662,7 @@ get ready	v	el|készül[noobj] ; készülődik[noobj]
 get bored	v	unatkozik[noobj]
 get hungry	v	meg|éhezik[noobj]
 get nervous	v	ideges |lesz[noobj]
-lie to	v	fekszik[obj=ra] ; hazudik[obj=nak,person]
+lie to	v	fekszik[obj=ra] ; hazudik[obj=nak,person] ; hazudik[obj=nak,when=lied]
 hold on to	v	kapaszkodik[obj=ba] ; meg|tart
 safety glasses	n	védőszemüveg[védőszemüvegek]
 # --- everyday words of any page that had no entry, and the senses their neighbours choose (twelfth round)

@@ -1359,8 +1359,9 @@ void ReadingChooser::choose(std::size_t i) {
                                                          "beat", "burst", "split", "cast",   "shed", "upset"};
     // "opened the letter and read it": after "and" the tense of the verb before
     // ("picked up the phone, then put it down": "then" in a story goes on in the past too)
+    // ("searched the room but found nothing": so after "but")
     const bool pastBefore =
-        (subject.lower == "and" && lastVerbPast_) || (subject.lower == "then" && pastNarrative(toks_, i - 1));
+        ((subject.lower == "and" || subject.lower == "but") && lastVerbPast_) || (subject.lower == "then" && pastNarrative(toks_, i - 1));
     if ((singular || pastBefore) && listed(kSameFormPast, t.lemma)) t.form = VerbForm::past;
     // "came home and fell asleep": so too the past of another verb spelt as a base ("fell",
     // "found", "saw", "left")

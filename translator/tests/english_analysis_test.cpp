@@ -164,5 +164,11 @@ TEST(EnglishAnalysisTest, AParticipleTheLexiconHasAsAnAdjectiveIsThatAdjectiveAf
   EXPECT_EQ(analysed("They visited flooded villages"), "they/pron visit/v/past flood/v/past village/n/pl");
 }
 
+TEST(EnglishAnalysisTest, AVerbAfterButGoesOnInThePastBeforeIt) {
+  // "found" after "but" and a past verb is the past of "find", not the verb "found"
+  EXPECT_EQ(analysed("He searched the room but found nothing"),
+            "he/pron search/v/past the/det room/n but/conj find/v/past nothing/n");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

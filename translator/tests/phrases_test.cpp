@@ -1036,5 +1036,14 @@ TEST(PhrasesTest, FoodClothesAndThingsOfTheHomeThatHadNoEntry) {
   EXPECT_TRUE(has(hungarian("Cut up the vegetables."), "Vágja fel a zöldségeket"));
 }
 
+TEST(PhrasesTest, AVerbFormOfOneSenseOnlyChoosesIt) {
+  // "lied" is only the past of telling lies ("lay" is that of lying down)
+  EXPECT_EQ(hungarian("Mark lied."), "Mark hazudott.");
+  EXPECT_EQ(hungarian("She lied about her age."), "Hazudott a koráról.");
+  EXPECT_EQ(hungarian("He lied to the police."), "Hazudott a rendőrségnek.");
+  // the other forms keep the commoner sense
+  EXPECT_TRUE(has(hungarian("The cat lies on the sofa."), "fekszik"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
