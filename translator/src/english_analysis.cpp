@@ -888,6 +888,14 @@ class ReadingChooser {
     return std::any_of(rs.begin(), rs.end(),
                        [&](const Reading& r) { return r.tag == PartOfSpeech::verb && (!form || r.form == *form); });
   }
+  // The word at `k` reads only as a verb's past or participle ("refused", "smiled").
+  bool onlyAPast(std::size_t k) const {
+    if (k >= toks_.size() || toks_[k].tag != PartOfSpeech::other) return false;
+    const std::vector<Reading> rs = readingsOf(core_, toks_[k]);
+    return !rs.empty() && std::all_of(rs.begin(), rs.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && (r.form == VerbForm::past || r.form == VerbForm::participle);
+    });
+  }
   // A past at `k` that is no participle ("rose", "fell", "grew"; not "locked", "won"): a finite
   // verb, not the state an object is kept in ("Keep doors locked").
   bool irregularPast(std::size_t k) const {
@@ -1803,9 +1811,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::verb, VerbForm::past, 300);  // "Towels left on the floor": the participle
   } else if (i == 0 && !toks[i].pauseAfter && coreReading(PartOfSpeech::noun) &&
              (pastBeforeObject(i + 1) || irregularPast(i + 1) || participleBeforeLaterVerb(i + 1) ||
+              (!coreReading(PartOfSpeech::verb) && onlyAPast(i + 1)) ||
               (i + 2 < toks.size() && listed(kHowOften, toks[i + 1].lower) && mayBeVerb(i + 2)))) {
     // "Police found the stolen car", "People often forget", "Dust lay on the shelves": the
     // subject before its verb (a past tells what happened; an imperative has none after it)
+    // ("Mother refused", "Mother smiled": a word the core lexicon has as a noun only, before a
+    // word that is only a past)
     bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (prevTag == PartOfSpeech::adverb && listed(kHowOften, prevLower) && i >= 2 && !verbSeen &&
              (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name) &&

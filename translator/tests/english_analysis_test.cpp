@@ -164,6 +164,14 @@ TEST(EnglishAnalysisTest, AParticipleTheLexiconHasAsAnAdjectiveIsThatAdjectiveAf
   EXPECT_EQ(analysed("They visited flooded villages"), "they/pron visit/v/past flood/v/past village/n/pl");
 }
 
+TEST(EnglishAnalysisTest, ANounOnlyWordBeforeAPastIsItsSubject) {
+  // "Mother" is no imperative before a word that is only a past
+  EXPECT_EQ(analysed("Mother smiled"), "mother/n smile/v/past");
+  EXPECT_EQ(analysed("Mother refused to answer"), "mother/n refuse/v/past to/to answer/v/base");
+  // a word that is a verb too still opens an instruction
+  EXPECT_EQ(analysed("Close the window"), "close/v/base the/det window/n");
+}
+
 TEST(EnglishAnalysisTest, AVerbAfterButGoesOnInThePastBeforeIt) {
   // "found" after "but" and a past verb is the past of "find", not the verb "found"
   EXPECT_EQ(analysed("He searched the room but found nothing"),
