@@ -1582,6 +1582,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                        [&](const Reading& r) { return r.tag == tag && core_.find(r.lemma, tag); });
   };
   const bool onlyAVerb = coreReading(PartOfSpeech::verb) && !coreReading(PartOfSpeech::noun);
+  const bool onlyAnAdjective = coreReading(PartOfSpeech::adjective) && !coreReading(PartOfSpeech::noun);
   // ("a red coat and black boots": an adjective before its noun joins none)
   const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 && !objectFollows && !howFollows &&
                           !particleFollows && !onlyAVerb &&
@@ -1831,10 +1832,11 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (startsClause && i + 1 < toks.size() &&
              (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Time is money": a subject, not an imperative
-  } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::other &&
+  } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::other && !onlyAnAdjective &&
              toks[i + 1].lower.size() > 3 && toks[i + 1].lower.back() == 's' && auxiliaryAfterPlace(i + 2)) {
     // "Train services were cancelled", "Oil prices have risen": a noun before the plural subject
-    // (past a place of its own: "Water supplies in the village were cut off")
+    // (past a place of its own: "Water supplies in the village were cut off"; "Heavy lorries
+    // are banned": a word the core lexicon has as an adjective only stays one)
     bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (i == 0 && subjectBeforeFiniteVerb(i)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Oil prices rose", "Police say that"
@@ -1842,7 +1844,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              (auxiliaryAfterPlace(i + 1) ||
               (toks[i].lower.back() == 's' && irregularPast(i + 1)))) {
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Train services were", "Oil prices rose": the compound's head
-  } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::other &&
+  } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::other && !onlyAnAdjective &&
              toks[i + 1].lower.size() > 3 && toks[i + 1].lower.back() == 's' && !toks[i + 1].pauseAfter &&
              mayBePast(i + 2) && pluralNounReading(toks[i + 1]) &&
              std::any_of(rs.begin(), rs.end(), [](const Reading& r) {

@@ -172,6 +172,15 @@ TEST(EnglishAnalysisTest, ANounOnlyWordBeforeAPastIsItsSubject) {
   EXPECT_EQ(analysed("Close the window"), "close/v/base the/det window/n");
 }
 
+TEST(EnglishAnalysisTest, AnOpeningAdjectiveBeforeAPluralSubjectStaysOne) {
+  // "Heavy", "High": words the core lexicon has as adjectives only describe the subject, they
+  // make no compound with it
+  EXPECT_EQ(analysed("Heavy lorries are banned"), "heavy/adj lorry/n/pl are/aux ban/v/pp");
+  EXPECT_EQ(analysed("High prices fell"), "high/adj price/n/pl fall/v/past");
+  // a noun still does ("Bridge repairs")
+  EXPECT_EQ(analysed("Bridge repairs were delayed"), "bridge/n repair/n/pl were/aux delay/v/pp");
+}
+
 TEST(EnglishAnalysisTest, AVerbAfterButGoesOnInThePastBeforeIt) {
   // "found" after "but" and a past verb is the past of "find", not the verb "found"
   EXPECT_EQ(analysed("He searched the room but found nothing"),
