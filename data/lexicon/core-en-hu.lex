@@ -4825,7 +4825,7 @@ shocked	adj	megdöbbent
 divorced	adj	elvált
 crowded	adj	zsúfolt
 retired	adj	nyugdíjas
-glasses	n	szemüveg
+glasses	n	szemüveg[szemüvegek,pair]
 break into	v	be|tör[obj=ba]
 peacefully	adv	békésen ; nyugodtan
 apologize	v	elnézést |kér[for=ert,to=tol,noobj] ; bocsánatot |kér[for=ert,to=tol,noobj]

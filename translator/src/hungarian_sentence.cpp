@@ -1079,11 +1079,15 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     np.end = k + 2;
     k = np.end;
   }
-  // "my feet are cold": "a lábam hideg", one word for the pair
+  // "my feet are cold": "a lábam hideg", one word for the pair; so too a bare plural ("wears
+  // glasses": "szemüveget visel", "has blue eyes", "new shoes"), not one counted or determined
   const Sense* pairSense = coreSense(t_[head], sense(head));
   if (pairSense && pairSense->pair &&
-      (np.possessed || std::any_of(t_.begin() + long(np.begin), t_.begin() + long(head),
-                                   [](const Token& t) { return t.tag == PartOfSpeech::possessive; })))
+      (np.possessed ||
+       std::any_of(t_.begin() + long(np.begin), t_.begin() + long(head),
+                   [](const Token& t) { return t.tag == PartOfSpeech::possessive; }) ||
+       std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head),
+                   [](const Token& t) { return t.tag == PartOfSpeech::adjective; })))
     np.plural = false;
   return np;
 }

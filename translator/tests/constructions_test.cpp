@@ -316,8 +316,9 @@ TEST(ConstructionsTest, AnAdverbOfQuantityBelongsToTheNumberAfterIt) {
 }
 
 TEST(ConstructionsTest, AnAdjectiveAfterAndBeforeItsNounAndAnywhereAfterNot) {
+  // (the boots one wears are one pair: "fekete csizmát")
   EXPECT_EQ(hungarian("She was wearing a red coat and black boots."),
-            "Viselt egy piros kabátot és fekete csizmákat.");
+            "Viselt egy piros kabátot és fekete csizmát.");
   EXPECT_EQ(hungarian("He could not find his keys anywhere."), "Nem találta meg a kulcsait sehol.");
   // verbs with the case of what they are aimed at
   EXPECT_EQ(hungarian("The boy climbed the tree."), "A fiú felmászott a fára.");

@@ -1036,6 +1036,15 @@ TEST(PhrasesTest, FoodClothesAndThingsOfTheHomeThatHadNoEntry) {
   EXPECT_TRUE(has(hungarian("Cut up the vegetables."), "Vágja fel a zöldségeket"));
 }
 
+TEST(PhrasesTest, ABarePluralOfAPairIsOneWord) {
+  // without an owner too: "wears glasses", "wear gloves" name one pair
+  EXPECT_EQ(hungarian("She wears glasses."), "Szemüveget visel.");
+  EXPECT_TRUE(has(hungarian("Wear gloves when you use it."), "Viseljen kesztyűt"));
+  EXPECT_TRUE(has(hungarian("I need new shoes."), "Új cipő"));
+  // counted, they stay counted
+  EXPECT_EQ(hungarian("I bought two shoes."), "Két cipőt vettem.");
+}
+
 TEST(PhrasesTest, AVerbFormOfOneSenseOnlyChoosesIt) {
   // "lied" is only the past of telling lies ("lay" is that of lying down)
   EXPECT_EQ(hungarian("Mark lied."), "Mark hazudott.");
