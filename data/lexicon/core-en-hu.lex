@@ -683,7 +683,7 @@ downstairs	adv	lent
 # --- the rest of WordNet's two hundred commonest lemmas
 pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure] ; tölt[when=time] ; el|múlik[noobj,when=time/pain/day/week/month/year/hour/minute/moment/storm/danger/crisis/fever/headache/winter/summer/night]
 line	n	vonal[vonalak] ; sor[sorok]
-set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table] ; fel|állít[when=record] ; ki|tűz[when=date/deadline/goal/target/aim] ; szab[when=limit/price/condition] ; mutat[when=example]
+set	v	beállít[thing=le|megy,for=ra] ; le|tesz ; meg|terít[when=table] ; fel|állít[when=record] ; ki|tűz[when=date/deadline/goal/target/aim] ; szab[when=limit/price/condition] ; mutat[when=example]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
 rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon] ; kel[noobj,when=dough/yeast]
@@ -1707,7 +1707,7 @@ administration	n	igazgatás ; kormányzat[kormányzatok] ; adminisztráció
 admit	v	be|ismer ; el|ismer ; be|enged
 agent	n	ügynök[ügynökök] ; szer[szerek]
 agreement	n	megállapodás[megállapodások] ; egyetértés
-alarm	n	riasztó ; riadalom[riadalmak] ; ébresztőóra
+alarm	n	riasztó ; riadalom[riadalmak] ; ébresztőóra ; ébresztőóra[when=set]
 alarm	v	meg|ijeszt ; riaszt
 allowance	n	juttatás[juttatások] ; zsebpénz[zsebpénzek]
 along	adv	végig ; tovább
@@ -9024,3 +9024,11 @@ moth	n	moly[molyok]
 sunflower	n	napraforgó
 tulip	n	tulipán[tulipánok,3sg=tulipánja,pp=tulipánjai]
 cut up	v	fel|vág ; fel|darabol
+keep off	v	távol |marad[obj=tol]
+make up my mind	v	dönt[noobj]
+make up your mind	v	dönt[noobj]
+make up his mind	v	dönt[noobj]
+make up her mind	v	dönt[noobj]
+make up our minds	v	dönt[noobj]
+make up their minds	v	dönt[noobj]
+make up their mind	v	dönt[noobj]

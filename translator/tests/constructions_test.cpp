@@ -2150,7 +2150,7 @@ TEST(ConstructionsTest, ANounsSenseByTheWordsBeforeItAndASetPhrasesLastWord) {
   // an object that is a set phrase chooses the verb's sense by its last word: a world record
   // is set up ("felállít") as a record, credit cards accepted ("elfogad") as cards
   EXPECT_EQ(hungarian("She set a new world record."), "Felállított egy új világrekordot.");
-  EXPECT_EQ(hungarian("She set the alarm."), "Beállította a riasztót.");
+  EXPECT_EQ(hungarian("She set the alarm."), "Beállította az ébresztőórát.");
   EXPECT_EQ(hungarian("We don't take credit cards."), "Nem fogadunk el hitelkártyákat.");
   // time is spent as one passes it ("tölt"), money as one pays it out ("költ")
   EXPECT_EQ(hungarian("She spent two weeks in Italy."), "Két hetet töltött Olaszországban.");

@@ -1045,6 +1045,14 @@ TEST(PhrasesTest, ABarePluralOfAPairIsOneWord) {
   EXPECT_EQ(hungarian("I bought two shoes."), "Két cipőt vettem.");
 }
 
+TEST(PhrasesTest, KeepingOffAndMakingUpOnesMind) {
+  // "keep off" a place is staying away from it, "make up one's mind" deciding
+  EXPECT_EQ(hungarian("Keep off the grass."), "Maradjon távol a fűtől.");
+  EXPECT_EQ(hungarian("She could not make up her mind."), "Nem tudott dönteni.");
+  // the alarm one sets is the alarm clock
+  EXPECT_TRUE(has(hungarian("I set the alarm."), "ébresztőórát"));
+}
+
 TEST(PhrasesTest, AVerbFormOfOneSenseOnlyChoosesIt) {
   // "lied" is only the past of telling lies ("lay" is that of lying down)
   EXPECT_EQ(hungarian("Mark lied."), "Mark hazudott.");
