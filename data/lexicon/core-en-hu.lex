@@ -243,7 +243,7 @@ talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
 tell	v	mond[to=nak,perf=el] ; el|mond ; mesél[to=nak,perf=el,when=story/joke/tale/fairy] ; meg|mond[when=truth/name]
 think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
-turn off	v	le|kapcsol[state] ; ki|kapcsol ; el|zár[when=water/tap/gas/valve/stopcock/mains]
+turn off	v	le|kapcsol[state] ; ki|kapcsol ; el|zár[when=water/tap/gas/valve/stopcock/mains/main/pipe/hose]
 turn on	v	fel|kapcsol[state] ; be|kapcsol
 understand	v	ért[perf=meg] ; meg|ért
 visit	v	meg|látogat ; látogat
@@ -291,7 +291,7 @@ little	adj	kis[pred=kicsi] ; kicsi
 long	adj	hosszú[hosszúak]
 new	adj	új[újak]
 nice	adj	szép ; kedves[person]
-old	adj	régi[régiek] ; idős[person] ; öreg[person] ; régi[régiek,when=rival/friend/enemy/colleague/classmate/acquaintance/partner/neighbour/teammate/flame]
+old	adj	régi[régiek] ; idős[person] ; öreg[person] ; öreg[when=tree/oak/dog/cat/horse/forest/woods] ; régi[régiek,when=rival/friend/enemy/colleague/classmate/acquaintance/partner/neighbour/teammate/flame]
 open	adj	nyitva[van] ; nyitott
 red	adj	piros ; vörös
 second	adj	második
@@ -1643,7 +1643,7 @@ superior	n	felettes[person]
 survey	n	felmérés[felmérések] ; áttekintés
 survey	v	fel|mér ; át|tekint
 suspect	n	gyanúsított[gyanúsítottak,3sg=gyanúsítottja,person]
-suspect	v	gyanít ; gyanúsít
+suspect	v	gyanít ; gyanúsít[person]
 suspend	v	fel|függeszt ; fel|akaszt
 swallow	n	fecske ; korty[kortyok]
 swallow	v	le|nyel ; nyel

@@ -1053,6 +1053,15 @@ TEST(PhrasesTest, KeepingOffAndMakingUpOnesMind) {
   EXPECT_TRUE(has(hungarian("I set the alarm."), "ébresztőórát"));
 }
 
+TEST(PhrasesTest, SensesForAPersonSuspectedAndAnOldTree) {
+  // one suspects a person of something ("gyanúsít"), a thing one only supposes ("gyanít")
+  EXPECT_EQ(hungarian("The inspector suspected the gardener."), "Az ellenőr gyanúsította a kertészt.");
+  EXPECT_TRUE(has(hungarian("I suspect that he is wrong."), "gyanítom"));
+  // a tree or an animal is "öreg", a house "régi"
+  EXPECT_TRUE(has(hungarian("We sat under an old tree."), "öreg fa"));
+  EXPECT_TRUE(has(hungarian("They live in an old house."), "régi ház"));
+}
+
 TEST(PhrasesTest, AVerbFormOfOneSenseOnlyChoosesIt) {
   // "lied" is only the past of telling lies ("lay" is that of lying down)
   EXPECT_EQ(hungarian("Mark lied."), "Mark hazudott.");
