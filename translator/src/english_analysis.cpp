@@ -2986,6 +2986,12 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
                    toks[k - 1].tag == PartOfSpeech::adverb || toks[k - 1].tag == PartOfSpeech::negation) &&
          !toks[k - 1].pauseAfter)
     --k;
+  // an infinitive's subject: the object before "to" ("leave the dough to rise"), else that of
+  // the verb before it ("the engine started to smoke")
+  if (k >= 2 && toks[k - 1].lower == "to" && toks[k - 1].tag != PartOfSpeech::preposition && !toks[k - 2].pauseAfter) {
+    if (toks[k - 2].tag == PartOfSpeech::noun) return &toks[k - 2];
+    if (toks[k - 2].tag == PartOfSpeech::verb) return subjectNounBefore(toks, k - 2);
+  }
   if (k == 0 || toks[k - 1].tag != PartOfSpeech::noun || toks[k - 1].pauseAfter) return nullptr;
   return &toks[k - 1];
 }

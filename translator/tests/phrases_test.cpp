@@ -1062,6 +1062,12 @@ TEST(PhrasesTest, SensesForAPersonSuspectedAndAnOldTree) {
   EXPECT_TRUE(has(hungarian("They live in an old house."), "régi ház"));
 }
 
+TEST(PhrasesTest, AnInfinitivesSubjectBeforeToChoosesItsSense) {
+  // the dough left to rise is what rises ("kel"), as in "let the dough rise"
+  EXPECT_TRUE(has(hungarian("Leave the dough to rise in a warm place."), "kelni"));
+  EXPECT_TRUE(has(hungarian("Prices continued to rise."), "emelked"));
+}
+
 TEST(PhrasesTest, AVerbFormOfOneSenseOnlyChoosesIt) {
   // "lied" is only the past of telling lies ("lay" is that of lying down)
   EXPECT_EQ(hungarian("Mark lied."), "Mark hazudott.");
