@@ -2993,7 +2993,22 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
     if (toks[k - 2].tag == PartOfSpeech::verb) return subjectNounBefore(toks, k - 2);
   }
   if (k == 0 || toks[k - 1].tag != PartOfSpeech::noun || toks[k - 1].pauseAfter) return nullptr;
-  return &toks[k - 1];
+  // the head before the subject's prepositional phrases ("the talks between the unions and the
+  // employers broke down": the talks)
+  std::size_t head = k - 1;
+  for (int phrases = 0; phrases < 2; ++phrases) {
+    std::size_t b = head;
+    while (b > 0 && !toks[b - 1].pauseAfter &&
+           (toks[b - 1].tag == PartOfSpeech::determiner || toks[b - 1].tag == PartOfSpeech::adjective ||
+            toks[b - 1].tag == PartOfSpeech::noun || toks[b - 1].tag == PartOfSpeech::possessive ||
+            toks[b - 1].tag == PartOfSpeech::number || toks[b - 1].lower == "and"))
+      --b;
+    if (b < 2 || toks[b - 1].tag != PartOfSpeech::preposition || toks[b - 2].tag != PartOfSpeech::noun ||
+        toks[b - 2].pauseAfter)
+      break;
+    head = b - 2;
+  }
+  return &toks[head];
 }
 
 constexpr std::string_view kObjectPronouns[] = {"me", "you", "him", "her", "us", "them"};

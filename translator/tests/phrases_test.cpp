@@ -1068,6 +1068,13 @@ TEST(PhrasesTest, AnInfinitivesSubjectBeforeToChoosesItsSense) {
   EXPECT_TRUE(has(hungarian("Prices continued to rise."), "emelked"));
 }
 
+TEST(PhrasesTest, ASubjectsHeadBeforeItsPrepositionalPhraseChoosesTheVerbsSense) {
+  // the talks broke down ("megszakad"), not the employers named after "between"
+  EXPECT_EQ(hungarian("The talks between the unions and the employers broke down."),
+            "A tárgyalások a szakszervezetek és a munkaadók között megszakadtak.");
+  EXPECT_EQ(hungarian("My car broke down."), "Az autóm meghibásodott.");
+}
+
 TEST(PhrasesTest, AVerbFormOfOneSenseOnlyChoosesIt) {
   // "lied" is only the past of telling lies ("lay" is that of lying down)
   EXPECT_EQ(hungarian("Mark lied."), "Mark hazudott.");
