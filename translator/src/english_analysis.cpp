@@ -3072,6 +3072,11 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
           (toks[on + 1].tag == PartOfSpeech::determiner || toks[on + 1].tag == PartOfSpeech::number))
         on += 2;
       while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
+      // (past a count's bound: "contain at least eight characters")
+      static constexpr std::string_view kBounds[] = {"at least", "at most", "about", "almost", "nearly", "up to"};
+      if (!clauseFollows && on + 1 < toks.size() && toks[on].tag == PartOfSpeech::adverb &&
+          listed(kBounds, toks[on].lemma) && toks[on + 1].tag == PartOfSpeech::number)
+        ++on;
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::number) ++on;
       while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
       while (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::noun &&

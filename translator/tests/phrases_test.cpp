@@ -1075,6 +1075,12 @@ TEST(PhrasesTest, ASubjectsHeadBeforeItsPrepositionalPhraseChoosesTheVerbsSense)
   EXPECT_EQ(hungarian("My car broke down."), "Az autóm meghibásodott.");
 }
 
+TEST(PhrasesTest, AnObjectCountedWithABoundStillChoosesTheSenses) {
+  // what a password contains are characters of text ("karakter"), past "at least eight"
+  EXPECT_TRUE(has(hungarian("Passwords must contain at least eight characters."), "nyolc karaktert"));
+  EXPECT_TRUE(has(hungarian("He has a strong character."), "jellem"));
+}
+
 TEST(PhrasesTest, AVerbFormOfOneSenseOnlyChoosesIt) {
   // "lied" is only the past of telling lies ("lay" is that of lying down)
   EXPECT_EQ(hungarian("Mark lied."), "Mark hazudott.");
