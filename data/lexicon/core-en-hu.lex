@@ -820,7 +820,7 @@ master	v	el|sajátít
 match	n	mérkőzés[mérkőzések] ; gyufa ; gyufa[when=strike/light/burn]
 match	v	meg|felel[obj=nak] ; passzol[noobj]
 notice	n	értesítés[értesítések] ; figyelem[figyelmek] ; felmondás[when=hand/give/tender]
-notice	v	észre|vesz
+notice	v	észre|vesz ; érez[when=smell/odour/odor/pain/taste]
 opposite	n	ellentét[ellentétek]
 opposite	adj	ellentétes ; szemközti
 pitch	n	pálya[pályák,on=n] ; hangmagasság

@@ -1081,6 +1081,12 @@ TEST(PhrasesTest, AnObjectCountedWithABoundStillChoosesTheSenses) {
   EXPECT_TRUE(has(hungarian("He has a strong character."), "jellem"));
 }
 
+TEST(PhrasesTest, ASmellOrAPainNoticedIsFelt) {
+  // a smell or a pain one notices is felt ("érez"); a change is noticed ("észrevesz")
+  EXPECT_TRUE(has(hungarian("I noticed a strange smell."), "Éreztem"));
+  EXPECT_TRUE(has(hungarian("Did you notice the change?"), "Észrevetted"));
+}
+
 TEST(PhrasesTest, AVerbFormOfOneSenseOnlyChoosesIt) {
   // "lied" is only the past of telling lies ("lay" is that of lying down)
   EXPECT_EQ(hungarian("Mark lied."), "Mark hazudott.");
