@@ -243,7 +243,7 @@ talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
 tell	v	mond[to=nak,perf=el] ; el|mond ; mesél[to=nak,perf=el,when=story/joke/tale/fairy] ; meg|mond[when=truth/name]
 think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
-turn off	v	le|kapcsol[state] ; ki|kapcsol ; el|zár[when=water/tap/gas/valve/stopcock/mains]
+turn off	v	le|kapcsol[state] ; ki|kapcsol ; el|zár[when=water/tap/gas/valve/stopcock/mains/main/pipe/hose]
 turn on	v	fel|kapcsol[state] ; be|kapcsol
 understand	v	ért[perf=meg] ; meg|ért
 visit	v	meg|látogat ; látogat
@@ -291,7 +291,7 @@ little	adj	kis[pred=kicsi] ; kicsi
 long	adj	hosszú[hosszúak]
 new	adj	új[újak]
 nice	adj	szép ; kedves[person]
-old	adj	régi[régiek] ; idős[person] ; öreg[person] ; régi[régiek,when=rival/friend/enemy/colleague/classmate/acquaintance/partner/neighbour/teammate/flame]
+old	adj	régi[régiek] ; idős[person] ; öreg[person] ; öreg[when=tree/oak/dog/cat/horse/forest/woods] ; régi[régiek,when=rival/friend/enemy/colleague/classmate/acquaintance/partner/neighbour/teammate/flame]
 open	adj	nyitva[van] ; nyitott
 red	adj	piros ; vörös
 second	adj	második
@@ -683,7 +683,7 @@ downstairs	adv	lent
 # --- the rest of WordNet's two hundred commonest lemmas
 pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure] ; tölt[when=time] ; el|múlik[noobj,when=time/pain/day/week/month/year/hour/minute/moment/storm/danger/crisis/fever/headache/winter/summer/night]
 line	n	vonal[vonalak] ; sor[sorok]
-set	v	beállít[thing=le|megy] ; le|tesz ; meg|terít[when=table] ; fel|állít[when=record] ; ki|tűz[when=date/deadline/goal/target/aim] ; szab[when=limit/price/condition] ; mutat[when=example]
+set	v	beállít[thing=le|megy,for=ra] ; le|tesz ; meg|terít[when=table] ; fel|állít[when=record] ; ki|tűz[when=date/deadline/goal/target/aim] ; szab[when=limit/price/condition] ; mutat[when=example]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
 rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon] ; kel[noobj,when=dough/yeast]
@@ -820,7 +820,7 @@ master	v	el|sajátít
 match	n	mérkőzés[mérkőzések] ; gyufa ; gyufa[when=strike/light/burn]
 match	v	meg|felel[obj=nak] ; passzol[noobj]
 notice	n	értesítés[értesítések] ; figyelem[figyelmek] ; felmondás[when=hand/give/tender]
-notice	v	észre|vesz
+notice	v	észre|vesz ; érez[when=smell/odour/odor/pain/taste]
 opposite	n	ellentét[ellentétek]
 opposite	adj	ellentétes ; szemközti
 pitch	n	pálya[pályák,on=n] ; hangmagasság
@@ -913,7 +913,7 @@ label	v	fel|címkéz
 left	n	bal oldal
 left	adj	bal
 left	adv	balra
-lie	v	fekszik[noobj] ; hever[noobj] ; hazudik
+lie	v	fekszik[noobj] ; hever[noobj] ; hazudik[noobj,to=nak,about=rol,when=lied]
 load	n	teher[terhek] ; rakomány[rakományok]
 load	v	be|tölt ; meg|rak
 mass	n	tömeg[tömegek] ; mise
@@ -1643,7 +1643,7 @@ superior	n	felettes[person]
 survey	n	felmérés[felmérések] ; áttekintés
 survey	v	fel|mér ; át|tekint
 suspect	n	gyanúsított[gyanúsítottak,3sg=gyanúsítottja,person]
-suspect	v	gyanít ; gyanúsít
+suspect	v	gyanít ; gyanúsít[person]
 suspend	v	fel|függeszt ; fel|akaszt
 swallow	n	fecske ; korty[kortyok]
 swallow	v	le|nyel ; nyel
@@ -1707,7 +1707,7 @@ administration	n	igazgatás ; kormányzat[kormányzatok] ; adminisztráció
 admit	v	be|ismer ; el|ismer ; be|enged
 agent	n	ügynök[ügynökök] ; szer[szerek]
 agreement	n	megállapodás[megállapodások] ; egyetértés
-alarm	n	riasztó ; riadalom[riadalmak] ; ébresztőóra
+alarm	n	riasztó ; riadalom[riadalmak] ; ébresztőóra ; ébresztőóra[when=set]
 alarm	v	meg|ijeszt ; riaszt
 allowance	n	juttatás[juttatások] ; zsebpénz[zsebpénzek]
 along	adv	végig ; tovább
@@ -4825,7 +4825,7 @@ shocked	adj	megdöbbent
 divorced	adj	elvált
 crowded	adj	zsúfolt
 retired	adj	nyugdíjas
-glasses	n	szemüveg
+glasses	n	szemüveg[szemüvegek,pair]
 break into	v	be|tör[obj=ba]
 peacefully	adv	békésen ; nyugodtan
 apologize	v	elnézést |kér[for=ert,to=tol,noobj] ; bocsánatot |kér[for=ert,to=tol,noobj]
@@ -8662,7 +8662,7 @@ get ready	v	el|készül[noobj] ; készülődik[noobj]
 get bored	v	unatkozik[noobj]
 get hungry	v	meg|éhezik[noobj]
 get nervous	v	ideges |lesz[noobj]
-lie to	v	fekszik[obj=ra] ; hazudik[obj=nak,person]
+lie to	v	fekszik[obj=ra] ; hazudik[obj=nak,person] ; hazudik[obj=nak,when=lied]
 hold on to	v	kapaszkodik[obj=ba] ; meg|tart
 safety glasses	n	védőszemüveg[védőszemüvegek]
 # --- everyday words of any page that had no entry, and the senses their neighbours choose (twelfth round)
@@ -9024,3 +9024,11 @@ moth	n	moly[molyok]
 sunflower	n	napraforgó
 tulip	n	tulipán[tulipánok,3sg=tulipánja,pp=tulipánjai]
 cut up	v	fel|vág ; fel|darabol
+keep off	v	távol |marad[obj=tol]
+make up my mind	v	dönt[noobj]
+make up your mind	v	dönt[noobj]
+make up his mind	v	dönt[noobj]
+make up her mind	v	dönt[noobj]
+make up our minds	v	dönt[noobj]
+make up their minds	v	dönt[noobj]
+make up their mind	v	dönt[noobj]

@@ -905,6 +905,14 @@ class ReadingChooser {
     return std::any_of(rs.begin(), rs.end(),
                        [&](const Reading& r) { return r.tag == PartOfSpeech::verb && (!form || r.form == *form); });
   }
+  // The word at `k` reads only as a verb's past or participle ("refused", "smiled").
+  bool onlyAPast(std::size_t k) const {
+    if (k >= toks_.size() || toks_[k].tag != PartOfSpeech::other) return false;
+    const std::vector<Reading> rs = readingsOf(core_, toks_[k]);
+    return !rs.empty() && std::all_of(rs.begin(), rs.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && (r.form == VerbForm::past || r.form == VerbForm::participle);
+    });
+  }
   // A past at `k` that is no participle ("rose", "fell", "grew"; not "locked", "won"): a finite
   // verb, not the state an object is kept in ("Keep doors locked").
   bool irregularPast(std::size_t k) const {
@@ -1376,8 +1384,9 @@ void ReadingChooser::choose(std::size_t i) {
                                                          "beat", "burst", "split", "cast",   "shed", "upset"};
     // "opened the letter and read it": after "and" the tense of the verb before
     // ("picked up the phone, then put it down": "then" in a story goes on in the past too)
+    // ("searched the room but found nothing": so after "but")
     const bool pastBefore =
-        (subject.lower == "and" && lastVerbPast_) || (subject.lower == "then" && pastNarrative(toks_, i - 1));
+        ((subject.lower == "and" || subject.lower == "but") && lastVerbPast_) || (subject.lower == "then" && pastNarrative(toks_, i - 1));
     if ((singular || pastBefore) && listed(kSameFormPast, t.lemma)) t.form = VerbForm::past;
     // "came home and fell asleep": so too the past of another verb spelt as a base ("fell",
     // "found", "saw", "left")
@@ -1590,6 +1599,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                        [&](const Reading& r) { return r.tag == tag && core_.find(r.lemma, tag); });
   };
   const bool onlyAVerb = coreReading(PartOfSpeech::verb) && !coreReading(PartOfSpeech::noun);
+  const bool onlyAnAdjective = coreReading(PartOfSpeech::adjective) && !coreReading(PartOfSpeech::noun);
   // ("a red coat and black boots": an adjective before its noun joins none)
   const bool joinsNouns = prevTag == PartOfSpeech::conjunction && i >= 2 && !objectFollows && !howFollows &&
                           !particleFollows && !onlyAVerb &&
@@ -1819,9 +1829,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::verb, VerbForm::past, 300);  // "Towels left on the floor": the participle
   } else if (i == 0 && !toks[i].pauseAfter && coreReading(PartOfSpeech::noun) &&
              (pastBeforeObject(i + 1) || irregularPast(i + 1) || participleBeforeLaterVerb(i + 1) ||
+              (!coreReading(PartOfSpeech::verb) && onlyAPast(i + 1)) ||
               (i + 2 < toks.size() && listed(kHowOften, toks[i + 1].lower) && mayBeVerb(i + 2)))) {
     // "Police found the stolen car", "People often forget", "Dust lay on the shelves": the
     // subject before its verb (a past tells what happened; an imperative has none after it)
+    // ("Mother refused", "Mother smiled": a word the core lexicon has as a noun only, before a
+    // word that is only a past)
     bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (prevTag == PartOfSpeech::adverb && listed(kHowOften, prevLower) && i >= 2 && !verbSeen &&
              (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name) &&
@@ -1836,10 +1849,11 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (startsClause && i + 1 < toks.size() &&
              (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Time is money": a subject, not an imperative
-  } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::other &&
+  } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::other && !onlyAnAdjective &&
              toks[i + 1].lower.size() > 3 && toks[i + 1].lower.back() == 's' && auxiliaryAfterPlace(i + 2)) {
     // "Train services were cancelled", "Oil prices have risen": a noun before the plural subject
-    // (past a place of its own: "Water supplies in the village were cut off")
+    // (past a place of its own: "Water supplies in the village were cut off"; "Heavy lorries
+    // are banned": a word the core lexicon has as an adjective only stays one)
     bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (i == 0 && subjectBeforeFiniteVerb(i)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Oil prices rose", "Police say that"
@@ -1847,7 +1861,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              (auxiliaryAfterPlace(i + 1) ||
               (toks[i].lower.back() == 's' && irregularPast(i + 1)))) {
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "Train services were", "Oil prices rose": the compound's head
-  } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::other &&
+  } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::other && !onlyAnAdjective &&
              toks[i + 1].lower.size() > 3 && toks[i + 1].lower.back() == 's' && !toks[i + 1].pauseAfter &&
              mayBePast(i + 2) && pluralNounReading(toks[i + 1]) &&
              std::any_of(rs.begin(), rs.end(), [](const Reading& r) {
@@ -2989,8 +3003,29 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
                    toks[k - 1].tag == PartOfSpeech::adverb || toks[k - 1].tag == PartOfSpeech::negation) &&
          !toks[k - 1].pauseAfter)
     --k;
+  // an infinitive's subject: the object before "to" ("leave the dough to rise"), else that of
+  // the verb before it ("the engine started to smoke")
+  if (k >= 2 && toks[k - 1].lower == "to" && toks[k - 1].tag != PartOfSpeech::preposition && !toks[k - 2].pauseAfter) {
+    if (toks[k - 2].tag == PartOfSpeech::noun) return &toks[k - 2];
+    if (toks[k - 2].tag == PartOfSpeech::verb) return subjectNounBefore(toks, k - 2);
+  }
   if (k == 0 || toks[k - 1].tag != PartOfSpeech::noun || toks[k - 1].pauseAfter) return nullptr;
-  return &toks[k - 1];
+  // the head before the subject's prepositional phrases ("the talks between the unions and the
+  // employers broke down": the talks)
+  std::size_t head = k - 1;
+  for (int phrases = 0; phrases < 2; ++phrases) {
+    std::size_t b = head;
+    while (b > 0 && !toks[b - 1].pauseAfter &&
+           (toks[b - 1].tag == PartOfSpeech::determiner || toks[b - 1].tag == PartOfSpeech::adjective ||
+            toks[b - 1].tag == PartOfSpeech::noun || toks[b - 1].tag == PartOfSpeech::possessive ||
+            toks[b - 1].tag == PartOfSpeech::number || toks[b - 1].lower == "and"))
+      --b;
+    if (b < 2 || toks[b - 1].tag != PartOfSpeech::preposition || toks[b - 2].tag != PartOfSpeech::noun ||
+        toks[b - 2].pauseAfter)
+      break;
+    head = b - 2;
+  }
+  return &toks[head];
 }
 
 constexpr std::string_view kObjectPronouns[] = {"me", "you", "him", "her", "us", "them"};
@@ -3054,6 +3089,11 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
           (toks[on + 1].tag == PartOfSpeech::determiner || toks[on + 1].tag == PartOfSpeech::number))
         on += 2;
       while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
+      // (past a count's bound: "contain at least eight characters")
+      static constexpr std::string_view kBounds[] = {"at least", "at most", "about", "almost", "nearly", "up to"};
+      if (!clauseFollows && on + 1 < toks.size() && toks[on].tag == PartOfSpeech::adverb &&
+          listed(kBounds, toks[on].lemma) && toks[on + 1].tag == PartOfSpeech::number)
+        ++on;
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::number) ++on;
       while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
       while (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::noun &&

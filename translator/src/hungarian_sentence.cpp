@@ -216,11 +216,14 @@ class SenseFilter {
   // a set phrase's last word ("record" of "world record") or, for a noun, one of the words
   // before it ("river" in "part[when=river]").
   bool selects(const Sense& s) const {
+    const std::string_view when = s.note("when");
+    // a verb's own inflected form, where only one sense has it ("lied" is the past of lying to
+    // someone, the other "lie" having "lay")
+    if (t_.tag == PartOfSpeech::verb && t_.lower != t_.lemma && listsWord(when, t_.lower)) return true;
     if (t_.neighbour.empty() && t_.modifiers.empty()) return false;
     // (a subject chooses among the senses without an object: "her hands shook" is no handshake;
     // an object among the others: "opened the door" is no door opening of itself)
     if (t_.neighbourIsSubject ? !s.noObject : s.noObject && t_.hasObject) return false;
-    const std::string_view when = s.note("when");
     const std::string_view neighbour = t_.neighbour;
     const std::string_view head = neighbour.substr(neighbour.rfind(' ') + 1);
     for (std::size_t at = 0; at < when.size();) {
@@ -229,6 +232,14 @@ class SenseFilter {
       if (w == neighbour || w == head) return true;
       for (const std::string& m : t_.modifiers)
         if (w == m) return true;
+      at = end + 1;
+    }
+    return false;
+  }
+  static bool listsWord(std::string_view when, std::string_view word) {
+    for (std::size_t at = 0; at < when.size();) {
+      const std::size_t end = std::min(when.find('/', at), when.size());
+      if (when.substr(at, end - at) == word) return true;
       at = end + 1;
     }
     return false;
@@ -1072,11 +1083,15 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     np.end = k + 2;
     k = np.end;
   }
-  // "my feet are cold": "a lábam hideg", one word for the pair
+  // "my feet are cold": "a lábam hideg", one word for the pair; so too a bare plural ("wears
+  // glasses": "szemüveget visel", "has blue eyes", "new shoes"), not one counted or determined
   const Sense* pairSense = coreSense(t_[head], sense(head));
   if (pairSense && pairSense->pair &&
-      (np.possessed || std::any_of(t_.begin() + long(np.begin), t_.begin() + long(head),
-                                   [](const Token& t) { return t.tag == PartOfSpeech::possessive; })))
+      (np.possessed ||
+       std::any_of(t_.begin() + long(np.begin), t_.begin() + long(head),
+                   [](const Token& t) { return t.tag == PartOfSpeech::possessive; }) ||
+       std::all_of(t_.begin() + long(np.begin), t_.begin() + long(head),
+                   [](const Token& t) { return t.tag == PartOfSpeech::adjective; })))
     np.plural = false;
   return np;
 }

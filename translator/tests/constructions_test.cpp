@@ -316,8 +316,9 @@ TEST(ConstructionsTest, AnAdverbOfQuantityBelongsToTheNumberAfterIt) {
 }
 
 TEST(ConstructionsTest, AnAdjectiveAfterAndBeforeItsNounAndAnywhereAfterNot) {
+  // (the boots one wears are one pair: "fekete csizmát")
   EXPECT_EQ(hungarian("She was wearing a red coat and black boots."),
-            "Viselt egy piros kabátot és fekete csizmákat.");
+            "Viselt egy piros kabátot és fekete csizmát.");
   EXPECT_EQ(hungarian("He could not find his keys anywhere."), "Nem találta meg a kulcsait sehol.");
   // verbs with the case of what they are aimed at
   EXPECT_EQ(hungarian("The boy climbed the tree."), "A fiú felmászott a fára.");
@@ -2158,7 +2159,7 @@ TEST(ConstructionsTest, ANounsSenseByTheWordsBeforeItAndASetPhrasesLastWord) {
   // an object that is a set phrase chooses the verb's sense by its last word: a world record
   // is set up ("felállít") as a record, credit cards accepted ("elfogad") as cards
   EXPECT_EQ(hungarian("She set a new world record."), "Felállított egy új világrekordot.");
-  EXPECT_EQ(hungarian("She set the alarm."), "Beállította a riasztót.");
+  EXPECT_EQ(hungarian("She set the alarm."), "Beállította az ébresztőórát.");
   EXPECT_EQ(hungarian("We don't take credit cards."), "Nem fogadunk el hitelkártyákat.");
   // time is spent as one passes it ("tölt"), money as one pays it out ("költ")
   EXPECT_EQ(hungarian("She spent two weeks in Italy."), "Két hetet töltött Olaszországban.");

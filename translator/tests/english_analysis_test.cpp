@@ -164,5 +164,28 @@ TEST(EnglishAnalysisTest, AParticipleTheLexiconHasAsAnAdjectiveIsThatAdjectiveAf
   EXPECT_EQ(analysed("They visited flooded villages"), "they/pron visit/v/past flood/v/past village/n/pl");
 }
 
+TEST(EnglishAnalysisTest, ANounOnlyWordBeforeAPastIsItsSubject) {
+  // "Mother" is no imperative before a word that is only a past
+  EXPECT_EQ(analysed("Mother smiled"), "mother/n smile/v/past");
+  EXPECT_EQ(analysed("Mother refused to answer"), "mother/n refuse/v/past to/to answer/v/base");
+  // a word that is a verb too still opens an instruction
+  EXPECT_EQ(analysed("Close the window"), "close/v/base the/det window/n");
+}
+
+TEST(EnglishAnalysisTest, AnOpeningAdjectiveBeforeAPluralSubjectStaysOne) {
+  // "Heavy", "High": words the core lexicon has as adjectives only describe the subject, they
+  // make no compound with it
+  EXPECT_EQ(analysed("Heavy lorries are banned"), "heavy/adj lorry/n/pl are/aux ban/v/pp");
+  EXPECT_EQ(analysed("High prices fell"), "high/adj price/n/pl fall/v/past");
+  // a noun still does ("Bridge repairs")
+  EXPECT_EQ(analysed("Bridge repairs were delayed"), "bridge/n repair/n/pl were/aux delay/v/pp");
+}
+
+TEST(EnglishAnalysisTest, AVerbAfterButGoesOnInThePastBeforeIt) {
+  // "found" after "but" and a past verb is the past of "find", not the verb "found"
+  EXPECT_EQ(analysed("He searched the room but found nothing"),
+            "he/pron search/v/past the/det room/n but/conj find/v/past nothing/n");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

@@ -1036,5 +1036,65 @@ TEST(PhrasesTest, FoodClothesAndThingsOfTheHomeThatHadNoEntry) {
   EXPECT_TRUE(has(hungarian("Cut up the vegetables."), "Vágja fel a zöldségeket"));
 }
 
+TEST(PhrasesTest, ABarePluralOfAPairIsOneWord) {
+  // without an owner too: "wears glasses", "wear gloves" name one pair
+  EXPECT_EQ(hungarian("She wears glasses."), "Szemüveget visel.");
+  EXPECT_TRUE(has(hungarian("Wear gloves when you use it."), "Viseljen kesztyűt"));
+  EXPECT_TRUE(has(hungarian("I need new shoes."), "Új cipő"));
+  // counted, they stay counted
+  EXPECT_EQ(hungarian("I bought two shoes."), "Két cipőt vettem.");
+}
+
+TEST(PhrasesTest, KeepingOffAndMakingUpOnesMind) {
+  // "keep off" a place is staying away from it, "make up one's mind" deciding
+  EXPECT_EQ(hungarian("Keep off the grass."), "Maradjon távol a fűtől.");
+  EXPECT_EQ(hungarian("She could not make up her mind."), "Nem tudott dönteni.");
+  // the alarm one sets is the alarm clock
+  EXPECT_TRUE(has(hungarian("I set the alarm."), "ébresztőórát"));
+}
+
+TEST(PhrasesTest, SensesForAPersonSuspectedAndAnOldTree) {
+  // one suspects a person of something ("gyanúsít"), a thing one only supposes ("gyanít")
+  EXPECT_EQ(hungarian("The inspector suspected the gardener."), "Az ellenőr gyanúsította a kertészt.");
+  EXPECT_TRUE(has(hungarian("I suspect that he is wrong."), "gyanítom"));
+  // a tree or an animal is "öreg", a house "régi"
+  EXPECT_TRUE(has(hungarian("We sat under an old tree."), "öreg fa"));
+  EXPECT_TRUE(has(hungarian("They live in an old house."), "régi ház"));
+}
+
+TEST(PhrasesTest, AnInfinitivesSubjectBeforeToChoosesItsSense) {
+  // the dough left to rise is what rises ("kel"), as in "let the dough rise"
+  EXPECT_TRUE(has(hungarian("Leave the dough to rise in a warm place."), "kelni"));
+  EXPECT_TRUE(has(hungarian("Prices continued to rise."), "emelked"));
+}
+
+TEST(PhrasesTest, ASubjectsHeadBeforeItsPrepositionalPhraseChoosesTheVerbsSense) {
+  // the talks broke down ("megszakad"), not the employers named after "between"
+  EXPECT_EQ(hungarian("The talks between the unions and the employers broke down."),
+            "A tárgyalások a szakszervezetek és a munkaadók között megszakadtak.");
+  EXPECT_EQ(hungarian("My car broke down."), "Az autóm meghibásodott.");
+}
+
+TEST(PhrasesTest, AnObjectCountedWithABoundStillChoosesTheSenses) {
+  // what a password contains are characters of text ("karakter"), past "at least eight"
+  EXPECT_TRUE(has(hungarian("Passwords must contain at least eight characters."), "nyolc karaktert"));
+  EXPECT_TRUE(has(hungarian("He has a strong character."), "jellem"));
+}
+
+TEST(PhrasesTest, ASmellOrAPainNoticedIsFelt) {
+  // a smell or a pain one notices is felt ("érez"); a change is noticed ("észrevesz")
+  EXPECT_TRUE(has(hungarian("I noticed a strange smell."), "Éreztem"));
+  EXPECT_TRUE(has(hungarian("Did you notice the change?"), "Észrevetted"));
+}
+
+TEST(PhrasesTest, AVerbFormOfOneSenseOnlyChoosesIt) {
+  // "lied" is only the past of telling lies ("lay" is that of lying down)
+  EXPECT_EQ(hungarian("Mark lied."), "Mark hazudott.");
+  EXPECT_EQ(hungarian("She lied about her age."), "Hazudott a koráról.");
+  EXPECT_EQ(hungarian("He lied to the police."), "Hazudott a rendőrségnek.");
+  // the other forms keep the commoner sense
+  EXPECT_TRUE(has(hungarian("The cat lies on the sofa."), "fekszik"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator

@@ -51,7 +51,8 @@
 //                          object ("take a tablet": "be|vesz[when=tablet/pill]"), an object's
 //                          verb ("won the cup": "kupa[when=win]"), an adjective's noun ("light
 //                          rain": "gyenge[when=rain]"), a noun's adjective or noun before it
-//                          ("river bank": "part[when=river]"); a set phrase is named by its
+//                          ("river bank": "part[when=river]"), a verb's own inflected form
+//                          where only this sense has it ("lied": "hazudik[when=lied]"); a set phrase is named by its
 //                          last word ("world record": "record"); elsewhere the sense is skipped
 //             pl:          a noun's sense in the English plural ("talks": "tárgyalások", where
 //                          "a talk" is "előadás")
