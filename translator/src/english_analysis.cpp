@@ -3257,6 +3257,34 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
   }
 }
 
+// "drove faster", "speak louder", "works harder": a comparative right after a verb that links no
+// predicate says how it is done, the comparative's manner ("gyorsabban", "hangosabban",
+// "keményebben"); before a noun or after "be", "get", "feel" it stays the adjective ("a faster
+// car", "It is getting colder"). WordNet's comparative adverbs ("faster": "firmly") are read so too.
+void comparativesOfManner(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kLinking[] = {"be",   "become", "get",  "seem",  "look",  "appear",
+                                                  "feel", "sound",  "stay", "remain", "grow", "turn",
+                                                  "keep", "make",   "find", "taste", "smell", "go"};
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    const Token& verb = toks[i - 1];
+    if (verb.tag != PartOfSpeech::verb || listed(kLinking, verb.lemma) || !endsWith(t.lower, "er")) continue;
+    if (t.tag != PartOfSpeech::adverb && !(t.tag == PartOfSpeech::adjective && t.degree == 1)) continue;
+    if (i + 1 < toks.size() && !toks[i].pauseAfter &&
+        (toks[i + 1].tag == PartOfSpeech::noun || toks[i + 1].tag == PartOfSpeech::adjective))
+      continue;
+    for (const std::string& base : stripped(t.lower, "er")) {
+      const lexicon::Entry* adj = core.find(base, PartOfSpeech::adjective);
+      if (!adj || adj->senses.empty() || adj->senses.front().keepsCopula) continue;
+      const std::string comparative = degreeOf(adj->senses.front().word, 1);
+      if (!comparative.ends_with("bb")) break;
+      t.tag = PartOfSpeech::adverb, t.lemma = t.lower, t.degree = 0, t.entry = nullptr;
+      t.dictionarySenses = {mannerOf(comparative)};
+      break;
+    }
+  }
+}
+
 // "finished second", "came third": a place in a race is what one became, "második lett"
 void placesInARace(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::string_view kPlaces[] = {"first", "second", "third", "fourth", "fifth", "last"};
@@ -4185,6 +4213,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   bestOfAGroup(core_, toks);
   correlativePairs(toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
+  comparativesOfManner(core_, toks);
   gerundSubjects(core_, toks);
   gerundObjects(core_, toks);
   participlesAfterNouns(toks);

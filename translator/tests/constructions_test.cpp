@@ -4184,3 +4184,17 @@ TEST(ConstructionsTest, APerfectOfWhatGoesOnIsThePresent) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+// A comparative right after a verb that links no predicate says how it is done, its manner
+// ("gyorsabban"); before a noun and after "be" it stays the adjective.
+TEST(ConstructionsTest, AComparativeAfterAVerbIsItsManner) {
+  EXPECT_EQ(hungarian("He drove faster."), "Vezetett gyorsabban.");
+  EXPECT_EQ(hungarian("Please speak louder."), "Kérjük, beszéljen hangosabban.");
+  EXPECT_EQ(hungarian("A faster car."), "Egy gyorsabb autó.");
+  EXPECT_EQ(hungarian("He is faster than me."), "Ő gyorsabb nálam.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
