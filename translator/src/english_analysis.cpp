@@ -3257,6 +3257,52 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
   }
 }
 
+// "colder and colder", "more and more difficult": a degree that keeps growing is "egyre" before
+// the comparative ("egyre hidegebb", "egyre nehezebb", "egyre több ember"); "get" or "grow"
+// before an adjective says what its subject becomes ("It's getting colder": "Hidegebb lesz",
+// "got rich": "gazdag lett"), and after them, "be" or "become" an "-er" adverb of an adjective
+// is the comparative ("The days are getting longer": "hosszabbak").
+void changesOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    Token& a = toks[i];
+    if (toks[i + 1].lower != "and" || toks[i + 2].lower != a.lower || a.pauseAfter) continue;
+    Token& b = toks[i + 2];
+    const bool comparative = a.tag == PartOfSpeech::adjective && a.degree == 1 && b.tag == a.tag;
+    if (!comparative && a.lower != "more") continue;
+    b.rising = true;
+    b.word = a.word, b.words += a.words + toks[i + 1].words;
+    toks.erase(toks.begin() + std::ptrdiff_t(i), toks.begin() + std::ptrdiff_t(i + 2));
+    // "more and more difficult": the adjective's comparative ("egyre nehezebb")
+    if (!comparative && i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::adjective &&
+        toks[i + 1].degree <= 1) {
+      Token& adj = toks[i + 1];
+      adj.degree = 1, adj.rising = true;
+      adj.word = toks[i].word, adj.words += toks[i].words;
+      toks.erase(toks.begin() + std::ptrdiff_t(i));
+    }
+  }
+  static constexpr std::string_view kBecoming[] = {"be", "become", "get", "grow"};
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& v = toks[i];
+    if (v.tag != PartOfSpeech::verb || !listed(kBecoming, v.lemma)) continue;
+    std::size_t k = i + 1;
+    Token& t = toks[k];
+    if (k + 1 < toks.size() && !t.pauseAfter &&
+        (toks[k + 1].tag == PartOfSpeech::noun || toks[k + 1].tag == PartOfSpeech::adjective))
+      continue;
+    if (t.tag == PartOfSpeech::adverb && t.words == 1 && endsWith(t.lower, "er"))
+      for (const std::string& base : stripped(t.lower, "er"))
+        if (core.find(base, PartOfSpeech::adjective)) {
+          t.tag = PartOfSpeech::adjective, t.lemma = base, t.degree = 1, t.entry = nullptr;
+          t.dictionarySenses.clear();
+          break;
+        }
+    if (t.tag != PartOfSpeech::adjective || (v.lemma != "get" && v.lemma != "grow")) continue;
+    if (const lexicon::Entry* become = core.find("become", PartOfSpeech::verb))
+      v.lemma = "become", v.entry = become, v.hasObject = false, v.neighbour.clear();
+  }
+}
+
 // "drove faster", "speak louder", "works harder": a comparative right after a verb that links no
 // predicate says how it is done, the comparative's manner ("gyorsabban", "hangosabban",
 // "keményebben"); before a noun or after "be", "get", "feel" it stays the adjective ("a faster
@@ -3276,7 +3322,17 @@ void comparativesOfManner(const lexicon::CoreLexicon& core, std::vector<Token>& 
     for (const std::string& base : stripped(t.lower, "er")) {
       const lexicon::Entry* adj = core.find(base, PartOfSpeech::adjective);
       if (!adj || adj->senses.empty() || adj->senses.front().keepsCopula) continue;
-      const std::string comparative = degreeOf(adj->senses.front().word, 1);
+      // the adjective's sense whose manner the lexicon's adverb is ("hard": "keményen", so
+      // "keményebben"); none where the adverb is a word of its own ("long": "sokáig", "tovább")
+      const lexicon::Sense* sense = &adj->senses.front();
+      if (const lexicon::Entry* adv = core.find(base, PartOfSpeech::adverb); adv && !adv->senses.empty()) {
+        const auto same = std::find_if(adj->senses.begin(), adj->senses.end(), [&](const lexicon::Sense& s) {
+          return mannerOf(s.word) == adv->senses.front().word;
+        });
+        if (same == adj->senses.end()) break;
+        sense = &*same;
+      }
+      const std::string comparative = degreeOf(sense->word, 1);
       if (!comparative.ends_with("bb")) break;
       t.tag = PartOfSpeech::adverb, t.lemma = t.lower, t.degree = 0, t.entry = nullptr;
       t.dictionarySenses = {mannerOf(comparative)};
@@ -4212,6 +4268,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   halfOfAWhole(core_, toks);
   bestOfAGroup(core_, toks);
   correlativePairs(toks);
+  changesOfDegree(core_, toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   comparativesOfManner(core_, toks);
   gerundSubjects(core_, toks);

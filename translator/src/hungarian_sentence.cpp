@@ -259,6 +259,7 @@ std::optional<std::string> plainSense(const Token& t, std::size_t index) {
     word = t.dictionarySenses[std::min(index, t.dictionarySenses.size() - 1)];
   // "older": "régebbi"; "the tallest": "a legmagasabb"
   if (word && t.degree > 0 && t.tag == PartOfSpeech::adjective) word = degreeOf(*word, t.degree);
+  if (word && t.rising) word = "egyre " + *word;  // "egyre hidegebb", "egyre több"
   return word;
 }
 

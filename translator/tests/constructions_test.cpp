@@ -4196,5 +4196,16 @@ TEST(ConstructionsTest, AComparativeAfterAVerbIsItsManner) {
   EXPECT_EQ(hungarian("He is faster than me."), "Ő gyorsabb nálam.");
 }
 
+// A degree that keeps growing is "egyre" before the comparative; "get" before an adjective says
+// what its subject becomes ("lesz"), and an "-er" adverb after it is the adjective's comparative.
+TEST(ConstructionsTest, GettingAndGrowingDegrees) {
+  EXPECT_EQ(hungarian("It's getting colder and colder."), "Egyre hidegebb lesz.");
+  EXPECT_EQ(hungarian("It became more and more difficult."), "Egyre nehezebb lett.");
+  EXPECT_EQ(hungarian("It is getting warmer."), "Melegebb lesz.");
+  EXPECT_EQ(hungarian("He got rich."), "Gazdag lett.");
+  EXPECT_EQ(hungarian("I got a new car."), "Kaptam egy új autót.");
+  EXPECT_EQ(hungarian("He works harder now.").find("keményebben") != std::string::npos, true);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
