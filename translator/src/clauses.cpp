@@ -227,6 +227,18 @@ class Splitter {
                : begin;
   }
   // A subject and a finite verb start at i: "I arrived", "the children were", "it rains".
+  // "as he promised", "as you can see": a pronoun, perhaps a modal, and a verb of saying or
+  // knowing that ends the clause say how, "ahogy", never why
+  bool sayingAsIs(std::size_t i, std::size_t end) const {
+    static constexpr std::string_view kSayingOrKnowing[] = {"say", "know", "tell", "expect", "promise",
+                                                            "mention", "explain", "predict", "see", "hear",
+                                                            "suspect", "imagine", "plan", "suggest", "describe"};
+    if (i >= end || t_[i].tag != PartOfSpeech::pronoun) return false;
+    std::size_t v = i + 1;
+    if (v < end && (t_[v].tag == PartOfSpeech::modal || t_[v].tag == PartOfSpeech::auxiliary)) ++v;
+    return v < end && t_[v].tag == PartOfSpeech::verb && listed(kSayingOrKnowing, t_[v].lemma) &&
+           (v + 1 == end || t_[v].pauseAfter);
+  }
   bool finiteClauseAt(std::size_t i) const {
     if (i >= t_.size()) return false;  // (a lone preposition ends the sentence: "at")
     // "there is", "there were": existence, a clause of its own
@@ -776,7 +788,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   if (!first && shape_.question && t.tag == PartOfSpeech::question && pauseBefore(begin) && !verbIn(0, begin))
     return c;
   // "..., as the knives are sharp": after a comma "as" gives the reason, "mert"
-  if (!first && t.lower == "as" && pauseBefore(begin) && finiteClauseAt(begin + 1)) {
+  if (!first && t.lower == "as" && pauseBefore(begin) && finiteClauseAt(begin + 1) && !sayingAsIs(begin + 1, end)) {
     c.link = "mert";
     c.body = begin + 1;
     return c;

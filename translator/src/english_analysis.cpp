@@ -2183,25 +2183,41 @@ void negativeAny(std::vector<Token>& toks) {
 
 // "works as a nurse", "As a child, I ...": "as" before a noun phrase without a verb after it
 // is what one is in that role ("ápolóként", "gyerekként"); not "as ... as", nor "as he said".
-void markAsRoles(std::vector<Token>& toks) {
+void markAsRoles(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     if (toks[i].lower != "as" || (i >= 2 && toks[i - 2].lower == "as") ||
         (i >= 3 && toks[i - 3].lower == "as"))  // "as tall as her brother"
       continue;
     // "smiled as he opened the door": before a subject and its verb "as" links a clause
     // ("ahogy kinyitotta az ajtót")
-    if (i > 0 && i + 2 < toks.size() && subjectPronoun(toks[i + 1]) &&
+    // ("As he said, ...": so at the start of a sentence too)
+    if (i + 2 < toks.size() && subjectPronoun(toks[i + 1]) &&
         (toks[i + 2].tag == PartOfSpeech::verb || toks[i + 2].tag == PartOfSpeech::auxiliary ||
          toks[i + 2].tag == PartOfSpeech::modal)) {
       toks[i].tag = PartOfSpeech::conjunction;
       continue;
     }
     // ("smiled as the door opened", "as my father said": a noun subject, then its verb)
-    if (i > 0 && (toks[i + 1].lower == "the" || toks[i + 1].tag == PartOfSpeech::possessive)) {
+    if (toks[i + 1].lower == "the" || toks[i + 1].tag == PartOfSpeech::possessive) {
       std::size_t v = i + 2;
       while (v < toks.size() && toks[v].tag == PartOfSpeech::adjective) ++v;
       const std::size_t noun = v;
       while (v < toks.size() && toks[v].tag == PartOfSpeech::noun && !toks[v].pauseAfter) ++v;
+      // ("just as the sun rose": the last of two nouns that ends the clause and can be the past
+      // of a verb is that verb, no compound "sun rose")
+      const std::size_t e = v < toks.size() && toks[v].tag == PartOfSpeech::noun && toks[v].pauseAfter ? v + 1 : v;
+      if (e >= noun + 2 && !toks[e - 1].plural &&
+          (e == toks.size() || toks[e - 1].pauseAfter || toks[e].tag == PartOfSpeech::preposition ||
+           toks[e].tag == PartOfSpeech::adverb || toks[e].tag == PartOfSpeech::conjunction)) {
+        Token& last = toks[e - 1];
+        for (const Reading& r : readingsOf(core, last))
+          if (r.tag == PartOfSpeech::verb && r.form == VerbForm::past) {
+            last.tag = PartOfSpeech::verb, last.lemma = r.lemma, last.form = VerbForm::past, last.entry = nullptr;
+            last.dictionarySenses.clear();
+            v = e - 1;
+            break;
+          }
+      }
       if (v > noun && v < toks.size() && !toks[v - 1].possessor &&
           ((toks[v].tag == PartOfSpeech::verb && (toks[v].form == VerbForm::past || toks[v].form == VerbForm::third)) ||
            toks[v].tag == PartOfSpeech::auxiliary || toks[v].tag == PartOfSpeech::modal)) {
@@ -4240,7 +4256,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   allAfterPronouns(toks);
   stoppingAsNoLonger(core_, toks);
   negativeAny(toks);
-  markAsRoles(toks);
+  markAsRoles(core_, toks);
   comparisonsOfEquality(core_, toks);
   aLittle(core_, toks);
   aboutANumber(core_, toks);

@@ -588,6 +588,7 @@ struct ClauseContext {
   std::string subjectPronoun;   // the subject above, when a pronoun: "he" of "He said that"
   bool degree = false;          // "how cold it was": "milyen hideg volt", the predicate said first
   bool moment = false;          // a "when" clause: "when she saw the photo", the moment it happened
+  bool manner = false;          // an "as" clause of how: "as he said", "ahogy mondta"
   bool passiveDone = false;     // a passive of a definite subject: "was built in 1894 and restored
                                 // last year", what follows did it to the same ("helyreállították")
 };
@@ -2394,6 +2395,16 @@ void Generator::findObjects(ClauseRoles& r) {
   // tudom", "Értem", "Nem bánom"
   if (mainVerb != n_ && !objectClause_ &&
       (t_[mainVerb].lemma == "know" || t_[mainVerb].lemma == "understand" || t_[mainVerb].lemma == "mind") &&
+      std::all_of(t_.begin() + std::ptrdiff_t(afterVerb), t_.end(),
+                  [](const Token& k) { return k.tag == PartOfSpeech::adverb; }))
+    a.definite = true;
+  // "as he said", "as you know", "as you can see": what is said or known is the clause it
+  // stands beside, a definite "it" ("ahogy mondta", "ahogy tudod", "ahogy látod")
+  static constexpr std::string_view kSayingOrKnowing[] = {"say",     "know",    "tell",    "expect",  "promise",
+                                                          "mention", "explain", "predict", "see",     "hear",
+                                                          "suspect", "imagine", "plan",    "suggest", "describe"};
+  if (mainVerb != n_ && !objectClause_ && before_.manner &&
+      listed(kSayingOrKnowing, t_[mainVerb].lemma) &&
       std::all_of(t_.begin() + std::ptrdiff_t(afterVerb), t_.end(),
                   [](const Token& k) { return k.tag == PartOfSpeech::adverb; }))
     a.definite = true;
@@ -5661,6 +5672,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.without = (c.gerund && tokens[c.begin].lower == "without") || c.link == "mintha";
     context.until = !c.link.empty() && (tokens[c.begin].lower == "until" || tokens[c.begin].lower == "till");
     context.moment = c.link == "amikor" && !c.relative && !c.ofTime;
+    context.manner = c.link == "ahogy" && !c.relative;
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
         !clauses[k + 1].result &&

@@ -3797,7 +3797,7 @@ namespace lexiton::translator {
 namespace {
 
 TEST(ConstructionsTest, DoBeforeAClauseOfItsOwnIsTheVerb) {
-  EXPECT_EQ(hungarian("Do it as he said."), "Csinálja, ahogy mondott.");
+  EXPECT_EQ(hungarian("Do it as he said."), "Csinálja, ahogy mondta.");
   EXPECT_NE(hungarian("Do it when you can.").find("Csinálja, amikor"), std::string::npos);
   // "do" supporting the verb of its own clause stays an auxiliary
   EXPECT_EQ(hungarian("Do you know what he did?"), "Tudod, mit csinált?");
@@ -4205,6 +4205,17 @@ TEST(ConstructionsTest, GettingAndGrowingDegrees) {
   EXPECT_EQ(hungarian("He got rich."), "Gazdag lett.");
   EXPECT_EQ(hungarian("I got a new car."), "Kaptam egy új autót.");
   EXPECT_EQ(hungarian("He works harder now.").find("keményebben") != std::string::npos, true);
+}
+
+// "as he said", "as you can see": what is said or known is the clause beside, a definite "it"
+// ("ahogy mondta"), after a comma too, where "as" with another verb gives a reason ("mert"); a
+// noun after "the sun" that ends an "as" clause and can be a past verb is that verb.
+TEST(ConstructionsTest, AsOfWhatIsSaidOrKnown) {
+  EXPECT_EQ(hungarian("As he said, it was late."), "Ahogy mondta, késő volt.");
+  EXPECT_EQ(hungarian("He came, as he promised."), "Jött, ahogy megígérte.");
+  EXPECT_EQ(hungarian("As you can see, it is broken."), "Ahogy látod, törött.");
+  EXPECT_EQ(hungarian("We left as the sun rose."), "Indultunk, ahogy a nap felkelt.");
+  EXPECT_EQ(hungarian("As the sun rose, we left."), "Ahogy a nap felkelt, indultunk.");
 }
 
 }  // namespace
