@@ -3319,6 +3319,20 @@ void changesOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
   }
 }
 
+// "Whose car is this?": the question asks whom the thing belongs to, "Kinek az autója ez?", the
+// noun owned by a third person as after "his" and "whose" the one it belongs to, in the dative.
+void whoseAsked(std::vector<Token>& toks) {
+  if (toks.size() < 3 || toks[0].lower != "whose") return;
+  std::size_t k = 1;
+  while (k < toks.size() && toks[k].tag == PartOfSpeech::adjective) ++k;
+  if (k >= toks.size() || toks[k].tag != PartOfSpeech::noun || toks[k].possessor) return;
+  toks[0].tag = PartOfSpeech::question, toks[0].lemma = "whose", toks[0].entry = nullptr;
+  Token owner;
+  owner.lower = owner.lemma = owner.written = "his";
+  owner.tag = PartOfSpeech::possessive, owner.person = 3, owner.word = toks[0].word, owner.words = 0;
+  toks.insert(toks.begin() + 1, std::move(owner));
+}
+
 // "drove faster", "speak louder", "works harder": a comparative right after a verb that links no
 // predicate says how it is done, the comparative's manner ("gyorsabban", "hangosabban",
 // "keményebben"); before a noun or after "be", "get", "feel" it stays the adjective ("a faster
@@ -4285,6 +4299,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   bestOfAGroup(core_, toks);
   correlativePairs(toks);
   changesOfDegree(core_, toks);
+  whoseAsked(toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   comparativesOfManner(core_, toks);
   gerundSubjects(core_, toks);

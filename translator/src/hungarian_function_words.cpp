@@ -91,7 +91,7 @@ constexpr std::pair<std::string_view, std::string_view> kLinkWords[] = {
     {"who", "ki"},       {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"},
     {"which", "melyik"}, {"and", "\xC3\xA9s"},    {"or", "vagy"},
     {"but", "de"},       {"because", "mert"},     {"while", "mik\xC3\xB6zben"},
-    {"if", "ha"},        {"so", "\xC3\xADgy"}};
+    {"if", "ha"},        {"so", "\xC3\xADgy"},     {"whose", "kinek"}};
 
 // The personal pronouns in nominative, accusative, dative and instrumental.
 constexpr PronounForms kPronouns[] = {

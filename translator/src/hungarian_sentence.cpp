@@ -3206,7 +3206,8 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       question && !before_.asked && t_[0].tag == PartOfSpeech::question &&
       (asked == "how old" || asked == "how much" || asked == "what" || asked == "who" ||
        // ("Which room is yours?": "Melyik szoba a tiéd?")
-       asked == "which" || asked.starts_with("which of "));
+       asked == "which" || asked.starts_with("which of ") ||
+       asked == "whose");  // ("Whose car is this?": "Kinek az autója ez?")
   if (existential) emitWhatIsLeft();
   // "There is no milk", "There are no tickets": "Nincs tej", "Nincs jegy", the thing in the
   // singular and no "semmi"

@@ -4218,5 +4218,13 @@ TEST(ConstructionsTest, AsOfWhatIsSaidOrKnown) {
   EXPECT_EQ(hungarian("As the sun rose, we left."), "Ahogy a nap felkelt, indultunk.");
 }
 
+// "Whose car is this?" asks whom it belongs to: "Kinek az autója ez?", the noun owned.
+TEST(ConstructionsTest, WhoseAsksTheOwner) {
+  EXPECT_EQ(hungarian("Whose car is this?"), "Kinek az autója ez?");
+  EXPECT_EQ(hungarian("Whose books are these?"), "Kinek a könyvei ezek?");
+  EXPECT_EQ(hungarian("Whose bag do you want?"), "Kinek a táskáját akarod?");
+  EXPECT_EQ(hungarian("The man whose car was stolen called."), "A férfi, akinek az autóját ellopták, felhívott.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
