@@ -3319,6 +3319,19 @@ void changesOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
   }
 }
 
+// "Which one do you like?", "which ones": "one" stands for the noun asked about and Hungarian says
+// "which" alone ("Melyiket szereted?"); before a noun it counts no more ("which one book").
+void whichOne(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i].lower == "which" && toks[i].tag == PartOfSpeech::question &&
+        (toks[i + 1].lower == "one" || toks[i + 1].lower == "ones") && !toks[i].pauseAfter &&
+        toks[i + 2].tag != PartOfSpeech::noun && toks[i + 2].tag != PartOfSpeech::adjective) {
+      toks[i].words += toks[i + 1].words;
+      toks[i].pauseAfter = toks[i + 1].pauseAfter;
+      toks.erase(toks.begin() + std::ptrdiff_t(i + 1));
+    }
+}
+
 // "Whose car is this?": the question asks whom the thing belongs to, "Kinek az autója ez?", the
 // noun owned by a third person as after "his" and "whose" the one it belongs to, in the dative.
 void whoseAsked(std::vector<Token>& toks) {
@@ -4300,6 +4313,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   correlativePairs(toks);
   changesOfDegree(core_, toks);
   whoseAsked(toks);
+  whichOne(toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   comparativesOfManner(core_, toks);
   gerundSubjects(core_, toks);

@@ -2421,6 +2421,11 @@ void Generator::findObjects(ClauseRoles& r) {
     a.youObject = false;
     return;
   }
+  // "Which do you want?": the one asked for is a definite one, "Melyiket akarod?"
+  if (noObjectAfter && !objectClause_ && (t_[0].lemma == "which" || t_[0].lemma.starts_with("which of ")) &&
+      t_[0].tag == PartOfSpeech::question &&
+      n_ > 2 && r.verb.firstAux == 1 && r.objectCase == Case::accusative && !(verbSense && verbSense->noObject))
+    a.definite = true;
   if (noObjectAfter) {
     // "He said that ...": the clause is the object, "azt" stands for it; "warned that": "arra
     // figyelmeztetett, hogy", the pronoun in the case the verb gives what it is about
@@ -4854,7 +4859,10 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   }
   if (tk.tag == PartOfSpeech::question || tk.tag == PartOfSpeech::conjunction) {
     // "What did she say?", "Who did you meet?": the question word is the object ("Mit", "Kit")
-    const bool asked = pos == 0 && (tk.lower == "what" || tk.lower == "who") && r.subject &&
+    const bool asked = pos == 0 &&
+                       (tk.lower == "what" || tk.lower == "who" ||
+                        ((tk.lemma == "which" || tk.lemma.starts_with("which of ")) && r.verb.firstAux == pos + 1)) &&
+                       r.subject &&
                        r.subject->begin > pos && !r.object && r.verb.main != n_ && !r.verb.passive &&
                        r.objectCase == Case::accusative && !(r.verbSense && r.verbSense->noObject);
     // "What time is it?": "Hány óra van?"; "What time does it open?": "Hány órakor"
@@ -4877,11 +4885,15 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       done_[n_ - 1] = true;
     } else if (tk.lemma.starts_with("which of ")) {  // "Which of them is yours?": "Melyikük a tiéd?"
       const std::string_view group = std::string_view(tk.lemma).substr(9);
-      emit(group == "us" ? "melyik\xC3\xBCnk" : group == "you" ? "melyiketek" : "melyik\xC3\xBCk", pos);
+      // ("Which of them do you want?": the object, "Melyiküket akarod?")
+      const std::string_view object = asked ? "et" : "";
+      emit(std::string(group == "us" ? "melyik\xC3\xBCnk" : group == "you" ? "melyiketek" : "melyik\xC3\xBCk") +
+               std::string(asked && group == "you" ? "et" : object),
+           pos);
     } else if (tk.lemma == "what time")
       emit(r.verb.copula ? "h\xC3\xA1ny \xC3\xB3ra" : "h\xC3\xA1ny \xC3\xB3rakor", pos);
     else if (asked)
-      emit(tk.lower == "what" ? "mit" : "kit", pos);
+      emit(tk.lower == "what" ? "mit" : tk.lower == "who" ? "kit" : "melyiket", pos);
     else if (tk.lemma == "how old")
       emit("h\xC3\xA1ny \xC3\xA9ves", pos);  // "How old is she?": "Hány éves?"
     else if (tk.lemma == "how many")

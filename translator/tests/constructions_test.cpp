@@ -4226,5 +4226,16 @@ TEST(ConstructionsTest, WhoseAsksTheOwner) {
   EXPECT_EQ(hungarian("The man whose car was stolen called."), "A férfi, akinek az autóját ellopták, felhívott.");
 }
 
+// "Which one do you like?": "one" stands for the noun asked about; "which" asked as the object
+// is a definite one in the accusative ("Melyiket szereted?", "Melyiküket akarod?").
+TEST(ConstructionsTest, WhichAskedAsTheObject) {
+  EXPECT_EQ(hungarian("Which one do you like?"), "Melyiket szereted?");
+  EXPECT_EQ(hungarian("Which did he choose?"), "Melyiket választotta?");
+  EXPECT_EQ(hungarian("Which of them do you want?"), "Melyiküket akarod?");
+  EXPECT_EQ(hungarian("Which one is yours?"), "Melyik a tiéd?");
+  EXPECT_EQ(hungarian("Which book do you want?"), "Melyik könyvet akarod?");
+  EXPECT_EQ(hungarian("What do you want?"), "Mit akarsz?");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
