@@ -3319,6 +3319,48 @@ void changesOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
   }
 }
 
+// "The sooner, the better", "the bigger the house, the higher the bill": two comparatives each
+// after "the", without a verb, grow together, "Minél előbb, annál jobb"; "the" before the first is "minél", before
+// the second "annál", and each word is its comparative ("better": "jobb", not a noun).
+void theMoreTheMerrier(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  auto comparative = [&](Token& t) {
+    if (t.lower == "sooner" || t.lower == "more" || t.lower == "less") {
+      t.tag = PartOfSpeech::adjective, t.lemma = t.lower, t.entry = nullptr, t.degree = 0;
+      t.dictionarySenses = {t.lower == "sooner" ? "el\xC5\x91" "bb" : t.lower == "more" ? "t\xC3\xB6" "bb" : "kevesebb"};
+      return true;
+    }
+    if (t.tag == PartOfSpeech::adjective && t.degree == 1) return true;
+    for (const Reading& r : readingsOf(core, t))
+      if (r.tag == PartOfSpeech::adjective && r.degree == 1) {
+        t.tag = PartOfSpeech::adjective, t.lemma = r.lemma, t.degree = 1, t.entry = nullptr;
+        t.dictionarySenses.clear();
+        return true;
+      }
+    return false;
+  };
+  auto hasDegree = [&](const Token& t) {
+    if (t.lower == "sooner" || t.lower == "more" || t.lower == "less") return true;
+    if (t.tag == PartOfSpeech::adjective && t.degree == 1) return true;
+    for (const Reading& r : readingsOf(core, t))
+      if (r.tag == PartOfSpeech::adjective && r.degree == 1) return true;
+    return false;
+  };
+  if (toks.size() < 4 || toks[0].lower != "the" || !hasDegree(toks[1])) return;
+  // (with a verb each half is a clause: "The more you practise, the better you get")
+  for (const Token& t : toks)
+    if (t.tag == PartOfSpeech::verb || t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal) return;
+  for (std::size_t k = 2; k + 1 < toks.size(); ++k) {
+    if (toks[k].lower != "the" || !toks[k - 1].pauseAfter || !hasDegree(toks[k + 1])) continue;
+    comparative(toks[1]), comparative(toks[k + 1]);
+    for (auto [at, word] : {std::pair{std::size_t{0}, "min\xC3\xA9l"}, std::pair{k, "ann\xC3\xA1l"}}) {
+      Token& the = toks[at];
+      the.tag = PartOfSpeech::adverb, the.lemma = "the", the.entry = nullptr;
+      the.dictionarySenses = {word};
+    }
+    return;
+  }
+}
+
 // "Which one do you like?", "which ones": "one" stands for the noun asked about and Hungarian says
 // "which" alone ("Melyiket szereted?"); before a noun it counts no more ("which one book").
 void whichOne(std::vector<Token>& toks) {
@@ -4314,6 +4356,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   changesOfDegree(core_, toks);
   whoseAsked(toks);
   whichOne(toks);
+  theMoreTheMerrier(core_, toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   comparativesOfManner(core_, toks);
   gerundSubjects(core_, toks);

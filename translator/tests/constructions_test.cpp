@@ -4237,5 +4237,12 @@ TEST(ConstructionsTest, WhichAskedAsTheObject) {
   EXPECT_EQ(hungarian("What do you want?"), "Mit akarsz?");
 }
 
+// "The sooner, the better": two comparatives after "the" grow together, "Minél előbb, annál jobb".
+TEST(ConstructionsTest, TwoComparativesGrowTogether) {
+  EXPECT_EQ(hungarian("The sooner, the better."), "Minél előbb, annál jobb.");
+  EXPECT_EQ(hungarian("The bigger, the better."), "Minél nagyobb, annál jobb.");
+  EXPECT_EQ(hungarian("The house is better."), "A ház jobb.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
