@@ -3361,6 +3361,21 @@ void theMoreTheMerrier(const lexicon::CoreLexicon& core, std::vector<Token>& tok
   }
 }
 
+// "Dear Mum and Dad, I hope you are well": a greeting of two or more makes "you" after it plural
+// ("jól vagytok", "a leveletek"), as it is said to them all.
+void youOfThoseGreeted(std::vector<Token>& toks) {
+  if (toks.empty() || !greets(toks[0])) return;
+  std::size_t p = 0;
+  while (p < toks.size() && p < 8 && !toks[p].pauseAfter) ++p;
+  if (p >= toks.size() || p >= 8) return;
+  bool several = false;
+  for (std::size_t k = 1; k < p; ++k) several = several || toks[k].lower == "and";
+  if (!several) return;
+  for (std::size_t k = p + 1; k < toks.size(); ++k)
+    if ((toks[k].tag == PartOfSpeech::pronoun || toks[k].tag == PartOfSpeech::possessive) && toks[k].person == 2)
+      toks[k].plural = true;
+}
+
 // "Which one do you like?", "which ones": "one" stands for the noun asked about and Hungarian says
 // "which" alone ("Melyiket szereted?"); before a noun it counts no more ("which one book").
 void whichOne(std::vector<Token>& toks) {
@@ -4375,6 +4390,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   whatIsLeft(toks);
   partsOfAGroup(toks);
   placesInARace(core_, toks);
+  youOfThoseGreeted(toks);
   return toks;
 }
 

@@ -4244,5 +4244,12 @@ TEST(ConstructionsTest, TwoComparativesGrowTogether) {
   EXPECT_EQ(hungarian("The house is better."), "A ház jobb.");
 }
 
+// A greeting of two or more makes "you" after it plural; of one it stays singular.
+TEST(ConstructionsTest, YouOfSeveralGreeted) {
+  EXPECT_EQ(hungarian("Dear Mum and Dad, I hope you are well."), "Kedves anya és apa! Remélem, hogy jól vagytok.");
+  EXPECT_EQ(hungarian("Hi Anna and Tom, are you coming?"), "Szia, Anna és Tom! Jöttök?");
+  EXPECT_EQ(hungarian("Dear Anna, I hope you are well."), "Kedves Anna! Remélem, hogy jól vagy.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
