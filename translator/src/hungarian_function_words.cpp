@@ -98,6 +98,8 @@ constexpr PronounForms kPronouns[] = {
     {"i", "\xC3\xA9n", "engem", "nekem", "velem"},
     {"me", "\xC3\xA9n", "engem", "nekem", "velem"},
     {"you", "te", "t\xC3\xA9ged", "neked", "veled"},
+    // "you" said to more than one ("I'll see you all", "Dear Mum and Dad, I miss you")
+    {"you all", "ti", "titeket", "nektek", "veletek"},
     {"he", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
     {"she", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
     {"him", "\xC5\x91", "\xC5\x91t", "neki", "vele"},

@@ -1160,7 +1160,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     emitNounPhrase(readNounPhrase(np.ofModifier), c, post, possessorPerson, possessorPlural);
     return;
   }
-  const PronounForms* personalForms = np.pronoun ? pronoun(t_[np.head].lower) : nullptr;
+  const Token& headToken = t_[np.head];
+  const PronounForms* personalForms =
+      !np.pronoun ? nullptr : pronoun(headToken.lower == "you" && headToken.plural ? "you all" : headToken.lower);
   // ("next to mine", "between each other": "az enyém mellett", the postposition after the form)
   if (np.pronoun && !post.empty() && !(personalForms && takesCaseOnItsOwnForm(*personalForms))) {
     // "behind her": "mögötte", the postposition with the person's ending

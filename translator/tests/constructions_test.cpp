@@ -4251,5 +4251,13 @@ TEST(ConstructionsTest, YouOfSeveralGreeted) {
   EXPECT_EQ(hungarian("Dear Anna, I hope you are well."), "Kedves Anna! Remélem, hogy jól vagy.");
 }
 
+// "you" said to more than one has the plural forms as an object and after a preposition
+// ("titeket", "nektek"), where the singular's "téged" came out.
+TEST(ConstructionsTest, YouOfSeveralAsAnObject) {
+  EXPECT_EQ(hungarian("We are looking forward to seeing you all in June."), "Várjuk, hogy lássunk titeket júniusban.");
+  EXPECT_EQ(hungarian("Dear Mum and Dad, I will write to you soon."), "Kedves anya és apa! Hamarosan írok nektek.");
+  EXPECT_EQ(hungarian("Dear Anna, I will write to you soon."), "Kedves Anna! Hamarosan írok neked.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
