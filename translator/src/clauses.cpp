@@ -102,15 +102,17 @@ const Relative* relative(std::string_view w) {
 // "forgave her for selling", "was fined for using", "apologised for being late": what one is
 // blamed, forgiven, punished or praised for, an "-ing" verb after "for" and a verb of judging
 // before it in its clause.
-bool deedClauseAt(const std::vector<Token>& t, std::size_t i) {
-  return i + 1 < t.size() && t[i].lower == "for" && t[i + 1].tag == PartOfSpeech::verb &&
-         t[i + 1].form == VerbForm::ing && judgesBefore(t, i);
+// ("for being late", "for being so patient": "being" and what one was, a clause too)
+bool ingAfterFor(const std::vector<Token>& t, std::size_t i) {
+  if (i + 1 >= t.size() || t[i].lower != "for") return false;
+  if (t[i + 1].tag == PartOfSpeech::verb && t[i + 1].form == VerbForm::ing) return true;
+  return t[i + 1].lower == "being" && t[i + 1].tag == PartOfSpeech::auxiliary && i + 2 < t.size() &&
+         (t[i + 2].tag == PartOfSpeech::adjective || t[i + 2].tag == PartOfSpeech::adverb);
 }
 
-bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) {
-  return i + 1 < t.size() && t[i].lower == "for" && t[i + 1].tag == PartOfSpeech::verb &&
-         t[i + 1].form == VerbForm::ing && thanksBefore(t, i);
-}
+bool deedClauseAt(const std::vector<Token>& t, std::size_t i) { return ingAfterFor(t, i) && judgesBefore(t, i); }
+
+bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) { return ingAfterFor(t, i) && thanksBefore(t, i); }
 
 // "We're thinking of getting a puppy", "I am thinking about changing my job": what one thinks of
 // doing, a clause of its own with the same subject.

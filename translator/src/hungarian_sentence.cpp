@@ -1993,6 +1993,8 @@ VerbGroup Generator::readVerbGroup() const {
   // "after finishing the report, she went home": "miután befejezte"
   if (before_.gerund && g.main != n && t_[g.main].form == VerbForm::ing && g.be == n)
     g.past = before_.past, g.imperative = false;
+  // ("apologised for being rude": "amiért goromba volt", "being" the copula in that tense)
+  if (before_.gerund && g.be != n && t_[g.be].lower == "being") g.past = before_.past, g.imperative = false;
   if (before_.without && g.main != n && g.modal.empty()) g.modal = "cond", g.past = false;
   // "If I had more time, I would travel": "Ha több időm lenne", what is not so
   if (before_.hypothetical && g.past && g.modal.empty() && !g.future && (g.have == n || g.possession))

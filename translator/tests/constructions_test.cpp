@@ -4259,5 +4259,12 @@ TEST(ConstructionsTest, YouOfSeveralAsAnObject) {
   EXPECT_EQ(hungarian("Dear Anna, I will write to you soon."), "Kedves Anna! Hamarosan írok neked.");
 }
 
+// "for being rude" after a verb of judging or thanking is a clause as "for arriving late" is,
+// "being" its copula in the tense of the deed ("amiért goromba volt").
+TEST(ConstructionsTest, ForBeingIsTheDeed) {
+  EXPECT_EQ(hungarian("She apologised for being rude."), "Elnézést kért, amiért goromba volt.");
+  EXPECT_EQ(hungarian("Thank you for being so patient."), "Köszönöm, hogy olyan türelmes voltál.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
