@@ -27,6 +27,7 @@ constexpr Subordinator kSubordinators[] = {
     {"by the time", "mire"},
     {"as soon as", "amint"},
     {"as long as", "amíg"},
+    {"just as", "\xC3\xA9pp amikor"},  // "just as the sun rose": the very moment, "épp amikor"
     {"even though", "b\xC3\xA1r"},
     {"even if", "m\xC3\xA9g ha"},
     {"since", "mi\xC3\xB3ta"},

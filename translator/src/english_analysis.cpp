@@ -3999,7 +3999,17 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
                                                    {"as", "soon", "as"},
                                                    {"as", "long", "as"},
                                                    {"even", "though", ""},
-                                                   {"even", "if", ""}};
+                                                   {"even", "if", ""},
+                                                   {"just", "as", ""}};
+  // ("just as I said", "just as we expected": the manner, "épp ahogy", so "as" stays alone)
+  static constexpr std::string_view kSayingOrKnowing[] = {"say", "know", "tell", "expect", "promise",
+                                                          "mention", "explain", "predict", "see", "hear",
+                                                          "suspect", "imagine", "plan", "suggest", "describe"};
+  auto ofSaying = [&](std::size_t from) {
+    for (std::size_t k = from; k < toks.size() && k < from + 5; ++k)
+      if (toks[k].tag == PartOfSpeech::verb) return listed(kSayingOrKnowing, toks[k].lemma);
+    return false;
+  };
   for (std::size_t i = 0; i < toks.size(); ++i)
     for (const auto& words : kLinks) {
       const std::size_t n = words[2].empty() ? 2 : 3;
@@ -4009,7 +4019,7 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
       const Token& next = toks[i + n];
       // ("My hair is as long as my sister's": after the copula "as ... as" compares)
       const bool afterCopula = i > 0 && formOfBe(toks[i - 1].lower);
-      if (!match || afterCopula ||
+      if (!match || afterCopula || (words[0] == "just" && ofSaying(i + n)) ||
           !(subjectPronoun(next) || next.tag == PartOfSpeech::determiner ||
             next.tag == PartOfSpeech::possessive || next.tag == PartOfSpeech::name || next.lower == "it"))
         continue;

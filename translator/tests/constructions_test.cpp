@@ -4266,5 +4266,12 @@ TEST(ConstructionsTest, ForBeingIsTheDeed) {
   EXPECT_EQ(hungarian("Thank you for being so patient."), "Köszönöm, hogy olyan türelmes voltál.");
 }
 
+// "just as" before a clause is the very moment, "épp amikor"; before an adjective it compares.
+TEST(ConstructionsTest, JustAsIsTheVeryMoment) {
+  EXPECT_EQ(hungarian("We left just as the sun rose."), "Indultunk, épp amikor a nap felkelt.");
+  EXPECT_EQ(hungarian("He arrived just as we were leaving."), "Megérkezett, épp amikor indultunk.");
+  EXPECT_EQ(hungarian("She is just as tall as her sister.").find("amikor"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
