@@ -27,6 +27,7 @@ constexpr Subordinator kSubordinators[] = {
     {"by the time", "mire"},
     {"as soon as", "amint"},
     {"as long as", "amíg"},
+    {"just as", "\xC3\xA9pp amikor"},  // "just as the sun rose": the very moment, "épp amikor"
     {"even though", "b\xC3\xA1r"},
     {"even if", "m\xC3\xA9g ha"},
     {"since", "mi\xC3\xB3ta"},
@@ -102,15 +103,17 @@ const Relative* relative(std::string_view w) {
 // "forgave her for selling", "was fined for using", "apologised for being late": what one is
 // blamed, forgiven, punished or praised for, an "-ing" verb after "for" and a verb of judging
 // before it in its clause.
-bool deedClauseAt(const std::vector<Token>& t, std::size_t i) {
-  return i + 1 < t.size() && t[i].lower == "for" && t[i + 1].tag == PartOfSpeech::verb &&
-         t[i + 1].form == VerbForm::ing && judgesBefore(t, i);
+// ("for being late", "for being so patient": "being" and what one was, a clause too)
+bool ingAfterFor(const std::vector<Token>& t, std::size_t i) {
+  if (i + 1 >= t.size() || t[i].lower != "for") return false;
+  if (t[i + 1].tag == PartOfSpeech::verb && t[i + 1].form == VerbForm::ing) return true;
+  return t[i + 1].lower == "being" && t[i + 1].tag == PartOfSpeech::auxiliary && i + 2 < t.size() &&
+         (t[i + 2].tag == PartOfSpeech::adjective || t[i + 2].tag == PartOfSpeech::adverb);
 }
 
-bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) {
-  return i + 1 < t.size() && t[i].lower == "for" && t[i + 1].tag == PartOfSpeech::verb &&
-         t[i + 1].form == VerbForm::ing && thanksBefore(t, i);
-}
+bool deedClauseAt(const std::vector<Token>& t, std::size_t i) { return ingAfterFor(t, i) && judgesBefore(t, i); }
+
+bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) { return ingAfterFor(t, i) && thanksBefore(t, i); }
 
 // "We're thinking of getting a puppy", "I am thinking about changing my job": what one thinks of
 // doing, a clause of its own with the same subject.
@@ -227,6 +230,18 @@ class Splitter {
                : begin;
   }
   // A subject and a finite verb start at i: "I arrived", "the children were", "it rains".
+  // "as he promised", "as you can see": a pronoun, perhaps a modal, and a verb of saying or
+  // knowing that ends the clause say how, "ahogy", never why
+  bool sayingAsIs(std::size_t i, std::size_t end) const {
+    static constexpr std::string_view kSayingOrKnowing[] = {"say", "know", "tell", "expect", "promise",
+                                                            "mention", "explain", "predict", "see", "hear",
+                                                            "suspect", "imagine", "plan", "suggest", "describe"};
+    if (i >= end || t_[i].tag != PartOfSpeech::pronoun) return false;
+    std::size_t v = i + 1;
+    if (v < end && (t_[v].tag == PartOfSpeech::modal || t_[v].tag == PartOfSpeech::auxiliary)) ++v;
+    return v < end && t_[v].tag == PartOfSpeech::verb && listed(kSayingOrKnowing, t_[v].lemma) &&
+           (v + 1 == end || t_[v].pauseAfter);
+  }
   bool finiteClauseAt(std::size_t i) const {
     if (i >= t_.size()) return false;  // (a lone preposition ends the sentence: "at")
     // "there is", "there were": existence, a clause of its own
@@ -776,7 +791,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   if (!first && shape_.question && t.tag == PartOfSpeech::question && pauseBefore(begin) && !verbIn(0, begin))
     return c;
   // "..., as the knives are sharp": after a comma "as" gives the reason, "mert"
-  if (!first && t.lower == "as" && pauseBefore(begin) && finiteClauseAt(begin + 1)) {
+  if (!first && t.lower == "as" && pauseBefore(begin) && finiteClauseAt(begin + 1) && !sayingAsIs(begin + 1, end)) {
     c.link = "mert";
     c.body = begin + 1;
     return c;

@@ -2214,25 +2214,41 @@ void negativeAny(std::vector<Token>& toks) {
 
 // "works as a nurse", "As a child, I ...": "as" before a noun phrase without a verb after it
 // is what one is in that role ("ápolóként", "gyerekként"); not "as ... as", nor "as he said".
-void markAsRoles(std::vector<Token>& toks) {
+void markAsRoles(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     if (toks[i].lower != "as" || (i >= 2 && toks[i - 2].lower == "as") ||
         (i >= 3 && toks[i - 3].lower == "as"))  // "as tall as her brother"
       continue;
     // "smiled as he opened the door": before a subject and its verb "as" links a clause
     // ("ahogy kinyitotta az ajtót")
-    if (i > 0 && i + 2 < toks.size() && subjectPronoun(toks[i + 1]) &&
+    // ("As he said, ...": so at the start of a sentence too)
+    if (i + 2 < toks.size() && subjectPronoun(toks[i + 1]) &&
         (toks[i + 2].tag == PartOfSpeech::verb || toks[i + 2].tag == PartOfSpeech::auxiliary ||
          toks[i + 2].tag == PartOfSpeech::modal)) {
       toks[i].tag = PartOfSpeech::conjunction;
       continue;
     }
     // ("smiled as the door opened", "as my father said": a noun subject, then its verb)
-    if (i > 0 && (toks[i + 1].lower == "the" || toks[i + 1].tag == PartOfSpeech::possessive)) {
+    if (toks[i + 1].lower == "the" || toks[i + 1].tag == PartOfSpeech::possessive) {
       std::size_t v = i + 2;
       while (v < toks.size() && toks[v].tag == PartOfSpeech::adjective) ++v;
       const std::size_t noun = v;
       while (v < toks.size() && toks[v].tag == PartOfSpeech::noun && !toks[v].pauseAfter) ++v;
+      // ("just as the sun rose": the last of two nouns that ends the clause and can be the past
+      // of a verb is that verb, no compound "sun rose")
+      const std::size_t e = v < toks.size() && toks[v].tag == PartOfSpeech::noun && toks[v].pauseAfter ? v + 1 : v;
+      if (e >= noun + 2 && !toks[e - 1].plural &&
+          (e == toks.size() || toks[e - 1].pauseAfter || toks[e].tag == PartOfSpeech::preposition ||
+           toks[e].tag == PartOfSpeech::adverb || toks[e].tag == PartOfSpeech::conjunction)) {
+        Token& last = toks[e - 1];
+        for (const Reading& r : readingsOf(core, last))
+          if (r.tag == PartOfSpeech::verb && r.form == VerbForm::past) {
+            last.tag = PartOfSpeech::verb, last.lemma = r.lemma, last.form = VerbForm::past, last.entry = nullptr;
+            last.dictionarySenses.clear();
+            v = e - 1;
+            break;
+          }
+      }
       if (v > noun && v < toks.size() && !toks[v - 1].possessor &&
           ((toks[v].tag == PartOfSpeech::verb && (toks[v].form == VerbForm::past || toks[v].form == VerbForm::third)) ||
            toks[v].tag == PartOfSpeech::auxiliary || toks[v].tag == PartOfSpeech::modal)) {
@@ -3314,6 +3330,174 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
   }
 }
 
+// "colder and colder", "more and more difficult": a degree that keeps growing is "egyre" before
+// the comparative ("egyre hidegebb", "egyre nehezebb", "egyre több ember"); "get" or "grow"
+// before an adjective says what its subject becomes ("It's getting colder": "Hidegebb lesz",
+// "got rich": "gazdag lett"), and after them, "be" or "become" an "-er" adverb of an adjective
+// is the comparative ("The days are getting longer": "hosszabbak").
+void changesOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    Token& a = toks[i];
+    if (toks[i + 1].lower != "and" || toks[i + 2].lower != a.lower || a.pauseAfter) continue;
+    Token& b = toks[i + 2];
+    const bool comparative = a.tag == PartOfSpeech::adjective && a.degree == 1 && b.tag == a.tag;
+    if (!comparative && a.lower != "more") continue;
+    b.rising = true;
+    b.word = a.word, b.words += a.words + toks[i + 1].words;
+    toks.erase(toks.begin() + std::ptrdiff_t(i), toks.begin() + std::ptrdiff_t(i + 2));
+    // "more and more difficult": the adjective's comparative ("egyre nehezebb")
+    if (!comparative && i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::adjective &&
+        toks[i + 1].degree <= 1) {
+      Token& adj = toks[i + 1];
+      adj.degree = 1, adj.rising = true;
+      adj.word = toks[i].word, adj.words += toks[i].words;
+      toks.erase(toks.begin() + std::ptrdiff_t(i));
+    }
+  }
+  static constexpr std::string_view kBecoming[] = {"be", "become", "get", "grow"};
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& v = toks[i];
+    if (v.tag != PartOfSpeech::verb || !listed(kBecoming, v.lemma)) continue;
+    std::size_t k = i + 1;
+    Token& t = toks[k];
+    if (k + 1 < toks.size() && !t.pauseAfter &&
+        (toks[k + 1].tag == PartOfSpeech::noun || toks[k + 1].tag == PartOfSpeech::adjective))
+      continue;
+    if (t.tag == PartOfSpeech::adverb && t.words == 1 && endsWith(t.lower, "er"))
+      for (const std::string& base : stripped(t.lower, "er"))
+        if (core.find(base, PartOfSpeech::adjective)) {
+          t.tag = PartOfSpeech::adjective, t.lemma = base, t.degree = 1, t.entry = nullptr;
+          t.dictionarySenses.clear();
+          break;
+        }
+    if (t.tag != PartOfSpeech::adjective || (v.lemma != "get" && v.lemma != "grow")) continue;
+    if (const lexicon::Entry* become = core.find("become", PartOfSpeech::verb))
+      v.lemma = "become", v.entry = become, v.hasObject = false, v.neighbour.clear();
+  }
+}
+
+// "The sooner, the better", "the bigger the house, the higher the bill": two comparatives each
+// after "the", without a verb, grow together, "Minél előbb, annál jobb"; "the" before the first is "minél", before
+// the second "annál", and each word is its comparative ("better": "jobb", not a noun).
+void theMoreTheMerrier(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  auto comparative = [&](Token& t) {
+    if (t.lower == "sooner" || t.lower == "more" || t.lower == "less") {
+      t.tag = PartOfSpeech::adjective, t.lemma = t.lower, t.entry = nullptr, t.degree = 0;
+      t.dictionarySenses = {t.lower == "sooner" ? "el\xC5\x91" "bb" : t.lower == "more" ? "t\xC3\xB6" "bb" : "kevesebb"};
+      return true;
+    }
+    if (t.tag == PartOfSpeech::adjective && t.degree == 1) return true;
+    for (const Reading& r : readingsOf(core, t))
+      if (r.tag == PartOfSpeech::adjective && r.degree == 1) {
+        t.tag = PartOfSpeech::adjective, t.lemma = r.lemma, t.degree = 1, t.entry = nullptr;
+        t.dictionarySenses.clear();
+        return true;
+      }
+    return false;
+  };
+  auto hasDegree = [&](const Token& t) {
+    if (t.lower == "sooner" || t.lower == "more" || t.lower == "less") return true;
+    if (t.tag == PartOfSpeech::adjective && t.degree == 1) return true;
+    for (const Reading& r : readingsOf(core, t))
+      if (r.tag == PartOfSpeech::adjective && r.degree == 1) return true;
+    return false;
+  };
+  if (toks.size() < 4 || toks[0].lower != "the" || !hasDegree(toks[1])) return;
+  // (with a verb each half is a clause: "The more you practise, the better you get")
+  for (const Token& t : toks)
+    if (t.tag == PartOfSpeech::verb || t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal) return;
+  for (std::size_t k = 2; k + 1 < toks.size(); ++k) {
+    if (toks[k].lower != "the" || !toks[k - 1].pauseAfter || !hasDegree(toks[k + 1])) continue;
+    comparative(toks[1]), comparative(toks[k + 1]);
+    for (auto [at, word] : {std::pair{std::size_t{0}, "min\xC3\xA9l"}, std::pair{k, "ann\xC3\xA1l"}}) {
+      Token& the = toks[at];
+      the.tag = PartOfSpeech::adverb, the.lemma = "the", the.entry = nullptr;
+      the.dictionarySenses = {word};
+    }
+    return;
+  }
+}
+
+// "Dear Mum and Dad, I hope you are well": a greeting of two or more makes "you" after it plural
+// ("jól vagytok", "a leveletek"), as it is said to them all.
+void youOfThoseGreeted(std::vector<Token>& toks) {
+  if (toks.empty() || !greets(toks[0])) return;
+  std::size_t p = 0;
+  while (p < toks.size() && p < 8 && !toks[p].pauseAfter) ++p;
+  if (p >= toks.size() || p >= 8) return;
+  bool several = false;
+  for (std::size_t k = 1; k < p; ++k) several = several || toks[k].lower == "and";
+  if (!several) return;
+  for (std::size_t k = p + 1; k < toks.size(); ++k)
+    if ((toks[k].tag == PartOfSpeech::pronoun || toks[k].tag == PartOfSpeech::possessive) && toks[k].person == 2)
+      toks[k].plural = true;
+}
+
+// "Which one do you like?", "which ones": "one" stands for the noun asked about and Hungarian says
+// "which" alone ("Melyiket szereted?"); before a noun it counts no more ("which one book").
+void whichOne(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i].lower == "which" && toks[i].tag == PartOfSpeech::question &&
+        (toks[i + 1].lower == "one" || toks[i + 1].lower == "ones") && !toks[i].pauseAfter &&
+        toks[i + 2].tag != PartOfSpeech::noun && toks[i + 2].tag != PartOfSpeech::adjective) {
+      toks[i].words += toks[i + 1].words;
+      toks[i].pauseAfter = toks[i + 1].pauseAfter;
+      toks.erase(toks.begin() + std::ptrdiff_t(i + 1));
+    }
+}
+
+// "Whose car is this?": the question asks whom the thing belongs to, "Kinek az autója ez?", the
+// noun owned by a third person as after "his" and "whose" the one it belongs to, in the dative.
+void whoseAsked(std::vector<Token>& toks) {
+  if (toks.size() < 3 || toks[0].lower != "whose") return;
+  std::size_t k = 1;
+  while (k < toks.size() && toks[k].tag == PartOfSpeech::adjective) ++k;
+  if (k >= toks.size() || toks[k].tag != PartOfSpeech::noun || toks[k].possessor) return;
+  toks[0].tag = PartOfSpeech::question, toks[0].lemma = "whose", toks[0].entry = nullptr;
+  Token owner;
+  owner.lower = owner.lemma = owner.written = "his";
+  owner.tag = PartOfSpeech::possessive, owner.person = 3, owner.word = toks[0].word, owner.words = 0;
+  toks.insert(toks.begin() + 1, std::move(owner));
+}
+
+// "drove faster", "speak louder", "works harder": a comparative right after a verb that links no
+// predicate says how it is done, the comparative's manner ("gyorsabban", "hangosabban",
+// "keményebben"); before a noun or after "be", "get", "feel" it stays the adjective ("a faster
+// car", "It is getting colder"). WordNet's comparative adverbs ("faster": "firmly") are read so too.
+void comparativesOfManner(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kLinking[] = {"be",   "become", "get",  "seem",  "look",  "appear",
+                                                  "feel", "sound",  "stay", "remain", "grow", "turn",
+                                                  "keep", "make",   "find", "taste", "smell", "go"};
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    const Token& verb = toks[i - 1];
+    if (verb.tag != PartOfSpeech::verb || listed(kLinking, verb.lemma) || !endsWith(t.lower, "er")) continue;
+    if (t.tag != PartOfSpeech::adverb && !(t.tag == PartOfSpeech::adjective && t.degree == 1)) continue;
+    if (i + 1 < toks.size() && !toks[i].pauseAfter &&
+        (toks[i + 1].tag == PartOfSpeech::noun || toks[i + 1].tag == PartOfSpeech::adjective))
+      continue;
+    for (const std::string& base : stripped(t.lower, "er")) {
+      const lexicon::Entry* adj = core.find(base, PartOfSpeech::adjective);
+      if (!adj || adj->senses.empty() || adj->senses.front().keepsCopula) continue;
+      // the adjective's sense whose manner the lexicon's adverb is ("hard": "keményen", so
+      // "keményebben"); none where the adverb is a word of its own ("long": "sokáig", "tovább")
+      const lexicon::Sense* sense = &adj->senses.front();
+      if (const lexicon::Entry* adv = core.find(base, PartOfSpeech::adverb); adv && !adv->senses.empty()) {
+        const auto same = std::find_if(adj->senses.begin(), adj->senses.end(), [&](const lexicon::Sense& s) {
+          return mannerOf(s.word) == adv->senses.front().word;
+        });
+        if (same == adj->senses.end()) break;
+        sense = &*same;
+      }
+      const std::string comparative = degreeOf(sense->word, 1);
+      if (!comparative.ends_with("bb")) break;
+      t.tag = PartOfSpeech::adverb, t.lemma = t.lower, t.degree = 0, t.entry = nullptr;
+      t.dictionarySenses = {mannerOf(comparative)};
+      break;
+    }
+  }
+}
+
 // "finished second", "came third": a place in a race is what one became, "második lett"
 void placesInARace(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::string_view kPlaces[] = {"first", "second", "third", "fourth", "fifth", "last"};
@@ -3872,7 +4056,17 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
                                                    {"as", "soon", "as"},
                                                    {"as", "long", "as"},
                                                    {"even", "though", ""},
-                                                   {"even", "if", ""}};
+                                                   {"even", "if", ""},
+                                                   {"just", "as", ""}};
+  // ("just as I said", "just as we expected": the manner, "épp ahogy", so "as" stays alone)
+  static constexpr std::string_view kSayingOrKnowing[] = {"say", "know", "tell", "expect", "promise",
+                                                          "mention", "explain", "predict", "see", "hear",
+                                                          "suspect", "imagine", "plan", "suggest", "describe"};
+  auto ofSaying = [&](std::size_t from) {
+    for (std::size_t k = from; k < toks.size() && k < from + 5; ++k)
+      if (toks[k].tag == PartOfSpeech::verb) return listed(kSayingOrKnowing, toks[k].lemma);
+    return false;
+  };
   for (std::size_t i = 0; i < toks.size(); ++i)
     for (const auto& words : kLinks) {
       const std::size_t n = words[2].empty() ? 2 : 3;
@@ -3882,7 +4076,7 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
       const Token& next = toks[i + n];
       // ("My hair is as long as my sister's": after the copula "as ... as" compares)
       const bool afterCopula = i > 0 && formOfBe(toks[i - 1].lower);
-      if (!match || afterCopula ||
+      if (!match || afterCopula || (words[0] == "just" && ofSaying(i + n)) ||
           !(subjectPronoun(next) || next.tag == PartOfSpeech::determiner ||
             next.tag == PartOfSpeech::possessive || next.tag == PartOfSpeech::name || next.lower == "it"))
         continue;
@@ -4215,7 +4409,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   allAfterPronouns(toks);
   stoppingAsNoLonger(core_, toks);
   negativeAny(toks);
-  markAsRoles(toks);
+  markAsRoles(core_, toks);
   comparisonsOfEquality(core_, toks);
   aLittle(core_, toks);
   aboutANumber(core_, toks);
@@ -4243,7 +4437,12 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   halfOfAWhole(core_, toks);
   bestOfAGroup(core_, toks);
   correlativePairs(toks);
+  changesOfDegree(core_, toks);
+  whoseAsked(toks);
+  whichOne(toks);
+  theMoreTheMerrier(core_, toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
+  comparativesOfManner(core_, toks);
   gerundSubjects(core_, toks);
   gerundObjects(core_, toks);
   participlesAfterNouns(toks);
@@ -4260,6 +4459,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   whatIsLeft(toks);
   partsOfAGroup(toks);
   placesInARace(core_, toks);
+  youOfThoseGreeted(toks);
   return toks;
 }
 

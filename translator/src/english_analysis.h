@@ -60,6 +60,7 @@ struct Token {
   std::vector<std::string> dictionarySenses;  // FreeDict's, when the core lexicon has none
   std::string written;                        // as written (a name keeps its capital)
   int degree = 0;                             // an adjective's: 1 comparative ("older"), 2 superlative
+  bool rising = false;                        // ... one that keeps growing: "colder and colder" ("egyre")
   bool possessor = false;                     // written with "'s": "Anna's bag"
   bool timeOwner = false;                     // a time written with "'s", said as the noun's
                                               // adjective: "yesterday's meeting" ("a tegnapi")

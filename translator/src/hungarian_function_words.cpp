@@ -91,13 +91,15 @@ constexpr std::pair<std::string_view, std::string_view> kLinkWords[] = {
     {"who", "ki"},       {"why", "mi\xC3\xA9rt"}, {"how", "hogyan"},
     {"which", "melyik"}, {"and", "\xC3\xA9s"},    {"or", "vagy"},
     {"but", "de"},       {"because", "mert"},     {"while", "mik\xC3\xB6zben"},
-    {"if", "ha"},        {"so", "\xC3\xADgy"}};
+    {"if", "ha"},        {"so", "\xC3\xADgy"},     {"whose", "kinek"}};
 
 // The personal pronouns in nominative, accusative, dative and instrumental.
 constexpr PronounForms kPronouns[] = {
     {"i", "\xC3\xA9n", "engem", "nekem", "velem"},
     {"me", "\xC3\xA9n", "engem", "nekem", "velem"},
     {"you", "te", "t\xC3\xA9ged", "neked", "veled"},
+    // "you" said to more than one ("I'll see you all", "Dear Mum and Dad, I miss you")
+    {"you all", "ti", "titeket", "nektek", "veletek"},
     {"he", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
     {"she", "\xC5\x91", "\xC5\x91t", "neki", "vele"},
     {"him", "\xC5\x91", "\xC5\x91t", "neki", "vele"},

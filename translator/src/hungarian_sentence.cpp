@@ -274,6 +274,7 @@ std::optional<std::string> plainSense(const Token& t, std::size_t index) {
     word = t.dictionarySenses[std::min(index, t.dictionarySenses.size() - 1)];
   // "older": "régebbi"; "the tallest": "a legmagasabb"
   if (word && t.degree > 0 && t.tag == PartOfSpeech::adjective) word = degreeOf(*word, t.degree);
+  if (word && t.rising) word = "egyre " + *word;  // "egyre hidegebb", "egyre több"
   return word;
 }
 
@@ -602,6 +603,7 @@ struct ClauseContext {
   std::string subjectPronoun;   // the subject above, when a pronoun: "he" of "He said that"
   bool degree = false;          // "how cold it was": "milyen hideg volt", the predicate said first
   bool moment = false;          // a "when" clause: "when she saw the photo", the moment it happened
+  bool manner = false;          // an "as" clause of how: "as he said", "ahogy mondta"
   bool passiveDone = false;     // a passive of a definite subject: "was built in 1894 and restored
                                 // last year", what follows did it to the same ("helyreállították")
 };
@@ -1177,7 +1179,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     emitNounPhrase(readNounPhrase(np.ofModifier), c, post, possessorPerson, possessorPlural);
     return;
   }
-  const PronounForms* personalForms = np.pronoun ? pronoun(t_[np.head].lower) : nullptr;
+  const Token& headToken = t_[np.head];
+  const PronounForms* personalForms =
+      !np.pronoun ? nullptr : pronoun(headToken.lower == "you" && headToken.plural ? "you all" : headToken.lower);
   // ("next to mine", "between each other": "az enyém mellett", the postposition after the form)
   if (np.pronoun && !post.empty() && !(personalForms && takesCaseOnItsOwnForm(*personalForms))) {
     // "behind her": "mögötte", the postposition with the person's ending
@@ -2008,6 +2012,8 @@ VerbGroup Generator::readVerbGroup() const {
   // "after finishing the report, she went home": "miután befejezte"
   if (before_.gerund && g.main != n && t_[g.main].form == VerbForm::ing && g.be == n)
     g.past = before_.past, g.imperative = false;
+  // ("apologised for being rude": "amiért goromba volt", "being" the copula in that tense)
+  if (before_.gerund && g.be != n && t_[g.be].lower == "being") g.past = before_.past, g.imperative = false;
   if (before_.without && g.main != n && g.modal.empty()) g.modal = "cond", g.past = false;
   // "If I had more time, I would travel": "Ha több időm lenne", what is not so
   if (before_.hypothetical && g.past && g.modal.empty() && !g.future && (g.have == n || g.possession))
@@ -2415,6 +2421,16 @@ void Generator::findObjects(ClauseRoles& r) {
       std::all_of(t_.begin() + std::ptrdiff_t(afterVerb), t_.end(),
                   [](const Token& k) { return k.tag == PartOfSpeech::adverb; }))
     a.definite = true;
+  // "as he said", "as you know", "as you can see": what is said or known is the clause it
+  // stands beside, a definite "it" ("ahogy mondta", "ahogy tudod", "ahogy látod")
+  static constexpr std::string_view kSayingOrKnowing[] = {"say",     "know",    "tell",    "expect",  "promise",
+                                                          "mention", "explain", "predict", "see",     "hear",
+                                                          "suspect", "imagine", "plan",    "suggest", "describe"};
+  if (mainVerb != n_ && !objectClause_ && before_.manner &&
+      listed(kSayingOrKnowing, t_[mainVerb].lemma) &&
+      std::all_of(t_.begin() + std::ptrdiff_t(afterVerb), t_.end(),
+                  [](const Token& k) { return k.tag == PartOfSpeech::adverb; }))
+    a.definite = true;
   const bool noObjectAfter =
       mainVerb == n_ || objectStart >= n_ || !startsNounPhrase(objectStart) ||
       (t_[objectStart].tag == PartOfSpeech::adverb && !countsANumber(objectStart) && !lessOf(objectStart)) ||
@@ -2428,6 +2444,11 @@ void Generator::findObjects(ClauseRoles& r) {
     a.youObject = false;
     return;
   }
+  // "Which do you want?": the one asked for is a definite one, "Melyiket akarod?"
+  if (noObjectAfter && !objectClause_ && (t_[0].lemma == "which" || t_[0].lemma.starts_with("which of ")) &&
+      t_[0].tag == PartOfSpeech::question &&
+      n_ > 2 && r.verb.firstAux == 1 && r.objectCase == Case::accusative && !(verbSense && verbSense->noObject))
+    a.definite = true;
   if (noObjectAfter) {
     // "He said that ...": the clause is the object, "azt" stands for it; "warned that": "arra
     // figyelmeztetett, hogy", the pronoun in the case the verb gives what it is about
@@ -3213,7 +3234,8 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       question && !before_.asked && t_[0].tag == PartOfSpeech::question &&
       (asked == "how old" || asked == "how much" || asked == "what" || asked == "who" ||
        // ("Which room is yours?": "Melyik szoba a tiéd?")
-       asked == "which" || asked.starts_with("which of "));
+       asked == "which" || asked.starts_with("which of ") ||
+       asked == "whose");  // ("Whose car is this?": "Kinek az autója ez?")
   if (existential) emitWhatIsLeft();
   // "There is no milk", "There are no tickets": "Nincs tej", "Nincs jegy", the thing in the
   // singular and no "semmi"
@@ -4860,7 +4882,10 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   }
   if (tk.tag == PartOfSpeech::question || tk.tag == PartOfSpeech::conjunction) {
     // "What did she say?", "Who did you meet?": the question word is the object ("Mit", "Kit")
-    const bool asked = pos == 0 && (tk.lower == "what" || tk.lower == "who") && r.subject &&
+    const bool asked = pos == 0 &&
+                       (tk.lower == "what" || tk.lower == "who" ||
+                        ((tk.lemma == "which" || tk.lemma.starts_with("which of ")) && r.verb.firstAux == pos + 1)) &&
+                       r.subject &&
                        r.subject->begin > pos && !r.object && r.verb.main != n_ && !r.verb.passive &&
                        r.objectCase == Case::accusative && !(r.verbSense && r.verbSense->noObject);
     // "What time is it?": "Hány óra van?"; "What time does it open?": "Hány órakor"
@@ -4883,11 +4908,15 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       done_[n_ - 1] = true;
     } else if (tk.lemma.starts_with("which of ")) {  // "Which of them is yours?": "Melyikük a tiéd?"
       const std::string_view group = std::string_view(tk.lemma).substr(9);
-      emit(group == "us" ? "melyik\xC3\xBCnk" : group == "you" ? "melyiketek" : "melyik\xC3\xBCk", pos);
+      // ("Which of them do you want?": the object, "Melyiküket akarod?")
+      const std::string_view object = asked ? "et" : "";
+      emit(std::string(group == "us" ? "melyik\xC3\xBCnk" : group == "you" ? "melyiketek" : "melyik\xC3\xBCk") +
+               std::string(asked && group == "you" ? "et" : object),
+           pos);
     } else if (tk.lemma == "what time")
       emit(r.verb.copula ? "h\xC3\xA1ny \xC3\xB3ra" : "h\xC3\xA1ny \xC3\xB3rakor", pos);
     else if (asked)
-      emit(tk.lower == "what" ? "mit" : "kit", pos);
+      emit(tk.lower == "what" ? "mit" : tk.lower == "who" ? "kit" : "melyiket", pos);
     else if (tk.lemma == "how old")
       emit("h\xC3\xA1ny \xC3\xA9ves", pos);  // "How old is she?": "Hány éves?"
     else if (tk.lemma == "how many")
@@ -5679,6 +5708,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.without = (c.gerund && tokens[c.begin].lower == "without") || c.link == "mintha";
     context.until = !c.link.empty() && (tokens[c.begin].lower == "until" || tokens[c.begin].lower == "till");
     context.moment = c.link == "amikor" && !c.relative && !c.ofTime;
+    context.manner = c.link == "ahogy" && !c.relative;
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
         !clauses[k + 1].result &&

@@ -3819,7 +3819,7 @@ namespace lexiton::translator {
 namespace {
 
 TEST(ConstructionsTest, DoBeforeAClauseOfItsOwnIsTheVerb) {
-  EXPECT_EQ(hungarian("Do it as he said."), "Csinálja, ahogy mondott.");
+  EXPECT_EQ(hungarian("Do it as he said."), "Csinálja, ahogy mondta.");
   EXPECT_NE(hungarian("Do it when you can.").find("Csinálja, amikor"), std::string::npos);
   // "do" supporting the verb of its own clause stays an auxiliary
   EXPECT_EQ(hungarian("Do you know what he did?"), "Tudod, mit csinált?");
@@ -4202,6 +4202,97 @@ TEST(ConstructionsTest, APerfectOfWhatGoesOnIsThePresent) {
   EXPECT_EQ(hungarian("My flight has been delayed.").rfind("A járatom késik", 0), 0u);
   EXPECT_EQ(hungarian("The train had been delayed."), "A vonat késett.");
   EXPECT_EQ(hungarian("Three people have been injured."), "Három ember megsérült.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+// A comparative right after a verb that links no predicate says how it is done, its manner
+// ("gyorsabban"); before a noun and after "be" it stays the adjective.
+TEST(ConstructionsTest, AComparativeAfterAVerbIsItsManner) {
+  EXPECT_EQ(hungarian("He drove faster."), "Vezetett gyorsabban.");
+  EXPECT_EQ(hungarian("Please speak louder."), "Kérjük, beszéljen hangosabban.");
+  EXPECT_EQ(hungarian("A faster car."), "Egy gyorsabb autó.");
+  EXPECT_EQ(hungarian("He is faster than me."), "Ő gyorsabb nálam.");
+}
+
+// A degree that keeps growing is "egyre" before the comparative; "get" before an adjective says
+// what its subject becomes ("lesz"), and an "-er" adverb after it is the adjective's comparative.
+TEST(ConstructionsTest, GettingAndGrowingDegrees) {
+  EXPECT_EQ(hungarian("It's getting colder and colder."), "Egyre hidegebb lesz.");
+  EXPECT_EQ(hungarian("It became more and more difficult."), "Egyre nehezebb lett.");
+  EXPECT_EQ(hungarian("It is getting warmer."), "Melegebb lesz.");
+  EXPECT_EQ(hungarian("He got rich."), "Gazdag lett.");
+  EXPECT_EQ(hungarian("I got a new car."), "Kaptam egy új autót.");
+  EXPECT_EQ(hungarian("He works harder now.").find("keményebben") != std::string::npos, true);
+}
+
+// "as he said", "as you can see": what is said or known is the clause beside, a definite "it"
+// ("ahogy mondta"), after a comma too, where "as" with another verb gives a reason ("mert"); a
+// noun after "the sun" that ends an "as" clause and can be a past verb is that verb.
+TEST(ConstructionsTest, AsOfWhatIsSaidOrKnown) {
+  EXPECT_EQ(hungarian("As he said, it was late."), "Ahogy mondta, késő volt.");
+  EXPECT_EQ(hungarian("He came, as he promised."), "Jött, ahogy megígérte.");
+  EXPECT_EQ(hungarian("As you can see, it is broken."), "Ahogy látod, törött.");
+  EXPECT_EQ(hungarian("We left as the sun rose."), "Indultunk, ahogy a nap felkelt.");
+  EXPECT_EQ(hungarian("As the sun rose, we left."), "Ahogy a nap felkelt, indultunk.");
+}
+
+// "Whose car is this?" asks whom it belongs to: "Kinek az autója ez?", the noun owned.
+TEST(ConstructionsTest, WhoseAsksTheOwner) {
+  EXPECT_EQ(hungarian("Whose car is this?"), "Kinek az autója ez?");
+  EXPECT_EQ(hungarian("Whose books are these?"), "Kinek a könyvei ezek?");
+  EXPECT_EQ(hungarian("Whose bag do you want?"), "Kinek a táskáját akarod?");
+  EXPECT_EQ(hungarian("The man whose car was stolen called."), "A férfi, akinek az autóját ellopták, felhívott.");
+}
+
+// "Which one do you like?": "one" stands for the noun asked about; "which" asked as the object
+// is a definite one in the accusative ("Melyiket szereted?", "Melyiküket akarod?").
+TEST(ConstructionsTest, WhichAskedAsTheObject) {
+  EXPECT_EQ(hungarian("Which one do you like?"), "Melyiket szereted?");
+  EXPECT_EQ(hungarian("Which did he choose?"), "Melyiket választotta?");
+  EXPECT_EQ(hungarian("Which of them do you want?"), "Melyiküket akarod?");
+  EXPECT_EQ(hungarian("Which one is yours?"), "Melyik a tiéd?");
+  EXPECT_EQ(hungarian("Which book do you want?"), "Melyik könyvet akarod?");
+  EXPECT_EQ(hungarian("What do you want?"), "Mit akarsz?");
+}
+
+// "The sooner, the better": two comparatives after "the" grow together, "Minél előbb, annál jobb".
+TEST(ConstructionsTest, TwoComparativesGrowTogether) {
+  EXPECT_EQ(hungarian("The sooner, the better."), "Minél előbb, annál jobb.");
+  EXPECT_EQ(hungarian("The bigger, the better."), "Minél nagyobb, annál jobb.");
+  EXPECT_EQ(hungarian("The house is better."), "A ház jobb.");
+}
+
+// A greeting of two or more makes "you" after it plural; of one it stays singular.
+TEST(ConstructionsTest, YouOfSeveralGreeted) {
+  EXPECT_EQ(hungarian("Dear Mum and Dad, I hope you are well."), "Kedves anya és apa! Remélem, hogy jól vagytok.");
+  EXPECT_EQ(hungarian("Hi Anna and Tom, are you coming?"), "Szia, Anna és Tom! Jöttök?");
+  EXPECT_EQ(hungarian("Dear Anna, I hope you are well."), "Kedves Anna! Remélem, hogy jól vagy.");
+}
+
+// "you" said to more than one has the plural forms as an object and after a preposition
+// ("titeket", "nektek"), where the singular's "téged" came out.
+TEST(ConstructionsTest, YouOfSeveralAsAnObject) {
+  EXPECT_EQ(hungarian("We are looking forward to seeing you all in June."), "Várjuk, hogy lássunk titeket júniusban.");
+  EXPECT_EQ(hungarian("Dear Mum and Dad, I will write to you soon."), "Kedves anya és apa! Hamarosan írok nektek.");
+  EXPECT_EQ(hungarian("Dear Anna, I will write to you soon."), "Kedves Anna! Hamarosan írok neked.");
+}
+
+// "for being rude" after a verb of judging or thanking is a clause as "for arriving late" is,
+// "being" its copula in the tense of the deed ("amiért goromba volt").
+TEST(ConstructionsTest, ForBeingIsTheDeed) {
+  EXPECT_EQ(hungarian("She apologised for being rude."), "Elnézést kért, amiért goromba volt.");
+  EXPECT_EQ(hungarian("Thank you for being so patient."), "Köszönöm, hogy olyan türelmes voltál.");
+}
+
+// "just as" before a clause is the very moment, "épp amikor"; before an adjective it compares.
+TEST(ConstructionsTest, JustAsIsTheVeryMoment) {
+  EXPECT_EQ(hungarian("We left just as the sun rose."), "Indultunk, épp amikor a nap felkelt.");
+  EXPECT_EQ(hungarian("He arrived just as we were leaving."), "Megérkezett, épp amikor indultunk.");
+  EXPECT_EQ(hungarian("She is just as tall as her sister.").find("amikor"), std::string::npos);
 }
 
 }  // namespace
