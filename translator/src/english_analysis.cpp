@@ -1325,6 +1325,16 @@ void ReadingChooser::choose(std::size_t i) {
       if (const lexicon::Entry* e = r.tag == PartOfSpeech::adjective ? core_.find(r.lemma, r.tag) : nullptr;
           e && !e->senses.empty() && e->senses.front().keepsCopula)
         best = &r;
+  // "was surprised to hear", "were delighted to see": after the copula, a participle of feeling
+  // before "to" says how one felt at what the infinitive tells, the adjective ("örömmel látta"),
+  // no passive ("I was asked to wait" is one: "ask" names no feeling)
+  static constexpr std::string_view kFeelingTo[] = {"surprised", "delighted", "pleased", "amazed",
+                                                    "astonished", "shocked", "relieved", "disappointed",
+                                                    "thrilled", "saddened", "horrified", "excited"};
+  if (best->tag == PartOfSpeech::verb && listed(kFeelingTo, t.lower) && afterCopula(i) &&
+      i + 2 < toks_.size() && toks_[i + 1].lower == "to")
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::adjective) best = &r;
   t.lemma = best->lemma;
   t.tag = best->tag;
   t.form = best->form;

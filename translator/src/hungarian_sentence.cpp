@@ -1869,18 +1869,31 @@ VerbGroup Generator::readVerbGroup() const {
     // expected to arrive": "várhatóan megérkezik"
     const std::string_view said = i + 1 < n ? std::string_view(t_[i + 1].lower) : "";
     // ("I am pleased to inform you": gladly, "örömmel tájékoztatom")
-    const bool glad = said == "pleased" || said == "glad" || said == "delighted" || said == "happy";
+    const bool glad = said == "pleased" || said == "glad" || said == "delighted" || said == "happy" ||
+                      said == "thrilled";
+    // ("I was surprised to hear", "was relieved to find": how one felt at it, "meglepetten
+    // hallottam", "megkönnyebbülve látta")
+    static constexpr std::pair<std::string_view, std::string_view> kFeltAt[] = {
+        {"surprised", "meglepetten"},       {"amazed", "meglepetten"},
+        {"astonished", "meglepetten"},      {"shocked", "megd\xC3\xB6" "bbenve"},
+        {"relieved", "megk\xC3\xB6nnyebb\xC3\xBClve"}, {"disappointed", "csal\xC3\xB3" "dottan"},
+        {"saddened", "szomor\xC3\xBA" "an"},  {"horrified", "elborzadva"}};
+    std::string_view feltAt;
+    for (const auto& [english, hungarian] : kFeltAt)
+      if (said == english) feltAt = hungarian;
     // ("We are sorry to inform you", "I'm sorry to hear that": with regret, "sajnálattal
     // értesítjük"; "sorry to bother you" apologises, and stays)
     static constexpr std::string_view kLearnOrTell[] = {"hear", "inform", "learn", "say", "see", "tell",
                                                         "announce", "report", "read", "notify", "find"};
     const bool regret = said == "sorry" && i + 3 < n && listed(kLearnOrTell, t_[i + 3].lemma) && !g.negative;
-    if (isBe(k) && i + 3 < n && (said == "likely" || said == "unlikely" || said == "expected" || glad || regret) &&
+    if (isBe(k) && i + 3 < n && (said == "likely" || said == "unlikely" || said == "expected" || glad || regret ||
+                                  !feltAt.empty()) &&
         t_[i + 2].tag == PartOfSpeech::infinitiveTo && t_[i + 3].tag == PartOfSpeech::verb) {
       g.adverb = said == "expected" ? "v\xC3\xA1rhat\xC3\xB3"
                                       "an"
                  : glad             ? "\xC3\xB6r\xC3\xB6mmel"
                  : regret           ? "sajn\xC3\xA1lattal"
+                 : !feltAt.empty()  ? feltAt
                                     : "val\xC3\xB3sz\xC3\xADn\xC5\xB1leg";
       g.negative = g.negative || said == "unlikely";
       pastOfBe = k.lower == "was" || k.lower == "were";

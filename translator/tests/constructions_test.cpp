@@ -4182,5 +4182,13 @@ TEST(ConstructionsTest, APerfectOfWhatGoesOnIsThePresent) {
   EXPECT_EQ(hungarian("Three people have been injured."), "Három ember megsérült.");
 }
 
+// "was surprised to hear": how one felt at what one did, said with the deed, no passive
+TEST(ConstructionsTest, AFeelingAtWhatOneDidGoesWithTheDeed) {
+  EXPECT_EQ(hungarian("I was surprised to hear the news."), "Meglepetten hallottam a hírt.");
+  EXPECT_EQ(hungarian("She was delighted to see him."), "Örömmel látta őt.");
+  EXPECT_EQ(hungarian("He was shocked to see the damage."), "Megdöbbenve látta a kárt.");
+  EXPECT_EQ(hungarian("We were disappointed to hear the news."), "Csalódottan hallottuk a hírt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
