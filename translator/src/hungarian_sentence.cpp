@@ -3759,6 +3759,10 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
       emit("azt", g.main);
     else if (mannerClausePronoun_)
       emit("\xC3\xBAgy", g.main);
+    // "spent the afternoon building a shed": what the time went on, "azzal töltötte a délutánt, hogy"
+    else if (objectClause_ && roles_.object && !roles_.object->pronoun && t_[g.main].lemma == "spend" &&
+             !g.negative)
+      emit("azzal", g.main);
     emitVerb(g.main, (roles_.object.has_value() && !measuredChange_) || (g.passive && roles_.subject), g.negative,
              g.future, g.past,
              g.imperative, roles_.agreement, g.modal);

@@ -4190,5 +4190,13 @@ TEST(ConstructionsTest, AFeelingAtWhatOneDidGoesWithTheDeed) {
   EXPECT_EQ(hungarian("We were disappointed to hear the news."), "Csalódottan hallottuk a hírt.");
 }
 
+// "spent the afternoon building a shed": what the time went on is a clause of its own
+TEST(ConstructionsTest, TimeSpentDoingIsAClauseOfWhatOneDid) {
+  EXPECT_EQ(hungarian("We spent the evening watching films."), "Azzal töltöttük az estét, hogy filmeket nézünk.");
+  EXPECT_EQ(hungarian("He spent the afternoon building a shed."), "Azzal töltötte a délutánt, hogy épít egy fészert.");
+  // (money spent is no time, and no clause)
+  EXPECT_EQ(hungarian("He spent the money.").find("azzal"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
