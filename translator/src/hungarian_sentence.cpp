@@ -3897,6 +3897,13 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   PrepositionChoice r;
 
   if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
+  // "What do you think of it?", "what she thought about the plan": asked what one thinks of a
+  // thing is one's opinion of it, "Mit gondolsz róla?" ("think of my mother" stays "rá")
+  if ((p == "of" || p == "about") && roles_.verb.main != n_ && roles_.verb.main < pos &&
+      t_[roles_.verb.main].lemma == "think" &&
+      std::any_of(t_.begin(), t_.begin() + std::ptrdiff_t(roles_.verb.main),
+                  [](const Token& k) { return k.lower == "what"; }))
+    r.c = Case::delative;
   // "from nine to five", "from Monday to Friday": a span of time, "kilenctől ötig", "hétfőtől
   // péntekig"
   if (!r.c && p == "from" && timeLike(np) && np.end < n_ &&

@@ -4198,5 +4198,12 @@ TEST(ConstructionsTest, TimeSpentDoingIsAClauseOfWhatOneDid) {
   EXPECT_EQ(hungarian("He spent the money.").find("azzal"), std::string::npos);
 }
 
+// "What do you think of it?": one's opinion of a thing, "róla"; thinking of someone, "rá"
+TEST(ConstructionsTest, WhatOneThinksOfAThingIsSaidOfIt) {
+  EXPECT_EQ(hungarian("What do you think of it?"), "Mit gondolsz róla?");
+  EXPECT_EQ(hungarian("What do you think about the plan?"), "Mit gondolsz a tervről?");
+  EXPECT_EQ(hungarian("I often think of my mother."), "Gyakran gondolok az anyámra.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
