@@ -1594,7 +1594,12 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     if (stem.prefix.empty() && perfective_ && !lasted) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
     // "when she saw the photograph", "when he heard the news": what one saw or heard at a moment
     // is caught, "amikor meglátta", "amikor meghallotta"
-    if (stem.prefix.empty() && perfective_ && before_.moment && verb == roles_.verb.main &&
+    // ("when she saw me", "when he heard it": a pronoun caught so too, "amikor meglátott")
+    const bool caughtPronoun = roles_.object && roles_.object->pronoun && roles_.verb.past &&
+                               roles_.verb.modal.empty() && !roles_.verb.negative && roles_.verb.have == n_;
+    // ("when I last saw her": the last time one saw, no catching sight, "legutóbb láttam")
+    if (stem.prefix.empty() && (perfective_ || caughtPronoun) && before_.moment && verb == roles_.verb.main &&
+        !(verb > 0 && t_[verb - 1].lower == "last") &&
         (stem.lemma == "l\xC3\xA1t" || stem.lemma == "hall"))
       stem.prefix = "meg";
     if (lasted && v.entry && !stem.prefix.empty() && stem.prefix == s->prefix &&

@@ -4205,5 +4205,11 @@ TEST(ConstructionsTest, WhatOneThinksOfAThingIsSaidOfIt) {
   EXPECT_EQ(hungarian("I often think of my mother."), "Gyakran gondolok az anyámra.");
 }
 
+// "when she saw me": a person seen at a moment is caught sight of, "amikor meglátott"
+TEST(ConstructionsTest, APronounSeenAtAMomentIsCaughtSightOf) {
+  EXPECT_EQ(hungarian("She smiled when she saw me."), "Elmosolyodott, amikor meglátott engem.");
+  EXPECT_EQ(hungarian("When they saw us, they waved."), "Amikor megláttak minket, integettek.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
