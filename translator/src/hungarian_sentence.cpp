@@ -2367,6 +2367,15 @@ void Generator::findObjects(ClauseRoles& r) {
     return;
   }
   if (linkedPredicate() != n_) return;  // "remained closed": a state, no object
+  // "Serve hot", "Serve the soup chilled": how a dish is served is a manner, "melegen tálalja",
+  // no object
+  static constexpr std::string_view kServedAs[] = {"hot", "warm", "cold", "cool"};
+  if (mainVerb != n_ && t_[mainVerb].lemma == "serve") {
+    std::size_t state = afterVerb;
+    if (state < n_ && startsNounPhrase(state) && t_[state].tag != PartOfSpeech::adjective)
+      state = readNounPhrase(state).end;
+    if (state < n_ && listed(kServedAs, t_[state].lower) && stateAfterObject(state)) keptState_ = state;
+  }
   // "would like to order a pizza": the infinitive's object, in the case its verb asks for
   std::size_t objectStart = afterVerb;
   // (past a time or place between: "decided on Tuesday to build a bridge")
@@ -4224,6 +4233,8 @@ std::optional<VerbStem> Generator::verbOfResult(std::size_t k) const {
 // "zárva"), a verb's adverbial participle ("bekötve"), else the adjective's manner ("melegen").
 std::string Generator::keptStateWord(std::size_t k) const {
   const Token& t = t_[k];
+  // (a dish served hot is served warm, "melegen", not "forrón")
+  if (t.lower == "hot" && roles_.verb.main != n_ && t_[roles_.verb.main].lemma == "serve") return "melegen";
   const Sense* s = coreSense(t, sense(k));
   if (!s) return mannerOf(plainSense(t, sense(k)).value_or(t.written));  // "változatlanul"
   if (t.tag == PartOfSpeech::adverb) return s->prefix + s->word;

@@ -4211,5 +4211,12 @@ TEST(ConstructionsTest, APronounSeenAtAMomentIsCaughtSightOf) {
   EXPECT_EQ(hungarian("When they saw us, they waved."), "Amikor megláttak minket, integettek.");
 }
 
+// "Serve hot": how a dish is served, a manner, no object; a noun after stays the object
+TEST(ConstructionsTest, HowADishIsServedIsAManner) {
+  EXPECT_EQ(hungarian("Serve the soup hot."), "Tálalja melegen a levest.");
+  EXPECT_EQ(hungarian("Serve cold."), "Tálaljon hidegen.");
+  EXPECT_NE(hungarian("Serve hot dishes first.").find("forró edényeket"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
