@@ -820,6 +820,7 @@ class Generator {
   std::size_t emitParticiplesObject(const NounPhrase& np);
   bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
   bool closedBefore(std::size_t pos) const;
+  bool timeTakenByPerson() const;
   bool stateAfterObject(std::size_t k) const;
   std::string resultWord(std::size_t k) const;
   std::optional<VerbStem> verbOfResult(std::size_t k) const;
@@ -1570,6 +1571,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     if (v.lemma == "take" && verb == roles_.verb.main && !hasObject && !roles_.object && roles_.subject &&
         roles_.subject->pronoun && t_[roles_.subject->head].lower == "it")
       stem.lemma = "tart", stem.prefix.clear();
+    // "It took me an hour": the time one's deed took is one's own, "Egy órámba telt"
+    if (v.lemma == "take" && verb == roles_.verb.main && timeTakenByPerson())
+      stem.lemma = "telik", stem.prefix.clear(), a.definite = false;
     // "We're thinking of getting a puppy": one ponders it, "gondolkodik"
     if (v.lemma == "think" && verb == roles_.verb.main && considering_) stem.lemma = "gondolkodik", stem.prefix.clear();
     // "spent the weekend at the lake": time is spent "tölt", money "költ"
@@ -3595,6 +3599,14 @@ std::size_t Generator::changeMeasuredBy() const {
 // off ("pénteken küldték el").
 void Generator::emitBeforeVerb() {
   const VerbGroup& g = roles_.verb;
+  // "It took me an hour": the time is the focus, "Egy órámba telt"
+  if (!g.negative && !objectDone_ && timeTakenByPerson()) {
+    const Token& who = t_[roles_.indirect->head];
+    emitNounPhrase(*roles_.object, Case::illative, "", who.person, who.plural);
+    for (std::size_t k = roles_.object->begin; k < roles_.object->end; ++k) done_[k] = true;
+    objectDone_ = true;
+    return;
+  }
   // "said nothing", "saw nobody": "semmit sem mondott", "senkit sem látott", the object and
   // "sem" before the verb, whose prefix follows ("semmit sem vett észre")
   if (roles_.object && !g.negative && !g.imperative && roles_.object->begin == roles_.object->head &&
@@ -4245,6 +4257,18 @@ std::string Generator::keptStateWord(std::size_t k) const {
   return s->keepsCopula ? s->word : mannerOf(s->word);
 }
 
+// "It took me an hour to get there", "took us two days": "it" takes a person's time, the time
+// the person's own in "-ba" and "telik" the verb ("Egy órámba telt", "Két napunkba telt").
+bool Generator::timeTakenByPerson() const {
+  const ClauseRoles& r = roles_;
+  if (r.verb.main >= n_ || t_[r.verb.main].lemma != "take" || !r.subject || !r.subject->pronoun ||
+      t_[r.subject->head].lower != "it" || !r.indirect || !r.indirect->pronoun || !r.object || r.object->pronoun)
+    return false;
+  const Token& who = t_[r.indirect->head];
+  if (who.lower == "it" || who.person < 1 || who.person > 3) return false;
+  return unitOfTime(t_[r.object->head].lemma) && !r.object->definite;
+}
+
 // "closed", "shut" earlier in the clause of the preposition at `pos` ("will be closed to
 // traffic for repairs").
 bool Generator::closedBefore(std::size_t pos) const {
@@ -4808,8 +4832,14 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   if (tk.lower == "at" || tk.lower == "half" || tk.lower == "quarter" || tk.tag == PartOfSpeech::number)
     if (auto next = emitClockTime(pos)) return *next;
   if (r.indirect && pos == r.indirect->begin) {
-    emitNounPhrase(*r.indirect, Case::dative);
+    if (!timeTakenByPerson()) emitNounPhrase(*r.indirect, Case::dative);  // (its owner: "órámba")
     return r.indirect->end;
+  }
+  if (r.object && pos == r.object->begin && !objectDone_ && timeTakenByPerson()) {
+    const Token& who = t_[r.indirect->head];
+    emitNounPhrase(*r.object, Case::illative, "", who.person, who.plural);
+    objectDone_ = true;
+    return r.object->end;
   }
   if (r.object && pos == r.object->begin && !objectDone_) return emitObject(pos);
   // "kenyeret, tejet és tojást": a list's next member keeps the case

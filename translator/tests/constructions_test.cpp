@@ -4218,5 +4218,12 @@ TEST(ConstructionsTest, HowADishIsServedIsAManner) {
   EXPECT_NE(hungarian("Serve hot dishes first.").find("forró edényeket"), std::string::npos);
 }
 
+// "It took us two hours": the time a deed took a person is that person's, "Két óránkba telt"
+TEST(ConstructionsTest, TheTimeADeedTookIsThePersons) {
+  EXPECT_EQ(hungarian("It took us two hours to find the hotel."), "Két óránkba telt találni a szállodát.");
+  EXPECT_EQ(hungarian("It took him a week to finish the report."), "Egy hetébe telt befejezni a jelentést.");
+  EXPECT_EQ(hungarian("It takes ten minutes to walk there."), "Tíz percig tart sétálni ott.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
