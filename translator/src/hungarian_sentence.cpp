@@ -2582,8 +2582,10 @@ std::string_view Generator::permission() const {
   const std::string& verb = t_[g.main].lemma;
   const Token& head = t_[roles_.subject->head];
   const bool activity = (head.lower.size() > 4 && head.lower.ends_with("ing")) || listed(kActivities, head.lemma);
-  if ((verb != "allow" && verb != "permit") || !activity || head.plural) return {};
-  return g.negative ? "tilos" : "megengedett";
+  // ("Parking is prohibited", "Fishing is strictly forbidden": "tilos" too)
+  const bool forbidden = (verb == "prohibit" || verb == "forbid") && !g.negative;
+  if ((verb != "allow" && verb != "permit" && !forbidden) || !activity || head.plural) return {};
+  return g.negative || forbidden ? "tilos" : "megengedett";
 }
 
 // "I feel tired" is how the person feels, not how a thing seems: "fáradtnak érzem magam", the

@@ -1622,6 +1622,9 @@ TEST(ConstructionsTest, AnActivityNotAllowedIsTilos) {
   // what is allowed is "megengedett"; so are activities named without "-ing"
   EXPECT_EQ(hungarian("Camping is allowed."), "A kempingezés megengedett.");
   EXPECT_EQ(hungarian("Photography is not permitted."), "A fényképezés tilos.");
+  // an activity prohibited or forbidden is "tilos" too
+  EXPECT_EQ(hungarian("Parking is prohibited."), "A parkolás tilos.");
+  EXPECT_EQ(hungarian("Fishing is strictly forbidden here."), "A horgászat szigorúan tilos itt.");
 }
 
 TEST(ConstructionsTest, HavingNoThingIsNincs) {
