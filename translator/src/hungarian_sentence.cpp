@@ -3601,6 +3601,21 @@ std::size_t Generator::changeMeasuredBy() const {
 // off ("pénteken küldték el").
 void Generator::emitBeforeVerb() {
   const VerbGroup& g = roles_.verb;
+  // "It will cost more", "costs a lot": how much a thing costs is the focus, in the case the
+  // verb asks for, "Többe fog kerülni", "sokba kerül"
+  if (!g.negative && g.main + 1 < n_ && !done_[g.main + 1] && t_[g.main].lemma == "cost" && roles_.verbSense &&
+      roles_.verbSense->note("obj") == "ba") {
+    static constexpr std::pair<std::string_view, std::string_view> kHowMuch[] = {
+        {"more", "t\xC3\xB6" "bbe"}, {"less", "kevesebbe"}, {"much", "sokba"}, {"a lot", "sokba"}};
+    for (const auto& [english, hungarian] : kHowMuch)
+      if (t_[g.main + 1].lower == english && !(g.main + 2 < n_ && startsNounPhrase(g.main + 2) &&
+                                               t_[g.main + 2].lower != "than")) {
+        emit(std::string(hungarian), g.main + 1);
+        done_[g.main + 1] = true;
+        modalFocus_ = g.future || !g.modal.empty();  // ("Többe fog kerülni")
+        return;
+      }
+  }
   // "It took me an hour": the time is the focus, "Egy órámba telt"
   if (!g.negative && !objectDone_ && timeTakenByPerson()) {
     const Token& who = t_[roles_.indirect->head];

@@ -4228,5 +4228,13 @@ TEST(ConstructionsTest, TheTimeADeedTookIsThePersons) {
   EXPECT_EQ(hungarian("It takes ten minutes to walk there."), "Tíz percig tart sétálni ott.");
 }
 
+// "costs a lot", "will cost more": how much, in the case "kerül" asks for, before the verb
+TEST(ConstructionsTest, HowMuchAThingCostsIsInTheCaseOfKerul) {
+  EXPECT_EQ(hungarian("The new car costs a lot."), "Az új autó sokba kerül.");
+  EXPECT_EQ(hungarian("It will cost more than planned."), "Többe fog kerülni a tervezettnél.");
+  EXPECT_EQ(hungarian("It costs less than the old one."), "Kevesebbe kerül, mint a régi.");
+  EXPECT_EQ(hungarian("The ticket costs ten euros."), "A jegy tíz euróba kerül.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
