@@ -4236,5 +4236,12 @@ TEST(ConstructionsTest, HowMuchAThingCostsIsInTheCaseOfKerul) {
   EXPECT_EQ(hungarian("The ticket costs ten euros."), "A jegy tíz euróba kerül.");
 }
 
+// "get there", "get here": arriving there or here, "odaér", "ideér"
+TEST(ConstructionsTest, GettingThereIsArrivingThere) {
+  EXPECT_EQ(hungarian("We got there at noon."), "Délben odaértünk.");
+  EXPECT_EQ(hungarian("It took me an hour to get there."), "Egy órámba telt odaérni.");
+  EXPECT_EQ(hungarian("When did you get here?"), "Mikor értél ide?");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
