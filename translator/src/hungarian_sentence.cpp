@@ -1957,8 +1957,12 @@ VerbGroup Generator::readVerbGroup() const {
     // ("will remain closed": "zárva marad", a state that goes on)
     // ("will not stop here", "I'll never forget": a prefix says it negated too, "nem állnak meg",
     // "soha nem felejtem el"; a time alone leaves the negation its "fog")
+    // ("will receive compensation", "you will find it": a verb that is whole without a prefix,
+    // "kártérítést kap", "megtalálod" aside)
+    static constexpr std::string_view kWhole[] = {"kap", "tal\xC3\xA1l", "d\xC3\xB6nt", "kezd"};
     if ((when && !g.negative) || (vs && !vs->prefix.empty()) ||
-        (vs && (vs->word == "lesz" || vs->word == "van" || vs->word == "marad")))
+        (vs && (vs->word == "lesz" || vs->word == "van" || vs->word == "marad")) ||
+        (vs && !g.negative && listed(kWhole, vs->word)))
       g.future = false;
   }
   if (g.main != n) {

@@ -4243,5 +4243,13 @@ TEST(ConstructionsTest, GettingThereIsArrivingThere) {
   EXPECT_EQ(hungarian("When did you get here?"), "Mikor értél ide?");
 }
 
+// "will receive", "will decide": a verb whole without a prefix says its future in the present
+TEST(ConstructionsTest, AWholeVerbSaysItsFutureInThePresent) {
+  EXPECT_EQ(hungarian("Every passenger will receive compensation."), "Minden utas kártérítést kap.");
+  EXPECT_EQ(hungarian("You will get a letter."), "Kapsz egy levelet.");
+  // (negated, the future keeps its "fog")
+  EXPECT_NE(hungarian("You will not get a letter.").find("fog"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
