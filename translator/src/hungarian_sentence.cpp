@@ -3750,7 +3750,8 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
       if (t_[k].tag != PartOfSpeech::adverb || !t_[k].entry || done_[k] || t_[k].lower == "never" ||
           t_[k].lower == "yet")
         continue;
-      if (negated) {
+      // (so after "senki sem", the focus the verb follows: "Senki sem sérült meg súlyosan")
+      if (negated || noneSubject()) {
         afterVerb.push_back(k);
       } else if (t_[k].lower == "also") {
         emit("szint\xC3\xA9n", k), done_[k] = true;

@@ -4251,5 +4251,11 @@ TEST(ConstructionsTest, AWholeVerbSaysItsFutureInThePresent) {
   EXPECT_NE(hungarian("You will not get a letter.").find("fog"), std::string::npos);
 }
 
+// "Nobody was seriously injured": the verb and its prefix follow "senki sem", how after them
+TEST(ConstructionsTest, HowFollowsTheVerbAfterSenkiSem) {
+  EXPECT_EQ(hungarian("Nobody was seriously injured."), "Senki sem sérült meg súlyosan.");
+  EXPECT_EQ(hungarian("Nobody was injured."), "Senki sem sérült meg.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
