@@ -3605,6 +3605,21 @@ std::size_t Generator::changeMeasuredBy() const {
 // off ("pénteken küldték el").
 void Generator::emitBeforeVerb() {
   const VerbGroup& g = roles_.verb;
+  // "sleep more than younger ones", "You should eat less": how much one does, alone after the
+  // verb, is an amount before it, "Többet alszanak", "Kevesebbet kellene enned"
+  if (!g.negative && !g.copula && !g.passive && g.main + 1 < n_ && !done_[g.main + 1] &&
+      t_[g.main].lemma != "cost" && t_[0].tag != PartOfSpeech::question &&
+      (t_[g.main + 1].lower == "more" || t_[g.main + 1].lower == "less") &&
+      (g.main + 2 == n_ || t_[g.main + 1].pauseAfter || t_[g.main + 2].lower == "than") &&
+      // ("attracted more than fifty thousand visitors": a number of things, "több mint ötvenezer")
+      !(g.main + 3 < n_ && t_[g.main + 2].lower == "than" && (t_[g.main + 3].tag == PartOfSpeech::number || t_[g.main + 3].lower == "a")) &&
+      (!roles_.object || roles_.object->begin == g.main + 1)) {
+    emit(t_[g.main + 1].lower == "more" ? "t\xC3\xB6" "bbet" : "kevesebbet", g.main + 1);
+    done_[g.main + 1] = true;
+    if (roles_.object) objectDone_ = true;
+    modalFocus_ = g.future || !g.modal.empty();
+    return;
+  }
   // "It will cost more", "costs a lot": how much a thing costs is the focus, in the case the
   // verb asks for, "Többe fog kerülni", "sokba kerül"
   if (!g.negative && g.main + 1 < n_ && !done_[g.main + 1] && t_[g.main].lemma == "cost" && roles_.verbSense &&

@@ -4257,5 +4257,15 @@ TEST(ConstructionsTest, HowFollowsTheVerbAfterSenkiSem) {
   EXPECT_EQ(hungarian("Nobody was injured."), "Senki sem sérült meg.");
 }
 
+// "sleep more", "eat less": how much one does is an amount before the verb, "többet alszanak"
+TEST(ConstructionsTest, HowMuchOneDoesIsAnAmountBeforeTheVerb) {
+  EXPECT_EQ(hungarian("You should eat less."), "Kevesebbet kellene enned.");
+  EXPECT_EQ(hungarian("I need to sleep more."), "Többet kell aludnom.");
+  EXPECT_NE(hungarian("Older mice sleep more than younger ones.").find("többet alszanak"), std::string::npos);
+  // (more than a number of things stays "több mint")
+  EXPECT_NE(hungarian("The festival attracted more than fifty thousand visitors.").find("több mint ötvenezer"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
