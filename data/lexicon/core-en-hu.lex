@@ -4128,6 +4128,8 @@ make sure	v	meg|győződik[noobj,that=rol]
 look forward	v	vár[to=acc]
 take care	v	gondoskodik[of=rol,noobj] ; vigyáz[of=ra,noobj]
 get home	v	haza|ér[noobj]
+get there	v	oda|ér[noobj]
+get here	v	ide|ér[noobj]
 thousands of	adj	több ezer
 hundreds of	adj	több száz
 millions of	adj	több millió

@@ -1350,6 +1350,16 @@ void ReadingChooser::choose(std::size_t i) {
       if (const lexicon::Entry* e = r.tag == PartOfSpeech::adjective ? core_.find(r.lemma, r.tag) : nullptr;
           e && !e->senses.empty() && e->senses.front().keepsCopula)
         best = &r;
+  // "was surprised to hear", "were delighted to see": after the copula, a participle of feeling
+  // before "to" says how one felt at what the infinitive tells, the adjective ("örömmel látta"),
+  // no passive ("I was asked to wait" is one: "ask" names no feeling)
+  static constexpr std::string_view kFeelingTo[] = {"surprised", "delighted", "pleased", "amazed",
+                                                    "astonished", "shocked", "relieved", "disappointed",
+                                                    "thrilled", "saddened", "horrified", "excited"};
+  if (best->tag == PartOfSpeech::verb && listed(kFeelingTo, t.lower) && afterCopula(i) &&
+      i + 2 < toks_.size() && toks_[i + 1].lower == "to")
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::adjective) best = &r;
   t.lemma = best->lemma;
   t.tag = best->tag;
   t.form = best->form;
@@ -2029,6 +2039,49 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
     if (v.lemma == "enjoy") v.lemma = "like", v.entry = nullptr;
     ing.form = VerbForm::base;
     toks.insert(toks.begin() + std::ptrdiff_t(i + 1), impliedWord("to", PartOfSpeech::preposition, ing.word));
+  }
+}
+
+// "spent the afternoon building a shed", "spends hours reading": what the time went on is a
+// clause of its own with the same subject ("azzal töltötte a délutánt, hogy fészert épít"); the
+// "-ing" verb after the time becomes "to" and the verb, a clause of what one does
+void timeSpentDoing(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kSpans[] = {"time",    "weekend",   "holiday", "life",   "night",
+                                                "day",     "morning",   "afternoon", "evening", "summer",
+                                                "winter",  "vacation",  "childhood", "lunchtime", "week",
+                                                "month",   "year",      "hour",    "minute", "decade", "moment"};
+  auto spanWord = [&](const Token& t) {
+    const std::string_view w = t.lower;
+    return listed(kSpans, t.lemma) || listed(kSpans, w) ||
+           (endsWith(w, "s") && listed(kSpans, w.substr(0, w.size() - 1)));
+  };
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    if (toks[i].tag != PartOfSpeech::verb || toks[i].lemma != "spend" || toks[i].pauseAfter) continue;
+    std::size_t k = i + 1;
+    while (k < toks.size() && k < i + 5 && !spanWord(toks[k]) && !toks[k].pauseAfter &&
+           (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
+            toks[k].tag == PartOfSpeech::number || toks[k].tag == PartOfSpeech::adjective))
+      ++k;
+    if (k + 1 >= toks.size() || !spanWord(toks[k]) || toks[k].pauseAfter) continue;
+    Token& ing = toks[k + 1];
+    if (ing.words != 1 || ing.lower.size() < 5 || !endsWith(ing.lower, "ing")) continue;
+    const std::vector<Reading> rs = readingsOf(core, ing);
+    const auto verb = std::find_if(rs.begin(), rs.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && r.form == VerbForm::ing;
+    });
+    if (verb == rs.end()) continue;
+    // ("the afternoon building": the time read as the noun's attribute is the object again)
+    if (toks[k].tag != PartOfSpeech::noun)
+      for (const Reading& r : readingsOf(core, toks[k]))
+        if (r.tag == PartOfSpeech::noun) {
+          toks[k].tag = PartOfSpeech::noun, toks[k].lemma = r.lemma, toks[k].plural = r.plural;
+          toks[k].entry = nullptr;
+          break;
+        }
+    ing.tag = PartOfSpeech::verb, ing.lemma = verb->lemma, ing.entry = nullptr, ing.form = VerbForm::base;
+    Token to = impliedWord("to", PartOfSpeech::preposition, ing.word);
+    to.purpose = to.promised = true;
+    toks.insert(toks.begin() + std::ptrdiff_t(k + 1), std::move(to));
   }
 }
 
@@ -4403,6 +4456,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   doAsTheMainVerb(core_, toks);
   askingToHave(core_, toks);
   infinitivesFromGerunds(core_, toks);
+  timeSpentDoing(core_, toks);
   infinitivesAfterLetting(toks);
   mindingAsAsking(core_, toks);
   modalsAcrossAnd(toks);

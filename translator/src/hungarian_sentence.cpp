@@ -837,6 +837,7 @@ class Generator {
   std::size_t emitParticiplesObject(const NounPhrase& np);
   bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
   bool closedBefore(std::size_t pos) const;
+  bool timeTakenByPerson() const;
   bool stateAfterObject(std::size_t k) const;
   std::string resultWord(std::size_t k) const;
   std::optional<VerbStem> verbOfResult(std::size_t k) const;
@@ -1593,6 +1594,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     if (v.lemma == "take" && verb == roles_.verb.main && !hasObject && !roles_.object && roles_.subject &&
         roles_.subject->pronoun && t_[roles_.subject->head].lower == "it")
       stem.lemma = "tart", stem.prefix.clear();
+    // "It took me an hour": the time one's deed took is one's own, "Egy órámba telt"
+    if (v.lemma == "take" && verb == roles_.verb.main && timeTakenByPerson())
+      stem.lemma = "telik", stem.prefix.clear(), a.definite = false;
     // "We're thinking of getting a puppy": one ponders it, "gondolkodik"
     if (v.lemma == "think" && verb == roles_.verb.main && considering_) stem.lemma = "gondolkodik", stem.prefix.clear();
     // "spent the weekend at the lake": time is spent "tölt", money "költ"
@@ -1617,7 +1621,12 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     if (stem.prefix.empty() && perfective_ && !lasted) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
     // "when she saw the photograph", "when he heard the news": what one saw or heard at a moment
     // is caught, "amikor meglátta", "amikor meghallotta"
-    if (stem.prefix.empty() && perfective_ && before_.moment && verb == roles_.verb.main &&
+    // ("when she saw me", "when he heard it": a pronoun caught so too, "amikor meglátott")
+    const bool caughtPronoun = roles_.object && roles_.object->pronoun && roles_.verb.past &&
+                               roles_.verb.modal.empty() && !roles_.verb.negative && roles_.verb.have == n_;
+    // ("when I last saw her": the last time one saw, no catching sight, "legutóbb láttam")
+    if (stem.prefix.empty() && (perfective_ || caughtPronoun) && before_.moment && verb == roles_.verb.main &&
+        !(verb > 0 && t_[verb - 1].lower == "last") &&
         (stem.lemma == "l\xC3\xA1t" || stem.lemma == "hall"))
       stem.prefix = "meg";
     if (lasted && v.entry && !stem.prefix.empty() && stem.prefix == s->prefix &&
@@ -1892,18 +1901,31 @@ VerbGroup Generator::readVerbGroup() const {
     // expected to arrive": "várhatóan megérkezik"
     const std::string_view said = i + 1 < n ? std::string_view(t_[i + 1].lower) : "";
     // ("I am pleased to inform you": gladly, "örömmel tájékoztatom")
-    const bool glad = said == "pleased" || said == "glad" || said == "delighted" || said == "happy";
+    const bool glad = said == "pleased" || said == "glad" || said == "delighted" || said == "happy" ||
+                      said == "thrilled";
+    // ("I was surprised to hear", "was relieved to find": how one felt at it, "meglepetten
+    // hallottam", "megkönnyebbülve látta")
+    static constexpr std::pair<std::string_view, std::string_view> kFeltAt[] = {
+        {"surprised", "meglepetten"},       {"amazed", "meglepetten"},
+        {"astonished", "meglepetten"},      {"shocked", "megd\xC3\xB6" "bbenve"},
+        {"relieved", "megk\xC3\xB6nnyebb\xC3\xBClve"}, {"disappointed", "csal\xC3\xB3" "dottan"},
+        {"saddened", "szomor\xC3\xBA" "an"},  {"horrified", "elborzadva"}};
+    std::string_view feltAt;
+    for (const auto& [english, hungarian] : kFeltAt)
+      if (said == english) feltAt = hungarian;
     // ("We are sorry to inform you", "I'm sorry to hear that": with regret, "sajnálattal
     // értesítjük"; "sorry to bother you" apologises, and stays)
     static constexpr std::string_view kLearnOrTell[] = {"hear", "inform", "learn", "say", "see", "tell",
                                                         "announce", "report", "read", "notify", "find"};
     const bool regret = said == "sorry" && i + 3 < n && listed(kLearnOrTell, t_[i + 3].lemma) && !g.negative;
-    if (isBe(k) && i + 3 < n && (said == "likely" || said == "unlikely" || said == "expected" || glad || regret) &&
+    if (isBe(k) && i + 3 < n && (said == "likely" || said == "unlikely" || said == "expected" || glad || regret ||
+                                  !feltAt.empty()) &&
         t_[i + 2].tag == PartOfSpeech::infinitiveTo && t_[i + 3].tag == PartOfSpeech::verb) {
       g.adverb = said == "expected" ? "v\xC3\xA1rhat\xC3\xB3"
                                       "an"
                  : glad             ? "\xC3\xB6r\xC3\xB6mmel"
                  : regret           ? "sajn\xC3\xA1lattal"
+                 : !feltAt.empty()  ? feltAt
                                     : "val\xC3\xB3sz\xC3\xADn\xC5\xB1leg";
       g.negative = g.negative || said == "unlikely";
       pastOfBe = k.lower == "was" || k.lower == "were";
@@ -1958,8 +1980,12 @@ VerbGroup Generator::readVerbGroup() const {
     // ("will remain closed": "zárva marad", a state that goes on)
     // ("will not stop here", "I'll never forget": a prefix says it negated too, "nem állnak meg",
     // "soha nem felejtem el"; a time alone leaves the negation its "fog")
+    // ("will receive compensation", "you will find it": a verb that is whole without a prefix,
+    // "kártérítést kap", "megtalálod" aside)
+    static constexpr std::string_view kWhole[] = {"kap", "tal\xC3\xA1l", "d\xC3\xB6nt", "kezd"};
     if ((when && !g.negative) || (vs && !vs->prefix.empty()) ||
-        (vs && (vs->word == "lesz" || vs->word == "van" || vs->word == "marad")))
+        (vs && (vs->word == "lesz" || vs->word == "van" || vs->word == "marad")) ||
+        (vs && !g.negative && listed(kWhole, vs->word)))
       g.future = false;
   }
   if (g.main != n) {
@@ -2374,6 +2400,15 @@ void Generator::findObjects(ClauseRoles& r) {
     return;
   }
   if (linkedPredicate() != n_) return;  // "remained closed": a state, no object
+  // "Serve hot", "Serve the soup chilled": how a dish is served is a manner, "melegen tálalja",
+  // no object
+  static constexpr std::string_view kServedAs[] = {"hot", "warm", "cold", "cool"};
+  if (mainVerb != n_ && t_[mainVerb].lemma == "serve") {
+    std::size_t state = afterVerb;
+    if (state < n_ && startsNounPhrase(state) && t_[state].tag != PartOfSpeech::adjective)
+      state = readNounPhrase(state).end;
+    if (state < n_ && listed(kServedAs, t_[state].lower) && stateAfterObject(state)) keptState_ = state;
+  }
   // "would like to order a pizza": the infinitive's object, in the case its verb asks for
   std::size_t objectStart = afterVerb;
   // (past a time or place between: "decided on Tuesday to build a bridge")
@@ -2591,8 +2626,10 @@ std::string_view Generator::permission() const {
   const std::string& verb = t_[g.main].lemma;
   const Token& head = t_[roles_.subject->head];
   const bool activity = (head.lower.size() > 4 && head.lower.ends_with("ing")) || listed(kActivities, head.lemma);
-  if ((verb != "allow" && verb != "permit") || !activity || head.plural) return {};
-  return g.negative ? "tilos" : "megengedett";
+  // ("Parking is prohibited", "Fishing is strictly forbidden": "tilos" too)
+  const bool forbidden = (verb == "prohibit" || verb == "forbid") && !g.negative;
+  if ((verb != "allow" && verb != "permit" && !forbidden) || !activity || head.plural) return {};
+  return g.negative || forbidden ? "tilos" : "megengedett";
 }
 
 // "I feel tired" is how the person feels, not how a thing seems: "fáradtnak érzem magam", the
@@ -3609,6 +3646,44 @@ std::size_t Generator::changeMeasuredBy() const {
 // off ("pénteken küldték el").
 void Generator::emitBeforeVerb() {
   const VerbGroup& g = roles_.verb;
+  // "sleep more than younger ones", "You should eat less": how much one does, alone after the
+  // verb, is an amount before it, "Többet alszanak", "Kevesebbet kellene enned"
+  if (!g.negative && !g.copula && !g.passive && g.main + 1 < n_ && !done_[g.main + 1] &&
+      t_[g.main].lemma != "cost" && t_[0].tag != PartOfSpeech::question &&
+      (t_[g.main + 1].lower == "more" || t_[g.main + 1].lower == "less") &&
+      (g.main + 2 == n_ || t_[g.main + 1].pauseAfter || t_[g.main + 2].lower == "than") &&
+      // ("attracted more than fifty thousand visitors": a number of things, "több mint ötvenezer")
+      !(g.main + 3 < n_ && t_[g.main + 2].lower == "than" && (t_[g.main + 3].tag == PartOfSpeech::number || t_[g.main + 3].lower == "a")) &&
+      (!roles_.object || roles_.object->begin == g.main + 1)) {
+    emit(t_[g.main + 1].lower == "more" ? "t\xC3\xB6" "bbet" : "kevesebbet", g.main + 1);
+    done_[g.main + 1] = true;
+    if (roles_.object) objectDone_ = true;
+    modalFocus_ = g.future || !g.modal.empty();
+    return;
+  }
+  // "It will cost more", "costs a lot": how much a thing costs is the focus, in the case the
+  // verb asks for, "Többe fog kerülni", "sokba kerül"
+  if (!g.negative && g.main + 1 < n_ && !done_[g.main + 1] && t_[g.main].lemma == "cost" && roles_.verbSense &&
+      roles_.verbSense->note("obj") == "ba") {
+    static constexpr std::pair<std::string_view, std::string_view> kHowMuch[] = {
+        {"more", "t\xC3\xB6" "bbe"}, {"less", "kevesebbe"}, {"much", "sokba"}, {"a lot", "sokba"}};
+    for (const auto& [english, hungarian] : kHowMuch)
+      if (t_[g.main + 1].lower == english && !(g.main + 2 < n_ && startsNounPhrase(g.main + 2) &&
+                                               t_[g.main + 2].lower != "than")) {
+        emit(std::string(hungarian), g.main + 1);
+        done_[g.main + 1] = true;
+        modalFocus_ = g.future || !g.modal.empty();  // ("Többe fog kerülni")
+        return;
+      }
+  }
+  // "It took me an hour": the time is the focus, "Egy órámba telt"
+  if (!g.negative && !objectDone_ && timeTakenByPerson()) {
+    const Token& who = t_[roles_.indirect->head];
+    emitNounPhrase(*roles_.object, Case::illative, "", who.person, who.plural);
+    for (std::size_t k = roles_.object->begin; k < roles_.object->end; ++k) done_[k] = true;
+    objectDone_ = true;
+    return;
+  }
   // "said nothing", "saw nobody": "semmit sem mondott", "senkit sem látott", the object and
   // "sem" before the verb, whose prefix follows ("semmit sem vett észre")
   if (roles_.object && !g.negative && !g.imperative && roles_.object->begin == roles_.object->head &&
@@ -3731,7 +3806,8 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
       if (t_[k].tag != PartOfSpeech::adverb || !t_[k].entry || done_[k] || t_[k].lower == "never" ||
           t_[k].lower == "yet")
         continue;
-      if (negated) {
+      // (so after "senki sem", the focus the verb follows: "Senki sem sérült meg súlyosan")
+      if (negated || noneSubject()) {
         afterVerb.push_back(k);
       } else if (t_[k].lower == "also") {
         emit("szint\xC3\xA9n", k), done_[k] = true;
@@ -3787,6 +3863,10 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
       emit("azt", g.main);
     else if (mannerClausePronoun_)
       emit("\xC3\xBAgy", g.main);
+    // "spent the afternoon building a shed": what the time went on, "azzal töltötte a délutánt, hogy"
+    else if (objectClause_ && roles_.object && !roles_.object->pronoun && t_[g.main].lemma == "spend" &&
+             !g.negative)
+      emit("azzal", g.main);
     emitVerb(g.main, (roles_.object.has_value() && !measuredChange_) || (g.passive && roles_.subject), g.negative,
              g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
@@ -3921,6 +4001,13 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   PrepositionChoice r;
 
   if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
+  // "What do you think of it?", "what she thought about the plan": asked what one thinks of a
+  // thing is one's opinion of it, "Mit gondolsz róla?" ("think of my mother" stays "rá")
+  if ((p == "of" || p == "about") && roles_.verb.main != n_ && roles_.verb.main < pos &&
+      t_[roles_.verb.main].lemma == "think" &&
+      std::any_of(t_.begin(), t_.begin() + std::ptrdiff_t(roles_.verb.main),
+                  [](const Token& k) { return k.lower == "what"; }))
+    r.c = Case::delative;
   // "from nine to five", "from Monday to Friday": a span of time, "kilenctől ötig", "hétfőtől
   // péntekig"
   if (!r.c && p == "from" && timeLike(np) && np.end < n_ &&
@@ -4236,6 +4323,8 @@ std::optional<VerbStem> Generator::verbOfResult(std::size_t k) const {
 // "zárva"), a verb's adverbial participle ("bekötve"), else the adjective's manner ("melegen").
 std::string Generator::keptStateWord(std::size_t k) const {
   const Token& t = t_[k];
+  // (a dish served hot is served warm, "melegen", not "forrón")
+  if (t.lower == "hot" && roles_.verb.main != n_ && t_[roles_.verb.main].lemma == "serve") return "melegen";
   const Sense* s = coreSense(t, sense(k));
   if (!s) return mannerOf(plainSense(t, sense(k)).value_or(t.written));  // "változatlanul"
   if (t.tag == PartOfSpeech::adverb) return s->prefix + s->word;
@@ -4244,6 +4333,18 @@ std::string Generator::keptStateWord(std::size_t k) const {
     return p.empty() ? s->prefix + s->word : s->prefix + p;
   }
   return s->keepsCopula ? s->word : mannerOf(s->word);
+}
+
+// "It took me an hour to get there", "took us two days": "it" takes a person's time, the time
+// the person's own in "-ba" and "telik" the verb ("Egy órámba telt", "Két napunkba telt").
+bool Generator::timeTakenByPerson() const {
+  const ClauseRoles& r = roles_;
+  if (r.verb.main >= n_ || t_[r.verb.main].lemma != "take" || !r.subject || !r.subject->pronoun ||
+      t_[r.subject->head].lower != "it" || !r.indirect || !r.indirect->pronoun || !r.object || r.object->pronoun)
+    return false;
+  const Token& who = t_[r.indirect->head];
+  if (who.lower == "it" || who.person < 1 || who.person > 3) return false;
+  return unitOfTime(t_[r.object->head].lemma) && !r.object->definite;
 }
 
 // "closed", "shut" earlier in the clause of the preposition at `pos` ("will be closed to
@@ -4809,8 +4910,14 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   if (tk.lower == "at" || tk.lower == "half" || tk.lower == "quarter" || tk.tag == PartOfSpeech::number)
     if (auto next = emitClockTime(pos)) return *next;
   if (r.indirect && pos == r.indirect->begin) {
-    emitNounPhrase(*r.indirect, Case::dative);
+    if (!timeTakenByPerson()) emitNounPhrase(*r.indirect, Case::dative);  // (its owner: "órámba")
     return r.indirect->end;
+  }
+  if (r.object && pos == r.object->begin && !objectDone_ && timeTakenByPerson()) {
+    const Token& who = t_[r.indirect->head];
+    emitNounPhrase(*r.object, Case::illative, "", who.person, who.plural);
+    objectDone_ = true;
+    return r.object->end;
   }
   if (r.object && pos == r.object->begin && !objectDone_) return emitObject(pos);
   // "kenyeret, tejet és tojást": a list's next member keeps the case

@@ -1632,6 +1632,9 @@ TEST(ConstructionsTest, AnActivityNotAllowedIsTilos) {
   // what is allowed is "megengedett"; so are activities named without "-ing"
   EXPECT_EQ(hungarian("Camping is allowed."), "A kempingezés megengedett.");
   EXPECT_EQ(hungarian("Photography is not permitted."), "A fényképezés tilos.");
+  // an activity prohibited or forbidden is "tilos" too
+  EXPECT_EQ(hungarian("Parking is prohibited."), "A parkolás tilos.");
+  EXPECT_EQ(hungarian("Fishing is strictly forbidden here."), "A horgászat szigorúan tilos itt.");
 }
 
 TEST(ConstructionsTest, HavingNoThingIsNincs) {
@@ -4202,6 +4205,88 @@ TEST(ConstructionsTest, APerfectOfWhatGoesOnIsThePresent) {
   EXPECT_EQ(hungarian("My flight has been delayed.").rfind("A járatom késik", 0), 0u);
   EXPECT_EQ(hungarian("The train had been delayed."), "A vonat késett.");
   EXPECT_EQ(hungarian("Three people have been injured."), "Három ember megsérült.");
+}
+
+// "was surprised to hear": how one felt at what one did, said with the deed, no passive
+TEST(ConstructionsTest, AFeelingAtWhatOneDidGoesWithTheDeed) {
+  EXPECT_EQ(hungarian("I was surprised to hear the news."), "Meglepetten hallottam a hírt.");
+  EXPECT_EQ(hungarian("She was delighted to see him."), "Örömmel látta őt.");
+  EXPECT_EQ(hungarian("He was shocked to see the damage."), "Megdöbbenve látta a kárt.");
+  EXPECT_EQ(hungarian("We were disappointed to hear the news."), "Csalódottan hallottuk a hírt.");
+}
+
+// "spent the afternoon building a shed": what the time went on is a clause of its own
+TEST(ConstructionsTest, TimeSpentDoingIsAClauseOfWhatOneDid) {
+  EXPECT_EQ(hungarian("We spent the evening watching films."), "Azzal töltöttük az estét, hogy filmeket nézünk.");
+  EXPECT_EQ(hungarian("He spent the afternoon building a shed."), "Azzal töltötte a délutánt, hogy épít egy fészert.");
+  // (money spent is no time, and no clause)
+  EXPECT_EQ(hungarian("He spent the money.").find("azzal"), std::string::npos);
+}
+
+// "What do you think of it?": one's opinion of a thing, "róla"; thinking of someone, "rá"
+TEST(ConstructionsTest, WhatOneThinksOfAThingIsSaidOfIt) {
+  EXPECT_EQ(hungarian("What do you think of it?"), "Mit gondolsz róla?");
+  EXPECT_EQ(hungarian("What do you think about the plan?"), "Mit gondolsz a tervről?");
+  EXPECT_EQ(hungarian("I often think of my mother."), "Gyakran gondolok az anyámra.");
+}
+
+// "when she saw me": a person seen at a moment is caught sight of, "amikor meglátott"
+TEST(ConstructionsTest, APronounSeenAtAMomentIsCaughtSightOf) {
+  EXPECT_EQ(hungarian("She smiled when she saw me."), "Elmosolyodott, amikor meglátott engem.");
+  EXPECT_EQ(hungarian("When they saw us, they waved."), "Amikor megláttak minket, integettek.");
+}
+
+// "Serve hot": how a dish is served, a manner, no object; a noun after stays the object
+TEST(ConstructionsTest, HowADishIsServedIsAManner) {
+  EXPECT_EQ(hungarian("Serve the soup hot."), "Tálalja melegen a levest.");
+  EXPECT_EQ(hungarian("Serve cold."), "Tálaljon hidegen.");
+  EXPECT_NE(hungarian("Serve hot dishes first.").find("forró edényeket"), std::string::npos);
+}
+
+// "It took us two hours": the time a deed took a person is that person's, "Két óránkba telt"
+TEST(ConstructionsTest, TheTimeADeedTookIsThePersons) {
+  EXPECT_EQ(hungarian("It took us two hours to find the hotel."), "Két óránkba telt találni a szállodát.");
+  EXPECT_EQ(hungarian("It took him a week to finish the report."), "Egy hetébe telt befejezni a jelentést.");
+  EXPECT_EQ(hungarian("It takes ten minutes to walk there."), "Tíz percig tart sétálni ott.");
+}
+
+// "costs a lot", "will cost more": how much, in the case "kerül" asks for, before the verb
+TEST(ConstructionsTest, HowMuchAThingCostsIsInTheCaseOfKerul) {
+  EXPECT_EQ(hungarian("The new car costs a lot."), "Az új autó sokba kerül.");
+  EXPECT_EQ(hungarian("It will cost more than planned."), "Többe fog kerülni a tervezettnél.");
+  EXPECT_EQ(hungarian("It costs less than the old one."), "Kevesebbe kerül, mint a régi.");
+  EXPECT_EQ(hungarian("The ticket costs ten euros."), "A jegy tíz euróba kerül.");
+}
+
+// "get there", "get here": arriving there or here, "odaér", "ideér"
+TEST(ConstructionsTest, GettingThereIsArrivingThere) {
+  EXPECT_EQ(hungarian("We got there at noon."), "Délben odaértünk.");
+  EXPECT_EQ(hungarian("It took me an hour to get there."), "Egy órámba telt odaérni.");
+  EXPECT_EQ(hungarian("When did you get here?"), "Mikor értél ide?");
+}
+
+// "will receive", "will decide": a verb whole without a prefix says its future in the present
+TEST(ConstructionsTest, AWholeVerbSaysItsFutureInThePresent) {
+  EXPECT_EQ(hungarian("Every passenger will receive compensation."), "Minden utas kártérítést kap.");
+  EXPECT_EQ(hungarian("You will get a letter."), "Kapsz egy levelet.");
+  // (negated, the future keeps its "fog")
+  EXPECT_NE(hungarian("You will not get a letter.").find("fog"), std::string::npos);
+}
+
+// "Nobody was seriously injured": the verb and its prefix follow "senki sem", how after them
+TEST(ConstructionsTest, HowFollowsTheVerbAfterSenkiSem) {
+  EXPECT_EQ(hungarian("Nobody was seriously injured."), "Senki sem sérült meg súlyosan.");
+  EXPECT_EQ(hungarian("Nobody was injured."), "Senki sem sérült meg.");
+}
+
+// "sleep more", "eat less": how much one does is an amount before the verb, "többet alszanak"
+TEST(ConstructionsTest, HowMuchOneDoesIsAnAmountBeforeTheVerb) {
+  EXPECT_EQ(hungarian("You should eat less."), "Kevesebbet kellene enned.");
+  EXPECT_EQ(hungarian("I need to sleep more."), "Többet kell aludnom.");
+  EXPECT_NE(hungarian("Older mice sleep more than younger ones.").find("többet alszanak"), std::string::npos);
+  // (more than a number of things stays "több mint")
+  EXPECT_NE(hungarian("The festival attracted more than fifty thousand visitors.").find("több mint ötvenezer"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -187,5 +187,13 @@ TEST(EnglishAnalysisTest, AVerbAfterButGoesOnInThePastBeforeIt) {
             "he/pron search/v/past the/det room/n but/conj find/v/past nothing/n");
 }
 
+// "was surprised to hear", "were delighted to see": a feeling and what caused it, the adjective
+TEST(EnglishAnalysisTest, AFeelingBeforeAnInfinitiveIsTheAdjective) {
+  EXPECT_EQ(analysed("I was surprised to hear the news"),
+            "i/pron was/aux surprised/adj to/to hear/v/base the/det news/n");
+  EXPECT_EQ(analysed("She was delighted to see him"), "she/pron was/aux delighted/adj to/to see/v/base him/pron");
+  EXPECT_EQ(analysed("I was asked to wait"), "i/pron was/aux ask/v/pp to/to wait/v/base");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
