@@ -2336,7 +2336,7 @@ TEST(ConstructionsTest, AnAgeOrALengthIsOneAdjective) {
   EXPECT_EQ(hungarian("She is fifteen years old."), "Ő tizenöt éves.");
   // more than an age after the copula, "több mint"
   EXPECT_EQ(hungarian("The oldest tree in the park is over four hundred years old."),
-            "A park legrégebbi fája több mint négyszáz éves.");
+            "A park legöregebb fája több mint négyszáz éves.");
 }
 
 // An intransitive sense with a verbal prefix conjugates in its stem's harmony and lets the
