@@ -233,13 +233,10 @@ class Splitter {
   // "as he promised", "as you can see": a pronoun, perhaps a modal, and a verb of saying or
   // knowing that ends the clause say how, "ahogy", never why
   bool sayingAsIs(std::size_t i, std::size_t end) const {
-    static constexpr std::string_view kSayingOrKnowing[] = {"say", "know", "tell", "expect", "promise",
-                                                            "mention", "explain", "predict", "see", "hear",
-                                                            "suspect", "imagine", "plan", "suggest", "describe"};
     if (i >= end || t_[i].tag != PartOfSpeech::pronoun) return false;
     std::size_t v = i + 1;
     if (v < end && (t_[v].tag == PartOfSpeech::modal || t_[v].tag == PartOfSpeech::auxiliary)) ++v;
-    return v < end && t_[v].tag == PartOfSpeech::verb && listed(kSayingOrKnowing, t_[v].lemma) &&
+    return v < end && t_[v].tag == PartOfSpeech::verb && saysOrKnows(t_[v].lemma) &&
            (v + 1 == end || t_[v].pauseAfter);
   }
   bool finiteClauseAt(std::size_t i) const {

@@ -464,8 +464,7 @@ void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
         toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + 3);
         // "is over four hundred years old": more than the age, "több mint négyszáz éves" (after a
         // noun, "children over ten", the age is a limit and stays apart)
-        static constexpr std::string_view kBe[] = {"is", "are", "was", "were", "be", "been", "being"};
-        if (i >= 2 && toks[i - 1].lower == "over" && listed(kBe, toks[i - 2].lower)) {
+        if (i >= 2 && toks[i - 1].lower == "over" && (formOfBe(toks[i - 2].lower) || toks[i - 2].lower == "being")) {
           Token& age = toks[i];
           age.dictionarySenses[0] = "t\xC3\xB6" "bb mint " + age.dictionarySenses[0];
           age.written = toks[i - 1].written + " " + age.written;
@@ -4112,12 +4111,9 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
                                                    {"even", "if", ""},
                                                    {"just", "as", ""}};
   // ("just as I said", "just as we expected": the manner, "épp ahogy", so "as" stays alone)
-  static constexpr std::string_view kSayingOrKnowing[] = {"say", "know", "tell", "expect", "promise",
-                                                          "mention", "explain", "predict", "see", "hear",
-                                                          "suspect", "imagine", "plan", "suggest", "describe"};
   auto ofSaying = [&](std::size_t from) {
     for (std::size_t k = from; k < toks.size() && k < from + 5; ++k)
-      if (toks[k].tag == PartOfSpeech::verb) return listed(kSayingOrKnowing, toks[k].lemma);
+      if (toks[k].tag == PartOfSpeech::verb) return saysOrKnows(toks[k].lemma);
     return false;
   };
   for (std::size_t i = 0; i < toks.size(); ++i)
@@ -4419,6 +4415,13 @@ bool greets(const Token& t) {
 
 bool startsWithCapital(const Token& t) {
   return !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+}
+
+bool saysOrKnows(std::string_view lemma) {
+  static constexpr std::string_view kSayingOrKnowing[] = {"say", "know", "tell", "expect", "promise",
+                                                          "mention", "explain", "predict", "see", "hear",
+                                                          "suspect", "imagine", "plan", "suggest", "describe"};
+  return listed(kSayingOrKnowing, lemma);
 }
 
 bool isTitle(const Token& t) {

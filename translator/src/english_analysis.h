@@ -106,8 +106,11 @@ bool opensIngClauseOfTime(std::string_view word);
 bool subjectPronoun(const Token& t);
 // "Hi", "Hello", "Hey", "Dear", or a set phrase opening with one ("Hi all"): a greeting.
 bool greets(const Token& t);
-// "Mr", "Mrs", "Ms", "Dr": a name follows.
+// "Mr", "Mrs", "Ms", "Dr", "Aunt", "Uncle": a name follows.
 bool isTitle(const Token& t);
+// "say", "know", "see", "promise" ...: a verb of saying or knowing, whose "as" clause says how
+// ("as he said", "ahogy mondta").
+bool saysOrKnows(std::string_view lemma);
 // Written with a capital first letter: a name, a month, a sentence's first word.
 bool startsWithCapital(const Token& t);
 // "so much", "very much" (one set phrase): how much one thanks, which Hungarian leaves unsaid.

@@ -2458,11 +2458,8 @@ void Generator::findObjects(ClauseRoles& r) {
     a.definite = true;
   // "as he said", "as you know", "as you can see": what is said or known is the clause it
   // stands beside, a definite "it" ("ahogy mondta", "ahogy tudod", "ahogy látod")
-  static constexpr std::string_view kSayingOrKnowing[] = {"say",     "know",    "tell",    "expect",  "promise",
-                                                          "mention", "explain", "predict", "see",     "hear",
-                                                          "suspect", "imagine", "plan",    "suggest", "describe"};
   if (mainVerb != n_ && !objectClause_ && before_.manner &&
-      listed(kSayingOrKnowing, t_[mainVerb].lemma) &&
+      saysOrKnows(t_[mainVerb].lemma) &&
       std::all_of(t_.begin() + std::ptrdiff_t(afterVerb), t_.end(),
                   [](const Token& k) { return k.tag == PartOfSpeech::adverb; }))
     a.definite = true;
