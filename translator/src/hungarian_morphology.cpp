@@ -134,8 +134,14 @@ bool looksPluralWide(std::u16string_view w) {
 }
 
 std::u16string pluralOfWide(std::u16string w, WordClass cls) {
-  for (const auto& [singular, plural] : kIrregular)
+  for (const auto& [singular, plural] : kIrregular) {
     if (w == singular) return std::u16string(plural);
+    // a compound takes its last member's plural ("tábortűz": "tábortüzek", "ásványvíz"); two-letter
+    // stems only alone, since "autó" is no "tó"
+    if (singular.size() >= 3 && w.size() >= singular.size() + 3 &&
+        std::u16string_view(w).substr(w.size() - singular.size()) == singular)
+      return w.substr(0, w.size() - singular.size()) + std::u16string(plural);
+  }
   const char16_t last = w.back();
   if (last == u'a') {
     w.back() = kAAcute;

@@ -83,6 +83,14 @@ TEST(HungarianMorphologyTest, IrregularStemsComeFromTheTable) {
                 WordClass::noun);
 }
 
+TEST(HungarianMorphologyTest, ACompoundTakesThePluralOfItsLastMember) {
+  expectPlurals({{u"t\u00E1bort\u0171z", u"t\u00E1bort\u00FCzek"},
+                 {u"\u00E1sv\u00E1nyv\u00EDz", u"\u00E1sv\u00E1nyvizek"},
+                 {u"keresztn\u00E9v", u"keresztnevek"},
+                 {u"aut\u00F3", u"aut\u00F3k"}},
+                WordClass::noun);
+}
+
 TEST(HungarianMorphologyTest, AdjectivesLinkWithAUnlessListed) {
   expectPlurals({{u"nagy", u"nagyok"},
                  {u"fiatal", u"fiatalok"},
