@@ -7604,6 +7604,7 @@ bring forward	v	előre|hoz
 bring in	v	be|vezet ; be|hoz
 bring out	v	ki|ad ; ki|hoz
 call on	v	fel|szólít ; meg|látogat
+come on	v	fel|gyullad[noobj,when=light/lamp/lights/bulb/heating/heater/screen] ; el|kezdődik[noobj]
 come out	v	meg|jelenik[noobj] ; ki|jön[noobj] ; ki|süt[noobj,when=sun]
 come up with	v	elő|áll[noobj,obj=val] ; ki|talál
 cut down	v	ki|vág ; csökkent

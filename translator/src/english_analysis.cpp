@@ -1712,8 +1712,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
              prevTag == PartOfSpeech::number ||
              // ("If the screen goes dark, check the cable": a comma and an object end the phrase)
-             (prevTag == PartOfSpeech::adjective && !(prev->pauseAfter && objectFollows)) ||
-             prevTag == PartOfSpeech::preposition || (prev && prev->possessor)) {
+             // ("If the light comes on, stop the car": a particle's comma as well)
+             ((prevTag == PartOfSpeech::adjective || prevTag == PartOfSpeech::preposition) &&
+              !(prev->pauseAfter && objectFollows)) ||
+             (prev && prev->possessor)) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
     // ("the past three weeks": an adjective of order before a number too)
     static constexpr std::string_view kBeforeANumber[] = {"past",      "last",  "previous",

@@ -1209,6 +1209,8 @@ TEST(ConstructionsTest, InstructionsGoOnAsImperatives) {
   // after a clause and its comma, a verb with its object is the instruction
   EXPECT_EQ(hungarian("If it stops, switch it off and wait a minute."),
             "Ha megáll, kapcsolja ki, és várjon egy percet.");
+  // a phrasal verb's particle and its comma end the clause too: "stop" is no object of "on"
+  EXPECT_EQ(hungarian("If the light comes on, stop the car."), "Ha a fény felgyullad, állítsa meg az autót.");
   // "then" and an adverb before the next instruction keep it one
   EXPECT_EQ(hungarian("Put it in the oven, then wait ten minutes."), "Tegye a sütőbe, aztán várjon tíz percet.");
   EXPECT_EQ(hungarian("Cut the bread and then slowly add the butter."),
