@@ -577,6 +577,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
        (prev.tag == PartOfSpeech::verb && prev.form == VerbForm::participle)) &&
       !pauseBefore(i))
     return true;
+  // "He tried but failed", "She called but got no answer": a second verb of the same subject
+  // after "but", a clause of its own ("de nem kapott választ")
+  if (t.lower == "but" && verbAt(i + 1)) return true;
   if (t.lower == "that")
     return (prev.tag == PartOfSpeech::verb || soThatAt(i) || thatAfterObject(i) || verbBeforeAdverbs(i)) &&
            (finiteClauseAt(i + 1) || verbAt(i + 1));

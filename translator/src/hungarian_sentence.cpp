@@ -724,6 +724,18 @@ class Generator {
 
   // Finding the roles.
   VerbGroup readVerbGroup() const;
+  // "got no answer", "found no evidence": a "no" opening the object right after a finite verb
+  // other than "be" or "have" (which say "nincs" and "nem volt" themselves) negates the verb, and
+  // the object goes without it ("nem kapott választ")
+  bool negatingNoAt(std::size_t k) const {
+    if (k == 0 || k + 1 >= n_ || t_[k].lower != "no" || t_[k].tag != PartOfSpeech::determiner) return false;
+    const Token& v = t_[k - 1];
+    return v.tag == PartOfSpeech::verb && v.lemma != "have" && v.lemma != "be" &&
+           (v.form == VerbForm::past || v.form == VerbForm::third ||
+            (v.form == VerbForm::base && k >= 2 && subjectPronoun(t_[k - 2]))) &&
+           (t_[k + 1].tag == PartOfSpeech::noun ||
+            (t_[k + 1].tag == PartOfSpeech::adjective && k + 2 < n_ && t_[k + 2].tag == PartOfSpeech::noun));
+  }
   void findSubject(ClauseRoles& r) const;
   void sayCorrelatives();
   // "Which book do you want?", "how many books she bought": the noun phrase a question word asks
@@ -1406,8 +1418,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
             countable = false;
       else if (d == "another")
         emit("egy", k), emit("m\xC3\xA1sik", k);
-      else if (d == "no")
+      else if (d == "no" && !negatingNoAt(k))
         emit("semmi", k);
+      else if (d == "no")
+        countable = false;
     } else if (tk.tag == PartOfSpeech::number) {
       emit(numberBeforeNoun(tk), k);
       countable = false;
@@ -2056,6 +2070,7 @@ VerbGroup Generator::readVerbGroup() const {
     g.firstAux = 0;  // its "to"
   }
   if (before_.negated) g.negative = true;
+  if (g.main != n && !g.copula && !g.possession && negatingNoAt(g.main + 1)) g.negative = true;
   // "if you will not use it", "whether he will come": what is to come is the present after "ha"
   // and in a yes or no asked within ("ha nem használja", "hogy jön-e"); the copula keeps "lesz"
   if ((before_.condition || before_.yesNo) && g.future && !g.copula && g.main != n && g.modal.empty())

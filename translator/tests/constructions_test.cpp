@@ -4382,5 +4382,22 @@ TEST(ConstructionsTest, JustAsIsTheVeryMoment) {
   EXPECT_EQ(hungarian("She is just as tall as her sister.").find("amikor"), std::string::npos);
 }
 
+// A verb right after "but" goes on with the subject before it, a clause of its own in its own
+// tense ("de megbukott"), where it was said as a bare dictionary form.
+TEST(ConstructionsTest, AVerbAfterButSharesTheSubject) {
+  EXPECT_EQ(hungarian("He tried but failed."), "Próbált, de megbukott.");
+  EXPECT_EQ(hungarian("He tried hard but lost the game."), "Keményen próbált, de elvesztette a játékot.");
+  EXPECT_EQ(hungarian("I waited but nobody came."), "Vártam, de senki sem jött.");
+}
+
+// "no" opening a verb's object negates the verb, the object singular without it: "got no
+// answer" is "nem kapott választ"; "have no" keeps "nincs".
+TEST(ConstructionsTest, NoOnTheObjectNegatesTheVerb) {
+  EXPECT_EQ(hungarian("She got no answer."), "Nem kapott választ.");
+  EXPECT_EQ(hungarian("He made no mistakes."), "Nem követett el hibát.");
+  EXPECT_EQ(hungarian("She called but got no answer."), "Felhívott, de nem kapott választ.");
+  EXPECT_EQ(hungarian("I have no idea."), "Nincs ötletem.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
