@@ -4102,6 +4102,22 @@ void soMuchBeforeANoun(std::vector<Token>& toks) {
     }
 }
 
+// "Take enough water", "have enough time": "enough" before a noun, past an adjective of it
+// ("enough fresh water"), is how much of it, a determiner ("elég vizet"); after an adjective it
+// stays the adverb ("old enough")
+void enoughBeforeANoun(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    if (toks[i].lower != "enough" || toks[i].pauseAfter) continue;
+    if (i > 0 && (toks[i - 1].tag == PartOfSpeech::adjective || toks[i - 1].tag == PartOfSpeech::adverb)) continue;
+    std::size_t k = i + 1;
+    if (toks[k].tag == PartOfSpeech::adjective && k + 1 < toks.size() && !toks[k].pauseAfter) ++k;
+    if (toks[k].tag != PartOfSpeech::noun) continue;
+    toks[i].tag = PartOfSpeech::determiner;
+    toks[i].entry = nullptr;
+    toks[i].dictionarySenses.clear();
+  }
+}
+
 // "By the time we reached the village", "as soon as he arrives", "even though it rained": a
 // clause's link of several words, one word before a subject ("Mire beértünk a faluba", "Amint
 // megérkezik"); "by the time" of a clock stays a phrase.
@@ -4477,6 +4493,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   regretfulAfraid(core_, toks);
   conjunctionsOfSeveralWords(toks);
   soMuchBeforeANoun(toks);
+  enoughBeforeANoun(toks);
   soOfDegree(core_, toks);
   hopeOfTheWriter(toks);
   lookingForwardOfTheWriter(toks);

@@ -575,6 +575,8 @@ struct ClauseRoles {
   const Sense* verbSense = nullptr;
 };
 
+std::string reflexiveWith(const Agreement& a, bool imperative, bool formal);
+
 // What a clause hands the next one: "I got up and went home" keeps the first person.
 struct ClauseContext {
   bool known = false;  // a clause before this one had a subject, or a relative clause's noun
@@ -796,6 +798,7 @@ class Generator {
   }
   std::size_t linkedPredicate() const;
   bool feelsOneself() const;
+  bool carriedAlongWith(const NounPhrase& np) const;
   std::string_view permission() const;
   std::size_t closedTo() const;
   void emitLinkedPredicate(std::size_t p);
@@ -841,6 +844,7 @@ class Generator {
   std::size_t emitPossession();
   void emitWhatIsLeft();
   std::size_t emitCopula(std::size_t pos);
+  bool toldToBe() const;
   std::size_t possibleToDo() const;
   std::size_t emitPredicate(std::size_t pos);
   std::size_t emitObject(std::size_t pos);
@@ -955,7 +959,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
         (t_[k].tag == PartOfSpeech::determiner && t_[k].lower != "a" && t_[k].lower != "an" &&
          t_[k].lower != "some" && t_[k].lower != "many" && t_[k].lower != "any" && t_[k].lower != "no" &&
          t_[k].lower != "another" && t_[k].lower != "more" && t_[k].lower != "such" &&
-         t_[k].lower != "several" && t_[k].lower != "much"))  // "elárasztott néhány falut"
+         t_[k].lower != "several" && t_[k].lower != "much" && t_[k].lower != "enough"))  // "elárasztott néhány falut"
       np.definite = true;
     ++k;
   }
@@ -1203,6 +1207,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       return;
     }
   }
+  if (np.pronoun && c == Case::instrumental && carriedAlongWith(np)) {
+    emit(reflexiveWith(roles_.agreement, roles_.verb.imperative, before_.formal), np.head);
+    return;
+  }
   if (np.pronoun) {
     const PronounForms* p = personalForms;
     std::string_view form = p ? (c == Case::accusative     ? p->acc
@@ -1418,6 +1426,8 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
             countable = false;
       else if (d == "another")
         emit("egy", k), emit("m\xC3\xA1sik", k);
+      else if (d == "enough")  // "elég vizet"
+        emit("el\xC3\xA9g", k), countable = false;
       else if (d == "no" && !negatingNoAt(k))
         emit("semmi", k);
       else if (d == "no")
@@ -2660,6 +2670,32 @@ std::string reflexiveOf(const Agreement& a, bool imperative, bool formal) {
   return person == 1 ? "magam" : person == 2 ? "magad" : "mag\xC3\xA1t";
 }
 
+// The reflexive after "with": "magammal", "magaddal", formally "magával" ...
+std::string reflexiveWith(const Agreement& a, bool imperative, bool formal) {
+  const int person = imperative ? (formal ? 3 : 2) : a.person;
+  if (a.plural) return person == 1 ? "magunkkal" : person == 2 ? "magatokkal" : "magukkal";
+  return person == 1 ? "magammal" : person == 2 ? "magaddal" : "mag\xC3\xA1val";
+}
+
+// "Take an umbrella with you", "I took my camera with me", "Do you have your passport with
+// you?": what one takes, brings, carries or has along goes with the one who does it, the
+// pronoun after "with" the subject's own, the reflexive ("Vigyen magával egy esernyőt").
+bool Generator::carriedAlongWith(const NounPhrase& np) const {
+  static constexpr std::string_view kAlong[] = {"take", "bring", "carry", "have", "keep"};
+  const VerbGroup& g = roles_.verb;
+  if (np.begin == 0 || t_[np.begin - 1].lower != "with" || g.main >= n_ || np.begin < g.main ||
+      !listed(kAlong, t_[g.main].lemma))
+    return false;
+  const Token& p = t_[np.head];
+  if (p.lower == "it" || p.lower == "this" || p.lower == "that" || p.lower.ends_with("self") ||
+      p.lower.ends_with("selves"))
+    return false;
+  if (g.imperative) return p.lower == "you";
+  const Agreement& a = roles_.agreement;
+  const int person = before_.formal && p.person == 2 ? 3 : p.person;
+  return person == a.person && p.plural == a.plural && (p.person != 3 || !roles_.object || !roles_.object->pronoun);
+}
+
 // How well one feels, said as an adverb: "jól érzem magam", "rosszul érezte magát".
 std::string_view howOneFeels(const Token& adjective) {
   static constexpr std::pair<std::string_view, std::string_view> kHow[] = {
@@ -2837,7 +2873,9 @@ const FeelingVerb* feelingVerb(std::string_view adjective, std::string_view prep
 // person: its position, else the token count.
 std::size_t Generator::feelingPredicate(const ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
-  if (!g.copula || !r.subject || r.existential) return n_;
+  // ("Don't be afraid", "Don't be late": told, "Ne félj", "Ne késs el")
+  const bool told = !r.subject && &r == &roles_ && toldToBe();
+  if (!g.copula || (!r.subject && !told) || r.existential) return n_;
   std::size_t pred = g.be + 1;
   while (pred < n_ && (t_[pred].tag == PartOfSpeech::negation || t_[pred].lower == "very")) ++pred;
   if (pred >= n_ || (t_[pred].tag != PartOfSpeech::adjective && t_[pred].tag != PartOfSpeech::adverb))
@@ -2847,9 +2885,9 @@ std::size_t Generator::feelingPredicate(const ClauseRoles& r) const {
   if (!right && !f) return n_;
   // "right" and "sorry" only of a pronoun, "afraid" and "back" of a person, "late" of anyone or
   // anything ("The train is late": "késik")
-  if (!r.subject->pronoun && (right || t_[pred].lower == "sorry")) return n_;
-  if (saidOfThing(r) && t_[pred].lower != "late") return n_;
-  if (r.subject->pronoun && t_[r.subject->head].lower == "it") return n_;
+  if ((told || !r.subject->pronoun) && (right || t_[pred].lower == "sorry")) return n_;
+  if (!told && saidOfThing(r) && t_[pred].lower != "late") return n_;
+  if (!told && r.subject->pronoun && t_[r.subject->head].lower == "it") return n_;
   if (pred + 1 < n_ && t_[pred + 1].tag == PartOfSpeech::noun) return n_;
   // ("right about it" is no truth owned; "back in ten minutes" says when, not what about)
   if (pred + 1 < n_ && t_[pred + 1].tag == PartOfSpeech::preposition && right) return n_;
@@ -3136,6 +3174,20 @@ std::size_t Generator::emitPossession() {
   return obj.end;
 }
 
+// "Be careful", "Don't be silly", "Please be quiet": "be" with no subject, nothing before it
+// but "please", "do not", "never", "always" or "just", is told, the imperative ("Légy óvatos",
+// "Ne legyél buta"); not after "and" that goes on from a statement ("and be happy" of "will")
+bool Generator::toldToBe() const {
+  static constexpr std::string_view kBefore[] = {"please", "do", "not", "don't", "never", "always", "just"};
+  const VerbGroup& g = roles_.verb;
+  if (!g.copula || g.be >= n_ || t_[g.be].lower != "be" || !g.modal.empty() || g.future || roles_.subject ||
+      (before_.known && before_.linked && !before_.imperative))
+    return false;
+  for (std::size_t k = 0; k < g.be; ++k)
+    if (!listed(kBefore, t_[k].lower) && t_[k].tag != PartOfSpeech::negation) return false;
+  return true;
+}
+
 std::size_t Generator::emitCopula(std::size_t pos) {
   const VerbGroup& g = roles_.verb;
   // "had never been there", "is never late": "soha nem voltunk ott", "soha nem késik", as of any
@@ -3145,6 +3197,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
     if (t_[k].lower == "never") emit("soha", k), never = true;
   const Agreement& a = roles_.agreement;
   const bool location = roles_.copulaLocation, existential = roles_.existential;
+  const bool told = toldToBe();
   Agreement ca = a;
   ca.definite = false;
   std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
@@ -3192,8 +3245,19 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       VerbStem stem{std::string(f->verb), std::string(late ? f->prefix : ""), ""};
       if (may) stem = potentialOf(stem);  // "I may be late": "Késhetek"
       const Tense tense = g.past || (late && !g.future) ? Tense::past : Tense::present;
-      if (g.negative) emit("nem", g.be);
-      if (mustDo(g)) {  // "Nem kell félned", "Nem szabad elkésned"
+      if (told) {  // "Don't be afraid": "Ne félj", "Don't be late": "Ne késs el"
+        Agreement ta = fa;
+        ta.person = before_.formal ? 3 : 2;
+        const std::string form = before_.formal ? subjunctiveOf(stem, ta) : conjugate(stem, Tense::imperative, ta);
+        if (g.negative)
+          emit("ne", g.be), emit(form, pred), emit(stem.prefix, pred);
+        else
+          emit(form, pred), emit(stem.prefix, pred);
+      } else if (g.negative) {
+        emit("nem", g.be);
+      }
+      if (told) {
+      } else if (mustDo(g)) {  // "Nem kell félned", "Nem szabad elkésned"
         const std::string need = needOf(g, g.past, n_);
         const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
         if (g.negative || stem.prefix.empty())
@@ -3227,6 +3291,17 @@ std::size_t Generator::emitCopula(std::size_t pos) {
                                          : "van",
                               g.be);
     return pred + 1;
+  }
+  if (told && !existential && !location) {
+    Agreement ta = ca;
+    ta.person = before_.formal ? 3 : 2;
+    const VerbStem van{"van", "", ""};
+    emit(std::string(g.negative ? "ne " : "") +
+             (before_.formal ? subjunctiveOf(van, ta) : conjugate(van, Tense::imperative, ta)),
+         g.be);
+    pos = std::max(pos, g.be) + 1;
+    while (pos < n_ && t_[pos].tag == PartOfSpeech::negation) ++pos;
+    return pos < n_ ? emitPredicate(pos) : pos;
   }
   // "You must be careful": "Óvatosnak kell lenned", what one must be in "-nak" before "kell"
   // and the personal infinitive of "lesz"; a state that keeps its copula stays bare ("Az

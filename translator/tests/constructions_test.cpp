@@ -4399,5 +4399,29 @@ TEST(ConstructionsTest, NoOnTheObjectNegatesTheVerb) {
   EXPECT_EQ(hungarian("I have no idea."), "Nincs ötletem.");
 }
 
+// "enough" before a noun is how much of it, a determiner: the object keeps its case and the
+// verb its indefinite form ("elég vizet"); after an adjective it stays the adverb.
+TEST(ConstructionsTest, EnoughBeforeANounCountsIt) {
+  EXPECT_EQ(hungarian("We have enough food."), "Van elég ételünk.");
+  EXPECT_EQ(hungarian("Please bring enough money."), "Kérjük, hozzon elég pénzt.");
+}
+
+// What one takes, brings or carries along goes "with" oneself: the pronoun after "with" that
+// is the subject's own is the reflexive ("magával", "magammal"); another one stays "velem".
+TEST(ConstructionsTest, TakenAlongWithOneself) {
+  EXPECT_EQ(hungarian("Take enough water with you."), "Vigyen elég vizet magával.");
+  EXPECT_EQ(hungarian("I took my camera with me."), "Vittem a fényképezőgépemet magammal.");
+  EXPECT_EQ(hungarian("He talked with me."), "Beszélt velem.");
+}
+
+// "be" told, without a subject, is the imperative: "Légy óvatos" as "Legyél", "Ne legyél buta";
+// a feeling's own verb says it ("Ne félj", "Ne késs el").
+TEST(ConstructionsTest, BeToldIsTheImperative) {
+  EXPECT_EQ(hungarian("Don't be silly."), "Ne legyél buta.");
+  EXPECT_EQ(hungarian("Be careful when you cross the road."), "Legyél óvatos, amikor átkelsz az úton.");
+  EXPECT_EQ(hungarian("Don't be afraid of the dog."), "Ne félj a kutyától.");
+  EXPECT_EQ(hungarian("Don't be late."), "Ne késs el.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
