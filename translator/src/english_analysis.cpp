@@ -1584,8 +1584,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
         next.begin(), next.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
     // (a subject stands first in its clause: "until the light turns green")
     const std::string_view opener = i >= 2 ? std::string_view(toks[i - 2].lower) : std::string_view();
-    const bool subjectSlot = i < 2 || toks[i - 2].tag == PartOfSpeech::conjunction || opener == "until" ||
-                             opener == "before" || opener == "after" || opener == "that";
+    // ("When the light comes on", "where the road turns left", "once the water boils")
+    static constexpr std::string_view kOpeners[] = {"until", "before", "after", "that",  "when", "whenever",
+                                                    "where", "while",  "once",  "since", "as",   "unless"};
+    const bool subjectSlot = i < 2 || toks[i - 2].tag == PartOfSpeech::conjunction || listed(kOpeners, opener);
     return !subjectSlot || best.tag != PartOfSpeech::verb || best.form != VerbForm::third;
   }();
   // after "and" between two nouns ("bread and milk") no new clause begins; a word with an

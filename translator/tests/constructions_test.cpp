@@ -4423,5 +4423,13 @@ TEST(ConstructionsTest, BeToldIsTheImperative) {
   EXPECT_EQ(hungarian("Don't be late."), "Ne késs el.");
 }
 
+// After a word that opens a clause of time or place ("when", "where", "once") and an article,
+// a noun or adjective before a third person is the subject and its verb: "the light comes on",
+// not the adjective "könnyű" before a plural noun.
+TEST(ConstructionsTest, TheSubjectAfterWhenIsANoun) {
+  EXPECT_EQ(hungarian("When the light comes on, press the button."), "Amikor a fény felgyullad, nyomja meg a gombot.");
+  EXPECT_EQ(hungarian("When the light turns green, you can go."), "Amikor a fény zöldre vált, mehet.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
