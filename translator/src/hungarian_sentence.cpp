@@ -876,6 +876,7 @@ class Generator {
   bool leftWanting() const;
   bool movedElsewhere(std::size_t verb) const;
   std::size_t feelingPredicate(const ClauseRoles& r) const;
+  std::size_t lateBy(std::size_t i) const;
   std::optional<std::size_t> emitCountOfOwned(std::size_t pos);
   std::optional<std::size_t> emitClockTime(std::size_t pos, Case c = Case::nominative,
                                            std::string_view post = {});
@@ -2871,13 +2872,29 @@ const FeelingVerb* feelingVerb(std::string_view adjective, std::string_view prep
 // "right" or "sorry" after the copula of a pronoun, said as owning the truth ("igazad van") or
 // as regretting ("sajnálom"), and the other feelings said with a verb, of a pronoun or a
 // person: its position, else the token count.
+// "a few minutes late", "an hour late", "ten minutes early": a span of time before "late" at i
+// is by how much; the position of "late" past it, else i.
+std::size_t Generator::lateBy(std::size_t i) const {
+  static constexpr std::string_view kSpans[] = {"minute", "hour", "second", "day", "week"};
+  if (i >= n_ || !startsNounPhrase(i) || t_[i].tag == PartOfSpeech::adverb ||
+      (t_[i].tag == PartOfSpeech::adjective && t_[i].lemma != "a few"))
+    return i;
+  std::size_t k = i;
+  while (k < n_ && k < i + 4 && t_[k].tag != PartOfSpeech::noun) ++k;
+  if (k + 1 >= n_ || !listed(kSpans, t_[k].lemma) || t_[k + 1].lower != "late") return i;
+  return k + 1;
+}
+
 std::size_t Generator::feelingPredicate(const ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
   // ("Don't be afraid", "Don't be late": told, "Ne félj", "Ne késs el")
-  const bool told = !r.subject && &r == &roles_ && toldToBe();
+  // ("apologised for being late": the deed's own subject, "amiért elkésett")
+  const bool told = !r.subject && &r == &roles_ && (toldToBe() || (before_.gerund && before_.known));
   if (!g.copula || (!r.subject && !told) || r.existential) return n_;
   std::size_t pred = g.be + 1;
   while (pred < n_ && (t_[pred].tag == PartOfSpeech::negation || t_[pred].lower == "very")) ++pred;
+  // ("I'll be a few minutes late", "is ten minutes late": by how much, "pár percet késik")
+  if (const std::size_t by = lateBy(pred); by != pred) pred = by;
   if (pred >= n_ || (t_[pred].tag != PartOfSpeech::adjective && t_[pred].tag != PartOfSpeech::adverb))
     return n_;
   const bool right = t_[pred].lower == "right";
@@ -3223,8 +3240,16 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   }
   // "You are right": "Igazad van", the one right owns the truth; "I am sorry": "Sajnálom"
   if (const std::size_t pred = feelingPredicate(roles_); pred != n_) {
+    bool spanned = false;  // ("tíz percet késik": by how much, no "el")
     for (std::size_t k = g.be + 1; k < pred; ++k)
-      if (t_[k].lower == "very") emit("nagyon", k);
+      if (t_[k].lower == "very") {
+        emit("nagyon", k);
+      } else if (lateBy(k) == pred) {  // "pár percet"
+        const NounPhrase span = readNounPhrase(k);
+        emitNounPhrase(span, Case::accusative);
+        for (std::size_t j = k; j < pred; ++j) done_[j] = true;
+        k = pred - 1, spanned = true;
+      }
     if (const FeelingVerb* f = feelingVerb(t_[pred].lower)) {
       // what the feeling is about, after its own preposition ("afraid of", "sorry for")
       const FeelingVerb* own = pred + 2 < n_ && t_[pred + 1].tag == PartOfSpeech::preposition
@@ -3241,7 +3266,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       // late": "A vonat késik"
       // (of what must not be: "Nem szabad elkésned")
       const bool late =
-          !f->prefix.empty() && !saidOfThing(roles_) && !may && !never && (!mustDo(g) || g.negative);
+          !f->prefix.empty() && !saidOfThing(roles_) && !may && !never && !spanned && (!mustDo(g) || g.negative);
       VerbStem stem{std::string(f->verb), std::string(late ? f->prefix : ""), ""};
       if (may) stem = potentialOf(stem);  // "I may be late": "Késhetek"
       const Tense tense = g.past || (late && !g.future) ? Tense::past : Tense::present;

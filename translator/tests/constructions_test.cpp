@@ -4431,5 +4431,14 @@ TEST(ConstructionsTest, TheSubjectAfterWhenIsANoun) {
   EXPECT_EQ(hungarian("When the light turns green, you can go."), "Amikor a fény zöldre vált, mehet.");
 }
 
+// Being late is the verb "késik": "for being late" is the deed "amiért elkésett", and a span
+// of time before "late" says by how much, in the accusative and without "el" ("tíz percet késik").
+TEST(ConstructionsTest, BeingLateIsTheVerbOfIt) {
+  EXPECT_EQ(hungarian("He apologised for being late."), "Elnézést kért, amiért elkésett.");
+  EXPECT_EQ(hungarian("The train is ten minutes late."), "A vonat tíz percet késik.");
+  EXPECT_EQ(hungarian("We were an hour late."), "Egy órát késtünk.");
+  EXPECT_EQ(hungarian("I will be a few minutes late."), "Néhány percet fogok késni.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
