@@ -845,6 +845,7 @@ class Generator {
   void emitWhatIsLeft();
   std::size_t emitCopula(std::size_t pos);
   bool toldToBe() const;
+  void reasonFirst();
   std::size_t possibleToDo() const;
   std::size_t emitPredicate(std::size_t pos);
   std::size_t emitObject(std::size_t pos);
@@ -5241,6 +5242,30 @@ ClauseContext Generator::context() const {
   return c;
 }
 
+// "The match was postponed because of the strong wind": the reason that closes a statement
+// comes first in Hungarian, "Az erős szél miatt elhalasztották a mérkőzést"; a question, a
+// request begun with "kérjük" and a reason inside the clause keep their order.
+void Generator::reasonFirst() {
+  if (out_.size() < 3 || t_[0].tag == PartOfSpeech::question || before_.asked || roles_.inverted ||
+      before_.saying || out_[0].text == "k\xC3\xA9rj\xC3\xBCk")
+    return;
+  const VerbGroup& g = roles_.verb;
+  const std::size_t verb = g.main != n_ ? g.main : g.copula ? g.be : g.have;
+  if (verb >= n_) return;
+  std::size_t r = n_;
+  for (std::size_t k = verb + 1; k < n_; ++k)
+    if (t_[k].tag == PartOfSpeech::preposition && (t_[k].lower == "because of" || t_[k].lower == "due to")) r = k;
+  if (r >= n_ || r + 1 >= n_) return;
+  for (std::size_t k = r; k + 1 < n_; ++k)
+    if (t_[k].pauseAfter || t_[k].tag == PartOfSpeech::verb || t_[k].tag == PartOfSpeech::conjunction) return;
+  std::size_t from = out_.size();
+  while (from > 0 && out_[from - 1].token >= r) --from;
+  if (from == 0 || from == out_.size()) return;
+  for (std::size_t k = 0; k < from; ++k)
+    if (out_[k].token >= r) return;
+  std::rotate(out_.begin(), out_.begin() + std::ptrdiff_t(from), out_.end());
+}
+
 std::vector<HungarianWord> Generator::run() {
   roles_.verb = readVerbGroup();
   // "Three people were injured in the accident": no one's doing but what befell them, said
@@ -5399,6 +5424,7 @@ std::vector<HungarianWord> Generator::run() {
   if (before_.saying && !roles_.object) roles_.agreement.definite = true;
   perfective_ = finishedPast() && !before_.saying;
   for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
+  reasonFirst();
   finish();
   sayCorrelatives();
   if (before_.formal && out_.size() > 1 && out_[0].text == "k\xC3\xA9rj\xC3\xBCk") out_[1].commaBefore = true;

@@ -421,7 +421,7 @@ TEST(ConstructionsTest, HowOftenDeadlinesAndPostpositionsOfSeveralWords) {
   EXPECT_EQ(hungarian("We swim on Mondays."), "Hétfőnként úszunk.");
   EXPECT_EQ(hungarian("The museum is closed on Mondays."), "A múzeum hétfőnként zárva van.");
   EXPECT_EQ(hungarian("The concert was cancelled because of the rain."),
-            "A koncertet lemondták az eső miatt.");
+            "Az eső miatt a koncertet lemondták.");
   EXPECT_EQ(hungarian("The car is in front of the house."), "Az autó a ház előtt van.");
 }
 
@@ -4438,6 +4438,15 @@ TEST(ConstructionsTest, BeingLateIsTheVerbOfIt) {
   EXPECT_EQ(hungarian("The train is ten minutes late."), "A vonat tíz percet késik.");
   EXPECT_EQ(hungarian("We were an hour late."), "Egy órát késtünk.");
   EXPECT_EQ(hungarian("I will be a few minutes late."), "Néhány percet fogok késni.");
+}
+
+// A reason closing a statement ("because of", "due to") comes first in Hungarian; a question
+// keeps its order.
+TEST(ConstructionsTest, TheReasonComesFirst) {
+  EXPECT_EQ(hungarian("The match was postponed because of the strong wind."),
+            "Az erős szél miatt a mérkőzést elhalasztották.");
+  EXPECT_EQ(hungarian("I stayed at home because of the rain."), "Az eső miatt otthon maradtam.");
+  EXPECT_EQ(hungarian("Was the flight cancelled because of the weather?"), "Lemondták a járatot az idő miatt?");
 }
 
 }  // namespace
