@@ -846,6 +846,7 @@ class Generator {
   std::size_t emitCopula(std::size_t pos);
   bool toldToBe() const;
   void reasonFirst();
+  void rowBeforeItsCount();
   std::size_t possibleToDo() const;
   std::size_t emitPredicate(std::size_t pos);
   std::size_t emitObject(std::size_t pos);
@@ -5242,6 +5243,40 @@ ClauseContext Generator::context() const {
   return c;
 }
 
+// "won its fifth match in a row", "for the third time in a row", "five games in a row": how
+// many came one after another is said before the count, "sorozatban az ötödik mérkőzését",
+// "sorozatban harmadszor"
+void Generator::rowBeforeItsCount() {
+  std::size_t r = n_;
+  for (std::size_t k = 1; k < n_ && r == n_; ++k)
+    if (t_[k].lemma == "in a row" && t_[k].tag == PartOfSpeech::adverb) r = k;
+  if (r == n_) return;
+  auto counts = [&](const Token& k) {
+    return k.tag == PartOfSpeech::number ||
+           (k.tag == PartOfSpeech::adverb && k.lemma.starts_with("for the ") && k.lemma.ends_with(" time")) ||
+           (k.tag == PartOfSpeech::adjective &&
+            (k.lower == "first" || k.lower == "second" || k.lower == "third" || k.lower.ends_with("th")));
+  };
+  std::size_t c = r;
+  while (c > 0 && r - c < 4 && !counts(t_[c - 1]) &&
+         (t_[c - 1].tag == PartOfSpeech::noun || t_[c - 1].tag == PartOfSpeech::adjective))
+    --c;
+  if (c == 0 || !counts(t_[c - 1])) return;
+  std::size_t begin = c - 1;
+  while (begin > 0 && (t_[begin - 1].tag == PartOfSpeech::determiner || t_[begin - 1].tag == PartOfSpeech::possessive))
+    --begin;
+  // ("rained for three days in a row": a span of time counts no deeds done one after another)
+  if (begin > 0 && t_[begin - 1].tag == PartOfSpeech::preposition) return;
+  std::size_t row = out_.size(), at = out_.size();
+  for (std::size_t k = 0; k < out_.size(); ++k) {
+    if (out_[k].token == r && row == out_.size()) row = k;
+    if (out_[k].token >= begin && out_[k].token < r && at == out_.size()) at = k;
+  }
+  if (row == out_.size() || at == out_.size() || row < at) return;
+  std::rotate(out_.begin() + std::ptrdiff_t(at), out_.begin() + std::ptrdiff_t(row),
+              out_.begin() + std::ptrdiff_t(row + 1));
+}
+
 // "The match was postponed because of the strong wind": the reason that closes a statement
 // comes first in Hungarian, "Az erős szél miatt elhalasztották a mérkőzést"; a question, a
 // request begun with "kérjük" and a reason inside the clause keep their order.
@@ -5424,6 +5459,7 @@ std::vector<HungarianWord> Generator::run() {
   if (before_.saying && !roles_.object) roles_.agreement.definite = true;
   perfective_ = finishedPast() && !before_.saying;
   for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
+  rowBeforeItsCount();
   reasonFirst();
   finish();
   sayCorrelatives();

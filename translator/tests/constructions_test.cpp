@@ -4449,5 +4449,13 @@ TEST(ConstructionsTest, TheReasonComesFirst) {
   EXPECT_EQ(hungarian("Was the flight cancelled because of the weather?"), "Lemondták a járatot az idő miatt?");
 }
 
+// "in a row" after a count is said before it: "sorozatban az ötödik mérkőzését", "sorozatban
+// harmadszor", where it trailed the sentence.
+TEST(ConstructionsTest, InARowBeforeItsCount) {
+  EXPECT_EQ(hungarian("They won five games in a row."), "Sorozatban öt játékot nyertek.");
+  EXPECT_EQ(hungarian("Our team won the cup for the third time in a row."),
+            "A csapatunk sorozatban harmadszor megnyerte a kupát.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
