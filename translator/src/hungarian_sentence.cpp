@@ -755,7 +755,19 @@ class Generator {
     if (k < n_ && t_[k].lower == "a") ++k;
     return k + 1 < n_ && (t_[k + 1].lower == "o'clock" ||
                           (k + 2 < n_ && (t_[k].lower == "half" || t_[k].lower == "quarter") &&
-                           (t_[k + 1].lower == "past" || t_[k + 1].lower == "to")));
+                           (t_[k + 1].lower == "past" || t_[k + 1].lower == "to")) ||
+                          minutesPastAt(k) != 0);
+  }
+  // "twenty past four", "ten minutes to six": the minutes before "past" or "to" and an hour at
+  // k, the position of "past" or "to"; else 0
+  std::size_t minutesPastAt(std::size_t k) const {
+    if (k >= n_ || t_[k].tag != PartOfSpeech::number || t_[k].value < 1 || t_[k].value > 29) return 0;
+    std::size_t p = k + 1;
+    if (p < n_ && (t_[p].lemma == "minute")) ++p;
+    if (p + 1 >= n_ || (t_[p].lower != "past" && t_[p].lower != "to")) return 0;
+    const Token& h = t_[p + 1];
+    const bool hour = (h.tag == PartOfSpeech::number && h.value >= 1 && h.value <= 12) || numeral(h.lower);
+    return hour ? p : 0;
   }
   // "7.30", "8:15", "2 pm", "11 p.m." at k: a clock time in figures
   bool writtenClockAt(std::size_t k) const {
@@ -4741,6 +4753,22 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std
     end = k + 3;
   } else if (k + 1 < n_ && t_[k + 1].lower == "o'clock" && (hour = hourOf(t_[k])) != 0) {
     end = k + 2;
+  } else if (const std::size_t p = minutesPastAt(k); p && (hour = hourOf(t_[p + 1])) != 0) {
+    // "twenty past four": "négy óra húsz(kor)"; "ten to six": "tíz perccel hat előtt"
+    const std::string minutes = numberInWords(t_[k].value, false);
+    if (at) c = Case::temporal;
+    if (t_[p].lower == "to" && c != Case::temporal && c != Case::nominative) return std::nullopt;
+    if (t_[p].lower == "past") {
+      emit(std::string(clockHour(hour).alone), p + 1);
+      emit("\xC3\xB3ra", p + 1);
+      emit(attachCase(minutes, c), k);
+    } else {
+      emit(numberInWords(t_[k].value, true), k), emit("perccel", k);
+      emit(std::string(clockHour(hour).alone), p + 1);
+      emit("el\xC5\x91tt", p);
+    }
+    if (!post.empty()) emit(std::string(post), p + 1);
+    return p + 2;
   } else {
     return emitWrittenClockTime(k, at ? Case::temporal : c, post);
   }

@@ -4457,5 +4457,13 @@ TEST(ConstructionsTest, InARowBeforeItsCount) {
             "A csapatunk sorozatban harmadszor megnyerte a kupát.");
 }
 
+// Minutes past or to the hour: "twenty past four" is "négy óra húsz", at it "húszkor"; "ten to
+// six" "tíz perccel hat előtt".
+TEST(ConstructionsTest, MinutesPastAndToTheHour) {
+  EXPECT_EQ(hungarian("The shop opens at five minutes past eight."), "A bolt nyolc óra ötkor nyit.");
+  EXPECT_EQ(hungarian("The train leaves at ten to six."), "A vonat tíz perccel hat előtt indul.");
+  EXPECT_EQ(hungarian("It is twenty-five past nine."), "Kilenc óra huszonöt van.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
