@@ -577,6 +577,13 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
        (prev.tag == PartOfSpeech::verb && prev.form == VerbForm::participle)) &&
       !pauseBefore(i))
     return true;
+  // "Her flight lands at four, can you pick her up?": after a comma a modal or auxiliary before
+  // a subject pronoun asks a question of its own
+  if (shape_.question && pauseBefore(i) && i + 2 < t_.size() &&
+      (t.tag == PartOfSpeech::modal ||
+       (t.tag == PartOfSpeech::auxiliary && t.lower != "be" && t.lower != "being" && t.lower != "been")) &&
+      subjectPronoun(t_[i + 1]) && verbIn(i + 2, t_.size()))
+    return true;
   // "He tried but failed", "She called but got no answer": a second verb of the same subject
   // after "but", a clause of its own ("de nem kapott választ")
   if (t.lower == "but" && verbAt(i + 1)) return true;

@@ -4465,5 +4465,12 @@ TEST(ConstructionsTest, MinutesPastAndToTheHour) {
   EXPECT_EQ(hungarian("It is twenty-five past nine."), "Kilenc óra huszonöt van.");
 }
 
+// After a comma, a modal or auxiliary before a subject pronoun opens a question of its own:
+// "..., fel tudod venni őt?", where the words ran on as a statement ("te felvesz ő").
+TEST(ConstructionsTest, AQuestionAfterAComma) {
+  EXPECT_EQ(hungarian("The flight lands at noon, can you pick her up?"), "A járat délben leszáll, fel tudod venni őt?");
+  EXPECT_EQ(hungarian("I am busy, could you help me?"), "Elfoglalt vagyok, segítenél nekem?");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
