@@ -25,6 +25,9 @@ constexpr Subordinator kSubordinators[] = {
     {"until", "am\xC3\xADg"},
     {"without", "an\xC3\xA9lk\xC3\xBCl"},  // "without looking up": "anélkül, hogy felnézne"
     {"by the time", "mire"},
+    {"every time", "valah\xC3\xA1nyszor"},  // "every time I walk past": "valahányszor elmegyek"
+    {"each time", "valah\xC3\xA1nyszor"},
+    {"next time", "ha legk\xC3\xB6zelebb"},  // "next time you come": "ha legközelebb jössz"
     {"as soon as", "amint"},
     {"as long as", "amíg"},
     {"just as", "\xC3\xA9pp amikor"},  // "just as the sun rose": the very moment, "épp amikor"

@@ -1970,6 +1970,16 @@ void placeAdverbsBeforeNounPhrases(std::vector<Token>& toks) {
       toks[i].tag = PartOfSpeech::preposition;
 }
 
+// "walked past the bakery", "drove past the school": what one goes by is the preposition's noun
+// phrase, "a pékség mellett" ("ten past four" is the clock's, "the past week" an adjective)
+void pastAsPreposition(std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i)
+    if (toks[i].lower == "past" && !toks[i].pauseAfter && toks[i - 1].tag == PartOfSpeech::verb &&
+        (toks[i + 1].tag == PartOfSpeech::determiner || toks[i + 1].tag == PartOfSpeech::possessive ||
+         toks[i + 1].tag == PartOfSpeech::name))
+      toks[i].tag = PartOfSpeech::preposition, toks[i].entry = nullptr, toks[i].dictionarySenses.clear();
+}
+
 // "like" after the verb of its clause compares ("The boat moved like a leaf": "úgy mozgott,
 // mint egy levél"; "tossed about like a leaf"); before one, or after its subject, it is the verb
 // "szeret" ("I really like it", "Children like snow").
@@ -4160,6 +4170,22 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
     }
 }
 
+// "every time I walk past", "Each time the phone rang", "next time you come": the set phrase of
+// time before a subject and its verb links the clause ("valahányszor", "ha legközelebb")
+void timesOfAClause(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    Token& t = toks[i];
+    if ((t.lower != "every time" && t.lower != "each time" && t.lower != "next time") || t.pauseAfter) continue;
+    const Token& next = toks[i + 1];
+    if (!(subjectPronoun(next) || next.tag == PartOfSpeech::determiner || next.tag == PartOfSpeech::possessive ||
+          next.tag == PartOfSpeech::name))
+      continue;
+    t.tag = PartOfSpeech::conjunction;
+    t.entry = nullptr;
+    t.dictionarySenses.clear();
+  }
+}
+
 // "Can I have the bill?", "Could we have a table for two?": asking for something is asking to
 // get it, "Kaphatok ...?", not owning it ("Van a számlám?").
 void askingToHave(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -4470,6 +4496,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
+  pastAsPreposition(toks);
   adverbsTheLexiconKnowsAsNoNoun(core_, toks);
   participlesLikeTheirBase(toks);
   passivesAskedAbout(core_, toks);
@@ -4494,6 +4521,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   thanks(core_, toks);
   regretfulAfraid(core_, toks);
   conjunctionsOfSeveralWords(toks);
+  timesOfAClause(toks);
   soMuchBeforeANoun(toks);
   enoughBeforeANoun(toks);
   soOfDegree(core_, toks);

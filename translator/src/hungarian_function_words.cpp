@@ -47,6 +47,7 @@ constexpr Postposition kPostpositions[] = {
     {"below", "alatt"},
     {"along", "ment\xC3\xA9n"},
     {"beside", "mellett"},
+    {"past", "mellett"},  // "walked past the church": "a templom mellett"
     {"like", "mint"},
     {"in case of", "eset\xC3\xA9n"},
     {"apart from", "eltekintve", Case::ablative},

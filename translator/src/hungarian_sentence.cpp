@@ -1657,6 +1657,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // "pretended to read": "úgy tett, mintha olvasna", making as if
     if (v.lemma == "pretend" && verb == roles_.verb.main && verb + 1 == n_ && !roles_.object)
       emit("\xC3\xBAgy", verb), stem.lemma = "tesz", stem.prefix.clear(), a.definite = false;
+    // "walked past the church": going by a thing is going on past it, "el" ("elsétált a templom mellett")
+    if (stem.prefix.empty() && verb + 1 < n_ && t_[verb + 1].lower == "past" &&
+        t_[verb + 1].tag == PartOfSpeech::preposition && movesSomewhere(v))
+      stem.prefix = "el";
     if (stem.prefix.empty() && perfective_ && !lasted) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
     // "when she saw the photograph", "when he heard the news": what one saw or heard at a moment
     // is caught, "amikor meglátta", "amikor meghallotta"

@@ -4472,5 +4472,19 @@ TEST(ConstructionsTest, AQuestionAfterAComma) {
   EXPECT_EQ(hungarian("I am busy, could you help me?"), "Elfoglalt vagyok, segítenél nekem?");
 }
 
+// "every time", "each time" and "next time" before a subject and its verb link a clause of
+// time ("valahányszor", "ha legközelebb"), where the clause ran on without a link.
+TEST(ConstructionsTest, EveryTimeOpensAClause) {
+  EXPECT_EQ(hungarian("Every time I see him, he smiles."), "Valahányszor látom őt, elmosolyodik.");
+  EXPECT_EQ(hungarian("Next time you come, bring your sister."), "Ha legközelebb jön, hozza el a húgát.");
+}
+
+// "past" a noun phrase after a verb is what one goes by, "mellett", a verb of going taking
+// "el": "Elsétáltam a pékség mellett", where "El sétáltam a pékség" came out.
+TEST(ConstructionsTest, GoingPastAThing) {
+  EXPECT_EQ(hungarian("I walked past the bakery."), "Elsétáltam a pékség mellett.");
+  EXPECT_EQ(hungarian("We walked past the old church."), "Elsétáltunk a régi templom mellett.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
