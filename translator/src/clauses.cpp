@@ -278,6 +278,29 @@ class Splitter {
         ++o;
       if (o > ownerStart && o < t_.size()) k = o;
     }
+    // ("the woman in it smiled", "the man in the car waved": a place said of the subject, before
+    // a verb that is finite beyond doubt)
+    if (k + 2 < t_.size() && !pauseBefore(k) &&
+        (t_[k].lower == "in" || t_[k].lower == "on" || t_[k].lower == "at" || t_[k].lower == "from" ||
+         t_[k].lower == "near")) {
+      std::size_t o = k + 1;
+      if (t_[o].tag == PartOfSpeech::pronoun && !subjectPronoun(t_[o])) {
+        ++o;
+      } else {
+        while (o < t_.size() && (t_[o].tag == PartOfSpeech::determiner || t_[o].tag == PartOfSpeech::possessive ||
+                                 t_[o].tag == PartOfSpeech::adjective))
+          ++o;
+        const std::size_t placeStart = o;
+        while (o < t_.size() && (t_[o].tag == PartOfSpeech::noun || t_[o].tag == PartOfSpeech::name) &&
+               o - placeStart < 3)
+          ++o;
+        if (o == placeStart) o = k;
+      }
+      if (o > k + 1 && o < t_.size() && !pauseBefore(o) &&
+          (t_[o].tag == PartOfSpeech::auxiliary || t_[o].tag == PartOfSpeech::modal ||
+           (t_[o].tag == PartOfSpeech::verb && (t_[o].form == VerbForm::past || t_[o].form == VerbForm::third))))
+        return true;
+    }
     // ("her story, except ...": the verb of the clause follows its subject without a pause)
     if (pauseBefore(k)) return false;
     // ("we really enjoyed", "the train finally arrived": an adverb inside)

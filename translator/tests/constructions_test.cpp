@@ -4486,5 +4486,13 @@ TEST(ConstructionsTest, GoingPastAThing) {
   EXPECT_EQ(hungarian("We walked past the old church."), "Elsétáltunk a régi templom mellett.");
 }
 
+// After ", and" a subject with a place said of it ("the man in the car") and a finite verb open
+// a clause of their own, where the words ran on as the first clause's object.
+TEST(ConstructionsTest, ASubjectWithItsPlaceOpensAClause) {
+  EXPECT_EQ(hungarian("I waved, and the man in the car waved back."), "Integettem, és az autóban lévő férfi integetett vissza.");
+  EXPECT_NE(hungarian("She looked at the portrait, and the woman in it smiled back at her.").find(", és a nő"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
