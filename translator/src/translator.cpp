@@ -503,7 +503,13 @@ std::optional<QuotedSpeech> quotedSpeech(const std::u32string& t, const Sentence
         return q;
       }
     }
-    if (n - w > kMaxReportWords) return std::nullopt;
+    // ("she said, staring at the empty shelf": short words of saying closed by a comma, and what
+    // she did meanwhile after it)
+    bool shortReport = n - w <= kMaxReportWords;
+    for (std::size_t r = w + 1; r < n && r - w <= kMaxReportWords && !shortReport; ++r)
+      for (std::size_t k = s.words[r - 1].end; k < s.words[r].begin; ++k)
+        if (t[k] == ',') shortReport = true;
+    if (!shortReport) return std::nullopt;
     return q;
   }
   return std::nullopt;

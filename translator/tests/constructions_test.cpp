@@ -4494,5 +4494,14 @@ TEST(ConstructionsTest, ASubjectWithItsPlaceOpensAClause) {
             std::string::npos);
 }
 
+// Short words of saying closed by a comma are the quotation's though more follows them: "she
+// said, staring at the shelf" is "– mondta, bámulva ...", where the whole ran on as one statement.
+TEST(ConstructionsTest, WordsOfSayingBeforeWhatWasDoneMeanwhile) {
+  EXPECT_EQ(hungarian("\"I am tired,\" she said, staring at the empty shelf."),
+            "„Fáradt vagyok” – mondta, bámulva az üres polcot.");
+  EXPECT_EQ(hungarian("\"Who is there?\" he whispered, holding the candle."),
+            "„Ki van ott?” – suttogta, tartva a gyertyát.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
