@@ -1381,7 +1381,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     if (tk.tag == PartOfSpeech::possessive) {
       owner = {tk.person, tk.plural};
       // ("some of my friends": "néhány barátom", the quantity instead of the article)
-      if (k == np.begin || t_[k - 1].tag != PartOfSpeech::determiner) emit("a", k);
+      // ("two of my friends": "két barátom", the number instead of it too)
+      if (k == np.begin || (t_[k - 1].tag != PartOfSpeech::determiner && t_[k - 1].tag != PartOfSpeech::number))
+        emit("a", k);
     } else if (tk.tag == PartOfSpeech::determiner) {
       const std::string& d = tk.lower;
       if (d == "one of") {  // "az egyik ajtó"

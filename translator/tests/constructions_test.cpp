@@ -4503,5 +4503,12 @@ TEST(ConstructionsTest, WordsOfSayingBeforeWhatWasDoneMeanwhile) {
             "„Ki van ott?” – suttogta, tartva a gyertyát.");
 }
 
+// A number of one's own things ("two of my friends") is the number before the possessed noun,
+// without the article: "Két barátom", "három kollégámat", where "Két a barátom" came out.
+TEST(ConstructionsTest, ANumberOfOnesOwn) {
+  EXPECT_EQ(hungarian("Two of my friends came to the party."), "Két barátom a buliba jött.");
+  EXPECT_EQ(hungarian("I invited three of my colleagues."), "Meghívtam három kollégámat.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
