@@ -118,6 +118,7 @@ constexpr FunctionWord kFunctionWords[] = {
     {"along", PartOfSpeech::preposition},
     {"beside", PartOfSpeech::preposition},
     {"within", PartOfSpeech::preposition},
+    {"throughout", PartOfSpeech::preposition},
     {"than", PartOfSpeech::preposition},
     {"am", PartOfSpeech::auxiliary, 1},
     {"is", PartOfSpeech::auxiliary},
@@ -561,7 +562,7 @@ const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_
 constexpr std::string_view kPhrasePrepositions[] = {
     "because of",  "due to",     "instead of",          "in front of",     "next to",    "according to",
     "in spite of", "in case of", "out of the reach of", "out of reach of", "apart from", "except for",
-    "on behalf of"};
+    "on behalf of", "all through"};
 // ... and the one pronoun of two words
 constexpr std::string_view kEachOther = "each other";
 

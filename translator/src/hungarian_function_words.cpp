@@ -47,7 +47,9 @@ constexpr Postposition kPostpositions[] = {
     {"below", "alatt"},
     {"along", "ment\xC3\xA9n"},
     {"beside", "mellett"},
-    {"past", "mellett"},  // "walked past the church": "a templom mellett"
+    {"past", "mellett"},
+    {"all through", "alatt"},  // (with "az egész" before the noun: "az egész vacsora alatt")
+    {"throughout", "alatt"},  // "walked past the church": "a templom mellett"
     {"like", "mint"},
     {"in case of", "eset\xC3\xA9n"},
     {"apart from", "eltekintve", Case::ablative},

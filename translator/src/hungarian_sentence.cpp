@@ -4549,6 +4549,16 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     return np.end;
   }
   const std::string& p = t_[pos].lower;
+  // "all through the wedding", "throughout the night": the whole of it, "az egész esküvő alatt"
+  if ((p == "all through" || p == "throughout") && !np.pronoun && !np.name && np.head < n_ &&
+      (t_[np.begin].lower == "the" || t_[np.begin].tag == PartOfSpeech::noun ||
+       t_[np.begin].tag == PartOfSpeech::adjective)) {
+    NounPhrase whole = np;
+    if (t_[whole.begin].lower == "the") ++whole.begin;
+    emit("az", pos), emit("eg\xC3\xA9sz", pos);
+    emitNounPhrase(whole, Case::nominative, "alatt");
+    return np.end;
+  }
   if (p == "for" && emitOrdinalTime(np)) return np.end;
   if (const auto end = emitSuperlativeOfYears(pos, np)) return *end;
   const PrepositionChoice choice = choosePreposition(pos, np);

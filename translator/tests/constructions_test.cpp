@@ -4510,5 +4510,12 @@ TEST(ConstructionsTest, ANumberOfOnesOwn) {
   EXPECT_EQ(hungarian("I invited three of my colleagues."), "Meghívtam három kollégámat.");
 }
 
+// "all through" and "throughout" a time say the whole of it, "az egész ... alatt", where "all"
+// was "minden" and "through" "keresztül".
+TEST(ConstructionsTest, AllThroughIsTheWholeOfIt) {
+  EXPECT_EQ(hungarian("Eva cried all through the wedding."), "Eva sírt az egész esküvő alatt.");
+  EXPECT_EQ(hungarian("It rained throughout the night."), "Esett az eső az egész éjszaka alatt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
