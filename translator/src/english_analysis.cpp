@@ -1971,6 +1971,25 @@ void placeAdverbsBeforeNounPhrases(std::vector<Token>& toks) {
       toks[i].tag = PartOfSpeech::preposition;
 }
 
+// "from the very first minute", "at the very beginning": "very" after the article stresses
+// which one, said by the noun phrase itself ("az első perctől"), no "nagyon"
+void veryOfWhichOne(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i)
+    if (toks[i].lower == "very" && (toks[i - 1].lower == "the" || toks[i - 1].lower == "this") &&
+        (toks[i + 1].tag == PartOfSpeech::noun || toks[i + 1].lower == "beginning" ||
+         (toks[i + 1].tag == PartOfSpeech::adjective &&
+          (toks[i + 1].lower == "first" || toks[i + 1].lower == "last" || toks[i + 1].lower == "same" ||
+           toks[i + 1].lower == "next")))) {
+      // (one token with the word it stresses, which it spans; "beginning" the noun there)
+      if (toks[i + 1].lower == "beginning")
+        if (const lexicon::Entry* e = core.find("beginning", PartOfSpeech::noun))
+          toks[i + 1].tag = PartOfSpeech::noun, toks[i + 1].lemma = "beginning", toks[i + 1].entry = e;
+      toks[i + 1].words += toks[i + 1].word - toks[i].word;
+      toks[i + 1].word = toks[i].word;
+      toks.erase(toks.begin() + std::ptrdiff_t(i));
+    }
+}
+
 // "walked past the bakery", "drove past the school": what one goes by is the preposition's noun
 // phrase, "a pékség mellett" ("ten past four" is the clock's, "the past week" an adjective)
 void pastAsPreposition(std::vector<Token>& toks) {
@@ -4498,6 +4517,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
   pastAsPreposition(toks);
+  veryOfWhichOne(core_, toks);
   adverbsTheLexiconKnowsAsNoNoun(core_, toks);
   participlesLikeTheirBase(toks);
   passivesAskedAbout(core_, toks);

@@ -4154,6 +4154,12 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
       }
   // "by 2030": a deadline, "2030-ig"
   if (!r.c && p == "by" && yearAlone(np)) r.c = Case::terminative;
+  // "from the first minute", "from the beginning": from that time on, "az első perctől", "a
+  // kezdettől", no place it comes out of
+  if (!r.c && p == "from" && !np.pronoun && t_[np.head].tag == PartOfSpeech::noun &&
+      (unitOfTime(t_[np.head].lemma) || t_[np.head].lemma == "beginning" || t_[np.head].lemma == "start" ||
+       t_[np.head].lemma == "moment"))
+    r.c = Case::ablative;
   // "from January", "from Monday", "from 2025": from then on, "januártól", "hétfőtől"
   if (!r.c && p == "from" && (yearAlone(np) || (timeLike(np) && t_[np.head].tag == PartOfSpeech::noun)))
     r.c = Case::ablative;

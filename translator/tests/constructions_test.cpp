@@ -4517,5 +4517,16 @@ TEST(ConstructionsTest, AllThroughIsTheWholeOfIt) {
   EXPECT_EQ(hungarian("It rained throughout the night."), "Esett az eső az egész éjszaka alatt.");
 }
 
+// "the very first", "the very beginning": "very" after the article stresses which one and is
+// said by the phrase alone; "from" a time is from then on, "-tól" ("az első perctől", "a
+// kezdettől"), where "a nagyon első percből" came out.
+TEST(ConstructionsTest, FromTheVeryFirstMinute) {
+  EXPECT_EQ(hungarian("Mark could not stand his new boss from the very first minute."),
+            "Mark nem tudta bírni az új főnökét az első perctől.");
+  EXPECT_EQ(hungarian("The inspector suspected the gardener from the very beginning."),
+            "Az ellenőr gyanúsította a kertészt a kezdettől.");
+  EXPECT_EQ(hungarian("This is very good."), "Ez nagyon jó.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
