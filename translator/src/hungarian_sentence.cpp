@@ -1472,6 +1472,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("a", k);
       if (tk.tag == PartOfSpeech::name)
         emit(tk.written, k, false);
+      // "every single day": each one of them, "minden egyes nap"
+      else if (tk.lower == "single" && k > np.begin && (t_[k - 1].lower == "every" || t_[k - 1].lower == "each"))
+        emit("egyes", k);
       // "a húgom autója", "a tanárok fizetései": an owner keeps its own person and number
       else if (tk.possessor && tk.tag == PartOfSpeech::noun && (owner.person || tk.plural) &&
                (tk.entry || !tk.dictionarySenses.empty()))

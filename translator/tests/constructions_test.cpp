@@ -4528,5 +4528,11 @@ TEST(ConstructionsTest, FromTheVeryFirstMinute) {
   EXPECT_EQ(hungarian("This is very good."), "Ez nagyon jó.");
 }
 
+// "every single" is each one, "minden egyes"; "a single" stays "egyetlen".
+TEST(ConstructionsTest, EverySingleOne) {
+  EXPECT_EQ(hungarian("Every single seat was taken.").substr(0, 13), "Minden egyes ");
+  EXPECT_EQ(hungarian("He scored a single goal."), "Szerezett egyetlen gólt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
