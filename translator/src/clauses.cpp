@@ -849,6 +849,19 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = std::string(s->hungarian);
     c.body = begin + 1;
     c.gerund = gerundClauseAt(t_, begin);
+    // "while I'm away", "while she was in hospital": a state lasting, "amíg"; "while he was
+    // sleeping" goes on meanwhile, "miközben"
+    if (t.lower == "while" && !c.gerund)
+      for (std::size_t k = begin + 1; k < end; ++k) {
+        if (t_[k].tag != PartOfSpeech::auxiliary && t_[k].tag != PartOfSpeech::modal &&
+            t_[k].tag != PartOfSpeech::verb)
+          continue;
+        const std::string& w = t_[k].lower;
+        const bool be = t_[k].tag == PartOfSpeech::auxiliary &&
+                        (w == "am" || w == "is" || w == "are" || w == "was" || w == "were" || w == "be");
+        if (be && !(k + 1 < end && t_[k + 1].tag == PartOfSpeech::verb)) c.link = "am\xC3\xADg";
+        break;
+      }
     // "I know where he lives", "Do you know when it starts?": a question asked within, the
     // question word itself ("hol", "mikor"), not the relative "ahol", "amikor"
     static constexpr std::pair<std::string_view, std::string_view> kQuestions[] = {

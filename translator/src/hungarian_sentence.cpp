@@ -2961,6 +2961,7 @@ void Generator::placeCopula(ClauseRoles& r) const {
     const Sense* as = coreSense(after, sense(afterBe));
     r.copulaLocation =
         after.tag == PartOfSpeech::preposition || after.lower == "here" || after.lower == "there" ||
+        after.lower == "away" ||
         (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
         (as && as->keepsCopula);
     // ("how beautiful the lake was in autumn": the predicate came first, what follows the copula
@@ -3498,6 +3499,11 @@ std::size_t Generator::emitCopula(std::size_t pos) {
 // The predicate after the copula. An adjective agrees in number: "Az almák pirosak."
 std::size_t Generator::emitPredicate(std::size_t pos) {
   const Agreement& a = roles_.agreement;
+  // "while I'm away", "She is away on business": where one is, far from here, "távol"
+  if (t_[pos].lower == "away" && (t_[pos].tag == PartOfSpeech::adverb || t_[pos].tag == PartOfSpeech::adjective)) {
+    emit("t\xC3\xA1vol", pos);
+    return pos + 1;
+  }
   // "Check-out time is eleven o'clock": "tizenegy óra", a clock time as the predicate noun
   if (clockTimeAt(pos))
     if (const auto end = emitClockTime(pos)) return *end;
@@ -5219,6 +5225,12 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
                                              t_[pos + 1].tag == PartOfSpeech::modal);
     if (tk.lower == "also" && beforeVerb)
       emit("szint\xC3\xA9n", pos);
+    // "while I'm away", "She is away on business": where one is, far from here, "távol"
+    else if (tk.lower == "away" && pos > 0 && t_[pos - 1].tag == PartOfSpeech::auxiliary &&
+             (t_[pos - 1].lower == "am" || t_[pos - 1].lower == "is" || t_[pos - 1].lower == "are" ||
+              t_[pos - 1].lower == "was" || t_[pos - 1].lower == "were" || t_[pos - 1].lower == "be" ||
+              t_[pos - 1].lower == "been"))
+      emit("t\xC3\xA1vol", pos);
     else if (auto s = plainSense(tk, sense(pos)))
       emit(*s, pos);
     else

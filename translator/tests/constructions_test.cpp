@@ -4534,5 +4534,13 @@ TEST(ConstructionsTest, EverySingleOne) {
   EXPECT_EQ(hungarian("He scored a single goal."), "Szerezett egyetlen gólt.");
 }
 
+// Being away is being far from here, "távol", where "el" came out ("Elek leszünk"); "while" of a
+// state that lasts is "amíg", of what goes on meanwhile "miközben".
+TEST(ConstructionsTest, WhileAway) {
+  EXPECT_EQ(hungarian("Could you water my plants while I am away?"), "Megöntöznéd a növényeimet, amíg távol vagyok?");
+  EXPECT_EQ(hungarian("We will be away for two weeks."), "Távol leszünk két hétig.");
+  EXPECT_EQ(hungarian("While he was sleeping, the phone rang."), "Miközben aludt, a telefon csengett.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
