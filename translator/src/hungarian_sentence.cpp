@@ -2915,7 +2915,11 @@ std::size_t Generator::feelingPredicate(const ClauseRoles& r) const {
   const bool told = !r.subject && &r == &roles_ && (toldToBe() || (before_.gerund && before_.known));
   if (!g.copula || (!r.subject && !told) || r.existential) return n_;
   std::size_t pred = g.be + 1;
-  while (pred < n_ && (t_[pred].tag == PartOfSpeech::negation || t_[pred].lower == "very")) ++pred;
+  // ("are a bit late", "was very afraid": a degree before it)
+  while (pred < n_ && (t_[pred].tag == PartOfSpeech::negation || t_[pred].lower == "very" ||
+                       (t_[pred].tag == PartOfSpeech::adverb && t_[pred].entry && pred + 1 < n_ &&
+                        feelingVerb(t_[pred + 1].lower))))
+    ++pred;
   // ("I'll be a few minutes late", "is ten minutes late": by how much, "pár percet késik")
   if (const std::size_t by = lateBy(pred); by != pred) pred = by;
   if (pred >= n_ || (t_[pred].tag != PartOfSpeech::adjective && t_[pred].tag != PartOfSpeech::adverb))
@@ -2962,7 +2966,9 @@ void Generator::placeCopula(ClauseRoles& r) const {
     r.copulaLocation =
         after.tag == PartOfSpeech::preposition || after.lower == "here" || after.lower == "there" ||
         after.lower == "away" ||
-        (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
+        // ("is a bit confusing": a degree of the adjective after it, no place)
+        (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos &&
+         !(afterBe + 1 < n_ && t_[afterBe + 1].tag == PartOfSpeech::adjective)) ||
         (as && as->keepsCopula);
     // ("how beautiful the lake was in autumn": the predicate came first, what follows the copula
     // is when, "milyen gyönyörű ősszel a tó")
@@ -3268,6 +3274,8 @@ std::size_t Generator::emitCopula(std::size_t pos) {
     for (std::size_t k = g.be + 1; k < pred; ++k)
       if (t_[k].lower == "very") {
         emit("nagyon", k);
+      } else if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry) {
+        if (auto d = plainSense(t_[k], sense(k))) emit(*d, k);  // "kicsit késünk"
       } else if (lateBy(k) == pred) {  // "pár percet"
         const NounPhrase span = readNounPhrase(k);
         emitNounPhrase(span, Case::accusative);
@@ -3520,6 +3528,10 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
   } else if (t_[k].lower == "much" && t_[k].tag == PartOfSpeech::adverb) {
     emit("sokkal", k);  // "much colder": "sokkal hidegebb"
     ++k;
+  } else if (k + 1 < n_ && t_[k].tag == PartOfSpeech::adverb && t_[k].entry && t_[k + 1].tag == PartOfSpeech::adjective &&
+             (k + 2 == n_ || t_[k + 2].tag != PartOfSpeech::noun)) {
+    // "a bit confusing", "quite cold", "extremely busy": the degree before the adjective
+    if (auto d = plainSense(t_[k], sense(k))) emit(*d, k), ++k;
   }
   if (k < n_ && t_[k].tag == PartOfSpeech::adjective &&
       (k + 1 == n_ || t_[k + 1].tag != PartOfSpeech::noun)) {

@@ -4542,5 +4542,13 @@ TEST(ConstructionsTest, WhileAway) {
   EXPECT_EQ(hungarian("While he was sleeping, the phone rang."), "Miközben aludt, a telefon csengett.");
 }
 
+// A degree adverb before the predicate adjective ("a bit", "quite") is said before it and
+// keeps the copula unsaid and the plural ("kicsit zavarosak"), where "a bit" read as a place.
+TEST(ConstructionsTest, ADegreeBeforeThePredicate) {
+  EXPECT_EQ(hungarian("The charts are still a bit confusing."), "A táblázatok még kicsit zavarosak.");
+  EXPECT_EQ(hungarian("The room is quite small."), "A szoba egészen kicsi.");
+  EXPECT_EQ(hungarian("We are a bit late."), "Kicsit elkéstünk.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
