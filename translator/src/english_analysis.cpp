@@ -1971,6 +1971,28 @@ void placeAdverbsBeforeNounPhrases(std::vector<Token>& toks) {
       toks[i].tag = PartOfSpeech::preposition;
 }
 
+// "a dry place away from sunlight", "Put up your tent away from the river": "away from" after no
+// verb of its own says where, far from the thing, one preposition ("a napfénytől távol"); "ran
+// away from home" keeps its verb's "away"
+void awayFrom(std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 2 < toks.size(); ++i) {
+    if (toks[i].lower != "away" || toks[i + 1].lower != "from" || toks[i].pauseAfter) continue;
+    const Token& before = toks[i - 1];
+    if (before.tag == PartOfSpeech::verb || before.tag == PartOfSpeech::auxiliary || before.tag == PartOfSpeech::modal ||
+        before.lower == "far" ||
+        (before.tag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::verb))
+      continue;
+    Token& t = toks[i];
+    t.lower = t.lemma = "away from";
+    t.tag = PartOfSpeech::preposition;
+    t.entry = nullptr;
+    t.dictionarySenses.clear();
+    t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+    t.pauseAfter = toks[i + 1].pauseAfter;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+  }
+}
+
 // "from the very first minute", "at the very beginning": "very" after the article stresses
 // which one, said by the noun phrase itself ("az első perctől"), no "nagyon"
 void veryOfWhichOne(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -4518,6 +4540,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   ReadingChooser(core_, toks, titleCase).run();
   pastAsPreposition(toks);
   veryOfWhichOne(core_, toks);
+  awayFrom(toks);
   adverbsTheLexiconKnowsAsNoNoun(core_, toks);
   participlesLikeTheirBase(toks);
   passivesAskedAbout(core_, toks);

@@ -4550,5 +4550,13 @@ TEST(ConstructionsTest, ADegreeBeforeThePredicate) {
   EXPECT_EQ(hungarian("We are a bit late."), "Kicsit elkéstünk.");
 }
 
+// "away from" after no verb of its own says where, "a folyótól távol"; "ran away from home"
+// keeps the verb's "away" ("elszaladt").
+TEST(ConstructionsTest, AwayFromAThing) {
+  EXPECT_EQ(hungarian("Store in a cool, dry place away from direct sunlight."),
+            "Tárolja egy hűvös, száraz helyen közvetlen napfénytől távol.");
+  EXPECT_EQ(hungarian("The boy ran away from home."), "A fiú otthonról elszaladt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
