@@ -4558,5 +4558,12 @@ TEST(ConstructionsTest, AwayFromAThing) {
   EXPECT_EQ(hungarian("The boy ran away from home."), "A fiú otthonról elszaladt.");
 }
 
+// The speaker after the verb of saying, before a comma and what was done meanwhile, is the
+// subject alone: "– kiabálta Lucy, üldözve ...", where the verb went to the sentence's end.
+TEST(ConstructionsTest, TheSpeakerBeforeAComma) {
+  EXPECT_EQ(hungarian("\"Give it back!\" shouted Lucy, chasing her brother round the table."),
+            "„Add vissza!” – kiabálta Lucy, üldözve a bátyját az asztal körül.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
