@@ -1117,6 +1117,15 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     np.end = k + 2;
     k = np.end;
   }
+  // "the noise from the street", "the smell from the kitchen": what comes from a place is said
+  // of it, "az utcáról jövő zaj"
+  static constexpr std::string_view kComing[] = {"noise", "sound", "smell", "smoke", "music", "light", "heat"};
+  if (!np.placeAttribute && !np.ofOwner && !np.ofModifier && !np.participle && t_[head].tag == PartOfSpeech::noun &&
+      listed(kComing, t_[head].lemma) && np.end + 1 < t_.size() && t_[np.end].lower == "from" &&
+      !t_[np.end - 1].pauseAfter && startsNounPhrase(np.end + 1)) {
+    const NounPhrase source = readNounPhrase(np.end + 1);
+    if (!source.pronoun && source.end > np.end + 1) np.placeAttribute = np.end, np.end = source.end;
+  }
   // "my feet are cold": "a lábam hideg", one word for the pair; so too a bare plural ("wears
   // glasses": "szemüveget visel", "has blue eyes", "new shoes"), not one counted or determined
   const Sense* pairSense = coreSense(t_[head], sense(head));
@@ -1289,7 +1298,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         if (post == "ment\xC3\xA9n") post = "menti";  // "a folyó menti út"
         else post += "i";
       } else if (out_.size() > before) {
-        emit("l\xC3\xA9v\xC5\x91", np.placeAttribute);
+        emit(t_[np.placeAttribute].lower == "from" ? "j\xC3\xB6v\xC5\x91" : "l\xC3\xA9v\xC5\x91", np.placeAttribute);
       }
       return;
     }

@@ -4565,5 +4565,13 @@ TEST(ConstructionsTest, TheSpeakerBeforeAComma) {
             "„Add vissza!” – kiabálta Lucy, üldözve a bátyját az asztal körül.");
 }
 
+// A noise, a smell or a light "from" a place is said of it, "az utcáról jövő zaj", where the
+// place trailed as the verb's.
+TEST(ConstructionsTest, WhatComesFromAPlace) {
+  EXPECT_EQ(hungarian("Residents have complained about the noise from the new airport."),
+            "A lakosok panaszkodtak az új repülőtérről jövő zajra.");
+  EXPECT_EQ(hungarian("The smell from the kitchen was wonderful."), "A konyhából jövő szag csodálatos volt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
