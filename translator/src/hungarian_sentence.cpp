@@ -1126,6 +1126,19 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     const NounPhrase source = readNounPhrase(np.end + 1);
     if (!source.pronoun && source.end > np.end + 1) np.placeAttribute = np.end, np.end = source.end;
   }
+  // "Look at the clock on the wall", "stared at the picture above the fireplace": where the thing
+  // looked at is says which one it is, "a falon lévő órát" (looking has no place of its own)
+  static constexpr std::string_view kLooking[] = {"look", "stare", "glance", "point", "gaze"};
+  static constexpr std::string_view kWhere[] = {"on", "in", "above", "under", "behind", "near", "by"};
+  if (!np.placeAttribute && !np.ofOwner && !np.ofModifier && !np.participle && np.begin >= 2 &&
+      t_[np.begin - 1].lower == "at" && t_[np.begin - 2].tag == PartOfSpeech::verb &&
+      listed(kLooking, t_[np.begin - 2].lemma) && t_[head].tag == PartOfSpeech::noun && np.end + 1 < t_.size() &&
+      listed(kWhere, t_[np.end].lower) && !t_[np.end - 1].pauseAfter && startsNounPhrase(np.end + 1)) {
+    const NounPhrase place = readNounPhrase(np.end + 1);
+    if (!place.pronoun && place.end > np.end + 1 && !unitOfTime(t_[place.head].lemma) && !t_[place.head].time &&
+        !namesATime(place) && t_[place.head].tag != PartOfSpeech::number)
+      np.placeAttribute = np.end, np.end = place.end;
+  }
   // "my feet are cold": "a lábam hideg", one word for the pair; so too a bare plural ("wears
   // glasses": "szemüveget visel", "has blue eyes", "new shoes"), not one counted or determined
   const Sense* pairSense = coreSense(t_[head], sense(head));

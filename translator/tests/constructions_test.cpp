@@ -4573,5 +4573,13 @@ TEST(ConstructionsTest, WhatComesFromAPlace) {
   EXPECT_EQ(hungarian("The smell from the kitchen was wonderful."), "A konyhából jövő szag csodálatos volt.");
 }
 
+// Where the thing looked at is says which one, said before it ("a falon lévő órát"), as looking
+// has no place of its own; a time after it stays the verb's.
+TEST(ConstructionsTest, ThePlaceOfWhatIsLookedAt) {
+  EXPECT_EQ(hungarian("Look at the clock on the wall."), "Nézze a falon lévő órát.");
+  EXPECT_EQ(hungarian("She stared at the picture above the fireplace."), "Bámulta a kandalló fölötti képet.");
+  EXPECT_EQ(hungarian("Look at the map in the morning."), "Nézze a térképet reggel.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
