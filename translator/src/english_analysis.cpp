@@ -1993,6 +1993,28 @@ void awayFrom(std::vector<Token>& toks) {
   }
 }
 
+// "the flat upstairs", "the neighbours downstairs": "upstairs" after its noun says which one, the
+// adjective before it ("a fenti lakás", "a lenti szomszédok"); a word before it that may be a
+// noun is one there ("flat")
+void upstairsOfANoun(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 2; i < toks.size(); ++i) {
+    if ((toks[i].lower != "upstairs" && toks[i].lower != "downstairs") || toks[i].tag != PartOfSpeech::adverb)
+      continue;
+    Token& noun = toks[i - 1];
+    if (noun.pauseAfter || (toks[i - 2].tag != PartOfSpeech::determiner && toks[i - 2].tag != PartOfSpeech::possessive))
+      continue;
+    if (noun.tag == PartOfSpeech::adjective)
+      if (const lexicon::Entry* e = core.find(noun.lower, PartOfSpeech::noun))
+        noun.tag = PartOfSpeech::noun, noun.lemma = noun.lower, noun.entry = e;
+    if (noun.tag != PartOfSpeech::noun) continue;
+    Token& where = toks[i];
+    where.tag = PartOfSpeech::adjective;
+    where.entry = nullptr;
+    where.dictionarySenses = {where.lower == "upstairs" ? "fenti" : "lenti"};
+    std::swap(toks[i - 1], toks[i]);
+  }
+}
+
 // "from the very first minute", "at the very beginning": "very" after the article stresses
 // which one, said by the noun phrase itself ("az első perctől"), no "nagyon"
 void veryOfWhichOne(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -4542,6 +4564,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   veryOfWhichOne(core_, toks);
   awayFrom(toks);
   adverbsTheLexiconKnowsAsNoNoun(core_, toks);
+  upstairsOfANoun(core_, toks);
   participlesLikeTheirBase(toks);
   passivesAskedAbout(core_, toks);
   statesLeftByAPush(core_, toks);

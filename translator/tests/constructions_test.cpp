@@ -4581,5 +4581,14 @@ TEST(ConstructionsTest, ThePlaceOfWhatIsLookedAt) {
   EXPECT_EQ(hungarian("Look at the map in the morning."), "Nézze a térképet reggel.");
 }
 
+// "upstairs" and "downstairs" after their noun say which one, the adjective before it ("a fenti
+// lakás", "a lenti szomszédok"), a word that may be a noun taken for one ("flat").
+TEST(ConstructionsTest, TheOneUpstairs) {
+  EXPECT_EQ(hungarian("The neighbours downstairs are noisy."), "A lenti szomszédok zajosak.");
+  EXPECT_EQ(hungarian("I cannot put up with the noise from the flat upstairs any longer."),
+            "Nem tudom eltűrni a fenti lakásból jövő zajt tovább.");
+  EXPECT_EQ(hungarian("She went upstairs.").find("fenti"), std::string::npos);  // where she went
+}
+
 }  // namespace
 }  // namespace lexiton::translator
