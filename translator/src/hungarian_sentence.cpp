@@ -4711,6 +4711,22 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
       return np.end;
     }
   }
+  // "on Thursday evenings", "on Sunday mornings": the day and the part of it, every one of them,
+  // "csütörtök esténként"
+  if (p == "on" && !np.pronoun && t_[np.head].plural && t_[np.head].tag == PartOfSpeech::noun &&
+      np.end == np.head + 1 && np.begin + 1 == np.head &&
+      (t_[np.begin].tag == PartOfSpeech::noun || t_[np.begin].tag == PartOfSpeech::name)) {
+    const Sense* day = coreSense(t_[np.begin], sense(np.begin));
+    const Sense* part = coreSense(t_[np.head], sense(np.head));
+    static constexpr std::string_view kDays[] = {"monday", "tuesday",  "wednesday", "thursday",
+                                                 "friday", "saturday", "sunday"};
+    if (day && listed(kDays, t_[np.begin].lemma) && part && part->note("time") == "nom") {
+      emit(day->word, np.begin);
+      emit(inflectNoun(nounStem(t_[np.head], sense(np.head)), false, {}, Case::superessive) + "k\xC3\xA9nt",
+           np.head);
+      return np.end;
+    }
+  }
   if ((p == "in" || p == "on" || p == "at" || p == "by") && !np.pronoun && !t_[np.head].plural) {
     const Sense* hs = coreSense(t_[np.head], sense(np.head));
     if (hs && !hs->note("time").empty() && t_[np.head].tag == PartOfSpeech::noun) {

@@ -172,8 +172,8 @@ TEST(ConstructionsTest, OverASpanOfTimeIsDuringIt) {
 TEST(ConstructionsTest, ATimeThatOwnsIsTheNounsAdjective) {
   EXPECT_EQ(hungarian("I missed yesterday's meeting."), "Lekéstem a tegnapi megbeszélést.");
   EXPECT_EQ(hungarian("Saturday's match was cancelled."), "A szombati mérkőzést lemondták.");
-  // a day before a part of it stands apart
-  EXPECT_EQ(hungarian("We walk on Sunday mornings."), "Vasárnap reggeleken sétálunk.");
+  // a day before a part of it stands apart (every one of them: "reggelenként")
+  EXPECT_EQ(hungarian("We walk on Sunday mornings."), "Vasárnap reggelenként sétálunk.");
 }
 
 TEST(ConstructionsTest, AWordDescribingTheNounBeforeItIsSaidBeforeIt) {
@@ -4588,6 +4588,13 @@ TEST(ConstructionsTest, TheOneUpstairs) {
   EXPECT_EQ(hungarian("I cannot put up with the noise from the flat upstairs any longer."),
             "Nem tudom eltűrni a fenti lakásból jövő zajt tovább.");
   EXPECT_EQ(hungarian("She went upstairs.").find("fenti"), std::string::npos);  // where she went
+}
+
+// "on Thursday evenings": the day and the part of it, every one of them, "csütörtök esténként",
+// as "on Mondays" is "hétfőnként".
+TEST(ConstructionsTest, OnDaysAndTheirParts) {
+  EXPECT_EQ(hungarian("Are you still playing tennis on Thursday evenings?"), "Még teniszt játszol csütörtök esténként?");
+  EXPECT_EQ(hungarian("The shop is closed on Mondays."), "A bolt hétfőnként zárva van.");
 }
 
 }  // namespace
