@@ -2172,8 +2172,9 @@ void infinitivesAfterLetting(std::vector<Token>& toks) {
         let.form == VerbForm::ing || let.form == VerbForm::participle)
       continue;
     std::size_t v = i + 1;
-    if (toks[v].tag == PartOfSpeech::pronoun && toks[v].lower != "me" && toks[v].lower != "us" &&
-        !subjectPronoun(toks[v]))
+    // ("help us carry", "helped me move": "me" and "us" are phrases only of "let")
+    if (toks[v].tag == PartOfSpeech::pronoun &&
+        (let.lemma == "help" || (toks[v].lower != "me" && toks[v].lower != "us")) && !subjectPronoun(toks[v]))
       ++v;  // "let them play"
     else
       while (v < toks.size() && v < i + 6 &&

@@ -4597,5 +4597,13 @@ TEST(ConstructionsTest, OnDaysAndTheirParts) {
   EXPECT_EQ(hungarian("The shop is closed on Mondays."), "A bolt hétfőnként zárva van.");
 }
 
+// What one helps "me" or "us" do is the infinitive too ("segítenél nekünk vinni a bútort"),
+// where the bare verb came out; "let me know" stays a phrase.
+TEST(ConstructionsTest, HelpUsDoIt) {
+  EXPECT_EQ(hungarian("Could you help us carry the furniture on Saturday morning?"),
+            "Szombat reggel segítenél nekünk vinni a bútort?");
+  EXPECT_EQ(hungarian("Let me know if you need anything."), "Szólj, ha bármire szükséged van.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
