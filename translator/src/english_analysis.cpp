@@ -1648,10 +1648,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
       // "If it freezes, never use a flame", "Before you set off, always tell someone": after a
       // clause and its comma, how often the instruction holds, then the command
       ((prevLower == "never" || prevLower == "always") && i >= 2 && toks[i - 2].pauseAfter);
-  if (t.lower == "first" && i == 0 &&
+  if ((t.lower == "first" && i > 0 && subjectPronoun(toks[i - 1]) && !toks[i - 1].pauseAfter &&
+       mayBeVerb(i + 1, VerbForm::base)) ||  // ("when you first log in": "amikor először bejelentkezik")
+      (t.lower == "first" && i == 0 &&
       (t.pauseAfter || (after && subjectPronoun(*after)) ||
        (mayBeVerb(i + 1, VerbForm::base) &&
-        !(i + 2 < toks.size() && (toks[i + 2].tag == PartOfSpeech::auxiliary || toks[i + 2].tag == PartOfSpeech::modal))))) {
+        !(i + 2 < toks.size() && (toks[i + 2].tag == PartOfSpeech::auxiliary || toks[i + 2].tag == PartOfSpeech::modal)))))) {
     // "First, make sure ...", "First open the box", "First we need a plan": the step that comes
     // first, "először" ("First prize was ...": the ordinal of a subject)
     bonus(PartOfSpeech::adverb, std::nullopt, 400);

@@ -4605,5 +4605,13 @@ TEST(ConstructionsTest, HelpUsDoIt) {
   EXPECT_EQ(hungarian("Let me know if you need anything."), "Szólj, ha bármire szükséged van.");
 }
 
+// "first" between a subject pronoun and its verb is the adverb, "először", the verb after it
+// the clause's ("amikor először bejelentkezik"), where "first" was "első" and "log" a noun.
+TEST(ConstructionsTest, WhenYouFirstDoIt) {
+  EXPECT_EQ(hungarian("Please change your password when you first log in."),
+            "Kérjük, változtassa meg a jelszavát, amikor először bejelentkezik.");
+  EXPECT_EQ(hungarian("She came first in the race."), "Első lett a versenyben.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
