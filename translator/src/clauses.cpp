@@ -647,7 +647,13 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
           (t_[i + 2].tag == PartOfSpeech::negation ||
            ((t_[i + 1].lower == "have" || t_[i + 1].lower == "had" || t_[i + 1].lower == "has") &&
             t_[i + 2].lower == "to"))));
-    return finiteClauseAt(i + 1) || imperatives || presentOfPerson ||
+    // ("is stubborn and never apologises", "and always wins": a finite verb past "never" or an
+    // adverb goes on with the same subject)
+    const bool finitePastAdverb =
+        i + 2 < t_.size() && (t_[i + 1].lower == "never" || t_[i + 1].tag == PartOfSpeech::adverb) &&
+        t_[i + 2].tag == PartOfSpeech::verb &&
+        (t_[i + 2].form == VerbForm::third || t_[i + 2].form == VerbForm::past);
+    return finiteClauseAt(i + 1) || imperatives || presentOfPerson || finitePastAdverb ||
            (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb || modalAfter));
   }
   // "so that it stays fresh": what for, "hogy friss maradjon"

@@ -4613,5 +4613,11 @@ TEST(ConstructionsTest, WhenYouFirstDoIt) {
   EXPECT_EQ(hungarian("She came first in the race."), "Első lett a versenyben.");
 }
 
+// "and" before "never" or an adverb and a finite verb goes on with the same subject in a clause
+// of its own, where the predicate before it was lost ("makacs, és soha nem kér elnézést").
+TEST(ConstructionsTest, AndNeverDoesIt) {
+  EXPECT_NE(hungarian("He is stubborn and never apologises.").find("makacs, és soha nem kér"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lexiton::translator
