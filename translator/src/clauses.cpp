@@ -653,7 +653,12 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
         i + 2 < t_.size() && (t_[i + 1].lower == "never" || t_[i + 1].tag == PartOfSpeech::adverb) &&
         t_[i + 2].tag == PartOfSpeech::verb &&
         (t_[i + 2].form == VerbForm::third || t_[i + 2].form == VerbForm::past);
-    return finiteClauseAt(i + 1) || imperatives || presentOfPerson || finitePastAdverb ||
+    // ("is small and has no window", "and had a dog": owning, a clause of the same subject)
+    const bool owns = i + 2 < t_.size() && t_[i + 1].tag == PartOfSpeech::auxiliary &&
+                      (t_[i + 1].lower == "has" || t_[i + 1].lower == "had") &&
+                      (t_[i + 2].tag == PartOfSpeech::determiner || t_[i + 2].tag == PartOfSpeech::possessive ||
+                       t_[i + 2].tag == PartOfSpeech::number || t_[i + 2].tag == PartOfSpeech::adjective);
+    return finiteClauseAt(i + 1) || imperatives || presentOfPerson || finitePastAdverb || owns ||
            (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb || modalAfter));
   }
   // "so that it stays fresh": what for, "hogy friss maradjon"

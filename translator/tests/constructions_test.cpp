@@ -4619,5 +4619,12 @@ TEST(ConstructionsTest, AndNeverDoesIt) {
   EXPECT_NE(hungarian("He is stubborn and never apologises.").find("makacs, és soha nem kér"), std::string::npos);
 }
 
+// "and has" or "and had" before what is owned goes on with the same subject ("kicsi, és nincs
+// ablaka"), where the first clause's predicate was lost.
+TEST(ConstructionsTest, AndHasAThing) {
+  EXPECT_EQ(hungarian("The room is small and has no window."), "A szoba kicsi, és nincs ablaka.");
+  EXPECT_EQ(hungarian("She lives in Leeds and has two children."), "Leedsben lakik, és két gyereke van.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
