@@ -25,6 +25,9 @@ constexpr Subordinator kSubordinators[] = {
     {"until", "am\xC3\xADg"},
     {"without", "an\xC3\xA9lk\xC3\xBCl"},  // "without looking up": "anélkül, hogy felnézne"
     {"by the time", "mire"},
+    {"every time", "valah\xC3\xA1nyszor"},  // "every time I walk past": "valahányszor elmegyek"
+    {"each time", "valah\xC3\xA1nyszor"},
+    {"next time", "ha legk\xC3\xB6zelebb"},  // "next time you come": "ha legközelebb jössz"
     {"as soon as", "amint"},
     {"as long as", "amíg"},
     {"just as", "\xC3\xA9pp amikor"},  // "just as the sun rose": the very moment, "épp amikor"
@@ -274,6 +277,29 @@ class Splitter {
              o - ownerStart < 3)
         ++o;
       if (o > ownerStart && o < t_.size()) k = o;
+    }
+    // ("the woman in it smiled", "the man in the car waved": a place said of the subject, before
+    // a verb that is finite beyond doubt)
+    if (k + 2 < t_.size() && !pauseBefore(k) &&
+        (t_[k].lower == "in" || t_[k].lower == "on" || t_[k].lower == "at" || t_[k].lower == "from" ||
+         t_[k].lower == "near")) {
+      std::size_t o = k + 1;
+      if (t_[o].tag == PartOfSpeech::pronoun && !subjectPronoun(t_[o])) {
+        ++o;
+      } else {
+        while (o < t_.size() && (t_[o].tag == PartOfSpeech::determiner || t_[o].tag == PartOfSpeech::possessive ||
+                                 t_[o].tag == PartOfSpeech::adjective))
+          ++o;
+        const std::size_t placeStart = o;
+        while (o < t_.size() && (t_[o].tag == PartOfSpeech::noun || t_[o].tag == PartOfSpeech::name) &&
+               o - placeStart < 3)
+          ++o;
+        if (o == placeStart) o = k;
+      }
+      if (o > k + 1 && o < t_.size() && !pauseBefore(o) &&
+          (t_[o].tag == PartOfSpeech::auxiliary || t_[o].tag == PartOfSpeech::modal ||
+           (t_[o].tag == PartOfSpeech::verb && (t_[o].form == VerbForm::past || t_[o].form == VerbForm::third))))
+        return true;
     }
     // ("her story, except ...": the verb of the clause follows its subject without a pause)
     if (pauseBefore(k)) return false;
@@ -577,6 +603,16 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
        (prev.tag == PartOfSpeech::verb && prev.form == VerbForm::participle)) &&
       !pauseBefore(i))
     return true;
+  // "Her flight lands at four, can you pick her up?": after a comma a modal or auxiliary before
+  // a subject pronoun asks a question of its own
+  if (shape_.question && pauseBefore(i) && i + 2 < t_.size() &&
+      (t.tag == PartOfSpeech::modal ||
+       (t.tag == PartOfSpeech::auxiliary && t.lower != "be" && t.lower != "being" && t.lower != "been")) &&
+      subjectPronoun(t_[i + 1]) && verbIn(i + 2, t_.size()))
+    return true;
+  // "He tried but failed", "She called but got no answer": a second verb of the same subject
+  // after "but", a clause of its own ("de nem kapott választ")
+  if (t.lower == "but" && verbAt(i + 1)) return true;
   if (t.lower == "that")
     return (prev.tag == PartOfSpeech::verb || soThatAt(i) || thatAfterObject(i) || verbBeforeAdverbs(i)) &&
            (finiteClauseAt(i + 1) || verbAt(i + 1));
@@ -611,7 +647,18 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
           (t_[i + 2].tag == PartOfSpeech::negation ||
            ((t_[i + 1].lower == "have" || t_[i + 1].lower == "had" || t_[i + 1].lower == "has") &&
             t_[i + 2].lower == "to"))));
-    return finiteClauseAt(i + 1) || imperatives || presentOfPerson ||
+    // ("is stubborn and never apologises", "and always wins": a finite verb past "never" or an
+    // adverb goes on with the same subject)
+    const bool finitePastAdverb =
+        i + 2 < t_.size() && (t_[i + 1].lower == "never" || t_[i + 1].tag == PartOfSpeech::adverb) &&
+        t_[i + 2].tag == PartOfSpeech::verb &&
+        (t_[i + 2].form == VerbForm::third || t_[i + 2].form == VerbForm::past);
+    // ("is small and has no window", "and had a dog": owning, a clause of the same subject)
+    const bool owns = i + 2 < t_.size() && t_[i + 1].tag == PartOfSpeech::auxiliary &&
+                      (t_[i + 1].lower == "has" || t_[i + 1].lower == "had") &&
+                      (t_[i + 2].tag == PartOfSpeech::determiner || t_[i + 2].tag == PartOfSpeech::possessive ||
+                       t_[i + 2].tag == PartOfSpeech::number || t_[i + 2].tag == PartOfSpeech::adjective);
+    return finiteClauseAt(i + 1) || imperatives || presentOfPerson || finitePastAdverb || owns ||
            (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb || modalAfter));
   }
   // "so that it stays fresh": what for, "hogy friss maradjon"
@@ -813,6 +860,19 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = std::string(s->hungarian);
     c.body = begin + 1;
     c.gerund = gerundClauseAt(t_, begin);
+    // "while I'm away", "while she was in hospital": a state lasting, "amíg"; "while he was
+    // sleeping" goes on meanwhile, "miközben"
+    if (t.lower == "while" && !c.gerund)
+      for (std::size_t k = begin + 1; k < end; ++k) {
+        if (t_[k].tag != PartOfSpeech::auxiliary && t_[k].tag != PartOfSpeech::modal &&
+            t_[k].tag != PartOfSpeech::verb)
+          continue;
+        const std::string& w = t_[k].lower;
+        const bool be = t_[k].tag == PartOfSpeech::auxiliary &&
+                        (w == "am" || w == "is" || w == "are" || w == "was" || w == "were" || w == "be");
+        if (be && !(k + 1 < end && t_[k + 1].tag == PartOfSpeech::verb)) c.link = "am\xC3\xADg";
+        break;
+      }
     // "I know where he lives", "Do you know when it starts?": a question asked within, the
     // question word itself ("hol", "mikor"), not the relative "ahol", "amikor"
     static constexpr std::pair<std::string_view, std::string_view> kQuestions[] = {

@@ -118,6 +118,7 @@ constexpr FunctionWord kFunctionWords[] = {
     {"along", PartOfSpeech::preposition},
     {"beside", PartOfSpeech::preposition},
     {"within", PartOfSpeech::preposition},
+    {"throughout", PartOfSpeech::preposition},
     {"than", PartOfSpeech::preposition},
     {"am", PartOfSpeech::auxiliary, 1},
     {"is", PartOfSpeech::auxiliary},
@@ -561,7 +562,7 @@ const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_
 constexpr std::string_view kPhrasePrepositions[] = {
     "because of",  "due to",     "instead of",          "in front of",     "next to",    "according to",
     "in spite of", "in case of", "out of the reach of", "out of reach of", "apart from", "except for",
-    "on behalf of"};
+    "on behalf of", "all through"};
 // ... and the one pronoun of two words
 constexpr std::string_view kEachOther = "each other";
 
@@ -1584,8 +1585,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
         next.begin(), next.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
     // (a subject stands first in its clause: "until the light turns green")
     const std::string_view opener = i >= 2 ? std::string_view(toks[i - 2].lower) : std::string_view();
-    const bool subjectSlot = i < 2 || toks[i - 2].tag == PartOfSpeech::conjunction || opener == "until" ||
-                             opener == "before" || opener == "after" || opener == "that";
+    // ("When the light comes on", "where the road turns left", "once the water boils")
+    static constexpr std::string_view kOpeners[] = {"until", "before", "after", "that",  "when", "whenever",
+                                                    "where", "while",  "once",  "since", "as",   "unless"};
+    const bool subjectSlot = i < 2 || toks[i - 2].tag == PartOfSpeech::conjunction || listed(kOpeners, opener);
     return !subjectSlot || best.tag != PartOfSpeech::verb || best.form != VerbForm::third;
   }();
   // after "and" between two nouns ("bread and milk") no new clause begins; a word with an
@@ -1645,10 +1648,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
       // "If it freezes, never use a flame", "Before you set off, always tell someone": after a
       // clause and its comma, how often the instruction holds, then the command
       ((prevLower == "never" || prevLower == "always") && i >= 2 && toks[i - 2].pauseAfter);
-  if (t.lower == "first" && i == 0 &&
+  if ((t.lower == "first" && i > 0 && subjectPronoun(toks[i - 1]) && !toks[i - 1].pauseAfter &&
+       mayBeVerb(i + 1, VerbForm::base)) ||  // ("when you first log in": "amikor először bejelentkezik")
+      (t.lower == "first" && i == 0 &&
       (t.pauseAfter || (after && subjectPronoun(*after)) ||
        (mayBeVerb(i + 1, VerbForm::base) &&
-        !(i + 2 < toks.size() && (toks[i + 2].tag == PartOfSpeech::auxiliary || toks[i + 2].tag == PartOfSpeech::modal))))) {
+        !(i + 2 < toks.size() && (toks[i + 2].tag == PartOfSpeech::auxiliary || toks[i + 2].tag == PartOfSpeech::modal)))))) {
     // "First, make sure ...", "First open the box", "First we need a plan": the step that comes
     // first, "először" ("First prize was ...": the ordinal of a subject)
     bonus(PartOfSpeech::adverb, std::nullopt, 400);
@@ -1968,6 +1973,79 @@ void placeAdverbsBeforeNounPhrases(std::vector<Token>& toks) {
       toks[i].tag = PartOfSpeech::preposition;
 }
 
+// "a dry place away from sunlight", "Put up your tent away from the river": "away from" after no
+// verb of its own says where, far from the thing, one preposition ("a napfénytől távol"); "ran
+// away from home" keeps its verb's "away"
+void awayFrom(std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 2 < toks.size(); ++i) {
+    if (toks[i].lower != "away" || toks[i + 1].lower != "from" || toks[i].pauseAfter) continue;
+    const Token& before = toks[i - 1];
+    if (before.tag == PartOfSpeech::verb || before.tag == PartOfSpeech::auxiliary || before.tag == PartOfSpeech::modal ||
+        before.lower == "far" ||
+        (before.tag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::verb))
+      continue;
+    Token& t = toks[i];
+    t.lower = t.lemma = "away from";
+    t.tag = PartOfSpeech::preposition;
+    t.entry = nullptr;
+    t.dictionarySenses.clear();
+    t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+    t.pauseAfter = toks[i + 1].pauseAfter;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+  }
+}
+
+// "the flat upstairs", "the neighbours downstairs": "upstairs" after its noun says which one, the
+// adjective before it ("a fenti lakás", "a lenti szomszédok"); a word before it that may be a
+// noun is one there ("flat")
+void upstairsOfANoun(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 2; i < toks.size(); ++i) {
+    if ((toks[i].lower != "upstairs" && toks[i].lower != "downstairs") || toks[i].tag != PartOfSpeech::adverb)
+      continue;
+    Token& noun = toks[i - 1];
+    if (noun.pauseAfter || (toks[i - 2].tag != PartOfSpeech::determiner && toks[i - 2].tag != PartOfSpeech::possessive))
+      continue;
+    if (noun.tag == PartOfSpeech::adjective)
+      if (const lexicon::Entry* e = core.find(noun.lower, PartOfSpeech::noun))
+        noun.tag = PartOfSpeech::noun, noun.lemma = noun.lower, noun.entry = e;
+    if (noun.tag != PartOfSpeech::noun) continue;
+    Token& where = toks[i];
+    where.tag = PartOfSpeech::adjective;
+    where.entry = nullptr;
+    where.dictionarySenses = {where.lower == "upstairs" ? "fenti" : "lenti"};
+    std::swap(toks[i - 1], toks[i]);
+  }
+}
+
+// "from the very first minute", "at the very beginning": "very" after the article stresses
+// which one, said by the noun phrase itself ("az első perctől"), no "nagyon"
+void veryOfWhichOne(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i)
+    if (toks[i].lower == "very" && (toks[i - 1].lower == "the" || toks[i - 1].lower == "this") &&
+        (toks[i + 1].tag == PartOfSpeech::noun || toks[i + 1].lower == "beginning" ||
+         (toks[i + 1].tag == PartOfSpeech::adjective &&
+          (toks[i + 1].lower == "first" || toks[i + 1].lower == "last" || toks[i + 1].lower == "same" ||
+           toks[i + 1].lower == "next")))) {
+      // (one token with the word it stresses, which it spans; "beginning" the noun there)
+      if (toks[i + 1].lower == "beginning")
+        if (const lexicon::Entry* e = core.find("beginning", PartOfSpeech::noun))
+          toks[i + 1].tag = PartOfSpeech::noun, toks[i + 1].lemma = "beginning", toks[i + 1].entry = e;
+      toks[i + 1].words += toks[i + 1].word - toks[i].word;
+      toks[i + 1].word = toks[i].word;
+      toks.erase(toks.begin() + std::ptrdiff_t(i));
+    }
+}
+
+// "walked past the bakery", "drove past the school": what one goes by is the preposition's noun
+// phrase, "a pékség mellett" ("ten past four" is the clock's, "the past week" an adjective)
+void pastAsPreposition(std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i)
+    if (toks[i].lower == "past" && !toks[i].pauseAfter && toks[i - 1].tag == PartOfSpeech::verb &&
+        (toks[i + 1].tag == PartOfSpeech::determiner || toks[i + 1].tag == PartOfSpeech::possessive ||
+         toks[i + 1].tag == PartOfSpeech::name))
+      toks[i].tag = PartOfSpeech::preposition, toks[i].entry = nullptr, toks[i].dictionarySenses.clear();
+}
+
 // "like" after the verb of its clause compares ("The boat moved like a leaf": "úgy mozgott,
 // mint egy levél"; "tossed about like a leaf"); before one, or after its subject, it is the verb
 // "szeret" ("I really like it", "Children like snow").
@@ -2096,8 +2174,9 @@ void infinitivesAfterLetting(std::vector<Token>& toks) {
         let.form == VerbForm::ing || let.form == VerbForm::participle)
       continue;
     std::size_t v = i + 1;
-    if (toks[v].tag == PartOfSpeech::pronoun && toks[v].lower != "me" && toks[v].lower != "us" &&
-        !subjectPronoun(toks[v]))
+    // ("help us carry", "helped me move": "me" and "us" are phrases only of "let")
+    if (toks[v].tag == PartOfSpeech::pronoun &&
+        (let.lemma == "help" || (toks[v].lower != "me" && toks[v].lower != "us")) && !subjectPronoun(toks[v]))
       ++v;  // "let them play"
     else
       while (v < toks.size() && v < i + 6 &&
@@ -4102,6 +4181,22 @@ void soMuchBeforeANoun(std::vector<Token>& toks) {
     }
 }
 
+// "Take enough water", "have enough time": "enough" before a noun, past an adjective of it
+// ("enough fresh water"), is how much of it, a determiner ("elég vizet"); after an adjective it
+// stays the adverb ("old enough")
+void enoughBeforeANoun(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    if (toks[i].lower != "enough" || toks[i].pauseAfter) continue;
+    if (i > 0 && (toks[i - 1].tag == PartOfSpeech::adjective || toks[i - 1].tag == PartOfSpeech::adverb)) continue;
+    std::size_t k = i + 1;
+    if (toks[k].tag == PartOfSpeech::adjective && k + 1 < toks.size() && !toks[k].pauseAfter) ++k;
+    if (toks[k].tag != PartOfSpeech::noun) continue;
+    toks[i].tag = PartOfSpeech::determiner;
+    toks[i].entry = nullptr;
+    toks[i].dictionarySenses.clear();
+  }
+}
+
 // "By the time we reached the village", "as soon as he arrives", "even though it rained": a
 // clause's link of several words, one word before a subject ("Mire beértünk a faluba", "Amint
 // megérkezik"); "by the time" of a clock stays a phrase.
@@ -4140,6 +4235,22 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
       toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i + n));
       break;
     }
+}
+
+// "every time I walk past", "Each time the phone rang", "next time you come": the set phrase of
+// time before a subject and its verb links the clause ("valahányszor", "ha legközelebb")
+void timesOfAClause(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    Token& t = toks[i];
+    if ((t.lower != "every time" && t.lower != "each time" && t.lower != "next time") || t.pauseAfter) continue;
+    const Token& next = toks[i + 1];
+    if (!(subjectPronoun(next) || next.tag == PartOfSpeech::determiner || next.tag == PartOfSpeech::possessive ||
+          next.tag == PartOfSpeech::name))
+      continue;
+    t.tag = PartOfSpeech::conjunction;
+    t.entry = nullptr;
+    t.dictionarySenses.clear();
+  }
 }
 
 // "Can I have the bill?", "Could we have a table for two?": asking for something is asking to
@@ -4452,7 +4563,11 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
+  pastAsPreposition(toks);
+  veryOfWhichOne(core_, toks);
+  awayFrom(toks);
   adverbsTheLexiconKnowsAsNoNoun(core_, toks);
+  upstairsOfANoun(core_, toks);
   participlesLikeTheirBase(toks);
   passivesAskedAbout(core_, toks);
   statesLeftByAPush(core_, toks);
@@ -4476,7 +4591,9 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   thanks(core_, toks);
   regretfulAfraid(core_, toks);
   conjunctionsOfSeveralWords(toks);
+  timesOfAClause(toks);
   soMuchBeforeANoun(toks);
+  enoughBeforeANoun(toks);
   soOfDegree(core_, toks);
   hopeOfTheWriter(toks);
   lookingForwardOfTheWriter(toks);

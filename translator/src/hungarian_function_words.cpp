@@ -47,9 +47,13 @@ constexpr Postposition kPostpositions[] = {
     {"below", "alatt"},
     {"along", "ment\xC3\xA9n"},
     {"beside", "mellett"},
+    {"past", "mellett"},
+    {"all through", "alatt"},  // (with "az egész" before the noun: "az egész vacsora alatt")
+    {"throughout", "alatt"},  // "walked past the church": "a templom mellett"
     {"like", "mint"},
     {"in case of", "eset\xC3\xA9n"},
     {"apart from", "eltekintve", Case::ablative},
+    {"away from", "t\xC3\xA1vol", Case::ablative},  // "a folyótól távol"
     {"except", "kiv\xC3\xA9ve", Case::accusative},
     {"except for", "kiv\xC3\xA9ve", Case::accusative},
     {"outside", "el\xC5\x91tt"},

@@ -575,6 +575,8 @@ struct ClauseRoles {
   const Sense* verbSense = nullptr;
 };
 
+std::string reflexiveWith(const Agreement& a, bool imperative, bool formal);
+
 // What a clause hands the next one: "I got up and went home" keeps the first person.
 struct ClauseContext {
   bool known = false;  // a clause before this one had a subject, or a relative clause's noun
@@ -724,6 +726,18 @@ class Generator {
 
   // Finding the roles.
   VerbGroup readVerbGroup() const;
+  // "got no answer", "found no evidence": a "no" opening the object right after a finite verb
+  // other than "be" or "have" (which say "nincs" and "nem volt" themselves) negates the verb, and
+  // the object goes without it ("nem kapott választ")
+  bool negatingNoAt(std::size_t k) const {
+    if (k == 0 || k + 1 >= n_ || t_[k].lower != "no" || t_[k].tag != PartOfSpeech::determiner) return false;
+    const Token& v = t_[k - 1];
+    return v.tag == PartOfSpeech::verb && v.lemma != "have" && v.lemma != "be" &&
+           (v.form == VerbForm::past || v.form == VerbForm::third ||
+            (v.form == VerbForm::base && k >= 2 && subjectPronoun(t_[k - 2]))) &&
+           (t_[k + 1].tag == PartOfSpeech::noun ||
+            (t_[k + 1].tag == PartOfSpeech::adjective && k + 2 < n_ && t_[k + 2].tag == PartOfSpeech::noun));
+  }
   void findSubject(ClauseRoles& r) const;
   void sayCorrelatives();
   // "Which book do you want?", "how many books she bought": the noun phrase a question word asks
@@ -741,7 +755,19 @@ class Generator {
     if (k < n_ && t_[k].lower == "a") ++k;
     return k + 1 < n_ && (t_[k + 1].lower == "o'clock" ||
                           (k + 2 < n_ && (t_[k].lower == "half" || t_[k].lower == "quarter") &&
-                           (t_[k + 1].lower == "past" || t_[k + 1].lower == "to")));
+                           (t_[k + 1].lower == "past" || t_[k + 1].lower == "to")) ||
+                          minutesPastAt(k) != 0);
+  }
+  // "twenty past four", "ten minutes to six": the minutes before "past" or "to" and an hour at
+  // k, the position of "past" or "to"; else 0
+  std::size_t minutesPastAt(std::size_t k) const {
+    if (k >= n_ || t_[k].tag != PartOfSpeech::number || t_[k].value < 1 || t_[k].value > 29) return 0;
+    std::size_t p = k + 1;
+    if (p < n_ && (t_[p].lemma == "minute")) ++p;
+    if (p + 1 >= n_ || (t_[p].lower != "past" && t_[p].lower != "to")) return 0;
+    const Token& h = t_[p + 1];
+    const bool hour = (h.tag == PartOfSpeech::number && h.value >= 1 && h.value <= 12) || numeral(h.lower);
+    return hour ? p : 0;
   }
   // "7.30", "8:15", "2 pm", "11 p.m." at k: a clock time in figures
   bool writtenClockAt(std::size_t k) const {
@@ -784,6 +810,7 @@ class Generator {
   }
   std::size_t linkedPredicate() const;
   bool feelsOneself() const;
+  bool carriedAlongWith(const NounPhrase& np) const;
   std::string_view permission() const;
   std::size_t closedTo() const;
   void emitLinkedPredicate(std::size_t p);
@@ -829,6 +856,9 @@ class Generator {
   std::size_t emitPossession();
   void emitWhatIsLeft();
   std::size_t emitCopula(std::size_t pos);
+  bool toldToBe() const;
+  void reasonFirst();
+  void rowBeforeItsCount();
   std::size_t possibleToDo() const;
   std::size_t emitPredicate(std::size_t pos);
   std::size_t emitObject(std::size_t pos);
@@ -860,6 +890,7 @@ class Generator {
   bool leftWanting() const;
   bool movedElsewhere(std::size_t verb) const;
   std::size_t feelingPredicate(const ClauseRoles& r) const;
+  std::size_t lateBy(std::size_t i) const;
   std::optional<std::size_t> emitCountOfOwned(std::size_t pos);
   std::optional<std::size_t> emitClockTime(std::size_t pos, Case c = Case::nominative,
                                            std::string_view post = {});
@@ -943,7 +974,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
         (t_[k].tag == PartOfSpeech::determiner && t_[k].lower != "a" && t_[k].lower != "an" &&
          t_[k].lower != "some" && t_[k].lower != "many" && t_[k].lower != "any" && t_[k].lower != "no" &&
          t_[k].lower != "another" && t_[k].lower != "more" && t_[k].lower != "such" &&
-         t_[k].lower != "several" && t_[k].lower != "much"))  // "elárasztott néhány falut"
+         t_[k].lower != "several" && t_[k].lower != "much" && t_[k].lower != "enough"))  // "elárasztott néhány falut"
       np.definite = true;
     ++k;
   }
@@ -1086,6 +1117,28 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     np.end = k + 2;
     k = np.end;
   }
+  // "the noise from the street", "the smell from the kitchen": what comes from a place is said
+  // of it, "az utcáról jövő zaj"
+  static constexpr std::string_view kComing[] = {"noise", "sound", "smell", "smoke", "music", "light", "heat"};
+  if (!np.placeAttribute && !np.ofOwner && !np.ofModifier && !np.participle && t_[head].tag == PartOfSpeech::noun &&
+      listed(kComing, t_[head].lemma) && np.end + 1 < t_.size() && t_[np.end].lower == "from" &&
+      !t_[np.end - 1].pauseAfter && startsNounPhrase(np.end + 1)) {
+    const NounPhrase source = readNounPhrase(np.end + 1);
+    if (!source.pronoun && source.end > np.end + 1) np.placeAttribute = np.end, np.end = source.end;
+  }
+  // "Look at the clock on the wall", "stared at the picture above the fireplace": where the thing
+  // looked at is says which one it is, "a falon lévő órát" (looking has no place of its own)
+  static constexpr std::string_view kLooking[] = {"look", "stare", "glance", "point", "gaze"};
+  static constexpr std::string_view kWhere[] = {"on", "in", "above", "under", "behind", "near", "by"};
+  if (!np.placeAttribute && !np.ofOwner && !np.ofModifier && !np.participle && np.begin >= 2 &&
+      t_[np.begin - 1].lower == "at" && t_[np.begin - 2].tag == PartOfSpeech::verb &&
+      listed(kLooking, t_[np.begin - 2].lemma) && t_[head].tag == PartOfSpeech::noun && np.end + 1 < t_.size() &&
+      listed(kWhere, t_[np.end].lower) && !t_[np.end - 1].pauseAfter && startsNounPhrase(np.end + 1)) {
+    const NounPhrase place = readNounPhrase(np.end + 1);
+    if (!place.pronoun && place.end > np.end + 1 && !unitOfTime(t_[place.head].lemma) && !t_[place.head].time &&
+        !namesATime(place) && t_[place.head].tag != PartOfSpeech::number)
+      np.placeAttribute = np.end, np.end = place.end;
+  }
   // "my feet are cold": "a lábam hideg", one word for the pair; so too a bare plural ("wears
   // glasses": "szemüveget visel", "has blue eyes", "new shoes"), not one counted or determined
   const Sense* pairSense = coreSense(t_[head], sense(head));
@@ -1191,6 +1244,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       return;
     }
   }
+  if (np.pronoun && c == Case::instrumental && carriedAlongWith(np)) {
+    emit(reflexiveWith(roles_.agreement, roles_.verb.imperative, before_.formal), np.head);
+    return;
+  }
   if (np.pronoun) {
     const PronounForms* p = personalForms;
     std::string_view form = p ? (c == Case::accusative     ? p->acc
@@ -1254,7 +1311,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         if (post == "ment\xC3\xA9n") post = "menti";  // "a folyó menti út"
         else post += "i";
       } else if (out_.size() > before) {
-        emit("l\xC3\xA9v\xC5\x91", np.placeAttribute);
+        emit(t_[np.placeAttribute].lower == "from" ? "j\xC3\xB6v\xC5\x91" : "l\xC3\xA9v\xC5\x91", np.placeAttribute);
       }
       return;
     }
@@ -1346,7 +1403,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     if (tk.tag == PartOfSpeech::possessive) {
       owner = {tk.person, tk.plural};
       // ("some of my friends": "néhány barátom", the quantity instead of the article)
-      if (k == np.begin || t_[k - 1].tag != PartOfSpeech::determiner) emit("a", k);
+      // ("two of my friends": "két barátom", the number instead of it too)
+      if (k == np.begin || (t_[k - 1].tag != PartOfSpeech::determiner && t_[k - 1].tag != PartOfSpeech::number))
+        emit("a", k);
     } else if (tk.tag == PartOfSpeech::determiner) {
       const std::string& d = tk.lower;
       if (d == "one of") {  // "az egyik ajtó"
@@ -1406,8 +1465,12 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
             countable = false;
       else if (d == "another")
         emit("egy", k), emit("m\xC3\xA1sik", k);
-      else if (d == "no")
+      else if (d == "enough")  // "elég vizet"
+        emit("el\xC3\xA9g", k), countable = false;
+      else if (d == "no" && !negatingNoAt(k))
         emit("semmi", k);
+      else if (d == "no")
+        countable = false;
     } else if (tk.tag == PartOfSpeech::number) {
       emit(numberBeforeNoun(tk), k);
       countable = false;
@@ -1431,6 +1494,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("a", k);
       if (tk.tag == PartOfSpeech::name)
         emit(tk.written, k, false);
+      // "every single day": each one of them, "minden egyes nap"
+      else if (tk.lower == "single" && k > np.begin && (t_[k - 1].lower == "every" || t_[k - 1].lower == "each"))
+        emit("egyes", k);
       // "a húgom autója", "a tanárok fizetései": an owner keeps its own person and number
       else if (tk.possessor && tk.tag == PartOfSpeech::noun && (owner.person || tk.plural) &&
                (tk.entry || !tk.dictionarySenses.empty()))
@@ -1618,6 +1684,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // "pretended to read": "úgy tett, mintha olvasna", making as if
     if (v.lemma == "pretend" && verb == roles_.verb.main && verb + 1 == n_ && !roles_.object)
       emit("\xC3\xBAgy", verb), stem.lemma = "tesz", stem.prefix.clear(), a.definite = false;
+    // "walked past the church": going by a thing is going on past it, "el" ("elsétált a templom mellett")
+    if (stem.prefix.empty() && verb + 1 < n_ && t_[verb + 1].lower == "past" &&
+        t_[verb + 1].tag == PartOfSpeech::preposition && movesSomewhere(v))
+      stem.prefix = "el";
     if (stem.prefix.empty() && perfective_ && !lasted) stem.prefix = std::string(s->note("perf"));  // "elolvasta"
     // "when she saw the photograph", "when he heard the news": what one saw or heard at a moment
     // is caught, "amikor meglátta", "amikor meghallotta"
@@ -2056,6 +2126,7 @@ VerbGroup Generator::readVerbGroup() const {
     g.firstAux = 0;  // its "to"
   }
   if (before_.negated) g.negative = true;
+  if (g.main != n && !g.copula && !g.possession && negatingNoAt(g.main + 1)) g.negative = true;
   // "if you will not use it", "whether he will come": what is to come is the present after "ha"
   // and in a yes or no asked within ("ha nem használja", "hogy jön-e"); the copula keeps "lesz"
   if ((before_.condition || before_.yesNo) && g.future && !g.copula && g.main != n && g.modal.empty())
@@ -2645,6 +2716,32 @@ std::string reflexiveOf(const Agreement& a, bool imperative, bool formal) {
   return person == 1 ? "magam" : person == 2 ? "magad" : "mag\xC3\xA1t";
 }
 
+// The reflexive after "with": "magammal", "magaddal", formally "magával" ...
+std::string reflexiveWith(const Agreement& a, bool imperative, bool formal) {
+  const int person = imperative ? (formal ? 3 : 2) : a.person;
+  if (a.plural) return person == 1 ? "magunkkal" : person == 2 ? "magatokkal" : "magukkal";
+  return person == 1 ? "magammal" : person == 2 ? "magaddal" : "mag\xC3\xA1val";
+}
+
+// "Take an umbrella with you", "I took my camera with me", "Do you have your passport with
+// you?": what one takes, brings, carries or has along goes with the one who does it, the
+// pronoun after "with" the subject's own, the reflexive ("Vigyen magával egy esernyőt").
+bool Generator::carriedAlongWith(const NounPhrase& np) const {
+  static constexpr std::string_view kAlong[] = {"take", "bring", "carry", "have", "keep"};
+  const VerbGroup& g = roles_.verb;
+  if (np.begin == 0 || t_[np.begin - 1].lower != "with" || g.main >= n_ || np.begin < g.main ||
+      !listed(kAlong, t_[g.main].lemma))
+    return false;
+  const Token& p = t_[np.head];
+  if (p.lower == "it" || p.lower == "this" || p.lower == "that" || p.lower.ends_with("self") ||
+      p.lower.ends_with("selves"))
+    return false;
+  if (g.imperative) return p.lower == "you";
+  const Agreement& a = roles_.agreement;
+  const int person = before_.formal && p.person == 2 ? 3 : p.person;
+  return person == a.person && p.plural == a.plural && (p.person != 3 || !roles_.object || !roles_.object->pronoun);
+}
+
 // How well one feels, said as an adverb: "jól érzem magam", "rosszul érezte magát".
 std::string_view howOneFeels(const Token& adjective) {
   static constexpr std::pair<std::string_view, std::string_view> kHow[] = {
@@ -2820,11 +2917,33 @@ const FeelingVerb* feelingVerb(std::string_view adjective, std::string_view prep
 // "right" or "sorry" after the copula of a pronoun, said as owning the truth ("igazad van") or
 // as regretting ("sajnálom"), and the other feelings said with a verb, of a pronoun or a
 // person: its position, else the token count.
+// "a few minutes late", "an hour late", "ten minutes early": a span of time before "late" at i
+// is by how much; the position of "late" past it, else i.
+std::size_t Generator::lateBy(std::size_t i) const {
+  static constexpr std::string_view kSpans[] = {"minute", "hour", "second", "day", "week"};
+  if (i >= n_ || !startsNounPhrase(i) || t_[i].tag == PartOfSpeech::adverb ||
+      (t_[i].tag == PartOfSpeech::adjective && t_[i].lemma != "a few"))
+    return i;
+  std::size_t k = i;
+  while (k < n_ && k < i + 4 && t_[k].tag != PartOfSpeech::noun) ++k;
+  if (k + 1 >= n_ || !listed(kSpans, t_[k].lemma) || t_[k + 1].lower != "late") return i;
+  return k + 1;
+}
+
 std::size_t Generator::feelingPredicate(const ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
-  if (!g.copula || !r.subject || r.existential) return n_;
+  // ("Don't be afraid", "Don't be late": told, "Ne félj", "Ne késs el")
+  // ("apologised for being late": the deed's own subject, "amiért elkésett")
+  const bool told = !r.subject && &r == &roles_ && (toldToBe() || (before_.gerund && before_.known));
+  if (!g.copula || (!r.subject && !told) || r.existential) return n_;
   std::size_t pred = g.be + 1;
-  while (pred < n_ && (t_[pred].tag == PartOfSpeech::negation || t_[pred].lower == "very")) ++pred;
+  // ("are a bit late", "was very afraid": a degree before it)
+  while (pred < n_ && (t_[pred].tag == PartOfSpeech::negation || t_[pred].lower == "very" ||
+                       (t_[pred].tag == PartOfSpeech::adverb && t_[pred].entry && pred + 1 < n_ &&
+                        feelingVerb(t_[pred + 1].lower))))
+    ++pred;
+  // ("I'll be a few minutes late", "is ten minutes late": by how much, "pár percet késik")
+  if (const std::size_t by = lateBy(pred); by != pred) pred = by;
   if (pred >= n_ || (t_[pred].tag != PartOfSpeech::adjective && t_[pred].tag != PartOfSpeech::adverb))
     return n_;
   const bool right = t_[pred].lower == "right";
@@ -2832,9 +2951,9 @@ std::size_t Generator::feelingPredicate(const ClauseRoles& r) const {
   if (!right && !f) return n_;
   // "right" and "sorry" only of a pronoun, "afraid" and "back" of a person, "late" of anyone or
   // anything ("The train is late": "késik")
-  if (!r.subject->pronoun && (right || t_[pred].lower == "sorry")) return n_;
-  if (saidOfThing(r) && t_[pred].lower != "late") return n_;
-  if (r.subject->pronoun && t_[r.subject->head].lower == "it") return n_;
+  if ((told || !r.subject->pronoun) && (right || t_[pred].lower == "sorry")) return n_;
+  if (!told && saidOfThing(r) && t_[pred].lower != "late") return n_;
+  if (!told && r.subject->pronoun && t_[r.subject->head].lower == "it") return n_;
   if (pred + 1 < n_ && t_[pred + 1].tag == PartOfSpeech::noun) return n_;
   // ("right about it" is no truth owned; "back in ten minutes" says when, not what about)
   if (pred + 1 < n_ && t_[pred + 1].tag == PartOfSpeech::preposition && right) return n_;
@@ -2868,7 +2987,10 @@ void Generator::placeCopula(ClauseRoles& r) const {
     const Sense* as = coreSense(after, sense(afterBe));
     r.copulaLocation =
         after.tag == PartOfSpeech::preposition || after.lower == "here" || after.lower == "there" ||
-        (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos) ||
+        after.lower == "away" ||
+        // ("is a bit confusing": a degree of the adjective after it, no place)
+        (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos &&
+         !(afterBe + 1 < n_ && t_[afterBe + 1].tag == PartOfSpeech::adjective)) ||
         (as && as->keepsCopula);
     // ("how beautiful the lake was in autumn": the predicate came first, what follows the copula
     // is when, "milyen gyönyörű ősszel a tó")
@@ -3121,6 +3243,20 @@ std::size_t Generator::emitPossession() {
   return obj.end;
 }
 
+// "Be careful", "Don't be silly", "Please be quiet": "be" with no subject, nothing before it
+// but "please", "do not", "never", "always" or "just", is told, the imperative ("Légy óvatos",
+// "Ne legyél buta"); not after "and" that goes on from a statement ("and be happy" of "will")
+bool Generator::toldToBe() const {
+  static constexpr std::string_view kBefore[] = {"please", "do", "not", "don't", "never", "always", "just"};
+  const VerbGroup& g = roles_.verb;
+  if (!g.copula || g.be >= n_ || t_[g.be].lower != "be" || !g.modal.empty() || g.future || roles_.subject ||
+      (before_.known && before_.linked && !before_.imperative))
+    return false;
+  for (std::size_t k = 0; k < g.be; ++k)
+    if (!listed(kBefore, t_[k].lower) && t_[k].tag != PartOfSpeech::negation) return false;
+  return true;
+}
+
 std::size_t Generator::emitCopula(std::size_t pos) {
   const VerbGroup& g = roles_.verb;
   // "had never been there", "is never late": "soha nem voltunk ott", "soha nem késik", as of any
@@ -3130,6 +3266,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
     if (t_[k].lower == "never") emit("soha", k), never = true;
   const Agreement& a = roles_.agreement;
   const bool location = roles_.copulaLocation, existential = roles_.existential;
+  const bool told = toldToBe();
   Agreement ca = a;
   ca.definite = false;
   std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
@@ -3155,8 +3292,18 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   }
   // "You are right": "Igazad van", the one right owns the truth; "I am sorry": "Sajnálom"
   if (const std::size_t pred = feelingPredicate(roles_); pred != n_) {
+    bool spanned = false;  // ("tíz percet késik": by how much, no "el")
     for (std::size_t k = g.be + 1; k < pred; ++k)
-      if (t_[k].lower == "very") emit("nagyon", k);
+      if (t_[k].lower == "very") {
+        emit("nagyon", k);
+      } else if (t_[k].tag == PartOfSpeech::adverb && t_[k].entry) {
+        if (auto d = plainSense(t_[k], sense(k))) emit(*d, k);  // "kicsit késünk"
+      } else if (lateBy(k) == pred) {  // "pár percet"
+        const NounPhrase span = readNounPhrase(k);
+        emitNounPhrase(span, Case::accusative);
+        for (std::size_t j = k; j < pred; ++j) done_[j] = true;
+        k = pred - 1, spanned = true;
+      }
     if (const FeelingVerb* f = feelingVerb(t_[pred].lower)) {
       // what the feeling is about, after its own preposition ("afraid of", "sorry for")
       const FeelingVerb* own = pred + 2 < n_ && t_[pred + 1].tag == PartOfSpeech::preposition
@@ -3173,12 +3320,23 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       // late": "A vonat késik"
       // (of what must not be: "Nem szabad elkésned")
       const bool late =
-          !f->prefix.empty() && !saidOfThing(roles_) && !may && !never && (!mustDo(g) || g.negative);
+          !f->prefix.empty() && !saidOfThing(roles_) && !may && !never && !spanned && (!mustDo(g) || g.negative);
       VerbStem stem{std::string(f->verb), std::string(late ? f->prefix : ""), ""};
       if (may) stem = potentialOf(stem);  // "I may be late": "Késhetek"
       const Tense tense = g.past || (late && !g.future) ? Tense::past : Tense::present;
-      if (g.negative) emit("nem", g.be);
-      if (mustDo(g)) {  // "Nem kell félned", "Nem szabad elkésned"
+      if (told) {  // "Don't be afraid": "Ne félj", "Don't be late": "Ne késs el"
+        Agreement ta = fa;
+        ta.person = before_.formal ? 3 : 2;
+        const std::string form = before_.formal ? subjunctiveOf(stem, ta) : conjugate(stem, Tense::imperative, ta);
+        if (g.negative)
+          emit("ne", g.be), emit(form, pred), emit(stem.prefix, pred);
+        else
+          emit(form, pred), emit(stem.prefix, pred);
+      } else if (g.negative) {
+        emit("nem", g.be);
+      }
+      if (told) {
+      } else if (mustDo(g)) {  // "Nem kell félned", "Nem szabad elkésned"
         const std::string need = needOf(g, g.past, n_);
         const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
         if (g.negative || stem.prefix.empty())
@@ -3212,6 +3370,17 @@ std::size_t Generator::emitCopula(std::size_t pos) {
                                          : "van",
                               g.be);
     return pred + 1;
+  }
+  if (told && !existential && !location) {
+    Agreement ta = ca;
+    ta.person = before_.formal ? 3 : 2;
+    const VerbStem van{"van", "", ""};
+    emit(std::string(g.negative ? "ne " : "") +
+             (before_.formal ? subjunctiveOf(van, ta) : conjugate(van, Tense::imperative, ta)),
+         g.be);
+    pos = std::max(pos, g.be) + 1;
+    while (pos < n_ && t_[pos].tag == PartOfSpeech::negation) ++pos;
+    return pos < n_ ? emitPredicate(pos) : pos;
   }
   // "You must be careful": "Óvatosnak kell lenned", what one must be in "-nak" before "kell"
   // and the personal infinitive of "lesz"; a state that keeps its copula stays bare ("Az
@@ -3360,6 +3529,11 @@ std::size_t Generator::emitCopula(std::size_t pos) {
 // The predicate after the copula. An adjective agrees in number: "Az almák pirosak."
 std::size_t Generator::emitPredicate(std::size_t pos) {
   const Agreement& a = roles_.agreement;
+  // "while I'm away", "She is away on business": where one is, far from here, "távol"
+  if (t_[pos].lower == "away" && (t_[pos].tag == PartOfSpeech::adverb || t_[pos].tag == PartOfSpeech::adjective)) {
+    emit("t\xC3\xA1vol", pos);
+    return pos + 1;
+  }
   // "Check-out time is eleven o'clock": "tizenegy óra", a clock time as the predicate noun
   if (clockTimeAt(pos))
     if (const auto end = emitClockTime(pos)) return *end;
@@ -3376,6 +3550,10 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
   } else if (t_[k].lower == "much" && t_[k].tag == PartOfSpeech::adverb) {
     emit("sokkal", k);  // "much colder": "sokkal hidegebb"
     ++k;
+  } else if (k + 1 < n_ && t_[k].tag == PartOfSpeech::adverb && t_[k].entry && t_[k + 1].tag == PartOfSpeech::adjective &&
+             (k + 2 == n_ || t_[k + 2].tag != PartOfSpeech::noun)) {
+    // "a bit confusing", "quite cold", "extremely busy": the degree before the adjective
+    if (auto d = plainSense(t_[k], sense(k))) emit(*d, k), ++k;
   }
   if (k < n_ && t_[k].tag == PartOfSpeech::adjective &&
       (k + 1 == n_ || t_[k + 1].tag != PartOfSpeech::noun)) {
@@ -4019,6 +4197,12 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
       }
   // "by 2030": a deadline, "2030-ig"
   if (!r.c && p == "by" && yearAlone(np)) r.c = Case::terminative;
+  // "from the first minute", "from the beginning": from that time on, "az első perctől", "a
+  // kezdettől", no place it comes out of
+  if (!r.c && p == "from" && !np.pronoun && t_[np.head].tag == PartOfSpeech::noun &&
+      (unitOfTime(t_[np.head].lemma) || t_[np.head].lemma == "beginning" || t_[np.head].lemma == "start" ||
+       t_[np.head].lemma == "moment"))
+    r.c = Case::ablative;
   // "from January", "from Monday", "from 2025": from then on, "januártól", "hétfőtől"
   if (!r.c && p == "from" && (yearAlone(np) || (timeLike(np) && t_[np.head].tag == PartOfSpeech::noun)))
     r.c = Case::ablative;
@@ -4414,6 +4598,16 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     return np.end;
   }
   const std::string& p = t_[pos].lower;
+  // "all through the wedding", "throughout the night": the whole of it, "az egész esküvő alatt"
+  if ((p == "all through" || p == "throughout") && !np.pronoun && !np.name && np.head < n_ &&
+      (t_[np.begin].lower == "the" || t_[np.begin].tag == PartOfSpeech::noun ||
+       t_[np.begin].tag == PartOfSpeech::adjective)) {
+    NounPhrase whole = np;
+    if (t_[whole.begin].lower == "the") ++whole.begin;
+    emit("az", pos), emit("eg\xC3\xA9sz", pos);
+    emitNounPhrase(whole, Case::nominative, "alatt");
+    return np.end;
+  }
   if (p == "for" && emitOrdinalTime(np)) return np.end;
   if (const auto end = emitSuperlativeOfYears(pos, np)) return *end;
   const PrepositionChoice choice = choosePreposition(pos, np);
@@ -4512,6 +4706,22 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
       np.end == np.head + 1 && np.begin == np.head) {
     const Sense* hs = coreSense(t_[np.head], sense(np.head));
     if (hs && hs->note("time") == "n") {
+      emit(inflectNoun(nounStem(t_[np.head], sense(np.head)), false, {}, Case::superessive) + "k\xC3\xA9nt",
+           np.head);
+      return np.end;
+    }
+  }
+  // "on Thursday evenings", "on Sunday mornings": the day and the part of it, every one of them,
+  // "csütörtök esténként"
+  if (p == "on" && !np.pronoun && t_[np.head].plural && t_[np.head].tag == PartOfSpeech::noun &&
+      np.end == np.head + 1 && np.begin + 1 == np.head &&
+      (t_[np.begin].tag == PartOfSpeech::noun || t_[np.begin].tag == PartOfSpeech::name)) {
+    const Sense* day = coreSense(t_[np.begin], sense(np.begin));
+    const Sense* part = coreSense(t_[np.head], sense(np.head));
+    static constexpr std::string_view kDays[] = {"monday", "tuesday",  "wednesday", "thursday",
+                                                 "friday", "saturday", "sunday"};
+    if (day && listed(kDays, t_[np.begin].lemma) && part && part->note("time") == "nom") {
+      emit(day->word, np.begin);
       emit(inflectNoun(nounStem(t_[np.head], sense(np.head)), false, {}, Case::superessive) + "k\xC3\xA9nt",
            np.head);
       return np.end;
@@ -4624,6 +4834,22 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std
     end = k + 3;
   } else if (k + 1 < n_ && t_[k + 1].lower == "o'clock" && (hour = hourOf(t_[k])) != 0) {
     end = k + 2;
+  } else if (const std::size_t p = minutesPastAt(k); p && (hour = hourOf(t_[p + 1])) != 0) {
+    // "twenty past four": "négy óra húsz(kor)"; "ten to six": "tíz perccel hat előtt"
+    const std::string minutes = numberInWords(t_[k].value, false);
+    if (at) c = Case::temporal;
+    if (t_[p].lower == "to" && c != Case::temporal && c != Case::nominative) return std::nullopt;
+    if (t_[p].lower == "past") {
+      emit(std::string(clockHour(hour).alone), p + 1);
+      emit("\xC3\xB3ra", p + 1);
+      emit(attachCase(minutes, c), k);
+    } else {
+      emit(numberInWords(t_[k].value, true), k), emit("perccel", k);
+      emit(std::string(clockHour(hour).alone), p + 1);
+      emit("el\xC5\x91tt", p);
+    }
+    if (!post.empty()) emit(std::string(post), p + 1);
+    return p + 2;
   } else {
     return emitWrittenClockTime(k, at ? Case::temporal : c, post);
   }
@@ -5049,6 +5275,12 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
                                              t_[pos + 1].tag == PartOfSpeech::modal);
     if (tk.lower == "also" && beforeVerb)
       emit("szint\xC3\xA9n", pos);
+    // "while I'm away", "She is away on business": where one is, far from here, "távol"
+    else if (tk.lower == "away" && pos > 0 && t_[pos - 1].tag == PartOfSpeech::auxiliary &&
+             (t_[pos - 1].lower == "am" || t_[pos - 1].lower == "is" || t_[pos - 1].lower == "are" ||
+              t_[pos - 1].lower == "was" || t_[pos - 1].lower == "were" || t_[pos - 1].lower == "be" ||
+              t_[pos - 1].lower == "been"))
+      emit("t\xC3\xA1vol", pos);
     else if (auto s = plainSense(tk, sense(pos)))
       emit(*s, pos);
     else
@@ -5124,6 +5356,64 @@ ClauseContext Generator::context() const {
   c.when = before_.when || saysWhen(t_);
   if (roles_.verb.imperative) c.known = true;
   return c;
+}
+
+// "won its fifth match in a row", "for the third time in a row", "five games in a row": how
+// many came one after another is said before the count, "sorozatban az ötödik mérkőzését",
+// "sorozatban harmadszor"
+void Generator::rowBeforeItsCount() {
+  std::size_t r = n_;
+  for (std::size_t k = 1; k < n_ && r == n_; ++k)
+    if (t_[k].lemma == "in a row" && t_[k].tag == PartOfSpeech::adverb) r = k;
+  if (r == n_) return;
+  auto counts = [&](const Token& k) {
+    return k.tag == PartOfSpeech::number ||
+           (k.tag == PartOfSpeech::adverb && k.lemma.starts_with("for the ") && k.lemma.ends_with(" time")) ||
+           (k.tag == PartOfSpeech::adjective &&
+            (k.lower == "first" || k.lower == "second" || k.lower == "third" || k.lower.ends_with("th")));
+  };
+  std::size_t c = r;
+  while (c > 0 && r - c < 4 && !counts(t_[c - 1]) &&
+         (t_[c - 1].tag == PartOfSpeech::noun || t_[c - 1].tag == PartOfSpeech::adjective))
+    --c;
+  if (c == 0 || !counts(t_[c - 1])) return;
+  std::size_t begin = c - 1;
+  while (begin > 0 && (t_[begin - 1].tag == PartOfSpeech::determiner || t_[begin - 1].tag == PartOfSpeech::possessive))
+    --begin;
+  // ("rained for three days in a row": a span of time counts no deeds done one after another)
+  if (begin > 0 && t_[begin - 1].tag == PartOfSpeech::preposition) return;
+  std::size_t row = out_.size(), at = out_.size();
+  for (std::size_t k = 0; k < out_.size(); ++k) {
+    if (out_[k].token == r && row == out_.size()) row = k;
+    if (out_[k].token >= begin && out_[k].token < r && at == out_.size()) at = k;
+  }
+  if (row == out_.size() || at == out_.size() || row < at) return;
+  std::rotate(out_.begin() + std::ptrdiff_t(at), out_.begin() + std::ptrdiff_t(row),
+              out_.begin() + std::ptrdiff_t(row + 1));
+}
+
+// "The match was postponed because of the strong wind": the reason that closes a statement
+// comes first in Hungarian, "Az erős szél miatt elhalasztották a mérkőzést"; a question, a
+// request begun with "kérjük" and a reason inside the clause keep their order.
+void Generator::reasonFirst() {
+  if (out_.size() < 3 || t_[0].tag == PartOfSpeech::question || before_.asked || roles_.inverted ||
+      before_.saying || out_[0].text == "k\xC3\xA9rj\xC3\xBCk")
+    return;
+  const VerbGroup& g = roles_.verb;
+  const std::size_t verb = g.main != n_ ? g.main : g.copula ? g.be : g.have;
+  if (verb >= n_) return;
+  std::size_t r = n_;
+  for (std::size_t k = verb + 1; k < n_; ++k)
+    if (t_[k].tag == PartOfSpeech::preposition && (t_[k].lower == "because of" || t_[k].lower == "due to")) r = k;
+  if (r >= n_ || r + 1 >= n_) return;
+  for (std::size_t k = r; k + 1 < n_; ++k)
+    if (t_[k].pauseAfter || t_[k].tag == PartOfSpeech::verb || t_[k].tag == PartOfSpeech::conjunction) return;
+  std::size_t from = out_.size();
+  while (from > 0 && out_[from - 1].token >= r) --from;
+  if (from == 0 || from == out_.size()) return;
+  for (std::size_t k = 0; k < from; ++k)
+    if (out_[k].token >= r) return;
+  std::rotate(out_.begin(), out_.begin() + std::ptrdiff_t(from), out_.end());
 }
 
 std::vector<HungarianWord> Generator::run() {
@@ -5284,6 +5574,8 @@ std::vector<HungarianWord> Generator::run() {
   if (before_.saying && !roles_.object) roles_.agreement.definite = true;
   perfective_ = finishedPast() && !before_.saying;
   for (std::size_t pos = 0; pos < n_;) pos = emitPart(pos);
+  rowBeforeItsCount();
+  reasonFirst();
   finish();
   sayCorrelatives();
   if (before_.formal && out_.size() > 1 && out_[0].text == "k\xC3\xA9rj\xC3\xBCk") out_[1].commaBefore = true;

@@ -503,7 +503,13 @@ std::optional<QuotedSpeech> quotedSpeech(const std::u32string& t, const Sentence
         return q;
       }
     }
-    if (n - w > kMaxReportWords) return std::nullopt;
+    // ("she said, staring at the empty shelf": short words of saying closed by a comma, and what
+    // she did meanwhile after it)
+    bool shortReport = n - w <= kMaxReportWords;
+    for (std::size_t r = w + 1; r < n && r - w <= kMaxReportWords && !shortReport; ++r)
+      for (std::size_t k = s.words[r - 1].end; k < s.words[r].begin; ++k)
+        if (t[k] == ',') shortReport = true;
+    if (!shortReport) return std::nullopt;
     return q;
   }
   return std::nullopt;
@@ -516,7 +522,13 @@ std::vector<Token> subjectBeforeVerbOfSaying(std::vector<Token> t) {
       (t[1].tag == PartOfSpeech::name || t[1].tag == PartOfSpeech::determiner ||
        t[1].tag == PartOfSpeech::possessive || t[1].tag == PartOfSpeech::noun)) {
     std::size_t end = 1;
-    while (end < t.size() && t[end].tag != PartOfSpeech::adverb) ++end;
+    // (up to a comma: "shouted Lucy, chasing her brother")
+    while (end < t.size() && t[end].tag != PartOfSpeech::adverb && !t[end - 1].pauseAfter) ++end;
+    if (end > 1 && t[end - 1].pauseAfter) {
+      // the comma goes with the subject, now last before it
+      t[0].pauseAfter = true;
+      t[end - 1].pauseAfter = false;
+    }
     std::rotate(t.begin(), t.begin() + 1, t.begin() + std::ptrdiff_t(end));
   }
   return t;
@@ -614,7 +626,13 @@ Translation Translator::translate(std::string_view encodedText) const {
     p.shape.pauseAfterWord.assign(pauses.begin() + from, pauses.begin() + to);
     p.shape.pauseAfterWord.back() = false;
     p.tokens = EnglishAnalyser(*core_, dictionary_).analyse(words, st.titleCase(), p.shape.pauseAfterWord);
-    if (quoted && &p == &parts[1]) p.tokens = subjectBeforeVerbOfSaying(std::move(p.tokens));
+    if (quoted && &p == &parts[1]) {
+      p.tokens = subjectBeforeVerbOfSaying(std::move(p.tokens));
+      // (the comma after the speaker now follows the verb before it: "shouted Lucy, chasing")
+      for (const Token& t : p.tokens)
+        if (const std::size_t last = t.word + t.words - 1; last < p.shape.pauseAfterWord.size())
+          p.shape.pauseAfterWord[last] = t.pauseAfter;
+    }
     for (std::size_t i = 0; i < p.tokens.size(); ++i)
       if (s.pointerWord >= p.firstWord + p.tokens[i].word &&
           s.pointerWord < p.firstWord + p.tokens[i].word + p.tokens[i].words) {

@@ -172,8 +172,8 @@ TEST(ConstructionsTest, OverASpanOfTimeIsDuringIt) {
 TEST(ConstructionsTest, ATimeThatOwnsIsTheNounsAdjective) {
   EXPECT_EQ(hungarian("I missed yesterday's meeting."), "Lekéstem a tegnapi megbeszélést.");
   EXPECT_EQ(hungarian("Saturday's match was cancelled."), "A szombati mérkőzést lemondták.");
-  // a day before a part of it stands apart
-  EXPECT_EQ(hungarian("We walk on Sunday mornings."), "Vasárnap reggeleken sétálunk.");
+  // a day before a part of it stands apart (every one of them: "reggelenként")
+  EXPECT_EQ(hungarian("We walk on Sunday mornings."), "Vasárnap reggelenként sétálunk.");
 }
 
 TEST(ConstructionsTest, AWordDescribingTheNounBeforeItIsSaidBeforeIt) {
@@ -421,7 +421,7 @@ TEST(ConstructionsTest, HowOftenDeadlinesAndPostpositionsOfSeveralWords) {
   EXPECT_EQ(hungarian("We swim on Mondays."), "Hétfőnként úszunk.");
   EXPECT_EQ(hungarian("The museum is closed on Mondays."), "A múzeum hétfőnként zárva van.");
   EXPECT_EQ(hungarian("The concert was cancelled because of the rain."),
-            "A koncertet lemondták az eső miatt.");
+            "Az eső miatt a koncertet lemondták.");
   EXPECT_EQ(hungarian("The car is in front of the house."), "Az autó a ház előtt van.");
 }
 
@@ -4380,6 +4380,250 @@ TEST(ConstructionsTest, JustAsIsTheVeryMoment) {
   EXPECT_EQ(hungarian("We left just as the sun rose."), "Indultunk, épp amikor a nap felkelt.");
   EXPECT_EQ(hungarian("He arrived just as we were leaving."), "Megérkezett, épp amikor indultunk.");
   EXPECT_EQ(hungarian("She is just as tall as her sister.").find("amikor"), std::string::npos);
+}
+
+// A verb right after "but" goes on with the subject before it, a clause of its own in its own
+// tense ("de megbukott"), where it was said as a bare dictionary form.
+TEST(ConstructionsTest, AVerbAfterButSharesTheSubject) {
+  EXPECT_EQ(hungarian("He tried but failed."), "Próbált, de megbukott.");
+  EXPECT_EQ(hungarian("He tried hard but lost the game."), "Keményen próbált, de elvesztette a játékot.");
+  EXPECT_EQ(hungarian("I waited but nobody came."), "Vártam, de senki sem jött.");
+}
+
+// "no" opening a verb's object negates the verb, the object singular without it: "got no
+// answer" is "nem kapott választ"; "have no" keeps "nincs".
+TEST(ConstructionsTest, NoOnTheObjectNegatesTheVerb) {
+  EXPECT_EQ(hungarian("She got no answer."), "Nem kapott választ.");
+  EXPECT_EQ(hungarian("He made no mistakes."), "Nem követett el hibát.");
+  EXPECT_EQ(hungarian("She called but got no answer."), "Felhívott, de nem kapott választ.");
+  EXPECT_EQ(hungarian("I have no idea."), "Nincs ötletem.");
+}
+
+// "enough" before a noun is how much of it, a determiner: the object keeps its case and the
+// verb its indefinite form ("elég vizet"); after an adjective it stays the adverb.
+TEST(ConstructionsTest, EnoughBeforeANounCountsIt) {
+  EXPECT_EQ(hungarian("We have enough food."), "Van elég ételünk.");
+  EXPECT_EQ(hungarian("Please bring enough money."), "Kérjük, hozzon elég pénzt.");
+}
+
+// What one takes, brings or carries along goes "with" oneself: the pronoun after "with" that
+// is the subject's own is the reflexive ("magával", "magammal"); another one stays "velem".
+TEST(ConstructionsTest, TakenAlongWithOneself) {
+  EXPECT_EQ(hungarian("Take enough water with you."), "Vigyen elég vizet magával.");
+  EXPECT_EQ(hungarian("I took my camera with me."), "Vittem a fényképezőgépemet magammal.");
+  EXPECT_EQ(hungarian("He talked with me."), "Beszélt velem.");
+}
+
+// "be" told, without a subject, is the imperative: "Légy óvatos" as "Legyél", "Ne legyél buta";
+// a feeling's own verb says it ("Ne félj", "Ne késs el").
+TEST(ConstructionsTest, BeToldIsTheImperative) {
+  EXPECT_EQ(hungarian("Don't be silly."), "Ne legyél buta.");
+  EXPECT_EQ(hungarian("Be careful when you cross the road."), "Legyél óvatos, amikor átkelsz az úton.");
+  EXPECT_EQ(hungarian("Don't be afraid of the dog."), "Ne félj a kutyától.");
+  EXPECT_EQ(hungarian("Don't be late."), "Ne késs el.");
+}
+
+// After a word that opens a clause of time or place ("when", "where", "once") and an article,
+// a noun or adjective before a third person is the subject and its verb: "the light comes on",
+// not the adjective "könnyű" before a plural noun.
+TEST(ConstructionsTest, TheSubjectAfterWhenIsANoun) {
+  EXPECT_EQ(hungarian("When the light comes on, press the button."), "Amikor a fény felgyullad, nyomja meg a gombot.");
+  EXPECT_EQ(hungarian("When the light turns green, you can go."), "Amikor a fény zöldre vált, mehet.");
+}
+
+// Being late is the verb "késik": "for being late" is the deed "amiért elkésett", and a span
+// of time before "late" says by how much, in the accusative and without "el" ("tíz percet késik").
+TEST(ConstructionsTest, BeingLateIsTheVerbOfIt) {
+  EXPECT_EQ(hungarian("He apologised for being late."), "Elnézést kért, amiért elkésett.");
+  EXPECT_EQ(hungarian("The train is ten minutes late."), "A vonat tíz percet késik.");
+  EXPECT_EQ(hungarian("We were an hour late."), "Egy órát késtünk.");
+  EXPECT_EQ(hungarian("I will be a few minutes late."), "Néhány percet fogok késni.");
+}
+
+// A reason closing a statement ("because of", "due to") comes first in Hungarian; a question
+// keeps its order.
+TEST(ConstructionsTest, TheReasonComesFirst) {
+  EXPECT_EQ(hungarian("The match was postponed because of the strong wind."),
+            "Az erős szél miatt a mérkőzést elhalasztották.");
+  EXPECT_EQ(hungarian("I stayed at home because of the rain."), "Az eső miatt otthon maradtam.");
+  EXPECT_EQ(hungarian("Was the flight cancelled because of the weather?"), "Lemondták a járatot az idő miatt?");
+}
+
+// "in a row" after a count is said before it: "sorozatban az ötödik mérkőzését", "sorozatban
+// harmadszor", where it trailed the sentence.
+TEST(ConstructionsTest, InARowBeforeItsCount) {
+  EXPECT_EQ(hungarian("They won five games in a row."), "Sorozatban öt játékot nyertek.");
+  EXPECT_EQ(hungarian("Our team won the cup for the third time in a row."),
+            "A csapatunk sorozatban harmadszor megnyerte a kupát.");
+}
+
+// Minutes past or to the hour: "twenty past four" is "négy óra húsz", at it "húszkor"; "ten to
+// six" "tíz perccel hat előtt".
+TEST(ConstructionsTest, MinutesPastAndToTheHour) {
+  EXPECT_EQ(hungarian("The shop opens at five minutes past eight."), "A bolt nyolc óra ötkor nyit.");
+  EXPECT_EQ(hungarian("The train leaves at ten to six."), "A vonat tíz perccel hat előtt indul.");
+  EXPECT_EQ(hungarian("It is twenty-five past nine."), "Kilenc óra huszonöt van.");
+}
+
+// After a comma, a modal or auxiliary before a subject pronoun opens a question of its own:
+// "..., fel tudod venni őt?", where the words ran on as a statement ("te felvesz ő").
+TEST(ConstructionsTest, AQuestionAfterAComma) {
+  EXPECT_EQ(hungarian("The flight lands at noon, can you pick her up?"), "A járat délben leszáll, fel tudod venni őt?");
+  EXPECT_EQ(hungarian("I am busy, could you help me?"), "Elfoglalt vagyok, segítenél nekem?");
+}
+
+// "every time", "each time" and "next time" before a subject and its verb link a clause of
+// time ("valahányszor", "ha legközelebb"), where the clause ran on without a link.
+TEST(ConstructionsTest, EveryTimeOpensAClause) {
+  EXPECT_EQ(hungarian("Every time I see him, he smiles."), "Valahányszor látom őt, elmosolyodik.");
+  EXPECT_EQ(hungarian("Next time you come, bring your sister."), "Ha legközelebb jön, hozza el a húgát.");
+}
+
+// "past" a noun phrase after a verb is what one goes by, "mellett", a verb of going taking
+// "el": "Elsétáltam a pékség mellett", where "El sétáltam a pékség" came out.
+TEST(ConstructionsTest, GoingPastAThing) {
+  EXPECT_EQ(hungarian("I walked past the bakery."), "Elsétáltam a pékség mellett.");
+  EXPECT_EQ(hungarian("We walked past the old church."), "Elsétáltunk a régi templom mellett.");
+}
+
+// After ", and" a subject with a place said of it ("the man in the car") and a finite verb open
+// a clause of their own, where the words ran on as the first clause's object.
+TEST(ConstructionsTest, ASubjectWithItsPlaceOpensAClause) {
+  EXPECT_EQ(hungarian("I waved, and the man in the car waved back."), "Integettem, és az autóban lévő férfi integetett vissza.");
+  EXPECT_NE(hungarian("She looked at the portrait, and the woman in it smiled back at her.").find(", és a nő"),
+            std::string::npos);
+}
+
+// Short words of saying closed by a comma are the quotation's though more follows them: "she
+// said, staring at the shelf" is "– mondta, bámulva ...", where the whole ran on as one statement.
+TEST(ConstructionsTest, WordsOfSayingBeforeWhatWasDoneMeanwhile) {
+  EXPECT_EQ(hungarian("\"I am tired,\" she said, staring at the empty shelf."),
+            "„Fáradt vagyok” – mondta, bámulva az üres polcot.");
+  EXPECT_EQ(hungarian("\"Who is there?\" he whispered, holding the candle."),
+            "„Ki van ott?” – suttogta, tartva a gyertyát.");
+}
+
+// A number of one's own things ("two of my friends") is the number before the possessed noun,
+// without the article: "Két barátom", "három kollégámat", where "Két a barátom" came out.
+TEST(ConstructionsTest, ANumberOfOnesOwn) {
+  EXPECT_EQ(hungarian("Two of my friends came to the party."), "Két barátom a buliba jött.");
+  EXPECT_EQ(hungarian("I invited three of my colleagues."), "Meghívtam három kollégámat.");
+}
+
+// "all through" and "throughout" a time say the whole of it, "az egész ... alatt", where "all"
+// was "minden" and "through" "keresztül".
+TEST(ConstructionsTest, AllThroughIsTheWholeOfIt) {
+  EXPECT_EQ(hungarian("Eva cried all through the wedding."), "Eva sírt az egész esküvő alatt.");
+  EXPECT_EQ(hungarian("It rained throughout the night."), "Esett az eső az egész éjszaka alatt.");
+}
+
+// "the very first", "the very beginning": "very" after the article stresses which one and is
+// said by the phrase alone; "from" a time is from then on, "-tól" ("az első perctől", "a
+// kezdettől"), where "a nagyon első percből" came out.
+TEST(ConstructionsTest, FromTheVeryFirstMinute) {
+  EXPECT_EQ(hungarian("Mark could not stand his new boss from the very first minute."),
+            "Mark nem tudta bírni az új főnökét az első perctől.");
+  EXPECT_EQ(hungarian("The inspector suspected the gardener from the very beginning."),
+            "Az ellenőr gyanúsította a kertészt a kezdettől.");
+  EXPECT_EQ(hungarian("This is very good."), "Ez nagyon jó.");
+}
+
+// "every single" is each one, "minden egyes"; "a single" stays "egyetlen".
+TEST(ConstructionsTest, EverySingleOne) {
+  EXPECT_EQ(hungarian("Every single seat was taken.").substr(0, 13), "Minden egyes ");
+  EXPECT_EQ(hungarian("He scored a single goal."), "Szerezett egyetlen gólt.");
+}
+
+// Being away is being far from here, "távol", where "el" came out ("Elek leszünk"); "while" of a
+// state that lasts is "amíg", of what goes on meanwhile "miközben".
+TEST(ConstructionsTest, WhileAway) {
+  EXPECT_EQ(hungarian("Could you water my plants while I am away?"), "Megöntöznéd a növényeimet, amíg távol vagyok?");
+  EXPECT_EQ(hungarian("We will be away for two weeks."), "Távol leszünk két hétig.");
+  EXPECT_EQ(hungarian("While he was sleeping, the phone rang."), "Miközben aludt, a telefon csengett.");
+}
+
+// A degree adverb before the predicate adjective ("a bit", "quite") is said before it and
+// keeps the copula unsaid and the plural ("kicsit zavarosak"), where "a bit" read as a place.
+TEST(ConstructionsTest, ADegreeBeforeThePredicate) {
+  EXPECT_EQ(hungarian("The charts are still a bit confusing."), "A táblázatok még kicsit zavarosak.");
+  EXPECT_EQ(hungarian("The room is quite small."), "A szoba egészen kicsi.");
+  EXPECT_EQ(hungarian("We are a bit late."), "Kicsit elkéstünk.");
+}
+
+// "away from" after no verb of its own says where, "a folyótól távol"; "ran away from home"
+// keeps the verb's "away" ("elszaladt").
+TEST(ConstructionsTest, AwayFromAThing) {
+  EXPECT_EQ(hungarian("Store in a cool, dry place away from direct sunlight."),
+            "Tárolja egy hűvös, száraz helyen közvetlen napfénytől távol.");
+  EXPECT_EQ(hungarian("The boy ran away from home."), "A fiú otthonról elszaladt.");
+}
+
+// The speaker after the verb of saying, before a comma and what was done meanwhile, is the
+// subject alone: "– kiabálta Lucy, üldözve ...", where the verb went to the sentence's end.
+TEST(ConstructionsTest, TheSpeakerBeforeAComma) {
+  EXPECT_EQ(hungarian("\"Give it back!\" shouted Lucy, chasing her brother round the table."),
+            "„Add vissza!” – kiabálta Lucy, üldözve a bátyját az asztal körül.");
+}
+
+// A noise, a smell or a light "from" a place is said of it, "az utcáról jövő zaj", where the
+// place trailed as the verb's.
+TEST(ConstructionsTest, WhatComesFromAPlace) {
+  EXPECT_EQ(hungarian("Residents have complained about the noise from the new airport."),
+            "A lakosok panaszkodtak az új repülőtérről jövő zajra.");
+  EXPECT_EQ(hungarian("The smell from the kitchen was wonderful."), "A konyhából jövő szag csodálatos volt.");
+}
+
+// Where the thing looked at is says which one, said before it ("a falon lévő órát"), as looking
+// has no place of its own; a time after it stays the verb's.
+TEST(ConstructionsTest, ThePlaceOfWhatIsLookedAt) {
+  EXPECT_EQ(hungarian("Look at the clock on the wall."), "Nézze a falon lévő órát.");
+  EXPECT_EQ(hungarian("She stared at the picture above the fireplace."), "Bámulta a kandalló fölötti képet.");
+  EXPECT_EQ(hungarian("Look at the map in the morning."), "Nézze a térképet reggel.");
+}
+
+// "upstairs" and "downstairs" after their noun say which one, the adjective before it ("a fenti
+// lakás", "a lenti szomszédok"), a word that may be a noun taken for one ("flat").
+TEST(ConstructionsTest, TheOneUpstairs) {
+  EXPECT_EQ(hungarian("The neighbours downstairs are noisy."), "A lenti szomszédok zajosak.");
+  EXPECT_EQ(hungarian("I cannot put up with the noise from the flat upstairs any longer."),
+            "Nem tudom eltűrni a fenti lakásból jövő zajt tovább.");
+  EXPECT_EQ(hungarian("She went upstairs.").find("fenti"), std::string::npos);  // where she went
+}
+
+// "on Thursday evenings": the day and the part of it, every one of them, "csütörtök esténként",
+// as "on Mondays" is "hétfőnként".
+TEST(ConstructionsTest, OnDaysAndTheirParts) {
+  EXPECT_EQ(hungarian("Are you still playing tennis on Thursday evenings?"), "Még teniszt játszol csütörtök esténként?");
+  EXPECT_EQ(hungarian("The shop is closed on Mondays."), "A bolt hétfőnként zárva van.");
+}
+
+// What one helps "me" or "us" do is the infinitive too ("segítenél nekünk vinni a bútort"),
+// where the bare verb came out; "let me know" stays a phrase.
+TEST(ConstructionsTest, HelpUsDoIt) {
+  EXPECT_EQ(hungarian("Could you help us carry the furniture on Saturday morning?"),
+            "Szombat reggel segítenél nekünk vinni a bútort?");
+  EXPECT_EQ(hungarian("Let me know if you need anything."), "Szólj, ha bármire szükséged van.");
+}
+
+// "first" between a subject pronoun and its verb is the adverb, "először", the verb after it
+// the clause's ("amikor először bejelentkezik"), where "first" was "első" and "log" a noun.
+TEST(ConstructionsTest, WhenYouFirstDoIt) {
+  EXPECT_EQ(hungarian("Please change your password when you first log in."),
+            "Kérjük, változtassa meg a jelszavát, amikor először bejelentkezik.");
+  EXPECT_EQ(hungarian("She came first in the race."), "Első lett a versenyben.");
+}
+
+// "and" before "never" or an adverb and a finite verb goes on with the same subject in a clause
+// of its own, where the predicate before it was lost ("makacs, és soha nem kér elnézést").
+TEST(ConstructionsTest, AndNeverDoesIt) {
+  EXPECT_NE(hungarian("He is stubborn and never apologises.").find("makacs, és soha nem kér"), std::string::npos);
+}
+
+// "and has" or "and had" before what is owned goes on with the same subject ("kicsi, és nincs
+// ablaka"), where the first clause's predicate was lost.
+TEST(ConstructionsTest, AndHasAThing) {
+  EXPECT_EQ(hungarian("The room is small and has no window."), "A szoba kicsi, és nincs ablaka.");
+  EXPECT_EQ(hungarian("She lives in Leeds and has two children."), "Leedsben lakik, és két gyereke van.");
 }
 
 }  // namespace
