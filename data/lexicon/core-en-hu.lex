@@ -376,11 +376,12 @@ hit	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/vill
 pull	v	húz ; meg|húz[when=muscle/tendon/hamstring/trigger] ; ki|húz[when=tooth/plug/cork/weed]
 reach	v	el|ér ; jut[obj=ra,when=agreement/decision/conclusion/compromise]
 quiet	adj	csendes[csendesek]
+quiet	n	csend[csendek]
 side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
 fix	v	meg|javít ; készít[when=dinner/lunch/breakfast/meal/drink/snack/sandwich] ; ki|javít[when=bug/error/mistake/typo/fault/glitch] ; meg|old[when=problem/issue]
 lock	v	be|zár[state]
-miss	v	le|késik ; mulaszt[perf=el,when=school/class/lesson/lecture/work] ; el|szalaszt[when=chance/opportunity] ; el|vét[when=target/goal/shot/penalty/kick/mark] ; mulaszt[perf=el,when=deadline/payment/dose]
+miss	v	hiányol ; le|késik[when=bus/train/flight/plane/tram/ferry/boat/connection/coach/start/beginning/meeting/appointment] ; ki|hagy[when=concert/show/film/movie/match/game/party/event/episode/call/opening/sale/offer] ; el|szalaszt[when=chance/opportunity] ; mulaszt[perf=el,when=school/class/lesson/lecture/work] ; el|vét[when=target/goal/shot/penalty/kick/mark] ; mulaszt[perf=el,when=deadline/payment/dose]
 offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting/work/progress/game/draft/copy/photo/image/data/password] ; meg|takarít[when=money/time/energy]
@@ -481,7 +482,7 @@ bad	adj	rossz[rosszak,at=ban] ; súlyos[when=accident/injury/crash/damage/flood/
 white	adj	fehér[fehérek]
 green	adj	zöld[zöldek]
 yellow	adj	sárga
-full	adj	tele[tele,of=val] ; teli
+full	adj	tele[tele,of=val] ; teli ; teljes[when=amount/price/refund/name/address/details/time/list/payment/report/range/control/story/text/version/stop/day/week/year/month/results/support/responsibility/access/information/cost/fare/sentence]
 early	adv	korán
 slowly	adv	lassan
 quickly	adv	gyorsan
@@ -518,7 +519,7 @@ laugh	v	nevet[noobj,at=on]
 lend	v	kölcsön|ad[to=nak]
 listen	v	hallgat[to=acc] ; figyel
 mean	v	jelent ; gondol
-pack	v	be|csomagol[state] ; csomagol
+pack	v	be|csomagol[state,in=ba] ; csomagol[in=ba]
 paint	v	fest[perf=ki] ; ki|fest
 plant	v	ültet[perf=el] ; el|ültet
 plant	n	növény[növények] ; üzem[üzemek] ; erőmű[erőművek,acc=erőművet,3sg=erőműve,when=nuclear/coal/gas/solar/hydroelectric/wind/geothermal] ; üzem[üzemek,when=chemical/manufacturing/processing/treatment/industrial/steel/car/bottling/assembly/packaging/production/close/operate]
@@ -567,7 +568,7 @@ church	n	templom[templomok,to=ba,at=ban]
 cloud	n	felhő
 corner	n	sarok[sarkok]
 cousin	n	unokatestvér[unokatestvérek,person]
-customer	n	vásárló[person] ; ügyfél[ügyfelek]
+customer	n	vásárló[person] ; ügyfél[ügyfelek,when=bank/insurance/business/existing/corporate/energy/broadband/mobile]
 dentist	n	fogorvos[fogorvosok,person]
 driver	n	sofőr[sofőrök,3sg=sofőrje,person] ; vezető
 ear	n	fül[fülek,acc=fület,pair]
@@ -590,7 +591,7 @@ language	n	nyelv[nyelvek,attr=nyelvi]
 lesson	n	óra ; lecke
 library	n	könyvtár[könyvtárak,3sg=könyvtára,to=ba,at=ban]
 map	n	térkép[térképek]
-medicine	n	gyógyszer[gyógyszerek]
+medicine	n	gyógyszer[gyógyszerek] ; orvostudomány[when=study/studied/studies/studying]
 mouth	n	száj[szájak]
 neighbour	n	szomszéd[szomszédok,person]
 orange	n	narancs[narancsok]
@@ -1502,7 +1503,7 @@ image	n	kép[képek] ; imázs
 import	n	import[importok,3sg=importja] ; behozatal
 impulse	n	impulzus[impulzusok] ; késztetés
 indicate	v	jelez ; mutat
-interview	n	interjú ; állásinterjú
+interview	n	interjú[to=ra,at=n] ; állásinterjú[to=ra,at=n]
 interview	v	ki|kérdez ; interjút készít
 intimate	adj	bensőséges ; intim
 involve	v	érint ; be|von ; magában foglal
@@ -1549,7 +1550,7 @@ official	n	tisztviselő[person] ; hivatalnok[hivatalnokok]
 official	adj	hivatalos
 operate	v	működik ; üzemeltet ; operál ; kezel[when=machinery/machine/equipment]
 opinion	n	vélemény[vélemények]
-opposition	n	ellenzék[ellenzékek,from=tol] ; ellenállás
+opposition	n	ellenzék[ellenzékek,from=tol,attr=ellenzéki] ; ellenállás
 original	n	eredeti
 original	adj	eredeti
 parallel	adj	párhuzamos
@@ -1946,7 +1947,7 @@ introduction	n	bevezetés[bevezetések] ; bemutatás
 inventory	n	leltár[leltárak] ; készlet[készletek]
 iron	n	vas[vasak] ; vasaló
 iron	v	vasal[perf=ki] ; ki|vasal
-item	n	tétel[tételek] ; termék[termékek,when=order/ordered/buy/bought/add/added/return/returned/basket/cart/sell/sold/stock/deliver/delivered/purchase/purchased/ship/shipped] ; cikk[cikkek] ; tárgy[tárgyak]
+item	n	tétel[tételek] ; termék[termékek,when=order/ordered/buy/bought/add/added/return/returned/basket/cart/sell/sold/stock/deliver/delivered/purchase/purchased/ship/shipped] ; cikk[cikkek] ; tárgy[tárgyak] ; tárgy[tárgyak,when=heavy/personal/valuable/household/fragile/lost/metal/sharp/bulky]
 joint	n	ízület[ízületek] ; illesztés
 joint	adj	közös
 labor	n	munka ; munkaerő ; szülés
@@ -3015,7 +3016,7 @@ potential	adj	lehetséges ; potenciális
 powder	n	por[porok] ; púder[púderek]
 precaution	n	óvintézkedés[óvintézkedések] ; elővigyázatosság
 precisely	adv	pontosan
-prefer	v	preferál ; jobban szeret ; választ
+prefer	v	jobban |szeret[to=nal] ; preferál ; választ
 preparation	n	előkészület[előkészületek] ; felkészülés ; készítmény[készítmények]
 prey	n	zsákmány[zsákmányok,person] ; préda
 primitive	adj	primitív ; kezdetleges
@@ -3519,7 +3520,7 @@ attachment	n	melléklet[mellékletek] ; ragaszkodás ; tartozék[tartozékok]
 attain	v	el|ér ; meg|szerez
 attainment	n	elérés ; teljesítmény[teljesítmények]
 attest	v	tanúsít ; igazol
-attic	n	padlás[padlások] ; padlásszoba
+attic	n	padlás[padlások,in=n,at=n] ; padlásszoba
 attract	v	vonz ; magához vonz
 attractive	adj	vonzó ; csinos
 audacity	n	vakmerőség ; merészség
@@ -3617,7 +3618,7 @@ blunder	n	baklövés[baklövések] ; melléfogás
 bog	n	mocsár[mocsarak]
 bold	adj	merész ; bátor[bátrak] ; félkövér
 bolster	v	támogat ; alá|támaszt
-booking	n	foglalás[foglalások]
+booking	n	foglalás[foglalások,attr=foglalási]
 book	v	le|foglal[for=ra,state] ; foglal
 boot	n	csizma[pair] ; bakancs[bakancsok] ; csomagtartó
 booth	n	fülke ; bódé ; stand
@@ -3830,7 +3831,7 @@ delivery	n	szállítás ; kézbesítés
 dictionary	n	szótár[szótárak,3sg=szótára]
 donation	n	adomány
 earthquake	n	földrengés
-election	n	választás
+election	n	választás[attr=választási]
 envelope	n	boríték[borítékok,3sg=borítékja]
 exit	n	kijárat[kijáratok,3sg=kijárata]
 factory	n	gyár[gyárak,3sg=gyára,to=ba,at=ban]
@@ -4616,7 +4617,7 @@ voter	n	szavazó[person]
 wage	n	bér[bérek]
 waiter	n	pincér[person,3sg=pincérje]
 wardrobe	n	szekrény[szekrények]
-warning	n	figyelmeztetés[figyelmeztetések]
+warning	n	figyelmeztetés[figyelmeztetések,attr=figyelmeztető]
 weapon	n	fegyver[fegyverek]
 widow	n	özvegy[özvegyek,person]
 wool	n	gyapjú
@@ -4687,7 +4688,7 @@ enormous	adj	hatalmas ; óriási
 excellent	adj	kiváló
 famous	adj	híres[for=rol]
 firm	adj	szilárd ; határozott ; kemény[when=mattress/bed/surface/fruit/flesh/pillow/tofu/texture/ground/cheese] ; határozott[when=handshake/voice/stance/tone/decision/answer/no/hand/grip/leadership/believer/commitment/refusal/position]
-flat	adj	lapos ; lemerült[when=battery] ; defektes[when=tyre/tire]
+flat	adj	lapos ; lemerült[when=battery] ; defektes[when=tyre/tire] ; sík[when=ground/surface/land/terrain/area/field/country/road]
 fluent	adj	folyékony
 foggy	adj	ködös
 foolish	adj	ostoba
@@ -4876,7 +4877,7 @@ capital letter	n	nagybetű[in=val]
 customer service	n	ügyfélszolgálat
 swimming costume	n	fürdőruha
 jewellery	n	ékszer
-heating	n	fűtés
+heating	n	fűtés[attr=fűtési]
 take-off	n	felszállás
 drill	n	fúró[fúrók]
 apply for	v	jelentkezik[obj=ra] ; pályázik[obj=ra]
@@ -5268,7 +5269,7 @@ laugh	n	nevetés
 licence	n	engedély[engedélyek] ; jogosítvány[jogosítványok]
 meaning	n	jelentés[jelentések] ; értelem[értelmek,acc=értelmet,3sg=értelme,poss=értelme]
 media	n	média
-mortgage	n	jelzálog ; lakáshitel
+mortgage	n	lakáshitel[lakáshitelek] ; jelzáloghitel[jelzáloghitelek] ; jelzálog
 nation	n	nemzet[nemzetek,3sg=nemzete,attr=nemzeti]
 nerve	n	ideg[idegek]
 nonsense	n	butaság ; hülyeség[hülyeségek] ; ostobaság
@@ -6085,7 +6086,7 @@ rejection	n	elutasítás[elutasítások]
 romance	n	románc[románcok] ; szerelem
 simplicity	n	egyszerűség
 slavery	n	rabszolgaság
-squad	n	osztag[osztagok] ; keret
+squad	n	keret[keretek] ; osztag[osztagok,when=police/bomb/firing/death/riot/special/drug/flying/assault]
 stack	n	halom[halmok,acc=halmot,3sg=halma,poss=halmo] ; rakás
 surplus	n	többlet[többletek,3sg=többlete]
 suspense	n	feszültség
@@ -6423,7 +6424,7 @@ traffic lights	n	közlekedési lámpa ; lámpa
 speed camera	n	sebességmérő[sebességmérők]
 speeding	n	gyorshajtás[gyorshajtások]
 speeding ticket	n	gyorshajtási bírság
-parking space	n	parkolóhely[parkolóhelyek,3sg=parkolóhelye]
+parking space	n	parkolóhely[parkolóhelyek,acc=parkolóhelyet,3sg=parkolóhelye]
 parking lot	n	parkoló[parkolók,in=ban]
 parking meter	n	parkolóóra[parkolóórák]
 parking ticket	n	parkolójegy[parkolójegyek,3sg=parkolójegye] ; parkolási bírság
@@ -6459,6 +6460,13 @@ midwife	n	szülésznő[szülésznők,person] ; bába
 physiotherapist	n	gyógytornász[gyógytornászok,person]
 physiotherapy	n	gyógytorna ; fizikoterápia
 emergency room	n	sürgősségi osztály[in=n,to=ra,at=n]
+emergency department	n	sürgősségi osztály[in=n,to=ra,at=n]
+reading room	n	olvasóterem[olvasótermek,acc=olvasótermet,3sg=olvasóterme,poss=olvasóterme,in=ban]
+sleeping bag	n	hálózsák[hálózsákok,3sg=hálózsákja,pp=hálózsákjai]
+visiting hours	n	látogatási idő
+help desk	n	ügyfélszolgálat[ügyfélszolgálatok]
+ticket office	n	jegypénztár[jegypénztárak,at=ban,in=ban]
+final exam	n	záróvizsga[záróvizsgák]
 waiting room	n	váróterem[várótermek,acc=várótermet,3sg=váróterme,poss=váróterme,in=ban] ; váró
 waiting list	n	várólista[várólisták,on=n]
 check-up	n	kivizsgálás[kivizsgálások] ; ellenőrzés
@@ -6870,6 +6878,12 @@ final score	n	végeredmény[végeredmények,3sg=végeredménye]
 fixture	n	mérkőzés[mérkőzések]
 home game	n	hazai mérkőzés ; hazai meccs
 away game	n	idegenbeli mérkőzés ; idegenbeli meccs
+home team	n	hazai csapat
+home match	n	hazai mérkőzés ; hazai meccs
+home crowd	n	hazai közönség
+home fan	n	hazai szurkoló[person]
+home ground	n	hazai pálya[on=n,at=n]
+away team	n	vendégcsapat[vendégcsapatok]
 kick-off	n	kezdőrúgás[kezdőrúgások] ; kezdés
 half-time	n	félidő[félidők,3sg=félideje,time=ban]
 halftime	n	félidő[félidők,3sg=félideje,time=ban]
@@ -9035,3 +9049,10 @@ make up her mind	v	dönt[noobj]
 make up our minds	v	dönt[noobj]
 make up their minds	v	dönt[noobj]
 make up their mind	v	dönt[noobj]
+
+# words of news, schools, shops and the table that had no entry (fourteenth corpus's round)
+sugary	adj	cukros
+written	adj	írásbeli ; írott
+camper	n	táborozó[person] ; lakóautó[when=van]
+house	v	be|fogad ; el|helyez
+repair shop	n	javítóműhely[javítóműhelyek]

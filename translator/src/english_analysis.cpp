@@ -1998,7 +1998,9 @@ void mostAlone(std::vector<Token>& toks) {
 }
 
 // "her" is the object pronoun where no noun phrase follows it: "I saw her yesterday", "for her".
-void objectHer(std::vector<Token>& toks) {
+// An "-ly" word after it is an adverb ("told her briefly") unless the lexicon has it only as a
+// noun: "her family", "her reply" own the noun.
+void objectHer(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::string_view kNotANoun[] = {
       "yesterday", "today", "tomorrow", "now",   "again", "last",   "next", "every", "this", "that",
       "very",      "too",   "so",       "there", "here",  "please", "soon", "later", "a",    "the"};
@@ -2007,7 +2009,9 @@ void objectHer(std::vector<Token>& toks) {
     const bool last = i + 1 == toks.size();
     const Token* next = last ? nullptr : &toks[i + 1];
     if (!next || (next->tag != PartOfSpeech::other && next->tag != PartOfSpeech::number) ||
-        listed(kNotANoun, next->lower) || endsWith(next->lower, "ly"))
+        listed(kNotANoun, next->lower) ||
+        (endsWith(next->lower, "ly") &&
+         !(core.find(next->lower, PartOfSpeech::noun) && !core.find(next->lower, PartOfSpeech::adverb))))
       toks[i].tag = PartOfSpeech::pronoun;
   }
 }
@@ -4447,7 +4451,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     t.pauseAfter = last < pausesAfterWords.size() && pausesAfterWords[last];
   }
   agesAndLengths(core_, toks);
-  objectHer(toks);
+  objectHer(core_, toks);
   ordinalsAsAdjectives(core_, toks);
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);

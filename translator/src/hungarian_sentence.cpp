@@ -1525,6 +1525,15 @@ std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, co
   // a day before a part of it stands apart as it is: "Sunday mornings": "vasárnap reggel"
   if (!ms->note("time").empty() && !hs->note("time").empty()) return Modifier{ms->word, true};
   if (!ms->note("attr").empty()) return Modifier{std::string(ms->note("attr")), true};
+  // an "-ing" noun whose Hungarian is the verb's noun in "-ás/-és" names what the thing is
+  // for by the verb's "-ó/-ő" form: "washing machine": "mosógép", "reading room":
+  // "olvasóterem", "parking machine": "parkolóautomata" (not "mosásgép")
+  if (tk.lower.size() > 4 && tk.lower.ends_with("ing") && ms->word.size() > 4) {
+    static const std::string kBack = "\xC3\xA1s", kFront = "\xC3\xA9s";  // "ás", "és"
+    const std::string& w = ms->word;
+    if (w.ends_with(kBack)) return Modifier{w.substr(0, w.size() - kBack.size()) + "\xC3\xB3", false};
+    if (w.ends_with(kFront)) return Modifier{w.substr(0, w.size() - kFront.size()) + "\xC5\x91", false};
+  }
   return Modifier{ms->word.find('-') != std::string::npos ? ms->word + "-" : ms->word, false};
 }
 

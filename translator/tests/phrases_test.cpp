@@ -1096,5 +1096,53 @@ TEST(PhrasesTest, AVerbFormOfOneSenseOnlyChoosesIt) {
   EXPECT_TRUE(has(hungarian("The cat lies on the sofa."), "fekszik"));
 }
 
+TEST(PhrasesTest, AnIngNounBeforeANounIsWhatTheThingIsFor) {
+  // the verb's "-ó/-ő" form joined to the thing ("mosógép"), not its noun in "-ás" ("mosásgép")
+  EXPECT_EQ(hungarian("Put the coins in the parking machine."), "Tegye az érméket a parkológépbe.");
+  EXPECT_TRUE(has(hungarian("The swimming lessons start today."), "Az úszóórák"));
+  // where the lexicon gives the word its adjective, the adjective stands apart
+  EXPECT_TRUE(has(hungarian("Read the warning label."), "figyelmeztető címkét"));
+  EXPECT_TRUE(has(hungarian("The election results were announced."), "választási"));
+  // a noun of another kind still joins as it is
+  EXPECT_TRUE(has(hungarian("We waited at the bus station."), "buszállomás"));
+}
+
+TEST(PhrasesTest, HerBeforeANounInLyOwnsIt) {
+  // "family", "reply" end in "-ly" but are nouns only: "her" owns them
+  EXPECT_EQ(hungarian("She loves her family."), "Szereti a családját.");
+  EXPECT_EQ(hungarian("She read her reply."), "Elolvasta a válaszát.");
+  // an adverb in "-ly" after "her" leaves "her" the object
+  EXPECT_TRUE(has(hungarian("I told her quickly."), "neki"));
+}
+
+TEST(PhrasesTest, WhatIsMissedChoosesTheSense) {
+  // a person or a thing one is without is missed ("hiányol"); a bus one is late for is "lekés"
+  EXPECT_EQ(hungarian("We missed you."), "Hiányoltunk téged.");
+  EXPECT_TRUE(has(hungarian("She misses her family."), "Hiányolja a családját"));
+  EXPECT_TRUE(has(hungarian("I missed the bus."), "Lekéstem"));
+  EXPECT_TRUE(has(hungarian("Don't miss the concert."), "Ne hagyd ki"));
+  EXPECT_TRUE(has(hungarian("She missed a great chance."), "Elszalasztott"));
+}
+
+TEST(PhrasesTest, WordsOfSportSchoolAndShopsTakeTheirEverydaySense) {
+  EXPECT_EQ(hungarian("The home team won."), "A hazai csapat nyert.");
+  EXPECT_TRUE(has(hungarian("The squad trained hard."), "A keret"));
+  EXPECT_TRUE(has(hungarian("A police squad arrived."), "osztag"));
+  // the whole of an amount is "teljes", a glass of water "tele"
+  EXPECT_TRUE(has(hungarian("We will refund the full amount."), "teljes összeget"));
+  EXPECT_TRUE(has(hungarian("The glass is full of water."), "tele"));
+  EXPECT_TRUE(has(hungarian("Camp on flat ground."), "sík"));
+  EXPECT_TRUE(has(hungarian("Pack the books in boxes."), "dobozokba"));
+  EXPECT_TRUE(has(hungarian("They invited me to an interview."), "interjúra"));
+  EXPECT_TRUE(has(hungarian("The box is in the attic."), "padláson"));
+  EXPECT_TRUE(has(hungarian("I prefer tea to coffee."), "jobban"));
+  EXPECT_TRUE(has(hungarian("I prefer tea to coffee."), "kávénál"));
+  EXPECT_TRUE(has(hungarian("She studies medicine."), "Orvostudományt"));
+  EXPECT_TRUE(has(hungarian("Take your medicine."), "gyógyszer"));
+  EXPECT_TRUE(has(hungarian("Heavy items must be packed."), "tárgyakat"));
+  EXPECT_TRUE(has(hungarian("When we moved to the city, I missed the quiet of the countryside."),
+                  "a vidék csendjét"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
