@@ -3927,6 +3927,7 @@ instead	adv	helyette
 shyly	adv	félénken
 other	adj	más ; másik
 most	adv	leginkább
+most	n	nagy rész
 a lot	adv	sokat
 reopen	v	újra|nyit
 press	v	meg|nyom ; nyom

@@ -3853,18 +3853,20 @@ void halfOfOne(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 }
 
 // "half of the boats", "half the team", "half of my money": the half is a noun, owned by the
-// whole after it ("a hajók fele", "a csapat fele")
+// whole after it ("a hajók fele", "a csapat fele"); so is "most of" a whole ("most of the
+// harvest": "a termés nagy része")
 void halfOfAWhole(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
-    if (toks[i].lower != "half" || toks[i].pauseAfter) continue;
+    const bool most = toks[i].lower == "most" && toks[i + 1].lower == "of";
+    if ((toks[i].lower != "half" && !most) || toks[i].pauseAfter) continue;
     const std::size_t whole = toks[i + 1].lower == "of" ? i + 2 : i + 1;
     const Token& first = toks[whole];
     if (first.lower != "the" && first.tag != PartOfSpeech::possessive && first.lower != "this" &&
         first.lower != "these")
       continue;
-    if (const lexicon::Entry* half = core.find("half", PartOfSpeech::noun)) {
+    if (const lexicon::Entry* half = core.find(toks[i].lower, PartOfSpeech::noun)) {
       toks[i].tag = PartOfSpeech::noun;
-      toks[i].lemma = "half";
+      toks[i].lemma = toks[i].lower;
       toks[i].entry = half;
       toks[i].plural = false;
     }

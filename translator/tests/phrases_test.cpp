@@ -1144,5 +1144,14 @@ TEST(PhrasesTest, WordsOfSportSchoolAndShopsTakeTheirEverydaySense) {
                   "a vidék csendjét"));
 }
 
+TEST(PhrasesTest, MostOfAWholeIsItsGreatPart) {
+  // "most of" a whole is its "nagy része", owned by the whole as "half of" it is its "fele"
+  EXPECT_TRUE(has(hungarian("The drought has destroyed most of the wheat harvest."), "a búzatermés nagy részét"));
+  EXPECT_TRUE(has(hungarian("He spent most of the money."), "a pénz nagy részét"));
+  // "most of" a group counts its nouns, and "most" alone before a noun is "a legtöbb"
+  EXPECT_TRUE(has(hungarian("Most of my friends live abroad."), "A legtöbb barátom"));
+  EXPECT_TRUE(has(hungarian("Most people agree."), "A legtöbb ember"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
