@@ -232,7 +232,7 @@ sell	v	el|ad[to=nak,for=ert]
 send	v	küld[to=nak,perf=el] ; el|küld
 shine	v	süt[noobj] ; ragyog
 sing	v	énekel
-sit	v	ül[noobj] ; le|ül[noobj]
+sit	v	ül[noobj] ; le|ül[noobj] ; ír[perf=meg,when=exam/test/paper]
 sleep	v	alszik
 speak	v	beszél[obj=ul,to=val,with=val,about=rol]
 start	v	el|kezd[intr=kezdődik] ; indul ; el|indít[when=machine/engine/car/computer/program/programme/app/application/device/motor/dishwasher/timer/game/business/company/campaign/service/project/investigation/inquiry]
@@ -697,7 +697,7 @@ support	v	támogat
 form	n	űrlap[űrlapok,3sg=űrlapja] ; forma
 back	adv	vissza ; hátra
 back	n	hát[hátak,3sg=háta] ; hátsó rész
-charge	v	fel|tölt[state] ; tölt ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat] ; meg|vádol[with=val,when=man/woman/suspect/driver/teenager/boy/girl/person/officer/mayor/minister/player/husband/wife/father/mother/son/daughter/men/women/people/politician/director/doctor/teacher]
+charge	v	fel|tölt[state] ; tölt ; meg|terhel[when=account/card/customer/customers] ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat] ; meg|vádol[with=val,when=man/woman/suspect/driver/teenager/boy/girl/person/officer/mayor/minister/player/husband/wife/father/mother/son/daughter/men/women/people/politician/director/doctor/teacher]
 strike	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village] ; meg|gyújt[when=match] ; meg|köt[when=deal/agreement/bargain/compromise]
 center	n	központ[központok] ; közép[közepek]
 drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt ; el|ejt[when=charge/plan/idea/case/claim/proposal/subject/lawsuit] ; ki|tesz[when=kid/child/passenger/son/daughter]
@@ -1780,7 +1780,7 @@ community	n	közösség[közösségek]
 commute	v	ingázik
 compromise	n	kompromisszum[kompromisszumok]
 conception	n	felfogás ; fogantatás ; elképzelés[elképzelések]
-confirm	v	igazol ; jóvá|hagy
+confirm	v	meg|erősít ; igazol ; jóvá|hagy ; vissza|igazol[when=booking/reservation/order/appointment/attendance] ; igazol[when=receipt/identity]
 confront	v	szembe|száll[obj=val,noobj]
 conservative	adj	konzervatív ; óvatos
 consideration	n	megfontolás ; szempont[szempontok] ; figyelmesség
@@ -2620,7 +2620,7 @@ ethical	adj	etikai ; erkölcsös
 evolve	v	fejlődik ; ki|alakul[noobj]
 exact	adj	pontos
 examination	n	vizsga ; vizsgálat[vizsgálatok]
-exceed	v	meg|halad ; túl|lép
+exceed	v	túl|lép ; meg|halad
 excess	n	többlet[többletek] ; túlzás
 excited	adj	izgatott
 execute	v	végre|hajt ; ki|végez
@@ -4156,7 +4156,7 @@ childhood	n	gyerekkor[gyerekkorok]
 careless	adj	figyelmetlen ; gondatlan
 chase	v	üldöz
 cent	n	cent
-clerk	n	hivatalnok[hivatalnokok,person] ; ügyintéző[person]
+clerk	n	ügyintéző[person] ; hivatalnok[hivatalnokok,person]
 client	n	ügyfél[ügyfelek,person]
 climate	n	éghajlat[éghajlatok] ; klíma
 clock	n	óra
@@ -4543,7 +4543,7 @@ movie	n	film[filmek,3sg=filmje]
 mushroom	n	gomba
 neck	n	nyak[nyakak]
 niece	n	unokahúg[unokahúgok,person]
-note	n	jegyzet[jegyzetek] ; üzenet[üzenetek] ; bankjegy[bankjegyek,3sg=bankjegye,when=bank/pound/euro/dollar/forint/fake/counterfeit]
+note	n	jegyzet[jegyzetek] ; üzenet[üzenetek] ; bankjegy[bankjegyek,3sg=bankjegye,when=bank/pound/euro/dollar/forint/fake/counterfeit/count/counted]
 novel	n	regény[regények]
 ocean	n	óceán[óceánok,3sg=óceánja]
 owner	n	tulajdonos[tulajdonosok,person]
@@ -7150,7 +7150,7 @@ save up	v	spórol[noobj,for=ra] ; takarékoskodik
 sell out	v	el|fogy[noobj]
 settle down	v	le|telepedik[noobj]
 settle in	v	be|illeszkedik[noobj] ; be|rendezkedik
-move on	v	tovább|lép[noobj] ; tovább|megy
+move on	v	tovább|lép[noobj] ; tovább|megy[noobj]
 fall behind	v	le|marad[noobj,with=val]
 drop out	v	ki|marad[noobj,of=bol] ; ki|esik
 warm up	v	fel|melegít[intr=be|melegít] ; be|melegít
@@ -8193,7 +8193,7 @@ get away	v	el|menekül[noobj] ; el|szabadul[noobj]
 get together	v	össze|jön[noobj]
 go out with	v	jár[noobj,obj=val]
 break off	v	meg|szakít ; le|tör[when=branch/piece/handle/leg/arm/tip/bit]
-put up	v	fel|tesz ; fel|állít[when=tent/fence/wall/sign/building/statue/poster/shelf] ; el|szállásol[when=guest/friend/visitor/family/refugee]
+put up	v	fel|tesz ; fel|állít[when=tent/fence/wall/sign/building/statue/shelf] ; ki|ragaszt[when=poster/notice/flyer/leaflet] ; el|szállásol[when=guest/friend/visitor/family/refugee]
 come off	v	le|jön[noobj] ; le|válik[noobj]
 put through	v	kapcsol[to=hoz]
 count on	v	számít[obj=ra]

@@ -1153,5 +1153,22 @@ TEST(PhrasesTest, MostOfAWholeIsItsGreatPart) {
   EXPECT_TRUE(has(hungarian("Most people agree."), "A legtöbb ember"));
 }
 
+TEST(PhrasesTest, EverydayVerbsOfLabelsFormsAndNewsTakeTheirCommonSense) {
+  // a label's limit is overstepped ("túllép"), a change or a booking confirmed
+  EXPECT_EQ(hungarian("Do not exceed the recommended daily dose."), "Ne lépje túl az ajánlott napi adagot.");
+  EXPECT_TRUE(has(hungarian("Enter your password again to confirm the change."), "megerősítse"));
+  EXPECT_TRUE(has(hungarian("Please confirm your booking."), "igazolja vissza"));
+  // an exam one sits is written ("megírta"); a chair one sits on stays "ül"
+  EXPECT_TRUE(has(hungarian("Thousands of students sat their final exams."), "megírta"));
+  EXPECT_TRUE(has(hungarian("She sat on the bench."), "A padon ült"));
+  EXPECT_TRUE(has(hungarian("We put up posters."), "ragasztunk ki"));
+  EXPECT_TRUE(has(hungarian("They charged my account twice."), "megterhelték"));
+  EXPECT_TRUE(has(hungarian("The bank clerk counted the notes."), "ügyintéző"));
+  EXPECT_TRUE(has(hungarian("The bank clerk counted the notes."), "bankjegyeket"));
+  // "on" before a date is the date's, not the particle of "move on"
+  EXPECT_EQ(hungarian("We're moving on the first of March."), "Március elsején költözünk.");
+  EXPECT_EQ(hungarian("Let's move on."), "Lépjünk tovább.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
