@@ -545,6 +545,7 @@ hide	v	el|rejt[intr=el|bújik] ; el|bújik
 kick	v	rúg[perf=meg] ; meg|rúg
 lift	v	fel|emel ; fel|old[when=ban/sanction/restriction/embargo/lockdown/curfew/blockade/suspension]
 feed	v	etet ; meg|etet
+feed	n	takarmány[takarmányok]
 knock	v	kopog[noobj] ; kopogtat
 carry on	v	folytat[intr=folytatódik]
 find out	v	ki|derít
@@ -947,7 +948,7 @@ shock	v	meg|döbbent
 sight	n	látvány[látványok] ; látás
 slice	n	szelet[szeletek]
 slice	v	fel|szeletel
-slide	n	csúszda ; dia[when=attach/send/show/presentation/powerpoint/next/previous/first/last/title/share]
+slide	n	csúszda ; dia[pl] ; dia[when=attach/send/show/presentation/powerpoint/next/previous/first/last/title/share]
 slide	v	csúszik
 slip	v	meg|csúszik ; el|csúszik
 space	n	tér[terek] ; hely[helyek]
@@ -1107,7 +1108,7 @@ surface	n	felület[felületek] ; felszín[felszínek]
 taste	n	íz[ízek] ; ízlés
 taste	v	ízlel ; meg|kóstol
 tone	n	hang[hangok,3sg=hangja] ; hangnem[hangnemek]
-track	n	nyom[nyomok] ; pálya ; vágány[vágányok]
+track	n	nyom[nyomok] ; pálya ; vágány[vágányok] ; sín[sínek,3sg=sínje,pp=sínjei,when=cross/crossing/crossed/railway/train/tram/rail]
 track	v	követ ; nyomon követ
 value	n	érték[értékek]
 value	v	értékel ; becsül
@@ -2075,7 +2076,7 @@ print	n	nyomat[nyomatok] ; nyomtatás
 print	v	nyomtat ; ki|nyomtat
 proclaim	v	ki|kiált ; ki|hirdet
 product	n	termék[termékek]
-production	n	termelés ; gyártás ; előállítás
+production	n	termelés ; gyártás ; előállítás ; előadás[előadások,when=theatre/stage/opera/musical/new/praise/praised/critics]
 profit	n	nyereség[nyereségek] ; haszon[hasznok]
 profit	v	profitál[noobj]
 projection	n	vetítés ; előrejelzés[előrejelzések]
@@ -2642,6 +2643,7 @@ extrapolate	v	extrapolál
 fade	v	el|halványul[noobj] ; fakul[noobj] ; el|hervad[noobj]
 faithful	adj	hű ; hűséges
 fake	adj	hamis ; hamisított
+fake	n	hamisítvány[hamisítványok]
 familiar	adj	ismerős ; ismert ; bizalmas
 familiarity	n	jártasság ; bizalmasság
 fantasy	n	képzelet[képzeletek] ; ábránd[ábrándok] ; fantázia
@@ -8623,7 +8625,7 @@ metaphor	n	metafora
 knob	n	gomb[gombok,3sg=gombja,pp=gombjai] ; kilincs
 janitor	n	gondnok[gondnokok,person]
 insulin	n	inzulin[3sg=inzulinja,pp=inzulinjai]
-inspector	n	ellenőr[ellenőrök,person] ; felügyelő ; felügyelő[person,when=police/detective/chief]
+inspector	n	felügyelő[person] ; ellenőr[ellenőrök,person,when=ticket/tax/health/safety/school/food/building/fire/factory/bus/train/customs]
 hostility	n	ellenségeskedés
 hierarchy	n	hierarchia
 flashlight	n	zseblámpa

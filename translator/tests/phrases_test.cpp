@@ -1055,7 +1055,7 @@ TEST(PhrasesTest, KeepingOffAndMakingUpOnesMind) {
 
 TEST(PhrasesTest, SensesForAPersonSuspectedAndAnOldTree) {
   // one suspects a person of something ("gyanúsít"), a thing one only supposes ("gyanít")
-  EXPECT_EQ(hungarian("The inspector suspected the gardener."), "Az ellenőr gyanúsította a kertészt.");
+  EXPECT_EQ(hungarian("The inspector suspected the gardener."), "A felügyelő gyanúsította a kertészt.");
   EXPECT_TRUE(has(hungarian("I suspect that he is wrong."), "gyanítom"));
   // a tree or an animal is "öreg", a house "régi"
   EXPECT_TRUE(has(hungarian("We sat under an old tree."), "öreg fa"));
@@ -1168,6 +1168,20 @@ TEST(PhrasesTest, EverydayVerbsOfLabelsFormsAndNewsTakeTheirCommonSense) {
   // "on" before a date is the date's, not the particle of "move on"
   EXPECT_EQ(hungarian("We're moving on the first of March."), "Március elsején költözünk.");
   EXPECT_EQ(hungarian("Let's move on."), "Lépjünk tovább.");
+}
+
+TEST(PhrasesTest, NounsOfStoriesAndTheFarmTakeTheSenseTheirNeighbourChooses) {
+  EXPECT_TRUE(has(hungarian("Farmers have run out of animal feed."), "takarmány"));
+  EXPECT_TRUE(has(hungarian("Wait before crossing the tracks."), "sínek"));
+  EXPECT_TRUE(has(hungarian("The theatre's new production has been praised."), "előadás"));
+  EXPECT_TRUE(has(hungarian("Factory production fell."), "termelés"));
+  EXPECT_TRUE(has(hungarian("He realised that the letter was a fake."), "hamisítvány"));
+  // the inspector of a story is "felügyelő", the one who checks tickets "jegyellenőr"
+  EXPECT_TRUE(has(hungarian("The inspector finally arrived."), "felügyelő"));
+  EXPECT_TRUE(has(hungarian("The ticket inspector checked our tickets."), "jegyellenőr"));
+  // slides shown are "diák", the one a child plays on "csúszda"
+  EXPECT_TRUE(has(hungarian("I have to finish the slides today."), "diákat"));
+  EXPECT_TRUE(has(hungarian("The children played on the slide."), "csúszdán"));
 }
 
 }  // namespace
