@@ -1988,6 +1988,28 @@ void likeAsAComparison(std::vector<Token>& toks) {
   }
 }
 
+// "The soup smelled of garlic": a thing that smells of something has its smell, said as
+// "had the smell of" ("A levesnek volt a fokhagyma szaga"), not as smelling it ("szagolt").
+void smellOfAsItsSmell(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  const lexicon::Entry* smell = core.find("smell", PartOfSpeech::noun);
+  for (std::size_t i = 1; smell && i + 2 < toks.size(); ++i) {
+    Token& v = toks[i];
+    if (v.tag != PartOfSpeech::verb || v.lemma != "smell" || toks[i + 1].lower != "of" ||
+        (v.form != VerbForm::base && v.form != VerbForm::past && v.form != VerbForm::third))
+      continue;
+    const std::string_view have = v.form == VerbForm::past ? "had" : v.form == VerbForm::third ? "has" : "have";
+    const FunctionWord* f = functionWord(have);
+    if (!f) continue;
+    const std::size_t at = v.word;
+    v.lower = v.lemma = v.written = std::string(have);
+    v.tag = f->tag, v.form = VerbForm::base, v.entry = nullptr, v.dictionarySenses.clear();
+    Token noun = impliedWord("smell", PartOfSpeech::noun, at);
+    noun.entry = smell;
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), {impliedWord("the", PartOfSpeech::determiner, at), noun});
+    i += 2;
+  }
+}
+
 // "most" counts the noun after it ("most people": "a legtöbb ember"); with none after it, as in
 // "most of them" or "like it most", it is the word of its own.
 void mostAlone(std::vector<Token>& toks) {
@@ -4458,6 +4480,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
+  smellOfAsItsSmell(core_, toks);
   adverbsTheLexiconKnowsAsNoNoun(core_, toks);
   participlesLikeTheirBase(toks);
   passivesAskedAbout(core_, toks);

@@ -1184,5 +1184,14 @@ TEST(PhrasesTest, NounsOfStoriesAndTheFarmTakeTheSenseTheirNeighbourChooses) {
   EXPECT_TRUE(has(hungarian("The children played on the slide."), "csúszdán"));
 }
 
+TEST(PhrasesTest, WhatSmellsOfSomethingHasItsSmell) {
+  // a thing that smells of something has the smell ("szaga"), it does not sniff ("szagol")
+  EXPECT_EQ(hungarian("The curtains smelled of smoke."), "A függönyöknek volt a füst szaga.");
+  EXPECT_TRUE(has(hungarian("The cellar smelled of damp and old wine."), "a nedves és régi bor szaga"));
+  // one who smells a thing still sniffs it, and the smell of a thing stays a noun
+  EXPECT_TRUE(has(hungarian("She smelled the flowers."), "Szagolta"));
+  EXPECT_TRUE(has(hungarian("The smell of gas filled the room."), "A gáz szaga"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
