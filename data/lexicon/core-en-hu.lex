@@ -81,7 +81,7 @@ key	n	kulcs[kulcsok] ; billentyű ; billentyű[when=press/hit/escape/shift/tab/s
 kitchen	n	konyha[to=ba,attr=konyhai,at=ban]
 lake	n	tó[tavak]
 leg	n	láb[lábak,3sg=lába,pair]
-letter	n	levél[levelek] ; betű ; betű[when=capital/small/bold/block/initial/lowercase/uppercase/big]
+letter	n	levél[levelek] ; betű ; betű[when=capital/small/bold/block/initial/lowercase/uppercase/big/single/missing]
 life	n	élet[életek]
 light	n	fény ; villany[when=on/off/switch/turn] ; lámpa ; lámpa[when=street/traffic/brake/warning/reading/bedside/ceiling/kitchen/headlight/tail/bicycle/bike/flashing/red/green/amber]
 light	adj	könnyű ; világos ; gyenge[when=rain/wind/breeze/shower] ; világos[when=colour/color/room/hair/skin/wood/shade/sky/background/dress] ; gyér[when=traffic] ; kis[when=aircraft/plane/aeroplane/airplane]
@@ -361,7 +361,7 @@ catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/
 carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card]
 follow	v	követ ; meg|fogad[when=advice]
 return	v	vissza|tér[noobj] ; vissza|ad ; vissza|küld[when=form/parcel/package/item/goods/product/questionnaire/order/letter/email/document/documents/application]
-return	n	visszatérés[front] ; visszaküldés[front] ; hozam
+return	n	visszatérés[front] ; visszaküldés[front,pl] ; hozam
 end	n	vég[végek,at=n,in=n] ; befejezés
 end	v	befejez[intr=végződik]
 fire	n	tűz[tüzek] ; tűzvész
@@ -6055,7 +6055,7 @@ lecturer	n	előadó[előadók,person] ; oktató
 legislation	n	jogszabály[jogszabályok] ; törvényhozás
 leisure	n	szabadidő[szabadidők,3sg=szabadideje]
 lover	n	szerető[szeretők,person] ; kedvelő
-machinery	n	gépezet[gépezetek,3sg=gépezete]
+machinery	n	gép[gépek] ; gépezet[gépezetek,3sg=gépezete]
 magic	n	varázslat[varázslatok,3sg=varázslata] ; mágia
 masterpiece	n	remekmű[remekművek,acc=remekművet,3sg=remekműve]
 miracle	n	csoda[csodák]

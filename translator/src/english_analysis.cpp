@@ -3895,6 +3895,29 @@ void halfOfAWhole(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "scored in the second half": the first or the second half of nothing named after it is a
+// half of a match, "félidő" ("the first half of the year" is the year's "fele", "the first half
+// hour" a "fél óra")
+void halvesOfAMatch(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  const lexicon::Entry* halfTime = core.find("half-time", PartOfSpeech::noun);
+  for (std::size_t i = 2; halfTime && i < toks.size(); ++i) {
+    if (toks[i].lower != "half" || (toks[i - 1].lower != "first" && toks[i - 1].lower != "second") ||
+        toks[i - 2].lower != "the")
+      continue;
+    if (!toks[i].pauseAfter && i + 1 < toks.size()) {
+      const Token& next = toks[i + 1];
+      const bool headEnds = next.tag == PartOfSpeech::preposition || next.tag == PartOfSpeech::verb ||
+                            next.tag == PartOfSpeech::auxiliary || next.tag == PartOfSpeech::conjunction ||
+                            next.tag == PartOfSpeech::modal || next.lower == "and" || next.lower == "but";
+      if (!headEnds || next.lower == "of") continue;
+    }
+    toks[i].tag = PartOfSpeech::noun;
+    toks[i].lemma = "half-time";
+    toks[i].entry = halfTime;
+    toks[i].plural = false;
+  }
+}
+
 // "both Anna and Peter", "either by card or in cash", "neither tea nor coffee": a pair of
 // members that each take the pair's word, "mind Anna, mind Péter", "vagy kártyával, vagy
 // készpénzzel", "sem a teát, sem a kávét"; the first word goes, its partner is unsaid
@@ -4523,6 +4546,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   toks = joinTimePhrases(core_, std::move(toks));
   timesOfNouns(toks);
   halfOfAWhole(core_, toks);
+  halvesOfAMatch(core_, toks);
   bestOfAGroup(core_, toks);
   correlativePairs(toks);
   changesOfDegree(core_, toks);

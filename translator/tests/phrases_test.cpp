@@ -1193,5 +1193,22 @@ TEST(PhrasesTest, WhatSmellsOfSomethingHasItsSmell) {
   EXPECT_TRUE(has(hungarian("The smell of gas filled the room."), "A gáz szaga"));
 }
 
+TEST(PhrasesTest, TheFirstOrSecondHalfOfNothingNamedIsAMatchsHalf) {
+  EXPECT_TRUE(has(hungarian("He scored in the second half."), "A második félidőben"));
+  EXPECT_TRUE(has(hungarian("They played well in the first half, but lost."), "Az első félidőben"));
+  // a half of a thing named, or a half hour, is no half of a match
+  EXPECT_TRUE(has(hungarian("The first half of the year was hard."), "Az év első fele"));
+  EXPECT_TRUE(has(hungarian("Candidates may not leave the room during the first half hour."), "fél óra"));
+}
+
+TEST(PhrasesTest, ALetterOfAWordMachineryAndReturnsOfAShop) {
+  EXPECT_TRUE(has(hungarian("They were signed with a single letter."), "betű"));
+  EXPECT_TRUE(has(hungarian("I wrote a letter."), "levelet"));
+  EXPECT_TRUE(has(hungarian("Do not operate machinery."), "gépet"));
+  // returns in the plural are what customers send back, a return one's coming back
+  EXPECT_TRUE(has(hungarian("Returns without a receipt cannot be accepted."), "visszaküldés"));
+  EXPECT_TRUE(has(hungarian("We look forward to your return."), "visszatérés"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
