@@ -1167,7 +1167,7 @@ desire	v	kíván ; vágyik[obj=ra]
 detail	n	részlet[részletek]
 detail	v	részletez
 distribute	v	el|oszt ; terjeszt
-divide	v	el|oszt ; oszt ; fel|oszt
+divide	v	el|oszt ; oszt ; fel|oszt ; meg|oszt[when=resident/residents/opinion/public/country/nation/party/people/voter/voters/community/family/society]
 engage	v	le|köt ; alkalmaz
 enter	v	be|lép[obj=ba] ; be|megy[obj=ba] ; be|ír ; meg|ad[when=password/code/pin/username/detail/address/email/name/number/date/amount/information/postcode/zip/value]
 estimate	n	becslés[becslések]
@@ -4286,6 +4286,7 @@ shop	v	vásárol[noobj]
 # FreeDict's first sense misled ("toilet", "vehicle", "theatre", "user")
 update	n	frissítés[frissítések]
 update	v	frissít[perf=fel]
+updated	adj	frissített ; naprakész
 receipt	n	nyugta ; átvétel[when=confirm/acknowledge]
 passenger	n	utas[utasok,person]
 luggage	n	poggyász[poggyászok] ; csomag[csomagok,3sg=csomagja,pp=csomagjai]
@@ -9059,3 +9060,4 @@ written	adj	írásbeli ; írott
 camper	n	táborozó[person] ; lakóautó[when=van]
 house	v	be|fogad ; el|helyez
 repair shop	n	javítóműhely[javítóműhelyek]
+cleaner	n	takarító[person] ; tisztítószer[tisztítószerek,when=other/household/oven/glass/floor/toilet/kitchen/bathroom/surface/window/strong/chemical]

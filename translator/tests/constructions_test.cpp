@@ -3237,7 +3237,7 @@ namespace {
 TEST(ConstructionsTest, AnInfinitiveAfterTheOpeningNounIsAClauseInsideTheMainOne) {
   EXPECT_EQ(hungarian("His plan to build a house has failed."), "A terve, hogy építsen egy házat, megbukott.");
   EXPECT_EQ(hungarian("The mayor's plan to build a new stadium has divided the residents."),
-            "A polgármester terve, hogy építsen egy új stadiont, elosztotta a lakosokat.");
+            "A polgármester terve, hogy építsen egy új stadiont, megosztotta a lakosokat.");
   // an infinitive of purpose after the sentence's verb stays one
   EXPECT_EQ(hungarian("He went to the shop to buy bread."), "A boltba ment, hogy vegyen kenyeret.");
   // without the sentence's own verb after it the infinitive is no clause of the noun

@@ -1210,5 +1210,14 @@ TEST(PhrasesTest, ALetterOfAWordMachineryAndReturnsOfAShop) {
   EXPECT_TRUE(has(hungarian("We look forward to your return."), "visszatérés"));
 }
 
+TEST(PhrasesTest, CleanersAPlanThatDividesAndUpdatedFigures) {
+  // other cleaners are products ("tisztítószer"), the cleaner who comes a person ("takarító")
+  EXPECT_TRUE(has(hungarian("Do not mix this product with bleach or other cleaners."), "tisztítószerekkel"));
+  EXPECT_TRUE(has(hungarian("The cleaner comes on Mondays."), "A takarító"));
+  // what divides people splits them ("megoszt"), dough is divided into pieces ("eloszt")
+  EXPECT_TRUE(has(hungarian("The plan has divided residents."), "osztott meg"));
+  EXPECT_TRUE(has(hungarian("Could you send me the updated figures?"), "frissített adatokat"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
