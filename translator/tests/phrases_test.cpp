@@ -1219,5 +1219,13 @@ TEST(PhrasesTest, CleanersAPlanThatDividesAndUpdatedFigures) {
   EXPECT_TRUE(has(hungarian("Could you send me the updated figures?"), "frissített adatokat"));
 }
 
+TEST(PhrasesTest, PeopleWhoTurnOutComeToBeThere) {
+  // voters or fans who turn out appear ("megjelennek"); what turns out to be so comes to light
+  EXPECT_TRUE(has(hungarian("Voters will turn out in record numbers."), "megjelennek"));
+  EXPECT_TRUE(has(hungarian("Thousands of fans turned out."), "megjelent"));
+  EXPECT_TRUE(has(hungarian("It turned out that he was right."), "Kiderült"));
+  EXPECT_TRUE(has(hungarian("Turn out the light."), "Kapcsolja ki"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
