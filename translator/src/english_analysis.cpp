@@ -582,12 +582,32 @@ std::optional<Token> phraseAt(const std::vector<std::string>& words, std::size_t
 }
 
 // The function word of several words that starts at word `i`, as one token.
+// A form of a verb that goes or moves, after which "away" is the verb's own ("run away",
+// "walked away", "moving away").
+bool goesAway(const std::string& word) {
+  static constexpr std::string_view kGoing[] = {
+      "go",   "goes",  "went",   "gone",   "going",  "run",    "runs",   "ran",     "running", "walk",
+      "walks", "walked", "walking", "move", "moves",  "moved",  "moving", "drive",   "drove",   "driven",
+      "driving", "fly", "flew",   "flown",  "flying", "get",    "got",    "getting", "turn",    "turned",
+      "turning", "come", "came",  "coming", "step",   "stepped", "pull",  "pulled",  "back",    "backed",
+      "swim",  "swam",  "ride",   "rode",   "sail",   "sailed", "rush",   "rushed",  "hurry",   "hurried",
+      "slip",  "slipped", "drift", "drifted", "break", "broke",  "wander", "wandered", "look",   "looked"};
+  return listed(kGoing, lowerAscii(word));
+}
+
 std::optional<Token> phraseFunctionWordAt(const std::vector<std::string>& words, std::size_t i) {
   for (std::string_view phrase : kPhrasePrepositions) {
     if (std::optional<Token> t = phraseAt(words, i, phrase)) {
       t->tag = PartOfSpeech::preposition;
       return t;
     }
+  }
+  // "Store away from direct sunlight", "a tent away from the river": where a thing is, far
+  // from another, "a napfénytől távol"; after a verb of going "away" is its particle ("ran away
+  // from home": "elszökött otthonról")
+  if (std::optional<Token> t = phraseAt(words, i, "away from"); t && !(i > 0 && goesAway(words[i - 1]))) {
+    t->tag = PartOfSpeech::preposition;
+    return t;
   }
   if (std::optional<Token> t = phraseAt(words, i, kEachOther)) {
     t->tag = PartOfSpeech::pronoun;  // "ismerjük egymást"

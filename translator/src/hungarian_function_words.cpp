@@ -50,6 +50,7 @@ constexpr Postposition kPostpositions[] = {
     {"like", "mint"},
     {"in case of", "eset\xC3\xA9n"},
     {"apart from", "eltekintve", Case::ablative},
+    {"away from", "t\xC3\xA1vol", Case::ablative},  // "a folyótól távol"
     {"except", "kiv\xC3\xA9ve", Case::accusative},
     {"except for", "kiv\xC3\xA9ve", Case::accusative},
     {"outside", "el\xC5\x91tt"},

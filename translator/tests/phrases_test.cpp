@@ -1227,5 +1227,13 @@ TEST(PhrasesTest, PeopleWhoTurnOutComeToBeThere) {
   EXPECT_TRUE(has(hungarian("Turn out the light."), "Kapcsolja ki"));
 }
 
+TEST(PhrasesTest, AwayFromAThingIsFarFromIt) {
+  // where a thing is kept, far from another: "-tól távol" after the noun
+  EXPECT_TRUE(has(hungarian("Store in a cool, dry place away from direct sunlight."), "közvetlen napfénytől távol"));
+  EXPECT_TRUE(has(hungarian("Put up your tent on flat ground, away from the river."), "a folyótól távol"));
+  // after a verb of going "away" is the verb's own
+  EXPECT_TRUE(has(hungarian("She ran away from home."), "elszaladt"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
