@@ -5416,6 +5416,14 @@ bool instructsTheReader(const std::vector<Token>& t, const std::vector<Clause>& 
     std::size_t i = c.body;
     if (i + 1 < c.end && t[i].pauseAfter && (t[i].tag == PartOfSpeech::name || t[i].tag == PartOfSpeech::noun))
       return false;  // a name called first: "Anna, close the window"
+    // ("In case of fire, do not use the lift", "After use, wash your hands": an opening phrase
+    // of when or why, up to its comma, comes before the instruction)
+    if (i < c.end && t[i].tag == PartOfSpeech::preposition)
+      for (std::size_t k = i; k + 1 < c.end && k < i + 6; ++k)
+        if (t[k].pauseAfter) {
+          i = k + 1;
+          break;
+        }
     while (i < c.end && (t[i].lower == "please" || t[i].lower == "always" || t[i].lower == "never" ||
                          t[i].lower == "just" || t[i].lower == "simply" || t[i].lower == "then" ||
                          t[i].lower == "first" || t[i].lower == "now" ||

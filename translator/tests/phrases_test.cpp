@@ -1235,5 +1235,13 @@ TEST(PhrasesTest, AwayFromAThingIsFarFromIt) {
   EXPECT_TRUE(has(hungarian("She ran away from home."), "elszaladt"));
 }
 
+TEST(PhrasesTest, AnInstructionAfterAnOpeningPhraseAddressesTheReaderFormally) {
+  // the phrase of when or why before the comma leaves the instruction a notice's ("használja")
+  EXPECT_EQ(hungarian("In case of fire, do not use the lift."), "Tűz esetén ne használja a liftet.");
+  EXPECT_TRUE(has(hungarian("After use, wash your hands."), "mossa meg a kezét"));
+  // a story's opening phrase leaves its verb a statement
+  EXPECT_EQ(hungarian("After dinner, she read a book."), "Vacsora után olvasott egy könyvet.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
