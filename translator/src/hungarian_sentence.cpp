@@ -1191,6 +1191,21 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       return;
     }
   }
+  // "Take enough water with you", "I always carry a map with me": what one takes along is
+  // with oneself, "magával", "magammal" (not "veled")
+  static constexpr std::string_view kTakingAlong[] = {"take", "bring", "carry"};
+  if (np.pronoun && c == Case::instrumental && np.head > 0 && t_[np.head - 1].lower == "with" &&
+      roles_.verb.main < n_ && listed(kTakingAlong, t_[roles_.verb.main].lemma)) {
+    const int subject = roles_.verb.imperative ? 2 : roles_.agreement.person;
+    const bool plural = roles_.verb.imperative ? headToken.plural : roles_.agreement.plural;
+    if (headToken.person == subject && headToken.plural == plural) {
+      const int person = subject == 2 && before_.formal ? 3 : subject;
+      emit(plural ? (person == 1 ? "magunkkal" : person == 2 ? "magatokkal" : "magukkal")
+                  : (person == 1 ? "magammal" : person == 2 ? "magaddal" : "mag\xC3\xA1val"),
+           np.head);
+      return;
+    }
+  }
   if (np.pronoun) {
     const PronounForms* p = personalForms;
     std::string_view form = p ? (c == Case::accusative     ? p->acc

@@ -1243,5 +1243,14 @@ TEST(PhrasesTest, AnInstructionAfterAnOpeningPhraseAddressesTheReaderFormally) {
   EXPECT_EQ(hungarian("After dinner, she read a book."), "Vacsora után olvasott egy könyvet.");
 }
 
+TEST(PhrasesTest, WhatOneTakesAlongIsWithOneself) {
+  EXPECT_TRUE(has(hungarian("Wear strong boots and take plenty of water with you."), "vigyen sok vizet magával"));
+  EXPECT_TRUE(has(hungarian("I always carry a map with me."), "magammal"));
+  EXPECT_TRUE(has(hungarian("She took the dog with her."), "magával"));
+  // with someone else, or talking with one, the pronoun stays
+  EXPECT_EQ(hungarian("He talked with me."), "Beszélt velem.");
+  EXPECT_TRUE(has(hungarian("She took me with her."), "magával"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
