@@ -9061,3 +9061,5 @@ camper	n	táborozó[person] ; lakóautó[when=van]
 house	v	be|fogad ; el|helyez
 repair shop	n	javítóműhely[javítóműhelyek]
 cleaner	n	takarító[person] ; tisztítószer[tisztítószerek,when=other/household/oven/glass/floor/toilet/kitchen/bathroom/surface/window/strong/chemical]
+zookeeper	n	állatgondozó[person]
+minus	adj	mínusz

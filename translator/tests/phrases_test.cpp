@@ -1252,5 +1252,10 @@ TEST(PhrasesTest, WhatOneTakesAlongIsWithOneself) {
   EXPECT_TRUE(has(hungarian("She took me with her."), "magával"));
 }
 
+TEST(PhrasesTest, AZookeeperAndATemperatureBelowZero) {
+  EXPECT_EQ(hungarian("The zookeeper fed the lions."), "Az állatgondozó etette az oroszlánokat.");
+  EXPECT_EQ(hungarian("It was minus five degrees."), "Mínusz öt fok volt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
