@@ -9063,3 +9063,6 @@ repair shop	n	javítóműhely[javítóműhelyek]
 cleaner	n	takarító[person] ; tisztítószer[tisztítószerek,when=other/household/oven/glass/floor/toilet/kitchen/bathroom/surface/window/strong/chemical]
 zookeeper	n	állatgondozó[person]
 minus	adj	mínusz
+refill	v	fel|tölt ; újra|tölt
+grease	v	ki|ken
+sooner	adv	hamarabb

@@ -1257,5 +1257,12 @@ TEST(PhrasesTest, AZookeeperAndATemperatureBelowZero) {
   EXPECT_EQ(hungarian("It was minus five degrees."), "Mínusz öt fok volt.");
 }
 
+TEST(PhrasesTest, SoonerRefillAndGrease) {
+  // "sooner" is "soon" made more ("hamarabb"), not "early" ("korán")
+  EXPECT_EQ(hungarian("Sorry I didn't reply sooner."), "Elnézést, hogy nem válaszoltam hamarabb.");
+  EXPECT_TRUE(has(hungarian("Refill the tray."), "Töltse fel a tálcát"));
+  EXPECT_TRUE(has(hungarian("Grease a round cake tin."), "Kenjen ki"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
