@@ -2295,11 +2295,21 @@ void awaitedAfterLookingForward(const lexicon::CoreLexicon& core, std::vector<To
 
 // "did not bring anything", "never saw anyone": after a negation in its clause "any-" is
 // Hungarian's negative ("nem hozott semmit", "senkit sem látott" with "nem").
+// A question that asks whether there is any ("Have you heard anything?", "Is anyone there?")
+// asks of some: "Hallottál valamit?", "Van ott valaki?".
 void negativeAny(std::vector<Token>& toks) {
   bool negated = false;
+  const bool asksWhether = toks.size() > 2 &&
+                           (toks[0].tag == PartOfSpeech::auxiliary || toks[0].tag == PartOfSpeech::modal) &&
+                           (toks[1].tag == PartOfSpeech::pronoun || toks[1].lower == "there");
   for (Token& t : toks) {
     if (t.tag == PartOfSpeech::conjunction) negated = false;
     if (t.tag == PartOfSpeech::negation || t.lower == "never") negated = true;
+    if (!negated && asksWhether && t.tag == PartOfSpeech::noun &&
+        (t.lower == "anything" || t.lower == "anyone" || t.lower == "anybody")) {
+      t.lemma = t.lower == "anything" ? "something" : "someone", t.entry = nullptr;
+      continue;
+    }
     if (!negated || (t.tag != PartOfSpeech::noun && t.tag != PartOfSpeech::adverb)) continue;
     if (t.lower == "anywhere" && t.tag == PartOfSpeech::adverb) {
       t.lemma = "nowhere", t.entry = nullptr;  // "could not find them anywhere": "sehol"

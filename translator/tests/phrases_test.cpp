@@ -1264,5 +1264,15 @@ TEST(PhrasesTest, SoonerRefillAndGrease) {
   EXPECT_TRUE(has(hungarian("Grease a round cake tin."), "Kenjen ki"));
 }
 
+TEST(PhrasesTest, AQuestionWhetherThereIsAnyAsksOfSome) {
+  EXPECT_TRUE(has(hungarian("Have you heard anything from the landlord?"), "Valamit hallottál"));
+  EXPECT_TRUE(has(hungarian("Can I get you anything?"), "valamit"));
+  // a negation still says none, a free choice any
+  EXPECT_EQ(hungarian("I didn't see anything."), "Nem láttam semmit.");
+  EXPECT_TRUE(has(hungarian("If you need anything, call me."), "bármire"));
+  // "valami" takes front endings
+  EXPECT_EQ(hungarian("I need something."), "Valamire szükségem van.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
