@@ -1274,5 +1274,13 @@ TEST(PhrasesTest, AQuestionWhetherThereIsAnyAsksOfSome) {
   EXPECT_EQ(hungarian("I need something."), "Valamire szükségem van.");
 }
 
+TEST(PhrasesTest, SoftwareThatUpdatesAndGuestsWhoTakeTheirSeats) {
+  // what updates by itself is "frissül"; one updates a thing "frissít"
+  EXPECT_TRUE(has(hungarian("Do not switch off the device while the software is updating."), "a szoftver frissül"));
+  EXPECT_TRUE(has(hungarian("Update the app."), "Frissítse"));
+  EXPECT_TRUE(has(hungarian("Guests are asked to take their seats."), "helyet foglaljanak"));
+  EXPECT_TRUE(has(hungarian("Please take your seats."), "foglaljon helyet"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
