@@ -741,7 +741,20 @@ class Generator {
     if (k < n_ && t_[k].lower == "a") ++k;
     return k + 1 < n_ && (t_[k + 1].lower == "o'clock" ||
                           (k + 2 < n_ && (t_[k].lower == "half" || t_[k].lower == "quarter") &&
-                           (t_[k + 1].lower == "past" || t_[k + 1].lower == "to")));
+                           (t_[k + 1].lower == "past" || t_[k + 1].lower == "to")) ||
+                          minutesPastAt(k));
+  }
+  // "twenty past four", "ten to six": minutes in words before "past" or "to" and an hour
+  bool minutesPastAt(std::size_t k) const {
+    if (k + 2 >= n_ || t_[k].tag != PartOfSpeech::number || t_[k].value < 1 || t_[k].value > 29 ||
+        (t_[k + 1].lower != "past" && t_[k + 1].lower != "to") || t_[k].lower.empty() ||
+        (t_[k].lower[0] >= '0' && t_[k].lower[0] <= '9'))
+      return false;
+    // ("from ten to twelve" is a span from one hour to another)
+    if (k > 0 && (t_[k - 1].lower == "from" || t_[k - 1].lower == "between")) return false;
+    for (int h = 1; h <= 12; ++h)
+      if (clockHour(h).english == t_[k + 2].lower) return true;
+    return false;
   }
   // "7.30", "8:15", "2 pm", "11 p.m." at k: a clock time in figures
   bool writtenClockAt(std::size_t k) const {
@@ -4648,6 +4661,16 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std
     end = k + 3;
   } else if (k + 1 < n_ && t_[k + 1].lower == "o'clock" && (hour = hourOf(t_[k])) != 0) {
     end = k + 2;
+  } else if (minutesPastAt(k) && (hour = hourOf(t_[k + 2])) != 0) {
+    // "twenty past four": "négy óra húsz(kor)"; "ten to six": "öt óra ötven(kor)"
+    const bool past = t_[k + 1].lower == "past";
+    const long long minutes = past ? t_[k].value : 60 - t_[k].value;
+    if (!past) hour = hour == 1 ? 12 : hour - 1;
+    emit(std::string(clockHour(hour).alone), k + 2);
+    emit("\xC3\xB3ra", k + 1);
+    emit(attachCase(numberInWords(minutes, false), at ? Case::temporal : c), k);
+    if (!post.empty()) emit(std::string(post), k);
+    return k + 3;
   } else {
     return emitWrittenClockTime(k, at ? Case::temporal : c, post);
   }

@@ -1282,5 +1282,15 @@ TEST(PhrasesTest, SoftwareThatUpdatesAndGuestsWhoTakeTheirSeats) {
   EXPECT_TRUE(has(hungarian("Please take your seats."), "foglaljon helyet"));
 }
 
+TEST(PhrasesTest, MinutesPastOrToAnHourAreTheClocksTime) {
+  EXPECT_TRUE(has(hungarian("Her flight lands at twenty past four."), "négy óra húszkor"));
+  EXPECT_EQ(hungarian("The train leaves at ten to six."), "A vonat öt óra ötvenkor indul.");
+  // the quarters and the half keep their own words
+  EXPECT_TRUE(has(hungarian("The film starts at half past seven."), "fél nyolckor"));
+  EXPECT_TRUE(has(hungarian("The shop opens at a quarter to nine."), "háromnegyed kilenckor"));
+  // "from ten to twelve" is a span of hours
+  EXPECT_TRUE(has(hungarian("The room is booked from ten to twelve."), "tíztől tizenkettőig"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
