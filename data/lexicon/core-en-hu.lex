@@ -9070,3 +9070,14 @@ minus	adj	mínusz
 refill	v	fel|tölt ; újra|tölt
 grease	v	ki|ken
 sooner	adv	hamarabb
+# the time's adjective of "this", "last" or "next" time's ("this year's results": "az idei eredmények")
+this year's	adj	idei
+last year's	adj	tavalyi
+next year's	adj	jövő évi
+this week's	adj	e heti
+last week's	adj	múlt heti
+next week's	adj	jövő heti
+this month's	adj	e havi
+last month's	adj	múlt havi
+next month's	adj	jövő havi
+last night's	adj	tegnap esti

@@ -330,6 +330,8 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
   t.word = i;
   t.words = best;
   t.written = words[i];
+  // "this year's results": the time's adjective ("az idei eredmények"), standing for the article
+  t.timeOwner = bestEntry->pos == PartOfSpeech::adjective && endsWith(bestEntry->lemma, "'s");
   return t;
 }
 

@@ -1292,5 +1292,13 @@ TEST(PhrasesTest, MinutesPastOrToAnHourAreTheClocksTime) {
   EXPECT_TRUE(has(hungarian("The room is booked from ten to twelve."), "tíztől tizenkettőig"));
 }
 
+TEST(PhrasesTest, ThisOrLastTimesOwnerIsItsAdjective) {
+  EXPECT_EQ(hungarian("Last year's results were bad."), "A tavalyi eredmények rosszak voltak.");
+  EXPECT_TRUE(has(hungarian("Next year's budget is ready."), "A jövő évi költségvetés"));
+  EXPECT_TRUE(has(hungarian("Last night's concert was great."), "A tegnap esti koncert"));
+  // without the owner's "'s" the time says when
+  EXPECT_TRUE(has(hungarian("This year we went to Spain."), "Idén"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
