@@ -2362,7 +2362,7 @@ boom	n	fellendülés ; dörrenés
 boss	n	főnök[főnökök,person]
 bother	v	zavar ; bosszant ; törődik
 bowl	n	tál[tálak,3sg=tálja] ; tálka
-branch	n	ág[ágak] ; fiók[fiókok,3sg=fiókja] ; ágazat[ágazatok]
+branch	n	ág[ágak] ; fiók[fiókok,3sg=fiókja] ; ágazat[ágazatok] ; fiók[fiókok,3sg=fiókja,when=bank/local/close/closed/closing/open/opened/opening/its]
 breach	n	megszegés ; rés
 breathe	v	lélegzik
 breed	n	fajta

@@ -3889,6 +3889,10 @@ void partsOfAGroup(std::vector<Token>& toks) {
     if (part.lower == "one") part.lower = part.lemma = "one of", part.plural = false, part.value = -1;
     part.words = toks[last].word + toks[last].words - part.word;
     toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(last) + 1);
+    // "two of my friends": the owner before the count, as "my two friends" ("a két barátom"),
+    // not "két a barátom"
+    if (counted && !article && i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::possessive)
+      std::swap(toks[i], toks[i + 1]);
   }
 }
 
@@ -4592,6 +4596,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   participlesAfterNouns(toks);
   describingWordsAfterNouns(core_, toks);
   namesOfNouns(toks);
+  // (the part of a group first, so that "close twelve of its branches" finds its object)
+  partsOfAGroup(toks);
   markAdjectivesOfPeople(core_, toks);
   disbelief(toks);
   markAdjectivesStandingAlone(core_, toks);
@@ -4601,7 +4607,6 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   thanWhatWasExpected(toks);
   whichOfAGroup(toks);
   whatIsLeft(toks);
-  partsOfAGroup(toks);
   placesInARace(core_, toks);
   youOfThoseGreeted(toks);
   return toks;

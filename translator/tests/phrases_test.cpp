@@ -1300,5 +1300,16 @@ TEST(PhrasesTest, ThisOrLastTimesOwnerIsItsAdjective) {
   EXPECT_TRUE(has(hungarian("This year we went to Spain."), "Idén"));
 }
 
+TEST(PhrasesTest, ACountOfOnesOwnPutsTheOwnerFirst) {
+  // "two of my friends" as "my two friends": "a két barátom", not "két a barátom"
+  EXPECT_EQ(hungarian("Two of my friends came."), "A két barátom jött.");
+  EXPECT_TRUE(has(hungarian("She sold two of her paintings."), "a két festményét"));
+  // ... and the verb finds its object past the count: a bank closes its branches ("bezár",
+  // "fiók"), a tree has branches ("ág")
+  EXPECT_TRUE(has(hungarian("The bank will close twelve of its branches."), "bezárja a tizenkét fiókját"));
+  EXPECT_TRUE(has(hungarian("The branches of the tree were bare."), "A fa ágai"));
+  EXPECT_TRUE(has(hungarian("He closed two of the shops."), "Két boltot"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
