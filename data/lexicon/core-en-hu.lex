@@ -43,7 +43,7 @@ cup	n	csésze ; kupa[when=win/lift/lose/hold]
 daughter	n	lány[lányok,3sg=lánya,person] ; leány
 day	n	nap[napok,3sg=napja,time=n] ; nappal
 desk	n	íróasztal[íróasztalok]
-dinner	n	vacsora[for=ra]
+dinner	n	vacsora[for=ra,to=ra,at=n]
 dish	n	edény ; étel
 doctor	n	orvos[person] ; doktor
 dog	n	kutya
@@ -193,7 +193,7 @@ build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
 call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote] ; össze|hív[when=meeting/conference/summit/session/assembly] ; hív[when=doctor/ambulance/police/taxi/cab/firefighter/plumber/help/security/nurse] ; hirdet[when=strike/ceasefire/truce]
 clean	v	meg|tisztít[intr=takarít] ; ki|takarít[when=room/house/flat/kitchen/bathroom/office/apartment/toilet/garage/home/bedroom/classroom/cellar/basement/attic/shed] ; tisztít
-close	v	be|csuk[intr=be|zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal] ; le|zár[when=road/bridge/street/border/airport/runway/tunnel/motorway/highway/lane/route/airspace/crossing/section/area] ; be|zár[when=factory/shop/store/school/plant/office/restaurant/museum/business/branch/mine/hospital/library/pub/bar/club/company/bank/prison/program/programme/app/application/tab/file/browser/document/menu]
+close	v	be|csuk[intr=be|zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal] ; le|zár[when=road/bridge/street/border/airport/runway/tunnel/motorway/highway/lane/route/airspace/crossing/section/area/line/railway/station/platform] ; be|zár[when=factory/shop/store/school/plant/office/restaurant/museum/business/branch/mine/hospital/library/pub/bar/club/company/bank/prison/program/programme/app/application/tab/file/browser/document/menu]
 come	v	jön[noobj] ; érkezik
 cook	v	főz[perf=meg] ; süt
 cry	v	sír[noobj] ; kiált[noobj]
@@ -449,7 +449,7 @@ holiday	n	szabadság ; ünnep
 hotel	n	szálloda[to=ba,at=ban] ; hotel
 ice	n	jég[jegek]
 ice cream	n	fagylalt
-lunch	n	ebéd[ebédek,for=ra]
+lunch	n	ebéd[ebédek,for=ra,to=ra,at=n]
 market	n	piac[piacok,to=ra,at=on,in=on]
 meat	n	hús[húsok]
 moon	n	hold[holdak,3sg=holdja]
@@ -574,7 +574,7 @@ dentist	n	fogorvos[fogorvosok,person]
 driver	n	sofőr[sofőrök,3sg=sofőrje,person] ; vezető
 ear	n	fül[fülek,acc=fület,pair]
 earth	n	föld[földek] ; talaj[acc=talajt]
-exam	n	vizsga
+exam	n	vizsga[to=ra,at=n,for=ra]
 fork	n	villa
 garage	n	garázs[garázsok]
 glove	n	kesztyű[pair]
@@ -819,7 +819,7 @@ march	n	március[cap,time=ban,attr=márciusi] ; menetelés ; felvonulás
 march	v	menetel[noobj] ; vonul[noobj]
 master	n	mester[mesterek,person] ; gazda
 master	v	el|sajátít
-match	n	mérkőzés[mérkőzések] ; gyufa ; gyufa[when=strike/light/burn]
+match	n	mérkőzés[mérkőzések,to=ra,at=n] ; gyufa ; gyufa[when=strike/light/burn]
 match	v	meg|felel[obj=nak] ; passzol[noobj]
 notice	n	értesítés[értesítések] ; figyelem[figyelmek] ; felmondás[when=hand/give/tender]
 notice	v	észre|vesz ; érez[when=smell/odour/odor/pain/taste]
@@ -1158,7 +1158,7 @@ curse	n	átok[átkok]
 curse	v	átkoz ; káromkodik
 curve	n	görbe ; kanyar[kanyarok,3sg=kanyarja]
 curve	v	kanyarodik ; hajlít
-debate	n	vita
+debate	n	vita[to=ra,at=n]
 debate	v	vitat ; meg|vitat
 degree	n	fok[fokok,3sg=foka,at=n,to=ra] ; mérték[mértékek] ; diploma ; diploma[when=university/college/master/bachelor/law/medical/get/earn/hold/obtain/complete/honorary/postgraduate/undergraduate/doctoral]
 delicate	adj	kényes ; finom[finomak] ; törékeny
@@ -2050,7 +2050,7 @@ pause	v	meg|áll[noobj] ; szünetet tart
 peace	n	béke
 perception	n	érzékelés ; felfogás
 perform	v	előad ; végez ; teljesít ; végez[when=operation/surgery/task/test/duty/procedure/experiment/check/analysis/function/service/transplant/calculation]
-performance	n	előadás[előadások] ; teljesítmény[teljesítmények]
+performance	n	előadás[előadások,to=ra,at=n] ; teljesítmény[teljesítmények]
 permit	n	engedély[engedélyek]
 permit	v	engedélyez ; meg|enged
 personal	adj	személyes ; saját
@@ -2392,7 +2392,7 @@ ceiling	n	mennyezet[mennyezetek] ; plafon[plafonok,3sg=plafonja]
 celebrate	v	ünnepel ; meg|ünnepel
 celestial	adj	égi ; mennyei
 cell	n	sejt[sejtek] ; cella ; elem[elemek] ; cella[when=prison/jail/police/padded/locked/tiny/holding]
-ceremony	n	szertartás[szertartások] ; ünnepség[ünnepségek]
+ceremony	n	szertartás[szertartások,to=ra,at=n] ; ünnepség[ünnepségek,to=ra,at=n]
 certify	v	igazol ; tanúsít
 champion	n	bajnok[bajnokok,person] ; harcos[harcosok]
 channel	n	csatorna
@@ -3839,7 +3839,7 @@ exit	n	kijárat[kijáratok,3sg=kijárata]
 factory	n	gyár[gyárak,3sg=gyára,to=ba,at=ban]
 farm	n	farm[farmok,3sg=farmja] ; tanya
 farmer	n	gazda[person] ; farmer
-festival	n	fesztivál[fesztiválok,3sg=fesztiválja]
+festival	n	fesztivál[fesztiválok,3sg=fesztiválja,to=ra,at=n]
 flour	n	liszt[lisztek,3sg=lisztje]
 flu	n	influenza
 forest	n	erdő[erdők,acc=erdőt,3sg=erdeje,to=ba,attr=erdei,at=ban]
@@ -4509,7 +4509,7 @@ flame	n	láng[3sg=lángja]
 folder	n	mappa
 friendship	n	barátság[barátságok]
 frog	n	béka
-funeral	n	temetés[temetések]
+funeral	n	temetés[temetések,to=ra,at=n]
 furniture	n	bútor[bútorok]
 gallery	n	galéria
 goat	n	kecske
@@ -5369,7 +5369,7 @@ tennis	n	tenisz
 theme	n	téma[témák]
 topic	n	téma[témák] ; témakör
 tragedy	n	tragédia[tragédiák]
-training	n	képzés[képzések] ; edzés[edzések]
+training	n	képzés[képzések,to=ra,at=n] ; edzés[edzések,to=ra,at=n]
 tune	n	dallam[dallamok,3sg=dallama]
 universe	n	világegyetem[világegyetemek]
 vase	n	váza[vázák]

@@ -1311,5 +1311,14 @@ TEST(PhrasesTest, ACountOfOnesOwnPutsTheOwnerFirst) {
   EXPECT_TRUE(has(hungarian("He closed two of the shops."), "Két boltot"));
 }
 
+TEST(PhrasesTest, EventsOneGoesToTakeTheSublative) {
+  // one goes or is invited to an event "-ra", is at it "-on" (into a place "-ba")
+  EXPECT_TRUE(has(hungarian("The candidate turned down the invitation to a public debate."), "vitára"));
+  EXPECT_EQ(hungarian("We went to the match."), "A mérkőzésre mentünk.");
+  EXPECT_TRUE(has(hungarian("I met him at the funeral."), "a temetésen"));
+  EXPECT_TRUE(has(hungarian("She is at the festival."), "A fesztiválon"));
+  EXPECT_TRUE(has(hungarian("The railway line was closed in 2010."), "zárták le"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
