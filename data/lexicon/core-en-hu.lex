@@ -764,7 +764,7 @@ block	n	tömb[tömbök,3sg=tömbje] ; háztömb[háztömbök,3sg=háztömbje]
 color	n	szín[színek]
 colour	n	szín[színek]
 cross	v	át|kel[noobj] ; keresztez ; át|kel[obj=on,when=road/street/river/border/bridge/sea/ocean/channel/desert/mountain/atlantic/lake]
-escape	v	el|menekül[noobj] ; meg|szökik
+escape	v	el|menekül[noobj] ; meg|szökik ; meg|szökik[noobj,when=prisoner/inmate/goose/animal/dog/cat/tiger/lion/bear/wolf/horse/cow/sheep/monkey/bird/snake/parrot/prison/zoo/jail/cage/farm]
 file	n	fájl[fájlok,acc=fájlt,3sg=fájlja] ; irat[iratok]
 flow	v	folyik
 interest	v	érdekel

@@ -1320,5 +1320,12 @@ TEST(PhrasesTest, EventsOneGoesToTakeTheSublative) {
   EXPECT_TRUE(has(hungarian("The railway line was closed in 2010."), "zárták le"));
 }
 
+TEST(PhrasesTest, AnimalsAndPrisonersWhoEscapeRunAway) {
+  // a prisoner or an animal that escapes runs away ("megszökik"); others flee ("elmenekül")
+  EXPECT_TRUE(has(hungarian("Three geese escaped from the zoo."), "Három liba megszökött"));
+  EXPECT_EQ(hungarian("Two prisoners escaped."), "Két rab megszökött.");
+  EXPECT_TRUE(has(hungarian("The family escaped."), "elmenekült"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
