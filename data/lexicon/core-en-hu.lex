@@ -9081,3 +9081,4 @@ this month's	adj	e havi
 last month's	adj	múlt havi
 next month's	adj	jövő havi
 last night's	adj	tegnap esti
+more and more	adj	egyre több

@@ -316,6 +316,15 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
     if (const FunctionWord* f = functionWord(lowerAscii(words[i - 1]));
         f && (f->tag == PartOfSpeech::determiner || f->tag == PartOfSpeech::possessive))
       return std::nullopt;
+  // "more and more people" is a growing count ("egyre több ember"); "more and more difficult"
+  // a growing degree, the adjective's ("egyre nehezebb")
+  if (bestEntry->lemma == "more and more") {
+    const std::string next = i + best < words.size() ? lowerAscii(words[i + best]) : std::string();
+    const std::string singular = next.size() > 3 && next.back() == 's' ? next.substr(0, next.size() - 1) : next;
+    if (next.empty() || (!core.find(next, PartOfSpeech::noun) && !core.find(singular, PartOfSpeech::noun)) ||
+        core.find(next, PartOfSpeech::adverb))
+      return std::nullopt;
+  }
   // a sign's "No parking" ("Tilos a parkolás") opens what it says; "There is no parking" counts
   if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && lower == "no") return std::nullopt;
   // "at the bottom" is "alul", but "at the bottom of the page" names the page's bottom

@@ -162,9 +162,10 @@ bool countsItsNoun(const Token& t) {
   static const std::string more =
       "t\xC3\xB6"
       "bb";  // "több"; "thousands of" is "több ezer"
-  // ("so many stars", "too many cars": "annyi csillag", "túl sok autó")
+  // ("so many stars", "too many cars": "annyi csillag", "túl sok autó"; "more and more people":
+  // "egyre több ember")
   return w == "sok" || w == "n\xC3\xA9h\xC3\xA1ny" || w == "kev\xC3\xA9s" || w == more ||
-         w.starts_with(more + ' ') || w == "annyi" || w.ends_with(" sok");
+         w.starts_with(more + ' ') || w == "annyi" || w.ends_with(" sok") || w.ends_with(' ' + more);
 }
 
 // A number before its noun: in words as written in words ("kétszáz"), else in digits.

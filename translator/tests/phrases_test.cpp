@@ -1327,5 +1327,12 @@ TEST(PhrasesTest, AnimalsAndPrisonersWhoEscapeRunAway) {
   EXPECT_TRUE(has(hungarian("The family escaped."), "elmenekült"));
 }
 
+TEST(PhrasesTest, MoreAndMoreCountsItsNoun) {
+  // "egyre több" counts as "sok" does: the noun and its verb in the singular, no article
+  EXPECT_EQ(hungarian("More and more people pay by card instead of cash."),
+            "Egyre több ember fizet kártyával készpénz helyett.");
+  EXPECT_TRUE(has(hungarian("It is getting colder and colder."), "Egyre hidegebb"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
