@@ -3364,6 +3364,8 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         toks[k].entry->pos == PartOfSpeech::noun && !toks[k].entry->senses.empty() &&
         toks[k].entry->senses.front().person)
       toks[i].ofPerson = true;
+    // "Old Mrs Kovács": before a title and a name the adjective is said of a person ("az idős")
+    if (k + 1 < toks.size() && isTitle(toks[k]) && toks[k + 1].tag == PartOfSpeech::name) toks[i].ofPerson = true;
   }
   // "the rest of the team": a noun with a sense for "of" and its owner takes it, whatever its
   // verb ("a csapat többi része", where "a rest" is "pihenés")

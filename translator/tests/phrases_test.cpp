@@ -1334,5 +1334,11 @@ TEST(PhrasesTest, MoreAndMoreCountsItsNoun) {
   EXPECT_TRUE(has(hungarian("It is getting colder and colder."), "Egyre hidegebb"));
 }
 
+TEST(PhrasesTest, AnAdjectiveBeforeATitleAndANameIsSaidOfAPerson) {
+  // "old" of a person is "idős", of a thing "régi"
+  EXPECT_TRUE(has(hungarian("Old Mrs Green got up at four."), "Idős Green asszony"));
+  EXPECT_TRUE(has(hungarian("The old house was empty."), "A régi ház"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
