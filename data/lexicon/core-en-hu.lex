@@ -9082,3 +9082,4 @@ last month's	adj	múlt havi
 next month's	adj	jövő havi
 last night's	adj	tegnap esti
 more and more	adj	egyre több
+one at a time	adv	egyenként

@@ -1340,5 +1340,9 @@ TEST(PhrasesTest, AnAdjectiveBeforeATitleAndANameIsSaidOfAPerson) {
   EXPECT_TRUE(has(hungarian("The old house was empty."), "A régi ház"));
 }
 
+TEST(PhrasesTest, OneAtATimeIsOneByOne) {
+  EXPECT_EQ(hungarian("Come in one at a time."), "Jöjjön be egyenként.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
