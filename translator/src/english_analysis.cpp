@@ -2314,7 +2314,8 @@ void negativeAny(std::vector<Token>& toks) {
                            (toks[0].tag == PartOfSpeech::auxiliary || toks[0].tag == PartOfSpeech::modal) &&
                            (toks[1].tag == PartOfSpeech::pronoun || toks[1].lower == "there");
   for (Token& t : toks) {
-    if (t.tag == PartOfSpeech::conjunction) negated = false;
+    // (a negation holds across "or": "Do not eat or drink anything": "ne igyon semmit")
+    if (t.tag == PartOfSpeech::conjunction && t.lower != "or") negated = false;
     if (t.tag == PartOfSpeech::negation || t.lower == "never") negated = true;
     if (!negated && asksWhether && t.tag == PartOfSpeech::noun &&
         (t.lower == "anything" || t.lower == "anyone" || t.lower == "anybody")) {

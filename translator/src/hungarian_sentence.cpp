@@ -1551,8 +1551,13 @@ std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, co
   if (!ms || !hs || ms->name || hs->name || ms->word.find(' ') != std::string::npos ||
       hs->word.find(' ') != std::string::npos)
     return std::nullopt;
-  // a day before a part of it stands apart as it is: "Sunday mornings": "vasárnap reggel"
-  if (!ms->note("time").empty() && !hs->note("time").empty()) return Modifier{ms->word, true};
+  // a day before a part of it stands apart as it is: "Sunday mornings": "vasárnap reggel" (a
+  // season before its months is its adjective: "summer months": "nyári hónapok")
+  static constexpr std::string_view kDays[] = {"monday", "tuesday", "wednesday", "thursday",
+                                               "friday", "saturday", "sunday"};
+  if (!ms->note("time").empty() && !hs->note("time").empty() &&
+      (listed(kDays, tk.lemma) || ms->note("attr").empty()))
+    return Modifier{ms->word, true};
   if (!ms->note("attr").empty()) return Modifier{std::string(ms->note("attr")), true};
   // an "-ing" noun whose Hungarian is the verb's noun in "-ás/-és" names what the thing is
   // for by the verb's "-ó/-ő" form: "washing machine": "mosógép", "reading room":

@@ -1344,5 +1344,18 @@ TEST(PhrasesTest, OneAtATimeIsOneByOne) {
   EXPECT_EQ(hungarian("Come in one at a time."), "Jöjjön be egyenként.");
 }
 
+TEST(PhrasesTest, ASeasonBeforeItsMonthsIsItsAdjective) {
+  EXPECT_TRUE(has(hungarian("Campfires are forbidden during the summer months."), "a nyári hónapok alatt"));
+  EXPECT_TRUE(has(hungarian("I love winter evenings."), "a téli estéket"));
+  // a day before a part of it stays as it is
+  EXPECT_TRUE(has(hungarian("We met on Sunday mornings."), "Vasárnap reggeleken"));
+}
+
+TEST(PhrasesTest, ANegationHoldsAcrossOr) {
+  EXPECT_EQ(hungarian("Do not eat or drink anything for two hours."), "Ne egyen, és ne igyon semmit két órán át.");
+  // "and" with a subject of its own ends it
+  EXPECT_TRUE(has(hungarian("I didn't call and she wrote something."), "valamit írt"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
