@@ -9083,3 +9083,4 @@ next month's	adj	jövő havi
 last night's	adj	tegnap esti
 more and more	adj	egyre több
 one at a time	adv	egyenként
+it	n	informatika[cap,attr=informatikai]

@@ -669,7 +669,9 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
       t.possessor = possessor;
       t.capitalised =
           i > 0 && !c && !titleCase && !words[i].empty() && words[i][0] >= 'A' && words[i][0] <= 'Z';
-      if (const lexicon::Entry* month = t.capitalised ? capitalNoun(core, p) : nullptr) {
+      // ("the IT help desk": "IT" in capitals is the noun, "It" after a quotation's mark the pronoun)
+      const bool capitalSense = t.capitalised && (p != "it" || words[i] == "IT");
+      if (const lexicon::Entry* month = capitalSense ? capitalNoun(core, p) : nullptr) {
         t.tag = PartOfSpeech::noun;  // "in May": the month, not the modal
         t.entry = month;
       } else if (const FunctionWord* f = functionWord(p)) {

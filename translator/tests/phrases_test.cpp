@@ -1357,5 +1357,13 @@ TEST(PhrasesTest, ANegationHoldsAcrossOr) {
   EXPECT_TRUE(has(hungarian("I didn't call and she wrote something."), "valamit írt"));
 }
 
+TEST(PhrasesTest, ITInCapitalsIsInformationTechnology) {
+  EXPECT_TRUE(has(hungarian("Please call the IT help desk."), "az informatikai ügyfélszolgálatot"));
+  EXPECT_TRUE(has(hungarian("Call the IT department."), "informatikai osztályt"));
+  // the pronoun stays one
+  EXPECT_EQ(hungarian("I like it."), "Szeretem.");
+  EXPECT_TRUE(has(hungarian("He said that it was late."), "Azt mondta, hogy"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
