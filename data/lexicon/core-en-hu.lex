@@ -12,7 +12,7 @@ ball	n	labda ; bál[3sg=bálja]
 bed	n	ágy[ágyak]
 bench	n	pad[padok]
 bird	n	madár[madarak]
-boat	n	hajó ; csónak[3sg=csónakja]
+boat	n	hajó[by=val] ; csónak[3sg=csónakja]
 book	n	könyv[könyvek]
 bottle	n	üveg ; palack[3sg=palackja]
 box	n	doboz ; négyzet[when=tick/check/untick/uncheck]
@@ -435,7 +435,7 @@ stand up	v	fel|áll[noobj]
 wake up	v	fel|ébred[noobj] ; fel|ébreszt
 afternoon	n	délután[délutánok,3sg=délutánja,time=nom]
 bathroom	n	fürdőszoba[to=ba,at=ban]
-bicycle	n	kerékpár[kerékpárok,3sg=kerékpárja]
+bicycle	n	kerékpár[kerékpárok,3sg=kerékpárja,by=val]
 cheese	n	sajt[sajtok]
 clothes	n	ruha
 cow	n	tehén[tehenek]
@@ -1561,7 +1561,7 @@ personally	adv	személyesen
 physical	adj	fizikai ; testi
 pile	n	halom[halmok] ; kupac[kupacok]
 pile	v	halmoz ; fel|halmoz
-plane	n	repülőgép[repülőgépek] ; sík[síkok,3sg=síkja]
+plane	n	repülőgép[repülőgépek,by=val] ; sík[síkok,3sg=síkja]
 poison	n	méreg[mérgek]
 poison	v	meg|mérgez ; mérgez
 polish	n	fényezés
@@ -3893,7 +3893,7 @@ tablet	n	tabletta
 tax	n	adó
 team	n	csapat[csapatok,3sg=csapata]
 tourist	n	turista[person]
-tram	n	villamos[villamosok,3sg=villamosa]
+tram	n	villamos[villamosok,3sg=villamosa,by=val]
 tray	n	tálca
 trip	n	kirándulás ; út[utak,3sg=útja]
 tyre	n	gumi
@@ -4108,7 +4108,7 @@ kilo	n	kiló
 meal	n	étkezés[étkezések] ; étel
 on time	adv	időben
 cafe	n	kávézó[in=ban,at=ban,to=ba]
-bike	n	bicikli ; kerékpár[kerékpárok,3sg=kerékpárja]
+bike	n	bicikli[by=val] ; kerékpár[kerékpárok,3sg=kerékpárja]
 look up	v	ki|keres ; fel|néz
 everywhere	adv	mindenhol ; mindenütt
 nobody	n	senki[front]
@@ -4292,7 +4292,7 @@ passenger	n	utas[utasok,person]
 luggage	n	poggyász[poggyászok] ; csomag[csomagok,3sg=csomagja,pp=csomagjai]
 platform	n	peron[peronok,3sg=peronja,pp=peronjai]
 injury	n	sérülés[sérülések]
-ambulance	n	mentőautó ; mentő
+ambulance	n	mentőautó[by=val] ; mentő
 inflation	n	infláció
 refugee	n	menekült[menekültek,person]
 patient	n	beteg[betegek,person]
@@ -5257,7 +5257,7 @@ escape	n	szökés ; menekülés
 flavour	n	íz[ízek]
 fountain	n	szökőkút[szökőkutak,3sg=szökőkútja]
 golf	n	golf[golfok,3sg=golfja,pp=golfjai]
-helicopter	n	helikopter[helikopterek]
+helicopter	n	helikopter[helikopterek,by=val]
 hobby	n	hobbi
 hope	n	remény[remények]
 humour	n	humor
@@ -5857,7 +5857,7 @@ commuter	n	ingázó[ingázók,person]
 commute	n	ingázás[ingázások]
 runway	n	kifutópálya[kifutópályák,on=n]
 cruise	n	hajóút[hajóutak,acc=hajóutat,3sg=hajóútja] ; körutazás
-ferry	n	komp[kompok,3sg=kompja,on=n]
+ferry	n	komp[kompok,3sg=kompja,on=n,by=val]
 subway	n	metró[metrók,on=n]
 underground	n	metró[metrók,on=n]
 cab	n	taxi[taxik,in=ban]
@@ -6262,7 +6262,7 @@ savings account	n	megtakarítási számla
 credit card	n	hitelkártya[hitelkártyák,by=val]
 debit card	n	bankkártya[bankkártyák]
 banknote	n	bankjegy[bankjegyek,3sg=bankjegye]
-cheque	n	csekk[csekkek,3sg=csekkje,pp=csekkjei]
+cheque	n	csekk[csekkek,3sg=csekkje,pp=csekkjei,by=val]
 bank transfer	n	banki átutalás[by=val] ; átutalás
 direct debit	n	csoportos beszedés
 standing order	n	állandó átutalás

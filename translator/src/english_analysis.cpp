@@ -572,7 +572,7 @@ const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_
 constexpr std::string_view kPhrasePrepositions[] = {
     "because of",  "due to",     "instead of",          "in front of",     "next to",    "according to",
     "in spite of", "in case of", "out of the reach of", "out of reach of", "apart from", "except for",
-    "on behalf of"};
+    "on behalf of", "in time for"};
 // ... and the one pronoun of two words
 constexpr std::string_view kEachOther = "each other";
 

@@ -1365,5 +1365,16 @@ TEST(PhrasesTest, ITInCapitalsIsInformationTechnology) {
   EXPECT_TRUE(has(hungarian("He said that it was late."), "Azt mondta, hogy"));
 }
 
+TEST(PhrasesTest, ByAVehicleIsTheMeansByOneTheDoer) {
+  // "by helicopter", "by taxi": the means, "helikopterrel"; "by a taxi" the one who did it
+  EXPECT_EQ(hungarian("Campers were rescued by helicopter."), "A táborozókat megmentették helikopterrel.");
+  EXPECT_TRUE(has(hungarian("We travelled by boat."), "hajóval"));
+  EXPECT_TRUE(has(hungarian("You can pay by card."), "kártyával"));
+}
+
+TEST(PhrasesTest, InTimeForAnEventIsForIt) {
+  EXPECT_TRUE(has(hungarian("She arrived in time for the final."), "a döntőre"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
