@@ -9084,3 +9084,5 @@ last night's	adj	tegnap esti
 more and more	adj	egyre több
 one at a time	adv	egyenként
 it	n	informatika[cap,attr=informatikai]
+on request	adv	kérésre
+upon request	adv	kérésre

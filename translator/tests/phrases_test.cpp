@@ -1376,5 +1376,10 @@ TEST(PhrasesTest, InTimeForAnEventIsForIt) {
   EXPECT_TRUE(has(hungarian("She arrived in time for the final."), "a döntőre"));
 }
 
+TEST(PhrasesTest, OnRequestIsWhenAsked) {
+  EXPECT_TRUE(has(hungarian("Passengers must show their tickets on request."), "kérésre"));
+  EXPECT_TRUE(has(hungarian("Prices are available on request."), "kérésre"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
