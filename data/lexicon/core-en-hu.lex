@@ -1427,7 +1427,7 @@ declare	v	ki|jelent ; ki|hirdet
 deduction	n	levonás[levonások] ; következtetés[következtetések]
 defend	v	véd ; meg|véd
 delay	n	késés[késések] ; halasztás
-delay	v	késleltet[pass=késik] ; el|halaszt
+delay	v	késleltet[pass=késik,until=ra] ; el|halaszt[until=ra]
 deposit	n	előleg[előlegek] ; befizetés ; lerakódás ; kaució[when=security/rental/refundable/return/refund/damage/tenancy]
 deposit	v	be|fizet ; le|tesz
 derive	v	származtat ; ered[noobj]
@@ -3768,7 +3768,7 @@ complain	v	panaszkodik[about=ra,that=rol]
 remind	v	emlékeztet[of=ra,about=ra,that=ra]
 warn	v	figyelmeztet[about=ra,of=ra,that=ra]
 cancel	v	le|mond ; töröl ; töröl[when=flight/train/bus/service/route/departure/file/post]
-postpone	v	el|halaszt
+postpone	v	el|halaszt[until=ra]
 demolish	v	le|bont
 rescue	v	meg|ment
 whisper	v	suttog[to=nak]
@@ -3784,7 +3784,7 @@ give in	v	enged[noobj,to=nak]
 look after	v	vigyáz[obj=ra] ; gondoz
 ask for	v	kér
 ask about	v	érdeklődik[noobj,obj=rol]
-put off	v	el|halaszt
+put off	v	el|halaszt[until=ra]
 set up	v	létre|hoz ; fel|állít
 take off	v	le|vesz[intr=fel|száll,thing=fel|száll] ; fel|száll
 fill in	v	ki|tölt

@@ -2975,11 +2975,13 @@ void Generator::emitLeadingAdverbs() {
       // "since last Friday": "múlt péntek óta"; "moved to next Wednesday": "jövő szerdára"
       std::vector<std::string> words = timeWords(*tk.time);
       const Sense& unit = tk.time->unit->senses.front();
+      // ("put off until next week": a verb of putting off moves it to then, "jövő hétre")
+      const bool movedTo = before == "until" && roles_.verbSense && roles_.verbSense->note("until") == "ra";
       if (!words.empty() && (words.back() == timeCaseOf(unit) || words.back() == unit.word))
         words.back() = before == "since" ? unit.word
                                          : inflectNoun(stemOfSense(unit), false, {},
-                                                       before == "to" && !spanEnd ? Case::sublative
-                                                                                  : Case::terminative);
+                                                       (before == "to" && !spanEnd) || movedTo ? Case::sublative
+                                                                                              : Case::terminative);
       if (before == "since") words.push_back("\xC3\xB3ta");
       for (std::string& w : words) emit(std::move(w), k);
       done_[k - 1] = done_[k] = true;

@@ -1381,5 +1381,12 @@ TEST(PhrasesTest, OnRequestIsWhenAsked) {
   EXPECT_TRUE(has(hungarian("Prices are available on request."), "kérésre"));
 }
 
+TEST(PhrasesTest, WhatIsPutOffUntilThenIsMovedToThen) {
+  EXPECT_TRUE(has(hungarian("The tennis tournament was put off until next week."), "jövő hétre elhalasztották"));
+  EXPECT_TRUE(has(hungarian("They postponed the meeting until Friday."), "péntekre"));
+  // one waits, or a shop is closed, until then
+  EXPECT_TRUE(has(hungarian("The shop is closed until next week."), "jövő hétig"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
