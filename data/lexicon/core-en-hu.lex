@@ -9086,3 +9086,4 @@ one at a time	adv	egyenként
 it	n	informatika[cap,attr=informatikai]
 on request	adv	kérésre
 upon request	adv	kérésre
+in record numbers	adv	rekordszámban

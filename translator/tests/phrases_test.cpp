@@ -1388,5 +1388,9 @@ TEST(PhrasesTest, WhatIsPutOffUntilThenIsMovedToThen) {
   EXPECT_TRUE(has(hungarian("The shop is closed until next week."), "jövő hétig"));
 }
 
+TEST(PhrasesTest, InRecordNumbersIsRekordszamban) {
+  EXPECT_EQ(hungarian("Tourists came in record numbers."), "A turisták rekordszámban jöttek.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
