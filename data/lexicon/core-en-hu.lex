@@ -12,7 +12,7 @@ ball	n	labda ; bál[3sg=bálja]
 bed	n	ágy[ágyak]
 bench	n	pad[padok]
 bird	n	madár[madarak]
-boat	n	hajó ; csónak[3sg=csónakja]
+boat	n	hajó[by=val] ; csónak[3sg=csónakja]
 book	n	könyv[könyvek]
 bottle	n	üveg ; palack[3sg=palackja]
 box	n	doboz ; négyzet[when=tick/check/untick/uncheck]
@@ -43,7 +43,7 @@ cup	n	csésze ; kupa[when=win/lift/lose/hold]
 daughter	n	lány[lányok,3sg=lánya,person] ; leány
 day	n	nap[napok,3sg=napja,time=n] ; nappal
 desk	n	íróasztal[íróasztalok]
-dinner	n	vacsora[for=ra]
+dinner	n	vacsora[for=ra,to=ra,at=n]
 dish	n	edény ; étel
 doctor	n	orvos[person] ; doktor
 dog	n	kutya
@@ -81,7 +81,7 @@ key	n	kulcs[kulcsok] ; billentyű ; billentyű[when=press/hit/escape/shift/tab/s
 kitchen	n	konyha[to=ba,attr=konyhai,at=ban]
 lake	n	tó[tavak]
 leg	n	láb[lábak,3sg=lába,pair]
-letter	n	levél[levelek] ; betű ; betű[when=capital/small/bold/block/initial/lowercase/uppercase/big]
+letter	n	levél[levelek] ; betű ; betű[when=capital/small/bold/block/initial/lowercase/uppercase/big/single/missing]
 life	n	élet[életek]
 light	n	fény ; villany[when=on/off/switch/turn] ; lámpa ; lámpa[when=street/traffic/brake/warning/reading/bedside/ceiling/kitchen/headlight/tail/bicycle/bike/flashing/red/green/amber]
 light	adj	könnyű ; világos ; gyenge[when=rain/wind/breeze/shower] ; világos[when=colour/color/room/hair/skin/wood/shade/sky/background/dress] ; gyér[when=traffic] ; kis[when=aircraft/plane/aeroplane/airplane]
@@ -193,7 +193,7 @@ build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
 call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote] ; össze|hív[when=meeting/conference/summit/session/assembly] ; hív[when=doctor/ambulance/police/taxi/cab/firefighter/plumber/help/security/nurse] ; hirdet[when=strike/ceasefire/truce]
 clean	v	meg|tisztít[intr=takarít] ; ki|takarít[when=room/house/flat/kitchen/bathroom/office/apartment/toilet/garage/home/bedroom/classroom/cellar/basement/attic/shed] ; tisztít
-close	v	be|csuk[intr=be|zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal] ; le|zár[when=road/bridge/street/border/airport/runway/tunnel/motorway/highway/lane/route/airspace/crossing/section/area] ; be|zár[when=factory/shop/store/school/plant/office/restaurant/museum/business/branch/mine/hospital/library/pub/bar/club/company/bank/prison/program/programme/app/application/tab/file/browser/document/menu]
+close	v	be|csuk[intr=be|zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal] ; le|zár[when=road/bridge/street/border/airport/runway/tunnel/motorway/highway/lane/route/airspace/crossing/section/area/line/railway/station/platform] ; be|zár[when=factory/shop/store/school/plant/office/restaurant/museum/business/branch/mine/hospital/library/pub/bar/club/company/bank/prison/program/programme/app/application/tab/file/browser/document/menu]
 come	v	jön[noobj] ; érkezik
 cook	v	főz[perf=meg] ; süt
 cry	v	sír[noobj] ; kiált[noobj]
@@ -232,7 +232,7 @@ sell	v	el|ad[to=nak,for=ert]
 send	v	küld[to=nak,perf=el] ; el|küld
 shine	v	süt[noobj] ; ragyog
 sing	v	énekel
-sit	v	ül[noobj] ; le|ül[noobj]
+sit	v	ül[noobj] ; le|ül[noobj] ; ír[perf=meg,when=exam/test/paper]
 sleep	v	alszik
 speak	v	beszél[obj=ul,to=val,with=val,about=rol]
 start	v	el|kezd[intr=kezdődik] ; indul ; el|indít[when=machine/engine/car/computer/program/programme/app/application/device/motor/dishwasher/timer/game/business/company/campaign/service/project/investigation/inquiry]
@@ -361,7 +361,7 @@ catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/
 carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card]
 follow	v	követ ; meg|fogad[when=advice]
 return	v	vissza|tér[noobj] ; vissza|ad ; vissza|küld[when=form/parcel/package/item/goods/product/questionnaire/order/letter/email/document/documents/application]
-return	n	visszatérés[front] ; visszaküldés[front] ; hozam
+return	n	visszatérés[front] ; visszaküldés[front,pl] ; hozam
 end	n	vég[végek,at=n,in=n] ; befejezés
 end	v	befejez[intr=végződik]
 fire	n	tűz[tüzek] ; tűzvész
@@ -376,11 +376,12 @@ hit	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/vill
 pull	v	húz ; meg|húz[when=muscle/tendon/hamstring/trigger] ; ki|húz[when=tooth/plug/cork/weed]
 reach	v	el|ér ; jut[obj=ra,when=agreement/decision/conclusion/compromise]
 quiet	adj	csendes[csendesek]
+quiet	n	csend[csendek]
 side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
 fix	v	meg|javít ; készít[when=dinner/lunch/breakfast/meal/drink/snack/sandwich] ; ki|javít[when=bug/error/mistake/typo/fault/glitch] ; meg|old[when=problem/issue]
 lock	v	be|zár[state]
-miss	v	le|késik ; mulaszt[perf=el,when=school/class/lesson/lecture/work] ; el|szalaszt[when=chance/opportunity] ; el|vét[when=target/goal/shot/penalty/kick/mark] ; mulaszt[perf=el,when=deadline/payment/dose]
+miss	v	hiányol ; le|késik[when=bus/train/flight/plane/tram/ferry/boat/connection/coach/start/beginning/meeting/appointment] ; ki|hagy[when=concert/show/film/movie/match/game/party/event/episode/call/opening/sale/offer] ; el|szalaszt[when=chance/opportunity] ; mulaszt[perf=el,when=school/class/lesson/lecture/work] ; el|vét[when=target/goal/shot/penalty/kick/mark] ; mulaszt[perf=el,when=deadline/payment/dose]
 offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting/work/progress/game/draft/copy/photo/image/data/password] ; meg|takarít[when=money/time/energy]
@@ -434,7 +435,7 @@ stand up	v	fel|áll[noobj]
 wake up	v	fel|ébred[noobj] ; fel|ébreszt
 afternoon	n	délután[délutánok,3sg=délutánja,time=nom]
 bathroom	n	fürdőszoba[to=ba,at=ban]
-bicycle	n	kerékpár[kerékpárok,3sg=kerékpárja]
+bicycle	n	kerékpár[kerékpárok,3sg=kerékpárja,by=val]
 cheese	n	sajt[sajtok]
 clothes	n	ruha
 cow	n	tehén[tehenek]
@@ -448,7 +449,7 @@ holiday	n	szabadság ; ünnep
 hotel	n	szálloda[to=ba,at=ban] ; hotel
 ice	n	jég[jegek]
 ice cream	n	fagylalt
-lunch	n	ebéd[ebédek,for=ra]
+lunch	n	ebéd[ebédek,for=ra,to=ra,at=n]
 market	n	piac[piacok,to=ra,at=on,in=on]
 meat	n	hús[húsok]
 moon	n	hold[holdak,3sg=holdja]
@@ -481,7 +482,7 @@ bad	adj	rossz[rosszak,at=ban] ; súlyos[when=accident/injury/crash/damage/flood/
 white	adj	fehér[fehérek]
 green	adj	zöld[zöldek]
 yellow	adj	sárga
-full	adj	tele[tele,of=val] ; teli
+full	adj	tele[tele,of=val] ; teli ; teljes[when=amount/price/refund/name/address/details/time/list/payment/report/range/control/story/text/version/stop/day/week/year/month/results/support/responsibility/access/information/cost/fare/sentence]
 early	adv	korán
 slowly	adv	lassan
 quickly	adv	gyorsan
@@ -492,7 +493,7 @@ sometimes	adv	néha
 usually	adv	általában
 everything	n	minden
 nothing	n	semmi
-something	n	valami
+something	n	valami[front]
 last night	adv	tegnap este
 # --- more of the commonest lemmas: verbs
 allow	v	enged[obj=nak] ; meg|enged
@@ -518,7 +519,7 @@ laugh	v	nevet[noobj,at=on]
 lend	v	kölcsön|ad[to=nak]
 listen	v	hallgat[to=acc] ; figyel
 mean	v	jelent ; gondol
-pack	v	be|csomagol[state] ; csomagol
+pack	v	be|csomagol[state,in=ba] ; csomagol[in=ba]
 paint	v	fest[perf=ki] ; ki|fest
 plant	v	ültet[perf=el] ; el|ültet
 plant	n	növény[növények] ; üzem[üzemek] ; erőmű[erőművek,acc=erőművet,3sg=erőműve,when=nuclear/coal/gas/solar/hydroelectric/wind/geothermal] ; üzem[üzemek,when=chemical/manufacturing/processing/treatment/industrial/steel/car/bottling/assembly/packaging/production/close/operate]
@@ -544,6 +545,7 @@ hide	v	el|rejt[intr=el|bújik] ; el|bújik
 kick	v	rúg[perf=meg] ; meg|rúg
 lift	v	fel|emel ; fel|old[when=ban/sanction/restriction/embargo/lockdown/curfew/blockade/suspension]
 feed	v	etet ; meg|etet
+feed	n	takarmány[takarmányok]
 knock	v	kopog[noobj] ; kopogtat
 carry on	v	folytat[intr=folytatódik]
 find out	v	ki|derít
@@ -567,12 +569,12 @@ church	n	templom[templomok,to=ba,at=ban]
 cloud	n	felhő
 corner	n	sarok[sarkok]
 cousin	n	unokatestvér[unokatestvérek,person]
-customer	n	vásárló[person] ; ügyfél[ügyfelek]
+customer	n	vásárló[person] ; ügyfél[ügyfelek,when=bank/insurance/business/existing/corporate/energy/broadband/mobile]
 dentist	n	fogorvos[fogorvosok,person]
 driver	n	sofőr[sofőrök,3sg=sofőrje,person] ; vezető
 ear	n	fül[fülek,acc=fület,pair]
 earth	n	föld[földek] ; talaj[acc=talajt]
-exam	n	vizsga
+exam	n	vizsga[to=ra,at=n,for=ra]
 fork	n	villa
 garage	n	garázs[garázsok]
 glove	n	kesztyű[pair]
@@ -590,7 +592,7 @@ language	n	nyelv[nyelvek,attr=nyelvi]
 lesson	n	óra ; lecke
 library	n	könyvtár[könyvtárak,3sg=könyvtára,to=ba,at=ban]
 map	n	térkép[térképek]
-medicine	n	gyógyszer[gyógyszerek]
+medicine	n	gyógyszer[gyógyszerek] ; orvostudomány[when=study/studied/studies/studying]
 mouth	n	száj[szájak]
 neighbour	n	szomszéd[szomszédok,person]
 orange	n	narancs[narancsok]
@@ -696,7 +698,7 @@ support	v	támogat
 form	n	űrlap[űrlapok,3sg=űrlapja] ; forma
 back	adv	vissza ; hátra
 back	n	hát[hátak,3sg=háta] ; hátsó rész
-charge	v	fel|tölt[state] ; tölt ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat] ; meg|vádol[with=val,when=man/woman/suspect/driver/teenager/boy/girl/person/officer/mayor/minister/player/husband/wife/father/mother/son/daughter/men/women/people/politician/director/doctor/teacher]
+charge	v	fel|tölt[state] ; tölt ; meg|terhel[when=account/card/customer/customers] ; meg|vádol[with=val,person] ; fel|számít[when=fee/commission/interest/price/rate/vat] ; meg|vádol[with=val,when=man/woman/suspect/driver/teenager/boy/girl/person/officer/mayor/minister/player/husband/wife/father/mother/son/daughter/men/women/people/politician/director/doctor/teacher]
 strike	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village] ; meg|gyújt[when=match] ; meg|köt[when=deal/agreement/bargain/compromise]
 center	n	központ[központok] ; közép[közepek]
 drop	v	le|ejt[intr=csökken,to=ra,by=val] ; el|ejt ; el|ejt[when=charge/plan/idea/case/claim/proposal/subject/lawsuit] ; ki|tesz[when=kid/child/passenger/son/daughter]
@@ -762,7 +764,7 @@ block	n	tömb[tömbök,3sg=tömbje] ; háztömb[háztömbök,3sg=háztömbje]
 color	n	szín[színek]
 colour	n	szín[színek]
 cross	v	át|kel[noobj] ; keresztez ; át|kel[obj=on,when=road/street/river/border/bridge/sea/ocean/channel/desert/mountain/atlantic/lake]
-escape	v	el|menekül[noobj] ; meg|szökik
+escape	v	el|menekül[noobj] ; meg|szökik ; meg|szökik[noobj,when=prisoner/inmate/goose/animal/dog/cat/tiger/lion/bear/wolf/horse/cow/sheep/monkey/bird/snake/parrot/prison/zoo/jail/cage/farm]
 file	n	fájl[fájlok,acc=fájlt,3sg=fájlja] ; irat[iratok]
 flow	v	folyik
 interest	v	érdekel
@@ -817,7 +819,7 @@ march	n	március[cap,time=ban,attr=márciusi] ; menetelés ; felvonulás
 march	v	menetel[noobj] ; vonul[noobj]
 master	n	mester[mesterek,person] ; gazda
 master	v	el|sajátít
-match	n	mérkőzés[mérkőzések] ; gyufa ; gyufa[when=strike/light/burn]
+match	n	mérkőzés[mérkőzések,to=ra,at=n] ; gyufa ; gyufa[when=strike/light/burn]
 match	v	meg|felel[obj=nak] ; passzol[noobj]
 notice	n	értesítés[értesítések] ; figyelem[figyelmek] ; felmondás[when=hand/give/tender]
 notice	v	észre|vesz ; érez[when=smell/odour/odor/pain/taste]
@@ -946,7 +948,7 @@ shock	v	meg|döbbent
 sight	n	látvány[látványok] ; látás
 slice	n	szelet[szeletek]
 slice	v	fel|szeletel
-slide	n	csúszda ; dia[when=attach/send/show/presentation/powerpoint/next/previous/first/last/title/share]
+slide	n	csúszda ; dia[pl] ; dia[when=attach/send/show/presentation/powerpoint/next/previous/first/last/title/share]
 slide	v	csúszik
 slip	v	meg|csúszik ; el|csúszik
 space	n	tér[terek] ; hely[helyek]
@@ -1106,7 +1108,7 @@ surface	n	felület[felületek] ; felszín[felszínek]
 taste	n	íz[ízek] ; ízlés
 taste	v	ízlel ; meg|kóstol
 tone	n	hang[hangok,3sg=hangja] ; hangnem[hangnemek]
-track	n	nyom[nyomok] ; pálya ; vágány[vágányok]
+track	n	nyom[nyomok] ; pálya ; vágány[vágányok] ; sín[sínek,3sg=sínje,pp=sínjei,when=cross/crossing/crossed/railway/train/tram/rail]
 track	v	követ ; nyomon követ
 value	n	érték[értékek]
 value	v	értékel ; becsül
@@ -1156,7 +1158,7 @@ curse	n	átok[átkok]
 curse	v	átkoz ; káromkodik
 curve	n	görbe ; kanyar[kanyarok,3sg=kanyarja]
 curve	v	kanyarodik ; hajlít
-debate	n	vita
+debate	n	vita[to=ra,at=n]
 debate	v	vitat ; meg|vitat
 degree	n	fok[fokok,3sg=foka,at=n,to=ra] ; mérték[mértékek] ; diploma ; diploma[when=university/college/master/bachelor/law/medical/get/earn/hold/obtain/complete/honorary/postgraduate/undergraduate/doctoral]
 delicate	adj	kényes ; finom[finomak] ; törékeny
@@ -1165,7 +1167,7 @@ desire	v	kíván ; vágyik[obj=ra]
 detail	n	részlet[részletek]
 detail	v	részletez
 distribute	v	el|oszt ; terjeszt
-divide	v	el|oszt ; oszt ; fel|oszt
+divide	v	el|oszt ; oszt ; fel|oszt ; meg|oszt[when=resident/residents/opinion/public/country/nation/party/people/voter/voters/community/family/society]
 engage	v	le|köt ; alkalmaz
 enter	v	be|lép[obj=ba] ; be|megy[obj=ba] ; be|ír ; meg|ad[when=password/code/pin/username/detail/address/email/name/number/date/amount/information/postcode/zip/value]
 estimate	n	becslés[becslések]
@@ -1425,7 +1427,7 @@ declare	v	ki|jelent ; ki|hirdet
 deduction	n	levonás[levonások] ; következtetés[következtetések]
 defend	v	véd ; meg|véd
 delay	n	késés[késések] ; halasztás
-delay	v	késleltet[pass=késik] ; el|halaszt
+delay	v	késleltet[pass=késik,until=ra] ; el|halaszt[until=ra]
 deposit	n	előleg[előlegek] ; befizetés ; lerakódás ; kaució[when=security/rental/refundable/return/refund/damage/tenancy]
 deposit	v	be|fizet ; le|tesz
 derive	v	származtat ; ered[noobj]
@@ -1502,7 +1504,7 @@ image	n	kép[képek] ; imázs
 import	n	import[importok,3sg=importja] ; behozatal
 impulse	n	impulzus[impulzusok] ; késztetés
 indicate	v	jelez ; mutat
-interview	n	interjú ; állásinterjú
+interview	n	interjú[to=ra,at=n] ; állásinterjú[to=ra,at=n]
 interview	v	ki|kérdez ; interjút készít
 intimate	adj	bensőséges ; intim
 involve	v	érint ; be|von ; magában foglal
@@ -1549,7 +1551,7 @@ official	n	tisztviselő[person] ; hivatalnok[hivatalnokok]
 official	adj	hivatalos
 operate	v	működik ; üzemeltet ; operál ; kezel[when=machinery/machine/equipment]
 opinion	n	vélemény[vélemények]
-opposition	n	ellenzék[ellenzékek,from=tol] ; ellenállás
+opposition	n	ellenzék[ellenzékek,from=tol,attr=ellenzéki] ; ellenállás
 original	n	eredeti
 original	adj	eredeti
 parallel	adj	párhuzamos
@@ -1559,7 +1561,7 @@ personally	adv	személyesen
 physical	adj	fizikai ; testi
 pile	n	halom[halmok] ; kupac[kupacok]
 pile	v	halmoz ; fel|halmoz
-plane	n	repülőgép[repülőgépek] ; sík[síkok,3sg=síkja]
+plane	n	repülőgép[repülőgépek,by=val] ; sík[síkok,3sg=síkja]
 poison	n	méreg[mérgek]
 poison	v	meg|mérgez ; mérgez
 polish	n	fényezés
@@ -1779,7 +1781,7 @@ community	n	közösség[közösségek]
 commute	v	ingázik
 compromise	n	kompromisszum[kompromisszumok]
 conception	n	felfogás ; fogantatás ; elképzelés[elképzelések]
-confirm	v	igazol ; jóvá|hagy
+confirm	v	meg|erősít ; igazol ; jóvá|hagy ; vissza|igazol[when=booking/reservation/order/appointment/attendance] ; igazol[when=receipt/identity]
 confront	v	szembe|száll[obj=val,noobj]
 conservative	adj	konzervatív ; óvatos
 consideration	n	megfontolás ; szempont[szempontok] ; figyelmesség
@@ -1946,7 +1948,7 @@ introduction	n	bevezetés[bevezetések] ; bemutatás
 inventory	n	leltár[leltárak] ; készlet[készletek]
 iron	n	vas[vasak] ; vasaló
 iron	v	vasal[perf=ki] ; ki|vasal
-item	n	tétel[tételek] ; termék[termékek,when=order/ordered/buy/bought/add/added/return/returned/basket/cart/sell/sold/stock/deliver/delivered/purchase/purchased/ship/shipped] ; cikk[cikkek] ; tárgy[tárgyak]
+item	n	tétel[tételek] ; termék[termékek,when=order/ordered/buy/bought/add/added/return/returned/basket/cart/sell/sold/stock/deliver/delivered/purchase/purchased/ship/shipped] ; cikk[cikkek] ; tárgy[tárgyak] ; tárgy[tárgyak,when=heavy/personal/valuable/household/fragile/lost/metal/sharp/bulky]
 joint	n	ízület[ízületek] ; illesztés
 joint	adj	közös
 labor	n	munka ; munkaerő ; szülés
@@ -2048,7 +2050,7 @@ pause	v	meg|áll[noobj] ; szünetet tart
 peace	n	béke
 perception	n	érzékelés ; felfogás
 perform	v	előad ; végez ; teljesít ; végez[when=operation/surgery/task/test/duty/procedure/experiment/check/analysis/function/service/transplant/calculation]
-performance	n	előadás[előadások] ; teljesítmény[teljesítmények]
+performance	n	előadás[előadások,to=ra,at=n] ; teljesítmény[teljesítmények]
 permit	n	engedély[engedélyek]
 permit	v	engedélyez ; meg|enged
 personal	adj	személyes ; saját
@@ -2074,7 +2076,7 @@ print	n	nyomat[nyomatok] ; nyomtatás
 print	v	nyomtat ; ki|nyomtat
 proclaim	v	ki|kiált ; ki|hirdet
 product	n	termék[termékek]
-production	n	termelés ; gyártás ; előállítás
+production	n	termelés ; gyártás ; előállítás ; előadás[előadások,when=theatre/stage/opera/musical/new/praise/praised/critics]
 profit	n	nyereség[nyereségek] ; haszon[hasznok]
 profit	v	profitál[noobj]
 projection	n	vetítés ; előrejelzés[előrejelzések]
@@ -2360,7 +2362,7 @@ boom	n	fellendülés ; dörrenés
 boss	n	főnök[főnökök,person]
 bother	v	zavar ; bosszant ; törődik
 bowl	n	tál[tálak,3sg=tálja] ; tálka
-branch	n	ág[ágak] ; fiók[fiókok,3sg=fiókja] ; ágazat[ágazatok]
+branch	n	ág[ágak] ; fiók[fiókok,3sg=fiókja] ; ágazat[ágazatok] ; fiók[fiókok,3sg=fiókja,when=bank/local/close/closed/closing/open/opened/opening/its]
 breach	n	megszegés ; rés
 breathe	v	lélegzik
 breed	n	fajta
@@ -2390,7 +2392,7 @@ ceiling	n	mennyezet[mennyezetek] ; plafon[plafonok,3sg=plafonja]
 celebrate	v	ünnepel ; meg|ünnepel
 celestial	adj	égi ; mennyei
 cell	n	sejt[sejtek] ; cella ; elem[elemek] ; cella[when=prison/jail/police/padded/locked/tiny/holding]
-ceremony	n	szertartás[szertartások] ; ünnepség[ünnepségek]
+ceremony	n	szertartás[szertartások,to=ra,at=n] ; ünnepség[ünnepségek,to=ra,at=n]
 certify	v	igazol ; tanúsít
 champion	n	bajnok[bajnokok,person] ; harcos[harcosok]
 channel	n	csatorna
@@ -2619,7 +2621,7 @@ ethical	adj	etikai ; erkölcsös
 evolve	v	fejlődik ; ki|alakul[noobj]
 exact	adj	pontos
 examination	n	vizsga ; vizsgálat[vizsgálatok]
-exceed	v	meg|halad ; túl|lép
+exceed	v	túl|lép ; meg|halad
 excess	n	többlet[többletek] ; túlzás
 excited	adj	izgatott
 execute	v	végre|hajt ; ki|végez
@@ -2641,6 +2643,7 @@ extrapolate	v	extrapolál
 fade	v	el|halványul[noobj] ; fakul[noobj] ; el|hervad[noobj]
 faithful	adj	hű ; hűséges
 fake	adj	hamis ; hamisított
+fake	n	hamisítvány[hamisítványok]
 familiar	adj	ismerős ; ismert ; bizalmas
 familiarity	n	jártasság ; bizalmasság
 fantasy	n	képzelet[képzeletek] ; ábránd[ábrándok] ; fantázia
@@ -3015,7 +3018,7 @@ potential	adj	lehetséges ; potenciális
 powder	n	por[porok] ; púder[púderek]
 precaution	n	óvintézkedés[óvintézkedések] ; elővigyázatosság
 precisely	adv	pontosan
-prefer	v	preferál ; jobban szeret ; választ
+prefer	v	jobban |szeret[to=nal] ; preferál ; választ
 preparation	n	előkészület[előkészületek] ; felkészülés ; készítmény[készítmények]
 prey	n	zsákmány[zsákmányok,person] ; préda
 primitive	adj	primitív ; kezdetleges
@@ -3519,7 +3522,7 @@ attachment	n	melléklet[mellékletek] ; ragaszkodás ; tartozék[tartozékok]
 attain	v	el|ér ; meg|szerez
 attainment	n	elérés ; teljesítmény[teljesítmények]
 attest	v	tanúsít ; igazol
-attic	n	padlás[padlások] ; padlásszoba
+attic	n	padlás[padlások,in=n,at=n] ; padlásszoba
 attract	v	vonz ; magához vonz
 attractive	adj	vonzó ; csinos
 audacity	n	vakmerőség ; merészség
@@ -3617,7 +3620,7 @@ blunder	n	baklövés[baklövések] ; melléfogás
 bog	n	mocsár[mocsarak]
 bold	adj	merész ; bátor[bátrak] ; félkövér
 bolster	v	támogat ; alá|támaszt
-booking	n	foglalás[foglalások]
+booking	n	foglalás[foglalások,attr=foglalási]
 book	v	le|foglal[for=ra,state] ; foglal
 boot	n	csizma[pair] ; bakancs[bakancsok] ; csomagtartó
 booth	n	fülke ; bódé ; stand
@@ -3765,7 +3768,7 @@ complain	v	panaszkodik[about=ra,that=rol]
 remind	v	emlékeztet[of=ra,about=ra,that=ra]
 warn	v	figyelmeztet[about=ra,of=ra,that=ra]
 cancel	v	le|mond ; töröl ; töröl[when=flight/train/bus/service/route/departure/file/post]
-postpone	v	el|halaszt
+postpone	v	el|halaszt[until=ra]
 demolish	v	le|bont
 rescue	v	meg|ment
 whisper	v	suttog[to=nak]
@@ -3781,7 +3784,7 @@ give in	v	enged[noobj,to=nak]
 look after	v	vigyáz[obj=ra] ; gondoz
 ask for	v	kér
 ask about	v	érdeklődik[noobj,obj=rol]
-put off	v	el|halaszt
+put off	v	el|halaszt[until=ra]
 set up	v	létre|hoz ; fel|állít
 take off	v	le|vesz[intr=fel|száll,thing=fel|száll] ; fel|száll
 fill in	v	ki|tölt
@@ -3830,13 +3833,13 @@ delivery	n	szállítás ; kézbesítés
 dictionary	n	szótár[szótárak,3sg=szótára]
 donation	n	adomány
 earthquake	n	földrengés
-election	n	választás
+election	n	választás[attr=választási]
 envelope	n	boríték[borítékok,3sg=borítékja]
 exit	n	kijárat[kijáratok,3sg=kijárata]
 factory	n	gyár[gyárak,3sg=gyára,to=ba,at=ban]
 farm	n	farm[farmok,3sg=farmja] ; tanya
 farmer	n	gazda[person] ; farmer
-festival	n	fesztivál[fesztiválok,3sg=fesztiválja]
+festival	n	fesztivál[fesztiválok,3sg=fesztiválja,to=ra,at=n]
 flour	n	liszt[lisztek,3sg=lisztje]
 flu	n	influenza
 forest	n	erdő[erdők,acc=erdőt,3sg=erdeje,to=ba,attr=erdei,at=ban]
@@ -3890,7 +3893,7 @@ tablet	n	tabletta
 tax	n	adó
 team	n	csapat[csapatok,3sg=csapata]
 tourist	n	turista[person]
-tram	n	villamos[villamosok,3sg=villamosa]
+tram	n	villamos[villamosok,3sg=villamosa,by=val]
 tray	n	tálca
 trip	n	kirándulás ; út[utak,3sg=útja]
 tyre	n	gumi
@@ -3926,6 +3929,7 @@ instead	adv	helyette
 shyly	adv	félénken
 other	adj	más ; másik
 most	adv	leginkább
+most	n	nagy rész
 a lot	adv	sokat
 reopen	v	újra|nyit
 press	v	meg|nyom ; nyom
@@ -4104,7 +4108,7 @@ kilo	n	kiló
 meal	n	étkezés[étkezések] ; étel
 on time	adv	időben
 cafe	n	kávézó[in=ban,at=ban,to=ba]
-bike	n	bicikli ; kerékpár[kerékpárok,3sg=kerékpárja]
+bike	n	bicikli[by=val] ; kerékpár[kerékpárok,3sg=kerékpárja]
 look up	v	ki|keres ; fel|néz
 everywhere	adv	mindenhol ; mindenütt
 nobody	n	senki[front]
@@ -4154,7 +4158,7 @@ childhood	n	gyerekkor[gyerekkorok]
 careless	adj	figyelmetlen ; gondatlan
 chase	v	üldöz
 cent	n	cent
-clerk	n	hivatalnok[hivatalnokok,person] ; ügyintéző[person]
+clerk	n	ügyintéző[person] ; hivatalnok[hivatalnokok,person]
 client	n	ügyfél[ügyfelek,person]
 climate	n	éghajlat[éghajlatok] ; klíma
 clock	n	óra
@@ -4281,13 +4285,14 @@ shop	v	vásárol[noobj]
 # --- everyday words of the news, the home, instructions and stories that had no entry, or
 # FreeDict's first sense misled ("toilet", "vehicle", "theatre", "user")
 update	n	frissítés[frissítések]
-update	v	frissít[perf=fel]
+update	v	frissít[perf=fel,intr=frissül]
+updated	adj	frissített ; naprakész
 receipt	n	nyugta ; átvétel[when=confirm/acknowledge]
 passenger	n	utas[utasok,person]
 luggage	n	poggyász[poggyászok] ; csomag[csomagok,3sg=csomagja,pp=csomagjai]
 platform	n	peron[peronok,3sg=peronja,pp=peronjai]
 injury	n	sérülés[sérülések]
-ambulance	n	mentőautó ; mentő
+ambulance	n	mentőautó[by=val] ; mentő
 inflation	n	infláció
 refugee	n	menekült[menekültek,person]
 patient	n	beteg[betegek,person]
@@ -4504,7 +4509,7 @@ flame	n	láng[3sg=lángja]
 folder	n	mappa
 friendship	n	barátság[barátságok]
 frog	n	béka
-funeral	n	temetés[temetések]
+funeral	n	temetés[temetések,to=ra,at=n]
 furniture	n	bútor[bútorok]
 gallery	n	galéria
 goat	n	kecske
@@ -4541,7 +4546,7 @@ movie	n	film[filmek,3sg=filmje]
 mushroom	n	gomba
 neck	n	nyak[nyakak]
 niece	n	unokahúg[unokahúgok,person]
-note	n	jegyzet[jegyzetek] ; üzenet[üzenetek] ; bankjegy[bankjegyek,3sg=bankjegye,when=bank/pound/euro/dollar/forint/fake/counterfeit]
+note	n	jegyzet[jegyzetek] ; üzenet[üzenetek] ; bankjegy[bankjegyek,3sg=bankjegye,when=bank/pound/euro/dollar/forint/fake/counterfeit/count/counted]
 novel	n	regény[regények]
 ocean	n	óceán[óceánok,3sg=óceánja]
 owner	n	tulajdonos[tulajdonosok,person]
@@ -4616,7 +4621,7 @@ voter	n	szavazó[person]
 wage	n	bér[bérek]
 waiter	n	pincér[person,3sg=pincérje]
 wardrobe	n	szekrény[szekrények]
-warning	n	figyelmeztetés[figyelmeztetések]
+warning	n	figyelmeztetés[figyelmeztetések,attr=figyelmeztető]
 weapon	n	fegyver[fegyverek]
 widow	n	özvegy[özvegyek,person]
 wool	n	gyapjú
@@ -4687,7 +4692,7 @@ enormous	adj	hatalmas ; óriási
 excellent	adj	kiváló
 famous	adj	híres[for=rol]
 firm	adj	szilárd ; határozott ; kemény[when=mattress/bed/surface/fruit/flesh/pillow/tofu/texture/ground/cheese] ; határozott[when=handshake/voice/stance/tone/decision/answer/no/hand/grip/leadership/believer/commitment/refusal/position]
-flat	adj	lapos ; lemerült[when=battery] ; defektes[when=tyre/tire]
+flat	adj	lapos ; lemerült[when=battery] ; defektes[when=tyre/tire] ; sík[when=ground/surface/land/terrain/area/field/country/road]
 fluent	adj	folyékony
 foggy	adj	ködös
 foolish	adj	ostoba
@@ -4876,7 +4881,7 @@ capital letter	n	nagybetű[in=val]
 customer service	n	ügyfélszolgálat
 swimming costume	n	fürdőruha
 jewellery	n	ékszer
-heating	n	fűtés
+heating	n	fűtés[attr=fűtési]
 take-off	n	felszállás
 drill	n	fúró[fúrók]
 apply for	v	jelentkezik[obj=ra] ; pályázik[obj=ra]
@@ -5252,7 +5257,7 @@ escape	n	szökés ; menekülés
 flavour	n	íz[ízek]
 fountain	n	szökőkút[szökőkutak,3sg=szökőkútja]
 golf	n	golf[golfok,3sg=golfja,pp=golfjai]
-helicopter	n	helikopter[helikopterek]
+helicopter	n	helikopter[helikopterek,by=val]
 hobby	n	hobbi
 hope	n	remény[remények]
 humour	n	humor
@@ -5268,7 +5273,7 @@ laugh	n	nevetés
 licence	n	engedély[engedélyek] ; jogosítvány[jogosítványok]
 meaning	n	jelentés[jelentések] ; értelem[értelmek,acc=értelmet,3sg=értelme,poss=értelme]
 media	n	média
-mortgage	n	jelzálog ; lakáshitel
+mortgage	n	lakáshitel[lakáshitelek] ; jelzáloghitel[jelzáloghitelek] ; jelzálog
 nation	n	nemzet[nemzetek,3sg=nemzete,attr=nemzeti]
 nerve	n	ideg[idegek]
 nonsense	n	butaság ; hülyeség[hülyeségek] ; ostobaság
@@ -5337,6 +5342,10 @@ take a train	v	vonattal |megy[noobj]
 take a taxi	v	taxival |megy[noobj]
 take a shower	v	zuhanyozik[noobj]
 take a seat	v	helyet |foglal[noobj]
+take your seat	v	helyet |foglal[noobj]
+take your seats	v	helyet |foglal[noobj]
+take their seats	v	helyet |foglal[noobj]
+take our seats	v	helyet |foglal[noobj]
 take a break	v	szünetet |tart[noobj]
 take a walk	v	sétál[noobj]
 make a mistake	v	hibázik[noobj]
@@ -5360,7 +5369,7 @@ tennis	n	tenisz
 theme	n	téma[témák]
 topic	n	téma[témák] ; témakör
 tragedy	n	tragédia[tragédiák]
-training	n	képzés[képzések] ; edzés[edzések]
+training	n	képzés[képzések,to=ra,at=n] ; edzés[edzések,to=ra,at=n]
 tune	n	dallam[dallamok,3sg=dallama]
 universe	n	világegyetem[világegyetemek]
 vase	n	váza[vázák]
@@ -5848,7 +5857,7 @@ commuter	n	ingázó[ingázók,person]
 commute	n	ingázás[ingázások]
 runway	n	kifutópálya[kifutópályák,on=n]
 cruise	n	hajóút[hajóutak,acc=hajóutat,3sg=hajóútja] ; körutazás
-ferry	n	komp[kompok,3sg=kompja,on=n]
+ferry	n	komp[kompok,3sg=kompja,on=n,by=val]
 subway	n	metró[metrók,on=n]
 underground	n	metró[metrók,on=n]
 cab	n	taxi[taxik,in=ban]
@@ -6051,7 +6060,7 @@ lecturer	n	előadó[előadók,person] ; oktató
 legislation	n	jogszabály[jogszabályok] ; törvényhozás
 leisure	n	szabadidő[szabadidők,3sg=szabadideje]
 lover	n	szerető[szeretők,person] ; kedvelő
-machinery	n	gépezet[gépezetek,3sg=gépezete]
+machinery	n	gép[gépek] ; gépezet[gépezetek,3sg=gépezete]
 magic	n	varázslat[varázslatok,3sg=varázslata] ; mágia
 masterpiece	n	remekmű[remekművek,acc=remekművet,3sg=remekműve]
 miracle	n	csoda[csodák]
@@ -6085,7 +6094,7 @@ rejection	n	elutasítás[elutasítások]
 romance	n	románc[románcok] ; szerelem
 simplicity	n	egyszerűség
 slavery	n	rabszolgaság
-squad	n	osztag[osztagok] ; keret
+squad	n	keret[keretek] ; osztag[osztagok,when=police/bomb/firing/death/riot/special/drug/flying/assault]
 stack	n	halom[halmok,acc=halmot,3sg=halma,poss=halmo] ; rakás
 surplus	n	többlet[többletek,3sg=többlete]
 suspense	n	feszültség
@@ -6253,7 +6262,7 @@ savings account	n	megtakarítási számla
 credit card	n	hitelkártya[hitelkártyák,by=val]
 debit card	n	bankkártya[bankkártyák]
 banknote	n	bankjegy[bankjegyek,3sg=bankjegye]
-cheque	n	csekk[csekkek,3sg=csekkje,pp=csekkjei]
+cheque	n	csekk[csekkek,3sg=csekkje,pp=csekkjei,by=val]
 bank transfer	n	banki átutalás[by=val] ; átutalás
 direct debit	n	csoportos beszedés
 standing order	n	állandó átutalás
@@ -6423,7 +6432,7 @@ traffic lights	n	közlekedési lámpa ; lámpa
 speed camera	n	sebességmérő[sebességmérők]
 speeding	n	gyorshajtás[gyorshajtások]
 speeding ticket	n	gyorshajtási bírság
-parking space	n	parkolóhely[parkolóhelyek,3sg=parkolóhelye]
+parking space	n	parkolóhely[parkolóhelyek,acc=parkolóhelyet,3sg=parkolóhelye]
 parking lot	n	parkoló[parkolók,in=ban]
 parking meter	n	parkolóóra[parkolóórák]
 parking ticket	n	parkolójegy[parkolójegyek,3sg=parkolójegye] ; parkolási bírság
@@ -6459,6 +6468,13 @@ midwife	n	szülésznő[szülésznők,person] ; bába
 physiotherapist	n	gyógytornász[gyógytornászok,person]
 physiotherapy	n	gyógytorna ; fizikoterápia
 emergency room	n	sürgősségi osztály[in=n,to=ra,at=n]
+emergency department	n	sürgősségi osztály[in=n,to=ra,at=n]
+reading room	n	olvasóterem[olvasótermek,acc=olvasótermet,3sg=olvasóterme,poss=olvasóterme,in=ban]
+sleeping bag	n	hálózsák[hálózsákok,3sg=hálózsákja,pp=hálózsákjai]
+visiting hours	n	látogatási idő
+help desk	n	ügyfélszolgálat[ügyfélszolgálatok]
+ticket office	n	jegypénztár[jegypénztárak,at=ban,in=ban]
+final exam	n	záróvizsga[záróvizsgák]
 waiting room	n	váróterem[várótermek,acc=várótermet,3sg=váróterme,poss=váróterme,in=ban] ; váró
 waiting list	n	várólista[várólisták,on=n]
 check-up	n	kivizsgálás[kivizsgálások] ; ellenőrzés
@@ -6870,6 +6886,12 @@ final score	n	végeredmény[végeredmények,3sg=végeredménye]
 fixture	n	mérkőzés[mérkőzések]
 home game	n	hazai mérkőzés ; hazai meccs
 away game	n	idegenbeli mérkőzés ; idegenbeli meccs
+home team	n	hazai csapat
+home match	n	hazai mérkőzés ; hazai meccs
+home crowd	n	hazai közönség
+home fan	n	hazai szurkoló[person]
+home ground	n	hazai pálya[on=n,at=n]
+away team	n	vendégcsapat[vendégcsapatok]
 kick-off	n	kezdőrúgás[kezdőrúgások] ; kezdés
 half-time	n	félidő[félidők,3sg=félideje,time=ban]
 halftime	n	félidő[félidők,3sg=félideje,time=ban]
@@ -7111,7 +7133,7 @@ point out	v	rá|mutat[noobj,obj=ra,that=ra]
 sort out	v	el|intéz ; rendez
 figure out	v	ki|talál ; rá|jön
 work out	v	meg|old[intr=edz] ; ki|számol
-turn out	v	ki|derül[noobj] ; ki|kapcsol
+turn out	v	ki|derül[noobj] ; ki|kapcsol ; meg|jelenik[noobj,when=voter/people/crowd/fan/supporter/thousand/hundred/resident/protester/spectator/visitor/member/student]
 take out	v	ki|vesz ; el|visz ; ki|visz[when=rubbish/trash/garbage/bin/recycling/dog]
 take back	v	vissza|visz ; vissza|vesz
 get back	v	vissza|kap[intr=vissza|ér] ; vissza|ér
@@ -7135,7 +7157,7 @@ save up	v	spórol[noobj,for=ra] ; takarékoskodik
 sell out	v	el|fogy[noobj]
 settle down	v	le|telepedik[noobj]
 settle in	v	be|illeszkedik[noobj] ; be|rendezkedik
-move on	v	tovább|lép[noobj] ; tovább|megy
+move on	v	tovább|lép[noobj] ; tovább|megy[noobj]
 fall behind	v	le|marad[noobj,with=val]
 drop out	v	ki|marad[noobj,of=bol] ; ki|esik
 warm up	v	fel|melegít[intr=be|melegít] ; be|melegít
@@ -8178,7 +8200,7 @@ get away	v	el|menekül[noobj] ; el|szabadul[noobj]
 get together	v	össze|jön[noobj]
 go out with	v	jár[noobj,obj=val]
 break off	v	meg|szakít ; le|tör[when=branch/piece/handle/leg/arm/tip/bit]
-put up	v	fel|tesz ; fel|állít[when=tent/fence/wall/sign/building/statue/poster/shelf] ; el|szállásol[when=guest/friend/visitor/family/refugee]
+put up	v	fel|tesz ; fel|állít[when=tent/fence/wall/sign/building/statue/shelf] ; ki|ragaszt[when=poster/notice/flyer/leaflet] ; el|szállásol[when=guest/friend/visitor/family/refugee]
 come off	v	le|jön[noobj] ; le|válik[noobj]
 put through	v	kapcsol[to=hoz]
 count on	v	számít[obj=ra]
@@ -8608,7 +8630,7 @@ metaphor	n	metafora
 knob	n	gomb[gombok,3sg=gombja,pp=gombjai] ; kilincs
 janitor	n	gondnok[gondnokok,person]
 insulin	n	inzulin[3sg=inzulinja,pp=inzulinjai]
-inspector	n	ellenőr[ellenőrök,person] ; felügyelő ; felügyelő[person,when=police/detective/chief]
+inspector	n	felügyelő[person] ; ellenőr[ellenőrök,person,when=ticket/tax/health/safety/school/food/building/fire/factory/bus/train/customs]
 hostility	n	ellenségeskedés
 hierarchy	n	hierarchia
 flashlight	n	zseblámpa
@@ -9035,3 +9057,33 @@ make up her mind	v	dönt[noobj]
 make up our minds	v	dönt[noobj]
 make up their minds	v	dönt[noobj]
 make up their mind	v	dönt[noobj]
+
+# words of news, schools, shops and the table that had no entry (fourteenth corpus's round)
+sugary	adj	cukros
+written	adj	írásbeli ; írott
+camper	n	táborozó[person] ; lakóautó[when=van]
+house	v	be|fogad ; el|helyez
+repair shop	n	javítóműhely[javítóműhelyek]
+cleaner	n	takarító[person] ; tisztítószer[tisztítószerek,when=other/household/oven/glass/floor/toilet/kitchen/bathroom/surface/window/strong/chemical]
+zookeeper	n	állatgondozó[person]
+minus	adj	mínusz
+refill	v	fel|tölt ; újra|tölt
+grease	v	ki|ken
+sooner	adv	hamarabb
+# the time's adjective of "this", "last" or "next" time's ("this year's results": "az idei eredmények")
+this year's	adj	idei
+last year's	adj	tavalyi
+next year's	adj	jövő évi
+this week's	adj	e heti
+last week's	adj	múlt heti
+next week's	adj	jövő heti
+this month's	adj	e havi
+last month's	adj	múlt havi
+next month's	adj	jövő havi
+last night's	adj	tegnap esti
+more and more	adj	egyre több
+one at a time	adv	egyenként
+it	n	informatika[cap,attr=informatikai]
+on request	adv	kérésre
+upon request	adv	kérésre
+in record numbers	adv	rekordszámban

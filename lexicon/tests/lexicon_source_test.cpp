@@ -132,6 +132,14 @@ TEST(LexiconSourceTest, TimesPeopleAndCapitalSenses) {
   EXPECT_NE(whyNot("warn\tv\tfigyelmeztet[that=arra]").find("bad value"), std::string::npos);
 }
 
+TEST(LexiconSourceTest, UntilNamesTheCaseOfWhatAVerbPutsOffTo) {
+  // "put off until next week": "jövő hétre halaszt"
+  auto e = parse("put off\tv\tel|halaszt[until=ra]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].note("until"), "ra");
+  EXPECT_NE(whyNot("put off\tv\tel|halaszt[until=hetre]"), "");
+}
+
 TEST(LexiconSourceTest, MalformedEntriesAreRejectedWithAReason) {
   EXPECT_NE(whyNot("house n ház").find("three fields"), std::string::npos);
   EXPECT_NE(whyNot("House\tn\tház").find("English lemma"), std::string::npos);

@@ -317,6 +317,15 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
     if (const FunctionWord* f = functionWord(lowerAscii(words[i - 1]));
         f && (f->tag == PartOfSpeech::determiner || f->tag == PartOfSpeech::possessive))
       return std::nullopt;
+  // "more and more people" is a growing count ("egyre több ember"); "more and more difficult"
+  // a growing degree, the adjective's ("egyre nehezebb")
+  if (bestEntry->lemma == "more and more") {
+    const std::string next = i + best < words.size() ? lowerAscii(words[i + best]) : std::string();
+    const std::string singular = next.size() > 3 && next.back() == 's' ? next.substr(0, next.size() - 1) : next;
+    if (next.empty() || (!core.find(next, PartOfSpeech::noun) && !core.find(singular, PartOfSpeech::noun)) ||
+        core.find(next, PartOfSpeech::adverb))
+      return std::nullopt;
+  }
   // a sign's "No parking" ("Tilos a parkolás") opens what it says; "There is no parking" counts
   if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && lower == "no") return std::nullopt;
   // "at the bottom" is "alul", but "at the bottom of the page" names the page's bottom
@@ -331,6 +340,8 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
   t.word = i;
   t.words = best;
   t.written = words[i];
+  // "this year's results": the time's adjective ("az idei eredmények"), standing for the article
+  t.timeOwner = bestEntry->pos == PartOfSpeech::adjective && endsWith(bestEntry->lemma, "'s");
   return t;
 }
 
@@ -562,7 +573,7 @@ const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_
 constexpr std::string_view kPhrasePrepositions[] = {
     "because of",  "due to",     "instead of",          "in front of",     "next to",    "according to",
     "in spite of", "in case of", "out of the reach of", "out of reach of", "apart from", "except for",
-    "on behalf of", "all through"};
+    "on behalf of", "all through", "in time for"};
 // ... and the one pronoun of two words
 constexpr std::string_view kEachOther = "each other";
 
@@ -639,7 +650,9 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
       t.possessor = possessor;
       t.capitalised =
           i > 0 && !c && !titleCase && !words[i].empty() && words[i][0] >= 'A' && words[i][0] <= 'Z';
-      if (const lexicon::Entry* month = t.capitalised ? capitalNoun(core, p) : nullptr) {
+      // ("the IT help desk": "IT" in capitals is the noun, "It" after a quotation's mark the pronoun)
+      const bool capitalSense = t.capitalised && (p != "it" || words[i] == "IT");
+      if (const lexicon::Entry* month = capitalSense ? capitalNoun(core, p) : nullptr) {
         t.tag = PartOfSpeech::noun;  // "in May": the month, not the modal
         t.entry = month;
       } else if (const FunctionWord* f = functionWord(p)) {
@@ -2066,6 +2079,28 @@ void likeAsAComparison(std::vector<Token>& toks) {
   }
 }
 
+// "The soup smelled of garlic": a thing that smells of something has its smell, said as
+// "had the smell of" ("A levesnek volt a fokhagyma szaga"), not as smelling it ("szagolt").
+void smellOfAsItsSmell(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  const lexicon::Entry* smell = core.find("smell", PartOfSpeech::noun);
+  for (std::size_t i = 1; smell && i + 2 < toks.size(); ++i) {
+    Token& v = toks[i];
+    if (v.tag != PartOfSpeech::verb || v.lemma != "smell" || toks[i + 1].lower != "of" ||
+        (v.form != VerbForm::base && v.form != VerbForm::past && v.form != VerbForm::third))
+      continue;
+    const std::string_view have = v.form == VerbForm::past ? "had" : v.form == VerbForm::third ? "has" : "have";
+    const FunctionWord* f = functionWord(have);
+    if (!f) continue;
+    const std::size_t at = v.word;
+    v.lower = v.lemma = v.written = std::string(have);
+    v.tag = f->tag, v.form = VerbForm::base, v.entry = nullptr, v.dictionarySenses.clear();
+    Token noun = impliedWord("smell", PartOfSpeech::noun, at);
+    noun.entry = smell;
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), {impliedWord("the", PartOfSpeech::determiner, at), noun});
+    i += 2;
+  }
+}
+
 // "most" counts the noun after it ("most people": "a legtöbb ember"); with none after it, as in
 // "most of them" or "like it most", it is the word of its own.
 void mostAlone(std::vector<Token>& toks) {
@@ -2076,7 +2111,9 @@ void mostAlone(std::vector<Token>& toks) {
 }
 
 // "her" is the object pronoun where no noun phrase follows it: "I saw her yesterday", "for her".
-void objectHer(std::vector<Token>& toks) {
+// An "-ly" word after it is an adverb ("told her briefly") unless the lexicon has it only as a
+// noun: "her family", "her reply" own the noun.
+void objectHer(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::string_view kNotANoun[] = {
       "yesterday", "today", "tomorrow", "now",   "again", "last",   "next", "every", "this", "that",
       "very",      "too",   "so",       "there", "here",  "please", "soon", "later", "a",    "the"};
@@ -2085,7 +2122,9 @@ void objectHer(std::vector<Token>& toks) {
     const bool last = i + 1 == toks.size();
     const Token* next = last ? nullptr : &toks[i + 1];
     if (!next || (next->tag != PartOfSpeech::other && next->tag != PartOfSpeech::number) ||
-        listed(kNotANoun, next->lower) || endsWith(next->lower, "ly"))
+        listed(kNotANoun, next->lower) ||
+        (endsWith(next->lower, "ly") &&
+         !(core.find(next->lower, PartOfSpeech::noun) && !core.find(next->lower, PartOfSpeech::adverb))))
       toks[i].tag = PartOfSpeech::pronoun;
   }
 }
@@ -2328,11 +2367,22 @@ void awaitedAfterLookingForward(const lexicon::CoreLexicon& core, std::vector<To
 
 // "did not bring anything", "never saw anyone": after a negation in its clause "any-" is
 // Hungarian's negative ("nem hozott semmit", "senkit sem látott" with "nem").
+// A question that asks whether there is any ("Have you heard anything?", "Is anyone there?")
+// asks of some: "Hallottál valamit?", "Van ott valaki?".
 void negativeAny(std::vector<Token>& toks) {
   bool negated = false;
+  const bool asksWhether = toks.size() > 2 &&
+                           (toks[0].tag == PartOfSpeech::auxiliary || toks[0].tag == PartOfSpeech::modal) &&
+                           (toks[1].tag == PartOfSpeech::pronoun || toks[1].lower == "there");
   for (Token& t : toks) {
-    if (t.tag == PartOfSpeech::conjunction) negated = false;
+    // (a negation holds across "or": "Do not eat or drink anything": "ne igyon semmit")
+    if (t.tag == PartOfSpeech::conjunction && t.lower != "or") negated = false;
     if (t.tag == PartOfSpeech::negation || t.lower == "never") negated = true;
+    if (!negated && asksWhether && t.tag == PartOfSpeech::noun &&
+        (t.lower == "anything" || t.lower == "anyone" || t.lower == "anybody")) {
+      t.lemma = t.lower == "anything" ? "something" : "someone", t.entry = nullptr;
+      continue;
+    }
     if (!negated || (t.tag != PartOfSpeech::noun && t.tag != PartOfSpeech::adverb)) continue;
     if (t.lower == "anywhere" && t.tag == PartOfSpeech::adverb) {
       t.lemma = "nowhere", t.entry = nullptr;  // "could not find them anywhere": "sehol"
@@ -3376,6 +3426,8 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         toks[k].entry->pos == PartOfSpeech::noun && !toks[k].entry->senses.empty() &&
         toks[k].entry->senses.front().person)
       toks[i].ofPerson = true;
+    // "Old Mrs Kovács": before a title and a name the adjective is said of a person ("az idős")
+    if (k + 1 < toks.size() && isTitle(toks[k]) && toks[k + 1].tag == PartOfSpeech::name) toks[i].ofPerson = true;
   }
   // "the rest of the team": a noun with a sense for "of" and its owner takes it, whatever its
   // verb ("a csapat többi része", where "a rest" is "pihenés")
@@ -3928,21 +3980,46 @@ void halfOfOne(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 }
 
 // "half of the boats", "half the team", "half of my money": the half is a noun, owned by the
-// whole after it ("a hajók fele", "a csapat fele")
+// whole after it ("a hajók fele", "a csapat fele"); so is "most of" a whole ("most of the
+// harvest": "a termés nagy része")
 void halfOfAWhole(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
-    if (toks[i].lower != "half" || toks[i].pauseAfter) continue;
+    const bool most = toks[i].lower == "most" && toks[i + 1].lower == "of";
+    if ((toks[i].lower != "half" && !most) || toks[i].pauseAfter) continue;
     const std::size_t whole = toks[i + 1].lower == "of" ? i + 2 : i + 1;
     const Token& first = toks[whole];
     if (first.lower != "the" && first.tag != PartOfSpeech::possessive && first.lower != "this" &&
         first.lower != "these")
       continue;
-    if (const lexicon::Entry* half = core.find("half", PartOfSpeech::noun)) {
+    if (const lexicon::Entry* half = core.find(toks[i].lower, PartOfSpeech::noun)) {
       toks[i].tag = PartOfSpeech::noun;
-      toks[i].lemma = "half";
+      toks[i].lemma = toks[i].lower;
       toks[i].entry = half;
       toks[i].plural = false;
     }
+  }
+}
+
+// "scored in the second half": the first or the second half of nothing named after it is a
+// half of a match, "félidő" ("the first half of the year" is the year's "fele", "the first half
+// hour" a "fél óra")
+void halvesOfAMatch(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  const lexicon::Entry* halfTime = core.find("half-time", PartOfSpeech::noun);
+  for (std::size_t i = 2; halfTime && i < toks.size(); ++i) {
+    if (toks[i].lower != "half" || (toks[i - 1].lower != "first" && toks[i - 1].lower != "second") ||
+        toks[i - 2].lower != "the")
+      continue;
+    if (!toks[i].pauseAfter && i + 1 < toks.size()) {
+      const Token& next = toks[i + 1];
+      const bool headEnds = next.tag == PartOfSpeech::preposition || next.tag == PartOfSpeech::verb ||
+                            next.tag == PartOfSpeech::auxiliary || next.tag == PartOfSpeech::conjunction ||
+                            next.tag == PartOfSpeech::modal || next.lower == "and" || next.lower == "but";
+      if (!headEnds || next.lower == "of") continue;
+    }
+    toks[i].tag = PartOfSpeech::noun;
+    toks[i].lemma = "half-time";
+    toks[i].entry = halfTime;
+    toks[i].plural = false;
   }
 }
 
@@ -4558,7 +4635,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
     t.pauseAfter = last < pausesAfterWords.size() && pausesAfterWords[last];
   }
   agesAndLengths(core_, toks);
-  objectHer(toks);
+  objectHer(core_, toks);
   ordinalsAsAdjectives(core_, toks);
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);
@@ -4566,6 +4643,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   pastAsPreposition(toks);
   veryOfWhichOne(core_, toks);
   awayFrom(toks);
+  smellOfAsItsSmell(core_, toks);
   adverbsTheLexiconKnowsAsNoNoun(core_, toks);
   upstairsOfANoun(core_, toks);
   participlesLikeTheirBase(toks);
@@ -4611,6 +4689,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   toks = joinTimePhrases(core_, std::move(toks));
   timesOfNouns(toks);
   halfOfAWhole(core_, toks);
+  halvesOfAMatch(core_, toks);
   bestOfAGroup(core_, toks);
   correlativePairs(toks);
   changesOfDegree(core_, toks);
@@ -4624,6 +4703,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   participlesAfterNouns(toks);
   describingWordsAfterNouns(core_, toks);
   namesOfNouns(toks);
+  // (the part of a group first, so that "close twelve of its branches" finds its object)
+  partsOfAGroup(toks);
   markAdjectivesOfPeople(core_, toks);
   disbelief(toks);
   markAdjectivesStandingAlone(core_, toks);
@@ -4633,7 +4714,6 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   thanWhatWasExpected(toks);
   whichOfAGroup(toks);
   whatIsLeft(toks);
-  partsOfAGroup(toks);
   placesInARace(core_, toks);
   youOfThoseGreeted(toks);
   return toks;

@@ -54,6 +54,7 @@ constexpr Postposition kPostpositions[] = {
     {"in case of", "eset\xC3\xA9n"},
     {"apart from", "eltekintve", Case::ablative},
     {"away from", "t\xC3\xA1vol", Case::ablative},  // "a folyótól távol"
+    {"in time for", "id\xC5\x91" "ben", Case::sublative},  // "a döntőre időben"
     {"except", "kiv\xC3\xA9ve", Case::accusative},
     {"except for", "kiv\xC3\xA9ve", Case::accusative},
     {"outside", "el\xC5\x91tt"},

@@ -162,9 +162,10 @@ bool countsItsNoun(const Token& t) {
   static const std::string more =
       "t\xC3\xB6"
       "bb";  // "több"; "thousands of" is "több ezer"
-  // ("so many stars", "too many cars": "annyi csillag", "túl sok autó")
+  // ("so many stars", "too many cars": "annyi csillag", "túl sok autó"; "more and more people":
+  // "egyre több ember")
   return w == "sok" || w == "n\xC3\xA9h\xC3\xA1ny" || w == "kev\xC3\xA9s" || w == more ||
-         w.starts_with(more + ' ') || w == "annyi" || w.ends_with(" sok");
+         w.starts_with(more + ' ') || w == "annyi" || w.ends_with(" sok") || w.ends_with(' ' + more);
 }
 
 // A number before its noun: in words as written in words ("kétszáz"), else in digits.
@@ -762,6 +763,8 @@ class Generator {
   // k, the position of "past" or "to"; else 0
   std::size_t minutesPastAt(std::size_t k) const {
     if (k >= n_ || t_[k].tag != PartOfSpeech::number || t_[k].value < 1 || t_[k].value > 29) return 0;
+    // ("from ten to twelve" is a span from one hour to another)
+    if (k > 0 && (t_[k - 1].lower == "from" || t_[k - 1].lower == "between")) return 0;
     std::size_t p = k + 1;
     if (p < n_ && (t_[p].lemma == "minute")) ++p;
     if (p + 1 >= n_ || (t_[p].lower != "past" && t_[p].lower != "to")) return 0;
@@ -1404,7 +1407,8 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       owner = {tk.person, tk.plural};
       // ("some of my friends": "néhány barátom", the quantity instead of the article)
       // ("two of my friends": "két barátom", the number instead of it too)
-      if (k == np.begin || (t_[k - 1].tag != PartOfSpeech::determiner && t_[k - 1].tag != PartOfSpeech::number))
+      if (k == np.begin || (t_[k - 1].tag != PartOfSpeech::determiner && t_[k - 1].tag != PartOfSpeech::number &&
+                            t_[k - 1].value <= 1))
         emit("a", k);
     } else if (tk.tag == PartOfSpeech::determiner) {
       const std::string& d = tk.lower;
@@ -1588,9 +1592,23 @@ std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, co
   if (!ms || !hs || ms->name || hs->name || ms->word.find(' ') != std::string::npos ||
       hs->word.find(' ') != std::string::npos)
     return std::nullopt;
-  // a day before a part of it stands apart as it is: "Sunday mornings": "vasárnap reggel"
-  if (!ms->note("time").empty() && !hs->note("time").empty()) return Modifier{ms->word, true};
+  // a day before a part of it stands apart as it is: "Sunday mornings": "vasárnap reggel" (a
+  // season before its months is its adjective: "summer months": "nyári hónapok")
+  static constexpr std::string_view kDays[] = {"monday", "tuesday", "wednesday", "thursday",
+                                               "friday", "saturday", "sunday"};
+  if (!ms->note("time").empty() && !hs->note("time").empty() &&
+      (listed(kDays, tk.lemma) || ms->note("attr").empty()))
+    return Modifier{ms->word, true};
   if (!ms->note("attr").empty()) return Modifier{std::string(ms->note("attr")), true};
+  // an "-ing" noun whose Hungarian is the verb's noun in "-ás/-és" names what the thing is
+  // for by the verb's "-ó/-ő" form: "washing machine": "mosógép", "reading room":
+  // "olvasóterem", "parking machine": "parkolóautomata" (not "mosásgép")
+  if (tk.lower.size() > 4 && tk.lower.ends_with("ing") && ms->word.size() > 4) {
+    static const std::string kBack = "\xC3\xA1s", kFront = "\xC3\xA9s";  // "ás", "és"
+    const std::string& w = ms->word;
+    if (w.ends_with(kBack)) return Modifier{w.substr(0, w.size() - kBack.size()) + "\xC3\xB3", false};
+    if (w.ends_with(kFront)) return Modifier{w.substr(0, w.size() - kFront.size()) + "\xC5\x91", false};
+  }
   return Modifier{ms->word.find('-') != std::string::npos ? ms->word + "-" : ms->word, false};
 }
 
@@ -2739,7 +2757,8 @@ bool Generator::carriedAlongWith(const NounPhrase& np) const {
   if (g.imperative) return p.lower == "you";
   const Agreement& a = roles_.agreement;
   const int person = before_.formal && p.person == 2 ? 3 : p.person;
-  return person == a.person && p.plural == a.plural && (p.person != 3 || !roles_.object || !roles_.object->pronoun);
+  return person == a.person && p.plural == a.plural && // ("She took him with her": the third person may be another's; "She took me with her" not)
+         (p.person != 3 || !roles_.object || !roles_.object->pronoun || t_[roles_.object->head].person != 3);
 }
 
 // How well one feels, said as an adverb: "jól érzem magam", "rosszul érezte magát".
@@ -3054,11 +3073,13 @@ void Generator::emitLeadingAdverbs() {
       // "since last Friday": "múlt péntek óta"; "moved to next Wednesday": "jövő szerdára"
       std::vector<std::string> words = timeWords(*tk.time);
       const Sense& unit = tk.time->unit->senses.front();
+      // ("put off until next week": a verb of putting off moves it to then, "jövő hétre")
+      const bool movedTo = before == "until" && roles_.verbSense && roles_.verbSense->note("until") == "ra";
       if (!words.empty() && (words.back() == timeCaseOf(unit) || words.back() == unit.word))
         words.back() = before == "since" ? unit.word
                                          : inflectNoun(stemOfSense(unit), false, {},
-                                                       before == "to" && !spanEnd ? Case::sublative
-                                                                                  : Case::terminative);
+                                                       (before == "to" && !spanEnd) || movedTo ? Case::sublative
+                                                                                              : Case::terminative);
       if (before == "since") words.push_back("\xC3\xB3ta");
       for (std::string& w : words) emit(std::move(w), k);
       done_[k - 1] = done_[k] = true;
@@ -5699,6 +5720,14 @@ bool instructsTheReader(const std::vector<Token>& t, const std::vector<Clause>& 
     std::size_t i = c.body;
     if (i + 1 < c.end && t[i].pauseAfter && (t[i].tag == PartOfSpeech::name || t[i].tag == PartOfSpeech::noun))
       return false;  // a name called first: "Anna, close the window"
+    // ("In case of fire, do not use the lift", "After use, wash your hands": an opening phrase
+    // of when or why, up to its comma, comes before the instruction)
+    if (i < c.end && t[i].tag == PartOfSpeech::preposition)
+      for (std::size_t k = i; k + 1 < c.end && k < i + 6; ++k)
+        if (t[k].pauseAfter) {
+          i = k + 1;
+          break;
+        }
     while (i < c.end && (t[i].lower == "please" || t[i].lower == "always" || t[i].lower == "never" ||
                          t[i].lower == "just" || t[i].lower == "simply" || t[i].lower == "then" ||
                          t[i].lower == "first" || t[i].lower == "now" ||
