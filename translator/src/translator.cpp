@@ -503,7 +503,13 @@ std::optional<QuotedSpeech> quotedSpeech(const std::u32string& t, const Sentence
         return q;
       }
     }
-    if (n - w > kMaxReportWords) return std::nullopt;
+    // the words of saying end at a comma; what follows it is how they were said ("she said,
+    // staring at the empty shelf")
+    std::size_t reportEnd = n;
+    for (std::size_t r = w + 1; r < n && reportEnd == n; ++r)
+      for (std::size_t k = s.words[r - 1].end; k < s.words[r].begin; ++k)
+        if (t[k] == ',') reportEnd = r;
+    if (reportEnd - w > kMaxReportWords) return std::nullopt;
     return q;
   }
   return std::nullopt;
@@ -511,14 +517,21 @@ std::optional<QuotedSpeech> quotedSpeech(const std::u32string& t, const Sentence
 
 // "said Grandpa", "asked the old woman": the one who speaks after the verb is its subject; set
 // before it, the clause reads as any other ("Grandpa said").
+// The tokens up to the end of the speaker after the verb ("said Grandpa", "shouted Lucy,"), or 0
+// when the speaker stands before the verb. The speaker ends at an adverb or a comma.
+std::size_t speakerAfterVerbEnd(const std::vector<Token>& t) {
+  if (t.size() < 2 || t[0].tag != PartOfSpeech::verb || t[0].form != VerbForm::past ||
+      !(t[1].tag == PartOfSpeech::name || t[1].tag == PartOfSpeech::determiner ||
+        t[1].tag == PartOfSpeech::possessive || t[1].tag == PartOfSpeech::noun))
+    return 0;
+  std::size_t end = 1;
+  while (end < t.size() && t[end].tag != PartOfSpeech::adverb && !t[end - 1].pauseAfter) ++end;
+  return end;
+}
+
 std::vector<Token> subjectBeforeVerbOfSaying(std::vector<Token> t) {
-  if (t.size() >= 2 && t[0].tag == PartOfSpeech::verb && t[0].form == VerbForm::past &&
-      (t[1].tag == PartOfSpeech::name || t[1].tag == PartOfSpeech::determiner ||
-       t[1].tag == PartOfSpeech::possessive || t[1].tag == PartOfSpeech::noun)) {
-    std::size_t end = 1;
-    while (end < t.size() && t[end].tag != PartOfSpeech::adverb) ++end;
+  if (const std::size_t end = speakerAfterVerbEnd(t))
     std::rotate(t.begin(), t.begin() + 1, t.begin() + std::ptrdiff_t(end));
-  }
   return t;
 }
 
@@ -583,6 +596,7 @@ Translation Translator::translate(std::string_view encodedText) const {
     bool capital;
     std::vector<Token> tokens;
     std::size_t pointed = SIZE_MAX;
+    std::vector<std::size_t> place;  // each analysed word's place in the sentence, if reordered
   };
   std::vector<Part> parts;
   const std::vector<bool> pauses = st.pausesAfterWords();
@@ -614,8 +628,30 @@ Translation Translator::translate(std::string_view encodedText) const {
     p.shape.pauseAfterWord.assign(pauses.begin() + from, pauses.begin() + to);
     p.shape.pauseAfterWord.back() = false;
     p.tokens = EnglishAnalyser(*core_, dictionary_).analyse(words, st.titleCase(), p.shape.pauseAfterWord);
-    if (quoted && &p == &parts[1]) p.tokens = subjectBeforeVerbOfSaying(std::move(p.tokens));
-    for (std::size_t i = 0; i < p.tokens.size(); ++i)
+    if (quoted && &p == &parts[1]) {
+      const std::size_t end = speakerAfterVerbEnd(p.tokens);
+      if (end && end < p.tokens.size() && p.tokens[end - 1].pauseAfter) {
+        // ("shouted Lucy, chasing her brother": what follows the comma is read after "Lucy
+        // shouted", as how the words were said; the pointer finds each word at its new place)
+        const std::size_t verbWords = p.tokens[0].words;
+        const std::size_t speakerEnd = p.tokens[end - 1].word + p.tokens[end - 1].words;
+        std::vector<std::size_t> place(words.size());
+        for (std::size_t i = 0; i < place.size(); ++i) place[i] = i;
+        std::rotate(place.begin(), place.begin() + std::ptrdiff_t(verbWords),
+                    place.begin() + std::ptrdiff_t(speakerEnd));
+        std::vector<std::string> inOrder;
+        for (std::size_t i : place) inOrder.push_back(words[i]);
+        p.tokens = EnglishAnalyser(*core_, dictionary_).analyse(inOrder, st.titleCase(), p.shape.pauseAfterWord);
+        p.place = std::move(place);
+      } else {
+        p.tokens = subjectBeforeVerbOfSaying(std::move(p.tokens));
+      }
+    }
+    for (std::size_t w = 0; w < p.place.size(); ++w)
+      if (s.pointerWord == p.firstWord + p.place[w])
+        for (std::size_t i = 0; i < p.tokens.size() && p.pointed == SIZE_MAX; ++i)
+          if (w >= p.tokens[i].word && w < p.tokens[i].word + p.tokens[i].words) p.pointed = i;
+    for (std::size_t i = 0; i < p.tokens.size() && p.place.empty(); ++i)
       if (s.pointerWord >= p.firstWord + p.tokens[i].word &&
           s.pointerWord < p.firstWord + p.tokens[i].word + p.tokens[i].words) {
         p.pointed = i;

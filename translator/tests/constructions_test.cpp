@@ -1453,6 +1453,12 @@ TEST(ConstructionsTest, QuotedSpeechAndWhoSaidIt) {
   EXPECT_EQ(hungarian("\"Stop!\" she shouted, \"you will fall!\"").find("„Állj meg! – kiabálta –, "), 0u);
   // a comma after the words of saying with no quotation after it changes nothing
   EXPECT_EQ(hungarian("\"Close the door,\" she said, smiling.").find("„Csukd be az ajtót” – mondta"), 0u);
+  // the words of saying end at the comma, so a longer manner after it keeps the quotation
+  EXPECT_EQ(hungarian("\"We have no bread,\" she said, staring at the empty shelf."),
+            "„Nincs kenyerünk” – mondta, bámulva az üres polcot.");
+  // ... and the speaker after the verb ends there too, the rest is how it was said
+  EXPECT_EQ(hungarian("\"Stop!\" shouted Lucy, chasing her brother."),
+            "„Állj meg!” – kiabálta Lucy, üldözve a bátyját.");
   EXPECT_TRUE(has(hungarian("I saw Uncle Bob yesterday."), "Bob bácsit"));
   EXPECT_TRUE(has(hungarian("My aunt lives in Leeds."), "nagynéném"));
 }
