@@ -711,6 +711,7 @@ class Generator {
     return t_[np.end].lower == "and" || t_[np.end].lower == "or" ||
            (t_[np.end - 1].pauseAfter && startsNounPhrase(np.end) && continuesList(np.end));
   }
+  bool carriedAlong(const NounPhrase& np) const;
   void emitNounPhrase(const NounPhrase& np, Case c, const std::string& post = "",
                       std::optional<int> possessorPerson = {}, bool possessorPlural = false);
   void emit(std::string text, std::size_t token, bool known = true) {
@@ -1190,6 +1191,15 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       emit(*personal, np.head);
       return;
     }
+  }
+  if (np.pronoun && c == Case::instrumental && carriedAlong(np)) {
+    // "take some water with you": what one carries goes with oneself, "vigyen magával vizet"
+    const Agreement& a = roles_.agreement;
+    const int person = roles_.verb.imperative ? (before_.formal ? 3 : 2) : a.person;
+    static constexpr std::string_view kWithOneself[2][3] = {
+        {"magammal", "magaddal", "mag\xC3\xA1val"}, {"magunkkal", "magatokkal", "magukkal"}};
+    emit(std::string(kWithOneself[a.plural][person - 1]), np.head);
+    return;
   }
   if (np.pronoun) {
     const PronounForms* p = personalForms;
@@ -2634,6 +2644,19 @@ std::string_view Generator::permission() const {
 bool Generator::feelsOneself() const {
   return roles_.verb.main < n_ && t_[roles_.verb.main].lemma == "feel" && !saidOfThing(roles_) &&
          linkedPredicate() != n_;
+}
+
+// "with me" after a verb of carrying whose subject is the same person ("I took my umbrella with
+// me", "Bring your passport with you"): the one who carries, "magammal", "magával".
+bool Generator::carriedAlong(const NounPhrase& np) const {
+  if (np.begin == 0 || t_[np.begin - 1].lower != "with" || !roles_.verbSense) return false;
+  const std::string& verb = t_[roles_.verb.main].lemma;
+  if (verb != "take" && verb != "bring" && verb != "carry") return false;
+  const Token& p = t_[np.head];
+  if (roles_.verb.imperative) return p.lower == "you";
+  const Agreement& a = roles_.agreement;
+  return p.person == a.person && p.plural == a.plural && p.lower != "it" && p.lower != "this" &&
+         p.lower != "that" && roles_.subject && roles_.subject->pronoun;
 }
 
 // The reflexive object of the subject's person: "magam", "magad", "magát", "magunkat" ...;

@@ -4388,5 +4388,17 @@ TEST(ConstructionsTest, JustAsIsTheVeryMoment) {
   EXPECT_EQ(hungarian("She is just as tall as her sister.").find("amikor"), std::string::npos);
 }
 
+TEST(ConstructionsTest, WhatOneCarriesGoesWithOneself) {
+  // "with me" after "take", "bring" or "carry" is the subject itself: "magammal", and the one
+  // told in an instruction, "magával"
+  EXPECT_TRUE(has(hungarian("I took my umbrella with me."), "magammal"));
+  EXPECT_TRUE(has(hungarian("Please bring your passport with you."), "mag\xC3\xA1val"));
+  EXPECT_TRUE(has(hungarian("They took the children with them."), "magukkal"));
+  // another person, or another verb, keeps the plain pronoun
+  EXPECT_TRUE(has(hungarian("She took me with her."), "mag\xC3\xA1val"));
+  EXPECT_TRUE(has(hungarian("She came with me."), "velem"));
+  EXPECT_TRUE(has(hungarian("I took the dog with them."), "vel\xC3\xBCk"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
