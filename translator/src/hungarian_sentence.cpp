@@ -793,6 +793,7 @@ class Generator {
 
   // Saying the clause: each returns the token after what it said.
   void emitLeadingAdverbs();
+  bool postponing() const;
   std::size_t emitPart(std::size_t pos);
   std::size_t emitVerbGroup(std::size_t pos);
   struct Modifier {
@@ -2942,6 +2943,11 @@ void Generator::placeCopula(ClauseRoles& r) const {
   }
 }
 
+// The clause's verb puts something off, to a new time: "halaszt" and its prefixed verbs.
+bool Generator::postponing() const {
+  return roles_.verbSense && roles_.verbSense->word == "halaszt";
+}
+
 // Question words and time adverbs open the Hungarian sentence.
 void Generator::emitLeadingAdverbs() {
   for (std::size_t k = 0; k < n_; ++k) {
@@ -2950,6 +2956,8 @@ void Generator::emitLeadingAdverbs() {
     // ("from Monday to next Friday": the end of a span, "-ig")
     const bool spanEnd = before == "to" && std::any_of(t_.begin() + long(k >= 5 ? k - 5 : 0), t_.begin() + long(k),
                                                         [](const Token& w) { return w.lower == "from"; });
+    // "put off until next week": what is put off is put to the new time, "jövő hétre halasztották"
+    const bool putTo = before == "to" || ((before == "until" || before == "till") && postponing());
     if (tk.time && tk.time->unit && (deadline(before) || before == "since" || before == "to")) {
       // "by Friday afternoon", "until next week": until then, "péntek délutánig", "jövő hétig";
       // "since last Friday": "múlt péntek óta"; "moved to next Wednesday": "jövő szerdára"
@@ -2958,7 +2966,7 @@ void Generator::emitLeadingAdverbs() {
       if (!words.empty() && (words.back() == timeCaseOf(unit) || words.back() == unit.word))
         words.back() = before == "since" ? unit.word
                                          : inflectNoun(stemOfSense(unit), false, {},
-                                                       before == "to" && !spanEnd ? Case::sublative
+                                                       putTo && !spanEnd ? Case::sublative
                                                                                   : Case::terminative);
       if (before == "since") words.push_back("\xC3\xB3ta");
       for (std::string& w : words) emit(std::move(w), k);
@@ -4033,6 +4041,8 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   if (!r.c && p == "from" && timeLike(np) && np.end < n_ &&
       (t_[np.end].lower == "to" || t_[np.end].lower == "until" || t_[np.end].lower == "till"))
     r.c = Case::ablative;
+  // "postponed the meeting until Friday": to the new time, "péntekre halasztották"
+  if (!r.c && (p == "until" || p == "till") && postponing() && timeLike(np)) r.c = Case::sublative;
   if (!r.c && p == "to" && timeLike(np))
     for (std::size_t k = pos; k-- > 0 && k + 4 >= pos;)
       if (t_[k].lower == "from" && startsNounPhrase(k + 1)) {

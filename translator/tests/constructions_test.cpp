@@ -4400,5 +4400,12 @@ TEST(ConstructionsTest, WhatOneCarriesGoesWithOneself) {
   EXPECT_TRUE(has(hungarian("I took the dog with them."), "vel\xC3\xBCk"));
 }
 
+TEST(ConstructionsTest, PutOffUntilIsPutToTheNewTime) {
+  // what is put off goes to the new time, "-ra"; waiting until then stays "-ig"
+  EXPECT_TRUE(has(hungarian("The match was put off until next week."), "j\xC3\xB6v\xC5\x91 h\xC3\xA9tre"));
+  EXPECT_TRUE(has(hungarian("They postponed the meeting until Friday."), "p\xC3\xA9ntekre"));
+  EXPECT_TRUE(has(hungarian("We waited until Friday."), "p\xC3\xA9ntekig"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
