@@ -2751,7 +2751,22 @@ std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb
       ++j;
     if (toks[j - 1].tag != PartOfSpeech::noun) return 0;
   }
-  if (j >= toks.size() || !listed(kParticles, toks[j].lower)) return 0;
+  // ("hand it in at reception", "think it over": after a pronoun "in" and "over" are particles
+  // too, unless a noun phrase follows them: "put it in the box", "threw it over the fence")
+  const bool inOrOver = j == verb + 2 && j < toks.size() && (toks[j].lower == "in" || toks[j].lower == "over");
+  if (inOrOver && j + 1 < toks.size()) {
+    switch (toks[j + 1].tag) {
+      case PartOfSpeech::determiner:
+      case PartOfSpeech::possessive:
+      case PartOfSpeech::noun:
+      case PartOfSpeech::adjective:
+      case PartOfSpeech::number:
+      case PartOfSpeech::pronoun:
+      case PartOfSpeech::name: return 0;
+      default: break;
+    }
+  }
+  if (j >= toks.size() || !(listed(kParticles, toks[j].lower) || inOrOver)) return 0;
   // (a pronoun between says the particle is the verb's: "pick me up at the station")
   const bool closes = j + 1 == toks.size() || j == verb + 2 || toks[j + 1].lower == "and" ||
                       toks[j + 1].lower == "but" || toks[j + 1].lower == "before" ||

@@ -2859,6 +2859,11 @@ TEST(ConstructionsTest, APhrasalVerbsParticleAfterHerOrANameIsTheVerbs) {
   EXPECT_EQ(hungarian("Call Anna back."), "Hívja vissza Annát.");
   // "her" before a noun stays its owner
   EXPECT_EQ(hungarian("She picked her bag up."), "Felvette a táskáját.");
+  // after a pronoun "in" and "over" are particles too ("hand it in", "hand them over"), but
+  // before a noun phrase prepositions
+  EXPECT_EQ(hungarian("She handed them over."), "Átadta őket.");
+  EXPECT_TRUE(has(hungarian("Please hand it in at reception."), "adja be"));
+  EXPECT_TRUE(has(hungarian("Put it in the box."), "a dobozba"));
 }
 
 }  // namespace
