@@ -945,7 +945,10 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
         (t_[k].tag == PartOfSpeech::determiner && t_[k].lower != "a" && t_[k].lower != "an" &&
          t_[k].lower != "some" && t_[k].lower != "many" && t_[k].lower != "any" && t_[k].lower != "no" &&
          t_[k].lower != "another" && t_[k].lower != "more" && t_[k].lower != "such" &&
-         t_[k].lower != "several" && t_[k].lower != "much"))  // "elárasztott néhány falut"
+         t_[k].lower != "several" && t_[k].lower != "much" &&
+         // "minden" is no definite object: "minden rendelést szállítunk" ("all the orders" is,
+         // by "the")
+         t_[k].lower != "every" && t_[k].lower != "each" && t_[k].lower != "all"))  // "elárasztott néhány falut"
       np.definite = true;
     ++k;
   }
@@ -3007,7 +3010,9 @@ bool Generator::finishedPast() const {
   if (!(g.past || g.imperative) || !g.modal.empty() || g.future || g.main == n_ || !object ||
       t_[g.main].form == VerbForm::ing || object->pronoun || (g.passive && g.have == n_))
     return false;
-  return object->definite;
+  // ("read every book": each one through, "elolvasott minden könyvet")
+  const std::string& first = t_[object->begin].lower;
+  return object->definite || first == "every" || first == "each" || first == "all";
 }
 
 // After a leading time, a verb with its prefix comes before a subject that did nothing to an

@@ -201,7 +201,7 @@ TEST(ConstructionsTest, MostCountsTheNounAfterIt) {
 
 TEST(ConstructionsTest, ABareNounAfterOfNamesTheKind) {
   EXPECT_EQ(hungarian("There was a smell of gas."), "Volt egy gázszag.");
-  EXPECT_EQ(hungarian("He denied all accusations of corruption."), "Tagadta minden korrupciós vádat.");
+  EXPECT_EQ(hungarian("He denied all accusations of corruption."), "Tagadott minden korrupciós vádat.");
   // a measure, and a definite owner, keep theirs
   EXPECT_EQ(hungarian("I drank a cup of tea."), "Ittam egy csésze teát.");
   EXPECT_EQ(hungarian("The price of bread rose."), "A kenyér ára emelkedett.");
@@ -4410,6 +4410,15 @@ TEST(ConstructionsTest, PutOffUntilIsPutToTheNewTime) {
   EXPECT_TRUE(has(hungarian("The match was put off until next week."), "j\xC3\xB6v\xC5\x91 h\xC3\xA9tre"));
   EXPECT_TRUE(has(hungarian("They postponed the meeting until Friday."), "p\xC3\xA9ntekre"));
   EXPECT_TRUE(has(hungarian("We waited until Friday."), "p\xC3\xA9ntekig"));
+}
+
+TEST(ConstructionsTest, MindenIsNoDefiniteObject) {
+  // an object with "every", "each" or "all" takes the indefinite verb, finished in the past
+  EXPECT_TRUE(has(hungarian("We ship all orders within two days."), "Sz\xC3\xA1ll\xC3\xADtunk minden rendel\xC3\xA9st"));
+  EXPECT_TRUE(has(hungarian("She read every book in the library."), "Elolvasott minden k\xC3\xB6nyvet"));
+  // "all the", "all his" stay definite
+  EXPECT_TRUE(has(hungarian("He lost all his money."), "Elvesztette"));
+  EXPECT_TRUE(has(hungarian("She ate all the apples."), "Megette"));
 }
 
 }  // namespace

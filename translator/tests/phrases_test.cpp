@@ -821,7 +821,7 @@ TEST(PhrasesTest, EverydayWordsOfThePetTheGardenAndTheKitchen) {
 
 TEST(PhrasesTest, WhatOneClosesSavesOrMindsChoosesTheVerb) {
   // a program is closed as a shop is, a window of the house shut; work is saved to keep it
-  EXPECT_TRUE(has(hungarian("Close all other programs and save your work."), "Zárja be"));
+  EXPECT_TRUE(has(hungarian("Close all other programs and save your work."), "Zárjon be"));
   EXPECT_TRUE(has(hungarian("Close all other programs and save your work."), "mentse el a munkáját"));
   // the power is switched off, the water shut off at its tap
   EXPECT_TRUE(has(hungarian("Turn off the power supply before you replace the bulb."), "Kapcsolja le"));
