@@ -1737,6 +1737,19 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   } else if (modal == "cond") {
     emitNegatable(conditionalOf(stem, a), "nem");  // "szeretnék", "megvenném"
     return;
+  } else if (modal == "hajland\xC3\xB3") {
+    // "nem volt hajlandó beszélni", "nem vagyok hajlandó várni", "nem hajlandók fizetni": willing
+    // is said of the subject, as the copula says it (none in the third person's present)
+    Agreement be = a;
+    be.definite = be.youObject = false;
+    const std::string willing = a.plural ? "hajland\xC3\xB3k" : "hajland\xC3\xB3";
+    if (!negative) emit(willing, verb);  // ("hajlandó volt segíteni")
+    else emit("nem", verb);
+    if (past || future || a.person != 3)
+      emit(conjugate(VerbStem{future ? "lesz" : "van", "", ""}, past ? Tense::past : Tense::present, be), verb);
+    if (negative) emit(willing, verb);
+    emit(stem.prefix + infinitiveOf(stem), verb);
+    return;
   } else if (modal == "siker\xC3\xBCl") {
     // "Sikerült megjavítanod?", "Nem sikerült elaludnom": the prefix stays on the infinitive
     const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
@@ -1858,6 +1871,14 @@ VerbGroup Generator::readVerbGroup() const {
         t_[i + 2].lemma != "be" && g.modal.empty() && !g.negative && !g.doSupport) {
       if (g.firstAux == n) g.firstAux = i;
       g.seems = true, g.seemedPast = k.form == VerbForm::past;
+      continue;
+    }
+    // "refused to speak to him": "nem volt hajlandó szóba állni vele", what one would not do
+    if (k.tag == PartOfSpeech::verb && k.lemma == "refuse" && k.form != VerbForm::ing && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb && g.modal.empty()) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.modal = "hajland\xC3\xB3", g.negative = !g.negative;
+      g.past = g.past || k.form == VerbForm::past || k.form == VerbForm::participle;
       continue;
     }
     // "the two sides failed to agree": "nem tudott megegyezni", what one could not do
@@ -1997,7 +2018,9 @@ VerbGroup Generator::readVerbGroup() const {
     // ("will receive compensation", "you will find it": a verb that is whole without a prefix,
     // "kártérítést kap", "megtalálod" aside)
     static constexpr std::string_view kWhole[] = {"kap", "tal\xC3\xA1l", "d\xC3\xB6nt", "kezd"};
-    if ((when && !g.negative) || (vs && !vs->prefix.empty()) ||
+    // ("will refuse to lend": "nem lesz hajlandó", the future is the willing's)
+    if (g.modal == "hajland\xC3\xB3") {
+    } else if ((when && !g.negative) || (vs && !vs->prefix.empty()) ||
         (vs && (vs->word == "lesz" || vs->word == "van" || vs->word == "marad")) ||
         (vs && !g.negative && listed(kWhole, vs->word)))
       g.future = false;

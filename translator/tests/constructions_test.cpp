@@ -4421,5 +4421,15 @@ TEST(ConstructionsTest, MindenIsNoDefiniteObject) {
   EXPECT_TRUE(has(hungarian("She ate all the apples."), "Megette"));
 }
 
+TEST(ConstructionsTest, RefusedToIsNotWilling) {
+  // "refuse to" is not being willing to, in the tense and person of the copula
+  EXPECT_EQ(hungarian("They refused to pay the bill."), "Nem voltak hajland\xC3\xB3k fizetni a sz\xC3\xA1ml\xC3\xA1t.");
+  EXPECT_TRUE(has(hungarian("I refuse to wait."), "Nem vagyok hajland\xC3\xB3 v\xC3\xA1rni"));
+  EXPECT_TRUE(has(hungarian("The bank will refuse to lend us money."), "nem lesz hajland\xC3\xB3"));
+  // not refusing is being willing; refusing a thing stays "elutasít"
+  EXPECT_TRUE(has(hungarian("He did not refuse to help."), "Hajland\xC3\xB3 volt seg\xC3\xADteni"));
+  EXPECT_TRUE(has(hungarian("We refused the offer."), "Elutas\xC3\xADtottuk"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
