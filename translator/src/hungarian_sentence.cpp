@@ -4814,8 +4814,13 @@ void Generator::findPerfectDuration() {
   const bool changed = !state && !continuous && vs && listed(kChangesOfAmount, t_[g.main].lemma);
   // ("had lived there since the war": "a háború óta ott lakott", as long as till then)
   const bool tillThen = t_[g.firstAux].lower == "had";
+  // "I haven't seen him since Christmas", "there has been no rain for weeks": what has not
+  // happened since is told in the past, "karácsony óta nem láttam", "hetek óta nem volt eső";
+  // what has not been going on still does not ("hasn't been working since": "nem működik")
+  const bool notSince = (g.negative && !continuous) ||
+                        (roles_.existential && g.be + 1 < n_ && t_[g.be + 1].lower == "no");
   if (sinceClause_ && !done && !changed) {
-    roles_.verb.past = tillThen;
+    roles_.verb.past = tillThen || notSince;
     return;
   }
   if (t_[0].lemma == "how long") {  // ("How long have you lived here?": what still goes on)
@@ -4825,11 +4830,11 @@ void Generator::findPerfectDuration() {
   for (std::size_t k = (owned ? g.have : state ? g.be : g.main) + 1; k < n_; ++k) {
     if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) {
       perfectFor_ = k;
-      roles_.verb.past = tillThen;  // ("had lived there for thirty years": "harminc éve laktak")
+      roles_.verb.past = tillThen || notSince;  // ("had lived there for thirty years": "harminc éve laktak")
       return;
     }
     if (t_[k].lower == "since") {
-      roles_.verb.past = done || changed || tillThen;  // ("has gone up twice since the spring": "kétszer emelkedett")
+      roles_.verb.past = done || changed || tillThen || notSince;  // ("has gone up twice since the spring": "kétszer emelkedett")
       return;
     }
   }

@@ -4431,5 +4431,13 @@ TEST(ConstructionsTest, RefusedToIsNotWilling) {
   EXPECT_TRUE(has(hungarian("We refused the offer."), "Elutas\xC3\xADtottuk"));
 }
 
+TEST(ConstructionsTest, WhatHasNotHappenedSinceIsThePast) {
+  // a negated perfect with "since" or "for" tells the past; what still holds stays present
+  EXPECT_TRUE(has(hungarian("I haven't seen him since Christmas."), "Nem l\xC3\xA1ttam"));
+  EXPECT_TRUE(has(hungarian("I haven't seen him for years."), "Nem l\xC3\xA1ttam"));
+  EXPECT_TRUE(has(hungarian("There has been no rain for weeks."), "Nem volt es\xC5\x91"));
+  EXPECT_TRUE(has(hungarian("He has lived here since 2010."), "lakik"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
