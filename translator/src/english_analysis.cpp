@@ -2096,8 +2096,9 @@ void infinitivesAfterLetting(std::vector<Token>& toks) {
         let.form == VerbForm::ing || let.form == VerbForm::participle)
       continue;
     std::size_t v = i + 1;
-    if (toks[v].tag == PartOfSpeech::pronoun && toks[v].lower != "me" && toks[v].lower != "us" &&
-        !subjectPronoun(toks[v]))
+    // ("help me find", "help us carry": only "let me", "let us" are phrases of their own)
+    if (toks[v].tag == PartOfSpeech::pronoun &&
+        (let.lemma == "help" || (toks[v].lower != "me" && toks[v].lower != "us")) && !subjectPronoun(toks[v]))
       ++v;  // "let them play"
     else
       while (v < toks.size() && v < i + 6 &&

@@ -4439,5 +4439,13 @@ TEST(ConstructionsTest, WhatHasNotHappenedSinceIsThePast) {
   EXPECT_TRUE(has(hungarian("He has lived here since 2010."), "lakik"));
 }
 
+TEST(ConstructionsTest, WhatOneHelpsMeDoIsTheInfinitive) {
+  // "help me find", "help us carry": the bare verb after the person is the infinitive
+  EXPECT_EQ(hungarian("Could you help us carry the boxes?"), "Seg\xC3\xADten\xC3\xA9l nek\xC3\xBCnk vinni a dobozokat?");
+  EXPECT_TRUE(has(hungarian("Help me find my keys."), "nekem tal\xC3\xA1lni a kulcsaimat"));
+  // "let me know" stays a phrase of its own
+  EXPECT_EQ(hungarian("Let me know."), "Sz\xC3\xB3lj.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
