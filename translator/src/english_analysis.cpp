@@ -3151,6 +3151,8 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         (toks[i + 2].lower == "the" || toks[i + 2].tag == PartOfSpeech::possessive))
       toks[i].leavesInState = true;
     if (toks[i].tag == PartOfSpeech::verb) {
+      if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::preposition && !toks[i].pauseAfter)
+        toks[i].prepositionAfter = toks[i + 1].lower;
       std::size_t k = i + 1;
       // ("knew that his mother ...": "that" before another determiner opens a clause, no object)
       const bool clauseFollows = k + 1 < toks.size() && toks[k].lower == "that" &&

@@ -220,6 +220,13 @@ class SenseFilter {
     // a verb's own inflected form, where only one sense has it ("lied" is the past of lying to
     // someone, the other "lie" having "lay")
     if (t_.tag == PartOfSpeech::verb && t_.lower != t_.lemma && listsWord(when, t_.lower)) return true;
+    // a verb without an object chooses the sense that takes the preposition after it, where the
+    // others take none: "lying about his age" is "hazudik a koráról" ("lie on", "lie in", "lie
+    // to the south" stay where one lies)
+    static constexpr std::string_view kChoosing[] = {"about", "for", "with", "from", "of"};
+    if (t_.tag == PartOfSpeech::verb && !t_.hasObject && listed(kChoosing, t_.prepositionAfter) &&
+        !s.note(t_.prepositionAfter).empty() && !firstTakes(t_.prepositionAfter))
+      return true;
     if (t_.neighbour.empty() && t_.modifiers.empty()) return false;
     // (a subject chooses among the senses without an object: "her hands shook" is no handshake;
     // an object among the others: "opened the door" is no door opening of itself)
@@ -235,6 +242,10 @@ class SenseFilter {
       at = end + 1;
     }
     return false;
+  }
+  // Whether the entry's first sense takes the preposition itself (then it needs no choosing).
+  bool firstTakes(std::string_view preposition) const {
+    return !t_.entry->senses.empty() && !t_.entry->senses.front().note(preposition).empty();
   }
   static bool listsWord(std::string_view when, std::string_view word) {
     for (std::size_t at = 0; at < when.size();) {

@@ -760,6 +760,9 @@ TEST(PhrasesTest, OneLiesToAPersonAndAPlaceLiesToTheNorth) {
   EXPECT_FALSE(has(hungarian("The town lies to the south."), "hazud"));
   // one lies on a bed; a road runs along a river as it stretches
   EXPECT_TRUE(has(hungarian("He lay on the bed."), "feküdt"));
+  // the preposition a later sense takes chooses it: lying about a thing is telling lies
+  EXPECT_TRUE(has(hungarian("He is lying about his age."), "Hazudik a koráról"));
+  EXPECT_TRUE(has(hungarian("The cat is lying on the floor."), "fekszik"));
   EXPECT_TRUE(has(hungarian("The road runs along the river."), "húzódik"));
   EXPECT_TRUE(has(hungarian("He runs every morning."), "fut"));
 }
