@@ -4631,7 +4631,10 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   if (np.end == np.begin + 1 && t_[np.head].tag == PartOfSpeech::number && post.empty() &&
       t_[np.head].value >= 0 && c && *c != Case::nominative &&
       (np.end == n_ || (t_[np.end].lower != "or" && t_[np.end].lower != "and"))) {
-    if (p == "for") {
+    // ("set the alarm for six": what is set is set to a time, "hatra állította")
+    const bool setTo = roles_.verbSense && roles_.verbSense->prefix + roles_.verbSense->word == "be\xC3\xA1ll\xC3\xADt" &&
+                       t_[np.head].value >= 1 && t_[np.head].value <= 12;
+    if (p == "for" && !setTo) {
       emit(numberInWords(t_[np.head].value, true), np.head);
       emit("f\xC5\x91re", np.head);
     } else {

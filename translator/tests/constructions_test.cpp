@@ -4447,5 +4447,11 @@ TEST(ConstructionsTest, WhatOneHelpsMeDoIsTheInfinitive) {
   EXPECT_EQ(hungarian("Let me know."), "Sz\xC3\xB3lj.");
 }
 
+TEST(ConstructionsTest, WhatIsSetForANumberIsSetToThatHour) {
+  // an alarm set "for six" goes off at six, "hatra"; a table booked for six seats six
+  EXPECT_TRUE(has(hungarian("I set the alarm for six."), "hatra"));
+  EXPECT_TRUE(has(hungarian("I booked a table for six."), "hat f\xC5\x91re"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
