@@ -3119,7 +3119,9 @@ std::size_t Generator::emitPassiveSubject() {
   const bool receiver = passiveReceiver(r);
   if (receiver)
     emitNounPhrase(patient, Case::dative);
-  else if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun)) {
+  // ("I was locked out": "Kizártak", the verb alone says it of me, as of him or her)
+  else if (!(patient.pronoun && (patient.person == 3 || (patient.person == 1 && !patient.plural && !r.agent))) &&
+           !(r.agreement.youObject && patient.pronoun)) {
     if (genericPatient_) emit("a", patient.begin);
     emitNounPhrase(patient, expectedState_ ? Case::nominative : r.objectCase);
   }

@@ -57,7 +57,7 @@ TEST(ConstructionsTest, ThePassiveIsSaidActively) {
   // with its agent as the subject, and without one in the third person plural
   EXPECT_EQ(hungarian("The car was repaired by my father."), "Az autót az apám megjavította.");
   EXPECT_EQ(hungarian("The museum was opened in 2003."), "A múzeumot 2003-ban nyitották meg.");
-  EXPECT_EQ(hungarian("I was invited to the party."), "Engem meghívtak a buliba.");
+  EXPECT_EQ(hungarian("I was invited to the party."), "Meghívtak a buliba.");
   // the one told or given to receives, in the dative
   EXPECT_EQ(hungarian("I was told that the invoice had been paid."),
             "Nekem azt mondták, hogy a számlát kifizették.");
@@ -4451,6 +4451,12 @@ TEST(ConstructionsTest, WhatIsSetForANumberIsSetToThatHour) {
   // an alarm set "for six" goes off at six, "hatra"; a table booked for six seats six
   EXPECT_TRUE(has(hungarian("I set the alarm for six."), "hatra"));
   EXPECT_TRUE(has(hungarian("I booked a table for six."), "hat f\xC5\x91re"));
+}
+
+TEST(ConstructionsTest, APassiveOfMeIsTheVerbAlone) {
+  // "I was invited": the impersonal verb alone says it of me, "Meghívtak"; "us" stays
+  EXPECT_EQ(hungarian("I was locked out."), "Kiz\xC3\xA1rtak.");
+  EXPECT_TRUE(has(hungarian("We were invited to the party."), "Minket"));
 }
 
 }  // namespace
