@@ -646,7 +646,10 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
           (t.lower == "always" && i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
            t_[i + 1].form == VerbForm::base) ||
           (t.lower == "please" && i + 1 < t_.size() &&
-           (t_[i + 1].tag == PartOfSpeech::verb || isVerbal(t_[i + 1]))));
+           (t_[i + 1].tag == PartOfSpeech::verb || isVerbal(t_[i + 1]))) ||
+          // "It is late, let's go home": what we are to do
+          (t.lower == "let's" && i + 1 < t_.size() &&
+           (t_[i + 1].tag == PartOfSpeech::verb || t_[i + 1].tag == PartOfSpeech::negation)));
 }
 
 Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const {

@@ -805,6 +805,7 @@ class Generator {
   // Saying the clause: each returns the token after what it said.
   void emitLeadingAdverbs();
   bool postponing() const;
+  bool letUs() const;
   std::size_t emitPart(std::size_t pos);
   std::size_t emitVerbGroup(std::size_t pos);
   struct Modifier {
@@ -1705,7 +1706,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   if (imperative) {
     a.person = before_.formal ? 3 : 2;  // "Ne lépjen be", formal; "Ne lépj be"
     // "Let's go": "Menjünk", the first person plural of the same mood
-    const bool us = n_ > 0 && t_[0].lower == "let's";
+    const bool us = letUs();
     if (us) a.person = 1, a.plural = true;
     const std::string form =
         us || before_.formal ? subjunctiveOf(stem, a) : conjugate(stem, Tense::imperative, a);
@@ -2073,13 +2074,13 @@ VerbGroup Generator::readVerbGroup() const {
                   (g.doSupport && g.firstAux == lead && g.negative &&
                    // ("Don't you like it?": asked, not told)
                    !(g.firstAux + 2 < n && subjectPronoun(t_[g.firstAux + 2]))) ||
-                  t_[0].lower == "let's");
+                  letUs());
   g.passive = g.main != n && g.be != n && g.be < g.main && t_[g.main].form == VerbForm::participle;
   // Hungarian keeps the tense of what was said: "He said he was tired": "fáradt"
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
   // "and went home" goes on with the subject before; "and close the window" with the imperative
-  // (unless "please" asks it: "..., so please call me")
-  if (before_.known && before_.linked && !before_.imperative &&
+  // (unless "please" or "let's" asks it: "..., so please call me", "..., so let's go")
+  if (before_.known && before_.linked && !before_.imperative && !letUs() &&
       std::none_of(t_.begin(), t_.begin() + std::ptrdiff_t(std::min(g.main, n)),
                    [](const Token& k) { return k.lower == "please"; }))
     g.imperative = false;
@@ -2978,6 +2979,14 @@ void Generator::placeCopula(ClauseRoles& r) const {
     if (q && (q->tag == PartOfSpeech::number || listed(kCountedExisting, q->lemma)))
       r.agreement.plural = false;
   }
+}
+
+// "Let's go", "so let's keep it short", "then let's meet": what we are to do, the first person
+// plural of the imperative.
+bool Generator::letUs() const {
+  std::size_t k = 0;
+  while (k + 1 < n_ && (t_[k].lower == "so" || t_[k].lower == "then" || t_[k].lower == "and")) ++k;
+  return k < n_ && t_[k].lower == "let's";
 }
 
 // The clause's verb puts something off, to a new time: "halaszt" and its prefixed verbs.

@@ -4459,5 +4459,12 @@ TEST(ConstructionsTest, APassiveOfMeIsTheVerbAlone) {
   EXPECT_TRUE(has(hungarian("We were invited to the party."), "Minket"));
 }
 
+TEST(ConstructionsTest, LetUsOpensAClauseOfItsOwn) {
+  // "let's" after a comma or after "so" is what we are to do, the first person plural
+  EXPECT_EQ(hungarian("It is late, let's go home."), "K\xC3\xA9s\xC5\x91, menj\xC3\xBCnk haza.");
+  EXPECT_TRUE(has(hungarian("If you are free, let's meet tomorrow."), "tal\xC3\xA1lkozzunk"));
+  EXPECT_TRUE(has(hungarian("Time is money, so let's keep the meeting short."), "tartsuk"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
