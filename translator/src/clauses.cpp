@@ -38,7 +38,7 @@ constexpr Subordinator kSubordinators[] = {
     {"but", "de"},
     {"and", "\xC3\xA9s"},
     {"or", "vagy"},
-    {"so", "\xC3\xADgy"},
+    {"so", "ez\xC3\xA9rt"},
     {"that", "hogy"},
     {"than", "mint"},  // "better than we expected": "jobb volt, mint vártuk"
 };

@@ -1889,8 +1889,8 @@ TEST(ConstructionsTest, SoThatSaysWhatCameOfIt) {
             "A doboz olyan nehéz volt, hogy nem tudtam felemelni.");
   EXPECT_EQ(hungarian("He spoke so quietly that nobody heard him."),
             "Olyan csendesen beszélt, hogy senki sem hallotta őt.");
-  // after a comma "so" says what follows
-  EXPECT_EQ(hungarian("It was late, so we went home."), "Késő volt, így hazamentünk.");
+  // after a comma "so" says what follows from it, "ezért"
+  EXPECT_EQ(hungarian("It was late, so we went home."), "Késő volt, ezért hazamentünk.");
 }
 
 TEST(ConstructionsTest, ASecondVerbAfterWillAndIsItsOwnClause) {
@@ -3580,7 +3580,7 @@ TEST(ConstructionsTest, AQuestionWithinMayFollowTheOneAskedOrTold) {
 }
 
 TEST(ConstructionsTest, PleaseAsksAnInstructionAfterALinkWord) {
-  EXPECT_EQ(hungarian("It is late, so please go home."), "Késő, így menj haza, kérlek.");
+  EXPECT_EQ(hungarian("It is late, so please go home."), "Késő, ezért menj haza, kérlek.");
 }
 
 }  // namespace
