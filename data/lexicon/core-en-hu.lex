@@ -492,7 +492,7 @@ sometimes	adv	néha
 usually	adv	általában
 everything	n	minden
 nothing	n	semmi
-something	n	valami
+something	n	valami[front]
 last night	adv	tegnap este
 # --- more of the commonest lemmas: verbs
 allow	v	enged[obj=nak] ; meg|enged

@@ -2249,13 +2249,34 @@ void awaitedAfterLookingForward(const lexicon::CoreLexicon& core, std::vector<To
 }
 
 // "did not bring anything", "never saw anyone": after a negation in its clause "any-" is
-// Hungarian's negative ("nem hozott semmit", "senkit sem látott" with "nem").
+// Hungarian's negative ("nem hozott semmit", "senkit sem látott" with "nem"), also past "or"
+// and a second verb under the same negation ("Do not eat or drink anything": "semmit"). Asked
+// ("Did you buy anything?"), it is "some-": "Vettél valamit?" ("if you need anything" stays
+// "ha bármire szükséged van").
 void negativeAny(std::vector<Token>& toks) {
   bool negated = false;
-  for (Token& t : toks) {
-    if (t.tag == PartOfSpeech::conjunction) negated = false;
+  // ("Have you heard anything", "Can anyone help": the auxiliary first asks)
+  const bool asked = toks.size() > 2 &&
+                     (toks[0].tag == PartOfSpeech::auxiliary || toks[0].tag == PartOfSpeech::modal) &&
+                     (subjectPronoun(toks[1]) || toks[1].lower == "anyone" || toks[1].lower == "anybody" ||
+                      toks[1].lower == "there");
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    const bool sharedVerb = (t.lower == "or" || t.lower == "and") && i + 1 < toks.size() &&
+                            toks[i + 1].tag == PartOfSpeech::verb && toks[i + 1].form == VerbForm::base;
+    if (t.tag == PartOfSpeech::conjunction && !sharedVerb) negated = false;
     if (t.tag == PartOfSpeech::negation || t.lower == "never") negated = true;
-    if (!negated || (t.tag != PartOfSpeech::noun && t.tag != PartOfSpeech::adverb)) continue;
+    if (t.tag != PartOfSpeech::noun && t.tag != PartOfSpeech::adverb) continue;
+    if (!negated) {
+      if (!asked || i == 0) continue;
+      if (t.lower == "anything")
+        t.lemma = "something", t.entry = nullptr;
+      else if (t.lower == "anyone" || t.lower == "anybody")
+        t.lemma = "someone", t.entry = nullptr;
+      else if (t.lower == "anywhere" && t.tag == PartOfSpeech::adverb)
+        t.lemma = "somewhere", t.entry = nullptr;
+      continue;
+    }
     if (t.lower == "anywhere" && t.tag == PartOfSpeech::adverb) {
       t.lemma = "nowhere", t.entry = nullptr;  // "could not find them anywhere": "sehol"
       continue;

@@ -4466,5 +4466,20 @@ TEST(ConstructionsTest, LetUsOpensAClauseOfItsOwn) {
   EXPECT_TRUE(has(hungarian("Time is money, so let's keep the meeting short."), "tartsuk"));
 }
 
+TEST(ConstructionsTest, AnyIsNegativeUnderNotAndSomeWhenAsked) {
+  // the negation holds over a second verb after "or": "semmit"
+  EXPECT_TRUE(has(hungarian("Do not eat or drink anything."), "ne igyon semmit"));
+  // asked, "anything" is "valami", "anyone" "valaki"
+  auto lowered = [](std::string s) {
+    if (!s.empty() && s[0] >= 'A' && s[0] <= 'Z') s[0] = char(s[0] - 'A' + 'a');
+    return s;
+  };
+  EXPECT_TRUE(has(lowered(hungarian("Did you buy anything?")), "valamit"));
+  EXPECT_TRUE(has(lowered(hungarian("Did you see anyone?")), "valakit"));
+  // free to choose, and supposed, it stays "bármi"
+  EXPECT_TRUE(has(hungarian("You can eat anything."), "b\xC3\xA1rmit"));
+  EXPECT_TRUE(has(hungarian("Tell me if you need anything."), "b\xC3\xA1rmire"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
