@@ -2763,7 +2763,16 @@ bool Generator::meansOfBy(const NounPhrase& np) const {
   if (np.pronoun || np.head >= n_ || t_[np.begin].lower == "the" || t_[np.begin].tag == PartOfSpeech::possessive)
     return false;
   const Sense* s = coreSense(t_[np.head], sense(np.head));
-  return s && !s->note("by").empty();
+  if (s && !s->note("by").empty()) return true;
+  // "rescued by helicopter", "sent by car", "made by hand": a bare singular thing is the means,
+  // "helikopterrel", not the doer ("by police", "by staff" are those who did it, and so are the
+  // forces of nature: "blocked by snow", "destroyed by fire")
+  static constexpr std::string_view kBareDoers[] = {
+      "police", "staff", "management", "parliament", "security", "snow",  "rain",  "fire",  "wind",
+      "water",  "ice",   "flood",      "lightning",  "storm",    "fog",   "smoke", "frost", "heat", "traffic"};
+  return np.head == np.begin && np.end == np.begin + 1 && t_[np.head].tag == PartOfSpeech::noun &&
+         !t_[np.head].plural && !t_[np.head].capitalised && s && !s->person && !s->name &&
+         !listed(kBareDoers, t_[np.head].lemma);
 }
 
 // A passive clause: the English subject is the Hungarian object, and whoever did it ("by my

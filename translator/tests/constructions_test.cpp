@@ -4481,5 +4481,15 @@ TEST(ConstructionsTest, AnyIsNegativeUnderNotAndSomeWhenAsked) {
   EXPECT_TRUE(has(hungarian("Tell me if you need anything."), "b\xC3\xA1rmire"));
 }
 
+TEST(ConstructionsTest, ByABareThingIsTheMeansNotTheDoer) {
+  // "by helicopter", "by hand": how it was done, "-val", and the passive says "they"
+  EXPECT_TRUE(has(hungarian("The campers were rescued by helicopter."), "megmentett\xC3\xA9k helikopterrel"));
+  EXPECT_TRUE(has(hungarian("The cake was made by hand."), "k\xC3\xA9zzel k\xC3\xA9sz\xC3\xADtett\xC3\xA9k"));
+  // people, named or with a determiner, and the forces of nature did it themselves
+  EXPECT_EQ(hungarian("The book was written by Anna."), "A k\xC3\xB6nyvet Anna \xC3\xADrta.");
+  EXPECT_FALSE(has(hungarian("The road was blocked by snow."), "h\xC3\xB3val"));
+  EXPECT_FALSE(has(hungarian("The thief was arrested by police."), "rend\xC5\x91rs\xC3\xA9ggel"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
