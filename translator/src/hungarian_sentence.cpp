@@ -83,8 +83,8 @@ constexpr std::string_view kPlainAfterCan[] = {"see",        "hear", "find",   "
                                                "understand", "feel", "believe"};
 // Determiners after which Hungarian counts its noun in the singular: "all the students were":
 // "minden diák volt".
-constexpr std::string_view kSingularAfter[] = {"all",  "every", "each", "many", "several",
-                                                "most", "some",  "both", "one of"};
+constexpr std::string_view kSingularAfter[] = {"all",  "every", "each", "many",   "several", "most",
+                                                "some", "both",  "one of", "more", "fewer",   "few"};
 // Quantities after "there is" whose noun, and so the verb, stay singular: "There are a lot of
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
 constexpr std::string_view kCountedExisting[] = {"any",     "many",     "several",  "a lot of",
@@ -1424,12 +1424,8 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
                 "bb",
                 k),
             countable = false;  // "most economists": "a legtöbb közgazdász"
-      else if (d == "more")
-        emit(
-            "t\xC3\xB6"
-            "bb",
-            k),
-            countable = false;
+      else if (d == "more")  // ("more and more people": "egyre több ember")
+        emit(tk.rising ? "egyre t\xC3\xB6" "bb" : "t\xC3\xB6" "bb", k), countable = false;
       else if (d == "another")
         emit("egy", k), emit("m\xC3\xA1sik", k);
       else if (d == "no")

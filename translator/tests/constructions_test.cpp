@@ -4491,5 +4491,12 @@ TEST(ConstructionsTest, ByABareThingIsTheMeansNotTheDoer) {
   EXPECT_FALSE(has(hungarian("The thief was arrested by police."), "rend\xC5\x91rs\xC3\xA9ggel"));
 }
 
+TEST(ConstructionsTest, MoreCountsItsNounInTheSingular) {
+  // "more people": "több ember", and its verb in the singular; growing, "egyre több"
+  EXPECT_EQ(hungarian("More people pay by card."), "T\xC3\xB6" "bb ember fizet k\xC3\xA1rty\xC3\xA1val.");
+  EXPECT_TRUE(has(hungarian("More and more people pay by card."), "Egyre t\xC3\xB6" "bb ember fizet"));
+  EXPECT_FALSE(has(hungarian("Fewer tourists came this year."), "j\xC3\xB6ttek"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
