@@ -797,6 +797,7 @@ class Generator {
   std::size_t linkedPredicate() const;
   bool feelsOneself() const;
   std::string_view permission() const;
+  bool broughtInForbidden() const;
   std::size_t closedTo() const;
   void emitLinkedPredicate(std::size_t p);
   std::size_t emitPassiveSubject();
@@ -2657,6 +2658,9 @@ std::size_t Generator::linkedPredicate() const {
   return p;
 }
 
+// Activities named without "-ing" ("Photography is not permitted").
+constexpr std::string_view kActivities[] = {"photography", "admission", "access"};
+
 // "Parking is not allowed here", "Smoking is not permitted": an activity that is not allowed is
 // "tilos" ("A dohányzás tilos az épületben"), one that is "megengedett" ("A fényképezés
 // megengedett"), its noun the subject as it stands; empty where the passive is no such rule.
@@ -2664,14 +2668,29 @@ std::string_view Generator::permission() const {
   const VerbGroup& g = roles_.verb;
   if (!g.passive || g.main >= n_ || !roles_.subject || roles_.subject->pronoun || !g.modal.empty() || g.future)
     return {};
-  static constexpr std::string_view kActivities[] = {"photography", "admission", "access"};
   const std::string& verb = t_[g.main].lemma;
   const Token& head = t_[roles_.subject->head];
   const bool activity = (head.lower.size() > 4 && head.lower.ends_with("ing")) || listed(kActivities, head.lemma);
   // ("Parking is prohibited", "Fishing is strictly forbidden": "tilos" too)
   const bool forbidden = (verb == "prohibit" || verb == "forbid") && !g.negative;
+  if (broughtInForbidden()) return "bevinni tilos";
   if ((verb != "allow" && verb != "permit" && !forbidden) || !activity || head.plural) return {};
   return g.negative || forbidden ? "tilos" : "megengedett";
+}
+
+// "Dogs are not allowed", "Food and drink are not permitted in the library": an animal or a
+// thing not allowed is one that must not be brought in, "Kutyát bevinni tilos", said once, bare.
+bool Generator::broughtInForbidden() const {
+  const VerbGroup& g = roles_.verb;
+  if (!g.passive || !g.negative || g.main >= n_ || !roles_.subject || roles_.subject->pronoun ||
+      roles_.agent || (t_[g.main].lemma != "allow" && t_[g.main].lemma != "permit"))
+    return false;
+  // (not what one is not allowed to do: "are not allowed to park")
+  if (g.main + 1 < n_ && t_[g.main + 1].tag == PartOfSpeech::infinitiveTo) return false;
+  const Token& head = t_[roles_.subject->head];
+  const Sense* s = coreSense(head, sense(roles_.subject->head));
+  return head.tag == PartOfSpeech::noun && !head.lower.ends_with("ing") && !listed(kActivities, head.lemma) && s &&
+         !s->person && !head.ofPerson;
 }
 
 // "I feel tired" is how the person feels, not how a thing seems: "fáradtnak érzem magam", the
@@ -4921,6 +4940,14 @@ std::size_t Generator::emitPart(std::size_t pos) {
 std::size_t Generator::emitSubject() {
   const ClauseRoles& r = roles_;
   if (r.verb.passive && permission().empty()) return emitPassiveSubject();
+  if (broughtInForbidden()) {  // ("Kutyát bevinni tilos": the one thing, bare, as the object)
+    NounPhrase thing = *r.subject;
+    while (thing.begin < thing.head && t_[thing.begin].tag == PartOfSpeech::determiner) ++thing.begin;
+    thing.plural = thing.definite = false;
+    emitNounPhrase(thing, Case::accusative);
+    for (std::size_t k = r.subject->begin; k < r.subject->end; ++k) done_[k] = true;
+    return r.subject->end;
+  }
   // "Anna, close the door": the one addressed, a comma after ("Anna, csukd be az ajtót")
   if (r.verb.imperative) {
     emitNounPhrase(*r.subject, Case::nominative);

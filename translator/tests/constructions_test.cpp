@@ -1634,8 +1634,7 @@ TEST(ConstructionsTest, AfterASingularThisOrThatAWordInSIsItsVerb) {
 
 TEST(ConstructionsTest, AnActivityNotAllowedIsTilos) {
   EXPECT_EQ(hungarian("Smoking is not permitted in the building."), "A dohányzás tilos az épületben.");
-  // not of a thing, nor of what is allowed
-  EXPECT_EQ(hungarian("Dogs are not allowed in the shop.").find("tilos"), std::string::npos);
+  // not of what is allowed (a thing not allowed must not be brought in, below)
   EXPECT_EQ(hungarian("Smoking is allowed outside.").find("tilos"), std::string::npos);
   // what is allowed is "megengedett"; so are activities named without "-ing"
   EXPECT_EQ(hungarian("Camping is allowed."), "A kempingezés megengedett.");
@@ -4496,6 +4495,14 @@ TEST(ConstructionsTest, MoreCountsItsNounInTheSingular) {
   EXPECT_EQ(hungarian("More people pay by card."), "T\xC3\xB6" "bb ember fizet k\xC3\xA1rty\xC3\xA1val.");
   EXPECT_TRUE(has(hungarian("More and more people pay by card."), "Egyre t\xC3\xB6" "bb ember fizet"));
   EXPECT_FALSE(has(hungarian("Fewer tourists came this year."), "j\xC3\xB6ttek"));
+}
+
+TEST(ConstructionsTest, AThingNotAllowedMustNotBeBroughtIn) {
+  // an animal or a thing not allowed: "bevinni tilos", the thing bare and singular
+  EXPECT_EQ(hungarian("Dogs are not allowed."), "Kuty\xC3\xA1t bevinni tilos.");
+  EXPECT_TRUE(has(hungarian("Mobile phones are not allowed in the exam room."), "Mobiltelefont bevinni tilos"));
+  // an activity stays what is forbidden
+  EXPECT_TRUE(has(hungarian("Parking is not allowed in front of the gate."), "A parkol\xC3\xA1s tilos"));
 }
 
 }  // namespace
