@@ -859,7 +859,7 @@ wave	v	integet[noobj] ; lenget
 action	n	cselekvés[cselekvések] ; tett[tettek] ; akció
 advanced	adj	fejlett ; haladó
 approach	n	megközelítés[megközelítések]
-approach	v	közeledik ; meg|közelít
+approach	v	közeledik[obj=hoz] ; meg|közelít
 average	n	átlag[átlagok]
 average	adj	átlagos
 away	adv	el ; távol

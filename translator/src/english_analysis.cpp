@@ -2297,8 +2297,10 @@ void markAsRoles(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
       continue;
     // "smiled as he opened the door": before a subject and its verb "as" links a clause
     // ("ahogy kinyitotta az ajtót")
-    // ("As he said, ...": so at the start of a sentence too)
-    if (i + 2 < toks.size() && subjectPronoun(toks[i + 1]) &&
+    // ("As he said, ...": so at the start of a sentence too; "slowed down as it approached the
+    // station": "it" with a past verb after it too)
+    const bool itDid = i + 2 < toks.size() && toks[i + 1].lower == "it" && toks[i + 2].form == VerbForm::past;
+    if (i + 2 < toks.size() && (subjectPronoun(toks[i + 1]) || itDid) &&
         (toks[i + 2].tag == PartOfSpeech::verb || toks[i + 2].tag == PartOfSpeech::auxiliary ||
          toks[i + 2].tag == PartOfSpeech::modal)) {
       toks[i].tag = PartOfSpeech::conjunction;

@@ -4505,5 +4505,13 @@ TEST(ConstructionsTest, AThingNotAllowedMustNotBeBroughtIn) {
   EXPECT_TRUE(has(hungarian("Parking is not allowed in front of the gate."), "A parkol\xC3\xA1s tilos"));
 }
 
+TEST(ConstructionsTest, AsItDidLinksAClause) {
+  // "as it approached": "it" and a past verb after "as" are a clause, "ahogy"; one approaches
+  // a place with "-hoz"
+  EXPECT_EQ(hungarian("The train slowed down as it approached the station."),
+            "A vonat lelassult, ahogy k\xC3\xB6zeledett az \xC3\xA1llom\xC3\xA1shoz.");
+  EXPECT_TRUE(has(hungarian("We approached the house slowly."), "a h\xC3\xA1zhoz"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
