@@ -2962,7 +2962,7 @@ overlook	v	el|néz ; figyelmen kívül hagy
 overseas	adv	külföldön ; tengerentúlon
 overture	n	nyitány[nyitányok]
 overturn	v	fel|borít[thing=fel|borul] ; meg|dönt ; meg|semmisít[when=ruling/decision/verdict/conviction]
-owe	v	tartozik[obj=nak]
+owe	v	tartozik[obj=val,to=nak] ; tartozik[obj=nak,person]
 package	n	csomag[csomagok,3sg=csomagja]
 pan	n	serpenyő ; lábas
 parcel	n	csomag[csomagok,3sg=csomagja] ; parcella
@@ -4281,7 +4281,7 @@ shop	v	vásárol[noobj]
 # --- everyday words of the news, the home, instructions and stories that had no entry, or
 # FreeDict's first sense misled ("toilet", "vehicle", "theatre", "user")
 update	n	frissítés[frissítések]
-update	v	frissít[perf=fel]
+update	v	frissít[perf=fel,intr=frissül]
 receipt	n	nyugta ; átvétel[when=confirm/acknowledge]
 passenger	n	utas[utasok,person]
 luggage	n	poggyász[poggyászok] ; csomag[csomagok,3sg=csomagja,pp=csomagjai]

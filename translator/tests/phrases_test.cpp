@@ -1099,5 +1099,14 @@ TEST(PhrasesTest, AVerbFormOfOneSenseOnlyChoosesIt) {
   EXPECT_TRUE(has(hungarian("The cat lies on the sofa."), "fekszik"));
 }
 
+TEST(PhrasesTest, WhatUpdatesItselfAndWhatOneOwes) {
+  // software updating of itself "frissül"; updated by someone, "frissít"
+  EXPECT_TRUE(has(hungarian("Do not switch off the device while the software is updating."), "a szoftver friss\xC3\xBCl"));
+  EXPECT_TRUE(has(hungarian("We update the software every month."), "friss\xC3\xADtj\xC3\xBCk"));
+  // what one owes is owed "-val", to whom "-nak"; a person owed alone "-nak"
+  EXPECT_TRUE(has(hungarian("He owed money to half the town."), "P\xC3\xA9nzzel tartozott a v\xC3\xA1ros fel\xC3\xA9nek"));
+  EXPECT_EQ(hungarian("I owe you."), "Tartozom neked.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
