@@ -5530,6 +5530,14 @@ bool instructsTheReader(const std::vector<Token>& t, const std::vector<Clause>& 
     std::size_t i = c.body;
     if (i + 1 < c.end && t[i].pauseAfter && (t[i].tag == PartOfSpeech::name || t[i].tag == PartOfSpeech::noun))
       return false;  // a name called first: "Anna, close the window"
+    // ("In case of fire, do not use the lift", "In the morning, open the windows": past a
+    // leading phrase and its comma)
+    if (t[i].tag == PartOfSpeech::preposition)
+      for (std::size_t j = i; j + 1 < c.end && j < i + 6; ++j)
+        if (t[j].pauseAfter) {
+          i = j + 1;
+          break;
+        }
     while (i < c.end && (t[i].lower == "please" || t[i].lower == "always" || t[i].lower == "never" ||
                          t[i].lower == "just" || t[i].lower == "simply" || t[i].lower == "then" ||
                          t[i].lower == "first" || t[i].lower == "now" ||

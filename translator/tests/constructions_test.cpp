@@ -1915,7 +1915,7 @@ TEST(ConstructionsTest, WhatAThingIsNeededForIsAPurpose) {
 }
 
 TEST(ConstructionsTest, AnImperativePastALeadingPhraseAndTheOneAddressed) {
-  EXPECT_EQ(hungarian("In the morning, open the windows."), "Reggel nyisd ki az ablakokat.");
+  EXPECT_EQ(hungarian("In the morning, open the windows."), "Reggel nyissa ki az ablakokat.");
   EXPECT_EQ(hungarian("In the morning, I open the windows."), "Reggel kinyitom az ablakokat.");
   EXPECT_EQ(hungarian("Anna, close the door."), "Anna, csukd be az ajtót.");
 }
@@ -4511,6 +4511,11 @@ TEST(ConstructionsTest, AsItDidLinksAClause) {
   EXPECT_EQ(hungarian("The train slowed down as it approached the station."),
             "A vonat lelassult, ahogy k\xC3\xB6zeledett az \xC3\xA1llom\xC3\xA1shoz.");
   EXPECT_TRUE(has(hungarian("We approached the house slowly."), "a h\xC3\xA1zhoz"));
+}
+
+TEST(ConstructionsTest, AnInstructionAfterALeadingPhraseIsFormal) {
+  // past a leading phrase and its comma, an instruction to the reader is said formally
+  EXPECT_EQ(hungarian("In case of fire, do not use the lift."), "T\xC5\xB1z eset\xC3\xA9n ne haszn\xC3\xA1lja a liftet.");
 }
 
 }  // namespace
