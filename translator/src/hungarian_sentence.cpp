@@ -1783,8 +1783,14 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   } else if (!modal.empty() || future) {
     const bool politeCan = modal == "tud-cond";
     VerbStem aux{future ? "fog" : politeCan ? "tud" : std::string(modal), "", ""};
+    // "Tickets can be booked online", "footsteps could be heard": what can be done by anyone is
+    // "lehet" and the infinitive ("le lehet foglalni", "lehetett hallani")
+    const bool byAnyone = modal == "tud" && !future && verb == roles_.verb.main && roles_.verb.passive &&
+                          !roles_.agent && !before_.toBeDone;
     const std::string auxForm =
-        politeCan ? conditionalOf(aux, a) : conjugate(aux, past ? Tense::past : Tense::present, a);
+        byAnyone    ? std::string(past ? "lehetett" : "lehet")
+        : politeCan ? conditionalOf(aux, a)
+                    : conjugate(aux, past ? Tense::past : Tense::present, a);
     if (negative || modalFocus_)
       emit(negative ? "nem" : "", verb), emit(auxForm, verb), emit(stem.prefix + infinitiveOf(stem), verb);
     else if (!stem.prefix.empty())

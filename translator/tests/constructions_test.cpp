@@ -4518,5 +4518,13 @@ TEST(ConstructionsTest, AnInstructionAfterALeadingPhraseIsFormal) {
   EXPECT_EQ(hungarian("In case of fire, do not use the lift."), "T\xC5\xB1z eset\xC3\xA9n ne haszn\xC3\xA1lja a liftet.");
 }
 
+TEST(ConstructionsTest, WhatCanBeDoneIsLehet) {
+  // a passive after "can" without its doer is what anyone can do: "lehet" and the infinitive
+  EXPECT_EQ(hungarian("Tickets can be booked online."), "A jegyeket le lehet foglalni online.");
+  EXPECT_EQ(hungarian("The problem cannot be solved."), "A probl\xC3\xA9m\xC3\xA1t nem lehet megoldani.");
+  // the reader who can stays the subject
+  EXPECT_EQ(hungarian("You can pay by card."), "Fizethet k\xC3\xA1rty\xC3\xA1val.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
