@@ -2410,7 +2410,10 @@ void Generator::findSubject(ClauseRoles& r) const {
 void Generator::agreeWithSubject(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
   Agreement& a = r.agreement;
-  if (!r.subject && before_.known) a.person = before_.subject.person, a.plural = before_.subject.plural;
+  // (an instruction goes on from no subject before it: "Photography is allowed, but please do
+  // not use a flash": "ne használjon", the one reader)
+  if (!r.subject && before_.known && !g.imperative)
+    a.person = before_.subject.person, a.plural = before_.subject.plural;
   if (r.subject) {
     a.person = r.subject->person;
     a.plural = r.subject->plural;

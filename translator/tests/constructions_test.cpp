@@ -4526,5 +4526,11 @@ TEST(ConstructionsTest, WhatCanBeDoneIsLehet) {
   EXPECT_EQ(hungarian("You can pay by card."), "Fizethet k\xC3\xA1rty\xC3\xA1val.");
 }
 
+TEST(ConstructionsTest, AnInstructionAfterAPassiveIsToTheOneReader) {
+  // the "they" of a passive before does not go on into the instruction
+  EXPECT_EQ(hungarian("Photography is allowed, but please do not use a flash."),
+            "A f\xC3\xA9nyk\xC3\xA9pez\xC3\xA9s megengedett, de k\xC3\xA9rj\xC3\xBCk, ne haszn\xC3\xA1ljon egy vakut.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
