@@ -316,6 +316,11 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
     if (const FunctionWord* f = functionWord(lowerAscii(words[i - 1]));
         f && (f->tag == PartOfSpeech::determiner || f->tag == PartOfSpeech::possessive))
       return std::nullopt;
+  // ("I'd love to": "Nagyon szívesen" as a reply; "I'd love to help" wants what follows,
+  // "Szívesen segítenék")
+  if (bestEntry->pos == PartOfSpeech::adverb && bestEntry->lemma.ends_with(" to") && i + best < words.size() &&
+      core.find(lowerAscii(words[i + best]), PartOfSpeech::verb))
+    return std::nullopt;
   // a sign's "No parking" ("Tilos a parkolás") opens what it says; "There is no parking" counts
   if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && lower == "no") return std::nullopt;
   // "at the bottom" is "alul", but "at the bottom of the page" names the page's bottom

@@ -1857,6 +1857,13 @@ VerbGroup Generator::readVerbGroup() const {
       if (g.be != n) g.be = n;  // ("are struggling": the progressive is no copula)
       continue;
     }
+    // "would love to help": "szívesen segítenék", what one would gladly do
+    if (k.tag == PartOfSpeech::verb && k.lemma == "love" && k.form == VerbForm::base && g.modal == "cond" &&
+        i + 2 < n && t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb &&
+        !g.negative) {
+      g.adverb = "sz\xC3\xADvesen";
+      continue;
+    }
     // "keeps calling me": "folyton hív", over and over
     if (k.tag == PartOfSpeech::verb && k.lemma == "keep" && k.form != VerbForm::ing && i + 1 < n &&
         t_[i + 1].tag == PartOfSpeech::verb && t_[i + 1].form == VerbForm::ing) {

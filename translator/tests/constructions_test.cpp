@@ -4532,5 +4532,13 @@ TEST(ConstructionsTest, AnInstructionAfterAPassiveIsToTheOneReader) {
             "A f\xC3\xA9nyk\xC3\xA9pez\xC3\xA9s megengedett, de k\xC3\xA9rj\xC3\xBCk, ne haszn\xC3\xA1ljon egy vakut.");
 }
 
+TEST(ConstructionsTest, WouldLoveToIsGladly) {
+  // "would love to" and a verb: gladly, in the conditional; "I'd love to" alone is the reply
+  EXPECT_EQ(hungarian("I'd love to help."), "Sz\xC3\xADvesen seg\xC3\xADten\xC3\xA9k.");
+  EXPECT_EQ(hungarian("I would love to come."), "Sz\xC3\xADvesen j\xC3\xB6nn\xC3\xA9k.");
+  EXPECT_EQ(hungarian("I'd love to."), "Nagyon sz\xC3\xADvesen.");
+  EXPECT_EQ(hungarian("I would like to help."), "Szeretn\xC3\xA9k seg\xC3\xADteni.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
