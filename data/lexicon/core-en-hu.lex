@@ -1371,7 +1371,7 @@ blaze	v	lángol[noobj]
 bloom	n	virágzás ; virág[virágok]
 bloom	v	virágzik
 board	n	tábla ; deszka ; testület[testületek] ; deszka[when=ironing/cutting/chopping/wooden/surf] ; testület[testületek,when=appoint/elect/chair/advisory/executive/editorial]
-board	v	fel|száll[noobj] ; be|száll[noobj]
+board	v	fel|száll[noobj,obj=ra] ; be|száll[noobj,obj=ba]
 bottom	n	alj[3sg=alja,at=n] ; fenék[fenekek] ; alsó rész
 brass	n	réz[rezek]
 brief	adj	rövid ; tömör
@@ -1790,7 +1790,7 @@ contribute	v	hozzá|járul[noobj]
 contribution	n	hozzájárulás[hozzájárulások]
 conversion	n	átalakítás ; átváltás ; megtérés
 cool	adj	hűvös ; menő ; menő[when=guy/kid/car/bike/idea/thing/stuff/jacket/shirt/shoe/sunglasses/trick/name/music/song/game/job]
-cool	v	le|hűl[noobj]
+cool	v	le|hűt[intr=le|hűl]
 cooperative	adj	együttműködő
 curl	n	fürt[fürtök]
 current	n	áram[áramok] ; áramlat[áramlatok]

@@ -1108,5 +1108,12 @@ TEST(PhrasesTest, WhatUpdatesItselfAndWhatOneOwes) {
   EXPECT_EQ(hungarian("I owe you."), "Tartozom neked.");
 }
 
+TEST(PhrasesTest, WhatOneCoolsAndWhatOneBoards) {
+  // a thing cooled is "lehűt", cooling of itself "lehűl"; one boards a train "-ra"
+  EXPECT_TRUE(has(hungarian("Cool the burn under running water."), "H\xC5\xB1tse le az \xC3\xA9g\xC3\xA9st"));
+  EXPECT_TRUE(has(hungarian("The soup cooled quickly."), "leh\xC5\xB1lt"));
+  EXPECT_TRUE(has(hungarian("The passengers boarded the plane."), "felsz\xC3\xA1lltak a rep\xC3\xBCl\xC5\x91g\xC3\xA9pre"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
