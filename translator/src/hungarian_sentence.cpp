@@ -633,6 +633,8 @@ class Generator {
   // A "that" clause follows as this clause's object.
   // The next clause is the verb's object: "azt" stands for it unless it is a question ("Tudod, hol").
   void objectClauseFollows(bool pronoun = true) { objectClause_ = true, objectClauseSaid_ = pronoun; }
+  // "Press and hold the button": the next verb's object is this one's too, definite or not
+  void sharesObjectAfter(bool definite) { sharedObjectDefinite_ = definite; }
   // What the next clause inherits, once run.
   ClauseContext context() const;
   // A clause of "since" follows: "I have known him since we were at school" ("ismerem")
@@ -921,6 +923,7 @@ class Generator {
   std::size_t afterAddressed_ = SIZE_MAX;  // the first word after the one addressed, its comma
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
+  std::optional<bool> sharedObjectDefinite_;  // the next verb's object is this one's too
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
   bool objectClausePronoun_ = false;       // ... and the verb has no other object: "azt" before it
   bool mannerClausePronoun_ = false;       // ... which says how one decided: "úgy döntött, hogy"
@@ -2543,6 +2546,11 @@ void Generator::findObjects(ClauseRoles& r) {
       t_[0].tag == PartOfSpeech::question &&
       n_ > 2 && r.verb.firstAux == 1 && r.objectCase == Case::accusative && !(verbSense && verbSense->noObject))
     a.definite = true;
+  if (noObjectAfter && sharedObjectDefinite_ && !objectClause_ && mainVerb != n_ &&
+      r.objectCase == Case::accusative && !(verbSense && verbSense->noObject)) {
+    a.definite = *sharedObjectDefinite_;  // ("Nyomja meg, és tartsa lenyomva a gombot")
+    return;
+  }
   if (noObjectAfter) {
     // "He said that ...": the clause is the object, "azt" stands for it; "warned that": "arra
     // figyelmeztetett, hogy", the pronoun in the case the verb gives what it is about
@@ -5967,6 +5975,19 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
          clauses[k + 1].awaited))
       g.objectClauseFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].question) g.objectClauseFollows(false);
+    // "Press and hold the button", "Wash and dry the cups": a bare verb right before "and" and
+    // another verb with its object shares that object
+    if (k + 1 < clauses.size() && (clauses[k + 1].link == "\xC3\xA9s" || clauses[k + 1].link == "vagy") &&
+        c.end - c.body <= 2 && tokens[c.end - 1].tag == PartOfSpeech::verb && !tokens[c.end - 1].pauseAfter &&
+        clauses[k + 1].body + 1 < clauses[k + 1].end && tokens[clauses[k + 1].body].tag == PartOfSpeech::verb &&
+        tokens[clauses[k + 1].body].form == VerbForm::base) {
+      const Token& o = tokens[clauses[k + 1].body + 1];
+      const bool startsObject = o.tag == PartOfSpeech::determiner || o.tag == PartOfSpeech::possessive ||
+                                o.tag == PartOfSpeech::noun || o.tag == PartOfSpeech::name;
+      if (startsObject)
+        g.sharesObjectAfter(o.tag == PartOfSpeech::possessive || o.tag == PartOfSpeech::name || o.lower == "the" ||
+                            o.lower == "this" || o.lower == "that" || o.lower == "these" || o.lower == "those");
+    }
     if (k + 1 < clauses.size() && clauses[k + 1].link == "mi\xC3\xB3ta") g.sinceClauseFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].request) g.requestFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].considered) g.consideringFollows();

@@ -4540,5 +4540,13 @@ TEST(ConstructionsTest, WouldLoveToIsGladly) {
   EXPECT_EQ(hungarian("I would like to help."), "Szeretn\xC3\xA9k seg\xC3\xADteni.");
 }
 
+TEST(ConstructionsTest, TwoVerbsShareTheObjectAfterTheSecond) {
+  // "Press and hold the button": the first verb's object is the second's, definite
+  EXPECT_TRUE(has(hungarian("Press and hold the power button."), "Nyomja meg"));
+  EXPECT_TRUE(has(hungarian("Wash and dry the cups."), "Mossa meg"));
+  // ... or indefinite
+  EXPECT_TRUE(has(hungarian("Peel and chop an onion."), "H\xC3\xA1mozzon meg"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
