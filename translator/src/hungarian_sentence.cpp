@@ -639,6 +639,9 @@ class Generator {
   ClauseContext context() const;
   // A clause of "since" follows: "I have known him since we were at school" ("ismerem")
   void sinceClauseFollows() { sinceClause_ = true; }
+  // "resigned two days after the scandal broke": the span ends this clause, counted from the
+  // next one's time, "két nappal azután, hogy"
+  void countedToClause(std::string_view from) { countedToClause_ = from; }
   // What the one asked or wanted is to do follows: "asked her to wait", "want you to come"
   void requestFollows() { requestFollows_ = true; }
   // What one thinks of doing follows: "We're thinking of getting a puppy" ("Azon gondolkodunk, hogy")
@@ -917,6 +920,7 @@ class Generator {
   bool requestFollows_ = false;            // ... and the one asked is said in that clause
   std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
   bool sinceClause_ = false;               // a clause of "since" follows this one
+  std::string_view countedToClause_;       // "azután", "azelőtt": a span at the end counts from the next clause
   bool expectedState_ = false;             // "Heavy snow is expected": "Nagy hó várható"
   bool genericPatient_ = false;            // "Residents were evacuated": "A lakókat", with its article
   bool sourceOnly_ = false;                // "X say that": "X szerint", the next clause its claim
@@ -4807,6 +4811,7 @@ std::optional<std::size_t> Generator::emitWrittenClockTime(std::size_t k, Case c
 // "ezelőtt", "később", "korábban"; "before" and "after" keep their own phrase, "késéssel" takes
 // the span bare ("öt perc késéssel"). Empty where the span is no such count.
 std::string_view Generator::countedFrom(const NounPhrase& np) const {
+  if (!np.pronoun && np.end == n_ && !countedToClause_.empty() && isDuration(np)) return countedToClause_;
   if (np.pronoun || np.end >= n_) return {};
   const Token& next = t_[np.end];
   if (next.lower == "ago") return "ezel\xC5\x91tt";
@@ -5863,6 +5868,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     return body;
   };
   bool nominalBefore = false;  // the clause before was said as a noun: no comma after it
+  bool countedLink = false;    // the clause before ends with a span counted from this one ("azután, hogy")
   for (std::size_t k = 0; k < clauses.size(); ++k) {
     const Clause& c = clauses[k];
     ClauseContext gerundContext;
@@ -5905,6 +5911,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       out.push_back({c.link, c.begin, true}), out.push_back({"hogy", c.begin, true, true});
     else if (k > 0 && namesASource(tokens, clauses[k - 1], c))
       ;  // "A rendőrség szerint senki sem ...": the claim follows without "hogy"
+    else if (countedLink)  // ("két nappal azután, hogy kitört a botrány")
+      out.push_back({"hogy", c.begin, true});
     else if (!c.link.empty())
       out.push_back({c.relative ? relativeWord(tokens, c) : c.link, c.begin, true});
     // a relative clause's verb agrees with the noun the link word stands for
@@ -5989,6 +5997,26 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                             o.lower == "this" || o.lower == "that" || o.lower == "these" || o.lower == "those");
     }
     if (k + 1 < clauses.size() && clauses[k + 1].link == "mi\xC3\xB3ta") g.sinceClauseFollows();
+    countedLink = false;
+    // (not how long one waited or stayed: "wait a few minutes before you try again", "cool for
+    // ten minutes before")
+    static constexpr std::string_view kLasting[] = {"wait", "stay", "remain", "last",  "spend",
+                                                    "take", "sleep", "work", "live", "rest"};
+    auto lastingSpan = [&](std::size_t span) {
+      if (span > c.body && tokens[span - 1].lower == "for") return true;
+      for (std::size_t j = c.body; j < span; ++j)
+        if (tokens[j].tag == PartOfSpeech::verb && listed(kLasting, tokens[j].lemma)) return true;
+      return false;
+    };
+    if (k + 1 < clauses.size() && !clauses[k + 1].relative && c.end >= c.body + 3 &&
+        (tokens[clauses[k + 1].begin].lower == "after" || tokens[clauses[k + 1].begin].lower == "before") &&
+        !tokens[c.end - 1].pauseAfter && tokens[c.end - 1].tag == PartOfSpeech::noun && unitOfTime(tokens[c.end - 1].lemma) &&
+        (tokens[c.end - 2].tag == PartOfSpeech::number || tokens[c.end - 2].lower == "a" ||
+         tokens[c.end - 2].lower == "an" || tokens[c.end - 2].lower == "a few") &&
+        !lastingSpan(c.end - 2)) {
+      g.countedToClause(tokens[clauses[k + 1].begin].lower == "after" ? "azut\xC3\xA1n" : "azel\xC5\x91tt");
+      countedLink = true;
+    }
     if (k + 1 < clauses.size() && clauses[k + 1].request) g.requestFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].considered) g.consideringFollows();
     if (k + 1 < clauses.size() && namesASource(tokens, c, clauses[k + 1])) g.sourceOnly();

@@ -4548,5 +4548,14 @@ TEST(ConstructionsTest, TwoVerbsShareTheObjectAfterTheSecond) {
   EXPECT_TRUE(has(hungarian("Peel and chop an onion."), "H\xC3\xA1mozzon meg"));
 }
 
+TEST(ConstructionsTest, ASpanBeforeAClauseOfAfterCountsFromIt) {
+  // "two days after the scandal broke": "két nappal azután, hogy"
+  EXPECT_TRUE(has(hungarian("The minister resigned two days after the scandal began."),
+                  "k\xC3\xA9t nappal azut\xC3\xA1n mondott le, hogy"));
+  EXPECT_TRUE(has(hungarian("He called me an hour after he arrived."), "Egy \xC3\xB3r\xC3\xA1val azut\xC3\xA1n"));
+  // how long one waited is no such span
+  EXPECT_TRUE(has(hungarian("Wait a few minutes before you try again."), "n\xC3\xA9h\xC3\xA1ny percet, miel\xC5\x91tt"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
