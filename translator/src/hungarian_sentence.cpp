@@ -3582,6 +3582,10 @@ bool Generator::emitBareObjectFirst() {
       object.possessed || (object.end < n_ && (t_[object.end].lower == "and" || continuesList(object.begin))))
     return false;
   const Token& first = t_[object.begin];
+  // ("Vettél valamit?", "Láttam valakit": "some-" stays after the verb)
+  if (object.head == object.begin && (t_[object.head].lemma == "something" || t_[object.head].lemma == "someone" ||
+                                      t_[object.head].lemma == "somebody"))
+    return false;
   // "became a doctor": what one becomes is said bare, before the verb ("orvos lett")
   const bool predicate = roles_.objectCase == Case::nominative && (first.lower == "a" || first.lower == "an");
   if (first.tag != PartOfSpeech::noun && first.tag != PartOfSpeech::adjective &&

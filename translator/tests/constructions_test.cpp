@@ -4557,5 +4557,11 @@ TEST(ConstructionsTest, ASpanBeforeAClauseOfAfterCountsFromIt) {
   EXPECT_TRUE(has(hungarian("Wait a few minutes before you try again."), "n\xC3\xA9h\xC3\xA1ny percet, miel\xC5\x91tt"));
 }
 
+TEST(ConstructionsTest, SomethingStaysAfterTheVerb) {
+  // "valami", "valaki" as the object follow the verb, unlike a bare noun ("teát iszom")
+  EXPECT_EQ(hungarian("Did you buy anything?"), "Vett\xC3\xA9l valamit?");
+  EXPECT_EQ(hungarian("I saw someone in the garden."), "L\xC3\xA1ttam valakit a kertben.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
