@@ -3913,6 +3913,32 @@ void halfOfAWhole(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "most of the harvest", "most of the day": most of one whole is its large part, "a termés nagy
+// része", "a nap nagy részét" ("most of the students" counts them, "a legtöbb diák")
+void mostOfAWhole(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    if (toks[i].lower != "most" || toks[i].pauseAfter || toks[i + 1].lower != "of") continue;
+    const Token& first = toks[i + 2];
+    if (first.lower != "the" && first.tag != PartOfSpeech::possessive && first.lower != "this" &&
+        first.lower != "that")
+      continue;
+    std::size_t k = i + 3;
+    while (k < toks.size() && toks[k].tag == PartOfSpeech::adjective && !toks[k].pauseAfter) ++k;
+    std::size_t head = k;
+    while (k < toks.size() && toks[k].tag == PartOfSpeech::noun) head = k++;
+    if (head >= toks.size() || toks[head].tag != PartOfSpeech::noun || toks[head].plural) continue;
+    const lexicon::Entry* part = core.find("part", PartOfSpeech::noun);
+    const lexicon::Entry* large = core.find("large", PartOfSpeech::adjective);
+    if (!part || !large) continue;
+    Token& most = toks[i];
+    most.tag = PartOfSpeech::noun, most.lower = most.lemma = "part", most.entry = part, most.plural = false;
+    Token big = impliedWord("large", PartOfSpeech::adjective, most.word);
+    big.entry = large;
+    toks.insert(toks.begin() + std::ptrdiff_t(i), {impliedWord("the", PartOfSpeech::determiner, most.word), big});
+    i += 2;
+  }
+}
+
 // "both Anna and Peter", "either by card or in cash", "neither tea nor coffee": a pair of
 // members that each take the pair's word, "mind Anna, mind Péter", "vagy kártyával, vagy
 // készpénzzel", "sem a teát, sem a kávét"; the first word goes, its partner is unsaid
@@ -4540,6 +4566,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   toks = joinTimePhrases(core_, std::move(toks));
   timesOfNouns(toks);
   halfOfAWhole(core_, toks);
+  mostOfAWhole(core_, toks);
   bestOfAGroup(core_, toks);
   correlativePairs(toks);
   changesOfDegree(core_, toks);

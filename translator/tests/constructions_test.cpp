@@ -4563,5 +4563,12 @@ TEST(ConstructionsTest, SomethingStaysAfterTheVerb) {
   EXPECT_EQ(hungarian("I saw someone in the garden."), "L\xC3\xA1ttam valakit a kertben.");
 }
 
+TEST(ConstructionsTest, MostOfAWholeIsItsLargePart) {
+  // most of one thing is its large part; most of several counts them
+  EXPECT_TRUE(has(hungarian("The drought has destroyed most of the harvest."), "a term\xC3\xA9s nagy r\xC3\xA9sz\xC3\xA9t"));
+  EXPECT_TRUE(has(hungarian("Most of the money was lost."), "A p\xC3\xA9nz nagy r\xC3\xA9sze"));
+  EXPECT_TRUE(has(hungarian("Most of the students passed the exam."), "A legt\xC3\xB6" "bb di\xC3\xA1k"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
