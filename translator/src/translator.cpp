@@ -529,6 +529,33 @@ std::size_t speakerAfterVerbEnd(const std::vector<Token>& t) {
   return end;
 }
 
+// The words of saying in the order "Lucy shouted, chasing ..." where they read "shouted Lucy,
+// chasing ...": a first word that is no pronoun or determiner, a name or a determiner after it,
+// and a comma closing the speaker with more words after it; empty where they do not.
+std::vector<std::size_t> speakerAfterVerbGuess(const std::vector<std::string>& words, const std::vector<bool>& pauses) {
+  static constexpr std::string_view kNoVerb[] = {"he",  "she", "they", "i",   "we",  "you", "it",   "the",
+                                                 "a",   "an",  "his",  "her", "my",  "our", "their", "and",
+                                                 "but", "then", "so",  "your", "its", "this", "that"};
+  static constexpr std::string_view kSpeakerOpeners[] = {"the", "a", "an", "his", "her", "my", "our", "their", "your", "its"};
+  if (words.size() < 4 || pauses.size() < words.size()) return {};
+  const std::string first = ascii::lowered(words[0]), second = ascii::lowered(words[1]);
+  if (std::find(std::begin(kNoVerb), std::end(kNoVerb), first) != std::end(kNoVerb)) return {};
+  const bool capital = !words[1].empty() && words[1][0] >= 'A' && words[1][0] <= 'Z';
+  if (!capital && std::find(std::begin(kSpeakerOpeners), std::end(kSpeakerOpeners), second) == std::end(kSpeakerOpeners))
+    return {};
+  std::size_t speakerEnd = 0;
+  for (std::size_t e = 1; e < words.size() && e < kMaxReportWords; ++e)
+    if (pauses[e]) {
+      speakerEnd = e + 1;
+      break;
+    }
+  if (!speakerEnd || speakerEnd >= words.size()) return {};
+  std::vector<std::size_t> place(words.size());
+  for (std::size_t i = 0; i < place.size(); ++i) place[i] = i;
+  std::rotate(place.begin(), place.begin() + 1, place.begin() + std::ptrdiff_t(speakerEnd));
+  return place;
+}
+
 std::vector<Token> subjectBeforeVerbOfSaying(std::vector<Token> t) {
   if (const std::size_t end = speakerAfterVerbEnd(t))
     std::rotate(t.begin(), t.begin() + 1, t.begin() + std::ptrdiff_t(end));
@@ -627,8 +654,29 @@ Translation Translator::translate(std::string_view encodedText) const {
     const std::vector<std::string> words(st.words().begin() + from, st.words().begin() + to);
     p.shape.pauseAfterWord.assign(pauses.begin() + from, pauses.begin() + to);
     p.shape.pauseAfterWord.back() = false;
-    p.tokens = EnglishAnalyser(*core_, dictionary_).analyse(words, st.titleCase(), p.shape.pauseAfterWord);
-    if (quoted && &p == &parts[1]) {
+    // ("shouted Lucy, chasing her brother": what follows the comma is read after "Lucy shouted",
+    // as how the words were said; where the words show it, they are analysed once in that order,
+    // and the pointer finds each word at its new place)
+    if (quoted && &p == &parts[1])
+      if (std::vector<std::size_t> place = speakerAfterVerbGuess(words, p.shape.pauseAfterWord); !place.empty()) {
+        std::vector<std::string> inOrder;
+        for (std::size_t i : place) inOrder.push_back(words[i]);
+        std::vector<Token> tokens = EnglishAnalyser(*core_, dictionary_).analyse(inOrder, st.titleCase(), p.shape.pauseAfterWord);
+        const std::size_t verbAt = std::size_t(std::find(place.begin(), place.end(), 0) - place.begin());
+        const auto verb = std::find_if(tokens.begin(), tokens.end(), [&](const Token& t) {
+          return verbAt >= t.word && verbAt < t.word + t.words;
+        });
+        if (verb != tokens.end() && verb->tag == PartOfSpeech::verb && verb->form == VerbForm::past &&
+            verb->pauseAfter && verb != tokens.begin() &&
+            (tokens[0].tag == PartOfSpeech::name || tokens[0].tag == PartOfSpeech::determiner ||
+             tokens[0].tag == PartOfSpeech::possessive || tokens[0].tag == PartOfSpeech::noun)) {
+          p.tokens = std::move(tokens);
+          p.place = std::move(place);
+        }
+      }
+    if (p.place.empty())
+      p.tokens = EnglishAnalyser(*core_, dictionary_).analyse(words, st.titleCase(), p.shape.pauseAfterWord);
+    if (quoted && &p == &parts[1] && p.place.empty()) {
       const std::size_t end = speakerAfterVerbEnd(p.tokens);
       if (end && end < p.tokens.size() && p.tokens[end - 1].pauseAfter) {
         // ("shouted Lucy, chasing her brother": what follows the comma is read after "Lucy
