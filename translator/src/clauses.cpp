@@ -26,6 +26,8 @@ constexpr Subordinator kSubordinators[] = {
     {"without", "an\xC3\xA9lk\xC3\xBCl"},  // "without looking up": "anélkül, hogy felnézne"
     {"by the time", "mire"},
     {"as soon as", "amint"},
+    {"every time", "valah\xC3\xA1nyszor"},
+    {"each time", "valah\xC3\xA1nyszor"},
     {"as long as", "amíg"},
     {"just as", "\xC3\xA9pp amikor"},  // "just as the sun rose": the very moment, "épp amikor"
     {"even though", "b\xC3\xA1r"},

@@ -4212,6 +4212,13 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
       toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i + n));
       break;
     }
+  // "every time I walk past": before a subject and its verb the time phrase links a clause,
+  // "valahányszor"
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if ((toks[i].lower == "every time" || toks[i].lower == "each time") && subjectPronoun(toks[i + 1]) &&
+        (toks[i + 2].tag == PartOfSpeech::verb || toks[i + 2].tag == PartOfSpeech::auxiliary ||
+         toks[i + 2].tag == PartOfSpeech::modal))
+      toks[i].tag = PartOfSpeech::conjunction, toks[i].lemma = "every time", toks[i].entry = nullptr;
 }
 
 // "Can I have the bill?", "Could we have a table for two?": asking for something is asking to

@@ -4570,5 +4570,11 @@ TEST(ConstructionsTest, MostOfAWholeIsItsLargePart) {
   EXPECT_TRUE(has(hungarian("Most of the students passed the exam."), "A legt\xC3\xB6" "bb di\xC3\xA1k"));
 }
 
+TEST(ConstructionsTest, EveryTimeBeforeAClauseLinksIt) {
+  // "every time I see him": "valahányszor"; at the end, alone, "minden alkalommal"
+  EXPECT_EQ(hungarian("Every time I see him, he smiles."), "Valah\xC3\xA1nyszor l\xC3\xA1tom \xC5\x91t, elmosolyodik.");
+  EXPECT_TRUE(has(hungarian("She calls me every time."), "alkalommal"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
