@@ -2910,6 +2910,16 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
       t.words = toks[i + 1].word + toks[i + 1].words - t.word;
       ++i;
     }
+    // "walked past the bakery": going by a place is "el" and the place "mellett" ("elsétált a
+    // pékség mellett")
+    if (t.tag == PartOfSpeech::verb && t.prefix.empty() && i + 2 < toks.size() && toks[i + 1].lower == "past" &&
+        listed(kGoingOut, t.lemma) &&
+        (toks[i + 2].tag == PartOfSpeech::determiner || toks[i + 2].tag == PartOfSpeech::possessive ||
+         toks[i + 2].tag == PartOfSpeech::name || (toks[i + 2].tag == PartOfSpeech::pronoun && !subjectPronoun(toks[i + 2])))) {
+      t.prefix = "el";
+      toks[i + 1].tag = PartOfSpeech::preposition, toks[i + 1].entry = nullptr, toks[i + 1].lemma = "past";
+      toks[i + 1].dictionarySenses.clear();
+    }
     if (t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
         (toks[i + 1].lower == "outside" || toks[i + 1].lower == "inside") &&
         listed(kGoingOrLooking, t.lemma) &&

@@ -4576,5 +4576,13 @@ TEST(ConstructionsTest, EveryTimeBeforeAClauseLinksIt) {
   EXPECT_TRUE(has(hungarian("She calls me every time."), "alkalommal"));
 }
 
+TEST(ConstructionsTest, GoingPastAPlaceIsElAndMellett) {
+  // going past a place or a person: the prefix "el", the place "mellett"
+  EXPECT_EQ(hungarian("He walked past the house."), "Els\xC3\xA9t\xC3\xA1lt a h\xC3\xA1z mellett.");
+  EXPECT_EQ(hungarian("She walked past me."), "Els\xC3\xA9t\xC3\xA1lt mellettem.");
+  // the clock's "past" stays the clock's
+  EXPECT_EQ(hungarian("We met at half past two."), "F\xC3\xA9l h\xC3\xA1romkor tal\xC3\xA1lkoztunk.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
