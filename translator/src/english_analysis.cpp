@@ -3225,6 +3225,31 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       while (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::noun &&
              toks[on + 1].tag == PartOfSpeech::noun)
         ++on;
+      // ("spent most of the day", "the rest of the evening": a part is of the whole after "of",
+      // which asks for the sense, "töltötte a nap nagy részét")
+      static constexpr std::string_view kParts[] = {"part", "half", "rest", "most"};
+      if (!clauseFollows && on + 2 < toks.size() && toks[on].tag == PartOfSpeech::noun &&
+          listed(kParts, toks[on].lemma) && toks[on + 1].lower == "of") {
+        std::size_t whole = on + 2;
+        while (whole < toks.size() && (toks[whole].tag == PartOfSpeech::determiner ||
+                                       toks[whole].tag == PartOfSpeech::possessive ||
+                                       toks[whole].tag == PartOfSpeech::adjective))
+          ++whole;
+        // (only where a sense asks for the whole: "make up half of the members" keeps "half")
+        auto asksFor = [&](const std::string& w) {
+          if (!toks[i].entry) return false;
+          for (const lexicon::Sense& sense : toks[i].entry->senses)
+            for (std::string_view when = sense.note("when"); !when.empty();) {
+              const std::size_t bar = when.find('/');
+              if (when.substr(0, bar) == w) return true;
+              when = bar == std::string_view::npos ? std::string_view() : when.substr(bar + 1);
+            }
+          return false;
+        };
+        if (whole < toks.size() && toks[whole].tag == PartOfSpeech::noun && asksFor(toks[whole].lemma) &&
+            !asksFor(toks[on].lemma))
+          on = whole;
+      }
       // ... and the object's the verb: "won the cup" ("kupa"), "cut jobs" ("megszüntet")
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
         toks[i].neighbour = toks[on].lemma, toks[on].neighbour = toks[i].lemma;

@@ -1108,6 +1108,13 @@ TEST(PhrasesTest, WhatUpdatesItselfAndWhatOneOwes) {
   EXPECT_EQ(hungarian("I owe you."), "Tartozom neked.");
 }
 
+TEST(PhrasesTest, APartOfAWholeAsksForTheWholesSense) {
+  // the time one spends part of is spent as time, "tölt"; money still "költ"
+  EXPECT_TRUE(has(hungarian("I spent most of the day in bed."), "T\xC3\xB6lt\xC3\xB6ttem a nap nagy r\xC3\xA9sz\xC3\xA9t"));
+  EXPECT_TRUE(has(hungarian("We spent the rest of the evening at home."), "t\xC3\xB6lt\xC3\xB6tt\xC3\xBCk"));
+  EXPECT_TRUE(has(hungarian("He spent half of his money on books."), "K\xC3\xB6lt\xC3\xB6tte"));
+}
+
 TEST(PhrasesTest, WhatOneCoolsAndWhatOneBoards) {
   // a thing cooled is "lehűt", cooling of itself "lehűl"; one boards a train "-ra"
   EXPECT_TRUE(has(hungarian("Cool the burn under running water."), "H\xC5\xB1tse le az \xC3\xA9g\xC3\xA9st"));
