@@ -861,7 +861,7 @@ wave	v	integet[noobj] ; lenget
 action	n	cselekvés[cselekvések] ; tett[tettek] ; akció
 advanced	adj	fejlett ; haladó
 approach	n	megközelítés[megközelítések]
-approach	v	közeledik ; meg|közelít
+approach	v	közeledik[obj=hoz] ; meg|közelít
 average	n	átlag[átlagok]
 average	adj	átlagos
 away	adv	el ; távol
@@ -1373,7 +1373,7 @@ blaze	v	lángol[noobj]
 bloom	n	virágzás ; virág[virágok]
 bloom	v	virágzik
 board	n	tábla ; deszka ; testület[testületek] ; deszka[when=ironing/cutting/chopping/wooden/surf] ; testület[testületek,when=appoint/elect/chair/advisory/executive/editorial]
-board	v	fel|száll[noobj] ; be|száll[noobj]
+board	v	fel|száll[noobj,obj=ra] ; be|száll[noobj,obj=ba]
 bottom	n	alj[3sg=alja,at=n] ; fenék[fenekek] ; alsó rész
 brass	n	réz[rezek]
 brief	adj	rövid ; tömör
@@ -1792,7 +1792,7 @@ contribute	v	hozzá|járul[noobj]
 contribution	n	hozzájárulás[hozzájárulások]
 conversion	n	átalakítás ; átváltás ; megtérés
 cool	adj	hűvös ; menő ; menő[when=guy/kid/car/bike/idea/thing/stuff/jacket/shirt/shoe/sunglasses/trick/name/music/song/game/job]
-cool	v	le|hűl[noobj]
+cool	v	le|hűt[intr=le|hűl]
 cooperative	adj	együttműködő
 curl	n	fürt[fürtök]
 current	n	áram[áramok] ; áramlat[áramlatok]
@@ -2965,7 +2965,7 @@ overlook	v	el|néz ; figyelmen kívül hagy
 overseas	adv	külföldön ; tengerentúlon
 overture	n	nyitány[nyitányok]
 overturn	v	fel|borít[thing=fel|borul] ; meg|dönt ; meg|semmisít[when=ruling/decision/verdict/conviction]
-owe	v	tartozik[obj=nak]
+owe	v	tartozik[obj=val,to=nak] ; tartozik[obj=nak,person]
 package	n	csomag[csomagok,3sg=csomagja]
 pan	n	serpenyő ; lábas
 parcel	n	csomag[csomagok,3sg=csomagja] ; parcella

@@ -29,6 +29,8 @@ constexpr Subordinator kSubordinators[] = {
     {"each time", "valah\xC3\xA1nyszor"},
     {"next time", "ha legk\xC3\xB6zelebb"},  // "next time you come": "ha legközelebb jössz"
     {"as soon as", "amint"},
+    {"every time", "valah\xC3\xA1nyszor"},
+    {"each time", "valah\xC3\xA1nyszor"},
     {"as long as", "amíg"},
     {"just as", "\xC3\xA9pp amikor"},  // "just as the sun rose": the very moment, "épp amikor"
     {"even though", "b\xC3\xA1r"},
@@ -41,7 +43,7 @@ constexpr Subordinator kSubordinators[] = {
     {"but", "de"},
     {"and", "\xC3\xA9s"},
     {"or", "vagy"},
-    {"so", "\xC3\xADgy"},
+    {"so", "ez\xC3\xA9rt"},
     {"that", "hogy"},
     {"than", "mint"},  // "better than we expected": "jobb volt, mint vártuk"
 };
@@ -693,7 +695,10 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
           (t.lower == "always" && i + 1 < t_.size() && t_[i + 1].tag == PartOfSpeech::verb &&
            t_[i + 1].form == VerbForm::base) ||
           (t.lower == "please" && i + 1 < t_.size() &&
-           (t_[i + 1].tag == PartOfSpeech::verb || isVerbal(t_[i + 1]))));
+           (t_[i + 1].tag == PartOfSpeech::verb || isVerbal(t_[i + 1]))) ||
+          // "It is late, let's go home": what we are to do
+          (t.lower == "let's" && i + 1 < t_.size() &&
+           (t_[i + 1].tag == PartOfSpeech::verb || t_[i + 1].tag == PartOfSpeech::negation)));
 }
 
 Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const {

@@ -326,6 +326,11 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
         core.find(next, PartOfSpeech::adverb))
       return std::nullopt;
   }
+  // ("I'd love to": "Nagyon szívesen" as a reply; "I'd love to help" wants what follows,
+  // "Szívesen segítenék")
+  if (bestEntry->pos == PartOfSpeech::adverb && bestEntry->lemma.ends_with(" to") && i + best < words.size() &&
+      core.find(lowerAscii(words[i + best]), PartOfSpeech::verb))
+    return std::nullopt;
   // a sign's "No parking" ("Tilos a parkolás") opens what it says; "There is no parking" counts
   if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && lower == "no") return std::nullopt;
   // "at the bottom" is "alul", but "at the bottom of the page" names the page's bottom
@@ -2366,24 +2371,34 @@ void awaitedAfterLookingForward(const lexicon::CoreLexicon& core, std::vector<To
 }
 
 // "did not bring anything", "never saw anyone": after a negation in its clause "any-" is
-// Hungarian's negative ("nem hozott semmit", "senkit sem látott" with "nem").
-// A question that asks whether there is any ("Have you heard anything?", "Is anyone there?")
-// asks of some: "Hallottál valamit?", "Van ott valaki?".
+// Hungarian's negative ("nem hozott semmit", "senkit sem látott" with "nem"), also past "or"
+// and a second verb under the same negation ("Do not eat or drink anything": "semmit"). Asked
+// ("Did you buy anything?"), it is "some-": "Vettél valamit?" ("if you need anything" stays
+// "ha bármire szükséged van").
 void negativeAny(std::vector<Token>& toks) {
   bool negated = false;
-  const bool asksWhether = toks.size() > 2 &&
-                           (toks[0].tag == PartOfSpeech::auxiliary || toks[0].tag == PartOfSpeech::modal) &&
-                           (toks[1].tag == PartOfSpeech::pronoun || toks[1].lower == "there");
-  for (Token& t : toks) {
-    // (a negation holds across "or": "Do not eat or drink anything": "ne igyon semmit")
-    if (t.tag == PartOfSpeech::conjunction && t.lower != "or") negated = false;
+  // ("Have you heard anything", "Can anyone help": the auxiliary first asks)
+  const bool asked = toks.size() > 2 &&
+                     (toks[0].tag == PartOfSpeech::auxiliary || toks[0].tag == PartOfSpeech::modal) &&
+                     (subjectPronoun(toks[1]) || toks[1].lower == "anyone" || toks[1].lower == "anybody" ||
+                      toks[1].lower == "there");
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    const bool sharedVerb = (t.lower == "or" || t.lower == "and") && i + 1 < toks.size() &&
+                            toks[i + 1].tag == PartOfSpeech::verb && toks[i + 1].form == VerbForm::base;
+    if (t.tag == PartOfSpeech::conjunction && !sharedVerb) negated = false;
     if (t.tag == PartOfSpeech::negation || t.lower == "never") negated = true;
-    if (!negated && asksWhether && t.tag == PartOfSpeech::noun &&
-        (t.lower == "anything" || t.lower == "anyone" || t.lower == "anybody")) {
-      t.lemma = t.lower == "anything" ? "something" : "someone", t.entry = nullptr;
+    if (t.tag != PartOfSpeech::noun && t.tag != PartOfSpeech::adverb) continue;
+    if (!negated) {
+      if (!asked || i == 0) continue;
+      if (t.lower == "anything")
+        t.lemma = "something", t.entry = nullptr;
+      else if (t.lower == "anyone" || t.lower == "anybody")
+        t.lemma = "someone", t.entry = nullptr;
+      else if (t.lower == "anywhere" && t.tag == PartOfSpeech::adverb)
+        t.lemma = "somewhere", t.entry = nullptr;
       continue;
     }
-    if (!negated || (t.tag != PartOfSpeech::noun && t.tag != PartOfSpeech::adverb)) continue;
     if (t.lower == "anywhere" && t.tag == PartOfSpeech::adverb) {
       t.lemma = "nowhere", t.entry = nullptr;  // "could not find them anywhere": "sehol"
       continue;
@@ -2404,8 +2419,10 @@ void markAsRoles(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
       continue;
     // "smiled as he opened the door": before a subject and its verb "as" links a clause
     // ("ahogy kinyitotta az ajtót")
-    // ("As he said, ...": so at the start of a sentence too)
-    if (i + 2 < toks.size() && subjectPronoun(toks[i + 1]) &&
+    // ("As he said, ...": so at the start of a sentence too; "slowed down as it approached the
+    // station": "it" with a past verb after it too)
+    const bool itDid = i + 2 < toks.size() && toks[i + 1].lower == "it" && toks[i + 2].form == VerbForm::past;
+    if (i + 2 < toks.size() && (subjectPronoun(toks[i + 1]) || itDid) &&
         (toks[i + 2].tag == PartOfSpeech::verb || toks[i + 2].tag == PartOfSpeech::auxiliary ||
          toks[i + 2].tag == PartOfSpeech::modal)) {
       toks[i].tag = PartOfSpeech::conjunction;
@@ -2880,7 +2897,22 @@ std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb
       ++j;
     if (toks[j - 1].tag != PartOfSpeech::noun) return 0;
   }
-  if (j >= toks.size() || !listed(kParticles, toks[j].lower)) return 0;
+  // ("hand it in at reception", "think it over": after a pronoun "in" and "over" are particles
+  // too, unless a noun phrase follows them: "put it in the box", "threw it over the fence")
+  const bool inOrOver = j == verb + 2 && j < toks.size() && (toks[j].lower == "in" || toks[j].lower == "over");
+  if (inOrOver && j + 1 < toks.size()) {
+    switch (toks[j + 1].tag) {
+      case PartOfSpeech::determiner:
+      case PartOfSpeech::possessive:
+      case PartOfSpeech::noun:
+      case PartOfSpeech::adjective:
+      case PartOfSpeech::number:
+      case PartOfSpeech::pronoun:
+      case PartOfSpeech::name: return 0;
+      default: break;
+    }
+  }
+  if (j >= toks.size() || !(listed(kParticles, toks[j].lower) || inOrOver)) return 0;
   // (a pronoun between says the particle is the verb's: "pick me up at the station")
   const bool closes = j + 1 == toks.size() || j == verb + 2 || toks[j + 1].lower == "and" ||
                       toks[j + 1].lower == "but" || toks[j + 1].lower == "before" ||
@@ -2994,6 +3026,16 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
       t.prefix = "ki";
       t.words = toks[i + 1].word + toks[i + 1].words - t.word;
       ++i;
+    }
+    // "walked past the bakery": going by a place is "el" and the place "mellett" ("elsétált a
+    // pékség mellett")
+    if (t.tag == PartOfSpeech::verb && t.prefix.empty() && i + 2 < toks.size() && toks[i + 1].lower == "past" &&
+        listed(kGoingOut, t.lemma) &&
+        (toks[i + 2].tag == PartOfSpeech::determiner || toks[i + 2].tag == PartOfSpeech::possessive ||
+         toks[i + 2].tag == PartOfSpeech::name || (toks[i + 2].tag == PartOfSpeech::pronoun && !subjectPronoun(toks[i + 2])))) {
+      t.prefix = "el";
+      toks[i + 1].tag = PartOfSpeech::preposition, toks[i + 1].entry = nullptr, toks[i + 1].lemma = "past";
+      toks[i + 1].dictionarySenses.clear();
     }
     if (t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
         (toks[i + 1].lower == "outside" || toks[i + 1].lower == "inside") &&
@@ -3264,6 +3306,8 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         (toks[i + 2].lower == "the" || toks[i + 2].tag == PartOfSpeech::possessive))
       toks[i].leavesInState = true;
     if (toks[i].tag == PartOfSpeech::verb) {
+      if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::preposition && !toks[i].pauseAfter)
+        toks[i].prepositionAfter = toks[i + 1].lower;
       std::size_t k = i + 1;
       // ("knew that his mother ...": "that" before another determiner opens a clause, no object)
       const bool clauseFollows = k + 1 < toks.size() && toks[k].lower == "that" &&
@@ -3298,6 +3342,31 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       while (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::noun &&
              toks[on + 1].tag == PartOfSpeech::noun)
         ++on;
+      // ("spent most of the day", "the rest of the evening": a part is of the whole after "of",
+      // which asks for the sense, "töltötte a nap nagy részét")
+      static constexpr std::string_view kParts[] = {"part", "half", "rest", "most"};
+      if (!clauseFollows && on + 2 < toks.size() && toks[on].tag == PartOfSpeech::noun &&
+          listed(kParts, toks[on].lemma) && toks[on + 1].lower == "of") {
+        std::size_t whole = on + 2;
+        while (whole < toks.size() && (toks[whole].tag == PartOfSpeech::determiner ||
+                                       toks[whole].tag == PartOfSpeech::possessive ||
+                                       toks[whole].tag == PartOfSpeech::adjective))
+          ++whole;
+        // (only where a sense asks for the whole: "make up half of the members" keeps "half")
+        auto asksFor = [&](const std::string& w) {
+          if (!toks[i].entry) return false;
+          for (const lexicon::Sense& sense : toks[i].entry->senses)
+            for (std::string_view when = sense.note("when"); !when.empty();) {
+              const std::size_t bar = when.find('/');
+              if (when.substr(0, bar) == w) return true;
+              when = bar == std::string_view::npos ? std::string_view() : when.substr(bar + 1);
+            }
+          return false;
+        };
+        if (whole < toks.size() && toks[whole].tag == PartOfSpeech::noun && asksFor(toks[whole].lemma) &&
+            !asksFor(toks[on].lemma))
+          on = whole;
+      }
       // ... and the object's the verb: "won the cup" ("kupa"), "cut jobs" ("megszüntet")
       if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
         toks[i].neighbour = toks[on].lemma, toks[on].neighbour = toks[i].lemma;
@@ -4312,6 +4381,13 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
       toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i + n));
       break;
     }
+  // "every time I walk past": before a subject and its verb the time phrase links a clause,
+  // "valahányszor"
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if ((toks[i].lower == "every time" || toks[i].lower == "each time") && subjectPronoun(toks[i + 1]) &&
+        (toks[i + 2].tag == PartOfSpeech::verb || toks[i + 2].tag == PartOfSpeech::auxiliary ||
+         toks[i + 2].tag == PartOfSpeech::modal))
+      toks[i].tag = PartOfSpeech::conjunction, toks[i].lemma = "every time", toks[i].entry = nullptr;
 }
 
 // "every time I walk past", "Each time the phone rang", "next time you come": the set phrase of

@@ -71,6 +71,7 @@ struct Token {
   std::string neighbour;                      // a verb's object noun, an object's verb, an
                                               // adjective's noun: the lemma a "when=" sense asks
                                               // for ("take a tablet", "won the cup")
+  std::string prepositionAfter;               // a verb's preposition right after it: "lie about"
   bool neighbourIsSubject = false;            // ... a verb's subject, where it has no object:
                                               // "her hands shook" asks for no sense of "shake hands"
   std::vector<std::string> modifiers;         // a noun's adjectives and nouns before it: they

@@ -14,6 +14,7 @@ struct Postposition {
 };
 constexpr Postposition kPostpositions[] = {
     {"under", "alatt"},
+    {"past", "mellett"},  // "walked past the house": "elsétált a ház mellett
     {"behind", "m\xC3\xB6g\xC3\xB6tt"},
     {"near",
      "k\xC3\xB6zel\xC3\xA9"

@@ -83,8 +83,8 @@ constexpr std::string_view kPlainAfterCan[] = {"see",        "hear", "find",   "
                                                "understand", "feel", "believe"};
 // Determiners after which Hungarian counts its noun in the singular: "all the students were":
 // "minden diák volt".
-constexpr std::string_view kSingularAfter[] = {"all",  "every", "each", "many", "several",
-                                                "most", "some",  "both", "one of"};
+constexpr std::string_view kSingularAfter[] = {"all",  "every", "each", "many",   "several", "most",
+                                                "some", "both",  "one of", "more", "fewer",   "few"};
 // Quantities after "there is" whose noun, and so the verb, stay singular: "There are a lot of
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
 constexpr std::string_view kCountedExisting[] = {"any",     "many",     "several",  "a lot of",
@@ -221,6 +221,13 @@ class SenseFilter {
     // a verb's own inflected form, where only one sense has it ("lied" is the past of lying to
     // someone, the other "lie" having "lay")
     if (t_.tag == PartOfSpeech::verb && t_.lower != t_.lemma && listsWord(when, t_.lower)) return true;
+    // a verb without an object chooses the sense that takes the preposition after it, where the
+    // others take none: "lying about his age" is "hazudik a koráról" ("lie on", "lie in", "lie
+    // to the south" stay where one lies)
+    static constexpr std::string_view kChoosing[] = {"about", "for", "with", "from", "of"};
+    if (t_.tag == PartOfSpeech::verb && !t_.hasObject && listed(kChoosing, t_.prepositionAfter) &&
+        !s.note(t_.prepositionAfter).empty() && !firstTakes(t_.prepositionAfter))
+      return true;
     if (t_.neighbour.empty() && t_.modifiers.empty()) return false;
     // (a subject chooses among the senses without an object: "her hands shook" is no handshake;
     // an object among the others: "opened the door" is no door opening of itself)
@@ -236,6 +243,10 @@ class SenseFilter {
       at = end + 1;
     }
     return false;
+  }
+  // Whether the entry's first sense takes the preposition itself (then it needs no choosing).
+  bool firstTakes(std::string_view preposition) const {
+    return !t_.entry->senses.empty() && !t_.entry->senses.front().note(preposition).empty();
   }
   static bool listsWord(std::string_view when, std::string_view word) {
     for (std::size_t at = 0; at < when.size();) {
@@ -625,10 +636,15 @@ class Generator {
   // A "that" clause follows as this clause's object.
   // The next clause is the verb's object: "azt" stands for it unless it is a question ("Tudod, hol").
   void objectClauseFollows(bool pronoun = true) { objectClause_ = true, objectClauseSaid_ = pronoun; }
+  // "Press and hold the button": the next verb's object is this one's too, definite or not
+  void sharesObjectAfter(bool definite) { sharedObjectDefinite_ = definite; }
   // What the next clause inherits, once run.
   ClauseContext context() const;
   // A clause of "since" follows: "I have known him since we were at school" ("ismerem")
   void sinceClauseFollows() { sinceClause_ = true; }
+  // "resigned two days after the scandal broke": the span ends this clause, counted from the
+  // next one's time, "két nappal azután, hogy"
+  void countedToClause(std::string_view from) { countedToClause_ = from; }
   // What the one asked or wanted is to do follows: "asked her to wait", "want you to come"
   void requestFollows() { requestFollows_ = true; }
   // What one thinks of doing follows: "We're thinking of getting a puppy" ("Azon gondolkodunk, hogy")
@@ -815,6 +831,7 @@ class Generator {
   bool feelsOneself() const;
   bool carriedAlongWith(const NounPhrase& np) const;
   std::string_view permission() const;
+  bool broughtInForbidden() const;
   std::size_t closedTo() const;
   void emitLinkedPredicate(std::size_t p);
   std::size_t emitPassiveSubject();
@@ -822,6 +839,8 @@ class Generator {
 
   // Saying the clause: each returns the token after what it said.
   void emitLeadingAdverbs();
+  bool postponing() const;
+  bool letUs() const;
   std::size_t emitPart(std::size_t pos);
   std::size_t emitVerbGroup(std::size_t pos);
   struct Modifier {
@@ -934,12 +953,14 @@ class Generator {
   bool requestFollows_ = false;            // ... and the one asked is said in that clause
   std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
   bool sinceClause_ = false;               // a clause of "since" follows this one
+  std::string_view countedToClause_;       // "azután", "azelőtt": a span at the end counts from the next clause
   bool expectedState_ = false;             // "Heavy snow is expected": "Nagy hó várható"
   bool genericPatient_ = false;            // "Residents were evacuated": "A lakókat", with its article
   bool sourceOnly_ = false;                // "X say that": "X szerint", the next clause its claim
   std::size_t afterAddressed_ = SIZE_MAX;  // the first word after the one addressed, its comma
   ClauseRoles roles_;
   std::size_t perfectFor_ = SIZE_MAX;      // "has lived here for two years": said "két éve", in the present
+  std::optional<bool> sharedObjectDefinite_;  // the next verb's object is this one's too
   bool objectClause_ = false;              // a "that" clause follows as the verb's object: "Azt mondta, hogy"
   bool objectClausePronoun_ = false;       // ... and the verb has no other object: "azt" before it
   bool mannerClausePronoun_ = false;       // ... which says how one decided: "úgy döntött, hogy"
@@ -977,7 +998,10 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
         (t_[k].tag == PartOfSpeech::determiner && t_[k].lower != "a" && t_[k].lower != "an" &&
          t_[k].lower != "some" && t_[k].lower != "many" && t_[k].lower != "any" && t_[k].lower != "no" &&
          t_[k].lower != "another" && t_[k].lower != "more" && t_[k].lower != "such" &&
-         t_[k].lower != "several" && t_[k].lower != "much" && t_[k].lower != "enough"))  // "elárasztott néhány falut"
+         t_[k].lower != "several" && t_[k].lower != "much" && t_[k].lower != "enough" &&
+         // "minden" is no definite object: "minden rendelést szállítunk" ("all the orders" is,
+         // by "the")
+         t_[k].lower != "every" && t_[k].lower != "each" && t_[k].lower != "all"))  // "elárasztott néhány falut"
       np.definite = true;
     ++k;
   }
@@ -1461,12 +1485,8 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
                 "bb",
                 k),
             countable = false;  // "most economists": "a legtöbb közgazdász"
-      else if (d == "more")
-        emit(
-            "t\xC3\xB6"
-            "bb",
-            k),
-            countable = false;
+      else if (d == "more")  // ("more and more people": "egyre több ember")
+        emit(tk.rising ? "egyre t\xC3\xB6" "bb" : "t\xC3\xB6" "bb", k), countable = false;
       else if (d == "another")
         emit("egy", k), emit("m\xC3\xA1sik", k);
       else if (d == "enough")  // "elég vizet"
@@ -1768,7 +1788,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   if (imperative) {
     a.person = before_.formal ? 3 : 2;  // "Ne lépjen be", formal; "Ne lépj be"
     // "Let's go": "Menjünk", the first person plural of the same mood
-    const bool us = n_ > 0 && t_[0].lower == "let's";
+    const bool us = letUs();
     if (us) a.person = 1, a.plural = true;
     const std::string form =
         us || before_.formal ? subjunctiveOf(stem, a) : conjugate(stem, Tense::imperative, a);
@@ -1811,6 +1831,19 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   } else if (modal == "cond") {
     emitNegatable(conditionalOf(stem, a), "nem");  // "szeretnék", "megvenném"
     return;
+  } else if (modal == "hajland\xC3\xB3") {
+    // "nem volt hajlandó beszélni", "nem vagyok hajlandó várni", "nem hajlandók fizetni": willing
+    // is said of the subject, as the copula says it (none in the third person's present)
+    Agreement be = a;
+    be.definite = be.youObject = false;
+    const std::string willing = a.plural ? "hajland\xC3\xB3k" : "hajland\xC3\xB3";
+    if (!negative) emit(willing, verb);  // ("hajlandó volt segíteni")
+    else emit("nem", verb);
+    if (past || future || a.person != 3)
+      emit(conjugate(VerbStem{future ? "lesz" : "van", "", ""}, past ? Tense::past : Tense::present, be), verb);
+    if (negative) emit(willing, verb);
+    emit(stem.prefix + infinitiveOf(stem), verb);
+    return;
   } else if (modal == "siker\xC3\xBCl") {
     // "Sikerült megjavítanod?", "Nem sikerült elaludnom": the prefix stays on the infinitive
     const std::string inf = personalInfinitiveOf(stem, a.person, a.plural);
@@ -1835,8 +1868,14 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   } else if (!modal.empty() || future) {
     const bool politeCan = modal == "tud-cond";
     VerbStem aux{future ? "fog" : politeCan ? "tud" : std::string(modal), "", ""};
+    // "Tickets can be booked online", "footsteps could be heard": what can be done by anyone is
+    // "lehet" and the infinitive ("le lehet foglalni", "lehetett hallani")
+    const bool byAnyone = modal == "tud" && !future && verb == roles_.verb.main && roles_.verb.passive &&
+                          !roles_.agent && !before_.toBeDone;
     const std::string auxForm =
-        politeCan ? conditionalOf(aux, a) : conjugate(aux, past ? Tense::past : Tense::present, a);
+        byAnyone    ? std::string(past ? "lehetett" : "lehet")
+        : politeCan ? conditionalOf(aux, a)
+                    : conjugate(aux, past ? Tense::past : Tense::present, a);
     if (negative || modalFocus_)
       emit(negative ? "nem" : "", verb), emit(auxForm, verb), emit(stem.prefix + infinitiveOf(stem), verb);
     else if (!stem.prefix.empty())
@@ -1903,6 +1942,13 @@ VerbGroup Generator::readVerbGroup() const {
       if (g.be != n) g.be = n;  // ("are struggling": the progressive is no copula)
       continue;
     }
+    // "would love to help": "szívesen segítenék", what one would gladly do
+    if (k.tag == PartOfSpeech::verb && k.lemma == "love" && k.form == VerbForm::base && g.modal == "cond" &&
+        i + 2 < n && t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb &&
+        !g.negative) {
+      g.adverb = "sz\xC3\xADvesen";
+      continue;
+    }
     // "keeps calling me": "folyton hív", over and over
     if (k.tag == PartOfSpeech::verb && k.lemma == "keep" && k.form != VerbForm::ing && i + 1 < n &&
         t_[i + 1].tag == PartOfSpeech::verb && t_[i + 1].form == VerbForm::ing) {
@@ -1932,6 +1978,14 @@ VerbGroup Generator::readVerbGroup() const {
         t_[i + 2].lemma != "be" && g.modal.empty() && !g.negative && !g.doSupport) {
       if (g.firstAux == n) g.firstAux = i;
       g.seems = true, g.seemedPast = k.form == VerbForm::past;
+      continue;
+    }
+    // "refused to speak to him": "nem volt hajlandó szóba állni vele", what one would not do
+    if (k.tag == PartOfSpeech::verb && k.lemma == "refuse" && k.form != VerbForm::ing && i + 2 < n &&
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb && g.modal.empty()) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.modal = "hajland\xC3\xB3", g.negative = !g.negative;
+      g.past = g.past || k.form == VerbForm::past || k.form == VerbForm::participle;
       continue;
     }
     // "the two sides failed to agree": "nem tudott megegyezni", what one could not do
@@ -2071,7 +2125,9 @@ VerbGroup Generator::readVerbGroup() const {
     // ("will receive compensation", "you will find it": a verb that is whole without a prefix,
     // "kártérítést kap", "megtalálod" aside)
     static constexpr std::string_view kWhole[] = {"kap", "tal\xC3\xA1l", "d\xC3\xB6nt", "kezd"};
-    if ((when && !g.negative) || (vs && !vs->prefix.empty()) ||
+    // ("will refuse to lend": "nem lesz hajlandó", the future is the willing's)
+    if (g.modal == "hajland\xC3\xB3") {
+    } else if ((when && !g.negative) || (vs && !vs->prefix.empty()) ||
         (vs && (vs->word == "lesz" || vs->word == "van" || vs->word == "marad")) ||
         (vs && !g.negative && listed(kWhole, vs->word)))
       g.future = false;
@@ -2113,13 +2169,13 @@ VerbGroup Generator::readVerbGroup() const {
                   (g.doSupport && g.firstAux == lead && g.negative &&
                    // ("Don't you like it?": asked, not told)
                    !(g.firstAux + 2 < n && subjectPronoun(t_[g.firstAux + 2]))) ||
-                  t_[0].lower == "let's");
+                  letUs());
   g.passive = g.main != n && g.be != n && g.be < g.main && t_[g.main].form == VerbForm::participle;
   // Hungarian keeps the tense of what was said: "He said he was tired": "fáradt"
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
   // "and went home" goes on with the subject before; "and close the window" with the imperative
-  // (unless "please" asks it: "..., so please call me")
-  if (before_.known && before_.linked && !before_.imperative &&
+  // (unless "please" or "let's" asks it: "..., so please call me", "..., so let's go")
+  if (before_.known && before_.linked && !before_.imperative && !letUs() &&
       std::none_of(t_.begin(), t_.begin() + std::ptrdiff_t(std::min(g.main, n)),
                    [](const Token& k) { return k.lower == "please"; }))
     g.imperative = false;
@@ -2447,7 +2503,10 @@ void Generator::findSubject(ClauseRoles& r) const {
 void Generator::agreeWithSubject(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
   Agreement& a = r.agreement;
-  if (!r.subject && before_.known) a.person = before_.subject.person, a.plural = before_.subject.plural;
+  // (an instruction goes on from no subject before it: "Photography is allowed, but please do
+  // not use a flash": "ne használjon", the one reader)
+  if (!r.subject && before_.known && !g.imperative)
+    a.person = before_.subject.person, a.plural = before_.subject.plural;
   if (r.subject) {
     a.person = r.subject->person;
     a.plural = r.subject->plural;
@@ -2570,6 +2629,11 @@ void Generator::findObjects(ClauseRoles& r) {
       t_[0].tag == PartOfSpeech::question &&
       n_ > 2 && r.verb.firstAux == 1 && r.objectCase == Case::accusative && !(verbSense && verbSense->noObject))
     a.definite = true;
+  if (noObjectAfter && sharedObjectDefinite_ && !objectClause_ && mainVerb != n_ &&
+      r.objectCase == Case::accusative && !(verbSense && verbSense->noObject)) {
+    a.definite = *sharedObjectDefinite_;  // ("Nyomja meg, és tartsa lenyomva a gombot")
+    return;
+  }
   if (noObjectAfter) {
     // "He said that ...": the clause is the object, "azt" stands for it; "warned that": "arra
     // figyelmeztetett, hogy", the pronoun in the case the verb gives what it is about
@@ -2701,6 +2765,9 @@ std::size_t Generator::linkedPredicate() const {
   return p;
 }
 
+// Activities named without "-ing" ("Photography is not permitted").
+constexpr std::string_view kActivities[] = {"photography", "admission", "access"};
+
 // "Parking is not allowed here", "Smoking is not permitted": an activity that is not allowed is
 // "tilos" ("A dohányzás tilos az épületben"), one that is "megengedett" ("A fényképezés
 // megengedett"), its noun the subject as it stands; empty where the passive is no such rule.
@@ -2708,14 +2775,29 @@ std::string_view Generator::permission() const {
   const VerbGroup& g = roles_.verb;
   if (!g.passive || g.main >= n_ || !roles_.subject || roles_.subject->pronoun || !g.modal.empty() || g.future)
     return {};
-  static constexpr std::string_view kActivities[] = {"photography", "admission", "access"};
   const std::string& verb = t_[g.main].lemma;
   const Token& head = t_[roles_.subject->head];
   const bool activity = (head.lower.size() > 4 && head.lower.ends_with("ing")) || listed(kActivities, head.lemma);
   // ("Parking is prohibited", "Fishing is strictly forbidden": "tilos" too)
   const bool forbidden = (verb == "prohibit" || verb == "forbid") && !g.negative;
+  if (broughtInForbidden()) return "bevinni tilos";
   if ((verb != "allow" && verb != "permit" && !forbidden) || !activity || head.plural) return {};
   return g.negative || forbidden ? "tilos" : "megengedett";
+}
+
+// "Dogs are not allowed", "Food and drink are not permitted in the library": an animal or a
+// thing not allowed is one that must not be brought in, "Kutyát bevinni tilos", said once, bare.
+bool Generator::broughtInForbidden() const {
+  const VerbGroup& g = roles_.verb;
+  if (!g.passive || !g.negative || g.main >= n_ || !roles_.subject || roles_.subject->pronoun ||
+      roles_.agent || (t_[g.main].lemma != "allow" && t_[g.main].lemma != "permit"))
+    return false;
+  // (not what one is not allowed to do: "are not allowed to park")
+  if (g.main + 1 < n_ && t_[g.main + 1].tag == PartOfSpeech::infinitiveTo) return false;
+  const Token& head = t_[roles_.subject->head];
+  const Sense* s = coreSense(head, sense(roles_.subject->head));
+  return head.tag == PartOfSpeech::noun && !head.lower.ends_with("ing") && !listed(kActivities, head.lemma) && s &&
+         !s->person && !head.ofPerson;
 }
 
 // "I feel tired" is how the person feels, not how a thing seems: "fáradtnak érzem magam", the
@@ -2817,7 +2899,16 @@ bool Generator::meansOfBy(const NounPhrase& np) const {
   if (np.pronoun || np.head >= n_ || t_[np.begin].lower == "the" || t_[np.begin].tag == PartOfSpeech::possessive)
     return false;
   const Sense* s = coreSense(t_[np.head], sense(np.head));
-  return s && !s->note("by").empty();
+  if (s && !s->note("by").empty()) return true;
+  // "rescued by helicopter", "sent by car", "made by hand": a bare singular thing is the means,
+  // "helikopterrel", not the doer ("by police", "by staff" are those who did it, and so are the
+  // forces of nature: "blocked by snow", "destroyed by fire")
+  static constexpr std::string_view kBareDoers[] = {
+      "police", "staff", "management", "parliament", "security", "snow",  "rain",  "fire",  "wind",
+      "water",  "ice",   "flood",      "lightning",  "storm",    "fog",   "smoke", "frost", "heat", "traffic"};
+  return np.head == np.begin && np.end == np.begin + 1 && t_[np.head].tag == PartOfSpeech::noun &&
+         !t_[np.head].plural && !t_[np.head].capitalised && s && !s->person && !s->name &&
+         !listed(kBareDoers, t_[np.head].lemma);
 }
 
 // A passive clause: the English subject is the Hungarian object, and whoever did it ("by my
@@ -3060,6 +3151,19 @@ void Generator::placeCopula(ClauseRoles& r) const {
   }
 }
 
+// "Let's go", "so let's keep it short", "then let's meet": what we are to do, the first person
+// plural of the imperative.
+bool Generator::letUs() const {
+  std::size_t k = 0;
+  while (k + 1 < n_ && (t_[k].lower == "so" || t_[k].lower == "then" || t_[k].lower == "and")) ++k;
+  return k < n_ && t_[k].lower == "let's";
+}
+
+// The clause's verb puts something off, to a new time, its sense says ("el|halaszt[until=ra]").
+bool Generator::postponing() const {
+  return roles_.verbSense && roles_.verbSense->note("until") == "ra";
+}
+
 // Question words and time adverbs open the Hungarian sentence.
 void Generator::emitLeadingAdverbs() {
   for (std::size_t k = 0; k < n_; ++k) {
@@ -3068,18 +3172,18 @@ void Generator::emitLeadingAdverbs() {
     // ("from Monday to next Friday": the end of a span, "-ig")
     const bool spanEnd = before == "to" && std::any_of(t_.begin() + long(k >= 5 ? k - 5 : 0), t_.begin() + long(k),
                                                         [](const Token& w) { return w.lower == "from"; });
+    // "put off until next week": what is put off is put to the new time, "jövő hétre halasztották"
+    const bool putTo = before == "to" || ((before == "until" || before == "till") && postponing());
     if (tk.time && tk.time->unit && (deadline(before) || before == "since" || before == "to")) {
       // "by Friday afternoon", "until next week": until then, "péntek délutánig", "jövő hétig";
       // "since last Friday": "múlt péntek óta"; "moved to next Wednesday": "jövő szerdára"
       std::vector<std::string> words = timeWords(*tk.time);
       const Sense& unit = tk.time->unit->senses.front();
-      // ("put off until next week": a verb of putting off moves it to then, "jövő hétre")
-      const bool movedTo = before == "until" && roles_.verbSense && roles_.verbSense->note("until") == "ra";
       if (!words.empty() && (words.back() == timeCaseOf(unit) || words.back() == unit.word))
         words.back() = before == "since" ? unit.word
                                          : inflectNoun(stemOfSense(unit), false, {},
-                                                       (before == "to" && !spanEnd) || movedTo ? Case::sublative
-                                                                                              : Case::terminative);
+                                                       putTo && !spanEnd ? Case::sublative
+                                                                                  : Case::terminative);
       if (before == "since") words.push_back("\xC3\xB3ta");
       for (std::string& w : words) emit(std::move(w), k);
       done_[k - 1] = done_[k] = true;
@@ -3119,7 +3223,9 @@ bool Generator::finishedPast() const {
   if (!(g.past || g.imperative) || !g.modal.empty() || g.future || g.main == n_ || !object ||
       t_[g.main].form == VerbForm::ing || object->pronoun || (g.passive && g.have == n_))
     return false;
-  return object->definite;
+  // ("read every book": each one through, "elolvasott minden könyvet")
+  const std::string& first = t_[object->begin].lower;
+  return object->definite || first == "every" || first == "each" || first == "all";
 }
 
 // After a leading time, a verb with its prefix comes before a subject that did nothing to an
@@ -3192,7 +3298,9 @@ std::size_t Generator::emitPassiveSubject() {
   const bool receiver = passiveReceiver(r);
   if (receiver)
     emitNounPhrase(patient, Case::dative);
-  else if (!(patient.pronoun && patient.person == 3) && !(r.agreement.youObject && patient.pronoun)) {
+  // ("I was locked out": "Kizártak", the verb alone says it of me, as of him or her)
+  else if (!(patient.pronoun && (patient.person == 3 || (patient.person == 1 && !patient.plural && !r.agent))) &&
+           !(r.agreement.youObject && patient.pronoun)) {
     if (genericPatient_) emit("a", patient.begin);
     emitNounPhrase(patient, expectedState_ ? Case::nominative : r.objectCase);
   }
@@ -3648,6 +3756,10 @@ bool Generator::emitBareObjectFirst() {
       object.possessed || (object.end < n_ && (t_[object.end].lower == "and" || continuesList(object.begin))))
     return false;
   const Token& first = t_[object.begin];
+  // ("Vettél valamit?", "Láttam valakit": "some-" stays after the verb)
+  if (object.head == object.begin && (t_[object.head].lemma == "something" || t_[object.head].lemma == "someone" ||
+                                      t_[object.head].lemma == "somebody"))
+    return false;
   // "became a doctor": what one becomes is said bare, before the verb ("orvos lett")
   const bool predicate = roles_.objectCase == Case::nominative && (first.lower == "a" || first.lower == "an");
   if (first.tag != PartOfSpeech::noun && first.tag != PartOfSpeech::adjective &&
@@ -4209,6 +4321,8 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   if (!r.c && p == "from" && timeLike(np) && np.end < n_ &&
       (t_[np.end].lower == "to" || t_[np.end].lower == "until" || t_[np.end].lower == "till"))
     r.c = Case::ablative;
+  // "postponed the meeting until Friday": to the new time, "péntekre halasztották"
+  if (!r.c && (p == "until" || p == "till") && postponing() && timeLike(np)) r.c = Case::sublative;
   if (!r.c && p == "to" && timeLike(np))
     for (std::size_t k = pos; k-- > 0 && k + 4 >= pos;)
       if (t_[k].lower == "from" && startsNounPhrase(k + 1)) {
@@ -4790,7 +4904,10 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   if (np.end == np.begin + 1 && t_[np.head].tag == PartOfSpeech::number && post.empty() &&
       t_[np.head].value >= 0 && c && *c != Case::nominative &&
       (np.end == n_ || (t_[np.end].lower != "or" && t_[np.end].lower != "and"))) {
-    if (p == "for") {
+    // ("set the alarm for six": what is set is set to a time, "hatra állította")
+    const bool setTo = roles_.verbSense && roles_.verbSense->prefix + roles_.verbSense->word == "be\xC3\xA1ll\xC3\xADt" &&
+                       t_[np.head].value >= 1 && t_[np.head].value <= 12;
+    if (p == "for" && !setTo) {
       emit(numberInWords(t_[np.head].value, true), np.head);
       emit("f\xC5\x91re", np.head);
     } else {
@@ -4920,6 +5037,7 @@ std::optional<std::size_t> Generator::emitWrittenClockTime(std::size_t k, Case c
 // "ezelőtt", "később", "korábban"; "before" and "after" keep their own phrase, "késéssel" takes
 // the span bare ("öt perc késéssel"). Empty where the span is no such count.
 std::string_view Generator::countedFrom(const NounPhrase& np) const {
+  if (!np.pronoun && np.end == n_ && !countedToClause_.empty() && isDuration(np)) return countedToClause_;
   if (np.pronoun || np.end >= n_) return {};
   const Token& next = t_[np.end];
   if (next.lower == "ago") return "ezel\xC5\x91tt";
@@ -5000,8 +5118,13 @@ void Generator::findPerfectDuration() {
   const bool changed = !state && !continuous && vs && listed(kChangesOfAmount, t_[g.main].lemma);
   // ("had lived there since the war": "a háború óta ott lakott", as long as till then)
   const bool tillThen = t_[g.firstAux].lower == "had";
+  // "I haven't seen him since Christmas", "there has been no rain for weeks": what has not
+  // happened since is told in the past, "karácsony óta nem láttam", "hetek óta nem volt eső";
+  // what has not been going on still does not ("hasn't been working since": "nem működik")
+  const bool notSince = (g.negative && !continuous) ||
+                        (roles_.existential && g.be + 1 < n_ && t_[g.be + 1].lower == "no");
   if (sinceClause_ && !done && !changed) {
-    roles_.verb.past = tillThen;
+    roles_.verb.past = tillThen || notSince;
     return;
   }
   if (t_[0].lemma == "how long") {  // ("How long have you lived here?": what still goes on)
@@ -5011,11 +5134,11 @@ void Generator::findPerfectDuration() {
   for (std::size_t k = (owned ? g.have : state ? g.be : g.main) + 1; k < n_; ++k) {
     if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) {
       perfectFor_ = k;
-      roles_.verb.past = tillThen;  // ("had lived there for thirty years": "harminc éve laktak")
+      roles_.verb.past = tillThen || notSince;  // ("had lived there for thirty years": "harminc éve laktak")
       return;
     }
     if (t_[k].lower == "since") {
-      roles_.verb.past = done || changed || tillThen;  // ("has gone up twice since the spring": "kétszer emelkedett")
+      roles_.verb.past = done || changed || tillThen || notSince;  // ("has gone up twice since the spring": "kétszer emelkedett")
       return;
     }
   }
@@ -5072,6 +5195,14 @@ std::size_t Generator::emitPart(std::size_t pos) {
 std::size_t Generator::emitSubject() {
   const ClauseRoles& r = roles_;
   if (r.verb.passive && permission().empty()) return emitPassiveSubject();
+  if (broughtInForbidden()) {  // ("Kutyát bevinni tilos": the one thing, bare, as the object)
+    NounPhrase thing = *r.subject;
+    while (thing.begin < thing.head && t_[thing.begin].tag == PartOfSpeech::determiner) ++thing.begin;
+    thing.plural = thing.definite = false;
+    emitNounPhrase(thing, Case::accusative);
+    for (std::size_t k = r.subject->begin; k < r.subject->end; ++k) done_[k] = true;
+    return r.subject->end;
+  }
   // "Anna, close the door": the one addressed, a comma after ("Anna, csukd be az ajtót")
   if (r.verb.imperative) {
     emitNounPhrase(*r.subject, Case::nominative);
@@ -6029,6 +6160,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     return body;
   };
   bool nominalBefore = false;  // the clause before was said as a noun: no comma after it
+  bool countedLink = false;    // the clause before ends with a span counted from this one ("azután, hogy")
   for (std::size_t k = 0; k < clauses.size(); ++k) {
     const Clause& c = clauses[k];
     ClauseContext gerundContext;
@@ -6071,6 +6203,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       out.push_back({c.link, c.begin, true}), out.push_back({"hogy", c.begin, true, true});
     else if (k > 0 && namesASource(tokens, clauses[k - 1], c))
       ;  // "A rendőrség szerint senki sem ...": the claim follows without "hogy"
+    else if (countedLink)  // ("két nappal azután, hogy kitört a botrány")
+      out.push_back({"hogy", c.begin, true});
     else if (!c.link.empty())
       out.push_back({c.relative ? relativeWord(tokens, c) : c.link, c.begin, true});
     // a relative clause's verb agrees with the noun the link word stands for
@@ -6141,7 +6275,40 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
          clauses[k + 1].awaited))
       g.objectClauseFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].question) g.objectClauseFollows(false);
+    // "Press and hold the button", "Wash and dry the cups": a bare verb right before "and" and
+    // another verb with its object shares that object
+    if (k + 1 < clauses.size() && (clauses[k + 1].link == "\xC3\xA9s" || clauses[k + 1].link == "vagy") &&
+        c.end - c.body <= 2 && tokens[c.end - 1].tag == PartOfSpeech::verb && !tokens[c.end - 1].pauseAfter &&
+        clauses[k + 1].body + 1 < clauses[k + 1].end && tokens[clauses[k + 1].body].tag == PartOfSpeech::verb &&
+        tokens[clauses[k + 1].body].form == VerbForm::base) {
+      const Token& o = tokens[clauses[k + 1].body + 1];
+      const bool startsObject = o.tag == PartOfSpeech::determiner || o.tag == PartOfSpeech::possessive ||
+                                o.tag == PartOfSpeech::noun || o.tag == PartOfSpeech::name;
+      if (startsObject)
+        g.sharesObjectAfter(o.tag == PartOfSpeech::possessive || o.tag == PartOfSpeech::name || o.lower == "the" ||
+                            o.lower == "this" || o.lower == "that" || o.lower == "these" || o.lower == "those");
+    }
     if (k + 1 < clauses.size() && clauses[k + 1].link == "mi\xC3\xB3ta") g.sinceClauseFollows();
+    countedLink = false;
+    // (not how long one waited or stayed: "wait a few minutes before you try again", "cool for
+    // ten minutes before")
+    static constexpr std::string_view kLasting[] = {"wait", "stay", "remain", "last",  "spend",
+                                                    "take", "sleep", "work", "live", "rest"};
+    auto lastingSpan = [&](std::size_t span) {
+      if (span > c.body && tokens[span - 1].lower == "for") return true;
+      for (std::size_t j = c.body; j < span; ++j)
+        if (tokens[j].tag == PartOfSpeech::verb && listed(kLasting, tokens[j].lemma)) return true;
+      return false;
+    };
+    if (k + 1 < clauses.size() && !clauses[k + 1].relative && c.end >= c.body + 3 &&
+        (tokens[clauses[k + 1].begin].lower == "after" || tokens[clauses[k + 1].begin].lower == "before") &&
+        !tokens[c.end - 1].pauseAfter && tokens[c.end - 1].tag == PartOfSpeech::noun && unitOfTime(tokens[c.end - 1].lemma) &&
+        (tokens[c.end - 2].tag == PartOfSpeech::number || tokens[c.end - 2].lower == "a" ||
+         tokens[c.end - 2].lower == "an" || tokens[c.end - 2].lower == "a few") &&
+        !lastingSpan(c.end - 2)) {
+      g.countedToClause(tokens[clauses[k + 1].begin].lower == "after" ? "azut\xC3\xA1n" : "azel\xC5\x91tt");
+      countedLink = true;
+    }
     if (k + 1 < clauses.size() && clauses[k + 1].request) g.requestFollows();
     if (k + 1 < clauses.size() && clauses[k + 1].considered) g.consideringFollows();
     if (k + 1 < clauses.size() && namesASource(tokens, c, clauses[k + 1])) g.sourceOnly();

@@ -444,7 +444,9 @@ std::u16string regular(const Stem& st, Tense t, const Agreement& a, std::u16stri
     imp = doubledSibilant(base);
     impDef = base + u"d";
   } else if (s.back() == u't' && s.size() >= 2 && vowel(s[s.size() - 2]) &&
-             !(longVowel(s[s.size() - 2]) && syllables >= 2)) {
+             !(longVowel(s[s.size() - 2]) && syllables >= 2) &&
+             // (a long vowel before the "t" of one syllable keeps it but in "lát": "hűts", "fűts")
+             !(longVowel(s[s.size() - 2]) && s != u"l\u00E1t")) {
     imp = s.substr(0, s.size() - 1) + u"ss";  // "nyiss", "fuss", "láss"
     impDef = s.substr(0, s.size() - 1) + u"sd";
   } else if (s.back() == u't') {

@@ -101,6 +101,8 @@ TEST(HungarianVerbTest, ImperativeAssimilatesItsJ) {
   EXPECT_EQ(imperative("tesz", true), "tedd");
   EXPECT_EQ(imperative("jön", false), "gyere");
   EXPECT_EQ(imperative("lát", false), "láss");
+  EXPECT_EQ(imperative("hűt", false), "hűts") << "a long vowel of one syllable keeps the t, but in lát";
+  EXPECT_EQ(imperative("fűt", true), "fűtsd");
   EXPECT_EQ(imperative("fejleszt", false), "fejlessz");
   EXPECT_EQ(imperative("fejleszt", true), "fejleszd");
   EXPECT_EQ(imperative("játszik", false), "játssz");
