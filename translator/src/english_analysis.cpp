@@ -1355,6 +1355,17 @@ void ReadingChooser::choose(std::size_t i) {
             e && std::any_of(e->senses.begin(), e->senses.end(),
                              [](const lexicon::Sense& s) { return !s.note("pass").empty(); }))
           best = &r;
+  // "The wires were cut", "was cut off": after the copula, a participle the core lexicon knows
+  // only as a verb (the dictionary's adjective "cut" has no entry of its own) is the passive of
+  // that verb ("elvágták"), not a state said with the participle
+  // (a verb spelled so in all its forms, "cut", "put", "hit", has its base reading only)
+  bool passiveOfBase = false;
+  if (best->tag == PartOfSpeech::adjective && afterCopula(i) && !core_.find(t.lower, PartOfSpeech::adjective) &&
+      !core_.find(best->lemma, PartOfSpeech::adjective))
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::verb && r.form != VerbForm::ing && r.form != VerbForm::third &&
+          core_.find(r.lemma, PartOfSpeech::verb) && (r.form != VerbForm::base || r.lemma == t.lower))
+        best = &r, passiveOfBase = r.form == VerbForm::base;
   // "bus services have been suspended": a word in "-s" right before "have" or "are" is a plural
   // noun, no verb's third person
   if (best->tag == PartOfSpeech::verb && best->form == VerbForm::third && i + 1 < toks_.size() &&
@@ -1380,7 +1391,7 @@ void ReadingChooser::choose(std::size_t i) {
       if (r.tag == PartOfSpeech::adjective) best = &r;
   t.lemma = best->lemma;
   t.tag = best->tag;
-  t.form = best->form;
+  t.form = passiveOfBase ? VerbForm::participle : best->form;
   t.plural = best->plural;
   t.degree = best->degree;
   // "Wednesday's defeat": a time that owns is the time before the noun, said as its adjective
@@ -2942,6 +2953,25 @@ bool placeAfterIntransitiveParticle(const lexicon::Entry& phrasal, const std::ve
   }
 }
 
+// "The book was put on the table", "was taken off the shelf": a passive's object is its subject,
+// so a particle after its participle that is a preposition too, before a noun phrase, is that
+// phrase's preposition, not the phrasal verb ("put on" is "felvesz"; "az asztalra tették").
+bool placeAfterPassive(const std::vector<Token>& before, const Token& participle, const std::vector<Token>& toks,
+                       std::size_t verb) {
+  if (before.empty() || participle.form == VerbForm::ing || participle.form == VerbForm::third) return false;
+  std::size_t k = before.size() - 1;
+  while (k > 0 && (before[k].tag == PartOfSpeech::adverb || before[k].tag == PartOfSpeech::negation)) --k;
+  if (before[k].tag != PartOfSpeech::auxiliary || !formOfBe(before[k].lower)) return false;
+  static constexpr std::string_view kPrepositions[] = {"in", "on", "into", "onto", "off", "over", "under", "through",
+                                                       "across", "along", "around", "round", "past"};
+  const std::size_t particle = verb + 1;
+  if (!listed(kPrepositions, toks[particle].lower) || toks[particle].pauseAfter || particle + 1 >= toks.size())
+    return false;
+  const Token& next = toks[particle + 1];
+  return next.tag == PartOfSpeech::determiner || next.tag == PartOfSpeech::possessive ||
+         next.tag == PartOfSpeech::number || next.tag == PartOfSpeech::name;
+}
+
 // The verb the lexicon gives for "have a ..." ("have a look"), `t` the "have" at i, if any.
 const lexicon::Entry* haveADoing(const lexicon::CoreLexicon& core, const Token& t, const std::vector<Token>& toks,
                                  std::size_t i) {
@@ -3068,6 +3098,7 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
         if ((phrasal = core.find(words, PartOfSpeech::verb))) break;
       }
       if (phrasal && last == i + 1 && placeAfterIntransitiveParticle(*phrasal, toks, last)) phrasal = nullptr;
+      if (phrasal && last == i + 1 && placeAfterPassive(out, t, toks, i)) phrasal = nullptr;
       if (phrasal) {
         t.entry = phrasal;
         t.words = toks[last].word + toks[last].words - t.word;
@@ -4514,7 +4545,9 @@ void participlesLikeTheirBase(std::vector<Token>& toks) {
     // after "be" with its doer after "by", the passive's participle, "a család vezeti")
     // ("were cut off for six hours", "was put off": a particle after it, or in its phrase)
     static constexpr std::string_view kParticles[] = {"off", "out", "up", "down", "away", "back"};
-    const bool byAfter = (i + 1 < toks.size() && (toks[i + 1].lower == "by" || listed(kParticles, toks[i + 1].lower))) ||
+    // ("was put on the table", "were hit in the face": a place or a time after it, too)
+    const bool byAfter = (i + 1 < toks.size() && (toks[i + 1].lower == "by" || listed(kParticles, toks[i + 1].lower) ||
+                                                  toks[i + 1].tag == PartOfSpeech::preposition)) ||
                          t.words > 1;
     if (have.lower == "been" || have.lower == "being" ||
         (byAfter && (have.lower == "is" || have.lower == "are" || have.lower == "was" || have.lower == "were" ||

@@ -4829,5 +4829,23 @@ TEST(ConstructionsTest, GoingPastAPlaceIsElAndMellett) {
   EXPECT_EQ(hungarian("We met at half past two."), "F\xC3\xA9l h\xC3\xA1romkor tal\xC3\xA1lkoztunk.");
 }
 
+TEST(ConstructionsTest, AParticipleKnownOnlyAsAVerbIsAPassiveAfterTheCopula) {
+  // "cut" the dictionary knows as an adjective too, the lexicon only as a verb: the passive
+  EXPECT_EQ(hungarian("The rope was cut off."), "A k\xC3\xB6telet lev\xC3\xA1gt\xC3\xA1k.");
+  EXPECT_EQ(analysed("the wires were cut"), "the/det wire/n were/aux cut/v/pp");
+  // an adjective the lexicon has stays the state
+  EXPECT_EQ(analysed("the shop is closed"), "the/det shop/n is/aux closed/adj");
+}
+
+TEST(ConstructionsTest, AParticleAfterAPassiveBeforeANounPhraseIsItsPreposition) {
+  // a passive's object is its subject: "on the table" says where, no "put on" ("felvesz")
+  EXPECT_EQ(analysed("the book was put on the table"), "the/det book/n was/aux put/v/pp on/prep the/det table/n");
+  EXPECT_TRUE(has(hungarian("The book was put on the table."), "asztalra"));
+  EXPECT_FALSE(has(hungarian("The book was put on the table."), "felvette"));
+  // the active keeps the phrasal verb, and so does the passive without a noun phrase after it
+  EXPECT_TRUE(has(hungarian("She put on her coat."), "Felvette"));
+  EXPECT_EQ(analysed("she put on the coat"), "she/pron put/v/past the/det coat/n");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
