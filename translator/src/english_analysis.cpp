@@ -3360,8 +3360,12 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       // "ask you a question", "give her a call": past the one it is for, to the thing itself
       if (!clauseFollows && on + 1 < toks.size() && toks[on].tag == PartOfSpeech::pronoun &&
           listed(kObjectPronouns, toks[on].lower) &&
-          (toks[on + 1].tag == PartOfSpeech::determiner || toks[on + 1].tag == PartOfSpeech::number))
+          (toks[on + 1].tag == PartOfSpeech::determiner || toks[on + 1].tag == PartOfSpeech::number)) {
         on += 2;
+        // ("owe you ten pounds": the one it is for is no object of a person, the thing is, "tíz
+        // fonttal tartozom neked")
+        toks[i].ofPerson = on < toks.size() && namesPerson(toks[on]);
+      }
       while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
       // (past a count's bound: "contain at least eight characters")
       static constexpr std::string_view kBounds[] = {"at least", "at most", "about", "almost", "nearly", "up to"};

@@ -4847,5 +4847,12 @@ TEST(ConstructionsTest, AParticleAfterAPassiveBeforeANounPhraseIsItsPreposition)
   EXPECT_EQ(analysed("she put on the coat"), "she/pron put/v/past the/det coat/n");
 }
 
+TEST(ConstructionsTest, TheOneAThingIsForIsNoPersonObject) {
+  // "owe you ten pounds": the thing owed is the object, "-val", the one owed to "neked"
+  EXPECT_EQ(hungarian("I owe you ten pounds."), "Tartozom neked t\xC3\xADz fonttal.");
+  // a person owed alone takes the sense for people
+  EXPECT_EQ(hungarian("I owe you."), "Tartozom neked.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
