@@ -1140,7 +1140,7 @@ circle	v	kering[noobj] ; be|karikáz
 composition	n	összetétel ; fogalmazás[fogalmazások] ; zenemű[zeneművek]
 concentration	n	koncentráció ; összpontosítás
 conclusion	n	következtetés[következtetések] ; befejezés
-connect	v	csatlakoztat[to=hoz,state] ; össze|köt ; kapcsol
+connect	v	csatlakoztat[to=hoz,state,intr=csatlakozik] ; össze|köt ; kapcsol
 consider	v	meg|fontol ; tekint ; gondol
 continue	v	folytat[intr=folytatódik] ; folytatódik
 contrast	n	ellentét[ellentétek] ; kontraszt[kontrasztok]

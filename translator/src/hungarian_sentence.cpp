@@ -709,9 +709,12 @@ class Generator {
   // "the stolen car": a participle after the article of the noun phrase at `begin`, before its noun
   // ("Frozen vegetables are cheap", "Stolen cars are sold": one opening the clause, its noun
   // after it and the clause's verb later)
+  // ("the connecting train", "a growing number": an "-ing" one there says what the thing does,
+  // "a csatlakozó vonat")
   bool participleBeforeNoun(std::size_t k, std::size_t begin) const {
     if (k + 1 >= t_.size() || t_[k].tag != PartOfSpeech::verb || !t_[k].entry ||
-        (t_[k].form != VerbForm::participle && t_[k].form != VerbForm::past))
+        (t_[k].form != VerbForm::participle && t_[k].form != VerbForm::past &&
+         (t_[k].form != VerbForm::ing || k == 0 || t_[k + 1].tag != PartOfSpeech::noun)))
       return false;
     if (k == 0 && begin == 0)
       return t_[1].tag == PartOfSpeech::noun && !t_[1].possessor &&
@@ -1502,8 +1505,13 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       continue;
     } else if (tk.tag == PartOfSpeech::verb && participleBeforeNoun(k, np.begin)) {
       // "the stolen car": "az ellopott autó"
+      // (what does it, without an object: the sense's own verb for that, "csatlakozó")
       if (const Sense* vs = coreSense(tk, sense(k)); vs && vs->word.find(' ') == std::string::npos)
-        emit(finishedParticiple(*vs), k);
+        emit(tk.form != VerbForm::ing ? finishedParticiple(*vs)
+             : !vs->note("intr").empty()
+                 ? presentParticipleOf(VerbStem{verbOfNote(vs->note("intr")).lemma, "", ""})
+                 : vs->prefix + presentParticipleOf(VerbStem{vs->word, "", ""}),
+             k);
     } else if (tk.tag == PartOfSpeech::conjunction) {
       emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", k);  // "hűvös és száraz"
     } else if (k != np.head && (tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::adverb ||
@@ -5433,6 +5441,15 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
               t_[pos - 1].lower == "was" || t_[pos - 1].lower == "were" || t_[pos - 1].lower == "be" ||
               t_[pos - 1].lower == "been"))
       emit("t\xC3\xA1vol", pos);
+    // "found a letter hidden between the pages": a participle outside the clause's verb says
+    // what was done to the thing, the finished participle ("elrejtett"), never the bare stem
+    // (a past spelled as the participle, right after the noun it describes, is that participle)
+    else if (const Sense* vs = tk.tag == PartOfSpeech::verb &&
+                                       (tk.form == VerbForm::participle ||
+                                        (tk.form == VerbForm::past && pos > 0 && t_[pos - 1].tag == PartOfSpeech::noun))
+                                   ? coreSense(tk, sense(pos)) : nullptr;
+             vs && vs->word.find(' ') == std::string::npos)
+      emit(finishedParticiple(*vs), pos);
     else if (auto s = plainSense(tk, sense(pos)))
       emit(*s, pos);
     else

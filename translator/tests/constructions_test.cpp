@@ -4854,5 +4854,20 @@ TEST(ConstructionsTest, TheOneAThingIsForIsNoPersonObject) {
   EXPECT_EQ(hungarian("I owe you."), "Tartozom neked.");
 }
 
+TEST(ConstructionsTest, AnIngVerbBeforeItsNounIsThePresentParticiple) {
+  // what the thing does, the verb's "-ó" form (the one without an object where the sense has it),
+  // and the noun keeps its case
+  EXPECT_EQ(hungarian("We waited for the connecting train."), "V\xC3\xA1rtunk a csatlakoz\xC3\xB3 vonatra.");
+  // the past participle there stays the finished one
+  EXPECT_TRUE(has(hungarian("They found the stolen car."), "ellopott"));
+}
+
+TEST(ConstructionsTest, AParticipleAfterItsNounOutsideTheClausesVerbIsTheFinishedParticiple) {
+  // "a letter hidden between the pages": what was done to it, "elrejtett", never the bare stem
+  const std::string found = hungarian("She found an old letter hidden between the pages of a dictionary.");
+  EXPECT_TRUE(has(found, "elrejtett"));
+  EXPECT_FALSE(has(found, "elrejt "));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
