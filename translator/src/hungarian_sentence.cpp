@@ -2147,7 +2147,9 @@ VerbGroup Generator::readVerbGroup() const {
     if (form == VerbForm::past && g.have == n && !g.doSupport && g.modal.empty()) g.past = true;
     if ((form == VerbForm::base || form == VerbForm::third) && !g.doSupport && g.have == n && g.be == n)
       g.past = g.past && !g.modal.empty();
-    if (listed(kPlainAfterCan, t_[g.main].lemma) && g.modal == "tud") g.modal.clear();
+    // ("footsteps could be heard": what anyone could perceive keeps it, "lehetett hallani")
+    const bool passiveOfCan = g.be != n && g.be < g.main && form == VerbForm::participle;
+    if (listed(kPlainAfterCan, t_[g.main].lemma) && g.modal == "tud" && !passiveOfCan) g.modal.clear();
     g.past = g.past || pastOfBe;  // "was unlikely to win": "valószínűleg nem nyert"
   }
   // a main "have" with an object is possession; a lone "be" is the copula

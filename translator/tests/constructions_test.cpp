@@ -4869,5 +4869,13 @@ TEST(ConstructionsTest, AParticipleAfterItsNounOutsideTheClausesVerbIsTheFinishe
   EXPECT_FALSE(has(found, "elrejt "));
 }
 
+TEST(ConstructionsTest, WhatCouldBePerceivedKeepsItsCan) {
+  // a passive of "can hear" or "can see": what anyone could perceive, "lehetett hallani"
+  EXPECT_TRUE(has(hungarian("Footsteps could be heard in the attic."), "lehetett hallani"));
+  EXPECT_TRUE(has(hungarian("The lake can be seen from the window."), "lehet l\xC3\xA1tni"));
+  // the active says no "can": "I can't find my keys" is "nem találom"
+  EXPECT_FALSE(has(hungarian("I can hear the music."), "tudom"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
