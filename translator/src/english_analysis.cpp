@@ -1366,6 +1366,23 @@ void ReadingChooser::choose(std::size_t i) {
       if (r.tag == PartOfSpeech::verb && r.form != VerbForm::ing && r.form != VerbForm::third &&
           core_.find(r.lemma, PartOfSpeech::verb) && (r.form != VerbForm::base || r.lemma == t.lower))
         best = &r, passiveOfBase = r.form == VerbForm::base;
+  // "Cats should be vaccinated", "The form must be signed": what must or should be done to the
+  // subject is the deed, the passive of the verb ("Be kell oltani"), not the state the adjective
+  // says; how one must be or feel stays the state ("You must be tired": "fáradt")
+  static constexpr std::string_view kStatesOfOne[] = {
+      "tired",   "worried", "bored",    "interested", "excited",  "married",   "surprised", "disappointed",
+      "scared",  "frightened", "pleased", "delighted", "amazed",  "shocked",   "confused",  "embarrassed",
+      "prepared", "satisfied", "relaxed", "annoyed",   "engaged", "dressed",   "qualified", "involved",
+      "concerned", "convinced", "determined", "exhausted", "impressed", "relieved", "lost", "located",
+      "based", "closed", "opened", "finished", "done", "gone", "supposed", "used", "allowed", "required"};
+  if (best->tag == PartOfSpeech::adjective && i >= 2 && toks_[i - 1].lower == "be" &&
+      toks_[i - 1].tag == PartOfSpeech::auxiliary &&
+      (toks_[i - 2].lower == "must" || toks_[i - 2].lower == "should") && endsWith(t.lower, "ed") &&
+      !listed(kStatesOfOne, t.lower))
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::verb && (r.form == VerbForm::past || r.form == VerbForm::participle) &&
+          core_.find(r.lemma, PartOfSpeech::verb))
+        best = &r, passiveOfBase = false;
   // "bus services have been suspended": a word in "-s" right before "have" or "are" is a plural
   // noun, no verb's third person
   if (best->tag == PartOfSpeech::verb && best->form == VerbForm::third && i + 1 < toks_.size() &&

@@ -4877,5 +4877,13 @@ TEST(ConstructionsTest, WhatCouldBePerceivedKeepsItsCan) {
   EXPECT_FALSE(has(hungarian("I can hear the music."), "tudom"));
 }
 
+TEST(ConstructionsTest, WhatMustOrShouldBeDoneIsTheDeedNotTheState) {
+  // "should be vaccinated": the passive of "vaccinate", though the lexicon has "vaccinated" too
+  EXPECT_EQ(hungarian("Cats should be vaccinated."), "A macsk\xC3\xA1kat be kell oltani.");
+  EXPECT_EQ(analysed("cats should be vaccinated"), "cat/n should/modal be/aux vaccinate/v/pp");
+  // how one must be stays the state
+  EXPECT_EQ(analysed("you must be tired"), "you/pron must/modal be/aux tired/adj");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

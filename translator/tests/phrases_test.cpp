@@ -852,8 +852,9 @@ TEST(PhrasesTest, EverydayWordsOfTheHomeTheTownAndShops) {
   EXPECT_TRUE(has(hungarian("Put the rubbish in the dustbin."), "kukába"));
   EXPECT_TRUE(has(hungarian("The hairdresser cut my hair."), "fodrász"));
   EXPECT_TRUE(has(hungarian("The children giggled."), "kuncogtak"));
-  // a vaccinated child is one the vaccine was given to, never left in English
-  EXPECT_TRUE(has(hungarian("Cats should be vaccinated once a year."), "beoltott"));
+  // a vaccinated child is one the vaccine was given to, never left in English; what should be
+  // done is the deed ("be kell oltani")
+  EXPECT_TRUE(has(hungarian("Cats should be vaccinated once a year."), "be kell oltani"));
   EXPECT_TRUE(has(hungarian("The children were vaccinated last week."), "beoltották"));
 }
 
