@@ -6135,7 +6135,7 @@ cautious	adj	óvatos
 classical	adj	klasszikus
 colourful	adj	színes
 colorful	adj	színes
-confusing	adj	zavaros ; zavarba ejtő
+confusing	adj	zavaró[zavaróak] ; zavaros ; zavarba ejtő
 continuous	adj	folyamatos ; folytonos
 corporate	adj	vállalati ; céges
 defective	adj	hibás

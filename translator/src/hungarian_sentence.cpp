@@ -67,7 +67,7 @@ constexpr std::string_view kWhereDone[] = {"here", "there", "online", "abroad", 
 constexpr std::string_view kDegreeAdverbs[] = {"very",       "too",        "so",       "quite",     "really",
                                                "rather",     "pretty",     "fairly",   "extremely", "incredibly",
                                                "terribly",   "unusually",  "slightly", "relatively", "surprisingly",
-                                               "remarkably", "exceptionally"};
+                                               "remarkably", "exceptionally", "a bit", "a little", "somewhat"};
 // Those of them that stand with the adjective inside a noun phrase: "a very cold night", "a
 // pretty long walk" ("nagyon hideg éjszaka", "elég hosszú séta").
 constexpr std::string_view kDegreeBeforeAttribute[] = {"very",       "quite",       "really",       "rather",

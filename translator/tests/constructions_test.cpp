@@ -4554,9 +4554,12 @@ TEST(ConstructionsTest, WhileAway) {
 }
 
 // A degree adverb before the predicate adjective ("a bit", "quite") is said before it and
-// keeps the copula unsaid and the plural ("kicsit zavarosak"), where "a bit" read as a place.
+// keeps the copula unsaid and the plural ("kicsit zavaróak"), where "a bit" read as a place;
+// "it" before it says nothing ("Kicsit drága", as "Nagyon drága").
 TEST(ConstructionsTest, ADegreeBeforeThePredicate) {
-  EXPECT_EQ(hungarian("The charts are still a bit confusing."), "A táblázatok még kicsit zavarosak.");
+  EXPECT_EQ(hungarian("The charts are still a bit confusing."), "A táblázatok még kicsit zavaróak.");
+  EXPECT_EQ(hungarian("It is a bit confusing."), "Kicsit zavaró.");
+  EXPECT_EQ(hungarian("It is a bit expensive."), "Kicsit drága.");
   EXPECT_EQ(hungarian("The room is quite small."), "A szoba egészen kicsi.");
   EXPECT_EQ(hungarian("We are a bit late."), "Kicsit elkéstünk.");
 }
