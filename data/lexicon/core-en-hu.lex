@@ -5114,7 +5114,7 @@ alarm clock	n	ébresztőóra
 dining room	n	ebédlő
 renew	v	meg|újít ; meg|hosszabbít
 check in	v	be|jelentkezik[noobj]
-check out	v	ki|jelentkezik[noobj]
+check out	v	ki|jelentkezik[noobj,of=bol]
 log in	v	be|jelentkezik[noobj]
 log out	v	ki|jelentkezik[noobj]
 sign in	v	be|jelentkezik[noobj]

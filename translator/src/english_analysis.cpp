@@ -1917,6 +1917,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // (past a place of its own: "Water supplies in the village were cut off"; "Heavy lorries
     // are banned": a word the core lexicon has as an adjective only stays one)
     bonus(PartOfSpeech::noun, std::nullopt, 200);
+  } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::other && !toks[i].pauseAfter &&
+             coreReading(PartOfSpeech::noun) && !coreReading(PartOfSpeech::verb) &&
+             core_.find(toks[i + 1].lower, PartOfSpeech::noun) && auxiliaryAfterPlace(i + 2)) {
+    // "Garden waste is collected on Mondays": a word the core lexicon has as a noun only, before
+    // a noun and the auxiliary of its clause, is the compound's first noun, no imperative
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (i == 0 && subjectBeforeFiniteVerb(i)) {
     bonus(PartOfSpeech::noun, std::nullopt, 200);  // "Oil prices rose", "Police say that"
   } else if (i == 1 && toks[0].tag == PartOfSpeech::noun &&

@@ -4888,5 +4888,19 @@ TEST(ConstructionsTest, WhatMustOrShouldBeDoneIsTheDeedNotTheState) {
   EXPECT_EQ(analysed("you must be tired"), "you/pron must/modal be/aux tired/adj");
 }
 
+TEST(ConstructionsTest, ANounOnlyWordBeforeANounAndItsAuxiliaryIsNoImperative) {
+  // "Garden waste is collected": "garden" the lexicon has as a noun only, the compound's first
+  EXPECT_EQ(analysed("garden waste is collected on mondays"),
+            "garden/n waste/n is/aux collect/v/pp on/prep monday/n");
+  EXPECT_TRUE(has(hungarian("Garden waste is collected on Mondays."), "erti hullad\xC3\xA9kot"));
+  // a verb the lexicon has stays the imperative
+  EXPECT_TRUE(has(hungarian("Water the plants every evening."), "\xC3\xB6nt\xC3\xB6zze"));
+}
+
+TEST(ConstructionsTest, CheckingOutOfAPlaceIsFromIt) {
+  // "check out of their rooms": what one checks out of in "-ból"
+  EXPECT_TRUE(has(hungarian("Guests must check out of their rooms by eleven."), "szob\xC3\xA1ikb\xC3\xB3l"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
