@@ -4109,7 +4109,7 @@ meal	n	étkezés[étkezések] ; étel
 on time	adv	időben
 cafe	n	kávézó[in=ban,at=ban,to=ba]
 bike	n	bicikli[by=val] ; kerékpár[kerékpárok,3sg=kerékpárja]
-look up	v	ki|keres ; fel|néz
+look up	v	ki|keres[intr=fel|néz,at=ra] ; fel|néz[at=ra]
 everywhere	adv	mindenhol ; mindenütt
 nobody	n	senki[front]
 no one	n	senki[front]

@@ -4902,5 +4902,12 @@ TEST(ConstructionsTest, CheckingOutOfAPlaceIsFromIt) {
   EXPECT_TRUE(has(hungarian("Guests must check out of their rooms by eleven."), "szob\xC3\xA1ikb\xC3\xB3l"));
 }
 
+TEST(ConstructionsTest, LookingUpWithoutAnObjectIsLookingUpward) {
+  // "look up" a word is "kikeres"; without an object one looks upward, "felnéz", at "-ra"
+  EXPECT_EQ(hungarian("She looked up."), "Feln\xC3\xA9zett.");
+  EXPECT_EQ(hungarian("He looked up at the sky."), "Feln\xC3\xA9zett az \xC3\xA9gre.");
+  EXPECT_TRUE(has(hungarian("Look up the word in the dictionary."), "Keresse ki"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
