@@ -1383,6 +1383,15 @@ void ReadingChooser::choose(std::size_t i) {
       if (r.tag == PartOfSpeech::verb && (r.form == VerbForm::past || r.form == VerbForm::participle) &&
           core_.find(r.lemma, PartOfSpeech::verb))
         best = &r, passiveOfBase = false;
+  // "a written and an oral part": right after "a", "an", "the" or an owner, a participle the core
+  // lexicon has as an adjective is that adjective, before "and" too ("írásbeli"), no verb
+  if (best->tag == PartOfSpeech::verb && (best->form == VerbForm::past || best->form == VerbForm::participle) &&
+      i > 0 && i + 1 < toks_.size() &&
+      (toks_[i - 1].lower == "a" || toks_[i - 1].lower == "an" || toks_[i - 1].lower == "the" ||
+       toks_[i - 1].tag == PartOfSpeech::possessive) &&
+      core_.find(t.lower, PartOfSpeech::adjective))
+    for (const Reading& r : rs)
+      if (r.tag == PartOfSpeech::adjective) best = &r, passiveOfBase = false;
   // "bus services have been suspended": a word in "-s" right before "have" or "are" is a plural
   // noun, no verb's third person
   if (best->tag == PartOfSpeech::verb && best->form == VerbForm::third && i + 1 < toks_.size() &&

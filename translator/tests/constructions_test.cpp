@@ -4909,5 +4909,15 @@ TEST(ConstructionsTest, LookingUpWithoutAnObjectIsLookingUpward) {
   EXPECT_TRUE(has(hungarian("Look up the word in the dictionary."), "Keresse ki"));
 }
 
+TEST(ConstructionsTest, AParticipleAfterTheArticleThatIsAnAdjectiveIsThatAdjective) {
+  // "a written and an oral part": "written" the lexicon has as an adjective, "írásbeli", and the
+  // two adjectives with their own articles describe one noun, which takes the case
+  EXPECT_EQ(analysed("a written and an oral part"), "a/det written/adj and/conj an/det oral/adj part/n");
+  EXPECT_TRUE(has(hungarian("The exam consists of a written and an oral part."),
+                  "egy \xC3\xADr\xC3\xA1sbeli \xC3\xA9s egy sz\xC3\xB3" "beli r\xC3\xA9szb\xC5\x91l"));
+  // a participle the lexicon has no adjective for stays the verb's
+  EXPECT_TRUE(has(hungarian("They found the stolen car."), "ellopott"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
