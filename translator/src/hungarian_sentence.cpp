@@ -2607,6 +2607,14 @@ void Generator::findObjects(ClauseRoles& r) {
   if (objectStart + 1 < n_ && t_[objectStart].lemma == "a little" &&
       t_[objectStart].tag == PartOfSpeech::adverb && startsNounPhrase(objectStart + 1))
     ++objectStart;
+  // "expect at least a partial refund", "ate almost the whole cake": a bound or a focus before
+  // the object's article leaves it the object ("legalább részleges visszatérítést")
+  static constexpr std::string_view kBeforeTheArticle[] = {"at least", "almost", "nearly", "only", "even", "just"};
+  if (objectStart + 1 < n_ && objectStart == afterVerb && t_[objectStart].tag == PartOfSpeech::adverb &&
+      listed(kBeforeTheArticle, t_[objectStart].lemma) &&
+      (t_[objectStart + 1].tag == PartOfSpeech::determiner || t_[objectStart + 1].tag == PartOfSpeech::possessive) &&
+      startsNounPhrase(objectStart + 1))
+    ++objectStart;
   // "stared at the letter": a preposition the verb turns into its object ("bámulta a levelet")
   if (verbSense && objectStart + 1 < n_ && objectStart == afterVerb &&
       t_[objectStart].tag == PartOfSpeech::preposition && verbSense->note(t_[objectStart].lower) == "acc" &&

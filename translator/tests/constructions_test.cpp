@@ -4919,5 +4919,11 @@ TEST(ConstructionsTest, AParticipleAfterTheArticleThatIsAnAdjectiveIsThatAdjecti
   EXPECT_TRUE(has(hungarian("They found the stolen car."), "ellopott"));
 }
 
+TEST(ConstructionsTest, ABoundBeforeTheObjectsArticleLeavesItTheObject) {
+  // "at least a partial refund", "almost the whole cake": the object in the accusative
+  EXPECT_TRUE(has(hungarian("I would expect at least a partial refund."), "visszat\xC3\xA9r\xC3\xADt\xC3\xA9st"));
+  EXPECT_TRUE(has(hungarian("He ate almost the whole cake."), "az eg\xC3\xA9sz s\xC3\xBCtem\xC3\xA9nyt"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
