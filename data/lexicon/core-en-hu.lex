@@ -187,7 +187,7 @@ ask	v	meg|kérdez ; kér ; fel|tesz[when=question] ; kér[when=favour/favor/perm
 be	v	van
 become	v	lesz[obj=nom] ; válik
 begin	v	el|kezd[intr=kezdődik] ; kezdődik
-break	v	el|tör ; össze|tör ; meg|szeg[when=law/rule/promise/agreement] ; meg|dönt[when=record] ; közöl[to=nak,when=news] ; meg|tör[when=silence/spell/deadlock/tradition/routine/ice] ; fel|tör[when=code/lock/safe/seal] ; meg|szeg[when=contract/treaty/oath/vow/ceasefire/truce/word/curfew/embargo/deal/pledge/regulation]
+break	v	el|tör ; össze|tör ; meg|szeg[when=law/rule/promise/agreement/contract/treaty/oath/vow/ceasefire/truce/word/curfew/embargo/deal/pledge/regulation] ; meg|dönt[when=record] ; közöl[to=nak,when=news] ; meg|tör[when=silence/spell/deadlock/tradition/routine/ice] ; fel|tör[when=code/lock/safe/seal] ; ki|tör[noobj,when=scandal/storm/war/fire/riot/fighting/violence/row/crisis/epidemic/panic/chaos/rebellion/revolution/unrest/protest/thunderstorm]
 bring	v	hoz[perf=el] ; el|hoz
 build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
@@ -217,7 +217,7 @@ live	v	lakik ; él[noobj]
 look	v	néz[at=acc] ; keres
 lose	v	el|veszt ; veszít
 love	v	szeret
-make	v	készít ; csinál ; hoz[when=decision] ; el|követ[when=mistake/error/crime/offence/offense] ; keres[when=money/fortune/cash/dollar/pound/euro] ; tesz[when=promise/offer/effort/statement/comment/suggestion/proposal/step/remark/attempt/complaint/announcement/exception] ; köt[when=deal/agreement/contract/bargain/peace] ; szerez[when=friend]
+make	v	készít ; csinál ; hoz[when=decision] ; el|követ[when=mistake/error/crime/offence/offense] ; keres[when=money/fortune/cash/dollar/pound/euro] ; tesz[when=promise/offer/effort/statement/comment/suggestion/proposal/step/remark/attempt/complaint/announcement/exception] ; köt[when=deal/agreement/contract/bargain/peace] ; végre|hajt[when=landing/attack/raid/arrest/manoeuvre/maneuver/adjustment/modification/change/search/transfer]
 meet	v	találkozik[obj=val] ; meg|ismer ; meg|felel[obj=nak,when=requirement/need/demand/standard/criterion/expectation/condition/criteria] ; be|tart[when=deadline/target] ; fedez[when=cost/expense/bill]
 need	v	szükség[obj=ra] ; kell[noobj]
 open	v	ki|nyit[intr=ki|nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference] ; ki|nyílik[noobj,when=door/window/gate/eye/flower/lid/parachute/umbrella/curtain/bud]
@@ -2450,7 +2450,7 @@ conceive	v	el|képzel ; ki|talál ; fogan[noobj]
 concentrated	adj	tömény ; összpontosított
 conclude	v	be|fejez ; le|zár ; következtet
 condemnation	n	elítélés
-conductor	n	karmester[karmesterek,person] ; kalauz[kalauzok] ; vezető
+conductor	n	karmester[karmesterek,person] ; kalauz[kalauzok,person] ; vezető ; kalauz[kalauzok,person,when=train/bus/tram/railway/ticket]
 conference	n	konferencia[to=ra,at=on] ; értekezlet[értekezletek]
 confession	n	vallomás[vallomások] ; gyónás
 confidence	n	bizalom[bizalmak] ; magabiztosság
@@ -2993,7 +2993,9 @@ photograph	v	fényképez ; le|fényképez
 phrase	n	kifejezés[kifejezések] ; szókapcsolat[szókapcsolatok]
 pickup	n	kisteherautó ; felvétel[felvételek]
 pilot	n	pilóta[person]
-pin	n	gombostű ; tű
+pin	n	gombostű ; tű ; pin-kód[cap]
+pin code	n	pin-kód
+pin number	n	pin-kód
 pin	v	fel|tűz ; hozzá|tűz
 pioneer	n	úttörő[person]
 pipe	n	cső[csövek] ; pipa
@@ -6686,7 +6688,6 @@ haggle	v	alkudozik[noobj]
 try on	v	fel|próbál
 go shopping	v	vásárol[noobj] ; be|vásárol
 on sale	adj	kapható ; akciós
-sold out	adj	elfogyott ; kiárusított
 discounted	adj	leárazott ; akciós
 # online shopping and delivery
 online shop	n	webáruház[webáruházak,3sg=webáruháza,in=ban]
@@ -7154,7 +7155,7 @@ cut off	v	le|vág ; ki|kapcsol ; el|zár[when=supply/water/electricity/gas/power
 cut back	v	csökkent ; vissza|fog
 pay off	v	ki|fizet ; le|törleszt
 save up	v	spórol[noobj,for=ra] ; takarékoskodik
-sell out	v	el|fogy[noobj]
+sell out	v	el|fogy[noobj,pass=el|fogy]
 settle down	v	le|telepedik[noobj]
 settle in	v	be|illeszkedik[noobj] ; be|rendezkedik
 move on	v	tovább|lép[noobj] ; tovább|megy[noobj]
@@ -8173,6 +8174,11 @@ hear of	v	hall[obj=rol]
 object to	v	ellenez
 write off	v	le|ír
 sit up	v	fel|ül[noobj]
+sit an exam	v	vizsgázik[noobj]
+sit the exam	v	vizsgázik[noobj]
+sit exams	v	vizsgázik[noobj]
+sit the exams	v	vizsgázik[noobj]
+sit an examination	v	vizsgázik[noobj]
 drop in	v	be|ugrik[noobj,on=hoz]
 drop by	v	be|ugrik[noobj]
 join in	v	be|kapcsolódik[noobj] ; csatlakozik[noobj]
@@ -9062,7 +9068,7 @@ make up their mind	v	dönt[noobj]
 sugary	adj	cukros
 written	adj	írásbeli ; írott
 camper	n	táborozó[person] ; lakóautó[when=van]
-house	v	be|fogad ; el|helyez
+house	v	otthont |ad[obj=nak] ; helyet |ad[obj=nak] ; be|fogad ; el|helyez
 repair shop	n	javítóműhely[javítóműhelyek]
 cleaner	n	takarító[person] ; tisztítószer[tisztítószerek,when=other/household/oven/glass/floor/toilet/kitchen/bathroom/surface/window/strong/chemical]
 zookeeper	n	állatgondozó[person]

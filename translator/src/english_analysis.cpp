@@ -3368,7 +3368,8 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
           on = whole;
       }
       // ... and the object's the verb: "won the cup" ("kupa"), "cut jobs" ("megszüntet")
-      if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
+      // ("When the scandal broke, the minister resigned": past a comma another clause begins)
+      if (!clauseFollows && !toks[i].pauseAfter && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
         toks[i].neighbour = toks[on].lemma, toks[on].neighbour = toks[i].lemma;
       // "believe it", "forget that": a lone pronoun of a thing asks for the sense of a thing
       else if (!clauseFollows && i + 1 < toks.size() && thingPronounAlone(toks, i + 1))
@@ -3438,11 +3439,25 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       if (passive) toks[i].hasObject = true;
       // "the talks broke down", "teachers walked out": a verb without an object takes the sense
       // its subject asks for ("megszakad", "sztrájkol")
-      if (toks[i].neighbour.empty() && (passive || !toks[i].hasObject))
-        if (const Token* subject = subjectNounBefore(toks, i)) {
-          toks[i].neighbour = subject->lemma;
-          toks[i].neighbourIsSubject = !passive;
-        }
+      // (and before a time it says when: "the scandal broke last week" is "kitört", where a sense
+      // without an object names the subject; "spent every summer there" keeps its time)
+      const Token* subject = passive || !toks[i].hasObject ? subjectNounBefore(toks, i) : nullptr;
+      const bool timeAfter = i + 1 < toks.size() && toks[i + 1].time;
+      auto namesSubject = [&](const Token& s) {
+        if (!toks[i].entry) return false;
+        for (const lexicon::Sense& sense : toks[i].entry->senses)
+          if (sense.noObject)
+            for (std::string_view when = sense.note("when"); !when.empty();) {
+              const std::size_t bar = when.find('/');
+              if (when.substr(0, bar) == s.lemma) return true;
+              when = bar == std::string_view::npos ? std::string_view() : when.substr(bar + 1);
+            }
+        return false;
+      };
+      if (subject && (toks[i].neighbour.empty() || (timeAfter && !passive && namesSubject(*subject)))) {
+        toks[i].neighbour = subject->lemma;
+        toks[i].neighbourIsSubject = !passive;
+      }
       continue;
     }
     // "seriously injured", "fell sharply": an adverb's sense by the verb or adjective it is said

@@ -1412,5 +1412,32 @@ TEST(PhrasesTest, WhatOneCoolsAndWhatOneBoards) {
   EXPECT_TRUE(has(hungarian("The passengers boarded the plane."), "felsz\xC3\xA1lltak a rep\xC3\xBCl\xC5\x91g\xC3\xA9pre"));
 }
 
+TEST(PhrasesTest, WhatBreaksOfItselfBreaksOutPastACommaOrATime) {
+  // a scandal, a storm, a fire that breaks "kitör"; a glass broken stays "eltör"
+  EXPECT_TRUE(has(hungarian("When the scandal broke, the minister resigned."), "Amikor a botrány kitört, a miniszter"));
+  EXPECT_TRUE(has(hungarian("The scandal broke last week."), "kitört"));
+  EXPECT_TRUE(has(hungarian("A fire broke in the kitchen."), "kitört"));
+  EXPECT_TRUE(has(hungarian("He broke the glass."), "Eltörte"));
+  // a time after a verb still asks for its sense where no sense names the subject
+  EXPECT_TRUE(has(hungarian("My family spent every summer there."), "töltött"));
+}
+
+TEST(PhrasesTest, WordsTakeTheirSenseByObjectSubjectOrCompound) {
+  // a landing, an attack, an arrest made is carried out, "végrehajt"
+  EXPECT_TRUE(has(hungarian("The plane made an emergency landing in Vienna."), "végrehajtott egy kényszerleszállást"));
+  EXPECT_TRUE(has(hungarian("Police made an arrest."), "letartóztatást"));
+  // a building houses what it gives a home to, "-nak"
+  EXPECT_TRUE(has(hungarian("The library houses fifty thousand books."), "ötvenezer könyvnek ad otthont"));
+  // exams sat are taken, "vizsgázik"
+  EXPECT_TRUE(has(hungarian("Students sit exams in June."), "vizsgáznak"));
+  // what sells out is gone, agreeing with its subject, in the passive too
+  EXPECT_TRUE(has(hungarian("The tickets sold out in an hour."), "A jegyek elfogytak"));
+  EXPECT_EQ(hungarian("The tickets were sold out."), "A jegyek elfogytak.");
+  // the capitalised PIN is the code; a bus conductor "kalauz", an orchestra's "karmester"
+  EXPECT_TRUE(has(hungarian("Enter your PIN at the cash machine."), "pin-kódját"));
+  EXPECT_TRUE(has(hungarian("The bus conductor was kind."), "buszkalauz"));
+  EXPECT_TRUE(has(hungarian("The conductor of the orchestra bowed."), "karmestere"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
