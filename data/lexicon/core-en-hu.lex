@@ -358,7 +358,7 @@ turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik[to=ra,on=ra,by=val] ; le|esik[on=ra] ; csökken[noobj,to=ra,by=val,when=unemployment/price/rate/inflation/number/temperature/sale/profit/income/output/demand/value/cost/production/export/import/level/figure/turnover/population/attendance/spending/wage/salary/birth/crime/rent/fare/revenue/growth]
 draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
 catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon] ; el|kap[when=cold/flu/virus/infection/disease]
-carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card]
+carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card] ; cipel[when=furniture/bag/box/suitcase/luggage/shopping/crate/sack/backpack/rucksack]
 follow	v	követ ; meg|fogad[when=advice]
 return	v	vissza|tér[noobj] ; vissza|ad ; vissza|küld[when=form/parcel/package/item/goods/product/questionnaire/order/letter/email/document/documents/application]
 return	n	visszatérés[front] ; visszaküldés[front,pl] ; hozam
@@ -1440,7 +1440,7 @@ disturbance	n	zavar[zavarok] ; zavargás[zavargások]
 division	n	osztás ; részleg[részlegek] ; megosztottság
 dodge	v	ki|tér[noobj] ; el|kerül
 draft	n	vázlat[vázlatok] ; tervezet[tervezetek] ; huzat[huzatok]
-drift	v	sodródik
+drift	v	sodródik ; árad[noobj,when=smell/scent/aroma/smoke/fragrance/music/sound/perfume/odour/odor/laughter/voice]
 ease	n	könnyedség ; kényelem[kényelmek]
 ease	v	enyhít
 east	n	kelet[keletek,in=n,from=rol,to=ra]
@@ -1718,7 +1718,7 @@ american	n	amerikai[person]
 american	adj	amerikai
 anchor	n	horgony[horgonyok]
 anchor	v	le|horgonyoz
-announce	v	be|jelent ; ki|hirdet
+announce	v	be|jelent ; ki|hirdet ; ki|hirdet[when=result/winner/verdict/shortlist/nominee/finalist]
 apart	adv	külön ; szét
 appointed	adj	kijelölt ; kinevezett
 argument	n	vita ; érv[érvek]
@@ -1767,7 +1767,7 @@ choice	n	választás[választások] ; választék[választékok]
 chorus	n	kórus[kórusok] ; refrén[refrének,3sg=refrénje]
 circulate	v	kering[noobj] ; terjed[noobj]
 cite	v	idéz ; hivatkozik[obj=ra]
-clearly	adv	világosan ; egyértelműen
+clearly	adv	világosan ; egyértelműen ; olvashatóan[when=write/print/label/mark] ; érthetően[when=speak/explain/pronounce/talk]
 climax	n	csúcspont[csúcspontok] ; tetőpont[tetőpontok]
 clip	n	csipesz[csipeszek] ; klip[klipek,3sg=klipje]
 clip	v	le|nyír ; vág
@@ -3041,7 +3041,7 @@ prospect	n	kilátás[kilátások] ; lehetőség[lehetőségek]
 protestant	n	protestáns[person]
 protestant	adj	protestáns
 pry	v	kíváncsiskodik ; fel|feszít
-publish	v	ki|ad ; közzé|tesz ; publikál
+publish	v	ki|ad ; közzé|tesz ; publikál ; közzé|tesz[when=result/report/list/figure/data/statistics/findings/detail/name/score/ranking/photo/picture/post/statement/guideline/timetable/schedule]
 puff	v	pöfékel ; fúj ; liheg[noobj]
 punch	n	ütés[ütések] ; puncs[puncsok]
 punch	v	meg|üt ; ki|lyukaszt
@@ -3145,7 +3145,7 @@ scented	adj	illatos
 scheme	n	terv[tervek] ; séma ; konstrukció
 scramble	v	tolakodik ; össze|kever
 screech	v	rikolt[noobj]
-creak	v	recseg[noobj]
+creak	v	nyikorog[noobj] ; recseg[noobj]
 tenor	n	tenor[tenorok,3sg=tenorja]
 sculpture	n	szobor[szobrok] ; szobrászat
 secondhand	adj	használt
@@ -4887,7 +4887,7 @@ heating	n	fűtés[attr=fűtési]
 take-off	n	felszállás
 drill	n	fúró[fúrók]
 apply for	v	jelentkezik[obj=ra] ; pályázik[obj=ra]
-break down	v	meg|hibásodik[noobj] ; le|robban[noobj] ; meg|szakad[noobj,when=talk/negotiation/discussion/marriage/relationship]
+break down	v	meg|hibásodik[noobj] ; le|robban[noobj] ; le|robban[noobj,when=car/bus/van/truck/lorry/vehicle/coach/tractor/taxi/motorbike/motorcycle] ; meg|szakad[noobj,when=talk/negotiation/discussion/marriage/relationship]
 go on strike	v	sztrájkol[noobj]
 turn round	v	meg|fordul[noobj]
 upside down	adv	fejjel lefelé
@@ -6618,7 +6618,7 @@ rubber	n	radír[radírok,3sg=radírja] ; gumi
 locker	n	szekrény[szekrények] ; csomagmegőrző
 report card	n	bizonyítvány[bizonyítványok]
 school report	n	bizonyítvány[bizonyítványok]
-exam results	n	vizsgaeredmény[vizsgaeredmények,3sg=vizsgaeredménye]
+exam result	n	vizsgaeredmény[vizsgaeredmények,3sg=vizsgaeredménye]
 resit	n	pótvizsga[pótvizsgák]
 retake	n	pótvizsga[pótvizsgák]
 resit	v	újra |vizsgázik[noobj] ; pótvizsgázik
@@ -8191,6 +8191,10 @@ make up for	v	be|pótol ; kompenzál
 catch on	v	el|terjed[noobj]
 think over	v	át|gondol ; meg|fontol
 come along	v	el|jön[noobj,with=val]
+swing round	v	meg|fordul[noobj,to=ra,thing=fordul]
+swing around	v	meg|fordul[noobj,to=ra,thing=fordul]
+toss about	v	dobál
+toss around	v	dobál
 come round	v	át|jön[noobj] ; magához |tér[noobj]
 come around	v	át|jön[noobj] ; magához |tér[noobj]
 set about	v	hozzá|lát[noobj,obj=hoz]
@@ -9068,7 +9072,7 @@ make up their mind	v	dönt[noobj]
 sugary	adj	cukros
 written	adj	írásbeli ; írott
 camper	n	táborozó[person] ; lakóautó[when=van]
-house	v	otthont |ad[obj=nak] ; helyet |ad[obj=nak] ; be|fogad ; el|helyez
+house	v	helyet |ad[obj=nak] ; otthont |ad[obj=nak] ; be|fogad ; el|helyez
 repair shop	n	javítóműhely[javítóműhelyek]
 cleaner	n	takarító[person] ; tisztítószer[tisztítószerek,when=other/household/oven/glass/floor/toilet/kitchen/bathroom/surface/window/strong/chemical]
 zookeeper	n	állatgondozó[person]

@@ -3439,14 +3439,15 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       if (passive) toks[i].hasObject = true;
       // "the talks broke down", "teachers walked out": a verb without an object takes the sense
       // its subject asks for ("megszakad", "sztrájkol")
-      // (and before a time it says when: "the scandal broke last week" is "kitört", where a sense
-      // without an object names the subject; "spent every summer there" keeps its time)
+      // (and before a time it says when: "the scandal broke last week" is "kitört", "the results
+      // will be published on Friday" "közzéteszik", where a sense names the subject, one without
+      // an object or, for a passive, one with it; "spent every summer there" keeps its time)
       const Token* subject = passive || !toks[i].hasObject ? subjectNounBefore(toks, i) : nullptr;
       const bool timeAfter = i + 1 < toks.size() && toks[i + 1].time;
       auto namesSubject = [&](const Token& s) {
         if (!toks[i].entry) return false;
         for (const lexicon::Sense& sense : toks[i].entry->senses)
-          if (sense.noObject)
+          if (sense.noObject != passive)
             for (std::string_view when = sense.note("when"); !when.empty();) {
               const std::size_t bar = when.find('/');
               if (when.substr(0, bar) == s.lemma) return true;
@@ -3454,7 +3455,7 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
             }
         return false;
       };
-      if (subject && (toks[i].neighbour.empty() || (timeAfter && !passive && namesSubject(*subject)))) {
+      if (subject && (toks[i].neighbour.empty() || (timeAfter && namesSubject(*subject)))) {
         toks[i].neighbour = subject->lemma;
         toks[i].neighbourIsSubject = !passive;
       }

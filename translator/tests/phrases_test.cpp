@@ -78,7 +78,7 @@ TEST(PhrasesTest, TheOneOfASeriesIsWhenItHappens) {
 
 TEST(PhrasesTest, AVerbWithoutAnObjectTakesTheSenseItsSubjectAsksFor) {
   EXPECT_EQ(hungarian("The talks broke down."), "A tárgyalások megszakadtak.");
-  EXPECT_EQ(hungarian("My car broke down."), "Az autóm meghibásodott.");
+  EXPECT_EQ(hungarian("My car broke down."), "Az autóm lerobbant.");
   EXPECT_EQ(hungarian("The teachers walked out."), "A tanárok sztrájkoltak.");
   EXPECT_EQ(hungarian("He walked out of the room."), "Kisétált a szobából.");
   // a passive's subject is the object the sense asks for, and a "by" of means names no agent
@@ -1075,7 +1075,7 @@ TEST(PhrasesTest, ASubjectsHeadBeforeItsPrepositionalPhraseChoosesTheVerbsSense)
   // the talks broke down ("megszakad"), not the employers named after "between"
   EXPECT_EQ(hungarian("The talks between the unions and the employers broke down."),
             "A tárgyalások a szakszervezetek és a munkaadók között megszakadtak.");
-  EXPECT_EQ(hungarian("My car broke down."), "Az autóm meghibásodott.");
+  EXPECT_EQ(hungarian("My car broke down."), "Az autóm lerobbant.");
 }
 
 TEST(PhrasesTest, AnObjectCountedWithABoundStillChoosesTheSenses) {
@@ -1426,8 +1426,8 @@ TEST(PhrasesTest, WordsTakeTheirSenseByObjectSubjectOrCompound) {
   // a landing, an attack, an arrest made is carried out, "végrehajt"
   EXPECT_TRUE(has(hungarian("The plane made an emergency landing in Vienna."), "végrehajtott egy kényszerleszállást"));
   EXPECT_TRUE(has(hungarian("Police made an arrest."), "letartóztatást"));
-  // a building houses what it gives a home to, "-nak"
-  EXPECT_TRUE(has(hungarian("The library houses fifty thousand books."), "ötvenezer könyvnek ad otthont"));
+  // a building houses what it gives room to, "-nak"
+  EXPECT_TRUE(has(hungarian("The library houses fifty thousand books."), "ötvenezer könyvnek ad helyet"));
   // exams sat are taken, "vizsgázik"
   EXPECT_TRUE(has(hungarian("Students sit exams in June."), "vizsgáznak"));
   // what sells out is gone, agreeing with its subject, in the passive too
@@ -1437,6 +1437,27 @@ TEST(PhrasesTest, WordsTakeTheirSenseByObjectSubjectOrCompound) {
   EXPECT_TRUE(has(hungarian("Enter your PIN at the cash machine."), "pin-kódját"));
   EXPECT_TRUE(has(hungarian("The bus conductor was kind."), "buszkalauz"));
   EXPECT_TRUE(has(hungarian("The conductor of the orchestra bowed."), "karmestere"));
+}
+
+TEST(PhrasesTest, WhatIsDoneToTheSubjectBeforeATimeTakesTheSenseTheSubjectAsksFor) {
+  // results published, announced: "közzétesz", "kihirdet", said before a time too
+  EXPECT_TRUE(has(hungarian("The results will be published on Friday."), "pénteken teszik közzé"));
+  EXPECT_TRUE(has(hungarian("The exam results will be published on the school website."), "A vizsgaeredményeket"));
+  EXPECT_TRUE(has(hungarian("The results were published last week."), "múlt héten közzétették"));
+  EXPECT_TRUE(has(hungarian("The book was published in 2010."), "adták ki"));
+}
+
+TEST(PhrasesTest, AMannerAndAnActTakeTheSenseTheirNeighbourAsksFor) {
+  // a name written clearly is legible, words spoken clearly understood
+  EXPECT_TRUE(has(hungarian("Write your name clearly at the top."), "Olvashatóan"));
+  EXPECT_TRUE(has(hungarian("Please speak clearly."), "érthetően"));
+  EXPECT_TRUE(has(hungarian("The answer is clearly wrong."), "világosan"));
+  // a smell drifts out, "árad"; a boat drifts, "sodródik"
+  EXPECT_TRUE(has(hungarian("The smell of fresh bread drifted out of the bakery."), "kiáradt"));
+  EXPECT_TRUE(has(hungarian("The boat drifted."), "sodródott"));
+  // a door creaks "nyikorog"; the wind swings round "fordul"; a boat tossed about "dobál"
+  EXPECT_TRUE(has(hungarian("The wind swung round to the north."), "fordult"));
+  EXPECT_TRUE(has(hungarian("The little boat was tossed about like a leaf."), "dobálták"));
 }
 
 }  // namespace
