@@ -1798,7 +1798,7 @@ curl	n	fürt[fürtök]
 current	n	áram[áramok] ; áramlat[áramlatok]
 current	adj	jelenlegi ; mostani ; aktuális
 damage	n	kár[károk] ; sérülés[sérülések]
-damage	v	meg|rongál[pass=meg|sérül] ; károsít
+damage	v	meg|rongál[pass=meg|sérül] ; károsít ; károsít[when=tooth/teeth/health/environment/liver/lung/skin/heart/hearing/eyesight/reputation/economy/crop/harvest/nerve/brain/kidney/body/immune]
 danger	n	veszély[veszélyek]
 darkness	n	sötétség
 decision	n	döntés[döntések] ; határozat[határozatok]

@@ -1870,10 +1870,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // ("Mother refused", "Mother smiled": a word the core lexicon has as a noun only, before a
     // word that is only a past)
     bonus(PartOfSpeech::noun, std::nullopt, 200);
-  } else if (prevTag == PartOfSpeech::adverb && listed(kHowOften, prevLower) && i >= 2 && !verbSeen &&
+  } else if (prevTag == PartOfSpeech::adverb && i >= 2 && !verbSeen &&
+             (listed(kHowOften, prevLower) || (prevLower.ends_with("ly") && (objectFollows || nextNounish))) &&
              (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name) &&
              !toks[i - 2].possessor) {
-    // "My old teacher still lives here": after the subject and how often, the verb
+    // "My old teacher still lives here": after the subject and how often, the verb (and after
+    // how much or how, before its object: "Sugary drinks seriously damage teeth")
     bonus(PartOfSpeech::verb, toks[i - 2].plural ? VerbForm::base : VerbForm::third, 200);
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
   } else if (i == 0 && !toks[i].pauseAfter && verbBeforeThat(i + 1) && coreReading(PartOfSpeech::noun)) {

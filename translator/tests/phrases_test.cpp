@@ -1460,5 +1460,14 @@ TEST(PhrasesTest, AMannerAndAnActTakeTheSenseTheirNeighbourAsksFor) {
   EXPECT_TRUE(has(hungarian("The little boat was tossed about like a leaf."), "dobálták"));
 }
 
+TEST(PhrasesTest, AVerbAfterItsSubjectAndAnAdverbOfHowIsTheVerb) {
+  // "-ly" between the subject and a word with its object after it: the word is the verb
+  EXPECT_TRUE(has(hungarian("Sugary drinks seriously damage teeth."), "károsítanak"));
+  EXPECT_FALSE(has(hungarian("Sugary drinks seriously damage teeth."), "kár"  "fog"));
+  // what harms one's health or teeth is "károsít", a thing damaged "megrongál"
+  EXPECT_TRUE(has(hungarian("Smoking damages your health."), "károsítja az egészségedet"));
+  EXPECT_TRUE(has(hungarian("The storm damaged the roof."), "megrongálta"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
