@@ -1316,7 +1316,7 @@ tap	v	koppint ; kopogtat
 tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
 tear	v	el|tép[intr=el|szakad] ; szakít
 tender	adj	gyengéd ; puha ; puha[when=meat/steak/chicken/beef/lamb/pork/vegetable/carrot/potato]
-term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek] ; ciklus[ciklusok,when=second/third/fourth/presidential/serve/win/consecutive/seek/fifth/parliamentary] ; táv[távok,3sg=távja,pp=távjai,when=long/short/medium] ; félév[félévek,when=summer/autumn/spring/winter/school/academic]
+term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek] ; ciklus[ciklusok,when=second/third/fourth/presidential/serve/win/consecutive/seek/fifth/parliamentary] ; táv[távok,3sg=távja,pp=távjai,when=long/short/medium] ; félév[félévek,when=summer/autumn/spring/winter/school/academic/end/start/beginning/half]
 total	n	összeg[összegek] ; végösszeg[végösszegek]
 total	adj	teljes ; összes
 tough	adj	kemény ; nehéz[nehezek] ; szívós

@@ -3492,6 +3492,15 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       for (std::size_t j = i; j > 0 && (toks[j - 1].tag == PartOfSpeech::adjective ||
                                         toks[j - 1].tag == PartOfSpeech::noun);)
         toks[i].modifiers.push_back(toks[--j].lemma);
+    // ... and the noun it is "of", past its article: "the end of term" is a school's ("félév"),
+    // "the conductor of the train" ("kalauz")
+    if (toks[i].tag == PartOfSpeech::noun) {
+      std::size_t j = i;
+      while (j > 0 && (toks[j - 1].tag == PartOfSpeech::determiner || toks[j - 1].tag == PartOfSpeech::adjective))
+        --j;
+      if (j >= 2 && toks[j - 1].lower == "of" && toks[j - 2].tag == PartOfSpeech::noun)
+        toks[i].modifiers.push_back(toks[j - 2].lemma);
+    }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
     if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun) toks[i].neighbour = toks[i + 1].lemma;
     // "my sister is older": a predicate said of a person

@@ -1469,5 +1469,11 @@ TEST(PhrasesTest, AVerbAfterItsSubjectAndAnAdverbOfHowIsTheVerb) {
   EXPECT_TRUE(has(hungarian("The storm damaged the roof."), "megrongálta"));
 }
 
+TEST(PhrasesTest, ANounTakesTheSenseTheNounItIsOfAsksFor) {
+  // the end of term is a school's half-year; a term alone stays a word
+  EXPECT_TRUE(has(hungarian("Students must hand in their projects before the end of term."), "a félév vége előtt"));
+  EXPECT_TRUE(has(hungarian("She used a technical term."), "kifejezést"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
