@@ -3339,7 +3339,12 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       if (!clauseFollows && on + 1 < toks.size() && toks[on].tag == PartOfSpeech::adverb &&
           listed(kBounds, toks[on].lemma) && toks[on + 1].tag == PartOfSpeech::number)
         ++on;
-      if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::number) ++on;
+      if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::number) {
+        ++on;
+        // (a count of an owned whole, its "of" dropped: "close twelve of its branches" closes
+        // branches, "bezárja tizenkét fiókját")
+        if (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::possessive) ++on;
+      }
       while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
       while (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::noun &&
              toks[on + 1].tag == PartOfSpeech::noun)

@@ -1475,5 +1475,11 @@ TEST(PhrasesTest, ANounTakesTheSenseTheNounItIsOfAsksFor) {
   EXPECT_TRUE(has(hungarian("She used a technical term."), "kifejezést"));
 }
 
+TEST(PhrasesTest, ACountOfAnOwnedWholeIsTheObjectThatChoosesTheVerbsSense) {
+  // branches closed are shut down, "bezár", and a bank's branches "fiók"
+  EXPECT_TRUE(has(hungarian("The bank will close twelve of its branches."), "bezárja tizenkét fiókját"));
+  EXPECT_TRUE(has(hungarian("She closed the door."), "Becsukta az ajtót"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
