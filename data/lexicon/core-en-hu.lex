@@ -4292,7 +4292,7 @@ updated	adj	frissített ; naprakész
 receipt	n	nyugta ; átvétel[when=confirm/acknowledge]
 passenger	n	utas[utasok,person]
 luggage	n	poggyász[poggyászok] ; csomag[csomagok,3sg=csomagja,pp=csomagjai]
-platform	n	peron[peronok,3sg=peronja,pp=peronjai]
+platform	n	peron[peronok,3sg=peronja,pp=peronjai,at=n,to=ra,from=rol] ; vágány[vágányok,at=n,to=ra,from=rol,when=numbered]
 injury	n	sérülés[sérülések]
 ambulance	n	mentőautó[by=val] ; mentő
 inflation	n	infláció

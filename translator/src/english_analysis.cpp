@@ -4735,6 +4735,67 @@ bool subjectPronoun(const Token& t) {
                                             t.lower == "she" || t.lower == "we" || t.lower == "they");
 }
 
+// "platform four", "gate 12", "room 305": a number after the noun it names one of is its "-s"
+// label before it, with the article ("a négyes vágány", "a 12-es kapu", "a 305-ös szoba"); in
+// words to ninety-nine, in digits as written.
+void numberedOnes(std::vector<Token>& toks) {
+  static constexpr std::string_view kNumbered[] = {"platform", "gate", "room", "bus", "tram", "line", "terminal",
+                                                   "exit", "junction", "chapter", "page", "seat", "table",
+                                                   "question", "track", "hall", "ward", "door"};
+  // the label of a last digit, of a ten, in words and as a suffix after digits
+  static constexpr std::string_view kUnits[][2] = {
+      {"", ""},        {"egyes", "es"}, {"kettes", "es"},  {"h\xC3\xA1rmas", "as"}, {"n\xC3\xA9gyes", "es"},
+      {"\xC3\xB6t\xC3\xB6s", "\xC3\xB6s"}, {"hatos", "os"},  {"hetes", "es"},   {"nyolcas", "as"}, {"kilences", "es"}};
+  static constexpr std::string_view kTens[][3] = {
+      {"", "", ""},
+      {"t\xC3\xADzes", "tizen", "es"},
+      {"h\xC3\xBAszas", "huszon", "as"},
+      {"harmincas", "harminc", "as"},
+      {"negyvenes", "negyven", "es"},
+      {"\xC3\xB6tvenes", "\xC3\xB6tven", "es"},
+      {"hatvanas", "hatvan", "as"},
+      {"hetvenes", "hetven", "es"},
+      {"nyolcvanas", "nyolcvan", "as"},
+      {"kilencvenes", "kilencven", "es"}};
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& noun = toks[i];
+    Token& number = toks[i + 1];
+    if (noun.tag != PartOfSpeech::noun || noun.plural || !listed(kNumbered, noun.lemma) ||
+        number.tag != PartOfSpeech::number || number.value < 1 || number.value >= 1000000 || noun.pauseAfter)
+      continue;
+    // (not a count of what follows: "bus 7 minutes", nor after an article or an owner: "the
+    // room two people share")
+    if (i + 2 < toks.size() && (toks[i + 2].tag == PartOfSpeech::noun || toks[i + 2].tag == PartOfSpeech::adjective))
+      continue;
+    if (i > 0 && (toks[i - 1].tag == PartOfSpeech::determiner || toks[i - 1].tag == PartOfSpeech::possessive ||
+                  toks[i - 1].tag == PartOfSpeech::number))
+      continue;
+    const long long n = number.value;
+    const bool digits = !number.lower.empty() && number.lower[0] >= '0' && number.lower[0] <= '9';
+    std::string label;
+    if (!digits && n < 100)
+      label = n % 10 == 0 ? std::string(kTens[n / 10][0])
+                          : std::string(kTens[n / 10][1]) + std::string(kUnits[n % 10][0]);
+    else
+      label = std::to_string(n) + "-" +
+              std::string(n % 10 ? kUnits[n % 10][1]
+                          : n % 100 ? kTens[n % 100 / 10][2]
+                          : n % 1000 ? std::string_view("as")
+                                     : std::string_view("es"));
+    number.tag = PartOfSpeech::adjective;
+    number.value = -1;
+    number.dictionarySenses = {label};
+    // (the noun's sense for one of a numbered series: "vágány" of a platform)
+    number.lemma = "numbered";
+    const bool pause = number.pauseAfter;
+    std::swap(toks[i], toks[i + 1]);
+    toks[i].pauseAfter = false;
+    toks[i + 1].pauseAfter = pause;
+    toks.insert(toks.begin() + std::ptrdiff_t(i), impliedWord("the", PartOfSpeech::determiner, toks[i].word));
+    i += 2;
+  }
+}
+
 std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase,
                                             const std::vector<bool>& pausesAfterWords) const {
   std::vector<Token> toks = joinNumbers(tokenize(core_, words, titleCase));
@@ -4748,6 +4809,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
+  numberedOnes(toks);
   pastAsPreposition(toks);
   veryOfWhichOne(core_, toks);
   awayFrom(toks);

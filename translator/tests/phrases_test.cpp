@@ -1481,5 +1481,24 @@ TEST(PhrasesTest, ACountOfAnOwnedWholeIsTheObjectThatChoosesTheVerbsSense) {
   EXPECT_TRUE(has(hungarian("She closed the door."), "Becsukta az ajtót"));
 }
 
+TEST(PhrasesTest, ANumberAfterWhatItNamesOneOfIsItsLabel) {
+  // "platform four", "gate 12": the "-s" label before the noun, with the article; a numbered
+  // platform is a track, "vágány"
+  EXPECT_TRUE(has(hungarian("The train to Leeds leaves from platform four."), "a négyes vágányról"));
+  EXPECT_TRUE(has(hungarian("Go to gate 12."), "a 12-es kapuhoz"));
+  EXPECT_TRUE(has(hungarian("Answer question three."), "a hármas kérdésre"));
+  EXPECT_TRUE(has(hungarian("He stays in room 305."), "A 305-ös szobában"));
+  // a count after a noun stays one
+  EXPECT_TRUE(has(hungarian("The bus takes 20 minutes."), "20 perc"));
+  EXPECT_TRUE(has(hungarian("I stood on the empty platform."), "Az üres peronon"));
+}
+
+TEST(PhrasesTest, TheArticleBeforeDigitsGoesByHowTheyAreRead) {
+  // "öt", "egy", "ezer" open with a vowel; "tíz", "száz" do not
+  EXPECT_TRUE(has(hungarian("Turn to page 5."), "az 5-ös"));
+  EXPECT_TRUE(has(hungarian("The 50 euros are here."), "Az 50 euró"));
+  EXPECT_TRUE(has(hungarian("Go to gate 12."), "a 12-es"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
