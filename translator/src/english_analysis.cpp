@@ -3263,8 +3263,11 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
             toks[b - 1].tag == PartOfSpeech::noun || toks[b - 1].tag == PartOfSpeech::possessive ||
             toks[b - 1].tag == PartOfSpeech::number || toks[b - 1].lower == "and"))
       --b;
+    // (a span before "after" or "before" counts to a clause of its own: "two days after the
+    // scandal broke" is the scandal's)
+    static constexpr std::string_view kOpening[] = {"after", "before", "since", "until", "till"};
     if (b < 2 || toks[b - 1].tag != PartOfSpeech::preposition || toks[b - 2].tag != PartOfSpeech::noun ||
-        toks[b - 2].pauseAfter)
+        toks[b - 2].pauseAfter || listed(kOpening, toks[b - 1].lower))
       break;
     head = b - 2;
   }

@@ -1500,5 +1500,11 @@ TEST(PhrasesTest, TheArticleBeforeDigitsGoesByHowTheyAreRead) {
   EXPECT_TRUE(has(hungarian("Go to gate 12."), "a 12-es"));
 }
 
+TEST(PhrasesTest, ASpanBeforeAfterIsNoSubjectOfTheClauseAfterIt) {
+  // "two days after the scandal broke": the scandal broke out, not the days
+  EXPECT_TRUE(has(hungarian("The minister resigned two days after the scandal broke."), "hogy a botrány kitört"));
+  EXPECT_TRUE(has(hungarian("He resigned a week after the fire broke."), "hogy a tűz kitört"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
