@@ -4477,7 +4477,7 @@ bride	n	menyasszony[menyasszonyok,person]
 bullet	n	golyó
 burger	n	hamburger[hamburgerek]
 cabinet	n	szekrény[szekrények] ; kormány
-century	n	század[századok]
+century	n	évszázad[évszázadok] ; század[századok] ; század[századok,when=first/second/third/fourth/fifth/sixth/seventh/eighth/ninth/tenth/eleventh/twelfth/thirteenth/fourteenth/fifteenth/sixteenth/seventeenth/eighteenth/nineteenth/twentieth/last/next/this/early/late/mid]
 chairman	n	elnök[elnökök,person]
 chef	n	séf[person,3sg=séfje] ; szakács[person]
 cigarette	n	cigaretta

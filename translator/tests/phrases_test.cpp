@@ -1506,5 +1506,12 @@ TEST(PhrasesTest, ASpanBeforeAfterIsNoSubjectOfTheClauseAfterIt) {
   EXPECT_TRUE(has(hungarian("He resigned a week after the fire broke."), "hogy a tűz kitört"));
 }
 
+TEST(PhrasesTest, ACenturyIsEvszazadAndANamedOneSzazad) {
+  // a span of a hundred years is "évszázad"; the twelfth, the last one "század"
+  EXPECT_TRUE(has(hungarian("The bakery has been there for a century."), "évszázad"));
+  EXPECT_TRUE(has(hungarian("Two centuries ago, it was a village."), "Két évszázaddal ezelőtt"));
+  EXPECT_TRUE(has(hungarian("The church was built in the twelfth century."), "a tizenkettedik században"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
