@@ -187,7 +187,7 @@ ask	v	meg|kérdez ; kér ; fel|tesz[when=question] ; kér[when=favour/favor/perm
 be	v	van
 become	v	lesz[obj=nom] ; válik
 begin	v	el|kezd[intr=kezdődik] ; kezdődik
-break	v	el|tör ; össze|tör ; meg|szeg[when=law/rule/promise/agreement] ; meg|dönt[when=record] ; közöl[to=nak,when=news] ; meg|tör[when=silence/spell/deadlock/tradition/routine/ice] ; fel|tör[when=code/lock/safe/seal] ; meg|szeg[when=contract/treaty/oath/vow/ceasefire/truce/word/curfew/embargo/deal/pledge/regulation]
+break	v	el|tör ; össze|tör ; meg|szeg[when=law/rule/promise/agreement/contract/treaty/oath/vow/ceasefire/truce/word/curfew/embargo/deal/pledge/regulation] ; meg|dönt[when=record] ; közöl[to=nak,when=news] ; meg|tör[when=silence/spell/deadlock/tradition/routine/ice] ; fel|tör[when=code/lock/safe/seal] ; ki|tör[noobj,when=scandal/storm/war/fire/riot/fighting/violence/row/crisis/epidemic/panic/chaos/rebellion/revolution/unrest/protest/thunderstorm]
 bring	v	hoz[perf=el] ; el|hoz
 build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
@@ -217,7 +217,7 @@ live	v	lakik ; él[noobj]
 look	v	néz[at=acc] ; keres
 lose	v	el|veszt ; veszít
 love	v	szeret
-make	v	készít ; csinál ; hoz[when=decision] ; el|követ[when=mistake/error/crime/offence/offense] ; keres[when=money/fortune/cash/dollar/pound/euro] ; tesz[when=promise/offer/effort/statement/comment/suggestion/proposal/step/remark/attempt/complaint/announcement/exception] ; köt[when=deal/agreement/contract/bargain/peace] ; szerez[when=friend]
+make	v	készít ; csinál ; hoz[when=decision] ; el|követ[when=mistake/error/crime/offence/offense] ; keres[when=money/fortune/cash/dollar/pound/euro] ; tesz[when=promise/offer/effort/statement/comment/suggestion/proposal/step/remark/attempt/complaint/announcement/exception] ; köt[when=deal/agreement/contract/bargain/peace] ; végre|hajt[when=landing/attack/raid/arrest/manoeuvre/maneuver/adjustment/modification/change/search/transfer]
 meet	v	találkozik[obj=val] ; meg|ismer ; meg|felel[obj=nak,when=requirement/need/demand/standard/criterion/expectation/condition/criteria] ; be|tart[when=deadline/target] ; fedez[when=cost/expense/bill]
 need	v	szükség[obj=ra] ; kell[noobj]
 open	v	ki|nyit[intr=ki|nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference] ; ki|nyílik[noobj,when=door/window/gate/eye/flower/lid/parachute/umbrella/curtain/bud]
@@ -358,7 +358,7 @@ turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik[to=ra,on=ra,by=val] ; le|esik[on=ra] ; csökken[noobj,to=ra,by=val,when=unemployment/price/rate/inflation/number/temperature/sale/profit/income/output/demand/value/cost/production/export/import/level/figure/turnover/population/attendance/spending/wage/salary/birth/crime/rent/fare/revenue/growth]
 draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
 catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon] ; el|kap[when=cold/flu/virus/infection/disease]
-carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card]
+carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card] ; cipel[when=furniture/bag/box/suitcase/luggage/shopping/crate/sack/backpack/rucksack]
 follow	v	követ ; meg|fogad[when=advice]
 return	v	vissza|tér[noobj] ; vissza|ad ; vissza|küld[when=form/parcel/package/item/goods/product/questionnaire/order/letter/email/document/documents/application]
 return	n	visszatérés[front] ; visszaküldés[front,pl] ; hozam
@@ -1316,7 +1316,7 @@ tap	v	koppint ; kopogtat
 tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
 tear	v	el|tép[intr=el|szakad] ; szakít
 tender	adj	gyengéd ; puha ; puha[when=meat/steak/chicken/beef/lamb/pork/vegetable/carrot/potato]
-term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek] ; ciklus[ciklusok,when=second/third/fourth/presidential/serve/win/consecutive/seek/fifth/parliamentary] ; táv[távok,3sg=távja,pp=távjai,when=long/short/medium] ; félév[félévek,when=summer/autumn/spring/winter/school/academic]
+term	n	kifejezés[kifejezések] ; időszak[időszakok] ; félév[félévek] ; ciklus[ciklusok,when=second/third/fourth/presidential/serve/win/consecutive/seek/fifth/parliamentary] ; táv[távok,3sg=távja,pp=távjai,when=long/short/medium] ; félév[félévek,when=summer/autumn/spring/winter/school/academic/end/start/beginning/half]
 total	n	összeg[összegek] ; végösszeg[végösszegek]
 total	adj	teljes ; összes
 tough	adj	kemény ; nehéz[nehezek] ; szívós
@@ -1440,7 +1440,7 @@ disturbance	n	zavar[zavarok] ; zavargás[zavargások]
 division	n	osztás ; részleg[részlegek] ; megosztottság
 dodge	v	ki|tér[noobj] ; el|kerül
 draft	n	vázlat[vázlatok] ; tervezet[tervezetek] ; huzat[huzatok]
-drift	v	sodródik
+drift	v	sodródik ; árad[noobj,when=smell/scent/aroma/smoke/fragrance/music/sound/perfume/odour/odor/laughter/voice]
 ease	n	könnyedség ; kényelem[kényelmek]
 ease	v	enyhít
 east	n	kelet[keletek,in=n,from=rol,to=ra]
@@ -1718,7 +1718,7 @@ american	n	amerikai[person]
 american	adj	amerikai
 anchor	n	horgony[horgonyok]
 anchor	v	le|horgonyoz
-announce	v	be|jelent ; ki|hirdet
+announce	v	be|jelent ; ki|hirdet ; ki|hirdet[when=result/winner/verdict/shortlist/nominee/finalist]
 apart	adv	külön ; szét
 appointed	adj	kijelölt ; kinevezett
 argument	n	vita ; érv[érvek]
@@ -1767,7 +1767,7 @@ choice	n	választás[választások] ; választék[választékok]
 chorus	n	kórus[kórusok] ; refrén[refrének,3sg=refrénje]
 circulate	v	kering[noobj] ; terjed[noobj]
 cite	v	idéz ; hivatkozik[obj=ra]
-clearly	adv	világosan ; egyértelműen
+clearly	adv	világosan ; egyértelműen ; olvashatóan[when=write/print/label/mark] ; érthetően[when=speak/explain/pronounce/talk]
 climax	n	csúcspont[csúcspontok] ; tetőpont[tetőpontok]
 clip	n	csipesz[csipeszek] ; klip[klipek,3sg=klipje]
 clip	v	le|nyír ; vág
@@ -1798,7 +1798,7 @@ curl	n	fürt[fürtök]
 current	n	áram[áramok] ; áramlat[áramlatok]
 current	adj	jelenlegi ; mostani ; aktuális
 damage	n	kár[károk] ; sérülés[sérülések]
-damage	v	meg|rongál[pass=meg|sérül] ; károsít
+damage	v	meg|rongál[pass=meg|sérül] ; károsít ; károsít[when=tooth/teeth/health/environment/liver/lung/skin/heart/hearing/eyesight/reputation/economy/crop/harvest/nerve/brain/kidney/body/immune]
 danger	n	veszély[veszélyek]
 darkness	n	sötétség
 decision	n	döntés[döntések] ; határozat[határozatok]
@@ -2450,7 +2450,7 @@ conceive	v	el|képzel ; ki|talál ; fogan[noobj]
 concentrated	adj	tömény ; összpontosított
 conclude	v	be|fejez ; le|zár ; következtet
 condemnation	n	elítélés
-conductor	n	karmester[karmesterek,person] ; kalauz[kalauzok] ; vezető
+conductor	n	karmester[karmesterek,person] ; kalauz[kalauzok,person] ; vezető ; kalauz[kalauzok,person,when=train/bus/tram/railway/ticket]
 conference	n	konferencia[to=ra,at=on] ; értekezlet[értekezletek]
 confession	n	vallomás[vallomások] ; gyónás
 confidence	n	bizalom[bizalmak] ; magabiztosság
@@ -2993,7 +2993,9 @@ photograph	v	fényképez ; le|fényképez
 phrase	n	kifejezés[kifejezések] ; szókapcsolat[szókapcsolatok]
 pickup	n	kisteherautó ; felvétel[felvételek]
 pilot	n	pilóta[person]
-pin	n	gombostű ; tű
+pin	n	gombostű ; tű ; pin-kód[cap]
+pin code	n	pin-kód
+pin number	n	pin-kód
 pin	v	fel|tűz ; hozzá|tűz
 pioneer	n	úttörő[person]
 pipe	n	cső[csövek] ; pipa
@@ -3039,7 +3041,7 @@ prospect	n	kilátás[kilátások] ; lehetőség[lehetőségek]
 protestant	n	protestáns[person]
 protestant	adj	protestáns
 pry	v	kíváncsiskodik ; fel|feszít
-publish	v	ki|ad ; közzé|tesz ; publikál
+publish	v	ki|ad ; közzé|tesz ; publikál ; közzé|tesz[when=result/report/list/figure/data/statistics/findings/detail/name/score/ranking/photo/picture/post/statement/guideline/timetable/schedule]
 puff	v	pöfékel ; fúj ; liheg[noobj]
 punch	n	ütés[ütések] ; puncs[puncsok]
 punch	v	meg|üt ; ki|lyukaszt
@@ -3143,7 +3145,7 @@ scented	adj	illatos
 scheme	n	terv[tervek] ; séma ; konstrukció
 scramble	v	tolakodik ; össze|kever
 screech	v	rikolt[noobj]
-creak	v	recseg[noobj]
+creak	v	nyikorog[noobj] ; recseg[noobj]
 tenor	n	tenor[tenorok,3sg=tenorja]
 sculpture	n	szobor[szobrok] ; szobrászat
 secondhand	adj	használt
@@ -4290,7 +4292,7 @@ updated	adj	frissített ; naprakész
 receipt	n	nyugta ; átvétel[when=confirm/acknowledge]
 passenger	n	utas[utasok,person]
 luggage	n	poggyász[poggyászok] ; csomag[csomagok,3sg=csomagja,pp=csomagjai]
-platform	n	peron[peronok,3sg=peronja,pp=peronjai]
+platform	n	peron[peronok,3sg=peronja,pp=peronjai,at=n,to=ra,from=rol] ; vágány[vágányok,at=n,to=ra,from=rol,when=numbered]
 injury	n	sérülés[sérülések]
 ambulance	n	mentőautó[by=val] ; mentő
 inflation	n	infláció
@@ -4475,7 +4477,7 @@ bride	n	menyasszony[menyasszonyok,person]
 bullet	n	golyó
 burger	n	hamburger[hamburgerek]
 cabinet	n	szekrény[szekrények] ; kormány
-century	n	század[századok]
+century	n	évszázad[évszázadok] ; század[századok] ; század[századok,when=first/second/third/fourth/fifth/sixth/seventh/eighth/ninth/tenth/eleventh/twelfth/thirteenth/fourteenth/fifteenth/sixteenth/seventeenth/eighteenth/nineteenth/twentieth/last/next/this/early/late/mid]
 chairman	n	elnök[elnökök,person]
 chef	n	séf[person,3sg=séfje] ; szakács[person]
 cigarette	n	cigaretta
@@ -4885,7 +4887,7 @@ heating	n	fűtés[attr=fűtési]
 take-off	n	felszállás
 drill	n	fúró[fúrók]
 apply for	v	jelentkezik[obj=ra] ; pályázik[obj=ra]
-break down	v	meg|hibásodik[noobj] ; le|robban[noobj] ; meg|szakad[noobj,when=talk/negotiation/discussion/marriage/relationship]
+break down	v	meg|hibásodik[noobj] ; le|robban[noobj] ; le|robban[noobj,when=car/bus/van/truck/lorry/vehicle/coach/tractor/taxi/motorbike/motorcycle] ; meg|szakad[noobj,when=talk/negotiation/discussion/marriage/relationship]
 go on strike	v	sztrájkol[noobj]
 turn round	v	meg|fordul[noobj]
 upside down	adv	fejjel lefelé
@@ -6616,7 +6618,7 @@ rubber	n	radír[radírok,3sg=radírja] ; gumi
 locker	n	szekrény[szekrények] ; csomagmegőrző
 report card	n	bizonyítvány[bizonyítványok]
 school report	n	bizonyítvány[bizonyítványok]
-exam results	n	vizsgaeredmény[vizsgaeredmények,3sg=vizsgaeredménye]
+exam result	n	vizsgaeredmény[vizsgaeredmények,3sg=vizsgaeredménye]
 resit	n	pótvizsga[pótvizsgák]
 retake	n	pótvizsga[pótvizsgák]
 resit	v	újra |vizsgázik[noobj] ; pótvizsgázik
@@ -6686,7 +6688,6 @@ haggle	v	alkudozik[noobj]
 try on	v	fel|próbál
 go shopping	v	vásárol[noobj] ; be|vásárol
 on sale	adj	kapható ; akciós
-sold out	adj	elfogyott ; kiárusított
 discounted	adj	leárazott ; akciós
 # online shopping and delivery
 online shop	n	webáruház[webáruházak,3sg=webáruháza,in=ban]
@@ -7154,7 +7155,7 @@ cut off	v	le|vág ; ki|kapcsol ; el|zár[when=supply/water/electricity/gas/power
 cut back	v	csökkent ; vissza|fog
 pay off	v	ki|fizet ; le|törleszt
 save up	v	spórol[noobj,for=ra] ; takarékoskodik
-sell out	v	el|fogy[noobj]
+sell out	v	el|fogy[noobj,pass=el|fogy]
 settle down	v	le|telepedik[noobj]
 settle in	v	be|illeszkedik[noobj] ; be|rendezkedik
 move on	v	tovább|lép[noobj] ; tovább|megy[noobj]
@@ -8173,6 +8174,11 @@ hear of	v	hall[obj=rol]
 object to	v	ellenez
 write off	v	le|ír
 sit up	v	fel|ül[noobj]
+sit an exam	v	vizsgázik[noobj]
+sit the exam	v	vizsgázik[noobj]
+sit exams	v	vizsgázik[noobj]
+sit the exams	v	vizsgázik[noobj]
+sit an examination	v	vizsgázik[noobj]
 drop in	v	be|ugrik[noobj,on=hoz]
 drop by	v	be|ugrik[noobj]
 join in	v	be|kapcsolódik[noobj] ; csatlakozik[noobj]
@@ -8185,6 +8191,10 @@ make up for	v	be|pótol ; kompenzál
 catch on	v	el|terjed[noobj]
 think over	v	át|gondol ; meg|fontol
 come along	v	el|jön[noobj,with=val]
+swing round	v	meg|fordul[noobj,to=ra,thing=fordul]
+swing around	v	meg|fordul[noobj,to=ra,thing=fordul]
+toss about	v	dobál
+toss around	v	dobál
 come round	v	át|jön[noobj] ; magához |tér[noobj]
 come around	v	át|jön[noobj] ; magához |tér[noobj]
 set about	v	hozzá|lát[noobj,obj=hoz]
@@ -9062,7 +9072,7 @@ make up their mind	v	dönt[noobj]
 sugary	adj	cukros
 written	adj	írásbeli ; írott
 camper	n	táborozó[person] ; lakóautó[when=van]
-house	v	be|fogad ; el|helyez
+house	v	helyet |ad[obj=nak] ; otthont |ad[obj=nak] ; be|fogad ; el|helyez
 repair shop	n	javítóműhely[javítóműhelyek]
 cleaner	n	takarító[person] ; tisztítószer[tisztítószerek,when=other/household/oven/glass/floor/toilet/kitchen/bathroom/surface/window/strong/chemical]
 zookeeper	n	állatgondozó[person]

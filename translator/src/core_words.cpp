@@ -144,6 +144,19 @@ bool coreWordSenses(std::string_view w, std::vector<std::string>& senses) {
 
 bool startsWithVowel(std::string_view s) {
   if (s.empty()) return false;
+  // a number in digits as it is read: "öt", "ötven" ("az 5-ös"), "egy", "ezer", "egymillió" ("az
+  // 1-es", "az 1990-es években"), but "tíz", "száz" ("a 12-es", "a 100 forint")
+  if (s[0] >= '0' && s[0] <= '9') {
+    if (s[0] == '5') return true;
+    if (s[0] != '1') return false;
+    std::size_t digits = 0;
+    for (const char c : s)
+      if (c >= '0' && c <= '9')
+        ++digits;
+      else if (c != ',')
+        break;
+    return digits % 3 == 1;
+  }
   switch (s[0] | 0x20) {
     case 'a':
     case 'e':

@@ -1907,10 +1907,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // ("Mother refused", "Mother smiled": a word the core lexicon has as a noun only, before a
     // word that is only a past)
     bonus(PartOfSpeech::noun, std::nullopt, 200);
-  } else if (prevTag == PartOfSpeech::adverb && listed(kHowOften, prevLower) && i >= 2 && !verbSeen &&
+  } else if (prevTag == PartOfSpeech::adverb && i >= 2 && !verbSeen &&
+             (listed(kHowOften, prevLower) || (prevLower.ends_with("ly") && (objectFollows || nextNounish))) &&
              (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name) &&
              !toks[i - 2].possessor) {
-    // "My old teacher still lives here": after the subject and how often, the verb
+    // "My old teacher still lives here": after the subject and how often, the verb (and after
+    // how much or how, before its object: "Sugary drinks seriously damage teeth")
     bonus(PartOfSpeech::verb, toks[i - 2].plural ? VerbForm::base : VerbForm::third, 200);
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
   } else if (i == 0 && !toks[i].pauseAfter && verbBeforeThat(i + 1) && coreReading(PartOfSpeech::noun)) {
@@ -3324,8 +3326,11 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
             toks[b - 1].tag == PartOfSpeech::noun || toks[b - 1].tag == PartOfSpeech::possessive ||
             toks[b - 1].tag == PartOfSpeech::number || toks[b - 1].lower == "and"))
       --b;
+    // (a span before "after" or "before" counts to a clause of its own: "two days after the
+    // scandal broke" is the scandal's)
+    static constexpr std::string_view kOpening[] = {"after", "before", "since", "until", "till"};
     if (b < 2 || toks[b - 1].tag != PartOfSpeech::preposition || toks[b - 2].tag != PartOfSpeech::noun ||
-        toks[b - 2].pauseAfter)
+        toks[b - 2].pauseAfter || listed(kOpening, toks[b - 1].lower))
       break;
     head = b - 2;
   }
@@ -3404,7 +3409,12 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       if (!clauseFollows && on + 1 < toks.size() && toks[on].tag == PartOfSpeech::adverb &&
           listed(kBounds, toks[on].lemma) && toks[on + 1].tag == PartOfSpeech::number)
         ++on;
-      if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::number) ++on;
+      if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::number) {
+        ++on;
+        // (a count of an owned whole, its "of" dropped: "close twelve of its branches" closes
+        // branches, "bezárja tizenkét fiókját")
+        if (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::possessive) ++on;
+      }
       while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
       while (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::noun &&
              toks[on + 1].tag == PartOfSpeech::noun)
@@ -3435,7 +3445,8 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
           on = whole;
       }
       // ... and the object's the verb: "won the cup" ("kupa"), "cut jobs" ("megszüntet")
-      if (!clauseFollows && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
+      // ("When the scandal broke, the minister resigned": past a comma another clause begins)
+      if (!clauseFollows && !toks[i].pauseAfter && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
         toks[i].neighbour = toks[on].lemma, toks[on].neighbour = toks[i].lemma;
       // "believe it", "forget that": a lone pronoun of a thing asks for the sense of a thing
       else if (!clauseFollows && i + 1 < toks.size() && thingPronounAlone(toks, i + 1))
@@ -3505,11 +3516,26 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       if (passive) toks[i].hasObject = true;
       // "the talks broke down", "teachers walked out": a verb without an object takes the sense
       // its subject asks for ("megszakad", "sztrájkol")
-      if (toks[i].neighbour.empty() && (passive || !toks[i].hasObject))
-        if (const Token* subject = subjectNounBefore(toks, i)) {
-          toks[i].neighbour = subject->lemma;
-          toks[i].neighbourIsSubject = !passive;
-        }
+      // (and before a time it says when: "the scandal broke last week" is "kitört", "the results
+      // will be published on Friday" "közzéteszik", where a sense names the subject, one without
+      // an object or, for a passive, one with it; "spent every summer there" keeps its time)
+      const Token* subject = passive || !toks[i].hasObject ? subjectNounBefore(toks, i) : nullptr;
+      const bool timeAfter = i + 1 < toks.size() && toks[i + 1].time;
+      auto namesSubject = [&](const Token& s) {
+        if (!toks[i].entry) return false;
+        for (const lexicon::Sense& sense : toks[i].entry->senses)
+          if (sense.noObject != passive)
+            for (std::string_view when = sense.note("when"); !when.empty();) {
+              const std::size_t bar = when.find('/');
+              if (when.substr(0, bar) == s.lemma) return true;
+              when = bar == std::string_view::npos ? std::string_view() : when.substr(bar + 1);
+            }
+        return false;
+      };
+      if (subject && (toks[i].neighbour.empty() || (timeAfter && namesSubject(*subject)))) {
+        toks[i].neighbour = subject->lemma;
+        toks[i].neighbourIsSubject = !passive;
+      }
       continue;
     }
     // "seriously injured", "fell sharply": an adverb's sense by the verb or adjective it is said
@@ -3541,6 +3567,15 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       for (std::size_t j = i; j > 0 && (toks[j - 1].tag == PartOfSpeech::adjective ||
                                         toks[j - 1].tag == PartOfSpeech::noun);)
         toks[i].modifiers.push_back(toks[--j].lemma);
+    // ... and the noun it is "of", past its article: "the end of term" is a school's ("félév"),
+    // "the conductor of the train" ("kalauz")
+    if (toks[i].tag == PartOfSpeech::noun) {
+      std::size_t j = i;
+      while (j > 0 && (toks[j - 1].tag == PartOfSpeech::determiner || toks[j - 1].tag == PartOfSpeech::adjective))
+        --j;
+      if (j >= 2 && toks[j - 1].lower == "of" && toks[j - 2].tag == PartOfSpeech::noun)
+        toks[i].modifiers.push_back(toks[j - 2].lemma);
+    }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
     if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun) toks[i].neighbour = toks[i + 1].lemma;
     // "my sister is older": a predicate said of a person
@@ -4772,6 +4807,67 @@ bool subjectPronoun(const Token& t) {
                                             t.lower == "she" || t.lower == "we" || t.lower == "they");
 }
 
+// "platform four", "gate 12", "room 305": a number after the noun it names one of is its "-s"
+// label before it, with the article ("a négyes vágány", "a 12-es kapu", "a 305-ös szoba"); in
+// words to ninety-nine, in digits as written.
+void numberedOnes(std::vector<Token>& toks) {
+  static constexpr std::string_view kNumbered[] = {"platform", "gate", "room", "bus", "tram", "line", "terminal",
+                                                   "exit", "junction", "chapter", "page", "seat", "table",
+                                                   "question", "track", "hall", "ward", "door"};
+  // the label of a last digit, of a ten, in words and as a suffix after digits
+  static constexpr std::string_view kUnits[][2] = {
+      {"", ""},        {"egyes", "es"}, {"kettes", "es"},  {"h\xC3\xA1rmas", "as"}, {"n\xC3\xA9gyes", "es"},
+      {"\xC3\xB6t\xC3\xB6s", "\xC3\xB6s"}, {"hatos", "os"},  {"hetes", "es"},   {"nyolcas", "as"}, {"kilences", "es"}};
+  static constexpr std::string_view kTens[][3] = {
+      {"", "", ""},
+      {"t\xC3\xADzes", "tizen", "es"},
+      {"h\xC3\xBAszas", "huszon", "as"},
+      {"harmincas", "harminc", "as"},
+      {"negyvenes", "negyven", "es"},
+      {"\xC3\xB6tvenes", "\xC3\xB6tven", "es"},
+      {"hatvanas", "hatvan", "as"},
+      {"hetvenes", "hetven", "es"},
+      {"nyolcvanas", "nyolcvan", "as"},
+      {"kilencvenes", "kilencven", "es"}};
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& noun = toks[i];
+    Token& number = toks[i + 1];
+    if (noun.tag != PartOfSpeech::noun || noun.plural || !listed(kNumbered, noun.lemma) ||
+        number.tag != PartOfSpeech::number || number.value < 1 || number.value >= 1000000 || noun.pauseAfter)
+      continue;
+    // (not a count of what follows: "bus 7 minutes", nor after an article or an owner: "the
+    // room two people share")
+    if (i + 2 < toks.size() && (toks[i + 2].tag == PartOfSpeech::noun || toks[i + 2].tag == PartOfSpeech::adjective))
+      continue;
+    if (i > 0 && (toks[i - 1].tag == PartOfSpeech::determiner || toks[i - 1].tag == PartOfSpeech::possessive ||
+                  toks[i - 1].tag == PartOfSpeech::number))
+      continue;
+    const long long n = number.value;
+    const bool digits = !number.lower.empty() && number.lower[0] >= '0' && number.lower[0] <= '9';
+    std::string label;
+    if (!digits && n < 100)
+      label = n % 10 == 0 ? std::string(kTens[n / 10][0])
+                          : std::string(kTens[n / 10][1]) + std::string(kUnits[n % 10][0]);
+    else
+      label = std::to_string(n) + "-" +
+              std::string(n % 10 ? kUnits[n % 10][1]
+                          : n % 100 ? kTens[n % 100 / 10][2]
+                          : n % 1000 ? std::string_view("as")
+                                     : std::string_view("es"));
+    number.tag = PartOfSpeech::adjective;
+    number.value = -1;
+    number.dictionarySenses = {label};
+    // (the noun's sense for one of a numbered series: "vágány" of a platform)
+    number.lemma = "numbered";
+    const bool pause = number.pauseAfter;
+    std::swap(toks[i], toks[i + 1]);
+    toks[i].pauseAfter = false;
+    toks[i + 1].pauseAfter = pause;
+    toks.insert(toks.begin() + std::ptrdiff_t(i), impliedWord("the", PartOfSpeech::determiner, toks[i].word));
+    i += 2;
+  }
+}
+
 std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase,
                                             const std::vector<bool>& pausesAfterWords) const {
   std::vector<Token> toks = joinNumbers(tokenize(core_, words, titleCase));
@@ -4785,6 +4881,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
+  numberedOnes(toks);
   pastAsPreposition(toks);
   veryOfWhichOne(core_, toks);
   awayFrom(toks);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core_words.h"
 #include "hungarian_function_words.h"
 #include "hungarian_morphology.h"
 #include "hungarian_noun.h"
@@ -5520,11 +5521,8 @@ void Generator::finish() {
   }
   for (std::size_t k = 0; k + 1 < out_.size(); ++k) {
     if (out_[k].text != "a") continue;
-    const std::u16string next = utf8ToUtf16(out_[k + 1].text);
-    static constexpr std::u16string_view kVowels =
-        u"aeiou\u00E1\u00E9\u00ED\u00F3\u00F6\u0151\u00FA\u00FC\u0171"
-        u"AEIOU\u00C1\u00C9\u00CD\u00D3\u00D6\u0150\u00DA\u00DC\u0170";  // ("az Újpest", "az Őrség")
-    if (!next.empty() && kVowels.find(next[0]) != std::u16string_view::npos) out_[k].text = "az";
+    // ("az Újpest", "az Őrség"; digits as they are read: "az 5-ös", "a 12-es")
+    if (startsWithVowel(out_[k + 1].text)) out_[k].text = "az";
   }
 }
 

@@ -78,7 +78,7 @@ TEST(PhrasesTest, TheOneOfASeriesIsWhenItHappens) {
 
 TEST(PhrasesTest, AVerbWithoutAnObjectTakesTheSenseItsSubjectAsksFor) {
   EXPECT_EQ(hungarian("The talks broke down."), "A tárgyalások megszakadtak.");
-  EXPECT_EQ(hungarian("My car broke down."), "Az autóm meghibásodott.");
+  EXPECT_EQ(hungarian("My car broke down."), "Az autóm lerobbant.");
   EXPECT_EQ(hungarian("The teachers walked out."), "A tanárok sztrájkoltak.");
   EXPECT_EQ(hungarian("He walked out of the room."), "Kisétált a szobából.");
   // a passive's subject is the object the sense asks for, and a "by" of means names no agent
@@ -1076,7 +1076,7 @@ TEST(PhrasesTest, ASubjectsHeadBeforeItsPrepositionalPhraseChoosesTheVerbsSense)
   // the talks broke down ("megszakad"), not the employers named after "between"
   EXPECT_EQ(hungarian("The talks between the unions and the employers broke down."),
             "A tárgyalások a szakszervezetek és a munkaadók között megszakadtak.");
-  EXPECT_EQ(hungarian("My car broke down."), "Az autóm meghibásodott.");
+  EXPECT_EQ(hungarian("My car broke down."), "Az autóm lerobbant.");
 }
 
 TEST(PhrasesTest, AnObjectCountedWithABoundStillChoosesTheSenses) {
@@ -1411,6 +1411,107 @@ TEST(PhrasesTest, WhatOneCoolsAndWhatOneBoards) {
   EXPECT_TRUE(has(hungarian("Cool the burn under running water."), "H\xC5\xB1tse le az \xC3\xA9g\xC3\xA9st"));
   EXPECT_TRUE(has(hungarian("The soup cooled quickly."), "leh\xC5\xB1lt"));
   EXPECT_TRUE(has(hungarian("The passengers boarded the plane."), "felsz\xC3\xA1lltak a rep\xC3\xBCl\xC5\x91g\xC3\xA9pre"));
+}
+
+TEST(PhrasesTest, WhatBreaksOfItselfBreaksOutPastACommaOrATime) {
+  // a scandal, a storm, a fire that breaks "kitör"; a glass broken stays "eltör"
+  EXPECT_TRUE(has(hungarian("When the scandal broke, the minister resigned."), "Amikor a botrány kitört, a miniszter"));
+  EXPECT_TRUE(has(hungarian("The scandal broke last week."), "kitört"));
+  EXPECT_TRUE(has(hungarian("A fire broke in the kitchen."), "kitört"));
+  EXPECT_TRUE(has(hungarian("He broke the glass."), "Eltörte"));
+  // a time after a verb still asks for its sense where no sense names the subject
+  EXPECT_TRUE(has(hungarian("My family spent every summer there."), "töltött"));
+}
+
+TEST(PhrasesTest, WordsTakeTheirSenseByObjectSubjectOrCompound) {
+  // a landing, an attack, an arrest made is carried out, "végrehajt"
+  EXPECT_TRUE(has(hungarian("The plane made an emergency landing in Vienna."), "végrehajtott egy kényszerleszállást"));
+  EXPECT_TRUE(has(hungarian("Police made an arrest."), "letartóztatást"));
+  // a building houses what it gives room to, "-nak"
+  EXPECT_TRUE(has(hungarian("The library houses fifty thousand books."), "ötvenezer könyvnek ad helyet"));
+  // exams sat are taken, "vizsgázik"
+  EXPECT_TRUE(has(hungarian("Students sit exams in June."), "vizsgáznak"));
+  // what sells out is gone, agreeing with its subject, in the passive too
+  EXPECT_TRUE(has(hungarian("The tickets sold out in an hour."), "A jegyek elfogytak"));
+  EXPECT_EQ(hungarian("The tickets were sold out."), "A jegyek elfogytak.");
+  // the capitalised PIN is the code; a bus conductor "kalauz", an orchestra's "karmester"
+  EXPECT_TRUE(has(hungarian("Enter your PIN at the cash machine."), "pin-kódját"));
+  EXPECT_TRUE(has(hungarian("The bus conductor was kind."), "buszkalauz"));
+  EXPECT_TRUE(has(hungarian("The conductor of the orchestra bowed."), "karmestere"));
+}
+
+TEST(PhrasesTest, WhatIsDoneToTheSubjectBeforeATimeTakesTheSenseTheSubjectAsksFor) {
+  // results published, announced: "közzétesz", "kihirdet", said before a time too
+  EXPECT_TRUE(has(hungarian("The results will be published on Friday."), "pénteken teszik közzé"));
+  EXPECT_TRUE(has(hungarian("The exam results will be published on the school website."), "A vizsgaeredményeket"));
+  EXPECT_TRUE(has(hungarian("The results were published last week."), "múlt héten közzétették"));
+  EXPECT_TRUE(has(hungarian("The book was published in 2010."), "adták ki"));
+}
+
+TEST(PhrasesTest, AMannerAndAnActTakeTheSenseTheirNeighbourAsksFor) {
+  // a name written clearly is legible, words spoken clearly understood
+  EXPECT_TRUE(has(hungarian("Write your name clearly at the top."), "Olvashatóan"));
+  EXPECT_TRUE(has(hungarian("Please speak clearly."), "érthetően"));
+  EXPECT_TRUE(has(hungarian("The answer is clearly wrong."), "világosan"));
+  // a smell drifts out, "árad"; a boat drifts, "sodródik"
+  EXPECT_TRUE(has(hungarian("The smell of fresh bread drifted out of the bakery."), "kiáradt"));
+  EXPECT_TRUE(has(hungarian("The boat drifted."), "sodródott"));
+  // a door creaks "nyikorog"; the wind swings round "fordul"; a boat tossed about "dobál"
+  EXPECT_TRUE(has(hungarian("The wind swung round to the north."), "fordult"));
+  EXPECT_TRUE(has(hungarian("The little boat was tossed about like a leaf."), "dobálták"));
+}
+
+TEST(PhrasesTest, AVerbAfterItsSubjectAndAnAdverbOfHowIsTheVerb) {
+  // "-ly" between the subject and a word with its object after it: the word is the verb
+  EXPECT_TRUE(has(hungarian("Sugary drinks seriously damage teeth."), "károsítanak"));
+  EXPECT_FALSE(has(hungarian("Sugary drinks seriously damage teeth."), "kár"  "fog"));
+  // what harms one's health or teeth is "károsít", a thing damaged "megrongál"
+  EXPECT_TRUE(has(hungarian("Smoking damages your health."), "károsítja az egészségedet"));
+  EXPECT_TRUE(has(hungarian("The storm damaged the roof."), "megrongálta"));
+}
+
+TEST(PhrasesTest, ANounTakesTheSenseTheNounItIsOfAsksFor) {
+  // the end of term is a school's half-year; a term alone stays a word
+  EXPECT_TRUE(has(hungarian("Students must hand in their projects before the end of term."), "a félév vége előtt"));
+  EXPECT_TRUE(has(hungarian("She used a technical term."), "kifejezést"));
+}
+
+TEST(PhrasesTest, ACountOfAnOwnedWholeIsTheObjectThatChoosesTheVerbsSense) {
+  // branches closed are shut down, "bezár", and a bank's branches "fiók"
+  EXPECT_TRUE(has(hungarian("The bank will close twelve of its branches."), "bezárja tizenkét fiókját"));
+  EXPECT_TRUE(has(hungarian("She closed the door."), "Becsukta az ajtót"));
+}
+
+TEST(PhrasesTest, ANumberAfterWhatItNamesOneOfIsItsLabel) {
+  // "platform four", "gate 12": the "-s" label before the noun, with the article; a numbered
+  // platform is a track, "vágány"
+  EXPECT_TRUE(has(hungarian("The train to Leeds leaves from platform four."), "a négyes vágányról"));
+  EXPECT_TRUE(has(hungarian("Go to gate 12."), "a 12-es kapuhoz"));
+  EXPECT_TRUE(has(hungarian("Answer question three."), "a hármas kérdésre"));
+  EXPECT_TRUE(has(hungarian("He stays in room 305."), "A 305-ös szobában"));
+  // a count after a noun stays one
+  EXPECT_TRUE(has(hungarian("The bus takes 20 minutes."), "20 perc"));
+  EXPECT_TRUE(has(hungarian("I stood on the empty platform."), "Az üres peronon"));
+}
+
+TEST(PhrasesTest, TheArticleBeforeDigitsGoesByHowTheyAreRead) {
+  // "öt", "egy", "ezer" open with a vowel; "tíz", "száz" do not
+  EXPECT_TRUE(has(hungarian("Turn to page 5."), "az 5-ös"));
+  EXPECT_TRUE(has(hungarian("The 50 euros are here."), "Az 50 euró"));
+  EXPECT_TRUE(has(hungarian("Go to gate 12."), "a 12-es"));
+}
+
+TEST(PhrasesTest, ASpanBeforeAfterIsNoSubjectOfTheClauseAfterIt) {
+  // "two days after the scandal broke": the scandal broke out, not the days
+  EXPECT_TRUE(has(hungarian("The minister resigned two days after the scandal broke."), "hogy a botrány kitört"));
+  EXPECT_TRUE(has(hungarian("He resigned a week after the fire broke."), "hogy a tűz kitört"));
+}
+
+TEST(PhrasesTest, ACenturyIsEvszazadAndANamedOneSzazad) {
+  // a span of a hundred years is "évszázad"; the twelfth, the last one "század"
+  EXPECT_TRUE(has(hungarian("The bakery has been there for a century."), "évszázad"));
+  EXPECT_TRUE(has(hungarian("Two centuries ago, it was a village."), "Két évszázaddal ezelőtt"));
+  EXPECT_TRUE(has(hungarian("The church was built in the twelfth century."), "a tizenkettedik században"));
 }
 
 }  // namespace
