@@ -266,6 +266,15 @@ struct Stem {
 // Whether a verb's last vowel is unstable: a stem of two syllables or more in "r" or "ly" and a
 // short "o", "e" or "ö" and "g" ("forog", "mosolyog", "pörög", "didereg"), or in "zog" ("mozog").
 bool dropsLastVowel(std::u16string_view s) {
+  // and a few that no shape tells, alone or after a prefix ("sütkérezik" is none of them):
+  // "szerez" ("szerzett", "szerzek"), "érez", "őriz", "töröl", "söpör"
+  static constexpr std::u16string_view kUnstable[] = {u"szerez", u"\u00E9rez", u"\u0151riz", u"t\u00F6r\u00F6l",
+                                                      u"s\u00F6p\u00F6r"};
+  static constexpr std::u16string_view kPrefixes[] = {u"", u"meg", u"el", u"fel", u"le", u"ki", u"be", u"\u00E1t",
+                                                      u"vissza", u"\u00F6ssze"};
+  for (std::u16string_view u : kUnstable)
+    for (std::u16string_view p : kPrefixes)
+      if (s.size() == p.size() + u.size() && s.starts_with(p) && s.ends_with(u)) return true;
   const std::size_t n = s.size();
   if (n < 4 || s[n - 1] != u'g' || std::count_if(s.begin(), s.end(), isHungarianVowel) < 2) return false;
   const char16_t v = s[n - 2];

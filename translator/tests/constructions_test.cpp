@@ -4542,7 +4542,7 @@ TEST(ConstructionsTest, FromTheVeryFirstMinute) {
 // "every single" is each one, "minden egyes"; "a single" stays "egyetlen".
 TEST(ConstructionsTest, EverySingleOne) {
   EXPECT_EQ(hungarian("Every single seat was taken.").substr(0, 13), "Minden egyes ");
-  EXPECT_EQ(hungarian("He scored a single goal."), "Szerezett egyetlen gólt.");
+  EXPECT_EQ(hungarian("He scored a single goal."), "Szerzett egyetlen gólt.");
 }
 
 // Being away is being far from here, "távol", where "el" came out ("Elek leszünk"); "while" of a

@@ -197,6 +197,15 @@ TEST(HungarianVerbTest, UnstableVowelDropsBeforeAVowel) {
   EXPECT_EQ(past("remeg", 3, false), "remegett");
   EXPECT_EQ(past("kopog", 3, false), "kopogott");
   EXPECT_EQ(past("zizeg", 3, false), "zizegett");
+  // and the few no shape tells, prefixed too: "szerzett", "érzett", "őrzött", "törlök"
+  EXPECT_EQ(past("szerez", 3, false), "szerzett");
+  EXPECT_EQ(past("megszerez", 3, false), "megszerzett");
+  EXPECT_EQ(present("szerez", 1, false), "szerzek");
+  EXPECT_EQ(past("szerez", 1, false), "szereztem");
+  EXPECT_EQ(past("\u00E9rez", 3, false), "\u00E9rzett");
+  EXPECT_EQ(past("\u0151riz", 3, false), "\u0151rz\u00F6tt");
+  EXPECT_EQ(present("t\u00F6r\u00F6l", 1, false), "t\u00F6rl\u00F6k");
+  EXPECT_EQ(past("t\u00F6r\u00F6l", 3, false), "t\u00F6r\u00F6lt");
 }
 
 TEST(HungarianVerbTest, IkVerbsHideAVowelBeforeZ) {
