@@ -279,7 +279,7 @@ deep	adj	mély
 difficult	adj	nehéz[nehezek]
 empty	adj	üres
 empty	v	ki|ürít[intr=ki|ürül]
-far	adj	messze[van] ; távoli
+far	adj	messze[van,from=tol] ; távoli
 fresh	adj	friss
 good	adj	jó[jók,at=ban]
 happy	adj	boldog[boldogok,with=val]
@@ -5164,7 +5164,7 @@ weekly	adj	heti
 willing	adj	hajlandó
 anywhere	adv	bárhol ; sehol
 elsewhere	adv	máshol
-far	adv	messze ; messzire
+far	adv	messze[from=tol] ; messzire
 kindly	adv	kedvesen
 largely	adv	nagyrészt
 nearby	adv	a közelben

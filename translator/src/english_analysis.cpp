@@ -1995,6 +1995,16 @@ void placeAdverbsBeforeNounPhrases(std::vector<Token>& toks) {
 // verb of its own says where, far from the thing, one preposition ("a napfénytől távol"); "ran
 // away from home" keeps its verb's "away"
 void awayFrom(std::vector<Token>& toks) {
+  // "far away", "far away from the beach": the distance alone, "messze" ("messze van a strandtól");
+  // the "away" after "far" is no verb's "el"
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    Token& far = toks[i - 1];
+    if (toks[i].lower != "away" || far.lower != "far" || far.pauseAfter) continue;
+    if (far.tag != PartOfSpeech::adverb && far.tag != PartOfSpeech::adjective) continue;
+    far.words = toks[i].word + toks[i].words - far.word;
+    far.pauseAfter = toks[i].pauseAfter;
+    toks.erase(toks.begin() + std::ptrdiff_t(i));
+  }
   for (std::size_t i = 1; i + 2 < toks.size(); ++i) {
     if (toks[i].lower != "away" || toks[i + 1].lower != "from" || toks[i].pauseAfter) continue;
     const Token& before = toks[i - 1];

@@ -5201,7 +5201,19 @@ std::size_t Generator::emitSubject() {
     thing.plural = thing.definite = false;
     emitNounPhrase(thing, Case::accusative);
     for (std::size_t k = r.subject->begin; k < r.subject->end; ++k) done_[k] = true;
-    return r.subject->end;
+    // ("Ételt és italt bevinni tilos": each thing of the list, the object too)
+    std::size_t end = r.subject->end;
+    while (end + 1 < n_ && (t_[end].lower == "and" || t_[end].lower == "or") && startsNounPhrase(end + 1)) {
+      NounPhrase next = readNounPhrase(end + 1);
+      if (next.end <= end + 1 || t_[next.head].tag != PartOfSpeech::noun) break;
+      emit(t_[end].lower == "or" ? "vagy" : "\xC3\xA9s", end);
+      while (next.begin < next.head && t_[next.begin].tag == PartOfSpeech::determiner) ++next.begin;
+      next.plural = next.definite = false;
+      emitNounPhrase(next, Case::accusative);
+      for (std::size_t k = end; k < next.end; ++k) done_[k] = true;
+      end = next.end;
+    }
+    return end;
   }
   // "Anna, close the door": the one addressed, a comma after ("Anna, csukd be az ajtót")
   if (r.verb.imperative) {

@@ -4569,6 +4569,20 @@ TEST(ConstructionsTest, AwayFromAThing) {
   EXPECT_EQ(hungarian("The boy ran away from home."), "A fiú otthonról elszaladt.");
 }
 
+// "far away" is the distance alone, no verb's "el" ("messze van el"); far from a place is
+// "-tól" ("messze van az állomástól"), not off it ("az állomásról").
+TEST(ConstructionsTest, FarAwayFromAPlace) {
+  EXPECT_EQ(hungarian("The hotel is far away from the beach."), "A szálloda messze van a strandtól.");
+  EXPECT_EQ(hungarian("The house is far from the station."), "A ház messze van az állomástól.");
+}
+
+// Things not allowed in, listed, are each the object of "bevinni": "Ételt és italt", where the
+// second stayed in the nominative.
+TEST(ConstructionsTest, ThingsNotAllowedInListed) {
+  EXPECT_EQ(hungarian("Food and drink are not allowed in the library."),
+            "Ételt és italt bevinni tilos a könyvtárban.");
+}
+
 // The speaker after the verb of saying, before a comma and what was done meanwhile, is the
 // subject alone: "– kiabálta Lucy, üldözve ...", where the verb went to the sentence's end.
 TEST(ConstructionsTest, TheSpeakerBeforeAComma) {
