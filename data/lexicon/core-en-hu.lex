@@ -857,7 +857,7 @@ trade	v	kereskedik[noobj,with=val,in=val] ; cserél
 twist	n	csavar[csavarok,3sg=csavarja] ; fordulat[fordulatok]
 twist	v	csavar ; el|csavar
 wave	n	hullám[hullámok]
-wave	v	integet[noobj] ; lenget
+wave	v	integet[noobj,at=nak,to=nak] ; lenget
 action	n	cselekvés[cselekvések] ; tett[tettek] ; akció
 advanced	adj	fejlett ; haladó
 approach	n	megközelítés[megközelítések]
@@ -8233,6 +8233,9 @@ tie up	v	meg|köt ; össze|köt
 track down	v	fel|kutat ; fel|derít
 turn back	v	vissza|fordul[noobj]
 write back	v	vissza|ír[noobj,to=nak]
+smile back	v	vissza|mosolyog[noobj,at=ra]
+wave back	v	vissza|integet[noobj,at=nak,to=nak]
+shout back	v	vissza|kiabál[noobj,at=nak,to=nak]
 bring together	v	össze|hoz
 come true	v	valóra |válik[noobj]
 get on with	v	ki|jön[noobj,obj=val] ; folytat[when=work/job/life/business/task]

@@ -2478,7 +2478,14 @@ void Generator::findSubject(ClauseRoles& r) const {
     const std::size_t end = placeBeforeVerb(p);
     std::size_t verb = end;  // ("on our floor still isn't": past the adverbs before the verb)
     while (verb < r.verbStart && t_[verb].tag == PartOfSpeech::adverb) ++verb;
-    if (end < n_ && verb == r.verbStart && listed(kPlaces, t_[p].lower) && t_[p + 1].tag != PartOfSpeech::pronoun) {
+    // ("the woman in it", "the girl behind you": a personal pronoun is the place too, the
+    // case or postposition with its person, "a benne lévő nő", "a mögötted lévő lány"; not "in
+    // this", "near nobody")
+    static constexpr std::string_view kPersonal[] = {"it", "them", "him", "her", "me", "us", "you"};
+    static constexpr std::string_view kPersonalPlaces[] = {"in", "on", "under", "behind", "between", "over"};
+    if (end < n_ && verb == r.verbStart && listed(kPlaces, t_[p].lower) &&
+        (t_[p + 1].tag != PartOfSpeech::pronoun ||
+         (listed(kPersonal, t_[p + 1].lower) && listed(kPersonalPlaces, t_[p].lower)))) {
       const NounPhrase place = readNounPhrase(p + 1);
       const Token& where = t_[place.head];
       const bool time = where.time || namesATime(place) || unitOfTime(where.lemma) ||

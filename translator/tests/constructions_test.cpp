@@ -3714,6 +3714,14 @@ TEST(ConstructionsTest, APlaceAfterTheSubjectsNounSaysWhichOne) {
   EXPECT_NE(hungarian("Nobody in the room dared to speak.").find("A szobában senki sem"), std::string::npos);
 }
 
+// A personal pronoun after the subject's noun is its place too, the case with its person:
+// "a benne lévő könyvek", "a mögötted lévő lány", where "benne" came after the noun.
+TEST(ConstructionsTest, APronounAsThePlaceAfterTheSubjectsNoun) {
+  EXPECT_EQ(hungarian("The man in it waved."), "A benne lévő férfi integetett.");
+  EXPECT_EQ(hungarian("The girl behind you is my sister."), "A mögötted lévő lány a húgom.");
+  EXPECT_EQ(hungarian("The lamp over us flickered."), "A fölöttünk lévő lámpa pislákolt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
 
@@ -4500,8 +4508,8 @@ TEST(ConstructionsTest, GoingPastAThing) {
 // After ", and" a subject with a place said of it ("the man in the car") and a finite verb open
 // a clause of their own, where the words ran on as the first clause's object.
 TEST(ConstructionsTest, ASubjectWithItsPlaceOpensAClause) {
-  EXPECT_EQ(hungarian("I waved, and the man in the car waved back."), "Integettem, és az autóban lévő férfi integetett vissza.");
-  EXPECT_NE(hungarian("She looked at the portrait, and the woman in it smiled back at her.").find(", és a nő"),
+  EXPECT_EQ(hungarian("I waved, and the man in the car waved back."), "Integettem, és az autóban lévő férfi visszaintegetett.");
+  EXPECT_NE(hungarian("She looked at the portrait, and the woman in it smiled back at her.").find(", és a benne lévő nő"),
             std::string::npos);
 }
 

@@ -1412,5 +1412,12 @@ TEST(PhrasesTest, WhatOneCoolsAndWhatOneBoards) {
   EXPECT_TRUE(has(hungarian("The passengers boarded the plane."), "felsz\xC3\xA1lltak a rep\xC3\xBCl\xC5\x91g\xC3\xA9pre"));
 }
 
+TEST(PhrasesTest, AGestureGivenBack) {
+  // a smile or a wave given back is "vissza-", to whom "rá", "-nak"; one waves at a person "-nak"
+  EXPECT_TRUE(has(hungarian("The woman smiled back at her."), "visszamosolygott r\xC3\xA1"));
+  EXPECT_EQ(hungarian("She waved back at the children."), "Visszaintegetett a gyerekeknek.");
+  EXPECT_TRUE(has(hungarian("I waved at him."), "Integettem neki"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
