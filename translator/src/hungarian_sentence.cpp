@@ -3140,10 +3140,18 @@ void Generator::placeCopula(ClauseRoles& r) const {
                            !before_.subjectPronoun.empty() && t_[r.subject->head].lower == before_.subjectPronoun;
   // ("This means that": a demonstrative says which, "Ez azt jelenti", and stays)
   const bool demonstrative = r.subject && (t_[r.subject->head].lower == "this" || t_[r.subject->head].lower == "that");
+  // ("He never listens, and he is stubborn": "és makacs", the third person going on from the
+  // clause before, of the same number, needs no "ő"; "She said that he was tired", "She
+  // is tall and he is short": another pronoun than the one before keeps it)
+  const std::string subjectWord = r.subject ? t_[r.subject->head].lower : std::string();
+  const bool goesOn = r.subject && r.subject->pronoun && before_.known && !before_.reported &&
+                      (before_.subjectPronoun.empty() || before_.subjectPronoun == subjectWord) &&
+                      before_.subject.person == 3 && before_.subject.plural == r.subject->plural &&
+                      (subjectWord == "he" || subjectWord == "she" || subjectWord == "they");
   r.dropSubject = r.subject && r.subject->pronoun && !g.passive && !demonstrative &&
                   !(r.subject->end + 1 < n_ && t_[r.subject->end].lower == "and" &&
                     startsNounPhrase(r.subject->end + 1)) &&
-                  (pastIt || sameSpeaker ||
+                  (pastIt || sameSpeaker || goesOn ||
                    !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past &&
                      !g.future && g.modal != "hat" && g.modal != "cond" && !mustDo(g)) ||
                    feelingPredicate(r) != n_);

@@ -3714,6 +3714,15 @@ TEST(ConstructionsTest, APlaceAfterTheSubjectsNounSaysWhichOne) {
   EXPECT_NE(hungarian("Nobody in the room dared to speak.").find("A szobában senki sem"), std::string::npos);
 }
 
+// A third-person pronoun going on from the clause before, in the same number, needs no "ő"
+// before a present predicate ("és makacs"); alone, or after another person, it stays.
+TEST(ConstructionsTest, AThirdPersonGoingOnNeedsNoPronoun) {
+  EXPECT_EQ(hungarian("He never listens to anyone, and he is stubborn."), "Soha nem hallgat senkit, és makacs.");
+  EXPECT_EQ(hungarian("She is tired."), "Ő fáradt.");
+  EXPECT_EQ(hungarian("I met Anna, and she is nice."), "Találkoztam Annával, és ő kedves.");
+  EXPECT_NE(hungarian("She is tall, and he is sad.").find("\xC5\x91 szomor\xC3\xBA"), std::string::npos);
+}
+
 // A personal pronoun after the subject's noun is its place too, the case with its person:
 // "a benne lévő könyvek", "a mögötted lévő lány", where "benne" came after the noun.
 TEST(ConstructionsTest, APronounAsThePlaceAfterTheSubjectsNoun) {
