@@ -4576,6 +4576,35 @@ void openingParticiplesThatAreAdjectives(const lexicon::CoreLexicon& core, std::
     toks[0].tag = PartOfSpeech::adjective, toks[0].entry = adjective, toks[0].lemma = toks[0].lower;
 }
 
+// "written permission", "a written and an oral part": a participle before a noun, or before
+// "and" or "or" and another adjective of the noun, is the lexicon's adjective where it has one
+// ("írásbeli engedély"); after "have" or "be" it stays the verb ("has written letters")
+void participlesBeforeNounsThatAreAdjectives(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& t = toks[i];
+    if (t.tag != PartOfSpeech::verb || (t.form != VerbForm::past && t.form != VerbForm::participle) ||
+        t.words != 1 || t.pauseAfter)
+      continue;
+    const Token& next = toks[i + 1];
+    const bool beforeNoun = next.tag == PartOfSpeech::noun && !next.possessor;
+    const bool beforeAnother = (next.lower == "and" || next.lower == "or") && i + 3 < toks.size() &&
+                               (toks[i + 2].tag == PartOfSpeech::adjective ||
+                                (toks[i + 2].tag == PartOfSpeech::determiner && toks[i + 3].tag == PartOfSpeech::adjective));
+    if (!beforeNoun && !beforeAnother) continue;
+    std::size_t k = i;
+    while (k > 0 && (toks[k - 1].tag == PartOfSpeech::adverb || toks[k - 1].tag == PartOfSpeech::negation)) --k;
+    if (k == 0 && beforeNoun) continue;  // ("Frozen vegetables": the sentence's opening has its own rule)
+    if (k > 0) {
+      const Token& before = toks[k - 1];
+      if (before.tag == PartOfSpeech::auxiliary || before.tag == PartOfSpeech::modal ||
+          before.tag == PartOfSpeech::pronoun || before.tag == PartOfSpeech::noun || before.tag == PartOfSpeech::name)
+        continue;  // ("has written letters", "she wrote letters", "the boy sent messages")
+    }
+    if (const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective))
+      t.tag = PartOfSpeech::adjective, t.entry = adjective, t.lemma = t.lower;
+  }
+}
+
 // "Were the windows locked?", "Why was the shop closed?": a form of "be" asks about its subject,
 // and the "-ed" word after that subject is the passive's participle, not a past of the subject.
 void passivesAskedAbout(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -4736,6 +4765,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   passivesAskedAbout(core_, toks);
   statesLeftByAPush(core_, toks);
   openingParticiplesThatAreAdjectives(core_, toks);
+  participlesBeforeNounsThatAreAdjectives(core_, toks);
   likeAsAComparison(toks);
   doAsTheMainVerb(core_, toks);
   askingToHave(core_, toks);

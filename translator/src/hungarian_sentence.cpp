@@ -1019,7 +1019,14 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
         t_[k + 1].tag == PartOfSpeech::adjective && t_[k + 1].degree > 0) ||
        ((t_[k].lower == "and" || t_[k].lower == "or") && k > i && t_[k - 1].tag == PartOfSpeech::adjective &&
         k + 2 < t_.size() && t_[k + 1].tag == PartOfSpeech::adjective &&
-        (t_[k + 2].tag == PartOfSpeech::noun || t_[k + 2].tag == PartOfSpeech::adjective))))
+        (t_[k + 2].tag == PartOfSpeech::noun || t_[k + 2].tag == PartOfSpeech::adjective)) ||
+       // ("a written and an oral part": the second adjective with an article of its own, one noun)
+       ((t_[k].lower == "and" || t_[k].lower == "or") && k > i && t_[k - 1].tag == PartOfSpeech::adjective &&
+        t_[i].tag == PartOfSpeech::determiner && (t_[i].lower == "a" || t_[i].lower == "an") &&
+        k + 3 < t_.size() && (t_[k + 1].lower == "a" || t_[k + 1].lower == "an") &&
+        t_[k + 2].tag == PartOfSpeech::adjective && t_[k + 3].tag == PartOfSpeech::noun) ||
+       (k > i && (t_[k].lower == "a" || t_[k].lower == "an") && (t_[k - 1].lower == "and" || t_[k - 1].lower == "or") &&
+        k + 1 < t_.size() && t_[k + 1].tag == PartOfSpeech::adjective)))
     ++k;
   std::size_t head = k;
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::name)) {

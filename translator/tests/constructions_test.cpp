@@ -3714,6 +3714,17 @@ TEST(ConstructionsTest, APlaceAfterTheSubjectsNounSaysWhichOne) {
   EXPECT_NE(hungarian("Nobody in the room dared to speak.").find("A szobában senki sem"), std::string::npos);
 }
 
+// A participle before a noun, or before "and" and another adjective of it, is the lexicon's
+// adjective ("írásbeli engedély", where "ír" came out); after "have" it stays the verb. Two
+// adjectives with an article each make one noun phrase ("egy nagy és egy kis kutyája").
+TEST(ConstructionsTest, AParticipleBeforeItsNounIsTheAdjective) {
+  EXPECT_NE(hungarian("I need written permission.").find("Írásbeli engedély"), std::string::npos);
+  EXPECT_NE(hungarian("The exam consists of a written and an oral part.").find("egy írásbeli és egy szóbeli részből"),
+            std::string::npos);
+  EXPECT_EQ(hungarian("She has a big and a small dog."), "Van egy nagy és egy kis kutyája.");
+  EXPECT_EQ(hungarian("She has written letters.").find("írásbeli"), std::string::npos);
+}
+
 // A third-person pronoun going on from the clause before, in the same number, needs no "ő"
 // before a present predicate ("és makacs"); alone, or after another person, it stays.
 TEST(ConstructionsTest, AThirdPersonGoingOnNeedsNoPronoun) {
