@@ -7133,7 +7133,7 @@ point out	v	rá|mutat[noobj,obj=ra,that=ra]
 sort out	v	el|intéz ; rendez
 figure out	v	ki|talál ; rá|jön
 work out	v	meg|old[intr=edz] ; ki|számol
-turn out	v	ki|derül[noobj] ; ki|kapcsol ; meg|jelenik[noobj,when=voter/people/crowd/fan/supporter/thousand/hundred/resident/protester/spectator/visitor/member/student]
+turn out	v	ki|derül[noobj] ; sikerül[noobj,when=well/badly/great/nicely/perfectly/brilliantly] ; ki|kapcsol ; meg|jelenik[noobj,when=voter/people/crowd/fan/supporter/thousand/hundred/resident/protester/spectator/visitor/member/student]
 take out	v	ki|vesz ; el|visz ; ki|visz[when=rubbish/trash/garbage/bin/recycling/dog]
 take back	v	vissza|visz ; vissza|vesz
 get back	v	vissza|kap[intr=vissza|ér] ; vissza|ér

@@ -3453,6 +3453,11 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
           toks[i].neighbour = subject->lemma;
           toks[i].neighbourIsSubject = !passive;
         }
+      // "The party turned out well": how a verb without an object came out, the adverb after it,
+      // chooses a sense too ("jól sikerült", where "kiderült" is what came to light)
+      if (!passive && !toks[i].hasObject && !toks[i].pauseAfter && i + 1 < toks.size() &&
+          toks[i + 1].tag == PartOfSpeech::adverb)
+        toks[i].modifiers.push_back(toks[i + 1].lemma);
       continue;
     }
     // "seriously injured", "fell sharply": an adverb's sense by the verb or adjective it is said

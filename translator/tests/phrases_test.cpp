@@ -1412,6 +1412,12 @@ TEST(PhrasesTest, WhatOneCoolsAndWhatOneBoards) {
   EXPECT_TRUE(has(hungarian("The passengers boarded the plane."), "felsz\xC3\xA1lltak a rep\xC3\xBCl\xC5\x91g\xC3\xA9pre"));
 }
 
+TEST(PhrasesTest, HowAThingTurnedOut) {
+  // how a thing came out, the adverb after the verb, chooses "sikerül"; what came to light stays
+  EXPECT_EQ(hungarian("The party turned out well."), "A buli jól sikerült.");
+  EXPECT_EQ(hungarian("It turned out that he was right."), "Kiderült, hogy igaza van.");
+}
+
 TEST(PhrasesTest, AGestureGivenBack) {
   // a smile or a wave given back is "vissza-", to whom "rá", "-nak"; one waves at a person "-nak"
   EXPECT_TRUE(has(hungarian("The woman smiled back at her."), "visszamosolygott r\xC3\xA1"));
