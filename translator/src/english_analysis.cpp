@@ -1645,7 +1645,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   // ("fined for speeding": an "-ing" word the lexicon has as a noun, with nothing after it, is
   // the deed's name, "gyorshajtásért")
   const bool namedDeed = coreReading(PartOfSpeech::noun) && (!after || t.pauseAfter);
-  const bool thanks = (prevLower == "for" && (thanksBefore(toks, i - 1) ||
+  const bool thanks = (prevLower == "for" && (thanksBefore(toks, i - 1) || regretsBefore(toks, i - 1) ||
                                               (judgesBefore(toks, i - 1) && !namedDeed))) ||
                       thoughtOf;
   const bool timeClauseVerb =
@@ -4701,6 +4701,10 @@ bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
   const std::string& before = t[forIndex - 1].lower;
   return before == "thanks" || before == "thank you" ||
          (forIndex >= 2 && before == "you" && t[forIndex - 2].lower == "thank");
+}
+
+bool regretsBefore(const std::vector<Token>& t, std::size_t forIndex) {
+  return forIndex >= 1 && forIndex < t.size() && t[forIndex - 1].lower == "sorry";
 }
 
 bool opensIngClauseOfTime(std::string_view word) {

@@ -97,6 +97,8 @@ struct Token {
 
 // "thanks for", "thank you for": the words before `forIndex` thank for what follows it.
 bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex);
+// "sorry for", "so sorry for": the word before `forIndex` regrets what follows it.
+bool regretsBefore(const std::vector<Token>& t, std::size_t forIndex);
 // "forgave her for", "was fined for", "apologised for": a verb of judging before `forIndex` in
 // its clause, which the "-ing" verb after "for" says the deed of.
 bool judgesBefore(const std::vector<Token>& t, std::size_t forIndex);

@@ -6206,6 +6206,12 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                                       : context);
       // "Thank you for helping": "Köszönöm, hogy segítettél"
       if (c.thanks) gerundContext.subject = Agreement{2, false, false, false}, gerundContext.past = true;
+      // "I'm sorry for being late": the one sorry did it, before, "Sajnálom, hogy elkéstem"
+      // ("Sorry for being late": said alone, the speaker's, "Elnézést, hogy elkéstem")
+      if (c.regret) {
+        gerundContext.past = true;
+        if (!context.known) gerundContext.subject = Agreement{1, false, false, false};
+      }
       // "forgave her for selling": the one judged did it, "amiért eladta"
       if (c.deed && k > 0)
         if (const auto doer = judgedOne(tokens, clauses[k - 1])) gerundContext.subject = *doer;

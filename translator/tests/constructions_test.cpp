@@ -3714,6 +3714,15 @@ TEST(ConstructionsTest, APlaceAfterTheSubjectsNounSaysWhichOne) {
   EXPECT_NE(hungarian("Nobody in the room dared to speak.").find("A szobában senki sem"), std::string::npos);
 }
 
+// What one is sorry for having done is a clause of its own with the same subject, in the past
+// ("Sajnálom, hogy elkéstem", where only "Elkéstem" came out); "sorry" alone is the speaker's.
+TEST(ConstructionsTest, WhatOneIsSorryForHavingDone) {
+  EXPECT_EQ(hungarian("I am sorry for being late."), "Sajnálom, hogy elkéstem.");
+  EXPECT_EQ(hungarian("He is sorry for being rude."), "Sajnálja, hogy goromba volt.");
+  EXPECT_EQ(hungarian("Sorry for being late."), "Elnézést, hogy elkéstem.");
+  EXPECT_EQ(hungarian("We are sorry for the inconvenience."), "Sajnáljuk a kellemetlenséget.");
+}
+
 // A participle before a noun, or before "and" and another adjective of it, is the lexicon's
 // adjective ("írásbeli engedély", where "ír" came out); after "have" it stays the verb. Two
 // adjectives with an article each make one noun phrase ("egy nagy és egy kis kutyája").
