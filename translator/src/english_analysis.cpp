@@ -3446,6 +3446,18 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       const bool passive = toks[i].form == VerbForm::participle && i > 0 &&
                            (formOfBe(toks[be].lower) || toks[be].lower == "being");
       if (passive) toks[i].hasObject = true;
+      // ("In the corner sat an old man": after a place opening the sentence, a verb of being
+      // there has its subject after it, no object)
+      static constexpr std::string_view kBeingThere[] = {"sit", "stand", "lie", "hang", "live", "appear"};
+      if (!passive && i >= 2 && toks[0].tag == PartOfSpeech::preposition && listed(kBeingThere, toks[i].lemma) &&
+          (toks[i].form == VerbForm::past || toks[i].form == VerbForm::third) &&
+          std::all_of(toks.begin() + 1, toks.begin() + std::ptrdiff_t(i), [](const Token& k) {
+            return !k.pauseAfter && (k.tag == PartOfSpeech::determiner || k.tag == PartOfSpeech::possessive ||
+                                     k.tag == PartOfSpeech::adjective || k.tag == PartOfSpeech::noun ||
+                                     k.tag == PartOfSpeech::number);
+          }) &&
+          toks[i - 1].tag == PartOfSpeech::noun)
+        toks[i].hasObject = false;
       // "the talks broke down", "teachers walked out": a verb without an object takes the sense
       // its subject asks for ("megszakad", "sztrájkol")
       if (toks[i].neighbour.empty() && (passive || !toks[i].hasObject))

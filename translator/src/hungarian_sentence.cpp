@@ -2474,6 +2474,19 @@ void Generator::findSubject(ClauseRoles& r) const {
     const NounPhrase np = readNounPhrase(r.verbStart + 1);
     if (np.end == g.main || placeBeforeVerb(np.end) == g.main) r.subject = np, r.inverted = true;
   }
+  // "In the corner sat an old man", "On the hill stood a castle": a place opening the clause,
+  // then a verb of being or coming there, and its subject after it, "ült egy idős férfi"
+  static constexpr std::string_view kBeingThere[] = {"sit", "stand", "lie", "hang", "live", "appear"};
+  if (!r.subject && g.main != n_ && g.main == r.verbStart && !g.negative &&
+      placeBeforeVerb(0) == g.main && t_[g.main].tag == PartOfSpeech::verb &&
+      (t_[g.main].form == VerbForm::past || t_[g.main].form == VerbForm::third) &&
+      listed(kBeingThere, t_[g.main].lemma) && g.main + 1 < n_ && startsNounPhrase(g.main + 1) &&
+      t_[g.main + 1].tag != PartOfSpeech::pronoun) {
+    const NounPhrase np = readNounPhrase(g.main + 1);
+    if (np.end > g.main + 1 && (np.end == n_ || t_[np.end].tag == PartOfSpeech::preposition || t_[np.end - 1].pauseAfter) &&
+        t_[np.head].tag == PartOfSpeech::noun)
+      r.subject = np, r.inverted = true;
+  }
   // "The printer on our floor isn't working", "The bridge over the river was closed": a place
   // between the subject's noun and its verb says which one
   if (r.subject && !r.inverted && !r.subject->pronoun && !r.subject->participle && !r.subject->ofOwner &&

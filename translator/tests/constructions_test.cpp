@@ -3714,6 +3714,14 @@ TEST(ConstructionsTest, APlaceAfterTheSubjectsNounSaysWhichOne) {
   EXPECT_NE(hungarian("Nobody in the room dared to speak.").find("A szobában senki sem"), std::string::npos);
 }
 
+// A place opening the sentence, then a verb of being there, has the verb's subject after it:
+// "ült egy idős férfi", no object ("férfit") and the verb's sense without one ("állt", not "bírt").
+TEST(ConstructionsTest, APlaceFirstAndItsSubjectAfterTheVerb) {
+  EXPECT_EQ(hungarian("In the corner sat an old man."), "A sarokban ült egy idős férfi.");
+  EXPECT_EQ(hungarian("On the table stood a vase."), "Az asztalon állt egy váza.");
+  EXPECT_EQ(hungarian("In the morning she sat a test."), "Reggel írt egy tesztet.");
+}
+
 // What one is sorry for having done is a clause of its own with the same subject, in the past
 // ("Sajnálom, hogy elkéstem", where only "Elkéstem" came out); "sorry" alone is the speaker's.
 TEST(ConstructionsTest, WhatOneIsSorryForHavingDone) {
