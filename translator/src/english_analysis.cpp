@@ -578,7 +578,7 @@ const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_
 constexpr std::string_view kPhrasePrepositions[] = {
     "because of",  "due to",     "instead of",          "in front of",     "next to",    "according to",
     "in spite of", "in case of", "out of the reach of", "out of reach of", "apart from", "except for",
-    "on behalf of", "all through", "in time for"};
+    "on behalf of", "all through", "in time for", "across from"};
 // ... and the one pronoun of two words
 constexpr std::string_view kEachOther = "each other";
 
@@ -1987,7 +1987,11 @@ void placeAdverbsBeforeNounPhrases(std::vector<Token>& toks) {
         !toks[i].pauseAfter &&
         (toks[i + 1].tag == PartOfSpeech::determiner || toks[i + 1].tag == PartOfSpeech::possessive ||
          // ("round three" of a contest is the noun and its number)
-         (toks[i + 1].tag == PartOfSpeech::number && toks[i].lower != "round")))
+         (toks[i + 1].tag == PartOfSpeech::number && toks[i].lower != "round") ||
+         // ("sat opposite me": "velem szemben", a person's pronoun after it)
+         (toks[i].lower == "opposite" && toks[i + 1].tag == PartOfSpeech::pronoun &&
+          (toks[i + 1].lower == "me" || toks[i + 1].lower == "him" || toks[i + 1].lower == "her" ||
+           toks[i + 1].lower == "us" || toks[i + 1].lower == "them" || toks[i + 1].lower == "you"))))
       toks[i].tag = PartOfSpeech::preposition;
 }
 

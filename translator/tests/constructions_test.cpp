@@ -3722,6 +3722,14 @@ TEST(ConstructionsTest, APlaceFirstAndItsSubjectAfterTheVerb) {
   EXPECT_EQ(hungarian("In the morning she sat a test."), "Reggel írt egy tesztet.");
 }
 
+// "across from" is one preposition, "opposite" too before a person's pronoun: "-val szemben"
+// ("az állomással szemben", "velem szemben"), where "az állomásról" and "Tőlem" came out.
+TEST(ConstructionsTest, AcrossFromAndOppositeArePlacesFacing) {
+  EXPECT_EQ(hungarian("The bank is across from the station."), "A bank az állomással szemben van.");
+  EXPECT_EQ(hungarian("Across from me sat a woman."), "Velem szemben ült egy nő.");
+  EXPECT_NE(hungarian("She sat opposite me.").find("velem szemben"), std::string::npos);
+}
+
 // What one is sorry for having done is a clause of its own with the same subject, in the past
 // ("Sajnálom, hogy elkéstem", where only "Elkéstem" came out); "sorry" alone is the speaker's.
 TEST(ConstructionsTest, WhatOneIsSorryForHavingDone) {
