@@ -4597,6 +4597,19 @@ void openingParticiplesThatAreAdjectives(const lexicon::CoreLexicon& core, std::
     toks[0].tag = PartOfSpeech::adjective, toks[0].entry = adjective, toks[0].lemma = toks[0].lower;
 }
 
+// "minus ten degrees", "to minus five": "minus" before a number is its sign, the lexicon's
+// adjective ("mínusz tíz fokra"), not a preposition or a verb's "to"
+void minusBeforeNumbers(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
+    if (toks[i].lower == "minus" && toks[i + 1].tag == PartOfSpeech::number && !toks[i].pauseAfter)
+      if (const lexicon::Entry* sign = core.find("minus", PartOfSpeech::adjective)) {
+        toks[i].tag = PartOfSpeech::adjective, toks[i].entry = sign, toks[i].lemma = "minus";
+        toks[i].dictionarySenses.clear();
+        if (i > 0 && toks[i - 1].lower == "to" && toks[i - 1].tag == PartOfSpeech::infinitiveTo)
+          toks[i - 1].tag = PartOfSpeech::preposition;
+      }
+}
+
 // "written permission", "a written and an oral part": a participle before a noun, or before
 // "and" or "or" and another adjective of the noun, is the lexicon's adjective where it has one
 // ("írásbeli engedély"); after "have" or "be" it stays the verb ("has written letters")
@@ -4791,6 +4804,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   statesLeftByAPush(core_, toks);
   openingParticiplesThatAreAdjectives(core_, toks);
   participlesBeforeNounsThatAreAdjectives(core_, toks);
+  minusBeforeNumbers(core_, toks);
   likeAsAComparison(toks);
   doAsTheMainVerb(core_, toks);
   askingToHave(core_, toks);

@@ -3730,6 +3730,13 @@ TEST(ConstructionsTest, AcrossFromAndOppositeArePlacesFacing) {
   EXPECT_NE(hungarian("She sat opposite me.").find("velem szemben"), std::string::npos);
 }
 
+// "minus" before a number is its sign, said with it ("mínusz tíz fokra"), where it stood
+// apart before the verb ("minus csökkennek tíz fok").
+TEST(ConstructionsTest, MinusBeforeANumber) {
+  EXPECT_EQ(hungarian("Temperatures will drop to minus ten degrees."), "A hőmérsékletek mínusz tíz fokra csökkennek.");
+  EXPECT_EQ(hungarian("It was minus five degrees."), "Mínusz öt fok volt.");
+}
+
 // What one is sorry for having done is a clause of its own with the same subject, in the past
 // ("Sajnálom, hogy elkéstem", where only "Elkéstem" came out); "sorry" alone is the speaker's.
 TEST(ConstructionsTest, WhatOneIsSorryForHavingDone) {
