@@ -4597,6 +4597,47 @@ void openingParticiplesThatAreAdjectives(const lexicon::CoreLexicon& core, std::
     toks[0].tag = PartOfSpeech::adjective, toks[0].entry = adjective, toks[0].lemma = toks[0].lower;
 }
 
+// "two kilometres from the beach", "lives ten miles from the city", "miles from the nearest
+// village": a distance before "from" says how far off, one adverb in "-re" ("két kilométerre
+// a strandtól", "mérföldekre"), no object and no predicate noun
+void distancesFrom(std::vector<Token>& toks) {
+  static constexpr std::pair<std::string_view, std::string_view> kUnits[] = {
+      {"kilometre", "kilom\xC3\xA9terre"}, {"kilometer", "kilom\xC3\xA9terre"}, {"km", "kilom\xC3\xA9terre"},
+      {"mile", "m\xC3\xA9rf\xC3\xB6ldre"}, {"metre", "m\xC3\xA9terre"}, {"meter", "m\xC3\xA9terre"}};
+  static constexpr std::pair<std::string_view, std::string_view> kManyUnits[] = {
+      {"kilometres", "kilom\xC3\xA9terekre"}, {"kilometers", "kilom\xC3\xA9terekre"}, {"miles", "m\xC3\xA9rf\xC3\xB6ldekre"}};
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    Token& t = toks[i];
+    const bool digits = !t.lower.empty() && t.lower[0] >= '0' && t.lower[0] <= '9';
+    if (t.tag == PartOfSpeech::number && t.value > 0 && !t.pauseAfter && toks[i + 1].tag == PartOfSpeech::noun &&
+        toks[i + 2].lower == "from" && !toks[i + 1].pauseAfter) {
+      for (const auto& [unit, far] : kUnits)
+        if (toks[i + 1].lemma == unit) {
+          t.dictionarySenses = {(digits ? std::to_string(t.value) : numberInWords(t.value, true)) + " " + std::string(far)};
+          t.tag = PartOfSpeech::adverb, t.entry = nullptr, t.value = -1;
+          t.lower = t.lemma = t.lower + " " + toks[i + 1].lower;
+          t.written += " " + toks[i + 1].written;
+          t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+          toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+          t.distance = true;
+          break;
+        }
+      continue;
+    }
+    // ("miles from the nearest village": a bare plural, no number or determiner before it)
+    if (t.tag == PartOfSpeech::noun && toks[i + 1].lower == "from" && !t.pauseAfter &&
+        (i == 0 || (toks[i - 1].tag != PartOfSpeech::determiner && toks[i - 1].tag != PartOfSpeech::adjective &&
+                    toks[i - 1].tag != PartOfSpeech::possessive && toks[i - 1].tag != PartOfSpeech::number)))
+      for (const auto& [units, far] : kManyUnits)
+        if (t.lower == units) {
+          t.dictionarySenses = {std::string(far)};
+          t.tag = PartOfSpeech::adverb, t.entry = nullptr;
+          t.distance = true;
+          break;
+        }
+  }
+}
+
 // "minus ten degrees", "to minus five": "minus" before a number is its sign, the lexicon's
 // adjective ("mínusz tíz fokra"), not a preposition or a verb's "to"
 void minusBeforeNumbers(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -4805,6 +4846,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   openingParticiplesThatAreAdjectives(core_, toks);
   participlesBeforeNounsThatAreAdjectives(core_, toks);
   minusBeforeNumbers(core_, toks);
+  distancesFrom(toks);
   likeAsAComparison(toks);
   doAsTheMainVerb(core_, toks);
   askingToHave(core_, toks);

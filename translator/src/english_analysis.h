@@ -62,6 +62,7 @@ struct Token {
   int degree = 0;                             // an adjective's: 1 comparative ("older"), 2 superlative
   bool rising = false;                        // ... one that keeps growing: "colder and colder" ("egyre")
   bool possessor = false;                     // written with "'s": "Anna's bag"
+  bool distance = false;                      // how far off, before "from": "két kilométerre"
   bool timeOwner = false;                     // a time written with "'s", said as the noun's
                                               // adjective: "yesterday's meeting" ("a tegnapi")
   bool capitalised = false;                   // a capital inside the sentence: "March", "May"

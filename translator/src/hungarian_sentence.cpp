@@ -3124,7 +3124,7 @@ void Generator::placeCopula(ClauseRoles& r) const {
     const Sense* as = coreSense(after, sense(afterBe));
     r.copulaLocation =
         after.tag == PartOfSpeech::preposition || after.lower == "here" || after.lower == "there" ||
-        after.lower == "away" ||
+        after.lower == "away" || after.distance ||  // ("két kilométerre van a strandtól")
         // ("is a bit confusing": a degree of the adjective after it, no place)
         (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos &&
          !(afterBe + 1 < n_ && t_[afterBe + 1].tag == PartOfSpeech::adjective)) ||
@@ -4367,6 +4367,8 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
       }
   // "by 2030": a deadline, "2030-ig"
   if (!r.c && p == "by" && yearAlone(np)) r.c = Case::terminative;
+  // "two kilometres from the beach": how far off, from it, "a strandtól"
+  if (!r.c && p == "from" && pos > 0 && t_[pos - 1].distance) r.c = Case::ablative;
   // "from the first minute", "from the beginning": from that time on, "az első perctől", "a
   // kezdettől", no place it comes out of
   if (!r.c && p == "from" && !np.pronoun && t_[np.head].tag == PartOfSpeech::noun &&

@@ -3737,6 +3737,16 @@ TEST(ConstructionsTest, MinusBeforeANumber) {
   EXPECT_EQ(hungarian("It was minus five degrees."), "Mínusz öt fok volt.");
 }
 
+// A distance before "from" says how far off, in "-re", and what it is from in "-tól" ("két
+// kilométerre ... a strandtól", "mérföldekre a legközelebbi falutól"), where it was the
+// predicate noun or the object ("Tíz mérföldet lakunk a városból").
+TEST(ConstructionsTest, ADistanceFromAPlace) {
+  EXPECT_EQ(hungarian("The hotel is two kilometres from the beach."), "A szálloda két kilométerre a strandtól van.");
+  EXPECT_NE(hungarian("We live ten miles from the city.").find("tíz mérföldre a várostól"), std::string::npos);
+  EXPECT_NE(hungarian("The car broke down miles from the nearest village.").find("mérföldekre a legközelebbi falutól"),
+            std::string::npos);
+}
+
 // What one is sorry for having done is a clause of its own with the same subject, in the past
 // ("Sajnálom, hogy elkéstem", where only "Elkéstem" came out); "sorry" alone is the speaker's.
 TEST(ConstructionsTest, WhatOneIsSorryForHavingDone) {
