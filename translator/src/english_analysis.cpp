@@ -4638,6 +4638,37 @@ void distancesFrom(std::vector<Token>& toks) {
   }
 }
 
+// "for three days in a row", "two years in a row": a span whose days came one after another is
+// when it happened, on so many days that followed each other, "három egymást követő napon",
+// one adverb where "Sorozatban" went first and the span apart
+void spansInARow(std::vector<Token>& toks) {
+  static constexpr std::pair<std::string_view, std::string_view> kUnits[] = {
+      {"day", "napon"},       {"night", "\xC3\xA9jszak\xC3\xA1n"}, {"week", "h\xC3\xA9ten"},
+      {"weekend", "h\xC3\xA9tv\xC3\xA9g\xC3\xA9n"}, {"month", "h\xC3\xB3napban"}, {"year", "\xC3\xA9vben"}};
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    Token& t = toks[i];
+    const bool digits = !t.lower.empty() && t.lower[0] >= '0' && t.lower[0] <= '9';
+    if (t.tag != PartOfSpeech::number || t.value < 2 || t.pauseAfter || toks[i + 1].tag != PartOfSpeech::noun ||
+        toks[i + 2].lemma != "in a row" || toks[i + 1].pauseAfter)
+      continue;
+    for (const auto& [unit, on] : kUnits)
+      if (toks[i + 1].lemma == unit) {
+        std::size_t first = i;
+        if (i > 0 && toks[i - 1].lower == "for" && !toks[i - 1].pauseAfter) first = i - 1;  // ("for three days")
+        Token& span = toks[first];
+        span.dictionarySenses = {(digits ? t.lower : numberInWords(t.value, true)) + " egym\xC3\xA1st k\xC3\xB6vet\xC5\x91 " +
+                                 std::string(on)};
+        span.lower = span.lemma = "in a row for " + toks[i + 1].lower;
+        span.written = span.lower;
+        span.tag = PartOfSpeech::adverb, span.entry = nullptr, span.value = -1;
+        span.words = toks[i + 2].word + toks[i + 2].words - span.word;
+        span.pauseAfter = toks[i + 2].pauseAfter;
+        toks.erase(toks.begin() + std::ptrdiff_t(first) + 1, toks.begin() + std::ptrdiff_t(i) + 3);
+        break;
+      }
+  }
+}
+
 // "minus ten degrees", "to minus five": "minus" before a number is its sign, the lexicon's
 // adjective ("mínusz tíz fokra"), not a preposition or a verb's "to"
 void minusBeforeNumbers(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -4847,6 +4878,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   participlesBeforeNounsThatAreAdjectives(core_, toks);
   minusBeforeNumbers(core_, toks);
   distancesFrom(toks);
+  spansInARow(toks);
   likeAsAComparison(toks);
   doAsTheMainVerb(core_, toks);
   askingToHave(core_, toks);

@@ -3747,6 +3747,14 @@ TEST(ConstructionsTest, ADistanceFromAPlace) {
             std::string::npos);
 }
 
+// A span of days one after another says when, "három egymást követő napon", where "Sorozatban"
+// went first and the span after the verb; deeds counted in a row keep "sorozatban".
+TEST(ConstructionsTest, ASpanInARow) {
+  EXPECT_EQ(hungarian("It rained for three days in a row."), "Esett az eső három egymást követő napon.");
+  EXPECT_NE(hungarian("Prices have risen for two years in a row.").find("két egymást követő évben"), std::string::npos);
+  EXPECT_EQ(hungarian("She won three times in a row."), "Sorozatban háromszor nyert.");
+}
+
 // What one is sorry for having done is a clause of its own with the same subject, in the past
 // ("Sajnálom, hogy elkéstem", where only "Elkéstem" came out); "sorry" alone is the speaker's.
 TEST(ConstructionsTest, WhatOneIsSorryForHavingDone) {
