@@ -4609,11 +4609,17 @@ void distancesFrom(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
     Token& t = toks[i];
     const bool digits = !t.lower.empty() && t.lower[0] >= '0' && t.lower[0] <= '9';
-    if (t.tag == PartOfSpeech::number && t.value > 0 && !t.pauseAfter && toks[i + 1].tag == PartOfSpeech::noun &&
-        toks[i + 2].lower == "from" && !toks[i + 1].pauseAfter) {
+    // ("a few kilometres from the town": "néhány kilométerre", "several miles": "több mérföldre")
+    const bool few = (t.tag == PartOfSpeech::adjective || t.tag == PartOfSpeech::determiner) &&
+                     (t.lemma == "a few" || t.lower == "several");
+    if (((t.tag == PartOfSpeech::number && t.value > 0) || few) && !t.pauseAfter &&
+        toks[i + 1].tag == PartOfSpeech::noun && toks[i + 2].lower == "from" && !toks[i + 1].pauseAfter) {
       for (const auto& [unit, far] : kUnits)
         if (toks[i + 1].lemma == unit) {
-          t.dictionarySenses = {(digits ? std::to_string(t.value) : numberInWords(t.value, true)) + " " + std::string(far)};
+          const std::string count = few ? (t.lemma == "a few" ? "n\xC3\xA9h\xC3\xA1ny" : "t\xC3\xB6" "bb")
+                                    : digits ? std::to_string(t.value)
+                                             : numberInWords(t.value, true);
+          t.dictionarySenses = {count + " " + std::string(far)};
           t.tag = PartOfSpeech::adverb, t.entry = nullptr, t.value = -1;
           t.lower = t.lemma = t.lower + " " + toks[i + 1].lower;
           t.written += " " + toks[i + 1].written;

@@ -3745,6 +3745,8 @@ TEST(ConstructionsTest, ADistanceFromAPlace) {
   EXPECT_NE(hungarian("We live ten miles from the city.").find("tíz mérföldre a várostól"), std::string::npos);
   EXPECT_NE(hungarian("The car broke down miles from the nearest village.").find("mérföldekre a legközelebbi falutól"),
             std::string::npos);
+  EXPECT_EQ(hungarian("The farm is a few kilometres from the town."), "A farm néhány kilométerre a várostól van.");
+  EXPECT_EQ(hungarian("The farm is several miles from the town."), "A farm több mérföldre a várostól van.");
 }
 
 // A span of days one after another says when, "három egymást követő napon", where "Sorozatban"
