@@ -279,7 +279,7 @@ deep	adj	mély
 difficult	adj	nehéz[nehezek]
 empty	adj	üres
 empty	v	ki|ürít[intr=ki|ürül]
-far	adj	messze[van] ; távoli
+far	adj	messze[van,from=tol] ; távoli
 fresh	adj	friss
 good	adj	jó[jók,at=ban]
 happy	adj	boldog[boldogok,with=val]
@@ -857,7 +857,7 @@ trade	v	kereskedik[noobj,with=val,in=val] ; cserél
 twist	n	csavar[csavarok,3sg=csavarja] ; fordulat[fordulatok]
 twist	v	csavar ; el|csavar
 wave	n	hullám[hullámok]
-wave	v	integet[noobj] ; lenget
+wave	v	integet[noobj,at=nak,to=nak] ; lenget
 action	n	cselekvés[cselekvések] ; tett[tettek] ; akció
 advanced	adj	fejlett ; haladó
 approach	n	megközelítés[megközelítések]
@@ -5166,7 +5166,7 @@ weekly	adj	heti
 willing	adj	hajlandó
 anywhere	adv	bárhol ; sehol
 elsewhere	adv	máshol
-far	adv	messze ; messzire
+far	adv	messze[from=tol] ; messzire
 kindly	adv	kedvesen
 largely	adv	nagyrészt
 nearby	adv	a közelben
@@ -7134,7 +7134,7 @@ point out	v	rá|mutat[noobj,obj=ra,that=ra]
 sort out	v	el|intéz ; rendez
 figure out	v	ki|talál ; rá|jön
 work out	v	meg|old[intr=edz] ; ki|számol
-turn out	v	ki|derül[noobj] ; ki|kapcsol ; meg|jelenik[noobj,when=voter/people/crowd/fan/supporter/thousand/hundred/resident/protester/spectator/visitor/member/student]
+turn out	v	ki|derül[noobj] ; sikerül[noobj,when=well/badly/great/nicely/perfectly/brilliantly] ; ki|kapcsol ; meg|jelenik[noobj,when=voter/people/crowd/fan/supporter/thousand/hundred/resident/protester/spectator/visitor/member/student]
 take out	v	ki|vesz ; el|visz ; ki|visz[when=rubbish/trash/garbage/bin/recycling/dog]
 take back	v	vissza|visz ; vissza|vesz
 get back	v	vissza|kap[intr=vissza|ér] ; vissza|ér
@@ -8243,6 +8243,9 @@ tie up	v	meg|köt ; össze|köt
 track down	v	fel|kutat ; fel|derít
 turn back	v	vissza|fordul[noobj]
 write back	v	vissza|ír[noobj,to=nak]
+smile back	v	vissza|mosolyog[noobj,at=ra]
+wave back	v	vissza|integet[noobj,at=nak,to=nak]
+shout back	v	vissza|kiabál[noobj,at=nak,to=nak]
 bring together	v	össze|hoz
 come true	v	valóra |válik[noobj]
 get on with	v	ki|jön[noobj,obj=val] ; folytat[when=work/job/life/business/task]

@@ -120,6 +120,10 @@ bool deedClauseAt(const std::vector<Token>& t, std::size_t i) { return ingAfterF
 
 bool thanksClauseAt(const std::vector<Token>& t, std::size_t i) { return ingAfterFor(t, i) && thanksBefore(t, i); }
 
+// "I'm sorry for being late", "sorry for keeping you waiting": what one regrets having done, a
+// clause of its own with the same subject, "Sajnálom, hogy elkéstem".
+bool regretClauseAt(const std::vector<Token>& t, std::size_t i) { return ingAfterFor(t, i) && regretsBefore(t, i); }
+
 // "We're thinking of getting a puppy", "I am thinking about changing my job": what one thinks of
 // doing, a clause of its own with the same subject.
 bool thinkingOfAt(const std::vector<Token>& t, std::size_t i) {
@@ -570,7 +574,7 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                                                       k.tag == PartOfSpeech::number;
                                              })))
     return true;
-  if (thanksClauseAt(t_, i) || toBeDoneAt(i) || deedClauseAt(t_, i) || thinkingOfAt(t_, i)) return true;
+  if (thanksClauseAt(t_, i) || regretClauseAt(t_, i) || toBeDoneAt(i) || deedClauseAt(t_, i) || thinkingOfAt(t_, i)) return true;
   if (clauseBegin == 0 && nounsInfinitiveAt(i)) return true;
   // (after the clause's verb or the set phrase standing for it: "Köszönöm az e-mailedet, holnap
   // válaszolok")
@@ -784,6 +788,12 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.link = "ami\xC3\xA9rt";
     c.body = begin + 1;
     c.gerund = c.deed = true;
+    return c;
+  }
+  if (!first && regretClauseAt(t_, begin)) {
+    c.link = "hogy";
+    c.body = begin + 1;
+    c.gerund = c.regret = true;
     return c;
   }
   if (!first && thanksClauseAt(t_, begin)) {

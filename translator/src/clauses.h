@@ -28,6 +28,7 @@ struct Clause {
   bool ofTime = false;             // "the day I met her": a clause of the time before, "amikor"
   bool gerund = false;             // "before leaving": the "-ing" verb says what the subject of
                                    // the clause it depends on does, in that clause's tense
+  bool regret = false;             // "sorry for being late": the one sorry did it, before ("elkéstem")
   bool thanks = false;             // "thank you for helping": the one thanked did it ("segítettél")
   bool deed = false;               // "forgave her for selling the farm": what one is blamed,
                                    // forgiven or fined for, done by the one it is said of ("amiért")

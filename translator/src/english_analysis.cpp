@@ -578,7 +578,7 @@ const lexicon::Entry* capitalNoun(const lexicon::CoreLexicon& core, std::string_
 constexpr std::string_view kPhrasePrepositions[] = {
     "because of",  "due to",     "instead of",          "in front of",     "next to",    "according to",
     "in spite of", "in case of", "out of the reach of", "out of reach of", "apart from", "except for",
-    "on behalf of", "all through", "in time for"};
+    "on behalf of", "all through", "in time for", "across from"};
 // ... and the one pronoun of two words
 constexpr std::string_view kEachOther = "each other";
 
@@ -1682,7 +1682,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   // ("fined for speeding": an "-ing" word the lexicon has as a noun, with nothing after it, is
   // the deed's name, "gyorshajtásért")
   const bool namedDeed = coreReading(PartOfSpeech::noun) && (!after || t.pauseAfter);
-  const bool thanks = (prevLower == "for" && (thanksBefore(toks, i - 1) ||
+  const bool thanks = (prevLower == "for" && (thanksBefore(toks, i - 1) || regretsBefore(toks, i - 1) ||
                                               (judgesBefore(toks, i - 1) && !namedDeed))) ||
                       thoughtOf;
   const bool timeClauseVerb =
@@ -2032,7 +2032,11 @@ void placeAdverbsBeforeNounPhrases(std::vector<Token>& toks) {
         !toks[i].pauseAfter &&
         (toks[i + 1].tag == PartOfSpeech::determiner || toks[i + 1].tag == PartOfSpeech::possessive ||
          // ("round three" of a contest is the noun and its number)
-         (toks[i + 1].tag == PartOfSpeech::number && toks[i].lower != "round")))
+         (toks[i + 1].tag == PartOfSpeech::number && toks[i].lower != "round") ||
+         // ("sat opposite me": "velem szemben", a person's pronoun after it)
+         (toks[i].lower == "opposite" && toks[i + 1].tag == PartOfSpeech::pronoun &&
+          (toks[i + 1].lower == "me" || toks[i + 1].lower == "him" || toks[i + 1].lower == "her" ||
+           toks[i + 1].lower == "us" || toks[i + 1].lower == "them" || toks[i + 1].lower == "you"))))
       toks[i].tag = PartOfSpeech::preposition;
 }
 
@@ -2040,6 +2044,16 @@ void placeAdverbsBeforeNounPhrases(std::vector<Token>& toks) {
 // verb of its own says where, far from the thing, one preposition ("a napfénytől távol"); "ran
 // away from home" keeps its verb's "away"
 void awayFrom(std::vector<Token>& toks) {
+  // "far away", "far away from the beach": the distance alone, "messze" ("messze van a strandtól");
+  // the "away" after "far" is no verb's "el"
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    Token& far = toks[i - 1];
+    if (toks[i].lower != "away" || far.lower != "far" || far.pauseAfter) continue;
+    if (far.tag != PartOfSpeech::adverb && far.tag != PartOfSpeech::adjective) continue;
+    far.words = toks[i].word + toks[i].words - far.word;
+    far.pauseAfter = toks[i].pauseAfter;
+    toks.erase(toks.begin() + std::ptrdiff_t(i));
+  }
   for (std::size_t i = 1; i + 2 < toks.size(); ++i) {
     if (toks[i].lower != "away" || toks[i + 1].lower != "from" || toks[i].pauseAfter) continue;
     const Token& before = toks[i - 1];
@@ -3514,6 +3528,18 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       const bool passive = toks[i].form == VerbForm::participle && i > 0 &&
                            (formOfBe(toks[be].lower) || toks[be].lower == "being");
       if (passive) toks[i].hasObject = true;
+      // ("In the corner sat an old man": after a place opening the sentence, a verb of being
+      // there has its subject after it, no object)
+      static constexpr std::string_view kBeingThere[] = {"sit", "stand", "lie", "hang", "live", "appear"};
+      if (!passive && i >= 2 && toks[0].tag == PartOfSpeech::preposition && listed(kBeingThere, toks[i].lemma) &&
+          (toks[i].form == VerbForm::past || toks[i].form == VerbForm::third) &&
+          std::all_of(toks.begin() + 1, toks.begin() + std::ptrdiff_t(i), [](const Token& k) {
+            return !k.pauseAfter && (k.tag == PartOfSpeech::determiner || k.tag == PartOfSpeech::possessive ||
+                                     k.tag == PartOfSpeech::adjective || k.tag == PartOfSpeech::noun ||
+                                     k.tag == PartOfSpeech::number);
+          }) &&
+          toks[i - 1].tag == PartOfSpeech::noun)
+        toks[i].hasObject = false;
       // "the talks broke down", "teachers walked out": a verb without an object takes the sense
       // its subject asks for ("megszakad", "sztrájkol")
       // (and before a time it says when: "the scandal broke last week" is "kitört", "the results
@@ -3536,6 +3562,11 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         toks[i].neighbour = subject->lemma;
         toks[i].neighbourIsSubject = !passive;
       }
+      // "The party turned out well": how a verb without an object came out, the adverb after it,
+      // chooses a sense too ("jól sikerült", where "kiderült" is what came to light)
+      if (!passive && !toks[i].hasObject && !toks[i].pauseAfter && i + 1 < toks.size() &&
+          toks[i + 1].tag == PartOfSpeech::adverb)
+        toks[i].modifiers.push_back(toks[i + 1].lemma);
       continue;
     }
     // "seriously injured", "fell sharply": an adverb's sense by the verb or adjective it is said
@@ -4670,6 +4701,126 @@ void openingParticiplesThatAreAdjectives(const lexicon::CoreLexicon& core, std::
     toks[0].tag = PartOfSpeech::adjective, toks[0].entry = adjective, toks[0].lemma = toks[0].lower;
 }
 
+// "two kilometres from the beach", "lives ten miles from the city", "miles from the nearest
+// village": a distance before "from" says how far off, one adverb in "-re" ("két kilométerre
+// a strandtól", "mérföldekre"), no object and no predicate noun
+void distancesFrom(std::vector<Token>& toks) {
+  static constexpr std::pair<std::string_view, std::string_view> kUnits[] = {
+      {"kilometre", "kilom\xC3\xA9terre"}, {"kilometer", "kilom\xC3\xA9terre"}, {"km", "kilom\xC3\xA9terre"},
+      {"mile", "m\xC3\xA9rf\xC3\xB6ldre"}, {"metre", "m\xC3\xA9terre"}, {"meter", "m\xC3\xA9terre"}};
+  static constexpr std::pair<std::string_view, std::string_view> kManyUnits[] = {
+      {"kilometres", "kilom\xC3\xA9terekre"}, {"kilometers", "kilom\xC3\xA9terekre"}, {"miles", "m\xC3\xA9rf\xC3\xB6ldekre"}};
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    Token& t = toks[i];
+    const bool digits = !t.lower.empty() && t.lower[0] >= '0' && t.lower[0] <= '9';
+    // ("a few kilometres from the town": "néhány kilométerre", "several miles": "több mérföldre")
+    const bool few = (t.tag == PartOfSpeech::adjective || t.tag == PartOfSpeech::determiner) &&
+                     (t.lemma == "a few" || t.lower == "several");
+    if (((t.tag == PartOfSpeech::number && t.value > 0) || few) && !t.pauseAfter &&
+        toks[i + 1].tag == PartOfSpeech::noun && toks[i + 2].lower == "from" && !toks[i + 1].pauseAfter) {
+      for (const auto& [unit, far] : kUnits)
+        if (toks[i + 1].lemma == unit) {
+          const std::string count = few ? (t.lemma == "a few" ? "n\xC3\xA9h\xC3\xA1ny" : "t\xC3\xB6" "bb")
+                                    : digits ? std::to_string(t.value)
+                                             : numberInWords(t.value, true);
+          t.dictionarySenses = {count + " " + std::string(far)};
+          t.tag = PartOfSpeech::adverb, t.entry = nullptr, t.value = -1;
+          t.lower = t.lemma = t.lower + " " + toks[i + 1].lower;
+          t.written += " " + toks[i + 1].written;
+          t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+          toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+          t.distance = true;
+          break;
+        }
+      continue;
+    }
+    // ("miles from the nearest village": a bare plural, no number or determiner before it)
+    if (t.tag == PartOfSpeech::noun && toks[i + 1].lower == "from" && !t.pauseAfter &&
+        (i == 0 || (toks[i - 1].tag != PartOfSpeech::determiner && toks[i - 1].tag != PartOfSpeech::adjective &&
+                    toks[i - 1].tag != PartOfSpeech::possessive && toks[i - 1].tag != PartOfSpeech::number)))
+      for (const auto& [units, far] : kManyUnits)
+        if (t.lower == units) {
+          t.dictionarySenses = {std::string(far)};
+          t.tag = PartOfSpeech::adverb, t.entry = nullptr;
+          t.distance = true;
+          break;
+        }
+  }
+}
+
+// "for three days in a row", "two years in a row": a span whose days came one after another is
+// when it happened, on so many days that followed each other, "három egymást követő napon",
+// one adverb where "Sorozatban" went first and the span apart
+void spansInARow(std::vector<Token>& toks) {
+  static constexpr std::pair<std::string_view, std::string_view> kUnits[] = {
+      {"day", "napon"},       {"night", "\xC3\xA9jszak\xC3\xA1n"}, {"week", "h\xC3\xA9ten"},
+      {"weekend", "h\xC3\xA9tv\xC3\xA9g\xC3\xA9n"}, {"month", "h\xC3\xB3napban"}, {"year", "\xC3\xA9vben"}};
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    Token& t = toks[i];
+    const bool digits = !t.lower.empty() && t.lower[0] >= '0' && t.lower[0] <= '9';
+    if (t.tag != PartOfSpeech::number || t.value < 2 || t.pauseAfter || toks[i + 1].tag != PartOfSpeech::noun ||
+        toks[i + 2].lemma != "in a row" || toks[i + 1].pauseAfter)
+      continue;
+    for (const auto& [unit, on] : kUnits)
+      if (toks[i + 1].lemma == unit) {
+        std::size_t first = i;
+        if (i > 0 && toks[i - 1].lower == "for" && !toks[i - 1].pauseAfter) first = i - 1;  // ("for three days")
+        Token& span = toks[first];
+        span.dictionarySenses = {(digits ? t.lower : numberInWords(t.value, true)) + " egym\xC3\xA1st k\xC3\xB6vet\xC5\x91 " +
+                                 std::string(on)};
+        span.lower = span.lemma = "in a row for " + toks[i + 1].lower;
+        span.written = span.lower;
+        span.tag = PartOfSpeech::adverb, span.entry = nullptr, span.value = -1;
+        span.words = toks[i + 2].word + toks[i + 2].words - span.word;
+        span.pauseAfter = toks[i + 2].pauseAfter;
+        toks.erase(toks.begin() + std::ptrdiff_t(first) + 1, toks.begin() + std::ptrdiff_t(i) + 3);
+        break;
+      }
+  }
+}
+
+// "minus ten degrees", "to minus five": "minus" before a number is its sign, the lexicon's
+// adjective ("mínusz tíz fokra"), not a preposition or a verb's "to"
+void minusBeforeNumbers(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
+    if (toks[i].lower == "minus" && toks[i + 1].tag == PartOfSpeech::number && !toks[i].pauseAfter)
+      if (const lexicon::Entry* sign = core.find("minus", PartOfSpeech::adjective)) {
+        toks[i].tag = PartOfSpeech::adjective, toks[i].entry = sign, toks[i].lemma = "minus";
+        toks[i].dictionarySenses.clear();
+        if (i > 0 && toks[i - 1].lower == "to" && toks[i - 1].tag == PartOfSpeech::infinitiveTo)
+          toks[i - 1].tag = PartOfSpeech::preposition;
+      }
+}
+
+// "written permission", "a written and an oral part": a participle before a noun, or before
+// "and" or "or" and another adjective of the noun, is the lexicon's adjective where it has one
+// ("írásbeli engedély"); after "have" or "be" it stays the verb ("has written letters")
+void participlesBeforeNounsThatAreAdjectives(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& t = toks[i];
+    if (t.tag != PartOfSpeech::verb || (t.form != VerbForm::past && t.form != VerbForm::participle) ||
+        t.words != 1 || t.pauseAfter)
+      continue;
+    const Token& next = toks[i + 1];
+    const bool beforeNoun = next.tag == PartOfSpeech::noun && !next.possessor;
+    const bool beforeAnother = (next.lower == "and" || next.lower == "or") && i + 3 < toks.size() &&
+                               (toks[i + 2].tag == PartOfSpeech::adjective ||
+                                (toks[i + 2].tag == PartOfSpeech::determiner && toks[i + 3].tag == PartOfSpeech::adjective));
+    if (!beforeNoun && !beforeAnother) continue;
+    std::size_t k = i;
+    while (k > 0 && (toks[k - 1].tag == PartOfSpeech::adverb || toks[k - 1].tag == PartOfSpeech::negation)) --k;
+    if (k == 0 && beforeNoun) continue;  // ("Frozen vegetables": the sentence's opening has its own rule)
+    if (k > 0) {
+      const Token& before = toks[k - 1];
+      if (before.tag == PartOfSpeech::auxiliary || before.tag == PartOfSpeech::modal ||
+          before.tag == PartOfSpeech::pronoun || before.tag == PartOfSpeech::noun || before.tag == PartOfSpeech::name)
+        continue;  // ("has written letters", "she wrote letters", "the boy sent messages")
+    }
+    if (const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective))
+      t.tag = PartOfSpeech::adjective, t.entry = adjective, t.lemma = t.lower;
+  }
+}
+
 // "Were the windows locked?", "Why was the shop closed?": a form of "be" asks about its subject,
 // and the "-ed" word after that subject is the passive's participle, not a past of the subject.
 void passivesAskedAbout(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -4761,6 +4912,10 @@ bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
   const std::string& before = t[forIndex - 1].lower;
   return before == "thanks" || before == "thank you" ||
          (forIndex >= 2 && before == "you" && t[forIndex - 2].lower == "thank");
+}
+
+bool regretsBefore(const std::vector<Token>& t, std::size_t forIndex) {
+  return forIndex >= 1 && forIndex < t.size() && t[forIndex - 1].lower == "sorry";
 }
 
 bool opensIngClauseOfTime(std::string_view word) {
@@ -4892,6 +5047,10 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   passivesAskedAbout(core_, toks);
   statesLeftByAPush(core_, toks);
   openingParticiplesThatAreAdjectives(core_, toks);
+  participlesBeforeNounsThatAreAdjectives(core_, toks);
+  minusBeforeNumbers(core_, toks);
+  distancesFrom(toks);
+  spansInARow(toks);
   likeAsAComparison(toks);
   doAsTheMainVerb(core_, toks);
   askingToHave(core_, toks);

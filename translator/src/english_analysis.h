@@ -62,6 +62,7 @@ struct Token {
   int degree = 0;                             // an adjective's: 1 comparative ("older"), 2 superlative
   bool rising = false;                        // ... one that keeps growing: "colder and colder" ("egyre")
   bool possessor = false;                     // written with "'s": "Anna's bag"
+  bool distance = false;                      // how far off, before "from": "két kilométerre"
   bool timeOwner = false;                     // a time written with "'s", said as the noun's
                                               // adjective: "yesterday's meeting" ("a tegnapi")
   bool capitalised = false;                   // a capital inside the sentence: "March", "May"
@@ -97,6 +98,8 @@ struct Token {
 
 // "thanks for", "thank you for": the words before `forIndex` thank for what follows it.
 bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex);
+// "sorry for", "so sorry for": the word before `forIndex` regrets what follows it.
+bool regretsBefore(const std::vector<Token>& t, std::size_t forIndex);
 // "forgave her for", "was fined for", "apologised for": a verb of judging before `forIndex` in
 // its clause, which the "-ing" verb after "for" says the deed of.
 bool judgesBefore(const std::vector<Token>& t, std::size_t forIndex);

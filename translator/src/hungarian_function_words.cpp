@@ -33,6 +33,7 @@ constexpr Postposition kPostpositions[] = {
     {"around", "k\xC3\xB6r\xC3\xBCl"},
     {"round", "k\xC3\xB6r\xC3\xBCl"},
     {"opposite", "szemben", Case::instrumental},  // "az iskolával szemben"
+    {"across from", "szemben", Case::instrumental},  // "the bank across from the station", "velem szemben"
     {"against", "ellen"},
     {"towards", "fel\xC3\xA9"},
     {"because of", "miatt"},

@@ -2486,6 +2486,19 @@ void Generator::findSubject(ClauseRoles& r) const {
     const NounPhrase np = readNounPhrase(r.verbStart + 1);
     if (np.end == g.main || placeBeforeVerb(np.end) == g.main) r.subject = np, r.inverted = true;
   }
+  // "In the corner sat an old man", "On the hill stood a castle": a place opening the clause,
+  // then a verb of being or coming there, and its subject after it, "ült egy idős férfi"
+  static constexpr std::string_view kBeingThere[] = {"sit", "stand", "lie", "hang", "live", "appear"};
+  if (!r.subject && g.main != n_ && g.main == r.verbStart && !g.negative &&
+      placeBeforeVerb(0) == g.main && t_[g.main].tag == PartOfSpeech::verb &&
+      (t_[g.main].form == VerbForm::past || t_[g.main].form == VerbForm::third) &&
+      listed(kBeingThere, t_[g.main].lemma) && g.main + 1 < n_ && startsNounPhrase(g.main + 1) &&
+      t_[g.main + 1].tag != PartOfSpeech::pronoun) {
+    const NounPhrase np = readNounPhrase(g.main + 1);
+    if (np.end > g.main + 1 && (np.end == n_ || t_[np.end].tag == PartOfSpeech::preposition || t_[np.end - 1].pauseAfter) &&
+        t_[np.head].tag == PartOfSpeech::noun)
+      r.subject = np, r.inverted = true;
+  }
   // "The printer on our floor isn't working", "The bridge over the river was closed": a place
   // between the subject's noun and its verb says which one
   if (r.subject && !r.inverted && !r.subject->pronoun && !r.subject->participle && !r.subject->ofOwner &&
@@ -2497,7 +2510,14 @@ void Generator::findSubject(ClauseRoles& r) const {
     const std::size_t end = placeBeforeVerb(p);
     std::size_t verb = end;  // ("on our floor still isn't": past the adverbs before the verb)
     while (verb < r.verbStart && t_[verb].tag == PartOfSpeech::adverb) ++verb;
-    if (end < n_ && verb == r.verbStart && listed(kPlaces, t_[p].lower) && t_[p + 1].tag != PartOfSpeech::pronoun) {
+    // ("the woman in it", "the girl behind you": a personal pronoun is the place too, the
+    // case or postposition with its person, "a benne lévő nő", "a mögötted lévő lány"; not "in
+    // this", "near nobody")
+    static constexpr std::string_view kPersonal[] = {"it", "them", "him", "her", "me", "us", "you"};
+    static constexpr std::string_view kPersonalPlaces[] = {"in", "on", "under", "behind", "between", "over"};
+    if (end < n_ && verb == r.verbStart && listed(kPlaces, t_[p].lower) &&
+        (t_[p + 1].tag != PartOfSpeech::pronoun ||
+         (listed(kPersonal, t_[p + 1].lower) && listed(kPersonalPlaces, t_[p].lower)))) {
       const NounPhrase place = readNounPhrase(p + 1);
       const Token& where = t_[place.head];
       const bool time = where.time || namesATime(place) || unitOfTime(where.lemma) ||
@@ -3124,7 +3144,7 @@ void Generator::placeCopula(ClauseRoles& r) const {
     const Sense* as = coreSense(after, sense(afterBe));
     r.copulaLocation =
         after.tag == PartOfSpeech::preposition || after.lower == "here" || after.lower == "there" ||
-        after.lower == "away" ||
+        after.lower == "away" || after.distance ||  // ("két kilométerre van a strandtól")
         // ("is a bit confusing": a degree of the adjective after it, no place)
         (after.tag == PartOfSpeech::adverb && after.entry && after.lemma.find(' ') != std::string::npos &&
          !(afterBe + 1 < n_ && t_[afterBe + 1].tag == PartOfSpeech::adjective)) ||
@@ -3160,10 +3180,18 @@ void Generator::placeCopula(ClauseRoles& r) const {
                            !before_.subjectPronoun.empty() && t_[r.subject->head].lower == before_.subjectPronoun;
   // ("This means that": a demonstrative says which, "Ez azt jelenti", and stays)
   const bool demonstrative = r.subject && (t_[r.subject->head].lower == "this" || t_[r.subject->head].lower == "that");
+  // ("He never listens, and he is stubborn": "és makacs", the third person going on from the
+  // clause before, of the same number, needs no "ő"; "She said that he was tired", "She
+  // is tall and he is short": another pronoun than the one before keeps it)
+  const std::string subjectWord = r.subject ? t_[r.subject->head].lower : std::string();
+  const bool goesOn = r.subject && r.subject->pronoun && before_.known && !before_.reported &&
+                      (before_.subjectPronoun.empty() || before_.subjectPronoun == subjectWord) &&
+                      before_.subject.person == 3 && before_.subject.plural == r.subject->plural &&
+                      (subjectWord == "he" || subjectWord == "she" || subjectWord == "they");
   r.dropSubject = r.subject && r.subject->pronoun && !g.passive && !demonstrative &&
                   !(r.subject->end + 1 < n_ && t_[r.subject->end].lower == "and" &&
                     startsNounPhrase(r.subject->end + 1)) &&
-                  (pastIt || sameSpeaker ||
+                  (pastIt || sameSpeaker || goesOn ||
                    !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past &&
                      !g.future && g.modal != "hat" && g.modal != "cond" && !mustDo(g)) ||
                    feelingPredicate(r) != n_);
@@ -4359,6 +4387,8 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
       }
   // "by 2030": a deadline, "2030-ig"
   if (!r.c && p == "by" && yearAlone(np)) r.c = Case::terminative;
+  // "two kilometres from the beach": how far off, from it, "a strandtól"
+  if (!r.c && p == "from" && pos > 0 && t_[pos - 1].distance) r.c = Case::ablative;
   // "from the first minute", "from the beginning": from that time on, "az első perctől", "a
   // kezdettől", no place it comes out of
   if (!r.c && p == "from" && !np.pronoun && t_[np.head].tag == PartOfSpeech::noun &&
@@ -5228,7 +5258,19 @@ std::size_t Generator::emitSubject() {
     thing.plural = thing.definite = false;
     emitNounPhrase(thing, Case::accusative);
     for (std::size_t k = r.subject->begin; k < r.subject->end; ++k) done_[k] = true;
-    return r.subject->end;
+    // ("Ételt és italt bevinni tilos": each thing of the list, the object too)
+    std::size_t end = r.subject->end;
+    while (end + 1 < n_ && (t_[end].lower == "and" || t_[end].lower == "or") && startsNounPhrase(end + 1)) {
+      NounPhrase next = readNounPhrase(end + 1);
+      if (next.end <= end + 1 || t_[next.head].tag != PartOfSpeech::noun) break;
+      emit(t_[end].lower == "or" ? "vagy" : "\xC3\xA9s", end);
+      while (next.begin < next.head && t_[next.begin].tag == PartOfSpeech::determiner) ++next.begin;
+      next.plural = next.definite = false;
+      emitNounPhrase(next, Case::accusative);
+      for (std::size_t k = end; k < next.end; ++k) done_[k] = true;
+      end = next.end;
+    }
+    return end;
   }
   // "Anna, close the door": the one addressed, a comma after ("Anna, csukd be az ajtót")
   if (r.verb.imperative) {
@@ -6205,6 +6247,12 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                                       : context);
       // "Thank you for helping": "Köszönöm, hogy segítettél"
       if (c.thanks) gerundContext.subject = Agreement{2, false, false, false}, gerundContext.past = true;
+      // "I'm sorry for being late": the one sorry did it, before, "Sajnálom, hogy elkéstem"
+      // ("Sorry for being late": said alone, the speaker's, "Elnézést, hogy elkéstem")
+      if (c.regret) {
+        gerundContext.past = true;
+        if (!context.known) gerundContext.subject = Agreement{1, false, false, false};
+      }
       // "forgave her for selling": the one judged did it, "amiért eladta"
       if (c.deed && k > 0)
         if (const auto doer = judgedOne(tokens, clauses[k - 1])) gerundContext.subject = *doer;

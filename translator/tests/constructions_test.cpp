@@ -3714,6 +3714,86 @@ TEST(ConstructionsTest, APlaceAfterTheSubjectsNounSaysWhichOne) {
   EXPECT_NE(hungarian("Nobody in the room dared to speak.").find("A szobában senki sem"), std::string::npos);
 }
 
+// A place opening the sentence, then a verb of being there, has the verb's subject after it:
+// "ült egy idős férfi", no object ("férfit") and the verb's sense without one ("állt", not "bírt").
+TEST(ConstructionsTest, APlaceFirstAndItsSubjectAfterTheVerb) {
+  EXPECT_EQ(hungarian("In the corner sat an old man."), "A sarokban ült egy idős férfi.");
+  EXPECT_EQ(hungarian("On the table stood a vase."), "Az asztalon állt egy váza.");
+  EXPECT_EQ(hungarian("In the morning she sat a test."), "Reggel írt egy tesztet.");
+}
+
+// "across from" is one preposition, "opposite" too before a person's pronoun: "-val szemben"
+// ("az állomással szemben", "velem szemben"), where "az állomásról" and "Tőlem" came out.
+TEST(ConstructionsTest, AcrossFromAndOppositeArePlacesFacing) {
+  EXPECT_EQ(hungarian("The bank is across from the station."), "A bank az állomással szemben van.");
+  EXPECT_EQ(hungarian("Across from me sat a woman."), "Velem szemben ült egy nő.");
+  EXPECT_NE(hungarian("She sat opposite me.").find("velem szemben"), std::string::npos);
+}
+
+// "minus" before a number is its sign, said with it ("mínusz tíz fokra"), where it stood
+// apart before the verb ("minus csökkennek tíz fok").
+TEST(ConstructionsTest, MinusBeforeANumber) {
+  EXPECT_EQ(hungarian("Temperatures will drop to minus ten degrees."), "A hőmérsékletek mínusz tíz fokra csökkennek.");
+  EXPECT_EQ(hungarian("It was minus five degrees."), "Mínusz öt fok volt.");
+}
+
+// A distance before "from" says how far off, in "-re", and what it is from in "-tól" ("két
+// kilométerre ... a strandtól", "mérföldekre a legközelebbi falutól"), where it was the
+// predicate noun or the object ("Tíz mérföldet lakunk a városból").
+TEST(ConstructionsTest, ADistanceFromAPlace) {
+  EXPECT_EQ(hungarian("The hotel is two kilometres from the beach."), "A szálloda két kilométerre a strandtól van.");
+  EXPECT_NE(hungarian("We live ten miles from the city.").find("tíz mérföldre a várostól"), std::string::npos);
+  EXPECT_NE(hungarian("The car broke down miles from the nearest village.").find("mérföldekre a legközelebbi falutól"),
+            std::string::npos);
+  EXPECT_EQ(hungarian("The farm is a few kilometres from the town."), "A farm néhány kilométerre a várostól van.");
+  EXPECT_EQ(hungarian("The farm is several miles from the town."), "A farm több mérföldre a várostól van.");
+}
+
+// A span of days one after another says when, "három egymást követő napon", where "Sorozatban"
+// went first and the span after the verb; deeds counted in a row keep "sorozatban".
+TEST(ConstructionsTest, ASpanInARow) {
+  EXPECT_EQ(hungarian("It rained for three days in a row."), "Esett az eső három egymást követő napon.");
+  EXPECT_NE(hungarian("Prices have risen for two years in a row.").find("két egymást követő évben"), std::string::npos);
+  EXPECT_EQ(hungarian("She won three times in a row."), "Sorozatban háromszor nyert.");
+}
+
+// What one is sorry for having done is a clause of its own with the same subject, in the past
+// ("Sajnálom, hogy elkéstem", where only "Elkéstem" came out); "sorry" alone is the speaker's.
+TEST(ConstructionsTest, WhatOneIsSorryForHavingDone) {
+  EXPECT_EQ(hungarian("I am sorry for being late."), "Sajnálom, hogy elkéstem.");
+  EXPECT_EQ(hungarian("He is sorry for being rude."), "Sajnálja, hogy goromba volt.");
+  EXPECT_EQ(hungarian("Sorry for being late."), "Elnézést, hogy elkéstem.");
+  EXPECT_EQ(hungarian("We are sorry for the inconvenience."), "Sajnáljuk a kellemetlenséget.");
+}
+
+// A participle before a noun, or before "and" and another adjective of it, is the lexicon's
+// adjective ("írásbeli engedély", where "ír" came out); after "have" it stays the verb. Two
+// adjectives with an article each make one noun phrase ("egy nagy és egy kis kutyája").
+TEST(ConstructionsTest, AParticipleBeforeItsNounIsTheAdjective) {
+  EXPECT_NE(hungarian("I need written permission.").find("Írásbeli engedély"), std::string::npos);
+  EXPECT_NE(hungarian("The exam consists of a written and an oral part.").find("egy írásbeli és egy szóbeli részből"),
+            std::string::npos);
+  EXPECT_EQ(hungarian("She has a big and a small dog."), "Van egy nagy és egy kis kutyája.");
+  EXPECT_EQ(hungarian("She has written letters.").find("írásbeli"), std::string::npos);
+}
+
+// A third-person pronoun going on from the clause before, in the same number, needs no "ő"
+// before a present predicate ("és makacs"); alone, or after another person, it stays.
+TEST(ConstructionsTest, AThirdPersonGoingOnNeedsNoPronoun) {
+  EXPECT_EQ(hungarian("He never listens to anyone, and he is stubborn."), "Soha nem hallgat senkit, és makacs.");
+  EXPECT_EQ(hungarian("She is tired."), "Ő fáradt.");
+  EXPECT_EQ(hungarian("I met Anna, and she is nice."), "Találkoztam Annával, és ő kedves.");
+  EXPECT_NE(hungarian("She is tall, and he is sad.").find("\xC5\x91 szomor\xC3\xBA"), std::string::npos);
+}
+
+// A personal pronoun after the subject's noun is its place too, the case with its person:
+// "a benne lévő könyvek", "a mögötted lévő lány", where "benne" came after the noun.
+TEST(ConstructionsTest, APronounAsThePlaceAfterTheSubjectsNoun) {
+  EXPECT_EQ(hungarian("The man in it waved."), "A benne lévő férfi integetett.");
+  EXPECT_EQ(hungarian("The girl behind you is my sister."), "A mögötted lévő lány a húgom.");
+  EXPECT_EQ(hungarian("The lamp over us flickered."), "A fölöttünk lévő lámpa pislákolt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
 
@@ -4500,8 +4580,8 @@ TEST(ConstructionsTest, GoingPastAThing) {
 // After ", and" a subject with a place said of it ("the man in the car") and a finite verb open
 // a clause of their own, where the words ran on as the first clause's object.
 TEST(ConstructionsTest, ASubjectWithItsPlaceOpensAClause) {
-  EXPECT_EQ(hungarian("I waved, and the man in the car waved back."), "Integettem, és az autóban lévő férfi integetett vissza.");
-  EXPECT_NE(hungarian("She looked at the portrait, and the woman in it smiled back at her.").find(", és a nő"),
+  EXPECT_EQ(hungarian("I waved, and the man in the car waved back."), "Integettem, és az autóban lévő férfi visszaintegetett.");
+  EXPECT_NE(hungarian("She looked at the portrait, and the woman in it smiled back at her.").find(", és a benne lévő nő"),
             std::string::npos);
 }
 
@@ -4570,6 +4650,20 @@ TEST(ConstructionsTest, AwayFromAThing) {
   EXPECT_EQ(hungarian("Store in a cool, dry place away from direct sunlight."),
             "Tárolja egy hűvös, száraz helyen közvetlen napfénytől távol.");
   EXPECT_EQ(hungarian("The boy ran away from home."), "A fiú otthonról elszaladt.");
+}
+
+// "far away" is the distance alone, no verb's "el" ("messze van el"); far from a place is
+// "-tól" ("messze van az állomástól"), not off it ("az állomásról").
+TEST(ConstructionsTest, FarAwayFromAPlace) {
+  EXPECT_EQ(hungarian("The hotel is far away from the beach."), "A szálloda messze van a strandtól.");
+  EXPECT_EQ(hungarian("The house is far from the station."), "A ház messze van az állomástól.");
+}
+
+// Things not allowed in, listed, are each the object of "bevinni": "Ételt és italt", where the
+// second stayed in the nominative.
+TEST(ConstructionsTest, ThingsNotAllowedInListed) {
+  EXPECT_EQ(hungarian("Food and drink are not allowed in the library."),
+            "Ételt és italt bevinni tilos a könyvtárban.");
 }
 
 // The speaker after the verb of saying, before a comma and what was done meanwhile, is the

@@ -1514,5 +1514,18 @@ TEST(PhrasesTest, ACenturyIsEvszazadAndANamedOneSzazad) {
   EXPECT_TRUE(has(hungarian("The church was built in the twelfth century."), "a tizenkettedik században"));
 }
 
+TEST(PhrasesTest, HowAThingTurnedOut) {
+  // how a thing came out, the adverb after the verb, chooses "sikerül"; what came to light stays
+  EXPECT_EQ(hungarian("The party turned out well."), "A buli jól sikerült.");
+  EXPECT_EQ(hungarian("It turned out that he was right."), "Kiderült, hogy igaza van.");
+}
+
+TEST(PhrasesTest, AGestureGivenBack) {
+  // a smile or a wave given back is "vissza-", to whom "rá", "-nak"; one waves at a person "-nak"
+  EXPECT_TRUE(has(hungarian("The woman smiled back at her."), "visszamosolygott r\xC3\xA1"));
+  EXPECT_EQ(hungarian("She waved back at the children."), "Visszaintegetett a gyerekeknek.");
+  EXPECT_TRUE(has(hungarian("I waved at him."), "Integettem neki"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
