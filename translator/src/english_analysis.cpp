@@ -3175,11 +3175,6 @@ bool isTimeNoun(const Token& t) {
 bool isDayPart(std::string_view lemma) {
   return lemma == "morning" || lemma == "afternoon" || lemma == "evening" || lemma == "night";
 }
-bool isDayName(std::string_view lemma) {
-  static constexpr std::string_view kDays[] = {"monday", "tuesday",  "wednesday", "thursday",
-                                               "friday", "saturday", "sunday"};
-  return listed(kDays, lemma);
-}
 
 // Times said without a preposition become one token: "last spring", "this morning", "next
 // week", "every summer", "yesterday evening", "the next day", "(on) Tuesday evening", with
@@ -3530,8 +3525,7 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       if (passive) toks[i].hasObject = true;
       // ("In the corner sat an old man": after a place opening the sentence, a verb of being
       // there has its subject after it, no object)
-      static constexpr std::string_view kBeingThere[] = {"sit", "stand", "lie", "hang", "live", "appear"};
-      if (!passive && i >= 2 && toks[0].tag == PartOfSpeech::preposition && listed(kBeingThere, toks[i].lemma) &&
+      if (!passive && i >= 2 && toks[0].tag == PartOfSpeech::preposition && isBeingThere(toks[i].lemma) &&
           (toks[i].form == VerbForm::past || toks[i].form == VerbForm::third) &&
           std::all_of(toks.begin() + 1, toks.begin() + std::ptrdiff_t(i), [](const Token& k) {
             return !k.pauseAfter && (k.tag == PartOfSpeech::determiner || k.tag == PartOfSpeech::possessive ||
@@ -4940,6 +4934,17 @@ bool greets(const Token& t) {
 
 bool startsWithCapital(const Token& t) {
   return !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+}
+
+bool isDayName(std::string_view lemma) {
+  static constexpr std::string_view kDays[] = {"monday", "tuesday",  "wednesday", "thursday",
+                                               "friday", "saturday", "sunday"};
+  return listed(kDays, lemma);
+}
+
+bool isBeingThere(std::string_view lemma) {
+  static constexpr std::string_view kBeingThere[] = {"sit", "stand", "lie", "hang", "live", "appear"};
+  return listed(kBeingThere, lemma);
 }
 
 bool saysOrKnows(std::string_view lemma) {

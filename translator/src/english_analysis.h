@@ -115,6 +115,11 @@ bool isTitle(const Token& t);
 // "say", "know", "see", "promise" ...: a verb of saying or knowing, whose "as" clause says how
 // ("as he said", "ahogy mondta").
 bool saysOrKnows(std::string_view lemma);
+// "monday" ... "sunday": the lemma of a day's name.
+bool isDayName(std::string_view lemma);
+// "sit", "stand", "lie", "hang", "live", "appear": a verb of being in a place, whose subject may
+// follow it after a place that opens the sentence ("In the corner sat an old man").
+bool isBeingThere(std::string_view lemma);
 // Written with a capital first letter: a name, a month, a sentence's first word.
 bool startsWithCapital(const Token& t);
 // "so much", "very much" (one set phrase): how much one thanks, which Hungarian leaves unsaid.

@@ -1631,10 +1631,8 @@ std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, co
     return std::nullopt;
   // a day before a part of it stands apart as it is: "Sunday mornings": "vasárnap reggel" (a
   // season before its months is its adjective: "summer months": "nyári hónapok")
-  static constexpr std::string_view kDays[] = {"monday", "tuesday", "wednesday", "thursday",
-                                               "friday", "saturday", "sunday"};
   if (!ms->note("time").empty() && !hs->note("time").empty() &&
-      (listed(kDays, tk.lemma) || ms->note("attr").empty()))
+      (isDayName(tk.lemma) || ms->note("attr").empty()))
     return Modifier{ms->word, true};
   if (!ms->note("attr").empty()) return Modifier{std::string(ms->note("attr")), true};
   // an "-ing" noun whose Hungarian is the verb's noun in "-ás/-és" names what the thing is
@@ -2488,11 +2486,10 @@ void Generator::findSubject(ClauseRoles& r) const {
   }
   // "In the corner sat an old man", "On the hill stood a castle": a place opening the clause,
   // then a verb of being or coming there, and its subject after it, "ült egy idős férfi"
-  static constexpr std::string_view kBeingThere[] = {"sit", "stand", "lie", "hang", "live", "appear"};
   if (!r.subject && g.main != n_ && g.main == r.verbStart && !g.negative &&
       placeBeforeVerb(0) == g.main && t_[g.main].tag == PartOfSpeech::verb &&
       (t_[g.main].form == VerbForm::past || t_[g.main].form == VerbForm::third) &&
-      listed(kBeingThere, t_[g.main].lemma) && g.main + 1 < n_ && startsNounPhrase(g.main + 1) &&
+      isBeingThere(t_[g.main].lemma) && g.main + 1 < n_ && startsNounPhrase(g.main + 1) &&
       t_[g.main + 1].tag != PartOfSpeech::pronoun) {
     const NounPhrase np = readNounPhrase(g.main + 1);
     if (np.end > g.main + 1 && (np.end == n_ || t_[np.end].tag == PartOfSpeech::preposition || t_[np.end - 1].pauseAfter) &&
@@ -4910,9 +4907,7 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
       (t_[np.begin].tag == PartOfSpeech::noun || t_[np.begin].tag == PartOfSpeech::name)) {
     const Sense* day = coreSense(t_[np.begin], sense(np.begin));
     const Sense* part = coreSense(t_[np.head], sense(np.head));
-    static constexpr std::string_view kDays[] = {"monday", "tuesday",  "wednesday", "thursday",
-                                                 "friday", "saturday", "sunday"};
-    if (day && listed(kDays, t_[np.begin].lemma) && part && part->note("time") == "nom") {
+    if (day && isDayName(t_[np.begin].lemma) && part && part->note("time") == "nom") {
       emit(day->word, np.begin);
       emit(inflectNoun(nounStem(t_[np.head], sense(np.head)), false, {}, Case::superessive) + "k\xC3\xA9nt",
            np.head);
