@@ -700,6 +700,14 @@ class Generator {
     return !np.pronoun && np.begin == np.head && np.end == np.head + 1 && t.tag == PartOfSpeech::number &&
            t.written.size() == 4 && t.value >= 1000 && t.value <= 2999;
   }
+  // An hour of the clock alone, a whole number from one to twelve ("eleven", "6"), nothing after it
+  // in the phrase.
+  bool hourAlone(const NounPhrase& np) const {
+    const Token& t = t_[np.head];
+    return !np.pronoun && np.begin == np.head && np.end == np.head + 1 && t.tag == PartOfSpeech::number &&
+           t.value >= 1 && t.value <= 12 &&
+           t.written.find_first_of(".,/:") == std::string::npos;
+  }
   // A time the phrase names: a number ("from nine"), or a noun with a time case ("Monday").
   bool timeLike(const NounPhrase& np) const {
     if (np.pronoun) return false;
@@ -4384,6 +4392,16 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
       }
   // "by 2030": a deadline, "2030-ig"
   if (!r.c && p == "by" && yearAlone(np)) r.c = Case::terminative;
+  // "finish by eleven", "home by six": an hour alone is a deadline too, "tizenegyig"; not the
+  // amount of a change or of a sum ("rose by eleven", "won by two", "divide by three") nor a
+  // pace ("two by two")
+  if (!r.c && p == "by" && hourAlone(np) && !(pos > 0 && t_[pos - 1].tag == PartOfSpeech::number)) {
+    static constexpr std::string_view kByHowMuch[] = {"win", "lose", "beat", "lead", "divide", "multiply",
+                                                      "miss", "exceed", "outnumber", "reduce", "cut"};
+    const VerbGroup& g = roles_.verb;
+    if (g.main == n_ || (!listed(kChangesOfAmount, t_[g.main].lemma) && !listed(kByHowMuch, t_[g.main].lemma)))
+      r.c = Case::terminative;
+  }
   // "two kilometres from the beach": how far off, from it, "a strandtól"
   if (!r.c && p == "from" && pos > 0 && t_[pos - 1].distance) r.c = Case::ablative;
   // "from the first minute", "from the beginning": from that time on, "az első perctől", "a

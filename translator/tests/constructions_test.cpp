@@ -1435,6 +1435,9 @@ TEST(ConstructionsTest, ByATimeSaidWithoutAPrepositionIsUntilThen) {
   EXPECT_EQ(hungarian("Please send me the report by Friday afternoon."),
             "Péntek délutánig küldje el nekem a jelentést, kérem.");
   EXPECT_EQ(hungarian("I will finish it by next week."), "Jövő hétig befejezem.");
+  // an hour alone is a deadline too; the amount of a change stays its measure
+  EXPECT_EQ(hungarian("We must finish by eleven."), "Be kell fejeznünk tizenegyig.");
+  EXPECT_EQ(hungarian("It increased by eleven."), "Emelkedett tizeneggyel.");
   // on that time it is when
   EXPECT_EQ(hungarian("We met on Friday afternoon."), "Péntek délután találkoztunk.");
 }
