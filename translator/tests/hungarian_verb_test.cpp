@@ -251,5 +251,22 @@ TEST(HungarianVerbTest, IrregularVerbsSayIYou) {
   EXPECT_EQ(conjugate(VerbStem{"iszik", "", ""}, Tense::past, you), "ittalak");
 }
 
+TEST(HungarianVerbTest, SzikVerbsWithADStemAndLikVerbsWithAHiddenVowel) {
+  // "esküszik", "nyugszik": the present on "sz", every other form on "d"
+  EXPECT_EQ(present("esküszik", 1, false), "esküszöm");
+  EXPECT_EQ(past("esküszik", 3, false), "esküdött");
+  EXPECT_EQ(past("esküszik", 1, false), "esküdtem");
+  EXPECT_EQ(infinitiveOf(VerbStem{"esküszik", "", ""}), "esküdni");
+  EXPECT_EQ(subjunctiveOf(VerbStem{"esküszik", "", ""}, Agreement{3, false, false, false}), "esküdjön");
+  EXPECT_EQ(conditionalOf(VerbStem{"nyugszik", "", ""}, Agreement{3, false, false, false}), "nyugodna");
+  EXPECT_EQ(past("haragszik", 3, false), "haragudott");
+  EXPECT_EQ(potentialOf(VerbStem{"haragszik", "", ""}).lemma, "haragudhat");
+  // "romlik": the vowel shows before the imperative's "j" and "-hat" only
+  EXPECT_EQ(past("romlik", 3, false), "romlott");
+  EXPECT_EQ(subjunctiveOf(VerbStem{"romlik", "", ""}, Agreement{3, false, false, false}), "romoljon");
+  EXPECT_EQ(potentialOf(VerbStem{"romlik", "", ""}).lemma, "romolhat");
+  EXPECT_EQ(infinitiveOf(VerbStem{"romlik", "", ""}), "romlani");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
