@@ -1967,6 +1967,14 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // "I hope it helps", "I think it works": "it" opens what is thought, its verb follows
     bonus(PartOfSpeech::verb, VerbForm::third, 300);
     bonus(PartOfSpeech::verb, VerbForm::past, 300);
+  } else if (i == 0 && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::number && !toks[i + 1].lower.empty() &&
+             std::all_of(toks[i + 1].lower.begin(), toks[i + 1].lower.end(),
+                         [](char c) { return c >= '0' && c <= '9'; }) &&
+             (toks[i + 2].tag == PartOfSpeech::auxiliary || toks[i + 2].tag == PartOfSpeech::modal ||
+              onlyAPast(i + 2))) {
+    // "Room 12 is ready", "Flight 214 landed": a noun named by its number, the subject before its
+    // verb; an imperative's number counts its object ("Take 2 tablets")
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
   } else if (prevTag == PartOfSpeech::noun && !prev->possessor && lastOfClause(i) &&

@@ -1431,6 +1431,12 @@ TEST(ConstructionsTest, WhatOneIsSorryForIsAClause) {
   EXPECT_EQ(hungarian("Sorry, I don't understand."), "Elnézést, nem értem.");
 }
 
+TEST(ConstructionsTest, ANounNamedByItsNumberOpensTheSentenceAsItsSubject) {
+  EXPECT_EQ(hungarian("Room 12 is ready."), "A 12-es szoba kész.");
+  // an imperative's number counts its object
+  EXPECT_EQ(hungarian("Take 2 tablets every day."), "Minden nap vegyen be 2 tablettát.");
+}
+
 TEST(ConstructionsTest, ByATimeSaidWithoutAPrepositionIsUntilThen) {
   EXPECT_EQ(hungarian("Please send me the report by Friday afternoon."),
             "Péntek délutánig küldje el nekem a jelentést, kérem.");
