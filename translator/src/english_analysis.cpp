@@ -1796,8 +1796,13 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
       const std::vector<Reading> rs = readingsOf(core_, toks[k]);
       return std::any_of(rs.begin(), rs.end(), [&](const Reading& r) { return r.tag == tag; });
     };
-    if (i + 3 < toks.size() && (toks[i + 1].lower == "and" || toks[i + 1].lower == "or") &&
-        reads(i + 2, PartOfSpeech::adjective) && reads(i + 3, PartOfSpeech::noun) &&
+    // ("a red and a blue pen": the noun said once, after the second one's article)
+    const std::size_t second =
+        i + 2 < toks.size() && (toks[i + 2].lower == "a" || toks[i + 2].lower == "an" || toks[i + 2].lower == "the")
+            ? i + 3
+            : i + 2;
+    if (second + 1 < toks.size() && (toks[i + 1].lower == "and" || toks[i + 1].lower == "or") &&
+        reads(second, PartOfSpeech::adjective) && reads(second + 1, PartOfSpeech::noun) &&
         core_.find(t.lower, PartOfSpeech::adjective))
       bonus(PartOfSpeech::adjective, std::nullopt, 150);
     if (prevTag == PartOfSpeech::preposition && prevLower == "to") {

@@ -832,6 +832,8 @@ TEST(ConstructionsTest, AdjectivesJoinedByAndBeforeTheirNoun) {
   EXPECT_EQ(hungarian("Keep the medicine in a cool and dry place."),
             "Tartsa a gyógyszert egy hűvös és száraz helyen.");
   EXPECT_EQ(hungarian("We bought bread and milk."), "Vettünk kenyeret és tejet.");
+  // each with its article, the noun said once after the second
+  EXPECT_EQ(hungarian("I have a red and a blue pen."), "Van egy piros és egy kék tollam.");
 }
 
 TEST(ConstructionsTest, ASecondPresentVerbAfterAndAgreesWithItsSubject) {
