@@ -1302,7 +1302,7 @@ stake	n	tét[tétek] ; karó ; részesedés
 stall	n	stand[standok,3sg=standja] ; bódé
 stall	v	le|fullad[noobj] ; halogat
 stick	n	bot[botok,3sg=botja] ; pálca
-stick	v	ragaszt ; ragad[noobj,pass=be|ragad] ; szúr
+stick	v	ragaszt ; ragad[noobj,pass=meg|reked,thingpass=be|ragad] ; szúr
 stimulate	v	serkent ; ösztönöz
 stir	v	kever ; meg|kever ; mozdul[noobj]
 suffering	n	szenvedés[szenvedések]

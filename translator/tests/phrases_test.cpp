@@ -1554,5 +1554,12 @@ TEST(PhrasesTest, ATrainingSessionAndAnOrderPlaced) {
   EXPECT_TRUE(has(hungarian("Put the books in the same order."), "ugyanabba a sorrendbe"));
 }
 
+TEST(PhrasesTest, PeopleStuckAreMegrekedAndAThingBeragad) {
+  // people stuck in snow or traffic "megrekedtek"; a lift or a door that is stuck "beragadt"
+  EXPECT_TRUE(has(hungarian("We were stuck in the snow."), "megrekedt\xC3\xBCnk"));
+  EXPECT_TRUE(has(hungarian("Passengers were stuck at the airport."), "megrekedtek"));
+  EXPECT_TRUE(has(hungarian("The door was stuck."), "beragadt"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator

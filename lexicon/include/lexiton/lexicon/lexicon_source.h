@@ -41,6 +41,8 @@
 //             pass=:       what befalls the subject of the verb's passive without an agent,
 //                          with its own prefix after "|" ("were injured": "meg|sérül",
 //                          "megsérültek"; "injured by a falling tree" stays a passive)
+//             thingpass=:  what befalls a thing as that subject, where pass= is said of people
+//                          ("were stuck": "meg|reked" of people, "the lift is stuck" "be|ragad")
 //             person:      a noun that names a person ("férfi"), an adjective's sense for
 //                          people ("old": "idős" of a man, "régi" else), a verb's sense for a
 //                          person as its object ("know": "ismer" someone, "tud" else)
