@@ -201,7 +201,7 @@ do	v	csinál[perf=meg] ; tesz ; végez[when=research/work/job/task/survey/experi
 drink	v	iszik[perf=meg] ; meg|iszik
 drive	v	vezet ; autózik
 eat	v	eszik[perf=meg] ; meg|eszik
-find	v	talál[perf=meg] ; meg|talál
+find	v	talál[perf=meg] ; meg|talál ; meg|állapít[when=that]
 forget	v	el|felejt
 get	v	kap ; szerez ; el|kap[when=flu/virus/infection/disease/cold] ; fog[when=taxi/cab]
 give	v	ad[to=nak] ; oda|ad ; tart[to=nak,when=speech/talk/lecture/presentation/lesson/class/seminar/workshop] ; rendez[when=party/dinner]
@@ -210,7 +210,7 @@ help	v	segít[obj=nak,with=ban]
 have	v	van ; tart[when=party/barbecue/picnic/celebration/rehearsal/conference]
 hear	v	hall[about=rol,from=tol] ; meg|hall ; tárgyal[when=case/appeal/evidence/testimony/lawsuit/complaint/petition]
 know	v	tud ; ismer[person]
-learn	v	tanul[obj=ul,perf=meg] ; meg|tanul
+learn	v	tanul[obj=ul,perf=meg] ; meg|tanul ; meg|tud[when=that]
 leave	v	el|hagy[intr=indul] ; el|megy ; hagy[when=message/note/tip/comment/review/mark/impression/voicemail/space/gap/trace/scar]
 like	v	szeret ; kedvel
 live	v	lakik ; él[noobj]
@@ -2212,7 +2212,7 @@ surrender	v	át|ad ; kapitulál[noobj]
 swarm	n	tömeg[tömegek]
 swarm	v	rajzik ; hemzseg[noobj]
 sway	v	hajladozik ; ingadozik ; befolyásol
-swear	v	káromkodik ; fogad
+swear	v	káromkodik ; fogad ; esküdözik[noobj,when=that]
 tag	n	címke ; cédula
 tail	n	farok[farkak]
 tempt	v	csábít ; kísért
@@ -3496,7 +3496,7 @@ approximation	n	közelítés ; becslés[becslések]
 arc	n	ív[ívek]
 arched	adj	íves ; boltozatos
 arctic	adj	sarkvidéki ; északi-sarki ; fagyos
-argue	v	vitatkozik ; érvel[noobj]
+argue	v	vitatkozik ; érvel[noobj] ; érvel[noobj,that=val,when=that]
 aristocracy	n	arisztokrácia ; nemesség
 army	n	hadsereg[hadseregek] ; sereg[seregek]
 aroused	adj	felizgatott ; felkeltett
