@@ -1574,5 +1574,14 @@ TEST(PhrasesTest, AClauseSaidOrLearntTakesTheVerbsSenseOfIt) {
   EXPECT_EQ(hungarian("He swore loudly."), "Hangosan k\xC3\xA1romkodott.");
 }
 
+TEST(PhrasesTest, ARoadWindsAndAClockIsWound) {
+  // "wind" winds a thing round, "teker"; without an object a road or a river winds, "kanyarog";
+  // a clock is wound up, "felhúz"
+  EXPECT_TRUE(has(hungarian("The road wound through the mountains."), "Az út kanyargott"));
+  EXPECT_TRUE(has(hungarian("The river winds through the valley."), "A folyó kanyarog"));
+  EXPECT_EQ(hungarian("He wound the clock."), "Felhúzta az órát.");
+  EXPECT_EQ(hungarian("The wound was deep."), "A seb mély volt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
