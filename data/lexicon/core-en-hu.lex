@@ -114,7 +114,7 @@ rain	n	eső
 ring	n	gyűrű ; csengetés
 river	n	folyó
 roof	n	tető[tetők,to=ra,at=on]
-room	n	szoba[to=ba,at=ban] ; hely
+room	n	szoba[to=ba,at=ban] ; hely[helyek,acc=helyet]
 school	n	iskola[to=ba,at=ban,attr=iskolai]
 shelf	n	polc[polcok]
 ship	n	hajó
@@ -167,7 +167,7 @@ uncle	n	nagybácsi[person]
 parent	n	szülő[szülők,pp=szülei,person]
 baby	n	baba[person] ; kisbaba
 body	n	test[testek,3sg=teste]
-place	n	hely[helyek,in=n,at=n]
+place	n	hely[helyek,acc=helyet,in=n,at=n]
 thing	n	dolog[dolgok]
 part	n	rész[részek]
 point	n	pont[pontok]
@@ -191,7 +191,7 @@ break	v	el|tör ; össze|tör ; meg|szeg[when=law/rule/promise/agreement/contrac
 bring	v	hoz[perf=el] ; el|hoz
 build	v	épít ; fel|épít
 buy	v	vesz[perf=meg] ; vásárol
-call	v	fel|hív ; hív ; ki|ír[when=election/referendum/vote] ; össze|hív[when=meeting/conference/summit/session/assembly] ; hív[when=doctor/ambulance/police/taxi/cab/firefighter/plumber/help/security/nurse] ; hirdet[when=strike/ceasefire/truce]
+call	v	fel|hív ; hív ; huhog[noobj,when=owl] ; ki|ír[when=election/referendum/vote] ; össze|hív[when=meeting/conference/summit/session/assembly] ; hív[when=doctor/ambulance/police/taxi/cab/firefighter/plumber/help/security/nurse] ; hirdet[when=strike/ceasefire/truce]
 clean	v	meg|tisztít[intr=takarít] ; ki|takarít[when=room/house/flat/kitchen/bathroom/office/apartment/toilet/garage/home/bedroom/classroom/cellar/basement/attic/shed] ; tisztít
 close	v	be|csuk[intr=be|zár] ; be|zár ; meg|szüntet[when=account] ; meg|köt[when=deal] ; le|zár[when=road/bridge/street/border/airport/runway/tunnel/motorway/highway/lane/route/airspace/crossing/section/area/line/railway/station/platform] ; be|zár[when=factory/shop/store/school/plant/office/restaurant/museum/business/branch/mine/hospital/library/pub/bar/club/company/bank/prison/program/programme/app/application/tab/file/browser/document/menu]
 come	v	jön[noobj] ; érkezik
@@ -201,7 +201,7 @@ do	v	csinál[perf=meg] ; tesz ; végez[when=research/work/job/task/survey/experi
 drink	v	iszik[perf=meg] ; meg|iszik
 drive	v	vezet ; autózik
 eat	v	eszik[perf=meg] ; meg|eszik
-find	v	talál[perf=meg] ; meg|talál
+find	v	talál[perf=meg] ; meg|talál ; meg|állapít[when=that]
 forget	v	el|felejt
 get	v	kap ; szerez ; el|kap[when=flu/virus/infection/disease/cold] ; fog[when=taxi/cab]
 give	v	ad[to=nak] ; oda|ad ; tart[to=nak,when=speech/talk/lecture/presentation/lesson/class/seminar/workshop] ; rendez[when=party/dinner]
@@ -210,7 +210,7 @@ help	v	segít[obj=nak,with=ban]
 have	v	van ; tart[when=party/barbecue/picnic/celebration/rehearsal/conference]
 hear	v	hall[about=rol,from=tol] ; meg|hall ; tárgyal[when=case/appeal/evidence/testimony/lawsuit/complaint/petition]
 know	v	tud ; ismer[person]
-learn	v	tanul[obj=ul,perf=meg] ; meg|tanul
+learn	v	tanul[obj=ul,perf=meg] ; meg|tanul ; meg|tud[when=that]
 leave	v	el|hagy[intr=indul] ; el|megy ; hagy[when=message/note/tip/comment/review/mark/impression/voicemail/space/gap/trace/scar]
 like	v	szeret ; kedvel
 live	v	lakik ; él[noobj]
@@ -365,7 +365,7 @@ return	n	visszatérés[front] ; visszaküldés[front,pl] ; hozam
 end	n	vég[végek,at=n,in=n] ; befejezés
 end	v	befejez[intr=végződik]
 fire	n	tűz[tüzek] ; tűzvész
-order	n	rendelés[rendelések] ; sorrend ; rend ; sorrend[when=alphabetical/reverse/chronological/right/correct/wrong/random/same/numerical/ascending/descending] ; parancs[parancsok,when=obey/follow/give/disobey/issue/executive]
+order	n	rendelés[rendelések] ; sorrend ; rend ; rendelés[rendelések,when=place/cancel/track/confirm/deliver/ship/process/receive/complete/dispatch/charge] ; sorrend[when=alphabetical/reverse/chronological/right/correct/wrong/random/same/numerical/ascending/descending] ; parancs[parancsok,when=obey/follow/give/disobey/issue/executive]
 order	v	rendel ; meg|rendel
 sound	n	hang[hangok,3sg=hangja]
 study	v	tanul
@@ -633,6 +633,7 @@ traffic	n	forgalom[forgalmak]
 trousers	n	nadrág[nadrágok,3sg=nadrágja]
 vegetable	n	zöldség[zöldségek]
 wind	n	szél[szelek]
+wind	v	teker[intr=kanyarog] ; fel|húz[when=clock/watch]
 wing	n	szárny[szárnyak]
 wolf	n	farkas[farkasok]
 writer	n	író[person]
@@ -839,7 +840,7 @@ shape	v	formál ; alakít
 share	n	rész[részek] ; részvény[részvények,pl]
 share	v	meg|oszt ; oszt
 shoot	v	lövöldöz[noobj] ; forgat ; forgat[when=film/movie/video/scene/documentary/episode/series/advert]
-spot	n	folt[foltok] ; hely[helyek]
+spot	n	folt[foltok] ; hely[helyek,acc=helyet]
 spot	v	észre|vesz
 spur	n	sarkantyú
 spur	v	ösztönöz
@@ -939,7 +940,7 @@ register	n	nyilvántartás ; regiszter[regiszterek]
 register	v	regisztrál ; be|jegyez
 regular	adj	rendszeres ; szabályos ; állandó[when=customer/visitor/guest/client/reader/user/member/column/columnist/feature/spot/income/partner/contributor/patron/player]
 scene	n	jelenet[jelenetek] ; helyszín[helyszínek]
-seat	n	ülés[ülések] ; hely[helyek] ; mandátum[mandátumok,when=win/lose/hold/gain]
+seat	n	hely[helyek,acc=helyet] ; ülés[ülések] ; mandátum[mandátumok,when=win/lose/hold/gain] ; ülés[ülések,when=car/driver/passenger/rear/child/baby/leather/toilet/bike/bicycle/saddle/adjust]
 seat	v	le|ültet
 service	n	szolgáltatás[szolgáltatások] ; szolgálat[szolgálatok] ; istentisztelet[istentiszteletek] ; járat[járatok,when=bus/train/rail/ferry/shuttle/coach/tram/night/express] ; kiszolgálás[when=restaurant/waiter/slow/friendly/excellent/poor/table/bar/counter/quick/rude]
 shake	v	meg|ráz[intr=remeg] ; rázkódik ; fog[when=hand]
@@ -951,7 +952,7 @@ slice	v	fel|szeletel
 slide	n	csúszda ; dia[pl] ; dia[when=attach/send/show/presentation/powerpoint/next/previous/first/last/title/share]
 slide	v	csúszik
 slip	v	meg|csúszik ; el|csúszik
-space	n	tér[terek] ; hely[helyek]
+space	n	tér[terek] ; hely[helyek,acc=helyet]
 speed	n	sebesség[sebességek]
 speed	v	száguld[noobj] ; gyorsít
 spirit	n	szellem[szellemek,person] ; lélek[lelkek]
@@ -1302,7 +1303,7 @@ stake	n	tét[tétek] ; karó ; részesedés
 stall	n	stand[standok,3sg=standja] ; bódé
 stall	v	le|fullad[noobj] ; halogat
 stick	n	bot[botok,3sg=botja] ; pálca
-stick	v	ragaszt ; ragad[noobj,pass=be|ragad] ; szúr
+stick	v	ragaszt ; ragad[noobj,pass=meg|reked,thingpass=be|ragad] ; szúr
 stimulate	v	serkent ; ösztönöz
 stir	v	kever ; meg|kever ; mozdul[noobj]
 suffering	n	szenvedés[szenvedések]
@@ -2212,7 +2213,7 @@ surrender	v	át|ad ; kapitulál[noobj]
 swarm	n	tömeg[tömegek]
 swarm	v	rajzik ; hemzseg[noobj]
 sway	v	hajladozik ; ingadozik ; befolyásol
-swear	v	káromkodik ; fogad
+swear	v	káromkodik ; fogad ; esküdözik[noobj,when=that]
 tag	n	címke ; cédula
 tail	n	farok[farkak]
 tempt	v	csábít ; kísért
@@ -2873,7 +2874,7 @@ limp	v	sántít[noobj] ; biceg[noobj]
 livid	adj	dühös ; holtsápadt
 loaded	adj	megrakott ; töltött
 local	adj	helyi
-location	n	hely[helyek] ; helyszín[helyszínek] ; elhelyezkedés
+location	n	hely[helyek,acc=helyet] ; helyszín[helyszínek] ; elhelyezkedés
 lodge	v	el|szállásol ; be|nyújt
 log	n	napló ; fatörzs[fatörzsek]
 logic	n	logika
@@ -3496,7 +3497,7 @@ approximation	n	közelítés ; becslés[becslések]
 arc	n	ív[ívek]
 arched	adj	íves ; boltozatos
 arctic	adj	sarkvidéki ; északi-sarki ; fagyos
-argue	v	vitatkozik ; érvel[noobj]
+argue	v	vitatkozik ; érvel[noobj] ; érvel[noobj,that=val,when=that]
 aristocracy	n	arisztokrácia ; nemesség
 army	n	hadsereg[hadseregek] ; sereg[seregek]
 aroused	adj	felizgatott ; felkeltett
@@ -4650,7 +4651,7 @@ kneel	v	térdel[noobj]
 land	v	le|száll[noobj,on=ra]
 last	v	tart[noobj]
 mark	v	jelöl ; meg|jelöl
-marry	v	feleségül |megy[obj=hoz,intr=házasodik]
+marry	v	feleségül |megy[obj=hoz,intr=házasodik] ; feleségül |vesz[when=girlfriend/fiancee/bride/wife/woman/girl/lady/princess/queen/widow/actress/daughter/sweetheart]
 obey	v	engedelmeskedik[obj=nak]
 occur	v	történik[noobj]
 offend	v	meg|sért
@@ -6904,7 +6905,7 @@ red card	n	piros lap
 yellow card	n	sárga lap
 offside	n	les[lesek,3sg=lese] ; lesállás
 finish line	n	célvonal[célvonalak,3sg=célvonala]
-training session	n	edzés[edzések]
+training session	n	képzés[képzések,to=ra,at=n] ; edzés[edzések,to=ra,at=n]
 olympic	adj	olimpiai
 unbeaten	adj	veretlen
 undefeated	adj	veretlen
@@ -8254,7 +8255,7 @@ run after	v	kerget
 add up	v	össze|ad
 blow out	v	el|fúj
 burn down	v	le|ég[noobj] ; fel|éget
-call in	v	be|hív ; be|ugrik[noobj,when=shop/office/bank]
+call in	v	be|hív ; be|ugrik[noobj,when=shop/office/bank] ; huhog[noobj,when=owl]
 finish off	v	be|fejez ; el|fogyaszt[when=meal/drink/food/wine/cake/soup]
 fit in	v	be|illeszkedik[noobj] ; be|fér[noobj]
 follow up	v	nyomon |követ

@@ -12,7 +12,7 @@ constexpr std::string_view kCaseNames[] = {"acc", "ban", "ba",  "bol", "on",  "r
 constexpr std::string_view kNoteKeys[] = {
     "acc",  "3sg", "sup", "obj",  "past", "for", "at",   "to",   "in",   "on",   "from",  "with", "about",
     "into", "of",  "by",  "intr", "pred", "pp",  "poss", "time", "attr", "perf", "thing", "when", "that",
-    "pass", "until"};
+    "pass", "thingpass", "until"};
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -121,11 +121,12 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
     }
     const bool caseValued = key != "acc" && key != "3sg" && key != "sup" && key != "past" && key != "intr" &&
                             key != "pred" && key != "pp" && key != "poss" && key != "attr" && key != "perf" &&
-                            key != "thing" && key != "when" && key != "pass";
+                            key != "thing" && key != "when" && key != "pass" && key != "thingpass";
     // a thing's verb may have its own prefix: "the lights went out", "ki|alszik"; so may what
     // befalls a passive's subject, "meg|sérül", and the verb without an object, "be|zár"
     const std::size_t bar =
-        key == "thing" || key == "pass" || key == "intr" ? value.find('|') : std::string_view::npos;
+        key == "thing" || key == "pass" || key == "thingpass" || key == "intr" ? value.find('|')
+                                                                               : std::string_view::npos;
     const bool wordOk = bar == std::string_view::npos
                             ? hungarianWord(value, false)
                             : hungarianWord(value.substr(0, bar), false) && hungarianWord(value.substr(bar + 1), false);

@@ -54,6 +54,11 @@ TEST(LexiconSourceTest, AnEntryWithPrefixesPluralsAndNotes) {
   ASSERT_TRUE(e);
   EXPECT_EQ(e->senses[0].note("pass"), "meg|sérül");
   EXPECT_FALSE(parse("injure\tv\tmeg|sebesít[pass=meg|]"));
+  // ... and what befalls a thing there, with its own prefix too
+  e = parse("stick\tv\tragad[pass=meg|reked,thingpass=be|ragad]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].note("thingpass"), "be|ragad");
+  EXPECT_FALSE(parse("stick\tv\tragad[thingpass=be|]"));
   // a verb whose passive is the state it left
   e = parse("switch off\tv\tki|kapcsol[state]");
   ASSERT_TRUE(e);

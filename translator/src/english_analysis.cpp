@@ -3403,6 +3403,20 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       const bool clauseFollows = k + 1 < toks.size() && toks[k].lower == "that" &&
                                  (toks[k + 1].tag == PartOfSpeech::determiner ||
                                   toks[k + 1].tag == PartOfSpeech::possessive || subjectPronoun(toks[k + 1]));
+      // "swore that he had been there", "found that the door was open", "I swear I didn't": a
+      // clause said or learnt asks for the verb's sense of it, where one names "that"
+      // ("esküdözött", "megállapította")
+      const bool clauseSaid =
+          clauseFollows || (k + 1 < toks.size() && subjectPronoun(toks[k]) && !toks[i].pauseAfter &&
+                            (toks[k + 1].tag == PartOfSpeech::verb || toks[k + 1].tag == PartOfSpeech::auxiliary ||
+                             toks[k + 1].tag == PartOfSpeech::modal));
+      if (clauseSaid && toks[i].neighbour.empty() && toks[i].entry &&
+          std::any_of(toks[i].entry->senses.begin(), toks[i].entry->senses.end(), [](const lexicon::Sense& s) {
+            const std::string_view when = s.note("when");
+            return when == "that" || when.starts_with("that/") || when.ends_with("/that") ||
+                   when.find("/that/") != when.npos;
+          }))
+        toks[i].neighbour = "that";
       while (k < toks.size() && !clauseFollows &&
              (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
               toks[k].tag == PartOfSpeech::adjective))

@@ -1711,7 +1711,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       stem.past = std::string(s->note("past"));
     if (const Sense* befell = befalls_ && verb == roles_.verb.main ? passOf(VerbGroup{.main = verb, .passive = true})
                                                                    : nullptr)
-      stem = verbOfNote(befell->note("pass"));
+      // ("were stuck in the snow": people "megrekedtek", "the lift is stuck" "beragadt")
+      stem = verbOfNote(!befell->note("thingpass").empty() && saidOfThing(roles_) ? befell->note("thingpass")
+                                                                                : befell->note("pass"));
     // "took his hand": taking hold of a hand or an arm is "megfog" ("megfogta a kezét")
     if (v.lemma == "take" && verb == roles_.verb.main && roles_.object && !roles_.object->pronoun &&
         (t_[roles_.object->head].lemma == "hand" || t_[roles_.object->head].lemma == "arm"))

@@ -156,8 +156,8 @@ TEST(PhrasesTest, TheStateAnObjectIsLeftOrKeptInIsAManner) {
 TEST(PhrasesTest, APredicateTakesTheSenseItsSubjectAsksFor) {
   EXPECT_TRUE(has(hungarian("Delivery is free for orders over ten euros."), "A szállítás ingyenes"));
   EXPECT_TRUE(has(hungarian("We offer free delivery."), "Ingyenes szállítást"));
-  // a seat that is free is not taken
-  EXPECT_EQ(hungarian("The seat is free."), "Az ülés szabad.");
+  // a seat that is free is a place not taken
+  EXPECT_EQ(hungarian("The seat is free."), "A hely szabad.");
 }
 
 TEST(PhrasesTest, WhatAPlaceIsClosedForIsWhy) {
@@ -1525,6 +1525,62 @@ TEST(PhrasesTest, AGestureGivenBack) {
   EXPECT_TRUE(has(hungarian("The woman smiled back at her."), "visszamosolygott r\xC3\xA1"));
   EXPECT_EQ(hungarian("She waved back at the children."), "Visszaintegetett a gyerekeknek.");
   EXPECT_TRUE(has(hungarian("I waved at him."), "Integettem neki"));
+}
+
+TEST(PhrasesTest, ASeatIsAPlaceAndACarsSeatUles) {
+  // one books or takes a place, "hely" ("helyet", not "helyt"); a car's seat is "ülés"
+  EXPECT_TRUE(has(hungarian("I booked a seat on the train."), "Lefoglaltam egy helyet"));
+  EXPECT_TRUE(has(hungarian("I found a place to sit."), "egy helyet"));
+  EXPECT_TRUE(has(hungarian("The driver adjusted the car seat."), "aut\xC3\xB3\xC3\xBCl\xC3\xA9st"));
+}
+
+TEST(PhrasesTest, MarryingAWomanIsFelesegulVesz) {
+  // who marries a wife or a girlfriend takes her as his wife, "feleségül vesz"; else one goes
+  // to be a wife, "feleségül megy" with "-hoz"
+  EXPECT_TRUE(has(hungarian("The actor married his girlfriend."), "feles\xC3\xA9g\xC3\xBCl vette"));
+  EXPECT_EQ(hungarian("She married a doctor."), "Feles\xC3\xA9g\xC3\xBCl ment egy orvoshoz.");
+}
+
+TEST(PhrasesTest, AnOwlCallingHoots) {
+  EXPECT_TRUE(has(hungarian("An owl was calling."), "huhogott"));
+  EXPECT_TRUE(has(hungarian("Somewhere in the forest an owl was calling."), "huhogott"));
+}
+
+TEST(PhrasesTest, ATrainingSessionAndAnOrderPlaced) {
+  // a training session is "képzés" as "training" is; an order placed or cancelled is a
+  // purchase, "rendelés", even the same one, where "in the same order" stays "sorrend"
+  EXPECT_TRUE(has(hungarian("I missed the training session."), "k\xC3\xA9pz\xC3\xA9s"));
+  EXPECT_TRUE(has(hungarian("I placed the same order again."), "ugyanazt a rendel\xC3\xA9st"));
+  EXPECT_TRUE(has(hungarian("Put the books in the same order."), "ugyanabba a sorrendbe"));
+}
+
+TEST(PhrasesTest, PeopleStuckAreMegrekedAndAThingBeragad) {
+  // people stuck in snow or traffic "megrekedtek"; a lift or a door that is stuck "beragadt"
+  EXPECT_TRUE(has(hungarian("We were stuck in the snow."), "megrekedt\xC3\xBCnk"));
+  EXPECT_TRUE(has(hungarian("Passengers were stuck at the airport."), "megrekedtek"));
+  EXPECT_TRUE(has(hungarian("The door was stuck."), "beragadt"));
+}
+
+TEST(PhrasesTest, AClauseSaidOrLearntTakesTheVerbsSenseOfIt) {
+  // a "that" clause after the verb chooses the sense that names "that": what a study found is
+  // established, "megállapította"; what one learnt one came to know, "megtudta"; what one swore
+  // was an oath, "esküdözött", not a curse
+  EXPECT_TRUE(has(hungarian("The study found that most people sleep less."), "A tanulm\xC3\xA1ny meg\xC3\xA1llap\xC3\xADtotta, hogy"));
+  EXPECT_TRUE(has(hungarian("She learned that her father was ill."), "Megtudta, hogy"));
+  EXPECT_TRUE(has(hungarian("He swore that he had been at home."), "Esküdözött, hogy"));
+  EXPECT_TRUE(has(hungarian("They argued that the plan was too expensive."), "Azzal \xC3\xA9rveltek, hogy"));
+  // without a clause the first sense stays
+  EXPECT_EQ(hungarian("I found the keys."), "Megtal\xC3\xA1ltam a kulcsokat.");
+  EXPECT_EQ(hungarian("He swore loudly."), "Hangosan k\xC3\xA1romkodott.");
+}
+
+TEST(PhrasesTest, ARoadWindsAndAClockIsWound) {
+  // "wind" winds a thing round, "teker"; without an object a road or a river winds, "kanyarog";
+  // a clock is wound up, "felhúz"
+  EXPECT_TRUE(has(hungarian("The road wound through the mountains."), "Az út kanyargott"));
+  EXPECT_TRUE(has(hungarian("The river winds through the valley."), "A folyó kanyarog"));
+  EXPECT_EQ(hungarian("He wound the clock."), "Felhúzta az órát.");
+  EXPECT_EQ(hungarian("The wound was deep."), "A seb mély volt.");
 }
 
 }  // namespace

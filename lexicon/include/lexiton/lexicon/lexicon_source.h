@@ -41,6 +41,8 @@
 //             pass=:       what befalls the subject of the verb's passive without an agent,
 //                          with its own prefix after "|" ("were injured": "meg|sérül",
 //                          "megsérültek"; "injured by a falling tree" stays a passive)
+//             thingpass=:  what befalls a thing as that subject, where pass= is said of people
+//                          ("were stuck": "meg|reked" of people, "the lift is stuck" "be|ragad")
 //             person:      a noun that names a person ("férfi"), an adjective's sense for
 //                          people ("old": "idős" of a man, "régi" else), a verb's sense for a
 //                          person as its object ("know": "ismer" someone, "tud" else)
@@ -52,7 +54,8 @@
 //                          verb ("won the cup": "kupa[when=win]"), an adjective's noun ("light
 //                          rain": "gyenge[when=rain]"), a noun's adjective or noun before it
 //                          ("river bank": "part[when=river]"), a verb's own inflected form
-//                          where only this sense has it ("lied": "hazudik[when=lied]"); a set phrase is named by its
+//                          where only this sense has it ("lied": "hazudik[when=lied]"), "that" for a
+//                          clause after a verb ("found that": "meg|állapít[when=that]"); a set phrase is named by its
 //                          last word ("world record": "record"); elsewhere the sense is skipped
 //             pl:          a noun's sense in the English plural ("talks": "tárgyalások", where
 //                          "a talk" is "előadás")
