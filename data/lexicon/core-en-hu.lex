@@ -2213,7 +2213,7 @@ surrender	v	át|ad ; kapitulál[noobj]
 swarm	n	tömeg[tömegek]
 swarm	v	rajzik ; hemzseg[noobj]
 sway	v	hajladozik ; ingadozik ; befolyásol
-swear	v	káromkodik ; fogad ; esküdözik[noobj,when=that]
+swear	v	káromkodik ; fogad ; meg|esküszik[noobj,when=that]
 tag	n	címke ; cédula
 tail	n	farok[farkak]
 tempt	v	csábít ; kísért

@@ -1564,10 +1564,10 @@ TEST(PhrasesTest, PeopleStuckAreMegrekedAndAThingBeragad) {
 TEST(PhrasesTest, AClauseSaidOrLearntTakesTheVerbsSenseOfIt) {
   // a "that" clause after the verb chooses the sense that names "that": what a study found is
   // established, "megállapította"; what one learnt one came to know, "megtudta"; what one swore
-  // was an oath, "esküdözött", not a curse
+  // was an oath, "megesküdött", not a curse
   EXPECT_TRUE(has(hungarian("The study found that most people sleep less."), "A tanulm\xC3\xA1ny meg\xC3\xA1llap\xC3\xADtotta, hogy"));
   EXPECT_TRUE(has(hungarian("She learned that her father was ill."), "Megtudta, hogy"));
-  EXPECT_TRUE(has(hungarian("He swore that he had been at home."), "Esküdözött, hogy"));
+  EXPECT_TRUE(has(hungarian("He swore that he had been at home."), "Megesküdött, hogy"));
   EXPECT_TRUE(has(hungarian("They argued that the plan was too expensive."), "Azzal \xC3\xA9rveltek, hogy"));
   // without a clause the first sense stays
   EXPECT_EQ(hungarian("I found the keys."), "Megtal\xC3\xA1ltam a kulcsokat.");
