@@ -3084,13 +3084,12 @@ const FeelingVerb* feelingVerb(std::string_view adjective, std::string_view prep
 // "a few minutes late", "an hour late", "ten minutes early": a span of time before "late" at i
 // is by how much; the position of "late" past it, else i.
 std::size_t Generator::lateBy(std::size_t i) const {
-  static constexpr std::string_view kSpans[] = {"minute", "hour", "second", "day", "week"};
   if (i >= n_ || !startsNounPhrase(i) || t_[i].tag == PartOfSpeech::adverb ||
       (t_[i].tag == PartOfSpeech::adjective && t_[i].lemma != "a few"))
     return i;
   std::size_t k = i;
   while (k < n_ && k < i + 4 && t_[k].tag != PartOfSpeech::noun) ++k;
-  if (k + 1 >= n_ || !listed(kSpans, t_[k].lemma) || t_[k + 1].lower != "late") return i;
+  if (k + 1 >= n_ || !unitOfTime(t_[k].lemma) || t_[k + 1].lower != "late") return i;
   return k + 1;
 }
 
