@@ -1202,6 +1202,7 @@ halt	n	megállás ; leállás
 halt	v	meg|áll[noobj] ; le|állít
 handle	n	fogantyú ; kilincs[kilincsek]
 handle	v	kezel ; el|intéz
+handlebars	n	kormány[kormányok,3sg=kormánya]
 heat	n	hő ; hőség[hőségek] ; meleg[melegek]
 heat	v	fel|melegít ; melegít
 heave	v	emel ; fel|emel

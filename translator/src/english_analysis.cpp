@@ -441,10 +441,12 @@ void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
   static constexpr std::pair<std::string_view, std::string_view> kUnits[] = {
       {"year", "\xC3\xA9ves"}, {"month", "h\xC3\xB3napos"},    {"week", "hetes"},
       {"day", "napos"},        {"hour", "\xC3\xB3r\xC3\xA1s"}, {"minute", "perces"}};
-  // counted things whose adjective takes "-ú/-ű" or another noun ("hatjegyű", "kétirányú")
+  // counted things whose adjective takes "-ú/-ű" or another noun ("hatjegyű", "kétirányú"; a
+  // flat counts its rooms, "a two-bedroom flat" is "kétszobás")
   static constexpr std::pair<std::string_view, std::string_view> kCountedOtherwise[] = {
       {"digit", "jegy\xC5\xB1"},   {"wheel", "kerek\xC5\xB1"}, {"leg", "l\xC3\xA1" "b\xC3\xBA"},
-      {"way", "ir\xC3\xA1ny\xC3\xBA"}, {"colour", "sz\xC3\xADn\xC5\xB1"}, {"color", "sz\xC3\xADn\xC5\xB1"}};
+      {"way", "ir\xC3\xA1ny\xC3\xBA"}, {"colour", "sz\xC3\xADn\xC5\xB1"}, {"color", "sz\xC3\xADn\xC5\xB1"},
+      {"bedroom", "szob\xC3\xA1s"}};
   auto unitAdjective = [&](std::string_view unit) -> const std::string_view* {
     if (unit.ends_with('s')) unit.remove_suffix(1);
     for (const auto& [english, hungarian] : kUnits)
@@ -1987,7 +1989,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // "..., a new survey shows.": a clause of a noun phrase and one word more ends with its verb
     bonus(PartOfSpeech::verb, prev->plural ? VerbForm::base : VerbForm::third, 300);
   } else if ((prevTag == PartOfSpeech::noun || prevTag == PartOfSpeech::name) && askedOfNounBefore(i)) {
-    bonus(PartOfSpeech::verb, VerbForm::base, 300);  // "When does the shop open?": the verb
+    // "When does the shop open?": the verb; but "Why did the ferry company raise ...": a word the
+    // core lexicon knows only as a noun, before one that may be the verb, is the compound's head
+    if (coreReading(PartOfSpeech::noun) && !coreReading(PartOfSpeech::verb) && mayBeVerb(i + 1, VerbForm::base))
+      bonus(PartOfSpeech::noun, std::nullopt, 300);
+    else
+      bonus(PartOfSpeech::verb, VerbForm::base, 300);
   } else if (!verbSeen && prevTag == PartOfSpeech::noun && !prev->possessor &&
              coreReading(PartOfSpeech::noun) && i >= 2 &&
              (toks[i - 2].tag == PartOfSpeech::determiner || toks[i - 2].tag == PartOfSpeech::possessive ||

@@ -904,6 +904,8 @@ TEST(ConstructionsTest, EverydayQuestionsOfAgeTimeAndPrice) {
 TEST(ConstructionsTest, AQuestionsSubjectAfterItsAuxiliaryIsSaid) {
   EXPECT_EQ(hungarian("When does the train leave?"), "Mikor indul a vonat?");
   EXPECT_EQ(hungarian("Why did the dog bark?"), "Miért ugatott a kutya?");
+  // a noun-only word before the verb belongs to the subject's compound
+  EXPECT_EQ(hungarian("Why did the ferry company raise its prices?").find("Miért emelte meg"), 0u);
   // a pronoun after the copula is the subject, and drops as one
   EXPECT_EQ(hungarian("Where are you?"), "Hol vagy?");
 }
@@ -2348,6 +2350,8 @@ TEST(ConstructionsTest, AClausesLastWordAfterItsNounIsTheVerb) {
 TEST(ConstructionsTest, AnAgeOrALengthIsOneAdjective) {
   EXPECT_EQ(hungarian("A ten-year-old boy was rescued."), "Egy tízéves fiút megmentettek.");
   EXPECT_EQ(hungarian("We had a two-hour delay."), "Kétórás késésünk volt.");
+  // a flat counts its rooms
+  EXPECT_NE(hungarian("I saw the two-bedroom flat.").find("kétszobás lakást"), std::string::npos);
   // "years old" after the copula, agreeing; digits stay apart
   EXPECT_EQ(hungarian("The children are five years old."), "A gyerekek ötévesek.");
   EXPECT_EQ(hungarian("My son is 12 years old."), "A fiam 12 éves.");
