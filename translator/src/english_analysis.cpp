@@ -2205,7 +2205,8 @@ void objectHer(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     if (toks[i].lower != "her") continue;
     const bool last = i + 1 == toks.size();
     const Token* next = last ? nullptr : &toks[i + 1];
-    if (!next || (next->tag != PartOfSpeech::other && next->tag != PartOfSpeech::number) ||
+    // (a set phrase read already, "her little sister", is the noun she owns)
+    if (!next || (next->tag != PartOfSpeech::other && next->tag != PartOfSpeech::number && next->tag != PartOfSpeech::noun) ||
         listed(kNotANoun, next->lower) ||
         (endsWith(next->lower, "ly") &&
          !(core.find(next->lower, PartOfSpeech::noun) && !core.find(next->lower, PartOfSpeech::adverb))))

@@ -275,7 +275,11 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
     } else if (!owner.plural) {
       form = owner.person == 1 ? stemVowel + u"m" : owner.person == 2 ? stemVowel + u"d" : third;
     } else if (owner.person == 1) {
-      form = regularVowel ? lengthened(w) + u"nk" : consonantStem + pick2(h, u"unk", u"\u00FCnk");
+      // a stem the lexicon gives with its long vowel keeps it ("öcsém": "öcsénk", "nagynénénk")
+      const bool longStem = !stem.possessiveStem.empty() && (stemVowel.back() == u'\u00E1' || stemVowel.back() == u'\u00E9');
+      form = regularVowel ? lengthened(w) + u"nk"
+             : longStem   ? stemVowel + u"nk"
+                          : consonantStem + pick2(h, u"unk", u"\u00FCnk");
     } else if (owner.person == 2) {
       form = stemVowel + pick(h, u"tok", u"tek", u"t\u00F6k");
     } else {

@@ -47,7 +47,7 @@ struct NounStem {
   std::string possessive3;      // "lába"
   std::string superessive;      // "madáron"
   std::string possessedPlural;  // "szülei"
-  std::string possessiveStem;   // "nagynéné", before "-m", "-d", "-tok"
+  std::string possessiveStem;   // "nagynéné", before "-m", "-d", "-tok" (and "-nk" after its long vowel)
   int harmony = -1;             // -1 by the spelling, else a Harmony value
 };
 

@@ -1474,6 +1474,10 @@ TEST(ConstructionsTest, QuotedSpeechAndWhoSaidIt) {
             "„Állj meg!” – kiabálta Lucy, üldözve a bátyját.");
   EXPECT_TRUE(has(hungarian("I saw Uncle Bob yesterday."), "Bob bácsit"));
   EXPECT_TRUE(has(hungarian("My aunt lives in Leeds."), "nagynéném"));
+  // a younger brother is "öcs", an older one "báty"; "her" before a noun phrase owns it
+  EXPECT_EQ(hungarian("Our little brother is ill."), "Az öcsénk beteg.");
+  EXPECT_EQ(hungarian("I met her little sister."), "Találkoztam a húgával.");
+  EXPECT_EQ(hungarian("Her big brother is tall."), "A bátyja magas.");
 }
 
 TEST(ConstructionsTest, APassiveAfterMustSaysNoOneOrTheOneWhoMust) {

@@ -131,6 +131,17 @@ TEST(HungarianNounTest, PossessiveSuffixesForEachPerson) {
   NounStem parent = noun("nagyszülő", "nagyszülők");
   parent.possessedPlural = "nagyszülei";
   EXPECT_EQ(form(parent, Case::accusative, true, {1, true}), "nagyszüleinket");
+  // a possessive stem with its long vowel keeps it for "our" too; a short one does not
+  NounStem brother = noun("öcs", "öcsök");
+  brother.possessive3 = "öccse";
+  brother.possessiveStem = "öcsé";
+  EXPECT_EQ(form(brother, Case::nominative, false, {1, true}), "öcsénk");
+  EXPECT_EQ(form(brother, Case::nominative, false, {1, false}), "öcsém");
+  EXPECT_EQ(form(brother, Case::nominative, false, {3, true}), "öccsük");
+  NounStem ban = noun("tilalom", "tilalmak");
+  ban.possessive3 = "tilalma";
+  ban.possessiveStem = "tilalma";
+  EXPECT_EQ(form(ban, Case::nominative, false, {1, true}), "tilalmunk");
 }
 
 TEST(HungarianNounTest, AGivenFormOfAHyphenatedWordIsTheWholeWord) {
