@@ -2092,6 +2092,30 @@ void awayFrom(std::vector<Token>& toks) {
   }
 }
 
+// "I will be home by six", "She stayed home", "Are you home?": "home" after being or staying is
+// where one is, "otthon" (as "at home"), not where one goes ("came home": "haza").
+void homeWhereOneIs(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  const lexicon::Entry* atHome = core.find("at home", PartOfSpeech::adverb);
+  if (!atHome) return;
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    // ("The city is home to a million people" says what it is)
+    if (t.lower != "home" || (i + 1 < toks.size() && toks[i + 1].lower == "to") ||
+        (t.tag != PartOfSpeech::adverb && t.tag != PartOfSpeech::noun && t.tag != PartOfSpeech::adjective &&
+         t.tag != PartOfSpeech::verb && t.tag != PartOfSpeech::name))
+      continue;
+    const Token& prev = toks[i - 1];
+    const bool staying = prev.tag == PartOfSpeech::verb && (prev.lemma == "stay" || prev.lemma == "remain");
+    // ("Are you home?", "Is Dad home?": the subject between)
+    const bool asked = i >= 2 && i == 2 + (toks[0].tag == PartOfSpeech::question ? 1 : 0) && formOfBe(toks[i - 2].lower) &&
+                       (prev.tag == PartOfSpeech::pronoun || prev.tag == PartOfSpeech::name);
+    if (!formOfBe(prev.lower) && !staying && !asked) continue;
+    t.tag = PartOfSpeech::adverb;
+    t.lemma = "at home";
+    t.entry = atHome;
+  }
+}
+
 // "the flat upstairs", "the neighbours downstairs": "upstairs" after its noun says which one, the
 // adjective before it ("a fenti lakás", "a lenti szomszédok"); a word before it that may be a
 // noun is one there ("flat")
@@ -5083,6 +5107,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   smellOfAsItsSmell(core_, toks);
   adverbsTheLexiconKnowsAsNoNoun(core_, toks);
   upstairsOfANoun(core_, toks);
+  homeWhereOneIs(core_, toks);
   participlesLikeTheirBase(toks);
   passivesAskedAbout(core_, toks);
   statesLeftByAPush(core_, toks);

@@ -869,6 +869,12 @@ TEST(ConstructionsTest, HomeIsTheVerbsPrefix) {
   EXPECT_EQ(hungarian("He came home and fell asleep on the sofa."), "Hazajött, és elaludt a kanapén.");
 }
 
+TEST(ConstructionsTest, HomeAfterBeingOrStayingIsWhereOneIs) {
+  EXPECT_EQ(hungarian("I am home now."), "Most otthon vagyok.");
+  EXPECT_EQ(hungarian("Are you home?"), "Otthon vagy?");
+  EXPECT_EQ(hungarian("She stayed home yesterday."), "Tegnap otthon maradt.");
+}
+
 TEST(ConstructionsTest, TheOneExplainedOrSoldToIsInTheDative) {
   EXPECT_EQ(hungarian("She explained the problem to her boss."), "Elmagyarázta a problémát a főnökének.");
   // a finished past before a definite object takes the prefix
