@@ -1978,7 +1978,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              std::all_of(toks[i + 1].lower.begin(), toks[i + 1].lower.end(),
                          [](char c) { return c >= '0' && c <= '9'; }) &&
              (toks[i + 2].tag == PartOfSpeech::auxiliary || toks[i + 2].tag == PartOfSpeech::modal ||
-              onlyAPast(i + 2))) {
+              mayBeVerb(i + 2, VerbForm::past) || mayBeVerb(i + 2, VerbForm::third))) {
     // "Room 12 is ready", "Flight 214 landed": a noun named by its number, the subject before its
     // verb; an imperative's number counts its object ("Take 2 tablets")
     bonus(PartOfSpeech::noun, std::nullopt, 200);
@@ -5032,7 +5032,9 @@ bool subjectPronoun(const Token& t) {
 void numberedOnes(std::vector<Token>& toks) {
   static constexpr std::string_view kNumbered[] = {"platform", "gate", "room", "bus", "tram", "line", "terminal",
                                                    "exit", "junction", "chapter", "page", "seat", "table",
-                                                   "question", "track", "hall", "ward", "door"};
+                                                   "question", "track", "hall", "ward", "door",
+                                                   "flight", "flat", "apartment", "house", "floor",
+                                                   "level", "lane", "window", "counter", "zone"};
   // the label of a last digit, of a ten, in words and as a suffix after digits
   static constexpr std::string_view kUnits[][2] = {
       {"", ""},        {"egyes", "es"}, {"kettes", "es"},  {"h\xC3\xA1rmas", "as"}, {"n\xC3\xA9gyes", "es"},

@@ -1443,6 +1443,9 @@ TEST(ConstructionsTest, WhatOneIsSorryForIsAClause) {
 
 TEST(ConstructionsTest, ANounNamedByItsNumberOpensTheSentenceAsItsSubject) {
   EXPECT_EQ(hungarian("Room 12 is ready."), "A 12-es szoba kész.");
+  // a past that may also be an adjective is the verb here
+  EXPECT_EQ(hungarian("Flight 214 landed safely."), "A 214-es járat biztonságosan leszállt.");
+  EXPECT_EQ(hungarian("She lives in flat 12."), "A 12-es lakásban lakik.");
   // an imperative's number counts its object
   EXPECT_EQ(hungarian("Take 2 tablets every day."), "Minden nap vegyen be 2 tablettát.");
 }
