@@ -276,6 +276,7 @@ clean	adj	tiszta
 closed	adj	zárva[van] ; zárt
 cold	adj	hideg
 deep	adj	mély
+deep	adv	mélyen
 difficult	adj	nehéz[nehezek]
 empty	adj	üres
 empty	v	ki|ürít[intr=ki|ürül]

@@ -583,6 +583,7 @@ struct ClauseRoles {
   bool copulaLocation = false;      // "is in the garden": the copula stays
   bool dropSubject = false;         // a pronoun subject the verb's ending says already
   bool weather = false;             // "It is cold": "Hideg van", the copula stays
+  bool itAsThis = false;            // "It is a river": "Ez egy folyó", the thing pointed at
   Agreement agreement;
   Case objectCase = Case::accusative;
   const Sense* verbSense = nullptr;
@@ -1478,7 +1479,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("a", k);
       else if ((d == "a" || d == "an") && c != Case::formal &&  // "as a teacher": "tanárként"
                !(c == Case::nominative && !objectDone_ && roles_.object && roles_.object->begin == np.begin &&
-                 roles_.objectCase == Case::nominative))  // "became a doctor": "orvos lett"
+                 roles_.objectCase == Case::nominative && !(roles_.itAsThis && !roles_.verb.negative)))  // "became a doctor": "orvos lett"
         emit("egy", k);
       else if (d == "this" || d == "these" || d == "that" || d == "those") {
         // the demonstrative takes the noun's case ("ebben a házban"); alone it is the noun
@@ -3201,6 +3202,15 @@ void Generator::placeCopula(ClauseRoles& r) const {
                    !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past &&
                      !g.future && g.modal != "hat" && g.modal != "cond" && !mustDo(g)) ||
                    feelingPredicate(r) != n_);
+  // "It is a river", "It is my car": an "it" kept before a present noun predicate that ends the
+  // clause points at the thing, "Ez egy folyó", "Ez az autóm" ("az" before a noun would read as
+  // its article)
+  if (it && !r.dropSubject && g.copula && !r.inverted && afterBe < n_ &&
+      (t_[afterBe].tag == PartOfSpeech::determiner || t_[afterBe].tag == PartOfSpeech::possessive) &&
+      startsNounPhrase(afterBe)) {
+    const std::size_t end = readNounPhrase(afterBe).end;
+    r.itAsThis = end >= n_ || t_[end - 1].pauseAfter;
+  }
   if (r.existential && !r.subject) {
     r.agreement.person = 3;  // ("because there was a storm": no subject goes on from before)
     r.agreement.plural = t_[g.be].plural;
@@ -3774,9 +3784,10 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
   }
   if (k < n_ && startsNounPhrase(k)) {
     const NounPhrase pred = readNounPhrase(k);
-    // "He is a doctor": no article before a predicate noun
+    // "He is a doctor": no article before a predicate noun ("Ez egy folyó" keeps it after "ez")
     NounPhrase bare = pred;
-    if (t_[bare.begin].lower == "a" || t_[bare.begin].lower == "an") ++bare.begin;
+    if ((t_[bare.begin].lower == "a" || t_[bare.begin].lower == "an") && !(roles_.itAsThis && !roles_.verb.negative))
+      ++bare.begin;
     emitNounPhrase(bare, Case::nominative);
     return pred.end;
   }
@@ -5331,7 +5342,9 @@ std::size_t Generator::emitSubject() {
     const std::size_t end = emitPrepositionalPhrase(where);
     for (std::size_t k = where; k < end; ++k) done_[k] = true;
   }
-  if (!r.dropSubject)
+  if (r.itAsThis)
+    emit("ez", r.subject->head);
+  else if (!r.dropSubject)
     emitNounPhrase(*r.subject, dative && !r.subject->pronoun ? Case::dative : Case::nominative);
   if (none) emit("sem", r.subject->head);
   lastCase_ = Case::nominative;

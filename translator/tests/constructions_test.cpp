@@ -1974,6 +1974,15 @@ TEST(ConstructionsTest, WhatWasToldAfterAPronounAndATimeBeforeAComma) {
   EXPECT_EQ(hungarian("After lunch, we will go to the park."), "Ebéd után a parkba megyünk.");
 }
 
+TEST(ConstructionsTest, AnItBeforeAPresentNounPredicatePointsAtTheThing) {
+  // "az" before the noun would read as its article ("Az folyó")
+  EXPECT_EQ(hungarian("It is a long river."), "Ez egy hosszú folyó.");
+  EXPECT_EQ(hungarian("It is my car."), "Ez az autóm.");
+  EXPECT_EQ(hungarian("It is not a problem."), "Ez nem probléma.");
+  // the past drops "it" and the article
+  EXPECT_EQ(hungarian("It was a long day."), "Hosszú nap volt.");
+}
+
 TEST(ConstructionsTest, TheCopulaAskedWithoutAQuestionWord) {
   EXPECT_EQ(hungarian("Are you hungry?"), "Éhes vagy?");
   EXPECT_EQ(hungarian("Is she at home?"), "Otthon van?");
