@@ -583,7 +583,7 @@ struct ClauseRoles {
   bool copulaLocation = false;      // "is in the garden": the copula stays
   bool dropSubject = false;         // a pronoun subject the verb's ending says already
   bool weather = false;             // "It is cold": "Hideg van", the copula stays
-  bool itAsThis = false;            // "It is a river": "Ez egy folyó", the thing pointed at
+  bool itAsThis = false;            // "It is a river": "Ez egy folyó", the thing pointed at ("That is a")
   Agreement agreement;
   Case objectCase = Case::accusative;
   const Sense* verbSense = nullptr;
@@ -853,6 +853,7 @@ class Generator {
   // Saying the clause: each returns the token after what it said.
   void emitLeadingAdverbs();
   bool postponing() const;
+  bool keepsItsArticle(std::size_t begin, std::size_t head) const;
   bool letUs() const;
   std::size_t emitPart(std::size_t pos);
   std::size_t emitVerbGroup(std::size_t pos);
@@ -1479,7 +1480,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("a", k);
       else if ((d == "a" || d == "an") && c != Case::formal &&  // "as a teacher": "tanárként"
                !(c == Case::nominative && !objectDone_ && roles_.object && roles_.object->begin == np.begin &&
-                 roles_.objectCase == Case::nominative && !(roles_.itAsThis && !roles_.verb.negative)))  // "became a doctor": "orvos lett"
+                 roles_.objectCase == Case::nominative && !keepsItsArticle(np.begin, np.head)))  // "became a doctor": "orvos lett"
         emit("egy", k);
       else if (d == "this" || d == "these" || d == "that" || d == "those") {
         // the demonstrative takes the noun's case ("ebben a házban"); alone it is the noun
@@ -3204,8 +3205,8 @@ void Generator::placeCopula(ClauseRoles& r) const {
                    feelingPredicate(r) != n_);
   // "It is a river", "It is my car": an "it" kept before a present noun predicate that ends the
   // clause points at the thing, "Ez egy folyó", "Ez az autóm" ("az" before a noun would read as
-  // its article)
-  if (it && !r.dropSubject && g.copula && !r.inverted && afterBe < n_ &&
+  // its article); see keepsItsArticle()
+  if ((it || demonstrative) && !r.dropSubject && g.copula && !g.past && !g.future && afterBe < n_ &&
       (t_[afterBe].tag == PartOfSpeech::determiner || t_[afterBe].tag == PartOfSpeech::possessive) &&
       startsNounPhrase(afterBe)) {
     const std::size_t end = readNounPhrase(afterBe).end;
@@ -3220,6 +3221,15 @@ void Generator::placeCopula(ClauseRoles& r) const {
     if (q && (q->tag == PartOfSpeech::number || listed(kCountedExisting, q->lemma)))
       r.agreement.plural = false;
   }
+}
+
+// A predicate "a/an" noun phrase at `begin` after "ez" or "az" keeps its "egy" where without it
+// the words would read otherwise: a bare noun ("Ez egy folyó", not "Ez folyó") or anything after
+// "az", which would be its article ("Az egy nagy ház"); "Ez nehéz kérdés" and a negation ("Ez
+// nem probléma") go without.
+bool Generator::keepsItsArticle(std::size_t begin, std::size_t head) const {
+  if (!roles_.itAsThis || roles_.verb.negative) return false;
+  return head == begin + 1 || t_[roles_.subject->head].lower == "that";
 }
 
 // "Let's go", "so let's keep it short", "then let's meet": what we are to do, the first person
@@ -3786,7 +3796,7 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
     const NounPhrase pred = readNounPhrase(k);
     // "He is a doctor": no article before a predicate noun ("Ez egy folyó" keeps it after "ez")
     NounPhrase bare = pred;
-    if ((t_[bare.begin].lower == "a" || t_[bare.begin].lower == "an") && !(roles_.itAsThis && !roles_.verb.negative))
+    if ((t_[bare.begin].lower == "a" || t_[bare.begin].lower == "an") && !keepsItsArticle(pred.begin, pred.head))
       ++bare.begin;
     emitNounPhrase(bare, Case::nominative);
     return pred.end;
@@ -5342,7 +5352,7 @@ std::size_t Generator::emitSubject() {
     const std::size_t end = emitPrepositionalPhrase(where);
     for (std::size_t k = where; k < end; ++k) done_[k] = true;
   }
-  if (r.itAsThis)
+  if (r.itAsThis && t_[r.subject->head].lower == "it")
     emit("ez", r.subject->head);
   else if (!r.dropSubject)
     emitNounPhrase(*r.subject, dative && !r.subject->pronoun ? Case::dative : Case::nominative);

@@ -1976,7 +1976,9 @@ TEST(ConstructionsTest, WhatWasToldAfterAPronounAndATimeBeforeAComma) {
 
 TEST(ConstructionsTest, AnItBeforeAPresentNounPredicatePointsAtTheThing) {
   // "az" before the noun would read as its article ("Az folyó")
-  EXPECT_EQ(hungarian("It is a long river."), "Ez egy hosszú folyó.");
+  EXPECT_EQ(hungarian("It is a river."), "Ez egy folyó.");
+  EXPECT_EQ(hungarian("It is a long river."), "Ez hosszú folyó.");
+  EXPECT_EQ(hungarian("That is a big house."), "Az egy nagy ház.");
   EXPECT_EQ(hungarian("It is my car."), "Ez az autóm.");
   EXPECT_EQ(hungarian("It is not a problem."), "Ez nem probléma.");
   // the past drops "it" and the article
