@@ -177,6 +177,17 @@ std::string numberBeforeNoun(const Token& t) {
   return n ? std::string(n->before) : t.written;
 }
 
+// A vehicle, which heads for where it goes ("tart"), and a way, which leads there ("vezet").
+bool headsFor(const Token& t) {
+  static constexpr std::string_view kVehicles[] = {"train", "bus",  "flight", "ferry", "plane",
+                                                   "coach", "tram", "boat",   "ship"};
+  return t.tag == PartOfSpeech::noun && listed(kVehicles, t.lemma);
+}
+bool leadsTo(const Token& t) {
+  static constexpr std::string_view kWays[] = {"road", "way", "path", "route", "motorway", "track", "stairs", "door"};
+  return t.tag == PartOfSpeech::noun && listed(kWays, t.lemma);
+}
+
 std::size_t senseIndex(const Token& t, std::size_t self, std::size_t pointed, std::size_t pointedSense) {
   return self == pointed ? pointedSense : 0;
 }
@@ -1360,7 +1371,12 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         if (post == "ment\xC3\xA9n") post = "menti";  // "a folyó menti út"
         else post += "i";
       } else if (out_.size() > before) {
-        emit(t_[np.placeAttribute].lower == "from" ? "j\xC3\xB6v\xC5\x91" : "l\xC3\xA9v\xC5\x91", np.placeAttribute);
+        const bool to = t_[np.placeAttribute].lower == "to";
+        emit(t_[np.placeAttribute].lower == "from"   ? "j\xC3\xB6v\xC5\x91"
+             : to && headsFor(t_[np.head])          ? "tart\xC3\xB3"
+             : to                                    ? "vezet\xC5\x91"
+                                                     : "l\xC3\xA9v\xC5\x91",
+             np.placeAttribute);
       }
       return;
     }
@@ -2524,7 +2540,10 @@ void Generator::findSubject(ClauseRoles& r) const {
     // this", "near nobody")
     static constexpr std::string_view kPersonal[] = {"it", "them", "him", "her", "me", "us", "you"};
     static constexpr std::string_view kPersonalPlaces[] = {"in", "on", "under", "behind", "between", "over"};
-    if (end < n_ && verb == r.verbStart && listed(kPlaces, t_[p].lower) &&
+    // ("The train to Vienna was late", "The road to the village is closed": where a vehicle
+    // goes or a way leads says which one, "a Bécsbe tartó vonat", "a faluba vezető út")
+    const bool whereTo = t_[p].lower == "to" && (headsFor(t_[r.subject->head]) || leadsTo(t_[r.subject->head]));
+    if (end < n_ && verb == r.verbStart && (listed(kPlaces, t_[p].lower) || whereTo) &&
         (t_[p + 1].tag != PartOfSpeech::pronoun ||
          (listed(kPersonal, t_[p + 1].lower) && listed(kPersonalPlaces, t_[p].lower)))) {
       const NounPhrase place = readNounPhrase(p + 1);
@@ -2536,7 +2555,7 @@ void Generator::findSubject(ClauseRoles& r) const {
       const bool stake = t_[p].lower == "in" && listed(kStakes, t_[r.subject->head].lemma);
       // ("Nobody in the room dared": where nobody is comes first, "A szobában senki sem")
       // ("The lake in the north": a point of the compass is the noun's adjective, "Az északi tó")
-      if (!time && !stake && !where.capitalised && !isIndefinitePronoun(t_[r.subject->head]) &&
+      if (!time && !stake && (!where.capitalised || whereTo) && !isIndefinitePronoun(t_[r.subject->head]) &&
           !compassAfter(*r.subject))
         r.subject->placeAttribute = p, r.subject->end = end;
     }

@@ -3751,6 +3751,11 @@ TEST(ConstructionsTest, APlaceAfterTheSubjectsNounSaysWhichOne) {
   // a time stays a time, and where nobody is comes first
   EXPECT_EQ(hungarian("The meeting on Monday was cancelled.").find("lévő"), std::string::npos);
   EXPECT_NE(hungarian("Nobody in the room dared to speak.").find("A szobában senki sem"), std::string::npos);
+  // where a vehicle goes or a way leads
+  EXPECT_EQ(hungarian("The train to Vienna was late."), "A Bécsbe tartó vonat késett.");
+  EXPECT_EQ(hungarian("The road to the village is closed."), "A faluba vezető út zárva van.");
+  // after a verb of going, "to" says where one went
+  EXPECT_EQ(hungarian("I took the train to Vienna."), "Vonattal mentem Bécsbe.");
 }
 
 // A place opening the sentence, then a verb of being there, has the verb's subject after it:
