@@ -382,7 +382,7 @@ side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
 fix	v	meg|javít ; készít[when=dinner/lunch/breakfast/meal/drink/snack/sandwich] ; ki|javít[when=bug/error/mistake/typo/fault/glitch] ; meg|old[when=problem/issue]
 lock	v	be|zár[state]
-miss	v	hiányol ; le|késik[when=bus/train/flight/plane/tram/ferry/boat/connection/coach/start/beginning/meeting/appointment] ; ki|hagy[when=concert/show/film/movie/match/game/party/event/episode/call/opening/sale/offer] ; el|szalaszt[when=chance/opportunity] ; mulaszt[perf=el,when=school/class/lesson/lecture/work] ; el|vét[when=target/goal/shot/penalty/kick/mark] ; mulaszt[perf=el,when=deadline/payment/dose]
+miss	v	hiányzik[feels=nak] ; hiányol ; le|késik[when=bus/train/flight/plane/tram/ferry/boat/connection/coach/start/beginning/meeting/appointment] ; ki|hagy[when=concert/show/film/movie/match/game/party/event/episode/call/opening/sale/offer] ; el|szalaszt[when=chance/opportunity] ; mulaszt[perf=el,when=school/class/lesson/lecture/work] ; el|vét[when=target/goal/shot/penalty/kick/mark] ; mulaszt[perf=el,when=deadline/payment/dose]
 offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting/work/progress/game/draft/copy/photo/image/data/password] ; meg|takarít[when=money/time/energy]

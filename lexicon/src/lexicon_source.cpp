@@ -12,7 +12,7 @@ constexpr std::string_view kCaseNames[] = {"acc", "ban", "ba",  "bol", "on",  "r
 constexpr std::string_view kNoteKeys[] = {
     "acc",  "3sg", "sup", "obj",  "past", "for", "at",   "to",   "in",   "on",   "from",  "with", "about",
     "into", "of",  "by",  "intr", "pred", "pp",  "poss", "time", "attr", "perf", "thing", "when", "that",
-    "pass", "thingpass", "until"};
+    "pass", "thingpass", "until", "feels"};
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);

@@ -59,6 +59,11 @@ TEST(LexiconSourceTest, AnEntryWithPrefixesPluralsAndNotes) {
   ASSERT_TRUE(e);
   EXPECT_EQ(e->senses[0].note("thingpass"), "be|ragad");
   EXPECT_FALSE(parse("stick\tv\tragad[thingpass=be|]"));
+  // the case of the one who feels what the verb says, a case name only
+  e = parse("miss\tv\thiányzik[feels=nak]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].note("feels"), "nak");
+  EXPECT_FALSE(parse("miss\tv\thiányzik[feels=nekem]"));
   // a verb whose passive is the state it left
   e = parse("switch off\tv\tki|kapcsol[state]");
   ASSERT_TRUE(e);

@@ -2092,6 +2092,88 @@ void awayFrom(std::vector<Token>& toks) {
   }
 }
 
+// "I miss you", "She misses her family": Hungarian says the one missed as the subject and the
+// one who misses in the dative ("Hiányzol nekem", "Hiányzik neki a családja"). Where the verb's
+// first sense has "feels=" and its object asks for no other sense ("miss the bus": "lekésik"),
+// the subject and the object trade places, each pronoun taking the form of its new role.
+void feltOnesAsSubjects(std::vector<Token>& toks) {
+  static constexpr std::pair<std::string_view, std::string_view> kForms[] = {
+      {"i", "me"}, {"he", "him"}, {"she", "her"}, {"we", "us"}, {"they", "them"}, {"you", "you"}, {"it", "it"}};
+  auto swapForm = [](Token& t, bool toObject) {
+    if (t.tag != PartOfSpeech::pronoun) return;
+    for (const auto& [subject, object] : kForms)
+      if (t.lower == (toObject ? subject : object)) {
+        t.lower = t.lemma = t.written = std::string(toObject ? object : subject);
+        return;
+      }
+  };
+  auto nounish = [](const Token& t) {
+    return t.tag == PartOfSpeech::noun || t.tag == PartOfSpeech::adjective || t.tag == PartOfSpeech::name ||
+           t.tag == PartOfSpeech::determiner || t.tag == PartOfSpeech::possessive || t.tag == PartOfSpeech::number;
+  };
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    const Token& v = toks[i];
+    if (v.tag != PartOfSpeech::verb || !v.entry || v.entry->senses.empty() || v.rolesSwapped ||
+        v.entry->senses.front().note("feels").empty() || v.form == VerbForm::ing || v.form == VerbForm::participle)
+      continue;
+    // an object that asks for another sense keeps the roles ("missed the bus")
+    const std::string_view head = std::string_view(v.neighbour).substr(v.neighbour.rfind(' ') + 1);
+    const bool other = !v.neighbour.empty() && std::any_of(v.entry->senses.begin(), v.entry->senses.end(), [&](const lexicon::Sense& s) {
+      return listsWord(s.note("when"), v.neighbour) || listsWord(s.note("when"), head);
+    });
+    if (other) continue;
+    // the object: a pronoun, or a noun phrase to its last noun
+    std::size_t oe = i + 1;
+    static constexpr std::string_view kObjects[] = {"me", "you", "him", "her", "us", "them", "it"};
+    if (toks[oe].tag == PartOfSpeech::pronoun && listed(kObjects, toks[oe].lower))
+      ++oe;
+    else {
+      // (its owner after "of" with it: "the quiet of the village")
+      for (bool more = true; more;) {
+        while (oe < toks.size() && nounish(toks[oe]) && !toks[oe].pauseAfter) ++oe;
+        if (oe < toks.size() && nounish(toks[oe]) && toks[oe].pauseAfter) ++oe;
+        more = oe + 1 < toks.size() && oe > i + 1 && !toks[oe - 1].pauseAfter && toks[oe].lower == "of" &&
+               nounish(toks[oe + 1]);
+        if (more) ++oe;
+      }
+      if (oe == i + 1 || (toks[oe - 1].tag != PartOfSpeech::noun && toks[oe - 1].tag != PartOfSpeech::name)) continue;
+    }
+    // the subject before the verb and its auxiliaries, opening the clause
+    std::size_t se = i;
+    while (se > 0 && (toks[se - 1].tag == PartOfSpeech::auxiliary || toks[se - 1].tag == PartOfSpeech::modal ||
+                      toks[se - 1].tag == PartOfSpeech::negation ||
+                      (toks[se - 1].tag == PartOfSpeech::adverb && !toks[se - 1].pauseAfter)))
+      --se;
+    if (se == 0 || (se < i && formOfBe(toks[i - 1].lower))) continue;  // (a passive: "was missed")
+    std::size_t sb = se - 1;
+    if (toks[sb].tag != PartOfSpeech::pronoun || !subjectPronoun(toks[sb])) {
+      if (toks[sb].tag != PartOfSpeech::noun && toks[sb].tag != PartOfSpeech::name) continue;
+      while (sb > 0 && nounish(toks[sb - 1]) && !toks[sb - 1].pauseAfter) --sb;
+    }
+    // (opening the clause, or asked after "do" or a modal: "Do you miss me?", "Will you miss me?")
+    const bool asked = (toks[sb - (sb > 0)].tag == PartOfSpeech::auxiliary || toks[sb - (sb > 0)].tag == PartOfSpeech::modal) &&
+                       sb > 0 && (sb == 1 || toks[sb - 2].tag == PartOfSpeech::question || toks[sb - 2].pauseAfter);
+    if (sb > 0 && !toks[sb - 1].pauseAfter && toks[sb - 1].tag != PartOfSpeech::conjunction && !asked) continue;
+    std::vector<Token> subject(toks.begin() + std::ptrdiff_t(sb), toks.begin() + std::ptrdiff_t(se));
+    std::vector<Token> object(toks.begin() + std::ptrdiff_t(i + 1), toks.begin() + std::ptrdiff_t(oe));
+    for (Token& t : subject) swapForm(t, true);
+    for (Token& t : object) swapForm(t, false);
+    const bool pause = toks[oe - 1].pauseAfter;
+    subject.back().pauseAfter = pause;
+    object.back().pauseAfter = false;
+    std::vector<Token> out(toks.begin(), toks.begin() + std::ptrdiff_t(sb));
+    out.insert(out.end(), object.begin(), object.end());
+    const std::size_t verb = out.size() + (i - se);
+    out.insert(out.end(), toks.begin() + std::ptrdiff_t(se), toks.begin() + std::ptrdiff_t(i + 1));
+    out.insert(out.end(), subject.begin(), subject.end());
+    out.insert(out.end(), toks.begin() + std::ptrdiff_t(oe), toks.end());
+    toks = std::move(out);
+    toks[verb].rolesSwapped = true;
+    toks[verb].neighbour.clear();
+    i = verb;
+  }
+}
+
 // "I will be home by six", "She stayed home", "Are you home?": "home" after being or staying is
 // where one is, "otthon" (as "at home"), not where one goes ("came home": "haza").
 void homeWhereOneIs(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -3501,11 +3583,7 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         auto asksFor = [&](const std::string& w) {
           if (!toks[i].entry) return false;
           for (const lexicon::Sense& sense : toks[i].entry->senses)
-            for (std::string_view when = sense.note("when"); !when.empty();) {
-              const std::size_t bar = when.find('/');
-              if (when.substr(0, bar) == w) return true;
-              when = bar == std::string_view::npos ? std::string_view() : when.substr(bar + 1);
-            }
+            if (listsWord(sense.note("when"), w)) return true;
           return false;
         };
         if (whole < toks.size() && toks[whole].tag == PartOfSpeech::noun && asksFor(toks[whole].lemma) &&
@@ -5021,6 +5099,15 @@ bool isTitle(const Token& t) {
 
 bool muchOfThanks(const Token& t) { return t.lower == "so much" || t.lower == "very much"; }
 
+bool listsWord(std::string_view list, std::string_view word) {
+  for (std::size_t at = 0; at < list.size();) {
+    const std::size_t end = std::min(list.find('/', at), list.size());
+    if (list.substr(at, end - at) == word) return true;
+    at = end + 1;
+  }
+  return false;
+}
+
 bool subjectPronoun(const Token& t) {
   return t.tag == PartOfSpeech::pronoun && (t.lower == "i" || t.lower == "you" || t.lower == "he" ||
                                             t.lower == "she" || t.lower == "we" || t.lower == "they");
@@ -5174,6 +5261,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   // (the part of a group first, so that "close twelve of its branches" finds its object)
   partsOfAGroup(toks);
   markAdjectivesOfPeople(core_, toks);
+  feltOnesAsSubjects(toks);
   disbelief(toks);
   markAdjectivesStandingAlone(core_, toks);
   predicatesOfLinkingVerbs(core_, toks);

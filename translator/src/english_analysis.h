@@ -69,6 +69,8 @@ struct Token {
   bool ofPerson = false;                      // said of a person: "old man", "know her"
   bool hasObject = false;                     // a verb with an object after it: "return the book"
   bool leavesInState = false;                 // "left the door open": the object's state follows
+  bool rolesSwapped = false;                  // a verb of feeling whose object became its subject
+                                              // and subject its object: "I miss you" ("Hiányzol nekem")
   std::string neighbour;                      // a verb's object noun, an object's verb, an
                                               // adjective's noun: the lemma a "when=" sense asks
                                               // for ("take a tablet", "won the cup")
@@ -106,6 +108,8 @@ bool judgesBefore(const std::vector<Token>& t, std::size_t forIndex);
 // "before", "after", "while", "when": a clause of time whose verb may be an "-ing" form without
 // a subject ("before leaving the house"); so, of what is not done meanwhile, "without".
 bool opensIngClauseOfTime(std::string_view word);
+// Whether a "/"-separated list of words, a "when=" note's, holds `word`.
+bool listsWord(std::string_view list, std::string_view word);
 // "I", "you", "he", "she", "we", "they": a pronoun that can only be a clause's subject.
 bool subjectPronoun(const Token& t);
 // "Hi", "Hello", "Hey", "Dear", or a set phrase opening with one ("Hi all"): a greeting.

@@ -214,6 +214,8 @@ class SenseFilter {
     }
   }
   bool suits(const Sense& s) const {
+    // a sense of feeling is said with the roles traded, and only then ("Hiányzol nekem")
+    if (!s.note("feels").empty() || t_.rolesSwapped) return !s.note("feels").empty() && t_.rolesSwapped;
     if (unprefixed_) return &s == unprefixed_;
     // a sense its object or noun asks for goes first ("take a tablet": "bevesz"), else none such
     if (selected_) return selects(s);
@@ -259,14 +261,6 @@ class SenseFilter {
   // Whether the entry's first sense takes the preposition itself (then it needs no choosing).
   bool firstTakes(std::string_view preposition) const {
     return !t_.entry->senses.empty() && !t_.entry->senses.front().note(preposition).empty();
-  }
-  static bool listsWord(std::string_view when, std::string_view word) {
-    for (std::size_t at = 0; at < when.size();) {
-      const std::size_t end = std::min(when.find('/', at), when.size());
-      if (when.substr(at, end - at) == word) return true;
-      at = end + 1;
-    }
-    return false;
   }
   const Token& t_;
   const Sense* unprefixed_ = nullptr;
@@ -2608,6 +2602,7 @@ void Generator::findObjects(ClauseRoles& r) {
   r.verbSense = mainVerb != n_ ? coreSense(t_[mainVerb], sense(mainVerb)) : nullptr;
   const Sense* verbSense = r.verbSense;
   if (verbSense && !verbSense->note("obj").empty()) r.objectCase = caseNamed(verbSense->note("obj"));
+  if (verbSense && !verbSense->note("feels").empty()) r.objectCase = caseNamed(verbSense->note("feels"));
   if (r.verb.passive) {
     findAgent(r);
     // "should be kept closed": the state the subject is kept in, "zárva kell tartani"

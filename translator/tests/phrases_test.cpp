@@ -1120,9 +1120,12 @@ TEST(PhrasesTest, HerBeforeANounInLyOwnsIt) {
 }
 
 TEST(PhrasesTest, WhatIsMissedChoosesTheSense) {
-  // a person or a thing one is without is missed ("hiányol"); a bus one is late for is "lekés"
-  EXPECT_EQ(hungarian("We missed you."), "Hiányoltunk téged.");
-  EXPECT_TRUE(has(hungarian("She misses her family."), "Hiányolja a családját"));
+  // a person or a thing one longs for is the one who "hiányzik", to the one who misses it
+  // ("Hiányoztál nekünk"); a bus one is late for is "lekés"
+  EXPECT_EQ(hungarian("We missed you."), "Hiányoztál nekünk.");
+  EXPECT_EQ(hungarian("She misses her family."), "A családja hiányzik neki.");
+  EXPECT_EQ(hungarian("Do you miss me?"), "Hiányzom neked?");
+  EXPECT_EQ(hungarian("I do not miss the noise."), "A zaj nem hiányzik nekem.");
   EXPECT_TRUE(has(hungarian("I missed the bus."), "Lekéstem"));
   EXPECT_TRUE(has(hungarian("Don't miss the concert."), "Ne hagyd ki"));
   EXPECT_TRUE(has(hungarian("She missed a great chance."), "Elszalasztott"));
@@ -1145,7 +1148,7 @@ TEST(PhrasesTest, WordsOfSportSchoolAndShopsTakeTheirEverydaySense) {
   EXPECT_TRUE(has(hungarian("Take your medicine."), "gyógyszer"));
   EXPECT_TRUE(has(hungarian("Heavy items must be packed."), "tárgyakat"));
   EXPECT_TRUE(has(hungarian("When we moved to the city, I missed the quiet of the countryside."),
-                  "a vidék csendjét"));
+                  "a vidék csendje hiányzott nekem"));
 }
 
 TEST(PhrasesTest, MostOfAWholeIsItsGreatPart) {

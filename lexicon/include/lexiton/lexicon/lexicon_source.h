@@ -43,6 +43,9 @@
 //                          "megsérültek"; "injured by a falling tree" stays a passive)
 //             thingpass=:  what befalls a thing as that subject, where pass= is said of people
 //                          ("were stuck": "meg|reked" of people, "the lift is stuck" "be|ragad")
+//             feels=nak:   a verb whose English object is its Hungarian subject and whose
+//                          English subject, the one who feels it, takes this case ("I miss
+//                          you": "hiányzik[feels=nak]", "Hiányzol nekem")
 //             person:      a noun that names a person ("férfi"), an adjective's sense for
 //                          people ("old": "idős" of a man, "régi" else), a verb's sense for a
 //                          person as its object ("know": "ismer" someone, "tud" else)
