@@ -615,10 +615,25 @@ Translation Translator::translate(std::string_view encodedText) const {
   } else {
     parts.push_back({0, s.words.size(), {}, capital, {}});
     parts[0].shape.question = stop == '?';
-    // ("She said, \"You can take my car.\"": a quotation inside is talk, said familiarly)
-    const std::size_t end = s.words.back().end;
-    for (std::size_t k = s.begin; k < end && k < q.text.size(); ++k)
-      if (isOpeningQuote(q.text[k]) || isClosingQuote(q.text[k])) parts[0].shape.quotation = true;
+    // ("She said, \"You can take my car.\"": a quotation inside is talk, said familiarly; a
+    // label of a word or three without a stop inside, "Click \"Settings\"", is no talk)
+    const std::size_t end = std::min<std::size_t>(s.end, q.text.size());
+    for (std::size_t k = s.begin; k < end; ++k) {
+      if (!isOpeningQuote(q.text[k]) && !isClosingQuote(q.text[k])) continue;
+      std::size_t close = k + 1;
+      while (close < end && !isClosingQuote(q.text[close]) && !isOpeningQuote(q.text[close])) ++close;
+      std::size_t words = 1;
+      bool stopInside = false;
+      for (std::size_t c = k + 1; c < close; ++c) {
+        words += q.text[c] == U' ';
+        stopInside = stopInside || q.text[c] == U'.' || q.text[c] == U',' || q.text[c] == U'!' || q.text[c] == U'?';
+      }
+      if (close >= end || words > 3 || stopInside) {
+        parts[0].shape.quotation = true;
+        break;
+      }
+      k = close;
+    }
   }
   for (Part& p : parts) {
     const auto from = std::ptrdiff_t(p.firstWord), to = std::ptrdiff_t(p.endWord);

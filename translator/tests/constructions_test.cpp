@@ -1702,6 +1702,9 @@ TEST(ConstructionsTest, WhatAReviewOfTheTenthRoundFound) {
   // a quotation after its speaker is talk; what the reader may not do is formal
   EXPECT_EQ(hungarian("She said, \"You can take my car.\"").find("viheti"), std::string::npos);
   EXPECT_EQ(hungarian("You can't park here."), "Nem parkolhat itt.");
+  // a quoted label of a word or two is no talk: the instruction stays formal
+  EXPECT_EQ(hungarian("Click \"Settings\" and choose your language.").rfind("Kattintson", 0), 0u);
+  EXPECT_EQ(hungarian("Click \"Save\".").rfind("Kattintson", 0), 0u);
   // a passive stays one where an "-ed" adjective would have taken it
   EXPECT_EQ(hungarian("Villages were flooded."), "A falvakat elárasztották.");
   EXPECT_EQ(hungarian("Grace sang a song."), "Grace énekelt egy dalt.");
