@@ -682,8 +682,8 @@ wrong	adj	rossz[rosszak] ; helytelen
 alone	adv	egyedül
 outside	adv	kint
 inside	adv	bent
-upstairs	adv	fent
-downstairs	adv	lent
+upstairs	adv	fent[van]
+downstairs	adv	lent[van]
 # --- the rest of WordNet's two hundred commonest lemmas
 pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure] ; tölt[when=time] ; el|múlik[noobj,when=time/pain/day/week/month/year/hour/minute/moment/storm/danger/crisis/fever/headache/winter/summer/night]
 line	n	vonal[vonalak] ; sor[sorok]
@@ -1740,7 +1740,7 @@ banish	v	száműz ; el|űz
 bat	n	denevér[denevérek] ; ütő ; ütő[when=baseball/cricket/tennis/swing/wooden]
 behind	adv	hátul ; mögötte
 belong	v	tartozik[to=hoz]
-below	adv	lent ; alább
+below	adv	lent[van] ; alább[van]
 binding	adj	kötelező
 blade	n	penge ; levél[levelek]
 blunt	adj	tompa ; nyers
@@ -1977,7 +1977,7 @@ over	adv	át ; vége
 through	adv	át ; keresztül
 enough	adv	elég ; eléggé
 ever	adv	valaha ; valaha is
-above	adv	fent ; fölött
+above	adv	fent[van] ; fölött
 near	adv	közel
 same	adj	ugyanaz ; azonos
 true	adj	igaz ; valódi ; hű

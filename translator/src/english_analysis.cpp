@@ -2092,6 +2092,24 @@ void awayFrom(std::vector<Token>& toks) {
   }
 }
 
+// "She is upstairs", "The number is below": after a form of "be", closing the clause, a word
+// the core lexicon has as an adverb of where something is ("fent[van]") is that adverb, not
+// an adjective ("alábbi") or a word it does not know as one.
+void placeAdverbsAfterBe(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    // (a preposition there has no object: "is below")
+    if (!formOfBe(toks[i - 1].lower) || t.tag == PartOfSpeech::adverb ||
+        !(i + 1 == toks.size() || t.pauseAfter || toks[i + 1].tag == PartOfSpeech::conjunction))
+      continue;
+    const lexicon::Entry* e = core.find(t.lower, PartOfSpeech::adverb);
+    if (!e || e->senses.empty() || !e->senses.front().keepsCopula) continue;
+    t.tag = PartOfSpeech::adverb;
+    t.lemma = t.lower;
+    t.entry = e;
+  }
+}
+
 // "I miss you", "She misses her family": Hungarian says the one missed as the subject and the
 // one who misses in the dative ("Hiányzol nekem", "Hiányzik neki a családja"). Where the verb's
 // first sense has "feels=" and its object asks for no other sense ("miss the bus": "lekésik"),
@@ -5197,6 +5215,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   adverbsTheLexiconKnowsAsNoNoun(core_, toks);
   upstairsOfANoun(core_, toks);
   homeWhereOneIs(core_, toks);
+  placeAdverbsAfterBe(core_, toks);
   participlesLikeTheirBase(toks);
   passivesAskedAbout(core_, toks);
   statesLeftByAPush(core_, toks);

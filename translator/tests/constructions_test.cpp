@@ -869,6 +869,14 @@ TEST(ConstructionsTest, HomeIsTheVerbsPrefix) {
   EXPECT_EQ(hungarian("He came home and fell asleep on the sofa."), "Hazajött, és elaludt a kanapén.");
 }
 
+TEST(ConstructionsTest, AnAdverbOfWhereClosingTheCopulaKeepsIt) {
+  // read as an adjective ("alábbi") or a preposition without its object, the word was lost
+  EXPECT_EQ(hungarian("The tracking number is below."), "A nyomkövetési szám lent van.");
+  EXPECT_EQ(hungarian("She is upstairs."), "Fent van.");
+  // before a noun it is the adjective
+  EXPECT_EQ(hungarian("See the table below.").find("lent"), std::string::npos);
+}
+
 TEST(ConstructionsTest, HomeAfterBeingOrStayingIsWhereOneIs) {
   EXPECT_EQ(hungarian("I am home now."), "Most otthon vagyok.");
   EXPECT_EQ(hungarian("Are you home?"), "Otthon vagy?");
