@@ -9,7 +9,7 @@
 apple	n	alma
 bag	n	táska ; zsák[3sg=zsákja]
 ball	n	labda ; bál[3sg=bálja]
-bed	n	ágy[ágyak]
+bed	n	ágy[ágyak] ; ágyás[when=flower/garden/vegetable/raised/rose/herb/strawberry/tulip]
 bench	n	pad[padok]
 bird	n	madár[madarak]
 boat	n	hajó[by=val] ; csónak[3sg=csónakja]
@@ -292,7 +292,7 @@ long	adj	hosszú[hosszúak]
 new	adj	új[újak]
 nice	adj	szép ; kedves[person]
 old	adj	régi[régiek] ; idős[person] ; öreg[person] ; öreg[when=tree/oak/dog/cat/horse/forest/woods] ; régi[régiek,when=rival/friend/enemy/colleague/classmate/acquaintance/partner/neighbour/teammate/flame]
-open	adj	nyitva[van] ; nyitott
+open	adj	nyitott[pred=nyitva,van] ; nyitva[van]
 red	adj	piros ; vörös
 second	adj	második
 small	adj	kis[pred=kicsi] ; kicsi
@@ -482,7 +482,7 @@ bad	adj	rossz[rosszak,at=ban] ; súlyos[when=accident/injury/crash/damage/flood/
 white	adj	fehér[fehérek]
 green	adj	zöld[zöldek]
 yellow	adj	sárga
-full	adj	tele[tele,of=val] ; teli ; teljes[when=amount/price/refund/name/address/details/time/list/payment/report/range/control/story/text/version/stop/day/week/year/month/results/support/responsibility/access/information/cost/fare/sentence]
+full	adj	teljes[pred=tele,van,of=val] ; tele[tele,of=val] ; teli ; teljes[when=amount/price/refund/name/address/details/time/list/payment/report/range/control/story/text/version/stop/day/week/year/month/results/support/responsibility/access/information/cost/fare/sentence]
 early	adv	korán
 slowly	adv	lassan
 quickly	adv	gyorsan
@@ -759,7 +759,7 @@ extend	v	meg|hosszabbít[to=ig]
 represent	v	képvisel
 act	v	játszik
 active	adj	aktív ; tevékeny
-address	n	cím[címek]
+address	n	cím[címek,to=ra]
 better	adj	jobb[jobbak]
 block	n	tömb[tömbök,3sg=tömbje] ; háztömb[háztömbök,3sg=háztömbje]
 color	n	szín[színek]
@@ -1092,7 +1092,7 @@ special	adj	különleges ; speciális
 split	v	szét|választ ; el|oszt ; szét|válik
 state	n	állam[államok,attr=állami] ; állapot[állapotok] ; állapot[állapotok,when=poor/good/bad/mental/physical/emotional/current/present/terrible/critical/stable/excellent/natural/original/liquid/solid]
 state	v	ki|jelent ; állít
-step	n	lépés[lépések] ; lépcsőfok[lépcsőfokok]
+step	n	lépés[lépések] ; lépcsőfok[lépcsőfokok] ; lépcső[lépcsők,acc=lépcsőt,3sg=lépcsője,when=top/bottom/front/stone/concrete/wooden/marble/porch/stair/back/church]
 step	v	lép[noobj]
 strength	n	erő ; erősség[erősségek]
 stress	n	feszültség[feszültségek] ; hangsúly[hangsúlyok]
@@ -1243,7 +1243,7 @@ plot	v	tervez ; ábrázol
 plunge	v	zuhan[noobj,to=ra,by=val] ; bele|márt
 positive	adj	pozitív ; biztos
 pound	n	font[fontok,3sg=fontja]
-pound	v	dönget ; püföl
+pound	v	dönget[thing=ver] ; püföl
 prepare	v	készít[intr=készül,for=ra] ; elő|készít ; fel|készül
 president	n	elnök[elnökök,person]
 pressure	n	nyomás[nyomások]
@@ -1400,7 +1400,7 @@ claw	n	karom[karmok]
 club	n	klub[klubok,3sg=klubja] ; bot[botok,3sg=botja]
 collapse	n	összeomlás
 collapse	v	össze|esik ; össze|dől[noobj]
-collect	v	gyűjt ; össze|gyűjt ; be|szed
+collect	v	gyűjt ; össze|gyűjt ; be|szed ; el|visz[when=bicycle/bike/car/repair/watch/laptop/computer/phone/suit/shoes/coat] ; el|hoz[when=child/children/kid/kids/son/daughter/grandson/granddaughter]
 comb	n	fésű
 comb	v	fésül ; meg|fésül
 comfort	n	kényelem[kényelmek] ; vigasz[vigaszok]
@@ -2539,7 +2539,7 @@ determination	n	elszántság ; meghatározás
 device	n	eszköz[eszközök] ; készülék[készülékek] ; szerkezet[szerkezetek]
 dialogue	n	párbeszéd[párbeszédek,3sg=párbeszéde]
 diffusion	n	terjedés ; elterjedés
-director	n	igazgató[person] ; rendező
+director	n	igazgató[person] ; rendező[person] ; rendező[person,when=theatre/theater/film/movie/stage/artistic/casting/festival/opera]
 dirty	adj	piszkos ; koszos
 disappearance	n	eltűnés
 disaster	n	katasztrófa ; csapás[csapások]
@@ -3152,7 +3152,7 @@ tenor	n	tenor[tenorok,3sg=tenorja]
 sculpture	n	szobor[szobrok] ; szobrászat
 secondhand	adj	használt
 sector	n	ágazat[ágazatok] ; szektor[szektorok]
-security	n	biztonság ; biztosíték[biztosítékok]
+security	n	biztonság[attr=biztonsági] ; biztosíték[biztosítékok]
 seed	n	mag[magok,3sg=magja] ; vetőmag[vetőmagok,3sg=vetőmagja]
 seek	v	keres
 selection	n	kiválasztás ; választék[választékok] ; válogatás
@@ -4214,7 +4214,7 @@ drought	n	aszály[aszályok]
 drug	n	gyógyszer ; drog[drogok,3sg=drogja,pp=drogjai]
 earn	v	keres ; ki|érdemel[when=respect/trust/praise/reputation/place/right]
 easily	adv	könnyen
-emergency	n	vészhelyzet[vészhelyzetek]
+emergency	n	vészhelyzet[vészhelyzetek,attr=sürgősségi]
 environment	n	környezet[környezetek]
 equally	adv	egyformán ; egyenlően
 european	adj	európai
@@ -4444,7 +4444,7 @@ importance	n	fontosság[fontosságok]
 impatient	adj	türelmetlen
 infect	v	meg|fertőz
 infectious	adj	fertőző
-insurance	n	biztosítás[biztosítások]
+insurance	n	biztosítás[biztosítások,attr=biztosítási]
 international	adj	nemzetközi
 invest	v	be|fektet[in=ba]
 investigate	v	ki|vizsgál
@@ -4484,7 +4484,7 @@ chairman	n	elnök[elnökök,person]
 chef	n	séf[person,3sg=séfje] ; szakács[person]
 cigarette	n	cigaretta
 citizen	n	állampolgár[állampolgárok,person]
-claim	n	állítás[állítások] ; igény[igények]
+claim	n	állítás[állítások] ; igény[igények] ; kárigény[kárigények,when=insurance/make/file/submit/reject/process/settle/handle/damage/compensation]
 cliff	n	szikla
 clinic	n	klinika ; rendelő
 cloth	n	ruha ; anyag[anyagok]
@@ -4591,7 +4591,7 @@ salary	n	fizetés[fizetések]
 sand	n	homok[3sg=homokja]
 sausage	n	kolbász[kolbászok]
 scarf	n	sál[sálak]
-season	n	évszak[évszakok] ; szezon[3sg=szezonja] ; szezon[3sg=szezonja,when=flu/influenza/allergy/pollen/theatre/theater/festival/transfer/tennis/racing/cycling/football/tourist/holiday/new/next/regular/skiing/ski/hunting/breeding/peak/festive/opening/league/basketball/hockey/premier/high/low/busy]
+season	n	évszak[évszakok,time=ban] ; szezon[3sg=szezonja,time=ban] ; szezon[3sg=szezonja,time=ban,when=flu/influenza/allergy/pollen/theatre/theater/festival/transfer/tennis/racing/cycling/football/tourist/holiday/new/next/regular/skiing/ski/hunting/breeding/peak/festive/opening/league/basketball/hockey/premier/high/low/busy]
 secretary	n	titkár[titkárok,person]
 snake	n	kígyó
 spider	n	pók[3sg=pókja]
@@ -4870,7 +4870,7 @@ thank you in advance	adv	előre is köszönöm
 thanks in advance	adv	előre is köszönöm
 speak soon	adv	hamarosan beszélünk
 as requested	adv	kérésére
-dear sir or madam	adv	tisztelt cím
+dear sir or madam	adv	tisztelt hölgyem vagy uram
 hi all	adv	sziasztok
 hi everyone	adv	sziasztok
 hello everyone	adv	sziasztok
@@ -9102,3 +9102,35 @@ it	n	informatika[cap,attr=informatikai]
 on request	adv	kérésre
 upon request	adv	kérésre
 in record numbers	adv	rekordszámban
+# words and set phrases of forms, post, gardens, insurance and letters that had no entry (fifteenth corpus's round)
+rust	n	rozsda
+rust	v	rozsdásodik[noobj] ; be|rozsdásodik[noobj]
+gull	n	sirály
+seagull	n	sirály
+preferred	adj	kívánt ; előnyben részesített
+live	adv	élőben
+insurance company	n	biztosítótársaság[biztosítótársaságok] ; biztosító
+insurance man	n	biztosítási ügynök[person]
+insurance agent	n	biztosítási ügynök[person]
+claim number	n	kárszám[kárszámok]
+cooking class	n	főzőtanfolyam[főzőtanfolyamok,to=ra,for=ra,at=on]
+cooking course	n	főzőtanfolyam[főzőtanfolyamok,to=ra,for=ra,at=on]
+home address	n	lakcím[lakcímek,to=ra]
+season ticket	n	bérlet[bérletek]
+photo id	n	fényképes igazolvány
+reception desk	n	recepció[at=n,to=ra]
+emergency vehicle	n	megkülönböztető jelzésű jármű[járművek]
+lower right corner	n	jobb alsó sarok[sarkok]
+lower left corner	n	bal alsó sarok[sarkok]
+upper right corner	n	jobb felső sarok[sarkok]
+upper left corner	n	bal felső sarok[sarkok]
+bottom right corner	n	jobb alsó sarok[sarkok]
+bottom left corner	n	bal alsó sarok[sarkok]
+top right corner	n	jobb felső sarok[sarkok]
+top left corner	n	bal felső sarok[sarkok]
+to taste	adv	ízlés szerint
+make a wish	v	valamit |kíván[noobj]
+a record number of	adj	rekordszámú
+a number of	adj	számos
+a large number of	adj	nagyszámú ; számos
+a small number of	adj	kisszámú ; néhány

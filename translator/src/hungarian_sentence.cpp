@@ -165,8 +165,11 @@ bool countsItsNoun(const Token& t) {
       "bb";  // "több"; "thousands of" is "több ezer"
   // ("so many stars", "too many cars": "annyi csillag", "túl sok autó"; "more and more people":
   // "egyre több ember")
+  // (and so do "számos" and the "-számú" of "a record number of": "rekordszámú látogató")
+  static const std::string many = "sz\xC3\xA1mos", ofNumber = "sz\xC3\xA1m\xC3\xBA";
   return w == "sok" || w == "n\xC3\xA9h\xC3\xA1ny" || w == "kev\xC3\xA9s" || w == more ||
-         w.starts_with(more + ' ') || w == "annyi" || w.ends_with(" sok") || w.ends_with(' ' + more);
+         w.starts_with(more + ' ') || w == "annyi" || w.ends_with(" sok") || w.ends_with(' ' + more) ||
+         w == many || w.ends_with(ofNumber);
 }
 
 // A number before its noun: in words as written in words ("kétszáz"), else in digits.
@@ -179,6 +182,16 @@ std::string numberBeforeNoun(const Token& t) {
 
 std::size_t senseIndex(const Token& t, std::size_t self, std::size_t pointed, std::size_t pointedSense) {
   return self == pointed ? pointedSense : 0;
+}
+
+// Whether a sense's "when=" names the English word.
+bool whenLists(std::string_view when, std::string_view word) {
+  for (std::size_t at = 0; at < when.size();) {
+    const std::size_t end = std::min(when.find('/', at), when.size());
+    if (when.substr(at, end - at) == word) return true;
+    at = end + 1;
+  }
+  return false;
 }
 
 // Whether a sense suits the token here: a capitalised word takes its capital senses ("March":
@@ -249,14 +262,7 @@ class SenseFilter {
   bool firstTakes(std::string_view preposition) const {
     return !t_.entry->senses.empty() && !t_.entry->senses.front().note(preposition).empty();
   }
-  static bool listsWord(std::string_view when, std::string_view word) {
-    for (std::size_t at = 0; at < when.size();) {
-      const std::size_t end = std::min(when.find('/', at), when.size());
-      if (when.substr(at, end - at) == word) return true;
-      at = end + 1;
-    }
-    return false;
-  }
+  static bool listsWord(std::string_view when, std::string_view word) { return whenLists(when, word); }
   const Token& t_;
   const Sense* unprefixed_ = nullptr;
   bool selected_ = false;
@@ -343,7 +349,20 @@ std::string timeCaseOf(const Sense& unit) {
 // "ma kora reggel", "minden nyáron", "másnap reggel", "kedd este".
 std::vector<std::string> timeWords(const TimePhrase& tp) {
   using Deixis = TimePhrase::Deixis;
-  const Sense& unit = tp.unit->senses.front();
+  // the sense the word before asks for, where one does: "next season" is the one of sport and
+  // the stage, "jövő szezonban", where "the four seasons" are "évszakok"
+  const std::string_view before = tp.deixis == Deixis::next    ? "next"
+                                  : tp.deixis == Deixis::last  ? "last"
+                                  : tp.deixis == Deixis::every ? "every"
+                                                               : "";
+  const Sense* chosen = &tp.unit->senses.front();
+  if (!before.empty())
+    for (const Sense& s : tp.unit->senses)
+      if (!s.note("time").empty() && whenLists(s.note("when"), before)) {
+        chosen = &s;
+        break;
+      }
+  const Sense& unit = *chosen;
   const std::string& lemma = tp.unit->lemma;
   const bool year = lemma == "year", day = lemma == "day";
   const bool dayPart = lemma == "morning" || lemma == "afternoon" || lemma == "evening" || lemma == "night";
@@ -3587,7 +3606,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
         (pos + 1 == n_ || t_[pos + 1].tag != PartOfSpeech::noun)) {
       NounStem stem;
       stem.lemma = *pw;
-      const std::string said = ps->keepsCopula ? *pw : inflectNoun(stem, false, {}, Case::dative);
+      const std::string said = !ps->keepsCopula             ? inflectNoun(stem, false, {}, Case::dative)
+                               : !ps->note("pred").empty() ? std::string(ps->note("pred"))
+                                                           : *pw;
       if (g.negative)
         emit(need, g.be), emit(said, pos), emit(be, g.be);
       else
@@ -4370,6 +4391,13 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   PrepositionChoice r;
 
   if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
+  // a verb's "to" of a person ("send it to her": "elküldi neki") is no person's with an address
+  // or a surface, which says itself how one gets there: "a lakcímére küldték" (a place one goes
+  // into may be the office addressed: "elküldte a banknak")
+  if (p == "to" && r.c == Case::dative && !np.pronoun && !np.name && t_[np.head].tag == PartOfSpeech::noun)
+    if (const Sense* hs = coreSense(t_[np.head], sense(np.head));
+        hs && !hs->person && !hs->note("to").empty() && hs->note("to") != "ba")
+      r.c = caseNamed(hs->note("to"));
   // "What do you think of it?", "what she thought about the plan": asked what one thinks of a
   // thing is one's opinion of it, "Mit gondolsz róla?" ("think of my mother" stays "rá")
   if ((p == "of" || p == "about") && roles_.verb.main != n_ && roles_.verb.main < pos &&
@@ -4721,6 +4749,8 @@ std::string Generator::keptStateWord(std::size_t k) const {
     const std::string p = adverbialParticipleOf(VerbStem{s->word, s->prefix, std::string(s->note("past"))});
     return p.empty() ? s->prefix + s->word : s->prefix + p;
   }
+  // (the predicate's own word where it has one: "nyitott" stands before a noun, "nyitva" after "leave")
+  if (s->keepsCopula && !s->note("pred").empty()) return std::string(s->note("pred"));
   return s->keepsCopula ? s->word : mannerOf(s->word);
 }
 

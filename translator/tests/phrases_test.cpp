@@ -564,7 +564,7 @@ TEST(PhrasesTest, TheSetPhrasesOfTalkAndLettersAreHungariansOwn) {
   // a question after a word of address asks itself
   EXPECT_EQ(hungarian("Sorry, what did you say?"), "Elnézést, mit mondtál?");
   EXPECT_EQ(hungarian("Thanks in advance."), "Előre is köszönöm.");
-  EXPECT_EQ(hungarian("Dear Sir or Madam,"), "Tisztelt cím");
+  EXPECT_EQ(hungarian("Dear Sir or Madam,"), "Tisztelt hölgyem vagy uram");
   EXPECT_TRUE(has(hungarian("I am calling on behalf of my brother."), "a bátyám nevében"));
   EXPECT_EQ(hungarian("What do you mean?"), "Hogy érted?");
   EXPECT_EQ(hungarian("I'm on my way."), "Úton vagyok.");
@@ -1581,6 +1581,53 @@ TEST(PhrasesTest, ARoadWindsAndAClockIsWound) {
   EXPECT_TRUE(has(hungarian("The river winds through the valley."), "A folyó kanyarog"));
   EXPECT_EQ(hungarian("He wound the clock."), "Felhúzta az órát.");
   EXPECT_EQ(hungarian("The wound was deep."), "A seb mély volt.");
+}
+
+TEST(PhrasesTest, ANounBeforeANounSaysItsAdjectiveOrTheCompoundHungarianHas) {
+  EXPECT_TRUE(has(hungarian("They released a security update."), "biztons\xC3\xA1gi friss\xC3\xADt\xC3\xA9st"));
+  EXPECT_TRUE(has(hungarian("She read the insurance policy again."), "biztos\xC3\xADt\xC3\xA1si"));
+  EXPECT_TRUE(has(hungarian("An insurance company rejected the claim."), "biztos\xC3\xADt\xC3\xB3t\xC3\xA1rsas\xC3\xA1g"));
+  EXPECT_TRUE(has(hungarian("Are season tickets cheaper?"), "b\xC3\xA9rletek"));
+  EXPECT_TRUE(has(hungarian("Write it in the lower right corner."), "a jobb als\xC3\xB3 sarokban"));
+}
+
+TEST(PhrasesTest, AnAdjectiveBeforeItsNounIsNotThePredicate) {
+  // "full" and "open" before a noun are "teljes" and "nyitott"; as the predicate "tele" and
+  // "nyitva", also after "leave" and "keep"
+  EXPECT_TRUE(has(hungarian("They announced the full programme."), "a teljes programot"));
+  EXPECT_EQ(hungarian("The bus was full."), "A busz tele volt.");
+  EXPECT_TRUE(has(hungarian("Save all your open files."), "nyitott f\xC3\xA1jl"));
+  EXPECT_EQ(hungarian("Keep the door open."), "Tartsa nyitva az ajt\xC3\xB3t.");
+  EXPECT_EQ(hungarian("The door needs to be open."), "Az ajt\xC3\xB3nak nyitva kell lennie.");
+}
+
+TEST(PhrasesTest, TheWordBeforeATimeChoosesItsSense) {
+  // "next season" is the one of sport and the stage; a season of the year stays "évszak"
+  EXPECT_TRUE(has(hungarian("Prices will rise next season."), "j\xC3\xB6v\xC5\x91 szezonban"));
+  EXPECT_TRUE(has(hungarian("Spring is my favourite season."), "\xC3\xA9vszak"));
+}
+
+TEST(PhrasesTest, ANumberOfThingsCountsItsNounInTheSingular) {
+  EXPECT_TRUE(has(hungarian("The festival attracted a record number of visitors."), "rekordsz\xC3\xA1m\xC3\xBA l\xC3\xA1togat\xC3\xB3t"));
+  EXPECT_TRUE(has(hungarian("A number of people complained."), "Sz\xC3\xA1mos ember panaszkodott"));
+}
+
+TEST(PhrasesTest, SentToAnAddressIsSentOntoIt) {
+  // the dative of "send to" is for a person; an address says its own case, "címre"
+  EXPECT_TRUE(has(hungarian("Please send the form to this address."), "erre a c\xC3\xADmre"));
+  EXPECT_TRUE(has(hungarian("I sent the letter to my brother."), "a b\xC3\xA1ty\xC3\xA1mnak"));
+}
+
+TEST(PhrasesTest, ThingsOfTheGardenTheStageAndTheKitchenTakeTheirSenses) {
+  EXPECT_TRUE(has(hungarian("Oil the chain to prevent rust."), "rozsd"));
+  EXPECT_TRUE(has(hungarian("She watched the gulls."), "sir\xC3\xA1lyokat"));
+  EXPECT_TRUE(has(hungarian("His heart pounded."), "A sz\xC3\xADve vert"));
+  EXPECT_TRUE(has(hungarian("Season the soup with salt to taste."), "\xC3\xADzl\xC3\xA9s szerint"));
+  EXPECT_TRUE(has(hungarian("The water reached the top step."), "a fels\xC5\x91 l\xC3\xA9pcs\xC5\x91t"));
+  EXPECT_EQ(hungarian("Make a wish!"), "K\xC3\xADv\xC3\xA1njon valamit!");
+  EXPECT_TRUE(has(hungarian("You can collect your bike tomorrow."), "elviheti"));
+  // a thing one gathers stays "gyűjt"
+  EXPECT_TRUE(has(hungarian("He collects stamps."), "gy\xC5\xB1jt"));
 }
 
 }  // namespace
