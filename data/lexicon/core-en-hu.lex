@@ -61,7 +61,7 @@ floor	n	padló ; emelet[emeletek,when=first/second/third/fourth/fifth/sixth/seve
 flower	n	virág[virágok]
 food	n	étel[ételek] ; élelem
 football	n	foci ; labdarúgás
-friday	n	péntek[péntekek,3sg=péntekje,time=n,attr=pénteki]
+friday	n	péntek[péntekek,3sg=péntekje,time=n,attr=pénteki,for=ra]
 friend	n	barát[barátok,3sg=barátja,pp=barátai,person] ; barátnő
 fridge	n	hűtő ; hűtőszekrény
 garden	n	kert[kertek,to=ba,attr=kerti,at=ban]
@@ -77,7 +77,7 @@ hospital	n	kórház[kórházak,to=ba,attr=kórházi,at=ban]
 house	n	ház[házak] ; otthon
 husband	n	férj[férjek,person]
 job	n	munka ; állás
-key	n	kulcs[kulcsok] ; billentyű ; billentyű[when=press/hit/escape/shift/tab/space/arrow/function/delete/return/control]
+key	n	kulcs[kulcsok] ; billentyű ; billentyű[when=press/hit/escape/shift/tab/space/arrow/function/delete/control/enter]
 kitchen	n	konyha[to=ba,attr=konyhai,at=ban]
 lake	n	tó[tavak]
 leg	n	láb[lábak,3sg=lába,pair]
@@ -131,7 +131,7 @@ stove	n	tűzhely[acc=tűzhelyet]
 street	n	utca[in=n,to=ra,from=rol]
 student	n	diák[diákok,3sg=diákja,person] ; hallgató
 sun	n	nap[napok,3sg=napja]
-sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja,time=nom,attr=vasárnapi]
+sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja,time=nom,attr=vasárnapi,for=ra]
 table	n	asztal[asztalok,3sg=asztala] ; táblázat ; táblázat[when=periodic/following/below/above/summary/data]
 tea	n	tea
 teacher	n	tanár[tanárok,person] ; tanító
@@ -468,8 +468,8 @@ tooth	n	fog[fogak]
 town	n	város[városok,to=ba,at=ban]
 wine	n	bor[borok]
 beer	n	sör[sörök]
-monday	n	hétfő[hétfők,time=n,attr=hétfői]
-saturday	n	szombat[szombatok,3sg=szombatja,time=n,attr=szombati]
+monday	n	hétfő[hétfők,time=n,attr=hétfői,for=ra]
+saturday	n	szombat[szombatok,3sg=szombatja,time=n,attr=szombati,for=ra]
 sad	adj	szomorú[szomorúak]
 hungry	adj	éhes[éhesek]
 busy	adj	elfoglalt[person,with=val] ; forgalmas ; mozgalmas[when=day/week/schedule/time/life/period/season/year/month/morning/afternoon/evening/weekend/night/summer]
@@ -816,7 +816,7 @@ hang	v	lóg[noobj] ; fel|akaszt
 issue	n	kérdés[kérdések] ; szám[számok] ; kiadás ; szám[számok,when=latest/late/current/next/special/previous/back/recent/monthly/weekly/magazine] ; probléma[when=technical/health/security/safety/mental/medical/known/fix/resolve/solve/report/experience/connection/performance/login/billing/payment/software/hardware/network/compatibility]
 issue	v	ki|ad ; ki|bocsát
 loose	adj	laza ; bő ; bő[when=dress/shirt/trousers/jeans/clothes/clothing/sweater/jumper/fit/top/sleeve/skirt/coat/jacket/pants/collar]
-march	n	március[cap,time=ban,attr=márciusi] ; menetelés ; felvonulás
+march	n	március[cap,time=ban,attr=márciusi,for=ra] ; menetelés ; felvonulás
 march	v	menetel[noobj] ; vonul[noobj]
 master	n	mester[mesterek,person] ; gazda
 master	v	el|sajátít
@@ -3944,21 +3944,21 @@ very much	adv	nagyon
 thanks	adv	köszönöm[for=acc]
 let me know	adv	szólj
 # --- Days, months and seasons, places and the time each says; names of countries and cities
-tuesday	n	kedd[keddek,3sg=keddje,time=n,attr=keddi]
-wednesday	n	szerda[time=n,attr=szerdai]
-thursday	n	csütörtök[csütörtökök,3sg=csütörtökje,time=n,attr=csütörtöki]
+tuesday	n	kedd[keddek,3sg=keddje,time=n,attr=keddi,for=ra]
+wednesday	n	szerda[time=n,attr=szerdai,for=ra]
+thursday	n	csütörtök[csütörtökök,3sg=csütörtökje,time=n,attr=csütörtöki,for=ra]
 autumn	n	ősz[őszök,acc=őszt,3sg=ősze,time=val,attr=őszi]
-january	n	január[januárok,3sg=januárja,time=ban,attr=januári]
-february	n	február[februárok,3sg=februárja,time=ban,attr=februári]
-april	n	április[time=ban,attr=áprilisi]
-may	n	május[cap,time=ban,attr=májusi]
-june	n	június[time=ban,attr=júniusi]
-july	n	július[time=ban,attr=júliusi]
-august	n	augusztus[cap,time=ban,attr=augusztusi]
-september	n	szeptember[szeptemberek,time=ban,attr=szeptemberi]
-october	n	október[októberek,time=ban,attr=októberi]
-november	n	november[novemberek,time=ban,attr=novemberi]
-december	n	december[decemberek,time=ban,attr=decemberi]
+january	n	január[januárok,3sg=januárja,time=ban,attr=januári,for=ra]
+february	n	február[februárok,3sg=februárja,time=ban,attr=februári,for=ra]
+april	n	április[time=ban,attr=áprilisi,for=ra]
+may	n	május[cap,time=ban,attr=májusi,for=ra]
+june	n	június[time=ban,attr=júniusi,for=ra]
+july	n	július[time=ban,attr=júliusi,for=ra]
+august	n	augusztus[cap,time=ban,attr=augusztusi,for=ra]
+september	n	szeptember[szeptemberek,time=ban,attr=szeptemberi,for=ra]
+october	n	október[októberek,time=ban,attr=októberi,for=ra]
+november	n	november[novemberek,time=ban,attr=novemberi,for=ra]
+december	n	december[decemberek,time=ban,attr=decemberi,for=ra]
 christmas	n	karácsony[karácsonyok,time=kor,attr=karácsonyi]
 easter	n	húsvét[húsvétok,3sg=húsvétja,time=kor,attr=húsvéti]
 new year	n	újév[újévek,time=kor]

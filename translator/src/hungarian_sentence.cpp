@@ -4607,6 +4607,14 @@ std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
     emit(inWords ? dayInWords(*inWords, *dateCase) : dayOfMonth(ordinal, *dateCase), pos + 2);
     return pos + 5;
   }
+  // "leave on the 15th", "by the 3rd": the day of the month the text is in, "15-én", "3-ig" (an
+  // ordinal in words may count anything: "on the third attempt")
+  if (t_[pos + 1].lower == "the" && !t_[pos + 2].lower.empty() && t_[pos + 2].lower[0] >= '0' &&
+      t_[pos + 2].lower[0] <= '9' && (pos + 3 >= n_ || t_[pos + 3].tag != PartOfSpeech::noun))
+    if (const long long ordinal = ordinalDay(t_[pos + 2].lower); ordinal != 0) {
+      emit(dayOfMonth(ordinal, *dateCase), pos + 2);
+      return pos + 3;
+    }
   if (day(pos + 1) && month(pos + 2))
     d = pos + 1, m = pos + 2;
   else if (month(pos + 1) && day(pos + 2))
@@ -4815,9 +4823,16 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   if (t_[pos].lower != "at" && clockTimeAt(pos + 1)) {
     PrepositionChoice choice = choosePreposition(pos, readNounPhrase(pos + 1));
     // ("opens from nine o'clock": from then on, as from one time to another; "dark by six
-    // o'clock": by then, "hat órára")
+    // o'clock": a state reached by then, "hat órára"; "check out by eleven o'clock": an act done
+    // before then, "tizenegy óráig", as "by eleven" is "tizenegyig")
     if (t_[pos].lower == "from") choice = {Case::ablative, "", true};
-    if (t_[pos].lower == "by") choice = {Case::sublative, "", true};
+    if (t_[pos].lower == "by") {
+      const std::size_t v = roles_.verb.main;
+      const bool act = v < n_ && v < pos && t_[v].tag == PartOfSpeech::verb && t_[v].lemma != "be" &&
+                       t_[v].lemma != "get" && t_[v].lemma != "become" && !linkingVerb(t_[v]) &&
+                       !listed(kChangesOfAmount, t_[v].lemma);
+      choice = {act ? Case::terminative : Case::sublative, "", true};
+    }
     if ((t_[pos].lower == "to" || t_[pos].lower == "until") && pos > 0 && t_[pos - 1].lower == "o'clock")
       choice = {Case::terminative, "", true};
     if (auto next = emitClockTime(pos + 1, choice.c.value_or(Case::nominative), choice.post)) return *next;

@@ -385,6 +385,10 @@ TEST(PhrasesTest, ASubjectBeforeHowOftenOrAPastAndItsObjectIsNoInstruction) {
 TEST(PhrasesTest, AClockTimeTakesTheCaseOfFromAndBy) {
   EXPECT_TRUE(has(hungarian("The shop opens from nine o'clock."), "kilenc órától"));
   EXPECT_TRUE(has(hungarian("It gets dark by six o'clock."), "hat órára"));
+  // an act done by then is done before it, "-ig" ("by eleven": "tizenegyig"); a state reached
+  // and a change of amount stay "-ra"
+  EXPECT_TRUE(has(hungarian("Guests must check out by eleven o'clock."), "tizenegy óráig"));
+  EXPECT_TRUE(has(hungarian("The car will be ready by five o'clock."), "öt órára"));
   EXPECT_TRUE(has(hungarian("We work from nine o'clock to five o'clock."), "kilenc órától öt óráig"));
   EXPECT_TRUE(has(hungarian("We will meet again in less than an hour."), "kevesebb mint egy óra múlva"));
 }
@@ -1628,6 +1632,19 @@ TEST(PhrasesTest, ThingsOfTheGardenTheStageAndTheKitchenTakeTheirSenses) {
   EXPECT_TRUE(has(hungarian("You can collect your bike tomorrow."), "elviheti"));
   // a thing one gathers stays "gyűjt"
   EXPECT_TRUE(has(hungarian("He collects stamps."), "gy\xC5\xB1jt"));
+}
+
+TEST(PhrasesTest, TheDayOfTheMonthAloneTakesTheCaseOfADate) {
+  EXPECT_TRUE(has(hungarian("We arrive on 12 May and leave on the 15th."), "15-\xC3\xA9n indulunk"));
+  EXPECT_TRUE(has(hungarian("Please pay by the 3rd."), "3-ig"));
+  // an ordinal before its noun is no date
+  EXPECT_TRUE(has(hungarian("He lives on the 5th floor."), "az 5. "));
+}
+
+TEST(PhrasesTest, ForADayIsForThatDay) {
+  EXPECT_TRUE(has(hungarian("I have an appointment for Thursday."), "cs\xC3\xBCt\xC3\xB6rt\xC3\xB6kre"));
+  EXPECT_TRUE(has(hungarian("We booked a table for Saturday."), "szombatra"));
+  EXPECT_TRUE(has(hungarian("The concert is planned for May."), "m\xC3\xA1jusra"));
 }
 
 }  // namespace
