@@ -879,6 +879,16 @@ class Generator {
     bool attributive = false;  // said as an adjective, not joined
   };
   std::optional<Modifier> compoundModifier(std::size_t k, const NounPhrase& np) const;
+  // Whether the capitalised word at k right before the phrase's head names the street the
+  // head is ("Rose Street", "Church Road", "Station Square").
+  bool streetName(std::size_t k, const NounPhrase& np) const {
+    static constexpr std::string_view kStreets[] = {"street", "road", "square", "avenue", "boulevard"};
+    const Token& tk = t_[k];
+    const Token& head = t_[np.head];
+    return k + 1 == np.head && !head.plural && head.tag == PartOfSpeech::noun && listed(kStreets, head.lemma) &&
+           (tk.tag == PartOfSpeech::noun || tk.tag == PartOfSpeech::name) && !tk.possessor && !tk.plural &&
+           !tk.written.empty() && tk.written[0] >= 'A' && tk.written[0] <= 'Z';
+  }
   bool passiveReceiver(const ClauseRoles& r) const;
   bool subjectFollowsVerb() const;
   bool askedPolitely(const ClauseRoles& r) const;
@@ -1560,7 +1570,17 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       if (tk.timeOwner && k == np.begin &&
           (out_.empty() || (out_.back().text != "a" && out_.back().text != "az")))
         emit("a", k);
-      if (tk.tag == PartOfSpeech::name)
+      // "Rose Street", "Baker Street": a capitalised word before a street's noun names it, a word
+      // of its own with the article, "a Rózsa utcán", "a Baker utcán" (the lexicon's noun
+      // translated, as Hungarian streets are named)
+      if (streetName(k, np)) {
+        if (k == np.begin) emit("a", k);
+        const Sense* ns = tk.tag == PartOfSpeech::noun ? coreSense(tk, sense(k)) : nullptr;
+        if (ns && !ns->name && ns->word.find(' ') == std::string::npos)
+          emit(capitalizedWords(ns->word), k);
+        else
+          emit(tk.written, k, false);
+      } else if (tk.tag == PartOfSpeech::name)
         emit(tk.written, k, false);
       // "every single day": each one of them, "minden egyes nap"
       else if (tk.lower == "single" && k > np.begin && (t_[k - 1].lower == "every" || t_[k - 1].lower == "each"))

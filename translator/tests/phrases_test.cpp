@@ -1647,5 +1647,14 @@ TEST(PhrasesTest, ForADayIsForThatDay) {
   EXPECT_TRUE(has(hungarian("The concert is planned for May."), "m\xC3\xA1jusra"));
 }
 
+TEST(PhrasesTest, ACapitalisedWordBeforeAStreetNamesIt) {
+  // the name stands apart with the article, the lexicon's noun translated and capitalised
+  EXPECT_EQ(hungarian("He lives on Rose Street."), "A R\xC3\xB3zsa utc\xC3\xA1n \xC3\xA9l.");
+  EXPECT_TRUE(has(hungarian("The shop on Oxford Street closed."), "az Oxford utc\xC3\xA1n"));
+  EXPECT_TRUE(has(hungarian("Turn left into Church Road."), "a Templom \xC3\xBAtra"));
+  // a street of a kind stays one word: "a főutca" is no name
+  EXPECT_TRUE(has(hungarian("The shop is on the main street."), "utc\xC3\xA1n"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
