@@ -169,7 +169,7 @@ baby	n	baba[person] ; kisbaba
 body	n	test[testek,3sg=teste]
 place	n	hely[helyek,acc=helyet,in=n,at=n]
 thing	n	dolog[dolgok]
-part	n	rész[részek]
+part	n	rész[részek] ; alkatrész[alkatrészek,when=order/spare/replace/replacement/car/missing/broken/faulty/new/original/engine/bike/bicycle/machine]
 point	n	pont[pontok]
 case	n	eset[esetek] ; ügy[ügyek,when=court/criminal/legal/civil/murder/fraud/corruption/hear/investigate/solve/dismiss/reopen/win/lose/handle/close/prosecute/settle] ; tok[tokok,3sg=tokja,when=phone/glasses/camera/guitar/laptop/leather]
 number	n	szám[számok]
@@ -585,7 +585,7 @@ hill	n	domb[dombok,3sg=dombja,on=n]
 history	n	történelem[történelmek,attr=történelmi] ; történet
 hole	n	lyuk[lyukak]
 homework	n	házi feladat
-island	n	sziget[szigetek,on=n,in=n]
+island	n	sziget[szigetek,on=n,in=n,to=ra,at=n,from=rol]
 jacket	n	dzseki ; kabát[kabátok,3sg=kabátja]
 knife	n	kés[kések]
 language	n	nyelv[nyelvek,attr=nyelvi]
@@ -1103,7 +1103,7 @@ struggle	n	küzdelem[küzdelmek] ; harc[harcok]
 struggle	v	küzd[noobj] ; küszködik
 stuff	n	dolog[dolgok] ; cucc[cuccok]
 stuff	v	töm ; be|töm
-supply	n	ellátás ; készlet[készletek]
+supply	n	ellátás ; készlet[készletek] ; készlet[készletek,pl] ; ellátás[when=water/power/gas/electricity/energy/heat/oxygen]
 supply	v	el|lát ; szállít
 surface	n	felület[felületek] ; felszín[felszínek]
 taste	n	íz[ízek] ; ízlés
@@ -1149,7 +1149,7 @@ conventional	adj	hagyományos ; szokványos
 convert	v	át|alakít ; át|vált
 coordinate	v	össze|hangol
 core	n	mag[magok,3sg=magja] ; lényeg[lényegek]
-correct	adj	helyes ; pontos
+correct	adj	helyes ; pontos ; megfelelő[when=stamp/postage/size/tool/equipment/dose/dosage/fee/documents/form/setting/settings/temperature/position/order]
 correct	v	ki|javít ; javít
 course	n	tanfolyam[tanfolyamok] ; fogás[fogások] ; pálya
 court	n	bíróság[bíróságok] ; udvar[udvarok] ; pálya ; pálya[when=tennis/basketball/squash/badminton/volleyball/clay/grass/indoor] ; udvar[udvarok,when=royal/imperial/palace]
@@ -1496,7 +1496,7 @@ grind	v	őröl ; meg|őröl
 growth	n	növekedés ; fejlődés
 hail	n	jégeső
 hall	n	előszoba[to=ba,at=ban] ; csarnok[csarnokok] ; terem[termek,when=concert/lecture/dining/exhibition/banquet/wedding/assembly/exam/examination/main/great/meeting]
-harbor	n	kikötő
+harbor	n	kikötő[at=ban,in=ban,to=ba,from=bol]
 heavily	adv	erősen ; nagyon ; nehezen
 honor	n	becsület ; tisztelet ; megtiszteltetés
 hook	n	horog[horgok] ; kampó
@@ -2322,7 +2322,7 @@ assignment	n	feladat[feladatok] ; megbízás
 assimilate	v	be|olvaszt ; asszimilál
 assumption	n	feltételezés[feltételezések] ; feltevés
 assurance	n	biztosíték[biztosítékok] ; magabiztosság ; biztosítás
-attach	v	csatol[state] ; hozzá|köt
+attach	v	csatol[state] ; hozzá|köt ; fel|ragaszt[when=stamp/label/sticker]
 attitude	n	hozzáállás ; magatartás ; viselkedés
 attribute	n	tulajdonság[tulajdonságok] ; jellemző
 attribute	v	tulajdonít
@@ -3173,7 +3173,7 @@ sheet	n	lap[lapok,3sg=lapja] ; lepedő ; ív[ívek]
 shelter	n	menedék[menedékek] ; szállás
 shepherd	n	pásztor[pásztorok,person] ; juhász[juhászok]
 shield	n	pajzs[pajzsok]
-shiver	v	borzong[noobj] ; reszket[noobj]
+shiver	v	borzong[noobj,with=tol] ; reszket[noobj,with=tol]
 shortly	adv	hamarosan ; röviden
 shoulder	n	váll[vállak,pair]
 shriek	n	sikoly[sikolyok] ; visítás
@@ -4322,7 +4322,7 @@ install	v	telepít[perf=fel,state] ; fel|szerel
 download	v	le|tölt
 upload	v	fel|tölt
 select	v	ki|választ
-restart	v	újra|indít
+restart	v	újra|indít[intr=újra|indul]
 loosen	v	meg|lazít[intr=meg|lazul]
 prince	n	herceg[hercegek,person]
 princess	n	hercegnő[person]
@@ -4334,7 +4334,7 @@ corridor	n	folyosó[in=n]
 fireplace	n	kandalló
 pillow	n	párna
 nightmare	n	rémálom[rémálmok,3sg=rémálma]
-tremble	v	remeg[noobj]
+tremble	v	remeg[noobj,with=tol]
 hug	v	meg|ölel ; ölel
 neighbor	n	szomszéd[szomszédok,person]
 landlord	n	főbérlő[person]
@@ -4519,7 +4519,7 @@ gallery	n	galéria
 goat	n	kecske
 grandfather	n	nagyapa[nagyapák,3sg=nagyapja,person]
 ham	n	sonka
-harbour	n	kikötő
+harbour	n	kikötő[at=ban,in=ban,to=ba,from=bol]
 headline	n	főcím[főcímek,front]
 highway	n	autópálya
 household	n	háztartás[háztartások]
@@ -5122,7 +5122,7 @@ check out	v	ki|jelentkezik[noobj,of=bol]
 log in	v	be|jelentkezik[noobj]
 log out	v	ki|jelentkezik[noobj]
 sign in	v	be|jelentkezik[noobj]
-sign up	v	fel|iratkozik[noobj,for=ra]
+sign up	v	fel|iratkozik[noobj,for=ra] ; jelentkezik[noobj,for=ra]
 lie down	v	le|dől[noobj]
 shut down	v	le|áll[noobj] ; le|állít
 slow down	v	le|lassul[noobj] ; le|lassít
@@ -7154,7 +7154,7 @@ note down	v	fel|ír ; le|jegyez
 pass out	v	el|ájul[noobj]
 throw up	v	hány[noobj]
 cut off	v	le|vág ; ki|kapcsol ; el|zár[when=supply/water/electricity/gas/power/road] ; el|vág[when=village/town/area/region/community/island/city/valley]
-cut back	v	csökkent ; vissza|fog
+cut back	v	csökkent ; vissza|fog ; vissza|metsz[when=rose/roses/plant/hedge/bush/shrub/tree/branch/branches/stem/vine]
 pay off	v	ki|fizet ; le|törleszt
 save up	v	spórol[noobj,for=ra] ; takarékoskodik
 sell out	v	el|fogy[noobj,pass=el|fogy]
@@ -8228,7 +8228,7 @@ nod off	v	el|bóbiskol[noobj]
 open up	v	ki|nyit ; meg|nyílik[noobj]
 point at	v	mutat[obj=ra]
 point to	v	mutat[obj=ra]
-pull up	v	meg|áll[noobj] ; fel|húz
+pull up	v	meg|áll[noobj] ; fel|húz ; ki|húz[when=weed/weeds/plant/carrot/root/roots/grass/flower]
 put aside	v	félre|tesz
 send off	v	el|küld ; ki|állít[when=player/defender/striker/midfielder/goalkeeper/captain]
 set in	v	be|áll[noobj]
@@ -8915,7 +8915,7 @@ change planes	v	át|száll[noobj]
 do the washing-up	v	el|mosogat[noobj]
 do the dishes	v	el|mosogat[noobj]
 do the shopping	v	be|vásárol[noobj]
-go down	v	le|megy[obj=on] ; csökken[noobj,when=price/rate/cost/temperature/number/unemployment/inflation/sales/value/level/demand/profit/figure/crime/spending]
+go down	v	le|megy[obj=on] ; csökken[noobj,when=price/rate/cost/temperature/number/unemployment/inflation/sales/value/level/demand/profit/figure/crime/spending] ; ki|alszik[noobj,when=light/lights/lamp/lamps]
 application form	n	jelentkezési lap
 stir in	v	bele|kever
 airy	adj	levegős
@@ -9134,3 +9134,13 @@ a record number of	adj	rekordszámú
 a number of	adj	számos
 a large number of	adj	nagyszámú ; számos
 a small number of	adj	kisszámú ; néhány
+opening ceremony	n	megnyitó ünnepség[ünnepségek,to=ra,at=n]
+ferry crossing	n	kompjárat[kompjáratok]
+cough syrup	n	köhögés elleni szirup
+cough medicine	n	köhögés elleni gyógyszer
+allen key	n	imbuszkulcs[imbuszkulcsok]
+reinstall	v	újra|telepít
+kitchen table	n	konyhaasztal[konyhaasztalok,on=n]
+railing	n	korlát[korlátok,3sg=korlátja]
+doorway	n	ajtó[in=ban,at=ban,from=bol] ; ajtónyílás
+fall silent	v	el|csendesedik[noobj]
