@@ -409,7 +409,7 @@ accept	v	el|fogad
 arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
 arm	n	kar[karok,3sg=karja,pp=karjai,pair]
-bank	n	bank[bankok,3sg=bankja,to=ba,at=ban] ; part ; part[partok,3sg=partja,at=on,to=ra,when=river/west/south/north/east/far/opposite/grassy/muddy/steep]
+bank	n	bank[bankok,3sg=bankja,to=ba,at=ban,attr=banki] ; part ; part[partok,3sg=partja,at=on,to=ra,when=river/west/south/north/east/far/opposite/grassy/muddy/steep]
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
 die	v	meg|hal[noobj] ; le|merül[noobj,when=phone/battery/laptop/torch/flashlight]
@@ -3934,6 +3934,7 @@ shyly	adv	félénken
 other	adj	más ; másik
 most	adv	leginkább
 most	n	nagy rész
+much	n	nagy rész
 a lot	adv	sokat
 reopen	v	újra|nyit
 press	v	meg|nyom ; nyom
@@ -9144,3 +9145,11 @@ kitchen table	n	konyhaasztal[konyhaasztalok,on=n]
 railing	n	korlát[korlátok,3sg=korlátja]
 doorway	n	ajtó[in=ban,at=ban,from=bol] ; ajtónyílás
 fall silent	v	el|csendesedik[noobj]
+bank card	n	bankkártya[bankkártyák,by=val]
+bank robbery	n	bankrablás[bankrablások]
+bank robber	n	bankrabló[bankrablók,person]
+bank note	n	bankjegy[bankjegyek,3sg=bankjegye]
+bank statement	n	bankszámlakivonat[bankszámlakivonatok]
+bank loan	n	bankkölcsön[bankkölcsönök] ; banki hitel
+middle of nowhere	n	semmi közepe[in=n,at=n,to=ra]
+bank manager	n	bankvezető[bankvezetők,person]

@@ -4210,11 +4210,16 @@ void halfOfOne(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 }
 
 // "half of the boats", "half the team", "half of my money": the half is a noun, owned by the
-// whole after it ("a hajók fele", "a csapat fele"); so is "most of" a whole ("most of the
-// harvest": "a termés nagy része")
+// whole after it ("a hajók fele", "a csapat fele"); so are "most of" and "much of" a whole
+// ("most of the harvest", "much of the harvest": "a termés nagy része"; "how much of", "too
+// much of", "so much of" ask or weigh an amount)
 void halfOfAWhole(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
-    const bool most = toks[i].lower == "most" && toks[i + 1].lower == "of";
+    static constexpr std::string_view kAmountOf[] = {"how", "too", "so", "as", "very", "that", "this"};
+    const bool much = toks[i].lower == "much" && toks[i + 1].lower == "of" &&
+                      !(i > 0 && std::find(std::begin(kAmountOf), std::end(kAmountOf), toks[i - 1].lower) !=
+                                     std::end(kAmountOf));
+    const bool most = (toks[i].lower == "most" || much) && toks[i + 1].lower == "of";
     if ((toks[i].lower != "half" && !most) || toks[i].pauseAfter) continue;
     const std::size_t whole = toks[i + 1].lower == "of" ? i + 2 : i + 1;
     const Token& first = toks[whole];

@@ -1670,5 +1670,18 @@ TEST(PhrasesTest, TheWordsOfTheStageTheHarbourAndTheToolboxTakeTheirSenses) {
   EXPECT_TRUE(has(hungarian("We have to replace a broken part."), "alkatrész"));
 }
 
+TEST(PhrasesTest, MuchOfAWholeIsItsGreaterPart) {
+  EXPECT_TRUE(has(hungarian("The drought damaged much of the harvest."), "a termés nagy részét"));
+  EXPECT_TRUE(has(hungarian("She spent much of her life in Paris."), "az élete nagy részét"));
+  // "much" of an amount stays one
+  EXPECT_FALSE(has(hungarian("How much of the cake did you eat?"), "nagy rész"));
+}
+
+TEST(PhrasesTest, ABanksPeopleAreBankiAndItsThingsCompounds) {
+  EXPECT_TRUE(has(hungarian("The bank clerk counted the notes."), "A banki ügyintéző"));
+  EXPECT_TRUE(has(hungarian("If you have lost your bank card, call us."), "bankkártyáját"));
+  EXPECT_TRUE(has(hungarian("The car broke down in the middle of nowhere."), "a semmi közepén"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
