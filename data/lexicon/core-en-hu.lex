@@ -220,7 +220,7 @@ love	v	szeret
 make	v	készít ; csinál ; hoz[when=decision] ; el|követ[when=mistake/error/crime/offence/offense] ; keres[when=money/fortune/cash/dollar/pound/euro] ; tesz[when=promise/offer/effort/statement/comment/suggestion/proposal/step/remark/attempt/complaint/announcement/exception] ; köt[when=deal/agreement/contract/bargain/peace] ; végre|hajt[when=landing/attack/raid/arrest/manoeuvre/maneuver/adjustment/modification/change/search/transfer]
 meet	v	találkozik[obj=val] ; meg|ismer ; meg|felel[obj=nak,when=requirement/need/demand/standard/criterion/expectation/condition/criteria] ; be|tart[when=deadline/target] ; fedez[when=cost/expense/bill]
 need	v	szükség[obj=ra] ; kell[noobj]
-open	v	ki|nyit[intr=ki|nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference] ; ki|nyílik[noobj,when=door/window/gate/eye/flower/lid/parachute/umbrella/curtain/bud]
+open	v	ki|nyit[intr=ki|nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference/runway/road/bridge/airport/hospital/school/factory/branch/line/station/terminal/route/wing/stadium/centre/center/library/motorway/tunnel/plant/border] ; ki|nyílik[noobj,when=door/window/gate/eye/flower/lid/parachute/umbrella/curtain/bud]
 play	v	játszik ; szerepel ; játszik[obj=on,when=piano/guitar/violin/drum/instrument/cello/flute/trumpet/saxophone/keyboard] ; le|játszik[when=video/file/recording/track/clip/cd]
 put	v	tesz[in=ba,on=ra] ; rak ; gyakorol[on=ra,when=pressure]
 read	v	olvas[perf=el] ; el|olvas
@@ -1400,7 +1400,7 @@ claw	n	karom[karmok]
 club	n	klub[klubok,3sg=klubja] ; bot[botok,3sg=botja]
 collapse	n	összeomlás
 collapse	v	össze|esik ; össze|dől[noobj]
-collect	v	gyűjt ; össze|gyűjt ; be|szed ; el|visz[when=bicycle/bike/car/repair/watch/laptop/computer/phone/suit/shoes/coat] ; el|hoz[when=child/children/kid/kids/son/daughter/grandson/granddaughter]
+collect	v	gyűjt ; össze|gyűjt ; be|szed ; el|visz[when=bicycle/bike/car/repair/watch/laptop/computer/phone/suit/shoes/coat] ; el|hoz[when=child/children/kid/kids/son/daughter/grandson/granddaughter] ; el|szállít[when=waste/rubbish/garbage/bin/bins/recycling/litter/refuse]
 comb	n	fésű
 comb	v	fésül ; meg|fésül
 comfort	n	kényelem[kényelmek] ; vigasz[vigaszok]
@@ -1471,7 +1471,7 @@ failure	n	kudarc[kudarcok] ; hiba ; meghibásodás
 faint	adj	halvány ; gyenge
 faint	v	el|ájul[noobj]
 fair	adj	igazságos ; tisztességes ; szőke ; szőke[when=hair] ; világos[when=skin/complexion] ; szép[when=weather] ; tisztességes[when=price/deal/trial/share/wage/pay/competition/treatment/chance/play/game/offer/process/system/rent] ; méltányos[when=compromise/solution/settlement]
-fair	n	vásár[vásárok]
+fair	n	vásár[vásárok,at=on,to=ra,in=on]
 fancy	adj	díszes ; elegáns
 fear	n	félelem[félelmek]
 fear	v	fél[obj=tol] ; tart[obj=tol]
@@ -3841,7 +3841,7 @@ election	n	választás[attr=választási]
 envelope	n	boríték[borítékok,3sg=borítékja]
 exit	n	kijárat[kijáratok,3sg=kijárata]
 factory	n	gyár[gyárak,3sg=gyára,to=ba,at=ban]
-farm	n	farm[farmok,3sg=farmja] ; tanya
+farm	n	farm[farmok,3sg=farmja,to=ra,at=on,on=on,from=rol] ; tanya[to=ra,at=n,on=n,from=rol]
 farmer	n	gazda[person] ; farmer
 festival	n	fesztivál[fesztiválok,3sg=fesztiválja,to=ra,at=n]
 flour	n	liszt[lisztek,3sg=lisztje]
@@ -7045,7 +7045,7 @@ middle-aged	adj	középkorú
 teenage	adj	tizenéves ; kamasz
 complexion	n	arcszín[arcszínek,3sg=arcszíne]
 hairstyle	n	frizura[frizurák] ; hajviselet
-haircut	n	hajvágás[hajvágások] ; frizura
+haircut	n	hajvágás[hajvágások] ; frizura ; frizura[when=new/nice/short/terrible/awful/funny/great/good/bad/stylish/trendy]
 ponytail	n	lófarok[lófarkak,acc=lófarkat,3sg=lófarka,poss=lófarka]
 fringe	n	frufru[frufruk] ; perem
 curls	n	fürt[fürtök,3sg=fürtje]
@@ -9153,3 +9153,6 @@ bank statement	n	bankszámlakivonat[bankszámlakivonatok]
 bank loan	n	bankkölcsön[bankkölcsönök] ; banki hitel
 middle of nowhere	n	semmi közepe[in=n,at=n,to=ra]
 bank manager	n	bankvezető[bankvezetők,person]
+kitchen door	n	konyhaajtó[konyhaajtók]
+kitchen window	n	konyhaablak[konyhaablakok]
+lighthouse keeper	n	világítótorony-őr[világítótorony-őrök,person]

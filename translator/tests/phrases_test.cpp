@@ -1683,5 +1683,18 @@ TEST(PhrasesTest, ABanksPeopleAreBankiAndItsThingsCompounds) {
   EXPECT_TRUE(has(hungarian("The car broke down in the middle of nowhere."), "a semmi közepén"));
 }
 
+TEST(PhrasesTest, ANewPlaceIsOpenedAndADoorOpened) {
+  // what is opened to the public for the first time is "megnyit"; a door or a window "kinyit"
+  EXPECT_TRUE(has(hungarian("The airport has opened a second runway."), "megnyitott"));
+  EXPECT_TRUE(has(hungarian("The new bridge will be opened next month."), "megnyitják"));
+  EXPECT_TRUE(has(hungarian("Our cat has learned to open the kitchen door."), "kinyitni a konyhaajtót"));
+}
+
+TEST(PhrasesTest, AFarmAndAFairAreOnesSurface) {
+  EXPECT_TRUE(has(hungarian("They invited us to their farm."), "a farmjukra"));
+  EXPECT_TRUE(has(hungarian("Everyone helped at the school fair."), "az iskolai vásáron"));
+  EXPECT_TRUE(has(hungarian("Garden waste is collected every Monday."), "elszállít"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
