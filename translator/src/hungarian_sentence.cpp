@@ -4667,11 +4667,23 @@ bool Generator::emitOrdinalTime(const NounPhrase& np) {
       t_[np.head].tag != PartOfSpeech::noun || t_[np.head].lemma == "time" || !unitOfTime(t_[np.head].lemma))
     return false;
   const Token& ordinal = t_[np.begin + 1];
-  if (ordinal.tag != PartOfSpeech::adjective || ordinalDay(ordinal.lower) == 0) return false;
+  // (the last one of a whole too: "the last week of July", "július utolsó hetén")
+  const bool lastOf = ordinal.lower == "last" && np.ofOwner;
+  if (ordinal.tag != PartOfSpeech::adjective || (ordinalDay(ordinal.lower) == 0 && !lastOf)) return false;
   const Sense* unit = coreSense(t_[np.head], sense(np.head));
-  const auto word = plainSense(ordinal, sense(np.begin + 1));
+  const auto word = lastOf ? std::optional<std::string>("utols\xC3\xB3") : plainSense(ordinal, sense(np.begin + 1));
   if (!unit || unit->note("time").empty() || !word) return false;
   const Case when = caseNamed(unit->note("time"));
+  // "the first week of August", "the second day of the trip": the whole the time is part of
+  // owns it, said first, "augusztus első hetén", "az utazás második napján"
+  if (np.ofOwner) {
+    emitNounPhrase(readNounPhrase(np.ofOwner), Case::nominative);
+    emit(*word, np.begin + 1);
+    emit(inflectNoun(stemOfSense(*unit), false, {3, false}, when == Case::nominative ? Case::superessive : when),
+         np.head);
+    lastCase_ = when;
+    return true;
+  }
   emit("a", np.begin);
   emit(*word, np.begin + 1);
   emit(when == Case::nominative ? unit->word : inflectNoun(stemOfSense(*unit), false, {}, when), np.head);
@@ -4887,6 +4899,20 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   std::string post;
   std::optional<Case> c;
   if (!choice.own) c = choice.c;
+  // "for another minute", "for another two weeks": the time still to come, "még egy percig",
+  // "még két hétig" ("egy másik perc" would be a different minute)
+  if (p == "for" && !np.pronoun && t_[np.begin].lower == "another" && np.head > np.begin &&
+      unitOfTime(t_[np.head].lemma) && !t_[np.head].plural == (np.head == np.begin + 1)) {
+    NounPhrase rest = np;
+    rest.begin = np.begin + 1;
+    emit("m\xC3\xA9g", np.begin);
+    if (rest.begin == rest.head) emit("egy", np.begin);
+    if (t_[np.head].lemma == "hour")
+      emitNounPhrase(rest, Case::superessive, "\xC3\xA1t");
+    else
+      emitNounPhrase(rest, Case::terminative);
+    return np.end;
+  }
   // "for two years" with a perfect: "két éve"; else for as long as: "két évig", whatever the
   // verb's "for" governs ("waited for an hour": "egy óráig várt", not "órára")
   if (p == "for" && isDuration(np) && (!c || (roles_.verbSense && !roles_.verbSense->note(p).empty()))) {

@@ -1696,5 +1696,19 @@ TEST(PhrasesTest, AFarmAndAFairAreOnesSurface) {
   EXPECT_TRUE(has(hungarian("Garden waste is collected every Monday."), "elszállít"));
 }
 
+TEST(PhrasesTest, AnotherSpanOfTimeIsTimeStillToCome) {
+  EXPECT_TRUE(has(hungarian("Simmer the sauce for another minute."), "még egy percig"));
+  EXPECT_TRUE(has(hungarian("They stayed for another two weeks."), "még két hétig"));
+  EXPECT_TRUE(has(hungarian("We waited for another hour."), "még egy órán át"));
+}
+
+TEST(PhrasesTest, AnOrdinalTimeOfAWholeIsOwnedByIt) {
+  EXPECT_TRUE(has(hungarian("We booked a cottage for the first week of August."), "augusztus első hetén"));
+  EXPECT_TRUE(has(hungarian("It rained on the second day of the trip."), "A kirándulás második napján"));
+  EXPECT_TRUE(has(hungarian("The shop is closed for the last week of July."), "július utolsó hetén"));
+  // alone it stays the one of a series
+  EXPECT_TRUE(has(hungarian("We met on the third day."), "A harmadik napon"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
