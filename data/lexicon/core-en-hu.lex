@@ -809,7 +809,7 @@ around	adv	körül ; körbe
 burst	n	kitörés
 burst	v	ki|tör[noobj] ; szét|reped[noobj] ; ki|pukkad[noobj,when=balloon/bubble/tyre/tire]
 crash	n	baleset[balesetek] ; ütközés ; összeomlás
-crash	v	le|zuhan[noobj] ; ütközik ; ütközik[noobj,into=nak,when=car/bus/lorry/truck/van/train/taxi/motorbike/motorcycle/bike/vehicle/driver/ship/boat/tram/coach] ; le|fagy[noobj,when=computer/system/app/program/website/server/laptop/phone/browser]
+crash	v	le|zuhan[noobj] ; ütközik ; ütközik[noobj,into=nak,when=car/bus/lorry/truck/van/train/taxi/motorbike/motorcycle/bike/vehicle/driver/ship/boat/tram/coach] ; össze|omlik[noobj,when=system/app/program/website/server/browser/software/application/game/network/version/update/site/platform] ; le|fagy[noobj,when=computer/laptop/phone/tablet]
 frame	n	keret[keretek] ; váz[vázak]
 frame	v	be|keretez
 hang	v	lóg[noobj] ; fel|akaszt

@@ -3344,6 +3344,12 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
     if (toks[k - 2].tag == PartOfSpeech::noun) return &toks[k - 2];
     if (toks[k - 2].tag == PartOfSpeech::verb) return subjectNounBefore(toks, k - 2);
   }
+  // an "-ing" after a verb of going on or stopping: that verb's subject ("the app keeps
+  // crashing", "the engine started making a noise")
+  static constexpr std::string_view kGoingOn[] = {"keep", "start", "stop", "begin", "continue"};
+  if (k >= 1 && toks[verb].form == VerbForm::ing && toks[k - 1].tag == PartOfSpeech::verb &&
+      listed(kGoingOn, toks[k - 1].lemma) && !toks[k - 1].pauseAfter)
+    return subjectNounBefore(toks, k - 1);
   if (k == 0 || toks[k - 1].tag != PartOfSpeech::noun || toks[k - 1].pauseAfter) return nullptr;
   // the head before the subject's prepositional phrases ("the talks between the unions and the
   // employers broke down": the talks)

@@ -1710,5 +1710,12 @@ TEST(PhrasesTest, AnOrdinalTimeOfAWholeIsOwnedByIt) {
   EXPECT_TRUE(has(hungarian("We met on the third day."), "A harmadik napon"));
 }
 
+TEST(PhrasesTest, AnIngAfterKeepOrStartHasThatVerbsSubject) {
+  // the subject chooses the sense of the verb that goes on: an app "összeomlik", a plane "lezuhan"
+  EXPECT_TRUE(has(hungarian("The app keeps crashing on my phone."), "folyton összeomlik"));
+  EXPECT_TRUE(has(hungarian("The program crashed again."), "összeomlott"));
+  EXPECT_TRUE(has(hungarian("The plane crashed into the sea."), "lezuhant"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
