@@ -1330,6 +1330,25 @@ void ReadingChooser::choose(std::size_t i) {
   }
   const Reading* best = &*std::max_element(
       rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
+  // "Is the flat still available?", "rent a flat alone": after an article or an owner, a word
+  // that is a noun and an adjective is the noun where nothing after it can be a noun it
+  // describes (no noun or adjective follows: an adverb, a verb, a function word, a pause or the
+  // end); "a flat tyre" keeps the adjective, and so does an ordinal ("the second")
+  if (best->tag == PartOfSpeech::adjective && best->degree == 0 && i > 0 &&
+      (toks_[i - 1].tag == PartOfSpeech::determiner || toks_[i - 1].tag == PartOfSpeech::possessive) &&
+      t.lower != "second") {
+    bool describes = false;
+    if (i + 1 < toks_.size() && !t.pauseAfter)
+      for (const Reading& r : readingsOf(core_, toks_[i + 1]))
+        if ((r.tag == PartOfSpeech::noun || r.tag == PartOfSpeech::adjective) && core_.find(r.lemma, r.tag))
+          describes = true;
+    if (!describes)
+      for (const Reading& r : rs)
+        if (r.tag == PartOfSpeech::noun && !r.plural && core_.find(r.lemma, PartOfSpeech::noun)) {
+          best = &r;
+          break;
+        }
+  }
   // "if that suits you", "because this works": "that" or "this" opening a clause before a word
   // that may be a verb's third person is the subject, the word its verb ("ha az megfelel")
   if (demonstrativeSubjectBefore(i))

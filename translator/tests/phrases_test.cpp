@@ -1717,5 +1717,13 @@ TEST(PhrasesTest, AnIngAfterKeepOrStartHasThatVerbsSubject) {
   EXPECT_TRUE(has(hungarian("The plane crashed into the sea."), "lezuhant"));
 }
 
+TEST(PhrasesTest, AWordAfterItsArticleWithNothingToDescribeIsTheNoun) {
+  EXPECT_TRUE(has(hungarian("Is the flat still available?"), "A lakás még"));
+  EXPECT_TRUE(has(hungarian("They cannot afford to rent a flat alone."), "egy lakást"));
+  // before its noun it stays the adjective
+  EXPECT_TRUE(has(hungarian("I have a flat tyre."), "defekt"));
+  EXPECT_TRUE(has(hungarian("The road is flat."), "sík"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
