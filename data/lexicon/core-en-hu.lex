@@ -135,7 +135,7 @@ sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja,time=nom,attr=vasárnapi,f
 table	n	asztal[asztalok,3sg=asztala] ; táblázat ; táblázat[when=periodic/following/below/above/summary/data]
 tea	n	tea
 teacher	n	tanár[tanárok,person] ; tanító
-television	n	televízió ; tévé
+television	n	televízió[on=ban] ; tévé[on=ban]
 ticket	n	jegy[jegyek]
 time	n	idő[idők,3sg=ideje] ; alkalom[alkalmak]
 train	n	vonat[vonatok]
@@ -220,7 +220,7 @@ love	v	szeret
 make	v	készít ; csinál ; hoz[when=decision] ; el|követ[when=mistake/error/crime/offence/offense] ; keres[when=money/fortune/cash/dollar/pound/euro] ; tesz[when=promise/offer/effort/statement/comment/suggestion/proposal/step/remark/attempt/complaint/announcement/exception] ; köt[when=deal/agreement/contract/bargain/peace] ; végre|hajt[when=landing/attack/raid/arrest/manoeuvre/maneuver/adjustment/modification/change/search/transfer]
 meet	v	találkozik[obj=val] ; meg|ismer ; meg|felel[obj=nak,when=requirement/need/demand/standard/criterion/expectation/condition/criteria] ; be|tart[when=deadline/target] ; fedez[when=cost/expense/bill]
 need	v	szükség[obj=ra] ; kell[noobj]
-open	v	ki|nyit[intr=ki|nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference/runway/road/bridge/airport/hospital/school/factory/branch/line/station/terminal/route/wing/stadium/centre/center/library/motorway/tunnel/plant/border] ; ki|nyílik[noobj,when=door/window/gate/eye/flower/lid/parachute/umbrella/curtain/bud]
+open	v	ki|nyit[intr=ki|nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference/runway/road/bridge/airport/hospital/school/factory/branch/line/station/terminal/route/wing/stadium/centre/center/library/motorway/tunnel/plant/border/ward/unit/clinic/surgery/park/zoo/gallery/theatre/theater/cinema/hall/campus/pool/track/lane/lanes] ; ki|nyílik[noobj,when=door/window/gate/eye/flower/lid/parachute/umbrella/curtain/bud]
 play	v	játszik ; szerepel ; játszik[obj=on,when=piano/guitar/violin/drum/instrument/cello/flute/trumpet/saxophone/keyboard] ; le|játszik[when=video/file/recording/track/clip/cd]
 put	v	tesz[in=ba,on=ra] ; rak ; gyakorol[on=ra,when=pressure]
 read	v	olvas[perf=el] ; el|olvas
@@ -4345,7 +4345,7 @@ theft	n	lopás[lopások]
 victim	n	áldozat[áldozatok]
 prison	n	börtön[börtönök,to=ba,at=ban]
 video	n	videó
-tv	n	tévé
+tv	n	tévé[on=ban]
 tradition	n	hagyomány[hagyományok]
 technique	n	technika ; módszer[módszerek]
 toilet	n	vécé ; mosdó
@@ -4592,7 +4592,7 @@ salary	n	fizetés[fizetések]
 sand	n	homok[3sg=homokja]
 sausage	n	kolbász[kolbászok]
 scarf	n	sál[sálak]
-season	n	évszak[évszakok,time=ban] ; szezon[3sg=szezonja,time=ban] ; szezon[3sg=szezonja,time=ban,when=flu/influenza/allergy/pollen/theatre/theater/festival/transfer/tennis/racing/cycling/football/tourist/holiday/new/next/regular/skiing/ski/hunting/breeding/peak/festive/opening/league/basketball/hockey/premier/high/low/busy]
+season	n	szezon[3sg=szezonja,time=ban] ; évszak[évszakok,time=ban] ; évszak[évszakok,time=ban,when=four/rainy/dry/wet/favourite/favorite/cold/warm/hot/changing/each/every/all/other/different/colder/warmer] ; szezon[3sg=szezonja,time=ban,when=flu/influenza/allergy/pollen/theatre/theater/festival/transfer/tennis/racing/cycling/football/tourist/holiday/new/next/regular/skiing/ski/hunting/breeding/peak/festive/opening/league/basketball/hockey/premier/high/low/busy]
 secretary	n	titkár[titkárok,person]
 snake	n	kígyó
 spider	n	pók[3sg=pókja]
@@ -9156,3 +9156,5 @@ bank manager	n	bankvezető[bankvezetők,person]
 kitchen door	n	konyhaajtó[konyhaajtók]
 kitchen window	n	konyhaablak[konyhaablakok]
 lighthouse keeper	n	világítótorony-őr[világítótorony-őrök,person]
+wire rack	n	rács[rácsok,on=n]
+root ball	n	földlabda[földlabdák]

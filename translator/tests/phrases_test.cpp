@@ -1725,5 +1725,10 @@ TEST(PhrasesTest, AWordAfterItsArticleWithNothingToDescribeIsTheNoun) {
   EXPECT_TRUE(has(hungarian("The road is flat."), "sík"));
 }
 
+TEST(PhrasesTest, ASeasonOfSportIsASzezonAndOneOfTheYearAnEvszak) {
+  EXPECT_TRUE(has(hungarian("She will retire at the end of the season."), "a szezon végén"));
+  EXPECT_TRUE(has(hungarian("Autumn is my favourite season."), "évszak"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
