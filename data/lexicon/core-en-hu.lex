@@ -1400,7 +1400,7 @@ claw	n	karom[karmok]
 club	n	klub[klubok,3sg=klubja] ; bot[botok,3sg=botja]
 collapse	n	összeomlás
 collapse	v	össze|esik ; össze|dől[noobj]
-collect	v	gyűjt ; össze|gyűjt ; be|szed ; el|visz[when=bicycle/bike/car/repair/watch/laptop/computer/phone/suit/shoes/coat] ; el|hoz[when=child/children/kid/kids/son/daughter/grandson/granddaughter] ; el|szállít[when=waste/rubbish/garbage/bin/bins/recycling/litter/refuse]
+collect	v	gyűjt ; össze|gyűjt ; be|szed ; el|visz[when=bicycle/bike/car/repair/watch/laptop/computer/phone/suit/shoes/coat] ; el|hoz[when=child/children/kid/kids/son/daughter/grandson/granddaughter] ; el|szállít[when=waste/rubbish/garbage/bin/bins/recycling/litter/refuse] ; át|vesz[when=parcel/package/order/ticket/tickets/key/keys/prize/award/delivery/letter/post/mail/document/documents]
 comb	n	fésű
 comb	v	fésül ; meg|fésül
 comfort	n	kényelem[kényelmek] ; vigasz[vigaszok]
@@ -2322,7 +2322,7 @@ assignment	n	feladat[feladatok] ; megbízás
 assimilate	v	be|olvaszt ; asszimilál
 assumption	n	feltételezés[feltételezések] ; feltevés
 assurance	n	biztosíték[biztosítékok] ; magabiztosság ; biztosítás
-attach	v	csatol[state] ; hozzá|köt ; fel|ragaszt[when=stamp/label/sticker]
+attach	v	csatol[state] ; hozzá|köt ; fel|ragaszt[when=stamp/label/sticker] ; rögzít[when=leg/legs/bracket/brackets/handle/panel/wheel/wheels/shelf/board/base/lid/cover/frame/hook]
 attitude	n	hozzáállás ; magatartás ; viselkedés
 attribute	n	tulajdonság[tulajdonságok] ; jellemző
 attribute	v	tulajdonít
@@ -3833,7 +3833,7 @@ confirmation	n	visszaigazolás
 council	n	tanács[from=tol] ; önkormányzat
 countryside	n	vidék[vidékek]
 deadline	n	határidő[határidők,acc=határidőt,3sg=határideje]
-delivery	n	szállítás ; kézbesítés
+delivery	n	szállítás[attr=szállítási] ; kézbesítés
 dictionary	n	szótár[szótárak,3sg=szótára]
 donation	n	adomány
 earthquake	n	földrengés
@@ -9158,3 +9158,5 @@ kitchen window	n	konyhaablak[konyhaablakok]
 lighthouse keeper	n	világítótorony-őr[világítótorony-őrök,person]
 wire rack	n	rács[rácsok,on=n]
 root ball	n	földlabda[földlabdák]
+delivery option	n	szállítási mód[módok]
+delivery van	n	kisteherautó[kisteherautók]

@@ -219,7 +219,7 @@ TEST(PhrasesTest, HowMuchAThingChangedTakesTheCaseOfBy) {
 
 TEST(PhrasesTest, SetPhrasesOfShopsAndDevicesAreOneWord) {
   EXPECT_TRUE(has(hungarian("Press and hold the power button for ten seconds."), "a bekapcsológombot"));
-  EXPECT_EQ(hungarian("Attach the legs to the table top."), "Csatolja a lábakat az asztallaphoz.");
+  EXPECT_EQ(hungarian("Attach the legs to the table top."), "Rögzítse a lábakat az asztallaphoz.");
   EXPECT_TRUE(has(hungarian("You can pay by card or in cash on delivery."), "kártyával vagy készpénzzel átvételkor"));
   // a screen freezes as a machine stops, water as water does
   EXPECT_TRUE(has(hungarian("If the screen freezes, restart your phone."), "a képernyő lefagy"));
@@ -1728,6 +1728,14 @@ TEST(PhrasesTest, AWordAfterItsArticleWithNothingToDescribeIsTheNoun) {
 TEST(PhrasesTest, ASeasonOfSportIsASzezonAndOneOfTheYearAnEvszak) {
   EXPECT_TRUE(has(hungarian("She will retire at the end of the season."), "a szezon végén"));
   EXPECT_TRUE(has(hungarian("Autumn is my favourite season."), "évszak"));
+}
+
+TEST(PhrasesTest, AParcelIsCollectedAndALegAttached) {
+  EXPECT_TRUE(has(hungarian("The parcel can be collected from the pick-up point."), "át lehet venni"));
+  // a file attached to an e-mail stays "csatol"
+  EXPECT_TRUE(has(hungarian("I attached the file."), "Csatoltam"));
+  EXPECT_TRUE(has(hungarian("Choose a delivery option."), "szállítási módot"));
+  EXPECT_TRUE(has(hungarian("Check the delivery date."), "szállítási"));
 }
 
 }  // namespace
