@@ -482,7 +482,7 @@ bad	adj	rossz[rosszak,at=ban] ; súlyos[when=accident/injury/crash/damage/flood/
 white	adj	fehér[fehérek]
 green	adj	zöld[zöldek]
 yellow	adj	sárga
-full	adj	teljes[pred=tele,van,of=val] ; tele[tele,of=val] ; teli ; teljes[when=amount/price/refund/name/address/details/time/list/payment/report/range/control/story/text/version/stop/day/week/year/month/results/support/responsibility/access/information/cost/fare/sentence]
+full	adj	teljes[pred=tele,van,of=val] ; tele[tele,of=val] ; teli ; teli[pred=tele,van,of=val,when=bottle/glass/cup/bag/box/bus/train/tank/plate/stomach/house/room/car/basket/bucket/jar/can/pot/hall/moon] ; teljes[when=amount/price/refund/name/address/details/time/list/payment/report/range/control/story/text/version/stop/day/week/year/month/results/support/responsibility/access/information/cost/fare/sentence]
 early	adv	korán
 slowly	adv	lassan
 quickly	adv	gyorsan

@@ -1600,6 +1600,9 @@ TEST(PhrasesTest, AnAdjectiveBeforeItsNounIsNotThePredicate) {
   // "nyitva", also after "leave" and "keep"
   EXPECT_TRUE(has(hungarian("They announced the full programme."), "a teljes programot"));
   EXPECT_EQ(hungarian("The bus was full."), "A busz tele volt.");
+  // a vessel before its noun is "teli", as a predicate "tele" with what fills it
+  EXPECT_TRUE(has(hungarian("She drank a full glass of water."), "egy teli pohár"));
+  EXPECT_TRUE(has(hungarian("The room is full of smoke."), "tele van füsttel"));
   EXPECT_TRUE(has(hungarian("Save all your open files."), "nyitott fájl"));
   EXPECT_EQ(hungarian("Keep the door open."), "Tartsa nyitva az ajtót.");
   EXPECT_EQ(hungarian("The door needs to be open."), "Az ajtónak nyitva kell lennie.");
