@@ -3526,6 +3526,18 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       if ((toks[i].lemma == "leave" || toks[i].lemma == "keep") && !clauseFollows && on < toks.size() &&
           (toks[on].tag == PartOfSpeech::noun || toks[on].tag == PartOfSpeech::pronoun) && on + 1 < toks.size() &&
           !toks[on].pauseAfter) {
+        // "keep it a secret": kept as a secret is kept secretly, "titokban tartja" (one token,
+        // the lexicon's "in secret")
+        if (toks[i].lemma == "keep" && on + 2 < toks.size() && toks[on + 1].lower == "a" &&
+            toks[on + 2].lower == "secret" && !toks[on + 1].pauseAfter)
+          if (const lexicon::Entry* secretly = core.find("in secret", PartOfSpeech::adverb)) {
+            Token& kept = toks[on + 1];
+            kept.tag = PartOfSpeech::adverb, kept.lemma = "in secret", kept.entry = secretly;
+            kept.words = toks[on + 2].word + toks[on + 2].words - kept.word;
+            kept.pauseAfter = toks[on + 2].pauseAfter;
+            toks.erase(toks.begin() + std::ptrdiff_t(on) + 2);
+            kept.lower = "in secret";
+          }
         Token& state = toks[on + 1];
         // ("keeps me awake": a verb's base there that the lexicon has as an adjective is the state)
         if (state.tag == PartOfSpeech::verb && state.form == VerbForm::base)
@@ -3555,7 +3567,7 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         // ("leave the dog at home", "left it there": "otthon hagyta", "ott hagyta")
         static constexpr std::string_view kHere[] = {"at home", "home", "here", "there", "behind"};
         if (toks[i].lemma == "leave" && !place && listed(kHere, state.lower)) toks[i].leavesInState = true;
-        if (!place && (state.tag == PartOfSpeech::adjective || participle || alone) &&
+        if (!place && (state.tag == PartOfSpeech::adjective || participle || alone || state.lower == "in secret") &&
             (!after || state.pauseAfter ||
              (after->tag != PartOfSpeech::noun && after->tag != PartOfSpeech::adjective &&
               after->tag != PartOfSpeech::name)))

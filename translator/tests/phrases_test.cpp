@@ -1741,5 +1741,12 @@ TEST(PhrasesTest, AParcelIsCollectedAndALegAttached) {
   EXPECT_TRUE(has(hungarian("Check the delivery date."), "szállítási"));
 }
 
+TEST(PhrasesTest, WhatIsKeptASecretIsKeptSecretly) {
+  EXPECT_TRUE(has(hungarian("She kept the news a secret."), "Titokban tartotta a hírt"));
+  EXPECT_TRUE(has(hungarian("Can you keep it a secret?"), "titokban"));
+  // a secret kept is one
+  EXPECT_TRUE(has(hungarian("Can you keep a secret?"), "egy titkot"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
