@@ -9,7 +9,7 @@
 apple	n	alma
 bag	n	táska ; zsák[3sg=zsákja]
 ball	n	labda ; bál[3sg=bálja]
-bed	n	ágy[ágyak]
+bed	n	ágy[ágyak] ; ágyás[when=flower/garden/vegetable/raised/rose/herb/strawberry/tulip]
 bench	n	pad[padok]
 bird	n	madár[madarak]
 boat	n	hajó[by=val] ; csónak[3sg=csónakja]
@@ -61,7 +61,7 @@ floor	n	padló ; emelet[emeletek,when=first/second/third/fourth/fifth/sixth/seve
 flower	n	virág[virágok]
 food	n	étel[ételek] ; élelem
 football	n	foci ; labdarúgás
-friday	n	péntek[péntekek,3sg=péntekje,time=n,attr=pénteki]
+friday	n	péntek[péntekek,3sg=péntekje,time=n,attr=pénteki,for=ra]
 friend	n	barát[barátok,3sg=barátja,pp=barátai,person] ; barátnő
 fridge	n	hűtő ; hűtőszekrény
 garden	n	kert[kertek,to=ba,attr=kerti,at=ban]
@@ -77,7 +77,7 @@ hospital	n	kórház[kórházak,to=ba,attr=kórházi,at=ban]
 house	n	ház[házak] ; otthon
 husband	n	férj[férjek,person]
 job	n	munka ; állás
-key	n	kulcs[kulcsok] ; billentyű ; billentyű[when=press/hit/escape/shift/tab/space/arrow/function/delete/return/control]
+key	n	kulcs[kulcsok] ; billentyű ; billentyű[when=press/hit/escape/shift/tab/space/arrow/function/delete/control/enter]
 kitchen	n	konyha[to=ba,attr=konyhai,at=ban]
 lake	n	tó[tavak]
 leg	n	láb[lábak,3sg=lába,pair]
@@ -131,11 +131,11 @@ stove	n	tűzhely[acc=tűzhelyet]
 street	n	utca[in=n,to=ra,from=rol]
 student	n	diák[diákok,3sg=diákja,person] ; hallgató
 sun	n	nap[napok,3sg=napja]
-sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja,time=nom,attr=vasárnapi]
+sunday	n	vasárnap[vasárnapok,on=nom,3sg=vasárnapja,time=nom,attr=vasárnapi,for=ra]
 table	n	asztal[asztalok,3sg=asztala] ; táblázat ; táblázat[when=periodic/following/below/above/summary/data]
 tea	n	tea
 teacher	n	tanár[tanárok,person] ; tanító
-television	n	televízió ; tévé
+television	n	televízió[on=ban] ; tévé[on=ban]
 ticket	n	jegy[jegyek]
 time	n	idő[idők,3sg=ideje] ; alkalom[alkalmak]
 train	n	vonat[vonatok]
@@ -169,11 +169,11 @@ baby	n	baba[person] ; kisbaba
 body	n	test[testek,3sg=teste]
 place	n	hely[helyek,acc=helyet,in=n,at=n]
 thing	n	dolog[dolgok]
-part	n	rész[részek]
+part	n	rész[részek] ; alkatrész[alkatrészek,when=order/spare/replace/replacement/car/missing/broken/faulty/new/original/engine/bike/bicycle/machine]
 point	n	pont[pontok]
 case	n	eset[esetek] ; ügy[ügyek,when=court/criminal/legal/civil/murder/fraud/corruption/hear/investigate/solve/dismiss/reopen/win/lose/handle/close/prosecute/settle] ; tok[tokok,3sg=tokja,when=phone/glasses/camera/guitar/laptop/leather]
 number	n	szám[számok]
-road	n	út[utak,3sg=útja]
+road	n	út[utak,3sg=útja,to=ra,in=n]
 land	n	föld[földek]
 idea	n	ötlet[ötletek]
 story	n	történet[történetek]
@@ -220,7 +220,7 @@ love	v	szeret
 make	v	készít ; csinál ; hoz[when=decision] ; el|követ[when=mistake/error/crime/offence/offense] ; keres[when=money/fortune/cash/dollar/pound/euro] ; tesz[when=promise/offer/effort/statement/comment/suggestion/proposal/step/remark/attempt/complaint/announcement/exception] ; köt[when=deal/agreement/contract/bargain/peace] ; végre|hajt[when=landing/attack/raid/arrest/manoeuvre/maneuver/adjustment/modification/change/search/transfer]
 meet	v	találkozik[obj=val] ; meg|ismer ; meg|felel[obj=nak,when=requirement/need/demand/standard/criterion/expectation/condition/criteria] ; be|tart[when=deadline/target] ; fedez[when=cost/expense/bill]
 need	v	szükség[obj=ra] ; kell[noobj]
-open	v	ki|nyit[intr=ki|nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference] ; ki|nyílik[noobj,when=door/window/gate/eye/flower/lid/parachute/umbrella/curtain/bud]
+open	v	ki|nyit[intr=ki|nyit] ; nyit ; nyit[when=account/fire] ; meg|nyit[when=file/document/app/application/program/link/page/attachment/tab/folder/browser/website/menu/exhibition/museum/conference/runway/road/bridge/airport/hospital/school/factory/branch/line/station/terminal/route/wing/stadium/centre/center/library/motorway/tunnel/plant/border/ward/unit/clinic/surgery/park/zoo/gallery/theatre/theater/cinema/hall/campus/pool/track/lane/lanes] ; ki|nyílik[noobj,when=door/window/gate/eye/flower/lid/parachute/umbrella/curtain/bud]
 play	v	játszik ; szerepel ; játszik[obj=on,when=piano/guitar/violin/drum/instrument/cello/flute/trumpet/saxophone/keyboard] ; le|játszik[when=video/file/recording/track/clip/cd]
 put	v	tesz[in=ba,on=ra] ; rak ; gyakorol[on=ra,when=pressure]
 read	v	olvas[perf=el] ; el|olvas
@@ -293,7 +293,7 @@ long	adj	hosszú[hosszúak]
 new	adj	új[újak]
 nice	adj	szép ; kedves[person]
 old	adj	régi[régiek] ; idős[person] ; öreg[person] ; öreg[when=tree/oak/dog/cat/horse/forest/woods] ; régi[régiek,when=rival/friend/enemy/colleague/classmate/acquaintance/partner/neighbour/teammate/flame]
-open	adj	nyitva[van] ; nyitott
+open	adj	nyitott[pred=nyitva,van] ; nyitva[van]
 red	adj	piros ; vörös
 second	adj	második
 small	adj	kis[pred=kicsi] ; kicsi
@@ -410,7 +410,7 @@ accept	v	el|fogad
 arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
 arm	n	kar[karok,3sg=karja,pp=karjai,pair]
-bank	n	bank[bankok,3sg=bankja,to=ba,at=ban] ; part ; part[partok,3sg=partja,at=on,to=ra,when=river/west/south/north/east/far/opposite/grassy/muddy/steep]
+bank	n	bank[bankok,3sg=bankja,to=ba,at=ban,attr=banki] ; part ; part[partok,3sg=partja,at=on,to=ra,when=river/west/south/north/east/far/opposite/grassy/muddy/steep]
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
 die	v	meg|hal[noobj] ; le|merül[noobj,when=phone/battery/laptop/torch/flashlight]
@@ -469,8 +469,8 @@ tooth	n	fog[fogak]
 town	n	város[városok,to=ba,at=ban]
 wine	n	bor[borok]
 beer	n	sör[sörök]
-monday	n	hétfő[hétfők,time=n,attr=hétfői]
-saturday	n	szombat[szombatok,3sg=szombatja,time=n,attr=szombati]
+monday	n	hétfő[hétfők,time=n,attr=hétfői,for=ra]
+saturday	n	szombat[szombatok,3sg=szombatja,time=n,attr=szombati,for=ra]
 sad	adj	szomorú[szomorúak]
 hungry	adj	éhes[éhesek]
 busy	adj	elfoglalt[person,with=val] ; forgalmas ; mozgalmas[when=day/week/schedule/time/life/period/season/year/month/morning/afternoon/evening/weekend/night/summer]
@@ -483,7 +483,7 @@ bad	adj	rossz[rosszak,at=ban] ; súlyos[when=accident/injury/crash/damage/flood/
 white	adj	fehér[fehérek]
 green	adj	zöld[zöldek]
 yellow	adj	sárga
-full	adj	tele[tele,of=val] ; teli ; teljes[when=amount/price/refund/name/address/details/time/list/payment/report/range/control/story/text/version/stop/day/week/year/month/results/support/responsibility/access/information/cost/fare/sentence]
+full	adj	teljes[pred=tele,van,of=val] ; tele[tele,of=val] ; teli ; teli[pred=tele,van,of=val,when=bottle/glass/cup/bag/box/bus/train/tank/plate/stomach/house/room/car/basket/bucket/jar/can/pot/hall/moon] ; teljes[when=amount/price/refund/name/address/details/time/list/payment/report/range/control/story/text/version/stop/day/week/year/month/results/support/responsibility/access/information/cost/fare/sentence]
 early	adv	korán
 slowly	adv	lassan
 quickly	adv	gyorsan
@@ -586,7 +586,7 @@ hill	n	domb[dombok,3sg=dombja,on=n]
 history	n	történelem[történelmek,attr=történelmi] ; történet
 hole	n	lyuk[lyukak]
 homework	n	házi feladat
-island	n	sziget[szigetek,on=n,in=n]
+island	n	sziget[szigetek,on=n,in=n,to=ra,at=n,from=rol]
 jacket	n	dzseki ; kabát[kabátok,3sg=kabátja]
 knife	n	kés[kések]
 language	n	nyelv[nyelvek,attr=nyelvi]
@@ -760,7 +760,7 @@ extend	v	meg|hosszabbít[to=ig]
 represent	v	képvisel
 act	v	játszik
 active	adj	aktív ; tevékeny
-address	n	cím[címek]
+address	n	cím[címek,to=ra]
 better	adj	jobb[jobbak]
 block	n	tömb[tömbök,3sg=tömbje] ; háztömb[háztömbök,3sg=háztömbje]
 color	n	szín[színek]
@@ -810,14 +810,14 @@ around	adv	körül ; körbe
 burst	n	kitörés
 burst	v	ki|tör[noobj] ; szét|reped[noobj] ; ki|pukkad[noobj,when=balloon/bubble/tyre/tire]
 crash	n	baleset[balesetek] ; ütközés ; összeomlás
-crash	v	le|zuhan[noobj] ; ütközik ; ütközik[noobj,into=nak,when=car/bus/lorry/truck/van/train/taxi/motorbike/motorcycle/bike/vehicle/driver/ship/boat/tram/coach] ; le|fagy[noobj,when=computer/system/app/program/website/server/laptop/phone/browser]
+crash	v	le|zuhan[noobj] ; ütközik ; ütközik[noobj,into=nak,when=car/bus/lorry/truck/van/train/taxi/motorbike/motorcycle/bike/vehicle/driver/ship/boat/tram/coach] ; össze|omlik[noobj,when=system/app/program/website/server/browser/software/application/game/network/version/update/site/platform] ; le|fagy[noobj,when=computer/laptop/phone/tablet]
 frame	n	keret[keretek] ; váz[vázak]
 frame	v	be|keretez
 hang	v	lóg[noobj] ; fel|akaszt
 issue	n	kérdés[kérdések] ; szám[számok] ; kiadás ; szám[számok,when=latest/late/current/next/special/previous/back/recent/monthly/weekly/magazine] ; probléma[when=technical/health/security/safety/mental/medical/known/fix/resolve/solve/report/experience/connection/performance/login/billing/payment/software/hardware/network/compatibility]
 issue	v	ki|ad ; ki|bocsát
 loose	adj	laza ; bő ; bő[when=dress/shirt/trousers/jeans/clothes/clothing/sweater/jumper/fit/top/sleeve/skirt/coat/jacket/pants/collar]
-march	n	március[cap,time=ban,attr=márciusi] ; menetelés ; felvonulás
+march	n	március[cap,time=ban,attr=márciusi,for=ra] ; menetelés ; felvonulás
 march	v	menetel[noobj] ; vonul[noobj]
 master	n	mester[mesterek,person] ; gazda
 master	v	el|sajátít
@@ -1093,7 +1093,7 @@ special	adj	különleges ; speciális
 split	v	szét|választ ; el|oszt ; szét|válik
 state	n	állam[államok,attr=állami] ; állapot[állapotok] ; állapot[állapotok,when=poor/good/bad/mental/physical/emotional/current/present/terrible/critical/stable/excellent/natural/original/liquid/solid]
 state	v	ki|jelent ; állít
-step	n	lépés[lépések] ; lépcsőfok[lépcsőfokok]
+step	n	lépés[lépések] ; lépcsőfok[lépcsőfokok] ; lépcső[lépcsők,acc=lépcsőt,3sg=lépcsője,when=top/bottom/front/stone/concrete/wooden/marble/porch/stair/back/church]
 step	v	lép[noobj]
 strength	n	erő ; erősség[erősségek]
 stress	n	feszültség[feszültségek] ; hangsúly[hangsúlyok]
@@ -1104,7 +1104,7 @@ struggle	n	küzdelem[küzdelmek] ; harc[harcok]
 struggle	v	küzd[noobj] ; küszködik
 stuff	n	dolog[dolgok] ; cucc[cuccok]
 stuff	v	töm ; be|töm
-supply	n	ellátás ; készlet[készletek]
+supply	n	ellátás ; készlet[készletek] ; készlet[készletek,pl] ; ellátás[when=water/power/gas/electricity/energy/heat/oxygen]
 supply	v	el|lát ; szállít
 surface	n	felület[felületek] ; felszín[felszínek]
 taste	n	íz[ízek] ; ízlés
@@ -1150,7 +1150,7 @@ conventional	adj	hagyományos ; szokványos
 convert	v	át|alakít ; át|vált
 coordinate	v	össze|hangol
 core	n	mag[magok,3sg=magja] ; lényeg[lényegek]
-correct	adj	helyes ; pontos
+correct	adj	helyes ; pontos ; megfelelő[when=stamp/postage/size/tool/equipment/dose/dosage/fee/documents/form/setting/settings/temperature/position/order]
 correct	v	ki|javít ; javít
 course	n	tanfolyam[tanfolyamok] ; fogás[fogások] ; pálya
 court	n	bíróság[bíróságok] ; udvar[udvarok] ; pálya ; pálya[when=tennis/basketball/squash/badminton/volleyball/clay/grass/indoor] ; udvar[udvarok,when=royal/imperial/palace]
@@ -1244,7 +1244,7 @@ plot	v	tervez ; ábrázol
 plunge	v	zuhan[noobj,to=ra,by=val] ; bele|márt
 positive	adj	pozitív ; biztos
 pound	n	font[fontok,3sg=fontja]
-pound	v	dönget ; püföl
+pound	v	dönget[thing=ver] ; püföl
 prepare	v	készít[intr=készül,for=ra] ; elő|készít ; fel|készül
 president	n	elnök[elnökök,person]
 pressure	n	nyomás[nyomások]
@@ -1401,7 +1401,7 @@ claw	n	karom[karmok]
 club	n	klub[klubok,3sg=klubja] ; bot[botok,3sg=botja]
 collapse	n	összeomlás
 collapse	v	össze|esik ; össze|dől[noobj]
-collect	v	gyűjt ; össze|gyűjt ; be|szed
+collect	v	gyűjt ; össze|gyűjt ; be|szed ; el|visz[when=bicycle/bike/car/repair/watch/laptop/computer/phone/suit/shoes/coat] ; el|hoz[when=child/children/kid/kids/son/daughter/grandson/granddaughter] ; el|szállít[when=waste/rubbish/garbage/bin/bins/recycling/litter/refuse] ; át|vesz[when=parcel/package/order/ticket/tickets/key/keys/prize/award/delivery/letter/post/mail/document/documents]
 comb	n	fésű
 comb	v	fésül ; meg|fésül
 comfort	n	kényelem[kényelmek] ; vigasz[vigaszok]
@@ -1472,7 +1472,7 @@ failure	n	kudarc[kudarcok] ; hiba ; meghibásodás
 faint	adj	halvány ; gyenge
 faint	v	el|ájul[noobj]
 fair	adj	igazságos ; tisztességes ; szőke ; szőke[when=hair] ; világos[when=skin/complexion] ; szép[when=weather] ; tisztességes[when=price/deal/trial/share/wage/pay/competition/treatment/chance/play/game/offer/process/system/rent] ; méltányos[when=compromise/solution/settlement]
-fair	n	vásár[vásárok]
+fair	n	vásár[vásárok,at=on,to=ra,in=on]
 fancy	adj	díszes ; elegáns
 fear	n	félelem[félelmek]
 fear	v	fél[obj=tol] ; tart[obj=tol]
@@ -1497,7 +1497,7 @@ grind	v	őröl ; meg|őröl
 growth	n	növekedés ; fejlődés
 hail	n	jégeső
 hall	n	előszoba[to=ba,at=ban] ; csarnok[csarnokok] ; terem[termek,when=concert/lecture/dining/exhibition/banquet/wedding/assembly/exam/examination/main/great/meeting]
-harbor	n	kikötő
+harbor	n	kikötő[at=ban,in=ban,to=ba,from=bol]
 heavily	adv	erősen ; nagyon ; nehezen
 honor	n	becsület ; tisztelet ; megtiszteltetés
 hook	n	horog[horgok] ; kampó
@@ -2323,7 +2323,7 @@ assignment	n	feladat[feladatok] ; megbízás
 assimilate	v	be|olvaszt ; asszimilál
 assumption	n	feltételezés[feltételezések] ; feltevés
 assurance	n	biztosíték[biztosítékok] ; magabiztosság ; biztosítás
-attach	v	csatol[state] ; hozzá|köt
+attach	v	csatol[state] ; hozzá|köt ; fel|ragaszt[when=stamp/label/sticker] ; rögzít[when=leg/legs/bracket/brackets/handle/panel/wheel/wheels/shelf/board/base/lid/cover/frame/hook]
 attitude	n	hozzáállás ; magatartás ; viselkedés
 attribute	n	tulajdonság[tulajdonságok] ; jellemző
 attribute	v	tulajdonít
@@ -2540,7 +2540,7 @@ determination	n	elszántság ; meghatározás
 device	n	eszköz[eszközök] ; készülék[készülékek] ; szerkezet[szerkezetek]
 dialogue	n	párbeszéd[párbeszédek,3sg=párbeszéde]
 diffusion	n	terjedés ; elterjedés
-director	n	igazgató[person] ; rendező
+director	n	igazgató[person] ; rendező[person] ; rendező[person,when=theatre/theater/film/movie/stage/artistic/casting/festival/opera]
 dirty	adj	piszkos ; koszos
 disappearance	n	eltűnés
 disaster	n	katasztrófa ; csapás[csapások]
@@ -3153,7 +3153,7 @@ tenor	n	tenor[tenorok,3sg=tenorja]
 sculpture	n	szobor[szobrok] ; szobrászat
 secondhand	adj	használt
 sector	n	ágazat[ágazatok] ; szektor[szektorok]
-security	n	biztonság ; biztosíték[biztosítékok]
+security	n	biztonság[attr=biztonsági] ; biztosíték[biztosítékok]
 seed	n	mag[magok,3sg=magja] ; vetőmag[vetőmagok,3sg=vetőmagja]
 seek	v	keres
 selection	n	kiválasztás ; választék[választékok] ; válogatás
@@ -3174,7 +3174,7 @@ sheet	n	lap[lapok,3sg=lapja] ; lepedő ; ív[ívek]
 shelter	n	menedék[menedékek] ; szállás
 shepherd	n	pásztor[pásztorok,person] ; juhász[juhászok]
 shield	n	pajzs[pajzsok]
-shiver	v	borzong[noobj] ; reszket[noobj]
+shiver	v	borzong[noobj,with=tol] ; reszket[noobj,with=tol]
 shortly	adv	hamarosan ; röviden
 shoulder	n	váll[vállak,pair]
 shriek	n	sikoly[sikolyok] ; visítás
@@ -3834,7 +3834,7 @@ confirmation	n	visszaigazolás
 council	n	tanács[from=tol] ; önkormányzat
 countryside	n	vidék[vidékek]
 deadline	n	határidő[határidők,acc=határidőt,3sg=határideje]
-delivery	n	szállítás ; kézbesítés
+delivery	n	szállítás[attr=szállítási] ; kézbesítés
 dictionary	n	szótár[szótárak,3sg=szótára]
 donation	n	adomány
 earthquake	n	földrengés
@@ -3842,7 +3842,7 @@ election	n	választás[attr=választási]
 envelope	n	boríték[borítékok,3sg=borítékja]
 exit	n	kijárat[kijáratok,3sg=kijárata]
 factory	n	gyár[gyárak,3sg=gyára,to=ba,at=ban]
-farm	n	farm[farmok,3sg=farmja] ; tanya
+farm	n	farm[farmok,3sg=farmja,to=ra,at=on,on=on,from=rol] ; tanya[to=ra,at=n,on=n,from=rol]
 farmer	n	gazda[person] ; farmer
 festival	n	fesztivál[fesztiválok,3sg=fesztiválja,to=ra,at=n]
 flour	n	liszt[lisztek,3sg=lisztje]
@@ -3935,6 +3935,7 @@ shyly	adv	félénken
 other	adj	más ; másik
 most	adv	leginkább
 most	n	nagy rész
+much	n	nagy rész
 a lot	adv	sokat
 reopen	v	újra|nyit
 press	v	meg|nyom ; nyom
@@ -3945,21 +3946,21 @@ very much	adv	nagyon
 thanks	adv	köszönöm[for=acc]
 let me know	adv	szólj
 # --- Days, months and seasons, places and the time each says; names of countries and cities
-tuesday	n	kedd[keddek,3sg=keddje,time=n,attr=keddi]
-wednesday	n	szerda[time=n,attr=szerdai]
-thursday	n	csütörtök[csütörtökök,3sg=csütörtökje,time=n,attr=csütörtöki]
+tuesday	n	kedd[keddek,3sg=keddje,time=n,attr=keddi,for=ra]
+wednesday	n	szerda[time=n,attr=szerdai,for=ra]
+thursday	n	csütörtök[csütörtökök,3sg=csütörtökje,time=n,attr=csütörtöki,for=ra]
 autumn	n	ősz[őszök,acc=őszt,3sg=ősze,time=val,attr=őszi]
-january	n	január[januárok,3sg=januárja,time=ban,attr=januári]
-february	n	február[februárok,3sg=februárja,time=ban,attr=februári]
-april	n	április[time=ban,attr=áprilisi]
-may	n	május[cap,time=ban,attr=májusi]
-june	n	június[time=ban,attr=júniusi]
-july	n	július[time=ban,attr=júliusi]
-august	n	augusztus[cap,time=ban,attr=augusztusi]
-september	n	szeptember[szeptemberek,time=ban,attr=szeptemberi]
-october	n	október[októberek,time=ban,attr=októberi]
-november	n	november[novemberek,time=ban,attr=novemberi]
-december	n	december[decemberek,time=ban,attr=decemberi]
+january	n	január[januárok,3sg=januárja,time=ban,attr=januári,for=ra]
+february	n	február[februárok,3sg=februárja,time=ban,attr=februári,for=ra]
+april	n	április[time=ban,attr=áprilisi,for=ra]
+may	n	május[cap,time=ban,attr=májusi,for=ra]
+june	n	június[time=ban,attr=júniusi,for=ra]
+july	n	július[time=ban,attr=júliusi,for=ra]
+august	n	augusztus[cap,time=ban,attr=augusztusi,for=ra]
+september	n	szeptember[szeptemberek,time=ban,attr=szeptemberi,for=ra]
+october	n	október[októberek,time=ban,attr=októberi,for=ra]
+november	n	november[novemberek,time=ban,attr=novemberi,for=ra]
+december	n	december[decemberek,time=ban,attr=decemberi,for=ra]
 christmas	n	karácsony[karácsonyok,time=kor,attr=karácsonyi]
 easter	n	húsvét[húsvétok,3sg=húsvétja,time=kor,attr=húsvéti]
 new year	n	újév[újévek,time=kor]
@@ -4215,7 +4216,7 @@ drought	n	aszály[aszályok]
 drug	n	gyógyszer ; drog[drogok,3sg=drogja,pp=drogjai]
 earn	v	keres ; ki|érdemel[when=respect/trust/praise/reputation/place/right]
 easily	adv	könnyen
-emergency	n	vészhelyzet[vészhelyzetek]
+emergency	n	vészhelyzet[vészhelyzetek,attr=sürgősségi]
 environment	n	környezet[környezetek]
 equally	adv	egyformán ; egyenlően
 european	adj	európai
@@ -4323,7 +4324,7 @@ install	v	telepít[perf=fel,state] ; fel|szerel
 download	v	le|tölt
 upload	v	fel|tölt
 select	v	ki|választ
-restart	v	újra|indít
+restart	v	újra|indít[intr=újra|indul]
 loosen	v	meg|lazít[intr=meg|lazul]
 prince	n	herceg[hercegek,person]
 princess	n	hercegnő[person]
@@ -4335,7 +4336,7 @@ corridor	n	folyosó[in=n]
 fireplace	n	kandalló
 pillow	n	párna
 nightmare	n	rémálom[rémálmok,3sg=rémálma]
-tremble	v	remeg[noobj]
+tremble	v	remeg[noobj,with=tol]
 hug	v	meg|ölel ; ölel
 neighbor	n	szomszéd[szomszédok,person]
 landlord	n	főbérlő[person]
@@ -4345,7 +4346,7 @@ theft	n	lopás[lopások]
 victim	n	áldozat[áldozatok]
 prison	n	börtön[börtönök,to=ba,at=ban]
 video	n	videó
-tv	n	tévé
+tv	n	tévé[on=ban]
 tradition	n	hagyomány[hagyományok]
 technique	n	technika ; módszer[módszerek]
 toilet	n	vécé ; mosdó
@@ -4445,7 +4446,7 @@ importance	n	fontosság[fontosságok]
 impatient	adj	türelmetlen
 infect	v	meg|fertőz
 infectious	adj	fertőző
-insurance	n	biztosítás[biztosítások]
+insurance	n	biztosítás[biztosítások,attr=biztosítási]
 international	adj	nemzetközi
 invest	v	be|fektet[in=ba]
 investigate	v	ki|vizsgál
@@ -4485,7 +4486,7 @@ chairman	n	elnök[elnökök,person]
 chef	n	séf[person,3sg=séfje] ; szakács[person]
 cigarette	n	cigaretta
 citizen	n	állampolgár[állampolgárok,person]
-claim	n	állítás[állítások] ; igény[igények]
+claim	n	állítás[állítások] ; igény[igények] ; kárigény[kárigények,when=insurance/make/file/submit/reject/process/settle/handle/damage/compensation]
 cliff	n	szikla
 clinic	n	klinika ; rendelő
 cloth	n	ruha ; anyag[anyagok]
@@ -4520,7 +4521,7 @@ gallery	n	galéria
 goat	n	kecske
 grandfather	n	nagyapa[nagyapák,3sg=nagyapja,person]
 ham	n	sonka
-harbour	n	kikötő
+harbour	n	kikötő[at=ban,in=ban,to=ba,from=bol]
 headline	n	főcím[főcímek,front]
 highway	n	autópálya
 household	n	háztartás[háztartások]
@@ -4592,7 +4593,7 @@ salary	n	fizetés[fizetések]
 sand	n	homok[3sg=homokja]
 sausage	n	kolbász[kolbászok]
 scarf	n	sál[sálak]
-season	n	évszak[évszakok] ; szezon[3sg=szezonja] ; szezon[3sg=szezonja,when=flu/influenza/allergy/pollen/theatre/theater/festival/transfer/tennis/racing/cycling/football/tourist/holiday/new/next/regular/skiing/ski/hunting/breeding/peak/festive/opening/league/basketball/hockey/premier/high/low/busy]
+season	n	szezon[3sg=szezonja,time=ban] ; évszak[évszakok,time=ban] ; évszak[évszakok,time=ban,when=four/rainy/dry/wet/favourite/favorite/cold/warm/hot/changing/each/every/all/other/different/colder/warmer] ; szezon[3sg=szezonja,time=ban,when=flu/influenza/allergy/pollen/theatre/theater/festival/transfer/tennis/racing/cycling/football/tourist/holiday/new/next/regular/skiing/ski/hunting/breeding/peak/festive/opening/league/basketball/hockey/premier/high/low/busy]
 secretary	n	titkár[titkárok,person]
 snake	n	kígyó
 spider	n	pók[3sg=pókja]
@@ -4871,7 +4872,7 @@ thank you in advance	adv	előre is köszönöm
 thanks in advance	adv	előre is köszönöm
 speak soon	adv	hamarosan beszélünk
 as requested	adv	kérésére
-dear sir or madam	adv	tisztelt cím
+dear sir or madam	adv	tisztelt hölgyem vagy uram
 hi all	adv	sziasztok
 hi everyone	adv	sziasztok
 hello everyone	adv	sziasztok
@@ -5123,7 +5124,7 @@ check out	v	ki|jelentkezik[noobj,of=bol]
 log in	v	be|jelentkezik[noobj]
 log out	v	ki|jelentkezik[noobj]
 sign in	v	be|jelentkezik[noobj]
-sign up	v	fel|iratkozik[noobj,for=ra]
+sign up	v	fel|iratkozik[noobj,for=ra] ; jelentkezik[noobj,for=ra]
 lie down	v	le|dől[noobj]
 shut down	v	le|áll[noobj] ; le|állít
 slow down	v	le|lassul[noobj] ; le|lassít
@@ -7053,7 +7054,7 @@ middle-aged	adj	középkorú
 teenage	adj	tizenéves ; kamasz
 complexion	n	arcszín[arcszínek,3sg=arcszíne]
 hairstyle	n	frizura[frizurák] ; hajviselet
-haircut	n	hajvágás[hajvágások] ; frizura
+haircut	n	hajvágás[hajvágások] ; frizura ; frizura[when=new/nice/short/terrible/awful/funny/great/good/bad/stylish/trendy]
 ponytail	n	lófarok[lófarkak,acc=lófarkat,3sg=lófarka,poss=lófarka]
 fringe	n	frufru[frufruk] ; perem
 curls	n	fürt[fürtök,3sg=fürtje]
@@ -7163,7 +7164,7 @@ note down	v	fel|ír ; le|jegyez
 pass out	v	el|ájul[noobj]
 throw up	v	hány[noobj]
 cut off	v	le|vág ; ki|kapcsol ; el|zár[when=supply/water/electricity/gas/power/road] ; el|vág[when=village/town/area/region/community/island/city/valley]
-cut back	v	csökkent ; vissza|fog
+cut back	v	csökkent ; vissza|fog ; vissza|metsz[when=rose/roses/plant/hedge/bush/shrub/tree/branch/branches/stem/vine]
 pay off	v	ki|fizet ; le|törleszt
 save up	v	spórol[noobj,for=ra] ; takarékoskodik
 sell out	v	el|fogy[noobj,pass=el|fogy]
@@ -8237,7 +8238,7 @@ nod off	v	el|bóbiskol[noobj]
 open up	v	ki|nyit ; meg|nyílik[noobj]
 point at	v	mutat[obj=ra]
 point to	v	mutat[obj=ra]
-pull up	v	meg|áll[noobj] ; fel|húz
+pull up	v	meg|áll[noobj] ; fel|húz ; ki|húz[when=weed/weeds/plant/carrot/root/roots/grass/flower]
 put aside	v	félre|tesz
 send off	v	el|küld ; ki|állít[when=player/defender/striker/midfielder/goalkeeper/captain]
 set in	v	be|áll[noobj]
@@ -8924,7 +8925,7 @@ change planes	v	át|száll[noobj]
 do the washing-up	v	el|mosogat[noobj]
 do the dishes	v	el|mosogat[noobj]
 do the shopping	v	be|vásárol[noobj]
-go down	v	le|megy[obj=on] ; csökken[noobj,when=price/rate/cost/temperature/number/unemployment/inflation/sales/value/level/demand/profit/figure/crime/spending]
+go down	v	le|megy[obj=on] ; csökken[noobj,when=price/rate/cost/temperature/number/unemployment/inflation/sales/value/level/demand/profit/figure/crime/spending] ; ki|alszik[noobj,when=light/lights/lamp/lamps]
 application form	n	jelentkezési lap
 stir in	v	bele|kever
 airy	adj	levegős
@@ -9111,3 +9112,60 @@ it	n	informatika[cap,attr=informatikai]
 on request	adv	kérésre
 upon request	adv	kérésre
 in record numbers	adv	rekordszámban
+# words and set phrases of forms, post, gardens, insurance and letters that had no entry (fifteenth corpus's round)
+rust	n	rozsda
+rust	v	rozsdásodik[noobj] ; be|rozsdásodik[noobj]
+gull	n	sirály
+seagull	n	sirály
+preferred	adj	kívánt ; előnyben részesített
+live	adv	élőben
+insurance company	n	biztosítótársaság[biztosítótársaságok] ; biztosító
+insurance man	n	biztosítási ügynök[person]
+insurance agent	n	biztosítási ügynök[person]
+claim number	n	kárszám[kárszámok]
+cooking class	n	főzőtanfolyam[főzőtanfolyamok,to=ra,for=ra,at=on]
+cooking course	n	főzőtanfolyam[főzőtanfolyamok,to=ra,for=ra,at=on]
+home address	n	lakcím[lakcímek,to=ra]
+season ticket	n	bérlet[bérletek]
+photo id	n	fényképes igazolvány
+reception desk	n	recepció[at=n,to=ra]
+emergency vehicle	n	megkülönböztető jelzésű jármű[járművek]
+lower right corner	n	jobb alsó sarok[sarkok]
+lower left corner	n	bal alsó sarok[sarkok]
+upper right corner	n	jobb felső sarok[sarkok]
+upper left corner	n	bal felső sarok[sarkok]
+bottom right corner	n	jobb alsó sarok[sarkok]
+bottom left corner	n	bal alsó sarok[sarkok]
+top right corner	n	jobb felső sarok[sarkok]
+top left corner	n	bal felső sarok[sarkok]
+to taste	adv	ízlés szerint
+make a wish	v	valamit |kíván[noobj]
+a record number of	adj	rekordszámú
+a number of	adj	számos
+a large number of	adj	nagyszámú ; számos
+a small number of	adj	kisszámú ; néhány
+opening ceremony	n	megnyitó ünnepség[ünnepségek,to=ra,at=n]
+ferry crossing	n	kompjárat[kompjáratok]
+cough syrup	n	köhögés elleni szirup
+cough medicine	n	köhögés elleni gyógyszer
+allen key	n	imbuszkulcs[imbuszkulcsok]
+reinstall	v	újra|telepít
+kitchen table	n	konyhaasztal[konyhaasztalok,on=n]
+railing	n	korlát[korlátok,3sg=korlátja]
+doorway	n	ajtó[in=ban,at=ban,from=bol] ; ajtónyílás
+fall silent	v	el|csendesedik[noobj]
+bank card	n	bankkártya[bankkártyák,by=val]
+bank robbery	n	bankrablás[bankrablások]
+bank robber	n	bankrabló[bankrablók,person]
+bank note	n	bankjegy[bankjegyek,3sg=bankjegye]
+bank statement	n	bankszámlakivonat[bankszámlakivonatok]
+bank loan	n	bankkölcsön[bankkölcsönök] ; banki hitel
+middle of nowhere	n	semmi közepe[in=n,at=n,to=ra]
+bank manager	n	bankvezető[bankvezetők,person]
+kitchen door	n	konyhaajtó[konyhaajtók]
+kitchen window	n	konyhaablak[konyhaablakok]
+lighthouse keeper	n	világítótorony-őr[világítótorony-őrök,person]
+wire rack	n	rács[rácsok,on=n]
+root ball	n	földlabda[földlabdák]
+delivery option	n	szállítási mód[módok]
+delivery van	n	kisteherautó[kisteherautók]

@@ -1330,6 +1330,25 @@ void ReadingChooser::choose(std::size_t i) {
   }
   const Reading* best = &*std::max_element(
       rs.begin(), rs.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
+  // "Is the flat still available?", "rent a flat alone": after an article or an owner, a word
+  // that is a noun and an adjective is the noun where nothing after it can be a noun it
+  // describes (no noun or adjective follows: an adverb, a verb, a function word, a pause or the
+  // end); "a flat tyre" keeps the adjective, and so does an ordinal ("the second")
+  if (best->tag == PartOfSpeech::adjective && best->degree == 0 && i > 0 &&
+      (toks_[i - 1].tag == PartOfSpeech::determiner || toks_[i - 1].tag == PartOfSpeech::possessive) &&
+      t.lower != "second") {
+    bool describes = false;
+    if (i + 1 < toks_.size() && !t.pauseAfter)
+      for (const Reading& r : readingsOf(core_, toks_[i + 1]))
+        if ((r.tag == PartOfSpeech::noun || r.tag == PartOfSpeech::adjective) && core_.find(r.lemma, r.tag))
+          describes = true;
+    if (!describes)
+      for (const Reading& r : rs)
+        if (r.tag == PartOfSpeech::noun && !r.plural && core_.find(r.lemma, PartOfSpeech::noun)) {
+          best = &r;
+          break;
+        }
+  }
   // "if that suits you", "because this works": "that" or "this" opening a clause before a word
   // that may be a verb's third person is the subject, the word its verb ("ha az megfelel")
   if (demonstrativeSubjectBefore(i))
@@ -3469,6 +3488,12 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
     if (toks[k - 2].tag == PartOfSpeech::noun) return &toks[k - 2];
     if (toks[k - 2].tag == PartOfSpeech::verb) return subjectNounBefore(toks, k - 2);
   }
+  // an "-ing" after a verb of going on or stopping: that verb's subject ("the app keeps
+  // crashing", "the engine started making a noise")
+  static constexpr std::string_view kGoingOn[] = {"keep", "start", "stop", "begin", "continue"};
+  if (k >= 1 && toks[verb].form == VerbForm::ing && toks[k - 1].tag == PartOfSpeech::verb &&
+      listed(kGoingOn, toks[k - 1].lemma) && !toks[k - 1].pauseAfter)
+    return subjectNounBefore(toks, k - 1);
   if (k == 0 || toks[k - 1].tag != PartOfSpeech::noun || toks[k - 1].pauseAfter) return nullptr;
   // the head before the subject's prepositional phrases ("the talks between the unions and the
   // employers broke down": the talks)
@@ -3622,6 +3647,18 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       if ((toks[i].lemma == "leave" || toks[i].lemma == "keep") && !clauseFollows && on < toks.size() &&
           (toks[on].tag == PartOfSpeech::noun || toks[on].tag == PartOfSpeech::pronoun) && on + 1 < toks.size() &&
           !toks[on].pauseAfter) {
+        // "keep it a secret": kept as a secret is kept secretly, "titokban tartja" (one token,
+        // the lexicon's "in secret")
+        if (toks[i].lemma == "keep" && on + 2 < toks.size() && toks[on + 1].lower == "a" &&
+            toks[on + 2].lower == "secret" && !toks[on + 1].pauseAfter)
+          if (const lexicon::Entry* secretly = core.find("in secret", PartOfSpeech::adverb)) {
+            Token& kept = toks[on + 1];
+            kept.tag = PartOfSpeech::adverb, kept.lemma = "in secret", kept.entry = secretly;
+            kept.words = toks[on + 2].word + toks[on + 2].words - kept.word;
+            kept.pauseAfter = toks[on + 2].pauseAfter;
+            toks.erase(toks.begin() + std::ptrdiff_t(on) + 2);
+            kept.lower = "in secret";
+          }
         Token& state = toks[on + 1];
         // ("keeps me awake": a verb's base there that the lexicon has as an adjective is the state)
         if (state.tag == PartOfSpeech::verb && state.form == VerbForm::base)
@@ -3651,7 +3688,7 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         // ("leave the dog at home", "left it there": "otthon hagyta", "ott hagyta")
         static constexpr std::string_view kHere[] = {"at home", "home", "here", "there", "behind"};
         if (toks[i].lemma == "leave" && !place && listed(kHere, state.lower)) toks[i].leavesInState = true;
-        if (!place && (state.tag == PartOfSpeech::adjective || participle || alone) &&
+        if (!place && (state.tag == PartOfSpeech::adjective || participle || alone || state.lower == "in secret") &&
             (!after || state.pauseAfter ||
              (after->tag != PartOfSpeech::noun && after->tag != PartOfSpeech::adjective &&
               after->tag != PartOfSpeech::name)))
@@ -4331,11 +4368,16 @@ void halfOfOne(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 }
 
 // "half of the boats", "half the team", "half of my money": the half is a noun, owned by the
-// whole after it ("a hajók fele", "a csapat fele"); so is "most of" a whole ("most of the
-// harvest": "a termés nagy része")
+// whole after it ("a hajók fele", "a csapat fele"); so are "most of" and "much of" a whole
+// ("most of the harvest", "much of the harvest": "a termés nagy része"; "how much of", "too
+// much of", "so much of" ask or weigh an amount)
 void halfOfAWhole(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
-    const bool most = toks[i].lower == "most" && toks[i + 1].lower == "of";
+    static constexpr std::string_view kAmountOf[] = {"how", "too", "so", "as", "very", "that", "this"};
+    const bool much = toks[i].lower == "much" && toks[i + 1].lower == "of" &&
+                      !(i > 0 && std::find(std::begin(kAmountOf), std::end(kAmountOf), toks[i - 1].lower) !=
+                                     std::end(kAmountOf));
+    const bool most = (toks[i].lower == "most" || much) && toks[i + 1].lower == "of";
     if ((toks[i].lower != "half" && !most) || toks[i].pauseAfter) continue;
     const std::size_t whole = toks[i + 1].lower == "of" ? i + 2 : i + 1;
     const Token& first = toks[whole];

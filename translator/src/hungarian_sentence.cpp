@@ -165,8 +165,11 @@ bool countsItsNoun(const Token& t) {
       "bb";  // "több"; "thousands of" is "több ezer"
   // ("so many stars", "too many cars": "annyi csillag", "túl sok autó"; "more and more people":
   // "egyre több ember")
+  // (and so do "számos" and the "-számú" of "a record number of": "rekordszámú látogató")
+  static const std::string many = "sz\xC3\xA1mos", ofNumber = "sz\xC3\xA1m\xC3\xBA";
   return w == "sok" || w == "n\xC3\xA9h\xC3\xA1ny" || w == "kev\xC3\xA9s" || w == more ||
-         w.starts_with(more + ' ') || w == "annyi" || w.ends_with(" sok") || w.ends_with(' ' + more);
+         w.starts_with(more + ' ') || w == "annyi" || w.ends_with(" sok") || w.ends_with(' ' + more) ||
+         w == many || w.ends_with(ofNumber);
 }
 
 // A number before its noun: in words as written in words ("kétszáz"), else in digits.
@@ -348,7 +351,20 @@ std::string timeCaseOf(const Sense& unit) {
 // "ma kora reggel", "minden nyáron", "másnap reggel", "kedd este".
 std::vector<std::string> timeWords(const TimePhrase& tp) {
   using Deixis = TimePhrase::Deixis;
-  const Sense& unit = tp.unit->senses.front();
+  // the sense the word before asks for, where one does: "next season" is the one of sport and
+  // the stage, "jövő szezonban", where "the four seasons" are "évszakok"
+  const std::string_view before = tp.deixis == Deixis::next    ? "next"
+                                  : tp.deixis == Deixis::last  ? "last"
+                                  : tp.deixis == Deixis::every ? "every"
+                                                               : "";
+  const Sense* chosen = &tp.unit->senses.front();
+  if (!before.empty())
+    for (const Sense& s : tp.unit->senses)
+      if (!s.note("time").empty() && listsWord(s.note("when"), before)) {
+        chosen = &s;
+        break;
+      }
+  const Sense& unit = *chosen;
   const std::string& lemma = tp.unit->lemma;
   const bool year = lemma == "year", day = lemma == "day";
   const bool dayPart = lemma == "morning" || lemma == "afternoon" || lemma == "evening" || lemma == "night";
@@ -867,6 +883,16 @@ class Generator {
     bool attributive = false;  // said as an adjective, not joined
   };
   std::optional<Modifier> compoundModifier(std::size_t k, const NounPhrase& np) const;
+  // Whether the capitalised word at k right before the phrase's head names the street the
+  // head is ("Rose Street", "Church Road", "Station Square").
+  bool streetName(std::size_t k, const NounPhrase& np) const {
+    static constexpr std::string_view kStreets[] = {"street", "road", "square", "avenue", "boulevard"};
+    const Token& tk = t_[k];
+    const Token& head = t_[np.head];
+    return k + 1 == np.head && !head.plural && head.tag == PartOfSpeech::noun && listed(kStreets, head.lemma) &&
+           (tk.tag == PartOfSpeech::noun || tk.tag == PartOfSpeech::name) && !tk.possessor && !tk.plural &&
+           !tk.written.empty() && tk.written[0] >= 'A' && tk.written[0] <= 'Z';
+  }
   bool passiveReceiver(const ClauseRoles& r) const;
   bool subjectFollowsVerb() const;
   bool askedPolitely(const ClauseRoles& r) const;
@@ -1553,7 +1579,17 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       if (tk.timeOwner && k == np.begin &&
           (out_.empty() || (out_.back().text != "a" && out_.back().text != "az")))
         emit("a", k);
-      if (tk.tag == PartOfSpeech::name)
+      // "Rose Street", "Baker Street": a capitalised word before a street's noun names it, a word
+      // of its own with the article, "a Rózsa utcán", "a Baker utcán" (the lexicon's noun
+      // translated, as Hungarian streets are named)
+      if (streetName(k, np)) {
+        if (k == np.begin) emit("a", k);
+        const Sense* ns = tk.tag == PartOfSpeech::noun ? coreSense(tk, sense(k)) : nullptr;
+        if (ns && !ns->name && ns->word.find(' ') == std::string::npos)
+          emit(capitalizedWords(ns->word), k);
+        else
+          emit(tk.written, k, false);
+      } else if (tk.tag == PartOfSpeech::name)
         emit(tk.written, k, false);
       // "every single day": each one of them, "minden egyes nap"
       else if (tk.lower == "single" && k > np.begin && (t_[k - 1].lower == "every" || t_[k - 1].lower == "each"))
@@ -3621,7 +3657,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
         (pos + 1 == n_ || t_[pos + 1].tag != PartOfSpeech::noun)) {
       NounStem stem;
       stem.lemma = *pw;
-      const std::string said = ps->keepsCopula ? *pw : inflectNoun(stem, false, {}, Case::dative);
+      const std::string said = !ps->keepsCopula             ? inflectNoun(stem, false, {}, Case::dative)
+                               : !ps->note("pred").empty() ? std::string(ps->note("pred"))
+                                                           : *pw;
       if (g.negative)
         emit(need, g.be), emit(said, pos), emit(be, g.be);
       else
@@ -4405,6 +4443,13 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   PrepositionChoice r;
 
   if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
+  // a verb's "to" of a person ("send it to her": "elküldi neki") is no person's with an address
+  // or a surface, which says itself how one gets there: "a lakcímére küldték" (a place one goes
+  // into may be the office addressed: "elküldte a banknak")
+  if (p == "to" && r.c == Case::dative && !np.pronoun && !np.name && t_[np.head].tag == PartOfSpeech::noun)
+    if (const Sense* hs = coreSense(t_[np.head], sense(np.head));
+        hs && !hs->person && !hs->note("to").empty() && hs->note("to") != "ba")
+      r.c = caseNamed(hs->note("to"));
   // "What do you think of it?", "what she thought about the plan": asked what one thinks of a
   // thing is one's opinion of it, "Mit gondolsz róla?" ("think of my mother" stays "rá")
   if ((p == "of" || p == "about") && roles_.verb.main != n_ && roles_.verb.main < pos &&
@@ -4614,6 +4659,14 @@ std::optional<std::size_t> Generator::emitDate(std::size_t pos) {
     emit(inWords ? dayInWords(*inWords, *dateCase) : dayOfMonth(ordinal, *dateCase), pos + 2);
     return pos + 5;
   }
+  // "leave on the 15th", "by the 3rd": the day of the month the text is in, "15-én", "3-ig" (an
+  // ordinal in words may count anything: "on the third attempt")
+  if (t_[pos + 1].lower == "the" && !t_[pos + 2].lower.empty() && t_[pos + 2].lower[0] >= '0' &&
+      t_[pos + 2].lower[0] <= '9' && (pos + 3 >= n_ || t_[pos + 3].tag != PartOfSpeech::noun))
+    if (const long long ordinal = ordinalDay(t_[pos + 2].lower); ordinal != 0) {
+      emit(dayOfMonth(ordinal, *dateCase), pos + 2);
+      return pos + 3;
+    }
   if (day(pos + 1) && month(pos + 2))
     d = pos + 1, m = pos + 2;
   else if (month(pos + 1) && day(pos + 2))
@@ -4646,11 +4699,23 @@ bool Generator::emitOrdinalTime(const NounPhrase& np) {
       t_[np.head].tag != PartOfSpeech::noun || t_[np.head].lemma == "time" || !unitOfTime(t_[np.head].lemma))
     return false;
   const Token& ordinal = t_[np.begin + 1];
-  if (ordinal.tag != PartOfSpeech::adjective || ordinalDay(ordinal.lower) == 0) return false;
+  // (the last one of a whole too: "the last week of July", "július utolsó hetén")
+  const bool lastOf = ordinal.lower == "last" && np.ofOwner;
+  if (ordinal.tag != PartOfSpeech::adjective || (ordinalDay(ordinal.lower) == 0 && !lastOf)) return false;
   const Sense* unit = coreSense(t_[np.head], sense(np.head));
-  const auto word = plainSense(ordinal, sense(np.begin + 1));
+  const auto word = lastOf ? std::optional<std::string>("utols\xC3\xB3") : plainSense(ordinal, sense(np.begin + 1));
   if (!unit || unit->note("time").empty() || !word) return false;
   const Case when = caseNamed(unit->note("time"));
+  // "the first week of August", "the second day of the trip": the whole the time is part of
+  // owns it, said first, "augusztus első hetén", "az utazás második napján"
+  if (np.ofOwner) {
+    emitNounPhrase(readNounPhrase(np.ofOwner), Case::nominative);
+    emit(*word, np.begin + 1);
+    emit(inflectNoun(stemOfSense(*unit), false, {3, false}, when == Case::nominative ? Case::superessive : when),
+         np.head);
+    lastCase_ = when;
+    return true;
+  }
   emit("a", np.begin);
   emit(*word, np.begin + 1);
   emit(when == Case::nominative ? unit->word : inflectNoun(stemOfSense(*unit), false, {}, when), np.head);
@@ -4721,6 +4786,7 @@ bool Generator::stateAfterObject(std::size_t k) const {
   const bool participle = t.tag == PartOfSpeech::verb && t.entry &&
                           (t.form == VerbForm::participle || t.form == VerbForm::past);
   if (t.lower == "alone") return true;  // "left the children alone": "egyedül"
+  if (t.lower == "in secret") return true;  // "keep it a secret": "titokban"
   if (t.tag != PartOfSpeech::adjective && !participle) return false;
   if (t.degree > 0 || t.pauseAfter || k + 1 == n_) return true;
   const PartOfSpeech next = t_[k + 1].tag;
@@ -4756,6 +4822,8 @@ std::string Generator::keptStateWord(std::size_t k) const {
     const std::string p = adverbialParticipleOf(VerbStem{s->word, s->prefix, std::string(s->note("past"))});
     return p.empty() ? s->prefix + s->word : s->prefix + p;
   }
+  // (the predicate's own word where it has one: "nyitott" stands before a noun, "nyitva" after "leave")
+  if (s->keepsCopula && !s->note("pred").empty()) return std::string(s->note("pred"));
   return s->keepsCopula ? s->word : mannerOf(s->word);
 }
 
@@ -4820,9 +4888,16 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   if (t_[pos].lower != "at" && clockTimeAt(pos + 1)) {
     PrepositionChoice choice = choosePreposition(pos, readNounPhrase(pos + 1));
     // ("opens from nine o'clock": from then on, as from one time to another; "dark by six
-    // o'clock": by then, "hat órára")
+    // o'clock": a state reached by then, "hat órára"; "check out by eleven o'clock": an act done
+    // before then, "tizenegy óráig", as "by eleven" is "tizenegyig")
     if (t_[pos].lower == "from") choice = {Case::ablative, "", true};
-    if (t_[pos].lower == "by") choice = {Case::sublative, "", true};
+    if (t_[pos].lower == "by") {
+      const std::size_t v = roles_.verb.main;
+      const bool act = v < n_ && v < pos && t_[v].tag == PartOfSpeech::verb && t_[v].lemma != "be" &&
+                       t_[v].lemma != "get" && t_[v].lemma != "become" && !linkingVerb(t_[v]) &&
+                       !listed(kChangesOfAmount, t_[v].lemma);
+      choice = {act ? Case::terminative : Case::sublative, "", true};
+    }
     if ((t_[pos].lower == "to" || t_[pos].lower == "until") && pos > 0 && t_[pos - 1].lower == "o'clock")
       choice = {Case::terminative, "", true};
     if (auto next = emitClockTime(pos + 1, choice.c.value_or(Case::nominative), choice.post)) return *next;
@@ -4857,6 +4932,20 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   std::string post;
   std::optional<Case> c;
   if (!choice.own) c = choice.c;
+  // "for another minute", "for another two weeks": the time still to come, "még egy percig",
+  // "még két hétig" ("egy másik perc" would be a different minute)
+  if (p == "for" && !np.pronoun && t_[np.begin].lower == "another" && np.head > np.begin &&
+      unitOfTime(t_[np.head].lemma) && !t_[np.head].plural == (np.head == np.begin + 1)) {
+    NounPhrase rest = np;
+    rest.begin = np.begin + 1;
+    emit("m\xC3\xA9g", np.begin);
+    if (rest.begin == rest.head) emit("egy", np.begin);
+    if (t_[np.head].lemma == "hour")
+      emitNounPhrase(rest, Case::superessive, "\xC3\xA1t");
+    else
+      emitNounPhrase(rest, Case::terminative);
+    return np.end;
+  }
   // "for two years" with a perfect: "két éve"; else for as long as: "két évig", whatever the
   // verb's "for" governs ("waited for an hour": "egy óráig várt", not "órára")
   if (p == "for" && isDuration(np) && (!c || (roles_.verbSense && !roles_.verbSense->note(p).empty()))) {
