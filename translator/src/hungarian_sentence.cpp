@@ -4026,8 +4026,12 @@ bool Generator::emitMannerFirst(bool howOnly) {
     return true;
   }
   done_[pos] = true;
-  // "came home": "haza" is a prefix, one word with the verb ("hazajött")
-  if (t_[pos].lemma == "home" && plainSense(t_[pos], sense(pos)) == "haza")
+  // "came home": "haza" is a prefix, one word with the verb ("hazajött"); so is going up or down
+  // the stairs ("went upstairs": "felment", "carried it downstairs": "levitte")
+  const bool stairs = t_[pos].lemma == "upstairs" || t_[pos].lemma == "downstairs";
+  if (stairs && !prefixed && g.main < n_ && (movesSomewhere(t_[g.main]) || t_[g.main].lemma == "take"))
+    particlePrefix_ = t_[pos].lemma == "upstairs" ? "fel" : "le";
+  else if (t_[pos].lemma == "home" && plainSense(t_[pos], sense(pos)) == "haza")
     homePrefix_ = true;
   else if (direction)
     particlePrefix_ = directionPrefix(pos);

@@ -873,6 +873,9 @@ TEST(ConstructionsTest, AnAdverbOfWhereClosingTheCopulaKeepsIt) {
   // read as an adjective ("alábbi") or a preposition without its object, the word was lost
   EXPECT_EQ(hungarian("The tracking number is below."), "A nyomkövetési szám lent van.");
   EXPECT_EQ(hungarian("She is upstairs."), "Fent van.");
+  // going there is the verb's prefix
+  EXPECT_EQ(hungarian("He went upstairs."), "Felment.");
+  EXPECT_EQ(hungarian("She ran downstairs."), "Lefutott.");
   // before a noun it is the adjective
   EXPECT_EQ(hungarian("See the table below.").find("lent"), std::string::npos);
 }
