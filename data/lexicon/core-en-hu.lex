@@ -256,7 +256,7 @@ work	v	dolgozik[thing=működik,for=nal] ; működik
 write	v	ír[to=nak,perf=meg] ; meg|ír ; be|ír[when=name/address/password/code/pin/number/detail/surname/answer]
 skiing	n	síelés
 smoking	n	dohányzás
-bark	v	ugat[noobj,at=ra]
+bark	v	ugat[at=acc,perf=meg]
 stand	v	áll[noobj] ; bír
 fly	v	repül[noobj]
 swim	v	úszik
@@ -3173,7 +3173,7 @@ sheet	n	lap[lapok,3sg=lapja] ; lepedő ; ív[ívek]
 shelter	n	menedék[menedékek] ; szállás
 shepherd	n	pásztor[pásztorok,person] ; juhász[juhászok]
 shield	n	pajzs[pajzsok]
-shiver	v	borzong[noobj] ; reszket[noobj]
+shiver	v	borzong[noobj,with=tol] ; reszket[noobj,with=tol]
 shortly	adv	hamarosan ; röviden
 shoulder	n	váll[vállak,pair]
 shriek	n	sikoly[sikolyok] ; visítás
@@ -4322,7 +4322,7 @@ install	v	telepít[perf=fel,state] ; fel|szerel
 download	v	le|tölt
 upload	v	fel|tölt
 select	v	ki|választ
-restart	v	újra|indít
+restart	v	újra|indít[intr=újra|indul]
 loosen	v	meg|lazít[intr=meg|lazul]
 prince	n	herceg[hercegek,person]
 princess	n	hercegnő[person]
@@ -4334,7 +4334,7 @@ corridor	n	folyosó[in=n]
 fireplace	n	kandalló
 pillow	n	párna
 nightmare	n	rémálom[rémálmok,3sg=rémálma]
-tremble	v	remeg[noobj]
+tremble	v	remeg[noobj,with=tol]
 hug	v	meg|ölel ; ölel
 neighbor	n	szomszéd[szomszédok,person]
 landlord	n	főbérlő[person]
@@ -8139,7 +8139,7 @@ break	n	szünet[szünetek]
 smoker	n	dohányos[dohányosok,person]
 welcome	n	fogadtatás[fogadtatások]
 face	v	szembe|néz[obj=val] ; néz[obj=ra,when=sea/street/south/north/east/west/garden/park/river/lake/square/courtyard/mountain/beach]
-form	v	alakít ; képez ; meg|alakít[when=government/coalition/team/group/alliance/committee/band/company/partnership/union/party/club/cabinet/association] ; alkot[when=opinion/view/impression/picture/image/judgement/judgment]
+form	v	alakít[intr=ki|alakul] ; képez ; meg|alakít[when=government/coalition/team/group/alliance/committee/band/company/partnership/union/party/club/cabinet/association] ; alkot[when=opinion/view/impression/picture/image/judgement/judgment]
 address	v	foglalkozik[obj=val,when=problem/issue/concern/question/challenge/need/shortage/crisis/threat/gap/risk/cause/situation/matter/topic/subject/complaint] ; meg|szólít[when=crowd/nation/audience/meeting/conference/parliament/assembly/congress/rally/delegate/supporter/student] ; címez
 # Phrasal verbs of everyday text, each with the case its Hungarian verb gives the object; a
 # sense said of a thing as subject under thing=

@@ -5036,3 +5036,30 @@ TEST(ConstructionsTest, ABoundBeforeTheObjectsArticleLeavesItTheObject) {
 
 }  // namespace
 }  // namespace lexiton::translator
+
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, AVerbWithoutAnObjectIsWhatHappensOfItself) {
+  // "restart", "form" without an object: the subject starts again, takes shape ("újraindul",
+  // "kialakul"); with one, the doer does it ("újraindítja", "megalakít")
+  EXPECT_TRUE(has(hungarian("The server restarted after the update."), "\xC3\xBAjraindult"));
+  EXPECT_TRUE(has(hungarian("Restart the computer."), "Ind\xC3\xADtsa \xC3\xBAjra"));
+  EXPECT_TRUE(has(hungarian("A long queue formed outside the shop."), "kialakult"));
+  EXPECT_TRUE(has(hungarian("They formed a new government."), "Megalak\xC3\xADtottak"));
+}
+
+TEST(ConstructionsTest, TremblingWithFearIsFromIt) {
+  // "trembling with fear", "shivering with cold": the cause in "-tól"/"-től"
+  EXPECT_TRUE(has(hungarian("She was trembling with fear."), "f\xC3\xA9lelemt\xC5\x91l"));
+  EXPECT_TRUE(has(hungarian("He was shivering with cold."), "hidegt\xC5\x91l"));
+}
+
+TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
+  // "barked at the postman": "ugatta a postást"; without one it just barks
+  EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
+  EXPECT_TRUE(has(hungarian("The dog barked all night."), "ugatott"));
+}
+
+}  // namespace
+}  // namespace lexiton::translator
