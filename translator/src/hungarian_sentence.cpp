@@ -5191,8 +5191,12 @@ void Generator::findPerfectDuration() {
   const bool tillThen = t_[g.firstAux].lower == "had";
   // "I haven't seen him since Christmas", "there has been no rain for weeks": what has not
   // happened since is told in the past, "karácsony óta nem láttam", "hetek óta nem volt eső";
-  // what has not been going on still does not ("hasn't been working since": "nem működik")
-  const bool notSince = (g.negative && !continuous) ||
+  // what has not been going on still does not ("hasn't been working since": "nem működik"), nor
+  // does a state one is or is not in, a working or a way of living ("The lift has not worked since
+  // Monday": "hétfő óta nem működik", "She hasn't smoked since 2010": "nem dohányzik")
+  static constexpr std::string_view kStatesHeld[] = {"work", "function", "operate", "live", "smoke", "exist"};
+  const bool heldState = !state && g.main < n_ && listed(kStatesHeld, t_[g.main].lemma);
+  const bool notSince = (g.negative && !continuous && !heldState) ||
                         (roles_.existential && g.be + 1 < n_ && t_[g.be + 1].lower == "no");
   if (sinceClause_ && !done && !changed) {
     roles_.verb.past = tillThen || notSince;

@@ -3955,7 +3955,7 @@ namespace lexiton::translator {
 namespace {
 
 // Verbs whose stem drops or hides a vowel conjugate now, so their senses come first: "forog",
-// "vérzik", "dohányzik"; "-ít" after a rounded vowel ("ürít") takes unrounded endings.
+// "vérzik", "doh\xC3\xA1nyzik"; "-ít" after a rounded vowel ("ürít") takes unrounded endings.
 TEST(ConstructionsTest, VerbsOfUnstableStemsAreSaid) {
   EXPECT_EQ(hungarian("The wheel is spinning."), "A kerék forog.");
   EXPECT_EQ(hungarian("His nose is bleeding."), "Az orra vérzik.");
@@ -5053,6 +5053,14 @@ TEST(ConstructionsTest, TremblingWithFearIsFromIt) {
   // "trembling with fear", "shivering with cold": the cause in "-tól"/"-től"
   EXPECT_TRUE(has(hungarian("She was trembling with fear."), "f\xC3\xA9lelemt\xC5\x91l"));
   EXPECT_TRUE(has(hungarian("He was shivering with cold."), "hidegt\xC5\x91l"));
+}
+
+TEST(ConstructionsTest, ANegatedPerfectOfAStateStillHoldsSince) {
+  // "has not worked since Monday": it still does not work, the present ("nem működik"); what
+  // has not happened since stays the past ("nem láttam")
+  EXPECT_TRUE(has(hungarian("The heating has not worked since Monday."), "nem m\xC5\xB1k\xC3\xB6" "dik"));
+  EXPECT_TRUE(has(hungarian("She hasn't smoked since 2010."), "doh\xC3\xA1nyzik"));
+  EXPECT_TRUE(has(hungarian("I haven't seen him since Christmas."), "Nem l\xC3\xA1ttam"));
 }
 
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
