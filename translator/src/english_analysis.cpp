@@ -3769,7 +3769,7 @@ void changesOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
       toks.erase(toks.begin() + std::ptrdiff_t(i));
     }
   }
-  static constexpr std::string_view kBecoming[] = {"be", "become", "get", "grow"};
+  static constexpr std::string_view kBecoming[] = {"be", "become", "get", "grow", "fall", "turn"};
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     Token& v = toks[i];
     if (v.tag != PartOfSpeech::verb || !listed(kBecoming, v.lemma)) continue;
@@ -3785,7 +3785,18 @@ void changesOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
           t.dictionarySenses.clear();
           break;
         }
-    if (t.tag != PartOfSpeech::adjective || (v.lemma != "get" && v.lemma != "grow")) continue;
+    // ("had grown wild": a word the lexicon has as an adjective and not as an adverb is the state
+    // one grows into)
+    if (t.tag == PartOfSpeech::adverb && t.words == 1 && (v.lemma == "get" || v.lemma == "grow") &&
+        !core.find(t.lower, PartOfSpeech::adverb))
+      if (const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective)) {
+        t.tag = PartOfSpeech::adjective, t.lemma = t.lower, t.entry = adjective, t.degree = 0;
+        t.dictionarySenses.clear();
+      }
+    // "fell silent", "fell ill", "turned red": falling or turning into a state is becoming it
+    // ("csendes lett", "beteg lett"), where "turn left" still turns
+    const bool fallsInto = (v.lemma == "fall" || v.lemma == "turn") && t.lower != "left" && t.lower != "right";
+    if (t.tag != PartOfSpeech::adjective || (v.lemma != "get" && v.lemma != "grow" && !fallsInto)) continue;
     if (const lexicon::Entry* become = core.find("become", PartOfSpeech::verb))
       v.lemma = "become", v.entry = become, v.hasObject = false, v.neighbour.clear();
   }

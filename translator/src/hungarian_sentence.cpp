@@ -2814,7 +2814,7 @@ std::size_t Generator::linkedPredicate() const {
   // ("I don't feel well": the adverb says how one feels)
   const bool wellOfFeeling = p < n_ && t_[v].lemma == "feel" && t_[p].lower == "well";
   if (p >= n_ || !linkingVerb(t_[v]) || (t_[p].tag != PartOfSpeech::adjective && !wellOfFeeling) ||
-      !t_[p].entry || (p + 1 < n_ && t_[p + 1].tag == PartOfSpeech::noun))
+      (!t_[p].entry && t_[p].dictionarySenses.empty()) || (p + 1 < n_ && t_[p + 1].tag == PartOfSpeech::noun))
     return n_;
   return p;
 }
@@ -2914,8 +2914,10 @@ std::string_view howOneFeels(const Token& adjective) {
 
 void Generator::emitLinkedPredicate(std::size_t p) {
   const Sense* s = coreSense(t_[p], sense(p));
+  // (an adjective the core lexicon lacks links as well, in the dictionary's sense: "will remain
+  // impassable", "járhatatlanok maradnak")
   const std::optional<std::string> word = plainSense(t_[p], sense(p));
-  if (!s || !word) return;
+  if (!word) return;
   done_[p] = true;
   if (p > 0 && !done_[p - 1] && degreeOfComparison(t_[p - 1], t_[p])) {
     emit(plainSense(t_[p - 1], sense(p - 1)).value_or(t_[p - 1].written), p - 1);
@@ -2932,10 +2934,10 @@ void Generator::emitLinkedPredicate(std::size_t p) {
     emit(inflectNoun(stem, false, {}, Case::dative), p);  // "sápadtnak", "hidegebbnek"
     return;
   }
-  std::string adj = !s->note("pred").empty() && !t_[p].degree ? std::string(s->note("pred")) : *word;
+  std::string adj = s && !s->note("pred").empty() && !t_[p].degree ? std::string(s->note("pred")) : *word;
   // ("zárva", "nyitva" say a state and take no plural: "Az iskolák zárva maradnak")
-  if (roles_.agreement.plural && !s->keepsCopula)
-    adj = !s->plural.empty() && !t_[p].degree ? s->plural : pluralOf(adj, WordClass::adjective);
+  if (roles_.agreement.plural && !(s && s->keepsCopula))
+    adj = s && !s->plural.empty() && !t_[p].degree ? s->plural : pluralOf(adj, WordClass::adjective);
   emit(adj, p);
 }
 

@@ -5063,6 +5063,24 @@ TEST(ConstructionsTest, ANegatedPerfectOfAStateStillHoldsSince) {
   EXPECT_TRUE(has(hungarian("I haven't seen him since Christmas."), "Nem l\xC3\xA1ttam"));
 }
 
+TEST(ConstructionsTest, FallingOrGrowingIntoAStateIsBecomingIt) {
+  // "fell ill", "fell silent", "had grown wild": "beteg lett", "csendes lett", "vad lett"
+  EXPECT_TRUE(has(hungarian("He fell ill last week."), "beteg lett"));
+  EXPECT_TRUE(has(hungarian("The theatre fell silent."), "csendes lett"));
+  EXPECT_TRUE(has(hungarian("The garden had grown wild."), "vad lett"));
+  // ("Turn left": still a turn; "The price fell sharply": still a fall)
+  EXPECT_TRUE(has(hungarian("Turn left at the church."), "balra"));
+  EXPECT_TRUE(has(hungarian("The price fell sharply."), "cs\xC3\xB6kkent"));
+}
+
+TEST(ConstructionsTest, AnAdjectiveOnlyTheDictionaryHasIsStillWhatRemains) {
+  // "will remain impassable": the state, in the plural of the roads, no object ("járhatatlanat")
+  const std::string roads = hungarian("The roads will remain impassable.");
+  EXPECT_TRUE(has(roads, "j\xC3\xA1rhatatlan")) << roads;
+  EXPECT_FALSE(has(roads, "j\xC3\xA1rhatatlanat")) << roads;
+  EXPECT_TRUE(has(roads, "maradnak")) << roads;
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
