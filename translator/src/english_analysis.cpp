@@ -2290,7 +2290,7 @@ void timeSpentDoing(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
 // "Let the cake cool", "helped her brother carry the boxes": what one lets or helps someone do
 // is the infinitive ("Hagyd a süteményt kihűlni"); "to" goes before the bare verb after the
 // object. ("let me know", "let us" are phrases of their own.)
-void infinitivesAfterLetting(std::vector<Token>& toks) {
+void infinitivesAfterLetting(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
     const Token& let = toks[i];
     if (let.tag != PartOfSpeech::verb || (let.lemma != "let" && let.lemma != "help") ||
@@ -2307,6 +2307,23 @@ void infinitivesAfterLetting(std::vector<Token>& toks) {
               toks[v].tag == PartOfSpeech::adjective || toks[v].tag == PartOfSpeech::number ||
               (toks[v].tag == PartOfSpeech::noun && !toks[v].pauseAfter)))
         ++v;
+    // "Let the dough rest", "let the soup cool": the last of two nouns, or an adjective after the
+    // object's noun, that is also a base verb is what the object is let do, not a compound
+    // ("tésztapihenés") nor its state
+    if (v >= i + 4 && v <= toks.size() && toks[v - 2].tag == PartOfSpeech::noun &&
+        (toks[v - 1].tag == PartOfSpeech::noun || toks[v - 1].tag == PartOfSpeech::adjective) &&
+        !toks[v - 1].plural && toks[v - 1].words == 1 && toks[v - 1].degree == 0 &&
+        !toks[v - 2].possessor && (toks[v - 1].lower == toks[v - 1].lemma) &&
+        (v == toks.size() || toks[v].tag == PartOfSpeech::preposition || toks[v].tag == PartOfSpeech::adverb ||
+         toks[v].tag == PartOfSpeech::conjunction || toks[v].pauseAfter || toks[v].lower == "." ||
+         toks[v].lower == "!")) {
+      if (const lexicon::Entry* verb = core.find(toks[v - 1].lower, PartOfSpeech::verb)) {
+        Token& t = toks[v - 1];
+        t.tag = PartOfSpeech::verb, t.lemma = t.lower, t.entry = verb, t.form = VerbForm::base;
+        t.dictionarySenses.clear();
+        --v;
+      }
+    }
     if (v == i + 1 || v >= toks.size() ||
         (toks[v - 1].tag != PartOfSpeech::noun && toks[v - 1].tag != PartOfSpeech::pronoun))
       continue;
@@ -3165,6 +3182,12 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
         for (std::size_t k = i + 1; k <= last; ++k) words += " " + toks[k].lower;
         if ((phrasal = core.find(words, PartOfSpeech::verb))) break;
       }
+      // ("Let the tea stand for five minutes": "for" and a duration say how long, no "stand for")
+      if (phrasal && last == i + 1 && toks[last].lower == "for" && last + 2 < toks.size() &&
+          (toks[last + 1].tag == PartOfSpeech::number || toks[last + 1].lower == "a" ||
+           toks[last + 1].lower == "an" || toks[last + 1].lower == "several" || toks[last + 1].lower == "a few") &&
+          toks[last + 2].tag == PartOfSpeech::noun && unitOfTime(toks[last + 2].lemma))
+        phrasal = nullptr;
       if (phrasal && last == i + 1 && placeAfterIntransitiveParticle(*phrasal, toks, last)) phrasal = nullptr;
       if (phrasal && last == i + 1 && placeAfterPassive(out, t, toks, i)) phrasal = nullptr;
       if (phrasal) {
@@ -5106,7 +5129,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   askingToHave(core_, toks);
   infinitivesFromGerunds(core_, toks);
   timeSpentDoing(core_, toks);
-  infinitivesAfterLetting(toks);
+  infinitivesAfterLetting(core_, toks);
   mindingAsAsking(core_, toks);
   modalsAcrossAnd(toks);
   allAfterPronouns(toks);

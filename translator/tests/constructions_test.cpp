@@ -5081,6 +5081,16 @@ TEST(ConstructionsTest, AnAdjectiveOnlyTheDictionaryHasIsStillWhatRemains) {
   EXPECT_TRUE(has(roads, "maradnak")) << roads;
 }
 
+TEST(ConstructionsTest, WhatAThingIsLetDoIsAVerbThoughItCouldBeANoun) {
+  // "Let the dough rest", "let the mixture rest": the infinitive, no compound ("tésztapihenés")
+  EXPECT_TRUE(has(hungarian("Let the dough rest for thirty minutes."), "a t\xC3\xA9szt\xC3\xA1t pihenni"));
+  EXPECT_TRUE(has(hungarian("Let the mixture rest."), "pihenni"));
+  // ("stand for five minutes": how long it stands, no "stand for" of meaning, "jelent")
+  const std::string tea = hungarian("Let the tea stand for five minutes.");
+  EXPECT_TRUE(has(tea, "\xC3\xA1llni")) << tea;
+  EXPECT_TRUE(has(hungarian("What does this letter stand for?"), "jelent"));
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
