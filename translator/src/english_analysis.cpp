@@ -5096,6 +5096,40 @@ void numberedOnes(std::vector<Token>& toks) {
   }
 }
 
+// "The repair cost less than we estimated", "How much will all this cost?": "cost" after a noun
+// and before what it amounts to, or closing a question of how much, is the verb ("kevesebbe
+// került", "Mennyibe fog kerülni"), no compound of the noun ("javításköltség"); after a singular
+// noun it is the past, the present being "costs".
+void costAsAVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  const lexicon::Entry* cost = nullptr;
+  static constexpr std::string_view kAmounts[] = {"more", "less",  "much", "nothing", "a",      "an",    "us",
+                                                  "me",   "him",   "them", "you",     "over",   "about", "around",
+                                                  "almost", "nearly", "only", "just", "twice", "far",  "the"};
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    if (t.lower != "cost" || t.tag != PartOfSpeech::noun) continue;
+    const Token& before = toks[i - 1];
+    const bool last = i + 1 == toks.size() || toks[i + 1].lower == "?";
+    const bool asked = (toks[0].lemma == "how much" || (toks[0].lower == "how" && toks[1].lower == "much")) && last &&
+                       std::any_of(toks.begin() + 1, toks.begin() + std::ptrdiff_t(i), [](const Token& k) {
+                         return k.tag == PartOfSpeech::auxiliary || k.tag == PartOfSpeech::modal;
+                       });
+    bool amount = false;
+    if (i + 1 < toks.size() && before.tag == PartOfSpeech::noun && !before.possessor && !before.pauseAfter) {
+      const Token& next = toks[i + 1];
+      amount = listed(kAmounts, next.lower) || next.tag == PartOfSpeech::number ||
+               next.lower.starts_with("\xC2\xA3") || next.lower.starts_with("$") ||
+               next.lower.starts_with("\xE2\x82\xAC");
+    }
+    if (!asked && !amount) continue;
+    if (!cost && !(cost = core.find("cost", PartOfSpeech::verb))) return;
+    t.tag = PartOfSpeech::verb, t.lemma = "cost", t.entry = cost;
+    t.form = asked || before.plural ? VerbForm::base : VerbForm::past;
+    t.plural = false;
+    t.dictionarySenses.clear();
+  }
+}
+
 std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase,
                                             const std::vector<bool>& pausesAfterWords) const {
   std::vector<Token> toks = joinNumbers(tokenize(core_, words, titleCase));
@@ -5109,6 +5143,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
+  costAsAVerb(core_, toks);
   numberedOnes(toks);
   pastAsPreposition(toks);
   veryOfWhichOne(core_, toks);

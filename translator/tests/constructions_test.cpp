@@ -5091,6 +5091,15 @@ TEST(ConstructionsTest, WhatAThingIsLetDoIsAVerbThoughItCouldBeANoun) {
   EXPECT_TRUE(has(hungarian("What does this letter stand for?"), "jelent"));
 }
 
+TEST(ConstructionsTest, CostBeforeWhatItAmountsToIsTheVerb) {
+  // "The repair cost less": the past of the verb, no "javításköltség"; "How much will all this
+  // cost?" asks what it will come to, "Mennyibe fog kerülni"
+  EXPECT_TRUE(has(hungarian("The repair cost less than we had estimated."), "kevesebbe ker\xC3\xBClt"));
+  EXPECT_TRUE(has(hungarian("How much will all this cost?"), "Mennyibe fog ker\xC3\xBClni"));
+  // ("The repair cost is high": the noun)
+  EXPECT_TRUE(has(hungarian("The repair cost is high."), "k\xC3\xB6lts\xC3\xA9g"));
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
