@@ -4399,6 +4399,7 @@ look out	v	ki|néz[of=on,noobj]
 about	adv	körülbelül ; nagyjából
 be born	v	születik[noobj]
 be made	v	készül[noobj,of=bol,from=bol]
+be over	v	véget |ér[noobj]
 twin	n	iker[ikrek,person]
 # --- frequent words of news, stories and e-mail that the ranking places past 3,000
 imagine	v	el|képzel

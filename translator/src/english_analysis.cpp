@@ -2837,6 +2837,26 @@ void beingBornOrMade(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
   }
 }
 
+// "The season was over", "when the war is over": "over" after the copula, closing what it says,
+// is the end reached, "véget ért" (the present as well: it has ended); "will be over" is "véget
+// ér". Before a noun phrase or "there" it is a place ("over the bridge", "over there").
+void beingOver(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kClosing[] = {".", "?", "!", "now", "yet", "already", "soon", "at last", "then"};
+  const lexicon::Entry* e = nullptr;
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    // ("was not over yet": past the negation)
+    const std::size_t b = i >= 2 && toks[i - 1].tag == PartOfSpeech::negation ? i - 2 : i - 1;
+    const std::string& be = toks[b].lower;
+    if (toks[i].lower != "over" || !formOfBe(be) || be == "been") continue;
+    const bool closes = i + 1 == toks.size() || toks[i].pauseAfter || toks[i + 1].tag == PartOfSpeech::conjunction ||
+                        listed(kClosing, toks[i + 1].lower);
+    if (!closes || (!e && !(e = core.find("be over", PartOfSpeech::verb)))) continue;
+    Token& t = toks[i];
+    t.tag = PartOfSpeech::verb, t.lemma = e->lemma, t.entry = e, t.dictionarySenses.clear();
+    t.form = be == "be" ? VerbForm::base : VerbForm::past;
+  }
+}
+
 // "about 500 people", "around ten o'clock": before a number, how near ("körülbelül")
 void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
@@ -5175,6 +5195,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   aLittle(core_, toks);
   aboutANumber(core_, toks);
   beingBornOrMade(core_, toks);
+  beingOver(core_, toks);
   thanks(core_, toks);
   regretfulAfraid(core_, toks);
   conjunctionsOfSeveralWords(toks);

@@ -5100,6 +5100,16 @@ TEST(ConstructionsTest, CostBeforeWhatItAmountsToIsTheVerb) {
   EXPECT_TRUE(has(hungarian("The repair cost is high."), "k\xC3\xB6lts\xC3\xA9g"));
 }
 
+TEST(ConstructionsTest, BeingOverIsTheEndReached) {
+  // "was over", "is over": "véget ért"; "will be over": "véget fog érni"; negated "nem ért véget"
+  EXPECT_EQ(hungarian("The war is over."), "A h\xC3\xA1\x62or\xC3\xBA v\xC3\xA9get \xC3\xA9rt.");
+  EXPECT_TRUE(has(hungarian("When the film was over, we went home."), "Amikor a film v\xC3\xA9get \xC3\xA9rt"));
+  EXPECT_TRUE(has(hungarian("The meeting will be over soon."), "v\xC3\xA9get fog \xC3\xA9rni"));
+  EXPECT_TRUE(has(hungarian("The match was not over yet."), "nem \xC3\xA9rt v\xC3\xA9get"));
+  // ("is over there": a place)
+  EXPECT_TRUE(has(hungarian("The book is over there."), "ott van"));
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
