@@ -3441,8 +3441,12 @@ std::size_t Generator::emitPossession() {
 bool Generator::toldToBe() const {
   static constexpr std::string_view kBefore[] = {"please", "do", "not", "don't", "never", "always", "just"};
   const VerbGroup& g = roles_.verb;
+  // ("..., so don't be late", "and do not be afraid": "do" before a bare "be" only tells, it
+  // never goes on with the subject before)
+  const bool doBe = g.be < n_ && std::any_of(t_.begin(), t_.begin() + std::ptrdiff_t(g.be),
+                                             [](const Token& k) { return k.lemma == "do"; });
   if (!g.copula || g.be >= n_ || t_[g.be].lower != "be" || !g.modal.empty() || g.future || roles_.subject ||
-      (before_.known && before_.linked && !before_.imperative))
+      (before_.known && before_.linked && !before_.imperative && !doBe))
     return false;
   for (std::size_t k = 0; k < g.be; ++k)
     if (!listed(kBefore, t_[k].lower) && t_[k].tag != PartOfSpeech::negation) return false;

@@ -5110,6 +5110,12 @@ TEST(ConstructionsTest, BeingOverIsTheEndReached) {
   EXPECT_TRUE(has(hungarian("The book is over there."), "ott van"));
 }
 
+TEST(ConstructionsTest, DoNotBeAfterALinkWordStillTells) {
+  // "..., so don't be late": "do" before a bare "be" is told, "ne késs el", not "nem késő"
+  EXPECT_TRUE(has(hungarian("The ferry leaves at seven, so don't be late."), "ne k\xC3\xA9ss el"));
+  EXPECT_TRUE(has(hungarian("It is only a dog, so do not be afraid."), "ne f\xC3\xA9lj"));
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
