@@ -1934,7 +1934,7 @@ imitation	n	utánzás ; utánzat[utánzatok]
 immediate	adj	azonnali ; közvetlen
 implement	v	végre|hajt ; meg|valósít
 impress	v	le|nyűgöz ; meg|hat
-include	v	tartalmaz ; bele|foglal
+include	v	tartalmaz[pass=benne |van] ; bele|foglal
 indifferent	adj	közömbös
 induce	v	elő|idéz ; rá|vesz
 inner	adj	belső

@@ -1914,7 +1914,16 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   // a sense said with the copula and its predicate ("wonder": "kíváncsi |van"): the predicate
   // agrees in number ("kíváncsiak vagyunk") and the third person present says no copula
   // ("Kíváncsi, hogy", "Nem kíváncsi")
-  if (stem.lemma == "van" && stem.prefix.ends_with(' ')) {
+  // where a thing is ("is included": "benne |van") keeps the copula and takes no plural:
+  // "benne van", "benne vannak", negated "nincs benne"
+  static constexpr std::string_view kWhereItIs[] = {"benne", "rajta", "ott", "itt", "otthon"};
+  if (stem.lemma == "van" && stem.prefix.ends_with(' ') &&
+      listed(kWhereItIs, std::string_view(stem.prefix).substr(0, stem.prefix.size() - 1))) {
+    if (negative && !past && a.person == 3) {
+      emit(a.plural ? "nincsenek" : "nincs", verb), emit(stem.prefix.substr(0, stem.prefix.size() - 1), verb);
+      return;
+    }
+  } else if (stem.lemma == "van" && stem.prefix.ends_with(' ')) {
     const std::string predicate = stem.prefix.substr(0, stem.prefix.size() - 1);
     if (a.plural) stem.prefix = pluralOf(predicate, WordClass::adjective) + " ";
     if (!past && a.person == 3) {
@@ -5677,7 +5686,9 @@ std::vector<HungarianWord> Generator::run() {
   // "késik", a verb without a prefix)
   if (befalls_ && !roles_.verb.past && roles_.verb.have == n_ && !roles_.verb.future && roles_.verb.modal.empty() &&
       !roles_.verb.imperative && !actFrom(roles_.verb.be) &&
-      passOf(VerbGroup{.main = roles_.verb.main, .passive = true})->note("pass").find('|') != std::string_view::npos)
+      passOf(VerbGroup{.main = roles_.verb.main, .passive = true})->note("pass").find('|') != std::string_view::npos &&
+      // ("Breakfast is included": where it is, "benne van", is no change)
+      verbOfNote(passOf(VerbGroup{.main = roles_.verb.main, .passive = true})->note("pass")).lemma != "van")
     roles_.verb.past = true;
   // ("My flight has been delayed": what befell it and goes on, a verb without a prefix, is so
   // now, "A járatom késik"; "had been delayed" stays the past)

@@ -5116,6 +5116,15 @@ TEST(ConstructionsTest, DoNotBeAfterALinkWordStillTells) {
   EXPECT_TRUE(has(hungarian("It is only a dog, so do not be afraid."), "ne f\xC3\xA9lj"));
 }
 
+TEST(ConstructionsTest, WhatIsIncludedIsInIt) {
+  // "is included": where it is, "benne van" (no "tartalmaznak"), negated "nincs benne"
+  EXPECT_EQ(hungarian("Breakfast is included."), "A reggeli benne van.");
+  EXPECT_TRUE(has(hungarian("Drinks are not included."), "nincsenek benne"));
+  EXPECT_TRUE(has(hungarian("Service was included in the bill."), "benne volt"));
+  // ("The price includes breakfast": the act of containing)
+  EXPECT_TRUE(has(hungarian("The price includes breakfast."), "tartalmaz"));
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
