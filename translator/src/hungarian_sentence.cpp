@@ -3060,7 +3060,8 @@ bool Generator::leftWanting() const {
 
 // Feelings and states English says with the copula and an adjective, Hungarian with a verb: "I
 // am sorry" "sajnálom", "afraid of dogs" "fél a kutyáktól", "I am late" "elkéstem", "She is
-// back" "visszajött"; what the feeling is about takes the verb's case or postposition.
+// back" "visszajött", "We are lost" "eltévedtünk"; what the feeling is about takes the verb's
+// case or postposition.
 struct FeelingVerb {
   std::string_view adjective, verb, prefix, preposition;
   Case about;
@@ -3072,6 +3073,7 @@ constexpr FeelingVerb kFeelingVerbs[] = {
     {"afraid", "f\xC3\xA9l", "", "of", Case::ablative},
     {"scared", "f\xC3\xA9l", "", "of", Case::ablative},
     {"late", "k\xC3\xA9sik", "el", "for", Case::elative},
+    {"lost", "t\xC3\xA9ved", "el", "in", Case::inessive},  // "We are lost": "Eltévedtünk"
     {"glad", "\xC3\xB6r\xC3\xBCl", "", "about", Case::dative},
     {"worried", "agg\xC3\xB3"
                 "dik",
@@ -3524,10 +3526,12 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       // "I am late": "Elkéstem", already so; "I will be late": "Késni fogok"; "The train is
       // late": "A vonat késik"
       // (of what must not be: "Nem szabad elkésned")
-      const bool late =
-          !f->prefix.empty() && !saidOfThing(roles_) && !may && !never && !spanned && (!mustDo(g) || g.negative);
+      // ("We would be lost": what would befall, the conditional, "Eltévednénk")
+      const bool would = may && g.modal == "cond";
+      const bool late = !f->prefix.empty() && !saidOfThing(roles_) && (!may || would) && !never && !spanned &&
+                        (!mustDo(g) || g.negative);
       VerbStem stem{std::string(f->verb), std::string(late ? f->prefix : ""), ""};
-      if (may) stem = potentialOf(stem);  // "I may be late": "Késhetek"
+      if (may && !would) stem = potentialOf(stem);  // "I may be late": "Késhetek"
       const Tense tense = g.past || (late && !g.future) ? Tense::past : Tense::present;
       if (told) {  // "Don't be afraid": "Ne félj", "Don't be late": "Ne késs el"
         Agreement ta = fa;
@@ -3551,6 +3555,10 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       } else if (g.future)  // "El fogok késni", "Vissza fogok jönni"
         emit(stem.prefix, pred), emit(conjugate(VerbStem{"fog", "", ""}, Tense::present, ca), g.be),
             emit(infinitiveOf(stem), pred);
+      else if (would && (g.negative || question))  // "nem tévednénk el"
+        emit(conditionalOf(stem, fa), pred), emit(stem.prefix, pred);
+      else if (would)
+        emit(stem.prefix + conditionalOf(stem, fa), pred);
       else if (g.negative || question)  // "miért késtem el"
         emit(conjugate(stem, tense, fa), pred), emit(stem.prefix, pred);
       else

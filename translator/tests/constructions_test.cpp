@@ -3281,7 +3281,8 @@ TEST(ConstructionsTest, IfAndALoneParticipleSayTheCaseOfTheAction) {
             "Lenyelése esetén azonnal keressen orvosi tanácsot.");
   EXPECT_EQ(hungarian("Call me if needed."), "Hívjon fel engem szükség esetén.");
   // "if" with a subject and its verb stays "ha"
-  EXPECT_EQ(hungarian("If you are lost, call me."), "Ha elveszett, hívjon fel engem.");
+  // (and a person lost has lost the way: "eltévedt")
+  EXPECT_EQ(hungarian("If you are lost, call me."), "Ha eltévedt, hívjon fel engem.");
 }
 
 }  // namespace
@@ -5123,6 +5124,16 @@ TEST(ConstructionsTest, WhatIsIncludedIsInIt) {
   EXPECT_TRUE(has(hungarian("Service was included in the bill."), "benne volt"));
   // ("The price includes breakfast": the act of containing)
   EXPECT_TRUE(has(hungarian("The price includes breakfast."), "tartalmaz"));
+}
+
+TEST(ConstructionsTest, APersonWhoIsLostHasLostTheWay) {
+  // "We are lost": "Eltévedtünk", not "elveszettek vagyunk"; a thing lost stays lost
+  EXPECT_EQ(hungarian("We are lost."), "Elt\xC3\xA9vedt\xC3\xBCnk.");
+  EXPECT_FALSE(has(hungarian("My keys are lost."), "t\xC3\xA9ved"));
+  // ("we wouldn't be lost", "I would be late": the conditional, no "-hat")
+  EXPECT_TRUE(has(hungarian("If you had listened, we wouldn't be lost now."), "nem t\xC3\xA9vedn\xC3\xA9nk el"));
+  EXPECT_EQ(hungarian("I would be late."), "Elk\xC3\xA9sn\xC3\xA9k.");
+  EXPECT_EQ(hungarian("I may be late."), "K\xC3\xA9shetek.");
 }
 
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
