@@ -1523,6 +1523,7 @@ junior	adj	fiatalabb ; ifjabb ; alsóbb
 knot	n	csomó
 knot	v	meg|köt ; össze|csomóz
 lean	v	hajol[noobj] ; támaszkodik
+lean over	v	át|hajol[obj=on]
 lean	adj	sovány ; szikár
 let	v	hagy ; enged[obj=nak]
 lightly	adv	könnyedén ; enyhén
@@ -7155,7 +7156,7 @@ note down	v	fel|ír ; le|jegyez
 pass out	v	el|ájul[noobj]
 throw up	v	hány[noobj]
 cut off	v	le|vág ; ki|kapcsol ; el|zár[when=supply/water/electricity/gas/power/road] ; el|vág[when=village/town/area/region/community/island/city/valley]
-cut back	v	csökkent ; vissza|fog
+cut back	v	csökkent ; vissza|fog ; vissza|metsz[when=rose/shrub/hedge/bush/plant/tree/branch/stem/shoot/vine]
 pay off	v	ki|fizet ; le|törleszt
 save up	v	spórol[noobj,for=ra] ; takarékoskodik
 sell out	v	el|fogy[noobj,pass=el|fogy]
@@ -8229,7 +8230,7 @@ nod off	v	el|bóbiskol[noobj]
 open up	v	ki|nyit ; meg|nyílik[noobj]
 point at	v	mutat[obj=ra]
 point to	v	mutat[obj=ra]
-pull up	v	meg|áll[noobj] ; fel|húz
+pull up	v	meg|áll[noobj] ; fel|húz ; ki|húz[when=weed/weeds/plant/root/carrot/onion/potato/flower/stake/nettle]
 put aside	v	félre|tesz
 send off	v	el|küld ; ki|állít[when=player/defender/striker/midfielder/goalkeeper/captain]
 set in	v	be|áll[noobj]
@@ -8916,7 +8917,7 @@ change planes	v	át|száll[noobj]
 do the washing-up	v	el|mosogat[noobj]
 do the dishes	v	el|mosogat[noobj]
 do the shopping	v	be|vásárol[noobj]
-go down	v	le|megy[obj=on] ; csökken[noobj,when=price/rate/cost/temperature/number/unemployment/inflation/sales/value/level/demand/profit/figure/crime/spending]
+go down	v	le|megy[obj=on] ; ki|alszik[noobj,when=light/lamp/candle/fire/lantern/torch] ; csökken[noobj,when=price/rate/cost/temperature/number/unemployment/inflation/sales/value/level/demand/profit/figure/crime/spending]
 application form	n	jelentkezési lap
 stir in	v	bele|kever
 airy	adj	levegős

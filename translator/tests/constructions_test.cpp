@@ -5136,6 +5136,20 @@ TEST(ConstructionsTest, APersonWhoIsLostHasLostTheWay) {
   EXPECT_EQ(hungarian("I may be late."), "K\xC3\xA9shetek.");
 }
 
+TEST(ConstructionsTest, PhrasalVerbsTakeTheSenseTheirObjectOrSubjectAsks) {
+  // "cut back the roses": pruning, "visszametszi"; "cut back spending" lessens it
+  EXPECT_TRUE(has(hungarian("She cut back the hedge."), "Visszametszette"));
+  EXPECT_TRUE(has(hungarian("We must cut back spending."), "\xC3\xB6kkenten"));
+  // "pulled up the weeds": "kihúzta"; a taxi that pulls up stops
+  EXPECT_TRUE(has(hungarian("She pulled up the weeds."), "Kih\xC3\xBAzta"));
+  EXPECT_TRUE(has(hungarian("The taxi pulled up outside the hotel."), "meg\xC3\xA1llt"));
+  // "leaned over the railing": "áthajolt a korláton"
+  EXPECT_TRUE(has(hungarian("He leaned over the railing."), "\xC3\x81thajolt"));
+  // "the lights went down": they went out, "kialudtak"; the sun sets, "lement"
+  EXPECT_TRUE(has(hungarian("The lights went down."), "kialudtak"));
+  EXPECT_TRUE(has(hungarian("The sun went down."), "lement"));
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
