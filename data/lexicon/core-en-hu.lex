@@ -1523,7 +1523,7 @@ junior	adj	fiatalabb ; ifjabb ; alsóbb
 knot	n	csomó
 knot	v	meg|köt ; össze|csomóz
 lean	v	hajol[noobj] ; támaszkodik
-lean over	v	át|hajol[obj=on]
+lean over	v	át|hajol[noobj,obj=on]
 lean	adj	sovány ; szikár
 let	v	hagy ; enged[obj=nak]
 lightly	adv	könnyedén ; enyhén
