@@ -517,7 +517,7 @@ kill	v	meg|öl[pass=meg|hal]
 kiss	v	meg|csókol ; csókol
 laugh	v	nevet[noobj,at=on]
 lend	v	kölcsön|ad[to=nak]
-listen	v	hallgat[to=acc] ; figyel
+listen	v	hallgat[to=acc] ; hallgat[to=ra,person] ; figyel
 mean	v	jelent ; gondol
 pack	v	be|csomagol[state,in=ba] ; csomagol[in=ba]
 paint	v	fest[perf=ki] ; ki|fest

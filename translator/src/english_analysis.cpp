@@ -3467,6 +3467,17 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
                    when.find("/that/") != when.npos;
           }))
         toks[i].neighbour = "that";
+      // ("listen to me", "listens to her mother": after the preposition a sense for people takes,
+      // the one named may be a person so too, "rám hallgat")
+      if (!clauseFollows && k + 1 < toks.size() && toks[k].tag == PartOfSpeech::preposition && toks[i].entry &&
+          std::any_of(toks[i].entry->senses.begin(), toks[i].entry->senses.end(),
+                      [&](const lexicon::Sense& s) { return s.person && !s.note(toks[k].lower).empty(); })) {
+        std::size_t one = k + 1;
+        while (one < toks.size() && (toks[one].tag == PartOfSpeech::determiner ||
+                                     toks[one].tag == PartOfSpeech::possessive || toks[one].tag == PartOfSpeech::adjective))
+          ++one;
+        if (one < toks.size() && (namesPerson(toks[one]) || toks[one].tag == PartOfSpeech::name)) toks[i].ofPerson = true;
+      }
       while (k < toks.size() && !clauseFollows &&
              (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
               toks[k].tag == PartOfSpeech::adjective))

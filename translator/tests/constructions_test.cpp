@@ -5150,6 +5150,13 @@ TEST(ConstructionsTest, PhrasalVerbsTakeTheSenseTheirObjectOrSubjectAsks) {
   EXPECT_TRUE(has(hungarian("The sun went down."), "lement"));
 }
 
+TEST(ConstructionsTest, ListeningToAPersonIsHeedingThem) {
+  // "listen to me": "rám hallgat"; "listened to the radio": "hallgatta a rádiót"
+  EXPECT_TRUE(has(hungarian("Listen to me!"), "r\xC3\xA1m"));
+  EXPECT_TRUE(has(hungarian("She never listens to her mother."), "az anyj\xC3\xA1ra"));
+  EXPECT_TRUE(has(hungarian("We listened to the radio."), "Hallgattuk a r\xC3\xA1\x64i\xC3\xB3t"));
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
