@@ -2052,7 +2052,7 @@ pause	n	szünet[szünetek]
 pause	v	meg|áll[noobj] ; szünetet tart
 peace	n	béke
 perception	n	érzékelés ; felfogás
-perform	v	előad ; végez ; teljesít ; végez[when=operation/surgery/task/test/duty/procedure/experiment/check/analysis/function/service/transplant/calculation]
+perform	v	előad[intr=fel|lép] ; végez ; teljesít ; végez[when=operation/surgery/task/test/duty/procedure/experiment/check/analysis/function/service/transplant/calculation]
 performance	n	előadás[előadások,to=ra,at=n] ; teljesítmény[teljesítmények]
 permit	n	engedély[engedélyek]
 permit	v	engedélyez ; meg|enged
@@ -4397,6 +4397,7 @@ invitation	n	meghívás[meghívások]
 best wishes	adv	üdvözlettel
 well	adj	jó[pred=jól,van]
 look out	v	ki|néz[of=on,noobj]
+look out over	v	néz[noobj,obj=ra]
 about	adv	körülbelül ; nagyjából
 be born	v	születik[noobj]
 be made	v	készül[noobj,of=bol,from=bol]

@@ -621,6 +621,7 @@ struct ClauseContext {
   bool manner = false;          // an "as" clause of how: "as he said", "ahogy mondta"
   bool passiveDone = false;     // a passive of a definite subject: "was built in 1894 and restored
                                 // last year", what follows did it to the same ("helyreállították")
+  Agreement doer;               // who did the passive above, said actively: "küldték" (3pl)
 };
 
 class Generator {
@@ -5613,6 +5614,11 @@ ClauseContext Generator::context() const {
   ClauseContext c = before_;
   if (roles_.subject) {
     c.known = true, c.subject = Agreement{roles_.agreement.person, roles_.agreement.plural};
+    // ("My parcel was sent but has not arrived": a passive said actively has another subject, but
+    // the clause after goes on with the English one, "nem érkezett meg")
+    c.doer = c.subject;
+    if (roles_.verb.passive && !befalls_ && !roles_.agent)
+      c.subject = Agreement{roles_.subject->person, roles_.subject->plural};
     c.thing = !roles_.subject->pronoun && saidOfThing(roles_);
     c.subjectPronoun = roles_.subject->pronoun ? t_[roles_.subject->head].lower : std::string();
   }
@@ -5836,7 +5842,8 @@ std::vector<HungarianWord> Generator::run() {
   if (before_.passiveDone && before_.linked && !roles_.subject && !roles_.object && roles_.verb.main < n_ &&
       !roles_.verb.passive && roles_.verb.be == n_ && roles_.verb.have == n_ && roles_.verb.modal.empty() &&
       t_[roles_.verb.main].form == VerbForm::past && !objectClause_ && !(roles_.verbSense && roles_.verbSense->noObject))
-    roles_.agreement.definite = sharedPassive_ = true;
+    roles_.agreement.definite = sharedPassive_ = true,
+    roles_.agreement.person = before_.doer.person, roles_.agreement.plural = before_.doer.plural;
   // "a számla, amelyet küldtél": the relative word takes the indefinite conjugation
   if (before_.relativeObject && !roles_.object)
     roles_.agreement.definite = roles_.agreement.youObject = false;

@@ -5157,6 +5157,27 @@ TEST(ConstructionsTest, ListeningToAPersonIsHeedingThem) {
   EXPECT_TRUE(has(hungarian("We listened to the radio."), "Hallgattuk a r\xC3\xA1\x64i\xC3\xB3t"));
 }
 
+TEST(ConstructionsTest, AClauseAfterAPassiveGoesOnWithItsEnglishSubject) {
+  // "My parcel was sent but has not arrived": the parcel did not arrive, "nem érkezett meg"
+  // (not "érkeztek", the senders' plural)
+  EXPECT_TRUE(has(hungarian("My parcel was sent from London but has not arrived."), "nem \xC3\xA9rkezett meg"));
+  // ("was repaired and then sold": the same unnamed doers, "eladták")
+  EXPECT_TRUE(has(hungarian("The car was repaired and then sold."), "eladt\xC3\xA1k"));
+}
+
+TEST(ConstructionsTest, PerformingWithoutAnObjectIsAppearingOnStage) {
+  // "will perform in the cathedral": "fel fog lépni"; "performed a new song": "előadott"
+  EXPECT_TRUE(has(hungarian("The orchestra will perform in the cathedral."), "fel fog l\xC3\xA9pni"));
+  EXPECT_TRUE(has(hungarian("The band performed a new song."), "el\xC5\x91\x61\x64ott"));
+}
+
+TEST(ConstructionsTest, WindowsThatLookOutOverARiverLookAtIt) {
+  // "looked out over the river": "a folyóra néztek", nothing above it ("fölött")
+  const std::string river = hungarian("The windows looked out over the river.");
+  EXPECT_TRUE(has(river, "a foly\xC3\xB3ra")) << river;
+  EXPECT_FALSE(has(river, "f\xC3\xB6l\xC3\xB6tt")) << river;
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
