@@ -5841,7 +5841,11 @@ std::vector<HungarianWord> Generator::run() {
   // without a subject of its own is done to the passive's subject too, "és tavaly helyreállították"
   if (before_.passiveDone && before_.linked && !roles_.subject && !roles_.object && roles_.verb.main < n_ &&
       !roles_.verb.passive && roles_.verb.be == n_ && roles_.verb.have == n_ && roles_.verb.modal.empty() &&
-      t_[roles_.verb.main].form == VerbForm::past && !objectClause_ && !(roles_.verbSense && roles_.verbSense->noObject))
+      t_[roles_.verb.main].form == VerbForm::past && !objectClause_ && !(roles_.verbSense && roles_.verbSense->noObject) &&
+      // ("was posted but never arrived": an "-ik" verb other than eating or drinking takes no object, so it is the
+      // subject's own deed, "soha nem érkezett meg")
+      !(roles_.verbSense && roles_.verbSense->word.ends_with("ik") && roles_.verbSense->word != "eszik" &&
+        roles_.verbSense->word != "iszik"))
     roles_.agreement.definite = sharedPassive_ = true,
     roles_.agreement.person = before_.doer.person, roles_.agreement.plural = before_.doer.plural;
   // "a számla, amelyet küldtél": the relative word takes the indefinite conjugation

@@ -5178,6 +5178,15 @@ TEST(ConstructionsTest, WindowsThatLookOutOverARiverLookAtIt) {
   EXPECT_FALSE(has(river, "f\xC3\xB6l\xC3\xB6tt")) << river;
 }
 
+TEST(ConstructionsTest, ButNeverStartsAClauseOfItsOwn) {
+  // "called but never came": the second verb keeps its negation and tense, "de soha nem jött"
+  EXPECT_TRUE(has(hungarian("She called but never came."), "de soha nem j\xC3\xB6tt"));
+  // after a passive an "-ik" verb is the subject's own deed, "nem érkezett meg"; a verb that
+  // takes an object shares the passive ("nem kézbesítették")
+  EXPECT_TRUE(has(hungarian("The letter was posted on Monday but never arrived."), "soha nem \xC3\xA9rkezett meg"));
+  EXPECT_TRUE(has(hungarian("The letter was posted but never delivered."), "soha nem k\xC3\xA9zbes\xC3\xADtett\xC3\xA9k"));
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
