@@ -3387,6 +3387,12 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
     if (toks[k - 2].tag == PartOfSpeech::noun) return &toks[k - 2];
     if (toks[k - 2].tag == PartOfSpeech::verb) return subjectNounBefore(toks, k - 2);
   }
+  // (an "-ing" verb after "keep", "start", "stop": the subject of that verb, "the app keeps
+  // crashing")
+  static constexpr std::string_view kAspects[] = {"keep", "start", "stop", "begin", "continue", "finish"};
+  if (k == verb && k >= 2 && toks[verb].form == VerbForm::ing && toks[k - 1].tag == PartOfSpeech::verb &&
+      listed(kAspects, toks[k - 1].lemma) && !toks[k - 1].pauseAfter)
+    return subjectNounBefore(toks, k - 1);
   if (k == 0 || toks[k - 1].tag != PartOfSpeech::noun || toks[k - 1].pauseAfter) return nullptr;
   // the head before the subject's prepositional phrases ("the talks between the unions and the
   // employers broke down": the talks)

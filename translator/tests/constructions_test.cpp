@@ -5187,6 +5187,12 @@ TEST(ConstructionsTest, ButNeverStartsAClauseOfItsOwn) {
   EXPECT_TRUE(has(hungarian("The letter was posted but never delivered."), "soha nem k\xC3\xA9zbes\xC3\xADtett\xC3\xA9k"));
 }
 
+TEST(ConstructionsTest, WhatKeepsHappeningTakesTheSenseOfItsSubject) {
+  // "My computer keeps crashing": the computer's crash, "lefagy"; a plane's "lezuhan"
+  EXPECT_TRUE(has(hungarian("My computer keeps crashing."), "folyton lefagy"));
+  EXPECT_TRUE(has(hungarian("The plane crashed into the sea."), "lezuhant"));
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
