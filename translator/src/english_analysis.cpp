@@ -3552,8 +3552,25 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       if (!clauseFollows && !toks[i].pauseAfter && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
         toks[i].neighbour = toks[on].lemma, toks[on].neighbour = toks[i].lemma;
       // "believe it", "forget that": a lone pronoun of a thing asks for the sense of a thing
-      else if (!clauseFollows && i + 1 < toks.size() && thingPronounAlone(toks, i + 1))
+      else if (!clauseFollows && i + 1 < toks.size() && thingPronounAlone(toks, i + 1)) {
         toks[i].neighbour = toks[i + 1].lower;
+        // ("If you forget a dose, take it": "it" stands for a noun before it that asks for a
+        // sense of the verb, "vegye be"; the nearest such noun of the sentence)
+        if (toks[i + 1].lower == "it" && toks[i].entry)
+          for (std::size_t k = i; k-- > 0;)
+            if (toks[k].tag == PartOfSpeech::noun && !toks[k].plural && !toks[k].possessor &&
+                std::any_of(toks[i].entry->senses.begin(), toks[i].entry->senses.end(), [&](const lexicon::Sense& sense) {
+                  for (std::string_view when = sense.note("when"); !when.empty();) {
+                    const std::size_t bar = when.find('/');
+                    if (when.substr(0, bar) == toks[k].lemma) return !sense.noObject;
+                    when = bar == std::string_view::npos ? std::string_view() : when.substr(bar + 1);
+                  }
+                  return false;
+                })) {
+              toks[i].neighbour = toks[k].lemma;
+              break;
+            }
+      }
       // "spent every summer there": a time right after the verb asks for its sense too ("tölt")
       else if (i + 1 < toks.size() && toks[i + 1].time && toks[i + 1].time->unit)
         toks[i].neighbour = toks[i + 1].time->unit->lemma;

@@ -5193,6 +5193,13 @@ TEST(ConstructionsTest, WhatKeepsHappeningTakesTheSenseOfItsSubject) {
   EXPECT_TRUE(has(hungarian("The plane crashed into the sea."), "lezuhant"));
 }
 
+TEST(ConstructionsTest, ItTakesTheSenseOfTheNounItStandsFor) {
+  // "If you forget a dose, take it": "it" is the dose, taken as a medicine, "vegye be"
+  EXPECT_TRUE(has(hungarian("If you forget a dose, take it as soon as you remember."), "vegye be"));
+  // ("take it to the police": the wallet is carried, "vigye")
+  EXPECT_TRUE(has(hungarian("If you find my wallet, take it to the police."), "vigye"));
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
