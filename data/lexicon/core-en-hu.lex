@@ -1400,7 +1400,7 @@ claw	n	karom[karmok]
 club	n	klub[klubok,3sg=klubja] ; bot[botok,3sg=botja]
 collapse	n	összeomlás
 collapse	v	össze|esik ; össze|dől[noobj]
-collect	v	gyűjt ; össze|gyűjt ; be|szed
+collect	v	gyűjt ; össze|gyűjt ; be|szed ; át|vesz[when=parcel/package/letter/ticket/order/prize/award/key/document/certificate/passport/medal/trophy/diploma] ; el|hoz[when=bicycle/bike/car/child/children/coat/luggage/suitcase/bag/dog/glasses]
 comb	n	fésű
 comb	v	fésül ; meg|fésül
 comfort	n	kényelem[kényelmek] ; vigasz[vigaszok]

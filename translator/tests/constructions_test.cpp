@@ -5200,6 +5200,14 @@ TEST(ConstructionsTest, ItTakesTheSenseOfTheNounItStandsFor) {
   EXPECT_TRUE(has(hungarian("If you find my wallet, take it to the police."), "vigye"));
 }
 
+TEST(ConstructionsTest, CollectingAParcelIsReceivingIt) {
+  // "The parcel can be collected": "át lehet venni"; "collected the children": "elhozta";
+  // "collects stamps" still gathers them, "gyűjt"
+  EXPECT_TRUE(has(hungarian("The parcel can be collected from the post office."), "\xC3\xA1t lehet venni"));
+  EXPECT_TRUE(has(hungarian("I collected the children from school."), "Elhoztam"));
+  EXPECT_TRUE(has(hungarian("She collects stamps."), "gy\xC5\xB1jt"));
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
