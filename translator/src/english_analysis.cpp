@@ -2945,9 +2945,13 @@ void markPurposes(std::vector<Token>& toks) {
       if (k >= 2 && toks[k - 1].lower == "of" && toks[k - 2].tag == PartOfSpeech::noun)
         k -= 2, startOfNounPhrase();
       // ("asked her to wait", "want you to come": "megkértem, hogy várjon", "azt akarom, hogy gyere")
-      if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb &&
-          (toks[k - 1].lemma == "tell" || toks[k - 1].lemma == "ask" || toks[k - 1].lemma == "want"))
-        toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo;
+      // ("advised motorists to avoid", "warned us not to swim", "urged them to leave": what one
+      // is advised, warned or urged to do as well, "hogy kerüljék el", "hogy ne ússzunk")
+      static constexpr std::string_view kAskingToDo[] = {"tell", "ask",   "want",     "advise", "warn",
+                                                         "urge", "remind", "encourage", "beg", "instruct"};
+      // (the one asked or advised to do it is someone who can: the verb's sense for people)
+      if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && listed(kAskingToDo, toks[k - 1].lemma))
+        toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo, toks[k - 1].ofPerson = true;
     }
     // "I was told to contact you", "were asked to wait": the passive's subject is the one told,
     // "Azt mondták, hogy forduljak" ("are kindly asked": past an adverb too)

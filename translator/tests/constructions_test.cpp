@@ -5208,6 +5208,17 @@ TEST(ConstructionsTest, CollectingAParcelIsReceivingIt) {
   EXPECT_TRUE(has(hungarian("She collects stamps."), "gy\xC5\xB1jt"));
 }
 
+TEST(ConstructionsTest, WhatOneIsAdvisedOrWarnedToDoIsAClauseOfThatOne) {
+  // "warned us not to swim": "Figyelmeztettek minket, hogy ne ússzunk"
+  EXPECT_TRUE(has(hungarian("They warned us not to swim there."), "hogy ne \xC3\xBAsszunk"));
+  // "advised motorists to avoid": the one advised in "-nak", "autósoknak ..., hogy elkerüljék"
+  const std::string advised = hungarian("The police advised motorists to avoid the ring road.");
+  EXPECT_TRUE(has(advised, "aut\xC3\xB3soknak")) << advised;
+  EXPECT_TRUE(has(advised, "hogy elker\xC3\xBClj\xC3\xA9k")) << advised;
+  // ("advised rest": the thing advised is the object)
+  EXPECT_TRUE(has(hungarian("The doctor advised rest."), "pihen\xC3\xA9st")) << hungarian("The doctor advised rest.");
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
