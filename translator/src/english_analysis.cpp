@@ -1862,9 +1862,11 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                 (i >= 2 &&
                  (toks[i - 2].tag == PartOfSpeech::question || toks[i - 2].tag == PartOfSpeech::conjunction ||
                   toks[i - 2].tag == PartOfSpeech::modal || toks[i - 2].tag == PartOfSpeech::auxiliary ||
-                  // "before you clean it": the subject of a clause of time
+                  // "before you clean it": the subject of a clause of time ("as it left the
+                  // harbour", "while it cools")
                   toks[i - 2].lower == "before" || toks[i - 2].lower == "after" ||
-                  toks[i - 2].lower == "until")))))) {
+                  toks[i - 2].lower == "until" || toks[i - 2].lower == "as" || toks[i - 2].lower == "while" ||
+                  toks[i - 2].lower == "once")))))) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);
   } else if ((prevTag == PartOfSpeech::auxiliary || (prevTag == PartOfSpeech::negation && i >= 2)) &&
              [&] {  // ("is not interested": past the negation too)

@@ -5219,6 +5219,12 @@ TEST(ConstructionsTest, WhatOneIsAdvisedOrWarnedToDoIsAClauseOfThatOne) {
   EXPECT_TRUE(has(hungarian("The doctor advised rest."), "pihen\xC3\xA9st")) << hungarian("The doctor advised rest.");
 }
 
+TEST(ConstructionsTest, ItAfterAsOrWhileIsTheSubjectOfItsVerb) {
+  // "as it left the harbour": "left" is the verb, "ahogy elhagyta a kikötőt" (no "bal oldal")
+  EXPECT_TRUE(has(hungarian("The ferry rocked gently as it left the harbour."), "ahogy elhagyta a kik\xC3\xB6t\xC5\x91t"));
+  EXPECT_TRUE(has(hungarian("The boat shook as it left."), "ahogy indult"));
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
