@@ -5790,8 +5790,9 @@ std::vector<HungarianWord> Generator::run() {
     roles_.verb.modal = "hat";
   // "You can pay by card": told to the reader, what one may do, "Fizethet kártyával"
   // ("You can't park here": "Itt nem parkolhat", what the reader may not do)
+  // ("If you cannot log in": what the reader is unable to do, "Ha nem tud bejelentkezni")
   if (roles_.verb.modal == "tud" && before_.formal && !roles_.inverted && !roles_.verb.past &&
-      roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "you")
+      !before_.condition && roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "you")
     roles_.verb.modal = "hat";
   done_.assign(n_, false);
   if (resultState_ < n_) done_[resultState_] = true;

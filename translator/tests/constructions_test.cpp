@@ -5225,6 +5225,13 @@ TEST(ConstructionsTest, ItAfterAsOrWhileIsTheSubjectOfItsVerb) {
   EXPECT_TRUE(has(hungarian("The boat shook as it left."), "ahogy indult"));
 }
 
+TEST(ConstructionsTest, WhatTheReaderCannotDoIfAnyIsAbility) {
+  // "If you cannot log in": unable, "Ha nem tud bejelentkezni"; "You can't park here" is what
+  // the reader may not do, "Nem parkolhat"
+  EXPECT_TRUE(has(hungarian("If you cannot log in, please call the help desk."), "Ha nem tud bejelentkezni"));
+  EXPECT_TRUE(has(hungarian("You can't park here."), "Nem parkolhat"));
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
