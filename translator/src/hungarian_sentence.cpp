@@ -4394,6 +4394,11 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   PrepositionChoice r;
 
   if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
+  // ("like listening to music", "want to listen to the radio": an infinitive right before the
+  // preposition governs it by its own note, "zenét hallgatni")
+  if (pos > 0 && pos - 1 != roles_.verb.main && t_[pos - 1].tag == PartOfSpeech::verb)
+    if (const Sense* own = coreSense(t_[pos - 1], sense(pos - 1)); own && !own->note(p).empty())
+      r.c = caseNamed(own->note(p));
   // "What do you think of it?", "what she thought about the plan": asked what one thinks of a
   // thing is one's opinion of it, "Mit gondolsz róla?" ("think of my mother" stays "rá")
   if ((p == "of" || p == "about") && roles_.verb.main != n_ && roles_.verb.main < pos &&

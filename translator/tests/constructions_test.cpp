@@ -5232,6 +5232,14 @@ TEST(ConstructionsTest, WhatTheReaderCannotDoIfAnyIsAbility) {
   EXPECT_TRUE(has(hungarian("You can't park here."), "Nem parkolhat"));
 }
 
+TEST(ConstructionsTest, AnInfinitiveGovernsItsOwnPreposition) {
+  // "like listening to music": what one listens to is the object of "hallgat", "zenét"
+  // (not "zenéhez", the "to" of going somewhere)
+  const std::string music = hungarian("I like listening to music.");
+  EXPECT_TRUE(has(music, "zen\xC3\xA9t")) << music;
+  EXPECT_TRUE(has(hungarian("I want to listen to the radio."), "a r\xC3\xA1\x64i\xC3\xB3t"));
+}
+
 TEST(ConstructionsTest, WhatADogBarksAtIsItsObject) {
   // "barked at the postman": "ugatta a postást"; without one it just barks
   EXPECT_TRUE(has(hungarian("The dog barked at the postman."), "a post\xC3\xA1st"));
