@@ -256,7 +256,7 @@ work	v	dolgozik[thing=működik,for=nal] ; működik
 write	v	ír[to=nak,perf=meg] ; meg|ír ; be|ír[when=name/address/password/code/pin/number/detail/surname/answer]
 skiing	n	síelés
 smoking	n	dohányzás
-bark	v	ugat[noobj,at=ra]
+bark	v	ugat[at=acc,perf=meg]
 stand	v	áll[noobj] ; bír
 fly	v	repül[noobj]
 swim	v	úszik
@@ -518,7 +518,7 @@ kill	v	meg|öl[pass=meg|hal]
 kiss	v	meg|csókol ; csókol
 laugh	v	nevet[noobj,at=on]
 lend	v	kölcsön|ad[to=nak]
-listen	v	hallgat[to=acc] ; figyel
+listen	v	hallgat[to=acc] ; hallgat[to=ra,person] ; figyel
 mean	v	jelent ; gondol
 pack	v	be|csomagol[state,in=ba] ; csomagol[in=ba]
 paint	v	fest[perf=ki] ; ki|fest
@@ -1401,7 +1401,7 @@ claw	n	karom[karmok]
 club	n	klub[klubok,3sg=klubja] ; bot[botok,3sg=botja]
 collapse	n	összeomlás
 collapse	v	össze|esik ; össze|dől[noobj]
-collect	v	gyűjt ; össze|gyűjt ; be|szed ; el|visz[when=bicycle/bike/car/repair/watch/laptop/computer/phone/suit/shoes/coat] ; el|hoz[when=child/children/kid/kids/son/daughter/grandson/granddaughter] ; el|szállít[when=waste/rubbish/garbage/bin/bins/recycling/litter/refuse] ; át|vesz[when=parcel/package/order/ticket/tickets/key/keys/prize/award/delivery/letter/post/mail/document/documents]
+collect	v	gyűjt ; össze|gyűjt ; be|szed ; el|visz[when=bicycle/bike/car/repair/watch/laptop/computer/phone/suit/shoes] ; el|hoz[when=child/children/kid/kids/son/daughter/grandson/granddaughter/dog/luggage/suitcase/bag/coat/glasses] ; el|szállít[when=waste/rubbish/garbage/bin/bins/recycling/litter/refuse] ; át|vesz[when=parcel/package/order/ticket/tickets/key/keys/prize/award/delivery/letter/post/mail/document/documents/certificate/passport/medal/trophy/diploma]
 comb	n	fésű
 comb	v	fésül ; meg|fésül
 comfort	n	kényelem[kényelmek] ; vigasz[vigaszok]
@@ -1524,6 +1524,7 @@ junior	adj	fiatalabb ; ifjabb ; alsóbb
 knot	n	csomó
 knot	v	meg|köt ; össze|csomóz
 lean	v	hajol[noobj] ; támaszkodik
+lean over	v	át|hajol[noobj,obj=on]
 lean	adj	sovány ; szikár
 let	v	hagy ; enged[obj=nak]
 lightly	adv	könnyedén ; enyhén
@@ -1935,7 +1936,7 @@ imitation	n	utánzás ; utánzat[utánzatok]
 immediate	adj	azonnali ; közvetlen
 implement	v	végre|hajt ; meg|valósít
 impress	v	le|nyűgöz ; meg|hat
-include	v	tartalmaz ; bele|foglal
+include	v	tartalmaz[pass=benne |van] ; bele|foglal
 indifferent	adj	közömbös
 induce	v	elő|idéz ; rá|vesz
 inner	adj	belső
@@ -2052,7 +2053,7 @@ pause	n	szünet[szünetek]
 pause	v	meg|áll[noobj] ; szünetet tart
 peace	n	béke
 perception	n	érzékelés ; felfogás
-perform	v	előad ; végez ; teljesít ; végez[when=operation/surgery/task/test/duty/procedure/experiment/check/analysis/function/service/transplant/calculation]
+perform	v	előad[intr=fel|lép] ; végez ; teljesít ; végez[when=operation/surgery/task/test/duty/procedure/experiment/check/analysis/function/service/transplant/calculation]
 performance	n	előadás[előadások,to=ra,at=n] ; teljesítmény[teljesítmények]
 permit	n	engedély[engedélyek]
 permit	v	engedélyez ; meg|enged
@@ -2277,7 +2278,7 @@ adjacent	adj	szomszédos ; határos
 adjustment	n	beállítás[beállítások] ; igazítás ; alkalmazkodás
 adult	n	felnőtt[felnőttek,3sg=felnőttje,person]
 adult	adj	felnőtt
-advise	v	tanácsol ; javasol
+advise	v	tanácsol ; javasol ; tanácsol[obj=nak,person]
 advocate	n	szószóló[person] ; ügyvéd[ügyvédek]
 advocate	v	támogat ; szorgalmaz
 affair	n	ügy[ügyek] ; viszony[viszonyok]
@@ -4398,9 +4399,11 @@ invitation	n	meghívás[meghívások]
 best wishes	adv	üdvözlettel
 well	adj	jó[pred=jól,van]
 look out	v	ki|néz[of=on,noobj]
+look out over	v	néz[noobj,obj=ra]
 about	adv	körülbelül ; nagyjából
 be born	v	születik[noobj]
 be made	v	készül[noobj,of=bol,from=bol]
+be over	v	véget |ér[noobj]
 twin	n	iker[ikrek,person]
 # --- frequent words of news, stories and e-mail that the ranking places past 3,000
 imagine	v	el|képzel
@@ -7164,7 +7167,7 @@ note down	v	fel|ír ; le|jegyez
 pass out	v	el|ájul[noobj]
 throw up	v	hány[noobj]
 cut off	v	le|vág ; ki|kapcsol ; el|zár[when=supply/water/electricity/gas/power/road] ; el|vág[when=village/town/area/region/community/island/city/valley]
-cut back	v	csökkent ; vissza|fog ; vissza|metsz[when=rose/roses/plant/hedge/bush/shrub/tree/branch/branches/stem/vine]
+cut back	v	csökkent ; vissza|fog ; vissza|metsz[when=rose/roses/plant/hedge/bush/shrub/tree/branch/branches/stem/shoot/vine]
 pay off	v	ki|fizet ; le|törleszt
 save up	v	spórol[noobj,for=ra] ; takarékoskodik
 sell out	v	el|fogy[noobj,pass=el|fogy]
@@ -8149,7 +8152,7 @@ break	n	szünet[szünetek]
 smoker	n	dohányos[dohányosok,person]
 welcome	n	fogadtatás[fogadtatások]
 face	v	szembe|néz[obj=val] ; néz[obj=ra,when=sea/street/south/north/east/west/garden/park/river/lake/square/courtyard/mountain/beach]
-form	v	alakít ; képez ; meg|alakít[when=government/coalition/team/group/alliance/committee/band/company/partnership/union/party/club/cabinet/association] ; alkot[when=opinion/view/impression/picture/image/judgement/judgment]
+form	v	alakít[intr=ki|alakul] ; képez ; meg|alakít[when=government/coalition/team/group/alliance/committee/band/company/partnership/union/party/club/cabinet/association] ; alkot[when=opinion/view/impression/picture/image/judgement/judgment]
 address	v	foglalkozik[obj=val,when=problem/issue/concern/question/challenge/need/shortage/crisis/threat/gap/risk/cause/situation/matter/topic/subject/complaint] ; meg|szólít[when=crowd/nation/audience/meeting/conference/parliament/assembly/congress/rally/delegate/supporter/student] ; címez
 # Phrasal verbs of everyday text, each with the case its Hungarian verb gives the object; a
 # sense said of a thing as subject under thing=
@@ -8238,7 +8241,7 @@ nod off	v	el|bóbiskol[noobj]
 open up	v	ki|nyit ; meg|nyílik[noobj]
 point at	v	mutat[obj=ra]
 point to	v	mutat[obj=ra]
-pull up	v	meg|áll[noobj] ; fel|húz ; ki|húz[when=weed/weeds/plant/carrot/root/roots/grass/flower]
+pull up	v	meg|áll[noobj] ; fel|húz ; ki|húz[when=weed/weeds/plant/carrot/root/roots/grass/flower/onion/potato/stake/nettle]
 put aside	v	félre|tesz
 send off	v	el|küld ; ki|állít[when=player/defender/striker/midfielder/goalkeeper/captain]
 set in	v	be|áll[noobj]
@@ -8925,7 +8928,7 @@ change planes	v	át|száll[noobj]
 do the washing-up	v	el|mosogat[noobj]
 do the dishes	v	el|mosogat[noobj]
 do the shopping	v	be|vásárol[noobj]
-go down	v	le|megy[obj=on] ; csökken[noobj,when=price/rate/cost/temperature/number/unemployment/inflation/sales/value/level/demand/profit/figure/crime/spending] ; ki|alszik[noobj,when=light/lights/lamp/lamps]
+go down	v	le|megy[obj=on] ; csökken[noobj,when=price/rate/cost/temperature/number/unemployment/inflation/sales/value/level/demand/profit/figure/crime/spending] ; ki|alszik[noobj,when=light/lights/lamp/lamps/candle/fire/lantern/torch]
 application form	n	jelentkezési lap
 stir in	v	bele|kever
 airy	adj	levegős

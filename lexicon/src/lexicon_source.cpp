@@ -127,9 +127,11 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
     const std::size_t bar =
         key == "thing" || key == "pass" || key == "thingpass" || key == "intr" ? value.find('|')
                                                                                : std::string_view::npos;
+    // (a prefix written apart keeps its space there too: "pass=benne |van", "nincs benne")
+    const std::size_t prefixEnd = bar != std::string_view::npos && bar > 0 && value[bar - 1] == ' ' ? bar - 1 : bar;
     const bool wordOk = bar == std::string_view::npos
                             ? hungarianWord(value, false)
-                            : hungarianWord(value.substr(0, bar), false) && hungarianWord(value.substr(bar + 1), false);
+                            : hungarianWord(value.substr(0, prefixEnd), false) && hungarianWord(value.substr(bar + 1), false);
     // the English words that choose the sense, "/" between: "when=tablet/pill"
     const bool whenOk =
         key == "when" &&

@@ -64,6 +64,11 @@ TEST(LexiconSourceTest, AnEntryWithPrefixesPluralsAndNotes) {
   ASSERT_TRUE(e);
   EXPECT_EQ(e->senses[0].note("feels"), "nak");
   EXPECT_FALSE(parse("miss\tv\thiányzik[feels=nekem]"));
+  // ... with a prefix written apart, its space kept ("benne van", "nincs benne")
+  e = parse("include\tv\ttartalmaz[pass=benne |van]");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->senses[0].note("pass"), "benne |van");
+  EXPECT_FALSE(parse("include\tv\ttartalmaz[pass=benne  |van]"));
   // a verb whose passive is the state it left
   e = parse("switch off\tv\tki|kapcsol[state]");
   ASSERT_TRUE(e);

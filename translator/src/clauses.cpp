@@ -618,7 +618,11 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     return true;
   // "He tried but failed", "She called but got no answer": a second verb of the same subject
   // after "but", a clause of its own ("de nem kapott választ")
-  if (t.lower == "but" && verbAt(i + 1)) return true;
+  // ("but never came", "but still refused": past "never" or an adverb before the verb)
+  if (t.lower == "but" && (verbAt(i + 1) || (i + 2 < t_.size() && (t_[i + 1].tag == PartOfSpeech::negation ||
+                                                                    t_[i + 1].tag == PartOfSpeech::adverb) &&
+                                             t_[i + 2].tag == PartOfSpeech::verb && verbAt(i + 2))))
+    return true;
   if (t.lower == "that")
     return (prev.tag == PartOfSpeech::verb || soThatAt(i) || thatAfterObject(i) || verbBeforeAdverbs(i)) &&
            (finiteClauseAt(i + 1) || verbAt(i + 1));

@@ -1881,9 +1881,11 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                 (i >= 2 &&
                  (toks[i - 2].tag == PartOfSpeech::question || toks[i - 2].tag == PartOfSpeech::conjunction ||
                   toks[i - 2].tag == PartOfSpeech::modal || toks[i - 2].tag == PartOfSpeech::auxiliary ||
-                  // "before you clean it": the subject of a clause of time
+                  // "before you clean it": the subject of a clause of time ("as it left the
+                  // harbour", "while it cools")
                   toks[i - 2].lower == "before" || toks[i - 2].lower == "after" ||
-                  toks[i - 2].lower == "until")))))) {
+                  toks[i - 2].lower == "until" || toks[i - 2].lower == "as" || toks[i - 2].lower == "while" ||
+                  toks[i - 2].lower == "once")))))) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);
   } else if ((prevTag == PartOfSpeech::auxiliary || (prevTag == PartOfSpeech::negation && i >= 2)) &&
              [&] {  // ("is not interested": past the negation too)
@@ -2434,7 +2436,7 @@ void timeSpentDoing(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
 // "Let the cake cool", "helped her brother carry the boxes": what one lets or helps someone do
 // is the infinitive ("Hagyd a süteményt kihűlni"); "to" goes before the bare verb after the
 // object. ("let me know", "let us" are phrases of their own.)
-void infinitivesAfterLetting(std::vector<Token>& toks) {
+void infinitivesAfterLetting(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
     const Token& let = toks[i];
     if (let.tag != PartOfSpeech::verb || (let.lemma != "let" && let.lemma != "help") ||
@@ -2451,6 +2453,23 @@ void infinitivesAfterLetting(std::vector<Token>& toks) {
               toks[v].tag == PartOfSpeech::adjective || toks[v].tag == PartOfSpeech::number ||
               (toks[v].tag == PartOfSpeech::noun && !toks[v].pauseAfter)))
         ++v;
+    // "Let the dough rest", "let the soup cool": the last of two nouns, or an adjective after the
+    // object's noun, that is also a base verb is what the object is let do, not a compound
+    // ("tésztapihenés") nor its state
+    if (v >= i + 4 && v <= toks.size() && toks[v - 2].tag == PartOfSpeech::noun &&
+        (toks[v - 1].tag == PartOfSpeech::noun || toks[v - 1].tag == PartOfSpeech::adjective) &&
+        !toks[v - 1].plural && toks[v - 1].words == 1 && toks[v - 1].degree == 0 &&
+        !toks[v - 2].possessor && (toks[v - 1].lower == toks[v - 1].lemma) &&
+        (v == toks.size() || toks[v].tag == PartOfSpeech::preposition || toks[v].tag == PartOfSpeech::adverb ||
+         toks[v].tag == PartOfSpeech::conjunction || toks[v].pauseAfter || toks[v].lower == "." ||
+         toks[v].lower == "!")) {
+      if (const lexicon::Entry* verb = core.find(toks[v - 1].lower, PartOfSpeech::verb)) {
+        Token& t = toks[v - 1];
+        t.tag = PartOfSpeech::verb, t.lemma = t.lower, t.entry = verb, t.form = VerbForm::base;
+        t.dictionarySenses.clear();
+        --v;
+      }
+    }
     if (v == i + 1 || v >= toks.size() ||
         (toks[v - 1].tag != PartOfSpeech::noun && toks[v - 1].tag != PartOfSpeech::pronoun))
       continue;
@@ -2964,6 +2983,26 @@ void beingBornOrMade(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
   }
 }
 
+// "The season was over", "when the war is over": "over" after the copula, closing what it says,
+// is the end reached, "véget ért" (the present as well: it has ended); "will be over" is "véget
+// ér". Before a noun phrase or "there" it is a place ("over the bridge", "over there").
+void beingOver(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kClosing[] = {".", "?", "!", "now", "yet", "already", "soon", "at last", "then"};
+  const lexicon::Entry* e = nullptr;
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    // ("was not over yet": past the negation)
+    const std::size_t b = i >= 2 && toks[i - 1].tag == PartOfSpeech::negation ? i - 2 : i - 1;
+    const std::string& be = toks[b].lower;
+    if (toks[i].lower != "over" || !formOfBe(be) || be == "been") continue;
+    const bool closes = i + 1 == toks.size() || toks[i].pauseAfter || toks[i + 1].tag == PartOfSpeech::conjunction ||
+                        listed(kClosing, toks[i + 1].lower);
+    if (!closes || (!e && !(e = core.find("be over", PartOfSpeech::verb)))) continue;
+    Token& t = toks[i];
+    t.tag = PartOfSpeech::verb, t.lemma = e->lemma, t.entry = e, t.dictionarySenses.clear();
+    t.form = be == "be" ? VerbForm::base : VerbForm::past;
+  }
+}
+
 // "about 500 people", "around ten o'clock": before a number, how near ("körülbelül")
 void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
@@ -3052,9 +3091,13 @@ void markPurposes(std::vector<Token>& toks) {
       if (k >= 2 && toks[k - 1].lower == "of" && toks[k - 2].tag == PartOfSpeech::noun)
         k -= 2, startOfNounPhrase();
       // ("asked her to wait", "want you to come": "megkértem, hogy várjon", "azt akarom, hogy gyere")
-      if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb &&
-          (toks[k - 1].lemma == "tell" || toks[k - 1].lemma == "ask" || toks[k - 1].lemma == "want"))
-        toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo;
+      // ("advised motorists to avoid", "warned us not to swim", "urged them to leave": what one
+      // is advised, warned or urged to do as well, "hogy kerüljék el", "hogy ne ússzunk")
+      static constexpr std::string_view kAskingToDo[] = {"tell", "ask",   "want",     "advise", "warn",
+                                                         "urge", "remind", "encourage", "beg", "instruct"};
+      // (the one asked or advised to do it is someone who can: the verb's sense for people)
+      if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && listed(kAskingToDo, toks[k - 1].lemma))
+        toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo, toks[k - 1].ofPerson = true;
     }
     // "I was told to contact you", "were asked to wait": the passive's subject is the one told,
     // "Azt mondták, hogy forduljak" ("are kindly asked": past an adverb too)
@@ -3309,6 +3352,12 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
         for (std::size_t k = i + 1; k <= last; ++k) words += " " + toks[k].lower;
         if ((phrasal = core.find(words, PartOfSpeech::verb))) break;
       }
+      // ("Let the tea stand for five minutes": "for" and a duration say how long, no "stand for")
+      if (phrasal && last == i + 1 && toks[last].lower == "for" && last + 2 < toks.size() &&
+          (toks[last + 1].tag == PartOfSpeech::number || toks[last + 1].lower == "a" ||
+           toks[last + 1].lower == "an" || toks[last + 1].lower == "several" || toks[last + 1].lower == "a few") &&
+          toks[last + 2].tag == PartOfSpeech::noun && unitOfTime(toks[last + 2].lemma))
+        phrasal = nullptr;
       if (phrasal && last == i + 1 && placeAfterIntransitiveParticle(*phrasal, toks, last)) phrasal = nullptr;
       if (phrasal && last == i + 1 && placeAfterPassive(out, t, toks, i)) phrasal = nullptr;
       if (phrasal) {
@@ -3490,7 +3539,7 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
   }
   // an "-ing" after a verb of going on or stopping: that verb's subject ("the app keeps
   // crashing", "the engine started making a noise")
-  static constexpr std::string_view kGoingOn[] = {"keep", "start", "stop", "begin", "continue"};
+  static constexpr std::string_view kGoingOn[] = {"keep", "start", "stop", "begin", "continue", "finish"};
   if (k >= 1 && toks[verb].form == VerbForm::ing && toks[k - 1].tag == PartOfSpeech::verb &&
       listed(kGoingOn, toks[k - 1].lemma) && !toks[k - 1].pauseAfter)
     return subjectNounBefore(toks, k - 1);
@@ -3574,6 +3623,17 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
                    when.find("/that/") != when.npos;
           }))
         toks[i].neighbour = "that";
+      // ("listen to me", "listens to her mother": after the preposition a sense for people takes,
+      // the one named may be a person so too, "rám hallgat")
+      if (!clauseFollows && k + 1 < toks.size() && toks[k].tag == PartOfSpeech::preposition && toks[i].entry &&
+          std::any_of(toks[i].entry->senses.begin(), toks[i].entry->senses.end(),
+                      [&](const lexicon::Sense& s) { return s.person && !s.note(toks[k].lower).empty(); })) {
+        std::size_t one = k + 1;
+        while (one < toks.size() && (toks[one].tag == PartOfSpeech::determiner ||
+                                     toks[one].tag == PartOfSpeech::possessive || toks[one].tag == PartOfSpeech::adjective))
+          ++one;
+        if (one < toks.size() && (namesPerson(toks[one]) || toks[one].tag == PartOfSpeech::name)) toks[i].ofPerson = true;
+      }
       while (k < toks.size() && !clauseFollows &&
              (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
               toks[k].tag == PartOfSpeech::adjective))
@@ -3638,8 +3698,25 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       if (!clauseFollows && !toks[i].pauseAfter && on < toks.size() && toks[on].tag == PartOfSpeech::noun)
         toks[i].neighbour = toks[on].lemma, toks[on].neighbour = toks[i].lemma;
       // "believe it", "forget that": a lone pronoun of a thing asks for the sense of a thing
-      else if (!clauseFollows && i + 1 < toks.size() && thingPronounAlone(toks, i + 1))
+      else if (!clauseFollows && i + 1 < toks.size() && thingPronounAlone(toks, i + 1)) {
         toks[i].neighbour = toks[i + 1].lower;
+        // ("If you forget a dose, take it": "it" stands for a noun before it that asks for a
+        // sense of the verb, "vegye be"; the nearest such noun of the sentence)
+        if (toks[i + 1].lower == "it" && toks[i].entry)
+          for (std::size_t k = i; k-- > 0;)
+            if (toks[k].tag == PartOfSpeech::noun && !toks[k].plural && !toks[k].possessor &&
+                std::any_of(toks[i].entry->senses.begin(), toks[i].entry->senses.end(), [&](const lexicon::Sense& sense) {
+                  for (std::string_view when = sense.note("when"); !when.empty();) {
+                    const std::size_t bar = when.find('/');
+                    if (when.substr(0, bar) == toks[k].lemma) return !sense.noObject;
+                    when = bar == std::string_view::npos ? std::string_view() : when.substr(bar + 1);
+                  }
+                  return false;
+                })) {
+              toks[i].neighbour = toks[k].lemma;
+              break;
+            }
+      }
       // "spent every summer there": a time right after the verb asks for its sense too ("tölt")
       else if (i + 1 < toks.size() && toks[i + 1].time && toks[i + 1].time->unit)
         toks[i].neighbour = toks[i + 1].time->unit->lemma;
@@ -3927,7 +4004,7 @@ void changesOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
       toks.erase(toks.begin() + std::ptrdiff_t(i));
     }
   }
-  static constexpr std::string_view kBecoming[] = {"be", "become", "get", "grow"};
+  static constexpr std::string_view kBecoming[] = {"be", "become", "get", "grow", "fall", "turn"};
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     Token& v = toks[i];
     if (v.tag != PartOfSpeech::verb || !listed(kBecoming, v.lemma)) continue;
@@ -3943,7 +4020,18 @@ void changesOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
           t.dictionarySenses.clear();
           break;
         }
-    if (t.tag != PartOfSpeech::adjective || (v.lemma != "get" && v.lemma != "grow")) continue;
+    // ("had grown wild": a word the lexicon has as an adjective and not as an adverb is the state
+    // one grows into)
+    if (t.tag == PartOfSpeech::adverb && t.words == 1 && (v.lemma == "get" || v.lemma == "grow") &&
+        !core.find(t.lower, PartOfSpeech::adverb))
+      if (const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective)) {
+        t.tag = PartOfSpeech::adjective, t.lemma = t.lower, t.entry = adjective, t.degree = 0;
+        t.dictionarySenses.clear();
+      }
+    // "fell silent", "fell ill", "turned red": falling or turning into a state is becoming it
+    // ("csendes lett", "beteg lett"), where "turn left" still turns
+    const bool fallsInto = (v.lemma == "fall" || v.lemma == "turn") && t.lower != "left" && t.lower != "right";
+    if (t.tag != PartOfSpeech::adjective || (v.lemma != "get" && v.lemma != "grow" && !fallsInto)) continue;
     if (const lexicon::Entry* become = core.find("become", PartOfSpeech::verb))
       v.lemma = "become", v.entry = become, v.hasObject = false, v.neighbour.clear();
   }
@@ -5236,6 +5324,40 @@ void numberedOnes(std::vector<Token>& toks) {
   }
 }
 
+// "The repair cost less than we estimated", "How much will all this cost?": "cost" after a noun
+// and before what it amounts to, or closing a question of how much, is the verb ("kevesebbe
+// került", "Mennyibe fog kerülni"), no compound of the noun ("javításköltség"); after a singular
+// noun it is the past, the present being "costs".
+void costAsAVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  const lexicon::Entry* cost = nullptr;
+  static constexpr std::string_view kAmounts[] = {"more", "less",  "much", "nothing", "a",      "an",    "us",
+                                                  "me",   "him",   "them", "you",     "over",   "about", "around",
+                                                  "almost", "nearly", "only", "just", "twice", "far",  "the"};
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    if (t.lower != "cost" || t.tag != PartOfSpeech::noun) continue;
+    const Token& before = toks[i - 1];
+    const bool last = i + 1 == toks.size() || toks[i + 1].lower == "?";
+    const bool asked = (toks[0].lemma == "how much" || (toks[0].lower == "how" && toks[1].lower == "much")) && last &&
+                       std::any_of(toks.begin() + 1, toks.begin() + std::ptrdiff_t(i), [](const Token& k) {
+                         return k.tag == PartOfSpeech::auxiliary || k.tag == PartOfSpeech::modal;
+                       });
+    bool amount = false;
+    if (i + 1 < toks.size() && before.tag == PartOfSpeech::noun && !before.possessor && !before.pauseAfter) {
+      const Token& next = toks[i + 1];
+      amount = listed(kAmounts, next.lower) || next.tag == PartOfSpeech::number ||
+               next.lower.starts_with("\xC2\xA3") || next.lower.starts_with("$") ||
+               next.lower.starts_with("\xE2\x82\xAC");
+    }
+    if (!asked && !amount) continue;
+    if (!cost && !(cost = core.find("cost", PartOfSpeech::verb))) return;
+    t.tag = PartOfSpeech::verb, t.lemma = "cost", t.entry = cost;
+    t.form = asked || before.plural ? VerbForm::base : VerbForm::past;
+    t.plural = false;
+    t.dictionarySenses.clear();
+  }
+}
+
 std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase,
                                             const std::vector<bool>& pausesAfterWords) const {
   std::vector<Token> toks = joinNumbers(tokenize(core_, words, titleCase));
@@ -5249,6 +5371,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
+  costAsAVerb(core_, toks);
   numberedOnes(toks);
   pastAsPreposition(toks);
   veryOfWhichOne(core_, toks);
@@ -5271,7 +5394,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   askingToHave(core_, toks);
   infinitivesFromGerunds(core_, toks);
   timeSpentDoing(core_, toks);
-  infinitivesAfterLetting(toks);
+  infinitivesAfterLetting(core_, toks);
   mindingAsAsking(core_, toks);
   modalsAcrossAnd(toks);
   allAfterPronouns(toks);
@@ -5282,6 +5405,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   aLittle(core_, toks);
   aboutANumber(core_, toks);
   beingBornOrMade(core_, toks);
+  beingOver(core_, toks);
   thanks(core_, toks);
   regretfulAfraid(core_, toks);
   conjunctionsOfSeveralWords(toks);

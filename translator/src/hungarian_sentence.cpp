@@ -643,6 +643,7 @@ struct ClauseContext {
   bool manner = false;          // an "as" clause of how: "as he said", "ahogy mondta"
   bool passiveDone = false;     // a passive of a definite subject: "was built in 1894 and restored
                                 // last year", what follows did it to the same ("helyreállították")
+  Agreement doer;               // who did the passive above, said actively: "küldték" (3pl)
 };
 
 class Generator {
@@ -1962,7 +1963,16 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   // a sense said with the copula and its predicate ("wonder": "kíváncsi |van"): the predicate
   // agrees in number ("kíváncsiak vagyunk") and the third person present says no copula
   // ("Kíváncsi, hogy", "Nem kíváncsi")
-  if (stem.lemma == "van" && stem.prefix.ends_with(' ')) {
+  // where a thing is ("is included": "benne |van") keeps the copula and takes no plural:
+  // "benne van", "benne vannak", negated "nincs benne"
+  static constexpr std::string_view kWhereItIs[] = {"benne", "rajta", "ott", "itt", "otthon"};
+  if (stem.lemma == "van" && stem.prefix.ends_with(' ') &&
+      listed(kWhereItIs, std::string_view(stem.prefix).substr(0, stem.prefix.size() - 1))) {
+    if (negative && !past && a.person == 3) {
+      emit(a.plural ? "nincsenek" : "nincs", verb), emit(stem.prefix.substr(0, stem.prefix.size() - 1), verb);
+      return;
+    }
+  } else if (stem.lemma == "van" && stem.prefix.ends_with(' ')) {
     const std::string predicate = stem.prefix.substr(0, stem.prefix.size() - 1);
     if (a.plural) stem.prefix = pluralOf(predicate, WordClass::adjective) + " ";
     if (!past && a.person == 3) {
@@ -2866,7 +2876,7 @@ std::size_t Generator::linkedPredicate() const {
   // ("I don't feel well": the adverb says how one feels)
   const bool wellOfFeeling = p < n_ && t_[v].lemma == "feel" && t_[p].lower == "well";
   if (p >= n_ || !linkingVerb(t_[v]) || (t_[p].tag != PartOfSpeech::adjective && !wellOfFeeling) ||
-      !t_[p].entry || (p + 1 < n_ && t_[p + 1].tag == PartOfSpeech::noun))
+      (!t_[p].entry && t_[p].dictionarySenses.empty()) || (p + 1 < n_ && t_[p + 1].tag == PartOfSpeech::noun))
     return n_;
   return p;
 }
@@ -2966,8 +2976,10 @@ std::string_view howOneFeels(const Token& adjective) {
 
 void Generator::emitLinkedPredicate(std::size_t p) {
   const Sense* s = coreSense(t_[p], sense(p));
+  // (an adjective the core lexicon lacks links as well, in the dictionary's sense: "will remain
+  // impassable", "járhatatlanok maradnak")
   const std::optional<std::string> word = plainSense(t_[p], sense(p));
-  if (!s || !word) return;
+  if (!word) return;
   done_[p] = true;
   if (p > 0 && !done_[p - 1] && degreeOfComparison(t_[p - 1], t_[p])) {
     emit(plainSense(t_[p - 1], sense(p - 1)).value_or(t_[p - 1].written), p - 1);
@@ -2984,10 +2996,10 @@ void Generator::emitLinkedPredicate(std::size_t p) {
     emit(inflectNoun(stem, false, {}, Case::dative), p);  // "sápadtnak", "hidegebbnek"
     return;
   }
-  std::string adj = !s->note("pred").empty() && !t_[p].degree ? std::string(s->note("pred")) : *word;
+  std::string adj = s && !s->note("pred").empty() && !t_[p].degree ? std::string(s->note("pred")) : *word;
   // ("zárva", "nyitva" say a state and take no plural: "Az iskolák zárva maradnak")
-  if (roles_.agreement.plural && !s->keepsCopula)
-    adj = !s->plural.empty() && !t_[p].degree ? s->plural : pluralOf(adj, WordClass::adjective);
+  if (roles_.agreement.plural && !(s && s->keepsCopula))
+    adj = s && !s->plural.empty() && !t_[p].degree ? s->plural : pluralOf(adj, WordClass::adjective);
   emit(adj, p);
 }
 
@@ -3101,7 +3113,8 @@ bool Generator::leftWanting() const {
 
 // Feelings and states English says with the copula and an adjective, Hungarian with a verb: "I
 // am sorry" "sajnálom", "afraid of dogs" "fél a kutyáktól", "I am late" "elkéstem", "She is
-// back" "visszajött"; what the feeling is about takes the verb's case or postposition.
+// back" "visszajött", "We are lost" "eltévedtünk"; what the feeling is about takes the verb's
+// case or postposition.
 struct FeelingVerb {
   std::string_view adjective, verb, prefix, preposition;
   Case about;
@@ -3113,6 +3126,7 @@ constexpr FeelingVerb kFeelingVerbs[] = {
     {"afraid", "f\xC3\xA9l", "", "of", Case::ablative},
     {"scared", "f\xC3\xA9l", "", "of", Case::ablative},
     {"late", "k\xC3\xA9sik", "el", "for", Case::elative},
+    {"lost", "t\xC3\xA9ved", "el", "in", Case::inessive},  // "We are lost": "Eltévedtünk"
     {"glad", "\xC3\xB6r\xC3\xBCl", "", "about", Case::dative},
     {"worried", "agg\xC3\xB3"
                 "dik",
@@ -3509,8 +3523,12 @@ std::size_t Generator::emitPossession() {
 bool Generator::toldToBe() const {
   static constexpr std::string_view kBefore[] = {"please", "do", "not", "don't", "never", "always", "just"};
   const VerbGroup& g = roles_.verb;
+  // ("..., so don't be late", "and do not be afraid": "do" before a bare "be" only tells, it
+  // never goes on with the subject before)
+  const bool doBe = g.be < n_ && std::any_of(t_.begin(), t_.begin() + std::ptrdiff_t(g.be),
+                                             [](const Token& k) { return k.lemma == "do"; });
   if (!g.copula || g.be >= n_ || t_[g.be].lower != "be" || !g.modal.empty() || g.future || roles_.subject ||
-      (before_.known && before_.linked && !before_.imperative))
+      (before_.known && before_.linked && !before_.imperative && !doBe))
     return false;
   for (std::size_t k = 0; k < g.be; ++k)
     if (!listed(kBefore, t_[k].lower) && t_[k].tag != PartOfSpeech::negation) return false;
@@ -3579,10 +3597,12 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       // "I am late": "Elkéstem", already so; "I will be late": "Késni fogok"; "The train is
       // late": "A vonat késik"
       // (of what must not be: "Nem szabad elkésned")
-      const bool late =
-          !f->prefix.empty() && !saidOfThing(roles_) && !may && !never && !spanned && (!mustDo(g) || g.negative);
+      // ("We would be lost": what would befall, the conditional, "Eltévednénk")
+      const bool would = may && g.modal == "cond";
+      const bool late = !f->prefix.empty() && !saidOfThing(roles_) && (!may || would) && !never && !spanned &&
+                        (!mustDo(g) || g.negative);
       VerbStem stem{std::string(f->verb), std::string(late ? f->prefix : ""), ""};
-      if (may) stem = potentialOf(stem);  // "I may be late": "Késhetek"
+      if (may && !would) stem = potentialOf(stem);  // "I may be late": "Késhetek"
       const Tense tense = g.past || (late && !g.future) ? Tense::past : Tense::present;
       if (told) {  // "Don't be afraid": "Ne félj", "Don't be late": "Ne késs el"
         Agreement ta = fa;
@@ -3606,6 +3626,10 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       } else if (g.future)  // "El fogok késni", "Vissza fogok jönni"
         emit(stem.prefix, pred), emit(conjugate(VerbStem{"fog", "", ""}, Tense::present, ca), g.be),
             emit(infinitiveOf(stem), pred);
+      else if (would && (g.negative || question))  // "nem tévednénk el"
+        emit(conditionalOf(stem, fa), pred), emit(stem.prefix, pred);
+      else if (would)
+        emit(stem.prefix + conditionalOf(stem, fa), pred);
       else if (g.negative || question)  // "miért késtem el"
         emit(conjugate(stem, tense, fa), pred), emit(stem.prefix, pred);
       else
@@ -4447,6 +4471,11 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   PrepositionChoice r;
 
   if (verbSense && !verbSense->note(p).empty()) r.c = caseNamed(verbSense->note(p));
+  // ("like listening to music", "want to listen to the radio": an infinitive right before the
+  // preposition governs it by its own note, "zenét hallgatni")
+  if (pos > 0 && pos - 1 != roles_.verb.main && t_[pos - 1].tag == PartOfSpeech::verb)
+    if (const Sense* own = coreSense(t_[pos - 1], sense(pos - 1)); own && !own->note(p).empty())
+      r.c = caseNamed(own->note(p));
   // a verb's "to" of a person ("send it to her": "elküldi neki") is no person's with an address
   // or a surface, which says itself how one gets there: "a lakcímére küldték" (a place one goes
   // into may be the office addressed: "elküldte a banknak")
@@ -5319,8 +5348,12 @@ void Generator::findPerfectDuration() {
   const bool tillThen = t_[g.firstAux].lower == "had";
   // "I haven't seen him since Christmas", "there has been no rain for weeks": what has not
   // happened since is told in the past, "karácsony óta nem láttam", "hetek óta nem volt eső";
-  // what has not been going on still does not ("hasn't been working since": "nem működik")
-  const bool notSince = (g.negative && !continuous) ||
+  // what has not been going on still does not ("hasn't been working since": "nem működik"), nor
+  // does a state one is or is not in, a working or a way of living ("The lift has not worked since
+  // Monday": "hétfő óta nem működik", "She hasn't smoked since 2010": "nem dohányzik")
+  static constexpr std::string_view kStatesHeld[] = {"work", "function", "operate", "live", "smoke", "exist"};
+  const bool heldState = !state && g.main < n_ && listed(kStatesHeld, t_[g.main].lemma);
+  const bool notSince = (g.negative && !continuous && !heldState) ||
                         (roles_.existential && g.be + 1 < n_ && t_[g.be + 1].lower == "no");
   if (sinceClause_ && !done && !changed) {
     roles_.verb.past = tillThen || notSince;
@@ -5716,6 +5749,11 @@ ClauseContext Generator::context() const {
   ClauseContext c = before_;
   if (roles_.subject) {
     c.known = true, c.subject = Agreement{roles_.agreement.person, roles_.agreement.plural};
+    // ("My parcel was sent but has not arrived": a passive said actively has another subject, but
+    // the clause after goes on with the English one, "nem érkezett meg")
+    c.doer = c.subject;
+    if (roles_.verb.passive && !befalls_ && !roles_.agent)
+      c.subject = Agreement{roles_.subject->person, roles_.subject->plural};
     c.thing = !roles_.subject->pronoun && saidOfThing(roles_);
     c.subjectPronoun = roles_.subject->pronoun ? t_[roles_.subject->head].lower : std::string();
   }
@@ -5797,7 +5835,9 @@ std::vector<HungarianWord> Generator::run() {
   // "késik", a verb without a prefix)
   if (befalls_ && !roles_.verb.past && roles_.verb.have == n_ && !roles_.verb.future && roles_.verb.modal.empty() &&
       !roles_.verb.imperative && !actFrom(roles_.verb.be) &&
-      passOf(VerbGroup{.main = roles_.verb.main, .passive = true})->note("pass").find('|') != std::string_view::npos)
+      passOf(VerbGroup{.main = roles_.verb.main, .passive = true})->note("pass").find('|') != std::string_view::npos &&
+      // ("Breakfast is included": where it is, "benne van", is no change)
+      verbOfNote(passOf(VerbGroup{.main = roles_.verb.main, .passive = true})->note("pass")).lemma != "van")
     roles_.verb.past = true;
   // ("My flight has been delayed": what befell it and goes on, a verb without a prefix, is so
   // now, "A járatom késik"; "had been delayed" stays the past)
@@ -5885,8 +5925,9 @@ std::vector<HungarianWord> Generator::run() {
     roles_.verb.modal = "hat";
   // "You can pay by card": told to the reader, what one may do, "Fizethet kártyával"
   // ("You can't park here": "Itt nem parkolhat", what the reader may not do)
+  // ("If you cannot log in": what the reader is unable to do, "Ha nem tud bejelentkezni")
   if (roles_.verb.modal == "tud" && before_.formal && !roles_.inverted && !roles_.verb.past &&
-      roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "you")
+      !before_.condition && roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "you")
     roles_.verb.modal = "hat";
   done_.assign(n_, false);
   if (resultState_ < n_) done_[resultState_] = true;
@@ -5936,8 +5977,13 @@ std::vector<HungarianWord> Generator::run() {
   // without a subject of its own is done to the passive's subject too, "és tavaly helyreállították"
   if (before_.passiveDone && before_.linked && !roles_.subject && !roles_.object && roles_.verb.main < n_ &&
       !roles_.verb.passive && roles_.verb.be == n_ && roles_.verb.have == n_ && roles_.verb.modal.empty() &&
-      t_[roles_.verb.main].form == VerbForm::past && !objectClause_ && !(roles_.verbSense && roles_.verbSense->noObject))
-    roles_.agreement.definite = sharedPassive_ = true;
+      t_[roles_.verb.main].form == VerbForm::past && !objectClause_ && !(roles_.verbSense && roles_.verbSense->noObject) &&
+      // ("was posted but never arrived": an "-ik" verb other than eating or drinking takes no object, so it is the
+      // subject's own deed, "soha nem érkezett meg")
+      !(roles_.verbSense && roles_.verbSense->word.ends_with("ik") && roles_.verbSense->word != "eszik" &&
+        roles_.verbSense->word != "iszik"))
+    roles_.agreement.definite = sharedPassive_ = true,
+    roles_.agreement.person = before_.doer.person, roles_.agreement.plural = before_.doer.plural;
   // "a számla, amelyet küldtél": the relative word takes the indefinite conjugation
   if (before_.relativeObject && !roles_.object)
     roles_.agreement.definite = roles_.agreement.youObject = false;

@@ -40,7 +40,8 @@
 //                          "|" ("the lights went out": "ki|alszik")
 //             pass=:       what befalls the subject of the verb's passive without an agent,
 //                          with its own prefix after "|" ("were injured": "meg|sérül",
-//                          "megsérültek"; "injured by a falling tree" stays a passive)
+//                          "megsérültek"; "injured by a falling tree" stays a passive), a
+//                          prefix written apart keeping its space ("is included": "benne |van")
 //             thingpass=:  what befalls a thing as that subject, where pass= is said of people
 //                          ("were stuck": "meg|reked" of people, "the lift is stuck" "be|ragad")
 //             feels=nak:   a verb whose English object is its Hungarian subject and whose
