@@ -2908,8 +2908,12 @@ void markPurposes(std::vector<Token>& toks) {
       if (k >= 2 && toks[k - 1].lower == "of" && toks[k - 2].tag == PartOfSpeech::noun)
         k -= 2, startOfNounPhrase();
       // ("asked her to wait", "want you to come": "megkértem, hogy várjon", "azt akarom, hogy gyere")
-      if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb &&
-          (toks[k - 1].lemma == "tell" || toks[k - 1].lemma == "ask" || toks[k - 1].lemma == "want"))
+      // ("advised motorists to avoid", "warned us not to swim": "azt tanácsolta az autósoknak,
+      // hogy kerüljék el", "figyelmeztetett minket, hogy ne ússzunk")
+      static constexpr std::string_view kAskingSomeone[] = {"tell",   "ask",    "want",     "advise", "warn",
+                                                            "remind", "urge",   "encourage", "beg",   "persuade",
+                                                            "force",  "order",  "invite"};
+      if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && listed(kAskingSomeone, toks[k - 1].lemma))
         toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo;
     }
     // "I was told to contact you", "were asked to wait": the passive's subject is the one told,

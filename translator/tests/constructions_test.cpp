@@ -738,6 +738,16 @@ TEST(ConstructionsTest, WhatOneIsToldToDoIsAClauseWithTheOneToldAsSubject) {
   EXPECT_EQ(hungarian("I went out to buy bread."), "Kimentem, hogy vegyek kenyeret.");
 }
 
+TEST(ConstructionsTest, TheOneAdvisedWarnedOrPersuadedToDoIsTheSubjectOfWhatFollows) {
+  // the one advised is in the dative, "azt tanácsolta", the one warned or persuaded the object;
+  // each is the subject of the subjunctive after "hogy"
+  EXPECT_EQ(hungarian("The police advised the drivers to avoid the road."),
+            "A rendőrség azt tanácsolta a sofőröknek, hogy elkerüljék az utat.");
+  EXPECT_EQ(hungarian("The doctor warned the patients not to eat sugar."),
+            "Az orvos figyelmeztette a betegeket, hogy ne egyenek cukrot.");
+  EXPECT_EQ(hungarian("He persuaded his wife to sell the car."), "Rábeszélte a feleségét, hogy eladja az autót.");
+}
+
 TEST(ConstructionsTest, YouAfterBeforeOrUntilIsAClausesSubject) {
   EXPECT_EQ(hungarian("Remove the battery before you clean the camera."),
             "Távolítsa el az elemet, mielőtt megtisztítja a fényképezőgépet.");
