@@ -1864,7 +1864,11 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                   toks[i - 2].tag == PartOfSpeech::modal || toks[i - 2].tag == PartOfSpeech::auxiliary ||
                   // "before you clean it": the subject of a clause of time
                   toks[i - 2].lower == "before" || toks[i - 2].lower == "after" ||
-                  toks[i - 2].lower == "until")))))) {
+                  toks[i - 2].lower == "until" ||
+                  // "as it left the harbour", "once it stops", "since you left": after a word
+                  // that opens a clause "it" and "you" are its subject
+                  toks[i - 2].lower == "as" || toks[i - 2].lower == "once" || toks[i - 2].lower == "since" ||
+                  toks[i - 2].lower == "while" || toks[i - 2].lower == "whenever")))))) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);
   } else if ((prevTag == PartOfSpeech::auxiliary || (prevTag == PartOfSpeech::negation && i >= 2)) &&
              [&] {  // ("is not interested": past the negation too)

@@ -748,6 +748,13 @@ TEST(ConstructionsTest, TheOneAdvisedWarnedOrPersuadedToDoIsTheSubjectOfWhatFoll
   EXPECT_EQ(hungarian("He persuaded his wife to sell the car."), "Rábeszélte a feleségét, hogy eladja az autót.");
 }
 
+TEST(ConstructionsTest, ItAfterAsOrSinceIsAClausesSubjectAndTheNextWordItsVerb) {
+  // "left" is the verb, not the adjective "bal"
+  EXPECT_EQ(hungarian("The ferry rocked gently as it left the harbour."),
+            "A komp gyengéden ringatott, ahogy elhagyta a kikötőt.");
+  EXPECT_EQ(hungarian("I have been worried since you left."), "Aggódom, mióta indultál.");
+}
+
 TEST(ConstructionsTest, YouAfterBeforeOrUntilIsAClausesSubject) {
   EXPECT_EQ(hungarian("Remove the battery before you clean the camera."),
             "Távolítsa el az elemet, mielőtt megtisztítja a fényképezőgépet.");
