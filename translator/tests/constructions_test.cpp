@@ -4705,6 +4705,13 @@ TEST(ConstructionsTest, TheSpeakerBeforeAComma) {
             "„Add vissza!” – kiabálta Lucy, üldözve a bátyját az asztal körül.");
 }
 
+// Words of saying longer than a few words are still the quotation's when their speaker and verb
+// open them: the quotation in „...”, the rest after the dash.
+TEST(ConstructionsTest, LongerWordsOfSayingOpenedByTheSpeakerAndTheVerb) {
+  EXPECT_EQ(hungarian("\"Don't touch anything!\" the guard shouted from the doorway."),
+            "„Ne nyúlj semmihez!” – kiabálta az őr a kapualjból.");
+}
+
 // A noise, a smell or a light "from" a place is said of it, "az utcáról jövő zaj", where the
 // place trailed as the verb's.
 TEST(ConstructionsTest, WhatComesFromAPlace) {
