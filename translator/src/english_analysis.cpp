@@ -332,7 +332,8 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
       core.find(lowerAscii(words[i + best]), PartOfSpeech::verb))
     return std::nullopt;
   // a sign's "No parking" ("Tilos a parkolás") opens what it says; "There is no parking" counts
-  if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && lower == "no") return std::nullopt;
+  if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && lower == "no" && bestEntry->lemma != "no longer")
+    return std::nullopt;
   // "at the bottom" is "alul", but "at the bottom of the page" names the page's bottom
   if (bestEntry->pos == PartOfSpeech::adverb && i + best < words.size() &&
       lowerAscii(words[i + best]) == "of")
@@ -1849,6 +1850,8 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     if (prevLower == "to" && i + 1 < toks.size() && toks[i + 1].lower == "against")
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
   } else if (prevTag == PartOfSpeech::modal || isDoSupport(prevLower) ||
+             // ("can no longer walk": past the negation of "no longer")
+             (prevLower == "no longer" && i >= 2 && toks[i - 2].tag == PartOfSpeech::modal) ||
              (prevTag == PartOfSpeech::negation &&
               (!verbSeen ||
                (i >= 2 && (toks[i - 2].tag == PartOfSpeech::modal || isDoSupport(toks[i - 2].lower)))))) {
@@ -2411,6 +2414,37 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
     toks.insert(toks.begin() + std::ptrdiff_t(i + 1), impliedWord("not", PartOfSpeech::negation, word));
     toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(anymore));
     i += 3;
+  }
+}
+
+// "can no longer afford", "She no longer lives here": a negation, "not ... anymore" ("többé nem
+// tudja megfizetni", "Többé nem lakik itt"); a finite verb after it takes "do" as "not" does.
+void noLongerAsNotAnymore(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    if (toks[i].lemma != "no longer" || toks[i].tag != PartOfSpeech::adverb) continue;
+    const Token& before = toks[i - 1];
+    Token& verb = toks[i + 1];
+    const bool groupBefore = before.tag == PartOfSpeech::modal || before.tag == PartOfSpeech::auxiliary;
+    const bool finiteAfter = verb.tag == PartOfSpeech::verb &&
+                             (verb.form == VerbForm::third || verb.form == VerbForm::past ||
+                              (verb.form == VerbForm::base && (before.tag == PartOfSpeech::pronoun ||
+                                                               before.tag == PartOfSpeech::noun)));
+    if (!groupBefore && !finiteAfter) continue;
+    const std::size_t word = toks[i].word;
+    Token& anymore = toks[i];
+    anymore.lower = anymore.lemma = "anymore";
+    anymore.entry = core.find("anymore", PartOfSpeech::adverb);
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), impliedWord("not", PartOfSpeech::negation, word));
+    if (!groupBefore) {
+      Token& v = toks[i + 2];
+      Token doSupport = impliedWord(v.form == VerbForm::past ? "did" : v.form == VerbForm::third ? "does" : "do",
+                                    PartOfSpeech::auxiliary, word);
+      doSupport.lemma = "do";
+      doSupport.form = VerbForm::base;
+      v.form = VerbForm::base;
+      toks.insert(toks.begin() + std::ptrdiff_t(i), std::move(doSupport));
+    }
+    i += 2;
   }
 }
 
@@ -5108,6 +5142,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   modalsAcrossAnd(toks);
   allAfterPronouns(toks);
   stoppingAsNoLonger(core_, toks);
+  noLongerAsNotAnymore(core_, toks);
   negativeAny(toks);
   markAsRoles(core_, toks);
   comparisonsOfEquality(core_, toks);

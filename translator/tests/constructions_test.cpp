@@ -755,6 +755,18 @@ TEST(ConstructionsTest, ItAfterAsOrSinceIsAClausesSubjectAndTheNextWordItsVerb) 
   EXPECT_EQ(hungarian("I have been worried since you left."), "Aggódom, mióta indultál.");
 }
 
+TEST(ConstructionsTest, NoLongerNegatesTheVerb) {
+  // "no longer" is "not ... anymore", after a modal or before a finite verb
+  EXPECT_EQ(hungarian("She no longer lives here."), "Többé nem lakik itt.");
+  EXPECT_EQ(hungarian("He can no longer walk."), "Többé nem tud sétálni.");
+  EXPECT_EQ(hungarian("We could no longer see the coast."), "Többé nem láttuk a partot.");
+}
+
+TEST(ConstructionsTest, YetInsideANegatedVerbGroupIsMegBeforeTheNegation) {
+  EXPECT_EQ(hungarian("They have not yet announced the winner."), "Még nem hirdették ki a nyertest.");
+  EXPECT_EQ(hungarian("The results have not yet been published."), "Az eredményeket még nem tették közzé.");
+}
+
 TEST(ConstructionsTest, YouAfterBeforeOrUntilIsAClausesSubject) {
   EXPECT_EQ(hungarian("Remove the battery before you clean the camera."),
             "Távolítsa el az elemet, mielőtt megtisztítja a fényképezőgépet.");
