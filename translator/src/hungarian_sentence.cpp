@@ -2480,9 +2480,15 @@ void Generator::findSubject(ClauseRoles& r) const {
       g.be + 1 < n_ && t_[g.be + 1].lower != "there" && t_[g.be + 1].tag != PartOfSpeech::adjective &&
       startsNounPhrase(g.be + 1)) {
     const NounPhrase np = readNounPhrase(g.be + 1);
-    if (!np.pronoun && np.end < n_ &&
-        (t_[np.end].tag == PartOfSpeech::adjective || t_[np.end].tag == PartOfSpeech::preposition ||
-         t_[np.end].lower == "here" || t_[np.end].lower == "there"))
+    // ("Is the flat still available?": past "still", "already", "really")
+    std::size_t said = np.end;
+    while (said + 1 < n_ && t_[said].tag == PartOfSpeech::adverb && !t_[said].pauseAfter &&
+           (t_[said].lower == "still" || t_[said].lower == "already" || t_[said].lower == "really" ||
+            t_[said].lower == "also" || t_[said].lower == "always"))
+      ++said;
+    if (!np.pronoun && said < n_ &&
+        (t_[said].tag == PartOfSpeech::adjective || t_[said].tag == PartOfSpeech::preposition ||
+         t_[said].lower == "here" || t_[said].lower == "there"))
       r.subject = np, r.inverted = true;
   }
   // "When does the train leave?", "Can your sister swim?": a noun subject between the
@@ -3680,6 +3686,10 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   // "Where are you?": "Hol vagy?", the pronoun after the copula is the subject, said as such
   if (roles_.subject && roles_.inverted && roles_.subject->pronoun && pos == roles_.subject->begin)
     pos = emitSubject();
+  // "Is the water cold?": a noun subject asked about is not the predicate too (it follows the
+  // verb group, below)
+  if (roles_.subject && roles_.inverted && !roles_.subject->pronoun && pos == roles_.subject->begin)
+    pos = roles_.subject->end;
   // "A múzeum hétfőnként zárva van": a time with its case before the predicate
   if (pos < n_ && !existential && !g.negative && !question && t_[pos].tag != PartOfSpeech::preposition)
     emitTimeFirst(pos + 1);

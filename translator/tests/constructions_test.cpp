@@ -4036,9 +4036,18 @@ namespace {
 TEST(ConstructionsTest, APassiveOrStateAskedAboutIsItsState) {
   EXPECT_EQ(hungarian("Were the windows locked?"), "Be voltak zárva az ablakok?");
   EXPECT_EQ(hungarian("Was the door locked?"), "Be volt zárva az ajtó?");
-  EXPECT_EQ(hungarian("Is the shop closed?"), "A bolt zárva van?");
-  EXPECT_EQ(hungarian("Is the shop open?"), "A bolt nyitva van?");
+  EXPECT_EQ(hungarian("Is the shop closed?"), "Zárva van a bolt?");
+  EXPECT_EQ(hungarian("Is the shop open?"), "Nyitva van a bolt?");
   EXPECT_EQ(hungarian("Is Anna here?"), "Anna itt van?");
+}
+
+// A noun subject after the copula asked about is said once, after its predicate ("Hideg a
+// víz?"), past "still" too; a plural's comparative agrees ("Olcsóbbak a jegyek?").
+TEST(ConstructionsTest, ANounSubjectAskedAboutIsSaidOnceAfterItsPredicate) {
+  EXPECT_EQ(hungarian("Is the water cold?"), "Hideg a víz?");
+  EXPECT_EQ(hungarian("Are the children happy?"), "Boldogok a gyerekek?");
+  EXPECT_EQ(hungarian("Are the tickets cheaper online?"), "Olcsóbbak a jegyek online?");
+  EXPECT_TRUE(has(hungarian("Is the room still available?"), "Még elérhető a szoba?"));
 }
 
 }  // namespace
