@@ -1641,6 +1641,18 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
       return false;
     const Reading& best = *std::max_element(
         next.begin(), next.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
+    // ("Is the flat still available?", "Is the flat available?": an adverb, or an adjective that
+    // ends the phrase, is no noun's modifier; the word before it is the noun)
+    const bool afterArticle = i > 0 && (toks[i - 1].tag == PartOfSpeech::determiner ||
+                                        toks[i - 1].tag == PartOfSpeech::possessive);
+    if (afterArticle && best.tag == PartOfSpeech::adverb && core_.find(best.lemma, PartOfSpeech::adverb) &&
+        !core_.find(best.lemma, PartOfSpeech::adjective) && !core_.find(best.lemma, PartOfSpeech::noun))
+      return false;
+    const bool endsPhrase = toks[i + 1].pauseAfter || i + 2 >= toks.size() ||
+                            (toks[i + 2].tag != PartOfSpeech::other && toks[i + 2].tag != PartOfSpeech::noun);
+    if (afterArticle && endsPhrase &&
+        std::none_of(next.begin(), next.end(), [](const Reading& r) { return r.tag == PartOfSpeech::noun; }))
+      return false;
     // (a subject stands first in its clause: "until the light turns green")
     const std::string_view opener = i >= 2 ? std::string_view(toks[i - 2].lower) : std::string_view();
     // ("When the light comes on", "where the road turns left", "once the water boils")

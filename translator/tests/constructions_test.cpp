@@ -4050,6 +4050,15 @@ TEST(ConstructionsTest, ANounSubjectAskedAboutIsSaidOnceAfterItsPredicate) {
   EXPECT_TRUE(has(hungarian("Is the room still available?"), "Még elérhető a szoba?"));
 }
 
+// After an article, a word before an adverb or before an adjective that ends the phrase is the
+// noun ("the flat": "a lakás", not the adjective "lapos").
+TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
+  EXPECT_EQ(analysed("Is the flat still available"), "is/aux the/det flat/n still/adv available/adj");
+  EXPECT_EQ(hungarian("Is the flat available?"), "Elérhető a lakás?");
+  // an adjective before its noun stays one
+  EXPECT_TRUE(has(hungarian("The house has a flat roof."), "lapos"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
 
