@@ -886,6 +886,24 @@ void timesOfNouns(std::vector<Token>& toks) {
 constexpr std::string_view kThoughtWithoutThat[] = {"hope", "think", "know", "believe", "guess", "suppose", "feel"};
 
 // Chooses the readings of the content words in order, by the words before them.
+// "Will the river rise", "How much will all this cost", "Does your sister swim": a modal or
+// "do" asking, opening the clause (past a question word), and only its subject between it and `i`.
+bool askedByAuxiliary(const std::vector<Token>& toks, std::size_t i) {
+  std::size_t k = i;
+  while (k > 0 && (toks[k - 1].tag == PartOfSpeech::determiner || toks[k - 1].tag == PartOfSpeech::possessive ||
+                   toks[k - 1].tag == PartOfSpeech::noun || toks[k - 1].tag == PartOfSpeech::name ||
+                   toks[k - 1].tag == PartOfSpeech::adjective || toks[k - 1].tag == PartOfSpeech::number ||
+                   toks[k - 1].tag == PartOfSpeech::pronoun))
+    --k;
+  if (k == i || k == 0) return false;
+  const Token& aux = toks[k - 1];
+  if (aux.tag != PartOfSpeech::modal && !isDoSupport(aux.lower)) return false;
+  std::size_t before = k - 1;
+  while (before > 0 && (toks[before - 1].tag == PartOfSpeech::question || toks[before - 1].lower == "much"))
+    --before;
+  return before == 0;
+}
+
 class ReadingChooser {
  public:
   ReadingChooser(const lexicon::CoreLexicon& core, std::vector<Token>& toks, bool titleCase)
@@ -1455,7 +1473,8 @@ void ReadingChooser::choose(std::size_t i) {
     // ("searched the room but found nothing": so after "but")
     const bool pastBefore =
         ((subject.lower == "and" || subject.lower == "but") && lastVerbPast_) || (subject.lower == "then" && pastNarrative(toks_, i - 1));
-    if ((singular || pastBefore) && listed(kSameFormPast, t.lemma)) t.form = VerbForm::past;
+    if ((singular || pastBefore) && listed(kSameFormPast, t.lemma) && !askedByAuxiliary(toks_, i))
+      t.form = VerbForm::past;
     // "came home and fell asleep": so too the past of another verb spelt as a base ("fell",
     // "found", "saw", "left")
     // ("Water prices fell", "He found a key": after a singular subject the base cannot be the
@@ -1466,7 +1485,8 @@ void ReadingChooser::choose(std::size_t i) {
                              (toks_[i + 1].tag == PartOfSpeech::determiner ||
                               toks_[i + 1].tag == PartOfSpeech::possessive || toks_[i + 1].tag == PartOfSpeech::noun ||
                               toks_[i + 1].tag == PartOfSpeech::other || toks_[i + 1].tag == PartOfSpeech::pronoun);
-    if ((pastBefore || (subjectBefore && (singular || !objectAfter))) && t.form == VerbForm::base)
+    if ((pastBefore || (subjectBefore && (singular || !objectAfter))) && t.form == VerbForm::base &&
+        !askedByAuxiliary(toks_, i))  // ("How much will the repair cost?": the base after "will")
       for (const lexicon::IrregularForm& f : core_.irregular(t.lower))
         if (f.pos == PartOfSpeech::verb && f.lemma != t.lemma) {
           t.lemma = f.lemma, t.form = VerbForm::past, t.entry = nullptr;
@@ -1627,6 +1647,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                std::none_of(next.begin(), next.end(), [](const Reading& r) { return r.tag == PartOfSpeech::noun; });
       }())
     bonus(PartOfSpeech::adverb, std::nullopt, 400);
+  // "How much will all this cost?", "When does the new school open?": a question's modal or
+  // "do" before its subject, and no verb since, leaves the clause's last word its verb
+  if (i >= 2 && (i + 1 == toks.size() || t.pauseAfter) && askedByAuxiliary(toks, i))
+    bonus(PartOfSpeech::verb, VerbForm::base, 400);
   // a noun (or an adjective before one) may follow: a set phrase ("the second traffic light"), or
   // a word that may be one ("the light, please" has none), unless it is likelier the verb of a
   // subject ("the light turns green")

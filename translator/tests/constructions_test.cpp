@@ -4050,6 +4050,13 @@ TEST(ConstructionsTest, ANounSubjectAskedAboutIsSaidOnceAfterItsPredicate) {
   EXPECT_TRUE(has(hungarian("Is the room still available?"), "Még elérhető a szoba?"));
 }
 
+// A question's modal or "do" before its subject leaves the clause's last word its verb, in its
+// base form ("cost" neither the noun nor the past).
+TEST(ConstructionsTest, TheLastWordAfterAnAskingModalAndItsSubjectIsTheVerb) {
+  EXPECT_EQ(analysed("How much will all this cost"), "how much/wh much/part will/modal all/det this/det cost/v/base");
+  EXPECT_EQ(hungarian("How much will the repair cost?"), "Mennyibe fog kerülni a javítás?");
+}
+
 // After an article, a word before an adverb or before an adjective that ends the phrase is the
 // noun ("the flat": "a lakás", not the adjective "lapos").
 TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
