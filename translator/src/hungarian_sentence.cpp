@@ -1130,8 +1130,10 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
         return t.tag == PartOfSpeech::adjective || t.lower == "the" || t.tag == PartOfSpeech::particle ||
                ((t.lower == "a" || t.lower == "an") && (definiteOwner || madeBy));
       })) {
+    // (a head the core lexicon lacks is owned as well: "the start of the meeting", "a
+    // megbeszélés indulását")
     const Sense* hs = coreSense(t_[head], sense(head));
-    if (hs && hs->note("of").empty() && !hs->name) {
+    if ((hs && hs->note("of").empty() && !hs->name) || (!hs && !t_[head].capitalised)) {
       np.ofOwner = k + 1;
       np.end = readNounPhrase(k + 1).end;
       np.possessed = np.definite = true;

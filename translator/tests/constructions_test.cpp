@@ -4057,6 +4057,11 @@ TEST(ConstructionsTest, TheLastWordAfterAnAskingModalAndItsSubjectIsTheVerb) {
   EXPECT_EQ(hungarian("How much will the repair cost?"), "Mennyibe fog kerülni a javítás?");
 }
 
+// The owner after "of" comes first and owns the head, also a head the core lexicon lacks.
+TEST(ConstructionsTest, TheOwnerAfterOfOwnsAHeadTheLexiconLacks) {
+  EXPECT_EQ(hungarian("I missed the start of the meeting."), "Lekéstem a megbeszélés indulását.");
+}
+
 // After an article, a word before an adverb or before an adjective that ends the phrase is the
 // noun ("the flat": "a lakás", not the adjective "lapos").
 TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
