@@ -747,8 +747,10 @@ class Generator {
   void emit(std::string text, std::size_t token, bool known = true) {
     // a prefix written apart ("részt ") said after its verb ends its own word: "Nem vett részt"
     while (!text.empty() && text.back() == ' ') text.pop_back();
+    if (text == "a" && token == suppressArticle_) return;
     if (!text.empty()) out_.push_back({std::move(text), token, known});
   }
+  std::size_t suppressArticle_ = SIZE_MAX;  // the "the" said by the "egy" before ("egy tó melletti")
   std::size_t sense(std::size_t i) const { return senseIndex(t_[i], i, pointed_, sense_); }
   void emitVerb(std::size_t verb, bool hasObject, bool negative, bool future, bool past, bool imperative,
                 Agreement a, std::string_view modal);
@@ -1350,8 +1352,30 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
             (first.lower == "the" || first.tag == PartOfSpeech::possessive)) ||
            (out_.back().text == "egy" && (first.lower == "a" || first.lower == "an"))))
         out_.pop_back();
+      // "Several pharmacies in the capital": a count before the noun follows a definite place,
+      // "a fővárosban lévő néhány gyógyszertár"; "a farm near the lake" takes the place without
+      // its own article, "egy tó közelében lévő farm"
+      std::vector<HungarianWord> count;
+      // ("a man in a red car": one "egy" for both, "egy piros autóban lévő férfi")
+      const bool definitePlace = first.lower == "the" || first.tag == PartOfSpeech::possessive;
+      const bool indefinitePlace = first.lower == "a" || first.lower == "an";
+      if ((definitePlace || indefinitePlace) && !out_.empty() && out_.back().token >= np.begin &&
+          out_.back().token < np.placeAttribute && out_.back().text != "a" && out_.back().text != "az") {
+        if (out_.back().text == "egy") {
+          if (definitePlace)
+            suppressArticle_ = np.placeAttribute + 1;
+          else
+            out_.pop_back();
+        } else {
+          while (!out_.empty() && out_.back().token >= np.begin && out_.back().token < np.placeAttribute &&
+                 (t_[out_.back().token].tag == PartOfSpeech::determiner || countsItsNoun(t_[out_.back().token]) ||
+                  t_[out_.back().token].tag == PartOfSpeech::number))
+            count.insert(count.begin(), std::move(out_.back())), out_.pop_back();
+        }
+      }
       const std::size_t before = out_.size();
       emitPrepositionalPhrase(np.placeAttribute);
+      suppressArticle_ = SIZE_MAX;
       static constexpr std::string_view kPostpositions[] = {
           "f\xC3\xB6l\xC3\xB6tt", "felett", "alatt", "m\xC3\xB6g\xC3\xB6tt", "el\xC5\x91tt",
           "mellett", "k\xC3\xB6z\xC3\xB6tt", "ut\xC3\xA1n", "k\xC3\xB6r\xC3\xBCl", "ment\xC3\xA9n"};
@@ -1362,6 +1386,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       } else if (out_.size() > before) {
         emit(t_[np.placeAttribute].lower == "from" ? "j\xC3\xB6v\xC5\x91" : "l\xC3\xA9v\xC5\x91", np.placeAttribute);
       }
+      for (HungarianWord& w : count) out_.push_back(std::move(w));
       return;
     }
     std::size_t after = np.participle + 1;

@@ -4062,6 +4062,15 @@ TEST(ConstructionsTest, TheOwnerAfterOfOwnsAHeadTheLexiconLacks) {
   EXPECT_EQ(hungarian("I missed the start of the meeting."), "Lekéstem a megbeszélés indulását.");
 }
 
+// A count before a noun whose place says which follows the place ("a fővárosban lévő néhány
+// gyógyszertár"), and one "egy" says both articles ("egy tó közelében lévő farm").
+TEST(ConstructionsTest, ACountFollowsThePlaceThatSaysWhichOnes) {
+  EXPECT_TRUE(has(hungarian("Several pharmacies in the capital have closed."), "A fővárosban lévő néhány gyógyszertár"));
+  EXPECT_TRUE(has(hungarian("Many shops in the town closed early."), "A városban lévő sok bolt"));
+  EXPECT_TRUE(has(hungarian("Two men in a red car stopped."), "Egy piros autóban lévő két férfi"));
+  EXPECT_TRUE(has(hungarian("A farm near the lake sells cheese."), "Egy tó közelében lévő farm"));
+}
+
 // After an article, a word before an adverb or before an adjective that ends the phrase is the
 // noun ("the flat": "a lakás", not the adjective "lapos").
 TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
