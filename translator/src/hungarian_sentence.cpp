@@ -5623,6 +5623,10 @@ ClauseContext Generator::context() const {
   ClauseContext c = before_;
   if (roles_.subject) {
     c.known = true, c.subject = Agreement{roles_.agreement.person, roles_.agreement.plural};
+    // ("My parcel was sent but has not arrived": the English subject goes on, not the third
+    // person plural the passive is said in)
+    if (roles_.verb.passive && !roles_.agent)
+      c.subject = Agreement{roles_.subject->person, roles_.subject->plural};
     c.thing = !roles_.subject->pronoun && saidOfThing(roles_);
     c.subjectPronoun = roles_.subject->pronoun ? t_[roles_.subject->head].lower : std::string();
   }
@@ -5844,7 +5848,10 @@ std::vector<HungarianWord> Generator::run() {
   if (before_.passiveDone && before_.linked && !roles_.subject && !roles_.object && roles_.verb.main < n_ &&
       !roles_.verb.passive && roles_.verb.be == n_ && roles_.verb.have == n_ && roles_.verb.modal.empty() &&
       t_[roles_.verb.main].form == VerbForm::past && !objectClause_ && !(roles_.verbSense && roles_.verbSense->noObject))
+  {
     roles_.agreement.definite = sharedPassive_ = true;
+    roles_.agreement.person = 3, roles_.agreement.plural = true;  // (said as the passive above is)
+  }
   // "a számla, amelyet küldtél": the relative word takes the indefinite conjugation
   if (before_.relativeObject && !roles_.object)
     roles_.agreement.definite = roles_.agreement.youObject = false;

@@ -4071,6 +4071,14 @@ TEST(ConstructionsTest, ACountFollowsThePlaceThatSaysWhichOnes) {
   EXPECT_TRUE(has(hungarian("A farm near the lake sells cheese."), "Egy tó közelében lévő farm"));
 }
 
+// A verb after a passive without a doer goes on with the English subject, not the third person
+// plural the passive is said in; a participle sharing the passive keeps that plural.
+TEST(ConstructionsTest, AVerbAfterAPassiveGoesOnWithItsEnglishSubject) {
+  EXPECT_TRUE(has(hungarian("My parcel was sent from London but has not arrived."), "de nem érkezett meg"));
+  EXPECT_TRUE(has(hungarian("I was invited to the party but could not go."), "de nem tudtam menni"));
+  EXPECT_TRUE(has(hungarian("The theatre was built in 1894 and restored last year."), "és tavaly helyreállították"));
+}
+
 // After an article, a word before an adverb or before an adjective that ends the phrase is the
 // noun ("the flat": "a lakás", not the adjective "lapos").
 TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
