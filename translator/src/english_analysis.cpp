@@ -2261,7 +2261,7 @@ void objectHer(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 // tanulni", "vásárolni ment"): it becomes "to" and the verb. "Enjoy" doing is liking it.
 void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::string_view kBefore[] = {"like",  "love",   "hate",     "enjoy", "start",
-                                                 "begin", "prefer", "continue", "go"};
+                                                 "begin", "prefer", "continue", "go",    "try"};
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     Token& v = toks[i];
     Token& ing = toks[i + 1];
@@ -2284,6 +2284,17 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
     if (v.lemma == "enjoy") v.lemma = "like", v.entry = nullptr;
     ing.form = VerbForm::base;
     toks.insert(toks.begin() + std::ptrdiff_t(i + 1), impliedWord("to", PartOfSpeech::preposition, ing.word));
+    // "tried uninstalling and reinstalling it": the "-ing" verb after "and" is an infinitive too
+    if (i + 4 < toks.size() && (toks[i + 3].lower == "and" || toks[i + 3].lower == "or") &&
+        toks[i + 4].lower.size() > 5 && endsWith(toks[i + 4].lower, "ing") && toks[i + 4].words == 1)
+      for (const Reading& r : readingsOf(core, toks[i + 4]))
+        if (r.tag == PartOfSpeech::verb && r.form == VerbForm::ing) {
+          Token& second = toks[i + 4];
+          second.tag = PartOfSpeech::verb, second.lemma = r.lemma, second.entry = nullptr;
+          second.form = VerbForm::base;
+          toks.insert(toks.begin() + std::ptrdiff_t(i + 4), impliedWord("to", PartOfSpeech::preposition, second.word));
+          break;
+        }
   }
 }
 

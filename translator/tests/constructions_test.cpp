@@ -4079,6 +4079,13 @@ TEST(ConstructionsTest, AVerbAfterAPassiveGoesOnWithItsEnglishSubject) {
   EXPECT_TRUE(has(hungarian("The theatre was built in 1894 and restored last year."), "és tavaly helyreállították"));
 }
 
+// An "-ing" verb after "try" is the infinitive ("próbáltad újraindítani"), and so is a second one
+// after "and" ("Szeret énekelni és táncolni").
+TEST(ConstructionsTest, GerundsAfterTryingAndAfterAndAreInfinitives) {
+  EXPECT_EQ(hungarian("Have you tried restarting the computer?"), "Próbáltad újraindítani a számítógépet?");
+  EXPECT_EQ(hungarian("She likes singing and dancing."), "Szeret énekelni és táncolni.");
+}
+
 // After an article, a word before an adverb or before an adjective that ends the phrase is the
 // noun ("the flat": "a lakás", not the adjective "lapos").
 TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
