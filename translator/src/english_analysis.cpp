@@ -2495,6 +2495,22 @@ void noLongerAsNotAnymore(const lexicon::CoreLexicon& core, std::vector<Token>& 
   }
 }
 
+// "older than you are", "faster than I did", "more than we can": the auxiliary closing a
+// comparison with a pronoun says nothing of its own, the pronoun is compared ("idősebbek nálad");
+// the pronoun token takes its word.
+void auxiliariesClosingAComparison(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    if (toks[i].lower != "than" || !subjectPronoun(toks[i + 1]) || toks[i + 1].pauseAfter) continue;
+    Token& aux = toks[i + 2];
+    if ((aux.tag != PartOfSpeech::auxiliary && aux.tag != PartOfSpeech::modal) ||
+        !(i + 3 == toks.size() || aux.pauseAfter))
+      continue;
+    toks[i + 1].words = aux.word + aux.words - toks[i + 1].word;
+    toks[i + 1].pauseAfter = aux.pauseAfter;
+    toks.erase(toks.begin() + std::ptrdiff_t(i + 2));
+  }
+}
+
 // "I look forward to hearing from you": the letter's closing formula awaits the reader's reply,
 // "Várom a válaszát" (formal, as letters that close so are); "to hearing from you" at `to`
 // becomes "your reply".
@@ -5190,6 +5206,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   allAfterPronouns(toks);
   stoppingAsNoLonger(core_, toks);
   noLongerAsNotAnymore(core_, toks);
+  auxiliariesClosingAComparison(toks);
   negativeAny(toks);
   markAsRoles(core_, toks);
   comparisonsOfEquality(core_, toks);

@@ -4086,6 +4086,12 @@ TEST(ConstructionsTest, GerundsAfterTryingAndAfterAndAreInfinitives) {
   EXPECT_EQ(hungarian("She likes singing and dancing."), "Szeret énekelni és táncolni.");
 }
 
+// An auxiliary closing a comparison with a pronoun says nothing; the pronoun is compared in "-nál".
+TEST(ConstructionsTest, TheAuxiliaryClosingAComparisonIsLeftUnsaid) {
+  EXPECT_EQ(hungarian("Those roses are older than you are."), "Azok a rózsák régebbiek nálad.");
+  EXPECT_TRUE(has(hungarian("She runs faster than I do."), "nálam"));
+}
+
 // After an article, a word before an adverb or before an adjective that ends the phrase is the
 // noun ("the flat": "a lakás", not the adjective "lapos").
 TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
