@@ -2511,6 +2511,34 @@ void auxiliariesClosingAComparison(std::vector<Token>& toks) {
   }
 }
 
+// "waited for the rain to stop", "arranged for a taxi to collect us": what a verb waits or
+// arranges for is a clause, its noun phrase the subject ("várták, hogy elálljon az eső"); "for"
+// becomes its "that", the infinitive its verb.
+void forSomeoneToDo(std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 3 < toks.size(); ++i) {
+    if (toks[i].lower != "for" || toks[i - 1].tag != PartOfSpeech::verb || toks[i - 1].pauseAfter) continue;
+    std::size_t j = i + 1;
+    bool noun = false;
+    while (j < toks.size() && !toks[j].pauseAfter &&
+           (toks[j].tag == PartOfSpeech::determiner || toks[j].tag == PartOfSpeech::possessive ||
+            toks[j].tag == PartOfSpeech::adjective || toks[j].tag == PartOfSpeech::noun ||
+            toks[j].tag == PartOfSpeech::name || toks[j].tag == PartOfSpeech::number))
+      noun |= toks[j].tag == PartOfSpeech::noun || toks[j].tag == PartOfSpeech::name, ++j;
+    if (!noun || j + 1 >= toks.size() || toks[j].lower != "to" || toks[j + 1].tag != PartOfSpeech::verb ||
+        toks[j + 1].form != VerbForm::base)
+      continue;
+    std::size_t head = j - 1;
+    Token& verb = toks[j + 1];
+    verb.form = toks[head].plural ? VerbForm::base : VerbForm::third;
+    verb.words = verb.word + verb.words - toks[j].word, verb.word = toks[j].word;
+    toks.erase(toks.begin() + std::ptrdiff_t(j));
+    Token& that = toks[i];
+    that.lower = that.lemma = "that", that.tag = PartOfSpeech::conjunction, that.entry = nullptr;
+    that.waitedFor = true;
+    i = j;
+  }
+}
+
 // "I look forward to hearing from you": the letter's closing formula awaits the reader's reply,
 // "Várom a válaszát" (formal, as letters that close so are); "to hearing from you" at `to`
 // becomes "your reply".
@@ -5231,6 +5259,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   toks = joinPhrasalVerbs(core_, std::move(toks));
   lookingAsSeeming(core_, toks);
   lastAsPast(core_, toks);
+  forSomeoneToDo(toks);
   markPurposes(toks);
   awaitedAfterLookingForward(core_, toks);
   toks = joinTimePhrases(core_, std::move(toks));

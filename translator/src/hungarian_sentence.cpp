@@ -6386,7 +6386,9 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.reported = (c.link == "hogy" || c.question) && !c.relative && !c.result && k > 0;
     // "insisted that we stay", "suggested that he wait": what is demanded is the subjunctive,
     // with its own subject ("ragaszkodott ahhoz, hogy maradjunk")
-    if (c.link == "hogy" && k > 0 && !c.relative && demandsBefore(tokens, clauses[k - 1]))
+    // ("waited for the rain to stop": "hogy elálljon az eső")
+    if (c.link == "hogy" && k > 0 && !c.relative &&
+        (demandsBefore(tokens, clauses[k - 1]) || tokens[c.begin].waitedFor))
       context.purpose = true, context.reported = false;
     context.asked = c.question && !c.degree && !c.askedInPhrase;
     context.degree = c.degree;

@@ -4092,6 +4092,15 @@ TEST(ConstructionsTest, TheAuxiliaryClosingAComparisonIsLeftUnsaid) {
   EXPECT_TRUE(has(hungarian("She runs faster than I do."), "nálam"));
 }
 
+// What a verb waits or arranges "for" a noun phrase "to" do is a clause with that subject, in the
+// subjunctive ("Azt várták, hogy az eső elálljon").
+TEST(ConstructionsTest, WaitingForSomethingToHappenIsAClauseOfItsOwn) {
+  EXPECT_EQ(hungarian("They waited for the rain to stop."), "Azt várták, hogy az eső elálljon.");
+  EXPECT_EQ(hungarian("We are waiting for the bus to arrive."), "Azt várjuk, hogy a busz megérkezzen.");
+  // without an infinitive the noun phrase is what one waits for
+  EXPECT_EQ(hungarian("We waited for the results."), "Vártunk az eredményekre.");
+}
+
 // After an article, a word before an adverb or before an adjective that ends the phrase is the
 // noun ("the flat": "a lakás", not the adjective "lapos").
 TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
