@@ -2138,13 +2138,39 @@ void awayFrom(std::vector<Token>& toks) {
 // "the flat upstairs", "the neighbours downstairs": "upstairs" after its noun says which one, the
 // adjective before it ("a fenti lakás", "a lenti szomszédok"); a word before it that may be a
 // noun is one there ("flat")
+// "went upstairs", "carried the boxes upstairs": where one goes or takes a thing, the particle
+// "up" or "down" the verb takes as its prefix ("felment", "felvitték")
+void upstairsAsParticle(const lexicon::CoreLexicon& core, Token& where) {
+  const bool up = where.lower == "upstairs";
+  where.lower = where.lemma = up ? "up" : "down";
+  where.entry = core.find(where.lemma, PartOfSpeech::adverb);
+}
+
 void upstairsOfANoun(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kGoing[] = {"go", "come", "run", "walk", "hurry", "rush", "climb", "carry",
+                                                "take", "bring", "move", "creep", "tiptoe", "dash", "head"};
+  for (std::size_t i = 1; i < toks.size(); ++i)
+    if ((toks[i].lower == "upstairs" || toks[i].lower == "downstairs") && toks[i].tag == PartOfSpeech::adverb &&
+        toks[i - 1].tag == PartOfSpeech::verb && listed(kGoing, toks[i - 1].lemma))
+      upstairsAsParticle(core, toks[i]);
   for (std::size_t i = 2; i < toks.size(); ++i) {
     if ((toks[i].lower != "upstairs" && toks[i].lower != "downstairs") || toks[i].tag != PartOfSpeech::adverb)
       continue;
     Token& noun = toks[i - 1];
     if (noun.pauseAfter || (toks[i - 2].tag != PartOfSpeech::determiner && toks[i - 2].tag != PartOfSpeech::possessive))
       continue;
+    // ("carried the photographs upstairs", "took the boxes downstairs": after a verb of moving a
+    // thing and its object, where it went)
+    static constexpr std::string_view kMoving[] = {"carry", "take", "bring", "move", "send", "lead", "push",
+                                                   "pull",  "drag", "help",  "rush", "lift", "throw", "put"};
+    std::size_t v = i - 2;
+    while (v > 0 && (toks[v].tag == PartOfSpeech::determiner || toks[v].tag == PartOfSpeech::possessive ||
+                     toks[v].tag == PartOfSpeech::adjective || toks[v].tag == PartOfSpeech::noun))
+      --v;
+    if (toks[v].tag == PartOfSpeech::verb && listed(kMoving, toks[v].lemma)) {
+      upstairsAsParticle(core, toks[i]);
+      continue;
+    }
     if (noun.tag == PartOfSpeech::adjective)
       if (const lexicon::Entry* e = core.find(noun.lower, PartOfSpeech::noun))
         noun.tag = PartOfSpeech::noun, noun.lemma = noun.lower, noun.entry = e;

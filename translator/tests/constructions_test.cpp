@@ -4101,6 +4101,14 @@ TEST(ConstructionsTest, WaitingForSomethingToHappenIsAClauseOfItsOwn) {
   EXPECT_EQ(hungarian("We waited for the results."), "Vártunk az eredményekre.");
 }
 
+// "upstairs" after a verb of going or after a moved thing is where it went, the verb's prefix
+// ("Felvitték a fényképeket", "Felment"); after a noun it still says which one ("a fenti lakás").
+TEST(ConstructionsTest, UpstairsAfterAVerbOfMovingIsItsPrefix) {
+  EXPECT_EQ(hungarian("They carried the photographs upstairs."), "Felvitték a fényképeket.");
+  EXPECT_EQ(hungarian("She went upstairs."), "Felment.");
+  EXPECT_EQ(hungarian("The flat upstairs is empty."), "A fenti lakás üres.");
+}
+
 // After an article, a word before an adverb or before an adjective that ends the phrase is the
 // noun ("the flat": "a lakás", not the adjective "lapos").
 TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
