@@ -640,9 +640,13 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
         std::size_t v = k + 1;  // ("I usually get up", "I will come and meet you")
         // (past "will" only: the present says what is to come, another modal would be lost)
         while (v < i && (t_[v].tag == PartOfSpeech::adverb || t_[v].lower == "will")) ++v;
+        // ("I have a toothache and need to see the dentist": owning, "have" with its object)
+        const bool owning = v + 1 < i && t_[v].lower == "have" && t_[v].tag == PartOfSpeech::auxiliary &&
+                            (t_[v + 1].tag == PartOfSpeech::determiner || t_[v + 1].tag == PartOfSpeech::possessive ||
+                             t_[v + 1].tag == PartOfSpeech::number);
         presentOfPerson =
             (t_[k].lower == "i" || t_[k].lower == "we" || t_[k].lower == "you" || t_[k].lower == "they") &&
-            v < i && t_[v].tag == PartOfSpeech::verb && t_[v].form == VerbForm::base;
+            v < i && ((t_[v].tag == PartOfSpeech::verb && t_[v].form == VerbForm::base) || owning);
       }
     // ("and couldn't sleep", "and will call you": a modal, or an auxiliary that negates)
     // ("and had to walk home": "have to" as well)

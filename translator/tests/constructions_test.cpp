@@ -4109,6 +4109,13 @@ TEST(ConstructionsTest, UpstairsAfterAVerbOfMovingIsItsPrefix) {
   EXPECT_EQ(hungarian("The flat upstairs is empty."), "A fenti lakás üres.");
 }
 
+// "I have a cold and need to rest": owning, then a second verb of the same subject after "and",
+// two clauses, where the first was lost.
+TEST(ConstructionsTest, AVerbAfterOwningAndAndIsAClauseOfItsOwn) {
+  EXPECT_EQ(hungarian("I have a cold and need to rest."), "Van egy hidegem, és pihennem kell.");
+  EXPECT_EQ(hungarian("I have a car and need money."), "Van egy autóm, és pénzre szükségem van.");
+}
+
 // After an article, a word before an adverb or before an adjective that ends the phrase is the
 // noun ("the flat": "a lakás", not the adjective "lapos").
 TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
