@@ -873,7 +873,9 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     if (t_[k].pauseAfter) break;
   }
   const bool linking = t.tag == PartOfSpeech::conjunction || t.tag == PartOfSpeech::question ||
-                       (t.tag == PartOfSpeech::preposition && finiteClauseAt(begin + 1) && verbBeforePause) ||
+                       // ("smiled as Clara leaned towards the cake": "as" read as the adverb too)
+                       ((t.tag == PartOfSpeech::preposition || (t.tag == PartOfSpeech::adverb && t.lower == "as")) &&
+                        finiteClauseAt(begin + 1) && verbBeforePause) ||
                        gerundClauseAt(t_, begin) || (!first && t.lower == "that");
   if (const Subordinator* s = subordinator(t.lower); s && linking && begin + 1 < end) {
     c.link = std::string(s->hungarian);

@@ -4116,6 +4116,12 @@ TEST(ConstructionsTest, AVerbAfterOwningAndAndIsAClauseOfItsOwn) {
   EXPECT_EQ(hungarian("I have a car and need money."), "Van egy autóm, és pénzre szükségem van.");
 }
 
+// "as" before a name and its verb links a clause, "ahogy", where it is read as the adverb too.
+TEST(ConstructionsTest, AsBeforeANameAndItsVerbLinksAClause) {
+  EXPECT_EQ(hungarian("She smiled as Clara leaned towards the cake."),
+            "Elmosolyodott, ahogy Clara hajolt a sütemény felé.");
+}
+
 // After an article, a word before an adverb or before an adjective that ends the phrase is the
 // noun ("the flat": "a lakás", not the adjective "lapos").
 TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
