@@ -519,6 +519,8 @@ struct NounPhrase {
   std::size_t participleObject = 0;  // ... and where its object begins ("selling ripe peaches"), or 0
   std::size_t placeAttribute = 0;    // a place after the subject's noun that says which one ("the
                                      // printer on our floor": "az emeletünkön lévő nyomtató"), or 0
+  std::size_t comparedAttribute = 0;  // a comparative and its "than" after the noun ("parcels heavier
+                                      // than two kilograms": "a két kilogrammnál nehezebb csomagok"), or 0
   int person = 3;
 };
 
@@ -1177,6 +1179,16 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
     const NounPhrase source = readNounPhrase(np.end + 1);
     if (!source.pronoun && source.end > np.end + 1) np.placeAttribute = np.end, np.end = source.end;
   }
+  // "Parcels heavier than two kilograms", "a room larger than ours": a comparative after the noun
+  // says which ones, before it with what it is compared to in "-nál" ("a két kilogrammnál
+  // nehezebb csomagok")
+  if (!np.placeAttribute && !np.ofOwner && !np.ofModifier && !np.participle && t_[head].tag == PartOfSpeech::noun &&
+      np.end + 2 < t_.size() && t_[np.end].tag == PartOfSpeech::adjective && t_[np.end].degree == 1 &&
+      !t_[np.end - 1].pauseAfter && !t_[np.end].pauseAfter && t_[np.end + 1].lower == "than" &&
+      startsNounPhrase(np.end + 2)) {
+    const NounPhrase compared = readNounPhrase(np.end + 2);
+    if (!compared.pronoun && compared.end > np.end + 2) np.comparedAttribute = np.end, np.end = compared.end;
+  }
   // "Look at the clock on the wall", "stared at the picture above the fireplace": where the thing
   // looked at is says which one it is, "a falon lévő órát" (looking has no place of its own)
   static constexpr std::string_view kLooking[] = {"look", "stare", "glance", "point", "gaze"};
@@ -1325,14 +1337,32 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   const std::size_t own = np.ofOwner      ? np.ofOwner - (np.ofOwner - 1 == np.head ? 0 : 1)
                           : np.ofGroup    ? np.ofGroup - 1
                           : np.placeAttribute ? np.placeAttribute
+                          : np.comparedAttribute ? np.comparedAttribute
                           : np.ofModifier ? np.ofModifier - 1
                           : np.participle ? np.participle
                                           : np.end;
   // "a mellettem ülő férfi": the participle with its place after the article
-  bool described = !np.participle && !np.placeAttribute;
+  bool described = !np.participle && !np.placeAttribute && !np.comparedAttribute;
   auto describe = [&] {
     if (described) return;
     described = true;
+    if (np.comparedAttribute) {
+      const NounPhrase compared = readNounPhrase(np.comparedAttribute + 2);
+      // (one article for both: "a háznál nagyobb autó")
+      if (!out_.empty() && out_.back().token < np.comparedAttribute &&
+          (out_.back().text == "a" || out_.back().text == "az") &&
+          (t_[compared.begin].lower == "the" || t_[compared.begin].tag == PartOfSpeech::possessive))
+        out_.pop_back();
+      // ("a car bigger than the house": one "egy" for both, "egy háznál nagyobb autó")
+      if (!out_.empty() && out_.back().text == "egy" && out_.back().token < np.comparedAttribute &&
+          t_[compared.begin].lower == "the")
+        suppressArticle_ = compared.begin;
+      emitNounPhrase(compared, Case::adessive);
+      suppressArticle_ = SIZE_MAX;
+      if (auto word = plainSense(t_[np.comparedAttribute], sense(np.comparedAttribute)))
+        emit(*word, np.comparedAttribute);
+      return;
+    }
     // "az emeletünkön lévő nyomtató", "a folyó feletti híd": the place before the noun, a
     // postposition as its adjective, a case with "lévő"
     if (np.placeAttribute) {

@@ -4122,6 +4122,15 @@ TEST(ConstructionsTest, AsBeforeANameAndItsVerbLinksAClause) {
             "Elmosolyodott, ahogy Clara hajolt a sütemény felé.");
 }
 
+// A comparative after its noun says which ones, before the noun with what it is compared to in
+// "-nál" ("a két kilogrammnál nehezebb csomagok"); the predicate keeps ", mint".
+TEST(ConstructionsTest, AComparativeAfterItsNounStandsBeforeIt) {
+  EXPECT_EQ(hungarian("Parcels heavier than two kilograms must be weighed at the counter."),
+            "A két kilogrammnál nehezebb csomagokat mérni kell a pultnál.");
+  EXPECT_TRUE(has(hungarian("She wants a car bigger than the house."), "egy háznál nagyobb autót"));
+  EXPECT_EQ(hungarian("This car is bigger than the house."), "Ez az autó nagyobb, mint a ház.");
+}
+
 // After an article, a word before an adverb or before an adjective that ends the phrase is the
 // noun ("the flat": "a lakás", not the adjective "lapos").
 TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
