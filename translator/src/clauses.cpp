@@ -514,7 +514,9 @@ bool Splitter::perceivedAt(std::size_t i) const {
   bool noun = false;
   for (std::size_t k = i; k < t_.size() && k < i + 5; ++k) {
     const PartOfSpeech tag = t_[k].tag;
-    if (tag == PartOfSpeech::verb) return noun && t_[k].form == VerbForm::base && k > i;
+    // ("noticed the boy slipping into the museum": what one saw going on, the "-ing" verb too)
+    if (tag == PartOfSpeech::verb)
+      return noun && (t_[k].form == VerbForm::base || (t_[k].form == VerbForm::ing && !t_[k - 1].pauseAfter)) && k > i;
     if (tag == PartOfSpeech::noun || tag == PartOfSpeech::name)
       noun = true;
     else if (tag != PartOfSpeech::determiner && tag != PartOfSpeech::adjective &&

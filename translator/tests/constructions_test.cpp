@@ -4131,6 +4131,13 @@ TEST(ConstructionsTest, AComparativeAfterItsNounStandsBeforeIt) {
   EXPECT_EQ(hungarian("This car is bigger than the house."), "Ez az autó nagyobb, mint a ház.");
 }
 
+// What one saw or heard going on, a noun phrase and an "-ing" verb, is a clause of its own, as
+// with the bare verb ("Hallotta, ahogy ugat a kutya").
+TEST(ConstructionsTest, WhatOneSawGoingOnIsAClauseOfItsOwn) {
+  EXPECT_EQ(hungarian("She heard the dog barking."), "Hallotta, ahogy ugat a kutya.");
+  EXPECT_EQ(hungarian("I saw the children playing in the garden."), "Láttam, ahogy a kertben játszanak a gyerekek.");
+}
+
 // After an article, a word before an adverb or before an adjective that ends the phrase is the
 // noun ("the flat": "a lakás", not the adjective "lapos").
 TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
