@@ -2574,8 +2574,9 @@ void Generator::findSubject(ClauseRoles& r) const {
   if (r.subject && !r.inverted && !r.subject->pronoun && !r.subject->participle && !r.subject->ofOwner &&
       r.subject->end < r.verbStart && t_[r.subject->head].tag == PartOfSpeech::noun &&
       !t_[r.subject->end - 1].pauseAfter) {
-    static constexpr std::string_view kPlaces[] = {"in",     "on",    "at",     "over",    "under",   "near",
-                                                   "behind", "between", "along", "around", "opposite", "without"};
+    static constexpr std::string_view kPlaces[] = {"in",     "on",      "at",     "over",   "under",    "near",
+                                                   "behind", "between", "along",  "around", "opposite", "without",
+                                                   "above",  "below",   "in front of", "next to"};
     const std::size_t p = r.subject->end;
     const std::size_t end = placeBeforeVerb(p);
     std::size_t verb = end;  // ("on our floor still isn't": past the adverbs before the verb)
@@ -2584,7 +2585,8 @@ void Generator::findSubject(ClauseRoles& r) const {
     // case or postposition with its person, "a benne lévő nő", "a mögötted lévő lány"; not "in
     // this", "near nobody")
     static constexpr std::string_view kPersonal[] = {"it", "them", "him", "her", "me", "us", "you"};
-    static constexpr std::string_view kPersonalPlaces[] = {"in", "on", "under", "behind", "between", "over"};
+    static constexpr std::string_view kPersonalPlaces[] = {"in",   "on",          "under",  "behind",
+                                                           "between", "over", "in front of", "next to"};
     if (end < n_ && verb == r.verbStart && listed(kPlaces, t_[p].lower) &&
         (t_[p + 1].tag != PartOfSpeech::pronoun ||
          (listed(kPersonal, t_[p + 1].lower) && listed(kPersonalPlaces, t_[p].lower)))) {

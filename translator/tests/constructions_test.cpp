@@ -4138,6 +4138,13 @@ TEST(ConstructionsTest, WhatOneSawGoingOnIsAClauseOfItsOwn) {
   EXPECT_EQ(hungarian("I saw the children playing in the garden."), "Láttam, ahogy a kertben játszanak a gyerekek.");
 }
 
+// "in front of", "next to", "above" between the subject's noun and its verb say which one too.
+TEST(ConstructionsTest, PlacesOfSeveralWordsSayWhichSubject) {
+  EXPECT_EQ(hungarian("The car in front of them hadn't moved for twenty minutes."),
+            "Az előttük lévő autó nem mozgott húsz perce.");
+  EXPECT_EQ(hungarian("The shop next to the bank closed."), "A bank melletti bolt bezárt.");
+}
+
 // After an article, a word before an adverb or before an adjective that ends the phrase is the
 // noun ("the flat": "a lakás", not the adjective "lapos").
 TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
