@@ -183,8 +183,8 @@ TEST(ConstructionsTest, AWordDescribingTheNounBeforeItIsSaidBeforeIt) {
   EXPECT_EQ(hungarian("Use the key provided."), "Használja a biztosított kulcsot.");
   // what comes with a product is "mellékelt"
   EXPECT_TRUE(has(hungarian("Charge it with the adapter supplied."), "a mellékelt adapterrel"));
-  // before a noun phrase "below" stays the postposition
-  EXPECT_EQ(hungarian("The box below the window is red."), "A doboz az ablak alatt piros.");
+  // before a noun phrase "below" stays the postposition, here the place that says which box
+  EXPECT_EQ(hungarian("The box below the window is red."), "Az ablak alatti doboz piros.");
 }
 
 TEST(ConstructionsTest, ANounCalledByANameIsSaidWithNevu) {
