@@ -2820,7 +2820,11 @@ void Generator::findObjects(ClauseRoles& r) {
                           !listed(kNotGerunds, first.lower);
   if (!object->definite && first.tag != PartOfSpeech::determiner && first.tag != PartOfSpeech::number &&
       (bareGerund || t_[mainVerb].lemma == "like" || t_[mainVerb].lemma == "love" ||
-       t_[mainVerb].lemma == "hate"))
+       t_[mainVerb].lemma == "hate" ||
+       // ("asked residents not to water their gardens": the ones asked, all of them, "arra kérte
+       // a lakosokat, hogy")
+       (requestFollows_ && object->plural && first.tag == PartOfSpeech::noun &&
+        (object->end == n_ || (object->end + 1 == n_ && t_[object->end].lower == "not")))))
     a.definite = true, emitGenericArticle_ = true;
   if (r.objectCase != Case::accusative || (verbSense && verbSense->noObject))
     a.definite = a.youObject = false;
@@ -5437,6 +5441,10 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   if (tk.lower == "at" || tk.lower == "half" || tk.lower == "quarter" || tk.tag == PartOfSpeech::number)
     if (auto next = emitClockTime(pos)) return *next;
   if (r.indirect && pos == r.indirect->begin) {
+    // ("advised motorists to avoid": the ones told, all of them, "az autósoknak")
+    if (requestFollows_ && !r.object && r.indirect->plural && !r.indirect->definite &&
+        t_[r.indirect->begin].tag == PartOfSpeech::noun)
+      emit("a", pos);
     if (!timeTakenByPerson()) emitNounPhrase(*r.indirect, Case::dative);  // (its owner: "órámba")
     return r.indirect->end;
   }

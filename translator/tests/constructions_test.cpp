@@ -4145,6 +4145,14 @@ TEST(ConstructionsTest, PlacesOfSeveralWordsSayWhichSubject) {
   EXPECT_EQ(hungarian("The shop next to the bank closed."), "A bank melletti bolt bezárt.");
 }
 
+// The ones asked, told or advised to do a thing, a bare plural, are all of them: the article
+// ("megkérte a lakosokat", "az autósoknak").
+TEST(ConstructionsTest, ABarePluralAskedToDoAThingTakesTheArticle) {
+  EXPECT_EQ(hungarian("The water company has asked residents not to water their gardens."),
+            "A vízcég megkérte a lakosokat, hogy ne öntözzék meg a kertjeiket.");
+  EXPECT_TRUE(has(hungarian("The police advised motorists to avoid the road."), "azt tanácsolta az autósoknak, hogy"));
+}
+
 // After an article, a word before an adverb or before an adjective that ends the phrase is the
 // noun ("the flat": "a lakás", not the adjective "lapos").
 TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
