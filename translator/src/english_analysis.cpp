@@ -3019,7 +3019,12 @@ void markPurposes(std::vector<Token>& toks) {
       if (t.tag == PartOfSpeech::verb) verb = true;
       // ("need a screwdriver to open it": what it is needed for, "hogy kinyisd")
       if (t.lemma == "need" && k + 1 < i && toks[i - 1].tag != PartOfSpeech::pronoun) continue;
-      if (takesInfinitive(t) || listed(kNotForPurpose, t.lemma) || listed(kNotForPurpose, t.lower))
+      // ("have to leave the house by six to catch the ferry": a word whose own infinitive came
+      // before asks for no other; the second says what for)
+      const bool ownInfinitive = k + 2 < i && toks[k + 1].tag == PartOfSpeech::infinitiveTo &&
+                                 toks[k + 2].tag == PartOfSpeech::verb && k + 3 < i;
+      if ((takesInfinitive(t) || listed(kNotForPurpose, t.lemma) || listed(kNotForPurpose, t.lower)) &&
+          !ownInfinitive)
         excluded = true;
     }
     // ("It takes ten minutes to walk there": what takes that long, the infinitive as the subject)

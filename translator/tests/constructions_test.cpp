@@ -4153,6 +4153,13 @@ TEST(ConstructionsTest, ABarePluralAskedToDoAThingTakesTheArticle) {
   EXPECT_TRUE(has(hungarian("The police advised motorists to avoid the road."), "azt tanácsolta az autósoknak, hogy"));
 }
 
+// A second infinitive after a verb group with its own ("have to leave ... to catch") says what for.
+TEST(ConstructionsTest, ASecondInfinitiveAfterTheGroupsOwnSaysWhatFor) {
+  EXPECT_EQ(hungarian("We have to leave the house by six to catch the early ferry."),
+            "El kell hagynunk a házat hatig, hogy elkapjuk a korai kompot.");
+  EXPECT_EQ(hungarian("I need to go out to buy milk."), "Ki kell mennem, hogy vegyek tejet.");
+}
+
 // After an article, a word before an adverb or before an adjective that ends the phrase is the
 // noun ("the flat": "a lakás", not the adjective "lapos").
 TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
