@@ -2278,7 +2278,7 @@ adjacent	adj	szomszédos ; határos
 adjustment	n	beállítás[beállítások] ; igazítás ; alkalmazkodás
 adult	n	felnőtt[felnőttek,3sg=felnőttje,person]
 adult	adj	felnőtt
-advise	v	tanácsol ; javasol ; tanácsol[obj=nak,person]
+advise	v	tanácsol[to=nak] ; javasol
 advocate	n	szószóló[person] ; ügyvéd[ügyvédek]
 advocate	v	támogat ; szorgalmaz
 affair	n	ügy[ügyek] ; viszony[viszonyok]

@@ -514,7 +514,9 @@ bool Splitter::perceivedAt(std::size_t i) const {
   bool noun = false;
   for (std::size_t k = i; k < t_.size() && k < i + 5; ++k) {
     const PartOfSpeech tag = t_[k].tag;
-    if (tag == PartOfSpeech::verb) return noun && t_[k].form == VerbForm::base && k > i;
+    // ("noticed the boy slipping into the museum": what one saw going on, the "-ing" verb too)
+    if (tag == PartOfSpeech::verb)
+      return noun && (t_[k].form == VerbForm::base || (t_[k].form == VerbForm::ing && !t_[k - 1].pauseAfter)) && k > i;
     if (tag == PartOfSpeech::noun || tag == PartOfSpeech::name)
       noun = true;
     else if (tag != PartOfSpeech::determiner && tag != PartOfSpeech::adjective &&
@@ -644,9 +646,13 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
         std::size_t v = k + 1;  // ("I usually get up", "I will come and meet you")
         // (past "will" only: the present says what is to come, another modal would be lost)
         while (v < i && (t_[v].tag == PartOfSpeech::adverb || t_[v].lower == "will")) ++v;
+        // ("I have a toothache and need to see the dentist": owning, "have" with its object)
+        const bool owning = v + 1 < i && t_[v].lower == "have" && t_[v].tag == PartOfSpeech::auxiliary &&
+                            (t_[v + 1].tag == PartOfSpeech::determiner || t_[v + 1].tag == PartOfSpeech::possessive ||
+                             t_[v + 1].tag == PartOfSpeech::number);
         presentOfPerson =
             (t_[k].lower == "i" || t_[k].lower == "we" || t_[k].lower == "you" || t_[k].lower == "they") &&
-            v < i && t_[v].tag == PartOfSpeech::verb && t_[v].form == VerbForm::base;
+            v < i && ((t_[v].tag == PartOfSpeech::verb && t_[v].form == VerbForm::base) || owning);
       }
     // ("and couldn't sleep", "and will call you": a modal, or an auxiliary that negates)
     // ("and had to walk home": "have to" as well)
@@ -873,7 +879,9 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     if (t_[k].pauseAfter) break;
   }
   const bool linking = t.tag == PartOfSpeech::conjunction || t.tag == PartOfSpeech::question ||
-                       (t.tag == PartOfSpeech::preposition && finiteClauseAt(begin + 1) && verbBeforePause) ||
+                       // ("smiled as Clara leaned towards the cake": "as" read as the adverb too)
+                       ((t.tag == PartOfSpeech::preposition || (t.tag == PartOfSpeech::adverb && t.lower == "as")) &&
+                        finiteClauseAt(begin + 1) && verbBeforePause) ||
                        gerundClauseAt(t_, begin) || (!first && t.lower == "that");
   if (const Subordinator* s = subordinator(t.lower); s && linking && begin + 1 < end) {
     c.link = std::string(s->hungarian);

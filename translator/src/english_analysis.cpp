@@ -332,7 +332,8 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
       core.find(lowerAscii(words[i + best]), PartOfSpeech::verb))
     return std::nullopt;
   // a sign's "No parking" ("Tilos a parkolás") opens what it says; "There is no parking" counts
-  if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && lower == "no") return std::nullopt;
+  if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && lower == "no" && bestEntry->lemma != "no longer")
+    return std::nullopt;
   // "at the bottom" is "alul", but "at the bottom of the page" names the page's bottom
   if (bestEntry->pos == PartOfSpeech::adverb && i + best < words.size() &&
       lowerAscii(words[i + best]) == "of")
@@ -885,6 +886,24 @@ void timesOfNouns(std::vector<Token>& toks) {
 constexpr std::string_view kThoughtWithoutThat[] = {"hope", "think", "know", "believe", "guess", "suppose", "feel"};
 
 // Chooses the readings of the content words in order, by the words before them.
+// "Will the river rise", "How much will all this cost", "Does your sister swim": a modal or
+// "do" asking, opening the clause (past a question word), and only its subject between it and `i`.
+bool askedByAuxiliary(const std::vector<Token>& toks, std::size_t i) {
+  std::size_t k = i;
+  while (k > 0 && (toks[k - 1].tag == PartOfSpeech::determiner || toks[k - 1].tag == PartOfSpeech::possessive ||
+                   toks[k - 1].tag == PartOfSpeech::noun || toks[k - 1].tag == PartOfSpeech::name ||
+                   toks[k - 1].tag == PartOfSpeech::adjective || toks[k - 1].tag == PartOfSpeech::number ||
+                   toks[k - 1].tag == PartOfSpeech::pronoun))
+    --k;
+  if (k == i || k == 0) return false;
+  const Token& aux = toks[k - 1];
+  if (aux.tag != PartOfSpeech::modal && !isDoSupport(aux.lower)) return false;
+  std::size_t before = k - 1;
+  while (before > 0 && (toks[before - 1].tag == PartOfSpeech::question || toks[before - 1].lower == "much"))
+    --before;
+  return before == 0;
+}
+
 class ReadingChooser {
  public:
   ReadingChooser(const lexicon::CoreLexicon& core, std::vector<Token>& toks, bool titleCase)
@@ -1473,7 +1492,8 @@ void ReadingChooser::choose(std::size_t i) {
     // ("searched the room but found nothing": so after "but")
     const bool pastBefore =
         ((subject.lower == "and" || subject.lower == "but") && lastVerbPast_) || (subject.lower == "then" && pastNarrative(toks_, i - 1));
-    if ((singular || pastBefore) && listed(kSameFormPast, t.lemma)) t.form = VerbForm::past;
+    if ((singular || pastBefore) && listed(kSameFormPast, t.lemma) && !askedByAuxiliary(toks_, i))
+      t.form = VerbForm::past;
     // "came home and fell asleep": so too the past of another verb spelt as a base ("fell",
     // "found", "saw", "left")
     // ("Water prices fell", "He found a key": after a singular subject the base cannot be the
@@ -1484,7 +1504,8 @@ void ReadingChooser::choose(std::size_t i) {
                              (toks_[i + 1].tag == PartOfSpeech::determiner ||
                               toks_[i + 1].tag == PartOfSpeech::possessive || toks_[i + 1].tag == PartOfSpeech::noun ||
                               toks_[i + 1].tag == PartOfSpeech::other || toks_[i + 1].tag == PartOfSpeech::pronoun);
-    if ((pastBefore || (subjectBefore && (singular || !objectAfter))) && t.form == VerbForm::base)
+    if ((pastBefore || (subjectBefore && (singular || !objectAfter))) && t.form == VerbForm::base &&
+        !askedByAuxiliary(toks_, i))  // ("How much will the repair cost?": the base after "will")
       for (const lexicon::IrregularForm& f : core_.irregular(t.lower))
         if (f.pos == PartOfSpeech::verb && f.lemma != t.lemma) {
           t.lemma = f.lemma, t.form = VerbForm::past, t.entry = nullptr;
@@ -1645,6 +1666,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                std::none_of(next.begin(), next.end(), [](const Reading& r) { return r.tag == PartOfSpeech::noun; });
       }())
     bonus(PartOfSpeech::adverb, std::nullopt, 400);
+  // "How much will all this cost?", "When does the new school open?": a question's modal or
+  // "do" before its subject, and no verb since, leaves the clause's last word its verb
+  if (i >= 2 && (i + 1 == toks.size() || t.pauseAfter) && askedByAuxiliary(toks, i))
+    bonus(PartOfSpeech::verb, VerbForm::base, 400);
   // a noun (or an adjective before one) may follow: a set phrase ("the second traffic light"), or
   // a word that may be one ("the light, please" has none), unless it is likelier the verb of a
   // subject ("the light turns green")
@@ -1659,6 +1684,18 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
       return false;
     const Reading& best = *std::max_element(
         next.begin(), next.end(), [](const Reading& a, const Reading& b) { return a.weight < b.weight; });
+    // ("Is the flat still available?", "Is the flat available?": an adverb, or an adjective that
+    // ends the phrase, is no noun's modifier; the word before it is the noun)
+    const bool afterArticle = i > 0 && (toks[i - 1].tag == PartOfSpeech::determiner ||
+                                        toks[i - 1].tag == PartOfSpeech::possessive);
+    if (afterArticle && best.tag == PartOfSpeech::adverb && core_.find(best.lemma, PartOfSpeech::adverb) &&
+        !core_.find(best.lemma, PartOfSpeech::adjective) && !core_.find(best.lemma, PartOfSpeech::noun))
+      return false;
+    const bool endsPhrase = toks[i + 1].pauseAfter || i + 2 >= toks.size() ||
+                            (toks[i + 2].tag != PartOfSpeech::other && toks[i + 2].tag != PartOfSpeech::noun);
+    if (afterArticle && endsPhrase &&
+        std::none_of(next.begin(), next.end(), [](const Reading& r) { return r.tag == PartOfSpeech::noun; }))
+      return false;
     // (a subject stands first in its clause: "until the light turns green")
     const std::string_view opener = i >= 2 ? std::string_view(toks[i - 2].lower) : std::string_view();
     // ("When the light comes on", "where the road turns left", "once the water boils")
@@ -1868,6 +1905,8 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     if (prevLower == "to" && i + 1 < toks.size() && toks[i + 1].lower == "against")
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
   } else if (prevTag == PartOfSpeech::modal || isDoSupport(prevLower) ||
+             // ("can no longer walk": past the negation of "no longer")
+             (prevLower == "no longer" && i >= 2 && toks[i - 2].tag == PartOfSpeech::modal) ||
              (prevTag == PartOfSpeech::negation &&
               (!verbSeen ||
                (i >= 2 && (toks[i - 2].tag == PartOfSpeech::modal || isDoSupport(toks[i - 2].lower)))))) {
@@ -1884,8 +1923,11 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                   // "before you clean it": the subject of a clause of time ("as it left the
                   // harbour", "while it cools")
                   toks[i - 2].lower == "before" || toks[i - 2].lower == "after" ||
-                  toks[i - 2].lower == "until" || toks[i - 2].lower == "as" || toks[i - 2].lower == "while" ||
-                  toks[i - 2].lower == "once")))))) {
+                  toks[i - 2].lower == "until" ||
+                  // "as it left the harbour", "once it stops", "since you left": after a word
+                  // that opens a clause "it" and "you" are its subject
+                  toks[i - 2].lower == "as" || toks[i - 2].lower == "once" || toks[i - 2].lower == "since" ||
+                  toks[i - 2].lower == "while" || toks[i - 2].lower == "whenever")))))) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);
   } else if ((prevTag == PartOfSpeech::auxiliary || (prevTag == PartOfSpeech::negation && i >= 2)) &&
              [&] {  // ("is not interested": past the negation too)
@@ -2237,16 +2279,42 @@ void homeWhereOneIs(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
   }
 }
 
+// "went upstairs", "carried the boxes upstairs": where one goes or takes a thing, the particle
+// "up" or "down" the verb takes as its prefix ("felment", "felvitték")
+void upstairsAsParticle(const lexicon::CoreLexicon& core, Token& where) {
+  const bool up = where.lower == "upstairs";
+  where.lower = where.lemma = up ? "up" : "down";
+  where.entry = core.find(where.lemma, PartOfSpeech::adverb);
+}
+
 // "the flat upstairs", "the neighbours downstairs": "upstairs" after its noun says which one, the
 // adjective before it ("a fenti lakás", "a lenti szomszédok"); a word before it that may be a
 // noun is one there ("flat")
 void upstairsOfANoun(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kGoing[] = {"go", "come", "run", "walk", "hurry", "rush", "climb", "carry",
+                                                "take", "bring", "move", "creep", "tiptoe", "dash", "head"};
+  for (std::size_t i = 1; i < toks.size(); ++i)
+    if ((toks[i].lower == "upstairs" || toks[i].lower == "downstairs") && toks[i].tag == PartOfSpeech::adverb &&
+        toks[i - 1].tag == PartOfSpeech::verb && listed(kGoing, toks[i - 1].lemma))
+      upstairsAsParticle(core, toks[i]);
   for (std::size_t i = 2; i < toks.size(); ++i) {
     if ((toks[i].lower != "upstairs" && toks[i].lower != "downstairs") || toks[i].tag != PartOfSpeech::adverb)
       continue;
     Token& noun = toks[i - 1];
     if (noun.pauseAfter || (toks[i - 2].tag != PartOfSpeech::determiner && toks[i - 2].tag != PartOfSpeech::possessive))
       continue;
+    // ("carried the photographs upstairs", "took the boxes downstairs": after a verb of moving a
+    // thing and its object, where it went)
+    static constexpr std::string_view kMoving[] = {"carry", "take", "bring", "move", "send", "lead", "push",
+                                                   "pull",  "drag", "help",  "rush", "lift", "throw", "put"};
+    std::size_t v = i - 2;
+    while (v > 0 && (toks[v].tag == PartOfSpeech::determiner || toks[v].tag == PartOfSpeech::possessive ||
+                     toks[v].tag == PartOfSpeech::adjective || toks[v].tag == PartOfSpeech::noun))
+      --v;
+    if (toks[v].tag == PartOfSpeech::verb && listed(kMoving, toks[v].lemma)) {
+      upstairsAsParticle(core, toks[i]);
+      continue;
+    }
     if (noun.tag == PartOfSpeech::adjective)
       if (const lexicon::Entry* e = core.find(noun.lower, PartOfSpeech::noun))
         noun.tag = PartOfSpeech::noun, noun.lemma = noun.lower, noun.entry = e;
@@ -2364,7 +2432,7 @@ void objectHer(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 // tanulni", "vásárolni ment"): it becomes "to" and the verb. "Enjoy" doing is liking it.
 void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::string_view kBefore[] = {"like",  "love",   "hate",     "enjoy", "start",
-                                                 "begin", "prefer", "continue", "go"};
+                                                 "begin", "prefer", "continue", "go",    "try"};
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     Token& v = toks[i];
     Token& ing = toks[i + 1];
@@ -2387,6 +2455,17 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
     if (v.lemma == "enjoy") v.lemma = "like", v.entry = nullptr;
     ing.form = VerbForm::base;
     toks.insert(toks.begin() + std::ptrdiff_t(i + 1), impliedWord("to", PartOfSpeech::preposition, ing.word));
+    // "tried uninstalling and reinstalling it": the "-ing" verb after "and" is an infinitive too
+    if (i + 4 < toks.size() && (toks[i + 3].lower == "and" || toks[i + 3].lower == "or") &&
+        toks[i + 4].lower.size() > 5 && endsWith(toks[i + 4].lower, "ing") && toks[i + 4].words == 1)
+      for (const Reading& r : readingsOf(core, toks[i + 4]))
+        if (r.tag == PartOfSpeech::verb && r.form == VerbForm::ing) {
+          Token& second = toks[i + 4];
+          second.tag = PartOfSpeech::verb, second.lemma = r.lemma, second.entry = nullptr;
+          second.form = VerbForm::base;
+          toks.insert(toks.begin() + std::ptrdiff_t(i + 4), impliedWord("to", PartOfSpeech::preposition, second.word));
+          break;
+        }
   }
 }
 
@@ -2570,6 +2649,81 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
     toks.insert(toks.begin() + std::ptrdiff_t(i + 1), impliedWord("not", PartOfSpeech::negation, word));
     toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(anymore));
     i += 3;
+  }
+}
+
+// "can no longer afford", "She no longer lives here": a negation, "not ... anymore" ("többé nem
+// tudja megfizetni", "Többé nem lakik itt"); a finite verb after it takes "do" as "not" does.
+void noLongerAsNotAnymore(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    if (toks[i].lemma != "no longer" || toks[i].tag != PartOfSpeech::adverb) continue;
+    const Token& before = toks[i - 1];
+    Token& verb = toks[i + 1];
+    const bool groupBefore = before.tag == PartOfSpeech::modal || before.tag == PartOfSpeech::auxiliary;
+    const bool finiteAfter = verb.tag == PartOfSpeech::verb &&
+                             (verb.form == VerbForm::third || verb.form == VerbForm::past ||
+                              (verb.form == VerbForm::base && (before.tag == PartOfSpeech::pronoun ||
+                                                               before.tag == PartOfSpeech::noun)));
+    if (!groupBefore && !finiteAfter) continue;
+    const std::size_t word = toks[i].word;
+    Token& anymore = toks[i];
+    anymore.lower = anymore.lemma = "anymore";
+    anymore.entry = core.find("anymore", PartOfSpeech::adverb);
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), impliedWord("not", PartOfSpeech::negation, word));
+    if (!groupBefore) {
+      Token& v = toks[i + 2];
+      Token doSupport = impliedWord(v.form == VerbForm::past ? "did" : v.form == VerbForm::third ? "does" : "do",
+                                    PartOfSpeech::auxiliary, word);
+      doSupport.lemma = "do";
+      doSupport.form = VerbForm::base;
+      v.form = VerbForm::base;
+      toks.insert(toks.begin() + std::ptrdiff_t(i), std::move(doSupport));
+    }
+    i += 2;
+  }
+}
+
+// "older than you are", "faster than I did", "more than we can": the auxiliary closing a
+// comparison with a pronoun says nothing of its own, the pronoun is compared ("idősebbek nálad");
+// the pronoun token takes its word.
+void auxiliariesClosingAComparison(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    if (toks[i].lower != "than" || !subjectPronoun(toks[i + 1]) || toks[i + 1].pauseAfter) continue;
+    Token& aux = toks[i + 2];
+    if ((aux.tag != PartOfSpeech::auxiliary && aux.tag != PartOfSpeech::modal) ||
+        !(i + 3 == toks.size() || aux.pauseAfter))
+      continue;
+    toks[i + 1].words = aux.word + aux.words - toks[i + 1].word;
+    toks[i + 1].pauseAfter = aux.pauseAfter;
+    toks.erase(toks.begin() + std::ptrdiff_t(i + 2));
+  }
+}
+
+// "waited for the rain to stop", "arranged for a taxi to collect us": what a verb waits or
+// arranges for is a clause, its noun phrase the subject ("várták, hogy elálljon az eső"); "for"
+// becomes its "that", the infinitive its verb.
+void forSomeoneToDo(std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 3 < toks.size(); ++i) {
+    if (toks[i].lower != "for" || toks[i - 1].tag != PartOfSpeech::verb || toks[i - 1].pauseAfter) continue;
+    std::size_t j = i + 1;
+    bool noun = false;
+    while (j < toks.size() && !toks[j].pauseAfter &&
+           (toks[j].tag == PartOfSpeech::determiner || toks[j].tag == PartOfSpeech::possessive ||
+            toks[j].tag == PartOfSpeech::adjective || toks[j].tag == PartOfSpeech::noun ||
+            toks[j].tag == PartOfSpeech::name || toks[j].tag == PartOfSpeech::number))
+      noun |= toks[j].tag == PartOfSpeech::noun || toks[j].tag == PartOfSpeech::name, ++j;
+    if (!noun || j + 1 >= toks.size() || toks[j].lower != "to" || toks[j + 1].tag != PartOfSpeech::verb ||
+        toks[j + 1].form != VerbForm::base)
+      continue;
+    std::size_t head = j - 1;
+    Token& verb = toks[j + 1];
+    verb.form = toks[head].plural ? VerbForm::base : VerbForm::third;
+    verb.words = verb.word + verb.words - toks[j].word, verb.word = toks[j].word;
+    toks.erase(toks.begin() + std::ptrdiff_t(j));
+    Token& that = toks[i];
+    that.lower = that.lemma = "that", that.tag = PartOfSpeech::conjunction, that.entry = nullptr;
+    that.waitedFor = true;
+    i = j;
   }
 }
 
@@ -3047,7 +3201,12 @@ void markPurposes(std::vector<Token>& toks) {
       if (t.tag == PartOfSpeech::verb) verb = true;
       // ("need a screwdriver to open it": what it is needed for, "hogy kinyisd")
       if (t.lemma == "need" && k + 1 < i && toks[i - 1].tag != PartOfSpeech::pronoun) continue;
-      if (takesInfinitive(t) || listed(kNotForPurpose, t.lemma) || listed(kNotForPurpose, t.lower))
+      // ("have to leave the house by six to catch the ferry": a word whose own infinitive came
+      // before asks for no other; the second says what for)
+      const bool ownInfinitive = k + 2 < i && toks[k + 1].tag == PartOfSpeech::infinitiveTo &&
+                                 toks[k + 2].tag == PartOfSpeech::verb && k + 3 < i;
+      if ((takesInfinitive(t) || listed(kNotForPurpose, t.lemma) || listed(kNotForPurpose, t.lower)) &&
+          !ownInfinitive)
         excluded = true;
     }
     // ("It takes ten minutes to walk there": what takes that long, the infinitive as the subject)
@@ -3093,8 +3252,9 @@ void markPurposes(std::vector<Token>& toks) {
       // ("asked her to wait", "want you to come": "megkértem, hogy várjon", "azt akarom, hogy gyere")
       // ("advised motorists to avoid", "warned us not to swim", "urged them to leave": what one
       // is advised, warned or urged to do as well, "hogy kerüljék el", "hogy ne ússzunk")
-      static constexpr std::string_view kAskingToDo[] = {"tell", "ask",   "want",     "advise", "warn",
-                                                         "urge", "remind", "encourage", "beg", "instruct"};
+      static constexpr std::string_view kAskingToDo[] = {"tell",     "ask",   "want",  "advise", "warn",
+                                                         "urge",     "remind", "encourage", "beg", "instruct",
+                                                         "persuade", "force", "order", "invite"};
       // (the one asked or advised to do it is someone who can: the verb's sense for people)
       if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && listed(kAskingToDo, toks[k - 1].lemma))
         toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo, toks[k - 1].ofPerson = true;
@@ -5324,10 +5484,10 @@ void numberedOnes(std::vector<Token>& toks) {
   }
 }
 
-// "The repair cost less than we estimated", "How much will all this cost?": "cost" after a noun
-// and before what it amounts to, or closing a question of how much, is the verb ("kevesebbe
-// került", "Mennyibe fog kerülni"), no compound of the noun ("javításköltség"); after a singular
-// noun it is the past, the present being "costs".
+// "The repair cost less than we estimated": "cost" after a noun and before what it amounts to is
+// the verb ("kevesebbe került"), no compound of the noun ("javításköltség"); after a singular
+// noun it is the past, the present being "costs". (Closing a question, "How much will all this
+// cost?", the reading chooser makes it the verb already.)
 void costAsAVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   const lexicon::Entry* cost = nullptr;
   static constexpr std::string_view kAmounts[] = {"more", "less",  "much", "nothing", "a",      "an",    "us",
@@ -5337,11 +5497,6 @@ void costAsAVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     Token& t = toks[i];
     if (t.lower != "cost" || t.tag != PartOfSpeech::noun) continue;
     const Token& before = toks[i - 1];
-    const bool last = i + 1 == toks.size() || toks[i + 1].lower == "?";
-    const bool asked = (toks[0].lemma == "how much" || (toks[0].lower == "how" && toks[1].lower == "much")) && last &&
-                       std::any_of(toks.begin() + 1, toks.begin() + std::ptrdiff_t(i), [](const Token& k) {
-                         return k.tag == PartOfSpeech::auxiliary || k.tag == PartOfSpeech::modal;
-                       });
     bool amount = false;
     if (i + 1 < toks.size() && before.tag == PartOfSpeech::noun && !before.possessor && !before.pauseAfter) {
       const Token& next = toks[i + 1];
@@ -5349,10 +5504,10 @@ void costAsAVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
                next.lower.starts_with("\xC2\xA3") || next.lower.starts_with("$") ||
                next.lower.starts_with("\xE2\x82\xAC");
     }
-    if (!asked && !amount) continue;
+    if (!amount) continue;
     if (!cost && !(cost = core.find("cost", PartOfSpeech::verb))) return;
     t.tag = PartOfSpeech::verb, t.lemma = "cost", t.entry = cost;
-    t.form = asked || before.plural ? VerbForm::base : VerbForm::past;
+    t.form = before.plural ? VerbForm::base : VerbForm::past;
     t.plural = false;
     t.dictionarySenses.clear();
   }
@@ -5399,6 +5554,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   modalsAcrossAnd(toks);
   allAfterPronouns(toks);
   stoppingAsNoLonger(core_, toks);
+  noLongerAsNotAnymore(core_, toks);
+  auxiliariesClosingAComparison(toks);
   negativeAny(toks);
   markAsRoles(core_, toks);
   comparisonsOfEquality(core_, toks);
@@ -5424,6 +5581,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   toks = joinPhrasalVerbs(core_, std::move(toks));
   lookingAsSeeming(core_, toks);
   lastAsPast(core_, toks);
+  forSomeoneToDo(toks);
   markPurposes(toks);
   awaitedAfterLookingForward(core_, toks);
   toks = joinTimePhrases(core_, std::move(toks));

@@ -85,6 +85,7 @@ struct Token {
   bool awaited = false;                       // ... of what one looks forward to: "to seeing you"
   bool negated = false;                       // ... after "not": "told us not to worry" ("hogy ne")
   bool leftToDo = false;                      // ... of what a thing is left to do: "leave it to cool"
+  bool waitedFor = false;                     // a "that" made of "for": "waited for the rain to stop"
   bool measured = false;                      // ... after "too tired", "old enough": "ahhoz, hogy"
   std::string prefix;                         // a particle of direction as the verb's prefix: "ki"
   long long value = -1;                       // a number's value ("two hundred": 200), if known

@@ -540,6 +540,8 @@ struct NounPhrase {
   std::size_t participleObject = 0;  // ... and where its object begins ("selling ripe peaches"), or 0
   std::size_t placeAttribute = 0;    // a place after the subject's noun that says which one ("the
                                      // printer on our floor": "az emeletünkön lévő nyomtató"), or 0
+  std::size_t comparedAttribute = 0;  // a comparative and its "than" after the noun ("parcels heavier
+                                      // than two kilograms": "a két kilogrammnál nehezebb csomagok"), or 0
   int person = 3;
 };
 
@@ -770,8 +772,10 @@ class Generator {
   void emit(std::string text, std::size_t token, bool known = true) {
     // a prefix written apart ("részt ") said after its verb ends its own word: "Nem vett részt"
     while (!text.empty() && text.back() == ' ') text.pop_back();
+    if (text == "a" && token == suppressArticle_) return;
     if (!text.empty()) out_.push_back({std::move(text), token, known});
   }
+  std::size_t suppressArticle_ = SIZE_MAX;  // the "the" said by the "egy" before ("egy tó melletti")
   std::size_t sense(std::size_t i) const { return senseIndex(t_[i], i, pointed_, sense_); }
   void emitVerb(std::size_t verb, bool hasObject, bool negative, bool future, bool past, bool imperative,
                 Agreement a, std::string_view modal);
@@ -1164,8 +1168,10 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
         return t.tag == PartOfSpeech::adjective || t.lower == "the" || t.tag == PartOfSpeech::particle ||
                ((t.lower == "a" || t.lower == "an") && (definiteOwner || madeBy));
       })) {
+    // (a head the core lexicon lacks is owned as well: "the start of the meeting", "a
+    // megbeszélés indulását")
     const Sense* hs = coreSense(t_[head], sense(head));
-    if (hs && hs->note("of").empty() && !hs->name) {
+    if ((hs && hs->note("of").empty() && !hs->name) || (!hs && !t_[head].capitalised)) {
       np.ofOwner = k + 1;
       np.end = readNounPhrase(k + 1).end;
       np.possessed = np.definite = true;
@@ -1206,6 +1212,16 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       !t_[np.end - 1].pauseAfter && startsNounPhrase(np.end + 1)) {
     const NounPhrase source = readNounPhrase(np.end + 1);
     if (!source.pronoun && source.end > np.end + 1) np.placeAttribute = np.end, np.end = source.end;
+  }
+  // "Parcels heavier than two kilograms", "a room larger than ours": a comparative after the noun
+  // says which ones, before it with what it is compared to in "-nál" ("a két kilogrammnál
+  // nehezebb csomagok")
+  if (!np.placeAttribute && !np.ofOwner && !np.ofModifier && !np.participle && t_[head].tag == PartOfSpeech::noun &&
+      np.end + 2 < t_.size() && t_[np.end].tag == PartOfSpeech::adjective && t_[np.end].degree == 1 &&
+      !t_[np.end - 1].pauseAfter && !t_[np.end].pauseAfter && t_[np.end + 1].lower == "than" &&
+      startsNounPhrase(np.end + 2)) {
+    const NounPhrase compared = readNounPhrase(np.end + 2);
+    if (!compared.pronoun && compared.end > np.end + 2) np.comparedAttribute = np.end, np.end = compared.end;
   }
   // "Look at the clock on the wall", "stared at the picture above the fireplace": where the thing
   // looked at is says which one it is, "a falon lévő órát" (looking has no place of its own)
@@ -1355,14 +1371,32 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   const std::size_t own = np.ofOwner      ? np.ofOwner - (np.ofOwner - 1 == np.head ? 0 : 1)
                           : np.ofGroup    ? np.ofGroup - 1
                           : np.placeAttribute ? np.placeAttribute
+                          : np.comparedAttribute ? np.comparedAttribute
                           : np.ofModifier ? np.ofModifier - 1
                           : np.participle ? np.participle
                                           : np.end;
   // "a mellettem ülő férfi": the participle with its place after the article
-  bool described = !np.participle && !np.placeAttribute;
+  bool described = !np.participle && !np.placeAttribute && !np.comparedAttribute;
   auto describe = [&] {
     if (described) return;
     described = true;
+    if (np.comparedAttribute) {
+      const NounPhrase compared = readNounPhrase(np.comparedAttribute + 2);
+      // (one article for both: "a háznál nagyobb autó")
+      if (!out_.empty() && out_.back().token < np.comparedAttribute &&
+          (out_.back().text == "a" || out_.back().text == "az") &&
+          (t_[compared.begin].lower == "the" || t_[compared.begin].tag == PartOfSpeech::possessive))
+        out_.pop_back();
+      // ("a car bigger than the house": one "egy" for both, "egy háznál nagyobb autó")
+      if (!out_.empty() && out_.back().text == "egy" && out_.back().token < np.comparedAttribute &&
+          t_[compared.begin].lower == "the")
+        suppressArticle_ = compared.begin;
+      emitNounPhrase(compared, Case::adessive);
+      suppressArticle_ = SIZE_MAX;
+      if (auto word = plainSense(t_[np.comparedAttribute], sense(np.comparedAttribute)))
+        emit(*word, np.comparedAttribute);
+      return;
+    }
     // "az emeletünkön lévő nyomtató", "a folyó feletti híd": the place before the noun, a
     // postposition as its adjective, a case with "lévő"
     if (np.placeAttribute) {
@@ -1382,8 +1416,30 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
             (first.lower == "the" || first.tag == PartOfSpeech::possessive)) ||
            (out_.back().text == "egy" && (first.lower == "a" || first.lower == "an"))))
         out_.pop_back();
+      // "Several pharmacies in the capital": a count before the noun follows a definite place,
+      // "a fővárosban lévő néhány gyógyszertár"; "a farm near the lake" takes the place without
+      // its own article, "egy tó közelében lévő farm"
+      std::vector<HungarianWord> count;
+      // ("a man in a red car": one "egy" for both, "egy piros autóban lévő férfi")
+      const bool definitePlace = first.lower == "the" || first.tag == PartOfSpeech::possessive;
+      const bool indefinitePlace = first.lower == "a" || first.lower == "an";
+      if ((definitePlace || indefinitePlace) && !out_.empty() && out_.back().token >= np.begin &&
+          out_.back().token < np.placeAttribute && out_.back().text != "a" && out_.back().text != "az") {
+        if (out_.back().text == "egy") {
+          if (definitePlace)
+            suppressArticle_ = np.placeAttribute + 1;
+          else
+            out_.pop_back();
+        } else {
+          while (!out_.empty() && out_.back().token >= np.begin && out_.back().token < np.placeAttribute &&
+                 (t_[out_.back().token].tag == PartOfSpeech::determiner || countsItsNoun(t_[out_.back().token]) ||
+                  t_[out_.back().token].tag == PartOfSpeech::number))
+            count.insert(count.begin(), std::move(out_.back())), out_.pop_back();
+        }
+      }
       const std::size_t before = out_.size();
       emitPrepositionalPhrase(np.placeAttribute);
+      suppressArticle_ = SIZE_MAX;
       static constexpr std::string_view kPostpositions[] = {
           "f\xC3\xB6l\xC3\xB6tt", "felett", "alatt", "m\xC3\xB6g\xC3\xB6tt", "el\xC5\x91tt",
           "mellett", "k\xC3\xB6z\xC3\xB6tt", "ut\xC3\xA1n", "k\xC3\xB6r\xC3\xBCl", "ment\xC3\xA9n"};
@@ -1399,6 +1455,7 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
                                                      : "l\xC3\xA9v\xC5\x91",
              np.placeAttribute);
       }
+      for (HungarianWord& w : count) out_.push_back(std::move(w));
       return;
     }
     std::size_t after = np.participle + 1;
@@ -2538,9 +2595,15 @@ void Generator::findSubject(ClauseRoles& r) const {
       g.be + 1 < n_ && t_[g.be + 1].lower != "there" && t_[g.be + 1].tag != PartOfSpeech::adjective &&
       startsNounPhrase(g.be + 1)) {
     const NounPhrase np = readNounPhrase(g.be + 1);
-    if (!np.pronoun && np.end < n_ &&
-        (t_[np.end].tag == PartOfSpeech::adjective || t_[np.end].tag == PartOfSpeech::preposition ||
-         t_[np.end].lower == "here" || t_[np.end].lower == "there"))
+    // ("Is the flat still available?": past "still", "already", "really")
+    std::size_t said = np.end;
+    while (said + 1 < n_ && t_[said].tag == PartOfSpeech::adverb && !t_[said].pauseAfter &&
+           (t_[said].lower == "still" || t_[said].lower == "already" || t_[said].lower == "really" ||
+            t_[said].lower == "also" || t_[said].lower == "always"))
+      ++said;
+    if (!np.pronoun && said < n_ &&
+        (t_[said].tag == PartOfSpeech::adjective || t_[said].tag == PartOfSpeech::preposition ||
+         t_[said].lower == "here" || t_[said].lower == "there"))
       r.subject = np, r.inverted = true;
   }
   // "When does the train leave?", "Can your sister swim?": a noun subject between the
@@ -2569,8 +2632,9 @@ void Generator::findSubject(ClauseRoles& r) const {
   if (r.subject && !r.inverted && !r.subject->pronoun && !r.subject->participle && !r.subject->ofOwner &&
       r.subject->end < r.verbStart && t_[r.subject->head].tag == PartOfSpeech::noun &&
       !t_[r.subject->end - 1].pauseAfter) {
-    static constexpr std::string_view kPlaces[] = {"in",     "on",    "at",     "over",    "under",   "near",
-                                                   "behind", "between", "along", "around", "opposite", "without"};
+    static constexpr std::string_view kPlaces[] = {"in",     "on",      "at",     "over",   "under",    "near",
+                                                   "behind", "between", "along",  "around", "opposite", "without",
+                                                   "above",  "below",   "in front of", "next to"};
     const std::size_t p = r.subject->end;
     const std::size_t end = placeBeforeVerb(p);
     std::size_t verb = end;  // ("on our floor still isn't": past the adverbs before the verb)
@@ -2579,7 +2643,8 @@ void Generator::findSubject(ClauseRoles& r) const {
     // case or postposition with its person, "a benne lévő nő", "a mögötted lévő lány"; not "in
     // this", "near nobody")
     static constexpr std::string_view kPersonal[] = {"it", "them", "him", "her", "me", "us", "you"};
-    static constexpr std::string_view kPersonalPlaces[] = {"in", "on", "under", "behind", "between", "over"};
+    static constexpr std::string_view kPersonalPlaces[] = {"in",   "on",          "under",  "behind",
+                                                           "between", "over", "in front of", "next to"};
     // ("The train to Vienna was late", "The road to the village is closed": where a vehicle
     // goes or a way leads says which one, "a Bécsbe tartó vonat", "a faluba vezető út")
     const bool whereTo = t_[p].lower == "to" && (headsFor(t_[r.subject->head]) || leadsTo(t_[r.subject->head]));
@@ -2817,7 +2882,11 @@ void Generator::findObjects(ClauseRoles& r) {
                           !listed(kNotGerunds, first.lower);
   if (!object->definite && first.tag != PartOfSpeech::determiner && first.tag != PartOfSpeech::number &&
       (bareGerund || t_[mainVerb].lemma == "like" || t_[mainVerb].lemma == "love" ||
-       t_[mainVerb].lemma == "hate"))
+       t_[mainVerb].lemma == "hate" ||
+       // ("asked residents not to water their gardens": the ones asked, all of them, "arra kérte
+       // a lakosokat, hogy")
+       (requestFollows_ && object->plural && first.tag == PartOfSpeech::noun &&
+        (object->end == n_ || (object->end + 1 == n_ && t_[object->end].lower == "not")))))
     a.definite = true, emitGenericArticle_ = true;
   if (r.objectCase != Case::accusative || (verbSense && verbSense->noObject))
     a.definite = a.youObject = false;
@@ -3776,6 +3845,10 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   // "Where are you?": "Hol vagy?", the pronoun after the copula is the subject, said as such
   if (roles_.subject && roles_.inverted && roles_.subject->pronoun && pos == roles_.subject->begin)
     pos = emitSubject();
+  // "Is the water cold?": a noun subject asked about is not the predicate too (it follows the
+  // verb group, below)
+  if (roles_.subject && roles_.inverted && !roles_.subject->pronoun && pos == roles_.subject->begin)
+    pos = roles_.subject->end;
   // "A múzeum hétfőnként zárva van": a time with its case before the predicate
   if (pos < n_ && !existential && !g.negative && !question && t_[pos].tag != PartOfSpeech::preposition)
     emitTimeFirst(pos + 1);
@@ -4050,12 +4123,8 @@ bool Generator::emitMannerFirst(bool howOnly) {
     return true;
   }
   done_[pos] = true;
-  // "came home": "haza" is a prefix, one word with the verb ("hazajött"); so is going up or down
-  // the stairs ("went upstairs": "felment", "carried it downstairs": "levitte")
-  const bool stairs = t_[pos].lemma == "upstairs" || t_[pos].lemma == "downstairs";
-  if (stairs && !prefixed && g.main < n_ && (movesSomewhere(t_[g.main]) || t_[g.main].lemma == "take"))
-    particlePrefix_ = t_[pos].lemma == "upstairs" ? "fel" : "le";
-  else if (t_[pos].lemma == "home" && plainSense(t_[pos], sense(pos)) == "haza")
+  // "came home": "haza" is a prefix, one word with the verb ("hazajött")
+  if (t_[pos].lemma == "home" && plainSense(t_[pos], sense(pos)) == "haza")
     homePrefix_ = true;
   else if (direction)
     particlePrefix_ = directionPrefix(pos);
@@ -4289,9 +4358,9 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     }
     if (!g.adverb.empty()) emit(std::string(g.adverb), g.firstAux);
     // "hasn't arrived yet": "Még nem érkezett meg", "yet" before the negation; asked, "már"
-    // after the verb ("Befejezted már?", below)
+    // after the verb ("Befejezted már?", below); so "have not yet announced", inside the group
     if (g.negative)
-      for (std::size_t k = g.main + 1; k < n_; ++k)
+      for (std::size_t k = pos + 1; k < n_; ++k)
         if (t_[k].lower == "yet" && t_[k].tag == PartOfSpeech::adverb && !done_[k]) {
           emit("m\xC3\xA9g", k);
           done_[k] = true;
@@ -5531,6 +5600,10 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   if (tk.lower == "at" || tk.lower == "half" || tk.lower == "quarter" || tk.tag == PartOfSpeech::number)
     if (auto next = emitClockTime(pos)) return *next;
   if (r.indirect && pos == r.indirect->begin) {
+    // ("advised motorists to avoid": the ones told, all of them, "az autósoknak")
+    if (requestFollows_ && !r.object && r.indirect->plural && !r.indirect->definite &&
+        t_[r.indirect->begin].tag == PartOfSpeech::noun)
+      emit("a", pos);
     if (!timeTakenByPerson()) emitNounPhrase(*r.indirect, Case::dative);  // (its owner: "órámba")
     return r.indirect->end;
   }
@@ -6518,7 +6591,9 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.reported = (c.link == "hogy" || c.question) && !c.relative && !c.result && k > 0;
     // "insisted that we stay", "suggested that he wait": what is demanded is the subjunctive,
     // with its own subject ("ragaszkodott ahhoz, hogy maradjunk")
-    if (c.link == "hogy" && k > 0 && !c.relative && demandsBefore(tokens, clauses[k - 1]))
+    // ("waited for the rain to stop": "hogy elálljon az eső")
+    if (c.link == "hogy" && k > 0 && !c.relative &&
+        (demandsBefore(tokens, clauses[k - 1]) || tokens[c.begin].waitedFor))
       context.purpose = true, context.reported = false;
     context.asked = c.question && !c.degree && !c.askedInPhrase;
     context.degree = c.degree;

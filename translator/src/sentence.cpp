@@ -86,6 +86,10 @@ bool endsSentenceAt(const std::u32string& t, std::size_t i) {
 
 }  // namespace
 
+bool isVerbOfSaying(std::u32string_view word) {
+  return std::find(std::begin(kSaying), std::end(kSaying), word) != std::end(kSaying);
+}
+
 bool isBlank(char32_t c) {
   return c == ' ' || c == '\t' || c == '\f' || c == '\v' || isLineBreak(c) || c == 0xA0 ||
          (c >= 0x2000 && c <= 0x200A) || c == 0x3000;

@@ -506,6 +506,15 @@ std::optional<QuotedSpeech> quotedSpeech(const std::u32string& t, const Sentence
     // ("she said, staring at the empty shelf": short words of saying closed by a comma, and what
     // she did meanwhile after it)
     bool shortReport = n - w <= kMaxReportWords;
+    // ("the guard shouted from the doorway", "everyone shouted as Clara leaned ..."): longer
+    // words of saying that open with their speaker and verb, or the verb and its speaker
+    for (std::size_t r = w; r < n && r - w < 3 && !shortReport; ++r) {
+      const Word& word = s.words[r];
+      std::u32string lower(t.begin() + std::ptrdiff_t(word.begin), t.begin() + std::ptrdiff_t(word.end));
+      for (char32_t& c : lower)
+        if (c >= 'A' && c <= 'Z') c += 'a' - 'A';
+      shortReport = isVerbOfSaying(lower);
+    }
     for (std::size_t r = w + 1; r < n && r - w <= kMaxReportWords && !shortReport; ++r)
       for (std::size_t k = s.words[r - 1].end; k < s.words[r].begin; ++k)
         if (t[k] == ',') shortReport = true;

@@ -183,8 +183,8 @@ TEST(ConstructionsTest, AWordDescribingTheNounBeforeItIsSaidBeforeIt) {
   EXPECT_EQ(hungarian("Use the key provided."), "Használja a biztosított kulcsot.");
   // what comes with a product is "mellékelt"
   EXPECT_TRUE(has(hungarian("Charge it with the adapter supplied."), "a mellékelt adapterrel"));
-  // before a noun phrase "below" stays the postposition
-  EXPECT_EQ(hungarian("The box below the window is red."), "A doboz az ablak alatt piros.");
+  // before a noun phrase "below" stays the postposition, here the place that says which box
+  EXPECT_EQ(hungarian("The box below the window is red."), "Az ablak alatti doboz piros.");
 }
 
 TEST(ConstructionsTest, ANounCalledByANameIsSaidWithNevu) {
@@ -736,6 +736,35 @@ TEST(ConstructionsTest, WhatOneIsToldToDoIsAClauseWithTheOneToldAsSubject) {
             "Azt mondta a gyerekeknek, hogy várjanak kint.");
   // an infinitive of purpose keeps the subject above
   EXPECT_EQ(hungarian("I went out to buy bread."), "Kimentem, hogy vegyek kenyeret.");
+}
+
+TEST(ConstructionsTest, TheOneAdvisedWarnedOrPersuadedToDoIsTheSubjectOfWhatFollows) {
+  // the one advised is in the dative, "azt tanácsolta", the one warned or persuaded the object;
+  // each is the subject of the subjunctive after "hogy"
+  EXPECT_EQ(hungarian("The police advised the drivers to avoid the road."),
+            "A rendőrség azt tanácsolta a sofőröknek, hogy elkerüljék az utat.");
+  EXPECT_EQ(hungarian("The doctor warned the patients not to eat sugar."),
+            "Az orvos figyelmeztette a betegeket, hogy ne egyenek cukrot.");
+  EXPECT_EQ(hungarian("He persuaded his wife to sell the car."), "Rábeszélte a feleségét, hogy eladja az autót.");
+}
+
+TEST(ConstructionsTest, ItAfterAsOrSinceIsAClausesSubjectAndTheNextWordItsVerb) {
+  // "left" is the verb, not the adjective "bal"
+  EXPECT_EQ(hungarian("The ferry rocked gently as it left the harbour."),
+            "A komp gyengéden ringatott, ahogy elhagyta a kikötőt.");
+  EXPECT_EQ(hungarian("I have been worried since you left."), "Aggódom, mióta indultál.");
+}
+
+TEST(ConstructionsTest, NoLongerNegatesTheVerb) {
+  // "no longer" is "not ... anymore", after a modal or before a finite verb
+  EXPECT_EQ(hungarian("She no longer lives here."), "Többé nem lakik itt.");
+  EXPECT_EQ(hungarian("He can no longer walk."), "Többé nem tud sétálni.");
+  EXPECT_EQ(hungarian("We could no longer see the coast."), "Többé nem láttuk a partot.");
+}
+
+TEST(ConstructionsTest, YetInsideANegatedVerbGroupIsMegBeforeTheNegation) {
+  EXPECT_EQ(hungarian("They have not yet announced the winner."), "Még nem hirdették ki a nyertest.");
+  EXPECT_EQ(hungarian("The results have not yet been published."), "Az eredményeket még nem tették közzé.");
 }
 
 TEST(ConstructionsTest, YouAfterBeforeOrUntilIsAClausesSubject) {
@@ -4051,9 +4080,137 @@ namespace {
 TEST(ConstructionsTest, APassiveOrStateAskedAboutIsItsState) {
   EXPECT_EQ(hungarian("Were the windows locked?"), "Be voltak zárva az ablakok?");
   EXPECT_EQ(hungarian("Was the door locked?"), "Be volt zárva az ajtó?");
-  EXPECT_EQ(hungarian("Is the shop closed?"), "A bolt zárva van?");
-  EXPECT_EQ(hungarian("Is the shop open?"), "A bolt nyitva van?");
+  EXPECT_EQ(hungarian("Is the shop closed?"), "Zárva van a bolt?");
+  EXPECT_EQ(hungarian("Is the shop open?"), "Nyitva van a bolt?");
   EXPECT_EQ(hungarian("Is Anna here?"), "Anna itt van?");
+}
+
+// A noun subject after the copula asked about is said once, after its predicate ("Hideg a
+// víz?"), past "still" too; a plural's comparative agrees ("Olcsóbbak a jegyek?").
+TEST(ConstructionsTest, ANounSubjectAskedAboutIsSaidOnceAfterItsPredicate) {
+  EXPECT_EQ(hungarian("Is the water cold?"), "Hideg a víz?");
+  EXPECT_EQ(hungarian("Are the children happy?"), "Boldogok a gyerekek?");
+  EXPECT_EQ(hungarian("Are the tickets cheaper online?"), "Olcsóbbak a jegyek online?");
+  EXPECT_TRUE(has(hungarian("Is the room still available?"), "Még elérhető a szoba?"));
+}
+
+// A question's modal or "do" before its subject leaves the clause's last word its verb, in its
+// base form ("cost" neither the noun nor the past).
+TEST(ConstructionsTest, TheLastWordAfterAnAskingModalAndItsSubjectIsTheVerb) {
+  EXPECT_EQ(analysed("How much will all this cost"), "how much/wh much/part will/modal all/det this/det cost/v/base");
+  EXPECT_EQ(hungarian("How much will the repair cost?"), "Mennyibe fog kerülni a javítás?");
+}
+
+// The owner after "of" comes first and owns the head, also a head the core lexicon lacks.
+TEST(ConstructionsTest, TheOwnerAfterOfOwnsAHeadTheLexiconLacks) {
+  EXPECT_EQ(hungarian("I missed the start of the meeting."), "Lekéstem a megbeszélés indulását.");
+}
+
+// A count before a noun whose place says which follows the place ("a fővárosban lévő néhány
+// gyógyszertár"), and one "egy" says both articles ("egy tó közelében lévő farm").
+TEST(ConstructionsTest, ACountFollowsThePlaceThatSaysWhichOnes) {
+  EXPECT_TRUE(has(hungarian("Several pharmacies in the capital have closed."), "A fővárosban lévő néhány gyógyszertár"));
+  EXPECT_TRUE(has(hungarian("Many shops in the town closed early."), "A városban lévő sok bolt"));
+  EXPECT_TRUE(has(hungarian("Two men in a red car stopped."), "Egy piros autóban lévő két férfi"));
+  EXPECT_TRUE(has(hungarian("A farm near the lake sells cheese."), "Egy tó közelében lévő farm"));
+}
+
+// A verb after a passive without a doer goes on with the English subject, not the third person
+// plural the passive is said in; a participle sharing the passive keeps that plural.
+TEST(ConstructionsTest, AVerbAfterAPassiveGoesOnWithItsEnglishSubject) {
+  EXPECT_TRUE(has(hungarian("My parcel was sent from London but has not arrived."), "de nem érkezett meg"));
+  EXPECT_TRUE(has(hungarian("I was invited to the party but could not go."), "de nem tudtam menni"));
+  EXPECT_TRUE(has(hungarian("The theatre was built in 1894 and restored last year."), "és tavaly helyreállították"));
+}
+
+// An "-ing" verb after "try" is the infinitive ("próbáltad újraindítani"), and so is a second one
+// after "and" ("Szeret énekelni és táncolni").
+TEST(ConstructionsTest, GerundsAfterTryingAndAfterAndAreInfinitives) {
+  EXPECT_EQ(hungarian("Have you tried restarting the computer?"), "Próbáltad újraindítani a számítógépet?");
+  EXPECT_EQ(hungarian("She likes singing and dancing."), "Szeret énekelni és táncolni.");
+}
+
+// An auxiliary closing a comparison with a pronoun says nothing; the pronoun is compared in "-nál".
+TEST(ConstructionsTest, TheAuxiliaryClosingAComparisonIsLeftUnsaid) {
+  EXPECT_EQ(hungarian("Those roses are older than you are."), "Azok a rózsák régebbiek nálad.");
+  EXPECT_TRUE(has(hungarian("She runs faster than I do."), "nálam"));
+}
+
+// What a verb waits or arranges "for" a noun phrase "to" do is a clause with that subject, in the
+// subjunctive ("Azt várták, hogy az eső elálljon").
+TEST(ConstructionsTest, WaitingForSomethingToHappenIsAClauseOfItsOwn) {
+  EXPECT_EQ(hungarian("They waited for the rain to stop."), "Azt várták, hogy az eső elálljon.");
+  EXPECT_EQ(hungarian("We are waiting for the bus to arrive."), "Azt várjuk, hogy a busz megérkezzen.");
+  // without an infinitive the noun phrase is what one waits for
+  EXPECT_EQ(hungarian("We waited for the results."), "Vártunk az eredményekre.");
+}
+
+// "upstairs" after a verb of going or after a moved thing is where it went, the verb's prefix
+// ("Felvitték a fényképeket", "Felment"); after a noun it still says which one ("a fenti lakás").
+TEST(ConstructionsTest, UpstairsAfterAVerbOfMovingIsItsPrefix) {
+  EXPECT_EQ(hungarian("They carried the photographs upstairs."), "Felvitték a fényképeket.");
+  EXPECT_EQ(hungarian("She went upstairs."), "Felment.");
+  EXPECT_EQ(hungarian("The flat upstairs is empty."), "A fenti lakás üres.");
+}
+
+// "I have a cold and need to rest": owning, then a second verb of the same subject after "and",
+// two clauses, where the first was lost.
+TEST(ConstructionsTest, AVerbAfterOwningAndAndIsAClauseOfItsOwn) {
+  EXPECT_EQ(hungarian("I have a cold and need to rest."), "Van egy hidegem, és pihennem kell.");
+  EXPECT_EQ(hungarian("I have a car and need money."), "Van egy autóm, és pénzre szükségem van.");
+}
+
+// "as" before a name and its verb links a clause, "ahogy", where it is read as the adverb too.
+TEST(ConstructionsTest, AsBeforeANameAndItsVerbLinksAClause) {
+  EXPECT_EQ(hungarian("She smiled as Clara leaned towards the cake."),
+            "Elmosolyodott, ahogy Clara hajolt a sütemény felé.");
+}
+
+// A comparative after its noun says which ones, before the noun with what it is compared to in
+// "-nál" ("a két kilogrammnál nehezebb csomagok"); the predicate keeps ", mint".
+TEST(ConstructionsTest, AComparativeAfterItsNounStandsBeforeIt) {
+  EXPECT_EQ(hungarian("Parcels heavier than two kilograms must be weighed at the counter."),
+            "A két kilogrammnál nehezebb csomagokat mérni kell a pultnál.");
+  EXPECT_TRUE(has(hungarian("She wants a car bigger than the house."), "egy háznál nagyobb autót"));
+  EXPECT_EQ(hungarian("This car is bigger than the house."), "Ez az autó nagyobb, mint a ház.");
+}
+
+// What one saw or heard going on, a noun phrase and an "-ing" verb, is a clause of its own, as
+// with the bare verb ("Hallotta, ahogy ugat a kutya").
+TEST(ConstructionsTest, WhatOneSawGoingOnIsAClauseOfItsOwn) {
+  EXPECT_EQ(hungarian("She heard the dog barking."), "Hallotta, ahogy ugat a kutya.");
+  EXPECT_EQ(hungarian("I saw the children playing in the garden."), "Láttam, ahogy a kertben játszanak a gyerekek.");
+}
+
+// "in front of", "next to", "above" between the subject's noun and its verb say which one too.
+TEST(ConstructionsTest, PlacesOfSeveralWordsSayWhichSubject) {
+  EXPECT_EQ(hungarian("The car in front of them hadn't moved for twenty minutes."),
+            "Az előttük lévő autó nem mozgott húsz perce.");
+  EXPECT_EQ(hungarian("The shop next to the bank closed."), "A bank melletti bolt bezárt.");
+}
+
+// The ones asked, told or advised to do a thing, a bare plural, are all of them: the article
+// ("megkérte a lakosokat", "az autósoknak").
+TEST(ConstructionsTest, ABarePluralAskedToDoAThingTakesTheArticle) {
+  EXPECT_EQ(hungarian("The water company has asked residents not to water their gardens."),
+            "A vízcég megkérte a lakosokat, hogy ne öntözzék meg a kertjeiket.");
+  EXPECT_TRUE(has(hungarian("The police advised motorists to avoid the road."), "azt tanácsolta az autósoknak, hogy"));
+}
+
+// A second infinitive after a verb group with its own ("have to leave ... to catch") says what for.
+TEST(ConstructionsTest, ASecondInfinitiveAfterTheGroupsOwnSaysWhatFor) {
+  EXPECT_EQ(hungarian("We have to leave the house by six to catch the early ferry."),
+            "El kell hagynunk a házat hatig, hogy elkapjuk a korai kompot.");
+  EXPECT_EQ(hungarian("I need to go out to buy milk."), "Ki kell mennem, hogy vegyek tejet.");
+}
+
+// After an article, a word before an adverb or before an adjective that ends the phrase is the
+// noun ("the flat": "a lakás", not the adjective "lapos").
+TEST(ConstructionsTest, AWordBeforeAnAdverbOrAClosingAdjectiveIsTheNoun) {
+  EXPECT_EQ(analysed("Is the flat still available"), "is/aux the/det flat/n still/adv available/adj");
+  EXPECT_EQ(hungarian("Is the flat available?"), "Elérhető a lakás?");
+  // an adjective before its noun stays one
+  EXPECT_TRUE(has(hungarian("The house has a flat roof."), "lapos"));
 }
 
 }  // namespace
@@ -4730,6 +4887,13 @@ TEST(ConstructionsTest, ThingsNotAllowedInListed) {
 TEST(ConstructionsTest, TheSpeakerBeforeAComma) {
   EXPECT_EQ(hungarian("\"Give it back!\" shouted Lucy, chasing her brother round the table."),
             "„Add vissza!” – kiabálta Lucy, üldözve a bátyját az asztal körül.");
+}
+
+// Words of saying longer than a few words are still the quotation's when their speaker and verb
+// open them: the quotation in „...”, the rest after the dash.
+TEST(ConstructionsTest, LongerWordsOfSayingOpenedByTheSpeakerAndTheVerb) {
+  EXPECT_EQ(hungarian("\"Don't touch anything!\" the guard shouted from the doorway."),
+            "„Ne nyúlj semmihez!” – kiabálta az őr az ajtóból.");
 }
 
 // A noise, a smell or a light "from" a place is said of it, "az utcáról jövő zaj", where the

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lexiton::translator {
@@ -27,6 +28,8 @@ struct Sentence {
 
 bool isLetter(char32_t c);
 bool isBlank(char32_t c);
+// "said", "shouted", "asked" ...: a verb of saying that may follow a quotation and its speaker.
+bool isVerbOfSaying(std::u32string_view word);
 
 // The sentence that holds `pointer` (the first one when the text has no pointer). Sentences
 // end after ".", "!", "?" followed by a blank or the end, and at line breaks.
