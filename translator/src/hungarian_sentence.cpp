@@ -6336,6 +6336,24 @@ ClauseContext dependentOn(ClauseContext c) {
   return c;
 }
 
+// "I want the children to sleep", "She would like her son to study": after a verb of wanting,
+// the noun phrase of the one who is to do it, [first, second) in the sentence, said in the
+// "hogy" clause `c` (a pronoun is said by the verb's ending; one asked or told stays the
+// object of its verb). Empty when there is none.
+std::pair<std::size_t, std::size_t> wantedOne(const std::vector<Token>& t, const Clause& c) {
+  if (c.begin < 3 || t[c.begin].lower != "to") return {0, 0};
+  const std::size_t end = c.begin;
+  const Token& head = t[end - 1];
+  if (head.tag != PartOfSpeech::noun && head.tag != PartOfSpeech::name) return {0, 0};
+  std::size_t begin = end - 1;
+  while (begin > 0 && (t[begin - 1].tag == PartOfSpeech::determiner || t[begin - 1].tag == PartOfSpeech::possessive ||
+                       t[begin - 1].tag == PartOfSpeech::adjective || t[begin - 1].tag == PartOfSpeech::noun ||
+                       t[begin - 1].tag == PartOfSpeech::number))
+    --begin;
+  if (begin == 0 || t[begin - 1].tag != PartOfSpeech::verb || t[begin - 1].lemma != "want") return {0, 0};
+  return {begin, end};
+}
+
 }  // namespace
 
 std::size_t senseCount(const Token& t) {
@@ -6560,8 +6578,19 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // after a relative clause the main clause goes on with its own subject
     if (k > 0 && (clauses[k - 1].relative || clauses[k - 1].ofTime || clauses[k - 1].ofNoun) && c.link.empty())
       context = beforeRelative;
-    const std::vector<Token> body = bodyOf(c);
+    std::vector<Token> body = bodyOf(c);
     std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
+    // "I want the children to sleep": the noun of the one wanted to do it, which the clause
+    // before leaves unsaid, is the subject said in this one ("Azt akarom, hogy a gyerekek
+    // aludjanak"); its tokens go before the body and keep their own places
+    const std::pair<std::size_t, std::size_t> wanted = c.request ? wantedOne(tokens, c) : std::pair<std::size_t, std::size_t>{0, 0};
+    const std::size_t lent = wanted.second - wanted.first;
+    if (lent) {
+      body.insert(body.begin(), tokens.begin() + std::ptrdiff_t(wanted.first), tokens.begin() + std::ptrdiff_t(wanted.second));
+      localPointed = pointed >= wanted.first && pointed < wanted.second ? pointed - wanted.first
+                     : localPointed < body.size() - lent                ? localPointed + lent
+                                                                         : body.size();
+    }
     const std::size_t dropped = droppedIt(c);
     if (dropped && localPointed >= dropped)
       localPointed = localPointed == dropped ? body.size() : localPointed - 1;
@@ -6659,8 +6688,13 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     if (k + 1 < clauses.size() && clauses[k + 1].considered) g.consideringFollows();
     if (k + 1 < clauses.size() && namesASource(tokens, c, clauses[k + 1])) g.sourceOnly();
     for (HungarianWord w : g.run()) {
-      if (dropped && w.token >= dropped) ++w.token;
-      w.token += c.body;
+      if (w.token < lent) {
+        w.token += wanted.first;
+      } else {
+        w.token -= lent;
+        if (dropped && w.token >= dropped) ++w.token;
+        w.token += c.body;
+      }
       out.push_back(std::move(w));
     }
     if (k + 1 < clauses.size() && writesToSayWhy(tokens, c, clauses[k + 1]) && out.size() > first)

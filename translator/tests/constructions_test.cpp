@@ -2166,6 +2166,8 @@ TEST(ConstructionsTest, AYesOrNoAskedWithinTakesE) {
 TEST(ConstructionsTest, TheOneAskedOrWantedToDoItIsTheSubjectOfWhatFollows) {
   EXPECT_EQ(hungarian("I asked her to wait."), "Megkértem, hogy várjon.");
   EXPECT_EQ(hungarian("I want you to come."), "Azt akarom, hogy gyere.");
+  // a noun wanted to do it is that clause's subject, said there
+  EXPECT_EQ(hungarian("I want the children to sleep."), "Azt akarom, hogy a gyerekek aludjanak.");
   // "home" after a verb and its infinitive is the infinitive's
   EXPECT_EQ(hungarian("We want to go home."), "Akarunk hazamenni.");
 }
