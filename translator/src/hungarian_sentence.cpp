@@ -563,6 +563,14 @@ struct VerbGroup {
   std::string_view adverb;
 };
 
+// The passive of the verb at `main`, for asking what befalls its subject.
+VerbGroup passiveAt(std::size_t main) {
+  VerbGroup g;
+  g.main = main;
+  g.passive = true;
+  return g;
+}
+
 // Verbs that link their subject to an adjective as the copula does: "remained closed": "zárva
 // maradt"; what one seems is said in "-nak" ("looks pale": "sápadtnak tűnik").
 struct LinkingVerb {
@@ -1815,7 +1823,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       stem = verbOfNote(thing);  // "A gép nem működik"; with its own prefix "Kialudtak a lámpák"
     else
       stem.past = std::string(s->note("past"));
-    if (const Sense* befell = befalls_ && verb == roles_.verb.main ? passOf(VerbGroup{.main = verb, .passive = true})
+    if (const Sense* befell = befalls_ && verb == roles_.verb.main ? passOf(passiveAt(verb))
                                                                    : nullptr)
       // ("were stuck in the snow": people "megrekedtek", "the lift is stuck" "beragadt")
       stem = verbOfNote(!befell->note("thingpass").empty() && saidOfThing(roles_) ? befell->note("thingpass")
@@ -5908,15 +5916,15 @@ std::vector<HungarianWord> Generator::run() {
   // "késik", a verb without a prefix)
   if (befalls_ && !roles_.verb.past && roles_.verb.have == n_ && !roles_.verb.future && roles_.verb.modal.empty() &&
       !roles_.verb.imperative && !actFrom(roles_.verb.be) &&
-      passOf(VerbGroup{.main = roles_.verb.main, .passive = true})->note("pass").find('|') != std::string_view::npos &&
+      passOf(passiveAt(roles_.verb.main))->note("pass").find('|') != std::string_view::npos &&
       // ("Breakfast is included": where it is, "benne van", is no change)
-      verbOfNote(passOf(VerbGroup{.main = roles_.verb.main, .passive = true})->note("pass")).lemma != "van")
+      verbOfNote(passOf(passiveAt(roles_.verb.main))->note("pass")).lemma != "van")
     roles_.verb.past = true;
   // ("My flight has been delayed": what befell it and goes on, a verb without a prefix, is so
   // now, "A járatom késik"; "had been delayed" stays the past)
   if (befalls_ && roles_.verb.have < n_ && t_[roles_.verb.have].lower != "had" && !roles_.verb.future &&
       roles_.verb.modal.empty() && !actFrom(roles_.verb.have) &&
-      passOf(VerbGroup{.main = roles_.verb.main, .passive = true})->note("pass").find('|') == std::string_view::npos)
+      passOf(passiveAt(roles_.verb.main))->note("pass").find('|') == std::string_view::npos)
     roles_.verb.past = false;
   // "The light is switched off": no act but the state it left, the light's, "A lámpa ki van
   // kapcsolva" ("was switched off at midnight" was done: "éjfélkor kikapcsolták")
@@ -6572,7 +6580,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // a relative clause's verb agrees with the noun the link word stands for
     if (c.relative && c.begin > 0) {
       beforeRelative = context;
-      context = ClauseContext{true, Agreement{3, tokens[c.begin - 1].plural, false, false}, false};
+      context = ClauseContext{};
+      context.known = true, context.subject = Agreement{3, tokens[c.begin - 1].plural, false, false};
     }
     if (c.ofTime || c.ofNoun) beforeRelative = context;  // (its own subject, and the main clause's after it)
     // after a relative clause the main clause goes on with its own subject
