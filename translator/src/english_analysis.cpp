@@ -1912,6 +1912,13 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                (i >= 2 && (toks[i - 2].tag == PartOfSpeech::modal || isDoSupport(toks[i - 2].lower)))))) {
     // "does not matter", "can't find": the negated auxiliary's verb.
     bonus(PartOfSpeech::verb, VerbForm::base, 200);
+  } else if (prevTag == PartOfSpeech::pronoun && i >= 2 && formOfBe(toks[i - 2].lower) &&
+             (i == 2 || toks[i - 3].tag == PartOfSpeech::question) && !ing &&
+             std::any_of(rs.begin(), rs.end(), [](const Reading& r) { return r.tag == PartOfSpeech::adjective; }) &&
+             std::none_of(rs.begin(), rs.end(), [](const Reading& r) {  // ("Were you born here?": a passive)
+               return r.tag == PartOfSpeech::verb && r.form == VerbForm::participle;
+             })) {
+    bonus(PartOfSpeech::adjective, std::nullopt, 300);  // "Is it better?", "Are you free?": the predicate asked
   } else if (prevTag == PartOfSpeech::pronoun &&
              (prev->lower == "i" || prev->lower == "we" || prev->lower == "they" || prev->lower == "he" ||
               prev->lower == "she" ||

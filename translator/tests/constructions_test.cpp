@@ -2017,6 +2017,13 @@ TEST(ConstructionsTest, WhatWasToldAfterAPronounAndATimeBeforeAComma) {
   EXPECT_EQ(hungarian("After lunch, we will go to the park."), "Ebéd után a parkba megyünk.");
 }
 
+TEST(ConstructionsTest, AfterAQuestionsCopulaAndItsPronounTheAdjectiveIsAsked) {
+  // "better" is no verb of betting there ("Fogad?"), "free" no verb of setting free
+  EXPECT_EQ(hungarian("Is it better?"), "Jobb?");
+  EXPECT_EQ(hungarian("Are you free tomorrow?"), "Holnap szabad vagy?");
+  EXPECT_EQ(hungarian("Is it raining?"), "Esik az eső?");
+}
+
 TEST(ConstructionsTest, AnItBeforeAPresentNounPredicatePointsAtTheThing) {
   // "az" before the noun would read as its article ("Az folyó")
   EXPECT_EQ(hungarian("It is a river."), "Ez egy folyó.");
