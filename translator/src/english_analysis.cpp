@@ -1780,6 +1780,7 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     bonus(PartOfSpeech::noun, std::nullopt, 300);  // "while skiing": the activity as a noun
   } else if (prevLower == "more" || prevLower == "most") {
     bonus(PartOfSpeech::adjective, std::nullopt, 200);  // "more interesting": a degree
+    bonus(PartOfSpeech::noun, std::nullopt, 150);       // "any more questions": what there is more of
   } else if ((prevLower == "which" || prevLower == "what" || prevLower == "whose") && i == 1 &&
              i + 1 < toks.size() &&
              (toks[i + 1].tag == PartOfSpeech::auxiliary || toks[i + 1].tag == PartOfSpeech::modal)) {

@@ -2017,6 +2017,12 @@ TEST(ConstructionsTest, WhatWasToldAfterAPronounAndATimeBeforeAComma) {
   EXPECT_EQ(hungarian("After lunch, we will go to the park."), "Ebéd után a parkba megyünk.");
 }
 
+TEST(ConstructionsTest, AWordAfterMoreIsWhatThereIsMoreOf) {
+  // "questions" is no verb there ("Megkérdőjelezel?")
+  EXPECT_EQ(hungarian("Do you have any more questions?"), "Van több kérdésed?");
+  EXPECT_EQ(hungarian("It is the most interesting book."), "Ez a legérdekesebb könyv.");
+}
+
 TEST(ConstructionsTest, AfterAQuestionsCopulaAndItsPronounTheAdjectiveIsAsked) {
   // "better" is no verb of betting there ("Fogad?"), "free" no verb of setting free
   EXPECT_EQ(hungarian("Is it better?"), "Jobb?");
