@@ -3799,6 +3799,10 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
   // "Check-out time is eleven o'clock": "tizenegy óra", a clock time as the predicate noun
   if (clockTimeAt(pos))
     if (const auto end = emitClockTime(pos)) return *end;
+  // "It was a year ago", "than they were two days ago": a span counted back as the predicate is
+  // a time, "egy évvel ezelőtt", "két nappal ezelőtt" (not a predicate noun without its article)
+  if (countsTimeFrom(pos) && countedFrom(readNounPhrase(pos)) == "ezel\xC5\x91tt")
+    if (const auto end = emitCountedTime(pos)) return *end;
   std::size_t k = pos;
   if (k + 1 < n_ && t_[k].lower == "still" && t_[k].tag == PartOfSpeech::adverb) {
     emit(plainSense(t_[k], sense(k)).value_or("m\xC3\xA9g"), k);  // "still wet": "még nedvesek"

@@ -396,6 +396,9 @@ TEST(ConstructionsTest, ASpanCountedFromAnotherTimeTakesInstrumentalBeforeTheVer
   // an "ago" is a time, which keeps the prefix on
   EXPECT_EQ(hungarian("A neighbour noticed the smoke two hours ago."),
             "Egy szomszéd két órával ezelőtt észrevette a füstöt.");
+  // so is one after the copula: no predicate noun, which would lose its article
+  EXPECT_EQ(hungarian("It was two days ago."), "Két nappal ezelőtt volt.");
+  EXPECT_EQ(hungarian("The price is higher than it was a year ago."), "Az ár magasabb, mint egy évvel ezelőtt volt.");
   // a bare plural after "for" stays a duration; a span compared keeps "than"
   EXPECT_EQ(hungarian("They waited for hours after the storm.").find("órákkal"), std::string::npos);
   EXPECT_EQ(hungarian("She sent the results later."), "Később elküldte az eredményeket.");
