@@ -4920,6 +4920,12 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     return np.end;
   }
   const std::string& p = t_[pos].lower;
+  // "at reception", "through customs": the desk of a building or a port that English names
+  // bare is that one desk, said with the article ("a recepción", "a vámon")
+  static constexpr std::string_view kDesks[] = {"reception", "customs", "check-in"};
+  if (!np.pronoun && !np.name && np.begin == np.head && np.head < n_ && t_[np.head].tag == PartOfSpeech::noun &&
+      listed(kDesks, t_[np.head].lemma))
+    emit("a", pos);
   // "all through the wedding", "throughout the night": the whole of it, "az egész esküvő alatt"
   if ((p == "all through" || p == "throughout") && !np.pronoun && !np.name && np.head < n_ &&
       (t_[np.begin].lower == "the" || t_[np.begin].tag == PartOfSpeech::noun ||

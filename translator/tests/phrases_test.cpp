@@ -279,6 +279,9 @@ TEST(PhrasesTest, ByAPartOfTheDayOrASeasonIsWhenItIsDone) {
 TEST(PhrasesTest, AThingLeftSomewhereIsLeftThere) {
   EXPECT_TRUE(has(hungarian("He left his bag on the bus."), "Hagyta a táskáját a buszon"));
   EXPECT_TRUE(has(hungarian("Please leave your key at reception when you go out."), "hagyja a kulcsát"));
+  // the desk English names bare is that one desk, with the article
+  EXPECT_TRUE(has(hungarian("Please leave your key at reception when you go out."), "a recepción"));
+  EXPECT_TRUE(has(hungarian("Fill in the form and hand it in at reception."), "a recepción"));
   EXPECT_TRUE(has(hungarian("I left my phone in my bag."), "Hagytam a telefonomat a táskámban"));
   EXPECT_TRUE(has(hungarian("She left the house in a hurry."), "elhagyta a házat"));
   EXPECT_EQ(hungarian("Leave the dog at home."), "Hagyja a kutyát otthon.");
