@@ -1381,6 +1381,33 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
             (first.lower == "the" || first.tag == PartOfSpeech::possessive)) ||
            (out_.back().text == "egy" && (first.lower == "a" || first.lower == "an"))))
         out_.pop_back();
+      // "the flat on Rose Street": a street the place is is its adjective, "a Rózsa utcai lakás",
+      // one article for both
+      const std::size_t after = np.placeAttribute + 1;
+      const std::string& in = t_[np.placeAttribute].lower;
+      if ((in == "on" || in == "in" || in == "at") && startsNounPhrase(after)) {
+        const NounPhrase place = readNounPhrase(after);
+        if (place.head > place.begin && place.head + 1 == np.end && streetName(place.head - 1, place)) {
+          const std::size_t mark = out_.size();
+          emitNounPhrase(place, Case::nominative);
+          std::string& last = out_.back().text;
+          static constexpr std::pair<std::string_view, std::string_view> kStreetAdjectives[] = {
+              {"utca", "utcai"}, {"\xC3\xBAt", "\xC3\xBAti"}, {"t\xC3\xA9r", "t\xC3\xA9ri"},
+              {"sug\xC3\xA1r\xC3\xBAt", "sug\xC3\xA1r\xC3\xBAti"}, {"k\xC3\xB6r\xC3\xBAt", "k\xC3\xB6r\xC3\xBAti"}};
+          bool said = false;
+          for (const auto& [noun, adjective] : kStreetAdjectives)
+            if (last == noun) last = std::string(adjective), said = true;
+          if (said) {
+            // (one article: the street's own, or the noun's "egy" alone)
+            if (out_.size() > mark + 1 && (out_[mark].text == "a" || out_[mark].text == "az") && mark > 0 &&
+                out_[mark - 1].token < np.placeAttribute &&
+                (out_[mark - 1].text == "a" || out_[mark - 1].text == "az" || out_[mark - 1].text == "egy"))
+              out_.erase(out_.begin() + std::ptrdiff_t(out_[mark - 1].text == "egy" ? mark : mark - 1));
+            return;
+          }
+          out_.resize(mark);
+        }
+      }
       const std::size_t before = out_.size();
       emitPrepositionalPhrase(np.placeAttribute);
       static constexpr std::string_view kPostpositions[] = {
@@ -2585,7 +2612,9 @@ void Generator::findSubject(ClauseRoles& r) const {
       const bool stake = t_[p].lower == "in" && listed(kStakes, t_[r.subject->head].lemma);
       // ("Nobody in the room dared": where nobody is comes first, "A szobában senki sem")
       // ("The lake in the north": a point of the compass is the noun's adjective, "Az északi tó")
-      if (!time && !stake && (!where.capitalised || whereTo) && !isIndefinitePronoun(t_[r.subject->head]) &&
+      // ("The flat on Rose Street": a street the name names is a place as well, "a Rózsa utcai lakás")
+      const bool street = place.head > place.begin && streetName(place.head - 1, place);
+      if (!time && !stake && (!where.capitalised || whereTo || street) && !isIndefinitePronoun(t_[r.subject->head]) &&
           !compassAfter(*r.subject))
         r.subject->placeAttribute = p, r.subject->end = end;
     }

@@ -1659,7 +1659,11 @@ TEST(PhrasesTest, ForADayIsForThatDay) {
 TEST(PhrasesTest, ACapitalisedWordBeforeAStreetNamesIt) {
   // the name stands apart with the article, the lexicon's noun translated and capitalised
   EXPECT_EQ(hungarian("He lives on Rose Street."), "A Rózsa utcán él.");
-  EXPECT_TRUE(has(hungarian("The shop on Oxford Street closed."), "az Oxford utcán"));
+  EXPECT_TRUE(has(hungarian("Turn left at Oxford Street."), "az Oxford utcán"));
+  // after a noun, the street says which one as its adjective, with one article for both
+  EXPECT_EQ(hungarian("The flat on Rose Street is big."), "A Rózsa utcai lakás nagy.");
+  EXPECT_TRUE(has(hungarian("The shop on Oxford Street closed."), "Az Oxford utcai bolt"));
+  EXPECT_TRUE(has(hungarian("A house on Park Road is for sale."), "Egy Park úti ház"));
   EXPECT_TRUE(has(hungarian("Turn left into Church Road."), "a Templom útra"));
   // a street of a kind stays one word: "a főutca" is no name
   EXPECT_TRUE(has(hungarian("The shop is on the main street."), "utcán"));
