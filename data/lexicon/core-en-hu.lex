@@ -8731,6 +8731,9 @@ fishing boat	n	halászhajó
 burst into tears	v	sírva |fakad[noobj]
 grandad	n	nagypapa[person]
 granddad	n	nagypapa[person]
+granny	n	nagymama[person]
+freezing	adj	fagyos ; jéghideg
+freezing cold	adj	jéghideg
 rainwater	n	esővíz[esővizek,front]
 metre	n	méter[méterek]
 kilometre	n	kilométer[kilométerek]

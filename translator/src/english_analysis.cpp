@@ -1074,8 +1074,9 @@ class ReadingChooser {
         core_.find(toks_[i].lower, PartOfSpeech::adjective))
       return false;
     const lexicon::Entry* e = core_.find(toks_[i].lower, PartOfSpeech::noun);
+    // (a word for a person is one called so: "asked Grandad", "kérdezte nagypapa")
     if (!e || e->senses.empty() || !e->senses.front().notes.empty() || e->senses.front().capital ||
-        e->senses.front().name)  // ("visited Paris": "Párizst")
+        e->senses.front().name || e->senses.front().person)  // ("visited Paris": "Párizst")
       return false;
     return std::none_of(rs.begin(), rs.end(),
                         [](const Reading& r) { return r.tag == PartOfSpeech::noun && r.plural; });
@@ -3107,7 +3108,9 @@ std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb
   const bool herObject = j + 1 < toks.size() && toks[j].lower == "her" && listed(kParticles, toks[j + 1].lower);
   if (pronounObject || herObject || (j < toks.size() && toks[j].lower == "you")) {
     ++j;
-  } else if (j < toks.size() && toks[j].tag == PartOfSpeech::name) {
+  } else if (j < toks.size() && (toks[j].tag == PartOfSpeech::name ||
+                                  (toks[j].tag == PartOfSpeech::noun && toks[j].capitalised && !toks[j].plural))) {
+    // (one's family called so is a name too: "pick Grandma up")
     ++j;
     if (j < toks.size() && toks[j].tag == PartOfSpeech::name) ++j;
   } else {

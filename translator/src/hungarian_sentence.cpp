@@ -5464,7 +5464,7 @@ std::size_t Generator::emitSubject() {
   const bool indefinitePronoun = isIndefinitePronoun(t_[r.subject->head]);
   // "Dad is resting", "asked Mother": one's family called by name, "Apa pihen", "kérdezte anya"
   static constexpr std::string_view kFamilyNames[] = {
-      "mum", "mom", "dad", "mother", "father", "grandma", "grandpa", "granny", "grandmother", "grandfather"};
+      "mum", "mom", "dad", "mother", "father", "grandma", "grandpa", "grandad", "granddad", "granny", "grandmother", "grandfather"};
   const bool familyName = r.subject->begin == r.subject->head && !first.plural &&
                           listed(kFamilyNames, first.lemma) && startsWithCapital(first);
   // "Dear neighbours,": the people greeted, "Kedves szomszédok"

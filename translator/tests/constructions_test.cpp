@@ -2367,6 +2367,9 @@ TEST(ConstructionsTest, HowBeforeAQualityIsMilyen) {
 TEST(ConstructionsTest, OnesFamilyByNameTakesNoArticle) {
   EXPECT_EQ(hungarian("Dad is resting at home."), "Apa otthon pihen.");
   EXPECT_EQ(hungarian("\"Where are you?\" asked Mother."), "„Hol vagy?” – kérdezte anya.");
+  // so is any word for a person the lexicon knows, never left in English as a name
+  EXPECT_EQ(hungarian("\"Who left the window open?\" asked Grandad."), "„Ki hagyta nyitva az ablakot?” – kérdezte nagypapa.");
+  EXPECT_TRUE(has(hungarian("Can you pick Grandma up from the station?"), "Fel tudsz venni nagymamát"));
   // with its own article it is any father
   EXPECT_EQ(hungarian("The father is resting."), "Az apa pihen.");
 }

@@ -1758,5 +1758,10 @@ TEST(PhrasesTest, WhatIsKeptASecretIsKeptSecretly) {
   EXPECT_TRUE(has(hungarian("Can you keep a secret?"), "egy titkot"));
 }
 
+TEST(PhrasesTest, WhatIsFreezingColdIsIceCold) {
+  EXPECT_EQ(hungarian("The room was freezing cold."), "A szoba jéghideg volt.");
+  EXPECT_TRUE(has(hungarian("\"Who is it?\" asked Granny."), "nagymama"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
