@@ -2540,7 +2540,7 @@ determination	n	elszántság ; meghatározás
 device	n	eszköz[eszközök] ; készülék[készülékek] ; szerkezet[szerkezetek]
 dialogue	n	párbeszéd[párbeszédek,3sg=párbeszéde]
 diffusion	n	terjedés ; elterjedés
-director	n	igazgató[person] ; rendező[person] ; rendező[person,when=theatre/theater/film/movie/stage/artistic/casting/festival/opera]
+director	n	igazgató[person] ; rendező[person] ; rendező[person,when=theatre/theater/film/movie/stage/artistic/casting/festival/opera/play/production/performance/show/musical/drama/documentary/ballet/rehearsal]
 dirty	adj	piszkos ; koszos
 disappearance	n	eltűnés
 disaster	n	katasztrófa ; csapás[csapások]

@@ -3795,6 +3795,17 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         --j;
       if (j >= 2 && toks[j - 1].lower == "of" && toks[j - 2].tag == PartOfSpeech::noun)
         toks[i].modifiers.push_back(toks[j - 2].lemma);
+      // ... and the noun it is of, its owner, as "the show's director" is the show's: "the
+      // director of the play" ("rendező"), "the bank of the river" ("part")
+      std::size_t k = i + 2;
+      while (i + 1 < toks.size() && toks[i + 1].lower == "of" && !toks[i].pauseAfter && k < toks.size() &&
+             (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::adjective))
+        ++k;
+      if (i + 1 < toks.size() && toks[i + 1].lower == "of" && !toks[i].pauseAfter && k < toks.size() &&
+          toks[k].tag == PartOfSpeech::noun) {
+        while (k + 1 < toks.size() && toks[k + 1].tag == PartOfSpeech::noun) ++k;
+        toks[i].modifiers.push_back(toks[k].lemma);
+      }
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
     if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun) toks[i].neighbour = toks[i + 1].lemma;

@@ -1763,5 +1763,12 @@ TEST(PhrasesTest, WhatIsFreezingColdIsIceCold) {
   EXPECT_TRUE(has(hungarian("\"Who is it?\" asked Granny."), "nagymama"));
 }
 
+TEST(PhrasesTest, TheNounANounIsOfChoosesItsSenseAsItsOwnerDoes) {
+  // "the director of the play" as "the play's director"
+  EXPECT_EQ(hungarian("The bank of the river was steep."), "A folyó partja meredek volt.");
+  EXPECT_TRUE(has(hungarian("The conductor of the train was kind."), "kalauza"));
+  EXPECT_TRUE(has(hungarian("The director of the company was angry."), "igazgatója"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
