@@ -1083,7 +1083,7 @@ roar	n	üvöltés ; morajlás
 roar	v	üvölt[noobj] ; bömböl[noobj]
 screen	n	képernyő ; vászon[vásznak]
 screen	v	szűr ; vetít
-shade	n	árnyék[árnyékok] ; árnyalat[árnyalatok]
+shade	n	árnyék[árnyékok] ; árnyalat[árnyalatok] ; árnyalat[árnyalatok,when=colour/color/green/blue/red/yellow/grey/gray/pink/purple/brown/orange/lipstick/paint/light/pale/bright/same/different/darker/lighter]
 shade	v	be|árnyékol
 shadow	n	árnyék[árnyékok]
 shot	n	lövés[lövések] ; felvétel[felvételek]

@@ -1768,6 +1768,9 @@ TEST(PhrasesTest, TheNounANounIsOfChoosesItsSenseAsItsOwnerDoes) {
   EXPECT_EQ(hungarian("The bank of the river was steep."), "A folyó partja meredek volt.");
   EXPECT_TRUE(has(hungarian("The conductor of the train was kind."), "kalauza"));
   EXPECT_TRUE(has(hungarian("The director of the company was angry."), "igazgatója"));
+  // a shade of a colour is "árnyalat", of a tree "árnyék"
+  EXPECT_TRUE(has(hungarian("It is exactly the shade of green I wanted."), "árnyalata"));
+  EXPECT_EQ(hungarian("We sat in the shade of a tree."), "Egy fa árnyékában ültünk.");
 }
 
 }  // namespace
