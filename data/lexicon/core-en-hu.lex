@@ -4395,7 +4395,7 @@ euro	n	euró
 measure	n	intézkedés[intézkedések] ; mérték[mértékek]
 firefighter	n	tűzoltó[person]
 invitation	n	meghívás[meghívások]
-best wishes	adv	üdvözlettel
+best wishes	adv	üdvözlettel ; minden jót[to=nak,for=ra]
 well	adj	jó[pred=jól,van]
 look out	v	ki|néz[of=on,noobj]
 about	adv	körülbelül ; nagyjából

@@ -3761,6 +3761,9 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
     // "seriously injured", "fell sharply": an adverb's sense by the verb or adjective it is said
     // of, after it or before it ("súlyosan", "meredeken")
     if (toks[i].tag == PartOfSpeech::adverb) {
+      // ("best wishes to you": a set phrase's preposition after it, which may choose its sense)
+      if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::preposition && !toks[i].pauseAfter)
+        toks[i].prepositionAfter = toks[i + 1].lower;
       auto said = [&](std::size_t k) {
         return k < toks.size() && (toks[k].tag == PartOfSpeech::verb || toks[k].tag == PartOfSpeech::adjective);
       };

@@ -245,6 +245,11 @@ class SenseFilter {
     if (t_.tag == PartOfSpeech::verb && !t_.hasObject && listed(kChoosing, t_.prepositionAfter) &&
         !s.note(t_.prepositionAfter).empty() && !firstTakes(t_.prepositionAfter))
       return true;
+    // so does a set phrase before its preposition: "Best wishes to you" is "Minden jót neked",
+    // "Best wishes," alone "Üdvözlettel"
+    if (t_.tag == PartOfSpeech::adverb && !t_.prepositionAfter.empty() && !s.note(t_.prepositionAfter).empty() &&
+        !firstTakes(t_.prepositionAfter))
+      return true;
     if (t_.neighbour.empty() && t_.modifiers.empty()) return false;
     // (a subject chooses among the senses without an object: "her hands shook" is no handshake;
     // an object among the others: "opened the door" is no door opening of itself)

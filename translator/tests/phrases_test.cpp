@@ -1773,5 +1773,12 @@ TEST(PhrasesTest, TheNounANounIsOfChoosesItsSenseAsItsOwnerDoes) {
   EXPECT_EQ(hungarian("We sat in the shade of a tree."), "Egy fa árnyékában ültünk.");
 }
 
+TEST(PhrasesTest, ASetPhraseTakesTheSenseOfThePrepositionAfterIt) {
+  // wishes to someone are "minden jót", a letter's closing "Üdvözlettel"
+  EXPECT_EQ(hungarian("Best wishes to you and your family."), "Minden jót neked és a családodnak.");
+  EXPECT_TRUE(has(hungarian("Best wishes for the new year!"), "Minden jót az újévre"));
+  EXPECT_TRUE(has(hungarian("Best wishes, Anna"), "Üdvözlettel"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
