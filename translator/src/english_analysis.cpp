@@ -313,7 +313,9 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
       return std::nullopt;
   // ("We had a good night", "at the moment he left": after an article or an owner the words are
   // a noun phrase)
-  if (bestEntry->pos == PartOfSpeech::adverb && i > 0)
+  // (not before one that opens with a preposition: "have this in stock" is "raktáron")
+  const FunctionWord* opening = functionWord(lower);
+  if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && !(opening && opening->tag == PartOfSpeech::preposition))
     if (const FunctionWord* f = functionWord(lowerAscii(words[i - 1]));
         f && (f->tag == PartOfSpeech::determiner || f->tag == PartOfSpeech::possessive))
       return std::nullopt;

@@ -1780,5 +1780,11 @@ TEST(PhrasesTest, ASetPhraseTakesTheSenseOfThePrepositionAfterIt) {
   EXPECT_TRUE(has(hungarian("Best wishes, Anna"), "Üdvözlettel"));
 }
 
+TEST(PhrasesTest, APhraseOpeningWithAPrepositionStandsAfterADemonstrative) {
+  // "this" owns no preposition: "in stock" after it is still the set phrase
+  EXPECT_TRUE(has(hungarian("We don't have this in stock."), "raktáron"));
+  EXPECT_TRUE(has(hungarian("Do you have that in stock?"), "raktáron"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
