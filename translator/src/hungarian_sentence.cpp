@@ -6181,7 +6181,8 @@ bool greetsByTitle(const std::vector<Token>& t, const std::vector<Clause>& claus
 void punctuateGreeting(std::vector<HungarianWord>& out, std::size_t bodyToken) {
   for (std::size_t k = 1; k < out.size(); ++k) {
     if (out[k].token < bodyToken) {
-      if (k == 1 && out[0].token == 0 && out[0].text != "kedves") out[1].commaBefore = true;
+      if (k == 1 && out[0].token == 0 && out[0].text != "kedves" && out[0].text != "tisztelt")
+        out[1].commaBefore = true;
       continue;
     }
     out[k].commaBefore = false;
@@ -6591,7 +6592,14 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // (what follows has the clause as its subject: "..., a repülőjegyek árától függ")
     if (c.subject) context.subject = Agreement{3, false, false, false}, context.known = true;
   }
-  if (clauses.size() > 1 && greetingClause(tokens, clauses[0])) punctuateGreeting(out, clauses[1].begin);
+  if (clauses.size() > 1 && greetingClause(tokens, clauses[0])) {
+    // "Dear Mr Novak,": a man greeted by his title and name is "Tisztelt Novak úr!", the
+    // formal letter's address
+    if (tokens.size() > 2 && tokens[0].lower == "dear" && tokens[1].lower == "mr" && !out.empty() &&
+        out[0].token == 0 && out[0].text == "kedves")
+      out[0].text = "tisztelt";
+    punctuateGreeting(out, clauses[1].begin);
+  }
   return out;
 }
 

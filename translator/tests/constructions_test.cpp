@@ -1423,8 +1423,9 @@ TEST(ConstructionsTest, AGreetingAndItsNameStandAlone) {
   EXPECT_EQ(hungarian("Hi, how are you?"), "Szia, hogyan vagy?");
   // the greeting is a sentence of its own, "Kedves Anna!", and what follows starts with a capital
   EXPECT_EQ(hungarian("Dear Anna, I hope you are well.").rfind("Kedves Anna! ", 0), 0u);
-  // greeted by title, the reader is addressed formally
-  EXPECT_EQ(hungarian("Dear Mr Smith, thank you for your letter."), "Kedves Smith úr! Köszönöm a levelét.");
+  // greeted by title, the reader is addressed formally; a man so greeted is "Tisztelt ... úr"
+  EXPECT_EQ(hungarian("Dear Mr Smith, thank you for your letter."), "Tisztelt Smith úr! Köszönöm a levelét.");
+  EXPECT_EQ(hungarian("Dear Mrs Taylor, thank you for your letter.").rfind("Kedves Taylor asszony! ", 0), 0u);
   EXPECT_EQ(hungarian("Dear Anna, thank you for your letter."), "Kedves Anna! Köszönöm a leveledet.");
   // a time of the clause after stays in it
   EXPECT_EQ(
