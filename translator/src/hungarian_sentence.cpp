@@ -4561,8 +4561,10 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
                   : headSense && headSense->person))
     r.c = Case::ablative;
   // "from the roof", "from the station": off what one goes onto, "a tetőről", "az állomásról"
+  // (and off what one is on: "rescued from the mountain", "a hegyről"; "got off from the bus")
   if (!r.c && p == "from" && headSense && !np.pronoun &&
-      (headSense->note("to") == "ra" || headSense->note("at") == "on" || headSense->note("in") == "n"))
+      (headSense->note("to") == "ra" || headSense->note("at") == "on" || headSense->note("in") == "n" ||
+       headSense->note("on") == "n" || headSense->note("on") == "on"))
     r.c = Case::delative;
   r.own = !r.c;
   // "by the fire", "by the door": beside it ("a tűz mellett"); "by the end of the year": until

@@ -972,6 +972,9 @@ TEST(ConstructionsTest, APhrasalVerbsParticleAfterItsObject) {
 TEST(ConstructionsTest, FromWhatOneGoesOntoIsRol) {
   EXPECT_EQ(hungarian("Firefighters saved a cat from the roof."),
             "A tűzoltók megmentettek egy macskát a tetőről.");
+  // so is what one is on: "on the mountain" is "a hegyen", "from the mountain" "a hegyről"
+  EXPECT_TRUE(has(hungarian("Two hikers were rescued from the mountain."), "a hegyről"));
+  EXPECT_TRUE(has(hungarian("He came down from the hill."), "a dombról"));
   EXPECT_EQ(hungarian("We had a wonderful time in Italy."), "Csodálatos időnk volt Olaszországban.");
   EXPECT_EQ(hungarian("He lives in Hungary."), "Magyarországon lakik.");
 }
