@@ -1083,7 +1083,7 @@ roar	n	üvöltés ; morajlás
 roar	v	üvölt[noobj] ; bömböl[noobj]
 screen	n	képernyő ; vászon[vásznak]
 screen	v	szűr ; vetít
-shade	n	árnyék[árnyékok] ; árnyalat[árnyalatok]
+shade	n	árnyék[árnyékok] ; árnyalat[árnyalatok] ; árnyalat[árnyalatok,when=colour/color/green/blue/red/yellow/grey/gray/pink/purple/brown/orange/lipstick/paint/light/pale/bright/same/different/darker/lighter]
 shade	v	be|árnyékol
 shadow	n	árnyék[árnyékok]
 shot	n	lövés[lövések] ; felvétel[felvételek]
@@ -2541,7 +2541,7 @@ determination	n	elszántság ; meghatározás
 device	n	eszköz[eszközök] ; készülék[készülékek] ; szerkezet[szerkezetek]
 dialogue	n	párbeszéd[párbeszédek,3sg=párbeszéde]
 diffusion	n	terjedés ; elterjedés
-director	n	igazgató[person] ; rendező[person] ; rendező[person,when=theatre/theater/film/movie/stage/artistic/casting/festival/opera]
+director	n	igazgató[person] ; rendező[person] ; rendező[person,when=theatre/theater/film/movie/stage/artistic/casting/festival/opera/play/production/performance/show/musical/drama/documentary/ballet/rehearsal]
 dirty	adj	piszkos ; koszos
 disappearance	n	eltűnés
 disaster	n	katasztrófa ; csapás[csapások]
@@ -4396,7 +4396,7 @@ euro	n	euró
 measure	n	intézkedés[intézkedések] ; mérték[mértékek]
 firefighter	n	tűzoltó[person]
 invitation	n	meghívás[meghívások]
-best wishes	adv	üdvözlettel
+best wishes	adv	üdvözlettel ; minden jót[to=nak,for=ra]
 well	adj	jó[pred=jól,van]
 look out	v	ki|néz[of=on,noobj]
 look out over	v	néz[noobj,obj=ra]
@@ -8734,6 +8734,9 @@ fishing boat	n	halászhajó
 burst into tears	v	sírva |fakad[noobj]
 grandad	n	nagypapa[person]
 granddad	n	nagypapa[person]
+granny	n	nagymama[person]
+freezing	adj	fagyos ; jéghideg
+freezing cold	adj	jéghideg
 rainwater	n	esővíz[esővizek,front]
 metre	n	méter[méterek]
 kilometre	n	kilométer[kilométerek]

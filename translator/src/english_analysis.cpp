@@ -313,7 +313,9 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
       return std::nullopt;
   // ("We had a good night", "at the moment he left": after an article or an owner the words are
   // a noun phrase)
-  if (bestEntry->pos == PartOfSpeech::adverb && i > 0)
+  // (not before one that opens with a preposition: "have this in stock" is "raktáron")
+  const FunctionWord* opening = functionWord(lower);
+  if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && !(opening && opening->tag == PartOfSpeech::preposition))
     if (const FunctionWord* f = functionWord(lowerAscii(words[i - 1]));
         f && (f->tag == PartOfSpeech::determiner || f->tag == PartOfSpeech::possessive))
       return std::nullopt;
@@ -1093,8 +1095,9 @@ class ReadingChooser {
         core_.find(toks_[i].lower, PartOfSpeech::adjective))
       return false;
     const lexicon::Entry* e = core_.find(toks_[i].lower, PartOfSpeech::noun);
+    // (a word for a person is one called so: "asked Grandad", "kérdezte nagypapa")
     if (!e || e->senses.empty() || !e->senses.front().notes.empty() || e->senses.front().capital ||
-        e->senses.front().name)  // ("visited Paris": "Párizst")
+        e->senses.front().name || e->senses.front().person)  // ("visited Paris": "Párizst")
       return false;
     return std::none_of(rs.begin(), rs.end(),
                         [](const Reading& r) { return r.tag == PartOfSpeech::noun && r.plural; });
@@ -3318,7 +3321,9 @@ std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb
   const bool herObject = j + 1 < toks.size() && toks[j].lower == "her" && listed(kParticles, toks[j + 1].lower);
   if (pronounObject || herObject || (j < toks.size() && toks[j].lower == "you")) {
     ++j;
-  } else if (j < toks.size() && toks[j].tag == PartOfSpeech::name) {
+  } else if (j < toks.size() && (toks[j].tag == PartOfSpeech::name ||
+                                  (toks[j].tag == PartOfSpeech::noun && toks[j].capitalised && !toks[j].plural))) {
+    // (one's family called so is a name too: "pick Grandma up")
     ++j;
     if (j < toks.size() && toks[j].tag == PartOfSpeech::name) ++j;
   } else {
@@ -4003,6 +4008,9 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
     // "seriously injured", "fell sharply": an adverb's sense by the verb or adjective it is said
     // of, after it or before it ("súlyosan", "meredeken")
     if (toks[i].tag == PartOfSpeech::adverb) {
+      // ("best wishes to you": a set phrase's preposition after it, which may choose its sense)
+      if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::preposition && !toks[i].pauseAfter)
+        toks[i].prepositionAfter = toks[i + 1].lower;
       auto said = [&](std::size_t k) {
         return k < toks.size() && (toks[k].tag == PartOfSpeech::verb || toks[k].tag == PartOfSpeech::adjective);
       };
@@ -4037,6 +4045,17 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         --j;
       if (j >= 2 && toks[j - 1].lower == "of" && toks[j - 2].tag == PartOfSpeech::noun)
         toks[i].modifiers.push_back(toks[j - 2].lemma);
+      // ... and the noun it is of, its owner, as "the show's director" is the show's: "the
+      // director of the play" ("rendező"), "the bank of the river" ("part")
+      std::size_t k = i + 2;
+      while (i + 1 < toks.size() && toks[i + 1].lower == "of" && !toks[i].pauseAfter && k < toks.size() &&
+             (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::adjective))
+        ++k;
+      if (i + 1 < toks.size() && toks[i + 1].lower == "of" && !toks[i].pauseAfter && k < toks.size() &&
+          toks[k].tag == PartOfSpeech::noun) {
+        while (k + 1 < toks.size() && toks[k + 1].tag == PartOfSpeech::noun) ++k;
+        toks[i].modifiers.push_back(toks[k].lemma);
+      }
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
     if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun) toks[i].neighbour = toks[i + 1].lemma;

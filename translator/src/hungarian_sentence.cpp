@@ -245,6 +245,11 @@ class SenseFilter {
     if (t_.tag == PartOfSpeech::verb && !t_.hasObject && listed(kChoosing, t_.prepositionAfter) &&
         !s.note(t_.prepositionAfter).empty() && !firstTakes(t_.prepositionAfter))
       return true;
+    // so does a set phrase before its preposition: "Best wishes to you" is "Minden jót neked",
+    // "Best wishes," alone "Üdvözlettel"
+    if (t_.tag == PartOfSpeech::adverb && !t_.prepositionAfter.empty() && !s.note(t_.prepositionAfter).empty() &&
+        !firstTakes(t_.prepositionAfter))
+      return true;
     if (t_.neighbour.empty() && t_.modifiers.empty()) return false;
     // (a subject chooses among the senses without an object: "her hands shook" is no handshake;
     // an object among the others: "opened the door" is no door opening of itself)
@@ -1424,6 +1429,33 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
             (first.lower == "the" || first.tag == PartOfSpeech::possessive)) ||
            (out_.back().text == "egy" && (first.lower == "a" || first.lower == "an"))))
         out_.pop_back();
+      // "the flat on Rose Street": a street the place is is its adjective, "a Rózsa utcai lakás",
+      // one article for both
+      const std::size_t after = np.placeAttribute + 1;
+      const std::string& in = t_[np.placeAttribute].lower;
+      if ((in == "on" || in == "in" || in == "at") && startsNounPhrase(after)) {
+        const NounPhrase place = readNounPhrase(after);
+        if (place.head > place.begin && place.head + 1 == np.end && streetName(place.head - 1, place)) {
+          const std::size_t mark = out_.size();
+          emitNounPhrase(place, Case::nominative);
+          std::string& last = out_.back().text;
+          static constexpr std::pair<std::string_view, std::string_view> kStreetAdjectives[] = {
+              {"utca", "utcai"}, {"\xC3\xBAt", "\xC3\xBAti"}, {"t\xC3\xA9r", "t\xC3\xA9ri"},
+              {"sug\xC3\xA1r\xC3\xBAt", "sug\xC3\xA1r\xC3\xBAti"}, {"k\xC3\xB6r\xC3\xBAt", "k\xC3\xB6r\xC3\xBAti"}};
+          bool said = false;
+          for (const auto& [noun, adjective] : kStreetAdjectives)
+            if (last == noun) last = std::string(adjective), said = true;
+          if (said) {
+            // (one article: the street's own, or the noun's "egy" alone)
+            if (out_.size() > mark + 1 && (out_[mark].text == "a" || out_[mark].text == "az") && mark > 0 &&
+                out_[mark - 1].token < np.placeAttribute &&
+                (out_[mark - 1].text == "a" || out_[mark - 1].text == "az" || out_[mark - 1].text == "egy"))
+              out_.erase(out_.begin() + std::ptrdiff_t(out_[mark - 1].text == "egy" ? mark : mark - 1));
+            return;
+          }
+          out_.resize(mark);
+        }
+      }
       // "Several pharmacies in the capital": a count before the noun follows a definite place,
       // "a fővárosban lévő néhány gyógyszertár"; "a farm near the lake" takes the place without
       // its own article, "egy tó közelében lévő farm"
@@ -2668,7 +2700,9 @@ void Generator::findSubject(ClauseRoles& r) const {
       const bool stake = t_[p].lower == "in" && listed(kStakes, t_[r.subject->head].lemma);
       // ("Nobody in the room dared": where nobody is comes first, "A szobában senki sem")
       // ("The lake in the north": a point of the compass is the noun's adjective, "Az északi tó")
-      if (!time && !stake && (!where.capitalised || whereTo) && !isIndefinitePronoun(t_[r.subject->head]) &&
+      // ("The flat on Rose Street": a street the name names is a place as well, "a Rózsa utcai lakás")
+      const bool street = place.head > place.begin && streetName(place.head - 1, place);
+      if (!time && !stake && (!where.capitalised || whereTo || street) && !isIndefinitePronoun(t_[r.subject->head]) &&
           !compassAfter(*r.subject))
         r.subject->placeAttribute = p, r.subject->end = end;
     }
@@ -3904,6 +3938,10 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
   // "Check-out time is eleven o'clock": "tizenegy óra", a clock time as the predicate noun
   if (clockTimeAt(pos))
     if (const auto end = emitClockTime(pos)) return *end;
+  // "It was a year ago", "than they were two days ago": a span counted back as the predicate is
+  // a time, "egy évvel ezelőtt", "két nappal ezelőtt" (not a predicate noun without its article)
+  if (countsTimeFrom(pos) && countedFrom(readNounPhrase(pos)) == "ezel\xC5\x91tt")
+    if (const auto end = emitCountedTime(pos)) return *end;
   std::size_t k = pos;
   if (k + 1 < n_ && t_[k].lower == "still" && t_[k].tag == PartOfSpeech::adverb) {
     emit(plainSense(t_[k], sense(k)).value_or("m\xC3\xA9g"), k);  // "still wet": "még nedvesek"
@@ -4633,8 +4671,10 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
                   : headSense && headSense->person))
     r.c = Case::ablative;
   // "from the roof", "from the station": off what one goes onto, "a tetőről", "az állomásról"
+  // (and off what one is on: "rescued from the mountain", "a hegyről"; "got off from the bus")
   if (!r.c && p == "from" && headSense && !np.pronoun &&
-      (headSense->note("to") == "ra" || headSense->note("at") == "on" || headSense->note("in") == "n"))
+      (headSense->note("to") == "ra" || headSense->note("at") == "on" || headSense->note("in") == "n" ||
+       headSense->note("on") == "n" || headSense->note("on") == "on"))
     r.c = Case::delative;
   r.own = !r.c;
   // "by the fire", "by the door": beside it ("a tűz mellett"); "by the end of the year": until
@@ -5026,6 +5066,12 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
     return np.end;
   }
   const std::string& p = t_[pos].lower;
+  // "at reception", "through customs": the desk of a building or a port that English names
+  // bare is that one desk, said with the article ("a recepción", "a vámon")
+  static constexpr std::string_view kDesks[] = {"reception", "customs", "check-in"};
+  if (!np.pronoun && !np.name && np.begin == np.head && np.head < n_ && t_[np.head].tag == PartOfSpeech::noun &&
+      listed(kDesks, t_[np.head].lemma))
+    emit("a", pos);
   // "all through the wedding", "throughout the night": the whole of it, "az egész esküvő alatt"
   if ((p == "all through" || p == "throughout") && !np.pronoun && !np.name && np.head < n_ &&
       (t_[np.begin].lower == "the" || t_[np.begin].tag == PartOfSpeech::noun ||
@@ -5539,7 +5585,7 @@ std::size_t Generator::emitSubject() {
   const bool indefinitePronoun = isIndefinitePronoun(t_[r.subject->head]);
   // "Dad is resting", "asked Mother": one's family called by name, "Apa pihen", "kérdezte anya"
   static constexpr std::string_view kFamilyNames[] = {
-      "mum", "mom", "dad", "mother", "father", "grandma", "grandpa", "granny", "grandmother", "grandfather"};
+      "mum", "mom", "dad", "mother", "father", "grandma", "grandpa", "grandad", "granddad", "granny", "grandmother", "grandfather"};
   const bool familyName = r.subject->begin == r.subject->head && !first.plural &&
                           listed(kFamilyNames, first.lemma) && startsWithCapital(first);
   // "Dear neighbours,": the people greeted, "Kedves szomszédok"
@@ -6268,7 +6314,8 @@ bool greetsByTitle(const std::vector<Token>& t, const std::vector<Clause>& claus
 void punctuateGreeting(std::vector<HungarianWord>& out, std::size_t bodyToken) {
   for (std::size_t k = 1; k < out.size(); ++k) {
     if (out[k].token < bodyToken) {
-      if (k == 1 && out[0].token == 0 && out[0].text != "kedves") out[1].commaBefore = true;
+      if (k == 1 && out[0].token == 0 && out[0].text != "kedves" && out[0].text != "tisztelt")
+        out[1].commaBefore = true;
       continue;
     }
     out[k].commaBefore = false;
@@ -6715,7 +6762,14 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // (what follows has the clause as its subject: "..., a repülőjegyek árától függ")
     if (c.subject) context.subject = Agreement{3, false, false, false}, context.known = true;
   }
-  if (clauses.size() > 1 && greetingClause(tokens, clauses[0])) punctuateGreeting(out, clauses[1].begin);
+  if (clauses.size() > 1 && greetingClause(tokens, clauses[0])) {
+    // "Dear Mr Novak,": a man greeted by his title and name is "Tisztelt Novak úr!", the
+    // formal letter's address
+    if (tokens.size() > 2 && tokens[0].lower == "dear" && tokens[1].lower == "mr" && !out.empty() &&
+        out[0].token == 0 && out[0].text == "kedves")
+      out[0].text = "tisztelt";
+    punctuateGreeting(out, clauses[1].begin);
+  }
   return out;
 }
 

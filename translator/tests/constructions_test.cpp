@@ -396,6 +396,9 @@ TEST(ConstructionsTest, ASpanCountedFromAnotherTimeTakesInstrumentalBeforeTheVer
   // an "ago" is a time, which keeps the prefix on
   EXPECT_EQ(hungarian("A neighbour noticed the smoke two hours ago."),
             "Egy szomszéd két órával ezelőtt észrevette a füstöt.");
+  // so is one after the copula: no predicate noun, which would lose its article
+  EXPECT_EQ(hungarian("It was two days ago."), "Két nappal ezelőtt volt.");
+  EXPECT_EQ(hungarian("The price is higher than it was a year ago."), "Az ár magasabb, mint egy évvel ezelőtt volt.");
   // a bare plural after "for" stays a duration; a span compared keeps "than"
   EXPECT_EQ(hungarian("They waited for hours after the storm.").find("órákkal"), std::string::npos);
   EXPECT_EQ(hungarian("She sent the results later."), "Később elküldte az eredményeket.");
@@ -1001,6 +1004,9 @@ TEST(ConstructionsTest, APhrasalVerbsParticleAfterItsObject) {
 TEST(ConstructionsTest, FromWhatOneGoesOntoIsRol) {
   EXPECT_EQ(hungarian("Firefighters saved a cat from the roof."),
             "A tűzoltók megmentettek egy macskát a tetőről.");
+  // so is what one is on: "on the mountain" is "a hegyen", "from the mountain" "a hegyről"
+  EXPECT_TRUE(has(hungarian("Two hikers were rescued from the mountain."), "a hegyről"));
+  EXPECT_TRUE(has(hungarian("He came down from the hill."), "a dombról"));
   EXPECT_EQ(hungarian("We had a wonderful time in Italy."), "Csodálatos időnk volt Olaszországban.");
   EXPECT_EQ(hungarian("He lives in Hungary."), "Magyarországon lakik.");
 }
@@ -1452,8 +1458,9 @@ TEST(ConstructionsTest, AGreetingAndItsNameStandAlone) {
   EXPECT_EQ(hungarian("Hi, how are you?"), "Szia, hogyan vagy?");
   // the greeting is a sentence of its own, "Kedves Anna!", and what follows starts with a capital
   EXPECT_EQ(hungarian("Dear Anna, I hope you are well.").rfind("Kedves Anna! ", 0), 0u);
-  // greeted by title, the reader is addressed formally
-  EXPECT_EQ(hungarian("Dear Mr Smith, thank you for your letter."), "Kedves Smith úr! Köszönöm a levelét.");
+  // greeted by title, the reader is addressed formally; a man so greeted is "Tisztelt ... úr"
+  EXPECT_EQ(hungarian("Dear Mr Smith, thank you for your letter."), "Tisztelt Smith úr! Köszönöm a levelét.");
+  EXPECT_EQ(hungarian("Dear Mrs Taylor, thank you for your letter.").rfind("Kedves Taylor asszony! ", 0), 0u);
   EXPECT_EQ(hungarian("Dear Anna, thank you for your letter."), "Kedves Anna! Köszönöm a leveledet.");
   // a time of the clause after stays in it
   EXPECT_EQ(
@@ -2411,6 +2418,9 @@ TEST(ConstructionsTest, HowBeforeAQualityIsMilyen) {
 TEST(ConstructionsTest, OnesFamilyByNameTakesNoArticle) {
   EXPECT_EQ(hungarian("Dad is resting at home."), "Apa otthon pihen.");
   EXPECT_EQ(hungarian("\"Where are you?\" asked Mother."), "„Hol vagy?” – kérdezte anya.");
+  // so is any word for a person the lexicon knows, never left in English as a name
+  EXPECT_EQ(hungarian("\"Who left the window open?\" asked Grandad."), "„Ki hagyta nyitva az ablakot?” – kérdezte nagypapa.");
+  EXPECT_TRUE(has(hungarian("Can you pick Grandma up from the station?"), "Fel tudsz venni nagymamát"));
   // with its own article it is any father
   EXPECT_EQ(hungarian("The father is resting."), "Az apa pihen.");
 }

@@ -279,6 +279,9 @@ TEST(PhrasesTest, ByAPartOfTheDayOrASeasonIsWhenItIsDone) {
 TEST(PhrasesTest, AThingLeftSomewhereIsLeftThere) {
   EXPECT_TRUE(has(hungarian("He left his bag on the bus."), "Hagyta a táskáját a buszon"));
   EXPECT_TRUE(has(hungarian("Please leave your key at reception when you go out."), "hagyja a kulcsát"));
+  // the desk English names bare is that one desk, with the article
+  EXPECT_TRUE(has(hungarian("Please leave your key at reception when you go out."), "a recepción"));
+  EXPECT_TRUE(has(hungarian("Fill in the form and hand it in at reception."), "a recepción"));
   EXPECT_TRUE(has(hungarian("I left my phone in my bag."), "Hagytam a telefonomat a táskámban"));
   EXPECT_TRUE(has(hungarian("She left the house in a hurry."), "elhagyta a házat"));
   EXPECT_EQ(hungarian("Leave the dog at home."), "Hagyja a kutyát otthon.");
@@ -1656,7 +1659,11 @@ TEST(PhrasesTest, ForADayIsForThatDay) {
 TEST(PhrasesTest, ACapitalisedWordBeforeAStreetNamesIt) {
   // the name stands apart with the article, the lexicon's noun translated and capitalised
   EXPECT_EQ(hungarian("He lives on Rose Street."), "A Rózsa utcán él.");
-  EXPECT_TRUE(has(hungarian("The shop on Oxford Street closed."), "az Oxford utcán"));
+  EXPECT_TRUE(has(hungarian("Turn left at Oxford Street."), "az Oxford utcán"));
+  // after a noun, the street says which one as its adjective, with one article for both
+  EXPECT_EQ(hungarian("The flat on Rose Street is big."), "A Rózsa utcai lakás nagy.");
+  EXPECT_TRUE(has(hungarian("The shop on Oxford Street closed."), "Az Oxford utcai bolt"));
+  EXPECT_TRUE(has(hungarian("A house on Park Road is for sale."), "Egy Park úti ház"));
   EXPECT_TRUE(has(hungarian("Turn left into Church Road."), "a Templom útra"));
   // a street of a kind stays one word: "a főutca" is no name
   EXPECT_TRUE(has(hungarian("The shop is on the main street."), "utcán"));
@@ -1749,6 +1756,34 @@ TEST(PhrasesTest, WhatIsKeptASecretIsKeptSecretly) {
   EXPECT_TRUE(has(hungarian("Can you keep it a secret?"), "titokban"));
   // a secret kept is one
   EXPECT_TRUE(has(hungarian("Can you keep a secret?"), "egy titkot"));
+}
+
+TEST(PhrasesTest, WhatIsFreezingColdIsIceCold) {
+  EXPECT_EQ(hungarian("The room was freezing cold."), "A szoba jéghideg volt.");
+  EXPECT_TRUE(has(hungarian("\"Who is it?\" asked Granny."), "nagymama"));
+}
+
+TEST(PhrasesTest, TheNounANounIsOfChoosesItsSenseAsItsOwnerDoes) {
+  // "the director of the play" as "the play's director"
+  EXPECT_EQ(hungarian("The bank of the river was steep."), "A folyó partja meredek volt.");
+  EXPECT_TRUE(has(hungarian("The conductor of the train was kind."), "kalauza"));
+  EXPECT_TRUE(has(hungarian("The director of the company was angry."), "igazgatója"));
+  // a shade of a colour is "árnyalat", of a tree "árnyék"
+  EXPECT_TRUE(has(hungarian("It is exactly the shade of green I wanted."), "árnyalata"));
+  EXPECT_EQ(hungarian("We sat in the shade of a tree."), "Egy fa árnyékában ültünk.");
+}
+
+TEST(PhrasesTest, ASetPhraseTakesTheSenseOfThePrepositionAfterIt) {
+  // wishes to someone are "minden jót", a letter's closing "Üdvözlettel"
+  EXPECT_EQ(hungarian("Best wishes to you and your family."), "Minden jót neked és a családodnak.");
+  EXPECT_TRUE(has(hungarian("Best wishes for the new year!"), "Minden jót az újévre"));
+  EXPECT_TRUE(has(hungarian("Best wishes, Anna"), "Üdvözlettel"));
+}
+
+TEST(PhrasesTest, APhraseOpeningWithAPrepositionStandsAfterADemonstrative) {
+  // "this" owns no preposition: "in stock" after it is still the set phrase
+  EXPECT_TRUE(has(hungarian("We don't have this in stock."), "raktáron"));
+  EXPECT_TRUE(has(hungarian("Do you have that in stock?"), "raktáron"));
 }
 
 }  // namespace
