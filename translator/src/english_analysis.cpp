@@ -3265,7 +3265,7 @@ void markPurposes(std::vector<Token>& toks) {
       // is advised, warned or urged to do as well, "hogy kerüljék el", "hogy ne ússzunk")
       static constexpr std::string_view kAskingToDo[] = {"tell",     "ask",   "want",  "advise", "warn",
                                                          "urge",     "remind", "encourage", "beg", "instruct",
-                                                         "persuade", "force", "order", "invite"};
+                                                         "persuade", "force", "order", "invite", "allow", "permit"};
       // (the one asked or advised to do it is someone who can: the verb's sense for people)
       if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && listed(kAskingToDo, toks[k - 1].lemma))
         toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo, toks[k - 1].ofPerson = true;
