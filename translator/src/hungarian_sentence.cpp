@@ -3365,12 +3365,21 @@ bool Generator::finishedPast() const {
   // ("The letter has been sent": "A levelet elküldték", the passive's subject as the object)
   const std::optional<NounPhrase>& object = g.passive ? r.subject : r.object;
   if (sharedPassive_) return true;  // ("was stolen and found later": "és később megtalálták")
-  if (!(g.past || g.imperative) || !g.modal.empty() || g.future || g.main == n_ || !object ||
-      t_[g.main].form == VerbForm::ing || object->pronoun || (g.passive && g.have == n_))
+  if (!(g.past || g.imperative) || !g.modal.empty() || g.future || g.main == n_ ||
+      t_[g.main].form == VerbForm::ing || (g.passive && g.have == n_))
     return false;
+  // "barked at every car": a preposition the verb turns into its object is the object here too
+  // ("megugatott minden autót")
+  std::optional<NounPhrase> turned;
+  if (const std::size_t at = g.main + 1; !object && r.verbSense && at + 1 < n_ &&
+      t_[at].tag == PartOfSpeech::preposition && r.verbSense->note(t_[at].lower) == "acc" &&
+      startsNounPhrase(at + 1))
+    turned = readNounPhrase(at + 1);
+  const std::optional<NounPhrase>& what = object ? object : turned;
+  if (!what || what->pronoun) return false;
   // ("read every book": each one through, "elolvasott minden könyvet")
-  const std::string& first = t_[object->begin].lower;
-  return object->definite || first == "every" || first == "each" || first == "all";
+  const std::string& first = t_[what->begin].lower;
+  return what->definite || first == "every" || first == "each" || first == "all";
 }
 
 // After a leading time, a verb with its prefix comes before a subject that did nothing to an

@@ -572,6 +572,9 @@ TEST(ConstructionsTest, AFinishedPastTakesItsPrefix) {
   EXPECT_EQ(hungarian("She was reading the book."), "Olvasta a könyvet.");
   EXPECT_EQ(hungarian("I drank tea."), "Teát ittam.");
   EXPECT_EQ(hungarian("She reads the book."), "Olvassa a könyvet.");
+  // a preposition the verb turns into its object finishes it just as well
+  EXPECT_EQ(hungarian("The dog barked at every car."), "A kutya megugatott minden autót.");
+  EXPECT_EQ(hungarian("The dog barks at every car."), "A kutya ugat minden autót.");
 }
 
 TEST(ConstructionsTest, PronounsAndTheSensesTheyAskFor) {
@@ -2193,6 +2196,9 @@ TEST(ConstructionsTest, ASenseItsObjectOrNounAsksFor) {
   EXPECT_EQ(hungarian("Take two tablets."), "Vegyen be két tablettát.");
   EXPECT_EQ(hungarian("She took the medicine."), "Bevette a gyógyszert.");
   EXPECT_EQ(hungarian("Take the box."), "Vigye a dobozt.");
+  // a noise or a sound is given out ("ad"), a cake made ("készít")
+  EXPECT_NE(hungarian("The engine made a strange noise.").find("adott"), std::string::npos);
+  EXPECT_NE(hungarian("She made a cake.").find("észített"), std::string::npos);
   // a password is entered as one gives it, a room as one goes in
   EXPECT_EQ(hungarian("Enter your code."), "Adja meg a kódját.");
   EXPECT_EQ(hungarian("He entered the room."), "Belépett a szobába.");
