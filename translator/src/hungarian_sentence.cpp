@@ -2667,6 +2667,7 @@ void Generator::findObjects(ClauseRoles& r) {
   }
   // "would like to order a pizza": the infinitive's object, in the case its verb asks for
   std::size_t objectStart = afterVerb;
+  const Sense* infinitiveSense = nullptr;  // the infinitive's, whose object that is
   // (past a time or place between: "decided on Tuesday to build a bridge")
   std::size_t to = afterVerb;
   if (to + 1 < n_ && t_[to].tag == PartOfSpeech::preposition && startsNounPhrase(to + 1) &&
@@ -2677,6 +2678,7 @@ void Generator::findObjects(ClauseRoles& r) {
     objectStart = to + 2;
     const Sense* inf = coreSense(t_[to + 1], sense(to + 1));
     r.objectCase = inf && !inf->note("obj").empty() ? caseNamed(inf->note("obj")) : Case::accusative;
+    infinitiveSense = inf;
   }
   // "tore open the letter": the state it was left in, no object ("eltépte a levelet")
   if (objectStart + 1 < n_ && t_[objectStart].tag == PartOfSpeech::adjective &&
@@ -2705,9 +2707,12 @@ void Generator::findObjects(ClauseRoles& r) {
       (t_[objectStart + 1].tag == PartOfSpeech::determiner || t_[objectStart + 1].tag == PartOfSpeech::possessive) &&
       startsNounPhrase(objectStart + 1))
     ++objectStart;
-  // "stared at the letter": a preposition the verb turns into its object ("bámulta a levelet")
-  if (verbSense && objectStart + 1 < n_ && objectStart == afterVerb &&
-      t_[objectStart].tag == PartOfSpeech::preposition && verbSense->note(t_[objectStart].lower) == "acc" &&
+  // "stared at the letter": a preposition the verb turns into its object ("bámulta a levelet"),
+  // also the infinitive's, whose object the main verb agrees with ("want to listen to the radio":
+  // "hallgatni akarom a rádiót")
+  const Sense* turning = objectStart == afterVerb ? verbSense : infinitiveSense;
+  if (turning && objectStart + 1 < n_ && (objectStart == afterVerb || infinitiveSense) &&
+      t_[objectStart].tag == PartOfSpeech::preposition && turning->note(t_[objectStart].lower) == "acc" &&
       startsNounPhrase(objectStart + 1)) {
     const NounPhrase np = readNounPhrase(objectStart + 1);
     a.definite = np.pronoun ? np.person == 3 : np.definite;

@@ -1337,6 +1337,11 @@ TEST(ConstructionsTest, AnInfinitiveAfterTheObjectHasItsOwnObject) {
   EXPECT_EQ(hungarian("Use a clean towel to dry it."), "Használjon egy tiszta törölközőt szárítani.");
   // the main verb's own infinitive object is its object
   EXPECT_EQ(hungarian("I would like to order a pizza."), "Szeretnék rendelni egy pizzát.");
+  // also where the infinitive turns its preposition into the object: a definite one makes the
+  // main verb definite
+  EXPECT_EQ(hungarian("I want to listen to the radio."), "Akarom hallgatni a rádiót.");
+  EXPECT_EQ(hungarian("I would like to listen to the music."), "Szeretném hallgatni a zenét.");
+  EXPECT_NE(hungarian("I want to listen to music.").find("karok "), std::string::npos);
 }
 
 TEST(ConstructionsTest, AQuestionsItStandsForTheInfinitiveAfterItsPredicate) {
