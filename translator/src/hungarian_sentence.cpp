@@ -906,7 +906,7 @@ class Generator {
   std::size_t emitOtherPart(std::size_t pos);
   bool emitGoalFirst();
   bool emitBareObjectFirst();
-  bool emitTimeFirst(std::size_t from);
+  bool emitTimeFirst(std::size_t from, bool sinceOnly = false);
   bool emitPlaceFirst();
   bool emitMannerFirst(bool howOnly = false);  // only how: "carefully", "well"
   std::string directionPrefix(std::size_t particle) const;
@@ -3946,12 +3946,14 @@ bool Generator::emitBareObjectFirst() {
 
 // A time with a number or its own case stands before the verb: "fél kilenckor nyit",
 // "1850-ben alapították", "március óta dolgozom", "két éve lakik itt".
-bool Generator::emitTimeFirst(std::size_t from) {
+// (sinceOnly: only the time since which, or for how long, it has been so)
+bool Generator::emitTimeFirst(std::size_t from, bool sinceOnly) {
   for (std::size_t pos = from; pos + 1 < n_; ++pos) {
     if (done_[pos]) continue;
     if (roles_.object && pos == roles_.object->begin) pos = roles_.object->end;
     if (pos + 1 >= n_ || t_[pos].tag != PartOfSpeech::preposition || !startsNounPhrase(pos + 1)) continue;
     const std::string& p = t_[pos].lower;
+    if (sinceOnly && p != "since" && !(p == "for" && pos == perfectFor_)) continue;
     const NounPhrase np = readNounPhrase(pos + 1);
     const Token& head = t_[np.head];
     const bool year = np.end == np.begin + 1 && head.tag == PartOfSpeech::number && head.lower.size() == 4;
@@ -4215,6 +4217,13 @@ void Generator::emitBeforeVerb() {
   // ("Miért hívtál fel?", "Ki írta meg?")
   if (t_[0].tag == PartOfSpeech::question && !g.negative && g.modal.empty() && !g.future && !g.imperative)
     splitPrefix_ = true;
+  // "has not worked since Monday", "hasn't rained for weeks": the time since which it has not
+  // been so stands before the negation ("hétfő óta nem működik", "hetek óta nem esett")
+  if (g.negative && g.modal.empty() && !g.future && !g.imperative && !objectClausePronoun_ &&
+      t_[0].tag != PartOfSpeech::question && g.main + 1 < n_ && g.have != n_) {
+    emitTimeFirst(g.main + 1, true);
+    return;
+  }
   if (g.negative || !g.modal.empty() || g.future || g.imperative || objectClausePronoun_ ||
       t_[0].tag == PartOfSpeech::question || g.main + 1 >= n_)
     return;
