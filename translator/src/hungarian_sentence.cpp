@@ -77,7 +77,7 @@ constexpr std::string_view kDegreeBeforeAttribute[] = {"very",       "quite",   
                                                         "surprisingly", "remarkably", "exceptionally"};
 // Adverbs of the whole sentence that open it as a time does.
 constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfortunately", "fortunately",
-                                                "luckily",  "eventually", "meanwhile",     "recently"};
+                                                "luckily",  "eventually", "meanwhile",     "recently", "at last"};
 // Verbs whose "can" Hungarian does not say: "I can't find" is "nem találom", "I can't believe
 // it" "nem hiszem el".
 constexpr std::string_view kPlainAfterCan[] = {"see",        "hear", "find",   "remember",
