@@ -951,6 +951,8 @@ TEST(ConstructionsTest, AThingsVerbMayHaveItsOwnPrefix) {
   // after an adverb opening the sentence, the prefixed verb comes before its subject
   EXPECT_EQ(hungarian("Suddenly the lights went out."), "Hirtelen kialudtak a fények.");
   EXPECT_EQ(hungarian("Finally the train arrived."), "Végül megérkezett a vonat.");
+  EXPECT_EQ(hungarian("At last the rain stopped."), "V\xC3\xA9gre el\xC3\xA1llt az es\xC5\x91.");
+  EXPECT_EQ(hungarian("At last the war was over."), "V\xC3\xA9gre v\xC3\xA9get \xC3\xA9rt a h\xC3\xA1" "bor\xC3\xBA.");
   EXPECT_EQ(hungarian("We went out last night."), "Tegnap este kimentünk.");
 }
 
