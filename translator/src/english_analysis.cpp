@@ -3543,6 +3543,11 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
   if (k >= 1 && toks[verb].form == VerbForm::ing && toks[k - 1].tag == PartOfSpeech::verb &&
       listed(kGoingOn, toks[k - 1].lemma) && !toks[k - 1].pauseAfter)
     return subjectNounBefore(toks, k - 1);
+  // a verb after "and" with no subject of its own shares that of the verb or state before it
+  // ("Your bicycle is ready and can be collected": the bicycle's)
+  if (k >= 2 && toks[k - 1].lower == "and" && !toks[k - 2].pauseAfter && !toks[k - 1].pauseAfter &&
+      (toks[k - 2].tag == PartOfSpeech::adjective || toks[k - 2].tag == PartOfSpeech::verb))
+    return subjectNounBefore(toks, k - 2);
   if (k == 0 || toks[k - 1].tag != PartOfSpeech::noun || toks[k - 1].pauseAfter) return nullptr;
   // the head before the subject's prepositional phrases ("the talks between the unions and the
   // employers broke down": the talks)

@@ -5266,6 +5266,9 @@ TEST(ConstructionsTest, CollectingAParcelIsReceivingIt) {
   EXPECT_TRUE(has(hungarian("The parcel can be collected from the post office."), "\xC3\xA1t lehet venni"));
   EXPECT_TRUE(has(hungarian("I collected the children from school."), "Elhoztam"));
   EXPECT_TRUE(has(hungarian("She collects stamps."), "gy\xC5\xB1jt"));
+  // (a verb after "and" shares the subject of the verb or state before it, which chooses its sense)
+  EXPECT_TRUE(has(hungarian("Your bicycle is ready and can be collected."), "el lehet vinni"));
+  EXPECT_TRUE(has(hungarian("The parcel arrived and can be collected."), "\xC3\xA1t lehet venni"));
 }
 
 TEST(ConstructionsTest, WhatOneIsAdvisedOrWarnedToDoIsAClauseOfThatOne) {
