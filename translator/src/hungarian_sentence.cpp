@@ -4312,10 +4312,11 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     }
     if (!g.adverb.empty()) emit(std::string(g.adverb), g.firstAux);
     // "hasn't arrived yet": "Még nem érkezett meg", "yet" before the negation; asked, "már"
-    // after the verb ("Befejezted már?", below)
+    // after the verb ("Befejezted már?", below); so does "have not yet announced" ("még nem
+    // jelentették be")
     if (g.negative)
-      for (std::size_t k = g.main + 1; k < n_; ++k)
-        if (t_[k].lower == "yet" && t_[k].tag == PartOfSpeech::adverb && !done_[k]) {
+      for (std::size_t k = pos + 1; k < n_; ++k)
+        if (k != g.main && t_[k].lower == "yet" && t_[k].tag == PartOfSpeech::adverb && !done_[k]) {
           emit("m\xC3\xA9g", k);
           done_[k] = true;
         }

@@ -2036,6 +2036,7 @@ TEST(ConstructionsTest, AQuestionWordBeforeToAsksWhatIsToBeDone) {
 
 TEST(ConstructionsTest, YetInANegationIsMegBeforeIt) {
   EXPECT_EQ(hungarian("He hasn't arrived yet."), "Még nem érkezett meg.");
+  EXPECT_EQ(hungarian("I have not yet decided."), "M\xC3\xA9g nem d\xC3\xB6nt\xC3\xB6ttem.");
   EXPECT_EQ(hungarian("I haven't finished my homework yet."), "Még nem fejeztem be a házi feladatomat.");
 }
 
