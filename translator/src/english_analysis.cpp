@@ -2573,6 +2573,61 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
   }
 }
 
+// "can no longer afford", "She no longer works here": "no longer" is
+// the negation with "anymore" ("már nem", "többé nem"), not "no" before a noun; without an
+// auxiliary it takes "do", as "does not work anymore" does.
+void noLongerAsNotAnymore(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    const bool one = toks[i].lower == "no longer";
+    if (!one && !(toks[i].lower == "no" && toks[i + 1].lower == "longer" && !toks[i].pauseAfter)) continue;
+    const std::size_t after = one ? i + 1 : i + 2;
+    if (after >= toks.size()) continue;
+    Token& before = toks[i - 1];
+    Token& next = toks[after];
+    // ("can no longer see", "no longer works": the word after it is the verb, where it can be one)
+    // (after "is" a state, which the copula does not negate so yet: "is no longer open")
+    const bool be = formOfBe(before.lower);
+    if (be) continue;
+    const bool auxiliary = before.tag == PartOfSpeech::auxiliary || before.tag == PartOfSpeech::modal;
+    const bool subject = before.tag == PartOfSpeech::noun || before.tag == PartOfSpeech::pronoun ||
+                         before.tag == PartOfSpeech::name;
+    // (not after "have": "have no longer any reason")
+    const bool have = before.lower == "have" || before.lower == "has" || before.lower == "had";
+    if (((auxiliary && !have) || subject) && next.tag != PartOfSpeech::verb && next.tag != PartOfSpeech::adjective &&
+        next.words == 1) {
+      const std::vector<Reading> rs = readingsOf(core, next);
+      const auto verb = std::find_if(rs.begin(), rs.end(), [](const Reading& r) {
+        return r.tag == PartOfSpeech::verb && r.form != VerbForm::ing && r.form != VerbForm::participle;
+      });
+      if (verb != rs.end())
+        next.tag = PartOfSpeech::verb, next.lemma = verb->lemma, next.form = verb->form,
+        next.entry = core.find(verb->lemma, PartOfSpeech::verb), next.dictionarySenses.clear();
+    }
+    const bool verbAlone = subject && next.tag == PartOfSpeech::verb &&
+                           (next.form == VerbForm::past || next.form == VerbForm::third ||
+                            next.form == VerbForm::base);
+    if (before.pauseAfter || next.tag != PartOfSpeech::verb || (!auxiliary && !verbAlone)) continue;
+    const std::size_t word = toks[i].word;
+    Token anymore = impliedWord("anymore", PartOfSpeech::adverb, word);
+    anymore.entry = core.find("anymore", PartOfSpeech::adverb);
+    anymore.words = one ? toks[i].words : toks[i].words + toks[i + 1].words;
+    Token negation = impliedWord("not", PartOfSpeech::negation, word);
+    std::vector<Token> in;
+    if (verbAlone) {
+      const std::string_view doIt = next.form == VerbForm::past ? "did" : next.form == VerbForm::third ? "does" : "do";
+      Token aux = impliedWord(doIt, PartOfSpeech::auxiliary, word);
+      aux.lemma = "do";
+      in.push_back(std::move(aux));
+      next.form = VerbForm::base;
+    }
+    in.push_back(std::move(anymore));
+    in.push_back(std::move(negation));
+    toks.erase(toks.begin() + std::ptrdiff_t(i), toks.begin() + std::ptrdiff_t(after));
+    toks.insert(toks.begin() + std::ptrdiff_t(i), in.begin(), in.end());
+    i += in.size() - 1;
+  }
+}
+
 // "I look forward to hearing from you": the letter's closing formula awaits the reader's reply,
 // "Várom a válaszát" (formal, as letters that close so are); "to hearing from you" at `to`
 // becomes "your reply".
@@ -5404,6 +5459,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   modalsAcrossAnd(toks);
   allAfterPronouns(toks);
   stoppingAsNoLonger(core_, toks);
+  noLongerAsNotAnymore(core_, toks);
   negativeAny(toks);
   markAsRoles(core_, toks);
   comparisonsOfEquality(core_, toks);

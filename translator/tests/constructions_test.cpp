@@ -1422,6 +1422,15 @@ TEST(ConstructionsTest, ToStopDoingIsNoLonger) {
   EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
 }
 
+TEST(ConstructionsTest, NoLongerIsTheNegationWithAnymore) {
+  // after a modal, and without an auxiliary, where it takes "do"; the word after it is the verb
+  EXPECT_EQ(hungarian("We can no longer wait."), "T\xC3\xB6" "bb\xC3\xA9 nem tudunk v\xC3\xA1rni.");
+  EXPECT_EQ(hungarian("She no longer works here."), "T\xC3\xB6" "bb\xC3\xA9 nem dolgozik itt.");
+  EXPECT_EQ(hungarian("He no longer lived there."), "T\xC3\xB6" "bb\xC3\xA9 nem lakott ott.");
+  // "have no longer" before a noun is no verb of its own
+  EXPECT_EQ(hungarian("I have no longer time.").find("nem "), std::string::npos);
+}
+
 TEST(ConstructionsTest, AnIngAdjectiveOfFeelingAfterTheCopula) {
   EXPECT_EQ(hungarian("The meeting was interesting."), "A megbeszélés érdekes volt.");
   EXPECT_EQ(hungarian("The film was boring."), "A film unalmas volt.");
