@@ -3370,6 +3370,13 @@ bool Generator::finishedPast() const {
   // ("The letter has been sent": "A levelet elküldték", the passive's subject as the object)
   const std::optional<NounPhrase>& object = g.passive ? r.subject : r.object;
   if (sharedPassive_) return true;  // ("was stolen and found later": "és később megtalálták")
+  // (what must be done to a definite object is done through too: "A lakbért be kell fizetni",
+  // "El kell olvasnod a könyvet")
+  const bool must = (g.modal == "kell" || g.modal == "kellene") && !g.negative;
+  if (must && g.main != n_ && t_[g.main].form != VerbForm::ing) {
+    const std::optional<NounPhrase>& done = g.passive ? r.subject : r.object;
+    return done && !done->pronoun && done->definite;
+  }
   if (!(g.past || g.imperative) || !g.modal.empty() || g.future || g.main == n_ ||
       t_[g.main].form == VerbForm::ing || (g.passive && g.have == n_))
     return false;

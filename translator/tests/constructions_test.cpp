@@ -575,6 +575,10 @@ TEST(ConstructionsTest, AFinishedPastTakesItsPrefix) {
   // a preposition the verb turns into its object finishes it just as well
   EXPECT_EQ(hungarian("The dog barked at every car."), "A kutya megugatott minden autót.");
   EXPECT_EQ(hungarian("The dog barks at every car."), "A kutya ugat minden autót.");
+  // what must be done to a definite object is done through, a bare one is not
+  EXPECT_EQ(hungarian("You must read the instructions."), "El kell olvasnod az utas\xC3\xADt\xC3\xA1sokat.");
+  EXPECT_NE(hungarian("The rent must be paid by Friday.").find("ki kell fizetni"), std::string::npos);
+  EXPECT_EQ(hungarian("You must drink water."), "Vizet kell innod.");
 }
 
 TEST(ConstructionsTest, PronounsAndTheSensesTheyAskFor) {
