@@ -2663,34 +2663,58 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
   }
 }
 
-// "can no longer afford", "She no longer lives here": a negation, "not ... anymore" ("többé nem
-// tudja megfizetni", "Többé nem lakik itt"); a finite verb after it takes "do" as "not" does.
+// "can no longer afford", "She no longer works here": "no longer" is
+// the negation with "anymore" ("már nem", "többé nem"), not "no" before a noun; without an
+// auxiliary it takes "do", as "does not work anymore" does.
 void noLongerAsNotAnymore(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
-    if (toks[i].lemma != "no longer" || toks[i].tag != PartOfSpeech::adverb) continue;
-    const Token& before = toks[i - 1];
-    Token& verb = toks[i + 1];
-    const bool groupBefore = before.tag == PartOfSpeech::modal || before.tag == PartOfSpeech::auxiliary;
-    const bool finiteAfter = verb.tag == PartOfSpeech::verb &&
-                             (verb.form == VerbForm::third || verb.form == VerbForm::past ||
-                              (verb.form == VerbForm::base && (before.tag == PartOfSpeech::pronoun ||
-                                                               before.tag == PartOfSpeech::noun)));
-    if (!groupBefore && !finiteAfter) continue;
-    const std::size_t word = toks[i].word;
-    Token& anymore = toks[i];
-    anymore.lower = anymore.lemma = "anymore";
-    anymore.entry = core.find("anymore", PartOfSpeech::adverb);
-    toks.insert(toks.begin() + std::ptrdiff_t(i + 1), impliedWord("not", PartOfSpeech::negation, word));
-    if (!groupBefore) {
-      Token& v = toks[i + 2];
-      Token doSupport = impliedWord(v.form == VerbForm::past ? "did" : v.form == VerbForm::third ? "does" : "do",
-                                    PartOfSpeech::auxiliary, word);
-      doSupport.lemma = "do";
-      doSupport.form = VerbForm::base;
-      v.form = VerbForm::base;
-      toks.insert(toks.begin() + std::ptrdiff_t(i), std::move(doSupport));
+    const bool one = toks[i].lower == "no longer";
+    if (!one && !(toks[i].lower == "no" && toks[i + 1].lower == "longer" && !toks[i].pauseAfter)) continue;
+    const std::size_t after = one ? i + 1 : i + 2;
+    if (after >= toks.size()) continue;
+    Token& before = toks[i - 1];
+    Token& next = toks[after];
+    // ("can no longer see", "no longer works": the word after it is the verb, where it can be one)
+    // (after "is" a state, which the copula does not negate so yet: "is no longer open")
+    const bool be = formOfBe(before.lower);
+    if (be) continue;
+    // (not after "have": "have no longer any reason")
+    const bool have = before.lower == "have" || before.lower == "has" || before.lower == "had";
+    const bool auxiliary = (before.tag == PartOfSpeech::auxiliary || before.tag == PartOfSpeech::modal) && !have;
+    const bool subject = before.tag == PartOfSpeech::noun || before.tag == PartOfSpeech::pronoun ||
+                         before.tag == PartOfSpeech::name;
+    if ((auxiliary || subject) && next.tag != PartOfSpeech::verb && next.tag != PartOfSpeech::adjective &&
+        next.words == 1) {
+      const std::vector<Reading> rs = readingsOf(core, next);
+      const auto verb = std::find_if(rs.begin(), rs.end(), [](const Reading& r) {
+        return r.tag == PartOfSpeech::verb && r.form != VerbForm::ing && r.form != VerbForm::participle;
+      });
+      if (verb != rs.end())
+        next.tag = PartOfSpeech::verb, next.lemma = verb->lemma, next.form = verb->form,
+        next.entry = core.find(verb->lemma, PartOfSpeech::verb), next.dictionarySenses.clear();
     }
-    i += 2;
+    const bool verbAlone = subject && next.tag == PartOfSpeech::verb &&
+                           (next.form == VerbForm::past || next.form == VerbForm::third ||
+                            next.form == VerbForm::base);
+    if (before.pauseAfter || next.tag != PartOfSpeech::verb || (!auxiliary && !verbAlone)) continue;
+    const std::size_t word = toks[i].word;
+    Token anymore = impliedWord("anymore", PartOfSpeech::adverb, word);
+    anymore.entry = core.find("anymore", PartOfSpeech::adverb);
+    anymore.words = one ? toks[i].words : toks[i].words + toks[i + 1].words;
+    Token negation = impliedWord("not", PartOfSpeech::negation, word);
+    std::vector<Token> in;
+    if (verbAlone) {
+      const std::string_view doIt = next.form == VerbForm::past ? "did" : next.form == VerbForm::third ? "does" : "do";
+      Token aux = impliedWord(doIt, PartOfSpeech::auxiliary, word);
+      aux.lemma = "do";
+      in.push_back(std::move(aux));
+      next.form = VerbForm::base;
+    }
+    in.push_back(std::move(anymore));
+    in.push_back(std::move(negation));
+    toks.erase(toks.begin() + std::ptrdiff_t(i), toks.begin() + std::ptrdiff_t(after));
+    toks.insert(toks.begin() + std::ptrdiff_t(i), in.begin(), in.end());
+    i += in.size() - 1;
   }
 }
 
@@ -3716,6 +3740,11 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
   if (k >= 1 && toks[verb].form == VerbForm::ing && toks[k - 1].tag == PartOfSpeech::verb &&
       listed(kGoingOn, toks[k - 1].lemma) && !toks[k - 1].pauseAfter)
     return subjectNounBefore(toks, k - 1);
+  // a verb after "and" with no subject of its own shares that of the verb or state before it
+  // ("Your bicycle is ready and can be collected": the bicycle's)
+  if (k >= 2 && toks[k - 1].lower == "and" && !toks[k - 2].pauseAfter && !toks[k - 1].pauseAfter &&
+      (toks[k - 2].tag == PartOfSpeech::adjective || toks[k - 2].tag == PartOfSpeech::verb))
+    return subjectNounBefore(toks, k - 2);
   if (k == 0 || toks[k - 1].tag != PartOfSpeech::noun || toks[k - 1].pauseAfter) return nullptr;
   // the head before the subject's prepositional phrases ("the talks between the unions and the
   // employers broke down": the talks)

@@ -77,7 +77,7 @@ constexpr std::string_view kDegreeBeforeAttribute[] = {"very",       "quite",   
                                                         "surprisingly", "remarkably", "exceptionally"};
 // Adverbs of the whole sentence that open it as a time does.
 constexpr std::string_view kOpeningAdverbs[] = {"suddenly", "finally",    "unfortunately", "fortunately",
-                                                "luckily",  "eventually", "meanwhile",     "recently"};
+                                                "luckily",  "eventually", "meanwhile",     "recently", "at last"};
 // Verbs whose "can" Hungarian does not say: "I can't find" is "nem találom", "I can't believe
 // it" "nem hiszem el".
 constexpr std::string_view kPlainAfterCan[] = {"see",        "hear", "find",   "remember",
@@ -923,7 +923,7 @@ class Generator {
   std::size_t emitOtherPart(std::size_t pos);
   bool emitGoalFirst();
   bool emitBareObjectFirst();
-  bool emitTimeFirst(std::size_t from);
+  bool emitTimeFirst(std::size_t from, bool sinceOnly = false);
   bool emitPlaceFirst();
   bool emitMannerFirst(bool howOnly = false);  // only how: "carefully", "well"
   std::string directionPrefix(std::size_t particle) const;
@@ -2774,6 +2774,7 @@ void Generator::findObjects(ClauseRoles& r) {
   }
   // "would like to order a pizza": the infinitive's object, in the case its verb asks for
   std::size_t objectStart = afterVerb;
+  const Sense* infinitiveSense = nullptr;  // the infinitive's, whose object that is
   // (past a time or place between: "decided on Tuesday to build a bridge")
   std::size_t to = afterVerb;
   if (to + 1 < n_ && t_[to].tag == PartOfSpeech::preposition && startsNounPhrase(to + 1) &&
@@ -2784,6 +2785,7 @@ void Generator::findObjects(ClauseRoles& r) {
     objectStart = to + 2;
     const Sense* inf = coreSense(t_[to + 1], sense(to + 1));
     r.objectCase = inf && !inf->note("obj").empty() ? caseNamed(inf->note("obj")) : Case::accusative;
+    infinitiveSense = inf;
   }
   // "tore open the letter": the state it was left in, no object ("eltépte a levelet")
   if (objectStart + 1 < n_ && t_[objectStart].tag == PartOfSpeech::adjective &&
@@ -2812,9 +2814,12 @@ void Generator::findObjects(ClauseRoles& r) {
       (t_[objectStart + 1].tag == PartOfSpeech::determiner || t_[objectStart + 1].tag == PartOfSpeech::possessive) &&
       startsNounPhrase(objectStart + 1))
     ++objectStart;
-  // "stared at the letter": a preposition the verb turns into its object ("bámulta a levelet")
-  if (verbSense && objectStart + 1 < n_ && objectStart == afterVerb &&
-      t_[objectStart].tag == PartOfSpeech::preposition && verbSense->note(t_[objectStart].lower) == "acc" &&
+  // "stared at the letter": a preposition the verb turns into its object ("bámulta a levelet"),
+  // also the infinitive's, whose object the main verb agrees with ("want to listen to the radio":
+  // "hallgatni akarom a rádiót")
+  const Sense* turning = objectStart == afterVerb ? verbSense : infinitiveSense;
+  if (turning && objectStart + 1 < n_ && (objectStart == afterVerb || infinitiveSense) &&
+      t_[objectStart].tag == PartOfSpeech::preposition && turning->note(t_[objectStart].lower) == "acc" &&
       startsNounPhrase(objectStart + 1)) {
     const NounPhrase np = readNounPhrase(objectStart + 1);
     a.definite = np.pronoun ? np.person == 3 : np.definite;
@@ -3476,12 +3481,28 @@ bool Generator::finishedPast() const {
   // ("The letter has been sent": "A levelet elküldték", the passive's subject as the object)
   const std::optional<NounPhrase>& object = g.passive ? r.subject : r.object;
   if (sharedPassive_) return true;  // ("was stolen and found later": "és később megtalálták")
-  if (!(g.past || g.imperative) || !g.modal.empty() || g.future || g.main == n_ || !object ||
-      t_[g.main].form == VerbForm::ing || object->pronoun || (g.passive && g.have == n_))
+  // (what must be done to a definite object is done through too: "A lakbért be kell fizetni",
+  // "El kell olvasnod a könyvet")
+  const bool must = (g.modal == "kell" || g.modal == "kellene") && !g.negative;
+  if (must && g.main != n_ && t_[g.main].form != VerbForm::ing) {
+    const std::optional<NounPhrase>& done = g.passive ? r.subject : r.object;
+    return done && !done->pronoun && done->definite;
+  }
+  if (!(g.past || g.imperative) || !g.modal.empty() || g.future || g.main == n_ ||
+      t_[g.main].form == VerbForm::ing || (g.passive && g.have == n_))
     return false;
+  // "barked at every car": a preposition the verb turns into its object is the object here too
+  // ("megugatott minden autót")
+  std::optional<NounPhrase> turned;
+  if (const std::size_t at = g.main + 1; !object && r.verbSense && at + 1 < n_ &&
+      t_[at].tag == PartOfSpeech::preposition && r.verbSense->note(t_[at].lower) == "acc" &&
+      startsNounPhrase(at + 1))
+    turned = readNounPhrase(at + 1);
+  const std::optional<NounPhrase>& what = object ? object : turned;
+  if (!what || what->pronoun) return false;
   // ("read every book": each one through, "elolvasott minden könyvet")
-  const std::string& first = t_[object->begin].lower;
-  return object->definite || first == "every" || first == "each" || first == "all";
+  const std::string& first = t_[what->begin].lower;
+  return what->definite || first == "every" || first == "each" || first == "all";
 }
 
 // After a leading time, a verb with its prefix comes before a subject that did nothing to an
@@ -4051,12 +4072,14 @@ bool Generator::emitBareObjectFirst() {
 
 // A time with a number or its own case stands before the verb: "fél kilenckor nyit",
 // "1850-ben alapították", "március óta dolgozom", "két éve lakik itt".
-bool Generator::emitTimeFirst(std::size_t from) {
+// (sinceOnly: only the time since which, or for how long, it has been so)
+bool Generator::emitTimeFirst(std::size_t from, bool sinceOnly) {
   for (std::size_t pos = from; pos + 1 < n_; ++pos) {
     if (done_[pos]) continue;
     if (roles_.object && pos == roles_.object->begin) pos = roles_.object->end;
     if (pos + 1 >= n_ || t_[pos].tag != PartOfSpeech::preposition || !startsNounPhrase(pos + 1)) continue;
     const std::string& p = t_[pos].lower;
+    if (sinceOnly && p != "since" && !(p == "for" && pos == perfectFor_)) continue;
     const NounPhrase np = readNounPhrase(pos + 1);
     const Token& head = t_[np.head];
     const bool year = np.end == np.begin + 1 && head.tag == PartOfSpeech::number && head.lower.size() == 4;
@@ -4316,6 +4339,13 @@ void Generator::emitBeforeVerb() {
   // ("Miért hívtál fel?", "Ki írta meg?")
   if (t_[0].tag == PartOfSpeech::question && !g.negative && g.modal.empty() && !g.future && !g.imperative)
     splitPrefix_ = true;
+  // "has not worked since Monday", "hasn't rained for weeks": the time since which it has not
+  // been so stands before the negation ("hétfő óta nem működik", "hetek óta nem esett")
+  if (g.negative && g.modal.empty() && !g.future && !g.imperative && !objectClausePronoun_ &&
+      t_[0].tag != PartOfSpeech::question && g.main + 1 < n_ && g.have != n_) {
+    emitTimeFirst(g.main + 1, true);
+    return;
+  }
   if (g.negative || !g.modal.empty() || g.future || g.imperative || objectClausePronoun_ ||
       t_[0].tag == PartOfSpeech::question || g.main + 1 >= n_)
     return;
@@ -4404,10 +4434,11 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     }
     if (!g.adverb.empty()) emit(std::string(g.adverb), g.firstAux);
     // "hasn't arrived yet": "Még nem érkezett meg", "yet" before the negation; asked, "már"
-    // after the verb ("Befejezted már?", below); so "have not yet announced", inside the group
+    // after the verb ("Befejezted már?", below); so does "have not yet announced" ("még nem
+    // jelentették be")
     if (g.negative)
       for (std::size_t k = pos + 1; k < n_; ++k)
-        if (t_[k].lower == "yet" && t_[k].tag == PartOfSpeech::adverb && !done_[k]) {
+        if (k != g.main && t_[k].lower == "yet" && t_[k].tag == PartOfSpeech::adverb && !done_[k]) {
           emit("m\xC3\xA9g", k);
           done_[k] = true;
         }

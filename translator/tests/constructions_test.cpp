@@ -575,6 +575,13 @@ TEST(ConstructionsTest, AFinishedPastTakesItsPrefix) {
   EXPECT_EQ(hungarian("She was reading the book."), "Olvasta a könyvet.");
   EXPECT_EQ(hungarian("I drank tea."), "Teát ittam.");
   EXPECT_EQ(hungarian("She reads the book."), "Olvassa a könyvet.");
+  // a preposition the verb turns into its object finishes it just as well
+  EXPECT_EQ(hungarian("The dog barked at every car."), "A kutya megugatott minden autót.");
+  EXPECT_EQ(hungarian("The dog barks at every car."), "A kutya ugat minden autót.");
+  // what must be done to a definite object is done through, a bare one is not
+  EXPECT_EQ(hungarian("You must read the instructions."), "El kell olvasnod az utas\xC3\xADt\xC3\xA1sokat.");
+  EXPECT_NE(hungarian("The rent must be paid by Friday.").find("ki kell fizetni"), std::string::npos);
+  EXPECT_EQ(hungarian("You must drink water."), "Vizet kell innod.");
 }
 
 TEST(ConstructionsTest, PronounsAndTheSensesTheyAskFor) {
@@ -980,6 +987,8 @@ TEST(ConstructionsTest, AThingsVerbMayHaveItsOwnPrefix) {
   // after an adverb opening the sentence, the prefixed verb comes before its subject
   EXPECT_EQ(hungarian("Suddenly the lights went out."), "Hirtelen kialudtak a fények.");
   EXPECT_EQ(hungarian("Finally the train arrived."), "Végül megérkezett a vonat.");
+  EXPECT_EQ(hungarian("At last the rain stopped."), "V\xC3\xA9gre el\xC3\xA1llt az es\xC5\x91.");
+  EXPECT_EQ(hungarian("At last the war was over."), "V\xC3\xA9gre v\xC3\xA9get \xC3\xA9rt a h\xC3\xA1" "bor\xC3\xBA.");
   EXPECT_EQ(hungarian("We went out last night."), "Tegnap este kimentünk.");
 }
 
@@ -1369,6 +1378,11 @@ TEST(ConstructionsTest, AnInfinitiveAfterTheObjectHasItsOwnObject) {
   EXPECT_EQ(hungarian("Use a clean towel to dry it."), "Használjon egy tiszta törölközőt szárítani.");
   // the main verb's own infinitive object is its object
   EXPECT_EQ(hungarian("I would like to order a pizza."), "Szeretnék rendelni egy pizzát.");
+  // also where the infinitive turns its preposition into the object: a definite one makes the
+  // main verb definite
+  EXPECT_EQ(hungarian("I want to listen to the radio."), "Akarom hallgatni a rádiót.");
+  EXPECT_EQ(hungarian("I would like to listen to the music."), "Szeretném hallgatni a zenét.");
+  EXPECT_NE(hungarian("I want to listen to music.").find("karok "), std::string::npos);
 }
 
 TEST(ConstructionsTest, AQuestionsItStandsForTheInfinitiveAfterItsPredicate) {
@@ -1445,6 +1459,15 @@ TEST(ConstructionsTest, ToStopDoingIsNoLonger) {
   EXPECT_EQ(hungarian("Stop talking."), "Többé ne beszélj.");
   // a stop without an "-ing" verb after it is no such thing
   EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
+}
+
+TEST(ConstructionsTest, NoLongerIsTheNegationWithAnymore) {
+  // after a modal, and without an auxiliary, where it takes "do"; the word after it is the verb
+  EXPECT_EQ(hungarian("We can no longer wait."), "T\xC3\xB6" "bb\xC3\xA9 nem tudunk v\xC3\xA1rni.");
+  EXPECT_EQ(hungarian("She no longer works here."), "T\xC3\xB6" "bb\xC3\xA9 nem dolgozik itt.");
+  EXPECT_EQ(hungarian("He no longer lived there."), "T\xC3\xB6" "bb\xC3\xA9 nem lakott ott.");
+  // "have no longer" before a noun is no verb of its own
+  EXPECT_EQ(hungarian("I have no longer time.").find("bb\xC3\xA9 nem"), std::string::npos);
 }
 
 TEST(ConstructionsTest, AnIngAdjectiveOfFeelingAfterTheCopula) {
@@ -2075,6 +2098,7 @@ TEST(ConstructionsTest, AQuestionWordBeforeToAsksWhatIsToBeDone) {
 
 TEST(ConstructionsTest, YetInANegationIsMegBeforeIt) {
   EXPECT_EQ(hungarian("He hasn't arrived yet."), "Még nem érkezett meg.");
+  EXPECT_EQ(hungarian("I have not yet decided."), "M\xC3\xA9g nem d\xC3\xB6nt\xC3\xB6ttem.");
   EXPECT_EQ(hungarian("I haven't finished my homework yet."), "Még nem fejeztem be a házi feladatomat.");
 }
 
@@ -2246,6 +2270,9 @@ TEST(ConstructionsTest, ASenseItsObjectOrNounAsksFor) {
   EXPECT_EQ(hungarian("Take two tablets."), "Vegyen be két tablettát.");
   EXPECT_EQ(hungarian("She took the medicine."), "Bevette a gyógyszert.");
   EXPECT_EQ(hungarian("Take the box."), "Vigye a dobozt.");
+  // a noise or a sound is given out ("ad"), a cake made ("készít")
+  EXPECT_NE(hungarian("The engine made a strange noise.").find("adott"), std::string::npos);
+  EXPECT_NE(hungarian("She made a cake.").find("észített"), std::string::npos);
   // a password is entered as one gives it, a room as one goes in
   EXPECT_EQ(hungarian("Enter your code."), "Adja meg a kódját.");
   EXPECT_EQ(hungarian("He entered the room."), "Belépett a szobába.");
@@ -4212,7 +4239,7 @@ TEST(ConstructionsTest, WhatOneSawGoingOnIsAClauseOfItsOwn) {
 // "in front of", "next to", "above" between the subject's noun and its verb say which one too.
 TEST(ConstructionsTest, PlacesOfSeveralWordsSayWhichSubject) {
   EXPECT_EQ(hungarian("The car in front of them hadn't moved for twenty minutes."),
-            "Az előttük lévő autó nem mozgott húsz perce.");
+            "Az előttük lévő autó húsz perce nem mozgott.");
   EXPECT_EQ(hungarian("The shop next to the bank closed."), "A bank melletti bolt bezárt.");
 }
 
@@ -5024,8 +5051,8 @@ TEST(ConstructionsTest, RefusedToIsNotWilling) {
 
 TEST(ConstructionsTest, WhatHasNotHappenedSinceIsThePast) {
   // a negated perfect with "since" or "for" tells the past; what still holds stays present
-  EXPECT_TRUE(has(hungarian("I haven't seen him since Christmas."), "Nem l\xC3\xA1ttam"));
-  EXPECT_TRUE(has(hungarian("I haven't seen him for years."), "Nem l\xC3\xA1ttam"));
+  EXPECT_TRUE(has(hungarian("I haven't seen him since Christmas."), "nem l\xC3\xA1ttam"));
+  EXPECT_TRUE(has(hungarian("I haven't seen him for years."), "nem l\xC3\xA1ttam"));
   EXPECT_TRUE(has(hungarian("There has been no rain for weeks."), "Nem volt es\xC5\x91"));
   EXPECT_TRUE(has(hungarian("He has lived here since 2010."), "lakik"));
 }
@@ -5295,7 +5322,10 @@ TEST(ConstructionsTest, ANegatedPerfectOfAStateStillHoldsSince) {
   // has not happened since stays the past ("nem láttam")
   EXPECT_TRUE(has(hungarian("The heating has not worked since Monday."), "nem m\xC5\xB1k\xC3\xB6" "dik"));
   EXPECT_TRUE(has(hungarian("She hasn't smoked since 2010."), "doh\xC3\xA1nyzik"));
-  EXPECT_TRUE(has(hungarian("I haven't seen him since Christmas."), "Nem l\xC3\xA1ttam"));
+  EXPECT_TRUE(has(hungarian("I haven't seen him since Christmas."), "nem l\xC3\xA1ttam"));
+  // the time since which it has not been so stands before the negation
+  EXPECT_EQ(hungarian("The lift has not worked since Monday."), "A lift h\xC3\xA9tf\xC5\x91 \xC3\xB3ta nem m\xC5\xB1k\xC3\xB6" "dik.");
+  EXPECT_EQ(hungarian("It has not rained for weeks."), "Hetek \xC3\xB3ta nem esett az es\xC5\x91.");
 }
 
 TEST(ConstructionsTest, FallingOrGrowingIntoAStateIsBecomingIt) {
@@ -5441,6 +5471,9 @@ TEST(ConstructionsTest, CollectingAParcelIsReceivingIt) {
   EXPECT_TRUE(has(hungarian("The parcel can be collected from the post office."), "\xC3\xA1t lehet venni"));
   EXPECT_TRUE(has(hungarian("I collected the children from school."), "Elhoztam"));
   EXPECT_TRUE(has(hungarian("She collects stamps."), "gy\xC5\xB1jt"));
+  // (a verb after "and" shares the subject of the verb or state before it, which chooses its sense)
+  EXPECT_TRUE(has(hungarian("Your bicycle is ready and can be collected."), "el lehet vinni"));
+  EXPECT_TRUE(has(hungarian("The parcel arrived and can be collected."), "\xC3\xA1t lehet venni"));
 }
 
 TEST(ConstructionsTest, WhatOneIsAdvisedOrWarnedToDoIsAClauseOfThatOne) {
