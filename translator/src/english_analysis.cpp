@@ -2675,9 +2675,25 @@ void noLongerAsNotAnymore(const lexicon::CoreLexicon& core, std::vector<Token>& 
     Token& before = toks[i - 1];
     Token& next = toks[after];
     // ("can no longer see", "no longer works": the word after it is the verb, where it can be one)
-    // (after "is" a state, which the copula does not negate so yet: "is no longer open")
-    const bool be = formOfBe(before.lower);
-    if (be) continue;
+    // ("is no longer open", "is no longer here": the copula negated, "anymore" after the state
+    // it says, "nincs nyitva többé", "nincs itt többé")
+    if (formOfBe(before.lower)) {
+      std::size_t end = after;
+      while (end < toks.size() && !toks[end].pauseAfter && toks[end].tag != PartOfSpeech::conjunction) ++end;
+      const bool pause = end < toks.size() && toks[end].pauseAfter;
+      if (pause) ++end;
+      if (end == after) continue;
+      const std::size_t word = toks[i].word;
+      Token anymore = impliedWord("anymore", PartOfSpeech::adverb, word);
+      anymore.entry = core.find("anymore", PartOfSpeech::adverb);
+      if (pause) toks[end - 1].pauseAfter = false, anymore.pauseAfter = true;
+      toks.insert(toks.begin() + std::ptrdiff_t(end), std::move(anymore));
+      Token negation = impliedWord("not", PartOfSpeech::negation, word);
+      negation.words = one ? toks[i].words : toks[i].words + toks[i + 1].words;
+      toks.erase(toks.begin() + std::ptrdiff_t(i), toks.begin() + std::ptrdiff_t(after));
+      toks.insert(toks.begin() + std::ptrdiff_t(i), std::move(negation));
+      continue;
+    }
     // (not after "have": "have no longer any reason")
     const bool have = before.lower == "have" || before.lower == "has" || before.lower == "had";
     const bool auxiliary = (before.tag == PartOfSpeech::auxiliary || before.tag == PartOfSpeech::modal) && !have;
@@ -3154,7 +3170,9 @@ void describingWordsAfterNouns(const lexicon::CoreLexicon& core, std::vector<Tok
 // copula before gives the tense
 void beingBornOrMade(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 1; i < toks.size(); ++i) {
-    const std::string& be = toks[i - 1].lower;
+    // ("Were you born here?", "Where was she born?": asked, the subject pronoun between)
+    const bool asked = i >= 2 && subjectPronoun(toks[i - 1]) && formOfBe(toks[i - 2].lower);
+    const std::string& be = toks[asked ? i - 2 : i - 1].lower;
     if (!formOfBe(be) || be == "be" || be == "been") continue;
     const bool made = toks[i].lower == "made" && i + 1 < toks.size() &&
                       (toks[i + 1].lower == "of" || toks[i + 1].lower == "from" ||

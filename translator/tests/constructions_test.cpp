@@ -1468,6 +1468,9 @@ TEST(ConstructionsTest, NoLongerIsTheNegationWithAnymore) {
   EXPECT_EQ(hungarian("He no longer lived there."), "T\xC3\xB6" "bb\xC3\xA9 nem lakott ott.");
   // "have no longer" before a noun is no verb of its own
   EXPECT_EQ(hungarian("I have no longer time.").find("bb\xC3\xA9 nem"), std::string::npos);
+  // after the copula it negates the state, "anymore" after it
+  EXPECT_EQ(hungarian("The shop is no longer open."), "A bolt nincs nyitva többé.");
+  EXPECT_EQ(hungarian("The offer is no longer valid."), "Az ajánlat nem érvényes többé.");
 }
 
 TEST(ConstructionsTest, AnIngAdjectiveOfFeelingAfterTheCopula) {
@@ -2051,6 +2054,11 @@ TEST(ConstructionsTest, AWordAfterMoreIsWhatThereIsMoreOf) {
   // "questions" is no verb there ("Megkérdőjelezel?")
   EXPECT_EQ(hungarian("Do you have any more questions?"), "Van több kérdésed?");
   EXPECT_EQ(hungarian("It is the most interesting book."), "Ez a legérdekesebb könyv.");
+}
+
+TEST(ConstructionsTest, BeingBornIsAskedAcrossItsSubject) {
+  EXPECT_EQ(hungarian("Where were you born?"), "Hol születtél?");
+  EXPECT_EQ(hungarian("I was born in 1990."), "1990-ben születtem.");
 }
 
 TEST(ConstructionsTest, AfterAQuestionsCopulaAndItsPronounTheAdjectiveIsAsked) {
