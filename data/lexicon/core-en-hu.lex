@@ -497,7 +497,7 @@ nothing	n	semmi
 something	n	valami[front]
 last night	adv	tegnap este
 # --- more of the commonest lemmas: verbs
-allow	v	enged[obj=nak] ; meg|enged
+allow	v	enged[to=nak] ; meg|enged
 add	v	hozzá|ad
 agree	v	egyetért[noobj,with=val,that=ban]
 believe	v	hisz[obj=nak] ; el|hisz[when=it/this/that/story/news/word/lie/rumour/excuse/explanation/claim]

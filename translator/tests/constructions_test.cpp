@@ -2221,7 +2221,7 @@ TEST(ConstructionsTest, TheOneAskedOrWantedToDoItIsTheSubjectOfWhatFollows) {
   // a noun wanted to do it is that clause's subject, said there
   EXPECT_EQ(hungarian("I want the children to sleep."), "Azt akarom, hogy a gyerekek aludjanak.");
   // one allowed to do a thing is told so in a "hogy" clause too
-  EXPECT_EQ(hungarian("My parents did not allow me to go."), "A szüleim nem engedtek nekem, hogy menjek.");
+  EXPECT_EQ(hungarian("My parents did not allow me to go."), "A szüleim nem engedték nekem, hogy menjek.");
   // "home" after a verb and its infinitive is the infinitive's
   EXPECT_EQ(hungarian("We want to go home."), "Akarunk hazamenni.");
 }
