@@ -886,6 +886,11 @@ void timesOfNouns(std::vector<Token>& toks) {
 
 // Verbs whose object may be a clause without "that": "I hope it helps".
 constexpr std::string_view kThoughtWithoutThat[] = {"hope", "think", "know", "believe", "guess", "suppose", "feel"};
+// Verbs whose object is asked, told or let do what the infinitive after it says ("advised
+// motorists to avoid", "allowed us to leave"): that object is the subject of a "hogy" clause.
+constexpr std::string_view kAskingSomeoneToDo[] = {"tell",   "ask",     "want",   "advise",    "warn",
+                                                   "urge",   "remind",  "encourage", "beg",    "instruct",
+                                                   "persuade", "force", "order",  "invite",    "allow", "permit"};
 
 // Chooses the readings of the content words in order, by the words before them.
 // "Will the river rise", "How much will all this cost", "Does your sister swim": a modal or
@@ -1890,11 +1895,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // "have to go", "would like to order", "is going to rain", "told us not to worry": an infinitive
     if (prevLower == "to" && i >= 2 && (takesInfinitive(toks[i - 2]) || toks[i - 2].lower == "not"))
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
-    // "told him to rest", "asked us to wait": after a verb and its object pronoun, what it asks for
-    static constexpr std::string_view kAskingToDo[] = {"tell",   "ask",    "want",   "allow",  "force",
-                                                       "help",   "remind", "warn",   "expect", "urge",
-                                                       "invite", "advise", "persuade", "beg", "encourage"};
-    if (prevLower == "to" && i >= 3 && toks[i - 3].tag == PartOfSpeech::verb && listed(kAskingToDo, toks[i - 3].lemma) &&
+    // "told him to rest", "asked us to wait", "helped her to carry": after a verb and its object
+    // pronoun, what it asks for
+    if (prevLower == "to" && i >= 3 && toks[i - 3].tag == PartOfSpeech::verb &&
+        (listed(kAskingSomeoneToDo, toks[i - 3].lemma) || toks[i - 3].lemma == "help" || toks[i - 3].lemma == "expect") &&
         (toks[i - 2].lower == "me" || toks[i - 2].lower == "him" || toks[i - 2].lower == "her" ||
          toks[i - 2].lower == "us" || toks[i - 2].lower == "them"))
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
@@ -2216,8 +2220,10 @@ void feltOnesAsSubjects(std::vector<Token>& toks) {
     if (other) continue;
     // the object: a pronoun, or a noun phrase to its last noun
     std::size_t oe = i + 1;
-    static constexpr std::string_view kObjects[] = {"me", "you", "him", "her", "us", "them", "it"};
-    if (toks[oe].tag == PartOfSpeech::pronoun && listed(kObjects, toks[oe].lower))
+    const bool objectPronoun = toks[oe].tag == PartOfSpeech::pronoun &&
+                               std::any_of(std::begin(kForms), std::end(kForms),
+                                           [&](const auto& f) { return f.second == toks[oe].lower; });
+    if (objectPronoun)
       ++oe;
     else {
       // (its owner after "of" with it: "the quiet of the village")
@@ -2302,11 +2308,14 @@ void upstairsAsParticle(const lexicon::CoreLexicon& core, Token& where) {
 // adjective before it ("a fenti lakás", "a lenti szomszédok"); a word before it that may be a
 // noun is one there ("flat")
 void upstairsOfANoun(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
-  static constexpr std::string_view kGoing[] = {"go", "come", "run", "walk", "hurry", "rush", "climb", "carry",
-                                                "take", "bring", "move", "creep", "tiptoe", "dash", "head"};
+  // verbs of going somewhere or moving a thing there
+  static constexpr std::string_view kMoving[] = {"go",    "come",  "run",  "walk", "hurry", "rush",  "climb",
+                                                 "carry", "take",  "bring", "move", "creep", "tiptoe", "dash",
+                                                 "head",  "send",  "lead", "push", "pull",  "drag",  "help",
+                                                 "lift",  "throw", "put"};
   for (std::size_t i = 1; i < toks.size(); ++i)
     if ((toks[i].lower == "upstairs" || toks[i].lower == "downstairs") && toks[i].tag == PartOfSpeech::adverb &&
-        toks[i - 1].tag == PartOfSpeech::verb && listed(kGoing, toks[i - 1].lemma))
+        toks[i - 1].tag == PartOfSpeech::verb && listed(kMoving, toks[i - 1].lemma))
       upstairsAsParticle(core, toks[i]);
   for (std::size_t i = 2; i < toks.size(); ++i) {
     if ((toks[i].lower != "upstairs" && toks[i].lower != "downstairs") || toks[i].tag != PartOfSpeech::adverb)
@@ -2316,8 +2325,6 @@ void upstairsOfANoun(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
       continue;
     // ("carried the photographs upstairs", "took the boxes downstairs": after a verb of moving a
     // thing and its object, where it went)
-    static constexpr std::string_view kMoving[] = {"carry", "take", "bring", "move", "send", "lead", "push",
-                                                   "pull",  "drag", "help",  "rush", "lift", "throw", "put"};
     std::size_t v = i - 2;
     while (v > 0 && (toks[v].tag == PartOfSpeech::determiner || toks[v].tag == PartOfSpeech::possessive ||
                      toks[v].tag == PartOfSpeech::adjective || toks[v].tag == PartOfSpeech::noun))
@@ -3305,11 +3312,8 @@ void markPurposes(std::vector<Token>& toks) {
       // ("asked her to wait", "want you to come": "megkértem, hogy várjon", "azt akarom, hogy gyere")
       // ("advised motorists to avoid", "warned us not to swim", "urged them to leave": what one
       // is advised, warned or urged to do as well, "hogy kerüljék el", "hogy ne ússzunk")
-      static constexpr std::string_view kAskingToDo[] = {"tell",     "ask",   "want",  "advise", "warn",
-                                                         "urge",     "remind", "encourage", "beg", "instruct",
-                                                         "persuade", "force", "order", "invite", "allow", "permit"};
       // (the one asked or advised to do it is someone who can: the verb's sense for people)
-      if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && listed(kAskingToDo, toks[k - 1].lemma))
+      if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && listed(kAskingSomeoneToDo, toks[k - 1].lemma))
         toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo, toks[k - 1].ofPerson = true;
     }
     // "I was told to contact you", "were asked to wait": the passive's subject is the one told,
