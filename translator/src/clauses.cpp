@@ -72,7 +72,14 @@ constexpr std::string_view kThatlessVerbs[] = {"think",  "hope",    "know",     
 constexpr std::string_view kAsking[] = {"know",       "ask",     "wonder", "tell", "remember", "forget",
                                         "understand", "explain", "show",   "see",  "decide"};
 
+// and those that find out or say what it is, but whose "when" tells the time of doing it
+// ("Check when you arrive"): "check where it is", "find out if it is open"
+constexpr std::string_view kFindingOut[] = {"check", "find out", "discover", "guess", "imagine", "describe", "realise", "realize"};
+
 bool asks(const Token& t) { return t.tag == PartOfSpeech::verb && listed(kAsking, t.lemma); }
+bool asksWith(const Token& t, std::string_view word) {
+  return asks(t) || (t.tag == PartOfSpeech::verb && word != "when" && listed(kFindingOut, t.lemma));
+}
 
 // Adjectives and adverbs that "how" asks a number of: "how old", "how long", "how much".
 constexpr std::string_view kCounted[] = {"old", "long", "often", "much", "many", "far", "soon"};
@@ -335,7 +342,7 @@ class Splitter {
   bool whichAskedAt(std::size_t i) const {
     if (i < 1 || t_[i].lower != "which") return false;
     const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
-    if (!asks(t_[verb])) return false;
+    if (!asksWith(t_[verb], "which")) return false;
     std::size_t k = i + 1;
     while (k < t_.size() && t_[k].tag == PartOfSpeech::adjective) ++k;
     // ("which pages he should read": the noun asked about the object, its own subject after it)
@@ -346,7 +353,7 @@ class Splitter {
         listed(kCounted, t_[i + 1].lower) || !finiteClauseAt(i + 2))
       return false;
     const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
-    return asks(t_[verb]);
+    return asksWith(t_[verb], "how");
   }
   // "The house where I live is old", "The day when we met was cold": a clause of the place or
   // time the subject's noun is, before the clause's own verb ("A ház, ahol lakom, régi")
@@ -908,7 +915,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     // one asked or told)
     const std::size_t verb = first ? begin - 1 : verbBeforeOneTold(begin);
     // ("Let me know what you think": the set phrase asks too)
-    if (!first && (asks(t_[verb]) || ((t_[verb].lemma == "let me know" || t_[verb].lemma == "let us know") &&
+    if (!first && (asksWith(t_[verb], t.lower) || ((t_[verb].lemma == "let me know" || t_[verb].lemma == "let us know") &&
                                       t.lower == "what")))
       for (const auto& [english, hungarian] : kQuestions)
         if (t.lower == english) c.link = std::string(hungarian), c.question = true;
@@ -918,7 +925,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     if (c.question && t.lower == "what" && begin + 1 < end && verbAt(begin + 1)) c.link = "mi";
     // "asked me if I was hungry", "know whether it is open": a yes or no asked within, "hogy" and
     // the verb's "-e" ("hogy éhes vagyok-e")
-    if (!first && (t.lower == "if" || t.lower == "whether") && asks(t_[verb]))
+    if (!first && (t.lower == "if" || t.lower == "whether") && asksWith(t_[verb], t.lower))
       c.link = "hogy", c.question = c.yesNo = true;
     // "Whether we come depends on the price": the yes or no is the subject of what follows
     if (first && begin == 0 && t.lower == "whether") c.link = "hogy", c.question = c.yesNo = c.subject = true;

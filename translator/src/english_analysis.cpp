@@ -890,7 +890,7 @@ constexpr std::string_view kThoughtWithoutThat[] = {"hope", "think", "know", "be
 // motorists to avoid", "allowed us to leave"): that object is the subject of a "hogy" clause.
 constexpr std::string_view kAskingSomeoneToDo[] = {"tell",   "ask",     "want",   "advise",    "warn",
                                                    "urge",   "remind",  "encourage", "beg",    "instruct",
-                                                   "persuade", "force", "order",  "invite",    "allow", "permit"};
+                                                   "persuade", "force", "order",  "invite",    "allow", "permit", "like"};
 
 // Chooses the readings of the content words in order, by the words before them.
 // "Will the river rise", "How much will all this cost", "Does your sister swim": a modal or
@@ -1902,6 +1902,16 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
         (toks[i - 2].lower == "me" || toks[i - 2].lower == "him" || toks[i - 2].lower == "her" ||
          toks[i - 2].lower == "us" || toks[i - 2].lower == "them"))
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
+    // ("allows students to use", "want my son to study": past a noun phrase as the object too)
+    if (prevLower == "to" && i >= 3 && (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name)) {
+      std::size_t k = i - 2;
+      while (k > 0 && i - k < 5 &&
+             (toks[k - 1].tag == PartOfSpeech::determiner || toks[k - 1].tag == PartOfSpeech::possessive ||
+              toks[k - 1].tag == PartOfSpeech::adjective || toks[k - 1].tag == PartOfSpeech::noun))
+        --k;
+      if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && listed(kAskingSomeoneToDo, toks[k - 1].lemma))
+        bonus(PartOfSpeech::verb, VerbForm::base, 300);
+    }
     // "It takes ten minutes to walk there", "took hours to find": after the time something takes,
     // what it takes that long to do
     if (prevLower == "to" && i >= 3 && toks[i - 2].tag == PartOfSpeech::noun && unitOfTime(toks[i - 2].lemma) &&

@@ -15,6 +15,11 @@
 namespace lexiton::translator {
 namespace {
 
+// "want", and "like" after "would" ("would like her son to study")
+bool wantingVerb(const std::vector<Token>& t, std::size_t v) {
+  return t[v].lemma == "want" || (t[v].lemma == "like" && v > 0 && (t[v - 1].lower == "would" || t[v - 1].lower == "'d"));
+}
+
 // "Mr" and "Mrs" (or "Ms"), "Aunt" and "Uncle" are said after the name, as the nouns "úr",
 // "asszony", "néni" and "bácsi" that take its case ("Novak úrral"); "Dr" stays before it.
 std::optional<NounStem> titleAfterName(const Token& title) {
@@ -638,6 +643,7 @@ struct ClauseContext {
   bool gerund = false;    // an "-ing" clause: its verb is finite, with the subject and tense above
   bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
   bool asked = false;     // a question within: "(Tudod,) hol van az állomás"
+  bool askedWhere = false;  // of where or when: "hol van", the copula says it and "it" goes unsaid
   bool when = false;      // a clause before says when: "If it rains tomorrow, we will stay" ("maradunk")
   bool saying = false;    // who said the quotation before: "– mondta csendesen", the verb first
   bool formal = false;    // a notice to the public: "Kérjük, ne lépjen be", "you" said "Ön"
@@ -1006,6 +1012,7 @@ class Generator {
   std::size_t seemsComma_ = SIZE_MAX;       // the first word after "Úgy tűnt": a comma before it
   bool befalls_ = false;                   // "were injured": what befalls the subject, its pass= verb
   bool stateLeft_ = false;                 // "is switched off": the state its act left, "ki van kapcsolva"
+  std::string stateLeftBe_;                // its "van" as said ("vannak", "volt"), which a yes or no asked marks
   std::string particlePrefix_;             // "stared out", "ran down the hill": the particle's
                                            // prefix on a verb without one ("kibámult", "lefutott")
   std::size_t resultState_ = SIZE_MAX;     // "tore open the letter": "open", unsaid
@@ -2516,8 +2523,10 @@ void Generator::emitStateLeft(const VerbStem& stem, bool negative, bool past, Ag
     emit(!past && a.person == 3 ? (a.plural ? "nincsenek" : "nincs") : "nem " + be, verb);
     emit(stem.prefix + state, verb);
   } else if (stem.prefix.empty()) {
+    stateLeftBe_ = be;
     emit(state, verb), emit(be, verb);
   } else {
+    stateLeftBe_ = be;
     emit(stem.prefix, verb), emit(be, verb), emit(state, verb);
   }
 }
@@ -2794,7 +2803,7 @@ void Generator::findObjects(ClauseRoles& r) {
       resultState_ = objectStart++;
   // "want you to come", "asked her to wait": the one wanted or asked to do it is the subject of
   // what follows ("Azt akarom, hogy gyere", "Megkértem, hogy várjon")
-  if (requestFollows_ && mainVerb != n_ && (t_[mainVerb].lemma == "want" || t_[mainVerb].lemma == "ask") &&
+  if (requestFollows_ && mainVerb != n_ && (wantingVerb(t_, mainVerb) || t_[mainVerb].lemma == "ask") &&
       objectStart < n_ && objectStart == afterVerb && startsNounPhrase(objectStart)) {
     const NounPhrase one = readNounPhrase(objectStart);
     // ("asked the driver to stop": the one asked by name is the object, "Megkérte a sofőrt, hogy")
@@ -3360,7 +3369,9 @@ void Generator::placeCopula(ClauseRoles& r) const {
                              t_[adjective].tag == PartOfSpeech::adjective &&
                              (adjective + 1 >= n_ || t_[adjective + 1].tag != PartOfSpeech::noun);
   r.weather = itIsAdjective && listed(kWeather, t_[adjective].lemma);
-  const bool pastIt = it && (g.past || g.future || itIsAdjective || (g.copula && clockTimeAt(afterBe)));
+  // ("where it is": "hol van")
+  const bool pastIt = it && (g.past || g.future || itIsAdjective || (g.copula && clockTimeAt(afterBe)) ||
+                             (g.copula && before_.askedWhere));
   // ("She was tired": "Fáradt volt", the copula said; "She is tired": "Ő fáradt", no verb left)
   // ("You and Anna": "Te és Anna", a pronoun with another subject stays)
   // ("He said that he was tired": "Azt mondta, hogy fáradt", the one who said it said of himself)
@@ -5919,7 +5930,7 @@ ClauseContext Generator::context() const {
   c.imperative = roles_.verb.imperative;
   c.past = roles_.verb.past;
   c.reported = false;
-  c.gerund = c.purpose = c.asked = false;
+  c.gerund = c.purpose = c.asked = c.askedWhere = false;
   c.when = before_.when || saysWhen(t_);
   if (roles_.verb.imperative) c.known = true;
   return c;
@@ -6164,6 +6175,11 @@ std::vector<HungarianWord> Generator::run() {
     auto it = std::find_if(out_.begin(), out_.end(), [&](const HungarianWord& w) {
       return w.token == verb && w.text != "nem" && w.text != "soha";
     });
+    // ("hogy be van-e zárva", "zárva van-e": the "van" of a state left takes it)
+    if (!stateLeftBe_.empty())
+      if (auto be = std::find_if(it, out_.end(), [&](const HungarianWord& w) { return w.token == verb && w.text == stateLeftBe_; });
+          be != out_.end())
+        it = be;
     HungarianWord& marked = it != out_.end() ? *it : out_.back();
     marked.text += "-e";
   }
@@ -6436,7 +6452,7 @@ std::pair<std::size_t, std::size_t> wantedOne(const std::vector<Token>& t, const
                        t[begin - 1].tag == PartOfSpeech::adjective || t[begin - 1].tag == PartOfSpeech::noun ||
                        t[begin - 1].tag == PartOfSpeech::number))
     --begin;
-  if (begin == 0 || t[begin - 1].tag != PartOfSpeech::verb || t[begin - 1].lemma != "want") return {0, 0};
+  if (begin == 0 || t[begin - 1].tag != PartOfSpeech::verb || !wantingVerb(t, begin - 1)) return {0, 0};
   return {begin, end};
 }
 
@@ -6712,6 +6728,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
         (demandsBefore(tokens, clauses[k - 1]) || tokens[c.begin].waitedFor))
       context.purpose = true, context.reported = false;
     context.asked = c.question && !c.degree && !c.askedInPhrase;
+    context.askedWhere = context.asked && (c.link == "hol" || c.link == "mikor");
     context.degree = c.degree;
     context.linked = !c.link.empty();
     context.formal = formal;

@@ -2213,6 +2213,18 @@ TEST(ConstructionsTest, AYesOrNoAskedWithinTakesE) {
   EXPECT_EQ(hungarian("Ask him if he likes fish."), "Kérdezze meg őt, hogy szereti-e a halat.");
   // "if" of a condition takes none
   EXPECT_EQ(hungarian("If it rains, we will stay at home."), "Ha esik az eső, otthon maradunk.");
+  // the "van" of a state left takes it, not the prefix before it
+  EXPECT_EQ(hungarian("Please check if the door is locked."), "Kérjük, nézze meg, hogy be van-e zárva az ajtó.");
+  EXPECT_EQ(hungarian("Do you know if the shop is closed?"), "Tudod, hogy zárva van-e a bolt?");
+}
+
+TEST(ConstructionsTest, CheckingOrFindingOutAsksWithin) {
+  EXPECT_EQ(hungarian("Could you check where the bus is?"), "Megnéznéd, hol van a busz?");
+  // where "it" is, the copula says it alone
+  EXPECT_EQ(hungarian("I do not know where it is."), "Nem tudom, hol van.");
+  EXPECT_EQ(hungarian("Do you know when it is?"), "Tudod, mikor van?");
+  // "when" after checking tells the time of doing it
+  EXPECT_EQ(hungarian("Check when you arrive."), "Nézzen meg, amikor megérkezik.");
 }
 
 TEST(ConstructionsTest, TheOneAskedOrWantedToDoItIsTheSubjectOfWhatFollows) {
@@ -2220,6 +2232,11 @@ TEST(ConstructionsTest, TheOneAskedOrWantedToDoItIsTheSubjectOfWhatFollows) {
   EXPECT_EQ(hungarian("I want you to come."), "Azt akarom, hogy gyere.");
   // a noun wanted to do it is that clause's subject, said there
   EXPECT_EQ(hungarian("I want the children to sleep."), "Azt akarom, hogy a gyerekek aludjanak.");
+  // ... and so is one wanted by "would like", or named by a noun phrase without an article
+  EXPECT_EQ(hungarian("She would like us to come early."), "Azt szeretné, hogy jöjjünk korán.");
+  EXPECT_EQ(hungarian("I want my son to study."), "Azt akarom, hogy a fiam tanuljon.");
+  EXPECT_EQ(hungarian("The school allowed students to use phones."),
+            "Az iskola azt engedte a diákoknak, hogy használjanak telefonokat.");
   // one allowed to do a thing is told so in a "hogy" clause too
   EXPECT_EQ(hungarian("My parents did not allow me to go."), "A szüleim nem engedték nekem, hogy menjek.");
   // "home" after a verb and its infinitive is the infinitive's
