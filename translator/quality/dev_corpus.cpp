@@ -1,5 +1,6 @@
 #include "dev_corpus.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "chrf.h"
@@ -87,6 +88,12 @@ std::string lowerHungarian(std::string_view utf8) {
   return utf16ToUtf8(w);
 }
 
+bool meansThePointedWord(const CorpusSentence& s, std::string_view hypothesis) {
+  const std::string lower = lowerHungarian(hypothesis);
+  return std::any_of(s.meanings.begin(), s.meanings.end(),
+                     [&](const std::string& m) { return lower.find(m) != std::string::npos; });
+}
+
 CorpusResult scoreCorpus(const translator::Translator& t, const std::vector<CorpusSentence>& corpus) {
   CorpusResult r;
   ChrfScore chrf;
@@ -94,12 +101,7 @@ CorpusResult scoreCorpus(const translator::Translator& t, const std::vector<Corp
     const translator::Translation tr = t.translate(s.query);
     std::string hyp = tr.code == 0 ? firstTarget(tr.reply) : std::string();
     chrf.add(hyp, s.reference);
-    const std::string lower = lowerHungarian(hyp);
-    for (const std::string& m : s.meanings)
-      if (lower.find(m) != std::string::npos) {
-        ++r.pointedRight;
-        break;
-      }
+    if (meansThePointedWord(s, hyp)) ++r.pointedRight;
     ++r.sentences;
     r.hypotheses.push_back(std::move(hyp));
   }

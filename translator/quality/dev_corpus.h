@@ -27,6 +27,9 @@ std::string firstTarget(std::string_view reply);
 // Lower case for ASCII and the Hungarian accented capitals.
 std::string lowerHungarian(std::string_view utf8);
 
+// Whether a rendering holds one of the stems of the pointed word's meaning.
+bool meansThePointedWord(const CorpusSentence& s, std::string_view hypothesis);
+
 struct CorpusResult {
   double chrf = 0;
   std::size_t sentences = 0, pointedRight = 0;
