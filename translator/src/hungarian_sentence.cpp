@@ -943,6 +943,7 @@ class Generator {
   std::optional<Case> placeOfParticle(std::size_t pos) const;
   bool emitHowOftenFirst();
   void emitBeforeVerb();
+  bool emitDurationFirst();
   void emitRepetitionFirst();
   std::size_t emitPossession();
   void emitWhatIsLeft();
@@ -4135,6 +4136,22 @@ bool Generator::emitPlaceFirst() {
   return true;
 }
 
+// "fought the fire for six hours", "talked for hours": how long, before a verb without a prefix
+// ("Hat órán át küzdöttek a tűzzel", "Órákig beszéltek").
+bool Generator::emitDurationFirst() {
+  for (std::size_t k = roles_.verb.main + 1; k + 1 < n_; ++k) {
+    if (done_[k] || t_[k].lower != "for" || !startsNounPhrase(k + 1)) continue;
+    const NounPhrase np = readNounPhrase(k + 1);
+    const Token& head = t_[np.head];
+    if (np.pronoun || head.tag != PartOfSpeech::noun || !unitOfTime(head.lemma)) continue;  // ("wait for the bus")
+    if (np.end < n_ && (t_[np.end].lower == "and" || t_[np.end].lower == "of")) return false;
+    const std::size_t end = emitPrepositionalPhrase(k);
+    for (std::size_t j = k; j < end; ++j) done_[j] = true;
+    return true;
+  }
+  return false;
+}
+
 // "knocked three times": "Háromszor kopogott", how often before a verb without a prefix.
 bool Generator::emitHowOftenFirst() {
   for (std::size_t k = roles_.verb.main + 1; k + 1 < n_; ++k)
@@ -4398,7 +4415,7 @@ void Generator::emitBeforeVerb() {
     emitMannerFirst(true);
     return;
   }
-  if (!emitHowOftenFirst() && !emitMannerFirst()) emitPlaceFirst();
+  if (!emitHowOftenFirst() && !emitDurationFirst() && !emitMannerFirst()) emitPlaceFirst();
 }
 
 std::size_t Generator::emitVerbGroup(std::size_t pos) {

@@ -312,7 +312,7 @@ TEST(ConstructionsTest, AnAdjectiveBeforeAThingIsNotSaidOfTheOwner) {
 TEST(ConstructionsTest, AnAdverbOfQuantityBelongsToTheNumberAfterIt) {
   // a counted object stands before its verb like a bare number ("húsz embert ölt meg")
   EXPECT_EQ(hungarian("The fire killed about twenty people."), "A tűz körülbelül húsz embert ölt meg.");
-  EXPECT_EQ(hungarian("I waited for about ten minutes."), "Vártam körülbelül tíz percig.");
+  EXPECT_EQ(hungarian("I waited for about ten minutes."), "Körülbelül tíz percig vártam.");
 }
 
 TEST(ConstructionsTest, AnAdjectiveAfterAndBeforeItsNounAndAnywhereAfterNot) {
@@ -696,7 +696,7 @@ TEST(ConstructionsTest, WhatComesFromAPersonComesTol) {
 
 TEST(ConstructionsTest, ForADurationIsHowLongWhateverTheVerbGoverns) {
   // "wait for" governs "-ra", yet "for three hours" is how long
-  EXPECT_EQ(hungarian("We waited for three hours."), "Vártunk három órán át.");
+  EXPECT_EQ(hungarian("We waited for three hours."), "Három órán át vártunk.");
   EXPECT_EQ(hungarian("We waited for the bus."), "Vártunk a buszra.");
 }
 
@@ -1145,7 +1145,7 @@ TEST(ConstructionsTest, ASuperlativeOwnedByThePlaceItRanksIn) {
 
 TEST(ConstructionsTest, EverydayPhrasesOfTimeWayAndHold) {
   // "half an hour" is "fél óra", a duration
-  EXPECT_EQ(hungarian("I waited for half an hour."), "Vártam fél órán át.");
+  EXPECT_EQ(hungarian("I waited for half an hour."), "Fél órán át vártam.");
   EXPECT_EQ(hungarian("I have lived here for half a year."), "Fél éve lakom itt.");
   EXPECT_EQ(hungarian("Can you buy milk on your way home?"), "Tudsz venni tejet hazafelé?");
   // taking hold of a hand or an arm, and taking anything else
@@ -1886,6 +1886,14 @@ TEST(ConstructionsTest, HowManyTimesSaysSzor) {
   EXPECT_EQ(hungarian("She knocked on the door three times."), "Háromszor kopogott az ajtón.");
   EXPECT_EQ(hungarian("We met two times."), "Kétszer találkoztunk.");
   EXPECT_EQ(hungarian("I saw him three times last week."), "Múlt héten háromszor láttam őt.");
+}
+
+TEST(ConstructionsTest, HowLongStandsBeforeAVerbWithoutAPrefix) {
+  EXPECT_EQ(hungarian("They talked about the film for hours."), "Órákig beszéltek a filmről.");
+  // past a governed "for" that is no time
+  EXPECT_EQ(hungarian("He waited for the bus for an hour."), "Egy órán át várt a buszra.");
+  // over a place, which would stand there otherwise
+  EXPECT_EQ(hungarian("We lived in Paris for two years."), "Két évig laktunk Párizsban.");
 }
 
 TEST(ConstructionsTest, BeingAbleIsTudAndIAmAfraidRegrets) {
@@ -2896,7 +2904,7 @@ TEST(ConstructionsTest, APerfectForUnitsWithoutANumberIsSinceThen) {
             "A gazdák hónapok óta panaszkodnak az eső hiányára.");
   // a number owns its unit; a past lasted until then
   EXPECT_EQ(hungarian("I have lived here for two years."), "Két éve lakom itt.");
-  EXPECT_NE(hungarian("They waited for hours.").find("órákig"), std::string::npos);
+  EXPECT_NE(hungarian("They waited for hours.").find("Órákig"), std::string::npos);
 }
 
 TEST(ConstructionsTest, ABaseFormAfterASingularSubjectIsThePastOfMoreVerbs) {
@@ -3606,8 +3614,8 @@ TEST(ConstructionsTest, WhatAThingIsLeftToDoIsTheInfinitiveAfterHagy) {
 
 TEST(ConstructionsTest, WhatLastedAWhileHasNoPrefixOfAChangeDone) {
   EXPECT_EQ(hungarian("He read the letter."), "Elolvasta a levelet.");
-  EXPECT_EQ(hungarian("He read the letter for an hour."), "Olvasta a levelet egy órán át.");
-  EXPECT_EQ(hungarian("The towels dried for hours."), "A törölközők száradtak órákig.");
+  EXPECT_EQ(hungarian("He read the letter for an hour."), "Egy órán át olvasta a levelet.");
+  EXPECT_EQ(hungarian("The towels dried for hours."), "A törölközők órákig száradtak.");
   EXPECT_EQ(hungarian("Charge the battery for an hour."), "Töltse az elemet egy órán át.");
 }
 
@@ -4043,7 +4051,7 @@ namespace {
 TEST(ConstructionsTest, HoursCountedForAreSaidOverNotUntil) {
   EXPECT_EQ(hungarian("Several geese blocked the main road for an hour."), "Néhány liba elzárta a főutat egy órán át.");
   // minutes and a bare plural keep "-ig"
-  EXPECT_EQ(hungarian("We waited for hours."), "Vártunk órákig.");
+  EXPECT_EQ(hungarian("We waited for hours."), "Órákig vártunk.");
   EXPECT_NE(hungarian("Simmer for ten minutes.").find("tíz percig"), std::string::npos);
 }
 

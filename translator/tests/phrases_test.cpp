@@ -71,7 +71,7 @@ TEST(PhrasesTest, APointOfTheCompassGoesWithoutItsArticle) {
 
 TEST(PhrasesTest, TheOneOfASeriesIsWhenItHappens) {
   EXPECT_TRUE(has(hungarian("Prices rose for the third day in a row."), "a harmadik napon"));
-  EXPECT_TRUE(has(hungarian("She won for the second year."), "a második évben"));
+  EXPECT_TRUE(has(hungarian("She won for the second year."), "A második évben"));
   // the time of a series stays the number of times
   EXPECT_EQ(hungarian("She won for the second time."), "Másodszor nyert.");
 }
@@ -1711,8 +1711,8 @@ TEST(PhrasesTest, AFarmAndAFairAreOnesSurface) {
 
 TEST(PhrasesTest, AnotherSpanOfTimeIsTimeStillToCome) {
   EXPECT_TRUE(has(hungarian("Simmer the sauce for another minute."), "még egy percig"));
-  EXPECT_TRUE(has(hungarian("They stayed for another two weeks."), "még két hétig"));
-  EXPECT_TRUE(has(hungarian("We waited for another hour."), "még egy órán át"));
+  EXPECT_TRUE(has(hungarian("They stayed for another two weeks."), "Még két hétig"));
+  EXPECT_TRUE(has(hungarian("We waited for another hour."), "Még egy órán át"));
 }
 
 TEST(PhrasesTest, AnOrdinalTimeOfAWholeIsOwnedByIt) {
