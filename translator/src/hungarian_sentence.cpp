@@ -111,6 +111,37 @@ bool movesSomewhere(const Token& verb) {
   return listed(kMoving, verb.lemma);
 }
 
+// A verb that puts a thing somewhere, or by which it moves or falls there: the place after it is
+// where to ("az ágy alá tette"). Not of walking or driving, which go along ("a híd alatt sétált").
+bool putsOrFallsSomewhere(const Token& verb) {
+  static constexpr std::string_view kPutting[] = {
+      "put",  "place", "set",  "lay",   "hang",  "hide", "throw", "drop",   "fall",   "roll",     "slide",
+      "slip", "crawl", "jump", "dive",  "step",  "move", "push",  "pull",   "sink",   "sit down", "lie down",
+      "get",  "go",    "come", "run",   "hurry", "rush", "creep", "tuck",   "pour",     "kick",
+      "climb", "sweep", "settle", "squeeze"};
+  return verb.tag == PartOfSpeech::verb && listed(kPutting, verb.lemma);
+}
+
+// The postposition of where to beside that of where: "alatt" and "alá", "mögött" and "mögé".
+constexpr std::pair<std::string_view, std::string_view> kGoals[] = {
+    {"alatt", "al\xC3\xA1"},
+    {"m\xC3\xB6g\xC3\xB6tt", "m\xC3\xB6g\xC3\xA9"},
+    {"f\xC3\xB6l\xC3\xB6tt", "f\xC3\xB6l\xC3\xA9"},
+    {"el\xC5\x91tt", "el\xC3\xA9"},
+    {"mellett", "mell\xC3\xA9"},
+    {"k\xC3\xB6z\xC3\xB6tt", "k\xC3\xB6z\xC3\xA9"},
+    {"k\xC3\xB6zel\xC3\xA9" "ben", "k\xC3\xB6zel\xC3\xA9" "be"}};
+
+std::string_view goalOfPostposition(std::string_view post) {
+  for (const auto& [at, to] : kGoals)
+    if (post == at) return to;
+  return {};
+}
+
+bool saysWhereTo(std::string_view post) {
+  return std::any_of(std::begin(kGoals), std::end(kGoals), [&](const auto& g) { return g.second == post; });
+}
+
 // The participle of a finished past, the third person of the past with the finishing prefix:
 // "ellopott", "mellékelt".
 std::string finishedParticiple(const Sense& vs) {
@@ -507,11 +538,20 @@ std::optional<std::string> personalPostposition(std::string_view post, int perso
                                                 "szerint",
                                                 "ellen",
                                                 "k\xC3\xB6z\xC3\xBCl"};  // "közülük"
+  // where to: "mellém", "alám", "elénk", "mögéjük"
+  static constexpr std::string_view kToBack[] = {"al\xC3\xA1"};
+  static constexpr std::string_view kToFront[] = {"m\xC3\xB6g\xC3\xA9", "f\xC3\xB6l\xC3\xA9", "el\xC3\xA9",
+                                                  "mell\xC3\xA9", "k\xC3\xB6z\xC3\xA9"};
+  const int k = std::clamp(person, 1, 3) - 1 + (plural ? 3 : 0);
+  if (listed(kToBack, post) || listed(kToFront, post)) {
+    static constexpr std::string_view kToBackEndings[] = {"m", "d", "", "nk", "tok", "juk"};
+    static constexpr std::string_view kToFrontEndings[] = {"m", "d", "", "nk", "tek", "j\xC3\xBCk"};
+    return std::string(post) + std::string(listed(kToBack, post) ? kToBackEndings[k] : kToFrontEndings[k]);
+  }
   const bool back = listed(kBack, post);
   if (!back && !listed(kFront, post)) return std::nullopt;
   static constexpr std::string_view kBackEndings[] = {"am", "ad", "a", "unk", "atok", "uk"};
   static constexpr std::string_view kFrontEndings[] = {"em", "ed", "e", "\xC3\xBCnk", "etek", "\xC3\xBCk"};
-  const int k = std::clamp(person, 1, 3) - 1 + (plural ? 3 : 0);
   return std::string(post) + std::string(back ? kBackEndings[k] : kFrontEndings[k]);
 }
 
@@ -4037,16 +4077,18 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
 bool Generator::emitGoalFirst() {
   const VerbGroup& g = roles_.verb;
   const std::size_t after = g.main + 1;
-  if (g.passive || roles_.object || after + 1 >= n_ ||
-      (t_[after].lower != "to" && t_[after].lower != "into" && t_[after].lower != "onto") ||
+  if (g.passive || roles_.object || after + 1 >= n_ || t_[after].tag != PartOfSpeech::preposition ||
       !startsNounPhrase(after + 1) || done_[after])
     return false;
   const NounPhrase np = readNounPhrase(after + 1);
   if (np.pronoun) return false;
   const PrepositionChoice choice = choosePreposition(after, np);
-  if (!choice.c || !choice.post.empty() ||
-      (*choice.c != Case::illative && *choice.c != Case::sublative && *choice.c != Case::allative))
-    return false;
+  // ("ran behind the sofa": "a kanapé mögé futott", a postposition of where to)
+  const bool goal = choice.c == Case::nominative && saysWhereTo(choice.post);
+  const bool toward = (t_[after].lower == "to" || t_[after].lower == "into" || t_[after].lower == "onto") &&
+                      choice.post.empty() &&
+                      (choice.c == Case::illative || choice.c == Case::sublative || choice.c == Case::allative);
+  if (!choice.c || (!goal && !toward)) return false;
   const std::size_t end = emitPrepositionalPhrase(after);
   for (std::size_t k = after; k < end; ++k) done_[k] = true;
   return true;
@@ -4117,10 +4159,19 @@ bool Generator::emitTimeFirst(std::size_t from, bool sinceOnly) {
 bool Generator::emitPlaceFirst() {
   const VerbGroup& g = roles_.verb;
   const std::size_t after = g.main + 1;
-  if (g.passive || roles_.object || after + 1 >= n_ || done_[after] ||
-      (t_[after].lower != "in" && t_[after].lower != "at" && t_[after].lower != "on") ||
-      !startsNounPhrase(after + 1))
-    return false;
+  if (g.passive || roles_.object || after + 1 >= n_ || done_[after] || !startsNounPhrase(after + 1)) return false;
+  // "sat next to me", "played behind the house": "Mellettem ült", "a ház mögött játszottak"
+  if (t_[after].tag == PartOfSpeech::preposition && t_[after].lower != "during") {
+    const NounPhrase np = readNounPhrase(after + 1);
+    const PrepositionChoice choice = choosePreposition(after, np);
+    if (choice.c == Case::nominative && !goalOfPostposition(choice.post).empty() &&
+        !(np.end < n_ && t_[np.end].lower == "and")) {
+      const std::size_t end = emitPrepositionalPhrase(after);
+      for (std::size_t k = after; k < end; ++k) done_[k] = true;
+      return true;
+    }
+  }
+  if (t_[after].lower != "in" && t_[after].lower != "at" && t_[after].lower != "on") return false;
   const NounPhrase np = readNounPhrase(after + 1);
   // ("laughed at the clown" keeps its governed complement after the verb; "in the garden and
   // the park" stays together)
@@ -4756,8 +4807,20 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   if (!r.c && p == "over" && !np.pronoun && t_[np.head].tag == PartOfSpeech::noun &&
       (listed(kSpansOfTime, t_[np.head].lemma) || (headSense && !headSense->note("time").empty())))
     r.c = Case::nominative, r.post = "alatt";
-  if (const auto post = postpositionFor(p); !r.c && post)
+  if (const auto post = postpositionFor(p); !r.c && post) {
     r.c = post->second, r.post = std::string(post->first);
+    // "Put the box under the bed", "fell below zero": where a thing is put or falls to, "az ágy
+    // alá", "nulla alá"
+    static constexpr std::string_view kWhereTo[] = {"under", "below", "beneath",  "behind", "above",
+                                                    "in front of", "next to", "beside", "between", "near"};
+    if (const std::string_view to = goalOfPostposition(r.post);
+        !to.empty() && listed(kWhereTo, p) && roles_.verb.main != n_ && roles_.verb.main < pos &&
+        (putsOrFallsSomewhere(t_[roles_.verb.main]) ||
+         // ("sat down next to me": "leült mellém")
+         ((t_[roles_.verb.main].lemma == "sit" || t_[roles_.verb.main].lemma == "lie") &&
+          roles_.verbSense && roles_.verbSense->prefix == "le")))
+      r.post = std::string(to);
+  }
   // "to London": into the place a name names
   if (!r.c && p == "to" && np.name) r.c = Case::illative;
   if (!r.c) r.c = caseOfPreposition(p);
