@@ -834,6 +834,7 @@ class Generator {
     if (text == "a" && token == suppressArticle_) return;
     if (!text.empty()) out_.push_back({std::move(text), token, known});
   }
+  bool askedFor_ = false;  // "A coffee, please": the thing asked for, "Egy kávét kérek"
   std::size_t suppressArticle_ = SIZE_MAX;  // the "the" said by the "egy" before ("egy tó melletti")
   std::size_t sense(std::size_t i) const { return senseIndex(t_[i], i, pointed_, sense_); }
   void emitVerb(std::size_t verb, bool hasObject, bool negative, bool future, bool past, bool imperative,
@@ -5833,6 +5834,10 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     emit(*times, pos);
     return pos + 2;
   }
+  if (tk.lower == "please" && askedFor_) {
+    emit(readNounPhrase(0).definite ? "k\xC3\xA9rem" : "k\xC3\xA9rek", pos);
+    return pos + 1;
+  }
   if (tk.lower == "please") {
     if (before_.formal && out_.empty())
       emit("k\xC3\xA9rj\xC3\xBCk", pos);  // "Kérjük, ne lépjen be"
@@ -5847,7 +5852,9 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     // "for at least four hours", "for about ten minutes": as long as, past the adverb ("-ig")
     const bool howLong =
         pos >= 2 && t_[pos - 1].tag == PartOfSpeech::adverb && t_[pos - 2].lower == "for" && isDuration(np);
-    emitNounPhrase(np, howLong ? Case::terminative : placeOfParticle(pos).value_or(Case::nominative));
+    emitNounPhrase(np, howLong      ? Case::terminative
+                       : askedFor_ && pos == 0 ? Case::accusative
+                                             : placeOfParticle(pos).value_or(Case::nominative));
     return std::max(np.end, pos + 1);
   }
   if (auto next = emitActivityWhile(pos)) return *next;
@@ -6097,7 +6104,16 @@ std::vector<HungarianWord> Generator::run() {
   // "The light is switched off": no act but the state it left, the light's, "A lámpa ki van
   // kapcsolva" ("was switched off at midnight" was done: "éjfélkor kikapcsolták")
   if (leftInState(roles_.verb)) stateLeft_ = true, roles_.verb.passive = false;
+  // "A coffee, please", "Two tickets to Vienna, please": a thing asked for without a verb is
+  // what one asks for, "Egy kávét kérek", "Két jegyet kérek Bécsbe" ("A számlát kérem")
+  askedFor_ = n_ >= 2 && t_[n_ - 1].lower == "please" && t_[n_ - 2].pauseAfter && !before_.linked &&
+              std::none_of(t_.begin(), t_.end() - 1, [](const Token& k) {
+                return k.tag == PartOfSpeech::verb || k.tag == PartOfSpeech::auxiliary || k.tag == PartOfSpeech::modal ||
+                       k.tag == PartOfSpeech::conjunction || k.tag == PartOfSpeech::question || k.lower == "please";
+              }) &&
+              startsNounPhrase(0) && t_[0].tag != PartOfSpeech::pronoun;
   findSubject(roles_);
+  if (askedFor_) roles_.subject.reset();
   agreeWithSubject(roles_);
   findObjects(roles_);
   placeCopula(roles_);

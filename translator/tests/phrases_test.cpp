@@ -22,6 +22,15 @@ std::string hungarian(const std::string& english) {
 
 bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
+TEST(PhrasesTest, AThingAskedForWithPleaseIsWhatOneAsksFor) {
+  EXPECT_EQ(hungarian("A coffee, please."), "Egy kávét kérek.");
+  EXPECT_EQ(hungarian("Two tickets to Vienna, please."), "Két jegyet Bécsbe kérek.");
+  // a definite thing, the definite verb
+  EXPECT_EQ(hungarian("The bill, please."), "A számlát kérem.");
+  // "please" with a verb stays the request's word
+  EXPECT_EQ(hungarian("Close the door, please."), "Csukja be az ajtót, kérem.");
+}
+
 TEST(PhrasesTest, ByAYearOrAMomentIsADeadline) {
   EXPECT_TRUE(has(hungarian("They will finish the bridge by 2030."), "2030-ig"));
   // a year after "by" names no one who did it: the passive keeps "they"
