@@ -3808,6 +3808,7 @@ lots of	adj	sok
 a few	adj	néhány
 so many	adj	annyi
 too many	adj	túl sok
+too much	adj	túl sok
 tonight	adv	ma este
 ago	adv	ezelőtt
 all day	adv	egész nap
@@ -9176,3 +9177,5 @@ root ball	n	földlabda[földlabdák]
 delivery option	n	szállítási mód[módok]
 delivery van	n	kisteherautó[kisteherautók]
 veil	n	fátyol[fátylak,acc=fátylat,3sg=fátyla]
+sushi	n	szusi
+next door	adv	a szomszédban

@@ -1798,6 +1798,8 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // "the man who lives here", "Who lives here?": the relative's or the question's verb
     bonus(PartOfSpeech::verb, VerbForm::third, 200);
     bonus(PartOfSpeech::verb, VerbForm::past, 200);
+  } else if (prevLower == "how" && i == 1 && (i + 1 == toks.size() || toks[i + 1].lower == "of")) {
+    bonus(PartOfSpeech::adjective, std::nullopt, 300);  // "How kind of you!": "Milyen kedves tőled!"
   } else if (prevLower == "very" || prevLower == "too" || prevLower == "so") {
     // ("plays very well": how, after a verb or its object, "nagyon jól"; "are growing so fast":
     // a word the core lexicon has as an adverb too, right after a verb that is not "seem")
@@ -1901,6 +1903,11 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
         (listed(kAskingSomeoneToDo, toks[i - 3].lemma) || toks[i - 3].lemma == "help" || toks[i - 3].lemma == "expect") &&
         (toks[i - 2].lower == "me" || toks[i - 2].lower == "him" || toks[i - 2].lower == "her" ||
          toks[i - 2].lower == "us" || toks[i - 2].lower == "them"))
+      bonus(PartOfSpeech::verb, VerbForm::base, 300);
+    // "too tired to work", "old enough to drive": what the degree is too much or enough for
+    if (prevLower == "to" && i >= 3 &&
+        ((toks[i - 2].tag == PartOfSpeech::adjective && toks[i - 3].lower == "too") ||
+         (toks[i - 2].lower == "enough" && toks[i - 3].tag == PartOfSpeech::adjective)))
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
     // ("allows students to use", "want my son to study": past a noun phrase as the object too)
     if (prevLower == "to" && i >= 3 && (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name)) {
@@ -3294,12 +3301,13 @@ void markPurposes(std::vector<Token>& toks) {
     const bool tooOrEnough =
         i >= 2 && ((degree && toks[i - 2].lower == "too") ||
                    (toks[i - 1].lower == "enough" && toks[i - 2].tag == PartOfSpeech::adjective));
-    // (of a person, who is to do it: "The box was too heavy to carry" is left alone)
+    // (of a person, who is to do it, or of a thing named, to which anyone is to do it: "The box
+    // was too heavy to carry", "ahhoz, hogy vigyék"; "It is too late to call" keeps its infinitive)
     const auto be = std::find_if(toks.begin() + 1, toks.begin() + std::ptrdiff_t(i),
                                  [](const Token& t) { return t.tag == PartOfSpeech::auxiliary; });
     const Token& subject = *(be - 1);
-    if (tooOrEnough && (namesPerson(subject) || subject.tag == PartOfSpeech::name) && i + 1 < toks.size() &&
-        toks[i + 1].tag == PartOfSpeech::verb)
+    if (tooOrEnough && (namesPerson(subject) || subject.tag == PartOfSpeech::name || subject.tag == PartOfSpeech::noun) &&
+        i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::verb)
       toks[i].purpose = toks[i].measured = true;
     // "told him to stay", "told the children to wait": what the one told is to do, a clause
     // with that one as its subject ("azt mondta neki, hogy maradjon"); "told us not to worry":

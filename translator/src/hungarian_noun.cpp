@@ -237,6 +237,8 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
       inflected = true;
     } else if (c == Case::accusative) {
       if (!stem.accusative.empty()) return utf16ToUtf8(head + lastPartOf(stem.accusative, head));
+      // "sok" lowers its vowel as its plural "sokak" does: "túl sokat"
+      if (w == u"sok") return utf16ToUtf8(head + w + u"at");
       if (regularVowel) return utf16ToUtf8(head + lengthened(w) + u"t");
       if (changed || lowering || !takesBareAccusative(w)) return utf16ToUtf8(head + linking + u"t");
       return utf16ToUtf8(head + w + u"t");

@@ -94,7 +94,8 @@ constexpr std::string_view kSingularAfter[] = {"all",  "every", "each", "many", 
 // Quantities after "there is" whose noun, and so the verb, stay singular: "There are a lot of
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
 constexpr std::string_view kCountedExisting[] = {"any",     "many",     "several",  "a lot of",
-                                                 "lots of", "a few",    "so many", "too many"};
+                                                 "lots of", "a few",    "so many", "too many",
+                                                 "too much", "so much", "much",    "plenty of", "enough"};
 
 // Verbs that say a change of amount: "rose twelve percent" is "tizenkét százalékkal emelkedett".
 constexpr std::string_view kChangesOfAmount[] = {
@@ -696,6 +697,7 @@ struct ClauseContext {
   bool until = false;           // "until the bus came": "amíg meg nem jött a busz", negated
   bool meanwhile = false;       // ", shouting with joy": the adverbial participle, "kiabálva"
   bool without = false;         // "without looking up": "anélkül, hogy felnézne", the conditional
+  bool measuredFor = false;     // what the degree above is too much or enough for ("ahhoz, hogy")
   bool thing = false;           // the subject above is a thing named by a noun ("The storm is
                                 // moving east and should weaken")
   std::string subjectPronoun;   // the subject above, when a pronoun: "he" of "He said that"
@@ -985,6 +987,7 @@ class Generator {
   bool emitHowOftenFirst();
   void emitBeforeVerb();
   bool emitDurationFirst();
+  void everAsAlready();
   void emitRepetitionFirst();
   std::size_t emitPossession();
   void emitWhatIsLeft();
@@ -4742,6 +4745,13 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
     if (g.main == n_ || (!listed(kChangesOfAmount, t_[g.main].lemma) && !listed(kByHowMuch, t_[g.main].lemma)))
       r.c = Case::terminative;
   }
+  // "kind of you", "silly of me": whose deed it was that was so, "kedves tőled"
+  static constexpr std::string_view kOfWhoseDeed[] = {"kind",     "nice",  "good", "sweet",     "generous", "thoughtful",
+                                                      "clever",   "smart", "wise", "stupid",    "silly",    "rude",
+                                                      "brave",    "mean",  "cruel", "careless", "polite",   "foolish"};
+  if (!r.c && p == "of" && np.pronoun && pos > 0 && t_[pos - 1].tag == PartOfSpeech::adjective &&
+      listed(kOfWhoseDeed, t_[pos - 1].lemma))
+    r.c = Case::ablative;
   // "two kilometres from the beach": how far off, from it, "a strandtól"
   if (!r.c && p == "from" && pos > 0 && t_[pos - 1].distance) r.c = Case::ablative;
   // "from the first minute", "from the beginning": from that time on, "az első perctől", "a
@@ -4825,6 +4835,13 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   // "to London": into the place a name names
   if (!r.c && p == "to" && np.name) r.c = Case::illative;
   if (!r.c) r.c = caseOfPreposition(p);
+  // "have been to London", "has been to the doctor": where one has been, not gone, "Londonban
+  // volt", "az orvosnál volt"
+  if (p == "to" && roles_.verb.copula && roles_.verb.have != n_ && r.post.empty() && !np.pronoun) {
+    if (r.c == Case::illative) r.c = Case::inessive;
+    else if (r.c == Case::sublative) r.c = Case::superessive;
+    else if (r.c == Case::allative) r.c = Case::adessive;
+  }
   return r;
 }
 
@@ -6017,7 +6034,7 @@ ClauseContext Generator::context() const {
   c.imperative = roles_.verb.imperative;
   c.past = roles_.verb.past;
   c.reported = false;
-  c.gerund = c.purpose = c.asked = c.askedWhere = false;
+  c.gerund = c.purpose = c.asked = c.askedWhere = c.measuredFor = false;
   c.when = before_.when || saysWhen(t_);
   if (roles_.verb.imperative) c.known = true;
   return c;
@@ -6249,6 +6266,10 @@ std::vector<HungarianWord> Generator::run() {
         roles_.verbSense->word != "iszik"))
     roles_.agreement.definite = sharedPassive_ = true,
     roles_.agreement.person = before_.doer.person, roles_.agreement.plural = before_.doer.plural;
+  // "The box was too heavy to carry": what anyone would do to the thing above, "ahhoz, hogy
+  // vigyék"
+  if (before_.purpose && before_.thing && before_.measuredFor && !roles_.subject && !roles_.object)
+    roles_.agreement = Agreement{3, true, true, false};
   // "a számla, amelyet küldtél": the relative word takes the indefinite conjugation
   if (before_.relativeObject && !roles_.object)
     roles_.agreement.definite = roles_.agreement.youObject = false;
@@ -6262,6 +6283,7 @@ std::vector<HungarianWord> Generator::run() {
   sayCorrelatives();
   if (before_.formal && out_.size() > 1 && out_[0].text == "k\xC3\xA9rj\xC3\xBCk") out_[1].commaBefore = true;
   if (afterAddressed_ < out_.size()) out_[afterAddressed_].commaBefore = true;
+  everAsAlready();
   // "hogy éhes vagyok-e", "hogy nyitva van-e": the question's "-e" on the verb, else on the
   // predicate it asks about ("hogy éhes-e")
   // (a verb with "fog" or a modal would take it on the auxiliary: left unmarked)
@@ -6284,6 +6306,25 @@ std::vector<HungarianWord> Generator::run() {
       return w.token >= roles_.verb.firstAux && w.token <= roles_.verb.main;
     });
   return out_;
+}
+
+// "Have you ever seen a ghost?", "Have you ever been to London?": asked whether it has happened
+// at all, "már" after the verb ("Láttál már kísértetet?", "Voltál már Londonban?").
+void Generator::everAsAlready() {
+  const VerbGroup& g = roles_.verb;
+  if (!roles_.inverted || g.negative || g.have == n_ || t_[0].tag == PartOfSpeech::question) return;
+  const std::size_t verb = g.main != n_ ? g.main : g.be;
+  std::size_t ever = n_;
+  for (std::size_t k = g.firstAux; k < verb && k < n_; ++k)
+    if (t_[k].lower == "ever") ever = k;
+  if (ever == n_) return;
+  std::erase_if(out_, [&](const HungarianWord& w) { return w.token == ever; });
+  const auto said = std::find_if(out_.begin(), out_.end(), [&](const HungarianWord& w) { return w.token == verb; });
+  if (said == out_.end()) return;
+  out_.insert(said + 1, HungarianWord{"m\xC3\xA1r", ever});
+  // (the verb opens the question now, the place or object that stood first after it)
+  const auto first = std::find_if(out_.begin(), out_.end(), [&](const HungarianWord& w) { return w.token == verb; });
+  if (first != out_.begin() && first + 1 != out_.end()) std::rotate(out_.begin(), first, first + 2);
 }
 
 // The relative word of clause c; a preposition left at the clause's end gives it its case, the
@@ -6800,6 +6841,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                                 ? Generator(bodyOf(clauses[k + 1]), SIZE_MAX, 0).runForContext()
                                 : context);
       context.purpose = !c.promised;
+      context.measuredFor = c.measured;
       if (c.request && c.begin > 0) {  // the one told is the subject (past "not")
         std::size_t one = c.negated && c.begin > 1 ? c.begin - 2 : c.begin - 1;
         // ("asked the witnesses of the accident to come": the witnesses, before their owner)

@@ -1902,6 +1902,28 @@ TEST(ConstructionsTest, WhereAThingIsPutOrFallsToTakesThePostpositionOfWhereTo) 
   EXPECT_EQ(hungarian("The price fell during the crisis."), "Az ár csökkent a válság alatt.");
 }
 
+TEST(ConstructionsTest, WhereOneHasBeenIsWhereOneWas) {
+  EXPECT_EQ(hungarian("I have been to the doctor."), "Az orvosnál voltam.");
+  EXPECT_EQ(hungarian("She has never been to Italy."), "Soha nem volt Olaszországban.");
+  // asked whether it ever happened, "már" after the verb
+  EXPECT_EQ(hungarian("Have you ever been to London?"), "Voltál már Londonban?");
+  EXPECT_EQ(hungarian("Have you ever seen a ghost?"), "Láttál már egy kísértetet?");
+  // going there is still where to
+  EXPECT_EQ(hungarian("He has gone to the bank."), "A bankba ment.");
+}
+
+TEST(ConstructionsTest, TooMuchForWhatAnyoneWouldDoToAThing) {
+  EXPECT_EQ(hungarian("He is too tired to work."), "Ő túl fáradt ahhoz, hogy dolgozzon.");
+  EXPECT_EQ(hungarian("The box was too heavy to carry."), "A doboz túl nehéz volt ahhoz, hogy vigyék.");
+  EXPECT_EQ(hungarian("There is too much sugar in this tea."), "Túl sok cukor van ebben a teában.");
+  EXPECT_EQ(hungarian("I ate too much."), "Túl sokat ettem.");
+}
+
+TEST(ConstructionsTest, KindOfYouIsWhoseDeedItWas) {
+  EXPECT_EQ(hungarian("How kind of you!"), "Milyen kedves tőled!");
+  EXPECT_EQ(hungarian("It was silly of me."), "Buta tőlem volt.");
+}
+
 TEST(ConstructionsTest, HowLongStandsBeforeAVerbWithoutAPrefix) {
   EXPECT_EQ(hungarian("They talked about the film for hours."), "Órákig beszéltek a filmről.");
   // past a governed "for" that is no time
