@@ -4133,6 +4133,10 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
     while (b > 0 && (toks[b - 1].lower == "very" || toks[b - 1].lower == "too" || toks[b - 1].lower == "so" ||
                      toks[b - 1].tag == PartOfSpeech::particle || toks[b - 1].tag == PartOfSpeech::negation))
       --b;
+    // ("is two years older": past by how much)
+    if (toks[i].degree == 1 && b >= 3 && toks[b - 1].tag == PartOfSpeech::noun && unitOfTime(toks[b - 1].lemma) &&
+        (toks[b - 2].tag == PartOfSpeech::number || toks[b - 2].lower == "a" || toks[b - 2].lower == "an"))
+      b -= 2;
     // (not "We had nice weather": "have" owns the noun after the adjective)
     std::size_t k = i + 1;
     while (k < toks.size() && toks[k].tag == PartOfSpeech::adjective) ++k;

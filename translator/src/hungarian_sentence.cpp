@@ -987,6 +987,7 @@ class Generator {
   bool emitHowOftenFirst();
   void emitBeforeVerb();
   bool emitDurationFirst();
+  bool differenceBefore(const NounPhrase& np) const;
   void everAsAlready();
   void emitRepetitionFirst();
   std::size_t emitPossession();
@@ -1352,6 +1353,7 @@ std::optional<std::string> Generator::lastingFor(const NounPhrase& np) const {
 
 void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& post,
                                std::optional<int> possessorPerson, bool possessorPlural) {
+  if ((c == Case::nominative || c == Case::accusative) && post.empty() && differenceBefore(np)) c = Case::instrumental;
   // "children under twelve", "people over 65": the age is the people's adjective, "tizenkét év
   // alatti gyerekek", "65 év feletti emberek", after the article
   if (const std::size_t end = ageLimitEnd(np); end && !done_[np.end]) {
@@ -3504,8 +3506,10 @@ void Generator::emitLeadingAdverbs() {
       if (before == "since") words.push_back("\xC3\xB3ta");
       for (std::string& w : words) emit(std::move(w), k);
       done_[k - 1] = done_[k] = true;
-    } else if (forTheNext(k)) {
-      continue;  // "the budget for next year": what it is for, said in its place ("jövő évre")
+    } else if (forTheNext(k) || (before == "than" && t_[k - 1].lemma == "than")) {
+      // "the budget for next year": what it is for, said in its place ("jövő évre"); "higher
+      // than last year": what is compared, after "mint"
+      continue;
     } else if (tk.time && tk.time->unit) {
       for (std::string& w : timeWords(*tk.time)) emit(std::move(w), k);
       done_[k] = true;
@@ -4032,6 +4036,11 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
   } else if (t_[k].lower == "much" && t_[k].tag == PartOfSpeech::adverb) {
     emit("sokkal", k);  // "much colder": "sokkal hidegebb"
     ++k;
+  } else if (startsNounPhrase(k) && differenceBefore(readNounPhrase(k))) {
+    // "five percent higher": "öt százalékkal magasabbak", by how much before the adjective
+    const NounPhrase by = readNounPhrase(k);
+    emitNounPhrase(by, Case::instrumental);
+    k = by.end;
   } else if (k + 1 < n_ && t_[k].tag == PartOfSpeech::adverb && t_[k].entry && t_[k + 1].tag == PartOfSpeech::adjective &&
              (k + 2 == n_ || t_[k + 2].tag != PartOfSpeech::noun)) {
     // "a bit confusing", "quite cold", "extremely busy": the degree before the adjective
@@ -4205,6 +4214,27 @@ bool Generator::emitDurationFirst() {
     return true;
   }
   return false;
+}
+
+// "two years older", "ten metres longer", "five percent higher": a measure before a comparison is
+// by how much, "két évvel idősebb", "tíz méterrel hosszabb", "öt százalékkal magasabb".
+bool Generator::differenceBefore(const NounPhrase& np) const {
+  static constexpr std::string_view kMeasures[] = {
+      "metre", "meter", "kilometre", "kilometer", "centimetre", "centimeter", "mile",  "foot", "inch",
+      "kilo",  "kilogram", "gram",   "tonne",     "litre",      "liter",      "percent", "per cent",
+      "point", "degree", "euro",     "dollar",    "pound",      "forint",     "size",  "floor", "step"};
+  if (np.pronoun || np.end >= n_ || t_[np.head].tag != PartOfSpeech::noun) return false;
+  const Token& head = t_[np.head];
+  const Token& first = t_[np.begin];
+  if (!unitOfTime(head.lemma) && !listed(kMeasures, head.lemma)) return false;
+  if (first.tag != PartOfSpeech::number && first.lower != "a" && first.lower != "an" && first.lemma != "a few" &&
+      first.lower != "several")
+    return false;
+  const Token& after = t_[np.end];
+  return ((after.tag == PartOfSpeech::adjective || after.tag == PartOfSpeech::adverb) && after.degree == 1) ||
+         ((after.lower == "more" || after.lower == "less") && np.end + 1 < n_ &&
+          (t_[np.end + 1].tag == PartOfSpeech::adjective || t_[np.end + 1].tag == PartOfSpeech::adverb ||
+           t_[np.end + 1].lower == "than"));
 }
 
 // "knocked three times": "Háromszor kopogott", how often before a verb without a prefix.
@@ -5844,6 +5874,21 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     emit("valaha", pos + 1);
     return pos + 2 < n_ && t_[pos + 2].lower == "before" ? pos + 3 : pos + 2;
   }
+  // "faster than before", "higher than last year": ", mint korábban", ", mint tavaly", the time
+  // compared with after "mint"
+  if (tk.lemma == "than" && pos + 1 < n_ && !startsNounPhrase(pos + 1) && t_[pos + 1].tag != PartOfSpeech::preposition) {
+    out_.push_back({"mint", pos, true, true});
+    if (t_[pos + 1].lower == "before") {
+      emit("kor\xC3\xA1" "bban", pos + 1);
+      return pos + 2;
+    }
+    if (t_[pos + 1].time) {
+      for (std::string& w : timeWords(*t_[pos + 1].time)) emit(std::move(w), pos + 1);
+      done_[pos + 1] = true;
+      return pos + 2;
+    }
+    return pos + 1;
+  }
   if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ &&
       (startsNounPhrase(pos + 1) || forTheNext(pos + 1) || byAMoment(pos)))
     return emitPrepositionalPhrase(pos);
@@ -5869,9 +5914,9 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     // "for at least four hours", "for about ten minutes": as long as, past the adverb ("-ig")
     const bool howLong =
         pos >= 2 && t_[pos - 1].tag == PartOfSpeech::adverb && t_[pos - 2].lower == "for" && isDuration(np);
-    emitNounPhrase(np, howLong      ? Case::terminative
+    emitNounPhrase(np, howLong                 ? Case::terminative
                        : askedFor_ && pos == 0 ? Case::accusative
-                                             : placeOfParticle(pos).value_or(Case::nominative));
+                                               : placeOfParticle(pos).value_or(Case::nominative));
     return std::max(np.end, pos + 1);
   }
   if (auto next = emitActivityWhile(pos)) return *next;

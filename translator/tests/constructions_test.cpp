@@ -1924,6 +1924,14 @@ TEST(ConstructionsTest, KindOfYouIsWhoseDeedItWas) {
   EXPECT_EQ(hungarian("It was silly of me."), "Buta tőlem volt.");
 }
 
+TEST(ConstructionsTest, AMeasureBeforeAComparisonIsByHowMuch) {
+  EXPECT_EQ(hungarian("My sister is two years older than me."), "A húgom két évvel idősebb nálam.");
+  EXPECT_EQ(hungarian("The new bridge is ten metres longer."), "Az új híd tíz méterrel hosszabb.");
+  // the predicate still agrees, and a time compared with follows "mint"
+  EXPECT_EQ(hungarian("Prices are five percent higher than last year."),
+            "Az árak öt százalékkal magasabbak, mint tavaly.");
+}
+
 TEST(ConstructionsTest, HowLongStandsBeforeAVerbWithoutAPrefix) {
   EXPECT_EQ(hungarian("They talked about the film for hours."), "Órákig beszéltek a filmről.");
   // past a governed "for" that is no time
