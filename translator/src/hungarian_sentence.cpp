@@ -1944,6 +1944,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     if (v.lemma == "move" && verb == roles_.verb.main && !hasObject && stem.lemma == s->word &&
         !s->note("thing").empty() && t_[verb].prefix.empty() && !movedElsewhere(verb))
       stem.lemma = "mozdul", stem.prefix.clear();
+    // "Remember to bring your passport", "Don't forget to call": told to remember a deed is
+    // told not to forget it, "Ne felejtse el hozni"
+    if (v.lemma == "remember" && imperative && infinitiveAfter && !negative)
+      stem.lemma = "felejt", stem.prefix = "el", negative = true;
     // "pretended to read": "úgy tett, mintha olvasna", making as if
     if (v.lemma == "pretend" && verb == roles_.verb.main && verb + 1 == n_ && !roles_.object)
       emit("\xC3\xBAgy", verb), stem.lemma = "tesz", stem.prefix.clear(), a.definite = false;

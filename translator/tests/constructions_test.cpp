@@ -1924,6 +1924,13 @@ TEST(ConstructionsTest, KindOfYouIsWhoseDeedItWas) {
   EXPECT_EQ(hungarian("It was silly of me."), "Buta tőlem volt.");
 }
 
+TEST(ConstructionsTest, ToldToRememberADeedIsToldNotToForgetIt) {
+  EXPECT_EQ(hungarian("Please remember to bring your passport."), "Kérjük, ne felejtse el hozni az útlevelét.");
+  EXPECT_EQ(hungarian("Remember to call me."), "Ne felejtsen el felhívni engem.");
+  // a thing remembered is remembered
+  EXPECT_TRUE(has(hungarian("I remember my first day at school."), "Emlékszem"));
+}
+
 TEST(ConstructionsTest, AMeasureBeforeAComparisonIsByHowMuch) {
   EXPECT_EQ(hungarian("My sister is two years older than me."), "A húgom két évvel idősebb nálam.");
   EXPECT_EQ(hungarian("The new bridge is ten metres longer."), "Az új híd tíz méterrel hosszabb.");
