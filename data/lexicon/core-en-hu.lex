@@ -284,7 +284,7 @@ far	adj	messze[van,from=tol] ; távoli
 fresh	adj	friss
 good	adj	jó[jók,at=ban]
 happy	adj	boldog[boldogok,with=val]
-heavy	adj	nehéz[nehezek] ; heves[when=rain/rainfall/shower/storm/downpour/fighting/gunfire/shelling/snowfall/thunderstorm/bombing] ; nagy[when=traffic/snow/demand/workload/congestion/queue/jam] ; súlyos[when=loss/casualty/damage/fine/penalty/defeat/blow/burden/sentence/injury/price/toll/cost] ; erős[when=smoker/drinker/accent/cold/drinking/smoking] ; sűrű[when=mist/cloud/fog/smoke]
+heavy	adj	nehéz[nehezek] ; heves[when=rain/rainfall/shower/storm/downpour/fighting/gunfire/shelling/snowfall/thunderstorm/bombing/snowstorm/blizzard/hailstorm/rainstorm] ; nagy[when=traffic/snow/demand/workload/congestion/queue/jam] ; súlyos[when=loss/casualty/damage/fine/penalty/defeat/blow/burden/sentence/injury/price/toll/cost] ; erős[when=smoker/drinker/accent/cold/drinking/smoking] ; sűrű[when=mist/cloud/fog/smoke]
 hot	adj	forró ; meleg ; csípős[when=sauce/pepper/curry/chili/chilli/mustard/salsa/spice/paprika/wing] ; meleg[when=weather/day/summer/climate/country/night/afternoon/month/season/sun/meal/dinner/lunch/breakfast/food]
 kind	adj	kedves[to=hoz]
 late	adj	késői[pred=késő] ; késő
@@ -388,7 +388,7 @@ offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting/work/progress/game/draft/copy/photo/image/data/password] ; meg|takarít[when=money/time/energy]
 trust	v	bízik[obj=ban]
 hard	adj	nehéz[nehezek] ; kemény ; kemény[when=work/worker/winter/frost/line/stance/labour/labor/surface/floor/ground/rock/shell/wood/cheese/water]
-hard	adv	keményen ; erősen ; erősen[when=push/pull/hit/press/rain/slam/kick/squeeze/pushed/pulled/hit/pressed/rained/slammed/kicked/squeezed/knock/knocked/blow/blew]
+hard	adv	keményen ; erősen ; nagyon[when=laugh/laughed/laughing/laughs/try/tried/trying/tries/cry/cried/crying/cries] ; erősen[when=push/pull/hit/press/rain/slam/kick/squeeze/pushed/pulled/hit/pressed/rained/slammed/kicked/squeezed/knock/knocked/blow/blew]
 black	adj	fekete
 dark	adj	sötét
 help	n	segítség
@@ -2191,7 +2191,7 @@ squeeze	v	szorít ; össze|nyom ; ki|facsar
 stable	adj	stabil ; állandó
 stable	n	istálló
 staff	n	személyzet[személyzetek] ; bot[botok,3sg=botja]
-statement	n	kijelentés[kijelentések] ; nyilatkozat[nyilatkozatok] ; kimutatás
+statement	n	kijelentés[kijelentések] ; nyilatkozat[nyilatkozatok] ; kimutatás ; számlakivonat[számlakivonatok,when=bank/monthly/account/card/credit/quarterly]
 stem	n	szár[szárak] ; tő[tövek]
 stern	adj	szigorú ; komor
 stiff	adj	merev ; kemény
@@ -2697,7 +2697,7 @@ frost	n	fagy[fagyok]
 frozen	adj	fagyott ; fagyasztott ; befagyott ; fagyasztott[when=vegetable/food/pizza/fish/meat/pea/fruit/chicken/berry/meal/dessert/yoghurt/chip]
 fulfill	v	teljesít ; be|teljesít
 fully	adv	teljesen
-fun	n	mulatság[mulatságok] ; móka ; szórakozás
+fun	n	móka[mókák] ; mulatság[mulatságok] ; szórakozás
 fundamental	adj	alapvető
 furious	adj	dühös ; tomboló
 fury	n	düh ; őrjöngés
@@ -9176,3 +9176,52 @@ root ball	n	földlabda[földlabdák]
 delivery option	n	szállítási mód[módok]
 delivery van	n	kisteherautó[kisteherautók]
 veil	n	fátyol[fátylak,acc=fátylat,3sg=fátyla]
+job interview	n	állásinterjú[állásinterjúk,to=ra,at=n]
+consent form	n	beleegyező nyilatkozat[nyilatkozatok]
+registration desk	n	regisztrációs pult[pultok]
+refreshment station	n	frissítőpont[frissítőpontok]
+race number	n	rajtszám[rajtszámok]
+removal van	n	költöztetőautó[költöztetőautók]
+block capital	n	nyomtatott nagybetű[nagybetűk,in=val]
+in block capitals	adv	nyomtatott nagybetűkkel
+silent mode	n	néma üzemmód[üzemmódok,to=ba]
+water bottle	n	kulacs[kulacsok]
+packed lunch	n	csomagolt ebéd[ebédek]
+ghost story	n	kísértettörténet[kísértettörténetek]
+candlelight	n	gyertyafény[gyertyafények]
+by candlelight	adv	gyertyafénynél
+solar-powered	adj	napenergiás
+car repair shop	n	autószerelő műhely[műhelyek]
+assistant librarian	n	könyvtárosasszisztens[könyvtárosasszisztensek,person]
+camping holiday	n	kempingezés[kempingezések]
+train strike	n	vasutassztrájk[vasutassztrájkok,3sg=vasutassztrájkja]
+finishing line	n	célvonal[célvonalak]
+science fair	n	tudományos kiállítás[kiállítások,at=on,to=ra,in=on]
+enclosure	n	kifutó[kifutók] ; melléklet[mellékletek]
+roll	n	zsemle[zsemlék] ; tekercs[tekercsek] ; tekercs[tekercsek,when=toilet/paper/tape/film/kitchen/wallpaper]
+bread roll	n	zsemle[zsemlék]
+ending	n	befejezés[befejezések] ; végződés
+across the country	adv	országszerte
+all over the country	adv	országszerte
+across the world	adv	világszerte
+all over the world	adv	világszerte
+apologetically	adv	bocsánatkérően
+all the way	adv	végig
+unattended	adj	felügyelet nélkül[van]
+even for a minute	adv	egy percre sem
+on the way to work	adv	munkába menet
+on my way to work	adv	munkába menet
+on his way to work	adv	munkába menet
+on her way to work	adv	munkába menet
+on our way to work	adv	munkába menet
+on their way to work	adv	munkába menet
+on your way to work	adv	munkába menet
+on the way to school	adv	iskolába menet
+on my way to school	adv	iskolába menet
+on his way to school	adv	iskolába menet
+on her way to school	adv	iskolába menet
+on their way to school	adv	iskolába menet
+on your way to school	adv	iskolába menet
+sir	adv	uram
+madam	adv	asszonyom
+best man	n	tanú[tanúk,person]

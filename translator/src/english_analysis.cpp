@@ -286,13 +286,18 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
   std::size_t best = 0;
   const lexicon::Entry* bestEntry = nullptr;
   bool plural = false;
-  for (std::size_t k = i + 1; k < words.size() && k < i + 4; ++k) {
+  // (five words at most: "on the way to work")
+  for (std::size_t k = i + 1; k < words.size() && k < i + 5; ++k) {
     const std::string last = lowerAscii(words[k]);
-    // a noun phrase's plural: "interest rates", "bus stops"
-    if (last.size() > 3 && last.back() == 's' && last[last.size() - 2] != 's')
-      if (const lexicon::Entry* e =
-              core.find(phrase + " " + last.substr(0, last.size() - 1), PartOfSpeech::noun))
-        best = k - i + 1, bestEntry = e, plural = true;
+    // a noun phrase's plural: "interest rates", "bus stops", "ghost stories", "lunch boxes"
+    if (last.size() > 3 && last.back() == 's' && last[last.size() - 2] != 's') {
+      const lexicon::Entry* e = core.find(phrase + " " + last.substr(0, last.size() - 1), PartOfSpeech::noun);
+      if (!e && last.size() > 4 && last.ends_with("ies"))
+        e = core.find(phrase + " " + last.substr(0, last.size() - 3) + "y", PartOfSpeech::noun);
+      if (!e && last.size() > 4 && (last.ends_with("ches") || last.ends_with("shes") || last.ends_with("xes")))
+        e = core.find(phrase + " " + last.substr(0, last.size() - 2), PartOfSpeech::noun);
+      if (e) best = k - i + 1, bestEntry = e, plural = true;
+    }
     phrase += " " + last;
     // ("Delivery is free of charge": after "be" the adjective, "ingyenes"; "park free of
     // charge" the adverb, "ingyen")
@@ -1309,6 +1314,20 @@ void ReadingChooser::choose(std::size_t i) {
       return;
     }
   }
+  // "Miss Hill": "Miss" before a capitalised word is the title, not the verb
+  if (t.lower == "miss" && capital && !titleCase_ && i + 1 < toks_.size() && startsWithCapital(toks_[i + 1])) {
+    t.tag = PartOfSpeech::name;
+    return;
+  }
+  // "Thank you, sir", "Excuse me, madam, ...": "sir" and "madam" without an article, standing
+  // between the sentence's edges and commas, are the one addressed, said as a name is ("uram")
+  if ((t.lower == "sir" || t.lower == "madam") && (i == 0 || toks_[i - 1].pauseAfter) &&
+      (i + 1 == toks_.size() || t.pauseAfter))
+    if (const lexicon::Entry* e = core_.find(t.lower, PartOfSpeech::adverb)) {  // (the lexicon's words of address)
+      t.tag = PartOfSpeech::name;
+      t.entry = e;
+      return;
+    }
   if (capital && !titleCase_ && ((i > 0 && isTitle(toks_[i - 1])) || greetedAt(i))) {
     t.tag = PartOfSpeech::name;  // "Mr Green", "Hi Mark": the name, not the colour or the verb
     return;
@@ -5479,6 +5498,7 @@ bool saysOrKnows(std::string_view lemma) {
 
 bool isTitle(const Token& t) {
   return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr" ||
+         (t.lower == "miss" && startsWithCapital(t)) ||  // "Miss Hill"
          // "Aunt Rose", "Uncle Bob" (but "my aunt")
          ((t.lower == "aunt" || t.lower == "uncle") && startsWithCapital(t));
 }

@@ -15,11 +15,13 @@
 namespace lexiton::translator {
 namespace {
 
-// "Mr" and "Mrs" (or "Ms"), "Aunt" and "Uncle" are said after the name, as the nouns "úr",
-// "asszony", "néni" and "bácsi" that take its case ("Novak úrral"); "Dr" stays before it.
+// "Mr" and "Mrs" (or "Ms"), "Miss", "Aunt" and "Uncle" are said after the name, as the nouns
+// "úr", "asszony", "kisasszony", "néni" and "bácsi" that take its case ("Novak úrral"); "Dr"
+// stays before it.
 std::optional<NounStem> titleAfterName(const Token& title) {
   if (title.lower == "mr") return NounStem{"\xC3\xBAr", "urak", "urat", "ura", "", "", "", -1};
   if (title.lower == "mrs" || title.lower == "ms") return NounStem{"asszony", "asszonyok", "", "", "", "", "", -1};
+  if (title.lower == "miss") return NounStem{"kisasszony", "kisasszonyok", "", "", "", "", "", -1};
   // "Aunt Rose", "Uncle Bob": "Rose néni", "Bob bácsi"
   if (title.lower == "aunt") return NounStem{"n\xC3\xA9ni", "n\xC3\xA9nik", "n\xC3\xA9nit", "n\xC3\xA9nije", "", "", "", -1};
   if (title.lower == "uncle")
@@ -6343,6 +6345,20 @@ bool greetsByTitle(const std::vector<Token>& t, const std::vector<Clause>& claus
 // Hungarian letters and messages set the greeting apart as a sentence of its own, "Szia, Mark!"
 // "Kedves Smith úr!", and what follows starts with a capital; "szia" takes a comma before the name.
 void punctuateGreeting(std::vector<HungarianWord>& out, std::size_t bodyToken) {
+  // "Kedves Szülők!", "Tisztelt Kovács Asszony!", "Tisztelt Hölgyem/Uram!": those a letter greets
+  // with "kedves" or "tisztelt" are written with capitals, "vagy" and "és" between them not
+  if (!out.empty() && out[0].token == 0 &&
+      (out[0].text == "kedves" || out[0].text == "tisztelt" || out[0].text.starts_with("kedves ") ||
+       out[0].text.starts_with("tisztelt "))) {
+    auto capitalize = [](std::string& text, std::size_t from) {
+      for (std::size_t at = from; at < text.size(); ++at)
+        if ((at == from || text[at - 1] == ' ') && text.compare(at, 5, "vagy ") != 0 &&
+            text.compare(at, 4, "\xC3\xA9s ") != 0 && text.substr(at) != "vagy" && text.substr(at) != "\xC3\xA9s")
+          text.replace(at, text.size() - at, capitalized(std::string_view(text).substr(at)));
+    };
+    capitalize(out[0].text, out[0].text.find(' ') == std::string::npos ? out[0].text.size() : out[0].text.find(' ') + 1);
+    for (std::size_t k = 1; k < out.size() && out[k].token < bodyToken; ++k) capitalize(out[k].text, 0);
+  }
   for (std::size_t k = 1; k < out.size(); ++k) {
     if (out[k].token < bodyToken) {
       if (k == 1 && out[0].token == 0 && out[0].text != "kedves" && out[0].text != "tisztelt")
@@ -6794,9 +6810,10 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     if (c.subject) context.subject = Agreement{3, false, false, false}, context.known = true;
   }
   if (clauses.size() > 1 && greetingClause(tokens, clauses[0])) {
-    // "Dear Mr Novak,": a man greeted by his title and name is "Tisztelt Novak úr!", the
-    // formal letter's address
-    if (tokens.size() > 2 && tokens[0].lower == "dear" && tokens[1].lower == "mr" && !out.empty() &&
+    // "Dear Mr Novak,", "Dear Ms Kovács,": one greeted by title and name is "Tisztelt Novak úr!",
+    // "Tisztelt Kovács asszony!", the formal letter's address
+    if (tokens.size() > 2 && tokens[0].lower == "dear" &&
+        (tokens[1].lower == "mr" || tokens[1].lower == "mrs" || tokens[1].lower == "ms") && !out.empty() &&
         out[0].token == 0 && out[0].text == "kedves")
       out[0].text = "tisztelt";
     punctuateGreeting(out, clauses[1].begin);

@@ -292,7 +292,7 @@ TEST(PhrasesTest, AThingLeftSomewhereIsLeftThere) {
 }
 
 TEST(PhrasesTest, ThePeopleGreetedStandAloneWithoutAnArticle) {
-  EXPECT_TRUE(has(hungarian("Dear neighbours, we are having a small party."), "Kedves szomszédok! "));
+  EXPECT_TRUE(has(hungarian("Dear neighbours, we are having a small party."), "Kedves Szomszédok! "));
   // (greeting all is "Sziasztok!")
   EXPECT_TRUE(has(hungarian("Hi everyone, the meeting starts at nine."), "Sziasztok! "));
   // a party one is having is held ("tartunk"), a party dress one has is owned
@@ -301,7 +301,7 @@ TEST(PhrasesTest, ThePeopleGreetedStandAloneWithoutAnArticle) {
   // a subject with "dear" before its verb keeps the article
   EXPECT_TRUE(has(hungarian("Dear friends are rare."), "A kedves"));
   // the people greeted may be two; "hey" greets as "hi" does
-  EXPECT_TRUE(has(hungarian("Dear Mum and Dad, we are fine."), "Kedves anya és apa! "));
+  EXPECT_TRUE(has(hungarian("Dear Mum and Dad, we are fine."), "Kedves Anya és Apa! "));
   EXPECT_TRUE(has(hungarian("Hey Tom, the bus is late."), "Szia, Tom! "));
 }
 
@@ -1784,6 +1784,70 @@ TEST(PhrasesTest, APhraseOpeningWithAPrepositionStandsAfterADemonstrative) {
   // "this" owns no preposition: "in stock" after it is still the set phrase
   EXPECT_TRUE(has(hungarian("We don't have this in stock."), "raktáron"));
   EXPECT_TRUE(has(hungarian("Do you have that in stock?"), "raktáron"));
+}
+
+TEST(PhrasesTest, CompoundsHungarianSaysAsOneWordOrItsOwnPhrase) {
+  EXPECT_TRUE(has(hungarian("Job interviews will take place online."), "állásinterjúk"));
+  EXPECT_TRUE(has(hungarian("Parents must sign the consent form."), "beleegyező nyilatkozatot"));
+  EXPECT_TRUE(has(hungarian("Runners should drink water at every refreshment station."), "frissítőpontnál"));
+  EXPECT_TRUE(has(hungarian("Collect your race number before the race."), "rajtszám"));
+  EXPECT_TRUE(has(hungarian("The removal van is arriving at nine."), "költöztetőautó"));
+  EXPECT_TRUE(has(hungarian("Fill in the form in block capitals."), "nyomtatott nagybetűkkel"));
+  EXPECT_TRUE(has(hungarian("Switch your phone to silent mode."), "néma üzemmódba"));
+  EXPECT_TRUE(has(hungarian("Bring a packed lunch and a water bottle."), "csomagolt ebédet és egy kulacsot"));
+  EXPECT_TRUE(has(hungarian("He told us a ghost story."), "kísértettörténetet"));
+  // a compound's plural in "-ies" or "-es" is still the compound
+  EXPECT_TRUE(has(hungarian("We told ghost stories."), "Kísértettörténeteket"));
+  EXPECT_TRUE(has(hungarian("Put the lunch boxes here."), "ebéddobozokat"));
+  EXPECT_TRUE(has(hungarian("We ate dinner by candlelight."), "gyertyafénynél"));
+  EXPECT_TRUE(has(hungarian("She built a solar-powered oven."), "napenergiás sütőt"));
+  EXPECT_TRUE(has(hungarian("A car repair shop was destroyed by fire."), "autószerelő műhelyt"));
+  EXPECT_TRUE(has(hungarian("I applied for the job of assistant librarian."), "könyvtárosasszisztens"));
+  EXPECT_TRUE(has(hungarian("Camping holidays are popular."), "kempingezés"));
+  EXPECT_TRUE(has(hungarian("The train strike lasted three days."), "vasutassztrájk"));
+  EXPECT_TRUE(has(hungarian("The best man had forgotten the rings."), "tanú"));
+  EXPECT_TRUE(has(hungarian("We visited the science fair."), "tudományos kiállítás"));
+}
+
+TEST(PhrasesTest, NounsTakeTheSenseTheirContextAsksFor) {
+  // a storm of snow is "heves" as heavy rain is; a bank's statement is the account's
+  EXPECT_TRUE(has(hungarian("A heavy snowstorm hit the north."), "heves hóvihar"));
+  EXPECT_TRUE(has(hungarian("I read my monthly statement."), "számlakivonat"));
+  EXPECT_TRUE(has(hungarian("She said a statement to the press."), "kijelentés"));
+  // a roll is bread unless it is one of paper
+  EXPECT_TRUE(has(hungarian("Two rolls, please."), "zsemle"));
+  EXPECT_TRUE(has(hungarian("We need a toilet roll."), "tekercs"));
+  EXPECT_TRUE(has(hungarian("I liked the ending of the novel."), "befejezését"));
+  EXPECT_TRUE(has(hungarian("Two penguins escaped from their enclosure."), "kifutójából"));
+  EXPECT_TRUE(has(hungarian("Camping is fun."), "móka"));
+  // laughing or crying hard is doing it very much; pushing hard is with force
+  EXPECT_TRUE(has(hungarian("He laughed hard."), "Nagyon nevetett"));
+  EXPECT_TRUE(has(hungarian("Push hard."), "erősen"));
+}
+
+TEST(PhrasesTest, AdverbsAndSetPhrasesOfWhereAndHow) {
+  EXPECT_TRUE(has(hungarian("Trains were cancelled across the country."), "országszerte"));
+  EXPECT_TRUE(has(hungarian("\"No trains today,\" the guard said apologetically."), "bocsánatkérően"));
+  EXPECT_TRUE(has(hungarian("The children sang all the way."), "végig"));
+  EXPECT_TRUE(has(hungarian("Never leave a campfire unattended, even for a minute."), "felügyelet nélkül, egy percre sem"));
+  EXPECT_TRUE(has(hungarian("My car broke down on the way to work."), "munkába menet"));
+  EXPECT_TRUE(has(hungarian("I lost my key on my way to school."), "Iskolába menet"));
+}
+
+TEST(PhrasesTest, TheOneAddressedAndTheTitles) {
+  // "sir" and "madam" between commas and the sentence's edges are the one addressed, bare
+  EXPECT_TRUE(has(hungarian("Thank you, sir."), "uram"));
+  EXPECT_FALSE(has(hungarian("Thank you, sir."), "az uram"));
+  EXPECT_TRUE(has(hungarian("Excuse me, madam, is this your bag?"), "asszonyom"));
+  EXPECT_FALSE(has(hungarian("Excuse me, madam, is this your bag?"), "az asszonyom"));
+  // "Miss" before a name is the title, said after it; before a word of its own it is the verb
+  EXPECT_EQ(hungarian("Miss Hill counted them twice."), "Hill kisasszony kétszer megszámolta őket.");
+  EXPECT_TRUE(has(hungarian("I spoke to Miss Hill yesterday."), "Hill kisasszonnyal"));
+  EXPECT_TRUE(has(hungarian("Miss the bus and you will be late."), "le a buszt"));
+  // a letter's greeting writes those greeted with capitals, "vagy" between them not
+  EXPECT_TRUE(has(hungarian("Dear Sir or Madam, I would like to close my account."), "Tisztelt Hölgyem vagy Uram! "));
+  EXPECT_TRUE(has(hungarian("Dear parents, the trip is planned for May."), "Kedves Szülők! "));
+  EXPECT_TRUE(has(hungarian("Hi Tom, are you coming?"), "Szia, Tom! "));
 }
 
 }  // namespace
