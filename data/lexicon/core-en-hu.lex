@@ -179,7 +179,7 @@ idea	n	ötlet[ötletek]
 story	n	történet[történetek]
 game	n	játék[játékok]
 picture	n	kép[képek]
-paper	n	papír[papírok,3sg=papírja] ; újság[when=read/daily/local/morning/national/sunday/evening/weekly] ; dolgozat[dolgozatok,when=write/submit/research/publish/academic/scientific/term]
+paper	n	papír[papírok,3sg=papírja] ; újság[when=read/daily/local/morning/national/sunday/evening/weekly] ; dolgozat[dolgozatok,when=write/submit/research/publish/academic/scientific/term/exam/test/mark/unmarked/marked/grade]
 heart	n	szív[szívek]
 budapest	n	budapest[name,from=rol,in=n,to=ra]
 # --- verbs
@@ -713,7 +713,7 @@ figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja] ; személyiség
 fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
-position	n	helyzet[helyzetek] ; pozíció ; állás[állások,when=apply/fill/offer/advertise/accept/hold/vacant/permanent] ; pozíció[when=senior/managerial]
+position	n	helyzet[helyzetek] ; pozíció ; állás[állások,when=apply/fill/offer/advertise/accept/hold/vacant/permanent/assistant/librarian/manager/secretary/receptionist/teacher/nurse/engineer/director/editor/accountant/developer/clerk/cook/chef/waiter/driver] ; pozíció[when=senior/managerial]
 raise	v	fel|emel ; emel ; gyűjt[when=money/fund/capital/donation/signature] ; fel|vet[when=question/issue/concern/point/doubt/possibility] ; nevel[when=child/kid/family/son/daughter/cattle/sheep/pig/chicken] ; emel[perf=meg,when=price/tax/rate/wage/salary/fee/rent/limit/age/level/standard/pension/fare]
 sign	n	jel[jelek] ; tábla ; tábla[when=road/traffic/stop/street/exit/neon/shop/wooden/door/wall/warning]
 control	v	irányít
@@ -2339,7 +2339,7 @@ bare	adj	csupasz ; puszta
 barrel	n	hordó ; cső[csövek]
 barricade	n	barikád[barikádok]
 barrier	n	akadály[akadályok] ; korlát[korlátok,3sg=korlátja] ; sorompó
-bath	n	fürdő ; kád[kádak,3sg=kádja]
+bath	n	kád[kádak,3sg=kádja] ; fürdő ; fürdés[fürdések,when=have/take/enjoy]
 battery	n	elem[elemek] ; akkumulátor[akkumulátorok] ; üteg[ütegek]
 battle	n	csata ; ütközet[ütközetek]
 bay	n	öböl[öblök]
@@ -5860,7 +5860,7 @@ souvenir	n	emléktárgy[emléktárgyak,3sg=emléktárgya]
 resort	n	üdülőhely[üdülőhelyek,to=ra,at=on] ; üdülő
 customs	n	vám[vámok,3sg=vámja,on=n] ; vámvizsgálat
 customs officer	n	vámtiszt[vámtisztek,3sg=vámtisztje,person]
-crossing	n	átkelő[átkelők] ; kereszteződés
+crossing	n	átkelés[átkelések] ; kereszteződés ; átkelő[átkelők,when=pedestrian/zebra/level/railway/border/safe]
 roundabout	n	körforgalom[körforgalmak,acc=körforgalmat,3sg=körforgalma,poss=körforgalma,in=ban]
 brake	n	fék[fékek]
 brake	v	fékez[noobj]
@@ -9206,7 +9206,7 @@ all over the country	adv	országszerte
 across the world	adv	világszerte
 all over the world	adv	világszerte
 apologetically	adv	bocsánatkérően
-all the way	adv	végig
+all the way	adv	végig[to=ig]
 unattended	adj	felügyelet nélkül[van]
 even for a minute	adv	egy percre sem
 on the way to work	adv	munkába menet
@@ -9225,3 +9225,7 @@ on your way to school	adv	iskolába menet
 sir	adv	uram
 madam	adv	asszonyom
 best man	n	tanú[tanúk,person]
+car deck	n	autófedélzet[autófedélzetek]
+half marathon	n	félmaraton[félmaratonok,3sg=félmaratonja]
+sealed	adj	lezárt ; zárt
+printed	adj	nyomtatott

@@ -4125,6 +4125,10 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
           toks[k].tag == PartOfSpeech::noun) {
         while (k + 1 < toks.size() && toks[k + 1].tag == PartOfSpeech::noun) ++k;
         toks[i].modifiers.push_back(toks[k].lemma);
+        // (a compound of the lexicon by its last word, the kind it is: "the position of
+        // assistant librarian" is a librarian's, "állás")
+        if (const std::size_t blank = toks[k].lemma.rfind(' '); blank != std::string::npos)
+          toks[i].modifiers.push_back(toks[k].lemma.substr(blank + 1));
       }
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;

@@ -1850,5 +1850,23 @@ TEST(PhrasesTest, TheOneAddressedAndTheTitles) {
   EXPECT_TRUE(has(hungarian("Hi Tom, are you coming?"), "Szia, Tom! "));
 }
 
+TEST(PhrasesTest, TheOwnerAfterOfChoosesBySenseByTheLastWordOfItsCompound) {
+  // a job's position is "állás", whether its owner is one word or a compound the lexicon has
+  EXPECT_TRUE(has(hungarian("I am writing about the position of assistant librarian."), "könyvtárosasszisztens állás"));
+  EXPECT_TRUE(has(hungarian("She applied for the position of manager."), "állás"));
+  EXPECT_TRUE(has(hungarian("The position of the sun changes."), "helyzete"));
+}
+
+TEST(PhrasesTest, WordsOfTheHomeTheRoadAndTheRaceTakeTheirEverydaySenses) {
+  EXPECT_TRUE(has(hungarian("The children sang loudly all the way to the lake."), "végig a tóig"));
+  EXPECT_TRUE(has(hungarian("Stay in your car during the crossing."), "átkelés"));
+  EXPECT_TRUE(has(hungarian("Use the pedestrian crossing."), "átkelő"));
+  EXPECT_TRUE(has(hungarian("My phone fell in the bath."), "kádban"));
+  EXPECT_TRUE(has(hungarian("Store all food in sealed containers."), "lezárt"));
+  EXPECT_TRUE(has(hungarian("Bring two printed copies."), "nyomtatott"));
+  EXPECT_TRUE(has(hungarian("The desk was covered with exam papers."), "vizsgadolgozatokkal"));
+  EXPECT_TRUE(has(hungarian("I signed up for the half marathon."), "félmaratonra"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
