@@ -9229,3 +9229,15 @@ car deck	n	autófedélzet[autófedélzetek]
 half marathon	n	félmaraton[félmaratonok,3sg=félmaratonja]
 sealed	adj	lezárt ; zárt
 printed	adj	nyomtatott
+falling	adj	hulló ; csökkenő[when=number/price/sales/demand/rate/temperature/level/profit/income/value/unemployment/cost/share/birthrate/support/attendance]
+rising	adj	emelkedő ; növekvő[when=number/demand/unemployment/crime/tension/anger/concern/popularity/star/population]
+growing	adj	növekvő
+increasing	adj	növekvő
+declining	adj	csökkenő
+decreasing	adj	csökkenő
+melting	adj	olvadó
+burning	adj	égő
+remaining	adj	fennmaradó ; maradék
+winning	adj	győztes
+surrounding	adj	környező
+move	n	költözés[költözések] ; lépés[lépések,when=make/made/clever/smart/bold/wise/next/first/right/wrong/good/bad/big/political/strategic/surprise/unexpected/brave/risky/welcome/controversial/latest/false]

@@ -1868,5 +1868,19 @@ TEST(PhrasesTest, WordsOfTheHomeTheRoadAndTheRaceTakeTheirEverydaySenses) {
   EXPECT_TRUE(has(hungarian("I signed up for the half marathon."), "félmaratonra"));
 }
 
+TEST(PhrasesTest, AnIngWordBeforeItsNounIsTheAdjectiveOfWhatGoesOn) {
+  // not the noun "esés" of "a fall": falling numbers fall, a falling tree comes down
+  EXPECT_TRUE(has(hungarian("Because of falling numbers, the school will close."), "Csökkenő számok"));
+  EXPECT_TRUE(has(hungarian("He was injured by a falling tree."), "hulló fa"));
+  EXPECT_TRUE(has(hungarian("Farmers are worried about the rising cost of fuel."), "emelkedő költsége"));
+  // the verb of the predicate stays a verb
+  EXPECT_TRUE(has(hungarian("The water level is falling."), "csökken"));
+}
+
+TEST(PhrasesTest, AMoveIsMovingHomeUnlessItIsOneMade) {
+  EXPECT_TRUE(has(hungarian("Unplug the washing machine before the move."), "a költözés előtt"));
+  EXPECT_TRUE(has(hungarian("That was a clever move."), "okos lépés"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
