@@ -4118,8 +4118,10 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       // ... and the noun it is of, its owner, as "the show's director" is the show's: "the
       // director of the play" ("rendező"), "the bank of the river" ("part")
       std::size_t k = i + 2;
+      // (past a count too: "a run of six defeats")
       while (i + 1 < toks.size() && toks[i + 1].lower == "of" && !toks[i].pauseAfter && k < toks.size() &&
-             (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::adjective))
+             (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::adjective ||
+              toks[k].tag == PartOfSpeech::number))
         ++k;
       if (i + 1 < toks.size() && toks[i + 1].lower == "of" && !toks[i].pauseAfter && k < toks.size() &&
           toks[k].tag == PartOfSpeech::noun) {

@@ -1882,5 +1882,11 @@ TEST(PhrasesTest, AMoveIsMovingHomeUnlessItIsOneMade) {
   EXPECT_TRUE(has(hungarian("That was a clever move."), "okos lépés"));
 }
 
+TEST(PhrasesTest, ARunOfDefeatsIsASeriesPastItsCount) {
+  // the owner after "of" chooses the sense past a number before it
+  EXPECT_TRUE(has(hungarian("The club sacked its manager after a run of six defeats."), "sorozat"));
+  EXPECT_TRUE(has(hungarian("I went for a long run."), "futás"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
