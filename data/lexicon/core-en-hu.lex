@@ -885,7 +885,7 @@ capture	n	elfogás
 capture	v	el|fog ; meg|szerez
 combine	v	egyesít ; össze|kapcsol
 concentrate	v	koncentrál[noobj,on=ra] ; összpontosít
-contact	n	kapcsolat[kapcsolatok] ; érintkezés
+contact	n	kapcsolat[kapcsolatok] ; érintkezés ; érintkező[érintkezők,when=gold/electrical/battery/metal/copper/charging/dirty]
 contact	v	meg|keres ; érintkezik
 content	n	tartalom[tartalmak]
 content	adj	elégedett
@@ -5860,7 +5860,7 @@ souvenir	n	emléktárgy[emléktárgyak,3sg=emléktárgya]
 resort	n	üdülőhely[üdülőhelyek,to=ra,at=on] ; üdülő
 customs	n	vám[vámok,3sg=vámja,on=n] ; vámvizsgálat
 customs officer	n	vámtiszt[vámtisztek,3sg=vámtisztje,person]
-crossing	n	átkelés[átkelések] ; kereszteződés ; átkelő[átkelők,when=pedestrian/zebra/level/railway/border/safe]
+crossing	n	átkelő[átkelők] ; kereszteződés ; átkelés[átkelések,when=rough/calm/smooth/channel/sea/night/long/short/stormy]
 roundabout	n	körforgalom[körforgalmak,acc=körforgalmat,3sg=körforgalma,poss=körforgalma,in=ban]
 brake	n	fék[fékek]
 brake	v	fékez[noobj]
