@@ -1689,8 +1689,16 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
           emit(capitalizedWords(ns->word), k);
         else
           emit(tk.written, k, false);
-      } else if (tk.tag == PartOfSpeech::name)
-        emit(tk.written, k, false);
+      } else if (tk.tag == PartOfSpeech::name) {
+        // "Mrs Green's garden": a title before a name that is not the head is said after the
+        // name all the same, "Green asszony kertje"
+        const bool titleBefore = k + 1 < np.head && isTitle(tk) && t_[k + 1].tag == PartOfSpeech::name &&
+                                 titleAfterName(tk).has_value();
+        // ("Dr Evans's office": "dr. Evans irodája")
+        if (!titleBefore) emit(tk.lower == "dr" && k + 1 < np.head ? std::string("dr.") : tk.written, k, tk.lower == "dr");
+        if (k > np.begin && k < np.head && isTitle(t_[k - 1]) && t_[k - 1].tag == PartOfSpeech::name)
+          if (const auto title = titleAfterName(t_[k - 1])) emit(title->lemma, k - 1);
+      }
       // "every single day": each one of them, "minden egyes nap"
       else if (tk.lower == "single" && k > np.begin && (t_[k - 1].lower == "every" || t_[k - 1].lower == "each"))
         emit("egyes", k);

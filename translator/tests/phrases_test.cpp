@@ -1889,5 +1889,12 @@ TEST(PhrasesTest, ARunOfDefeatsIsASeriesPastItsCount) {
   EXPECT_TRUE(has(hungarian("I went for a long run."), "futás"));
 }
 
+TEST(PhrasesTest, ATitleBeforeAnOwnersNameIsSaidAfterIt) {
+  EXPECT_TRUE(has(hungarian("Mrs Green's garden was the pride of the street."), "Green asszony kertje"));
+  EXPECT_TRUE(has(hungarian("I met Mr Smith's wife."), "Smith úr feleségével"));
+  EXPECT_TRUE(has(hungarian("We visited Miss Hill's class."), "Hill kisasszony osztályát"));
+  EXPECT_TRUE(has(hungarian("I called at Dr Evans's office."), "dr. Evans irodáj"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
