@@ -9242,3 +9242,5 @@ winning	adj	győztes
 surrounding	adj	környező
 move	n	költözés[költözések] ; lépés[lépések,when=make/made/clever/smart/bold/wise/next/first/right/wrong/good/bad/big/political/strategic/surprise/unexpected/brave/risky/welcome/controversial/latest/false]
 run	n	futás[futások] ; sorozat[sorozatok,when=defeat/win/victory/loss/success/failure/winning/losing/unbeaten/impressive/record]
+provided	adj	mellékelt
+completed	adj	befejezett ; kitöltött[when=form/questionnaire/application/survey/entry/coupon]

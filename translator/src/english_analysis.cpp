@@ -5018,8 +5018,8 @@ void enoughBeforeANoun(std::vector<Token>& toks) {
   }
 }
 
-// "By the time we reached the village", "as soon as he arrives", "even though it rained": a
-// clause's link of several words, one word before a subject ("Mire beértünk a faluba", "Amint
+// "By the time we reached the village", "as soon as he arrives", "even though it rained",
+// "provided that you pay": a clause's link of several words, one word before a subject ("Mire beértünk a faluba", "Amint
 // megérkezik"); "by the time" of a clock stays a phrase.
 void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
   static constexpr std::string_view kLinks[][3] = {{"by", "the", "time"},
@@ -5027,6 +5027,8 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
                                                    {"as", "long", "as"},
                                                    {"even", "though", ""},
                                                    {"even", "if", ""},
+                                                   {"provided", "that", ""},
+                                                   {"providing", "that", ""},
                                                    {"just", "as", ""}};
   // ("just as I said", "just as we expected": the manner, "épp ahogy", so "as" stays alone)
   auto ofSaying = [&](std::size_t from) {

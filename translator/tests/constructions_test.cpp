@@ -180,8 +180,8 @@ TEST(ConstructionsTest, AWordDescribingTheNounBeforeItIsSaidBeforeIt) {
   EXPECT_TRUE(has(hungarian("Send it to the address below."), "az alábbi címre."));
   EXPECT_EQ(hungarian("Click the link below to reset your password."),
             "Kattintson az alábbi linkre, hogy visszaállítsa a jelszavát.");
-  EXPECT_EQ(hungarian("Use the key provided."), "Használja a biztosított kulcsot.");
-  // what comes with a product is "mellékelt"
+  // what comes with a product is "mellékelt", "provided" or "supplied"
+  EXPECT_EQ(hungarian("Use the key provided."), "Használja a mellékelt kulcsot.");
   EXPECT_TRUE(has(hungarian("Charge it with the adapter supplied."), "a mellékelt adapterrel"));
   // before a noun phrase "below" stays the postposition, here the place that says which box
   EXPECT_EQ(hungarian("The box below the window is red."), "Az ablak alatti doboz piros.");

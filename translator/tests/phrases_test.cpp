@@ -1896,5 +1896,13 @@ TEST(PhrasesTest, ATitleBeforeAnOwnersNameIsSaidAfterIt) {
   EXPECT_TRUE(has(hungarian("I called at Dr Evans's office."), "dr. Evans irodáj"));
 }
 
+TEST(PhrasesTest, WhatComesWithAThingIsEnclosedAndAFilledFormCompleted) {
+  // "provided" after the thing it comes with is "mellékelt"; "provided that" links a clause
+  EXPECT_TRUE(has(hungarian("Tighten the screws with the key provided."), "a mellékelt kulccsal"));
+  EXPECT_TRUE(has(hungarian("Return the completed questionnaire."), "a kitöltött kérdőívet"));
+  EXPECT_TRUE(has(hungarian("They finished the completed work."), "befejezett"));
+  EXPECT_TRUE(has(hungarian("You can stay provided that you pay."), "feltéve, hogy fizet"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
