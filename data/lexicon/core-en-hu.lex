@@ -283,7 +283,7 @@ empty	v	ki|ürít[intr=ki|ürül]
 far	adj	messze[van,from=tol] ; távoli
 fresh	adj	friss
 good	adj	jó[jók,at=ban]
-happy	adj	boldog[boldogok,with=val]
+happy	adj	boldog[boldogok,with=val] ; elégedett[with=val,when=with]
 heavy	adj	nehéz[nehezek] ; heves[when=rain/rainfall/shower/storm/downpour/fighting/gunfire/shelling/snowfall/thunderstorm/bombing/snowstorm/blizzard/hailstorm/rainstorm] ; nagy[when=traffic/snow/demand/workload/congestion/queue/jam] ; súlyos[when=loss/casualty/damage/fine/penalty/defeat/blow/burden/sentence/injury/price/toll/cost] ; erős[when=smoker/drinker/accent/cold/drinking/smoking] ; sűrű[when=mist/cloud/fog/smoke]
 hot	adj	forró ; meleg ; csípős[when=sauce/pepper/curry/chili/chilli/mustard/salsa/spice/paprika/wing] ; meleg[when=weather/day/summer/climate/country/night/afternoon/month/season/sun/meal/dinner/lunch/breakfast/food]
 kind	adj	kedves[to=hoz]

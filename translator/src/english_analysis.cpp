@@ -4150,6 +4150,12 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
     if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks[b - 1].lower) &&
         toks[b - 2].tag == PartOfSpeech::noun && !nounAfter && toks[i].neighbour.empty())
       toks[i].neighbour = toks[b - 2].lemma;
+    // "not happy with the quality": a preposition after the adjective may ask for its sense
+    // ("elégedett"), where one of them names it
+    if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::preposition && toks[i].entry &&
+        std::any_of(toks[i].entry->senses.begin(), toks[i].entry->senses.end(),
+                    [&](const lexicon::Sense& s) { return listsWord(s.note("when"), toks[i + 1].lower); }))
+      toks[i].neighbour = toks[i + 1].lower;
     if (k < toks.size() && toks[k].tag == PartOfSpeech::noun && toks[k].entry &&
         toks[k].entry->pos == PartOfSpeech::noun && !toks[k].entry->senses.empty() &&
         toks[k].entry->senses.front().person)

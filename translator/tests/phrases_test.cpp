@@ -1904,5 +1904,11 @@ TEST(PhrasesTest, WhatComesWithAThingIsEnclosedAndAFilledFormCompleted) {
   EXPECT_TRUE(has(hungarian("You can stay provided that you pay."), "feltéve, hogy fizet"));
 }
 
+TEST(PhrasesTest, APrepositionAfterAnAdjectiveMayAskForItsSense) {
+  // happy with a thing is content with it, "elégedett"; happy alone stays "boldog"
+  EXPECT_TRUE(has(hungarian("The client is not happy with the quality."), "nem elégedett a minőséggel"));
+  EXPECT_TRUE(has(hungarian("She is very happy."), "boldog"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
