@@ -1910,5 +1910,12 @@ TEST(PhrasesTest, APrepositionAfterAnAdjectiveMayAskForItsSense) {
   EXPECT_TRUE(has(hungarian("She is very happy."), "boldog"));
 }
 
+TEST(PhrasesTest, TheBoxesOfAFormAndAScreenAreFields) {
+  EXPECT_TRUE(has(hungarian("Type your name in the search box."), "keresőmező"));
+  EXPECT_TRUE(has(hungarian("Write your name in the empty box."), "üres mező"));
+  EXPECT_TRUE(has(hungarian("Tick the checkbox."), "jelölőnégyzetet"));
+  EXPECT_TRUE(has(hungarian("Put the books in a box."), "dobozba"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
