@@ -1917,5 +1917,14 @@ TEST(PhrasesTest, TheBoxesOfAFormAndAScreenAreFields) {
   EXPECT_TRUE(has(hungarian("Put the books in a box."), "dobozba"));
 }
 
+TEST(PhrasesTest, TheMountainsAreARegionOneGoesIntoAndABookClubAReadingCircle) {
+  // the plural is the region ("a hegyekbe", "a hegyekből"), one mountain a surface ("a hegyről")
+  EXPECT_TRUE(has(hungarian("The school trip to the mountains was postponed."), "a hegyekbe"));
+  EXPECT_TRUE(has(hungarian("We got back from the mountains late."), "a hegyekből"));
+  EXPECT_TRUE(has(hungarian("Two hikers were rescued from the mountain."), "a hegyről"));
+  EXPECT_TRUE(has(hungarian("I missed the book club meeting."), "olvasóköri"));
+  EXPECT_TRUE(has(hungarian("She joined a book club."), "olvasókörhöz"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
