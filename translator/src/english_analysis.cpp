@@ -4199,6 +4199,13 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
           });
       toks[i].neighbour = ownerNamed ? toks[owner].lemma : "of";
     }
+  // "the part you ordered", "the item we sent": a noun the relative clause after it is done to,
+  // with no word of its own for it, takes the sense that clause's verb asks for ("alkatrész")
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i].tag == PartOfSpeech::noun && toks[i].neighbour.empty() && !toks[i].pauseAfter &&
+        subjectPronoun(toks[i + 1]) && toks[i + 2].tag == PartOfSpeech::verb &&
+        toks[i + 2].form == VerbForm::past && !toks[i + 2].hasObject)
+      toks[i].neighbour = toks[i + 2].lemma;
 }
 
 // A dictionary sense that explains with a placeholder ("vminek révén": "by means of sth") says

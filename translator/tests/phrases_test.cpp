@@ -1926,5 +1926,11 @@ TEST(PhrasesTest, TheMountainsAreARegionOneGoesIntoAndABookClubAReadingCircle) {
   EXPECT_TRUE(has(hungarian("She joined a book club."), "olvasókörhöz"));
 }
 
+TEST(PhrasesTest, ANounTheRelativeClauseAfterItIsDoneToTakesThatVerbsSense) {
+  // a part one orders is a spare part; one liked stays a part of the whole
+  EXPECT_TRUE(has(hungarian("Unfortunately, the part you ordered is out of stock."), "az alkatrész, amelyet rendeltél"));
+  EXPECT_TRUE(has(hungarian("The part I liked most was the ending."), "A rész"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
