@@ -2971,11 +2971,11 @@ TEST(ConstructionsTest, AContactRelativeClauseKeepsTheNounItSaysMoreOf) {
             std::string::npos);
   // an opening adverb and its comma stand before the noun it follows
   EXPECT_EQ(hungarian("Unfortunately, the item you ordered is out of stock."),
-            "Sajnos a tétel, amelyet rendeltél, elfogyott.");
+            "Sajnos a termék, amelyet rendeltél, elfogyott.");
   // what one tells someone stays what was told, no relative clause
   EXPECT_EQ(hungarian("I told the boy it was late.").find("amely"), std::string::npos);
   // a plain object keeps "amelyet"
-  EXPECT_EQ(hungarian("The item you ordered is out of stock."), "A tétel, amelyet rendeltél, elfogyott.");
+  EXPECT_EQ(hungarian("The item you ordered is out of stock."), "A termék, amelyet rendeltél, elfogyott.");
 }
 
 }  // namespace

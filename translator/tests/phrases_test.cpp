@@ -481,8 +481,8 @@ TEST(PhrasesTest, WhatIsAvailableAfterItsNounStandsBeforeIt) {
 
 TEST(PhrasesTest, AClauseWithoutItsRelativeWordPastAnOpeningAdverb) {
   EXPECT_EQ(hungarian("Unfortunately, the item you ordered is out of stock."),
-            "Sajnos a tétel, amelyet rendeltél, elfogyott.");
-  EXPECT_EQ(hungarian("The item you ordered is out of stock."), "A tétel, amelyet rendeltél, elfogyott.");
+            "Sajnos a termék, amelyet rendeltél, elfogyott.");
+  EXPECT_EQ(hungarian("The item you ordered is out of stock."), "A termék, amelyet rendeltél, elfogyott.");
 }
 
 TEST(PhrasesTest, TheRestOfAGroupOfPeopleIsItsOtherMembers) {
