@@ -6581,6 +6581,16 @@ std::optional<std::vector<HungarianWord>> caseOfParticiple(const std::vector<Tok
   return out;
 }
 
+// "Köszönöm, uram.", "Elnézést, asszonyom, ez a táskája?": the one addressed keeps its commas.
+static void keepCommasOfTheOneAddressed(const std::vector<Token>& tokens, std::vector<HungarianWord>& out) {
+  for (std::size_t k = 0; k < out.size(); ++k) {
+    const Token& t = tokens[out[k].token];
+    if (t.tag != PartOfSpeech::name || !t.entry || (t.lower != "sir" && t.lower != "madam")) continue;
+    if (k > 0) out[k].commaBefore = true;
+    if (k + 1 < out.size() && !out[k + 1].opensAfterGreeting) out[k + 1].commaBefore = true;
+  }
+}
+
 std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed, std::size_t pointed,
                                              std::size_t pointedSense, const SentenceShape& shape) {
   if (const std::optional<HungarianWord> answer = shortAnswer(analysed)) return {*answer};
@@ -6613,8 +6623,11 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       out.push_back(std::move(w));
     }
   }
-  if (out.empty() && clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
-    return Generator(marked, pointed, pointedSense, context).run();
+  if (out.empty() && clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty())) {
+    std::vector<HungarianWord> words = Generator(marked, pointed, pointedSense, context).run();
+    keepCommasOfTheOneAddressed(tokens, words);
+    return words;
+  }
   // "how hard it is": "milyen nehéz", the "it" of a predicate said alone (at `dropped`, in the
   // body; 0: none)
   auto droppedIt = [&](const Clause& c) -> std::size_t {
@@ -6826,6 +6839,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       out[0].text = "tisztelt";
     punctuateGreeting(out, clauses[1].begin);
   }
+  keepCommasOfTheOneAddressed(tokens, out);
   return out;
 }
 

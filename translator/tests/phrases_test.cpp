@@ -1839,6 +1839,9 @@ TEST(PhrasesTest, TheOneAddressedAndTheTitles) {
   EXPECT_TRUE(has(hungarian("Thank you, sir."), "uram"));
   EXPECT_FALSE(has(hungarian("Thank you, sir."), "az uram"));
   EXPECT_TRUE(has(hungarian("Excuse me, madam, is this your bag?"), "asszonyom"));
+  // ... with its commas
+  EXPECT_TRUE(has(hungarian("Thank you, sir."), "Köszönöm, uram"));
+  EXPECT_TRUE(has(hungarian("Excuse me, madam, is this your bag?"), ", asszonyom, "));
   EXPECT_FALSE(has(hungarian("Excuse me, madam, is this your bag?"), "az asszonyom"));
   // "Miss" before a name is the title, said after it; before a word of its own it is the verb
   EXPECT_EQ(hungarian("Miss Hill counted them twice."), "Hill kisasszony kétszer megszámolta őket.");
