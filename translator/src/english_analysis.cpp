@@ -4068,6 +4068,10 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         toks[i].neighbour = subject->lemma;
         toks[i].neighbourIsSubject = !passive;
       }
+      // "The power was cut", "the case was closed": a passive's subject is what the verb is
+      // done to, and takes the sense that verb asks for of its object ("áram", "ügy")
+      if (passive && subject && subject->neighbour.empty())
+        toks[std::size_t(subject - toks.data())].neighbour = toks[i].lemma;
       // "The party turned out well": how a verb without an object came out, the adverb after it,
       // chooses a sense too ("jól sikerült", where "kiderült" is what came to light)
       if (!passive && !toks[i].hasObject && !toks[i].pauseAfter && i + 1 < toks.size() &&

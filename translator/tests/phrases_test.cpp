@@ -1935,5 +1935,12 @@ TEST(PhrasesTest, ANounTheRelativeClauseAfterItIsDoneToTakesThatVerbsSense) {
   EXPECT_TRUE(has(hungarian("The part I liked most was the ending."), "A rész"));
 }
 
+TEST(PhrasesTest, APassivesSubjectTakesTheSenseItsVerbAsksOfItsObject) {
+  // power cut or restored is the supply, "áram"; a case closed or heard a court's "ügy"
+  EXPECT_TRUE(has(hungarian("The power was restored at midnight."), "Az áramot"));
+  EXPECT_TRUE(has(hungarian("The case was heard last year."), "ügyet"));
+  EXPECT_TRUE(has(hungarian("The power of the president is limited."), "hatalma"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
