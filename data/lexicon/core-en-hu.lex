@@ -15,7 +15,7 @@ bird	n	madár[madarak]
 boat	n	hajó[by=val] ; csónak[3sg=csónakja]
 book	n	könyv[könyvek]
 bottle	n	üveg ; palack[3sg=palackja]
-box	n	doboz ; négyzet[when=tick/check/untick/uncheck]
+box	n	doboz ; négyzet[when=tick/check/untick/uncheck] ; mező[when=below/above/blank/empty/appropriate/relevant/required/following]
 boy	n	fiú[fiúk,3sg=fiúja,person]
 bread	n	kenyér[kenyerek]
 breakfast	n	reggeli[for=ra]
@@ -179,7 +179,7 @@ idea	n	ötlet[ötletek]
 story	n	történet[történetek]
 game	n	játék[játékok]
 picture	n	kép[képek]
-paper	n	papír[papírok,3sg=papírja] ; újság[when=read/daily/local/morning/national/sunday/evening/weekly] ; dolgozat[dolgozatok,when=write/submit/research/publish/academic/scientific/term]
+paper	n	papír[papírok,3sg=papírja] ; újság[when=read/daily/local/morning/national/sunday/evening/weekly] ; dolgozat[dolgozatok,when=write/submit/research/publish/academic/scientific/term/exam/test/mark/unmarked/marked/grade]
 heart	n	szív[szívek]
 budapest	n	budapest[name,from=rol,in=n,to=ra]
 # --- verbs
@@ -283,8 +283,8 @@ empty	v	ki|ürít[intr=ki|ürül]
 far	adj	messze[van,from=tol] ; távoli
 fresh	adj	friss
 good	adj	jó[jók,at=ban]
-happy	adj	boldog[boldogok,with=val]
-heavy	adj	nehéz[nehezek] ; heves[when=rain/rainfall/shower/storm/downpour/fighting/gunfire/shelling/snowfall/thunderstorm/bombing] ; nagy[when=traffic/snow/demand/workload/congestion/queue/jam] ; súlyos[when=loss/casualty/damage/fine/penalty/defeat/blow/burden/sentence/injury/price/toll/cost] ; erős[when=smoker/drinker/accent/cold/drinking/smoking] ; sűrű[when=mist/cloud/fog/smoke]
+happy	adj	boldog[boldogok,with=val] ; elégedett[with=val,when=with]
+heavy	adj	nehéz[nehezek] ; heves[when=rain/rainfall/shower/storm/downpour/fighting/gunfire/shelling/snowfall/thunderstorm/bombing/snowstorm/blizzard/hailstorm/rainstorm] ; nagy[when=traffic/snow/demand/workload/congestion/queue/jam] ; súlyos[when=loss/casualty/damage/fine/penalty/defeat/blow/burden/sentence/injury/price/toll/cost] ; erős[when=smoker/drinker/accent/cold/drinking/smoking] ; sűrű[when=mist/cloud/fog/smoke]
 hot	adj	forró ; meleg ; csípős[when=sauce/pepper/curry/chili/chilli/mustard/salsa/spice/paprika/wing] ; meleg[when=weather/day/summer/climate/country/night/afternoon/month/season/sun/meal/dinner/lunch/breakfast/food]
 kind	adj	kedves[to=hoz]
 late	adj	késői[pred=késő] ; késő
@@ -388,7 +388,7 @@ offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting/work/progress/game/draft/copy/photo/image/data/password] ; meg|takarít[when=money/time/energy]
 trust	v	bízik[obj=ban]
 hard	adj	nehéz[nehezek] ; kemény ; kemény[when=work/worker/winter/frost/line/stance/labour/labor/surface/floor/ground/rock/shell/wood/cheese/water]
-hard	adv	keményen ; erősen ; erősen[when=push/pull/hit/press/rain/slam/kick/squeeze/pushed/pulled/hit/pressed/rained/slammed/kicked/squeezed/knock/knocked/blow/blew]
+hard	adv	keményen ; erősen ; nagyon[when=laugh/laughed/laughing/laughs/try/tried/trying/tries/cry/cried/crying/cries] ; erősen[when=push/pull/hit/press/rain/slam/kick/squeeze/pushed/pulled/hit/pressed/rained/slammed/kicked/squeezed/knock/knocked/blow/blew]
 black	adj	fekete
 dark	adj	sötét
 help	n	segítség
@@ -454,7 +454,7 @@ lunch	n	ebéd[ebédek,for=ra,to=ra,at=n]
 market	n	piac[piacok,to=ra,at=on,in=on]
 meat	n	hús[húsok]
 moon	n	hold[holdak,3sg=holdja]
-mountain	n	hegy[hegyek,on=n,attr=hegyi]
+mountain	n	hegy[hegyek,on=n,to=ra,from=rol,attr=hegyi] ; hegy[hegyek,pl,attr=hegyi,to=ba,in=ban,from=bol]
 nose	n	orr[orrok]
 pen	n	toll[tollak]
 plate	n	tányér[tányérok]
@@ -713,7 +713,7 @@ figure	n	adat[adatok] ; szám[számok] ; alak[alakok,3sg=alakja] ; személyiség
 fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
-position	n	helyzet[helyzetek] ; pozíció ; állás[állások,when=apply/fill/offer/advertise/accept/hold/vacant/permanent] ; pozíció[when=senior/managerial]
+position	n	helyzet[helyzetek] ; pozíció ; állás[állások,when=apply/fill/offer/advertise/accept/hold/vacant/permanent/assistant/librarian/manager/secretary/receptionist/teacher/nurse/engineer/director/editor/accountant/developer/clerk/cook/chef/waiter/driver] ; pozíció[when=senior/managerial]
 raise	v	fel|emel ; emel ; gyűjt[when=money/fund/capital/donation/signature] ; fel|vet[when=question/issue/concern/point/doubt/possibility] ; nevel[when=child/kid/family/son/daughter/cattle/sheep/pig/chicken] ; emel[perf=meg,when=price/tax/rate/wage/salary/fee/rent/limit/age/level/standard/pension/fare]
 sign	n	jel[jelek] ; tábla ; tábla[when=road/traffic/stop/street/exit/neon/shop/wooden/door/wall/warning]
 control	v	irányít
@@ -885,7 +885,7 @@ capture	n	elfogás
 capture	v	el|fog ; meg|szerez
 combine	v	egyesít ; össze|kapcsol
 concentrate	v	koncentrál[noobj,on=ra] ; összpontosít
-contact	n	kapcsolat[kapcsolatok] ; érintkezés
+contact	n	kapcsolat[kapcsolatok] ; érintkezés ; érintkező[érintkezők,when=gold/electrical/battery/metal/copper/charging/dirty]
 contact	v	meg|keres ; érintkezik
 content	n	tartalom[tartalmak]
 content	adj	elégedett
@@ -2191,7 +2191,7 @@ squeeze	v	szorít ; össze|nyom ; ki|facsar
 stable	adj	stabil ; állandó
 stable	n	istálló
 staff	n	személyzet[személyzetek] ; bot[botok,3sg=botja]
-statement	n	kijelentés[kijelentések] ; nyilatkozat[nyilatkozatok] ; kimutatás
+statement	n	kijelentés[kijelentések] ; nyilatkozat[nyilatkozatok] ; kimutatás ; számlakivonat[számlakivonatok,when=bank/monthly/account/card/credit/quarterly]
 stem	n	szár[szárak] ; tő[tövek]
 stern	adj	szigorú ; komor
 stiff	adj	merev ; kemény
@@ -2339,7 +2339,7 @@ bare	adj	csupasz ; puszta
 barrel	n	hordó ; cső[csövek]
 barricade	n	barikád[barikádok]
 barrier	n	akadály[akadályok] ; korlát[korlátok,3sg=korlátja] ; sorompó
-bath	n	fürdő ; kád[kádak,3sg=kádja]
+bath	n	kád[kádak,3sg=kádja] ; fürdő ; fürdés[fürdések,when=have/take/enjoy]
 battery	n	elem[elemek] ; akkumulátor[akkumulátorok] ; üteg[ütegek]
 battle	n	csata ; ütközet[ütközetek]
 bay	n	öböl[öblök]
@@ -2697,7 +2697,7 @@ frost	n	fagy[fagyok]
 frozen	adj	fagyott ; fagyasztott ; befagyott ; fagyasztott[when=vegetable/food/pizza/fish/meat/pea/fruit/chicken/berry/meal/dessert/yoghurt/chip]
 fulfill	v	teljesít ; be|teljesít
 fully	adv	teljesen
-fun	n	mulatság[mulatságok] ; móka ; szórakozás
+fun	n	móka[mókák] ; mulatság[mulatságok] ; szórakozás
 fundamental	adj	alapvető
 furious	adj	dühös ; tomboló
 fury	n	düh ; őrjöngés
@@ -5861,7 +5861,7 @@ souvenir	n	emléktárgy[emléktárgyak,3sg=emléktárgya]
 resort	n	üdülőhely[üdülőhelyek,to=ra,at=on] ; üdülő
 customs	n	vám[vámok,3sg=vámja,on=n] ; vámvizsgálat
 customs officer	n	vámtiszt[vámtisztek,3sg=vámtisztje,person]
-crossing	n	átkelő[átkelők] ; kereszteződés
+crossing	n	átkelő[átkelők] ; kereszteződés ; átkelés[átkelések,when=rough/calm/smooth/channel/sea/night/long/short/stormy]
 roundabout	n	körforgalom[körforgalmak,acc=körforgalmat,3sg=körforgalma,poss=körforgalma,in=ban]
 brake	n	fék[fékek]
 brake	v	fékez[noobj]
@@ -9179,3 +9179,76 @@ delivery van	n	kisteherautó[kisteherautók]
 veil	n	fátyol[fátylak,acc=fátylat,3sg=fátyla]
 sushi	n	szusi
 next door	adv	a szomszédban
+job interview	n	állásinterjú[állásinterjúk,to=ra,at=n]
+consent form	n	beleegyező nyilatkozat[nyilatkozatok]
+registration desk	n	regisztrációs pult[pultok]
+refreshment station	n	frissítőpont[frissítőpontok]
+race number	n	rajtszám[rajtszámok]
+removal van	n	költöztetőautó[költöztetőautók]
+block capital	n	nyomtatott nagybetű[nagybetűk,in=val]
+in block capitals	adv	nyomtatott nagybetűkkel
+silent mode	n	néma üzemmód[üzemmódok,to=ba]
+water bottle	n	kulacs[kulacsok]
+packed lunch	n	csomagolt ebéd[ebédek]
+ghost story	n	kísértettörténet[kísértettörténetek]
+candlelight	n	gyertyafény[gyertyafények]
+by candlelight	adv	gyertyafénynél
+solar-powered	adj	napenergiás
+car repair shop	n	autószerelő műhely[műhelyek]
+assistant librarian	n	könyvtárosasszisztens[könyvtárosasszisztensek,person]
+camping holiday	n	kempingezés[kempingezések]
+train strike	n	vasutassztrájk[vasutassztrájkok,3sg=vasutassztrájkja]
+finishing line	n	célvonal[célvonalak]
+science fair	n	tudományos kiállítás[kiállítások,at=on,to=ra,in=on]
+enclosure	n	kifutó[kifutók] ; melléklet[mellékletek]
+roll	n	zsemle[zsemlék] ; tekercs[tekercsek] ; tekercs[tekercsek,when=toilet/paper/tape/film/kitchen/wallpaper]
+bread roll	n	zsemle[zsemlék]
+ending	n	befejezés[befejezések] ; végződés
+across the country	adv	országszerte
+all over the country	adv	országszerte
+across the world	adv	világszerte
+all over the world	adv	világszerte
+apologetically	adv	bocsánatkérően
+all the way	adv	végig[to=ig]
+unattended	adj	felügyelet nélkül[van]
+even for a minute	adv	egy percre sem
+on the way to work	adv	munkába menet
+on my way to work	adv	munkába menet
+on his way to work	adv	munkába menet
+on her way to work	adv	munkába menet
+on our way to work	adv	munkába menet
+on their way to work	adv	munkába menet
+on your way to work	adv	munkába menet
+on the way to school	adv	iskolába menet
+on my way to school	adv	iskolába menet
+on his way to school	adv	iskolába menet
+on her way to school	adv	iskolába menet
+on their way to school	adv	iskolába menet
+on your way to school	adv	iskolába menet
+sir	adv	uram
+madam	adv	asszonyom
+best man	n	tanú[tanúk,person]
+car deck	n	autófedélzet[autófedélzetek]
+half marathon	n	félmaraton[félmaratonok,3sg=félmaratonja]
+sealed	adj	lezárt ; zárt
+printed	adj	nyomtatott
+falling	adj	hulló ; csökkenő[when=number/price/sales/demand/rate/temperature/level/profit/income/value/unemployment/cost/share/birthrate/support/attendance]
+rising	adj	emelkedő ; növekvő[when=number/demand/unemployment/crime/tension/anger/concern/popularity/star/population]
+growing	adj	növekvő
+increasing	adj	növekvő
+declining	adj	csökkenő
+decreasing	adj	csökkenő
+melting	adj	olvadó
+burning	adj	égő
+remaining	adj	fennmaradó ; maradék
+winning	adj	győztes
+surrounding	adj	környező
+move	n	költözés[költözések] ; lépés[lépések,when=make/made/clever/smart/bold/wise/next/first/right/wrong/good/bad/big/political/strategic/surprise/unexpected/brave/risky/welcome/controversial/latest/false]
+run	n	futás[futások] ; sorozat[sorozatok,when=defeat/win/victory/loss/success/failure/winning/losing/unbeaten/impressive/record]
+provided	adj	mellékelt
+completed	adj	befejezett ; kitöltött[when=form/questionnaire/application/survey/entry/coupon]
+search box	n	keresőmező[keresőmezők]
+text box	n	szövegmező[szövegmezők]
+checkbox	n	jelölőnégyzet[jelölőnégyzetek]
+check box	n	jelölőnégyzet[jelölőnégyzetek]
+book club	n	olvasókör[olvasókörök,3sg=olvasóköre,attr=olvasóköri,to=ba,in=ban]

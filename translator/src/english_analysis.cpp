@@ -286,13 +286,18 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
   std::size_t best = 0;
   const lexicon::Entry* bestEntry = nullptr;
   bool plural = false;
-  for (std::size_t k = i + 1; k < words.size() && k < i + 4; ++k) {
+  // (five words at most: "on the way to work")
+  for (std::size_t k = i + 1; k < words.size() && k < i + 5; ++k) {
     const std::string last = lowerAscii(words[k]);
-    // a noun phrase's plural: "interest rates", "bus stops"
-    if (last.size() > 3 && last.back() == 's' && last[last.size() - 2] != 's')
-      if (const lexicon::Entry* e =
-              core.find(phrase + " " + last.substr(0, last.size() - 1), PartOfSpeech::noun))
-        best = k - i + 1, bestEntry = e, plural = true;
+    // a noun phrase's plural: "interest rates", "bus stops", "ghost stories", "lunch boxes"
+    if (last.size() > 3 && last.back() == 's' && last[last.size() - 2] != 's') {
+      const lexicon::Entry* e = core.find(phrase + " " + last.substr(0, last.size() - 1), PartOfSpeech::noun);
+      if (!e && last.size() > 4 && last.ends_with("ies"))
+        e = core.find(phrase + " " + last.substr(0, last.size() - 3) + "y", PartOfSpeech::noun);
+      if (!e && last.size() > 4 && (last.ends_with("ches") || last.ends_with("shes") || last.ends_with("xes")))
+        e = core.find(phrase + " " + last.substr(0, last.size() - 2), PartOfSpeech::noun);
+      if (e) best = k - i + 1, bestEntry = e, plural = true;
+    }
     phrase += " " + last;
     // ("Delivery is free of charge": after "be" the adjective, "ingyenes"; "park free of
     // charge" the adverb, "ingyen")
@@ -1309,6 +1314,20 @@ void ReadingChooser::choose(std::size_t i) {
       return;
     }
   }
+  // "Miss Hill": "Miss" before a capitalised word is the title, not the verb
+  if (t.lower == "miss" && capital && !titleCase_ && i + 1 < toks_.size() && startsWithCapital(toks_[i + 1])) {
+    t.tag = PartOfSpeech::name;
+    return;
+  }
+  // "Thank you, sir", "Excuse me, madam, ...": "sir" and "madam" without an article, standing
+  // between the sentence's edges and commas, are the one addressed, said as a name is ("uram")
+  if ((t.lower == "sir" || t.lower == "madam") && (i == 0 || toks_[i - 1].pauseAfter) &&
+      (i + 1 == toks_.size() || t.pauseAfter))
+    if (const lexicon::Entry* e = core_.find(t.lower, PartOfSpeech::adverb)) {  // (the lexicon's words of address)
+      t.tag = PartOfSpeech::name;
+      t.entry = e;
+      return;
+    }
   if (capital && !titleCase_ && ((i > 0 && isTitle(toks_[i - 1])) || greetedAt(i))) {
     t.tag = PartOfSpeech::name;  // "Mr Green", "Hi Mark": the name, not the colour or the verb
     return;
@@ -4067,6 +4086,10 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         toks[i].neighbour = subject->lemma;
         toks[i].neighbourIsSubject = !passive;
       }
+      // "The power was cut", "the case was closed": a passive's subject is what the verb is
+      // done to, and takes the sense that verb asks for of its object ("áram", "ügy")
+      if (passive && subject && subject->neighbour.empty())
+        toks[std::size_t(subject - toks.data())].neighbour = toks[i].lemma;
       // "The party turned out well": how a verb without an object came out, the adverb after it,
       // chooses a sense too ("jól sikerült", where "kiderült" is what came to light)
       if (!passive && !toks[i].hasObject && !toks[i].pauseAfter && i + 1 < toks.size() &&
@@ -4117,13 +4140,19 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       // ... and the noun it is of, its owner, as "the show's director" is the show's: "the
       // director of the play" ("rendező"), "the bank of the river" ("part")
       std::size_t k = i + 2;
+      // (past a count too: "a run of six defeats")
       while (i + 1 < toks.size() && toks[i + 1].lower == "of" && !toks[i].pauseAfter && k < toks.size() &&
-             (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::adjective))
+             (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::adjective ||
+              toks[k].tag == PartOfSpeech::number))
         ++k;
       if (i + 1 < toks.size() && toks[i + 1].lower == "of" && !toks[i].pauseAfter && k < toks.size() &&
           toks[k].tag == PartOfSpeech::noun) {
         while (k + 1 < toks.size() && toks[k + 1].tag == PartOfSpeech::noun) ++k;
         toks[i].modifiers.push_back(toks[k].lemma);
+        // (a compound of the lexicon by its last word, the kind it is: "the position of
+        // assistant librarian" is a librarian's, "állás")
+        if (const std::size_t blank = toks[k].lemma.rfind(' '); blank != std::string::npos)
+          toks[i].modifiers.push_back(toks[k].lemma.substr(blank + 1));
       }
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
@@ -4147,6 +4176,12 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
     if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks[b - 1].lower) &&
         toks[b - 2].tag == PartOfSpeech::noun && !nounAfter && toks[i].neighbour.empty())
       toks[i].neighbour = toks[b - 2].lemma;
+    // "not happy with the quality": a preposition after the adjective may ask for its sense
+    // ("elégedett"), where one of them names it
+    if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::preposition && toks[i].entry &&
+        std::any_of(toks[i].entry->senses.begin(), toks[i].entry->senses.end(),
+                    [&](const lexicon::Sense& s) { return listsWord(s.note("when"), toks[i + 1].lower); }))
+      toks[i].neighbour = toks[i + 1].lower;
     if (k < toks.size() && toks[k].tag == PartOfSpeech::noun && toks[k].entry &&
         toks[k].entry->pos == PartOfSpeech::noun && !toks[k].entry->senses.empty() &&
         toks[k].entry->senses.front().person)
@@ -4190,6 +4225,13 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
           });
       toks[i].neighbour = ownerNamed ? toks[owner].lemma : "of";
     }
+  // "the part you ordered", "the item we sent": a noun the relative clause after it is done to,
+  // with no word of its own for it, takes the sense that clause's verb asks for ("alkatrész")
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i].tag == PartOfSpeech::noun && toks[i].neighbour.empty() && !toks[i].pauseAfter &&
+        subjectPronoun(toks[i + 1]) && toks[i + 2].tag == PartOfSpeech::verb &&
+        toks[i + 2].form == VerbForm::past && !toks[i + 2].hasObject)
+      toks[i].neighbour = toks[i + 2].lemma;
 }
 
 // A dictionary sense that explains with a placeholder ("vminek révén": "by means of sth") says
@@ -5015,8 +5057,8 @@ void enoughBeforeANoun(std::vector<Token>& toks) {
   }
 }
 
-// "By the time we reached the village", "as soon as he arrives", "even though it rained": a
-// clause's link of several words, one word before a subject ("Mire beértünk a faluba", "Amint
+// "By the time we reached the village", "as soon as he arrives", "even though it rained",
+// "provided that you pay": a clause's link of several words, one word before a subject ("Mire beértünk a faluba", "Amint
 // megérkezik"); "by the time" of a clock stays a phrase.
 void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
   static constexpr std::string_view kLinks[][3] = {{"by", "the", "time"},
@@ -5024,6 +5066,8 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
                                                    {"as", "long", "as"},
                                                    {"even", "though", ""},
                                                    {"even", "if", ""},
+                                                   {"provided", "that", ""},
+                                                   {"providing", "that", ""},
                                                    {"just", "as", ""}};
   // ("just as I said", "just as we expected": the manner, "épp ahogy", so "as" stays alone)
   auto ofSaying = [&](std::size_t from) {
@@ -5501,6 +5545,7 @@ bool saysOrKnows(std::string_view lemma) {
 
 bool isTitle(const Token& t) {
   return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr" ||
+         (t.lower == "miss" && startsWithCapital(t)) ||  // "Miss Hill"
          // "Aunt Rose", "Uncle Bob" (but "my aunt")
          ((t.lower == "aunt" || t.lower == "uncle") && startsWithCapital(t));
 }

@@ -20,11 +20,13 @@ bool wantingVerb(const std::vector<Token>& t, std::size_t v) {
   return t[v].lemma == "want" || (t[v].lemma == "like" && v > 0 && (t[v - 1].lower == "would" || t[v - 1].lower == "'d"));
 }
 
-// "Mr" and "Mrs" (or "Ms"), "Aunt" and "Uncle" are said after the name, as the nouns "úr",
-// "asszony", "néni" and "bácsi" that take its case ("Novak úrral"); "Dr" stays before it.
+// "Mr" and "Mrs" (or "Ms"), "Miss", "Aunt" and "Uncle" are said after the name, as the nouns
+// "úr", "asszony", "kisasszony", "néni" and "bácsi" that take its case ("Novak úrral"); "Dr"
+// stays before it.
 std::optional<NounStem> titleAfterName(const Token& title) {
   if (title.lower == "mr") return NounStem{"\xC3\xBAr", "urak", "urat", "ura", "", "", "", -1};
   if (title.lower == "mrs" || title.lower == "ms") return NounStem{"asszony", "asszonyok", "", "", "", "", "", -1};
+  if (title.lower == "miss") return NounStem{"kisasszony", "kisasszonyok", "", "", "", "", "", -1};
   // "Aunt Rose", "Uncle Bob": "Rose néni", "Bob bácsi"
   if (title.lower == "aunt") return NounStem{"n\xC3\xA9ni", "n\xC3\xA9nik", "n\xC3\xA9nit", "n\xC3\xA9nije", "", "", "", -1};
   if (title.lower == "uncle")
@@ -1741,8 +1743,16 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
           emit(capitalizedWords(ns->word), k);
         else
           emit(tk.written, k, false);
-      } else if (tk.tag == PartOfSpeech::name)
-        emit(tk.written, k, false);
+      } else if (tk.tag == PartOfSpeech::name) {
+        // "Mrs Green's garden": a title before a name that is not the head is said after the
+        // name all the same, "Green asszony kertje"
+        const bool titleBefore = k + 1 < np.head && isTitle(tk) && t_[k + 1].tag == PartOfSpeech::name &&
+                                 titleAfterName(tk).has_value();
+        // ("Dr Evans's office": "dr. Evans irodája")
+        if (!titleBefore) emit(tk.lower == "dr" && k + 1 < np.head ? std::string("dr.") : tk.written, k, tk.lower == "dr");
+        if (k > np.begin && k < np.head && isTitle(t_[k - 1]) && t_[k - 1].tag == PartOfSpeech::name)
+          if (const auto title = titleAfterName(t_[k - 1])) emit(title->lemma, k - 1);
+      }
       // "every single day": each one of them, "minden egyes nap"
       else if (tk.lower == "single" && k > np.begin && (t_[k - 1].lower == "every" || t_[k - 1].lower == "each"))
         emit("egyes", k);
@@ -6545,6 +6555,20 @@ bool greetsByTitle(const std::vector<Token>& t, const std::vector<Clause>& claus
 // Hungarian letters and messages set the greeting apart as a sentence of its own, "Szia, Mark!"
 // "Kedves Smith úr!", and what follows starts with a capital; "szia" takes a comma before the name.
 void punctuateGreeting(std::vector<HungarianWord>& out, std::size_t bodyToken) {
+  // "Kedves Szülők!", "Tisztelt Kovács Asszony!", "Tisztelt Hölgyem/Uram!": those a letter greets
+  // with "kedves" or "tisztelt" are written with capitals, "vagy" and "és" between them not
+  if (!out.empty() && out[0].token == 0 &&
+      (out[0].text == "kedves" || out[0].text == "tisztelt" || out[0].text.starts_with("kedves ") ||
+       out[0].text.starts_with("tisztelt "))) {
+    auto capitalize = [](std::string& text, std::size_t from) {
+      for (std::size_t at = from; at < text.size(); ++at)
+        if ((at == from || text[at - 1] == ' ') && text.compare(at, 5, "vagy ") != 0 &&
+            text.compare(at, 4, "\xC3\xA9s ") != 0 && text.substr(at) != "vagy" && text.substr(at) != "\xC3\xA9s")
+          text.replace(at, text.size() - at, capitalized(std::string_view(text).substr(at)));
+    };
+    capitalize(out[0].text, out[0].text.find(' ') == std::string::npos ? out[0].text.size() : out[0].text.find(' ') + 1);
+    for (std::size_t k = 1; k < out.size() && out[k].token < bodyToken; ++k) capitalize(out[k].text, 0);
+  }
   for (std::size_t k = 1; k < out.size(); ++k) {
     if (out[k].token < bodyToken) {
       if (k == 1 && out[0].token == 0 && out[0].text != "kedves" && out[0].text != "tisztelt")
@@ -6759,6 +6783,16 @@ std::optional<std::vector<HungarianWord>> caseOfParticiple(const std::vector<Tok
   return out;
 }
 
+// "Köszönöm, uram.", "Elnézést, asszonyom, ez a táskája?": the one addressed keeps its commas.
+static void keepCommasOfTheOneAddressed(const std::vector<Token>& tokens, std::vector<HungarianWord>& out) {
+  for (std::size_t k = 0; k < out.size(); ++k) {
+    const Token& t = tokens[out[k].token];
+    if (t.tag != PartOfSpeech::name || !t.entry || (t.lower != "sir" && t.lower != "madam")) continue;
+    if (k > 0) out[k].commaBefore = true;
+    if (k + 1 < out.size() && !out[k + 1].opensAfterGreeting) out[k + 1].commaBefore = true;
+  }
+}
+
 std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed, std::size_t pointed,
                                              std::size_t pointedSense, const SentenceShape& shape) {
   if (const std::optional<HungarianWord> answer = shortAnswer(analysed)) return {*answer};
@@ -6791,8 +6825,11 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       out.push_back(std::move(w));
     }
   }
-  if (out.empty() && clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty()))
-    return Generator(marked, pointed, pointedSense, context).run();
+  if (out.empty() && clauses.size() <= 1 && (clauses.empty() || clauses[0].link.empty())) {
+    std::vector<HungarianWord> words = Generator(marked, pointed, pointedSense, context).run();
+    keepCommasOfTheOneAddressed(tokens, words);
+    return words;
+  }
   // "how hard it is": "milyen nehéz", the "it" of a predicate said alone (at `dropped`, in the
   // body; 0: none)
   auto droppedIt = [&](const Clause& c) -> std::size_t {
@@ -6998,13 +7035,15 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     if (c.subject) context.subject = Agreement{3, false, false, false}, context.known = true;
   }
   if (clauses.size() > 1 && greetingClause(tokens, clauses[0])) {
-    // "Dear Mr Novak,": a man greeted by his title and name is "Tisztelt Novak úr!", the
-    // formal letter's address
-    if (tokens.size() > 2 && tokens[0].lower == "dear" && tokens[1].lower == "mr" && !out.empty() &&
+    // "Dear Mr Novak,", "Dear Ms Kovács,": one greeted by title and name is "Tisztelt Novak úr!",
+    // "Tisztelt Kovács asszony!", the formal letter's address
+    if (tokens.size() > 2 && tokens[0].lower == "dear" &&
+        (tokens[1].lower == "mr" || tokens[1].lower == "mrs" || tokens[1].lower == "ms") && !out.empty() &&
         out[0].token == 0 && out[0].text == "kedves")
       out[0].text = "tisztelt";
     punctuateGreeting(out, clauses[1].begin);
   }
+  keepCommasOfTheOneAddressed(tokens, out);
   return out;
 }
 
