@@ -4461,6 +4461,40 @@ void comparativesOfManner(const lexicon::CoreLexicon& core, std::vector<Token>& 
   }
 }
 
+// "works more quickly", "drive more slowly": "more" before an adverb of manner is its
+// comparative, the comparative adjective's manner ("gyorsabban", "lassabban"); one token of the two.
+void moreOfManner(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    const Token& adverb = toks[i + 1];
+    if (toks[i].lower != "more" || toks[i].pauseAfter || adverb.tag != PartOfSpeech::adverb ||
+        !endsWith(adverb.lower, "ly") || !adverb.entry || adverb.entry->senses.empty())
+      continue;
+    const std::string& w = adverb.lower;
+    // "quickly" "quick", "easily" "easy", "gently" "gentle"
+    const std::string stem = w.substr(0, w.size() - 2);
+    const std::string bases[] = {stem, endsWith(w, "ily") ? w.substr(0, w.size() - 3) + "y" : std::string(),
+                                 endsWith(w, "bly") || endsWith(w, "tly") || endsWith(w, "ply") ? stem + "le"
+                                                                                                  : std::string()};
+    for (const std::string& base : bases) {
+      const lexicon::Entry* adj = base.empty() ? nullptr : core.find(base, PartOfSpeech::adjective);
+      if (!adj) continue;
+      const auto same = std::find_if(adj->senses.begin(), adj->senses.end(), [&](const lexicon::Sense& s) {
+        return mannerOf(s.word) == adverb.entry->senses.front().word;
+      });
+      if (same == adj->senses.end()) break;
+      const std::string comparative = degreeOf(same->word, 1);
+      if (!comparative.ends_with("bb")) break;
+      Token& more = toks[i];
+      more.tag = PartOfSpeech::adverb, more.lemma = "more " + w, more.lower = w, more.degree = 0, more.entry = nullptr;
+      more.dictionarySenses = {mannerOf(comparative)};
+      more.pauseAfter = adverb.pauseAfter;
+      more.words = adverb.word + adverb.words - more.word;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+      break;
+    }
+  }
+}
+
 // "finished second", "came third": a place in a race is what one became, "második lett"
 void placesInARace(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::string_view kPlaces[] = {"first", "second", "third", "fourth", "fifth", "last"};
@@ -5741,6 +5775,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   theMoreTheMerrier(core_, toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   comparativesOfManner(core_, toks);
+  moreOfManner(core_, toks);
   gerundSubjects(core_, toks);
   gerundObjects(core_, toks);
   participlesAfterNouns(toks);

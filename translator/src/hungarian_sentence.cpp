@@ -4296,8 +4296,12 @@ bool Generator::emitMannerFirst(bool howOnly) {
       return true;
     }
   }
-  if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
-      (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
+  // ("drove faster", "spoke more quietly": a comparative of manner, "Gyorsabban vezetett")
+  const bool comparedManner = pos < n_ && !t_[pos].entry && t_[pos].dictionarySenses.size() == 1 &&
+                              (t_[pos].dictionarySenses[0].ends_with("bban") ||
+                               t_[pos].dictionarySenses[0].ends_with("bben"));
+  if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || (!t_[pos].entry && !comparedManner) ||
+      t_[pos].time || (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
       listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than") ||
       (howOnly && ((!t_[pos].lower.ends_with("ly") && t_[pos].lower != "well") || t_[pos].lower == "early")) ||
       (pos > 0 && t_[pos - 1].lower == "so" &&

@@ -4746,8 +4746,11 @@ namespace {
 // A comparative right after a verb that links no predicate says how it is done, its manner
 // ("gyorsabban"); before a noun and after "be" it stays the adjective.
 TEST(ConstructionsTest, AComparativeAfterAVerbIsItsManner) {
-  EXPECT_EQ(hungarian("He drove faster."), "Vezetett gyorsabban.");
+  EXPECT_EQ(hungarian("He drove faster."), "Gyorsabban vezetett.");
   EXPECT_EQ(hungarian("Please speak louder."), "Kérjük, beszéljen hangosabban.");
+  // "more" before an adverb of manner is its comparative too
+  EXPECT_EQ(hungarian("He spoke more quietly."), "Csendesebben beszélt.");
+  EXPECT_EQ(hungarian("Please drive more slowly."), "Kérjük, lassabban vezessen.");
   EXPECT_EQ(hungarian("A faster car."), "Egy gyorsabb autó.");
   EXPECT_EQ(hungarian("He is faster than me."), "Ő gyorsabb nálam.");
 }
