@@ -989,6 +989,7 @@ class Generator {
   bool emitHowOftenFirst();
   void emitBeforeVerb();
   bool emitDurationFirst();
+  bool emitWhatItRestsOnFirst();
   bool differenceBefore(const NounPhrase& np) const;
   void everAsAlready();
   void emitRepetitionFirst();
@@ -4230,6 +4231,20 @@ bool Generator::emitDurationFirst() {
   return false;
 }
 
+// "consists of ten parts", "It depends on the weather": what a thing is made of or rests on
+// is the clause's focus, before the verb ("tíz részből áll", "Az időjárástól függ").
+bool Generator::emitWhatItRestsOnFirst() {
+  static constexpr std::string_view kRestingOn[] = {"consist", "depend"};
+  const VerbGroup& g = roles_.verb;
+  const std::size_t after = g.main + 1;
+  if (g.passive || roles_.object || after + 1 >= n_ || done_[after] || !listed(kRestingOn, t_[g.main].lemma) ||
+      !roles_.verbSense || roles_.verbSense->note(t_[after].lower).empty() || !startsNounPhrase(after + 1))
+    return false;
+  const std::size_t end = emitPrepositionalPhrase(after);
+  for (std::size_t k = after; k < end; ++k) done_[k] = true;
+  return true;
+}
+
 // "two years older", "ten metres longer", "five percent higher": a measure before a comparison is
 // by how much, "két évvel idősebb", "tíz méterrel hosszabb", "öt százalékkal magasabb".
 bool Generator::differenceBefore(const NounPhrase& np) const {
@@ -4511,7 +4526,7 @@ void Generator::emitBeforeVerb() {
       emitMannerFirst();
     return;
   }
-  if (emitGoalFirst() || emitBareObjectFirst()) return;
+  if (emitGoalFirst() || emitBareObjectFirst() || emitWhatItRestsOnFirst()) return;
   // "have risen sharply since January": how it was done stands nearest the verb, after the time
   // ("január óta meredeken emelkedtek")
   if (emitTimeFirst(g.main + 1)) {

@@ -76,7 +76,7 @@ TEST(ConstructionsTest, PhrasalVerbsAndGovernmentTakeTheCaseOfTheHungarianVerb) 
   EXPECT_EQ(hungarian("He turned down the job."), "Elutasította a munkát.");
   EXPECT_EQ(hungarian("We ran out of bread."), "Kifogytunk kenyérből.");
   EXPECT_EQ(hungarian("He laughed at the joke."), "Nevetett a viccen.");
-  EXPECT_EQ(hungarian("They depend on their parents."), "Függenek a szüleiktől.");
+  EXPECT_EQ(hungarian("They depend on their parents."), "A szüleiktől függenek.");
   EXPECT_EQ(hungarian("I think of you often."), "Gyakran gondolok rád.");
 }
 
@@ -1933,6 +1933,13 @@ TEST(ConstructionsTest, ToldToRememberADeedIsToldNotToForgetIt) {
   EXPECT_TRUE(has(hungarian("I remember my first day at school."), "Emlékszem"));
 }
 
+TEST(ConstructionsTest, WhatAThingIsMadeOfOrRestsOnComesBeforeTheVerb) {
+  EXPECT_EQ(hungarian("The team consists of five players."), "A csapat öt játékosból áll.");
+  EXPECT_EQ(hungarian("The price depends on the size."), "Az ár a mérettől függ.");
+  // negated, the verb keeps "nem" before it
+  EXPECT_EQ(hungarian("It does not depend on me."), "Nem függ tőlem.");
+}
+
 TEST(ConstructionsTest, AMeasureBeforeAComparisonIsByHowMuch) {
   EXPECT_EQ(hungarian("My sister is two years older than me."), "A húgom két évvel idősebb nálam.");
   EXPECT_EQ(hungarian("The new bridge is ten metres longer."), "Az új híd tíz méterrel hosszabb.");
@@ -2775,7 +2782,7 @@ TEST(ConstructionsTest, ASecondVerbAfterAndIsUnderTheSameModal) {
 }
 
 TEST(ConstructionsTest, AYesOrNoOpeningTheSentenceIsItsSubject) {
-  EXPECT_EQ(hungarian("Whether he wins depends on the weather."), "Az, hogy nyer-e, függ az időtől.");
+  EXPECT_EQ(hungarian("Whether he wins depends on the weather."), "Az, hogy nyer-e, az időtől függ.");
 }
 
 TEST(ConstructionsTest, AllAfterAPronounIsNoNounsEvery) {
