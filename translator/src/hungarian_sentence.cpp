@@ -712,11 +712,12 @@ class Generator {
     return i + 1 < t_.size() && (t_[i].lower == "less" || t_[i].lower == "fewer") &&
            t_[i + 1].tag == PartOfSpeech::noun && !t_[i].pauseAfter;
   }
-  // The number a count's adverb or bound leads to ("about twenty", "more than fifty", "less than
-  // two": "több mint ötven látogatót", the noun in the phrase's case), else `i` itself.
+  // The number a count's adverb or bound leads to ("about twenty", "around twenty", whose lemma
+  // is "about", "more than fifty", "less than two": "több mint ötven látogatót", the noun in
+  // the phrase's case), else `i` itself.
   std::size_t numberAfterCount(std::size_t i) const {
     static constexpr std::string_view kAboutANumber[] = {"about", "almost", "nearly", "at least", "at most"};
-    if (i + 1 < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lower) &&
+    if (i + 1 < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lemma) &&
         t_[i + 1].tag == PartOfSpeech::number)
       return i + 1;
     if (boundOfCount(i)) return i + 2;
@@ -971,6 +972,7 @@ class Generator {
   bool isDuration(const NounPhrase& np) const;
   bool lastsAWhile() const;
   bool saidOfThing(const ClauseRoles& r) const;
+  bool saidOfPerson(const ClauseRoles& r) const;
   bool forTheSpeaker() const;
   bool leftWanting() const;
   bool movedElsewhere(std::size_t verb) const;
@@ -1847,6 +1849,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // "The train leaves": "indul", not "elhagy"; "will close next spring": "bezár"
     const bool once = past || future || (verb == roles_.verb.main && futureSaid());
     stem = intransitiveOf(*s, once && !lasted, v.form);
+    // "We'll start early", "They began at nine": people begin their work, "korán kezdünk",
+    // where the meeting begins of itself, "kezdődik"
+    if ((v.lemma == "start" || v.lemma == "begin") && verb == roles_.verb.main && stem.lemma != s->word &&
+        saidOfPerson(roles_))
+      stem = VerbStem{"kezd", "", ""};
   } else if (s) {
     stem.lemma = s->word;
     stem.prefix = s->prefix;
@@ -1944,6 +1951,12 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   // object is kept in stands where a prefix does, written apart (and "hagy" without its "el")
   if (verb == roles_.verb.main && !keptPrefix_.empty()) stem.prefix = keptPrefix_;
   if (stem.prefix.empty()) stem.prefix = v.prefix;  // "kiszaladt"
+  // "climbed out of the window", "climbed down": the way the English particle says goes before
+  // the sense's own way ("kimásztunk", "lemászott", where "climb" alone is "felmászik")
+  static constexpr std::string_view kWays[] = {"fel", "le", "ki", "be", "el", "\xC3\xA1t", "vissza"};
+  if (!v.prefix.empty() && s && stem.prefix == s->prefix && stem.lemma == s->word && listed(kWays, stem.prefix) &&
+      listed(kWays, v.prefix) && !before_.saying)
+    stem.prefix = v.prefix;
   // a verb of saying after a quotation says how it was said, unfinished: "– kérdezte az anyja"
   if (before_.saying && verb == roles_.verb.main) stem.prefix.clear();
   if (verb == roles_.verb.main && roles_.verb.futureOfBe && stem.lemma == "van") stem.lemma = "lesz";
@@ -3199,6 +3212,18 @@ bool Generator::saidOfThing(const ClauseRoles& r) const {
   return head && !head->person;
 }
 
+// Whether the clause's subject is a person: a personal pronoun other than "it", a name, a noun
+// for people ("We start", "Anna began", "The teacher started").
+bool Generator::saidOfPerson(const ClauseRoles& r) const {
+  if (!r.subject || r.verb.passive) return false;
+  const std::string& word = t_[r.subject->head].lower;
+  static constexpr std::string_view kPersons[] = {"i", "you", "he", "she", "we", "they"};
+  if (r.subject->pronoun) return listed(kPersons, word);
+  if (r.subject->name) return true;
+  const Sense* head = coreSense(t_[r.subject->head], sense(r.subject->head));
+  return head && head->person;
+}
+
 // Whether what follows the verb at `verb` in its clause says where to, from where or when one
 // moved: a place or time ("to London", "abroad", "last year", "in 2015"), not how ("slowly").
 bool Generator::movedElsewhere(std::size_t verb) const {
@@ -3485,6 +3510,13 @@ bool Generator::finishedPast() const {
   // "El kell olvasnod a könyvet")
   const bool must = (g.modal == "kell" || g.modal == "kellene") && !g.negative;
   if (must && g.main != n_ && t_[g.main].form != VerbForm::ing) {
+    const std::optional<NounPhrase>& done = g.passive ? r.subject : r.object;
+    return done && !done->pronoun && done->definite;
+  }
+  // "If the dog is found", "If you read the letter": what a condition waits for is a deed
+  // done through, the verb's perf= prefix ("Ha megtalálják a kutyát", "Ha elolvasod a levelet")
+  if (before_.condition && !before_.hypothetical && !g.past && !g.future && !g.negative && g.modal.empty() &&
+      g.have == n_ && g.main != n_ && t_[g.main].form != VerbForm::ing) {
     const std::optional<NounPhrase>& done = g.passive ? r.subject : r.object;
     return done && !done->pronoun && done->definite;
   }
