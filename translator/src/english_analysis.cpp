@@ -1915,6 +1915,8 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (prevTag == PartOfSpeech::modal || isDoSupport(prevLower) ||
              // ("can no longer walk": past the negation of "no longer")
              (prevLower == "no longer" && i >= 2 && toks[i - 2].tag == PartOfSpeech::modal) ||
+             // ("can now open", "can still win", "will never forget": past an adverb the modal's verb)
+             (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::modal) ||
              (prevTag == PartOfSpeech::negation &&
               (!verbSeen ||
                (i >= 2 && (toks[i - 2].tag == PartOfSpeech::modal || isDoSupport(toks[i - 2].lower)))))) {

@@ -2189,6 +2189,14 @@ VerbGroup Generator::readVerbGroup() const {
       g.past = g.past || k.form == VerbForm::past || k.form == VerbForm::participle;
       continue;
     }
+    // "will no longer have to wait": past an adverb "have" may read as a verb, and "have to"
+    // is still "kell" ("többé nem kell várniuk")
+    if (k.tag == PartOfSpeech::verb && k.lemma == "have" && k.form != VerbForm::ing &&
+        k.form != VerbForm::participle && i + 2 < n && infinitiveAt(i + 1)) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.modal = "kell", g.past = g.past || k.form == VerbForm::past;
+      continue;
+    }
     // "I need to finish": "be kell fejeznem", as "have to"
     if (k.tag == PartOfSpeech::verb && k.lemma == "need" && k.form != VerbForm::ing && i + 2 < n &&
         infinitiveAt(i + 1)) {

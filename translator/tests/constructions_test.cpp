@@ -5563,5 +5563,12 @@ TEST(ConstructionsTest, AVerbsSenseByWhatItIsDoneToOrWhatDoesIt) {
   EXPECT_TRUE(has(hungarian("A storm hit the north of the country."), "s\xC3\xBAjtotta"));
 }
 
+TEST(ConstructionsTest, AnAdverbAfterAModalLeavesItsVerb) {
+  // "can now open an account": "open" is still the verb, "nyithat"; "will no longer have to"
+  // still "kell"
+  EXPECT_TRUE(has(hungarian("You can now open an account online."), "nyithat egy sz\xC3\xA1ml\xC3\xA1t"));
+  EXPECT_TRUE(has(hungarian("Patients will no longer have to wait."), "nem kell v\xC3\xA1rniuk"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
