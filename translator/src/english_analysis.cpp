@@ -3385,8 +3385,10 @@ std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb
     if (toks[j - 1].tag != PartOfSpeech::noun) return 0;
   }
   // ("hand it in at reception", "think it over": after a pronoun "in" and "over" are particles
-  // too, unless a noun phrase follows them: "put it in the box", "threw it over the fence")
-  const bool inOrOver = j == verb + 2 && j < toks.size() && (toks[j].lower == "in" || toks[j].lower == "over");
+  // too, unless a noun phrase follows them: "put it in the box", "threw it over the fence";
+  // so is "on": "turn it on", but "call me on this number", "put it on the table")
+  const bool inOrOver = j == verb + 2 && j < toks.size() &&
+                        (toks[j].lower == "in" || toks[j].lower == "over" || toks[j].lower == "on");
   if (inOrOver && j + 1 < toks.size()) {
     switch (toks[j + 1].tag) {
       case PartOfSpeech::determiner:

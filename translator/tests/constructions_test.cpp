@@ -5570,5 +5570,13 @@ TEST(ConstructionsTest, AnAdverbAfterAModalLeavesItsVerb) {
   EXPECT_TRUE(has(hungarian("Patients will no longer have to wait."), "nem kell v\xC3\xA1rniuk"));
 }
 
+TEST(ConstructionsTest, OnAfterAPronounObjectBeforeANounPhraseIsItsPreposition) {
+  // "call me on this number" calls, "hívjon fel ezen a számon" (no "call on", "felszólít");
+  // "turn it on" keeps its particle
+  EXPECT_TRUE(has(hungarian("Call me on this number."), "ezen a sz\xC3\xA1mon"));
+  EXPECT_FALSE(has(hungarian("Call me on this number."), "sz\xC3\xB3l\xC3\xADtson"));
+  EXPECT_EQ(hungarian("Turn it on."), "Kapcsolja fel.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
