@@ -3851,6 +3851,17 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
                    when.find("/that/") != when.npos;
           }))
         toks[i].neighbour = "that";
+      // "tell me where it is", "told us why": a question after the one told asks for the verb's
+      // sense of it, where one names "wh" ("mondja meg, hol van")
+      {
+        std::size_t q = k;
+        if (q < toks.size() && listed(kObjectPronouns, toks[q].lower)) ++q;
+        if (toks[i].neighbour.empty() && toks[i].entry && q < toks.size() && !toks[i].pauseAfter &&
+            (toks[q].tag == PartOfSpeech::question || toks[q].lower == "whether") &&
+            std::any_of(toks[i].entry->senses.begin(), toks[i].entry->senses.end(),
+                        [](const lexicon::Sense& s) { return listsWord(s.note("when"), "wh"); }))
+          toks[i].neighbour = "wh";
+      }
       // ("listen to me", "listens to her mother": after the preposition a sense for people takes,
       // the one named may be a person so too, "rám hallgat")
       if (!clauseFollows && k + 1 < toks.size() && toks[k].tag == PartOfSpeech::preposition && toks[i].entry &&

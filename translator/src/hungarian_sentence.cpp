@@ -3528,6 +3528,14 @@ bool Generator::finishedPast() const {
     const std::optional<NounPhrase>& done = g.passive ? r.subject : r.object;
     return done && !done->pronoun && done->definite;
   }
+  // "Can you open the file?", "Could you send me the report?", "Would you read the letter?": what
+  // one can or would do to a definite object is done through too ("El tudnád küldeni", "Elolvasnád
+  // a levelet?")
+  // (the conditional only as a request asked: "mintha olvasná", as if, stays as it is)
+  if ((g.modal == "tud" || g.modal == "tud-cond" || (g.modal == "cond" && r.inverted)) && !g.past && !g.future &&
+      !g.passive &&
+      g.have == n_ && g.main != n_ && t_[g.main].form != VerbForm::ing)
+    return r.object && !r.object->pronoun && r.object->definite;
   if (!(g.past || g.imperative) || !g.modal.empty() || g.future || g.main == n_ ||
       t_[g.main].form == VerbForm::ing || (g.passive && g.have == n_))
     return false;
@@ -6068,8 +6076,16 @@ std::vector<HungarianWord> Generator::run() {
     roles_.verb.modal = "tud-cond", roles_.verb.past = false;
   // "Could you send me ...?", "Could you please move your car?": a request asks for the deed
   // itself in the conditional, "Továbbítanád?", "Áttennéd az autódat?"
+  // ("Could you send me the report?", "Could you tell me when ...?": a deed done through to a
+  // definite thing or a question keeps "tud", "El tudnád küldeni?", "Meg tudnád mondani, mikor")
+  const bool throughToAThing =
+      roles_.verb.main != n_ &&
+      ((roles_.object && !roles_.object->pronoun && roles_.object->definite && roles_.verbSense &&
+        (!roles_.verbSense->prefix.empty() || !roles_.verbSense->note("perf").empty())) ||
+       t_[roles_.verb.main].neighbour == "wh");
   if (roles_.verb.modal == "tud-cond" && roles_.inverted && roles_.agreement.person == 2 &&
-      roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "could" && !roles_.verb.negative)
+      roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "could" && !roles_.verb.negative &&
+      !throughToAThing)
     roles_.verb.modal = "cond";
   // "Can you send me ...?", "Can you pick us up?": asked of the one addressed for the speaker, a
   // request, "El tudnád küldeni?"; without one it asks what the other can ("Can you swim?")

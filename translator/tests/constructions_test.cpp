@@ -1655,8 +1655,9 @@ TEST(ConstructionsTest, AskingForSomethingOrLeaveIsThePotential) {
   EXPECT_EQ(hungarian("Could I have a glass of water?"), "Kaphatnék egy pohár vizet?");
   EXPECT_EQ(hungarian("Can we have a table for two?"), "Kaphatunk egy asztalt két főre?");
   EXPECT_EQ(hungarian("Could I borrow your pen?"), "Kölcsönkérhetném a tolladat?");
-  // asked of someone else it asks for the deed, the verb's own conditional; owning is still "van"
-  EXPECT_EQ(hungarian("Could you send me the file?").rfind("Küldenéd", 0), 0u);
+  // asked of someone else it asks for the deed, the verb's own conditional ("Segítenél?"); a deed
+  // done through to a definite thing keeps "tud" with its prefix; owning is still "van"
+  EXPECT_EQ(hungarian("Could you send me the file?").rfind("El tudnád küldeni", 0), 0u);
   EXPECT_EQ(hungarian("Do you have a pen?"), "Van egy tollad?");
 }
 
@@ -2199,7 +2200,7 @@ TEST(ConstructionsTest, WhatAskedWithinAndCouldInAnIfBesideWould) {
   EXPECT_EQ(hungarian("Nobody knows what happened."), "Senki sem tudja, mi történt.");
   // "when" after "let me know" says when
   EXPECT_EQ(hungarian("Let me know when you arrive."), "Szólj, amikor megérkezel.");
-  EXPECT_NE(hungarian("I would be grateful if you could send me the details.").find("ha tudnád"),
+  EXPECT_NE(hungarian("I would be grateful if you could send me the details.").find("ha el tudnád küldeni"),
             std::string::npos);
 }
 
@@ -4906,7 +4907,7 @@ TEST(ConstructionsTest, EverySingleOne) {
 // Being away is being far from here, "távol", where "el" came out ("Elek leszünk"); "while" of a
 // state that lasts is "amíg", of what goes on meanwhile "miközben".
 TEST(ConstructionsTest, WhileAway) {
-  EXPECT_EQ(hungarian("Could you water my plants while I am away?"), "Megöntöznéd a növényeimet, amíg távol vagyok?");
+  EXPECT_EQ(hungarian("Could you water my plants while I am away?"), "Meg tudnád öntözni a növényeimet, amíg távol vagyok?");
   EXPECT_EQ(hungarian("We will be away for two weeks."), "Távol leszünk két hétig.");
   EXPECT_EQ(hungarian("While he was sleeping, the phone rang."), "Miközben aludt, a telefon csengett.");
 }
@@ -5576,6 +5577,25 @@ TEST(ConstructionsTest, OnAfterAPronounObjectBeforeANounPhraseIsItsPreposition) 
   EXPECT_TRUE(has(hungarian("Call me on this number."), "ezen a sz\xC3\xA1mon"));
   EXPECT_FALSE(has(hungarian("Call me on this number."), "sz\xC3\xB3l\xC3\xADtson"));
   EXPECT_EQ(hungarian("Turn it on."), "Kapcsolja fel.");
+}
+
+TEST(ConstructionsTest, WhatOneCanDoToADefiniteThingIsDoneThrough) {
+  // "I can read the book": "El tudom olvasni"; asked of the one addressed, "Could you send me the
+  // details?" keeps "tud" with the prefix, "El tudnád küldeni"; "Could you help me?" asks for
+  // the deed, "Segítenél nekem?"
+  EXPECT_EQ(hungarian("I can read the book."), "El tudom olvasni a k\xC3\xB6nyvet.");
+  EXPECT_EQ(hungarian("I cannot read the book."), "Nem tudom elolvasni a k\xC3\xB6nyvet.");
+  EXPECT_TRUE(has(hungarian("Could you send me the details?"), "El tudn\xC3\xA1\x64 k\xC3\xBCldeni"));
+  EXPECT_EQ(hungarian("Could you help me?"), "Seg\xC3\xADten\xC3\xA9l nekem?");
+  // (as if one read it, no deed done through: "mintha olvasná")
+  EXPECT_FALSE(has(hungarian("He pretended to read the newspaper."), "elolvasn"));
+}
+
+TEST(ConstructionsTest, ToTellWhereOrWhenIsToSayIt) {
+  // "tell me when ...": "megmond", "Meg tudnád mondani, mikor"; a story is told, "mesél"
+  EXPECT_TRUE(has(hungarian("Could you tell me when the interview will take place?"), "Meg tudn\xC3\xA1\x64 mondani"));
+  EXPECT_TRUE(has(hungarian("Tell me where the station is."), "Mondja meg"));
+  EXPECT_TRUE(has(hungarian("She asked me why I was tired."), "Megk\xC3\xA9rdez"));
 }
 
 }  // namespace
