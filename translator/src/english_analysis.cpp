@@ -4028,8 +4028,21 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       const std::size_t be = i > 1 && (toks[i - 1].tag == PartOfSpeech::negation || toks[i - 1].tag == PartOfSpeech::adverb)
                                  ? i - 2
                                  : i - 1;
+      // ("Is the damage covered by the warranty?": asked, the form of "be" stands before the
+      // subject, and the subject's sense is chosen as well, "fedezi")
+      bool askedPassive = false;
+      if (toks[i].form == VerbForm::participle && i >= 3 && toks[i - 1].tag == PartOfSpeech::noun) {
+        std::size_t b = i - 1;
+        while (b > 0 && !toks[b - 1].pauseAfter &&
+               (toks[b - 1].tag == PartOfSpeech::noun || toks[b - 1].tag == PartOfSpeech::adjective ||
+                toks[b - 1].tag == PartOfSpeech::determiner || toks[b - 1].tag == PartOfSpeech::possessive))
+          --b;
+        askedPassive = b > 0 && formOfBe(toks[b - 1].lower) &&
+                       (b == 1 || toks[b - 2].tag == PartOfSpeech::question) &&
+                       (toks[b].tag == PartOfSpeech::determiner || toks[b].tag == PartOfSpeech::possessive);
+      }
       const bool passive = toks[i].form == VerbForm::participle && i > 0 &&
-                           (formOfBe(toks[be].lower) || toks[be].lower == "being");
+                           (formOfBe(toks[be].lower) || toks[be].lower == "being" || askedPassive);
       if (passive) toks[i].hasObject = true;
       // ("In the corner sat an old man": after a place opening the sentence, a verb of being
       // there has its subject after it, no object)

@@ -5598,5 +5598,11 @@ TEST(ConstructionsTest, ToTellWhereOrWhenIsToSayIt) {
   EXPECT_TRUE(has(hungarian("She asked me why I was tired."), "Megk\xC3\xA9rdez"));
 }
 
+TEST(ConstructionsTest, AnAskedPassiveChoosesTheSenseOfItsSubject) {
+  // "Is the damage covered by the warranty?": damage is covered as a cost is, "fedezi", as in
+  // "The warranty covers the damage"
+  EXPECT_TRUE(has(hungarian("Is the damage covered by the warranty?"), "Fedezi a k\xC3\xA1rt"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
