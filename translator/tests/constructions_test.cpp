@@ -4816,7 +4816,7 @@ TEST(ConstructionsTest, TheReasonComesFirst) {
   EXPECT_EQ(hungarian("The match was postponed because of the strong wind."),
             "Az erős szél miatt a mérkőzést elhalasztották.");
   EXPECT_EQ(hungarian("I stayed at home because of the rain."), "Az eső miatt otthon maradtam.");
-  EXPECT_EQ(hungarian("Was the flight cancelled because of the weather?"), "Lemondták a járatot az idő miatt?");
+  EXPECT_EQ(hungarian("Was the flight cancelled because of the weather?"), "Törölték a járatot az idő miatt?");
 }
 
 // "in a row" after a count is said before it: "sorozatban az ötödik mérkőzését", "sorozatban
@@ -5602,6 +5602,8 @@ TEST(ConstructionsTest, AnAskedPassiveChoosesTheSenseOfItsSubject) {
   // "Is the damage covered by the warranty?": damage is covered as a cost is, "fedezi", as in
   // "The warranty covers the damage"
   EXPECT_TRUE(has(hungarian("Is the damage covered by the warranty?"), "Fedezi a k\xC3\xA1rt"));
+  // (a cancelled flight is "törölték", as "cancelled the flight" is)
+  EXPECT_TRUE(has(hungarian("Was the flight cancelled?"), "T\xC3\xB6r\xC3\xB6lt\xC3\xA9k a j\xC3\xA1ratot"));
 }
 
 }  // namespace
