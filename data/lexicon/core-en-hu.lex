@@ -7651,7 +7651,7 @@ die out	v	ki|hal[noobj]
 fall apart	v	szét|esik[noobj]
 fall through	v	meg|hiúsul[noobj]
 give away	v	el|ajándékoz ; el|árul
-go off	v	meg|szólal[noobj] ; fel|robban[noobj,when=bomb/explosive/device/grenade/mine/firework/charge] ; meg|savanyodik[noobj,when=milk/cream]
+go off	v	meg|szólal[noobj] ; fel|robban[noobj,when=bomb/explosive/device/grenade/mine/firework/charge] ; meg|savanyodik[noobj,when=milk/cream] ; meg|romlik[noobj,when=food/meat/fish/chicken/cheese/fruit/vegetables/yoghurt/yogurt/butter/egg/eggs/leftovers/sandwich]
 go through	v	át|megy[noobj,obj=n] ; át|néz
 go out of business	v	tönkre|megy[noobj]
 hold up	v	fel|tart ; fel|emel

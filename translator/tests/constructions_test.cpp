@@ -5606,5 +5606,12 @@ TEST(ConstructionsTest, AnAskedPassiveChoosesTheSenseOfItsSubject) {
   EXPECT_TRUE(has(hungarian("Was the flight cancelled?"), "T\xC3\xB6r\xC3\xB6lt\xC3\xA9k a j\xC3\xA1ratot"));
 }
 
+TEST(ConstructionsTest, FoodThatGoesOffSpoils) {
+  // food goes off, "megromlik"; an alarm goes off, "megszólal"
+  EXPECT_TRUE(has(hungarian("The food in the freezer has gone off."), "megromlott"));
+  EXPECT_TRUE(has(hungarian("The meat may go off."), "megromolhat"));
+  EXPECT_TRUE(has(hungarian("The alarm went off."), "megsz\xC3\xB3lalt"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
