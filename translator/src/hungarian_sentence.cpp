@@ -4302,6 +4302,15 @@ std::size_t Generator::changeMeasuredBy() const {
 // off ("pénteken küldték el").
 void Generator::emitBeforeVerb() {
   const VerbGroup& g = roles_.verb;
+  // "I can go home", "You must go home": "haza" is the prefix of the verb after "tud" and "kell"
+  // too, before them ("Haza tudok menni", "Haza kell menned", "nem tudok hazamenni")
+  if (!g.modal.empty() && g.modal != "cond" && g.main + 1 < n_ && !done_[g.main + 1] &&
+      t_[g.main + 1].tag == PartOfSpeech::adverb && t_[g.main + 1].lemma == "home" && roles_.verbSense &&
+      roles_.verbSense->prefix.empty() && t_[g.main].prefix.empty() &&
+      plainSense(t_[g.main + 1], sense(g.main + 1)) == "haza") {
+    homePrefix_ = true;
+    done_[g.main + 1] = true;
+  }
   // "sleep more than younger ones", "You should eat less": how much one does, alone after the
   // verb, is an amount before it, "Többet alszanak", "Kevesebbet kellene enned"
   if (!g.negative && !g.copula && !g.passive && g.main + 1 < n_ && !done_[g.main + 1] &&

@@ -472,7 +472,7 @@ TEST(ConstructionsTest, AnAdjectiveSaidOfAPersonTakesItsSenseForPeople) {
 }
 
 TEST(ConstructionsTest, Modality) {
-  EXPECT_EQ(hungarian("They have to go home."), "Menniük kell haza.");
+  EXPECT_EQ(hungarian("They have to go home."), "Haza kell menniük.");
   EXPECT_EQ(hungarian("The children must sleep."), "A gyerekeknek aludniuk kell.");
   EXPECT_EQ(hungarian("You must finish your homework."), "Be kell fejezned a házi feladatodat.");
   EXPECT_EQ(hungarian("You may open the window."), "Kinyithatod az ablakot.");
@@ -5611,6 +5611,13 @@ TEST(ConstructionsTest, FoodThatGoesOffSpoils) {
   EXPECT_TRUE(has(hungarian("The food in the freezer has gone off."), "megromlott"));
   EXPECT_TRUE(has(hungarian("The meat may go off."), "megromolhat"));
   EXPECT_TRUE(has(hungarian("The alarm went off."), "megsz\xC3\xB3lalt"));
+}
+
+TEST(ConstructionsTest, HomeIsThePrefixOfTheVerbAfterAModal) {
+  // "I can go home": "Most haza tudok menni", "Haza kell mennem", negated "Nem tudok hazamenni"
+  EXPECT_EQ(hungarian("I must go home."), "Haza kell mennem.");
+  EXPECT_TRUE(has(hungarian("I can go home now."), "haza tudok menni"));
+  EXPECT_EQ(hungarian("I cannot go home."), "Nem tudok hazamenni.");
 }
 
 }  // namespace
