@@ -319,6 +319,17 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
     if (const FunctionWord* f = functionWord(lowerAscii(words[i - 1]));
         f && (f->tag == PartOfSpeech::determiner || f->tag == PartOfSpeech::possessive))
       return std::nullopt;
+  // "calling for free check-ups", "for good reason": a phrase of a preposition and an adjective
+  // before a noun is no phrase, the adjective is the noun's ("ingyenes kivizsgálás", where
+  // "work for free" is "ingyen")
+  if (bestEntry->pos == PartOfSpeech::adverb && best == 2 && opening && opening->tag == PartOfSpeech::preposition &&
+      i + 2 < words.size() && core.find(lowerAscii(words[i + 1]), PartOfSpeech::adjective)) {
+    const std::string next = lowerAscii(words[i + 2]);
+    const std::string singular = next.size() > 3 && next.back() == 's' ? next.substr(0, next.size() - 1) : next;
+    if ((core.find(next, PartOfSpeech::noun) || core.find(singular, PartOfSpeech::noun)) &&
+        !core.find(next, PartOfSpeech::adverb) && !functionWord(next))
+      return std::nullopt;
+  }
   // "more and more people" is a growing count ("egyre több ember"); "more and more difficult"
   // a growing degree, the adjective's ("egyre nehezebb")
   if (bestEntry->lemma == "more and more") {

@@ -5620,5 +5620,12 @@ TEST(ConstructionsTest, HomeIsThePrefixOfTheVerbAfterAModal) {
   EXPECT_EQ(hungarian("I cannot go home."), "Nem tudok hazamenni.");
 }
 
+TEST(ConstructionsTest, APhraseOfAPrepositionAndAnAdjectiveBeforeANounIsNoPhrase) {
+  // "calling for free check-ups": "call for" is "sürget", "free" the noun's; "park for free"
+  // keeps "ingyen"
+  EXPECT_TRUE(has(hungarian("The association is calling for free check-ups for children."), "s\xC3\xBCrget"));
+  EXPECT_TRUE(has(hungarian("You can park here for free."), "ingyen"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
