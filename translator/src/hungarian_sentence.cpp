@@ -4385,6 +4385,13 @@ void Generator::emitBeforeVerb() {
     modalFocus_ = emitGoalFirst() || emitBareObjectFirst();
     return;
   }
+  // "The repair will cost about 400 euros", "will buy bread": so before "fog" ("400 euróba fog
+  // kerülni", "kenyeret fog venni")
+  if (!g.negative && g.future && g.modal.empty() && !g.imperative && !objectClausePronoun_ && !roles_.inverted &&
+      t_[0].tag != PartOfSpeech::question && g.main + 1 < n_ && !g.copula && !g.passive) {
+    modalFocus_ = emitGoalFirst() || emitBareObjectFirst();
+    if (modalFocus_) return;
+  }
   // "Leave the building immediately", "stir well": "Azonnal hagyd el az épületet", "jól keverd",
   // how stands before the imperative, whose prefix follows it anyway; where ("Fordulj balra")
   // stays after

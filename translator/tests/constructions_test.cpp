@@ -5627,5 +5627,13 @@ TEST(ConstructionsTest, APhraseOfAPrepositionAndAnAdjectiveBeforeANounIsNoPhrase
   EXPECT_TRUE(has(hungarian("You can park here for free."), "ingyen"));
 }
 
+TEST(ConstructionsTest, WhereToOrABareObjectStandsBeforeFog) {
+  // as before "kell" and "tud": "400 euróba fog kerülni", "Kenyeret fogok venni", "Iskolába
+  // fogunk menni"
+  EXPECT_TRUE(has(hungarian("The repair will cost about 400 euros."), "400 eur\xC3\xB3\x62\x61 fog ker\xC3\xBClni"));
+  EXPECT_EQ(hungarian("I will buy bread."), "Kenyeret fogok venni.");
+  EXPECT_EQ(hungarian("We will go to school."), "Iskol\xC3\xA1\x62\x61 fogunk menni.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
