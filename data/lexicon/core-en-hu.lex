@@ -774,7 +774,7 @@ note	v	meg|jegyez
 trouble	v	zavar
 # --- WordNet's commonest lemmas by tagged senses, ranks 1 to 450
 check	n	ellenőrzés[ellenőrzések] ; számla ; csekk[3sg=csekkje]
-check	v	meg|néz ; meg|vizsgál
+check	v	ellenőriz ; meg|néz ; meg|vizsgál
 direct	v	irányít ; rendez[when=film/movie/play/opera/show/series/documentary]
 direct	adj	közvetlen ; egyenes
 advance	n	előrelépés ; előleg[előlegek]
