@@ -1677,6 +1677,13 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     for (Reading& r : rs)
       if (r.tag == tag && (!form || r.form == *form)) r.weight += b;
   };
+  // "crossed the line and burst into tears": a word that opens a verb idiom of three words the
+  // lexicon has, the two words after it, is its verb ("sírva fakadt", not a noun after "and")
+  if (i + 2 < toks.size() && !t.pauseAfter && !toks[i + 1].pauseAfter)
+    for (Reading& r : rs)
+      if (r.tag == PartOfSpeech::verb && r.form != VerbForm::ing &&
+          core_.find(r.lemma + " " + toks[i + 1].lower + " " + toks[i + 2].lower, PartOfSpeech::verb))
+        r.weight += 300;
   // "less expensive": the degree of the adjective after it, "kevésbé drága" (not "kisebb")
   if (t.lower == "less" && i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::other &&
       [&] {

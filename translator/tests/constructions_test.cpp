@@ -5635,5 +5635,10 @@ TEST(ConstructionsTest, WhereToOrABareObjectStandsBeforeFog) {
   EXPECT_EQ(hungarian("We will go to school."), "Iskol\xC3\xA1\x62\x61 fogunk menni.");
 }
 
+TEST(ConstructionsTest, AWordOpeningAVerbIdiomIsItsVerb) {
+  // "and burst into tears": "burst" is the verb of "burst into tears", "sírva fakadt"
+  EXPECT_TRUE(has(hungarian("He crossed the finish line and burst into tears."), "s\xC3\xADrva fakadt"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
