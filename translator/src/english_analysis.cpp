@@ -1920,6 +1920,13 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
         (toks[i - 2].lower == "me" || toks[i - 2].lower == "him" || toks[i - 2].lower == "her" ||
          toks[i - 2].lower == "us" || toks[i - 2].lower == "them"))
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
+    // "Commuters were advised to work from home", "are urged to stay indoors": after the passive
+    // of asking someone to do a thing, what they are asked to do ("hogy otthonról dolgozzanak")
+    if (prevLower == "to" && i >= 3 && toks[i - 2].tag == PartOfSpeech::verb &&
+        (toks[i - 2].form == VerbForm::participle || toks[i - 2].form == VerbForm::past) &&
+        listed(kAskingSomeoneToDo, toks[i - 2].lemma) &&
+        (formOfBe(toks[i - 3].lower) || toks[i - 3].tag == PartOfSpeech::adverb))
+      bonus(PartOfSpeech::verb, VerbForm::base, 300);
     // "It takes ten minutes to walk there", "took hours to find": after the time something takes,
     // what it takes that long to do
     if (prevLower == "to" && i >= 3 && toks[i - 2].tag == PartOfSpeech::noun && unitOfTime(toks[i - 2].lemma) &&

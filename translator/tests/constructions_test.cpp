@@ -5640,5 +5640,12 @@ TEST(ConstructionsTest, AWordOpeningAVerbIdiomIsItsVerb) {
   EXPECT_TRUE(has(hungarian("He crossed the finish line and burst into tears."), "s\xC3\xADrva fakadt"));
 }
 
+TEST(ConstructionsTest, AfterThePassiveOfAskingToIsAnInfinitive) {
+  // "were advised to work from home": "work" is what they were advised to do, a verb, no "munka"
+  const std::string advised = hungarian("Commuters were advised to work from home.");
+  EXPECT_TRUE(has(advised, "dolgoz")) << advised;
+  EXPECT_FALSE(has(advised, "munk")) << advised;
+}
+
 }  // namespace
 }  // namespace lexiton::translator
