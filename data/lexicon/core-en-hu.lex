@@ -240,7 +240,7 @@ stay	v	marad[noobj,past=maradt]
 stop	v	meg|áll[noobj] ; meg|állít ; el|áll[noobj,when=rain/snow/wind/storm/bleeding/hail/shower/downpour/drizzle] ; abba|marad[noobj,when=music/noise/crying/shooting/fighting/singing/laughter/conversation/applause] ; le|áll[noobj,when=engine/machine/motor/production/system/server/heart/clock/watch/traffic/pump]
 take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller] ; készít[when=photo/picture/photograph/snapshot/selfie/note/screenshot] ; tart[obj=ig,when=second/minute/hour/day/week/month/year/ages] ; tesz[when=exam/oath] ; vállal[when=risk/responsibility/blame] ; el|fogad[when=card/cash/payment/cheque/check/booking/reservation/bribe]
 talk	v	beszél[noobj,to=val,with=val,about=rol] ; beszélget
-tell	v	mond[to=nak,perf=el] ; el|mond ; mesél[to=nak,perf=el,when=story/joke/tale/fairy] ; meg|mond[when=truth/name]
+tell	v	mond[to=nak,perf=el] ; el|mond ; mesél[to=nak,perf=el,when=story/joke/tale/fairy] ; meg|mond[to=nak,when=truth/name/wh]
 think	v	gondol[about=ra,of=ra] ; hisz
 touch	v	nyúl[obj=hoz] ; meg|érint
 turn off	v	le|kapcsol[state] ; ki|kapcsol ; el|zár[when=water/tap/gas/valve/stopcock/mains/main/pipe/hose]
@@ -373,7 +373,7 @@ study	v	tanul
 develop	v	fejleszt[intr=fejlődik] ; fejlődik
 free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education/entrance]
 first	adj	első
-hit	v	üt ; meg|üt ; sújt[when=coast/city/town/region/country/area/island/village/economy/family/household/industry/sector/farmer/pensioner/consumer/community/business] ; el|talál[when=target/mark] ; el|ér[when=record/peak/level/milestone]
+hit	v	üt ; meg|üt ; sújt[when=north/south/east/west/coast/city/town/region/country/area/island/village/economy/family/household/industry/sector/farmer/pensioner/consumer/community/business] ; el|talál[when=target/mark] ; el|ér[when=record/peak/level/milestone]
 pull	v	húz ; meg|húz[when=muscle/tendon/hamstring/trigger] ; ki|húz[when=tooth/plug/cork/weed]
 reach	v	el|ér ; jut[obj=ra,when=agreement/decision/conclusion/compromise]
 quiet	adj	csendes[csendesek]
@@ -382,7 +382,7 @@ side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
 fix	v	meg|javít ; készít[when=dinner/lunch/breakfast/meal/drink/snack/sandwich] ; ki|javít[when=bug/error/mistake/typo/fault/glitch] ; meg|old[when=problem/issue]
 lock	v	be|zár[state]
-miss	v	hiányzik[feels=nak] ; hiányol ; le|késik[when=bus/train/flight/plane/tram/ferry/boat/connection/coach/start/beginning/meeting/appointment] ; ki|hagy[when=concert/show/film/movie/match/game/party/event/episode/call/opening/sale/offer] ; el|szalaszt[when=chance/opportunity] ; mulaszt[perf=el,when=school/class/lesson/lecture/work] ; el|vét[when=target/goal/shot/penalty/kick/mark] ; mulaszt[perf=el,when=deadline/payment/dose]
+miss	v	hiányzik[feels=nak] ; hiányol ; le|késik[when=bus/train/flight/plane/tram/ferry/boat/connection/coach/start/beginning/appointment] ; le|marad[obj=rol,when=meeting/class/lesson/lecture/briefing/rehearsal/training] ; ki|hagy[when=concert/show/film/movie/match/game/party/event/episode/call/opening/sale/offer] ; el|szalaszt[when=chance/opportunity] ; el|vét[when=target/goal/shot/penalty/kick/mark] ; mulaszt[perf=el,when=school/work/deadline/payment/dose]
 offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting/work/progress/game/draft/copy/photo/image/data/password] ; meg|takarít[when=money/time/energy]
@@ -765,8 +765,8 @@ better	adj	jobb[jobbak]
 block	n	tömb[tömbök,3sg=tömbje] ; háztömb[háztömbök,3sg=háztömbje]
 color	n	szín[színek]
 colour	n	szín[színek]
-cross	v	át|kel[noobj] ; keresztez ; át|kel[obj=on,when=road/street/river/border/bridge/sea/ocean/channel/desert/mountain/atlantic/lake]
-escape	v	el|menekül[noobj] ; meg|szökik ; meg|szökik[noobj,when=prisoner/inmate/goose/animal/dog/cat/tiger/lion/bear/wolf/horse/cow/sheep/monkey/bird/snake/parrot/prison/zoo/jail/cage/farm]
+cross	v	át|kel[noobj] ; keresztez ; át|kel[obj=on,when=road/street/river/border/bridge/sea/ocean/channel/desert/mountain/atlantic/lake] ; át|lép[when=line/threshold/limit]
+escape	v	el|menekül[noobj] ; meg|szökik ; meg|szökik[noobj,when=prisoner/inmate/goose/animal/dog/cat/tiger/lion/bear/wolf/horse/cow/sheep/monkey/bird/snake/parrot/penguin/pet/hamster/rabbit/prison/zoo/jail/cage/farm/enclosure/custody]
 file	n	fájl[fájlok,acc=fájlt,3sg=fájlja] ; irat[iratok]
 flow	v	folyik
 interest	v	érdekel
@@ -774,7 +774,7 @@ note	v	meg|jegyez
 trouble	v	zavar
 # --- WordNet's commonest lemmas by tagged senses, ranks 1 to 450
 check	n	ellenőrzés[ellenőrzések] ; számla ; csekk[3sg=csekkje]
-check	v	meg|néz ; meg|vizsgál
+check	v	ellenőriz ; meg|néz ; meg|vizsgál
 direct	v	irányít ; rendez[when=film/movie/play/opera/show/series/documentary]
 direct	adj	közvetlen ; egyenes
 advance	n	előrelépés ; előleg[előlegek]
@@ -828,7 +828,7 @@ notice	v	észre|vesz ; érez[when=smell/odour/odor/pain/taste]
 opposite	n	ellentét[ellentétek]
 opposite	adj	ellentétes ; szemközti
 pitch	n	pálya[pályák,on=n] ; hangmagasság
-pitch	v	dob ; fel|ver
+pitch	v	dob ; fel|ver ; fel|állít[when=tent/marquee]
 post	n	posta[by=n] ; állás[állások] ; oszlop[oszlopok] ; bejegyzés[bejegyzések,when=blog/facebook/social/instagram/latest/recent/publish/share/delete/like/original/forum/linkedin/twitter/new/read] ; állás[állások,when=fill/hold/vacant/senior/leave/accept/permanent/teaching/government/ministerial/key/resign/apply]
 post	v	fel|ad ; ki|tesz ; ki|tesz[when=message/photo/picture/comment/video/update/link/review/tweet/notice]
 power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/restore/switch/turn/supply/outage]
@@ -952,7 +952,7 @@ slice	n	szelet[szeletek]
 slice	v	fel|szeletel
 slide	n	csúszda ; dia[pl] ; dia[when=attach/send/show/presentation/powerpoint/next/previous/first/last/title/share]
 slide	v	csúszik
-slip	v	meg|csúszik ; el|csúszik
+slip	v	be|csúsztat[intr=meg|csúszik] ; el|csúszik
 space	n	tér[terek] ; hely[helyek,acc=helyet]
 speed	n	sebesség[sebességek]
 speed	v	száguld[noobj] ; gyorsít
@@ -1467,7 +1467,7 @@ expand	v	tágul[noobj] ; növel
 extension	n	bővítés ; meghosszabbítás ; mellék[mellékek]
 extract	v	ki|von ; ki|húz
 factor	n	tényező
-fail	v	meg|bukik[thing=le|áll,obj=on] ; kudarcot vall
+fail	v	meg|bukik[thing=le|áll,obj=on] ; kudarcot vall ; meg|hiúsul[noobj,when=talk/talks/negotiations/plan/plans/attempt/attempts/effort/efforts/bid/deal/mission/scheme]
 failure	n	kudarc[kudarcok] ; hiba ; meghibásodás
 faint	adj	halvány ; gyenge
 faint	v	el|ájul[noobj]
@@ -3221,6 +3221,7 @@ stagger	v	meg|döbbent ; botladozik
 standing	n	rang[rangok,3sg=rangja] ; helyzet[helyzetek]
 stare	n	bámulás
 stare	v	bámul[at=acc] ; mered[noobj]
+peer	v	néz[at=ra] ; fürkész
 starting	adj	kiinduló ; kezdő
 starve	v	éhezik ; éhen hal
 steady	adj	stabil ; egyenletes[when=pace/speed/rate/rhythm/beat/flow/growth/increase/decline/rise/fall/pulse/stream] ; állandó ; biztos
@@ -7651,7 +7652,7 @@ die out	v	ki|hal[noobj]
 fall apart	v	szét|esik[noobj]
 fall through	v	meg|hiúsul[noobj]
 give away	v	el|ajándékoz ; el|árul
-go off	v	meg|szólal[noobj] ; fel|robban[noobj,when=bomb/explosive/device/grenade/mine/firework/charge] ; meg|savanyodik[noobj,when=milk/cream]
+go off	v	meg|szólal[noobj] ; fel|robban[noobj,when=bomb/explosive/device/grenade/mine/firework/charge] ; meg|savanyodik[noobj,when=milk/cream] ; meg|romlik[noobj,when=food/meat/fish/chicken/cheese/fruit/vegetables/yoghurt/yogurt/butter/egg/eggs/leftovers/sandwich]
 go through	v	át|megy[noobj,obj=n] ; át|néz
 go out of business	v	tönkre|megy[noobj]
 hold up	v	fel|tart ; fel|emel

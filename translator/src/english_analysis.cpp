@@ -324,6 +324,17 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
     if (const FunctionWord* f = functionWord(lowerAscii(words[i - 1]));
         f && (f->tag == PartOfSpeech::determiner || f->tag == PartOfSpeech::possessive))
       return std::nullopt;
+  // "calling for free check-ups", "for good reason": a phrase of a preposition and an adjective
+  // before a noun is no phrase, the adjective is the noun's ("ingyenes kivizsgálás", where
+  // "work for free" is "ingyen")
+  if (bestEntry->pos == PartOfSpeech::adverb && best == 2 && opening && opening->tag == PartOfSpeech::preposition &&
+      i + 2 < words.size() && core.find(lowerAscii(words[i + 1]), PartOfSpeech::adjective)) {
+    const std::string next = lowerAscii(words[i + 2]);
+    const std::string singular = next.size() > 3 && next.back() == 's' ? next.substr(0, next.size() - 1) : next;
+    if ((core.find(next, PartOfSpeech::noun) || core.find(singular, PartOfSpeech::noun)) &&
+        !core.find(next, PartOfSpeech::adverb) && !functionWord(next))
+      return std::nullopt;
+  }
   // "more and more people" is a growing count ("egyre több ember"); "more and more difficult"
   // a growing degree, the adjective's ("egyre nehezebb")
   if (bestEntry->lemma == "more and more") {
@@ -1685,6 +1696,13 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     for (Reading& r : rs)
       if (r.tag == tag && (!form || r.form == *form)) r.weight += b;
   };
+  // "crossed the line and burst into tears": a word that opens a verb idiom of three words the
+  // lexicon has, the two words after it, is its verb ("sírva fakadt", not a noun after "and")
+  if (i + 2 < toks.size() && !t.pauseAfter && !toks[i + 1].pauseAfter)
+    for (Reading& r : rs)
+      if (r.tag == PartOfSpeech::verb && r.form != VerbForm::ing &&
+          core_.find(r.lemma + " " + toks[i + 1].lower + " " + toks[i + 2].lower, PartOfSpeech::verb))
+        r.weight += 300;
   // "less expensive": the degree of the adjective after it, "kevésbé drága" (not "kisebb")
   if (t.lower == "less" && i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::other &&
       [&] {
@@ -1938,6 +1956,13 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
       if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && listed(kAskingSomeoneToDo, toks[k - 1].lemma))
         bonus(PartOfSpeech::verb, VerbForm::base, 300);
     }
+    // "Commuters were advised to work from home", "are urged to stay indoors": after the passive
+    // of asking someone to do a thing, what they are asked to do ("hogy otthonról dolgozzanak")
+    if (prevLower == "to" && i >= 3 && toks[i - 2].tag == PartOfSpeech::verb &&
+        (toks[i - 2].form == VerbForm::participle || toks[i - 2].form == VerbForm::past) &&
+        listed(kAskingSomeoneToDo, toks[i - 2].lemma) &&
+        (formOfBe(toks[i - 3].lower) || toks[i - 3].tag == PartOfSpeech::adverb))
+      bonus(PartOfSpeech::verb, VerbForm::base, 300);
     // "It takes ten minutes to walk there", "took hours to find": after the time something takes,
     // what it takes that long to do
     if (prevLower == "to" && i >= 3 && toks[i - 2].tag == PartOfSpeech::noun && unitOfTime(toks[i - 2].lemma) &&
@@ -1951,6 +1976,8 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (prevTag == PartOfSpeech::modal || isDoSupport(prevLower) ||
              // ("can no longer walk": past the negation of "no longer")
              (prevLower == "no longer" && i >= 2 && toks[i - 2].tag == PartOfSpeech::modal) ||
+             // ("can now open", "can still win", "will never forget": past an adverb the modal's verb)
+             (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::modal) ||
              (prevTag == PartOfSpeech::negation &&
               (!verbSeen ||
                (i >= 2 && (toks[i - 2].tag == PartOfSpeech::modal || isDoSupport(toks[i - 2].lower)))))) {
@@ -3420,8 +3447,10 @@ std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb
     if (toks[j - 1].tag != PartOfSpeech::noun) return 0;
   }
   // ("hand it in at reception", "think it over": after a pronoun "in" and "over" are particles
-  // too, unless a noun phrase follows them: "put it in the box", "threw it over the fence")
-  const bool inOrOver = j == verb + 2 && j < toks.size() && (toks[j].lower == "in" || toks[j].lower == "over");
+  // too, unless a noun phrase follows them: "put it in the box", "threw it over the fence";
+  // so is "on": "turn it on", but "call me on this number", "put it on the table")
+  const bool inOrOver = j == verb + 2 && j < toks.size() &&
+                        (toks[j].lower == "in" || toks[j].lower == "over" || toks[j].lower == "on");
   if (inOrOver && j + 1 < toks.size()) {
     switch (toks[j + 1].tag) {
       case PartOfSpeech::determiner:
@@ -3884,6 +3913,17 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
                    when.find("/that/") != when.npos;
           }))
         toks[i].neighbour = "that";
+      // "tell me where it is", "told us why": a question after the one told asks for the verb's
+      // sense of it, where one names "wh" ("mondja meg, hol van")
+      {
+        std::size_t q = k;
+        if (q < toks.size() && listed(kObjectPronouns, toks[q].lower)) ++q;
+        if (toks[i].neighbour.empty() && toks[i].entry && q < toks.size() && !toks[i].pauseAfter &&
+            (toks[q].tag == PartOfSpeech::question || toks[q].lower == "whether") &&
+            std::any_of(toks[i].entry->senses.begin(), toks[i].entry->senses.end(),
+                        [](const lexicon::Sense& s) { return listsWord(s.note("when"), "wh"); }))
+          toks[i].neighbour = "wh";
+      }
       // ("listen to me", "listens to her mother": after the preposition a sense for people takes,
       // the one named may be a person so too, "rám hallgat")
       if (!clauseFollows && k + 1 < toks.size() && toks[k].tag == PartOfSpeech::preposition && toks[i].entry &&
@@ -4050,8 +4090,21 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       const std::size_t be = i > 1 && (toks[i - 1].tag == PartOfSpeech::negation || toks[i - 1].tag == PartOfSpeech::adverb)
                                  ? i - 2
                                  : i - 1;
+      // ("Is the damage covered by the warranty?": asked, the form of "be" stands before the
+      // subject, and the subject's sense is chosen as well, "fedezi")
+      bool askedPassive = false;
+      if (toks[i].form == VerbForm::participle && i >= 3 && toks[i - 1].tag == PartOfSpeech::noun) {
+        std::size_t b = i - 1;
+        while (b > 0 && !toks[b - 1].pauseAfter &&
+               (toks[b - 1].tag == PartOfSpeech::noun || toks[b - 1].tag == PartOfSpeech::adjective ||
+                toks[b - 1].tag == PartOfSpeech::determiner || toks[b - 1].tag == PartOfSpeech::possessive))
+          --b;
+        askedPassive = b > 0 && formOfBe(toks[b - 1].lower) &&
+                       (b == 1 || toks[b - 2].tag == PartOfSpeech::question) &&
+                       (toks[b].tag == PartOfSpeech::determiner || toks[b].tag == PartOfSpeech::possessive);
+      }
       const bool passive = toks[i].form == VerbForm::participle && i > 0 &&
-                           (formOfBe(toks[be].lower) || toks[be].lower == "being");
+                           (formOfBe(toks[be].lower) || toks[be].lower == "being" || askedPassive);
       if (passive) toks[i].hasObject = true;
       // ("In the corner sat an old man": after a place opening the sentence, a verb of being
       // there has its subject after it, no object)

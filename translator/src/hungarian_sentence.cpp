@@ -762,11 +762,12 @@ class Generator {
     return i + 1 < t_.size() && (t_[i].lower == "less" || t_[i].lower == "fewer") &&
            t_[i + 1].tag == PartOfSpeech::noun && !t_[i].pauseAfter;
   }
-  // The number a count's adverb or bound leads to ("about twenty", "more than fifty", "less than
-  // two": "több mint ötven látogatót", the noun in the phrase's case), else `i` itself.
+  // The number a count's adverb or bound leads to ("about twenty", "around twenty", whose lemma
+  // is "about", "more than fifty", "less than two": "több mint ötven látogatót", the noun in
+  // the phrase's case), else `i` itself.
   std::size_t numberAfterCount(std::size_t i) const {
     static constexpr std::string_view kAboutANumber[] = {"about", "almost", "nearly", "at least", "at most"};
-    if (i + 1 < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lower) &&
+    if (i + 1 < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lemma) &&
         t_[i + 1].tag == PartOfSpeech::number)
       return i + 1;
     if (boundOfCount(i)) return i + 2;
@@ -1026,6 +1027,7 @@ class Generator {
   bool isDuration(const NounPhrase& np) const;
   bool lastsAWhile() const;
   bool saidOfThing(const ClauseRoles& r) const;
+  bool saidOfPerson(const ClauseRoles& r) const;
   bool forTheSpeaker() const;
   bool leftWanting() const;
   bool movedElsewhere(std::size_t verb) const;
@@ -1912,6 +1914,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // "The train leaves": "indul", not "elhagy"; "will close next spring": "bezár"
     const bool once = past || future || (verb == roles_.verb.main && futureSaid());
     stem = intransitiveOf(*s, once && !lasted, v.form);
+    // "We'll start early", "They began at nine": people begin their work, "korán kezdünk",
+    // where the meeting begins of itself, "kezdődik"
+    if ((v.lemma == "start" || v.lemma == "begin") && verb == roles_.verb.main && stem.lemma != s->word &&
+        saidOfPerson(roles_))
+      stem = VerbStem{"kezd", "", ""};
   } else if (s) {
     stem.lemma = s->word;
     stem.prefix = s->prefix;
@@ -2013,6 +2020,12 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   // object is kept in stands where a prefix does, written apart (and "hagy" without its "el")
   if (verb == roles_.verb.main && !keptPrefix_.empty()) stem.prefix = keptPrefix_;
   if (stem.prefix.empty()) stem.prefix = v.prefix;  // "kiszaladt"
+  // "climbed out of the window", "climbed down": the way the English particle says goes before
+  // the sense's own way ("kimásztunk", "lemászott", where "climb" alone is "felmászik")
+  static constexpr std::string_view kWays[] = {"fel", "le", "ki", "be", "el", "\xC3\xA1t", "vissza"};
+  if (!v.prefix.empty() && s && stem.prefix == s->prefix && stem.lemma == s->word && listed(kWays, stem.prefix) &&
+      listed(kWays, v.prefix) && !before_.saying)
+    stem.prefix = v.prefix;
   // a verb of saying after a quotation says how it was said, unfinished: "– kérdezte az anyja"
   if (before_.saying && verb == roles_.verb.main) stem.prefix.clear();
   if (verb == roles_.verb.main && roles_.verb.futureOfBe && stem.lemma == "van") stem.lemma = "lesz";
@@ -2243,6 +2256,14 @@ VerbGroup Generator::readVerbGroup() const {
       if (g.firstAux == n) g.firstAux = i;
       g.modal = "tud", g.negative = !g.negative;
       g.past = g.past || k.form == VerbForm::past || k.form == VerbForm::participle;
+      continue;
+    }
+    // "will no longer have to wait": past an adverb "have" may read as a verb, and "have to"
+    // is still "kell" ("többé nem kell várniuk")
+    if (k.tag == PartOfSpeech::verb && k.lemma == "have" && k.form != VerbForm::ing &&
+        k.form != VerbForm::participle && i + 2 < n && infinitiveAt(i + 1)) {
+      if (g.firstAux == n) g.firstAux = i;
+      g.modal = "kell", g.past = g.past || k.form == VerbForm::past;
       continue;
     }
     // "I need to finish": "be kell fejeznem", as "have to"
@@ -3270,6 +3291,18 @@ bool Generator::saidOfThing(const ClauseRoles& r) const {
   return head && !head->person;
 }
 
+// Whether the clause's subject is a person: a personal pronoun other than "it", a name, a noun
+// for people ("We start", "Anna began", "The teacher started").
+bool Generator::saidOfPerson(const ClauseRoles& r) const {
+  if (!r.subject || r.verb.passive) return false;
+  const std::string& word = t_[r.subject->head].lower;
+  static constexpr std::string_view kPersons[] = {"i", "you", "he", "she", "we", "they"};
+  if (r.subject->pronoun) return listed(kPersons, word);
+  if (r.subject->name) return true;
+  const Sense* head = coreSense(t_[r.subject->head], sense(r.subject->head));
+  return head && head->person;
+}
+
 // Whether what follows the verb at `verb` in its clause says where to, from where or when one
 // moved: a place or time ("to London", "abroad", "last year", "in 2015"), not how ("slowly").
 bool Generator::movedElsewhere(std::size_t verb) const {
@@ -3563,6 +3596,21 @@ bool Generator::finishedPast() const {
     const std::optional<NounPhrase>& done = g.passive ? r.subject : r.object;
     return done && !done->pronoun && done->definite;
   }
+  // "If the dog is found", "If you read the letter": what a condition waits for is a deed
+  // done through, the verb's perf= prefix ("Ha megtalálják a kutyát", "Ha elolvasod a levelet")
+  if (before_.condition && !before_.hypothetical && !g.past && !g.future && !g.negative && g.modal.empty() &&
+      g.have == n_ && g.main != n_ && t_[g.main].form != VerbForm::ing) {
+    const std::optional<NounPhrase>& done = g.passive ? r.subject : r.object;
+    return done && !done->pronoun && done->definite;
+  }
+  // "Can you open the file?", "Could you send me the report?", "Would you read the letter?": what
+  // one can or would do to a definite object is done through too ("El tudnád küldeni", "Elolvasnád
+  // a levelet?")
+  // (the conditional only as a request asked: "mintha olvasná", as if, stays as it is)
+  if ((g.modal == "tud" || g.modal == "tud-cond" || (g.modal == "cond" && r.inverted)) && !g.past && !g.future &&
+      !g.passive &&
+      g.have == n_ && g.main != n_ && t_[g.main].form != VerbForm::ing)
+    return r.object && !r.object->pronoun && r.object->definite;
   if (!(g.past || g.imperative) || !g.modal.empty() || g.future || g.main == n_ ||
       t_[g.main].form == VerbForm::ing || (g.passive && g.have == n_))
     return false;
@@ -4400,6 +4448,15 @@ std::size_t Generator::changeMeasuredBy() const {
 // off ("pénteken küldték el").
 void Generator::emitBeforeVerb() {
   const VerbGroup& g = roles_.verb;
+  // "I can go home", "You must go home": "haza" is the prefix of the verb after "tud" and "kell"
+  // too, before them ("Haza tudok menni", "Haza kell menned", "nem tudok hazamenni")
+  if (!g.modal.empty() && g.modal != "cond" && g.main + 1 < n_ && !done_[g.main + 1] &&
+      t_[g.main + 1].tag == PartOfSpeech::adverb && t_[g.main + 1].lemma == "home" && roles_.verbSense &&
+      roles_.verbSense->prefix.empty() && t_[g.main].prefix.empty() &&
+      plainSense(t_[g.main + 1], sense(g.main + 1)) == "haza") {
+    homePrefix_ = true;
+    done_[g.main + 1] = true;
+  }
   // "sleep more than younger ones", "You should eat less": how much one does, alone after the
   // verb, is an amount before it, "Többet alszanak", "Kevesebbet kellene enned"
   if (!g.negative && !g.copula && !g.passive && g.main + 1 < n_ && !done_[g.main + 1] &&
@@ -4473,6 +4530,13 @@ void Generator::emitBeforeVerb() {
       (g.modal == "kell" || g.modal == "kellene" || g.modal == "tud")) {
     modalFocus_ = emitGoalFirst() || emitBareObjectFirst();
     return;
+  }
+  // "The repair will cost about 400 euros", "will buy bread": so before "fog" ("400 euróba fog
+  // kerülni", "kenyeret fog venni")
+  if (!g.negative && g.future && g.modal.empty() && !g.imperative && !objectClausePronoun_ && !roles_.inverted &&
+      t_[0].tag != PartOfSpeech::question && g.main + 1 < n_ && !g.copula && !g.passive) {
+    modalFocus_ = emitGoalFirst() || emitBareObjectFirst();
+    if (modalFocus_) return;
   }
   // "Leave the building immediately", "stir well": "Azonnal hagyd el az épületet", "jól keverd",
   // how stands before the imperative, whose prefix follows it anyway; where ("Fordulj balra")
@@ -6230,8 +6294,16 @@ std::vector<HungarianWord> Generator::run() {
     roles_.verb.modal = "tud-cond", roles_.verb.past = false;
   // "Could you send me ...?", "Could you please move your car?": a request asks for the deed
   // itself in the conditional, "Továbbítanád?", "Áttennéd az autódat?"
+  // ("Could you send me the report?", "Could you tell me when ...?": a deed done through to a
+  // definite thing or a question keeps "tud", "El tudnád küldeni?", "Meg tudnád mondani, mikor")
+  const bool throughToAThing =
+      roles_.verb.main != n_ &&
+      ((roles_.object && !roles_.object->pronoun && roles_.object->definite && roles_.verbSense &&
+        (!roles_.verbSense->prefix.empty() || !roles_.verbSense->note("perf").empty())) ||
+       t_[roles_.verb.main].neighbour == "wh");
   if (roles_.verb.modal == "tud-cond" && roles_.inverted && roles_.agreement.person == 2 &&
-      roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "could" && !roles_.verb.negative)
+      roles_.verb.firstAux < n_ && t_[roles_.verb.firstAux].lower == "could" && !roles_.verb.negative &&
+      !throughToAThing)
     roles_.verb.modal = "cond";
   // "Can you send me ...?", "Can you pick us up?": asked of the one addressed for the speaker, a
   // request, "El tudnád küldeni?"; without one it asks what the other can ("Can you swim?")

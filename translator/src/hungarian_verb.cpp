@@ -317,11 +317,12 @@ struct Stem {
 // short "o", "e" or "ö" and "g" ("forog", "mosolyog", "pörög", "didereg"), or in "zog" ("mozog").
 bool dropsLastVowel(std::u16string_view s) {
   // and a few that no shape tells, alone or after a prefix ("sütkérezik" is none of them):
-  // "szerez" ("szerzett", "szerzek"), "érez", "őriz", "töröl", "söpör"
+  // "szerez" ("szerzett", "szerzek"), "érez", "őriz" (and "ellenőriz": "ellenőrzi"), "töröl",
+  // "söpör"
   static constexpr std::u16string_view kUnstable[] = {u"szerez", u"\u00E9rez", u"\u0151riz", u"t\u00F6r\u00F6l",
                                                       u"s\u00F6p\u00F6r"};
   static constexpr std::u16string_view kPrefixes[] = {u"", u"meg", u"el", u"fel", u"le", u"ki", u"be", u"\u00E1t",
-                                                      u"vissza", u"\u00F6ssze"};
+                                                      u"vissza", u"\u00F6ssze", u"ellen"};
   for (std::u16string_view u : kUnstable)
     for (std::u16string_view p : kPrefixes)
       if (s.size() == p.size() + u.size() && s.starts_with(p) && s.ends_with(u)) return true;
@@ -523,6 +524,10 @@ std::u16string regular(const Stem& st, Tense t, const Agreement& a, std::u16stri
   }
   const bool def = a.definite;
   if (!a.plural && a.person == 2) return def ? impDef : imp;
+  // ("ellenőrizzen", "őrizzen": after an "i" the rounded stem takes unrounded endings)
+  const auto last = std::find_if(s.rbegin(), s.rend(), vowel);
+  if (h == Harmony::frontRounded && last != s.rend() && (*last == u'i' || *last == u'\u00ED'))
+    return imp + subjunctiveEnding(Harmony::front, a);
   return imp + subjunctiveEnding(h, a);
 }
 
@@ -651,7 +656,11 @@ std::string personalInfinitiveOf(const VerbStem& v, int person, bool plural) {
   const std::u16string lemma = utf8ToUtf16(v.lemma);
   if (!conjugable(v.lemma, lemma)) return infinitiveOf(v);
   const std::u16string base = infinitiveBase(v) + u"n";
-  const Harmony h = baseHarmony(lemma, base);
+  Harmony h = baseHarmony(lemma, base);
+  // ("ellenőriznem": after an "i" the rounded stem takes unrounded endings, as "-ít" does)
+  const auto last = std::find_if(base.rbegin(), base.rend(), isHungarianVowel);
+  if (h == Harmony::frontRounded && last != base.rend() && (*last == u'i' || *last == u'\u00ED'))
+    h = Harmony::front;
   const std::size_t i = std::size_t(std::clamp(person, 1, 3) - 1) + (plural ? 3 : 0);
   static constexpr std::u16string_view kBack[] = {u"om", u"od", u"ia", u"unk", u"otok", u"iuk"};
   static constexpr std::u16string_view kFront[] = {u"em", u"ed", u"ie", u"\u00FCnk", u"etek", u"i\u00FCk"};

@@ -268,5 +268,14 @@ TEST(HungarianVerbTest, SzikVerbsWithADStemAndLikVerbsWithAHiddenVowel) {
   EXPECT_EQ(infinitiveOf(VerbStem{"romlik", "", ""}), "romlani");
 }
 
+TEST(HungarianVerbTest, EllenorizDropsItsVowelAsOrizDoes) {
+  // "ellenőriz": "ellenőrzöm", "ellenőrzi" before a vowel, "ellenőrizte" before a consonant, and
+  // after its "i" the personal infinitive is unrounded, "ellenőriznem"
+  EXPECT_EQ(present("ellen\xC5\x91riz", 1, false, true), "ellen\xC5\x91rz\xC3\xB6m");
+  EXPECT_EQ(present("ellen\xC5\x91riz", 3, false, true), "ellen\xC5\x91rzi");
+  EXPECT_EQ(present("ellen\xC5\x91riz", 3, true), "ellen\xC5\x91riznek");
+  EXPECT_EQ(personalInfinitiveOf({"ellen\xC5\x91riz", "", ""}, 1, false), "ellen\xC5\x91riznem");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

@@ -59,7 +59,8 @@
 //                          rain": "gyenge[when=rain]"), a noun's adjective or noun before it
 //                          ("river bank": "part[when=river]"), a verb's own inflected form
 //                          where only this sense has it ("lied": "hazudik[when=lied]"), "that" for a
-//                          clause after a verb ("found that": "meg|állapít[when=that]"); a set phrase is named by its
+//                          clause after a verb ("found that": "meg|állapít[when=that]"), "wh" for
+//                          a question after it and the one told ("tell me where": "meg|mond[when=wh]"); a set phrase is named by its
 //                          last word ("world record": "record"); elsewhere the sense is skipped
 //             pl:          a noun's sense in the English plural ("talks": "tárgyalások", where
 //                          "a talk" is "előadás")
