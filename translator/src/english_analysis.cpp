@@ -4823,6 +4823,23 @@ void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<T
       toks[i - 1].entry = core.find("much", PartOfSpeech::adverb);
     }
   }
+  // "much more expensive", "far older", "a much bigger car", "far more slowly": how much more is
+  // "sokkal" before any comparative, "more" or "less" with its word or the comparative's own
+  // ending ("sokkal drágább", "sokkal idősebb", "egy sokkal nagyobb autó")
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& much = toks[i];
+    if ((much.lower != "much" && much.lower != "far") || much.pauseAfter) continue;
+    const Token& next = toks[i + 1];
+    const bool ending = next.tag == PartOfSpeech::adjective && next.degree == 1 && next.lower != "more" &&
+                        next.lower != "less";
+    const bool withMore = (next.lower == "more" || next.lower == "less") && i + 2 < toks.size() &&
+                          toks[i + 2].tag == PartOfSpeech::adjective;
+    if (!ending && !withMore) continue;
+    much.tag = PartOfSpeech::adverb;
+    much.lemma = "much";
+    much.entry = core.find("much", PartOfSpeech::adverb);
+    much.dictionarySenses.clear();
+  }
 }
 
 // "I'm afraid I can't come", "I'm afraid the shop is closed": regret, not fear, said "sajnos"

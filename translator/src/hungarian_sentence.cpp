@@ -701,7 +701,15 @@ class Generator {
            (g == PartOfSpeech::pronoun) ||
            (g == PartOfSpeech::adverb && listed(kDegreeBeforeAttribute, t_[i].lower) && i + 1 < t_.size() &&
             t_[i + 1].tag == PartOfSpeech::adjective) ||
+           muchBeforeComparative(i) ||
            lessOf(i) || countsANumber(i) || (i == 0 && participleBeforeNoun(0, 0));
+  }
+  // "a much bigger car", "a far more expensive hotel": how much more, "sokkal", with the
+  // comparative inside the noun phrase ("egy sokkal nagyobb autó")
+  bool muchBeforeComparative(std::size_t i) const {
+    if (i + 1 >= t_.size() || t_[i].tag != PartOfSpeech::adverb || t_[i].lemma != "much") return false;
+    const std::size_t a = t_[i + 1].tag == PartOfSpeech::particle ? i + 2 : i + 1;
+    return a < t_.size() && t_[a].tag == PartOfSpeech::adjective && t_[a].degree == 1;
   }
   // "about twenty people", "at least three cars": an adverb of quantity before the phrase's
   // number belongs to it ("legalább húsz embert")
@@ -1073,7 +1081,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       k < t_.size() &&
       (t_[k].tag == PartOfSpeech::adjective ||
        (t_[k].tag == PartOfSpeech::adverb && listed(kDegreeBeforeAttribute, t_[k].lower)) ||
-       participleBeforeNoun(k, i) ||
+       muchBeforeComparative(k) || participleBeforeNoun(k, i) ||
        // "the past three weeks": a number after the adjective, before the noun
        (t_[k].tag == PartOfSpeech::number && k > i && t_[k - 1].tag == PartOfSpeech::adjective &&
         k + 1 < t_.size() && t_[k + 1].tag == PartOfSpeech::noun) ||
@@ -2988,7 +2996,9 @@ bool degreeOfComparison(const Token& adverb, const Token& adjective) {
 std::size_t Generator::linkedPredicate() const {
   const std::size_t v = roles_.verb.main;
   // ("looked much smaller": past how much more, "sokkal kisebbnek tűnt")
-  const std::size_t p = v + 2 < n_ && degreeOfComparison(t_[v + 1], t_[v + 2]) ? v + 2 : v + 1;
+  // ("looked much more comfortable": past "more" too)
+  const std::size_t more = v + 3 < n_ && t_[v + 2].tag == PartOfSpeech::particle ? v + 3 : v + 2;
+  const std::size_t p = more < n_ && degreeOfComparison(t_[v + 1], t_[more]) ? more : v + 1;
   // ("I don't feel well": the adverb says how one feels)
   const bool wellOfFeeling = p < n_ && t_[v].lemma == "feel" && t_[p].lower == "well";
   if (p >= n_ || !linkingVerb(t_[v]) || (t_[p].tag != PartOfSpeech::adjective && !wellOfFeeling) ||
@@ -3100,6 +3110,10 @@ void Generator::emitLinkedPredicate(std::size_t p) {
   if (p > 0 && !done_[p - 1] && degreeOfComparison(t_[p - 1], t_[p])) {
     emit(plainSense(t_[p - 1], sense(p - 1)).value_or(t_[p - 1].written), p - 1);
     done_[p - 1] = true;
+  } else if (p > 1 && !done_[p - 2] && t_[p - 1].tag == PartOfSpeech::particle &&
+             degreeOfComparison(t_[p - 2], t_[p])) {
+    emit(plainSense(t_[p - 2], sense(p - 2)).value_or(t_[p - 2].written), p - 2);  // "sokkal kényelmesebbnek"
+    done_[p - 2] = done_[p - 1] = true;
   }
   if (feelsOneself())
     if (const std::string_view how = howOneFeels(t_[p]); !how.empty()) {
@@ -3973,9 +3987,10 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
       (t_[k].lower == "so" && t_[k].tag == PartOfSpeech::adverb)) {
     emit(t_[k].lower == "very" ? "nagyon" : t_[k].lower == "so" ? "olyan" : "t\xC3\xBAl", k);
     ++k;
-  } else if (t_[k].lower == "much" && t_[k].tag == PartOfSpeech::adverb) {
-    emit("sokkal", k);  // "much colder": "sokkal hidegebb"
+  } else if (t_[k].lemma == "much" && t_[k].tag == PartOfSpeech::adverb) {
+    emit("sokkal", k);  // "much colder", "far more expensive": "sokkal hidegebb", "sokkal drágább"
     ++k;
+    while (k + 1 < n_ && t_[k].tag == PartOfSpeech::particle) ++k;
   } else if (k + 1 < n_ && t_[k].tag == PartOfSpeech::adverb && t_[k].entry && t_[k + 1].tag == PartOfSpeech::adjective &&
              (k + 2 == n_ || t_[k + 2].tag != PartOfSpeech::noun)) {
     // "a bit confusing", "quite cold", "extremely busy": the degree before the adjective

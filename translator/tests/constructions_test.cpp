@@ -1224,6 +1224,17 @@ TEST(ConstructionsTest, ThanBeforeAClauseAndMuchBefore) {
   EXPECT_EQ(hungarian("The weather is much worse today."), "Az idő ma sokkal rosszabb.");
 }
 
+TEST(ConstructionsTest, MuchOrFarBeforeAnyComparative) {
+  // "more" with the adjective, "far" as "much", inside a noun phrase and after a linking verb
+  EXPECT_EQ(hungarian("The hotel is much more expensive than the hostel."),
+            "A szálloda sokkal drágább, mint a szálló.");
+  EXPECT_EQ(hungarian("The new model is far more expensive."), "Az új modell sokkal drágább.");
+  EXPECT_EQ(hungarian("She bought a much bigger car."), "Vett egy sokkal nagyobb autót.");
+  EXPECT_EQ(hungarian("This is a much more difficult question."), "Ez sokkal nehezebb kérdés.");
+  EXPECT_EQ(hungarian("It looked much more comfortable than the old one."),
+            "Sokkal kényelmesebbnek tűnt, mint a régi.");
+}
+
 TEST(ConstructionsTest, ItIsAnAdjectiveToDoSomething) {
   // the predicate stays, and the infinitive keeps its object in the accusative, a bare one first
   EXPECT_EQ(hungarian("It is easy to make mistakes."), "Könnyű hibákat elkövetni.");
