@@ -1915,6 +1915,11 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (prevTag == PartOfSpeech::modal || isDoSupport(prevLower) ||
              // ("can no longer walk": past the negation of "no longer")
              (prevLower == "no longer" && i >= 2 && toks[i - 2].tag == PartOfSpeech::modal) ||
+             // ("can now open", "should always check", "will not soon forget": past an adverb
+             // of time or frequency between the modal and its verb)
+             (prevTag == PartOfSpeech::adverb && i >= 2 &&
+              (toks[i - 2].tag == PartOfSpeech::modal ||
+               (toks[i - 2].tag == PartOfSpeech::negation && i >= 3 && toks[i - 3].tag == PartOfSpeech::modal))) ||
              (prevTag == PartOfSpeech::negation &&
               (!verbSeen ||
                (i >= 2 && (toks[i - 2].tag == PartOfSpeech::modal || isDoSupport(toks[i - 2].lower)))))) {
