@@ -702,7 +702,8 @@ class Generator {
            (g == PartOfSpeech::adverb && listed(kDegreeBeforeAttribute, t_[i].lower) && i + 1 < t_.size() &&
             t_[i + 1].tag == PartOfSpeech::adjective) ||
            muchBeforeComparative(i) ||
-           lessOf(i) || countsANumber(i) || (i == 0 && participleBeforeNoun(0, 0));
+           lessOf(i) || countsANumber(i) || (i == 0 && participleBeforeNoun(0, 0)) ||
+           (i > 0 && participleBeforeNoun(i, i));
   }
   // "a much bigger car", "a far more expensive hotel": how much more, "sokkal", with the
   // comparative inside the noun phrase ("egy sokkal nagyobb autó")
@@ -776,9 +777,15 @@ class Generator {
              std::any_of(t_.begin() + 2, t_.end(), [](const Token& t) {
                return t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal;
              });
+    // ("in sealed containers", "with used tissues": the phrase opens with the participle right
+    // after its preposition, a past form there being no clause's verb)
+    if (k == begin && k > 0 && t_[k - 1].tag == PartOfSpeech::preposition && t_[k].form != VerbForm::ing)
+      return t_[k + 1].tag == PartOfSpeech::noun && !t_[k + 1].possessor;
+    // ("two printed copies": after a number as after a determiner)
     return k > begin &&
            (t_[k - 1].tag == PartOfSpeech::determiner || t_[k - 1].tag == PartOfSpeech::possessive ||
-            t_[k - 1].tag == PartOfSpeech::adjective) &&
+            t_[k - 1].tag == PartOfSpeech::adjective ||
+            (t_[k - 1].tag == PartOfSpeech::number && t_[k].form != VerbForm::ing)) &&
            (t_[k + 1].tag == PartOfSpeech::noun || t_[k + 1].tag == PartOfSpeech::adjective);
   }
   // The noun phrase at `i` is followed by another member of its list ("and", "or", a comma).

@@ -1001,6 +1001,9 @@ TEST(ConstructionsTest, AsTallAsIsOlyanMint) {
 TEST(ConstructionsTest, AParticipleBeforeItsNounIsTheFinishedPast) {
   EXPECT_EQ(hungarian("The police found the stolen car."), "A rendőrség megtalálta az ellopott autót.");
   EXPECT_EQ(hungarian("He read the printed letter."), "Elolvasta a nyomtatott levelet.");
+  // after a number, and opening the phrase of a preposition
+  EXPECT_EQ(hungarian("Store all food in sealed containers."), "Tároljon minden ételt lezárt tárolókban.");
+  EXPECT_EQ(hungarian("She brought two printed copies."), "Két nyomtatott másolatot hozott.");
 }
 
 TEST(ConstructionsTest, APhrasalVerbsParticleAfterItsObject) {
