@@ -633,6 +633,18 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     // stops, switch it off and wait") or "then"
     std::size_t opening = clauseBegin;
     while (opening + 1 < i && (t_[opening].lower == "please" || t_[opening].lower == "then")) ++opening;
+    // ("In heavy snow, drive slowly and keep a safe distance", "Gently stir it and wait": past
+    // a phrase before a comma, or adverbs, that open the instruction)
+    if (t_[opening].tag != PartOfSpeech::verb) {
+      std::size_t k = opening;
+      while (k + 1 < i && t_[k].tag == PartOfSpeech::adverb && !t_[k].pauseAfter) ++k;
+      if (t_[k].tag != PartOfSpeech::verb)
+        for (k = opening; k + 1 < i && !t_[k].pauseAfter; ++k) {}
+      if (k + 1 < i && t_[k].pauseAfter) ++k;
+      if (k < i && t_[k].tag == PartOfSpeech::verb && t_[k].form == VerbForm::base &&
+          (k == opening || t_[k - 1].pauseAfter || t_[k - 1].tag == PartOfSpeech::adverb))
+        opening = k;
+    }
     std::size_t next = i + 1;  // ("and then switch it on", "and slowly add the milk")
     while (next + 1 < t_.size() && t_[next].tag == PartOfSpeech::adverb) ++next;
     const bool imperatives =

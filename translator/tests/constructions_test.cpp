@@ -1288,6 +1288,11 @@ TEST(ConstructionsTest, InstructionsGoOnAsImperatives) {
   // after a clause and its comma, a verb with its object is the instruction
   EXPECT_EQ(hungarian("If it stops, switch it off and wait a minute."),
             "Ha megáll, kapcsolja ki, és várjon egy percet.");
+  // a phrase and its comma before the first instruction keep the second one an instruction too
+  EXPECT_EQ(hungarian("In heavy snow, drive slowly and keep a safe distance."),
+            "Nagy hóban lassan vezessen, és tartson be egy biztonságos távolságot.");
+  EXPECT_EQ(hungarian("After dinner, wash the plates and dry them."),
+            "Vacsora után mossa meg a tányérokat, és szárítsa őket.");
   // a phrasal verb's particle and its comma end the clause too: "stop" is no object of "on"
   EXPECT_EQ(hungarian("If the light comes on, stop the car."), "Ha a fény felgyullad, állítsa meg az autót.");
   // "then" and an adverb before the next instruction keep it one
