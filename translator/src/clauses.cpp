@@ -686,7 +686,11 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                       (t_[i + 1].lower == "has" || t_[i + 1].lower == "had") &&
                       (t_[i + 2].tag == PartOfSpeech::determiner || t_[i + 2].tag == PartOfSpeech::possessive ||
                        t_[i + 2].tag == PartOfSpeech::number || t_[i + 2].tag == PartOfSpeech::adjective);
-    return finiteClauseAt(i + 1) || imperatives || presentOfPerson || finitePastAdverb || owns ||
+    // ("and now it won't switch on", "and suddenly the lights went out": an adverb before the
+    // next clause's subject)
+    const bool adverbBeforeClause = i + 2 < t_.size() && t_[i + 1].tag == PartOfSpeech::adverb &&
+                                    !t_[i + 1].pauseAfter && finiteClauseAt(i + 2);
+    return finiteClauseAt(i + 1) || adverbBeforeClause || imperatives || presentOfPerson || finitePastAdverb || owns ||
            (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb || modalAfter));
   }
   // "so that it stays fresh": what for, "hogy friss maradjon"

@@ -1284,6 +1284,13 @@ TEST(ConstructionsTest, RainNamesWhatFalls) {
   EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
 }
 
+TEST(ConstructionsTest, AnAdverbAfterAndOpensTheNextClause) {
+  EXPECT_EQ(hungarian("My phone fell in the bath and now it won't switch on."),
+            "A telefonom a fürdőben esett, és most nem kapcsol be.");
+  EXPECT_EQ(hungarian("I opened the door and suddenly the lights went out."),
+            "Kinyitottam az ajtót, és hirtelen kialudtak a fények.");
+}
+
 TEST(ConstructionsTest, InstructionsGoOnAsImperatives) {
   // after a clause and its comma, a verb with its object is the instruction
   EXPECT_EQ(hungarian("If it stops, switch it off and wait a minute."),
