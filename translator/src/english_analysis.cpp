@@ -1302,6 +1302,12 @@ void ReadingChooser::choose(std::size_t i) {
       return;
     }
   const bool capital = startsWithCapital(t);
+  // "Miss Hill": a title before a name written with its capital, not the verb ("Hill kisasszony")
+  if (t.lower == "miss" && capital && !titleCase_ && i + 1 < toks_.size() && startsWithCapital(toks_[i + 1]) &&
+      !t.pauseAfter && toks_[i + 1].lower != "i") {
+    t.tag = PartOfSpeech::name;
+    return;
+  }
   if (t.capitalised && !titleCase_) {
     if (const lexicon::Entry* e = capitalNoun(core_, t.lower)) {  // "since March": the month
       t.tag = PartOfSpeech::noun;
@@ -5501,6 +5507,7 @@ bool saysOrKnows(std::string_view lemma) {
 
 bool isTitle(const Token& t) {
   return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr" ||
+         (t.lower == "miss" && t.tag == PartOfSpeech::name) ||
          // "Aunt Rose", "Uncle Bob" (but "my aunt")
          ((t.lower == "aunt" || t.lower == "uncle") && startsWithCapital(t));
 }

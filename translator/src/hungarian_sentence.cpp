@@ -20,6 +20,7 @@ namespace {
 std::optional<NounStem> titleAfterName(const Token& title) {
   if (title.lower == "mr") return NounStem{"\xC3\xBAr", "urak", "urat", "ura", "", "", "", -1};
   if (title.lower == "mrs" || title.lower == "ms") return NounStem{"asszony", "asszonyok", "", "", "", "", "", -1};
+  if (title.lower == "miss") return NounStem{"kisasszony", "kisasszonyok", "", "", "", "", "", -1};  // "Hill kisasszony"
   // "Aunt Rose", "Uncle Bob": "Rose néni", "Bob bácsi"
   if (title.lower == "aunt") return NounStem{"n\xC3\xA9ni", "n\xC3\xA9nik", "n\xC3\xA9nit", "n\xC3\xA9nije", "", "", "", -1};
   if (title.lower == "uncle")

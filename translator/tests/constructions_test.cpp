@@ -1522,6 +1522,10 @@ TEST(ConstructionsTest, AGreetingAndItsNameStandAlone) {
 TEST(ConstructionsTest, ATitleIsSaidAfterTheNameAndTakesItsCase) {
   EXPECT_EQ(hungarian("I met Mr Brown yesterday."), "Tegnap találkoztam Brown úrral.");
   EXPECT_EQ(hungarian("Mrs Brown is our neighbour."), "Brown asszony a szomszédunk.");
+  // "Miss" before a name is the title, not the verb; before a noun it is the verb
+  EXPECT_EQ(hungarian("Miss Hill counted them twice."), "Hill kisasszony kétszer megszámolta őket.");
+  EXPECT_EQ(hungarian("I talked to Miss Hill yesterday."), "Tegnap beszéltem Hill kisasszonnyal.");
+  EXPECT_EQ(hungarian("We will miss Anna."), "Anna hiányozni fog nekünk.");
   EXPECT_TRUE(hungarian("They asked Mr Brown.").find("Brown urat") != std::string::npos);
   // "Dr" stays before the name, as Hungarian writes "dr."
   EXPECT_TRUE(hungarian("I have an appointment with Dr Evans.").find("dr. Evanssal") != std::string::npos);
