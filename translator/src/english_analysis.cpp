@@ -5437,6 +5437,26 @@ void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Toke
       t.dictionarySenses.clear();
     }
   }
+  // ("remained calm and quiet": a second state after "and" or "or", no verb of its own)
+  for (std::size_t i = 2; i + 1 < toks.size(); ++i) {
+    Token& t = toks[i + 1];
+    if ((toks[i].lower != "and" && toks[i].lower != "or") || toks[i - 1].tag != PartOfSpeech::adjective ||
+        toks[i - 2].tag != PartOfSpeech::verb || !listed(kLinking, toks[i - 2].lemma) ||
+        t.tag == PartOfSpeech::adjective ||
+        // ("stay calm and clean the kitchen": a verb with its object)
+        (i + 2 < toks.size() && (toks[i + 2].tag == PartOfSpeech::noun || toks[i + 2].tag == PartOfSpeech::determiner ||
+                                 toks[i + 2].tag == PartOfSpeech::possessive || toks[i + 2].tag == PartOfSpeech::pronoun ||
+                                 toks[i + 2].tag == PartOfSpeech::particle)) ||
+        (t.tag == PartOfSpeech::verb && t.form != VerbForm::base))
+      continue;
+    if (const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective)) {
+      t.tag = PartOfSpeech::adjective;
+      t.lemma = t.lower;
+      t.entry = adjective;
+      t.form = VerbForm::base;
+      t.dictionarySenses.clear();
+    }
+  }
 }
 
 }  // namespace

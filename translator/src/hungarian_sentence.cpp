@@ -3128,17 +3128,28 @@ void Generator::emitLinkedPredicate(std::size_t p) {
       emit(std::string(how), p);
       return;
     }
+  // ("looked smaller and paler", "remained calm and quiet": a second adjective after "and" or
+  // "or" is linked the same way, "kisebbnek és sápadtabbnak tűnt")
+  const std::size_t next = p + 2;
+  const bool another = next < n_ && (t_[p + 1].lower == "and" || t_[p + 1].lower == "or") && !done_[next] &&
+                       t_[next].tag == PartOfSpeech::adjective && (t_[next].entry || !t_[next].dictionarySenses.empty()) &&
+                       (next + 1 == n_ || t_[next + 1].tag != PartOfSpeech::noun);
   if (linkingVerb(t_[roles_.verb.main])->dative) {
     NounStem stem;
     stem.lemma = *word;
     emit(inflectNoun(stem, false, {}, Case::dative), p);  // "sápadtnak", "hidegebbnek"
-    return;
+  } else {
+    std::string adj = s && !s->note("pred").empty() && !t_[p].degree ? std::string(s->note("pred")) : *word;
+    // ("zárva", "nyitva" say a state and take no plural: "Az iskolák zárva maradnak")
+    if (roles_.agreement.plural && !(s && s->keepsCopula))
+      adj = s && !s->plural.empty() && !t_[p].degree ? s->plural : pluralOf(adj, WordClass::adjective);
+    emit(adj, p);
   }
-  std::string adj = s && !s->note("pred").empty() && !t_[p].degree ? std::string(s->note("pred")) : *word;
-  // ("zárva", "nyitva" say a state and take no plural: "Az iskolák zárva maradnak")
-  if (roles_.agreement.plural && !(s && s->keepsCopula))
-    adj = s && !s->plural.empty() && !t_[p].degree ? s->plural : pluralOf(adj, WordClass::adjective);
-  emit(adj, p);
+  if (another && plainSense(t_[next], sense(next))) {
+    emit(t_[p + 1].lower == "and" ? "\xC3\xA9s" : "vagy", p + 1);
+    done_[p + 1] = true;
+    emitLinkedPredicate(next);
+  }
 }
 
 // "by 30 June", "by Friday", "by the end of the month": a deadline, no one who did it.

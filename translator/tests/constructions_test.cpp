@@ -1284,6 +1284,13 @@ TEST(ConstructionsTest, RainNamesWhatFalls) {
   EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
 }
 
+TEST(ConstructionsTest, TwoStatesAfterALinkingVerbAreLinkedAlike) {
+  EXPECT_EQ(hungarian("Grandpa looked smaller and paler."), "Nagyapa kisebbnek és sápadtabbnak tűnt.");
+  EXPECT_EQ(hungarian("The children remained calm and quiet."), "A gyerekek nyugodtak és csendesek maradtak.");
+  // a verb after "and" is a verb of its own
+  EXPECT_EQ(hungarian("He looked tired and went home."), "Fáradtnak tűnt, és hazament.");
+}
+
 TEST(ConstructionsTest, AnAdverbAfterAndOpensTheNextClause) {
   EXPECT_EQ(hungarian("My phone fell in the bath and now it won't switch on."),
             "A telefonom a fürdőben esett, és most nem kapcsol be.");
