@@ -4203,8 +4203,12 @@ bool Generator::emitMannerFirst(bool howOnly) {
       return true;
     }
   }
-  if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || !t_[pos].entry || t_[pos].time ||
-      (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
+  // (an "-ly" adverb the dictionary alone knows says how just as well: "erupted beautifully",
+  // "gyönyörűen kitört")
+  const bool dictionaryManner = pos < n_ && !t_[pos].entry && t_[pos].lower.size() > 4 &&
+                                t_[pos].lower.ends_with("ly") && !t_[pos].dictionarySenses.empty();
+  if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || (!t_[pos].entry && !dictionaryManner) ||
+      t_[pos].time || (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
       listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than") ||
       (howOnly && ((!t_[pos].lower.ends_with("ly") && t_[pos].lower != "well") || t_[pos].lower == "early")) ||
       (pos > 0 && t_[pos - 1].lower == "so" &&

@@ -1284,6 +1284,10 @@ TEST(ConstructionsTest, RainNamesWhatFalls) {
   EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
 }
 
+TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
+  EXPECT_EQ(hungarian("She sang beautifully."), "Szépen énekelt.");
+}
+
 TEST(ConstructionsTest, TwoStatesAfterALinkingVerbAreLinkedAlike) {
   EXPECT_EQ(hungarian("Grandpa looked smaller and paler."), "Nagyapa kisebbnek és sápadtabbnak tűnt.");
   EXPECT_EQ(hungarian("The children remained calm and quiet."), "A gyerekek nyugodtak és csendesek maradtak.");
