@@ -279,6 +279,8 @@ std::vector<std::string> stripped(std::string_view w, std::string_view suffix) {
 // The longest set phrase of the core lexicon that starts at word i ("at home", "every
 // morning"), as one token; nothing when none does. Phrasal verbs are joined later, once the
 // verb is known.
+long long numberWordValue(std::string_view w);
+
 std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::vector<std::string>& words,
                                  std::size_t i, const std::string& lower) {
   if (!core.hasPhraseStarting(lower)) return std::nullopt;
@@ -336,6 +338,15 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
   // a sign's "No parking" ("Tilos a parkolás") opens what it says; "There is no parking" counts
   if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && lower == "no" && bestEntry->lemma != "no longer")
     return std::nullopt;
+  // "in the past" is "korábban", but "in the past ten years", "in the past few weeks", "in the
+  // past month" count a span back from now, "az elmúlt tíz évben": "past" is the span's adjective
+  if (bestEntry->pos == PartOfSpeech::adverb && bestEntry->lemma.ends_with("the past") && i + best < words.size()) {
+    const std::string next = lowerAscii(words[i + best]);
+    const std::string singular = next.size() > 3 && next.back() == 's' ? next.substr(0, next.size() - 1) : next;
+    if (numberWordValue(next) >= 0 || (!next.empty() && next[0] >= '0' && next[0] <= '9') || next == "few" ||
+        next == "couple" || next == "several" || unitOfTime(next) || unitOfTime(singular))
+      return std::nullopt;
+  }
   // "at the bottom" is "alul", but "at the bottom of the page" names the page's bottom
   if (bestEntry->pos == PartOfSpeech::adverb && i + best < words.size() &&
       lowerAscii(words[i + best]) == "of")
@@ -2965,6 +2976,26 @@ void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
                             !(noun && !noun->senses.empty() && noun->senses.front().note("in") == "ul");
     const PartOfSpeech tag = beforeNoun ? PartOfSpeech::adjective : PartOfSpeech::adverb;
     if (const lexicon::Entry* e = core.find(t.lemma, tag)) t.tag = tag, t.entry = e;
+  }
+}
+
+// "the few people who came", "the past few years", "my last few days": "few" after an article
+// or an owner, past an adjective, is a small number of known ones, "néhány" ("az elmúlt néhány
+// évben"), not "kevés"
+void theFew(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    Token& t = toks[i];
+    if (t.lower != "few" || t.tag != PartOfSpeech::adjective || toks[i + 1].tag != PartOfSpeech::noun) continue;
+    std::size_t k = i - 1;
+    if (k > 0 && (toks[k].tag == PartOfSpeech::adjective || toks[k].lower == "in the past")) --k;
+    const bool owned = toks[k].lower == "the" || toks[k].tag == PartOfSpeech::possessive ||
+                       toks[k].lower == "these" || toks[k].lower == "those" || toks[i - 1].lower == "in the past";
+    if (!owned) continue;
+    if (const lexicon::Entry* e = core.find("a few", PartOfSpeech::adjective)) {
+      t.lemma = "a few";
+      t.entry = e;
+      t.dictionarySenses.clear();
+    }
   }
 }
 
@@ -5717,6 +5748,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   halvesOfAMatch(core_, toks);
   bestOfAGroup(core_, toks);
   correlativePairs(toks);
+  theFew(core_, toks);
   changesOfDegree(core_, toks);
   whoseAsked(toks);
   whichOne(toks);

@@ -5200,7 +5200,8 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   // "over the past three weeks", "in the last two years": "az elmúlt három hétben"
   if ((p == "over" || p == "in" || p == "during" || p == "for") && pos + 3 < n_ &&
       t_[pos + 1].lower == "the" && (t_[pos + 2].lower == "past" || t_[pos + 2].lower == "last") &&
-      t_[pos + 3].tag == PartOfSpeech::number) {
+      (t_[pos + 3].tag == PartOfSpeech::number || t_[pos + 3].lemma == "a few" || t_[pos + 3].lower == "several")) {
+    // ("in the past few years": "az elmúlt néhány évben")
     if (const NounPhrase counted = readNounPhrase(pos + 3); isDuration(counted)) {
       emit("az", pos + 1), emit("elm\xC3\xBAlt", pos + 2);
       emitNounPhrase(counted, Case::inessive);

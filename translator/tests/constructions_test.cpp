@@ -1288,6 +1288,14 @@ TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
   EXPECT_EQ(hungarian("She sang beautifully."), "Szépen énekelt.");
 }
 
+TEST(ConstructionsTest, ThePastNUnitsIsASpanCountedBackNotInThePast) {
+  EXPECT_EQ(hungarian("Prices have risen in the past ten years."), "Az árak az elmúlt tíz évben emelkedtek.");
+  // "few" after the article is a small number of known ones, "néhány"
+  EXPECT_EQ(hungarian("In the past few years, many shops closed."), "Az elmúlt néhány évben sok bolt bezárt.");
+  EXPECT_EQ(hungarian("In the last few years, many shops closed."), "Az elmúlt néhány évben sok bolt bezárt.");
+  EXPECT_EQ(hungarian("Few people came."), "Kevés ember jött.");
+}
+
 TEST(ConstructionsTest, TwoStatesAfterALinkingVerbAreLinkedAlike) {
   EXPECT_EQ(hungarian("Grandpa looked smaller and paler."), "Nagyapa kisebbnek és sápadtabbnak tűnt.");
   EXPECT_EQ(hungarian("The children remained calm and quiet."), "A gyerekek nyugodtak és csendesek maradtak.");
