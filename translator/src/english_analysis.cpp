@@ -2979,6 +2979,43 @@ void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "shortly after midnight", "soon after the war", "long before the show", "just before noon":
+// how near the time is to the one named, said before the postposition's phrase ("röviddel éjfél
+// után", "nem sokkal a háború után", "jóval az előadás előtt", "közvetlenül dél előtt"); the
+// adverb becomes the preposition's word before its phrase.
+void howSoonAfter(std::vector<Token>& toks) {
+  static constexpr std::pair<std::string_view, std::string_view> kHowSoon[] = {
+      {"shortly", "r\xC3\xB6viddel"}, {"soon", "nem sokkal"}, {"long", "j\xC3\xB3val"},
+      {"just", "k\xC3\xB6zvetlen\xC3\xBCl"}, {"right", "k\xC3\xB6zvetlen\xC3\xBCl"},
+      {"immediately", "k\xC3\xB6zvetlen\xC3\xBCl"}, {"straight", "k\xC3\xB6zvetlen\xC3\xBCl"}};
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    Token& how = toks[i];
+    Token& prep = toks[i + 1];
+    if (how.pauseAfter || (prep.lower != "after" && prep.lower != "before") || prep.tag != PartOfSpeech::preposition ||
+        !prep.correlative.empty())
+      continue;
+    // (a noun phrase follows, no clause: "shortly after he left" is "röviddel azután, hogy")
+    const Token& next = toks[i + 2];
+    if (next.tag != PartOfSpeech::noun && next.tag != PartOfSpeech::determiner && next.tag != PartOfSpeech::possessive &&
+        next.tag != PartOfSpeech::name && next.tag != PartOfSpeech::number && next.tag != PartOfSpeech::adjective)
+      continue;
+    if (i + 3 < toks.size() && (toks[i + 3].tag == PartOfSpeech::verb || toks[i + 3].tag == PartOfSpeech::auxiliary ||
+                                toks[i + 3].tag == PartOfSpeech::modal))
+      continue;
+    // ("long" is an adverb here only after a verb: "a long after" is no such thing)
+    if (how.tag != PartOfSpeech::adverb && !(how.lower == "long" && i > 0 && toks[i - 1].tag == PartOfSpeech::verb))
+      continue;
+    for (const auto& [english, hungarian] : kHowSoon)
+      if (how.lower == english) {
+        prep.correlative = hungarian;
+        prep.word = how.word;
+        prep.words += how.words;
+        toks.erase(toks.begin() + std::ptrdiff_t(i));
+        break;
+      }
+  }
+}
+
 // "the few people who came", "the past few years", "my last few days": "few" after an article
 // or an owner, past an adjective, is a small number of known ones, "néhány" ("az elmúlt néhány
 // évben"), not "kevés"
@@ -5748,6 +5785,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   halvesOfAMatch(core_, toks);
   bestOfAGroup(core_, toks);
   correlativePairs(toks);
+  howSoonAfter(toks);
   theFew(core_, toks);
   changesOfDegree(core_, toks);
   whoseAsked(toks);

@@ -1288,6 +1288,13 @@ TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
   EXPECT_EQ(hungarian("She sang beautifully."), "Szépen énekelt.");
 }
 
+TEST(ConstructionsTest, HowSoonAfterATimeIsSaidBeforeItsPhrase) {
+  EXPECT_EQ(hungarian("Shortly after midnight, the fire started."), "Röviddel éjfél után a tűz kezdődött.");
+  EXPECT_EQ(hungarian("They left just before noon."), "Indultak közvetlenül dél előtt.");
+  // before a clause "shortly" stays an adverb of its own
+  EXPECT_EQ(hungarian("She called shortly after he left.").find("r\xC3\xB6viddel"), std::string::npos);
+}
+
 TEST(ConstructionsTest, ThePastNUnitsIsASpanCountedBackNotInThePast) {
   EXPECT_EQ(hungarian("Prices have risen in the past ten years."), "Az árak az elmúlt tíz évben emelkedtek.");
   // "few" after the article is a small number of known ones, "néhány"
