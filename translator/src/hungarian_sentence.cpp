@@ -5774,6 +5774,14 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     emit("valaha", pos + 1);
     return pos + 2 < n_ && t_[pos + 2].lower == "before" ? pos + 3 : pos + 2;
   }
+  // "higher than in the previous election", "better than at home": what is compared is a
+  // phrase of its own, ", mint az előző választáson"
+  if (tk.lower == "than" && tk.tag == PartOfSpeech::preposition && pos + 2 < n_ &&
+      ((t_[pos + 1].tag == PartOfSpeech::preposition && startsNounPhrase(pos + 2)) ||
+       (t_[pos + 1].tag == PartOfSpeech::adverb && t_[pos + 1].words > 1))) {
+    out_.push_back({"mint", pos, true, true});
+    return pos + 1;
+  }
   if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ &&
       (startsNounPhrase(pos + 1) || forTheNext(pos + 1) || byAMoment(pos)))
     return emitPrepositionalPhrase(pos);

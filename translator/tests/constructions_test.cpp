@@ -1288,6 +1288,10 @@ TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
   EXPECT_EQ(hungarian("She sang beautifully."), "Szépen énekelt.");
 }
 
+TEST(ConstructionsTest, AComparisonWithAPrepositionalPhraseSaysMint) {
+  EXPECT_EQ(hungarian("Prices are lower here than in London."), "Az árak alacsonyabbak itt, mint Londonban.");
+}
+
 TEST(ConstructionsTest, HowSoonAfterATimeIsSaidBeforeItsPhrase) {
   EXPECT_EQ(hungarian("Shortly after midnight, the fire started."), "Röviddel éjfél után a tűz kezdődött.");
   EXPECT_EQ(hungarian("They left just before noon."), "Indultak közvetlenül dél előtt.");
