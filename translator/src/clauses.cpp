@@ -690,7 +690,12 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     // next clause's subject)
     const bool adverbBeforeClause = i + 2 < t_.size() && t_[i + 1].tag == PartOfSpeech::adverb &&
                                     !t_[i + 1].pauseAfter && finiteClauseAt(i + 2);
-    return finiteClauseAt(i + 1) || adverbBeforeClause || imperatives || presentOfPerson || finitePastAdverb || owns ||
+    // ("and that isn't cheap", "but that was later": "that" alone before a verb is the subject)
+    const bool thatSubject = i + 2 < t_.size() && t_[i + 1].lower == "that" && !t_[i + 1].pauseAfter &&
+                             (t_[i + 2].tag == PartOfSpeech::auxiliary || t_[i + 2].tag == PartOfSpeech::modal ||
+                              (t_[i + 2].tag == PartOfSpeech::verb &&
+                               (t_[i + 2].form == VerbForm::third || t_[i + 2].form == VerbForm::past)));
+    return finiteClauseAt(i + 1) || adverbBeforeClause || thatSubject || imperatives || presentOfPerson || finitePastAdverb || owns ||
            (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb || modalAfter));
   }
   // "so that it stays fresh": what for, "hogy friss maradjon"

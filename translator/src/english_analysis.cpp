@@ -4924,10 +4924,14 @@ void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<T
 // "I'm afraid I can't come", "I'm afraid the shop is closed": regret, not fear, said "sajnos"
 // ("Sajnos nem tudok jönni"); fear is of something or to do it ("afraid of dogs", "afraid to go").
 void regretfulAfraid(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
-  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
-    const std::string& next = toks[i + 3].lower;
-    if (toks[i].lower != "i" || toks[i + 1].lower != "am" || toks[i + 2].lower != "afraid" || next == "of" ||
-        next == "to" || next == "for" || toks[i + 2].pauseAfter)
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    // ("It's the gearbox, I'm afraid, and ...", "The shop is closed, I'm afraid.": set off by
+    // commas, or closing the sentence after one, the words are an aside of regret)
+    const bool aside = i > 0 && toks[i - 1].pauseAfter && (i + 3 == toks.size() || toks[i + 2].pauseAfter);
+    if (i + 3 == toks.size() && !aside) continue;
+    const std::string next = i + 3 < toks.size() ? toks[i + 3].lower : std::string();
+    if (toks[i].lower != "i" || toks[i + 1].lower != "am" || toks[i + 2].lower != "afraid" ||
+        (!aside && (next == "of" || next == "to" || next == "for" || toks[i + 2].pauseAfter)))
       continue;
     const lexicon::Entry* unfortunately = core.find("unfortunately", PartOfSpeech::adverb);
     if (!unfortunately) return;
@@ -4937,8 +4941,9 @@ void regretfulAfraid(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
     t.entry = unfortunately;
     t.words = toks[i + 2].word + toks[i + 2].words - t.word;
     // ("I'm afraid that the shop is closed": the "that" goes with the words it followed)
-    const bool that = next == "that" && i + 4 < toks.size();
+    const bool that = !aside && next == "that" && i + 4 < toks.size();
     if (that) t.words = toks[i + 3].word + toks[i + 3].words - t.word;
+    t.pauseAfter = toks[i + 2].pauseAfter;
     toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + (that ? 4 : 3));
   }
 }

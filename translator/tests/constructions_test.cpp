@@ -1288,6 +1288,14 @@ TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
   EXPECT_EQ(hungarian("She sang beautifully."), "Szépen énekelt.");
 }
 
+TEST(ConstructionsTest, AnAsideOfRegretAndThatAsTheNextSubject) {
+  // "I'm afraid" set off by commas, or closing the sentence, is "sajnos"
+  EXPECT_EQ(hungarian("The shop is closed, I'm afraid."), "A bolt zárva van sajnos.");
+  // "that" alone before a verb after "and" is the next clause's subject
+  EXPECT_EQ(hungarian("It was expensive, and that is bad."), "Drága volt, és az rossz.");
+  EXPECT_EQ(hungarian("I bought a car and that was a mistake."), "Vettem egy autót, és az hiba volt.");
+}
+
 TEST(ConstructionsTest, AComparisonWithAPrepositionalPhraseSaysMint) {
   EXPECT_EQ(hungarian("Prices are lower here than in London."), "Az árak alacsonyabbak itt, mint Londonban.");
 }
