@@ -3696,6 +3696,32 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
     if (t.tag == PartOfSpeech::noun && !t.entry) t.entry = core.find(t.lemma, PartOfSpeech::noun);
   std::vector<Token> out;
   for (std::size_t i = 0; i < toks.size(); ++i) {
+    // "50,000 passengers a day", "eight hours a week", "£10 a month": an amount per unit of
+    // time, "naponta", said as a time of its own
+    if ((toks[i].lower == "a" || toks[i].lower == "an" || toks[i].lower == "per") && i + 1 < toks.size() &&
+        !out.empty() && !out.back().pauseAfter &&
+        ((out.back().tag == PartOfSpeech::noun && out.back().plural && !out.back().time) ||
+         out.back().tag == PartOfSpeech::number) &&
+        isTimeNoun(toks[i + 1]) && !toks[i + 1].plural && toks[i + 1].entry &&
+        (toks[i + 1].lemma == "day" || toks[i + 1].lemma == "week" || toks[i + 1].lemma == "month" ||
+         toks[i + 1].lemma == "year") &&
+        (i + 2 == toks.size() || toks[i + 1].pauseAfter || toks[i + 2].tag == PartOfSpeech::conjunction ||
+         toks[i + 2].tag == PartOfSpeech::verb || toks[i + 2].tag == PartOfSpeech::auxiliary ||
+         toks[i + 2].tag == PartOfSpeech::modal ||
+         (toks[i + 2].tag == PartOfSpeech::preposition && toks[i + 2].lower != "of" && toks[i + 2].lower != "off"))) {
+      Token t = toks[i];
+      t.tag = PartOfSpeech::adverb;
+      t.entry = nullptr;
+      t.time = TimePhrase{};
+      t.time->deixis = Deixis::perUnit;
+      t.time->unit = toks[i + 1].entry;
+      t.lower = t.lemma = toks[i].lower + " " + toks[i + 1].lower;
+      t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+      t.pauseAfter = toks[i + 1].pauseAfter;
+      out.push_back(std::move(t));
+      ++i;
+      continue;
+    }
     // "twice a day", "three times a week": how often, "naponta kétszer"
     if (const int times = toks[i].lower == "once"    ? 1
                           : toks[i].lower == "twice" ? 2

@@ -477,7 +477,8 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
         w.emplace_back(
             "legal\xC3\xA1"
             "bb");
-      w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
+      // ("50,000 passengers a day": no count of times, "naponta")
+      if (tp.times > 0) w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
       break;
     }
     case Deixis::everyN:  // "kéthetente", "hathavonta": the number and the unit's "every", one word
@@ -725,7 +726,8 @@ class Generator {
   // The number a count's adverb or bound leads to ("about twenty", "more than fifty", "less than
   // two": "több mint ötven látogatót", the noun in the phrase's case), else `i` itself.
   std::size_t numberAfterCount(std::size_t i) const {
-    static constexpr std::string_view kAboutANumber[] = {"about", "almost", "nearly", "at least", "at most"};
+    static constexpr std::string_view kAboutANumber[] = {"about",  "almost",  "nearly",        "at least",
+                                                         "at most", "around", "roughly", "approximately"};
     if (i + 1 < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lower) &&
         t_[i + 1].tag == PartOfSpeech::number)
       return i + 1;

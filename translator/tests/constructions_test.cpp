@@ -1288,6 +1288,15 @@ TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
   EXPECT_EQ(hungarian("She sang beautifully."), "Szépen énekelt.");
 }
 
+TEST(ConstructionsTest, AnAmountPerUnitOfTimeIsSaidAsHowOften) {
+  EXPECT_EQ(hungarian("I work eight hours a day."), "Naponta nyolc órát dolgozom.");
+  EXPECT_EQ(hungarian("We pay 500 euros a month for the flat."), "Havonta 500 eurót fizetünk a lakásért.");
+  EXPECT_EQ(hungarian("The line carries around 50,000 passengers a day."),
+            "A vonal naponta körülbelül 50 000 utast visz.");
+  // a day that is the object stays one
+  EXPECT_EQ(hungarian("He spent a day in Rome."), "Töltött egy napot Rómában.");
+}
+
 TEST(ConstructionsTest, AnAsideOfRegretAndThatAsTheNextSubject) {
   // "I'm afraid" set off by commas, or closing the sentence, is "sajnos"
   EXPECT_EQ(hungarian("The shop is closed, I'm afraid."), "A bolt zárva van sajnos.");
