@@ -1364,6 +1364,16 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   const Token& headToken = t_[np.head];
   const PronounForms* personalForms =
       !np.pronoun ? nullptr : pronoun(headToken.lower == "you" && headToken.plural ? "you all" : headToken.lower);
+  // "Keep children close to you", "Let the kids sit next to you": an instruction's "you" is the
+  // one told, its own reflexive, formally "maga" in the case ("magához", "magának")
+  if (np.pronoun && np.end == np.begin + 1 && headToken.lower == "you" && !headToken.plural &&
+      roles_.verb.imperative && before_.formal && post.empty() && c != Case::nominative &&
+      c != Case::accusative) {
+    NounStem self;
+    self.lemma = "maga";
+    emit(inflectNoun(self, false, {}, c), np.head);
+    return;
+  }
   // ("next to mine", "between each other": "az enyém mellett", the postposition after the form)
   if (np.pronoun && !post.empty() && !(personalForms && takesCaseOnItsOwnForm(*personalForms))) {
     // "behind her": "mögötte", the postposition with the person's ending

@@ -1288,6 +1288,12 @@ TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
   EXPECT_EQ(hungarian("She sang beautifully."), "Szépen énekelt.");
 }
 
+TEST(ConstructionsTest, AnInstructionsYouIsTheOneToldItsOwnReflexive) {
+  const std::string keep = hungarian("Keep children close to you at all times.");
+  EXPECT_NE(keep.find("mag\xC3\xA1hoz"), std::string::npos) << keep;
+  EXPECT_EQ(keep.find("hozz\xC3\xA1" "d"), std::string::npos) << keep;
+}
+
 TEST(ConstructionsTest, AnAmountPerUnitOfTimeIsSaidAsHowOften) {
   EXPECT_EQ(hungarian("I work eight hours a day."), "Naponta nyolc órát dolgozom.");
   EXPECT_EQ(hungarian("We pay 500 euros a month for the flat."), "Havonta 500 eurót fizetünk a lakásért.");
