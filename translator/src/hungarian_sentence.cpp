@@ -5773,6 +5773,17 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   }
   if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::verb)
     return emitInfinitive(pos);
+  // "with anyone, not even bank staff", "Nobody called, not even my sister": the one left out
+  // of no exception, in the case of the phrase before, "még a bank munkatársaival sem"
+  if (tk.tag == PartOfSpeech::negation && tk.lower == "not" && pos > 0 && t_[pos - 1].pauseAfter && pos + 2 < n_ &&
+      t_[pos + 1].lower == "even" && startsNounPhrase(pos + 2)) {
+    const NounPhrase np = readNounPhrase(pos + 2);
+    emit("m\xC3\xA9g", pos + 1);
+    out_.back().commaBefore = true;
+    emitNounPhrase(np, lastCase_);
+    emit("sem", pos);
+    return np.end;
+  }
   // "by hand, not with a drill": what it is not done with, ", nem fúróval"
   if (tk.tag == PartOfSpeech::negation && tk.lower == "not" && pos > 0 && t_[pos - 1].pauseAfter &&
       pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::preposition) {

@@ -1288,6 +1288,12 @@ TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
   EXPECT_EQ(hungarian("She sang beautifully."), "Szépen énekelt.");
 }
 
+TEST(ConstructionsTest, NotEvenTakesTheCaseOfThePhraseBefore) {
+  EXPECT_EQ(hungarian("Nobody called, not even my sister."), "Senki sem hívott fel, még a húgom sem.");
+  EXPECT_EQ(hungarian("Never share your password with anyone, not even bank staff."),
+            "Soha ne ossza meg a jelszavát senkivel, még banki személyzettel sem.");
+}
+
 TEST(ConstructionsTest, AnInstructionsYouIsTheOneToldItsOwnReflexive) {
   const std::string keep = hungarian("Keep children close to you at all times.");
   EXPECT_NE(keep.find("mag\xC3\xA1hoz"), std::string::npos) << keep;
