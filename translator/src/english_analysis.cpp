@@ -1313,6 +1313,13 @@ void ReadingChooser::choose(std::size_t i) {
       return;
     }
   const bool capital = startsWithCapital(t);
+  // "Your table is ready, sir.", "Thank you, madam.": the one addressed after a comma closing
+  // the sentence, said as Hungarian addresses ("uram", "asszonyom"), kept as a name is
+  if ((t.lower == "sir" || t.lower == "madam") && i > 0 && i + 1 == toks_.size() && toks_[i - 1].pauseAfter) {
+    t.tag = PartOfSpeech::name;
+    t.written = t.lower == "sir" ? "uram" : "asszonyom";
+    return;
+  }
   // "Miss Hill": a title before a name written with its capital, not the verb ("Hill kisasszony")
   if (t.lower == "miss" && capital && !titleCase_ && i + 1 < toks_.size() && startsWithCapital(toks_[i + 1]) &&
       !t.pauseAfter && toks_[i + 1].lower != "i") {

@@ -5964,7 +5964,12 @@ void Generator::finish() {
     const bool pausedAdjective = before + 1 == out_[k].token && t_[before].tag == PartOfSpeech::adjective &&
                                  t_[before].pauseAfter;
     const bool but = out_[k].text == "de" && t_[out_[k].token].lower == "but";
-    if (pausedAdjective || but) out_[k].commaBefore = true;
+    // (", uram" closing the sentence: the one addressed keeps its comma wherever the words
+    // before it went)
+    const std::size_t tk = out_[k].token;
+    const bool addressed = k + 1 == out_.size() && tk + 1 == n_ && tk > 0 && t_[tk].tag == PartOfSpeech::name &&
+                           t_[tk - 1].pauseAfter && (t_[tk].lower == "sir" || t_[tk].lower == "madam");
+    if (pausedAdjective || but || addressed) out_[k].commaBefore = true;
   }
   for (std::size_t k = 0; k + 1 < out_.size(); ++k) {
     if (out_[k].text != "a") continue;

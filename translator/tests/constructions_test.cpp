@@ -1288,6 +1288,11 @@ TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
   EXPECT_EQ(hungarian("She sang beautifully."), "Szépen énekelt.");
 }
 
+TEST(ConstructionsTest, SirOrMadamAddressedAtTheEnd) {
+  EXPECT_EQ(hungarian("Your account appears to be empty, sir."), "A számlád üresnek tűnik, uram.");
+  EXPECT_EQ(hungarian("The room is ready, madam."), "A szoba kész, asszonyom.");
+}
+
 TEST(ConstructionsTest, NotEvenTakesTheCaseOfThePhraseBefore) {
   EXPECT_EQ(hungarian("Nobody called, not even my sister."), "Senki sem hívott fel, még a húgom sem.");
   EXPECT_EQ(hungarian("Never share your password with anyone, not even bank staff."),
