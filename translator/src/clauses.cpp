@@ -29,6 +29,7 @@ constexpr Subordinator kSubordinators[] = {
     {"each time", "valah\xC3\xA1nyszor"},
     {"next time", "ha legk\xC3\xB6zelebb"},  // "next time you come": "ha legközelebb jössz"
     {"as soon as", "amint"},
+    {"once", "amint"},  // "once the water boils": "amint a víz felforr"
     {"every time", "valah\xC3\xA1nyszor"},
     {"each time", "valah\xC3\xA1nyszor"},
     {"as long as", "amíg"},
@@ -703,6 +704,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // ("so tired": "so" of degree opens nothing)
   // ("without a word": "without" opens only a clause of its "-ing" verb)
   if (t.lower == "without" && !gerundClauseAt(t_, i)) return false;
+  // ("once the water boils", "once all the boxes were gone": "once" before a subject and its
+  // verb opens a clause of time; "once again", "once a week" count)
+  if (t.lower == "once") return finiteClauseAt(i + 1);
   if (subordinator(t.lower) && !(t.lower == "so" && t.tag == PartOfSpeech::adverb))
     return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i) ||
            (t.lower == "what" && verbAt(i + 1));  // ("tell me what happened")
@@ -903,7 +907,8 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
                        // ("smiled as Clara leaned towards the cake": "as" read as the adverb too)
                        ((t.tag == PartOfSpeech::preposition || (t.tag == PartOfSpeech::adverb && t.lower == "as")) &&
                         finiteClauseAt(begin + 1) && verbBeforePause) ||
-                       gerundClauseAt(t_, begin) || (!first && t.lower == "that");
+                       gerundClauseAt(t_, begin) || (!first && t.lower == "that") ||
+                       (t.lower == "once" && finiteClauseAt(begin + 1));
   if (const Subordinator* s = subordinator(t.lower); s && linking && begin + 1 < end) {
     c.link = std::string(s->hungarian);
     c.body = begin + 1;

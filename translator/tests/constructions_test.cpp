@@ -1288,6 +1288,13 @@ TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
   EXPECT_EQ(hungarian("She sang beautifully."), "Szépen énekelt.");
 }
 
+TEST(ConstructionsTest, OnceBeforeASubjectAndVerbOpensAClauseOfTime) {
+  EXPECT_EQ(hungarian("Call me once you arrive."), "Hívjon fel engem, amint megérkezik.");
+  EXPECT_EQ(hungarian("Once the water boils, add the pasta."), "Amint a víz forr, adja hozzá a tésztát.");
+  // "once again" counts
+  EXPECT_EQ(hungarian("I saw him once again."), "Ismét láttam őt.");
+}
+
 TEST(ConstructionsTest, SirOrMadamAddressedAtTheEnd) {
   EXPECT_EQ(hungarian("Your account appears to be empty, sir."), "A számlád üresnek tűnik, uram.");
   EXPECT_EQ(hungarian("The room is ready, madam."), "A szoba kész, asszonyom.");
