@@ -5773,6 +5773,15 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   }
   if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::verb)
     return emitInfinitive(pos);
+  // "Clear the snow off the roof", "wipe the dust off the table": what a thing is taken off,
+  // past the verb's own prefix, is "-ról" ("az autó tetejéről"), the particle no second prefix
+  if (tk.lower == "off" && tk.tag == PartOfSpeech::adverb && pos + 1 < n_ && t_[pos + 1].tag != PartOfSpeech::pronoun &&
+      (t_[pos + 1].tag == PartOfSpeech::determiner || t_[pos + 1].tag == PartOfSpeech::possessive)) {
+    const NounPhrase np = readNounPhrase(pos + 1);
+    emitNounPhrase(np, Case::delative);
+    lastCase_ = Case::delative;
+    return np.end;
+  }
   // "with anyone, not even bank staff", "Nobody called, not even my sister": the one left out
   // of no exception, in the case of the phrase before, "még a bank munkatársaival sem"
   if (tk.tag == PartOfSpeech::negation && tk.lower == "not" && pos > 0 && t_[pos - 1].pauseAfter && pos + 2 < n_ &&

@@ -1288,6 +1288,11 @@ TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
   EXPECT_EQ(hungarian("She sang beautifully."), "Szépen énekelt.");
 }
 
+TEST(ConstructionsTest, WhatAThingIsTakenOffAfterItsObjectIsDelative) {
+  EXPECT_EQ(hungarian("Clear the snow off the roof of your car."), "Takarítsa el a havat az autója tetejéről.");
+  EXPECT_EQ(hungarian("Wipe the dust off the table."), "Törölje le a port az asztalról.");
+}
+
 TEST(ConstructionsTest, OnceBeforeASubjectAndVerbOpensAClauseOfTime) {
   EXPECT_EQ(hungarian("Call me once you arrive."), "Hívjon fel engem, amint megérkezik.");
   EXPECT_EQ(hungarian("Once the water boils, add the pasta."), "Amint a víz forr, adja hozzá a tésztát.");
@@ -4101,7 +4106,7 @@ namespace lexiton::translator {
 namespace {
 
 TEST(ConstructionsTest, AnOwnerWithItsOwnOwnerTakesOneArticle) {
-  EXPECT_EQ(hungarian("The colour of the roof of the house is red."), "A ház tetőjének színe piros.");
+  EXPECT_EQ(hungarian("The colour of the roof of the house is red."), "A ház tetejének színe piros.");
   EXPECT_NE(hungarian("By lunchtime she had learned the names of half the team.").find("megtanulta a csapat felének"),
             std::string::npos);
 }
