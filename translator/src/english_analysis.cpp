@@ -3359,9 +3359,21 @@ void markPurposes(std::vector<Token>& toks) {
     if (toks[i - 1].tag == PartOfSpeech::noun && unitOfTime(toks[i - 1].lemma))
       for (std::size_t k = i - 1; k-- > 0 && toks[k].tag != PartOfSpeech::conjunction;)
         if (toks[k].lemma == "take" && toks[k].tag == PartOfSpeech::verb) excluded = true;
+    // ("Each student will have five minutes to explain", "You have ten days to pay": the time one
+    // has says what for, "öt perce lesz, hogy elmagyarázza"; no "have to" of what one must)
+    bool timeHad = false;
+    if (i >= 3 && toks[i - 1].tag == PartOfSpeech::noun && unitOfTime(toks[i - 1].lemma) &&
+        i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::verb)
+      for (std::size_t k = i - 1; k-- > 0 && i - k <= 4;) {
+        if (toks[k].tag == PartOfSpeech::verb || toks[k].tag == PartOfSpeech::conjunction) break;
+        if ((toks[k].lower == "have" || toks[k].lower == "has" || toks[k].lower == "had") &&
+            toks[k].tag == PartOfSpeech::auxiliary && (toks[k + 1].tag == PartOfSpeech::number || toks[k + 1].lower == "a" ||
+                                                      toks[k + 1].lower == "an"))
+          timeHad = true;
+      }
     const PartOfSpeech before = toks[i - 1].tag;
-    toks[i].purpose = verb && !excluded && before != PartOfSpeech::adjective &&
-                      before != PartOfSpeech::question && before != PartOfSpeech::auxiliary;
+    toks[i].purpose = timeHad || (verb && !excluded && before != PartOfSpeech::adjective &&
+                                  before != PartOfSpeech::question && before != PartOfSpeech::auxiliary);
     // "He was too tired to argue", "old enough to drive": what the degree is measured by, "túl
     // fáradt volt ahhoz, hogy vitatkozzon" ("It is too late to" keeps its infinitive)
     // ("too excited to sleep": a participle too)

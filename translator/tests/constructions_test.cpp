@@ -1288,6 +1288,11 @@ TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
   EXPECT_EQ(hungarian("She sang beautifully."), "Szépen énekelt.");
 }
 
+TEST(ConstructionsTest, TheTimeOneHasToDoAThingSaysWhatFor) {
+  EXPECT_EQ(hungarian("We had two hours to finish the test."), "Két óránk volt, hogy befejezzük a tesztet.");
+  EXPECT_EQ(hungarian("You have ten days to pay the bill."), "Tíz napod van, hogy fizesd a számlát.");
+}
+
 TEST(ConstructionsTest, WhatAThingIsTakenOffAfterItsObjectIsDelative) {
   EXPECT_EQ(hungarian("Clear the snow off the roof of your car."), "Takarítsa el a havat az autója tetejéről.");
   EXPECT_EQ(hungarian("Wipe the dust off the table."), "Törölje le a port az asztalról.");
