@@ -3678,12 +3678,16 @@ std::size_t Generator::emitPossession() {
   if (first && adjectived) ++obj.begin;
   // ("would have a house": "lenne egy háza")
   const bool would = g.modal == "cond" && !g.past;
-  const std::string verb = negative ? (g.past  ? "nem volt"
-                                       : would ? "nem lenne"
-                                               : "nincs")
-                                    : (g.past  ? "volt"
-                                       : would ? "lenne"
-                                               : "van");
+  // ("will have five minutes": "öt perce lesz")
+  const bool future = g.future && !g.past && !would;
+  const std::string verb = negative ? (g.past    ? "nem volt"
+                                       : would  ? "nem lenne"
+                                       : future ? "nem lesz"
+                                                : "nincs")
+                                    : (g.past    ? "volt"
+                                       : would  ? "lenne"
+                                       : future ? "lesz"
+                                                : "van");
   if (!first) emit(verb, g.have);
   // (the subject's person as the verb agrees: formal "you" is the third, "Van kérdése")
   const bool pronoun = subject && subject->pronoun;

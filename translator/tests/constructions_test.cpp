@@ -1288,6 +1288,11 @@ TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
   EXPECT_EQ(hungarian("She sang beautifully."), "Szépen énekelt.");
 }
 
+TEST(ConstructionsTest, WhatOneWillHaveIsLesz) {
+  EXPECT_EQ(hungarian("We will have a party."), "Lesz egy bulink.");
+  EXPECT_EQ(hungarian("Each student will have five minutes."), "Minden diáknak öt perce lesz.");
+}
+
 TEST(ConstructionsTest, TheTimeOneHasToDoAThingSaysWhatFor) {
   EXPECT_EQ(hungarian("We had two hours to finish the test."), "Két óránk volt, hogy befejezzük a tesztet.");
   EXPECT_EQ(hungarian("You have ten days to pay the bill."), "Tíz napod van, hogy fizesd a számlát.");
