@@ -1926,6 +1926,11 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
         (toks[i - 2].lower == "me" || toks[i - 2].lower == "him" || toks[i - 2].lower == "her" ||
          toks[i - 2].lower == "us" || toks[i - 2].lower == "them"))
       bonus(PartOfSpeech::verb, VerbForm::base, 300);
+    // "Commuters were advised to work from home", "are asked to leave": the passive of a verb of
+    // asking someone to do a thing, what they are asked to do
+    if (prevLower == "to" && i >= 3 && toks[i - 2].tag == PartOfSpeech::verb && toks[i - 2].form == VerbForm::participle &&
+        listed(kAskingSomeoneToDo, toks[i - 2].lemma) && formOfBe(toks[i - 3].lower))
+      bonus(PartOfSpeech::verb, VerbForm::base, 300);
     // "It takes ten minutes to walk there", "took hours to find": after the time something takes,
     // what it takes that long to do
     if (prevLower == "to" && i >= 3 && toks[i - 2].tag == PartOfSpeech::noun && unitOfTime(toks[i - 2].lemma) &&
@@ -3417,7 +3422,10 @@ void markPurposes(std::vector<Token>& toks) {
     // "I was told to contact you", "were asked to wait": the passive's subject is the one told,
     // "Azt mondták, hogy forduljak" ("are kindly asked": past an adverb too)
     const std::size_t passiveBe = k >= 2 && toks[k - 1].tag == PartOfSpeech::adverb ? k - 2 : k - 1;
-    if (k >= 1 && toks[k].tag == PartOfSpeech::verb && (toks[k].lemma == "tell" || toks[k].lemma == "ask") &&
+    // ("Commuters were advised to work from home", "were urged to leave": so every verb of
+    // asking someone to do a thing)
+    if (k >= 1 && toks[k].tag == PartOfSpeech::verb && listed(kAskingSomeoneToDo, toks[k].lemma) &&
+        toks[k].lemma != "want" &&
         (toks[k].form == VerbForm::participle || toks[k].form == VerbForm::past) &&
         toks[passiveBe].tag == PartOfSpeech::auxiliary && formOfBe(toks[passiveBe].lower))
       toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo;

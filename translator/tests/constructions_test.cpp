@@ -1288,6 +1288,14 @@ TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
   EXPECT_EQ(hungarian("She sang beautifully."), "Szépen énekelt.");
 }
 
+TEST(ConstructionsTest, ThePassiveOfAnyVerbOfAskingSomeoneToDoAThing) {
+  EXPECT_EQ(hungarian("Residents were urged to leave their homes."),
+            "A lakosokat sürgették, hogy elhagyják az otthonaikat.");
+  // "to work" after it is the verb asked for, no noun
+  const std::string advised = hungarian("Commuters were advised to work from home.");
+  EXPECT_NE(advised.find("azt tan\xC3\xA1" "csolt\xC3\xA1k, hogy dolgozzanak"), std::string::npos) << advised;
+}
+
 TEST(ConstructionsTest, WhatOneWillHaveIsLesz) {
   EXPECT_EQ(hungarian("We will have a party."), "Lesz egy bulink.");
   EXPECT_EQ(hungarian("Each student will have five minutes."), "Minden diáknak öt perce lesz.");
