@@ -113,7 +113,7 @@ answer	n	válasz[válaszok]
 rain	n	eső
 ring	n	gyűrű ; csengetés
 river	n	folyó
-roof	n	tető[tetők,to=ra,at=on]
+roof	n	tető[tetők,3sg=teteje,to=ra,at=on]
 room	n	szoba[to=ba,at=ban] ; hely[helyek,acc=helyet]
 school	n	iskola[to=ba,at=ban,attr=iskolai]
 shelf	n	polc[polcok]

@@ -29,6 +29,7 @@ constexpr Subordinator kSubordinators[] = {
     {"each time", "valah\xC3\xA1nyszor"},
     {"next time", "ha legk\xC3\xB6zelebb"},  // "next time you come": "ha legközelebb jössz"
     {"as soon as", "amint"},
+    {"once", "amint"},  // "once the water boils": "amint a víz felforr"
     {"every time", "valah\xC3\xA1nyszor"},
     {"each time", "valah\xC3\xA1nyszor"},
     {"as long as", "amíg"},
@@ -642,6 +643,18 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     // stops, switch it off and wait") or "then"
     std::size_t opening = clauseBegin;
     while (opening + 1 < i && (t_[opening].lower == "please" || t_[opening].lower == "then")) ++opening;
+    // ("In heavy snow, drive slowly and keep a safe distance", "Gently stir it and wait": past
+    // a phrase before a comma, or adverbs, that open the instruction)
+    if (t_[opening].tag != PartOfSpeech::verb) {
+      std::size_t k = opening;
+      while (k + 1 < i && t_[k].tag == PartOfSpeech::adverb && !t_[k].pauseAfter) ++k;
+      if (t_[k].tag != PartOfSpeech::verb)
+        for (k = opening; k + 1 < i && !t_[k].pauseAfter; ++k) {}
+      if (k + 1 < i && t_[k].pauseAfter) ++k;
+      if (k < i && t_[k].tag == PartOfSpeech::verb && t_[k].form == VerbForm::base &&
+          (k == opening || t_[k - 1].pauseAfter || t_[k - 1].tag == PartOfSpeech::adverb))
+        opening = k;
+    }
     std::size_t next = i + 1;  // ("and then switch it on", "and slowly add the milk")
     while (next + 1 < t_.size() && t_[next].tag == PartOfSpeech::adverb) ++next;
     const bool imperatives =
@@ -683,7 +696,16 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
                       (t_[i + 1].lower == "has" || t_[i + 1].lower == "had") &&
                       (t_[i + 2].tag == PartOfSpeech::determiner || t_[i + 2].tag == PartOfSpeech::possessive ||
                        t_[i + 2].tag == PartOfSpeech::number || t_[i + 2].tag == PartOfSpeech::adjective);
-    return finiteClauseAt(i + 1) || imperatives || presentOfPerson || finitePastAdverb || owns ||
+    // ("and now it won't switch on", "and suddenly the lights went out": an adverb before the
+    // next clause's subject)
+    const bool adverbBeforeClause = i + 2 < t_.size() && t_[i + 1].tag == PartOfSpeech::adverb &&
+                                    !t_[i + 1].pauseAfter && finiteClauseAt(i + 2);
+    // ("and that isn't cheap", "but that was later": "that" alone before a verb is the subject)
+    const bool thatSubject = i + 2 < t_.size() && t_[i + 1].lower == "that" && !t_[i + 1].pauseAfter &&
+                             (t_[i + 2].tag == PartOfSpeech::auxiliary || t_[i + 2].tag == PartOfSpeech::modal ||
+                              (t_[i + 2].tag == PartOfSpeech::verb &&
+                               (t_[i + 2].form == VerbForm::third || t_[i + 2].form == VerbForm::past)));
+    return finiteClauseAt(i + 1) || adverbBeforeClause || thatSubject || imperatives || presentOfPerson || finitePastAdverb || owns ||
            (verbAt(i + 1) && (pauseBefore(i) || t_[i + 1].tag == PartOfSpeech::verb || modalAfter));
   }
   // "so that it stays fresh": what for, "hogy friss maradjon"
@@ -691,6 +713,9 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // ("so tired": "so" of degree opens nothing)
   // ("without a word": "without" opens only a clause of its "-ing" verb)
   if (t.lower == "without" && !gerundClauseAt(t_, i)) return false;
+  // ("once the water boils", "once all the boxes were gone": "once" before a subject and its
+  // verb opens a clause of time; "once again", "once a week" count)
+  if (t.lower == "once") return finiteClauseAt(i + 1);
   if (subordinator(t.lower) && !(t.lower == "so" && t.tag == PartOfSpeech::adverb))
     return pauseBefore(i) || finiteClauseAt(i + 1) || gerundClauseAt(t_, i) ||
            (t.lower == "what" && verbAt(i + 1));  // ("tell me what happened")
@@ -891,7 +916,8 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
                        // ("smiled as Clara leaned towards the cake": "as" read as the adverb too)
                        ((t.tag == PartOfSpeech::preposition || (t.tag == PartOfSpeech::adverb && t.lower == "as")) &&
                         finiteClauseAt(begin + 1) && verbBeforePause) ||
-                       gerundClauseAt(t_, begin) || (!first && t.lower == "that");
+                       gerundClauseAt(t_, begin) || (!first && t.lower == "that") ||
+                       (t.lower == "once" && finiteClauseAt(begin + 1));
   if (const Subordinator* s = subordinator(t.lower); s && linking && begin + 1 < end) {
     c.link = std::string(s->hungarian);
     c.body = begin + 1;

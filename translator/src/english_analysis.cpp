@@ -279,6 +279,8 @@ std::vector<std::string> stripped(std::string_view w, std::string_view suffix) {
 // The longest set phrase of the core lexicon that starts at word i ("at home", "every
 // morning"), as one token; nothing when none does. Phrasal verbs are joined later, once the
 // verb is known.
+long long numberWordValue(std::string_view w);
+
 std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::vector<std::string>& words,
                                  std::size_t i, const std::string& lower) {
   if (!core.hasPhraseStarting(lower)) return std::nullopt;
@@ -352,6 +354,15 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
   // a sign's "No parking" ("Tilos a parkolás") opens what it says; "There is no parking" counts
   if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && lower == "no" && bestEntry->lemma != "no longer")
     return std::nullopt;
+  // "in the past" is "korábban", but "in the past ten years", "in the past few weeks", "in the
+  // past month" count a span back from now, "az elmúlt tíz évben": "past" is the span's adjective
+  if (bestEntry->pos == PartOfSpeech::adverb && bestEntry->lemma.ends_with("the past") && i + best < words.size()) {
+    const std::string next = lowerAscii(words[i + best]);
+    const std::string singular = next.size() > 3 && next.back() == 's' ? next.substr(0, next.size() - 1) : next;
+    if (numberWordValue(next) >= 0 || (!next.empty() && next[0] >= '0' && next[0] <= '9') || next == "few" ||
+        next == "couple" || next == "several" || unitOfTime(next) || unitOfTime(singular))
+      return std::nullopt;
+  }
   // "at the bottom" is "alul", but "at the bottom of the page" names the page's bottom
   if (bestEntry->pos == PartOfSpeech::adverb && i + best < words.size() &&
       lowerAscii(words[i + best]) == "of")
@@ -1318,6 +1329,19 @@ void ReadingChooser::choose(std::size_t i) {
       return;
     }
   const bool capital = startsWithCapital(t);
+  // "Your table is ready, sir.", "Thank you, madam.": the one addressed after a comma closing
+  // the sentence, said as Hungarian addresses ("uram", "asszonyom"), kept as a name is
+  if ((t.lower == "sir" || t.lower == "madam") && i > 0 && i + 1 == toks_.size() && toks_[i - 1].pauseAfter) {
+    t.tag = PartOfSpeech::name;
+    t.written = t.lower == "sir" ? "uram" : "asszonyom";
+    return;
+  }
+  // "Miss Hill": a title before a name written with its capital, not the verb ("Hill kisasszony")
+  if (t.lower == "miss" && capital && !titleCase_ && i + 1 < toks_.size() && startsWithCapital(toks_[i + 1]) &&
+      !t.pauseAfter && toks_[i + 1].lower != "i") {
+    t.tag = PartOfSpeech::name;
+    return;
+  }
   if (t.capitalised && !titleCase_) {
     if (const lexicon::Entry* e = capitalNoun(core_, t.lower)) {  // "since March": the month
       t.tag = PartOfSpeech::noun;
@@ -1976,8 +2000,11 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (prevTag == PartOfSpeech::modal || isDoSupport(prevLower) ||
              // ("can no longer walk": past the negation of "no longer")
              (prevLower == "no longer" && i >= 2 && toks[i - 2].tag == PartOfSpeech::modal) ||
-             // ("can now open", "can still win", "will never forget": past an adverb the modal's verb)
-             (prevTag == PartOfSpeech::adverb && i >= 2 && toks[i - 2].tag == PartOfSpeech::modal) ||
+             // ("can now open", "should always check", "will not soon forget": past an adverb
+             // of time or frequency between the modal and its verb)
+             (prevTag == PartOfSpeech::adverb && i >= 2 &&
+              (toks[i - 2].tag == PartOfSpeech::modal ||
+               (toks[i - 2].tag == PartOfSpeech::negation && i >= 3 && toks[i - 3].tag == PartOfSpeech::modal))) ||
              (prevTag == PartOfSpeech::negation &&
               (!verbSeen ||
                (i >= 2 && (toks[i - 2].tag == PartOfSpeech::modal || isDoSupport(toks[i - 2].lower)))))) {
@@ -3020,6 +3047,63 @@ void aLittle(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "shortly after midnight", "soon after the war", "long before the show", "just before noon":
+// how near the time is to the one named, said before the postposition's phrase ("röviddel éjfél
+// után", "nem sokkal a háború után", "jóval az előadás előtt", "közvetlenül dél előtt"); the
+// adverb becomes the preposition's word before its phrase.
+void howSoonAfter(std::vector<Token>& toks) {
+  static constexpr std::pair<std::string_view, std::string_view> kHowSoon[] = {
+      {"shortly", "r\xC3\xB6viddel"}, {"soon", "nem sokkal"}, {"long", "j\xC3\xB3val"},
+      {"just", "k\xC3\xB6zvetlen\xC3\xBCl"}, {"right", "k\xC3\xB6zvetlen\xC3\xBCl"},
+      {"immediately", "k\xC3\xB6zvetlen\xC3\xBCl"}, {"straight", "k\xC3\xB6zvetlen\xC3\xBCl"}};
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    Token& how = toks[i];
+    Token& prep = toks[i + 1];
+    if (how.pauseAfter || (prep.lower != "after" && prep.lower != "before") || prep.tag != PartOfSpeech::preposition ||
+        !prep.correlative.empty())
+      continue;
+    // (a noun phrase follows, no clause: "shortly after he left" is "röviddel azután, hogy")
+    const Token& next = toks[i + 2];
+    if (next.tag != PartOfSpeech::noun && next.tag != PartOfSpeech::determiner && next.tag != PartOfSpeech::possessive &&
+        next.tag != PartOfSpeech::name && next.tag != PartOfSpeech::number && next.tag != PartOfSpeech::adjective)
+      continue;
+    if (i + 3 < toks.size() && (toks[i + 3].tag == PartOfSpeech::verb || toks[i + 3].tag == PartOfSpeech::auxiliary ||
+                                toks[i + 3].tag == PartOfSpeech::modal))
+      continue;
+    // ("long" is an adverb here only after a verb: "a long after" is no such thing)
+    if (how.tag != PartOfSpeech::adverb && !(how.lower == "long" && i > 0 && toks[i - 1].tag == PartOfSpeech::verb))
+      continue;
+    for (const auto& [english, hungarian] : kHowSoon)
+      if (how.lower == english) {
+        prep.correlative = hungarian;
+        prep.word = how.word;
+        prep.words += how.words;
+        toks.erase(toks.begin() + std::ptrdiff_t(i));
+        break;
+      }
+  }
+}
+
+// "the few people who came", "the past few years", "my last few days": "few" after an article
+// or an owner, past an adjective, is a small number of known ones, "néhány" ("az elmúlt néhány
+// évben"), not "kevés"
+void theFew(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    Token& t = toks[i];
+    if (t.lower != "few" || t.tag != PartOfSpeech::adjective || toks[i + 1].tag != PartOfSpeech::noun) continue;
+    std::size_t k = i - 1;
+    if (k > 0 && (toks[k].tag == PartOfSpeech::adjective || toks[k].lower == "in the past")) --k;
+    const bool owned = toks[k].lower == "the" || toks[k].tag == PartOfSpeech::possessive ||
+                       toks[k].lower == "these" || toks[k].lower == "those" || toks[i - 1].lower == "in the past";
+    if (!owned) continue;
+    if (const lexicon::Entry* e = core.find("a few", PartOfSpeech::adjective)) {
+      t.lemma = "a few";
+      t.entry = e;
+      t.dictionarySenses.clear();
+    }
+  }
+}
+
 // "Thanks (again) for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third
 // person
 void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -3336,9 +3420,21 @@ void markPurposes(std::vector<Token>& toks) {
     if (toks[i - 1].tag == PartOfSpeech::noun && unitOfTime(toks[i - 1].lemma))
       for (std::size_t k = i - 1; k-- > 0 && toks[k].tag != PartOfSpeech::conjunction;)
         if (toks[k].lemma == "take" && toks[k].tag == PartOfSpeech::verb) excluded = true;
+    // ("Each student will have five minutes to explain", "You have ten days to pay": the time one
+    // has says what for, "öt perce lesz, hogy elmagyarázza"; no "have to" of what one must)
+    bool timeHad = false;
+    if (i >= 3 && toks[i - 1].tag == PartOfSpeech::noun && unitOfTime(toks[i - 1].lemma) &&
+        i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::verb)
+      for (std::size_t k = i - 1; k-- > 0 && i - k <= 4;) {
+        if (toks[k].tag == PartOfSpeech::verb || toks[k].tag == PartOfSpeech::conjunction) break;
+        if ((toks[k].lower == "have" || toks[k].lower == "has" || toks[k].lower == "had") &&
+            toks[k].tag == PartOfSpeech::auxiliary && (toks[k + 1].tag == PartOfSpeech::number || toks[k + 1].lower == "a" ||
+                                                      toks[k + 1].lower == "an"))
+          timeHad = true;
+      }
     const PartOfSpeech before = toks[i - 1].tag;
-    toks[i].purpose = verb && !excluded && before != PartOfSpeech::adjective &&
-                      before != PartOfSpeech::question && before != PartOfSpeech::auxiliary;
+    toks[i].purpose = timeHad || (verb && !excluded && before != PartOfSpeech::adjective &&
+                                  before != PartOfSpeech::question && before != PartOfSpeech::auxiliary);
     // "He was too tired to argue", "old enough to drive": what the degree is measured by, "túl
     // fáradt volt ahhoz, hogy vitatkozzon" ("It is too late to" keeps its infinitive)
     // ("too excited to sleep": a participle too)
@@ -3383,7 +3479,10 @@ void markPurposes(std::vector<Token>& toks) {
     // "I was told to contact you", "were asked to wait": the passive's subject is the one told,
     // "Azt mondták, hogy forduljak" ("are kindly asked": past an adverb too)
     const std::size_t passiveBe = k >= 2 && toks[k - 1].tag == PartOfSpeech::adverb ? k - 2 : k - 1;
-    if (k >= 1 && toks[k].tag == PartOfSpeech::verb && (toks[k].lemma == "tell" || toks[k].lemma == "ask") &&
+    // ("Commuters were advised to work from home", "were urged to leave": so every verb of
+    // asking someone to do a thing)
+    if (k >= 1 && toks[k].tag == PartOfSpeech::verb && listed(kAskingSomeoneToDo, toks[k].lemma) &&
+        toks[k].lemma != "want" &&
         (toks[k].form == VerbForm::participle || toks[k].form == VerbForm::past) &&
         toks[passiveBe].tag == PartOfSpeech::auxiliary && formOfBe(toks[passiveBe].lower))
       toks[i].purpose = toks[i].request = true, toks[i].negated = notToDo;
@@ -3683,6 +3782,32 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
     if (t.tag == PartOfSpeech::noun && !t.entry) t.entry = core.find(t.lemma, PartOfSpeech::noun);
   std::vector<Token> out;
   for (std::size_t i = 0; i < toks.size(); ++i) {
+    // "50,000 passengers a day", "eight hours a week", "£10 a month": an amount per unit of
+    // time, "naponta", said as a time of its own
+    if ((toks[i].lower == "a" || toks[i].lower == "an" || toks[i].lower == "per") && i + 1 < toks.size() &&
+        !out.empty() && !out.back().pauseAfter &&
+        ((out.back().tag == PartOfSpeech::noun && out.back().plural && !out.back().time) ||
+         out.back().tag == PartOfSpeech::number) &&
+        isTimeNoun(toks[i + 1]) && !toks[i + 1].plural && toks[i + 1].entry &&
+        (toks[i + 1].lemma == "day" || toks[i + 1].lemma == "week" || toks[i + 1].lemma == "month" ||
+         toks[i + 1].lemma == "year") &&
+        (i + 2 == toks.size() || toks[i + 1].pauseAfter || toks[i + 2].tag == PartOfSpeech::conjunction ||
+         toks[i + 2].tag == PartOfSpeech::verb || toks[i + 2].tag == PartOfSpeech::auxiliary ||
+         toks[i + 2].tag == PartOfSpeech::modal ||
+         (toks[i + 2].tag == PartOfSpeech::preposition && toks[i + 2].lower != "of" && toks[i + 2].lower != "off"))) {
+      Token t = toks[i];
+      t.tag = PartOfSpeech::adverb;
+      t.entry = nullptr;
+      t.time = TimePhrase{};
+      t.time->deixis = Deixis::perUnit;
+      t.time->unit = toks[i + 1].entry;
+      t.lower = t.lemma = toks[i].lower + " " + toks[i + 1].lower;
+      t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+      t.pauseAfter = toks[i + 1].pauseAfter;
+      out.push_back(std::move(t));
+      ++i;
+      continue;
+    }
     // "twice a day", "three times a week": how often, "naponta kétszer"
     if (const int times = toks[i].lower == "once"    ? 1
                           : toks[i].lower == "twice" ? 2
@@ -4974,15 +5099,36 @@ void markAdjectivesStandingAlone(const lexicon::CoreLexicon& core, std::vector<T
       toks[i - 1].entry = core.find("much", PartOfSpeech::adverb);
     }
   }
+  // "much more expensive", "far older", "a much bigger car", "far more slowly": how much more is
+  // "sokkal" before any comparative, "more" or "less" with its word or the comparative's own
+  // ending ("sokkal drágább", "sokkal idősebb", "egy sokkal nagyobb autó")
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& much = toks[i];
+    if ((much.lower != "much" && much.lower != "far") || much.pauseAfter) continue;
+    const Token& next = toks[i + 1];
+    const bool ending = next.tag == PartOfSpeech::adjective && next.degree == 1 && next.lower != "more" &&
+                        next.lower != "less";
+    const bool withMore = (next.lower == "more" || next.lower == "less") && i + 2 < toks.size() &&
+                          toks[i + 2].tag == PartOfSpeech::adjective;
+    if (!ending && !withMore) continue;
+    much.tag = PartOfSpeech::adverb;
+    much.lemma = "much";
+    much.entry = core.find("much", PartOfSpeech::adverb);
+    much.dictionarySenses.clear();
+  }
 }
 
 // "I'm afraid I can't come", "I'm afraid the shop is closed": regret, not fear, said "sajnos"
 // ("Sajnos nem tudok jönni"); fear is of something or to do it ("afraid of dogs", "afraid to go").
 void regretfulAfraid(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
-  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
-    const std::string& next = toks[i + 3].lower;
-    if (toks[i].lower != "i" || toks[i + 1].lower != "am" || toks[i + 2].lower != "afraid" || next == "of" ||
-        next == "to" || next == "for" || toks[i + 2].pauseAfter)
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    // ("It's the gearbox, I'm afraid, and ...", "The shop is closed, I'm afraid.": set off by
+    // commas, or closing the sentence after one, the words are an aside of regret)
+    const bool aside = i > 0 && toks[i - 1].pauseAfter && (i + 3 == toks.size() || toks[i + 2].pauseAfter);
+    if (i + 3 == toks.size() && !aside) continue;
+    const std::string next = i + 3 < toks.size() ? toks[i + 3].lower : std::string();
+    if (toks[i].lower != "i" || toks[i + 1].lower != "am" || toks[i + 2].lower != "afraid" ||
+        (!aside && (next == "of" || next == "to" || next == "for" || toks[i + 2].pauseAfter)))
       continue;
     const lexicon::Entry* unfortunately = core.find("unfortunately", PartOfSpeech::adverb);
     if (!unfortunately) return;
@@ -4992,8 +5138,9 @@ void regretfulAfraid(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
     t.entry = unfortunately;
     t.words = toks[i + 2].word + toks[i + 2].words - t.word;
     // ("I'm afraid that the shop is closed": the "that" goes with the words it followed)
-    const bool that = next == "that" && i + 4 < toks.size();
+    const bool that = !aside && next == "that" && i + 4 < toks.size();
     if (that) t.words = toks[i + 3].word + toks[i + 3].words - t.word;
+    t.pauseAfter = toks[i + 2].pauseAfter;
     toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(i) + (that ? 4 : 3));
   }
 }
@@ -5562,6 +5709,26 @@ void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Toke
       t.dictionarySenses.clear();
     }
   }
+  // ("remained calm and quiet": a second state after "and" or "or", no verb of its own)
+  for (std::size_t i = 2; i + 1 < toks.size(); ++i) {
+    Token& t = toks[i + 1];
+    if ((toks[i].lower != "and" && toks[i].lower != "or") || toks[i - 1].tag != PartOfSpeech::adjective ||
+        toks[i - 2].tag != PartOfSpeech::verb || !listed(kLinking, toks[i - 2].lemma) ||
+        t.tag == PartOfSpeech::adjective ||
+        // ("stay calm and clean the kitchen": a verb with its object)
+        (i + 2 < toks.size() && (toks[i + 2].tag == PartOfSpeech::noun || toks[i + 2].tag == PartOfSpeech::determiner ||
+                                 toks[i + 2].tag == PartOfSpeech::possessive || toks[i + 2].tag == PartOfSpeech::pronoun ||
+                                 toks[i + 2].tag == PartOfSpeech::particle)) ||
+        (t.tag == PartOfSpeech::verb && t.form != VerbForm::base))
+      continue;
+    if (const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective)) {
+      t.tag = PartOfSpeech::adjective;
+      t.lemma = t.lower;
+      t.entry = adjective;
+      t.form = VerbForm::base;
+      t.dictionarySenses.clear();
+    }
+  }
 }
 
 }  // namespace
@@ -5822,6 +5989,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   halvesOfAMatch(core_, toks);
   bestOfAGroup(core_, toks);
   correlativePairs(toks);
+  howSoonAfter(toks);
+  theFew(core_, toks);
   changesOfDegree(core_, toks);
   whoseAsked(toks);
   whichOne(toks);

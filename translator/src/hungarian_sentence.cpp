@@ -26,7 +26,7 @@ bool wantingVerb(const std::vector<Token>& t, std::size_t v) {
 std::optional<NounStem> titleAfterName(const Token& title) {
   if (title.lower == "mr") return NounStem{"\xC3\xBAr", "urak", "urat", "ura", "", "", "", -1};
   if (title.lower == "mrs" || title.lower == "ms") return NounStem{"asszony", "asszonyok", "", "", "", "", "", -1};
-  if (title.lower == "miss") return NounStem{"kisasszony", "kisasszonyok", "", "", "", "", "", -1};
+  if (title.lower == "miss") return NounStem{"kisasszony", "kisasszonyok", "", "", "", "", "", -1};  // "Hill kisasszony"
   // "Aunt Rose", "Uncle Bob": "Rose néni", "Bob bácsi"
   if (title.lower == "aunt") return NounStem{"n\xC3\xA9ni", "n\xC3\xA9nik", "n\xC3\xA9nit", "n\xC3\xA9nije", "", "", "", -1};
   if (title.lower == "uncle")
@@ -515,7 +515,8 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
         w.emplace_back(
             "legal\xC3\xA1"
             "bb");
-      w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
+      // ("50,000 passengers a day": no count of times, "naponta")
+      if (tp.times > 0) w.emplace_back(kTimes[std::clamp(tp.times, 0, 10)]);
       break;
     }
     case Deixis::everyN:  // "kéthetente", "hathavonta": the number and the unit's "every", one word
@@ -751,7 +752,16 @@ class Generator {
            (g == PartOfSpeech::pronoun) ||
            (g == PartOfSpeech::adverb && listed(kDegreeBeforeAttribute, t_[i].lower) && i + 1 < t_.size() &&
             t_[i + 1].tag == PartOfSpeech::adjective) ||
-           lessOf(i) || countsANumber(i) || (i == 0 && participleBeforeNoun(0, 0));
+           muchBeforeComparative(i) ||
+           lessOf(i) || countsANumber(i) || (i == 0 && participleBeforeNoun(0, 0)) ||
+           (i > 0 && participleBeforeNoun(i, i));
+  }
+  // "a much bigger car", "a far more expensive hotel": how much more, "sokkal", with the
+  // comparative inside the noun phrase ("egy sokkal nagyobb autó")
+  bool muchBeforeComparative(std::size_t i) const {
+    if (i + 1 >= t_.size() || t_[i].tag != PartOfSpeech::adverb || t_[i].lemma != "much") return false;
+    const std::size_t a = t_[i + 1].tag == PartOfSpeech::particle ? i + 2 : i + 1;
+    return a < t_.size() && t_[a].tag == PartOfSpeech::adjective && t_[a].degree == 1;
   }
   // "about twenty people", "at least three cars": an adverb of quantity before the phrase's
   // number belongs to it ("legalább húsz embert")
@@ -766,8 +776,9 @@ class Generator {
   // is "about", "more than fifty", "less than two": "több mint ötven látogatót", the noun in
   // the phrase's case), else `i` itself.
   std::size_t numberAfterCount(std::size_t i) const {
-    static constexpr std::string_view kAboutANumber[] = {"about", "almost", "nearly", "at least", "at most"};
-    if (i + 1 < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lemma) &&
+    static constexpr std::string_view kAboutANumber[] = {"about",  "almost",  "nearly",        "at least",
+                                                         "at most", "around", "roughly", "approximately"};
+    if (i + 1 < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lower) &&
         t_[i + 1].tag == PartOfSpeech::number)
       return i + 1;
     if (boundOfCount(i)) return i + 2;
@@ -819,9 +830,15 @@ class Generator {
              std::any_of(t_.begin() + 2, t_.end(), [](const Token& t) {
                return t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal;
              });
+    // ("in sealed containers", "with used tissues": the phrase opens with the participle right
+    // after its preposition, a past form there being no clause's verb)
+    if (k == begin && k > 0 && t_[k - 1].tag == PartOfSpeech::preposition && t_[k].form != VerbForm::ing)
+      return t_[k + 1].tag == PartOfSpeech::noun && !t_[k + 1].possessor;
+    // ("two printed copies": after a number as after a determiner)
     return k > begin &&
            (t_[k - 1].tag == PartOfSpeech::determiner || t_[k - 1].tag == PartOfSpeech::possessive ||
-            t_[k - 1].tag == PartOfSpeech::adjective) &&
+            t_[k - 1].tag == PartOfSpeech::adjective ||
+            (t_[k - 1].tag == PartOfSpeech::number && t_[k].form != VerbForm::ing)) &&
            (t_[k + 1].tag == PartOfSpeech::noun || t_[k + 1].tag == PartOfSpeech::adjective);
   }
   // The noun phrase at `i` is followed by another member of its list ("and", "or", a comma).
@@ -1131,7 +1148,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
       k < t_.size() &&
       (t_[k].tag == PartOfSpeech::adjective ||
        (t_[k].tag == PartOfSpeech::adverb && listed(kDegreeBeforeAttribute, t_[k].lower)) ||
-       participleBeforeNoun(k, i) ||
+       muchBeforeComparative(k) || participleBeforeNoun(k, i) ||
        // "the past three weeks": a number after the adjective, before the noun
        (t_[k].tag == PartOfSpeech::number && k > i && t_[k - 1].tag == PartOfSpeech::adjective &&
         k + 1 < t_.size() && t_[k + 1].tag == PartOfSpeech::noun) ||
@@ -1405,6 +1422,16 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
   const Token& headToken = t_[np.head];
   const PronounForms* personalForms =
       !np.pronoun ? nullptr : pronoun(headToken.lower == "you" && headToken.plural ? "you all" : headToken.lower);
+  // "Keep children close to you", "Let the kids sit next to you": an instruction's "you" is the
+  // one told, its own reflexive, formally "maga" in the case ("magához", "magának")
+  if (np.pronoun && np.end == np.begin + 1 && headToken.lower == "you" && !headToken.plural &&
+      roles_.verb.imperative && before_.formal && post.empty() && c != Case::nominative &&
+      c != Case::accusative) {
+    NounStem self;
+    self.lemma = "maga";
+    emit(inflectNoun(self, false, {}, c), np.head);
+    return;
+  }
   // ("next to mine", "between each other": "az enyém mellett", the postposition after the form)
   if (np.pronoun && !post.empty() && !(personalForms && takesCaseOnItsOwnForm(*personalForms))) {
     // "behind her": "mögötte", the postposition with the person's ending
@@ -3080,7 +3107,9 @@ bool degreeOfComparison(const Token& adverb, const Token& adjective) {
 std::size_t Generator::linkedPredicate() const {
   const std::size_t v = roles_.verb.main;
   // ("looked much smaller": past how much more, "sokkal kisebbnek tűnt")
-  const std::size_t p = v + 2 < n_ && degreeOfComparison(t_[v + 1], t_[v + 2]) ? v + 2 : v + 1;
+  // ("looked much more comfortable": past "more" too)
+  const std::size_t more = v + 3 < n_ && t_[v + 2].tag == PartOfSpeech::particle ? v + 3 : v + 2;
+  const std::size_t p = more < n_ && degreeOfComparison(t_[v + 1], t_[more]) ? more : v + 1;
   // ("I don't feel well": the adverb says how one feels)
   const bool wellOfFeeling = p < n_ && t_[v].lemma == "feel" && t_[p].lower == "well";
   if (p >= n_ || !linkingVerb(t_[v]) || (t_[p].tag != PartOfSpeech::adjective && !wellOfFeeling) ||
@@ -3192,23 +3221,38 @@ void Generator::emitLinkedPredicate(std::size_t p) {
   if (p > 0 && !done_[p - 1] && degreeOfComparison(t_[p - 1], t_[p])) {
     emit(plainSense(t_[p - 1], sense(p - 1)).value_or(t_[p - 1].written), p - 1);
     done_[p - 1] = true;
+  } else if (p > 1 && !done_[p - 2] && t_[p - 1].tag == PartOfSpeech::particle &&
+             degreeOfComparison(t_[p - 2], t_[p])) {
+    emit(plainSense(t_[p - 2], sense(p - 2)).value_or(t_[p - 2].written), p - 2);  // "sokkal kényelmesebbnek"
+    done_[p - 2] = done_[p - 1] = true;
   }
   if (feelsOneself())
     if (const std::string_view how = howOneFeels(t_[p]); !how.empty()) {
       emit(std::string(how), p);
       return;
     }
+  // ("looked smaller and paler", "remained calm and quiet": a second adjective after "and" or
+  // "or" is linked the same way, "kisebbnek és sápadtabbnak tűnt")
+  const std::size_t next = p + 2;
+  const bool another = next < n_ && (t_[p + 1].lower == "and" || t_[p + 1].lower == "or") && !done_[next] &&
+                       t_[next].tag == PartOfSpeech::adjective && (t_[next].entry || !t_[next].dictionarySenses.empty()) &&
+                       (next + 1 == n_ || t_[next + 1].tag != PartOfSpeech::noun);
   if (linkingVerb(t_[roles_.verb.main])->dative) {
     NounStem stem;
     stem.lemma = *word;
     emit(inflectNoun(stem, false, {}, Case::dative), p);  // "sápadtnak", "hidegebbnek"
-    return;
+  } else {
+    std::string adj = s && !s->note("pred").empty() && !t_[p].degree ? std::string(s->note("pred")) : *word;
+    // ("zárva", "nyitva" say a state and take no plural: "Az iskolák zárva maradnak")
+    if (roles_.agreement.plural && !(s && s->keepsCopula))
+      adj = s && !s->plural.empty() && !t_[p].degree ? s->plural : pluralOf(adj, WordClass::adjective);
+    emit(adj, p);
   }
-  std::string adj = s && !s->note("pred").empty() && !t_[p].degree ? std::string(s->note("pred")) : *word;
-  // ("zárva", "nyitva" say a state and take no plural: "Az iskolák zárva maradnak")
-  if (roles_.agreement.plural && !(s && s->keepsCopula))
-    adj = s && !s->plural.empty() && !t_[p].degree ? s->plural : pluralOf(adj, WordClass::adjective);
-  emit(adj, p);
+  if (another && plainSense(t_[next], sense(next))) {
+    emit(t_[p + 1].lower == "and" ? "\xC3\xA9s" : "vagy", p + 1);
+    done_[p + 1] = true;
+    emitLinkedPredicate(next);
+  }
 }
 
 // "by 30 June", "by Friday", "by the end of the month": a deadline, no one who did it.
@@ -3756,12 +3800,16 @@ std::size_t Generator::emitPossession() {
   if (first && adjectived) ++obj.begin;
   // ("would have a house": "lenne egy háza")
   const bool would = g.modal == "cond" && !g.past;
-  const std::string verb = negative ? (g.past  ? "nem volt"
-                                       : would ? "nem lenne"
-                                               : "nincs")
-                                    : (g.past  ? "volt"
-                                       : would ? "lenne"
-                                               : "van");
+  // ("will have five minutes": "öt perce lesz")
+  const bool future = g.future && !g.past && !would;
+  const std::string verb = negative ? (g.past    ? "nem volt"
+                                       : would  ? "nem lenne"
+                                       : future ? "nem lesz"
+                                                : "nincs")
+                                    : (g.past    ? "volt"
+                                       : would  ? "lenne"
+                                       : future ? "lesz"
+                                                : "van");
   if (!first) emit(verb, g.have);
   // (the subject's person as the verb agrees: formal "you" is the third, "Van kérdése")
   const bool pronoun = subject && subject->pronoun;
@@ -4096,9 +4144,10 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
       (t_[k].lower == "so" && t_[k].tag == PartOfSpeech::adverb)) {
     emit(t_[k].lower == "very" ? "nagyon" : t_[k].lower == "so" ? "olyan" : "t\xC3\xBAl", k);
     ++k;
-  } else if (t_[k].lower == "much" && t_[k].tag == PartOfSpeech::adverb) {
-    emit("sokkal", k);  // "much colder": "sokkal hidegebb"
+  } else if (t_[k].lemma == "much" && t_[k].tag == PartOfSpeech::adverb) {
+    emit("sokkal", k);  // "much colder", "far more expensive": "sokkal hidegebb", "sokkal drágább"
     ++k;
+    while (k + 1 < n_ && t_[k].tag == PartOfSpeech::particle) ++k;
   } else if (startsNounPhrase(k) && differenceBefore(readNounPhrase(k))) {
     // "five percent higher": "öt százalékkal magasabbak", by how much before the adjective
     const NounPhrase by = readNounPhrase(k);
@@ -4359,11 +4408,16 @@ bool Generator::emitMannerFirst(bool howOnly) {
       return true;
     }
   }
-  // ("drove faster", "spoke more quietly": a comparative of manner, "Gyorsabban vezetett")
+  // ("drove faster", "spoke more quietly": a comparative of manner, "Gyorsabban vezetett"; an
+  // "-ly" adverb the dictionary alone knows says how just as well: "erupted beautifully",
+  // "gyönyörűen kitört")
   const bool comparedManner = pos < n_ && !t_[pos].entry && t_[pos].dictionarySenses.size() == 1 &&
                               (t_[pos].dictionarySenses[0].ends_with("bban") ||
                                t_[pos].dictionarySenses[0].ends_with("bben"));
-  if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb || (!t_[pos].entry && !comparedManner) ||
+  const bool dictionaryManner = pos < n_ && !t_[pos].entry && t_[pos].lower.size() > 4 &&
+                                t_[pos].lower.ends_with("ly") && !t_[pos].dictionarySenses.empty();
+  if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb ||
+      (!t_[pos].entry && !comparedManner && !dictionaryManner) ||
       t_[pos].time || (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
       listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than") ||
       (howOnly && ((!t_[pos].lower.ends_with("ly") && t_[pos].lower != "well") || t_[pos].lower == "early")) ||
@@ -5398,7 +5452,8 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   // "over the past three weeks", "in the last two years": "az elmúlt három hétben"
   if ((p == "over" || p == "in" || p == "during" || p == "for") && pos + 3 < n_ &&
       t_[pos + 1].lower == "the" && (t_[pos + 2].lower == "past" || t_[pos + 2].lower == "last") &&
-      t_[pos + 3].tag == PartOfSpeech::number) {
+      (t_[pos + 3].tag == PartOfSpeech::number || t_[pos + 3].lemma == "a few" || t_[pos + 3].lower == "several")) {
+    // ("in the past few years": "az elmúlt néhány évben")
     if (const NounPhrase counted = readNounPhrase(pos + 3); isDuration(counted)) {
       emit("az", pos + 1), emit("elm\xC3\xBAlt", pos + 2);
       emitNounPhrase(counted, Case::inessive);
@@ -5958,6 +6013,26 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   }
   if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::verb)
     return emitInfinitive(pos);
+  // "Clear the snow off the roof", "wipe the dust off the table": what a thing is taken off,
+  // past the verb's own prefix, is "-ról" ("az autó tetejéről"), the particle no second prefix
+  if (tk.lower == "off" && tk.tag == PartOfSpeech::adverb && pos + 1 < n_ && t_[pos + 1].tag != PartOfSpeech::pronoun &&
+      (t_[pos + 1].tag == PartOfSpeech::determiner || t_[pos + 1].tag == PartOfSpeech::possessive)) {
+    const NounPhrase np = readNounPhrase(pos + 1);
+    emitNounPhrase(np, Case::delative);
+    lastCase_ = Case::delative;
+    return np.end;
+  }
+  // "with anyone, not even bank staff", "Nobody called, not even my sister": the one left out
+  // of no exception, in the case of the phrase before, "még a bank munkatársaival sem"
+  if (tk.tag == PartOfSpeech::negation && tk.lower == "not" && pos > 0 && t_[pos - 1].pauseAfter && pos + 2 < n_ &&
+      t_[pos + 1].lower == "even" && startsNounPhrase(pos + 2)) {
+    const NounPhrase np = readNounPhrase(pos + 2);
+    emit("m\xC3\xA9g", pos + 1);
+    out_.back().commaBefore = true;
+    emitNounPhrase(np, lastCase_);
+    emit("sem", pos);
+    return np.end;
+  }
   // "by hand, not with a drill": what it is not done with, ", nem fúróval"
   if (tk.tag == PartOfSpeech::negation && tk.lower == "not" && pos > 0 && t_[pos - 1].pauseAfter &&
       pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::preposition) {
@@ -5984,6 +6059,14 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       done_[pos + 1] = true;
       return pos + 2;
     }
+    return pos + 1;
+  }
+  // "higher than in the previous election", "better than at home": what is compared is a
+  // phrase of its own, ", mint az előző választáson"
+  if (tk.lower == "than" && tk.tag == PartOfSpeech::preposition && pos + 2 < n_ &&
+      ((t_[pos + 1].tag == PartOfSpeech::preposition && startsNounPhrase(pos + 2)) ||
+       (t_[pos + 1].tag == PartOfSpeech::adverb && t_[pos + 1].words > 1))) {
+    out_.push_back({"mint", pos, true, true});
     return pos + 1;
   }
   if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ &&
@@ -6151,7 +6234,12 @@ void Generator::finish() {
     const bool pausedAdjective = before + 1 == out_[k].token && t_[before].tag == PartOfSpeech::adjective &&
                                  t_[before].pauseAfter;
     const bool but = out_[k].text == "de" && t_[out_[k].token].lower == "but";
-    if (pausedAdjective || but) out_[k].commaBefore = true;
+    // (", uram" closing the sentence: the one addressed keeps its comma wherever the words
+    // before it went)
+    const std::size_t tk = out_[k].token;
+    const bool addressed = k + 1 == out_.size() && tk + 1 == n_ && tk > 0 && t_[tk].tag == PartOfSpeech::name &&
+                           t_[tk - 1].pauseAfter && (t_[tk].lower == "sir" || t_[tk].lower == "madam");
+    if (pausedAdjective || but || addressed) out_[k].commaBefore = true;
   }
   for (std::size_t k = 0; k + 1 < out_.size(); ++k) {
     if (out_[k].text != "a") continue;

@@ -56,6 +56,9 @@ TEST(ClausesTest, LinkWordsAndCommasBetweenVerbs) {
   EXPECT_EQ(clauses("i got up and went home"), ":i got|\xC3\xA9s:went home");  // "got up" is one token
   // "that" before a noun is a determiner
   EXPECT_EQ(clauses("i like that car"), ":i like that car");
+  // an adverb between "and" and the next subject opens that clause
+  EXPECT_EQ(clauses("my phone fell in the bath and now it will not work"),
+            ":my phone fell in the bath|\xC3\xA9s:now it will not work");
 }
 
 TEST(ClausesTest, LetMeKnowIsAClauseAndAQuestionWithinTakesItsWord) {

@@ -1001,6 +1001,9 @@ TEST(ConstructionsTest, AsTallAsIsOlyanMint) {
 TEST(ConstructionsTest, AParticipleBeforeItsNounIsTheFinishedPast) {
   EXPECT_EQ(hungarian("The police found the stolen car."), "A rendőrség megtalálta az ellopott autót.");
   EXPECT_EQ(hungarian("He read the printed letter."), "Elolvasta a nyomtatott levelet.");
+  // after a number, and opening the phrase of a preposition
+  EXPECT_EQ(hungarian("Store all food in sealed containers."), "Tároljon minden ételt lezárt tárolókban.");
+  EXPECT_EQ(hungarian("She brought two printed copies."), "Két nyomtatott másolatot hozott.");
 }
 
 TEST(ConstructionsTest, APhrasalVerbsParticleAfterItsObject) {
@@ -1224,6 +1227,17 @@ TEST(ConstructionsTest, ThanBeforeAClauseAndMuchBefore) {
   EXPECT_EQ(hungarian("The weather is much worse today."), "Az idő ma sokkal rosszabb.");
 }
 
+TEST(ConstructionsTest, MuchOrFarBeforeAnyComparative) {
+  // "more" with the adjective, "far" as "much", inside a noun phrase and after a linking verb
+  EXPECT_EQ(hungarian("The hotel is much more expensive than the hostel."),
+            "A szálloda sokkal drágább, mint a szálló.");
+  EXPECT_EQ(hungarian("The new model is far more expensive."), "Az új modell sokkal drágább.");
+  EXPECT_EQ(hungarian("She bought a much bigger car."), "Vett egy sokkal nagyobb autót.");
+  EXPECT_EQ(hungarian("This is a much more difficult question."), "Ez sokkal nehezebb kérdés.");
+  EXPECT_EQ(hungarian("It looked much more comfortable than the old one."),
+            "Sokkal kényelmesebbnek tűnt, mint a régi.");
+}
+
 TEST(ConstructionsTest, ItIsAnAdjectiveToDoSomething) {
   // the predicate stays, and the infinitive keeps its object in the accusative, a bare one first
   EXPECT_EQ(hungarian("It is easy to make mistakes."), "Könnyű hibákat elkövetni.");
@@ -1270,10 +1284,116 @@ TEST(ConstructionsTest, RainNamesWhatFalls) {
   EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
 }
 
+TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
+  EXPECT_EQ(hungarian("She sang beautifully."), "Szépen énekelt.");
+}
+
+TEST(ConstructionsTest, ThePassiveOfAnyVerbOfAskingSomeoneToDoAThing) {
+  EXPECT_EQ(hungarian("Residents were urged to leave their homes."),
+            "A lakosokat sürgették, hogy elhagyják az otthonaikat.");
+  // "to work" after it is the verb asked for, no noun
+  const std::string advised = hungarian("Commuters were advised to work from home.");
+  EXPECT_NE(advised.find("azt tan\xC3\xA1" "csolt\xC3\xA1k, hogy dolgozzanak"), std::string::npos) << advised;
+}
+
+TEST(ConstructionsTest, WhatOneWillHaveIsLesz) {
+  EXPECT_EQ(hungarian("We will have a party."), "Lesz egy bulink.");
+  EXPECT_EQ(hungarian("Each student will have five minutes."), "Minden diáknak öt perce lesz.");
+}
+
+TEST(ConstructionsTest, TheTimeOneHasToDoAThingSaysWhatFor) {
+  EXPECT_EQ(hungarian("We had two hours to finish the test."), "Két óránk volt, hogy befejezzük a tesztet.");
+  EXPECT_EQ(hungarian("You have ten days to pay the bill."), "Tíz napod van, hogy fizesd a számlát.");
+}
+
+TEST(ConstructionsTest, WhatAThingIsTakenOffAfterItsObjectIsDelative) {
+  EXPECT_EQ(hungarian("Clear the snow off the roof of your car."), "Takarítsa el a havat az autója tetejéről.");
+  EXPECT_EQ(hungarian("Wipe the dust off the table."), "Törölje le a port az asztalról.");
+}
+
+TEST(ConstructionsTest, OnceBeforeASubjectAndVerbOpensAClauseOfTime) {
+  EXPECT_EQ(hungarian("Call me once you arrive."), "Hívjon fel engem, amint megérkezik.");
+  EXPECT_EQ(hungarian("Once the water boils, add the pasta."), "Amint a víz forr, adja hozzá a tésztát.");
+  // "once again" counts
+  EXPECT_EQ(hungarian("I saw him once again."), "Ismét láttam őt.");
+}
+
+TEST(ConstructionsTest, SirOrMadamAddressedAtTheEnd) {
+  EXPECT_EQ(hungarian("Your account appears to be empty, sir."), "A számlád üresnek tűnik, uram.");
+  EXPECT_EQ(hungarian("The room is ready, madam."), "A szoba kész, asszonyom.");
+}
+
+TEST(ConstructionsTest, NotEvenTakesTheCaseOfThePhraseBefore) {
+  EXPECT_EQ(hungarian("Nobody called, not even my sister."), "Senki sem hívott fel, még a húgom sem.");
+  EXPECT_EQ(hungarian("Never share your password with anyone, not even bank staff."),
+            "Soha ne ossza meg a jelszavát senkivel, még banki személyzettel sem.");
+}
+
+TEST(ConstructionsTest, AnInstructionsYouIsTheOneToldItsOwnReflexive) {
+  const std::string keep = hungarian("Keep children close to you at all times.");
+  EXPECT_NE(keep.find("mag\xC3\xA1hoz"), std::string::npos) << keep;
+  EXPECT_EQ(keep.find("hozz\xC3\xA1" "d"), std::string::npos) << keep;
+}
+
+TEST(ConstructionsTest, AnAmountPerUnitOfTimeIsSaidAsHowOften) {
+  EXPECT_EQ(hungarian("I work eight hours a day."), "Naponta nyolc órát dolgozom.");
+  EXPECT_EQ(hungarian("We pay 500 euros a month for the flat."), "Havonta 500 eurót fizetünk a lakásért.");
+  EXPECT_EQ(hungarian("The line carries around 50,000 passengers a day."),
+            "A vonal naponta körülbelül 50 000 utast visz.");
+  // a day that is the object stays one
+  EXPECT_EQ(hungarian("He spent a day in Rome."), "Töltött egy napot Rómában.");
+}
+
+TEST(ConstructionsTest, AnAsideOfRegretAndThatAsTheNextSubject) {
+  // "I'm afraid" set off by commas, or closing the sentence, is "sajnos"
+  EXPECT_EQ(hungarian("The shop is closed, I'm afraid."), "A bolt zárva van sajnos.");
+  // "that" alone before a verb after "and" is the next clause's subject
+  EXPECT_EQ(hungarian("It was expensive, and that is bad."), "Drága volt, és az rossz.");
+  EXPECT_EQ(hungarian("I bought a car and that was a mistake."), "Vettem egy autót, és az hiba volt.");
+}
+
+TEST(ConstructionsTest, AComparisonWithAPrepositionalPhraseSaysMint) {
+  EXPECT_EQ(hungarian("Prices are lower here than in London."), "Az árak alacsonyabbak itt, mint Londonban.");
+}
+
+TEST(ConstructionsTest, HowSoonAfterATimeIsSaidBeforeItsPhrase) {
+  EXPECT_EQ(hungarian("Shortly after midnight, the fire started."), "Röviddel éjfél után a tűz kezdődött.");
+  EXPECT_EQ(hungarian("They left just before noon."), "Közvetlenül dél előtt indultak.");
+  // before a clause "shortly" stays an adverb of its own
+  EXPECT_EQ(hungarian("She called shortly after he left.").find("r\xC3\xB6viddel"), std::string::npos);
+}
+
+TEST(ConstructionsTest, ThePastNUnitsIsASpanCountedBackNotInThePast) {
+  EXPECT_EQ(hungarian("Prices have risen in the past ten years."), "Az árak az elmúlt tíz évben emelkedtek.");
+  // "few" after the article is a small number of known ones, "néhány"
+  EXPECT_EQ(hungarian("In the past few years, many shops closed."), "Az elmúlt néhány évben sok bolt bezárt.");
+  EXPECT_EQ(hungarian("In the last few years, many shops closed."), "Az elmúlt néhány évben sok bolt bezárt.");
+  EXPECT_EQ(hungarian("Few people came."), "Kevés ember jött.");
+}
+
+TEST(ConstructionsTest, TwoStatesAfterALinkingVerbAreLinkedAlike) {
+  EXPECT_EQ(hungarian("Grandpa looked smaller and paler."), "Nagyapa kisebbnek és sápadtabbnak tűnt.");
+  EXPECT_EQ(hungarian("The children remained calm and quiet."), "A gyerekek nyugodtak és csendesek maradtak.");
+  // a verb after "and" is a verb of its own
+  EXPECT_EQ(hungarian("He looked tired and went home."), "Fáradtnak tűnt, és hazament.");
+}
+
+TEST(ConstructionsTest, AnAdverbAfterAndOpensTheNextClause) {
+  EXPECT_EQ(hungarian("My phone fell in the bath and now it won't switch on."),
+            "A telefonom a kádban esett, és most nem kapcsol be.");
+  EXPECT_EQ(hungarian("I opened the door and suddenly the lights went out."),
+            "Kinyitottam az ajtót, és hirtelen kialudtak a fények.");
+}
+
 TEST(ConstructionsTest, InstructionsGoOnAsImperatives) {
   // after a clause and its comma, a verb with its object is the instruction
   EXPECT_EQ(hungarian("If it stops, switch it off and wait a minute."),
             "Ha megáll, kapcsolja ki, és várjon egy percet.");
+  // a phrase and its comma before the first instruction keep the second one an instruction too
+  EXPECT_EQ(hungarian("In heavy snow, drive slowly and keep a safe distance."),
+            "Nagy hóban lassan vezessen, és tartson be egy biztonságos távolságot.");
+  EXPECT_EQ(hungarian("After dinner, wash the plates and dry them."),
+            "Vacsora után mossa meg a tányérokat, és szárítsa őket.");
   // a phrasal verb's particle and its comma end the clause too: "stop" is no object of "on"
   EXPECT_EQ(hungarian("If the light comes on, stop the car."), "Ha a fény felgyullad, állítsa meg az autót.");
   // "then" and an adverb before the next instruction keep it one
@@ -1498,6 +1618,10 @@ TEST(ConstructionsTest, AGreetingAndItsNameStandAlone) {
 TEST(ConstructionsTest, ATitleIsSaidAfterTheNameAndTakesItsCase) {
   EXPECT_EQ(hungarian("I met Mr Brown yesterday."), "Tegnap találkoztam Brown úrral.");
   EXPECT_EQ(hungarian("Mrs Brown is our neighbour."), "Brown asszony a szomszédunk.");
+  // "Miss" before a name is the title, not the verb; before a noun it is the verb
+  EXPECT_EQ(hungarian("Miss Hill counted them twice."), "Hill kisasszony kétszer megszámolta őket.");
+  EXPECT_EQ(hungarian("I talked to Miss Hill yesterday."), "Tegnap beszéltem Hill kisasszonnyal.");
+  EXPECT_EQ(hungarian("We will miss Anna."), "Anna hiányozni fog nekünk.");
   EXPECT_TRUE(hungarian("They asked Mr Brown.").find("Brown urat") != std::string::npos);
   // "Dr" stays before the name, as Hungarian writes "dr."
   EXPECT_TRUE(hungarian("I have an appointment with Dr Evans.").find("dr. Evanssal") != std::string::npos);
@@ -4087,7 +4211,7 @@ namespace lexiton::translator {
 namespace {
 
 TEST(ConstructionsTest, AnOwnerWithItsOwnOwnerTakesOneArticle) {
-  EXPECT_EQ(hungarian("The colour of the roof of the house is red."), "A ház tetőjének színe piros.");
+  EXPECT_EQ(hungarian("The colour of the roof of the house is red."), "A ház tetejének színe piros.");
   EXPECT_NE(hungarian("By lunchtime she had learned the names of half the team.").find("megtanulta a csapat felének"),
             std::string::npos);
 }

@@ -47,6 +47,11 @@ TEST(EnglishAnalysisTest, TheContextPicksTheReading) {
   EXPECT_EQ(analysed("The apples are on the table"), "the/det apple/n/pl are/aux on/prep the/det table/n");
   // a contraction is its two words; after a modal a base verb; after a possessive a noun
   EXPECT_EQ(analysed("I can't find my keys"), "i/pron can/modal not/neg find/v/base my/poss key/n/pl");
+  // an adverb between the modal and its verb leaves the verb the modal's
+  EXPECT_EQ(analysed("Customers can now open an account"),
+            "customer/n/pl can/modal now/adv open/v/base an/det account/n");
+  EXPECT_EQ(analysed("You should always check the label"),
+            "you/pron should/modal always/adv check/v/base the/det label/n");
   // a negated auxiliary is followed by its verb, even after a subject that is not a pronoun
   EXPECT_EQ(analysed("It does not matter"), "it/pron does/aux not/neg matter/v/base");
   EXPECT_EQ(analysed("The bus did not stop"), "the/det bus/n did/aux not/neg stop/v/base");
