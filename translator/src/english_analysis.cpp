@@ -3780,6 +3780,16 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
   using Deixis = TimePhrase::Deixis;
   for (Token& t : toks)
     if (t.tag == PartOfSpeech::noun && !t.entry) t.entry = core.find(t.lemma, PartOfSpeech::noun);
+  // a time of every such unit, from the first token of its words ("naponta", "hetente kétszer")
+  auto perUnit = [](const Token& first, const Token& unit) {
+    Token t = first;
+    t.tag = PartOfSpeech::adverb;
+    t.entry = nullptr;
+    t.time = TimePhrase{};
+    t.time->deixis = Deixis::perUnit;
+    t.time->unit = unit.entry;
+    return t;
+  };
   std::vector<Token> out;
   for (std::size_t i = 0; i < toks.size(); ++i) {
     // "50,000 passengers a day", "eight hours a week", "£10 a month": an amount per unit of
@@ -3795,12 +3805,7 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
          toks[i + 2].tag == PartOfSpeech::verb || toks[i + 2].tag == PartOfSpeech::auxiliary ||
          toks[i + 2].tag == PartOfSpeech::modal ||
          (toks[i + 2].tag == PartOfSpeech::preposition && toks[i + 2].lower != "of" && toks[i + 2].lower != "off"))) {
-      Token t = toks[i];
-      t.tag = PartOfSpeech::adverb;
-      t.entry = nullptr;
-      t.time = TimePhrase{};
-      t.time->deixis = Deixis::perUnit;
-      t.time->unit = toks[i + 1].entry;
+      Token t = perUnit(toks[i], toks[i + 1]);
       t.lower = t.lemma = toks[i].lower + " " + toks[i + 1].lower;
       t.words = toks[i + 1].word + toks[i + 1].words - t.word;
       t.pauseAfter = toks[i + 1].pauseAfter;
@@ -3819,12 +3824,7 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
       if (per + 1 < toks.size() &&
           (toks[per].lower == "a" || toks[per].lower == "per" || toks[per].lower == "an") &&
           isTimeNoun(toks[per + 1]) && !toks[per + 1].plural) {
-        Token t = toks[i];
-        t.tag = PartOfSpeech::adverb;
-        t.entry = nullptr;
-        t.time = TimePhrase{};
-        t.time->deixis = Deixis::perUnit;
-        t.time->unit = toks[per + 1].entry;
+        Token t = perUnit(toks[i], toks[per + 1]);
         t.time->times = times;
         // ("at least once a year": how often at least, "évente legalább egyszer", as one time)
         if (!out.empty() && out.back().lemma == "at least") {

@@ -6046,9 +6046,11 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     emit("valaha", pos + 1);
     return pos + 2 < n_ && t_[pos + 2].lower == "before" ? pos + 3 : pos + 2;
   }
-  // "faster than before", "higher than last year": ", mint korábban", ", mint tavaly", the time
-  // compared with after "mint"
-  if (tk.lemma == "than" && pos + 1 < n_ && !startsNounPhrase(pos + 1) && t_[pos + 1].tag != PartOfSpeech::preposition) {
+  // "faster than before", "higher than last year", "higher than in the previous election": what
+  // is compared is a time or a phrase of its own, after ", mint" (", mint korábban", ", mint
+  // tavaly", ", mint az előző választáson")
+  if (tk.lemma == "than" && pos + 1 < n_ && !startsNounPhrase(pos + 1) &&
+      (t_[pos + 1].tag != PartOfSpeech::preposition || (pos + 2 < n_ && startsNounPhrase(pos + 2)))) {
     out_.push_back({"mint", pos, true, true});
     if (t_[pos + 1].lower == "before") {
       emit("kor\xC3\xA1" "bban", pos + 1);
@@ -6059,14 +6061,6 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       done_[pos + 1] = true;
       return pos + 2;
     }
-    return pos + 1;
-  }
-  // "higher than in the previous election", "better than at home": what is compared is a
-  // phrase of its own, ", mint az előző választáson"
-  if (tk.lower == "than" && tk.tag == PartOfSpeech::preposition && pos + 2 < n_ &&
-      ((t_[pos + 1].tag == PartOfSpeech::preposition && startsNounPhrase(pos + 2)) ||
-       (t_[pos + 1].tag == PartOfSpeech::adverb && t_[pos + 1].words > 1))) {
-    out_.push_back({"mint", pos, true, true});
     return pos + 1;
   }
   if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ &&
