@@ -227,7 +227,7 @@ read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
 run	v	fut[noobj] ; tart[noobj,when=exhibition/show/festival/offer/sale/course/event/season/contract/production/play/campaign/promotion/series] ; vezet ; vezet[when=bakery/shop/business/company/hotel/restaurant/firm/cafe/farm/school/charity/pub] ; futtat[perf=le,when=test/program/script/app/application/software/code/scan/simulation] ; vállal[when=risk] ; fut[when=marathon/race/mile/kilometre/kilometer/lap] ; húzódik[noobj,when=road/path/river/railway/border/wall/fence/street/track/trail/line/pipe/cable]
 say	v	mond[to=nak] ; szól
-see	v	lát ; meg|néz
+see	v	lát ; meg|néz ; el|megy[obj=hoz,when=doctor/dentist/gp/physician/specialist/optician/vet/nurse/pharmacist]
 sell	v	el|ad[to=nak,for=ert]
 send	v	küld[to=nak,perf=el] ; el|küld
 shine	v	süt[noobj] ; ragyog
@@ -1313,7 +1313,7 @@ surge	n	hullám[hullámok] ; megugrás
 surge	v	meg|ugrik[noobj,to=ra,by=val]
 sustain	v	fenn|tart ; el|szenved
 switch	n	kapcsoló ; váltás[váltások]
-switch	v	vált ; kapcsol ; át|vált
+switch	v	vált ; kapcsol ; át|vált ; kapcsol[when=phone/mobile/device/computer/laptop/tv/television/radio/heating/engine/camera/setting/settings/mode]
 tap	n	csap[csapok,3sg=csapja] ; koppintás
 tap	v	koppint ; kopogtat
 tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]

@@ -3263,7 +3263,7 @@ TEST(ConstructionsTest, WhatAThingShouldDoIsWhatIsExpectedOfIt) {
   // the subject of the clause before, after "and"
   EXPECT_NE(hungarian("The storm is moving east and should weaken.").find(", és várhatóan"), std::string::npos);
   // a person's "should" stays advice, and so does a thing's with an object or a negation
-  EXPECT_EQ(hungarian("You should see a doctor."), "Látnod kellene egy orvost.");
+  EXPECT_EQ(hungarian("You should see a doctor."), "El kellene menned egy orvoshoz.");
   EXPECT_EQ(hungarian("The children are tired and should go to bed.").find("rhat"), std::string::npos);
   EXPECT_EQ(hungarian("The government should reduce taxes.").find("rhat"), std::string::npos);
   EXPECT_EQ(hungarian("The parcel should not arrive on Monday.").find("rhat"), std::string::npos);
@@ -4689,7 +4689,7 @@ TEST(ConstructionsTest, WhatANoticeSaysPeopleShouldDoIsAskedOfThem) {
   EXPECT_EQ(hungarian("Cyclists should give way to pedestrians on this path."),
             "A kerékpárosok adjanak elsőbbséget gyalogosoknak ezen az ösvényen.");
   EXPECT_EQ(hungarian("Passengers should arrive at the airport two hours before departure.").rfind("Az utasok érkezzenek meg", 0), 0u);
-  EXPECT_EQ(hungarian("You should see a doctor."), "Látnod kellene egy orvost.");
+  EXPECT_EQ(hungarian("You should see a doctor."), "El kellene menned egy orvoshoz.");
   EXPECT_EQ(hungarian("The children should go to bed."), "A gyerekeknek le kellene feküdniük.");
 }
 
@@ -5858,6 +5858,19 @@ TEST(ConstructionsTest, AfterThePassiveOfAskingToIsAnInfinitive) {
   const std::string advised = hungarian("Commuters were advised to work from home.");
   EXPECT_TRUE(has(advised, "dolgoz")) << advised;
   EXPECT_FALSE(has(advised, "munk")) << advised;
+}
+
+TEST(ConstructionsTest, SeeingADoctorIsGoingToOne) {
+  // "You should see a doctor": one goes to a doctor, "orvoshoz"; "see the film"
+  // keeps "lát", "láttam"
+  EXPECT_TRUE(has(hungarian("You should see a doctor."), "orvoshoz"));
+  EXPECT_TRUE(has(hungarian("I saw the film."), "L\xC3\xA1ttam"));
+}
+
+TEST(ConstructionsTest, SwitchingADeviceIsTurningItsSwitch) {
+  // "Switch your phone to silent mode": a device is switched, "kapcsolja"; "switch jobs" keeps "vált"
+  EXPECT_TRUE(has(hungarian("Switch your phone to silent mode."), "Kapcsolja"));
+  EXPECT_TRUE(has(hungarian("She wants to switch jobs."), "v\xC3\xA1lt"));
 }
 
 }  // namespace
