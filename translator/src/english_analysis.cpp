@@ -2207,6 +2207,23 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     }
     if (third && !(coreReading(PartOfSpeech::noun) && verbMayFollow)) bonus(PartOfSpeech::verb, VerbForm::third, 1000);
   }
+  // "Doctors warn that sugary drinks cause obesity": after a verb, "that" before a plural noun
+  // opens a clause (a singular "that" cannot stand before a plural) whose subject the plural is,
+  // so the word after it that can be a verb is the clause's verb; ("say that savings accounts
+  // pay little": not before another verb, "that the savings account has" keeps its noun)
+  if (prevTag == PartOfSpeech::noun && prev->lower.size() > 3 && prev->lower.back() == 's' && i >= 3 &&
+      prevLower != "news" && !prev->pauseAfter) {
+    std::size_t k = i - 2;
+    while (k > 0 && toks[k].tag == PartOfSpeech::adjective) --k;
+    const bool thatClause = k > 0 && toks[k].lower == "that" && toks[k].tag == PartOfSpeech::determiner &&
+                            toks[k - 1].tag == PartOfSpeech::verb && toks[k - 1].form != VerbForm::participle;
+    const bool verbAfter = i + 1 < toks.size() && (toks[i + 1].tag == PartOfSpeech::auxiliary ||
+                                                   toks[i + 1].tag == PartOfSpeech::modal);
+    if (thatClause && !verbAfter) {
+      bonus(PartOfSpeech::verb, VerbForm::base, 1000);
+      bonus(PartOfSpeech::verb, VerbForm::past, 1000);
+    }
+  }
 }
 
 // "inside", "outside" before a noun phrase are its prepositions ("inside the box": "a dobozban",

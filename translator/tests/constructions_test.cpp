@@ -5873,5 +5873,15 @@ TEST(ConstructionsTest, SwitchingADeviceIsTurningItsSwitch) {
   EXPECT_TRUE(has(hungarian("She wants to switch jobs."), "v\xC3\xA1lt"));
 }
 
+TEST(ConstructionsTest, ThatBeforeAPluralNounAfterAVerbOpensAClause) {
+  // "warn that sugary drinks cause obesity": no singular "that" stands before "drinks", so it is
+  // "hogy" and "cause" the clause's verb, "okoznak"; "bought that car" keeps the determiner
+  const std::string warned = hungarian("Doctors warn that sugary drinks cause obesity.");
+  EXPECT_TRUE(has(warned, "hogy a cukros italok")) << warned;
+  EXPECT_TRUE(has(warned, "okoznak")) << warned;
+  EXPECT_TRUE(has(hungarian("Doctors say that drinks cause obesity."), "okoznak"));
+  EXPECT_TRUE(has(hungarian("I bought that car."), "azt az aut\xC3\xB3t"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
