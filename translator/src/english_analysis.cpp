@@ -2050,6 +2050,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
         "embarrassing",  "worrying", "depressing",  "appalling"};
     if (ing && !objectFollows && coreReading(PartOfSpeech::adjective) && listed(kFeltAbout, t.lower))
       bonus(PartOfSpeech::adjective, std::nullopt, 400);
+    // "has been missing since Sunday", "two keys are missing": "missing" is the state the
+    // subject is in, not a deed ("eltűnt", not "hiányol"), unless an object follows ("have been
+    // missing you")
+    if (ing && t.lower == "missing" && !objectFollows && !(after && (after->lower == "you" || after->lower == "her")) &&
+        coreReading(PartOfSpeech::adjective))
+      bonus(PartOfSpeech::adjective, std::nullopt, 400);
     // "are kindly asked", "was badly damaged": an "-ly" word before a participle says how the
     // deed was done, and the passive goes on past it
     // (a regular "-ed" form is read as a past, its participle alike)

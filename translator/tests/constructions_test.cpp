@@ -5883,5 +5883,15 @@ TEST(ConstructionsTest, ThatBeforeAPluralNounAfterAVerbOpensAClause) {
   EXPECT_TRUE(has(hungarian("I bought that car."), "azt az aut\xC3\xB3t"));
 }
 
+TEST(ConstructionsTest, BeingMissingIsAState) {
+  // "has been missing since Sunday": the state, "eltűnt", not the verb "hiányol"; "have been
+  // working" stays the verb
+  const std::string missing = hungarian("The boy has been missing since Sunday.");
+  EXPECT_TRUE(has(missing, "elt\xC5\xB1nt")) << missing;
+  EXPECT_FALSE(has(missing, "hi\xC3\xA1nyol")) << missing;
+  EXPECT_TRUE(has(hungarian("Your key is missing."), "elt\xC5\xB1nt"));
+  EXPECT_TRUE(has(hungarian("They have been working since Monday."), "dolgoznak"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
