@@ -2126,7 +2126,7 @@ reservation	n	foglalás[foglalások] ; fenntartás ; rezervátum[rezervátumok]
 residence	n	lakóhely[lakóhelyek] ; rezidencia ; lakás[lakások]
 resist	v	ellen|áll[obj=nak] ; ellenszegül[noobj]
 resistance	n	ellenállás
-restore	v	helyre|állít ; restaurál
+restore	v	helyre|állít[to=ban] ; restaurál
 restrain	v	vissza|tart ; korlátoz
 restrict	v	korlátoz
 resume	v	folytat[intr=folytatódik] ; újra|kezd

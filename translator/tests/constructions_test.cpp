@@ -5893,5 +5893,12 @@ TEST(ConstructionsTest, BeingMissingIsAState) {
   EXPECT_TRUE(has(hungarian("They have been working since Monday."), "dolgoznak"));
 }
 
+TEST(ConstructionsTest, WhatIsRestoredToAPlaceIsRestoredInIt) {
+  // "restored electricity to most homes": Hungarian restores it in the place, "otthonban"
+  const std::string restored = hungarian("Engineers restored electricity to most homes by midnight.");
+  EXPECT_TRUE(has(restored, "otthonban")) << restored;
+  EXPECT_FALSE(has(restored, "otthonhoz")) << restored;
+}
+
 }  // namespace
 }  // namespace lexiton::translator
