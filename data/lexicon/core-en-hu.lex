@@ -3119,7 +3119,7 @@ rigid	adj	merev ; szigorú
 rip	v	el|tép ; szét|tép
 robe	n	köntös[köntösök]
 rock	n	szikla ; kő[kövek]
-rock	v	ringat ; rázkódik
+rock	v	ringat[intr=ringatózik] ; rázkódik
 roman	adj	római
 rosy	adj	rózsás ; rózsaszínű
 rot	v	rothad[noobj] ; el|rothad[noobj]
@@ -3774,7 +3774,7 @@ consist	v	áll[of=bol]
 complain	v	panaszkodik[about=ra,that=rol]
 remind	v	emlékeztet[of=ra,about=ra,that=ra]
 warn	v	figyelmeztet[about=ra,of=ra,that=ra]
-cancel	v	le|mond ; töröl ; töröl[when=flight/train/bus/service/route/departure/file/post]
+cancel	v	le|mond ; töröl ; töröl[when=flight/train/bus/service/route/departure/file/post/ferry/crossing/sailing/connection/coach/tram]
 postpone	v	el|halaszt[until=ra]
 demolish	v	le|bont
 rescue	v	meg|ment

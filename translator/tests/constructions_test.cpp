@@ -761,7 +761,7 @@ TEST(ConstructionsTest, TheOneAdvisedWarnedOrPersuadedToDoIsTheSubjectOfWhatFoll
 TEST(ConstructionsTest, ItAfterAsOrSinceIsAClausesSubjectAndTheNextWordItsVerb) {
   // "left" is the verb, not the adjective "bal"
   EXPECT_EQ(hungarian("The ferry rocked gently as it left the harbour."),
-            "A komp gyengéden ringatott, ahogy elhagyta a kikötőt.");
+            "A komp gyengéden ringatózott, ahogy elhagyta a kikötőt.");
   EXPECT_EQ(hungarian("I have been worried since you left."), "Aggódom, mióta indultál.");
 }
 
@@ -5898,6 +5898,17 @@ TEST(ConstructionsTest, WhatIsRestoredToAPlaceIsRestoredInIt) {
   const std::string restored = hungarian("Engineers restored electricity to most homes by midnight.");
   EXPECT_TRUE(has(restored, "otthonban")) << restored;
   EXPECT_FALSE(has(restored, "otthonhoz")) << restored;
+}
+
+TEST(ConstructionsTest, ABoatRocksOfItselfAndAFerryIsStruckFromTheTimetable) {
+  // "The ferry rocked gently": without an object it rocks itself, "ringatózott"; "rocked the
+  // baby" keeps "ringatta"
+  EXPECT_TRUE(has(hungarian("The ferry rocked gently as it left the harbour."), "ringat\xC3\xB3zott"));
+  EXPECT_TRUE(has(hungarian("She rocked the baby to sleep."), "Ringatta"));
+  // "The ferry crossing was cancelled": a service run to a timetable is struck off it, "törölték";
+  // "cancelled the meeting" keeps "lemondták"
+  EXPECT_TRUE(has(hungarian("The ferry crossing was cancelled because of strong winds."), "t\xC3\xB6r\xC3\xB6lt\xC3\xA9k"));
+  EXPECT_TRUE(has(hungarian("They cancelled the meeting."), "Lemondt\xC3\xA1k"));
 }
 
 }  // namespace
