@@ -2572,8 +2572,18 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
     static constexpr std::string_view kPerceived[] = {"see", "hear", "notice", "watch"};
     const bool perceived = v.form == VerbForm::participle && i > 0 &&
                            toks[i - 1].tag == PartOfSpeech::auxiliary && listed(kPerceived, v.lemma);
-    if (v.tag != PartOfSpeech::verb || v.form == VerbForm::ing || !endsInIng || ing.words != 1 ||
-        (!listed(kBefore, v.lemma) && !perceived))
+    // "It's not worth waiting for him", "it is worth visiting": what is worth doing is said
+    // with the infinitive, as after "important" ("Nem érdemes várni rá")
+    const bool worth = [&] {
+      if (v.lower != "worth" || v.tag != PartOfSpeech::adjective || i < 2) return false;
+      std::size_t b = i - 1;
+      if (toks[b].tag == PartOfSpeech::negation && b > 0) --b;
+      return b > 0 && (toks[b].lower == "is" || toks[b].lower == "was" || toks[b].lower == "be") &&
+             toks[b - 1].lower == "it";
+    }();
+    if (!(worth && endsInIng && ing.words == 1) &&
+        (v.tag != PartOfSpeech::verb || v.form == VerbForm::ing || !endsInIng || ing.words != 1 ||
+         (!listed(kBefore, v.lemma) && !perceived)))
       continue;
     // read as a noun in the object's place ("likes reading books"): its verb reading
     if (ing.tag == PartOfSpeech::noun && !ing.plural)

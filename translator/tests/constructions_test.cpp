@@ -5911,5 +5911,12 @@ TEST(ConstructionsTest, ABoatRocksOfItselfAndAFerryIsStruckFromTheTimetable) {
   EXPECT_TRUE(has(hungarian("They cancelled the meeting."), "Lemondt\xC3\xA1k"));
 }
 
+TEST(ConstructionsTest, WhatItIsWorthDoingIsAnInfinitive) {
+  // "It's not worth waiting for him": "Nem érdemes várni rá", the "-ing" verb an infinitive as
+  // after "important"; "It is worth visiting the museum": "Érdemes meglátogatni a múzeumot"
+  EXPECT_EQ(hungarian("It's not worth waiting for him."), "Nem \xC3\xA9rdemes v\xC3\xA1rni r\xC3\xA1.");
+  EXPECT_EQ(hungarian("It is worth visiting the museum."), "\xC3\x89rdemes megl\xC3\xA1togatni a m\xC3\xBAzeumot.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
