@@ -1356,7 +1356,7 @@ assign	v	ki|jelöl ; ki|oszt
 association	n	egyesület[egyesületek] ; társulás ; kapcsolat[kapcsolatok]
 assume	v	fel|tételez ; vállal
 atmosphere	n	légkör[légkörök] ; hangulat[hangulatok]
-attend	v	jár[obj=ba,noobj] ; részt |vesz[obj=on]
+attend	v	részt |vesz[obj=on] ; jár[obj=ba,when=school/university/college/kindergarten/nursery/church]
 award	n	díj[díjak] ; kitüntetés[kitüntetések]
 award	v	oda|ítél ; ad
 beginning	n	kezdet[kezdetek]

@@ -5918,5 +5918,12 @@ TEST(ConstructionsTest, WhatItIsWorthDoingIsAnInfinitive) {
   EXPECT_EQ(hungarian("It is worth visiting the museum."), "\xC3\x89rdemes megl\xC3\xA1togatni a m\xC3\xBAzeumot.");
 }
 
+TEST(ConstructionsTest, AttendingIsTakingPartAndASchoolIsGoneTo) {
+  // "I can't attend": without an object one takes part, "részt venni", not "járni"; a school is
+  // gone to, "iskolába jár"
+  EXPECT_TRUE(has(hungarian("Because of the train strike I can't attend."), "r\xC3\xA9szt venni"));
+  EXPECT_TRUE(has(hungarian("She attends a local school."), "iskol\xC3\xA1\x62\x61"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
