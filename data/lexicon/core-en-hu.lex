@@ -227,7 +227,7 @@ read	v	olvas[perf=el] ; el|olvas
 remember	v	emlékszik[obj=ra] ; emlékez
 run	v	fut[noobj] ; tart[noobj,when=exhibition/show/festival/offer/sale/course/event/season/contract/production/play/campaign/promotion/series] ; vezet ; vezet[when=bakery/shop/business/company/hotel/restaurant/firm/cafe/farm/school/charity/pub] ; futtat[perf=le,when=test/program/script/app/application/software/code/scan/simulation] ; vállal[when=risk] ; fut[when=marathon/race/mile/kilometre/kilometer/lap] ; húzódik[noobj,when=road/path/river/railway/border/wall/fence/street/track/trail/line/pipe/cable]
 say	v	mond[to=nak] ; szól
-see	v	lát ; meg|néz
+see	v	lát ; meg|néz ; el|megy[obj=hoz,when=doctor/dentist/gp/physician/specialist/optician/vet/nurse/pharmacist]
 sell	v	el|ad[to=nak,for=ert]
 send	v	küld[to=nak,perf=el] ; el|küld
 shine	v	süt[noobj] ; ragyog
@@ -1313,7 +1313,7 @@ surge	n	hullám[hullámok] ; megugrás
 surge	v	meg|ugrik[noobj,to=ra,by=val]
 sustain	v	fenn|tart ; el|szenved
 switch	n	kapcsoló ; váltás[váltások]
-switch	v	vált ; kapcsol ; át|vált
+switch	v	vált ; kapcsol ; át|vált ; kapcsol[when=phone/mobile/device/computer/laptop/tv/television/radio/heating/engine/camera/setting/settings/mode]
 tap	n	csap[csapok,3sg=csapja] ; koppintás
 tap	v	koppint ; kopogtat
 tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
@@ -1356,7 +1356,7 @@ assign	v	ki|jelöl ; ki|oszt
 association	n	egyesület[egyesületek] ; társulás ; kapcsolat[kapcsolatok]
 assume	v	fel|tételez ; vállal
 atmosphere	n	légkör[légkörök] ; hangulat[hangulatok]
-attend	v	jár[obj=ba,noobj] ; részt |vesz[obj=on]
+attend	v	részt |vesz[obj=on] ; jár[obj=ba,when=school/university/college/kindergarten/nursery/church]
 award	n	díj[díjak] ; kitüntetés[kitüntetések]
 award	v	oda|ítél ; ad
 beginning	n	kezdet[kezdetek]
@@ -2126,7 +2126,7 @@ reservation	n	foglalás[foglalások] ; fenntartás ; rezervátum[rezervátumok]
 residence	n	lakóhely[lakóhelyek] ; rezidencia ; lakás[lakások]
 resist	v	ellen|áll[obj=nak] ; ellenszegül[noobj]
 resistance	n	ellenállás
-restore	v	helyre|állít ; restaurál
+restore	v	helyre|állít[to=ban] ; restaurál
 restrain	v	vissza|tart ; korlátoz
 restrict	v	korlátoz
 resume	v	folytat[intr=folytatódik] ; újra|kezd
@@ -3119,7 +3119,7 @@ rigid	adj	merev ; szigorú
 rip	v	el|tép ; szét|tép
 robe	n	köntös[köntösök]
 rock	n	szikla ; kő[kövek]
-rock	v	ringat ; rázkódik
+rock	v	ringat[intr=ringatózik] ; rázkódik
 roman	adj	római
 rosy	adj	rózsás ; rózsaszínű
 rot	v	rothad[noobj] ; el|rothad[noobj]
@@ -3774,7 +3774,7 @@ consist	v	áll[of=bol]
 complain	v	panaszkodik[about=ra,that=rol]
 remind	v	emlékeztet[of=ra,about=ra,that=ra]
 warn	v	figyelmeztet[about=ra,of=ra,that=ra]
-cancel	v	le|mond ; töröl ; töröl[when=flight/train/bus/service/route/departure/file/post]
+cancel	v	le|mond ; töröl ; töröl[when=flight/train/bus/service/route/departure/file/post/ferry/crossing/sailing/connection/coach/tram]
 postpone	v	el|halaszt[until=ra]
 demolish	v	le|bont
 rescue	v	meg|ment

@@ -2050,6 +2050,12 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
         "embarrassing",  "worrying", "depressing",  "appalling"};
     if (ing && !objectFollows && coreReading(PartOfSpeech::adjective) && listed(kFeltAbout, t.lower))
       bonus(PartOfSpeech::adjective, std::nullopt, 400);
+    // "has been missing since Sunday", "two keys are missing": "missing" is the state the
+    // subject is in, not a deed ("eltűnt", not "hiányol"), unless an object follows ("have been
+    // missing you")
+    if (ing && t.lower == "missing" && !objectFollows && !(after && (after->lower == "you" || after->lower == "her")) &&
+        coreReading(PartOfSpeech::adjective))
+      bonus(PartOfSpeech::adjective, std::nullopt, 400);
     // "are kindly asked", "was badly damaged": an "-ly" word before a participle says how the
     // deed was done, and the passive goes on past it
     // (a regular "-ed" form is read as a past, its participle alike)
@@ -2206,6 +2212,23 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
       });
     }
     if (third && !(coreReading(PartOfSpeech::noun) && verbMayFollow)) bonus(PartOfSpeech::verb, VerbForm::third, 1000);
+  }
+  // "Doctors warn that sugary drinks cause obesity": after a verb, "that" before a plural noun
+  // opens a clause (a singular "that" cannot stand before a plural) whose subject the plural is,
+  // so the word after it that can be a verb is the clause's verb; ("say that savings accounts
+  // pay little": not before another verb, "that the savings account has" keeps its noun)
+  if (prevTag == PartOfSpeech::noun && prev->lower.size() > 3 && prev->lower.back() == 's' && i >= 3 &&
+      prevLower != "news" && !prev->pauseAfter) {
+    std::size_t k = i - 2;
+    while (k > 0 && toks[k].tag == PartOfSpeech::adjective) --k;
+    const bool thatClause = k > 0 && toks[k].lower == "that" && toks[k].tag == PartOfSpeech::determiner &&
+                            toks[k - 1].tag == PartOfSpeech::verb && toks[k - 1].form != VerbForm::participle;
+    const bool verbAfter = i + 1 < toks.size() && (toks[i + 1].tag == PartOfSpeech::auxiliary ||
+                                                   toks[i + 1].tag == PartOfSpeech::modal);
+    if (thatClause && !verbAfter) {
+      bonus(PartOfSpeech::verb, VerbForm::base, 1000);
+      bonus(PartOfSpeech::verb, VerbForm::past, 1000);
+    }
   }
 }
 
@@ -2549,8 +2572,18 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
     static constexpr std::string_view kPerceived[] = {"see", "hear", "notice", "watch"};
     const bool perceived = v.form == VerbForm::participle && i > 0 &&
                            toks[i - 1].tag == PartOfSpeech::auxiliary && listed(kPerceived, v.lemma);
-    if (v.tag != PartOfSpeech::verb || v.form == VerbForm::ing || !endsInIng || ing.words != 1 ||
-        (!listed(kBefore, v.lemma) && !perceived))
+    // "It's not worth waiting for him", "it is worth visiting": what is worth doing is said
+    // with the infinitive, as after "important" ("Nem érdemes várni rá")
+    const bool worth = [&] {
+      if (v.lower != "worth" || v.tag != PartOfSpeech::adjective || i < 2) return false;
+      std::size_t b = i - 1;
+      if (toks[b].tag == PartOfSpeech::negation && b > 0) --b;
+      return b > 0 && (toks[b].lower == "is" || toks[b].lower == "was" || toks[b].lower == "be") &&
+             toks[b - 1].lower == "it";
+    }();
+    if (!(worth && endsInIng && ing.words == 1) &&
+        (v.tag != PartOfSpeech::verb || v.form == VerbForm::ing || !endsInIng || ing.words != 1 ||
+         (!listed(kBefore, v.lemma) && !perceived)))
       continue;
     // read as a noun in the object's place ("likes reading books"): its verb reading
     if (ing.tag == PartOfSpeech::noun && !ing.plural)
