@@ -688,6 +688,7 @@ struct ClauseContext {
   bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
   bool asked = false;     // a question within: "(Tudod,) hol van az állomás"
   bool askedWhere = false;  // of where or when: "hol van", the copula says it and "it" goes unsaid
+  bool askedWhat = false;   // "what" the predicate: "(Nem tudom,) mi az", no copula in the third person present
   bool when = false;      // a clause before says when: "If it rains tomorrow, we will stay" ("maradunk")
   bool saying = false;    // who said the quotation before: "– mondta csendesen", the verb first
   bool formal = false;    // a notice to the public: "Kérjük, ne lépjen be", "you" said "Ön"
@@ -4023,11 +4024,11 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   // the question word is the predicate and the third person present says no copula
   const std::string& asked = t_[0].lemma;
   const bool predicateAsked =
-      question && !before_.asked && t_[0].tag == PartOfSpeech::question &&
+      before_.askedWhat || (question && !before_.asked && t_[0].tag == PartOfSpeech::question &&
       (asked == "how old" || asked == "how much" || asked == "what" || asked == "who" ||
        // ("Which room is yours?": "Melyik szoba a tiéd?")
        asked == "which" || asked.starts_with("which of ") ||
-       asked == "whose");  // ("Whose car is this?": "Kinek az autója ez?")
+       asked == "whose"));  // ("Whose car is this?": "Kinek az autója ez?")
   if (existential) emitWhatIsLeft();
   // "There is no milk", "There are no tickets": "Nincs tej", "Nincs jegy", the thing in the
   // singular and no "semmi"
@@ -6264,7 +6265,7 @@ ClauseContext Generator::context() const {
   c.imperative = roles_.verb.imperative;
   c.past = roles_.verb.past;
   c.reported = false;
-  c.gerund = c.purpose = c.asked = c.askedWhere = c.measuredFor = false;
+  c.gerund = c.purpose = c.asked = c.askedWhere = c.askedWhat = c.measuredFor = false;
   c.when = before_.when || saysWhen(t_);
   if (roles_.verb.imperative) c.known = true;
   return c;
@@ -7132,6 +7133,8 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       context.purpose = true, context.reported = false;
     context.asked = c.question && !c.degree && !c.askedInPhrase;
     context.askedWhere = context.asked && (c.link == "hol" || c.link == "mikor");
+    context.askedWhat = context.asked && c.link == "mi" && c.end > c.body + 1 &&
+                        tokens[c.end - 1].tag == PartOfSpeech::auxiliary;
     context.degree = c.degree;
     context.linked = !c.link.empty();
     context.formal = formal;

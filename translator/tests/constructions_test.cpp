@@ -841,6 +841,13 @@ TEST(ConstructionsTest, AQuestionWithinTakesTheQuestionWordAndItsOrder) {
   EXPECT_EQ(hungarian("I do not know when the film starts."), "Nem tudom, mikor kezdődik a film.");
 }
 
+TEST(ConstructionsTest, WhatAskedWithinAsThePredicateOfBeIsMiWithoutTheCopula) {
+  EXPECT_EQ(hungarian("I do not know what it is."), "Nem tudom, mi az.");
+  EXPECT_EQ(hungarian("Tell me what your name is."), "Mondja meg nekem, mi a neve.");
+  // in the past the copula stays
+  EXPECT_EQ(hungarian("I wonder what the problem was."), "Kíváncsi vagyok, mi volt a probléma.");
+}
+
 TEST(ConstructionsTest, WordsOfTheNewsAndOfLetters) {
   EXPECT_EQ(hungarian("About 500 people attended the meeting."),
             "Körülbelül 500 ember részt vett a megbeszélésen.");
