@@ -1063,6 +1063,8 @@ class Generator {
   void findPerfectDuration();
   std::optional<std::size_t> emitActivityWhile(std::size_t pos);
   void finish();
+  // "(and) have a lovely weekend": the "a" of the good time wished, else n_
+  std::size_t wishedTime() const;
 
   const std::vector<Token>& t_;
   const std::size_t n_;
@@ -6329,6 +6331,30 @@ void Generator::reasonFirst() {
   std::rotate(out_.begin(), out_.begin() + std::ptrdiff_t(from), out_.end());
 }
 
+std::size_t Generator::wishedTime() const {
+  // a stretch of time or a journey wished to be good ("a safe trip", "a wonderful holiday")
+  static constexpr std::string_view kWishedTimes[] = {"day",  "weekend", "evening", "night",    "week",
+                                                      "holiday", "trip", "journey", "flight", "stay",
+                                                      "vacation", "break", "summer"};
+  // ("Kind regards, and have ...": after words with no verb and "and")
+  std::size_t k = 0;
+  while (k < n_ && t_[k].lower != "have" && t_[k].tag != PartOfSpeech::verb &&
+         t_[k].tag != PartOfSpeech::auxiliary && t_[k].tag != PartOfSpeech::modal)
+    ++k;
+  if (k > 0 && t_[k - 1].tag != PartOfSpeech::conjunction) return n_;
+  if (k + 3 > n_) return n_;
+  if (t_[k].lower != "have" || roles_.subject || (roles_.verb.main != k && roles_.verb.have != k)) return n_;
+  const std::size_t article = k + 1;
+  if (t_[article].lower != "a" && t_[article].lower != "an") return n_;
+  std::size_t head = article + 1;
+  while (head < n_ && t_[head].tag == PartOfSpeech::adjective) ++head;
+  if (head == article + 1 || head >= n_ || t_[head].plural || !listed(kWishedTimes, t_[head].lemma)) return n_;
+  // nothing after it but the one addressed ("..., Kati")
+  for (std::size_t j = head + 1; j < n_; ++j)
+    if (t_[j].tag != PartOfSpeech::name || !t_[j - 1].pauseAfter) return n_;
+  return article;
+}
+
 std::vector<HungarianWord> Generator::run() {
   roles_.verb = readVerbGroup();
   // "Three people were injured in the accident": no one's doing but what befell them, said
@@ -6455,6 +6481,35 @@ std::vector<HungarianWord> Generator::run() {
   if (askedPolitely(roles_)) done_[roles_.verb.main - 1] = true;  // ("kindly" is said by "kérjük")
   if (askedOne_)
     for (std::size_t k = askedOne_->begin; k < askedOne_->end; ++k) done_[k] = true;
+  // "Have a nice day!", "and have a lovely weekend": a wish of a good time or journey to the one
+  // addressed is the thing wished alone, in the accusative, "Szép napot!", "Kellemes hétvégét!"
+  if (const std::size_t wished = wishedTime(); wished != n_) {
+    for (std::size_t k = 0; k + 1 < wished;) k = emitOtherPart(k);
+    for (std::size_t k = 0; k < n_; ++k) done_[k] = true;
+    NounPhrase np = readNounPhrase(wished);
+    ++np.begin;  // no "egy"
+    // ("lovely", "pleasant": what a stay is wished to be is "kellemes", "good" "jó")
+    static constexpr std::pair<std::string_view, std::string_view> kWished[] = {
+        {"lovely", "kellemes"}, {"pleasant", "kellemes"}, {"good", "j\xC3\xB3"}, {"nice", "sz\xC3\xA9p"}};
+    while (np.begin < np.head && t_[np.begin].tag == PartOfSpeech::adjective) {
+      const std::string& adj = t_[np.begin].lower;
+      const auto w = std::find_if(std::begin(kWished), std::end(kWished), [&](const auto& e) { return e.first == adj; });
+      if (w != std::end(kWished))
+        emit(std::string(w->second), np.begin);
+      else if (auto d = plainSense(t_[np.begin], sense(np.begin)))
+        emit(*d, np.begin);
+      ++np.begin;
+    }
+    emitNounPhrase(np, Case::accusative);
+    // ("..., Kati": the one addressed after it)
+    for (std::size_t k = np.end; k < n_;) {
+      const NounPhrase one = readNounPhrase(k);
+      emitNounPhrase(one, Case::nominative);
+      k = std::max(one.end, k + 1);
+    }
+    finish();
+    return out_;
+  }
   // "Doctors say that": the source alone, "Az orvosok szerint" (its article made "az" below)
   if (sourceOnly_ && roles_.subject) {
     const Token& source = t_[roles_.subject->head];

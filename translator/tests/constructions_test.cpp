@@ -841,6 +841,14 @@ TEST(ConstructionsTest, AQuestionWithinTakesTheQuestionWordAndItsOrder) {
   EXPECT_EQ(hungarian("I do not know when the film starts."), "Nem tudom, mikor kezdődik a film.");
 }
 
+TEST(ConstructionsTest, AGoodTimeOrJourneyWishedIsTheThingWishedInTheAccusative) {
+  EXPECT_EQ(hungarian("Have a lovely weekend."), "Kellemes hétvégét.");
+  EXPECT_EQ(hungarian("Have a nice evening!"), "Szép estét!");
+  EXPECT_TRUE(has(hungarian("Kind regards, and have a lovely weekend, Kati."), "kellemes hétvégét"));
+  // what one owns stays so
+  EXPECT_EQ(hungarian("We have a lovely garden."), "Van egy gyönyörű kertünk.");
+}
+
 TEST(ConstructionsTest, WhatAskedWithinAsThePredicateOfBeIsMiWithoutTheCopula) {
   EXPECT_EQ(hungarian("I do not know what it is."), "Nem tudom, mi az.");
   EXPECT_EQ(hungarian("Tell me what your name is."), "Mondja meg nekem, mi a neve.");
