@@ -4529,6 +4529,29 @@ void Generator::emitBeforeVerb() {
     modalFocus_ = g.future || !g.modal.empty();
     return;
   }
+  // "enjoyed the novel much more than I expected", "likes tea more than coffee": "more" past the
+  // verb's object says how much the verb is so, before the verb, "jobban", "less" "kevésbé"
+  // ("Sokkal jobban élveztem a regényt, mint vártam")
+  if (!g.negative && !g.copula && !g.passive && !g.possession && roles_.object && !objectDone_ &&
+      roles_.object->end < n_ && g.main < roles_.object->begin && t_[0].tag != PartOfSpeech::question) {
+    static constexpr std::pair<std::string_view, std::string_view> kHowMuchMore[] = {
+        {"much", "sokkal"}, {"far", "sokkal"}, {"a lot", "sokkal"}, {"even", "m\xC3\xA9g"}};
+    const std::size_t at = roles_.object->end;
+    std::size_t more = at;
+    std::string_view by;
+    for (const auto& [english, hungarian] : kHowMuchMore)
+      if (t_[at].lower == english && at + 1 < n_ && !t_[at].pauseAfter) more = at + 1, by = hungarian;
+    if (!done_[more] && (t_[more].lower == "more" || t_[more].lower == "less") &&
+        (more + 1 == n_ || t_[more].pauseAfter || t_[more + 1].lower == "than") &&
+        !(more + 2 < n_ && t_[more + 1].lower == "than" &&
+          (t_[more + 2].tag == PartOfSpeech::number || t_[more + 2].lower == "a"))) {
+      if (!by.empty()) emit(std::string(by), at);
+      emit(t_[more].lower == "more" ? "jobban" : "kev\xC3\xA9sb\xC3\xA9", more);
+      for (std::size_t k = at; k <= more; ++k) done_[k] = true;
+      modalFocus_ = g.future || !g.modal.empty();
+      return;
+    }
+  }
   // "It will cost more", "costs a lot": how much a thing costs is the focus, in the case the
   // verb asks for, "Többe fog kerülni", "sokba kerül"
   if (!g.negative && g.main + 1 < n_ && !done_[g.main + 1] && t_[g.main].lemma == "cost" && roles_.verbSense &&

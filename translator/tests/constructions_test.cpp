@@ -849,6 +849,15 @@ TEST(ConstructionsTest, AGoodTimeOrJourneyWishedIsTheThingWishedInTheAccusative)
   EXPECT_EQ(hungarian("We have a lovely garden."), "Van egy gyönyörű kertünk.");
 }
 
+TEST(ConstructionsTest, MorePastTheObjectSaysHowMuchTheVerbIsSoBeforeTheVerb) {
+  EXPECT_EQ(hungarian("I enjoyed the novel much more than I expected."),
+            "Sokkal jobban élveztem a regényt, mint vártam.");
+  EXPECT_TRUE(has(hungarian("She likes tea more than coffee."), "Jobban szereti a teát"));
+  // a number of things stays "több mint"
+  EXPECT_EQ(hungarian("The museum attracted more than fifty visitors."),
+            "A múzeum több mint ötven látogatót vonzott.");
+}
+
 TEST(ConstructionsTest, WhatAskedWithinAsThePredicateOfBeIsMiWithoutTheCopula) {
   EXPECT_EQ(hungarian("I do not know what it is."), "Nem tudom, mi az.");
   EXPECT_EQ(hungarian("Tell me what your name is."), "Mondja meg nekem, mi a neve.");
