@@ -596,6 +596,7 @@ struct NounPhrase {
                                      // printer on our floor": "az emeletünkön lévő nyomtató"), or 0
   std::size_t comparedAttribute = 0;  // a comparative and its "than" after the noun ("parcels heavier
                                       // than two kilograms": "a két kilogrammnál nehezebb csomagok"), or 0
+  std::size_t calledEnd = 0;  // "our dog Bella": the name after an owned head ends here, or 0
   int person = 3;
 };
 
@@ -1171,9 +1172,22 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
         t_[k + 2].tag == PartOfSpeech::adjective && t_[k + 3].tag == PartOfSpeech::noun)))
     ++k;
   std::size_t head = k;
+  std::size_t called = 0;
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::name)) {
     head = k++;
     if (t_[head].pauseAfter) break;  // "bread, milk": two members of a list, not one compound
+    // "our dog Bella", "my brother Tom": the owned noun is the head, the name after it what it
+    // is called ("a Bella nevű kutyánk")
+    if (t_[head].tag == PartOfSpeech::noun && !t_[head].plural && k < t_.size() &&
+        t_[k].tag == PartOfSpeech::name && t_[i].tag == PartOfSpeech::possessive && !t_[head].possessor) {
+      called = k;
+      while (called < t_.size() && t_[called].tag == PartOfSpeech::name && !t_[called].possessor) {
+        ++called;
+        if (t_[called - 1].pauseAfter) break;
+      }
+      if (t_[called - 1].possessor) called = 0;
+      break;
+    }
     // "Anna's bag", "the teacher's old desk": the possessed noun follows its owner
     if (t_[head].possessor && k < t_.size() &&
         (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::adjective)) {
@@ -1213,6 +1227,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   }
   np.end = k;
   np.head = head;
+  if (called && np.end == head + 1) np.calledEnd = np.end = called;
   const Sense* headSense = coreSense(t_[head], 0);
   np.name = t_[head].tag == PartOfSpeech::name || (headSense && headSense->name);  // "London" is definite
   // ("yesterday's meeting": the time that owned says which one, "a tegnapi megbeszélés")
@@ -1379,6 +1394,20 @@ std::optional<std::string> Generator::lastingFor(const NounPhrase& np) const {
 void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& post,
                                std::optional<int> possessorPerson, bool possessorPlural) {
   if ((c == Case::nominative || c == Case::accusative) && post.empty() && differenceBefore(np)) c = Case::instrumental;
+  // "our dog Bella": "a Bella nevű kutyánk", the name before "nevű" after the article
+  if (np.calledEnd) {
+    NounPhrase owned = np;
+    owned.end = np.head + 1;
+    owned.calledEnd = 0;
+    const std::size_t at = out_.size();
+    emitNounPhrase(owned, c, post, possessorPerson, possessorPlural);
+    const std::size_t after = at < out_.size() && (out_[at].text == "a" || out_[at].text == "az") ? at + 1 : at;
+    std::vector<HungarianWord> called;
+    for (std::size_t k = np.head + 1; k < np.calledEnd; ++k) called.push_back(HungarianWord{t_[k].written, k}), done_[k] = true;
+    called.push_back(HungarianWord{"nev\xC5\xB1", np.head + 1});
+    out_.insert(out_.begin() + long(after), called.begin(), called.end());
+    return;
+  }
   // "children under twelve", "people over 65": the age is the people's adjective, "tizenkét év
   // alatti gyerekek", "65 év feletti emberek", after the article
   if (const std::size_t end = ageLimitEnd(np); end && !done_[np.end]) {

@@ -858,6 +858,13 @@ TEST(ConstructionsTest, MorePastTheObjectSaysHowMuchTheVerbIsSoBeforeTheVerb) {
             "A múzeum több mint ötven látogatót vonzott.");
 }
 
+TEST(ConstructionsTest, ANameAfterAnOwnedNounIsWhatItIsCalled) {
+  EXPECT_EQ(hungarian("My brother Tom lives in Leeds."), "A Tom nevű bátyám Leedsben lakik.");
+  EXPECT_TRUE(has(hungarian("I met my friend John Smith yesterday."), "a John Smith nevű barátommal"));
+  // a name the verb governs after an owned noun stays apart
+  EXPECT_EQ(hungarian("He sold his car to Anna."), "Eladta az autóját Annának.");
+}
+
 TEST(ConstructionsTest, WhatAskedWithinAsThePredicateOfBeIsMiWithoutTheCopula) {
   EXPECT_EQ(hungarian("I do not know what it is."), "Nem tudom, mi az.");
   EXPECT_EQ(hungarian("Tell me what your name is."), "Mondja meg nekem, mi a neve.");
