@@ -689,6 +689,7 @@ struct ClauseContext {
   bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
   bool asked = false;     // a question within: "(Tudod,) hol van az állomás"
   bool askedWhere = false;  // of where or when: "hol van", the copula says it and "it" goes unsaid
+  bool verbGoesOn = false;  // "She is small and wears a collar": the next clause is this subject's next verb
   bool askedWhat = false;   // "what" the predicate: "(Nem tudom,) mi az", no copula in the third person present
   bool when = false;      // a clause before says when: "If it rains tomorrow, we will stay" ("maradunk")
   bool saying = false;    // who said the quotation before: "– mondta csendesen", the verb first
@@ -3561,7 +3562,10 @@ void Generator::placeCopula(ClauseRoles& r) const {
   r.dropSubject = r.subject && r.subject->pronoun && !g.passive && !demonstrative &&
                   !(r.subject->end + 1 < n_ && t_[r.subject->end].lower == "and" &&
                     startsNounPhrase(r.subject->end + 1)) &&
+                  // ("She is small and wears a red collar": "Kicsi, és piros nyakörvet visel", the
+                  // subject of a verb going on needs no "ő")
                   (pastIt || sameSpeaker || goesOn ||
+                   (before_.verbGoesOn && (subjectWord == "he" || subjectWord == "she" || subjectWord == "they")) ||
                    !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past &&
                      !g.future && g.modal != "hat" && g.modal != "cond" && !mustDo(g)) ||
                    feelingPredicate(r) != n_);
@@ -6319,7 +6323,7 @@ ClauseContext Generator::context() const {
   c.imperative = roles_.verb.imperative;
   c.past = roles_.verb.past;
   c.reported = false;
-  c.gerund = c.purpose = c.asked = c.askedWhere = c.askedWhat = c.measuredFor = false;
+  c.gerund = c.purpose = c.asked = c.askedWhere = c.askedWhat = c.verbGoesOn = c.measuredFor = false;
   c.when = before_.when || saysWhen(t_);
   if (roles_.verb.imperative) c.known = true;
   return c;
@@ -7240,6 +7244,10 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       context.purpose = true, context.reported = false;
     context.asked = c.question && !c.degree && !c.askedInPhrase;
     context.askedWhere = context.asked && (c.link == "hol" || c.link == "mikor");
+    context.verbGoesOn = k + 1 < clauses.size() && clauses[k + 1].link == "\xC3\xA9s" &&
+                         clauses[k + 1].body < clauses[k + 1].end &&
+                         tokens[clauses[k + 1].body].tag == PartOfSpeech::verb &&
+                         tokens[clauses[k + 1].body].form != VerbForm::participle;
     context.askedWhat = context.asked && c.link == "mi" && c.end > c.body + 1 &&
                         tokens[c.end - 1].tag == PartOfSpeech::auxiliary;
     context.degree = c.degree;

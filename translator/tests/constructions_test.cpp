@@ -865,6 +865,12 @@ TEST(ConstructionsTest, ANameAfterAnOwnedNounIsWhatItIsCalled) {
   EXPECT_EQ(hungarian("He sold his car to Anna."), "Eladta az autóját Annának.");
 }
 
+TEST(ConstructionsTest, APronounBeforeAPredicateWhoseVerbGoesOnIsNotSaid) {
+  EXPECT_EQ(hungarian("He is tall and plays football."), "Magas, és focit játszik.");
+  // another subject after "and" keeps it
+  EXPECT_EQ(hungarian("He is tired and she is hungry."), "Ő fáradt, és ő éhes.");
+}
+
 TEST(ConstructionsTest, WhatAskedWithinAsThePredicateOfBeIsMiWithoutTheCopula) {
   EXPECT_EQ(hungarian("I do not know what it is."), "Nem tudom, mi az.");
   EXPECT_EQ(hungarian("Tell me what your name is."), "Mondja meg nekem, mi a neve.");
