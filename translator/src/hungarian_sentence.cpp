@@ -5522,7 +5522,10 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   }
   // "in ten minutes": "tíz perc múlva", ahead of now; "read it in two days": "két nap alatt"
   if (!c && p == "in" && isDuration(np) && !np.pronoun) {
-    emitNounPhrase(np, Case::nominative, roles_.verb.past ? "alatt" : "m\xC3\xBAlva");
+    // ("can open an account in ten minutes": what can be done takes that long, "tíz perc alatt")
+    const std::string& m = roles_.verb.modal;
+    const bool able = m == "tud" || m == "hat" || m == "tud-cond" || m == "hat-cond";
+    emitNounPhrase(np, Case::nominative, roles_.verb.past || able ? "alatt" : "m\xC3\xBAlva");
     return np.end;
   }
   // "sold out within twenty minutes": done in that time, "húsz perc alatt"
@@ -6127,6 +6130,22 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
        (t_[pos + 1].tag == PartOfSpeech::adverb && t_[pos + 1].words > 1))) {
     out_.push_back({"mint", pos, true, true});
     return pos + 1;
+  }
+  // "in just over two hours", "in under ten minutes": the time it took, more or less than the
+  // span, "valamivel több mint két óra alatt", "kevesebb mint tíz perc alatt"
+  if (tk.lower == "in" && pos + 3 < n_) {
+    std::size_t j = pos + 1;
+    const bool slightly = t_[j].lower == "just" || t_[j].lower == "slightly";
+    if (slightly) ++j;
+    if (j + 1 < n_ && (t_[j].lower == "over" || t_[j].lower == "under") &&
+        t_[j + 1].tag == PartOfSpeech::number && startsNounPhrase(j + 1))
+      if (const NounPhrase span = readNounPhrase(j + 1); isDuration(span)) {
+        if (slightly) emit("valamivel", pos + 1);
+        emit(t_[j].lower == "over" ? "t\xC3\xB6" "bb" : "kevesebb", j);
+        emit("mint", j);
+        emitNounPhrase(span, Case::nominative, "alatt");
+        return span.end;
+      }
   }
   if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ &&
       (startsNounPhrase(pos + 1) || forTheNext(pos + 1) || byAMoment(pos)))

@@ -871,6 +871,14 @@ TEST(ConstructionsTest, APronounBeforeAPredicateWhoseVerbGoesOnIsNotSaid) {
   EXPECT_EQ(hungarian("He is tired and she is hungry."), "Ő fáradt, és ő éhes.");
 }
 
+TEST(ConstructionsTest, TheSpanInWhichAThingCanBeDoneOrMoreOrLessThanItIsAlatt) {
+  EXPECT_TRUE(has(hungarian("You can walk there in five minutes."), "öt perc alatt"));
+  EXPECT_TRUE(has(hungarian("The train leaves in ten minutes."), "tíz perc múlva"));
+  EXPECT_TRUE(has(hungarian("The winner finished the race in just over two hours."),
+                  "valamivel több mint két óra alatt"));
+  EXPECT_TRUE(has(hungarian("They sold out in under ten minutes."), "kevesebb mint tíz perc alatt"));
+}
+
 TEST(ConstructionsTest, WhatAskedWithinAsThePredicateOfBeIsMiWithoutTheCopula) {
   EXPECT_EQ(hungarian("I do not know what it is."), "Nem tudom, mi az.");
   EXPECT_EQ(hungarian("Tell me what your name is."), "Mondja meg nekem, mi a neve.");
