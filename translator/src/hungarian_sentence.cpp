@@ -6131,6 +6131,18 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     out_.push_back({"mint", pos, true, true});
     return pos + 1;
   }
+  // "from door to door", "from town to town", "from day to day": one place or time after another
+  // of a kind, "ajtóról ajtóra", "városról városra", "napról napra"
+  if (tk.lower == "from" && pos + 4 <= n_ && t_[pos + 1].tag == PartOfSpeech::noun && !t_[pos + 1].plural &&
+      t_[pos + 2].lower == "to" && t_[pos + 3].tag == PartOfSpeech::noun &&
+      t_[pos + 3].lower == t_[pos + 1].lower && !t_[pos + 1].pauseAfter) {
+    const NounPhrase from = readNounPhrase(pos + 1), to = readNounPhrase(pos + 3);
+    if (from.end == pos + 2 && to.end == pos + 4) {
+      emitNounPhrase(from, Case::delative);
+      emitNounPhrase(to, Case::sublative);
+      return pos + 4;
+    }
+  }
   // "in just over two hours", "in under ten minutes": the time it took, more or less than the
   // span, "valamivel több mint két óra alatt", "kevesebb mint tíz perc alatt"
   if (tk.lower == "in" && pos + 3 < n_) {

@@ -879,6 +879,13 @@ TEST(ConstructionsTest, TheSpanInWhichAThingCanBeDoneOrMoreOrLessThanItIsAlatt) 
   EXPECT_TRUE(has(hungarian("They sold out in under ten minutes."), "kevesebb mint tíz perc alatt"));
 }
 
+TEST(ConstructionsTest, FromANounToTheSameNounIsOneAfterAnother) {
+  EXPECT_TRUE(has(hungarian("They went from door to door."), "ajtóról ajtóra"));
+  EXPECT_TRUE(has(hungarian("Prices change from day to day."), "napról napra"));
+  // two places stay where from and where to
+  EXPECT_TRUE(has(hungarian("We drove from Paris to Rome."), "Párizsból Rómába"));
+}
+
 TEST(ConstructionsTest, WhatAskedWithinAsThePredicateOfBeIsMiWithoutTheCopula) {
   EXPECT_EQ(hungarian("I do not know what it is."), "Nem tudom, mi az.");
   EXPECT_EQ(hungarian("Tell me what your name is."), "Mondja meg nekem, mi a neve.");
