@@ -1035,6 +1035,7 @@ class Generator {
   std::string keptStateWord(std::size_t k) const;
   std::size_t ageLimitEnd(const NounPhrase& np) const;  // "children under twelve"
   std::size_t compassAfter(const NounPhrase& np) const;  // "villages in the north"
+  std::size_t peopleCountedAfter(const NounPhrase& np) const;  // "a group of 25 children"
   std::optional<std::size_t> emitSuperlativeOfYears(std::size_t pos, const NounPhrase& np);
   bool emitOrdinalTime(const NounPhrase& np);  // "for the third day": "a harmadik napon"
   std::optional<std::string> lastingFor(const NounPhrase& np) const;  // "hároméves felújítás"
@@ -1420,6 +1421,22 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     out_.insert(out_.begin() + long(after),
                 {HungarianWord{numberBeforeNoun(t_[np.end + 1]), np.end + 1}, HungarianWord{"\xC3\xA9v", np.end + 1},
                  HungarianWord{limit, np.end}});
+    return;
+  }
+  // "a group of 25 children", "a team of ten volunteers": how many people it has is its
+  // adjective, "egy 25 fős csoport", after the article
+  if (const std::size_t end = peopleCountedAfter(np); end && !done_[np.end]) {
+    for (std::size_t k = np.end; k < end; ++k) done_[k] = true;
+    const std::size_t at = out_.size();
+    emitNounPhrase(np, c, post, possessorPerson, possessorPlural);
+    const std::size_t after = at < out_.size() && (out_[at].text == "egy" || out_[at].text == "a" || out_[at].text == "az") ? at + 1 : at;
+    // (a number in words is one word with it, "tízfős"; in figures apart, "25 fős")
+    const std::string count = numberBeforeNoun(t_[np.end + 1]);
+    if (std::any_of(count.begin(), count.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+      out_.insert(out_.begin() + long(after),
+                  {HungarianWord{count, np.end + 1}, HungarianWord{"f\xC5\x91s", np.end + 2}});
+    else
+      out_.insert(out_.begin() + long(after), HungarianWord{count + "f\xC5\x91s", np.end + 1});
     return;
   }
   // "villages in the north": where they lie is their adjective, "északi falvak" (a time in the
@@ -6416,6 +6433,19 @@ void Generator::reasonFirst() {
   for (std::size_t k = 0; k < from; ++k)
     if (out_[k].token >= r) return;
   std::rotate(out_.begin(), out_.begin() + std::ptrdiff_t(from), out_.end());
+}
+
+std::size_t Generator::peopleCountedAfter(const NounPhrase& np) const {
+  static constexpr std::string_view kGroups[] = {"group", "team", "class", "party", "crew", "delegation"};
+  static constexpr std::string_view kPeople[] = {"people",   "child",   "student", "pupil",  "tourist", "visitor",
+                                                 "player",   "member",  "volunteer", "worker", "adult",
+                                                 "teenager", "kid",     "soldier", "person", "participant"};
+  if (np.pronoun || np.head + 1 != np.end || !listed(kGroups, t_[np.head].lemma) || t_[np.head].plural ||
+      np.end + 3 > n_ || t_[np.end].lower != "of" || t_[np.end + 1].tag != PartOfSpeech::number ||
+      t_[np.end + 2].tag != PartOfSpeech::noun || !t_[np.end + 2].plural ||
+      !(listed(kPeople, t_[np.end + 2].lemma) || t_[np.end + 2].lower == "people"))
+    return 0;
+  return np.end + 3;
 }
 
 std::size_t Generator::wishedTime() const {

@@ -886,6 +886,11 @@ TEST(ConstructionsTest, FromANounToTheSameNounIsOneAfterAnother) {
   EXPECT_TRUE(has(hungarian("We drove from Paris to Rome."), "Párizsból Rómába"));
 }
 
+TEST(ConstructionsTest, HowManyPeopleAGroupHasIsItsAdjective) {
+  EXPECT_EQ(hungarian("A group of 25 children visited the museum."), "Egy 25 fős csoport meglátogatta a múzeumot.");
+  EXPECT_TRUE(has(hungarian("We met a team of ten volunteers."), "egy tízfős csapattal"));
+}
+
 TEST(ConstructionsTest, WhatAskedWithinAsThePredicateOfBeIsMiWithoutTheCopula) {
   EXPECT_EQ(hungarian("I do not know what it is."), "Nem tudom, mi az.");
   EXPECT_EQ(hungarian("Tell me what your name is."), "Mondja meg nekem, mi a neve.");
