@@ -424,7 +424,10 @@ class Splitter {
         t_[i + 2].tag != PartOfSpeech::verb)
       return nullptr;
     const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
-    if (t_[verb].tag != PartOfSpeech::verb) return nullptr;
+    // ("I'm not sure what to do": an adjective of knowing asks it too)
+    const bool knowing = t_[verb].tag == PartOfSpeech::adjective &&
+                         (t_[verb].lower == "sure" || t_[verb].lower == "unsure" || t_[verb].lower == "certain");
+    if (t_[verb].tag != PartOfSpeech::verb && !knowing) return nullptr;
     for (const auto& [english, hungarian] : kToBeDone)
       if (t_[i].lower == english) return &hungarian;
     return nullptr;

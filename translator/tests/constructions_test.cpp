@@ -891,6 +891,10 @@ TEST(ConstructionsTest, HowManyPeopleAGroupHasIsItsAdjective) {
   EXPECT_TRUE(has(hungarian("We met a team of ten volunteers."), "egy tízfős csapattal"));
 }
 
+TEST(ConstructionsTest, WhatToDoAfterAnAdjectiveOfKnowingIsAskedWithin) {
+  EXPECT_EQ(hungarian("I am not sure what to do."), "Nem vagyok biztos, mit kell csinálni.");
+}
+
 TEST(ConstructionsTest, WhatAskedWithinAsThePredicateOfBeIsMiWithoutTheCopula) {
   EXPECT_EQ(hungarian("I do not know what it is."), "Nem tudom, mi az.");
   EXPECT_EQ(hungarian("Tell me what your name is."), "Mondja meg nekem, mi a neve.");
