@@ -3655,6 +3655,11 @@ void Generator::emitLeadingAdverbs() {
       // "the budget for next year": what it is for, said in its place ("jövő évre"); "higher
       // than last year": what is compared, after "mint"
       continue;
+    } else if (before_.asked && !before_.yesNo && !before_.degree && !(tk.time && tk.time->unit) &&
+               tk.entry && tk.tag == PartOfSpeech::adverb && listed(kTimeAdverbs, tk.lemma)) {
+      // "where she lives now": a question asked within has its verb right after the question
+      // word, the time after it, "hol lakik most"
+      continue;
     } else if (tk.time && tk.time->unit) {
       for (std::string& w : timeWords(*tk.time)) emit(std::move(w), k);
       done_[k] = true;

@@ -895,6 +895,11 @@ TEST(ConstructionsTest, WhatToDoAfterAnAdjectiveOfKnowingIsAskedWithin) {
   EXPECT_EQ(hungarian("I am not sure what to do."), "Nem vagyok biztos, mit kell csinálni.");
 }
 
+TEST(ConstructionsTest, AQuestionAskedWithinHasItsVerbRightAfterTheQuestionWord) {
+  EXPECT_EQ(hungarian("I know where she lives now."), "Tudom, hol lakik most.");
+  EXPECT_EQ(hungarian("Could you check where it is now?"), "Ellenőriznéd, hol van most?");
+}
+
 TEST(ConstructionsTest, WhatAskedWithinAsThePredicateOfBeIsMiWithoutTheCopula) {
   EXPECT_EQ(hungarian("I do not know what it is."), "Nem tudom, mi az.");
   EXPECT_EQ(hungarian("Tell me what your name is."), "Mondja meg nekem, mi a neve.");
