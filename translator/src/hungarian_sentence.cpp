@@ -6117,6 +6117,15 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     emit("sem", pos);
     return np.end;
   }
+  // ("with anyone, not even with bank staff": the phrase's own preposition says its case)
+  if (tk.tag == PartOfSpeech::negation && tk.lower == "not" && pos > 0 && t_[pos - 1].pauseAfter && pos + 3 < n_ &&
+      t_[pos + 1].lower == "even" && t_[pos + 2].tag == PartOfSpeech::preposition && startsNounPhrase(pos + 3)) {
+    emit("m\xC3\xA9g", pos + 1);
+    out_.back().commaBefore = true;
+    const std::size_t end = emitPrepositionalPhrase(pos + 2);
+    emit("sem", pos);
+    return end;
+  }
   // "by hand, not with a drill": what it is not done with, ", nem fúróval"
   if (tk.tag == PartOfSpeech::negation && tk.lower == "not" && pos > 0 && t_[pos - 1].pauseAfter &&
       pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::preposition) {

@@ -900,6 +900,11 @@ TEST(ConstructionsTest, AQuestionAskedWithinHasItsVerbRightAfterTheQuestionWord)
   EXPECT_EQ(hungarian("Could you check where it is now?"), "Ellenőriznéd, hol van most?");
 }
 
+TEST(ConstructionsTest, NotEvenBeforeAPrepositionalPhraseIsMegSem) {
+  EXPECT_TRUE(has(hungarian("Never share your PIN with anyone, not even with bank staff."),
+                  "senkivel, még banki személyzettel sem"));
+}
+
 TEST(ConstructionsTest, WhatAskedWithinAsThePredicateOfBeIsMiWithoutTheCopula) {
   EXPECT_EQ(hungarian("I do not know what it is."), "Nem tudom, mi az.");
   EXPECT_EQ(hungarian("Tell me what your name is."), "Mondja meg nekem, mi a neve.");
