@@ -5755,7 +5755,8 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std
   std::string word(clockHour(hour).alone);
   if (at) c = Case::temporal;
   if (part.empty()) {
-    emit(word, end - 2);
+    // ("two o'clock": the hour before "óra" is the numeral before a noun, "két óra")
+    emit(std::string(clockHour(hour).before), end - 2);
     emit(at ? "\xC3\xB3rakor" : attachCase("\xC3\xB3ra", c), end - 1);
   } else {
     emit(attachCase(word, c), end - 1);

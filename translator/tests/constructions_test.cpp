@@ -905,6 +905,11 @@ TEST(ConstructionsTest, NotEvenBeforeAPrepositionalPhraseIsMegSem) {
                   "senkivel, még banki személyzettel sem"));
 }
 
+TEST(ConstructionsTest, TheHourBeforeOraIsTheNumeralBeforeANoun) {
+  EXPECT_EQ(hungarian("It is two o'clock."), "Két óra van.");
+  EXPECT_TRUE(has(hungarian("We waited until two o'clock."), "két óráig"));
+}
+
 TEST(ConstructionsTest, WhatAskedWithinAsThePredicateOfBeIsMiWithoutTheCopula) {
   EXPECT_EQ(hungarian("I do not know what it is."), "Nem tudom, mi az.");
   EXPECT_EQ(hungarian("Tell me what your name is."), "Mondja meg nekem, mi a neve.");
