@@ -424,7 +424,10 @@ class Splitter {
         t_[i + 2].tag != PartOfSpeech::verb)
       return nullptr;
     const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
-    if (t_[verb].tag != PartOfSpeech::verb) return nullptr;
+    // ("I'm not sure what to do": an adjective of knowing asks it too)
+    const bool knowing = t_[verb].tag == PartOfSpeech::adjective &&
+                         (t_[verb].lower == "sure" || t_[verb].lower == "unsure" || t_[verb].lower == "certain");
+    if (t_[verb].tag != PartOfSpeech::verb && !knowing) return nullptr;
     for (const auto& [english, hungarian] : kToBeDone)
       if (t_[i].lower == english) return &hungarian;
     return nullptr;
@@ -951,6 +954,13 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     if (c.question && t.lower == "how" && howMuchOf(begin + 1)) c.link = "milyen";
     // "Tell me what happened": "what" as the subject is "mi" ("mi történt")
     if (c.question && t.lower == "what" && begin + 1 < end && verbAt(begin + 1)) c.link = "mi";
+    // "I don't know what it is", "what the problem was": "what" as the predicate of a "be"
+    // ending the clause is "mi" too ("mi az", "mi volt a probléma")
+    if (c.question && t.lower == "what" && end > begin + 2 && t_[end - 1].tag == PartOfSpeech::auxiliary &&
+        (t_[end - 1].lower == "is" || t_[end - 1].lower == "are" || t_[end - 1].lower == "was" ||
+         t_[end - 1].lower == "were") &&
+        !verbIn(begin + 1, end - 1))
+      c.link = "mi";
     // "asked me if I was hungry", "know whether it is open": a yes or no asked within, "hogy" and
     // the verb's "-e" ("hogy éhes vagyok-e")
     if (!first && (t.lower == "if" || t.lower == "whether") && asksWith(t_[verb], t.lower))

@@ -596,6 +596,7 @@ struct NounPhrase {
                                      // printer on our floor": "az emeletünkön lévő nyomtató"), or 0
   std::size_t comparedAttribute = 0;  // a comparative and its "than" after the noun ("parcels heavier
                                       // than two kilograms": "a két kilogrammnál nehezebb csomagok"), or 0
+  std::size_t calledEnd = 0;  // "our dog Bella": the name after an owned head ends here, or 0
   int person = 3;
 };
 
@@ -688,6 +689,8 @@ struct ClauseContext {
   bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
   bool asked = false;     // a question within: "(Tudod,) hol van az állomás"
   bool askedWhere = false;  // of where or when: "hol van", the copula says it and "it" goes unsaid
+  bool verbGoesOn = false;  // "She is small and wears a collar": the next clause is this subject's next verb
+  bool askedWhat = false;   // "what" the predicate: "(Nem tudom,) mi az", no copula in the third person present
   bool when = false;      // a clause before says when: "If it rains tomorrow, we will stay" ("maradunk")
   bool saying = false;    // who said the quotation before: "– mondta csendesen", the verb first
   bool formal = false;    // a notice to the public: "Kérjük, ne lépjen be", "you" said "Ön"
@@ -1032,6 +1035,7 @@ class Generator {
   std::string keptStateWord(std::size_t k) const;
   std::size_t ageLimitEnd(const NounPhrase& np) const;  // "children under twelve"
   std::size_t compassAfter(const NounPhrase& np) const;  // "villages in the north"
+  std::size_t peopleCountedAfter(const NounPhrase& np) const;  // "a group of 25 children"
   std::optional<std::size_t> emitSuperlativeOfYears(std::size_t pos, const NounPhrase& np);
   bool emitOrdinalTime(const NounPhrase& np);  // "for the third day": "a harmadik napon"
   std::optional<std::string> lastingFor(const NounPhrase& np) const;  // "hároméves felújítás"
@@ -1062,6 +1066,8 @@ class Generator {
   void findPerfectDuration();
   std::optional<std::size_t> emitActivityWhile(std::size_t pos);
   void finish();
+  // "(and) have a lovely weekend": the "a" of the good time wished, else n_
+  std::size_t wishedTime() const;
 
   const std::vector<Token>& t_;
   const std::size_t n_;
@@ -1168,9 +1174,22 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
         t_[k + 2].tag == PartOfSpeech::adjective && t_[k + 3].tag == PartOfSpeech::noun)))
     ++k;
   std::size_t head = k;
+  std::size_t called = 0;
   while (k < t_.size() && (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::name)) {
     head = k++;
     if (t_[head].pauseAfter) break;  // "bread, milk": two members of a list, not one compound
+    // "our dog Bella", "my brother Tom": the owned noun is the head, the name after it what it
+    // is called ("a Bella nevű kutyánk")
+    if (t_[head].tag == PartOfSpeech::noun && !t_[head].plural && k < t_.size() &&
+        t_[k].tag == PartOfSpeech::name && t_[i].tag == PartOfSpeech::possessive && !t_[head].possessor) {
+      called = k;
+      while (called < t_.size() && t_[called].tag == PartOfSpeech::name && !t_[called].possessor) {
+        ++called;
+        if (t_[called - 1].pauseAfter) break;
+      }
+      if (t_[called - 1].possessor) called = 0;
+      break;
+    }
     // "Anna's bag", "the teacher's old desk": the possessed noun follows its owner
     if (t_[head].possessor && k < t_.size() &&
         (t_[k].tag == PartOfSpeech::noun || t_[k].tag == PartOfSpeech::adjective)) {
@@ -1210,6 +1229,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   }
   np.end = k;
   np.head = head;
+  if (called && np.end == head + 1) np.calledEnd = np.end = called;
   const Sense* headSense = coreSense(t_[head], 0);
   np.name = t_[head].tag == PartOfSpeech::name || (headSense && headSense->name);  // "London" is definite
   // ("yesterday's meeting": the time that owned says which one, "a tegnapi megbeszélés")
@@ -1376,6 +1396,20 @@ std::optional<std::string> Generator::lastingFor(const NounPhrase& np) const {
 void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& post,
                                std::optional<int> possessorPerson, bool possessorPlural) {
   if ((c == Case::nominative || c == Case::accusative) && post.empty() && differenceBefore(np)) c = Case::instrumental;
+  // "our dog Bella": "a Bella nevű kutyánk", the name before "nevű" after the article
+  if (np.calledEnd) {
+    NounPhrase owned = np;
+    owned.end = np.head + 1;
+    owned.calledEnd = 0;
+    const std::size_t at = out_.size();
+    emitNounPhrase(owned, c, post, possessorPerson, possessorPlural);
+    const std::size_t after = at < out_.size() && (out_[at].text == "a" || out_[at].text == "az") ? at + 1 : at;
+    std::vector<HungarianWord> called;
+    for (std::size_t k = np.head + 1; k < np.calledEnd; ++k) called.push_back(HungarianWord{t_[k].written, k}), done_[k] = true;
+    called.push_back(HungarianWord{"nev\xC5\xB1", np.head + 1});
+    out_.insert(out_.begin() + long(after), called.begin(), called.end());
+    return;
+  }
   // "children under twelve", "people over 65": the age is the people's adjective, "tizenkét év
   // alatti gyerekek", "65 év feletti emberek", after the article
   if (const std::size_t end = ageLimitEnd(np); end && !done_[np.end]) {
@@ -1387,6 +1421,22 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     out_.insert(out_.begin() + long(after),
                 {HungarianWord{numberBeforeNoun(t_[np.end + 1]), np.end + 1}, HungarianWord{"\xC3\xA9v", np.end + 1},
                  HungarianWord{limit, np.end}});
+    return;
+  }
+  // "a group of 25 children", "a team of ten volunteers": how many people it has is its
+  // adjective, "egy 25 fős csoport", after the article
+  if (const std::size_t end = peopleCountedAfter(np); end && !done_[np.end]) {
+    for (std::size_t k = np.end; k < end; ++k) done_[k] = true;
+    const std::size_t at = out_.size();
+    emitNounPhrase(np, c, post, possessorPerson, possessorPlural);
+    const std::size_t after = at < out_.size() && (out_[at].text == "egy" || out_[at].text == "a" || out_[at].text == "az") ? at + 1 : at;
+    // (a number in words is one word with it, "tízfős"; in figures apart, "25 fős")
+    const std::string count = numberBeforeNoun(t_[np.end + 1]);
+    if (std::any_of(count.begin(), count.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+      out_.insert(out_.begin() + long(after),
+                  {HungarianWord{count, np.end + 1}, HungarianWord{"f\xC5\x91s", np.end + 2}});
+    else
+      out_.insert(out_.begin() + long(after), HungarianWord{count + "f\xC5\x91s", np.end + 1});
     return;
   }
   // "villages in the north": where they lie is their adjective, "északi falvak" (a time in the
@@ -3529,7 +3579,10 @@ void Generator::placeCopula(ClauseRoles& r) const {
   r.dropSubject = r.subject && r.subject->pronoun && !g.passive && !demonstrative &&
                   !(r.subject->end + 1 < n_ && t_[r.subject->end].lower == "and" &&
                     startsNounPhrase(r.subject->end + 1)) &&
+                  // ("She is small and wears a red collar": "Kicsi, és piros nyakörvet visel", the
+                  // subject of a verb going on needs no "ő")
                   (pastIt || sameSpeaker || goesOn ||
+                   (before_.verbGoesOn && (subjectWord == "he" || subjectWord == "she" || subjectWord == "they")) ||
                    !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past &&
                      !g.future && g.modal != "hat" && g.modal != "cond" && !mustDo(g)) ||
                    feelingPredicate(r) != n_);
@@ -3601,6 +3654,11 @@ void Generator::emitLeadingAdverbs() {
     } else if (forTheNext(k) || (before == "than" && t_[k - 1].lemma == "than")) {
       // "the budget for next year": what it is for, said in its place ("jövő évre"); "higher
       // than last year": what is compared, after "mint"
+      continue;
+    } else if (before_.asked && !before_.yesNo && !before_.degree && !(tk.time && tk.time->unit) &&
+               tk.entry && tk.tag == PartOfSpeech::adverb && listed(kTimeAdverbs, tk.lemma)) {
+      // "where she lives now": a question asked within has its verb right after the question
+      // word, the time after it, "hol lakik most"
       continue;
     } else if (tk.time && tk.time->unit) {
       for (std::string& w : timeWords(*tk.time)) emit(std::move(w), k);
@@ -4023,11 +4081,11 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   // the question word is the predicate and the third person present says no copula
   const std::string& asked = t_[0].lemma;
   const bool predicateAsked =
-      question && !before_.asked && t_[0].tag == PartOfSpeech::question &&
+      before_.askedWhat || (question && !before_.asked && t_[0].tag == PartOfSpeech::question &&
       (asked == "how old" || asked == "how much" || asked == "what" || asked == "who" ||
        // ("Which room is yours?": "Melyik szoba a tiéd?")
        asked == "which" || asked.starts_with("which of ") ||
-       asked == "whose");  // ("Whose car is this?": "Kinek az autója ez?")
+       asked == "whose"));  // ("Whose car is this?": "Kinek az autója ez?")
   if (existential) emitWhatIsLeft();
   // "There is no milk", "There are no tickets": "Nincs tej", "Nincs jegy", the thing in the
   // singular and no "semmi"
@@ -4525,6 +4583,29 @@ void Generator::emitBeforeVerb() {
     if (roles_.object) objectDone_ = true;
     modalFocus_ = g.future || !g.modal.empty();
     return;
+  }
+  // "enjoyed the novel much more than I expected", "likes tea more than coffee": "more" past the
+  // verb's object says how much the verb is so, before the verb, "jobban", "less" "kevésbé"
+  // ("Sokkal jobban élveztem a regényt, mint vártam")
+  if (!g.negative && !g.copula && !g.passive && !g.possession && roles_.object && !objectDone_ &&
+      roles_.object->end < n_ && g.main < roles_.object->begin && t_[0].tag != PartOfSpeech::question) {
+    static constexpr std::pair<std::string_view, std::string_view> kHowMuchMore[] = {
+        {"much", "sokkal"}, {"far", "sokkal"}, {"a lot", "sokkal"}, {"even", "m\xC3\xA9g"}};
+    const std::size_t at = roles_.object->end;
+    std::size_t more = at;
+    std::string_view by;
+    for (const auto& [english, hungarian] : kHowMuchMore)
+      if (t_[at].lower == english && at + 1 < n_ && !t_[at].pauseAfter) more = at + 1, by = hungarian;
+    if (!done_[more] && (t_[more].lower == "more" || t_[more].lower == "less") &&
+        (more + 1 == n_ || t_[more].pauseAfter || t_[more + 1].lower == "than") &&
+        !(more + 2 < n_ && t_[more + 1].lower == "than" &&
+          (t_[more + 2].tag == PartOfSpeech::number || t_[more + 2].lower == "a"))) {
+      if (!by.empty()) emit(std::string(by), at);
+      emit(t_[more].lower == "more" ? "jobban" : "kev\xC3\xA9sb\xC3\xA9", more);
+      for (std::size_t k = at; k <= more; ++k) done_[k] = true;
+      modalFocus_ = g.future || !g.modal.empty();
+      return;
+    }
   }
   // "It will cost more", "costs a lot": how much a thing costs is the focus, in the case the
   // verb asks for, "Többe fog kerülni", "sokba kerül"
@@ -5463,7 +5544,10 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   }
   // "in ten minutes": "tíz perc múlva", ahead of now; "read it in two days": "két nap alatt"
   if (!c && p == "in" && isDuration(np) && !np.pronoun) {
-    emitNounPhrase(np, Case::nominative, roles_.verb.past ? "alatt" : "m\xC3\xBAlva");
+    // ("can open an account in ten minutes": what can be done takes that long, "tíz perc alatt")
+    const std::string& m = roles_.verb.modal;
+    const bool able = m == "tud" || m == "hat" || m == "tud-cond" || m == "hat-cond";
+    emitNounPhrase(np, Case::nominative, roles_.verb.past || able ? "alatt" : "m\xC3\xBAlva");
     return np.end;
   }
   // "sold out within twenty minutes": done in that time, "húsz perc alatt"
@@ -5671,7 +5755,8 @@ std::optional<std::size_t> Generator::emitClockTime(std::size_t pos, Case c, std
   std::string word(clockHour(hour).alone);
   if (at) c = Case::temporal;
   if (part.empty()) {
-    emit(word, end - 2);
+    // ("two o'clock": the hour before "óra" is the numeral before a noun, "két óra")
+    emit(std::string(clockHour(hour).before), end - 2);
     emit(at ? "\xC3\xB3rakor" : attachCase("\xC3\xB3ra", c), end - 1);
   } else {
     emit(attachCase(word, c), end - 1);
@@ -6033,6 +6118,15 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     emit("sem", pos);
     return np.end;
   }
+  // ("with anyone, not even with bank staff": the phrase's own preposition says its case)
+  if (tk.tag == PartOfSpeech::negation && tk.lower == "not" && pos > 0 && t_[pos - 1].pauseAfter && pos + 3 < n_ &&
+      t_[pos + 1].lower == "even" && t_[pos + 2].tag == PartOfSpeech::preposition && startsNounPhrase(pos + 3)) {
+    emit("m\xC3\xA9g", pos + 1);
+    out_.back().commaBefore = true;
+    const std::size_t end = emitPrepositionalPhrase(pos + 2);
+    emit("sem", pos);
+    return end;
+  }
   // "by hand, not with a drill": what it is not done with, ", nem fúróval"
   if (tk.tag == PartOfSpeech::negation && tk.lower == "not" && pos > 0 && t_[pos - 1].pauseAfter &&
       pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::preposition) {
@@ -6062,6 +6156,34 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       return pos + 2;
     }
     return pos + 1;
+  }
+  // "from door to door", "from town to town", "from day to day": one place or time after another
+  // of a kind, "ajtóról ajtóra", "városról városra", "napról napra"
+  if (tk.lower == "from" && pos + 4 <= n_ && t_[pos + 1].tag == PartOfSpeech::noun && !t_[pos + 1].plural &&
+      t_[pos + 2].lower == "to" && t_[pos + 3].tag == PartOfSpeech::noun &&
+      t_[pos + 3].lower == t_[pos + 1].lower && !t_[pos + 1].pauseAfter) {
+    const NounPhrase from = readNounPhrase(pos + 1), to = readNounPhrase(pos + 3);
+    if (from.end == pos + 2 && to.end == pos + 4) {
+      emitNounPhrase(from, Case::delative);
+      emitNounPhrase(to, Case::sublative);
+      return pos + 4;
+    }
+  }
+  // "in just over two hours", "in under ten minutes": the time it took, more or less than the
+  // span, "valamivel több mint két óra alatt", "kevesebb mint tíz perc alatt"
+  if (tk.lower == "in" && pos + 3 < n_) {
+    std::size_t j = pos + 1;
+    const bool slightly = t_[j].lower == "just" || t_[j].lower == "slightly";
+    if (slightly) ++j;
+    if (j + 1 < n_ && (t_[j].lower == "over" || t_[j].lower == "under") &&
+        t_[j + 1].tag == PartOfSpeech::number && startsNounPhrase(j + 1))
+      if (const NounPhrase span = readNounPhrase(j + 1); isDuration(span)) {
+        if (slightly) emit("valamivel", pos + 1);
+        emit(t_[j].lower == "over" ? "t\xC3\xB6" "bb" : "kevesebb", j);
+        emit("mint", j);
+        emitNounPhrase(span, Case::nominative, "alatt");
+        return span.end;
+      }
   }
   if (tk.tag == PartOfSpeech::preposition && pos + 1 < n_ &&
       (startsNounPhrase(pos + 1) || forTheNext(pos + 1) || byAMoment(pos)))
@@ -6258,7 +6380,7 @@ ClauseContext Generator::context() const {
   c.imperative = roles_.verb.imperative;
   c.past = roles_.verb.past;
   c.reported = false;
-  c.gerund = c.purpose = c.asked = c.askedWhere = c.measuredFor = false;
+  c.gerund = c.purpose = c.asked = c.askedWhere = c.askedWhat = c.verbGoesOn = c.measuredFor = false;
   c.when = before_.when || saysWhen(t_);
   if (roles_.verb.imperative) c.known = true;
   return c;
@@ -6320,6 +6442,43 @@ void Generator::reasonFirst() {
   for (std::size_t k = 0; k < from; ++k)
     if (out_[k].token >= r) return;
   std::rotate(out_.begin(), out_.begin() + std::ptrdiff_t(from), out_.end());
+}
+
+std::size_t Generator::peopleCountedAfter(const NounPhrase& np) const {
+  static constexpr std::string_view kGroups[] = {"group", "team", "class", "party", "crew", "delegation"};
+  static constexpr std::string_view kPeople[] = {"people",   "child",   "student", "pupil",  "tourist", "visitor",
+                                                 "player",   "member",  "volunteer", "worker", "adult",
+                                                 "teenager", "kid",     "soldier", "person", "participant"};
+  if (np.pronoun || np.head + 1 != np.end || !listed(kGroups, t_[np.head].lemma) || t_[np.head].plural ||
+      np.end + 3 > n_ || t_[np.end].lower != "of" || t_[np.end + 1].tag != PartOfSpeech::number ||
+      t_[np.end + 2].tag != PartOfSpeech::noun || !t_[np.end + 2].plural ||
+      !(listed(kPeople, t_[np.end + 2].lemma) || t_[np.end + 2].lower == "people"))
+    return 0;
+  return np.end + 3;
+}
+
+std::size_t Generator::wishedTime() const {
+  // a stretch of time or a journey wished to be good ("a safe trip", "a wonderful holiday")
+  static constexpr std::string_view kWishedTimes[] = {"day",  "weekend", "evening", "night",    "week",
+                                                      "holiday", "trip", "journey", "flight", "stay",
+                                                      "vacation", "break", "summer"};
+  // ("Kind regards, and have ...": after words with no verb and "and")
+  std::size_t k = 0;
+  while (k < n_ && t_[k].lower != "have" && t_[k].tag != PartOfSpeech::verb &&
+         t_[k].tag != PartOfSpeech::auxiliary && t_[k].tag != PartOfSpeech::modal)
+    ++k;
+  if (k > 0 && t_[k - 1].tag != PartOfSpeech::conjunction) return n_;
+  if (k + 3 > n_) return n_;
+  if (t_[k].lower != "have" || roles_.subject || (roles_.verb.main != k && roles_.verb.have != k)) return n_;
+  const std::size_t article = k + 1;
+  if (t_[article].lower != "a" && t_[article].lower != "an") return n_;
+  std::size_t head = article + 1;
+  while (head < n_ && t_[head].tag == PartOfSpeech::adjective) ++head;
+  if (head == article + 1 || head >= n_ || t_[head].plural || !listed(kWishedTimes, t_[head].lemma)) return n_;
+  // nothing after it but the one addressed ("..., Kati")
+  for (std::size_t j = head + 1; j < n_; ++j)
+    if (t_[j].tag != PartOfSpeech::name || !t_[j - 1].pauseAfter) return n_;
+  return article;
 }
 
 std::vector<HungarianWord> Generator::run() {
@@ -6448,6 +6607,35 @@ std::vector<HungarianWord> Generator::run() {
   if (askedPolitely(roles_)) done_[roles_.verb.main - 1] = true;  // ("kindly" is said by "kérjük")
   if (askedOne_)
     for (std::size_t k = askedOne_->begin; k < askedOne_->end; ++k) done_[k] = true;
+  // "Have a nice day!", "and have a lovely weekend": a wish of a good time or journey to the one
+  // addressed is the thing wished alone, in the accusative, "Szép napot!", "Kellemes hétvégét!"
+  if (const std::size_t wished = wishedTime(); wished != n_) {
+    for (std::size_t k = 0; k + 1 < wished;) k = emitOtherPart(k);
+    for (std::size_t k = 0; k < n_; ++k) done_[k] = true;
+    NounPhrase np = readNounPhrase(wished);
+    ++np.begin;  // no "egy"
+    // ("lovely", "pleasant": what a stay is wished to be is "kellemes", "good" "jó")
+    static constexpr std::pair<std::string_view, std::string_view> kWished[] = {
+        {"lovely", "kellemes"}, {"pleasant", "kellemes"}, {"good", "j\xC3\xB3"}, {"nice", "sz\xC3\xA9p"}};
+    while (np.begin < np.head && t_[np.begin].tag == PartOfSpeech::adjective) {
+      const std::string& adj = t_[np.begin].lower;
+      const auto w = std::find_if(std::begin(kWished), std::end(kWished), [&](const auto& e) { return e.first == adj; });
+      if (w != std::end(kWished))
+        emit(std::string(w->second), np.begin);
+      else if (auto d = plainSense(t_[np.begin], sense(np.begin)))
+        emit(*d, np.begin);
+      ++np.begin;
+    }
+    emitNounPhrase(np, Case::accusative);
+    // ("..., Kati": the one addressed after it)
+    for (std::size_t k = np.end; k < n_;) {
+      const NounPhrase one = readNounPhrase(k);
+      emitNounPhrase(one, Case::nominative);
+      k = std::max(one.end, k + 1);
+    }
+    finish();
+    return out_;
+  }
   // "Doctors say that": the source alone, "Az orvosok szerint" (its article made "az" below)
   if (sourceOnly_ && roles_.subject) {
     const Token& source = t_[roles_.subject->head];
@@ -7126,6 +7314,12 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
       context.purpose = true, context.reported = false;
     context.asked = c.question && !c.degree && !c.askedInPhrase;
     context.askedWhere = context.asked && (c.link == "hol" || c.link == "mikor");
+    context.verbGoesOn = k + 1 < clauses.size() && clauses[k + 1].link == "\xC3\xA9s" &&
+                         clauses[k + 1].body < clauses[k + 1].end &&
+                         tokens[clauses[k + 1].body].tag == PartOfSpeech::verb &&
+                         tokens[clauses[k + 1].body].form != VerbForm::participle;
+    context.askedWhat = context.asked && c.link == "mi" && c.end > c.body + 1 &&
+                        tokens[c.end - 1].tag == PartOfSpeech::auxiliary;
     context.degree = c.degree;
     context.linked = !c.link.empty();
     context.formal = formal;

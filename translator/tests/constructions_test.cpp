@@ -841,6 +841,82 @@ TEST(ConstructionsTest, AQuestionWithinTakesTheQuestionWordAndItsOrder) {
   EXPECT_EQ(hungarian("I do not know when the film starts."), "Nem tudom, mikor kezdődik a film.");
 }
 
+TEST(ConstructionsTest, AGoodTimeOrJourneyWishedIsTheThingWishedInTheAccusative) {
+  EXPECT_EQ(hungarian("Have a lovely weekend."), "Kellemes hétvégét.");
+  EXPECT_EQ(hungarian("Have a nice evening!"), "Szép estét!");
+  EXPECT_TRUE(has(hungarian("Kind regards, and have a lovely weekend, Kati."), "kellemes hétvégét"));
+  // what one owns stays so
+  EXPECT_EQ(hungarian("We have a lovely garden."), "Van egy gyönyörű kertünk.");
+}
+
+TEST(ConstructionsTest, MorePastTheObjectSaysHowMuchTheVerbIsSoBeforeTheVerb) {
+  EXPECT_EQ(hungarian("I enjoyed the novel much more than I expected."),
+            "Sokkal jobban élveztem a regényt, mint vártam.");
+  EXPECT_TRUE(has(hungarian("She likes tea more than coffee."), "Jobban szereti a teát"));
+  // a number of things stays "több mint"
+  EXPECT_EQ(hungarian("The museum attracted more than fifty visitors."),
+            "A múzeum több mint ötven látogatót vonzott.");
+}
+
+TEST(ConstructionsTest, ANameAfterAnOwnedNounIsWhatItIsCalled) {
+  EXPECT_EQ(hungarian("My brother Tom lives in Leeds."), "A Tom nevű bátyám Leedsben lakik.");
+  EXPECT_TRUE(has(hungarian("I met my friend John Smith yesterday."), "a John Smith nevű barátommal"));
+  // a name the verb governs after an owned noun stays apart
+  EXPECT_EQ(hungarian("He sold his car to Anna."), "Eladta az autóját Annának.");
+}
+
+TEST(ConstructionsTest, APronounBeforeAPredicateWhoseVerbGoesOnIsNotSaid) {
+  EXPECT_EQ(hungarian("He is tall and plays football."), "Magas, és focit játszik.");
+  // another subject after "and" keeps it
+  EXPECT_EQ(hungarian("He is tired and she is hungry."), "Ő fáradt, és ő éhes.");
+}
+
+TEST(ConstructionsTest, TheSpanInWhichAThingCanBeDoneOrMoreOrLessThanItIsAlatt) {
+  EXPECT_TRUE(has(hungarian("You can walk there in five minutes."), "öt perc alatt"));
+  EXPECT_TRUE(has(hungarian("The train leaves in ten minutes."), "tíz perc múlva"));
+  EXPECT_TRUE(has(hungarian("The winner finished the race in just over two hours."),
+                  "valamivel több mint két óra alatt"));
+  EXPECT_TRUE(has(hungarian("They sold out in under ten minutes."), "kevesebb mint tíz perc alatt"));
+}
+
+TEST(ConstructionsTest, FromANounToTheSameNounIsOneAfterAnother) {
+  EXPECT_TRUE(has(hungarian("They went from door to door."), "ajtóról ajtóra"));
+  EXPECT_TRUE(has(hungarian("Prices change from day to day."), "napról napra"));
+  // two places stay where from and where to
+  EXPECT_TRUE(has(hungarian("We drove from Paris to Rome."), "Párizsból Rómába"));
+}
+
+TEST(ConstructionsTest, HowManyPeopleAGroupHasIsItsAdjective) {
+  EXPECT_EQ(hungarian("A group of 25 children visited the museum."), "Egy 25 fős csoport meglátogatta a múzeumot.");
+  EXPECT_TRUE(has(hungarian("We met a team of ten volunteers."), "egy tízfős csapattal"));
+}
+
+TEST(ConstructionsTest, WhatToDoAfterAnAdjectiveOfKnowingIsAskedWithin) {
+  EXPECT_EQ(hungarian("I am not sure what to do."), "Nem vagyok biztos, mit kell csinálni.");
+}
+
+TEST(ConstructionsTest, AQuestionAskedWithinHasItsVerbRightAfterTheQuestionWord) {
+  EXPECT_EQ(hungarian("I know where she lives now."), "Tudom, hol lakik most.");
+  EXPECT_EQ(hungarian("Could you check where it is now?"), "Ellenőriznéd, hol van most?");
+}
+
+TEST(ConstructionsTest, NotEvenBeforeAPrepositionalPhraseIsMegSem) {
+  EXPECT_TRUE(has(hungarian("Never share your PIN with anyone, not even with bank staff."),
+                  "senkivel, még banki személyzettel sem"));
+}
+
+TEST(ConstructionsTest, TheHourBeforeOraIsTheNumeralBeforeANoun) {
+  EXPECT_EQ(hungarian("It is two o'clock."), "Két óra van.");
+  EXPECT_TRUE(has(hungarian("We waited until two o'clock."), "két óráig"));
+}
+
+TEST(ConstructionsTest, WhatAskedWithinAsThePredicateOfBeIsMiWithoutTheCopula) {
+  EXPECT_EQ(hungarian("I do not know what it is."), "Nem tudom, mi az.");
+  EXPECT_EQ(hungarian("Tell me what your name is."), "Mondja meg nekem, mi a neve.");
+  // in the past the copula stays
+  EXPECT_EQ(hungarian("I wonder what the problem was."), "Kíváncsi vagyok, mi volt a probléma.");
+}
+
 TEST(ConstructionsTest, WordsOfTheNewsAndOfLetters) {
   EXPECT_EQ(hungarian("About 500 people attended the meeting."),
             "Körülbelül 500 ember részt vett a megbeszélésen.");
