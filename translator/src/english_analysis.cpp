@@ -615,7 +615,11 @@ constexpr std::string_view kPhrasePrepositions[] = {
 constexpr std::string_view kEachOther = "each other";
 
 // The words from `i` if they are `phrase`, as one token.
-std::optional<Token> phraseAt(const std::vector<std::string>& words, std::size_t i, std::string_view phrase) {
+// (`first`: the word at `i` in lower case, which most phrases fail on before any joining)
+std::optional<Token> phraseAt(const std::vector<std::string>& words, std::size_t i, std::string_view first,
+                              std::string_view phrase) {
+  if (!phrase.starts_with(first) || (phrase.size() > first.size() && phrase[first.size()] != ' '))
+    return std::nullopt;
   std::string joined;
   std::size_t k = i;
   while (k < words.size() && joined.size() < phrase.size()) {
@@ -631,14 +635,15 @@ std::optional<Token> phraseAt(const std::vector<std::string>& words, std::size_t
 }
 
 // The function word of several words that starts at word `i`, as one token.
-std::optional<Token> phraseFunctionWordAt(const std::vector<std::string>& words, std::size_t i) {
+std::optional<Token> phraseFunctionWordAt(const std::vector<std::string>& words, std::size_t i,
+                                          std::string_view lower) {
   for (std::string_view phrase : kPhrasePrepositions) {
-    if (std::optional<Token> t = phraseAt(words, i, phrase)) {
+    if (std::optional<Token> t = phraseAt(words, i, lower, phrase)) {
       t->tag = PartOfSpeech::preposition;
       return t;
     }
   }
-  if (std::optional<Token> t = phraseAt(words, i, kEachOther)) {
+  if (std::optional<Token> t = phraseAt(words, i, lower, kEachOther)) {
     t->tag = PartOfSpeech::pronoun;  // "ismerjük egymást"
     t->plural = true;
     return t;
@@ -653,7 +658,7 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
   std::vector<Token> toks;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string lower = lowerAscii(words[i]);
-    if (std::optional<Token> prep = phraseFunctionWordAt(words, i)) {
+    if (std::optional<Token> prep = phraseFunctionWordAt(words, i, lower)) {
       i += prep->words - 1;
       toks.push_back(std::move(*prep));
       continue;
