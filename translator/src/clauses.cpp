@@ -77,7 +77,8 @@ constexpr std::string_view kAsking[] = {"know",       "ask",     "wonder", "tell
 
 // and those that find out or say what it is, but whose "when" tells the time of doing it
 // ("Check when you arrive"): "check where it is", "find out if it is open"
-constexpr std::string_view kFindingOut[] = {"check", "find out", "discover", "guess", "imagine", "describe", "realise", "realize"};
+constexpr std::string_view kFindingOut[] = {"check",   "find out", "discover", "guess",
+                                            "imagine", "describe", "realise",  "realize"};
 
 bool asks(const Token& t) { return t.tag == PartOfSpeech::verb && listed(kAsking, t.lemma); }
 bool asksWith(const Token& t, std::string_view word) {

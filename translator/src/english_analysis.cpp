@@ -5725,6 +5725,16 @@ void adverbsTheLexiconKnowsAsNoNoun(const lexicon::CoreLexicon& core, std::vecto
 // "remained closed", "stay calm", "looks pale": after a verb that links its subject to a state
 // as the copula does, a word that may be an adjective is one, unless a noun follows it.
 void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  // the adjective the lexicon has for the word, as the state the linking verb gives
+  auto readAsAdjective = [&](Token& t) {
+    if (const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective)) {
+      t.tag = PartOfSpeech::adjective;
+      t.lemma = t.lower;
+      t.entry = adjective;
+      t.form = VerbForm::base;
+      t.dictionarySenses.clear();
+    }
+  };
   static constexpr std::string_view kLinking[] = {"remain", "stay", "seem", "look", "appear", "feel", "sound"};
   for (std::size_t i = 1; i < toks.size(); ++i) {
     // ("seems to be tired": the same as "seems tired", "fáradtnak tűnik")
@@ -5739,13 +5749,7 @@ void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Toke
       continue;
     // ("We stayed late": an adverb the lexicon has says how, no state)
     if (t.tag == PartOfSpeech::adverb && core.find(t.lower, PartOfSpeech::adverb)) continue;
-    if (const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective)) {
-      t.tag = PartOfSpeech::adjective;
-      t.lemma = t.lower;
-      t.entry = adjective;
-      t.form = VerbForm::base;
-      t.dictionarySenses.clear();
-    }
+    readAsAdjective(t);
   }
   // ("remained calm and quiet": a second state after "and" or "or", no verb of its own)
   for (std::size_t i = 2; i + 1 < toks.size(); ++i) {
@@ -5759,13 +5763,7 @@ void predicatesOfLinkingVerbs(const lexicon::CoreLexicon& core, std::vector<Toke
                                  toks[i + 2].tag == PartOfSpeech::particle)) ||
         (t.tag == PartOfSpeech::verb && t.form != VerbForm::base))
       continue;
-    if (const lexicon::Entry* adjective = core.find(t.lower, PartOfSpeech::adjective)) {
-      t.tag = PartOfSpeech::adjective;
-      t.lemma = t.lower;
-      t.entry = adjective;
-      t.form = VerbForm::base;
-      t.dictionarySenses.clear();
-    }
+    readAsAdjective(t);
   }
 }
 
