@@ -5300,6 +5300,23 @@ void soOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
       }
 }
 
+// "this one", "that one", "those ones": the demonstrative alone says it, "ez", "azt", "azok"
+// ("I want that one": "Azt akarom"); "that one day" keeps its number.
+void demonstrativeOnes(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    const std::string& d = toks[i].lower;
+    const std::string& one = toks[i + 1].lower;
+    if (!(((d == "this" || d == "that") && one == "one") || ((d == "these" || d == "those") && one == "ones")))
+      continue;
+    if (i + 2 < toks.size() && !toks[i + 1].pauseAfter &&
+        (toks[i + 2].tag == PartOfSpeech::noun || toks[i + 2].tag == PartOfSpeech::adjective))
+      continue;
+    toks[i].words = toks[i + 1].word + toks[i + 1].words - toks[i].word;
+    toks[i].pauseAfter = toks[i + 1].pauseAfter;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+  }
+}
+
 // "has so much money": the set phrase of thanks, "so much", before a noun is how much of it,
 // "annyi" (the lexicon's "so many" and "too many" are phrases of their own)
 void soMuchBeforeANoun(std::vector<Token>& toks) {
@@ -6003,6 +6020,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   conjunctionsOfSeveralWords(toks);
   timesOfAClause(toks);
   soMuchBeforeANoun(toks);
+  demonstrativeOnes(toks);
   enoughBeforeANoun(toks);
   soOfDegree(core_, toks);
   hopeOfTheWriter(toks);

@@ -187,6 +187,11 @@ bool saysWhen(const std::vector<Token>& t) {
     return k.tag == PartOfSpeech::noun && k.entry && !k.entry->senses.empty() &&
            !k.entry->senses.front().note("time").empty();
   };
+  // ("I'll be back in an hour", "in ten minutes": a span from now, "egy óra múlva")
+  for (std::size_t i = 0; i + 2 < t.size(); ++i)
+    if (t[i].lower == "in" && (t[i + 1].tag == PartOfSpeech::number || t[i + 1].lower == "a" || t[i + 1].lower == "an") &&
+        t[i + 2].tag == PartOfSpeech::noun && unitOfTime(t[i + 2].lemma))
+      return true;
   return std::any_of(t.begin(), t.end(), [&](const Token& k) {
     return k.time || k.lower == "tomorrow" || k.lower == "tonight" || k.lower == "soon" ||
            k.lower == "later" ||

@@ -2127,6 +2127,17 @@ TEST(ConstructionsTest, KindOfYouIsWhoseDeedItWas) {
   EXPECT_EQ(hungarian("It was silly of me."), "Buta tőlem volt.");
 }
 
+TEST(ConstructionsTest, ASpanFromNowSaysWhenAndTheFutureIsThePresent) {
+  EXPECT_EQ(hungarian("I will call you in ten minutes."), "Felhívlak tíz perc múlva.");
+  EXPECT_EQ(hungarian("The film will start in five minutes."), "A film öt perc múlva kezdődik.");
+}
+
+TEST(ConstructionsTest, ThisOneOrThatOneIsTheDemonstrativeAlone) {
+  EXPECT_EQ(hungarian("This one is cheaper."), "Ez olcsóbb.");
+  EXPECT_EQ(hungarian("These ones are cheaper."), "Ezek olcsóbbak.");
+  EXPECT_EQ(hungarian("This bag is as heavy as that one."), "Ez a táska olyan nehéz, mint az.");
+}
+
 TEST(ConstructionsTest, ToldToRememberADeedIsToldNotToForgetIt) {
   EXPECT_EQ(hungarian("Please remember to bring your passport."), "Kérjük, ne felejtse el hozni az útlevelét.");
   EXPECT_EQ(hungarian("Remember to call me."), "Ne felejtsen el felhívni engem.");
