@@ -36,6 +36,7 @@ constexpr Subordinator kSubordinators[] = {
     {"just as", "\xC3\xA9pp amikor"},  // "just as the sun rose": the very moment, "épp amikor"
     {"even though", "b\xC3\xA1r"},
     {"even if", "m\xC3\xA9g ha"},
+    {"in case", "arra az esetre, ha"},  // "in case it rains": "arra az esetre, ha esik"
     {"provided that", "felt\xC3\xA9ve, hogy"},  // "provided that you pay": "feltéve, hogy fizet"
     {"providing that", "felt\xC3\xA9ve, hogy"},
     {"since", "mi\xC3\xB3ta"},

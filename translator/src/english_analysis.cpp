@@ -2037,7 +2037,8 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                   // "as it left the harbour", "once it stops", "since you left": after a word
                   // that opens a clause "it" and "you" are its subject
                   toks[i - 2].lower == "as" || toks[i - 2].lower == "once" || toks[i - 2].lower == "since" ||
-                  toks[i - 2].lower == "while" || toks[i - 2].lower == "whenever")))))) {
+                  toks[i - 2].lower == "while" || toks[i - 2].lower == "whenever" ||
+                  (toks[i - 2].lower == "case" && i >= 3 && toks[i - 3].lower == "in"))))))) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);
   } else if ((prevTag == PartOfSpeech::auxiliary || (prevTag == PartOfSpeech::negation && i >= 2)) &&
              [&] {  // ("is not interested": past the negation too)
@@ -5357,6 +5358,7 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
                                                    {"even", "if", ""},
                                                    {"provided", "that", ""},
                                                    {"providing", "that", ""},
+                                                   {"in", "case", ""},
                                                    {"just", "as", ""}};
   // ("just as I said", "just as we expected": the manner, "épp ahogy", so "as" stays alone)
   auto ofSaying = [&](std::size_t from) {

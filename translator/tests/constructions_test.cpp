@@ -2127,6 +2127,12 @@ TEST(ConstructionsTest, KindOfYouIsWhoseDeedItWas) {
   EXPECT_EQ(hungarian("It was silly of me."), "Buta tőlem volt.");
 }
 
+TEST(ConstructionsTest, InCaseOpensAClauseOfWhatMayHappen) {
+  EXPECT_EQ(hungarian("Take an umbrella in case it rains."), "Vigyen egy esernyőt, arra az esetre, ha esik az eső.");
+  // "in case of" stays a postposition
+  EXPECT_EQ(hungarian("In case of fire, use the stairs."), "Tűz esetén használja a lépcsőt.");
+}
+
 TEST(ConstructionsTest, ASpanFromNowSaysWhenAndTheFutureIsThePresent) {
   EXPECT_EQ(hungarian("I will call you in ten minutes."), "Felhívlak tíz perc múlva.");
   EXPECT_EQ(hungarian("The film will start in five minutes."), "A film öt perc múlva kezdődik.");
