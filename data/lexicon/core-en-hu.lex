@@ -5212,6 +5212,7 @@ in danger	adv	veszélyben[van]
 at risk	adv	veszélyben[van]
 on fire	adv	lángokban[van]
 for free	adv	ingyen
+free	adv	ingyen
 in public	adv	nyilvánosan
 nowadays	adv	manapság ; napjainkban
 these days	adv	manapság

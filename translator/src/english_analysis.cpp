@@ -1732,6 +1732,15 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
       if (r.tag == PartOfSpeech::verb && r.form != VerbForm::ing &&
           core_.find(r.lemma + " " + toks[i + 1].lower + " " + toks[i + 2].lower, PartOfSpeech::verb))
         r.weight += 300;
+  // "Children under five travel free", "People over 65 pay less": people of an age, the
+  // subject, and after the age their verb
+  static constexpr std::string_view kAgeBounds[] = {"under", "over", "above", "below", "aged"};
+  if (i == 0 && i + 2 < toks.size() && listed(kAgeBounds, toks[1].lower) && toks[2].tag == PartOfSpeech::number &&
+      core_.find(t.lower, PartOfSpeech::noun) && !core_.find(t.lower, PartOfSpeech::verb))
+    bonus(PartOfSpeech::noun, std::nullopt, 400);
+  if (i >= 3 && toks[i - 1].tag == PartOfSpeech::number && listed(kAgeBounds, toks[i - 2].lower) &&
+      toks[i - 3].tag == PartOfSpeech::noun && toks[i - 3].plural && !verbSeen)
+    bonus(PartOfSpeech::verb, VerbForm::base, 400);
   // "less expensive": the degree of the adjective after it, "kevésbé drága" (not "kisebb")
   if (t.lower == "less" && i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::other &&
       [&] {

@@ -2127,6 +2127,13 @@ TEST(ConstructionsTest, KindOfYouIsWhoseDeedItWas) {
   EXPECT_EQ(hungarian("It was silly of me."), "Buta tőlem volt.");
 }
 
+TEST(ConstructionsTest, PeopleOfAnAgeAreTheSubjectAndTheirVerbFollows) {
+  EXPECT_EQ(hungarian("People over 65 pay less."), "A 65 év feletti emberek kevesebbet fizetnek.");
+  // "free" after a verb is how, "ingyen"; of a thing it is "ingyenes"
+  EXPECT_EQ(hungarian("Children under five travel free."), "Az öt év alatti gyerekek ingyen utaznak.");
+  EXPECT_EQ(hungarian("Entry is free."), "A belépés ingyenes.");
+}
+
 TEST(ConstructionsTest, InCaseOpensAClauseOfWhatMayHappen) {
   EXPECT_EQ(hungarian("Take an umbrella in case it rains."), "Vigyen egy esernyőt, arra az esetre, ha esik az eső.");
   // "in case of" stays a postposition
