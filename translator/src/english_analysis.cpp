@@ -2711,7 +2711,8 @@ void infinitivesAfterLetting(const lexicon::CoreLexicon& core, std::vector<Token
     if (toks[v].tag != PartOfSpeech::verb || toks[v].form != VerbForm::base || toks[v].words != 1) continue;
     Token to = impliedWord("to", PartOfSpeech::preposition, toks[v].word);
     // (what a thing is let do is what it becomes by itself: "hagyja megszáradni")
-    to.leftToDo = let.lemma == "let" && toks[v - 1].tag == PartOfSpeech::noun;
+    // ("Let it cool": a thing said by "it" so too)
+    to.leftToDo = let.lemma == "let" && (toks[v - 1].tag == PartOfSpeech::noun || toks[v - 1].lower == "it");
     toks.insert(toks.begin() + std::ptrdiff_t(v), to);
   }
 }
@@ -3544,7 +3545,8 @@ void markPurposes(std::vector<Token>& toks) {
     // "Leave the bread to cool": told what a thing is left to do by itself, the infinitive after
     // "hagy" ("Hagyja a kenyeret kihűlni"), no purpose ("Leave the room to make a call" has one)
     if (k > 0 && toks[k - 1].tag == PartOfSpeech::verb && toks[k - 1].lemma == "leave" &&
-        toks[k].tag != PartOfSpeech::pronoun && (k == 1 || toks[k - 2].pauseAfter || toks[k - 2].lower == "then") &&
+        (toks[k].tag != PartOfSpeech::pronoun || toks[k].lower == "it" || toks[k].lower == "them") &&  // ("Leave it to cool")
+        (k == 1 || toks[k - 2].pauseAfter || toks[k - 2].lower == "then") &&
         !(i + 2 < toks.size() &&
           (toks[i + 2].tag == PartOfSpeech::determiner || toks[i + 2].tag == PartOfSpeech::possessive ||
            toks[i + 2].tag == PartOfSpeech::noun)))

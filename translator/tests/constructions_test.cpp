@@ -3887,6 +3887,9 @@ TEST(ConstructionsTest, TheStateAnActLeavesItsObjectInStandsBeforeTheVerbInRa) {
 TEST(ConstructionsTest, WhatAThingIsLeftToDoIsTheInfinitiveAfterHagy) {
   EXPECT_EQ(hungarian("Leave the glue to dry."), "Hagyja a ragasztót megszáradni.");
   EXPECT_EQ(hungarian("Then leave the soup to cool."), "Aztán hagyja a levest lehűlni.");
+  // a thing said by "it", left or let to do it, so too
+  EXPECT_EQ(hungarian("Leave it to cool for ten minutes."), "Hagyja lehűlni tíz percig.");
+  EXPECT_EQ(hungarian("Let it cool for ten minutes."), "Hagyja lehűlni tíz percig.");
   // so what a thing is let do, with its particle as the prefix; people are let do as they do
   EXPECT_EQ(hungarian("Let the glue dry."), "Hagyja a ragasztót megszáradni.");
   EXPECT_EQ(hungarian("Do not let the bread dry out."), "Ne hagyja a kenyeret kiszáradni.");
