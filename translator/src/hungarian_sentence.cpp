@@ -3989,7 +3989,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
           emit(need, g.be), emit(stem.prefix + inf, pred);
         else
           emit(stem.prefix, pred), emit(need, g.be), emit(inf, pred);
-      } else if (g.future)  // "El fogok késni", "Vissza fogok jönni"
+      } else if (g.future && !saysWhen(t_))  // "El fogok késni", "Vissza fogok jönni" (with a time, "Egy óra múlva visszajövök")
         emit(stem.prefix, pred), emit(conjugate(VerbStem{"fog", "", ""}, Tense::present, ca), g.be),
             emit(infinitiveOf(stem), pred);
       else if (would && (g.negative || question))  // "nem tévednénk el"

@@ -1344,9 +1344,11 @@ TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   EXPECT_EQ(hungarian("I am late."), "Elkéstem.");
   EXPECT_EQ(hungarian("The train is late."), "A vonat késik.");
   EXPECT_EQ(hungarian("I will be late."), "El fogok késni.");
-  // "back" is coming back: "Visszajött", "Vissza fogok jönni"
+  // "back" is coming back: "Visszajött", "Vissza fogok jönni", with a time the present
   EXPECT_EQ(hungarian("She is back."), "Visszajött.");
-  EXPECT_EQ(hungarian("I will be back in ten minutes."), "Vissza fogok jönni tíz perc múlva.");
+  EXPECT_EQ(hungarian("I will be back."), "Vissza fogok jönni.");
+  EXPECT_EQ(hungarian("I will be back in ten minutes."), "Visszajövök tíz perc múlva.");
+  EXPECT_EQ(hungarian("I will be late tomorrow."), "Holnap elkésem.");
   // a question word is the focus: the prefix follows
   EXPECT_EQ(hungarian("He asked me why I was late."), "Megkérdezett engem, miért késtem el.");
   // "right" and "sorry" stay sayings of a pronoun only
