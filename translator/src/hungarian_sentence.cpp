@@ -6746,10 +6746,9 @@ void Generator::everAsAlready() {
   std::erase_if(out_, [&](const HungarianWord& w) { return w.token == ever; });
   const auto said = std::find_if(out_.begin(), out_.end(), [&](const HungarianWord& w) { return w.token == verb; });
   if (said == out_.end()) return;
-  out_.insert(said + 1, HungarianWord{"m\xC3\xA1r", ever});
-  // (the verb opens the question now, the place or object that stood first after it)
-  const auto first = std::find_if(out_.begin(), out_.end(), [&](const HungarianWord& w) { return w.token == verb; });
-  if (first != out_.begin() && first + 1 != out_.end()) std::rotate(out_.begin(), first, first + 2);
+  // (the verb and its "már" open the question, the place or object that stood first after them)
+  const auto at = out_.insert(said + 1, HungarianWord{"m\xC3\xA1r", ever}) - 1;
+  std::rotate(out_.begin(), at, at + 2);
 }
 
 // The relative word of clause c; a preposition left at the clause's end gives it its case, the
