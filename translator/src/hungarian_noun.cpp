@@ -4,6 +4,7 @@
 #include "hungarian_noun.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "lexiton/text_encoding.h"
 
@@ -371,10 +372,29 @@ std::size_t syllablesOf(std::string_view utf8) {
   return std::size_t(std::count_if(w.begin(), w.end(), isHungarianVowel));
 }
 
+namespace {
+
+// Three of one consonant would meet where the words join ("sakk" + "klub", "hossz" + "szár"): the
+// spelling rules keep them apart with a hyphen. A digraph counts as one letter, doubled by its
+// first ("ssz").
+bool triplesAConsonant(std::string_view modifier, std::string_view head) {
+  static constexpr std::string_view kDigraphs[] = {"sz", "zs", "cs", "gy", "ly", "ny", "ty", "dz"};
+  for (std::string_view letter : kDigraphs)
+    if (head.substr(0, 2) == letter)
+      return modifier.size() >= 3 && modifier.substr(modifier.size() - 3, 1) == letter.substr(0, 1) &&
+             modifier.substr(modifier.size() - 2) == letter;
+  const std::size_t n = modifier.size();
+  return n >= 2 && !head.empty() && std::isalpha(static_cast<unsigned char>(head[0])) &&
+         !isHungarianVowel(char16_t(head[0])) && modifier[n - 1] == head[0] && modifier[n - 2] == head[0];
+}
+
+}  // namespace
+
 std::string joinedCompound(const std::string& modifier, const std::string& head) {
   if (modifier.empty()) return head;
-  if (modifier.back() != '-' && head.find('-') == std::string::npos && syllablesOf(modifier) >= 3 &&
-      syllablesOf(modifier) + syllablesOf(head) > 6)
+  if (modifier.back() != '-' && head.find('-') == std::string::npos &&
+      (triplesAConsonant(modifier, head) ||
+       (syllablesOf(modifier) >= 3 && syllablesOf(modifier) + syllablesOf(head) > 6)))
     return modifier + "-" + head;
   return modifier + head;
 }

@@ -67,7 +67,8 @@ std::string attachCase(std::string_view form, Case c, int harmony = -1);
 std::size_t syllablesOf(std::string_view utf8);
 
 // A compound: one word, with a hyphen where it grows past six syllables, as the spelling rules
-// ask of a long compound of a compound ("hálószoba-mennyezet", "buszállomás").
+// ask of a long compound of a compound ("hálószoba-mennyezet", "buszállomás"), or where three of
+// one consonant would meet ("sakk-klub").
 std::string joinedCompound(const std::string& modifier, const std::string& head);
 
 }  // namespace lexiton::translator

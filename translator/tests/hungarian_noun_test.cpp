@@ -153,6 +153,17 @@ TEST(HungarianNounTest, AGivenFormOfAHyphenatedWordIsTheWholeWord) {
   EXPECT_EQ(form(email, Case::nominative, true, {3, false}), "e-mailjei");
 }
 
+// Three of one consonant never meet in a compound: a hyphen keeps them apart, a digraph counting
+// as one letter; two meeting ("jegygyűrű", "sakktábla") stay joined.
+TEST(HungarianNounTest, ACompoundWhereThreeOfOneConsonantMeetTakesAHyphen) {
+  EXPECT_EQ(joinedCompound("sakk", "klubhoz"), "sakk-klubhoz");
+  EXPECT_EQ(joinedCompound("hossz", "szám"), "hossz-szám");
+  EXPECT_EQ(joinedCompound("sakk", "tábla"), "sakktábla");
+  EXPECT_EQ(joinedCompound("jegy", "gyűrű"), "jegygyűrű");
+  EXPECT_EQ(joinedCompound("busz", "szerelő"), "buszszerelő");
+  EXPECT_EQ(joinedCompound("toll", "ecset"), "tollecset");
+}
+
 // Found by fuzzing: a phrase with bytes that are no UTF-8 grew when its last word was inflected.
 TEST(HungarianNounTest, TextThatIsNoHungarianPhraseComesBackUnchanged) {
   const std::string junk = "Theg\xEF\xEF\xEF yurre ape";
