@@ -3891,13 +3891,13 @@ std::vector<Token> joinTimePhrases(const lexicon::CoreLexicon& core, std::vector
         continue;
       }
     }
-    // "every two weeks", "every six months", "every four hours": "kéthetente", "hathavonta",
-    // "négyóránként"
+    // "every two weeks", "every six months", "every four hours", "every fifteen minutes":
+    // "kéthetente", "hathavonta", "négyóránként", "tizenöt percenként"
     if (toks[i].lower == "every" && i + 2 < toks.size() && toks[i + 1].tag == PartOfSpeech::number &&
         toks[i + 1].value >= 2 && toks[i + 1].value <= 100 && toks[i + 2].tag == PartOfSpeech::noun &&
         toks[i + 2].entry && toks[i + 2].plural &&
-        (toks[i + 2].lemma == "hour" || toks[i + 2].lemma == "day" || toks[i + 2].lemma == "week" ||
-         toks[i + 2].lemma == "month" || toks[i + 2].lemma == "year")) {
+        (toks[i + 2].lemma == "minute" || toks[i + 2].lemma == "hour" || toks[i + 2].lemma == "day" ||
+         toks[i + 2].lemma == "week" || toks[i + 2].lemma == "month" || toks[i + 2].lemma == "year")) {
       Token t = toks[i];
       t.tag = PartOfSpeech::adverb;
       t.entry = nullptr;

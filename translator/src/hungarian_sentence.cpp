@@ -425,7 +425,8 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
       {"week", "hetente"},
       {"month", "havonta"},
       {"year", "\xC3\xA9vente"},
-      {"hour", "\xC3\xB3r\xC3\xA1nk\xC3\xA9nt"}};
+      {"hour", "\xC3\xB3r\xC3\xA1nk\xC3\xA9nt"},
+      {"minute", "percenk\xC3\xA9nt"}};
   // how often: "kétszer", "háromszor"
   static constexpr std::string_view kTimes[] = {"",
                                                 "egyszer",
@@ -525,8 +526,10 @@ std::vector<std::string> timeWords(const TimePhrase& tp) {
       break;
     }
     case Deixis::everyN:  // "kéthetente", "hathavonta": the number and the unit's "every", one word
+      // up to ten; a longer number stands apart ("tizenöt percenként")
       for (const auto& [english, hungarian] : kPer)
-        if (english == lemma) w.push_back(numberInWords(tp.times, true) + std::string(hungarian));
+        if (english == lemma)
+          w.push_back(numberInWords(tp.times, true) + (tp.times > 10 ? " " : "") + std::string(hungarian));
       break;
   }
   if (!w.empty() && w.front().empty()) w.erase(w.begin());

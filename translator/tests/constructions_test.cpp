@@ -292,6 +292,9 @@ TEST(ConstructionsTest, EveryDayAndItsPart) {
   // every so many units: one word
   EXPECT_EQ(hungarian("Replace the filter every six months."), "Hathavonta cserélje ki a szűrőt.");
   EXPECT_EQ(hungarian("Take a tablet every four hours.").rfind("Négyóránként", 0), 0u);
+  // minutes too, and a number past ten stands apart; the unit is no object of "leave"
+  EXPECT_EQ(hungarian("The bus leaves every fifteen minutes."), "A busz tizenöt percenként indul.");
+  EXPECT_EQ(hungarian("Stir the sauce every five minutes.").rfind("Ötpercenként", 0), 0u);
 }
 
 TEST(ConstructionsTest, ATimeForANounIsItsAdjective) {
