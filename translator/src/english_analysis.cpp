@@ -3661,14 +3661,17 @@ bool placeAfterPassive(const std::vector<Token>& before, const Token& participle
          next.tag == PartOfSpeech::number || next.tag == PartOfSpeech::name;
 }
 
-// The verb the lexicon gives for "have a ..." ("have a look"), `t` the "have" at i, if any.
-const lexicon::Entry* haveADoing(const lexicon::CoreLexicon& core, const Token& t, const std::vector<Token>& toks,
-                                 std::size_t i) {
+// The verb the lexicon gives for "have a ..." ("have a look") or "have ..." ("have dinner"), `t`
+// the "have" at i, if any, with how many words after "have" it takes.
+std::pair<const lexicon::Entry*, std::size_t> haveADoing(const lexicon::CoreLexicon& core, const Token& t,
+                                                         const std::vector<Token>& toks, std::size_t i) {
   const std::string& have = t.lower;
-  if (t.tag != PartOfSpeech::auxiliary || i + 2 >= toks.size() || toks[i + 1].lower != "a" ||
+  if (t.tag != PartOfSpeech::auxiliary || i + 1 >= toks.size() ||
       (have != "have" && have != "has" && have != "had" && have != "having"))
-    return nullptr;
-  return core.find("have a " + toks[i + 2].lower, PartOfSpeech::verb);
+    return {nullptr, 0};
+  if (toks[i + 1].lower != "a") return {core.find("have " + toks[i + 1].lower, PartOfSpeech::verb), 1};
+  if (i + 2 >= toks.size()) return {nullptr, 0};
+  return {core.find("have a " + toks[i + 2].lower, PartOfSpeech::verb), 2};
 }
 
 // A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
@@ -3765,15 +3768,15 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
       t.words = toks[i + 1].word + toks[i + 1].words - t.word;
       ++i;
     }
-    if (const lexicon::Entry* doing = haveADoing(core, t, toks, i)) {
-      // "Can I have a look?", "We had a rest": "have" and what one does are the verb of the
-      // doing ("megnéz", "pihen")
+    if (const auto [doing, taken] = haveADoing(core, t, toks, i); doing) {
+      // "Can I have a look?", "We had a rest", "We had dinner": "have" and what one does are the
+      // verb of the doing ("megnéz", "pihen", "vacsorázik")
       t.tag = PartOfSpeech::verb, t.lemma = "have", t.entry = doing;
       t.form = t.lower == "had" ? VerbForm::past : t.lower == "has" ? VerbForm::third
                : t.lower == "having" ? VerbForm::ing : VerbForm::base;
-      t.words = toks[i + 2].word + toks[i + 2].words - t.word;
-      t.pauseAfter = toks[i + 2].pauseAfter;
-      i += 2;
+      t.words = toks[i + taken].word + toks[i + taken].words - t.word;
+      t.pauseAfter = toks[i + taken].pauseAfter;
+      i += taken;
     }
     if (t.prefix.empty() && t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
         !timeStartsAt(core, toks, i + 2)) {
