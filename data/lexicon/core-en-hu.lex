@@ -4705,6 +4705,7 @@ famous	adj	híres[for=rol]
 firm	adj	szilárd ; határozott ; kemény[when=mattress/bed/surface/fruit/flesh/pillow/tofu/texture/ground/cheese] ; határozott[when=handshake/voice/stance/tone/decision/answer/no/hand/grip/leadership/believer/commitment/refusal/position]
 flat	adj	lapos ; lemerült[when=battery] ; defektes[when=tyre/tire] ; sík[when=ground/surface/land/terrain/area/field/country/road]
 fluent	adj	folyékony
+fluently	adv	folyékonyan
 foggy	adj	ködös
 foolish	adj	ostoba
 global	adj	globális

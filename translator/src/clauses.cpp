@@ -353,6 +353,21 @@ class Splitter {
     // ("which pages he should read": the noun asked about the object, its own subject after it)
     return k < t_.size() && t_[k].tag == PartOfSpeech::noun && (verbAt(k + 1) || finiteClauseAt(k + 1));
   }
+  // "Do you know what time it is?", "I don't know how much it costs", "asked how old he was": a
+  // question of quantity within, its two words said in place as the question says them ("hány
+  // óra van", "mennyibe kerül")
+  bool quantityAskedAt(std::size_t i) const {
+    if (i < 1 || i + 2 >= t_.size() || t_[i].tag != PartOfSpeech::question || t_[i].lemma.find(' ') == std::string::npos ||
+        t_[i + 1].tag != PartOfSpeech::particle)
+      return false;
+    std::size_t k = i + 2;  // ("how many people came": the noun counted, the subject)
+    while (k < t_.size() && t_[k].tag == PartOfSpeech::particle) ++k;  // ("what time it is": no "it")
+    if (!finiteClauseAt(k) && !verbAt(k) && !(t_[k].tag == PartOfSpeech::pronoun && verbAt(k + 1)) &&
+        !(t_[k].tag == PartOfSpeech::noun && verbAt(k + 1)))
+      return false;
+    const std::size_t verb = t_[i - 1].tag == PartOfSpeech::pronoun && i >= 2 ? i - 2 : i - 1;
+    return asksWith(t_[verb], "how");
+  }
   bool degreeAskedAt(std::size_t i) const {
     if (i < 1 || i + 2 >= t_.size() || t_[i].lower != "how" || !howMuchOf(i + 1) ||
         listed(kCounted, t_[i + 1].lower) || !finiteClauseAt(i + 2))
@@ -544,7 +559,7 @@ bool Splitter::perceivedAt(std::size_t i) const {
 
 bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelative) const {
   const Token& t = t_[i];
-  if (perceivedAt(i) || whichAskedAt(i)) return true;
+  if (perceivedAt(i) || whichAskedAt(i) || quantityAskedAt(i)) return true;
   // "I'm fine, thanks": the thanks after a comma closing the sentence are a clause of their own
   if (pauseBefore(i) && i + 1 == t_.size() && (t.lower == "thanks" || t.lemma == "thank you")) return true;
   // "Hi Tom, ...", "Dear Mr Smith, ...": a greeting and the name greeted stand alone
@@ -767,6 +782,20 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
   }
   if (!first && whichAskedAt(begin)) {  // "Nem tudom, melyik busz megy oda"
     c.question = c.askedInPhrase = true;
+    return c;
+  }
+  if (!first && quantityAskedAt(begin)) {  // "Tudod, hány órakor nyit a bolt?"
+    // (the noun counted, or the predicate of a "be", is said where the phrase stands: "hány
+    // ember jött", "hány éves", "hány óra van")
+    std::size_t k = begin + 2;
+    while (k < end && t_[k].tag == PartOfSpeech::particle) ++k;
+    c.question = true;
+    c.askedInPhrase = (k < end && t_[k].tag == PartOfSpeech::noun) ||
+                      std::any_of(t_.begin() + std::ptrdiff_t(k), t_.begin() + std::ptrdiff_t(end),
+                                  [](const Token& w) {
+                                    return w.tag == PartOfSpeech::auxiliary &&
+                                           (w.lower == "is" || w.lower == "are" || w.lower == "was" || w.lower == "were");
+                                  });
     return c;
   }
   // the owner is the relative word in the dative, the owned noun takes the possessive suffix

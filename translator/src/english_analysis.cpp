@@ -918,6 +918,9 @@ void timesOfNouns(std::vector<Token>& toks) {
 
 // Verbs whose object may be a clause without "that": "I hope it helps".
 constexpr std::string_view kThoughtWithoutThat[] = {"hope", "think", "know", "believe", "guess", "suppose", "feel"};
+
+// The second word of a question of quantity: "how much", "how old", "what time".
+constexpr std::string_view kQuantityAsked[] = {"much", "many", "old", "long", "often", "far", "time"};
 // Verbs whose object is asked, told or let do what the infinitive after it says ("advised
 // motorists to avoid", "allowed us to leave"): that object is the subject of a "hogy" clause.
 constexpr std::string_view kAskingSomeoneToDo[] = {"tell",   "ask",     "want",   "advise",    "warn",
@@ -2047,7 +2050,9 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                   // that opens a clause "it" and "you" are its subject
                   toks[i - 2].lower == "as" || toks[i - 2].lower == "once" || toks[i - 2].lower == "since" ||
                   toks[i - 2].lower == "while" || toks[i - 2].lower == "whenever" ||
-                  (toks[i - 2].lower == "case" && i >= 3 && toks[i - 3].lower == "in"))))))) {
+                  (toks[i - 2].lower == "case" && i >= 3 && toks[i - 3].lower == "in") ||
+                  // "know how much it costs", "what time it starts": past a question of quantity
+                  (i >= 3 && toks[i - 3].tag == PartOfSpeech::question && listed(kQuantityAsked, toks[i - 2].lower)))))))) {
     bonus(PartOfSpeech::verb, std::nullopt, 200);
   } else if ((prevTag == PartOfSpeech::auxiliary || (prevTag == PartOfSpeech::negation && i >= 2)) &&
              [&] {  // ("is not interested": past the negation too)
@@ -3200,6 +3205,7 @@ void questionsOfQuantity(std::vector<Token>& toks) {
     if (whatTime && i + 3 < toks.size() && (toks[i + 2].lower == "is" || toks[i + 2].lower == "was") &&
         toks[i + 3].lower == "it")
       toks[i + 3].tag = PartOfSpeech::particle, toks[i + 3].entry = nullptr;
+
   }
 }
 
@@ -4407,6 +4413,10 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
     if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks[b - 1].lower) &&
         toks[b - 2].tag == PartOfSpeech::noun && !nounAfter && toks[i].neighbour.empty())
       toks[i].neighbour = toks[b - 2].lemma;
+    // "It is hot today": "it" with no noun after the adjective is the weather's ("Meleg van")
+    else if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks[b - 1].lower) &&
+             toks[b - 2].lower == "it" && !nounAfter && toks[i].neighbour.empty())
+      toks[i].neighbour = "weather";
     // "not happy with the quality": a preposition after the adjective may ask for its sense
     // ("elégedett"), where one of them names it
     if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::preposition && toks[i].entry &&

@@ -2738,8 +2738,11 @@ constexpr std::string_view kOwnersAlone[] = {"mine", "yours", "his", "hers", "ou
 void Generator::findSubject(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
   std::size_t i = 0;
+  // ("what time it is", "how much it costs": the question's second word too)
   while (i < n_ && (t_[i].tag == PartOfSpeech::question || t_[i].lower == "please" ||
                     t_[i].tag == PartOfSpeech::adverb ||
+                    (i > 0 && t_[i].tag == PartOfSpeech::particle && t_[i - 1].tag == PartOfSpeech::question &&
+                     !(i + 1 < n_ && t_[i + 1].tag == PartOfSpeech::noun)) ||
                     (t_[i].tag == PartOfSpeech::noun && t_[i].entry && listed(kTimeAdverbs, t_[i].lemma))))
     ++i;
   r.verbStart = g.copula ? g.be : g.possession ? g.have : g.firstAux;
@@ -2896,7 +2899,10 @@ void Generator::agreeWithSubject(ClauseRoles& r) const {
   Agreement& a = r.agreement;
   // (an instruction goes on from no subject before it: "Photography is allowed, but please do
   // not use a flash": "ne használjon", the one reader)
-  if (!r.subject && before_.known && !g.imperative)
+  // (not "how many people came": the people counted are the subject, "hány ember jött")
+  const bool counted = n_ > 2 && t_[0].tag == PartOfSpeech::question && t_[1].tag == PartOfSpeech::particle &&
+                       t_[2].tag == PartOfSpeech::noun;
+  if (!r.subject && before_.known && !g.imperative && !counted)
     a.person = before_.subject.person, a.plural = before_.subject.plural;
   if (r.subject) {
     a.person = r.subject->person;
@@ -3567,8 +3573,12 @@ void Generator::placeCopula(ClauseRoles& r) const {
                              (adjective + 1 >= n_ || t_[adjective + 1].tag != PartOfSpeech::noun);
   r.weather = itIsAdjective && listed(kWeather, t_[adjective].lemma);
   // ("where it is": "hol van")
+  // ("what time it is", "how old he is": a pronoun the quantity is asked of goes unsaid, "hány
+  // óra van", "hány éves")
+  const bool quantityAsked = g.copula && n_ > 1 && t_[0].tag == PartOfSpeech::question &&
+                             t_[0].lemma.find(" ") != std::string::npos && t_[0].lemma != "how much";
   const bool pastIt = it && (g.past || g.future || itIsAdjective || (g.copula && clockTimeAt(afterBe)) ||
-                             (g.copula && before_.askedWhere));
+                             (g.copula && before_.askedWhere) || quantityAsked);
   // ("She was tired": "Fáradt volt", the copula said; "She is tired": "Ő fáradt", no verb left)
   // ("You and Anna": "Te és Anna", a pronoun with another subject stays)
   // ("He said that he was tired": "Azt mondta, hogy fáradt", the one who said it said of himself)
@@ -3589,7 +3599,7 @@ void Generator::placeCopula(ClauseRoles& r) const {
                     startsNounPhrase(r.subject->end + 1)) &&
                   // ("She is small and wears a red collar": "Kicsi, és piros nyakörvet visel", the
                   // subject of a verb going on needs no "ő")
-                  (pastIt || sameSpeaker || goesOn ||
+                  (pastIt || sameSpeaker || goesOn || quantityAsked ||
                    (before_.verbGoesOn && (subjectWord == "he" || subjectWord == "she" || subjectWord == "they")) ||
                    !(g.copula && !r.existential && !r.copulaLocation && r.subject->person == 3 && !g.past &&
                      !g.future && g.modal != "hat" && g.modal != "cond" && !mustDo(g)) ||
@@ -4330,7 +4340,7 @@ bool Generator::emitTimeFirst(std::size_t from, bool sinceOnly) {
     const bool year = np.end == np.begin + 1 && head.tag == PartOfSpeech::number && head.lower.size() == 4;
     const Sense* hs = coreSense(head, sense(np.head));
     const bool timeNoun = hs && !hs->note("time").empty() && head.tag == PartOfSpeech::noun &&
-                          (!head.plural || (p == "on" && hs->note("time") == "n"));  // "hétfőnként"
+                          (!head.plural || (p == "on" && (hs->note("time") == "n" || isDayName(head.lemma))));  // "hétfőnként"
     std::size_t end = 0;
     if (p == "at" && !np.pronoun)
       if (const auto next = emitClockTime(pos)) end = *next;
@@ -5606,10 +5616,22 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
   // "on Mondays": "hétfőnként", every one of them
   if (p == "on" && !np.pronoun && t_[np.head].plural && t_[np.head].tag == PartOfSpeech::noun &&
       np.end == np.head + 1 && np.begin == np.head) {
-    const Sense* hs = coreSense(t_[np.head], sense(np.head));
-    if (hs && hs->note("time") == "n") {
-      emit(inflectNoun(nounStem(t_[np.head], sense(np.head)), false, {}, Case::superessive) + "k\xC3\xA9nt",
-           np.head);
+    auto everyDay = [&](std::size_t k) {
+      const Sense* hs = t_[k].tag == PartOfSpeech::noun && t_[k].plural ? coreSense(t_[k], sense(k)) : nullptr;
+      // (a day's name whatever its own case: "vasárnaponként")
+      if (!hs || (hs->note("time") != "n" && !isDayName(t_[k].lemma))) return false;
+      emit(inflectNoun(nounStem(t_[k], sense(k)), false, {}, Case::superessive) + "k\xC3\xA9nt", k);
+      return true;
+    };
+    if (everyDay(np.head)) {
+      // ("on Mondays and Fridays": "hétfőnként és péntekenként")
+      if (np.end + 1 < n_ && (t_[np.end].lower == "and" || t_[np.end].lower == "or") &&
+          (np.end + 2 == n_ || t_[np.end + 2].tag != PartOfSpeech::noun)) {
+        const std::size_t mark = out_.size();
+        emit(t_[np.end].lower == "and" ? "\xC3\xA9s" : "vagy", np.end);
+        if (everyDay(np.end + 1)) return np.end + 2;
+        out_.resize(mark);
+      }
       return np.end;
     }
   }
@@ -6276,7 +6298,14 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
     else if (tk.lemma == "how long")              // "How long have you lived here?": "Mióta laksz itt?"
       emit(r.verb.have != n_ ? "mi\xC3\xB3ta" : "meddig", pos);
     else if (tk.lemma == "how much")  // "How much does it cost?": "Mennyibe kerül?"
-      emit(r.verb.main != n_ && t_[r.verb.main].lemma == "cost" ? "mennyibe" : "mennyi", pos);
+      // ("How much did you pay?": the amount is the object, "Mennyit fizettél?")
+      emit(r.verb.main != n_ && t_[r.verb.main].lemma == "cost" ? "mennyibe"
+           : r.subject && !r.object && r.verb.main != n_ && !r.verb.passive && !r.verb.copula &&
+                   r.objectCase == Case::accusative && !(r.verbSense && r.verbSense->noObject) &&
+                   !(pos + 2 < n_ && t_[pos + 2].tag == PartOfSpeech::noun)
+               ? "mennyit"
+               : "mennyi",
+           pos);
     else if (tk.lower == "where" && t_[n_ - 1].lower == "from")
       emit("honnan", pos);  // "Where are you from?", "Where does it come from?"
     else if (tk.lower == "where" && r.verb.main != n_ && !r.verb.copula && movesSomewhere(t_[r.verb.main]))

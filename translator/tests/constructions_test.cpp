@@ -297,6 +297,18 @@ TEST(ConstructionsTest, EveryDayAndItsPart) {
   EXPECT_EQ(hungarian("Stir the sauce every five minutes.").rfind("Ötpercenként", 0), 0u);
 }
 
+// Days that recur: each day's name with "-nként", "vasárnap" too, two of them joined.
+TEST(ConstructionsTest, DaysThatRecurTakeTheirEveryOne) {
+  EXPECT_EQ(hungarian("The shop is closed on Sundays."), "A bolt vasárnaponként zárva van.");
+  EXPECT_EQ(hungarian("I work from home on Mondays and Fridays."), "Hétfőnként és péntekenként dolgozom otthonról.");
+}
+
+// "It is hot" with no noun is the weather's heat: "Meleg van", never "forró van".
+TEST(ConstructionsTest, ItIsHotIsTheWeather) {
+  EXPECT_EQ(hungarian("It's very hot today."), "Ma nagyon meleg van.");
+  EXPECT_EQ(hungarian("The soup is hot."), "A leves forró.");
+}
+
 TEST(ConstructionsTest, ATimeForANounIsItsAdjective) {
   EXPECT_EQ(hungarian("The council approved the budget for next year."),
             "A tanács jóváhagyta a jövő évi költségvetést.");
@@ -2727,6 +2739,23 @@ TEST(ConstructionsTest, WhatToDoIsAQuestionOfWhatIsToBeDone) {
 TEST(ConstructionsTest, AQuestionWithinOfWhichKeepsItsNounPhraseTogether) {
   EXPECT_EQ(hungarian("I don't know which bus goes to the airport."), "Nem tudom, melyik busz megy a repülőtérre.");
   EXPECT_EQ(hungarian("She asked which team had won."), "Megkérdezte, melyik csapat nyert.");
+}
+
+// A question of quantity asked within says its two words as the question would: the verb right
+// after them, a pronoun the quantity is asked of unsaid, the people counted the subject.
+TEST(ConstructionsTest, AQuestionOfQuantityWithinIsSaidAsTheQuestion) {
+  EXPECT_EQ(hungarian("Do you know what time it is?"), "Tudod, hány óra van?");
+  EXPECT_EQ(hungarian("Do you know what time the shop opens?"), "Tudod, hány órakor nyit a bolt?");
+  EXPECT_EQ(hungarian("Do you know how much it costs?"), "Tudod, mennyibe kerül?");
+  EXPECT_EQ(hungarian("I don't know how old he is."), "Nem tudom, hány éves.");
+  EXPECT_EQ(hungarian("I don't know how long it takes."), "Nem tudom, meddig tart.");
+  EXPECT_EQ(hungarian("I don't know how many people came."), "Nem tudom, hány ember jött.");
+  // the questions themselves
+  EXPECT_EQ(hungarian("How many people came?"), "Hány ember jött?");
+  EXPECT_EQ(hungarian("How much is it?"), "Mennyi az?");
+  // an amount asked of a verb with an object is that object
+  EXPECT_EQ(hungarian("How much did you pay?"), "Mennyit fizettél?");
+  EXPECT_EQ(hungarian("How many apples did you buy?"), "Hány almát vettél?");
 }
 
 TEST(ConstructionsTest, ALettersApologyAsksPardonForWhatMayHaveHappened) {
