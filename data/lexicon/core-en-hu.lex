@@ -4873,6 +4873,9 @@ it's up to you	adv	rajtad múlik
 keep in touch	adv	tartsuk a kapcsolatot
 talk to you later	adv	majd beszélünk
 nice to meet you	adv	örülök a találkozásnak ; örvendek
+it was nice to meet you	adv	örültem a találkozásnak
+it was nice to see you	adv	jó volt látni téged
+nice to see you	adv	jó látni téged
 i hope so	adv	remélem
 thank you in advance	adv	előre is köszönöm
 thanks in advance	adv	előre is köszönöm

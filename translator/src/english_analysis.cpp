@@ -288,8 +288,8 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
   std::size_t best = 0;
   const lexicon::Entry* bestEntry = nullptr;
   bool plural = false;
-  // (five words at most: "on the way to work")
-  for (std::size_t k = i + 1; k < words.size() && k < i + 5; ++k) {
+  // (six words at most: "on the way to work", "it was nice to meet you")
+  for (std::size_t k = i + 1; k < words.size() && k < i + 6; ++k) {
     const std::string last = lowerAscii(words[k]);
     // a noun phrase's plural: "interest rates", "bus stops", "ghost stories", "lunch boxes"
     if (last.size() > 3 && last.back() == 's' && last[last.size() - 2] != 's') {
@@ -3174,6 +3174,14 @@ void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
       if (const lexicon::Entry* e = core.find("thanks", PartOfSpeech::adverb)) {
         toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "thanks", toks[i].entry = e;
         if (i > 0) toks[i - 1].tag = PartOfSpeech::particle, toks[i - 1].entry = nullptr;  // "many"
+      }
+  // "Thanks again for your help": thanks said once more, before them ("Még egyszer köszönöm")
+  for (std::size_t i = 1; i < toks.size(); ++i)
+    if (toks[i].lower == "again" && (toks[i - 1].lemma == "thanks" || toks[i - 1].lower == "thank you") &&
+        toks[i - 1].tag == PartOfSpeech::adverb)
+      if (const lexicon::Entry* e = core.find("once more", PartOfSpeech::adverb)) {
+        toks[i].lemma = "once more", toks[i].entry = e;
+        std::swap(toks[i - 1], toks[i]);
       }
 }
 

@@ -208,7 +208,7 @@ TEST(ConstructionsTest, ABareNounAfterOfNamesTheKind) {
 }
 
 TEST(ConstructionsTest, PrepositionsOfLettersAndStories) {
-  EXPECT_EQ(hungarian("Thanks again for helping me."), "Köszönöm megint, hogy segítettél nekem.");
+  EXPECT_EQ(hungarian("Thanks again for helping me."), "Még egyszer köszönöm, hogy segítettél nekem.");
   EXPECT_EQ(hungarian("Everyone came except Tom."), "Mindenki jött Tomot kivéve.");
   // out of a place is from inside it; "run out of" keeps its own case
   EXPECT_NE(hungarian("He took the keys out of his pocket.").find("a zsebéből"), std::string::npos);
@@ -2261,10 +2261,11 @@ TEST(ConstructionsTest, AStateLeftAfterTheVerbIsNoObjectAndPlaceholdersAreNoWord
 }
 
 TEST(ConstructionsTest, ThanksAgainAndThanksSoMuch) {
-  // what is thanked for past "again" and "so much"; "so much" is unsaid
-  EXPECT_EQ(hungarian("Thanks again for calling."), "Köszönöm megint, hogy felhívtál.");
+  // what is thanked for past "again" and "so much"; "so much" is unsaid, thanks again are said
+  // once more ("még egyszer"), before them
+  EXPECT_EQ(hungarian("Thanks again for calling."), "Még egyszer köszönöm, hogy felhívtál.");
   EXPECT_EQ(hungarian("Thank you so much for helping me."), "Köszönöm, hogy segítettél nekem.");
-  EXPECT_EQ(hungarian("Thank you again for the flowers."), "Köszönöm megint a virágokat.");
+  EXPECT_EQ(hungarian("Thank you again for the flowers."), "Még egyszer köszönöm a virágokat.");
   EXPECT_EQ(hungarian("Thanks so much."), "Köszönöm.");
 }
 

@@ -547,6 +547,8 @@ TEST(PhrasesTest, LateAndEarlyBeforeANoun) {
 
 TEST(PhrasesTest, ASetPhraseOfTalkIsSaidAsHungarianSaysIt) {
   EXPECT_EQ(hungarian("What a pity!"), "Milyen kár!");
+  // six words
+  EXPECT_EQ(hungarian("It was nice to meet you yesterday."), "Tegnap örültem a találkozásnak.");
   EXPECT_EQ(hungarian("Oh, that makes sense.").find("logikus") != std::string::npos, true);
   // "have a look" is the doing, "megnéz", not owning a look
   EXPECT_EQ(hungarian("Could I have a look at your photos?"), "Megnézhetném a fényképeidet?");
