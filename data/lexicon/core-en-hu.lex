@@ -550,7 +550,7 @@ feed	n	takarmány[takarmányok]
 knock	v	kopog[noobj] ; kopogtat
 carry on	v	folytat[intr=folytatódik]
 find out	v	ki|derít
-put down	v	le|tesz
+put down	v	le|tesz[on=ra,in=ba]
 turn around	v	meg|fordul[noobj]
 # nouns
 animal	n	állat[állatok]
@@ -3795,7 +3795,7 @@ put off	v	el|halaszt[until=ra]
 set up	v	létre|hoz ; fel|állít
 take off	v	le|vesz[intr=fel|száll,thing=fel|száll] ; fel|száll
 fill in	v	ki|tölt
-throw away	v	ki|dob
+throw away	v	ki|dob[in=ba,into=ba]
 write down	v	le|ír
 grow up	v	fel|nő[noobj]
 give back	v	vissza|ad
@@ -5406,6 +5406,11 @@ green	n	zöld szín
 tin	n	doboz ; bádog[bádogok,3sg=bádogja,pp=bádogjai]
 cake tin	n	tortaforma
 baking tin	n	sütőforma
+baking tray	n	tepsi[tepsik,3sg=tepsije]
+baking sheet	n	tepsi[tepsik,3sg=tepsije]
+baking paper	n	sütőpapír[sütőpapírok,3sg=sütőpapírja]
+baking powder	n	sütőpor[sütőporok,3sg=sütőpora]
+baking dish	n	tűzálló tál[tálak]
 muddy	adj	sáros
 deep-sea	adj	mélytengeri
 forint	n	forint[forintok]
@@ -7697,7 +7702,7 @@ opt out	v	ki|marad[noobj,of=bol] ; ki|lép[noobj,of=bol]
 take down	v	le|vesz ; le|jegyez
 take apart	v	szét|szed
 put together	v	össze|rak ; össze|állít
-put back	v	vissza|tesz ; el|halaszt
+put back	v	vissza|tesz[in=ba,on=ra,into=ba] ; el|halaszt
 pay back	v	vissza|fizet
 pick on	v	piszkál ; szekál
 look down on	v	le|néz

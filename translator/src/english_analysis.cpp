@@ -3628,9 +3628,12 @@ std::size_t particleAfterObject(const std::vector<Token>& toks, std::size_t verb
   }
   if (j >= toks.size() || !(listed(kParticles, toks[j].lower) || inOrOver)) return 0;
   // (a pronoun between says the particle is the verb's: "pick me up at the station")
+  // ("put the letter back in the envelope", "take the cake out of the oven": a preposition after
+  // the particle opens where to, the particle stays the verb's)
   const bool closes = j + 1 == toks.size() || j == verb + 2 || toks[j + 1].lower == "and" ||
                       toks[j + 1].lower == "but" || toks[j + 1].lower == "before" ||
-                      toks[j + 1].lower == "when" || toks[j + 1].tag == PartOfSpeech::conjunction;
+                      toks[j + 1].lower == "when" || toks[j + 1].tag == PartOfSpeech::conjunction ||
+                      (toks[j + 1].tag == PartOfSpeech::preposition && !inOrOver && toks[j + 1].lower != "of");
   return closes ? j : 0;
 }
 

@@ -4277,16 +4277,20 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
 // not "mentünk a moziba". Negation, modals, the future and an object keep the order.
 bool Generator::emitGoalFirst() {
   const VerbGroup& g = roles_.verb;
-  const std::size_t after = g.main + 1;
-  if (g.passive || roles_.object || after + 1 >= n_ || t_[after].tag != PartOfSpeech::preposition ||
+  // ("put the keys in the drawer": where a thing is put, past the thing, "A fiókba tette a
+  // kulcsokat")
+  const bool put = roles_.object && roles_.object->begin == g.main + 1 && putsOrFallsSomewhere(t_[g.main]);
+  const std::size_t after = put ? roles_.object->end : g.main + 1;
+  if (g.passive || (roles_.object && !put) || after + 1 >= n_ || t_[after].tag != PartOfSpeech::preposition ||
       !startsNounPhrase(after + 1) || done_[after])
     return false;
   const NounPhrase np = readNounPhrase(after + 1);
-  if (np.pronoun) return false;
+  if (np.pronoun || (put && np.end < n_ && t_[np.end].lower == "and")) return false;
   const PrepositionChoice choice = choosePreposition(after, np);
   // ("ran behind the sofa": "a kanapé mögé futott", a postposition of where to)
   const bool goal = choice.c == Case::nominative && saysWhereTo(choice.post);
-  const bool toward = (t_[after].lower == "to" || t_[after].lower == "into" || t_[after].lower == "onto") &&
+  const std::string& p = t_[after].lower;
+  const bool toward = (p == "to" || p == "into" || p == "onto" || (put && (p == "in" || p == "on"))) &&
                       choice.post.empty() &&
                       (choice.c == Case::illative || choice.c == Case::sublative || choice.c == Case::allative);
   if (!choice.c || (!goal && !toward)) return false;

@@ -609,7 +609,7 @@ TEST(ConstructionsTest, PronounsAndTheSensesTheyAskFor) {
   EXPECT_EQ(hungarian("Your bag is next to mine."), "A táskád az enyém mellett van.");
   EXPECT_EQ(hungarian("I know the answer."), "Tudom a választ.");
   // after a singular subject the bare form of "read" is the past
-  EXPECT_EQ(hungarian("He put the key on the table."), "Tette a kulcsot az asztalra.");
+  EXPECT_EQ(hungarian("He put the key on the table."), "Az asztalra tette a kulcsot.");
   // "it" with an adjective drops, and the weather keeps its copula
   EXPECT_EQ(hungarian("It is cold today."), "Ma hideg van.");
   EXPECT_EQ(hungarian("It is important."), "Fontos.");
@@ -1101,7 +1101,13 @@ TEST(ConstructionsTest, APhrasalVerbsParticleAfterItsObject) {
   EXPECT_EQ(hungarian("Put your coat on."), "Vegye fel a kabátját.");
   EXPECT_EQ(hungarian("She took her shoes off."), "Levette a cipőjét.");
   // a preposition with its own noun phrase is no particle
-  EXPECT_EQ(hungarian("He put the book on the table."), "Tette a könyvet az asztalra.");
+  EXPECT_EQ(hungarian("He put the book on the table."), "Az asztalra tette a könyvet.");
+  // a particle before where to stays the verb's, and where to keeps its case
+  EXPECT_EQ(hungarian("He put the letter back in the envelope."), "Visszatette a levelet a borítékba.");
+  EXPECT_EQ(hungarian("Put the box down on the table."), "Tegye le a dobozt az asztalra.");
+  EXPECT_EQ(hungarian("Throw the old newspapers away in the blue bin."), "Dobja ki a régi újságokat a kék kukába.");
+  // where a thing is put goes before a verb with no prefix
+  EXPECT_EQ(hungarian("She put the keys in the drawer."), "A fiókba tette a kulcsokat.");
 }
 
 TEST(ConstructionsTest, FromWhatOneGoesOntoIsRol) {
@@ -2942,7 +2948,7 @@ TEST(ConstructionsTest, WhatShouldHaveBeenDoneIsKellettVolna) {
 
 TEST(ConstructionsTest, ThenInAStoryGoesOnInThePast) {
   EXPECT_EQ(hungarian("She opened the door, then put the bag on the table."),
-            "Kinyitotta az ajtót, aztán tette a táskát az asztalra.");
+            "Kinyitotta az ajtót, aztán az asztalra tette a táskát.");
   // after an instruction the next one (a thing left somewhere is "hagy", not "elhagy")
   EXPECT_EQ(hungarian("Open the box, then leave it on the table."),
             "Nyissa ki a dobozt, aztán hagyja az asztalon.");

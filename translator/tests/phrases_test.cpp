@@ -625,7 +625,7 @@ TEST(PhrasesTest, APersonQuestionedIsHeardAThingQuestionedIsDoubted) {
 TEST(PhrasesTest, TheObjectOfAVerbChoosesItsSense) {
   // an order is handed in, a thing is put somewhere
   EXPECT_TRUE(has(hungarian("She placed an order for new chairs."), "Leadott egy rendelést"));
-  EXPECT_TRUE(has(hungarian("He placed the books on the shelf."), "a polcra"));
+  EXPECT_TRUE(has(hungarian("He placed the books on the shelf."), "A polcra"));
   // a coach is appointed, a dog is given a name
   EXPECT_TRUE(has(hungarian("The club named a new coach."), "kinevezett"));
   EXPECT_TRUE(has(hungarian("They named their dog Max."), "Elnevezték"));
