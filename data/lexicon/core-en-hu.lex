@@ -1974,7 +1974,7 @@ then	adv	aztán ; akkor
 more	adv	jobban ; még ; többé
 next	adj	következő ; jövő
 out	adv	ki ; kint
-over	adv	át ; vége
+over	adv	át ; vége ; több mint[when=number]
 through	adv	át ; keresztül
 enough	adv	elég ; eléggé
 ever	adv	valaha ; valaha is

@@ -3433,6 +3433,21 @@ void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     if ((toks[i].lower == "about" || toks[i].lower == "around") && toks[i + 1].tag == PartOfSpeech::number)
       if (const lexicon::Entry* e = core.find("about", PartOfSpeech::adverb))
         toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "about", toks[i].entry = e;
+  // "attracts over a million visitors", "Over 200 people came": more than the number, "több mint"
+  // (not of whom it is said, "people over 65", which is their age)
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    const std::size_t n = (toks[i + 1].lower == "a" || toks[i + 1].lower == "an") ? i + 2 : i + 1;
+    if (toks[i].lower != "over" || n >= toks.size() || toks[n].tag != PartOfSpeech::number ||
+        (n == i + 2 && toks[n].value < 100))
+      continue;
+    if (i > 0 && (toks[i - 1].tag == PartOfSpeech::noun || toks[i - 1].tag == PartOfSpeech::name ||
+                  toks[i - 1].tag == PartOfSpeech::pronoun || formOfBe(toks[i - 1].lower)))
+      continue;
+    if (const lexicon::Entry* e = core.find("over", PartOfSpeech::adverb)) {
+      toks[i].tag = PartOfSpeech::adverb, toks[i].entry = e, toks[i].neighbour = "number";
+      if (n == i + 2) toks[i + 1].tag = PartOfSpeech::particle, toks[i + 1].entry = nullptr;  // ("a million")
+    }
+  }
 }
 
 // "to" before a verb marks an infinitive.
@@ -4354,7 +4369,9 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       auto said = [&](std::size_t k) {
         return k < toks.size() && (toks[k].tag == PartOfSpeech::verb || toks[k].tag == PartOfSpeech::adjective);
       };
-      if (said(i + 1))
+      // (not one chosen already: "over" a number, "több mint")
+      if (!toks[i].neighbour.empty()) {
+      } else if (said(i + 1))
         toks[i].neighbour = toks[i + 1].lemma;
       else if (i > 0 && said(i - 1))
         toks[i].neighbour = toks[i - 1].lemma;

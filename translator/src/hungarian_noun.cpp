@@ -390,11 +390,13 @@ bool triplesAConsonant(std::string_view modifier, std::string_view head) {
 
 }  // namespace
 
-std::string joinedCompound(const std::string& modifier, const std::string& head) {
+std::string joinedCompound(const std::string& modifier, const std::string& head, std::string_view headStem) {
   if (modifier.empty()) return head;
+  // (the syllables are the words', not their endings': "energiaárakat")
+  const std::size_t headSyllables = syllablesOf(headStem.empty() ? std::string_view(head) : headStem);
   if (modifier.back() != '-' && head.find('-') == std::string::npos &&
       (triplesAConsonant(modifier, head) ||
-       (syllablesOf(modifier) >= 3 && syllablesOf(modifier) + syllablesOf(head) > 6)))
+       (syllablesOf(modifier) >= 3 && syllablesOf(modifier) + headSyllables > 6)))
     return modifier + "-" + head;
   return modifier + head;
 }

@@ -69,6 +69,7 @@ std::size_t syllablesOf(std::string_view utf8);
 // A compound: one word, with a hyphen where it grows past six syllables, as the spelling rules
 // ask of a long compound of a compound ("hálószoba-mennyezet", "buszállomás"), or where three of
 // one consonant would meet ("sakk-klub").
-std::string joinedCompound(const std::string& modifier, const std::string& head);
+// `headStem`, where given, is the head without its endings, whose syllables count.
+std::string joinedCompound(const std::string& modifier, const std::string& head, std::string_view headStem = {});
 
 }  // namespace lexiton::translator

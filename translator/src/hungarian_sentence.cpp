@@ -787,11 +787,13 @@ class Generator {
   // is "about", "more than fifty", "less than two": "több mint ötven látogatót", the noun in
   // the phrase's case), else `i` itself.
   std::size_t numberAfterCount(std::size_t i) const {
-    static constexpr std::string_view kAboutANumber[] = {"about",  "almost",  "nearly",        "at least",
-                                                         "at most", "around", "roughly", "approximately"};
-    if (i + 1 < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lower) &&
-        t_[i + 1].tag == PartOfSpeech::number)
-      return i + 1;
+    static constexpr std::string_view kAboutANumber[] = {"about",   "almost", "nearly",  "at least",     "at most",
+                                                         "around",  "roughly", "approximately", "over"};
+    // ("over a million": the article of the number unsaid)
+    const std::size_t n = i + 2 < t_.size() && t_[i + 1].tag == PartOfSpeech::particle ? i + 2 : i + 1;
+    if (n < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lower) &&
+        t_[n].tag == PartOfSpeech::number)
+      return n;
     if (boundOfCount(i)) return i + 2;
     return i;
   }
@@ -1914,8 +1916,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit(h.written, np.head, false);
       else if (capital)
         emit(capitalizedWords(inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
-      else
-        emit(joinedCompound(compound, inflectNoun(nounStem(h, sense(np.head)), plural, owner, c)), np.head);
+      else {
+        const NounStem stem = nounStem(h, sense(np.head));
+        emit(joinedCompound(compound, inflectNoun(stem, plural, owner, c), stem.lemma), np.head);
+      }
     }
   }
   if (!post.empty()) emit(post, np.head);

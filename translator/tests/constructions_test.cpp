@@ -871,6 +871,11 @@ TEST(ConstructionsTest, MorePastTheObjectSaysHowMuchTheVerbIsSoBeforeTheVerb) {
   // a number of things stays "több mint"
   EXPECT_EQ(hungarian("The museum attracted more than fifty visitors."),
             "A múzeum több mint ötven látogatót vonzott.");
+  // so does "over" a number, "a million" too; "over" after people is their age
+  EXPECT_EQ(hungarian("The museum attracts over a million visitors a year."),
+            "A múzeum évente több mint egymillió látogatót vonz.");
+  EXPECT_EQ(hungarian("Over 200 people attended the concert."), "Több mint 200 ember részt vett a koncerten.");
+  EXPECT_EQ(hungarian("People over 65 travel free."), "A 65 év feletti emberek ingyen utaznak.");
 }
 
 TEST(ConstructionsTest, ANameAfterAnOwnedNounIsWhatItIsCalled) {

@@ -164,6 +164,12 @@ TEST(HungarianNounTest, ACompoundWhereThreeOfOneConsonantMeetTakesAHyphen) {
   EXPECT_EQ(joinedCompound("toll", "ecset"), "tollecset");
 }
 
+// Six syllables are counted on the words joined, not on their endings.
+TEST(HungarianNounTest, ACompoundsSyllablesAreItsWordsNotItsEndings) {
+  EXPECT_EQ(joinedCompound("energia", "árakat", "ár"), "energiaárakat");
+  EXPECT_EQ(joinedCompound("hálószoba", "mennyezet", "mennyezet"), "hálószoba-mennyezet");
+}
+
 // Found by fuzzing: a phrase with bytes that are no UTF-8 grew when its last word was inflected.
 TEST(HungarianNounTest, TextThatIsNoHungarianPhraseComesBackUnchanged) {
   const std::string junk = "Theg\xEF\xEF\xEF yurre ape";
