@@ -410,7 +410,7 @@ accept	v	el|fogad
 arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
 arm	n	kar[karok,3sg=karja,pp=karjai,pair]
-bank	n	bank[bankok,3sg=bankja,to=ba,at=ban,attr=banki] ; part ; part[partok,3sg=partja,at=on,to=ra,when=river/west/south/north/east/far/opposite/grassy/muddy/steep]
+bank	n	bank[bankok,3sg=bankja,to=ba,at=ban,attr=banki] ; part ; part[partok,3sg=partja,at=on,to=ra,when=river/west/south/north/east/far/opposite/grassy/muddy/steep] ; part[partok,3sg=partja,at=on,to=ra,near=fishing/fisherman/angler/river/lake/stream/canal/pond/float/rod/boat/swim/swimming/riverside/reeds]
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
 die	v	meg|hal[noobj] ; le|merül[noobj,when=phone/battery/laptop/torch/flashlight]
@@ -686,7 +686,7 @@ upstairs	adv	fent[van]
 downstairs	adv	lent[van]
 # --- the rest of WordNet's two hundred commonest lemmas
 pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure] ; tölt[when=time] ; el|múlik[noobj,when=time/pain/day/week/month/year/hour/minute/moment/storm/danger/crisis/fever/headache/winter/summer/night]
-line	n	vonal[vonalak] ; sor[sorok]
+line	n	vonal[vonalak] ; sor[sorok] ; zsinór[zsinórok,3sg=zsinórja,near=fishing/fisherman/angler/rod/hook/bait/float/reel]
 set	v	beállít[thing=le|megy,for=ra] ; le|tesz ; meg|terít[when=table] ; fel|állít[when=record] ; ki|tűz[when=date/deadline/goal/target/aim] ; szab[when=limit/price/condition] ; mutat[when=example]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
@@ -1035,7 +1035,7 @@ flood	v	el|áraszt[intr=ki|árad]
 focus	n	középpont[középpontok] ; fókusz[fókuszok]
 focus	v	összpontosít ; fókuszál
 gray	adj	szürke
-guard	n	őr[őrök,person] ; őrség
+guard	n	őr[őrök,person] ; őrség ; teremőr[teremőrök,person,near=museum/gallery/exhibition]
 guard	v	véd ; vigyáz[obj=ra]
 guide	n	vezető[person] ; idegenvezető ; útmutató
 guide	v	vezet ; irányít
@@ -5435,6 +5435,8 @@ come forward	v	jelentkezik[noobj]
 make it to	v	el|jut[obj=ra]
 urgently	adv	sürgősen
 thanks a lot	adv	köszönöm szépen[for=acc]
+fishing rod	n	horgászbot[horgászbotok,3sg=horgászbotja]
+rod	n	rúd[rudak,3sg=rúdja] ; bot[botok,3sg=botja,near=fishing/fisherman/angler/fish/line/hook/bait/float/reel]
 diabetes	n	cukorbetegség
 warsaw	n	varsó[name]
 no parking	adv	tilos a parkolás

@@ -4462,6 +4462,33 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       toks[i].neighbour = toks[i + 2].lemma;
 }
 
+// "The old fisherman sat on the bank": what a word is about may show only elsewhere in the
+// sentence ("part" by fishing, a river or a lake, "bank" else). A word whose entry has a
+// "near=" sense takes as its cue the first word of the sentence that sense lists. Only such
+// words look around, so a sentence without them costs nothing more.
+void cuesFromTheSentence(std::vector<Token>& toks) {
+  for (Token& t : toks) {
+    if (!t.entry) continue;
+    for (const lexicon::Sense& s : t.entry->senses) {
+      const std::string_view near = s.note("near");
+      if (near.empty()) continue;
+      // (as written, as its lemma or as the last word of a compound: "fishing", "fish", the
+      // "rod" of "fishing rod")
+      for (const Token& other : toks) {
+        if (&other == &t) continue;
+        const std::string_view last = std::string_view(other.lemma).substr(other.lemma.rfind(' ') + 1);
+        for (const std::string_view w : {std::string_view(other.lower), std::string_view(other.lemma), last})
+          if (listsWord(near, w)) {
+            t.cue = std::string(w);
+            break;
+          }
+        if (!t.cue.empty()) break;
+      }
+      if (!t.cue.empty()) break;
+    }
+  }
+}
+
 // A dictionary sense that explains with a placeholder ("vminek révén": "by means of sth") says
 // how the word is used, not a word to write.
 bool placeholderSense(std::string_view s) {
@@ -6073,6 +6100,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   // (the part of a group first, so that "close twelve of its branches" finds its object)
   partsOfAGroup(toks);
   markAdjectivesOfPeople(core_, toks);
+  cuesFromTheSentence(toks);
   feltOnesAsSubjects(toks);
   disbelief(toks);
   markAdjectivesStandingAlone(core_, toks);

@@ -1951,5 +1951,20 @@ TEST(PhrasesTest, APassivesSubjectTakesTheSenseItsVerbAsksOfItsObject) {
   EXPECT_TRUE(has(hungarian("The power of the president is limited."), "hatalma"));
 }
 
+TEST(PhrasesTest, AWordElsewhereInTheSentenceShowsWhatItIsAbout) {
+  // a bank by fishing or water is the river's, else the one for money
+  EXPECT_TRUE(has(hungarian("The old fisherman sat on the bank."), "a parton"));
+  EXPECT_TRUE(has(hungarian("We sat on the bank of the lake."), "tó partján"));
+  EXPECT_TRUE(has(hungarian("I need to go to the bank."), "bankba"));
+  // the line and the rod of fishing
+  EXPECT_TRUE(has(hungarian("He lost his line while fishing on the river."), "a zsinórját"));
+  EXPECT_TRUE(has(hungarian("He bought a new line for his fishing rod."), "zsinórt"));
+  EXPECT_TRUE(has(hungarian("Draw a line."), "vonalat"));
+  EXPECT_TRUE(has(hungarian("He put down his rod and caught a fish."), "botját"));
+  // a museum's guard watches its rooms
+  EXPECT_TRUE(has(hungarian("A guard in the museum stopped him."), "teremőr"));
+  EXPECT_TRUE(has(hungarian("A security guard stopped him at the door."), "biztonsági őr"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
