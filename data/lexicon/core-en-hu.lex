@@ -371,12 +371,12 @@ order	v	rendel ; meg|rendel
 sound	n	hang[hangok,3sg=hangja]
 study	v	tanul
 develop	v	fejleszt[intr=fejlődik] ; fejlődik
-free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education/entrance]
+free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education/entrance/clinic/advice/check/tour/workshop/support/help/test/newspaper/ride/seminar/webinar/vaccination/treatment/museum/exhibition/internet/upgrade]
 first	adj	első
 hit	v	üt ; meg|üt ; sújt[when=north/south/east/west/coast/city/town/region/country/area/island/village/economy/family/household/industry/sector/farmer/pensioner/consumer/community/business] ; el|talál[when=target/mark] ; el|ér[when=record/peak/level/milestone]
 pull	v	húz ; meg|húz[when=muscle/tendon/hamstring/trigger] ; ki|húz[when=tooth/plug/cork/weed]
 reach	v	el|ér ; jut[obj=ra,when=agreement/decision/conclusion/compromise]
-quiet	adj	csendes[csendesek]
+quiet	adj	csendes[csendesek] ; halk[halkak,when=voice/music/sound/laugh/cough/knock/whisper/tone/word/words/hum/noise/engine/footsteps/murmur]
 quiet	n	csend[csendek]
 side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
@@ -1093,7 +1093,7 @@ special	adj	különleges ; speciális
 split	v	szét|választ ; el|oszt ; szét|válik
 state	n	állam[államok,attr=állami] ; állapot[állapotok] ; állapot[állapotok,when=poor/good/bad/mental/physical/emotional/current/present/terrible/critical/stable/excellent/natural/original/liquid/solid]
 state	v	ki|jelent ; állít
-step	n	lépés[lépések] ; lépcsőfok[lépcsőfokok] ; lépcső[lépcsők,acc=lépcsőt,3sg=lépcsője,when=top/bottom/front/stone/concrete/wooden/marble/porch/stair/back/church]
+step	n	lépés[lépések] ; lépcsőfok[lépcsőfokok] ; lépcső[lépcsők,acc=lépcsőt,3sg=lépcsője,when=top/bottom/front/stone/concrete/wooden/marble/porch/stair/back/church] ; fok[fokok,3sg=foka,when=staircase/stairs/ladder/stairway]
 step	v	lép[noobj]
 strength	n	erő ; erősség[erősségek]
 stress	n	feszültség[feszültségek] ; hangsúly[hangsúlyok]
@@ -1204,7 +1204,7 @@ halt	v	meg|áll[noobj] ; le|állít
 handle	n	fogantyú ; kilincs[kilincsek]
 handle	v	kezel ; el|intéz
 handlebars	n	kormány[kormányok,3sg=kormánya]
-heat	n	hő ; hőség[hőségek] ; meleg[melegek]
+heat	n	hőség[hőségek] ; hő ; meleg[melegek] ; láng[lángok,3sg=lángja,pp=lángjai,when=low/medium/moderate/gentle/high]
 heat	v	fel|melegít ; melegít
 heave	v	emel ; fel|emel
 hollow	adj	üreges ; üres
@@ -1781,7 +1781,7 @@ collection	n	gyűjtemény[gyűjtemények] ; gyűjtés
 comment	n	megjegyzés[megjegyzések] ; hozzászólás[hozzászólások]
 comment	v	meg|jegyez ; hozzá|szól[noobj]
 commission	n	bizottság[bizottságok] ; jutalék[jutalékok] ; megbízás
-community	n	közösség[közösségek]
+community	n	közösség[közösségek,attr=közösségi]
 commute	v	ingázik
 compromise	n	kompromisszum[kompromisszumok]
 conception	n	felfogás ; fogantatás ; elképzelés[elképzelések]
@@ -4721,7 +4721,7 @@ huge	adj	hatalmas ; óriási
 illegal	adj	illegális ; törvénytelen
 jealous	adj	féltékeny
 lonely	adj	magányos
-lovely	adj	gyönyörű ; kedves[person]
+lovely	adj	gyönyörű ; kedves[person] ; kellemes[when=evening/time/weekend/holiday/stay/afternoon/party/chat/walk/trip/surprise/atmosphere] ; finom[finomak,when=dinner/meal/lunch/breakfast/food/cake/soup/wine/smell/supper/dish]
 main	adj	fő
 mild	adj	enyhe
 missing	adj	eltűnt ; hiányzó
@@ -5090,7 +5090,7 @@ shipment	n	szállítmány[szállítmányok]
 supplier	n	beszállító[beszállítók] ; szállító
 retirement	n	nyugdíj[nyugdíjak,3sg=nyugdíja] ; nyugdíjba vonulás ; nyugdíjazás
 vacation	n	szabadság[szabadságok] ; vakáció ; nyaralás[nyaralások]
-cancellation	n	lemondás ; törlés
+cancellation	n	lemondás[attr=lemondási] ; törlés
 sightseeing	n	városnézés[városnézések,front]
 cathedral	n	katedrális ; székesegyház[székesegyházak,acc=székesegyházat,3sg=székesegyháza]
 palace	n	palota[paloták,to=ba,at=ban]
@@ -5435,8 +5435,22 @@ come forward	v	jelentkezik[noobj]
 make it to	v	el|jut[obj=ra]
 urgently	adv	sürgősen
 thanks a lot	adv	köszönöm szépen[for=acc]
+fish	v	horgászik[noobj] ; halászik[noobj]
+fishing licence	n	horgászengedély[horgászengedélyek]
+fishing license	n	horgászengedély[horgászengedélyek]
 fishing rod	n	horgászbot[horgászbotok,3sg=horgászbotja]
+fishing line	n	horgászzsinór[horgászzsinórok,3sg=horgászzsinórja]
 rod	n	rúd[rudak,3sg=rúdja] ; bot[botok,3sg=botja,near=fishing/fisherman/angler/fish/line/hook/bait/float/reel]
+controller	n	irányító[irányítók,person] ; vezérlő[when=game/wireless/remote/console]
+air traffic	n	légi forgalom
+air traffic controller	n	légi forgalmi irányító[person]
+air traffic control	n	légi forgalmi irányítás
+homeless person	n	hajléktalan[hajléktalanok,3sg=hajléktalanja,person]
+cancellation policy	n	lemondási szabályzat
+spawning season	n	ívási időszak[time=ban]
+parking fine	n	parkolási bírság
+speeding fine	n	gyorshajtási bírság
+lemon cake	n	citromtorta
 diabetes	n	cukorbetegség
 warsaw	n	varsó[name]
 no parking	adv	tilos a parkolás

@@ -126,7 +126,7 @@ TEST(ConstructionsTest, WordsOfInstructionsTakeTheirCase) {
   EXPECT_EQ(hungarian("Preheat the oven to 200 degrees."), "Melegítse elő a sütőt 200 fokra.");
   EXPECT_EQ(hungarian("Sorry for the late answer."), "Elnézést a késői válaszért.");
   // an object chooses the sense that takes one
-  EXPECT_EQ(hungarian("I can't stand the heat."), "Nem tudom bírni a hőt.");
+  EXPECT_EQ(hungarian("I can't stand the heat."), "Nem tudom bírni a hőséget.");
   // what an adjective governs
   EXPECT_EQ(hungarian("She is responsible for the budget."), "Ő felelős a költségvetésért.");
   EXPECT_EQ(hungarian("He was angry with his brother."), "Dühös volt a bátyjára.");

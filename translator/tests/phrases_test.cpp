@@ -1966,5 +1966,35 @@ TEST(PhrasesTest, AWordElsewhereInTheSentenceShowsWhatItIsAbout) {
   EXPECT_TRUE(has(hungarian("A security guard stopped him at the door."), "biztonsági őr"));
 }
 
+TEST(PhrasesTest, EverydaySensesByTheNounBeside) {
+  EXPECT_TRUE(has(hungarian("The water reached the second step of the staircase."), "második fokát"));
+  EXPECT_TRUE(has(hungarian("He took a step back."), "lépést"));
+  EXPECT_EQ(hungarian("The heat was unbearable."), "A hőség tűrhetetlen volt.");
+  EXPECT_TRUE(has(hungarian("Cook over a low heat for ten minutes."), "lassú tűzön"));
+  EXPECT_TRUE(has(hungarian("A quiet voice said hello."), "halk hang"));
+  EXPECT_TRUE(has(hungarian("It is a quiet street."), "csendes utca"));
+  EXPECT_TRUE(has(hungarian("They opened a free clinic."), "ingyenes klinikát"));
+  EXPECT_TRUE(has(hungarian("Thank you for the lovely evening."), "a kellemes estét"));
+  EXPECT_EQ(hungarian("What a lovely day!"), "Milyen gyönyörű nap!");
+  EXPECT_TRUE(has(hungarian("Thanks for the lovely dinner."), "a finom vacsorát"));
+}
+
+TEST(PhrasesTest, EverydayCompoundsOfTwoNouns) {
+  EXPECT_TRUE(has(hungarian("They built a new community garden."), "közösségi kertet"));
+  EXPECT_TRUE(has(hungarian("Air traffic controllers are on strike."), "légi forgalmi irányítók"));
+  EXPECT_TRUE(has(hungarian("Check the cancellation policy."), "lemondási szabályzatot"));
+  EXPECT_TRUE(has(hungarian("Fishing is forbidden during the spawning season."), "ívási időszak"));
+  EXPECT_TRUE(has(hungarian("The parking fine was a mistake."), "A parkolási bírság"));
+  EXPECT_TRUE(has(hungarian("Parking fines have doubled."), "A parkolási bírságok"));
+  EXPECT_TRUE(has(hungarian("You need a fishing licence."), "horgászengedélyre"));
+  EXPECT_TRUE(has(hungarian("I made a lemon cake."), "citromtortát"));
+  EXPECT_TRUE(has(hungarian("The homeless person slept on a bench."), "A hajléktalan"));
+}
+
+TEST(PhrasesTest, OneFishesWithARod) {
+  EXPECT_EQ(hungarian("They fish in the river."), "A folyóban horgásznak.");
+  EXPECT_TRUE(has(hungarian("We go fishing every Sunday."), "horgászni"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
