@@ -5451,6 +5451,7 @@ spawning season	n	ívási időszak[time=ban]
 parking fine	n	parkolási bírság
 speeding fine	n	gyorshajtási bírság
 lemon cake	n	citromtorta
+many thanks	adv	nagyon köszönöm[for=acc]
 diabetes	n	cukorbetegség
 warsaw	n	varsó[name]
 no parking	adv	tilos a parkolás

@@ -3156,18 +3156,28 @@ void theFew(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 // "Thanks (again) for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third
 // person
 void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
-  // "Thank you so much": "Köszönöm", the much unsaid (but "I love you so much": "Nagyon szeretlek")
+  // "Thank you so much": the much said with the thanking, "Nagyon köszönöm" (as "I love you so
+  // much" is "Nagyon szeretlek")
   for (std::size_t i = 1; i < toks.size(); ++i)
     if ((toks[i - 1].lower == "thanks" || toks[i - 1].lower == "thank you" ||
          (toks[i - 1].lower == "you" && i >= 2 && toks[i - 2].lemma == "thank")) &&
         muchOfThanks(toks[i]))
       toks[i].tag = PartOfSpeech::particle, toks[i].entry = nullptr;
+  const lexicon::Entry* many = core.find("many thanks", PartOfSpeech::adverb);
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    // "Many thanks" is thanking as "thanks" is, the many in its sense
+    if (toks[i].lower == "many thanks") toks[i].lower = "thanks";
+    if (many && i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::particle && muchOfThanks(toks[i + 1]) &&
+        (toks[i].lower == "thanks" || toks[i].lower == "thank you"))
+      toks[i].entry = many;
+  }
   for (std::size_t i = 0; i < toks.size(); ++i)
     if (toks[i].lower == "thanks" && (i == 0 || toks[i - 1].lower == "many") &&
         (i + 1 == toks.size() || toks[i + 1].lower == "for" || toks[i + 1].lower == "again" ||
          toks[i + 1].tag == PartOfSpeech::particle))
       if (const lexicon::Entry* e = core.find("thanks", PartOfSpeech::adverb)) {
-        toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "thanks", toks[i].entry = e;
+        toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "thanks";
+        if (toks[i].entry != many) toks[i].entry = e;
         if (i > 0) toks[i - 1].tag = PartOfSpeech::particle, toks[i - 1].entry = nullptr;  // "many"
       }
 }
@@ -5840,7 +5850,7 @@ bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
   // ("thanks again for", "thank you so much for")
   if (forIndex >= 2 && (t[forIndex - 1].lower == "again" || muchOfThanks(t[forIndex - 1]))) --forIndex;
   const std::string& before = t[forIndex - 1].lower;
-  return before == "thanks" || before == "thank you" ||
+  return before == "thanks" || before == "thank you" || before == "many thanks" ||
          (forIndex >= 2 && before == "you" && t[forIndex - 2].lower == "thank");
 }
 

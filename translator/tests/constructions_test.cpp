@@ -445,7 +445,7 @@ TEST(ConstructionsTest, AnAdjectiveOrASetPhraseGovernsTheCaseAfterIt) {
 
 TEST(ConstructionsTest, ThanksWrittenOutForWhatTheReaderSentAreFormal) {
   EXPECT_EQ(hungarian("Thank you for your patience."), "Köszönöm a türelmét.");
-  EXPECT_EQ(hungarian("Thank you very much for your letter."), "Köszönöm a levelét.");
+  EXPECT_EQ(hungarian("Thank you very much for your letter."), "Nagyon köszönöm a levelét.");
   // "thanks" and thanks to one called by name stay familiar
   EXPECT_EQ(hungarian("Thanks for your letter."), "Köszönöm a leveledet.");
   EXPECT_NE(hungarian("Thank you for your letter, Peter.").find("leveledet"), std::string::npos);
@@ -1054,7 +1054,8 @@ TEST(ConstructionsTest, WhereOfMotionAsksWhereTo) {
 
 TEST(ConstructionsTest, ThanksAndALittleBeforeALanguage) {
   EXPECT_EQ(hungarian("Thanks for the flowers."), "Köszönöm a virágokat.");
-  EXPECT_EQ(hungarian("Many thanks for your help."), "Köszönöm a segítségedet.");
+  EXPECT_EQ(hungarian("Many thanks for your help."), "Nagyon köszönöm a segítségedet.");
+  EXPECT_EQ(hungarian("Many thanks for helping me."), "Nagyon köszönöm, hogy segítettél nekem.");
   EXPECT_EQ(hungarian("He speaks a little English."), "Egy kicsit beszél angolul.");
 }
 
@@ -2246,11 +2247,13 @@ TEST(ConstructionsTest, AStateLeftAfterTheVerbIsNoObjectAndPlaceholdersAreNoWord
 }
 
 TEST(ConstructionsTest, ThanksAgainAndThanksSoMuch) {
-  // what is thanked for past "again" and "so much"; "so much" is unsaid
+  // what is thanked for past "again" and "so much"; "so much" is said with the thanking
   EXPECT_EQ(hungarian("Thanks again for calling."), "Köszönöm megint, hogy felhívtál.");
-  EXPECT_EQ(hungarian("Thank you so much for helping me."), "Köszönöm, hogy segítettél nekem.");
+  EXPECT_EQ(hungarian("Thank you so much for helping me."), "Nagyon köszönöm, hogy segítettél nekem.");
   EXPECT_EQ(hungarian("Thank you again for the flowers."), "Köszönöm megint a virágokat.");
-  EXPECT_EQ(hungarian("Thanks so much."), "Köszönöm.");
+  EXPECT_EQ(hungarian("Thanks so much."), "Nagyon köszönöm.");
+  EXPECT_EQ(hungarian("Thanks very much."), "Nagyon köszönöm.");
+  EXPECT_EQ(hungarian("Thanks."), "Köszönöm.");
 }
 
 TEST(ConstructionsTest, APerfectBeforeAClauseOfSinceIsThePresent) {
@@ -2561,9 +2564,9 @@ TEST(ConstructionsTest, AsAfterTheCopulaComparesAndWhatAOpensAnExclamation) {
   EXPECT_EQ(hungarian("What you said is true."), "Amit mondtál igaz.");
 }
 
-TEST(ConstructionsTest, SoMuchIsUnsaidOnlyInThanks) {
+TEST(ConstructionsTest, SoMuchIsSaidBeforeTheVerbAsBeforeThanks) {
   EXPECT_EQ(hungarian("I love you so much."), "Nagyon szeretlek.");
-  EXPECT_EQ(hungarian("Thank you so much for the flowers."), "Köszönöm a virágokat.");
+  EXPECT_EQ(hungarian("Thank you so much for the flowers."), "Nagyon köszönöm a virágokat.");
 }
 
 TEST(ConstructionsTest, WhatMustBeKeepsItsTenseAndAdverbsStayAdverbs) {
