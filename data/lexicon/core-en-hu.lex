@@ -3171,7 +3171,7 @@ sharply	adv	élesen ; hirtelen ; meredeken[when=rise/fall/drop/increase/decrease
 sheath	n	hüvely[hüvelyek] ; tok[tokok,3sg=tokja]
 shed	n	fészer[fészerek] ; kamra
 shed	v	le|hullat ; ont
-sheet	n	lap[lapok,3sg=lapja] ; lepedő ; ív[ívek]
+sheet	n	lap[lapok,3sg=lapja] ; lepedő ; ív[ívek] ; lepedő[when=bed/clean/fresh/dirty/cotton/silk/linen/fitted/white,near=bed/beds/pillow/pillows/blanket/blankets/duvet/mattress/bedroom]
 shelter	n	menedék[menedékek] ; szállás
 shepherd	n	pásztor[pásztorok,person] ; juhász[juhászok]
 shield	n	pajzs[pajzsok]
@@ -4767,7 +4767,7 @@ tidy	adj	rendes ; rendezett
 tiny	adj	apró ; pici
 traditional	adj	hagyományos
 typical	adj	tipikus ; jellemző
-unhappy	adj	boldogtalan
+unhappy	adj	boldogtalan ; elégedetlen[with=val,when=with]
 urgent	adj	sürgős
 useful	adj	hasznos
 usual	adj	szokásos
@@ -5451,6 +5451,12 @@ spawning season	n	ívási időszak[time=ban]
 parking fine	n	parkolási bírság
 speeding fine	n	gyorshajtási bírság
 lemon cake	n	citromtorta
+stand still	v	mozdulatlanul |áll[noobj]
+sit still	v	nyugton |ül[noobj]
+lie still	v	mozdulatlanul |fekszik[noobj]
+keep still	v	nyugton |marad[noobj]
+hold still	v	nyugton |marad[noobj]
+stay still	v	nyugton |marad[noobj]
 many thanks	adv	nagyon köszönöm[for=acc]
 diabetes	n	cukorbetegség
 warsaw	n	varsó[name]
@@ -7278,7 +7284,7 @@ portfolio	n	portfólió[portfóliók]
 stock exchange	n	értéktőzsde[értéktőzsdék,on=n] ; tőzsde
 market share	n	piaci részesedés
 market value	n	piaci érték
-competitor	n	versenytárs[versenytársak,person] ; konkurens
+competitor	n	versenyző[versenyzők,person] ; versenytárs[versenytársak,person] ; konkurens ; versenytárs[versenytársak,person,when=main/biggest/rival/business/closest/direct/major/foreign/market/nearest/commercial]
 start-up	n	induló vállalkozás
 chief executive	n	vezérigazgató[vezérigazgatók,person]
 ceo	n	vezérigazgató[vezérigazgatók,person]

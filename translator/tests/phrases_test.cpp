@@ -1996,5 +1996,23 @@ TEST(PhrasesTest, OneFishesWithARod) {
   EXPECT_TRUE(has(hungarian("We go fishing every Sunday."), "horgászni"));
 }
 
+TEST(PhrasesTest, StandingStillIsNotMoving) {
+  EXPECT_TRUE(has(hungarian("The dogs lay still in the shade."), "mozdulatlanul"));
+  EXPECT_EQ(hungarian("He stood still and listened."), "Mozdulatlanul állt, és hallgatott.");
+  EXPECT_EQ(hungarian("The children could not sit still."), "A gyerekek nem tudtak nyugton ülni.");
+  EXPECT_TRUE(has(hungarian("Keep still while I take the photo."), "Maradjon nyugton"));
+  // before the verb it is what goes on
+  EXPECT_TRUE(has(hungarian("They still sit at home every evening."), "még otthon ülnek"));
+}
+
+TEST(PhrasesTest, EverydaySensesOfPeopleAndThings) {
+  EXPECT_TRUE(has(hungarian("If you are unhappy with your room, please tell us."), "elégedetlen a szobájával"));
+  EXPECT_EQ(hungarian("She was unhappy."), "Boldogtalan volt.");
+  EXPECT_TRUE(has(hungarian("The youngest competitor is seven years old."), "A legfiatalabb versenyző"));
+  EXPECT_TRUE(has(hungarian("Our main competitor lowered its prices."), "versenytárs"));
+  EXPECT_TRUE(has(hungarian("The sheets on the bed were clean."), "lepedők"));
+  EXPECT_TRUE(has(hungarian("Print it on a sheet of paper."), "lap"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
