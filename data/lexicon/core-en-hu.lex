@@ -42,7 +42,7 @@ country	n	ország[to=ba,attr=országos,at=ban] ; vidék[vidékek]
 cup	n	csésze ; kupa[when=win/lift/lose/hold]
 daughter	n	lány[lányok,3sg=lánya,person] ; leány
 day	n	nap[napok,3sg=napja,time=n] ; nappal
-desk	n	íróasztal[íróasztalok]
+desk	n	íróasztal[íróasztalok] ; pult[pultok,3sg=pultja,at=nal,from=nal,when=information/check/service/front/reception/registration/ticket/cash/customer/security/enquiry/enquiries/sales/hotel]
 dinner	n	vacsora[for=ra,to=ra,at=n]
 dish	n	edény ; étel
 doctor	n	orvos[person] ; doktor
@@ -353,8 +353,8 @@ french	n	francia[in=ul]
 flat	n	lakás[lakások]
 kind	n	fajta
 show	n	műsor ; előadás
-change	n	változás[változások] ; apró ; apró[when=keep/small/loose/spare]
-change	v	meg|változtat[intr=meg|változik] ; cserél
+change	n	változás[változások] ; apró ; apró[when=keep/small/loose/spare] ; apró[near=coin/coins/note/cash/machine/meter/fare/pound/euro/forint/dollar/till/cashier/wallet/purse/tip]
+change	v	meg|változtat[intr=meg|változik] ; cserél ; ki|cserél[when=battery/bulb/tyre/tire/filter/sheet/nappy/diaper/towel/cartridge/fuse/lock/wheel/bandage/dressing/batteries]
 turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik[to=ra,on=ra,by=val] ; le|esik[on=ra] ; csökken[noobj,to=ra,by=val,when=unemployment/price/rate/inflation/number/temperature/sale/profit/income/output/demand/value/cost/production/export/import/level/figure/turnover/population/attendance/spending/wage/salary/birth/crime/rent/fare/revenue/growth]
 draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
@@ -2454,7 +2454,7 @@ conceive	v	el|képzel ; ki|talál ; fogan[noobj]
 concentrated	adj	tömény ; összpontosított
 conclude	v	be|fejez ; le|zár ; következtet
 condemnation	n	elítélés
-conductor	n	karmester[karmesterek,person] ; kalauz[kalauzok,person] ; vezető ; kalauz[kalauzok,person,when=train/bus/tram/railway/ticket]
+conductor	n	karmester[karmesterek,person] ; kalauz[kalauzok,person] ; vezető ; kalauz[kalauzok,person,when=train/bus/tram/railway/ticket] ; kalauz[kalauzok,person,near=ticket/tickets/passenger/passengers/fare/fares/carriage/platform/train/tram]
 conference	n	konferencia[to=ra,at=on] ; értekezlet[értekezletek]
 confession	n	vallomás[vallomások] ; gyónás
 confidence	n	bizalom[bizalmak] ; magabiztosság
@@ -5457,6 +5457,7 @@ lie still	v	mozdulatlanul |fekszik[noobj]
 keep still	v	nyugton |marad[noobj]
 hold still	v	nyugton |marad[noobj]
 stay still	v	nyugton |marad[noobj]
+information desk	n	információs pult[at=nal,from=nal]
 many thanks	adv	nagyon köszönöm[for=acc]
 diabetes	n	cukorbetegség
 warsaw	n	varsó[name]
@@ -9206,7 +9207,7 @@ sushi	n	szusi
 next door	adv	a szomszédban
 job interview	n	állásinterjú[állásinterjúk,to=ra,at=n]
 consent form	n	beleegyező nyilatkozat[nyilatkozatok]
-registration desk	n	regisztrációs pult[pultok]
+registration desk	n	regisztrációs pult[pultok,at=nal,from=nal]
 refreshment station	n	frissítőpont[frissítőpontok]
 race number	n	rajtszám[rajtszámok]
 removal van	n	költöztetőautó[költöztetőautók]

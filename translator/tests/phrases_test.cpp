@@ -2014,5 +2014,17 @@ TEST(PhrasesTest, EverydaySensesOfPeopleAndThings) {
   EXPECT_TRUE(has(hungarian("Print it on a sheet of paper."), "lap"));
 }
 
+TEST(PhrasesTest, TheConductorOfATrainTheChangeOfCoinsAndTheDeskOfAService) {
+  EXPECT_TRUE(has(hungarian("Passengers must show their tickets to the conductor."), "a kalauznak"));
+  EXPECT_TRUE(has(hungarian("The conductor raised his hands and the orchestra began."), "A karmester"));
+  EXPECT_TRUE(has(hungarian("Have you got any change for the parking machine?"), "aprót"));
+  EXPECT_TRUE(has(hungarian("The change was sudden."), "változás"));
+  EXPECT_TRUE(has(hungarian("I need to change the battery."), "Ki kell cserélnem az elemet"));
+  EXPECT_TRUE(has(hungarian("You can change your password."), "Megváltoztathatja a jelszavát"));
+  EXPECT_TRUE(has(hungarian("Please ask at the information desk."), "az információs pultnál"));
+  EXPECT_TRUE(has(hungarian("Collect your number from the registration desk."), "a regisztrációs pultnál"));
+  EXPECT_TRUE(has(hungarian("The teacher's desk is old."), "íróasztala"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
