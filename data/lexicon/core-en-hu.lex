@@ -76,7 +76,7 @@ horse	n	ló[lovak]
 hospital	n	kórház[kórházak,to=ba,attr=kórházi,at=ban]
 house	n	ház[házak] ; otthon
 husband	n	férj[férjek,person]
-job	n	munka ; állás
+job	n	munka ; állás ; állás[when=apply/offer/accept/interview/vacant/permanent/temporary/quit/advert/advertisement/advertise/applicant/applicants]
 key	n	kulcs[kulcsok] ; billentyű ; billentyű[when=press/hit/escape/shift/tab/space/arrow/function/delete/control/enter]
 kitchen	n	konyha[to=ba,attr=konyhai,at=ban]
 lake	n	tó[tavak]
@@ -1035,7 +1035,7 @@ flood	v	el|áraszt[intr=ki|árad]
 focus	n	középpont[középpontok] ; fókusz[fókuszok]
 focus	v	összpontosít ; fókuszál
 gray	adj	szürke
-guard	n	őr[őrök,person] ; őrség ; teremőr[teremőrök,person,near=museum/gallery/exhibition]
+guard	n	őr[őrök,person] ; őrség ; teremőr[teremőrök,person,near=museum/gallery/exhibition] ; kalauz[kalauzok,person,near=train/trains/platform/railway/carriage/passenger/passengers]
 guard	v	véd ; vigyáz[obj=ra]
 guide	n	vezető[person] ; idegenvezető ; útmutató
 guide	v	vezet ; irányít
@@ -1264,7 +1264,7 @@ rate	n	arány[arányok] ; ütem[ütemek] ; díj[díjak]
 rate	v	értékel ; osztályoz
 real	adj	valódi ; igazi ; valós
 refer	v	utal[to=ra] ; hivatkozik[to=ra]
-remove	v	el|távolít ; le|vesz
+remove	v	el|távolít ; le|vesz ; ki|vesz[when=battery/sim/card/tray/filter/cartridge/plug/stone/seed/pit/bone/cake/bread/dish/pan/chicken/meat/roast]
 repeat	v	meg|ismétel ; ismétel
 reserve	n	tartalék[tartalékok] ; rezervátum[rezervátumok]
 reserve	v	le|foglal[state] ; fenn|tart
@@ -2191,7 +2191,7 @@ squeeze	v	szorít ; össze|nyom ; ki|facsar
 stable	adj	stabil ; állandó
 stable	n	istálló
 staff	n	személyzet[személyzetek] ; bot[botok,3sg=botja]
-statement	n	kijelentés[kijelentések] ; nyilatkozat[nyilatkozatok] ; kimutatás ; számlakivonat[számlakivonatok,when=bank/monthly/account/card/credit/quarterly]
+statement	n	kijelentés[kijelentések] ; nyilatkozat[nyilatkozatok] ; kimutatás ; számlakivonat[számlakivonatok,when=bank/monthly/account/card/credit/quarterly] ; számlakivonat[számlakivonatok,near=payment/payments/transaction/transactions/balance/charged/debit/withdrawal/overdraft]
 stem	n	szár[szárak] ; tő[tövek]
 stern	adj	szigorú ; komor
 stiff	adj	merev ; kemény
@@ -4172,7 +4172,7 @@ client	n	ügyfél[ügyfelek,person]
 climate	n	éghajlat[éghajlatok] ; klíma
 clock	n	óra
 coin	n	érme
-collar	n	gallér[gallérok,3sg=gallérja,pp=gallérjai]
+collar	n	gallér[gallérok,3sg=gallérja,pp=gallérjai] ; nyakörv[nyakörvek,when=dog/cat/flea/leather,near=dog/dogs/puppy/cat/cats/kitten/lead/leash/pet/bark]
 comedy	n	vígjáték[vígjátékok]
 committee	n	bizottság[bizottságok]
 communicate	v	kommunikál

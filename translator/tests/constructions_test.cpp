@@ -779,7 +779,7 @@ TEST(ConstructionsTest, YetInsideANegatedVerbGroupIsMegBeforeTheNegation) {
 
 TEST(ConstructionsTest, YouAfterBeforeOrUntilIsAClausesSubject) {
   EXPECT_EQ(hungarian("Remove the battery before you clean the camera."),
-            "Távolítsa el az elemet, mielőtt megtisztítja a fényképezőgépet.");
+            "Vegye ki az elemet, mielőtt megtisztítja a fényképezőgépet.");
   EXPECT_EQ(hungarian("She stood before you in the queue."), "Előtted állt a sorban.");
 }
 

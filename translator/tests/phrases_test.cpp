@@ -2026,5 +2026,17 @@ TEST(PhrasesTest, TheConductorOfATrainTheChangeOfCoinsAndTheDeskOfAService) {
   EXPECT_TRUE(has(hungarian("The teacher's desk is old."), "íróasztala"));
 }
 
+TEST(PhrasesTest, AStatementOfPaymentsADogsCollarAJobAppliedForAndABatteryTakenOut) {
+  EXPECT_TRUE(has(hungarian("I noticed an unusual payment on my statement."), "a számlakivonatomon"));
+  EXPECT_TRUE(has(hungarian("The minister made a statement."), "kijelentést"));
+  EXPECT_TRUE(has(hungarian("The dog's collar was too tight."), "A kutya nyakörve"));
+  EXPECT_TRUE(has(hungarian("His collar was dirty."), "gallérja"));
+  EXPECT_TRUE(has(hungarian("She applied for the job."), "az állásra"));
+  EXPECT_TRUE(has(hungarian("He did a good job."), "munkát"));
+  EXPECT_TRUE(has(hungarian("Remove the battery."), "Vegye ki az elemet"));
+  EXPECT_TRUE(has(hungarian("Remove the cake from the oven."), "Vegye ki a süteményt a sütőből"));
+  EXPECT_TRUE(has(hungarian("The guard checked the tickets on the train."), "A kalauz"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
