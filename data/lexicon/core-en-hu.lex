@@ -1234,7 +1234,7 @@ north	adv	északra
 opening	n	nyílás[nyílások] ; megnyitó
 opening	adj	nyitó
 organize	v	szervez ; meg|szervez
-pale	adj	sápadt ; halvány
+pale	adj	sápadt ; halvány ; halvány[when=sky/light/colour/color/blue/green/pink/yellow/grey/gray/brown/moon/sun/shade/wood/cream/purple/red]
 passion	n	szenvedély[szenvedélyek]
 past	n	múlt[múltak,3sg=múltja]
 past	adj	elmúlt ; múlt
@@ -2541,7 +2541,7 @@ determination	n	elszántság ; meghatározás
 device	n	eszköz[eszközök] ; készülék[készülékek] ; szerkezet[szerkezetek]
 dialogue	n	párbeszéd[párbeszédek,3sg=párbeszéde]
 diffusion	n	terjedés ; elterjedés
-director	n	igazgató[person] ; rendező[person] ; rendező[person,when=theatre/theater/film/movie/stage/artistic/casting/festival/opera/play/production/performance/show/musical/drama/documentary/ballet/rehearsal]
+director	n	igazgató[person] ; rendező[person] ; rendező[person,when=theatre/theater/film/movie/stage/artistic/casting/festival/opera/play/production/performance/show/musical/drama/documentary/ballet/rehearsal] ; rendező[person,near=actor/actors/actress/actresses/rehearsal/rehearsals/stage/audition/scene/cast/premiere/performance]
 dirty	adj	piszkos ; koszos
 disappearance	n	eltűnés
 disaster	n	katasztrófa ; csapás[csapások]

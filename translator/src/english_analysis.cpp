@@ -4395,6 +4395,9 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
     if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun) toks[i].neighbour = toks[i + 1].lemma;
+    // "pale blue", "dark green": before another adjective, that one may choose its sense too
+    // ("halvány kék", where a pale face is "sápadt")
+    if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::adjective) toks[i].modifiers.push_back(toks[i + 1].lemma);
     // "my sister is older": a predicate said of a person
     std::size_t b = i;
     while (b > 0 && (toks[b - 1].lower == "very" || toks[b - 1].lower == "too" || toks[b - 1].lower == "so" ||

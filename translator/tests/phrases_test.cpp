@@ -2038,5 +2038,13 @@ TEST(PhrasesTest, AStatementOfPaymentsADogsCollarAJobAppliedForAndABatteryTakenO
   EXPECT_TRUE(has(hungarian("The guard checked the tickets on the train."), "A kalauz"));
 }
 
+TEST(PhrasesTest, APaleColourAndTheDirectorOfActors) {
+  // before another adjective, that one chooses the sense too
+  EXPECT_TRUE(has(hungarian("She wore a pale blue dress."), "halvány kék ruhát"));
+  EXPECT_TRUE(has(hungarian("She looked pale and tired."), "Sápadtnak"));
+  EXPECT_TRUE(has(hungarian("The director told the actors to start again."), "A rendező"));
+  EXPECT_TRUE(has(hungarian("The director of the company resigned."), "igazgatója"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
