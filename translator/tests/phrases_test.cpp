@@ -1987,6 +1987,8 @@ TEST(PhrasesTest, EverydayCompoundsOfTwoNouns) {
   EXPECT_TRUE(has(hungarian("The parking fine was a mistake."), "A parkolási bírság"));
   EXPECT_TRUE(has(hungarian("Parking fines have doubled."), "A parkolási bírságok"));
   EXPECT_TRUE(has(hungarian("You need a fishing licence."), "horgászengedélyre"));
+  EXPECT_TRUE(has(hungarian("Do you have a licence to fish here?"), "horgászengedélyed"));
+  EXPECT_TRUE(has(hungarian("You need a fishing permit."), "horgászengedélyre"));
   EXPECT_TRUE(has(hungarian("I made a lemon cake."), "citromtortát"));
   EXPECT_TRUE(has(hungarian("The homeless person slept on a bench."), "A hajléktalan"));
 }
