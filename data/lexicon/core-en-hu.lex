@@ -42,7 +42,7 @@ country	n	ország[to=ba,attr=országos,at=ban] ; vidék[vidékek]
 cup	n	csésze ; kupa[when=win/lift/lose/hold]
 daughter	n	lány[lányok,3sg=lánya,person] ; leány
 day	n	nap[napok,3sg=napja,time=n] ; nappal
-desk	n	íróasztal[íróasztalok]
+desk	n	íróasztal[íróasztalok] ; pult[pultok,3sg=pultja,at=nal,from=nal,when=information/check/service/front/reception/registration/ticket/cash/customer/security/enquiry/enquiries/sales/hotel]
 dinner	n	vacsora[for=ra,to=ra,at=n]
 dish	n	edény ; étel
 doctor	n	orvos[person] ; doktor
@@ -76,7 +76,7 @@ horse	n	ló[lovak]
 hospital	n	kórház[kórházak,to=ba,attr=kórházi,at=ban]
 house	n	ház[házak] ; otthon
 husband	n	férj[férjek,person]
-job	n	munka ; állás
+job	n	munka ; állás ; állás[when=apply/offer/accept/interview/vacant/permanent/temporary/quit/advert/advertisement/advertise/applicant/applicants]
 key	n	kulcs[kulcsok] ; billentyű ; billentyű[when=press/hit/escape/shift/tab/space/arrow/function/delete/control/enter]
 kitchen	n	konyha[to=ba,attr=konyhai,at=ban]
 lake	n	tó[tavak]
@@ -353,8 +353,8 @@ french	n	francia[in=ul]
 flat	n	lakás[lakások]
 kind	n	fajta
 show	n	műsor ; előadás
-change	n	változás[változások] ; apró ; apró[when=keep/small/loose/spare]
-change	v	meg|változtat[intr=meg|változik] ; cserél
+change	n	változás[változások] ; apró ; apró[when=keep/small/loose/spare] ; apró[near=coin/coins/note/cash/machine/meter/fare/pound/euro/forint/dollar/till/cashier/wallet/purse/tip]
+change	v	meg|változtat[intr=meg|változik] ; cserél ; ki|cserél[when=battery/bulb/tyre/tire/filter/sheet/nappy/diaper/towel/cartridge/fuse/lock/wheel/bandage/dressing/batteries]
 turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik[to=ra,on=ra,by=val] ; le|esik[on=ra] ; csökken[noobj,to=ra,by=val,when=unemployment/price/rate/inflation/number/temperature/sale/profit/income/output/demand/value/cost/production/export/import/level/figure/turnover/population/attendance/spending/wage/salary/birth/crime/rent/fare/revenue/growth]
 draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
@@ -371,12 +371,12 @@ order	v	rendel ; meg|rendel
 sound	n	hang[hangok,3sg=hangja]
 study	v	tanul
 develop	v	fejleszt[intr=fejlődik] ; fejlődik
-free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education/entrance]
+free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education/entrance/clinic/advice/check/tour/workshop/support/help/test/newspaper/ride/seminar/webinar/vaccination/treatment/museum/exhibition/internet/upgrade]
 first	adj	első
 hit	v	üt ; meg|üt ; sújt[when=north/south/east/west/coast/city/town/region/country/area/island/village/economy/family/household/industry/sector/farmer/pensioner/consumer/community/business] ; el|talál[when=target/mark] ; el|ér[when=record/peak/level/milestone]
 pull	v	húz ; meg|húz[when=muscle/tendon/hamstring/trigger] ; ki|húz[when=tooth/plug/cork/weed]
 reach	v	el|ér ; jut[obj=ra,when=agreement/decision/conclusion/compromise]
-quiet	adj	csendes[csendesek]
+quiet	adj	csendes[csendesek] ; halk[halkak,when=voice/music/sound/laugh/cough/knock/whisper/tone/word/words/hum/noise/engine/footsteps/murmur]
 quiet	n	csend[csendek]
 side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
@@ -410,7 +410,7 @@ accept	v	el|fogad
 arrive	v	meg|érkezik[in=ba,at=ba]
 air	n	levegő
 arm	n	kar[karok,3sg=karja,pp=karjai,pair]
-bank	n	bank[bankok,3sg=bankja,to=ba,at=ban,attr=banki] ; part ; part[partok,3sg=partja,at=on,to=ra,when=river/west/south/north/east/far/opposite/grassy/muddy/steep]
+bank	n	bank[bankok,3sg=bankja,to=ba,at=ban,attr=banki] ; part ; part[partok,3sg=partja,at=on,to=ra,when=river/west/south/north/east/far/opposite/grassy/muddy/steep] ; part[partok,3sg=partja,at=on,to=ra,near=fishing/fisherman/angler/river/lake/stream/canal/pond/float/rod/boat/swim/swimming/riverside/reeds]
 best	adj	legjobb
 company	n	cég[cégek] ; társaság
 die	v	meg|hal[noobj] ; le|merül[noobj,when=phone/battery/laptop/torch/flashlight]
@@ -686,7 +686,7 @@ upstairs	adv	fent[van]
 downstairs	adv	lent[van]
 # --- the rest of WordNet's two hundred commonest lemmas
 pass	v	el|halad[noobj] ; át|ad ; le|tesz[when=exam/test] ; el|fogad[when=law/bill/budget/resolution/amendment/motion/legislation/measure] ; tölt[when=time] ; el|múlik[noobj,when=time/pain/day/week/month/year/hour/minute/moment/storm/danger/crisis/fever/headache/winter/summer/night]
-line	n	vonal[vonalak] ; sor[sorok]
+line	n	vonal[vonalak] ; sor[sorok] ; zsinór[zsinórok,3sg=zsinórja,near=fishing/fisherman/angler/rod/hook/bait/float/reel]
 set	v	beállít[thing=le|megy,for=ra] ; le|tesz ; meg|terít[when=table] ; fel|állít[when=record] ; ki|tűz[when=date/deadline/goal/target/aim] ; szab[when=limit/price/condition] ; mutat[when=example]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
@@ -1035,7 +1035,7 @@ flood	v	el|áraszt[intr=ki|árad]
 focus	n	középpont[középpontok] ; fókusz[fókuszok]
 focus	v	összpontosít ; fókuszál
 gray	adj	szürke
-guard	n	őr[őrök,person] ; őrség
+guard	n	őr[őrök,person] ; őrség ; teremőr[teremőrök,person,near=museum/gallery/exhibition] ; kalauz[kalauzok,person,near=train/trains/platform/railway/carriage/passenger/passengers]
 guard	v	véd ; vigyáz[obj=ra]
 guide	n	vezető[person] ; idegenvezető ; útmutató
 guide	v	vezet ; irányít
@@ -1093,7 +1093,7 @@ special	adj	különleges ; speciális
 split	v	szét|választ ; el|oszt ; szét|válik
 state	n	állam[államok,attr=állami] ; állapot[állapotok] ; állapot[állapotok,when=poor/good/bad/mental/physical/emotional/current/present/terrible/critical/stable/excellent/natural/original/liquid/solid]
 state	v	ki|jelent ; állít
-step	n	lépés[lépések] ; lépcsőfok[lépcsőfokok] ; lépcső[lépcsők,acc=lépcsőt,3sg=lépcsője,when=top/bottom/front/stone/concrete/wooden/marble/porch/stair/back/church]
+step	n	lépés[lépések] ; lépcsőfok[lépcsőfokok] ; lépcső[lépcsők,acc=lépcsőt,3sg=lépcsője,when=top/bottom/front/stone/concrete/wooden/marble/porch/stair/back/church] ; fok[fokok,3sg=foka,when=staircase/stairs/ladder/stairway]
 step	v	lép[noobj]
 strength	n	erő ; erősség[erősségek]
 stress	n	feszültség[feszültségek] ; hangsúly[hangsúlyok]
@@ -1204,7 +1204,7 @@ halt	v	meg|áll[noobj] ; le|állít
 handle	n	fogantyú ; kilincs[kilincsek]
 handle	v	kezel ; el|intéz
 handlebars	n	kormány[kormányok,3sg=kormánya]
-heat	n	hő ; hőség[hőségek] ; meleg[melegek]
+heat	n	hőség[hőségek] ; hő ; meleg[melegek] ; láng[lángok,3sg=lángja,pp=lángjai,when=low/medium/moderate/gentle/high]
 heat	v	fel|melegít ; melegít
 heave	v	emel ; fel|emel
 hollow	adj	üreges ; üres
@@ -1234,7 +1234,7 @@ north	adv	északra
 opening	n	nyílás[nyílások] ; megnyitó
 opening	adj	nyitó
 organize	v	szervez ; meg|szervez
-pale	adj	sápadt ; halvány
+pale	adj	sápadt ; halvány ; halvány[when=sky/light/colour/color/blue/green/pink/yellow/grey/gray/brown/moon/sun/shade/wood/cream/purple/red]
 passion	n	szenvedély[szenvedélyek]
 past	n	múlt[múltak,3sg=múltja]
 past	adj	elmúlt ; múlt
@@ -1264,7 +1264,7 @@ rate	n	arány[arányok] ; ütem[ütemek] ; díj[díjak]
 rate	v	értékel ; osztályoz
 real	adj	valódi ; igazi ; valós
 refer	v	utal[to=ra] ; hivatkozik[to=ra]
-remove	v	el|távolít ; le|vesz
+remove	v	el|távolít ; le|vesz ; ki|vesz[when=battery/sim/card/tray/filter/cartridge/plug/stone/seed/pit/bone/cake/bread/dish/pan/chicken/meat/roast]
 repeat	v	meg|ismétel ; ismétel
 reserve	n	tartalék[tartalékok] ; rezervátum[rezervátumok]
 reserve	v	le|foglal[state] ; fenn|tart
@@ -1781,7 +1781,7 @@ collection	n	gyűjtemény[gyűjtemények] ; gyűjtés
 comment	n	megjegyzés[megjegyzések] ; hozzászólás[hozzászólások]
 comment	v	meg|jegyez ; hozzá|szól[noobj]
 commission	n	bizottság[bizottságok] ; jutalék[jutalékok] ; megbízás
-community	n	közösség[közösségek]
+community	n	közösség[közösségek,attr=közösségi]
 commute	v	ingázik
 compromise	n	kompromisszum[kompromisszumok]
 conception	n	felfogás ; fogantatás ; elképzelés[elképzelések]
@@ -2191,7 +2191,7 @@ squeeze	v	szorít ; össze|nyom ; ki|facsar
 stable	adj	stabil ; állandó
 stable	n	istálló
 staff	n	személyzet[személyzetek] ; bot[botok,3sg=botja]
-statement	n	kijelentés[kijelentések] ; nyilatkozat[nyilatkozatok] ; kimutatás ; számlakivonat[számlakivonatok,when=bank/monthly/account/card/credit/quarterly]
+statement	n	kijelentés[kijelentések] ; nyilatkozat[nyilatkozatok] ; kimutatás ; számlakivonat[számlakivonatok,when=bank/monthly/account/card/credit/quarterly] ; számlakivonat[számlakivonatok,near=payment/payments/transaction/transactions/balance/charged/debit/withdrawal/overdraft]
 stem	n	szár[szárak] ; tő[tövek]
 stern	adj	szigorú ; komor
 stiff	adj	merev ; kemény
@@ -2454,7 +2454,7 @@ conceive	v	el|képzel ; ki|talál ; fogan[noobj]
 concentrated	adj	tömény ; összpontosított
 conclude	v	be|fejez ; le|zár ; következtet
 condemnation	n	elítélés
-conductor	n	karmester[karmesterek,person] ; kalauz[kalauzok,person] ; vezető ; kalauz[kalauzok,person,when=train/bus/tram/railway/ticket]
+conductor	n	karmester[karmesterek,person] ; kalauz[kalauzok,person] ; vezető ; kalauz[kalauzok,person,when=train/bus/tram/railway/ticket] ; kalauz[kalauzok,person,near=ticket/tickets/passenger/passengers/fare/fares/carriage/platform/train/tram]
 conference	n	konferencia[to=ra,at=on] ; értekezlet[értekezletek]
 confession	n	vallomás[vallomások] ; gyónás
 confidence	n	bizalom[bizalmak] ; magabiztosság
@@ -2541,7 +2541,7 @@ determination	n	elszántság ; meghatározás
 device	n	eszköz[eszközök] ; készülék[készülékek] ; szerkezet[szerkezetek]
 dialogue	n	párbeszéd[párbeszédek,3sg=párbeszéde]
 diffusion	n	terjedés ; elterjedés
-director	n	igazgató[person] ; rendező[person] ; rendező[person,when=theatre/theater/film/movie/stage/artistic/casting/festival/opera/play/production/performance/show/musical/drama/documentary/ballet/rehearsal]
+director	n	igazgató[person] ; rendező[person] ; rendező[person,when=theatre/theater/film/movie/stage/artistic/casting/festival/opera/play/production/performance/show/musical/drama/documentary/ballet/rehearsal] ; rendező[person,near=actor/actors/actress/actresses/rehearsal/rehearsals/stage/audition/scene/cast/premiere/performance]
 dirty	adj	piszkos ; koszos
 disappearance	n	eltűnés
 disaster	n	katasztrófa ; csapás[csapások]
@@ -3171,7 +3171,7 @@ sharply	adv	élesen ; hirtelen ; meredeken[when=rise/fall/drop/increase/decrease
 sheath	n	hüvely[hüvelyek] ; tok[tokok,3sg=tokja]
 shed	n	fészer[fészerek] ; kamra
 shed	v	le|hullat ; ont
-sheet	n	lap[lapok,3sg=lapja] ; lepedő ; ív[ívek]
+sheet	n	lap[lapok,3sg=lapja] ; lepedő ; ív[ívek] ; lepedő[when=bed/clean/fresh/dirty/cotton/silk/linen/fitted/white,near=bed/beds/pillow/pillows/blanket/blankets/duvet/mattress/bedroom]
 shelter	n	menedék[menedékek] ; szállás
 shepherd	n	pásztor[pásztorok,person] ; juhász[juhászok]
 shield	n	pajzs[pajzsok]
@@ -4172,7 +4172,7 @@ client	n	ügyfél[ügyfelek,person]
 climate	n	éghajlat[éghajlatok] ; klíma
 clock	n	óra
 coin	n	érme
-collar	n	gallér[gallérok,3sg=gallérja,pp=gallérjai]
+collar	n	gallér[gallérok,3sg=gallérja,pp=gallérjai] ; nyakörv[nyakörvek,when=dog/cat/flea/leather,near=dog/dogs/puppy/cat/cats/kitten/lead/leash/pet/bark]
 comedy	n	vígjáték[vígjátékok]
 committee	n	bizottság[bizottságok]
 communicate	v	kommunikál
@@ -4722,7 +4722,7 @@ huge	adj	hatalmas ; óriási
 illegal	adj	illegális ; törvénytelen
 jealous	adj	féltékeny
 lonely	adj	magányos
-lovely	adj	gyönyörű ; kedves[person]
+lovely	adj	gyönyörű ; kedves[person] ; kellemes[when=evening/time/weekend/holiday/stay/afternoon/party/chat/walk/trip/surprise/atmosphere] ; finom[finomak,when=dinner/meal/lunch/breakfast/food/cake/soup/wine/smell/supper/dish]
 main	adj	fő
 mild	adj	enyhe
 missing	adj	eltűnt ; hiányzó
@@ -4768,7 +4768,7 @@ tidy	adj	rendes ; rendezett
 tiny	adj	apró ; pici
 traditional	adj	hagyományos
 typical	adj	tipikus ; jellemző
-unhappy	adj	boldogtalan
+unhappy	adj	boldogtalan ; elégedetlen[with=val,when=with]
 urgent	adj	sürgős
 useful	adj	hasznos
 usual	adj	szokásos
@@ -5094,7 +5094,7 @@ shipment	n	szállítmány[szállítmányok]
 supplier	n	beszállító[beszállítók] ; szállító
 retirement	n	nyugdíj[nyugdíjak,3sg=nyugdíja] ; nyugdíjba vonulás ; nyugdíjazás
 vacation	n	szabadság[szabadságok] ; vakáció ; nyaralás[nyaralások]
-cancellation	n	lemondás ; törlés
+cancellation	n	lemondás[attr=lemondási] ; törlés
 sightseeing	n	városnézés[városnézések,front]
 cathedral	n	katedrális ; székesegyház[székesegyházak,acc=székesegyházat,3sg=székesegyháza]
 palace	n	palota[paloták,to=ba,at=ban]
@@ -5444,6 +5444,33 @@ come forward	v	jelentkezik[noobj]
 make it to	v	el|jut[obj=ra]
 urgently	adv	sürgősen
 thanks a lot	adv	köszönöm szépen[for=acc]
+fish	v	horgászik[noobj] ; halászik[noobj]
+fishing licence	n	horgászengedély[horgászengedélyek]
+fishing license	n	horgászengedély[horgászengedélyek]
+licence to fish	n	horgászengedély[horgászengedélyek]
+license to fish	n	horgászengedély[horgászengedélyek]
+fishing permit	n	horgászengedély[horgászengedélyek]
+fishing rod	n	horgászbot[horgászbotok,3sg=horgászbotja]
+fishing line	n	horgászzsinór[horgászzsinórok,3sg=horgászzsinórja]
+rod	n	rúd[rudak,3sg=rúdja] ; bot[botok,3sg=botja,near=fishing/fisherman/angler/fish/line/hook/bait/float/reel]
+controller	n	irányító[irányítók,person] ; vezérlő[when=game/wireless/remote/console]
+air traffic	n	légi forgalom
+air traffic controller	n	légi forgalmi irányító[person]
+air traffic control	n	légi forgalmi irányítás
+homeless person	n	hajléktalan[hajléktalanok,3sg=hajléktalanja,person]
+cancellation policy	n	lemondási szabályzat
+spawning season	n	ívási időszak[time=ban]
+parking fine	n	parkolási bírság
+speeding fine	n	gyorshajtási bírság
+lemon cake	n	citromtorta
+stand still	v	mozdulatlanul |áll[noobj]
+sit still	v	nyugton |ül[noobj]
+lie still	v	mozdulatlanul |fekszik[noobj]
+keep still	v	nyugton |marad[noobj]
+hold still	v	nyugton |marad[noobj]
+stay still	v	nyugton |marad[noobj]
+information desk	n	információs pult[at=nal,from=nal]
+many thanks	adv	nagyon köszönöm[for=acc]
 diabetes	n	cukorbetegség
 warsaw	n	varsó[name]
 no parking	adv	tilos a parkolás
@@ -7270,7 +7297,7 @@ portfolio	n	portfólió[portfóliók]
 stock exchange	n	értéktőzsde[értéktőzsdék,on=n] ; tőzsde
 market share	n	piaci részesedés
 market value	n	piaci érték
-competitor	n	versenytárs[versenytársak,person] ; konkurens
+competitor	n	versenyző[versenyzők,person] ; versenytárs[versenytársak,person] ; konkurens ; versenytárs[versenytársak,person,when=main/biggest/rival/business/closest/direct/major/foreign/market/nearest/commercial]
 start-up	n	induló vállalkozás
 chief executive	n	vezérigazgató[vezérigazgatók,person]
 ceo	n	vezérigazgató[vezérigazgatók,person]
@@ -9197,7 +9224,7 @@ sushi	n	szusi
 next door	adv	a szomszédban
 job interview	n	állásinterjú[állásinterjúk,to=ra,at=n]
 consent form	n	beleegyező nyilatkozat[nyilatkozatok]
-registration desk	n	regisztrációs pult[pultok]
+registration desk	n	regisztrációs pult[pultok,at=nal,from=nal]
 refreshment station	n	frissítőpont[frissítőpontok]
 race number	n	rajtszám[rajtszámok]
 removal van	n	költöztetőautó[költöztetőautók]

@@ -12,7 +12,7 @@ constexpr std::string_view kCaseNames[] = {"acc", "ban", "ba",  "bol", "on",  "r
 constexpr std::string_view kNoteKeys[] = {
     "acc",  "3sg", "sup", "obj",  "past", "for", "at",   "to",   "in",   "on",   "from",  "with", "about",
     "into", "of",  "by",  "intr", "pred", "pp",  "poss", "time", "attr", "perf", "thing", "when", "that",
-    "pass", "thingpass", "until", "feels"};
+    "pass", "thingpass", "until", "feels", "near"};
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -121,7 +121,7 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
     }
     const bool caseValued = key != "acc" && key != "3sg" && key != "sup" && key != "past" && key != "intr" &&
                             key != "pred" && key != "pp" && key != "poss" && key != "attr" && key != "perf" &&
-                            key != "thing" && key != "when" && key != "pass" && key != "thingpass";
+                            key != "thing" && key != "when" && key != "near" && key != "pass" && key != "thingpass";
     // a thing's verb may have its own prefix: "the lights went out", "ki|alszik"; so may what
     // befalls a passive's subject, "meg|sérül", and the verb without an object, "be|zár"
     const std::size_t bar =
@@ -132,13 +132,14 @@ std::optional<Sense> parseSense(std::string_view text, PartOfSpeech pos, std::st
     const bool wordOk = bar == std::string_view::npos
                             ? hungarianWord(value, false)
                             : hungarianWord(value.substr(0, prefixEnd), false) && hungarianWord(value.substr(bar + 1), false);
-    // the English words that choose the sense, "/" between: "when=tablet/pill"
+    // the English words that choose the sense, "/" between: "when=tablet/pill", "near=fishing/river"
+    const bool listsWords = key == "when" || key == "near";
     const bool whenOk =
-        key == "when" &&
+        listsWords &&
         std::all_of(value.begin(), value.end(), [](char c) { return (c >= 'a' && c <= 'z') || c == '/'; }) &&
         !value.empty() && value.front() != '/' && value.back() != '/' &&
         value.find("//") == std::string_view::npos;
-    if (key == "when" ? !whenOk : caseValued ? !isCaseName(value) : !wordOk) {
+    if (listsWords ? !whenOk : caseValued ? !isCaseName(value) : !wordOk) {
       error = "bad value in \"" + std::string(n) + "\"";
       return std::nullopt;
     }

@@ -141,6 +141,11 @@ TEST(LexiconSourceTest, TimesPeopleAndCapitalSenses) {
   EXPECT_NE(whyNot("take\tv\tbe|vesz[when=/tablet]").find("bad value"), std::string::npos);
   EXPECT_NE(whyNot("take\tv\tbe|vesz[when=Tablet]").find("bad value"), std::string::npos);
   EXPECT_NE(whyNot("take\tv\tbe|vesz[when=]").find("bad value"), std::string::npos);
+  e = parse("bank\tn\tbank ; part[near=fishing/river]");
+  ASSERT_TRUE(e) << "the English words around that choose a sense";
+  EXPECT_EQ(e->senses[1].note("near"), "fishing/river");
+  EXPECT_NE(whyNot("bank\tn\tpart[near=fishing//river]").find("bad value"), std::string::npos);
+  EXPECT_NE(whyNot("bank\tn\tpart[near=Fishing]").find("bad value"), std::string::npos);
   e = parse("warn\tv\tfigyelmeztet[about=ra,that=ra]");
   ASSERT_TRUE(e) << "the case of the pronoun for a verb's clause";
   EXPECT_EQ(e->senses[0].note("that"), "ra");

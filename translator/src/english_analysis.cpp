@@ -3161,18 +3161,28 @@ void theFew(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 // "Thanks (again) for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third
 // person
 void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
-  // "Thank you so much": "Köszönöm", the much unsaid (but "I love you so much": "Nagyon szeretlek")
+  // "Thank you so much": the much said with the thanking, "Nagyon köszönöm" (as "I love you so
+  // much" is "Nagyon szeretlek")
   for (std::size_t i = 1; i < toks.size(); ++i)
     if ((toks[i - 1].lower == "thanks" || toks[i - 1].lower == "thank you" ||
          (toks[i - 1].lower == "you" && i >= 2 && toks[i - 2].lemma == "thank")) &&
         muchOfThanks(toks[i]))
       toks[i].tag = PartOfSpeech::particle, toks[i].entry = nullptr;
+  const lexicon::Entry* many = core.find("many thanks", PartOfSpeech::adverb);
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    // "Many thanks" is thanking as "thanks" is, the many in its sense
+    if (toks[i].lower == "many thanks") toks[i].lower = "thanks";
+    if (many && i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::particle && muchOfThanks(toks[i + 1]) &&
+        (toks[i].lower == "thanks" || toks[i].lower == "thank you"))
+      toks[i].entry = many;
+  }
   for (std::size_t i = 0; i < toks.size(); ++i)
     if (toks[i].lower == "thanks" && (i == 0 || toks[i - 1].lower == "many") &&
         (i + 1 == toks.size() || toks[i + 1].lower == "for" || toks[i + 1].lower == "again" ||
          toks[i + 1].tag == PartOfSpeech::particle))
       if (const lexicon::Entry* e = core.find("thanks", PartOfSpeech::adverb)) {
-        toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "thanks", toks[i].entry = e;
+        toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "thanks";
+        if (toks[i].entry != many) toks[i].entry = e;
         if (i > 0) toks[i - 1].tag = PartOfSpeech::particle, toks[i - 1].entry = nullptr;  // "many"
       }
   // "Thanks again for your help": thanks said once more, before them ("Még egyszer köszönöm")
@@ -4422,6 +4432,9 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
     }
     if (toks[i].tag != PartOfSpeech::adjective) continue;
     if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::noun) toks[i].neighbour = toks[i + 1].lemma;
+    // "pale blue", "dark green": before another adjective, that one may choose its sense too
+    // ("halvány kék", where a pale face is "sápadt")
+    if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::adjective) toks[i].modifiers.push_back(toks[i + 1].lemma);
     // "my sister is older": a predicate said of a person
     std::size_t b = i;
     while (b > 0 && (toks[b - 1].lower == "very" || toks[b - 1].lower == "too" || toks[b - 1].lower == "so" ||
@@ -4501,6 +4514,33 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         subjectPronoun(toks[i + 1]) && toks[i + 2].tag == PartOfSpeech::verb &&
         toks[i + 2].form == VerbForm::past && !toks[i + 2].hasObject)
       toks[i].neighbour = toks[i + 2].lemma;
+}
+
+// "The old fisherman sat on the bank": what a word is about may show only elsewhere in the
+// sentence ("part" by fishing, a river or a lake, "bank" else). A word whose entry has a
+// "near=" sense takes as its cue the first word of the sentence that sense lists. Only such
+// words look around, so a sentence without them costs nothing more.
+void cuesFromTheSentence(std::vector<Token>& toks) {
+  for (Token& t : toks) {
+    if (!t.entry) continue;
+    for (const lexicon::Sense& s : t.entry->senses) {
+      const std::string_view near = s.note("near");
+      if (near.empty()) continue;
+      // (as written, as its lemma or as the last word of a compound: "fishing", "fish", the
+      // "rod" of "fishing rod")
+      for (const Token& other : toks) {
+        if (&other == &t) continue;
+        const std::string_view last = std::string_view(other.lemma).substr(other.lemma.rfind(' ') + 1);
+        for (const std::string_view w : {std::string_view(other.lower), std::string_view(other.lemma), last})
+          if (listsWord(near, w)) {
+            t.cue = std::string(w);
+            break;
+          }
+        if (!t.cue.empty()) break;
+      }
+      if (!t.cue.empty()) break;
+    }
+  }
 }
 
 // A dictionary sense that explains with a placeholder ("vminek révén": "by means of sth") says
@@ -5854,7 +5894,7 @@ bool thanksBefore(const std::vector<Token>& t, std::size_t forIndex) {
   // ("thanks again for", "thank you so much for")
   if (forIndex >= 2 && (t[forIndex - 1].lower == "again" || muchOfThanks(t[forIndex - 1]))) --forIndex;
   const std::string& before = t[forIndex - 1].lower;
-  return before == "thanks" || before == "thank you" ||
+  return before == "thanks" || before == "thank you" || before == "many thanks" ||
          (forIndex >= 2 && before == "you" && t[forIndex - 2].lower == "thank");
 }
 
@@ -6114,6 +6154,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   // (the part of a group first, so that "close twelve of its branches" finds its object)
   partsOfAGroup(toks);
   markAdjectivesOfPeople(core_, toks);
+  cuesFromTheSentence(toks);
   feltOnesAsSubjects(toks);
   disbelief(toks);
   markAdjectivesStandingAlone(core_, toks);

@@ -79,6 +79,8 @@ struct Token {
                                               // "her hands shook" asks for no sense of "shake hands"
   std::vector<std::string> modifiers;         // a noun's adjectives and nouns before it: they
                                               // choose a "when=" sense too ("river bank")
+  std::string cue;                            // a word elsewhere in the sentence that a "near="
+                                              // sense names: "fishing" for "sat on the bank"
   bool purpose = false;                       // the "to" of what for: "press it to start the machine"
   bool request = false;                       // ... of what one is told to do: "told him to stay"
   bool promised = false;                      // ... of what one promises: "promised to write"

@@ -266,7 +266,7 @@ class SenseFilter {
     if (unprefixed_) return &s == unprefixed_;
     // a sense its object or noun asks for goes first ("take a tablet": "bevesz"), else none such
     if (selected_) return selects(s);
-    if (!s.note("when").empty()) return false;
+    if (!s.note("when").empty() || !s.note("near").empty()) return false;
     return (s.capital == t_.capitalised || !(t_.capitalised ? cap_ : plain_)) &&
            (!forPeople_ || s.person == t_.ofPerson || !(t_.ofPerson ? person_ : thing_)) &&
            (s.ofPlural == t_.plural || !(t_.plural ? plural_ : singular_)) &&
@@ -294,6 +294,8 @@ class SenseFilter {
     if (t_.tag == PartOfSpeech::adverb && !t_.prepositionAfter.empty() && !s.note(t_.prepositionAfter).empty() &&
         !firstTakes(t_.prepositionAfter))
       return true;
+    // a word elsewhere in the sentence shows what it is about ("part" of a bank by fishing)
+    if (!t_.cue.empty() && listsWord(s.note("near"), t_.cue)) return true;
     if (t_.neighbour.empty() && t_.modifiers.empty()) return false;
     // (a subject chooses among the senses without an object: "her hands shook" is no handshake;
     // an object among the others: "opened the door" is no door opening of itself)

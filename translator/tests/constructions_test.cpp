@@ -126,7 +126,7 @@ TEST(ConstructionsTest, WordsOfInstructionsTakeTheirCase) {
   EXPECT_EQ(hungarian("Preheat the oven to 200 degrees."), "Melegítse elő a sütőt 200 fokra.");
   EXPECT_EQ(hungarian("Sorry for the late answer."), "Elnézést a késői válaszért.");
   // an object chooses the sense that takes one
-  EXPECT_EQ(hungarian("I can't stand the heat."), "Nem tudom bírni a hőt.");
+  EXPECT_EQ(hungarian("I can't stand the heat."), "Nem tudom bírni a hőséget.");
   // what an adjective governs
   EXPECT_EQ(hungarian("She is responsible for the budget."), "Ő felelős a költségvetésért.");
   EXPECT_EQ(hungarian("He was angry with his brother."), "Dühös volt a bátyjára.");
@@ -460,7 +460,7 @@ TEST(ConstructionsTest, AnAdjectiveOrASetPhraseGovernsTheCaseAfterIt) {
 
 TEST(ConstructionsTest, ThanksWrittenOutForWhatTheReaderSentAreFormal) {
   EXPECT_EQ(hungarian("Thank you for your patience."), "Köszönöm a türelmét.");
-  EXPECT_EQ(hungarian("Thank you very much for your letter."), "Köszönöm a levelét.");
+  EXPECT_EQ(hungarian("Thank you very much for your letter."), "Nagyon köszönöm a levelét.");
   // "thanks" and thanks to one called by name stay familiar
   EXPECT_EQ(hungarian("Thanks for your letter."), "Köszönöm a leveledet.");
   EXPECT_NE(hungarian("Thank you for your letter, Peter.").find("leveledet"), std::string::npos);
@@ -794,7 +794,7 @@ TEST(ConstructionsTest, YetInsideANegatedVerbGroupIsMegBeforeTheNegation) {
 
 TEST(ConstructionsTest, YouAfterBeforeOrUntilIsAClausesSubject) {
   EXPECT_EQ(hungarian("Remove the battery before you clean the camera."),
-            "Távolítsa el az elemet, mielőtt megtisztítja a fényképezőgépet.");
+            "Vegye ki az elemet, mielőtt megtisztítja a fényképezőgépet.");
   EXPECT_EQ(hungarian("She stood before you in the queue."), "Előtted állt a sorban.");
 }
 
@@ -1074,7 +1074,8 @@ TEST(ConstructionsTest, WhereOfMotionAsksWhereTo) {
 
 TEST(ConstructionsTest, ThanksAndALittleBeforeALanguage) {
   EXPECT_EQ(hungarian("Thanks for the flowers."), "Köszönöm a virágokat.");
-  EXPECT_EQ(hungarian("Many thanks for your help."), "Köszönöm a segítségedet.");
+  EXPECT_EQ(hungarian("Many thanks for your help."), "Nagyon köszönöm a segítségedet.");
+  EXPECT_EQ(hungarian("Many thanks for helping me."), "Nagyon köszönöm, hogy segítettél nekem.");
   EXPECT_EQ(hungarian("He speaks a little English."), "Egy kicsit beszél angolul.");
 }
 
@@ -2272,12 +2273,14 @@ TEST(ConstructionsTest, AStateLeftAfterTheVerbIsNoObjectAndPlaceholdersAreNoWord
 }
 
 TEST(ConstructionsTest, ThanksAgainAndThanksSoMuch) {
-  // what is thanked for past "again" and "so much"; "so much" is unsaid, thanks again are said
-  // once more ("még egyszer"), before them
+  // what is thanked for past "again" and "so much"; "so much" is said with the thanking, thanks
+  // again are said once more ("még egyszer"), before them
   EXPECT_EQ(hungarian("Thanks again for calling."), "Még egyszer köszönöm, hogy felhívtál.");
-  EXPECT_EQ(hungarian("Thank you so much for helping me."), "Köszönöm, hogy segítettél nekem.");
+  EXPECT_EQ(hungarian("Thank you so much for helping me."), "Nagyon köszönöm, hogy segítettél nekem.");
   EXPECT_EQ(hungarian("Thank you again for the flowers."), "Még egyszer köszönöm a virágokat.");
-  EXPECT_EQ(hungarian("Thanks so much."), "Köszönöm.");
+  EXPECT_EQ(hungarian("Thanks so much."), "Nagyon köszönöm.");
+  EXPECT_EQ(hungarian("Thanks very much."), "Nagyon köszönöm.");
+  EXPECT_EQ(hungarian("Thanks."), "Köszönöm.");
 }
 
 TEST(ConstructionsTest, APerfectBeforeAClauseOfSinceIsThePresent) {
@@ -2588,9 +2591,9 @@ TEST(ConstructionsTest, AsAfterTheCopulaComparesAndWhatAOpensAnExclamation) {
   EXPECT_EQ(hungarian("What you said is true."), "Amit mondtál igaz.");
 }
 
-TEST(ConstructionsTest, SoMuchIsUnsaidOnlyInThanks) {
+TEST(ConstructionsTest, SoMuchIsSaidBeforeTheVerbAsBeforeThanks) {
   EXPECT_EQ(hungarian("I love you so much."), "Nagyon szeretlek.");
-  EXPECT_EQ(hungarian("Thank you so much for the flowers."), "Köszönöm a virágokat.");
+  EXPECT_EQ(hungarian("Thank you so much for the flowers."), "Nagyon köszönöm a virágokat.");
 }
 
 TEST(ConstructionsTest, WhatMustBeKeepsItsTenseAndAdverbsStayAdverbs) {

@@ -1963,5 +1963,102 @@ TEST(PhrasesTest, APassivesSubjectTakesTheSenseItsVerbAsksOfItsObject) {
   EXPECT_TRUE(has(hungarian("The power of the president is limited."), "hatalma"));
 }
 
+TEST(PhrasesTest, AWordElsewhereInTheSentenceShowsWhatItIsAbout) {
+  // a bank by fishing or water is the river's, else the one for money
+  EXPECT_TRUE(has(hungarian("The old fisherman sat on the bank."), "a parton"));
+  EXPECT_TRUE(has(hungarian("We sat on the bank of the lake."), "tó partján"));
+  EXPECT_TRUE(has(hungarian("I need to go to the bank."), "bankba"));
+  // the line and the rod of fishing
+  EXPECT_TRUE(has(hungarian("He lost his line while fishing on the river."), "a zsinórját"));
+  EXPECT_TRUE(has(hungarian("He bought a new line for his fishing rod."), "zsinórt"));
+  EXPECT_TRUE(has(hungarian("Draw a line."), "vonalat"));
+  EXPECT_TRUE(has(hungarian("He put down his rod and caught a fish."), "botját"));
+  // a museum's guard watches its rooms
+  EXPECT_TRUE(has(hungarian("A guard in the museum stopped him."), "teremőr"));
+  EXPECT_TRUE(has(hungarian("A security guard stopped him at the door."), "biztonsági őr"));
+}
+
+TEST(PhrasesTest, EverydaySensesByTheNounBeside) {
+  EXPECT_TRUE(has(hungarian("The water reached the second step of the staircase."), "második fokát"));
+  EXPECT_TRUE(has(hungarian("He took a step back."), "lépést"));
+  EXPECT_EQ(hungarian("The heat was unbearable."), "A hőség tűrhetetlen volt.");
+  EXPECT_TRUE(has(hungarian("Cook over a low heat for ten minutes."), "lassú tűzön"));
+  EXPECT_TRUE(has(hungarian("A quiet voice said hello."), "halk hang"));
+  EXPECT_TRUE(has(hungarian("It is a quiet street."), "csendes utca"));
+  EXPECT_TRUE(has(hungarian("They opened a free clinic."), "ingyenes klinikát"));
+  EXPECT_TRUE(has(hungarian("Thank you for the lovely evening."), "a kellemes estét"));
+  EXPECT_EQ(hungarian("What a lovely day!"), "Milyen gyönyörű nap!");
+  EXPECT_TRUE(has(hungarian("Thanks for the lovely dinner."), "a finom vacsorát"));
+}
+
+TEST(PhrasesTest, EverydayCompoundsOfTwoNouns) {
+  EXPECT_TRUE(has(hungarian("They built a new community garden."), "közösségi kertet"));
+  EXPECT_TRUE(has(hungarian("Air traffic controllers are on strike."), "légi forgalmi irányítók"));
+  EXPECT_TRUE(has(hungarian("Check the cancellation policy."), "lemondási szabályzatot"));
+  EXPECT_TRUE(has(hungarian("Fishing is forbidden during the spawning season."), "ívási időszak"));
+  EXPECT_TRUE(has(hungarian("The parking fine was a mistake."), "A parkolási bírság"));
+  EXPECT_TRUE(has(hungarian("Parking fines have doubled."), "A parkolási bírságok"));
+  EXPECT_TRUE(has(hungarian("You need a fishing licence."), "horgászengedélyre"));
+  EXPECT_TRUE(has(hungarian("Do you have a licence to fish here?"), "horgászengedélyed"));
+  EXPECT_TRUE(has(hungarian("You need a fishing permit."), "horgászengedélyre"));
+  EXPECT_TRUE(has(hungarian("I made a lemon cake."), "citromtortát"));
+  EXPECT_TRUE(has(hungarian("The homeless person slept on a bench."), "A hajléktalan"));
+}
+
+TEST(PhrasesTest, OneFishesWithARod) {
+  EXPECT_EQ(hungarian("They fish in the river."), "A folyóban horgásznak.");
+  EXPECT_TRUE(has(hungarian("We go fishing every Sunday."), "horgászni"));
+}
+
+TEST(PhrasesTest, StandingStillIsNotMoving) {
+  EXPECT_TRUE(has(hungarian("The dogs lay still in the shade."), "mozdulatlanul"));
+  EXPECT_EQ(hungarian("He stood still and listened."), "Mozdulatlanul állt, és hallgatott.");
+  EXPECT_EQ(hungarian("The children could not sit still."), "A gyerekek nem tudtak nyugton ülni.");
+  EXPECT_TRUE(has(hungarian("Keep still while I take the photo."), "Maradjon nyugton"));
+  // before the verb it is what goes on
+  EXPECT_TRUE(has(hungarian("They still sit at home every evening."), "még otthon ülnek"));
+}
+
+TEST(PhrasesTest, EverydaySensesOfPeopleAndThings) {
+  EXPECT_TRUE(has(hungarian("If you are unhappy with your room, please tell us."), "elégedetlen a szobájával"));
+  EXPECT_EQ(hungarian("She was unhappy."), "Boldogtalan volt.");
+  EXPECT_TRUE(has(hungarian("The youngest competitor is seven years old."), "A legfiatalabb versenyző"));
+  EXPECT_TRUE(has(hungarian("Our main competitor lowered its prices."), "versenytárs"));
+  EXPECT_TRUE(has(hungarian("The sheets on the bed were clean."), "lepedők"));
+  EXPECT_TRUE(has(hungarian("Print it on a sheet of paper."), "lap"));
+}
+
+TEST(PhrasesTest, TheConductorOfATrainTheChangeOfCoinsAndTheDeskOfAService) {
+  EXPECT_TRUE(has(hungarian("Passengers must show their tickets to the conductor."), "a kalauznak"));
+  EXPECT_TRUE(has(hungarian("The conductor raised his hands and the orchestra began."), "A karmester"));
+  EXPECT_TRUE(has(hungarian("Have you got any change for the parking machine?"), "aprót"));
+  EXPECT_TRUE(has(hungarian("The change was sudden."), "változás"));
+  EXPECT_TRUE(has(hungarian("I need to change the battery."), "Ki kell cserélnem az elemet"));
+  EXPECT_TRUE(has(hungarian("You can change your password."), "Megváltoztathatja a jelszavát"));
+  EXPECT_TRUE(has(hungarian("Please ask at the information desk."), "az információs pultnál"));
+  EXPECT_TRUE(has(hungarian("Collect your number from the registration desk."), "a regisztrációs pultnál"));
+  EXPECT_TRUE(has(hungarian("The teacher's desk is old."), "íróasztala"));
+}
+
+TEST(PhrasesTest, AStatementOfPaymentsADogsCollarAJobAppliedForAndABatteryTakenOut) {
+  EXPECT_TRUE(has(hungarian("I noticed an unusual payment on my statement."), "a számlakivonatomon"));
+  EXPECT_TRUE(has(hungarian("The minister made a statement."), "kijelentést"));
+  EXPECT_TRUE(has(hungarian("The dog's collar was too tight."), "A kutya nyakörve"));
+  EXPECT_TRUE(has(hungarian("His collar was dirty."), "gallérja"));
+  EXPECT_TRUE(has(hungarian("She applied for the job."), "az állásra"));
+  EXPECT_TRUE(has(hungarian("He did a good job."), "munkát"));
+  EXPECT_TRUE(has(hungarian("Remove the battery."), "Vegye ki az elemet"));
+  EXPECT_TRUE(has(hungarian("Remove the cake from the oven."), "Vegye ki a süteményt a sütőből"));
+  EXPECT_TRUE(has(hungarian("The guard checked the tickets on the train."), "A kalauz"));
+}
+
+TEST(PhrasesTest, APaleColourAndTheDirectorOfActors) {
+  // before another adjective, that one chooses the sense too
+  EXPECT_TRUE(has(hungarian("She wore a pale blue dress."), "halvány kék ruhát"));
+  EXPECT_TRUE(has(hungarian("She looked pale and tired."), "Sápadtnak"));
+  EXPECT_TRUE(has(hungarian("The director told the actors to start again."), "A rendező"));
+  EXPECT_TRUE(has(hungarian("The director of the company resigned."), "igazgatója"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator

@@ -62,6 +62,10 @@
 //                          clause after a verb ("found that": "meg|állapít[when=that]"), "wh" for
 //                          a question after it and the one told ("tell me where": "meg|mond[when=wh]"); a set phrase is named by its
 //                          last word ("world record": "record"); elsewhere the sense is skipped
+//             near=:       the English words, "/" between, any of which anywhere in the sentence
+//                          chooses this sense, where what the word is about shows only around it
+//                          ("sat on the bank, fishing": "part[near=fishing/river/lake]");
+//                          elsewhere the sense is skipped, as with when=
 //             pl:          a noun's sense in the English plural ("talks": "tárgyalások", where
 //                          "a talk" is "előadás")
 //           Case names: acc ban ba bol on ra rol nal hoz tol nak val ert kor ig n ul nom
