@@ -5624,6 +5624,26 @@ void participlesLikeTheirBase(std::vector<Token>& toks) {
   }
 }
 
+// "will not be used for a long time", "is used as a school": after "be" and before a preposition
+// or an adverb, "used" is the passive of using, not the adjective of things had before
+// ("használt autó"); "used to" stays what one is used to.
+void usedAsPassive(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    if (t.lower != "used" || t.tag != PartOfSpeech::adjective) continue;
+    std::size_t k = i - 1;
+    while (k > 0 && (toks[k].tag == PartOfSpeech::adverb || toks[k].tag == PartOfSpeech::negation)) --k;
+    const bool afterBe = toks[k].tag == PartOfSpeech::auxiliary && formOfBe(toks[k].lower);
+    // ("This car is used": the adjective, where nothing follows)
+    const bool closes = i + 1 < toks.size() && !t.pauseAfter &&
+                        ((toks[i + 1].tag == PartOfSpeech::preposition && toks[i + 1].lower != "to") ||
+                         toks[i + 1].tag == PartOfSpeech::adverb);
+    if (!afterBe || !closes) continue;
+    if (const lexicon::Entry* e = core.find("use", PartOfSpeech::verb))
+      t.tag = PartOfSpeech::verb, t.form = VerbForm::participle, t.lemma = "use", t.entry = e;
+  }
+}
+
 // "kicked the door shut", "slammed it shut", "pushed the gate open": after the object of a push
 // or a blow, a word that is also an adjective of state is the state the act left it in, not a
 // verb ("becsukta az ajtót").
@@ -6166,6 +6186,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   whatIsLeft(toks);
   placesInARace(core_, toks);
   youOfThoseGreeted(toks);
+  usedAsPassive(core_, toks);
   return toks;
 }
 

@@ -1991,9 +1991,13 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   static constexpr std::string_view kDoneToTheThing[] = {
       "store", "bake",  "cook",  "boil",    "fry",     "roast", "simmer", "stir",  "serve", "heat",  "reheat",
       "freeze", "refrigerate", "chill", "mix", "rinse", "apply", "season", "soak", "microwave", "grill", "whisk",
-      "blend", "steam", "toast", "drain"};
+      "blend", "steam", "toast", "drain", "use", "keep", "shake", "wash", "cover", "discard", "consume",
+      "swallow", "handle", "refreeze", "defrost", "thaw"};
+  // ("Do not use after the expiry date", "Please keep out of reach of children": "Ne használja",
+  // "Tartsa")
   const bool dishAtHand = imperative && !hasObject && verb < n_ &&
-                          (verb == 0 || t_[verb - 1].lower == "then" || t_[verb - 1].lower == "and") &&
+                          (verb == 0 || t_[verb - 1].lower == "then" || t_[verb - 1].lower == "and" ||
+                           t_[verb - 1].lower == "please" || t_[verb - 1].tag == PartOfSpeech::negation) &&
                           listed(kDoneToTheThing, v.lemma) && s && !s->noObject &&
                           (verb + 1 == n_ || (t_[verb + 1].tag != PartOfSpeech::particle &&
                                               t_[verb + 1].tag != PartOfSpeech::conjunction));

@@ -304,6 +304,21 @@ TEST(ConstructionsTest, DaysThatRecurTakeTheirEveryOne) {
 }
 
 // "It is hot" with no noun is the weather's heat: "Meleg van", never "forró van".
+// "be used" before a preposition or an adverb is the passive of using; alone it is the
+// adjective of a thing had before.
+TEST(ConstructionsTest, BeingUsedIsThePassiveOfUsing) {
+  EXPECT_EQ(hungarian("The device will not be used for a long time."), "Az eszközt nem fogják használni sokáig.");
+  EXPECT_EQ(hungarian("This car is used."), "Ez az autó használt.");
+}
+
+// An instruction of a label without an object is said of the product: "Ne használja", "Tartsa".
+TEST(ConstructionsTest, ALabelsInstructionIsSaidOfTheProduct) {
+  EXPECT_EQ(hungarian("Do not use after the expiry date."), "Ne használja a lejárati dátum után.");
+  EXPECT_EQ(hungarian("Keep out of reach of children.").rfind("Tartsa", 0), 0u);
+  // a verb of going or waiting keeps no object
+  EXPECT_EQ(hungarian("Please wait here."), "Kérjük, várjon itt.");
+}
+
 TEST(ConstructionsTest, ItIsHotIsTheWeather) {
   EXPECT_EQ(hungarian("It's very hot today."), "Ma nagyon meleg van.");
   EXPECT_EQ(hungarian("The soup is hot."), "A leves forró.");
