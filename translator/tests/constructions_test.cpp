@@ -6030,5 +6030,15 @@ TEST(ConstructionsTest, AttendingIsTakingPartAndASchoolIsGoneTo) {
   EXPECT_TRUE(has(hungarian("She attends a local school."), "iskol\xC3\xA1\x62\x61"));
 }
 
+TEST(ConstructionsTest, AQuestionTagAsksUgye) {
+  // "..., isn't it?": a tag after the comma asks only for agreement; the statement is said as
+  // it is and "ugye" asks after it
+  EXPECT_EQ(hungarian("It's beautiful, isn't it?"), "Gy\xC3\xB6ny\xC3\xB6r\xC5\xB1, ugye?");
+  EXPECT_EQ(hungarian("You're coming, aren't you?"), "J\xC3\xB6ssz, ugye?");
+  EXPECT_EQ(hungarian("You locked the door, didn't you?"), "Bez\xC3\xA1rtad az ajt\xC3\xB3t, ugye?");
+  // a question without a comma before its last words keeps them: "Is it?"
+  EXPECT_FALSE(has(hungarian("Where is it?"), "ugye"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
