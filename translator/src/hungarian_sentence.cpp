@@ -690,6 +690,8 @@ struct ClauseContext {
   bool past = false;      // the clause before is in the past
   bool reported = false;  // this clause is what someone said or thought: "He said that ..."
   bool linked = false;    // a link word joins this clause to the one before ("and went home")
+  bool resumed = false;   // the main clause goes on after a relative clause of its subject:
+                          // "Children who eat breakfast learn better", "learn" its present
   bool gerund = false;    // an "-ing" clause: its verb is finite, with the subject and tense above
   bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
   bool asked = false;     // a question within: "(Tudod,) hol van az állomás"
@@ -2529,7 +2531,8 @@ VerbGroup Generator::readVerbGroup() const {
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
   // "and went home" goes on with the subject before; "and close the window" with the imperative
   // (unless "please" or "let's" asks it: "..., so please call me", "..., so let's go")
-  if (before_.known && before_.linked && !before_.imperative && !letUs() &&
+  if (before_.known && (before_.linked || before_.resumed) && !before_.imperative &&
+      !letUs() &&
       std::none_of(t_.begin(), t_.begin() + std::ptrdiff_t(std::min(g.main, n)),
                    [](const Token& k) { return k.lower == "please"; }))
     g.imperative = false;
@@ -7269,6 +7272,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // after a relative clause the main clause goes on with its own subject
     if (k > 0 && (clauses[k - 1].relative || clauses[k - 1].ofTime || clauses[k - 1].ofNoun) && c.link.empty())
       context = beforeRelative;
+    context.resumed = k > 0 && clauses[k - 1].relative && c.link.empty();
     std::vector<Token> body = bodyOf(c);
     std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
     // "I want the children to sleep": the noun of the one wanted to do it, which the clause
