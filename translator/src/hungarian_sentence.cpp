@@ -692,6 +692,8 @@ struct ClauseContext {
   bool linked = false;    // a link word joins this clause to the one before ("and went home")
   bool resumed = false;   // the main clause goes on after a relative clause of its subject:
                           // "Children who eat breakfast learn better", "learn" its present
+  bool ownSubject = false;  // ... one whose clause never borrows the subject before: "so" ("so
+                            // bring a jacket" tells, "úgyhogy hozz")
   bool gerund = false;    // an "-ing" clause: its verb is finite, with the subject and tense above
   bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
   bool asked = false;     // a question within: "(Tudod,) hol van az állomás"
@@ -2531,7 +2533,7 @@ VerbGroup Generator::readVerbGroup() const {
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
   // "and went home" goes on with the subject before; "and close the window" with the imperative
   // (unless "please" or "let's" asks it: "..., so please call me", "..., so let's go")
-  if (before_.known && (before_.linked || before_.resumed) && !before_.imperative &&
+  if (before_.known && ((before_.linked && !before_.ownSubject) || before_.resumed) && !before_.imperative &&
       !letUs() &&
       std::none_of(t_.begin(), t_.begin() + std::ptrdiff_t(std::min(g.main, n)),
                    [](const Token& k) { return k.lower == "please"; }))
@@ -3897,7 +3899,7 @@ bool Generator::toldToBe() const {
   const bool doBe = g.be < n_ && std::any_of(t_.begin(), t_.begin() + std::ptrdiff_t(g.be),
                                              [](const Token& k) { return k.lemma == "do"; });
   if (!g.copula || g.be >= n_ || t_[g.be].lower != "be" || !g.modal.empty() || g.future || roles_.subject ||
-      (before_.known && before_.linked && !before_.imperative && !doBe))
+      (before_.known && before_.linked && !before_.ownSubject && !before_.imperative && !doBe))
     return false;
   for (std::size_t k = 0; k < g.be; ++k)
     if (!listed(kBefore, t_[k].lower) && t_[k].tag != PartOfSpeech::negation) return false;
@@ -7330,6 +7332,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                         tokens[c.end - 1].tag == PartOfSpeech::auxiliary;
     context.degree = c.degree;
     context.linked = !c.link.empty();
+    context.ownSubject = context.linked && tokens[c.begin].lower == "so";
     context.formal = formal;
     context.relativeObject = c.relative && !c.link.empty() && c.link.back() == 't';  // "amelyet", "akit"
     context.toBeDone = c.toBeDone;
