@@ -957,6 +957,7 @@ class ReadingChooser {
   bool passiveAt(std::size_t i) const;
   bool perfectBefore(std::size_t i) const;
   bool secondPredicateAt(std::size_t i) const;
+  bool presentOfThirdBefore(std::size_t k) const;
   bool afterCopula(std::size_t i) const;
   bool keptAt(std::size_t i) const;
   bool demonstrativeSubjectBefore(std::size_t i) const;
@@ -1602,6 +1603,17 @@ void ReadingChooser::choose(std::size_t i) {
   }
 }
 
+// The verb nearest before `k` in its clause is a third person's present: "is", "has", "works".
+bool ReadingChooser::presentOfThirdBefore(std::size_t k) const {
+  for (std::size_t b = k; b-- > 0;) {
+    const Token& v = toks_[b];
+    if (v.pauseAfter || v.tag == PartOfSpeech::conjunction) return false;
+    if (v.tag == PartOfSpeech::auxiliary) return v.lower == "is" || v.lower == "has" || v.lower == "does";
+    if (v.tag == PartOfSpeech::verb) return v.form == VerbForm::third;
+  }
+  return false;
+}
+
 // The word at i follows a copula's adjective and a "but", "and", "or" or a comma, past "just",
 // "only", "very" ("was small but very clean"): a second adjective said of the subject.
 bool ReadingChooser::secondPredicateAt(std::size_t i) const {
@@ -1813,6 +1825,16 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                           !particleFollows && !onlyAVerb &&
                           !(nextNounish && coreReading(PartOfSpeech::adjective)) &&
                           (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name);
+  // "She is a teacher and lives in Pécs": after a singular noun and "and", an "-s" word the core
+  // lexicon has as a verb, with a place, an object or a manner after it, is the subject's second
+  // verb when the clause's verb so far is a third person's present ("is", "works"), no plural
+  // noun joined to the one before
+  const bool secondPresentVerb =
+      prevLower == "and" && i >= 3 && toks[i - 2].tag == PartOfSpeech::noun && !toks[i - 2].plural &&
+      // (a noun counted by its article: "sells coffee and plants" joins two nouns)
+      (toks[i - 3].tag == PartOfSpeech::determiner || toks[i - 3].tag == PartOfSpeech::possessive) &&
+      t.lower.ends_with("s") && coreReading(PartOfSpeech::verb) && after &&
+      (after->tag == PartOfSpeech::preposition || objectFollows || howFollows) && presentOfThirdBefore(i - 1);
   // "before leaving the house", "after eating lunch": the "-ing" verb of a clause of time, with
   // its object or complement after it ("while skiing" alone names the activity)
   const bool ing = t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0;
@@ -1911,6 +1933,8 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name) &&
              nextNounish && coreReading(PartOfSpeech::adjective)) {
     bonus(PartOfSpeech::adjective, std::nullopt, 150);  // "a red coat and black boots": "fekete"
+  } else if (secondPresentVerb) {
+    bonus(PartOfSpeech::verb, VerbForm::third, 300);
   } else if (joinsNouns) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
   } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||

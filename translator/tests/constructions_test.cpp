@@ -6057,5 +6057,15 @@ TEST(ConstructionsTest, ABareVerbAfterSoTells) {
   EXPECT_EQ(hungarian("It was late, so we went home."), "K\xC3\xA9s\xC5\x91 volt, ez\xC3\xA9rt hazament\xC3\xBCnk.");
 }
 
+TEST(ConstructionsTest, AnSWordAfterAPredicateAndAndIsTheSubjectsSecondVerb) {
+  // "She is a teacher and lives in Pécs": after "a teacher" and "and", "lives" is her second
+  // verb in the present, no plural of "life"
+  EXPECT_EQ(analysed("She is a teacher and lives in Pécs"),
+            "she/pron is/aux a/det teacher/n and/conj live/v/3sg in/prep pécs/name");
+  EXPECT_TRUE(has(hungarian("My brother is a doctor and works at the hospital."), "k\xC3\xB3rh\xC3\xA1zban dolgozik"));
+  // a noun without its article joins the noun after it: "sells coffee and plants"
+  EXPECT_TRUE(has(hungarian("She sells coffee and plants at the market."), "n\xC3\xB6v\xC3\xA9nyeket"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
