@@ -1744,6 +1744,18 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
       if (r.tag == PartOfSpeech::verb && r.form != VerbForm::ing &&
           core_.find(r.lemma + " " + toks[i + 1].lower + " " + toks[i + 2].lower, PartOfSpeech::verb))
         r.weight += 300;
+  // "the parking fine I received", "the flat we rented": a word after an article or a noun, right
+  // before a subject pronoun, ends the noun phrase a relative clause without "that" says more of:
+  // the noun ("bírság"), no adjective; after a noun, no verb that agrees with it ("The doctors
+  // say I can go", "The landlord says he will")
+  const bool agreesWithNounBefore =
+      prevTag == PartOfSpeech::noun && std::any_of(rs.begin(), rs.end(), [&](const Reading& r) {
+        return r.tag == PartOfSpeech::verb &&
+               (r.form == VerbForm::past || r.form == (prev->plural ? VerbForm::base : VerbForm::third));
+      });
+  if ((prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::noun) && !agreesWithNounBefore &&
+      !t.pauseAfter && i + 2 < toks.size() && subjectPronoun(toks[i + 1]))
+    bonus(PartOfSpeech::noun, std::nullopt, 400);
   // "Children under five travel free", "People over 65 pay less": people of an age, the
   // subject, and after the age their verb
   static constexpr std::string_view kAgeBounds[] = {"under", "over", "above", "below", "aged"};

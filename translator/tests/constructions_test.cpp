@@ -6067,5 +6067,14 @@ TEST(ConstructionsTest, AnSWordAfterAPredicateAndAndIsTheSubjectsSecondVerb) {
   EXPECT_TRUE(has(hungarian("She sells coffee and plants at the market."), "n\xC3\xB6v\xC3\xA9nyeket"));
 }
 
+TEST(ConstructionsTest, TheWordBeforeAContactRelativesPronounIsItsNoun) {
+  // "The parking fine I received": "fine" right before "I" and its verb ends the noun phrase the
+  // clause says more of, a noun ("bírság"), no adjective
+  EXPECT_EQ(hungarian("The parking fine I received last week was a mistake."),
+            "A parkol\xC3\xB3\x62\xC3\xADrs\xC3\xA1g, amelyet m\xC3\xBAlt h\xC3\xA9ten kaptam, hiba volt.");
+  // a verb that agrees with the noun before is that noun's verb: "The doctors say I can go"
+  EXPECT_TRUE(has(hungarian("The doctors say I can go home on Thursday."), "szerint"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
