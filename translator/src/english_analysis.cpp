@@ -4947,6 +4947,23 @@ bool ownedActionAt(const lexicon::Entry& doing, std::vector<Token>& toks, std::s
   return true;
 }
 
+// Past a prepositional phrase at i, if one is there, up to a comma: "in the river", "on the
+// lake", "to work"; never past the sentence's last token.
+std::size_t pastPrepositionalPhrase(const std::vector<Token>& toks, std::size_t i) {
+  if (i + 1 >= toks.size() || toks[i].tag != PartOfSpeech::preposition || toks[i].pauseAfter) return i;
+  std::size_t k = i + 1;
+  while (k + 1 < toks.size() && !toks[k].pauseAfter &&
+         (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
+          toks[k].tag == PartOfSpeech::adjective || toks[k].tag == PartOfSpeech::number))
+    ++k;
+  const std::size_t noun = k;
+  while (k + 1 < toks.size() && (toks[k].tag == PartOfSpeech::noun || toks[k].tag == PartOfSpeech::name)) {
+    ++k;
+    if (toks[k - 1].pauseAfter) return i;
+  }
+  return k > noun ? k : i;
+}
+
 // "Drinking coffee keeps me awake", "that eating vegetables is healthy": an "-ing" verb and its
 // bare object before a clause's verb are its subject, a habit Hungarian names with one compound
 // of the object and the noun of the action ("A kávéivás", "a zöldségevés"). A plural object
@@ -4959,9 +4976,10 @@ void gerundSubjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
     Token& ing = toks[i];
     const Token& object = toks[i + 1];
     if ((i > 0 && toks[i - 1].lower != "that" && !toks[i - 1].pauseAfter) || ing.pauseAfter) continue;
-    // ("Cycling keeps you fit": alone, the noun of the action, "A biciklizés")
+    // ("Cycling keeps you fit": alone, the noun of the action, "A biciklizés"; so too with a
+    // place or a goal after it, "Swimming in the river is dangerous": "A folyóban úszás")
     if (ing.tag == PartOfSpeech::verb && ing.form == VerbForm::ing && ing.entry && !ing.entry->senses.empty() &&
-        finiteVerbForm(object)) {
+        finiteVerbForm(toks[pastPrepositionalPhrase(toks, i + 1)])) {
       const lexicon::Sense& verb = ing.entry->senses.front();
       if (std::string action = actionNounOf(VerbStem{verb.word, verb.prefix, ""}, false); !action.empty()) {
         ing.tag = PartOfSpeech::noun, ing.entry = nullptr, ing.hasObject = false;

@@ -1634,7 +1634,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         else post += "i";
       } else if (out_.size() > before) {
         const bool to = t_[np.placeAttribute].lower == "to";
-        emit(t_[np.placeAttribute].lower == "from"   ? "j\xC3\xB6v\xC5\x91"
+        // ("Fishing on the lake is forbidden": the place of a bare action is where it is done,
+        // "a tavon való horgászat")
+        const bool action = np.head == np.begin && !np.plural && t_[np.head].lower.ends_with("ing");
+        emit(action                                  ? "val\xC3\xB3"
+             : t_[np.placeAttribute].lower == "from" ? "j\xC3\xB6v\xC5\x91"
              : to && headsFor(t_[np.head])          ? "tart\xC3\xB3"
              : to                                    ? "vezet\xC5\x91"
                                                      : "l\xC3\xA9v\xC5\x91",

@@ -6076,5 +6076,14 @@ TEST(ConstructionsTest, TheWordBeforeAContactRelativesPronounIsItsNoun) {
   EXPECT_TRUE(has(hungarian("The doctors say I can go home on Thursday."), "szerint"));
 }
 
+TEST(ConstructionsTest, AnActionWithItsPlaceIsTheSubject) {
+  // "Swimming in the river is dangerous": an "-ing" verb and the place after it before the
+  // clause's verb are its subject, the noun of the action with the place said "való" before it
+  EXPECT_EQ(hungarian("Swimming in the river is dangerous."), "A foly\xC3\xB3\x62\x61n val\xC3\xB3 \xC3\xBAsz\xC3\xA1s vesz\xC3\xA9lyes.");
+  EXPECT_TRUE(has(hungarian("Fishing on the lake is forbidden in May."), "A tavon val\xC3\xB3 horg\xC3\xA1szat"));
+  // a thing with its place keeps "lévő": "the printer on our floor"
+  EXPECT_TRUE(has(hungarian("The building on the corner is old."), "l\xC3\xA9v\xC5\x91"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
