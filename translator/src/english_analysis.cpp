@@ -5036,6 +5036,25 @@ void gerundObjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "during baking", "during cooking": a bare "-ing" word after "during" names the action done
+// meanwhile, the noun of the action ("sütés közben"), where the core lexicon has no noun of its
+// own for it.
+void actionsDuring(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    Token& ing = toks[i];
+    if (toks[i - 1].lower != "during" || ing.words != 1 || !endsWith(ing.lower, "ing") ||
+        (ing.tag == PartOfSpeech::noun && core.find(ing.lower, PartOfSpeech::noun)))
+      continue;
+    const lexicon::Entry* doing = verbOfIng(core, ing);
+    if (!doing || doing->senses.empty()) continue;
+    const lexicon::Sense& verb = doing->senses.front();
+    if (std::string action = actionNounOf(VerbStem{verb.word, "", ""}, false); !action.empty()) {
+      ing.tag = PartOfSpeech::noun, ing.entry = nullptr, ing.hasObject = false, ing.plural = false;
+      ing.dictionarySenses = {std::move(action)};
+    }
+  }
+}
+
 // "some of the charts", "one of my friends", "two of the boys": a part of a group of nouns is
 // said as the quantity before the noun, "of" and "the" unsaid ("néhány diagram", "az egyik
 // barátom", "két fiú"); "one of" becomes one determiner, "egyik".
@@ -6121,6 +6140,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   moreOfManner(core_, toks);
   gerundSubjects(core_, toks);
   gerundObjects(core_, toks);
+  actionsDuring(core_, toks);
   participlesAfterNouns(toks);
   describingWordsAfterNouns(core_, toks);
   namesOfNouns(toks);

@@ -5094,6 +5094,10 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   if (!r.c && p == "over" && !np.pronoun && t_[np.head].tag == PartOfSpeech::noun &&
       (listed(kSpansOfTime, t_[np.head].lemma) || (headSense && !headSense->note("time").empty())))
     r.c = Case::nominative, r.post = "alatt";
+  // "during baking": a bare action is what goes on meanwhile, "sütés közben"
+  if (!r.c && p == "during" && np.head == np.begin && !np.plural && t_[np.head].tag == PartOfSpeech::noun &&
+      t_[np.head].lower.ends_with("ing"))
+    r.c = Case::nominative, r.post = "k\xC3\xB6zben";
   if (const auto post = postpositionFor(p); !r.c && post) {
     r.c = post->second, r.post = std::string(post->first);
     // "Put the box under the bed", "fell below zero": where a thing is put or falls to, "az ágy

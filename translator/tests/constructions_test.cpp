@@ -6085,5 +6085,13 @@ TEST(ConstructionsTest, AnActionWithItsPlaceIsTheSubject) {
   EXPECT_TRUE(has(hungarian("The building on the corner is old."), "l\xC3\xA9v\xC5\x91"));
 }
 
+TEST(ConstructionsTest, DuringABareActionIsMeanwhile) {
+  // "during baking": the noun of the action and "közben", "sütés közben"; "during the meeting"
+  // keeps "alatt"
+  EXPECT_TRUE(has(hungarian("Do not open the oven door during baking."), "s\xC3\xBCt\xC3\xA9s k\xC3\xB6zben"));
+  EXPECT_TRUE(has(hungarian("Stir occasionally during cooking."), "f\xC5\x91z\xC3\xA9s k\xC3\xB6zben"));
+  EXPECT_TRUE(has(hungarian("She fell asleep during the film."), "a film alatt"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
