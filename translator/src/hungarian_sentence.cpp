@@ -1056,6 +1056,7 @@ class Generator {
   PrepositionChoice choosePreposition(std::size_t pos, const NounPhrase& np) const;
   bool isDuration(const NounPhrase& np) const;
   bool lastsAWhile() const;
+  bool comparedWithObject(std::size_t than, const NounPhrase& np) const;
   bool saidOfThing(const ClauseRoles& r) const;
   bool saidOfPerson(const ClauseRoles& r) const;
   bool forTheSpeaker() const;
@@ -5605,8 +5606,11 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
       return np.end;
     }
     out_.push_back({"mint", pos, true, !count});
-    emitNounPhrase(np, Case::nominative);
-    lastCase_ = Case::nominative;
+    const Case compared = comparedWithObject(pos, np) ? roles_.objectCase : Case::nominative;
+    // (a whole kind as the object's: "a nyarat, mint a telet")
+    if (compared != Case::nominative && emitGenericArticle_ && np.begin == np.head) emit("a", np.begin);
+    emitNounPhrase(np, compared);
+    lastCase_ = compared;
     return np.end;
   }
   if (!c && p == "of") c = Case::nominative;
@@ -5697,6 +5701,19 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
 }
 
 // Whether the clause says for how long its verb went on: "for two hours", "for a week".
+// "She likes tea more than coffee": a thing after "more than" or "less than" the verb's object
+// comes before is compared with that object, said in its case ("mint a kávét"); a person may be
+// the one who does it ("more than her brother" stays "mint a bátyja").
+bool Generator::comparedWithObject(std::size_t than, const NounPhrase& np) const {
+  if (than == 0 || t_[than].lower != "than" ||
+      (t_[than - 1].lower != "more" && t_[than - 1].lower != "less" && t_[than - 1].lower != "better") ||
+      !roles_.object || roles_.object->end > than - 1 || roles_.objectCase == Case::nominative || np.pronoun ||
+      np.name)
+    return false;
+  const Sense* hs = coreSense(t_[np.head], sense(np.head));
+  return !(hs && hs->person);
+}
+
 bool Generator::lastsAWhile() const {
   for (std::size_t k = roles_.verb.main + 1; k + 1 < n_; ++k)
     if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) return true;

@@ -6093,5 +6093,13 @@ TEST(ConstructionsTest, DuringABareActionIsMeanwhile) {
   EXPECT_TRUE(has(hungarian("She fell asleep during the film."), "a film alatt"));
 }
 
+TEST(ConstructionsTest, AThingComparedWithTheObjectTakesItsCase) {
+  // "likes tea more than coffee": the coffee is compared with the tea, the object, "mint a
+  // kávét"; a person may be the one who likes it, "mint a bátyja"
+  EXPECT_EQ(hungarian("She likes tea more than coffee."), "Jobban szereti a te\xC3\xA1t, mint a k\xC3\xA1v\xC3\xA9t.");
+  EXPECT_TRUE(has(hungarian("She likes tea more than her brother."), "mint a b\xC3\xA1tyja"));
+  EXPECT_TRUE(has(hungarian("The trip took more than three hours."), "t\xC3\xB6\x62\x62 mint h\xC3\xA1rom"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
