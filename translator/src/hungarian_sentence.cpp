@@ -681,6 +681,7 @@ struct ClauseRoles {
 };
 
 std::string reflexiveWith(const Agreement& a, bool imperative, bool formal);
+std::optional<std::string> adjectiveOfTown(std::string name);
 
 // What a clause hands the next one: "I got up and went home" keeps the first person.
 struct ClauseContext {
@@ -1056,6 +1057,7 @@ class Generator {
   PrepositionChoice choosePreposition(std::size_t pos, const NounPhrase& np) const;
   bool isDuration(const NounPhrase& np) const;
   bool lastsAWhile() const;
+  bool townAttribute(const NounPhrase& np) const;
   bool comparedWithObject(std::size_t than, const NounPhrase& np) const;
   bool saidOfThing(const ClauseRoles& r) const;
   bool saidOfPerson(const ClauseRoles& r) const;
@@ -1581,6 +1583,16 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       const std::string& in = t_[np.placeAttribute].lower;
       if ((in == "on" || in == "in" || in == "at") && startsNounPhrase(after)) {
         const NounPhrase place = readNounPhrase(after);
+        // "a dentist in Szeged": a town the name names is the noun's adjective, "egy szegedi fogorvos"
+        if (townAttribute(np)) {
+          const std::size_t mark = out_.size();
+          emitNounPhrase(place, Case::nominative);
+          if (std::optional<std::string> adjective = adjectiveOfTown(out_.back().text)) {
+            out_.back().text = std::move(*adjective);
+            return;
+          }
+          out_.resize(mark);
+        }
         if (place.head > place.begin && place.head + 1 == np.end && streetName(place.head - 1, place)) {
           const std::size_t mark = out_.size();
           emitNounPhrase(place, Case::nominative);
@@ -2886,7 +2898,12 @@ void Generator::findSubject(ClauseRoles& r) const {
       // ("The lake in the north": a point of the compass is the noun's adjective, "Az északi tó")
       // ("The flat on Rose Street": a street the name names is a place as well, "a Rózsa utcai lakás")
       const bool street = place.head > place.begin && streetName(place.head - 1, place);
-      if (!time && !stake && (!where.capitalised || whereTo || street) && !isIndefinitePronoun(t_[r.subject->head]) &&
+      // ("A dentist in Szeged": a town, "Egy szegedi fogorvos")
+      const bool town = t_[p].lower == "in" && place.begin == place.head && place.end == end &&
+                        (where.tag == PartOfSpeech::name || where.capitalised) && !r.subject->pronoun &&
+                        !r.subject->name;
+      if (!time && !stake && (!where.capitalised || whereTo || street || town) &&
+          !isIndefinitePronoun(t_[r.subject->head]) &&
           !compassAfter(*r.subject))
         r.subject->placeAttribute = p, r.subject->end = end;
     }
@@ -5712,6 +5729,21 @@ bool Generator::comparedWithObject(std::size_t than, const NounPhrase& np) const
     return false;
   const Sense* hs = coreSense(t_[np.head], sense(np.head));
   return !(hs && hs->person);
+}
+
+// The noun phrase's place after it is "in" and a lone name: a town ("a dentist in Szeged").
+bool Generator::townAttribute(const NounPhrase& np) const {
+  return np.placeAttribute && t_[np.placeAttribute].lower == "in" && np.placeAttribute + 2 == np.end &&
+         (t_[np.placeAttribute + 1].tag == PartOfSpeech::name || t_[np.placeAttribute + 1].capitalised);
+}
+
+// "Szeged": "szegedi", "Budapest": "budapesti", "Prága": "prágai", "Helsinki": "helsinki": the
+// adjective of a town or a country, in lower case with "-i"; none for a name opening with a
+// letter that is no ASCII capital.
+std::optional<std::string> adjectiveOfTown(std::string name) {
+  if (name.empty() || name[0] < 'A' || name[0] > 'Z' || name.find(' ') != std::string::npos) return std::nullopt;
+  name[0] = char(name[0] - 'A' + 'a');
+  return name.back() == 'i' ? name : name + "i";
 }
 
 bool Generator::lastsAWhile() const {

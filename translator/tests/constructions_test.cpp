@@ -6101,5 +6101,14 @@ TEST(ConstructionsTest, AThingComparedWithTheObjectTakesItsCase) {
   EXPECT_TRUE(has(hungarian("The trip took more than three hours."), "t\xC3\xB6\x62\x62 mint h\xC3\xA1rom"));
 }
 
+TEST(ConstructionsTest, ATownAfterTheSubjectIsItsAdjective) {
+  // "A dentist in Szeged": the town the subject is in says which one, "Egy szegedi fogorvos"
+  EXPECT_EQ(hungarian("A dentist in Szeged has opened a new clinic."),
+            "Egy szegedi fogorvos megnyitott egy \xC3\xBAj klinik\xC3\xA1t.");
+  EXPECT_TRUE(has(hungarian("The hotel in Budapest is full."), "A budapesti sz\xC3\xA1lloda"));
+  // a place that is no name keeps "lévő"
+  EXPECT_TRUE(has(hungarian("The children in the garden are playing."), "A kertben l\xC3\xA9v\xC5\x91 gyerekek"));
+}
+
 }  // namespace
 }  // namespace lexiton::translator
