@@ -509,7 +509,8 @@ std::optional<QuotedSpeech> quotedSpeech(const std::u32string& t, const Sentence
     bool shortReport = n - w <= kMaxReportWords;
     // ("the guard shouted from the doorway", "everyone shouted as Clara leaned ..."): longer
     // words of saying that open with their speaker and verb, or the verb and its speaker
-    for (std::size_t r = w; r < n && r - w < 3 && !shortReport; ++r) {
+    // ("a quiet voice said behind her": a speaker of three words)
+    for (std::size_t r = w; r < n && r - w < 4 && !shortReport; ++r) {
       const Word& word = s.words[r];
       std::u32string lower(t.begin() + std::ptrdiff_t(word.begin), t.begin() + std::ptrdiff_t(word.end));
       for (char32_t& c : lower)
@@ -546,17 +547,17 @@ std::vector<Token> subjectBeforeVerbOfSaying(std::vector<Token> t) {
 
 // "It's beautiful, isn't it?", "You're coming, aren't you?", "You locked it, didn't you?": a
 // tag after the last comma, an auxiliary or modal and a pronoun, asks only for agreement. The
-// index of its first word, or `lowers.size()` when the question has none. Hungarian says the
-// statement as it is and asks "ugye?" after it ("Gyönyörű, ugye?").
-std::size_t questionTagAt(const std::vector<std::string>& lowers, const std::vector<bool>& pauses) {
+// index of its first word among the words before `n` (a quotation's, or the sentence's), or `n`
+// when the question has none. Hungarian says the statement as it is and asks "ugye?" after it
+// ("Gyönyörű, ugye?").
+std::size_t questionTagAt(const std::vector<std::string>& lowers, const std::vector<bool>& pauses, std::size_t n) {
   static constexpr std::string_view kTagVerbs[] = {
       "is",      "are",     "am",      "was",      "were",   "do",        "does",     "did",
       "have",    "has",     "had",     "can",      "could",  "will",      "would",    "should",
       "isn't",   "aren't",  "wasn't",  "weren't",  "don't",  "doesn't",   "didn't",   "haven't",
       "hasn't",  "hadn't",  "can't",   "couldn't", "won't",  "wouldn't",  "shouldn't", "mustn't"};
   static constexpr std::string_view kTagSubjects[] = {"i", "you", "he", "she", "it", "we", "they", "there"};
-  const std::size_t n = lowers.size();
-  if (n < 4 || pauses.size() < n || !pauses[n - 3] || !listed(kTagVerbs, lowers[n - 2]) ||
+  if (n < 4 || n > lowers.size() || pauses.size() < n || !pauses[n - 3] || !listed(kTagVerbs, lowers[n - 2]) ||
       !listed(kTagSubjects, lowers[n - 1]))
     return n;
   return n - 2;
@@ -645,9 +646,6 @@ Translation Translator::translate(std::string_view encodedText) const {
     parts.push_back({0, s.words.size(), {}, capital, {}});
     parts[0].shape.question = stop == '?';
     // ("It's late, isn't it?": the statement is said without its tag, which becomes "ugye")
-    if (stop == '?') parts[0].endWord = questionTagAt(st.lowers(), pauses);
-    tagged = parts[0].endWord < s.words.size();
-    if (tagged) parts[0].shape.question = false;
     // ("She said, \"You can take my car.\"": a quotation inside is talk, said familiarly; a
     // label of a word or three without a stop inside, "Click \"Settings\"", is no talk)
     const std::size_t end = std::min<std::size_t>(s.end, q.text.size());
@@ -667,6 +665,12 @@ Translation Translator::translate(std::string_view encodedText) const {
       }
       k = close;
     }
+  }
+  // ("It's late, isn't it?": the statement is said without its tag, which becomes "ugye")
+  if (parts[0].shape.question) {
+    const std::size_t tag = questionTagAt(st.lowers(), pauses, parts[0].endWord);
+    tagged = tag < parts[0].endWord;
+    if (tagged) parts[0].endWord = tag, parts[0].shape.question = false;
   }
   for (Part& p : parts) {
     const auto from = std::ptrdiff_t(p.firstWord), to = std::ptrdiff_t(p.endWord);
@@ -691,7 +695,7 @@ Translation Translator::translate(std::string_view encodedText) const {
   }
   auto said = [&](const Part& p, std::size_t sense, char32_t stop) {
     std::vector<HungarianWord> words = generateHungarian(p.tokens, p.pointed, sense, p.shape);
-    if (tagged && !words.empty()) words.push_back({"ugye", p.tokens.size() - 1, true, true});
+    if (tagged && &p == &parts[0] && !words.empty()) words.push_back({"ugye", p.tokens.size() - 1, true, true});
     return targetMarkup(words, p.capital, stop);
   };
   auto target = [&](std::size_t sense) {

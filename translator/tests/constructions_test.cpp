@@ -6038,6 +6038,10 @@ TEST(ConstructionsTest, AQuestionTagAsksUgye) {
   EXPECT_EQ(hungarian("You locked the door, didn't you?"), "Bez\xC3\xA1rtad az ajt\xC3\xB3t, ugye?");
   // a question without a comma before its last words keeps them: "Is it?"
   EXPECT_FALSE(has(hungarian("Where is it?"), "ugye"));
+  // so too in a quotation, whose speaker may take three words before the verb of saying
+  EXPECT_EQ(hungarian("\"You are hungry, aren't you?\" she asked."), "\xE2\x80\x9E\xC3\x89hes vagy, ugye?\xE2\x80\x9D \xE2\x80\x93 k\xC3\xA9rdezte.");
+  EXPECT_TRUE(has(hungarian("\"It's beautiful, isn't it?\" a quiet voice said behind her."),
+                  "Gy\xC3\xB6ny\xC3\xB6r\xC5\xB1, ugye?\xE2\x80\x9D \xE2\x80\x93 mondta egy csendes hang"));
 }
 
 TEST(ConstructionsTest, APluralsRelativeClauseHasItsBarePresent) {
