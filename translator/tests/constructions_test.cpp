@@ -6114,5 +6114,10 @@ TEST(ConstructionsTest, ATownAfterTheSubjectIsItsAdjective) {
   EXPECT_TRUE(has(hungarian("The children in the garden are playing."), "A kertben l\xC3\xA9v\xC5\x91 gyerekek"));
 }
 
+TEST(ConstructionsTest, AQuantityAfterAndOpensASecondVerbsObject) {
+  // "Wear a hat and drink plenty of water": "plenty of" opens an object, so "drink" is a verb
+  EXPECT_EQ(hungarian("Wear a hat and drink plenty of water."), "Viseljen egy kalapot, \xC3\xA9s igyon sok vizet.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
