@@ -3462,7 +3462,9 @@ void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 // "to" before a verb marks an infinitive.
 void markInfinitives(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
-    if (toks[i].lower == "to" && toks[i + 1].tag == PartOfSpeech::verb && toks[i + 1].form == VerbForm::base)
+    if (toks[i].lower == "to" && ((toks[i + 1].tag == PartOfSpeech::verb && toks[i + 1].form == VerbForm::base) ||
+                                  (toks[i + 1].tag == PartOfSpeech::auxiliary && toks[i + 1].lower == "be" &&
+                                   i > 0 && toks[i - 1].tag == PartOfSpeech::verb)))
       toks[i].tag = PartOfSpeech::infinitiveTo;
 }
 

@@ -4048,6 +4048,16 @@ std::size_t Generator::emitCopula(std::size_t pos) {
                               g.be);
     return pred + 1;
   }
+  // "asked to be quiet", "told us to be ready": what one is asked to be, the predicate and the
+  // copula's subjunctive after it ("hogy csendesek legyenek")
+  if (before_.purpose && !told && !existential && !location && !g.past && !g.future && !g.negative &&
+      g.be < n_ && t_[g.be].lower == "be" && (g.be == 0 || t_[g.be - 1].tag == PartOfSpeech::infinitiveTo)) {
+    pos = std::max(pos, g.be) + 1;
+    if (pos >= n_) return pos;
+    pos = emitPredicate(pos);
+    emit(subjunctiveOf(VerbStem{"van", "", ""}, ca), g.be);
+    return pos;
+  }
   if (told && !existential && !location) {
     Agreement ta = ca;
     ta.person = before_.formal ? 3 : 2;

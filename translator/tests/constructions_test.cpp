@@ -6119,5 +6119,11 @@ TEST(ConstructionsTest, AQuantityAfterAndOpensASecondVerbsObject) {
   EXPECT_EQ(hungarian("Wear a hat and drink plenty of water."), "Viseljen egy kalapot, \xC3\xA9s igyon sok vizet.");
 }
 
+TEST(ConstructionsTest, WhatOneIsAskedToBeIsTheCopulasSubjunctive) {
+  // "are kindly asked to be quiet": the request's clause says the predicate and "legyen" after it
+  EXPECT_EQ(hungarian("Guests are kindly asked to be quiet."),
+            "K\xC3\xA9rj\xC3\xBCk a vend\xC3\xA9geket, hogy csendesek legyenek.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
