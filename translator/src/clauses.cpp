@@ -337,6 +337,21 @@ class Splitter {
                              (t_[i].tag == PartOfSpeech::verb &&
                               (t_[i].form == VerbForm::past || t_[i].form == VerbForm::third)));
   }
+  // "neighbours who live alone", "people who still work": after a plural noun and its relative
+  // word, a verb's bare form is its present, the clause's own verb.
+  bool pluralsPresentAt(std::size_t i, const Token& noun) const {
+    if (!noun.plural || noun.tag != PartOfSpeech::noun) return false;
+    if (i < t_.size() && t_[i].tag == PartOfSpeech::adverb) ++i;
+    return i < t_.size() && t_[i].tag == PartOfSpeech::verb && t_[i].form == VerbForm::base;
+  }
+  // "Children who eat breakfast learn better": the bare verb at i after a relative clause
+  // (from `relativeBegin`) of a plural noun that no verb precedes, the sentence's subject, is
+  // the main clause's present.
+  bool pluralSubjectsPresentAt(std::size_t i, std::size_t relativeBegin) const {
+    return relativeBegin > 0 && t_[i].tag == PartOfSpeech::verb && t_[i].form == VerbForm::base &&
+           t_[relativeBegin - 1].tag == PartOfSpeech::noun && t_[relativeBegin - 1].plural &&
+           !verbIn(0, relativeBegin - 1);
+  }
   // An adjective or adverb after "how": the quality asked about ("how beautiful", "how fast").
   bool howMuchOf(std::size_t i) const {
     return i < t_.size() && (t_[i].tag == PartOfSpeech::adjective || t_[i].tag == PartOfSpeech::adverb);
@@ -589,7 +604,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   // a relative clause may follow the subject before its verb: "The house, which is old, ..."
   if (const Relative* r = relative(t.lower);
       r && (isNounish(prev) || pauseBefore(i)) && !soThatAt(i) && !thatAfterObject(i)) {
-    if (t.lower != "that" || (prev.tag != PartOfSpeech::verb && !verbBeforeAdverbs(i))) return verbAt(i + 1) || finiteClauseAt(i + 1);
+    if (t.lower != "that" || (prev.tag != PartOfSpeech::verb && !verbBeforeAdverbs(i)))
+      return verbAt(i + 1) || finiteClauseAt(i + 1) || pluralsPresentAt(i + 1, prev);
   }
   // "the guest whose room was cold": a relative clause of the noun's owner
   if (ownerRelativeAt(i)) return true;
@@ -626,7 +642,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
     return true;
   // "The number of tourists who visited the island fell": a finite verb after the relative
   // clause's own verb and its object is the main clause's
-  if (inRelative && t.tag == PartOfSpeech::verb && verbAt(i) &&
+  // ("Children who eat breakfast learn better": of a plural subject, its bare present too)
+  if (inRelative && t.tag == PartOfSpeech::verb && (verbAt(i) || pluralSubjectsPresentAt(i, clauseBegin)) &&
       (prev.tag == PartOfSpeech::noun || prev.tag == PartOfSpeech::name || prev.tag == PartOfSpeech::adverb ||
        (prev.tag == PartOfSpeech::pronoun &&
         !subjectPronoun(prev))) &&  // ("the invoice you sent us contains")

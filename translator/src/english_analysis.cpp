@@ -960,6 +960,7 @@ class ReadingChooser {
   bool passiveAt(std::size_t i) const;
   bool perfectBefore(std::size_t i) const;
   bool secondPredicateAt(std::size_t i) const;
+  bool presentOfThirdBefore(std::size_t k) const;
   bool afterCopula(std::size_t i) const;
   bool keptAt(std::size_t i) const;
   bool demonstrativeSubjectBefore(std::size_t i) const;
@@ -1605,6 +1606,17 @@ void ReadingChooser::choose(std::size_t i) {
   }
 }
 
+// The verb nearest before `k` in its clause is a third person's present: "is", "has", "works".
+bool ReadingChooser::presentOfThirdBefore(std::size_t k) const {
+  for (std::size_t b = k; b-- > 0;) {
+    const Token& v = toks_[b];
+    if (v.pauseAfter || v.tag == PartOfSpeech::conjunction) return false;
+    if (v.tag == PartOfSpeech::auxiliary) return v.lower == "is" || v.lower == "has" || v.lower == "does";
+    if (v.tag == PartOfSpeech::verb) return v.form == VerbForm::third;
+  }
+  return false;
+}
+
 // The word at i follows a copula's adjective and a "but", "and", "or" or a comma, past "just",
 // "only", "very" ("was small but very clean"): a second adjective said of the subject.
 bool ReadingChooser::secondPredicateAt(std::size_t i) const {
@@ -1735,6 +1747,18 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
       if (r.tag == PartOfSpeech::verb && r.form != VerbForm::ing &&
           core_.find(r.lemma + " " + toks[i + 1].lower + " " + toks[i + 2].lower, PartOfSpeech::verb))
         r.weight += 300;
+  // "the parking fine I received", "the flat we rented": a word after an article or a noun, right
+  // before a subject pronoun, ends the noun phrase a relative clause without "that" says more of:
+  // the noun ("bírság"), no adjective; after a noun, no verb that agrees with it ("The doctors
+  // say I can go", "The landlord says he will")
+  const bool agreesWithNounBefore =
+      prevTag == PartOfSpeech::noun && std::any_of(rs.begin(), rs.end(), [&](const Reading& r) {
+        return r.tag == PartOfSpeech::verb &&
+               (r.form == VerbForm::past || r.form == (prev->plural ? VerbForm::base : VerbForm::third));
+      });
+  if ((prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::noun) && !agreesWithNounBefore &&
+      !t.pauseAfter && i + 2 < toks.size() && subjectPronoun(toks[i + 1]))
+    bonus(PartOfSpeech::noun, std::nullopt, 400);
   // "Children under five travel free", "People over 65 pay less": people of an age, the
   // subject, and after the age their verb
   static constexpr std::string_view kAgeBounds[] = {"under", "over", "above", "below", "aged"};
@@ -1793,8 +1817,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   // after "and" between two nouns ("bread and milk") no new clause begins; a word with an
   // object after it is a verb ("into pieces and fry them", "fill in the form and return it")
   const Token* after = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
+  // ("and drink plenty of water": a quantity opens the object as a determiner does)
   const bool objectFollows =
       after && (after->tag == PartOfSpeech::determiner || after->tag == PartOfSpeech::possessive ||
+                after->lower == "plenty of" || after->lower == "lots of" || after->lower == "a lot of" ||
                 (after->tag == PartOfSpeech::pronoun &&
                  (after->lower == "it" || after->lower == "them" || after->lower == "me" ||
                   after->lower == "him" || after->lower == "us")));
@@ -1816,6 +1842,16 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                           !particleFollows && !onlyAVerb &&
                           !(nextNounish && coreReading(PartOfSpeech::adjective)) &&
                           (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name);
+  // "She is a teacher and lives in Pécs": after a singular noun and "and", an "-s" word the core
+  // lexicon has as a verb, with a place, an object or a manner after it, is the subject's second
+  // verb when the clause's verb so far is a third person's present ("is", "works"), no plural
+  // noun joined to the one before
+  const bool secondPresentVerb =
+      prevLower == "and" && i >= 3 && toks[i - 2].tag == PartOfSpeech::noun && !toks[i - 2].plural &&
+      // (a noun counted by its article: "sells coffee and plants" joins two nouns)
+      (toks[i - 3].tag == PartOfSpeech::determiner || toks[i - 3].tag == PartOfSpeech::possessive) &&
+      t.lower.ends_with("s") && coreReading(PartOfSpeech::verb) && after &&
+      (after->tag == PartOfSpeech::preposition || objectFollows || howFollows) && presentOfThirdBefore(i - 1);
   // "before leaving the house", "after eating lunch": the "-ing" verb of a clause of time, with
   // its object or complement after it ("while skiing" alone names the activity)
   const bool ing = t.lower.size() > 4 && t.lower.compare(t.lower.size() - 3, 3, "ing") == 0;
@@ -1914,6 +1950,8 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
              (toks[i - 2].tag == PartOfSpeech::noun || toks[i - 2].tag == PartOfSpeech::name) &&
              nextNounish && coreReading(PartOfSpeech::adjective)) {
     bonus(PartOfSpeech::adjective, std::nullopt, 150);  // "a red coat and black boots": "fekete"
+  } else if (secondPresentVerb) {
+    bonus(PartOfSpeech::verb, VerbForm::third, 300);
   } else if (joinsNouns) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
   } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
@@ -3463,7 +3501,9 @@ void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 // "to" before a verb marks an infinitive.
 void markInfinitives(std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
-    if (toks[i].lower == "to" && toks[i + 1].tag == PartOfSpeech::verb && toks[i + 1].form == VerbForm::base)
+    if (toks[i].lower == "to" && ((toks[i + 1].tag == PartOfSpeech::verb && toks[i + 1].form == VerbForm::base) ||
+                                  (toks[i + 1].tag == PartOfSpeech::auxiliary && toks[i + 1].lower == "be" &&
+                                   i > 0 && toks[i - 1].tag == PartOfSpeech::verb)))
       toks[i].tag = PartOfSpeech::infinitiveTo;
 }
 
@@ -4992,6 +5032,23 @@ bool ownedActionAt(const lexicon::Entry& doing, std::vector<Token>& toks, std::s
   return true;
 }
 
+// Past a prepositional phrase at i, if one is there, up to a comma: "in the river", "on the
+// lake", "to work"; never past the sentence's last token.
+std::size_t pastPrepositionalPhrase(const std::vector<Token>& toks, std::size_t i) {
+  if (i + 1 >= toks.size() || toks[i].tag != PartOfSpeech::preposition || toks[i].pauseAfter) return i;
+  std::size_t k = i + 1;
+  while (k + 1 < toks.size() && !toks[k].pauseAfter &&
+         (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
+          toks[k].tag == PartOfSpeech::adjective || toks[k].tag == PartOfSpeech::number))
+    ++k;
+  const std::size_t noun = k;
+  while (k + 1 < toks.size() && (toks[k].tag == PartOfSpeech::noun || toks[k].tag == PartOfSpeech::name)) {
+    ++k;
+    if (toks[k - 1].pauseAfter) return i;
+  }
+  return k > noun ? k : i;
+}
+
 // "Drinking coffee keeps me awake", "that eating vegetables is healthy": an "-ing" verb and its
 // bare object before a clause's verb are its subject, a habit Hungarian names with one compound
 // of the object and the noun of the action ("A kávéivás", "a zöldségevés"). A plural object
@@ -5004,9 +5061,10 @@ void gerundSubjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
     Token& ing = toks[i];
     const Token& object = toks[i + 1];
     if ((i > 0 && toks[i - 1].lower != "that" && !toks[i - 1].pauseAfter) || ing.pauseAfter) continue;
-    // ("Cycling keeps you fit": alone, the noun of the action, "A biciklizés")
+    // ("Cycling keeps you fit": alone, the noun of the action, "A biciklizés"; so too with a
+    // place or a goal after it, "Swimming in the river is dangerous": "A folyóban úszás")
     if (ing.tag == PartOfSpeech::verb && ing.form == VerbForm::ing && ing.entry && !ing.entry->senses.empty() &&
-        finiteVerbForm(object)) {
+        finiteVerbForm(toks[pastPrepositionalPhrase(toks, i + 1)])) {
       const lexicon::Sense& verb = ing.entry->senses.front();
       if (std::string action = actionNounOf(VerbStem{verb.word, verb.prefix, ""}, false); !action.empty()) {
         ing.tag = PartOfSpeech::noun, ing.entry = nullptr, ing.hasObject = false;
@@ -5060,6 +5118,25 @@ void gerundObjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
       continue;
     if (std::string compound = actionCompound(*doing, object); !compound.empty())
       joinIntoActionNoun(toks, i, std::move(compound));
+  }
+}
+
+// "during baking", "during cooking": a bare "-ing" word after "during" names the action done
+// meanwhile, the noun of the action ("sütés közben"), where the core lexicon has no noun of its
+// own for it.
+void actionsDuring(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i < toks.size(); ++i) {
+    Token& ing = toks[i];
+    if (toks[i - 1].lower != "during" || ing.words != 1 || !endsWith(ing.lower, "ing") ||
+        (ing.tag == PartOfSpeech::noun && core.find(ing.lower, PartOfSpeech::noun)))
+      continue;
+    const lexicon::Entry* doing = verbOfIng(core, ing);
+    if (!doing || doing->senses.empty()) continue;
+    const lexicon::Sense& verb = doing->senses.front();
+    if (std::string action = actionNounOf(VerbStem{verb.word, "", ""}, false); !action.empty()) {
+      ing.tag = PartOfSpeech::noun, ing.entry = nullptr, ing.hasObject = false, ing.plural = false;
+      ing.dictionarySenses = {std::move(action)};
+    }
   }
 }
 
@@ -6168,6 +6245,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   moreOfManner(core_, toks);
   gerundSubjects(core_, toks);
   gerundObjects(core_, toks);
+  actionsDuring(core_, toks);
   participlesAfterNouns(toks);
   describingWordsAfterNouns(core_, toks);
   namesOfNouns(toks);

@@ -686,6 +686,7 @@ struct ClauseRoles {
 };
 
 std::string reflexiveWith(const Agreement& a, bool imperative, bool formal);
+std::optional<std::string> adjectiveOfTown(std::string name);
 
 // What a clause hands the next one: "I got up and went home" keeps the first person.
 struct ClauseContext {
@@ -695,6 +696,10 @@ struct ClauseContext {
   bool past = false;      // the clause before is in the past
   bool reported = false;  // this clause is what someone said or thought: "He said that ..."
   bool linked = false;    // a link word joins this clause to the one before ("and went home")
+  bool resumed = false;   // the main clause goes on after a relative clause of its subject:
+                          // "Children who eat breakfast learn better", "learn" its present
+  bool ownSubject = false;  // ... one whose clause never borrows the subject before: "so" ("so
+                            // bring a jacket" tells, "úgyhogy hozz")
   bool gerund = false;    // an "-ing" clause: its verb is finite, with the subject and tense above
   bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
   bool asked = false;     // a question within: "(Tudod,) hol van az állomás"
@@ -1059,6 +1064,8 @@ class Generator {
   PrepositionChoice choosePreposition(std::size_t pos, const NounPhrase& np) const;
   bool isDuration(const NounPhrase& np) const;
   bool lastsAWhile() const;
+  bool townAttribute(const NounPhrase& np) const;
+  bool comparedWithObject(std::size_t than, const NounPhrase& np) const;
   bool saidOfThing(const ClauseRoles& r) const;
   bool saidOfPerson(const ClauseRoles& r) const;
   bool forTheSpeaker() const;
@@ -1583,6 +1590,16 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       const std::string& in = t_[np.placeAttribute].lower;
       if ((in == "on" || in == "in" || in == "at") && startsNounPhrase(after)) {
         const NounPhrase place = readNounPhrase(after);
+        // "a dentist in Szeged": a town the name names is the noun's adjective, "egy szegedi fogorvos"
+        if (townAttribute(np)) {
+          const std::size_t mark = out_.size();
+          emitNounPhrase(place, Case::nominative);
+          if (std::optional<std::string> adjective = adjectiveOfTown(out_.back().text)) {
+            out_.back().text = std::move(*adjective);
+            return;
+          }
+          out_.resize(mark);
+        }
         if (place.head > place.begin && place.head + 1 == np.end && streetName(place.head - 1, place)) {
           const std::size_t mark = out_.size();
           emitNounPhrase(place, Case::nominative);
@@ -1637,7 +1654,11 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         else post += "i";
       } else if (out_.size() > before) {
         const bool to = t_[np.placeAttribute].lower == "to";
-        emit(t_[np.placeAttribute].lower == "from"   ? "j\xC3\xB6v\xC5\x91"
+        // ("Fishing on the lake is forbidden": the place of a bare action is where it is done,
+        // "a tavon való horgászat")
+        const bool action = np.head == np.begin && !np.plural && t_[np.head].lower.ends_with("ing");
+        emit(action                                  ? "val\xC3\xB3"
+             : t_[np.placeAttribute].lower == "from" ? "j\xC3\xB6v\xC5\x91"
              : to && headsFor(t_[np.head])          ? "tart\xC3\xB3"
              : to                                    ? "vezet\xC5\x91"
                                                      : "l\xC3\xA9v\xC5\x91",
@@ -2542,7 +2563,8 @@ VerbGroup Generator::readVerbGroup() const {
   if (before_.reported && before_.past && g.past && g.have == n && g.modal.empty()) g.past = false;
   // "and went home" goes on with the subject before; "and close the window" with the imperative
   // (unless "please" or "let's" asks it: "..., so please call me", "..., so let's go")
-  if (before_.known && before_.linked && !before_.imperative && !letUs() &&
+  if (before_.known && ((before_.linked && !before_.ownSubject) || before_.resumed) && !before_.imperative &&
+      !letUs() &&
       std::none_of(t_.begin(), t_.begin() + std::ptrdiff_t(std::min(g.main, n)),
                    [](const Token& k) { return k.lower == "please"; }))
     g.imperative = false;
@@ -2892,7 +2914,12 @@ void Generator::findSubject(ClauseRoles& r) const {
       // ("The lake in the north": a point of the compass is the noun's adjective, "Az északi tó")
       // ("The flat on Rose Street": a street the name names is a place as well, "a Rózsa utcai lakás")
       const bool street = place.head > place.begin && streetName(place.head - 1, place);
-      if (!time && !stake && (!where.capitalised || whereTo || street) && !isIndefinitePronoun(t_[r.subject->head]) &&
+      // ("A dentist in Szeged": a town, "Egy szegedi fogorvos")
+      const bool town = t_[p].lower == "in" && place.begin == place.head && place.end == end &&
+                        (where.tag == PartOfSpeech::name || where.capitalised) && !r.subject->pronoun &&
+                        !r.subject->name;
+      if (!time && !stake && (!where.capitalised || whereTo || street || town) &&
+          !isIndefinitePronoun(t_[r.subject->head]) &&
           !compassAfter(*r.subject))
         r.subject->placeAttribute = p, r.subject->end = end;
     }
@@ -3917,7 +3944,7 @@ bool Generator::toldToBe() const {
   const bool doBe = g.be < n_ && std::any_of(t_.begin(), t_.begin() + std::ptrdiff_t(g.be),
                                              [](const Token& k) { return k.lemma == "do"; });
   if (!g.copula || g.be >= n_ || t_[g.be].lower != "be" || !g.modal.empty() || g.future || roles_.subject ||
-      (before_.known && before_.linked && !before_.imperative && !doBe))
+      (before_.known && before_.linked && !before_.ownSubject && !before_.imperative && !doBe))
     return false;
   for (std::size_t k = 0; k < g.be; ++k)
     if (!listed(kBefore, t_[k].lower) && t_[k].tag != PartOfSpeech::negation) return false;
@@ -4043,6 +4070,16 @@ std::size_t Generator::emitCopula(std::size_t pos) {
                                          : "van",
                               g.be);
     return pred + 1;
+  }
+  // "asked to be quiet", "told us to be ready": what one is asked to be, the predicate and the
+  // copula's subjunctive after it ("hogy csendesek legyenek")
+  if (before_.purpose && !told && !existential && !location && !g.past && !g.future && !g.negative &&
+      g.be < n_ && t_[g.be].lower == "be" && (g.be == 0 || t_[g.be - 1].tag == PartOfSpeech::infinitiveTo)) {
+    pos = std::max(pos, g.be) + 1;
+    if (pos >= n_) return pos;
+    pos = emitPredicate(pos);
+    emit(subjunctiveOf(VerbStem{"van", "", ""}, ca), g.be);
+    return pos;
   }
   if (told && !existential && !location) {
     Agreement ta = ca;
@@ -5112,6 +5149,10 @@ Generator::PrepositionChoice Generator::choosePreposition(std::size_t pos, const
   if (!r.c && p == "over" && !np.pronoun && t_[np.head].tag == PartOfSpeech::noun &&
       (listed(kSpansOfTime, t_[np.head].lemma) || (headSense && !headSense->note("time").empty())))
     r.c = Case::nominative, r.post = "alatt";
+  // "during baking": a bare action is what goes on meanwhile, "sütés közben"
+  if (!r.c && p == "during" && np.head == np.begin && !np.plural && t_[np.head].tag == PartOfSpeech::noun &&
+      t_[np.head].lower.ends_with("ing"))
+    r.c = Case::nominative, r.post = "k\xC3\xB6zben";
   if (const auto post = postpositionFor(p); !r.c && post) {
     r.c = post->second, r.post = std::string(post->first);
     // "Put the box under the bed", "fell below zero": where a thing is put or falls to, "az ágy
@@ -5619,8 +5660,11 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
       return np.end;
     }
     out_.push_back({"mint", pos, true, !count});
-    emitNounPhrase(np, Case::nominative);
-    lastCase_ = Case::nominative;
+    const Case compared = comparedWithObject(pos, np) ? roles_.objectCase : Case::nominative;
+    // (a whole kind as the object's: "a nyarat, mint a telet")
+    if (compared != Case::nominative && emitGenericArticle_ && np.begin == np.head) emit("a", np.begin);
+    emitNounPhrase(np, compared);
+    lastCase_ = compared;
     return np.end;
   }
   if (!c && p == "of") c = Case::nominative;
@@ -5723,6 +5767,34 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
 }
 
 // Whether the clause says for how long its verb went on: "for two hours", "for a week".
+// "She likes tea more than coffee": a thing after "more than" or "less than" the verb's object
+// comes before is compared with that object, said in its case ("mint a kávét"); a person may be
+// the one who does it ("more than her brother" stays "mint a bátyja").
+bool Generator::comparedWithObject(std::size_t than, const NounPhrase& np) const {
+  if (than == 0 || t_[than].lower != "than" ||
+      (t_[than - 1].lower != "more" && t_[than - 1].lower != "less" && t_[than - 1].lower != "better") ||
+      !roles_.object || roles_.object->end > than - 1 || roles_.objectCase == Case::nominative || np.pronoun ||
+      np.name)
+    return false;
+  const Sense* hs = coreSense(t_[np.head], sense(np.head));
+  return !(hs && hs->person);
+}
+
+// The noun phrase's place after it is "in" and a lone name: a town ("a dentist in Szeged").
+bool Generator::townAttribute(const NounPhrase& np) const {
+  return np.placeAttribute && t_[np.placeAttribute].lower == "in" && np.placeAttribute + 2 == np.end &&
+         (t_[np.placeAttribute + 1].tag == PartOfSpeech::name || t_[np.placeAttribute + 1].capitalised);
+}
+
+// "Szeged": "szegedi", "Budapest": "budapesti", "Prága": "prágai", "Helsinki": "helsinki": the
+// adjective of a town or a country, in lower case with "-i"; none for a name opening with a
+// letter that is no ASCII capital.
+std::optional<std::string> adjectiveOfTown(std::string name) {
+  if (name.empty() || name[0] < 'A' || name[0] > 'Z' || name.find(' ') != std::string::npos) return std::nullopt;
+  name[0] = char(name[0] - 'A' + 'a');
+  return name.back() == 'i' ? name : name + "i";
+}
+
 bool Generator::lastsAWhile() const {
   for (std::size_t k = roles_.verb.main + 1; k + 1 < n_; ++k)
     if (t_[k].lower == "for" && startsNounPhrase(k + 1) && isDuration(readNounPhrase(k + 1))) return true;
@@ -7315,6 +7387,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     // after a relative clause the main clause goes on with its own subject
     if (k > 0 && (clauses[k - 1].relative || clauses[k - 1].ofTime || clauses[k - 1].ofNoun) && c.link.empty())
       context = beforeRelative;
+    context.resumed = k > 0 && clauses[k - 1].relative && c.link.empty();
     std::vector<Token> body = bodyOf(c);
     std::size_t localPointed = pointed >= c.body && pointed < c.end ? pointed - c.body : body.size();
     // "I want the children to sleep": the noun of the one wanted to do it, which the clause
@@ -7372,6 +7445,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                         tokens[c.end - 1].tag == PartOfSpeech::auxiliary;
     context.degree = c.degree;
     context.linked = !c.link.empty();
+    context.ownSubject = context.linked && tokens[c.begin].lower == "so";
     context.formal = formal;
     context.relativeObject = c.relative && !c.link.empty() && c.link.back() == 't';  // "amelyet", "akit"
     context.toBeDone = c.toBeDone;

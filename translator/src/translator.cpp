@@ -154,6 +154,7 @@ class SentenceTranslation {
   std::string target(std::size_t hlSense) const;
   // The highlighted unit's second sense differs from its first.
   const std::vector<std::string>& words() const { return words_; }
+  const std::vector<std::string>& lowers() const { return lowers_; }
   bool endsWithStop(char32_t& stop) const {
     if (s_.end == 0 || s_.end <= s_.begin) return false;
     const char32_t c = text_[s_.end - 1];
@@ -508,7 +509,8 @@ std::optional<QuotedSpeech> quotedSpeech(const std::u32string& t, const Sentence
     bool shortReport = n - w <= kMaxReportWords;
     // ("the guard shouted from the doorway", "everyone shouted as Clara leaned ..."): longer
     // words of saying that open with their speaker and verb, or the verb and its speaker
-    for (std::size_t r = w; r < n && r - w < 3 && !shortReport; ++r) {
+    // ("a quiet voice said behind her": a speaker of three words)
+    for (std::size_t r = w; r < n && r - w < 4 && !shortReport; ++r) {
       const Word& word = s.words[r];
       std::u32string lower(t.begin() + std::ptrdiff_t(word.begin), t.begin() + std::ptrdiff_t(word.end));
       for (char32_t& c : lower)
@@ -541,6 +543,24 @@ std::vector<Token> subjectBeforeVerbOfSaying(std::vector<Token> t) {
     std::rotate(t.begin(), t.begin() + 1, t.begin() + std::ptrdiff_t(end));
   }
   return t;
+}
+
+// "It's beautiful, isn't it?", "You're coming, aren't you?", "You locked it, didn't you?": a
+// tag after the last comma, an auxiliary or modal and a pronoun, asks only for agreement. The
+// index of its first word among the words before `n` (a quotation's, or the sentence's), or `n`
+// when the question has none. Hungarian says the statement as it is and asks "ugye?" after it
+// ("Gyönyörű, ugye?").
+std::size_t questionTagAt(const std::vector<std::string>& lowers, const std::vector<bool>& pauses, std::size_t n) {
+  static constexpr std::string_view kTagVerbs[] = {
+      "is",      "are",     "am",      "was",      "were",   "do",        "does",     "did",
+      "have",    "has",     "had",     "can",      "could",  "will",      "would",    "should",
+      "isn't",   "aren't",  "wasn't",  "weren't",  "don't",  "doesn't",   "didn't",   "haven't",
+      "hasn't",  "hadn't",  "can't",   "couldn't", "won't",  "wouldn't",  "shouldn't", "mustn't"};
+  static constexpr std::string_view kTagSubjects[] = {"i", "you", "he", "she", "it", "we", "they", "there"};
+  if (n < 4 || n > lowers.size() || pauses.size() < n || !pauses[n - 3] || !listed(kTagVerbs, lowers[n - 2]) ||
+      !listed(kTagSubjects, lowers[n - 1]))
+    return n;
+  return n - 2;
 }
 
 // The generated Hungarian as target markup: one chunk per word, English words that stayed
@@ -606,6 +626,7 @@ Translation Translator::translate(std::string_view encodedText) const {
     std::size_t pointed = SIZE_MAX;
   };
   std::vector<Part> parts;
+  bool tagged = false;  // the question is a statement and its tag: "..., isn't it?"
   const std::vector<bool> pauses = st.pausesAfterWords();
   const std::optional<QuotedSpeech> quoted = quotedSpeech(q.text, s);
   if (quoted) {
@@ -624,6 +645,7 @@ Translation Translator::translate(std::string_view encodedText) const {
   } else {
     parts.push_back({0, s.words.size(), {}, capital, {}});
     parts[0].shape.question = stop == '?';
+    // ("It's late, isn't it?": the statement is said without its tag, which becomes "ugye")
     // ("She said, \"You can take my car.\"": a quotation inside is talk, said familiarly; a
     // label of a word or three without a stop inside, "Click \"Settings\"", is no talk)
     const std::size_t end = std::min<std::size_t>(s.end, q.text.size());
@@ -643,6 +665,12 @@ Translation Translator::translate(std::string_view encodedText) const {
       }
       k = close;
     }
+  }
+  // ("It's late, isn't it?": the statement is said without its tag, which becomes "ugye")
+  if (parts[0].shape.question) {
+    const std::size_t tag = questionTagAt(st.lowers(), pauses, parts[0].endWord);
+    tagged = tag < parts[0].endWord;
+    if (tagged) parts[0].endWord = tag, parts[0].shape.question = false;
   }
   for (Part& p : parts) {
     const auto from = std::ptrdiff_t(p.firstWord), to = std::ptrdiff_t(p.endWord);
@@ -666,7 +694,9 @@ Translation Translator::translate(std::string_view encodedText) const {
     if (!quoted && p.pointed == SIZE_MAX) p.pointed = 0;
   }
   auto said = [&](const Part& p, std::size_t sense, char32_t stop) {
-    return targetMarkup(generateHungarian(p.tokens, p.pointed, sense, p.shape), p.capital, stop);
+    std::vector<HungarianWord> words = generateHungarian(p.tokens, p.pointed, sense, p.shape);
+    if (tagged && &p == &parts[0] && !words.empty()) words.push_back({"ugye", p.tokens.size() - 1, true, true});
+    return targetMarkup(words, p.capital, stop);
   };
   auto target = [&](std::size_t sense) {
     if (!quoted) return said(parts[0], sense, stop);

@@ -6092,5 +6092,100 @@ TEST(ConstructionsTest, AttendingIsTakingPartAndASchoolIsGoneTo) {
   EXPECT_TRUE(has(hungarian("She attends a local school."), "iskol\xC3\xA1\x62\x61"));
 }
 
+TEST(ConstructionsTest, AQuestionTagAsksUgye) {
+  // "..., isn't it?": a tag after the comma asks only for agreement; the statement is said as
+  // it is and "ugye" asks after it
+  EXPECT_EQ(hungarian("It's beautiful, isn't it?"), "Gy\xC3\xB6ny\xC3\xB6r\xC5\xB1, ugye?");
+  EXPECT_EQ(hungarian("You're coming, aren't you?"), "J\xC3\xB6ssz, ugye?");
+  EXPECT_EQ(hungarian("You locked the door, didn't you?"), "Bez\xC3\xA1rtad az ajt\xC3\xB3t, ugye?");
+  // a question without a comma before its last words keeps them: "Is it?"
+  EXPECT_FALSE(has(hungarian("Where is it?"), "ugye"));
+  // so too in a quotation, whose speaker may take three words before the verb of saying
+  EXPECT_EQ(hungarian("\"You are hungry, aren't you?\" she asked."), "\xE2\x80\x9E\xC3\x89hes vagy, ugye?\xE2\x80\x9D \xE2\x80\x93 k\xC3\xA9rdezte.");
+  EXPECT_TRUE(has(hungarian("\"It's beautiful, isn't it?\" a quiet voice said behind her."),
+                  "Gy\xC3\xB6ny\xC3\xB6r\xC5\xB1, ugye?\xE2\x80\x9D \xE2\x80\x93 mondta egy csendes hang"));
+}
+
+TEST(ConstructionsTest, APluralsRelativeClauseHasItsBarePresent) {
+  // "neighbours who live alone": after a plural noun and "who", the bare verb is the present of
+  // a relative clause, "akik egyedül laknak", not a question "ki lakik"
+  EXPECT_TRUE(has(hungarian("Check on elderly neighbours who live alone."), ", akik egyed\xC3\xBCl laknak"));
+  // ... and after it, the subject's own bare verb is its present too, not an imperative
+  EXPECT_EQ(hungarian("Children who eat breakfast learn better."),
+            "A gyerekek, akik reggelit esznek, jobban tanulnak.");
+}
+
+TEST(ConstructionsTest, ABareVerbAfterSoTells) {
+  // "..., so bring a warm jacket": a "so" clause has a subject of its own, a bare verb after it
+  // tells ("hozz"), never goes on with the subject before ("hozunk")
+  EXPECT_EQ(hungarian("We'll leave at five, so bring a warm jacket."),
+            "\xC3\x96tkor indulunk, ez\xC3\xA9rt hozz egy meleg dzsekit.");
+  EXPECT_EQ(hungarian("It was late, so we went home."), "K\xC3\xA9s\xC5\x91 volt, ez\xC3\xA9rt hazament\xC3\xBCnk.");
+}
+
+TEST(ConstructionsTest, AnSWordAfterAPredicateAndAndIsTheSubjectsSecondVerb) {
+  // "She is a teacher and lives in Pécs": after "a teacher" and "and", "lives" is her second
+  // verb in the present, no plural of "life"
+  EXPECT_EQ(analysed("She is a teacher and lives in Pécs"),
+            "she/pron is/aux a/det teacher/n and/conj live/v/3sg in/prep pécs/name");
+  EXPECT_TRUE(has(hungarian("My brother is a doctor and works at the hospital."), "k\xC3\xB3rh\xC3\xA1zban dolgozik"));
+  // a noun without its article joins the noun after it: "sells coffee and plants"
+  EXPECT_TRUE(has(hungarian("She sells coffee and plants at the market."), "n\xC3\xB6v\xC3\xA9nyeket"));
+}
+
+TEST(ConstructionsTest, TheWordBeforeAContactRelativesPronounIsItsNoun) {
+  // "The parking fine I received": "fine" right before "I" and its verb ends the noun phrase the
+  // clause says more of, a noun ("bírság"), no adjective
+  EXPECT_EQ(hungarian("The parking fine I received last week was a mistake."),
+            "A parkol\xC3\xB3\x62\xC3\xADrs\xC3\xA1g, amelyet m\xC3\xBAlt h\xC3\xA9ten kaptam, hiba volt.");
+  // a verb that agrees with the noun before is that noun's verb: "The doctors say I can go"
+  EXPECT_TRUE(has(hungarian("The doctors say I can go home on Thursday."), "szerint"));
+}
+
+TEST(ConstructionsTest, AnActionWithItsPlaceIsTheSubject) {
+  // "Swimming in the river is dangerous": an "-ing" verb and the place after it before the
+  // clause's verb are its subject, the noun of the action with the place said "való" before it
+  EXPECT_EQ(hungarian("Swimming in the river is dangerous."), "A foly\xC3\xB3\x62\x61n val\xC3\xB3 \xC3\xBAsz\xC3\xA1s vesz\xC3\xA9lyes.");
+  EXPECT_TRUE(has(hungarian("Fishing on the lake is forbidden in May."), "A tavon val\xC3\xB3 horg\xC3\xA1szat"));
+  // a thing with its place keeps "lévő": "the printer on our floor"
+  EXPECT_TRUE(has(hungarian("The building on the corner is old."), "l\xC3\xA9v\xC5\x91"));
+}
+
+TEST(ConstructionsTest, DuringABareActionIsMeanwhile) {
+  // "during baking": the noun of the action and "közben", "sütés közben"; "during the meeting"
+  // keeps "alatt"
+  EXPECT_TRUE(has(hungarian("Do not open the oven door during baking."), "s\xC3\xBCt\xC3\xA9s k\xC3\xB6zben"));
+  EXPECT_TRUE(has(hungarian("Stir occasionally during cooking."), "f\xC5\x91z\xC3\xA9s k\xC3\xB6zben"));
+  EXPECT_TRUE(has(hungarian("She fell asleep during the film."), "a film alatt"));
+}
+
+TEST(ConstructionsTest, AThingComparedWithTheObjectTakesItsCase) {
+  // "likes tea more than coffee": the coffee is compared with the tea, the object, "mint a
+  // kávét"; a person may be the one who likes it, "mint a bátyja"
+  EXPECT_EQ(hungarian("She likes tea more than coffee."), "Jobban szereti a te\xC3\xA1t, mint a k\xC3\xA1v\xC3\xA9t.");
+  EXPECT_TRUE(has(hungarian("She likes tea more than her brother."), "mint a b\xC3\xA1tyja"));
+  EXPECT_TRUE(has(hungarian("The trip took more than three hours."), "t\xC3\xB6\x62\x62 mint h\xC3\xA1rom"));
+}
+
+TEST(ConstructionsTest, ATownAfterTheSubjectIsItsAdjective) {
+  // "A dentist in Szeged": the town the subject is in says which one, "Egy szegedi fogorvos"
+  EXPECT_EQ(hungarian("A dentist in Szeged has opened a new clinic."),
+            "Egy szegedi fogorvos megnyitott egy \xC3\xBAj klinik\xC3\xA1t.");
+  EXPECT_TRUE(has(hungarian("The hotel in Budapest is full."), "A budapesti sz\xC3\xA1lloda"));
+  // a place that is no name keeps "lévő"
+  EXPECT_TRUE(has(hungarian("The children in the garden are playing."), "A kertben l\xC3\xA9v\xC5\x91 gyerekek"));
+}
+
+TEST(ConstructionsTest, AQuantityAfterAndOpensASecondVerbsObject) {
+  // "Wear a hat and drink plenty of water": "plenty of" opens an object, so "drink" is a verb
+  EXPECT_EQ(hungarian("Wear a hat and drink plenty of water."), "Viseljen egy kalapot, \xC3\xA9s igyon sok vizet.");
+}
+
+TEST(ConstructionsTest, WhatOneIsAskedToBeIsTheCopulasSubjunctive) {
+  // "are kindly asked to be quiet": the request's clause says the predicate and "legyen" after it
+  EXPECT_EQ(hungarian("Guests are kindly asked to be quiet."),
+            "K\xC3\xA9rj\xC3\xBCk a vend\xC3\xA9geket, hogy csendesek legyenek.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
