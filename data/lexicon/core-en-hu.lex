@@ -1315,7 +1315,7 @@ sustain	v	fenn|tart ; el|szenved
 switch	n	kapcsoló ; váltás[váltások]
 switch	v	vált ; kapcsol ; át|vált ; kapcsol[when=phone/mobile/device/computer/laptop/tv/television/radio/heating/engine/camera/setting/settings/mode]
 tap	n	csap[csapok,3sg=csapja] ; koppintás
-tap	v	koppint ; kopogtat
+tap	v	koppint[obj=ra,on=ra] ; kopogtat
 tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
 tear	v	el|tép[intr=el|szakad] ; szakít
 tender	adj	gyengéd ; puha ; puha[when=meat/steak/chicken/beef/lamb/pork/vegetable/carrot/potato]

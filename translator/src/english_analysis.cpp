@@ -4510,6 +4510,51 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
   }
 }
 
+// A quoted label, tokens [first, last], as one adjective before its noun, in Hungarian quotation
+// marks: "the \"Save\" button" is "a „Save” gomb".
+void labelAsAdjective(std::vector<Token>& toks, std::size_t first, std::size_t last) {
+  std::string name;
+  for (std::size_t k = first; k <= last; ++k) name += (k > first ? " " : "") + toks[k].written;
+  Token& label = toks[first];
+  label.tag = PartOfSpeech::adjective;
+  label.entry = nullptr;
+  label.dictionarySenses = {"\xE2\x80\x9E" + name + "\xE2\x80\x9D"};
+  label.words = toks[last].word + toks[last].words - label.word;
+  label.pauseAfter = toks[last].pauseAfter;
+  toks.erase(toks.begin() + std::ptrdiff_t(first) + 1, toks.begin() + std::ptrdiff_t(last) + 1);
+}
+
+bool pressingVerb(const Token& t) {
+  return t.tag == PartOfSpeech::verb && (t.lemma == "click" || t.lemma == "tap" || t.lemma == "press");
+}
+
+// "Click \"Save\"", "Tap \"Settings\"", "press \"Enter\"", "click OK": a quoted label (or "OK")
+// after a verb of pressing names a button, said with its word "gomb" after the label ("Kattintson
+// a „Save” gombra"), as "the Save button" is; a quoted label before a noun describes it.
+void labelsPressedAsButtons(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    if (!toks[i].label) continue;
+    std::size_t last = i;
+    while (last + 1 < toks.size() && toks[last + 1].label && !toks[last].pauseAfter) ++last;
+    const bool beforeNoun = last + 1 < toks.size() && toks[last + 1].tag == PartOfSpeech::noun &&
+                            !toks[last].pauseAfter && i > 0 && toks[i - 1].tag == PartOfSpeech::determiner;
+    if (beforeNoun) labelAsAdjective(toks, i, last);
+  }
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    if (!pressingVerb(toks[i])) continue;
+    const std::size_t first = i + 1 + (toks[i + 1].lower == "on" && i + 2 < toks.size());
+    if (!toks[first].label && toks[first].written != "OK") continue;
+    std::size_t last = first;
+    while (last + 1 < toks.size() && toks[last + 1].label && !toks[last].pauseAfter) ++last;
+    labelAsAdjective(toks, first, last);
+    Token button = impliedWord("button", PartOfSpeech::noun, toks[first].word);
+    button.entry = core.find("button", PartOfSpeech::noun);
+    button.pauseAfter = std::exchange(toks[first].pauseAfter, false);
+    toks.insert(toks.begin() + std::ptrdiff_t(first) + 1, button);
+    toks.insert(toks.begin() + std::ptrdiff_t(first), impliedWord("the", PartOfSpeech::determiner, toks[first].word));
+  }
+}
+
 // "colder and colder", "more and more difficult": a degree that keeps growing is "egyre" before
 // the comparative ("egyre hidegebb", "egyre nehezebb", "egyre több ember"); "get" or "grow"
 // before an adjective says what its subject becomes ("It's getting colder": "Hidegebb lesz",
@@ -5979,11 +6024,13 @@ void costAsAVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 }
 
 std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase,
-                                            const std::vector<bool>& pausesAfterWords) const {
+                                            const std::vector<bool>& pausesAfterWords,
+                                            const std::vector<bool>& quotedLabels) const {
   std::vector<Token> toks = joinNumbers(tokenize(core_, words, titleCase));
   for (Token& t : toks) {
     const std::size_t last = t.word + t.words - 1;
     t.pauseAfter = last < pausesAfterWords.size() && pausesAfterWords[last];
+    t.label = t.word < quotedLabels.size() && quotedLabels[t.word];
   }
   agesAndLengths(core_, toks);
   objectHer(core_, toks);
@@ -6063,6 +6110,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   whichOne(toks);
   theMoreTheMerrier(core_, toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
+  labelsPressedAsButtons(core_, toks);
   comparativesOfManner(core_, toks);
   moreOfManner(core_, toks);
   gerundSubjects(core_, toks);

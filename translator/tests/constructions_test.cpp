@@ -1995,6 +1995,18 @@ TEST(ConstructionsTest, WhatAReviewOfTheTenthRoundFound) {
   EXPECT_EQ(hungarian("They could be right."), "Igazuk lehet.");
 }
 
+TEST(ConstructionsTest, AQuotedLabelPressedIsAButton) {
+  // the label keeps its words in Hungarian quotation marks, "gomb" takes the verb's case
+  EXPECT_EQ(hungarian("Click \"Restart\" and wait until the installation is complete.")
+                .rfind("Kattintson a \xE2\x80\x9ERestart\xE2\x80\x9D gombra, \xC3\xA9s v\xC3\xA1rjon", 0),
+            0u);
+  EXPECT_EQ(hungarian("Tap \"Save\"."), "Koppintson a \xE2\x80\x9ESave\xE2\x80\x9D gombra.");
+  // "OK" is a button's name without quotation marks; its article is read past the mark
+  EXPECT_EQ(hungarian("Click OK."), "Kattintson az \xE2\x80\x9EOK\xE2\x80\x9D gombra.");
+  // a quoted label before its noun describes it
+  EXPECT_EQ(hungarian("Click the \"Restart\" button."), "Kattintson a \xE2\x80\x9ERestart\xE2\x80\x9D gombra.");
+}
+
 TEST(ConstructionsTest, AnInstructionAddressesTheReaderFormallyTalkFamiliarly) {
   // manuals, notices and letters: the reader is "Ön", in every clause after the imperative too
   EXPECT_EQ(hungarian("If you have any questions, call us."), "Ha bármilyen kérdése van, hívjon fel minket.");
