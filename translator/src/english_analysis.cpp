@@ -1790,8 +1790,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   // after "and" between two nouns ("bread and milk") no new clause begins; a word with an
   // object after it is a verb ("into pieces and fry them", "fill in the form and return it")
   const Token* after = i + 1 < toks.size() ? &toks[i + 1] : nullptr;
+  // (an amount is an object too: "Wear a hat and drink plenty of water")
   const bool objectFollows =
       after && (after->tag == PartOfSpeech::determiner || after->tag == PartOfSpeech::possessive ||
+                after->lower == "plenty of" || after->lower == "lots of" || after->lower == "a lot of" ||
                 (after->tag == PartOfSpeech::pronoun &&
                  (after->lower == "it" || after->lower == "them" || after->lower == "me" ||
                   after->lower == "him" || after->lower == "us")));
