@@ -2051,6 +2051,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // "pretended to read": "úgy tett, mintha olvasna", making as if
     if (v.lemma == "pretend" && verb == roles_.verb.main && verb + 1 == n_ && !roles_.object)
       emit("\xC3\xBAgy", verb), stem.lemma = "tesz", stem.prefix.clear(), a.definite = false;
+    // '"Stop!" she cried': crying out the words of a quotation is calling them, "kiáltotta", not
+    // weeping
+    if (v.lemma == "cry" && before_.saying && verb == roles_.verb.main) stem.lemma = "ki\xC3\xA1lt", stem.prefix.clear();
     // "walked past the church": going by a thing is going on past it, "el" ("elsétált a templom mellett")
     if (stem.prefix.empty() && verb + 1 < n_ && t_[verb + 1].lower == "past" &&
         t_[verb + 1].tag == PartOfSpeech::preposition && movesSomewhere(v))

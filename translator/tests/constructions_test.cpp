@@ -1143,6 +1143,9 @@ TEST(ConstructionsTest, VerbsAfterAnAdverbOrAndAndNever) {
   EXPECT_EQ(hungarian("I usually walk to work."), "Általában munkába sétálok.");
   // how after the word makes it a verb, not a noun joined to the one before
   EXPECT_EQ(hungarian("Add the sugar and stir well."), "Adja hozzá a cukrot, és jól keverje.");
+  // an amount after the word is its object: a verb, not a noun joined to the one before
+  EXPECT_EQ(hungarian("Wear a hat and drink plenty of water."), "Viseljen egy kalapot, \xC3\xA9s igyon sok vizet.");
+  EXPECT_EQ(hungarian("Rest and drink lots of fluids."), "Pihenjen, \xC3\xA9s igyon sok folyad\xC3\xA9kot.");
   EXPECT_EQ(hungarian("They never watch television."), "Soha nem néznek televíziót.");
   // "such a" is "ilyen" without "egy", and its noun phrase stays the object
   EXPECT_EQ(hungarian("I have never seen such a big dog."), "Soha nem láttam ilyen nagy kutyát.");
@@ -1746,6 +1749,9 @@ TEST(ConstructionsTest, QuotedSpeechAndWhoSaidIt) {
   // a question keeps its mark, the speaker after the verb is its subject, with no finishing prefix
   EXPECT_EQ(hungarian("\"Where is the station?\" asked the old man."),
             "„Hol van az állomás?” – kérdezte az idős férfi.");
+  // words cried out are called, not wept; crying alone is weeping
+  EXPECT_EQ(hungarian("\"Stop!\" she cried."), "„Állj meg!” – kiáltotta.");
+  EXPECT_EQ(hungarian("She cried all night."), "Egész éjjel sírt.");
   // a quotation going on after the words of saying stays in the same quotes, the words of
   // saying between dashes; "Aunt Rose" is "Rose néni"
   EXPECT_EQ(hungarian("\"Sit down,\" said Aunt Rose, \"nobody believes that story.\""),
