@@ -1650,10 +1650,12 @@ bool ReadingChooser::afterCopula(std::size_t i) const {
 // The word at i says the state something is kept in: right after "kept" ("should be kept
 // closed"), or after "keep" and its object ("Keep the windows closed").
 bool ReadingChooser::keptAt(std::size_t i) const {
+  // (two things kept so: "Keep windows and curtains closed")
   std::size_t k = i;
-  while (k > 0 && i - k < 4 &&
+  while (k > 0 && i - k < 7 &&
          (toks_[k - 1].tag == PartOfSpeech::noun || toks_[k - 1].tag == PartOfSpeech::determiner ||
-          toks_[k - 1].tag == PartOfSpeech::possessive || toks_[k - 1].tag == PartOfSpeech::adjective))
+          toks_[k - 1].tag == PartOfSpeech::possessive || toks_[k - 1].tag == PartOfSpeech::adjective ||
+          (k < i && (toks_[k - 1].lower == "and" || toks_[k - 1].lower == "or") && !toks_[k - 1].pauseAfter)))
     --k;
   return k > 0 && toks_[k - 1].tag == PartOfSpeech::verb && toks_[k - 1].lemma == "keep";
 }
@@ -4056,6 +4058,21 @@ void disbelief(std::vector<Token>& toks) {
       toks[i].neighbour = "that";
 }
 
+// The head of the last noun phrase joined by "and" or "or" to the one whose head is at `head`
+// ("windows and the curtains"), or `head` itself.
+std::size_t lastJoinedHead(const std::vector<Token>& toks, std::size_t head) {
+  while (head + 2 < toks.size() && toks[head].tag == PartOfSpeech::noun && !toks[head].pauseAfter &&
+         (toks[head + 1].lower == "and" || toks[head + 1].lower == "or")) {
+    std::size_t k = head + 2;
+    while (k < toks.size() && (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
+                               toks[k].tag == PartOfSpeech::adjective))
+      ++k;
+    if (k >= toks.size() || toks[k].tag != PartOfSpeech::noun) break;
+    head = k;
+  }
+  return head;
+}
+
 // An adjective before a noun that names a person is said of a person: "old man", "old women";
 // a verb whose object is a person takes its sense for people: "know her": "ismeri".
 void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -4198,47 +4215,49 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       // "spent every summer there": a time right after the verb asks for its sense too ("tölt")
       else if (i + 1 < toks.size() && toks[i + 1].time && toks[i + 1].time->unit)
         toks[i].neighbour = toks[i + 1].time->unit->lemma;
-      // "left the door open", "keep him warm": the state the object is left in follows it
-      if ((toks[i].lemma == "leave" || toks[i].lemma == "keep") && !clauseFollows && on < toks.size() &&
-          (toks[on].tag == PartOfSpeech::noun || toks[on].tag == PartOfSpeech::pronoun) && on + 1 < toks.size() &&
-          !toks[on].pauseAfter) {
+      // "left the door open", "keep him warm": the state the object is left in follows it, after
+      // all the things so kept ("Keep windows and curtains closed")
+      const std::size_t held = lastJoinedHead(toks, on);
+      if ((toks[i].lemma == "leave" || toks[i].lemma == "keep") && !clauseFollows && held < toks.size() &&
+          (toks[held].tag == PartOfSpeech::noun || toks[held].tag == PartOfSpeech::pronoun) && held + 1 < toks.size() &&
+          !toks[held].pauseAfter) {
         // "keep it a secret": kept as a secret is kept secretly, "titokban tartja" (one token,
         // the lexicon's "in secret")
-        if (toks[i].lemma == "keep" && on + 2 < toks.size() && toks[on + 1].lower == "a" &&
-            toks[on + 2].lower == "secret" && !toks[on + 1].pauseAfter)
+        if (toks[i].lemma == "keep" && held + 2 < toks.size() && toks[held + 1].lower == "a" &&
+            toks[held + 2].lower == "secret" && !toks[held + 1].pauseAfter)
           if (const lexicon::Entry* secretly = core.find("in secret", PartOfSpeech::adverb)) {
-            Token& kept = toks[on + 1];
+            Token& kept = toks[held + 1];
             kept.tag = PartOfSpeech::adverb, kept.lemma = "in secret", kept.entry = secretly;
-            kept.words = toks[on + 2].word + toks[on + 2].words - kept.word;
-            kept.pauseAfter = toks[on + 2].pauseAfter;
-            toks.erase(toks.begin() + std::ptrdiff_t(on) + 2);
+            kept.words = toks[held + 2].word + toks[held + 2].words - kept.word;
+            kept.pauseAfter = toks[held + 2].pauseAfter;
+            toks.erase(toks.begin() + std::ptrdiff_t(held) + 2);
             kept.lower = "in secret";
           }
-        Token& state = toks[on + 1];
+        Token& state = toks[held + 1];
         // ("keeps me awake": a verb's base there that the lexicon has as an adjective is the state)
         if (state.tag == PartOfSpeech::verb && state.form == VerbForm::base)
           if (const lexicon::Entry* adjective = core.find(state.lower, PartOfSpeech::adjective))
             state.tag = PartOfSpeech::adjective, state.lemma = state.lower, state.entry = adjective;
         const bool participle = state.tag == PartOfSpeech::verb &&
                                 (state.form == VerbForm::participle || state.form == VerbForm::past);
-        const Token* after = on + 2 < toks.size() ? &toks[on + 2] : nullptr;
+        const Token* after = held + 2 < toks.size() ? &toks[held + 2] : nullptr;
         // (one leaves a room or a party angry or alone: a place one goes to is left, no state;
         // only people are left alone)
         const lexicon::Sense* object =
-            toks[on].entry && !toks[on].entry->senses.empty() ? &toks[on].entry->senses.front() : nullptr;
-        const bool place = toks[i].lemma == "leave" && toks[on].tag == PartOfSpeech::noun && object &&
+            toks[held].entry && !toks[held].entry->senses.empty() ? &toks[held].entry->senses.front() : nullptr;
+        const bool place = toks[i].lemma == "leave" && toks[held].tag == PartOfSpeech::noun && object &&
                            (!object->note("to").empty() || !object->note("at").empty());
-        const bool alone = state.lower == "alone" && (toks[on].tag == PartOfSpeech::pronoun || namesPerson(toks[on]));
-        // "left her keys on the train", "leave your key at reception": where a thing is left,
+        const bool alone = state.lower == "alone" && (toks[held].tag == PartOfSpeech::pronoun || namesPerson(toks[held]));
+        // "left her keys held the train", "leave your key at reception": where a thing is left,
         // "a vonaton hagyta" (not at a time: "left the party at midnight")
         static constexpr std::string_view kWhere[] = {"at", "on", "with", "behind"};
-        const Token* where = on + 2 < toks.size() ? &toks[on + 2] : nullptr;
+        const Token* where = held + 2 < toks.size() ? &toks[held + 2] : nullptr;
         // ("left the keys in the car": in a place with its article, not "in a hurry", "in 2010")
         const bool inPlace = state.lower == "in" && where &&
                              (where->lower == "the" || where->tag == PartOfSpeech::possessive);
         if (toks[i].lemma == "leave" && !place && (listed(kWhere, state.lower) || inPlace) && where &&
             where->tag != PartOfSpeech::number && !where->time && !isTimeNoun(*where) &&
-            !(on + 3 < toks.size() && isTimeNoun(toks[on + 3])))
+            !(held + 3 < toks.size() && isTimeNoun(toks[held + 3])))
           toks[i].leavesInState = true;
         // ("leave the dog at home", "left it there": "otthon hagyta", "ott hagyta")
         static constexpr std::string_view kHere[] = {"at home", "home", "here", "there", "behind"};

@@ -1035,6 +1035,7 @@ class Generator {
   bool closedBefore(std::size_t pos) const;
   bool timeTakenByPerson() const;
   bool stateAfterObject(std::size_t k) const;
+  std::size_t endOfJoinedPhrases(std::size_t end) const;
   std::string resultWord(std::size_t k) const;
   std::optional<VerbStem> verbOfResult(std::size_t k) const;
   std::string keptStateWord(std::size_t k) const;
@@ -3069,7 +3070,8 @@ void Generator::findObjects(ClauseRoles& r) {
   }
   // "left the rates unchanged", "keep him warm": the state the object is left or kept in, said
   // as a manner (the verb's sense is the one without a prefix, "hagyta", not "elhagyta")
-  if (const std::size_t state = object->end; t_[mainVerb].leavesInState && stateAfterObject(state))
+  // ("Keep windows and curtains closed": the state after all the things kept)
+  if (const std::size_t state = endOfJoinedPhrases(object->end); t_[mainVerb].leavesInState && stateAfterObject(state))
     keptState_ = state;
   else if (state < n_ && t_[state].tag == PartOfSpeech::adjective && listed(kActsWithResult, t_[mainVerb].lemma) &&
            stateAfterObject(state))
@@ -3110,7 +3112,9 @@ void Generator::findObjects(ClauseRoles& r) {
        // ("asked residents not to water their gardens": the ones asked, all of them, "arra kérte
        // a lakosokat, hogy")
        (requestFollows_ && object->plural && first.tag == PartOfSpeech::noun &&
-        (object->end == n_ || (object->end + 1 == n_ && t_[object->end].lower == "not")))))
+        (object->end == n_ || (object->end + 1 == n_ && t_[object->end].lower == "not"))) ||
+       // ("Keep doors locked": things kept in a state are all of them, "Tartsa zárva az ajtókat")
+       (keptState_ < n_ && t_[mainVerb].lemma == "keep" && object->plural && first.tag == PartOfSpeech::noun)))
     a.definite = true, emitGenericArticle_ = true;
   if (r.objectCase != Case::accusative || (verbSense && verbSense->noObject))
     a.definite = a.youObject = false;
@@ -5351,6 +5355,16 @@ bool Generator::stateAfterObject(std::size_t k) const {
   if (t.degree > 0 || t.pauseAfter || k + 1 == n_) return true;
   const PartOfSpeech next = t_[k + 1].tag;
   return next != PartOfSpeech::noun && next != PartOfSpeech::adjective && next != PartOfSpeech::name;
+}
+
+// Past the noun phrases joined by "and" or "or" to the one ending at `end`: where the list ends.
+std::size_t Generator::endOfJoinedPhrases(std::size_t end) const {
+  while (end + 1 < n_ && (t_[end].lower == "and" || t_[end].lower == "or") && startsNounPhrase(end + 1)) {
+    const NounPhrase next = readNounPhrase(end + 1);
+    if (next.end <= end + 1 || t_[next.head].tag != PartOfSpeech::noun) break;
+    end = next.end;
+  }
+  return end;
 }
 
 // The state an act left its object in, as the adjective's "-ra/-re": "fehérre", "tisztára".

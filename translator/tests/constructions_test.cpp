@@ -3128,7 +3128,7 @@ TEST(ConstructionsTest, AnOpeningWordBeforeAClausesVerbIsItsSubjectNotAnImperati
   EXPECT_EQ(hungarian("Fish prices rose sharply."), "A halárak meredeken emelkedtek.");
   EXPECT_EQ(hungarian("Police say that nobody was hurt.").rfind("A rendőrség", 0), 0u);
   // an imperative keeps its object and the state it is kept in; a lone adjective stays one
-  EXPECT_EQ(hungarian("Keep doors locked.").rfind("Tartson", 0), 0u);
+  EXPECT_EQ(hungarian("Keep doors locked.").rfind("Tartsa", 0), 0u);
   EXPECT_EQ(hungarian("Hungarian swimmers won four medals."), "A magyar úszók négy érmet nyertek.");
   EXPECT_EQ(analysed("Press and hold the button").rfind("press/v/base", 0), 0u);
 }
@@ -3639,6 +3639,12 @@ TEST(ConstructionsTest, TheStateAnObjectIsKeptInStandsWhereAPrefixDoes) {
   EXPECT_EQ(hungarian("Leave the door open."), "Hagyja nyitva az ajtót.");
   EXPECT_EQ(hungarian("Keep the windows closed."), "Tartsa zárva az ablakokat.");
   EXPECT_EQ(hungarian("She kept the door locked."), "Bezárva tartotta az ajtót.");
+  // after all the things kept; things kept so without an article are all of them
+  EXPECT_EQ(hungarian("Keep windows and curtains closed."),
+            "Tartsa z\xC3\xA1rva az ablakokat \xC3\xA9s f\xC3\xBCgg\xC3\xB6ny\xC3\xB6ket.");
+  EXPECT_EQ(hungarian("Keep the windows and the curtains closed."),
+            "Tartsa z\xC3\xA1rva az ablakokat \xC3\xA9s a f\xC3\xBCgg\xC3\xB6ny\xC3\xB6ket.");
+  EXPECT_EQ(hungarian("Keep doors locked."), "Tartsa bez\xC3\xA1rva az ajt\xC3\xB3kat.");
   // so in the passive, the state right after "kept"
   EXPECT_EQ(hungarian("The windows must be kept closed."), "Az ablakokat zárva kell tartani.");
   EXPECT_EQ(hungarian("The gates are kept closed at all times."), "A kapukat mindig zárva tartják.");
