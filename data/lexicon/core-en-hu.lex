@@ -7752,6 +7752,7 @@ in the future	adv	a jövőben
 in return	adv	cserébe ; viszonzásul
 in turn	adv	sorra ; viszont
 in secret	adv	titokban
+at the ready	adv	készenlétben
 in silence	adv	csendben ; szótlanul
 in a way	adv	bizonyos értelemben ; valamilyen módon
 in practice	adv	a gyakorlatban

@@ -4073,6 +4073,28 @@ std::size_t lastJoinedHead(const std::vector<Token>& toks, std::size_t head) {
   return head;
 }
 
+// "Have your ticket ready", "Please have your passport ready": told to have a thing ready is
+// told to keep it at hand, "Tartsa készenlétben a jegyét" (the lexicon's "at the ready").
+void thingsHadReady(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  const std::size_t have = !toks.empty() && toks[0].lower == "please" ? 1 : 0;
+  if (have + 2 >= toks.size() || toks[have].lower != "have" || toks[have].pauseAfter) return;
+  std::size_t k = have + 1;
+  if (toks[k].tag != PartOfSpeech::determiner && toks[k].tag != PartOfSpeech::possessive) return;
+  while (k + 1 < toks.size() && toks[k].tag != PartOfSpeech::noun && !toks[k].pauseAfter) ++k;
+  while (k + 1 < toks.size() && toks[k + 1].tag == PartOfSpeech::noun && !toks[k].pauseAfter) ++k;
+  k = lastJoinedHead(toks, k);
+  if (toks[k].tag != PartOfSpeech::noun || toks[k].pauseAfter || k + 1 >= toks.size() || toks[k + 1].lower != "ready")
+    return;
+  const lexicon::Entry* keep = core.find("keep", PartOfSpeech::verb);
+  const lexicon::Entry* atHand = core.find("at the ready", PartOfSpeech::adverb);
+  if (!keep || !atHand) return;
+  Token& verb = toks[have];
+  verb.tag = PartOfSpeech::verb, verb.form = VerbForm::base, verb.lemma = "keep", verb.entry = keep;
+  verb.dictionarySenses.clear();
+  Token& ready = toks[k + 1];
+  ready.tag = PartOfSpeech::adverb, ready.lemma = ready.lower = "at the ready", ready.entry = atHand;
+}
+
 // An adjective before a noun that names a person is said of a person: "old man", "old women";
 // a verb whose object is a person takes its sense for people: "know her": "ismeri".
 void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -4262,7 +4284,7 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         // ("leave the dog at home", "left it there": "otthon hagyta", "ott hagyta")
         static constexpr std::string_view kHere[] = {"at home", "home", "here", "there", "behind"};
         if (toks[i].lemma == "leave" && !place && listed(kHere, state.lower)) toks[i].leavesInState = true;
-        if (!place && (state.tag == PartOfSpeech::adjective || participle || alone || state.lower == "in secret") &&
+        if (!place && (state.tag == PartOfSpeech::adjective || participle || alone || keptStatePhrase(state)) &&
             (!after || state.pauseAfter ||
              (after->tag != PartOfSpeech::noun && after->tag != PartOfSpeech::adjective &&
               after->tag != PartOfSpeech::name)))
@@ -5929,6 +5951,10 @@ bool saysOrKnows(std::string_view lemma) {
   return listed(kSayingOrKnowing, lemma);
 }
 
+bool keptStatePhrase(const Token& t) {
+  return t.tag == PartOfSpeech::adverb && (t.lower == "in secret" || t.lower == "at the ready");
+}
+
 bool isTitle(const Token& t) {
   return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr" ||
          (t.lower == "miss" && startsWithCapital(t)) ||  // "Miss Hill"
@@ -6132,6 +6158,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   theMoreTheMerrier(core_, toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
   labelsPressedAsButtons(core_, toks);
+  thingsHadReady(core_, toks);
   comparativesOfManner(core_, toks);
   moreOfManner(core_, toks);
   gerundSubjects(core_, toks);

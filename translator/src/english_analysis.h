@@ -116,6 +116,9 @@ bool listsWord(std::string_view list, std::string_view word);
 bool subjectPronoun(const Token& t);
 // "Hi", "Hello", "Hey", "Dear", or a set phrase opening with one ("Hi all"): a greeting.
 bool greets(const Token& t);
+// "in secret", "at the ready": a set phrase that says the state a thing is kept in ("titokban",
+// "készenlétben"), as an adjective after the object does.
+bool keptStatePhrase(const Token& t);
 // "Mr", "Mrs", "Ms", "Dr", "Aunt", "Uncle": a name follows.
 bool isTitle(const Token& t);
 // "say", "know", "see", "promise" ...: a verb of saying or knowing, whose "as" clause says how

@@ -5350,7 +5350,7 @@ bool Generator::stateAfterObject(std::size_t k) const {
   const bool participle = t.tag == PartOfSpeech::verb && t.entry &&
                           (t.form == VerbForm::participle || t.form == VerbForm::past);
   if (t.lower == "alone") return true;  // "left the children alone": "egyedül"
-  if (t.lower == "in secret") return true;  // "keep it a secret": "titokban"
+  if (keptStatePhrase(t)) return true;  // "keep it a secret": "titokban"
   if (t.tag != PartOfSpeech::adjective && !participle) return false;
   if (t.degree > 0 || t.pauseAfter || k + 1 == n_) return true;
   const PartOfSpeech next = t_[k + 1].tag;

@@ -3645,6 +3645,11 @@ TEST(ConstructionsTest, TheStateAnObjectIsKeptInStandsWhereAPrefixDoes) {
   EXPECT_EQ(hungarian("Keep the windows and the curtains closed."),
             "Tartsa z\xC3\xA1rva az ablakokat \xC3\xA9s a f\xC3\xBCgg\xC3\xB6ny\xC3\xB6ket.");
   EXPECT_EQ(hungarian("Keep doors locked."), "Tartsa bez\xC3\xA1rva az ajt\xC3\xB3kat.");
+  // told to have a thing ready is told to keep it at hand
+  EXPECT_EQ(hungarian("Have your ticket ready when you reach the entrance."),
+            "Tartsa k\xC3\xA9szenl\xC3\xA9tben a jegy\xC3\xA9t, amikor el\xC3\xA9ri a bej\xC3\xA1ratot.");
+  EXPECT_EQ(hungarian("Please have your passport ready."),
+            "K\xC3\xA9rj\xC3\xBCk, tartsa k\xC3\xA9szenl\xC3\xA9tben az \xC3\xBAtlevel\xC3\xA9t.");
   // so in the passive, the state right after "kept"
   EXPECT_EQ(hungarian("The windows must be kept closed."), "Az ablakokat zárva kell tartani.");
   EXPECT_EQ(hungarian("The gates are kept closed at all times."), "A kapukat mindig zárva tartják.");
