@@ -2577,6 +2577,71 @@ void objectHer(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// The subject form of an object pronoun ("me": "i"), or the word itself.
+std::string_view subjectFormOf(std::string_view pronoun) {
+  static constexpr std::pair<std::string_view, std::string_view> kForms[] = {
+      {"me", "i"}, {"him", "he"}, {"her", "she"}, {"us", "we"}, {"them", "they"}};
+  for (const auto& [object, subject] : kForms)
+    if (pronoun == object) return subject;
+  return pronoun;
+}
+
+// "Heavy rain caused the river to flood several villages", "The noise caused me to wake up":
+// what a thing caused one to do, one did because of it, "A heves eső miatt a folyó több falut
+// elöntött": the causer after "because of", the one caused to act the subject of the verb
+// after "to", in the tense of "cause".
+void causedDeedsAsReasons(std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 3 < toks.size(); ++i) {
+    const Token& cause = toks[i];
+    if (cause.lemma != "cause" || cause.tag != PartOfSpeech::verb ||
+        (cause.form != VerbForm::past && cause.form != VerbForm::third))
+      continue;
+    // the causer: a noun phrase opening the sentence
+    for (std::size_t k = 0; k < i; ++k)
+      if (toks[k].pauseAfter || (toks[k].tag != PartOfSpeech::determiner && toks[k].tag != PartOfSpeech::possessive &&
+                                 toks[k].tag != PartOfSpeech::adjective && toks[k].tag != PartOfSpeech::noun &&
+                                 toks[k].tag != PartOfSpeech::name))
+        return;
+    if (toks[i - 1].tag != PartOfSpeech::noun && toks[i - 1].tag != PartOfSpeech::name) return;
+    // the one caused to act, then "to" and its verb
+    std::size_t to = i + 1;
+    while (to < toks.size() && to - i < 6 && toks[to].lower != "to" && !toks[to].pauseAfter &&
+           (toks[to].tag == PartOfSpeech::determiner || toks[to].tag == PartOfSpeech::possessive ||
+            toks[to].tag == PartOfSpeech::adjective || toks[to].tag == PartOfSpeech::noun ||
+            toks[to].tag == PartOfSpeech::name || (to == i + 1 && toks[to].tag == PartOfSpeech::pronoun)))
+      ++to;
+    const bool be = to + 1 < toks.size() && toks[to + 1].lower == "be";
+    if (to == i + 1 || to + 1 >= toks.size() || toks[to].lower != "to" ||
+        (!be && (toks[to + 1].tag != PartOfSpeech::verb || toks[to + 1].form != VerbForm::base)))
+      return;
+    Token& doer = toks[i + 1];
+    if (doer.tag == PartOfSpeech::pronoun) doer.lower = doer.lemma = doer.written = std::string(subjectFormOf(doer.lower));
+    Token& deed = toks[to + 1];
+    const bool oneThing = to == i + 2 ? doer.person == 3 && !doer.plural : !toks[to - 1].plural;
+    const bool past = cause.form == VerbForm::past;
+    deed.form = past ? VerbForm::past : oneThing ? VerbForm::third : VerbForm::base;
+    // ("caused the trains to be late": "were late", "késtek"; "caused me to be late": "was")
+    const bool one = oneThing || doer.lower == "i";
+    if (be) deed.lower = deed.written = past ? (one ? "was" : "were") : doer.lower == "i" ? "am" : one ? "is" : "are";
+    // (a causer without an article is a thing in general, said with "a" in Hungarian)
+    const bool bare = toks[0].tag != PartOfSpeech::determiner && toks[0].tag != PartOfSpeech::possessive &&
+                      toks[0].tag != PartOfSpeech::name;
+    const std::size_t at = toks[0].word;
+    std::vector<Token> reason = {impliedWord("because of", PartOfSpeech::preposition, at)};
+    if (bare) reason.push_back(impliedWord("the", PartOfSpeech::determiner, at));
+    reason.insert(reason.end(), toks.begin(), toks.begin() + std::ptrdiff_t(i));
+    // the reason closes the clause, where it makes no compound with the subject ("A forgalom
+    // leállt a baleset miatt")
+    std::size_t end = to + 1;
+    while (end + 1 < toks.size() && !toks[end].pauseAfter && toks[end + 1].tag != PartOfSpeech::conjunction) ++end;
+    reason.back().pauseAfter = std::exchange(toks[end].pauseAfter, false);
+    toks.insert(toks.begin() + std::ptrdiff_t(end) + 1, reason.begin(), reason.end());
+    toks.erase(toks.begin() + std::ptrdiff_t(to));
+    toks.erase(toks.begin(), toks.begin() + std::ptrdiff_t(i) + 1);
+    return;
+  }
+}
+
 // "likes swimming", "started learning", "went shopping": after a verb of liking, beginning or
 // going, an "-ing" verb is what Hungarian says with the infinitive ("szeret úszni", "kezdett
 // tanulni", "vásárolni ment"): it becomes "to" and the verb. "Enjoy" doing is liking it.
@@ -6085,6 +6150,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
+  causedDeedsAsReasons(toks);
   costAsAVerb(core_, toks);
   numberedOnes(toks);
   pastAsPreposition(toks);

@@ -2001,6 +2001,17 @@ TEST(ConstructionsTest, WhatAReviewOfTheTenthRoundFound) {
   EXPECT_EQ(hungarian("They could be right."), "Igazuk lehet.");
 }
 
+TEST(ConstructionsTest, WhatAThingCausedOneToDoOneDidBecauseOfIt) {
+  EXPECT_EQ(hungarian("The storm caused the trains to be late."), "A vihar miatt a vonatok k\xC3\xA9stek.");
+  EXPECT_EQ(hungarian("The noise caused me to wake up."), "A zaj miatt felébredtem.");
+  // a causer without an article takes the subject's "a"; the one caused to act is the subject
+  EXPECT_EQ(hungarian("Heavy rain caused the river to flood several villages.").rfind("A heves es\xC5\x91 miatt a foly\xC3\xB3", 0), 0u);
+  // no noun compound of the causer and the one caused to act
+  EXPECT_EQ(hungarian("The accident caused traffic to stop for hours.").rfind("A baleset miatt a forgalom", 0), 0u);
+  // a thing caused stays caused
+  EXPECT_TRUE(has(hungarian("The storm caused serious damage."), "okozott"));
+}
+
 TEST(ConstructionsTest, AQuotedLabelPressedIsAButton) {
   // the label keeps its words in Hungarian quotation marks, "gomb" takes the verb's case
   EXPECT_EQ(hungarian("Click \"Restart\" and wait until the installation is complete.")
