@@ -443,6 +443,7 @@ cow	n	tehén[tehenek]
 dress	n	ruha
 egg	n	tojás[tojások]
 fish	n	hal[halak]
+fish	v	horgászik[noobj]
 fruit	n	gyümölcs[gyümölcsök]
 hair	n	haj[hajak]
 hat	n	kalap[kalapok,3sg=kalapja]
@@ -7147,6 +7148,7 @@ leap year	n	szökőév[szökőévek,3sg=szökőéve]
 millennium	n	évezred[évezredek,3sg=évezrede]
 # phrasal verbs of every day, with the case their object takes
 get rid of	v	meg|szabadul[noobj,obj=tol]
+get used to	v	meg|szokik
 put up with	v	el|tűr ; el|visel
 point out	v	rá|mutat[noobj,obj=ra,that=ra]
 sort out	v	el|intéz ; rendez

@@ -2647,7 +2647,7 @@ void causedDeedsAsReasons(std::vector<Token>& toks) {
 // tanulni", "vásárolni ment"): it becomes "to" and the verb. "Enjoy" doing is liking it.
 void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::string_view kBefore[] = {"like",  "love",   "hate",     "enjoy", "start",
-                                                 "begin", "prefer", "continue", "go",    "try"};
+                                                 "begin", "prefer", "continue", "go",    "come",  "try"};
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     Token& v = toks[i];
     Token& ing = toks[i + 1];

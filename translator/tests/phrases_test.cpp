@@ -197,6 +197,17 @@ TEST(PhrasesTest, AVerbGovernsTheCaseOfWhereItGoes) {
   EXPECT_TRUE(has(hungarian("The dog followed the boy."), "követte"));
 }
 
+TEST(PhrasesTest, GettingUsedToAThingIsGrowingAccustomedToIt) {
+  EXPECT_EQ(hungarian("You'll get used to it."), "Megszokod.");
+  EXPECT_EQ(hungarian("She quickly got used to her new job."), "Gyorsan megszokta az új munkáját.");
+  EXPECT_EQ(hungarian("I can't get used to the cold."), "Nem tudom megszokni a hideget.");
+}
+
+TEST(PhrasesTest, ComingOrGoingToDoAThingIsItsInfinitive) {
+  EXPECT_EQ(hungarian("We went fishing on Sunday."), "Vasárnap mentünk horgászni.");
+  EXPECT_EQ(hungarian("Why don't you come shopping with us?"), "Miért nem jössz vásárolni velünk?");
+}
+
 TEST(PhrasesTest, ASubjectBeforeItsVerbOfSayingIsNoInstruction) {
   EXPECT_EQ(hungarian("Police say that nobody was injured.").rfind("A rendőrség szerint", 0), 0u);
   // an instruction before its object stays one
