@@ -2846,6 +2846,32 @@ void mindingAsAsking(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
   }
 }
 
+// "It stopped raining", "It has stopped snowing": the weather that stopped is the subject, as in
+// "the rain stopped" ("Elállt az eső"): "it" becomes "the rain", and the "-ing" word goes.
+bool weatherStopped(const lexicon::CoreLexicon& core, std::vector<Token>& toks, std::size_t stop) {
+  static constexpr std::pair<std::string_view, std::string_view> kWeather[] = {{"raining", "rain"},
+                                                                               {"snowing", "snow"}};
+  std::string_view weather;
+  for (const auto& [doing, noun] : kWeather)
+    if (toks[stop + 1].lower == doing) weather = noun;
+  std::size_t it = stop;
+  while (it > 0 && (toks[it - 1].tag == PartOfSpeech::auxiliary || toks[it - 1].tag == PartOfSpeech::modal ||
+                    toks[it - 1].tag == PartOfSpeech::adverb))
+    --it;
+  const lexicon::Entry* noun = weather.empty() ? nullptr : core.find(weather, PartOfSpeech::noun);
+  if (!noun || it == 0 || toks[it - 1].lower != "it") return false;
+  Token& the = toks[it - 1];
+  the.tag = PartOfSpeech::determiner, the.lower = the.lemma = "the";
+  Token subject = impliedWord(weather, PartOfSpeech::noun, toks[stop + 1].word);
+  subject.entry = noun;
+  subject.words = 1;
+  subject.pauseAfter = false;
+  toks[stop].pauseAfter = toks[stop + 1].pauseAfter;
+  toks.erase(toks.begin() + std::ptrdiff_t(stop) + 1);
+  toks.insert(toks.begin() + std::ptrdiff_t(it), std::move(subject));
+  return true;
+}
+
 // "The letters stopped coming", "the printer stops working", "Stop talking": to stop doing is
 // Hungarian's "no longer" ("többé nem jöttek", "többé nem működik", "Többé ne beszélj"): "stop"
 // becomes "do", "anymore" and "not", the "-ing" verb its verb.
@@ -2854,8 +2880,8 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
     Token& stop = toks[i];
     Token& ing = toks[i + 1];
     if (stop.tag != PartOfSpeech::verb || stop.lemma != "stop" || stop.form == VerbForm::ing ||
-        stop.form == VerbForm::participle || ing.words != 1 || ing.lower.size() <= 5 ||
-        !endsWith(ing.lower, "ing"))
+        weatherStopped(core, toks, i) || stop.form == VerbForm::participle || ing.words != 1 ||
+        ing.lower.size() <= 5 || !endsWith(ing.lower, "ing"))
       continue;
     const std::vector<Reading> rs = readingsOf(core, ing);
     const auto verb = std::find_if(rs.begin(), rs.end(), [](const Reading& r) {

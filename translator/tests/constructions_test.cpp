@@ -1660,6 +1660,10 @@ TEST(ConstructionsTest, ToStopDoingIsNoLonger) {
   EXPECT_EQ(hungarian("Stop talking."), "Többé ne beszélj.");
   // a stop without an "-ing" verb after it is no such thing
   EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
+  // the weather "it" stopped doing is what stopped
+  EXPECT_EQ(hungarian("It stopped raining."), "Az eső elállt.");
+  EXPECT_EQ(hungarian("It has stopped snowing."), "A hó elállt.");
+  EXPECT_EQ(hungarian("Has it stopped raining yet?"), "Elállt már az eső?");
 }
 
 TEST(ConstructionsTest, NoLongerIsTheNegationWithAnymore) {
