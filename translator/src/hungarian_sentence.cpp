@@ -2525,6 +2525,8 @@ VerbGroup Generator::readVerbGroup() const {
                                        k.lower == "so";
                               }) ||
                   (g.doSupport && g.firstAux == lead && g.negative &&
+                   // ("The laptop I bought did not work": a past or a third person tells, not told)
+                   t_[g.firstAux].lower != "did" && t_[g.firstAux].lower != "does" &&
                    // ("Don't you like it?": asked, not told)
                    !(g.firstAux + 2 < n && subjectPronoun(t_[g.firstAux + 2]))) ||
                   letUs());

@@ -1660,6 +1660,8 @@ TEST(ConstructionsTest, ToStopDoingIsNoLonger) {
   EXPECT_EQ(hungarian("Stop talking."), "Többé ne beszélj.");
   // a stop without an "-ing" verb after it is no such thing
   EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
+  // past a relative clause the subject's "did not" still tells, no imperative
+  EXPECT_TRUE(has(hungarian("The laptop I bought stopped working."), ", többé nem "));
   // the weather "it" stopped doing is what stopped
   EXPECT_EQ(hungarian("It stopped raining."), "Az eső elállt.");
   EXPECT_EQ(hungarian("It has stopped snowing."), "A hó elállt.");
