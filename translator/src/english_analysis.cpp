@@ -4689,6 +4689,28 @@ void labelsPressedAsButtons(const lexicon::CoreLexicon& core, std::vector<Token>
   }
 }
 
+// "They were married on Saturday", "were married in 2010": married at a time is the wedding, as
+// "got married" is ("Szombaton összeházasodtak"); "are married", "married to" stay the state.
+void weddingsAtATime(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    const Token& be = toks[i - 1];
+    if (toks[i].lower != "married" || (be.lower != "was" && be.lower != "were") || be.pauseAfter) continue;
+    const Token& next = toks[i + 1];
+    const bool atATime = next.time || ((next.lower == "on" || next.lower == "in" || next.lower == "at") &&
+                                       i + 2 < toks.size() && (toks[i + 2].time || isTimeNoun(toks[i + 2]) ||
+                                                               isDayName(toks[i + 2].lemma) ||
+                                                               toks[i + 2].tag == PartOfSpeech::number));
+    const lexicon::Entry* wed = core.find("get married", PartOfSpeech::verb);
+    if (!atATime || !wed) continue;
+    Token& verb = toks[i - 1];
+    verb.tag = PartOfSpeech::verb, verb.form = VerbForm::past, verb.lemma = verb.lower = "get married";
+    verb.entry = wed;
+    verb.words = toks[i].word + toks[i].words - verb.word;
+    verb.pauseAfter = toks[i].pauseAfter;
+    toks.erase(toks.begin() + std::ptrdiff_t(i));
+  }
+}
+
 // "colder and colder", "more and more difficult": a degree that keeps growing is "egyre" before
 // the comparative ("egyre hidegebb", "egyre nehezebb", "egyre több ember"); "get" or "grow"
 // before an adjective says what its subject becomes ("It's getting colder": "Hidegebb lesz",
@@ -6237,6 +6259,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   markPurposes(toks);
   awaitedAfterLookingForward(core_, toks);
   toks = joinTimePhrases(core_, std::move(toks));
+  weddingsAtATime(core_, toks);
   timesOfNouns(toks);
   halfOfAWhole(core_, toks);
   halvesOfAMatch(core_, toks);

@@ -208,6 +208,14 @@ TEST(PhrasesTest, ComingOrGoingToDoAThingIsItsInfinitive) {
   EXPECT_EQ(hungarian("Why don't you come shopping with us?"), "Miért nem jössz vásárolni velünk?");
 }
 
+TEST(PhrasesTest, MarriedAtATimeIsTheWedding) {
+  EXPECT_EQ(hungarian("They were married on Saturday."), "Szombaton összeházasodtak.");
+  EXPECT_EQ(hungarian("We were married in 2015."), "2015-ben összeházasodtunk.");
+  // being married is the state
+  EXPECT_EQ(hungarian("They are married."), "Ők házasak.");
+  EXPECT_EQ(hungarian("My parents have been married for thirty years."), "A szüleim harminc éve házasak.");
+}
+
 TEST(PhrasesTest, ASubjectBeforeItsVerbOfSayingIsNoInstruction) {
   EXPECT_EQ(hungarian("Police say that nobody was injured.").rfind("A rendőrség szerint", 0), 0u);
   // an instruction before its object stays one
