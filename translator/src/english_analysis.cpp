@@ -2586,37 +2586,60 @@ std::string_view subjectFormOf(std::string_view pronoun) {
   return pronoun;
 }
 
-// "Heavy rain caused the river to flood several villages", "The noise caused me to wake up":
-// what a thing caused one to do, one did because of it, "A heves eső miatt a folyó több falut
-// elöntött": the causer after "because of", the one caused to act the subject of the verb
-// after "to", in the tense of "cause".
-void causedDeedsAsReasons(std::vector<Token>& toks) {
-  for (std::size_t i = 1; i + 3 < toks.size(); ++i) {
+// A verb of feeling or of a body's start that a thing makes one do: "made me laugh".
+bool reactionMadeAt(const Token& t) {
+  static constexpr std::string_view kReactions[] = {"laugh", "cry",   "smile", "feel",  "think", "wonder",
+                                                    "want",  "worry", "blush", "shiver", "jump", "realise",
+                                                    "realize"};
+  return listed(kReactions, t.lower);
+}
+
+// "Heavy rain caused the river to flood several villages", "The noise caused me to wake up",
+// "The film made us cry": what a thing caused one to do, one did because of it, "A heves eső
+// miatt a folyó több falut elöntött", "A film miatt sírtunk": the causer after "because of"
+// ("It made me laugh": "Emiatt nevettem"), the one caused to act the subject of the verb after
+// "to", in the tense of "cause" or "make".
+void causedDeedsAsReasons(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 2 < toks.size(); ++i) {
     const Token& cause = toks[i];
-    if (cause.lemma != "cause" || cause.tag != PartOfSpeech::verb ||
+    const bool made = cause.lemma == "make";
+    if ((cause.lemma != "cause" && !made) || cause.tag != PartOfSpeech::verb ||
         (cause.form != VerbForm::past && cause.form != VerbForm::third))
       continue;
-    // the causer: a noun phrase opening the sentence
-    for (std::size_t k = 0; k < i; ++k)
+    // the causer: a noun phrase opening the sentence, or a thing's pronoun that makes one feel
+    const bool thingPronoun = made && i == 1 && (toks[0].lower == "it" || toks[0].lower == "this" || toks[0].lower == "that");
+    for (std::size_t k = 0; k < i && !thingPronoun; ++k)
       if (toks[k].pauseAfter || (toks[k].tag != PartOfSpeech::determiner && toks[k].tag != PartOfSpeech::possessive &&
                                  toks[k].tag != PartOfSpeech::adjective && toks[k].tag != PartOfSpeech::noun &&
                                  toks[k].tag != PartOfSpeech::name))
         return;
-    if (toks[i - 1].tag != PartOfSpeech::noun && toks[i - 1].tag != PartOfSpeech::name) return;
-    // the one caused to act, then "to" and its verb
+    if (!thingPronoun && toks[i - 1].tag != PartOfSpeech::noun && toks[i - 1].tag != PartOfSpeech::name) return;
+    // the one caused to act, then "to" and its verb (after "make", the verb alone)
+    auto deedStarts = [&](std::size_t k) { return made ? reactionMadeAt(toks[k]) : toks[k].lower == "to"; };
     std::size_t to = i + 1;
-    while (to < toks.size() && to - i < 6 && toks[to].lower != "to" && !toks[to].pauseAfter &&
+    while (to < toks.size() && to - i < 6 && !deedStarts(to) && !toks[to].pauseAfter &&
            (toks[to].tag == PartOfSpeech::determiner || toks[to].tag == PartOfSpeech::possessive ||
             toks[to].tag == PartOfSpeech::adjective || toks[to].tag == PartOfSpeech::noun ||
             toks[to].tag == PartOfSpeech::name || (to == i + 1 && toks[to].tag == PartOfSpeech::pronoun)))
       ++to;
-    const bool be = to + 1 < toks.size() && toks[to + 1].lower == "be";
-    if (to == i + 1 || to + 1 >= toks.size() || toks[to].lower != "to" ||
-        (!be && (toks[to + 1].tag != PartOfSpeech::verb || toks[to + 1].form != VerbForm::base)))
+    if (to == i + 1 || to >= toks.size() || !deedStarts(to) || toks[to - 1].pauseAfter) return;
+    const std::size_t deedAt = made ? to : to + 1;
+    if (deedAt >= toks.size()) return;
+    const bool be = !made && toks[deedAt].lower == "be";
+    if (made) {
+      const lexicon::Entry* verb = core.find(toks[deedAt].lower, PartOfSpeech::verb);
+      if (!verb) return;
+      Token& t = toks[deedAt];
+      t.tag = PartOfSpeech::verb, t.lemma = t.lower, t.entry = verb, t.plural = false;
+      t.dictionarySenses.clear();
+    } else if (!be && (toks[deedAt].tag != PartOfSpeech::verb || toks[deedAt].form != VerbForm::base)) {
       return;
+    }
     Token& doer = toks[i + 1];
+    // ("made her smile": "her" the one made to, no owner)
+    if (doer.lower == "her" && to == i + 2) doer.tag = PartOfSpeech::pronoun, doer.person = 3, doer.plural = false;
     if (doer.tag == PartOfSpeech::pronoun) doer.lower = doer.lemma = doer.written = std::string(subjectFormOf(doer.lower));
-    Token& deed = toks[to + 1];
+    Token& deed = toks[deedAt];
     const bool oneThing = to == i + 2 ? doer.person == 3 && !doer.plural : !toks[to - 1].plural;
     const bool past = cause.form == VerbForm::past;
     deed.form = past ? VerbForm::past : oneThing ? VerbForm::third : VerbForm::base;
@@ -2624,19 +2647,25 @@ void causedDeedsAsReasons(std::vector<Token>& toks) {
     const bool one = oneThing || doer.lower == "i";
     if (be) deed.lower = deed.written = past ? (one ? "was" : "were") : doer.lower == "i" ? "am" : one ? "is" : "are";
     // (a causer without an article is a thing in general, said with "a" in Hungarian)
-    const bool bare = toks[0].tag != PartOfSpeech::determiner && toks[0].tag != PartOfSpeech::possessive &&
-                      toks[0].tag != PartOfSpeech::name;
+    const bool bare = !thingPronoun && toks[0].tag != PartOfSpeech::determiner &&
+                      toks[0].tag != PartOfSpeech::possessive && toks[0].tag != PartOfSpeech::name;
     const std::size_t at = toks[0].word;
     std::vector<Token> reason = {impliedWord("because of", PartOfSpeech::preposition, at)};
     if (bare) reason.push_back(impliedWord("the", PartOfSpeech::determiner, at));
     reason.insert(reason.end(), toks.begin(), toks.begin() + std::ptrdiff_t(i));
+    // ("It made me laugh": "Emiatt nevettem", one word)
+    if (thingPronoun) {
+      reason.assign(1, toks[0]);
+      reason[0].tag = PartOfSpeech::adverb, reason[0].lower = reason[0].lemma = "because of this";
+      reason[0].dictionarySenses = {"emiatt"};
+    }
     // the reason closes the clause, where it makes no compound with the subject ("A forgalom
     // leállt a baleset miatt")
-    std::size_t end = to + 1;
+    std::size_t end = deedAt;
     while (end + 1 < toks.size() && !toks[end].pauseAfter && toks[end + 1].tag != PartOfSpeech::conjunction) ++end;
     reason.back().pauseAfter = std::exchange(toks[end].pauseAfter, false);
     toks.insert(toks.begin() + std::ptrdiff_t(end) + 1, reason.begin(), reason.end());
-    toks.erase(toks.begin() + std::ptrdiff_t(to));
+    if (!made) toks.erase(toks.begin() + std::ptrdiff_t(to));
     toks.erase(toks.begin(), toks.begin() + std::ptrdiff_t(i) + 1);
     return;
   }
@@ -6198,7 +6227,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
-  causedDeedsAsReasons(toks);
+  causedDeedsAsReasons(core_, toks);
   costAsAVerb(core_, toks);
   numberedOnes(toks);
   pastAsPreposition(toks);
