@@ -7602,7 +7602,7 @@ presume	v	fel|tételez ; vél
 ponder	v	töpreng[noobj,on=n] ; fontolgat
 clarify	v	tisztáz ; pontosít
 shrug	v	vállat |von[noobj]
-frown	v	homlokot |ráncol[noobj]
+frown	v	homlokot |ráncol[noobj,at=ra]
 brainstorm	v	ötletel[noobj]
 daydream	v	ábrándozik[noobj]
 misunderstand	v	félre|ért

@@ -2625,6 +2625,12 @@ void causedDeedsAsReasons(const lexicon::CoreLexicon& core, std::vector<Token>& 
     if (to == i + 1 || to >= toks.size() || !deedStarts(to) || toks[to - 1].pauseAfter) return;
     const std::size_t deedAt = made ? to : to + 1;
     if (deedAt >= toks.size()) return;
+    // the reason closes the clause, where it makes no compound with the subject ("A forgalom
+    // leállt a baleset miatt")
+    std::size_t end = deedAt;
+    while (end + 1 < toks.size() && !toks[end].pauseAfter && toks[end + 1].tag != PartOfSpeech::conjunction) ++end;
+    // (the words move, a comma stays with its word: none after them)
+    if (toks[end].pauseAfter) return;
     const bool be = !made && toks[deedAt].lower == "be";
     if (made) {
       const lexicon::Entry* verb = core.find(toks[deedAt].lower, PartOfSpeech::verb);
@@ -2659,11 +2665,6 @@ void causedDeedsAsReasons(const lexicon::CoreLexicon& core, std::vector<Token>& 
       reason[0].tag = PartOfSpeech::adverb, reason[0].lower = reason[0].lemma = "because of this";
       reason[0].dictionarySenses = {"emiatt"};
     }
-    // the reason closes the clause, where it makes no compound with the subject ("A forgalom
-    // leállt a baleset miatt")
-    std::size_t end = deedAt;
-    while (end + 1 < toks.size() && !toks[end].pauseAfter && toks[end + 1].tag != PartOfSpeech::conjunction) ++end;
-    reason.back().pauseAfter = std::exchange(toks[end].pauseAfter, false);
     toks.insert(toks.begin() + std::ptrdiff_t(end) + 1, reason.begin(), reason.end());
     if (!made) toks.erase(toks.begin() + std::ptrdiff_t(to));
     toks.erase(toks.begin(), toks.begin() + std::ptrdiff_t(i) + 1);
@@ -4740,6 +4741,42 @@ void weddingsAtATime(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
   }
 }
 
+// The end of the noun phrase that starts at `k`: its determiner, owner, adjectives, nouns, up to
+// a comma.
+std::size_t nounPhraseEnd(const std::vector<Token>& toks, std::size_t k) {
+  while (k < toks.size() &&
+         (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
+          toks[k].tag == PartOfSpeech::adjective || toks[k].tag == PartOfSpeech::noun ||
+          toks[k].tag == PartOfSpeech::name || toks[k].tag == PartOfSpeech::number)) {
+    if (toks[k++].pauseAfter) break;
+  }
+  return k;
+}
+
+// "blamed the delays on a strike": what a thing is blamed on is the one blamed for it, "a
+// sztrájkot hibáztatta a késésekért", as "blamed a strike for the delays" is.
+void blamedOnACause(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    if (toks[i].lemma != "blame" || toks[i].tag != PartOfSpeech::verb || toks[i].pauseAfter) continue;
+    const std::size_t on = nounPhraseEnd(toks, i + 1);
+    if (on == i + 1 || on + 1 >= toks.size() || toks[on].lower != "on" || toks[on - 1].pauseAfter) continue;
+    std::size_t end = nounPhraseEnd(toks, on + 1);
+    // ("a strike by air traffic controllers": the one blamed with its "by" or "of")
+    if (end > on + 1 && end + 1 < toks.size() && !toks[end - 1].pauseAfter &&
+        (toks[end].lower == "by" || toks[end].lower == "of"))
+      end = nounPhraseEnd(toks, end + 1);
+    // (the words move, a comma stays with its word: none inside)
+    if (end == on + 1 || toks[end - 1].pauseAfter) continue;
+    std::vector<Token> swapped(toks.begin() + std::ptrdiff_t(on) + 1, toks.begin() + std::ptrdiff_t(end));
+    Token forWhat = toks[on];
+    forWhat.lower = forWhat.lemma = "for";
+    swapped.push_back(forWhat);
+    swapped.insert(swapped.end(), toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(on));
+    std::copy(swapped.begin(), swapped.end(), toks.begin() + std::ptrdiff_t(i) + 1);
+    return;
+  }
+}
+
 // "colder and colder", "more and more difficult": a degree that keeps growing is "egyre" before
 // the comparative ("egyre hidegebb", "egyre nehezebb", "egyre több ember"); "get" or "grow"
 // before an adjective says what its subject becomes ("It's getting colder": "Hidegebb lesz",
@@ -6289,6 +6326,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   awaitedAfterLookingForward(core_, toks);
   toks = joinTimePhrases(core_, std::move(toks));
   weddingsAtATime(core_, toks);
+  blamedOnACause(toks);
   timesOfNouns(toks);
   halfOfAWhole(core_, toks);
   halvesOfAMatch(core_, toks);

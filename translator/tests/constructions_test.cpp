@@ -2014,6 +2014,8 @@ TEST(ConstructionsTest, WhatAThingCausedOneToDoOneDidBecauseOfIt) {
   EXPECT_EQ(hungarian("Heavy rain caused the river to flood several villages.").rfind("A heves es\xC5\x91 miatt a foly\xC3\xB3", 0), 0u);
   // no noun compound of the causer and the one caused to act
   EXPECT_EQ(hungarian("The accident caused traffic to stop for hours.").rfind("A baleset miatt a forgalom", 0), 0u);
+  // a comma after the deed keeps the words where they are
+  EXPECT_TRUE(has(hungarian("The accident caused traffic to stop for hours, police said."), "A rendőrség szerint"));
   // so what a thing made one feel or do
   EXPECT_EQ(hungarian("The film made us cry."), "A film miatt sírtunk.");
   EXPECT_EQ(hungarian("His words made her smile."), "A szavai miatt elmosolyodott.");

@@ -216,6 +216,18 @@ TEST(PhrasesTest, MarriedAtATimeIsTheWedding) {
   EXPECT_EQ(hungarian("My parents have been married for thirty years."), "A szüleim harminc éve házasak.");
 }
 
+TEST(PhrasesTest, WhatAThingIsBlamedOnIsTheOneBlamedForIt) {
+  EXPECT_EQ(hungarian("He blamed the accident on the weather."), "Hibáztatta az időt a balesetért.");
+  EXPECT_EQ(hungarian("The airline blamed a strike for the delays."),
+            "A légitársaság hibáztatott egy sztrájkot a késésekért.");
+  // a comma after the one blamed keeps the words where they are
+  EXPECT_TRUE(has(hungarian("They blamed the fire on faulty wiring, investigators said."), "a tüzet"));
+}
+
+TEST(PhrasesTest, OneFrownsAtAPerson) {
+  EXPECT_EQ(hungarian("She frowned at him."), "Homlokot ráncolt rá.");
+}
+
 TEST(PhrasesTest, ASubjectBeforeItsVerbOfSayingIsNoInstruction) {
   EXPECT_EQ(hungarian("Police say that nobody was injured.").rfind("A rendőrség szerint", 0), 0u);
   // an instruction before its object stays one
