@@ -5127,6 +5127,7 @@ dining room	n	ebédlő
 renew	v	meg|újít ; meg|hosszabbít
 check in	v	be|jelentkezik[noobj]
 check out	v	ki|jelentkezik[noobj,of=bol]
+check on	v	rá|néz[obj=ra]
 log in	v	be|jelentkezik[noobj]
 log out	v	ki|jelentkezik[noobj]
 sign in	v	be|jelentkezik[noobj]

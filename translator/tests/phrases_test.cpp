@@ -224,6 +224,13 @@ TEST(PhrasesTest, WhatAThingIsBlamedOnIsTheOneBlamedForIt) {
   EXPECT_TRUE(has(hungarian("They blamed the fire on faulty wiring, investigators said."), "a tüzet"));
 }
 
+TEST(PhrasesTest, CheckingOnAPersonIsLookingInOnThem) {
+  EXPECT_EQ(hungarian("Can you check on the baby?"), "Rá tudsz nézni a babára?");
+  EXPECT_EQ(hungarian("He checked on her."), "Ránézett rá.");
+  // checking a thing stays checking it
+  EXPECT_TRUE(has(hungarian("Turn the light on and check the fuse."), "ellenőrizze a biztosítékot"));
+}
+
 TEST(PhrasesTest, OneFrownsAtAPerson) {
   EXPECT_EQ(hungarian("She frowned at him."), "Homlokot ráncolt rá.");
 }
