@@ -4307,7 +4307,8 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         if (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::possessive) ++on;
       }
       while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
-      while (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::noun &&
+      // (a name before its noun too: "press the Enter key")
+      while (on + 1 < toks.size() && (toks[on].tag == PartOfSpeech::noun || toks[on].tag == PartOfSpeech::name) &&
              toks[on + 1].tag == PartOfSpeech::noun)
         ++on;
       // ("spent most of the day", "the rest of the evening": a part is of the whole after "of",

@@ -231,6 +231,12 @@ TEST(PhrasesTest, CheckingOnAPersonIsLookingInOnThem) {
   EXPECT_TRUE(has(hungarian("Turn the light on and check the fuse."), "ellenőrizze a biztosítékot"));
 }
 
+TEST(PhrasesTest, AKeyPressedIsAKeyOfTheKeyboard) {
+  // the name before the noun leaves the noun the verb's object, whose sense the verb chooses
+  EXPECT_EQ(hungarian("Press the Enter key."), "Nyomja meg az Enter billentyűt.");
+  EXPECT_EQ(hungarian("I lost my key."), "Elvesztettem a kulcsomat.");
+}
+
 TEST(PhrasesTest, OneFrownsAtAPerson) {
   EXPECT_EQ(hungarian("She frowned at him."), "Homlokot ráncolt rá.");
 }
