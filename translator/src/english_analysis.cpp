@@ -5191,9 +5191,20 @@ void gerundSubjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
     Token& ing = toks[i];
     const Token& object = toks[i + 1];
     if ((i > 0 && toks[i - 1].lower != "that" && !toks[i - 1].pauseAfter) || ing.pauseAfter) continue;
-    // ("Cycling keeps you fit": alone, the noun of the action, "A biciklizés")
+    // ("Cycling keeps you fit": alone, the noun of the action, "A biciklizés"; so with the place
+    // of the action, "Swimming in the lake is forbidden": "Az úszás a tóban tilos")
+    std::size_t verbAt = i + 1;
+    if (object.tag == PartOfSpeech::preposition && !object.pauseAfter) {
+      verbAt = nounPhraseEnd(toks, i + 2);
+      if (verbAt == i + 2 || toks[verbAt - 1].pauseAfter) continue;
+    }
     if (ing.tag == PartOfSpeech::verb && ing.form == VerbForm::ing && ing.entry && !ing.entry->senses.empty() &&
-        finiteVerbForm(object)) {
+        verbAt < toks.size() && finiteVerbForm(toks[verbAt])) {
+      // (the lexicon's noun of the action where it has one: "fishing", "horgászat")
+      if (const lexicon::Entry* noun = verbAt > i + 1 ? core.find(ing.lower, PartOfSpeech::noun) : nullptr) {
+        ing.tag = PartOfSpeech::noun, ing.lemma = ing.lower, ing.entry = noun, ing.hasObject = false;
+        continue;
+      }
       const lexicon::Sense& verb = ing.entry->senses.front();
       if (std::string action = actionNounOf(VerbStem{verb.word, verb.prefix, ""}, false); !action.empty()) {
         ing.tag = PartOfSpeech::noun, ing.entry = nullptr, ing.hasObject = false;

@@ -2859,6 +2859,9 @@ TEST(ConstructionsTest, AnIngVerbAndItsObjectAreOneNounOfTheAction) {
   EXPECT_EQ(hungarian("Drinking tea calms me.").find("A teaivás"), 0u);
   // alone, the noun of the action
   EXPECT_EQ(hungarian("Cycling keeps you fit.").find("A biciklizés"), 0u);
+  // so with the place of the action after it, the lexicon's noun where it has one
+  EXPECT_EQ(hungarian("Fishing on the lake is forbidden."), "A tavon lévő horgászat tilos.");
+  EXPECT_EQ(hungarian("Swimming in the lake is forbidden.").find("úszik"), std::string::npos);
   // an "-ing" with a doubled consonant is no past
   EXPECT_EQ(hungarian("Swimming keeps you healthy.").find("Az úszás"), 0u);
   EXPECT_EQ(hungarian("Shopping makes her happy.").find("A vásárlás"), 0u);
