@@ -1315,7 +1315,7 @@ sustain	v	fenn|tart ; el|szenved
 switch	n	kapcsoló ; váltás[váltások]
 switch	v	vált ; kapcsol ; át|vált ; kapcsol[when=phone/mobile/device/computer/laptop/tv/television/radio/heating/engine/camera/setting/settings/mode]
 tap	n	csap[csapok,3sg=csapja] ; koppintás
-tap	v	koppint ; kopogtat
+tap	v	koppint[obj=ra,on=ra] ; kopogtat
 tear	n	könnycsepp[könnycseppek,3sg=könnycseppje] ; szakadás[szakadások]
 tear	v	el|tép[intr=el|szakad] ; szakít
 tender	adj	gyengéd ; puha ; puha[when=meat/steak/chicken/beef/lamb/pork/vegetable/carrot/potato]
@@ -5130,6 +5130,7 @@ dining room	n	ebédlő
 renew	v	meg|újít ; meg|hosszabbít
 check in	v	be|jelentkezik[noobj]
 check out	v	ki|jelentkezik[noobj,of=bol]
+check on	v	rá|néz[obj=ra]
 log in	v	be|jelentkezik[noobj]
 log out	v	ki|jelentkezik[noobj]
 sign in	v	be|jelentkezik[noobj]
@@ -7183,6 +7184,7 @@ leap year	n	szökőév[szökőévek,3sg=szökőéve]
 millennium	n	évezred[évezredek,3sg=évezrede]
 # phrasal verbs of every day, with the case their object takes
 get rid of	v	meg|szabadul[noobj,obj=tol]
+get used to	v	meg|szokik
 put up with	v	el|tűr ; el|visel
 point out	v	rá|mutat[noobj,obj=ra,that=ra]
 sort out	v	el|intéz ; rendez
@@ -7636,7 +7638,7 @@ presume	v	fel|tételez ; vél
 ponder	v	töpreng[noobj,on=n] ; fontolgat
 clarify	v	tisztáz ; pontosít
 shrug	v	vállat |von[noobj]
-frown	v	homlokot |ráncol[noobj]
+frown	v	homlokot |ráncol[noobj,at=ra]
 brainstorm	v	ötletel[noobj]
 daydream	v	ábrándozik[noobj]
 misunderstand	v	félre|ért
@@ -7788,6 +7790,7 @@ in the future	adv	a jövőben
 in return	adv	cserébe ; viszonzásul
 in turn	adv	sorra ; viszont
 in secret	adv	titokban
+at the ready	adv	készenlétben
 in silence	adv	csendben ; szótlanul
 in a way	adv	bizonyos értelemben ; valamilyen módon
 in practice	adv	a gyakorlatban

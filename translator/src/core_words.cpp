@@ -143,6 +143,8 @@ bool coreWordSenses(std::string_view w, std::vector<std::string>& senses) {
 }
 
 bool startsWithVowel(std::string_view s) {
+  // a label is read without its opening quotation mark: "az „OK” gomb"
+  if (s.starts_with("\xE2\x80\x9E")) s.remove_prefix(3);
   if (s.empty()) return false;
   // a number in digits as it is read: "öt", "ötven" ("az 5-ös"), "egy", "ezer", "egymillió" ("az
   // 1-es", "az 1990-es években"), but "tíz", "száz" ("a 12-es", "a 100 forint")

@@ -1665,10 +1665,12 @@ bool ReadingChooser::afterCopula(std::size_t i) const {
 // The word at i says the state something is kept in: right after "kept" ("should be kept
 // closed"), or after "keep" and its object ("Keep the windows closed").
 bool ReadingChooser::keptAt(std::size_t i) const {
+  // (two things kept so: "Keep windows and curtains closed")
   std::size_t k = i;
-  while (k > 0 && i - k < 4 &&
+  while (k > 0 && i - k < 7 &&
          (toks_[k - 1].tag == PartOfSpeech::noun || toks_[k - 1].tag == PartOfSpeech::determiner ||
-          toks_[k - 1].tag == PartOfSpeech::possessive || toks_[k - 1].tag == PartOfSpeech::adjective))
+          toks_[k - 1].tag == PartOfSpeech::possessive || toks_[k - 1].tag == PartOfSpeech::adjective ||
+          (k < i && (toks_[k - 1].lower == "and" || toks_[k - 1].lower == "or") && !toks_[k - 1].pauseAfter)))
     --k;
   return k > 0 && toks_[k - 1].tag == PartOfSpeech::verb && toks_[k - 1].lemma == "keep";
 }
@@ -2616,12 +2618,107 @@ void objectHer(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// The subject form of an object pronoun ("me": "i"), or the word itself.
+std::string_view subjectFormOf(std::string_view pronoun) {
+  static constexpr std::pair<std::string_view, std::string_view> kForms[] = {
+      {"me", "i"}, {"him", "he"}, {"her", "she"}, {"us", "we"}, {"them", "they"}};
+  for (const auto& [object, subject] : kForms)
+    if (pronoun == object) return subject;
+  return pronoun;
+}
+
+// A verb of feeling or of a body's start that a thing makes one do: "made me laugh".
+bool reactionMadeAt(const Token& t) {
+  static constexpr std::string_view kReactions[] = {"laugh", "cry",   "smile", "feel",  "think", "wonder",
+                                                    "want",  "worry", "blush", "shiver", "jump", "realise",
+                                                    "realize"};
+  return listed(kReactions, t.lower);
+}
+
+// "Heavy rain caused the river to flood several villages", "The noise caused me to wake up",
+// "The film made us cry": what a thing caused one to do, one did because of it, "A heves eső
+// miatt a folyó több falut elöntött", "A film miatt sírtunk": the causer after "because of"
+// ("It made me laugh": "Emiatt nevettem"), the one caused to act the subject of the verb after
+// "to", in the tense of "cause" or "make".
+void causedDeedsAsReasons(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 2 < toks.size(); ++i) {
+    const Token& cause = toks[i];
+    const bool made = cause.lemma == "make";
+    if ((cause.lemma != "cause" && !made) || cause.tag != PartOfSpeech::verb ||
+        (cause.form != VerbForm::past && cause.form != VerbForm::third))
+      continue;
+    // the causer: a noun phrase opening the sentence, or a thing's pronoun that makes one feel
+    const bool thingPronoun = made && i == 1 && (toks[0].lower == "it" || toks[0].lower == "this" || toks[0].lower == "that");
+    for (std::size_t k = 0; k < i && !thingPronoun; ++k)
+      if (toks[k].pauseAfter || (toks[k].tag != PartOfSpeech::determiner && toks[k].tag != PartOfSpeech::possessive &&
+                                 toks[k].tag != PartOfSpeech::adjective && toks[k].tag != PartOfSpeech::noun &&
+                                 toks[k].tag != PartOfSpeech::name))
+        return;
+    if (!thingPronoun && toks[i - 1].tag != PartOfSpeech::noun && toks[i - 1].tag != PartOfSpeech::name) return;
+    // the one caused to act, then "to" and its verb (after "make", the verb alone)
+    auto deedStarts = [&](std::size_t k) { return made ? reactionMadeAt(toks[k]) : toks[k].lower == "to"; };
+    std::size_t to = i + 1;
+    while (to < toks.size() && to - i < 6 && !deedStarts(to) && !toks[to].pauseAfter &&
+           (toks[to].tag == PartOfSpeech::determiner || toks[to].tag == PartOfSpeech::possessive ||
+            toks[to].tag == PartOfSpeech::adjective || toks[to].tag == PartOfSpeech::noun ||
+            toks[to].tag == PartOfSpeech::name || (to == i + 1 && toks[to].tag == PartOfSpeech::pronoun)))
+      ++to;
+    if (to == i + 1 || to >= toks.size() || !deedStarts(to) || toks[to - 1].pauseAfter) return;
+    const std::size_t deedAt = made ? to : to + 1;
+    if (deedAt >= toks.size()) return;
+    // the reason closes the clause, where it makes no compound with the subject ("A forgalom
+    // leállt a baleset miatt")
+    std::size_t end = deedAt;
+    while (end + 1 < toks.size() && !toks[end].pauseAfter && toks[end + 1].tag != PartOfSpeech::conjunction) ++end;
+    // (the words move, a comma stays with its word: none after them)
+    if (toks[end].pauseAfter) return;
+    const bool be = !made && toks[deedAt].lower == "be";
+    if (made) {
+      const lexicon::Entry* verb = core.find(toks[deedAt].lower, PartOfSpeech::verb);
+      if (!verb) return;
+      Token& t = toks[deedAt];
+      t.tag = PartOfSpeech::verb, t.lemma = t.lower, t.entry = verb, t.plural = false;
+      t.dictionarySenses.clear();
+    } else if (!be && (toks[deedAt].tag != PartOfSpeech::verb || toks[deedAt].form != VerbForm::base)) {
+      return;
+    }
+    Token& doer = toks[i + 1];
+    // ("made her smile": "her" the one made to, no owner)
+    if (doer.lower == "her" && to == i + 2) doer.tag = PartOfSpeech::pronoun, doer.person = 3, doer.plural = false;
+    if (doer.tag == PartOfSpeech::pronoun) doer.lower = doer.lemma = doer.written = std::string(subjectFormOf(doer.lower));
+    Token& deed = toks[deedAt];
+    const bool oneThing = to == i + 2 ? doer.person == 3 && !doer.plural : !toks[to - 1].plural;
+    const bool past = cause.form == VerbForm::past;
+    deed.form = past ? VerbForm::past : oneThing ? VerbForm::third : VerbForm::base;
+    // ("caused the trains to be late": "were late", "késtek"; "caused me to be late": "was")
+    const bool one = oneThing || doer.lower == "i";
+    if (be) deed.lower = deed.written = past ? (one ? "was" : "were") : doer.lower == "i" ? "am" : one ? "is" : "are";
+    // (a causer without an article is a thing in general, said with "a" in Hungarian)
+    const bool bare = !thingPronoun && toks[0].tag != PartOfSpeech::determiner &&
+                      toks[0].tag != PartOfSpeech::possessive && toks[0].tag != PartOfSpeech::name;
+    const std::size_t at = toks[0].word;
+    std::vector<Token> reason = {impliedWord("because of", PartOfSpeech::preposition, at)};
+    if (bare) reason.push_back(impliedWord("the", PartOfSpeech::determiner, at));
+    reason.insert(reason.end(), toks.begin(), toks.begin() + std::ptrdiff_t(i));
+    // ("It made me laugh": "Emiatt nevettem", one word)
+    if (thingPronoun) {
+      reason.assign(1, toks[0]);
+      reason[0].tag = PartOfSpeech::adverb, reason[0].lower = reason[0].lemma = "because of this";
+      reason[0].dictionarySenses = {"emiatt"};
+    }
+    toks.insert(toks.begin() + std::ptrdiff_t(end) + 1, reason.begin(), reason.end());
+    if (!made) toks.erase(toks.begin() + std::ptrdiff_t(to));
+    toks.erase(toks.begin(), toks.begin() + std::ptrdiff_t(i) + 1);
+    return;
+  }
+}
+
 // "likes swimming", "started learning", "went shopping": after a verb of liking, beginning or
 // going, an "-ing" verb is what Hungarian says with the infinitive ("szeret úszni", "kezdett
 // tanulni", "vásárolni ment"): it becomes "to" and the verb. "Enjoy" doing is liking it.
 void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   static constexpr std::string_view kBefore[] = {"like",  "love",   "hate",     "enjoy", "start",
-                                                 "begin", "prefer", "continue", "go",    "try"};
+                                                 "begin", "prefer", "continue", "go",    "come",  "try"};
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     Token& v = toks[i];
     Token& ing = toks[i + 1];
@@ -2820,6 +2917,32 @@ void mindingAsAsking(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
   }
 }
 
+// "It stopped raining", "It has stopped snowing": the weather that stopped is the subject, as in
+// "the rain stopped" ("Elállt az eső"): "it" becomes "the rain", and the "-ing" word goes.
+bool weatherStopped(const lexicon::CoreLexicon& core, std::vector<Token>& toks, std::size_t stop) {
+  static constexpr std::pair<std::string_view, std::string_view> kWeather[] = {{"raining", "rain"},
+                                                                               {"snowing", "snow"}};
+  std::string_view weather;
+  for (const auto& [doing, noun] : kWeather)
+    if (toks[stop + 1].lower == doing) weather = noun;
+  std::size_t it = stop;
+  while (it > 0 && (toks[it - 1].tag == PartOfSpeech::auxiliary || toks[it - 1].tag == PartOfSpeech::modal ||
+                    toks[it - 1].tag == PartOfSpeech::adverb))
+    --it;
+  const lexicon::Entry* noun = weather.empty() ? nullptr : core.find(weather, PartOfSpeech::noun);
+  if (!noun || it == 0 || toks[it - 1].lower != "it") return false;
+  Token& the = toks[it - 1];
+  the.tag = PartOfSpeech::determiner, the.lower = the.lemma = "the";
+  Token subject = impliedWord(weather, PartOfSpeech::noun, toks[stop + 1].word);
+  subject.entry = noun;
+  subject.words = 1;
+  subject.pauseAfter = false;
+  toks[stop].pauseAfter = toks[stop + 1].pauseAfter;
+  toks.erase(toks.begin() + std::ptrdiff_t(stop) + 1);
+  toks.insert(toks.begin() + std::ptrdiff_t(it), std::move(subject));
+  return true;
+}
+
 // "The letters stopped coming", "the printer stops working", "Stop talking": to stop doing is
 // Hungarian's "no longer" ("többé nem jöttek", "többé nem működik", "Többé ne beszélj"): "stop"
 // becomes "do", "anymore" and "not", the "-ing" verb its verb.
@@ -2828,8 +2951,8 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
     Token& stop = toks[i];
     Token& ing = toks[i + 1];
     if (stop.tag != PartOfSpeech::verb || stop.lemma != "stop" || stop.form == VerbForm::ing ||
-        stop.form == VerbForm::participle || ing.words != 1 || ing.lower.size() <= 5 ||
-        !endsWith(ing.lower, "ing"))
+        weatherStopped(core, toks, i) || stop.form == VerbForm::participle || ing.words != 1 ||
+        ing.lower.size() <= 5 || !endsWith(ing.lower, "ing"))
       continue;
     const std::vector<Reading> rs = readingsOf(core, ing);
     const auto verb = std::find_if(rs.begin(), rs.end(), [](const Reading& r) {
@@ -4139,6 +4262,43 @@ void disbelief(std::vector<Token>& toks) {
       toks[i].neighbour = "that";
 }
 
+// The head of the last noun phrase joined by "and" or "or" to the one whose head is at `head`
+// ("windows and the curtains"), or `head` itself.
+std::size_t lastJoinedHead(const std::vector<Token>& toks, std::size_t head) {
+  while (head + 2 < toks.size() && toks[head].tag == PartOfSpeech::noun && !toks[head].pauseAfter &&
+         (toks[head + 1].lower == "and" || toks[head + 1].lower == "or")) {
+    std::size_t k = head + 2;
+    while (k < toks.size() && (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
+                               toks[k].tag == PartOfSpeech::adjective))
+      ++k;
+    if (k >= toks.size() || toks[k].tag != PartOfSpeech::noun) break;
+    head = k;
+  }
+  return head;
+}
+
+// "Have your ticket ready", "Please have your passport ready": told to have a thing ready is
+// told to keep it at hand, "Tartsa készenlétben a jegyét" (the lexicon's "at the ready").
+void thingsHadReady(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  const std::size_t have = !toks.empty() && toks[0].lower == "please" ? 1 : 0;
+  if (have + 2 >= toks.size() || toks[have].lower != "have" || toks[have].pauseAfter) return;
+  std::size_t k = have + 1;
+  if (toks[k].tag != PartOfSpeech::determiner && toks[k].tag != PartOfSpeech::possessive) return;
+  while (k + 1 < toks.size() && toks[k].tag != PartOfSpeech::noun && !toks[k].pauseAfter) ++k;
+  while (k + 1 < toks.size() && toks[k + 1].tag == PartOfSpeech::noun && !toks[k].pauseAfter) ++k;
+  k = lastJoinedHead(toks, k);
+  if (toks[k].tag != PartOfSpeech::noun || toks[k].pauseAfter || k + 1 >= toks.size() || toks[k + 1].lower != "ready")
+    return;
+  const lexicon::Entry* keep = core.find("keep", PartOfSpeech::verb);
+  const lexicon::Entry* atHand = core.find("at the ready", PartOfSpeech::adverb);
+  if (!keep || !atHand) return;
+  Token& verb = toks[have];
+  verb.tag = PartOfSpeech::verb, verb.form = VerbForm::base, verb.lemma = "keep", verb.entry = keep;
+  verb.dictionarySenses.clear();
+  Token& ready = toks[k + 1];
+  ready.tag = PartOfSpeech::adverb, ready.lemma = ready.lower = "at the ready", ready.entry = atHand;
+}
+
 // An adjective before a noun that names a person is said of a person: "old man", "old women";
 // a verb whose object is a person takes its sense for people: "know her": "ismeri".
 void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -4230,7 +4390,8 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
         if (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::possessive) ++on;
       }
       while (on < toks.size() && toks[on].tag == PartOfSpeech::adjective) ++on;
-      while (on + 1 < toks.size() && toks[on].tag == PartOfSpeech::noun &&
+      // (a name before its noun too: "press the Enter key")
+      while (on + 1 < toks.size() && (toks[on].tag == PartOfSpeech::noun || toks[on].tag == PartOfSpeech::name) &&
              toks[on + 1].tag == PartOfSpeech::noun)
         ++on;
       // ("spent most of the day", "the rest of the evening": a part is of the whole after "of",
@@ -4281,52 +4442,54 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       // "spent every summer there": a time right after the verb asks for its sense too ("tölt")
       else if (i + 1 < toks.size() && toks[i + 1].time && toks[i + 1].time->unit)
         toks[i].neighbour = toks[i + 1].time->unit->lemma;
-      // "left the door open", "keep him warm": the state the object is left in follows it
-      if ((toks[i].lemma == "leave" || toks[i].lemma == "keep") && !clauseFollows && on < toks.size() &&
-          (toks[on].tag == PartOfSpeech::noun || toks[on].tag == PartOfSpeech::pronoun) && on + 1 < toks.size() &&
-          !toks[on].pauseAfter) {
+      // "left the door open", "keep him warm": the state the object is left in follows it, after
+      // all the things so kept ("Keep windows and curtains closed")
+      const std::size_t held = lastJoinedHead(toks, on);
+      if ((toks[i].lemma == "leave" || toks[i].lemma == "keep") && !clauseFollows && held < toks.size() &&
+          (toks[held].tag == PartOfSpeech::noun || toks[held].tag == PartOfSpeech::pronoun) && held + 1 < toks.size() &&
+          !toks[held].pauseAfter) {
         // "keep it a secret": kept as a secret is kept secretly, "titokban tartja" (one token,
         // the lexicon's "in secret")
-        if (toks[i].lemma == "keep" && on + 2 < toks.size() && toks[on + 1].lower == "a" &&
-            toks[on + 2].lower == "secret" && !toks[on + 1].pauseAfter)
+        if (toks[i].lemma == "keep" && held + 2 < toks.size() && toks[held + 1].lower == "a" &&
+            toks[held + 2].lower == "secret" && !toks[held + 1].pauseAfter)
           if (const lexicon::Entry* secretly = core.find("in secret", PartOfSpeech::adverb)) {
-            Token& kept = toks[on + 1];
+            Token& kept = toks[held + 1];
             kept.tag = PartOfSpeech::adverb, kept.lemma = "in secret", kept.entry = secretly;
-            kept.words = toks[on + 2].word + toks[on + 2].words - kept.word;
-            kept.pauseAfter = toks[on + 2].pauseAfter;
-            toks.erase(toks.begin() + std::ptrdiff_t(on) + 2);
+            kept.words = toks[held + 2].word + toks[held + 2].words - kept.word;
+            kept.pauseAfter = toks[held + 2].pauseAfter;
+            toks.erase(toks.begin() + std::ptrdiff_t(held) + 2);
             kept.lower = "in secret";
           }
-        Token& state = toks[on + 1];
+        Token& state = toks[held + 1];
         // ("keeps me awake": a verb's base there that the lexicon has as an adjective is the state)
         if (state.tag == PartOfSpeech::verb && state.form == VerbForm::base)
           if (const lexicon::Entry* adjective = core.find(state.lower, PartOfSpeech::adjective))
             state.tag = PartOfSpeech::adjective, state.lemma = state.lower, state.entry = adjective;
         const bool participle = state.tag == PartOfSpeech::verb &&
                                 (state.form == VerbForm::participle || state.form == VerbForm::past);
-        const Token* after = on + 2 < toks.size() ? &toks[on + 2] : nullptr;
+        const Token* after = held + 2 < toks.size() ? &toks[held + 2] : nullptr;
         // (one leaves a room or a party angry or alone: a place one goes to is left, no state;
         // only people are left alone)
         const lexicon::Sense* object =
-            toks[on].entry && !toks[on].entry->senses.empty() ? &toks[on].entry->senses.front() : nullptr;
-        const bool place = toks[i].lemma == "leave" && toks[on].tag == PartOfSpeech::noun && object &&
+            toks[held].entry && !toks[held].entry->senses.empty() ? &toks[held].entry->senses.front() : nullptr;
+        const bool place = toks[i].lemma == "leave" && toks[held].tag == PartOfSpeech::noun && object &&
                            (!object->note("to").empty() || !object->note("at").empty());
-        const bool alone = state.lower == "alone" && (toks[on].tag == PartOfSpeech::pronoun || namesPerson(toks[on]));
-        // "left her keys on the train", "leave your key at reception": where a thing is left,
+        const bool alone = state.lower == "alone" && (toks[held].tag == PartOfSpeech::pronoun || namesPerson(toks[held]));
+        // "left her keys held the train", "leave your key at reception": where a thing is left,
         // "a vonaton hagyta" (not at a time: "left the party at midnight")
         static constexpr std::string_view kWhere[] = {"at", "on", "with", "behind"};
-        const Token* where = on + 2 < toks.size() ? &toks[on + 2] : nullptr;
+        const Token* where = held + 2 < toks.size() ? &toks[held + 2] : nullptr;
         // ("left the keys in the car": in a place with its article, not "in a hurry", "in 2010")
         const bool inPlace = state.lower == "in" && where &&
                              (where->lower == "the" || where->tag == PartOfSpeech::possessive);
         if (toks[i].lemma == "leave" && !place && (listed(kWhere, state.lower) || inPlace) && where &&
             where->tag != PartOfSpeech::number && !where->time && !isTimeNoun(*where) &&
-            !(on + 3 < toks.size() && isTimeNoun(toks[on + 3])))
+            !(held + 3 < toks.size() && isTimeNoun(toks[held + 3])))
           toks[i].leavesInState = true;
         // ("leave the dog at home", "left it there": "otthon hagyta", "ott hagyta")
         static constexpr std::string_view kHere[] = {"at home", "home", "here", "there", "behind"};
         if (toks[i].lemma == "leave" && !place && listed(kHere, state.lower)) toks[i].leavesInState = true;
-        if (!place && (state.tag == PartOfSpeech::adjective || participle || alone || state.lower == "in secret") &&
+        if (!place && (state.tag == PartOfSpeech::adjective || participle || alone || keptStatePhrase(state)) &&
             (!after || state.pauseAfter ||
              (after->tag != PartOfSpeech::noun && after->tag != PartOfSpeech::adjective &&
               after->tag != PartOfSpeech::name)))
@@ -4628,6 +4791,109 @@ void lookUpSenses(const lexicon::CoreLexicon& core, const Dictionary& dict, Toke
     if (t.dictionarySenses.size() == 2) break;
     const std::string plain = withoutExplanation(s);
     if (!plain.empty() && plain.size() < 48 && !placeholderSense(plain)) t.dictionarySenses.push_back(plain);
+  }
+}
+
+// A quoted label, tokens [first, last], as one adjective before its noun, in Hungarian quotation
+// marks: "the \"Save\" button" is "a „Save” gomb".
+void labelAsAdjective(std::vector<Token>& toks, std::size_t first, std::size_t last) {
+  std::string name;
+  for (std::size_t k = first; k <= last; ++k) name += (k > first ? " " : "") + toks[k].written;
+  Token& label = toks[first];
+  label.tag = PartOfSpeech::adjective;
+  label.entry = nullptr;
+  label.dictionarySenses = {"\xE2\x80\x9E" + name + "\xE2\x80\x9D"};
+  label.words = toks[last].word + toks[last].words - label.word;
+  label.pauseAfter = toks[last].pauseAfter;
+  toks.erase(toks.begin() + std::ptrdiff_t(first) + 1, toks.begin() + std::ptrdiff_t(last) + 1);
+}
+
+bool pressingVerb(const Token& t) {
+  return t.tag == PartOfSpeech::verb && (t.lemma == "click" || t.lemma == "tap" || t.lemma == "press");
+}
+
+// "Click \"Save\"", "Tap \"Settings\"", "press \"Enter\"", "click OK": a quoted label (or "OK")
+// after a verb of pressing names a button, said with its word "gomb" after the label ("Kattintson
+// a „Save” gombra"), as "the Save button" is; a quoted label before a noun describes it.
+void labelsPressedAsButtons(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    if (!toks[i].label) continue;
+    std::size_t last = i;
+    while (last + 1 < toks.size() && toks[last + 1].label && !toks[last].pauseAfter) ++last;
+    const bool beforeNoun = last + 1 < toks.size() && toks[last + 1].tag == PartOfSpeech::noun &&
+                            !toks[last].pauseAfter && i > 0 && toks[i - 1].tag == PartOfSpeech::determiner;
+    if (beforeNoun) labelAsAdjective(toks, i, last);
+  }
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    if (!pressingVerb(toks[i])) continue;
+    const std::size_t first = i + 1 + (toks[i + 1].lower == "on" && i + 2 < toks.size());
+    if (!toks[first].label && toks[first].written != "OK") continue;
+    std::size_t last = first;
+    while (last + 1 < toks.size() && toks[last + 1].label && !toks[last].pauseAfter) ++last;
+    labelAsAdjective(toks, first, last);
+    Token button = impliedWord("button", PartOfSpeech::noun, toks[first].word);
+    button.entry = core.find("button", PartOfSpeech::noun);
+    button.pauseAfter = std::exchange(toks[first].pauseAfter, false);
+    toks.insert(toks.begin() + std::ptrdiff_t(first) + 1, button);
+    toks.insert(toks.begin() + std::ptrdiff_t(first), impliedWord("the", PartOfSpeech::determiner, toks[first].word));
+  }
+}
+
+// "They were married on Saturday", "were married in 2010": married at a time is the wedding, as
+// "got married" is ("Szombaton összeházasodtak"); "are married", "married to" stay the state.
+void weddingsAtATime(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    const Token& be = toks[i - 1];
+    if (toks[i].lower != "married" || (be.lower != "was" && be.lower != "were") || be.pauseAfter) continue;
+    const Token& next = toks[i + 1];
+    const bool atATime = next.time || ((next.lower == "on" || next.lower == "in" || next.lower == "at") &&
+                                       i + 2 < toks.size() && (toks[i + 2].time || isTimeNoun(toks[i + 2]) ||
+                                                               isDayName(toks[i + 2].lemma) ||
+                                                               toks[i + 2].tag == PartOfSpeech::number));
+    const lexicon::Entry* wed = core.find("get married", PartOfSpeech::verb);
+    if (!atATime || !wed) continue;
+    Token& verb = toks[i - 1];
+    verb.tag = PartOfSpeech::verb, verb.form = VerbForm::past, verb.lemma = verb.lower = "get married";
+    verb.entry = wed;
+    verb.words = toks[i].word + toks[i].words - verb.word;
+    verb.pauseAfter = toks[i].pauseAfter;
+    toks.erase(toks.begin() + std::ptrdiff_t(i));
+  }
+}
+
+// The end of the noun phrase that starts at `k`: its determiner, owner, adjectives, nouns, up to
+// a comma.
+std::size_t nounPhraseEnd(const std::vector<Token>& toks, std::size_t k) {
+  while (k < toks.size() &&
+         (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
+          toks[k].tag == PartOfSpeech::adjective || toks[k].tag == PartOfSpeech::noun ||
+          toks[k].tag == PartOfSpeech::name || toks[k].tag == PartOfSpeech::number)) {
+    if (toks[k++].pauseAfter) break;
+  }
+  return k;
+}
+
+// "blamed the delays on a strike": what a thing is blamed on is the one blamed for it, "a
+// sztrájkot hibáztatta a késésekért", as "blamed a strike for the delays" is.
+void blamedOnACause(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    if (toks[i].lemma != "blame" || toks[i].tag != PartOfSpeech::verb || toks[i].pauseAfter) continue;
+    const std::size_t on = nounPhraseEnd(toks, i + 1);
+    if (on == i + 1 || on + 1 >= toks.size() || toks[on].lower != "on" || toks[on - 1].pauseAfter) continue;
+    std::size_t end = nounPhraseEnd(toks, on + 1);
+    // ("a strike by air traffic controllers": the one blamed with its "by" or "of")
+    if (end > on + 1 && end + 1 < toks.size() && !toks[end - 1].pauseAfter &&
+        (toks[end].lower == "by" || toks[end].lower == "of"))
+      end = nounPhraseEnd(toks, end + 1);
+    // (the words move, a comma stays with its word: none inside)
+    if (end == on + 1 || toks[end - 1].pauseAfter) continue;
+    std::vector<Token> swapped(toks.begin() + std::ptrdiff_t(on) + 1, toks.begin() + std::ptrdiff_t(end));
+    Token forWhat = toks[on];
+    forWhat.lower = forWhat.lemma = "for";
+    swapped.push_back(forWhat);
+    swapped.insert(swapped.end(), toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(on));
+    std::copy(swapped.begin(), swapped.end(), toks.begin() + std::ptrdiff_t(i) + 1);
+    return;
   }
 }
 
@@ -6041,6 +6307,10 @@ bool saysOrKnows(std::string_view lemma) {
   return listed(kSayingOrKnowing, lemma);
 }
 
+bool keptStatePhrase(const Token& t) {
+  return t.tag == PartOfSpeech::adverb && (t.lower == "in secret" || t.lower == "at the ready");
+}
+
 bool isTitle(const Token& t) {
   return t.lower == "mr" || t.lower == "mrs" || t.lower == "ms" || t.lower == "dr" ||
          (t.lower == "miss" && startsWithCapital(t)) ||  // "Miss Hill"
@@ -6157,11 +6427,13 @@ void costAsAVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 }
 
 std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& words, bool titleCase,
-                                            const std::vector<bool>& pausesAfterWords) const {
+                                            const std::vector<bool>& pausesAfterWords,
+                                            const std::vector<bool>& quotedLabels) const {
   std::vector<Token> toks = joinNumbers(tokenize(core_, words, titleCase));
   for (Token& t : toks) {
     const std::size_t last = t.word + t.words - 1;
     t.pauseAfter = last < pausesAfterWords.size() && pausesAfterWords[last];
+    t.label = t.word < quotedLabels.size() && quotedLabels[t.word];
   }
   agesAndLengths(core_, toks);
   objectHer(core_, toks);
@@ -6169,6 +6441,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   mostAlone(toks);
   placeAdverbsBeforeNounPhrases(toks);
   ReadingChooser(core_, toks, titleCase).run();
+  causedDeedsAsReasons(core_, toks);
   costAsAVerb(core_, toks);
   numberedOnes(toks);
   pastAsPreposition(toks);
@@ -6229,6 +6502,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   markPurposes(toks);
   awaitedAfterLookingForward(core_, toks);
   toks = joinTimePhrases(core_, std::move(toks));
+  weddingsAtATime(core_, toks);
+  blamedOnACause(toks);
   timesOfNouns(toks);
   halfOfAWhole(core_, toks);
   halvesOfAMatch(core_, toks);
@@ -6241,6 +6516,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   whichOne(toks);
   theMoreTheMerrier(core_, toks);
   for (Token& t : toks) lookUpSenses(core_, dict_, t);
+  labelsPressedAsButtons(core_, toks);
+  thingsHadReady(core_, toks);
   comparativesOfManner(core_, toks);
   moreOfManner(core_, toks);
   gerundSubjects(core_, toks);

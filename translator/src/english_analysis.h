@@ -66,6 +66,7 @@ struct Token {
   bool timeOwner = false;                     // a time written with "'s", said as the noun's
                                               // adjective: "yesterday's meeting" ("a tegnapi")
   bool capitalised = false;                   // a capital inside the sentence: "March", "May"
+  bool label = false;                         // in quotation marks, a label: "Click \"Save\""
   bool ofPerson = false;                      // said of a person: "old man", "know her"
   bool hasObject = false;                     // a verb with an object after it: "return the book"
   bool leavesInState = false;                 // "left the door open": the object's state follows
@@ -117,6 +118,9 @@ bool listsWord(std::string_view list, std::string_view word);
 bool subjectPronoun(const Token& t);
 // "Hi", "Hello", "Hey", "Dear", or a set phrase opening with one ("Hi all"): a greeting.
 bool greets(const Token& t);
+// "in secret", "at the ready": a set phrase that says the state a thing is kept in ("titokban",
+// "készenlétben"), as an adjective after the object does.
+bool keptStatePhrase(const Token& t);
 // "Mr", "Mrs", "Ms", "Dr", "Aunt", "Uncle": a name follows.
 bool isTitle(const Token& t);
 // "say", "know", "see", "promise" ...: a verb of saying or knowing, whose "as" clause says how
@@ -140,9 +144,11 @@ class EnglishAnalyser {
  public:
   EnglishAnalyser(const lexicon::CoreLexicon& core, const Dictionary& dict) : core_(core), dict_(dict) {}
   // `words` as written; in a heading (`titleCase`) capitals mark no names; a comma or the like
-  // after word i (`pausesAfterWords`) keeps a list's members apart ("Bread, milk and eggs are").
+  // after word i (`pausesAfterWords`) keeps a list's members apart ("Bread, milk and eggs are");
+  // word i in quotation marks as a short label (`quotedLabels`) names a thing on the screen.
   std::vector<Token> analyse(const std::vector<std::string>& words, bool titleCase = false,
-                             const std::vector<bool>& pausesAfterWords = {}) const;
+                             const std::vector<bool>& pausesAfterWords = {},
+                             const std::vector<bool>& quotedLabels = {}) const;
 
  private:
   const lexicon::CoreLexicon& core_;

@@ -1047,6 +1047,7 @@ class Generator {
   bool closedBefore(std::size_t pos) const;
   bool timeTakenByPerson() const;
   bool stateAfterObject(std::size_t k) const;
+  std::size_t endOfJoinedPhrases(std::size_t end) const;
   std::string resultWord(std::size_t k) const;
   std::optional<VerbStem> verbOfResult(std::size_t k) const;
   std::string keptStateWord(std::size_t k) const;
@@ -2085,6 +2086,9 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // "pretended to read": "úgy tett, mintha olvasna", making as if
     if (v.lemma == "pretend" && verb == roles_.verb.main && verb + 1 == n_ && !roles_.object)
       emit("\xC3\xBAgy", verb), stem.lemma = "tesz", stem.prefix.clear(), a.definite = false;
+    // '"Stop!" she cried': crying out the words of a quotation is calling them, "kiáltotta", not
+    // weeping
+    if (v.lemma == "cry" && before_.saying && verb == roles_.verb.main) stem.lemma = "ki\xC3\xA1lt", stem.prefix.clear();
     // "walked past the church": going by a thing is going on past it, "el" ("elsétált a templom mellett")
     if (stem.prefix.empty() && verb + 1 < n_ && t_[verb + 1].lower == "past" &&
         t_[verb + 1].tag == PartOfSpeech::preposition && movesSomewhere(v))
@@ -2555,6 +2559,8 @@ VerbGroup Generator::readVerbGroup() const {
                                        k.lower == "so";
                               }) ||
                   (g.doSupport && g.firstAux == lead && g.negative &&
+                   // ("The laptop I bought did not work": a past or a third person tells, not told)
+                   t_[g.firstAux].lower != "did" && t_[g.firstAux].lower != "does" &&
                    // ("Don't you like it?": asked, not told)
                    !(g.firstAux + 2 < n && subjectPronoun(t_[g.firstAux + 2]))) ||
                   letUs());
@@ -3112,7 +3118,8 @@ void Generator::findObjects(ClauseRoles& r) {
   }
   // "left the rates unchanged", "keep him warm": the state the object is left or kept in, said
   // as a manner (the verb's sense is the one without a prefix, "hagyta", not "elhagyta")
-  if (const std::size_t state = object->end; t_[mainVerb].leavesInState && stateAfterObject(state))
+  // ("Keep windows and curtains closed": the state after all the things kept)
+  if (const std::size_t state = endOfJoinedPhrases(object->end); t_[mainVerb].leavesInState && stateAfterObject(state))
     keptState_ = state;
   else if (state < n_ && t_[state].tag == PartOfSpeech::adjective && listed(kActsWithResult, t_[mainVerb].lemma) &&
            stateAfterObject(state))
@@ -3153,7 +3160,9 @@ void Generator::findObjects(ClauseRoles& r) {
        // ("asked residents not to water their gardens": the ones asked, all of them, "arra kérte
        // a lakosokat, hogy")
        (requestFollows_ && object->plural && first.tag == PartOfSpeech::noun &&
-        (object->end == n_ || (object->end + 1 == n_ && t_[object->end].lower == "not")))))
+        (object->end == n_ || (object->end + 1 == n_ && t_[object->end].lower == "not"))) ||
+       // ("Keep doors locked": things kept in a state are all of them, "Tartsa zárva az ajtókat")
+       (keptState_ < n_ && t_[mainVerb].lemma == "keep" && object->plural && first.tag == PartOfSpeech::noun)))
     a.definite = true, emitGenericArticle_ = true;
   if (r.objectCase != Case::accusative || (verbSense && verbSense->noObject))
     a.definite = a.youObject = false;
@@ -5411,11 +5420,21 @@ bool Generator::stateAfterObject(std::size_t k) const {
   const bool participle = t.tag == PartOfSpeech::verb && t.entry &&
                           (t.form == VerbForm::participle || t.form == VerbForm::past);
   if (t.lower == "alone") return true;  // "left the children alone": "egyedül"
-  if (t.lower == "in secret") return true;  // "keep it a secret": "titokban"
+  if (keptStatePhrase(t)) return true;  // "keep it a secret": "titokban"
   if (t.tag != PartOfSpeech::adjective && !participle) return false;
   if (t.degree > 0 || t.pauseAfter || k + 1 == n_) return true;
   const PartOfSpeech next = t_[k + 1].tag;
   return next != PartOfSpeech::noun && next != PartOfSpeech::adjective && next != PartOfSpeech::name;
+}
+
+// Past the noun phrases joined by "and" or "or" to the one ending at `end`: where the list ends.
+std::size_t Generator::endOfJoinedPhrases(std::size_t end) const {
+  while (end + 1 < n_ && (t_[end].lower == "and" || t_[end].lower == "or") && startsNounPhrase(end + 1)) {
+    const NounPhrase next = readNounPhrase(end + 1);
+    if (next.end <= end + 1 || t_[next.head].tag != PartOfSpeech::noun) break;
+    end = next.end;
+  }
+  return end;
 }
 
 // The state an act left its object in, as the adjective's "-ra/-re": "fehérre", "tisztára".

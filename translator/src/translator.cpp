@@ -526,6 +526,47 @@ std::optional<QuotedSpeech> quotedSpeech(const std::u32string& t, const Sentence
   return std::nullopt;
 }
 
+// "Click \"Settings\"": words in quotation marks, a word or three without a stop inside, name a
+// thing on the screen or a sign, not anyone's talk. Their marks are no pause in the sentence.
+struct QuotedLabels {
+  std::vector<bool> words;  // sentence word i stands in such a label
+  bool talk = false;        // some other quotation is in the sentence: someone's words
+};
+
+QuotedLabels quotedLabels(const std::u32string& t, const Sentence& s, std::vector<bool>& pauses) {
+  QuotedLabels out;
+  out.words.assign(s.words.size(), false);
+  const std::size_t end = std::min<std::size_t>(s.end, t.size());
+  for (std::size_t k = s.begin; k < end; ++k) {
+    if (!isOpeningQuote(t[k]) && !isClosingQuote(t[k])) continue;
+    std::size_t close = k + 1;
+    while (close < end && !isClosingQuote(t[close]) && !isOpeningQuote(t[close])) ++close;
+    std::size_t words = 1;
+    bool stopInside = false;
+    for (std::size_t c = k + 1; c < close; ++c) {
+      words += t[c] == U' ';
+      stopInside = stopInside || t[c] == U'.' || t[c] == U',' || t[c] == U'!' || t[c] == U'?';
+    }
+    if (close >= end || words > 3 || stopInside) {
+      out.talk = true;
+      out.words.assign(s.words.size(), false);
+      return out;
+    }
+    for (std::size_t w = 0; w < s.words.size(); ++w)
+      if (s.words[w].begin > k && s.words[w].end <= close) out.words[w] = true;
+    k = close;
+  }
+  // the marks alone between two words make no pause: "Click \"Save\" and wait"
+  for (std::size_t w = 0; w + 1 < s.words.size(); ++w) {
+    if (!pauses[w] || (!out.words[w] && !out.words[w + 1])) continue;
+    bool marksOnly = true;
+    for (std::size_t k = s.words[w].end; k < s.words[w + 1].begin; ++k)
+      marksOnly = marksOnly && (isBlank(t[k]) || isOpeningQuote(t[k]) || isClosingQuote(t[k]));
+    if (marksOnly) pauses[w] = false;
+  }
+  return out;
+}
+
 // "said Grandpa", "asked the old woman": the one who speaks after the verb is its subject; set
 // before it, the clause reads as any other ("Grandpa said").
 std::vector<Token> subjectBeforeVerbOfSaying(std::vector<Token> t) {
@@ -627,7 +668,8 @@ Translation Translator::translate(std::string_view encodedText) const {
   };
   std::vector<Part> parts;
   bool tagged = false;  // the question is a statement and its tag: "..., isn't it?"
-  const std::vector<bool> pauses = st.pausesAfterWords();
+  std::vector<bool> pauses = st.pausesAfterWords();
+  const QuotedLabels labels = quotedLabels(q.text, s, pauses);
   const std::optional<QuotedSpeech> quoted = quotedSpeech(q.text, s);
   if (quoted) {
     parts.push_back({0, quoted->reportBegin, {}, capital, {}});
@@ -648,23 +690,7 @@ Translation Translator::translate(std::string_view encodedText) const {
     // ("It's late, isn't it?": the statement is said without its tag, which becomes "ugye")
     // ("She said, \"You can take my car.\"": a quotation inside is talk, said familiarly; a
     // label of a word or three without a stop inside, "Click \"Settings\"", is no talk)
-    const std::size_t end = std::min<std::size_t>(s.end, q.text.size());
-    for (std::size_t k = s.begin; k < end; ++k) {
-      if (!isOpeningQuote(q.text[k]) && !isClosingQuote(q.text[k])) continue;
-      std::size_t close = k + 1;
-      while (close < end && !isClosingQuote(q.text[close]) && !isOpeningQuote(q.text[close])) ++close;
-      std::size_t words = 1;
-      bool stopInside = false;
-      for (std::size_t c = k + 1; c < close; ++c) {
-        words += q.text[c] == U' ';
-        stopInside = stopInside || q.text[c] == U'.' || q.text[c] == U',' || q.text[c] == U'!' || q.text[c] == U'?';
-      }
-      if (close >= end || words > 3 || stopInside) {
-        parts[0].shape.quotation = true;
-        break;
-      }
-      k = close;
-    }
+    parts[0].shape.quotation = labels.talk;
   }
   // ("It's late, isn't it?": the statement is said without its tag, which becomes "ugye")
   if (parts[0].shape.question) {
@@ -677,7 +703,8 @@ Translation Translator::translate(std::string_view encodedText) const {
     const std::vector<std::string> words(st.words().begin() + from, st.words().begin() + to);
     p.shape.pauseAfterWord.assign(pauses.begin() + from, pauses.begin() + to);
     p.shape.pauseAfterWord.back() = false;
-    p.tokens = EnglishAnalyser(*core_, dictionary_).analyse(words, st.titleCase(), p.shape.pauseAfterWord);
+    const std::vector<bool> labelled(labels.words.begin() + from, labels.words.begin() + to);
+    p.tokens = EnglishAnalyser(*core_, dictionary_).analyse(words, st.titleCase(), p.shape.pauseAfterWord, labelled);
     if (quoted && &p == &parts[1]) {
       p.tokens = subjectBeforeVerbOfSaying(std::move(p.tokens));
       // (the comma after the speaker now follows the verb before it: "shouted Lucy, chasing")

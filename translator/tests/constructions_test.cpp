@@ -1185,6 +1185,9 @@ TEST(ConstructionsTest, VerbsAfterAnAdverbOrAndAndNever) {
   EXPECT_EQ(hungarian("I usually walk to work."), "Általában munkába sétálok.");
   // how after the word makes it a verb, not a noun joined to the one before
   EXPECT_EQ(hungarian("Add the sugar and stir well."), "Adja hozzá a cukrot, és jól keverje.");
+  // an amount after the word is its object: a verb, not a noun joined to the one before
+  EXPECT_EQ(hungarian("Wear a hat and drink plenty of water."), "Viseljen egy kalapot, \xC3\xA9s igyon sok vizet.");
+  EXPECT_EQ(hungarian("Rest and drink lots of fluids."), "Pihenjen, \xC3\xA9s igyon sok folyad\xC3\xA9kot.");
   EXPECT_EQ(hungarian("They never watch television."), "Soha nem néznek televíziót.");
   // "such a" is "ilyen" without "egy", and its noun phrase stays the object
   EXPECT_EQ(hungarian("I have never seen such a big dog."), "Soha nem láttam ilyen nagy kutyát.");
@@ -1699,6 +1702,12 @@ TEST(ConstructionsTest, ToStopDoingIsNoLonger) {
   EXPECT_EQ(hungarian("Stop talking."), "Többé ne beszélj.");
   // a stop without an "-ing" verb after it is no such thing
   EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
+  // past a relative clause the subject's "did not" still tells, no imperative
+  EXPECT_TRUE(has(hungarian("The laptop I bought stopped working."), ", többé nem "));
+  // the weather "it" stopped doing is what stopped
+  EXPECT_EQ(hungarian("It stopped raining."), "Az eső elállt.");
+  EXPECT_EQ(hungarian("It has stopped snowing."), "A hó elállt.");
+  EXPECT_EQ(hungarian("Has it stopped raining yet?"), "Elállt már az eső?");
 }
 
 TEST(ConstructionsTest, NoLongerIsTheNegationWithAnymore) {
@@ -1788,6 +1797,9 @@ TEST(ConstructionsTest, QuotedSpeechAndWhoSaidIt) {
   // a question keeps its mark, the speaker after the verb is its subject, with no finishing prefix
   EXPECT_EQ(hungarian("\"Where is the station?\" asked the old man."),
             "„Hol van az állomás?” – kérdezte az idős férfi.");
+  // words cried out are called, not wept; crying alone is weeping
+  EXPECT_EQ(hungarian("\"Stop!\" she cried."), "„Állj meg!” – kiáltotta.");
+  EXPECT_EQ(hungarian("She cried all night."), "Egész éjjel sírt.");
   // a quotation going on after the words of saying stays in the same quotes, the words of
   // saying between dashes; "Aunt Rose" is "Rose néni"
   EXPECT_EQ(hungarian("\"Sit down,\" said Aunt Rose, \"nobody believes that story.\""),
@@ -2035,6 +2047,36 @@ TEST(ConstructionsTest, WhatAReviewOfTheTenthRoundFound) {
   EXPECT_EQ(hungarian("I have no doubt that he is right."), "Nincs kétségem, hogy igaza van.");
   // "could be" is what may be
   EXPECT_EQ(hungarian("They could be right."), "Igazuk lehet.");
+}
+
+TEST(ConstructionsTest, WhatAThingCausedOneToDoOneDidBecauseOfIt) {
+  EXPECT_EQ(hungarian("The storm caused the trains to be late."), "A vihar miatt a vonatok k\xC3\xA9stek.");
+  EXPECT_EQ(hungarian("The noise caused me to wake up."), "A zaj miatt felébredtem.");
+  // a causer without an article takes the subject's "a"; the one caused to act is the subject
+  EXPECT_EQ(hungarian("Heavy rain caused the river to flood several villages.").rfind("A heves es\xC5\x91 miatt a foly\xC3\xB3", 0), 0u);
+  // no noun compound of the causer and the one caused to act
+  EXPECT_EQ(hungarian("The accident caused traffic to stop for hours.").rfind("A baleset miatt a forgalom", 0), 0u);
+  // a comma after the deed keeps the words where they are
+  EXPECT_TRUE(has(hungarian("The accident caused traffic to stop for hours, police said."), "A rendőrség szerint"));
+  // so what a thing made one feel or do
+  EXPECT_EQ(hungarian("The film made us cry."), "A film miatt sírtunk.");
+  EXPECT_EQ(hungarian("His words made her smile."), "A szavai miatt elmosolyodott.");
+  EXPECT_EQ(hungarian("It made me laugh."), "Nevettem emiatt.");
+  EXPECT_EQ(hungarian("She made a cake."), "Készített egy süteményt.");
+  // a thing caused stays caused
+  EXPECT_TRUE(has(hungarian("The storm caused serious damage."), "okozott"));
+}
+
+TEST(ConstructionsTest, AQuotedLabelPressedIsAButton) {
+  // the label keeps its words in Hungarian quotation marks, "gomb" takes the verb's case
+  EXPECT_EQ(hungarian("Click \"Restart\" and wait until the installation is complete.")
+                .rfind("Kattintson a \xE2\x80\x9ERestart\xE2\x80\x9D gombra, \xC3\xA9s v\xC3\xA1rjon", 0),
+            0u);
+  EXPECT_EQ(hungarian("Tap \"Save\"."), "Koppintson a \xE2\x80\x9ESave\xE2\x80\x9D gombra.");
+  // "OK" is a button's name without quotation marks; its article is read past the mark
+  EXPECT_EQ(hungarian("Click OK."), "Kattintson az \xE2\x80\x9EOK\xE2\x80\x9D gombra.");
+  // a quoted label before its noun describes it
+  EXPECT_EQ(hungarian("Click the \"Restart\" button."), "Kattintson a \xE2\x80\x9ERestart\xE2\x80\x9D gombra.");
 }
 
 TEST(ConstructionsTest, AnInstructionAddressesTheReaderFormallyTalkFamiliarly) {
@@ -2879,6 +2921,9 @@ TEST(ConstructionsTest, AnIngVerbAndItsObjectAreOneNounOfTheAction) {
   EXPECT_EQ(hungarian("Drinking tea calms me.").find("A teaivás"), 0u);
   // alone, the noun of the action
   EXPECT_EQ(hungarian("Cycling keeps you fit.").find("A biciklizés"), 0u);
+  // so with the place of the action after it, said "való"
+  EXPECT_EQ(hungarian("Fishing on the lake is forbidden."), "A tavon való horgászás tilos.");
+  EXPECT_EQ(hungarian("Swimming in the lake is forbidden.").find("úszik"), std::string::npos);
   // an "-ing" with a doubled consonant is no past
   EXPECT_EQ(hungarian("Swimming keeps you healthy.").find("Az úszás"), 0u);
   EXPECT_EQ(hungarian("Shopping makes her happy.").find("A vásárlás"), 0u);
@@ -3172,7 +3217,7 @@ TEST(ConstructionsTest, AnOpeningWordBeforeAClausesVerbIsItsSubjectNotAnImperati
   EXPECT_EQ(hungarian("Fish prices rose sharply."), "A halárak meredeken emelkedtek.");
   EXPECT_EQ(hungarian("Police say that nobody was hurt.").rfind("A rendőrség", 0), 0u);
   // an imperative keeps its object and the state it is kept in; a lone adjective stays one
-  EXPECT_EQ(hungarian("Keep doors locked.").rfind("Tartson", 0), 0u);
+  EXPECT_EQ(hungarian("Keep doors locked.").rfind("Tartsa", 0), 0u);
   EXPECT_EQ(hungarian("Hungarian swimmers won four medals."), "A magyar úszók négy érmet nyertek.");
   EXPECT_EQ(analysed("Press and hold the button").rfind("press/v/base", 0), 0u);
 }
@@ -3683,6 +3728,17 @@ TEST(ConstructionsTest, TheStateAnObjectIsKeptInStandsWhereAPrefixDoes) {
   EXPECT_EQ(hungarian("Leave the door open."), "Hagyja nyitva az ajtót.");
   EXPECT_EQ(hungarian("Keep the windows closed."), "Tartsa zárva az ablakokat.");
   EXPECT_EQ(hungarian("She kept the door locked."), "Bezárva tartotta az ajtót.");
+  // after all the things kept; things kept so without an article are all of them
+  EXPECT_EQ(hungarian("Keep windows and curtains closed."),
+            "Tartsa z\xC3\xA1rva az ablakokat \xC3\xA9s f\xC3\xBCgg\xC3\xB6ny\xC3\xB6ket.");
+  EXPECT_EQ(hungarian("Keep the windows and the curtains closed."),
+            "Tartsa z\xC3\xA1rva az ablakokat \xC3\xA9s a f\xC3\xBCgg\xC3\xB6ny\xC3\xB6ket.");
+  EXPECT_EQ(hungarian("Keep doors locked."), "Tartsa bez\xC3\xA1rva az ajt\xC3\xB3kat.");
+  // told to have a thing ready is told to keep it at hand
+  EXPECT_EQ(hungarian("Have your ticket ready when you reach the entrance."),
+            "Tartsa k\xC3\xA9szenl\xC3\xA9tben a jegy\xC3\xA9t, amikor el\xC3\xA9ri a bej\xC3\xA1ratot.");
+  EXPECT_EQ(hungarian("Please have your passport ready."),
+            "K\xC3\xA9rj\xC3\xBCk, tartsa k\xC3\xA9szenl\xC3\xA9tben az \xC3\xBAtlevel\xC3\xA9t.");
   // so in the passive, the state right after "kept"
   EXPECT_EQ(hungarian("The windows must be kept closed."), "Az ablakokat zárva kell tartani.");
   EXPECT_EQ(hungarian("The gates are kept closed at all times."), "A kapukat mindig zárva tartják.");

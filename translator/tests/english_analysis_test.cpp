@@ -79,6 +79,8 @@ TEST(EnglishAnalysisTest, AnIngVerbAfterLikingBeginningOrGoingIsTheInfinitive) {
   EXPECT_EQ(analysed("I like swimming"), "i/pron like/v/base to/to swim/v/base");
   EXPECT_EQ(analysed("She started learning French"), "she/pron start/v/past to/to learn/v/base french/n");
   EXPECT_EQ(analysed("They went shopping"), "they/pron go/v/past to/to shop/v/base");
+  // coming to do a thing too
+  EXPECT_EQ(analysed("Come fishing with us"), "come/v/base to/to fish/v/base with/prep us/pron");
   // enjoying doing something is liking it
   EXPECT_EQ(analysed("He enjoys cooking"), "he/pron like/v/3sg to/to cook/v/base");
   // not after other verbs, nor a continuous "like"

@@ -197,6 +197,50 @@ TEST(PhrasesTest, AVerbGovernsTheCaseOfWhereItGoes) {
   EXPECT_TRUE(has(hungarian("The dog followed the boy."), "követte"));
 }
 
+TEST(PhrasesTest, GettingUsedToAThingIsGrowingAccustomedToIt) {
+  EXPECT_EQ(hungarian("You'll get used to it."), "Megszokod.");
+  EXPECT_EQ(hungarian("She quickly got used to her new job."), "Gyorsan megszokta az új munkáját.");
+  EXPECT_EQ(hungarian("I can't get used to the cold."), "Nem tudom megszokni a hideget.");
+}
+
+TEST(PhrasesTest, ComingOrGoingToDoAThingIsItsInfinitive) {
+  EXPECT_EQ(hungarian("We went fishing on Sunday."), "Vasárnap mentünk horgászni.");
+  EXPECT_EQ(hungarian("Why don't you come shopping with us?"), "Miért nem jössz vásárolni velünk?");
+}
+
+TEST(PhrasesTest, MarriedAtATimeIsTheWedding) {
+  EXPECT_EQ(hungarian("They were married on Saturday."), "Szombaton összeházasodtak.");
+  EXPECT_EQ(hungarian("We were married in 2015."), "2015-ben összeházasodtunk.");
+  // being married is the state
+  EXPECT_EQ(hungarian("They are married."), "Ők házasak.");
+  EXPECT_EQ(hungarian("My parents have been married for thirty years."), "A szüleim harminc éve házasak.");
+}
+
+TEST(PhrasesTest, WhatAThingIsBlamedOnIsTheOneBlamedForIt) {
+  EXPECT_EQ(hungarian("He blamed the accident on the weather."), "Hibáztatta az időt a balesetért.");
+  EXPECT_EQ(hungarian("The airline blamed a strike for the delays."),
+            "A légitársaság hibáztatott egy sztrájkot a késésekért.");
+  // a comma after the one blamed keeps the words where they are
+  EXPECT_TRUE(has(hungarian("They blamed the fire on faulty wiring, investigators said."), "a tüzet"));
+}
+
+TEST(PhrasesTest, CheckingOnAPersonIsLookingInOnThem) {
+  EXPECT_EQ(hungarian("Can you check on the baby?"), "Rá tudsz nézni a babára?");
+  EXPECT_EQ(hungarian("He checked on her."), "Ránézett rá.");
+  // checking a thing stays checking it
+  EXPECT_TRUE(has(hungarian("Turn the light on and check the fuse."), "ellenőrizze a biztosítékot"));
+}
+
+TEST(PhrasesTest, AKeyPressedIsAKeyOfTheKeyboard) {
+  // the name before the noun leaves the noun the verb's object, whose sense the verb chooses
+  EXPECT_EQ(hungarian("Press the Enter key."), "Nyomja meg az Enter billentyűt.");
+  EXPECT_EQ(hungarian("I lost my key."), "Elvesztettem a kulcsomat.");
+}
+
+TEST(PhrasesTest, OneFrownsAtAPerson) {
+  EXPECT_EQ(hungarian("She frowned at him."), "Homlokot ráncolt rá.");
+}
+
 TEST(PhrasesTest, ASubjectBeforeItsVerbOfSayingIsNoInstruction) {
   EXPECT_EQ(hungarian("Police say that nobody was injured.").rfind("A rendőrség szerint", 0), 0u);
   // an instruction before its object stays one
