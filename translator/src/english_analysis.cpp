@@ -3599,6 +3599,46 @@ void beingOver(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 }
 
 // "about 500 people", "around ten o'clock": before a number, how near ("körülbelül")
+// "You must be tired", "It must be difficult", "That must be the new teacher", "He must have
+// forgotten": a "must" of what one takes to be so, not of what one has to do, is "biztosan" with
+// the verb as it stands ("Biztosan fáradt vagy", "Biztosan elfelejtette"); "You must be careful"
+// stays a duty.
+void mustOfWhatIsGuessed(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kGuessedStates[] = {
+      "tired", "exhausted", "hungry", "thirsty", "happy",  "sad",     "proud",  "lonely",    "worried", "delighted",
+      "excited", "bored",  "boring", "difficult", "hard",  "nice",    "lovely", "wonderful", "great",   "terrible",
+      "awful", "expensive", "wrong", "right",    "mistaken", "true", "crazy",  "mad",       "freezing", "busy",
+      "broken", "nervous", "upset",  "angry",    "relieved", "glad", "sick",   "ill",       "joking",   "delicious",
+      "exciting", "interesting", "fun", "asleep", "lost"};
+  for (std::size_t i = 1; i + 2 < toks.size(); ++i) {
+    if (toks[i].lower != "must" || toks[i].tag != PartOfSpeech::modal) continue;
+    const Token& next = toks[i + 1];
+    bool guessed = false;
+    if (next.lower == "have" && (toks[i + 2].lower == "been" ||
+                                 (toks[i + 2].tag == PartOfSpeech::verb && toks[i + 2].form == VerbForm::participle)))
+      guessed = true;  // "must have forgotten", "must have been"
+    if (next.lower == "be") {
+      std::size_t j = i + 2;
+      while (j + 1 < toks.size() && toks[j].tag == PartOfSpeech::adverb && (toks[j].lower == "very" ||
+                                                                          toks[j].lower == "so" || toks[j].lower == "really"))
+        ++j;
+      const Token& p = toks[j];
+      const std::string& subject = toks[i - 1].lower;
+      guessed = (p.tag == PartOfSpeech::verb && p.form == VerbForm::ing) ||
+                ((p.tag == PartOfSpeech::adjective || p.tag == PartOfSpeech::verb) && listed(kGuessedStates, p.lower) &&
+                 (j + 1 == toks.size() || toks[j + 1].tag != PartOfSpeech::noun)) ||
+                ((subject == "that" || subject == "this" || subject == "it") &&
+                 (p.lower == "the" || p.tag == PartOfSpeech::possessive));
+    }
+    if (!guessed) continue;
+    if (const lexicon::Entry* e = core.find("surely", PartOfSpeech::adverb)) {
+      toks[i].tag = PartOfSpeech::adverb, toks[i].lower = toks[i].lemma = "surely", toks[i].entry = e;
+      // ("be" is the present of the one guessed about: "fáradt vagy")
+      if (next.lower == "be") toks[i + 1].lower = "is";
+    }
+  }
+}
+
 void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
     if ((toks[i].lower == "about" || toks[i].lower == "around") && toks[i + 1].tag == PartOfSpeech::number)
@@ -6477,6 +6517,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   comparisonsOfEquality(core_, toks);
   aLittle(core_, toks);
   aboutANumber(core_, toks);
+  mustOfWhatIsGuessed(core_, toks);
   beingBornOrMade(core_, toks);
   beingOver(core_, toks);
   thanks(core_, toks);

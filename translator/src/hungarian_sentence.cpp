@@ -4234,7 +4234,8 @@ std::size_t Generator::emitCopula(std::size_t pos) {
       return *end;
     }
   pos = emitPredicate(pos);
-  // "Büszkék vagyunk a lányunkra": what the predicate adjective governs follows the copula
+  // "Büszkék vagyunk a lányunkra": what the predicate adjective governs follows the copula, and so
+  // does any other phrase after it
   const Sense* predicate = pos > 0 && t_[pos - 1].tag == PartOfSpeech::adjective
                                ? coreSense(t_[pos - 1], sense(pos - 1))
                                : nullptr;
@@ -4242,8 +4243,8 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   // ("sokkal könnyebb volt, mint az első": before the comparison too)
   if ((roles_.weather || stateKept ||
        (pos < n_ && (t_[pos].tag == PartOfSpeech::infinitiveTo || t_[pos].lower == "than")) ||
-       (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition &&
-        !predicate->note(t_[pos].lower).empty())) &&
+       // ("Fáradt vagyok munka után": an adjective's copula before any phrase after it)
+       (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition)) &&
       !copulaTail_.empty() && copulaTail_.back().token == g.be) {
     out_.push_back(std::move(copulaTail_.back()));
     copulaTail_.pop_back();

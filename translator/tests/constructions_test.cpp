@@ -2210,7 +2210,7 @@ TEST(ConstructionsTest, TooMuchForWhatAnyoneWouldDoToAThing) {
 
 TEST(ConstructionsTest, KindOfYouIsWhoseDeedItWas) {
   EXPECT_EQ(hungarian("How kind of you!"), "Milyen kedves tőled!");
-  EXPECT_EQ(hungarian("It was silly of me."), "Buta tőlem volt.");
+  EXPECT_EQ(hungarian("It was silly of me."), "Buta volt tőlem.");
 }
 
 TEST(ConstructionsTest, PeopleOfAnAgeAreTheSubjectAndTheirVerbFollows) {
@@ -5700,8 +5700,19 @@ TEST(ConstructionsTest, WhatMustOrShouldBeDoneIsTheDeedNotTheState) {
   // "should be vaccinated": the passive of "vaccinate", though the lexicon has "vaccinated" too
   EXPECT_EQ(hungarian("Cats should be vaccinated."), "A macsk\xC3\xA1kat be kell oltani.");
   EXPECT_EQ(analysed("cats should be vaccinated"), "cat/n should/modal be/aux vaccinate/v/pp");
-  // how one must be stays the state
-  EXPECT_EQ(analysed("you must be tired"), "you/pron must/modal be/aux tired/adj");
+  // how one must be stays the state, a "must" of what one takes to be so ("biztosan")
+  EXPECT_EQ(analysed("you must be tired"), "you/pron surely/adv be/aux tired/adj");
+}
+
+// "must" of what one takes to be so is "biztosan" with the verb as it stands; a duty stays "kell".
+TEST(ConstructionsTest, AMustOfWhatIsGuessedIsSurely) {
+  EXPECT_EQ(hungarian("You must be tired."), "Biztosan fáradt vagy.");
+  EXPECT_EQ(hungarian("It must be difficult for you."), "Biztosan nehéz neked.");
+  EXPECT_EQ(hungarian("You must be joking!"), "Biztosan viccelsz!");
+  EXPECT_EQ(hungarian("She must have been very tired."), "Biztosan nagyon fáradt volt.");
+  EXPECT_EQ(hungarian("You must be careful."), "Óvatosnak kell lenned.");
+  // an adjective's copula comes before a phrase after it
+  EXPECT_EQ(hungarian("You must be hungry after your journey."), "Biztosan éhes vagy az utazásod után.");
 }
 
 TEST(ConstructionsTest, ANounOnlyWordBeforeANounAndItsAuxiliaryIsNoImperative) {
