@@ -3051,10 +3051,10 @@ void Generator::findObjects(ClauseRoles& r) {
     a.definite = np.pronoun ? np.person == 3 : np.definite;
     return;
   }
-  // "I don't know", "I understand", "I don't mind": what is known or minded is unsaid, "Nem
-  // tudom", "Értem", "Nem bánom"
-  if (mainVerb != n_ && !objectClause_ &&
-      (t_[mainVerb].lemma == "know" || t_[mainVerb].lemma == "understand" || t_[mainVerb].lemma == "mind") &&
+  // "I don't know", "I understand", "I don't mind", "but we forgot": what is known, minded or
+  // forgotten is unsaid, "Nem tudom", "Értem", "Nem bánom", "de elfelejtettük"
+  static constexpr std::string_view kUnsaidObject[] = {"know", "understand", "mind", "forget"};
+  if (mainVerb != n_ && !objectClause_ && listed(kUnsaidObject, t_[mainVerb].lemma) &&
       std::all_of(t_.begin() + std::ptrdiff_t(afterVerb), t_.end(),
                   [](const Token& k) { return k.tag == PartOfSpeech::adverb; }))
     a.definite = true;

@@ -642,6 +642,8 @@ TEST(PhrasesTest, TheSetPhrasesOfTalkAndLettersAreHungariansOwn) {
   EXPECT_EQ(hungarian("I'm on my way."), "Úton vagyok.");
   // what one does not mind is unsaid, "Nem bánom"
   EXPECT_EQ(hungarian("I don't mind."), "Nem bánom.");
+  // so is what one forgot
+  EXPECT_EQ(hungarian("We were going to call you, but we forgot."), "Fel akartunk hívni téged, de elfelejtettük.");
   // a letter's "looking forward" leaves its "I am" unsaid
   EXPECT_EQ(hungarian("Looking forward to seeing you."), "Várom, hogy lássalak.");
 }
