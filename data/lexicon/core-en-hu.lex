@@ -487,7 +487,7 @@ full	adj	teljes[pred=tele,van,of=val] ; tele[tele,of=val] ; teli ; teli[pred=tel
 early	adv	korán
 slowly	adv	lassan
 quickly	adv	gyorsan
-well	adv	jól
+well	adv	jól ; hát[when=answer]
 still	adv	még ; még mindig
 already	adv	már
 sometimes	adv	néha
@@ -4877,6 +4877,7 @@ it was nice to meet you	adv	örültem a találkozásnak
 it was nice to see you	adv	jó volt látni téged
 nice to see you	adv	jó látni téged
 i hope so	adv	remélem
+i don't think so	adv	nem hiszem
 thank you in advance	adv	előre is köszönöm
 thanks in advance	adv	előre is köszönöm
 speak soon	adv	hamarosan beszélünk
@@ -8344,6 +8345,13 @@ keen	adj	lelkes ; éles
 lively	adj	élénk ; eleven
 grand	adj	nagyszerű ; nagy ; fenséges
 okay	adj	rendben[van] ; jó[pred=jól,person,van]
+# answers and words that open a reply: "Yes, I'm fine", "No, thank you", "Well, I don't know"
+yes	adv	igen
+no	adv	nem
+oh	adv	ó
+okay	adv	rendben
+ok	adv	rendben
+well done	adv	szép munka
 latter	adj	utóbbi
 dominant	adj	uralkodó ; domináns
 vocational	adj	szakmai

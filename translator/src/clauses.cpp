@@ -577,6 +577,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   if (perceivedAt(i) || whichAskedAt(i) || quantityAskedAt(i)) return true;
   // "I'm fine, thanks": the thanks after a comma closing the sentence are a clause of their own
   if (pauseBefore(i) && i + 1 == t_.size() && (t.lower == "thanks" || t.lemma == "thank you")) return true;
+  // "OK, see you tomorrow", "Well, I don't know": an answer before a comma stands alone
+  if (i == 1 && pauseBefore(i) && t_[0].tag == PartOfSpeech::adverb && opensAnAnswer(t_[0].lemma)) return true;
   // "Hi Tom, ...", "Dear Mr Smith, ...": a greeting and the name greeted stand alone
   if (pauseBefore(i) && clauseBegin == 0 && greets(t_[0]) &&
       std::all_of(t_.begin() + 1, t_.begin() + std::ptrdiff_t(i), [](const Token& k) {

@@ -322,7 +322,9 @@ std::optional<Token> setPhraseAt(const lexicon::CoreLexicon& core, const std::ve
   // a noun phrase)
   // (not before one that opens with a preposition: "have this in stock" is "raktáron")
   const FunctionWord* opening = functionWord(lower);
-  if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && !(opening && opening->tag == PartOfSpeech::preposition))
+  // (not after an answer's "No": "No, thank you")
+  if (bestEntry->pos == PartOfSpeech::adverb && i > 0 && !(opening && opening->tag == PartOfSpeech::preposition) &&
+      !(i == 1 && lowerAscii(words[0]) == "no"))
     if (const FunctionWord* f = functionWord(lowerAscii(words[i - 1]));
         f && (f->tag == PartOfSpeech::determiner || f->tag == PartOfSpeech::possessive))
       return std::nullopt;
@@ -3321,6 +3323,21 @@ void theFew(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 
 // "Thanks (again) for the flowers", "Many thanks": the thanking itself ("köszönöm"), not a verb's third
 // person
+// "Yes, I'm fine", "No, thank you", "Well, I don't know", "Oh, that's nice": a word of answering
+// opening the sentence before a comma, "Igen, jól vagyok", "Nem, köszönöm", "Hát, nem tudom" (no
+// noun "yes", no determiner "no", no verb "well").
+void answersOpening(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  // ("No thanks": the thanks right after it)
+  if (toks.empty() || !opensAnAnswer(toks[0].lower) ||
+      !(toks[0].pauseAfter || toks.size() == 1 ||
+        (toks[0].lower == "no" && (toks[1].lower == "thanks" || toks[1].lower == "thank you"))))
+    return;
+  if (const lexicon::Entry* e = core.find(toks[0].lower, PartOfSpeech::adverb)) {
+    toks[0].tag = PartOfSpeech::adverb, toks[0].lemma = toks[0].lower, toks[0].entry = e, toks[0].plural = false;
+    toks[0].neighbour = "answer";  // ("Well," is "Hát,")
+  }
+}
+
 void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   // "Thank you so much": the much said with the thanking, "Nagyon köszönöm" (as "I love you so
   // much" is "Nagyon szeretlek")
@@ -3338,13 +3355,13 @@ void thanks(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
       toks[i].entry = many;
   }
   for (std::size_t i = 0; i < toks.size(); ++i)
-    if (toks[i].lower == "thanks" && (i == 0 || toks[i - 1].lower == "many") &&
+    if (toks[i].lower == "thanks" && (i == 0 || toks[i - 1].lower == "many" || (i == 1 && toks[0].lower == "no")) &&
         (i + 1 == toks.size() || toks[i + 1].lower == "for" || toks[i + 1].lower == "again" ||
          toks[i + 1].tag == PartOfSpeech::particle))
       if (const lexicon::Entry* e = core.find("thanks", PartOfSpeech::adverb)) {
         toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "thanks";
         if (toks[i].entry != many) toks[i].entry = e;
-        if (i > 0) toks[i - 1].tag = PartOfSpeech::particle, toks[i - 1].entry = nullptr;  // "many"
+        if (i > 0 && toks[i - 1].lower == "many") toks[i - 1].tag = PartOfSpeech::particle, toks[i - 1].entry = nullptr;
       }
   // "Thanks again for your help": thanks said once more, before them ("Még egyszer köszönöm")
   for (std::size_t i = 1; i < toks.size(); ++i)
@@ -6329,6 +6346,10 @@ bool startsWithCapital(const Token& t) {
   return !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
 }
 
+bool opensAnAnswer(std::string_view lower) {
+  return lower == "yes" || lower == "no" || lower == "well" || lower == "oh" || lower == "okay" || lower == "ok";
+}
+
 bool isDayName(std::string_view lemma) {
   static constexpr std::string_view kDays[] = {"monday", "tuesday",  "wednesday", "thursday",
                                                "friday", "saturday", "sunday"};
@@ -6521,6 +6542,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   beingBornOrMade(core_, toks);
   beingOver(core_, toks);
   thanks(core_, toks);
+  answersOpening(core_, toks);
   regretfulAfraid(core_, toks);
   conjunctionsOfSeveralWords(toks);
   timesOfAClause(toks);

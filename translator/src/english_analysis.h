@@ -126,6 +126,8 @@ bool isTitle(const Token& t);
 // "say", "know", "see", "promise" ...: a verb of saying or knowing, whose "as" clause says how
 // ("as he said", "ahogy mondta").
 bool saysOrKnows(std::string_view lemma);
+// "yes", "no", "well", "oh", "okay": a word that opens an answer before a comma.
+bool opensAnAnswer(std::string_view lower);
 // "monday" ... "sunday": the lemma of a day's name.
 bool isDayName(std::string_view lemma);
 // "sit", "stand", "lie", "hang", "live", "appear": a verb of being in a place, whose subject may

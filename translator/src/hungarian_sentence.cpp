@@ -6846,6 +6846,10 @@ std::vector<HungarianWord> Generator::run() {
   sayCorrelatives();
   if (before_.formal && out_.size() > 1 && out_[0].text == "k\xC3\xA9rj\xC3\xBCk") out_[1].commaBefore = true;
   if (afterAddressed_ < out_.size()) out_[afterAddressed_].commaBefore = true;
+  // "Igen, jól vagyok", "Nem, köszönöm", "Hát, nem tudom": an answer keeps its comma
+  if (n_ > 1 && t_[0].tag == PartOfSpeech::adverb && opensAnAnswer(t_[0].lemma) &&
+      out_.size() > 1 && out_[0].token == 0)
+    out_[1].commaBefore = true;
   everAsAlready();
   // "hogy éhes vagyok-e", "hogy nyitva van-e": the question's "-e" on the verb, else on the
   // predicate it asks about ("hogy éhes-e")

@@ -589,6 +589,20 @@ TEST(PhrasesTest, LateAndEarlyBeforeANoun) {
   EXPECT_TRUE(has(hungarian("We booked an early flight."), "korai"));
 }
 
+// A word of answering before a comma opens the reply and keeps its comma: no noun "yes", no
+// determiner "no", no verb "well".
+TEST(PhrasesTest, AnAnswerOpensTheReply) {
+  EXPECT_EQ(hungarian("Yes, I'm fine."), "Igen, jól vagyok.");
+  EXPECT_EQ(hungarian("No, thank you."), "Nem, köszönöm.");
+  EXPECT_EQ(hungarian("No thanks."), "Nem, köszönöm.");
+  EXPECT_EQ(hungarian("Well, I don't know."), "Hát, nem tudom.");
+  EXPECT_EQ(hungarian("OK, see you tomorrow."), "Rendben, holnap találkozunk.");
+  EXPECT_EQ(hungarian("No, I don't think so."), "Nem, nem hiszem.");
+  // the same words elsewhere keep their readings
+  EXPECT_EQ(hungarian("No one came."), "Senki sem jött.");
+  EXPECT_EQ(hungarian("She sings well."), "Jól énekel.");
+}
+
 TEST(PhrasesTest, ASetPhraseOfTalkIsSaidAsHungarianSaysIt) {
   EXPECT_EQ(hungarian("What a pity!"), "Milyen kár!");
   // six words
