@@ -2887,6 +2887,27 @@ void modalsAcrossAnd(std::vector<Token>& toks) {
   }
 }
 
+// "The children were laughing and shouting": an "-ing" verb after "and" goes on with the "be"
+// before the first, a finite verb of its time ("nevettek és kiabáltak").
+void progressivesAcrossAnd(std::vector<Token>& toks) {
+  for (std::size_t i = 3; i + 1 < toks.size(); ++i) {
+    Token& second = toks[i + 1];
+    if ((toks[i].lower != "and" && toks[i].lower != "or") || second.tag != PartOfSpeech::verb ||
+        second.form != VerbForm::ing || toks[i - 1].pauseAfter)
+      continue;
+    // the first "-ing" verb right before "and", past at most an adverb, with its "be"
+    std::size_t first = i - 1;
+    if (toks[first].tag == PartOfSpeech::adverb) --first;
+    if (toks[first].tag != PartOfSpeech::verb || toks[first].form != VerbForm::ing) continue;
+    const std::string& be = toks[first - 1].lower;
+    if (toks[first - 1].tag != PartOfSpeech::auxiliary) continue;
+    if (be == "was" || be == "were")
+      second.form = VerbForm::past;
+    else if (be == "is" || be == "are" || be == "am")
+      second.form = VerbForm::third;
+  }
+}
+
 // "know them all", "seeing you all in June": "all" after a pronoun says it of every one of them
 // ("Ismerem őket"), not the next noun's "minden"; the pronoun is plural.
 void allAfterPronouns(std::vector<Token>& toks) {
@@ -6529,6 +6550,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   infinitivesAfterLetting(core_, toks);
   mindingAsAsking(core_, toks);
   modalsAcrossAnd(toks);
+  progressivesAcrossAnd(toks);
   allAfterPronouns(toks);
   stoppingAsNoLonger(core_, toks);
   noLongerAsNotAnymore(core_, toks);

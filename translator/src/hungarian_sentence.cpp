@@ -2525,7 +2525,10 @@ VerbGroup Generator::readVerbGroup() const {
   if (g.main != n) {
     const VerbForm form = t_[g.main].form;
     if (form == VerbForm::participle && g.have != n) g.past = true;
-    if (form == VerbForm::ing && g.be != n) g.past = t_[g.be].lower == "was" || t_[g.be].lower == "were";
+    // ("had been working all day": the past's perfect, "egész nap dolgozott"; "has been working"
+    // still goes on, the present)
+    if (form == VerbForm::ing && g.be != n)
+      g.past = t_[g.be].lower == "was" || t_[g.be].lower == "were" || (g.have != n && t_[g.have].lower == "had");
     if (form == VerbForm::past && g.have == n && !g.doSupport && g.modal.empty()) g.past = true;
     if ((form == VerbForm::base || form == VerbForm::third) && !g.doSupport && g.have == n && g.be == n)
       g.past = g.past && !g.modal.empty();

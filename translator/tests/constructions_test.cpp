@@ -319,6 +319,14 @@ TEST(ConstructionsTest, ALabelsInstructionIsSaidOfTheProduct) {
   EXPECT_EQ(hungarian("Please wait here."), "Kérjük, várjon itt.");
 }
 
+// "had been working" is the past's; a second "-ing" verb after "and" goes on with the first's "be".
+TEST(ConstructionsTest, ProgressivesKeepTheirTimeAcrossAndAndHad) {
+  EXPECT_EQ(hungarian("He had been working all day."), "Egész nap dolgozott.");
+  EXPECT_EQ(hungarian("He has been working all day."), "Egész nap dolgozik.");
+  EXPECT_EQ(hungarian("The children were laughing and shouting."), "A gyerekek nevettek, és kiabáltak.");
+  EXPECT_EQ(hungarian("She was sitting and reading a book."), "Ült, és olvasott egy könyvet.");
+}
+
 TEST(ConstructionsTest, ItIsHotIsTheWeather) {
   EXPECT_EQ(hungarian("It's very hot today."), "Ma nagyon meleg van.");
   EXPECT_EQ(hungarian("The soup is hot."), "A leves forró.");
