@@ -6186,6 +6186,13 @@ void spansInARow(std::vector<Token>& toks) {
   }
 }
 
+// "at 10 am": after an hour "am" is the morning's half of the day, no "be" ("délelőtt 10-kor")
+void morningAfterAnHour(std::vector<Token>& toks) {
+  for (std::size_t i = 1; i < toks.size(); ++i)
+    if ((toks[i].lower == "am" || toks[i].lower == "a.m") && toks[i - 1].tag == PartOfSpeech::number)
+      toks[i].tag = PartOfSpeech::particle, toks[i].entry = nullptr;
+}
+
 // "minus ten degrees", "to minus five": "minus" before a number is its sign, the lexicon's
 // adjective ("mínusz tíz fokra"), not a preposition or a verb's "to"
 void minusBeforeNumbers(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -6540,6 +6547,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   openingParticiplesThatAreAdjectives(core_, toks);
   participlesBeforeNounsThatAreAdjectives(core_, toks);
   minusBeforeNumbers(core_, toks);
+  morningAfterAnHour(toks);
   distancesFrom(toks);
   spansInARow(toks);
   likeAsAComparison(toks);

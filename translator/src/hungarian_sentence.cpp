@@ -5546,9 +5546,30 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
                        !listed(kChangesOfAmount, t_[v].lemma);
       choice = {act ? Case::terminative : Case::sublative, "", true};
     }
-    if ((t_[pos].lower == "to" || t_[pos].lower == "until") && pos > 0 && t_[pos - 1].lower == "o'clock")
+    // ("from 10 am to 12 pm", "from 9:00 to 17:00": to the hour the span ends at, "déli 12-ig")
+    if ((t_[pos].lower == "to" || t_[pos].lower == "until") && pos > 0 &&
+        (t_[pos - 1].lower == "o'clock" || dayHalfAfter(pos - 2) || writtenClockAt(pos - 1)))
       choice = {Case::terminative, "", true};
+    // "between 9 am and 6 pm": both times, then "között" ("reggel 9 és este 6 között")
+    if (t_[pos].lower == "between") {
+      const std::size_t mark = out_.size();
+      if (const auto first = emitClockTime(pos + 1, Case::nominative, "");
+          first && *first + 1 < n_ && t_[*first].lower == "and" && clockTimeAt(*first + 1)) {
+        emit("\xC3\xA9s", *first);
+        if (const auto second = emitClockTime(*first + 1, Case::nominative, "k\xC3\xB6z\xC3\xB6tt")) return *second;
+      }
+      out_.resize(mark);
+    }
     if (auto next = emitClockTime(pos + 1, choice.c.value_or(Case::nominative), choice.post)) return *next;
+  }
+  // "between 2 and 3 o'clock": the hour the other's "o'clock" says too ("2 és 3 óra között")
+  if (t_[pos].lower == "between" && pos + 3 < n_ && t_[pos + 1].tag == PartOfSpeech::number &&
+      t_[pos + 1].value >= 1 && t_[pos + 1].value <= 24 && t_[pos + 2].lower == "and" && clockTimeAt(pos + 3)) {
+    const std::size_t mark = out_.size();
+    emit(t_[pos + 1].written, pos + 1);
+    emit("\xC3\xA9s", pos + 2);
+    if (const auto second = emitClockTime(pos + 3, Case::nominative, "k\xC3\xB6z\xC3\xB6tt")) return *second;
+    out_.resize(mark);
   }
   if (forTheNext(pos + 1)) {  // "for next year": "jövő évre"
     emit("j\xC3\xB6v\xC5\x91", pos + 1);

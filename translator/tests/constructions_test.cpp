@@ -327,6 +327,14 @@ TEST(ConstructionsTest, ProgressivesKeepTheirTimeAcrossAndAndHad) {
   EXPECT_EQ(hungarian("She was sitting and reading a book."), "Ült, és olvasott egy könyvet.");
 }
 
+// Hours of a span: "am" after an hour is no "be"; between two hours, both before "között".
+TEST(ConstructionsTest, HoursOfASpan) {
+  EXPECT_EQ(hungarian("The meeting is at 10 am."), "A megbeszélés délelőtt 10-kor van.");
+  EXPECT_EQ(hungarian("The meeting is from 10 am to 12 pm."), "A megbeszélés délelőtt 10-től déli 12-ig van.");
+  EXPECT_EQ(hungarian("The shop is open between 9 am and 6 pm."), "A bolt nyitva van reggel 9 és este 6 között.");
+  EXPECT_EQ(hungarian("Call us between 9:00 and 17:00."), "Hívjon fel minket 9.00 és 17.00 között.");
+}
+
 TEST(ConstructionsTest, ItIsHotIsTheWeather) {
   EXPECT_EQ(hungarian("It's very hot today."), "Ma nagyon meleg van.");
   EXPECT_EQ(hungarian("The soup is hot."), "A leves forró.");
