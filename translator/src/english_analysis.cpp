@@ -5067,7 +5067,8 @@ void gerundObjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 // said as the quantity before the noun, "of" and "the" unsaid ("néhány diagram", "az egyik
 // barátom", "két fiú"); "one of" becomes one determiner, "egyik".
 void partsOfAGroup(std::vector<Token>& toks) {
-  static constexpr std::string_view kParts[] = {"some", "many", "most", "several", "each", "all", "both", "one"};
+  static constexpr std::string_view kParts[] = {"some", "many",    "most",   "several", "each", "all",
+                                                "both", "one",     "none",   "neither", "either"};
   for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
     Token& part = toks[i];
     // (a number and "a few" count as they are)
@@ -5083,6 +5084,23 @@ void partsOfAGroup(std::vector<Token>& toks) {
     if (part.lower == "one") part.lower = part.lemma = "one of", part.plural = false, part.value = -1;
     part.words = toks[last].word + toks[last].words - part.word;
     toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(last) + 1);
+  }
+}
+
+// "Either day is fine", "Neither answer was right": "either" and "neither" before a singular
+// noun choose one of two, a determiner as "each" is ("bármelyik nap", "egyik válasz sem"); not
+// the first of a pair ("either tea or coffee", which correlativePairs says)
+void eitherOfTwo(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& part = toks[i];
+    if ((part.lower != "either" && part.lower != "neither") || part.pauseAfter ||
+        toks[i + 1].tag != PartOfSpeech::noun || toks[i + 1].plural)
+      continue;
+    const bool pair = std::any_of(toks.begin() + std::ptrdiff_t(i) + 2,
+                                  toks.begin() + std::ptrdiff_t(std::min(toks.size(), i + 6)),
+                                  [](const Token& t) { return t.lower == "or" || t.lower == "nor"; });
+    if (pair) continue;
+    part.tag = PartOfSpeech::determiner, part.entry = nullptr, part.dictionarySenses.clear();
   }
 }
 
@@ -6153,6 +6171,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   namesOfNouns(toks);
   // (the part of a group first, so that "close twelve of its branches" finds its object)
   partsOfAGroup(toks);
+  eitherOfTwo(toks);
   markAdjectivesOfPeople(core_, toks);
   cuesFromTheSentence(toks);
   feltOnesAsSubjects(toks);

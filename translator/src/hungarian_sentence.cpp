@@ -91,8 +91,9 @@ constexpr std::string_view kPlainAfterCan[] = {"see",        "hear", "find",   "
                                                "understand", "feel", "believe"};
 // Determiners after which Hungarian counts its noun in the singular: "all the students were":
 // "minden diák volt".
-constexpr std::string_view kSingularAfter[] = {"all",  "every", "each", "many",   "several", "most",
-                                                "some", "both",  "one of", "more", "fewer",   "few"};
+constexpr std::string_view kSingularAfter[] = {"all",  "every", "each", "many",   "several", "most",    "some",
+                                                "both", "one of", "more", "fewer", "few",     "none",    "neither",
+                                                "either", "no"};
 // Quantities after "there is" whose noun, and so the verb, stay singular: "There are a lot of
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
 constexpr std::string_view kCountedExisting[] = {"any",     "many",     "several",  "a lot of",
@@ -1017,6 +1018,8 @@ class Generator {
   bool actFrom(std::size_t k) const;
   void emitStateLeft(const VerbStem& stem, bool negative, bool past, Agreement a, std::size_t verb);
   bool noneSubject() const;
+  bool countedSubject() const;
+  bool deniedByDeterminer(const NounPhrase& np) const;
   std::string_view groupPart(const NounPhrase& np, int* person = nullptr, bool* plural = nullptr) const;
   std::optional<Case> placeOfParticle(std::size_t pos) const;
   bool emitHowOftenFirst();
@@ -1772,6 +1775,13 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("minden", k), countable = false;
       else if (d == "both")
         emit("mindk\xC3\xA9t", k), countable = false;  // "mindkét fiú"
+      else if (d == "none" || d == "neither")  // "none of the students": "egyik diák sem", its "sem" after
+        emit("egyik", k), countable = false;
+      else if (d == "either")  // "either of the rooms": "bármelyik szoba"
+        emit("b\xC3\xA1rmelyik", k), countable = false;
+      else if (d == "no" && k == np.begin && roles_.subject && roles_.subject->begin == np.begin &&
+               noneSubject())  // "No student failed": "Egy diák sem bukott meg"
+        emit("egy", k);
       else if (d == "several" || (d == "some" && t_[np.head].plural))
         emit("n\xC3\xA9h\xC3\xA1ny", k), countable = false;
       else if (d == "any" && c == Case::causal)  // "sorry for any delay": "az esetleges késésért"
@@ -2604,14 +2614,29 @@ std::string_view Generator::groupPart(const NounPhrase& np, int* person, bool* p
 
 // "Nobody", "no one", "nothing" as the subject: "Senki sem", whose "sem" stands right before the
 // verb; so does "Egyikük sem" of "neither of them".
+// Whether the subject is a plural English noun Hungarian counts in the singular ("both of my
+// parents", "all my friends", "two men": "mindkét szülőm", "minden barátom", "két férfi").
+bool Generator::countedSubject() const {
+  return roles_.subject && !roles_.subject->pronoun && !roles_.subject->plural && !roles_.agreement.plural &&
+         t_[roles_.subject->head].plural && groupPart(*roles_.subject).empty();
+}
+
 bool Generator::noneSubject() const {
   if (!roles_.subject || roles_.verb.passive) return false;
   if (const std::string& w = t_[roles_.subject->begin].lower;
       (w == "neither" || w == "none") && !groupPart(*roles_.subject).empty())
     return true;
   const std::string& head = t_[roles_.subject->head].lemma;
-  return isIndefinitePronoun(t_[roles_.subject->head]) &&
-         (head == "nobody" || head == "nothing" || head == "no one");
+  return deniedByDeterminer(*roles_.subject) || (isIndefinitePronoun(t_[roles_.subject->head]) &&
+                                                 (head == "nobody" || head == "nothing" || head == "no one"));
+}
+
+// "none of the students", "neither answer", "no student": a noun none of which does it, said with
+// "sem" after it ("egyik diák sem", "egy diák sem")
+bool Generator::deniedByDeterminer(const NounPhrase& np) const {
+  const Token& first = t_[np.begin];
+  return first.tag == PartOfSpeech::determiner && np.head > np.begin &&
+         (first.lower == "none" || first.lower == "neither" || first.lower == "no");
 }
 
 // Whether the verb without an object is its intr= verb with no prefix: "nyit", not "kinyit"; a
@@ -4149,7 +4174,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
         form = "sincs";  // "Senki sincs itt"
     }
     // "nincs" stands before the place: "A kutya nincs a házban."
-    if (existential || question || g.negative)  // ("Nem vagyok fáradt", "Nincs a házban")
+    // ("Egyik ablak sem volt nyitva": after "sem" the copula is the verb its focus comes before)
+    if (existential || question || g.negative ||
+        (noneSubject() && form != "van"))  // ("Nem vagyok fáradt", "Nincs a házban")
       emit(form, g.be);
     else
       copulaTail_.push_back({form, g.be, true});
@@ -4273,6 +4300,9 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
     NounPhrase bare = pred;
     if ((t_[bare.begin].lower == "a" || t_[bare.begin].lower == "an") && !keepsItsArticle(pred.begin, pred.head))
       ++bare.begin;
+    // "Both of my parents are teachers": "Mindkét szülőm tanár", what a counted subject is stays
+    // singular as the subject does (not one named by its article: "a legjobbak")
+    if (countedSubject() && !bare.definite && t_[bare.begin].lower != "the") bare.plural = false;
     emitNounPhrase(bare, Case::nominative);
     return pred.end;
   }
@@ -6053,8 +6083,9 @@ std::size_t Generator::emitSubject() {
   }
   // "Nobody knew": "Senki sem tudta"
   const bool none =
-      indefinitePronoun && (t_[r.subject->head].lemma == "nobody" || t_[r.subject->head].lemma == "nothing" ||
-                            t_[r.subject->head].lemma == "no one");
+      (indefinitePronoun && (t_[r.subject->head].lemma == "nobody" || t_[r.subject->head].lemma == "nothing" ||
+                             t_[r.subject->head].lemma == "no one")) ||
+      (!r.verb.passive && deniedByDeterminer(*r.subject));
   // "Nobody in the room spoke": where comes first, "A szobában senki sem szólalt meg"
   std::size_t where = r.subject->end;
   if (none && where + 1 < n_ && t_[where].tag == PartOfSpeech::preposition && startsNounPhrase(where + 1) &&
