@@ -3439,6 +3439,18 @@ void beingOver(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 
 // "about 500 people", "around ten o'clock": before a number, how near ("körülbelül")
 void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  // "takes up to four hours", "rose by up to 10 percent": the most it may come to, one bound
+  // before the number ("akár négy órát"), no particle of the verb before it (not of whom it is
+  // said, "children up to 12", which is their age)
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i].lower == "up" && toks[i + 1].lower == "to" && toks[i + 2].tag == PartOfSpeech::number &&
+        !(i > 0 && (toks[i - 1].tag == PartOfSpeech::noun || toks[i - 1].tag == PartOfSpeech::name ||
+                    toks[i - 1].tag == PartOfSpeech::pronoun))) {
+      toks[i].tag = PartOfSpeech::adverb, toks[i].lower = toks[i].lemma = "up to", toks[i].entry = nullptr;
+      toks[i].dictionarySenses.clear();
+      toks[i].words = toks[i + 1].word + toks[i + 1].words - toks[i].word;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+    }
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
     if ((toks[i].lower == "about" || toks[i].lower == "around") && toks[i + 1].tag == PartOfSpeech::number)
       if (const lexicon::Entry* e = core.find("about", PartOfSpeech::adverb))

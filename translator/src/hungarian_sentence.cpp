@@ -790,8 +790,8 @@ class Generator {
   // is "about", "more than fifty", "less than two": "több mint ötven látogatót", the noun in
   // the phrase's case), else `i` itself.
   std::size_t numberAfterCount(std::size_t i) const {
-    static constexpr std::string_view kAboutANumber[] = {"about",   "almost", "nearly",  "at least",     "at most",
-                                                         "around",  "roughly", "approximately", "over"};
+    static constexpr std::string_view kAboutANumber[] = {"about",  "almost",  "nearly",        "at least", "at most",
+                                                         "around", "roughly", "approximately", "over",     "up to"};
     // ("over a million": the article of the number unsaid)
     const std::size_t n = i + 2 < t_.size() && t_[i + 1].tag == PartOfSpeech::particle ? i + 2 : i + 1;
     if (n < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lower) &&
@@ -1720,6 +1720,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
     if (k == np.begin && lessOf(k)) {  // "kevesebb időt"
       emit("kevesebb", k);
       countable = false;
+      continue;
+    }
+    if (k == np.begin && tk.lower == "up to" && tk.tag == PartOfSpeech::adverb) {
+      emit("ak\xC3\xA1r", k);  // "up to four hours": "akár négy órát"
       continue;
     }
     if (k == np.begin && boundOfCount(k)) {  // "több mint ötven", "kevesebb mint két"
@@ -3112,7 +3116,7 @@ void Generator::findObjects(ClauseRoles& r) {
            stateAfterObject(state))
     resultAfter_ = state;  // "painted the wall white": what it made of it, "fehérre festette"
   // "have risen twelve percent": the amount of a change, "tizenkét százalékkal", no object
-  if (listed(kChangesOfAmount, t_[mainVerb].lemma) && t_[object->begin].tag == PartOfSpeech::number &&
+  if (listed(kChangesOfAmount, t_[mainVerb].lemma) && t_[numberAfterCount(object->begin)].tag == PartOfSpeech::number &&
       listed(kMeasuresOfChange, t_[object->head].lemma)) {
     r.objectCase = Case::instrumental, measuredChange_ = true;
     return;
@@ -4608,7 +4612,9 @@ std::size_t Generator::changeMeasuredBy() const {
   for (std::size_t k = g.main + 1; k + 2 < n_; ++k) {
     if (t_[k].lower != "by" || done_[k] || !startsNounPhrase(k + 1)) continue;
     const NounPhrase np = readNounPhrase(k + 1);
-    if (t_[np.begin].tag == PartOfSpeech::number && listed(kMeasuresOfChange, t_[np.head].lemma)) return k;
+    // (with its bound too: "by almost 10 percent", "by up to 10 percent")
+    if (t_[numberAfterCount(np.begin)].tag == PartOfSpeech::number && listed(kMeasuresOfChange, t_[np.head].lemma))
+      return k;
   }
   return n_;
 }

@@ -6107,3 +6107,17 @@ TEST(ConstructionsTest, WhatACountedSubjectIsStaysSingular) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, UpToANumberIsTheMostItMayComeTo) {
+  // "up to four hours": "akár négy óráig", a bound of the number, not the verb's particle; a
+  // change by a bounded amount stands before its verb as the plain one does
+  EXPECT_EQ(hungarian("The journey takes up to four hours."), "Az utaz\xC3\xA1s ak\xC3\xA1r n\xC3\xA9gy \xC3\xB3r\xC3\xA1ig tart.");
+  EXPECT_EQ(hungarian("Prices rose by up to 10 percent."), "Az \xC3\xA1rak ak\xC3\xA1r 10 sz\xC3\xA1zal\xC3\xA9kkal emelkedtek.");
+  EXPECT_EQ(hungarian("Prices rose by almost 10 percent."), "Az \xC3\xA1rak majdnem 10 sz\xC3\xA1zal\xC3\xA9kkal emelkedtek.");
+  EXPECT_EQ(hungarian("He walked up to the door."), "Fels\xC3\xA9t\xC3\xA1lt az ajt\xC3\xB3hoz.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
