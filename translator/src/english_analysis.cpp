@@ -463,6 +463,18 @@ std::string countedAdjective(const lexicon::CoreLexicon& core, std::string_view 
   return plural.substr(0, plural.size() - 1) + "s";
 }
 
+// A number made the adjective of what it counts, "-s" ending given. Digits stand apart from the
+// ending ("10 éves"). An age said in words after the numeral ("fifteen years old") is one word
+// only with a simple numeral ("tízéves"), as it is usually printed ("tizenöt éves", "négyszáz
+// éves"); a hyphenated English compound stays one word.
+void makeCountedAdjective(Token& t, long long n, bool digits, std::string_view suffix, bool apart = false) {
+  t.tag = PartOfSpeech::adjective;
+  t.value = -1;
+  const bool simple = n >= 1 && (n <= 10 || (n % 10 == 0 && n <= 100));
+  t.dictionarySenses = {digits ? std::to_string(n) + " " + std::string(suffix)
+                               : numberInWords(n, true) + (apart && !simple ? " " : "") + std::string(suffix)};
+}
+
 // "a ten-year-old boy", "a two-hour delay", "a five-page letter": a number and what it counts
 // in one hyphenated word are an adjective, the Hungarian number and the counted noun's "-s"
 // adjective in one word ("tízéves", "kétórás", "ötoldalas"; in digits apart, "10 éves"); "She
@@ -488,16 +500,6 @@ void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
       if (english == unit) return std::string(hungarian);
     return countedAdjective(core, unit);
   };
-  // Digits stand apart from the ending ("10 éves"). An age said in words after the numeral
-  // ("fifteen years old") is one word only with a simple numeral ("tízéves"), as it is usually
-  // printed ("tizenöt éves", "négyszáz éves"); a hyphenated English compound stays one word.
-  auto makeAdjective = [](Token& t, long long n, bool digits, std::string_view suffix, bool apart = false) {
-    t.tag = PartOfSpeech::adjective;
-    t.value = -1;
-    const bool simple = n >= 1 && (n <= 10 || (n % 10 == 0 && n <= 100));
-    t.dictionarySenses = {digits ? std::to_string(n) + " " + std::string(suffix)
-                                 : numberInWords(n, true) + (apart && !simple ? " " : "") + std::string(suffix)};
-  };
   for (std::size_t i = 0; i < toks.size(); ++i) {
     Token& t = toks[i];
     const bool digits = !t.lower.empty() && t.lower[0] >= '0' && t.lower[0] <= '9';
@@ -505,7 +507,7 @@ void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
     if (i + 2 < toks.size() && t.tag == PartOfSpeech::number && t.value > 0 && t.value < 1000 &&
         toks[i + 2].lower == "old" && toks[i + 1].lower != "day" && toks[i + 1].lower != "days")
       if (const std::string_view* suffix = unitAdjective(toks[i + 1].lower)) {
-        makeAdjective(t, t.value, digits, *suffix, true);
+        makeCountedAdjective(t, t.value, digits, *suffix, true);
         t.lower = t.lemma = t.lower + " " + toks[i + 1].lower + " old";
         t.written += " " + toks[i + 1].written + " " + toks[i + 2].written;
         t.words = toks[i + 2].word + toks[i + 2].words - t.word;
@@ -535,12 +537,50 @@ void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
     const long long n = numberWordValue(w.substr(0, hyphen));
     if (n <= 0 || n >= 1000) continue;
     if (suffix) {
-      makeAdjective(t, n, digits, *suffix);
+      makeCountedAdjective(t, n, digits, *suffix);
     } else if (n > 1 && numberWordValue(w.substr(hyphen + 1)) < 0 && ordinalWordValue(w.substr(hyphen + 1)) < 0) {
       // ("one-off", "one-sided" count nothing; "twenty-third" is an ordinal)
       const std::string counted = countedAdjectiveOf(w.substr(hyphen + 1));
-      if (!counted.empty()) makeAdjective(t, n, digits, counted);
+      if (!counted.empty()) makeCountedAdjective(t, n, digits, counted);
     }
+  }
+}
+
+// "a carp weighing nearly twenty kilograms", "a tunnel measuring 300 metres": the weight or
+// size of a thing after it is its "-s" adjective before the noun, with the bound the number
+// had ("közel húszkilós ponty", "300 méteres alagút")
+void measuresAfterNouns(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kMeasuring[] = {"weighing", "measuring", "lasting", "costing"};
+  static constexpr std::pair<std::string_view, std::string_view> kBounds[] = {
+      {"nearly", "k\xC3\xB6zel"}, {"almost", "k\xC3\xB6zel"},   {"about", "mintegy"},
+      {"around", "mintegy"},      {"roughly", "mintegy"},      {"approximately", "mintegy"},
+      {"over", "t\xC3\xB6" "bb mint"}, {"at least", "legal\xC3\xA1" "bb"}, {"up to", "ak\xC3\xA1r"}};
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    if (toks[i].tag != PartOfSpeech::noun || !listed(kMeasuring, toks[i + 1].lower) || toks[i].pauseAfter) continue;
+    std::size_t n = i + 2;
+    std::string_view bound;
+    for (const auto& [english, hungarian] : kBounds)
+      if (toks[n].lower == english) bound = hungarian;
+    if (!bound.empty()) ++n;
+    if (n + 1 >= toks.size() || toks[n].tag != PartOfSpeech::number || toks[n].value <= 0) continue;
+    // the unit as the lexicon has it ("kilograms": "kilo", as a carp is "húszkilós")
+    std::string unit = toks[n + 1].lower;
+    if (unit.size() > 3 && unit.back() == 's' && !core.find(unit, PartOfSpeech::noun)) unit.pop_back();
+    if (unit == "kilogram" || unit == "kilogramme" || unit == "kg") unit = "kilo";
+    const std::string suffix = countedAdjective(core, unit);
+    if (suffix.empty()) continue;
+    Token measure = toks[n];
+    const bool digits = measure.lower[0] >= '0' && measure.lower[0] <= '9';
+    makeCountedAdjective(measure, measure.value, digits, suffix, true);
+    measure.entry = nullptr;  // (the number word's own sense is no longer its)
+    if (!bound.empty()) measure.dictionarySenses[0] = std::string(bound) + " " + measure.dictionarySenses[0];
+    measure.word = toks[i + 1].word;
+    measure.words = toks[n + 1].word + toks[n + 1].words - measure.word;
+    measure.pauseAfter = toks[n + 1].pauseAfter;
+    toks[i].pauseAfter = measure.pauseAfter;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(n) + 2);
+    toks.insert(toks.begin() + std::ptrdiff_t(i), std::move(measure));
+    ++i;
   }
 }
 
@@ -6178,6 +6218,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   moreOfManner(core_, toks);
   gerundSubjects(core_, toks);
   gerundObjects(core_, toks);
+  measuresAfterNouns(core_, toks);
   participlesAfterNouns(toks);
   describingWordsAfterNouns(core_, toks);
   namesOfNouns(toks);

@@ -2062,3 +2062,18 @@ TEST(PhrasesTest, APaleColourAndTheDirectorOfActors) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, AWeightOrSizeAfterANounIsItsAdjective) {
+  // "weighing nearly twenty kilograms": the measure is the noun's "-s" adjective before it, with
+  // its bound ("közel húszkilós ponty"); digits stand apart ("300 kilós")
+  EXPECT_EQ(hungarian("The box weighing two kilos is mine."), "A k\xC3\xA9tkil\xC3\xB3s doboz az eny\xC3\xA9m.");
+  EXPECT_TRUE(has(hungarian("He caught a carp weighing nearly twenty kilograms."),
+                  "egy k\xC3\xB6zel h\xC3\xBAszkil\xC3\xB3s pontyot"));
+  EXPECT_TRUE(has(hungarian("She bought a bag costing 200 euros."), "egy 200 eur\xC3\xB3s t\xC3\xA1sk\xC3\xA1t"));
+  EXPECT_EQ(hungarian("It was a meeting lasting three hours."), "H\xC3\xA1rom\xC3\xB3r\xC3\xA1s megbesz\xC3\xA9l\xC3\xA9s volt.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
