@@ -584,6 +584,17 @@ void measuresAfterNouns(const lexicon::CoreLexicon& core, std::vector<Token>& to
   }
 }
 
+// "300 metres long", "two hours long": "long" after a counted measure is how long the thing is,
+// the adjective ("300 méter hosszú"), not "for a long time"
+void longByAMeasure(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 2; i < toks.size(); ++i)
+    if (toks[i].lower == "long" && toks[i].tag != PartOfSpeech::adjective &&
+        toks[i - 1].tag == PartOfSpeech::noun && toks[i - 1].plural == (toks[i - 2].value != 1) &&
+        toks[i - 2].tag == PartOfSpeech::number)
+      if (const lexicon::Entry* e = core.find("long", PartOfSpeech::adjective))
+        toks[i].tag = PartOfSpeech::adjective, toks[i].entry = e, toks[i].dictionarySenses.clear();
+}
+
 // Number words in a row make one number: "two hundred and fifty" is 250, "a hundred" 100.
 std::vector<Token> joinNumbers(std::vector<Token> toks) {
   std::vector<Token> out;
@@ -6219,6 +6230,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   gerundSubjects(core_, toks);
   gerundObjects(core_, toks);
   measuresAfterNouns(core_, toks);
+  longByAMeasure(core_, toks);
   participlesAfterNouns(toks);
   describingWordsAfterNouns(core_, toks);
   namesOfNouns(toks);

@@ -2077,3 +2077,14 @@ TEST(PhrasesTest, AWeightOrSizeAfterANounIsItsAdjective) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, LongByAMeasureIsTheAdjective) {
+  // "300 metres long": how long it is, "hosszú", as "20 metres wide" is "széles"
+  EXPECT_EQ(hungarian("The bridge is 300 metres long."), "A h\xC3\xAD" "d 300 m\xC3\xA9ter hossz\xC3\xBA.");
+  EXPECT_EQ(hungarian("The film is two hours long."), "A film k\xC3\xA9t \xC3\xB3ra hossz\xC3\xBA.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
