@@ -3132,6 +3132,22 @@ void comparisonsOfEquality(const lexicon::CoreLexicon& core, std::vector<Token>&
     toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "so", toks[i].entry = so;
     toks[i + 2].tag = PartOfSpeech::preposition, toks[i + 2].lemma = "than";
   }
+  // "the same as mine", "the same mistake as his brother": what it is the same as is compared,
+  // "ugyanaz, mint az enyém", "ugyanazt a hibát, mint a bátyja"
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    if (toks[i].lower != "the" || toks[i + 1].lower != "same") continue;
+    std::size_t as = i + 2;
+    while (as < std::min(toks.size(), i + 5) && toks[as].lower != "as" &&
+           (toks[as].tag == PartOfSpeech::noun || toks[as].tag == PartOfSpeech::adjective))
+      ++as;
+    // (a noun phrase after it, not a time: "as last year" is said where the clause's time is)
+    const PartOfSpeech after = as + 1 < toks.size() ? toks[as + 1].tag : PartOfSpeech::other;
+    const bool compared = after == PartOfSpeech::determiner || after == PartOfSpeech::possessive ||
+                          after == PartOfSpeech::pronoun || after == PartOfSpeech::noun ||
+                          after == PartOfSpeech::name;
+    if (compared && toks[as].lower == "as" && !toks[as - 1].pauseAfter && !toks[as + 1].time)
+      toks[as].tag = PartOfSpeech::preposition, toks[as].lemma = "than";
+  }
 }
 
 // "a little salt": before a noun "a little" counts it ("egy kis só"); else it is how much

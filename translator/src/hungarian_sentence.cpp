@@ -1760,7 +1760,15 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         continue;
       else if ((d == "a" || d == "an") && k + 1 < np.head && t_[k + 1].lower == "single")
         continue;  // "a single goal": "egyetlen gól", the one already said
-      else if (d == "the" && k + 1 < np.head && t_[k + 1].lower == "same") {
+      else if (d == "the" && k + 1 == np.head && t_[k + 1].lower == "same") {
+        // "is the same as mine": "ugyanaz", the demonstrative alone in the phrase's case, plural
+        // as the subject it is said of ("Az eredmények ugyanazok voltak")
+        const bool ofPlural = c == Case::nominative && roles_.agreement.plural && roles_.subject &&
+                              roles_.subject->begin != np.begin;
+        emit("ugyan" + demonstrative(false, plural || ofPlural, c), k);
+        done_[k + 1] = true;
+        return;
+      } else if (d == "the" && k + 1 < np.head && t_[k + 1].lower == "same") {
         // "the same family": "ugyanaz a család", the demonstrative in the noun's case
         // ("ugyanabban a házban", "ugyanazt a filmet")
         emit("ugyan" + demonstrative(false, np.plural, c), k), emit("a", k);

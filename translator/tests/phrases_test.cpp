@@ -2088,3 +2088,17 @@ TEST(PhrasesTest, LongByAMeasureIsTheAdjective) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, TheSameAsIsComparedWithMint) {
+  // "the same as mine": "ugyanaz, mint az enyém"; with its noun, the demonstrative in the noun's
+  // case ("ugyanazt a hibát, mint"); alone after a plural subject, plural ("ugyanazok")
+  EXPECT_EQ(hungarian("Her bag is the same as mine."), "A t\xC3\xA1sk\xC3\xA1ja ugyanaz, mint az eny\xC3\xA9m.");
+  EXPECT_TRUE(has(hungarian("He made the same mistake as his brother."),
+                  "ugyanazt a hib\xC3\xA1t, mint a b\xC3\xA1tyja"));
+  EXPECT_EQ(hungarian("The results were the same."), "Az eredm\xC3\xA9nyek ugyanazok voltak.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
