@@ -1075,10 +1075,24 @@ class ReadingChooser {
       return j < toks_.size() &&
              (toks_[j].tag == PartOfSpeech::auxiliary || toks_[j].tag == PartOfSpeech::modal);
     };
-    if (auxiliary(k)) return true;
+    return auxiliary(k) || afterPlace(k, auxiliary);
+  }
+  // "People in the village helped us": a past after a short prepositional phrase at `k`
+  bool pastAfterPlace(std::size_t k) const {
+    return afterPlace(k, [&](std::size_t j) {
+      // (before its object: "helped us", "found the car")
+      const bool beforeObject = j + 1 < toks_.size() && mayBeVerb(j, VerbForm::past) &&
+                                toks_[j + 1].tag == PartOfSpeech::pronoun;
+      return j < toks_.size() && !toks_[j].pauseAfter && (mayBePast(j) || pastBeforeObject(j) || beforeObject);
+    });
+  }
+  // Whether `found` holds for a word after a short prepositional phrase at `k`, a noun phrase
+  // of words not yet known between
+  template <typename Found>
+  bool afterPlace(std::size_t k, Found found) const {
     if (k >= toks_.size() || toks_[k].tag != PartOfSpeech::preposition) return false;
     for (std::size_t j = k + 1; j < toks_.size() && j <= k + 5; ++j) {
-      if (auxiliary(j)) return j > k + 1;
+      if (found(j)) return j > k + 1;
       const PartOfSpeech tag = toks_[j].tag;
       if (toks_[j].pauseAfter || (tag != PartOfSpeech::determiner && tag != PartOfSpeech::other &&
                                   tag != PartOfSpeech::name && tag != PartOfSpeech::conjunction &&
@@ -2226,6 +2240,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
               mayBeVerb(i + 2, VerbForm::past) || mayBeVerb(i + 2, VerbForm::third))) {
     // "Room 12 is ready", "Flight 214 landed": a noun named by its number, the subject before its
     // verb; an imperative's number counts its object ("Take 2 tablets")
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
+  } else if (i == 0 && !toks[i].pauseAfter && pluralNounReading(toks[i]) && pastAfterPlace(i + 1)) {
+    // "People in the village helped us", "Costs in the area rose": a plural subject and its
+    // place before the past, no imperative
     bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."

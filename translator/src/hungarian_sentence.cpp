@@ -1019,6 +1019,11 @@ class Generator {
   void emitStateLeft(const VerbStem& stem, bool negative, bool past, Agreement a, std::size_t verb);
   bool noneSubject() const;
   bool countedSubject() const;
+  // Whether the noun at `i` names people in its sense here ("diák", "turista")
+  bool peopleSense(std::size_t i) const {
+    const Sense* s = coreSense(t_[i], sense(i));
+    return s && s->person;
+  }
   bool deniedByDeterminer(const NounPhrase& np) const;
   std::string_view groupPart(const NounPhrase& np, int* person = nullptr, bool* plural = nullptr) const;
   std::optional<Case> placeOfParticle(std::size_t pos) const;
@@ -1329,12 +1334,17 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   }
   // "the noise from the street", "the smell from the kitchen": what comes from a place is said
   // of it, "az utcáról jövő zaj"
+  // ("Students from 30 schools took part": people from a place who open the clause come from it,
+  // "30 iskolából érkező diákok"; not those a verb keeps from something, "protect children from")
   static constexpr std::string_view kComing[] = {"noise", "sound", "smell", "smoke", "music", "light", "heat"};
   if (!np.placeAttribute && !np.ofOwner && !np.ofModifier && !np.participle && t_[head].tag == PartOfSpeech::noun &&
-      listed(kComing, t_[head].lemma) && np.end + 1 < t_.size() && t_[np.end].lower == "from" &&
-      !t_[np.end - 1].pauseAfter && startsNounPhrase(np.end + 1)) {
+      (listed(kComing, t_[head].lemma) || (np.begin == 0 && t_[head].plural && peopleSense(head))) &&
+      np.end + 1 < t_.size() && t_[np.end].lower == "from" && !t_[np.end - 1].pauseAfter &&
+      startsNounPhrase(np.end + 1)) {
     const NounPhrase source = readNounPhrase(np.end + 1);
-    if (!source.pronoun && source.end > np.end + 1) np.placeAttribute = np.end, np.end = source.end;
+    if (!source.pronoun && source.end > np.end + 1 && !(source.end < t_.size() && t_[source.end].lower == "to") &&
+        !t_[source.head].time && !unitOfTime(t_[source.head].lemma))
+      np.placeAttribute = np.end, np.end = source.end;
   }
   // "Parcels heavier than two kilograms", "a room larger than ours": a comparative after the noun
   // says which ones, before it with what it is compared to in "-nál" ("a két kilogrammnál
@@ -1640,7 +1650,9 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         else post += "i";
       } else if (out_.size() > before) {
         const bool to = t_[np.placeAttribute].lower == "to";
-        emit(t_[np.placeAttribute].lower == "from"   ? "j\xC3\xB6v\xC5\x91"
+        const bool from = t_[np.placeAttribute].lower == "from";
+        emit(from && peopleSense(np.head)             ? "\xC3\xA9rkez\xC5\x91"  // "érkező"
+             : from                                    ? "j\xC3\xB6v\xC5\x91"
              : to && headsFor(t_[np.head])          ? "tart\xC3\xB3"
              : to                                    ? "vezet\xC5\x91"
                                                      : "l\xC3\xA9v\xC5\x91",

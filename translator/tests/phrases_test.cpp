@@ -2102,3 +2102,25 @@ TEST(PhrasesTest, TheSameAsIsComparedWithMint) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, PeopleFromAPlaceComeFromIt) {
+  // "Tourists from many countries": people opening the clause come from the place, "sok
+  // országból érkező turisták"; those a verb keeps from something do not ("protect children from")
+  EXPECT_TRUE(has(hungarian("Tourists from many countries visit the city."),
+                  "sok orsz\xC3\xA1gb\xC3\xB3l \xC3\xA9rkez\xC5\x91 turist\xC3\xA1k"));
+  EXPECT_TRUE(has(hungarian("Experts from the university examined the bridge."),
+                  "Az egyetemr\xC5\x91l \xC3\xA9rkez\xC5\x91 szak\xC3\xA9rt\xC5\x91k"));
+  EXPECT_FALSE(has(hungarian("We must protect children from danger."), "\xC3\xA9rkez\xC5\x91"));
+  EXPECT_EQ(hungarian("The noise from the street woke me."), "Az utc\xC3\xA1r\xC3\xB3l j\xC3\xB6v\xC5\x91 zaj fel\xC3\xA9" "bresztett engem.");
+}
+
+TEST(PhrasesTest, APluralSubjectWithItsPlaceIsNoImperative) {
+  // "People in the village helped us": the opening plural and its place are the subject of the
+  // past after them ("A faluban lévő emberek"), not "Népesítsen be"
+  EXPECT_EQ(hungarian("People in the village helped us."), "A faluban l\xC3\xA9v\xC5\x91 emberek seg\xC3\xADtettek nek\xC3\xBCnk.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
