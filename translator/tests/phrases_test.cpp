@@ -2124,3 +2124,14 @@ TEST(PhrasesTest, APluralSubjectWithItsPlaceIsNoImperative) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, ATimeCountedByItsOrdinalIsAnOccasion) {
+  // "the third time": one of the times it happens, "alkalom", not "idő"
+  EXPECT_EQ(hungarian("This is the third time."), "Ez a harmadik alkalom.");
+  EXPECT_EQ(hungarian("I have no time."), "Nincs id\xC5\x91m.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
