@@ -5164,6 +5164,13 @@ void gerundObjects(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 // said as the quantity before the noun, "of" and "the" unsaid ("néhány diagram", "az egyik
 // barátom", "két fiú"); "one of" becomes one determiner, "egyik".
 void partsOfAGroup(std::vector<Token>& toks) {
+  // "every one of them", "every one of the rooms": each of them ("mindegyikük", "minden szoba")
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i].lower == "every" && toks[i + 1].lower == "one" && toks[i + 2].lower == "of") {
+      toks[i].lower = toks[i].lemma = "each";
+      toks[i].words = toks[i + 1].word + toks[i + 1].words - toks[i].word;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+    }
   static constexpr std::string_view kParts[] = {"some", "many",    "most",   "several", "each", "all",
                                                 "both", "one",     "none",   "neither", "either"};
   for (std::size_t i = 0; i + 3 < toks.size(); ++i) {

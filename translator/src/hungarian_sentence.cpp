@@ -98,7 +98,8 @@ constexpr std::string_view kSingularAfter[] = {"all",  "every", "each", "many", 
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
 constexpr std::string_view kCountedExisting[] = {"any",     "many",     "several",  "a lot of",
                                                  "lots of", "a few",    "so many", "too many",
-                                                 "too much", "so much", "much",    "plenty of", "enough"};
+                                                 "too much", "so much", "much",    "plenty of", "enough",
+                                                 "more",     "fewer",    "few"};
 
 // Verbs that say a change of amount: "rose twelve percent" is "tizenkét százalékkal emelkedett".
 constexpr std::string_view kChangesOfAmount[] = {
@@ -4181,7 +4182,8 @@ std::size_t Generator::emitCopula(std::size_t pos) {
     if (existential && !g.negative && !question && g.be + 1 < n_ && !done_[g.be + 1] &&
         startsNounPhrase(g.be + 1) &&
         (countsItsNoun(t_[g.be + 1]) || t_[g.be + 1].tag == PartOfSpeech::number ||
-         t_[g.be + 1].lower == "many" || t_[g.be + 1].lower == "several")) {
+         t_[g.be + 1].lower == "many" || t_[g.be + 1].lower == "several" || t_[g.be + 1].lower == "more" ||
+         t_[g.be + 1].lower == "fewer")) {
       const NounPhrase np = readNounPhrase(g.be + 1);
       emitNounPhrase(np, Case::nominative);
       for (std::size_t k = np.begin; k < np.end; ++k) done_[k] = true;
@@ -6102,7 +6104,11 @@ std::size_t Generator::emitSubject() {
     emit("a", r.subject->begin);
   // "Neither of them spoke": "Egyikük sem szólalt meg"; "Both of us knew": "Mindketten tudtuk"
   if (const std::string_view part = groupPart(*r.subject); !part.empty()) {
-    emit(std::string(part), r.subject->begin);
+    // ("Each of them has a key": the owner in the dative, "Mindegyiküknek van kulcsa")
+    // (not yet "neither" and "both", whose "sincs" and plural owner this does not say)
+    std::string said(part);
+    if (dative && part.starts_with("mindegyik")) said += "nek";
+    emit(said, r.subject->begin);
     if (part.starts_with("egyik")) emit("sem", r.subject->begin);
     lastCase_ = Case::nominative;
     return std::max(r.subject->end, r.subject->begin + 3);

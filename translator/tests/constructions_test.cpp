@@ -6121,3 +6121,21 @@ TEST(ConstructionsTest, UpToANumberIsTheMostItMayComeTo) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, EveryOneOfAGroupIsEachOfIt) {
+  // "every one of them": "mindegyikük"; an owner among them in the dative ("Mindegyiküknek van")
+  EXPECT_EQ(hungarian("Every one of them was tired."), "Mindegyik\xC3\xBCk f\xC3\xA1radt volt.");
+  EXPECT_EQ(hungarian("Every one of the rooms was full."), "Minden szoba tele volt.");
+  EXPECT_TRUE(has(hungarian("Each of them has a key."), "Mindegyik\xC3\xBCknek van"));
+}
+
+TEST(ConstructionsTest, MoreOrFewerThereAreComeFirstAndStaySingular) {
+  // "There were fewer cars": the counted subject first, its verb singular ("Kevesebb autó volt")
+  EXPECT_EQ(hungarian("There were fewer cars on the road."), "Kevesebb aut\xC3\xB3 volt az \xC3\xBAton.");
+  EXPECT_TRUE(has(hungarian("There were more people than usual."), "T\xC3\xB6" "bb ember volt"));
+}
+
+}  // namespace
+}  // namespace lexiton::translator
