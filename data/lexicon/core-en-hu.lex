@@ -137,7 +137,7 @@ tea	n	tea
 teacher	n	tanár[tanárok,person] ; tanító
 television	n	televízió[on=ban] ; tévé[on=ban]
 ticket	n	jegy[jegyek]
-time	n	idő[idők,3sg=ideje] ; alkalom[alkalmak]
+time	n	idő[idők,3sg=ideje] ; alkalom[alkalmak,3sg=alkalma,when=first/second/third/fourth/fifth/last/next/every/each]
 train	n	vonat[vonatok]
 tree	n	fa[fák,on=n,in=n]
 umbrella	n	esernyő

@@ -465,6 +465,18 @@ std::string countedAdjective(const lexicon::CoreLexicon& core, std::string_view 
   return plural.substr(0, plural.size() - 1) + "s";
 }
 
+// A number made the adjective of what it counts, "-s" ending given. Digits stand apart from the
+// ending ("10 éves"). An age said in words after the numeral ("fifteen years old") is one word
+// only with a simple numeral ("tízéves"), as it is usually printed ("tizenöt éves", "négyszáz
+// éves"); a hyphenated English compound stays one word.
+void makeCountedAdjective(Token& t, long long n, bool digits, std::string_view suffix, bool apart = false) {
+  t.tag = PartOfSpeech::adjective;
+  t.value = -1;
+  const bool simple = n >= 1 && (n <= 10 || (n % 10 == 0 && n <= 100));
+  t.dictionarySenses = {digits ? std::to_string(n) + " " + std::string(suffix)
+                               : numberInWords(n, true) + (apart && !simple ? " " : "") + std::string(suffix)};
+}
+
 // "a ten-year-old boy", "a two-hour delay", "a five-page letter": a number and what it counts
 // in one hyphenated word are an adjective, the Hungarian number and the counted noun's "-s"
 // adjective in one word ("tízéves", "kétórás", "ötoldalas"; in digits apart, "10 éves"); "She
@@ -490,16 +502,6 @@ void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
       if (english == unit) return std::string(hungarian);
     return countedAdjective(core, unit);
   };
-  // Digits stand apart from the ending ("10 éves"). An age said in words after the numeral
-  // ("fifteen years old") is one word only with a simple numeral ("tízéves"), as it is usually
-  // printed ("tizenöt éves", "négyszáz éves"); a hyphenated English compound stays one word.
-  auto makeAdjective = [](Token& t, long long n, bool digits, std::string_view suffix, bool apart = false) {
-    t.tag = PartOfSpeech::adjective;
-    t.value = -1;
-    const bool simple = n >= 1 && (n <= 10 || (n % 10 == 0 && n <= 100));
-    t.dictionarySenses = {digits ? std::to_string(n) + " " + std::string(suffix)
-                                 : numberInWords(n, true) + (apart && !simple ? " " : "") + std::string(suffix)};
-  };
   for (std::size_t i = 0; i < toks.size(); ++i) {
     Token& t = toks[i];
     const bool digits = !t.lower.empty() && t.lower[0] >= '0' && t.lower[0] <= '9';
@@ -507,7 +509,7 @@ void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
     if (i + 2 < toks.size() && t.tag == PartOfSpeech::number && t.value > 0 && t.value < 1000 &&
         toks[i + 2].lower == "old" && toks[i + 1].lower != "day" && toks[i + 1].lower != "days")
       if (const std::string_view* suffix = unitAdjective(toks[i + 1].lower)) {
-        makeAdjective(t, t.value, digits, *suffix, true);
+        makeCountedAdjective(t, t.value, digits, *suffix, true);
         t.lower = t.lemma = t.lower + " " + toks[i + 1].lower + " old";
         t.written += " " + toks[i + 1].written + " " + toks[i + 2].written;
         t.words = toks[i + 2].word + toks[i + 2].words - t.word;
@@ -537,13 +539,62 @@ void agesAndLengths(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
     const long long n = numberWordValue(w.substr(0, hyphen));
     if (n <= 0 || n >= 1000) continue;
     if (suffix) {
-      makeAdjective(t, n, digits, *suffix);
+      makeCountedAdjective(t, n, digits, *suffix);
     } else if (n > 1 && numberWordValue(w.substr(hyphen + 1)) < 0 && ordinalWordValue(w.substr(hyphen + 1)) < 0) {
       // ("one-off", "one-sided" count nothing; "twenty-third" is an ordinal)
       const std::string counted = countedAdjectiveOf(w.substr(hyphen + 1));
-      if (!counted.empty()) makeAdjective(t, n, digits, counted);
+      if (!counted.empty()) makeCountedAdjective(t, n, digits, counted);
     }
   }
+}
+
+// "a carp weighing nearly twenty kilograms", "a tunnel measuring 300 metres": the weight or
+// size of a thing after it is its "-s" adjective before the noun, with the bound the number
+// had ("közel húszkilós ponty", "300 méteres alagút")
+void measuresAfterNouns(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  static constexpr std::string_view kMeasuring[] = {"weighing", "measuring", "lasting", "costing"};
+  static constexpr std::pair<std::string_view, std::string_view> kBounds[] = {
+      {"nearly", "k\xC3\xB6zel"}, {"almost", "k\xC3\xB6zel"},   {"about", "mintegy"},
+      {"around", "mintegy"},      {"roughly", "mintegy"},      {"approximately", "mintegy"},
+      {"over", "t\xC3\xB6" "bb mint"}, {"at least", "legal\xC3\xA1" "bb"}, {"up to", "ak\xC3\xA1r"}};
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    if (toks[i].tag != PartOfSpeech::noun || !listed(kMeasuring, toks[i + 1].lower) || toks[i].pauseAfter) continue;
+    std::size_t n = i + 2;
+    std::string_view bound;
+    for (const auto& [english, hungarian] : kBounds)
+      if (toks[n].lower == english) bound = hungarian;
+    if (!bound.empty()) ++n;
+    if (n + 1 >= toks.size() || toks[n].tag != PartOfSpeech::number || toks[n].value <= 0) continue;
+    // the unit as the lexicon has it ("kilograms": "kilo", as a carp is "húszkilós")
+    std::string unit = toks[n + 1].lower;
+    if (unit.size() > 3 && unit.back() == 's' && !core.find(unit, PartOfSpeech::noun)) unit.pop_back();
+    if (unit == "kilogram" || unit == "kilogramme" || unit == "kg") unit = "kilo";
+    const std::string suffix = countedAdjective(core, unit);
+    if (suffix.empty()) continue;
+    Token measure = toks[n];
+    const bool digits = measure.lower[0] >= '0' && measure.lower[0] <= '9';
+    makeCountedAdjective(measure, measure.value, digits, suffix, true);
+    measure.entry = nullptr;  // (the number word's own sense is no longer its)
+    if (!bound.empty()) measure.dictionarySenses[0] = std::string(bound) + " " + measure.dictionarySenses[0];
+    measure.word = toks[i + 1].word;
+    measure.words = toks[n + 1].word + toks[n + 1].words - measure.word;
+    measure.pauseAfter = toks[n + 1].pauseAfter;
+    toks[i].pauseAfter = measure.pauseAfter;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(n) + 2);
+    toks.insert(toks.begin() + std::ptrdiff_t(i), std::move(measure));
+    ++i;
+  }
+}
+
+// "300 metres long", "two hours long": "long" after a counted measure is how long the thing is,
+// the adjective ("300 méter hosszú"), not "for a long time"
+void longByAMeasure(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 2; i < toks.size(); ++i)
+    if (toks[i].lower == "long" && toks[i].tag != PartOfSpeech::adjective &&
+        toks[i - 1].tag == PartOfSpeech::noun && toks[i - 1].plural == (toks[i - 2].value != 1) &&
+        toks[i - 2].tag == PartOfSpeech::number)
+      if (const lexicon::Entry* e = core.find("long", PartOfSpeech::adjective))
+        toks[i].tag = PartOfSpeech::adjective, toks[i].entry = e, toks[i].dictionarySenses.clear();
 }
 
 // Number words in a row make one number: "two hundred and fifty" is 250, "a hundred" 100.
@@ -1027,10 +1078,24 @@ class ReadingChooser {
       return j < toks_.size() &&
              (toks_[j].tag == PartOfSpeech::auxiliary || toks_[j].tag == PartOfSpeech::modal);
     };
-    if (auxiliary(k)) return true;
+    return auxiliary(k) || afterPlace(k, auxiliary);
+  }
+  // "People in the village helped us": a past after a short prepositional phrase at `k`
+  bool pastAfterPlace(std::size_t k) const {
+    return afterPlace(k, [&](std::size_t j) {
+      // (before its object: "helped us", "found the car")
+      const bool beforeObject = j + 1 < toks_.size() && mayBeVerb(j, VerbForm::past) &&
+                                toks_[j + 1].tag == PartOfSpeech::pronoun;
+      return j < toks_.size() && !toks_[j].pauseAfter && (mayBePast(j) || pastBeforeObject(j) || beforeObject);
+    });
+  }
+  // Whether `found` holds for a word after a short prepositional phrase at `k`, a noun phrase
+  // of words not yet known between
+  template <typename Found>
+  bool afterPlace(std::size_t k, Found found) const {
     if (k >= toks_.size() || toks_[k].tag != PartOfSpeech::preposition) return false;
     for (std::size_t j = k + 1; j < toks_.size() && j <= k + 5; ++j) {
-      if (auxiliary(j)) return j > k + 1;
+      if (found(j)) return j > k + 1;
       const PartOfSpeech tag = toks_[j].tag;
       if (toks_[j].pauseAfter || (tag != PartOfSpeech::determiner && tag != PartOfSpeech::other &&
                                   tag != PartOfSpeech::name && tag != PartOfSpeech::conjunction &&
@@ -2218,6 +2283,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
     // "Room 12 is ready", "Flight 214 landed": a noun named by its number, the subject before its
     // verb; an imperative's number counts its object ("Take 2 tablets")
     bonus(PartOfSpeech::noun, std::nullopt, 200);
+  } else if (i == 0 && !toks[i].pauseAfter && pluralNounReading(toks[i]) && pastAfterPlace(i + 1)) {
+    // "People in the village helped us", "Costs in the area rose": a plural subject and its
+    // place before the past, no imperative
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
   } else if (prevTag == PartOfSpeech::noun && !prev->possessor && lastOfClause(i) &&
@@ -3265,6 +3334,22 @@ void comparisonsOfEquality(const lexicon::CoreLexicon& core, std::vector<Token>&
     toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "so", toks[i].entry = so;
     toks[i + 2].tag = PartOfSpeech::preposition, toks[i + 2].lemma = "than";
   }
+  // "the same as mine", "the same mistake as his brother": what it is the same as is compared,
+  // "ugyanaz, mint az enyém", "ugyanazt a hibát, mint a bátyja"
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
+    if (toks[i].lower != "the" || toks[i + 1].lower != "same") continue;
+    std::size_t as = i + 2;
+    while (as < std::min(toks.size(), i + 5) && toks[as].lower != "as" &&
+           (toks[as].tag == PartOfSpeech::noun || toks[as].tag == PartOfSpeech::adjective))
+      ++as;
+    // (a noun phrase after it, not a time: "as last year" is said where the clause's time is)
+    const PartOfSpeech after = as + 1 < toks.size() ? toks[as + 1].tag : PartOfSpeech::other;
+    const bool compared = after == PartOfSpeech::determiner || after == PartOfSpeech::possessive ||
+                          after == PartOfSpeech::pronoun || after == PartOfSpeech::noun ||
+                          after == PartOfSpeech::name;
+    if (compared && toks[as].lower == "as" && !toks[as - 1].pauseAfter && !toks[as + 1].time)
+      toks[as].tag = PartOfSpeech::preposition, toks[as].lemma = "than";
+  }
 }
 
 // "a little salt": before a noun "a little" counts it ("egy kis só"); else it is how much
@@ -3678,6 +3763,18 @@ void mustOfWhatIsGuessed(const lexicon::CoreLexicon& core, std::vector<Token>& t
 }
 
 void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  // "takes up to four hours", "rose by up to 10 percent": the most it may come to, one bound
+  // before the number ("akár négy órát"), no particle of the verb before it (not of whom it is
+  // said, "children up to 12", which is their age)
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i].lower == "up" && toks[i + 1].lower == "to" && toks[i + 2].tag == PartOfSpeech::number &&
+        !(i > 0 && (toks[i - 1].tag == PartOfSpeech::noun || toks[i - 1].tag == PartOfSpeech::name ||
+                    toks[i - 1].tag == PartOfSpeech::pronoun))) {
+      toks[i].tag = PartOfSpeech::adverb, toks[i].lower = toks[i].lemma = "up to", toks[i].entry = nullptr;
+      toks[i].dictionarySenses.clear();
+      toks[i].words = toks[i + 1].word + toks[i + 1].words - toks[i].word;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+    }
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
     if ((toks[i].lower == "about" || toks[i].lower == "around") && toks[i + 1].tag == PartOfSpeech::number)
       if (const lexicon::Entry* e = core.find("about", PartOfSpeech::adverb))
@@ -5488,7 +5585,15 @@ void actionsDuring(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 // said as the quantity before the noun, "of" and "the" unsaid ("néhány diagram", "az egyik
 // barátom", "két fiú"); "one of" becomes one determiner, "egyik".
 void partsOfAGroup(std::vector<Token>& toks) {
-  static constexpr std::string_view kParts[] = {"some", "many", "most", "several", "each", "all", "both", "one"};
+  // "every one of them", "every one of the rooms": each of them ("mindegyikük", "minden szoba")
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i].lower == "every" && toks[i + 1].lower == "one" && toks[i + 2].lower == "of") {
+      toks[i].lower = toks[i].lemma = "each";
+      toks[i].words = toks[i + 1].word + toks[i + 1].words - toks[i].word;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+    }
+  static constexpr std::string_view kParts[] = {"some", "many",    "most",   "several", "each", "all",
+                                                "both", "one",     "none",   "neither", "either"};
   for (std::size_t i = 0; i + 3 < toks.size(); ++i) {
     Token& part = toks[i];
     // (a number and "a few" count as they are)
@@ -5504,6 +5609,23 @@ void partsOfAGroup(std::vector<Token>& toks) {
     if (part.lower == "one") part.lower = part.lemma = "one of", part.plural = false, part.value = -1;
     part.words = toks[last].word + toks[last].words - part.word;
     toks.erase(toks.begin() + std::ptrdiff_t(i) + 1, toks.begin() + std::ptrdiff_t(last) + 1);
+  }
+}
+
+// "Either day is fine", "Neither answer was right": "either" and "neither" before a singular
+// noun choose one of two, a determiner as "each" is ("bármelyik nap", "egyik válasz sem"); not
+// the first of a pair ("either tea or coffee", which correlativePairs says)
+void eitherOfTwo(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    Token& part = toks[i];
+    if ((part.lower != "either" && part.lower != "neither") || part.pauseAfter ||
+        toks[i + 1].tag != PartOfSpeech::noun || toks[i + 1].plural)
+      continue;
+    const bool pair = std::any_of(toks.begin() + std::ptrdiff_t(i) + 2,
+                                  toks.begin() + std::ptrdiff_t(std::min(toks.size(), i + 6)),
+                                  [](const Token& t) { return t.lower == "or" || t.lower == "nor"; });
+    if (pair) continue;
+    part.tag = PartOfSpeech::determiner, part.entry = nullptr, part.dictionarySenses.clear();
   }
 }
 
@@ -6616,11 +6738,14 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   gerundSubjects(core_, toks);
   gerundObjects(core_, toks);
   actionsDuring(core_, toks);
+  measuresAfterNouns(core_, toks);
+  longByAMeasure(core_, toks);
   participlesAfterNouns(toks);
   describingWordsAfterNouns(core_, toks);
   namesOfNouns(toks);
   // (the part of a group first, so that "close twelve of its branches" finds its object)
   partsOfAGroup(toks);
+  eitherOfTwo(toks);
   markAdjectivesOfPeople(core_, toks);
   cuesFromTheSentence(toks);
   feltOnesAsSubjects(toks);

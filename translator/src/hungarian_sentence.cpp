@@ -91,13 +91,15 @@ constexpr std::string_view kPlainAfterCan[] = {"see",        "hear", "find",   "
                                                "understand", "feel", "believe"};
 // Determiners after which Hungarian counts its noun in the singular: "all the students were":
 // "minden diák volt".
-constexpr std::string_view kSingularAfter[] = {"all",  "every", "each", "many",   "several", "most",
-                                                "some", "both",  "one of", "more", "fewer",   "few"};
+constexpr std::string_view kSingularAfter[] = {"all",  "every", "each", "many",   "several", "most",    "some",
+                                                "both", "one of", "more", "fewer", "few",     "none",    "neither",
+                                                "either", "no"};
 // Quantities after "there is" whose noun, and so the verb, stay singular: "There are a lot of
 // people": "Sok ember van"; "Are there any eggs?": "Van tojás?".
 constexpr std::string_view kCountedExisting[] = {"any",     "many",     "several",  "a lot of",
                                                  "lots of", "a few",    "so many", "too many",
-                                                 "too much", "so much", "much",    "plenty of", "enough"};
+                                                 "too much", "so much", "much",    "plenty of", "enough",
+                                                 "more",     "fewer",    "few"};
 
 // Verbs that say a change of amount: "rose twelve percent" is "tizenkét százalékkal emelkedett".
 constexpr std::string_view kChangesOfAmount[] = {
@@ -794,8 +796,8 @@ class Generator {
   // is "about", "more than fifty", "less than two": "több mint ötven látogatót", the noun in
   // the phrase's case), else `i` itself.
   std::size_t numberAfterCount(std::size_t i) const {
-    static constexpr std::string_view kAboutANumber[] = {"about",   "almost", "nearly",  "at least",     "at most",
-                                                         "around",  "roughly", "approximately", "over"};
+    static constexpr std::string_view kAboutANumber[] = {"about",  "almost",  "nearly",        "at least", "at most",
+                                                         "around", "roughly", "approximately", "over",     "up to"};
     // ("over a million": the article of the number unsaid)
     const std::size_t n = i + 2 < t_.size() && t_[i + 1].tag == PartOfSpeech::particle ? i + 2 : i + 1;
     if (n < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lower) &&
@@ -1022,6 +1024,13 @@ class Generator {
   bool actFrom(std::size_t k) const;
   void emitStateLeft(const VerbStem& stem, bool negative, bool past, Agreement a, std::size_t verb);
   bool noneSubject() const;
+  bool countedSubject() const;
+  // Whether the noun at `i` names people in its sense here ("diák", "turista")
+  bool peopleSense(std::size_t i) const {
+    const Sense* s = coreSense(t_[i], sense(i));
+    return s && s->person;
+  }
+  bool deniedByDeterminer(const NounPhrase& np) const;
   std::string_view groupPart(const NounPhrase& np, int* person = nullptr, bool* plural = nullptr) const;
   std::optional<Case> placeOfParticle(std::size_t pos) const;
   bool emitHowOftenFirst();
@@ -1334,12 +1343,17 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   }
   // "the noise from the street", "the smell from the kitchen": what comes from a place is said
   // of it, "az utcáról jövő zaj"
+  // ("Students from 30 schools took part": people from a place who open the clause come from it,
+  // "30 iskolából érkező diákok"; not those a verb keeps from something, "protect children from")
   static constexpr std::string_view kComing[] = {"noise", "sound", "smell", "smoke", "music", "light", "heat"};
   if (!np.placeAttribute && !np.ofOwner && !np.ofModifier && !np.participle && t_[head].tag == PartOfSpeech::noun &&
-      listed(kComing, t_[head].lemma) && np.end + 1 < t_.size() && t_[np.end].lower == "from" &&
-      !t_[np.end - 1].pauseAfter && startsNounPhrase(np.end + 1)) {
+      (listed(kComing, t_[head].lemma) || (np.begin == 0 && t_[head].plural && peopleSense(head))) &&
+      np.end + 1 < t_.size() && t_[np.end].lower == "from" && !t_[np.end - 1].pauseAfter &&
+      startsNounPhrase(np.end + 1)) {
     const NounPhrase source = readNounPhrase(np.end + 1);
-    if (!source.pronoun && source.end > np.end + 1) np.placeAttribute = np.end, np.end = source.end;
+    if (!source.pronoun && source.end > np.end + 1 && !(source.end < t_.size() && t_[source.end].lower == "to") &&
+        !t_[source.head].time && !unitOfTime(t_[source.head].lemma))
+      np.placeAttribute = np.end, np.end = source.end;
   }
   // "Parcels heavier than two kilograms", "a room larger than ours": a comparative after the noun
   // says which ones, before it with what it is compared to in "-nál" ("a két kilogrammnál
@@ -1658,8 +1672,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         // ("Fishing on the lake is forbidden": the place of a bare action is where it is done,
         // "a tavon való horgászat")
         const bool action = np.head == np.begin && !np.plural && t_[np.head].lower.ends_with("ing");
-        emit(action                                  ? "val\xC3\xB3"
-             : t_[np.placeAttribute].lower == "from" ? "j\xC3\xB6v\xC5\x91"
+        const bool from = t_[np.placeAttribute].lower == "from";
+        emit(action                        ? "val\xC3\xB3"
+             : from && peopleSense(np.head) ? "\xC3\xA9rkez\xC5\x91"  // "érkező"
+             : from                         ? "j\xC3\xB6v\xC5\x91"
              : to && headsFor(t_[np.head])          ? "tart\xC3\xB3"
              : to                                    ? "vezet\xC5\x91"
                                                      : "l\xC3\xA9v\xC5\x91",
@@ -1741,6 +1757,10 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
       countable = false;
       continue;
     }
+    if (k == np.begin && tk.lower == "up to" && tk.tag == PartOfSpeech::adverb) {
+      emit("ak\xC3\xA1r", k);  // "up to four hours": "akár négy órát"
+      continue;
+    }
     if (k == np.begin && boundOfCount(k)) {  // "több mint ötven", "kevesebb mint két"
       emit(tk.lower == "more" ? "t\xC3\xB6"
                                 "bb"
@@ -1775,7 +1795,15 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         continue;
       else if ((d == "a" || d == "an") && k + 1 < np.head && t_[k + 1].lower == "single")
         continue;  // "a single goal": "egyetlen gól", the one already said
-      else if (d == "the" && k + 1 < np.head && t_[k + 1].lower == "same") {
+      else if (d == "the" && k + 1 == np.head && t_[k + 1].lower == "same") {
+        // "is the same as mine": "ugyanaz", the demonstrative alone in the phrase's case, plural
+        // as the subject it is said of ("Az eredmények ugyanazok voltak")
+        const bool ofPlural = c == Case::nominative && roles_.agreement.plural && roles_.subject &&
+                              roles_.subject->begin != np.begin;
+        emit("ugyan" + demonstrative(false, plural || ofPlural, c), k);
+        done_[k + 1] = true;
+        return;
+      } else if (d == "the" && k + 1 < np.head && t_[k + 1].lower == "same") {
         // "the same family": "ugyanaz a család", the demonstrative in the noun's case
         // ("ugyanabban a házban", "ugyanazt a filmet")
         emit("ugyan" + demonstrative(false, np.plural, c), k), emit("a", k);
@@ -1794,6 +1822,13 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("minden", k), countable = false;
       else if (d == "both")
         emit("mindk\xC3\xA9t", k), countable = false;  // "mindkét fiú"
+      else if (d == "none" || d == "neither")  // "none of the students": "egyik diák sem", its "sem" after
+        emit("egyik", k), countable = false;
+      else if (d == "either")  // "either of the rooms": "bármelyik szoba"
+        emit("b\xC3\xA1rmelyik", k), countable = false;
+      else if (d == "no" && k == np.begin && roles_.subject && roles_.subject->begin == np.begin &&
+               noneSubject())  // "No student failed": "Egy diák sem bukott meg"
+        emit("egy", k);
       else if (d == "several" || (d == "some" && t_[np.head].plural))
         emit("n\xC3\xA9h\xC3\xA1ny", k), countable = false;
       else if (d == "any" && c == Case::causal)  // "sorry for any delay": "az esetleges késésért"
@@ -2639,14 +2674,29 @@ std::string_view Generator::groupPart(const NounPhrase& np, int* person, bool* p
 
 // "Nobody", "no one", "nothing" as the subject: "Senki sem", whose "sem" stands right before the
 // verb; so does "Egyikük sem" of "neither of them".
+// Whether the subject is a plural English noun Hungarian counts in the singular ("both of my
+// parents", "all my friends", "two men": "mindkét szülőm", "minden barátom", "két férfi").
+bool Generator::countedSubject() const {
+  return roles_.subject && !roles_.subject->pronoun && !roles_.subject->plural && !roles_.agreement.plural &&
+         t_[roles_.subject->head].plural && groupPart(*roles_.subject).empty();
+}
+
 bool Generator::noneSubject() const {
   if (!roles_.subject || roles_.verb.passive) return false;
   if (const std::string& w = t_[roles_.subject->begin].lower;
       (w == "neither" || w == "none") && !groupPart(*roles_.subject).empty())
     return true;
   const std::string& head = t_[roles_.subject->head].lemma;
-  return isIndefinitePronoun(t_[roles_.subject->head]) &&
-         (head == "nobody" || head == "nothing" || head == "no one");
+  return deniedByDeterminer(*roles_.subject) || (isIndefinitePronoun(t_[roles_.subject->head]) &&
+                                                 (head == "nobody" || head == "nothing" || head == "no one"));
+}
+
+// "none of the students", "neither answer", "no student": a noun none of which does it, said with
+// "sem" after it ("egyik diák sem", "egy diák sem")
+bool Generator::deniedByDeterminer(const NounPhrase& np) const {
+  const Token& first = t_[np.begin];
+  return first.tag == PartOfSpeech::determiner && np.head > np.begin &&
+         (first.lower == "none" || first.lower == "neither" || first.lower == "no");
 }
 
 // Whether the verb without an object is its intr= verb with no prefix: "nyit", not "kinyit"; a
@@ -3128,7 +3178,7 @@ void Generator::findObjects(ClauseRoles& r) {
            stateAfterObject(state))
     resultAfter_ = state;  // "painted the wall white": what it made of it, "fehérre festette"
   // "have risen twelve percent": the amount of a change, "tizenkét százalékkal", no object
-  if (listed(kChangesOfAmount, t_[mainVerb].lemma) && t_[object->begin].tag == PartOfSpeech::number &&
+  if (listed(kChangesOfAmount, t_[mainVerb].lemma) && t_[numberAfterCount(object->begin)].tag == PartOfSpeech::number &&
       listed(kMeasuresOfChange, t_[object->head].lemma)) {
     r.objectCase = Case::instrumental, measuredChange_ = true;
     return;
@@ -4185,7 +4235,8 @@ std::size_t Generator::emitCopula(std::size_t pos) {
     if (existential && !g.negative && !question && g.be + 1 < n_ && !done_[g.be + 1] &&
         startsNounPhrase(g.be + 1) &&
         (countsItsNoun(t_[g.be + 1]) || t_[g.be + 1].tag == PartOfSpeech::number ||
-         t_[g.be + 1].lower == "many" || t_[g.be + 1].lower == "several")) {
+         t_[g.be + 1].lower == "many" || t_[g.be + 1].lower == "several" || t_[g.be + 1].lower == "more" ||
+         t_[g.be + 1].lower == "fewer")) {
       const NounPhrase np = readNounPhrase(g.be + 1);
       emitNounPhrase(np, Case::nominative);
       for (std::size_t k = np.begin; k < np.end; ++k) done_[k] = true;
@@ -4202,7 +4253,9 @@ std::size_t Generator::emitCopula(std::size_t pos) {
         form = "sincs";  // "Senki sincs itt"
     }
     // "nincs" stands before the place: "A kutya nincs a házban."
-    if (existential || question || g.negative)  // ("Nem vagyok fáradt", "Nincs a házban")
+    // ("Egyik ablak sem volt nyitva": after "sem" the copula is the verb its focus comes before)
+    if (existential || question || g.negative ||
+        (noneSubject() && form != "van"))  // ("Nem vagyok fáradt", "Nincs a házban")
       emit(form, g.be);
     else
       copulaTail_.push_back({form, g.be, true});
@@ -4327,6 +4380,9 @@ std::size_t Generator::emitPredicate(std::size_t pos) {
     NounPhrase bare = pred;
     if ((t_[bare.begin].lower == "a" || t_[bare.begin].lower == "an") && !keepsItsArticle(pred.begin, pred.head))
       ++bare.begin;
+    // "Both of my parents are teachers": "Mindkét szülőm tanár", what a counted subject is stays
+    // singular as the subject does (not one named by its article: "a legjobbak")
+    if (countedSubject() && !bare.definite && t_[bare.begin].lower != "the") bare.plural = false;
     emitNounPhrase(bare, Case::nominative);
     return pred.end;
   }
@@ -4632,7 +4688,9 @@ std::size_t Generator::changeMeasuredBy() const {
   for (std::size_t k = g.main + 1; k + 2 < n_; ++k) {
     if (t_[k].lower != "by" || done_[k] || !startsNounPhrase(k + 1)) continue;
     const NounPhrase np = readNounPhrase(k + 1);
-    if (t_[np.begin].tag == PartOfSpeech::number && listed(kMeasuresOfChange, t_[np.head].lemma)) return k;
+    // (with its bound too: "by almost 10 percent", "by up to 10 percent")
+    if (t_[numberAfterCount(np.begin)].tag == PartOfSpeech::number && listed(kMeasuresOfChange, t_[np.head].lemma))
+      return k;
   }
   return n_;
 }
@@ -6166,15 +6224,20 @@ std::size_t Generator::emitSubject() {
     emit("a", r.subject->begin);
   // "Neither of them spoke": "Egyikük sem szólalt meg"; "Both of us knew": "Mindketten tudtuk"
   if (const std::string_view part = groupPart(*r.subject); !part.empty()) {
-    emit(std::string(part), r.subject->begin);
+    // ("Each of them has a key": the owner in the dative, "Mindegyiküknek van kulcsa")
+    // (not yet "neither" and "both", whose "sincs" and plural owner this does not say)
+    std::string said(part);
+    if (dative && part.starts_with("mindegyik")) said += "nek";
+    emit(said, r.subject->begin);
     if (part.starts_with("egyik")) emit("sem", r.subject->begin);
     lastCase_ = Case::nominative;
     return std::max(r.subject->end, r.subject->begin + 3);
   }
   // "Nobody knew": "Senki sem tudta"
   const bool none =
-      indefinitePronoun && (t_[r.subject->head].lemma == "nobody" || t_[r.subject->head].lemma == "nothing" ||
-                            t_[r.subject->head].lemma == "no one");
+      (indefinitePronoun && (t_[r.subject->head].lemma == "nobody" || t_[r.subject->head].lemma == "nothing" ||
+                             t_[r.subject->head].lemma == "no one")) ||
+      (!r.verb.passive && deniedByDeterminer(*r.subject));
   // "Nobody in the room spoke": where comes first, "A szobában senki sem szólalt meg"
   std::size_t where = r.subject->end;
   if (none && where + 1 < n_ && t_[where].tag == PartOfSpeech::preposition && startsNounPhrase(where + 1) &&

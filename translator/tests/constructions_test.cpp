@@ -6272,3 +6272,63 @@ TEST(ConstructionsTest, WhatOneIsAskedToBeIsTheCopulasSubjunctive) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, NoneOfANounIsSaidWithSem) {
+  // "none of the", "neither", "no" before a noun: "egyik ... sem", "egy ... sem", the noun and
+  // the verb singular and "sem" the focus before the verb (the copula too)
+  EXPECT_EQ(hungarian("None of the students came."), "Egyik di\xC3\xA1k sem j\xC3\xB6tt.");
+  EXPECT_EQ(hungarian("None of the windows were open."), "Egyik ablak sem volt nyitva.");
+  EXPECT_EQ(hungarian("No student failed the exam."), "Egy di\xC3\xA1k sem bukott meg a vizsg\xC3\xA1n.");
+  EXPECT_EQ(hungarian("Neither answer was correct."), "Egyik v\xC3\xA1lasz sem volt helyes.");
+  EXPECT_EQ(hungarian("Nobody was ready."), "Senki sem volt k\xC3\xA9sz.");
+  // "either" before a noun chooses any one of the two: "bármelyik"; the pair "either ... or" stays
+  EXPECT_EQ(hungarian("Either of the rooms is fine."), "B\xC3\xA1rmelyik szoba j\xC3\xB3.");
+  EXPECT_EQ(hungarian("You can pay either by card or in cash."),
+            "Fizethet vagy k\xC3\xA1rty\xC3\xA1val, vagy k\xC3\xA9szp\xC3\xA9nzzel.");
+}
+
+TEST(ConstructionsTest, WhatACountedSubjectIsStaysSingular) {
+  // "Mindkét szülőm tanár", "Minden barátom diák": a subject counted in the singular is one
+  // thing of the kind; "mindketten" are plural, and so is what they are
+  EXPECT_EQ(hungarian("Both of my parents are teachers."), "Mindk\xC3\xA9t sz\xC3\xBCl\xC5\x91m tan\xC3\xA1r.");
+  EXPECT_EQ(hungarian("All of my friends are students."), "Minden bar\xC3\xA1tom di\xC3\xA1k.");
+  EXPECT_EQ(hungarian("Both of them are doctors."), "Mindketten orvosok.");
+  EXPECT_EQ(hungarian("Dogs are loyal animals."), "A kuty\xC3\xA1k h\xC5\xB1s\xC3\xA9ges \xC3\xA1llatok.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, UpToANumberIsTheMostItMayComeTo) {
+  // "up to four hours": "akár négy óráig", a bound of the number, not the verb's particle; a
+  // change by a bounded amount stands before its verb as the plain one does
+  EXPECT_EQ(hungarian("The journey takes up to four hours."), "Az utaz\xC3\xA1s ak\xC3\xA1r n\xC3\xA9gy \xC3\xB3r\xC3\xA1ig tart.");
+  EXPECT_EQ(hungarian("Prices rose by up to 10 percent."), "Az \xC3\xA1rak ak\xC3\xA1r 10 sz\xC3\xA1zal\xC3\xA9kkal emelkedtek.");
+  EXPECT_EQ(hungarian("Prices rose by almost 10 percent."), "Az \xC3\xA1rak majdnem 10 sz\xC3\xA1zal\xC3\xA9kkal emelkedtek.");
+  EXPECT_EQ(hungarian("He walked up to the door."), "Fels\xC3\xA9t\xC3\xA1lt az ajt\xC3\xB3hoz.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(ConstructionsTest, EveryOneOfAGroupIsEachOfIt) {
+  // "every one of them": "mindegyikük"; an owner among them in the dative ("Mindegyiküknek van")
+  EXPECT_EQ(hungarian("Every one of them was tired."), "Mindegyik\xC3\xBCk f\xC3\xA1radt volt.");
+  EXPECT_EQ(hungarian("Every one of the rooms was full."), "Minden szoba tele volt.");
+  EXPECT_TRUE(has(hungarian("Each of them has a key."), "Mindegyik\xC3\xBCknek van"));
+}
+
+TEST(ConstructionsTest, MoreOrFewerThereAreComeFirstAndStaySingular) {
+  // "There were fewer cars": the counted subject first, its verb singular ("Kevesebb autó volt")
+  EXPECT_EQ(hungarian("There were fewer cars on the road."), "Kevesebb aut\xC3\xB3 volt az \xC3\xBAton.");
+  EXPECT_TRUE(has(hungarian("There were more people than usual."), "T\xC3\xB6" "bb ember volt"));
+}
+
+}  // namespace
+}  // namespace lexiton::translator

@@ -2122,3 +2122,76 @@ TEST(PhrasesTest, APaleColourAndTheDirectorOfActors) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, AWeightOrSizeAfterANounIsItsAdjective) {
+  // "weighing nearly twenty kilograms": the measure is the noun's "-s" adjective before it, with
+  // its bound ("közel húszkilós ponty"); digits stand apart ("300 kilós")
+  EXPECT_EQ(hungarian("The box weighing two kilos is mine."), "A k\xC3\xA9tkil\xC3\xB3s doboz az eny\xC3\xA9m.");
+  EXPECT_TRUE(has(hungarian("He caught a carp weighing nearly twenty kilograms."),
+                  "egy k\xC3\xB6zel h\xC3\xBAszkil\xC3\xB3s pontyot"));
+  EXPECT_TRUE(has(hungarian("She bought a bag costing 200 euros."), "egy 200 eur\xC3\xB3s t\xC3\xA1sk\xC3\xA1t"));
+  EXPECT_EQ(hungarian("It was a meeting lasting three hours."), "H\xC3\xA1rom\xC3\xB3r\xC3\xA1s megbesz\xC3\xA9l\xC3\xA9s volt.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, LongByAMeasureIsTheAdjective) {
+  // "300 metres long": how long it is, "hosszú", as "20 metres wide" is "széles"
+  EXPECT_EQ(hungarian("The bridge is 300 metres long."), "A h\xC3\xAD" "d 300 m\xC3\xA9ter hossz\xC3\xBA.");
+  EXPECT_EQ(hungarian("The film is two hours long."), "A film k\xC3\xA9t \xC3\xB3ra hossz\xC3\xBA.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, TheSameAsIsComparedWithMint) {
+  // "the same as mine": "ugyanaz, mint az enyém"; with its noun, the demonstrative in the noun's
+  // case ("ugyanazt a hibát, mint"); alone after a plural subject, plural ("ugyanazok")
+  EXPECT_EQ(hungarian("Her bag is the same as mine."), "A t\xC3\xA1sk\xC3\xA1ja ugyanaz, mint az eny\xC3\xA9m.");
+  EXPECT_TRUE(has(hungarian("He made the same mistake as his brother."),
+                  "ugyanazt a hib\xC3\xA1t, mint a b\xC3\xA1tyja"));
+  EXPECT_EQ(hungarian("The results were the same."), "Az eredm\xC3\xA9nyek ugyanazok voltak.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, PeopleFromAPlaceComeFromIt) {
+  // "Tourists from many countries": people opening the clause come from the place, "sok
+  // országból érkező turisták"; those a verb keeps from something do not ("protect children from")
+  EXPECT_TRUE(has(hungarian("Tourists from many countries visit the city."),
+                  "sok orsz\xC3\xA1gb\xC3\xB3l \xC3\xA9rkez\xC5\x91 turist\xC3\xA1k"));
+  EXPECT_TRUE(has(hungarian("Experts from the university examined the bridge."),
+                  "Az egyetemr\xC5\x91l \xC3\xA9rkez\xC5\x91 szak\xC3\xA9rt\xC5\x91k"));
+  EXPECT_FALSE(has(hungarian("We must protect children from danger."), "\xC3\xA9rkez\xC5\x91"));
+  EXPECT_EQ(hungarian("The noise from the street woke me."), "Az utc\xC3\xA1r\xC3\xB3l j\xC3\xB6v\xC5\x91 zaj fel\xC3\xA9" "bresztett engem.");
+}
+
+TEST(PhrasesTest, APluralSubjectWithItsPlaceIsNoImperative) {
+  // "People in the village helped us": the opening plural and its place are the subject of the
+  // past after them ("A faluban lévő emberek"), not "Népesítsen be"
+  EXPECT_EQ(hungarian("People in the village helped us."), "A faluban l\xC3\xA9v\xC5\x91 emberek seg\xC3\xADtettek nek\xC3\xBCnk.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, ATimeCountedByItsOrdinalIsAnOccasion) {
+  // "the third time": one of the times it happens, "alkalom", not "idő"
+  EXPECT_EQ(hungarian("This is the third time."), "Ez a harmadik alkalom.");
+  EXPECT_EQ(hungarian("I have no time."), "Nincs id\xC5\x91m.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
