@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 #include "hungarian_function_words.h"
 #include "hungarian_morphology.h"
@@ -397,10 +398,49 @@ constexpr NumberWord kNumberWords[] = {
     {"million", 1000000}};
 
 // The value of one number word, hyphenated ("twenty-five") or in digits ("1900"); -1 if none.
+// Digits as Hungarian prints them: thousands without a comma, past four digits in groups of three
+// ("2000", "25 000"), a decimal comma ("1,5"); a clock time ("7.30") and any other word stay as
+// written.
+std::string digitsAsHungarianWrites(const std::string& written) {
+  if (written.find(',') != std::string::npos) {
+    const long long n = numberWordValue(written);
+    if (n < 0) return written;
+    std::string digits = std::to_string(n);
+    if (digits.size() > 4)
+      for (std::size_t at = digits.size() - 3; at > 0; at = at > 3 ? at - 3 : 0) digits.insert(at, " ");
+    return digits;
+  }
+  const std::size_t stop = written.find('.');
+  if (stop == std::string::npos || stop == 0 || stop + 1 >= written.size() ||
+      !std::all_of(written.begin(), written.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; }) ||
+      written.find('.', stop + 1) != std::string::npos)
+    return written;
+  // ("7.30" is half past seven: two digits of minutes after an hour)
+  if (written.size() - stop - 1 == 2 && stop <= 2) return written;
+  std::string decimal = written;
+  decimal[stop] = ',';
+  return decimal;
+}
+
 long long numberWordValue(std::string_view w) {
   if (w.empty() || w.size() > 18) return -1;
   if (std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; }))
     return std::stoll(std::string(w));
+  // "2,000", "1,500,000": thousands after commas, three digits each
+  if (w[0] >= '0' && w[0] <= '9' && w.find(',') != std::string_view::npos) {
+    std::string digits;
+    for (std::size_t at = 0;;) {
+      const std::size_t comma = w.find(',', at);
+      const std::string_view group = w.substr(at, comma == std::string_view::npos ? w.npos : comma - at);
+      if (group.empty() || (at > 0 && group.size() != 3) || (at == 0 && group.size() > 3) ||
+          !std::all_of(group.begin(), group.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return -1;
+      digits += group;
+      if (comma == std::string_view::npos) break;
+      at = comma + 1;
+    }
+    return std::stoll(digits);
+  }
   if (const std::size_t hyphen = w.find('-'); hyphen != std::string_view::npos) {
     const long long tens = numberWordValue(w.substr(0, hyphen)), unit = numberWordValue(w.substr(hyphen + 1));
     return tens >= 20 && tens < 100 && tens % 10 == 0 && unit > 0 && unit < 10 ? tens + unit : -1;
@@ -601,6 +641,37 @@ void longByAMeasure(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
 std::vector<Token> joinNumbers(std::vector<Token> toks) {
   std::vector<Token> out;
   for (std::size_t i = 0; i < toks.size(); ++i) {
+    // "2 million", "1.5 billion", "25 thousand": digits and a power of a thousand in words, as
+    // Hungarian prints them ("2 millió", "1,5 milliárd", "25 ezer")
+    if (toks[i].tag == PartOfSpeech::number && !toks[i].lower.empty() && toks[i].lower[0] >= '0' &&
+        toks[i].lower[0] <= '9' && i + 1 < toks.size()) {
+      static constexpr std::tuple<std::string_view, long long, std::string_view> kPowers[] = {
+          {"thousand", 1000, "ezer"}, {"million", 1000000, "milli\xC3\xB3"}, {"billion", 1000000000, "milli\xC3\xA1rd"}};
+      // ("2,000" has a thousands' comma; "2,5", as some write it, a decimal one)
+      std::string plain = toks[i].lower;
+      if (numberWordValue(plain) >= 0)
+        std::erase(plain, ',');
+      else
+        std::replace(plain.begin(), plain.end(), ',', '.');
+      const bool numeric = plain.size() <= 12 && std::count(plain.begin(), plain.end(), '.') <= 1 &&
+                           std::all_of(plain.begin(), plain.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
+      bool joined = false;
+      for (const auto& [english, times, hungarian] : kPowers)
+        if (numeric && !joined && toks[i + 1].lower == english) {
+          Token t = std::move(toks[i]);
+          t.value = std::llround(std::stod(plain) * double(times));
+          t.written += " " + std::string(hungarian);
+          t.lower += " " + toks[i + 1].lower;
+          t.lemma = t.lower;
+          t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+          out.push_back(std::move(t));
+          joined = true;
+        }
+      if (joined) {
+        ++i;
+        continue;
+      }
+    }
     const bool article = (toks[i].lower == "a" || toks[i].lower == "one") && i + 1 < toks.size() &&
                          (toks[i + 1].lower == "hundred" || toks[i + 1].lower == "thousand");
     if (toks[i].tag != PartOfSpeech::number && !article) {
@@ -757,6 +828,7 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
       } else if ((!p.empty() && p[0] >= '0' && p[0] <= '9') || core.find(p, PartOfSpeech::number) ||
                  numberWordValue(p) >= 0) {
         t.tag = PartOfSpeech::number;
+        t.written = digitsAsHungarianWrites(t.written);
       }
       if (p == "there" || p == "here" || p == "please" || p == "let's") t.tag = PartOfSpeech::other;
       // "the guest whose room was cold": the owner the relative clause speaks of, its noun owned

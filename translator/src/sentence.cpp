@@ -155,6 +155,9 @@ Sentence sentenceAround(const std::u32string& t, std::size_t pointer) {
       } else if (clockMinutesAt(t, w.begin, w.end, end) || dayHalfAt(t, w.begin, w.end, end)) {
         w.hasLetter |= isLetter(t[w.end + 1]);
         w.end += 2;
+      } else if ((c == '.' || c == ',') && !w.hasLetter && w.end + 1 < end && isDigit(t[w.end + 1]) &&
+                 isDigit(t[w.end - 1])) {
+        ++w.end;  // "1.5", "2,000": a number's decimal point or its thousands' comma
       } else if ((c == '\'' || c == kRightQuote) && w.end > w.begin && t[w.end - 1] == 's' &&
                  w.end + 2 < end && isBlank(t[w.end + 1]) && isLetter(t[w.end + 2])) {
         ++w.end;  // a plural owner's apostrophe: "my parents' house"

@@ -335,6 +335,18 @@ TEST(ConstructionsTest, HoursOfASpan) {
   EXPECT_EQ(hungarian("Call us between 9:00 and 17:00."), "Hívjon fel minket 9.00 és 17.00 között.");
 }
 
+// Numbers as Hungarian prints them: a decimal comma, thousands without a comma, a power of a
+// thousand in words after digits.
+TEST(ConstructionsTest, NumbersAsHungarianPrintsThem) {
+  EXPECT_EQ(hungarian("The rate is 1.5 percent."), "Az arány 1,5 százalék.");
+  EXPECT_EQ(hungarian("It costs 2,000 forints."), "2000 forintba kerül.");
+  EXPECT_EQ(hungarian("The city has 1.5 million inhabitants."), "A városnak 1,5 millió lakosa van.");
+  EXPECT_EQ(hungarian("It costs 3 million forints."), "3 millió forintba kerül.");
+  EXPECT_TRUE(has(hungarian("The stadium holds 25,000 people."), "25 000"));
+  // a clock time keeps its stop
+  EXPECT_EQ(hungarian("The train leaves at 7.30."), "A vonat 7.30-kor indul.");
+}
+
 TEST(ConstructionsTest, ItIsHotIsTheWeather) {
   EXPECT_EQ(hungarian("It's very hot today."), "Ma nagyon meleg van.");
   EXPECT_EQ(hungarian("The soup is hot."), "A leves forró.");
