@@ -1075,6 +1075,7 @@ class Generator {
   bool isDuration(const NounPhrase& np) const;
   bool lastsAWhile() const;
   bool townAttribute(const NounPhrase& np) const;
+  bool negatedIndefinite(const NounPhrase& np) const;
   bool comparedWithObject(std::size_t than, const NounPhrase& np) const;
   bool saidOfThing(const ClauseRoles& r) const;
   bool saidOfPerson(const ClauseRoles& r) const;
@@ -1812,7 +1813,8 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         emit("a", k);
       else if ((d == "a" || d == "an") && c != Case::formal &&  // "as a teacher": "tanárként"
                !(c == Case::nominative && !objectDone_ && roles_.object && roles_.object->begin == np.begin &&
-                 roles_.objectCase == Case::nominative && !keepsItsArticle(np.begin, np.head)))  // "became a doctor": "orvos lett"
+                 roles_.objectCase == Case::nominative && !keepsItsArticle(np.begin, np.head)) &&  // "became a doctor": "orvos lett"
+               !negatedIndefinite(np))  // "didn't buy a ticket": "nem vett jegyet"
         emit("egy", k);
       else if (d == "this" || d == "these" || d == "that" || d == "those") {
         // the demonstrative takes the noun's case ("ebben a házban"); alone it is the noun
@@ -3953,6 +3955,8 @@ std::size_t Generator::emitPossession() {
   const bool none = obj.begin < obj.end && t_[obj.begin].lower == "no" && obj.begin < obj.head;
   if (none) ++obj.begin, obj.plural = false;
   const bool negative = g.negative || none;
+  // ("I don't have a car": "Nincs autóm", no "egy" of a thing one has none of)
+  if (g.negative && obj.begin < obj.head && (t_[obj.begin].lower == "a" || t_[obj.begin].lower == "an")) ++obj.begin;
   // "have two children", "has a lot of work": how many of the thing is the focus before the
   // verb ("Két gyereke van", "Sok munkája van"); "a dog" stays after it, "Van egy kutyám", and
   // so does a thing described that a pronoun has now, new to the talk ("Van egy nagy kutyája")
@@ -5880,6 +5884,17 @@ bool Generator::comparedWithObject(std::size_t than, const NounPhrase& np) const
     return false;
   const Sense* hs = coreSense(t_[np.head], sense(np.head));
   return !(hs && hs->person);
+}
+
+// "didn't buy a ticket", "I don't have a car", "There isn't a bank here": a thing of which there is
+// none is said without "egy" ("nem vett jegyet", "nincs autóm", "nincs bank"), the object or
+// the subject of "there is" of a negated clause.
+bool Generator::negatedIndefinite(const NounPhrase& np) const {
+  if (!roles_.verb.negative || np.pronoun) return false;
+  // (the thing there is none of right after "there isn't")
+  const std::size_t be = roles_.verb.be;
+  return (roles_.object && roles_.object->begin == np.begin) ||
+         (roles_.existential && be < n_ && np.begin > be && np.begin <= be + 2);
 }
 
 // The noun phrase's place after it is "in" and a lone name: a town ("a dentist in Szeged").
