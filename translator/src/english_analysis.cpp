@@ -5196,6 +5196,8 @@ void changesOfDegree(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
     // ("csendes lett", "beteg lett"), where "turn left" still turns
     const bool fallsInto = (v.lemma == "fall" || v.lemma == "turn") && t.lower != "left" && t.lower != "right";
     if (t.tag != PartOfSpeech::adjective || (v.lemma != "get" && v.lemma != "grow" && !fallsInto)) continue;
+    // ("It's getting colder", "are growing older": a comparative still growing, "egyre hidegebb")
+    if (v.form == VerbForm::ing && t.degree == 1 && i > 0 && toks[i - 1].tag == PartOfSpeech::auxiliary) t.rising = true;
     if (const lexicon::Entry* become = core.find("become", PartOfSpeech::verb))
       v.lemma = "become", v.entry = become, v.hasObject = false, v.neighbour.clear();
   }

@@ -1964,8 +1964,13 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
         const Sense* cs = coreSense(h, sense(np.head));
         NounStem stem;
         stem.lemma = cs && !cs->note("pred").empty() && !h.degree ? std::string(cs->note("pred")) : *s;
+        // ("egyre hosszabbak": the adverb of a growing degree stays apart from the endings)
+        if (stem.lemma.starts_with("egyre ")) emit("egyre", np.head), stem.lemma.erase(0, 6);
         stem.plural = pluralOf(stem.lemma, WordClass::adjective);
-        emit(inflectNoun(stem, h.plural, {}, c), np.head);
+        // ("The days are getting longer": what a plural subject becomes, "hosszabbak lesznek")
+        const bool becomes = c == Case::nominative && roles_.object && roles_.object->begin == np.begin &&
+                             roles_.objectCase == Case::nominative && roles_.agreement.plural;
+        emit(inflectNoun(stem, h.plural || becomes, {}, c), np.head);
       } else {
         emit(h.written, np.head, false);
       }
@@ -4619,7 +4624,10 @@ bool Generator::emitMannerFirst(bool howOnly) {
   if (pos >= n_ || done_[pos] || t_[pos].tag != PartOfSpeech::adverb ||
       (!t_[pos].entry && !comparedManner && !dictionaryManner) ||
       t_[pos].time || (prefixed && t_[pos].lemma == "home") ||  // "megérkeztem haza": the prefix says where already
-      listed(kStayAfter, t_[pos].lemma) || (pos + 1 < n_ && t_[pos + 1].lower == "than") ||
+      // ("runs faster than her brother": a comparative of manner goes first with its "than" after
+      // the verb, "Gyorsabban fut, mint a bátyja")
+      listed(kStayAfter, t_[pos].lemma) ||
+      (pos + 1 < n_ && t_[pos + 1].lower == "than" && !comparedManner && t_[pos].degree != 1) ||
       (howOnly && ((!t_[pos].lower.ends_with("ly") && t_[pos].lower != "well") || t_[pos].lower == "early")) ||
       (pos > 0 && t_[pos - 1].lower == "so" &&
        t_[pos - 1].tag == PartOfSpeech::adverb))  // "olyan hangosan, hogy"

@@ -5154,7 +5154,11 @@ TEST(ConstructionsTest, AComparativeAfterAVerbIsItsManner) {
 TEST(ConstructionsTest, GettingAndGrowingDegrees) {
   EXPECT_EQ(hungarian("It's getting colder and colder."), "Egyre hidegebb lesz.");
   EXPECT_EQ(hungarian("It became more and more difficult."), "Egyre nehezebb lett.");
-  EXPECT_EQ(hungarian("It is getting warmer."), "Melegebb lesz.");
+  // a comparative still growing is "egyre" too, plural after a plural subject
+  EXPECT_EQ(hungarian("It is getting warmer."), "Egyre melegebb lesz.");
+  EXPECT_EQ(hungarian("The days are getting longer."), "A napok egyre hosszabbak lesznek.");
+  // a comparative of manner goes first, its "than" after the verb
+  EXPECT_EQ(hungarian("She runs faster than her brother."), "Gyorsabban fut, mint a bátyja.");
   EXPECT_EQ(hungarian("He got rich."), "Gazdag lett.");
   EXPECT_EQ(hungarian("I got a new car."), "Kaptam egy új autót.");
   EXPECT_EQ(hungarian("He works harder now.").find("keményebben") != std::string::npos, true);
