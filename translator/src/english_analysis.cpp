@@ -3498,13 +3498,20 @@ void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
-// "to" before a verb marks an infinitive.
+// "to" before a verb marks an infinitive; so does "to be" after a verb, or after the one a verb
+// asks to be so ("told us to be ready", "want the children to be safe", "decided not to be").
 void markInfinitives(std::vector<Token>& toks) {
-  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
-    if (toks[i].lower == "to" && ((toks[i + 1].tag == PartOfSpeech::verb && toks[i + 1].form == VerbForm::base) ||
-                                  (toks[i + 1].tag == PartOfSpeech::auxiliary && toks[i + 1].lower == "be" &&
-                                   i > 0 && toks[i - 1].tag == PartOfSpeech::verb)))
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    if (toks[i].lower != "to") continue;
+    const Token& next = toks[i + 1];
+    const PartOfSpeech before = i > 0 ? toks[i - 1].tag : PartOfSpeech::other;
+    const bool toBe = next.tag == PartOfSpeech::auxiliary && next.lower == "be" &&
+                      (before == PartOfSpeech::verb || before == PartOfSpeech::pronoun ||
+                       before == PartOfSpeech::noun || before == PartOfSpeech::name ||
+                       (before == PartOfSpeech::negation && i >= 2 && toks[i - 2].tag == PartOfSpeech::verb));
+    if ((next.tag == PartOfSpeech::verb && next.form == VerbForm::base) || toBe)
       toks[i].tag = PartOfSpeech::infinitiveTo;
+  }
 }
 
 // A pronoun other than "it", or a noun for people.

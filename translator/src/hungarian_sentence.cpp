@@ -702,6 +702,9 @@ struct ClauseContext {
                             // bring a jacket" tells, "úgyhogy hozz")
   bool gerund = false;    // an "-ing" clause: its verb is finite, with the subject and tense above
   bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
+  bool promised = false;  // what one promises, hopes or decides to do or be: "to be" is the future
+                          // ("megígérte, hogy csendes lesz")
+  bool asIf = false;      // "pretended to be asleep": what one made as if, the conditional ("mintha")
   bool asked = false;     // a question within: "(Tudod,) hol van az állomás"
   bool askedWhere = false;  // of where or when: "hol van", the copula says it and "it" goes unsaid
   bool verbGoesOn = false;  // "She is small and wears a collar": the next clause is this subject's next verb
@@ -1041,6 +1044,7 @@ class Generator {
   std::size_t emitPredicate(std::size_t pos);
   std::size_t emitObject(std::size_t pos);
   std::size_t emitInfinitive(std::size_t pos);
+  std::size_t emitInfinitiveOfBe(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
   std::size_t emitParticiplesObject(const NounPhrase& np);
   bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
@@ -2001,7 +2005,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   }
   // ("started to laugh": an infinitive after is what is begun, "elkezdett nevetni")
   const bool infinitiveAfter = verb + 2 < n_ && t_[verb + 1].tag == PartOfSpeech::infinitiveTo &&
-                               t_[verb + 2].tag == PartOfSpeech::verb;
+                               (t_[verb + 2].tag == PartOfSpeech::verb || t_[verb + 2].lower == "be");
   // "Shake well", "Dry thoroughly": an instruction of how to handle the thing at hand has it as
   // its object, "Jól rázd meg", "Alaposan szárítsd meg" ("Turn left" turns: "Fordulj balra")
   static constexpr std::string_view kHandling[] = {"well", "thoroughly", "gently", "firmly", "carefully"};
@@ -2296,8 +2300,10 @@ VerbGroup Generator::readVerbGroup() const {
     const Token& k = t_[i];
     // "is going to buy": the future; "was going to call you": what one meant to do, "fel
     // akartalak hívni"
+    // ("It is going to be a long day": "Hosszú nap lesz", of the copula too)
     if (k.tag == PartOfSpeech::verb && k.lemma == "go" && k.form == VerbForm::ing && i + 2 < n &&
-        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo &&
+        (t_[i + 2].tag == PartOfSpeech::verb || t_[i + 2].lower == "be")) {
       if (g.firstAux == n) g.firstAux = i;
       if (g.be != n && (t_[g.be].lower == "was" || t_[g.be].lower == "were"))
         g.modal = "akar", g.past = true;
@@ -2306,8 +2312,10 @@ VerbGroup Generator::readVerbGroup() const {
       continue;
     }
     // "used to live there": "régen ott lakott", what was so then
+    // ("He used to be a teacher": "Régen tanár volt")
     if (k.tag == PartOfSpeech::verb && k.lemma == "use" && k.form == VerbForm::past && i + 2 < n &&
-        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo &&
+        (t_[i + 2].tag == PartOfSpeech::verb || t_[i + 2].lower == "be")) {
       if (g.firstAux == n) g.firstAux = i;
       g.adverb = "r\xC3\xA9gen", pastOfBe = true;
       continue;
@@ -2497,6 +2505,14 @@ VerbGroup Generator::readVerbGroup() const {
   }
   // "must not" forbids: "nem szabad"; "don't have to" only frees ("nem kell")
   if (must && g.negative) g.modal = "szabad";
+  // "promised to be quiet", "hope to be there soon": what one will be, "csendes lesz", "ott
+  // leszünk"; "pretended to be asleep": as if one were, "mintha alva lenne"
+  if (before_.promised && g.be == 0 && n > 1 && t_[0].lower == "be" && g.main == n && g.modal.empty()) {
+    if (before_.asIf)
+      g.modal = "cond";
+    else
+      g.future = true;
+  }
   // "I will call you tomorrow": "Holnap felhívlak"; a time or a prefix says the future already
   // ("will be installed this weekend": "ezen a hétvégén telepítik", a passive too)
   if (g.future && g.main != n && (g.be == n || t_[g.main].form == VerbForm::participle) &&
@@ -2528,8 +2544,8 @@ VerbGroup Generator::readVerbGroup() const {
     // ("footsteps could be heard": what anyone could perceive keeps it, "lehetett hallani")
     const bool passiveOfCan = g.be != n && g.be < g.main && form == VerbForm::participle;
     if (listed(kPlainAfterCan, t_[g.main].lemma) && g.modal == "tud" && !passiveOfCan) g.modal.clear();
-    g.past = g.past || pastOfBe;  // "was unlikely to win": "valószínűleg nem nyert"
   }
+  g.past = g.past || pastOfBe;  // "was unlikely to win": "valószínűleg nem nyert"; "used to be": "volt"
   // a main "have" with an object is possession; a lone "be" is the copula
   // ("Have you been to London?": the perfect of the copula, no possession)
   g.possession = g.main == n && g.have != n && g.have + 1 < n && startsNounPhrase(g.have + 1) &&
@@ -3961,6 +3977,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   const Agreement& a = roles_.agreement;
   const bool location = roles_.copulaLocation, existential = roles_.existential;
   const bool told = toldToBe();
+  if (!g.adverb.empty()) emit(std::string(g.adverb), g.firstAux);  // "used to be": "régen"
   Agreement ca = a;
   ca.definite = false;
   std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
@@ -5019,6 +5036,30 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
   }
   emitVerb();
   return pos + 2;
+}
+
+// "want to be a doctor", "try to be quiet": what one wants or tries to be, the predicate and the
+// infinitive of "lesz" after it ("orvos lenni", "csendes lenni"); `pos` again where what follows
+// is no predicate ("to be paid", "to be there").
+// ("don't want to be late": a feeling said with a verb, its infinitive, "elkésni")
+std::size_t Generator::emitInfinitiveOfBe(std::size_t pos) {
+  static constexpr std::string_view kWantingToBe[] = {
+      "want", "like",  "love",  "prefer", "try",   "wish",  "deserve", "learn",   "plan",
+      "hate", "choose", "start", "begin", "continue", "intend", "aim",  "forget", "remember"};
+  const std::size_t pred = pos + 2;
+  if (pos == 0 || t_[pos - 1].tag != PartOfSpeech::verb || !listed(kWantingToBe, t_[pos - 1].lemma)) return pos;
+  if (const FeelingVerb* f = feelingVerb(t_[pred].lower);
+      f && f->adjective != "sorry" && f->adjective != "glad" && (pred + 1 == n_ || t_[pred + 1].tag != PartOfSpeech::noun)) {
+    const VerbStem stem{std::string(f->verb), std::string(f->prefix), ""};
+    emit(stem.prefix + infinitiveOf(stem), pred);
+    return pred + 1;
+  }
+  if (t_[pred].tag != PartOfSpeech::adjective && !(startsNounPhrase(pred) && t_[pred].tag != PartOfSpeech::pronoun))
+    return pos;
+  const std::size_t end = emitPredicate(pred);
+  if (end == pred) return pos;
+  emit("lenni", pos + 1);
+  return end;
 }
 
 // A preposition and its noun phrase: the case the verb or the noun asks for, a time with "-kor",
@@ -6214,6 +6255,9 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   }
   if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::verb)
     return emitInfinitive(pos);
+  if (tk.tag == PartOfSpeech::infinitiveTo && pos + 2 < n_ && t_[pos + 1].lower == "be" &&
+      roles_.verb.main != n_ && roles_.verb.main < pos)
+    if (const std::size_t end = emitInfinitiveOfBe(pos); end != pos) return end;
   // "Clear the snow off the roof", "wipe the dust off the table": what a thing is taken off,
   // past the verb's own prefix, is "-ról" ("az autó tetejéről"), the particle no second prefix
   if (tk.lower == "off" && tk.tag == PartOfSpeech::adverb && pos + 1 < n_ && t_[pos + 1].tag != PartOfSpeech::pronoun &&
@@ -7411,6 +7455,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                                 ? Generator(bodyOf(clauses[k + 1]), SIZE_MAX, 0).runForContext()
                                 : context);
       context.purpose = !c.promised;
+      context.promised = c.promised, context.asIf = c.link == "mintha";
       context.measuredFor = c.measured;
       if (c.request && c.begin > 0) {  // the one told is the subject (past "not")
         std::size_t one = c.negated && c.begin > 1 ? c.begin - 2 : c.begin - 1;

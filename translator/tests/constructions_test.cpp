@@ -6187,5 +6187,30 @@ TEST(ConstructionsTest, WhatOneIsAskedToBeIsTheCopulasSubjunctive) {
             "K\xC3\xA9rj\xC3\xBCk a vend\xC3\xA9geket, hogy csendesek legyenek.");
 }
 
+TEST(ConstructionsTest, WhatOneWantsOrTriesToBeIsThePredicateAndLenni) {
+  EXPECT_EQ(hungarian("I want to be a doctor."), "Akarok orvos lenni.");
+  EXPECT_EQ(hungarian("I would like to be rich."), "Szeretn\xC3\xA9k gazdag lenni.");
+  EXPECT_EQ(hungarian("Try to be quiet."), "Pr\xC3\xB3" "b\xC3\xA1ljon csendes lenni.");
+  // a feeling said with a verb keeps its verb: "elkésni"
+  EXPECT_EQ(hungarian("I don't want to be late."), "Nem akarok elk\xC3\xA9sni.");
+  // told to remember is told not to forget
+  EXPECT_EQ(hungarian("Remember to be careful."), "Ne felejtsen el \xC3\xB3vatos lenni.");
+}
+
+TEST(ConstructionsTest, WhatOneIsToldToBeHasTheOneToldAsItsSubject) {
+  EXPECT_EQ(hungarian("He told me to be careful."), "Azt mondta nekem, hogy \xC3\xB3vatos legyek.");
+  EXPECT_EQ(hungarian("I want you to be happy."), "Azt akarom, hogy boldog legy\xC3\xA9l.");
+}
+
+TEST(ConstructionsTest, WhatOnePromisesToBeIsTheFutureAndWhatOnePretendsTheConditional) {
+  EXPECT_EQ(hungarian("They promised to be quiet."), "Meg\xC3\xADg\xC3\xA9rt\xC3\xA9k, hogy csendesek lesznek.");
+  EXPECT_EQ(hungarian("He pretended to be asleep."), "\xC3\x9Agy tett, mintha alva lenne.");
+}
+
+TEST(ConstructionsTest, GoingToBeAndUsedToBeAreTheCopulasFutureAndPast) {
+  EXPECT_EQ(hungarian("It is going to be a long day."), "Hossz\xC3\xBA nap lesz.");
+  EXPECT_EQ(hungarian("He used to be a teacher."), "R\xC3\xA9gen tan\xC3\xA1r volt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
