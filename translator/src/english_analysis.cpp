@@ -1320,6 +1320,20 @@ void ReadingChooser::choose(std::size_t i) {
       return;
     }
   }
+  // "Even the dogs lay still", "even on Sundays", "didn't even call", "is even colder": "even"
+  // is the focus word "még", never the verb of making even; level only after an article, as the
+  // last word of its clause ("The floor is even") or before what is level or divisible by two
+  static constexpr std::string_view kLevelOrByTwo[] = {"number", "numbers", "surface", "ground", "floor",
+                                                       "layer", "pace", "split", "coat"};
+  const bool lastOfClause = i + 1 == toks_.size() || t.pauseAfter || toks_[i + 1].lower == "and";
+  if (t.lower == "even" && !(i > 0 && (toks_[i - 1].tag == PartOfSpeech::determiner || toks_[i - 1].lower == "to")) &&
+      !(i > 0 && lastOfClause) && !(i + 1 < toks_.size() && listed(kLevelOrByTwo, toks_[i + 1].lower))) {
+    if (const lexicon::Entry* e = core_.find("even", PartOfSpeech::adverb)) {
+      t.tag = PartOfSpeech::adverb;
+      t.entry = e;
+      return;
+    }
+  }
   // "None of us knew": the part of a group, the subject as "neither of them" is ("Egyikünk sem")
   // ("None of the students came", "neither of my brothers": a group named by a noun phrase too)
   if ((t.lower == "none" || t.lower == "neither") && i + 2 < toks_.size() && toks_[i + 1].lower == "of" &&
@@ -5642,6 +5656,8 @@ void doAsTheMainVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
     bool verbAfter = false;
     for (std::size_t k = i + 1; k < toks.size(); ++k) {
       if (k > i + 1 && listed(kOpeners, toks[k].lower)) break;
+      // ("what you did last summer": "last" before a noun is the time, no verb)
+      if (toks[k].lower == "last" && k + 1 < toks.size() && toks[k + 1].tag == PartOfSpeech::noun) break;
       if (toks[k].tag == PartOfSpeech::verb || toks[k].tag == PartOfSpeech::negation ||
           toks[k].tag == PartOfSpeech::auxiliary || toks[k].tag == PartOfSpeech::modal) {  // "does it have"
         verbAfter = true;

@@ -873,6 +873,18 @@ class Generator {
   }
   void emitNounPhrase(const NounPhrase& np, Case c, const std::string& post = "",
                       std::optional<int> possessorPerson = {}, bool possessorPlural = false);
+  void emitNounPhraseItself(const NounPhrase& np, Case c, const std::string& post,
+                            std::optional<int> possessorPerson, bool possessorPlural);
+  // "Even the dogs", "even on Sundays": the "even" at k, of a clause that is not negated, before
+  // the noun phrase it stresses (past its preposition); that phrase's first token, else n_
+  std::size_t stressedByEven(std::size_t k) const {
+    if (k + 1 >= n_ || t_[k].lower != "even" || t_[k].tag != PartOfSpeech::adverb || roles_.verb.negative ||
+        (k > 0 && t_[k - 1].tag == PartOfSpeech::negation))
+      return n_;
+    const std::size_t np = t_[k + 1].tag == PartOfSpeech::preposition ? k + 2 : k + 1;
+    return np < n_ && startsNounPhrase(np) && t_[np].tag != PartOfSpeech::adjective ? np : n_;
+  }
+  std::size_t evenSaid_ = SIZE_MAX;  // the phrase whose "még" is said, till its "is"
   void emit(std::string text, std::size_t token, bool known = true) {
     // a prefix written apart ("részt ") said after its verb ends its own word: "Nem vett részt"
     while (!text.empty() && text.back() == ' ') text.pop_back();
@@ -1422,8 +1434,27 @@ std::optional<std::string> Generator::lastingFor(const NounPhrase& np) const {
   return numeral + (digits ? " " : "") + std::string(unit->adjective);
 }
 
+// "Even the dogs lay still": the phrase "even" stresses between "még" and "is" ("Még a kutyák
+// is"), in whatever case or place the clause gives it.
 void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& post,
                                std::optional<int> possessorPerson, bool possessorPlural) {
+  const std::size_t even = np.begin >= 2 && t_[np.begin - 1].tag == PartOfSpeech::preposition ? np.begin - 2
+                           : np.begin >= 1                                                     ? np.begin - 1
+                                                                                               : n_;
+  if (even == n_ || evenSaid_ == np.begin || stressedByEven(even) != np.begin)
+    return emitNounPhraseItself(np, c, post, possessorPerson, possessorPlural);
+  evenSaid_ = np.begin;
+  // (before the article the clause said for it: "Még a gyerekek is")
+  const bool article = !out_.empty() && out_.back().token == np.begin && (out_.back().text == "a" || out_.back().text == "az");
+  emit("m\xC3\xA9g", even);
+  if (article) std::swap(out_[out_.size() - 1], out_[out_.size() - 2]);
+  emitNounPhraseItself(np, c, post, possessorPerson, possessorPlural);
+  emit("is", even);
+  evenSaid_ = SIZE_MAX;
+}
+
+void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::string& post,
+                                     std::optional<int> possessorPerson, bool possessorPlural) {
   if ((c == Case::nominative || c == Case::accusative) && post.empty() && differenceBefore(np)) c = Case::instrumental;
   // "our dog Bella": "a Bella nevű kutyánk", the name before "nevű" after the article
   if (np.calledEnd) {
@@ -3738,7 +3769,11 @@ void Generator::emitLeadingAdverbs() {
       // word, the time after it, "hol lakik most"
       continue;
     } else if (tk.time && tk.time->unit) {
+      // ("open even on Sundays": "még vasárnaponként is")
+      const bool even = k > 0 && stressedByEven(k - 1) == k;
+      if (even) emit("m\xC3\xA9g", k - 1);
       for (std::string& w : timeWords(*tk.time)) emit(std::move(w), k);
+      if (even) emit("is", k - 1);
       done_[k] = true;
     } else if (tk.entry && (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::noun) &&
                listed(kTimeAdverbs, tk.lemma)) {
@@ -5728,7 +5763,13 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
       emit(inflectNoun(nounStem(t_[k], sense(k)), false, {}, Case::superessive) + "k\xC3\xA9nt", k);
       return true;
     };
+    const std::size_t first = out_.size();
     if (everyDay(np.head)) {
+      // ("even on Sundays": "még vasárnaponként is")
+      if (pos > 0 && stressedByEven(pos - 1) == np.begin) {
+        out_.insert(out_.begin() + std::ptrdiff_t(first), HungarianWord{"m\xC3\xA9g", pos - 1});
+        emit("is", pos - 1);
+      }
       // ("on Mondays and Fridays": "hétfőnként és péntekenként")
       if (np.end + 1 < n_ && (t_[np.end].lower == "and" || t_[np.end].lower == "or") &&
           (np.end + 2 == n_ || t_[np.end + 2].tag != PartOfSpeech::noun)) {
@@ -6787,6 +6828,8 @@ std::vector<HungarianWord> Generator::run() {
       !before_.condition && roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "you")
     roles_.verb.modal = "hat";
   done_.assign(n_, false);
+  for (std::size_t k = 0; k < n_; ++k)
+    if (stressedByEven(k) != n_) done_[k] = true;  // (said with its phrase: "még a kutyák is")
   if (resultState_ < n_) done_[resultState_] = true;
   if (askedPolitely(roles_)) done_[roles_.verb.main - 1] = true;  // ("kindly" is said by "kérjük")
   if (askedOne_)

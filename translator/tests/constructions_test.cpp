@@ -6221,5 +6221,22 @@ TEST(ConstructionsTest, NoneOfAGroupNamedByANounIsNoneFromAmongIt) {
   EXPECT_EQ(hungarian("None of them came."), "Egyik\xC3\xBCk sem j\xC3\xB6tt.");
 }
 
+TEST(ConstructionsTest, EvenBeforeAPhraseIsMegAndIs) {
+  EXPECT_EQ(hungarian("Even the dogs lay still in the shade."),
+            "M\xC3\xA9g a kuty\xC3\xA1k is mozdulatlanul fek\xC3\xBC" "dtek az \xC3\xA1rny\xC3\xA9kban.");
+  EXPECT_EQ(hungarian("Even my mother likes it."), "M\xC3\xA9g az any\xC3\xA1m is szereti.");
+  // (before the article the subject takes: "még a gyerekek is")
+  EXPECT_EQ(hungarian("Even children can do it."), "M\xC3\xA9g a gyerekek is tudj\xC3\xA1k csin\xC3\xA1lni.");
+  EXPECT_EQ(hungarian("The museum is open even in winter."), "A m\xC3\xBAzeum m\xC3\xA9g t\xC3\xA9len is nyitva van.");
+  EXPECT_EQ(hungarian("The shop is open even on Sundays."),
+            "A bolt m\xC3\xA9g vas\xC3\xA1rnaponk\xC3\xA9nt is nyitva van.");
+  // "even" is no verb of making even before a comparative either
+  EXPECT_EQ(hungarian("It was even colder yesterday."), "Tegnap m\xC3\xA9g hidegebb volt.");
+}
+
+TEST(ConstructionsTest, DidBeforeATimeAskedWithinIsTheVerbOfDoing) {
+  EXPECT_EQ(hungarian("I know what you did last summer."), "Tudom, mit tavaly ny\xC3\xA1ron csin\xC3\xA1lt\xC3\xA1l.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
