@@ -3498,6 +3498,13 @@ void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     if ((toks[i].lower == "about" || toks[i].lower == "around") && toks[i + 1].tag == PartOfSpeech::number)
       if (const lexicon::Entry* e = core.find("about", PartOfSpeech::adverb))
         toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "about", toks[i].entry = e;
+  // "delayed by up to four hours", "up to 50 people": as many as the number, "akár"; the "to"
+  // a particle of it ("went up to the door" goes up)
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i)
+    if (toks[i].lower == "up" && toks[i + 1].lower == "to" && toks[i + 2].tag == PartOfSpeech::number) {
+      toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "up to", toks[i].entry = nullptr;
+      toks[i + 1].tag = PartOfSpeech::particle, toks[i + 1].entry = nullptr;
+    }
   // "attracts over a million visitors", "Over 200 people came": more than the number, "több mint"
   // (not of whom it is said, "people over 65", which is their age)
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
@@ -3884,8 +3891,9 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
       t.pauseAfter = toks[i + taken].pauseAfter;
       i += taken;
     }
+    // ("holds up to 50 people": "up to" a number is no particle of the verb)
     if (t.prefix.empty() && t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
-        !timeStartsAt(core, toks, i + 2)) {
+        !timeStartsAt(core, toks, i + 2) && toks[i + 1].lemma != "up to") {
       // the longest the lexicon knows: "put up with" ("eltűr") before "put up" ("feltesz"); four
       // words: "went to the polls" ("az urnákhoz járultak"), three: "went to bed" ("lefeküdt")
       const lexicon::Entry* phrasal = nullptr;

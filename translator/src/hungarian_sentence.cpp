@@ -805,7 +805,13 @@ class Generator {
         t_[n].tag == PartOfSpeech::number)
       return n;
     if (boundOfCount(i)) return i + 2;
+    if (upToANumber(i)) return i + 2;  // "up to four hours"
     return i;
+  }
+  // "up to" before a number: "akár"
+  bool upToANumber(std::size_t i) const {
+    return i + 2 < t_.size() && t_[i].lemma == "up to" && t_[i].tag == PartOfSpeech::adverb &&
+           t_[i + 1].tag == PartOfSpeech::particle && t_[i + 2].tag == PartOfSpeech::number;
   }
   // "more than", "less than", "fewer than" right before a number.
   bool boundOfCount(std::size_t i) const {
@@ -1084,6 +1090,7 @@ class Generator {
   };
   PrepositionChoice choosePreposition(std::size_t pos, const NounPhrase& np) const;
   bool isDuration(const NounPhrase& np) const;
+  bool amountOfBy(const NounPhrase& np) const;
   bool lastsAWhile() const;
   bool townAttribute(const NounPhrase& np) const;
   bool comparedWithObject(std::size_t than, const NounPhrase& np) const;
@@ -1779,6 +1786,11 @@ void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::st
     if (k == np.begin && lessOf(k)) {  // "kevesebb időt"
       emit("kevesebb", k);
       countable = false;
+      continue;
+    }
+    if (k == np.begin && upToANumber(k)) {  // "akár négy órát"
+      emit("ak\xC3\xA1r", k);
+      ++k;
       continue;
     }
     if (k == np.begin && boundOfCount(k)) {  // "több mint ötven", "kevesebb mint két"
@@ -2824,8 +2836,9 @@ void Generator::findSubject(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
   std::size_t i = 0;
   // ("what time it is", "how much it costs": the question's second word too)
+  // ("Up to 200 people were evacuated", "About 20 people came": a count's adverb opens the subject)
   while (i < n_ && (t_[i].tag == PartOfSpeech::question || t_[i].lower == "please" ||
-                    t_[i].tag == PartOfSpeech::adverb ||
+                    (t_[i].tag == PartOfSpeech::adverb && !countsANumber(i)) ||
                     (i > 0 && t_[i].tag == PartOfSpeech::particle && t_[i - 1].tag == PartOfSpeech::question &&
                      !(i + 1 < n_ && t_[i + 1].tag == PartOfSpeech::noun)) ||
                     (t_[i].tag == PartOfSpeech::noun && t_[i].entry && listed(kTimeAdverbs, t_[i].lemma))))
@@ -3435,6 +3448,15 @@ bool Generator::meansOfBy(const NounPhrase& np) const {
          !listed(kBareDoers, t_[np.head].lemma);
 }
 
+// "delayed by two hours", "cut by up to 10 percent": a span or a counted amount after "by" is
+// how much, no doer ("written by two students" has one).
+bool Generator::amountOfBy(const NounPhrase& np) const {
+  if (isDuration(np)) return true;
+  if (t_[np.begin].tag != PartOfSpeech::number && !countsANumber(np.begin)) return false;
+  const Sense* s = coreSense(t_[np.head], sense(np.head));
+  return !(s && s->person);
+}
+
 // A passive clause: the English subject is the Hungarian object, and whoever did it ("by my
 // sister") the subject; without one, the verb says "they" ("lezárták az utat").
 void Generator::findAgent(ClauseRoles& r) {
@@ -3442,7 +3464,7 @@ void Generator::findAgent(ClauseRoles& r) {
   a = Agreement{3, true, false, false};
   for (std::size_t k = r.verb.main + 1; k + 1 < n_; ++k)
     if (t_[k].lower == "by" && startsNounPhrase(k + 1) && !namesATime(readNounPhrase(k + 1)) &&
-        !meansOfBy(readNounPhrase(k + 1))) {
+        !meansOfBy(readNounPhrase(k + 1)) && !amountOfBy(readNounPhrase(k + 1))) {
       r.agent = readNounPhrase(k + 1);
       r.agentBy = k;
       a.person = r.agent->person;

@@ -6238,5 +6238,17 @@ TEST(ConstructionsTest, DidBeforeATimeAskedWithinIsTheVerbOfDoing) {
   EXPECT_EQ(hungarian("I know what you did last summer."), "Tudom, mit tavaly ny\xC3\xA1ron csin\xC3\xA1lt\xC3\xA1l.");
 }
 
+TEST(ConstructionsTest, UpToANumberIsAkar) {
+  EXPECT_EQ(hungarian("The hall holds up to 50 people."), "Az el\xC5\x91szoba ak\xC3\xA1r 50 embert tart.");
+  EXPECT_EQ(hungarian("You can bring up to two guests."), "Hozhat ak\xC3\xA1r k\xC3\xA9t vend\xC3\xA9get.");
+  EXPECT_EQ(hungarian("Up to 200 people were evacuated."), "Ak\xC3\xA1r 200 embert evaku\xC3\xA1ltak.");
+  // (going up to a place stays going up)
+  EXPECT_EQ(hungarian("He went up to the door."), "Felment az ajt\xC3\xB3hoz.");
+}
+
+TEST(ConstructionsTest, ASpanAfterByInAPassiveIsHowMuchNoDoer) {
+  EXPECT_EQ(hungarian("The flight was delayed by two hours."), "A j\xC3\xA1ratot k\xC3\xA9sleltett\xC3\xA9k k\xC3\xA9t \xC3\xB3r\xC3\xA1val.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
