@@ -4310,9 +4310,11 @@ std::size_t Generator::emitCopula(std::size_t pos) {
                                ? coreSense(t_[pos - 1], sense(pos - 1))
                                : nullptr;
   // ("It was nice to see you": "Szép volt látni téged", the copula before the infinitive)
-  // ("sokkal könnyebb volt, mint az első": before the comparison too)
+  // ("sokkal könnyebb volt, mint az első": before the comparison too; "üres volt egy teremőrt
+  // kivéve": before what is left out)
   if ((roles_.weather || stateKept ||
-       (pos < n_ && (t_[pos].tag == PartOfSpeech::infinitiveTo || t_[pos].lower == "than")) ||
+       (pos < n_ && (t_[pos].tag == PartOfSpeech::infinitiveTo || t_[pos].lower == "than" ||
+                     t_[pos].lemma == "except" || t_[pos].lemma == "except for")) ||
        (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition &&
         !predicate->note(t_[pos].lower).empty())) &&
       !copulaTail_.empty() && copulaTail_.back().token == g.be) {

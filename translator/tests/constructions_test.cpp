@@ -6250,5 +6250,10 @@ TEST(ConstructionsTest, ASpanAfterByInAPassiveIsHowMuchNoDoer) {
   EXPECT_EQ(hungarian("The flight was delayed by two hours."), "A j\xC3\xA1ratot k\xC3\xA9sleltett\xC3\xA9k k\xC3\xA9t \xC3\xB3r\xC3\xA1val.");
 }
 
+TEST(ConstructionsTest, TheCopulaComesBeforeWhatIsLeftOut) {
+  EXPECT_EQ(hungarian("The museum was empty except for a guard."),
+            "A m\xC3\xBAzeum \xC3\xBCres volt egy terem\xC5\x91rt kiv\xC3\xA9ve.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
