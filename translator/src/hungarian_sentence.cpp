@@ -1093,6 +1093,7 @@ class Generator {
   bool amountOfBy(const NounPhrase& np) const;
   bool lastsAWhile() const;
   bool townAttribute(const NounPhrase& np) const;
+  bool universityOfTown(const NounPhrase& np) const;
   bool comparedWithObject(std::size_t than, const NounPhrase& np) const;
   bool saidOfThing(const ClauseRoles& r) const;
   bool saidOfPerson(const ClauseRoles& r) const;
@@ -1462,6 +1463,30 @@ void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& 
 
 void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::string& post,
                                      std::optional<int> possessorPerson, bool possessorPlural) {
+  // "the University of Debrecen": a university named after its town is the town's adjective and
+  // the noun, a name, "a Debreceni Egyetem"
+  if (universityOfTown(np)) {
+    NounPhrase own = np;
+    own.end = np.head + 1, own.ofOwner = 0, own.possessed = false;
+    const std::size_t mark = out_.size();
+    emitNounPhraseItself(own, c, post, possessorPerson, possessorPlural);
+    // (the town as Hungarian says it: "the University of Vienna", "a Bécsi Egyetem")
+    const std::size_t said = out_.size();
+    emitNounPhraseItself(readNounPhrase(np.ofOwner), Case::nominative, "", std::nullopt, false);
+    const std::optional<std::string> town = out_.size() == said + 1 ? adjectiveOfTown(out_.back().text) : std::nullopt;
+    out_.resize(said);
+    std::size_t head = mark;
+    while (head < out_.size() && out_[head].token != np.head) ++head;
+    if (town && head < out_.size()) {
+      out_[head].text = capitalizedWords(out_[head].text);
+      std::string adjective = *town;
+      adjective[0] = char(adjective[0] - 'a' + 'A');
+      out_.insert(out_.begin() + std::ptrdiff_t(head), HungarianWord{std::move(adjective), np.ofOwner});
+      if (head > mark && out_[head - 1].text == "az") out_[head - 1].text = "a";
+      return;
+    }
+    out_.resize(mark);
+  }
   if ((c == Case::nominative || c == Case::accusative) && post.empty() && differenceBefore(np)) c = Case::instrumental;
   // "our dog Bella": "a Bella nevű kutyánk", the name before "nevű" after the article
   if (np.calledEnd) {
@@ -5890,6 +5915,14 @@ bool Generator::comparedWithObject(std::size_t than, const NounPhrase& np) const
     return false;
   const Sense* hs = coreSense(t_[np.head], sense(np.head));
   return !(hs && hs->person);
+}
+
+// "the University of Debrecen", "the College of Nyíregyháza": a university or college whose
+// owner after "of" is a lone name, its town.
+bool Generator::universityOfTown(const NounPhrase& np) const {
+  // (as written: a town the core lexicon knows is a noun, "capitalised" unset)
+  return np.ofOwner && np.ofOwner + 1 == np.end && np.head + 2 == np.ofOwner && startsWithCapital(t_[np.head]) &&
+         (t_[np.head].lemma == "university" || t_[np.head].lemma == "college") && startsWithCapital(t_[np.ofOwner]);
 }
 
 // The noun phrase's place after it is "in" and a lone name: a town ("a dentist in Szeged").

@@ -6255,5 +6255,14 @@ TEST(ConstructionsTest, TheCopulaComesBeforeWhatIsLeftOut) {
             "A m\xC3\xBAzeum \xC3\xBCres volt egy terem\xC5\x91rt kiv\xC3\xA9ve.");
 }
 
+TEST(ConstructionsTest, AUniversityOfATownIsTheTownsAdjectiveAndTheName) {
+  EXPECT_EQ(hungarian("She studies at the University of Debrecen."), "A Debreceni Egyetemen tanul.");
+  EXPECT_EQ(hungarian("The University of Szeged is old."), "A Szegedi Egyetem r\xC3\xA9gi.");
+  // (the town as Hungarian names it)
+  EXPECT_EQ(hungarian("She studied at the University of Vienna."), "A B\xC3\xA9" "csi Egyetemen tanult.");
+  // (any other owner stays one: "Debrecen történelme")
+  EXPECT_EQ(hungarian("The history of Debrecen is long."), "Debrecen t\xC3\xB6rt\xC3\xA9nelme hossz\xC3\xBA.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
