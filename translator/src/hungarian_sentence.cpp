@@ -2227,9 +2227,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     emitStateLeft(stem, negative, past, a, verb);
     return;
   }
+  // ("kiabálva", "felnézve"; ", watching his float": the participle closes its phrase, what it
+  // governs before it, "az úszóját nézve", "örömmel kiabálva")
   if (before_.meanwhile && verb == roles_.verb.main)
     if (const std::string p = adverbialParticipleOf(stem); !p.empty()) {
-      emit(stem.prefix + p, verb);  // "kiabálva", "felnézve"
+      copulaTail_.push_back({stem.prefix + p, verb, true});
       return;
     }
   if (imperative) {

@@ -1797,10 +1797,10 @@ TEST(ConstructionsTest, QuotedSpeechAndWhoSaidIt) {
   EXPECT_EQ(hungarian("\"Close the door,\" she said, smiling.").find("„Csukd be az ajtót” – mondta"), 0u);
   // the words of saying end at the comma, so a longer manner after it keeps the quotation
   EXPECT_EQ(hungarian("\"We have no bread,\" she said, staring at the empty shelf."),
-            "„Nincs kenyerünk” – mondta, bámulva az üres polcot.");
+            "„Nincs kenyerünk” – mondta, az üres polcot bámulva.");
   // ... and the speaker after the verb ends there too, the rest is how it was said
   EXPECT_EQ(hungarian("\"Stop!\" shouted Lucy, chasing her brother."),
-            "„Állj meg!” – kiabálta Lucy, üldözve a bátyját.");
+            "„Állj meg!” – kiabálta Lucy, a bátyját üldözve.");
   EXPECT_TRUE(has(hungarian("I saw Uncle Bob yesterday."), "Bob bácsit"));
   EXPECT_TRUE(has(hungarian("My aunt lives in Leeds."), "nagynéném"));
   // a younger brother is "öcs", an older one "báty"; "her" before a noun phrase owns it
@@ -3015,9 +3015,9 @@ TEST(ConstructionsTest, TooTiredToDoIsAhhozHogy) {
 
 TEST(ConstructionsTest, AnIngVerbAfterTheClauseIsWhatWentOnMeanwhile) {
   EXPECT_EQ(hungarian("She sat by the window, reading a book."),
-            "Az ablak mellett ült, olvasva egy könyvet.");
+            "Az ablak mellett ült, egy könyvet olvasva.");
   EXPECT_EQ(hungarian("Stir the soup, adding the milk slowly."),
-            "Keverje a levest, lassan hozzáadva a tejet.");
+            "Keverje a levest, lassan a tejet hozzáadva.");
 }
 
 TEST(ConstructionsTest, FindItAttachedIsTheWriterSendingIt) {
@@ -5248,9 +5248,9 @@ TEST(ConstructionsTest, ASubjectWithItsPlaceOpensAClause) {
 // said, staring at the shelf" is "– mondta, bámulva ...", where the whole ran on as one statement.
 TEST(ConstructionsTest, WordsOfSayingBeforeWhatWasDoneMeanwhile) {
   EXPECT_EQ(hungarian("\"I am tired,\" she said, staring at the empty shelf."),
-            "„Fáradt vagyok” – mondta, bámulva az üres polcot.");
+            "„Fáradt vagyok” – mondta, az üres polcot bámulva.");
   EXPECT_EQ(hungarian("\"Who is there?\" he whispered, holding the candle."),
-            "„Ki van ott?” – suttogta, tartva a gyertyát.");
+            "„Ki van ott?” – suttogta, a gyertyát tartva.");
 }
 
 // A number of one's own things ("two of my friends") is the number before the possessed noun,
@@ -5329,7 +5329,7 @@ TEST(ConstructionsTest, ThingsNotAllowedInListed) {
 // subject alone: "– kiabálta Lucy, üldözve ...", where the verb went to the sentence's end.
 TEST(ConstructionsTest, TheSpeakerBeforeAComma) {
   EXPECT_EQ(hungarian("\"Give it back!\" shouted Lucy, chasing her brother round the table."),
-            "„Add vissza!” – kiabálta Lucy, üldözve a bátyját az asztal körül.");
+            "„Add vissza!” – kiabálta Lucy, a bátyját az asztal körül üldözve.");
 }
 
 // Words of saying longer than a few words are still the quotation's when their speaker and verb
@@ -6262,6 +6262,12 @@ TEST(ConstructionsTest, AUniversityOfATownIsTheTownsAdjectiveAndTheName) {
   EXPECT_EQ(hungarian("She studied at the University of Vienna."), "A B\xC3\xA9" "csi Egyetemen tanult.");
   // (any other owner stays one: "Debrecen történelme")
   EXPECT_EQ(hungarian("The history of Debrecen is long."), "Debrecen t\xC3\xB6rt\xC3\xA9nelme hossz\xC3\xBA.");
+}
+
+TEST(ConstructionsTest, TheAdverbialParticipleClosesItsPhrase) {
+  EXPECT_EQ(hungarian("He sat on the bank, watching his float."), "A parton \xC3\xBClt, az \xC3\xBAsz\xC3\xB3j\xC3\xA1t n\xC3\xA9zve.");
+  EXPECT_EQ(hungarian("The children ran down the hill, shouting with joy."),
+            "A gyerekek lefutottak a dombon, \xC3\xB6r\xC3\xB6mmel kiab\xC3\xA1lva.");
 }
 
 }  // namespace
