@@ -1711,6 +1711,10 @@ bool ReadingChooser::passiveAt(std::size_t i) const {
   const std::string& be = toks_[i - 1].lower;
   if (toks_[i - 1].tag != PartOfSpeech::auxiliary) return false;
   if (!formOfBe(be)) return false;
+  // "Towels are provided", "whether accommodation is provided": what comes with a thing
+  // ("mellékelt") is said only beside its noun; after "be" the verb's passive, "biztosítanak"
+  static constexpr std::string_view kOnlyBesideTheirNoun[] = {"provided", "supplied"};
+  if (listed(kOnlyBesideTheirNoun, toks_[i].lower)) return true;
   if (i + 1 >= toks_.size()) return false;
   const Token& next = toks_[i + 1];
   if (next.lower == "by") return true;

@@ -6270,5 +6270,13 @@ TEST(ConstructionsTest, TheAdverbialParticipleClosesItsPhrase) {
             "A gyerekek lefutottak a dombon, \xC3\xB6r\xC3\xB6mmel kiab\xC3\xA1lva.");
 }
 
+TEST(ConstructionsTest, ProvidedAfterBeIsThePassiveOfProviding) {
+  EXPECT_EQ(hungarian("Please tell us whether accommodation is provided."),
+            "K\xC3\xA9rj\xC3\xBCk, mondja meg nek\xC3\xBCnk, hogy sz\xC3\xA1ll\xC3\xA1st biztos\xC3\xADtanak-e.");
+  EXPECT_EQ(hungarian("Towels are provided."), "A t\xC3\xB6r\xC3\xB6lk\xC3\xB6z\xC5\x91ket biztos\xC3\xADtj\xC3\xA1k.");
+  // (beside its noun it is what comes with the thing)
+  EXPECT_EQ(hungarian("Use the envelope provided."), "Haszn\xC3\xA1lja a mell\xC3\xA9kelt bor\xC3\xADt\xC3\xA9kot.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
