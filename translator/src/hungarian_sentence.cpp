@@ -4341,7 +4341,8 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   // kivéve": before what is left out)
   if ((roles_.weather || stateKept ||
        (pos < n_ && (t_[pos].tag == PartOfSpeech::infinitiveTo || t_[pos].lower == "than" ||
-                     t_[pos].lemma == "except" || t_[pos].lemma == "except for")) ||
+                     t_[pos].lemma == "except" || t_[pos].lemma == "except for" ||
+                     t_[pos].lemma == "apart from")) ||
        (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition &&
         !predicate->note(t_[pos].lower).empty())) &&
       !copulaTail_.empty() && copulaTail_.back().token == g.be) {

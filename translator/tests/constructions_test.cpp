@@ -6253,6 +6253,8 @@ TEST(ConstructionsTest, ASpanAfterByInAPassiveIsHowMuchNoDoer) {
 TEST(ConstructionsTest, TheCopulaComesBeforeWhatIsLeftOut) {
   EXPECT_EQ(hungarian("The museum was empty except for a guard."),
             "A m\xC3\xBAzeum \xC3\xBCres volt egy terem\xC5\x91rt kiv\xC3\xA9ve.");
+  EXPECT_EQ(hungarian("The street was empty apart from a dog."),
+            "Az utca \xC3\xBCres volt egy kuty\xC3\xA1t\xC3\xB3l eltekintve.");
 }
 
 TEST(ConstructionsTest, AUniversityOfATownIsTheTownsAdjectiveAndTheName) {
