@@ -1459,9 +1459,26 @@ void ReadingChooser::choose(std::size_t i) {
       return;
     }
   }
+  // "Even the dogs lay still", "even on Sundays", "didn't even call", "is even colder": "even"
+  // is the focus word "még", never the verb of making even; level only after an article, as the
+  // last word of its clause ("The floor is even") or before what is level or divisible by two
+  static constexpr std::string_view kLevelOrByTwo[] = {"number", "numbers", "surface", "ground", "floor",
+                                                       "layer", "pace", "split", "coat"};
+  const bool lastOfClause = i + 1 == toks_.size() || t.pauseAfter || toks_[i + 1].lower == "and";
+  if (t.lower == "even" && !(i > 0 && (toks_[i - 1].tag == PartOfSpeech::determiner || toks_[i - 1].lower == "to")) &&
+      !(i > 0 && lastOfClause) && !(i + 1 < toks_.size() && listed(kLevelOrByTwo, toks_[i + 1].lower))) {
+    if (const lexicon::Entry* e = core_.find("even", PartOfSpeech::adverb)) {
+      t.tag = PartOfSpeech::adverb;
+      t.entry = e;
+      return;
+    }
+  }
   // "None of us knew": the part of a group, the subject as "neither of them" is ("Egyikünk sem")
-  if (t.lower == "none" && i + 2 < toks_.size() && toks_[i + 1].lower == "of" &&
-      (toks_[i + 2].lower == "us" || toks_[i + 2].lower == "them" || toks_[i + 2].lower == "you")) {
+  // ("None of the students came", "neither of my brothers": a group named by a noun phrase too)
+  if ((t.lower == "none" || t.lower == "neither") && i + 2 < toks_.size() && toks_[i + 1].lower == "of" &&
+      (toks_[i + 2].lower == "us" || toks_[i + 2].lower == "them" || toks_[i + 2].lower == "you" ||
+       toks_[i + 2].lower == "the" || toks_[i + 2].lower == "these" || toks_[i + 2].lower == "those" ||
+       toks_[i + 2].tag == PartOfSpeech::possessive)) {
     t.tag = PartOfSpeech::adjective;
     return;
   }
@@ -1835,6 +1852,10 @@ bool ReadingChooser::passiveAt(std::size_t i) const {
   const std::string& be = toks_[i - 1].lower;
   if (toks_[i - 1].tag != PartOfSpeech::auxiliary) return false;
   if (!formOfBe(be)) return false;
+  // "Towels are provided", "whether accommodation is provided": what comes with a thing
+  // ("mellékelt") is said only beside its noun; after "be" the verb's passive, "biztosítanak"
+  static constexpr std::string_view kOnlyBesideTheirNoun[] = {"provided", "supplied"};
+  if (listed(kOnlyBesideTheirNoun, toks_[i].lower)) return true;
   if (i + 1 >= toks_.size()) return false;
   const Token& next = toks_[i + 1];
   if (next.lower == "by") return true;
@@ -3868,13 +3889,20 @@ void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
-// "to" before a verb marks an infinitive.
+// "to" before a verb marks an infinitive; so does "to be" after a verb, or after the one a verb
+// asks to be so ("told us to be ready", "want the children to be safe", "decided not to be").
 void markInfinitives(std::vector<Token>& toks) {
-  for (std::size_t i = 0; i + 1 < toks.size(); ++i)
-    if (toks[i].lower == "to" && ((toks[i + 1].tag == PartOfSpeech::verb && toks[i + 1].form == VerbForm::base) ||
-                                  (toks[i + 1].tag == PartOfSpeech::auxiliary && toks[i + 1].lower == "be" &&
-                                   i > 0 && toks[i - 1].tag == PartOfSpeech::verb)))
+  for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
+    if (toks[i].lower != "to") continue;
+    const Token& next = toks[i + 1];
+    const PartOfSpeech before = i > 0 ? toks[i - 1].tag : PartOfSpeech::other;
+    const bool toBe = next.tag == PartOfSpeech::auxiliary && next.lower == "be" &&
+                      (before == PartOfSpeech::verb || before == PartOfSpeech::pronoun ||
+                       before == PartOfSpeech::noun || before == PartOfSpeech::name ||
+                       (before == PartOfSpeech::negation && i >= 2 && toks[i - 2].tag == PartOfSpeech::verb));
+    if ((next.tag == PartOfSpeech::verb && next.form == VerbForm::base) || toBe)
       toks[i].tag = PartOfSpeech::infinitiveTo;
+  }
 }
 
 // A pronoun other than "it", or a noun for people.
@@ -4230,8 +4258,9 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
       t.pauseAfter = toks[i + taken].pauseAfter;
       i += taken;
     }
+    // ("holds up to 50 people": "up to" a number is no particle of the verb)
     if (t.prefix.empty() && t.tag == PartOfSpeech::verb && i + 1 < toks.size() &&
-        !timeStartsAt(core, toks, i + 2)) {
+        !timeStartsAt(core, toks, i + 2) && toks[i + 1].lemma != "up to") {
       // the longest the lexicon knows: "put up with" ("eltűr") before "put up" ("feltesz"); four
       // words: "went to the polls" ("az urnákhoz járultak"), three: "went to bed" ("lefeküdt")
       const lexicon::Entry* phrasal = nullptr;
@@ -6172,6 +6201,8 @@ void doAsTheMainVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
     bool verbAfter = false;
     for (std::size_t k = i + 1; k < toks.size(); ++k) {
       if (k > i + 1 && listed(kOpeners, toks[k].lower)) break;
+      // ("what you did last summer": "last" before a noun is the time, no verb)
+      if (toks[k].lower == "last" && k + 1 < toks.size() && toks[k + 1].tag == PartOfSpeech::noun) break;
       if (toks[k].tag == PartOfSpeech::verb || toks[k].tag == PartOfSpeech::negation ||
           toks[k].tag == PartOfSpeech::auxiliary || toks[k].tag == PartOfSpeech::modal) {  // "does it have"
         verbAfter = true;

@@ -704,6 +704,9 @@ struct ClauseContext {
                             // bring a jacket" tells, "úgyhogy hozz")
   bool gerund = false;    // an "-ing" clause: its verb is finite, with the subject and tense above
   bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
+  bool promised = false;  // what one promises, hopes or decides to do or be: "to be" is the future
+                          // ("megígérte, hogy csendes lesz")
+  bool asIf = false;      // "pretended to be asleep": what one made as if, the conditional ("mintha")
   bool asked = false;     // a question within: "(Tudod,) hol van az állomás"
   bool askedWhere = false;  // of where or when: "hol van", the copula says it and "it" goes unsaid
   bool verbGoesOn = false;  // "She is small and wears a collar": the next clause is this subject's next verb
@@ -872,6 +875,18 @@ class Generator {
   }
   void emitNounPhrase(const NounPhrase& np, Case c, const std::string& post = "",
                       std::optional<int> possessorPerson = {}, bool possessorPlural = false);
+  void emitNounPhraseItself(const NounPhrase& np, Case c, const std::string& post,
+                            std::optional<int> possessorPerson, bool possessorPlural);
+  // "Even the dogs", "even on Sundays": the "even" at k, of a clause that is not negated, before
+  // the noun phrase it stresses (past its preposition); that phrase's first token, else n_
+  std::size_t stressedByEven(std::size_t k) const {
+    if (k + 1 >= n_ || t_[k].lower != "even" || t_[k].tag != PartOfSpeech::adverb || roles_.verb.negative ||
+        (k > 0 && t_[k - 1].tag == PartOfSpeech::negation))
+      return n_;
+    const std::size_t np = t_[k + 1].tag == PartOfSpeech::preposition ? k + 2 : k + 1;
+    return np < n_ && startsNounPhrase(np) && t_[np].tag != PartOfSpeech::adjective ? np : n_;
+  }
+  std::size_t evenSaid_ = SIZE_MAX;  // the phrase whose "még" is said, till its "is"
   void emit(std::string text, std::size_t token, bool known = true) {
     // a prefix written apart ("részt ") said after its verb ends its own word: "Nem vett részt"
     while (!text.empty() && text.back() == ' ') text.pop_back();
@@ -959,6 +974,11 @@ class Generator {
     if (n_ > 0 && t_[0].lower == "it") return true;
     return n_ > 1 && t_[1].lower == "it" &&
            (t_[0].tag == PartOfSpeech::auxiliary || t_[0].tag == PartOfSpeech::modal);
+  }
+  // "none" or "neither" before "of" and its group ("None of the students")
+  bool noneOf(std::size_t k) const {
+    return k + 1 < n_ && (t_[k].lower == "none" || t_[k].lower == "neither") && t_[k].tag == PartOfSpeech::adjective &&
+           t_[k + 1].lower == "of";
   }
   // "to" and a verb at k, or "to be" ("have to be careful": "óvatosnak kell lenned")
   bool infinitiveAt(std::size_t k) const {
@@ -1050,6 +1070,7 @@ class Generator {
   std::size_t emitPredicate(std::size_t pos);
   std::size_t emitObject(std::size_t pos);
   std::size_t emitInfinitive(std::size_t pos);
+  std::size_t emitInfinitiveOfBe(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
   std::size_t emitParticiplesObject(const NounPhrase& np);
   bool byAMoment(std::size_t pos) const;  // "by tomorrow", "by then"
@@ -1073,9 +1094,11 @@ class Generator {
   };
   PrepositionChoice choosePreposition(std::size_t pos, const NounPhrase& np) const;
   bool isDuration(const NounPhrase& np) const;
+  bool amountOfBy(const NounPhrase& np) const;
   bool lastsAWhile() const;
   bool townAttribute(const NounPhrase& np) const;
   bool negatedIndefinite(const NounPhrase& np) const;
+  bool universityOfTown(const NounPhrase& np) const;
   bool comparedWithObject(std::size_t than, const NounPhrase& np) const;
   bool saidOfThing(const ClauseRoles& r) const;
   bool saidOfPerson(const ClauseRoles& r) const;
@@ -1319,7 +1342,8 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   // "the youngest of the three sisters", "the best of them": a superlative alone, the group it
   // ranks among after "of"
   if (!np.ofOwner && head + 1 == k && k + 1 < t_.size() && t_[head].tag == PartOfSpeech::adjective &&
-      (t_[head].degree == 2 || t_[head].lower == "best" || t_[head].lower == "worst") &&
+      (t_[head].degree == 2 || t_[head].lower == "best" || t_[head].lower == "worst" ||
+       (noneOf(head) && t_[k + 1].tag != PartOfSpeech::pronoun)) &&  // ("none of us": "egyikünk")
       t_[k].lower == "of" && startsNounPhrase(k + 1)) {
     const NounPhrase group = readNounPhrase(k + 1);
     if (t_[group.head].plural) {  // ("of the three sisters": counted, said singular)
@@ -1428,8 +1452,51 @@ std::optional<std::string> Generator::lastingFor(const NounPhrase& np) const {
   return numeral + (digits ? " " : "") + std::string(unit->adjective);
 }
 
+// "Even the dogs lay still": the phrase "even" stresses between "még" and "is" ("Még a kutyák
+// is"), in whatever case or place the clause gives it.
 void Generator::emitNounPhrase(const NounPhrase& np, Case c, const std::string& post,
                                std::optional<int> possessorPerson, bool possessorPlural) {
+  const std::size_t even = np.begin >= 2 && t_[np.begin - 1].tag == PartOfSpeech::preposition ? np.begin - 2
+                           : np.begin >= 1                                                     ? np.begin - 1
+                                                                                               : n_;
+  if (even == n_ || evenSaid_ == np.begin || stressedByEven(even) != np.begin)
+    return emitNounPhraseItself(np, c, post, possessorPerson, possessorPlural);
+  evenSaid_ = np.begin;
+  // (before the article the clause said for it: "Még a gyerekek is")
+  const bool article = !out_.empty() && out_.back().token == np.begin && (out_.back().text == "a" || out_.back().text == "az");
+  emit("m\xC3\xA9g", even);
+  if (article) std::swap(out_[out_.size() - 1], out_[out_.size() - 2]);
+  emitNounPhraseItself(np, c, post, possessorPerson, possessorPlural);
+  emit("is", even);
+  evenSaid_ = SIZE_MAX;
+}
+
+void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::string& post,
+                                     std::optional<int> possessorPerson, bool possessorPlural) {
+  // "the University of Debrecen": a university named after its town is the town's adjective and
+  // the noun, a name, "a Debreceni Egyetem"
+  if (universityOfTown(np)) {
+    NounPhrase own = np;
+    own.end = np.head + 1, own.ofOwner = 0, own.possessed = false;
+    const std::size_t mark = out_.size();
+    emitNounPhraseItself(own, c, post, possessorPerson, possessorPlural);
+    // (the town as Hungarian says it: "the University of Vienna", "a Bécsi Egyetem")
+    const std::size_t said = out_.size();
+    emitNounPhraseItself(readNounPhrase(np.ofOwner), Case::nominative, "", std::nullopt, false);
+    const std::optional<std::string> town = out_.size() == said + 1 ? adjectiveOfTown(out_.back().text) : std::nullopt;
+    out_.resize(said);
+    std::size_t head = mark;
+    while (head < out_.size() && out_[head].token != np.head) ++head;
+    if (town && head < out_.size()) {
+      out_[head].text = capitalizedWords(out_[head].text);
+      std::string adjective = *town;
+      adjective[0] = char(adjective[0] - 'a' + 'A');
+      out_.insert(out_.begin() + std::ptrdiff_t(head), HungarianWord{std::move(adjective), np.ofOwner});
+      if (head > mark && out_[head - 1].text == "az") out_[head - 1].text = "a";
+      return;
+    }
+    out_.resize(mark);
+  }
   if ((c == Case::nominative || c == Case::accusative) && post.empty() && differenceBefore(np)) c = Case::instrumental;
   // "our dog Bella": "a Bella nevű kutyánk", the name before "nevű" after the article
   if (np.calledEnd) {
@@ -2044,7 +2111,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   }
   // ("started to laugh": an infinitive after is what is begun, "elkezdett nevetni")
   const bool infinitiveAfter = verb + 2 < n_ && t_[verb + 1].tag == PartOfSpeech::infinitiveTo &&
-                               t_[verb + 2].tag == PartOfSpeech::verb;
+                               (t_[verb + 2].tag == PartOfSpeech::verb || t_[verb + 2].lower == "be");
   // "Shake well", "Dry thoroughly": an instruction of how to handle the thing at hand has it as
   // its object, "Jól rázd meg", "Alaposan szárítsd meg" ("Turn left" turns: "Fordulj balra")
   static constexpr std::string_view kHandling[] = {"well", "thoroughly", "gently", "firmly", "carefully"};
@@ -2195,9 +2262,11 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     emitStateLeft(stem, negative, past, a, verb);
     return;
   }
+  // ("kiabálva", "felnézve"; ", watching his float": the participle closes its phrase, what it
+  // governs before it, "az úszóját nézve", "örömmel kiabálva")
   if (before_.meanwhile && verb == roles_.verb.main)
     if (const std::string p = adverbialParticipleOf(stem); !p.empty()) {
-      emit(stem.prefix + p, verb);  // "kiabálva", "felnézve"
+      copulaTail_.push_back({stem.prefix + p, verb, true});
       return;
     }
   if (imperative) {
@@ -2342,8 +2411,10 @@ VerbGroup Generator::readVerbGroup() const {
     const Token& k = t_[i];
     // "is going to buy": the future; "was going to call you": what one meant to do, "fel
     // akartalak hívni"
+    // ("It is going to be a long day": "Hosszú nap lesz", of the copula too)
     if (k.tag == PartOfSpeech::verb && k.lemma == "go" && k.form == VerbForm::ing && i + 2 < n &&
-        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo &&
+        (t_[i + 2].tag == PartOfSpeech::verb || t_[i + 2].lower == "be")) {
       if (g.firstAux == n) g.firstAux = i;
       if (g.be != n && (t_[g.be].lower == "was" || t_[g.be].lower == "were"))
         g.modal = "akar", g.past = true;
@@ -2352,8 +2423,10 @@ VerbGroup Generator::readVerbGroup() const {
       continue;
     }
     // "used to live there": "régen ott lakott", what was so then
+    // ("He used to be a teacher": "Régen tanár volt")
     if (k.tag == PartOfSpeech::verb && k.lemma == "use" && k.form == VerbForm::past && i + 2 < n &&
-        t_[i + 1].tag == PartOfSpeech::infinitiveTo && t_[i + 2].tag == PartOfSpeech::verb) {
+        t_[i + 1].tag == PartOfSpeech::infinitiveTo &&
+        (t_[i + 2].tag == PartOfSpeech::verb || t_[i + 2].lower == "be")) {
       if (g.firstAux == n) g.firstAux = i;
       g.adverb = "r\xC3\xA9gen", pastOfBe = true;
       continue;
@@ -2543,6 +2616,14 @@ VerbGroup Generator::readVerbGroup() const {
   }
   // "must not" forbids: "nem szabad"; "don't have to" only frees ("nem kell")
   if (must && g.negative) g.modal = "szabad";
+  // "promised to be quiet", "hope to be there soon": what one will be, "csendes lesz", "ott
+  // leszünk"; "pretended to be asleep": as if one were, "mintha alva lenne"
+  if (before_.promised && g.be == 0 && n > 1 && t_[0].lower == "be" && g.main == n && g.modal.empty()) {
+    if (before_.asIf)
+      g.modal = "cond";
+    else
+      g.future = true;
+  }
   // "I will call you tomorrow": "Holnap felhívlak"; a time or a prefix says the future already
   // ("will be installed this weekend": "ezen a hétvégén telepítik", a passive too)
   if (g.future && g.main != n && (g.be == n || t_[g.main].form == VerbForm::participle) &&
@@ -2577,8 +2658,8 @@ VerbGroup Generator::readVerbGroup() const {
     // ("footsteps could be heard": what anyone could perceive keeps it, "lehetett hallani")
     const bool passiveOfCan = g.be != n && g.be < g.main && form == VerbForm::participle;
     if (listed(kPlainAfterCan, t_[g.main].lemma) && g.modal == "tud" && !passiveOfCan) g.modal.clear();
-    g.past = g.past || pastOfBe;  // "was unlikely to win": "valószínűleg nem nyert"
   }
+  g.past = g.past || pastOfBe;  // "was unlikely to win": "valószínűleg nem nyert"; "used to be": "volt"
   // a main "have" with an object is possession; a lone "be" is the copula
   // ("Have you been to London?": the perfect of the copula, no possession)
   g.possession = g.main == n && g.have != n && g.have + 1 < n && startsNounPhrase(g.have + 1) &&
@@ -2691,7 +2772,7 @@ bool Generator::countedSubject() const {
 bool Generator::noneSubject() const {
   if (!roles_.subject || roles_.verb.passive) return false;
   if (const std::string& w = t_[roles_.subject->begin].lower;
-      (w == "neither" || w == "none") && !groupPart(*roles_.subject).empty())
+      (w == "neither" || w == "none") && (!groupPart(*roles_.subject).empty() || roles_.subject->ofGroup))
     return true;
   const std::string& head = t_[roles_.subject->head].lemma;
   return deniedByDeterminer(*roles_.subject) || (isIndefinitePronoun(t_[roles_.subject->head]) &&
@@ -2837,8 +2918,9 @@ void Generator::findSubject(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
   std::size_t i = 0;
   // ("what time it is", "how much it costs": the question's second word too)
+  // ("Up to 200 people were evacuated", "About 20 people came": a count's adverb opens the subject)
   while (i < n_ && (t_[i].tag == PartOfSpeech::question || t_[i].lower == "please" ||
-                    t_[i].tag == PartOfSpeech::adverb ||
+                    (t_[i].tag == PartOfSpeech::adverb && !countsANumber(i)) ||
                     (i > 0 && t_[i].tag == PartOfSpeech::particle && t_[i - 1].tag == PartOfSpeech::question &&
                      !(i + 1 < n_ && t_[i + 1].tag == PartOfSpeech::noun)) ||
                     (t_[i].tag == PartOfSpeech::noun && t_[i].entry && listed(kTimeAdverbs, t_[i].lemma))))
@@ -3451,6 +3533,15 @@ bool Generator::meansOfBy(const NounPhrase& np) const {
          !listed(kBareDoers, t_[np.head].lemma);
 }
 
+// "delayed by two hours", "cut by up to 10 percent": a span or a counted amount after "by" is
+// how much, no doer ("written by two students" has one).
+bool Generator::amountOfBy(const NounPhrase& np) const {
+  if (isDuration(np)) return true;
+  if (t_[np.begin].tag != PartOfSpeech::number && !countsANumber(np.begin)) return false;
+  const Sense* s = coreSense(t_[np.head], sense(np.head));
+  return !(s && s->person);
+}
+
 // A passive clause: the English subject is the Hungarian object, and whoever did it ("by my
 // sister") the subject; without one, the verb says "they" ("lezárták az utat").
 void Generator::findAgent(ClauseRoles& r) {
@@ -3458,7 +3549,7 @@ void Generator::findAgent(ClauseRoles& r) {
   a = Agreement{3, true, false, false};
   for (std::size_t k = r.verb.main + 1; k + 1 < n_; ++k)
     if (t_[k].lower == "by" && startsNounPhrase(k + 1) && !namesATime(readNounPhrase(k + 1)) &&
-        !meansOfBy(readNounPhrase(k + 1))) {
+        !meansOfBy(readNounPhrase(k + 1)) && !amountOfBy(readNounPhrase(k + 1))) {
       r.agent = readNounPhrase(k + 1);
       r.agentBy = k;
       a.person = r.agent->person;
@@ -3785,7 +3876,11 @@ void Generator::emitLeadingAdverbs() {
       // word, the time after it, "hol lakik most"
       continue;
     } else if (tk.time && tk.time->unit) {
+      // ("open even on Sundays": "még vasárnaponként is")
+      const bool even = k > 0 && stressedByEven(k - 1) == k;
+      if (even) emit("m\xC3\xA9g", k - 1);
       for (std::string& w : timeWords(*tk.time)) emit(std::move(w), k);
+      if (even) emit("is", k - 1);
       done_[k] = true;
     } else if (tk.entry && (tk.tag == PartOfSpeech::adverb || tk.tag == PartOfSpeech::noun) &&
                listed(kTimeAdverbs, tk.lemma)) {
@@ -4032,6 +4127,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
   const Agreement& a = roles_.agreement;
   const bool location = roles_.copulaLocation, existential = roles_.existential;
   const bool told = toldToBe();
+  if (!g.adverb.empty()) emit(std::string(g.adverb), g.firstAux);  // "used to be": "régen"
   Agreement ca = a;
   ca.definite = false;
   std::string form = conjugate(VerbStem{"van", "", ""}, g.past ? Tense::past : Tense::present, ca);
@@ -4305,9 +4401,12 @@ std::size_t Generator::emitCopula(std::size_t pos) {
                                ? coreSense(t_[pos - 1], sense(pos - 1))
                                : nullptr;
   // ("It was nice to see you": "Szép volt látni téged", the copula before the infinitive)
-  // ("sokkal könnyebb volt, mint az első": before the comparison too)
+  // ("sokkal könnyebb volt, mint az első": before the comparison too; "üres volt egy teremőrt
+  // kivéve": before what is left out)
   if ((roles_.weather || stateKept ||
-       (pos < n_ && (t_[pos].tag == PartOfSpeech::infinitiveTo || t_[pos].lower == "than")) ||
+       (pos < n_ && (t_[pos].tag == PartOfSpeech::infinitiveTo || t_[pos].lower == "than" ||
+                     t_[pos].lemma == "except" || t_[pos].lemma == "except for" ||
+                     t_[pos].lemma == "apart from")) ||
        // ("Fáradt vagyok munka után": an adjective's copula before any phrase after it)
        (predicate && pos + 1 < n_ && t_[pos].tag == PartOfSpeech::preposition)) &&
       !copulaTail_.empty() && copulaTail_.back().token == g.be) {
@@ -5104,6 +5203,30 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
   return pos + 2;
 }
 
+// "want to be a doctor", "try to be quiet": what one wants or tries to be, the predicate and the
+// infinitive of "lesz" after it ("orvos lenni", "csendes lenni"); `pos` again where what follows
+// is no predicate ("to be paid", "to be there").
+// ("don't want to be late": a feeling said with a verb, its infinitive, "elkésni")
+std::size_t Generator::emitInfinitiveOfBe(std::size_t pos) {
+  static constexpr std::string_view kWantingToBe[] = {
+      "want", "like",  "love",  "prefer", "try",   "wish",  "deserve", "learn",   "plan",
+      "hate", "choose", "start", "begin", "continue", "intend", "aim",  "forget", "remember"};
+  const std::size_t pred = pos + 2;
+  if (pos == 0 || t_[pos - 1].tag != PartOfSpeech::verb || !listed(kWantingToBe, t_[pos - 1].lemma)) return pos;
+  if (const FeelingVerb* f = feelingVerb(t_[pred].lower);
+      f && f->adjective != "sorry" && f->adjective != "glad" && (pred + 1 == n_ || t_[pred + 1].tag != PartOfSpeech::noun)) {
+    const VerbStem stem{std::string(f->verb), std::string(f->prefix), ""};
+    emit(stem.prefix + infinitiveOf(stem), pred);
+    return pred + 1;
+  }
+  if (t_[pred].tag != PartOfSpeech::adjective && !(startsNounPhrase(pred) && t_[pred].tag != PartOfSpeech::pronoun))
+    return pos;
+  const std::size_t end = emitPredicate(pred);
+  if (end == pred) return pos;
+  emit("lenni", pos + 1);
+  return end;
+}
+
 // A preposition and its noun phrase: the case the verb or the noun asks for, a time with "-kor",
 // a postposition, or the preposition's own case.
 // The case (or postposition) a preposition takes before `np`: the verb's note, the noun's,
@@ -5795,7 +5918,13 @@ std::size_t Generator::emitPrepositionalPhrase(std::size_t pos) {
       emit(inflectNoun(nounStem(t_[k], sense(k)), false, {}, Case::superessive) + "k\xC3\xA9nt", k);
       return true;
     };
+    const std::size_t first = out_.size();
     if (everyDay(np.head)) {
+      // ("even on Sundays": "még vasárnaponként is")
+      if (pos > 0 && stressedByEven(pos - 1) == np.begin) {
+        out_.insert(out_.begin() + std::ptrdiff_t(first), HungarianWord{"m\xC3\xA9g", pos - 1});
+        emit("is", pos - 1);
+      }
       // ("on Mondays and Fridays": "hétfőnként és péntekenként")
       if (np.end + 1 < n_ && (t_[np.end].lower == "and" || t_[np.end].lower == "or") &&
           (np.end + 2 == n_ || t_[np.end + 2].tag != PartOfSpeech::noun)) {
@@ -5903,6 +6032,14 @@ bool Generator::negatedIndefinite(const NounPhrase& np) const {
   const std::size_t be = roles_.verb.be;
   return (roles_.object && roles_.object->begin == np.begin) ||
          (roles_.existential && be < n_ && np.begin > be && np.begin <= be + 2);
+}
+
+// "the University of Debrecen", "the College of Nyíregyháza": a university or college whose
+// owner after "of" is a lone name, its town.
+bool Generator::universityOfTown(const NounPhrase& np) const {
+  // (as written: a town the core lexicon knows is a noun, "capitalised" unset)
+  return np.ofOwner && np.ofOwner + 1 == np.end && np.head + 2 == np.ofOwner && startsWithCapital(t_[np.head]) &&
+         (t_[np.head].lemma == "university" || t_[np.head].lemma == "college") && startsWithCapital(t_[np.ofOwner]);
 }
 
 // The noun phrase's place after it is "in" and a lone name: a town ("a dentist in Szeged").
@@ -6245,6 +6382,17 @@ std::size_t Generator::emitSubject() {
       t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun &&
       !(r.subject->begin > 0 && t_[r.subject->begin - 1].tag == PartOfSpeech::question))  // "Melyik busz"
     emit("a", r.subject->begin);
+  // "None of the students came": "A diákok közül senki sem jött", the group with "közül" and
+  // none of it, "senki" of people, "egyik" of things ("Az üzletek közül egyik sem volt nyitva")
+  if (r.subject->ofGroup && noneOf(r.subject->begin)) {
+    const NounPhrase group = readNounPhrase(r.subject->ofGroup);
+    emitNounPhrase(group, Case::nominative, "k\xC3\xB6z\xC3\xBCl");
+    const Sense* gs = coreSense(t_[group.head], sense(group.head));
+    emit(gs && gs->person ? "senki" : "egyik", r.subject->begin);
+    emit("sem", r.subject->begin);
+    lastCase_ = Case::nominative;
+    return r.subject->end;
+  }
   // "Neither of them spoke": "Egyikük sem szólalt meg"; "Both of us knew": "Mindketten tudtuk"
   if (const std::string_view part = groupPart(*r.subject); !part.empty()) {
     // ("Each of them has a key": the owner in the dative, "Mindegyiküknek van kulcsa")
@@ -6344,6 +6492,9 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
   }
   if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::verb)
     return emitInfinitive(pos);
+  if (tk.tag == PartOfSpeech::infinitiveTo && pos + 2 < n_ && t_[pos + 1].lower == "be" &&
+      roles_.verb.main != n_ && roles_.verb.main < pos)
+    if (const std::size_t end = emitInfinitiveOfBe(pos); end != pos) return end;
   // "Clear the snow off the roof", "wipe the dust off the table": what a thing is taken off,
   // past the verb's own prefix, is "-ról" ("az autó tetejéről"), the particle no second prefix
   if (tk.lower == "off" && tk.tag == PartOfSpeech::adverb && pos + 1 < n_ && t_[pos + 1].tag != PartOfSpeech::pronoun &&
@@ -6856,6 +7007,8 @@ std::vector<HungarianWord> Generator::run() {
       !before_.condition && roles_.subject && roles_.subject->pronoun && t_[roles_.subject->head].lower == "you")
     roles_.verb.modal = "hat";
   done_.assign(n_, false);
+  for (std::size_t k = 0; k < n_; ++k)
+    if (stressedByEven(k) != n_) done_[k] = true;  // (said with its phrase: "még a kutyák is")
   if (resultState_ < n_) done_[resultState_] = true;
   if (askedPolitely(roles_)) done_[roles_.verb.main - 1] = true;  // ("kindly" is said by "kérjük")
   if (askedOne_)
@@ -7545,6 +7698,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                                 ? Generator(bodyOf(clauses[k + 1]), SIZE_MAX, 0).runForContext()
                                 : context);
       context.purpose = !c.promised;
+      context.promised = c.promised, context.asIf = c.link == "mintha";
       context.measuredFor = c.measured;
       if (c.request && c.begin > 0) {  // the one told is the subject (past "not")
         std::size_t one = c.negated && c.begin > 1 ? c.begin - 2 : c.begin - 1;

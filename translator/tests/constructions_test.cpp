@@ -1847,10 +1847,10 @@ TEST(ConstructionsTest, QuotedSpeechAndWhoSaidIt) {
   EXPECT_EQ(hungarian("\"Close the door,\" she said, smiling.").find("„Csukd be az ajtót” – mondta"), 0u);
   // the words of saying end at the comma, so a longer manner after it keeps the quotation
   EXPECT_EQ(hungarian("\"We have no bread,\" she said, staring at the empty shelf."),
-            "„Nincs kenyerünk” – mondta, bámulva az üres polcot.");
+            "„Nincs kenyerünk” – mondta, az üres polcot bámulva.");
   // ... and the speaker after the verb ends there too, the rest is how it was said
   EXPECT_EQ(hungarian("\"Stop!\" shouted Lucy, chasing her brother."),
-            "„Állj meg!” – kiabálta Lucy, üldözve a bátyját.");
+            "„Állj meg!” – kiabálta Lucy, a bátyját üldözve.");
   EXPECT_TRUE(has(hungarian("I saw Uncle Bob yesterday."), "Bob bácsit"));
   EXPECT_TRUE(has(hungarian("My aunt lives in Leeds."), "nagynéném"));
   // a younger brother is "öcs", an older one "báty"; "her" before a noun phrase owns it
@@ -3098,9 +3098,9 @@ TEST(ConstructionsTest, TooTiredToDoIsAhhozHogy) {
 
 TEST(ConstructionsTest, AnIngVerbAfterTheClauseIsWhatWentOnMeanwhile) {
   EXPECT_EQ(hungarian("She sat by the window, reading a book."),
-            "Az ablak mellett ült, olvasva egy könyvet.");
+            "Az ablak mellett ült, egy könyvet olvasva.");
   EXPECT_EQ(hungarian("Stir the soup, adding the milk slowly."),
-            "Keverje a levest, lassan hozzáadva a tejet.");
+            "Keverje a levest, lassan a tejet hozzáadva.");
 }
 
 TEST(ConstructionsTest, FindItAttachedIsTheWriterSendingIt) {
@@ -5346,9 +5346,9 @@ TEST(ConstructionsTest, ASubjectWithItsPlaceOpensAClause) {
 // said, staring at the shelf" is "– mondta, bámulva ...", where the whole ran on as one statement.
 TEST(ConstructionsTest, WordsOfSayingBeforeWhatWasDoneMeanwhile) {
   EXPECT_EQ(hungarian("\"I am tired,\" she said, staring at the empty shelf."),
-            "„Fáradt vagyok” – mondta, bámulva az üres polcot.");
+            "„Fáradt vagyok” – mondta, az üres polcot bámulva.");
   EXPECT_EQ(hungarian("\"Who is there?\" he whispered, holding the candle."),
-            "„Ki van ott?” – suttogta, tartva a gyertyát.");
+            "„Ki van ott?” – suttogta, a gyertyát tartva.");
 }
 
 // A number of one's own things ("two of my friends") is the number before the possessed noun,
@@ -5427,7 +5427,7 @@ TEST(ConstructionsTest, ThingsNotAllowedInListed) {
 // subject alone: "– kiabálta Lucy, üldözve ...", where the verb went to the sentence's end.
 TEST(ConstructionsTest, TheSpeakerBeforeAComma) {
   EXPECT_EQ(hungarian("\"Give it back!\" shouted Lucy, chasing her brother round the table."),
-            "„Add vissza!” – kiabálta Lucy, üldözve a bátyját az asztal körül.");
+            "„Add vissza!” – kiabálta Lucy, a bátyját az asztal körül üldözve.");
 }
 
 // Words of saying longer than a few words are still the quotation's when their speaker and verb
@@ -6294,6 +6294,99 @@ TEST(ConstructionsTest, WhatOneIsAskedToBeIsTheCopulasSubjunctive) {
   // "are kindly asked to be quiet": the request's clause says the predicate and "legyen" after it
   EXPECT_EQ(hungarian("Guests are kindly asked to be quiet."),
             "K\xC3\xA9rj\xC3\xBCk a vend\xC3\xA9geket, hogy csendesek legyenek.");
+}
+
+TEST(ConstructionsTest, WhatOneWantsOrTriesToBeIsThePredicateAndLenni) {
+  EXPECT_EQ(hungarian("I want to be a doctor."), "Akarok orvos lenni.");
+  EXPECT_EQ(hungarian("I would like to be rich."), "Szeretn\xC3\xA9k gazdag lenni.");
+  EXPECT_EQ(hungarian("Try to be quiet."), "Pr\xC3\xB3" "b\xC3\xA1ljon csendes lenni.");
+  // a feeling said with a verb keeps its verb: "elkésni"
+  EXPECT_EQ(hungarian("I don't want to be late."), "Nem akarok elk\xC3\xA9sni.");
+  // told to remember is told not to forget
+  EXPECT_EQ(hungarian("Remember to be careful."), "Ne felejtsen el \xC3\xB3vatos lenni.");
+}
+
+TEST(ConstructionsTest, WhatOneIsToldToBeHasTheOneToldAsItsSubject) {
+  EXPECT_EQ(hungarian("He told me to be careful."), "Azt mondta nekem, hogy \xC3\xB3vatos legyek.");
+  EXPECT_EQ(hungarian("I want you to be happy."), "Azt akarom, hogy boldog legy\xC3\xA9l.");
+}
+
+TEST(ConstructionsTest, WhatOnePromisesToBeIsTheFutureAndWhatOnePretendsTheConditional) {
+  EXPECT_EQ(hungarian("They promised to be quiet."), "Meg\xC3\xADg\xC3\xA9rt\xC3\xA9k, hogy csendesek lesznek.");
+  EXPECT_EQ(hungarian("He pretended to be asleep."), "\xC3\x9Agy tett, mintha alva lenne.");
+}
+
+TEST(ConstructionsTest, GoingToBeAndUsedToBeAreTheCopulasFutureAndPast) {
+  EXPECT_EQ(hungarian("It is going to be a long day."), "Hossz\xC3\xBA nap lesz.");
+  EXPECT_EQ(hungarian("He used to be a teacher."), "R\xC3\xA9gen tan\xC3\xA1r volt.");
+}
+
+TEST(ConstructionsTest, NoneOfAGroupNamedByANounIsNoneFromAmongIt) {
+  // "közül" after the group, "senki" of people, "egyik" of things, "sem" before the verb
+  EXPECT_EQ(hungarian("None of the students came."), "A di\xC3\xA1kok k\xC3\xB6z\xC3\xBCl senki sem j\xC3\xB6tt.");
+  EXPECT_EQ(hungarian("None of the guests noticed the mistake."),
+            "A vend\xC3\xA9gek k\xC3\xB6z\xC3\xBCl senki sem vette \xC3\xA9szre a hib\xC3\xA1t.");
+  // (a pronoun's group keeps its possessive: "egyikük")
+  EXPECT_EQ(hungarian("None of them came."), "Egyik\xC3\xBCk sem j\xC3\xB6tt.");
+}
+
+TEST(ConstructionsTest, EvenBeforeAPhraseIsMegAndIs) {
+  EXPECT_EQ(hungarian("Even the dogs lay still in the shade."),
+            "M\xC3\xA9g a kuty\xC3\xA1k is mozdulatlanul fek\xC3\xBC" "dtek az \xC3\xA1rny\xC3\xA9kban.");
+  EXPECT_EQ(hungarian("Even my mother likes it."), "M\xC3\xA9g az any\xC3\xA1m is szereti.");
+  // (before the article the subject takes: "még a gyerekek is")
+  EXPECT_EQ(hungarian("Even children can do it."), "M\xC3\xA9g a gyerekek is tudj\xC3\xA1k csin\xC3\xA1lni.");
+  EXPECT_EQ(hungarian("The museum is open even in winter."), "A m\xC3\xBAzeum m\xC3\xA9g t\xC3\xA9len is nyitva van.");
+  EXPECT_EQ(hungarian("The shop is open even on Sundays."),
+            "A bolt m\xC3\xA9g vas\xC3\xA1rnaponk\xC3\xA9nt is nyitva van.");
+  // "even" is no verb of making even before a comparative either
+  EXPECT_EQ(hungarian("It was even colder yesterday."), "Tegnap m\xC3\xA9g hidegebb volt.");
+}
+
+TEST(ConstructionsTest, DidBeforeATimeAskedWithinIsTheVerbOfDoing) {
+  EXPECT_EQ(hungarian("I know what you did last summer."), "Tudom, mit tavaly ny\xC3\xA1ron csin\xC3\xA1lt\xC3\xA1l.");
+}
+
+TEST(ConstructionsTest, UpToANumberIsAkar) {
+  EXPECT_EQ(hungarian("The hall holds up to 50 people."), "Az el\xC5\x91szoba ak\xC3\xA1r 50 embert tart.");
+  EXPECT_EQ(hungarian("You can bring up to two guests."), "Hozhat ak\xC3\xA1r k\xC3\xA9t vend\xC3\xA9get.");
+  EXPECT_EQ(hungarian("Up to 200 people were evacuated."), "Ak\xC3\xA1r 200 embert evaku\xC3\xA1ltak.");
+  // (going up to a place stays going up)
+  EXPECT_EQ(hungarian("He went up to the door."), "Felment az ajt\xC3\xB3hoz.");
+}
+
+TEST(ConstructionsTest, ASpanAfterByInAPassiveIsHowMuchNoDoer) {
+  EXPECT_EQ(hungarian("The flight was delayed by two hours."), "A j\xC3\xA1ratot k\xC3\xA9sleltett\xC3\xA9k k\xC3\xA9t \xC3\xB3r\xC3\xA1val.");
+}
+
+TEST(ConstructionsTest, TheCopulaComesBeforeWhatIsLeftOut) {
+  EXPECT_EQ(hungarian("The museum was empty except for a guard."),
+            "A m\xC3\xBAzeum \xC3\xBCres volt egy terem\xC5\x91rt kiv\xC3\xA9ve.");
+  EXPECT_EQ(hungarian("The street was empty apart from a dog."),
+            "Az utca \xC3\xBCres volt egy kuty\xC3\xA1t\xC3\xB3l eltekintve.");
+}
+
+TEST(ConstructionsTest, AUniversityOfATownIsTheTownsAdjectiveAndTheName) {
+  EXPECT_EQ(hungarian("She studies at the University of Debrecen."), "A Debreceni Egyetemen tanul.");
+  EXPECT_EQ(hungarian("The University of Szeged is old."), "A Szegedi Egyetem r\xC3\xA9gi.");
+  // (the town as Hungarian names it)
+  EXPECT_EQ(hungarian("She studied at the University of Vienna."), "A B\xC3\xA9" "csi Egyetemen tanult.");
+  // (any other owner stays one: "Debrecen történelme")
+  EXPECT_EQ(hungarian("The history of Debrecen is long."), "Debrecen t\xC3\xB6rt\xC3\xA9nelme hossz\xC3\xBA.");
+}
+
+TEST(ConstructionsTest, TheAdverbialParticipleClosesItsPhrase) {
+  EXPECT_EQ(hungarian("He sat on the bank, watching his float."), "A parton \xC3\xBClt, az \xC3\xBAsz\xC3\xB3j\xC3\xA1t n\xC3\xA9zve.");
+  EXPECT_EQ(hungarian("The children ran down the hill, shouting with joy."),
+            "A gyerekek lefutottak a dombon, \xC3\xB6r\xC3\xB6mmel kiab\xC3\xA1lva.");
+}
+
+TEST(ConstructionsTest, ProvidedAfterBeIsThePassiveOfProviding) {
+  EXPECT_EQ(hungarian("Please tell us whether accommodation is provided."),
+            "K\xC3\xA9rj\xC3\xBCk, mondja meg nek\xC3\xBCnk, hogy sz\xC3\xA1ll\xC3\xA1st biztos\xC3\xADtanak-e.");
+  EXPECT_EQ(hungarian("Towels are provided."), "A t\xC3\xB6r\xC3\xB6lk\xC3\xB6z\xC5\x91ket biztos\xC3\xADtj\xC3\xA1k.");
+  // (beside its noun it is what comes with the thing)
+  EXPECT_EQ(hungarian("Use the envelope provided."), "Haszn\xC3\xA1lja a mell\xC3\xA9kelt bor\xC3\xADt\xC3\xA9kot.");
 }
 
 }  // namespace
