@@ -1474,11 +1474,8 @@ void ReadingChooser::choose(std::size_t i) {
     }
   }
   // "None of us knew": the part of a group, the subject as "neither of them" is ("Egyikünk sem")
-  // ("None of the students came", "neither of my brothers": a group named by a noun phrase too)
-  if ((t.lower == "none" || t.lower == "neither") && i + 2 < toks_.size() && toks_[i + 1].lower == "of" &&
-      (toks_[i + 2].lower == "us" || toks_[i + 2].lower == "them" || toks_[i + 2].lower == "you" ||
-       toks_[i + 2].lower == "the" || toks_[i + 2].lower == "these" || toks_[i + 2].lower == "those" ||
-       toks_[i + 2].tag == PartOfSpeech::possessive)) {
+  if (t.lower == "none" && i + 2 < toks_.size() && toks_[i + 1].lower == "of" &&
+      (toks_[i + 2].lower == "us" || toks_[i + 2].lower == "them" || toks_[i + 2].lower == "you")) {
     t.tag = PartOfSpeech::adjective;
     return;
   }

@@ -975,11 +975,6 @@ class Generator {
     return n_ > 1 && t_[1].lower == "it" &&
            (t_[0].tag == PartOfSpeech::auxiliary || t_[0].tag == PartOfSpeech::modal);
   }
-  // "none" or "neither" before "of" and its group ("None of the students")
-  bool noneOf(std::size_t k) const {
-    return k + 1 < n_ && (t_[k].lower == "none" || t_[k].lower == "neither") && t_[k].tag == PartOfSpeech::adjective &&
-           t_[k + 1].lower == "of";
-  }
   // "to" and a verb at k, or "to be" ("have to be careful": "óvatosnak kell lenned")
   bool infinitiveAt(std::size_t k) const {
     return k + 1 < n_ && ((t_[k].tag == PartOfSpeech::infinitiveTo && t_[k + 1].tag == PartOfSpeech::verb) ||
@@ -1342,8 +1337,7 @@ NounPhrase Generator::readNounPhrase(std::size_t i) const {
   // "the youngest of the three sisters", "the best of them": a superlative alone, the group it
   // ranks among after "of"
   if (!np.ofOwner && head + 1 == k && k + 1 < t_.size() && t_[head].tag == PartOfSpeech::adjective &&
-      (t_[head].degree == 2 || t_[head].lower == "best" || t_[head].lower == "worst" ||
-       (noneOf(head) && t_[k + 1].tag != PartOfSpeech::pronoun)) &&  // ("none of us": "egyikünk")
+      (t_[head].degree == 2 || t_[head].lower == "best" || t_[head].lower == "worst") &&
       t_[k].lower == "of" && startsNounPhrase(k + 1)) {
     const NounPhrase group = readNounPhrase(k + 1);
     if (t_[group.head].plural) {  // ("of the three sisters": counted, said singular)
@@ -2772,7 +2766,7 @@ bool Generator::countedSubject() const {
 bool Generator::noneSubject() const {
   if (!roles_.subject || roles_.verb.passive) return false;
   if (const std::string& w = t_[roles_.subject->begin].lower;
-      (w == "neither" || w == "none") && (!groupPart(*roles_.subject).empty() || roles_.subject->ofGroup))
+      (w == "neither" || w == "none") && !groupPart(*roles_.subject).empty())
     return true;
   const std::string& head = t_[roles_.subject->head].lemma;
   return deniedByDeterminer(*roles_.subject) || (isIndefinitePronoun(t_[roles_.subject->head]) &&
@@ -6382,17 +6376,6 @@ std::size_t Generator::emitSubject() {
       t_[r.subject->head].tag == PartOfSpeech::noun && !indefinitePronoun &&
       !(r.subject->begin > 0 && t_[r.subject->begin - 1].tag == PartOfSpeech::question))  // "Melyik busz"
     emit("a", r.subject->begin);
-  // "None of the students came": "A diákok közül senki sem jött", the group with "közül" and
-  // none of it, "senki" of people, "egyik" of things ("Az üzletek közül egyik sem volt nyitva")
-  if (r.subject->ofGroup && noneOf(r.subject->begin)) {
-    const NounPhrase group = readNounPhrase(r.subject->ofGroup);
-    emitNounPhrase(group, Case::nominative, "k\xC3\xB6z\xC3\xBCl");
-    const Sense* gs = coreSense(t_[group.head], sense(group.head));
-    emit(gs && gs->person ? "senki" : "egyik", r.subject->begin);
-    emit("sem", r.subject->begin);
-    lastCase_ = Case::nominative;
-    return r.subject->end;
-  }
   // "Neither of them spoke": "Egyikük sem szólalt meg"; "Both of us knew": "Mindketten tudtuk"
   if (const std::string_view part = groupPart(*r.subject); !part.empty()) {
     // ("Each of them has a key": the owner in the dative, "Mindegyiküknek van kulcsa")
