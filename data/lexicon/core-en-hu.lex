@@ -7185,6 +7185,9 @@ millennium	n	évezred[évezredek,3sg=évezrede]
 # phrasal verbs of every day, with the case their object takes
 get rid of	v	meg|szabadul[noobj,obj=tol]
 get used to	v	meg|szokik
+be tired of	v	un
+be used to	v	hozzá|szokik[noobj,obj=hoz]
+make it	v	el|jut[noobj]
 put up with	v	el|tűr ; el|visel
 point out	v	rá|mutat[noobj,obj=ra,that=ra]
 sort out	v	el|intéz ; rendez

@@ -3598,6 +3598,32 @@ void beingOver(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "I'm tired of waiting", "She is used to the noise": being tired of a thing is being bored by
+// it, "unja" (the present), and being used to one is having got used to it, "hozzászokott" (the
+// past of the change); the copula before gives the tense. Before a bare verb "used to" is a
+// purpose ("is used to open the door") and stays the passive.
+void beingTiredOfOrUsedTo(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 2 < toks.size(); ++i) {
+    const bool tired = toks[i].lower == "tired" && toks[i + 1].lower == "of";
+    const bool used = toks[i].lower == "used" && toks[i + 1].lower == "to";
+    if (!tired && !used) continue;
+    // ("I'm not used to it": past the negation)
+    const std::size_t b = i >= 2 && toks[i - 1].tag == PartOfSpeech::negation ? i - 2 : i - 1;
+    const std::string& be = toks[b].lower;
+    if (!formOfBe(be) || be == "been") continue;
+    const Token& next = toks[i + 2];
+    if (used && next.tag == PartOfSpeech::verb && next.form == VerbForm::base) continue;
+    const lexicon::Entry* e = core.find(tired ? "be tired of" : "be used to", PartOfSpeech::verb);
+    if (!e) return;
+    Token& t = toks[i];
+    t.tag = PartOfSpeech::verb, t.lemma = e->lemma, t.entry = e, t.dictionarySenses.clear();
+    const bool past = be == "was" || be == "were";
+    t.form = be == "be" ? VerbForm::base : used || past ? VerbForm::past : VerbForm::base;
+    t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+  }
+}
+
 // "about 500 people", "around ten o'clock": before a number, how near ("körülbelül")
 void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   for (std::size_t i = 0; i + 1 < toks.size(); ++i)
@@ -3879,6 +3905,17 @@ std::pair<const lexicon::Entry*, std::size_t> haveADoing(const lexicon::CoreLexi
   return {core.find("have a " + toks[i + 2].lower, PartOfSpeech::verb), 2};
 }
 
+// "make it easier", "made it clear", "make it happen", "make it a rule": what "it" is made into
+// or made to do follows, and "make it" is no getting there ("I can't make it on Thursday": "nem
+// tudok eljutni").
+bool makingItSomething(const lexicon::Entry& phrasal, const std::vector<Token>& toks, std::size_t it) {
+  if (phrasal.lemma != "make it" || it + 1 >= toks.size() || toks[it].pauseAfter) return false;
+  const PartOfSpeech next = toks[it + 1].tag;
+  return next == PartOfSpeech::adjective || next == PartOfSpeech::verb || next == PartOfSpeech::noun ||
+         next == PartOfSpeech::determiner || next == PartOfSpeech::possessive || next == PartOfSpeech::number ||
+         next == PartOfSpeech::pronoun || next == PartOfSpeech::name;
+}
+
 // A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
 // become one token.
 std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
@@ -4000,6 +4037,7 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
            toks[last + 1].lower == "an" || toks[last + 1].lower == "several" || toks[last + 1].lower == "a few") &&
           toks[last + 2].tag == PartOfSpeech::noun && unitOfTime(toks[last + 2].lemma))
         phrasal = nullptr;
+      if (phrasal && last == i + 1 && makingItSomething(*phrasal, toks, last)) phrasal = nullptr;
       if (phrasal && last == i + 1 && placeAfterIntransitiveParticle(*phrasal, toks, last)) phrasal = nullptr;
       if (phrasal && last == i + 1 && placeAfterPassive(out, t, toks, i)) phrasal = nullptr;
       if (phrasal) {
@@ -6479,6 +6517,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   aboutANumber(core_, toks);
   beingBornOrMade(core_, toks);
   beingOver(core_, toks);
+  beingTiredOfOrUsedTo(core_, toks);
   thanks(core_, toks);
   regretfulAfraid(core_, toks);
   conjunctionsOfSeveralWords(toks);

@@ -1040,6 +1040,7 @@ class Generator {
   std::size_t possibleToDo() const;
   std::size_t emitPredicate(std::size_t pos);
   std::size_t emitObject(std::size_t pos);
+  bool saidByThePrefix(const NounPhrase& object) const;
   std::size_t emitInfinitive(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
   std::size_t emitParticiplesObject(const NounPhrase& np);
@@ -4963,12 +4964,22 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
   return pos + 1;
 }
 
+// "Can you check on it?", "I'm not used to it": an "it" in the case the verb's prefix names is
+// said by the prefix alone ("Rá tudsz nézni?", "Nem szoktam hozzá"), never twice.
+bool Generator::saidByThePrefix(const NounPhrase& object) const {
+  if (!object.pronoun || t_[object.head].lower != "it" || !roles_.verbSense || roles_.verbSense->prefix.empty())
+    return false;
+  const std::optional<std::string> pronoun = pronounInCase(3, false, roles_.objectCase);
+  return pronoun && *pronoun == roles_.verbSense->prefix;
+}
+
 std::size_t Generator::emitObject(std::size_t pos) {
   const NounPhrase& object = *roles_.object;
   if (emitGenericArticle_) emit("a", pos);
   // "felhívlak": the verb says "you" already; "read it": "elolvasta", the definite verb says "it"
   const bool it = object.pronoun && t_[object.head].lower == "it" && roles_.objectCase == Case::accusative;
-  if (!(roles_.agreement.youObject && object.pronoun) && !it) emitNounPhrase(object, roles_.objectCase);
+  if (!(roles_.agreement.youObject && object.pronoun) && !it && !saidByThePrefix(object))
+    emitNounPhrase(object, roles_.objectCase);
   lastCase_ = roles_.objectCase;
   objectDone_ = true;
   return object.end;

@@ -203,6 +203,28 @@ TEST(PhrasesTest, GettingUsedToAThingIsGrowingAccustomedToIt) {
   EXPECT_EQ(hungarian("I can't get used to the cold."), "Nem tudom megszokni a hideget.");
 }
 
+TEST(PhrasesTest, BeingUsedToOrTiredOfAThing) {
+  EXPECT_EQ(hungarian("I am used to the noise."), "Hozzászoktam a zajhoz.");
+  EXPECT_EQ(hungarian("I'm tired of waiting."), "Unom a várakozást.");
+  EXPECT_EQ(hungarian("She was tired of his jokes."), "Unta a vicceit.");
+  // before a bare verb it is a purpose, and "used to" alone the past habit
+  EXPECT_EQ(hungarian("This key is used to open the door."), "Ez a kulcs kinyitja az ajtót.");
+  EXPECT_EQ(hungarian("I used to live there."), "Régen laktam ott.");
+}
+
+TEST(PhrasesTest, AnItThePrefixSaysIsNotSaidTwice) {
+  EXPECT_EQ(hungarian("I'm not used to it."), "Nem szoktam hozzá.");
+  EXPECT_EQ(hungarian("Can you check on it?"), "Rá tudsz nézni?");
+}
+
+TEST(PhrasesTest, MakingItIsGettingThere) {
+  EXPECT_EQ(hungarian("I can't make it on Thursday.").rfind("Nem tudok eljutni", 0), 0u);
+  EXPECT_EQ(hungarian("Did you make it to the station?"), "Eljutottál az állomásra?");
+  // what "it" is made into follows: no getting there
+  EXPECT_FALSE(has(hungarian("It made it clear that he was angry."), "eljut"));
+  EXPECT_FALSE(has(hungarian("It will make it easier."), "eljut"));
+}
+
 TEST(PhrasesTest, ComingOrGoingToDoAThingIsItsInfinitive) {
   EXPECT_EQ(hungarian("We went fishing on Sunday."), "Vasárnap mentünk horgászni.");
   EXPECT_EQ(hungarian("Why don't you come shopping with us?"), "Miért nem jössz vásárolni velünk?");
