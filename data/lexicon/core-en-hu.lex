@@ -183,7 +183,7 @@ paper	n	papír[papírok,3sg=papírja] ; újság[when=read/daily/local/morning/na
 heart	n	szív[szívek]
 budapest	n	budapest[name,from=rol,in=n,to=ra]
 # --- verbs
-ask	v	meg|kérdez ; kér ; fel|tesz[when=question] ; kér[when=favour/favor/permission/help/advice/forgiveness/information/refund/receipt/price]
+ask	v	meg|kérdez ; meg|kérdez[when=wh,obj=tol] ; kér ; fel|tesz[when=question] ; kér[when=favour/favor/permission/help/advice/forgiveness/information/refund/receipt/price]
 be	v	van
 become	v	lesz[obj=nom] ; válik
 begin	v	el|kezd[intr=kezdődik] ; kezdődik

@@ -4374,10 +4374,18 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       // "tell me where it is", "told us why": a question after the one told asks for the verb's
       // sense of it, where one names "wh" ("mondja meg, hol van")
       {
+        // ("asked him if he was coming", "Ask your doctor whether ...": "if" after the one asked
+        // asks too, "megkérdezte tőle, hogy jön-e")
         std::size_t q = k;
-        if (q < toks.size() && listed(kObjectPronouns, toks[q].lower)) ++q;
+        if (q < toks.size() && listed(kObjectPronouns, toks[q].lower)) {
+          ++q;
+        } else if (q + 1 < toks.size() && (toks[q].tag == PartOfSpeech::possessive || toks[q].lower == "the")) {
+          ++q;
+          while (q < toks.size() && toks[q].tag == PartOfSpeech::noun && !toks[q].pauseAfter) ++q;
+        }
         if (toks[i].neighbour.empty() && toks[i].entry && q < toks.size() && !toks[i].pauseAfter &&
-            (toks[q].tag == PartOfSpeech::question || toks[q].lower == "whether") &&
+            (toks[q].tag == PartOfSpeech::question || toks[q].lower == "whether" ||
+             (toks[q].lower == "if" && q > k)) &&
             std::any_of(toks[i].entry->senses.begin(), toks[i].entry->senses.end(),
                         [](const lexicon::Sense& s) { return listsWord(s.note("when"), "wh"); }))
           toks[i].neighbour = "wh";

@@ -1041,6 +1041,7 @@ class Generator {
   std::size_t emitPredicate(std::size_t pos);
   std::size_t emitObject(std::size_t pos);
   bool saidByThePrefix(const NounPhrase& object) const;
+  bool clauseIsTheObjectPast(Case objectCase, const Sense* verbSense) const;
   std::size_t emitInfinitive(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
   std::size_t emitParticiplesObject(const NounPhrase& np);
@@ -3104,7 +3105,8 @@ void Generator::findObjects(ClauseRoles& r) {
                verbSense->prefix.empty()) {
       // "decided to sell it": what one decided is how, "úgy döntött, hogy eladja"
       mannerClausePronoun_ = !r.verb.negative && objectClauseSaid_;
-    } else if (objectClause_ && mainVerb != n_ && r.objectCase == Case::accusative &&
+    } else if (objectClause_ && mainVerb != n_ &&
+               (r.objectCase == Case::accusative || clauseIsTheObjectPast(r.objectCase, verbSense)) &&
                !(verbSense && verbSense->noObject)) {
       a.definite = true;
       objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
@@ -3167,6 +3169,8 @@ void Generator::findObjects(ClauseRoles& r) {
     a.definite = true, emitGenericArticle_ = true;
   if (r.objectCase != Case::accusative || (verbSense && verbSense->noObject))
     a.definite = a.youObject = false;
+  if (objectClause_ && object->end >= n_ && clauseIsTheObjectPast(r.objectCase, verbSense))
+    a.definite = true;
   // "gave me a book": the pronoun receives, the noun phrase after it is the object
   // "gave the students a book": so too a noun phrase, for verbs whose "to" is the dative
   const bool givesTo = verbSense && verbSense->note("to") == "nak";
@@ -4962,6 +4966,14 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     return n_;
   }
   return pos + 1;
+}
+
+// "She asked me where the station was": where the one asked takes a case of its own ("tőlem"),
+// the question after is the verb's object, said with the definite verb ("Megkérdezte tőlem,
+// hol"), whether the one asked is named or not.
+bool Generator::clauseIsTheObjectPast(Case objectCase, const Sense* verbSense) const {
+  return objectCase != Case::accusative && verbSense && !verbSense->noObject && verbSense->note("that").empty() &&
+         !verbSense->note("obj").empty();
 }
 
 // "Can you check on it?", "I'm not used to it": an "it" in the case the verb's prefix names is

@@ -1151,9 +1151,13 @@ TEST(ConstructionsTest, ABareObjectTakesThePrefixsPlace) {
 }
 
 TEST(ConstructionsTest, AQuestionWithinPastTheOneAsked) {
-  EXPECT_EQ(hungarian("She asked him when the train leaves."), "Megkérdezte őt, mikor indul a vonat.");
+  EXPECT_EQ(hungarian("She asked him when the train leaves."), "Megkérdezte tőle, mikor indul a vonat.");
   // what held when it was asked or known is said in the present, as a "that" clause is
-  EXPECT_EQ(hungarian("He asked me why I was tired."), "Megkérdezett engem, miért vagyok fáradt.");
+  EXPECT_EQ(hungarian("He asked me why I was tired."), "Megkérdezte tőlem, miért vagyok fáradt.");
+  // the one asked from takes "-tól"; the question is the object, the verb definite
+  EXPECT_EQ(hungarian("She asked me where the station was."), "Megkérdezte tőlem, hol van az állomás.");
+  EXPECT_EQ(hungarian("She asked where the station was."), "Megkérdezte, hol van az állomás.");
+  EXPECT_EQ(hungarian("I asked him if he was coming."), "Megkérdeztem tőle, hogy jön-e.");
   EXPECT_EQ(hungarian("Nobody knew where the key was."), "Senki sem tudta, hol van a kulcs.");
   // a perfect keeps the past
   EXPECT_EQ(hungarian("Nobody knew where he had gone."), "Senki sem tudta, hová ment.");
@@ -1395,7 +1399,7 @@ TEST(ConstructionsTest, FeelingsSaidWithTheCopulaAreHungarianVerbs) {
   EXPECT_EQ(hungarian("I will be back in ten minutes."), "Visszajövök tíz perc múlva.");
   EXPECT_EQ(hungarian("I will be late tomorrow."), "Holnap elkésem.");
   // a question word is the focus: the prefix follows
-  EXPECT_EQ(hungarian("He asked me why I was late."), "Megkérdezett engem, miért késtem el.");
+  EXPECT_EQ(hungarian("He asked me why I was late."), "Megkérdezte tőlem, miért késtem el.");
   // "right" and "sorry" stay sayings of a pronoun only
   EXPECT_EQ(hungarian("You are right."), "Igazad van.");
 }
@@ -2592,7 +2596,7 @@ TEST(ConstructionsTest, TheCopulaComesBeforeTheComparison) {
 TEST(ConstructionsTest, AYesOrNoAskedWithinTakesE) {
   EXPECT_EQ(hungarian("Do you know if the shop is open?"), "Tudod, hogy nyitva van-e a bolt?");
   EXPECT_EQ(hungarian("I don't know whether he is at home."), "Nem tudom, hogy otthon van-e.");
-  EXPECT_EQ(hungarian("Ask him if he likes fish."), "Kérdezze meg őt, hogy szereti-e a halat.");
+  EXPECT_EQ(hungarian("Ask him if he likes fish."), "Kérdezze meg tőle, hogy szereti-e a halat.");
   // "if" of a condition takes none
   EXPECT_EQ(hungarian("If it rains, we will stay at home."), "Ha esik az eső, otthon maradunk.");
   // the "van" of a state left takes it, not the prefix before it
