@@ -2950,8 +2950,12 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     Token& stop = toks[i];
     Token& ing = toks[i + 1];
+    // ("My phone has stopped working": what has stopped holds now, "többé nem működik"; "had
+    // stopped" held then)
+    const bool perfect = stop.form == VerbForm::participle && i > 0 &&
+                         (toks[i - 1].lower == "has" || toks[i - 1].lower == "have" || toks[i - 1].lower == "had");
     if (stop.tag != PartOfSpeech::verb || stop.lemma != "stop" || stop.form == VerbForm::ing ||
-        weatherStopped(core, toks, i) || stop.form == VerbForm::participle || ing.words != 1 ||
+        weatherStopped(core, toks, i) || (stop.form == VerbForm::participle && !perfect) || ing.words != 1 ||
         ing.lower.size() <= 5 || !endsWith(ing.lower, "ing"))
       continue;
     const std::vector<Reading> rs = readingsOf(core, ing);
@@ -2960,6 +2964,8 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
     });
     if (verb == rs.end()) continue;
     ing.tag = PartOfSpeech::verb, ing.lemma = verb->lemma, ing.entry = nullptr, ing.form = VerbForm::base;
+    if (perfect) stop.form = toks[i - 1].lower == "had" ? VerbForm::past
+                             : toks[i - 1].lower == "has" ? VerbForm::third : VerbForm::base;
     stop.lower = stop.form == VerbForm::past ? "did" : stop.form == VerbForm::third ? "does" : "do";
     stop.lemma = "do";
     stop.tag = PartOfSpeech::auxiliary;
@@ -2971,6 +2977,11 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
     // ("többé nem jöttek": before the negation, which keeps the verb's comma after it)
     toks.insert(toks.begin() + std::ptrdiff_t(i + 1), impliedWord("not", PartOfSpeech::negation, word));
     toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(anymore));
+    if (perfect) {  // (the "have" said by the tense of "do")
+      toks[i].word = toks[i - 1].word, toks[i].words += toks[i - 1].words;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) - 1);
+      --i;
+    }
     i += 3;
   }
 }

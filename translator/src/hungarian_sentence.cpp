@@ -3440,7 +3440,10 @@ bool Generator::forTheSpeaker() const {
 // Whether the clause's subject is a thing, neither a person nor a pronoun for one ("The
 // machine works", "It works"; not "My sister works", "She works").
 bool Generator::saidOfThing(const ClauseRoles& r) const {
-  if (!r.subject || r.verb.passive) return false;
+  // ("The laptop I bought stopped working": the main clause goes on after a relative clause of
+  // its subject, a thing, "nem működik")
+  if (!r.subject) return !r.verb.passive && before_.resumed && before_.thing;
+  if (r.verb.passive) return false;
   const std::string& word = t_[r.subject->head].lower;
   // ("That works for me": a demonstrative alone)
   if (r.subject->pronoun || (r.subject->begin + 1 == r.subject->end && (word == "this" || word == "that")))

@@ -1708,6 +1708,13 @@ TEST(ConstructionsTest, ToStopDoingIsNoLonger) {
   EXPECT_EQ(hungarian("The rain stopped."), "Az eső elállt.");
   // past a relative clause the subject's "did not" still tells, no imperative
   EXPECT_TRUE(has(hungarian("The laptop I bought stopped working."), ", többé nem "));
+  // ... and a thing's working there is still a machine's, "működik"
+  EXPECT_EQ(hungarian("The printer that I bought doesn't work."), "A nyomtató, amelyet vettem, nem működik.");
+  EXPECT_TRUE(has(hungarian("The laptop I bought stopped working."), "többé nem működött"));
+  // what has stopped holds now
+  EXPECT_EQ(hungarian("My phone has stopped working."), "A telefonom többé nem működik.");
+  EXPECT_EQ(hungarian("They have stopped talking to each other."), "Többé nem beszélnek egymással.");
+  EXPECT_EQ(hungarian("She has stopped the car."), "Megállította az autót.");
   // the weather "it" stopped doing is what stopped
   EXPECT_EQ(hungarian("It stopped raining."), "Az eső elállt.");
   EXPECT_EQ(hungarian("It has stopped snowing."), "A hó elállt.");
