@@ -997,7 +997,7 @@ chance	n	esély[esélyek] ; lehetőség[lehetőségek] ; véletlen
 character	n	jellem[jellemek] ; szereplő ; karakter[karakterek] ; szereplő[when=main/fictional/central/leading/cartoon/favourite/favorite/minor/supporting/title] ; karakter[karakterek,when=contain/type/enter/special/maximum/minimum/chinese/invalid/password]
 column	n	oszlop[oszlopok] ; rovat[rovatok]
 common	adj	gyakori ; közös ; általános ; közös[when=ground/interest/goal/language/market/enemy/room/friend/border/currency/aim/purpose/ancestor/area/space/history/heritage/value/identity/experience/cause/understanding/position/approach/policy/strategy/project/future/bond/thread/denominator/feature]
-complete	adj	teljes ; kész[készek]
+complete	adj	teljes ; kész[készek] ; kész[készek,when=installation/download/upload/update/setup/transfer/backup/scan/repairs/registration/payment/migration/sync/synchronisation/synchronization/refund/charging]
 complete	v	befejez ; ki|tölt
 concern	n	aggodalom[aggodalmak] ; ügy[ügyek]
 concern	v	érint ; aggaszt
@@ -5343,7 +5343,7 @@ expiry date	n	lejárati dátum
 forward	v	továbbít[to=nak]
 attendance	n	részvétel
 get back to	v	válaszol[obj=nak]
-reschedule	v	át|tesz
+reschedule	v	át|tesz[for=ra,to=ra]
 apologies	adv	elnézést[for=ert]
 little sister	n	húg[húgok,person]
 younger sister	n	húg[húgok,person]

@@ -872,7 +872,7 @@ void lastAsPast(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 // számlám"); the unit's adjective comes from its `attr=` note. "for" goes: the adjective is all. An
 // indefinite noun keeps the time it is for after it ("booked a room for next week": "lefoglaltunk egy szobát
 // jövő hétre").
-void timesOfNouns(std::vector<Token>& toks) {
+void timesOfNouns(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   using Deixis = TimePhrase::Deixis;
   auto definiteBefore = [&](std::size_t noun) {
     std::size_t k = noun;
@@ -884,11 +884,21 @@ void timesOfNouns(std::vector<Token>& toks) {
            (d.tag == PartOfSpeech::determiner &&
             (d.lower == "the" || d.lower == "this" || d.lower == "that"));
   };
+  // ("reschedule the meeting for next Wednesday": the time is where the verb moves it,
+  // "áttenni a megbeszélést jövő szerdára", when the verb's "for" names a case)
+  auto verbsTime = [&](std::size_t noun) {
+    std::size_t k = noun;
+    while (k > 0 && toks[k - 1].tag != PartOfSpeech::determiner && toks[k - 1].tag != PartOfSpeech::possessive) --k;
+    if (k < 2 || toks[k - 2].tag != PartOfSpeech::verb) return false;
+    const lexicon::Entry* verb = toks[k - 2].entry ? toks[k - 2].entry : core.find(toks[k - 2].lemma, PartOfSpeech::verb);
+    return verb && verb->pos == PartOfSpeech::verb && !verb->senses.empty() &&
+           verb->senses.front().note("for") == "ra";
+  };
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
     Token& when = toks[i + 1];
     if ((toks[i].lower != "for" && toks[i].lower != "from") || toks[i - 1].tag != PartOfSpeech::noun ||
         toks[i - 1].possessor || !when.time || !when.time->unit || when.time->unit->senses.empty() ||
-        !definiteBefore(i - 1))
+        !definiteBefore(i - 1) || (toks[i].lower == "for" && verbsTime(i - 1)))
       continue;
     const TimePhrase& tp = *when.time;
     // ("my bill from last month": "a múlt havi számlám", a time past)
@@ -6562,7 +6572,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   toks = joinTimePhrases(core_, std::move(toks));
   weddingsAtATime(core_, toks);
   blamedOnACause(toks);
-  timesOfNouns(toks);
+  timesOfNouns(core_, toks);
   halfOfAWhole(core_, toks);
   halvesOfAMatch(core_, toks);
   bestOfAGroup(core_, toks);

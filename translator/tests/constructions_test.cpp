@@ -330,6 +330,10 @@ TEST(ConstructionsTest, ATimeForANounIsItsAdjective) {
   EXPECT_EQ(hungarian("I paid the bill for last month."), "Kifizettem a múlt havi számlát.");
   // after a verb the time is what it is for
   EXPECT_EQ(hungarian("We waited for next week."), "Vártunk jövő hétre.");
+  // ... and so after the object of a verb that moves or books a thing for a time
+  EXPECT_EQ(hungarian("Can we reschedule the meeting for next Wednesday?"),
+            "Áttehetjük a megbeszélést jövő szerdára?");
+  EXPECT_EQ(hungarian("We booked the room for next week."), "Lefoglaltuk a szobát jövő hétre.");
   // a noun "from" a time past is of it
   EXPECT_EQ(hungarian("I read the report from last week."), "Olvasom a múlt heti jelentést.");
 }

@@ -203,6 +203,14 @@ TEST(PhrasesTest, GettingUsedToAThingIsGrowingAccustomedToIt) {
   EXPECT_EQ(hungarian("I can't get used to the cold."), "Nem tudom megszokni a hideget.");
 }
 
+TEST(PhrasesTest, AProcessCompleteIsDone) {
+  EXPECT_EQ(hungarian("Please wait until the installation is complete."),
+            "Kérjük, várjon, amíg a telepítés nem lesz kész.");
+  EXPECT_EQ(hungarian("The download is complete."), "A letöltés kész.");
+  // a whole set stays "teljes"
+  EXPECT_EQ(hungarian("The collection is complete."), "A gyűjtemény teljes.");
+}
+
 TEST(PhrasesTest, BeingUsedToOrTiredOfAThing) {
   EXPECT_EQ(hungarian("I am used to the noise."), "Hozzászoktam a zajhoz.");
   EXPECT_EQ(hungarian("I'm tired of waiting."), "Unom a várakozást.");
