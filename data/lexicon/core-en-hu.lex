@@ -831,7 +831,7 @@ pitch	n	pálya[pályák,on=n] ; hangmagasság
 pitch	v	dob ; fel|ver ; fel|állít[when=tent/marquee]
 post	n	posta[by=n] ; állás[állások] ; oszlop[oszlopok] ; bejegyzés[bejegyzések,when=blog/facebook/social/instagram/latest/recent/publish/share/delete/like/original/forum/linkedin/twitter/new/read] ; állás[állások,when=fill/hold/vacant/senior/leave/accept/permanent/teaching/government/ministerial/key/resign/apply]
 post	v	fel|ad ; ki|tesz ; ki|tesz[when=message/photo/picture/comment/video/update/link/review/tweet/notice]
-power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/restore/switch/turn/supply/outage]
+power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/restore/switch/turn/supply/outage] ; áram[áramok,near=outage/outages/blackout/electricity/generator/generators/restored/grid/socket/plug/outlet/charger/electric/electrical/fuse/candles/torch/flashlight]
 relief	n	megkönnyebbülés ; segély[segélyek]
 rough	adj	durva ; egyenetlen ; viharos[when=sea/water/weather/crossing/wind/night] ; hozzávetőleges[when=idea/estimate/guide/figure/number/calculation/translation/outline/approximation/draft/sketch/timeline/order/guess] ; nehéz[nehezek,when=time/day/week/night/year/month/patch/period/start/ride/journey/life]
 score	n	eredmény[eredmények] ; pontszám[pontszámok]

@@ -3619,6 +3619,27 @@ void beingOver(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "Is this seat taken?", "Sorry, this table is taken": a seat or a table taken, the copula
+// before it and nothing after, is one in use, "foglalt" ("Foglalt ez a hely?"); "was taken to
+// hospital" stays the passive.
+void seatsTaken(std::vector<Token>& toks) {
+  static constexpr std::string_view kSeats[] = {"seat", "place", "chair", "table", "spot", "bed", "room"};
+  for (std::size_t i = 2; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    if (t.lower != "taken" || !(i + 1 == toks.size() || t.pauseAfter || toks[i + 1].lower == "?" ||
+                                toks[i + 1].lower == "." || toks[i + 1].tag == PartOfSpeech::conjunction))
+      continue;
+    // ("The seat is taken", "Is this seat taken?", "Are these seats already taken?")
+    std::size_t k = toks[i - 1].tag == PartOfSpeech::adverb ? i - 2 : i - 1;
+    const bool asked = toks[k].tag == PartOfSpeech::noun;
+    if (!asked && (!formOfBe(toks[k].lower) || k == 0)) continue;
+    const Token& seat = asked ? toks[k] : toks[k - 1];
+    if (seat.tag != PartOfSpeech::noun || !listed(kSeats, seat.lemma)) continue;
+    t.tag = PartOfSpeech::adjective, t.lemma = "taken", t.entry = nullptr;
+    t.dictionarySenses = {"foglalt"};
+  }
+}
+
 // "I'm tired of waiting", "She is used to the noise": being tired of a thing is being bored by
 // it, "unja" (the present), and being used to one is having got used to it, "hozzászokott" (the
 // past of the change); the copula before gives the tense. Before a bare verb "used to" is a
@@ -6547,6 +6568,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   beingBornOrMade(core_, toks);
   beingOver(core_, toks);
   beingTiredOfOrUsedTo(core_, toks);
+  seatsTaken(toks);
   thanks(core_, toks);
   regretfulAfraid(core_, toks);
   conjunctionsOfSeveralWords(toks);

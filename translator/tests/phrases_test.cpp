@@ -203,6 +203,19 @@ TEST(PhrasesTest, GettingUsedToAThingIsGrowingAccustomedToIt) {
   EXPECT_EQ(hungarian("I can't get used to the cold."), "Nem tudom megszokni a hideget.");
 }
 
+TEST(PhrasesTest, PowerAmongCandlesAndGeneratorsIsElectricity) {
+  EXPECT_EQ(hungarian("The power was restored this morning."), "Az áramot ma reggel helyreállították.");
+  EXPECT_TRUE(has(hungarian("We had no power for two days, so we used candles."), "Nem volt áramunk"));
+  EXPECT_TRUE(has(hungarian("The president has the power to veto laws."), "hatalma"));
+}
+
+TEST(PhrasesTest, ASeatTakenIsInUse) {
+  EXPECT_EQ(hungarian("Is this seat taken?"), "Foglalt ez a hely?");
+  EXPECT_EQ(hungarian("All the seats were taken."), "Minden hely foglalt volt.");
+  // a thing taken somewhere, or a photo taken, stays the deed
+  EXPECT_EQ(hungarian("The photo was taken in 1990."), "A fényképet 1990-ben készítették.");
+}
+
 TEST(PhrasesTest, AProcessCompleteIsDone) {
   EXPECT_EQ(hungarian("Please wait until the installation is complete."),
             "Kérjük, várjon, amíg a telepítés nem lesz kész.");
