@@ -1041,6 +1041,7 @@ class Generator {
   std::size_t emitPredicate(std::size_t pos);
   std::size_t emitObject(std::size_t pos);
   bool saidByThePrefix(const NounPhrase& object) const;
+  bool unstressedMe(const NounPhrase& object) const;
   bool clauseIsTheObjectPast(Case objectCase, const Sense* verbSense) const;
   std::size_t emitInfinitive(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
@@ -4988,12 +4989,23 @@ bool Generator::saidByThePrefix(const NounPhrase& object) const {
   return pronoun && *pronoun == roles_.verbSense->prefix;
 }
 
+// "Call me when you arrive", "Why did you call me?": Hungarian leaves an unstressed "engem"
+// unsaid ("Hívjon fel, amikor megérkezik", "Miért hívtál fel?"); one stressed, "only me",
+// "call me instead", keeps it.
+bool Generator::unstressedMe(const NounPhrase& object) const {
+  static constexpr std::string_view kStressing[] = {"instead", "only", "even", "too", "either"};
+  if (!object.pronoun || object.end != object.begin + 1 || t_[object.head].lower != "me" ||
+      roles_.objectCase != Case::accusative)
+    return false;
+  return std::none_of(t_.begin(), t_.end(), [](const Token& k) { return listed(kStressing, k.lower); });
+}
+
 std::size_t Generator::emitObject(std::size_t pos) {
   const NounPhrase& object = *roles_.object;
   if (emitGenericArticle_) emit("a", pos);
   // "felhívlak": the verb says "you" already; "read it": "elolvasta", the definite verb says "it"
   const bool it = object.pronoun && t_[object.head].lower == "it" && roles_.objectCase == Case::accusative;
-  if (!(roles_.agreement.youObject && object.pronoun) && !it && !saidByThePrefix(object))
+  if (!(roles_.agreement.youObject && object.pronoun) && !it && !saidByThePrefix(object) && !unstressedMe(object))
     emitNounPhrase(object, roles_.objectCase);
   lastCase_ = roles_.objectCase;
   objectDone_ = true;
