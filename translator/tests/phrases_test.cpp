@@ -203,6 +203,10 @@ TEST(PhrasesTest, GettingUsedToAThingIsGrowingAccustomedToIt) {
   EXPECT_EQ(hungarian("I can't get used to the cold."), "Nem tudom megszokni a hideget.");
 }
 
+TEST(PhrasesTest, AFishCaughtIsCaughtWithALine) {
+  EXPECT_EQ(hungarian("He caught a huge carp."), "Fogott egy hatalmas pontyot.");
+}
+
 TEST(PhrasesTest, PowerAmongCandlesAndGeneratorsIsElectricity) {
   EXPECT_EQ(hungarian("The power was restored this morning."), "Az áramot ma reggel helyreállították.");
   EXPECT_TRUE(has(hungarian("We had no power for two days, so we used candles."), "Nem volt áramunk"));
