@@ -3421,7 +3421,7 @@ aesthetic	adj	esztétikai
 affected	adj	érintett ; modoros
 affiliation	n	hovatartozás ; kapcsolat[kapcsolatok]
 affix	v	hozzá|csatol ; ragaszt
-afford	v	meg|fizet
+afford	v	meg|enged ; ki|fizet[when=bill/bills/rent/fee/fees/price/prices/cost/costs/mortgage/treatment/repairs/tuition/payments/insurance/loan]
 affront	n	sértés
 aggravate	v	súlyosbít ; bosszant
 aggregate	n	összesség ; összeg[összegek]

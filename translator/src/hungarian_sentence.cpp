@@ -685,7 +685,7 @@ struct ClauseRoles {
   const Sense* verbSense = nullptr;
 };
 
-std::string reflexiveWith(const Agreement& a, bool imperative, bool formal);
+std::string reflexiveWith(const Agreement& a, bool imperative, bool formal, bool dative = false);
 std::optional<std::string> adjectiveOfTown(std::string name);
 
 // What a clause hands the next one: "I got up and went home" keeps the first person.
@@ -1041,6 +1041,7 @@ class Generator {
   std::size_t emitPredicate(std::size_t pos);
   std::size_t emitObject(std::size_t pos);
   bool saidByThePrefix(const NounPhrase& object) const;
+  bool allowsOneself() const;
   bool unstressedMe(const NounPhrase& object) const;
   bool clauseIsTheObjectPast(Case objectCase, const Sense* verbSense) const;
   std::size_t emitInfinitive(std::size_t pos);
@@ -3285,11 +3286,23 @@ std::string reflexiveOf(const Agreement& a, bool imperative, bool formal) {
   return person == 1 ? "magam" : person == 2 ? "magad" : "mag\xC3\xA1t";
 }
 
-// The reflexive after "with": "magammal", "magaddal", formally "magával" ...
-std::string reflexiveWith(const Agreement& a, bool imperative, bool formal) {
+// The reflexive after "with": "magammal", "magaddal", formally "magával" ...; in the dative,
+// what one allows oneself: "magamnak", "magának" ...
+std::string reflexiveWith(const Agreement& a, bool imperative, bool formal, bool dative) {
   const int person = imperative ? (formal ? 3 : 2) : a.person;
+  if (dative) {
+    if (a.plural) return person == 1 ? "magunknak" : person == 2 ? "magatoknak" : "maguknak";
+    return person == 1 ? "magamnak" : person == 2 ? "magadnak" : "mag\xC3\xA1nak";
+  }
   if (a.plural) return person == 1 ? "magunkkal" : person == 2 ? "magatokkal" : "magukkal";
   return person == 1 ? "magammal" : person == 2 ? "magaddal" : "mag\xC3\xA1val";
+}
+
+// "I can't afford a new car": what one can afford one allows oneself, "megenged magának" ("Nem
+// tudok megengedni magamnak egy új autót").
+bool Generator::allowsOneself() const {
+  const Sense* vs = roles_.verbSense;
+  return roles_.verb.main < n_ && t_[roles_.verb.main].lemma == "afford" && vs && vs->word == "enged";
 }
 
 // "Take an umbrella with you", "I took my camera with me", "Do you have your passport with
@@ -4919,6 +4932,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
              g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
     if (feelsOneself()) emit(reflexiveOf(roles_.agreement, g.imperative, before_.formal), g.main);
+    if (allowsOneself()) emit(reflexiveWith(roles_.agreement, g.imperative, before_.formal, true), g.main);
     if (resultNearVerb && !done_[resultAfter_])
       emit(resultWord(resultAfter_), resultAfter_), done_[resultAfter_] = true;
     if (caseAfterVerb) emit(demonstrative(false, false, *objectClauseCase_), g.main);

@@ -203,6 +203,14 @@ TEST(PhrasesTest, GettingUsedToAThingIsGrowingAccustomedToIt) {
   EXPECT_EQ(hungarian("I can't get used to the cold."), "Nem tudom megszokni a hideget.");
 }
 
+TEST(PhrasesTest, WhatOneCanAffordOneAllowsOneself) {
+  EXPECT_EQ(hungarian("I can't afford a new car."), "Nem tudok megengedni magamnak egy új autót.");
+  EXPECT_EQ(hungarian("We can't afford it."), "Nem tudjuk megengedni magunknak.");
+  EXPECT_EQ(hungarian("Can you afford it?"), "Meg tudod engedni magadnak?");
+  // a bill or the rent one can afford is paid
+  EXPECT_EQ(hungarian("They can't afford the rent."), "Nem tudják kifizetni a lakbért.");
+}
+
 TEST(PhrasesTest, AFishCaughtIsCaughtWithALine) {
   EXPECT_EQ(hungarian("He caught a huge carp."), "Fogott egy hatalmas pontyot.");
 }
