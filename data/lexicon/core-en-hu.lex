@@ -7185,6 +7185,15 @@ millennium	n	évezred[évezredek,3sg=évezrede]
 # phrasal verbs of every day, with the case their object takes
 get rid of	v	meg|szabadul[noobj,obj=tol]
 get used to	v	meg|szokik
+keep an eye on	v	szemmel |tart
+get in touch with	v	kapcsolatba |lép[noobj,obj=val]
+go wrong	v	el|romlik[noobj]
+keep calm	v	nyugodt |marad[noobj]
+stay calm	v	nyugodt |marad[noobj]
+run into	v	össze|fut[noobj,obj=val]
+get dressed	v	fel|öltözik[noobj]
+get changed	v	át|öltözik[noobj]
+take advantage of	v	ki|használ
 be tired of	v	un
 be used to	v	hozzá|szokik[noobj,obj=hoz]
 make it	v	el|jut[noobj]

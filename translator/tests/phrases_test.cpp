@@ -203,6 +203,16 @@ TEST(PhrasesTest, GettingUsedToAThingIsGrowingAccustomedToIt) {
   EXPECT_EQ(hungarian("I can't get used to the cold."), "Nem tudom megszokni a hideget.");
 }
 
+TEST(PhrasesTest, EverydayVerbsOfSeveralWords) {
+  EXPECT_EQ(hungarian("Can you keep an eye on my bag?"), "Szemmel tudod tartani a táskámat?");
+  EXPECT_EQ(hungarian("Please get in touch with us."), "Kérjük, lépjen kapcsolatba velünk.");
+  EXPECT_EQ(hungarian("Something went wrong."), "Valami elromlott.");
+  EXPECT_EQ(hungarian("Keep calm."), "Maradjon nyugodt.");
+  EXPECT_EQ(hungarian("I ran into an old friend."), "Összefutottam egy régi baráttal.");
+  EXPECT_EQ(hungarian("He got dressed quickly."), "Gyorsan felöltözött.");
+  EXPECT_EQ(hungarian("They took advantage of the weather."), "Kihasználták az időt.");
+}
+
 TEST(PhrasesTest, WhatOneCanAffordOneAllowsOneself) {
   EXPECT_EQ(hungarian("I can't afford a new car."), "Nem tudok megengedni magamnak egy új autót.");
   EXPECT_EQ(hungarian("We can't afford it."), "Nem tudjuk megengedni magunknak.");
