@@ -1042,6 +1042,7 @@ class Generator {
   std::size_t emitObject(std::size_t pos);
   bool saidByThePrefix(const NounPhrase& object) const;
   bool allowsOneself() const;
+  bool changesOnesMind() const;
   bool unstressedMe(const NounPhrase& object) const;
   bool clauseIsTheObjectPast(Case objectCase, const Sense* verbSense) const;
   std::size_t emitInfinitive(std::size_t pos);
@@ -2128,6 +2129,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   // "asked her to wait": "megkérte, hogy várjon"; a notice's "Kérjük", without the prefix
   if (verb == roles_.verb.main && requestFollows_ && v.lemma == "ask")
     stem = VerbStem{"k\xC3\xA9r", askedPolitely(roles_) ? "" : "meg", ""};
+  if (verb == roles_.verb.main && changesOnesMind()) a.definite = true;  // (its object the reflexive)
   if (verb == roles_.verb.main && feelsOneself()) {
     stem = VerbStem{"\xC3\xA9rez", "", ""};
     a.definite = true;
@@ -3296,6 +3298,14 @@ std::string reflexiveWith(const Agreement& a, bool imperative, bool formal, bool
   }
   if (a.plural) return person == 1 ? "magunkkal" : person == 2 ? "magatokkal" : "magukkal";
   return person == 1 ? "magammal" : person == 2 ? "magaddal" : "mag\xC3\xA1val";
+}
+
+// "She changed her mind": one thinks it over oneself, "meggondolta magát", the reflexive the
+// object of the definite verb.
+bool Generator::changesOnesMind() const {
+  if (roles_.verb.main >= n_ || !t_[roles_.verb.main].entry) return false;
+  const std::string& lemma = t_[roles_.verb.main].entry->lemma;
+  return lemma.starts_with("change ") && (lemma.ends_with(" mind") || lemma.ends_with(" minds"));
 }
 
 // "I can't afford a new car": what one can afford one allows oneself, "megenged magának" ("Nem
@@ -4931,7 +4941,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     emitVerb(g.main, (roles_.object.has_value() && !measuredChange_) || (g.passive && roles_.subject), g.negative,
              g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
-    if (feelsOneself()) emit(reflexiveOf(roles_.agreement, g.imperative, before_.formal), g.main);
+    if (feelsOneself() || changesOnesMind()) emit(reflexiveOf(roles_.agreement, g.imperative, before_.formal), g.main);
     if (allowsOneself()) emit(reflexiveWith(roles_.agreement, g.imperative, before_.formal, true), g.main);
     if (resultNearVerb && !done_[resultAfter_])
       emit(resultWord(resultAfter_), resultAfter_), done_[resultAfter_] = true;

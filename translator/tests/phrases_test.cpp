@@ -213,6 +213,12 @@ TEST(PhrasesTest, EverydayVerbsOfSeveralWords) {
   EXPECT_EQ(hungarian("They took advantage of the weather."), "Kihasználták az időt.");
 }
 
+TEST(PhrasesTest, ChangingOnesMindIsThinkingItOverOneself) {
+  EXPECT_EQ(hungarian("She changed her mind."), "Meggondolta magát.");
+  EXPECT_EQ(hungarian("If you change your mind, call me."), "Ha meggondolja magát, hívjon fel.");
+  EXPECT_EQ(hungarian("He never changes his mind."), "Soha nem gondolja meg magát.");
+}
+
 TEST(PhrasesTest, WhatOneCanAffordOneAllowsOneself) {
   EXPECT_EQ(hungarian("I can't afford a new car."), "Nem tudok megengedni magamnak egy új autót.");
   EXPECT_EQ(hungarian("We can't afford it."), "Nem tudjuk megengedni magunknak.");
