@@ -2759,6 +2759,8 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
         }
     if (ing.tag != PartOfSpeech::verb) continue;
     if (v.lemma == "enjoy") v.lemma = "like", v.entry = nullptr;
+    // ("Do you want to come fishing with us?": one comes along to do it, "eljönni horgászni")
+    if (v.lemma == "come" && v.prefix.empty() && v.words == 1) v.prefix = "el";
     ing.form = VerbForm::base;
     toks.insert(toks.begin() + std::ptrdiff_t(i + 1), impliedWord("to", PartOfSpeech::preposition, ing.word));
     // "tried uninstalling and reinstalling it": the "-ing" verb after "and" is an infinitive too

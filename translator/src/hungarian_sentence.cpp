@@ -5053,6 +5053,8 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
       if (const std::size_t p = pos + 2; t_[pos].leftToDo && p < n_ && !done_[p] &&
                                          t_[p].tag == PartOfSpeech::adverb && listed(kDirectionParticles, t_[p].lower))
         stem.prefix = directionPrefix(p), done_[p] = true;
+      // ("want to come fishing": the prefix the English gave the verb, "eljönni horgászni")
+      if (stem.prefix.empty()) stem.prefix = verb.prefix;
       emit((stem.prefix.empty() && home ? std::string("haza") : stem.prefix) + infinitiveOf(stem), pos + 1);
     } else
       emit(plainSense(verb, sense(pos + 1)).value_or(verb.written), pos + 1,

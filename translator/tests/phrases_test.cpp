@@ -276,7 +276,9 @@ TEST(PhrasesTest, MakingItIsGettingThere) {
 
 TEST(PhrasesTest, ComingOrGoingToDoAThingIsItsInfinitive) {
   EXPECT_EQ(hungarian("We went fishing on Sunday."), "Vasárnap mentünk horgászni.");
-  EXPECT_EQ(hungarian("Why don't you come shopping with us?"), "Miért nem jössz vásárolni velünk?");
+  EXPECT_EQ(hungarian("Why don't you come shopping with us?"), "Miért nem jössz el vásárolni velünk?");
+  // coming to do it is coming along, "eljön", as an infinitive too
+  EXPECT_EQ(hungarian("Do you want to come fishing with us?"), "Akarsz eljönni horgászni velünk?");
 }
 
 TEST(PhrasesTest, MarriedAtATimeIsTheWedding) {
