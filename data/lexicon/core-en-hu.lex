@@ -183,7 +183,7 @@ paper	n	papír[papírok,3sg=papírja] ; újság[when=read/daily/local/morning/na
 heart	n	szív[szívek]
 budapest	n	budapest[name,from=rol,in=n,to=ra]
 # --- verbs
-ask	v	meg|kérdez ; kér ; fel|tesz[when=question] ; kér[when=favour/favor/permission/help/advice/forgiveness/information/refund/receipt/price]
+ask	v	meg|kérdez ; meg|kérdez[when=wh,obj=tol] ; kér ; fel|tesz[when=question] ; kér[when=favour/favor/permission/help/advice/forgiveness/information/refund/receipt/price]
 be	v	van
 become	v	lesz[obj=nom] ; válik
 begin	v	el|kezd[intr=kezdődik] ; kezdődik
@@ -358,7 +358,7 @@ change	v	meg|változtat[intr=meg|változik] ; cserél ; ki|cserél[when=battery/
 turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik[to=ra,on=ra,by=val] ; le|esik[on=ra] ; csökken[noobj,to=ra,by=val,when=unemployment/price/rate/inflation/number/temperature/sale/profit/income/output/demand/value/cost/production/export/import/level/figure/turnover/population/attendance/spending/wage/salary/birth/crime/rent/fare/revenue/growth]
 draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
-catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon] ; el|kap[when=cold/flu/virus/infection/disease]
+catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon/carp/pike/catfish/perch/bream/cod/tuna/shark/eel] ; el|kap[when=cold/flu/virus/infection/disease]
 carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card] ; cipel[when=furniture/bag/box/suitcase/luggage/shopping/crate/sack/backpack/rucksack]
 follow	v	követ ; meg|fogad[when=advice]
 return	v	vissza|tér[noobj] ; vissza|ad ; vissza|küld[when=form/parcel/package/item/goods/product/questionnaire/order/letter/email/document/documents/application]
@@ -831,7 +831,7 @@ pitch	n	pálya[pályák,on=n] ; hangmagasság
 pitch	v	dob ; fel|ver ; fel|állít[when=tent/marquee]
 post	n	posta[by=n] ; állás[állások] ; oszlop[oszlopok] ; bejegyzés[bejegyzések,when=blog/facebook/social/instagram/latest/recent/publish/share/delete/like/original/forum/linkedin/twitter/new/read] ; állás[állások,when=fill/hold/vacant/senior/leave/accept/permanent/teaching/government/ministerial/key/resign/apply]
 post	v	fel|ad ; ki|tesz ; ki|tesz[when=message/photo/picture/comment/video/update/link/review/tweet/notice]
-power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/restore/switch/turn/supply/outage]
+power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/restore/switch/turn/supply/outage] ; áram[áramok,near=outage/outages/blackout/electricity/generator/generators/restored/grid/socket/plug/outlet/charger/electric/electrical/fuse/candles/torch/flashlight]
 relief	n	megkönnyebbülés ; segély[segélyek]
 rough	adj	durva ; egyenetlen ; viharos[when=sea/water/weather/crossing/wind/night] ; hozzávetőleges[when=idea/estimate/guide/figure/number/calculation/translation/outline/approximation/draft/sketch/timeline/order/guess] ; nehéz[nehezek,when=time/day/week/night/year/month/patch/period/start/ride/journey/life]
 score	n	eredmény[eredmények] ; pontszám[pontszámok]
@@ -997,7 +997,7 @@ chance	n	esély[esélyek] ; lehetőség[lehetőségek] ; véletlen
 character	n	jellem[jellemek] ; szereplő ; karakter[karakterek] ; szereplő[when=main/fictional/central/leading/cartoon/favourite/favorite/minor/supporting/title] ; karakter[karakterek,when=contain/type/enter/special/maximum/minimum/chinese/invalid/password]
 column	n	oszlop[oszlopok] ; rovat[rovatok]
 common	adj	gyakori ; közös ; általános ; közös[when=ground/interest/goal/language/market/enemy/room/friend/border/currency/aim/purpose/ancestor/area/space/history/heritage/value/identity/experience/cause/understanding/position/approach/policy/strategy/project/future/bond/thread/denominator/feature]
-complete	adj	teljes ; kész[készek]
+complete	adj	teljes ; kész[készek] ; kész[készek,when=installation/download/upload/update/setup/transfer/backup/scan/repairs/registration/payment/migration/sync/synchronisation/synchronization/refund/charging]
 complete	v	befejez ; ki|tölt
 concern	n	aggodalom[aggodalmak] ; ügy[ügyek]
 concern	v	érint ; aggaszt
@@ -3421,7 +3421,7 @@ aesthetic	adj	esztétikai
 affected	adj	érintett ; modoros
 affiliation	n	hovatartozás ; kapcsolat[kapcsolatok]
 affix	v	hozzá|csatol ; ragaszt
-afford	v	meg|fizet
+afford	v	meg|enged ; ki|fizet[when=bill/bills/rent/fee/fees/price/prices/cost/costs/mortgage/treatment/repairs/tuition/payments/insurance/loan]
 affront	n	sértés
 aggravate	v	súlyosbít ; bosszant
 aggregate	n	összesség ; összeg[összegek]
@@ -5344,7 +5344,7 @@ expiry date	n	lejárati dátum
 forward	v	továbbít[to=nak]
 attendance	n	részvétel
 get back to	v	válaszol[obj=nak]
-reschedule	v	át|tesz
+reschedule	v	át|tesz[for=ra,to=ra]
 apologies	adv	elnézést[for=ert]
 little sister	n	húg[húgok,person]
 younger sister	n	húg[húgok,person]
@@ -7186,6 +7186,27 @@ millennium	n	évezred[évezredek,3sg=évezrede]
 # phrasal verbs of every day, with the case their object takes
 get rid of	v	meg|szabadul[noobj,obj=tol]
 get used to	v	meg|szokik
+keep an eye on	v	szemmel |tart
+change my mind	v	meg|gondol[noobj]
+change your mind	v	meg|gondol[noobj]
+change his mind	v	meg|gondol[noobj]
+change her mind	v	meg|gondol[noobj]
+change our minds	v	meg|gondol[noobj]
+change your minds	v	meg|gondol[noobj]
+change their minds	v	meg|gondol[noobj]
+change their mind	v	meg|gondol[noobj]
+change our mind	v	meg|gondol[noobj]
+get in touch with	v	kapcsolatba |lép[noobj,obj=val]
+go wrong	v	el|romlik[noobj]
+keep calm	v	nyugodt |marad[noobj]
+stay calm	v	nyugodt |marad[noobj]
+run into	v	össze|fut[noobj,obj=val]
+get dressed	v	fel|öltözik[noobj]
+get changed	v	át|öltözik[noobj]
+take advantage of	v	ki|használ
+be tired of	v	un
+be used to	v	hozzá|szokik[noobj,obj=hoz]
+make it	v	el|jut[noobj]
 put up with	v	el|tűr ; el|visel
 point out	v	rá|mutat[noobj,obj=ra,that=ra]
 sort out	v	el|intéz ; rendez

@@ -997,7 +997,7 @@ void lastAsPast(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 // számlám"); the unit's adjective comes from its `attr=` note. "for" goes: the adjective is all. An
 // indefinite noun keeps the time it is for after it ("booked a room for next week": "lefoglaltunk egy szobát
 // jövő hétre").
-void timesOfNouns(std::vector<Token>& toks) {
+void timesOfNouns(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   using Deixis = TimePhrase::Deixis;
   auto definiteBefore = [&](std::size_t noun) {
     std::size_t k = noun;
@@ -1009,11 +1009,21 @@ void timesOfNouns(std::vector<Token>& toks) {
            (d.tag == PartOfSpeech::determiner &&
             (d.lower == "the" || d.lower == "this" || d.lower == "that"));
   };
+  // ("reschedule the meeting for next Wednesday": the time is where the verb moves it,
+  // "áttenni a megbeszélést jövő szerdára", when the verb's "for" names a case)
+  auto verbsTime = [&](std::size_t noun) {
+    std::size_t k = noun;
+    while (k > 0 && toks[k - 1].tag != PartOfSpeech::determiner && toks[k - 1].tag != PartOfSpeech::possessive) --k;
+    if (k < 2 || toks[k - 2].tag != PartOfSpeech::verb) return false;
+    const lexicon::Entry* verb = toks[k - 2].entry ? toks[k - 2].entry : core.find(toks[k - 2].lemma, PartOfSpeech::verb);
+    return verb && verb->pos == PartOfSpeech::verb && !verb->senses.empty() &&
+           verb->senses.front().note("for") == "ra";
+  };
   for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
     Token& when = toks[i + 1];
     if ((toks[i].lower != "for" && toks[i].lower != "from") || toks[i - 1].tag != PartOfSpeech::noun ||
         toks[i - 1].possessor || !when.time || !when.time->unit || when.time->unit->senses.empty() ||
-        !definiteBefore(i - 1))
+        !definiteBefore(i - 1) || (toks[i].lower == "for" && verbsTime(i - 1)))
       continue;
     const TimePhrase& tp = *when.time;
     // ("my bill from last month": "a múlt havi számlám", a time past)
@@ -2910,6 +2920,8 @@ void infinitivesFromGerunds(const lexicon::CoreLexicon& core, std::vector<Token>
         }
     if (ing.tag != PartOfSpeech::verb) continue;
     if (v.lemma == "enjoy") v.lemma = "like", v.entry = nullptr;
+    // ("Do you want to come fishing with us?": one comes along to do it, "eljönni horgászni")
+    if (v.lemma == "come" && v.prefix.empty() && v.words == 1) v.prefix = "el";
     ing.form = VerbForm::base;
     toks.insert(toks.begin() + std::ptrdiff_t(i + 1), impliedWord("to", PartOfSpeech::preposition, ing.word));
     // "tried uninstalling and reinstalling it": the "-ing" verb after "and" is an infinitive too
@@ -3132,8 +3144,12 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     Token& stop = toks[i];
     Token& ing = toks[i + 1];
+    // ("My phone has stopped working": what has stopped holds now, "többé nem működik"; "had
+    // stopped" held then)
+    const bool perfect = stop.form == VerbForm::participle && i > 0 &&
+                         (toks[i - 1].lower == "has" || toks[i - 1].lower == "have" || toks[i - 1].lower == "had");
     if (stop.tag != PartOfSpeech::verb || stop.lemma != "stop" || stop.form == VerbForm::ing ||
-        weatherStopped(core, toks, i) || stop.form == VerbForm::participle || ing.words != 1 ||
+        weatherStopped(core, toks, i) || (stop.form == VerbForm::participle && !perfect) || ing.words != 1 ||
         ing.lower.size() <= 5 || !endsWith(ing.lower, "ing"))
       continue;
     const std::vector<Reading> rs = readingsOf(core, ing);
@@ -3142,6 +3158,8 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
     });
     if (verb == rs.end()) continue;
     ing.tag = PartOfSpeech::verb, ing.lemma = verb->lemma, ing.entry = nullptr, ing.form = VerbForm::base;
+    if (perfect) stop.form = toks[i - 1].lower == "had" ? VerbForm::past
+                             : toks[i - 1].lower == "has" ? VerbForm::third : VerbForm::base;
     stop.lower = stop.form == VerbForm::past ? "did" : stop.form == VerbForm::third ? "does" : "do";
     stop.lemma = "do";
     stop.tag = PartOfSpeech::auxiliary;
@@ -3153,6 +3171,11 @@ void stoppingAsNoLonger(const lexicon::CoreLexicon& core, std::vector<Token>& to
     // ("többé nem jöttek": before the negation, which keeps the verb's comma after it)
     toks.insert(toks.begin() + std::ptrdiff_t(i + 1), impliedWord("not", PartOfSpeech::negation, word));
     toks.insert(toks.begin() + std::ptrdiff_t(i + 1), std::move(anymore));
+    if (perfect) {  // (the "have" said by the tense of "do")
+      toks[i].word = toks[i - 1].word, toks[i].words += toks[i - 1].words;
+      toks.erase(toks.begin() + std::ptrdiff_t(i) - 1);
+      --i;
+    }
     i += 3;
   }
 }
@@ -3811,6 +3834,53 @@ void beingOver(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   }
 }
 
+// "Is this seat taken?", "Sorry, this table is taken": a seat or a table taken, the copula
+// before it and nothing after, is one in use, "foglalt" ("Foglalt ez a hely?"); "was taken to
+// hospital" stays the passive.
+void seatsTaken(std::vector<Token>& toks) {
+  static constexpr std::string_view kSeats[] = {"seat", "place", "chair", "table", "spot", "bed", "room"};
+  for (std::size_t i = 2; i < toks.size(); ++i) {
+    Token& t = toks[i];
+    if (t.lower != "taken" || !(i + 1 == toks.size() || t.pauseAfter || toks[i + 1].lower == "?" ||
+                                toks[i + 1].lower == "." || toks[i + 1].tag == PartOfSpeech::conjunction))
+      continue;
+    // ("The seat is taken", "Is this seat taken?", "Are these seats already taken?")
+    std::size_t k = toks[i - 1].tag == PartOfSpeech::adverb ? i - 2 : i - 1;
+    const bool asked = toks[k].tag == PartOfSpeech::noun;
+    if (!asked && (!formOfBe(toks[k].lower) || k == 0)) continue;
+    const Token& seat = asked ? toks[k] : toks[k - 1];
+    if (seat.tag != PartOfSpeech::noun || !listed(kSeats, seat.lemma)) continue;
+    t.tag = PartOfSpeech::adjective, t.lemma = "taken", t.entry = nullptr;
+    t.dictionarySenses = {"foglalt"};
+  }
+}
+
+// "I'm tired of waiting", "She is used to the noise": being tired of a thing is being bored by
+// it, "unja" (the present), and being used to one is having got used to it, "hozzászokott" (the
+// past of the change); the copula before gives the tense. Before a bare verb "used to" is a
+// purpose ("is used to open the door") and stays the passive.
+void beingTiredOfOrUsedTo(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 2 < toks.size(); ++i) {
+    const bool tired = toks[i].lower == "tired" && toks[i + 1].lower == "of";
+    const bool used = toks[i].lower == "used" && toks[i + 1].lower == "to";
+    if (!tired && !used) continue;
+    // ("I'm not used to it": past the negation)
+    const std::size_t b = i >= 2 && toks[i - 1].tag == PartOfSpeech::negation ? i - 2 : i - 1;
+    const std::string& be = toks[b].lower;
+    if (!formOfBe(be) || be == "been") continue;
+    const Token& next = toks[i + 2];
+    if (used && next.tag == PartOfSpeech::verb && next.form == VerbForm::base) continue;
+    const lexicon::Entry* e = core.find(tired ? "be tired of" : "be used to", PartOfSpeech::verb);
+    if (!e) return;
+    Token& t = toks[i];
+    t.tag = PartOfSpeech::verb, t.lemma = e->lemma, t.entry = e, t.dictionarySenses.clear();
+    const bool past = be == "was" || be == "were";
+    t.form = be == "be" ? VerbForm::base : used || past ? VerbForm::past : VerbForm::base;
+    t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+    toks.erase(toks.begin() + std::ptrdiff_t(i) + 1);
+  }
+}
+
 // "about 500 people", "around ten o'clock": before a number, how near ("körülbelül")
 // "You must be tired", "It must be difficult", "That must be the new teacher", "He must have
 // forgotten": a "must" of what one takes to be so, not of what one has to do, is "biztosan" with
@@ -4151,6 +4221,17 @@ std::pair<const lexicon::Entry*, std::size_t> haveADoing(const lexicon::CoreLexi
   return {core.find("have a " + toks[i + 2].lower, PartOfSpeech::verb), 2};
 }
 
+// "make it easier", "made it clear", "make it happen", "make it a rule": what "it" is made into
+// or made to do follows, and "make it" is no getting there ("I can't make it on Thursday": "nem
+// tudok eljutni").
+bool makingItSomething(const lexicon::Entry& phrasal, const std::vector<Token>& toks, std::size_t it) {
+  if (phrasal.lemma != "make it" || it + 1 >= toks.size() || toks[it].pauseAfter) return false;
+  const PartOfSpeech next = toks[it + 1].tag;
+  return next == PartOfSpeech::adjective || next == PartOfSpeech::verb || next == PartOfSpeech::noun ||
+         next == PartOfSpeech::determiner || next == PartOfSpeech::possessive || next == PartOfSpeech::number ||
+         next == PartOfSpeech::pronoun || next == PartOfSpeech::name;
+}
+
 // A verb and the particle after it that the core lexicon knows as a phrasal verb ("turn off")
 // become one token.
 std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vector<Token> toks) {
@@ -4273,6 +4354,7 @@ std::vector<Token> joinPhrasalVerbs(const lexicon::CoreLexicon& core, std::vecto
            toks[last + 1].lower == "an" || toks[last + 1].lower == "several" || toks[last + 1].lower == "a few") &&
           toks[last + 2].tag == PartOfSpeech::noun && unitOfTime(toks[last + 2].lemma))
         phrasal = nullptr;
+      if (phrasal && last == i + 1 && makingItSomething(*phrasal, toks, last)) phrasal = nullptr;
       if (phrasal && last == i + 1 && placeAfterIntransitiveParticle(*phrasal, toks, last)) phrasal = nullptr;
       if (phrasal && last == i + 1 && placeAfterPassive(out, t, toks, i)) phrasal = nullptr;
       if (phrasal) {
@@ -4609,10 +4691,18 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       // "tell me where it is", "told us why": a question after the one told asks for the verb's
       // sense of it, where one names "wh" ("mondja meg, hol van")
       {
+        // ("asked him if he was coming", "Ask your doctor whether ...": "if" after the one asked
+        // asks too, "megkérdezte tőle, hogy jön-e")
         std::size_t q = k;
-        if (q < toks.size() && listed(kObjectPronouns, toks[q].lower)) ++q;
+        if (q < toks.size() && listed(kObjectPronouns, toks[q].lower)) {
+          ++q;
+        } else if (q + 1 < toks.size() && (toks[q].tag == PartOfSpeech::possessive || toks[q].lower == "the")) {
+          ++q;
+          while (q < toks.size() && toks[q].tag == PartOfSpeech::noun && !toks[q].pauseAfter) ++q;
+        }
         if (toks[i].neighbour.empty() && toks[i].entry && q < toks.size() && !toks[i].pauseAfter &&
-            (toks[q].tag == PartOfSpeech::question || toks[q].lower == "whether") &&
+            (toks[q].tag == PartOfSpeech::question || toks[q].lower == "whether" ||
+             (toks[q].lower == "if" && q > k)) &&
             std::any_of(toks[i].entry->senses.begin(), toks[i].entry->senses.end(),
                         [](const lexicon::Sense& s) { return listsWord(s.note("when"), "wh"); }))
           toks[i].neighbour = "wh";
@@ -6795,6 +6885,8 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   mustOfWhatIsGuessed(core_, toks);
   beingBornOrMade(core_, toks);
   beingOver(core_, toks);
+  beingTiredOfOrUsedTo(core_, toks);
+  seatsTaken(toks);
   thanks(core_, toks);
   answersOpening(core_, toks);
   regretfulAfraid(core_, toks);
@@ -6821,7 +6913,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   toks = joinTimePhrases(core_, std::move(toks));
   weddingsAtATime(core_, toks);
   blamedOnACause(toks);
-  timesOfNouns(toks);
+  timesOfNouns(core_, toks);
   halfOfAWhole(core_, toks);
   halvesOfAMatch(core_, toks);
   bestOfAGroup(core_, toks);

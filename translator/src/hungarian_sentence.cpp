@@ -687,7 +687,7 @@ struct ClauseRoles {
   const Sense* verbSense = nullptr;
 };
 
-std::string reflexiveWith(const Agreement& a, bool imperative, bool formal);
+std::string reflexiveWith(const Agreement& a, bool imperative, bool formal, bool dative = false);
 std::optional<std::string> adjectiveOfTown(std::string name);
 
 // What a clause hands the next one: "I got up and went home" keeps the first person.
@@ -1064,6 +1064,11 @@ class Generator {
   std::size_t possibleToDo() const;
   std::size_t emitPredicate(std::size_t pos);
   std::size_t emitObject(std::size_t pos);
+  bool saidByThePrefix(const NounPhrase& object) const;
+  bool allowsOneself() const;
+  bool changesOnesMind() const;
+  bool unstressedMe(const NounPhrase& object) const;
+  bool clauseIsTheObjectPast(Case objectCase, const Sense* verbSense) const;
   std::size_t emitInfinitive(std::size_t pos);
   std::size_t emitInfinitiveOfBe(std::size_t pos);
   std::size_t emitPrepositionalPhrase(std::size_t pos);
@@ -2227,6 +2232,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   // "asked her to wait": "megkérte, hogy várjon"; a notice's "Kérjük", without the prefix
   if (verb == roles_.verb.main && requestFollows_ && v.lemma == "ask")
     stem = VerbStem{"k\xC3\xA9r", askedPolitely(roles_) ? "" : "meg", ""};
+  if (verb == roles_.verb.main && changesOnesMind()) a.definite = true;  // (its object the reflexive)
   if (verb == roles_.verb.main && feelsOneself()) {
     stem = VerbStem{"\xC3\xA9rez", "", ""};
     a.definite = true;
@@ -3239,7 +3245,8 @@ void Generator::findObjects(ClauseRoles& r) {
                verbSense->prefix.empty()) {
       // "decided to sell it": what one decided is how, "úgy döntött, hogy eladja"
       mannerClausePronoun_ = !r.verb.negative && objectClauseSaid_;
-    } else if (objectClause_ && mainVerb != n_ && r.objectCase == Case::accusative &&
+    } else if (objectClause_ && mainVerb != n_ &&
+               (r.objectCase == Case::accusative || clauseIsTheObjectPast(r.objectCase, verbSense)) &&
                !(verbSense && verbSense->noObject)) {
       a.definite = true;
       objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
@@ -3302,6 +3309,8 @@ void Generator::findObjects(ClauseRoles& r) {
     a.definite = true, emitGenericArticle_ = true;
   if (r.objectCase != Case::accusative || (verbSense && verbSense->noObject))
     a.definite = a.youObject = false;
+  if (objectClause_ && object->end >= n_ && clauseIsTheObjectPast(r.objectCase, verbSense))
+    a.definite = true;
   // "gave me a book": the pronoun receives, the noun phrase after it is the object
   // "gave the students a book": so too a noun phrase, for verbs whose "to" is the dative
   const bool givesTo = verbSense && verbSense->note("to") == "nak";
@@ -3415,11 +3424,31 @@ std::string reflexiveOf(const Agreement& a, bool imperative, bool formal) {
   return person == 1 ? "magam" : person == 2 ? "magad" : "mag\xC3\xA1t";
 }
 
-// The reflexive after "with": "magammal", "magaddal", formally "magával" ...
-std::string reflexiveWith(const Agreement& a, bool imperative, bool formal) {
+// The reflexive after "with": "magammal", "magaddal", formally "magával" ...; in the dative,
+// what one allows oneself: "magamnak", "magának" ...
+std::string reflexiveWith(const Agreement& a, bool imperative, bool formal, bool dative) {
   const int person = imperative ? (formal ? 3 : 2) : a.person;
+  if (dative) {
+    if (a.plural) return person == 1 ? "magunknak" : person == 2 ? "magatoknak" : "maguknak";
+    return person == 1 ? "magamnak" : person == 2 ? "magadnak" : "mag\xC3\xA1nak";
+  }
   if (a.plural) return person == 1 ? "magunkkal" : person == 2 ? "magatokkal" : "magukkal";
   return person == 1 ? "magammal" : person == 2 ? "magaddal" : "mag\xC3\xA1val";
+}
+
+// "She changed her mind": one thinks it over oneself, "meggondolta magát", the reflexive the
+// object of the definite verb.
+bool Generator::changesOnesMind() const {
+  if (roles_.verb.main >= n_ || !t_[roles_.verb.main].entry) return false;
+  const std::string& lemma = t_[roles_.verb.main].entry->lemma;
+  return lemma.starts_with("change ") && (lemma.ends_with(" mind") || lemma.ends_with(" minds"));
+}
+
+// "I can't afford a new car": what one can afford one allows oneself, "megenged magának" ("Nem
+// tudok megengedni magamnak egy új autót").
+bool Generator::allowsOneself() const {
+  const Sense* vs = roles_.verbSense;
+  return roles_.verb.main < n_ && t_[roles_.verb.main].lemma == "afford" && vs && vs->word == "enged";
 }
 
 // "Take an umbrella with you", "I took my camera with me", "Do you have your passport with
@@ -3580,7 +3609,10 @@ bool Generator::forTheSpeaker() const {
 // Whether the clause's subject is a thing, neither a person nor a pronoun for one ("The
 // machine works", "It works"; not "My sister works", "She works").
 bool Generator::saidOfThing(const ClauseRoles& r) const {
-  if (!r.subject || r.verb.passive) return false;
+  // ("The laptop I bought stopped working": the main clause goes on after a relative clause of
+  // its subject, a thing, "nem működik")
+  if (!r.subject) return !r.verb.passive && before_.resumed && before_.thing;
+  if (r.verb.passive) return false;
   const std::string& word = t_[r.subject->head].lower;
   // ("That works for me": a demonstrative alone)
   if (r.subject->pronoun || (r.subject->begin + 1 == r.subject->end && (word == "this" || word == "that")))
@@ -5076,7 +5108,8 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     emitVerb(g.main, (roles_.object.has_value() && !measuredChange_) || (g.passive && roles_.subject), g.negative,
              g.future, g.past,
              g.imperative, roles_.agreement, g.modal);
-    if (feelsOneself()) emit(reflexiveOf(roles_.agreement, g.imperative, before_.formal), g.main);
+    if (feelsOneself() || changesOnesMind()) emit(reflexiveOf(roles_.agreement, g.imperative, before_.formal), g.main);
+    if (allowsOneself()) emit(reflexiveWith(roles_.agreement, g.imperative, before_.formal, true), g.main);
     if (resultNearVerb && !done_[resultAfter_])
       emit(resultWord(resultAfter_), resultAfter_), done_[resultAfter_] = true;
     if (caseAfterVerb) emit(demonstrative(false, false, *objectClauseCase_), g.main);
@@ -5130,12 +5163,41 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
   return pos + 1;
 }
 
+// "She asked me where the station was": where the one asked takes a case of its own ("tőlem"),
+// the question after is the verb's object, said with the definite verb ("Megkérdezte tőlem,
+// hol"), whether the one asked is named or not.
+bool Generator::clauseIsTheObjectPast(Case objectCase, const Sense* verbSense) const {
+  return objectCase != Case::accusative && verbSense && !verbSense->noObject && verbSense->note("that").empty() &&
+         !verbSense->note("obj").empty();
+}
+
+// "Can you check on it?", "I'm not used to it": an "it" in the case the verb's prefix names is
+// said by the prefix alone ("Rá tudsz nézni?", "Nem szoktam hozzá"), never twice.
+bool Generator::saidByThePrefix(const NounPhrase& object) const {
+  if (!object.pronoun || t_[object.head].lower != "it" || !roles_.verbSense || roles_.verbSense->prefix.empty())
+    return false;
+  const std::optional<std::string> pronoun = pronounInCase(3, false, roles_.objectCase);
+  return pronoun && *pronoun == roles_.verbSense->prefix;
+}
+
+// "Call me when you arrive", "Why did you call me?": Hungarian leaves an unstressed "engem"
+// unsaid ("Hívjon fel, amikor megérkezik", "Miért hívtál fel?"); one stressed, "only me",
+// "call me instead", keeps it.
+bool Generator::unstressedMe(const NounPhrase& object) const {
+  static constexpr std::string_view kStressing[] = {"instead", "only", "even", "too", "either"};
+  if (!object.pronoun || object.end != object.begin + 1 || t_[object.head].lower != "me" ||
+      roles_.objectCase != Case::accusative)
+    return false;
+  return std::none_of(t_.begin(), t_.end(), [](const Token& k) { return listed(kStressing, k.lower); });
+}
+
 std::size_t Generator::emitObject(std::size_t pos) {
   const NounPhrase& object = *roles_.object;
   if (emitGenericArticle_) emit("a", pos);
   // "felhívlak": the verb says "you" already; "read it": "elolvasta", the definite verb says "it"
   const bool it = object.pronoun && t_[object.head].lower == "it" && roles_.objectCase == Case::accusative;
-  if (!(roles_.agreement.youObject && object.pronoun) && !it) emitNounPhrase(object, roles_.objectCase);
+  if (!(roles_.agreement.youObject && object.pronoun) && !it && !saidByThePrefix(object) && !unstressedMe(object))
+    emitNounPhrase(object, roles_.objectCase);
   lastCase_ = roles_.objectCase;
   objectDone_ = true;
   return object.end;
@@ -5158,6 +5220,8 @@ std::size_t Generator::emitInfinitive(std::size_t pos) {
       if (const std::size_t p = pos + 2; t_[pos].leftToDo && p < n_ && !done_[p] &&
                                          t_[p].tag == PartOfSpeech::adverb && listed(kDirectionParticles, t_[p].lower))
         stem.prefix = directionPrefix(p), done_[p] = true;
+      // ("want to come fishing": the prefix the English gave the verb, "eljönni horgászni")
+      if (stem.prefix.empty()) stem.prefix = verb.prefix;
       emit((stem.prefix.empty() && home ? std::string("haza") : stem.prefix) + infinitiveOf(stem), pos + 1);
     } else
       emit(plainSense(verb, sense(pos + 1)).value_or(verb.written), pos + 1,

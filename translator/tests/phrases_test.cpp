@@ -203,9 +203,82 @@ TEST(PhrasesTest, GettingUsedToAThingIsGrowingAccustomedToIt) {
   EXPECT_EQ(hungarian("I can't get used to the cold."), "Nem tudom megszokni a hideget.");
 }
 
+TEST(PhrasesTest, EverydayVerbsOfSeveralWords) {
+  EXPECT_EQ(hungarian("Can you keep an eye on my bag?"), "Szemmel tudod tartani a táskámat?");
+  EXPECT_EQ(hungarian("Please get in touch with us."), "Kérjük, lépjen kapcsolatba velünk.");
+  EXPECT_EQ(hungarian("Something went wrong."), "Valami elromlott.");
+  EXPECT_EQ(hungarian("Keep calm."), "Maradjon nyugodt.");
+  EXPECT_EQ(hungarian("I ran into an old friend."), "Összefutottam egy régi baráttal.");
+  EXPECT_EQ(hungarian("He got dressed quickly."), "Gyorsan felöltözött.");
+  EXPECT_EQ(hungarian("They took advantage of the weather."), "Kihasználták az időt.");
+}
+
+TEST(PhrasesTest, ChangingOnesMindIsThinkingItOverOneself) {
+  EXPECT_EQ(hungarian("She changed her mind."), "Meggondolta magát.");
+  EXPECT_EQ(hungarian("If you change your mind, call me."), "Ha meggondolja magát, hívjon fel.");
+  EXPECT_EQ(hungarian("He never changes his mind."), "Soha nem gondolja meg magát.");
+}
+
+TEST(PhrasesTest, WhatOneCanAffordOneAllowsOneself) {
+  EXPECT_EQ(hungarian("I can't afford a new car."), "Nem tudok megengedni magamnak egy új autót.");
+  EXPECT_EQ(hungarian("We can't afford it."), "Nem tudjuk megengedni magunknak.");
+  EXPECT_EQ(hungarian("Can you afford it?"), "Meg tudod engedni magadnak?");
+  // a bill or the rent one can afford is paid
+  EXPECT_EQ(hungarian("They can't afford the rent."), "Nem tudják kifizetni a lakbért.");
+}
+
+TEST(PhrasesTest, AFishCaughtIsCaughtWithALine) {
+  EXPECT_EQ(hungarian("He caught a huge carp."), "Fogott egy hatalmas pontyot.");
+}
+
+TEST(PhrasesTest, PowerAmongCandlesAndGeneratorsIsElectricity) {
+  EXPECT_EQ(hungarian("The power was restored this morning."), "Az áramot ma reggel helyreállították.");
+  EXPECT_TRUE(has(hungarian("We had no power for two days, so we used candles."), "Nem volt áramunk"));
+  EXPECT_TRUE(has(hungarian("The president has the power to veto laws."), "hatalma"));
+}
+
+TEST(PhrasesTest, ASeatTakenIsInUse) {
+  EXPECT_EQ(hungarian("Is this seat taken?"), "Foglalt ez a hely?");
+  EXPECT_EQ(hungarian("All the seats were taken."), "Minden hely foglalt volt.");
+  // a thing taken somewhere, or a photo taken, stays the deed
+  EXPECT_EQ(hungarian("The photo was taken in 1990."), "A fényképet 1990-ben készítették.");
+}
+
+TEST(PhrasesTest, AProcessCompleteIsDone) {
+  EXPECT_EQ(hungarian("Please wait until the installation is complete."),
+            "Kérjük, várjon, amíg a telepítés nem lesz kész.");
+  EXPECT_EQ(hungarian("The download is complete."), "A letöltés kész.");
+  // a whole set stays "teljes"
+  EXPECT_EQ(hungarian("The collection is complete."), "A gyűjtemény teljes.");
+}
+
+TEST(PhrasesTest, BeingUsedToOrTiredOfAThing) {
+  EXPECT_EQ(hungarian("I am used to the noise."), "Hozzászoktam a zajhoz.");
+  EXPECT_EQ(hungarian("I'm tired of waiting."), "Unom a várakozást.");
+  EXPECT_EQ(hungarian("She was tired of his jokes."), "Unta a vicceit.");
+  // before a bare verb it is a purpose, and "used to" alone the past habit
+  EXPECT_EQ(hungarian("This key is used to open the door."), "Ez a kulcs kinyitja az ajtót.");
+  EXPECT_EQ(hungarian("I used to live there."), "Régen laktam ott.");
+}
+
+TEST(PhrasesTest, AnItThePrefixSaysIsNotSaidTwice) {
+  EXPECT_EQ(hungarian("I'm not used to it."), "Nem szoktam hozzá.");
+  EXPECT_EQ(hungarian("Can you check on it?"), "Rá tudsz nézni?");
+}
+
+TEST(PhrasesTest, MakingItIsGettingThere) {
+  EXPECT_EQ(hungarian("I can't make it on Thursday.").rfind("Nem tudok eljutni", 0), 0u);
+  EXPECT_EQ(hungarian("Did you make it to the station?"), "Eljutottál az állomásra?");
+  // what "it" is made into follows: no getting there
+  EXPECT_FALSE(has(hungarian("It made it clear that he was angry."), "eljut"));
+  EXPECT_FALSE(has(hungarian("It will make it easier."), "eljut"));
+}
+
 TEST(PhrasesTest, ComingOrGoingToDoAThingIsItsInfinitive) {
   EXPECT_EQ(hungarian("We went fishing on Sunday."), "Vasárnap mentünk horgászni.");
-  EXPECT_EQ(hungarian("Why don't you come shopping with us?"), "Miért nem jössz vásárolni velünk?");
+  EXPECT_EQ(hungarian("Why don't you come shopping with us?"), "Miért nem jössz el vásárolni velünk?");
+  // coming to do it is coming along, "eljön", as an infinitive too
+  EXPECT_EQ(hungarian("Do you want to come fishing with us?"), "Akarsz eljönni horgászni velünk?");
 }
 
 TEST(PhrasesTest, MarriedAtATimeIsTheWedding) {
