@@ -5433,6 +5433,9 @@ support team	n	ügyfélszolgálat[ügyfélszolgálatok]
 at any time	adv	bármikor
 dozens of	adj	több tucat
 from home	adv	otthonról
+from here	adv	innen
+from there	adv	onnan
+near here	adv	a közelben
 on leave	adv	szabadságon[van]
 safely	adv	biztonságosan ; épségben
 fine	v	meg|bírságol[for=ert]

@@ -6288,8 +6288,9 @@ void doAsTheMainVerb(const lexicon::CoreLexicon& core, std::vector<Token>& toks)
     bool verbAfter = false;
     for (std::size_t k = i + 1; k < toks.size(); ++k) {
       if (k > i + 1 && listed(kOpeners, toks[k].lower)) break;
-      // ("what you did last summer": "last" before a noun is the time, no verb)
-      if (toks[k].lower == "last" && k + 1 < toks.size() && toks[k + 1].tag == PartOfSpeech::noun) break;
+      // ("what you did last summer": "last" before a noun right after "did" is the time, no verb;
+      // "does the last train leave" asks of the train)
+      if (k == i + 1 && toks[k].lower == "last" && k + 1 < toks.size() && toks[k + 1].tag == PartOfSpeech::noun) break;
       if (toks[k].tag == PartOfSpeech::verb || toks[k].tag == PartOfSpeech::negation ||
           toks[k].tag == PartOfSpeech::auxiliary || toks[k].tag == PartOfSpeech::modal) {  // "does it have"
         verbAfter = true;
@@ -6377,6 +6378,18 @@ void usedAsPassive(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     if (const lexicon::Entry* e = core.find("use", PartOfSpeech::verb))
       t.tag = PartOfSpeech::verb, t.form = VerbForm::participle, t.lemma = "use", t.entry = e;
   }
+}
+
+// "How long does the journey take?": the time a thing takes, asked, is "tart" ("Meddig tart az
+// utazás?"), as a span after "take" is ("Két óráig tart").
+void howLongItTakes(std::vector<Token>& toks) {
+  if (toks.size() < 4 || toks[0].lemma != "how long") return;
+  for (std::size_t i = 2; i < toks.size(); ++i)
+    if (toks[i].tag == PartOfSpeech::verb && toks[i].lemma == "take" && !toks[i].hasObject &&
+        (i + 1 == toks.size() || toks[i].pauseAfter)) {
+      toks[i].neighbour = "hour", toks[i].neighbourIsSubject = false;
+      return;
+    }
 }
 
 // "kicked the door shut", "slammed it shut", "pushed the gate open": after the object of a push
@@ -6954,6 +6967,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   placesInARace(core_, toks);
   youOfThoseGreeted(toks);
   usedAsPassive(core_, toks);
+  howLongItTakes(toks);
   return toks;
 }
 

@@ -6083,13 +6083,15 @@ bool Generator::comparedWithObject(std::size_t than, const NounPhrase& np) const
 
 // "didn't buy a ticket", "I don't have a car", "There isn't a bank here": a thing of which there is
 // none is said without "egy" ("nem vett jegyet", "nincs autóm", "nincs bank"), the object or
-// the subject of "there is" of a negated clause.
+// the subject of "there is" of a negated clause, or of "Is there ...?".
 bool Generator::negatedIndefinite(const NounPhrase& np) const {
-  if (!roles_.verb.negative || np.pronoun) return false;
-  // (the thing there is none of right after "there isn't")
+  if (np.pronoun) return false;
+  // (the thing there is none of right after "there isn't"; asked whether there is one, "Van
+  // kedvezmény diákoknak?", the same)
   const std::size_t be = roles_.verb.be;
-  return (roles_.object && roles_.object->begin == np.begin) ||
-         (roles_.existential && be < n_ && np.begin > be && np.begin <= be + 2);
+  const bool there = roles_.existential && be < n_ && np.begin > be && np.begin <= be + 2;
+  if (!roles_.verb.negative) return there && be == 0;
+  return (roles_.object && roles_.object->begin == np.begin) || there;
 }
 
 // "the University of Debrecen", "the College of Nyíregyháza": a university or college whose

@@ -355,6 +355,16 @@ TEST(ConstructionsTest, AThingThereIsNoneOfHasNoArticle) {
   EXPECT_EQ(hungarian("I don't have a car."), "Nincs autóm.");
   EXPECT_EQ(hungarian("There isn't a bank in the village."), "Nincs bank a faluban.");
   EXPECT_EQ(hungarian("I have a car."), "Van egy autóm.");
+  // asked whether there is one, the same; told there is one, "egy"
+  EXPECT_EQ(hungarian("Is there a pharmacy near here?"), "Van gyógyszertár a közelben?");
+  EXPECT_EQ(hungarian("There is a bank in the village."), "Van egy bank a faluban.");
+}
+
+// What a journey takes, asked, is "tart"; "the last train" keeps "does" the question's.
+TEST(ConstructionsTest, QuestionsOfTravel) {
+  EXPECT_EQ(hungarian("How long does the journey take?"), "Meddig tart az utazás?");
+  EXPECT_EQ(hungarian("What time does the last train leave?"), "Hány órakor indul az utolsó vonat?");
+  EXPECT_EQ(hungarian("How far is it from here?"), "Milyen messze van innen?");
 }
 
 TEST(ConstructionsTest, ItIsHotIsTheWeather) {
@@ -802,7 +812,7 @@ TEST(ConstructionsTest, APassiveTakesTheVerbsSenseWithAnObject) {
 }
 
 TEST(ConstructionsTest, IsThereAsksWithVan) {
-  EXPECT_EQ(hungarian("Is there a pharmacy near the station?"), "Van egy gyógyszertár az állomás közelében?");
+  EXPECT_EQ(hungarian("Is there a pharmacy near the station?"), "Van gyógyszertár az állomás közelében?");
   // "any" says no quantity: singular, and "van"
   EXPECT_EQ(hungarian("Are there any eggs in the fridge?"), "Van tojás a hűtőben?");
 }
