@@ -20,7 +20,7 @@ boy	n	fiú[fiúk,3sg=fiúja,person]
 bread	n	kenyér[kenyerek]
 breakfast	n	reggeli[for=ra]
 bridge	n	híd[hidak,3sg=hídja]
-brother	n	báty[bátyák,3sg=bátyja,person] ; fivér ; testvér
+brother	n	báty[bátyák,3sg=bátyja,person] ; fivér ; testvér[pl,person]
 bus	n	busz[in=n,on=n]
 cake	n	sütemény ; torta
 car	n	autó ; kocsi
@@ -74,7 +74,7 @@ head	n	fej[fejek] ; vezető
 home	n	otthon ; ház ; lakás[when=build/affordable/social/council]
 horse	n	ló[lovak]
 hospital	n	kórház[kórházak,to=ba,attr=kórházi,at=ban]
-house	n	ház[házak] ; otthon
+house	n	ház[házak,to=ba] ; otthon
 husband	n	férj[férjek,person]
 job	n	munka ; állás ; állás[when=apply/offer/accept/interview/vacant/permanent/temporary/quit/advert/advertisement/advertise/applicant/applicants]
 key	n	kulcs[kulcsok] ; billentyű ; billentyű[when=press/hit/escape/shift/tab/space/arrow/function/delete/control/enter]
@@ -358,7 +358,7 @@ change	v	meg|változtat[intr=meg|változik] ; cserél ; ki|cserél[when=battery/
 turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik[to=ra,on=ra,by=val] ; le|esik[on=ra] ; csökken[noobj,to=ra,by=val,when=unemployment/price/rate/inflation/number/temperature/sale/profit/income/output/demand/value/cost/production/export/import/level/figure/turnover/population/attendance/spending/wage/salary/birth/crime/rent/fare/revenue/growth]
 draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
-catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon] ; el|kap[when=cold/flu/virus/infection/disease]
+catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon/carp/pike/perch/bream/catfish/tuna/cod/eel/shark/butterfly] ; el|kap[when=cold/flu/virus/infection/disease]
 carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card] ; cipel[when=furniture/bag/box/suitcase/luggage/shopping/crate/sack/backpack/rucksack]
 follow	v	követ ; meg|fogad[when=advice]
 return	v	vissza|tér[noobj] ; vissza|ad ; vissza|küld[when=form/parcel/package/item/goods/product/questionnaire/order/letter/email/document/documents/application]
@@ -1507,7 +1507,7 @@ image	n	kép[képek] ; imázs
 import	n	import[importok,3sg=importja] ; behozatal
 impulse	n	impulzus[impulzusok] ; késztetés
 indicate	v	jelez ; mutat
-interview	n	interjú[to=ra,at=n] ; állásinterjú[to=ra,at=n]
+interview	n	interjú[to=ra,at=n,for=ra] ; állásinterjú[to=ra,at=n]
 interview	v	ki|kérdez ; interjút készít
 intimate	adj	bensőséges ; intim
 involve	v	érint ; be|von ; magában foglal
@@ -2081,7 +2081,8 @@ print	v	nyomtat ; ki|nyomtat
 proclaim	v	ki|kiált ; ki|hirdet
 product	n	termék[termékek]
 production	n	termelés ; gyártás ; előállítás ; előadás[előadások,when=theatre/stage/opera/musical/new/praise/praised/critics]
-profit	n	nyereség[nyereségek] ; haszon[hasznok]
+# ("The company's profits rose": "A cég nyeresége", the gains one sum, singular as for a pair)
+profit	n	nyereség[nyereségek,pair] ; haszon[hasznok]
 profit	v	profitál[noobj]
 projection	n	vetítés ; előrejelzés[előrejelzések]
 proper	adj	megfelelő ; helyes
@@ -2371,7 +2372,7 @@ breach	n	megszegés ; rés
 breathe	v	lélegzik
 breed	n	fajta
 breed	v	tenyészt ; szaporodik
-broken	adj	törött ; elromlott ; összetört
+broken	adj	törött ; elromlott ; összetört ; elromlott[when=machine/washer/dishwasher/fridge/freezer/heater/boiler/lift/elevator/printer/computer/laptop/phone/radio/television/tv/clock/watch/car/engine/heating/camera/kettle/oven/cooker/toaster/dryer/pump/device/lock/charger/speaker]
 brood	v	töpreng[noobj]
 brotherhood	n	testvériség
 brow	n	homlok[homlokok] ; szemöldök[szemöldökök]
@@ -3933,7 +3934,7 @@ scientist	n	tudós[person]
 pinch	n	csipet[csipetek,3sg=csipete]
 removal	n	eltávolítás
 site	n	helyszín ; terület
-instead	adv	helyette
+instead	adv	inkább ; helyette
 shyly	adv	félénken
 other	adj	más ; másik
 most	adv	leginkább
@@ -4852,7 +4853,7 @@ inconvenience	n	kellemetlenség[kellemetlenségek]
 get married	v	össze|házasodik[noobj]
 interested	adj	érdeklődő
 patience	n	türelem[türelmek,acc=türelmet,3sg=türelme,poss=türelme]
-put out	v	el|olt
+put out	v	el|olt ; ki|tesz[when=bin/bins/rubbish/trash/recycling/garbage/washing/chairs/food/flag/sign]
 get dark	v	sötétedik[noobj]
 get cold	v	le|hűl[noobj]
 get better	v	javul[noobj]
@@ -9306,3 +9307,12 @@ text box	n	szövegmező[szövegmezők]
 checkbox	n	jelölőnégyzet[jelölőnégyzetek]
 check box	n	jelölőnégyzet[jelölőnégyzetek]
 book club	n	olvasókör[olvasókörök,3sg=olvasóköre,attr=olvasóköri,to=ba,in=ban]
+# --- The eleventh round's second part: fish a line catches, words whose plural Hungarian says in
+# the singular, and set phrases of e-mail
+carp	n	ponty[pontyok]
+pike	n	csuka
+perch	n	sügér[sügérek,3sg=sügérje,pp=sügérjei] ; ülőrúd[ülőrudak,acc=ülőrudat,3sg=ülőrúdja,when=bird/parrot/wooden]
+bream	n	keszeg[keszegek]
+catfish	n	harcsa
+delay in replying	n	késői válasz[válaszok,for=ert]
+delay in responding	n	késői válasz[válaszok,for=ert]

@@ -2195,3 +2195,38 @@ TEST(PhrasesTest, ATimeCountedByItsOrdinalIsAnOccasion) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, InsteadClosingTheClauseIsRather) {
+  // "Could we meet on Friday instead?": the other choice one prefers, "inkább", not "helyette"
+  EXPECT_TRUE(has(hungarian("Could we meet on Friday instead?"), "inkább"));
+  EXPECT_FALSE(has(hungarian("Could we meet on Friday instead?"), "helyette"));
+}
+
+TEST(PhrasesTest, FishALineCatchesAreCaught) {
+  // "caught a carp": the fish one catches is "fog", the thing thrown "elkap"
+  EXPECT_EQ(hungarian("He caught a big carp in the lake."), "Fogott egy nagy pontyot a t\xC3\xB3" "ban.");
+  EXPECT_TRUE(has(hungarian("He caught three pike and a perch."), "h\xC3\xA1rom csuk\xC3\xA1t \xC3\xA9s egy s\xC3\xBCg\xC3\xA9rt"));
+}
+
+TEST(PhrasesTest, WordsWhosePluralHungarianSaysInTheSingular) {
+  // "The company's profits": one sum, "A cég nyeresége"; brothers named together are "testvérek"
+  EXPECT_EQ(hungarian("The company's profits rose last year."), "A c\xC3\xA9g nyeres\xC3\xA9ge tavaly emelkedett.");
+  EXPECT_EQ(hungarian("My brothers live in London."), "A testv\xC3\xA9reim Londonban laknak.");
+}
+
+TEST(PhrasesTest, SetPhrasesOfEmailAndNotices) {
+  // "available for an interview": "interjúra"; "the delay in replying": "a késői válasz"
+  EXPECT_TRUE(has(hungarian("I am available for an interview next week."), "egy interj\xC3\xBAra"));
+  EXPECT_EQ(hungarian("I apologise for the delay in replying."), "Eln\xC3\xA9z\xC3\xA9st k\xC3\xA9rek a k\xC3\xA9s\xC5\x91i v\xC3\xA1lasz\xC3\xA9rt.");
+  // bins put out are set outside, "kiteszik", not put out as a fire
+  EXPECT_TRUE(has(hungarian("Residents are asked to put their bins out on Monday evening."), "kitegy\xC3\xA9k a kuk\xC3\xA1ikat"));
+  // a machine that is broken has broken down, "elromlott"; a window "törött"
+  EXPECT_EQ(hungarian("The washing machine is broken."), "A mos\xC3\xB3g\xC3\xA9p elromlott.");
+  EXPECT_TRUE(has(hungarian("He has a broken arm."), "t\xC3\xB6r\xC3\xB6tt kar"));
+  EXPECT_EQ(hungarian("We moved to a new house last year."), "Tavaly egy \xC3\xBAj h\xC3\xA1zba k\xC3\xB6lt\xC3\xB6zt\xC3\xBCnk.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
