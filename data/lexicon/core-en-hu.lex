@@ -770,7 +770,7 @@ escape	v	el|menekül[noobj] ; meg|szökik ; meg|szökik[noobj,when=prisoner/inma
 file	n	fájl[fájlok,acc=fájlt,3sg=fájlja] ; irat[iratok]
 flow	v	folyik
 interest	v	érdekel
-note	v	meg|jegyez
+note	v	meg|jegyez ; figyelembe |vesz[when=that/hours/change/changes/time/times/date/dates/address]
 trouble	v	zavar
 # --- WordNet's commonest lemmas by tagged senses, ranks 1 to 450
 check	n	ellenőrzés[ellenőrzések] ; számla ; csekk[3sg=csekkje]

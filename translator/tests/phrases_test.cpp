@@ -2204,6 +2204,14 @@ TEST(PhrasesTest, InsteadClosingTheClauseIsRather) {
   EXPECT_FALSE(has(hungarian("Could we meet on Friday instead?"), "helyette"));
 }
 
+TEST(PhrasesTest, WhatANoticeAsksOneToNoteIsTakenIntoAccount) {
+  // "Please note that ...": what one is to bear in mind, "vegye figyelembe, hogy", not learnt by
+  // heart ("jegyezze meg")
+  EXPECT_EQ(hungarian("Please note that the library closes early on Saturday."),
+            "KÃ©rjÃ¼k, vegye figyelembe, hogy a kÃ¶nyvtÃ¡r szombaton zÃ¡r korÃ¡n.");
+  EXPECT_TRUE(has(hungarian("Please note the new opening hours."), "vegye figyelembe az Ãºj nyitvatartÃ¡st"));
+}
+
 TEST(PhrasesTest, FishALineCatchesAreCaught) {
   // "caught a carp": the fish one catches is "fog", the thing thrown "elkap"
   EXPECT_EQ(hungarian("He caught a big carp in the lake."), "Fogott egy nagy pontyot a t\xC3\xB3" "ban.");
@@ -2226,6 +2234,25 @@ TEST(PhrasesTest, SetPhrasesOfEmailAndNotices) {
   EXPECT_EQ(hungarian("The washing machine is broken."), "A mos\xC3\xB3g\xC3\xA9p elromlott.");
   EXPECT_TRUE(has(hungarian("He has a broken arm."), "t\xC3\xB6r\xC3\xB6tt kar"));
   EXPECT_EQ(hungarian("We moved to a new house last year."), "Tavaly egy \xC3\xBAj h\xC3\xA1zba k\xC3\xB6lt\xC3\xB6zt\xC3\xBCnk.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, TooAndEitherClosingAClauseAddTheSubject) {
+  // "I like it too": "is" after the subject, said even as a pronoun ("Én is szeretem"); "either"
+  // closing a denial is "sem" there, in the place of "nem" ("Én sem szeretem")
+  EXPECT_EQ(hungarian("I like it too."), "\xC3\x89n is szeretem.");
+  EXPECT_EQ(hungarian("I don't like it either."), "\xC3\x89n sem szeretem.");
+  EXPECT_EQ(hungarian("She doesn't eat meat either."), "\xC5\x90 sem eszik h\xC3\xBAst.");
+  EXPECT_EQ(hungarian("He wasn't there either."), "\xC5\x90 sem volt ott.");
+  EXPECT_EQ(hungarian("She didn't go away either."), "\xC5\x90 sem ment el.");
+  EXPECT_EQ(hungarian("He is tired too."), "\xC5\x90 is f\xC3\xA1radt.");
+  EXPECT_EQ(hungarian("We need milk and bread as well."), "Nek\xC3\xBCnk is sz\xC3\xBCks\xC3\xA9g\xC3\xBCnk van tejre \xC3\xA9s keny\xC3\xA9rre.");
+  // "too" before its adjective stays the degree
+  EXPECT_EQ(hungarian("It is too late."), "T\xC3\xBAl k\xC3\xA9s\xC5\x91.");
 }
 
 }  // namespace
