@@ -2208,8 +2208,8 @@ TEST(PhrasesTest, WhatANoticeAsksOneToNoteIsTakenIntoAccount) {
   // "Please note that ...": what one is to bear in mind, "vegye figyelembe, hogy", not learnt by
   // heart ("jegyezze meg")
   EXPECT_EQ(hungarian("Please note that the library closes early on Saturday."),
-            "KÃ©rjÃ¼k, vegye figyelembe, hogy a kÃ¶nyvtÃ¡r szombaton zÃ¡r korÃ¡n.");
-  EXPECT_TRUE(has(hungarian("Please note the new opening hours."), "vegye figyelembe az Ãºj nyitvatartÃ¡st"));
+            "Kérjük, vegye figyelembe, hogy a könyvtár szombaton zár korán.");
+  EXPECT_TRUE(has(hungarian("Please note the new opening hours."), "vegye figyelembe az új nyitvatartást"));
 }
 
 TEST(PhrasesTest, FishALineCatchesAreCaught) {
