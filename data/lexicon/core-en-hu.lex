@@ -371,7 +371,7 @@ order	v	rendel ; meg|rendel
 sound	n	hang[hangok,3sg=hangja]
 study	v	tanul
 develop	v	fejleszt[intr=fejlődik] ; fejlődik
-free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education/entrance/clinic/advice/check/tour/workshop/support/help/test/newspaper/ride/seminar/webinar/vaccination/treatment/museum/exhibition/internet/upgrade]
+free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education/entrance/clinic/advice/check/tour/workshop/support/help/test/newspaper/ride/seminar/webinar/vaccination/treatment/museum/exhibition/internet/upgrade/checkup/screening]
 first	adj	első
 hit	v	üt ; meg|üt ; sújt[when=north/south/east/west/coast/city/town/region/country/area/island/village/economy/family/household/industry/sector/farmer/pensioner/consumer/community/business] ; el|talál[when=target/mark] ; el|ér[when=record/peak/level/milestone]
 pull	v	húz ; meg|húz[when=muscle/tendon/hamstring/trigger] ; ki|húz[when=tooth/plug/cork/weed]
@@ -2424,7 +2424,7 @@ cling	v	kapaszkodik ; ragaszkodik
 closely	adv	szorosan ; alaposan
 closet	n	szekrény[szekrények]
 cluster	n	csoport[csoportok] ; fürt[fürtök]
-coach	n	edző[person] ; busz[in=n,on=n] ; kocsi ; busz[in=n,on=n,when=tourist/night/school/express/airport/overnight/sightseeing/hire/board/take/catch/travel]
+coach	n	edző[person] ; busz[in=n,on=n] ; kocsi ; busz[in=n,on=n,when=tourist/night/school/express/airport/overnight/sightseeing/hire/board/take/catch/travel] ; busz[in=n,on=n,near=passengers/passenger/station/trip/journey/depart/departs/departed/motorway/seatbelt/seatbelts/timetable/fare]
 code	n	kód[kódok] ; törvénykönyv[törvénykönyvek]
 coincide	v	egybe|esik
 collector	n	gyűjtő[person] ; beszedő
@@ -5028,7 +5028,7 @@ go dark	v	el|sötétül[noobj]
 plenty of	adj	sok
 without power	adv	áram nélkül
 overnight	adv	éjszakára ; egyik napról a másikra ; éjjel
-available	adj	elérhető ; szabad ; kapható ; szabad[when=room/table/seat/place/space/spot/bed/slot/appointment/parking]
+available	adj	elérhető ; szabad ; kapható ; szabad[when=room/table/seat/place/space/spot/bed/slot/appointment/parking/flat/apartment/house/office/studio]
 injured	adj	sérült
 silently	adv	csendben ; nesztelenül
 peel	v	meg|hámoz ; hámoz
@@ -9316,3 +9316,6 @@ bream	n	keszeg[keszegek]
 catfish	n	harcsa
 delay in replying	n	késői válasz[válaszok,for=ert]
 delay in responding	n	késői válasz[válaszok,for=ert]
+# ("The fish soup you made": Hungary's own "halászlé", whose "lé" is "lev-" before a vowel)
+fish soup	n	halászlé[halászlevek,acc=halászlevet,3sg=halászleve,poss=halászleve,pp=halászlevei]
+keep going	v	tovább|megy[noobj]

@@ -2257,3 +2257,23 @@ TEST(PhrasesTest, TooAndEitherClosingAClauseAddTheSubject) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, FishSoupIsHalaszleWithItsLevForms) {
+  // "fish soup": "halászlé", whose "lé" is "lev-" before a vowel ("halászlevet", "halászlevem")
+  EXPECT_EQ(hungarian("I ordered the fish soup."), "Rendeltem a hal\xC3\xA1szlevet.");
+  EXPECT_EQ(hungarian("My fish soup is cold."), "A hal\xC3\xA1szlevem hideg.");
+}
+
+TEST(PhrasesTest, ACoachOfPassengersIsABusAndKeepGoingGoesOn) {
+  // a coach among stations and passengers is a bus; with players it stays "edző"
+  EXPECT_TRUE(has(hungarian("The coach to the airport departs from the bus station."), "tart\xC3\xB3 busz"));
+  EXPECT_TRUE(has(hungarian("The coach shouted at the players."), "Az edz\xC5\x91"));
+  // "Keep going!": "Menj tovább!", not "Folyton megy"
+  EXPECT_EQ(hungarian("We kept going until dark."), "Tov\xC3\xA1" "bbmentünk sötétig.");
+  EXPECT_TRUE(has(hungarian("\"Keep going!\" shouted a woman in the crowd."), "Menj tov\xC3\xA1" "bb!"));
+}
+
+}  // namespace
+}  // namespace lexiton::translator
