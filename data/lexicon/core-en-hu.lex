@@ -357,14 +357,14 @@ change	n	változás[változások] ; apró ; apró[when=keep/small/loose/spare] ;
 change	v	meg|változtat[intr=meg|változik] ; cserél ; ki|cserél[when=battery/bulb/tyre/tire/filter/sheet/nappy/diaper/towel/cartridge/fuse/lock/wheel/bandage/dressing/batteries]
 turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik[to=ra,on=ra,by=val] ; le|esik[on=ra] ; csökken[noobj,to=ra,by=val,when=unemployment/price/rate/inflation/number/temperature/sale/profit/income/output/demand/value/cost/production/export/import/level/figure/turnover/population/attendance/spending/wage/salary/birth/crime/rent/fare/revenue/growth]
-draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
+draw	v	rajzol ; húz ; be|húz[when=curtain/blind] ; húz[when=line/card/lot/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
 catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon/carp/pike/perch/bream/catfish/tuna/cod/eel/shark/butterfly] ; el|kap[when=cold/flu/virus/infection/disease]
 carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card] ; cipel[when=furniture/bag/box/suitcase/luggage/shopping/crate/sack/backpack/rucksack]
 follow	v	követ ; meg|fogad[when=advice]
 return	v	vissza|tér[noobj] ; vissza|ad ; vissza|küld[when=form/parcel/package/item/goods/product/questionnaire/order/letter/email/document/documents/application]
 return	n	visszatérés[front] ; visszaküldés[front,pl] ; hozam
 end	n	vég[végek,at=n,in=n] ; befejezés
-end	v	befejez[intr=végződik]
+end	v	befejez[intr=végződik,in=val]
 fire	n	tűz[tüzek] ; tűzvész
 order	n	rendelés[rendelések] ; sorrend ; rend ; rendelés[rendelések,when=place/cancel/track/confirm/deliver/ship/process/receive/complete/dispatch/charge] ; sorrend[when=alphabetical/reverse/chronological/right/correct/wrong/random/same/numerical/ascending/descending] ; parancs[parancsok,when=obey/follow/give/disobey/issue/executive]
 order	v	rendel ; meg|rendel
@@ -831,7 +831,7 @@ pitch	n	pálya[pályák,on=n] ; hangmagasság
 pitch	v	dob ; fel|ver ; fel|állít[when=tent/marquee]
 post	n	posta[by=n] ; állás[állások] ; oszlop[oszlopok] ; bejegyzés[bejegyzések,when=blog/facebook/social/instagram/latest/recent/publish/share/delete/like/original/forum/linkedin/twitter/new/read] ; állás[állások,when=fill/hold/vacant/senior/leave/accept/permanent/teaching/government/ministerial/key/resign/apply]
 post	v	fel|ad ; ki|tesz ; ki|tesz[when=message/photo/picture/comment/video/update/link/review/tweet/notice]
-power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/restore/switch/turn/supply/outage]
+power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/restore/switch/turn/supply/outage] ; áram[áramok,near=electricity/outage/blackout/storm/restored/fridge/freezer/heating/cut/cuts/socket/engineers]
 relief	n	megkönnyebbülés ; segély[segélyek]
 rough	adj	durva ; egyenetlen ; viharos[when=sea/water/weather/crossing/wind/night] ; hozzávetőleges[when=idea/estimate/guide/figure/number/calculation/translation/outline/approximation/draft/sketch/timeline/order/guess] ; nehéz[nehezek,when=time/day/week/night/year/month/patch/period/start/ride/journey/life]
 score	n	eredmény[eredmények] ; pontszám[pontszámok]
@@ -4616,7 +4616,7 @@ supper	n	vacsora
 surgeon	n	sebész[sebészek,person]
 swimming	n	úszás
 teenager	n	tinédzser[tinédzserek,person]
-temperature	n	hőmérséklet[hőmérsékletek]
+temperature	n	hőmérséklet[hőmérsékletek,pair]
 text	n	szöveg[szövegek]
 thumb	n	hüvelykujj[hüvelykujjak]
 tiger	n	tigris[tigrisek]
@@ -9319,3 +9319,4 @@ delay in responding	n	késői válasz[válaszok,for=ert]
 # ("The fish soup you made": Hungary's own "halászlé", whose "lé" is "lev-" before a vowel)
 fish soup	n	halászlé[halászlevek,acc=halászlevet,3sg=halászleve,poss=halászleve,pp=halászlevei]
 keep going	v	tovább|megy[noobj]
+inconvenience caused	n	okozott kellemetlenség[kellemetlenségek]

@@ -4333,7 +4333,7 @@ TEST(ConstructionsTest, AcrossFromAndOppositeArePlacesFacing) {
 // "minus" before a number is its sign, said with it ("mínusz tíz fokra"), where it stood
 // apart before the verb ("minus csökkennek tíz fok").
 TEST(ConstructionsTest, MinusBeforeANumber) {
-  EXPECT_EQ(hungarian("Temperatures will drop to minus ten degrees."), "A hőmérsékletek mínusz tíz fokra csökkennek.");
+  EXPECT_EQ(hungarian("Temperatures will drop to minus ten degrees."), "A hőmérséklet mínusz tíz fokra csökken.");
   EXPECT_EQ(hungarian("It was minus five degrees."), "Mínusz öt fok volt.");
 }
 

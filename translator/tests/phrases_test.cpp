@@ -793,7 +793,7 @@ TEST(PhrasesTest, ADegreeAdverbStaysWithItsAdjective) {
 TEST(PhrasesTest, AFigureThatFallsDecreases) {
   // a rate, a price or a number falls as it grows less, "csökken"; a thing or a person drops
   EXPECT_TRUE(has(hungarian("Unemployment fell to five percent."), "öt százalékra csökkent"));
-  EXPECT_TRUE(has(hungarian("Temperatures fall below zero at night."), "csökkennek"));
+  EXPECT_TRUE(has(hungarian("Temperatures fall below zero at night."), "A hőmérséklet nulla alá csökken"));
   EXPECT_TRUE(has(hungarian("The boy fell off his bike."), "leesett"));
   EXPECT_FALSE(has(hungarian("The book fell on the floor."), "csökken"));
 }
@@ -2273,6 +2273,25 @@ TEST(PhrasesTest, ACoachOfPassengersIsABusAndKeepGoingGoesOn) {
   // "Keep going!": "Menj tovább!", not "Folyton megy"
   EXPECT_EQ(hungarian("We kept going until dark."), "Tov\xC3\xA1" "bbmentünk sötétig.");
   EXPECT_TRUE(has(hungarian("\"Keep going!\" shouted a woman in the crowd."), "Menj tov\xC3\xA1" "bb!"));
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, SensesOfWeatherNoticesAndGames) {
+  // temperatures, like profits, are one figure ("A hőmérséklet ... csökken")
+  EXPECT_EQ(hungarian("High temperatures are expected."), "Magas hőmérséklet várható.");
+  // curtains drawn are pulled to, "behúzta"; a line drawn "húzott"
+  EXPECT_EQ(hungarian("She drew the curtains."), "Behúzta a függönyöket.");
+  EXPECT_EQ(hungarian("He drew a line."), "Húzott egy vonalat.");
+  // a game ends in a draw with it, "döntetlennel"
+  EXPECT_TRUE(has(hungarian("The game ended in a draw."), "döntetlennel"));
+  // the power a storm cuts is the current, "áram"; a president's stays "hatalom"
+  EXPECT_TRUE(has(hungarian("The storm cut the power to thousands of homes."), "áramot"));
+  EXPECT_TRUE(has(hungarian("The president has too much power."), "hatalma"));
+  EXPECT_TRUE(has(hungarian("We apologise for any inconvenience caused."), "okozott kellemetlenségért"));
 }
 
 }  // namespace
