@@ -9320,3 +9320,14 @@ delay in responding	n	késői válasz[válaszok,for=ert]
 fish soup	n	halászlé[halászlevek,acc=halászlevet,3sg=halászleve,poss=halászleve,pp=halászlevei]
 keep going	v	tovább|megy[noobj]
 inconvenience caused	n	okozott kellemetlenség[kellemetlenségek]
+# ("lived on her own": alone, "egyedül")
+on my own	adv	egyedül
+on your own	adv	egyedül
+on his own	adv	egyedül
+on her own	adv	egyedül
+on its own	adv	egyedül
+on our own	adv	egyedül
+on their own	adv	egyedül
+# ("I can't make it on Thursday": getting there, "nem tudok eljutni")
+make it	v	el|jut[noobj]
+just in time	adv	épp időben

@@ -3561,6 +3561,7 @@ constexpr FeelingVerb kFeelingVerbs[] = {
     {"scared", "f\xC3\xA9l", "", "of", Case::ablative},
     {"late", "k\xC3\xA9sik", "el", "for", Case::elative},
     {"lost", "t\xC3\xA9ved", "el", "in", Case::inessive},  // "We are lost": "Eltévedtünk"
+    {"asleep", "alszik", "", "in", Case::inessive},     // "The children were asleep": "aludtak"
     {"glad", "\xC3\xB6r\xC3\xBCl", "", "about", Case::dative},
     {"worried", "agg\xC3\xB3"
                 "dik",

@@ -2296,3 +2296,19 @@ TEST(PhrasesTest, SensesOfWeatherNoticesAndGames) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, EverydayPhrasesOfEmailAndStories) {
+  // "can't make it": can't get there, "nem tudok eljutni", nothing made
+  EXPECT_EQ(hungarian("I'm afraid I can't make it on Thursday."), "Sajnos nem tudok eljutni csütörtökön.");
+  // "on her own": alone, "egyedül"
+  EXPECT_EQ(hungarian("The old woman lived on her own."), "Az idős nő egyedül lakott.");
+  EXPECT_EQ(hungarian("I did it on my own."), "Egyedül csináltam.");
+  // "were asleep": they slept, "aludtak", no "alva voltak"
+  EXPECT_EQ(hungarian("The children were asleep."), "A gyerekek aludtak.");
+  EXPECT_EQ(hungarian("We arrived just in time."), "Épp időben megérkeztünk.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
