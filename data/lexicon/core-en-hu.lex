@@ -76,7 +76,7 @@ horse	n	ló[lovak]
 hospital	n	kórház[kórházak,to=ba,attr=kórházi,at=ban]
 house	n	ház[házak,to=ba] ; otthon
 husband	n	férj[férjek,person]
-job	n	munka ; állás ; állás[when=apply/offer/accept/interview/vacant/permanent/temporary/quit/advert/advertisement/advertise/applicant/applicants]
+job	n	munka ; állás ; állás[when=apply/offer/accept/interview/vacant/permanent/temporary/quit/advert/advertisement/advertise/applicant/applicants] ; munkahely[munkahelyek,acc=munkahelyet,when=cut/create/save/thousands/hundreds]
 key	n	kulcs[kulcsok] ; billentyű ; billentyű[when=press/hit/escape/shift/tab/space/arrow/function/delete/control/enter]
 kitchen	n	konyha[to=ba,attr=konyhai,at=ban]
 lake	n	tó[tavak]
@@ -8195,7 +8195,7 @@ shut	adj	zárva[van] ; zárt
 break	n	szünet[szünetek]
 smoker	n	dohányos[dohányosok,person]
 welcome	n	fogadtatás[fogadtatások]
-face	v	szembe|néz[obj=val] ; néz[obj=ra,when=sea/street/south/north/east/west/garden/park/river/lake/square/courtyard/mountain/beach]
+face	v	szembe|néz[obj=val] ; számít[obj=ra,when=delay/disruption/queue/fine/charge/wait/cut] ; néz[obj=ra,when=sea/street/south/north/east/west/garden/park/river/lake/square/courtyard/mountain/beach]
 form	v	alakít[intr=ki|alakul] ; képez ; meg|alakít[when=government/coalition/team/group/alliance/committee/band/company/partnership/union/party/club/cabinet/association] ; alkot[when=opinion/view/impression/picture/image/judgement/judgment]
 address	v	foglalkozik[obj=val,when=problem/issue/concern/question/challenge/need/shortage/crisis/threat/gap/risk/cause/situation/matter/topic/subject/complaint] ; meg|szólít[when=crowd/nation/audience/meeting/conference/parliament/assembly/congress/rally/delegate/supporter/student] ; címez
 # Phrasal verbs of everyday text, each with the case its Hungarian verb gives the object; a
@@ -9331,3 +9331,7 @@ on their own	adv	egyedül
 # ("I can't make it on Thursday": getting there, "nem tudok eljutni")
 make it	v	el|jut[noobj]
 just in time	adv	épp időben
+# ("Police have appealed for witnesses": they look for them; "appealed for calm": asked for it)
+appeal for witnesses	v	tanúkat |keres[noobj]
+appeal for	v	kér
+rail passenger	n	vasúti utas[utasok,person]

@@ -2707,7 +2707,7 @@ TEST(ConstructionsTest, ASenseItsObjectOrNounAsksFor) {
   EXPECT_EQ(hungarian("Our team won the cup."), "A csapatunk megnyerte a kupát.");
   EXPECT_EQ(hungarian("I drank a cup of tea."), "Ittam egy csésze teát.");
   EXPECT_EQ(hungarian("The company plans to cut five hundred jobs."),
-            "A cég ötszáz munkát tervez megszüntetni.");
+            "A cég ötszáz munkahelyet tervez megszüntetni.");
   // a law is broken as one breaks a promise, a window as glass
   EXPECT_EQ(hungarian("He broke the law."), "Megszegte a törvényt.");
   EXPECT_EQ(hungarian("He broke the window."), "Eltörte az ablakot.");

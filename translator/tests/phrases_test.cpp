@@ -2312,3 +2312,22 @@ TEST(PhrasesTest, EverydayPhrasesOfEmailAndStories) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, EverydayWordsOfTheNews) {
+  // police appealing for witnesses look for them; an appeal for help asks for it; against a
+  // decision one still appeals
+  EXPECT_EQ(hungarian("The family appealed for help."), "A család segítséget kért.");
+  EXPECT_TRUE(has(hungarian("Police have appealed for witnesses."), "tanúkat keres"));
+  EXPECT_EQ(hungarian("He will appeal against the decision."), "Fellebbezni fog a döntés ellen.");
+  // jobs cut or created are workplaces, "munkahelyek"; one's new job stays "munka"
+  EXPECT_EQ(hungarian("The factory created 200 new jobs."), "A gyár 200 új munkahelyet hozott létre.");
+  EXPECT_EQ(hungarian("She got a new job."), "Kapott egy új munkát.");
+  // passengers facing delays expect them, "késésekre számítanak"
+  EXPECT_EQ(hungarian("Rail passengers face delays."), "A vasúti utasok késésekre számítanak.");
+  EXPECT_EQ(hungarian("She had to face the truth."), "Szembe kellett néznie az igazsággal.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
