@@ -3011,7 +3011,7 @@ placement	n	elhelyezés
 planning	n	tervezés
 player	n	játékos[játékosok,person] ; lejátszó
 plenty	adv	bőven ; rengeteg
-plug	n	dugó ; csatlakozó ; konnektor[konnektorok]
+plug	n	dugó ; csatlakozó ; konnektor[konnektorok] ; csatlakozó[near=socket/cable/charger/wire/electric/electrical/loose/mains/adapter/device/lamp/kettle]
 plug	v	be|dug
 policy	n	politika ; szabályzat[szabályzatok] ; kötvény[kötvények]
 political	adj	politikai
@@ -7740,7 +7740,7 @@ look down on	v	le|néz
 catch up with	v	utol|ér
 keep on	v	folytat ; tovább|csinál
 give out	v	ki|oszt ; fel|mond[noobj]
-hang out	v	lóg[noobj,with=val] ; ki|akaszt
+hang out	v	lóg[noobj,with=val] ; ki|akaszt ; ki|tereget[when=washing/laundry/clothes/sheets/towels]
 chill out	v	lazít[noobj] ; pihen[noobj]
 cheer up	v	fel|vidul[noobj]
 freak out	v	ki|borul[noobj]
@@ -9335,3 +9335,10 @@ just in time	adv	épp időben
 appeal for witnesses	v	tanúkat |keres[noobj]
 appeal for	v	kér
 rail passenger	n	vasúti utas[utasok,person]
+# words of labels and chores: what a label states, paint just put on, a sink that drains no more
+stated	adj	feltüntetett ; megadott
+wet paint	n	friss festék[festékek]
+for future reference	adv	későbbi használatra
+leaking	adj	szivárgó ; csöpögő[when=tap/faucet]
+blocked	adj	elzárt ; eldugult[when=sink/drain/toilet/pipe/nose/gutter/shower/bath]
+fallen	adj	elesett ; kidőlt[when=tree/branch/pole/trunk] ; lehullott[when=leaf/leaves/snow/apple/apples/petals/fruit]

@@ -2331,3 +2331,21 @@ TEST(PhrasesTest, EverydayWordsOfTheNews) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, WordsOfLabelsAndChores) {
+  EXPECT_EQ(hungarian("Do not exceed the stated dose."), "Ne lépje túl a feltüntetett adagot.");
+  EXPECT_EQ(hungarian("Keep this leaflet for future reference."), "Tartsa ezt a szórólapot későbbi használatra.");
+  // a sink that is blocked no longer drains, "eldugult"; a road "elzárt"
+  EXPECT_EQ(hungarian("The sink is blocked."), "A mosogató eldugult.");
+  EXPECT_EQ(hungarian("He fixed the leaking tap."), "Megjavította a csöpögő csapot.");
+  // a plug by its cable and socket is the connector; the sink's plug stays "dugó"
+  EXPECT_EQ(hungarian("The plug is loose."), "A csatlakozó laza.");
+  EXPECT_EQ(hungarian("Put the plug in the sink."), "Tegye a dugót a mosogatóba.");
+  // a fallen tree has come down, "kidőlt fa"
+  EXPECT_TRUE(has(hungarian("The road was blocked by a fallen tree."), "kidőlt fa"));
+}
+
+}  // namespace
+}  // namespace lexiton::translator
