@@ -3644,7 +3644,8 @@ void Generator::findAddedSubject(ClauseRoles& r) const {
   const Token& last = t_[n_ - 1];
   if ((last.lower == "too" || last.lemma == "as well") && !r.verb.negative)
     r.addedSubject = "is";
-  else if (last.lower == "either" && r.verb.negative && !r.verb.possession)  // (not yet "sincs")
+  else if (last.lower == "either" && r.verb.negative && !r.verb.possession &&  // (not yet "sincs")
+           !(r.verbSense && r.verbSense->word == "sz\xC3\xBCks\xC3\xA9g"))
     r.addedSubject = "sem", r.verb.negative = false;
   if (!r.addedSubject.empty()) r.dropSubject = false;
 }

@@ -2253,6 +2253,8 @@ TEST(PhrasesTest, TooAndEitherClosingAClauseAddTheSubject) {
   EXPECT_EQ(hungarian("We need milk and bread as well."), "Nek\xC3\xBCnk is sz\xC3\xBCks\xC3\xA9g\xC3\xBCnk van tejre \xC3\xA9s keny\xC3\xA9rre.");
   // "too" before its adjective stays the degree
   EXPECT_EQ(hungarian("It is too late."), "T\xC3\xBAl k\xC3\xA9s\xC5\x91.");
+  // (a need denied is "sincs szükségünk", which this does not yet say: no "sem ... van")
+  EXPECT_FALSE(has(hungarian("We don't need any help either."), "sem sz\xC3\xBCks\xC3\xA9g\xC3\xBCnk van"));
 }
 
 }  // namespace
