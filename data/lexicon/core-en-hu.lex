@@ -396,7 +396,7 @@ practice	v	gyakorol
 rule	n	szabály[szabályok]
 grow	v	nő[noobj] ; termeszt ; termeszt[when=vegetable/tomato/potato/crop/rice/wheat/corn/fruit/grape/herb/coffee/tea/cotton] ; növeszt[when=beard/hair/moustache/mustache]
 receive	v	kap[perf=meg] ; meg|kap
-answer	v	válaszol[obj=ra] ; felel ; ki|nyit[when=door]
+answer	v	válaszol[obj=ra] ; felel ; ki|nyit[when=door] ; fel|vesz[when=phone/telephone/call]
 dream	n	álom[álmok]
 drink	n	ital[italok]
 hope	v	remél
@@ -9342,3 +9342,5 @@ for future reference	adv	későbbi használatra
 leaking	adj	szivárgó ; csöpögő[when=tap/faucet]
 blocked	adj	elzárt ; eldugult[when=sink/drain/toilet/pipe/nose/gutter/shower/bath]
 fallen	adj	elesett ; kidőlt[when=tree/branch/pole/trunk] ; lehullott[when=leaf/leaves/snow/apple/apples/petals/fruit]
+packed	adj	zsúfolt ; tömött
+run into	v	bele|fut[obj=ba] ; össze|fut[obj=val,person]

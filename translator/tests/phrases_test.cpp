@@ -2351,3 +2351,20 @@ TEST(PhrasesTest, WordsOfLabelsAndChores) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, AnsweringThePhoneAndRunningIntoSomeone) {
+  // the phone answered is picked up, "felvette"; a question is answered "válaszolt rá"
+  EXPECT_EQ(hungarian("She answered the phone."), "Felvette a telefont.");
+  EXPECT_EQ(hungarian("She answered the question."), "Válaszolt a kérdésre.");
+  // one runs into a friend met by chance ("összefutottunk vele"), a car into a tree
+  EXPECT_EQ(hungarian("We ran into an old friend."), "Összefutottunk egy régi baráttal.");
+  EXPECT_EQ(hungarian("The car ran into a tree."), "Az autó belefutott egy fába.");
+  // a packed bus is full of people, "zsúfolt"; a suitcase is packed "becsomagolta"
+  EXPECT_EQ(hungarian("The bus was packed."), "A busz zsúfolt volt.");
+  EXPECT_EQ(hungarian("She packed her suitcase."), "Becsomagolta a bőröndjét.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
