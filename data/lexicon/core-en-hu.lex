@@ -20,7 +20,7 @@ boy	n	fiú[fiúk,3sg=fiúja,person]
 bread	n	kenyér[kenyerek]
 breakfast	n	reggeli[for=ra]
 bridge	n	híd[hidak,3sg=hídja]
-brother	n	báty[bátyák,3sg=bátyja,person] ; fivér ; testvér
+brother	n	báty[bátyák,3sg=bátyja,person] ; fivér ; testvér[pl,person]
 bus	n	busz[in=n,on=n]
 cake	n	sütemény ; torta
 car	n	autó ; kocsi
@@ -74,9 +74,9 @@ head	n	fej[fejek] ; vezető
 home	n	otthon ; ház ; lakás[when=build/affordable/social/council]
 horse	n	ló[lovak]
 hospital	n	kórház[kórházak,to=ba,attr=kórházi,at=ban]
-house	n	ház[házak] ; otthon
+house	n	ház[házak,to=ba] ; otthon
 husband	n	férj[férjek,person]
-job	n	munka ; állás ; állás[when=apply/offer/accept/interview/vacant/permanent/temporary/quit/advert/advertisement/advertise/applicant/applicants]
+job	n	munka ; állás ; állás[when=apply/offer/accept/interview/vacant/permanent/temporary/quit/advert/advertisement/advertise/applicant/applicants] ; munkahely[munkahelyek,acc=munkahelyet,when=cut/create/save/thousands/hundreds]
 key	n	kulcs[kulcsok] ; billentyű ; billentyű[when=press/hit/escape/shift/tab/space/arrow/function/delete/control/enter]
 kitchen	n	konyha[to=ba,attr=konyhai,at=ban]
 lake	n	tó[tavak]
@@ -357,21 +357,21 @@ change	n	változás[változások] ; apró ; apró[when=keep/small/loose/spare] ;
 change	v	meg|változtat[intr=meg|változik] ; cserél ; ki|cserél[when=battery/bulb/tyre/tire/filter/sheet/nappy/diaper/towel/cartridge/fuse/lock/wheel/bandage/dressing/batteries]
 turn	v	fordít[intr=fordul] ; fordul
 fall	v	esik[to=ra,on=ra,by=val] ; le|esik[on=ra] ; csökken[noobj,to=ra,by=val,when=unemployment/price/rate/inflation/number/temperature/sale/profit/income/output/demand/value/cost/production/export/import/level/figure/turnover/population/attendance/spending/wage/salary/birth/crime/rent/fare/revenue/growth]
-draw	v	rajzol ; húz ; húz[when=line/card/lot/curtain/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
-catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon/carp/pike/catfish/perch/bream/cod/tuna/shark/eel] ; el|kap[when=cold/flu/virus/infection/disease]
+draw	v	rajzol ; húz ; be|húz[when=curtain/blind] ; húz[when=line/card/lot/straw] ; le|von[when=conclusion/lesson] ; vonz[when=crowd/visitor/tourist/audience/fan] ; fel|vesz[when=pension/salary/benefit]
+catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/mouse/rat/trout/salmon/carp/pike/catfish/perch/bream/cod/tuna/shark/eel/butterfly] ; el|kap[when=cold/flu/virus/infection/disease]
 carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card] ; cipel[when=furniture/bag/box/suitcase/luggage/shopping/crate/sack/backpack/rucksack]
 follow	v	követ ; meg|fogad[when=advice]
 return	v	vissza|tér[noobj] ; vissza|ad ; vissza|küld[when=form/parcel/package/item/goods/product/questionnaire/order/letter/email/document/documents/application]
 return	n	visszatérés[front] ; visszaküldés[front,pl] ; hozam
 end	n	vég[végek,at=n,in=n] ; befejezés
-end	v	befejez[intr=végződik]
+end	v	befejez[intr=végződik,in=val]
 fire	n	tűz[tüzek] ; tűzvész
 order	n	rendelés[rendelések] ; sorrend ; rend ; rendelés[rendelések,when=place/cancel/track/confirm/deliver/ship/process/receive/complete/dispatch/charge] ; sorrend[when=alphabetical/reverse/chronological/right/correct/wrong/random/same/numerical/ascending/descending] ; parancs[parancsok,when=obey/follow/give/disobey/issue/executive]
 order	v	rendel ; meg|rendel
 sound	n	hang[hangok,3sg=hangja]
 study	v	tanul
 develop	v	fejleszt[intr=fejlődik] ; fejlődik
-free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education/entrance/clinic/advice/check/tour/workshop/support/help/test/newspaper/ride/seminar/webinar/vaccination/treatment/museum/exhibition/internet/upgrade]
+free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education/entrance/clinic/advice/check/tour/workshop/support/help/test/newspaper/ride/seminar/webinar/vaccination/treatment/museum/exhibition/internet/upgrade/checkup/screening]
 first	adj	első
 hit	v	üt ; meg|üt ; sújt[when=north/south/east/west/coast/city/town/region/country/area/island/village/economy/family/household/industry/sector/farmer/pensioner/consumer/community/business] ; el|talál[when=target/mark] ; el|ér[when=record/peak/level/milestone]
 pull	v	húz ; meg|húz[when=muscle/tendon/hamstring/trigger] ; ki|húz[when=tooth/plug/cork/weed]
@@ -396,7 +396,7 @@ practice	v	gyakorol
 rule	n	szabály[szabályok]
 grow	v	nő[noobj] ; termeszt ; termeszt[when=vegetable/tomato/potato/crop/rice/wheat/corn/fruit/grape/herb/coffee/tea/cotton] ; növeszt[when=beard/hair/moustache/mustache]
 receive	v	kap[perf=meg] ; meg|kap
-answer	v	válaszol[obj=ra] ; felel ; ki|nyit[when=door]
+answer	v	válaszol[obj=ra] ; felel ; ki|nyit[when=door] ; fel|vesz[when=phone/telephone/call]
 dream	n	álom[álmok]
 drink	n	ital[italok]
 hope	v	remél
@@ -770,7 +770,7 @@ escape	v	el|menekül[noobj] ; meg|szökik ; meg|szökik[noobj,when=prisoner/inma
 file	n	fájl[fájlok,acc=fájlt,3sg=fájlja] ; irat[iratok]
 flow	v	folyik
 interest	v	érdekel
-note	v	meg|jegyez
+note	v	meg|jegyez ; figyelembe |vesz[when=that/hours/change/changes/time/times/date/dates/address]
 trouble	v	zavar
 # --- WordNet's commonest lemmas by tagged senses, ranks 1 to 450
 check	n	ellenőrzés[ellenőrzések] ; számla ; csekk[3sg=csekkje]
@@ -831,7 +831,7 @@ pitch	n	pálya[pályák,on=n] ; hangmagasság
 pitch	v	dob ; fel|ver ; fel|állít[when=tent/marquee]
 post	n	posta[by=n] ; állás[állások] ; oszlop[oszlopok] ; bejegyzés[bejegyzések,when=blog/facebook/social/instagram/latest/recent/publish/share/delete/like/original/forum/linkedin/twitter/new/read] ; állás[állások,when=fill/hold/vacant/senior/leave/accept/permanent/teaching/government/ministerial/key/resign/apply]
 post	v	fel|ad ; ki|tesz ; ki|tesz[when=message/photo/picture/comment/video/update/link/review/tweet/notice]
-power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/restore/switch/turn/supply/outage] ; áram[áramok,near=outage/outages/blackout/electricity/generator/generators/restored/grid/socket/plug/outlet/charger/electric/electrical/fuse/candles/torch/flashlight]
+power	n	hatalom[hatalmak] ; erő ; áram[áramok] ; áram[áramok,when=cut/lose/restore/switch/turn/supply/outage] ; áram[áramok,near=outage/outages/blackout/electricity/generator/generators/restored/grid/socket/plug/outlet/charger/electric/electrical/fuse/candles/torch/flashlight/storm/fridge/freezer/heating/cuts/engineers]
 relief	n	megkönnyebbülés ; segély[segélyek]
 rough	adj	durva ; egyenetlen ; viharos[when=sea/water/weather/crossing/wind/night] ; hozzávetőleges[when=idea/estimate/guide/figure/number/calculation/translation/outline/approximation/draft/sketch/timeline/order/guess] ; nehéz[nehezek,when=time/day/week/night/year/month/patch/period/start/ride/journey/life]
 score	n	eredmény[eredmények] ; pontszám[pontszámok]
@@ -1507,7 +1507,7 @@ image	n	kép[képek] ; imázs
 import	n	import[importok,3sg=importja] ; behozatal
 impulse	n	impulzus[impulzusok] ; késztetés
 indicate	v	jelez ; mutat
-interview	n	interjú[to=ra,at=n] ; állásinterjú[to=ra,at=n]
+interview	n	interjú[to=ra,at=n,for=ra] ; állásinterjú[to=ra,at=n]
 interview	v	ki|kérdez ; interjút készít
 intimate	adj	bensőséges ; intim
 involve	v	érint ; be|von ; magában foglal
@@ -2081,7 +2081,8 @@ print	v	nyomtat ; ki|nyomtat
 proclaim	v	ki|kiált ; ki|hirdet
 product	n	termék[termékek]
 production	n	termelés ; gyártás ; előállítás ; előadás[előadások,when=theatre/stage/opera/musical/new/praise/praised/critics]
-profit	n	nyereség[nyereségek] ; haszon[hasznok]
+# ("The company's profits rose": "A cég nyeresége", the gains one sum, singular as for a pair)
+profit	n	nyereség[nyereségek,pair] ; haszon[hasznok]
 profit	v	profitál[noobj]
 projection	n	vetítés ; előrejelzés[előrejelzések]
 proper	adj	megfelelő ; helyes
@@ -2371,7 +2372,7 @@ breach	n	megszegés ; rés
 breathe	v	lélegzik
 breed	n	fajta
 breed	v	tenyészt ; szaporodik
-broken	adj	törött ; elromlott ; összetört
+broken	adj	törött ; elromlott ; összetört ; elromlott[when=machine/washer/dishwasher/fridge/freezer/heater/boiler/lift/elevator/printer/computer/laptop/phone/radio/television/tv/clock/watch/car/engine/heating/camera/kettle/oven/cooker/toaster/dryer/pump/device/lock/charger/speaker]
 brood	v	töpreng[noobj]
 brotherhood	n	testvériség
 brow	n	homlok[homlokok] ; szemöldök[szemöldökök]
@@ -2423,7 +2424,7 @@ cling	v	kapaszkodik ; ragaszkodik
 closely	adv	szorosan ; alaposan
 closet	n	szekrény[szekrények]
 cluster	n	csoport[csoportok] ; fürt[fürtök]
-coach	n	edző[person] ; busz[in=n,on=n] ; kocsi ; busz[in=n,on=n,when=tourist/night/school/express/airport/overnight/sightseeing/hire/board/take/catch/travel]
+coach	n	edző[person] ; busz[in=n,on=n] ; kocsi ; busz[in=n,on=n,when=tourist/night/school/express/airport/overnight/sightseeing/hire/board/take/catch/travel] ; busz[in=n,on=n,near=passengers/passenger/station/trip/journey/depart/departs/departed/motorway/seatbelt/seatbelts/timetable/fare]
 code	n	kód[kódok] ; törvénykönyv[törvénykönyvek]
 coincide	v	egybe|esik
 collector	n	gyűjtő[person] ; beszedő
@@ -3010,7 +3011,7 @@ placement	n	elhelyezés
 planning	n	tervezés
 player	n	játékos[játékosok,person] ; lejátszó
 plenty	adv	bőven ; rengeteg
-plug	n	dugó ; csatlakozó ; konnektor[konnektorok]
+plug	n	dugó ; csatlakozó ; konnektor[konnektorok] ; csatlakozó[near=socket/cable/charger/wire/electric/electrical/loose/mains/adapter/device/lamp/kettle]
 plug	v	be|dug
 policy	n	politika ; szabályzat[szabályzatok] ; kötvény[kötvények]
 political	adj	politikai
@@ -3933,7 +3934,7 @@ scientist	n	tudós[person]
 pinch	n	csipet[csipetek,3sg=csipete]
 removal	n	eltávolítás
 site	n	helyszín ; terület
-instead	adv	helyette
+instead	adv	inkább ; helyette
 shyly	adv	félénken
 other	adj	más ; másik
 most	adv	leginkább
@@ -4615,7 +4616,7 @@ supper	n	vacsora
 surgeon	n	sebész[sebészek,person]
 swimming	n	úszás
 teenager	n	tinédzser[tinédzserek,person]
-temperature	n	hőmérséklet[hőmérsékletek]
+temperature	n	hőmérséklet[hőmérsékletek,pair]
 text	n	szöveg[szövegek]
 thumb	n	hüvelykujj[hüvelykujjak]
 tiger	n	tigris[tigrisek]
@@ -4852,7 +4853,7 @@ inconvenience	n	kellemetlenség[kellemetlenségek]
 get married	v	össze|házasodik[noobj]
 interested	adj	érdeklődő
 patience	n	türelem[türelmek,acc=türelmet,3sg=türelme,poss=türelme]
-put out	v	el|olt
+put out	v	el|olt ; ki|tesz[when=bin/bins/rubbish/trash/recycling/garbage/washing/chairs/food/flag/sign]
 get dark	v	sötétedik[noobj]
 get cold	v	le|hűl[noobj]
 get better	v	javul[noobj]
@@ -5027,7 +5028,7 @@ go dark	v	el|sötétül[noobj]
 plenty of	adj	sok
 without power	adv	áram nélkül
 overnight	adv	éjszakára ; egyik napról a másikra ; éjjel
-available	adj	elérhető ; szabad ; kapható ; szabad[when=room/table/seat/place/space/spot/bed/slot/appointment/parking]
+available	adj	elérhető ; szabad ; kapható ; szabad[when=room/table/seat/place/space/spot/bed/slot/appointment/parking/flat/apartment/house/office/studio]
 injured	adj	sérült
 silently	adv	csendben ; nesztelenül
 peel	v	meg|hámoz ; hámoz
@@ -7203,7 +7204,6 @@ get in touch with	v	kapcsolatba |lép[noobj,obj=val]
 go wrong	v	el|romlik[noobj]
 keep calm	v	nyugodt |marad[noobj]
 stay calm	v	nyugodt |marad[noobj]
-run into	v	össze|fut[noobj,obj=val]
 get dressed	v	fel|öltözik[noobj]
 get changed	v	át|öltözik[noobj]
 take advantage of	v	ki|használ
@@ -7763,7 +7763,7 @@ look down on	v	le|néz
 catch up with	v	utol|ér
 keep on	v	folytat ; tovább|csinál
 give out	v	ki|oszt ; fel|mond[noobj]
-hang out	v	lóg[noobj,with=val] ; ki|akaszt
+hang out	v	lóg[noobj,with=val] ; ki|akaszt ; ki|tereget[when=washing/laundry/clothes/sheets/towels]
 chill out	v	lazít[noobj] ; pihen[noobj]
 cheer up	v	fel|vidul[noobj]
 freak out	v	ki|borul[noobj]
@@ -8218,7 +8218,7 @@ shut	adj	zárva[van] ; zárt
 break	n	szünet[szünetek]
 smoker	n	dohányos[dohányosok,person]
 welcome	n	fogadtatás[fogadtatások]
-face	v	szembe|néz[obj=val] ; néz[obj=ra,when=sea/street/south/north/east/west/garden/park/river/lake/square/courtyard/mountain/beach]
+face	v	szembe|néz[obj=val] ; számít[obj=ra,when=delay/disruption/queue/fine/charge/wait/cut] ; néz[obj=ra,when=sea/street/south/north/east/west/garden/park/river/lake/square/courtyard/mountain/beach]
 form	v	alakít[intr=ki|alakul] ; képez ; meg|alakít[when=government/coalition/team/group/alliance/committee/band/company/partnership/union/party/club/cabinet/association] ; alkot[when=opinion/view/impression/picture/image/judgement/judgment]
 address	v	foglalkozik[obj=val,when=problem/issue/concern/question/challenge/need/shortage/crisis/threat/gap/risk/cause/situation/matter/topic/subject/complaint] ; meg|szólít[when=crowd/nation/audience/meeting/conference/parliament/assembly/congress/rally/delegate/supporter/student] ; címez
 # Phrasal verbs of everyday text, each with the case its Hungarian verb gives the object; a
@@ -9330,3 +9330,39 @@ text box	n	szövegmező[szövegmezők]
 checkbox	n	jelölőnégyzet[jelölőnégyzetek]
 check box	n	jelölőnégyzet[jelölőnégyzetek]
 book club	n	olvasókör[olvasókörök,3sg=olvasóköre,attr=olvasóköri,to=ba,in=ban]
+# --- The eleventh round's second part: fish a line catches, words whose plural Hungarian says in
+# the singular, and set phrases of e-mail
+carp	n	ponty[pontyok]
+pike	n	csuka
+perch	n	sügér[sügérek,3sg=sügérje,pp=sügérjei] ; ülőrúd[ülőrudak,acc=ülőrudat,3sg=ülőrúdja,when=bird/parrot/wooden]
+bream	n	keszeg[keszegek]
+catfish	n	harcsa
+delay in replying	n	késői válasz[válaszok,for=ert]
+delay in responding	n	késői válasz[válaszok,for=ert]
+# ("The fish soup you made": Hungary's own "halászlé", whose "lé" is "lev-" before a vowel)
+fish soup	n	halászlé[halászlevek,acc=halászlevet,3sg=halászleve,poss=halászleve,pp=halászlevei]
+keep going	v	tovább|megy[noobj]
+inconvenience caused	n	okozott kellemetlenség[kellemetlenségek]
+# ("lived on her own": alone, "egyedül")
+on my own	adv	egyedül
+on your own	adv	egyedül
+on his own	adv	egyedül
+on her own	adv	egyedül
+on its own	adv	egyedül
+on our own	adv	egyedül
+on their own	adv	egyedül
+# ("I can't make it on Thursday": getting there, "nem tudok eljutni")
+just in time	adv	épp időben
+# ("Police have appealed for witnesses": they look for them; "appealed for calm": asked for it)
+appeal for witnesses	v	tanúkat |keres[noobj]
+appeal for	v	kér
+rail passenger	n	vasúti utas[utasok,person]
+# words of labels and chores: what a label states, paint just put on, a sink that drains no more
+stated	adj	feltüntetett ; megadott
+wet paint	n	friss festék[festékek]
+for future reference	adv	későbbi használatra
+leaking	adj	szivárgó ; csöpögő[when=tap/faucet]
+blocked	adj	elzárt ; eldugult[when=sink/drain/toilet/pipe/nose/gutter/shower/bath]
+fallen	adj	elesett ; kidőlt[when=tree/branch/pole/trunk] ; lehullott[when=leaf/leaves/snow/apple/apples/petals/fruit]
+packed	adj	zsúfolt ; tömött
+run into	v	bele|fut[obj=ba] ; össze|fut[obj=val,person]

@@ -680,6 +680,7 @@ struct ClauseRoles {
   bool existential = false;         // "there is"
   bool copulaLocation = false;      // "is in the garden": the copula stays
   bool dropSubject = false;         // a pronoun subject the verb's ending says already
+  std::string_view addedSubject;    // "I like it too": "is" after the subject, "sem" for "either"
   bool weather = false;             // "It is cold": "Hideg van", the copula stays
   bool itAsThis = false;            // "It is a river": "Ez egy folyó", the thing pointed at ("That is a")
   Agreement agreement;
@@ -994,6 +995,7 @@ class Generator {
   void emitLinkedPredicate(std::size_t p);
   std::size_t emitPassiveSubject();
   void placeCopula(ClauseRoles& r) const;
+  void findAddedSubject(ClauseRoles& r) const;
 
   // Saying the clause: each returns the token after what it said.
   void emitLeadingAdverbs();
@@ -1039,6 +1041,7 @@ class Generator {
   bool actFrom(std::size_t k) const;
   void emitStateLeft(const VerbStem& stem, bool negative, bool past, Agreement a, std::size_t verb);
   bool noneSubject() const;
+  bool denialOnSubject() const;
   bool countedSubject() const;
   // Whether the noun at `i` names people in its sense here ("diák", "turista")
   bool peopleSense(std::size_t i) const {
@@ -2779,6 +2782,10 @@ bool Generator::noneSubject() const {
                                                  (head == "nobody" || head == "nothing" || head == "no one"));
 }
 
+// Whether "sem" after the subject denies the clause, the focus the verb follows: "Senki sem
+// tudta", and "either" closing a denial ("Ő sem volt ott")
+bool Generator::denialOnSubject() const { return noneSubject() || roles_.addedSubject == "sem"; }
+
 // "none of the students", "neither answer", "no student": a noun none of which does it, said with
 // "sem" after it ("egyik diák sem", "egy diák sem")
 bool Generator::deniedByDeterminer(const NounPhrase& np) const {
@@ -3678,6 +3685,7 @@ constexpr FeelingVerb kFeelingVerbs[] = {
     {"scared", "f\xC3\xA9l", "", "of", Case::ablative},
     {"late", "k\xC3\xA9sik", "el", "for", Case::elative},
     {"lost", "t\xC3\xA9ved", "el", "in", Case::inessive},  // "We are lost": "Eltévedtünk"
+    {"asleep", "alszik", "", "in", Case::inessive},     // "The children were asleep": "aludtak"
     {"glad", "\xC3\xB6r\xC3\xBCl", "", "about", Case::dative},
     {"worried", "agg\xC3\xB3"
                 "dik",
@@ -3749,6 +3757,23 @@ bool Generator::passiveReceiver(const ClauseRoles& r) const {
 }
 
 // Whether the copula names a place (and stays), and whether the subject pronoun drops.
+// "I like it too", "She doesn't eat meat either": an adding adverb closing the clause adds its
+// subject to others, "is" after it ("Én is szeretem"); "either" in a denial says "sem" there in
+// the place of "nem" ("Én sem szeretem"). The subject is then said, a pronoun too.
+void Generator::findAddedSubject(ClauseRoles& r) const {
+  if (!r.subject || r.inverted || r.existential || n_ < 3 || r.subject->end + 1 >= n_ ||
+      r.verb.firstAux < r.subject->end || before_.asked || t_[0].tag == PartOfSpeech::question)
+    return;
+  // ("It is too late": "too" before its adjective is the degree, never last)
+  const Token& last = t_[n_ - 1];
+  if ((last.lower == "too" || last.lemma == "as well") && !r.verb.negative)
+    r.addedSubject = "is";
+  else if (last.lower == "either" && r.verb.negative && !r.verb.possession &&  // (not yet "sincs")
+           !(r.verbSense && r.verbSense->word == "sz\xC3\xBCks\xC3\xA9g"))
+    r.addedSubject = "sem", r.verb.negative = false;
+  if (!r.addedSubject.empty()) r.dropSubject = false;
+}
+
 void Generator::placeCopula(ClauseRoles& r) const {
   const VerbGroup& g = r.verb;
   std::size_t afterBe = g.be + 1;  // the predicate, after any "not" or "still", or the subject asked about
@@ -4386,7 +4411,7 @@ std::size_t Generator::emitCopula(std::size_t pos) {
     // "nincs" stands before the place: "A kutya nincs a házban."
     // ("Egyik ablak sem volt nyitva": after "sem" the copula is the verb its focus comes before)
     if (existential || question || g.negative ||
-        (noneSubject() && form != "van"))  // ("Nem vagyok fáradt", "Nincs a házban")
+        (denialOnSubject() && form != "van"))  // ("Nem vagyok fáradt", "Nincs a házban")
       emit(form, g.be);
     else
       copulaTail_.push_back({form, g.be, true});
@@ -5044,7 +5069,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
           t_[k].lower == "yet")
         continue;
       // (so after "senki sem", the focus the verb follows: "Senki sem sérült meg súlyosan")
-      if (negated || noneSubject()) {
+      if (negated || denialOnSubject()) {
         afterVerb.push_back(k);
       } else if (t_[k].lower == "also") {
         emit("szint\xC3\xA9n", k), done_[k] = true;
@@ -5072,7 +5097,7 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     const std::size_t linked = linkedPredicate();
     if (linked != n_ && !g.negative)
       emitLinkedPredicate(linked);
-    else if (noneSubject())
+    else if (denialOnSubject())
       splitPrefix_ = true;  // "Senki sem vette észre", "senki sem sérült meg": "sem" is the focus
     else
       emitBeforeVerb();
@@ -6468,8 +6493,14 @@ std::size_t Generator::emitSubject() {
   if (r.itAsThis && t_[r.subject->head].lower == "it")
     emit("ez", r.subject->head);
   else if (!r.dropSubject)
-    emitNounPhrase(*r.subject, dative && !r.subject->pronoun ? Case::dative : Case::nominative);
+    // (a pronoun said for its "is" too: "Nekünk is szükségünk van")
+    emitNounPhrase(*r.subject, dative && (!r.subject->pronoun || !r.addedSubject.empty()) ? Case::dative
+                                                                                           : Case::nominative);
   if (none) emit("sem", r.subject->head);
+  if (!r.addedSubject.empty() && !done_[n_ - 1]) {
+    emit(std::string(r.addedSubject), n_ - 1);
+    done_[n_ - 1] = true;
+  }
   lastCase_ = Case::nominative;
   return r.subject->end;
 }
@@ -6970,6 +7001,7 @@ std::vector<HungarianWord> Generator::run() {
   agreeWithSubject(roles_);
   findObjects(roles_);
   placeCopula(roles_);
+  findAddedSubject(roles_);
   findPerfectDuration();
   // "Heavy rain is expected on Tuesday": no one's expectation but the weather's forecast, "Kedden
   // heves eső várható" ("is expected to rise" is "várhatóan emelkedik", above)
