@@ -811,10 +811,7 @@ Clause Splitter::clauseAt(std::size_t begin, std::size_t end, bool first) const 
     c.question = true;
     c.askedInPhrase = (k < end && t_[k].tag == PartOfSpeech::noun) ||
                       std::any_of(t_.begin() + std::ptrdiff_t(k), t_.begin() + std::ptrdiff_t(end),
-                                  [](const Token& w) {
-                                    return w.tag == PartOfSpeech::auxiliary &&
-                                           (w.lower == "is" || w.lower == "are" || w.lower == "was" || w.lower == "were");
-                                  });
+                                  [](const Token& w) { return w.tag == PartOfSpeech::auxiliary && formOfBe(w.lower); });
     return c;
   }
   // the owner is the relative word in the dative, the owned noun takes the possessive suffix

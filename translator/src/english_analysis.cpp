@@ -238,10 +238,6 @@ bool finiteVerbForm(const Token& t) {
          (t.tag == PartOfSpeech::verb && (t.form == VerbForm::third || t.form == VerbForm::past));
 }
 
-// "am", "is", "was", "been" ...: a form of "be" as written (not "being", which is an "-ing" form).
-bool formOfBe(std::string_view w) {
-  return w == "am" || w == "is" || w == "are" || w == "was" || w == "were" || w == "be" || w == "been";
-}
 
 bool isVowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
 
@@ -638,39 +634,45 @@ void longByAMeasure(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
 }
 
 // Number words in a row make one number: "two hundred and fifty" is 250, "a hundred" 100.
+// "2 million", "1.5 billion", "25 thousand": digits at i and a power of a thousand in words
+// after them, one number as Hungarian prints it ("2 millió", "1,5 milliárd", "25 ezer"); none
+// where the words are no such pair.
+std::optional<Token> digitsTimesAPower(const std::vector<Token>& toks, std::size_t i) {
+  static constexpr std::tuple<std::string_view, long long, std::string_view> kPowers[] = {
+      {"thousand", 1000, "ezer"}, {"million", 1000000, "milli\xC3\xB3"}, {"billion", 1000000000, "milli\xC3\xA1rd"}};
+  const Token& digits = toks[i];
+  if (digits.tag != PartOfSpeech::number || digits.lower.empty() || digits.lower[0] < '0' || digits.lower[0] > '9' ||
+      i + 1 >= toks.size())
+    return std::nullopt;
+  const auto power = std::find_if(std::begin(kPowers), std::end(kPowers),
+                                  [&](const auto& p) { return std::get<0>(p) == toks[i + 1].lower; });
+  if (power == std::end(kPowers)) return std::nullopt;
+  // ("2,000" has a thousands' comma; "2,5", as some write it, a decimal one)
+  std::string plain = digits.lower;
+  if (numberWordValue(plain) >= 0)
+    std::erase(plain, ',');
+  else
+    std::replace(plain.begin(), plain.end(), ',', '.');
+  if (plain.size() > 12 || std::count(plain.begin(), plain.end(), '.') > 1 ||
+      !std::all_of(plain.begin(), plain.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; }))
+    return std::nullopt;
+  const auto& [english, times, hungarian] = *power;
+  Token t = digits;
+  t.value = std::llround(std::stod(plain) * double(times));
+  t.written += " " + std::string(hungarian);
+  t.lower += " " + std::string(english);
+  t.lemma = t.lower;
+  t.words = toks[i + 1].word + toks[i + 1].words - t.word;
+  return t;
+}
+
 std::vector<Token> joinNumbers(std::vector<Token> toks) {
   std::vector<Token> out;
   for (std::size_t i = 0; i < toks.size(); ++i) {
-    // "2 million", "1.5 billion", "25 thousand": digits and a power of a thousand in words, as
-    // Hungarian prints them ("2 millió", "1,5 milliárd", "25 ezer")
-    if (toks[i].tag == PartOfSpeech::number && !toks[i].lower.empty() && toks[i].lower[0] >= '0' &&
-        toks[i].lower[0] <= '9' && i + 1 < toks.size()) {
-      static constexpr std::tuple<std::string_view, long long, std::string_view> kPowers[] = {
-          {"thousand", 1000, "ezer"}, {"million", 1000000, "milli\xC3\xB3"}, {"billion", 1000000000, "milli\xC3\xA1rd"}};
-      // ("2,000" has a thousands' comma; "2,5", as some write it, a decimal one)
-      std::string plain = toks[i].lower;
-      if (numberWordValue(plain) >= 0)
-        std::erase(plain, ',');
-      else
-        std::replace(plain.begin(), plain.end(), ',', '.');
-      const bool numeric = plain.size() <= 12 && std::count(plain.begin(), plain.end(), '.') <= 1 &&
-                           std::all_of(plain.begin(), plain.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
-      bool joined = false;
-      for (const auto& [english, times, hungarian] : kPowers)
-        if (numeric && !joined && toks[i + 1].lower == english) {
-          Token t = std::move(toks[i]);
-          t.value = std::llround(std::stod(plain) * double(times));
-          t.written += " " + std::string(hungarian);
-          t.lower += " " + toks[i + 1].lower;
-          t.lemma = t.lower;
-          t.words = toks[i + 1].word + toks[i + 1].words - t.word;
-          out.push_back(std::move(t));
-          joined = true;
-        }
-      if (joined) {
-        ++i;
-        continue;
-      }
+    if (std::optional<Token> t = digitsTimesAPower(toks, i)) {
+      out.push_back(std::move(*t));
+      ++i;
+      continue;
     }
     const bool article = (toks[i].lower == "a" || toks[i].lower == "one") && i + 1 < toks.size() &&
                          (toks[i + 1].lower == "hundred" || toks[i + 1].lower == "thousand");
@@ -6699,6 +6701,10 @@ bool greets(const Token& t) {
 
 bool startsWithCapital(const Token& t) {
   return !t.written.empty() && t.written[0] >= 'A' && t.written[0] <= 'Z';
+}
+
+bool formOfBe(std::string_view w) {
+  return w == "am" || w == "is" || w == "are" || w == "was" || w == "were" || w == "be" || w == "been";
 }
 
 bool opensAnAnswer(std::string_view lower) {

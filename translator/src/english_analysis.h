@@ -126,6 +126,8 @@ bool isTitle(const Token& t);
 // "say", "know", "see", "promise" ...: a verb of saying or knowing, whose "as" clause says how
 // ("as he said", "ahogy mondta").
 bool saysOrKnows(std::string_view lemma);
+// "am", "is", "was", "been" ...: a form of "be" as written (not "being", which is an "-ing" form).
+bool formOfBe(std::string_view w);
 // "yes", "no", "well", "oh", "okay": a word that opens an answer before a comma.
 bool opensAnAnswer(std::string_view lower);
 // "monday" ... "sunday": the lemma of a day's name.
