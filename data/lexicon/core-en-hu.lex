@@ -8205,6 +8205,8 @@ counterpart	n	partner[partnerek,3sg=partnere,person] ; megfelelő
 # set phrases of news, shops and devices: compounds Hungarian writes as one word, and how one
 # pays or where a thing is done
 power button	n	bekapcsológomb[bekapcsológombok,3sg=bekapcsológombja]
+shutter button	n	exponálógomb[exponálógombok,3sg=exponálógombja]
+shutter	n	redőny[redőnyök]
 table top	n	asztallap[asztallapok,3sg=asztallapja]
 open-air	adj	szabadtéri
 skilled	adj	szakképzett
@@ -8889,6 +8891,8 @@ graceful	adj	kecses
 gravel	n	kavics[kavicsok]
 gravy	n	mártás
 groan	v	nyög[noobj]
+grin	v	vigyorog[noobj,at=ra]
+grin	n	vigyor[vigyorok]
 hairdresser	n	fodrász[person,to=hoz,at=nal]
 handkerchief	n	zsebkendő
 hood	n	kapucni

@@ -2439,5 +2439,12 @@ TEST(PhrasesTest, AnsweringThePhoneAndRunningIntoSomeone) {
   EXPECT_EQ(hungarian("She packed her suitcase."), "Becsomagolta a bőröndjét.");
 }
 
+TEST(PhrasesTest, AGrinAndACamerasShutter) {
+  // a grin after a comma goes on meanwhile, "vigyorogva" (not a thing asked about)
+  EXPECT_EQ(hungarian("\"Yes,\" he said, grinning."), "„Igen” – mondta, vigyorogva.");
+  // a camera's shutter button is one word, no comparative of "shut"
+  EXPECT_EQ(hungarian("Press the shutter button."), "Nyomja meg az exponálógombot.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
