@@ -150,6 +150,7 @@ way	n	út[utak,3sg=útja] ; mód
 weather	n	idő[idők,3sg=ideje]
 wife	n	feleség[feleségek,person]
 window	n	ablak[ablakok,3sg=ablaka]
+shop window	n	kirakat[kirakatok]
 winter	n	tél[telek,for=ra,time=n,attr=téli]
 woman	n	nő[nők,person] ; asszony
 wood	n	fa ; erdő

@@ -2783,7 +2783,8 @@ void objectHer(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     const bool last = i + 1 == toks.size();
     const Token* next = last ? nullptr : &toks[i + 1];
     // (a set phrase read already, "her little sister", is the noun she owns)
-    if (!next || (next->tag != PartOfSpeech::other && next->tag != PartOfSpeech::number && next->tag != PartOfSpeech::noun) ||
+    // (nor across a comma: "If you see her, call me")
+    if (!next || toks[i].pauseAfter || (next->tag != PartOfSpeech::other && next->tag != PartOfSpeech::number && next->tag != PartOfSpeech::noun) ||
         listed(kNotANoun, next->lower) ||
         (endsWith(next->lower, "ly") &&
          !(core.find(next->lower, PartOfSpeech::noun) && !core.find(next->lower, PartOfSpeech::adverb))))
@@ -3376,6 +3377,42 @@ void negativeAny(std::vector<Token>& toks) {
   }
 }
 
+// "There is no need to worry", "Is there any need to book?": a need that no one has is said of
+// the act, "it is (not) necessary to" ("Nem sz\xC3\xBCks\xC3\xA9ges agg\xC3\xB3dni"), and the word after "to" is
+// the verb where it can be one ("to book").
+void noNeedAsNotNecessary(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 4 < toks.size(); ++i) {
+    const bool asked = formOfBe(toks[i].lower) && toks[i + 1].lower == "there";
+    Token& there = toks[asked ? i + 1 : i];
+    Token& be = toks[asked ? i : i + 1];
+    Token& no = toks[i + 2];
+    Token& need = toks[i + 3];
+    if (there.lower != "there" || !formOfBe(be.lower) || (no.lower != "no" && no.lower != "any") ||
+        need.lower != "need" || toks[i + 4].lower != "to" || i + 5 >= toks.size())
+      continue;
+    const lexicon::Entry* necessary = core.find("necessary", PartOfSpeech::adjective);
+    if (!necessary) return;
+    there.lower = there.lemma = "it", there.tag = PartOfSpeech::pronoun, there.person = 3, there.plural = false;
+    there.entry = nullptr;
+    if (no.lower == "no")
+      no.lower = no.lemma = "not", no.tag = PartOfSpeech::negation;
+    else  // (the "any" of a question says nothing of its own)
+      no.words = 0;
+    need.lower = need.lemma = "necessary", need.tag = PartOfSpeech::adjective, need.entry = necessary;
+    Token& act = toks[i + 5];
+    const std::vector<Reading> rs = readingsOf(core, act);
+    const auto verb = std::find_if(rs.begin(), rs.end(), [](const Reading& r) {
+      return r.tag == PartOfSpeech::verb && r.form == VerbForm::base;
+    });
+    if (verb != rs.end() && act.tag != PartOfSpeech::verb)
+      act.tag = PartOfSpeech::verb, act.lemma = verb->lemma, act.entry = nullptr, act.form = VerbForm::base;
+    if (no.words == 0) {  // (its word said by "it")
+      there.words += 1;
+      toks.erase(toks.begin() + std::ptrdiff_t(i + 2));
+    }
+  }
+}
+
 // "works as a nurse", "As a child, I ...": "as" before a noun phrase without a verb after it
 // is what one is in that role ("ápolóként", "gyerekként"); not "as ... as", nor "as he said".
 void markAsRoles(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -3629,7 +3666,8 @@ void questionsOfQuantity(std::vector<Token>& toks) {
 bool isTimeNoun(const Token& t);
 
 // The noun phrase whose noun is at `head` is an object, not a clause's subject: an instruction's
-// ("Use the cable"), one after a preposition ("in a house") or one after a verb and "a".
+// ("Use the cable"), one after a preposition ("in a house") or one after a verb and "a"; not one
+// after a word that also opens a clause ("after a car crashed into a shop": "miut\xC3\xA1n").
 bool nounPhraseDescribable(const std::vector<Token>& toks, std::size_t head) {
   std::size_t b = head;
   while (b > 0 && (toks[b - 1].tag == PartOfSpeech::determiner || toks[b - 1].tag == PartOfSpeech::possessive ||
@@ -3639,7 +3677,8 @@ bool nounPhraseDescribable(const std::vector<Token>& toks, std::size_t head) {
   if (b == 0) return false;
   const Token& before = toks[b - 1];
   return (toks[0].tag == PartOfSpeech::verb && toks[0].form == VerbForm::base) ||
-         before.tag == PartOfSpeech::preposition ||
+         (before.tag == PartOfSpeech::preposition && !opensIngClauseOfTime(before.lower) &&
+          before.lower != "until" && before.lower != "since") ||
          (before.tag == PartOfSpeech::verb && (toks[b].lower == "a" || toks[b].lower == "an"));
 }
 
@@ -4724,8 +4763,9 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
              (toks[k].tag == PartOfSpeech::determiner || toks[k].tag == PartOfSpeech::possessive ||
               toks[k].tag == PartOfSpeech::adjective))
         ++k;
-      // (a name is a person or a place one knows as one knows people: "ismeri Markot")
-      if (!clauseFollows && k < toks.size() && (namesPerson(toks[k]) || toks[k].tag == PartOfSpeech::name))
+      // (a name is a person or a place one knows as one knows people: "ismeri Markot"; not the
+      // subject of a clause known, "I didn't know you could swim": "Nem tudtam")
+      if (!clauseFollows && !clauseSaid && !toks[i].pauseAfter && k < toks.size() && (namesPerson(toks[k]) || toks[k].tag == PartOfSpeech::name))
         toks[i].ofPerson = true;
       // the object's noun, past a number and to the compound's head: "take one tablet" (and
       // past a quantity: "spend less time")
@@ -6896,6 +6936,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   stoppingAsNoLonger(core_, toks);
   noLongerAsNotAnymore(core_, toks);
   auxiliariesClosingAComparison(toks);
+  noNeedAsNotNecessary(core_, toks);
   negativeAny(toks);
   markAsRoles(core_, toks);
   comparisonsOfEquality(core_, toks);

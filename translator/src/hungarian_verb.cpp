@@ -487,6 +487,8 @@ std::u16string regular(const Stem& st, Tense t, const Agreement& a, std::u16stri
       }
     }
     const Harmony e = h == Harmony::back ? Harmony::back : Harmony::front;
+    // ("láttalak", "felhívtalak": "I ... you", whichever way the object counts as definite)
+    if (a.youObject && i == 0) return p + pick2(e, u"alak", u"elek");
     if (!a.definite) {
       static constexpr std::u16string_view kBack[] = {u"am", u"\u00E1l", u"", u"unk", u"atok", u"ak"};
       static constexpr std::u16string_view kFront[] = {u"em", u"\u00E9l", u"", u"\u00FCnk", u"etek", u"ek"};
@@ -496,7 +498,6 @@ std::u16string regular(const Stem& st, Tense t, const Agreement& a, std::u16stri
     static constexpr std::u16string_view kBack[] = {u"am", u"ad", u"a", u"uk", u"\u00E1tok", u"\u00E1k"};
     static constexpr std::u16string_view kFront[] = {u"em",      u"ed",        u"e",
                                                      u"\u00FCk", u"\u00E9tek", u"\u00E9k"};
-    if (a.youObject) return p + pick2(e, u"alak", u"elek");
     return p + std::u16string(e == Harmony::back ? kBack[i] : kFront[i]);
   }
   // imperative: the stem with "j", which assimilates to a sibilant or a "t"

@@ -2537,7 +2537,7 @@ TEST(ConstructionsTest, UsedToAboutToKeepAndWasGoingTo) {
   EXPECT_EQ(hungarian("We are about to leave."), "Mindjárt indulunk.");
   EXPECT_EQ(hungarian("She keeps calling me.").rfind("Folyton", 0), 0u);
   // what one was going to do one meant to do
-  EXPECT_EQ(hungarian("I was going to call you.").rfind("Fel akartam", 0), 0u);
+  EXPECT_EQ(hungarian("I was going to call you.").rfind("Fel akartalak", 0), 0u);
 }
 
 TEST(ConstructionsTest, ItIsTooLateToAndTheCopulaBeforeTheInfinitive) {
@@ -6465,6 +6465,22 @@ TEST(ConstructionsTest, MoreOrFewerThereAreComeFirstAndStaySingular) {
   // "There were fewer cars": the counted subject first, its verb singular ("Kevesebb autó volt")
   EXPECT_EQ(hungarian("There were fewer cars on the road."), "Kevesebb aut\xC3\xB3 volt az \xC3\xBAton.");
   EXPECT_TRUE(has(hungarian("There were more people than usual."), "T\xC3\xB6" "bb ember volt"));
+}
+
+TEST(ConstructionsTest, AClauseKnownAndAClauseAfterAfter) {
+  // the subject of a clause known is no person known: "tud", not "ismer"
+  EXPECT_EQ(hungarian("I did not know you were here."), "Nem tudtam, hogy itt vagy.");
+  EXPECT_EQ(hungarian("If I had known, I would have called you."), "Ha tudtam volna, felhívtalak volna.");
+  EXPECT_EQ(hungarian("I know him well."), "Jól ismerem őt.");
+  // "her" before a comma owns nothing of the next clause
+  EXPECT_EQ(hungarian("If you see her, call me."), "Ha látja őt, hívjon fel.");
+  // a need no one has: "Nem szükséges", with "to book" the verb
+  EXPECT_EQ(hungarian("There is no need to worry."), "Nem szükséges aggódni.");
+  EXPECT_EQ(hungarian("There was no need to shout."), "Nem volt szükséges kiabálni.");
+  EXPECT_EQ(hungarian("Is there any need to book?"), "Szükséges lefoglalni?");
+  // after "after" a noun and a past verb are a clause, not a noun described
+  EXPECT_EQ(hungarian("A man was arrested after a car crashed into a shop window."),
+            "Egy férfit letartóztattak, miután egy autó ütközött egy kirakatnak.");
 }
 
 }  // namespace

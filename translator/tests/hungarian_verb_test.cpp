@@ -131,6 +131,9 @@ TEST(HungarianVerbTest, IrregularVerbsAndTheFormForYou) {
   EXPECT_EQ(conjugate(VerbStem{"visz", "", ""}, Tense::present, you), "viszlek");
   EXPECT_EQ(conjugate(VerbStem{"eszik", "", ""}, Tense::present, you), "eszlek");
   EXPECT_EQ(conjugate(VerbStem{"iszik", "", ""}, Tense::past, you), "ittalak");
+  // and the regular past: "láttalak", "kerestelek"
+  EXPECT_EQ(conjugate(VerbStem{"l\xC3\xA1t", "", ""}, Tense::past, you), "l\xC3\xA1ttalak");
+  EXPECT_EQ(conjugate(VerbStem{"keres", "", ""}, Tense::past, you), "kerestelek");
 }
 
 // Found by fuzzing: bytes that are no Hungarian word grew into replacement characters.
