@@ -734,6 +734,8 @@ struct ClauseContext {
   bool passiveDone = false;     // a passive of a definite subject: "was built in 1894 and restored
                                 // last year", what follows did it to the same ("helyreállították")
   Agreement doer;               // who did the passive above, said actively: "küldték" (3pl)
+  bool patientDefinite = false;  // the noun above, a definite one, is what the passive after its
+                                 // relative clause does: "A házat, ahol felnőttem, eladták"
 };
 
 class Generator {
@@ -756,6 +758,9 @@ class Generator {
   ClauseContext context() const;
   // A clause of "since" follows: "I have known him since we were at school" ("ismerem")
   void sinceClauseFollows() { sinceClause_ = true; }
+  // The clause is only the noun a passive after its relative clause is done to: "The house where
+  // I grew up has been sold" ("A házat, ahol felnőttem, eladták"), the object.
+  void undergoesThePassiveAfter() { patientOfWhatResumes_ = true; }
   // "resigned two days after the scandal broke": the span ends this clause, counted from the
   // next one's time, "két nappal azután, hogy"
   void countedToClause(std::string_view from) { countedToClause_ = from; }
@@ -1153,6 +1158,7 @@ class Generator {
   bool requestFollows_ = false;            // ... and the one asked is said in that clause
   std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
   bool sinceClause_ = false;               // a clause of "since" follows this one
+  bool patientOfWhatResumes_ = false;      // the noun alone, the object of a passive after its relative
   std::string_view countedToClause_;       // "azután", "azelőtt": a span at the end counts from the next clause
   bool expectedState_ = false;             // "Heavy snow is expected": "Nagy hó várható"
   bool genericPatient_ = false;            // "Residents were evacuated": "A lakókat", with its article
@@ -3586,6 +3592,9 @@ void Generator::findAgent(ClauseRoles& r) {
       a.plural = r.agent->plural;
       break;
     }
+  // (the noun above the relative clause, "a házat": "eladták")
+  if (!r.subject && before_.patientDefinite && !(r.verbSense && r.verbSense->noObject))
+    a.definite = true;
   if (!r.subject) return;
   if (askedPolitely(r)) a.person = 1, a.plural = true;  // "Guests are kindly asked": "Kérjük a vendégeket"
   const Sense* s = r.verbSense;
@@ -6420,6 +6429,10 @@ std::size_t Generator::emitPart(std::size_t pos) {
 std::size_t Generator::emitSubject() {
   const ClauseRoles& r = roles_;
   if (r.verb.passive && permission().empty()) return emitPassiveSubject();
+  if (patientOfWhatResumes_ && r.verb.main == n_ && r.verb.be == n_) {
+    emitNounPhrase(*r.subject, Case::accusative);
+    return r.subject->end;
+  }
   if (broughtInForbidden()) {  // ("Kutyát bevinni tilos": the one thing, bare, as the object)
     NounPhrase thing = *r.subject;
     while (thing.begin < thing.head && t_[thing.begin].tag == PartOfSpeech::determiner) ++thing.begin;
@@ -7359,6 +7372,35 @@ bool instructsTheReader(const std::vector<Token>& t, const std::vector<Clause>& 
   return false;
 }
 
+// Whether the clause has a verb of its own, or is a noun phrase alone ("The house", before "where
+// I grew up").
+bool hasVerb(const std::vector<Token>& tokens, const Clause& c) {
+  return std::any_of(tokens.begin() + std::ptrdiff_t(c.body), tokens.begin() + std::ptrdiff_t(c.end), [](const Token& t) {
+    return t.tag == PartOfSpeech::verb || t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal;
+  });
+}
+
+// Whether the clause opens with a passive and says no one who did it: "has been sold", "will be
+// closed".
+bool agentlessPassive(const std::vector<Token>& tokens, const Clause& c) {
+  bool be = false;
+  for (std::size_t k = c.body; k < c.end; ++k) {
+    const Token& t = tokens[k];
+    if (t.lower == "by") return false;
+    if (t.tag == PartOfSpeech::auxiliary || t.tag == PartOfSpeech::modal || t.tag == PartOfSpeech::negation) {
+      be = be || formOfBe(t.lower) || t.lower == "been" || t.lower == "be";
+      continue;
+    }
+    if (t.tag == PartOfSpeech::adverb) continue;
+    if (t.tag != PartOfSpeech::verb || !be || t.form != VerbForm::participle) return false;
+    be = false;  // (the passive found: what follows is its own)
+    for (std::size_t j = k + 1; j < c.end; ++j)
+      if (tokens[j].lower == "by") return false;
+    return true;
+  }
+  return false;
+}
+
 // "Police say that", "Experts believe that", "A new study shows that": a clause that only names
 // who holds what the next one says, a plural or an institution in the present, is said "X
 // szerint" before that clause, without "hogy" ("A rendőrség szerint senki sem sérült meg"). A
@@ -7693,6 +7735,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
   };
   bool nominalBefore = false;  // the clause before was said as a noun: no comma after it
   bool countedLink = false;    // the clause before ends with a span counted from this one ("azután, hogy")
+  std::size_t passiveOfThePatient = SIZE_MAX;  // the clause whose passive is done to a definite noun above
   for (std::size_t k = 0; k < clauses.size(); ++k) {
     const Clause& c = clauses[k];
     ClauseContext gerundContext;
@@ -7831,6 +7874,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.until = !c.link.empty() && (tokens[c.begin].lower == "until" || tokens[c.begin].lower == "till");
     context.moment = c.link == "amikor" && !c.relative && !c.ofTime;
     context.manner = c.link == "ahogy" && !c.relative;
+    context.patientDefinite = k == passiveOfThePatient;
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
         !clauses[k + 1].result &&
@@ -7852,6 +7896,15 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                             o.lower == "this" || o.lower == "that" || o.lower == "these" || o.lower == "those");
     }
     if (k + 1 < clauses.size() && clauses[k + 1].link == "mi\xC3\xB3ta") g.sinceClauseFollows();
+    if (k + 2 < clauses.size() && (clauses[k + 1].relative || clauses[k + 1].link == "ahol") &&
+        clauses[k + 2].link.empty() && !c.relative && c.link.empty() && !hasVerb(tokens, c) &&
+        agentlessPassive(tokens, clauses[k + 2])) {
+      g.undergoesThePassiveAfter();
+      const Token& first = tokens[c.body];
+      if (first.tag == PartOfSpeech::possessive || first.tag == PartOfSpeech::name || first.lower == "the" ||
+          first.lower == "this" || first.lower == "that" || first.lower == "these" || first.lower == "those")
+        passiveOfThePatient = k + 2;
+    }
     countedLink = false;
     // (not how long one waited or stayed: "wait a few minutes before you try again", "cool for
     // ten minutes before")

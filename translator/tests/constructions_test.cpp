@@ -6483,5 +6483,14 @@ TEST(ConstructionsTest, AClauseKnownAndAClauseAfterAfter) {
             "Egy férfit letartóztattak, miután egy autó ütközött egy kirakatnak.");
 }
 
+TEST(ConstructionsTest, APassiveAfterARelativeClauseOfItsSubject) {
+  // the noun is the passive's object: accusative, and the verb definite
+  EXPECT_EQ(hungarian("The house where I grew up has been sold."), "A házat, ahol felnőttem, eladták.");
+  EXPECT_EQ(hungarian("The car that I bought last year has been stolen."),
+            "Az autót, amelyet tavaly vettem, ellopták.");
+  // a copula after the relative clause keeps the subject
+  EXPECT_EQ(hungarian("The man who lives next door is a doctor."), "A férfi, aki a szomszédban lakik, orvos.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
