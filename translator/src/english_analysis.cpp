@@ -3984,15 +3984,17 @@ void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   // (not of whom it is said, "people over 65", which is their age)
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {
     const std::size_t n = (toks[i + 1].lower == "a" || toks[i + 1].lower == "an") ? i + 2 : i + 1;
-    if (toks[i].lower != "over" || n >= toks.size() || toks[n].tag != PartOfSpeech::number ||
-        (n == i + 2 && toks[n].value < 100))
+    // ("waited for over an hour": a unit of time after "a" counts one, "több mint egy órán át")
+    const bool oneUnit = n == i + 2 && toks[n].tag == PartOfSpeech::noun && unitOfTime(toks[n].lemma);
+    if (toks[i].lower != "over" || n >= toks.size() ||
+        (!oneUnit && (toks[n].tag != PartOfSpeech::number || (n == i + 2 && toks[n].value < 100))))
       continue;
     if (i > 0 && (toks[i - 1].tag == PartOfSpeech::noun || toks[i - 1].tag == PartOfSpeech::name ||
                   toks[i - 1].tag == PartOfSpeech::pronoun || formOfBe(toks[i - 1].lower)))
       continue;
     if (const lexicon::Entry* e = core.find("over", PartOfSpeech::adverb)) {
       toks[i].tag = PartOfSpeech::adverb, toks[i].entry = e, toks[i].neighbour = "number";
-      if (n == i + 2) toks[i + 1].tag = PartOfSpeech::particle, toks[i + 1].entry = nullptr;  // ("a million")
+      if (n == i + 2 && !oneUnit) toks[i + 1].tag = PartOfSpeech::particle, toks[i + 1].entry = nullptr;  // ("a million")
     }
   }
 }

@@ -6492,5 +6492,11 @@ TEST(ConstructionsTest, APassiveAfterARelativeClauseOfItsSubject) {
   EXPECT_EQ(hungarian("The man who lives next door is a doctor."), "A férfi, aki a szomszédban lakik, orvos.");
 }
 
+TEST(ConstructionsTest, OverOneUnitOfTime) {
+  // "over an hour" is more than one, no hour gone by ("egy óra alatt")
+  EXPECT_EQ(hungarian("He lived there for over a year."), "Lakott ott több mint egy évig.");
+  EXPECT_EQ(hungarian("The match was over."), "A mérkőzés véget ért.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
