@@ -231,6 +231,17 @@ bool hadBeforeParticiple(const lexicon::CoreLexicon& core, const std::vector<std
   });
 }
 
+// "She's been living", "he's got", "it's never rained": the "'s" before "been" or a participle
+// after "never" or "already" is "has"; before anything else ("she's tired", "it's broken") "is".
+bool hasBeforeParticiple(const lexicon::CoreLexicon& core, const std::vector<std::string>& words,
+                         std::size_t i) {
+  if (i + 1 >= words.size()) return false;
+  const std::string next = lowerAscii(words[i + 1]);
+  if (next == "been" || next == "got" || next == "gone" || next == "had") return true;
+  static constexpr std::string_view kBetween[] = {"never", "already", "just", "always", "ever"};
+  return listed(kBetween, next) && hadBeforeParticiple(core, words, i);
+}
+
 bool isDoSupport(std::string_view w) { return w == "do" || w == "does" || w == "did"; }
 // A verb form that a clause's subject stands before: "is", "can", "keeps", "lowered".
 bool finiteVerbForm(const Token& t) {
@@ -805,7 +816,10 @@ std::vector<Token> tokenize(const lexicon::CoreLexicon& core, const std::vector<
     const std::size_t mark = pluralPossessor ? 1 : 2;
     if (c)
       parts = {std::string(c->first),
-               c->second == "would" && hadBeforeParticiple(core, words, i) ? "had" : std::string(c->second)};
+               c->second == "would" && hadBeforeParticiple(core, words, i) ? "had"
+               : c->second == "is" && hasBeforeParticiple(core, words, i)
+                   ? "has"
+                   : std::string(c->second)};
     else if (possessor)
       parts = {lower.substr(0, lower.size() - mark)};
     else
@@ -3374,6 +3388,39 @@ void negativeAny(std::vector<Token>& toks) {
       t.lemma = "nothing", t.entry = nullptr;
     else if (t.lower == "anyone" || t.lower == "anybody")
       t.lemma = "nobody", t.entry = nullptr;
+  }
+}
+
+// "I've got two sisters", "Have you got a pen?", "haven't got time", "I've got to go": "have
+// got" is "have", said as "do have" ("Két húgom van", "Van tollad?", "Mennem kell"); not before
+// a state one came to ("has got married", "got worse").
+void haveGotAsHave(std::vector<Token>& toks) {
+  for (std::size_t i = 0; i + 2 < toks.size(); ++i) {
+    Token& have = toks[i];
+    if ((have.lower != "have" && have.lower != "has") || have.tag != PartOfSpeech::auxiliary) continue;
+    std::size_t j = i + 1;
+    // (past "not" and the subject; a question's subject may be a noun: "Has your sister got")
+    while (j < toks.size() && j < i + 4 && toks[j].lower != "got" &&
+           (toks[j].tag == PartOfSpeech::negation || toks[j].tag == PartOfSpeech::pronoun ||
+            (i == 0 && (toks[j].tag == PartOfSpeech::possessive || toks[j].tag == PartOfSpeech::noun ||
+                        toks[j].tag == PartOfSpeech::name || toks[j].lower == "the"))))
+      ++j;
+    if (j + 1 >= toks.size() || toks[j].lower != "got") continue;
+    const Token& next = toks[j + 1];
+    const bool owned = next.tag == PartOfSpeech::determiner || next.tag == PartOfSpeech::number ||
+                       next.tag == PartOfSpeech::possessive || next.tag == PartOfSpeech::noun ||
+                       next.tag == PartOfSpeech::infinitiveTo || next.lower == "to" ||
+                       (next.tag == PartOfSpeech::adjective && j + 2 < toks.size() &&
+                        toks[j + 2].tag == PartOfSpeech::noun);
+    if (!owned) continue;
+    const bool third = have.lower == "has";
+    have.lower = third ? "does" : "do";
+    have.lemma = "do";
+    have.entry = nullptr;
+    Token& got = toks[j];
+    got.lower = got.lemma = "have", got.tag = PartOfSpeech::auxiliary, got.form = VerbForm::base, got.entry = nullptr;
+    got.participle = false;
+    i = j;
   }
 }
 
@@ -6939,6 +6986,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   noLongerAsNotAnymore(core_, toks);
   auxiliariesClosingAComparison(toks);
   noNeedAsNotNecessary(core_, toks);
+  haveGotAsHave(toks);
   negativeAny(toks);
   markAsRoles(core_, toks);
   comparisonsOfEquality(core_, toks);

@@ -6498,5 +6498,18 @@ TEST(ConstructionsTest, OverOneUnitOfTime) {
   EXPECT_EQ(hungarian("The match was over."), "A mérkőzés véget ért.");
 }
 
+TEST(ConstructionsTest, HaveGotIsHaveAndSBeforeBeenIsHas) {
+  EXPECT_EQ(hungarian("I have got two sisters."), "Két húgom van.");
+  EXPECT_EQ(hungarian("She hasn't got any money."), "Nincs pénze.");
+  EXPECT_EQ(hungarian("Has your sister got a car?"), "Van egy autója a húgodnak?");
+  EXPECT_EQ(hungarian("I've got to go."), "Mennem kell.");
+  // a state one came to stays "get"
+  EXPECT_EQ(hungarian("She has got married."), "Összeházasodott.");
+  // "'s" before "been" is "has": how long it has gone on, "Tíz éve"
+  EXPECT_EQ(hungarian("She's been living in London for ten years."), "Tíz éve lakik Londonban.");
+  EXPECT_EQ(hungarian("There's been an accident."), "Volt egy baleset.");
+  EXPECT_EQ(hungarian("She's tired."), "Ő fáradt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
