@@ -5131,7 +5131,9 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
       emit(resultWord(resultAfter_), resultAfter_), done_[resultAfter_] = true;
     if (objectClausePronoun_ && objectClauseCase_ && !caseAfterVerb)
       emit(demonstrative(false, false, *objectClauseCase_), g.main);
-    else if (objectClausePronoun_ && !objectClauseCase_ && !prefixed && !takesBareThatClause(t_[g.main], vs))
+    // (an instruction says its clause bare: "Ellenőrizze, hogy", not "Azt ellenőrizze", a focus)
+    else if (objectClausePronoun_ && !objectClauseCase_ && !prefixed && !g.imperative &&
+             !takesBareThatClause(t_[g.main], vs))
       emit("azt", g.main);
     else if (mannerClausePronoun_)
       emit("\xC3\xBAgy", g.main);

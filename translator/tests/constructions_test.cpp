@@ -6511,5 +6511,14 @@ TEST(ConstructionsTest, HaveGotIsHaveAndSBeforeBeenIsHas) {
   EXPECT_EQ(hungarian("She's tired."), "Ő fáradt.");
 }
 
+TEST(ConstructionsTest, AnInstructionSaysItsClauseBare) {
+  // no "azt" in focus before an imperative
+  EXPECT_EQ(hungarian("Check that all the parts are included."), "Ellenőrizze, hogy minden rész benne van.");
+  EXPECT_EQ(hungarian("Please check that the address is correct."), "Kérjük, ellenőrizze, hogy a cím helyes.");
+  // what one remembers is "arra"
+  EXPECT_EQ(hungarian("Remember that the shop closes at six."), "Emlékezzen arra, hogy a bolt hatkor zár.");
+  EXPECT_EQ(hungarian("He said that he was tired."), "Azt mondta, hogy fáradt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
