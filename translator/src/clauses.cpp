@@ -25,6 +25,8 @@ constexpr Subordinator kSubordinators[] = {
     {"until", "am\xC3\xADg"},
     {"without", "an\xC3\xA9lk\xC3\xBCl"},  // "without looking up": "anélkül, hogy felnézne"
     {"by the time", "mire"},
+    {"as if", "mintha"},  // "as if she had not slept": "mintha nem aludt volna", the conditional
+    {"as though", "mintha"},
     {"every time", "valah\xC3\xA1nyszor"},  // "every time I walk past": "valahányszor elmegyek"
     {"each time", "valah\xC3\xA1nyszor"},
     {"next time", "ha legk\xC3\xB6zelebb"},  // "next time you come": "ha legközelebb jössz"

@@ -6275,7 +6275,9 @@ void conjunctionsOfSeveralWords(std::vector<Token>& toks) {
                                                    {"provided", "that", ""},
                                                    {"providing", "that", ""},
                                                    {"in", "case", ""},
-                                                   {"just", "as", ""}};
+                                                   {"just", "as", ""},
+                                                   {"as", "if", ""},
+                                                   {"as", "though", ""}};
   // ("just as I said", "just as we expected": the manner, "épp ahogy", so "as" stays alone)
   auto ofSaying = [&](std::size_t from) {
     for (std::size_t k = from; k < toks.size() && k < from + 5; ++k)

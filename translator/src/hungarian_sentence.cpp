@@ -758,6 +758,8 @@ class Generator {
   ClauseContext context() const;
   // A clause of "since" follows: "I have known him since we were at school" ("ismerem")
   void sinceClauseFollows() { sinceClause_ = true; }
+  // A clause of "as if" follows: "úgy" stands for it before the verb ("Úgy nézett ki, mintha")
+  void asIfFollows() { asIfFollows_ = true; }
   // The clause is only the noun a passive after its relative clause is done to: "The house where
   // I grew up has been sold" ("A házat, ahol felnőttem, eladták"), the object.
   void undergoesThePassiveAfter() { patientOfWhatResumes_ = true; }
@@ -1158,6 +1160,7 @@ class Generator {
   bool requestFollows_ = false;            // ... and the one asked is said in that clause
   std::optional<NounPhrase> askedOne_;     // "want you to come": "you", said as the clause's subject
   bool sinceClause_ = false;               // a clause of "since" follows this one
+  bool asIfFollows_ = false;               // ... or one of "as if": "úgy ..., mintha"
   bool patientOfWhatResumes_ = false;      // the noun alone, the object of a passive after its relative
   std::string_view countedToClause_;       // "azután", "azelőtt": a span at the end counts from the next clause
   bool expectedState_ = false;             // "Heavy snow is expected": "Nagy hó várható"
@@ -2178,6 +2181,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
     // "It took me an hour": the time one's deed took is one's own, "Egy órámba telt"
     if (v.lemma == "take" && verb == roles_.verb.main && timeTakenByPerson())
       stem.lemma = "telik", stem.prefix.clear(), a.definite = false;
+    // "She looked as if she had not slept": how one looks, "Úgy nézett ki, mintha"
+    if (v.lemma == "look" && verb == roles_.verb.main && asIfFollows_ && !hasObject) stem = VerbStem{"n\xC3\xA9z", "ki", ""};
+    // ("I feel as if": what one feels is that, "Úgy érzem, mintha")
+    if (v.lemma == "feel" && verb == roles_.verb.main && asIfFollows_ && !hasObject) a.definite = true;
     // "We're thinking of getting a puppy": one ponders it, "gondolkodik"
     if (v.lemma == "think" && verb == roles_.verb.main && considering_) stem.lemma = "gondolkodik", stem.prefix.clear();
     // "spent the weekend at the lake": time is spent "tölt", money "költ"
@@ -2722,6 +2729,12 @@ VerbGroup Generator::readVerbGroup() const {
   if (before_.hypothetical && g.past && g.modal.empty() && !g.future && g.have != n && !g.possession &&
       ((!g.copula && g.main != n && t_[g.main].form == VerbForm::participle) || (g.copula && g.have < g.be)))
     g.modal = "cond";
+  // "as if she had not slept", "as if he owned the place": what is not so, the conditional, past
+  // only of what had been ("mintha nem aludt volna", "mintha övé lenne")
+  if (before_.asIf && !before_.promised && g.modal.empty() && !g.future && !g.imperative) {
+    g.past = g.have != n && t_[g.have].lower == "had";
+    g.modal = "cond";
+  }
   // ("if you could send me": "ha el tudnád küldeni")
   if (before_.hypothetical && g.past && g.modal == "tud") g.modal = "tud-cond", g.past = false;
   // "how to swim": "hogyan kell úszni"
@@ -5135,8 +5148,10 @@ std::size_t Generator::emitVerbGroup(std::size_t pos) {
     else if (objectClausePronoun_ && !objectClauseCase_ && !prefixed && !g.imperative &&
              !takesBareThatClause(t_[g.main], vs))
       emit("azt", g.main);
-    else if (mannerClausePronoun_)
+    else if (mannerClausePronoun_ || (asIfFollows_ && !g.negative && t_[g.main].lemma != "pretend")) {
       emit("\xC3\xBAgy", g.main);
+      splitPrefix_ = asIfFollows_;  // ("Úgy nézett ki": the focus before the verb, its prefix after)
+    }
     // "spent the afternoon building a shed": what the time went on, "azzal töltötte a délutánt, hogy"
     else if (objectClause_ && roles_.object && !roles_.object->pronoun && t_[g.main].lemma == "spend" &&
              !g.negative)
@@ -7824,7 +7839,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                                 ? Generator(bodyOf(clauses[k + 1]), SIZE_MAX, 0).runForContext()
                                 : context);
       context.purpose = !c.promised;
-      context.promised = c.promised, context.asIf = c.link == "mintha";
+      context.promised = c.promised;
       context.measuredFor = c.measured;
       if (c.request && c.begin > 0) {  // the one told is the subject (past "not")
         std::size_t one = c.negated && c.begin > 1 ? c.begin - 2 : c.begin - 1;
@@ -7872,10 +7887,11 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
     context.saying = k == 0 && shape.reportsSpeech;
     context.meanwhile = c.meanwhile;
     // ("mintha olvasna": as if, the conditional with the same subject)
-    context.without = (c.gerund && tokens[c.begin].lower == "without") || c.link == "mintha";
+    context.without = (c.gerund && tokens[c.begin].lower == "without") || (c.link == "mintha" && c.promised);
     context.until = !c.link.empty() && (tokens[c.begin].lower == "until" || tokens[c.begin].lower == "till");
     context.moment = c.link == "amikor" && !c.relative && !c.ofTime;
     context.manner = c.link == "ahogy" && !c.relative;
+    context.asIf = c.link == "mintha";
     context.patientDefinite = k == passiveOfThePatient;
     Generator g(body, localPointed, pointedSense, context);
     if (k + 1 < clauses.size() && clauses[k + 1].link == "hogy" && !clauses[k + 1].relative &&
@@ -7898,6 +7914,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                             o.lower == "this" || o.lower == "that" || o.lower == "these" || o.lower == "those");
     }
     if (k + 1 < clauses.size() && clauses[k + 1].link == "mi\xC3\xB3ta") g.sinceClauseFollows();
+    if (k + 1 < clauses.size() && clauses[k + 1].link == "mintha") g.asIfFollows();
     if (k + 2 < clauses.size() && (clauses[k + 1].relative || clauses[k + 1].link == "ahol") &&
         clauses[k + 2].link.empty() && !c.relative && c.link.empty() && !hasVerb(tokens, c) &&
         agentlessPassive(tokens, clauses[k + 2])) {

@@ -6520,5 +6520,13 @@ TEST(ConstructionsTest, AnInstructionSaysItsClauseBare) {
   EXPECT_EQ(hungarian("He said that he was tired."), "Azt mondta, hogy fáradt.");
 }
 
+TEST(ConstructionsTest, AsIfIsMinthaWithTheConditional) {
+  EXPECT_EQ(hungarian("She looked as if she had not slept."), "Úgy nézett ki, mintha nem aludt volna.");
+  EXPECT_EQ(hungarian("He looked as though he was tired."), "Úgy nézett ki, mintha fáradt lenne.");
+  EXPECT_EQ(hungarian("She talks as if she knew everything."), "Úgy beszél, mintha tudna mindent.");
+  EXPECT_EQ(hungarian("I feel as if I am dreaming."), "Úgy érzem, mintha álmodnék.");
+  EXPECT_EQ(hungarian("He pretended to be asleep."), "Úgy tett, mintha alva lenne.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
