@@ -3391,6 +3391,47 @@ void negativeAny(std::vector<Token>& toks) {
   }
 }
 
+// "We'd better hurry", "You had better not tell her": what is better is said of the deed, "Jobb,
+// ha sietünk", "Jobb, ha nem mondod el neki": "it is better if" before the subject, "do" for
+// its "not".
+void hadBetterAsBetterIf(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 2 < toks.size(); ++i) {
+    const Token& who = toks[i - 1];
+    if ((toks[i].lower != "had" && toks[i].lower != "would") || toks[i + 1].lower != "better" ||
+        !subjectPronoun(who) || (i > 1 && !toks[i - 2].pauseAfter))
+      continue;
+    const bool negated = toks[i + 2].tag == PartOfSpeech::negation;
+    const std::size_t verb = negated ? i + 3 : i + 2;
+    if (verb >= toks.size()) continue;
+    // (the word after is the verb where it can be one: "had better call him")
+    if (toks[verb].tag != PartOfSpeech::verb) {
+      const std::vector<Reading> rs = readingsOf(core, toks[verb]);
+      const auto base = std::find_if(rs.begin(), rs.end(), [](const Reading& r) {
+        return r.tag == PartOfSpeech::verb && r.form == VerbForm::base;
+      });
+      if (base == rs.end()) continue;
+      toks[verb].tag = PartOfSpeech::verb, toks[verb].lemma = base->lemma, toks[verb].entry = nullptr;
+      toks[verb].form = VerbForm::base, toks[verb].plural = false;
+    }
+    if (toks[verb].form != VerbForm::base) continue;
+    const lexicon::Entry* better = core.find("better", PartOfSpeech::adjective);
+    if (!better) return;
+    Token subject = who;
+    Token it = impliedWord("it", PartOfSpeech::pronoun, who.word);
+    it.person = 3, it.plural = false;
+    Token& is = toks[i];
+    is.lower = is.lemma = "is", is.tag = PartOfSpeech::auxiliary, is.entry = nullptr, is.form = VerbForm::base;
+    Token& adjective = toks[i + 1];
+    adjective.tag = PartOfSpeech::adjective, adjective.entry = better, adjective.lemma = "better";
+    adjective.degree = 0;
+    toks[i - 1] = std::move(it);
+    std::vector<Token> tail{impliedWord("if", PartOfSpeech::conjunction, adjective.word), std::move(subject)};
+    if (negated) tail.push_back(impliedWord("do", PartOfSpeech::auxiliary, toks[i + 2].word));
+    toks.insert(toks.begin() + std::ptrdiff_t(i + 2), tail.begin(), tail.end());
+    i += 2 + tail.size();
+  }
+}
+
 // "I've got two sisters", "Have you got a pen?", "haven't got time", "I've got to go": "have
 // got" is "have", said as "do have" ("Két húgom van", "Van tollad?", "Mennem kell"); not before
 // a state one came to ("has got married", "got worse").
@@ -6988,6 +7029,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   noLongerAsNotAnymore(core_, toks);
   auxiliariesClosingAComparison(toks);
   noNeedAsNotNecessary(core_, toks);
+  hadBetterAsBetterIf(core_, toks);
   haveGotAsHave(toks);
   negativeAny(toks);
   markAsRoles(core_, toks);

@@ -6528,5 +6528,11 @@ TEST(ConstructionsTest, AsIfIsMinthaWithTheConditional) {
   EXPECT_EQ(hungarian("He pretended to be asleep."), "Úgy tett, mintha alva lenne.");
 }
 
+TEST(ConstructionsTest, HadBetterIsJobbHa) {
+  EXPECT_EQ(hungarian("We'd better hurry."), "Jobb, ha sietünk.");
+  EXPECT_EQ(hungarian("You had better call him."), "Jobb, ha felhívod őt.");
+  EXPECT_EQ(hungarian("It is better if we hurry."), "Jobb, ha sietünk.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
