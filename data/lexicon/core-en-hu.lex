@@ -3950,6 +3950,7 @@ so much	adv	nagyon ; annyira
 very much	adv	nagyon
 thanks	adv	köszönöm[for=acc]
 let me know	adv	szólj
+let know	v	szól[noobj,to=nak]
 # --- Days, months and seasons, places and the time each says; names of countries and cities
 tuesday	n	kedd[keddek,3sg=keddje,time=n,attr=keddi,for=ra]
 wednesday	n	szerda[time=n,attr=szerdai,for=ra]

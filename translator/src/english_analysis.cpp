@@ -2998,6 +2998,43 @@ void timeSpentDoing(const lexicon::CoreLexicon& core, std::vector<Token>& toks) 
   }
 }
 
+// "Thank you for letting me know", "She didn't let us know": to let the speaker know is to tell,
+// one verb "szól" ("Köszönöm, hogy szóltál", "Nem szólt"); the imperative "let me know" is a
+// phrase of its own.
+void lettingKnowAsTelling(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
+  const lexicon::Entry* tell = nullptr;
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    Token& let = toks[i];
+    // ("didn't let us know", "will let you know": the phrase read whole, after a subject or an
+    // auxiliary no imperative)
+    if ((let.lemma == "let me know" || let.lemma == "let us know") && i > 0 &&
+        (toks[i - 1].tag == PartOfSpeech::auxiliary || toks[i - 1].tag == PartOfSpeech::modal ||
+         toks[i - 1].tag == PartOfSpeech::negation || subjectPronoun(toks[i - 1]))) {
+      if (!tell) tell = core.find("let know", PartOfSpeech::verb);
+      if (!tell) return;
+      let.lemma = "let know", let.lower = "let", let.tag = PartOfSpeech::verb, let.form = VerbForm::base;
+      let.entry = tell, let.dictionarySenses.clear();
+      continue;
+    }
+    static constexpr std::string_view kTold[] = {"me", "us", "you", "him", "her", "them"};
+    if (i + 2 >= toks.size() || let.lemma != "let" || let.tag != PartOfSpeech::verb ||
+        !listed(kTold, toks[i + 1].lower) || toks[i + 2].lower != "know" ||
+        (let.form == VerbForm::base && let.lower == "let" && i == 0 && (toks[i + 1].lower == "me" || toks[i + 1].lower == "us")))
+      continue;
+    if (!tell) tell = core.find("let know", PartOfSpeech::verb);
+    if (!tell) return;
+    let.lemma = "let know", let.entry = tell, let.dictionarySenses.clear();
+    // (the speaker told goes unsaid, "szóltál"; another one is told, "szólj neki")
+    if (toks[i + 1].lower == "me" || toks[i + 1].lower == "us") {
+      let.words = toks[i + 2].word + toks[i + 2].words - let.word;
+      toks.erase(toks.begin() + std::ptrdiff_t(i + 1), toks.begin() + std::ptrdiff_t(i + 3));
+    } else {
+      toks[i + 1].words += toks[i + 2].words;
+      toks.erase(toks.begin() + std::ptrdiff_t(i + 2));
+    }
+  }
+}
+
 // "Let the cake cool", "helped her brother carry the boxes": what one lets or helps someone do
 // is the infinitive ("Hagyd a süteményt kihűlni"); "to" goes before the bare verb after the
 // object. ("let me know", "let us" are phrases of their own.)
@@ -7020,6 +7057,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   askingToHave(core_, toks);
   infinitivesFromGerunds(core_, toks);
   timeSpentDoing(core_, toks);
+  lettingKnowAsTelling(core_, toks);
   infinitivesAfterLetting(core_, toks);
   mindingAsAsking(core_, toks);
   modalsAcrossAnd(toks);

@@ -3356,7 +3356,7 @@ void Generator::findObjects(ClauseRoles& r) {
     r.indirect = object;
     object.reset();
     a.youObject = false;
-    a.definite = true;
+    a.definite = !(verbSense && verbSense->noObject);  // ("szólj neki": a verb of no object)
     if (objectClause_) objectClausePronoun_ = !r.verb.negative && objectClauseSaid_;
     // "Which book can you lend me?": the one given to after the verb, what is given asked first
     if (const auto asked = objectClause_ ? std::nullopt : askedObject(r.verb)) {

@@ -2446,5 +2446,12 @@ TEST(PhrasesTest, AGrinAndACamerasShutter) {
   EXPECT_EQ(hungarian("Press the shutter button."), "Nyomja meg az exponálógombot.");
 }
 
+TEST(PhrasesTest, LettingSomeoneKnowIsTellingThem) {
+  EXPECT_EQ(hungarian("Thank you for letting me know."), "Köszönöm, hogy szóltál.");
+  EXPECT_EQ(hungarian("She didn't let us know."), "Nem szólt.");
+  EXPECT_EQ(hungarian("Let him know that I called."), "Szóljon neki, hogy felhívtam.");
+  EXPECT_EQ(hungarian("Let me know if you need help."), "Szólj, ha segítségre szükséged van.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
