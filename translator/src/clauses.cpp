@@ -475,8 +475,10 @@ class Splitter {
   // "no doubt that he is right", "the fact that it rained": a noun whose "that" says what it
   // holds, before a subject of its own ("nincs kétségem, hogy"); "the idea that he had" relates
   bool contentNounBefore(std::size_t i) const {
-    static constexpr std::string_view kHolding[] = {"doubt", "news", "hope", "fear", "belief",
-                                                    "evidence", "proof", "sign", "impression", "feeling"};
+    static constexpr std::string_view kHolding[] = {
+        "doubt",   "news",     "hope",       "fear",   "belief", "evidence", "proof",    "sign",
+        "impression", "feeling", "reminder", "fact",   "chance", "risk",     "rumour",   "possibility",
+        "warning", "guarantee", "confirmation"};
     if (t_[i - 1].tag != PartOfSpeech::noun || !listed(kHolding, t_[i - 1].lemma) || i + 2 >= t_.size())
       return false;
     // (only after its clause's verb: a noun that opens the sentence has its clause inside the
@@ -487,7 +489,7 @@ class Splitter {
       return false;
     const Token& next = t_[i + 1];
     return subjectPronoun(next) || next.tag == PartOfSpeech::determiner || next.tag == PartOfSpeech::name ||
-           next.lower == "it";
+           next.tag == PartOfSpeech::possessive || next.lower == "it";
   }
   // "so tired that she fell asleep": what came of it, "olyan fáradt volt, hogy elaludt"
   bool soThatAt(std::size_t i) const {

@@ -6534,5 +6534,13 @@ TEST(ConstructionsTest, HadBetterIsJobbHa) {
   EXPECT_EQ(hungarian("It is better if we hurry."), "Jobb, ha sietünk.");
 }
 
+TEST(ConstructionsTest, ANounWhoseThatSaysWhatItHolds) {
+  EXPECT_EQ(hungarian("This is a reminder that your appointment is on Monday."),
+            "Ez egy emlékeztető, hogy az időpontod hétfőn van.");
+  EXPECT_EQ(hungarian("There is a chance that it will rain."), "Van egy esély, hogy esni fog az eső.");
+  // a thing given relates
+  EXPECT_EQ(hungarian("I read the book that you gave me."), "Olvasom a könyvet, amelyet adtál nekem.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
