@@ -652,7 +652,8 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
   if (inRelative && t.tag == PartOfSpeech::verb && (verbAt(i) || pluralSubjectsPresentAt(i, clauseBegin)) &&
       (prev.tag == PartOfSpeech::noun || prev.tag == PartOfSpeech::name || prev.tag == PartOfSpeech::adverb ||
        (prev.tag == PartOfSpeech::pronoun &&
-        !subjectPronoun(prev))) &&  // ("the invoice you sent us contains")
+        // ("the invoice you sent us contains"; "who called you left": "you" after a verb its object)
+        (!subjectPronoun(prev) || (prev.lower == "you" && i >= 2 && t_[i - 2].tag == PartOfSpeech::verb)))) &&
       std::any_of(t_.begin() + std::ptrdiff_t(clauseBegin + 1), t_.begin() + std::ptrdiff_t(i),
                   [](const Token& k) { return k.tag == PartOfSpeech::verb; }))
     return true;

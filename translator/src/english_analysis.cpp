@@ -189,6 +189,8 @@ constexpr Contraction kContractions[] = {
     {"we'd", "we", "would"},      {"they'd", "they", "would"},    {"it'd", "it", "would"},
 };
 
+constexpr std::string_view kObjectPronouns[] = {"me", "you", "him", "her", "us", "them"};
+
 const FunctionWord* functionWord(std::string_view w) {
   for (const FunctionWord& f : kFunctionWords)
     if (f.word == w) return &f;
@@ -2250,6 +2252,18 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
                (i >= 2 && (toks[i - 2].tag == PartOfSpeech::modal || isDoSupport(toks[i - 2].lower)))))) {
     // "does not matter", "can't find": the negated auxiliary's verb.
     bonus(PartOfSpeech::verb, VerbForm::base, 200);
+  } else if (prevTag == PartOfSpeech::pronoun && i >= 4 && listed(kObjectPronouns, prevLower) &&
+             toks[i - 2].tag == PartOfSpeech::verb &&
+             (toks[i - 2].form == VerbForm::past || toks[i - 2].form == VerbForm::third) &&
+             (toks[i - 3].lower == "who" || toks[i - 3].lower == "that" || toks[i - 3].lower == "which") &&
+             toks[i - 4].tag == PartOfSpeech::noun &&
+             std::none_of(toks.begin(), toks.begin() + std::ptrdiff_t(i - 4), [](const Token& k) {
+               return k.tag == PartOfSpeech::verb || k.tag == PartOfSpeech::auxiliary || k.tag == PartOfSpeech::modal;
+             })) {
+    // "The man who called me left a message", "The woman who helped us lives next door": past
+    // the relative clause of the sentence's subject, its verb and object, the main verb
+    bonus(PartOfSpeech::verb, VerbForm::past, 300);
+    bonus(PartOfSpeech::verb, VerbForm::third, 300);
   } else if (prevTag == PartOfSpeech::pronoun && i >= 2 && formOfBe(toks[i - 2].lower) &&
              (i == 2 || toks[i - 3].tag == PartOfSpeech::question) && !ing &&
              std::any_of(rs.begin(), rs.end(), [](const Reading& r) { return r.tag == PartOfSpeech::adjective; }) &&
@@ -4761,7 +4775,6 @@ const Token* subjectNounBefore(const std::vector<Token>& toks, std::size_t verb)
   return &toks[head];
 }
 
-constexpr std::string_view kObjectPronouns[] = {"me", "you", "him", "her", "us", "them"};
 
 // "it", "this", "that" at k standing alone for a thing: no noun or clause after it.
 bool thingPronounAlone(const std::vector<Token>& toks, std::size_t k) {

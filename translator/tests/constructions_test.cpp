@@ -6542,5 +6542,12 @@ TEST(ConstructionsTest, ANounWhoseThatSaysWhatItHolds) {
   EXPECT_EQ(hungarian("I read the book that you gave me."), "Olvasom a könyvet, amelyet adtál nekem.");
 }
 
+TEST(ConstructionsTest, TheMainVerbAfterARelativeClauseAndItsObjectPronoun) {
+  EXPECT_EQ(hungarian("The man who called me left a message."), "A férfi, aki felhívott, hagyott egy üzenetet.");
+  EXPECT_EQ(hungarian("The woman who helped us lives next door."), "A nő, aki segített nekünk, a szomszédban lakik.");
+  EXPECT_EQ(hungarian("The man who called you left a message."),
+            "A férfi, aki felhívott téged, hagyott egy üzenetet.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
