@@ -359,6 +359,13 @@ VerbStem verbOfNote(std::string_view note) {
   return VerbStem{std::string(note.substr(bar + 1)), std::string(note.substr(0, bar)), ""};
 }
 
+// The participle of the one who or what does it, with the sense's own verb for doing it without
+// an object where it gives one: "csatlakozó", "sütő", "futó".
+std::string doerParticiple(const Sense& vs) {
+  if (!vs.note("intr").empty()) return presentParticipleOf(VerbStem{verbOfNote(vs.note("intr")).lemma, "", ""});
+  return vs.prefix + presentParticipleOf(VerbStem{vs.word, "", ""});
+}
+
 // The verb a sense says without an object, its intr= note: a change completed has its prefix
 // in a simple past ("The factory closed": "bezárt"), what is done as a rule or going on has none
 // ("The shop closes at six": "hatkor zár").
@@ -1936,11 +1943,7 @@ void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::st
       // "the stolen car": "az ellopott autó"
       // (what does it, without an object: the sense's own verb for that, "csatlakozó")
       if (const Sense* vs = coreSense(tk, sense(k)); vs && vs->word.find(' ') == std::string::npos)
-        emit(tk.form != VerbForm::ing ? finishedParticiple(*vs)
-             : !vs->note("intr").empty()
-                 ? presentParticipleOf(VerbStem{verbOfNote(vs->note("intr")).lemma, "", ""})
-                 : vs->prefix + presentParticipleOf(VerbStem{vs->word, "", ""}),
-             k);
+        emit(tk.form != VerbForm::ing ? finishedParticiple(*vs) : doerParticiple(*vs), k);
     } else if (tk.tag == PartOfSpeech::conjunction) {
       emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", k);  // "hűvös és száraz"
     } else if (k != np.head && (tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::adverb ||
@@ -2089,6 +2092,10 @@ std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, co
     if (w.ends_with(kBack)) return Modifier{w.substr(0, w.size() - kBack.size()) + "\xC3\xB3", false};
     if (w.ends_with(kFront)) return Modifier{w.substr(0, w.size() - kFront.size()) + "\xC5\x91", false};
   }
+  // one known only as a verb is what the thing is for all the same: "baking contest":
+  // "sütőverseny", "skating rink": "korcsolyázópálya" (not the bare stem, "süt verseny")
+  if (tk.lower.size() > 4 && tk.lower.ends_with("ing") && tk.entry && tk.entry->pos == PartOfSpeech::verb)
+    return Modifier{doerParticiple(*ms), false};
   return Modifier{ms->word.find('-') != std::string::npos ? ms->word + "-" : ms->word, false};
 }
 
