@@ -4867,6 +4867,9 @@ take care	adv	vigyázz magadra
 excuse me	adv	elnézést
 have a nice day	adv	további szép napot
 happy birthday	adv	boldog születésnapot
+happy anniversary	adv	boldog évfordulót
+happy new year	adv	boldog új évet
+merry christmas	adv	boldog karácsonyt
 you're welcome	adv	szívesen
 sounds good	adv	jól hangzik
 what's up	adv	mi újság
@@ -9370,3 +9373,7 @@ blocked	adj	elzárt ; eldugult[when=sink/drain/toilet/pipe/nose/gutter/shower/ba
 fallen	adj	elesett ; kidőlt[when=tree/branch/pole/trunk] ; lehullott[when=leaf/leaves/snow/apple/apples/petals/fruit]
 packed	adj	zsúfolt ; tömött
 run into	v	bele|fut[obj=ba] ; össze|fut[obj=val,person]
+scanned	adj	szkennelt ; beszkennelt
+burnt	adj	égett ; leégett[when=roof/house/building/forest]
+black-and-white	adj	fekete-fehér
+running shoe	n	futócipő[futócipők,pair]

@@ -2092,10 +2092,6 @@ std::optional<Generator::Modifier> Generator::compoundModifier(std::size_t k, co
     if (w.ends_with(kBack)) return Modifier{w.substr(0, w.size() - kBack.size()) + "\xC3\xB3", false};
     if (w.ends_with(kFront)) return Modifier{w.substr(0, w.size() - kFront.size()) + "\xC5\x91", false};
   }
-  // one known only as a verb is what the thing is for all the same: "baking contest":
-  // "sütőverseny", "skating rink": "korcsolyázópálya" (not the bare stem, "süt verseny")
-  if (tk.lower.size() > 4 && tk.lower.ends_with("ing") && tk.entry && tk.entry->pos == PartOfSpeech::verb)
-    return Modifier{doerParticiple(*ms), false};
   return Modifier{ms->word.find('-') != std::string::npos ? ms->word + "-" : ms->word, false};
 }
 

@@ -2446,5 +2446,18 @@ TEST(PhrasesTest, AGrinAndACamerasShutter) {
   EXPECT_EQ(hungarian("Press the shutter button."), "Nyomja meg az exponálógombot.");
 }
 
+TEST(PhrasesTest, AWishIsItsAccusative) {
+  // a wish stands for "I wish you ...", the thing wished in the accusative
+  EXPECT_EQ(hungarian("Dear Grandma and Grandpa, happy anniversary!"), "Kedves Nagymama és Nagyapa! Boldog évfordulót!");
+  EXPECT_EQ(hungarian("Happy New Year!"), "Boldog új évet!");
+}
+
+TEST(PhrasesTest, ParticiplesAndPairsBeforeANoun) {
+  EXPECT_EQ(hungarian("Send me a scanned copy of your passport."),
+            "Küldje el nekem az útlevele egy szkennelt másolatát.");
+  EXPECT_EQ(hungarian("She kept the black-and-white photographs."), "Tartotta a fekete-fehér fényképeket.");
+  EXPECT_EQ(hungarian("I bought new running shoes."), "Új futócipőt vettem.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
