@@ -2459,5 +2459,13 @@ TEST(PhrasesTest, ParticiplesAndPairsBeforeANoun) {
   EXPECT_EQ(hungarian("I bought new running shoes."), "Új futócipőt vettem.");
 }
 
+TEST(PhrasesTest, AnOwnerOwnsBothNounsJoinedByAnd) {
+  // the second noun bare of a determiner is the owner's too, with its own article
+  EXPECT_EQ(hungarian("Please check your garages and sheds."), "Kérjük, ellenőrizze a garázsait és a fészereit.");
+  EXPECT_EQ(hungarian("He talked about his wife and children."), "Beszélt a feleségéről és a gyerekeiről.");
+  // (one with its own determiner keeps it)
+  EXPECT_EQ(hungarian("She lost her keys and her phone."), "Elvesztette a kulcsait és a telefonját.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
