@@ -1047,7 +1047,7 @@ law	n	törvény[törvények] ; jog[jogok]
 living	n	megélhetés
 living	adj	élő
 loss	n	veszteség[veszteségek] ; elvesztés
-lost	adj	elveszett ; eltévedt
+lost	adj	elveszett ; eltévedt[when=hiker/walker/climber/tourist/child/boy/girl/traveller/traveler/skier]
 major	adj	fő ; jelentős ; nagy[nagyok] ; jelentős[when=change/problem/role/part/factor/reason/source/impact/effect/improvement/increase/decrease/contribution/step/difference/challenge/achievement/breakthrough/investment/loss/shift/development/progress/influence/boost/cut/setback/obstacle/concern/issue/threat/risk/event/damage] ; nagy[nagyok,when=city/company/bank/road/river/airport/firm/power/earthquake/storm/fire/war/operation/surgery/festival/party/project/tournament/championship/league/player/publisher/brand/retailer/supermarket/chain/label/studio/hospital/university/port/country]
 mate	n	társ[társak,person] ; pajtás[pajtások]
 motion	n	mozgás[mozgások] ; indítvány[indítványok]
@@ -9377,3 +9377,4 @@ scanned	adj	szkennelt ; beszkennelt
 burnt	adj	égett ; leégett[when=roof/house/building/forest]
 black-and-white	adj	fekete-fehér
 running shoe	n	futócipő[futócipők,pair]
+clean-up	n	takarítás[takarítások]

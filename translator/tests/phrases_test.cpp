@@ -2467,5 +2467,13 @@ TEST(PhrasesTest, AnOwnerOwnsBothNounsJoinedByAnd) {
   EXPECT_EQ(hungarian("She lost her keys and her phone."), "Elvesztette a kulcsait és a telefonját.");
 }
 
+TEST(PhrasesTest, ALostWalkerAndADaysCleanUp) {
+  // a person lost has lost the way, "eltévedt"; a thing lost is "elveszett"
+  EXPECT_EQ(hungarian("Rescuers found the lost hiker."), "A mentők megtalálták az eltévedt turistát.");
+  EXPECT_EQ(hungarian("I found my lost keys."), "Megtaláltam az elveszett kulcsaimat.");
+  // a day's event is the day's adjective ("szombati"), the clean-up no police raid
+  EXPECT_EQ(hungarian("Saturday's clean-up starts at nine."), "A szombati takarítás kilenckor kezdődik.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
