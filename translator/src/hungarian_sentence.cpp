@@ -874,17 +874,18 @@ class Generator {
             (t_[k - 1].tag == PartOfSpeech::number && t_[k].form != VerbForm::ing)) &&
            (t_[k + 1].tag == PartOfSpeech::noun || t_[k + 1].tag == PartOfSpeech::adjective);
   }
-  // "your garages and sheds", "their house and garden": an owner before the first of two nouns
-  // joined at `conj` owns the second too, bare of its own determiner ("a házuk és a kertjük");
-  // the owner's word, if so.
-  std::optional<std::size_t> ownerSharedAcross(std::size_t conj) const {
+  // "your garages and sheds", "the eggs and sugar": the owner or "the" opening the phrase before
+  // `conj` stands for the second too when that one is bare ("a garázsait és a fészereit"); its
+  // word, if so.
+  std::optional<std::size_t> openerSharedAcross(std::size_t conj) const {
     if (conj + 1 >= n_ || (t_[conj + 1].tag != PartOfSpeech::noun && t_[conj + 1].tag != PartOfSpeech::adjective))
       return std::nullopt;
     std::size_t k = conj;
     while (k > 0 && !t_[k - 1].pauseAfter && !t_[k - 1].possessor &&
            (t_[k - 1].tag == PartOfSpeech::noun || t_[k - 1].tag == PartOfSpeech::adjective))
       --k;
-    if (k == conj || k == 0 || t_[k - 1].tag != PartOfSpeech::possessive) return std::nullopt;
+    if (k == conj || k == 0 || (t_[k - 1].tag != PartOfSpeech::possessive && t_[k - 1].lower != "the"))
+      return std::nullopt;
     return k - 1;
   }
   // The noun phrase at `i` is followed by another member of its list ("and", "or", a comma).
@@ -6583,12 +6584,13 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       startsNounPhrase(pos + 1) && lastCase_ != Case::nominative) {
     emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", pos);
     const NounPhrase np = readNounPhrase(pos + 1);
-    if (const auto owner = ownerSharedAcross(pos)) {
-      emit("a", pos);  // "a garázsaitokat és a fészereiteket"
-      emitNounPhrase(np, lastCase_, "", t_[*owner].person, t_[*owner].plural);
-    } else {
+    // ("the eggs and sugar": Hungarian says the article again, "a tojásokat és a cukrot")
+    const auto opener = openerSharedAcross(pos);
+    if (opener) emit("a", pos);  // "a garázsait és a fészereit"
+    if (opener && t_[*opener].tag == PartOfSpeech::possessive)
+      emitNounPhrase(np, lastCase_, "", t_[*opener].person, t_[*opener].plural);
+    else
       emitNounPhrase(np, lastCase_);
-    }
     return np.end;
   }
   if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::verb)

@@ -2465,6 +2465,9 @@ TEST(PhrasesTest, AnOwnerOwnsBothNounsJoinedByAnd) {
   EXPECT_EQ(hungarian("He talked about his wife and children."), "Beszélt a feleségéről és a gyerekeiről.");
   // (one with its own determiner keeps it)
   EXPECT_EQ(hungarian("She lost her keys and her phone."), "Elvesztette a kulcsait és a telefonját.");
+  // "the" before the first is said again before the second, "az" before a vowel
+  EXPECT_EQ(hungarian("We cleaned the kitchen and office."), "Kitakarítottuk a konyhát és az irodát.");
+  EXPECT_EQ(hungarian("I sold my bike and car."), "Eladtam a biciklimet és az autómat.");
 }
 
 TEST(PhrasesTest, ALostWalkerAndADaysCleanUp) {
