@@ -1048,7 +1048,7 @@ law	n	törvény[törvények] ; jog[jogok]
 living	n	megélhetés
 living	adj	élő
 loss	n	veszteség[veszteségek] ; elvesztés
-lost	adj	elveszett ; eltévedt
+lost	adj	elveszett ; eltévedt[when=hiker/walker/climber/tourist/child/boy/girl/traveller/traveler/skier]
 major	adj	fő ; jelentős ; nagy[nagyok] ; jelentős[when=change/problem/role/part/factor/reason/source/impact/effect/improvement/increase/decrease/contribution/step/difference/challenge/achievement/breakthrough/investment/loss/shift/development/progress/influence/boost/cut/setback/obstacle/concern/issue/threat/risk/event/damage] ; nagy[nagyok,when=city/company/bank/road/river/airport/firm/power/earthquake/storm/fire/war/operation/surgery/festival/party/project/tournament/championship/league/player/publisher/brand/retailer/supermarket/chain/label/studio/hospital/university/port/country]
 mate	n	társ[társak,person] ; pajtás[pajtások]
 motion	n	mozgás[mozgások] ; indítvány[indítványok]
@@ -4869,6 +4869,9 @@ take care	adv	vigyázz magadra
 excuse me	adv	elnézést
 have a nice day	adv	további szép napot
 happy birthday	adv	boldog születésnapot
+happy anniversary	adv	boldog évfordulót
+happy new year	adv	boldog új évet
+merry christmas	adv	boldog karácsonyt
 you're welcome	adv	szívesen
 sounds good	adv	jól hangzik
 what's up	adv	mi újság
@@ -9372,3 +9375,8 @@ blocked	adj	elzárt ; eldugult[when=sink/drain/toilet/pipe/nose/gutter/shower/ba
 fallen	adj	elesett ; kidőlt[when=tree/branch/pole/trunk] ; lehullott[when=leaf/leaves/snow/apple/apples/petals/fruit]
 packed	adj	zsúfolt ; tömött
 run into	v	bele|fut[obj=ba] ; össze|fut[obj=val,person]
+scanned	adj	szkennelt ; beszkennelt
+burnt	adj	égett ; leégett[when=roof/house/building/forest]
+black-and-white	adj	fekete-fehér
+running shoe	n	futócipő[futócipők,pair]
+clean-up	n	takarítás[takarítások]

@@ -6746,6 +6746,34 @@ void participlesBeforeNounsThatAreAdjectives(const lexicon::CoreLexicon& core, s
   }
 }
 
+// "the forgotten streets", "the baking contest": a participle WordNet lists as an adjective the
+// core lexicon lacks is its verb's form, translated from the verb ("elfelejtett", "sütő") rather
+// than left in English or said as the bare stem. An "-ing" one is so after an article or "my"
+// ("with trembling hands" keeps the dictionary's "remegő"); a past one when the dictionary has
+// no word for it ("beaten eggs" keep "vert").
+void participlesBeforeNounsOfKnownVerbs(const lexicon::CoreLexicon& core, const Dictionary& dict,
+                                        std::vector<Token>& toks) {
+  for (std::size_t i = 1; i + 1 < toks.size(); ++i) {
+    Token& t = toks[i];
+    // (after an owner the clause reader would take the verb for the clause's: left as it is)
+    if (t.tag != PartOfSpeech::adjective || t.entry || t.words != 1 || t.pauseAfter || toks[i - 1].possessor ||
+        toks[i + 1].tag != PartOfSpeech::noun || core.find(t.lower, PartOfSpeech::adjective))
+      continue;
+    const bool ing = endsWith(t.lower, "ing");
+    DictionaryEntry d;
+    if (ing ? toks[i - 1].tag != PartOfSpeech::determiner && toks[i - 1].tag != PartOfSpeech::possessive
+            : dict.find(t.lower, d))
+      continue;
+    for (const Reading& r : readingsOf(core, t))
+      if (r.tag == PartOfSpeech::verb && (r.form == VerbForm::ing) == ing &&
+          (r.form == VerbForm::ing || r.form == VerbForm::past))
+        if (const lexicon::Entry* verb = core.find(r.lemma, PartOfSpeech::verb)) {
+          t.tag = PartOfSpeech::verb, t.entry = verb, t.lemma = r.lemma, t.form = r.form;
+          break;
+        }
+  }
+}
+
 // "Were the windows locked?", "Why was the shop closed?": a form of "be" asks about its subject,
 // and the "-ed" word after that subject is the passive's participle, not a past of the subject.
 void passivesAskedAbout(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
@@ -7061,6 +7089,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   statesLeftByAPush(core_, toks);
   openingParticiplesThatAreAdjectives(core_, toks);
   participlesBeforeNounsThatAreAdjectives(core_, toks);
+  participlesBeforeNounsOfKnownVerbs(core_, dict_, toks);
   minusBeforeNumbers(core_, toks);
   morningAfterAnHour(toks);
   distancesFrom(toks);

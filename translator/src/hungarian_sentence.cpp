@@ -359,6 +359,13 @@ VerbStem verbOfNote(std::string_view note) {
   return VerbStem{std::string(note.substr(bar + 1)), std::string(note.substr(0, bar)), ""};
 }
 
+// The participle of the one who or what does it, with the sense's own verb for doing it without
+// an object where it gives one: "csatlakozó", "sütő", "futó".
+std::string doerParticiple(const Sense& vs) {
+  if (!vs.note("intr").empty()) return presentParticipleOf(VerbStem{verbOfNote(vs.note("intr")).lemma, "", ""});
+  return vs.prefix + presentParticipleOf(VerbStem{vs.word, "", ""});
+}
+
 // The verb a sense says without an object, its intr= note: a change completed has its prefix
 // in a simple past ("The factory closed": "bezárt"), what is done as a rule or going on has none
 // ("The shop closes at six": "hatkor zár").
@@ -873,6 +880,20 @@ class Generator {
             t_[k - 1].tag == PartOfSpeech::adjective ||
             (t_[k - 1].tag == PartOfSpeech::number && t_[k].form != VerbForm::ing)) &&
            (t_[k + 1].tag == PartOfSpeech::noun || t_[k + 1].tag == PartOfSpeech::adjective);
+  }
+  // "your garages and sheds", "the eggs and sugar": the owner or "the" opening the phrase before
+  // `conj` stands for the second too when that one is bare ("a garázsait és a fészereit"); its
+  // word, if so.
+  std::optional<std::size_t> openerSharedAcross(std::size_t conj) const {
+    if (conj + 1 >= n_ || (t_[conj + 1].tag != PartOfSpeech::noun && t_[conj + 1].tag != PartOfSpeech::adjective))
+      return std::nullopt;
+    std::size_t k = conj;
+    while (k > 0 && !t_[k - 1].pauseAfter && !t_[k - 1].possessor &&
+           (t_[k - 1].tag == PartOfSpeech::noun || t_[k - 1].tag == PartOfSpeech::adjective))
+      --k;
+    if (k == conj || k == 0 || (t_[k - 1].tag != PartOfSpeech::possessive && t_[k - 1].lower != "the"))
+      return std::nullopt;
+    return k - 1;
   }
   // The noun phrase at `i` is followed by another member of its list ("and", "or", a comma).
   bool continuesList(std::size_t i) const {
@@ -1945,11 +1966,7 @@ void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::st
       // "the stolen car": "az ellopott autó"
       // (what does it, without an object: the sense's own verb for that, "csatlakozó")
       if (const Sense* vs = coreSense(tk, sense(k)); vs && vs->word.find(' ') == std::string::npos)
-        emit(tk.form != VerbForm::ing ? finishedParticiple(*vs)
-             : !vs->note("intr").empty()
-                 ? presentParticipleOf(VerbStem{verbOfNote(vs->note("intr")).lemma, "", ""})
-                 : vs->prefix + presentParticipleOf(VerbStem{vs->word, "", ""}),
-             k);
+        emit(tk.form != VerbForm::ing ? finishedParticiple(*vs) : doerParticiple(*vs), k);
     } else if (tk.tag == PartOfSpeech::conjunction) {
       emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", k);  // "hűvös és száraz"
     } else if (k != np.head && (tk.tag == PartOfSpeech::adjective || tk.tag == PartOfSpeech::adverb ||
@@ -6597,7 +6614,13 @@ std::size_t Generator::emitOtherPart(std::size_t pos) {
       startsNounPhrase(pos + 1) && lastCase_ != Case::nominative) {
     emit(tk.lower == "or" ? "vagy" : "\xC3\xA9s", pos);
     const NounPhrase np = readNounPhrase(pos + 1);
-    emitNounPhrase(np, lastCase_);
+    // ("the eggs and sugar": Hungarian says the article again, "a tojásokat és a cukrot")
+    const auto opener = openerSharedAcross(pos);
+    if (opener) emit("a", pos);  // "a garázsait és a fészereit"
+    if (opener && t_[*opener].tag == PartOfSpeech::possessive)
+      emitNounPhrase(np, lastCase_, "", t_[*opener].person, t_[*opener].plural);
+    else
+      emitNounPhrase(np, lastCase_);
     return np.end;
   }
   if (tk.tag == PartOfSpeech::infinitiveTo && pos + 1 < n_ && t_[pos + 1].tag == PartOfSpeech::verb)

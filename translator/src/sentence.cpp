@@ -25,6 +25,16 @@ bool isJoiner(char32_t c) { return c == '\'' || c == kRightQuote || c == '-'; }
 
 bool isWordChar(char32_t c) { return isLetter(c) || isDigit(c); }
 
+// "km/h", "m/s": a unit of speed is one word, its slash inside (the word so far runs from `begin`
+// to the slash at `i`).
+bool speedUnitAt(const std::u32string& t, std::size_t begin, std::size_t i, std::size_t end) {
+  if (t[i] != '/' || i + 1 >= end || (t[i + 1] != 'h' && t[i + 1] != 's') ||
+      (i + 2 < end && isWordChar(t[i + 2])))
+    return false;
+  const std::u32string_view unit(t.data() + begin, i - begin);
+  return unit == U"km" || unit == U"m" || unit == U"mi";
+}
+
 bool isClosingDoubleQuote(char32_t c) { return c == '"' || c == 0x201D; }
 
 // "7.30", "8:15": the hour of one or two digits, a stop or colon and two digits of minutes
@@ -152,7 +162,8 @@ Sentence sentenceAround(const std::u32string& t, std::size_t pointer) {
         ++w.end;
       } else if (isJoiner(c) && w.end + 1 < end && isWordChar(t[w.end + 1])) {
         ++w.end;
-      } else if (clockMinutesAt(t, w.begin, w.end, end) || dayHalfAt(t, w.begin, w.end, end)) {
+      } else if (clockMinutesAt(t, w.begin, w.end, end) || dayHalfAt(t, w.begin, w.end, end) ||
+                 speedUnitAt(t, w.begin, w.end, end)) {
         w.hasLetter |= isLetter(t[w.end + 1]);
         w.end += 2;
       } else if ((c == '.' || c == ',') && !w.hasLetter && w.end + 1 < end && isDigit(t[w.end + 1]) &&

@@ -1158,6 +1158,15 @@ TEST(ConstructionsTest, AThingsVerbMayHaveItsOwnPrefix) {
   EXPECT_EQ(hungarian("We went out last night."), "Tegnap este kimentünk.");
 }
 
+// A participle only WordNet knows as an adjective is its verb's form: left untranslated before,
+// and an "-ing" one after an article was the bare stem ("a süt versenyt").
+TEST(ConstructionsTest, AParticipleOnlyWordNetKnowsIsItsVerbsForm) {
+  EXPECT_EQ(hungarian("We walked through the forgotten streets."), "Sétáltunk az elfelejtett utcákon keresztül.");
+  EXPECT_EQ(hungarian("She won the baking contest."), "Megnyerte a sütő versenyt.");
+  // ("with trembling hands" after a preposition keeps the dictionary's adjective)
+  EXPECT_EQ(hungarian("She opened the letter with trembling hands."), "Kinyitotta a levelet remegő kézzel.");
+}
+
 TEST(ConstructionsTest, AsTallAsIsOlyanMint) {
   EXPECT_EQ(hungarian("My brother is as tall as my father."), "A bátyám olyan magas, mint az apám.");
   // "as" alone keeps its role

@@ -2453,5 +2453,37 @@ TEST(PhrasesTest, LettingSomeoneKnowIsTellingThem) {
   EXPECT_EQ(hungarian("Let me know if you need help."), "Szólj, ha segítségre szükséged van.");
 }
 
+TEST(PhrasesTest, AWishIsItsAccusative) {
+  // a wish stands for "I wish you ...", the thing wished in the accusative
+  EXPECT_EQ(hungarian("Dear Grandma and Grandpa, happy anniversary!"), "Kedves Nagymama és Nagyapa! Boldog évfordulót!");
+  EXPECT_EQ(hungarian("Happy New Year!"), "Boldog új évet!");
+}
+
+TEST(PhrasesTest, ParticiplesAndPairsBeforeANoun) {
+  EXPECT_EQ(hungarian("Send me a scanned copy of your passport."),
+            "Küldje el nekem az útlevele egy szkennelt másolatát.");
+  EXPECT_EQ(hungarian("She kept the black-and-white photographs."), "Tartotta a fekete-fehér fényképeket.");
+  EXPECT_EQ(hungarian("I bought new running shoes."), "Új futócipőt vettem.");
+}
+
+TEST(PhrasesTest, AnOwnerOwnsBothNounsJoinedByAnd) {
+  // the second noun bare of a determiner is the owner's too, with its own article
+  EXPECT_EQ(hungarian("Please check your garages and sheds."), "Kérjük, ellenőrizze a garázsait és a fészereit.");
+  EXPECT_EQ(hungarian("He talked about his wife and children."), "Beszélt a feleségéről és a gyerekeiről.");
+  // (one with its own determiner keeps it)
+  EXPECT_EQ(hungarian("She lost her keys and her phone."), "Elvesztette a kulcsait és a telefonját.");
+  // "the" before the first is said again before the second, "az" before a vowel
+  EXPECT_EQ(hungarian("We cleaned the kitchen and office."), "Kitakarítottuk a konyhát és az irodát.");
+  EXPECT_EQ(hungarian("I sold my bike and car."), "Eladtam a biciklimet és az autómat.");
+}
+
+TEST(PhrasesTest, ALostWalkerAndADaysCleanUp) {
+  // a person lost has lost the way, "eltévedt"; a thing lost is "elveszett"
+  EXPECT_EQ(hungarian("Rescuers found the lost hiker."), "A mentők megtalálták az eltévedt turistát.");
+  EXPECT_EQ(hungarian("I found my lost keys."), "Megtaláltam az elveszett kulcsaimat.");
+  // a day's event is the day's adjective ("szombati"), the clean-up no police raid
+  EXPECT_EQ(hungarian("Saturday's clean-up starts at nine."), "A szombati takarítás kilenckor kezdődik.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator

@@ -48,6 +48,12 @@ TEST(SentenceTest, LineBreaksEndSentencesAndDecimalsDoNot) {
   EXPECT_EQ(t.substr(s.begin, s.end - s.begin), U"a heading");
 }
 
+TEST(SentenceTest, ASpeedUnitIsOneWord) {
+  // "km/h" keeps its slash (it was "km" and a stray "h"); other slashes still part words
+  const std::u32string t = U"Gusts of 100 km/h and 20 m/s, and/or more.";
+  EXPECT_EQ(words(t, sentenceAround(t, 0)), U"Gusts|of|100|km/h|and|20|m/s|and|or|more|");
+}
+
 TEST(SentenceTest, AClockTimeInFiguresIsOneWord) {
   const std::u32string t = U"Doors open at 7.30, the show at 8:15 and ends by 11 p.m. and the bar at 12.";
   const Sentence s = sentenceAround(t, 0);
