@@ -422,6 +422,8 @@ star	n	csillag[csillagok] ; sztár[sztárok,3sg=sztárja,when=film/movie/pop/roc
 warm	adj	meleg[melegek] ; szívélyes[when=welcome/greeting/reception/smile/hospitality/wish/regard/thanks/atmosphere/host]
 easy	adj	könnyű[könnyűek]
 only	adv	csak
+only	adj	egyetlen
+the only one	n	az egyetlen[person]
 just	adv	csak ; éppen
 sure	adj	biztos[about=ban,of=ban]
 come back	v	vissza|jön

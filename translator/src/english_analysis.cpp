@@ -4119,6 +4119,12 @@ void aboutANumber(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
     if ((toks[i].lower == "about" || toks[i].lower == "around") && toks[i + 1].tag == PartOfSpeech::number)
       if (const lexicon::Entry* e = core.find("about", PartOfSpeech::adverb))
         toks[i].tag = PartOfSpeech::adverb, toks[i].lemma = "about", toks[i].entry = e;
+  // "more than a million visitors": the article of the number unsaid, "több mint egymillió"
+  for (std::size_t i = 0; i + 3 < toks.size(); ++i)
+    if ((toks[i].lower == "more" || toks[i].lower == "less" || toks[i].lower == "fewer") && toks[i + 1].lower == "than" &&
+        (toks[i + 2].lower == "a" || toks[i + 2].lower == "an") && toks[i + 3].tag == PartOfSpeech::number &&
+        toks[i + 3].value >= 100)
+      toks[i + 2].tag = PartOfSpeech::particle, toks[i + 2].entry = nullptr;
   // "attracts over a million visitors", "Over 200 people came": more than the number, "több mint"
   // (not of whom it is said, "people over 65", which is their age)
   for (std::size_t i = 0; i + 1 < toks.size(); ++i) {

@@ -821,7 +821,7 @@ class Generator {
     if (n < t_.size() && t_[i].tag == PartOfSpeech::adverb && listed(kAboutANumber, t_[i].lower) &&
         t_[n].tag == PartOfSpeech::number)
       return n;
-    if (boundOfCount(i)) return i + 2;
+    if (boundOfCount(i)) return t_[i + 2].tag == PartOfSpeech::particle ? i + 3 : i + 2;  // ("more than a million")
     return i;
   }
   // "more than", "less than", "fewer than" right before a number.
@@ -830,6 +830,7 @@ class Generator {
     // ("less than an hour": "kevesebb mint egy óra", the article as the number one)
     return i + 2 < t_.size() && listed(kBounds, t_[i].lower) && t_[i + 1].lower == "than" &&
            (t_[i + 2].tag == PartOfSpeech::number ||
+            (t_[i + 2].tag == PartOfSpeech::particle && i + 3 < t_.size() && t_[i + 3].tag == PartOfSpeech::number) ||
             ((t_[i + 2].lower == "a" || t_[i + 2].lower == "an") && i + 3 < t_.size() &&
              t_[i + 3].tag == PartOfSpeech::noun && unitOfTime(t_[i + 3].lemma)));
   }

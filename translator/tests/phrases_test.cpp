@@ -2485,5 +2485,15 @@ TEST(PhrasesTest, ALostWalkerAndADaysCleanUp) {
   EXPECT_EQ(hungarian("Saturday's clean-up starts at nine."), "A szombati takarítás kilenckor kezdődik.");
 }
 
+TEST(PhrasesTest, TheOnlyOneAndMoreThanAMillion) {
+  // "the only" is "az egyetlen", "only" alone "csak"
+  EXPECT_EQ(hungarian("She was the only one who knew the truth."), "Az egyetlen volt, aki tudta az igazságot.");
+  EXPECT_EQ(hungarian("This is my only chance."), "Ez az egyetlen esélyem.");
+  EXPECT_EQ(hungarian("Only two people came."), "Csak két ember jött.");
+  // the article of "a million" unsaid after "more than"
+  EXPECT_EQ(hungarian("The museum attracts more than a million visitors a year."),
+            "A múzeum évente több mint egymillió látogatót vonz.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
