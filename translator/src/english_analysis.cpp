@@ -2772,15 +2772,60 @@ void likeAsAComparison(std::vector<Token>& toks) {
 // "had the smell of" ("A levesnek volt a fokhagyma szaga"), not as smelling it ("szagolt").
 void smellOfAsItsSmell(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
   const lexicon::Entry* smell = core.find("smell", PartOfSpeech::noun);
-  for (std::size_t i = 1; smell && i + 2 < toks.size(); ++i) {
+  for (std::size_t i = 1; smell && i + 1 < toks.size(); ++i) {
     Token& v = toks[i];
-    if (v.tag != PartOfSpeech::verb || v.lemma != "smell" || toks[i + 1].lower != "of" ||
+    // "The milk smells bad", "It smells good": a smell said by its adjective, "rossz szaga van",
+    // a pleasant one "illat" ("Jó illata van")
+    if (v.tag == PartOfSpeech::verb && v.lemma == "smell" && v.form != VerbForm::ing &&
+        v.form != VerbForm::participle && (toks[i + 1].tag == PartOfSpeech::adjective || core.find(toks[i + 1].lower, PartOfSpeech::adjective)) &&
+        (i + 2 == toks.size() || toks[i + 2].tag != PartOfSpeech::noun)) {
+      static constexpr std::string_view kPleasant[] = {"good",  "nice",  "lovely", "wonderful", "delicious",
+                                                       "sweet", "fresh", "great",  "amazing",   "beautiful"};
+      const lexicon::Entry* kind = listed(kPleasant, toks[i + 1].lower) ? core.find("scent", PartOfSpeech::noun) : smell;
+      const std::string_view have = v.form == VerbForm::past ? "had" : v.form == VerbForm::third ? "has" : "have";
+      const FunctionWord* f = functionWord(have);
+      if (!f || !kind) continue;
+      const std::size_t at = v.word;
+      v.lower = v.lemma = v.written = std::string(have);
+      v.tag = f->tag, v.form = VerbForm::base, v.entry = nullptr, v.dictionarySenses.clear();
+      toks[i + 1].tag = PartOfSpeech::adjective;
+      Token noun = impliedWord(kind == smell ? "smell" : "scent", PartOfSpeech::noun, at);
+      noun.entry = kind;
+      toks.insert(toks.begin() + std::ptrdiff_t(i + 2), noun);
+      toks.insert(toks.begin() + std::ptrdiff_t(i + 1), impliedWord("a", PartOfSpeech::determiner, at));
+      i += 3;
+      continue;
+    }
+    if (i + 2 >= toks.size() || v.tag != PartOfSpeech::verb || v.lemma != "smell" || toks[i + 1].lower != "of" ||
         (v.form != VerbForm::base && v.form != VerbForm::past && v.form != VerbForm::third))
       continue;
+    const std::size_t at = v.word;
+    // "The kitchen smelled of burnt sugar": a place's smell is in it, "A konyhában volt az égett
+    // cukor szaga" ("in the kitchen there was the smell of")
+    static constexpr std::string_view kPlaces[] = {
+        "room",  "kitchen", "house",  "flat",  "apartment", "bathroom", "bedroom", "car",    "hall",
+        "shop",  "bakery",  "office", "building", "church", "classroom", "restaurant", "corridor",
+        "air",   "street",  "garden", "cellar", "basement", "station", "train",   "bus"};
+    const bool place = (i == 2 || (i == 3 && toks[1].tag == PartOfSpeech::adjective)) &&
+                       (toks[0].lower == "the" || toks[0].tag == PartOfSpeech::possessive) &&
+                       toks[i - 1].tag == PartOfSpeech::noun && listed(kPlaces, toks[i - 1].lemma) &&
+                       v.form != VerbForm::base;
+    if (place) {
+      if (const FunctionWord* be = functionWord(v.form == VerbForm::past ? "was" : "is")) {
+        v.lower = v.lemma = v.written = v.form == VerbForm::past ? "was" : "is";
+        v.tag = be->tag, v.form = VerbForm::base, v.entry = nullptr, v.dictionarySenses.clear();
+        Token noun = impliedWord("smell", PartOfSpeech::noun, at);
+        noun.entry = smell;
+        toks.insert(toks.begin() + std::ptrdiff_t(i + 1), {impliedWord("the", PartOfSpeech::determiner, at), noun});
+        toks.insert(toks.begin() + std::ptrdiff_t(i), impliedWord("there", PartOfSpeech::other, at));
+        toks.insert(toks.begin(), impliedWord("in", PartOfSpeech::preposition, toks[0].word));
+        i += 5;
+        continue;
+      }
+    }
     const std::string_view have = v.form == VerbForm::past ? "had" : v.form == VerbForm::third ? "has" : "have";
     const FunctionWord* f = functionWord(have);
     if (!f) continue;
-    const std::size_t at = v.word;
     v.lower = v.lemma = v.written = std::string(have);
     v.tag = f->tag, v.form = VerbForm::base, v.entry = nullptr, v.dictionarySenses.clear();
     Token noun = impliedWord("smell", PartOfSpeech::noun, at);

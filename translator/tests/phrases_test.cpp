@@ -2495,5 +2495,13 @@ TEST(PhrasesTest, TheOnlyOneAndMoreThanAMillion) {
             "A múzeum évente több mint egymillió látogatót vonz.");
 }
 
+TEST(PhrasesTest, ASmellSaidByItsAdjectiveOrInAPlace) {
+  EXPECT_EQ(hungarian("The milk smells bad."), "A tejnek rossz szaga van.");
+  EXPECT_EQ(hungarian("The soup smells delicious."), "A levesnek finom illata van.");
+  // a place's smell is in it
+  EXPECT_EQ(hungarian("The room smelled of fresh coffee."), "A szobában volt a friss kávé szaga.");
+  EXPECT_EQ(hungarian("His coat smelled of smoke."), "A kabátjának volt a füst szaga.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
