@@ -267,7 +267,7 @@ try	v	próbál ; meg|próbál
 use	v	használ
 feel	v	érez
 keep	v	tart ; meg|tart ; be|tart[when=promise/rule/distance/deadline] ; vezet[when=diary/journal/record/log] ; meg|tart[when=change/receipt/ticket/secret/job/seat]
-hold	v	tart ; fog ; be|tölt[when=position/post/office/seat] ; fog[when=hand] ; vissza|tart[when=breath] ; vall[when=view/belief/opinion] ; birtokol[when=passport/share/stake/licence/license/title]
+hold	v	tart ; lenyomva |tart[when=button/key/switch/trigger/pedal] ; fog ; be|tölt[when=position/post/office/seat] ; fog[when=hand] ; vissza|tart[when=breath] ; vall[when=view/belief/opinion] ; birtokol[when=passport/share/stake/licence/license/title]
 move	v	költözik[noobj,thing=mozog] ; át|tesz[to=ra] ; mozgat[when=arm/leg/hand/finger/head/foot/toe/body/mouse/cursor/lip/muscle/shoulder/neck/knee] ; mozgat
 # --- adjectives
 beautiful	adj	gyönyörű ; szép
@@ -5907,6 +5907,7 @@ baggage	n	poggyász[poggyászok]
 hostel	n	szálló[szállók,to=ba,at=ban] ; turistaszálló
 check-in	n	bejelentkezés[bejelentkezések] ; utasfelvétel
 terminal	n	terminál[terminálok,3sg=terminálja]
+boarding	n	beszállás[beszállások]
 boarding pass	n	beszállókártya[beszállókártyák]
 souvenir	n	emléktárgy[emléktárgyak,3sg=emléktárgya]
 resort	n	üdülőhely[üdülőhelyek,to=ra,at=on] ; üdülő
@@ -6176,6 +6177,9 @@ virtue	n	erény[erények]
 wit	n	szellemesség
 # adjectives of any article, manual or story
 suitable	adj	megfelelő ; alkalmas
+clockwise	adv	az óramutató járásával megegyező irányba
+anticlockwise	adv	az óramutató járásával ellentétes irányba
+counterclockwise	adv	az óramutató járásával ellentétes irányba
 specific	adj	konkrét ; meghatározott ; különleges
 scientific	adj	tudományos
 aggressive	adj	agresszív
@@ -9376,6 +9380,7 @@ leaking	adj	szivárgó ; csöpögő[when=tap/faucet]
 blocked	adj	elzárt ; eldugult[when=sink/drain/toilet/pipe/nose/gutter/shower/bath]
 fallen	adj	elesett ; kidőlt[when=tree/branch/pole/trunk] ; lehullott[when=leaf/leaves/snow/apple/apples/petals/fruit]
 packed	adj	zsúfolt ; tömött
+hold down	v	lenyomva |tart
 run into	v	bele|fut[obj=ba] ; össze|fut[obj=val,person]
 scanned	adj	szkennelt ; beszkennelt
 burnt	adj	égett ; leégett[when=roof/house/building/forest]

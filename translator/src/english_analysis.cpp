@@ -1946,6 +1946,19 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   if ((prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::noun) && !agreesWithNounBefore &&
       !t.pauseAfter && i + 2 < toks.size() && subjectPronoun(toks[i + 1]))
     bonus(PartOfSpeech::noun, std::nullopt, 400);
+  // "If the problem continues, contact customer service", "When it boils, add the pasta": after
+  // the comma of an opening clause of condition or time, with its own verb, a bare verb begins
+  // the instruction
+  static constexpr std::string_view kOpeningClauses[] = {"if", "when", "once", "unless", "after", "before",
+                                                         "as soon as", "whenever", "while"};
+  if (prev && prev->pauseAfter && i >= 3 && listed(kOpeningClauses, toks[0].lower) && verbSeen &&
+      std::none_of(toks.begin() + 1, toks.begin() + std::ptrdiff_t(i - 1), [](const Token& k) { return k.pauseAfter; }) &&
+      std::any_of(rs.begin(), rs.end(), [](const Reading& r) { return r.tag == PartOfSpeech::verb && r.form == VerbForm::base; }))
+    bonus(PartOfSpeech::verb, VerbForm::base, 300);
+  // "If you have questions", "We have plans": after "have" a word in "-s" is the thing had, no
+  // verb of the third person
+  if (prev && (prevLower == "have" || prevLower == "has" || prevLower == "had") && endsWith(t.lower, "s"))
+    bonus(PartOfSpeech::noun, std::nullopt, 300);
   // "Children under five travel free", "People over 65 pay less": people of an age, the
   // subject, and after the age their verb
   static constexpr std::string_view kAgeBounds[] = {"under", "over", "above", "below", "aged"};
@@ -7004,9 +7017,13 @@ bool isTitle(const Token& t) {
 bool muchOfThanks(const Token& t) { return t.lower == "so much" || t.lower == "very much"; }
 
 bool listsWord(std::string_view list, std::string_view word) {
+  // (a compound is a kind of its last word: "power button" is a button)
+  const std::size_t space = word.rfind(' ');
+  const std::string_view last = space == word.npos ? std::string_view() : word.substr(space + 1);
   for (std::size_t at = 0; at < list.size();) {
     const std::size_t end = std::min(list.find('/', at), list.size());
-    if (list.substr(at, end - at) == word) return true;
+    const std::string_view listed = list.substr(at, end - at);
+    if (listed == word || (!last.empty() && listed == last)) return true;
     at = end + 1;
   }
   return false;

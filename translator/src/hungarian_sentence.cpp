@@ -2246,7 +2246,8 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
         !(verb > 0 && t_[verb - 1].lower == "last") &&
         (stem.lemma == "l\xC3\xA1t" || stem.lemma == "hall"))
       stem.prefix = "meg";
-    if (lasted && v.entry && !stem.prefix.empty() && stem.prefix == s->prefix &&
+    // (a word of its own in the prefix's place stays: "Tartsa lenyomva öt másodpercig")
+    if (lasted && v.entry && !stem.prefix.empty() && stem.prefix == s->prefix && !stem.prefix.ends_with(' ') &&
         std::any_of(v.entry->senses.begin(), v.entry->senses.end(),
                     [&](const Sense& o) { return o.prefix.empty() && o.word == s->word; }))
       stem.prefix.clear();

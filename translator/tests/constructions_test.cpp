@@ -6558,5 +6558,19 @@ TEST(ConstructionsTest, TheMainVerbAfterARelativeClauseAndItsObjectPronoun) {
             "A férfi, aki felhívott téged, hagyott egy üzenetet.");
 }
 
+TEST(ConstructionsTest, AnInstructionAfterAClauseOfCondition) {
+  // after the comma of "if", a bare verb is the instruction, not a noun of the clause before
+  EXPECT_EQ(hungarian("If the problem continues, contact customer service."),
+            "Ha a probléma folytatódik, keressen meg ügyfélszolgálatot.");
+  // after "have" a word in "-s" is the thing had
+  EXPECT_EQ(hungarian("If you have questions, contact us."), "Ha van kérdései, keressen meg minket.");
+  // a button is held down, however long ("lenyomva" stays), and a power button is a button
+  EXPECT_EQ(hungarian("Hold the power button for five seconds."),
+            "Tartsa lenyomva a bekapcsológombot öt másodpercig.");
+  EXPECT_EQ(hungarian("Hold the button down."), "Tartsa lenyomva a gombot.");
+  EXPECT_EQ(hungarian("Hold my hand."), "Fogja a kezemet.");
+  EXPECT_EQ(hungarian("Tickets must be purchased before boarding."), "A jegyeket vásárolni kell beszállás előtt.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
