@@ -3574,6 +3574,21 @@ void haveGotAsHave(std::vector<Token>& toks) {
   }
 }
 
+// "Not suitable for children", "Not for sale": a label's negation with no verb is said of the
+// product, "it is not" ("Nem alkalmas", "Nem eladó").
+void labelsNegated(std::vector<Token>& toks) {
+  if (toks.size() < 2 || toks[0].tag != PartOfSpeech::negation || toks[0].lower != "not" ||
+      (toks[1].tag != PartOfSpeech::adjective && toks[1].tag != PartOfSpeech::preposition) ||
+      std::any_of(toks.begin(), toks.end(), [](const Token& k) {
+        return k.tag == PartOfSpeech::verb || k.tag == PartOfSpeech::auxiliary || k.tag == PartOfSpeech::modal;
+      }))
+    return;
+  Token it = impliedWord("it", PartOfSpeech::pronoun, toks[0].word);
+  it.person = 3, it.plural = false;
+  Token is = impliedWord("is", PartOfSpeech::auxiliary, toks[0].word);
+  toks.insert(toks.begin(), {std::move(it), std::move(is)});
+}
+
 // "There is no need to worry", "Is there any need to book?": a need that no one has is said of
 // the act, "it is (not) necessary to" ("Nem sz\xC3\xBCks\xC3\xA9ges agg\xC3\xB3dni"), and the word after "to" is
 // the verb where it can be one ("to book").
@@ -7177,6 +7192,7 @@ std::vector<Token> EnglishAnalyser::analyse(const std::vector<std::string>& word
   noLongerAsNotAnymore(core_, toks);
   auxiliariesClosingAComparison(toks);
   noNeedAsNotNecessary(core_, toks);
+  labelsNegated(toks);
   hadBetterAsBetterIf(core_, toks);
   haveGotAsHave(toks);
   negativeAny(toks);

@@ -712,6 +712,8 @@ struct ClauseContext {
                             // bring a jacket" tells, "úgyhogy hozz")
   bool gerund = false;    // an "-ing" clause: its verb is finite, with the subject and tense above
   bool purpose = false;   // what for: the subjunctive, with the subject above ("hogy elindítsd")
+  bool requested = false;  // ... what one was asked or told to do, the prefix after the verb as
+                           // after a command ("hogy kapcsolja ki")
   bool promised = false;  // what one promises, hopes or decides to do or be: "to be" is the future
                           // ("megígérte, hogy csendes lesz")
   bool asIf = false;      // "pretended to be asleep": what one made as if, the conditional ("mintha")
@@ -2326,7 +2328,7 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
   };
   if (modal == "subj") {
     // (asked of them in a clause of its own, the prefix follows as after a command: "érkezzenek meg")
-    if (askedOfThem_ && !negative && verb == roles_.verb.main)
+    if ((askedOfThem_ || before_.requested) && !negative && verb == roles_.verb.main)
       emit(subjunctiveOf(stem, a), verb), emit(stem.prefix, verb);
     else
       emitNegatable(subjunctiveOf(stem, a), "ne");
@@ -4072,8 +4074,16 @@ std::size_t Generator::possibleToDo() const {
 // ("Kérjük a látogatókat, hogy ...").
 bool Generator::askedPolitely(const ClauseRoles& r) const {
   const std::size_t asked = r.verb.main;
-  return requestFollows_ && r.verb.passive && !r.agent && asked != n_ && asked > 0 &&
-         t_[asked].lemma == "ask" && t_[asked - 1].lower == "kindly";
+  if (!requestFollows_ || !r.verb.passive || r.agent || asked == n_ || asked == 0 || t_[asked].lemma != "ask")
+    return false;
+  if (t_[asked - 1].lower == "kindly") return true;
+  // ("Visitors are asked to switch off their phones": a notice asks the public it names, now)
+  static constexpr std::string_view kPublic[] = {
+      "visitor", "guest",  "passenger", "customer", "resident", "user",      "member",  "participant",
+      "student", "parent", "driver",    "patient",  "staff",    "applicant", "traveller", "spectator",
+      "tenant",  "owner",  "shopper",   "employee", "reader",   "viewer"};
+  return t_[asked - 1].lower == "are" && r.subject && !r.subject->pronoun && r.subject->plural &&
+         listed(kPublic, t_[r.subject->head].lemma);
 }
 
 // "The president met her counterpart yesterday afternoon": a noun subject that opens the English
@@ -7146,7 +7156,8 @@ std::vector<HungarianWord> Generator::run() {
   for (std::size_t k = 0; k < n_; ++k)
     if (stressedByEven(k) != n_) done_[k] = true;  // (said with its phrase: "még a kutyák is")
   if (resultState_ < n_) done_[resultState_] = true;
-  if (askedPolitely(roles_)) done_[roles_.verb.main - 1] = true;  // ("kindly" is said by "kérjük")
+  if (askedPolitely(roles_) && t_[roles_.verb.main - 1].lower == "kindly")
+    done_[roles_.verb.main - 1] = true;  // ("kindly" is said by "kérjük")
   if (askedOne_)
     for (std::size_t k = askedOne_->begin; k < askedOne_->end; ++k) done_[k] = true;
   // "Have a nice day!", "and have a lovely weekend": a wish of a good time or journey to the one
@@ -7864,6 +7875,7 @@ std::vector<HungarianWord> generateHungarian(const std::vector<Token>& analysed,
                                 ? Generator(bodyOf(clauses[k + 1]), SIZE_MAX, 0).runForContext()
                                 : context);
       context.purpose = !c.promised;
+      context.requested = c.request;
       context.promised = c.promised;
       context.measuredFor = c.measured;
       if (c.request && c.begin > 0) {  // the one told is the subject (past "not")

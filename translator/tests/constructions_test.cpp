@@ -834,10 +834,10 @@ TEST(ConstructionsTest, TheOneAdvisedWarnedOrPersuadedToDoIsTheSubjectOfWhatFoll
   // the one advised is in the dative, "azt tanácsolta", the one warned or persuaded the object;
   // each is the subject of the subjunctive after "hogy"
   EXPECT_EQ(hungarian("The police advised the drivers to avoid the road."),
-            "A rendőrség azt tanácsolta a sofőröknek, hogy elkerüljék az utat.");
+            "A rendőrség azt tanácsolta a sofőröknek, hogy kerüljék el az utat.");
   EXPECT_EQ(hungarian("The doctor warned the patients not to eat sugar."),
             "Az orvos figyelmeztette a betegeket, hogy ne egyenek cukrot.");
-  EXPECT_EQ(hungarian("He persuaded his wife to sell the car."), "Rábeszélte a feleségét, hogy eladja az autót.");
+  EXPECT_EQ(hungarian("He persuaded his wife to sell the car."), "Rábeszélte a feleségét, hogy adja el az autót.");
 }
 
 TEST(ConstructionsTest, ItAfterAsOrSinceIsAClausesSubjectAndTheNextWordItsVerb) {
@@ -1480,7 +1480,7 @@ TEST(ConstructionsTest, AnLyAdverbOnlyTheDictionaryKnowsSaysHowBeforeTheVerb) {
 
 TEST(ConstructionsTest, ThePassiveOfAnyVerbOfAskingSomeoneToDoAThing) {
   EXPECT_EQ(hungarian("Residents were urged to leave their homes."),
-            "A lakosokat sürgették, hogy elhagyják az otthonaikat.");
+            "A lakosokat sürgették, hogy hagyják el az otthonaikat.");
   // "to work" after it is the verb asked for, no noun
   const std::string advised = hungarian("Commuters were advised to work from home.");
   EXPECT_NE(advised.find("azt tan\xC3\xA1" "csolt\xC3\xA1k, hogy dolgozzanak"), std::string::npos) << advised;
@@ -3663,7 +3663,7 @@ TEST(ConstructionsTest, WhatAPassivesSubjectWasToldToDoIsItsOwnClause) {
   // the one told is the subject of what is to be done
   EXPECT_EQ(hungarian("We were told to wait outside."), "Nekünk azt mondták, hogy várjunk kint.");
   EXPECT_EQ(hungarian("The children were told to wait."), "A gyerekeknek azt mondták, hogy várjanak.");
-  EXPECT_EQ(hungarian("Passengers were asked to leave the train."), "Az utasokat megkérték, hogy elhagyják a vonatot.");
+  EXPECT_EQ(hungarian("Passengers were asked to leave the train."), "Az utasokat megkérték, hogy hagyják el a vonatot.");
   // told actively, as before
   EXPECT_EQ(hungarian("He told me to wait outside."), "Azt mondta nekem, hogy várjak kint.");
 }
@@ -3672,7 +3672,7 @@ TEST(ConstructionsTest, ANoticesKindlyAskedIsTheRequestOfThoseWhoPutItUp) {
   EXPECT_EQ(hungarian("Guests are kindly asked not to smoke."), "Kérjük a vendégeket, hogy ne dohányozzanak.");
   // past the adverb, still a passive request
   EXPECT_EQ(hungarian("Passengers are politely asked to leave the train."),
-            "Az utasokat udvariasan megkérik, hogy elhagyják a vonatot.");
+            "Az utasokat udvariasan megkérik, hogy hagyják el a vonatot.");
 }
 
 }  // namespace
@@ -6013,10 +6013,10 @@ TEST(ConstructionsTest, CollectingAParcelIsReceivingIt) {
 TEST(ConstructionsTest, WhatOneIsAdvisedOrWarnedToDoIsAClauseOfThatOne) {
   // "warned us not to swim": "Figyelmeztettek minket, hogy ne ússzunk"
   EXPECT_TRUE(has(hungarian("They warned us not to swim there."), "hogy ne \xC3\xBAsszunk"));
-  // "advised motorists to avoid": the one advised in "-nak", "autósoknak ..., hogy elkerüljék"
+  // "advised motorists to avoid": the one advised in "-nak", "autósoknak ..., hogy kerüljék el"
   const std::string advised = hungarian("The police advised motorists to avoid the ring road.");
   EXPECT_TRUE(has(advised, "aut\xC3\xB3soknak")) << advised;
-  EXPECT_TRUE(has(advised, "hogy elker\xC3\xBClj\xC3\xA9k")) << advised;
+  EXPECT_TRUE(has(advised, "hogy ker\xC3\xBClj\xC3\xA9k el")) << advised;
   // ("advised rest": the thing advised is the object)
   EXPECT_TRUE(has(hungarian("The doctor advised rest."), "pihen\xC3\xA9st")) << hungarian("The doctor advised rest.");
 }
@@ -6570,6 +6570,18 @@ TEST(ConstructionsTest, AnInstructionAfterAClauseOfCondition) {
   EXPECT_EQ(hungarian("Hold the button down."), "Tartsa lenyomva a gombot.");
   EXPECT_EQ(hungarian("Hold my hand."), "Fogja a kezemet.");
   EXPECT_EQ(hungarian("Tickets must be purchased before boarding."), "A jegyeket vásárolni kell beszállás előtt.");
+}
+
+TEST(ConstructionsTest, ANoticeAsksThePublicAndALabelsNegation) {
+  // a notice asks those it names, "Kérjük"; what they are asked takes its prefix after the verb
+  EXPECT_EQ(hungarian("Visitors are asked to switch off their phones."),
+            "Kérjük a látogatókat, hogy kapcsolják ki a telefonjaikat.");
+  EXPECT_EQ(hungarian("He asked us to switch off the lights."), "Megkért, hogy kapcsoljuk ki a villanyokat.");
+  // (a past request is reported, not asked now)
+  EXPECT_EQ(hungarian("Passengers were asked to leave the train."), "Az utasokat megkérték, hogy hagyják el a vonatot.");
+  // a label's "Not" is said of the product
+  EXPECT_EQ(hungarian("Not suitable for children under three years."), "Nem megfelelő három év alatti gyerekeknek.");
+  EXPECT_EQ(hungarian("Not for sale."), "Nem eladó.");
 }
 
 }  // namespace
