@@ -433,8 +433,8 @@ go out	v	ki|megy[noobj,thing=ki|alszik] ; el|megy[noobj]
 go back	v	vissza|megy[noobj]
 look for	v	keres
 pick up	v	fel|vesz
-put on	v	fel|vesz
-sit down	v	le|ül[noobj]
+put on	v	fel|vesz ; fel|tesz[when=kettle/pot/pan/water/record/music/song/coffee/soup] ; fel|kapcsol[when=light/lights/radio/tv/television/heating]
+sit down	v	le|ül[noobj,at=hoz,on=ra,in=ba]
 stand up	v	fel|áll[noobj]
 wake up	v	fel|ébred[noobj] ; fel|ébreszt
 afternoon	n	délután[délutánok,3sg=délutánja,time=nom]
@@ -551,6 +551,7 @@ lift	v	fel|emel ; fel|old[when=ban/sanction/restriction/embargo/lockdown/curfew/
 feed	v	etet ; meg|etet
 feed	n	takarmány[takarmányok]
 knock	v	kopog[noobj] ; kopogtat
+knocking	n	kopogás[kopogások]
 carry on	v	folytat[intr=folytatódik]
 find out	v	ki|derít
 put down	v	le|tesz[on=ra,in=ba]
@@ -2228,6 +2229,7 @@ tension	n	feszültség[feszültségek] ; feszesség
 threshold	n	küszöb[küszöbök,3sg=küszöbe]
 thunder	n	mennydörgés ; dörgés
 tick	v	ketyeg[noobj] ; ki|pipál
+ticking	n	ketyegés
 tongue	n	nyelv[nyelvek]
 tool	n	szerszám[szerszámok] ; eszköz[eszközök]
 torment	n	gyötrelem[gyötrelmek]

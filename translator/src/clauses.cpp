@@ -489,7 +489,8 @@ class Splitter {
       return false;
     const Token& next = t_[i + 1];
     return subjectPronoun(next) || next.tag == PartOfSpeech::determiner || next.tag == PartOfSpeech::name ||
-           next.tag == PartOfSpeech::possessive || next.lower == "it";
+           next.tag == PartOfSpeech::possessive || next.lower == "it" || next.lower == "something" ||
+           next.lower == "nothing" || next.lower == "everything" || next.lower == "someone" || next.lower == "nobody";
   }
   // "so tired that she fell asleep": what came of it, "olyan fáradt volt, hogy elaludt"
   bool soThatAt(std::size_t i) const {

@@ -2503,5 +2503,16 @@ TEST(PhrasesTest, ASmellSaidByItsAdjectiveOrInAPlace) {
   EXPECT_EQ(hungarian("His coat smelled of smoke."), "A kabátjának volt a füst szaga.");
 }
 
+TEST(PhrasesTest, SittingDownSomewhereAndAKettlePutOn) {
+  // where one sits down is where to
+  EXPECT_EQ(hungarian("The old man sat down on the bench."), "Az idős férfi leült a padra.");
+  EXPECT_EQ(hungarian("He sat down in the chair."), "Leült a székbe.");
+  EXPECT_EQ(hungarian("She put the kettle on and sat down at the table."),
+            "Feltette a vízforralót, és leült az asztalhoz.");
+  // a coat put on is worn
+  EXPECT_EQ(hungarian("He put on his coat."), "Felvette a kabátját.");
+  EXPECT_EQ(hungarian("He had a feeling that something was wrong."), "Volt egy érzése, hogy valami rossz.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
