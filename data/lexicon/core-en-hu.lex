@@ -31,7 +31,7 @@ child	n	gyerek[gyerekek,person] ; gyermek[gyermekek]
 chocolate	n	csokoládé
 cinema	n	mozi[to=ba,at=ban]
 city	n	város[városok,to=ba,attr=városi,at=ban]
-class	n	osztály ; óra ; óra[when=attend/teach/skip/yoga/dance/art/music/english/maths/math/french/german/spanish/history/science/cooking/evening/online/fitness/swimming/exercise/drawing/piano/language/chemistry/physics/biology/geography/pe]
+class	n	osztály ; óra ; óra[when=attend/teach/skip/yoga/dance/art/music/english/maths/math/french/german/spanish/history/science/cooking/evening/online/fitness/swimming/exercise/drawing/piano/language/chemistry/physics/biology/geography/pe/hold/held]
 classroom	n	osztályterem[osztálytermek]
 coat	n	kabát[kabátok,3sg=kabátja]
 coffee	n	kávé
@@ -362,7 +362,7 @@ catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/
 carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card] ; cipel[when=furniture/bag/box/suitcase/luggage/shopping/crate/sack/backpack/rucksack]
 follow	v	követ ; meg|fogad[when=advice]
 return	v	vissza|tér[noobj] ; vissza|ad ; vissza|küld[when=form/parcel/package/item/goods/product/questionnaire/order/letter/email/document/documents/application]
-return	n	visszatérés[front] ; visszaküldés[front,pl] ; hozam
+return	n	visszatérés[front] ; visszaküldés[front,pl] ; hozam ; adóbevallás[adóbevallások,near=accountant/accountants/tax/taxes/vat/deduction/deductions/taxpayer/taxpayers]
 end	n	vég[végek,at=n,in=n] ; befejezés
 end	v	befejez[intr=végződik,in=val]
 fire	n	tűz[tüzek] ; tűzvész
@@ -624,7 +624,7 @@ sport	n	sport[sportok]
 square	n	tér[terek,in=n,at=n] ; négyzet
 stamp	n	bélyeg[bélyegek]
 sweater	n	pulóver[pulóverek]
-swimming pool	n	uszoda
+swimming pool	n	uszoda[to=ba,at=ban,in=ban]
 tent	n	sátor[sátrak]
 taxi	n	taxi
 tomato	n	paradicsom[paradicsomok]
@@ -1454,7 +1454,7 @@ effective	adj	hatékony ; hatásos
 eliminate	v	ki|küszöböl ; ki|zár
 embrace	v	át|ölel ; ölel
 engagement	n	eljegyzés[eljegyzések] ; elkötelezettség
-entry	n	belépés ; bejárat[bejáratok] ; bejárat[bejáratok,when=main/front/back/side/rear/separate/use] ; bejegyzés[bejegyzések,when=diary/blog/dictionary/journal/log/list/wikipedia/calendar/database]
+entry	n	belépés ; bejárat[bejáratok] ; bejárat[bejáratok,when=main/front/back/side/rear/separate/use] ; bejegyzés[bejegyzések,when=diary/blog/dictionary/journal/log/list/wikipedia/calendar/database] ; nevezés[nevezések,near=competition/competitions/contest/contestant/contestants/prize/prizes/judges/jury/shortlist/shortlisted/winner/winners]
 error	n	hiba ; tévedés[tévedések]
 erupt	v	ki|tör[noobj]
 establishment	n	létesítmény[létesítmények] ; létrehozás ; intézmény[intézmények]
@@ -4536,7 +4536,7 @@ income	n	jövedelem[jövedelmek,acc=jövedelmet,3sg=jövedelme]
 ink	n	tinta[in=val]
 insect	n	rovar[rovarok]
 jewel	n	ékszer[ékszerek]
-jury	n	esküdtszék[esküdtszékek]
+jury	n	esküdtszék[esküdtszékek] ; zsűri[front,near=competition/competitions/contest/contestant/contestants/prize/prizes/festival/award/awards/entries/winner/winners/finalist/finalists/shortlist/shortlisted/song/songs/show/talent/photo/photos/photograph/photographs/film/films]
 kiss	n	csók[3sg=csókja]
 lady	n	hölgy[hölgyek,person]
 lamp	n	lámpa
@@ -9370,3 +9370,19 @@ blocked	adj	elzárt ; eldugult[when=sink/drain/toilet/pipe/nose/gutter/shower/ba
 fallen	adj	elesett ; kidőlt[when=tree/branch/pole/trunk] ; lehullott[when=leaf/leaves/snow/apple/apples/petals/fruit]
 packed	adj	zsúfolt ; tömött
 run into	v	bele|fut[obj=ba] ; össze|fut[obj=val,person]
+# --- Everyday words of notices, e-mail, recipes and contests (thirteenth round): a tax return
+# and its forms, a contest's jury and entries, kitchen things, keys and holidays said as one word
+# ("Tax returns must be submitted": what one declares, "adóbevallás"; a draft one beside an accountant)
+tax return	n	adóbevallás[adóbevallások]
+tax form	n	adóbevallási nyomtatvány[nyomtatványok]
+draft return	n	bevallási tervezet[tervezetek]
+# ("The jury chose the winner": a contest's judges, "zsűri"; a court's stays "esküdtszék")
+basin	n	medence ; mosdókagyló[when=wash/washing/hand/bathroom]
+farmers' market	n	termelői piac[piacok,to=ra,at=on,in=on]
+wooden spoon	n	fakanál[fakanalak]
+# ("Test the cake with a skewer": a baker's wooden stick, "hurkapálca"; meat on one "nyárs")
+skewer	n	nyárs[nyársak] ; hurkapálca[near=cake/cakes/sponge/bake/baked/baking/oven/tin/muffin/muffins/loaf/clean]
+# ("Sprinkle with poppy seeds": the seeds one mass, "mák", singular as for a pair)
+poppy seed	n	mák[mákok,3sg=mákja,pp=mákjai,pair]
+# ("the summer holidays" of school: the break, one, "nyári szünet")
+summer holiday	n	nyári szabadság ; nyári szünet[pair,near=children/school/schools/pupils/pupil/kids/students/student/term/teachers/teacher/parents]

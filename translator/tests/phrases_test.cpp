@@ -2448,3 +2448,43 @@ TEST(PhrasesTest, AGrinAndACamerasShutter) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, FreeOfAPriceAfterAModalAndBeforeACompound) {
+  // a predicate after "will be" takes the sense its subject asks for, as after "is"
+  EXPECT_EQ(hungarian("Entry will be free."), "A belépés ingyenes lesz.");
+  // the head of the nouns after the adjective chooses it, past the noun before it
+  EXPECT_TRUE(has(hungarian("There is a free repair workshop in the library."), "ingyenes"));
+  // a seat that will be free stays a place not taken
+  EXPECT_TRUE(has(hungarian("The seat will be free."), "szabad"));
+}
+
+TEST(PhrasesTest, TaxReturnsAndAContestsJury) {
+  EXPECT_EQ(hungarian("Tax returns must be submitted by Friday."), "Az adóbevallásokat be kell nyújtani péntekig.");
+  EXPECT_TRUE(has(hungarian("Fill in the tax form."), "adóbevallási nyomtatványt"));
+  // a return beside an accountant is the tax one
+  EXPECT_TRUE(has(hungarian("My accountant checked the return."), "adóbevallást"));
+  // a contest's jury is its judges, a court's the jurors
+  EXPECT_EQ(hungarian("The jury chose the winner of the competition."), "A zsűri kiválasztotta a verseny nyertesét.");
+  EXPECT_TRUE(has(hungarian("The jury found him guilty."), "esküdtszék"));
+  // entries to a contest are the names put in, "nevezések"
+  EXPECT_TRUE(has(hungarian("Entries for the competition close on Friday."), "nevezések"));
+}
+
+TEST(PhrasesTest, KitchenThingsAndPoolsSaidAsOneWord) {
+  EXPECT_EQ(hungarian("Stir the sauce with a wooden spoon."), "Keverje a szószt egy fakanállal.");
+  EXPECT_TRUE(has(hungarian("Test the cake with a skewer."), "hurkapálcával"));
+  // poppy seeds are one mass, "mák"
+  EXPECT_EQ(hungarian("Sprinkle the rolls with poppy seeds."), "Szórja a zsemléket mákkal.");
+  EXPECT_EQ(hungarian("The stone basin was full of water."), "A kőmedence tele volt vízzel.");
+  // one goes into a swimming pool's building
+  EXPECT_EQ(hungarian("We went to the swimming pool."), "Az uszodába mentünk.");
+  // a plural's bare apostrophe opens the compound: "the farmers' market"
+  EXPECT_EQ(hungarian("The farmers' market opens at eight."), "A termelői piac nyolckor nyit.");
+  // classes held are lessons
+  EXPECT_TRUE(has(hungarian("Classes will be held in the main hall."), "órákat"));
+}
+
+}  // namespace
+}  // namespace lexiton::translator
