@@ -1047,7 +1047,7 @@ law	n	törvény[törvények] ; jog[jogok]
 living	n	megélhetés
 living	adj	élő
 loss	n	veszteség[veszteségek] ; elvesztés
-lost	adj	elveszett ; eltévedt
+lost	adj	elveszett ; eltévedt[person,when=hiker/hikers/walker/walkers/tourist/tourists/climber/climbers/child/children/boy/girl/dog/puppy/cat/kitten]
 major	adj	fő ; jelentős ; nagy[nagyok] ; jelentős[when=change/problem/role/part/factor/reason/source/impact/effect/improvement/increase/decrease/contribution/step/difference/challenge/achievement/breakthrough/investment/loss/shift/development/progress/influence/boost/cut/setback/obstacle/concern/issue/threat/risk/event/damage] ; nagy[nagyok,when=city/company/bank/road/river/airport/firm/power/earthquake/storm/fire/war/operation/surgery/festival/party/project/tournament/championship/league/player/publisher/brand/retailer/supermarket/chain/label/studio/hospital/university/port/country]
 mate	n	társ[társak,person] ; pajtás[pajtások]
 motion	n	mozgás[mozgások] ; indítvány[indítványok]
@@ -1216,7 +1216,7 @@ individual	adj	egyéni ; egyedi
 influence	n	befolyás[befolyások] ; hatás[hatások]
 influence	v	befolyásol
 interpret	v	értelmez ; tolmácsol
-judge	n	bíró[person]
+judge	n	bíró[person] ; zsűritag[zsűritagok,3sg=zsűritagja,pp=zsűritagjai,person,near=competition/competitions/contest/contestant/contestants/prize/prizes/entries/finalist/finalists/talent/jury/fair/festival/show]
 judge	v	ítél ; meg|ítél
 judgment	n	ítélet[ítéletek] ; ítélőképesség
 lay	v	le|tesz[on=ra,in=ba] ; fektet ; rak ; rak[when=egg] ; le|rak[when=foundation/brick/cable/pipe/track] ; meg|terít[when=table]
@@ -1234,7 +1234,7 @@ north	adv	északra
 opening	n	nyílás[nyílások] ; megnyitó
 opening	adj	nyitó
 organize	v	szervez ; meg|szervez
-pale	adj	sápadt ; halvány ; halvány[when=sky/light/colour/color/blue/green/pink/yellow/grey/gray/brown/moon/sun/shade/wood/cream/purple/red]
+pale	adj	sápadt ; halvány ; világos[when=mixture/ale/beer/batter/wood/stone] ; halvány[when=sky/light/colour/color/blue/green/pink/yellow/grey/gray/brown/moon/sun/shade/wood/cream/purple/red]
 passion	n	szenvedély[szenvedélyek]
 past	n	múlt[múltak,3sg=múltja]
 past	adj	elmúlt ; múlt
@@ -2149,7 +2149,7 @@ saddle	n	nyereg[nyergek]
 safety	n	biztonság ; védelem[védelmek]
 sanction	n	szankció ; jóváhagyás
 savage	adj	vad[vadak] ; kegyetlen
-scan	v	át|fut ; szkennel ; fürkész
+scan	v	át|fut ; szkennel ; fürkész ; be|szkennel[when=document/documents/copy/photo/photos/receipt/receipts/passport/ticket/page/pages/form/letter/invoice]
 schedule	n	menetrend[menetrendek] ; ütemterv[ütemtervek] ; órarend[órarendek]
 schedule	v	ütemez ; be|ütemez
 scorn	n	megvetés
@@ -2200,7 +2200,7 @@ sting	n	csípés[csípések]
 sting	v	meg|csíp ; csíp
 storm	n	vihar[viharok]
 storm	v	rohamoz ; tombol[noobj]
-straighten	v	ki|egyenesít ; egyenesít
+straighten	v	ki|egyenesít ; egyenesít ; meg|igazít[when=jacket/tie/collar/hat/skirt/dress/hair/glasses/picture/shirt/sleeve/scarf/coat]
 strand	n	szál[szálak] ; part[partok]
 stray	adj	kóbor ; eltévedt
 streak	n	csík[csíkok,3sg=csíkja] ; sorozat[sorozatok]
@@ -2598,7 +2598,7 @@ educate	v	tanít ; nevel ; oktat
 effort	n	erőfeszítés[erőfeszítések] ; igyekezet
 elaborate	adj	bonyolult ; kidolgozott ; gondos
 elbow	n	könyök[könyökök]
-electricity	n	áram[áramok] ; elektromosság
+electricity	n	áram[áramok] ; elektromosság ; áramellátás[when=restore/restored/cut/supply]
 elevate	v	emel ; fel|emel
 elevation	n	magasság[magasságok] ; emelkedés
 embarrassment	n	zavar[zavarok] ; szégyen[szégyenek]
@@ -9386,3 +9386,13 @@ skewer	n	nyárs[nyársak] ; hurkapálca[near=cake/cakes/sponge/bake/baked/baking
 poppy seed	n	mák[mákok,3sg=mákja,pp=mákjai,pair]
 # ("the summer holidays" of school: the break, one, "nyári szünet")
 summer holiday	n	nyári szabadság ; nyári szünet[pair,near=children/school/schools/pupils/pupil/kids/students/student/term/teachers/teacher/parents]
+# words of recipes, photos and stories that had no entry, and senses their neighbours choose
+# ("until the mixture is pale and fluffy": eggs beaten light, "habos"; a towel soft, "puha")
+fluffy	adj	puha ; bolyhos ; habos[when=mixture/egg/eggs/cream/batter/whites/omelette/meringue]
+forgotten	adj	elfeledett ; elfelejtett
+black-and-white	adj	fekete-fehér
+scanned	adj	szkennelt
+inner tube	n	belső gumi[gumik]
+# ("head back down", "We headed home": setting off there, "indul")
+head	v	indul[noobj] ; vezet[when=team/department/group/company/delegation/committee/list/government]
+head back	v	vissza|indul[noobj]

@@ -2488,3 +2488,31 @@ TEST(PhrasesTest, KitchenThingsAndPoolsSaidAsOneWord) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, WordsOfRecipesPhotosAndStories) {
+  // a contest's judges are its jury's members, a court's "bíró"
+  EXPECT_TRUE(has(hungarian("The judges of the competition clapped."), "zsűritagjai"));
+  EXPECT_TRUE(has(hungarian("The judge sent him to prison."), "bíró"));
+  // a mixture beaten pale is light, a face "sápadt"
+  EXPECT_TRUE(has(hungarian("Beat until the mixture is pale."), "világos"));
+  EXPECT_TRUE(has(hungarian("Her face was pale."), "sápadt"));
+  EXPECT_TRUE(has(hungarian("The exhibition shows black-and-white photographs of forgotten streets."),
+                  "az elfeledett utcák fekete-fehér fényképeit"));
+  // a lost hiker has lost the way, a lost key is gone
+  EXPECT_TRUE(has(hungarian("A lost hiker was rescued."), "eltévedt"));
+  EXPECT_TRUE(has(hungarian("I found a lost key."), "elveszett"));
+  EXPECT_TRUE(has(hungarian("I have attached a scanned copy of the ticket."), "szkennelt"));
+  EXPECT_TRUE(has(hungarian("Please scan the document."), "szkennelje be a dokumentumot"));
+  EXPECT_TRUE(has(hungarian("Replace the inner tube."), "belső gumit"));
+  // setting off home is "hazaindul"; heading a department leads it
+  EXPECT_TRUE(has(hungarian("We headed home after dinner."), "Hazaindultunk"));
+  EXPECT_TRUE(has(hungarian("She will head the new department."), "Vezetni fogja"));
+  // a jacket straightened is set right, a wire "kiegyenesít"
+  EXPECT_TRUE(has(hungarian("Marta straightened her jacket."), "megigazította"));
+  EXPECT_TRUE(has(hungarian("Engineers restored electricity to most homes."), "áramellátást"));
+}
+
+}  // namespace
+}  // namespace lexiton::translator
