@@ -430,7 +430,7 @@ go out	v	ki|megy[noobj,thing=ki|alszik] ; el|megy[noobj]
 go back	v	vissza|megy[noobj]
 look for	v	keres
 pick up	v	fel|vesz
-put on	v	fel|vesz
+put on	v	fel|vesz ; fel|tesz[when=kettle/pot/pan/water/soup/record/music/song/album/film/movie/dvd/radio]
 sit down	v	le|ül[noobj]
 stand up	v	fel|áll[noobj]
 wake up	v	fel|ébred[noobj] ; fel|ébreszt
@@ -2303,7 +2303,7 @@ anger	v	fel|bosszant
 angle	n	szög[szögek] ; nézőpont[nézőpontok]
 anticipation	n	várakozás ; előrelátás
 appease	v	le|csillapít ; ki|engesztel
-application	n	alkalmazás[alkalmazások] ; jelentkezés[jelentkezések] ; kérvény[kérvények] ; jelentkezés[jelentkezések,when=receive/submit/send/job/reject/accept/withdraw/process/successful/unsuccessful/written/review/consider/fill/complete] ; kérvény[kérvények,when=visa/asylum/permit/planning/passport/licence/license/citizenship]
+application	n	alkalmazás[alkalmazások] ; jelentkezés[jelentkezések] ; kérvény[kérvények] ; jelentkezés[jelentkezések,when=receive/submit/send/job/reject/accept/withdraw/process/successful/unsuccessful/written/review/consider/fill/complete,near=successful/unsuccessful/vacancy/vacancies/position/interview/candidate/candidates/applicant/applicants/shortlisted] ; kérvény[kérvények,when=visa/asylum/permit/planning/passport/licence/license/citizenship]
 appointment	n	időpont[időpontok] ; kinevezés[kinevezések] ; megbeszélés
 appreciate	v	értékel ; meg|becsül
 appropriate	adj	megfelelő ; helyénvaló
@@ -9396,3 +9396,10 @@ inner tube	n	belső gumi[gumik]
 # ("head back down", "We headed home": setting off there, "indul")
 head	v	indul[noobj] ; vezet[when=team/department/group/company/delegation/committee/list/government]
 head back	v	vissza|indul[noobj]
+# ("postponed until further notice": till one is told more, "további értesítésig")
+until further notice	adv	további értesítésig
+# ("Our neighbours are having a barbecue": the party, "grillparti"; a gas one the grill itself)
+barbecue	n	grillparti[grillpartik] ; grillsütő[grillsütők,when=gas/charcoal/clean/light/lit/portable/electric/disposable]
+# ("The main course was roast chicken": the dish of the meal, "főétel"; what was roasted, "sült")
+main course	n	főétel[főételek]
+roast	adj	sült

@@ -2516,3 +2516,23 @@ TEST(PhrasesTest, WordsOfRecipesPhotosAndStories) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, WordsOfNoticesEmailsAndMeals) {
+  EXPECT_EQ(hungarian("The meeting has been postponed until further notice."),
+            "A megbeszélést elhalasztották további értesítésig.");
+  // a barbecue one has is the party, one cleans the grill
+  EXPECT_TRUE(has(hungarian("Our neighbours are having a barbecue tonight."), "grillpartit"));
+  EXPECT_TRUE(has(hungarian("Clean the barbecue after use."), "grillsütőt"));
+  // a kettle put on is set on to boil, a coat put on worn
+  EXPECT_EQ(hungarian("He put the kettle on and waited."), "Feltette a vízforralót, és várt.");
+  EXPECT_EQ(hungarian("She put on her coat."), "Felvette a kabátját.");
+  // an application that succeeded is one applied with; one that crashed a program
+  EXPECT_TRUE(has(hungarian("We are pleased to inform you that your application was successful."), "jelentkezés"));
+  EXPECT_TRUE(has(hungarian("The application crashed again."), "alkalmazás"));
+  EXPECT_TRUE(has(hungarian("The main course was roast chicken."), "A főétel sült csirke"));
+}
+
+}  // namespace
+}  // namespace lexiton::translator
