@@ -371,7 +371,7 @@ order	v	rendel ; meg|rendel
 sound	n	hang[hangok,3sg=hangja]
 study	v	tanul
 develop	v	fejleszt[intr=fejlődik] ; fejlődik
-free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education/entrance/clinic/advice/check/tour/workshop/support/help/test/newspaper/ride/seminar/webinar/vaccination/treatment/museum/exhibition/internet/upgrade/checkup/screening]
+free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education/entrance/clinic/advice/check/tour/workshop/support/help/test/newspaper/ride/seminar/webinar/vaccination/treatment/museum/exhibition/internet/upgrade/checkup/screening/card/membership/map/brochure/leaflet/catalogue/refill/refills/toilet/toilets/cloakroom/samples/parking/entry]
 first	adj	első
 hit	v	üt ; meg|üt ; sújt[when=north/south/east/west/coast/city/town/region/country/area/island/village/economy/family/household/industry/sector/farmer/pensioner/consumer/community/business] ; el|talál[when=target/mark] ; el|ér[when=record/peak/level/milestone]
 pull	v	húz ; meg|húz[when=muscle/tendon/hamstring/trigger] ; ki|húz[when=tooth/plug/cork/weed]
@@ -690,7 +690,7 @@ line	n	vonal[vonalak] ; sor[sorok] ; zsinór[zsinórok,3sg=zsinórja,near=fishin
 set	v	beállít[thing=le|megy,for=ra] ; le|tesz ; meg|terít[when=table] ; fel|állít[when=record] ; ki|tűz[when=date/deadline/goal/target/aim] ; szab[when=limit/price/condition] ; mutat[when=example]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
-rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon] ; kel[noobj,when=dough/yeast]
+rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon] ; kel[noobj,when=dough/yeast,near=dough/yeast]
 cover	v	be|takar[in=val,with=val,state] ; fed ; fedez[when=damage/cost/expense/loss/repair] ; le|fed[in=val,with=val,state,when=road/roof/area/surface/floor/ground/pool/court/terrace/stadium/walkway/bridge/platform/yard/market]
 clear	v	ki|tisztít ; tisztáz ; el|áll[noobj,when=rain/shower] ; le|szed[when=table] ; el|takarít[when=snow/road/debris/rubble/path]
 clear	adj	világos ; tiszta ; tiszta[when=sky/water/air/day/night/weather/conscience/glass/skin/view] ; egyértelmű[when=majority/evidence/sign/message/answer/winner/difference/case/link/signal/rule/intention/picture/result/victory/lead/choice]
@@ -9403,3 +9403,11 @@ barbecue	n	grillparti[grillpartik] ; grillsütő[grillsütők,when=gas/charcoal/
 # ("The main course was roast chicken": the dish of the meal, "főétel"; what was roasted, "sült")
 main course	n	főétel[főételek]
 roast	adj	sült
+# ("a shuttle service to the airport": the bus that goes to and fro, "transzferjárat")
+shuttle service	n	transzferjárat[transzferjáratok]
+shuttle bus	n	transzferbusz[transzferbuszok]
+village hall	n	kultúrház[kultúrházak]
+# ("He shrugged and looked away": turned his eyes aside, "félrenézett")
+look away	v	félre|néz[noobj]
+# ("until it looks like breadcrumbs": one mass, "zsemlemorzsa", singular as for a pair)
+breadcrumb	n	zsemlemorzsa[pair]

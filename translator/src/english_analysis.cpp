@@ -5005,8 +5005,11 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
     if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::adjective) toks[i].modifiers.push_back(toks[i + 1].lemma);
     // "my sister is older": a predicate said of a person
     std::size_t b = i;
+    // (past an adverb of degree too: "is almost dead", "was completely free")
     while (b > 0 && (toks[b - 1].lower == "very" || toks[b - 1].lower == "too" || toks[b - 1].lower == "so" ||
-                     toks[b - 1].tag == PartOfSpeech::particle || toks[b - 1].tag == PartOfSpeech::negation))
+                     toks[b - 1].tag == PartOfSpeech::particle || toks[b - 1].tag == PartOfSpeech::negation ||
+                     (toks[b - 1].tag == PartOfSpeech::adverb && !toks[b - 1].pauseAfter && b >= 2 &&
+                      formOfBe(toks[b - 2].lower))))
       --b;
     // ("is two years older": past by how much)
     if (toks[i].degree == 1 && b >= 3 && toks[b - 1].tag == PartOfSpeech::noun && unitOfTime(toks[b - 1].lemma) &&

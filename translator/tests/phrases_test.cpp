@@ -2536,3 +2536,21 @@ TEST(PhrasesTest, WordsOfNoticesEmailsAndMeals) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, APredicatePastAnAdverbOfDegreeAndWordsOfHomeAndTravel) {
+  // the subject chooses the predicate's sense past "almost" as past "very"
+  EXPECT_EQ(hungarian("My phone battery is almost dead."), "A telefonelemem majdnem lemerült.");
+  EXPECT_TRUE(has(hungarian("The library card is free for residents."), "ingyenes"));
+  EXPECT_TRUE(has(hungarian("The hotel offers a shuttle service to the airport."), "transzferjáratot"));
+  EXPECT_TRUE(has(hungarian("The village hall needs a new roof."), "kultúrház"));
+  EXPECT_EQ(hungarian("He shrugged and looked away."), "Vállat vont, és félrenézett.");
+  // crumbs of bread are one mass
+  EXPECT_TRUE(has(hungarian("Mix until it looks like breadcrumbs."), "zsemlemorzsára"));
+  // dough rises as bread does, "kel", though "it" is said
+  EXPECT_TRUE(has(hungarian("Cover the dough and leave it to rise."), "keljen"));
+}
+
+}  // namespace
+}  // namespace lexiton::translator
