@@ -31,7 +31,7 @@ child	n	gyerek[gyerekek,person] ; gyermek[gyermekek]
 chocolate	n	csokoládé
 cinema	n	mozi[to=ba,at=ban]
 city	n	város[városok,to=ba,attr=városi,at=ban]
-class	n	osztály ; óra ; óra[when=attend/teach/skip/yoga/dance/art/music/english/maths/math/french/german/spanish/history/science/cooking/evening/online/fitness/swimming/exercise/drawing/piano/language/chemistry/physics/biology/geography/pe]
+class	n	osztály ; óra ; óra[when=attend/teach/skip/yoga/dance/art/music/english/maths/math/french/german/spanish/history/science/cooking/evening/online/fitness/swimming/exercise/drawing/piano/language/chemistry/physics/biology/geography/pe/hold/held]
 classroom	n	osztályterem[osztálytermek]
 coat	n	kabát[kabátok,3sg=kabátja]
 coffee	n	kávé
@@ -363,7 +363,7 @@ catch	v	el|kap ; fog ; el|ér[when=bus/train/flight/plane/tram] ; fog[when=fish/
 carry	v	visz ; hord ; hord[when=gun/weapon/knife/passport/card] ; cipel[when=furniture/bag/box/suitcase/luggage/shopping/crate/sack/backpack/rucksack]
 follow	v	követ ; meg|fogad[when=advice]
 return	v	vissza|tér[noobj] ; vissza|ad ; vissza|küld[when=form/parcel/package/item/goods/product/questionnaire/order/letter/email/document/documents/application]
-return	n	visszatérés[front] ; visszaküldés[front,pl] ; hozam
+return	n	visszatérés[front] ; visszaküldés[front,pl] ; hozam ; adóbevallás[adóbevallások,near=accountant/accountants/tax/taxes/vat/deduction/deductions/taxpayer/taxpayers]
 end	n	vég[végek,at=n,in=n] ; befejezés
 end	v	befejez[intr=végződik,in=val]
 fire	n	tűz[tüzek] ; tűzvész
@@ -372,7 +372,7 @@ order	v	rendel ; meg|rendel
 sound	n	hang[hangok,3sg=hangja]
 study	v	tanul
 develop	v	fejleszt[intr=fejlődik] ; fejlődik
-free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education/entrance/clinic/advice/check/tour/workshop/support/help/test/newspaper/ride/seminar/webinar/vaccination/treatment/museum/exhibition/internet/upgrade/checkup/screening]
+free	adj	szabad[szabadok] ; ingyenes ; ingyenes[when=ticket/entry/parking/delivery/wifi/access/sample/gift/meal/drink/transport/service/lesson/consultation/trial/copy/admission/shipping/app/software/version/event/concert/course/class/breakfast/lunch/coffee/public/download/healthcare/school/education/entrance/clinic/advice/check/tour/workshop/support/help/test/newspaper/ride/seminar/webinar/vaccination/treatment/museum/exhibition/internet/upgrade/checkup/screening/card/membership/map/brochure/leaflet/catalogue/refill/refills/toilet/toilets/cloakroom/samples/parking/entry]
 first	adj	első
 hit	v	üt ; meg|üt ; sújt[when=north/south/east/west/coast/city/town/region/country/area/island/village/economy/family/household/industry/sector/farmer/pensioner/consumer/community/business] ; el|talál[when=target/mark] ; el|ér[when=record/peak/level/milestone]
 pull	v	húz ; meg|húz[when=muscle/tendon/hamstring/trigger] ; ki|húz[when=tooth/plug/cork/weed]
@@ -433,7 +433,7 @@ go out	v	ki|megy[noobj,thing=ki|alszik] ; el|megy[noobj]
 go back	v	vissza|megy[noobj]
 look for	v	keres
 pick up	v	fel|vesz
-put on	v	fel|vesz ; fel|tesz[when=kettle/pot/pan/water/record/music/song/coffee/soup] ; fel|kapcsol[when=light/lights/radio/tv/television/heating]
+put on	v	fel|vesz ; fel|tesz[when=kettle/pot/pan/water/soup/record/music/song/album/film/movie/dvd/coffee] ; fel|kapcsol[when=light/lights/radio/tv/television/heating]
 sit down	v	le|ül[noobj,at=hoz,on=ra,in=ba]
 stand up	v	fel|áll[noobj]
 wake up	v	fel|ébred[noobj] ; fel|ébreszt
@@ -628,7 +628,7 @@ sport	n	sport[sportok]
 square	n	tér[terek,in=n,at=n] ; négyzet
 stamp	n	bélyeg[bélyegek]
 sweater	n	pulóver[pulóverek]
-swimming pool	n	uszoda
+swimming pool	n	uszoda[to=ba,at=ban,in=ban]
 tent	n	sátor[sátrak]
 taxi	n	taxi
 tomato	n	paradicsom[paradicsomok]
@@ -694,7 +694,7 @@ line	n	vonal[vonalak] ; sor[sorok] ; zsinór[zsinórok,3sg=zsinórja,near=fishin
 set	v	beállít[thing=le|megy,for=ra] ; le|tesz ; meg|terít[when=table] ; fel|állít[when=record] ; ki|tűz[when=date/deadline/goal/target/aim] ; szab[when=limit/price/condition] ; mutat[when=example]
 right	adv	jobbra ; pontosan
 right	adj	helyes ; jobb
-rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon] ; kel[noobj,when=dough/yeast]
+rise	v	emelkedik[to=ra,by=val] ; fel|kel[noobj] ; fel|kel[noobj,when=sun/moon] ; kel[noobj,when=dough/yeast,near=dough/yeast]
 cover	v	be|takar[in=val,with=val,state] ; fed ; fedez[when=damage/cost/expense/loss/repair] ; le|fed[in=val,with=val,state,when=road/roof/area/surface/floor/ground/pool/court/terrace/stadium/walkway/bridge/platform/yard/market]
 clear	v	ki|tisztít ; tisztáz ; el|áll[noobj,when=rain/shower] ; le|szed[when=table] ; el|takarít[when=snow/road/debris/rubble/path]
 clear	adj	világos ; tiszta ; tiszta[when=sky/water/air/day/night/weather/conscience/glass/skin/view] ; egyértelmű[when=majority/evidence/sign/message/answer/winner/difference/case/link/signal/rule/intention/picture/result/victory/lead/choice]
@@ -1051,7 +1051,7 @@ law	n	törvény[törvények] ; jog[jogok]
 living	n	megélhetés
 living	adj	élő
 loss	n	veszteség[veszteségek] ; elvesztés
-lost	adj	elveszett ; eltévedt[when=hiker/walker/climber/tourist/child/boy/girl/traveller/traveler/skier]
+lost	adj	elveszett ; eltévedt[person,when=hiker/hikers/walker/walkers/tourist/tourists/climber/climbers/child/children/boy/girl/dog/puppy/cat/kitten/traveller/traveler/skier]
 major	adj	fő ; jelentős ; nagy[nagyok] ; jelentős[when=change/problem/role/part/factor/reason/source/impact/effect/improvement/increase/decrease/contribution/step/difference/challenge/achievement/breakthrough/investment/loss/shift/development/progress/influence/boost/cut/setback/obstacle/concern/issue/threat/risk/event/damage] ; nagy[nagyok,when=city/company/bank/road/river/airport/firm/power/earthquake/storm/fire/war/operation/surgery/festival/party/project/tournament/championship/league/player/publisher/brand/retailer/supermarket/chain/label/studio/hospital/university/port/country]
 mate	n	társ[társak,person] ; pajtás[pajtások]
 motion	n	mozgás[mozgások] ; indítvány[indítványok]
@@ -1220,7 +1220,7 @@ individual	adj	egyéni ; egyedi
 influence	n	befolyás[befolyások] ; hatás[hatások]
 influence	v	befolyásol
 interpret	v	értelmez ; tolmácsol
-judge	n	bíró[person]
+judge	n	bíró[person] ; zsűritag[zsűritagok,3sg=zsűritagja,pp=zsűritagjai,person,near=competition/competitions/contest/contestant/contestants/prize/prizes/entries/finalist/finalists/talent/jury/fair/festival/show]
 judge	v	ítél ; meg|ítél
 judgment	n	ítélet[ítéletek] ; ítélőképesség
 lay	v	le|tesz[on=ra,in=ba] ; fektet ; rak ; rak[when=egg] ; le|rak[when=foundation/brick/cable/pipe/track] ; meg|terít[when=table]
@@ -1238,7 +1238,7 @@ north	adv	északra
 opening	n	nyílás[nyílások] ; megnyitó
 opening	adj	nyitó
 organize	v	szervez ; meg|szervez
-pale	adj	sápadt ; halvány ; halvány[when=sky/light/colour/color/blue/green/pink/yellow/grey/gray/brown/moon/sun/shade/wood/cream/purple/red]
+pale	adj	sápadt ; halvány ; világos[when=mixture/ale/beer/batter/wood/stone] ; halvány[when=sky/light/colour/color/blue/green/pink/yellow/grey/gray/brown/moon/sun/shade/wood/cream/purple/red]
 passion	n	szenvedély[szenvedélyek]
 past	n	múlt[múltak,3sg=múltja]
 past	adj	elmúlt ; múlt
@@ -1458,7 +1458,7 @@ effective	adj	hatékony ; hatásos
 eliminate	v	ki|küszöböl ; ki|zár
 embrace	v	át|ölel ; ölel
 engagement	n	eljegyzés[eljegyzések] ; elkötelezettség
-entry	n	belépés ; bejárat[bejáratok] ; bejárat[bejáratok,when=main/front/back/side/rear/separate/use] ; bejegyzés[bejegyzések,when=diary/blog/dictionary/journal/log/list/wikipedia/calendar/database]
+entry	n	belépés ; bejárat[bejáratok] ; bejárat[bejáratok,when=main/front/back/side/rear/separate/use] ; bejegyzés[bejegyzések,when=diary/blog/dictionary/journal/log/list/wikipedia/calendar/database] ; nevezés[nevezések,near=competition/competitions/contest/contestant/contestants/prize/prizes/judges/jury/shortlist/shortlisted/winner/winners]
 error	n	hiba ; tévedés[tévedések]
 erupt	v	ki|tör[noobj]
 establishment	n	létesítmény[létesítmények] ; létrehozás ; intézmény[intézmények]
@@ -2153,7 +2153,7 @@ saddle	n	nyereg[nyergek]
 safety	n	biztonság ; védelem[védelmek]
 sanction	n	szankció ; jóváhagyás
 savage	adj	vad[vadak] ; kegyetlen
-scan	v	át|fut ; szkennel ; fürkész
+scan	v	át|fut ; szkennel ; fürkész ; be|szkennel[when=document/documents/copy/photo/photos/receipt/receipts/passport/ticket/page/pages/form/letter/invoice]
 schedule	n	menetrend[menetrendek] ; ütemterv[ütemtervek] ; órarend[órarendek]
 schedule	v	ütemez ; be|ütemez
 scorn	n	megvetés
@@ -2204,7 +2204,7 @@ sting	n	csípés[csípések]
 sting	v	meg|csíp ; csíp
 storm	n	vihar[viharok]
 storm	v	rohamoz ; tombol[noobj]
-straighten	v	ki|egyenesít ; egyenesít
+straighten	v	ki|egyenesít ; egyenesít ; meg|igazít[when=jacket/tie/collar/hat/skirt/dress/hair/glasses/picture/shirt/sleeve/scarf/coat]
 strand	n	szál[szálak] ; part[partok]
 stray	adj	kóbor ; eltévedt
 streak	n	csík[csíkok,3sg=csíkja] ; sorozat[sorozatok]
@@ -2308,7 +2308,7 @@ anger	v	fel|bosszant
 angle	n	szög[szögek] ; nézőpont[nézőpontok]
 anticipation	n	várakozás ; előrelátás
 appease	v	le|csillapít ; ki|engesztel
-application	n	alkalmazás[alkalmazások] ; jelentkezés[jelentkezések] ; kérvény[kérvények] ; jelentkezés[jelentkezések,when=receive/submit/send/job/reject/accept/withdraw/process/successful/unsuccessful/written/review/consider/fill/complete] ; kérvény[kérvények,when=visa/asylum/permit/planning/passport/licence/license/citizenship]
+application	n	alkalmazás[alkalmazások] ; jelentkezés[jelentkezések] ; kérvény[kérvények] ; jelentkezés[jelentkezések,when=receive/submit/send/job/reject/accept/withdraw/process/successful/unsuccessful/written/review/consider/fill/complete,near=successful/unsuccessful/vacancy/vacancies/position/interview/candidate/candidates/applicant/applicants/shortlisted] ; kérvény[kérvények,when=visa/asylum/permit/planning/passport/licence/license/citizenship]
 appointment	n	időpont[időpontok] ; kinevezés[kinevezések] ; megbeszélés
 appreciate	v	értékel ; meg|becsül
 appropriate	adj	megfelelő ; helyénvaló
@@ -2603,7 +2603,7 @@ educate	v	tanít ; nevel ; oktat
 effort	n	erőfeszítés[erőfeszítések] ; igyekezet
 elaborate	adj	bonyolult ; kidolgozott ; gondos
 elbow	n	könyök[könyökök]
-electricity	n	áram[áramok] ; elektromosság
+electricity	n	áram[áramok] ; elektromosság ; áramellátás[when=restore/restored/cut/supply]
 elevate	v	emel ; fel|emel
 elevation	n	magasság[magasságok] ; emelkedés
 embarrassment	n	zavar[zavarok] ; szégyen[szégyenek]
@@ -4542,7 +4542,7 @@ income	n	jövedelem[jövedelmek,acc=jövedelmet,3sg=jövedelme]
 ink	n	tinta[in=val]
 insect	n	rovar[rovarok]
 jewel	n	ékszer[ékszerek]
-jury	n	esküdtszék[esküdtszékek]
+jury	n	esküdtszék[esküdtszékek] ; zsűri[front,near=competition/competitions/contest/contestant/contestants/prize/prizes/festival/award/awards/entries/winner/winners/finalist/finalists/shortlist/shortlisted/song/songs/show/talent/photo/photos/photograph/photographs/film/films]
 kiss	n	csók[3sg=csókja]
 lady	n	hölgy[hölgyek,person]
 lamp	n	lámpa
@@ -9389,3 +9389,42 @@ burnt	adj	égett ; leégett[when=roof/house/building/forest]
 black-and-white	adj	fekete-fehér
 running shoe	n	futócipő[futócipők,pair]
 clean-up	n	takarítás[takarítások]
+# --- Everyday words of notices, e-mail, recipes and contests (thirteenth round): a tax return
+# and its forms, a contest's jury and entries, kitchen things, keys and holidays said as one word
+# ("Tax returns must be submitted": what one declares, "adóbevallás"; a draft one beside an accountant)
+tax return	n	adóbevallás[adóbevallások]
+tax form	n	adóbevallási nyomtatvány[nyomtatványok]
+draft return	n	bevallási tervezet[tervezetek]
+# ("The jury chose the winner": a contest's judges, "zsűri"; a court's stays "esküdtszék")
+basin	n	medence ; mosdókagyló[when=wash/washing/hand/bathroom]
+farmers' market	n	termelői piac[piacok,to=ra,at=on,in=on]
+wooden spoon	n	fakanál[fakanalak]
+# ("Test the cake with a skewer": a baker's wooden stick, "hurkapálca"; meat on one "nyárs")
+skewer	n	nyárs[nyársak] ; hurkapálca[near=cake/cakes/sponge/bake/baked/baking/oven/tin/muffin/muffins/loaf/clean]
+# ("Sprinkle with poppy seeds": the seeds one mass, "mák", singular as for a pair)
+poppy seed	n	mák[mákok,3sg=mákja,pp=mákjai,pair]
+# ("the summer holidays" of school: the break, one, "nyári szünet")
+summer holiday	n	nyári szabadság ; nyári szünet[pair,near=children/school/schools/pupils/pupil/kids/students/student/term/teachers/teacher/parents]
+# words of recipes, photos and stories that had no entry, and senses their neighbours choose
+# ("until the mixture is pale and fluffy": eggs beaten light, "habos"; a towel soft, "puha")
+fluffy	adj	puha ; bolyhos ; habos[when=mixture/egg/eggs/cream/batter/whites/omelette/meringue]
+forgotten	adj	elfeledett ; elfelejtett
+inner tube	n	belső gumi[gumik]
+# ("head back down", "We headed home": setting off there, "indul")
+head	v	indul[noobj] ; vezet[when=team/department/group/company/delegation/committee/list/government]
+head back	v	vissza|indul[noobj]
+# ("postponed until further notice": till one is told more, "további értesítésig")
+until further notice	adv	további értesítésig
+# ("Our neighbours are having a barbecue": the party, "grillparti"; a gas one the grill itself)
+barbecue	n	grillparti[grillpartik] ; grillsütő[grillsütők,when=gas/charcoal/clean/light/lit/portable/electric/disposable]
+# ("The main course was roast chicken": the dish of the meal, "főétel"; what was roasted, "sült")
+main course	n	főétel[főételek]
+roast	adj	sült
+# ("a shuttle service to the airport": the bus that goes to and fro, "transzferjárat")
+shuttle service	n	transzferjárat[transzferjáratok]
+shuttle bus	n	transzferbusz[transzferbuszok]
+village hall	n	kultúrház[kultúrházak]
+# ("He shrugged and looked away": turned his eyes aside, "félrenézett")
+look away	v	félre|néz[noobj]
+# ("until it looks like breadcrumbs": one mass, "zsemlemorzsa", singular as for a pair)
+breadcrumb	n	zsemlemorzsa[pair]

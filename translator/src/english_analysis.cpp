@@ -5264,8 +5264,11 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
     if (i + 1 < toks.size() && toks[i + 1].tag == PartOfSpeech::adjective) toks[i].modifiers.push_back(toks[i + 1].lemma);
     // "my sister is older": a predicate said of a person
     std::size_t b = i;
+    // (past an adverb of degree too: "is almost dead", "was completely free")
     while (b > 0 && (toks[b - 1].lower == "very" || toks[b - 1].lower == "too" || toks[b - 1].lower == "so" ||
-                     toks[b - 1].tag == PartOfSpeech::particle || toks[b - 1].tag == PartOfSpeech::negation))
+                     toks[b - 1].tag == PartOfSpeech::particle || toks[b - 1].tag == PartOfSpeech::negation ||
+                     (toks[b - 1].tag == PartOfSpeech::adverb && !toks[b - 1].pauseAfter && b >= 2 &&
+                      formOfBe(toks[b - 2].lower))))
       --b;
     // ("is two years older": past by how much)
     if (toks[i].degree == 1 && b >= 3 && toks[b - 1].tag == PartOfSpeech::noun && unitOfTime(toks[b - 1].lemma) &&
@@ -5275,12 +5278,23 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
     std::size_t k = i + 1;
     while (k < toks.size() && toks[k].tag == PartOfSpeech::adjective) ++k;
     const bool nounAfter = k < toks.size() && toks[k].tag == PartOfSpeech::noun;
+    // "a free repair workshop": the head of the nouns after it may choose its sense too
+    // ("ingyenes" of a workshop, where "repair" names none)
+    if (nounAfter) {
+      std::size_t head = k;
+      while (head + 1 < toks.size() && !toks[head].pauseAfter && toks[head + 1].tag == PartOfSpeech::noun) ++head;
+      if (head > k) toks[i].modifiers.push_back(toks[head].lemma);
+    }
     if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && namesPerson(toks[b - 2]) && !nounAfter)
       toks[i].ofPerson = true;
-    // "Delivery is free": a predicate takes the sense its subject asks for ("ingyenes")
+    // "Delivery is free", "Entry will be free": a predicate takes the sense its subject asks
+    // for ("ingyenes"), past the modal and the negation before the copula
+    std::size_t subject = b >= 2 ? b - 2 : 0;
+    while (subject > 0 && (toks[subject].tag == PartOfSpeech::modal || toks[subject].tag == PartOfSpeech::negation))
+      --subject;
     if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks[b - 1].lower) &&
-        toks[b - 2].tag == PartOfSpeech::noun && !nounAfter && toks[i].neighbour.empty())
-      toks[i].neighbour = toks[b - 2].lemma;
+        toks[subject].tag == PartOfSpeech::noun && !nounAfter && toks[i].neighbour.empty())
+      toks[i].neighbour = toks[subject].lemma;
     // "It is hot today": "it" with no noun after the adjective is the weather's ("Meleg van")
     else if (b >= 2 && toks[b - 1].tag == PartOfSpeech::auxiliary && formOfBe(toks[b - 1].lower) &&
              toks[b - 2].lower == "it" && !nounAfter && toks[i].neighbour.empty())

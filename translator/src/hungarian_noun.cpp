@@ -291,9 +291,11 @@ std::string inflectNoun(const NounStem& stem, bool plural, Possessor owner, Case
     inflected = true;
   }
   // an inflected form follows its own last vowel ("könyveken"), a back word stays back ("kulcsaim")
-  // (a front compound stays front: "nagynénémtől")
+  // (a front compound stays front: "nagynénémtől"; so does a word the lexicon marks front,
+  // whose "i" after a rounded vowel takes no rounded suffix: "zsűrikhez")
   const Harmony own = harmonyOf(form);
-  const Harmony formHarmony = inflected && h != Harmony::back && own != Harmony::back ? own : h;
+  const Harmony formHarmony =
+      inflected && h != Harmony::back && own != Harmony::back && stem.harmony != int(Harmony::front) ? own : h;
   if (c == Case::accusative && inflected && !vowel(form.back()))
     return utf16ToUtf8(head + form + pick2(h, u"at", u"et"));
   return utf16ToUtf8(head + attachCaseWide(form, c, formHarmony, inflected));

@@ -1161,7 +1161,7 @@ TEST(ConstructionsTest, AThingsVerbMayHaveItsOwnPrefix) {
 // A participle only WordNet knows as an adjective is its verb's form: left untranslated before,
 // and an "-ing" one after an article was the bare stem ("a süt versenyt").
 TEST(ConstructionsTest, AParticipleOnlyWordNetKnowsIsItsVerbsForm) {
-  EXPECT_EQ(hungarian("We walked through the forgotten streets."), "Sétáltunk az elfelejtett utcákon keresztül.");
+  EXPECT_EQ(hungarian("They found the abandoned car."), "Megtal\xC3\xA1lt\xC3\xA1k az elhagyott aut\xC3\xB3t.");
   EXPECT_EQ(hungarian("She won the baking contest."), "Megnyerte a sütő versenyt.");
   // ("with trembling hands" after a preposition keeps the dictionary's adjective)
   EXPECT_EQ(hungarian("She opened the letter with trembling hands."), "Kinyitotta a levelet remegő kézzel.");

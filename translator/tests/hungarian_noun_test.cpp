@@ -153,6 +153,16 @@ TEST(HungarianNounTest, AGivenFormOfAHyphenatedWordIsTheWholeWord) {
   EXPECT_EQ(form(email, Case::nominative, true, {3, false}), "e-mailjei");
 }
 
+// A word marked front whose "i" follows a rounded vowel keeps the unrounded suffixes in its
+// inflected forms too: "zsűrihez", "zsűrikhez", "zsűriken" (not "zsűrikhöz").
+TEST(HungarianNounTest, AWordMarkedFrontKeepsItsUnroundedSuffixesInThePlural) {
+  NounStem jury = noun("zsűri");
+  jury.harmony = int(Harmony::front);
+  EXPECT_EQ(form(jury, Case::allative), "zsűrihez");
+  EXPECT_EQ(form(jury, Case::allative, true), "zsűrikhez");
+  EXPECT_EQ(form(jury, Case::superessive, true), "zsűriken");
+}
+
 // Three of one consonant never meet in a compound: a hyphen keeps them apart, a digraph counting
 // as one letter; two meeting ("jegygyűrű", "sakktábla") stay joined.
 TEST(HungarianNounTest, ACompoundWhereThreeOfOneConsonantMeetTakesAHyphen) {

@@ -2516,3 +2516,109 @@ TEST(PhrasesTest, SittingDownSomewhereAndAKettlePutOn) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, FreeOfAPriceAfterAModalAndBeforeACompound) {
+  // a predicate after "will be" takes the sense its subject asks for, as after "is"
+  EXPECT_EQ(hungarian("Entry will be free."), "A belépés ingyenes lesz.");
+  // the head of the nouns after the adjective chooses it, past the noun before it
+  EXPECT_TRUE(has(hungarian("There is a free repair workshop in the library."), "ingyenes"));
+  // a seat that will be free stays a place not taken
+  EXPECT_TRUE(has(hungarian("The seat will be free."), "szabad"));
+}
+
+TEST(PhrasesTest, TaxReturnsAndAContestsJury) {
+  EXPECT_EQ(hungarian("Tax returns must be submitted by Friday."), "Az adóbevallásokat be kell nyújtani péntekig.");
+  EXPECT_TRUE(has(hungarian("Fill in the tax form."), "adóbevallási nyomtatványt"));
+  // a return beside an accountant is the tax one
+  EXPECT_TRUE(has(hungarian("My accountant checked the return."), "adóbevallást"));
+  // a contest's jury is its judges, a court's the jurors
+  EXPECT_EQ(hungarian("The jury chose the winner of the competition."), "A zsűri kiválasztotta a verseny nyertesét.");
+  EXPECT_TRUE(has(hungarian("The jury found him guilty."), "esküdtszék"));
+  // entries to a contest are the names put in, "nevezések"
+  EXPECT_TRUE(has(hungarian("Entries for the competition close on Friday."), "nevezések"));
+}
+
+TEST(PhrasesTest, KitchenThingsAndPoolsSaidAsOneWord) {
+  EXPECT_EQ(hungarian("Stir the sauce with a wooden spoon."), "Keverje a szószt egy fakanállal.");
+  EXPECT_TRUE(has(hungarian("Test the cake with a skewer."), "hurkapálcával"));
+  // poppy seeds are one mass, "mák"
+  EXPECT_EQ(hungarian("Sprinkle the rolls with poppy seeds."), "Szórja a zsemléket mákkal.");
+  EXPECT_EQ(hungarian("The stone basin was full of water."), "A kőmedence tele volt vízzel.");
+  // one goes into a swimming pool's building
+  EXPECT_EQ(hungarian("We went to the swimming pool."), "Az uszodába mentünk.");
+  // a plural's bare apostrophe opens the compound: "the farmers' market"
+  EXPECT_EQ(hungarian("The farmers' market opens at eight."), "A termelői piac nyolckor nyit.");
+  // classes held are lessons
+  EXPECT_TRUE(has(hungarian("Classes will be held in the main hall."), "órákat"));
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, WordsOfRecipesPhotosAndStories) {
+  // a contest's judges are its jury's members, a court's "bíró"
+  EXPECT_TRUE(has(hungarian("The judges of the competition clapped."), "zsűritagjai"));
+  EXPECT_TRUE(has(hungarian("The judge sent him to prison."), "bíró"));
+  // a mixture beaten pale is light, a face "sápadt"
+  EXPECT_TRUE(has(hungarian("Beat until the mixture is pale."), "világos"));
+  EXPECT_TRUE(has(hungarian("Her face was pale."), "sápadt"));
+  EXPECT_TRUE(has(hungarian("The exhibition shows black-and-white photographs of forgotten streets."),
+                  "az elfeledett utcák fekete-fehér fényképeit"));
+  // a lost hiker has lost the way, a lost key is gone
+  EXPECT_TRUE(has(hungarian("A lost hiker was rescued."), "eltévedt"));
+  EXPECT_TRUE(has(hungarian("I found a lost key."), "elveszett"));
+  EXPECT_TRUE(has(hungarian("I have attached a scanned copy of the ticket."), "szkennelt"));
+  EXPECT_TRUE(has(hungarian("Please scan the document."), "szkennelje be a dokumentumot"));
+  EXPECT_TRUE(has(hungarian("Replace the inner tube."), "belső gumit"));
+  // setting off home is "hazaindul"; heading a department leads it
+  EXPECT_TRUE(has(hungarian("We headed home after dinner."), "Hazaindultunk"));
+  EXPECT_TRUE(has(hungarian("She will head the new department."), "Vezetni fogja"));
+  // a jacket straightened is set right, a wire "kiegyenesít"
+  EXPECT_TRUE(has(hungarian("Marta straightened her jacket."), "megigazította"));
+  EXPECT_TRUE(has(hungarian("Engineers restored electricity to most homes."), "áramellátást"));
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, WordsOfNoticesEmailsAndMeals) {
+  EXPECT_EQ(hungarian("The meeting has been postponed until further notice."),
+            "A megbeszélést elhalasztották további értesítésig.");
+  // a barbecue one has is the party, one cleans the grill
+  EXPECT_TRUE(has(hungarian("Our neighbours are having a barbecue tonight."), "grillpartit"));
+  EXPECT_TRUE(has(hungarian("Clean the barbecue after use."), "grillsütőt"));
+  // a kettle put on is set on to boil, a coat put on worn
+  EXPECT_EQ(hungarian("He put the kettle on and waited."), "Feltette a vízforralót, és várt.");
+  EXPECT_EQ(hungarian("She put on her coat."), "Felvette a kabátját.");
+  // an application that succeeded is one applied with; one that crashed a program
+  EXPECT_TRUE(has(hungarian("We are pleased to inform you that your application was successful."), "jelentkezés"));
+  EXPECT_TRUE(has(hungarian("The application crashed again."), "alkalmazás"));
+  EXPECT_TRUE(has(hungarian("The main course was roast chicken."), "A főétel sült csirke"));
+}
+
+}  // namespace
+}  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, APredicatePastAnAdverbOfDegreeAndWordsOfHomeAndTravel) {
+  // the subject chooses the predicate's sense past "almost" as past "very"
+  EXPECT_EQ(hungarian("My phone battery is almost dead."), "A telefonelemem majdnem lemerült.");
+  EXPECT_TRUE(has(hungarian("The library card is free for residents."), "ingyenes"));
+  EXPECT_TRUE(has(hungarian("The hotel offers a shuttle service to the airport."), "transzferjáratot"));
+  EXPECT_TRUE(has(hungarian("The village hall needs a new roof."), "kultúrház"));
+  EXPECT_EQ(hungarian("He shrugged and looked away."), "Vállat vont, és félrenézett.");
+  // crumbs of bread are one mass
+  EXPECT_TRUE(has(hungarian("Mix until it looks like breadcrumbs."), "zsemlemorzsára"));
+  // dough rises as bread does, "kel", though "it" is said
+  EXPECT_TRUE(has(hungarian("Cover the dough and leave it to rise."), "keljen"));
+}
+
+}  // namespace
+}  // namespace lexiton::translator
