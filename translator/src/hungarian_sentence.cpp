@@ -1835,7 +1835,9 @@ void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::st
     const Token& first = t_[owner.begin];
     // ("the names of half the team": an owner whose own owner comes first has its article there,
     // "a csapat felének a nevei")
-    if (!owner.name && !owner.ofOwner && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective))
+    // (a month or a day, capitalised, takes none: "augusztus vége", "május eleje")
+    if (!owner.name && !owner.ofOwner && (first.tag == PartOfSpeech::noun || first.tag == PartOfSpeech::adjective) &&
+        !(first.tag == PartOfSpeech::noun && first.capitalised))
       emit("a", owner.begin);  // "the price of petrol": "a benzin ára"
     // "the bottom of this e-mail": an owner with "this" or "that" is said in the dative, the
     // head with its own article ("ennek az e-mailnek az alján")
@@ -1855,6 +1857,8 @@ void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::st
     }
     if (np.ofOwner && tk.lower == "the") continue;
     if (np.ofOwner && t_[np.ofOwner - 1].lower == "by" && (tk.lower == "a" || tk.lower == "an")) continue;
+    // ("without a word", "without an agreement": what is missing is bare, "szó nélkül")
+    if (k == np.begin && k > 0 && t_[k - 1].lower == "without" && (tk.lower == "a" || tk.lower == "an")) continue;
     if (k == np.begin && lessOf(k)) {  // "kevesebb időt"
       emit("kevesebb", k);
       countable = false;

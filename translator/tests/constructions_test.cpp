@@ -3223,7 +3223,7 @@ TEST(ConstructionsTest, APastParticipleWithItsPlaceAfterTheNounStandsBeforeIt) {
 TEST(ConstructionsTest, WithoutDoingIsAnelkulHogyAndTheConditional) {
   EXPECT_EQ(hungarian("He went out without closing the door."), "Kiment, anélkül, hogy becsukná az ajtót.");
   // a noun after it stays a postposition's
-  EXPECT_EQ(hungarian("He went out without a word."), "Kiment egy szó nélkül.");
+  EXPECT_EQ(hungarian("He went out without a word."), "Kiment szó nélkül.");
 }
 
 TEST(ConstructionsTest, ADefiniteOwnerAfterOfMakesTheHeadItsOwn) {
@@ -6582,6 +6582,12 @@ TEST(ConstructionsTest, ANoticeAsksThePublicAndALabelsNegation) {
   // a label's "Not" is said of the product
   EXPECT_EQ(hungarian("Not suitable for children under three years."), "Nem megfelelő három év alatti gyerekeknek.");
   EXPECT_EQ(hungarian("Not for sale."), "Nem eladó.");
+}
+
+TEST(ConstructionsTest, AMonthOwnsWithoutAnArticle) {
+  EXPECT_EQ(hungarian("The end of August is hot."), "Augusztus vége forró.");
+  // (another owner keeps its article)
+  EXPECT_EQ(hungarian("We will finish by the end of the year."), "Befejezünk az év végéig.");
 }
 
 }  // namespace

@@ -325,9 +325,9 @@ TEST(PhrasesTest, SeveralCountsAnIndefiniteObject) {
 }
 
 TEST(PhrasesTest, WhatIsLeftWithoutAThingIsLetBeNotGoneFrom) {
-  EXPECT_EQ(hungarian("The flood left many families without a home."), "Az árvíz sok családot hagyott egy otthon nélkül.");
+  EXPECT_EQ(hungarian("The flood left many families without a home."), "Az árvíz sok családot hagyott otthon nélkül.");
   // one who goes away from a place without a thing leaves it
-  EXPECT_EQ(hungarian("She left the house without a coat."), "Elhagyta a házat egy kabát nélkül.");
+  EXPECT_EQ(hungarian("She left the house without a coat."), "Elhagyta a házat kabát nélkül.");
 }
 
 TEST(PhrasesTest, HowMuchAThingChangedTakesTheCaseOfBy) {
