@@ -5457,6 +5457,13 @@ TEST(ConstructionsTest, TheSpeakerBeforeAComma) {
             "„Add vissza!” – kiabálta Lucy, a bátyját az asztal körül üldözve.");
 }
 
+// A quotation before its speaker and an unlisted verb of saying keeps its words: "groaned",
+// "sighed" after a name, where the "!" once ended the sentence and the quotation was lost.
+TEST(ConstructionsTest, AQuotationBeforeANamedSpeakerIsKept) {
+  EXPECT_EQ(hungarian("\"The judges are here!\" Anna groaned."), "„A bírók itt vannak!” – nyögte Anna.");
+  EXPECT_EQ(hungarian("\"Hurry up!\" Mum sighed."), "„Siess!” – sóhajtotta anya.");
+}
+
 // Words of saying longer than a few words are still the quotation's when their speaker and verb
 // open them: the quotation in „...”, the rest after the dash.
 TEST(ConstructionsTest, LongerWordsOfSayingOpenedByTheSpeakerAndTheVerb) {
