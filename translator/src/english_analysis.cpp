@@ -1204,6 +1204,14 @@ class ReadingChooser {
             (before->tag == PartOfSpeech::conjunction && before->lower != "and" && before->lower != "or"));
   }
 
+  // A relative clause opens at `j`: "who" or "that" and a word that may be its verb ("who are",
+  // "that live here"). (After a plural noun only: "Check that ..." opens what an imperative tells.)
+  bool relativeOpensAfter(std::size_t j) const {
+    return j + 1 < toks_.size() && (toks_[j].lower == "who" || toks_[j].lower == "that") &&
+           (toks_[j + 1].tag == PartOfSpeech::auxiliary || toks_[j + 1].tag == PartOfSpeech::modal ||
+            mayBeVerb(j + 1));
+  }
+
   // The word can be a plural noun ("prices").
   bool pluralNounReading(const Token& w) const {
     const std::vector<Reading> rs = readingsOf(core_, w);
@@ -2388,6 +2396,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (i == 0 && !toks[i].pauseAfter && pluralNounReading(toks[i]) && pastAfterPlace(i + 1)) {
     // "People in the village helped us", "Costs in the area rose": a plural subject and its
     // place before the past, no imperative
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
+  } else if (i == 0 && !toks[i].pauseAfter && pluralNounReading(toks[i]) && relativeOpensAfter(i + 1)) {
+    // "People who are allergic to nuts should avoid", "People that live here ...": a plural
+    // subject that a relative clause describes; an imperative takes no "who" after it
     bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
