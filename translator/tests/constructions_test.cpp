@@ -5457,6 +5457,14 @@ TEST(ConstructionsTest, TheSpeakerBeforeAComma) {
             "„Add vissza!” – kiabálta Lucy, a bátyját az asztal körül üldözve.");
 }
 
+// A second "have" after "and" owns for the subject of the verb before it: "I work ... and have
+// a steady income" is "..., és van egy stabil jövedelmem", not lost nor the third person's.
+TEST(ConstructionsTest, ASharedSubjectOwnsAfterAnd) {
+  EXPECT_EQ(hungarian("I work as a nurse and have a steady income."),
+            "Dolgozom ápolóként, és van egy stabil jövedelmem.");
+  EXPECT_EQ(hungarian("We live in a small flat and have two cats."), "Egy kis lakásban lakunk, és két macskánk van.");
+}
+
 // A quotation before its speaker and an unlisted verb of saying keeps its words: "groaned",
 // "sighed" after a name, where the "!" once ended the sentence and the quotation was lost.
 TEST(ConstructionsTest, AQuotationBeforeANamedSpeakerIsKept) {
