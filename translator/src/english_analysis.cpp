@@ -6395,15 +6395,20 @@ void usedAsPassive(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 }
 
 // "How long does the journey take?": the time a thing takes, asked, is "tart" ("Meddig tart az
-// utazás?"), as a span after "take" is ("Két óráig tart").
+// utazás?"), as a span after "take" is ("Két óráig tart"); asked within a clause too ("Could
+// you tell me how long the process usually takes?": "mennyi ideig tart").
 void howLongItTakes(std::vector<Token>& toks) {
-  if (toks.size() < 4 || toks[0].lemma != "how long") return;
-  for (std::size_t i = 2; i < toks.size(); ++i)
-    if (toks[i].tag == PartOfSpeech::verb && toks[i].lemma == "take" && !toks[i].hasObject &&
-        (i + 1 == toks.size() || toks[i].pauseAfter)) {
+  bool asked = false;  // a "how long" before, in the same stretch up to a comma
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    if (toks[i].lemma == "how long") {
+      asked = true;
+    } else if (asked && toks[i].tag == PartOfSpeech::verb && toks[i].lemma == "take" && !toks[i].hasObject &&
+               (i + 1 == toks.size() || toks[i].pauseAfter)) {
       toks[i].neighbour = "hour", toks[i].neighbourIsSubject = false;
       return;
     }
+    if (toks[i].pauseAfter) asked = false;
+  }
 }
 
 // "kicked the door shut", "slammed it shut", "pushed the gate open": after the object of a push

@@ -363,6 +363,8 @@ TEST(ConstructionsTest, AThingThereIsNoneOfHasNoArticle) {
 // What a journey takes, asked, is "tart"; "the last train" keeps "does" the question's.
 TEST(ConstructionsTest, QuestionsOfTravel) {
   EXPECT_EQ(hungarian("How long does the journey take?"), "Meddig tart az utazás?");
+  // (asked within a clause: "tart" as well, not "visz")
+  EXPECT_EQ(hungarian("I do not know how long the repair will take."), "Nem tudom, meddig fog tartani a javítás.");
   EXPECT_EQ(hungarian("What time does the last train leave?"), "Hány órakor indul az utolsó vonat?");
   EXPECT_EQ(hungarian("How far is it from here?"), "Milyen messze van innen?");
 }
