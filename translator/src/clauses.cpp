@@ -737,8 +737,14 @@ bool Splitter::startsClause(std::size_t i, std::size_t clauseBegin, bool inRelat
         t_[i + 2].tag == PartOfSpeech::verb &&
         (t_[i + 2].form == VerbForm::third || t_[i + 2].form == VerbForm::past);
     // ("is small and has no window", "and had a dog": owning, a clause of the same subject)
+    // ("I work as a nurse and have a steady income": "have" too, after a verb of its own subject;
+    // "Tom and Anna have a dog" joins the subjects)
+    const bool haveAfterVerb =
+        t_[i + 1].lower == "have" &&
+        std::any_of(t_.begin() + std::ptrdiff_t(clauseBegin), t_.begin() + std::ptrdiff_t(i),
+                    [](const Token& k) { return k.tag == PartOfSpeech::verb && k.form != VerbForm::ing; });
     const bool owns = i + 2 < t_.size() && t_[i + 1].tag == PartOfSpeech::auxiliary &&
-                      (t_[i + 1].lower == "has" || t_[i + 1].lower == "had") &&
+                      (t_[i + 1].lower == "has" || t_[i + 1].lower == "had" || haveAfterVerb) &&
                       (t_[i + 2].tag == PartOfSpeech::determiner || t_[i + 2].tag == PartOfSpeech::possessive ||
                        t_[i + 2].tag == PartOfSpeech::number || t_[i + 2].tag == PartOfSpeech::adjective);
     // ("and now it won't switch on", "and suddenly the lights went out": an adverb before the

@@ -1220,6 +1220,14 @@ class ReadingChooser {
             (before->tag == PartOfSpeech::conjunction && before->lower != "and" && before->lower != "or"));
   }
 
+  // A relative clause opens at `j`: "who" or "that" and a word that may be its verb ("who are",
+  // "that live here"). (After a plural noun only: "Check that ..." opens what an imperative tells.)
+  bool relativeOpensAfter(std::size_t j) const {
+    return j + 1 < toks_.size() && (toks_[j].lower == "who" || toks_[j].lower == "that") &&
+           (toks_[j + 1].tag == PartOfSpeech::auxiliary || toks_[j + 1].tag == PartOfSpeech::modal ||
+            mayBeVerb(j + 1));
+  }
+
   // The word can be a plural noun ("prices").
   bool pluralNounReading(const Token& w) const {
     const std::vector<Reading> rs = readingsOf(core_, w);
@@ -2429,6 +2437,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (i == 0 && !toks[i].pauseAfter && pluralNounReading(toks[i]) && pastAfterPlace(i + 1)) {
     // "People in the village helped us", "Costs in the area rose": a plural subject and its
     // place before the past, no imperative
+    bonus(PartOfSpeech::noun, std::nullopt, 200);
+  } else if (i == 0 && !toks[i].pauseAfter && pluralNounReading(toks[i]) && relativeOpensAfter(i + 1)) {
+    // "People who are allergic to nuts should avoid", "People that live here ...": a plural
+    // subject that a relative clause describes; an imperative takes no "who" after it
     bonus(PartOfSpeech::noun, std::nullopt, 200);
   } else if (startsClause && (i == 0 || !capital)) {
     bonus(PartOfSpeech::verb, VerbForm::base, 150);  // an imperative: "Close the window."
@@ -6658,15 +6670,20 @@ void usedAsPassive(const lexicon::CoreLexicon& core, std::vector<Token>& toks) {
 }
 
 // "How long does the journey take?": the time a thing takes, asked, is "tart" ("Meddig tart az
-// utazás?"), as a span after "take" is ("Két óráig tart").
+// utazás?"), as a span after "take" is ("Két óráig tart"); asked within a clause too ("Could
+// you tell me how long the process usually takes?": "mennyi ideig tart").
 void howLongItTakes(std::vector<Token>& toks) {
-  if (toks.size() < 4 || toks[0].lemma != "how long") return;
-  for (std::size_t i = 2; i < toks.size(); ++i)
-    if (toks[i].tag == PartOfSpeech::verb && toks[i].lemma == "take" && !toks[i].hasObject &&
-        (i + 1 == toks.size() || toks[i].pauseAfter)) {
+  bool asked = false;  // a "how long" before, in the same stretch up to a comma
+  for (std::size_t i = 0; i < toks.size(); ++i) {
+    if (toks[i].lemma == "how long") {
+      asked = true;
+    } else if (asked && toks[i].tag == PartOfSpeech::verb && toks[i].lemma == "take" && !toks[i].hasObject &&
+               (i + 1 == toks.size() || toks[i].pauseAfter)) {
       toks[i].neighbour = "hour", toks[i].neighbourIsSubject = false;
       return;
     }
+    if (toks[i].pauseAfter) asked = false;
+  }
 }
 
 // "kicked the door shut", "slammed it shut", "pushed the gate open": after the object of a push

@@ -4196,8 +4196,9 @@ std::size_t Generator::emitPossession() {
                                        : future ? "lesz"
                                                 : "van");
   if (!first) emit(verb, g.have);
-  // (the subject's person as the verb agrees: formal "you" is the third, "Van kérdése")
-  const bool pronoun = subject && subject->pronoun;
+  // (the subject's person as the verb agrees: formal "you" is the third, "Van kérdése"; the
+  // subject of the clause before, shared: "Ápolóként dolgozom, és stabil jövedelmem van")
+  const bool pronoun = subject ? subject->pronoun : before_.known && !g.imperative;
   emitNounPhrase(obj, Case::nominative, "", pronoun ? roles_.agreement.person : 3,
                  pronoun && roles_.agreement.plural);
   if (first) emit(verb, g.have);

@@ -363,6 +363,8 @@ TEST(ConstructionsTest, AThingThereIsNoneOfHasNoArticle) {
 // What a journey takes, asked, is "tart"; "the last train" keeps "does" the question's.
 TEST(ConstructionsTest, QuestionsOfTravel) {
   EXPECT_EQ(hungarian("How long does the journey take?"), "Meddig tart az utazás?");
+  // (asked within a clause: "tart" as well, not "visz")
+  EXPECT_EQ(hungarian("I do not know how long the repair will take."), "Nem tudom, meddig fog tartani a javítás.");
   EXPECT_EQ(hungarian("What time does the last train leave?"), "Hány órakor indul az utolsó vonat?");
   EXPECT_EQ(hungarian("How far is it from here?"), "Milyen messze van innen?");
 }
@@ -5464,6 +5466,21 @@ TEST(ConstructionsTest, ThingsNotAllowedInListed) {
 TEST(ConstructionsTest, TheSpeakerBeforeAComma) {
   EXPECT_EQ(hungarian("\"Give it back!\" shouted Lucy, chasing her brother round the table."),
             "„Add vissza!” – kiabálta Lucy, a bátyját az asztal körül üldözve.");
+}
+
+// A second "have" after "and" owns for the subject of the verb before it: "I work ... and have
+// a steady income" is "..., és van egy stabil jövedelmem", not lost nor the third person's.
+TEST(ConstructionsTest, ASharedSubjectOwnsAfterAnd) {
+  EXPECT_EQ(hungarian("I work as a nurse and have a steady income."),
+            "Dolgozom ápolóként, és van egy stabil jövedelmem.");
+  EXPECT_EQ(hungarian("We live in a small flat and have two cats."), "Egy kis lakásban lakunk, és két macskánk van.");
+}
+
+// A quotation before its speaker and an unlisted verb of saying keeps its words: "groaned",
+// "sighed" after a name, where the "!" once ended the sentence and the quotation was lost.
+TEST(ConstructionsTest, AQuotationBeforeANamedSpeakerIsKept) {
+  EXPECT_EQ(hungarian("\"The judges are here!\" Anna groaned."), "„A bírók itt vannak!” – nyögte Anna.");
+  EXPECT_EQ(hungarian("\"Hurry up!\" Mum sighed."), "„Siess!” – sóhajtotta anya.");
 }
 
 // Words of saying longer than a few words are still the quotation's when their speaker and verb

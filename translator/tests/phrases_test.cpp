@@ -2255,6 +2255,14 @@ TEST(PhrasesTest, APluralSubjectWithItsPlaceIsNoImperative) {
   EXPECT_EQ(hungarian("People in the village helped us."), "A faluban l\xC3\xA9v\xC5\x91 emberek seg\xC3\xADtettek nek\xC3\xBCnk.");
 }
 
+TEST(PhrasesTest, APluralSubjectBeforeWhoIsNoImperative) {
+  // "People who are allergic ...": a plural noun that a clause of "who" describes is the subject,
+  // not "Benépesítsen"
+  const std::string h = hungarian("People who are allergic to nuts should avoid this product.");
+  EXPECT_TRUE(has(h, "Az emberek, akik allergi\xC3\xA1sak")) << h;
+  EXPECT_FALSE(has(h, "n\xC3\xA9pes\xC3\xADts")) << h;
+}
+
 }  // namespace
 }  // namespace lexiton::translator
 namespace lexiton::translator {

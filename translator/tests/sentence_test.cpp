@@ -27,6 +27,18 @@ TEST(SentenceTest, PicksTheSentenceAroundThePointer) {
   EXPECT_EQ(t.substr(s.begin, s.end - s.begin), U"Next");
 }
 
+// A quotation's "!" ends nothing when its speaker and a verb of saying follow, listed or any
+// "-ed" verb closing the words of saying; a speaker who goes on doing something is a new sentence.
+TEST(SentenceTest, AQuotationKeepsItsSpeakerAndVerbOfSaying) {
+  const std::u32string t = U"\"The judges are here!\" Zsófi groaned. \"No,\" Peter grunted. \"Stop!\" Anna walked away.";
+  Sentence s = sentenceAround(t, t.find(U"groaned"));
+  EXPECT_EQ(t.substr(s.begin, s.end - s.begin), U"\"The judges are here!\" Zsófi groaned.");
+  s = sentenceAround(t, t.find(U"grunted"));
+  EXPECT_EQ(t.substr(s.begin, s.end - s.begin), U"\"No,\" Peter grunted.");
+  s = sentenceAround(t, t.find(U"walked"));
+  EXPECT_EQ(t.substr(s.begin, s.end - s.begin), U"Anna walked away.");
+}
+
 TEST(SentenceTest, WordsKeepApostrophesAndHyphensBetweenLetters) {
   const std::u32string t = U"Don\u2019t touch John's well-known 3.5 'cat' -- ok";
   Sentence s = sentenceAround(t, 0);
