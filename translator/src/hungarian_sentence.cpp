@@ -361,10 +361,12 @@ VerbStem verbOfNote(std::string_view note) {
 
 // The verb a sense says without an object, its intr= note: a change completed has its prefix
 // in a simple past ("The factory closed": "bezárt"), what is done as a rule or going on has none
-// ("The shop closes at six": "hatkor zár").
+// ("The shop closes at six": "hatkor zár"). A prefix written apart is part of the verb's
+// meaning and stays ("The film ends at ten": "tízkor ér véget", never "tízkor ér").
 VerbStem intransitiveOf(const Sense& s, bool past, VerbForm form) {
   VerbStem stem = verbOfNote(s.note("intr"));
-  if (!past || form == VerbForm::ing) stem.prefix.clear();
+  const bool writtenApart = !stem.prefix.empty() && stem.prefix.back() == ' ';
+  if ((!past || form == VerbForm::ing) && !writtenApart) stem.prefix.clear();
   return stem;
 }
 
