@@ -2129,8 +2129,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       "blend", "steam", "toast", "drain", "use", "keep", "shake", "wash", "cover", "discard", "consume",
       "swallow", "handle", "refreeze", "defrost", "thaw"};
   // ("Do not use after the expiry date", "Please keep out of reach of children": "Ne használja",
-  // "Tartsa")
-  const bool dishAtHand = imperative && !hasObject && verb < n_ &&
+  // "Tartsa"; but "so don't cook!", a "don't" of talk, forbids the cooking itself: "ne főzz")
+  const bool talksDont = verb >= 2 && t_[verb - 1].tag == PartOfSpeech::negation && t_[verb - 2].lower == "do" &&
+                         t_[verb - 1].word == t_[verb - 2].word;
+  const bool dishAtHand = imperative && !hasObject && verb < n_ && !talksDont &&
                           (verb == 0 || t_[verb - 1].lower == "then" || t_[verb - 1].lower == "and" ||
                            t_[verb - 1].lower == "please" || t_[verb - 1].tag == PartOfSpeech::negation) &&
                           listed(kDoneToTheThing, v.lemma) && s && !s->noObject &&

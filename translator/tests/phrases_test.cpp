@@ -2486,5 +2486,11 @@ TEST(PhrasesTest, ACommandAfterAConditionAndItsCommaKeepsItsParticle) {
   EXPECT_EQ(hungarian("If the weather gets worse, go back."), "Ha az idő rosszabbodik, menjen vissza.");
 }
 
+TEST(PhrasesTest, ADontOfTalkForbidsTheDoingItself) {
+  // no dish at hand: the indefinite "ne főzz", where a label's "Do not" keeps the product's "ne ... -ja"
+  EXPECT_EQ(hungarian("It is late, so don't cook!"), "Késő, ezért ne főzz!");
+  EXPECT_EQ(hungarian("Don't cook tonight."), "Ma este ne főzz.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
