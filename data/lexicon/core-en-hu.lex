@@ -365,7 +365,7 @@ follow	v	követ ; meg|fogad[when=advice]
 return	v	vissza|tér[noobj] ; vissza|ad ; vissza|küld[when=form/parcel/package/item/goods/product/questionnaire/order/letter/email/document/documents/application]
 return	n	visszatérés[front] ; visszaküldés[front,pl] ; hozam ; adóbevallás[adóbevallások,near=accountant/accountants/tax/taxes/vat/deduction/deductions/taxpayer/taxpayers]
 end	n	vég[végek,at=n,in=n] ; befejezés
-end	v	befejez[intr=végződik,in=val]
+end	v	befejez[intr=véget |ér,in=val]
 fire	n	tűz[tüzek] ; tűzvész
 order	n	rendelés[rendelések] ; sorrend ; rend ; rendelés[rendelések,when=place/cancel/track/confirm/deliver/ship/process/receive/complete/dispatch/charge] ; sorrend[when=alphabetical/reverse/chronological/right/correct/wrong/random/same/numerical/ascending/descending] ; parancs[parancsok,when=obey/follow/give/disobey/issue/executive]
 order	v	rendel ; meg|rendel
@@ -383,7 +383,7 @@ side	n	oldal[oldalak,acc=oldalt,3sg=oldala]
 walk	n	séta
 fix	v	meg|javít ; készít[when=dinner/lunch/breakfast/meal/drink/snack/sandwich] ; ki|javít[when=bug/error/mistake/typo/fault/glitch] ; meg|old[when=problem/issue]
 lock	v	be|zár[state]
-miss	v	hiányzik[feels=nak] ; hiányol ; le|késik[when=bus/train/flight/plane/tram/ferry/boat/connection/coach/start/beginning/appointment] ; le|marad[obj=rol,when=meeting/class/lesson/lecture/briefing/rehearsal/training] ; ki|hagy[when=concert/show/film/movie/match/game/party/event/episode/call/opening/sale/offer] ; el|szalaszt[when=chance/opportunity] ; el|vét[when=target/goal/shot/penalty/kick/mark] ; mulaszt[perf=el,when=school/work/deadline/payment/dose]
+miss	v	hiányzik[feels=nak] ; hiányol ; le|késik[when=bus/train/flight/plane/tram/ferry/boat/connection/coach/start/beginning/appointment] ; hiányzik[obj=rol,when=class/lesson/lessons/lecture/lectures/training/practice/rehearsal] ; le|marad[obj=rol,when=meeting/briefing] ; ki|hagy[when=concert/show/film/movie/match/game/party/event/episode/call/opening/sale/offer/penalty/shot/kick/goal/target] ; el|szalaszt[when=chance/opportunity] ; mulaszt[perf=el,when=school/work/deadline/payment/dose]
 offer	v	fel|ajánl[to=nak] ; kínál[to=nak]
 offer	n	ajánlat[ajánlatok]
 save	v	meg|ment ; spórol ; el|ment[when=change/file/document/setting/work/progress/game/draft/copy/photo/image/data/password] ; meg|takarít[when=money/time/energy]
@@ -547,7 +547,7 @@ wish	v	kíván
 worry	v	aggódik[about=ert]
 hide	v	el|rejt[intr=el|bújik] ; el|bújik
 kick	v	rúg[perf=meg] ; meg|rúg
-lift	v	fel|emel ; fel|old[when=ban/sanction/restriction/embargo/lockdown/curfew/blockade/suspension]
+lift	v	fel|emel[intr=fel|száll] ; fel|old[when=ban/sanction/restriction/embargo/lockdown/curfew/blockade/suspension]
 feed	v	etet ; meg|etet
 feed	n	takarmány[takarmányok]
 knock	v	kopog[noobj] ; kopogtat
@@ -625,7 +625,7 @@ sock	n	zokni[pair]
 sofa	n	kanapé
 spoon	n	kanál[kanalak]
 sport	n	sport[sportok]
-square	n	tér[terek,in=n,at=n] ; négyzet
+square	n	tér[terek,in=n,at=n,to=ra] ; négyzet
 stamp	n	bélyeg[bélyegek]
 sweater	n	pulóver[pulóverek]
 swimming pool	n	uszoda[to=ba,at=ban,in=ban]
@@ -718,7 +718,7 @@ fit	v	passzol[noobj]
 last	adj	utolsó ; múlt
 mark	n	jel[jelek] ; jegy[jegyek]
 position	n	helyzet[helyzetek] ; pozíció ; állás[állások,when=apply/fill/offer/advertise/accept/hold/vacant/permanent/assistant/librarian/manager/secretary/receptionist/teacher/nurse/engineer/director/editor/accountant/developer/clerk/cook/chef/waiter/driver] ; pozíció[when=senior/managerial]
-raise	v	fel|emel ; emel ; gyűjt[when=money/fund/capital/donation/signature] ; fel|vet[when=question/issue/concern/point/doubt/possibility] ; nevel[when=child/kid/family/son/daughter/cattle/sheep/pig/chicken] ; emel[perf=meg,when=price/tax/rate/wage/salary/fee/rent/limit/age/level/standard/pension/fare]
+raise	v	fel|emel ; emel ; gyűjt[when=money/fund/funds/capital/donation/donations/signature/signatures/forint/pound/euro/dollar/million/thousand/sum/amount/cash] ; fel|vet[when=question/issue/concern/point/doubt/possibility] ; nevel[when=child/kid/family/son/daughter/cattle/sheep/pig/chicken] ; emel[perf=meg,when=price/tax/rate/wage/salary/fee/rent/limit/age/level/standard/pension/fare]
 sign	n	jel[jelek] ; tábla ; tábla[when=road/traffic/stop/street/exit/neon/shop/wooden/door/wall/warning]
 control	v	irányít
 down	adv	le ; lent
@@ -741,7 +741,7 @@ reduce	v	csökkent[to=ra,by=val,intr=csökken]
 aim	n	cél[célok,3sg=célja]
 bear	n	medve
 blow	v	fúj ; ki|fúj[when=nose] ; el|fúj[when=candle]
-claim	v	állít ; követel[when=life]
+claim	v	állít ; igényel[when=refund/compensation/benefit/benefits/allowance/expense/expenses/damages/reimbursement/credit/discount/prize/reward/pension/rebate/tax/deposit/money/cost/costs/travel/ticket/voucher/free] ; követel[when=life]
 design	v	tervez
 firm	n	cég[cégek]
 ground	n	föld[földek] ; talaj[acc=talajt]
@@ -1175,7 +1175,7 @@ detail	v	részletez
 distribute	v	el|oszt ; terjeszt
 divide	v	el|oszt ; oszt ; fel|oszt ; meg|oszt[when=resident/residents/opinion/public/country/nation/party/people/voter/voters/community/family/society]
 engage	v	le|köt ; alkalmaz
-enter	v	be|lép[obj=ba] ; be|megy[obj=ba] ; be|ír ; meg|ad[when=password/code/pin/username/detail/address/email/name/number/date/amount/information/postcode/zip/value]
+enter	v	be|lép[obj=ba] ; be|nevez[obj=ra,when=contest/competition/race/tournament/championship/marathon/quiz/draw/raffle/lottery/show/league/cup/challenge] ; be|megy[obj=ba] ; be|ír ; meg|ad[when=password/code/pin/username/detail/address/email/name/number/date/amount/information/postcode/zip/value]
 estimate	n	becslés[becslések]
 estimate	v	becsül ; fel|becsül
 even	adv	még ; is
@@ -1209,7 +1209,7 @@ handle	n	fogantyú ; kilincs[kilincsek]
 handle	v	kezel ; el|intéz
 handlebars	n	kormány[kormányok,3sg=kormánya]
 heat	n	hőség[hőségek] ; hő ; meleg[melegek] ; láng[lángok,3sg=lángja,pp=lángjai,when=low/medium/moderate/gentle/high]
-heat	v	fel|melegít ; melegít
+heat	v	fel|melegít ; melegít ; fűt[when=pool/basin/house/home/room/rooms/building/flat/apartment/office/classroom/school/greenhouse/hall/church/bath/sauna/tent]
 heave	v	emel ; fel|emel
 hollow	adj	üreges ; üres
 horn	n	szarv[szarvak] ; kürt[kürtök] ; duda
@@ -1800,7 +1800,7 @@ contribute	v	hozzá|járul[noobj]
 contribution	n	hozzájárulás[hozzájárulások]
 conversion	n	átalakítás ; átváltás ; megtérés
 cool	adj	hűvös ; menő ; menő[when=guy/kid/car/bike/idea/thing/stuff/jacket/shirt/shoe/sunglasses/trick/name/music/song/game/job]
-cool	v	le|hűt[intr=le|hűl]
+cool	v	le|hűt[intr=le|hűl] ; ki|hűt[intr=ki|hűl,near=cake/bread/pie/loaf/tart/biscuit/biscuits/cookie/cookies/muffin/muffins/pastry/tin/tray/oven/baking]
 cooperative	adj	együttműködő
 curl	n	fürt[fürtök]
 current	n	áram[áramok] ; áramlat[áramlatok]
@@ -3946,7 +3946,7 @@ most	adv	leginkább
 most	n	nagy rész
 much	n	nagy rész
 a lot	adv	sokat
-reopen	v	újra|nyit
+reopen	v	újra|nyit[intr=újra |nyit]
 press	v	meg|nyom ; nyom
 rob	v	ki|rabol
 thank you	adv	köszönöm[for=acc]
@@ -4993,7 +4993,7 @@ board meeting	n	igazgatósági ülés
 sales assistant	n	eladó[person]
 shop assistant	n	eladó[person]
 main road	n	főút[főutak,3sg=főútja]
-main square	n	főtér[főterek,in=n,at=n]
+main square	n	főtér[főterek,in=n,at=n,to=ra]
 main entrance	n	főbejárat[főbejáratok]
 main street	n	főutca
 power cable	n	tápkábel[tápkábelek]
@@ -9428,3 +9428,21 @@ village hall	n	kultúrház[kultúrházak]
 look away	v	félre|néz[noobj]
 # ("until it looks like breadcrumbs": one mass, "zsemlemorzsa", singular as for a pair)
 breadcrumb	n	zsemlemorzsa[pair]
+# phrasal verbs of recipes, the road, the weather and the body, each with its own Hungarian verb
+# ("Fold in the flour": "forgassa bele a lisztet"; "head back": "induljon vissza";
+# "if the weather turns bad": "ha elromlik az idő"; "the chain slipped off": "leesett")
+fold in	v	bele|forgat
+head home	v	haza|indul[noobj]
+head off	v	el|indul[noobj]
+turn bad	v	el|romlik[noobj]
+go bad	v	meg|romlik[noobj]
+slip off	v	le|esik[noobj] ; le|vesz
+apply to	v	vonatkozik[obj=ra] ; jelentkezik[obj=ba,when=university/college/school/course/programme/program]
+run low on	v	ki|fogy[noobj,obj=bol]
+run low	v	fogy[noobj]
+under his breath	adv	az orra alatt
+under her breath	adv	az orra alatt
+under my breath	adv	az orrom alatt
+under their breath	adv	az orruk alatt
+# what a match or a talk ends in is said with "végződik" ("ended in a draw": "döntetlennel végződött")
+end in	v	végződik[obj=val]

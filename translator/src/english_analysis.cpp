@@ -2165,9 +2165,10 @@ void ReadingChooser::weighByContext(std::size_t i, std::vector<Reading>& rs) con
   } else if (prevTag == PartOfSpeech::determiner || prevTag == PartOfSpeech::possessive ||
              prevTag == PartOfSpeech::number ||
              // ("If the screen goes dark, check the cable": a comma and an object end the phrase)
-             // ("If the light comes on, stop the car": a particle's comma as well)
+             // ("If the light comes on, stop the car": a particle's comma as well; "If the
+             // weather turns bad, head back": a particle after the command's verb as well)
              ((prevTag == PartOfSpeech::adjective || prevTag == PartOfSpeech::preposition) &&
-              !(prev->pauseAfter && objectFollows)) ||
+              !(prev->pauseAfter && (objectFollows || particleFollows))) ||
              (prev && prev->possessor)) {
     bonus(PartOfSpeech::noun, std::nullopt, 100);
     // ("the past three weeks": an adjective of order before a number too)

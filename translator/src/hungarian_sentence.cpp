@@ -368,10 +368,12 @@ std::string doerParticiple(const Sense& vs) {
 
 // The verb a sense says without an object, its intr= note: a change completed has its prefix
 // in a simple past ("The factory closed": "bezárt"), what is done as a rule or going on has none
-// ("The shop closes at six": "hatkor zár").
+// ("The shop closes at six": "hatkor zár"). A prefix written apart is part of the verb's
+// meaning and stays ("The film ends at ten": "tízkor ér véget", never "tízkor ér").
 VerbStem intransitiveOf(const Sense& s, bool past, VerbForm form) {
   VerbStem stem = verbOfNote(s.note("intr"));
-  if (!past || form == VerbForm::ing) stem.prefix.clear();
+  const bool writtenApart = !stem.prefix.empty() && stem.prefix.back() == ' ';
+  if ((!past || form == VerbForm::ing) && !writtenApart) stem.prefix.clear();
   return stem;
 }
 
@@ -2160,8 +2162,10 @@ void Generator::emitVerb(std::size_t verb, bool hasObject, bool negative, bool f
       "blend", "steam", "toast", "drain", "use", "keep", "shake", "wash", "cover", "discard", "consume",
       "swallow", "handle", "refreeze", "defrost", "thaw"};
   // ("Do not use after the expiry date", "Please keep out of reach of children": "Ne használja",
-  // "Tartsa")
-  const bool dishAtHand = imperative && !hasObject && verb < n_ &&
+  // "Tartsa"; but "so don't cook!", a "don't" of talk, forbids the cooking itself: "ne főzz")
+  const bool talksDont = verb >= 2 && t_[verb - 1].tag == PartOfSpeech::negation && t_[verb - 2].lower == "do" &&
+                         t_[verb - 1].word == t_[verb - 2].word;
+  const bool dishAtHand = imperative && !hasObject && verb < n_ && !talksDont &&
                           (verb == 0 || t_[verb - 1].lower == "then" || t_[verb - 1].lower == "and" ||
                            t_[verb - 1].lower == "please" || t_[verb - 1].tag == PartOfSpeech::negation) &&
                           listed(kDoneToTheThing, v.lemma) && s && !s->noObject &&

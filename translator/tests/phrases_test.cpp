@@ -2628,5 +2628,51 @@ TEST(PhrasesTest, APredicatePastAnAdverbOfDegreeAndWordsOfHomeAndTravel) {
   EXPECT_TRUE(has(hungarian("Cover the dough and leave it to rise."), "keljen"));
 }
 
+TEST(PhrasesTest, PhrasalVerbsOfRecipesTheRoadAndTheWeather) {
+  // each with its own Hungarian verb, never word by word
+  EXPECT_EQ(hungarian("Fold in the flour gently."), "Gyengéden forgassa bele a lisztet.");
+  EXPECT_EQ(hungarian("The chain slipped off again."), "A lánc megint leesett.");
+  EXPECT_EQ(hungarian("The milk went bad."), "A tej megromlott.");
+  EXPECT_EQ(hungarian("They headed home."), "Hazaindultak.");
+  EXPECT_EQ(hungarian("He swore under his breath."), "Az orra alatt káromkodott.");
+  // fog that lifts rises, "felszállt"; a rule applies to what it concerns, "vonatkozik -ra"
+  EXPECT_EQ(hungarian("By noon the fog lifted."), "Délre a köd felszállt.");
+  EXPECT_EQ(hungarian("The new rules apply to all routes."), "Az új szabályok vonatkoznak minden útvonalra.");
+}
+
+TEST(PhrasesTest, WhatIsClaimedRaisedEnteredAndMissed) {
+  // a refund is claimed, "igényel"; money for a cause is raised by collecting it, "gyűjt"
+  EXPECT_TRUE(has(hungarian("Passengers can claim a refund."), "igényelni egy visszatérítést"));
+  EXPECT_EQ(hungarian("She raised five million forints for charity."), "Ötmillió forintot gyűjtött jótékonyságnak.");
+  // a contest is entered by signing up for it, "benevez -re"
+  EXPECT_EQ(hungarian("Have you entered the competition?"), "Beneveztél a versenyre?");
+  // lessons missed are lessons one is absent from, "hiányzik -ról"
+  EXPECT_EQ(hungarian("He will miss lessons next week."), "Jövő héten órákról hiányzik.");
+  // a house is heated as a home is, "fűt"; bread is left to cool through, "kihűl"
+  EXPECT_EQ(hungarian("The house is heated by a stove."), "A házat egy tűzhely fűti.");
+  EXPECT_EQ(hungarian("Let the bread cool completely."), "Teljesen hagyja a kenyeret kihűlni.");
+}
+
+TEST(PhrasesTest, WhatEndsAndReopensKeepsItsWordWrittenApart) {
+  // "véget ér" and "újra nyit" keep their first word in the present and after a time too
+  EXPECT_EQ(hungarian("The film ends at ten."), "A film tízkor véget ér.");
+  EXPECT_EQ(hungarian("The premiere ended."), "A bemutató véget ért.");
+  EXPECT_EQ(hungarian("The pool will reopen on Monday."), "A medence hétfőn újra nyit.");
+  // what a thing ends in is said with "végződik"
+  EXPECT_EQ(hungarian("The talks ended in failure."), "A tárgyalások kudarccal végződtek.");
+}
+
+TEST(PhrasesTest, ACommandAfterAConditionAndItsCommaKeepsItsParticle) {
+  // "If the weather turns bad, turn back": the verb and its particle, not a noun
+  EXPECT_EQ(hungarian("If the weather turns bad, turn back."), "Ha az idő elromlik, forduljon vissza.");
+  EXPECT_EQ(hungarian("If the weather gets worse, go back."), "Ha az idő rosszabbodik, menjen vissza.");
+}
+
+TEST(PhrasesTest, ADontOfTalkForbidsTheDoingItself) {
+  // no dish at hand: the indefinite "ne főzz", where a label's "Do not" keeps the product's "ne ... -ja"
+  EXPECT_EQ(hungarian("It is late, so don't cook!"), "Késő, ezért ne főzz!");
+  EXPECT_EQ(hungarian("Don't cook tonight."), "Ma este ne főzz.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
