@@ -4487,6 +4487,7 @@ inevitably	adv	elkerülhetetlenül
 # development corpora reached: nouns of the home, the office, the town, the news and nature
 advice	n	tanács[tanácsok]
 anniversary	n	évforduló
+wedding anniversary	n	házassági évforduló[évfordulók]
 app	n	alkalmazás[alkalmazások]
 bean	n	bab[3sg=babja]
 bride	n	menyasszony[menyasszonyok,person]
@@ -9383,6 +9384,7 @@ blocked	adj	elzárt ; eldugult[when=sink/drain/toilet/pipe/nose/gutter/shower/ba
 fallen	adj	elesett ; kidőlt[when=tree/branch/pole/trunk] ; lehullott[when=leaf/leaves/snow/apple/apples/petals/fruit]
 packed	adj	zsúfolt ; tömött
 hold down	v	lenyomva |tart
+move house	v	költözik[noobj]
 run into	v	bele|fut[obj=ba] ; össze|fut[obj=val,person]
 scanned	adj	szkennelt ; beszkennelt
 burnt	adj	égett ; leégett[when=roof/house/building/forest]

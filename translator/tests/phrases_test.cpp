@@ -2674,5 +2674,14 @@ TEST(PhrasesTest, ADontOfTalkForbidsTheDoingItself) {
   EXPECT_EQ(hungarian("Don't cook tonight."), "Ma este ne főzz.");
 }
 
+TEST(PhrasesTest, AllOfOneMassAndMovingHouse) {
+  // all of a mass is "az összes"
+  EXPECT_EQ(hungarian("I spent all the money."), "Költöttem az összes pénzt.");
+  EXPECT_EQ(hungarian("All my friends came."), "Minden barátom jött.");
+  EXPECT_EQ(hungarian("We are moving house next month."), "Jövő hónapban költözünk.");
+  EXPECT_EQ(hungarian("We celebrated our tenth wedding anniversary."),
+            "Ünnepeltük a tizedik házassági évfordulónkat.");
+}
+
 }  // namespace
 }  // namespace lexiton::translator
