@@ -236,7 +236,7 @@ sing	v	énekel
 sit	v	ül[noobj] ; le|ül[noobj] ; ír[perf=meg,when=exam/test/paper]
 sleep	v	alszik
 speak	v	beszél[obj=ul,to=val,with=val,about=rol]
-start	v	el|kezd[intr=kezdődik] ; indul ; el|indít[when=machine/engine/car/computer/program/programme/app/application/device/motor/dishwasher/timer/game/business/company/campaign/service/project/investigation/inquiry]
+start	v	el|kezd[intr=kezdődik] ; indul ; el|indít[when=machine/engine/car/computer/program/programme/app/application/device/motor/dishwasher/timer/game/business/company/campaign/service/project/investigation/inquiry] ; be|indul[noobj,when=engine/motor/generator/boiler/heating/mower/lawnmower/scooter/motorbike/motorcycle] ; el|indul[noobj,when=car/computer/laptop/machine/program/programme/app/application/device/dishwasher/train/bus/van/truck/lorry/tractor/washing/download/update]
 stay	v	marad[noobj,past=maradt]
 stop	v	meg|áll[noobj] ; meg|állít ; el|áll[noobj,when=rain/snow/wind/storm/bleeding/hail/shower/downpour/drizzle] ; abba|marad[noobj,when=music/noise/crying/shooting/fighting/singing/laughter/conversation/applause] ; le|áll[noobj,when=engine/machine/motor/production/system/server/heart/clock/watch/traffic/pump]
 take	v	visz ; vesz ; be|vesz[when=tablet/pill/medicine/medication/capsule/dose/painkiller] ; készít[when=photo/picture/photograph/snapshot/selfie/note/screenshot] ; tart[obj=ig,when=second/minute/hour/day/week/month/year/ages] ; tesz[when=exam/oath] ; vállal[when=risk/responsibility/blame] ; el|fogad[when=card/cash/payment/cheque/check/booking/reservation/bribe]
@@ -890,7 +890,7 @@ capture	v	el|fog ; meg|szerez
 combine	v	egyesít ; össze|kapcsol
 concentrate	v	koncentrál[noobj,on=ra] ; összpontosít
 contact	n	kapcsolat[kapcsolatok] ; érintkezés ; érintkező[érintkezők,when=gold/electrical/battery/metal/copper/charging/dirty]
-contact	v	meg|keres ; érintkezik
+contact	v	meg|keres ; érintkezik ; fordul[obj=hoz,when=service/support/team/desk/office/department/reception/bank/provider/doctor/gp/pharmacist/dentist/helpline/staff/landlord/manager/council/police/supplier/retailer/airline/insurer/organiser/organizer/administrator/centre/center]
 content	n	tartalom[tartalmak]
 content	adj	elégedett
 date	n	dátum[dátumok] ; nap[napok,3sg=napja,pl] ; randevú ; randevú[when=blind/romantic/dinner/ask]
@@ -9448,3 +9448,10 @@ under my breath	adv	az orrom alatt
 under their breath	adv	az orruk alatt
 # what a match or a talk ends in is said with "végződik" ("ended in a draw": "döntetlennel végződött")
 end in	v	végződik[obj=val]
+# ("Pass me the salt": given toward the speaker, "ide", not "oda")
+pass me	v	ide|ad
+# ("What's wrong?", "What's wrong with the car?": what the trouble is, "Mi a baj?")
+what is wrong	adv	mi a baj
+what's wrong	adv	mi a baj
+# ("every other week", "every other Monday": each second one, "minden második")
+every other	adj	minden második

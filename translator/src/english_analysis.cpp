@@ -5182,7 +5182,13 @@ void markAdjectivesOfPeople(const lexicon::CoreLexicon& core, std::vector<Token>
       // (and before a time it says when: "the scandal broke last week" is "kitört", "the results
       // will be published on Friday" "közzéteszik", where a sense names the subject, one without
       // an object or, for a passive, one with it; "spent every summer there" keeps its time)
-      const Token* subject = passive || !toks[i].hasObject ? subjectNounBefore(toks, i) : nullptr;
+      // ("The train started to move": "start" before an infinitive says what its subject began,
+      // no sense of the subject's own, "elkezdett mozogni"; "walked out to protest" keeps its
+      // purpose)
+      const bool infinitiveAfter = (toks[i].lemma == "start" || toks[i].lemma == "begin") && i + 2 < toks.size() &&
+                                   toks[i + 1].tag == PartOfSpeech::infinitiveTo;
+      const Token* subject =
+          (passive || !toks[i].hasObject) && !infinitiveAfter ? subjectNounBefore(toks, i) : nullptr;
       const bool timeAfter = i + 1 < toks.size() && toks[i + 1].time;
       auto namesSubject = [&](const Token& s) {
         if (!toks[i].entry) return false;

@@ -6578,7 +6578,7 @@ TEST(ConstructionsTest, TheMainVerbAfterARelativeClauseAndItsObjectPronoun) {
 TEST(ConstructionsTest, AnInstructionAfterAClauseOfCondition) {
   // after the comma of "if", a bare verb is the instruction, not a noun of the clause before
   EXPECT_EQ(hungarian("If the problem continues, contact customer service."),
-            "Ha a probléma folytatódik, keressen meg ügyfélszolgálatot.");
+            "Ha a probléma folytatódik, forduljon ügyfélszolgálathoz.");
   // after "have" a word in "-s" is the thing had
   EXPECT_EQ(hungarian("If you have questions, contact us."), "Ha van kérdései, keressen meg minket.");
   // a button is held down, however long ("lenyomva" stays), and a power button is a button

@@ -2685,3 +2685,28 @@ TEST(PhrasesTest, AllOfOneMassAndMovingHouse) {
 
 }  // namespace
 }  // namespace lexiton::translator
+namespace lexiton::translator {
+namespace {
+
+TEST(PhrasesTest, AMachineStartsOfItselfAndWordsOfHelpAndTrouble) {
+  // a machine starts of itself, "beindul", "elindul"; a meeting begins, "kezdődik"
+  EXPECT_EQ(hungarian("The engine started."), "A motor beindult.");
+  EXPECT_EQ(hungarian("The computer won't start."), "A számítógép nem indul el.");
+  EXPECT_EQ(hungarian("She started the car."), "Elindította az autót.");
+  EXPECT_EQ(hungarian("The meeting started at nine."), "A megbeszélés kilenckor kezdődött.");
+  // before an infinitive the verb says what was begun, no sense of its subject
+  EXPECT_TRUE(has(hungarian("The train started to move."), "elkezdett"));
+  // one turns to a service or a doctor for help, "fordul ... -hoz"
+  EXPECT_EQ(hungarian("If the problem continues, contact your doctor."),
+            "Ha a probléma folytatódik, forduljon az orvosához.");
+  EXPECT_EQ(hungarian("Contact the reception desk."), "Forduljon a recepcióhoz.");
+  // given toward the speaker, "ide"
+  EXPECT_EQ(hungarian("Pass me the salt."), "Adja ide a sót.");
+  EXPECT_TRUE(has(hungarian("He handed the keys to the driver."), "Odaadta"));
+  EXPECT_EQ(hungarian("What's wrong?"), "Mi a baj?");
+  EXPECT_EQ(hungarian("What is wrong with the car?"), "Mi a baj az autóval?");
+  EXPECT_EQ(hungarian("He calls every other day."), "Minden második nap felhív.");
+}
+
+}  // namespace
+}  // namespace lexiton::translator
