@@ -1405,7 +1405,7 @@ claw	n	karom[karmok]
 club	n	klub[klubok,3sg=klubja] ; bot[botok,3sg=botja]
 collapse	n	összeomlás
 collapse	v	össze|esik ; össze|dől[noobj]
-collect	v	gyűjt ; össze|gyűjt ; be|szed ; el|visz[when=bicycle/bike/car/repair/watch/laptop/computer/phone/suit/shoes] ; el|hoz[when=child/children/kid/kids/son/daughter/grandson/granddaughter/dog/luggage/suitcase/bag/coat/glasses] ; el|szállít[when=waste/rubbish/garbage/bin/bins/recycling/litter/refuse] ; át|vesz[when=parcel/package/order/ticket/tickets/key/keys/prize/award/delivery/letter/post/mail/document/documents/certificate/passport/medal/trophy/diploma]
+collect	v	gyűjt ; össze|gyűjt ; be|szed ; el|visz[when=bicycle/bike/car/repair/watch/laptop/computer/phone/suit/shoes] ; el|hoz[when=child/children/kid/kids/son/daughter/grandson/granddaughter/dog/luggage/suitcase/bag/coat/glasses] ; el|szállít[when=waste/rubbish/garbage/bin/bins/recycling/litter/refuse] ; át|vesz[when=parcel/package/order/ticket/tickets/key/keys/prize/award/delivery/letter/post/mail/document/documents/certificate/passport/medal/trophy/diploma/property]
 comb	n	fésű
 comb	v	fésül ; meg|fésül
 comfort	n	kényelem[kényelmek] ; vigasz[vigaszok]
@@ -5924,6 +5924,12 @@ avenue	n	sugárút[sugárutak,acc=sugárutat,3sg=sugárútja,in=n]
 playground	n	játszótér[játszóterek,acc=játszóteret,3sg=játszótere,poss=játszótere,to=ra,at=on,in=n]
 sidewalk	n	járda[járdák,on=n]
 neighbourhood	n	környék[környékek,in=n] ; szomszédság
+neighbourhood watch	n	polgárőrség[polgárőrségek]
+lost property	n	talált tárgy
+eye test	n	szemvizsgálat[szemvizsgálatok]
+community hall	n	közösségi ház[házak]
+highlight	n	fénypont[fénypontok]
+cracked	adj	repedt ; megrepedt
 neighborhood	n	környék[környékek,in=n] ; szomszédság
 fare	n	viteldíj[viteldíjak,3sg=viteldíja]
 commuter	n	ingázó[ingázók,person]

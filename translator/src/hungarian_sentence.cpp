@@ -1928,8 +1928,11 @@ void Generator::emitNounPhraseItself(const NounPhrase& np, Case c, const std::st
         // the demonstrative takes the noun's case ("ebben a házban"); alone it is the noun
         emit(demonstrative(d == "this" || d == "these", d == "these" || d == "those", c), k);
         if (k + 1 < own) emit("a", k);
-      } else if (d == "all" && !t_[np.head].plural && k + 1 < np.head && t_[k + 1].lower == "the")
-        emit("az", k), emit("\xC3\xB6sszes", k), countable = false;  // "all the money": "az összes pénz", all of one mass
+      } else if (d == "all" && (!t_[np.head].plural || c == Case::accusative) && k + 1 < np.head &&
+                 t_[k + 1].lower == "the")
+        // "all the money": "az összes pénz", all of one mass; "ate all the apples": "megette az
+        // összes almát", the definite object said so
+        emit("az", k), emit("\xC3\xB6sszes", k), countable = false;
       else if (d == "every" || d == "each" || d == "all")
         emit("minden", k), countable = false;
       else if (d == "both")

@@ -2678,6 +2678,13 @@ TEST(PhrasesTest, AllOfOneMassAndMovingHouse) {
   // all of a mass is "az összes"
   EXPECT_EQ(hungarian("I spent all the money."), "Költöttem az összes pénzt.");
   EXPECT_EQ(hungarian("All my friends came."), "Minden barátom jött.");
+  // a definite object of all of them is "az összes", its verb definite
+  EXPECT_EQ(hungarian("The snowstorm closed all the schools."), "A hóvihar bezárta az összes iskolát.");
+  EXPECT_EQ(hungarian("She answered all the questions."), "Válaszolt minden kérdésre.");
+  // a neighbourhood's watch, lost property, a cracked screen
+  EXPECT_EQ(hungarian("The neighbourhood watch meeting will be held at the community hall."),
+            "A polgárőrség-megbeszélést tartani fogják a közösségi háznál.");
+  EXPECT_EQ(hungarian("The laptop screen is cracked."), "A laptopképernyő repedt.");
   EXPECT_EQ(hungarian("We are moving house next month."), "Jövő hónapban költözünk.");
   EXPECT_EQ(hungarian("We celebrated our tenth wedding anniversary."),
             "Ünnepeltük a tizedik házassági évfordulónkat.");
